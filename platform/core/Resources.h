@@ -1,0 +1,41 @@
+#pragma once
+// An edition's resources, addressed by numeric id: the string table, menus, accelerator tables and
+// dialog templates. Each edition library (resources/ge, resources/en) provides one ResourceSet as
+// C++ data; the program selects its edition's set at start-up and every lookup goes through it.
+
+#include <span>
+#include <string>
+
+namespace platform {
+
+struct StringEntry {
+    int id;
+    const char* text;  // UTF-8
+};
+
+// Declared by the dialog and menu layers; an edition defines its tables of them.
+struct MenuTemplate;
+struct AcceleratorTable;
+struct DialogTemplate;
+
+struct ResourceSet {
+    const char* language;                 // "ge" or "en": the edition's own language code
+    std::span<const StringEntry> strings; // sorted by id
+    const MenuTemplate* (*findMenu)(int id) = nullptr;
+    const AcceleratorTable* (*findAccelerators)(int id) = nullptr;
+    const DialogTemplate* (*findDialog)(int id) = nullptr;
+};
+
+// Selects the edition whose resources every lookup uses (nullptr: none, lookups find nothing).
+void SetResources(const ResourceSet* resources);
+const ResourceSet* CurrentResources();
+
+// The string with this id, or an empty string when the edition has none.
+std::string LoadString(int id);
+// Whether the edition has a string with this id.
+bool HasString(int id);
+const MenuTemplate* FindMenu(int id);
+const AcceleratorTable* FindAccelerators(int id);
+const DialogTemplate* FindDialog(int id);
+
+}  // namespace platform
