@@ -2,7 +2,9 @@
 // The application object: owns the trace log state, the application fonts and pens, and writes
 // every trace line of the program (one writer for every subsystem, reached through g_pApp).
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 // Trace categories and line kinds; the flags of CSkatApp::WriteLog.
 enum LogFlags : unsigned {
@@ -20,6 +22,9 @@ public:
     void WriteLog(const std::string& text, unsigned flags);
     // Reads the whole log file into the log text and recounts its lines.
     void ReadLogFile();
+    // Counts the CR LF terminated lines of a piece of log text into the line count and raises the
+    // longest line (in characters); the log window counts the lines it appends the same way.
+    void CountLogLines(std::string_view text);
 
     // Trace state (section View of the settings).
     std::string LogFilePath;
@@ -32,6 +37,10 @@ public:
     int LogLineCount = 0;
     int LogList = 1;
     int LogLongestLine = 0;
+
+    // The open log window's append (CLog::AppendText): set while the main frame exists and the
+    // log window is open, empty otherwise. WriteLog hands it each whole line when LogList is on.
+    std::function<void(const std::string&)> LogWindowSink;
 };
 
 // The application object; set in InitInstance before the first trace line.

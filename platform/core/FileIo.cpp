@@ -1,0 +1,135 @@
+#include "platform/core/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+FileStatus Failure(const std::string& what, const std::string& path, int error) {
+    return FileStatus{false, what + " " + path + ": " + std::strerror(error)};
+}
+
+// Writes all bytes, going on after short writes and interruptions.
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::span<const std::uint8_t> AsBytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+FileContent ReadWholeFile(const std::string& path) {
+    FileContent result;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        int error = errno;
+        result.missing = error == ENOENT;
+        result.error = Failure("Cannot open", path, error).error;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        result.error = Failure("Cannot read", path, EISDIR).error;
+        return result;
+    }
+    std::uint8_t buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int error = errno;
+            ::close(fd);
+            result.bytes.clear();
+            result.error = Failure("Cannot read", path, error).error;
+            return result;
+        }
+        if (n == 0) break;
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
+    result.ok = true;
+    return result;
+}
+
+FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::string temporary = path + ".XXXXXX";
+    int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return Failure("Cannot create a temporary file for", path, errno);
+    // mkstemp makes the file private; the new file keeps the rights of the one it replaces.
+    struct stat target {};
+    ::fchmod(fd, ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644);
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return Failure("Cannot write", path, error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = errno;
+        ::unlink(temporary.c_str());
+        return Failure("Cannot replace", path, error);
+    }
+    return {};
+}
+
+FileStatus WriteFileAtomic(const std::string& path, std::string_view text) {
+    return WriteFileAtomic(path, AsBytes(text));
+}
+
+FileStatus AppendToFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return Failure("Cannot open", path, errno);
+    bool written = WriteAll(fd, bytes);
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) return Failure("Cannot write", path, error);
+    return {};
+}
+
+FileStatus AppendToFile(const std::string& path, std::string_view text) {
+    return AppendToFile(path, AsBytes(text));
+}
+
+FileStatus RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return Failure("Cannot delete", path, errno);
+    return {};
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::uint64_t> FileSize(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+}  // namespace platform

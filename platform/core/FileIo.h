@@ -1,0 +1,50 @@
+#pragma once
+// Whole-file helpers for the program's own files: read everything into bytes, replace a file
+// atomically, append, delete, test. Failures come back as values with a message for the user.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The outcome of a file operation: ok, or the reason it failed (path and system message).
+struct FileStatus {
+    bool ok = true;
+    std::string error;
+    explicit operator bool() const { return ok; }
+};
+
+// The whole content of a file, or why it could not be read.
+struct FileContent {
+    bool ok = false;
+    bool missing = false;  // the file does not exist (a failure too, but often an expected one)
+    Bytes bytes;
+    std::string error;
+    explicit operator bool() const { return ok; }
+    std::string Text() const { return std::string(bytes.begin(), bytes.end()); }
+};
+
+FileContent ReadWholeFile(const std::string& path);
+
+// Replaces the file by writing a temporary file beside it and renaming it over the target, so a
+// crash or a full disk leaves either the old content or the new one, never a half-written file.
+FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes);
+FileStatus WriteFileAtomic(const std::string& path, std::string_view text);
+
+// Appends at the end, creating the file when it does not exist.
+FileStatus AppendToFile(const std::string& path, std::span<const std::uint8_t> bytes);
+FileStatus AppendToFile(const std::string& path, std::string_view text);
+
+// Removes the file; a file that was not there counts as removed.
+FileStatus RemoveFile(const std::string& path);
+bool FileExists(const std::string& path);
+// Size in bytes of a regular file, or nothing when there is none.
+std::optional<std::uint64_t> FileSize(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,234 @@
+#include "platform/core/RegistryFile.h"
+
+#include "platform/core/Folders.h"
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
+
+void AppendQuoted(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+                char escaped[5];
+                std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+void AppendValues(std::string& out, const RegistryKey& key) {
+    for (const auto& [name, value] : key.Values()) {
+        if (name.empty()) {
+            out += '@';
+        } else {
+            AppendQuoted(out, name);
+        }
+        out += '=';
+        if (const auto* number = std::get_if<std::uint32_t>(&value)) {
+            char text[16];
+            std::snprintf(text, sizeof text, "dword:%08x", static_cast<unsigned>(*number));
+            out += text;
+        } else {
+            AppendQuoted(out, std::get<std::string>(value));
+        }
+        out += '\n';
+    }
+}
+
+void AppendKey(std::string& out, const RegistryKey& key, const std::string& path) {
+    out += '[' + path + "]\n";
+    AppendValues(out, key);
+    out += '\n';
+    for (const auto& [name, child] : key.Children()) {
+        // A key name with a line break cannot stand on a section line; no part of the program
+        // makes one, and writing it would damage the file for every other key.
+        if (name.find_first_of("\r\n") != std::string::npos) continue;
+        AppendKey(out, *child, path + '\\' + name);
+    }
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Reads a quoted text at pos (on its opening quote) and moves pos past the closing quote.
+std::optional<std::string> ReadQuoted(std::string_view line, std::size_t& pos) {
+    if (pos >= line.size() || line[pos] != '"') return std::nullopt;
+    std::string text;
+    for (++pos; pos < line.size(); ++pos) {
+        char c = line[pos];
+        if (c == '"') {
+            ++pos;
+            return text;
+        }
+        if (c != '\\') {
+            text += c;
+            continue;
+        }
+        if (++pos >= line.size()) return std::nullopt;
+        switch (line[pos]) {
+        case '\\': text += '\\'; break;
+        case '"': text += '"'; break;
+        case 'n': text += '\n'; break;
+        case 'r': text += '\r'; break;
+        case 't': text += '\t'; break;
+        case 'x': {
+            if (pos + 2 >= line.size()) return std::nullopt;
+            int high = HexDigit(line[pos + 1]);
+            int low = HexDigit(line[pos + 2]);
+            if (high < 0 || low < 0) return std::nullopt;
+            text += static_cast<char>(high * 16 + low);
+            pos += 2;
+            break;
+        }
+        default: return std::nullopt;
+        }
+    }
+    return std::nullopt;  // no closing quote: a cut-off line
+}
+
+// Parses one value line into the key; false when the line is not a clean value line.
+bool ParseValueLine(std::string_view line, RegistryKey& key) {
+    std::size_t pos = 0;
+    std::string name;
+    if (line.starts_with('@')) {
+        pos = 1;
+    } else {
+        auto quoted = ReadQuoted(line, pos);
+        if (!quoted) return false;
+        name = std::move(*quoted);
+    }
+    if (pos >= line.size() || line[pos] != '=') return false;
+    std::string_view data = line.substr(pos + 1);
+    if (data.starts_with("dword:")) {
+        // Always eight digits, as written: fewer means a cut-off line.
+        std::string_view digits = data.substr(6);
+        if (digits.size() != 8) return false;
+        std::uint32_t value = 0;
+        for (char c : digits) {
+            int digit = HexDigit(c);
+            if (digit < 0) return false;
+            value = value << 4 | static_cast<std::uint32_t>(digit);
+        }
+        key.SetNumber(name, value);
+        return true;
+    }
+    std::size_t at = 0;
+    auto text = ReadQuoted(data, at);
+    if (!text || at != data.size()) return false;
+    key.SetString(name, *text);
+    return true;
+}
+
+// The key a section line names, created in the tree; nullptr when the line is not one of ours.
+RegistryKey* ParseSectionLine(std::string_view line, RegistryKey& root) {
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') return nullptr;
+    std::string_view path = line.substr(1, line.size() - 2);
+    if (!path.starts_with(kRootName)) return nullptr;
+    path.remove_prefix(kRootName.size());
+    if (path.empty()) return &root;
+    if (path.front() != '\\') return nullptr;
+    return &root.Create(std::string(path.substr(1)));
+}
+
+}  // namespace
+
+std::string FormatRegistryFile(const RegistryKey& root) {
+    std::string out(kRegistryFileHeader);
+    out += "\n\n";
+    if (!root.Values().empty()) {
+        out += '[' + std::string(kRootName) + "]\n";
+        AppendValues(out, root);
+        out += '\n';
+    }
+    for (const auto& [name, child] : root.Children()) {
+        if (name.find_first_of("\r\n") != std::string::npos) continue;
+        AppendKey(out, *child, std::string(kRootName) + '\\' + name);
+    }
+    return out;
+}
+
+std::string ParseRegistryFile(std::string_view text, RegistryKey& root) {
+    root.Clear();
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+
+    std::string firstFault;
+    RegistryKey* section = nullptr;
+    std::size_t lineNumber = 0;
+    while (!text.empty()) {
+        std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        ++lineNumber;
+
+        if (lineNumber == 1) {
+            if (line != kRegistryFileHeader) return "the first line is not \"" + std::string(kRegistryFileHeader) + "\"";
+            continue;
+        }
+        if (line.empty() || line.starts_with(';')) continue;
+
+        bool clean = false;
+        if (line.starts_with('[')) {
+            section = ParseSectionLine(line, root);
+            clean = section != nullptr;
+        } else if (section) {
+            clean = ParseValueLine(line, *section);
+        }
+        if (!clean && firstFault.empty()) firstFault = "line " + std::to_string(lineNumber) + " cannot be read";
+    }
+    if (lineNumber == 0) return "the file is empty";
+    return firstFault;
+}
+
+RegistryLoad LoadRegistryFile(const std::string& path, RegistryKey& root) {
+    root.Clear();
+    FileContent content = ReadWholeFile(path);
+    if (!content) {
+        if (content.missing) return {};
+        return {false, "The settings cannot be read: " + content.error};
+    }
+    std::string fault = ParseRegistryFile(content.Text(), root);
+    if (fault.empty()) return {};
+    std::string copy = path + ".bad";
+    FileStatus kept = WriteFileAtomic(copy, content.bytes);
+    std::string message = "The settings file " + path + " is damaged (" + fault + ")";
+    message += kept ? "; a copy is kept as " + copy : "; no copy could be kept: " + kept.error;
+    return {true, message};
+}
+
+FileStatus SaveRegistryFile(const std::string& path, const RegistryKey& root) {
+    FileContent current = ReadWholeFile(path);
+    if (!current && !current.missing) {
+        return {false, "The settings are not saved, the file in place cannot be read: " + current.error};
+    }
+    return WriteFileAtomic(path, FormatRegistryFile(root));
+}
+
+RegistryLoad LoadCurrentUserRegistry() { return LoadRegistryFile(RegistryFilePath(), CurrentUserRegistry()); }
+
+FileStatus SaveCurrentUserRegistry() {
+    EnsureFolder(ConfigFolder());
+    return SaveRegistryFile(RegistryFilePath(), CurrentUserRegistry());
+}
+
+}  // namespace platform

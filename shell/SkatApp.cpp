@@ -1,0 +1,94 @@
+#include "shell/SkatApp.h"
+
+#include "platform/core/FileIo.h"
+
+#include <climits>
+#include <cstdio>
+
+CSkatApp* g_pApp = nullptr;
+
+namespace {
+
+// The prefix of the lowest category bit of the flags.
+const char* CategoryPrefix(unsigned flags) {
+    if (flags & LOG_VIEW) return "CView:";
+    if (flags & LOG_MAINFRAME) return "CMainFrame:";
+    if (flags & LOG_GAME) return "CGame:";
+    if (flags & LOG_PLAYER) return "CPlayer:";
+    return "";
+}
+
+}  // namespace
+
+void CSkatApp::WriteLog(const std::string& text, unsigned flags) {
+    // Step 1: trace off.
+    if (Log == 0) return;
+
+    // Step 2: the levels. A category in the verbose mask has its normal lines written as well.
+    const bool forced = (flags & LOG_FORCED) != 0;
+    const bool verbose = (flags & LOG_VERBOSE) != 0;
+    if (!forced) {
+        const unsigned normalMask = static_cast<unsigned>(LogLevel) | static_cast<unsigned>(LogLevelV);
+        const unsigned mask = verbose ? static_cast<unsigned>(LogLevelV) : normalMask;
+        if ((mask & flags) == 0) return;
+    }
+
+    // Step 3: the window system will remember the focus window here, as appending to the log
+    // window moves the focus to the main frame.
+
+    // Step 4: the body. A forced line never carries a category prefix.
+    std::string body;
+    if (!forced && !text.empty() && text.front() == ':') body = CategoryPrefix(flags);
+    body += text;
+    body += "\r\n";
+
+    // Step 5: the head, the category number right-aligned in two places and the line kind; a
+    // forced line stands after a blank line instead.
+    std::string head;
+    if (forced) {
+        head = "\r\n ";
+    } else {
+        char number[16];
+        std::snprintf(number, sizeof number, "%2d", static_cast<int>(flags & ~static_cast<unsigned>(LOG_VERBOSE)));
+        head = number;
+        head += verbose ? '+' : ' ';
+    }
+
+    // Step 6: the file takes only the first three characters of the head, so that the bodies of
+    // the file stay aligned; it is opened and closed for each line and so complete at any moment.
+    // A file error loses the line, and the window is not updated either.
+    if (platform::AppendToFile(LogFilePath, head.substr(0, 3) + body)) {
+        // Step 7: the log window shows the whole head.
+        if (LogList && LogWindowSink) LogWindowSink(head + body);
+    }
+
+    // Step 8: the window system will give the focus back to the remembered window here.
+}
+
+void CSkatApp::ReadLogFile() {
+    LogTextLength = 0;
+    LogLineCount = 0;
+    LogLongestLine = 0;
+    platform::FileContent content = platform::ReadWholeFile(LogFilePath);
+    // An unreadable log, or one too long to count, leaves the previous text.
+    if (!content || content.bytes.size() > static_cast<std::size_t>(INT_MAX)) return;
+    LogText = content.Text();
+    LogTextLength = static_cast<int>(LogText.size());
+    CountLogLines(LogText);
+}
+
+void CSkatApp::CountLogLines(std::string_view text) {
+    std::size_t position = 0;
+    while (position < text.size()) {
+        std::size_t end = text.find("\r\n", position);
+        if (end == std::string_view::npos) break;
+        ++LogLineCount;
+        // Characters, not bytes: a UTF-8 continuation byte adds no width to the line.
+        int length = 0;
+        for (std::size_t i = position; i < end; ++i) {
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++length;
+        }
+        if (length > LogLongestLine) LogLongestLine = length;
+        position = end + 2;
+    }
+}
