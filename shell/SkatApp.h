@@ -22,7 +22,7 @@ public:
     void WriteLog(const std::string& text, unsigned flags);
     // Reads the whole log file into the log text and recounts its lines.
     void ReadLogFile();
-    // Counts the CR LF terminated lines of a piece of log text into the line count and raises the
+    // Counts the CR LF terminated lines of some log text into the line count and raises the
     // longest line (in characters); the log window counts the lines it appends the same way.
     void CountLogLines(std::string_view text);
 
