@@ -3,8 +3,16 @@
 // A rectangle holds its left and top edge and excludes its right and bottom edge.
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace platform {
+
+// Far-away coordinates saturate at the ends of int instead of overflowing.
+inline int SaturateToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
 
 struct Point {
     int x = 0;
@@ -26,8 +34,8 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    int Width() const { return SaturateToInt(std::int64_t{right} - left); }
+    int Height() const { return SaturateToInt(std::int64_t{bottom} - top); }
     Point TopLeft() const { return {left, top}; }
     Point BottomRight() const { return {right, bottom}; }
     // No area: a rectangle with its right edge at or left of its left edge (or bottom at or above top).
@@ -49,17 +57,17 @@ struct Rect {
     }
     bool Intersects(const Rect& other) const { return !Intersect(other).IsEmpty(); }
     void Offset(int dx, int dy) {
-        left += dx;
-        right += dx;
-        top += dy;
-        bottom += dy;
+        left = SaturateToInt(std::int64_t{left} + dx);
+        right = SaturateToInt(std::int64_t{right} + dx);
+        top = SaturateToInt(std::int64_t{top} + dy);
+        bottom = SaturateToInt(std::int64_t{bottom} + dy);
     }
     // Grows every side outward by dx or dy (shrinks with negative values).
     void Inflate(int dx, int dy) {
-        left -= dx;
-        right += dx;
-        top -= dy;
-        bottom += dy;
+        left = SaturateToInt(std::int64_t{left} - dx);
+        right = SaturateToInt(std::int64_t{right} + dx);
+        top = SaturateToInt(std::int64_t{top} - dy);
+        bottom = SaturateToInt(std::int64_t{bottom} + dy);
     }
     // The same area with left <= right and top <= bottom.
     Rect Normalized() const {

@@ -16,9 +16,10 @@ constexpr std::int64_t kSizeCap = 1 << 20;
 int Capped(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, kSizeCap)); }
 
 Rect LineBounds(Point from, Point to, int width) {
-    Rect r = Rect{from.x, from.y, to.x, to.y}.Normalized();
-    const int before = width / 2, after = width - width / 2;
-    return {r.left - before, r.top - before, r.right + after, r.bottom + after};
+    const Rect r = Rect{from.x, from.y, to.x, to.y}.Normalized();
+    const std::int64_t before = width / 2, after = width - width / 2;
+    return {SaturateToInt(r.left - before), SaturateToInt(r.top - before),
+            SaturateToInt(r.right + after), SaturateToInt(r.bottom + after)};
 }
 
 }  // namespace
@@ -191,7 +192,8 @@ void RecordingDC::DevicePixel(Point point, Color color) {
     DrawRecord record;
     record.kind = DrawKind::Pixel;
     record.points = {point};
-    record.bounds = {point.x, point.y, point.x + 1, point.y + 1};
+    record.bounds = {point.x, point.y, SaturateToInt(std::int64_t{point.x} + 1),
+                     SaturateToInt(std::int64_t{point.y} + 1)};
     record.color = color;
     if (Bitmap* target = Target()) RasterPixel(*target, clip, point, color);
     Add(std::move(record), clip);

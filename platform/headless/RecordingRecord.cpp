@@ -106,5 +106,9 @@ std::string FormatRecord(const DrawRecord& r) {
 }
 
 void PrintTo(const DrawRecord& record, std::ostream* out) { *out << FormatRecord(record); }
+void PrintTo(const Point& point, std::ostream* out) { *out << PointText(point); }
+void PrintTo(const Size& size, std::ostream* out) { *out << size.cx << "x" << size.cy; }
+void PrintTo(const Rect& rect, std::ostream* out) { *out << RectText(rect); }
+void PrintTo(const Color& color, std::ostream* out) { *out << Hex(color); }
 
 }  // namespace platform

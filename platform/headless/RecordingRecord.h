@@ -55,7 +55,11 @@ const char* DrawKindName(DrawKind kind);
 // One line naming the kind and the fields it uses, e.g.
 // `Text "Vh" at (10,20) box (10,20)-(28,32) font "Arial" 12/0/700 color 000000 transparent`.
 std::string FormatRecord(const DrawRecord& record);
-// Lets test failures show records readably.
+// Let test failures show records and values readably.
 void PrintTo(const DrawRecord& record, std::ostream* out);
+void PrintTo(const Point& point, std::ostream* out);
+void PrintTo(const Size& size, std::ostream* out);
+void PrintTo(const Rect& rect, std::ostream* out);
+void PrintTo(const Color& color, std::ostream* out);
 
 }  // namespace platform
