@@ -20,7 +20,6 @@ LogFont Arial(int height, int width, int weight, int escapement = 0) {
     return font;
 }
 
-const Color kWhite = Rgb(255, 255, 255);
 const Color kRed = Rgb(255, 0, 0);
 const Color kBlue = Rgb(0, 0, 255);
 const Color kBlack = Rgb(0, 0, 0);

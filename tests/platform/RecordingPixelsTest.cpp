@@ -108,9 +108,9 @@ TEST(RecordingRasterOpTest, BlitsCombinePixelsByTheirOperation) {
         Color expected;
     } cases[] = {
         {RasterOp::SrcCopy, Rgb(220, 220, 220)},
-        {RasterOp::SrcAnd, Rgb(200 & 220, 100 & 220, 50 & 220)},  // (200, 68, 16)
-        {RasterOp::SrcPaint, Rgb(200 | 220, 100 | 220, 50 | 220)},
-        {RasterOp::SrcInvert, Rgb(200 ^ 220, 100 ^ 220, 50 ^ 220)},
+        {RasterOp::SrcAnd, Rgb(200, 68, 16)},
+        {RasterOp::SrcPaint, Rgb(220, 252, 254)},
+        {RasterOp::SrcInvert, Rgb(20, 184, 238)},
     };
     for (const Case& c : cases) {
         RecordingDC dc(Bitmap(3, 1, dest));
@@ -119,7 +119,6 @@ TEST(RecordingRasterOpTest, BlitsCombinePixelsByTheirOperation) {
         EXPECT_EQ(dc.Surface()->GetPixel(0, 0), dest);
         EXPECT_EQ(dc.Surface()->GetPixel(2, 0), dest);
     }
-    EXPECT_EQ(Rgb(200 & 220, 100 & 220, 50 & 220), Rgb(200, 68, 16));
 }
 
 TEST(RecordingRasterOpTest, ABlitFromItsOwnSurfaceReadsThePictureBeforeTheBlit) {
