@@ -1,0 +1,54 @@
+#pragma once
+// A picture in memory: width x height pixels of 32 bits (0x00RRGGBB), owned, row by row from the
+// top. Portraits, masks and card pictures are bitmaps, and blits copy from them.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/core/DrawingObjects.h"
+#include "platform/core/Geometry.h"
+
+namespace platform {
+
+class Bitmap {
+public:
+    // Larger sides are refused (the bitmap stays empty): no picture of the program comes near,
+    // and the pixel count must not overflow.
+    static constexpr int kMaxSide = 16384;
+
+    Bitmap() = default;
+    // A width x height bitmap filled with one colour; a side below 1 or above kMaxSide gives an
+    // empty bitmap.
+    Bitmap(int width, int height, Color fill = Color{});
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    Size Dimensions() const { return {width_, height_}; }
+    Rect Bounds() const { return {0, 0, width_, height_}; }
+    bool IsEmpty() const { return pixels_.empty(); }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+    // Outside the bitmap GetPixel reads black and SetPixel does nothing.
+    Color GetPixel(int x, int y) const;
+    void SetPixel(int x, int y, Color color);
+    // Raw access for fast loops; the caller checks Contains first.
+    std::uint32_t RawPixel(int x, int y) const { return pixels_[Index(x, y)]; }
+    void SetRawPixel(int x, int y, std::uint32_t pixel) { pixels_[Index(x, y)] = pixel & 0xFFFFFFu; }
+
+    void Fill(Color color);
+    const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+
+    friend bool operator==(const Bitmap&, const Bitmap&) = default;
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
+    }
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace platform
