@@ -77,10 +77,14 @@ int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors)
     int level = std::abs(matadors) + g_Game.HandAnnounced + announced + g_Game.SchwarzAnnounced + schwarz + schneider +
                 ouvert;
     value = level * base;
-    // Step 4: a defender gave up; the outcome counts from the defenders' side.
+    // Step 4: a defender gave up; the outcome counts from the defenders' side. The Schwarz an
+    // Ouvert game demands is then judged on the tricks the defenders really took: a defender who
+    // concedes before taking one must not make the soloist lose.
+    int schwarzForOuvert = schwarz;
     if (seat != -1 && seat != g_Game.Soloist) {
         points = 120 - g_Game.PartyPoints[1];
         tricks = 10 - g_Game.PartyTricks[1];
+        schwarzForOuvert = tricks >= 10 ? 1 : 0;
     }
     // Step 5: the outcome, first match wins.
     int result;
@@ -90,7 +94,7 @@ int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors)
         result = RESULT_SCHNEIDER_MISSED;
     } else if (g_Game.SchwarzAnnounced && tricks != 10) {
         result = RESULT_SCHWARZ_MISSED;
-    } else if (OuvertAnnounced() && (g_Game.VariantMode == 0 || g_Settings.Variants.Ouvert == 3) && !schwarz) {
+    } else if (OuvertAnnounced() && (g_Game.VariantMode == 0 || g_Settings.Variants.Ouvert == 3) && !schwarzForOuvert) {
         result = RESULT_SCHWARZ_MISSED;
     } else if (value >= BidValue(-1)) {
         return RESULT_WON;
