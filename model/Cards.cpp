@@ -8,6 +8,21 @@
 
 #include <utility>
 
+namespace {
+
+// Exchange sort of the first n codes by a display-key table, skipping entries that hold no card.
+void SortCodes(std::vector<int>& codes, int n, int table) {
+    const int* keys = SortKeyTables[table];
+    for (int i = 0; i + 1 < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            if (codes[i] < 0 || codes[j] < 0 || codes[i] > 52 || codes[j] > 52) continue;
+            if (keys[codes[i]] > keys[codes[j]]) std::swap(codes[i], codes[j]);
+        }
+    }
+}
+
+}  // namespace
+
 // The two spare entries behind the slots hold the skat while a player has it in hand, so the
 // present flags cover them as well.
 CCards::CCards(const std::string& rowName, int rowCapacity, bool isOpen, bool isFixed)
@@ -182,15 +197,8 @@ void CCards::Sort() {
         table = table == 1 ? table + trump + 3 : table + trump;
     }
     SortSlots(table);
-    if (!name.empty()) {
-        const int* keys = SortKeyTables[table];
-        for (int i = 0; i + 1 < capacity; ++i) {
-            for (int j = i + 1; j < capacity; ++j) {
-                if (dealt[i] < 0 || dealt[j] < 0 || dealt[i] > 52 || dealt[j] > 52) continue;
-                if (keys[dealt[i]] > keys[dealt[j]]) std::swap(dealt[i], dealt[j]);
-            }
-        }
-    }
+    // The players' rows keep their dealt cards in the same order for the game course.
+    if (!name.empty()) SortCodes(dealt, capacity, table);
 }
 
 void CCards::SortSlots(int table) {
@@ -207,12 +215,4 @@ void CCards::SortSlots(int table) {
     }
 }
 
-void CCards::SortByTable() {
-    const int* keys = SortKeyTables[1];
-    for (int i = 0; i + 1 < capacity; ++i) {
-        for (int j = i + 1; j < capacity; ++j) {
-            if (dealt[i] < 0 || dealt[j] < 0 || dealt[i] > 52 || dealt[j] > 52) continue;
-            if (keys[dealt[i]] > keys[dealt[j]]) std::swap(dealt[i], dealt[j]);
-        }
-    }
-}
+void CCards::SortByTable() { SortCodes(dealt, capacity, 1); }

@@ -2,6 +2,8 @@
 
 #include "shell/SkatApp.h"
 
+bool IsTraceOn() { return g_pApp != nullptr; }
+
 void WriteTrace(const std::string& text, unsigned flags) {
     if (g_pApp) g_pApp->WriteLog(text, flags);
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 void WriteTrace(const std::string& text, unsigned flags);
+// Whether a trace line would go anywhere; hot paths test it before they build the text.
+bool IsTraceOn();
 
 // Names of suits (0..3, 6 Grand, 7 Ramsch) and ranks in trace lines.
 const char* SuitName(int suit);

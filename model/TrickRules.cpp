@@ -19,6 +19,7 @@ bool IsSeat(int seat) { return seat >= 0 && seat <= 2; }
 bool IsTrumpGame(int type) { return IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH; }
 
 void TraceWinner(int winner) {
+    if (!IsTraceOn()) return;
     WriteTrace(std::string("CTrick::Valuate(") + SeatName(winner) + ":winner)", LOG_PLAYER);
 }
 
@@ -190,7 +191,7 @@ bool CPerson::ValidCard(int slot, const CTrick& trick) const {
         else if (trumpsHeld > 0 && led == type)
             valid = chosen == led;
     }
-    if (valid)
+    if (valid && IsTraceOn())
         WriteTrace(std::string("CPerson::ValidCard(") + SeatName(seat) + ":" + SuitName(GetCardSuit(card, true)) +
                        RankName(GetCardRank(card)) + ")",
                    LOG_VERBOSE | LOG_PLAYER);
