@@ -1,0 +1,219 @@
+#include "ModelFixture.h"
+#include "model/Skat.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class CardKnowledgeTest : public ModelTest {
+protected:
+    CSkat game;
+
+    void Give(CPlayer& player, const std::vector<int>& cards) {
+        player.Clear();
+        player.count = 0;
+        for (int card : cards) player.AddCard(card);
+        player.TallyHand();
+    }
+};
+
+TEST_F(CardKnowledgeTest, SkatCardsAreGoneOnlyForTheSeatThatKnowsThem) {
+    SeedRand(5);
+    game.DealAll();
+    int marked = 0;
+    for (int entry : g_Knowledge.PlayedCardTable) marked += entry == CARD_IN_SKAT;
+    EXPECT_EQ(marked, 2);
+    int skatCard = game.cards[0];
+    int suit = GetCardSuit(skatCard, true), rank = GetCardRank(skatCard);
+
+    g_Game.GameType = GAME_HEARTS;
+    g_Game.Soloist = 3;
+    for (int seat = 0; seat < 3; ++seat) EXPECT_FALSE(IsCardGone(suit, rank, seat));
+    g_Game.Soloist = 1;
+    EXPECT_TRUE(IsCardGone(suit, rank, 1));
+    EXPECT_FALSE(IsCardGone(suit, rank, 0));
+    g_Game.HandAnnounced = 1;
+    EXPECT_FALSE(IsCardGone(suit, rank, 1));
+    g_Game.HandAnnounced = 0;
+    g_Knowledge.DiscardBusy = 1;
+    EXPECT_FALSE(IsCardGone(suit, rank, 1));
+    g_Knowledge.DiscardBusy = 0;
+    // In Ramsch the seat holding the skat knows it.
+    g_Game.GameType = GAME_RAMSCH;
+    g_Game.SkatHolderSeat = 2;
+    EXPECT_TRUE(IsCardGone(suit, rank, 2));
+    EXPECT_FALSE(IsCardGone(suit, rank, 1));
+    // A played card is gone for everyone, a card in hand for nobody.
+    SetCardLocation(skatCard, CARD_PLAYED);
+    for (int seat = -1; seat < 3; ++seat) EXPECT_TRUE(IsCardGone(suit, rank, seat));
+    ClearCardLocation(skatCard);
+    for (int seat = -1; seat < 3; ++seat) EXPECT_FALSE(IsCardGone(suit, rank, seat));
+    // Locations given by block and rank, and swapped between skat and hand.
+    SetCardLocation(-1, CARD_IN_SKAT, 1, ACE);
+    EXPECT_EQ(g_Knowledge.PlayedCardTable[8], CARD_IN_SKAT);
+    SwapCardLocations(Card(ACE, DIAMONDS), Card(SEVEN, CLUBS));
+    EXPECT_EQ(g_Knowledge.PlayedCardTable[8], CARD_IN_HAND);
+    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(Card(SEVEN, CLUBS))], CARD_IN_SKAT);
+}
+
+TEST_F(CardKnowledgeTest, PlayedCardsCountDownSuitsAndTrumps) {
+    g_Game.SetGameType(GAME_HEARTS);
+    StartPlayKnowledge();
+    // Ten trumps played: the Jacks and six Hearts.
+    for (int suit = 0; suit < 4; ++suit) NoteCardPlayed(Card(JACK, suit));
+    for (int rank : {ACE, TEN, KING, QUEEN, NINE, EIGHT}) NoteCardPlayed(Card(rank, HEARTS));
+    EXPECT_EQ(g_Game.TrumpCount, 1);
+    EXPECT_EQ(g_Knowledge.VoidTable[0][GAME_GRAND], 1);
+    EXPECT_EQ(g_Knowledge.UnseenSuitCounts[HEARTS], 7);
+    NoteCardPlayed(Card(SEVEN, HEARTS));
+    EXPECT_EQ(g_Game.TrumpCount, 0);
+    for (int seat = 0; seat < 3; ++seat) {
+        EXPECT_EQ(g_Knowledge.VoidTable[seat][GAME_GRAND], 0);
+        EXPECT_EQ(g_Knowledge.VoidTable[seat][GAME_RAMSCH], 0);
+    }
+    // Driven below its true count by an inference, the count stops at 0.
+    NoteCardPlayed(Card(JACK, CLUBS));
+    EXPECT_LE(g_Game.TrumpCount, 0);
+    EXPECT_EQ(g_Game.TrumpCount, 0);
+    // A plain suit played out clears its column for everybody.
+    for (int rank : {ACE, TEN, KING, QUEEN, NINE, EIGHT}) NoteCardPlayed(Card(rank, CLUBS));
+    EXPECT_EQ(g_Knowledge.VoidTable[1][CLUBS], 1);
+    NoteCardPlayed(Card(SEVEN, CLUBS));
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(g_Knowledge.VoidTable[seat][CLUBS], 0);
+
+    // In Null a Jack counts on the trumps, not on its suit.
+    g_Game.SetGameType(GAME_NULL);
+    StartPlayKnowledge();
+    EXPECT_EQ(g_Game.TrumpCount, 4);
+    NoteCardPlayed(Card(JACK, SPADES));
+    EXPECT_EQ(g_Game.TrumpCount, 3);
+    EXPECT_EQ(g_Knowledge.UnseenSuitCounts[SPADES], 7);
+}
+
+TEST_F(CardKnowledgeTest, CollectSuitListsHighestFirst) {
+    g_Game.SetGameType(GAME_CLUBS);
+    g_Game.Soloist = 0;
+    Give(game.computer0, {Card(JACK, SPADES), Card(TEN, CLUBS), Card(SEVEN, CLUBS), Card(ACE, HEARTS)});
+    SetCardLocation(Card(JACK, HEARTS), CARD_PLAYED);
+    SetCardLocation(Card(KING, CLUBS), CARD_IN_SKAT);  // known to the soloist
+    int list[11];
+    int n = game.computer0.CollectSuit(GAME_CLUBS, false, list);
+    EXPECT_EQ(std::vector<int>(list, list + n),
+              (std::vector<int>{Card(JACK, CLUBS), Card(JACK, DIAMONDS), Card(ACE, CLUBS), Card(QUEEN, CLUBS),
+                                Card(NINE, CLUBS), Card(EIGHT, CLUBS)}));
+    n = game.computer0.CollectSuit(GAME_CLUBS, true, list);
+    EXPECT_EQ(std::vector<int>(list, list + n),
+              (std::vector<int>{Card(JACK, SPADES), Card(TEN, CLUBS), Card(SEVEN, CLUBS)}));
+    // A plain suit leaves the Jack out; without a list only the count.
+    EXPECT_EQ(game.computer0.CollectSuit(HEARTS, false, nullptr), 6);
+    EXPECT_EQ(game.computer0.CollectSuit(9, false, list), 0);
+    // Null and Revolution have no suit column of their own.
+    g_Game.SetGameType(GAME_NULL);
+    EXPECT_EQ(game.computer0.CollectSuit(GAME_NULL, false, list), 0);
+    EXPECT_EQ(game.computer0.CollectSuit(GAME_REVOLUTION, true, list), 0);
+    // In Null the Jack lies in its suit between Queen and Ten.
+    game.computer0.TallyHand();
+    n = game.computer0.CollectSuit(SPADES, true, list);
+    EXPECT_EQ(std::vector<int>(list, list + n), (std::vector<int>{Card(JACK, SPADES)}));
+    EXPECT_EQ(game.computer0.CollectSuit(CLUBS, false, nullptr), 5);  // 8 less his two and the skat King
+    // Grand trumps are the Jacks alone.
+    g_Game.SetGameType(GAME_GRAND);
+    EXPECT_EQ(game.computer0.CollectSuit(GAME_GRAND, false, list), 2);
+}
+
+TEST_F(CardKnowledgeTest, MayHoldSuit) {
+    g_Game.SetGameType(GAME_SPADES);
+    g_Game.Soloist = 1;
+    g_Game.Forehand = 0;
+    StartPlayKnowledge();
+    CPlayer& asking = game.computer0;
+    Give(asking, {Card(ACE, HEARTS), Card(KING, HEARTS), Card(SEVEN, CLUBS)});
+    EXPECT_FALSE(asking.MayHoldSuit(3, HEARTS));
+    EXPECT_TRUE(asking.MayHoldSuit(2, HEARTS));
+    g_Knowledge.VoidTable[2][HEARTS] = 0;
+    EXPECT_FALSE(asking.MayHoldSuit(2, HEARTS));
+    EXPECT_TRUE(asking.MayHoldSuit(2, GAME_SPADES));
+    g_Game.TrumpCount = 0;
+    EXPECT_FALSE(asking.MayHoldSuit(2, GAME_SPADES));
+    g_Game.TrumpCount = 11;
+    // All Clubs still out are his own.
+    for (int rank : {ACE, TEN, KING, QUEEN, NINE, EIGHT}) SetCardLocation(Card(rank, CLUBS), CARD_PLAYED);
+    EXPECT_FALSE(asking.MayHoldSuit(1, CLUBS));
+    // The soloist, not leading, threw the Diamonds Ten to the last trick while only smaller
+    // Diamonds are out: he holds none.
+    game.lastTrick.Reset();
+    game.lastTrick.SetCard(1, Card(TEN, DIAMONDS));
+    SetCardLocation(Card(TEN, DIAMONDS), CARD_PLAYED);
+    SetCardLocation(Card(ACE, DIAMONDS), CARD_PLAYED);
+    EXPECT_FALSE(asking.MayHoldSuit(1, DIAMONDS));
+    EXPECT_TRUE(asking.MayHoldSuit(2, DIAMONDS));
+    g_Game.Forehand = 1;
+    EXPECT_TRUE(asking.MayHoldSuit(1, DIAMONDS));
+}
+
+TEST_F(CardKnowledgeTest, ForcedCardIsDroppedWhenNobodyCanFollow) {
+    g_Game.SetGameType(GAME_GRAND);
+    StartPlayKnowledge();
+    CPlayer& player = game.computer1;
+    Give(player, {Card(ACE, HEARTS)});
+    player.forcedCard = -Card(ACE, HEARTS);
+    g_Knowledge.VoidTable[0][HEARTS] = 0;
+    player.ControlForcedCard();
+    EXPECT_NE(player.forcedCard, 0);
+    g_Knowledge.VoidTable[2][HEARTS] = 0;
+    player.ControlForcedCard();
+    EXPECT_EQ(player.forcedCard, 0);
+}
+
+TEST_F(CardKnowledgeTest, SuitExhaustionNullSafetyAndSignals) {
+    g_Game.SetGameType(GAME_NULL);
+    g_Game.Soloist = 2;
+    CPlayer& soloist = game.person;
+    // Hearts 7 8 9 held, everything above out: safe. Spades A held, lower ones out: unsafe.
+    Give(soloist, {Card(SEVEN, HEARTS), Card(EIGHT, HEARTS), Card(NINE, HEARTS), Card(ACE, SPADES)});
+    soloist.MarkOutstandingCards();
+    EXPECT_EQ(soloist.handInfo.StructureCode[HEARTS], 1);
+    EXPECT_EQ(soloist.handInfo.StructureCode[SPADES], 13);
+    EXPECT_FALSE(soloist.IsSuitExhausted(HEARTS));
+    for (int rank : {TEN, JACK, QUEEN, KING, ACE}) SetCardLocation(Card(rank, HEARTS), CARD_PLAYED);
+    EXPECT_TRUE(soloist.IsSuitExhausted(HEARTS));
+
+    // Grand: Jacks held plus Jacks gone make four.
+    g_Game.SetGameType(GAME_GRAND);
+    Give(soloist, {Card(JACK, CLUBS), Card(JACK, SPADES)});
+    EXPECT_FALSE(soloist.IsSuitExhausted(GAME_GRAND));
+    SetCardLocation(Card(JACK, HEARTS), CARD_PLAYED);
+    SetCardLocation(Card(JACK, DIAMONDS), CARD_PLAYED);
+    EXPECT_TRUE(soloist.IsSuitExhausted(GAME_GRAND));
+
+    // Preferred: a defender led and won, his partner threw another suit.
+    g_Game.SetGameType(GAME_CLUBS);
+    g_Game.Soloist = 2;
+    g_Game.TrickWinner = g_Game.Forehand = 0;
+    game.trick.Reset();
+    game.trick.SetCard(0, Card(ACE, HEARTS));
+    game.trick.SetCard(1, Card(SEVEN, SPADES));
+    game.trick.SetCard(2, Card(SEVEN, HEARTS));
+    game.computer1.Preferred(game.trick);
+    EXPECT_EQ(g_Knowledge.PreferredSuit, HEARTS);
+    SetPreferredSuit(GAME_CLUBS);  // the trump suit is never a signal
+    EXPECT_EQ(g_Knowledge.PreferredSuit, HEARTS);
+}
+
+TEST_F(CardKnowledgeTest, LinkedHoldsHigherInOuvertGames) {
+    g_Game.SetGameType(GAME_GRAND);
+    CPlayer& defender = game.computer0;
+    CPlayer& soloist = game.person;
+    Give(defender, {Card(ACE, HEARTS), Card(SEVEN, SPADES)});
+    Give(soloist, {Card(TEN, HEARTS), Card(ACE, SPADES)});
+    defender.SetPartner(&soloist);
+    EXPECT_TRUE(defender.LinkedHoldsHigher(HEARTS));  // not Ouvert
+    g_Game.OuvertAnnounced = 1;
+    EXPECT_FALSE(defender.LinkedHoldsHigher(HEARTS));
+    EXPECT_TRUE(defender.LinkedHoldsHigher(SPADES));
+    EXPECT_TRUE(defender.LinkedHoldsHigher(CLUBS));  // neither holds it
+    EXPECT_TRUE(defender.LinkedHoldsHigher(GAME_GRAND));
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+#include "ModelFixture.h"
+#include "model/BidLadder.h"
+#include "model/GameValue.h"
+
+namespace {
+
+class GameValueTest : public ModelTest {
+protected:
+    void Play(int type, int soloist, int points, int tricks, int bid) {
+        g_Game.GameType = type;
+        g_Game.Soloist = soloist;
+        g_Game.PartyPoints[0] = points;
+        g_Game.PartyPoints[1] = 120 - points;
+        g_Game.PartyTricks[0] = tricks;
+        g_Game.PartyTricks[1] = 10 - tricks;
+        g_Game.BidIndex = BidIndexOf(bid);
+    }
+};
+
+struct ValueCase {
+    const char* name;
+    int type, hand, ouvert, schneider, schwarz, variant, variantsHand, variantsOuvert;
+    int points, tricks, bid, matadors;
+    int result, value;
+};
+
+TEST_F(GameValueTest, PlayedOutGames) {
+    const ValueCase cases[] = {
+        {"clubs with one", 0, 0, 0, 0, 0, 0, 1, 2, 61, 4, 24, 2, RESULT_WON, 24},
+        {"clubs schneider reached", 0, 0, 0, 0, 0, 0, 1, 2, 91, 6, 24, 2, RESULT_WON, 36},
+        {"overbid drops schneider", 0, 0, 0, 0, 0, 0, 1, 2, 91, 6, 48, 2, RESULT_OVERBID, -48},
+        {"clubs lost", 0, 0, 0, 0, 0, 0, 1, 2, 60, 4, 18, 2, RESULT_LOST, -48},
+        {"lost schneider counts", 0, 0, 0, 0, 0, 0, 1, 2, 30, 3, 18, -3, RESULT_LOST, -96},
+        {"schwarz reached", 2, 0, 0, 0, 0, 0, 1, 2, 120, 10, 18, 2, RESULT_WON, 40},
+        {"schneider announced missed", 1, 1, 0, 1, 0, 0, 1, 2, 85, 7, 18, 2, RESULT_SCHNEIDER_MISSED, -(2 + 1 + 1) * 11 * 2},
+        {"schneider announced made", 1, 1, 0, 1, 0, 0, 1, 2, 95, 8, 18, 2, RESULT_WON, (2 + 1 + 1 + 1) * 11},
+        {"schwarz announced missed", 3, 1, 0, 1, 1, 0, 1, 2, 110, 9, 18, 1, RESULT_SCHWARZ_MISSED, -(1 + 1 + 1 + 1 + 1) * 9 * 2},
+        {"schwarz announced made", 3, 1, 0, 1, 1, 0, 1, 2, 120, 10, 18, 1, RESULT_WON, (1 + 1 + 1 + 1 + 1 + 1) * 9},
+        {"hand grand", 6, 1, 0, 0, 0, 0, 1, 2, 70, 6, 18, 3, RESULT_WON, 96},
+        {"ouvert grand demands schwarz", 6, 1, 1, 1, 1, 0, 1, 2, 110, 9, 18, 2, RESULT_SCHWARZ_MISSED,
+         -(2 + 1 + 1 + 1 + 0 + 1 + 1) * 24 * 2},
+        {"ouvert under variants, rule 2", 6, 1, 1, 0, 0, 1, 1, 2, 100, 9, 18, 2, RESULT_WON, (2 + 1 + 1 + 1) * 24},
+        {"ouvert under variants, rule 3", 6, 1, 1, 0, 0, 1, 1, 3, 100, 9, 18, 2, RESULT_SCHWARZ_MISSED,
+         -(2 + 1 + 1 + 1) * 24 * 2},
+        {"laid down early is no ouvert", 6, 0, 2, 0, 0, 0, 1, 2, 100, 9, 18, 2, RESULT_WON, (2 + 1) * 24},
+        {"hand loss single under variants", 2, 1, 0, 0, 0, 1, 0, 2, 50, 3, 18, 2, RESULT_LOST, -30},
+        {"hand loss double with Variants/Hand", 2, 1, 0, 0, 0, 1, 1, 2, 50, 3, 18, 2, RESULT_LOST, -60},
+        {"null", 4, 0, 0, 0, 0, 0, 1, 2, 0, 0, 23, 0, RESULT_WON, 23},
+        {"null hand", 4, 1, 0, 0, 0, 0, 1, 2, 0, 0, 18, 0, RESULT_WON, 35},
+        {"null ouvert", 4, 0, 1, 0, 0, 0, 1, 2, 0, 0, 18, 0, RESULT_WON, 46},
+        {"null ouvert hand", 4, 1, 1, 0, 0, 0, 1, 2, 0, 0, 18, 0, RESULT_WON, 59},
+        {"null ouvert hand lost", 4, 1, 1, 0, 0, 0, 1, 2, 0, 1, 18, 0, RESULT_LOST, -118},
+        {"null overbid", 4, 0, 0, 0, 0, 0, 1, 2, 0, 0, 24, 0, RESULT_OVERBID, -46},
+        {"revolution", 5, 1, 0, 0, 0, 1, 1, 2, 0, 0, 92, 0, RESULT_WON, 92},
+        {"revolution overbid", 5, 1, 0, 0, 0, 1, 1, 2, 0, 0, 96, 0, RESULT_OVERBID, -184},
+        {"revolution overbid single", 5, 1, 0, 0, 0, 1, 0, 2, 0, 0, 96, 0, RESULT_OVERBID, -92},
+        {"revolution lost", 5, 1, 0, 0, 0, 1, 1, 2, 0, 2, 18, 0, RESULT_LOST, -184},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_Game.Reset();
+        g_Settings.Reset();
+        Play(c.type, 1, c.points, c.tricks, c.bid);
+        g_Game.HandAnnounced = c.hand;
+        g_Game.OuvertAnnounced = c.ouvert;
+        g_Game.SchneiderAnnounced = c.schneider;
+        g_Game.SchwarzAnnounced = c.schwarz;
+        g_Game.VariantMode = c.variant;
+        g_Settings.Variants.Hand = c.variantsHand;
+        g_Settings.Variants.Ouvert = c.variantsOuvert;
+        int value = 0;
+        EXPECT_EQ(GameValue(-1, value, c.matadors), c.result);
+        EXPECT_EQ(value, c.value);
+        if ((c.type == 4 || c.type == 5) && c.result == RESULT_WON) {
+            EXPECT_EQ(g_Game.PartyPoints[0], 61);
+        }
+    }
+}
+
+TEST_F(GameValueTest, RamschAndOtherTypesLeaveTheValue) {
+    Play(GAME_RAMSCH, 3, 40, 3, 18);
+    int value = 77;
+    EXPECT_EQ(GameValue(-1, value, 2), RESULT_LOST);
+    EXPECT_EQ(value, 77);
+    g_Game.GameType = GAME_NONE;
+    EXPECT_EQ(GameValue(-1, value, 2), RESULT_WON);
+    EXPECT_EQ(value, 77);
+}
+
+TEST_F(GameValueTest, GivingUpCompletesTheCounters) {
+    struct GiveUp {
+        const char* name;
+        int type, ouvert, giver, tricks0, points0, tricks1, points1;
+        int expectTricks0, expectPoints0, expectTricks1, expectPoints1, result;
+    } cases[] = {
+        {"defender before the first trick", 0, 0, 2, 0, 0, 0, 0, 1, 61, 1, 31, RESULT_WON},
+        {"soloist before the first trick", 0, 0, 1, 0, 0, 0, 0, 1, 31, 1, 61, RESULT_LOST},
+        {"defender, soloist has tricks", 6, 0, 0, 5, 70, 3, 30, 7, 90, 3, 30, RESULT_WON},
+        {"soloist, he has tricks", 6, 0, 1, 5, 70, 3, 30, 5, 70, 3, 30, RESULT_WON},
+        {"defender, soloist has none", 2, 0, 2, 0, 0, 2, 25, 1, 0, 2, 25, RESULT_WON},
+        {"soloist has none and gives up", 2, 0, 1, 0, 0, 2, 25, 0, 0, 10, 120, RESULT_LOST},
+        {"ouvert conceded before the first trick", 2, 1, 2, 0, 0, 0, 0, 1, 0, 0, 0, RESULT_WON},
+        {"ouvert conceded after a defender's trick", 2, 1, 2, 3, 40, 1, 10, 9, 110, 1, 10, RESULT_SCHWARZ_MISSED},
+    };
+    for (const GiveUp& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_Game.Reset();
+        g_Game.GameType = c.type;
+        g_Game.Soloist = 1;
+        g_Game.OuvertAnnounced = c.ouvert;
+        g_Game.PartyTricks[0] = c.tricks0;
+        g_Game.PartyPoints[0] = c.points0;
+        g_Game.PartyTricks[1] = c.tricks1;
+        g_Game.PartyPoints[1] = c.points1;
+        int value = 0;
+        int result = GameValue(c.giver, value, 2);
+        EXPECT_EQ(g_Game.PartyTricks[0], c.expectTricks0);
+        EXPECT_EQ(g_Game.PartyPoints[0], c.expectPoints0);
+        EXPECT_EQ(g_Game.PartyTricks[1], c.expectTricks1);
+        EXPECT_EQ(g_Game.PartyPoints[1], c.expectPoints1);
+        EXPECT_EQ(result, c.result);
+    }
+    // The soloist giving up before the first trick loses simple: 31 points are no Schneider.
+    g_Game.Reset();
+    g_Game.GameType = GAME_CLUBS;
+    g_Game.Soloist = 0;
+    int value = 0;
+    EXPECT_EQ(GameValue(0, value, 2), RESULT_LOST);
+    EXPECT_EQ(value, -48);
+    // A defender gives up when the soloist has 5 tricks and 70 points: 7 tricks, 90 (Schneider).
+    g_Game.Reset();
+    g_Game.GameType = GAME_CLUBS;
+    g_Game.Soloist = 0;
+    g_Game.PartyTricks[0] = 5;
+    g_Game.PartyPoints[0] = 70;
+    g_Game.PartyTricks[1] = 3;
+    g_Game.PartyPoints[1] = 30;
+    EXPECT_EQ(GameValue(1, value, 2), RESULT_WON);
+    EXPECT_EQ(value, 36);
+    // Null given up by the soloist: his trick; by a defender: no trick for the soloist.
+    g_Game.Reset();
+    g_Game.GameType = GAME_NULL;
+    g_Game.Soloist = 2;
+    g_Game.PartyTricks[1] = 4;
+    EXPECT_EQ(GameValue(2, value, 0), RESULT_LOST);
+    EXPECT_EQ(value, -46);
+    g_Game.PartyTricks[0] = 0;
+    EXPECT_EQ(GameValue(0, value, 0), RESULT_WON);
+    EXPECT_EQ(value, 23);
+}
+
+TEST_F(GameValueTest, LostGameFactor) {
+    EXPECT_EQ(LostGameFactor(), 2);
+    g_Game.HandAnnounced = 1;
+    g_Game.VariantMode = 1;
+    g_Settings.Variants.Hand = 0;
+    EXPECT_EQ(LostGameFactor(), 1);
+    g_Game.VariantMode = 0;
+    EXPECT_EQ(LostGameFactor(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+// Every model test starts from the program-start state of the globals.
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/InternalError.h"
+#include "model/PlayerServices.h"
+#include "platform/core/Random.h"
+
+#include <gtest/gtest.h>
+
+class ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_Game.Reset();
+        g_Settings.Reset();
+        g_Knowledge.Reset();
+        g_PlayerServices.Reset();
+        ClearDeckTaken();
+        SetInternalErrorHandler({});
+        SeedRand(1);
+    }
+    void TearDown() override {
+        SetInternalErrorHandler({});
+        platform::Random().ClearScript();
+    }
+};
+
+// The card of a rank and suit index, for readable tables.
+inline int Card(int rank, int suit) { return CardCodeOf(rank, suit); }

@@ -1,0 +1,69 @@
+// Speed of the card model's hot paths: valuing a trick, the value of a game, a deal of 32 cards.
+#include "flow/GameState.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameValue.h"
+#include "model/Skat.h"
+#include "platform/core/Random.h"
+#include "shell/SkatApp.h"
+
+#include <benchmark/benchmark.h>
+
+// The model runs without an application object here.
+__attribute__((weak)) CSkatApp* g_pApp = nullptr;
+__attribute__((weak)) void CSkatApp::WriteLog(const std::string&, unsigned) {}
+
+namespace {
+
+void BM_TrickValuation(benchmark::State& state) {
+    CSkat game;
+    g_Game.Reset();
+    g_Knowledge.Reset();
+    g_Game.GameType = GAME_HEARTS;
+    g_Game.Soloist = 0;
+    const int tricks[4][3] = {{CardCodeOf(ACE, CLUBS), CardCodeOf(SEVEN, HEARTS), CardCodeOf(TEN, CLUBS)},
+                              {CardCodeOf(JACK, SPADES), CardCodeOf(JACK, CLUBS), CardCodeOf(ACE, HEARTS)},
+                              {CardCodeOf(KING, SPADES), CardCodeOf(NINE, SPADES), CardCodeOf(EIGHT, DIAMONDS)},
+                              {CardCodeOf(TEN, DIAMONDS), CardCodeOf(QUEEN, HEARTS), CardCodeOf(ACE, DIAMONDS)}};
+    int n = 0;
+    for (auto _ : state) {
+        const int* t = tricks[n++ & 3];
+        for (int seat = 0; seat < 3; ++seat) game.trick.cards[seat] = t[seat];
+        g_Game.TrickWinner = g_Game.Forehand = n % 3;
+        benchmark::DoNotOptimize(game.trick.Valuate());
+    }
+    benchmark::DoNotOptimize(g_Game.PartyPoints[0]);
+}
+BENCHMARK(BM_TrickValuation);
+
+void BM_GameValue(benchmark::State& state) {
+    g_Game.Reset();
+    g_Game.Soloist = 1;
+    g_Game.BidIndex = BidIndexOf(48);
+    int type = 0;
+    for (auto _ : state) {
+        g_Game.GameType = type++ % 7;
+        g_Game.PartyPoints[0] = 91;
+        g_Game.PartyPoints[1] = 29;
+        g_Game.PartyTricks[0] = 7;
+        g_Game.PartyTricks[1] = 3;
+        int value = 0;
+        benchmark::DoNotOptimize(GameValue(-1, value, 2));
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_GameValue);
+
+void BM_DealAllCards(benchmark::State& state) {
+    CSkat game;
+    g_Game.Reset();
+    SeedRand(1);
+    for (auto _ : state) {
+        game.DealAll();
+        benchmark::DoNotOptimize(game.person.cards.data());
+    }
+}
+BENCHMARK(BM_DealAllCards);
+
+}  // namespace
