@@ -6,13 +6,8 @@
 #include "model/GameValue.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
-#include "shell/SkatApp.h"
 
 #include <benchmark/benchmark.h>
-
-// The model runs without an application object here.
-__attribute__((weak)) CSkatApp* g_pApp = nullptr;
-__attribute__((weak)) void CSkatApp::WriteLog(const std::string&, unsigned) {}
 
 namespace {
 
