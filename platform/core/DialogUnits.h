@@ -1,0 +1,34 @@
+#pragma once
+// Dialog units: templates measure in units of the dialog font so that a layout scales with the
+// font. The host measures the font and reports its base units: the average character width and the
+// character height in pixels. Then
+//     x_px = dlu_x * baseX / 4        y_px = dlu_y * baseY / 8
+// rounded to the nearest pixel, halves away from zero. A rectangle converts its edges, not its
+// size, so controls that touch in dialog units still touch in pixels.
+
+#include "platform/core/DialogTemplate.h"
+
+namespace platform {
+
+struct DialogBaseUnits {
+    int x = 0;  // average character width in pixels
+    int y = 0;  // character height in pixels
+};
+
+// A rectangle in pixels, as edges (right and bottom exclusive).
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+int DialogUnitsToPixelsX(int dluX, DialogBaseUnits units);
+int DialogUnitsToPixelsY(int dluY, DialogBaseUnits units);
+PixelRect DialogRectToPixels(const DialogRect& rect, DialogBaseUnits units);
+
+}  // namespace platform
