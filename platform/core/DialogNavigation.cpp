@@ -96,7 +96,7 @@ int DefaultButton(std::span<const NavigationItem> items, int focused) {
         return focused;
     for (int i = 0; i < Count(items); ++i) {
         const NavigationItem& item = items[i];
-        if (item.kind == ControlKind::PushButton && (item.style & CTL_DEFAULT)) return CanTakeFocus(item) ? i : -1;
+        if (item.kind == ControlKind::PushButton && (item.style & CTL_DEFAULT)) return i;
     }
     return -1;
 }

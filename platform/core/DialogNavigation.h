@@ -39,7 +39,8 @@ int NextInGroup(std::span<const NavigationItem> items, int current, bool backwar
 int FindMnemonicTarget(std::span<const NavigationItem> items, char32_t key, int current);
 
 // The button Enter presses: the focused push button when the focus is on one, else the default
-// push button (when it is enabled and visible). -1 when none: the dialog then takes Enter as IDOK.
+// push button. -1 when there is none: the dialog then takes Enter as IDOK. The caller checks that
+// the button can be pressed: a disabled default makes Enter do nothing.
 int DefaultButton(std::span<const NavigationItem> items, int focused);
 
 // Whether the control is a button that Space and Enter press.

@@ -25,7 +25,7 @@ int DialogUnitsToPixelsY(int dluY, DialogBaseUnits units) {
     return ScaleRounded(dluY, units.y, 8);
 }
 
-PixelRect DialogRectToPixels(const DialogRect& rect, DialogBaseUnits units) {
+Rect DialogRectToPixels(const DialogRect& rect, DialogBaseUnits units) {
     return {DialogUnitsToPixelsX(rect.x, units), DialogUnitsToPixelsY(rect.y, units),
             DialogUnitsToPixelsX(rect.x + rect.cx, units), DialogUnitsToPixelsY(rect.y + rect.cy, units)};
 }

@@ -7,6 +7,7 @@
 // size, so controls that touch in dialog units still touch in pixels.
 
 #include "platform/core/DialogTemplate.h"
+#include "platform/core/WindowGeometry.h"
 
 namespace platform {
 
@@ -15,20 +16,8 @@ struct DialogBaseUnits {
     int y = 0;  // character height in pixels
 };
 
-// A rectangle in pixels, as edges (right and bottom exclusive).
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const PixelRect&) const = default;
-};
-
 int DialogUnitsToPixelsX(int dluX, DialogBaseUnits units);
 int DialogUnitsToPixelsY(int dluY, DialogBaseUnits units);
-PixelRect DialogRectToPixels(const DialogRect& rect, DialogBaseUnits units);
+Rect DialogRectToPixels(const DialogRect& rect, DialogBaseUnits units);
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/core/MessageBoxLayout.h"
 
-#include "platform/core/DialogIds.h"
+#include "platform/core/Message.h"
 
 #include <algorithm>
 

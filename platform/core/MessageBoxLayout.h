@@ -46,9 +46,9 @@ MessageBoxSpec DescribeMessageBox(unsigned flags, std::string_view language);
 struct MessageBoxLayout {
     int width = 0;
     int height = 0;
-    PixelRect icon;                   // empty when there is no icon
-    PixelRect text;
-    std::vector<PixelRect> buttons;   // in the order of MessageBoxSpec::buttons
+    Rect icon;                   // empty when there is no icon
+    Rect text;
+    std::vector<Rect> buttons;   // in the order of MessageBoxSpec::buttons
 };
 
 // Lays a box out around text of the measured size (pixels) for the dialog font's base units:

@@ -32,8 +32,8 @@ const std::string& StatusBar::PaneText(int pane) const {
     return panes_[pane].text;
 }
 
-std::vector<PixelRect> StatusBar::Layout(int width, int height) const {
-    std::vector<PixelRect> rects;
+std::vector<Rect> StatusBar::Layout(int width, int height) const {
+    std::vector<Rect> rects;
     if (panes_.empty()) return rects;
     int inner = std::max(0, width - 2 * kBorder);
     int fixed = kGap * (PaneCount() - 1);

@@ -40,7 +40,7 @@ public:
     // Pane rectangles inside a bar of this size, left to right: the fixed panes keep their widths,
     // the stretching pane takes the rest (never less than 0). Panes that no longer fit are cut at
     // the bar's right border.
-    std::vector<PixelRect> Layout(int width, int height) const;
+    std::vector<Rect> Layout(int width, int height) const;
 
     // Told about every text change: which pane, and whether it wants an immediate redraw.
     void OnTextChanged(std::function<void(int pane, bool immediate)> listener) { listener_ = std::move(listener); }

@@ -72,7 +72,9 @@ TEST_F(DialogNavigationTest, EnterPressesFocusedPushButtonElseTheDefault) {
     EXPECT_EQ(DefaultButton(items, 1), 6);  // focus in the edit: the default OK
     EXPECT_EQ(DefaultButton(items, 5), 6);  // a check box is no push button
     items[6].enabled = false;
-    EXPECT_EQ(DefaultButton(items, 1), -1);  // a disabled default is not pressed
+    EXPECT_EQ(DefaultButton(items, 1), 6);  // still the default: the dialog leaves it unpressed
+    items[6].style &= ~CTL_DEFAULT;
+    EXPECT_EQ(DefaultButton(items, 1), -1);  // none: Enter means IDOK
 }
 
 }  // namespace

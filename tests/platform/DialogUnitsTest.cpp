@@ -6,7 +6,7 @@ namespace {
 
 using platform::DialogBaseUnits;
 using platform::DialogRect;
-using platform::PixelRect;
+using platform::Rect;
 
 TEST(DialogUnitsTest, ConvertsWithRoundingHalvesAwayFromZero) {
     struct Case {
@@ -31,9 +31,9 @@ TEST(DialogUnitsTest, RectangleConvertsEdgesSoNeighboursStillTouch) {
     DialogBaseUnits units{7, 13};  // 7/4 and 13/8: sizes alone would round differently
     DialogRect left{3, 3, 5, 5};
     DialogRect right{8, 3, 5, 5};  // starts where `left` ends
-    PixelRect a = platform::DialogRectToPixels(left, units);
-    PixelRect b = platform::DialogRectToPixels(right, units);
-    EXPECT_EQ(a, (PixelRect{5, 5, 14, 13}));  // 5.25, 4.875, 14, 13
+    Rect a = platform::DialogRectToPixels(left, units);
+    Rect b = platform::DialogRectToPixels(right, units);
+    EXPECT_EQ(a, (Rect{5, 5, 14, 13}));  // 5.25, 4.875, 14, 13
     EXPECT_EQ(a.right, b.left);
     EXPECT_EQ(a.Width(), 9);
     EXPECT_EQ(b.Width(), 9);  // 14 .. 22.75 -> 23

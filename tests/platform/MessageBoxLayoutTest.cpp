@@ -1,4 +1,4 @@
-#include "platform/core/DialogIds.h"
+#include "platform/core/Message.h"
 #include "platform/core/MessageBoxLayout.h"
 
 #include <gtest/gtest.h>
@@ -51,13 +51,13 @@ TEST(MessageBoxLayoutTest, IconTextAndCentredButtonRow) {
     DialogBaseUnits units{6, 13};  // margin 7 dlu = 11 x 11 px, spacing 4 dlu = 6 x 7 px, button 75 x 23 px
     MessageBoxSpec spec = DescribeMessageBox(MB_YESNO | MB_ICONQUESTION, "en");
     MessageBoxLayout layout = LayoutMessageBox(spec, 200, 16, {30, 30}, units);
-    EXPECT_EQ(layout.icon, (PixelRect{11, 11, 43, 43}));
-    EXPECT_EQ(layout.text, (PixelRect{49, 19, 249, 35}));  // level with the icon's middle
+    EXPECT_EQ(layout.icon, (Rect{11, 11, 43, 43}));
+    EXPECT_EQ(layout.text, (Rect{49, 19, 249, 35}));  // level with the icon's middle
     EXPECT_EQ(layout.width, 260);
     ASSERT_EQ(layout.buttons.size(), 2u);
     // Row 75 + 6 + 75 = 156 wide, centred in 260.
-    EXPECT_EQ(layout.buttons[0], (PixelRect{52, 50, 127, 73}));
-    EXPECT_EQ(layout.buttons[1], (PixelRect{133, 50, 208, 73}));
+    EXPECT_EQ(layout.buttons[0], (Rect{52, 50, 127, 73}));
+    EXPECT_EQ(layout.buttons[1], (Rect{133, 50, 208, 73}));
     EXPECT_EQ(layout.height, 84);
 }
 
@@ -66,7 +66,7 @@ TEST(MessageBoxLayoutTest, LongCaptionWidensItsButtonAndTheBox) {
     MessageBoxSpec spec = DescribeMessageBox(MB_OK, "en");
     MessageBoxLayout layout = LayoutMessageBox(spec, 10, 40, {300}, units);
     EXPECT_EQ(layout.icon.Width(), 0);
-    EXPECT_EQ(layout.text, (PixelRect{11, 11, 21, 51}));
+    EXPECT_EQ(layout.text, (Rect{11, 11, 21, 51}));
     EXPECT_EQ(layout.buttons[0].Width(), 312);  // 300 + 2 x 6 padding
     EXPECT_EQ(layout.width, 334);
     EXPECT_EQ(layout.buttons[0].left, 11);

@@ -7,7 +7,7 @@
 
 namespace {
 
-using platform::PixelRect;
+using platform::Rect;
 using platform::StatusBar;
 
 // The frame's bar: a stretching text pane, then 44 and 78 pixels.
@@ -18,21 +18,21 @@ protected:
 };
 
 TEST_F(StatusBarTest, StretchingPaneTakesWhatTheFixedOnesLeave) {
-    std::vector<PixelRect> rects = bar.Layout(640, 24);
+    std::vector<Rect> rects = bar.Layout(640, 24);
     ASSERT_EQ(rects.size(), 3u);
     // 2 border + stretch + 2 gap + 44 + 2 gap + 78 + 2 border = 640 -> stretch 510
-    EXPECT_EQ(rects[0], (PixelRect{2, 2, 512, 22}));
-    EXPECT_EQ(rects[1], (PixelRect{514, 2, 558, 22}));
-    EXPECT_EQ(rects[2], (PixelRect{560, 2, 638, 22}));
+    EXPECT_EQ(rects[0], (Rect{2, 2, 512, 22}));
+    EXPECT_EQ(rects[1], (Rect{514, 2, 558, 22}));
+    EXPECT_EQ(rects[2], (Rect{560, 2, 638, 22}));
 }
 
 TEST_F(StatusBarTest, NarrowBarShrinksTheStretchingPaneToNothingAndCutsTheRest) {
-    std::vector<PixelRect> rects = bar.Layout(100, 24);
+    std::vector<Rect> rects = bar.Layout(100, 24);
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0].Width(), 0);
-    EXPECT_EQ(rects[1], (PixelRect{4, 2, 48, 22}));
-    EXPECT_EQ(rects[2], (PixelRect{50, 2, 98, 22}));  // cut at the right border
-    for (const PixelRect& r : bar.Layout(0, 0)) {
+    EXPECT_EQ(rects[1], (Rect{4, 2, 48, 22}));
+    EXPECT_EQ(rects[2], (Rect{50, 2, 98, 22}));  // cut at the right border
+    for (const Rect& r : bar.Layout(0, 0)) {
         EXPECT_GE(r.Width(), 0);
         EXPECT_GE(r.Height(), 0);
     }
@@ -40,10 +40,10 @@ TEST_F(StatusBarTest, NarrowBarShrinksTheStretchingPaneToNothingAndCutsTheRest) 
 
 TEST_F(StatusBarTest, StretchingPaneInTheMiddle) {
     ASSERT_TRUE(bar.SetPanes({{30, false}, {0, true}, {40, false}}));
-    std::vector<PixelRect> rects = bar.Layout(200, 20);
-    EXPECT_EQ(rects[0], (PixelRect{2, 2, 32, 18}));
-    EXPECT_EQ(rects[1], (PixelRect{34, 2, 156, 18}));
-    EXPECT_EQ(rects[2], (PixelRect{158, 2, 198, 18}));
+    std::vector<Rect> rects = bar.Layout(200, 20);
+    EXPECT_EQ(rects[0], (Rect{2, 2, 32, 18}));
+    EXPECT_EQ(rects[1], (Rect{34, 2, 156, 18}));
+    EXPECT_EQ(rects[2], (Rect{158, 2, 198, 18}));
 }
 
 TEST_F(StatusBarTest, RejectsTwoStretchingPanesOrNegativeWidths) {
