@@ -15,7 +15,18 @@ int ScaleRounded(int value, int numerator, int denominator) {
     return static_cast<int>(rounded);
 }
 
+DialogFontMeasure g_fontMeasure = nullptr;
+
 }  // namespace
+
+void SetDialogFontMeasure(DialogFontMeasure measure) { g_fontMeasure = measure; }
+
+DialogBaseUnits MeasureDialogFont(const DialogFont& font) {
+    DialogBaseUnits units = g_fontMeasure ? g_fontMeasure(font) : kDefaultDialogBaseUnits;
+    // A font the host cannot measure must not collapse every control to nothing.
+    if (units.x <= 0 || units.y <= 0) units = kDefaultDialogBaseUnits;
+    return units;
+}
 
 int DialogUnitsToPixelsX(int dluX, DialogBaseUnits units) {
     return ScaleRounded(dluX, units.x, 4);

@@ -16,6 +16,13 @@ struct DialogBaseUnits {
     int y = 0;  // character height in pixels
 };
 
+// How dialog fonts measure: the host installs a function that measures a font with its own text
+// metrics. Without one every font measures kDefaultDialogBaseUnits (an 8-point sans at 96 dpi).
+inline constexpr DialogBaseUnits kDefaultDialogBaseUnits{6, 13};
+using DialogFontMeasure = DialogBaseUnits (*)(const DialogFont& font);
+void SetDialogFontMeasure(DialogFontMeasure measure);  // nullptr: back to the default
+DialogBaseUnits MeasureDialogFont(const DialogFont& font);
+
 int DialogUnitsToPixelsX(int dluX, DialogBaseUnits units);
 int DialogUnitsToPixelsY(int dluY, DialogBaseUnits units);
 Rect DialogRectToPixels(const DialogRect& rect, DialogBaseUnits units);
