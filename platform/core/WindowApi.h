@@ -3,6 +3,7 @@
 // platform::WindowSystem. See WindowSystem.h for the rules they follow.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ bool GetMessage(MSG* message, HWND filter, UINT first, UINT last);
 LRESULT DispatchMessage(const MSG* message);
 bool TranslateMessage(const MSG* message);
 short GetKeyState(int virtualKey);
+// Nested waits inside handlers. One poll: takes one message and dispatches it raw, or idles when
+// there is none; a quit request is put back and reported as WaitStep::Quit (end the wait then).
+platform::WindowSystem::WaitStep PumpWaitStep();
+// Pumps while keepWaiting() holds (tested after every poll); false when a quit request ended it.
+bool WaitWhile(const std::function<bool()>& keepWaiting);
 // Lets ms milliseconds pass without dispatching anything.
 void Sleep(std::int64_t ms);
 

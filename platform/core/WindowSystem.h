@@ -34,6 +34,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -149,6 +150,16 @@ public:
     // Modal loops running now, innermost last.
     const std::vector<Window*>& ModalLoops() const { return m_modalStack; }
 
+    // --- Nested waits --------------------------------------------------------------------------
+    // One poll of a nested wait inside a handler: takes one message by the pump order and dispatches
+    // it raw (no pre-translation, no TranslateMessage); an empty poll idles (Host::IdlePoll). A quit
+    // request is put back at the head of the queue and reported, and the wait should end.
+    enum class WaitStep { Dispatched, Empty, Quit };
+    WaitStep PumpWaitStep();
+    // Pumps as a nested wait while keepWaiting() holds (tested after every poll, dispatched or
+    // empty). Returns false when a quit request ended it.
+    bool WaitWhile(const std::function<bool()>& keepWaiting);
+
     // --- Focus, activation, capture ------------------------------------------------------------
     HWND SetFocus(HWND hwnd);
     HWND GetFocus() const { return m_focus; }
@@ -193,6 +204,18 @@ private:
         std::string bytes;
     };
 
+    // Keeps a window object alive (counted as a running handler) while the engine uses it.
+    class Pin {
+    public:
+        explicit Pin(Window& window) : m_window(window) { ++m_window.m_handlerDepth; }
+        ~Pin();
+        Pin(const Pin&) = delete;
+        Pin& operator=(const Pin&) = delete;
+
+    private:
+        Window& m_window;
+    };
+
     LRESULT Invoke(Window* window, UINT message, WPARAM wParam, LPARAM lParam, DispatchRecord::Kind kind);
     void Notify(HWND hwnd, WindowEvent event);
     void DestroyTree(Window* window);
@@ -209,6 +232,8 @@ private:
     void BringToTop(HWND hwnd);
     HWND TopLevelOf(HWND hwnd) const;
     void RemoveTimersOf(HWND hwnd);
+    void RepostQuit(int exitCode);
+    void ValidateAfterPaint(HWND hwnd, int paintCountBefore);
     std::int64_t IntervalOf(int ms) const;
 
     Host* m_host = nullptr;
@@ -226,6 +251,7 @@ private:
     HWND m_capture = nullptr;
     int m_depth = 0;
     std::vector<unsigned char> m_keyDown;  // per virtual key
+    WPARAM m_mouseButtons = 0;             // MK_*BUTTON held, as of the input taken so far
 };
 
 }  // namespace platform

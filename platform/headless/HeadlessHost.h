@@ -124,7 +124,8 @@ private:
     };
 
     void CheckTimeLimit();
-    bool PumpOne();
+    enum class PumpResult { Dispatched, Empty, Quit };
+    PumpResult PumpOne();
 
     VirtualClock m_clock;
     std::deque<ScriptedEvent> m_script;  // ordered by time, then insertion
