@@ -4,6 +4,7 @@
 // the command at that moment, exactly as the menu would show it.
 
 #include "platform/core/CommandState.h"
+#include "platform/core/Message.h"
 
 #include <span>
 
@@ -43,5 +44,14 @@ const Accelerator* FindAccelerator(const AcceleratorTable& table, int key, unsig
 // Translates a key press through the table, gated by the update function.
 AcceleratorTranslation TranslateAccelerator(const AcceleratorTable& table, int key, unsigned modifiers,
                                             const CommandUpdater& updater);
+
+// The notification code of a WM_COMMAND that comes from an accelerator (menus send 0).
+inline constexpr unsigned kCommandFromAccelerator = 1;
+
+// For a frame's PreTranslateMessage: translates a key press (WM_KEYDOWN, or WM_SYSKEYDOWN with Alt)
+// with the modifiers held now, and sends an enabled command to `target` as WM_COMMAND. True when the
+// key was used up: its command ran, or it belongs to a disabled command.
+bool TranslateAcceleratorMessage(HWND target, const AcceleratorTable& table, const CommandUpdater& updater,
+                                 const Message& message);
 
 }  // namespace platform

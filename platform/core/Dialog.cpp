@@ -98,6 +98,7 @@ bool Dialog::CreateWindowAndControls(HWND owner, Lifetime lifetime) {
     m_ended = false;
     m_result = 0;
     m_focusControl = nullptr;
+    m_units = MeasureDialogFont(m_font);  // the host may have learnt its fonts since construction
     CreateParams params;
     params.kind = WindowKind::Popup;
     params.owner = ::IsWindow(owner) ? owner : nullptr;
@@ -303,12 +304,7 @@ bool Dialog::IsDialogMessage(Message& message) {
         default:
             break;
     }
-    if (focusControl && focusControl->WantsCharacters()) {
-        // Typing into a field: translated here because a modal loop does not translate by itself.
-        ::TranslateMessage(&message);
-        ::DispatchMessage(&message);
-        return true;
-    }
+    // Anything else (typing into a field, keys a list or slider takes) goes to the focus window.
     return false;
 }
 
