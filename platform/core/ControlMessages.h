@@ -1,0 +1,90 @@
+#pragma once
+// The controls' own messages and notification codes, in the dialog layer's range of the platform's
+// message numbers (0x0400-0x07FF). Our own values. Strings travel as UTF-8: `const char*` in, and
+// `std::string*` to receive one.
+
+#include "platform/core/Message.h"
+
+// --- Scrolling, sent by scroll bars and sliders to their parent -----------------------------------
+// wParam: MAKEWPARAM(SB_* code, position for SB_THUMBPOSITION/SB_THUMBTRACK); lParam: the control.
+constexpr UINT WM_HSCROLL = 0x0400;
+constexpr UINT WM_VSCROLL = 0x0401;
+
+// --- Dialogs ---------------------------------------------------------------------------------------
+constexpr UINT DM_GETDEFID = 0x0410;  // returns the default push button's id, 0 when none
+constexpr UINT DM_SETDEFID = 0x0411;  // wParam: the new default push button's id
+
+// --- Buttons (push button, check box, radio button) ------------------------------------------------
+constexpr UINT BM_GETCHECK = 0x0420;  // returns BST_*
+constexpr UINT BM_SETCHECK = 0x0421;  // wParam: BST_*; no notification
+constexpr UINT BM_CLICK = 0x0422;     // as a click by the person: toggles auto buttons and notifies
+constexpr UINT BM_SETSTYLE = 0x0423;  // wParam: 1 makes a push button the default, 0 a plain one
+constexpr UINT BM_GETSTYLE = 0x0424;  // returns 1 for the default push button
+
+constexpr WPARAM BST_UNCHECKED = 0;
+constexpr WPARAM BST_CHECKED = 1;
+constexpr WPARAM BST_INDETERMINATE = 2;
+
+// --- Edit and rich text ----------------------------------------------------------------------------
+constexpr UINT EM_LIMITTEXT = 0x0430;     // wParam: the most characters (0: no limit)
+constexpr UINT EM_GETLIMITTEXT = 0x0431;
+constexpr UINT EM_SETREADONLY = 0x0432;   // wParam: 1 read-only
+
+// --- Combo box -------------------------------------------------------------------------------------
+constexpr UINT CB_ADDSTRING = 0x0440;     // lParam: const char*; returns the index
+constexpr UINT CB_INSERTSTRING = 0x0441;  // wParam: index (-1: at the end); lParam: const char*
+constexpr UINT CB_DELETESTRING = 0x0442;  // wParam: index; returns the count left, CB_ERR when none
+constexpr UINT CB_RESETCONTENT = 0x0443;
+constexpr UINT CB_GETCOUNT = 0x0444;
+constexpr UINT CB_SETCURSEL = 0x0445;     // wParam: index (-1: none); returns it, CB_ERR when out of range; no notification
+constexpr UINT CB_GETCURSEL = 0x0446;     // returns the index, CB_ERR when none
+constexpr UINT CB_GETLBTEXT = 0x0447;     // wParam: index; lParam: std::string* to fill
+constexpr UINT CB_SETITEMDATA = 0x0448;   // wParam: index; lParam: the value
+constexpr UINT CB_GETITEMDATA = 0x0449;
+constexpr UINT CB_FINDSTRINGEXACT = 0x044A;  // wParam: index to search after (-1: from the start); lParam: const char*
+constexpr LRESULT CB_ERR = -1;
+
+// --- List box --------------------------------------------------------------------------------------
+constexpr UINT LB_ADDSTRING = 0x0460;
+constexpr UINT LB_INSERTSTRING = 0x0461;
+constexpr UINT LB_DELETESTRING = 0x0462;
+constexpr UINT LB_RESETCONTENT = 0x0463;
+constexpr UINT LB_GETCOUNT = 0x0464;
+constexpr UINT LB_SETCURSEL = 0x0465;     // no notification
+constexpr UINT LB_GETCURSEL = 0x0466;
+constexpr UINT LB_GETTEXT = 0x0467;       // wParam: index; lParam: std::string* to fill
+constexpr UINT LB_SETITEMDATA = 0x0468;
+constexpr UINT LB_GETITEMDATA = 0x0469;
+constexpr LRESULT LB_ERR = -1;
+
+// --- Scroll bar and slider -------------------------------------------------------------------------
+constexpr UINT SBM_SETRANGE = 0x0480;  // wParam: minimum; lParam: maximum
+constexpr UINT SBM_SETPOS = 0x0481;    // wParam: position (clamped); returns the previous one; no notification
+constexpr UINT SBM_GETPOS = 0x0482;
+constexpr UINT SBM_SETPAGE = 0x0483;   // wParam: page size (what PageUp/PageDown move)
+constexpr UINT TBM_SETRANGE = 0x0490;  // wParam: minimum; lParam: maximum
+constexpr UINT TBM_SETPOS = 0x0491;
+constexpr UINT TBM_GETPOS = 0x0492;
+constexpr UINT TBM_SETPAGESIZE = 0x0493;
+
+// Scroll codes in the low word of WM_HSCROLL/WM_VSCROLL's wParam.
+constexpr unsigned SB_LINEUP = 0;  // also left
+constexpr unsigned SB_LINEDOWN = 1;  // also right
+constexpr unsigned SB_PAGEUP = 2;
+constexpr unsigned SB_PAGEDOWN = 3;
+constexpr unsigned SB_THUMBPOSITION = 4;  // the thumb was dropped at the high word's position
+constexpr unsigned SB_THUMBTRACK = 5;     // the thumb is being dragged; high word: position
+constexpr unsigned SB_TOP = 6;
+constexpr unsigned SB_BOTTOM = 7;
+constexpr unsigned SB_ENDSCROLL = 8;
+
+// --- Static and image ------------------------------------------------------------------------------
+constexpr UINT STM_SETIMAGE = 0x04A0;  // wParam: image id; returns the previous one
+constexpr UINT STM_GETIMAGE = 0x04A1;
+
+// --- Notification codes: the high word of WM_COMMAND's wParam ----------------------------------------
+constexpr unsigned BN_CLICKED = 0;  // also what a posted "press" carries
+constexpr unsigned EN_CHANGE = 0x10;
+constexpr unsigned CBN_SELCHANGE = 0x20;
+constexpr unsigned LBN_SELCHANGE = 0x30;
+constexpr unsigned LBN_DBLCLK = 0x31;

@@ -1,0 +1,114 @@
+#include "platform/core/MessageBox.h"
+
+#include "platform/core/ControlMessages.h"
+#include "platform/core/WindowApi.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::string g_language = "en";
+std::vector<MessageBoxDialog*> g_openBoxes;
+
+// The text's extent estimated from the dialog font's base units: the longest line's characters by
+// the average width, the lines by the height. The host draws with real metrics inside it.
+void EstimateText(const std::string& text, DialogBaseUnits units, int& width, int& height) {
+    int lines = 1;
+    int longest = 0;
+    int current = 0;
+    for (char c : text) {
+        if (c == '\n') {
+            ++lines;
+            current = 0;
+        } else if (c != '\r' && (static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            longest = std::max(longest, ++current);
+        }
+    }
+    width = longest * units.x;
+    height = lines * units.y;
+}
+
+}  // namespace
+
+void SetMessageBoxLanguage(std::string language) { g_language = std::move(language); }
+const std::string& MessageBoxLanguage() { return g_language; }
+
+MessageBoxDialog* ActiveMessageBox() { return g_openBoxes.empty() ? nullptr : g_openBoxes.back(); }
+
+MessageBoxDialog::MessageBoxDialog(std::string text, std::string caption, unsigned flags, std::string_view language)
+    : Dialog(std::move(caption), DialogFont{}), m_text(std::move(text)), m_spec(DescribeMessageBox(flags, language)) {}
+
+MessageBoxLayout MessageBoxDialog::Layout() const {
+    int width = 0;
+    int height = 0;
+    EstimateText(m_text, BaseUnits(), width, height);
+    std::vector<int> captions;
+    for (const MessageBoxButton& button : m_spec.buttons)
+        captions.push_back(static_cast<int>(button.text.size()) * BaseUnits().x);
+    return LayoutMessageBox(m_spec, width, height, captions, BaseUnits());
+}
+
+Rect MessageBoxDialog::InitialRect(HWND owner) const {
+    MessageBoxLayout layout = Layout();
+    Rect ownerRect;
+    if (owner && ::GetWindowRect(owner, &ownerRect)) {
+        int left = ownerRect.left + (ownerRect.Width() - layout.width) / 2;
+        int top = ownerRect.top + (ownerRect.Height() - layout.height) / 2;
+        return {left, top, left + layout.width, top + layout.height};
+    }
+    return {0, 0, layout.width, layout.height};
+}
+
+void MessageBoxDialog::CreateControls() {
+    MessageBoxLayout layout = Layout();
+    int line = BaseUnits().y;
+    if (m_spec.icon != MessageBoxIcon::None) {
+        Control* icon = CreateControl({ControlKind::Image, kIconId, "", {}, 0}, Handle(), layout.icon, line);
+        if (icon) icon->SendMessage(STM_SETIMAGE, static_cast<WPARAM>(m_spec.icon));
+    }
+    CreateControl({ControlKind::Static, kTextId, m_text.c_str(), {}, 0}, Handle(), layout.text, line);
+    for (std::size_t i = 0; i < m_spec.buttons.size(); ++i) {
+        unsigned style = CTL_TABSTOP | (i == 0 ? CTL_GROUP : 0u);
+        if (static_cast<int>(i) == m_spec.defaultButton) style |= CTL_DEFAULT;
+        const MessageBoxButton& button = m_spec.buttons[i];
+        Control* control = CreateControl({ControlKind::PushButton, button.id, button.text.c_str(), {}, style}, Handle(),
+                                         layout.buttons[i], line);
+        if (control && (style & CTL_DEFAULT)) SetDefID(button.id);
+    }
+}
+
+bool MessageBoxDialog::OnCommand(int id, unsigned code, HWND control) {
+    (void)control;
+    if (code != BN_CLICKED) return false;
+    for (const MessageBoxButton& button : m_spec.buttons) {
+        if (button.id == id) {
+            EndDialog(id);
+            return true;
+        }
+    }
+    // Esc and the close box: the box's escape answer; a Yes/No box waits for its answer.
+    if (id == IDCANCEL && m_spec.escapeResult) EndDialog(*m_spec.escapeResult);
+    return true;
+}
+
+void MessageBoxDialog::OnClose() { OnCommand(IDCANCEL, BN_CLICKED, nullptr); }
+
+}  // namespace platform
+
+int MessageBox(HWND owner, const std::string& text, const std::string& caption, unsigned flags) {
+    using namespace platform;
+    Host* host = WindowSystem::Instance().AttachedHost();
+    if (!host) return 0;
+    if (std::optional<int> answer = host->TakeMessageBoxAnswer()) return *answer;
+
+    MessageBoxDialog box(text, caption, flags, MessageBoxLanguage());
+    g_openBoxes.push_back(&box);
+    struct Unlist {
+        MessageBoxDialog* box;
+        ~Unlist() { g_openBoxes.erase(std::find(g_openBoxes.begin(), g_openBoxes.end(), box)); }
+    } unlist{&box};
+    return box.DoModal(owner);
+}
