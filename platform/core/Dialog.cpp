@@ -83,7 +83,8 @@ Rect Dialog::InitialRect(HWND owner) const {
         return {left, top, left + client.Width(), top + client.Height()};
     }
     // Template positions count from the owner's top-left corner.
-    return hasOwner ? client.Offset(ownerRect.left, ownerRect.top) : client;
+    if (hasOwner) client.Offset(ownerRect.left, ownerRect.top);
+    return client;
 }
 
 void Dialog::CreateControls() {
