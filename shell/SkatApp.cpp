@@ -1,6 +1,7 @@
 #include "shell/SkatApp.h"
 
 #include "platform/core/FileIo.h"
+#include "platform/core/WindowApi.h"
 
 #include <climits>
 #include <cstdio>
@@ -33,8 +34,9 @@ void CSkatApp::WriteLog(const std::string& text, unsigned flags) {
         if ((mask & flags) == 0) return;
     }
 
-    // Step 3: the window system will remember the focus window here, as appending to the log
-    // window moves the focus to the main frame.
+    // Step 3: remember the focus window, as appending to the log window moves the focus to the
+    // main frame.
+    const HWND focus = GetFocus();
 
     // Step 4: the body. A forced line never carries a category prefix.
     std::string body;
@@ -62,7 +64,8 @@ void CSkatApp::WriteLog(const std::string& text, unsigned flags) {
         if (LogList && LogWindowSink) LogWindowSink(head + body);
     }
 
-    // Step 8: the window system will give the focus back to the remembered window here.
+    // Step 8: give the focus back.
+    if (focus && GetFocus() != focus) SetFocus(focus);
 }
 
 void CSkatApp::ReadLogFile() {

@@ -1,5 +1,7 @@
 #include "platform/core/MessageBox.h"
 
+#include "platform/core/TextFormat.h"
+
 #include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
 
@@ -111,4 +113,9 @@ int MessageBox(HWND owner, const std::string& text, const std::string& caption, 
         ~Unlist() { g_openBoxes.erase(std::find(g_openBoxes.begin(), g_openBoxes.end(), box)); }
     } unlist{&box};
     return box.DoModal(owner);
+}
+
+int MessageBox(HWND owner, std::string_view pattern, std::initializer_list<std::string_view> arguments,
+               const std::string& caption, unsigned flags) {
+    return MessageBox(owner, platform::FormatText(pattern, arguments), caption, flags);
 }

@@ -5,7 +5,7 @@
 // escape answer for Esc or the close box (Yes/No boxes have none and must be answered), or the
 // result another part of the program ended it with (EndDialog on the box, e.g. 0).
 //
-// The text comes formatted; the caller fills in any %1/%2 first.
+// The text comes formatted, or as a resource text whose %1 and %2 the second form fills in.
 //
 // Scripted answers: when the host has one lined up (the headless host's Answers()), the box returns
 // it at once without opening. A headless test that lines up none and does nothing to end the box
@@ -15,7 +15,9 @@
 #include "platform/core/Dialog.h"
 #include "platform/core/MessageBoxLayout.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -44,7 +46,8 @@ private:
     MessageBoxSpec m_spec;
 };
 
-// The language of the button texts: the edition's code ("ge" German, otherwise English).
+// The language of the button texts: the edition's code ("ge" German, otherwise English). Selecting
+// an edition's resources sets it.
 void SetMessageBoxLanguage(std::string language);
 const std::string& MessageBoxLanguage();
 
@@ -54,3 +57,6 @@ MessageBoxDialog* ActiveMessageBox();
 }  // namespace platform
 
 int MessageBox(HWND owner, const std::string& text, const std::string& caption, unsigned flags = platform::MB_OK);
+// A message box of a resource text with its markers %1, %2, ... filled in from the arguments.
+int MessageBox(HWND owner, std::string_view pattern, std::initializer_list<std::string_view> arguments,
+               const std::string& caption, unsigned flags = platform::MB_OK);

@@ -1,4 +1,5 @@
 // The painting model: invalid regions, synthesised WM_PAINT, synchronous redraw and surfaces.
+#include "platform/core/DeviceContext.h"
 #include "platform/core/WindowSystem.h"
 
 namespace platform {
@@ -106,6 +107,14 @@ DeviceContext* WindowSystem::BeginPaint(HWND hwnd, PaintInfo* info) {
     window->m_needsPaint = window->m_needsErase = false;
     window->m_updateRect = {};
     bool stillToErase = false;
+    // Each paint starts from a fresh drawing state, clipped to what needs painting, as the
+    // drawing code selects its own objects and leaves them selected.
+    if (dc) {
+        if (window->m_paintSurface) window->m_paintSurface->RestoreDC(-1);  // an unfinished paint
+        dc->SaveDC();
+        if (!area.IsEmpty()) dc->SetClipRect(area);
+        window->m_paintSurface = dc;
+    }
     if (erase) stillToErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
     if (info) {
         info->dc = dc;
@@ -117,13 +126,24 @@ DeviceContext* WindowSystem::BeginPaint(HWND hwnd, PaintInfo* info) {
 
 void WindowSystem::EndPaint(HWND hwnd, const PaintInfo* info) {
     (void)info;
-    if (IsWindow(hwnd)) Notify(hwnd, WindowEvent::Painted);
+    Window* window = FromHandle(hwnd);
+    if (!window) return;
+    if (window->m_paintSurface) window->m_paintSurface->RestoreDC(-1);
+    window->m_paintSurface = nullptr;
+    Notify(hwnd, WindowEvent::Painted);
 }
 
-DeviceContext* WindowSystem::GetDC(HWND hwnd) { return IsWindow(hwnd) ? m_host->WindowSurface(hwnd) : nullptr; }
+DeviceContext* WindowSystem::GetDC(HWND hwnd) {
+    if (!IsWindow(hwnd)) return nullptr;
+    DeviceContext* dc = m_host->WindowSurface(hwnd);
+    if (dc) dc->SaveDC();
+    return dc;
+}
 
 void WindowSystem::ReleaseDC(HWND hwnd, DeviceContext* dc) {
-    if (dc && IsWindow(hwnd)) Notify(hwnd, WindowEvent::Painted);
+    if (!dc || !IsWindow(hwnd)) return;
+    dc->RestoreDC(-1);
+    Notify(hwnd, WindowEvent::Painted);
 }
 
 }  // namespace platform

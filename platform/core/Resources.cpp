@@ -1,5 +1,7 @@
 #include "platform/core/Resources.h"
 
+#include "platform/core/MessageBox.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -19,7 +21,11 @@ const StringEntry* FindString(int id) {
 
 }  // namespace
 
-void SetResources(const ResourceSet* resources) { g_resources = resources; }
+void SetResources(const ResourceSet* resources) {
+    g_resources = resources;
+    // Message boxes label their buttons in the edition's language.
+    if (resources && resources->language) SetMessageBoxLanguage(resources->language);
+}
 
 const ResourceSet* CurrentResources() { return g_resources; }
 

@@ -69,9 +69,32 @@ void HeadlessHost::CheckTimeLimit() {
                         " ms passed; a wait seems never to end");
 }
 
-DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) { return m_surfaceFactory ? m_surfaceFactory(hwnd) : nullptr; }
+DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
+    if (m_surfaceFactory) return m_surfaceFactory(hwnd);
+    Window* window = WindowSystem::Instance().FromHandle(hwnd);
+    if (!window) return nullptr;
+    std::unique_ptr<RecordingDC>& surface = m_surfaces[hwnd];
+    const Rect client = window->ClientRect();
+    if (!surface) surface = std::make_unique<RecordingDC>(Size{client.Width(), client.Height()});
+    return surface.get();
+}
+
+RecordingDC* HeadlessHost::Surface(HWND hwnd) const {
+    auto it = m_surfaces.find(hwnd);
+    return it == m_surfaces.end() ? nullptr : it->second.get();
+}
 
 void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
+    if (event == WindowEvent::Destroyed) m_surfaces.erase(hwnd);
+    if (event == WindowEvent::Moved) {
+        auto it = m_surfaces.find(hwnd);
+        Window* window = WindowSystem::Instance().FromHandle(hwnd);
+        // Resized in place: a caller may hold the surface across a move.
+        if (it != m_surfaces.end() && window) {
+            const Rect client = window->ClientRect();
+            it->second->Resize(Size{client.Width(), client.Height()});
+        }
+    }
     if (event != WindowEvent::Painted) return;
     auto it = std::find_if(m_paints.begin(), m_paints.end(), [&](const PaintTally& t) { return t.hwnd == hwnd; });
     if (it == m_paints.end()) m_paints.push_back({hwnd, 1});

@@ -23,6 +23,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,6 +34,7 @@
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
 #include "platform/headless/DispatchTrace.h"
+#include "platform/headless/RecordingDC.h"
 #include "platform/headless/ScriptedAnswers.h"
 #include "platform/headless/VirtualClock.h"
 
@@ -94,9 +97,12 @@ public:
     const DispatchTrace& Trace() const { return m_trace; }
 
     // --- Windows seen by the host ----------------------------------------------------------------
-    // Retained surfaces: until the drawing layer's recording surface is wired in, WindowSurface
-    // returns what a test installed here (nullptr by default).
+    // Retained surfaces: every window draws into a recording context the size of its client area,
+    // made on first use, resized with the window and dropped with it. A test may install its own
+    // factory instead.
     void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
+    // The window's recording surface, or nullptr when it has drawn nothing yet.
+    RecordingDC* Surface(HWND hwnd) const;
     // How often each window was painted (EndPaint or ReleaseDC), for tests.
     int PaintCount(HWND hwnd) const;
 
@@ -134,6 +140,7 @@ private:
     ScriptedAnswers m_answers;
     DispatchTrace m_trace;
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
+    std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::vector<PaintTally> m_paints;
     std::int64_t m_pollCostMs = kPollCostMs;
     std::int64_t m_stallLimitMs = kDefaultStallLimitMs;

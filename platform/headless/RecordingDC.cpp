@@ -29,6 +29,11 @@ RecordingDC::RecordingDC(Size surface) : size_{std::max(0, surface.cx), std::max
 RecordingDC::RecordingDC(Bitmap surface)
     : size_(surface.Dimensions()), rendering_(true), bitmap_(std::move(surface)) {}
 
+void RecordingDC::Resize(Size surface) {
+    size_ = {std::max(0, surface.cx), std::max(0, surface.cy)};
+    if (rendering_) bitmap_ = Bitmap(size_.cx, size_.cy);
+}
+
 // ---- Metrics ----
 
 int RecordingDC::LineHeight(const LogFont& font) {

@@ -31,6 +31,9 @@ public:
     // Records and renders into its own bitmap, which starts as the one given.
     explicit RecordingDC(Bitmap surface);
 
+    // A window's surface follows its client area; records stay, a rendering starts blank.
+    void Resize(Size surface);
+
     const std::vector<DrawRecord>& Records() const { return records_; }
     std::vector<DrawRecord> RecordsOfKind(DrawKind kind) const;
     void ClearRecords() { records_.clear(); }

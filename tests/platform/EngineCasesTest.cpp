@@ -232,7 +232,7 @@ const EngineCase kCases[] = {
      "10 0 D frame WM_COMMAND 100\n"
      "10 0 D frame WM_COMMAND 101\n"
      "10 0 D view WM_PAINT 0\n"
-     "10 1 S view WM_ERASEBKGND 0\n"
+     "10 1 S view WM_ERASEBKGND dc\n"
      "10 0 D side WM_PAINT 0\n"
      "10 0 D frame WM_TIMER 1\n"},
 
@@ -247,7 +247,7 @@ const EngineCase kCases[] = {
      },
      "0 0 D frame WM_COMMAND 100\n"
      "0 1 S view WM_PAINT 0\n"
-     "0 2 S view WM_ERASEBKGND 0\n"
+     "0 2 S view WM_ERASEBKGND dc\n"
      "0 0 D frame WM_COMMAND 101\n"},   // and no second paint
 
     {"OtherProcessMessageComesFirstInsideAnyRetrieval",

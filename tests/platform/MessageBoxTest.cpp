@@ -1,6 +1,7 @@
 #include "DialogTestSupport.h"
 
 #include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
 
 namespace {
 
@@ -73,6 +74,31 @@ TEST_F(MessageBoxTest, TimersAndPostedCommandsRunInsideTheBox) {
 TEST_F(MessageBoxTest, UnansweredBoxInATestFailsInsteadOfHanging) {
     EXPECT_THROW(MessageBox(frame.Handle(), "Niemand antwortet", "", MB_YESNO), IdleStall);
     EXPECT_EQ(ActiveMessageBox(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace dialog_test;
+
+TEST_F(MessageBoxTest, ResourceTextGetsItsArgumentsAndTheEditionsButtons) {
+    static const platform::StringEntry kNone[] = {{1, ""}};
+    const platform::ResourceSet german{"ge", kNone};
+    platform::SetResources(&german);
+    std::string seen;
+    std::string language;
+    frame.SetTimer(71, 500);
+    frame.onTimer = [&](UINT) {
+        if (MessageBoxDialog* box = ActiveMessageBox()) seen = box->Text();
+        language = MessageBoxLanguage();
+        EndDialog(GetLastActivePopup(frame.Handle()), IDNO);
+    };
+    EXPECT_EQ(MessageBox(frame.Handle(), "Spiel %1 von %2 laden?", {"3", "Anna"}, "Kartovan+", MB_YESNO), IDNO);
+    EXPECT_EQ(seen, "Spiel 3 von Anna laden?");
+    EXPECT_EQ(language, "ge");
+    platform::SetResources(nullptr);
+    SetMessageBoxLanguage("en");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ TEST(Paint, HiddenWindowsWaitAndShowingPaintsThem) {
     EXPECT_EQ(world.Trace(), "");
     ShowWindow(world.side.Handle(), SW_SHOWNA);
     world.host.PumpUntilIdle();
-    EXPECT_EQ(world.Trace(), "0 0 D side WM_PAINT 0\n0 1 S side WM_ERASEBKGND 0\n");
+    EXPECT_EQ(world.Trace(), "0 0 D side WM_PAINT 0\n0 1 S side WM_ERASEBKGND dc\n");
 }
 
 TEST(Paint, HandlerThatNeverValidatesGetsOnePaint) {
@@ -72,7 +72,7 @@ TEST(Paint, EraseNowErasesAndLeavesThePaintQueued) {
     World world;
     RedrawWindow(world.view.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
     world.host.PumpUntilIdle();
-    EXPECT_EQ(world.Trace(), "0 0 S view WM_ERASEBKGND 0\n0 0 D view WM_PAINT 0\n");
+    EXPECT_EQ(world.Trace(), "0 0 S view WM_ERASEBKGND dc\n0 0 D view WM_PAINT 0\n");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "platform/FileTestSupport.h"
 #include "platform/core/FileIo.h"
+#include "platform/core/WindowApi.h"
+#include "platform/headless/HeadlessHost.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,27 @@ TEST_F(TraceLogTest, WrittenLinesReadBackAsLines) {
     app_.ReadLogFile();
     EXPECT_EQ(app_.LogLineCount, 3);  // the forced line brings its blank line
     EXPECT_EQ(app_.LogLongestLine, 25);
+}
+
+}  // namespace
+
+namespace {
+
+// Appending to the log window moves the focus to the main frame; the writer gives it back.
+TEST_F(TraceLogTest, FocusReturnsToTheWindowThatHadIt) {
+    platform::HeadlessHost host;
+    platform::Window frame;
+    platform::Window prompt;
+    platform::CreateParams params;
+    params.rect = {0, 0, 400, 300};
+    params.visible = true;
+    ASSERT_TRUE(frame.Create(params));
+    params.kind = platform::WindowKind::Popup;
+    ASSERT_TRUE(prompt.Create(params));
+    SetFocus(prompt.Handle());
+    app_.LogWindowSink = [&](const std::string&) { SetFocus(frame.Handle()); };
+    app_.WriteLog(":OnPlay()", LOG_MAINFRAME);
+    EXPECT_EQ(GetFocus(), prompt.Handle());
 }
 
 }  // namespace
