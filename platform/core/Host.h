@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
@@ -64,6 +65,23 @@ struct FileDialogAnswer {
     std::string path;
 };
 
+// One entry of a file dialog's type list: "Match lists (*.skm)" with the pattern "*.skm".
+struct FileFilter {
+    std::string description;
+    std::string pattern;  // one or more patterns separated by ';'
+};
+
+// What the program asks of a file dialog.
+struct FileDialogRequest {
+    HWND owner = nullptr;
+    bool save = false;              // a save dialog (else open an existing file)
+    std::string title;              // empty: the host's own title
+    std::string folder;             // the folder shown first (ends with '/'), empty: the host's choice
+    std::string fileName;           // the name proposed
+    std::string defaultExtension;   // without the dot; added to a chosen name without extension
+    std::vector<FileFilter> filters;
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -101,6 +119,12 @@ public:
     // instead of waiting for the person. The program's host has none.
     virtual std::optional<int> TakeMessageBoxAnswer() { return std::nullopt; }
     virtual std::optional<FileDialogAnswer> TakeFileDialogAnswer() { return std::nullopt; }
+    // Runs a file dialog for the person (modal to the request's owner). The default answers with a
+    // scripted answer, or as cancelled when there is none.
+    virtual FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) {
+        (void)request;
+        return TakeFileDialogAnswer().value_or(FileDialogAnswer{});
+    }
 };
 
 }  // namespace platform

@@ -79,6 +79,12 @@ DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
     return surface.get();
 }
 
+FileDialogAnswer HeadlessHost::ShowFileDialog(const FileDialogRequest& request) {
+    m_fileDialogRequests.push_back(request);
+    if (std::optional<FileDialogAnswer> answer = m_answers.TakeFileDialogAnswer()) return *answer;
+    throw IdleStall("headless host: a file dialog opened with no scripted answer lined up");
+}
+
 RecordingDC* HeadlessHost::Surface(HWND hwnd) const {
     auto it = m_surfaces.find(hwnd);
     return it == m_surfaces.end() ? nullptr : it->second.get();

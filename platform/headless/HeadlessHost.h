@@ -68,6 +68,10 @@ public:
     void OnDispatch(const DispatchRecord& record) override;
     std::optional<int> TakeMessageBoxAnswer() override { return m_answers.TakeMessageBoxAnswer(); }
     std::optional<FileDialogAnswer> TakeFileDialogAnswer() override { return m_answers.TakeFileDialogAnswer(); }
+    // A file dialog takes the next scripted answer; with none lined up it throws IdleStall, as nobody
+    // could ever answer it. The requests are kept for tests.
+    FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
+    const std::vector<FileDialogRequest>& FileDialogRequests() const { return m_fileDialogRequests; }
 
     // --- Clock -----------------------------------------------------------------------------------
     VirtualClock& GetVirtualClock() { return m_clock; }
@@ -142,6 +146,7 @@ private:
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::vector<PaintTally> m_paints;
+    std::vector<FileDialogRequest> m_fileDialogRequests;
     std::int64_t m_pollCostMs = kPollCostMs;
     std::int64_t m_stallLimitMs = kDefaultStallLimitMs;
     std::int64_t m_timeLimitMs = kDefaultTimeLimitMs;
