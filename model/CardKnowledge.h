@@ -1,0 +1,64 @@
+#pragma once
+// What the table knows about the cards no longer in anyone's hand: which were played, which lie in
+// the skat, which suits a seat can no longer hold, how many cards of a suit are unseen, the suit
+// the defenders signalled, and the trick counters of the running game. One instance, g_Knowledge;
+// the undo history saves and restores it whole. TrumpCount lives in the game record (g_Game).
+
+// Values of PlayedCardTable.
+constexpr int CARD_IN_HAND = -1;
+constexpr int CARD_IN_SKAT = -2;
+constexpr int CARD_PLAYED = 0;
+
+// Columns of VoidTable beyond the suits: the Jacks in Grand and in Ramsch.
+constexpr int VOID_COLUMNS = 9;
+
+struct CCardKnowledge {
+    // [code block x 8 + rank]: -1 in a hand, -2 in the skat, 0 played.
+    int PlayedCardTable[32];
+    // Cards of each suit (Jack excluded) not yet played; 7 each when play starts.
+    int UnseenSuitCounts[4];
+    // [seat][column]: 1 the seat may still hold cards of the column, 0 known to hold none.
+    unsigned char VoidTable[3][VOID_COLUMNS];
+    // A suit the defenders signalled; -1 none.
+    int PreferredSuit;
+    // Tricks led with each plain suit 0..3 and [4] with trump.
+    int TrickLeadCounts[5];
+    // Per seat the suit he last led as a computer defender; -1 none.
+    int LedSuitBySeat[4];
+    // The effective suit led in the current trick (written by CPlayer::Discard).
+    int TrickLeadSuit;
+    // Set by the lay-away planner while it runs: skat cards then count as unseen for everybody.
+    int DiscardBusy;
+
+    // The state at program start: every card in a hand, counters 7, nothing known, no signal.
+    void Reset();
+};
+
+extern CCardKnowledge g_Knowledge;
+
+// All 32 entries of PlayedCardTable to -1 (each game start).
+void ResetCardTables();
+// The taken flags of DeckTable to 0 (before a deal).
+void ClearDeckTaken();
+// At the start of play: UnseenSuitCounts 7 each, VoidTable all 1.
+void StartPlayKnowledge();
+// Writes value into the card's entry; with card -1 the entry is given as block and rank.
+void SetCardLocation(int card, int value, int block = -1, int rank = -1);
+void ClearCardLocation(int card, int block = -1, int rank = -1);
+// Exchanges the entries of two cards (skat and hand exchange); a card -1 is given by block, rank.
+void SwapCardLocations(int card1, int card2, int block1 = -1, int rank1 = -1, int block2 = -1,
+                       int rank2 = -1);
+// Whether the card (suit index, rank index) is out of play as far as seat knows.
+bool IsCardGone(int suit, int rank, int seat);
+// The per-card update of UnseenSuitCounts, TrumpCount (never below 0) and VoidTable.
+void NoteCardPlayed(int card);
+// Stores suit in PreferredSuit unless it equals GameType.
+void SetPreferredSuit(int suit);
+
+// Small shared queries of the card knowledge, used by the model and the computer player.
+// Whether the soloist's cards lie open to the defenders.
+bool AreOuvertCardsOpen();
+// Cards of the suit gone for seat, walking J A 10 K Q 9 8 7 (the Jack only in Null, Revolution).
+int CountSuitCards(int suit, int seat);
+// Jacks gone for seat; 0 in Null and Revolution.
+int CountJacks(int seat);

@@ -1,0 +1,105 @@
+#pragma once
+// CCards: the one container of cards in the program. A row of slots, each with a card code and a
+// present flag, so that a card leaving the row keeps its slot (and its place on the table) until
+// the row is cleared; the row remembers the cards it was dealt, so a game can be replayed from the
+// same deal. It also carries its table layout and selection (drawn by the card-table part).
+//
+// Fields are public: the game flow, the computer player and the table drawing read and write the
+// rows directly, as one record each.
+
+#include <string>
+#include <vector>
+
+class CCards {
+public:
+    CCards(const std::string& name, int capacity, bool open, bool fixedPlaces);
+    virtual ~CCards() = default;
+    CCards(const CCards&) = delete;
+    CCards& operator=(const CCards&) = delete;
+
+    // The three replaceable operations, in slot order.
+    // Every slot to -1 and not present, face down, no selection, rememberedSuit -1. The count
+    // stays: callers that need an empty row set it (CTrick::Reset) or refill the row.
+    virtual void Clear();
+    // Fills every slot with a random card of DeckTable not yet taken (Rand() % 32, drawn again
+    // while taken), marks it taken and keeps it in dealt. Reports an internal error and stops,
+    // instead of drawing forever, when the deck has no free card left for a slot.
+    virtual void Deal();
+    // Every slot present, count = capacity; with fromDealt the cards come back from dealt first.
+    virtual void Restore(bool fromDealt);
+
+    // Puts a card (code >= 1) into a slot (present, count + 1); a negative slot makes present
+    // again the first absent slot holding the card (a card taken out is put back).
+    void SetCard(int slot, int card);
+    // Appends a card at slot count when the row is not full.
+    void AddCard(int card);
+    // Slot of a card among capacity + 2 entries, present or not; -1 when absent.
+    int FindCard(int card) const;
+    // True when a present slot holds the card.
+    bool HasCard(int card) const;
+    int GetSelectedCard() const;
+    bool IsSelectedCard(int card) const;
+    bool IsComplete() const { return count == capacity; }
+    // Card points of the cards in all slots (an empty slot counts 0).
+    int CountPoints() const;
+    // Takes this row's cards out, then copies the other row's cards slot by slot.
+    void CopyFrom(const CCards& other);
+    // The card of a slot; with take (and cards in the row) the slot leaves the row. The card's
+    // picture leaves the table in any case.
+    int RemoveCard(int slot, bool take);
+    // Plays the card of a slot: it leaves the row, the forced card of the card play is updated,
+    // and the row is laid out again so that the remaining cards close up.
+    int PlayCard(int slot);
+    // Display sort by the setting View/SortMode and the game type (also sorts dealt for the
+    // players' rows).
+    void Sort();
+    // Sorts dealt by SortKeyTables table 1; once after each deal.
+    void SortByTable();
+    // Sorts slots 0..capacity-1 (cards with their present flags) by a SortKeyTables table.
+    void SortSlots(int table);
+
+    // Hooks of the card rows on the table (the card-table library draws them).
+    // Every present card's picture leaves the table; with take the slots leave the row.
+    void RemoveCards(bool take);
+    void RemoveCardsIfAny(bool take);
+    // Lays the row out on the table (mode 0 plain, 1 dealing, 2 ordering); slots first..last
+    // (last 0 = capacity - 1); with keepGaps an empty slot keeps its place.
+    void PaintCards(int mode = 0, bool keepGaps = false, int first = 0, int last = 0);
+    void SetLayout(int x, int y, int dx, int dy);
+    void SetLayoutOffset(int x, int y);
+
+    // The per-game-type option records of a player (nine records of 13 words), written and read
+    // by the computer player's evaluation; never touched by the row itself.
+    int gameOptions[9][13] = {};
+
+    std::vector<unsigned char> present;  // capacity entries
+    std::vector<int> cards;              // capacity + 2 entries; -1 = empty
+    std::vector<int> dealt;              // capacity entries, the cards as dealt
+    int count = 0;
+    int capacity = 0;
+
+    // Fields of the computer player's card play, kept per row (reset or suspended by the model).
+    int rememberedSuit = -1;   // a suit remembered by the card play; -1 none
+    int playWord1 = 0;
+    int forcedCard = 0;        // > 0 committed, < 0 suspended, 0 none
+    int partnerTopSuits = 0;   // bit s: the partner's card in a won trick was the top of suit s
+    int playWord2 = 0;
+
+    bool faceUp = false;
+    bool open = false;         // always shown open (the person's hand, the trick rows)
+    bool fixedPlaces = false;  // laid out on three fixed places (the trick)
+
+    int originX = 0, originY = 0;
+    int stepX = 0, stepY = 0;
+    int offsetX = 0, offsetY = 0;
+    std::string name;  // "Comp1", "Comp2", "Person" for the players, empty for the others
+    int cursorX = 0, cursorY = 0;
+    int cursorSlot = 0;
+    int selectedX = 0, selectedY = 0;
+    int selectedSlot = 0;
+    bool selectionActive = false;
+
+protected:
+    // The forced-card rule after card c left the row.
+    void UpdateForcedCard(int card);
+};
