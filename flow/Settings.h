@@ -41,7 +41,7 @@ struct CSettings {
     // a missing value gives its default.
     void Load();
     // Writes them back.
-    void Save() const;
+    void Save();
 };
 
 extern CSettings g_Settings;

@@ -30,6 +30,7 @@ struct CCardKnowledge {
     // Set by the lay-away planner while it runs: skat cards then count as unseen for everybody.
     int DiscardBusy;
 
+    CCardKnowledge() { Reset(); }
     // The state at program start: every card in a hand, counters 7, nothing known, no signal.
     void Reset();
 };

@@ -88,6 +88,7 @@ public:
     int durchmarschDecided = 0;
     int durchmarschAim = 0;
     CPlayer* partner = nullptr;  // the player whose hand this one may look at
+    const CCards* lastTrick = nullptr;  // the game's last-trick row (set by the game object)
     int PickedCard = 0;          // a card chosen for this player from outside
     int oneTrumpFlag = 0;        // UpdateTrumpFlag
 

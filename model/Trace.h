@@ -5,3 +5,7 @@
 #include <string>
 
 void WriteTrace(const std::string& text, unsigned flags);
+
+// Names of suits (0..3, 6 Grand, 7 Ramsch) and ranks in trace lines.
+const char* SuitName(int suit);
+const char* RankName(int rank);

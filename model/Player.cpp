@@ -1,0 +1,106 @@
+#include "model/Player.h"
+
+#include "flow/GameState.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/InternalError.h"
+
+#include <cstdlib>
+
+CPlayer::CPlayer(const std::string& rowName, int rowCapacity, bool isOpen, int playerSeat)
+    : CCards(rowName, rowCapacity, isOpen, false), seat(playerSeat) {
+    handInfo.Clear();
+}
+
+void CPlayer::Reset() {
+    CCards::Clear();
+    if (seat >= 0 && seat <= 2) g_Game.HasBid[seat] = 0;
+    durchmarschMode = 1;
+    durchmarschDecided = 0;
+    durchmarschAim = 0;
+    playWord1 = 0;
+    playWord2 = 0;
+    forcedCard = 0;
+    partnerTopSuits = 0;
+    for (int& played : playedSuit) played = 0;
+}
+
+void CPlayer::Discard(int card) {
+    // A code that names no card means the card play went wrong: stop the game rather than book
+    // a card that does not exist.
+    if (!IsCardCode(card)) {
+        ReportFatalDiscard(seat, card, "Player", __LINE__);
+        g_Game.StopFlag = 1;
+        return;
+    }
+    if (!g_Game.RealPlayFlag) return;
+    handInfo.RemoveCard(GetCardSuit(card, true), GetCardRank(card));
+    int suit = GetCardSuit(card, false);
+    if (seat == g_Game.Forehand) g_Knowledge.TrickLeadSuit = suit;
+    if (suit >= 0 && suit <= 3) playedSuit[suit] = 1;
+    if (forcedCard != 0 && card == std::abs(forcedCard)) forcedCard = 0;
+}
+
+void CPlayer::SetDurchmarsch(int aim, int mode) {
+    if (mode >= 0) durchmarschMode = mode;
+    if (aim >= 0) {
+        durchmarschAim = aim;
+        durchmarschDecided = aim;
+    } else {
+        durchmarschDecided = 1;
+        durchmarschAim = 0;
+    }
+}
+
+bool CPlayer::IsDurchmarschAim() const { return g_Game.GameType == GAME_RAMSCH && durchmarschAim == 1; }
+
+int CPlayer::FindFirstHeldCard() const {
+    for (int slot = 0; slot < 10 && slot < static_cast<int>(cards.size()); ++slot) {
+        int card = cards[slot];
+        int suit = GetCardSuit(card, true);
+        int rank = GetCardRank(card);
+        if (suit >= 0 && rank >= 0 && handInfo.RankTable[suit][rank] != -1) return card;
+    }
+    return -1;
+}
+
+void CPlayer::TallyHand() {
+    handInfo.Clear();
+    HandInfo& h = handInfo;
+    for (int slot = 0; slot < 10 && slot < capacity; ++slot) {
+        if (!present[slot]) continue;
+        int card = cards[slot];
+        int suit = GetCardSuit(card, true);
+        int rank = GetCardRank(card);
+        if (suit < 0 || rank < 0) continue;
+        h.RankTable[suit][rank] = slot;
+        h.RankTableWithSkat[suit][rank] = slot;
+        ++h.SuitCountWithJack[suit];
+        if (rank == JACK) {
+            ++h.JackCount;
+        } else {
+            ++h.SuitCount[suit];
+            ++h.DealtSuitCount[suit];
+        }
+    }
+    h.DealtJackCount = h.JackCount;
+    // Matadors: the run of Jacks held from the Clubs Jack down, or missing before the first held.
+    bool with = h.RankTable[CLUBS][JACK] != -1;
+    int run = 0;
+    for (int suit = 0; suit < 4 && (h.RankTable[suit][JACK] != -1) == with; ++suit) ++run;
+    h.MatadorRun = with ? run : -run;
+}
+
+int CPlayer::CountInSuit(int suit) const {
+    if (suit < 0 || suit > 3) return 0;
+    return IsNullGame() ? handInfo.SuitCountWithJack[suit] : handInfo.SuitCount[suit];
+}
+
+const char* SeatName(int seat) {
+    switch (seat) {
+        case 0: return "Comp1";
+        case 1: return "Comp2";
+        case 2: return "Person";
+        default: return "";
+    }
+}

@@ -1,0 +1,177 @@
+// What a player knows about the cards still out: the outstanding cards of a suit, which seats may
+// still hold a suit, Null suit safety, and the defenders' suit signal.
+#include "flow/GameState.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/Player.h"
+#include "model/PlayerServices.h"
+#include "model/Trace.h"
+#include "model/Trick.h"
+#include "shell/SkatApp.h"
+
+#include <string>
+
+namespace {
+
+bool Holds(const HandInfo& hand, int suit, int rank) { return hand.RankTable[suit][rank] != -1; }
+
+// The player's highest card of a plain suit, walking the suit from the top (no Jacks outside
+// Null); -1 when he holds none.
+int HighestHeldInSuit(const CPlayer& player, int suit) {
+    if (suit < 0 || suit > 3) return NO_CARD;
+    if (IsNullGame()) {
+        for (int rank : NullRankList)
+            if (Holds(player.handInfo, suit, rank)) return CardCodeOf(rank, suit);
+    } else {
+        for (int rank : SuitRankList)
+            if (Holds(player.handInfo, suit, rank)) return CardCodeOf(rank, suit);
+    }
+    return NO_CARD;
+}
+
+}  // namespace
+
+void CPlayer::SetTrumpCount() const {
+    int type = g_Game.GameType;
+    if (IsSuitGame(type))
+        g_Game.TrumpCount = handInfo.SuitCount[type] + handInfo.JackCount;
+    else if (IsNullGame())
+        g_Game.TrumpCount = 0;
+    else
+        g_Game.TrumpCount = handInfo.JackCount;
+}
+
+int CPlayer::CollectSuit(int suit, bool held, int* list) const {
+    // Null and Revolution are no columns of the suit tables: nothing to list.
+    if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return 0;
+    int found = 0;
+    auto take = [&](int rank, int cardSuit) {
+        bool holds = Holds(handInfo, cardSuit, rank);
+        if (held ? holds : (!holds && !IsCardGone(cardSuit, rank, seat))) {
+            if (list) list[found] = CardCodeOf(rank, cardSuit);
+            ++found;
+        }
+    };
+    if (suit == g_Game.GameType)
+        for (int jackSuit = 0; jackSuit < 4; ++jackSuit) take(JACK, jackSuit);
+    if (suit >= 6) return found;
+    if (IsNullGame()) {
+        for (int rank : NullRankList) take(rank, suit);
+    } else {
+        for (int i = 1; i < 8; ++i) take(TrumpRankList[i], suit);
+    }
+    return found;
+}
+
+int CPlayer::CountOutstanding(int suit) const {
+    if (suit < 0 || suit > 3) return 0;
+    bool null = IsNullGame();
+    // In the Ramsch skat round nobody is asked as the skat's holder: skat cards stay unseen.
+    int asking = g_Game.GameType == GAME_RAMSCH && g_Game.FlowState == STATE_ASK ? -1 : seat;
+    int outstanding = null ? 8 : 7;
+    for (int rank = 0; rank < 8; ++rank) {
+        if (rank == JACK && !null) continue;
+        if (IsCardGone(suit, rank, asking)) --outstanding;
+    }
+    return outstanding;
+}
+
+bool CPlayer::MayHoldSuit(int askedSeat, int suit) const {
+    int type = g_Game.GameType;
+    if (askedSeat < 0 || askedSeat > 2) return false;
+    if (suit == type && g_Game.TrumpCount <= 0) return false;
+    if (suit < 0 || suit >= VOID_COLUMNS) return false;
+    if (g_Knowledge.VoidTable[askedSeat][suit] == 0) return false;
+    if (suit == type) return true;
+    int outstanding = CountOutstanding(suit);
+    // All cards of the suit still out are his own.
+    if (outstanding == CountInSuit(suit)) return false;
+    if (AreOuvertCardsOpen() && partner && partner->seat != askedSeat && partner != this)
+        return outstanding != CountInSuit(suit) + partner->CountInSuit(suit);
+    // The soloist, not leading, played a card of the suit to the last trick that now outranks
+    // every card of it still out: he would not have thrown it had he held a smaller one.
+    int soloist = g_Game.Soloist;
+    if (askedSeat == soloist && g_Game.Forehand != soloist && type != GAME_RAMSCH && !IsNullGame() && lastTrick &&
+        soloist < lastTrick->capacity) {
+        int played = lastTrick->cards[soloist];
+        if (played != NO_CARD && GetCardSuit(played, false) == suit) {
+            int out[11];
+            int highest = CollectSuit(suit, false, out) > 0 ? out[0] : NO_CARD;
+            if (GetCardOrder(highest) < GetCardOrder(played)) return false;
+        }
+    }
+    return true;
+}
+
+bool CPlayer::IsSuitExhausted(int suit) const {
+    if (suit >= 0 && suit <= 3) {
+        if (IsSuitGame(g_Game.GameType) && suit == g_Game.GameType) return false;
+        int whole = IsNullGame() ? 8 : 7;
+        return CountInSuit(suit) + CountSuitCards(suit, seat) == whole;
+    }
+    if (suit >= 6 && suit <= 8) return handInfo.JackCount + CountJacks(seat) == 4;
+    return false;
+}
+
+void CPlayer::MarkOutstandingCards() {
+    bool null = IsNullGame();
+    for (int suit = 0; suit < 4; ++suit) {
+        if (CountInSuit(suit) == 0) continue;
+        // Ranks from the lowest up (the Null walk A K Q J 10 9 8 7 read backwards).
+        int heldRanks[8], outRanks[8];
+        int heldCount = 0, outCount = 0;
+        for (int i = 7; i >= 0; --i) {
+            int rank = NullRankList[i];
+            if (rank == JACK && !null) continue;
+            if (Holds(handInfo, suit, rank))
+                heldRanks[heldCount++] = i;
+            else if (!IsCardGone(suit, rank, seat))
+                outRanks[outCount++] = i;
+        }
+        // Each outstanding card, lowest first, must find an own card no higher than it: a suit
+        // where an opponent can always duck under our card is unsafe.
+        bool unsafe = false;
+        int next = 0;
+        for (int o = 0; o < outCount && next < heldCount; ++o) {
+            // A smaller position in the walk is a higher card.
+            if (heldRanks[next] < outRanks[o]) {
+                unsafe = true;
+                break;
+            }
+            ++next;
+        }
+        handInfo.StructureCode[suit] = unsafe ? 13 : 1;
+    }
+}
+
+bool CPlayer::LinkedHoldsHigher(int suit) const {
+    if (!g_Game.OuvertAnnounced || suit < 0 || suit > 3 || !partner) return true;
+    int mine = HighestHeldInSuit(*this, suit);
+    int theirs = HighestHeldInSuit(*partner, suit);
+    if (mine == NO_CARD || theirs == NO_CARD) return true;
+    return !(GetCardOrder(mine) > GetCardOrder(theirs));
+}
+
+void CPlayer::Preferred(const CTrick& trick) {
+    int winner = g_Game.TrickWinner;
+    int soloist = g_Game.Soloist;
+    if (winner != g_Game.Forehand || winner == soloist || winner < 0 || winner > 2 || soloist < 0 || soloist > 2 ||
+        trick.capacity < 3)
+        return;
+    int led = GetCardSuit(trick.cards[winner], false);
+    int other = 3 - winner - soloist;
+    if (GetCardSuit(trick.cards[other], false) != led) {
+        // The partner threw off another suit: lead this one again.
+        if (led != g_Game.GameType) {
+            g_Knowledge.PreferredSuit = led;
+            WriteTrace(std::string(":Preferred(") + name + ":" + SuitName(led) + ")", LOG_PLAYER);
+        }
+        return;
+    }
+    int highest = HighestHeldInSuit(*this, led);
+    if (highest != NO_CARD && PlayerIsTopCard(*this, highest, -1, -1) &&
+        GetCardSuit(trick.cards[soloist], false) == led) {
+        SetPreferredSuit(led);
+        WriteTrace(std::string(":Preferred(") + name + ":" + std::to_string(led) + ")", LOG_PLAYER);
+    }
+}
