@@ -23,7 +23,9 @@ int CardCountOfMode(int mode) {
 // The card of a slot as the analysis sees it: absent slots of the row count as empty.
 int SlotCard(const CPlayer& player, int slot) {
     if (slot >= static_cast<int>(player.cards.size())) return NO_CARD;
-    if (slot < static_cast<int>(player.present.size()) && !player.present[slot]) return NO_CARD;
+    // A card played from the hand leaves its slot absent; the skat slots behind the hand count
+    // whenever they hold a card.
+    if (slot < player.capacity && !player.present[slot]) return NO_CARD;
     const int card = player.cards[slot];
     return IsCardCode(card) ? card : NO_CARD;
 }

@@ -22,7 +22,7 @@ void SetFree(int seat, int column) {
     g_Knowledge.VoidTable[seat][column] = 0;
 }
 
-std::string SuitName(int suit) { return GetAbbreviation(2 * suit); }
+std::string SuitAbbreviation(int suit) { return GetAbbreviation(2 * suit); }
 
 }  // namespace
 
@@ -102,7 +102,7 @@ void ControlSuits(CSkat* game) {
                 const bool ace = order == 6 && IsCardGone(L, TEN, NO_SEAT);
                 if (ten || ace) {
                     SetFree(soloistSide, L);
-                    Trace("FreeOf(" + name(soloistSide) + ":" + SuitName(L) + "):" + (ace ? "ace" : "ten"), kTraceGame);
+                    Trace("FreeOf(" + name(soloistSide) + ":" + SuitAbbreviation(L) + "):" + (ace ? "ace" : "ten"), kTraceGame);
                 }
             }
         }
@@ -119,7 +119,7 @@ void ControlSuits(CSkat* game) {
             onlyWinnerFollowed = false;
             if (GetCardRank(card) == ACE && seat == soloistSide && seat == PreviousSeat(F) && !ramsch) {
                 SetFree(seat, L);
-                Trace("FreeOf(" + name(seat) + ":" + SuitName(L) + "):" + name(seat) + ":ace", kTraceGame);
+                Trace("FreeOf(" + name(seat) + ":" + SuitAbbreviation(L) + "):" + name(seat) + ":ace", kTraceGame);
             }
         }
         // B.4 Suits open in the soloist's hand, and suits used up.
@@ -131,7 +131,7 @@ void ControlSuits(CSkat* game) {
                 SetFree(d1, s);
                 SetFree(d2, s);
                 const int low = d1 < d2 ? d1 : d2, high = d1 < d2 ? d2 : d1;
-                Trace("FreeOf(" + name(low) + ":" + name(high) + ":" + SuitName(L) + "):remain",
+                Trace("FreeOf(" + name(low) + ":" + name(high) + ":" + SuitAbbreviation(L) + "):remain",
                       g_Game.Soloist == 1 ? kTracePlayer : kTraceGame);
             }
             if (g_Knowledge.UnseenSuitCounts[s] == 0) continue;
@@ -140,7 +140,7 @@ void ControlSuits(CSkat* game) {
             if (lastTrick || usedUp) {
                 for (int seat = 0; seat < 3; ++seat) SetFree(seat, s);
                 g_Knowledge.UnseenSuitCounts[s] = 0;
-                Trace("FreeOf(" + name(0) + ":" + name(1) + ":" + name(2) + ":" + SuitName(L) + "):all", kTraceGame);
+                Trace("FreeOf(" + name(0) + ":" + name(1) + ":" + name(2) + ":" + SuitAbbreviation(L) + "):all", kTraceGame);
             }
         }
     }
