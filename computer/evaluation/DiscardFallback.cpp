@@ -46,7 +46,7 @@ void BuildDiscardCandidatesNull(CPlayer& player) {
     DiscardPlannerBlock& b = Block();
     for (int s = 0; s < 4; ++s) {
         if (info.SuitCountWithJack[s] <= 2) continue;
-        int found[2], n = 0;
+        int found[2] = {-1, -1}, n = 0;
         for (int rank : {ACE, KING, QUEEN, JACK, TEN, NINE, EIGHT, SEVEN})
             if (n < 2 && Held(info, s, rank)) found[n++] = Slot(info, s, rank);
         AddPair(b.Pairs1, b.Pairs1Count, {found[0], 1}, {found[1], 1});
