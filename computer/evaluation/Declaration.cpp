@@ -1,0 +1,419 @@
+#include "computer/evaluation/Declaration.h"
+
+#include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/Discard.h"
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "computer/evaluation/VoidTable.h"
+#include "computer/play/CardQueries.h"
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/Player.h"
+#include "model/Trace.h"
+#include "platform/core/Random.h"
+
+#include <cstring>
+
+namespace {
+
+using Options = int[GAME_OPTION_COUNT][OPT_FIELD_COUNT];
+
+constexpr int PHASE_HAND = 202;
+constexpr int PHASE_PICKED_UP = 201;
+constexpr int PHASE_LAID_AWAY = 203;
+
+void SetPhaseText(const CPlayer& player, int text) {
+    if (g_Game.Soloist == NO_SEAT) {
+        for (int& t : g_Game.PlayerPhaseText) t = text;
+    } else if (player.seat >= 0 && player.seat < 3) {
+        g_Game.PlayerPhaseText[player.seat] = text;
+    }
+}
+
+void SetTrumpCountFor(int type) { g_Game.TrumpCount = type < 4 ? 11 : 4; }
+
+void CopySkatIntoHand(CPlayer& player, const CCards& skat) {
+    player.cards[10] = skat.cards[0];
+    player.cards[11] = skat.cards[1];
+}
+
+// One exchange of a hand card with a skat card, animated when asked and the cards lie open.
+void ExchangeOne(CPlayer& player, int slot, CCards& skat, int place, bool animated) {
+    const int handCard = player.cards[slot];
+    const int skatCard = skat.cards[place];
+    if (animated && g_ComputerFrame.OpenCardsFlag && g_ComputerFrame.SwapCards) {
+        g_ComputerFrame.SwapCards(handCard, player, skatCard, skat);
+    } else {
+        player.cards[slot] = skatCard;
+        skat.cards[place] = handCard;
+    }
+    ClearCardLocation(player.cards[slot]);
+    SetCardLocation(skat.cards[place], CARD_IN_SKAT);
+}
+
+// The exchange rule: DiscardResult names two hand indexes; 10 or 11 is a skat card that stays.
+void LayAway(CPlayer& player, CCards& skat, bool animated) {
+    const int i1 = g_Computer.Discard.DiscardResult[0].Index;
+    const int i2 = g_Computer.Discard.DiscardResult[1].Index;
+    if (i1 >= 0 && i1 < 10) ExchangeOne(player, i1, skat, i2 < 10 ? 0 : 11 - i2, animated);
+    if (i2 >= 0 && i2 < 10) ExchangeOne(player, i2, skat, i1 < 10 ? 1 : 11 - i1, animated);
+}
+
+// Step 8.1 and 8.2: the twelve cards analysed for game type t and two cards chosen.
+void PlanLayAway(CPlayer& player, const CCards& skat, int t) {
+    CopySkatIntoHand(player, skat);
+    AnalyseHand(player, 1);
+    SetTrumpCountFor(t);
+    g_Game.GameType = t;
+    PlanAndChooseDiscard(player, t);
+}
+
+void CopyOptions(Options& to, const Options& from) { std::memcpy(to, from, sizeof(Options)); }
+
+}  // namespace
+
+int (*ChooseGame(CPlayer& player, int mode))[13] {
+    auto& options = player.gameOptions;
+    // Step 1.
+    if (mode != -1) {
+        AnalyseHand(player, mode);
+        EvaluateBid(player, mode, -1);
+    }
+    // Step 2: without suggestions nothing is pre-selected.
+    if (!g_Settings.Options.Suggest) {
+        g_Game.GameType = GAME_NONE;
+        g_Game.TrumpCount = 11;
+        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        return options;
+    }
+    // Step 3: the most probable option that reaches the bid; Revolution and Grand at 60 percent
+    // or more take over from any earlier type.
+    const int bid = BidValue(-1);
+    int c = -1, p = 0;
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
+        const int* o = options[t];
+        if (o[OPT_BASE] < 1 || o[OPT_VALUE] < bid) continue;
+        if (o[OPT_PROBABILITY] > p || (o[OPT_PROBABILITY] >= 60 && (t == GAME_REVOLUTION || t == GAME_GRAND))) {
+            c = t;
+            p = o[OPT_PROBABILITY];
+        }
+    }
+    // Step 4: a Ramsch round keeps its game type.
+    if (g_Game.RoundStatus != 2 && g_Game.VariantMode != 2) {
+        g_Game.GameType = c;
+        SetTrumpCountFor(c);
+    }
+    // Step 5.
+    if (c == -1) {
+        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        EvaluateAllPassed(player);
+        return options;
+    }
+    g_Game.OuvertAnnounced = options[c][OPT_OUVERT];
+    g_Game.SchneiderAnnounced = options[c][OPT_SCHNEIDER];
+    g_Game.SchwarzAnnounced = options[c][OPT_SCHWARZ];
+    return options;
+}
+
+void SelectDeclaredOption(CPlayer& player) {
+    auto& options = player.gameOptions;
+    // Step 1: the highest suit probability and how many suits share it.
+    int top = -1;
+    for (int s = 0; s < 4; ++s)
+        if (options[s][OPT_BASE] != 0 && (top < 0 || options[s][OPT_PROBABILITY] > options[top][OPT_PROBABILITY])) top = s;
+    if (top < 0) return;
+    int tied = 0;
+    for (int s = 0; s < 4; ++s)
+        if (options[s][OPT_BASE] != 0 && options[s][OPT_PROBABILITY] == options[top][OPT_PROBABILITY]) ++tied;
+    if (tied <= 1) return;
+    // Step 2: the longer suit over the twelve slots; on equal length the one without its Ace.
+    int kept = -1, keptCount = 0;
+    bool keptAce = false;
+    for (int s = 0; s < 4; ++s) {
+        if (options[s][OPT_BASE] == 0 || options[s][OPT_PROBABILITY] != options[top][OPT_PROBABILITY]) continue;
+        int count = 0;
+        bool ace = false;
+        for (int slot = 0; slot < 12 && slot < static_cast<int>(player.cards.size()); ++slot) {
+            const int card = player.cards[slot];
+            if (!IsCardCode(card) || (slot < player.capacity && !player.present[slot])) continue;
+            if (GetCardSuit(card, true) != s || GetCardRank(card) == JACK) continue;
+            ++count;
+            ace = ace || GetCardRank(card) == ACE;
+        }
+        if (kept < 0 || count > keptCount || (count == keptCount && keptAce && !ace)) {
+            kept = s;
+            keptCount = count;
+            keptAce = ace;
+        }
+    }
+    // Step 3.
+    options[kept][OPT_PROBABILITY] += 5;
+}
+
+std::string DeclarationText(const CPlayer& player, int type) {
+    const int* o = type >= 0 && type < GAME_OPTION_COUNT ? player.gameOptions[type] : nullptr;
+    std::string text = player.name + ":" + GetAbbreviation(2 * type);
+    if (!o) return text;
+    const std::string hand = o[OPT_HAND] ? GetAbbreviation(18) : "";
+    const std::string ouvert = o[OPT_OUVERT] ? GetAbbreviation(16) : "";
+    if (type == GAME_NULL) text += ouvert + hand;
+    else if (type != GAME_REVOLUTION) text += hand + ouvert;
+    if (o[OPT_SCHNEIDER]) text += GetAbbreviation(22);
+    if (o[OPT_SCHWARZ]) text += GetAbbreviation(26);
+    return text;
+}
+
+bool Declare(CPlayer& player, CCards& skat) {
+    auto& options = player.gameOptions;
+    const int b = BidValue(-1);
+    auto reaches = [&](int t) { return options[t][OPT_BASE] > 0 && options[t][OPT_VALUE] >= b; };
+    // The probability correction: any option more probable than the choice that reaches the bid.
+    auto correct = [&](int c) {
+        for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+            if (reaches(t) && options[t][OPT_PROBABILITY] > options[c][OPT_PROBABILITY]) c = t;
+        return c;
+    };
+    // Step 1: the highest value that reaches the bid; Diamonds when none does.
+    int c = -1;
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+        if (reaches(t) && (c < 0 || options[t][OPT_VALUE] > options[c][OPT_VALUE])) c = t;
+    if (c < 0) c = GAME_DIAMONDS;
+    bool pickedUp = false;
+    // Step 2: a Ramsch-only series or a Ramsch round of the variants declares as it stands.
+    const bool direct = g_Game.VariantMode == 2 || (g_Game.VariantMode != 0 && g_Game.RoundStatus == 2);
+    if (!direct) {
+        // Step 3.
+        const int p = options[c][OPT_PROBABILITY];
+        if (p < 60 || (p == 60 && c != GAME_GRAND)) c = correct(c);
+        // Step 4.
+        g_Computer.SkatTaken = 1;
+        int* chosen = options[c];
+        const int d = chosen[OPT_PROBABILITY] <= 60 ? 5 : chosen[OPT_PROBABILITY] <= 70 ? 3 : 2;
+        bool hand = false;
+        if (player.handInfo.MatadorRun <= -2 && 2 * chosen[OPT_BASE] < b && chosen[OPT_PROBABILITY] >= 60) {
+            // Step 5: without two, the skat could only spoil the level.
+            chosen[OPT_HAND] = 1;
+            hand = true;
+        } else if (chosen[OPT_HAND] == 1) {
+            // Step 6: a Hand option stays Hand when sure or needed; otherwise one draw decides.
+            hand = chosen[OPT_PROBABILITY] > 80 || chosen[OPT_VALUE_NO_HAND] < b || Rand() % d == 0;
+        }
+        SetPhaseText(player, hand ? PHASE_HAND : PHASE_PICKED_UP);
+        if (!hand) {
+            pickedUp = true;
+            // Step 7: copy A as dealt, copy B the best record per game with the skat.
+            chosen[OPT_HAND] = 0;
+            Options A, B;
+            CopyOptions(A, options);
+            CopyOptions(B, A);
+            g_Computer.Discard.ClearCounts();
+            CopySkatIntoHand(player, skat);
+            AnalyseHand(player, 1);
+            EvaluateBid(player, 1, -1);
+            for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+                if (options[t][OPT_PROBABILITY] != 0 && options[t][OPT_PROBABILITY] >= B[t][OPT_PROBABILITY])
+                    std::memcpy(B[t], options[t], sizeof(B[t]));
+            // Step 8: every playable game laid away and evaluated on its own.
+            for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
+                if (B[t][OPT_BASE] == 0 || B[t][OPT_HAND] != 0) continue;
+                PlanLayAway(player, skat, t);
+                LayAway(player, skat, true);
+                SetPhaseText(player, PHASE_LAID_AWAY);
+                g_Computer.Discard.ClearCounts();
+                CopySkatIntoHand(player, skat);
+                AnalyseHand(player, 2);
+                EvaluateBid(player, 2, t);
+                if (t < 4) options[t][OPT_SUIT_COUNT] = player.handInfo.SuitCount[t];
+                std::memcpy(B[t], options[t], sizeof(B[t]));
+            }
+            // Step 9.
+            for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+                if (options[t][OPT_HAND] == 0) std::memcpy(options[t], B[t], sizeof(B[t]));
+            SelectDeclaredOption(player);
+            // Step 10: the final choice by probability (suit games: plus the announcements of a
+            // long trump holding); on equal scores a suit whose low card is not an Ace wins.
+            int best = 0;
+            int k = c;
+            for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
+                int* o = options[t];
+                if (o[OPT_BASE] <= 0) continue;
+                if (o[OPT_HAND]) {
+                    o[OPT_VALUE] = o[OPT_VALUE_NO_HAND];
+                    o[OPT_HAND] = 0;
+                }
+                int score = o[OPT_PROBABILITY];
+                if (t < 4 && o[OPT_SUIT_COUNT] + o[OPT_JACK_COUNT] > 5) score += o[OPT_OUVERT] + o[OPT_SCHNEIDER] + o[OPT_SCHWARZ] + 1;
+                if (score < best || o[OPT_VALUE] < b) continue;
+                if (score > best) {
+                    best = score;
+                    k = t;
+                } else if (GetCardRank(PickLowCardOfSuit(player, k)) == ACE &&
+                           GetCardRank(PickLowCardOfSuit(player, t)) != ACE) {
+                    k = t;
+                }
+            }
+            c = k;
+            // Step 11: fallbacks.
+            if (best <= 0) {
+                for (int t = 0; t < 4; ++t) {
+                    int* o = options[t];
+                    if (o[OPT_BASE] > 0 && o[OPT_PROBABILITY] >= 70) {
+                        o[OPT_VALUE] += o[OPT_BASE];
+                        if (o[OPT_VALUE] >= b) best = o[OPT_PROBABILITY];
+                    }
+                }
+            }
+            if (best <= 0 && c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] < 100) {
+                int* o = options[GAME_NULL];
+                if (o[OPT_VALUE] < b) {
+                    const bool ouvert = b > 23;
+                    o[OPT_BASE] = o[OPT_VALUE] = ouvert ? 46 : 23;
+                    o[OPT_OUVERT] = ouvert ? 1 : 0;
+                }
+            } else if (best <= 0) {
+                // The suit whose next multiple of its base value lies nearest above the bid.
+                const int base[4] = {12, 11, 10, 9};
+                int nearest = 0, distance = -1;
+                for (int s = 0; s < 4; ++s) {
+                    const int dist = (b + base[s] - 1) / base[s] * base[s] - b;
+                    if (distance < 0 || dist < distance) nearest = s, distance = dist;
+                }
+                int pick = -1;
+                for (int s = 0; s <= nearest; ++s)
+                    if (A[s][OPT_BASE] > 0 && (pick < 0 || A[s][OPT_PROBABILITY] >= A[pick][OPT_PROBABILITY])) pick = s;
+                if (pick >= 0) {
+                    c = pick;
+                    std::memcpy(options[c], A[c], sizeof(A[c]));
+                } else {
+                    c = nearest;
+                    int* o = options[c];
+                    o[OPT_HAND] = o[OPT_OUVERT] = o[OPT_SCHNEIDER] = o[OPT_SCHWARZ] = 0;
+                    o[OPT_BASE] = 2 * o[OPT_VALUE_NO_HAND];
+                    o[OPT_VALUE] = -2 * o[OPT_VALUE_NO_HAND];
+                    o[OPT_PROBABILITY] = 1;
+                }
+            } else {
+                if (options[GAME_GRAND][OPT_BASE] >= 1 && options[GAME_GRAND][OPT_PROBABILITY] >= 60) c = GAME_GRAND;
+                else if (options[c][OPT_PROBABILITY] <= 60) c = correct(c);
+            }
+        }
+    }
+    // Step 12: the final lay-away for the declared game, without animation.
+    if (pickedUp) {
+        PlanLayAway(player, skat, c);
+        LayAway(player, skat, false);
+        if (c == GAME_NULL) {
+            AnalyseHand(player, 0);
+        } else if (options[c][OPT_SCHNEIDER] || options[c][OPT_SCHWARZ]) {
+            AnalyseHand(player, 0);
+            EvaluateBid(player, 1, c);
+        }
+        skat.RemoveCards(false);
+        skat.Sort();
+        skat.PaintCards();
+        options[c][OPT_HAND] = 0;
+        if (c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] != 100 && b <= 23 && player.seat != g_Game.Forehand)
+            options[GAME_NULL][OPT_OUVERT] = 0;
+    }
+    // Step 13: the game record.
+    SetTrumpCountFor(c);
+    g_Game.HandAnnounced = options[c][OPT_HAND];
+    g_Game.OuvertAnnounced = options[c][OPT_OUVERT];
+    g_Game.SchneiderAnnounced = options[c][OPT_SCHNEIDER];
+    g_Game.SchwarzAnnounced = options[c][OPT_SCHWARZ];
+    g_Game.GameType = c;
+    player.RemoveCards(false);
+    player.Sort();
+    // Step 14.
+    WriteTrace("CPlayer::Declare(" + DeclarationText(player, c) + ")", 8);
+    // Step 15.
+    return options[c][OPT_VALUE] < b;
+}
+
+int EvaluateAllPassed(CPlayer& player) {
+    // Step 1: only forehand, with no bid made, under the variants with Ramsch.
+    if (player.seat != g_Game.Forehand || g_Game.BidIndex != 0 || g_Game.VariantMode != 1 || !g_Settings.Variants.Ramsch)
+        return 0;
+    // Step 2.
+    ReevaluateAllPassed(player);
+    for (int t = 0; t <= GAME_NULL; ++t)
+        if (player.gameOptions[t][OPT_BASE] >= 1) return player.gameOptions[t][OPT_VALUE_NO_HAND];
+    return 0;
+}
+
+void ReevaluateAllPassed(CPlayer& player) {
+    const HandInfo& info = player.handInfo;
+    int T = 0, S = 0;
+    auto plainSuit = [](int card) { return GetCardSuit(card, true); };
+    // Step 1: the Jacks.
+    switch (info.JackCount) {
+    case 1: {
+        const int j = plainSuit(PickJack(player, 0));
+        T = j != DIAMONDS ? 1 : 0;
+        S = 3 - j;
+        break;
+    }
+    case 2: {
+        const int high = PickHighestInSuit(player, -1, true);
+        const int j1 = plainSuit(high), j2 = plainSuit(PickTrumpBelow(player, high));
+        if (j1 != CLUBS) T = 1, S = (j1 == SPADES && j2 == HEARTS) ? 1 : 0;
+        else if (j2 == SPADES) T = 2, S = 3;
+        else if (j2 == HEARTS) T = 2, S = 1;
+        else T = 1, S = 0;
+        break;
+    }
+    case 3: {
+        const int j = plainSuit(PickRandomJack(player, 0));
+        if (j == DIAMONDS) T = 3, S = 0;
+        else T = 4, S = 3;
+        break;
+    }
+    case 4: T = 4, S = 3; break;
+    default: break;
+    }
+    // Step 2: the plain suits.
+    const bool null = g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION;
+    for (int s = 0; s < 4; ++s) {
+        const int n = null ? info.SuitCountWithJack[s] : info.SuitCount[s];
+        if (n == 0) continue;
+        const int q = GetCardOrder(PickLowCardAnySuit(player, s));
+        int p = GetCardOrder(PickLowCardOfSuit(player, s));
+        if (n == 1) {
+            if (q > 1) ++T, ++S;
+        } else if (n == 2) {
+            if (q < 1) T += p > 2 ? 1 : 0;
+            else {
+                const int k = p < 3 ? 1 : 2;
+                T += k, S += k;
+            }
+        } else if (n == 3) {
+            if (p > 3) T += q < 1 ? 2 : 1, S += 1;
+        } else if (q > 0) {
+            int card = PickLowCardOfSuit(player, s);
+            for (int step = 0; step < n - 4 && card != NO_CARD; ++step) card = NextLowerInSuit(player, card, false);
+            p = GetCardOrder(card);
+            if (p > 4) T += 4, S += 3;
+            else T += 1, S += 1;
+        }
+    }
+    // Step 3: a strong hand looks again at its games, relaxed, and keeps only the best.
+    if (T > 6 || (T == 6 && S > 3)) {
+        g_Computer.AllPassedQuery = 1;
+        EvaluateBid(player, 0, -1);
+        g_Computer.AllPassedQuery = 0;
+        auto& options = player.gameOptions;
+        int kept = -1;
+        for (int t = 0; t <= GAME_NULL; ++t) {
+            if (options[t][OPT_BASE] <= 0 || (t == 0 && options[t][OPT_PROBABILITY] < 0)) continue;
+            if (kept < 0 || options[t][OPT_PROBABILITY] >= options[kept][OPT_PROBABILITY]) kept = t;
+        }
+        if (kept >= 0 && options[kept][OPT_PROBABILITY] > 0)
+            for (int t = 0; t <= GAME_NULL; ++t)
+                if (t != kept) options[t][OPT_BASE] = 0;
+    }
+}

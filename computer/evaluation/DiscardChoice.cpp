@@ -1,0 +1,322 @@
+#include "computer/evaluation/Discard.h"
+#include "computer/evaluation/DiscardLists.h"
+#include "computer/evaluation/GameOption.h"
+
+#include "flow/GameState.h"
+#include "model/CardCodes.h"
+#include "model/Player.h"
+#include "platform/core/Random.h"
+
+using namespace discard;
+
+namespace {
+
+// The lay-away's own tie-break: a later equal candidate wins when the draw is odd.
+bool Flip() { return Rand() % 2 == 1; }
+
+bool IsNullType() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
+bool IsRamschType() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
+
+DiscardEntry BestSingle(const DiscardEntry* list, int n) {
+    DiscardEntry kept{-1, -1};
+    for (int i = 0; i < n; ++i)
+        if (list[i].Score > kept.Score || (list[i].Score == kept.Score && Flip())) kept = list[i];
+    return kept;
+}
+
+// The pair with the highest sum of scores; -1 when the list is empty.
+int BestPairBySum(const DiscardPair* list, int n) {
+    int kept = -1, keptValue = -1;
+    for (int i = 0; i < n; ++i) {
+        const int value = list[i].First.Score + list[i].Second.Score;
+        bool wins = value > keptValue;
+        if (!wins && value == keptValue)
+            wins = list[i].First.Score > list[kept].First.Score || Flip();
+        if (wins) kept = i, keptValue = value;
+    }
+    return kept;
+}
+
+bool IsTenOrKing(const CPlayer& player, int index) {
+    const int rank = RankAt(player, index);
+    return rank == TEN || rank == KING;
+}
+
+}  // namespace
+
+void ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) {
+    DiscardPlannerBlock& b = Block();
+    DiscardEntry& first = b.DiscardResult[0];
+    DiscardEntry& second = b.DiscardResult[1];
+    int written = reset ? 0 : b.ChosenCount;
+    if (reset) first.Score = second.Score = -1;
+    for (int i = 0; i < n; ++i) {
+        const DiscardEntry e = entries[i];
+        if (second.Score < e.Score || (second.Score == e.Score && Flip())) {
+            first = second;
+            second = e;
+        } else if (first.Score < e.Score || (first.Score == e.Score && Flip())) {
+            first = e;
+        }
+        ++written;
+    }
+    // The true count: a single entry stands in the first slot, as every caller reads it.
+    if (written > 2) written = 2;
+    if (reset && n == 1) first = second;
+    b.ChosenCount = written;
+}
+
+void ChooseBestPair(CPlayer& player, int n, DiscardEntry e, const DiscardPair* pairs, bool flag) {
+    DiscardPlannerBlock& b = Block();
+    DiscardEntry& first = b.DiscardResult[0];
+    DiscardEntry& second = b.DiscardResult[1];
+    const int type = g_Game.GameType;
+    // A Durchmarsch wants the single kept together with the pair's first card.
+    const int bonus = (type == GAME_DURCHMARSCH || (type == GAME_RAMSCH && player.gameOptions[GAME_RAMSCH][OPT_SCHWARZ]))
+                          ? 100 : 0;
+    int best = -1;
+    auto take = [&](int value, DiscardEntry a, DiscardEntry c) {
+        best = value;
+        first = a;
+        second = c;
+    };
+    for (int i = 0; i < n; ++i) {
+        const DiscardPair& p = pairs[i];
+        int value = e.Score + p.First.Score + bonus;
+        if (best < value || (bonus == 0 && best == value && Flip())) take(value, e, p.First);
+        value = e.Score + p.Second.Score;
+        if (best < value || (best == value && Flip())) take(value, e, p.Second);
+        value = p.First.Score + p.Second.Score;
+        if (best < value || (best == value && Flip())) take(value, p.First, p.Second);
+        if (!(flag && second.Score == 5) && (best < value || (best == value && Flip()))) take(value, p.First, p.Second);
+    }
+    if (n > 0) b.ChosenCount = 2;
+}
+
+void ChooseDiscard(CPlayer& player) {
+    DiscardPlannerBlock& b = Block();
+    DiscardEntry& first = b.DiscardResult[0];
+    DiscardEntry& second = b.DiscardResult[1];
+    const bool null = IsNullType();
+    const bool leads = player.seat == g_Game.Forehand;
+    const int type = g_Game.GameType;
+    bool finalCheck = false;  // "continue with 10"
+
+    if (b.Singles1Count >= 2) {
+        // Case 1: two blanks or more.
+        ChooseBestSingles(b.Singles1Count, b.Singles1, true);
+    } else if (b.Singles1Count == 1) {
+        // Case 2: one blank.
+        const DiscardEntry blank = b.Singles1[0];
+        first = blank;
+        b.ChosenCount = 1;
+        if (b.Singles2Count > 0) {
+            second = BestSingle(b.Singles2, b.Singles2Count);
+            b.ChosenCount = 2;
+            finalCheck = true;
+        } else if (b.Singles3Count > 0) {
+            second = blank;
+            int kept = -1;
+            for (int i = 0; i < b.Singles3Count; ++i) {
+                const DiscardEntry e = b.Singles3[i];
+                if (e.Score > kept || (e.Score == kept && Flip())) {
+                    kept = e.Score;
+                    if (leads && second.Score > first.Score) first = second;
+                    second = e;
+                }
+            }
+            if (b.Pairs1Count == 1 && (leads || RankAt(player, b.Pairs1[0].First.Index) == TEN)) {
+                const DiscardEntry p = b.Pairs1[0].First;
+                if (second.Score < p.Score) second = p;
+                else if (first.Score < p.Score) first = p;
+            }
+            b.ChosenCount = 2;
+            finalCheck = true;
+        } else {
+            const bool pairs1WasEmpty = b.Pairs1Count == 0;
+            if (pairs1WasEmpty) {
+                if (b.Pairs2Count > 0) {
+                    for (int i = 0; i < b.Pairs2Count; ++i) b.Pairs1[i] = b.Pairs2[i];
+                    b.Pairs1Count = b.Pairs2Count;
+                } else if (b.Pairs3Count > 0) {
+                    for (int i = 0; i < b.Pairs3Count; ++i) b.Pairs1[i] = b.Pairs3[i];
+                    b.Pairs1Count = b.Pairs3Count;
+                }
+                if (b.Pairs1Count == 0) return;  // the blank alone
+                if (null && b.Pairs1Count >= 2) {
+                    int kept = -1, keptLow = 2;
+                    for (int i = 0; i < b.Pairs1Count; ++i) {
+                        const int low = b.Pairs1[i].First.Score < b.Pairs1[i].Second.Score ? b.Pairs1[i].First.Score
+                                                                                              : b.Pairs1[i].Second.Score;
+                        if (low > keptLow) kept = i, keptLow = low;
+                    }
+                    if (kept >= 0) {
+                        b.Pairs1[0] = b.Pairs1[kept];
+                        b.Pairs1Count = 1;
+                    }
+                }
+            }
+            if (!null) {
+                ChooseBestPair(player, b.Pairs1Count, blank, b.Pairs1, true);
+                if (IsTenOrKing(player, first.Index) && IsTenOrKing(player, second.Index) && b.Singles2Count > 0) {
+                    first = blank;
+                    second = BestSingle(b.Singles2, b.Singles2Count);
+                }
+                if (pairs1WasEmpty && first.Index != blank.Index && second.Index != blank.Index) second = blank;
+            } else {
+                second = {0, 0};
+                if (RankAt(player, blank.Index) == EIGHT) first.Score = 2;
+                for (int i = 0; i < b.Pairs1Count; ++i) {
+                    const DiscardPair& p = b.Pairs1[i];
+                    if (second.Score < p.First.Score || (second.Score == p.First.Score && Flip())) second = p.First;
+                    if (first.Score < p.Second.Score || (first.Score == p.Second.Score && Flip())) first = p.Second;
+                }
+                b.ChosenCount = 2;
+                finalCheck = true;
+            }
+        }
+    } else if (b.Pairs1Count == 0) {
+        // Case 3: neither a blank nor a doubleton.
+        if (b.Singles2Count >= 2) {
+            ChooseBestSingles(b.Singles2Count, b.Singles2, true);
+        } else if (b.Singles2Count == 1) {
+            first = b.Singles2[0];
+            b.ChosenCount = 1;
+            if (b.Pairs2Count > 0) {
+                ChooseBestPair(player, b.Pairs2Count, b.Singles2[0], b.Pairs2, false);
+            } else if (b.Singles3Count == 0) {
+                return;
+            } else {
+                second = BestSingle(b.Singles3, b.Singles3Count);
+                b.ChosenCount = 2;
+                finalCheck = true;
+            }
+        } else if (b.Pairs2Count == 0) {
+            if (b.Pairs3Count > 0) {
+                const DiscardPair& p = b.Pairs3[BestPairBySum(b.Pairs3, b.Pairs3Count)];
+                first = p.Second;
+                second = p.First;
+                b.ChosenCount = 2;
+                finalCheck = true;
+            } else if (b.Singles3Count >= 2) {
+                ChooseBestSingles(b.Singles3Count, b.Singles3, true);
+            } else {
+                if (b.Singles3Count == 1) first = b.Singles3[0];
+                b.ChosenCount = b.Singles3Count;
+                return;
+            }
+        } else {
+            first = second = {0, -1};
+            auto rank = [&](DiscardEntry e) {
+                if (e.Score > second.Score) first = second, second = e;
+                else if (e.Score > first.Score) first = e;
+            };
+            for (int i = 0; i < b.Singles3Count; ++i) rank(b.Singles3[i]);
+            for (int i = 0; i < b.Pairs2Count; ++i) {
+                const DiscardPair& p = b.Pairs2[i];
+                if (p.Second.Score > 4) {
+                    first = p.First;
+                    second = p.Second;
+                    break;
+                }
+                rank(p.First);
+                rank(p.Second);
+            }
+            if (type == GAME_NULL && b.Pairs3Count > 0) {
+                const DiscardPair& p = b.Pairs3[BestPairBySum(b.Pairs3, b.Pairs3Count)];
+                first = p.Second;
+                second = p.First;
+            }
+            b.ChosenCount = 2;
+            finalCheck = true;
+        }
+    } else {
+        // Case 4: doubletons and no blank.
+        if (!null) {
+            const DiscardPair& p = b.Pairs1[BestPairBySum(b.Pairs1, b.Pairs1Count)];
+            first = p.Second;
+            second = p.First;
+            b.ChosenCount = 2;
+        } else {
+            bool fromSingle = false;
+            if (b.Singles2Count >= 2) {
+                ChooseBestSingles(b.Singles2Count, b.Singles2, true);
+            } else if (b.Singles2Count == 1) {
+                first = b.Singles2[0];
+                b.ChosenCount = 1;
+                fromSingle = true;
+            } else if (b.Singles3Count == 1) {
+                bool highPair = false;
+                for (int i = 0; i < b.Pairs1Count; ++i)
+                    highPair = highPair || (DiscardOrderScore(player, b.Pairs1[i].First.Index) > 2 &&
+                                            DiscardOrderScore(player, b.Pairs1[i].Second.Index) > 2);
+                if (highPair) b.Singles3Count = 0;
+                else first = b.Singles3[0], b.ChosenCount = 1, fromSingle = true;
+            }
+            const int firstSuit = SuitAt(player, first.Index);
+            if (fromSingle) {
+                bool doubletonAbove = false;
+                int ofFirstSuit = -1, countOfFirstSuit = 0;
+                for (int i = 0; i < b.Pairs1Count; ++i) {
+                    const DiscardEntry p = b.Pairs1[i].First;
+                    const int s = SuitAt(player, p.Index);
+                    if (s >= 0 && player.handInfo.SuitCountWithJack[s] == 2 &&
+                        DiscardOrderScore(player, p.Index) >= DiscardOrderScore(player, first.Index))
+                        doubletonAbove = true;
+                    if (s == firstSuit) ofFirstSuit = i, ++countOfFirstSuit;
+                }
+                if (doubletonAbove) {
+                    b.ChosenCount = 0;
+                    const DiscardPair& p = b.Pairs1[BestPairBySum(b.Pairs1, b.Pairs1Count)];
+                    first = p.Second;
+                    second = p.First;
+                } else if (b.Pairs1Count == 1 && countOfFirstSuit == 1) {
+                    second = b.Pairs1[ofFirstSuit].Second;
+                } else {
+                    int kept = -1;
+                    for (int i = 0; i < b.Pairs1Count; ++i) {
+                        const DiscardEntry p = b.Pairs1[i].First;
+                        if (SuitAt(player, p.Index) == firstSuit) continue;
+                        const bool wins = kept < 0 || p.Score > b.Pairs1[kept].First.Score ||
+                                          (p.Score == b.Pairs1[kept].First.Score && (p.Score > second.Score || Flip()));
+                        if (wins) kept = i;
+                    }
+                    if (kept >= 0) second = b.Pairs1[kept].First;
+                }
+                b.ChosenCount = 2;
+            } else if (b.ChosenCount == 0) {
+                const DiscardPair& p = b.Pairs1[BestPairBySum(b.Pairs1, b.Pairs1Count)];
+                first = p.Second;
+                second = p.First;
+                b.ChosenCount = 2;
+            }
+        }
+        // 4.3: Null (and a leading Ramsch player) may prefer a longer suit's pair.
+        if (type == GAME_NULL || (type == GAME_RAMSCH && leads)) {
+            if (b.Pairs2Count > 0) {
+                const DiscardPair& p = b.Pairs2[BestPairBySum(b.Pairs2, b.Pairs2Count)];
+                if (b.ChosenCount == 1) second = p.First.Index == first.Index ? p.Second : p.First;
+                else first = p.First, second = p.Second;
+                b.ChosenCount = 2;
+            }
+            if (type == GAME_NULL && b.ChosenCount < 2) {
+                if (b.Pairs3Count > 0) {
+                    const DiscardPair& p = b.Pairs3[BestPairBySum(b.Pairs3, b.Pairs3Count)];
+                    if (b.ChosenCount == 0) first = p.Second;
+                    second = p.First;
+                }
+                b.ChosenCount = 2;
+            }
+        }
+    }
+    // Step 9 and 10: with two cards of one suit led by its Ten, the highest blank goes instead.
+    (void)finalCheck;
+    if (b.ChosenCount < 2) return;
+    if (b.Singles1Count > 0 && !null && !IsRamschType() && SuitAt(player, first.Index) == SuitAt(player, second.Index) &&
+        DiscardOrderScore(player, first.Index) == 5) {
+        int kept = 0;
+        for (int i = 1; i < b.Singles1Count; ++i)
+            if (DiscardOrderScore(player, b.Singles1[i].Index) > DiscardOrderScore(player, b.Singles1[kept].Index)) kept = i;
+        second.Index = b.Singles1[kept].Index;
+    }
+}

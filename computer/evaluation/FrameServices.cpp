@@ -1,0 +1,3 @@
+#include "computer/evaluation/FrameServices.h"
+
+ComputerFrameServices g_ComputerFrame;

@@ -1,0 +1,28 @@
+#pragma once
+// Questions the evaluators ask of a hand-analysis block: how many other suits hold an Ace, an
+// Ace and Ten, a guarded Ten ... with enough cards. s is the suit left out (6, Grand, leaves out
+// none), n how many suits are needed, limit the minimum SuitCount of a qualifying suit.
+
+#include "model/HandInfo.h"
+
+// On the table with the skat; the limit is lowered by every inspected card lying in a skat slot.
+bool HasAceCoverInOtherSuits(const HandInfo& info, int s, int n, int limit);   // A
+bool HasCoverInOtherSuits3(const HandInfo& info, int s, int n, int limit);     // A K
+bool HasCoverInOtherSuits4(const HandInfo& info, int s, int n, int limit);     // A Q K
+bool HasTenCoverInOtherSuits(const HandInfo& info, int s, int n, int limit);   // A 10 K
+bool HasCoverInOtherSuits(const HandInfo& info, int s, int n, int limit);      // A 10
+bool HasCoverInOtherSuits6(const HandInfo& info, int s, int n, int limit);     // 10 Q K
+// 10 K; a negative limit also needs the Ace missing (limit taken as its absolute value).
+bool HasCoverInOtherSuits2(const HandInfo& info, int s, int n, int limit);
+// On the hand table, fixed limit: K.
+bool HasCoverInOtherSuits5(const HandInfo& info, int s, int n, int limit);
+// On the hand table: 10; limit <= 0 also needs the Ace missing (limit taken as its absolute value).
+bool CountHighPatterns(const HandInfo& info, int s, int n, int limit);
+// At least n suits whose only card (without Jack) is the Ten.
+bool CountSingleSuits(const HandInfo& info, int n);
+
+// Suits other than s (with the skat) holding: the Ace; Ace, Ten and King; Ace and Ten; the Ten.
+int CountAcesElsewhere(const HandInfo& info, int s);
+int CountHighElsewhere(const HandInfo& info, int s);
+int CountAceTenElsewhere(const HandInfo& info, int s);
+int CountTensElsewhere(const HandInfo& info, int s);

@@ -1,0 +1,155 @@
+#include "computer/evaluation/BidEvaluation.h"
+
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "computer/evaluation/HandPredicates.h"
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/CardCodes.h"
+#include "model/Player.h"
+
+#include <algorithm>
+
+namespace {
+
+void SetNull(int* opt, int base, int hand, int ouvert, int probability, int code) {
+    opt[OPT_BASE] = base;
+    opt[OPT_HAND] = hand;
+    opt[OPT_OUVERT] = ouvert;
+    opt[OPT_PROBABILITY] = probability;
+    opt[OPT_RULE] = code;
+}
+
+}  // namespace
+
+bool IsRevolutionHand(const CPlayer& player) {
+    if (player.seat != g_Game.Forehand) return true;
+    for (int s = 0; s < 4; ++s) {
+        const int n = player.CountInSuit(s);
+        if (n == 1) return true;
+        if (n >= 2 && n <= 5 && player.handInfo.RankTable[s][EIGHT] >= 0) return true;
+    }
+    return false;
+}
+
+void EvaluateNull(CPlayer& player, int mode) {
+    HandInfo& info = player.handInfo;
+    int* nullOpt = player.gameOptions[GAME_NULL];
+    int* revolution = player.gameOptions[GAME_REVOLUTION];
+    // Step 1.
+    ClearGameOption(nullOpt);
+    ClearGameOption(revolution);
+    const int risk = GetRiskSetting(player, GAME_NULL);
+    if (risk > 100) return;
+    // Step 2: the Null block of the sheet.
+    auto rows = SheetOf(player).Rows[SHEET_NULL];
+    for (int r : {0, 1, 2, 3, 5, 6}) rows[r][0] = SHEET_EMPTY;
+    int voids = 0;
+    bool has3 = false, has6 = false;
+    for (int s = 0; s < 4; ++s) {
+        const bool empty = info.SuitCountWithJack[s] == 0;
+        if (empty) ++voids;
+        else rows[s][0] = info.StructureCode[s];
+        rows[s][1] = empty ? 1 : 0;
+        has3 = has3 || (!empty && info.StructureCode[s] == 3);
+        has6 = has6 || (!empty && info.StructureCode[s] == 6);
+    }
+    rows[4][0] = voids;
+    if (has3) rows[5][0] = 3;
+    if (has6) rows[6][0] = 6;
+    const int f = (has3 || has6) ? 1 : 0;
+    const bool forehand = player.seat == g_Game.Forehand;
+    if (mode != 0) {
+        // Step 3: with the skat.
+        int P = 100, D = 0, K = 0;
+        for (int s = 0; s < 4; ++s) {
+            if (info.SuitCountWithJack[s] == 0) continue;
+            const int w = info.SuitCount[s] < 4 ? 40 : 50;
+            switch (info.StructureCode[s]) {
+            case 3: K += 1; P -= 10; break;
+            case 4: D += 1; break;
+            case 5: D += 2; break;
+            case 6: K += 1; P -= 20; break;
+            case 7: K += 1 - f; P -= 30; break;
+            case 8: K += 1 - f; D += 1; P -= 30; break;
+            case 9: K += 1 - f; D += 2; P -= 30; break;
+            case 10: K += 2; D += 1; P -= w; break;
+            case 11: K += 2 - f; D += 1; P -= 40; break;
+            case 12: K += 2 - f; D += 2; P -= 40; break;
+            case 13: D += 3; break;
+            default: break;
+            }
+        }
+        rows[8][0] = 1;
+        if (D == 1 && K == 2) SetNull(nullOpt, 23, 0, 0, P, 6000);
+        else if (D == 1 && K < 2) SetNull(nullOpt, 23, 0, 0, (7 - K) * 10, 6001);
+        else if (D == 2 && K == 1) SetNull(nullOpt, 23, 0, 0, 50, 6002);
+        else if (D == 2 && K == 0) {
+            if (mode == 2) SetNull(nullOpt, 23, 0, 0, 50, 6002);
+            else if (mode == 4) SetNull(nullOpt, 46, 0, 1, 100, 6010);
+            else {
+                // Once more with all twelve cards: the skat may close the gap.
+                AnalyseHand(player, 4);
+                EvaluateNull(player, 4);
+                return;
+            }
+        } else if (D == 0 && K < 2) SetNull(nullOpt, 46, 0, 1, std::max(P, 30), 6010);
+        else if (D == 0 && K == 2) SetNull(nullOpt, 23, 0, 0, std::max(P, 30), 6003);
+        rows[7][0] = nullOpt[OPT_PROBABILITY];
+    } else {
+        // Step 4: the bidding.
+        int a = 0, b = 0, c = 0, d = 0, e = 0, g = 0, h = 0;
+        for (int s = 0; s < 4; ++s) {
+            if (info.SuitCountWithJack[s] == 0) continue;
+            switch (info.StructureCode[s]) {
+            case 3: a += 1; break;
+            case 4: a += 1; b += 1; break;
+            case 5: b += 2; c += 1; break;
+            case 6: d += 1; break;
+            case 7: c += 1; e += 1; break;
+            case 8: b += 1; c += 1; e += 1; break;
+            case 9: b += 2; g += 1; break;
+            case 10: g += 1; break;
+            case 11: b += 1; c += 1; h += 1; break;
+            case 12: b += 2; h += 1; break;
+            case 13: b += 3; break;
+            default: break;
+            }
+        }
+        if (e == 2 && c == 2) c = 1;
+        const int X = g + h + c + b, Y = a + X, Z = 5 - Y - d, P = 20 * Z;
+        rows[7][0] = std::max(P, 0);
+        rows[8][0] = 0;
+        if (b > 2 || X > 3 || (X == 3 && a + d > 0) || X + e > 4 || Y > 3) return;
+        const int V = a + X + e;
+        const bool singleTens = CountSingleSuits(info, 2);
+        const int expectA = V - ((V > 0 && c == 0) ? 1 : 0);
+        if (e == 0 && a == expectA && (a == 0 || (a == 1 && !forehand))) {
+            if ((singleTens || info.NullSafe == 0) && b == 0) {
+                SetNull(nullOpt, 46, 0, 1, P, 6013);
+            } else if (b == 0) {
+                if (g == 0 && d == 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Revolution &&
+                    IsRevolutionHand(player))
+                    SetNull(revolution, 92, 1, 1, 100, 6200);
+                else
+                    SetNull(nullOpt, 59, 1, 1, P, 6100);
+            } else {
+                SetNull(nullOpt, 23, 0, 0, P, 6005);
+            }
+        } else if (V < 2 || (V == 2 && e < 2 && a < 2 && forehand)) {
+            SetNull(nullOpt, 46, 0, 1, P, 6012);
+        } else if (V == 2 && e < 2 && c <= 1) {
+            SetNull(nullOpt, 46, 0, 1, P, 6011);
+        } else if ((h > 0 && (player.gameOptions[GAME_CLUBS][OPT_BASE] == 0 ||
+                              player.gameOptions[GAME_GRAND][OPT_BASE] != 0)) ||
+                   c + e + a > 3) {
+            return;
+        } else if (b == 0 && a < 2 && !singleTens && info.NullSafe == 1) {
+            SetNull(nullOpt, 35, 1, 0, P, 6006);
+        } else {
+            SetNull(nullOpt, 23, 0, 0, P, 6004);
+        }
+    }
+    if (nullOpt[OPT_BASE] != 0 && nullOpt[OPT_PROBABILITY] < risk) nullOpt[OPT_BASE] = 0;
+}

@@ -1,0 +1,175 @@
+// Game choice and declaration: the pre-selected game, ties between suit games, Hand or pick-up
+// under scripted draws, the whole declaration of a strong hand, and the all-passed judgement.
+
+#include "ComputerTestSupport.h"
+
+#include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/Declaration.h"
+#include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "model/BidLadder.h"
+#include "model/Skat.h"
+
+namespace {
+
+class DeclarationTest : public ComputerTest {
+protected:
+    void SetOption(CPlayer& player, int t, int base, int value, int probability, int hand = 0) {
+        int* o = player.gameOptions[t];
+        ClearGameOption(o);
+        o[OPT_BASE] = base;
+        o[OPT_VALUE_NO_HAND] = value;
+        o[OPT_VALUE] = value + hand * base;
+        o[OPT_HAND] = hand;
+        o[OPT_PROBABILITY] = probability;
+    }
+    void Bid(int value) { g_Game.BidIndex = BidIndexOf(value); }
+    // Four Jacks, Ace-Ten-King of Clubs and Spades, a Hearts Ace.
+    void GiveStrongGrand(CPlayer& player) {
+        GiveCards(player, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
+                           C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
+    }
+    CSkat game;
+};
+
+TEST_F(DeclarationTest, ChooseGameTakesTheMostProbableOptionAndGrandAtSixty) {
+    Bid(18);
+    SetOption(seat0, GAME_SPADES, 11, 22, 70);
+    SetOption(seat0, GAME_HEARTS, 10, 20, 70);  // equal: the earlier type stays
+    ChooseGame(seat0, -1);
+    EXPECT_EQ(g_Game.GameType, GAME_SPADES);
+    EXPECT_EQ(g_Game.TrumpCount, 11);
+    SetOption(seat0, GAME_GRAND, 24, 48, 60);  // Grand at 60 takes over without a higher probability
+    seat0.gameOptions[GAME_GRAND][OPT_SCHNEIDER] = 1;
+    ChooseGame(seat0, -1);
+    EXPECT_EQ(g_Game.GameType, GAME_GRAND);
+    EXPECT_EQ(g_Game.TrumpCount, 4);
+    EXPECT_EQ(g_Game.SchneiderAnnounced, 1);
+    // A Ramsch round sets the announcements but keeps its game type.
+    g_Game.RoundStatus = 2;
+    g_Game.GameType = GAME_RAMSCH;
+    seat0.gameOptions[GAME_GRAND][OPT_SCHNEIDER] = 0;
+    ChooseGame(seat0, -1);
+    EXPECT_EQ(g_Game.GameType, GAME_RAMSCH);
+    EXPECT_EQ(g_Game.SchneiderAnnounced, 0);
+    // Without suggestions nothing is chosen.
+    g_Settings.Options.Suggest = 0;
+    g_Game.OuvertAnnounced = 1;
+    ChooseGame(seat0, -1);
+    EXPECT_EQ(g_Game.GameType, GAME_NONE);
+    EXPECT_EQ(g_Game.OuvertAnnounced, 0);
+}
+
+TEST_F(DeclarationTest, TiedSuitOptionsFavourTheLongerSuitThenTheOneWithoutItsAce) {
+    struct Case {
+        std::vector<int> hand;
+        int winner;
+    };
+    const std::vector<Case> cases = {
+        // Four Spades against three Hearts: Spades.
+        {{C(ACE, SPADES), C(TEN, SPADES), C(NINE, SPADES), C(EIGHT, SPADES), C(KING, HEARTS), C(NINE, HEARTS),
+          C(EIGHT, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS)},
+         GAME_SPADES},
+        // Three each, Spades with its Ace: Hearts.
+        {{C(ACE, SPADES), C(TEN, SPADES), C(NINE, SPADES), C(KING, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS),
+          C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(TEN, CLUBS)},
+         GAME_HEARTS},
+    };
+    for (const Case& c : cases) {
+        GiveCards(seat0, {c.hand[0], c.hand[1], c.hand[2], c.hand[3], c.hand[4], c.hand[5], c.hand[6], c.hand[7],
+                          c.hand[8], c.hand[9]});
+        for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
+        SetOption(seat0, GAME_SPADES, 11, 22, 60);
+        SetOption(seat0, GAME_HEARTS, 10, 20, 60);
+        SelectDeclaredOption(seat0);
+        EXPECT_EQ(seat0.gameOptions[c.winner][OPT_PROBABILITY], 65);
+        EXPECT_EQ(seat0.gameOptions[c.winner == GAME_SPADES ? GAME_HEARTS : GAME_SPADES][OPT_PROBABILITY], 60);
+    }
+}
+
+TEST_F(DeclarationTest, HandOrPickUpByOneDraw) {
+    // A Hand-marked Grand at 75 percent that reaches the bid without Hand: d = 2.
+    for (int draw : {0, 1}) {
+        SetUp();
+        GiveStrongGrand(seat0);
+        AnalyseHand(seat0, 0);
+        for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
+        SetOption(seat0, GAME_GRAND, 24, 120, 75, 1);
+        GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+        g_Game.Soloist = 0;
+        Bid(18);
+        platform::Random().Script({draw});
+        const bool overbid = Declare(seat0, game);
+        EXPECT_FALSE(overbid);
+        EXPECT_EQ(g_Computer.SkatTaken, 1);
+        EXPECT_EQ(g_Game.GameType, GAME_GRAND);
+        if (draw == 0) {
+            EXPECT_EQ(g_Game.HandAnnounced, 1);
+            EXPECT_EQ(g_Game.PlayerPhaseText[0], 202);
+            EXPECT_EQ(game.cards[0], C(SEVEN, DIAMONDS));  // the skat untouched
+        } else {
+            EXPECT_EQ(g_Game.HandAnnounced, 0);
+            EXPECT_EQ(g_Game.PlayerPhaseText[0], 203);
+            // Two cards lie in the skat and twelve distinct cards are between hand and skat.
+            std::vector<int> all(seat0.cards.begin(), seat0.cards.begin() + 10);
+            all.push_back(game.cards[0]);
+            all.push_back(game.cards[1]);
+            std::sort(all.begin(), all.end());
+            EXPECT_EQ(std::unique(all.begin(), all.end()), all.end());
+            EXPECT_NE(GetCardRank(game.cards[0]), JACK);
+            EXPECT_NE(GetCardRank(game.cards[1]), JACK);
+        }
+    }
+}
+
+TEST_F(DeclarationTest, SureHandOptionNeedsNoDraw) {
+    GiveStrongGrand(seat0);
+    AnalyseHand(seat0, 0);
+    for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
+    SetOption(seat0, GAME_GRAND, 24, 120, 81, 1);
+    GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    g_Game.Soloist = 0;
+    Bid(18);
+    const auto before = platform::Random().DrawCount();
+    Declare(seat0, game);
+    EXPECT_EQ(platform::Random().DrawCount(), before);
+    EXPECT_EQ(g_Game.HandAnnounced, 1);
+}
+
+TEST_F(DeclarationTest, StrongGrandDeclaresGrandAfterThePickUp) {
+    GiveStrongGrand(seat0);
+    GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, HEARTS)});
+    g_Game.Soloist = 0;
+    Bid(18);
+    AnalyseAndEvaluate(seat0, 0);
+    seat0.gameOptions[GAME_GRAND][OPT_HAND] = 0;
+    EXPECT_FALSE(Declare(seat0, game));
+    EXPECT_EQ(g_Game.GameType, GAME_GRAND);
+    EXPECT_EQ(g_Game.TrumpCount, 4);
+    // The two low cards stay laid away, the Jacks and Aces stay in the hand.
+    for (int slot = 0; slot < 10; ++slot) EXPECT_NE(seat0.cards[slot], NO_CARD);
+    EXPECT_EQ(DeclarationText(seat0, GAME_NULL).rfind("Comp1:Nl", 0), 0u);
+}
+
+TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
+    GiveStrongGrand(seat0);
+    AnalyseAndEvaluate(seat0, 0);
+    g_Game.Forehand = 0;
+    g_Game.VariantMode = 0;
+    EXPECT_EQ(EvaluateAllPassed(seat0), 0);
+    g_Game.VariantMode = 1;
+    g_Game.Forehand = 1;
+    EXPECT_EQ(EvaluateAllPassed(seat0), 0);
+    // Forehand with a strong hand under the variants keeps one suit option worth playing.
+    g_Game.Forehand = 0;
+    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS),
+                      C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(ACE, SPADES), C(ACE, HEARTS)});
+    AnalyseAndEvaluate(seat0, 0);
+    const int value = EvaluateAllPassed(seat0);
+    EXPECT_GT(value, 0);
+    int on = 0;
+    for (int t = 0; t <= GAME_NULL; ++t) on += seat0.gameOptions[t][OPT_BASE] >= 1 ? 1 : 0;
+    EXPECT_EQ(on, 1);
+}
+
+}  // namespace

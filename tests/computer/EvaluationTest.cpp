@@ -1,0 +1,153 @@
+// Game evaluation and bid limits of characteristic hands under the rule sets and risk settings,
+// the announcement rules, and the trick estimator's sheet conventions.
+
+#include "ComputerTestSupport.h"
+
+#include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "computer/evaluation/TrickEstimator.h"
+
+namespace {
+
+class EvaluationTest : public ComputerTest {
+protected:
+    // Four Jacks, Ace-Ten-King of Clubs and Spades, a Hearts Ace: a Grand that cannot lose.
+    void GiveStrongGrand(CPlayer& player) {
+        GiveCards(player, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
+                           C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
+    }
+    // Nothing: no Jack, no Ace, no Ten, scattered low cards with picture cards in every suit.
+    void GiveWeakHand(CPlayer& player) {
+        GiveCards(player, {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES), C(KING, HEARTS),
+                           C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS),
+                           C(NINE, DIAMONDS)});
+    }
+};
+
+TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
+    GiveStrongGrand(seat0);
+    const int limit = AnalyseAndEvaluate(seat0, 0);
+    const int* grand = seat0.gameOptions[GAME_GRAND];
+    EXPECT_EQ(grand[OPT_BASE], 24);
+    EXPECT_GE(grand[OPT_TRICKS], 8);
+    EXPECT_GE(limit, 24 * 5);  // with four, game five
+    EXPECT_EQ(limit, grand[OPT_VALUE]);
+
+    GiveWeakHand(seat1);
+    g_Game.Forehand = 0;
+    EXPECT_EQ(AnalyseAndEvaluate(seat1, 0), 0);
+    for (int t = 0; t < 7; ++t) EXPECT_EQ(seat1.gameOptions[t][OPT_BASE], 0) << "option " << t;
+}
+
+TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItOff) {
+    // Clubs and Spades Jack with seven Hearts from the Ace: a strong Hearts game.
+    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS),
+                      C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS), C(ACE, CLUBS), C(SEVEN, SPADES)});
+    AnalyseAndEvaluate(seat0, 0);
+    const int* hearts = seat0.gameOptions[GAME_HEARTS];
+    EXPECT_EQ(hearts[OPT_BASE], 10);
+    EXPECT_GE(hearts[OPT_RULE], 2400);  // a strong code
+    EXPECT_GE(hearts[OPT_VALUE], 30);   // with two, game three at least
+    // Risk setting 11 for Hearts: that game is off in the bidding, whatever the hand.
+    g_Risk.RiskSuit[0] = 0x05050B05 | (11 << 16);
+    g_Risk.RiskSuit[0] = (0x05 << 24) | (11 << 16) | (0x05 << 8) | 0x05;
+    AnalyseAndEvaluate(seat0, 0);
+    EXPECT_EQ(seat0.gameOptions[GAME_HEARTS][OPT_BASE], 0);
+}
+
+TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
+    g_Game.Forehand = 1;
+    // Low cards in every suit: Null Ouvert Hand material.
+    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
+                      C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    AnalyseAndEvaluate(seat0, 0);
+    const int* null = seat0.gameOptions[GAME_NULL];
+    EXPECT_EQ(null[OPT_BASE], 59);
+    EXPECT_EQ(null[OPT_RULE], 6100);
+    EXPECT_EQ(null[OPT_VALUE], 59);
+    // RiskNull 11: Null and Revolution stay off without evaluation, the Null block untouched.
+    SheetOf(seat0).Rows[SHEET_NULL][7][0] = 12345;
+    g_Risk.RiskNull[0] = 11;
+    AnalyseAndEvaluate(seat0, 0);
+    EXPECT_EQ(seat0.gameOptions[GAME_NULL][OPT_BASE], 0);
+    EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 0);
+    EXPECT_EQ(SheetOf(seat0).Rows[SHEET_NULL][7][0], 12345);
+}
+
+TEST_F(EvaluationTest, RevolutionHandTest) {
+    g_Game.Forehand = 0;
+    // Four Spades without the Eight, six Hearts: fails for the forehand seat.
+    GiveCards(seat0, {C(ACE, SPADES), C(NINE, SPADES), C(SEVEN, SPADES), C(KING, SPADES), C(ACE, HEARTS),
+                      C(KING, HEARTS), C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
+    AnalyseHand(seat0, 0);
+    g_Game.GameType = GAME_NULL;
+    EXPECT_FALSE(IsRevolutionHand(seat0));
+    g_Game.Forehand = 1;
+    EXPECT_TRUE(IsRevolutionHand(seat0));
+    g_Game.Forehand = 0;
+    seat0.cards[1] = C(EIGHT, SPADES);
+    AnalyseHand(seat0, 0);
+    EXPECT_TRUE(IsRevolutionHand(seat0));
+}
+
+TEST_F(EvaluationTest, SchneiderAndOuvertRulesByRuleSet) {
+    struct Case {
+        int variant, round, schneiderSetting, ouvertSetting;
+        int hand;
+        bool schneider, ouvertHand, ouvertPlain;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 2, 1, true, false, false},   // official: Schneider only with Hand, Ouvert needs both
+        {0, 0, 0, 2, 0, false, false, false},
+        {1, 0, 0, 2, 0, true, true, true},     // variants: Schneider always, Ouvert setting 2 always
+        {1, 0, 1, 1, 0, false, true, false},   // setting 1: Schneider only with Hand; Ouvert needs a
+        {1, 2, 0, 2, 1, false, false, false},  // a Ramsch round allows neither
+        {2, 0, 0, 2, 1, false, false, false},
+    };
+    for (const Case& c : cases) {
+        g_Game.VariantMode = c.variant;
+        g_Game.RoundStatus = c.round;
+        g_Settings.Variants.Schneider = c.schneiderSetting;
+        g_Settings.Variants.Ouvert = c.ouvertSetting;
+        SCOPED_TRACE(testing::Message() << "variant " << c.variant << " round " << c.round);
+        EXPECT_EQ(CheckSchneiderRule(c.hand), c.schneider);
+        EXPECT_EQ(CheckOuvertRule(1, 0), c.ouvertHand);
+        EXPECT_EQ(CheckOuvertRule(0, 0), c.ouvertPlain);
+    }
+}
+
+TEST_F(EvaluationTest, TenTrumpsStartAtTenAndEndAtNineForASeatThatDoesNotLead) {
+    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
+                      C(TEN, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(EIGHT, CLUBS)});
+    g_Game.Forehand = 1;
+    AnalyseHand(seat0, 0);
+    EXPECT_EQ(EstimateTricks(seat0, GAME_CLUBS), 9);
+    EXPECT_EQ(CountExtraTricks(seat0, GAME_CLUBS), 0);  // a run of four loses nothing
+    // A rule that did not apply keeps 65535 in field 0 but carries the estimate in field 2.
+    const auto& rows = SheetOf(seat0).Rows[GAME_CLUBS];
+    EXPECT_EQ(rows[7][0], SHEET_EMPTY);
+    EXPECT_EQ(rows[7][2], 10);
+    EXPECT_EQ(rows[6][2], 10);
+    EXPECT_EQ(rows[24][0], 9);
+}
+
+TEST_F(EvaluationTest, ClearingAllViewsLeavesTheNullAndPlayBlocks) {
+    TrickEstimationSheet& sheet = SheetOf(seat0);
+    sheet.Rows[SHEET_NULL][0][0] = 4;
+    sheet.Rows[SHEET_PLAY][0][0] = 6;
+    sheet.Rows[2][3][0] = 9;
+    ClearEstimationSheet(seat0, -1);
+    EXPECT_EQ(sheet.Rows[2][3][0], SHEET_EMPTY);
+    EXPECT_EQ(sheet.Rows[SHEET_NULL][0][0], 4);
+    EXPECT_EQ(sheet.Rows[SHEET_PLAY][0][0], 6);
+}
+
+TEST_F(EvaluationTest, EvaluationIsDeterministicAndDrawsNothing) {
+    GiveStrongGrand(seat0);
+    const auto draws = platform::Random().DrawCount();
+    AnalyseAndEvaluate(seat0, 0);
+    EXPECT_EQ(platform::Random().DrawCount(), draws);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// Speed of the computer player's thinking after a deal: analysing and evaluating all three hands.
+#include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/Discard.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "flow/GameState.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/Skat.h"
+#include "platform/core/Random.h"
+
+#include <benchmark/benchmark.h>
+
+#include "shell/SkatApp.h"
+
+__attribute__((weak)) CSkatApp* g_pApp = nullptr;
+__attribute__((weak)) void CSkatApp::WriteLog(const std::string&, unsigned) {}
+
+static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
+    g_Game.Reset();
+    g_Computer.Reset();
+    g_Risk.Reset();
+    SeedRand(42);
+    CSkat game;
+    int deal = 0;
+    for (auto _ : state) {
+        if (deal++ % 64 == 0) {
+            state.PauseTiming();
+            ClearDeckTaken();
+            ResetCardTables();
+            game.DealAll();
+            state.ResumeTiming();
+        }
+        for (int seat = 0; seat < 3; ++seat) benchmark::DoNotOptimize(AnalyseAndEvaluate(*game.Player(seat), 0));
+    }
+}
+BENCHMARK(BM_AnalyseAndEvaluateThreeHands);
+
+// Planning a lay-away: the twelve cards analysed with the skat, planned, chosen (Grand and Clubs).
+static void BM_PlanLayAway(benchmark::State& state) {
+    g_Game.Reset();
+    g_Computer.Reset();
+    SeedRand(42);
+    CSkat game;
+    int deal = 0;
+    for (auto _ : state) {
+        if (deal++ % 64 == 0) {
+            state.PauseTiming();
+            ClearDeckTaken();
+            ResetCardTables();
+            game.DealAll();
+            CPlayer& player = *game.Player(0);
+            player.cards[10] = game.cards[0];
+            player.cards[11] = game.cards[1];
+            state.ResumeTiming();
+        }
+        CPlayer& player = *game.Player(0);
+        for (int type : {GAME_GRAND, GAME_CLUBS}) {
+            g_Game.GameType = type;
+            AnalyseHand(player, 1);
+            PlanAndChooseDiscard(player, type);
+            benchmark::DoNotOptimize(g_Computer.Discard.DiscardResult[0].Index);
+        }
+    }
+}
+BENCHMARK(BM_PlanLayAway);
