@@ -11,11 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "shell/SkatApp.h"
-
-__attribute__((weak)) CSkatApp* g_pApp = nullptr;
-__attribute__((weak)) void CSkatApp::WriteLog(const std::string&, unsigned) {}
-
 static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
     g_Game.Reset();
     g_Computer.Reset();
