@@ -1,0 +1,144 @@
+#pragma once
+// platform::Window: the base of every window (frame, view, dialogs, controls, side windows). It holds
+// the window's state (handle, parent, owner, flags, rectangle, title, control id) and its message
+// handler; the engine (WindowSystem) keeps the queue, timers, focus and painting.
+//
+// Lifetime. Create() gives the object a handle; DestroyWindow() takes it away at once (later posts to
+// it are dropped, sends return 0, it leaves focus, capture and activation). Who frees the object:
+//  - Lifetime::Caller (default): the caller owns it, e.g. a dialog on the stack run modally. Its
+//    destructor destroys a window still alive (WM_DESTROY then reaches only the base handler, so a
+//    derived class that needs it destroys the window in its own destructor).
+//  - Lifetime::Engine: the object lives on the heap and the engine deletes it after its destruction,
+//    but only once its outermost running handler has returned, so a handler that destroys its own
+//    window finishes safely on a live object.
+//
+// Geometry. There is no non-client area: the client rectangle is the window rectangle moved to
+// (0, 0). A top-level window's rectangle is in screen coordinates, a child's in its parent's client
+// coordinates.
+
+#include <string>
+#include <vector>
+
+#include "platform/core/Message.h"
+#include "platform/core/WindowGeometry.h"
+
+namespace platform {
+
+class WindowSystem;
+
+enum class WindowKind {
+    Overlapped,  // a top-level main or side window
+    Popup,       // a top-level dialog, prompt or message box
+    Child,       // a control or a view inside its parent's client area
+};
+
+enum class Lifetime {
+    Caller,  // the caller owns the C++ object
+    Engine,  // the engine deletes the heap object after the window is destroyed
+};
+
+// What Create() needs. For a child, `parent` is required and `owner` is ignored; for a top-level window
+// `parent` must be empty and `owner` (or, given a child, that child's top-level window) owns it:
+// an owned window is destroyed with its owner and reported by GetLastActivePopup(owner).
+struct CreateParams {
+    WindowKind kind = WindowKind::Overlapped;
+    HWND parent = nullptr;
+    HWND owner = nullptr;
+    Rect rect;                // screen coordinates (top-level) or parent client coordinates (child)
+    std::string title;        // UTF-8
+    int controlId = 0;        // a child's id within its parent (GetDlgCtrlID)
+    bool visible = false;     // shown at the end of Create (SW_SHOW: top-level windows are activated)
+    bool disabled = false;
+    Lifetime lifetime = Lifetime::Caller;
+    LPARAM createArgument = 0;  // handed to the derived class through WM_CREATE's CreateParams
+};
+
+class Window {
+public:
+    Window();
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Makes the window: registers a handle, links it to parent and owner, sends WM_CREATE (a handler
+    // result of -1 destroys it again and Create returns false) and WM_SIZE, then shows it when asked.
+    bool Create(const CreateParams& params);
+
+    // The message handler. Derived classes handle what they need and pass the rest on to the base.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default handling: WM_CLOSE destroys the window, WM_PAINT validates (erasing first), WM_SETTEXT
+    // sets the title; everything else returns 0.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Message pre-translation (keyboard navigation, accelerators). The main loop offers each message to
+    // the target's chain from the target up to its top-level window, a modal loop to its dialog only, a
+    // nested wait to nobody. Return true to swallow the message (it is then not dispatched).
+    virtual bool PreTranslateMessage(Message& message);
+
+    // --- State -------------------------------------------------------------------------------
+    HWND GetSafeHwnd() const { return m_hwnd; }
+    HWND Handle() const { return m_hwnd; }
+    bool IsAlive() const { return m_hwnd != nullptr; }
+    WindowKind Kind() const { return m_kind; }
+    Lifetime GetLifetime() const { return m_lifetime; }
+    HWND GetParent() const { return m_parent; }
+    HWND GetOwner() const { return m_owner; }
+    // This window for a top-level window, else the top-level window its parent chain ends in.
+    HWND GetTopLevel() const;
+    int GetDlgCtrlID() const { return m_controlId; }
+    void SetDlgCtrlID(int id) { m_controlId = id; }
+    // The first child with that control id, or nullptr.
+    HWND GetDlgItem(int id) const;
+    // Children in creation order (also the hit-test order: later children lie on top).
+    const std::vector<HWND>& Children() const { return m_children; }
+    bool IsVisibleFlag() const { return m_visible; }  // own flag; IsWindowVisible also asks the parents
+    bool IsEnabledFlag() const { return !m_disabled; }
+    const Rect& WindowRect() const { return m_rect; }  // screen (top-level) or parent client coordinates
+    Rect ClientRect() const { return {0, 0, m_rect.Width(), m_rect.Height()}; }
+    const std::string& Title() const { return m_title; }
+
+    // --- Conveniences forwarding to the free functions for this window -------------------------
+    bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    UINT SetTimer(UINT id, int intervalMs);
+    bool KillTimer(UINT id);
+    void Invalidate(bool erase = true);
+    void UpdateWindow();
+    bool ShowWindow(int command);
+    bool EnableWindow(bool enable);
+    bool DestroyWindow();
+    HWND SetFocus();
+    void SetWindowText(const std::string& title);
+    void MoveWindow(const Rect& rect, bool repaint = true);
+
+private:
+    friend class WindowSystem;
+
+    HWND m_hwnd = nullptr;
+    WindowKind m_kind = WindowKind::Overlapped;
+    Lifetime m_lifetime = Lifetime::Caller;
+    HWND m_parent = nullptr;
+    HWND m_owner = nullptr;
+    std::vector<HWND> m_children;
+    std::vector<HWND> m_owned;         // top-level windows this one owns, in creation order
+    HWND m_lastActivePopup = nullptr;  // the owned window activated last (GetLastActivePopup)
+    bool m_visible = false;
+    bool m_disabled = false;
+    Rect m_rect;
+    std::string m_title;
+    int m_controlId = 0;
+
+    // Engine bookkeeping.
+    int m_handlerDepth = 0;        // window procedure calls of this object on the stack
+    bool m_deletePending = false;  // engine-owned, destroyed, waiting for its handlers to return
+    bool m_destroying = false;     // inside DestroyWindow
+    bool m_needsPaint = false;     // has an invalid region
+    bool m_needsErase = false;
+    bool m_inPaintList = false;
+    Rect m_updateRect;             // bounding rectangle of the invalid region, client coordinates
+    int m_paintCount = 0;          // BeginPaint calls, to catch a WM_PAINT handler that never validates
+    bool m_modalEnded = false;     // EndModalLoop was called
+    int m_modalResult = 0;
+};
+
+}  // namespace platform

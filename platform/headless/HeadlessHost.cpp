@@ -1,0 +1,201 @@
+#include "platform/headless/HeadlessHost.h"
+
+#include <algorithm>
+
+#include "platform/core/WindowSystem.h"
+
+namespace platform {
+
+namespace {
+WindowSystem& System() { return WindowSystem::Instance(); }
+
+std::optional<std::int64_t> Earliest(std::optional<std::int64_t> a, std::optional<std::int64_t> b) {
+    if (!a) return b;
+    if (!b) return a;
+    return std::min(*a, *b);
+}
+}  // namespace
+
+HeadlessHost::HeadlessHost() {
+    SetCurrentClock(&m_clock);
+    System().AttachHost(this);
+}
+
+HeadlessHost::~HeadlessHost() {
+    System().AttachHost(nullptr);
+    SetCurrentClock(nullptr);
+}
+
+void HeadlessHost::FetchInput(WindowSystem& system) {
+    while (!m_script.empty() && m_script.front().time <= m_clock.NowMs()) {
+        system.QueueInput(m_script.front().event);
+        m_script.pop_front();
+    }
+}
+
+void HeadlessHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
+    if (!nextDueMs && m_script.empty()) {
+        m_stalledMs += m_pollCostMs;
+        if (m_stalledMs >= m_stallLimitMs)
+            throw IdleStall("headless host: a nested wait keeps polling with no timer and no scripted input "
+                            "left, so nothing can end it");
+    } else {
+        m_stalledMs = 0;
+    }
+    m_clock.Advance(m_pollCostMs);
+    CheckTimeLimit();
+}
+
+void HeadlessHost::WaitForWork(std::optional<std::int64_t> nextDueMs) {
+    const std::optional<std::int64_t> next = Earliest(nextDueMs, NextScriptedTime());
+    if (!next)
+        throw IdleStall("headless host: a loop waits for work with no timer and no scripted input left, "
+                        "so nothing can end the wait");
+    m_stalledMs = 0;
+    // A due time already reached that the waiting loop does not take (a filtered retrieval) must not
+    // stop the clock.
+    m_clock.AdvanceTo(std::max(*next, m_clock.NowMs() + 1));
+    CheckTimeLimit();
+}
+
+void HeadlessHost::Sleep(std::int64_t ms) {
+    m_clock.Advance(ms);
+    CheckTimeLimit();
+}
+
+void HeadlessHost::CheckTimeLimit() {
+    if (m_clock.NowMs() > m_timeLimitMs)
+        throw IdleStall("headless host: the virtual time limit of " + std::to_string(m_timeLimitMs) +
+                        " ms passed; a wait seems never to end");
+}
+
+DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) { return m_surfaceFactory ? m_surfaceFactory(hwnd) : nullptr; }
+
+void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
+    if (event != WindowEvent::Painted) return;
+    auto it = std::find_if(m_paints.begin(), m_paints.end(), [&](const PaintTally& t) { return t.hwnd == hwnd; });
+    if (it == m_paints.end()) m_paints.push_back({hwnd, 1});
+    else ++it->count;
+}
+
+int HeadlessHost::PaintCount(HWND hwnd) const {
+    auto it = std::find_if(m_paints.begin(), m_paints.end(), [&](const PaintTally& t) { return t.hwnd == hwnd; });
+    return it == m_paints.end() ? 0 : it->count;
+}
+
+void HeadlessHost::OnDispatch(const DispatchRecord& record) { m_trace.Record(record); }
+
+// --- Scripted input ------------------------------------------------------------------------------
+
+void HeadlessHost::Input(std::int64_t atMs, const InputEvent& event) {
+    ScriptedEvent scripted{atMs, ++m_scriptSequence, event};
+    scripted.event.time = atMs;
+    auto it = std::upper_bound(m_script.begin(), m_script.end(), atMs,
+                               [](std::int64_t t, const ScriptedEvent& e) { return t < e.time; });
+    m_script.insert(it, scripted);
+}
+
+void HeadlessHost::Click(std::int64_t atMs, Point screen, UINT downMessage) {
+    InputEvent down;
+    down.message = downMessage;
+    down.screenPoint = screen;
+    Input(atMs, down);
+    InputEvent up = down;
+    up.message = downMessage + 1;  // every button's release follows its press
+    Input(atMs, up);
+}
+
+void HeadlessHost::Drag(std::int64_t atMs, Point from, Point to, std::int64_t durationMs, int steps) {
+    InputEvent event;
+    event.message = WM_LBUTTONDOWN;
+    event.screenPoint = from;
+    Input(atMs, event);
+    steps = std::max(steps, 1);
+    for (int i = 1; i <= steps; ++i) {
+        event.message = WM_MOUSEMOVE;
+        event.screenPoint = {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+        event.buttons = MK_LBUTTON;
+        Input(atMs + durationMs * i / steps, event);
+    }
+    event.message = WM_LBUTTONUP;
+    event.screenPoint = to;
+    event.buttons = 0;
+    Input(atMs + durationMs, event);
+}
+
+void HeadlessHost::Key(std::int64_t atMs, int virtualKey, std::vector<int> modifiers) {
+    InputEvent event;
+    for (int modifier : modifiers) {
+        event.message = WM_KEYDOWN;
+        event.key = modifier;
+        Input(atMs, event);
+    }
+    event.key = virtualKey;
+    event.message = WM_KEYDOWN;
+    Input(atMs, event);
+    event.message = WM_KEYUP;
+    Input(atMs, event);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
+        event.key = *it;
+        Input(atMs, event);
+    }
+}
+
+Point HeadlessHost::ScreenPoint(HWND hwnd, Point client) { return System().ClientToScreen(hwnd, client); }
+
+std::optional<std::int64_t> HeadlessHost::NextScriptedTime() const {
+    if (m_script.empty()) return std::nullopt;
+    return m_script.front().time;
+}
+
+// --- Pump helpers --------------------------------------------------------------------------------
+
+HeadlessHost::PumpResult HeadlessHost::PumpOne() {
+    Message message;
+    if (!System().TakeMessage(message, nullptr, 0, 0, true)) return PumpResult::Empty;
+    if (message.message == WM_QUIT) {
+        m_quitCode = static_cast<int>(message.wParam);
+        return PumpResult::Quit;
+    }
+    System().ProcessMessage(message);
+    return PumpResult::Dispatched;
+}
+
+int HeadlessHost::PumpUntilIdle() {
+    int count = 0;
+    while (PumpOne() == PumpResult::Dispatched) ++count;
+    return count;
+}
+
+void HeadlessHost::PumpFor(std::int64_t ms) {
+    const std::int64_t end = m_clock.NowMs() + ms;
+    for (;;) {
+        PumpResult result;
+        while ((result = PumpOne()) == PumpResult::Dispatched) {}
+        if (result == PumpResult::Quit) return;
+        const std::optional<std::int64_t> next = Earliest(System().NextTimerDue(), NextScriptedTime());
+        if (!next || *next > end) break;
+        m_clock.AdvanceTo(std::max(*next, m_clock.NowMs() + 1));
+        CheckTimeLimit();
+    }
+    m_clock.AdvanceTo(end);
+}
+
+bool HeadlessHost::PumpUntil(const std::function<bool()>& predicate, std::int64_t limitMs) {
+    const std::int64_t end = m_clock.NowMs() + limitMs;
+    for (;;) {
+        if (predicate()) return true;
+        const PumpResult result = PumpOne();
+        if (result == PumpResult::Dispatched) continue;
+        if (result == PumpResult::Quit) return predicate();
+        const std::optional<std::int64_t> next = Earliest(System().NextTimerDue(), NextScriptedTime());
+        if (!next || *next > end) {
+            m_clock.AdvanceTo(end);
+            return predicate();
+        }
+        m_clock.AdvanceTo(std::max(*next, m_clock.NowMs() + 1));
+        CheckTimeLimit();
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,144 @@
+#pragma once
+// platform::HeadlessHost: the host for tests and tools. No display, a virtual clock, scripted input
+// and answers, and a trace of every window procedure call. Constructing one installs its clock and
+// attaches it to the window system (which starts from a clean state); destroying it detaches again.
+// One at a time.
+//
+// Idle policy.
+//  - A blocking retrieval with nothing to do (main loop, modal loop, the pump helpers) jumps the
+//    clock to the next due timer or scripted input.
+//  - An empty non-blocking poll (PeekMessage, as the program's nested waits use it) costs a fixed
+//    virtual time, kPollCostMs = 1 ms by default. So a wait that counts its iterations (the input wait
+//    between deal packets, Delay/Switch x 4096 polls) lasts that many polls x 1 ms of virtual time
+//    when nothing comes, and waits for timers cost a poll per virtual ms, no real time.
+//  - A wait that nothing can end throws IdleStall, a clear failure instead of a hung test: a blocking
+//    retrieval with no timer and no scripted input left, or non-blocking polls that ran for the stall
+//    limit (default 10 virtual minutes) with no timer and no scripted input, or the clock passing the
+//    time limit (default 24 virtual hours, for a wait whose timers fire but never end it).
+//
+// Scripted input becomes available at its virtual time and reaches the engine as raw input: the
+// engine sends mouse events to the capture window or the window under the point, keys to the focus
+// window.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/core/Host.h"
+#include "platform/core/Message.h"
+#include "platform/core/WindowGeometry.h"
+#include "platform/headless/DispatchTrace.h"
+#include "platform/headless/ScriptedAnswers.h"
+#include "platform/headless/VirtualClock.h"
+
+namespace platform {
+
+// Thrown by the headless host when a wait can never end.
+class IdleStall : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class HeadlessHost final : public Host {
+public:
+    static constexpr std::int64_t kPollCostMs = 1;
+    static constexpr std::int64_t kDefaultStallLimitMs = 10 * 60 * 1000;
+    static constexpr std::int64_t kDefaultTimeLimitMs = 24LL * 60 * 60 * 1000;
+
+    HeadlessHost();
+    ~HeadlessHost() override;
+    HeadlessHost(const HeadlessHost&) = delete;
+    HeadlessHost& operator=(const HeadlessHost&) = delete;
+
+    // --- Host ------------------------------------------------------------------------------------
+    Clock& HostClock() override { return m_clock; }
+    void FetchInput(WindowSystem& system) override;
+    void IdlePoll(std::optional<std::int64_t> nextDueMs) override;
+    void WaitForWork(std::optional<std::int64_t> nextDueMs) override;
+    void Sleep(std::int64_t ms) override;
+    DeviceContext* WindowSurface(HWND hwnd) override;
+    void OnWindowEvent(HWND hwnd, WindowEvent event) override;
+    void OnDispatch(const DispatchRecord& record) override;
+    std::optional<int> TakeMessageBoxAnswer() override { return m_answers.TakeMessageBoxAnswer(); }
+    std::optional<FileDialogAnswer> TakeFileDialogAnswer() override { return m_answers.TakeFileDialogAnswer(); }
+
+    // --- Clock -----------------------------------------------------------------------------------
+    VirtualClock& GetVirtualClock() { return m_clock; }
+    std::int64_t NowMs() const { return m_clock.NowMs(); }
+    void SetPollCostMs(std::int64_t ms) { m_pollCostMs = ms; }
+    void SetStallLimitMs(std::int64_t ms) { m_stallLimitMs = ms; }
+    void SetTimeLimitMs(std::int64_t ms) { m_timeLimitMs = ms; }
+
+    // --- Scripted input (at virtual times; screen coordinates) -----------------------------------
+    void Click(std::int64_t atMs, Point screen, UINT downMessage = WM_LBUTTONDOWN);
+    // Press at `from`, `steps` moves spread over `durationMs`, release at `to`.
+    void Drag(std::int64_t atMs, Point from, Point to, std::int64_t durationMs, int steps = 4);
+    // Press and release of a key; with modifiers (VK_SHIFT, VK_CONTROL, VK_MENU) held around it.
+    void Key(std::int64_t atMs, int virtualKey, std::vector<int> modifiers = {});
+    // A single raw event (move, press, release, key down/up).
+    void Input(std::int64_t atMs, const InputEvent& event);
+    // The screen point of a client point of a window (for scripting clicks on windows).
+    static Point ScreenPoint(HWND hwnd, Point client);
+    bool HasScriptedInput() const { return !m_script.empty(); }
+    std::optional<std::int64_t> NextScriptedTime() const;
+
+    // --- Scripted answers for message boxes and file dialogs -------------------------------------
+    ScriptedAnswers& Answers() { return m_answers; }
+
+    // --- Trace -----------------------------------------------------------------------------------
+    DispatchTrace& Trace() { return m_trace; }
+
+    // --- Windows seen by the host ----------------------------------------------------------------
+    // Retained surfaces: until the drawing layer's recording surface is wired in, WindowSurface
+    // returns what a test installed here (nullptr by default).
+    void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
+    // How often each window was painted (EndPaint or ReleaseDC), for tests.
+    int PaintCount(HWND hwnd) const;
+
+    // --- Pump helpers for tests ------------------------------------------------------------------
+    // Dispatches (as the main loop does) everything that is ready now, without moving the clock.
+    // Returns the number of messages dispatched. A WM_QUIT taken ends it and is remembered.
+    int PumpUntilIdle();
+    // Runs the main loop's work for `ms` of virtual time, jumping from one due time to the next; the
+    // clock ends at now + ms (later when a handler slept past it).
+    void PumpFor(std::int64_t ms);
+    // Pumps until the predicate holds (tested after every dispatched message and before waiting) or
+    // `limitMs` of virtual time passed. Returns whether it held.
+    bool PumpUntil(const std::function<bool()>& predicate, std::int64_t limitMs = 60 * 60 * 1000);
+    // The exit code of a WM_QUIT a pump helper took, if any.
+    std::optional<int> QuitCode() const { return m_quitCode; }
+
+private:
+    struct ScriptedEvent {
+        std::int64_t time = 0;
+        std::uint64_t sequence = 0;
+        InputEvent event;
+    };
+    struct PaintTally {
+        HWND hwnd = nullptr;
+        int count = 0;
+    };
+
+    void CheckTimeLimit();
+    enum class PumpResult { Dispatched, Empty, Quit };
+    PumpResult PumpOne();
+
+    VirtualClock m_clock;
+    std::deque<ScriptedEvent> m_script;  // ordered by time, then insertion
+    std::uint64_t m_scriptSequence = 0;
+    ScriptedAnswers m_answers;
+    DispatchTrace m_trace;
+    std::function<DeviceContext*(HWND)> m_surfaceFactory;
+    std::vector<PaintTally> m_paints;
+    std::int64_t m_pollCostMs = kPollCostMs;
+    std::int64_t m_stallLimitMs = kDefaultStallLimitMs;
+    std::int64_t m_timeLimitMs = kDefaultTimeLimitMs;
+    std::int64_t m_stalledMs = 0;
+    std::optional<int> m_quitCode;
+};
+
+}  // namespace platform
