@@ -62,7 +62,9 @@ bool GetWindowRect(HWND hwnd, platform::Rect* rect) {
     platform::Window* window = System().FromHandle(hwnd);
     if (!window || !rect) return false;
     const platform::Point origin = System().ClientToScreen(hwnd, {0, 0});
-    *rect = window->ClientRect().Offset(origin.x, origin.y);
+    platform::Rect screen = window->ClientRect();
+    screen.Offset(origin.x, origin.y);
+    *rect = screen;
     return true;
 }
 bool GetClientRect(HWND hwnd, platform::Rect* rect) {
