@@ -20,19 +20,29 @@ void DispatchTrace::KeepOnly(std::vector<UINT> messages) {
 std::string DispatchTrace::TargetName(HWND hwnd) const {
     if (auto it = m_names.find(hwnd); it != m_names.end()) return it->second;
     if (const Window* window = WindowSystem::Instance().FromHandle(hwnd); window && !window->Title().empty())
-        return '"' + window->Title() + '"';
-    return "#" + std::to_string(HandleValue(hwnd));
+    {
+        std::string quoted(1, '"');
+        quoted.append(window->Title()).push_back('"');
+        return quoted;
+    }
+    std::string number(1, '#');
+    number.append(std::to_string(HandleValue(hwnd)));
+    return number;
 }
 
 std::string DispatchTrace::Line(const DispatchRecord& record) const {
-    std::string line = std::to_string(record.time) + ' ' + std::to_string(record.depth) + ' ' +
-                       static_cast<char>(record.kind) + ' ' + TargetName(record.hwnd) + ' ' +
-                       MessageName(record.message) + ' ';
+    std::string line = std::to_string(record.time);
+    line.push_back(' ');
+    line.append(std::to_string(record.depth)).push_back(' ');
+    line.push_back(static_cast<char>(record.kind));
+    line.push_back(' ');
+    line.append(TargetName(record.hwnd)).push_back(' ');
+    line.append(MessageName(record.message)).push_back(' ');
     if (record.message == WM_COMMAND) {
-        line += std::to_string(LOWORD(record.wParam));
-        if (HIWORD(record.wParam) != 0) line += '/' + std::to_string(HIWORD(record.wParam));
+        line.append(std::to_string(LOWORD(record.wParam)));
+        if (HIWORD(record.wParam) != 0) line.append("/").append(std::to_string(HIWORD(record.wParam)));
     } else {
-        line += std::to_string(record.wParam);
+        line.append(std::to_string(record.wParam));
     }
     return line;
 }

@@ -34,6 +34,7 @@ void HeadlessHost::FetchInput(WindowSystem& system) {
 }
 
 void HeadlessHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
+    m_clock.Advance(m_pollCostMs);
     if (!nextDueMs && m_script.empty()) {
         m_stalledMs += m_pollCostMs;
         if (m_stalledMs >= m_stallLimitMs)
@@ -42,7 +43,6 @@ void HeadlessHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
     } else {
         m_stalledMs = 0;
     }
-    m_clock.Advance(m_pollCostMs);
     CheckTimeLimit();
 }
 

@@ -91,6 +91,7 @@ public:
 
     // --- Trace -----------------------------------------------------------------------------------
     DispatchTrace& Trace() { return m_trace; }
+    const DispatchTrace& Trace() const { return m_trace; }
 
     // --- Windows seen by the host ----------------------------------------------------------------
     // Retained surfaces: until the drawing layer's recording surface is wired in, WindowSurface

@@ -1,0 +1,147 @@
+// The headless host: virtual clock, idle jumps, scripted input and answers, the trace's text form.
+#include <gtest/gtest.h>
+
+#include "EngineFixture.h"
+#include "platform/core/Clock.h"
+
+namespace enginetest {
+namespace {
+
+TEST(HeadlessHost, ClockStartsOnAWholeSecondAndMovesOnlyWhenAsked) {
+    platform::HeadlessHost host;
+    EXPECT_EQ(TickCount(), 0);
+    EXPECT_EQ(Time64(), 1767225600);
+    EXPECT_EQ(platform::FormatLocalTime("%Y-%m-%d %H:%M:%S", Time64()), "2026-01-01 00:00:00");
+    Sleep(1999);
+    EXPECT_EQ(Time64(), 1767225601);
+    host.PumpFor(1);
+    EXPECT_EQ(Time64(), 1767225602);
+}
+
+TEST(HeadlessHost, MainLoopJumpsToTheNextDueTimeAndReportsAWaitNothingCanEnd) {
+    World world;
+    world.frame.OnTimer(3, [&] {
+        KillTimer(world.Frame(), 3);
+        PostQuitMessage(0);
+    });
+    SetTimer(world.Frame(), 3, 200000);
+    EXPECT_EQ(platform::WindowSystem::Instance().RunMessageLoop(), 0);
+    EXPECT_EQ(world.host.NowMs(), 200000);
+    EXPECT_THROW(platform::WindowSystem::Instance().RunMessageLoop(), platform::IdleStall);
+}
+
+TEST(HeadlessHost, ClicksGoToTheWindowUnderThePointInClientCoordinates) {
+    World world;
+    TestWindow button;
+    button.Create(ChildOf(world.prompt->Handle(), 1001, {10, 10, 90, 40}));
+    std::vector<std::string> got;
+    auto record = [&got](const char* who) {
+        return [&got, who](WPARAM, LPARAM l) {
+            got.push_back(std::string(who) + " " + std::to_string(GET_X_LPARAM(l)) + "," + std::to_string(GET_Y_LPARAM(l)));
+            return LRESULT{0};
+        };
+    };
+    world.view.On(WM_LBUTTONDOWN, 0, record("view"));
+    button.On(WM_LBUTTONDOWN, 0, record("button"));
+    world.host.Click(100, {100 + 15, 400 + 12});  // the prompt lies at (100, 400), above the frame
+    world.host.Click(200, {30, 40});
+    world.host.PumpFor(300);
+    EXPECT_EQ(got, (std::vector<std::string>{"button 5,2", "view 30,40"}));
+    EXPECT_EQ(GetActiveWindow(), world.Frame());  // the press activated the frame, now on top
+
+    got.clear();
+    world.host.Click(400, {100 + 15, 400 + 12});  // the frame covers the prompt now
+    world.host.PumpFor(100);
+    SetActiveWindow(world.prompt->Handle());
+    EnableWindow(button.Handle(), false);
+    world.host.Click(500, {100 + 15, 400 + 12});  // disabled: dropped
+    world.host.PumpFor(300);
+    EXPECT_EQ(got, (std::vector<std::string>{"view 115,412"}));
+}
+
+TEST(HeadlessHost, DragFollowsTheCaptureWindow) {
+    World world;
+    std::vector<UINT> got;
+    world.view.On(WM_LBUTTONDOWN, 0, [&](WPARAM, LPARAM) {
+        SetCapture(world.view.Handle());
+        got.push_back(WM_LBUTTONDOWN);
+        return LRESULT{0};
+    });
+    world.view.On(WM_MOUSEMOVE, 0, [&](WPARAM w, LPARAM) {
+        EXPECT_TRUE(w & MK_LBUTTON);
+        got.push_back(WM_MOUSEMOVE);
+        return LRESULT{0};
+    });
+    world.view.On(WM_LBUTTONUP, 0, [&](WPARAM, LPARAM l) {
+        EXPECT_EQ(GET_X_LPARAM(l), 1000);  // outside the view, still reported to it
+        ReleaseCapture();
+        got.push_back(WM_LBUTTONUP);
+        return LRESULT{0};
+    });
+    world.host.Drag(50, {100, 100}, {1000, 500}, 100, 2);
+    world.host.PumpFor(200);
+    EXPECT_EQ(got, (std::vector<UINT>{WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_MOUSEMOVE, WM_LBUTTONUP}));
+}
+
+TEST(HeadlessHost, ModifiersHeldAroundAKeyShowInTheKeyState) {
+    World world;
+    bool shiftHeld = false;
+    world.view.On(WM_KEYDOWN, 0, [&](WPARAM key, LPARAM) {
+        if (key == 'N') shiftHeld = GetKeyState(VK_SHIFT) < 0;
+        return LRESULT{0};
+    });
+    SetFocus(world.view.Handle());
+    world.host.Key(10, 'N', {VK_SHIFT});
+    world.host.PumpFor(20);
+    EXPECT_TRUE(shiftHeld);
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+}
+
+TEST(HeadlessHost, ScriptedAnswersAreTakenInOrder) {
+    platform::HeadlessHost host;
+    host.Answers().PushMessageBoxAnswer(IDYES);
+    host.Answers().PushMessageBoxAnswer(IDNO);
+    host.Answers().PushFileDialogAnswer("/tmp/a.skt");
+    host.Answers().PushFileDialogCancel();
+    platform::Host& asHost = host;
+    EXPECT_EQ(asHost.TakeMessageBoxAnswer(), IDYES);
+    EXPECT_EQ(asHost.TakeMessageBoxAnswer(), IDNO);
+    EXPECT_EQ(asHost.TakeMessageBoxAnswer(), std::nullopt);
+    auto file = asHost.TakeFileDialogAnswer();
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(file->accepted);
+    EXPECT_EQ(file->path, "/tmp/a.skt");
+    EXPECT_FALSE(asHost.TakeFileDialogAnswer()->accepted);
+    EXPECT_FALSE(asHost.TakeFileDialogAnswer());
+}
+
+TEST(HeadlessHost, TraceTextNamesWindowsAndCommands) {
+    platform::HeadlessHost host;
+    TestWindow titled, unnamed;
+    platform::CreateParams hidden = TopLevel(platform::WindowKind::Popup, "Reizen", {0, 0, 10, 10});
+    hidden.visible = false;
+    titled.Create(hidden);
+    platform::CreateParams params;
+    unnamed.Create(params);
+    host.Trace().Clear();
+    SendMessage(titled.Handle(), WM_COMMAND, MAKEWPARAM(1046, 3));
+    PostMessage(unnamed.Handle(), WM_USER + 7, 9);
+    host.PumpUntilIdle();
+    EXPECT_EQ(host.Trace().Text(), "0 0 S \"Reizen\" WM_COMMAND 1046/3\n0 0 D #" +
+                                       std::to_string(HandleValue(unnamed.Handle())) + " WM_USER+7 9\n");
+}
+
+TEST(HeadlessHost, PumpUntilStopsWhenThePredicateHoldsOrTheLimitPasses) {
+    World world;
+    int ticks = 0;
+    world.frame.OnTimer(2, [&] { ++ticks; });
+    SetTimer(world.Frame(), 2, 200);
+    EXPECT_TRUE(world.host.PumpUntil([&] { return ticks == 3; }));
+    EXPECT_EQ(world.host.NowMs(), 600);
+    EXPECT_FALSE(world.host.PumpUntil([] { return false; }, 1000));
+    EXPECT_EQ(world.host.NowMs(), 1600);
+    EXPECT_EQ(ticks, 8);
+}
+
+}  // namespace
+}  // namespace enginetest
