@@ -37,8 +37,8 @@ void DrawPlaceholder(platform::DeviceContext& dc, const CardLook& look, const pl
     const platform::BkMode oldMode = dc.SetBkMode(platform::BkMode::Transparent);
     const platform::Color oldColor = dc.SetTextColor(look.faceUp ? kEdgeColor : kFaceColor);
     const unsigned oldAlign = dc.SetTextAlign(platform::TextAlign::Left | platform::TextAlign::Top);
-    const std::string label =
-        look.faceUp ? std::to_string(look.card) : "#" + std::to_string(look.backDesign + 1);
+    std::string label = look.faceUp ? "" : "#";
+    label += std::to_string(look.faceUp ? look.card : look.backDesign + 1);
     dc.TextOut(area.left + 4, area.top + 4, label);
     dc.SetTextAlign(oldAlign);
     dc.SetTextColor(oldColor);
