@@ -112,8 +112,9 @@ void StoreKey(const IntKey& key) {
     WriteProfileInt(key.Section, key.Key, value);
 }
 
-// The number settings by section, in the order ReadProfile reads them; each group is one step of
-// its algorithm. The defaults of g_Settings and g_Game are their records' initial values.
+// The number settings by section, in the order ReadProfile reads them, grouped as it reads them
+// between the texts. The defaults of g_Settings, g_Game and g_Profile are their records' initial
+// values; the risks' are the profile's own (g_Risk.Reset is a neutral test default).
 struct IntKeyTables {
     std::vector<IntKey> Rules, Options, Players, ImageShows, Game, Actual, View, Print;
 };
@@ -338,15 +339,13 @@ void ReadProfile() {
     CProfile& p = g_Profile;
     const IntKeyTables tables = BuildTables();
 
-    // Step 1: the default portraits are built with the image paths (ImagePaths).
-
-    // Step 2: the rules and the seat names.
+    // The rules and the seat names (the default portraits come with ImagePaths).
     LoadKeys(tables.Rules);
     const CProfile defaults;
     for (int seat = 0; seat < 3; ++seat)
         p.Names[seat] = GetProfileString("Names", kNameKeys[seat], defaults.Names[seat]);
 
-    // Step 3: options, delays, risks, general settings, audio, the main window, portraits, files.
+    // Options, delays, risks, general settings, audio, the main window, portraits, files.
     LoadKeys(tables.Options);
     LoadKeys(tables.Players);
     LoadStrings(ImagePaths());
@@ -355,24 +354,24 @@ void ReadProfile() {
     p.SksName = StoredDealName(p.SkmName);
     LoadKeys(tables.Game);
 
-    // Step 4: the trace line.
+    // The trace line.
     WriteTrace(":ReadProfile(variant:" + VariantText(g_Game.VariantMode) + ",termination:" + TerminationText() + ")",
                LOG_MAINFRAME);
 
-    // Step 5: the running match, the view and the print orientation.
+    // The running match, the view and the print orientation.
     LoadKeys(tables.Actual);
     ReadRoundCounters();
     LoadKeys(tables.View);
     LoadKeys(tables.Print);
 
-    // Step 7: marks kept from the last run always carry RECOVERED.
+    // Marks kept from the last run always carry RECOVERED.
     CGameState& g = g_Game;
     if (g.CheatMask != 0 && (g.CheatMask & kMarkRecovered) == 0) {
         g.CheatMask |= kMarkRecovered;
         g.CheatMaskChanged = 1;
     }
 
-    // Step 9: the help page open at the last exit (the frame reopens it).
+    // The help page open at the last exit (the frame reopens it).
     p.HelpTopic = GetProfileInt("Help", "Topic", defaults.HelpTopic);
 }
 
@@ -380,16 +379,15 @@ void WriteProfile() {
     CGameState& g = g_Game;
     const IntKeyTables tables = BuildTables();
 
-    // Step 1: face-up play ends with the program.
+    // Face-up play ends with the program.
     if (g_Settings.Game.Face == 0 && (g.CheatMask & kMarkFaceUp) != 0) {
         g.CheatMask &= ~kMarkFaceUp;
         g.CheatMaskChanged = 1;
     }
 
-    // Step 2.
     WriteTrace(":WriteProfile()", LOG_MAINFRAME);
 
-    // Step 3.
+    // Names in the order Person, Computer1, Computer2.
     StoreKeys(tables.Rules);
     StoreKeys(tables.Options);
     for (int seat : {2, 0, 1}) WriteProfileString("Names", kNameKeys[seat], g_Profile.Names[seat]);
@@ -400,13 +398,13 @@ void WriteProfile() {
     WriteProfileInt("Game", "State", g.FlowState);
     StoreKeys(tables.Game);
 
-    // Step 4: the running match only while its list is the one loaded at start-up.
+    // The running match only while its list is the one loaded at start-up.
     if (g_Profile.MatchListActive) {
         StoreKeys(tables.Actual);
         WriteRoundCounters();
     }
 
-    // Step 5: the log window is open while the application has a sink for it.
+    // The log window is open while the application has a sink for it.
     StoreKeys(tables.View);
     WriteProfileInt("View", "LogList", g_pApp != nullptr && g_pApp->LogWindowSink ? 1 : 0);
     StoreKeys(tables.Print);
