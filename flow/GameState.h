@@ -70,6 +70,7 @@ struct CGameState {
     int CourseTricks = 10;
     int EarlyFaceUp = 0;
     int CheatMask = 0;    // manipulation marks (Game/Cheat)
+    unsigned char CheatMaskChanged = 0;  // set whenever CheatMask changes
     int DemoMode = 0;     // Options/Demo
     int VariantMode = 0;  // 0 rule Skat, 1 variant Skat, 2 Ramsch only (Variants/Variant)
     int FlowState = STATE_INIT;
