@@ -164,14 +164,21 @@ QBrush PainterDC::FillBrush() const {
 
 // ---- Text ----
 
+const PainterDC::FontCache& PainterDC::Font(const LogFont& font) const {
+    if (!fontCache_ || fontCache_->font != font) {
+        const QFont qfont = ToQFont(font);
+        fontCache_.emplace(FontCache{font, qfont, QFontMetricsF(qfont)});
+    }
+    return *fontCache_;
+}
+
 Size PainterDC::MeasureText(std::string_view text, const LogFont& font) const {
-    const QFontMetricsF metrics(ToQFont(font));
-    const double width = metrics.horizontalAdvance(ToQString(text));
+    const double width = Font(font).metrics.horizontalAdvance(ToQString(text));
     return {static_cast<int>(std::ceil(width)), MeasureFont(font).height};
 }
 
 TextMetrics PainterDC::MeasureFont(const LogFont& font) const {
-    const QFontMetricsF metrics(ToQFont(font));
+    const QFontMetricsF& metrics = Font(font).metrics;
     TextMetrics result;
     result.ascent = static_cast<int>(std::lround(metrics.ascent()));
     result.descent = static_cast<int>(std::lround(metrics.descent()));
@@ -192,10 +199,10 @@ void PainterDC::DeviceText(const TextRun& run) {
         }
     }
     if (run.text.empty()) return;
-    const QFont font = ToQFont(CurrentFont());
-    const double ascent = QFontMetricsF(font).ascent();
+    const FontCache& font = Font(CurrentFont());
+    const double ascent = font.metrics.ascent();
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
-    painter_->setFont(font);
+    painter_->setFont(font.qfont);
     painter_->setPen(ToQColor(GetTextColor()));
     // The font is laid out in logical units and scaled to the device, so the text covers the box
     // the base class measured, on a printer as on the screen.

@@ -5,7 +5,10 @@
 // text, pens and bitmaps scale with it.
 
 #include <memory>
+#include <optional>
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "platform/core/DeviceContext.h"
@@ -61,6 +64,15 @@ private:
     double ScaleX() const;
     double ScaleY() const;
 
+    // The Qt font and metrics of the last logical font asked for: DrawText measures every word.
+    struct FontCache {
+        LogFont font;
+        QFont qfont;
+        QFontMetricsF metrics{QFont()};
+    };
+    const FontCache& Font(const LogFont& font) const;
+
+    mutable std::optional<FontCache> fontCache_;
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
     Size surface_;
