@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QPainter>
+
 #include "platform/qt/CardPictureDeck.h"
 #include "platform/qt/CardPictureDrawn.h"
 #include "platform/qt/QtImage.h"
-
-#include <QPainter>
 
 namespace platform {
 
