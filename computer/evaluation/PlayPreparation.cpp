@@ -4,11 +4,11 @@
 #include "model/CardCodes.h"
 #include "model/Player.h"
 
-void EvaluateSuitStatus(CPlayer& player) {
-    HandInfo& info = player.handInfo;
+void CPlayer::EvaluateSuitStatus() {
+    HandInfo& info = handInfo;
     for (int s = 0; s < 4; ++s) {
         const int n = IsNullGame() ? info.SuitCountWithJack[s] : info.SuitCount[s];
-        const int m = player.CountInSuit(s);
+        const int m = CountInSuit(s);
         auto held = [&](int rank) { return info.RankTable[s][rank] >= 0; };
         const bool c7 = held(SEVEN), c8 = held(EIGHT), c9 = held(NINE), c10 = held(TEN);
         const bool cQ = held(QUEEN), cK = held(KING), cA = held(ACE);
@@ -29,7 +29,7 @@ void EvaluateSuitStatus(CPlayer& player) {
             else if (c9) code = STATUS_VENTURE;
             else if (cQ || cK) code = (cA || c10) ? STATUS_VENTURE_DROP_2 : STATUS_VENTURE_DROP_1;
             else code = STATUS_UNFIT;
-        } else if (m >= 3 && player.seat == g_Game.Forehand && !c7 && c8 && c9 && !cA) {
+        } else if (m >= 3 && seat == g_Game.Forehand && !c7 && c8 && c9 && !cA) {
             code = STATUS_VENTURE;
         } else if (m == 4 && cQ && c7) {
             code = STATUS_VENTURE;

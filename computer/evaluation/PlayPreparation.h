@@ -1,6 +1,7 @@
 #pragma once
 // Play preparation: the status of each suit for a game in which taking tricks is the danger
 // (Ramsch, the Durchmarsch attempt), written into HandInfo::PlayStatus and PlayStatusSummary.
+// The operations of the player are CPlayer members (declared in model/Player.h, defined here).
 
 class CPlayer;
 
@@ -16,4 +17,3 @@ enum PlayStatusCode : int {
     STATUS_UNFIT = 12,
 };
 
-void EvaluateSuitStatus(CPlayer& player);

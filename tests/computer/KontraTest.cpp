@@ -20,7 +20,7 @@ protected:
         g_Game.Soloist = 2;
         g_Game.KontraState = KONTRA_NONE;
         g_Game.KontraSeat = 1;
-        AnalyseHand(seat0, 0);
+        seat0.AnalyseHand(0);
     }
 };
 
@@ -52,29 +52,29 @@ TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
     g_Game.VariantMode = 1;
     g_Game.HasBid[0] = 1;
     // The start-of-play question is not asked against the person's game.
-    EXPECT_FALSE(DecideKontra(seat0));
+    EXPECT_FALSE(seat0.DecideKontra());
     g_Game.Soloist = 1;
-    EXPECT_TRUE(DecideKontra(seat0));
+    EXPECT_TRUE(seat0.DecideKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     EXPECT_EQ(g_Game.KontraSeat, 1);  // put back as it was
-    EXPECT_TRUE(AnnounceKontra(seat0));
+    EXPECT_TRUE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
     EXPECT_GE(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3530);
     // Once Kontra stands, nobody announces it again.
-    EXPECT_FALSE(AnnounceKontra(seat1));
+    EXPECT_FALSE(seat1.AnnounceKontra());
 }
 
 TEST_F(KontraTest, OfficialRulesNeverKontraAndTheSoloistNeverDoes) {
     StrongGrandDefender();
     g_Game.VariantMode = 0;
     g_Game.HasBid[0] = 1;
-    EXPECT_FALSE(DecideKontra(seat0));
-    EXPECT_FALSE(AnnounceKontra(seat0));
+    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_FALSE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     g_Game.VariantMode = 1;
     g_Game.Soloist = 0;
-    EXPECT_FALSE(AnnounceKontra(seat0));
+    EXPECT_FALSE(seat0.AnnounceKontra());
 }
 
 }  // namespace
