@@ -171,9 +171,20 @@ public:
     bool DecideKontra();
     // The soloist after a Kontra: true when he announces Rekontra (KontraState 4).
     bool AnnounceRekontra();
+    // The estimators by game type: each leaves the state alone or announces (KontraState 2 or 4)
+    // and writes its decision code into the option record of the game type.
+    void EstimateKontraSuit();
+    void EstimateKontraNull();
+    void EstimateKontraRevolution();
     void EstimateKontraGrand();
     void EstimateRekontraSuit();
+    void EstimateRekontraNull();
+    void EstimateRekontraRevolution();
     void EstimateRekontraGrand();
+
+    // Null safety: true when this player cannot be forced to take a trick in suit (0..3, -1 all
+    // four), counting card (or the person's pending card) as played.
+    bool EvaluateNullFollow(int card, int suit) const;
 
     // Card queries of the card play (none changes the hand; the random tie counter is the only
     // state they touch). Cards are codes, -1 = none; a suit is 0..3, or -1 for the trumps.

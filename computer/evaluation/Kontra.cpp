@@ -25,9 +25,11 @@ void Kontra(CPlayer& player, int code) {
 }
 
 void RunEstimator(CPlayer& player) {
-    // The suit, Null and Revolution estimators come with the defenders' card play; until then
-    // only Grand is judged.
-    if (g_Game.GameType == GAME_GRAND) player.EstimateKontraGrand();
+    const int type = g_Game.GameType;
+    if (IsSuitGame(type)) player.EstimateKontraSuit();
+    else if (type == GAME_NULL) player.EstimateKontraNull();
+    else if (type == GAME_REVOLUTION) player.EstimateKontraRevolution();
+    else if (type == GAME_GRAND) player.EstimateKontraGrand();
 }
 
 bool RamschRoundOrOnly() { return g_Game.RoundStatus == 2 || g_Game.VariantMode == 2; }
@@ -79,6 +81,8 @@ bool CPlayer::DecideKontra() {
 bool CPlayer::AnnounceRekontra() {
     const int type = g_Game.GameType;
     if (IsSuitGame(type)) EstimateRekontraSuit();
+    else if (type == GAME_NULL) EstimateRekontraNull();
+    else if (type == GAME_REVOLUTION) EstimateRekontraRevolution();
     else if (type == GAME_GRAND) EstimateRekontraGrand();
     const bool said = g_Game.KontraState == KONTRA_REKONTRA;
     if (said) WriteTrace(":AnnounceRekontra(" + name + ")", 8);
