@@ -158,10 +158,17 @@ public:
     void BuildDiscardCandidatesRamsch();
     void BuildDiscardCandidatesDurchmarsch();
 
-    // Play preparation.
-    // After the evaluation of a deal: the status of each suit, the play plan and play-risk
-    // analysis, the play estimate.
+    // Play preparation: for a game in which taking tricks is the danger (Ramsch, Durchmarsch).
+    // The whole preparation after a deal; true when a Grand Hand is recommended instead of Ramsch.
+    bool PreparePlay();
+    // PlayStatus of each suit and PlayStatusSummary of the Jacks.
     void EvaluateSuitStatus();
+    // The Durchmarsch plan into the Ramsch and Durchmarsch options; true when it is aimed at.
+    bool PlanPlay(bool skatTaken);
+    // The pass-on cascade of the Ramsch skat; true when a rule fired.
+    bool AnalysePlayRisk();
+    // The Grand Hand answer of an all-passed game; true when recommended.
+    bool InitPlayEstimate();
 
     // Kontra and Rekontra.
     // Before a card: true when this player announces Kontra now (KontraState 2, KontraSeat him).
