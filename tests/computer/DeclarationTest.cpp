@@ -173,3 +173,54 @@ TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DeclarationTest, NoGameReachesTheBidSoTheNearestSuitIsDeclared) {
+    // Nothing in hand or skat plays: the suit whose next multiple lies nearest above the bid.
+    struct Case {
+        int bid, type;
+    };
+    const Case cases[] = {
+        {27, GAME_DIAMONDS},  // 36, 33, 30, 27: Diamonds exactly
+        {23, GAME_CLUBS},     // 24, 33, 30, 27: Clubs one away
+        {22, GAME_SPADES},    // 24, 22, 30, 27: Spades exactly
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        g_Game.Forehand = 1;
+        GiveCards(seat0, {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES), C(KING, HEARTS),
+                          C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(NINE, DIAMONDS)});
+        GiveCards(game, {C(ACE, CLUBS), C(ACE, SPADES)});
+        g_Game.Soloist = 0;
+        Bid(c.bid);
+        seat0.AnalyseAndEvaluate(0);
+        EXPECT_TRUE(seat0.Declare(game)) << c.bid;  // overbid
+        EXPECT_EQ(g_Game.GameType, c.type) << c.bid;
+        EXPECT_EQ(g_Game.HandAnnounced, 0) << c.bid;
+    }
+}
+
+TEST_F(DeclarationTest, NullIsPlayedOpenOnlyWhenTheBidNeedsIt) {
+    // Low cards with a Ten of Hearts and a King of Diamonds: Null after the pick-up.
+    for (int bid : {23, 24}) {
+        SetUp();
+        g_Game.Forehand = 1;
+        GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
+                          C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(TEN, HEARTS), C(SEVEN, DIAMONDS), C(KING, DIAMONDS)});
+        GiveCards(game, {C(ACE, CLUBS), C(ACE, SPADES)});
+        g_Game.Soloist = 0;
+        Bid(bid);
+        seat0.AnalyseAndEvaluate(0);
+        platform::Random().Script({1, 1, 1, 1});
+        EXPECT_FALSE(seat0.Declare(game)) << bid;
+        EXPECT_EQ(g_Game.GameType, GAME_NULL) << bid;
+        EXPECT_EQ(g_Game.OuvertAnnounced, bid > 23 ? 1 : 0) << bid;
+        // High cards were laid away: the King of Diamonds and one of the Aces.
+        EXPECT_TRUE(game.cards[0] == C(KING, DIAMONDS) || game.cards[1] == C(KING, DIAMONDS)) << bid;
+        EXPECT_TRUE(GetCardRank(game.cards[0]) == ACE || GetCardRank(game.cards[1]) == ACE) << bid;
+        EXPECT_NE(game.cards[0], game.cards[1]) << bid;
+    }
+}
+
+}  // namespace
