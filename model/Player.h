@@ -7,6 +7,8 @@
 #include "model/HandInfo.h"
 
 class CTrick;
+struct DiscardEntry;
+struct DiscardPair;
 
 // A card plan snapshot of the undo history: the counter and the four planned cards.
 struct CardPlanSnapshot {
@@ -81,6 +83,152 @@ public:
     // Game value.
     // The declared game's value from this player's hand (refreshes the hand analysis first).
     int GetGameValue();
+
+    // ---- The computer player (defined in computer/). Every operation below works on this
+    // player's hand, his HandInfo and option records, the shared game record and card knowledge.
+
+    // Hand analysis and the card plan memory.
+    // Modes: 0 the ten cards; 1 twelve cards with the skat; 2 the ten cards, the skat only in
+    // RankTableWithSkat; 3 the 22 pooled cards of Revolution; 4 twelve cards for the Null evaluation.
+    void AnalyseHand(int mode);
+    // Trumps held under the current game type.
+    int GetTrumpCount() const;
+    // Per trick a snapshot 0..11 (11 is the undo history's spare).
+    void ResetCardPlan();
+    void SaveCardPlan(int trick);
+    void LoadCardPlan(int trick);
+
+    // Evaluation and the bid limit. Mode 0 is the bidding before the skat; a nonzero mode
+    // evaluates against the current bid with the skat known.
+    // AnalyseHand(mode), then EvaluateBid(mode, -1): the bid limit of the hand.
+    int AnalyseAndEvaluate(int mode);
+    // Option -1 evaluates all and returns the bid limit; 0..3, 4 or 6 only that option (its value).
+    int EvaluateBid(int mode, int option);
+    // The four suit options (option -1), or one.
+    void EvaluateSuit(int mode, int option);
+    void EvaluateGrand(int mode);
+    void EvaluateNull(int mode);
+    bool IsRevolutionHand() const;
+    // Threshold in percent of the player's seat for a game type (risk setting x 10).
+    int GetRiskSetting(int type) const;
+    // The level to bid with for suit game t when the hand is without matadors.
+    int GetBiddingLevel(int type, int level);
+
+    // The trick estimator and the estimation sheet.
+    // Expected tricks 0..10 of suit game t (0..3) or Grand (6); fills the sheet block of t.
+    int EstimateTricks(int type);
+    // Suit game: side suit u's lost tricks at bits 4u..4u+3. Grand: tricks to take off the count,
+    // the reasons written into the secondary suit records (elements 16 and 17).
+    int CountExtraTricks(int type);
+    // Clears block view (0..4), or blocks 0..4 for -1; the Null and play blocks stay.
+    void ClearEstimationSheet(int view);
+
+    // Game choice and declaration.
+    // Mode -1 uses the option records as they stand; any other mode analyses and evaluates first.
+    // Writes the chosen game into the game record; returns the option records.
+    int (*ChooseGame(int mode))[13];
+    // Among equally promising suit options the longer suit (or the one without its Ace) gains 5.
+    void SelectDeclaredOption();
+    // The soloist's declaration with the two-card skat row; true when the declared game stays below
+    // the bid (overbid).
+    bool Declare(CCards& skat);
+    // Forehand after all passed: the value of a game still worth playing, else 0.
+    int EvaluateAllPassed();
+    void ReevaluateAllPassed();
+
+    // Lay-away: planners fill the shared candidate block (g_Computer.Discard), the choice
+    // settles DiscardResult, the builders add fallback candidates.
+    // Sets DiscardBusy around the planner of the game type (0..3 and 6 suit, 4 and 5 Null, 8
+    // Durchmarsch; Ramsch has its own planner with the Ramsch skat round).
+    void PlanDiscard(int type);
+    // trump: the trump suit index, 6 in Grand.
+    void PlanDiscardSuit(int trump);
+    void PlanDiscardNull();
+    void PlanDiscardDurchmarsch();
+    // The final choice from the lists; ChosenCount tells how many result slots are settled.
+    void ChooseDiscard();
+    // The best two cards among the single e and the pairs; ChosenCount is the count truly written.
+    void ChooseBestPair(int n, DiscardEntry e, const DiscardPair* pairs, bool flag);
+    // The two best-scored entries into the result slots (with reset: from scratch).
+    static void ChooseBestSingles(int n, const DiscardEntry* entries, bool reset);
+    // The fallback candidates by game type, appended to the lists as they stand.
+    void BuildDiscardCandidates(int type);
+    void BuildDiscardCandidatesSuit(int trump);
+    void BuildDiscardCandidatesNull();
+    void BuildDiscardCandidatesRamsch();
+    void BuildDiscardCandidatesDurchmarsch();
+
+    // Play preparation: for a game in which taking tricks is the danger (Ramsch, Durchmarsch).
+    // The whole preparation after a deal; true when a Grand Hand is recommended instead of Ramsch.
+    bool PreparePlay();
+    // PlayStatus of each suit and PlayStatusSummary of the Jacks.
+    void EvaluateSuitStatus();
+    // The Durchmarsch plan into the Ramsch and Durchmarsch options; true when it is aimed at.
+    bool PlanPlay(bool skatTaken);
+    // The pass-on cascade of the Ramsch skat; true when a rule fired.
+    bool AnalysePlayRisk();
+    // The Grand Hand answer of an all-passed game; true when recommended.
+    bool InitPlayEstimate();
+
+    // Kontra and Rekontra.
+    // Before a card: true when this player announces Kontra now (KontraState 2, KontraSeat him).
+    bool AnnounceKontra();
+    // The start-of-play test: would this player give Kontra? Leaves KontraState and KontraSeat as
+    // they were.
+    bool DecideKontra();
+    // The soloist after a Kontra: true when he announces Rekontra (KontraState 4).
+    bool AnnounceRekontra();
+    // The estimators by game type: each leaves the state alone or announces (KontraState 2 or 4)
+    // and writes its decision code into the option record of the game type.
+    void EstimateKontraSuit();
+    void EstimateKontraNull();
+    void EstimateKontraRevolution();
+    void EstimateKontraGrand();
+    void EstimateRekontraSuit();
+    void EstimateRekontraNull();
+    void EstimateRekontraRevolution();
+    void EstimateRekontraGrand();
+
+    // Null safety: true when this player cannot be forced to take a trick in suit (0..3, -1 all
+    // four), counting card (or the person's pending card) as played.
+    bool EvaluateNullFollow(int card, int suit) const;
+
+    // Card queries of the card play (none changes the hand; the random tie counter is the only
+    // state they touch). Cards are codes, -1 = none; a suit is 0..3, or -1 for the trumps.
+    // The player holds the card, or it is gone for seat.
+    bool IsHeldOrGone(int suit, int rank, int seat) const;
+    int PickHighestInSuit(int suit, bool first) const;
+    int PickLowestInSuit(int suit, bool first) const;
+    int PickTopRunInSuit(int suit) const;
+    int PickLowCardOfSuit(int suit) const;
+    int PickLowCardAnySuit(int suit) const;
+    int PickCardBelowWinner(bool flag) const;
+    int NextLowerInSuit(int card, bool flag) const;
+    int NextHigherInSuit(int card) const;
+    int GetNextHigherHeld(int card) const;
+    int GetNextLowerHeld(int card) const;
+    int LowestHeldRunBelow(int card) const;
+    int PickCardGrandSuit(int card, int maxOrder) const;
+    int PickCardAboveInTrumps(int card, bool flag) const;
+    int PickTrumpBelow(int card) const;
+    int HighestCardOutInSuit(int suit) const;
+    int LowestCardOutInSuit(int suit) const;
+    int FirstMissingJack() const;
+    int FindOpenCardToPlay() const;
+    int PickJack(int suit) const;
+    int PickRandomJack(int suit) const;
+    int PickHighestTrumpRandomStep(int n) const;
+    bool IsTopCard(int card, int ex1, int ex2) const;
+    bool AreLowerJacksGone(int card) const;
+    bool HasJacksOut() const;
+    bool IsSuitSafe(int card, int ex1, int ex2) const;
+    bool IsSuitGuarded(int suit, int n, bool exact) const;
+    bool AllSuitsTopOrGuarded() const;
+    bool CountTopSuits(int n) const;
+    bool ChooseSuitSoloistLeadHelper() const;
+    bool ChooseTrumpGameHelper(int suit) const;
+    int GetSuitWord(int suit) const;
+    int GetCountInSuit2(int suit) const;
 
     int seat = 0;
     int playedSuit[4] = {0, 0, 0, 0};  // by effective suit 0..3: played a card of it this game

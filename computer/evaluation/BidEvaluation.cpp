@@ -10,28 +10,28 @@
 
 #include <cstdlib>
 
-int AnalyseAndEvaluate(CPlayer& player, int mode) {
-    AnalyseHand(player, mode);
-    return EvaluateBid(player, mode, -1);
+int CPlayer::AnalyseAndEvaluate(int mode) {
+    AnalyseHand(mode);
+    return EvaluateBid(mode, -1);
 }
 
-int EvaluateBid(CPlayer& player, int mode, int option) {
-    auto& options = player.gameOptions;
+int CPlayer::EvaluateBid(int mode, int option) {
+    auto& options = gameOptions;
     // Step 1: the current bid counts only after the skat.
     const int B = mode != 0 ? BidValue(-1) : 0;
     // Step 2.
     if (option == -1) options[GAME_RAMSCH][OPT_BASE] = options[GAME_DURCHMARSCH][OPT_BASE] = 0;
     // Steps 3 to 5: the evaluators.
-    if (option == -1 || (option >= 0 && option <= 3)) EvaluateSuit(player, mode, option);
+    if (option == -1 || (option >= 0 && option <= 3)) EvaluateSuit(mode, option);
     if (option == -1 || option == GAME_NULL) {
-        EvaluateNull(player, mode);
+        EvaluateNull(mode);
         options[GAME_NULL][OPT_VALUE] = options[GAME_NULL][OPT_BASE];
         options[GAME_REVOLUTION][OPT_VALUE] = options[GAME_REVOLUTION][OPT_BASE];
     }
     if (option == -1 || option == GAME_GRAND) {
-        EvaluateGrand(player, mode);
+        EvaluateGrand(mode);
         int* grand = options[GAME_GRAND];
-        const int m = std::abs(player.handInfo.MatadorRun);
+        const int m = std::abs(handInfo.MatadorRun);
         const int a = grand[OPT_OUVERT] + 2 * (grand[OPT_SCHNEIDER] + grand[OPT_SCHWARZ]);
         grand[OPT_VALUE_NO_HAND] = (m + 1 + a) * grand[OPT_BASE];
         grand[OPT_VALUE] = (grand[OPT_HAND] + m + 1 + a) * grand[OPT_BASE];
@@ -41,9 +41,9 @@ int EvaluateBid(CPlayer& player, int mode, int option) {
     for (int t = 3; t >= 0; --t) {
         int* opt = options[t];
         if (opt[OPT_BASE] == 0 || (option != -1 && option != t)) continue;
-        int level = GetMatadors(player, t);
+        int level = GetMatadors(*this, t);
         if (mode == 0 && IsRejectCode(opt[OPT_RULE])) level = level >= 1 ? 2 : -2;
-        if (level < 0) level = mode != 0 ? -level : GetBiddingLevel(player, t, level);
+        if (level < 0) level = mode != 0 ? -level : GetBiddingLevel(t, level);
         const int a = opt[OPT_OUVERT] + 2 * (opt[OPT_SCHNEIDER] + opt[OPT_SCHWARZ]);
         opt[OPT_VALUE_NO_HAND] = (level + a) * opt[OPT_BASE];
         opt[OPT_VALUE] = (opt[OPT_HAND] + level + a) * opt[OPT_BASE];

@@ -67,7 +67,7 @@ void LayAway(CPlayer& player, CCards& skat, bool animated) {
 // Step 8.1 and 8.2: the twelve cards analysed for game type t and two cards chosen.
 void PlanLayAway(CPlayer& player, const CCards& skat, int t) {
     CopySkatIntoHand(player, skat);
-    AnalyseHand(player, 1);
+    player.AnalyseHand(1);
     SetTrumpCountFor(t);
     g_Game.GameType = t;
     PlanAndChooseDiscard(player, t);
@@ -77,12 +77,12 @@ void CopyOptions(Options& to, const Options& from) { std::memcpy(to, from, sizeo
 
 }  // namespace
 
-int (*ChooseGame(CPlayer& player, int mode))[13] {
-    auto& options = player.gameOptions;
+int (*CPlayer::ChooseGame(int mode))[13] {
+    auto& options = gameOptions;
     // Step 1.
     if (mode != -1) {
-        AnalyseHand(player, mode);
-        EvaluateBid(player, mode, -1);
+        AnalyseHand(mode);
+        EvaluateBid(mode, -1);
     }
     // Step 2: without suggestions nothing is pre-selected.
     if (!g_Settings.Options.Suggest) {
@@ -111,7 +111,7 @@ int (*ChooseGame(CPlayer& player, int mode))[13] {
     // Step 5.
     if (c == -1) {
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
-        EvaluateAllPassed(player);
+        EvaluateAllPassed();
         return options;
     }
     g_Game.OuvertAnnounced = options[c][OPT_OUVERT];
@@ -120,8 +120,8 @@ int (*ChooseGame(CPlayer& player, int mode))[13] {
     return options;
 }
 
-void SelectDeclaredOption(CPlayer& player) {
-    auto& options = player.gameOptions;
+void CPlayer::SelectDeclaredOption() {
+    auto& options = gameOptions;
     // Step 1: the highest suit probability and how many suits share it.
     int top = -1;
     for (int s = 0; s < 4; ++s)
@@ -136,18 +136,18 @@ void SelectDeclaredOption(CPlayer& player) {
     bool keptAce = false;
     for (int s = 0; s < 4; ++s) {
         if (options[s][OPT_BASE] == 0 || options[s][OPT_PROBABILITY] != options[top][OPT_PROBABILITY]) continue;
-        int count = 0;
+        int length = 0;
         bool ace = false;
-        for (int slot = 0; slot < 12 && slot < static_cast<int>(player.cards.size()); ++slot) {
-            const int card = player.cards[slot];
-            if (!IsCardCode(card) || (slot < player.capacity && !player.present[slot])) continue;
+        for (int slot = 0; slot < 12 && slot < static_cast<int>(cards.size()); ++slot) {
+            const int card = cards[slot];
+            if (!IsCardCode(card) || (slot < capacity && !present[slot])) continue;
             if (GetCardSuit(card, true) != s || GetCardRank(card) == JACK) continue;
-            ++count;
+            ++length;
             ace = ace || GetCardRank(card) == ACE;
         }
-        if (kept < 0 || count > keptCount || (count == keptCount && keptAce && !ace)) {
+        if (kept < 0 || length > keptCount || (length == keptCount && keptAce && !ace)) {
             kept = s;
-            keptCount = count;
+            keptCount = length;
             keptAce = ace;
         }
     }
@@ -168,8 +168,8 @@ std::string DeclarationText(const CPlayer& player, int type) {
     return text;
 }
 
-bool Declare(CPlayer& player, CCards& skat) {
-    auto& options = player.gameOptions;
+bool CPlayer::Declare(CCards& skat) {
+    auto& options = gameOptions;
     const int b = BidValue(-1);
     auto reaches = [&](int t) { return options[t][OPT_BASE] > 0 && options[t][OPT_VALUE] >= b; };
     // The probability correction: any option more probable than the choice that reaches the bid.
@@ -195,7 +195,7 @@ bool Declare(CPlayer& player, CCards& skat) {
         int* chosen = options[c];
         const int d = chosen[OPT_PROBABILITY] <= 60 ? 5 : chosen[OPT_PROBABILITY] <= 70 ? 3 : 2;
         bool hand = false;
-        if (player.handInfo.MatadorRun <= -2 && 2 * chosen[OPT_BASE] < b && chosen[OPT_PROBABILITY] >= 60) {
+        if (handInfo.MatadorRun <= -2 && 2 * chosen[OPT_BASE] < b && chosen[OPT_PROBABILITY] >= 60) {
             // Step 5: without two, the skat could only spoil the level.
             chosen[OPT_HAND] = 1;
             hand = true;
@@ -203,7 +203,7 @@ bool Declare(CPlayer& player, CCards& skat) {
             // Step 6: a Hand option stays Hand when sure or needed; otherwise one draw decides.
             hand = chosen[OPT_PROBABILITY] > 80 || chosen[OPT_VALUE_NO_HAND] < b || Rand() % d == 0;
         }
-        SetPhaseText(player, hand ? PHASE_HAND : PHASE_PICKED_UP);
+        SetPhaseText(*this, hand ? PHASE_HAND : PHASE_PICKED_UP);
         if (!hand) {
             pickedUp = true;
             // Step 7: copy A as dealt, copy B the best record per game with the skat.
@@ -212,29 +212,29 @@ bool Declare(CPlayer& player, CCards& skat) {
             CopyOptions(A, options);
             CopyOptions(B, A);
             g_Computer.Discard.ClearCounts();
-            CopySkatIntoHand(player, skat);
-            AnalyseHand(player, 1);
-            EvaluateBid(player, 1, -1);
+            CopySkatIntoHand(*this, skat);
+            AnalyseHand(1);
+            EvaluateBid(1, -1);
             for (int t = 0; t < GAME_OPTION_COUNT; ++t)
                 if (options[t][OPT_PROBABILITY] != 0 && options[t][OPT_PROBABILITY] >= B[t][OPT_PROBABILITY])
                     std::memcpy(B[t], options[t], sizeof(B[t]));
             // Step 8: every playable game laid away and evaluated on its own.
             for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
                 if (B[t][OPT_BASE] == 0 || B[t][OPT_HAND] != 0) continue;
-                PlanLayAway(player, skat, t);
-                LayAway(player, skat, true);
-                SetPhaseText(player, PHASE_LAID_AWAY);
+                PlanLayAway(*this, skat, t);
+                LayAway(*this, skat, true);
+                SetPhaseText(*this, PHASE_LAID_AWAY);
                 g_Computer.Discard.ClearCounts();
-                CopySkatIntoHand(player, skat);
-                AnalyseHand(player, 2);
-                EvaluateBid(player, 2, t);
-                if (t < 4) options[t][OPT_SUIT_COUNT] = player.handInfo.SuitCount[t];
+                CopySkatIntoHand(*this, skat);
+                AnalyseHand(2);
+                EvaluateBid(2, t);
+                if (t < 4) options[t][OPT_SUIT_COUNT] = handInfo.SuitCount[t];
                 std::memcpy(B[t], options[t], sizeof(B[t]));
             }
             // Step 9.
             for (int t = 0; t < GAME_OPTION_COUNT; ++t)
                 if (options[t][OPT_HAND] == 0) std::memcpy(options[t], B[t], sizeof(B[t]));
-            SelectDeclaredOption(player);
+            SelectDeclaredOption();
             // Step 10: the final choice by probability (suit games: plus the announcements of a
             // long trump holding); on equal scores a suit whose low card is not an Ace wins.
             int best = 0;
@@ -252,8 +252,8 @@ bool Declare(CPlayer& player, CCards& skat) {
                 if (score > best) {
                     best = score;
                     k = t;
-                } else if (GetCardRank(PickLowCardOfSuit(player, k)) == ACE &&
-                           GetCardRank(PickLowCardOfSuit(player, t)) != ACE) {
+                } else if (GetCardRank(PickLowCardOfSuit(k)) == ACE &&
+                           GetCardRank(PickLowCardOfSuit(t)) != ACE) {
                     k = t;
                 }
             }
@@ -305,19 +305,19 @@ bool Declare(CPlayer& player, CCards& skat) {
     }
     // Step 12: the final lay-away for the declared game, without animation.
     if (pickedUp) {
-        PlanLayAway(player, skat, c);
-        LayAway(player, skat, false);
+        PlanLayAway(*this, skat, c);
+        LayAway(*this, skat, false);
         if (c == GAME_NULL) {
-            AnalyseHand(player, 0);
+            AnalyseHand(0);
         } else if (options[c][OPT_SCHNEIDER] || options[c][OPT_SCHWARZ]) {
-            AnalyseHand(player, 0);
-            EvaluateBid(player, 1, c);
+            AnalyseHand(0);
+            EvaluateBid(1, c);
         }
         skat.RemoveCards(false);
         skat.Sort();
         skat.PaintCards();
         options[c][OPT_HAND] = 0;
-        if (c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] != 100 && b <= 23 && player.seat != g_Game.Forehand)
+        if (c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] != 100 && b <= 23 && seat != g_Game.Forehand)
             options[GAME_NULL][OPT_OUVERT] = 0;
     }
     // Step 13: the game record.
@@ -327,40 +327,40 @@ bool Declare(CPlayer& player, CCards& skat) {
     g_Game.SchneiderAnnounced = options[c][OPT_SCHNEIDER];
     g_Game.SchwarzAnnounced = options[c][OPT_SCHWARZ];
     g_Game.GameType = c;
-    player.RemoveCards(false);
-    player.Sort();
+    RemoveCards(false);
+    Sort();
     // Step 14.
-    WriteTrace("CPlayer::Declare(" + DeclarationText(player, c) + ")", 8);
+    WriteTrace("CPlayer::Declare(" + DeclarationText(*this, c) + ")", 8);
     // Step 15.
     return options[c][OPT_VALUE] < b;
 }
 
-int EvaluateAllPassed(CPlayer& player) {
+int CPlayer::EvaluateAllPassed() {
     // Step 1: only forehand, with no bid made, under the variants with Ramsch.
-    if (player.seat != g_Game.Forehand || g_Game.BidIndex != 0 || g_Game.VariantMode != 1 || !g_Settings.Variants.Ramsch)
+    if (seat != g_Game.Forehand || g_Game.BidIndex != 0 || g_Game.VariantMode != 1 || !g_Settings.Variants.Ramsch)
         return 0;
     // Step 2.
-    ReevaluateAllPassed(player);
+    ReevaluateAllPassed();
     for (int t = 0; t <= GAME_NULL; ++t)
-        if (player.gameOptions[t][OPT_BASE] >= 1) return player.gameOptions[t][OPT_VALUE_NO_HAND];
+        if (gameOptions[t][OPT_BASE] >= 1) return gameOptions[t][OPT_VALUE_NO_HAND];
     return 0;
 }
 
-void ReevaluateAllPassed(CPlayer& player) {
-    const HandInfo& info = player.handInfo;
+void CPlayer::ReevaluateAllPassed() {
+    const HandInfo& info = handInfo;
     int T = 0, S = 0;
     auto plainSuit = [](int card) { return GetCardSuit(card, true); };
     // Step 1: the Jacks.
     switch (info.JackCount) {
     case 1: {
-        const int j = plainSuit(PickJack(player, 0));
+        const int j = plainSuit(PickJack(0));
         T = j != DIAMONDS ? 1 : 0;
         S = 3 - j;
         break;
     }
     case 2: {
-        const int high = PickHighestInSuit(player, -1, true);
-        const int j1 = plainSuit(high), j2 = plainSuit(PickTrumpBelow(player, high));
+        const int high = PickHighestInSuit(-1, true);
+        const int j1 = plainSuit(high), j2 = plainSuit(PickTrumpBelow(high));
         if (j1 != CLUBS) T = 1, S = (j1 == SPADES && j2 == HEARTS) ? 1 : 0;
         else if (j2 == SPADES) T = 2, S = 3;
         else if (j2 == HEARTS) T = 2, S = 1;
@@ -368,7 +368,7 @@ void ReevaluateAllPassed(CPlayer& player) {
         break;
     }
     case 3: {
-        const int j = plainSuit(PickRandomJack(player, 0));
+        const int j = plainSuit(PickRandomJack(0));
         if (j == DIAMONDS) T = 3, S = 0;
         else T = 4, S = 3;
         break;
@@ -381,8 +381,8 @@ void ReevaluateAllPassed(CPlayer& player) {
     for (int s = 0; s < 4; ++s) {
         const int n = null ? info.SuitCountWithJack[s] : info.SuitCount[s];
         if (n == 0) continue;
-        const int q = GetCardOrder(PickLowCardAnySuit(player, s));
-        int p = GetCardOrder(PickLowCardOfSuit(player, s));
+        const int q = GetCardOrder(PickLowCardAnySuit(s));
+        int p = GetCardOrder(PickLowCardOfSuit(s));
         if (n == 1) {
             if (q > 1) ++T, ++S;
         } else if (n == 2) {
@@ -394,8 +394,8 @@ void ReevaluateAllPassed(CPlayer& player) {
         } else if (n == 3) {
             if (p > 3) T += q < 1 ? 2 : 1, S += 1;
         } else if (q > 0) {
-            int card = PickLowCardOfSuit(player, s);
-            for (int step = 0; step < n - 4 && card != NO_CARD; ++step) card = NextLowerInSuit(player, card, false);
+            int card = PickLowCardOfSuit(s);
+            for (int step = 0; step < n - 4 && card != NO_CARD; ++step) card = NextLowerInSuit(card, false);
             p = GetCardOrder(card);
             if (p > 4) T += 4, S += 3;
             else T += 1, S += 1;
@@ -404,9 +404,9 @@ void ReevaluateAllPassed(CPlayer& player) {
     // Step 3: a strong hand looks again at its games, relaxed, and keeps only the best.
     if (T > 6 || (T == 6 && S > 3)) {
         g_Computer.AllPassedQuery = 1;
-        EvaluateBid(player, 0, -1);
+        EvaluateBid(0, -1);
         g_Computer.AllPassedQuery = 0;
-        auto& options = player.gameOptions;
+        auto& options = gameOptions;
         int kept = -1;
         for (int t = 0; t <= GAME_NULL; ++t) {
             if (options[t][OPT_BASE] <= 0 || (t == 0 && options[t][OPT_PROBABILITY] < 0)) continue;

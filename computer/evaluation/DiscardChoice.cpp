@@ -44,7 +44,7 @@ bool IsTenOrKing(const CPlayer& player, int index) {
 
 }  // namespace
 
-void ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) {
+void CPlayer::ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) {
     DiscardPlannerBlock& b = Block();
     DiscardEntry& first = b.DiscardResult[0];
     DiscardEntry& second = b.DiscardResult[1];
@@ -66,13 +66,13 @@ void ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) {
     b.ChosenCount = written;
 }
 
-void ChooseBestPair(CPlayer& player, int n, DiscardEntry e, const DiscardPair* pairs, bool flag) {
+void CPlayer::ChooseBestPair(int n, DiscardEntry e, const DiscardPair* pairs, bool flag) {
     DiscardPlannerBlock& b = Block();
     DiscardEntry& first = b.DiscardResult[0];
     DiscardEntry& second = b.DiscardResult[1];
     const int type = g_Game.GameType;
     // A Durchmarsch wants the single kept together with the pair's first card.
-    const int bonus = (type == GAME_DURCHMARSCH || (type == GAME_RAMSCH && player.gameOptions[GAME_RAMSCH][OPT_SCHWARZ]))
+    const int bonus = (type == GAME_DURCHMARSCH || (type == GAME_RAMSCH && gameOptions[GAME_RAMSCH][OPT_SCHWARZ]))
                           ? 100 : 0;
     int best = -1;
     auto take = [&](int value, DiscardEntry a, DiscardEntry c) {
@@ -93,12 +93,12 @@ void ChooseBestPair(CPlayer& player, int n, DiscardEntry e, const DiscardPair* p
     if (n > 0) b.ChosenCount = 2;
 }
 
-void ChooseDiscard(CPlayer& player) {
+void CPlayer::ChooseDiscard() {
     DiscardPlannerBlock& b = Block();
     DiscardEntry& first = b.DiscardResult[0];
     DiscardEntry& second = b.DiscardResult[1];
     const bool null = IsNullType();
-    const bool leads = player.seat == g_Game.Forehand;
+    const bool leads = seat == g_Game.Forehand;
     const int type = g_Game.GameType;
     bool finalCheck = false;  // "continue with 10"
 
@@ -125,7 +125,7 @@ void ChooseDiscard(CPlayer& player) {
                     second = e;
                 }
             }
-            if (b.Pairs1Count == 1 && (leads || RankAt(player, b.Pairs1[0].First.Index) == TEN)) {
+            if (b.Pairs1Count == 1 && (leads || RankAt(*this, b.Pairs1[0].First.Index) == TEN)) {
                 const DiscardEntry p = b.Pairs1[0].First;
                 if (second.Score < p.Score) second = p;
                 else if (first.Score < p.Score) first = p;
@@ -157,15 +157,15 @@ void ChooseDiscard(CPlayer& player) {
                 }
             }
             if (!null) {
-                ChooseBestPair(player, b.Pairs1Count, blank, b.Pairs1, true);
-                if (IsTenOrKing(player, first.Index) && IsTenOrKing(player, second.Index) && b.Singles2Count > 0) {
+                ChooseBestPair(b.Pairs1Count, blank, b.Pairs1, true);
+                if (IsTenOrKing(*this, first.Index) && IsTenOrKing(*this, second.Index) && b.Singles2Count > 0) {
                     first = blank;
                     second = BestSingle(b.Singles2, b.Singles2Count);
                 }
                 if (pairs1WasEmpty && first.Index != blank.Index && second.Index != blank.Index) second = blank;
             } else {
                 second = {0, 0};
-                if (RankAt(player, blank.Index) == EIGHT) first.Score = 2;
+                if (RankAt(*this, blank.Index) == EIGHT) first.Score = 2;
                 for (int i = 0; i < b.Pairs1Count; ++i) {
                     const DiscardPair& p = b.Pairs1[i];
                     if (second.Score < p.First.Score || (second.Score == p.First.Score && Flip())) second = p.First;
@@ -183,7 +183,7 @@ void ChooseDiscard(CPlayer& player) {
             first = b.Singles2[0];
             b.ChosenCount = 1;
             if (b.Pairs2Count > 0) {
-                ChooseBestPair(player, b.Pairs2Count, b.Singles2[0], b.Pairs2, false);
+                ChooseBestPair(b.Pairs2Count, b.Singles2[0], b.Pairs2, false);
             } else if (b.Singles3Count == 0) {
                 return;
             } else {
@@ -248,20 +248,20 @@ void ChooseDiscard(CPlayer& player) {
             } else if (b.Singles3Count == 1) {
                 bool highPair = false;
                 for (int i = 0; i < b.Pairs1Count; ++i)
-                    highPair = highPair || (DiscardOrderScore(player, b.Pairs1[i].First.Index) > 2 &&
-                                            DiscardOrderScore(player, b.Pairs1[i].Second.Index) > 2);
+                    highPair = highPair || (DiscardOrderScore(*this, b.Pairs1[i].First.Index) > 2 &&
+                                            DiscardOrderScore(*this, b.Pairs1[i].Second.Index) > 2);
                 if (highPair) b.Singles3Count = 0;
                 else first = b.Singles3[0], b.ChosenCount = 1, fromSingle = true;
             }
-            const int firstSuit = SuitAt(player, first.Index);
+            const int firstSuit = SuitAt(*this, first.Index);
             if (fromSingle) {
                 bool doubletonAbove = false;
                 int ofFirstSuit = -1, countOfFirstSuit = 0;
                 for (int i = 0; i < b.Pairs1Count; ++i) {
                     const DiscardEntry p = b.Pairs1[i].First;
-                    const int s = SuitAt(player, p.Index);
-                    if (s >= 0 && player.handInfo.SuitCountWithJack[s] == 2 &&
-                        DiscardOrderScore(player, p.Index) >= DiscardOrderScore(player, first.Index))
+                    const int s = SuitAt(*this, p.Index);
+                    if (s >= 0 && handInfo.SuitCountWithJack[s] == 2 &&
+                        DiscardOrderScore(*this, p.Index) >= DiscardOrderScore(*this, first.Index))
                         doubletonAbove = true;
                     if (s == firstSuit) ofFirstSuit = i, ++countOfFirstSuit;
                 }
@@ -276,7 +276,7 @@ void ChooseDiscard(CPlayer& player) {
                     int kept = -1;
                     for (int i = 0; i < b.Pairs1Count; ++i) {
                         const DiscardEntry p = b.Pairs1[i].First;
-                        if (SuitAt(player, p.Index) == firstSuit) continue;
+                        if (SuitAt(*this, p.Index) == firstSuit) continue;
                         const bool wins = kept < 0 || p.Score > b.Pairs1[kept].First.Score ||
                                           (p.Score == b.Pairs1[kept].First.Score && (p.Score > second.Score || Flip()));
                         if (wins) kept = i;
@@ -312,11 +312,11 @@ void ChooseDiscard(CPlayer& player) {
     // Step 9 and 10: with two cards of one suit led by its Ten, the highest blank goes instead.
     (void)finalCheck;
     if (b.ChosenCount < 2) return;
-    if (b.Singles1Count > 0 && !null && !IsRamschType() && SuitAt(player, first.Index) == SuitAt(player, second.Index) &&
-        DiscardOrderScore(player, first.Index) == 5) {
+    if (b.Singles1Count > 0 && !null && !IsRamschType() && SuitAt(*this, first.Index) == SuitAt(*this, second.Index) &&
+        DiscardOrderScore(*this, first.Index) == 5) {
         int kept = 0;
         for (int i = 1; i < b.Singles1Count; ++i)
-            if (DiscardOrderScore(player, b.Singles1[i].Index) > DiscardOrderScore(player, b.Singles1[kept].Index)) kept = i;
+            if (DiscardOrderScore(*this, b.Singles1[i].Index) > DiscardOrderScore(*this, b.Singles1[kept].Index)) kept = i;
         second.Index = b.Singles1[kept].Index;
     }
 }

@@ -34,15 +34,15 @@ int LastResortRank(const CPlayer& player, int index) {
 
 }  // namespace
 
-void BuildDiscardCandidates(CPlayer& player, int type) {
-    if (IsSuitGame(type) || type == GAME_GRAND) BuildDiscardCandidatesSuit(player, type);
-    else if (type == GAME_NULL || type == GAME_REVOLUTION) BuildDiscardCandidatesNull(player);
-    else if (type == GAME_RAMSCH) BuildDiscardCandidatesRamsch(player);
-    else if (type == GAME_DURCHMARSCH) BuildDiscardCandidatesDurchmarsch(player);
+void CPlayer::BuildDiscardCandidates(int type) {
+    if (IsSuitGame(type) || type == GAME_GRAND) BuildDiscardCandidatesSuit(type);
+    else if (type == GAME_NULL || type == GAME_REVOLUTION) BuildDiscardCandidatesNull();
+    else if (type == GAME_RAMSCH) BuildDiscardCandidatesRamsch();
+    else if (type == GAME_DURCHMARSCH) BuildDiscardCandidatesDurchmarsch();
 }
 
-void BuildDiscardCandidatesNull(CPlayer& player) {
-    const HandInfo& info = player.handInfo;
+void CPlayer::BuildDiscardCandidatesNull() {
+    const HandInfo& info = handInfo;
     DiscardPlannerBlock& b = Block();
     for (int s = 0; s < 4; ++s) {
         if (info.SuitCountWithJack[s] <= 2) continue;
@@ -53,10 +53,10 @@ void BuildDiscardCandidatesNull(CPlayer& player) {
     }
 }
 
-void BuildDiscardCandidatesSuit(CPlayer& player, int trump) {
+void CPlayer::BuildDiscardCandidatesSuit(int trump) {
     // The last resort of the suit builder: the longest side suit gives its two lowest cards,
     // scored by card points, the Queen second when the suit holds Queen and Nine.
-    const HandInfo& info = player.handInfo;
+    const HandInfo& info = handInfo;
     DiscardPlannerBlock& b = Block();
     const int taken = b.ChosenCount >= 1 ? b.DiscardResult[0].Index : -1;
     int longest = -1;
@@ -75,18 +75,18 @@ void BuildDiscardCandidatesSuit(CPlayer& player, int trump) {
     if (n == 2 && Held(info, longest, QUEEN) && Held(info, longest, NINE) && low[0] != Slot(info, longest, QUEEN))
         low[1] = Slot(info, longest, QUEEN);
     if (n == 2)
-        AddPair(b.Pairs2, b.Pairs2Count, {low[0], GetCardPoints(CardAt(player, low[0]))},
-                {low[1], GetCardPoints(CardAt(player, low[1]))});
+        AddPair(b.Pairs2, b.Pairs2Count, {low[0], GetCardPoints(CardAt(*this, low[0]))},
+                {low[1], GetCardPoints(CardAt(*this, low[1]))});
 }
 
-void BuildDiscardCandidatesRamsch(CPlayer&) {
+void CPlayer::BuildDiscardCandidatesRamsch() {
     // The Ramsch lay-away comes with the Ramsch skat round; until then the last resort of
     // PlanAndChooseDiscard decides.
 }
 
-void BuildDiscardCandidatesDurchmarsch(CPlayer& player) {
+void CPlayer::BuildDiscardCandidatesDurchmarsch() {
     // The single cards no Durchmarsch wants to keep: blanks without Ace, Ten or King.
-    const HandInfo& info = player.handInfo;
+    const HandInfo& info = handInfo;
     DiscardPlannerBlock& b = Block();
     const int taken = b.ChosenCount >= 1 ? b.DiscardResult[0].Index : -1;
     for (int s = 0; s < 4; ++s) {
@@ -94,7 +94,7 @@ void BuildDiscardCandidatesDurchmarsch(CPlayer& player) {
         for (int rank : {SEVEN, EIGHT, NINE, QUEEN, KING, TEN}) {
             const int index = Slot(info, s, rank);
             if (index >= 0 && index != taken)
-                AddSingle(b.Singles1, b.Singles1Count, index, 7 - DiscardOrderScore(player, index));
+                AddSingle(b.Singles1, b.Singles1Count, index, 7 - DiscardOrderScore(*this, index));
         }
     }
 }
@@ -102,11 +102,11 @@ void BuildDiscardCandidatesDurchmarsch(CPlayer& player) {
 void PlanAndChooseDiscard(CPlayer& player, int type) {
     DiscardPlannerBlock& b = Block();
     b.ClearCounts();
-    PlanDiscard(player, type);
-    ChooseDiscard(player);
+    player.PlanDiscard(type);
+    player.ChooseDiscard();
     if (b.ChosenCount < 2) {
-        BuildDiscardCandidates(player, type);
-        ChooseDiscard(player);
+        player.BuildDiscardCandidates(type);
+        player.ChooseDiscard();
     }
     // The last resort: two distinct cards the player holds, whatever the lists gave.
     DiscardEntry* slots = b.DiscardResult;

@@ -29,12 +29,12 @@ bool IsAceOfFourCardSuit(const CPlayer& player, int index) {
 
 }  // namespace
 
-void PlanDiscardNull(CPlayer& player) {
-    const HandInfo& info = player.handInfo;
+void CPlayer::PlanDiscardNull() {
+    const HandInfo& info = handInfo;
     DiscardPlannerBlock& b = Block();
     auto entry = [&](int s, int rank) {
         const int index = Slot(info, s, rank);
-        return DiscardEntry{index, DiscardOrderScore(player, index)};
+        return DiscardEntry{index, DiscardOrderScore(*this, index)};
     };
     for (int s = 0; s < 4; ++s) {
         const int n = info.SuitCountWithJack[s];
@@ -42,8 +42,8 @@ void PlanDiscardNull(CPlayer& player) {
         const auto ranks = HeldInWalk(info, s, kNullWalk, 8);
         auto has = [&](int rank) { return Held(info, s, rank); };
         auto top = [&] { return entry(s, ranks[0]); };
-        auto topPair = [&](DiscardPair* list, int& count) { AddPair(list, count, entry(s, ranks[0]), entry(s, ranks[1])); };
-        auto single = [&](DiscardEntry* list, int& count, DiscardEntry e) { AddSingle(list, count, e.Index, e.Score); };
+        auto topPair = [&](DiscardPair* list, int& listCount) { AddPair(list, listCount, entry(s, ranks[0]), entry(s, ranks[1])); };
+        auto single = [&](DiscardEntry* list, int& listCount, DiscardEntry e) { AddSingle(list, listCount, e.Index, e.Score); };
         const bool seven = has(SEVEN), eight = has(EIGHT), nine = has(NINE), ten = has(TEN), jack = has(JACK);
         if (n == 1) {
             if (!seven) single(b.Singles1, b.Singles1Count, top());
@@ -74,7 +74,7 @@ void PlanDiscardNull(CPlayer& player) {
     // Step 1: of two middle singles, an Ace of a four-card suit goes.
     if (v > 2 && b.Singles3Count == 2) {
         for (int i = 0; i < 2; ++i) {
-            if (!IsAceOfFourCardSuit(player, b.Singles3[i].Index)) continue;
+            if (!IsAceOfFourCardSuit(*this, b.Singles3[i].Index)) continue;
             if (i == 0) b.Singles3[0] = b.Singles3[1];
             b.Singles3Count = 1;
             --v;
@@ -82,9 +82,9 @@ void PlanDiscardNull(CPlayer& player) {
         }
     }
     // Step 2.
-    if (b.Singles3Count == 1 && v > 2 && IsAceOfFourCardSuit(player, b.Singles3[0].Index)) {
+    if (b.Singles3Count == 1 && v > 2 && IsAceOfFourCardSuit(*this, b.Singles3[0].Index)) {
         if (b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
-            if (b.Singles1Count == 1 && RankAt(player, b.Singles1[0].Index) == EIGHT) b.Singles1Count = 0;
+            if (b.Singles1Count == 1 && RankAt(*this, b.Singles1[0].Index) == EIGHT) b.Singles1Count = 0;
         } else {
             b.Singles3Count = 0;
         }
@@ -99,8 +99,8 @@ void PlanDiscardNull(CPlayer& player) {
         return;
     }
     // Step 4.
-    if (v == 4 && b.Pairs1Count == 2 && RankAt(player, b.Pairs1[0].Second.Index) == EIGHT &&
-        RankAt(player, b.Pairs1[1].Second.Index) == EIGHT) {
+    if (v == 4 && b.Pairs1Count == 2 && RankAt(*this, b.Pairs1[0].Second.Index) == EIGHT &&
+        RankAt(*this, b.Pairs1[1].Second.Index) == EIGHT) {
         b.Singles2[0] = b.Pairs1[0].First;
         b.Singles2[1] = b.Pairs1[1].First;
         b.Singles2Count = 2;
@@ -110,14 +110,14 @@ void PlanDiscardNull(CPlayer& player) {
     if (v < 3) return;
     // Step 5.
     if (b.Singles3Count > 0 && b.Pairs2Count == 1) {
-        const int pairSuit = SuitAt(player, b.Pairs2[0].First.Index);
-        if (!Held(player.handInfo, pairSuit, SEVEN)) {
+        const int pairSuit = SuitAt(*this, b.Pairs2[0].First.Index);
+        if (!Held(handInfo, pairSuit, SEVEN)) {
             const int o = b.Pairs2[0].First.Score;
             int kept = 0;
             for (int i = 0; i < b.Singles3Count; ++i) {
                 const DiscardEntry e = b.Singles3[i];
-                const int s = SuitAt(player, e.Index);
-                if (DiscardOrderScore(player, e.Index) > o || !Held(info, s, SEVEN)) b.Singles3[kept++] = e;
+                const int s = SuitAt(*this, e.Index);
+                if (DiscardOrderScore(*this, e.Index) > o || !Held(info, s, SEVEN)) b.Singles3[kept++] = e;
             }
             b.Singles3Count = kept;
             v = kept;
@@ -132,12 +132,12 @@ void PlanDiscardNull(CPlayer& player) {
     }
 }
 
-void PlanDiscardDurchmarsch(CPlayer& player) {
-    const HandInfo& info = player.handInfo;
+void CPlayer::PlanDiscardDurchmarsch() {
+    const HandInfo& info = handInfo;
     DiscardPlannerBlock& b = Block();
     auto entry = [&](int s, int rank) {
         const int index = Slot(info, s, rank);
-        return DiscardEntry{index, 7 - DiscardOrderScore(player, index)};
+        return DiscardEntry{index, 7 - DiscardOrderScore(*this, index)};
     };
     int c = 0;
     for (int s = 0; s < 4; ++s) {
@@ -146,8 +146,8 @@ void PlanDiscardDurchmarsch(CPlayer& player) {
         const auto ranks = HeldInWalk(info, s, kDurchmarschWalk, 7);
         const bool A = Held(info, s, ACE), T = Held(info, s, TEN), K = Held(info, s, KING);
         auto low = [&] { return entry(s, ranks[0]); };
-        auto lowPair = [&](DiscardPair* list, int& count) {
-            AddPair(list, count, entry(s, ranks[0]), entry(s, ranks[1]));
+        auto lowPair = [&](DiscardPair* list, int& listCount) {
+            AddPair(list, listCount, entry(s, ranks[0]), entry(s, ranks[1]));
             c += 2;
         };
         if (n == 1 && !A && !T && !K) {
@@ -184,7 +184,7 @@ void PlanDiscardDurchmarsch(CPlayer& player) {
             DiscardEntry four[4] = {b.Pairs1[0].First, b.Pairs1[0].Second, b.Pairs1[1].First, b.Pairs1[1].Second};
             for (int i = 0; i < 4; ++i)
                 for (int j = i + 1; j < 4; ++j)
-                    if (DiscardOrderScore(player, four[j].Index) < DiscardOrderScore(player, four[i].Index)) {
+                    if (DiscardOrderScore(*this, four[j].Index) < DiscardOrderScore(*this, four[i].Index)) {
                         const DiscardEntry t = four[i];
                         four[i] = four[j];
                         four[j] = t;

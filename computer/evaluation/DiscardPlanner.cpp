@@ -27,11 +27,11 @@ int DiscardPairScore(const CPlayer& player, int index) {
     return order;
 }
 
-void PlanDiscard(CPlayer& player, int type) {
+void CPlayer::PlanDiscard(int type) {
     g_Knowledge.DiscardBusy = 1;
-    if (IsSuitGame(type) || type == GAME_GRAND) PlanDiscardSuit(player, type);
-    else if (type == GAME_NULL || type == GAME_REVOLUTION) PlanDiscardNull(player);
-    else if (type == GAME_DURCHMARSCH) PlanDiscardDurchmarsch(player);
+    if (IsSuitGame(type) || type == GAME_GRAND) PlanDiscardSuit(type);
+    else if (type == GAME_NULL || type == GAME_REVOLUTION) PlanDiscardNull();
+    else if (type == GAME_DURCHMARSCH) PlanDiscardDurchmarsch();
     g_Knowledge.DiscardBusy = 0;
 }
 
@@ -418,8 +418,8 @@ void SuitPlanner::Steps3To11() {
 
 }  // namespace
 
-void PlanDiscardSuit(CPlayer& player, int trump) {
-    SuitPlanner planner{player, player.handInfo, Block(), trump, trump == GAME_GRAND};
+void CPlayer::PlanDiscardSuit(int trump) {
+    SuitPlanner planner{*this, handInfo, Block(), trump, trump == GAME_GRAND};
     planner.Step1();
     planner.Step2();
     planner.Steps3To11();

@@ -1,7 +1,8 @@
 #pragma once
 // The few services of the main frame that the computer player's evaluation needs: the game object
-// (the trick on the table), the open-cards option and the animated exchange of a hand card with
-// a skat card. The game flow installs its own; the defaults work without a window.
+// (the trick on the table), the open-cards option, the animated exchange of a hand card with
+// a skat card and the person's pending card. The game flow installs its own; the defaults work
+// without a window.
 
 #include <functional>
 
@@ -16,6 +17,8 @@ struct ComputerFrameServices {
     // CMainFrame::SwapCards (card, row, other card, other row): exchanges two cards between rows
     // with the table animation. Empty: the codes are swapped in the rows directly.
     std::function<void(int card, CCards& row, int otherCard, CCards& otherRow)> SwapCards;
+    // The card the person is about to play while the flow checks it, -1 otherwise.
+    int PersonPendingCard = -1;
 
     void Reset() { *this = ComputerFrameServices(); }
 };

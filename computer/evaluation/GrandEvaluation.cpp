@@ -8,11 +8,11 @@
 #include "model/CardCodes.h"
 #include "model/Player.h"
 
-void EvaluateGrand(CPlayer& player, int mode) {
-    HandInfo& info = player.handInfo;
-    int* opt = player.gameOptions[GAME_GRAND];
+void CPlayer::EvaluateGrand(int mode) {
+    HandInfo& info = handInfo;
+    int* opt = gameOptions[GAME_GRAND];
     // Step 1: the Grand trick estimate.
-    int E = EstimateTricks(player, GAME_GRAND);
+    int E = EstimateTricks(GAME_GRAND);
     const int P = TricksToPercent(E);
     for (int f : {OPT_BASE, OPT_VALUE_NO_HAND, OPT_VALUE, OPT_BIDDING_LEVEL, OPT_HAND, OPT_OUVERT, OPT_SCHNEIDER,
                   OPT_SCHWARZ, OPT_RULE, OPT_SUIT_COUNT, OPT_JACK_COUNT})
@@ -21,7 +21,7 @@ void EvaluateGrand(CPlayer& player, int mode) {
     if (mode == 0 || opt[OPT_PROBABILITY] < P) opt[OPT_PROBABILITY] = P;
     const int R = info.MatadorRun, V = info.ShortSuitCount, A = info.AceSuitCount, T = info.TenSuitCount;
     int J = info.JackCount;
-    const bool F = player.seat == g_Game.Forehand;
+    const bool F = seat == g_Game.Forehand;
     const bool grandHand = g_Computer.GrandHandQuery != 0;
     const int hand = mode == 0 ? (CountSingleSuits(info, 2) ? 0 : 1) : 0;
     auto Ak = [&](int k, int l) { return HasAceCoverInOtherSuits(info, 6, k, l); };
@@ -168,7 +168,7 @@ void EvaluateGrand(CPlayer& player, int mode) {
     if (E >= 4 && ATk(4, 1)) rule(3109, false, false);
     // Step 7: off, the risk threshold, and Ouvert for a sure game.
     if (opt[OPT_BASE] == 0) return;
-    if (opt[OPT_PROBABILITY] < GetRiskSetting(player, GAME_GRAND)) {
+    if (opt[OPT_PROBABILITY] < GetRiskSetting(GAME_GRAND)) {
         opt[OPT_BASE] = 0;
         return;
     }

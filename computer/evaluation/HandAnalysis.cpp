@@ -43,10 +43,10 @@ struct SuitRules {
 
 }  // namespace
 
-void AnalyseHand(CPlayer& player, int mode) {
-    SortIntoTable(player, mode);
-    AnalyseSuits(player, mode);
-    ClassifySuits(player, mode);
+void CPlayer::AnalyseHand(int mode) {
+    SortIntoTable(*this, mode);
+    AnalyseSuits(*this, mode);
+    ClassifySuits(*this, mode);
 }
 
 void SortIntoTable(CPlayer& player, int mode) {
@@ -300,13 +300,13 @@ void ClassifySuits(CPlayer& player, int mode) {
     }
 }
 
-void StoreTrumpCount(CPlayer& player) { player.handInfo.TrumpTotal = GetTrumpCount(player); }
+void StoreTrumpCount(CPlayer& player) { player.handInfo.TrumpTotal = player.GetTrumpCount(); }
 
-int GetTrumpCount(const CPlayer& player) {
+int CPlayer::GetTrumpCount() const {
     const int type = g_Game.GameType;
-    if (IsSuitGame(type)) return player.handInfo.SuitCount[type] + player.handInfo.JackCount;
+    if (IsSuitGame(type)) return handInfo.SuitCount[type] + handInfo.JackCount;
     if (type == GAME_NULL || type == GAME_REVOLUTION) return 0;
-    return player.handInfo.JackCount;
+    return handInfo.JackCount;
 }
 
 int GetMatadors(const CPlayer& player, int type) {
@@ -335,7 +335,7 @@ int GetMatadorsWithSkat(CPlayer& player, int type, const CCards& skat) {
     const std::vector<unsigned char> present = player.present;
     for (auto& flag : player.present) flag = 1;
     // Step 3: the passes with twelve cards, the level, and everything back.
-    AnalyseHand(player, 1);
+    player.AnalyseHand(1);
     player.present = present;
     const int level = GetMatadors(player, type);
     player.handInfo = saved;
@@ -361,34 +361,34 @@ void ListSmallCards(CPlayer& player) {
 void ResetPlayAnalysis(CPlayer& player) {
     for (auto& slot : player.SuitPlanSlots) slot = SuitPlanSlot{};
     SortIntoTable(player, 0);
-    EvaluateSuitStatus(player);
+    player.EvaluateSuitStatus();
 }
 
-void ResetCardPlan(CPlayer& player) {
-    for (int& card : player.CardPlan) card = -1;
-    player.CardPlanState = 0;
-    player.CardPlanCounter = 0;
-    player.CardPlanSnapshots[0] = CardPlanSnapshot{};
+void CPlayer::ResetCardPlan() {
+    for (int& card : CardPlan) card = -1;
+    CardPlanState = 0;
+    CardPlanCounter = 0;
+    CardPlanSnapshots[0] = CardPlanSnapshot{};
 }
 
-void SaveCardPlan(CPlayer& player, int trick) {
+void CPlayer::SaveCardPlan(int trick) {
     if (trick < 0 || trick > 11) return;
-    CardPlanSnapshot& snapshot = player.CardPlanSnapshots[trick];
-    snapshot.Counter = player.CardPlanCounter;
-    for (int i = 0; i < 4; ++i) snapshot.Cards[i] = player.CardPlan[i];
+    CardPlanSnapshot& snapshot = CardPlanSnapshots[trick];
+    snapshot.Counter = CardPlanCounter;
+    for (int i = 0; i < 4; ++i) snapshot.Cards[i] = CardPlan[i];
 }
 
-void LoadCardPlan(CPlayer& player, int trick) {
+void CPlayer::LoadCardPlan(int trick) {
     if (trick < 0 || trick > 11) return;
-    const CardPlanSnapshot& snapshot = player.CardPlanSnapshots[trick];
-    player.CardPlanCounter = snapshot.Counter;
-    for (int i = 0; i < 4; ++i) player.CardPlan[i] = snapshot.Cards[i];
+    const CardPlanSnapshot& snapshot = CardPlanSnapshots[trick];
+    CardPlanCounter = snapshot.Counter;
+    for (int i = 0; i < 4; ++i) CardPlan[i] = snapshot.Cards[i];
 }
 
 void InstallComputerPlayer() {
     g_PlayerServices.IsTopCard = [](const CPlayer& player, int card, int ex1, int ex2) {
-        return IsTopCard(player, card, ex1, ex2);
+        return player.IsTopCard(card, ex1, ex2);
     };
-    g_PlayerServices.AnalyseHand = [](CPlayer& player, int mode) { AnalyseHand(player, mode); };
+    g_PlayerServices.AnalyseHand = [](CPlayer& player, int mode) { player.AnalyseHand(mode); };
     g_PlayerServices.GetMatadors = [](const CPlayer& player, int type) { return GetMatadors(player, type); };
 }

@@ -6,19 +6,17 @@
 // Modes: 0 the ten cards of slots 0..9; 1 twelve cards, the skat in slots 10 and 11 counted;
 // 2 the ten cards counted, the skat slots only in RankTableWithSkat; 3 the 22 pooled cards of the
 // Revolution exchange; 4 twelve cards for the Null evaluation.
+// The operations of the player are CPlayer members (declared in model/Player.h, defined here).
 
 class CPlayer;
 class CCards;
 
-void AnalyseHand(CPlayer& player, int mode);
 void SortIntoTable(CPlayer& player, int mode);
 void AnalyseSuits(CPlayer& player, int mode);
 void ClassifySuits(CPlayer& player, int mode);
 
 // TrumpTotal from the current game type.
 void StoreTrumpCount(CPlayer& player);
-// Trumps held under the current game type.
-int GetTrumpCount(const CPlayer& player);
 // Signed matador level of game type t: with n gives n + 1, without n gives -(n + 1).
 int GetMatadors(const CPlayer& player, int type);
 // The same with the two cards of the skat row in the hand; HandInfo is left as it was.
@@ -27,11 +25,6 @@ int GetMatadorsWithSkat(CPlayer& player, int type, const CCards& skat);
 void ListSmallCards(CPlayer& player);
 // After the Ramsch skat was picked up or passed on: plan slots cleared, table and suit status.
 void ResetPlayAnalysis(CPlayer& player);
-
-// The card plan memory of card play: per trick a snapshot 0..11 (11 is the undo history's spare).
-void ResetCardPlan(CPlayer& player);
-void SaveCardPlan(CPlayer& player, int trick);
-void LoadCardPlan(CPlayer& player, int trick);
 
 // Installs the computer player's analysis, matador level and top-card test into the model's
 // player hooks.

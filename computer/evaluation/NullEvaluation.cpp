@@ -23,27 +23,27 @@ void SetNull(int* opt, int base, int hand, int ouvert, int probability, int code
 
 }  // namespace
 
-bool IsRevolutionHand(const CPlayer& player) {
-    if (player.seat != g_Game.Forehand) return true;
+bool CPlayer::IsRevolutionHand() const {
+    if (seat != g_Game.Forehand) return true;
     for (int s = 0; s < 4; ++s) {
-        const int n = player.CountInSuit(s);
+        const int n = CountInSuit(s);
         if (n == 1) return true;
-        if (n >= 2 && n <= 5 && player.handInfo.RankTable[s][EIGHT] >= 0) return true;
+        if (n >= 2 && n <= 5 && handInfo.RankTable[s][EIGHT] >= 0) return true;
     }
     return false;
 }
 
-void EvaluateNull(CPlayer& player, int mode) {
-    HandInfo& info = player.handInfo;
-    int* nullOpt = player.gameOptions[GAME_NULL];
-    int* revolution = player.gameOptions[GAME_REVOLUTION];
+void CPlayer::EvaluateNull(int mode) {
+    HandInfo& info = handInfo;
+    int* nullOpt = gameOptions[GAME_NULL];
+    int* revolution = gameOptions[GAME_REVOLUTION];
     // Step 1.
     ClearGameOption(nullOpt);
     ClearGameOption(revolution);
-    const int risk = GetRiskSetting(player, GAME_NULL);
+    const int risk = GetRiskSetting(GAME_NULL);
     if (risk > 100) return;
     // Step 2: the Null block of the sheet.
-    auto rows = SheetOf(player).Rows[SHEET_NULL];
+    auto rows = SheetOf(*this).Rows[SHEET_NULL];
     for (int r : {0, 1, 2, 3, 5, 6}) rows[r][0] = SHEET_EMPTY;
     int voids = 0;
     bool has3 = false, has6 = false;
@@ -59,7 +59,7 @@ void EvaluateNull(CPlayer& player, int mode) {
     if (has3) rows[5][0] = 3;
     if (has6) rows[6][0] = 6;
     const int f = (has3 || has6) ? 1 : 0;
-    const bool forehand = player.seat == g_Game.Forehand;
+    const bool forehand = seat == g_Game.Forehand;
     if (mode != 0) {
         // Step 3: with the skat.
         int P = 100, D = 0, K = 0;
@@ -90,8 +90,8 @@ void EvaluateNull(CPlayer& player, int mode) {
             else if (mode == 4) SetNull(nullOpt, 46, 0, 1, 100, 6010);
             else {
                 // Once more with all twelve cards: the skat may close the gap.
-                AnalyseHand(player, 4);
-                EvaluateNull(player, 4);
+                AnalyseHand(4);
+                EvaluateNull(4);
                 return;
             }
         } else if (D == 0 && K < 2) SetNull(nullOpt, 46, 0, 1, std::max(P, 30), 6010);
@@ -130,7 +130,7 @@ void EvaluateNull(CPlayer& player, int mode) {
                 SetNull(nullOpt, 46, 0, 1, P, 6013);
             } else if (b == 0) {
                 if (g == 0 && d == 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Revolution &&
-                    IsRevolutionHand(player))
+                    IsRevolutionHand())
                     SetNull(revolution, 92, 1, 1, 100, 6200);
                 else
                     SetNull(nullOpt, 59, 1, 1, P, 6100);
@@ -141,8 +141,8 @@ void EvaluateNull(CPlayer& player, int mode) {
             SetNull(nullOpt, 46, 0, 1, P, 6012);
         } else if (V == 2 && e < 2 && c <= 1) {
             SetNull(nullOpt, 46, 0, 1, P, 6011);
-        } else if ((h > 0 && (player.gameOptions[GAME_CLUBS][OPT_BASE] == 0 ||
-                              player.gameOptions[GAME_GRAND][OPT_BASE] != 0)) ||
+        } else if ((h > 0 && (gameOptions[GAME_CLUBS][OPT_BASE] == 0 ||
+                              gameOptions[GAME_GRAND][OPT_BASE] != 0)) ||
                    c + e + a > 3) {
             return;
         } else if (b == 0 && a < 2 && !singleTens && info.NullSafe == 1) {

@@ -1,14 +1,17 @@
 #include "computer/evaluation/PlayPreparation.h"
 
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/GameOption.h"
 #include "flow/GameState.h"
+#include "flow/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 
-void EvaluateSuitStatus(CPlayer& player) {
-    HandInfo& info = player.handInfo;
+void CPlayer::EvaluateSuitStatus() {
+    HandInfo& info = handInfo;
     for (int s = 0; s < 4; ++s) {
         const int n = IsNullGame() ? info.SuitCountWithJack[s] : info.SuitCount[s];
-        const int m = player.CountInSuit(s);
+        const int m = CountInSuit(s);
         auto held = [&](int rank) { return info.RankTable[s][rank] >= 0; };
         const bool c7 = held(SEVEN), c8 = held(EIGHT), c9 = held(NINE), c10 = held(TEN);
         const bool cQ = held(QUEEN), cK = held(KING), cA = held(ACE);
@@ -29,7 +32,7 @@ void EvaluateSuitStatus(CPlayer& player) {
             else if (c9) code = STATUS_VENTURE;
             else if (cQ || cK) code = (cA || c10) ? STATUS_VENTURE_DROP_2 : STATUS_VENTURE_DROP_1;
             else code = STATUS_UNFIT;
-        } else if (m >= 3 && player.seat == g_Game.Forehand && !c7 && c8 && c9 && !cA) {
+        } else if (m >= 3 && seat == g_Game.Forehand && !c7 && c8 && c9 && !cA) {
             code = STATUS_VENTURE;
         } else if (m == 4 && cQ && c7) {
             code = STATUS_VENTURE;
@@ -73,4 +76,113 @@ void EvaluateSuitStatus(CPlayer& player) {
     for (int s = 0; s < 4; ++s)
         if (info.PlayStatus[s] == STATUS_UNFIT && info.RankTable[s][EIGHT] >= 0 && info.RankTable[s][NINE] >= 0)
             info.PlayStatus[s] = STATUS_RISK;
+}
+
+namespace {
+
+using PlayRows = std::int32_t[SHEET_ROWS][SHEET_FIELDS];
+
+PlayRows& PlayBlock(const CPlayer& player) { return SheetOf(player).Rows[SHEET_PLAY]; }
+
+}  // namespace
+
+bool CPlayer::PreparePlay() {
+    EvaluateSuitStatus();
+    PlayBlock(*this)[4][0] = handInfo.ShortSuitCount;
+    AnalysePlayRisk();
+    PlanPlay(false);
+    return InitPlayEstimate();
+}
+
+bool CPlayer::PlanPlay(bool skatTaken) {
+    const HandInfo& info = handInfo;
+    PlayRows& rows = PlayBlock(*this);
+    int* ramsch = gameOptions[GAME_RAMSCH];
+    // Step 1: the Ramsch option afresh (its trick field stays).
+    for (int k = 0; k < OPT_FIELD_COUNT; ++k)
+        if (k != OPT_TRICKS) ramsch[k] = 0;
+    rows[4][2] = 101;
+    int L = 0;
+    if (info.MatadorRun < 1 || info.JackCount < 2) {
+        // Step 2: without the Clubs Jack and a second one, no Durchmarsch.
+        for (int s = 0; s < 4; ++s) rows[s][4] = 0;
+        rows[4][2] = 109;
+        L = 4;
+        rows[4][4] = rows[4][5] = 4;
+    } else {
+        // Step 3: the tricks each suit would lose.
+        for (int s = 0; s < 4; ++s) {
+            const int n = IsNullGame() ? info.SuitCountWithJack[s] : info.SuitCount[s];
+            auto known = [&](int rank) { return IsHeldOrGone(s, rank, 3); };
+            auto own = [&](int rank) { return IsHeldOrGone(s, rank, seat); };
+            int x = 4, c = 109;
+            if (n == 0) {
+                x = 0, c = 101;
+            } else if (n == 1) {
+                if (known(ACE)) x = 0, c = 101;
+                else if (known(TEN)) x = 1, c = 106;
+                else if (known(KING)) x = 2, c = 107;
+            } else if (n == 2) {
+                if (!known(ACE)) x = 4, c = 109;
+                else if (known(TEN)) x = 0, c = 101;
+                else if (known(KING)) x = 1, c = 104;
+                else if (known(QUEEN)) x = 2, c = 105;
+            } else if (own(ACE)) {
+                if (own(TEN)) {
+                    x = !own(KING) && !own(QUEEN) && n == 3 && !own(NINE) ? 1 : 0;
+                    c = x == 1 ? 102 : 101;
+                } else if (own(KING)) {
+                    x = 2, c = n == 3 ? 103 : 109;
+                }
+            }
+            L += x;
+            rows[s][4] = c;
+            rows[s][5] = n;
+            rows[s][6] = x;
+            rows[s][7] = L;
+        }
+        // The Jacks: two of them with the Hearts or Diamonds Jack lose one trick.
+        const bool lowJack = info.RankTable[HEARTS][JACK] >= 0 || info.RankTable[DIAMONDS][JACK] >= 0;
+        if (info.JackCount == 2 && lowJack) {
+            rows[4][2] = 108;
+            rows[4][4] = 1;
+            L += 1;
+        } else {
+            rows[4][2] = 101;
+            rows[4][4] = 0;
+        }
+        rows[4][5] = L;
+    }
+    // Step 4: fewer than four lost tricks: Durchmarsch is aimed at (Hand when the skat is not taken).
+    const bool aimed = L < 4;
+    if (aimed) {
+        ramsch[OPT_SCHWARZ] = 1;
+        ramsch[OPT_VALUE] = 120;
+        ramsch[OPT_RULE] = L + 1;
+        if (!skatTaken) {
+            ramsch[OPT_HAND] = 1;
+            ramsch[OPT_VALUE] = 240;
+        }
+    }
+    // Step 5: the pass-on verdict of an almost sure Durchmarsch.
+    if (L < 2) {
+        rows[6][0] = 110;
+        rows[6][4] = 25;
+    }
+    rows[6][5] = aimed ? 25 * L : 100;
+    rows[7][0] = gameOptions[GAME_DURCHMARSCH][OPT_RULE] = aimed ? L + 10 : 0;
+    return aimed;
+}
+
+bool CPlayer::InitPlayEstimate() {
+    PlayRows& rows = PlayBlock(*this);
+    const int* grand = gameOptions[GAME_GRAND];
+    if (grand[OPT_VALUE] >= 1 && grand[OPT_HAND] == 1 && g_Settings.Variants.GrandHand) {
+        rows[5][0] = grand[OPT_RULE];
+        rows[6][3] = 100 - grand[OPT_PROBABILITY];
+        return true;
+    }
+    rows[5][0] = 0;
+    rows[6][3] = 100;
+    return false;
 }

@@ -1,6 +1,9 @@
 #pragma once
 // Play preparation: the status of each suit for a game in which taking tricks is the danger
-// (Ramsch, the Durchmarsch attempt), written into HandInfo::PlayStatus and PlayStatusSummary.
+// (Ramsch, the Durchmarsch attempt), written into HandInfo::PlayStatus and PlayStatusSummary,
+// the Durchmarsch plan, the pass-on risk cascade and the Grand Hand answer. The play block of the
+// trick estimation sheet (SHEET_PLAY) shows every figure.
+// The operations of the player are CPlayer members (declared in model/Player.h, defined here).
 
 class CPlayer;
 
@@ -16,4 +19,3 @@ enum PlayStatusCode : int {
     STATUS_UNFIT = 12,
 };
 
-void EvaluateSuitStatus(CPlayer& player);

@@ -78,7 +78,7 @@ private:
             return;
         }
         code_ = code;
-        if (overrideTest && (P > 40 || GetRiskSetting(player_, t_) < 40)) {
+        if (overrideTest && (P > 40 || player_.GetRiskSetting(t_) < 40)) {
             code_ |= RULE_OVERRIDE_FLAG;
             option_[OPT_PROBABILITY] = P;
         }
@@ -437,16 +437,16 @@ bool CheckOuvertRule(int a, int b) {
     }
 }
 
-int GetRiskSetting(const CPlayer& player, int type) {
-    const int seat = player.seat >= 0 && player.seat <= 2 ? player.seat : 2;
-    if (type == GAME_GRAND) return g_Risk.RiskGrand[seat] * 10;
-    if (type == GAME_NULL || type == GAME_REVOLUTION) return g_Risk.RiskNull[seat] * 10;
-    if (type >= 0 && type <= 3) return ((g_Risk.RiskSuit[seat] >> (8 * type)) & 0xFF) * 10;
+int CPlayer::GetRiskSetting(int type) const {
+    const int guardedSeat = seat >= 0 && seat <= 2 ? seat : 2;
+    if (type == GAME_GRAND) return g_Risk.RiskGrand[guardedSeat] * 10;
+    if (type == GAME_NULL || type == GAME_REVOLUTION) return g_Risk.RiskNull[guardedSeat] * 10;
+    if (type >= 0 && type <= 3) return ((g_Risk.RiskSuit[guardedSeat] >> (8 * type)) & 0xFF) * 10;
     return 0;
 }
 
-int GetBiddingLevel(CPlayer& player, int t, int level) {
-    const HandInfo& info = player.handInfo;
+int CPlayer::GetBiddingLevel(int t, int level) {
+    const HandInfo& info = handInfo;
     const int J = info.JackCount, S = info.SuitCount[t] + J, V = info.ShortSuitCount, A = info.AceSuitCount;
     const bool ace = info.RankTable[t][ACE] >= 0, ten = info.RankTable[t][TEN] >= 0;
     const int strong = J >= 2 ? -level : 3;
@@ -457,7 +457,7 @@ int GetBiddingLevel(CPlayer& player, int t, int level) {
             if (sTen && (info.RankTable[s][ACE] >= 0 || info.RankTable[s][KING] >= 0)) return strong;
         }
     }
-    if (player.gameOptions[t][OPT_BIDDING_LEVEL] != 0) return player.gameOptions[t][OPT_BIDDING_LEVEL];
+    if (gameOptions[t][OPT_BIDDING_LEVEL] != 0) return gameOptions[t][OPT_BIDDING_LEVEL];
     if (S >= 8 && ace && ten) return strong;
     if (S >= 7) {
         if (ace && ten && (V >= 1 || A >= 2)) return strong;
@@ -468,13 +468,13 @@ int GetBiddingLevel(CPlayer& player, int t, int level) {
     return strong;
 }
 
-void EvaluateSuit(CPlayer& player, int mode, int option) {
-    HandInfo& info = player.handInfo;
+void CPlayer::EvaluateSuit(int mode, int option) {
+    HandInfo& info = handInfo;
     // Step 1: Aces and Tens, with those of a taken skat.
     int A = info.AceSuitCount, T = info.TenSuitCount;
     if (g_Computer.SkatTaken && mode != 4 && !g_Game.HandAnnounced) {
         for (int slot = 10; slot < 12; ++slot) {
-            const int card = player.cards[slot];
+            const int card = cards[slot];
             if (!IsCardCode(card)) continue;
             if (GetCardRank(card) == ACE) ++A;
             if (GetCardRank(card) == TEN) ++T;
@@ -482,17 +482,17 @@ void EvaluateSuit(CPlayer& player, int mode, int option) {
     }
     const int from = option < 0 ? 0 : option, to = option < 0 ? 3 : option;
     // Step 2.
-    for (int t = from; t <= to; ++t) ClearGameOption(player.gameOptions[t]);
+    for (int t = from; t <= to; ++t) ClearGameOption(gameOptions[t]);
     // Step 3.
     for (int t = from; t <= to; ++t) {
-        int* opt = player.gameOptions[t];
-        const int n = EstimateTricks(player, t);
+        int* opt = gameOptions[t];
+        const int n = EstimateTricks(t);
         const int held = IsNullGame() ? info.SuitCountWithJack[t] : info.SuitCount[t];
         if (held == 0) continue;
         opt[OPT_TRICKS] = n;
         if (n < 2) continue;
         const int S = info.SuitCount[t] + info.JackCount;
-        SuitRules rules(player, mode, t, A, T, n);
+        SuitRules rules(*this, mode, t, A, T, n);
         const int code = rules.Evaluate(S);
         opt[OPT_RULE] = code;
         if (code == 0) continue;
@@ -501,11 +501,11 @@ void EvaluateSuit(CPlayer& player, int mode, int option) {
             opt[OPT_PROBABILITY] = rules.P;
     }
     // Step 4: the risk settings.
-    const int seat = player.seat >= 0 && player.seat <= 2 ? player.seat : 2;
+    const int guardedSeat = seat >= 0 && seat <= 2 ? seat : 2;
     for (int t = from; t <= to; ++t) {
-        int* opt = player.gameOptions[t];
+        int* opt = gameOptions[t];
         if (opt[OPT_BASE] == 0) continue;
-        const int r = (g_Risk.RiskSuit[seat] >> (8 * t)) & 0xFF;
+        const int r = (g_Risk.RiskSuit[guardedSeat] >> (8 * t)) & 0xFF;
         if (mode == 0) {
             int code = opt[OPT_RULE];
             if (g_Game.VariantMode == 1) code &= ~RULE_OVERRIDE_FLAG;

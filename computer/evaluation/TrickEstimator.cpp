@@ -50,12 +50,12 @@ int EstimateSuit(CPlayer& player, int t) {
     const bool F = player.seat == g_Game.Forehand;
     const bool trumpAce = Has(info, t, ACE), trumpTen = Has(info, t, TEN);
     // Step 1: the lost tricks of the side suits.
-    const int L = CountExtraTricks(player, t);
+    const int L = player.CountExtraTricks(t);
     int lost = 0;
     for (int u = 0; u < 4; ++u)
         if (u != t) lost += (L >> (4 * u)) & 15;
     // Step 2: the input rows.
-    ClearEstimationSheet(player, t);
+    player.ClearEstimationSheet(t);
     auto rows = SheetOf(player).Rows[t];
     WriteNoCardFlags(rows, info);
     rows[0][0] = J;
@@ -199,10 +199,10 @@ int EstimateGrand(CPlayer& player) {
     const int V = info.ShortSuitCount;
     const bool F = player.seat == g_Game.Forehand;
     // Step 1.
-    const int X = CountExtraTricks(player, 6);
+    const int X = player.CountExtraTricks(6);
     int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
     // Step 2: the input rows.
-    ClearEstimationSheet(player, SHEET_GRAND);
+    player.ClearEstimationSheet(SHEET_GRAND);
     auto rows = SheetOf(player).Rows[SHEET_GRAND];
     WriteNoCardFlags(rows, info);
     rows[0][0] = J;
@@ -425,14 +425,14 @@ int EstimateGrand(CPlayer& player) {
 
 }  // namespace
 
-int EstimateTricks(CPlayer& player, int type) {
-    if (IsSuitGame(type)) return EstimateSuit(player, type);
-    if (type == GAME_GRAND) return EstimateGrand(player);
+int CPlayer::EstimateTricks(int type) {
+    if (IsSuitGame(type)) return EstimateSuit(*this, type);
+    if (type == GAME_GRAND) return EstimateGrand(*this);
     return 0;
 }
 
-int CountExtraTricks(CPlayer& player, int type) {
-    HandInfo& info = player.handInfo;
+int CPlayer::CountExtraTricks(int type) {
+    HandInfo& info = handInfo;
     const int J = info.JackCount, R = info.MatadorRun;
     if (IsSuitGame(type)) {
         const int S = info.SuitCount[type] + J;
@@ -452,8 +452,8 @@ int CountExtraTricks(CPlayer& player, int type) {
     if (type != GAME_GRAND) return 0;
     auto secondary = [&](int s) { return info.SuitRecords[2 * s + 1].Slots; };
     for (int s = 0; s < 4; ++s) secondary(s)[16] = secondary(s)[17] = 0;
-    auto credit = [&](int s, int count, int reason) {
-        secondary(s)[16] = count;
+    auto credit = [&](int s, int tricks, int reason) {
+        secondary(s)[16] = tricks;
         secondary(s)[17] = reason;
     };
     auto has = [&](int s, int r) { return info.RankTable[s][r] >= 0; };
@@ -463,7 +463,7 @@ int CountExtraTricks(CPlayer& player, int type) {
     int X = sum > 10 ? sum - 10 : 0;
     bool toStep6 = false;
     // Step 2.
-    if (J >= 3 && info.AceSuitCount == 0 && player.gameOptions[GAME_GRAND][OPT_SCHWARZ] == 0) {
+    if (J >= 3 && info.AceSuitCount == 0 && gameOptions[GAME_GRAND][OPT_SCHWARZ] == 0) {
         for (int s = 0; s < 4; ++s) {
             if (n(s) >= 4 && has(s, TEN) && has(s, QUEEN) && has(s, KING)) {
                 credit(s, 1, 1);
@@ -530,8 +530,8 @@ int CountExtraTricks(CPlayer& player, int type) {
     return X;
 }
 
-void ClearEstimationSheet(CPlayer& player, int view) {
-    TrickEstimationSheet& sheet = SheetOf(player);
+void CPlayer::ClearEstimationSheet(int view) {
+    TrickEstimationSheet& sheet = SheetOf(*this);
     const int from = view < 0 ? 0 : view;
     const int to = view < 0 ? 4 : view;
     if (from > 4 || to > 4) return;

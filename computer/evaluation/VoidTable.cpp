@@ -35,9 +35,9 @@ std::string GetAbbreviation(int offset) {
     return names.substr(offset, length);
 }
 
-bool IsHeldOrGone(const CPlayer& player, int suit, int rank, int seat) {
+bool CPlayer::IsHeldOrGone(int suit, int rank, int viewSeat) const {
     if (suit < 0 || suit > 3 || rank < 0 || rank > 7) return false;
-    return player.handInfo.RankTable[suit][rank] >= 0 || IsCardGone(suit, rank, seat);
+    return handInfo.RankTable[suit][rank] >= 0 || IsCardGone(suit, rank, viewSeat);
 }
 
 void ControlSuits(CSkat* game) {

@@ -14,5 +14,3 @@ void ControlSuits(CSkat* game);
 bool IsRamschGame();
 // The short name at an offset of "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM".
 std::string GetAbbreviation(int offset);
-// The player holds the card, or it is gone for seat.
-bool IsHeldOrGone(const CPlayer& player, int suit, int rank, int seat);

@@ -107,35 +107,35 @@ int PlainCount(const CPlayer& player, int suit) {
     return IsNullGame() ? player.handInfo.SuitCountWithJack[suit] : player.handInfo.SuitCount[suit];
 }
 
-int PickHighestInSuit(const CPlayer& player, int suit, bool first) {
+int CPlayer::PickHighestInSuit(int suit, bool first) const {
     if (suit < -1 || suit > 3) return NO_CARD;
     if (suit == -1) {
         if (IsNullGame()) return NO_CARD;
-        if (player.handInfo.JackCount > 0) {
+        if (handInfo.JackCount > 0) {
             const int jacks[4] = {JackOf(0), JackOf(1), JackOf(2), JackOf(3)};
-            const int jack = WalkRun(player, jacks, 4, first);
+            const int jack = WalkRun(*this, jacks, 4, first);
             if (jack != NO_CARD) return jack;
         }
-        if (IsSuitGame(g_Game.GameType)) return PickHighestInSuit(player, g_Game.GameType, first);
+        if (IsSuitGame(g_Game.GameType)) return PickHighestInSuit(g_Game.GameType, first);
         return NO_CARD;
     }
-    int cards[8];
-    const int n = SuitCards(suit, cards);
-    return WalkRun(player, cards, n, first);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
+    return WalkRun(*this, suitCards, n, first);
 }
 
-int PickLowestInSuit(const CPlayer& player, int suit, bool first) {
+int CPlayer::PickLowestInSuit(int suit, bool first) const {
     if (suit < -1 || suit > 3) return NO_CARD;
     if (suit == -1) {
         const int type = g_Game.GameType;
-        if (!IsSuitGame(type) || player.handInfo.SuitCount[type] == 0)
-            return PickRandomJack(player, first ? -1 : 0);
+        if (!IsSuitGame(type) || handInfo.SuitCount[type] == 0)
+            return PickRandomJack(first ? -1 : 0);
         // The trump suit from the Seven up: a low trump (7, 8, 9) when there is one, else the
         // first held trump above the Nine.
         int kept = NO_CARD;
         for (int i = 6; i >= 0; --i) {
             const int card = CardCodeOf(SuitRankList[i], type);
-            const bool held = IsHeld(player, card);
+            const bool held = IsHeld(*this, card);
             if (GetCardOrder(card) > 2) {
                 if (!held) {
                     if (kept != NO_CARD) return kept;
@@ -155,13 +155,13 @@ int PickLowestInSuit(const CPlayer& player, int suit, bool first) {
         }
         return kept;
     }
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     int kept = NO_CARD;
     for (int i = n - 1; i >= 0; --i) {
-        const int card = cards[i];
-        if (IsGoneFor(player, card)) continue;
-        if (IsHeld(player, card)) {
+        const int card = suitCards[i];
+        if (IsGoneFor(*this, card)) continue;
+        if (IsHeld(*this, card)) {
             if (first) return card;
             if (kept == NO_CARD) kept = card;
             else if (Rand() % 2 == 1) kept = card;
@@ -172,15 +172,15 @@ int PickLowestInSuit(const CPlayer& player, int suit, bool first) {
     return kept;
 }
 
-int PickTopRunInSuit(const CPlayer& player, int suit) {
+int CPlayer::PickTopRunInSuit(int suit) const {
     if (suit < 0 || suit > 3) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     int kept = NO_CARD;
     for (int i = 0; i < n; ++i) {
-        if (IsHeld(player, cards[i])) {
-            if (kept == NO_CARD) TieFirst(kept, cards[i]);
-            else TieNext(kept, cards[i]);
+        if (IsHeld(*this, suitCards[i])) {
+            if (kept == NO_CARD) TieFirst(kept, suitCards[i]);
+            else TieNext(kept, suitCards[i]);
         } else if (kept != NO_CARD) {
             break;
         }
@@ -188,31 +188,31 @@ int PickTopRunInSuit(const CPlayer& player, int suit) {
     return kept;
 }
 
-int PickLowCardOfSuit(const CPlayer& player, int suit) {
+int CPlayer::PickLowCardOfSuit(int suit) const {
     if (suit == -1) {
         // The highest top card over the suits held; equal orders by the coin flip.
         int best = NO_CARD;
         for (int s = 0; s < 4; ++s) {
-            if (PlainCount(player, s) == 0) continue;
-            const int card = PickHighestInSuit(player, s, true);
-            if (card == NO_CARD || !IsTopCard(player, card, -1, -1)) continue;
+            if (PlainCount(*this, s) == 0) continue;
+            const int card = PickHighestInSuit(s, true);
+            if (card == NO_CARD || !IsTopCard(card, -1, -1)) continue;
             if (best == NO_CARD || GetCardOrder(card) > GetCardOrder(best)) best = card;
             else if (GetCardOrder(card) == GetCardOrder(best) && CoinFlipReplaces()) best = card;
         }
         return best;
     }
     if (suit < 0 || suit > 3) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     int kept = NO_CARD;
     for (int i = 0; i < n; ++i) {
-        const bool held = IsHeld(player, cards[i]);
+        const bool held = IsHeld(*this, suitCards[i]);
         if (kept == NO_CARD) {
             if (!held) continue;
-            if (GetCardOrder(cards[i]) > 2) return cards[i];
-            TieFirst(kept, cards[i]);
+            if (GetCardOrder(suitCards[i]) > 2) return suitCards[i];
+            TieFirst(kept, suitCards[i]);
         } else if (held) {
-            TieNext(kept, cards[i]);
+            TieNext(kept, suitCards[i]);
         } else {
             break;
         }
@@ -220,15 +220,15 @@ int PickLowCardOfSuit(const CPlayer& player, int suit) {
     return kept;
 }
 
-int PickLowCardAnySuit(const CPlayer& player, int suit) {
+int CPlayer::PickLowCardAnySuit(int suit) const {
     if (suit < 0 || suit > 3) return NO_CARD;
     const int bound = IsNullGame() ? 7 : 2;
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     int kept = NO_CARD;
     for (int i = n - 1; i >= 0; --i) {
-        const int card = cards[i];
-        const bool held = IsHeld(player, card);
+        const int card = suitCards[i];
+        const bool held = IsHeld(*this, card);
         if (held && GetCardOrder(card) > bound) return kept != NO_CARD ? kept : card;
         if (held) {
             if (kept == NO_CARD) TieFirst(kept, card);
@@ -240,39 +240,39 @@ int PickLowCardAnySuit(const CPlayer& player, int suit) {
     return kept;
 }
 
-int PickCardBelowWinner(const CPlayer& player, bool flag) {
+int CPlayer::PickCardBelowWinner(bool flag) const {
     int card = NO_CARD;
     if (IsSuitGame(g_Game.GameType)) {
-        card = PickLowCardOfSuit(player, g_Game.GameType);
+        card = PickLowCardOfSuit(g_Game.GameType);
         if (card != NO_CARD && GetCardPoints(card) == 0)
-            card = PickHighestInSuit(player, GetCardSuit(card, true), false);
+            card = PickHighestInSuit(GetCardSuit(card, true), false);
         if (card != NO_CARD && (!flag || GetCardPoints(card) > 0)) return card;
     }
     for (int s = 3; s >= 0; --s)
-        if (IsHeld(player, JackOf(s))) return JackOf(s);
+        if (IsHeld(*this, JackOf(s))) return JackOf(s);
     return card;
 }
 
-int NextLowerInSuit(const CPlayer& player, int card, bool flag) {
+int CPlayer::NextLowerInSuit(int card, bool flag) const {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(GetCardSuit(card, true), cards);
+    int suitCards[8];
+    const int n = SuitCards(GetCardSuit(card, true), suitCards);
     const int order = GetCardOrder(card);
     for (int i = 0; i < n; ++i) {
-        if (!IsHeld(player, cards[i]) || GetCardOrder(cards[i]) >= order) continue;
-        if (flag && GetCardOrder(cards[i]) == order - 1) return card;
-        return cards[i];
+        if (!IsHeld(*this, suitCards[i]) || GetCardOrder(suitCards[i]) >= order) continue;
+        if (flag && GetCardOrder(suitCards[i]) == order - 1) return card;
+        return suitCards[i];
     }
     return NO_CARD;
 }
 
-int NextHigherInSuit(const CPlayer& player, int card) {
+int CPlayer::NextHigherInSuit(int card) const {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(GetCardSuit(card, true), cards);
+    int suitCards[8];
+    const int n = SuitCards(GetCardSuit(card, true), suitCards);
     const int order = GetCardOrder(card);
     for (int i = n - 1; i >= 0; --i)
-        if (IsHeld(player, cards[i]) && GetCardOrder(cards[i]) > order) return cards[i];
+        if (IsHeld(*this, suitCards[i]) && GetCardOrder(suitCards[i]) > order) return suitCards[i];
     return NO_CARD;
 }
 
@@ -307,11 +307,11 @@ int HeldRunEnd(const CPlayer& player, int card, bool up) {
 
 }  // namespace
 
-int GetNextHigherHeld(const CPlayer& player, int card) { return HeldRunEnd(player, card, true); }
+int CPlayer::GetNextHigherHeld(int card) const { return HeldRunEnd(*this, card, true); }
 
-int GetNextLowerHeld(const CPlayer& player, int card) { return HeldRunEnd(player, card, false); }
+int CPlayer::GetNextLowerHeld(int card) const { return HeldRunEnd(*this, card, false); }
 
-int LowestHeldRunBelow(const CPlayer& player, int card) {
+int CPlayer::LowestHeldRunBelow(int card) const {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
     const int suit = GetCardSuit(card, true);
     int place = -1;
@@ -321,29 +321,29 @@ int LowestHeldRunBelow(const CPlayer& player, int card) {
     int result = NO_CARD;
     for (int i = place + 1; i < 7; ++i) {
         const int below = CardCodeOf(SuitRankList[i], suit);
-        if (!IsHeld(player, below)) break;
+        if (!IsHeld(*this, below)) break;
         result = below;
     }
     return result;
 }
 
-int PickCardGrandSuit(const CPlayer& player, int card, int maxOrder) {
+int CPlayer::PickCardGrandSuit(int card, int maxOrder) const {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(GetCardSuit(card, true), cards);
+    int suitCards[8];
+    const int n = SuitCards(GetCardSuit(card, true), suitCards);
     const int order = GetCardOrder(card);
     int run = NO_CARD;
     for (int i = n - 1; i >= 0; --i) {
-        const int o = GetCardOrder(cards[i]);
-        if (!IsHeld(player, cards[i]) || o <= order || o > maxOrder) continue;
-        if (run == NO_CARD) run = cards[i];
-        else if (o == GetCardOrder(run) + 1) run = cards[i];
+        const int o = GetCardOrder(suitCards[i]);
+        if (!IsHeld(*this, suitCards[i]) || o <= order || o > maxOrder) continue;
+        if (run == NO_CARD) run = suitCards[i];
+        else if (o == GetCardOrder(run) + 1) run = suitCards[i];
         else if (o > GetCardOrder(run) + 1) break;
     }
     return run;
 }
 
-int PickCardAboveInTrumps(const CPlayer& player, int card, bool flag) {
+int CPlayer::PickCardAboveInTrumps(int card, bool flag) const {
     if (!IsTrumpCard(card) || IsNullGame()) return NO_CARD;
     const int order = GetCardOrder(card);
     const int type = g_Game.GameType;
@@ -351,7 +351,7 @@ int PickCardAboveInTrumps(const CPlayer& player, int card, bool flag) {
         int found = NO_CARD;
         for (int i = 6; i >= 0; --i) {
             const int trump = CardCodeOf(SuitRankList[i], type);
-            const bool held = IsHeld(player, trump);
+            const bool held = IsHeld(*this, trump);
             if (found == NO_CARD) {
                 if (!held || GetCardOrder(trump) <= order) continue;
                 found = trump;
@@ -365,63 +365,63 @@ int PickCardAboveInTrumps(const CPlayer& player, int card, bool flag) {
         if (found != NO_CARD) return found;
     }
     for (int s = 3; s >= 0; --s)
-        if (IsHeld(player, JackOf(s)) && GetCardOrder(JackOf(s)) > order) return JackOf(s);
+        if (IsHeld(*this, JackOf(s)) && GetCardOrder(JackOf(s)) > order) return JackOf(s);
     return NO_CARD;
 }
 
-int PickTrumpBelow(const CPlayer& player, int card) {
+int CPlayer::PickTrumpBelow(int card) const {
     if (card == NO_CARD) return NO_CARD;
     const int type = g_Game.GameType;
     if (type == GAME_NULL || type == GAME_REVOLUTION || type == GAME_DURCHMARSCH) return NO_CARD;
     const int order = GetCardOrder(card);
     for (int s = 0; s < 4; ++s)
-        if (IsHeld(player, JackOf(s)) && GetCardOrder(JackOf(s)) < order) return JackOf(s);
+        if (IsHeld(*this, JackOf(s)) && GetCardOrder(JackOf(s)) < order) return JackOf(s);
     if (IsSuitGame(type)) {
         for (int i = 0; i < 7; ++i) {
             const int trump = CardCodeOf(SuitRankList[i], type);
-            if (IsHeld(player, trump) && GetCardOrder(trump) < order) return trump;
+            if (IsHeld(*this, trump) && GetCardOrder(trump) < order) return trump;
         }
     }
     return NO_CARD;
 }
 
-int HighestCardOutInSuit(const CPlayer& player, int suit) {
+int CPlayer::HighestCardOutInSuit(int suit) const {
     if (suit < 0 || suit > 3) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     for (int i = 0; i < n; ++i)
-        if (IsOut(player, cards[i])) return cards[i];
+        if (IsOut(*this, suitCards[i])) return suitCards[i];
     return NO_CARD;
 }
 
-int LowestCardOutInSuit(const CPlayer& player, int suit) {
+int CPlayer::LowestCardOutInSuit(int suit) const {
     if (suit < 0 || suit > 3) return NO_CARD;
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     for (int i = n - 1; i >= 0; --i)
-        if (IsOut(player, cards[i])) return cards[i];
+        if (IsOut(*this, suitCards[i])) return suitCards[i];
     return NO_CARD;
 }
 
-int FirstMissingJack(const CPlayer& player) {
+int CPlayer::FirstMissingJack() const {
     for (int s = 0; s < 4; ++s)
-        if (IsOut(player, JackOf(s))) return JackOf(s);
+        if (IsOut(*this, JackOf(s))) return JackOf(s);
     if (IsSuitGame(g_Game.GameType)) {
         for (int i = 0; i < 7; ++i) {
             const int card = CardCodeOf(SuitRankList[i], g_Game.GameType);
-            if (IsOut(player, card)) return card;
+            if (IsOut(*this, card)) return card;
         }
     }
     return NO_CARD;
 }
 
-int FindOpenCardToPlay(const CPlayer& player) {
-    if (!g_Game.OuvertAnnounced || g_Game.VariantMode == 2 || player.partner == nullptr) return NO_CARD;
+int CPlayer::FindOpenCardToPlay() const {
+    if (!g_Game.OuvertAnnounced || g_Game.VariantMode == 2 || partner == nullptr) return NO_CARD;
     if (g_Game.VariantMode == 1 && g_Settings.Variants.NullOuvert && GetTrickCount(-1) == 0) return NO_CARD;
     int out[12];
     int held[12];
-    const int outCount = player.CollectSuit(g_Game.GameType, false, out);
-    const int heldCount = player.partner->CollectSuit(g_Game.GameType, true, held);
+    const int outCount = CollectSuit(g_Game.GameType, false, out);
+    const int heldCount = partner->CollectSuit(g_Game.GameType, true, held);
     if (outCount == 0 || heldCount == 0) return NO_CARD;
     // Only the leading entries, as many as the open hand holds trumps (see the report).
     for (int i = 0; i < outCount && i < heldCount; ++i) {
@@ -432,64 +432,64 @@ int FindOpenCardToPlay(const CPlayer& player) {
     return NO_CARD;
 }
 
-int PickJack(const CPlayer& player, int suit) {
+int CPlayer::PickJack(int suit) const {
     if (suit == -1) {
         for (int s = 0; s < 4; ++s)
-            if (IsHeld(player, JackOf(s))) return JackOf(s);
+            if (IsHeld(*this, JackOf(s))) return JackOf(s);
         return NO_CARD;
     }
     if (suit < -1 || suit > 3) {
         Rand();  // drawn and discarded, so that a seed replays the same game
-        return IsHeld(player, JackOf(3)) ? JackOf(3) : NO_CARD;
+        return IsHeld(*this, JackOf(3)) ? JackOf(3) : NO_CARD;
     }
     int start = -1;
     for (int s = suit; s < 4 && start < 0; ++s)
-        if (IsHeld(player, JackOf(s))) start = s;
+        if (IsHeld(*this, JackOf(s))) start = s;
     if (start < 0) return NO_CARD;
     int length = 0;
-    while (start + length < 4 && IsHeld(player, JackOf(start + length))) ++length;
+    while (start + length < 4 && IsHeld(*this, JackOf(start + length))) ++length;
     return JackOf(start + Rand() % length);
 }
 
-int PickRandomJack(const CPlayer& player, int suit) {
+int CPlayer::PickRandomJack(int suit) const {
     if (suit == -1) {
         for (int s = 3; s >= 0; --s)
-            if (IsHeld(player, JackOf(s))) return JackOf(s);
+            if (IsHeld(*this, JackOf(s))) return JackOf(s);
         return NO_CARD;
     }
     if (suit < -1 || suit > 3) return NO_CARD;
     int start = -1;
     for (int s = 3; s >= suit && start < 0; --s)
-        if (IsHeld(player, JackOf(s))) start = s;
+        if (IsHeld(*this, JackOf(s))) start = s;
     if (start < 0) return NO_CARD;
     int length = 0;
-    while (start - length >= suit && IsHeld(player, JackOf(start - length))) ++length;
+    while (start - length >= suit && IsHeld(*this, JackOf(start - length))) ++length;
     return JackOf(start - Rand() % length);
 }
 
-int PickHighestTrumpRandomStep(const CPlayer& player, int n) {
-    int trump = PickHighestInSuit(player, -1, true);
+int CPlayer::PickHighestTrumpRandomStep(int n) const {
+    int trump = PickHighestInSuit(-1, true);
     if (n < 1) return trump;
     const int steps = Rand() % n;
-    for (int k = 0; k < steps; ++k) trump = PickTrumpBelow(player, trump);
+    for (int k = 0; k < steps; ++k) trump = PickTrumpBelow(trump);
     return trump;
 }
 
-bool AreLowerJacksGone(const CPlayer& player, int card) {
+bool CPlayer::AreLowerJacksGone(int card) const {
     if (!IsJackCard(card)) return false;
     const int suit = GetCardSuit(card, true);
     if (suit == DIAMONDS) return true;
     if (!IsTrumpGame()) return false;
     for (int s = suit + 1; s < 4; ++s)
-        if (!IsCardGone(s, JACK, player.seat)) return false;
+        if (!IsCardGone(s, JACK, seat)) return false;
     return true;
 }
 
-bool HasJacksOut(const CPlayer& player) {
+bool CPlayer::HasJacksOut() const {
     int notGone = 0;
     for (int s = 0; s < 4; ++s)
-        if (!IsCardGone(s, JACK, player.seat)) ++notGone;
-    return notGone - player.handInfo.JackCount > 0;
+        if (!IsCardGone(s, JACK, seat)) ++notGone;
+    return notGone - handInfo.JackCount > 0;
 }
 
 namespace {
@@ -505,33 +505,33 @@ int SoloistTrickCard() {
 
 }  // namespace
 
-bool IsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
+bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
     // Step 1: no card.
     if (card == NO_CARD) return false;
     const int suit = GetCardSuit(card, true);
     const int rank = GetCardRank(card);
     const bool jackIsTrump = IsJackCard(card) && IsTrumpGame();
     // Step 2: the soloist's card in the trick against his own open hand.
-    const CPlayer* open = player.partner;
-    if (g_Game.OuvertAnnounced && open != nullptr && card == SoloistTrickCard()) {
+    const CPlayer* openHand = partner;
+    if (g_Game.OuvertAnnounced && openHand != nullptr && card == SoloistTrickCard()) {
         const int effective = IsTrumpCard(card) ? -1 : suit;
-        const int high = PickHighestInSuit(*open, effective, true);
+        const int high = openHand->PickHighestInSuit(effective, true);
         if (high != card && high != NO_CARD && GetCardOrder(high) > GetCardOrder(card)) {
-            if (IsTopCard(player, high, -1, -1)) return true;
+            if (IsTopCard(high, -1, -1)) return true;
             if (!jackIsTrump) {
                 for (int i = 0; i < 7 && SuitRankList[i] != rank; ++i)
-                    if (HeldCard(*open, suit, SuitRankList[i]) == NO_CARD &&
-                        !IsCardGone(suit, SuitRankList[i], open->seat))
+                    if (HeldCard(*openHand, suit, SuitRankList[i]) == NO_CARD &&
+                        !IsCardGone(suit, SuitRankList[i], openHand->seat))
                         return false;
                 if (IsSuitGame(g_Game.GameType) && suit == g_Game.GameType) {
                     for (int s = 0; s < 4; ++s)
-                        if (HeldCard(*open, s, JACK) == NO_CARD && !IsCardGone(s, JACK, player.seat))
+                        if (HeldCard(*openHand, s, JACK) == NO_CARD && !IsCardGone(s, JACK, seat))
                             return false;
                     return true;
                 }
             } else {
                 for (int s = suit; s >= 0; --s)
-                    if (HeldCard(*open, s, JACK) == NO_CARD && !IsCardGone(s, JACK, player.seat))
+                    if (HeldCard(*openHand, s, JACK) == NO_CARD && !IsCardGone(s, JACK, seat))
                         return false;
                 return true;
             }
@@ -540,13 +540,13 @@ bool IsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
     // Step 3: a Jack of a trump game.
     if (jackIsTrump) {
         const int trumpsHeld = IsSuitGame(g_Game.GameType)
-                                   ? player.handInfo.SuitCount[g_Game.GameType] + player.handInfo.JackCount
-                                   : player.handInfo.JackCount;
+                                   ? handInfo.SuitCount[g_Game.GameType] + handInfo.JackCount
+                                   : handInfo.JackCount;
         if (trumpsHeld >= g_Game.TrumpCount) return true;
         for (int s = suit - 1; s >= 0; --s) {
             const int jack = JackOf(s);
-            if (IsCardGone(s, JACK, player.seat)) continue;
-            if (IsHeld(player, jack) && IsExcluded(jack, ex1, ex2)) continue;
+            if (IsCardGone(s, JACK, seat)) continue;
+            if (IsHeld(*this, jack) && IsExcluded(jack, ex1, ex2)) continue;
             return false;
         }
         return true;
@@ -555,123 +555,123 @@ bool IsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
     if (IsSuitGame(g_Game.GameType) && suit == g_Game.GameType && !IsNullGame()) {
         for (int s = 0; s < 4; ++s) {
             const int jack = JackOf(s);
-            if (IsHeld(player, jack) && !IsExcluded(jack, ex1, ex2)) return false;
-            if (!IsCardGone(s, JACK, player.seat) && !IsExcluded(jack, ex1, ex2)) return false;
+            if (IsHeld(*this, jack) && !IsExcluded(jack, ex1, ex2)) return false;
+            if (!IsCardGone(s, JACK, seat) && !IsExcluded(jack, ex1, ex2)) return false;
         }
     }
     // Step 5: the highest card of the suit still out.
     int list[12];
     const int column = IsTrumpCard(card) ? g_Game.GameType : suit;
-    const int n = player.CollectSuit(column, false, list);
+    const int n = CollectSuit(column, false, list);
     const int highest = n > 0 ? list[0] : NO_CARD;
     return GetCardOrder(card) >= GetCardOrder(highest);
 }
 
-bool IsSuitSafe(const CPlayer& player, int card, int ex1, int ex2) {
+bool CPlayer::IsSuitSafe(int card, int ex1, int ex2) const {
     if (card == NO_CARD) return false;
     const int suit = GetCardSuit(card, true);
     if (IsJackCard(card) && IsTrumpGame()) {
         if (suit == DIAMONDS) return true;
         for (int s = suit + 1; s < 4; ++s) {
             const int jack = JackOf(s);
-            if (IsCardGone(s, JACK, player.seat)) continue;
-            if (IsHeld(player, jack) && IsExcluded(jack, ex1, ex2)) continue;
+            if (IsCardGone(s, JACK, seat)) continue;
+            if (IsHeld(*this, jack) && IsExcluded(jack, ex1, ex2)) continue;
             return false;
         }
         return true;
     }
     const int column = GetCardSuit(card, false);
-    int cards[8];
-    const int n = SuitCards(suit, cards);
+    int suitCards[8];
+    const int n = SuitCards(suit, suitCards);
     const int order = GetCardOrder(card);
     for (int i = n - 1; i >= 0; --i) {
-        const int lower = cards[i];
+        const int lower = suitCards[i];
         if (GetCardOrder(lower) >= order) break;
-        if (IsGoneFor(player, lower) || IsExcluded(lower, ex1, ex2)) continue;
-        if (player.MayHoldSuit(NextSeat(player.seat), column) ||
-            player.MayHoldSuit(PreviousSeat(player.seat), column))
+        if (IsGoneFor(*this, lower) || IsExcluded(lower, ex1, ex2)) continue;
+        if (MayHoldSuit(NextSeat(seat), column) ||
+            MayHoldSuit(PreviousSeat(seat), column))
             return false;
     }
     return true;
 }
 
-bool IsSuitGuarded(const CPlayer& player, int suit, int n, bool exact) {
-    int first = NextSeat(player.seat);
-    int second = PreviousSeat(player.seat);
-    if (player.seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
+bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
+    int first = NextSeat(seat);
+    int second = PreviousSeat(seat);
+    if (seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
     int k = 0;
-    if (player.MayHoldSuit(first, suit) || player.MayHoldSuit(second, suit)) {
+    if (MayHoldSuit(first, suit) || MayHoldSuit(second, suit)) {
         if (suit >= 0 && suit <= 3) {
-            int cards[8];
-            const int count = SuitCards(suit, cards);
-            for (int i = 0; i < count; ++i)
-                if (!IsGoneFor(player, cards[i])) ++k;
+            int suitCards[8];
+            const int walkLength = SuitCards(suit, suitCards);
+            for (int i = 0; i < walkLength; ++i)
+                if (!IsGoneFor(*this, suitCards[i])) ++k;
         } else {
             for (int s = 0; s < 4; ++s)
-                if (!IsCardGone(s, JACK, player.seat)) ++k;
+                if (!IsCardGone(s, JACK, seat)) ++k;
         }
     }
     if (suit < 0 || suit > 3) return exact ? k == n : k >= n;
-    const int own = PlainCount(player, suit);
+    const int own = PlainCount(*this, suit);
     return exact ? k - own == n : k >= n + own;
 }
 
-bool AllSuitsTopOrGuarded(const CPlayer& player) {
+bool CPlayer::AllSuitsTopOrGuarded() const {
     for (int s = 0; s < 4; ++s)
-        if (PlainCount(player, s) == 0) return false;
+        if (PlainCount(*this, s) == 0) return false;
     for (int s = 0; s < 4; ++s) {
-        const int card = PickHighestInSuit(player, s, true);
-        if (!IsTopCard(player, card, -1, -1) && IsSuitGuarded(player, s, 1, false)) return false;
+        const int card = PickHighestInSuit(s, true);
+        if (!IsTopCard(card, -1, -1) && IsSuitGuarded(s, 1, false)) return false;
     }
     return true;
 }
 
-bool CountTopSuits(const CPlayer& player, int n) {
+bool CPlayer::CountTopSuits(int n) const {
     int tops = 0;
     for (int s = 0; s < 4; ++s) {
-        if (PlainCount(player, s) == 0) continue;
-        if (IsTopCard(player, PickHighestInSuit(player, s, true), -1, -1)) ++tops;
+        if (PlainCount(*this, s) == 0) continue;
+        if (IsTopCard(PickHighestInSuit(s, true), -1, -1)) ++tops;
     }
     return tops >= n;
 }
 
-bool ChooseSuitSoloistLeadHelper(const CPlayer& player) {
+bool CPlayer::ChooseSuitSoloistLeadHelper() const {
     for (int s = 0; s < 4; ++s) {
-        if (s == g_Game.GameType || PlainCount(player, s) == 0) continue;
-        const int card = PickLowCardOfSuit(player, s);
-        if (card == NO_CARD || GetCardRank(card) != TEN || IsTopCard(player, card, -1, -1)) continue;
-        const int below = NextLowerInSuit(player, card, false);
+        if (s == g_Game.GameType || PlainCount(*this, s) == 0) continue;
+        const int card = PickLowCardOfSuit(s);
+        if (card == NO_CARD || GetCardRank(card) != TEN || IsTopCard(card, -1, -1)) continue;
+        const int below = NextLowerInSuit(card, false);
         if (below == NO_CARD || GetCardOrder(below) < 4) return true;
     }
     return false;
 }
 
-bool ChooseTrumpGameHelper(const CPlayer& player, int suit) {
+bool CPlayer::ChooseTrumpGameHelper(int suit) const {
     if (suit < 0 || suit > 3) return false;
     int heldOrders[7];
     int outOrders[7];
     int h = 0, o = 0;
     for (int i = 0; i < 7; ++i) {
         const int card = CardCodeOf(SuitRankList[i], suit);
-        if (IsHeld(player, card)) heldOrders[h++] = GetCardOrder(card);
-        else if (!IsGoneFor(player, card)) outOrders[o++] = GetCardOrder(card);
+        if (IsHeld(*this, card)) heldOrders[h++] = GetCardOrder(card);
+        else if (!IsGoneFor(*this, card)) outOrders[o++] = GetCardOrder(card);
     }
     const int k = h < o ? h : o;
     if (k == 0) return false;
     return heldOrders[0] > outOrders[k - 1];
 }
 
-int GetSuitWord(const CPlayer& player, int suit) {
+int CPlayer::GetSuitWord(int suit) const {
     if (suit == -1) {
         for (int s = 0; s < 4; ++s)
-            if (player.FollowSuitMarks[s] != 0) return player.FollowSuitMarks[s];
+            if (FollowSuitMarks[s] != 0) return FollowSuitMarks[s];
         return 0;
     }
     if (suit < 0 || suit > 3) return 0;
-    return player.FollowSuitMarks[suit];
+    return FollowSuitMarks[suit];
 }
 
-int GetCountInSuit2(const CPlayer& player, int suit) {
+int CPlayer::GetCountInSuit2(int suit) const {
     if (suit < 0 || suit > 3) return 0;
-    return IsNullGame() ? player.handInfo.PlayedSuitCountWithJack[suit] : player.handInfo.PlayedSuitCount[suit];
+    return IsNullGame() ? handInfo.PlayedSuitCountWithJack[suit] : handInfo.PlayedSuitCount[suit];
 }

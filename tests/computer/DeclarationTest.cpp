@@ -36,12 +36,12 @@ TEST_F(DeclarationTest, ChooseGameTakesTheMostProbableOptionAndGrandAtSixty) {
     Bid(18);
     SetOption(seat0, GAME_SPADES, 11, 22, 70);
     SetOption(seat0, GAME_HEARTS, 10, 20, 70);  // equal: the earlier type stays
-    ChooseGame(seat0, -1);
+    seat0.ChooseGame(-1);
     EXPECT_EQ(g_Game.GameType, GAME_SPADES);
     EXPECT_EQ(g_Game.TrumpCount, 11);
     SetOption(seat0, GAME_GRAND, 24, 48, 60);  // Grand at 60 takes over without a higher probability
     seat0.gameOptions[GAME_GRAND][OPT_SCHNEIDER] = 1;
-    ChooseGame(seat0, -1);
+    seat0.ChooseGame(-1);
     EXPECT_EQ(g_Game.GameType, GAME_GRAND);
     EXPECT_EQ(g_Game.TrumpCount, 4);
     EXPECT_EQ(g_Game.SchneiderAnnounced, 1);
@@ -49,13 +49,13 @@ TEST_F(DeclarationTest, ChooseGameTakesTheMostProbableOptionAndGrandAtSixty) {
     g_Game.RoundStatus = 2;
     g_Game.GameType = GAME_RAMSCH;
     seat0.gameOptions[GAME_GRAND][OPT_SCHNEIDER] = 0;
-    ChooseGame(seat0, -1);
+    seat0.ChooseGame(-1);
     EXPECT_EQ(g_Game.GameType, GAME_RAMSCH);
     EXPECT_EQ(g_Game.SchneiderAnnounced, 0);
     // Without suggestions nothing is chosen.
     g_Settings.Options.Suggest = 0;
     g_Game.OuvertAnnounced = 1;
-    ChooseGame(seat0, -1);
+    seat0.ChooseGame(-1);
     EXPECT_EQ(g_Game.GameType, GAME_NONE);
     EXPECT_EQ(g_Game.OuvertAnnounced, 0);
 }
@@ -81,7 +81,7 @@ TEST_F(DeclarationTest, TiedSuitOptionsFavourTheLongerSuitThenTheOneWithoutItsAc
         for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
         SetOption(seat0, GAME_SPADES, 11, 22, 60);
         SetOption(seat0, GAME_HEARTS, 10, 20, 60);
-        SelectDeclaredOption(seat0);
+        seat0.SelectDeclaredOption();
         EXPECT_EQ(seat0.gameOptions[c.winner][OPT_PROBABILITY], 65);
         EXPECT_EQ(seat0.gameOptions[c.winner == GAME_SPADES ? GAME_HEARTS : GAME_SPADES][OPT_PROBABILITY], 60);
     }
@@ -92,14 +92,14 @@ TEST_F(DeclarationTest, HandOrPickUpByOneDraw) {
     for (int draw : {0, 1}) {
         SetUp();
         GiveStrongGrand(seat0);
-        AnalyseHand(seat0, 0);
+        seat0.AnalyseHand(0);
         for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
         SetOption(seat0, GAME_GRAND, 24, 120, 75, 1);
         GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
         g_Game.Soloist = 0;
         Bid(18);
         platform::Random().Script({draw});
-        const bool overbid = Declare(seat0, game);
+        const bool overbid = seat0.Declare(game);
         EXPECT_FALSE(overbid);
         EXPECT_EQ(g_Computer.SkatTaken, 1);
         EXPECT_EQ(g_Game.GameType, GAME_GRAND);
@@ -124,14 +124,14 @@ TEST_F(DeclarationTest, HandOrPickUpByOneDraw) {
 
 TEST_F(DeclarationTest, SureHandOptionNeedsNoDraw) {
     GiveStrongGrand(seat0);
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
     SetOption(seat0, GAME_GRAND, 24, 120, 81, 1);
     GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
     g_Game.Soloist = 0;
     Bid(18);
     const auto before = platform::Random().DrawCount();
-    Declare(seat0, game);
+    seat0.Declare(game);
     EXPECT_EQ(platform::Random().DrawCount(), before);
     EXPECT_EQ(g_Game.HandAnnounced, 1);
 }
@@ -141,9 +141,9 @@ TEST_F(DeclarationTest, StrongGrandDeclaresGrandAfterThePickUp) {
     GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, HEARTS)});
     g_Game.Soloist = 0;
     Bid(18);
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     seat0.gameOptions[GAME_GRAND][OPT_HAND] = 0;
-    EXPECT_FALSE(Declare(seat0, game));
+    EXPECT_FALSE(seat0.Declare(game));
     EXPECT_EQ(g_Game.GameType, GAME_GRAND);
     EXPECT_EQ(g_Game.TrumpCount, 4);
     // The two low cards stay laid away, the Jacks and Aces stay in the hand.
@@ -153,23 +153,74 @@ TEST_F(DeclarationTest, StrongGrandDeclaresGrandAfterThePickUp) {
 
 TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
     GiveStrongGrand(seat0);
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     g_Game.Forehand = 0;
     g_Game.VariantMode = 0;
-    EXPECT_EQ(EvaluateAllPassed(seat0), 0);
+    EXPECT_EQ(seat0.EvaluateAllPassed(), 0);
     g_Game.VariantMode = 1;
     g_Game.Forehand = 1;
-    EXPECT_EQ(EvaluateAllPassed(seat0), 0);
+    EXPECT_EQ(seat0.EvaluateAllPassed(), 0);
     // Forehand with a strong hand under the variants keeps one suit option worth playing.
     g_Game.Forehand = 0;
     GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS),
                       C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(ACE, SPADES), C(ACE, HEARTS)});
-    AnalyseAndEvaluate(seat0, 0);
-    const int value = EvaluateAllPassed(seat0);
+    seat0.AnalyseAndEvaluate(0);
+    const int value = seat0.EvaluateAllPassed();
     EXPECT_GT(value, 0);
     int on = 0;
     for (int t = 0; t <= GAME_NULL; ++t) on += seat0.gameOptions[t][OPT_BASE] >= 1 ? 1 : 0;
     EXPECT_EQ(on, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DeclarationTest, NoGameReachesTheBidSoTheNearestSuitIsDeclared) {
+    // Nothing in hand or skat plays: the suit whose next multiple lies nearest above the bid.
+    struct Case {
+        int bid, type;
+    };
+    const Case cases[] = {
+        {27, GAME_DIAMONDS},  // 36, 33, 30, 27: Diamonds exactly
+        {23, GAME_CLUBS},     // 24, 33, 30, 27: Clubs one away
+        {22, GAME_SPADES},    // 24, 22, 30, 27: Spades exactly
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        g_Game.Forehand = 1;
+        GiveCards(seat0, {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES), C(KING, HEARTS),
+                          C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(NINE, DIAMONDS)});
+        GiveCards(game, {C(ACE, CLUBS), C(ACE, SPADES)});
+        g_Game.Soloist = 0;
+        Bid(c.bid);
+        seat0.AnalyseAndEvaluate(0);
+        EXPECT_TRUE(seat0.Declare(game)) << c.bid;  // overbid
+        EXPECT_EQ(g_Game.GameType, c.type) << c.bid;
+        EXPECT_EQ(g_Game.HandAnnounced, 0) << c.bid;
+    }
+}
+
+TEST_F(DeclarationTest, NullIsPlayedOpenOnlyWhenTheBidNeedsIt) {
+    // Low cards with a Ten of Hearts and a King of Diamonds: Null after the pick-up.
+    for (int bid : {23, 24}) {
+        SetUp();
+        g_Game.Forehand = 1;
+        GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
+                          C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(TEN, HEARTS), C(SEVEN, DIAMONDS), C(KING, DIAMONDS)});
+        GiveCards(game, {C(ACE, CLUBS), C(ACE, SPADES)});
+        g_Game.Soloist = 0;
+        Bid(bid);
+        seat0.AnalyseAndEvaluate(0);
+        platform::Random().Script({1, 1, 1, 1});
+        EXPECT_FALSE(seat0.Declare(game)) << bid;
+        EXPECT_EQ(g_Game.GameType, GAME_NULL) << bid;
+        EXPECT_EQ(g_Game.OuvertAnnounced, bid > 23 ? 1 : 0) << bid;
+        // High cards were laid away: the King of Diamonds and one of the Aces.
+        EXPECT_TRUE(game.cards[0] == C(KING, DIAMONDS) || game.cards[1] == C(KING, DIAMONDS)) << bid;
+        EXPECT_TRUE(GetCardRank(game.cards[0]) == ACE || GetCardRank(game.cards[1]) == ACE) << bid;
+        EXPECT_NE(game.cards[0], game.cards[1]) << bid;
+    }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ protected:
         GiveSkat(seat0, skat1, skat2);
         g_Game.GameType = type;
         g_Game.TrumpCount = type < 4 ? 11 : 4;
-        AnalyseHand(seat0, 1);
+        seat0.AnalyseHand(1);
     }
     int CardOf(int index) const { return seat0.cards[index]; }
     std::vector<int> Chosen() const {
@@ -40,7 +40,7 @@ TEST_F(DiscardTest, SuitGameLaysAwayTwoBlanks) {
              C(NINE, CLUBS), C(KING, SPADES), C(NINE, HEARTS), C(ACE, DIAMONDS)},
             C(TEN, DIAMONDS), C(EIGHT, CLUBS), GAME_CLUBS);
     g_Computer.Discard.ClearCounts();
-    PlanDiscardSuit(seat0, GAME_CLUBS);
+    seat0.PlanDiscardSuit(GAME_CLUBS);
     const auto& b = g_Computer.Discard;
     ASSERT_EQ(b.Singles1Count, 2);
     EXPECT_EQ(b.Singles1[0].Score, 4);  // the King
@@ -74,9 +74,9 @@ TEST_F(DiscardTest, FirstPassProposalsOfSingleSuits) {
                           cards[9]});
         GiveSkat(seat0, cards[10], cards[11]);
         g_Game.GameType = GAME_CLUBS;
-        AnalyseHand(seat0, 1);
+        seat0.AnalyseHand(1);
         g_Computer.Discard.ClearCounts();
-        PlanDiscardSuit(seat0, GAME_CLUBS);
+        seat0.PlanDiscardSuit(GAME_CLUBS);
         const auto& b = g_Computer.Discard;
         const int counts[] = {b.Singles1Count, b.Singles2Count, b.Singles3Count, b.Pairs1Count, b.Pairs2Count};
         const int scores[] = {b.Singles1[0].Score, b.Singles2[0].Score, b.Singles3[0].Score, b.Pairs1[0].First.Score,
@@ -97,7 +97,7 @@ TEST_F(DiscardTest, NullAndDurchmarschPlanners) {
              C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS), C(JACK, DIAMONDS), C(QUEEN, DIAMONDS)},
             C(KING, DIAMONDS), C(ACE, DIAMONDS), GAME_NULL);
     g_Computer.Discard.ClearCounts();
-    PlanDiscardNull(seat0);
+    seat0.PlanDiscardNull();
     const auto& b = g_Computer.Discard;
     ASSERT_EQ(b.Singles1Count, 1);
     EXPECT_EQ(b.Singles1[0].Score, 7);
@@ -112,7 +112,7 @@ TEST_F(DiscardTest, NullAndDurchmarschPlanners) {
              C(KING, HEARTS), C(ACE, DIAMONDS), C(TEN, DIAMONDS), C(KING, DIAMONDS)},
             C(JACK, CLUBS), C(JACK, SPADES), GAME_DURCHMARSCH);
     g_Computer.Discard.ClearCounts();
-    PlanDiscardDurchmarsch(seat0);
+    seat0.PlanDiscardDurchmarsch();
     ASSERT_EQ(b.Singles2Count, 2);
     EXPECT_EQ(b.Pairs1Count, 0);
     EXPECT_EQ(Sorted({CardOf(b.Singles2[0].Index), CardOf(b.Singles2[1].Index)}),
@@ -123,17 +123,17 @@ TEST_F(DiscardTest, EqualScoresAreSettledByTheOddDraw) {
     // Two blanks of equal score: the later replaces the earlier exactly when the draw is odd.
     const DiscardEntry entries[3] = {{1, 4}, {2, 4}, {3, 4}};
     platform::Random().Script({0, 0, 0, 0, 0, 0});
-    ChooseBestSingles(3, entries, true);
+    CPlayer::ChooseBestSingles(3, entries, true);
     EXPECT_EQ(g_Computer.Discard.ChosenCount, 2);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[0].Index, 2);  // the second filled the first slot
     EXPECT_EQ(g_Computer.Discard.DiscardResult[1].Index, 1);
     platform::Random().ClearScript();
     platform::Random().Script({1, 1, 1, 1, 1, 1});
-    ChooseBestSingles(3, entries, true);
+    CPlayer::ChooseBestSingles(3, entries, true);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[1].Index, 3);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[0].Index, 2);
     // One entry is one card, in the first slot.
-    ChooseBestSingles(1, entries, true);
+    CPlayer::ChooseBestSingles(1, entries, true);
     EXPECT_EQ(g_Computer.Discard.ChosenCount, 1);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[0].Index, 1);
 }

@@ -27,7 +27,7 @@ protected:
 
 TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
     GiveStrongGrand(seat0);
-    const int limit = AnalyseAndEvaluate(seat0, 0);
+    const int limit = seat0.AnalyseAndEvaluate(0);
     const int* grand = seat0.gameOptions[GAME_GRAND];
     EXPECT_EQ(grand[OPT_BASE], 24);
     EXPECT_GE(grand[OPT_TRICKS], 8);
@@ -36,7 +36,7 @@ TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
 
     GiveWeakHand(seat1);
     g_Game.Forehand = 0;
-    EXPECT_EQ(AnalyseAndEvaluate(seat1, 0), 0);
+    EXPECT_EQ(seat1.AnalyseAndEvaluate(0), 0);
     for (int t = 0; t < 7; ++t) EXPECT_EQ(seat1.gameOptions[t][OPT_BASE], 0) << "option " << t;
 }
 
@@ -44,7 +44,7 @@ TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItO
     // Clubs and Spades Jack with seven Hearts from the Ace: a strong Hearts game.
     GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS),
                       C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS), C(ACE, CLUBS), C(SEVEN, SPADES)});
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     const int* hearts = seat0.gameOptions[GAME_HEARTS];
     EXPECT_EQ(hearts[OPT_BASE], 10);
     EXPECT_GE(hearts[OPT_RULE], 2400);  // a strong code
@@ -52,7 +52,7 @@ TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItO
     // Risk setting 11 for Hearts: that game is off in the bidding, whatever the hand.
     g_Risk.RiskSuit[0] = 0x05050B05 | (11 << 16);
     g_Risk.RiskSuit[0] = (0x05 << 24) | (11 << 16) | (0x05 << 8) | 0x05;
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_HEARTS][OPT_BASE], 0);
 }
 
@@ -61,7 +61,7 @@ TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
     // Low cards in every suit: Null Ouvert Hand material.
     GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
                       C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     const int* null = seat0.gameOptions[GAME_NULL];
     EXPECT_EQ(null[OPT_BASE], 59);
     EXPECT_EQ(null[OPT_RULE], 6100);
@@ -69,7 +69,7 @@ TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
     // RiskNull 11: Null and Revolution stay off without evaluation, the Null block untouched.
     SheetOf(seat0).Rows[SHEET_NULL][7][0] = 12345;
     g_Risk.RiskNull[0] = 11;
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_NULL][OPT_BASE], 0);
     EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 0);
     EXPECT_EQ(SheetOf(seat0).Rows[SHEET_NULL][7][0], 12345);
@@ -80,15 +80,15 @@ TEST_F(EvaluationTest, RevolutionHandTest) {
     // Four Spades without the Eight, six Hearts: fails for the forehand seat.
     GiveCards(seat0, {C(ACE, SPADES), C(NINE, SPADES), C(SEVEN, SPADES), C(KING, SPADES), C(ACE, HEARTS),
                       C(KING, HEARTS), C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     g_Game.GameType = GAME_NULL;
-    EXPECT_FALSE(IsRevolutionHand(seat0));
+    EXPECT_FALSE(seat0.IsRevolutionHand());
     g_Game.Forehand = 1;
-    EXPECT_TRUE(IsRevolutionHand(seat0));
+    EXPECT_TRUE(seat0.IsRevolutionHand());
     g_Game.Forehand = 0;
     seat0.cards[1] = C(EIGHT, SPADES);
-    AnalyseHand(seat0, 0);
-    EXPECT_TRUE(IsRevolutionHand(seat0));
+    seat0.AnalyseHand(0);
+    EXPECT_TRUE(seat0.IsRevolutionHand());
 }
 
 TEST_F(EvaluationTest, SchneiderAndOuvertRulesByRuleSet) {
@@ -121,9 +121,9 @@ TEST_F(EvaluationTest, TenTrumpsStartAtTenAndEndAtNineForASeatThatDoesNotLead) {
     GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
                       C(TEN, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(EIGHT, CLUBS)});
     g_Game.Forehand = 1;
-    AnalyseHand(seat0, 0);
-    EXPECT_EQ(EstimateTricks(seat0, GAME_CLUBS), 9);
-    EXPECT_EQ(CountExtraTricks(seat0, GAME_CLUBS), 0);  // a run of four loses nothing
+    seat0.AnalyseHand(0);
+    EXPECT_EQ(seat0.EstimateTricks(GAME_CLUBS), 9);
+    EXPECT_EQ(seat0.CountExtraTricks(GAME_CLUBS), 0);  // a run of four loses nothing
     // A rule that did not apply keeps 65535 in field 0 but carries the estimate in field 2.
     const auto& rows = SheetOf(seat0).Rows[GAME_CLUBS];
     EXPECT_EQ(rows[7][0], SHEET_EMPTY);
@@ -137,7 +137,7 @@ TEST_F(EvaluationTest, ClearingAllViewsLeavesTheNullAndPlayBlocks) {
     sheet.Rows[SHEET_NULL][0][0] = 4;
     sheet.Rows[SHEET_PLAY][0][0] = 6;
     sheet.Rows[2][3][0] = 9;
-    ClearEstimationSheet(seat0, -1);
+    seat0.ClearEstimationSheet(-1);
     EXPECT_EQ(sheet.Rows[2][3][0], SHEET_EMPTY);
     EXPECT_EQ(sheet.Rows[SHEET_NULL][0][0], 4);
     EXPECT_EQ(sheet.Rows[SHEET_PLAY][0][0], 6);
@@ -146,8 +146,100 @@ TEST_F(EvaluationTest, ClearingAllViewsLeavesTheNullAndPlayBlocks) {
 TEST_F(EvaluationTest, EvaluationIsDeterministicAndDrawsNothing) {
     GiveStrongGrand(seat0);
     const auto draws = platform::Random().DrawCount();
-    AnalyseAndEvaluate(seat0, 0);
+    seat0.AnalyseAndEvaluate(0);
     EXPECT_EQ(platform::Random().DrawCount(), draws);
+}
+
+}  // namespace
+
+namespace {
+
+// The four characteristic hands under each rule set (official, variants, Ramsch only) and three
+// risk settings (0, the neutral 5, a cautious 9) for every game of the seat.
+TEST_F(EvaluationTest, BidLimitsOfCharacteristicHandsUnderEveryRuleSetAndRisk) {
+    const std::initializer_list<int> strongGrand = {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS),
+                                                    C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES),
+                                                    C(TEN, SPADES), C(ACE, HEARTS)};
+    const std::initializer_list<int> longHearts = {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, HEARTS), C(TEN, HEARTS),
+                                                   C(KING, HEARTS), C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS),
+                                                   C(ACE, CLUBS), C(SEVEN, SPADES)};
+    const std::initializer_list<int> safeNull = {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES),
+                                                 C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS),
+                                                 C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
+    const std::initializer_list<int> weak = {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES),
+                                             C(KING, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS),
+                                             C(QUEEN, DIAMONDS), C(NINE, DIAMONDS)};
+    struct Case {
+        const char* hand;
+        std::initializer_list<int> cards;
+        int limit[3][3];  // [rule set][risk 0, 5, 9]
+    };
+    const Case cases[] = {
+        // Grand Ouvert Hand with Schneider and Schwarz (24 x 11) where open games are allowed;
+        // Grand Hand with four (24 x 6) in the Ramsch-only rule set.
+        {"strong Grand", strongGrand, {{264, 264, 264}, {264, 264, 264}, {144, 144, 144}}},
+        // Grand with two (24 x 4) up to a cautious setting, then the sure Hearts game stands.
+        {"long Hearts with two Jacks", longHearts, {{96, 96, 60}, {120, 120, 70}, {96, 96, 40}}},
+        // Null Ouvert Hand, or Revolution where the variants allow it.
+        {"safe Null", safeNull, {{59, 59, 59}, {92, 92, 92}, {59, 59, 59}}},
+        {"weak hand", weak, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}},
+    };
+    const int risks[3] = {0, 5, 9};
+    for (const Case& c : cases) {
+        for (int rules = 0; rules < 3; ++rules) {
+            for (int r = 0; r < 3; ++r) {
+                SetUp();
+                g_Game.VariantMode = rules;
+                g_Game.Forehand = 1;
+                g_Risk.RiskSuit[0] = risks[r] * 0x01010101;
+                g_Risk.RiskGrand[0] = g_Risk.RiskNull[0] = risks[r];
+                for (auto& record : seat0.gameOptions) ClearGameOption(record);
+                GiveCards(seat0, c.cards);
+                const int limit = seat0.AnalyseAndEvaluate(0);
+                EXPECT_EQ(limit, c.limit[rules][r]) << c.hand << ", rule set " << rules << ", risk " << risks[r];
+                // The limit is always the value of one option that is on.
+                bool found = limit == 0;
+                for (int t = 0; t < 7; ++t)
+                    found = found || (seat0.gameOptions[t][OPT_BASE] != 0 && seat0.gameOptions[t][OPT_VALUE] == limit);
+                EXPECT_TRUE(found) << c.hand << ", rule set " << rules << ", risk " << risks[r];
+            }
+        }
+    }
+}
+
+TEST_F(EvaluationTest, RuleSetsDecideOpenGamesRevolutionAndWeakSuitOptions) {
+    const int* grand = seat0.gameOptions[GAME_GRAND];
+    const int* hearts = seat0.gameOptions[GAME_HEARTS];
+    GiveStrongGrand(seat0);
+    for (int rules : {0, 1, 2}) {
+        g_Game.VariantMode = rules;
+        seat0.AnalyseAndEvaluate(0);
+        EXPECT_EQ(grand[OPT_OUVERT], rules == 2 ? 0 : 1) << rules;
+        EXPECT_EQ(grand[OPT_HAND], 1) << rules;
+    }
+    // A cautious Hearts setting drops the doubtful Hearts option, except under the variants with
+    // Ramsch, where it stays in the records marked as weak (1304) for the all-passed judgement.
+    g_Risk.RiskSuit[0] = 9 * 0x01010101;
+    g_Game.VariantMode = 0;
+    seat0.AnalyseAndEvaluate(0);
+    EXPECT_EQ(hearts[OPT_BASE], 0);
+    g_Game.VariantMode = 1;
+    seat0.AnalyseAndEvaluate(0);
+    EXPECT_EQ(hearts[OPT_BASE], 10);
+    EXPECT_EQ(hearts[OPT_RULE], 1304);
+    g_Settings.Variants.Ramsch = 0;
+    seat0.AnalyseAndEvaluate(0);
+    EXPECT_EQ(hearts[OPT_BASE], 0);
+    // Revolution: only the variants with the setting on.
+    g_Game.Forehand = 1;
+    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
+                      C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    seat0.AnalyseAndEvaluate(0);
+    EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 92);
+    g_Settings.Variants.Revolution = 0;
+    seat0.AnalyseAndEvaluate(0);
+    EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 0);
+    EXPECT_EQ(seat0.gameOptions[GAME_NULL][OPT_BASE], 59);
 }
 
 }  // namespace

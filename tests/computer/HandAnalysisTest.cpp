@@ -14,7 +14,7 @@ class HandAnalysisTest : public ComputerTest {};
 TEST_F(HandAnalysisTest, CountsAndTablesOfATenCardHand) {
     GiveCards(seat0, {C(JACK, CLUBS), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS),
                       C(SEVEN, CLUBS), C(ACE, SPADES), C(NINE, SPADES), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.JackCount, 2);
     EXPECT_EQ(info.DealtJackCount, 2);
@@ -70,7 +70,7 @@ TEST_F(HandAnalysisTest, MatadorRunsFromTheJacks) {
             seat0.cards[i] = cards[i];
             seat0.present[i] = 1;
         }
-        AnalyseHand(seat0, 0);
+        seat0.AnalyseHand(0);
         EXPECT_EQ(seat0.handInfo.MatadorRun, c.run);
         EXPECT_EQ(GetMatadors(seat0, GAME_GRAND), c.grandLevel);
     }
@@ -80,12 +80,12 @@ TEST_F(HandAnalysisTest, SuitGameMatadorsRunOnThroughTheTrumpSuit) {
     // All Jacks with the trump Ace and Ten: with 6, game 7.
     GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, HEARTS),
                       C(TEN, HEARTS), C(QUEEN, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     EXPECT_EQ(GetMatadors(seat0, GAME_HEARTS), 7);
     // No Jack, no trump Ace, the trump Ten held: without 5, game 6.
     GiveCards(seat0, {C(TEN, HEARTS), C(SEVEN, HEARTS), C(ACE, CLUBS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
                       C(NINE, CLUBS), C(ACE, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     EXPECT_EQ(GetMatadors(seat0, GAME_HEARTS), -6);
     EXPECT_EQ(GetMatadors(seat0, GAME_DIAMONDS), -12);  // no Jack, no Diamonds at all
     EXPECT_EQ(GetMatadors(seat0, GAME_CLUBS), -5);      // the walk stops at the held Ace
@@ -94,7 +94,7 @@ TEST_F(HandAnalysisTest, SuitGameMatadorsRunOnThroughTheTrumpSuit) {
 TEST_F(HandAnalysisTest, ThreeJacksCreditEverySuitItsLength) {
     GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
                       C(ACE, SPADES), C(TEN, SPADES), C(NINE, HEARTS), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.SuitTricks[CLUBS], 2);
     EXPECT_EQ(info.SuitTricks[SPADES], 2);
@@ -108,13 +108,13 @@ TEST_F(HandAnalysisTest, SkatSlotsAndTheMatadorLevelWithTheSkat) {
                       C(ACE, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES), C(SEVEN, HEARTS)});
     GiveSkat(seat0, C(JACK, CLUBS), C(ACE, HEARTS));
     // Mode 2: the skat only in the table with the skat, not counted.
-    AnalyseHand(seat0, 2);
+    seat0.AnalyseHand(2);
     EXPECT_EQ(seat0.handInfo.RankTable[HEARTS][ACE], -1);
     EXPECT_EQ(seat0.handInfo.RankTableWithSkat[HEARTS][ACE], 11);
     EXPECT_EQ(seat0.handInfo.SuitCount[HEARTS], 1);
     EXPECT_EQ(seat0.handInfo.JackCount, 1);
 
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     HandInfo before = seat0.handInfo;
     const auto presentBefore = seat0.present;
     CCards skat("", 2, false, false);
@@ -130,7 +130,7 @@ TEST_F(HandAnalysisTest, TakenSkatCountsOnlyTheFirstAceForTheRules) {
     GiveCards(seat0, {C(TEN, CLUBS), C(SEVEN, CLUBS), C(TEN, SPADES), C(SEVEN, SPADES), C(EIGHT, HEARTS),
                       C(NINE, HEARTS), C(SEVEN, HEARTS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(SEVEN, DIAMONDS)});
     GiveSkat(seat0, C(ACE, CLUBS), C(ACE, SPADES));
-    AnalyseHand(seat0, 2);
+    seat0.AnalyseHand(2);
     // The Clubs Ace (slot 10) makes Clubs an Ace-Ten suit; the Spades Ace (slot 11) does not count.
     EXPECT_EQ(seat0.handInfo.SuitRecords[0].Slots[2], 2);
     EXPECT_EQ(seat0.handInfo.SuitRecords[2].Slots[2], 0);
@@ -142,7 +142,7 @@ TEST_F(HandAnalysisTest, NullStructureCodes) {
     // Clubs: single Seven (1); Spades: 8 alone (7); Hearts: 7 8 9 (1); Diamonds: A K Q 10 J (13).
     GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS),
                       C(ACE, DIAMONDS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(TEN, DIAMONDS), C(JACK, DIAMONDS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.StructureCode[CLUBS], 1);
     EXPECT_EQ(info.StructureCode[SPADES], 7);
@@ -153,11 +153,11 @@ TEST_F(HandAnalysisTest, NullStructureCodes) {
     // code 4, but 13 in mode 2.
     GiveCards(seat0, {C(NINE, CLUBS), C(KING, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS),
                       C(TEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     EXPECT_EQ(info.StructureCode[CLUBS], 10);
     EXPECT_EQ(info.StructureCode[SPADES], 4);
     EXPECT_EQ(info.NullSafe, 0);
-    AnalyseHand(seat0, 2);
+    seat0.AnalyseHand(2);
     EXPECT_EQ(info.StructureCode[SPADES], 13);
 }
 
@@ -166,7 +166,7 @@ TEST_F(HandAnalysisTest, ForehandPassMarksSafeSuitsWithoutALowPair) {
     // No suit holds both 7 and 8 (M stays 1): safe suits missing Eight or Nine become 3, then 2.
     GiveCards(seat0, {C(SEVEN, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(NINE, SPADES), C(TEN, SPADES),
                       C(SEVEN, HEARTS), C(NINE, HEARTS), C(JACK, HEARTS), C(SEVEN, DIAMONDS), C(NINE, DIAMONDS)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     EXPECT_EQ(seat0.handInfo.StructureCode[CLUBS], 3);
     EXPECT_EQ(seat0.handInfo.StructureCode[SPADES], 2);
     EXPECT_EQ(seat0.handInfo.StructureCode[HEARTS], 2);
@@ -177,28 +177,28 @@ TEST_F(HandAnalysisTest, PlayedCardsLeaveTheAnalysisAndCountInSuitIgnoresTheJack
     g_Game.GameType = GAME_CLUBS;
     GiveCards(seat0, {C(JACK, CLUBS), C(ACE, CLUBS), C(SEVEN, CLUBS), C(EIGHT, HEARTS), C(NINE, HEARTS),
                       C(SEVEN, HEARTS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(SEVEN, DIAMONDS), C(ACE, SPADES)});
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     EXPECT_EQ(seat0.CountInSuit(CLUBS), 2);
     EXPECT_EQ(seat0.CountInSuit(6), 0);
-    EXPECT_EQ(GetTrumpCount(seat0), 3);
+    EXPECT_EQ(seat0.GetTrumpCount(), 3);
     seat0.present[0] = 0;  // the Clubs Jack was played
-    AnalyseHand(seat0, 0);
+    seat0.AnalyseHand(0);
     EXPECT_EQ(seat0.handInfo.JackCount, 0);
-    EXPECT_EQ(GetTrumpCount(seat0), 2);
+    EXPECT_EQ(seat0.GetTrumpCount(), 2);
 }
 
 TEST_F(HandAnalysisTest, CardPlanSnapshotsRoundTripIncludingTheSpare) {
-    ResetCardPlan(seat0);
+    seat0.ResetCardPlan();
     seat0.CardPlan[0] = C(ACE, CLUBS);
     seat0.CardPlanCounter = 7;
-    SaveCardPlan(seat0, 11);
-    ResetCardPlan(seat0);
+    seat0.SaveCardPlan(11);
+    seat0.ResetCardPlan();
     EXPECT_EQ(seat0.CardPlan[0], -1);
-    LoadCardPlan(seat0, 11);
+    seat0.LoadCardPlan(11);
     EXPECT_EQ(seat0.CardPlan[0], C(ACE, CLUBS));
     EXPECT_EQ(seat0.CardPlanCounter, 7);
-    SaveCardPlan(seat0, 12);  // beyond the history: ignored, nothing written out of range
-    LoadCardPlan(seat0, -1);
+    seat0.SaveCardPlan(12);  // beyond the history: ignored, nothing written out of range
+    seat0.LoadCardPlan(-1);
     EXPECT_EQ(seat0.CardPlanCounter, 7);
 }
 

@@ -20,7 +20,7 @@ protected:
         g_Game.Soloist = 2;
         g_Game.KontraState = KONTRA_NONE;
         g_Game.KontraSeat = 1;
-        AnalyseHand(seat0, 0);
+        seat0.AnalyseHand(0);
     }
 };
 
@@ -52,29 +52,240 @@ TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
     g_Game.VariantMode = 1;
     g_Game.HasBid[0] = 1;
     // The start-of-play question is not asked against the person's game.
-    EXPECT_FALSE(DecideKontra(seat0));
+    EXPECT_FALSE(seat0.DecideKontra());
     g_Game.Soloist = 1;
-    EXPECT_TRUE(DecideKontra(seat0));
+    EXPECT_TRUE(seat0.DecideKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     EXPECT_EQ(g_Game.KontraSeat, 1);  // put back as it was
-    EXPECT_TRUE(AnnounceKontra(seat0));
+    EXPECT_TRUE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
     EXPECT_GE(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3530);
     // Once Kontra stands, nobody announces it again.
-    EXPECT_FALSE(AnnounceKontra(seat1));
+    EXPECT_FALSE(seat1.AnnounceKontra());
 }
 
 TEST_F(KontraTest, OfficialRulesNeverKontraAndTheSoloistNeverDoes) {
     StrongGrandDefender();
     g_Game.VariantMode = 0;
     g_Game.HasBid[0] = 1;
-    EXPECT_FALSE(DecideKontra(seat0));
-    EXPECT_FALSE(AnnounceKontra(seat0));
+    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_FALSE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     g_Game.VariantMode = 1;
     g_Game.Soloist = 0;
-    EXPECT_FALSE(AnnounceKontra(seat0));
+    EXPECT_FALSE(seat0.AnnounceKontra());
+}
+
+}  // namespace
+
+namespace {
+
+// A defender (seat 0) against the suit game or Null of seat 1, who leads; the rules let him announce.
+class KontraEstimateTest : public ComputerTest {
+protected:
+    void Defend(int type, std::initializer_list<int> cards) {
+        g_Game.SetGameType(type);
+        g_Game.Soloist = 1;
+        g_Game.Forehand = 1;
+        g_Game.VariantMode = 1;
+        g_Game.HasBid[0] = 1;
+        GiveCards(seat0, cards);
+        seat0.AnalyseHand(0);
+    }
+    int Code(int type) const { return seat0.gameOptions[type][OPT_RULE]; }
+};
+
+TEST_F(KontraEstimateTest, SuitGameDefenderHands) {
+    struct Case {
+        const char* hand;
+        std::initializer_list<int> cards;
+        int code;  // 0: no Kontra
+    };
+    const Case cases[] = {
+        {"six trumps with the top Jack", {C(JACK, CLUBS), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS), C(QUEEN, HEARTS),
+                                          C(NINE, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(SEVEN, SPADES), C(SEVEN, DIAMONDS)},
+         2999},
+        {"three trumps, nothing high", {C(JACK, DIAMONDS), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
+                                        C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
+         0},
+        {"three matadors and two side Aces", {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS),
+                                              C(SEVEN, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
+         2980},
+        {"two Jacks and Ace-Ten aside", {C(JACK, CLUBS), C(JACK, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(ACE, CLUBS),
+                                         C(TEN, CLUBS), C(SEVEN, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, DIAMONDS)},
+         2991},
+        {"one Jack, the trump Ace and three Aces", {C(JACK, HEARTS), C(ACE, HEARTS), C(SEVEN, HEARTS), C(EIGHT, HEARTS),
+                                                    C(ACE, CLUBS), C(SEVEN, CLUBS), C(ACE, SPADES), C(SEVEN, SPADES),
+                                                    C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
+         2990},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
+        Defend(GAME_HEARTS, c.cards);
+        const bool would = seat0.DecideKontra();
+        EXPECT_EQ(would, c.code != 0) << c.hand;
+        EXPECT_EQ(Code(GAME_HEARTS), c.code) << c.hand;
+        EXPECT_EQ(g_Game.KontraState, KONTRA_NONE) << c.hand;
+        EXPECT_EQ(seat0.AnnounceKontra(), c.code != 0) << c.hand;
+        EXPECT_EQ(g_Game.KontraSeat, c.code != 0 ? 0 : 3) << c.hand;
+    }
+}
+
+TEST_F(KontraEstimateTest, SuitGameAgainstAnOpenHandFollowsItsWinProbability) {
+    // A hand that would not announce on its own cards.
+    Defend(GAME_HEARTS, {C(JACK, DIAMONDS), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
+                         C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    g_Game.Soloist = 1;
+    g_Game.OuvertAnnounced = 1;
+    seat0.SetPartner(&seat1);
+    seat1.gameOptions[GAME_HEARTS][OPT_PROBABILITY] = 45;
+    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_EQ(Code(GAME_HEARTS), 2993);
+    seat1.gameOptions[GAME_HEARTS][OPT_PROBABILITY] = 70;
+    seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
+    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_EQ(Code(GAME_HEARTS), 0);
+}
+
+TEST_F(KontraEstimateTest, NullAgainstHiddenCardsWantsFourOfASuitWithoutTheEight) {
+    Defend(GAME_NULL, {C(ACE, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(SEVEN, CLUBS), C(TEN, SPADES), C(JACK, SPADES),
+                       C(QUEEN, HEARTS), C(KING, HEARTS), C(ACE, DIAMONDS), C(KING, DIAMONDS)});
+    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_EQ(Code(GAME_NULL), 6220);
+    // The same four with the Eight instead of the Seven are no trap.
+    Defend(GAME_NULL, {C(ACE, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(EIGHT, CLUBS), C(TEN, SPADES), C(JACK, SPADES),
+                       C(QUEEN, HEARTS), C(KING, HEARTS), C(ACE, DIAMONDS), C(KING, DIAMONDS)});
+    seat0.gameOptions[GAME_NULL][OPT_RULE] = 0;
+    EXPECT_FALSE(seat0.DecideKontra());
+}
+
+TEST_F(KontraEstimateTest, NullOuvertDefenderCatchesABareHighCard) {
+    // The soloist (seat 1) shows a bare Ten of Spades; the defender holds the Seven below it.
+    g_Game.SetGameType(GAME_NULL);
+    GiveCards(seat1, {C(TEN, SPADES), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, HEARTS), C(EIGHT, HEARTS),
+                      C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS)});
+    seat1.AnalyseHand(0);
+    Defend(GAME_NULL, {C(SEVEN, SPADES), C(EIGHT, SPADES), C(ACE, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS), C(ACE, HEARTS),
+                       C(KING, HEARTS), C(ACE, DIAMONDS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS)});
+    g_Game.Soloist = 1;
+    g_Game.OuvertAnnounced = 1;
+    seat0.SetPartner(&seat1);
+    EXPECT_FALSE(seat1.EvaluateNullFollow(NO_CARD, SPADES));
+    EXPECT_TRUE(seat0.AnnounceKontra());
+    EXPECT_EQ(Code(GAME_NULL), 6264);
+}
+
+TEST_F(KontraEstimateTest, RevolutionWithACommittedCardAnnouncesAtOnce) {
+    Defend(GAME_REVOLUTION, {C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES), C(TEN, SPADES), C(SEVEN, CLUBS),
+                             C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS)});
+    EXPECT_FALSE(seat0.DecideKontra());
+    seat0.forcedCard = C(SEVEN, SPADES);
+    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
+}
+
+TEST_F(KontraEstimateTest, NullRekontraWhenTheSoloistCannotBeForced) {
+    g_Game.SetGameType(GAME_NULL);
+    g_Game.Soloist = 1;
+    g_Game.KontraState = KONTRA_SAID;
+    struct Case {
+        std::initializer_list<int> cards;
+        bool rekontra;
+    };
+    const Case cases[] = {
+        {{C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, HEARTS),
+          C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
+         true},
+        // The Eight of Spades without the Seven can be forced.
+        {{C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(EIGHT, SPADES), C(NINE, SPADES), C(SEVEN, HEARTS),
+          C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
+         false},
+    };
+    for (const Case& c : cases) {
+        g_Game.KontraState = KONTRA_SAID;
+        GiveCards(seat1, c.cards);
+        seat1.AnalyseHand(0);
+        EXPECT_EQ(seat1.AnnounceRekontra(), c.rekontra);
+        EXPECT_EQ(seat1.gameOptions[GAME_NULL][OPT_RULE], c.rekontra ? 6210 : 0);
+    }
+    // A card left pending by the strategy (forcedCard -1) withholds the Rekontra.
+    g_Game.KontraState = KONTRA_SAID;
+    GiveCards(seat1, cases[0].cards);
+    seat1.AnalyseHand(0);
+    seat1.forcedCard = -1;
+    EXPECT_FALSE(seat1.AnnounceRekontra());
+}
+
+TEST_F(KontraEstimateTest, NullSafetyCountsOutCardsAgainstLowerHeldCards) {
+    g_Game.SetGameType(GAME_NULL);
+    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, SPADES), C(SEVEN, HEARTS), C(NINE, HEARTS), C(JACK, HEARTS),
+                      C(ACE, DIAMONDS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(JACK, DIAMONDS), C(TEN, DIAMONDS)});
+    seat0.AnalyseHand(0);
+    EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, CLUBS));    // only the Seven
+    EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, SPADES));  // only the Eight, the Seven out
+    EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, HEARTS));   // 7, 9, J: each out card finds one below
+    EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, DIAMONDS));
+    EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, -1));
+    // The Eight counted as played leaves nothing to force in Spades.
+    EXPECT_TRUE(seat0.EvaluateNullFollow(C(EIGHT, SPADES), SPADES));
+    // Once the Seven is gone, the Eight is safe too.
+    SetCardLocation(C(SEVEN, SPADES), 0);
+    EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, SPADES));
+}
+
+TEST_F(KontraEstimateTest, GrandInARamschRoundLetsEveryDefenderJudge) {
+    // Two Jacks from the top and three short Aces: the Ramsch round's own rule, else rule 7.
+    Defend(GAME_GRAND, {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, CLUBS), C(SEVEN, CLUBS), C(ACE, SPADES), C(SEVEN, SPADES),
+                        C(ACE, HEARTS), C(SEVEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    g_Game.HasBid[0] = 0;
+    EXPECT_FALSE(seat0.DecideKontra());  // did not bid, normal round
+    g_Game.RoundStatus = 2;
+    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_EQ(Code(GAME_GRAND), 3550);
+    g_Game.RoundStatus = 0;
+    g_Game.HasBid[0] = 1;
+    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_EQ(Code(GAME_GRAND), 3538);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
+    // Seat 1 plays Grand with a hand that takes every trick, then with one that takes few.
+    g_Game.SetGameType(GAME_GRAND);
+    g_Game.Soloist = 1;
+    g_Game.Forehand = 1;
+    GiveCards(seat1, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS), C(TEN, CLUBS),
+                      C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
+    seat1.AnalyseHand(0);
+    ASSERT_GE(seat1.EstimateTricks(GAME_GRAND), 9);
+    struct Case {
+        int schneider, schwarz, ouvert, code;
+    };
+    const Case cases[] = {{0, 0, 0, 3517}, {1, 0, 0, 3519}, {1, 1, 0, 3520}, {0, 0, 1, 3520}};
+    int* grand = seat1.gameOptions[GAME_GRAND];
+    for (const Case& c : cases) {
+        g_Game.KontraState = KONTRA_SAID;
+        grand[OPT_SCHNEIDER] = c.schneider;
+        grand[OPT_SCHWARZ] = c.schwarz;
+        grand[OPT_OUVERT] = c.ouvert;
+        const int tricks = seat1.EstimateTricks(GAME_GRAND);
+        const bool expected = c.code == 3520 ? tricks == 10 : c.schneider ? tricks >= 9 : tricks >= 7;
+        EXPECT_EQ(seat1.AnnounceRekontra(), expected) << c.code;
+        EXPECT_EQ(grand[OPT_RULE], expected ? c.code : 0) << c.code;
+    }
+    GiveCards(seat1, {C(JACK, DIAMONDS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES),
+                      C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    seat1.AnalyseHand(0);
+    grand[OPT_SCHNEIDER] = grand[OPT_SCHWARZ] = grand[OPT_OUVERT] = 0;
+    g_Game.KontraState = KONTRA_SAID;
+    ASSERT_LT(seat1.EstimateTricks(GAME_GRAND), 7);
+    EXPECT_FALSE(seat1.AnnounceRekontra());
+    EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
 }
 
 }  // namespace

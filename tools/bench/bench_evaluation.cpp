@@ -26,7 +26,7 @@ static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
             game.DealAll();
             state.ResumeTiming();
         }
-        for (int seat = 0; seat < 3; ++seat) benchmark::DoNotOptimize(AnalyseAndEvaluate(*game.Player(seat), 0));
+        for (int seat = 0; seat < 3; ++seat) benchmark::DoNotOptimize(game.Player(seat)->AnalyseAndEvaluate(0));
     }
 }
 BENCHMARK(BM_AnalyseAndEvaluateThreeHands);
@@ -52,7 +52,7 @@ static void BM_PlanLayAway(benchmark::State& state) {
         CPlayer& player = *game.Player(0);
         for (int type : {GAME_GRAND, GAME_CLUBS}) {
             g_Game.GameType = type;
-            AnalyseHand(player, 1);
+            player.AnalyseHand(1);
             PlanAndChooseDiscard(player, type);
             benchmark::DoNotOptimize(g_Computer.Discard.DiscardResult[0].Index);
         }
