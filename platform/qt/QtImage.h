@@ -1,0 +1,25 @@
+#pragma once
+// Conversions between the program's bitmaps and colours and Qt's images and colours, for blits,
+// card pictures and previews.
+
+#include <QColor>
+#include <QImage>
+
+#include "platform/core/Bitmap.h"
+#include "platform/core/DrawingObjects.h"
+
+namespace platform {
+
+inline QColor ToQColor(Color color) { return QColor(color.red, color.green, color.blue); }
+inline Color ToColor(const QColor& color) {
+    return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+            static_cast<std::uint8_t>(color.blue())};
+}
+
+// An opaque RGB32 image of the bitmap (an empty bitmap gives a null image).
+QImage ToQImage(const Bitmap& bitmap);
+// The image's pixels; transparent parts are laid over `background` first. An image larger than a
+// bitmap may be (Bitmap::kMaxSide) gives an empty bitmap.
+Bitmap ToBitmap(const QImage& image, Color background = Color{255, 255, 255});
+
+}  // namespace platform

@@ -1,0 +1,100 @@
+#include "tavlo/CardPainter.h"
+
+#include <string>
+
+#include "tavlo/CardPictures.h"
+
+namespace tavlo {
+
+namespace {
+
+const platform::Color kFaceColor{255, 255, 255};
+const platform::Color kEdgeColor{0, 0, 0};
+const platform::Color kHighlightColor{255, 255, 0};
+
+// A back colour per design, far enough apart to tell the placeholders (and samples) apart.
+platform::Color BackColor(int design) {
+    const int d = design < 0 ? 0 : design % 32;
+    return {static_cast<std::uint8_t>(40 + (d * 53) % 160), static_cast<std::uint8_t>(30 + (d * 29) % 120),
+            static_cast<std::uint8_t>(90 + (d * 71) % 160)};
+}
+
+void BlitPicture(platform::DeviceContext& dc, const platform::Bitmap& picture, const platform::Rect& area) {
+    if (picture.Width() == area.Width() && picture.Height() == area.Height()) {
+        dc.BitBlt(area.left, area.top, area.Width(), area.Height(), picture, 0, 0,
+                  platform::RasterOp::SrcCopy);
+    } else {
+        dc.StretchBlt(area.left, area.top, area.Width(), area.Height(), picture, 0, 0, picture.Width(),
+                      picture.Height(), platform::RasterOp::SrcCopy);
+    }
+}
+
+void DrawPlaceholder(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area) {
+    dc.FillRect(area, platform::Brush::Solid(look.faceUp ? kFaceColor : BackColor(look.backDesign)));
+    dc.FrameRect(area, platform::Brush::Solid(kEdgeColor));
+    const platform::LogFont font{"Arial", 12, 0, platform::LogFont::kBold};
+    const platform::LogFont oldFont = dc.SelectFont(font);
+    const platform::BkMode oldMode = dc.SetBkMode(platform::BkMode::Transparent);
+    const platform::Color oldColor = dc.SetTextColor(look.faceUp ? kEdgeColor : kFaceColor);
+    const unsigned oldAlign = dc.SetTextAlign(platform::TextAlign::Left | platform::TextAlign::Top);
+    const std::string label =
+        look.faceUp ? std::to_string(look.card) : "#" + std::to_string(look.backDesign + 1);
+    dc.TextOut(area.left + 4, area.top + 4, label);
+    dc.SetTextAlign(oldAlign);
+    dc.SetTextColor(oldColor);
+    dc.SetBkMode(oldMode);
+    dc.SelectFont(oldFont);
+}
+
+}  // namespace
+
+void DrawCard(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area) {
+    if (area.IsEmpty()) return;
+    const platform::Size size{area.Width(), area.Height()};
+    const platform::Bitmap* picture = look.faceUp ? Pictures().Face(look.faceDesign, look.card, size)
+                                                  : Pictures().Back(look.backDesign, size);
+    if (picture && !picture->IsEmpty()) {
+        BlitPicture(dc, *picture, area);
+    } else {
+        DrawPlaceholder(dc, look, area);
+    }
+    if (look.highlighted) {
+        platform::Rect ring = area;
+        for (int i = 0; i < 2; ++i) {
+            dc.FrameRect(ring, platform::Brush::Solid(kHighlightColor));
+            ring.Inflate(-1, -1);
+        }
+    }
+}
+
+int CardOfDeckRow(int row) {
+    if (row < 0 || row >= 32) return 0;
+    const int block = row / 8;
+    const int rank = row % 8;
+    return block * 13 + (rank == 0 ? 1 : rank + 6);
+}
+
+platform::Bitmap SampleBitmap(int index) {
+    if (index < 0 || index >= kSampleCount) return {};
+    const platform::Size size{kSampleWidth, kSampleHeight};
+    const bool back = index < 32;
+    const int design = back ? index : (index - 32) / 32;
+    const int card = back ? 0 : CardOfDeckRow((index - 32) % 32);
+    const platform::Bitmap* picture =
+        back ? Pictures().Back(design, size) : Pictures().Face(design, card, size);
+    if (picture && picture->Width() == kSampleWidth && picture->Height() == kSampleHeight) return *picture;
+
+    // No picture of that size: a plain sample in the placeholder's colours, framed in black.
+    platform::Bitmap sample(kSampleWidth, kSampleHeight, back ? BackColor(design) : kFaceColor);
+    for (int x = 0; x < kSampleWidth; ++x) {
+        sample.SetPixel(x, 0, kEdgeColor);
+        sample.SetPixel(x, kSampleHeight - 1, kEdgeColor);
+    }
+    for (int y = 0; y < kSampleHeight; ++y) {
+        sample.SetPixel(0, y, kEdgeColor);
+        sample.SetPixel(kSampleWidth - 1, y, kEdgeColor);
+    }
+    return sample;
+}
+
+}  // namespace tavlo

@@ -1,0 +1,118 @@
+#include "tavlo/Table.h"
+
+#include <map>
+
+#include "platform/core/WindowApi.h"
+#include "tavlo/SlideClock.h"
+
+namespace tavlo {
+
+namespace {
+std::map<HWND, std::shared_ptr<Table>> g_tables;
+}  // namespace
+
+Table::Table(HWND window) : m_window(window) {}
+
+Table::~Table() = default;
+
+CardLook Table::LookOf(int card) const {
+    CardLook look;
+    look.card = card;
+    if (!cards) return look;
+    look.faceUp = cards->deck.IsFaceUp(card);
+    look.highlighted = cards->deck.IsHighlighted(card);
+    look.faceDesign = cards->faceDesign;
+    look.backDesign = cards->backDesign;
+    return look;
+}
+
+void Table::PaintInto(platform::DeviceContext& dc, const platform::Rect& area) {
+    if (cards) {
+        for (const CardDeck::Dealt& dealt : cards->deck.Stacking()) {
+            const platform::Rect cardArea = cards->deck.AreaAt(dealt.position);
+            if (cardArea.Intersects(area)) DrawCard(dc, LookOf(dealt.card), cardArea);
+        }
+    }
+    if (symbols) {
+        for (const auto& [id, position] : symbols->shown) {
+            if (SymbolArea(id, position).Intersects(area)) DrawSymbol(dc, id, position);
+        }
+    }
+    if (balloons) {
+        for (auto& [id, balloon] : balloons->shown) {
+            if (balloon.bounds.Intersects(area)) {
+                balloon.bounds = DrawBalloon(dc, id, balloon.position, balloon.tail, balloon.text).bounds;
+            }
+        }
+    }
+}
+
+void Table::Redraw(const platform::Rect& area) {
+    if (area.IsEmpty()) return;
+    platform::DeviceContext* dc = GetDC(m_window);
+    if (!dc) return;
+    const int saved = dc->SaveDC();
+    dc->IntersectClipRect(area);
+    PaintInto(*dc, area);
+    dc->RestoreDC(saved);
+    ReleaseDC(m_window, dc);
+}
+
+void Table::Erase(const platform::Rect& area) const {
+    if (!area.IsEmpty()) InvalidateRect(m_window, &area, true);
+}
+
+void Table::MoveCard(int card, platform::Point position) {
+    if (!cards) return;
+    const std::optional<platform::Rect> before = cards->deck.Area(card);
+    if (!before || before->TopLeft() == position || !cards->deck.Move(card, position)) return;
+    Erase(*before);
+    Redraw(cards->deck.AreaAt(position));
+}
+
+SlideClock* Table::Clock() {
+    if (m_clock && m_clock->IsAlive()) return m_clock.get();
+    if (!platform::WindowSystem::Instance().AttachedHost() || !IsWindow(m_window)) return nullptr;
+    auto clock = std::make_unique<SlideClock>(*this);
+    platform::CreateParams params;
+    params.kind = platform::WindowKind::Child;
+    params.parent = m_window;
+    if (!clock->Create(params)) return nullptr;
+    m_clock = std::move(clock);
+    return m_clock.get();
+}
+
+void Table::StopSlides(int card) {
+    if (m_clock) m_clock->Stop(card);
+}
+
+Table* FindTable(HWND window) {
+    const auto it = g_tables.find(window);
+    return it == g_tables.end() ? nullptr : it->second.get();
+}
+
+std::shared_ptr<Table> ShareTable(HWND window) {
+    const auto it = g_tables.find(window);
+    return it == g_tables.end() ? nullptr : it->second;
+}
+
+Table& ObtainTable(HWND window) {
+    std::shared_ptr<Table>& table = g_tables[window];
+    if (!table) table = std::make_shared<Table>(window);
+    return *table;
+}
+
+void ReleaseTableIfEmpty(HWND window) {
+    const auto it = g_tables.find(window);
+    if (it != g_tables.end() && it->second->IsEmpty()) g_tables.erase(it);
+}
+
+void ResetTables() {
+    for (auto& [window, table] : g_tables) {
+        ++table->cardGeneration;
+        table->cards.reset();
+    }
+    g_tables.clear();
+}
+
+}  // namespace tavlo
