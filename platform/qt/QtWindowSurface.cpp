@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "platform/qt/QtWindowStandInDC.h"
+#include "platform/qt/PainterDC.h"
 
 namespace platform {
 
@@ -30,7 +30,7 @@ QtWindowSurface::QtWindowSurface(Size size, qreal ratio, QColor background)
 QtWindowSurface::~QtWindowSurface() = default;
 
 void QtWindowSurface::MakeContext() {
-    m_context = std::make_unique<QtWindowStandInDC>(m_image, m_size);
+    m_context = std::make_unique<PainterDC>(m_image, m_size);
 }
 
 bool QtWindowSurface::IsHeld() {
