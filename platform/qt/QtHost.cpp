@@ -110,6 +110,7 @@ void QtHost::DrainRecorded() {
 
 void QtHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
     if (!m_recorded.empty()) return;  // the next retrieval takes it
+    RunIdleHandlers();
     SyncToQt(false);
     std::int64_t wait = m_pollWaitMs;
     if (nextDueMs) wait = std::min(wait, *nextDueMs - m_clock.NowMs());
@@ -121,10 +122,31 @@ void QtHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
 
 void QtHost::WaitForWork(std::optional<std::int64_t> nextDueMs) {
     if (!m_recorded.empty()) return;
+    RunIdleHandlers();
     SyncToQt(true);
     std::optional<std::int64_t> wait;
     if (nextDueMs) wait = std::max<std::int64_t>(*nextDueMs - m_clock.NowMs(), 1);
     ProcessQtEvents(wait);
+}
+
+int QtHost::AddIdleHandler(std::function<void()> handler) {
+    const int id = ++m_nextIdleHandler;
+    m_idleHandlers.emplace(id, std::move(handler));
+    return id;
+}
+
+void QtHost::RemoveIdleHandler(int id) { m_idleHandlers.erase(id); }
+
+void QtHost::RunIdleHandlers() {
+    // A handler may remove itself or another one while it runs.
+    std::vector<int> ids;
+    for (const auto& [id, handler] : m_idleHandlers) ids.push_back(id);
+    for (int id : ids) {
+        auto it = m_idleHandlers.find(id);
+        if (it == m_idleHandlers.end()) continue;
+        std::function<void()> handler = it->second;
+        handler();
+    }
 }
 
 void QtHost::Sleep(std::int64_t ms) {
@@ -325,10 +347,38 @@ void QtHost::ApplySurfaceSize(HWND hwnd, Mirror& mirror) {
     mirror.resizePending = false;
 }
 
+QMargins QtHost::ClientMarginsOf(HWND hwnd) const {
+    const Mirror* mirror = Find(hwnd);
+    const auto* widget = mirror ? dynamic_cast<const QtWindowWidget*>(mirror->widget.data()) : nullptr;
+    return widget ? widget->ClientMargins() : QMargins();
+}
+
+QPoint QtHost::ClientOffsetOf(HWND hwnd) const {
+    const QMargins margins = ClientMarginsOf(hwnd);
+    return {margins.left(), margins.top()};
+}
+
+void QtHost::SetClientMargins(HWND hwnd, const QMargins& margins) {
+    Mirror* mirror = Find(hwnd);
+    auto* widget = mirror ? dynamic_cast<QtWindowWidget*>(mirror->widget.data()) : nullptr;
+    Window* window = System().FromHandle(hwnd);
+    if (!widget || !window || !widget->isWindow() || widget->ClientMargins() == margins) return;
+    widget->SetClientMargins(margins);
+    ApplyGeometry(hwnd, *mirror);
+    for (HWND child : window->Children())
+        if (Mirror* childMirror = Find(child)) ApplyGeometry(child, *childMirror);
+    widget->update();
+}
+
 void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
     Window* window = System().FromHandle(hwnd);
     if (!window || !mirror.widget) return;
-    const QRect geometry = ToQRect(window->WindowRect());
+    QRect geometry = ToQRect(window->WindowRect());
+    if (window->Kind() == WindowKind::Child) {
+        geometry.translate(ClientOffsetOf(window->GetParent()));
+    } else {
+        geometry = geometry.marginsAdded(ClientMarginsOf(hwnd));
+    }
     Applying applying(m_applying);
     if (window->Kind() == WindowKind::Popup) mirror.widget->setFixedSize(geometry.size());
     if (mirror.widget->geometry() != geometry) mirror.widget->setGeometry(geometry);

@@ -25,12 +25,14 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include <QImage>
+#include <QMargins>
 #include <QPointer>
 #include <QTimer>
 
@@ -99,6 +101,16 @@ public:
     // queue order like any posted message.
     void PostToLoop(std::function<void()> action);
 
+    // Runs `handler` whenever a retrieval found nothing to do, before the host waits (main and modal
+    // loops) or idles (nested waits): work of an idle loop, such as refreshing a tool bar. Handlers
+    // run from our side; each gets an id for removing it.
+    int AddIdleHandler(std::function<void()> handler);
+    void RemoveIdleHandler(int id);
+
+    // Margins around a top-level window's client area for its bars: its widget grows by them around
+    // the window's rectangle, which stays the client area (see QtWindowWidget::SetClientMargins).
+    void SetClientMargins(HWND hwnd, const QMargins& margins);
+
     // How long an empty poll of a nested wait may block in Qt's event processing.
     void SetPollWaitMs(std::int64_t ms) { m_pollWaitMs = ms; }
     std::int64_t PollWaitMs() const { return m_pollWaitMs; }
@@ -138,6 +150,10 @@ private:
     // Processes Qt's events, blocking up to `waitMs` (nothing: until an event comes) for the first.
     void ProcessQtEvents(std::optional<std::int64_t> waitMs);
     void DrainRecorded();
+    void RunIdleHandlers();
+    // Where a window's client area starts inside its widget (a frame's bars above it), or 0, 0.
+    QPoint ClientOffsetOf(HWND hwnd) const;
+    QMargins ClientMarginsOf(HWND hwnd) const;
     void ReleaseHeldModifiers();
     qreal RatioOf(HWND hwnd) const;
 
@@ -146,6 +162,8 @@ private:
     std::deque<std::function<void()>> m_recorded;
     std::unique_ptr<QtControlRelay> m_relay;
     ImageSource m_imageSource;
+    std::map<int, std::function<void()>> m_idleHandlers;
+    int m_nextIdleHandler = 0;
     QTimer m_wakeTimer;
     std::int64_t m_pollWaitMs = kDefaultPollWaitMs;
     std::int64_t m_lastProcessedMs = 0;

@@ -45,16 +45,21 @@ void QtWindowWidget::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
         return;
     }
-    painter.drawImage(QPointF(0, 0), *image);
+    painter.drawImage(QPointF(m_margins.left(), m_margins.top()), *image);
     // Beyond the surface (a resize the program has not caught up with yet).
     const QSizeF shown = image->deviceIndependentSize();
-    const QRegion rest = QRegion(rect()) - QRegion(0, 0, static_cast<int>(shown.width()), static_cast<int>(shown.height()));
+    const QRegion rest = QRegion(rect()) - QRegion(m_margins.left(), m_margins.top(), static_cast<int>(shown.width()),
+                                                   static_cast<int>(shown.height()));
     for (const QRect& r : rest) painter.fillRect(r, palette().color(QPalette::Window));
+}
+
+QPoint QtWindowWidget::ToClient(QPointF position) const {
+    return position.toPoint() - QPoint(m_margins.left(), m_margins.top());
 }
 
 void QtWindowWidget::Mouse(QMouseEvent* event) {
     if (std::optional<UINT> message = MouseMessageFromQt(event->type(), event->button()))
-        m_host.QueueMouse(m_hwnd, *message, event->position().toPoint());
+        m_host.QueueMouse(m_hwnd, *message, ToClient(event->position()));
     event->accept();
 }
 
@@ -63,13 +68,13 @@ void QtWindowWidget::mouseReleaseEvent(QMouseEvent* event) { Mouse(event); }
 void QtWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) { Mouse(event); }
 
 void QtWindowWidget::mouseMoveEvent(QMouseEvent* event) {
-    m_host.QueueMouse(m_hwnd, WM_MOUSEMOVE, event->position().toPoint());
+    m_host.QueueMouse(m_hwnd, WM_MOUSEMOVE, ToClient(event->position()));
     event->accept();
 }
 
 void QtWindowWidget::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
-    if (delta != 0) m_host.QueueMouse(m_hwnd, WM_MOUSEWHEEL, event->position().toPoint(), delta);
+    if (delta != 0) m_host.QueueMouse(m_hwnd, WM_MOUSEWHEEL, ToClient(event->position()), delta);
     event->accept();
 }
 
@@ -81,12 +86,12 @@ void QtWindowWidget::closeEvent(QCloseEvent* event) {
 
 void QtWindowWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry());
+    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
 }
 
 void QtWindowWidget::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry());
+    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
 }
 
 bool QtWindowWidget::focusNextPrevChild(bool next) {

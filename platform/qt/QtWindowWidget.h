@@ -3,6 +3,7 @@
 // dialog, the table view). It shows the window's retained surface and hands what the person does
 // with it (mouse, keys, closing, resizing, activating) to the host, which passes it on to our queue.
 
+#include <QMargins>
 #include <QWidget>
 
 #include "platform/core/Message.h"
@@ -16,6 +17,12 @@ public:
     QtWindowWidget(QtHost& host, HWND hwnd, QWidget* parent, Qt::WindowFlags flags);
 
     HWND Handle() const { return m_hwnd; }
+
+    // Room around the window's client area for a frame's bars (menu bar, tool bar, status bar): the
+    // widget is that much larger than its window, and the window's client area and its children sit
+    // inside the margins. Set through QtHost::SetClientMargins.
+    void SetClientMargins(const QMargins& margins) { m_margins = margins; }
+    const QMargins& ClientMargins() const { return m_margins; }
 
 protected:
     bool event(QEvent* event) override;
@@ -33,9 +40,11 @@ protected:
 
 private:
     void Mouse(QMouseEvent* event);
+    QPoint ToClient(QPointF position) const;
 
     QtHost& m_host;
     HWND m_hwnd;
+    QMargins m_margins;
 };
 
 }  // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+// platform::QtStatusBar: a frame's status bar on Qt, mirroring a StatusBar model. Each pane is a
+// label placed where the model's Layout puts it (fixed widths, the stretching pane, the gaps), in
+// the model's font; text changes arrive through the model's change listener, which this bar takes
+// over while it lives. The model must outlive the bar (the frame owns both; the bar goes with the
+// frame's window).
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QStatusBar>
+
+#include "platform/core/DrawingObjects.h"
+#include "platform/core/StatusBar.h"
+
+class QLabel;
+
+namespace platform {
+
+class QtStatusBar final : public QStatusBar {
+public:
+    // The logical font of an application font id, or nothing for Qt's default.
+    using FontLookup = std::function<std::optional<LogFont>(int fontId)>;
+
+    QtStatusBar(StatusBar& model, FontLookup fonts, QWidget* parent);
+    ~QtStatusBar() override;
+
+    // Takes the model's panes, texts and font anew: after the program changed the panes or the font,
+    // which the model does not announce.
+    void Sync();
+
+    // The label of a pane, or nullptr.
+    QLabel* Pane(int pane) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void TextChanged(int pane, bool immediate);
+    void PlacePanes();
+
+    StatusBar& m_model;
+    FontLookup m_fonts;
+    std::vector<QLabel*> m_panes;
+};
+
+}  // namespace platform

@@ -1,0 +1,95 @@
+#include "platform/qt/QtToolBar.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
+#include "platform/qt/QtFrameBarsCommand.h"
+
+namespace platform {
+
+namespace {
+
+// A framed square with the label's first letter: enough to tell the buttons apart.
+QIcon DrawIcon(const QString& label, qreal ratio) {
+    const int side = QtToolBar::kButtonSize;
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(40, 40, 40));
+    painter.setBrush(QColor(0, 128, 0));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), 3, 3);
+    QFont font = painter.font();
+    font.setPixelSize(side - 4);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, label.left(1).toUpper());
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+std::string ButtonLabel(const std::string& menuText) {
+    std::string label;
+    for (std::size_t i = 0; i < menuText.size(); ++i) {
+        const char c = menuText[i];
+        if (c == '\t') break;
+        if (c == '&') {
+            // "&&" is a literal ampersand; a single one marks the mnemonic.
+            if (i + 1 < menuText.size() && menuText[i + 1] == '&') {
+                label += '&';
+                ++i;
+            }
+            continue;
+        }
+        label += c;
+    }
+    // A trailing " ..." says a dialog follows; a tool tip does without.
+    while (!label.empty() && (label.back() == '.' || label.back() == ' ')) label.pop_back();
+    return label;
+}
+
+QtToolBar::QtToolBar(HWND frame, std::span<const int> ids, CommandUpdater updater,
+                     const std::function<std::string(int id)>& label, QWidget* parent)
+    : QToolBar(parent), m_frame(frame), m_updater(std::move(updater)) {
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(kButtonSize, kButtonSize));
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const qreal ratio = devicePixelRatioF();
+    for (int id : ids) {
+        if (id == kSeparator) {
+            addSeparator();
+            continue;
+        }
+        std::string text = label ? label(id) : std::string();
+        if (text.empty()) text = std::to_string(id);
+        const QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        QAction* action = addAction(DrawIcon(name, ratio), name);
+        action->setToolTip(name);
+        connect(action, &QAction::triggered, this, [this, id] { ChooseFrameCommand(m_frame, id, m_updater); });
+        m_buttons.push_back({id, action});
+    }
+}
+
+void QtToolBar::Update() {
+    for (const Button& button : m_buttons) {
+        const CommandState state = QueryCommandState(m_updater, button.id);
+        button.action->setEnabled(state.Enabled());
+        const bool checked = state.Check().value_or(0) != 0;
+        button.action->setCheckable(checked);
+        button.action->setChecked(checked);
+    }
+}
+
+QAction* QtToolBar::ButtonOf(int id) const {
+    for (const Button& button : m_buttons)
+        if (button.id == id) return button.action;
+    return nullptr;
+}
+
+}  // namespace platform
