@@ -2,14 +2,44 @@
 
 #include <algorithm>
 
+#include "platform/core/Accelerators.h"
 #include "platform/core/DeviceContext.h"
+#include "platform/core/MenuTemplate.h"
+#include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
+#include "platform/qt/QtFrameBars.h"
 
 using platform::Rect;
 
 namespace {
+
 constexpr platform::Color kTableGreen{0, 128, 0};
+
+// The framework's command that ends the program.
+constexpr int kAppExit = 57665;
+
+// Until the editions' resources hold the program's menu 128: a menu to close the program with.
+constexpr platform::MenuItemTemplate kDemoProgramItems[] = {{kAppExit, "&Beenden / E&xit"}};
+constexpr platform::MenuItemTemplate kDemoBarItems[] = {{0, "&Kartovan+", platform::MF_POPUP, kDemoProgramItems}};
+constexpr platform::MenuTemplate kDemoMenu{128, kDemoBarItems};
+
+// Tool bar 128: the program's commands in its order, 0 for a separator.
+constexpr int kToolBarIds[] = {32880, 32884, 32885, 0,     32923, 0,     32883, 32881, 0,     32806, 32816, 0,
+                               32892, 0,     32893, 32894, 32871, 0,     32934, 32895, 32843, 0,     32940};
+
+// The status bar's panes: the message stretches, then two fixed panes; drawn in application font 6.
+constexpr int kStatusFont = 6;
+
+std::optional<platform::LogFont> AppFont(int id) {
+    if (id != kStatusFont) return std::nullopt;
+    platform::LogFont font;
+    font.face = "Arial";
+    font.height = 12;
+    font.weight = 700;
+    return font;
 }
+
+}  // namespace
 
 LRESULT TableView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -27,6 +57,10 @@ LRESULT TableView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+AppFrame::~AppFrame() {
+    if (IsAlive()) DestroyWindow();
+}
+
 bool AppFrame::CreateFrame(const Rect& area) {
     platform::CreateParams params;
     params.kind = platform::WindowKind::Overlapped;
@@ -39,6 +73,17 @@ bool AppFrame::CreateFrame(const Rect& area) {
     view.rect = ClientRect();
     view.visible = true;
     if (!m_view.Create(view)) return false;
+
+    m_statusBar.SetPanes({{0, true}, {44, false}, {78, false}});
+    m_statusBar.SetFont(kStatusFont);
+    platform::FrameBarsSpec bars;
+    bars.menu = platform::FindMenu(128) ? platform::FindMenu(128) : &kDemoMenu;
+    bars.toolbarIds = kToolBarIds;
+    bars.statusBar = &m_statusBar;
+    bars.accelerators = platform::FindAccelerators(128);
+    bars.fonts = AppFont;
+    platform::AttachFrameBars(GetSafeHwnd(), bars);
+
     ShowWindow(SW_SHOW);
     return true;
 }
@@ -47,6 +92,9 @@ LRESULT AppFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             if (m_view.IsAlive()) m_view.MoveWindow({0, 0, LOWORD(static_cast<WPARAM>(lParam)), HIWORD(static_cast<WPARAM>(lParam))});
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kAppExit) PostMessage(WM_CLOSE);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

@@ -11,8 +11,10 @@ namespace platform {
 
 namespace {
 
-// A framed square with the label's first letter: enough to tell the buttons apart.
-QIcon DrawIcon(const QString& label, qreal ratio) {
+// A framed square with the label's first letter (a command without a name: its id's last two
+// digits): enough to tell the buttons apart.
+QIcon DrawIcon(const QString& label, bool named, qreal ratio) {
+    const QString glyph = named ? label.left(1).toUpper() : label.right(2);
     const int side = QtToolBar::kButtonSize;
     QPixmap pixmap(QSize(side, side) * ratio);
     pixmap.setDevicePixelRatio(ratio);
@@ -23,11 +25,11 @@ QIcon DrawIcon(const QString& label, qreal ratio) {
     painter.setBrush(QColor(0, 128, 0));
     painter.drawRoundedRect(QRectF(0.5, 0.5, side - 1, side - 1), 3, 3);
     QFont font = painter.font();
-    font.setPixelSize(side - 4);
+    font.setPixelSize(glyph.size() > 1 ? side - 7 : side - 4);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, label.left(1).toUpper());
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, glyph);
     return QIcon(pixmap);
 }
 
@@ -67,9 +69,10 @@ QtToolBar::QtToolBar(HWND frame, std::span<const int> ids, CommandUpdater update
             continue;
         }
         std::string text = label ? label(id) : std::string();
-        if (text.empty()) text = std::to_string(id);
+        const bool named = !text.empty();
+        if (!named) text = std::to_string(id);
         const QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        QAction* action = addAction(DrawIcon(name, ratio), name);
+        QAction* action = addAction(DrawIcon(name, named, ratio), name);
         action->setToolTip(name);
         connect(action, &QAction::triggered, this, [this, id] { ChooseFrameCommand(m_frame, id, m_updater); });
         m_buttons.push_back({id, action});

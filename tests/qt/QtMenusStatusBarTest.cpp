@@ -1,0 +1,101 @@
+// The frame's status bar mirrors its model: the panes where the model's layout puts them, their
+// texts as the program sets them, the bar's application font.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtStatusBar.h"
+#include "QtMenusFixture.h"
+
+using namespace platform;
+using namespace qttest;
+
+namespace {
+
+class QtMenusStatusBar : public FrameBarsTest {
+protected:
+    void SetUp() override {
+        FrameBarsTest::SetUp();
+        // As the program's frame makes it: pane 0 stretches, then 44 and 78 pixels, font 6.
+        ASSERT_TRUE(model.SetPanes({{0, true}, {44, false}, {78, false}}));
+        model.SetFont(6);
+        model.SetPaneText(0, "Ready", false);
+        FrameBarsSpec spec = Spec();
+        spec.statusBar = &model;
+        spec.fonts = [](int id) -> std::optional<LogFont> {
+            if (id != 6) return std::nullopt;
+            LogFont font;
+            font.face = "Arial";
+            font.height = 12;
+            font.weight = 700;
+            return font;
+        };
+        ASSERT_TRUE(AttachFrameBars(frame.Handle(), spec));
+        bar = FrameBarsOf(frame.Handle())->StatusBarWidget();
+        ASSERT_NE(bar, nullptr);
+    }
+
+    QRect PaneRect(int pane) const {
+        const Rect r = model.Layout(bar->width(), bar->height()).at(pane);
+        return {r.left, r.top, r.Width(), r.Height()};
+    }
+
+    StatusBar model;
+    QtStatusBar* bar = nullptr;
+};
+
+TEST_F(QtMenusStatusBar, PanesFollowModelLayout) {
+    ASSERT_NE(bar->Pane(2), nullptr);
+    EXPECT_EQ(bar->Pane(3), nullptr);
+    EXPECT_EQ(bar->width(), 400);
+    for (int pane = 0; pane < 3; ++pane) EXPECT_EQ(bar->Pane(pane)->geometry(), PaneRect(pane)) << pane;
+    EXPECT_EQ(bar->Pane(1)->width(), 44);
+    EXPECT_EQ(bar->Pane(2)->width(), 78);
+    const int stretched = bar->Pane(0)->width();
+
+    // A wider frame widens the stretching pane only.
+    MoveWindow(frame.Handle(), 100, 80, 200 + 400, 300, true);
+    EXPECT_EQ(bar->width(), 600);
+    EXPECT_EQ(bar->Pane(0)->width(), stretched + 200);
+    EXPECT_EQ(bar->Pane(1)->width(), 44);
+    EXPECT_EQ(bar->Pane(2)->geometry(), PaneRect(2));
+}
+
+TEST_F(QtMenusStatusBar, TextsAndFont) {
+    EXPECT_EQ(bar->Pane(0)->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(bar->Pane(1)->text().isEmpty());
+    // Told through the model's listener at once, without a pass through the loop.
+    model.SetPaneText(2, "Schieberamsch");
+    model.SetPaneText(0, "Bitte spielen Sie eine Karte: Kreuz-Bube für Mitzählen", false);
+    EXPECT_EQ(bar->Pane(2)->text(), QStringLiteral("Schieberamsch"));
+    EXPECT_EQ(bar->Pane(0)->text(), QStringLiteral("Bitte spielen Sie eine Karte: Kreuz-Bube für Mitzählen"));
+
+    EXPECT_EQ(bar->Pane(0)->font().pixelSize(), 12);
+    EXPECT_TRUE(bar->Pane(0)->font().bold());
+    EXPECT_GE(bar->height(), QFontMetrics(bar->Pane(0)->font()).height());
+}
+
+// Panes the program sets anew show after a Sync; the first text for a new pane brings it itself.
+TEST_F(QtMenusStatusBar, PanesChangedByProgram) {
+    ASSERT_TRUE(model.SetPanes({{0, true}, {44, false}, {78, false}, {30, false}}));
+    model.SetPaneText(3, "B");
+    ASSERT_NE(bar->Pane(3), nullptr);
+    EXPECT_EQ(bar->Pane(3)->text(), QStringLiteral("B"));
+    EXPECT_EQ(bar->Pane(3)->geometry(), PaneRect(3));
+
+    ASSERT_TRUE(model.SetPanes({{0, true}}));
+    bar->Sync();
+    EXPECT_EQ(bar->Pane(1), nullptr);
+    EXPECT_EQ(bar->Pane(0)->geometry(), PaneRect(0));
+    EXPECT_TRUE(bar->Pane(0)->text().isEmpty());
+}
+
+// The model outlives the frame's window: once the bar is gone, its texts go nowhere.
+TEST_F(QtMenusStatusBar, ModelOutlivesFrame) {
+    frame.DestroyWindow();
+    EXPECT_TRUE(model.SetPaneText(0, "after"));
+    EXPECT_EQ(model.PaneText(0), "after");
+}
+
+}  // namespace
