@@ -28,7 +28,9 @@ namespace {
 bool EndsWithNoCase(const std::string& text, const std::string& tail) {
     if (text.size() < tail.size()) return false;
     return std::equal(tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 std::string FileTitle(const std::string& path) {

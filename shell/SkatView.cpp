@@ -53,7 +53,6 @@ bool CSkatView::CreateView(CMainFrame& frame) {
     params.visible = true;
     if (!Create(params)) return false;
     frame.SetView(this);
-    frame.TableWindow = Handle();
     frame.ArrangeChildren();
     WriteTrace(":OnInitialUpdate()", LOG_VIEW);
     return true;
