@@ -2,6 +2,7 @@
 
 #include "resources/Editions.h"
 #include "resources/ids.h"
+#include "resources/en/EditionTables.h"
 
 #include <algorithm>
 
@@ -75,7 +76,7 @@ static_assert(std::ranges::adjacent_find(kStrings, std::greater_equal<>{}, &plat
                   std::ranges::end(kStrings),
               "the string table must be sorted by id without duplicates");
 
-const platform::ResourceSet kEnglish{"en", kStrings};
+const platform::ResourceSet kEnglish{"en", kStrings, &FindEnglishMenu, &FindEnglishAccelerators};
 
 }  // namespace
 

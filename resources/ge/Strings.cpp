@@ -2,6 +2,7 @@
 
 #include "resources/Editions.h"
 #include "resources/ids.h"
+#include "resources/ge/EditionTables.h"
 
 #include <algorithm>
 
@@ -77,7 +78,7 @@ static_assert(std::ranges::adjacent_find(kStrings, std::greater_equal<>{}, &plat
                   std::ranges::end(kStrings),
               "the string table must be sorted by id without duplicates");
 
-const platform::ResourceSet kGerman{"ge", kStrings};
+const platform::ResourceSet kGerman{"ge", kStrings, &FindGermanMenu, &FindGermanAccelerators};
 
 }  // namespace
 
