@@ -191,7 +191,7 @@ void CMainFrame::StartGame() {
     g_Game.StopFlag = 0;
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand (a member of the player with the computer's next step).
-    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = AnalyseAndEvaluate(*Game.Player(seat), 0);
+    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     // Step 7.
     g_Game.PauseLevel = 1;
     PlayClock = Time64();

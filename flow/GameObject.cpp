@@ -31,7 +31,7 @@ void InitializeSkat(CSkat& game) {
         CPlayer& player = *game.Player(seat);
         player.PickedCard = 0;
         player.oneTrumpFlag = 0;
-        ResetCardPlan(player);
+        player.ResetCardPlan();
     }
     // Step 5: every row back to empty.
     game.Clear();

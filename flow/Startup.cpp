@@ -118,7 +118,7 @@ void CMainFrame::Startup() {
         Game.Restore(true);
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
         // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
-        for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = AnalyseAndEvaluate(*Game.Player(seat), 0);
+        for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
         Game.RemoveCards(true);
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
     }
