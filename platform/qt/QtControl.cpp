@@ -1,0 +1,480 @@
+#include "platform/qt/QtControl.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTextEdit>
+
+#include "platform/core/Button.h"
+#include "platform/core/Codepage.h"
+#include "platform/core/ComboBox.h"
+#include "platform/core/ControlMessages.h"
+#include "platform/core/Edit.h"
+#include "platform/core/Image.h"
+#include "platform/core/ListBox.h"
+#include "platform/core/ScrollBar.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtInput.h"
+
+namespace platform {
+
+namespace {
+
+// Check boxes and radio buttons whose check only our control sets: a click reports, and the state
+// the control then has comes back through Sync.
+class QtCheckBox final : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+};
+
+class QtRadioButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {}
+};
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Our line breaks are CR LF; Qt's are LF.
+QString FieldText(const std::string& text) { return FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+std::string OurFieldText(const QString& text) {
+    QString copy = text;
+    return copy.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+unsigned ScrollCode(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
+        case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
+        case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
+        case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
+        case QAbstractSlider::SliderToMinimum: return SB_TOP;
+        case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
+        case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
+        default: return SB_ENDSCROLL;
+    }
+}
+
+template <class Items>
+bool SameItems(const Items& items, const QStringList& shown) {
+    if (items.Count() != shown.size()) return false;
+    for (int i = 0; i < items.Count(); ++i)
+        if (FromUtf8(items.Text(i)) != shown[i]) return false;
+    return true;
+}
+
+QStringList TextsOf(const ControlItems& items) {
+    QStringList texts;
+    for (int i = 0; i < items.Count(); ++i) texts << FromUtf8(items.Text(i));
+    return texts;
+}
+
+// Keys the native widget does not take go to our dialog; a click into the widget gives our control
+// the focus.
+class KeyFilter final : public QObject {
+public:
+    KeyFilter(QtHost& host, HWND hwnd, ControlKind kind, unsigned style, QObject* parent)
+        : QObject(parent), m_host(host), m_hwnd(hwnd), m_kind(kind), m_style(style) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease: {
+                auto* key = static_cast<QKeyEvent*>(event);
+                const bool modifier = key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
+                                      key->key() == Qt::Key_Alt || key->key() == Qt::Key_AltGr;
+                if (modifier) {
+                    m_host.QueueKey(*key);  // our key state follows; the widget sees it too
+                    return false;
+                }
+                if (NativeControlTakesKey(m_kind, m_style, key->key(), key->modifiers())) return false;
+                m_host.QueueKey(*key);
+                return true;
+            }
+            case QEvent::FocusIn:
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) m_host.ReportFocus(m_hwnd);
+                return false;
+            default:
+                (void)watched;
+                return false;
+        }
+    }
+
+private:
+    QtHost& m_host;
+    HWND m_hwnd;
+    ControlKind m_kind;
+    unsigned m_style;
+};
+
+}  // namespace
+
+QString DisplayText(const std::string& text, bool qtMnemonics) {
+    QString shown;
+    const QString source = FromUtf8(text);
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (source[i] != u'&') {
+            shown += source[i];
+        } else if (i + 1 < source.size() && source[i + 1] == u'&') {
+            shown += qtMnemonics ? QStringLiteral("&&") : QStringLiteral("&");
+            ++i;
+        }
+    }
+    return shown;
+}
+
+QString PlainTextOfRichText(const std::string& rtf) {
+    if (rtf.rfind("{\\rtf", 0) != 0) return FromUtf8(rtf);
+    std::string out;  // UTF-8
+    // Groups whose text is not shown: font and colour tables, stylesheets, information, {\*...}.
+    std::vector<bool> skipping{false};
+    std::size_t i = 0;
+    auto skipped = [&] { return skipping.back(); };
+    while (i < rtf.size()) {
+        const char c = rtf[i];
+        if (c == '{') {
+            skipping.push_back(skipped());
+            ++i;
+        } else if (c == '}') {
+            if (skipping.size() > 1) skipping.pop_back();
+            ++i;
+        } else if (c == '\\') {
+            ++i;
+            if (i >= rtf.size()) break;
+            const char next = rtf[i];
+            if (next == '\\' || next == '{' || next == '}') {
+                if (!skipped()) out += next;
+                ++i;
+            } else if (next == '*') {
+                skipping.back() = true;
+                ++i;
+            } else if (next == '\'') {
+                if (i + 2 < rtf.size()) {
+                    const std::string hex = rtf.substr(i + 1, 2);
+                    char* end = nullptr;
+                    const long value = std::strtol(hex.c_str(), &end, 16);
+                    if (!skipped() && end == hex.c_str() + 2) out += Cp1252ToUtf8(std::string(1, static_cast<char>(value)));
+                }
+                i += 3;
+            } else if (std::isalpha(static_cast<unsigned char>(next))) {
+                std::string word;
+                while (i < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[i]))) word += rtf[i++];
+                if (i < rtf.size() && (rtf[i] == '-' || std::isdigit(static_cast<unsigned char>(rtf[i])))) {
+                    ++i;
+                    while (i < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[i]))) ++i;
+                }
+                if (i < rtf.size() && rtf[i] == ' ') ++i;  // the delimiter belongs to the word
+                if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info")
+                    skipping.back() = true;
+                else if (!skipped() && (word == "par" || word == "line"))
+                    out += '\n';
+                else if (!skipped() && word == "tab")
+                    out += '\t';
+            } else {
+                ++i;  // a control symbol we do not show
+            }
+        } else if (c == '\r' || c == '\n') {
+            ++i;
+        } else {
+            if (!skipped()) out += c;
+            ++i;
+        }
+    }
+    QString text = FromUtf8(out);
+    while (text.endsWith(u'\n')) text.chop(1);
+    return text;
+}
+
+QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const ImageSource* images)
+    : m_kind(control.GetKind()), m_style(control.Style()), m_images(images) {
+    switch (m_kind) {
+        case ControlKind::PushButton: m_widget = new QPushButton(parent); break;
+        case ControlKind::CheckBox: {
+            auto* box = new QtCheckBox(parent);
+            box->setTristate((m_style & CTL_3STATE) != 0);
+            m_widget = box;
+            break;
+        }
+        case ControlKind::RadioButton: {
+            auto* radio = new QtRadioButton(parent);
+            radio->setAutoExclusive(false);  // our control unchecks its group
+            m_widget = radio;
+            break;
+        }
+        case ControlKind::GroupBox: {
+            auto* group = new QGroupBox(parent);
+            // A frame around its group: it must not take the clicks meant for the controls in it.
+            group->setAttribute(Qt::WA_TransparentForMouseEvents);
+            m_widget = group;
+            break;
+        }
+        case ControlKind::Static: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            const Qt::Alignment horizontal = (m_style & CTL_CENTER) ? Qt::AlignHCenter
+                                             : (m_style & CTL_RIGHT) ? Qt::AlignRight
+                                                                     : Qt::AlignLeft;
+            label->setAlignment(horizontal | Qt::AlignTop);
+            m_widget = label;
+            break;
+        }
+        case ControlKind::Edit:
+            if (m_style & CTL_MULTILINE) {
+                m_widget = new QPlainTextEdit(parent);
+            } else {
+                auto* line = new QLineEdit(parent);
+                if (m_style & CTL_NUMBER)
+                    line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), line));
+                m_widget = line;
+            }
+            break;
+        case ControlKind::RichText: {
+            auto* text = new QTextEdit(parent);
+            text->setReadOnly(true);
+            m_widget = text;
+            break;
+        }
+        case ControlKind::ComboBox: m_widget = new QComboBox(parent); break;
+        case ControlKind::ListBox: m_widget = new QListWidget(parent); break;
+        case ControlKind::ScrollBar:
+            m_widget = new QScrollBar((m_style & CTL_VERTICAL) ? Qt::Vertical : Qt::Horizontal, parent);
+            break;
+        case ControlKind::Slider:
+            m_widget = new QSlider((m_style & CTL_VERTICAL) ? Qt::Vertical : Qt::Horizontal, parent);
+            break;
+        case ControlKind::Image: {
+            auto* label = new QLabel(parent);
+            label->setAlignment(Qt::AlignCenter);
+            m_widget = label;
+            break;
+        }
+    }
+    // Qt's keyboard focus follows ours; Tab moves it by our dialog's rules, not Qt's chain.
+    m_widget->setFocusPolicy(m_kind == ControlKind::Static || m_kind == ControlKind::GroupBox ||
+                                     m_kind == ControlKind::Image
+                                 ? Qt::NoFocus
+                                 : Qt::ClickFocus);
+    if (m_kind == ControlKind::GroupBox) m_widget->lower();
+    const HWND hwnd = control.Handle();
+    m_keyFilter = new KeyFilter(host, hwnd, m_kind, m_style, m_widget);
+    m_widget->installEventFilter(m_keyFilter);
+    Connect([&host, hwnd](std::function<void(Control&)> action) { host.ReportControlAction(hwnd, std::move(action)); });
+}
+
+QtControl::~QtControl() { delete m_widget; }  // the key filter is the widget's child
+
+void QtControl::Connect(Report report) {
+    switch (m_kind) {
+        case ControlKind::PushButton:
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            QObject::connect(static_cast<QAbstractButton*>(m_widget), &QAbstractButton::clicked, m_widget,
+                             [report] { report([](Control& c) { c.SendMessage(BM_CLICK); }); });
+            break;
+        case ControlKind::Edit: {
+            auto changed = [report](std::string text) {
+                report([text = std::move(text)](Control& c) {
+                    auto& edit = static_cast<Edit&>(c);
+                    if (edit.IsReadOnly() || !edit.AcceptsInput() || text == edit.Title()) return;
+                    std::string taken = text;
+                    if (edit.Limit() != 0 && CountCharacters(taken) > edit.Limit()) {
+                        // Cut between characters.
+                        std::size_t count = 0, at = 0;
+                        for (; at < taken.size(); ++at) {
+                            if ((static_cast<unsigned char>(taken[at]) & 0xC0) != 0x80 && count++ == edit.Limit()) break;
+                        }
+                        taken.resize(at);
+                    }
+                    edit.SetWindowText(taken);
+                    ::SendMessage(edit.GetParent(), WM_COMMAND,
+                                  MAKEWPARAM(static_cast<unsigned>(edit.GetDlgCtrlID()), EN_CHANGE),
+                                  static_cast<LPARAM>(HandleValue(edit.Handle())));
+                });
+            };
+            if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
+                QObject::connect(line, &QLineEdit::textEdited, line,
+                                 [changed](const QString& text) { changed(text.toStdString()); });
+            } else if (auto* multi = qobject_cast<QPlainTextEdit*>(m_widget)) {
+                QObject::connect(multi, &QPlainTextEdit::textChanged, multi,
+                                 [changed, multi] { changed(OurFieldText(multi->toPlainText())); });
+            }
+            break;
+        }
+        case ControlKind::ComboBox:
+            QObject::connect(static_cast<QComboBox*>(m_widget), &QComboBox::activated, m_widget, [report](int index) {
+                report([index](Control& c) { static_cast<ComboBox&>(c).Choose(index); });
+            });
+            break;
+        case ControlKind::ListBox: {
+            auto* list = static_cast<QListWidget*>(m_widget);
+            QObject::connect(list, &QListWidget::currentRowChanged, list, [report](int row) {
+                report([row](Control& c) { static_cast<ListBox&>(c).Choose(row); });
+            });
+            QObject::connect(list, &QListWidget::itemDoubleClicked, list, [report](QListWidgetItem*) {
+                report([](Control& c) {
+                    if (!c.AcceptsInput() || static_cast<ListBox&>(c).GetCurSel() < 0) return;
+                    ::SendMessage(c.GetParent(), WM_COMMAND,
+                                  MAKEWPARAM(static_cast<unsigned>(c.GetDlgCtrlID()), LBN_DBLCLK),
+                                  static_cast<LPARAM>(HandleValue(c.Handle())));
+                });
+            });
+            break;
+        }
+        case ControlKind::ScrollBar:
+        case ControlKind::Slider: {
+            auto* slider = static_cast<QAbstractSlider*>(m_widget);
+            QObject::connect(slider, &QAbstractSlider::actionTriggered, slider, [report, slider](int action) {
+                const unsigned code = ScrollCode(action);
+                if (code == SB_ENDSCROLL) return;
+                const int track = slider->sliderPosition();
+                report([code, track](Control& c) { static_cast<ScrollBar&>(c).Scroll(code, track); });
+            });
+            QObject::connect(slider, &QAbstractSlider::sliderReleased, slider, [report, slider] {
+                const int track = slider->sliderPosition();
+                report([track](Control& c) { static_cast<ScrollBar&>(c).Scroll(SB_THUMBPOSITION, track); });
+            });
+            break;
+        }
+        case ControlKind::GroupBox:
+        case ControlKind::Static:
+        case ControlKind::RichText:
+        case ControlKind::Image:
+            break;
+    }
+}
+
+void QtControl::Sync(const Control& control) {
+    const QSignalBlocker blocker(m_widget);
+    switch (m_kind) {
+        case ControlKind::PushButton: {
+            auto* button = static_cast<QPushButton*>(m_widget);
+            const auto& ours = static_cast<const Button&>(control);
+            const QString text = DisplayText(control.Title(), true);
+            if (button->text() != text) button->setText(text);
+            if (button->isDefault() != ours.IsDefault()) button->setDefault(ours.IsDefault());
+            break;
+        }
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton: {
+            auto* button = static_cast<QAbstractButton*>(m_widget);
+            const auto& ours = static_cast<const Button&>(control);
+            const QString text = DisplayText(control.Title(), true);
+            if (button->text() != text) button->setText(text);
+            if (m_kind == ControlKind::CheckBox) {
+                const Qt::CheckState state = ours.GetCheck() == static_cast<int>(BST_CHECKED) ? Qt::Checked
+                                             : ours.GetCheck() == static_cast<int>(BST_INDETERMINATE)
+                                                 ? Qt::PartiallyChecked
+                                                 : Qt::Unchecked;
+                auto* box = static_cast<QCheckBox*>(m_widget);
+                if (box->checkState() != state) box->setCheckState(state);
+            } else {
+                button->setCheckable(true);
+                const bool checked = ours.GetCheck() != static_cast<int>(BST_UNCHECKED);
+                if (button->isChecked() != checked) button->setChecked(checked);
+            }
+            break;
+        }
+        case ControlKind::GroupBox: {
+            auto* group = static_cast<QGroupBox*>(m_widget);
+            const QString text = DisplayText(control.Title(), true);
+            if (group->title() != text) group->setTitle(text);
+            break;
+        }
+        case ControlKind::Static: {
+            auto* label = static_cast<QLabel*>(m_widget);
+            const QString text = DisplayText(control.Title(), false);
+            if (label->text() != text) label->setText(text);
+            break;
+        }
+        case ControlKind::Edit: {
+            const auto& edit = static_cast<const Edit&>(control);
+            const QString text = FieldText(control.Title());
+            if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
+                if (line->text() != text) line->setText(text);
+                const int limit = edit.Limit() == 0 ? 32767 : static_cast<int>(std::min<std::size_t>(edit.Limit(), 32767));
+                if (line->maxLength() != limit) line->setMaxLength(limit);
+                if (line->isReadOnly() != edit.IsReadOnly()) line->setReadOnly(edit.IsReadOnly());
+            } else if (auto* multi = qobject_cast<QPlainTextEdit*>(m_widget)) {
+                if (multi->toPlainText() != text) multi->setPlainText(text);
+                if (multi->isReadOnly() != edit.IsReadOnly()) multi->setReadOnly(edit.IsReadOnly());
+            }
+            break;
+        }
+        case ControlKind::RichText: {
+            auto* text = static_cast<QTextEdit*>(m_widget);
+            const QString plain = PlainTextOfRichText(control.Title());
+            if (text->toPlainText() != plain) text->setPlainText(plain);
+            break;
+        }
+        case ControlKind::ComboBox: {
+            auto* combo = static_cast<QComboBox*>(m_widget);
+            const ControlItems& items = static_cast<const ComboBox&>(control).Items();
+            QStringList shown;
+            for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+            if (!SameItems(items, shown)) {
+                combo->clear();
+                combo->addItems(TextsOf(items));
+            }
+            if (combo->currentIndex() != items.Selection()) combo->setCurrentIndex(items.Selection());
+            break;
+        }
+        case ControlKind::ListBox: {
+            auto* list = static_cast<QListWidget*>(m_widget);
+            const auto& ours = static_cast<const ListBox&>(control);
+            QStringList shown;
+            for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+            if (!SameItems(ours.Items(), shown)) {
+                list->clear();
+                list->addItems(TextsOf(ours.Items()));
+            }
+            if (list->currentRow() != ours.GetCurSel()) list->setCurrentRow(ours.GetCurSel());
+            break;
+        }
+        case ControlKind::ScrollBar:
+        case ControlKind::Slider: {
+            auto* slider = static_cast<QAbstractSlider*>(m_widget);
+            const ScrollRange& range = static_cast<const ScrollBar&>(control).Range();
+            if (slider->minimum() != range.minimum || slider->maximum() != range.maximum)
+                slider->setRange(range.minimum, range.maximum);
+            if (slider->pageStep() != std::max(1, range.page)) slider->setPageStep(std::max(1, range.page));
+            if (slider->value() != range.position) slider->setValue(range.position);
+            if (slider->sliderPosition() != range.position && !slider->isSliderDown())
+                slider->setSliderPosition(range.position);
+            break;
+        }
+        case ControlKind::Image: {
+            auto* label = static_cast<QLabel*>(m_widget);
+            const int id = static_cast<const Image&>(control).ImageId();
+            if (id == m_shownImage && label->size() == m_shownSize) break;
+            m_shownImage = id;
+            m_shownSize = label->size();
+            QImage picture = m_images && *m_images ? (*m_images)(id, label->size()) : QImage();
+            label->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+            break;
+        }
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,63 @@
+#pragma once
+// platform::QtControl: the native Qt widget of one dialog control, kept in step with the control's
+// state (Sync), and reporting what the person does with it as an action on the control that the
+// host runs from our message loop.
+
+#include <functional>
+#include <string>
+
+#include <QImage>
+#include <QString>
+
+#include "platform/core/DialogTemplate.h"
+
+class QWidget;
+
+namespace platform {
+
+class Control;
+class QtHost;
+
+class QtControl {
+public:
+    using ImageSource = std::function<QImage(int imageId, QSize size)>;
+
+    // Makes the widget for `control` as a child of `parent` (not yet placed, shown or synced). What
+    // the person does with it goes to `host`: actions on the control, keys the widget does not
+    // take, a click that gives it the focus.
+    QtControl(QtHost& host, Control& control, QWidget* parent, const ImageSource* images);
+    ~QtControl();
+    QtControl(const QtControl&) = delete;
+    QtControl& operator=(const QtControl&) = delete;
+
+    QWidget* Widget() const { return m_widget; }
+    ControlKind Kind() const { return m_kind; }
+
+    // Shows the control's state on the widget: text, check, items, selection, range, picture.
+    // Reports nothing back.
+    void Sync(const Control& control);
+
+private:
+    using Report = std::function<void(std::function<void(Control&)>)>;
+    void Connect(Report report);
+
+    ControlKind m_kind;
+    unsigned m_style;
+    QWidget* m_widget = nullptr;  // deleted with the binding
+    QObject* m_keyFilter = nullptr;
+    const ImageSource* m_images;
+    int m_shownImage = -1;
+    QSize m_shownSize;
+};
+
+// A control's text as a Qt widget shows it: our '&' mnemonic marks dropped ("&&" is one '&'), as
+// our dialogs handle Alt+mnemonic themselves. `qtMnemonics`: the widget reads '&' as a mnemonic,
+// so a literal one is doubled.
+QString DisplayText(const std::string& text, bool qtMnemonics);
+
+// The readable text of a rich text (the RTF subset the program writes): control words and
+// destinations dropped, paragraphs as line breaks, \'hh as the Western code page's character.
+// Text that is no RTF comes back as it is.
+QString PlainTextOfRichText(const std::string& rtf);
+
+}  // namespace platform

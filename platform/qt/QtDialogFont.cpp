@@ -1,0 +1,31 @@
+#include "platform/qt/QtDialogFont.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QStringList>
+#include <QString>
+
+namespace platform {
+
+QFont DialogQFont(const DialogFont& font) {
+    // The named face where this system has it, else the stand-ins.
+    QFont qfont;
+    qfont.setFamilies(QStringList{QString::fromUtf8(font.face ? font.face : ""), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("DejaVu Sans")});
+    qfont.setStyleHint(QFont::SansSerif);
+    qfont.setPointSize(font.pointSize > 0 ? font.pointSize : 8);
+    return qfont;
+}
+
+DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font) {
+    const QFontMetrics metrics(DialogQFont(font));
+    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int width = metrics.horizontalAdvance(letters);
+    DialogBaseUnits units;
+    units.x = std::max(1, (width / 26 + 1) / 2);
+    units.y = std::max(1, metrics.height());
+    return units;
+}
+
+}  // namespace platform

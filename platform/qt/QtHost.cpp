@@ -1,0 +1,470 @@
+#include "platform/qt/QtHost.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/core/Control.h"
+#include "platform/core/Dialog.h"
+#include "platform/core/DialogUnits.h"
+#include "platform/core/WindowSystem.h"
+#include "platform/qt/QtControl.h"
+#include "platform/qt/QtControlRelay.h"
+#include "platform/qt/QtDialogFont.h"
+#include "platform/qt/QtInput.h"
+#include "platform/qt/QtWindowSurface.h"
+#include "platform/qt/QtWindowWidget.h"
+
+namespace platform {
+
+namespace {
+
+QtHost* g_current = nullptr;
+
+WindowSystem& System() { return WindowSystem::Instance(); }
+
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+Rect FromQRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+
+// Guards our own changes to widgets, whose echoes (resize, move, focus events) are not the person's.
+struct Applying {
+    explicit Applying(int& depth) : m_depth(depth) { ++m_depth; }
+    ~Applying() { --m_depth; }
+    int& m_depth;
+};
+
+// Brings a top-level widget forward and asks for the activation (raising is the window manager's
+// business; the offscreen platform has none and says so on every call).
+void BringForward(QWidget& widget) {
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) widget.raise();
+    widget.activateWindow();
+}
+
+bool IsModifierKey(int key) { return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU; }
+
+}  // namespace
+
+QtHost::QtHost() {
+    m_wakeTimer.setSingleShot(true);
+    m_wakeTimer.setTimerType(Qt::PreciseTimer);
+    g_current = this;
+    SetCurrentClock(&m_clock);
+    SetDialogFontMeasure(&MeasureDialogFontWithQt);
+    System().AttachHost(this);
+    m_lastProcessedMs = m_clock.NowMs();
+}
+
+QtHost::~QtHost() {
+    System().AttachHost(nullptr);  // destroys every window; their widgets go with them
+    m_relay.reset();
+    m_mirrors.clear();
+    SetDialogFontMeasure(nullptr);
+    SetCurrentClock(nullptr);
+    if (g_current == this) g_current = nullptr;
+}
+
+QtHost* QtHost::Current() { return g_current; }
+
+int QtHost::Run() { return System().RunMessageLoop(); }
+
+// --- Time and waiting ------------------------------------------------------------------------------
+
+void QtHost::ProcessQtEvents(std::optional<std::int64_t> waitMs) {
+    if (waitMs && *waitMs <= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    } else {
+        // One single-shot timer ends the wait at the due time; any Qt event ends it sooner.
+        if (waitMs) m_wakeTimer.start(static_cast<int>(std::min<std::int64_t>(*waitMs, std::numeric_limits<int>::max())));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        m_wakeTimer.stop();
+    }
+    m_lastProcessedMs = m_clock.NowMs();
+}
+
+void QtHost::FetchInput(WindowSystem& system) {
+    (void)system;
+    // A busy engine still lets Qt repaint and read input now and then.
+    if (m_clock.NowMs() - m_lastProcessedMs >= kBusyProcessMs) {
+        SyncToQt(false);
+        ProcessQtEvents(0);
+    }
+    DrainRecorded();
+}
+
+void QtHost::DrainRecorded() {
+    // Each is taken off before it runs: it may start a nested wait that drains the rest.
+    while (!m_recorded.empty()) {
+        std::function<void()> action = std::move(m_recorded.front());
+        m_recorded.pop_front();
+        action();
+    }
+}
+
+void QtHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
+    if (!m_recorded.empty()) return;  // the next retrieval takes it
+    SyncToQt(false);
+    std::int64_t wait = m_pollWaitMs;
+    if (nextDueMs) wait = std::min(wait, *nextDueMs - m_clock.NowMs());
+    // At least a millisecond: a timer due now that the poll does not take (a filtered one) must not
+    // make it spin.
+    if (m_pollWaitMs > 0) wait = std::max<std::int64_t>(wait, 1);
+    ProcessQtEvents(wait);
+}
+
+void QtHost::WaitForWork(std::optional<std::int64_t> nextDueMs) {
+    if (!m_recorded.empty()) return;
+    SyncToQt(true);
+    std::optional<std::int64_t> wait;
+    if (nextDueMs) wait = std::max<std::int64_t>(*nextDueMs - m_clock.NowMs(), 1);
+    ProcessQtEvents(wait);
+}
+
+void QtHost::Sleep(std::int64_t ms) {
+    // Nothing of ours is dispatched; Qt still repaints, and what the person does is only recorded.
+    const std::int64_t end = m_clock.NowMs() + ms;
+    for (std::int64_t left = ms; left > 0; left = end - m_clock.NowMs()) ProcessQtEvents(left);
+}
+
+// --- Recording what Qt delivers ----------------------------------------------------------------------
+
+void QtHost::RunAtNextRetrieval(std::function<void()> action) { m_recorded.push_back(std::move(action)); }
+
+void QtHost::PostToLoop(std::function<void()> action) {
+    if (!m_relay) m_relay = std::make_unique<QtControlRelay>();
+    m_relay->Post(std::move(action));
+}
+
+void QtHost::QueueMouse(HWND hwnd, UINT message, QPoint local, int wheelDelta) {
+    InputEvent event;
+    event.message = message;
+    event.screenPoint = System().ClientToScreen(hwnd, {local.x(), local.y()});
+    event.wheelDelta = wheelDelta;
+    event.time = m_clock.NowMs();
+    m_recorded.push_back([event] { System().QueueInput(event); });
+}
+
+void QtHost::QueueKey(const QKeyEvent& key) {
+    const bool down = key.type() == QEvent::KeyPress;
+    // A held key repeats as presses only, as our programs expect.
+    if (!down && key.isAutoRepeat()) return;
+    const std::optional<int> virtualKey = VirtualKeyFromQt(key.key(), key.modifiers());
+    if (!virtualKey) return;
+    if (IsModifierKey(*virtualKey)) {
+        std::erase(m_modifiersDown, *virtualKey);
+        if (down) m_modifiersDown.push_back(*virtualKey);
+    }
+    InputEvent event;
+    event.message = down ? WM_KEYDOWN : WM_KEYUP;
+    event.key = *virtualKey;
+    event.time = m_clock.NowMs();
+    m_recorded.push_back([event] { System().QueueInput(event); });
+}
+
+void QtHost::RequestClose(HWND hwnd) {
+    m_recorded.push_back([hwnd] {
+        if (!System().IsWindow(hwnd)) return;
+        if (System().IsWindowEnabled(hwnd)) {
+            System().PostMessage(hwnd, WM_CLOSE, 0, 0);
+            return;
+        }
+        // A window disabled under a modal dialog does not close; its popup comes forward instead.
+        const HWND popup = System().GetLastActivePopup(hwnd);
+        if (popup != hwnd && System().IsWindow(popup)) System().SetActiveWindow(popup);
+    });
+}
+
+void QtHost::ReportGeometry(HWND hwnd, QRect geometry) {
+    if (m_applying > 0) return;
+    m_recorded.push_back([hwnd, rect = FromQRect(geometry)] {
+        Window* window = System().FromHandle(hwnd);
+        if (window && window->WindowRect() != rect) System().MoveWindow(hwnd, rect, true);
+    });
+}
+
+void QtHost::ReportActivated(HWND hwnd) {
+    if (m_applying > 0) return;
+    // The echo of an activation we asked for.
+    auto asked = std::find(m_activationsAsked.begin(), m_activationsAsked.end(), hwnd);
+    if (asked != m_activationsAsked.end()) {
+        m_activationsAsked.erase(m_activationsAsked.begin(), asked + 1);
+        return;
+    }
+    m_recorded.push_back([hwnd] {
+        if (!System().IsWindow(hwnd)) return;
+        HWND target = hwnd;
+        if (!System().IsWindowEnabled(hwnd)) target = System().GetLastActivePopup(hwnd);
+        if (System().IsWindow(target) && System().GetActiveWindow() != target) System().SetActiveWindow(target);
+    });
+}
+
+void QtHost::ReportDeactivated() {
+    m_recorded.push_back([this] {
+        // The program lost the keyboard: keys held now are released where we cannot see it.
+        if (QApplication::activeWindow() == nullptr) ReleaseHeldModifiers();
+    });
+}
+
+void QtHost::ReleaseHeldModifiers() {
+    for (int key : m_modifiersDown) {
+        InputEvent event;
+        event.message = WM_KEYUP;
+        event.key = key;
+        event.time = m_clock.NowMs();
+        System().QueueInput(event);
+    }
+    m_modifiersDown.clear();
+}
+
+void QtHost::ReportFocus(HWND hwnd) {
+    if (m_applying > 0) return;
+    m_recorded.push_back([hwnd] {
+        if (System().IsWindow(hwnd) && System().GetFocus() != hwnd) System().SetFocus(hwnd);
+    });
+}
+
+void QtHost::ReportControlAction(HWND hwnd, std::function<void(Control&)> action) {
+    Mirror* mirror = Find(hwnd);
+    if (!mirror) return;
+    ++mirror->pendingUserActions;
+    m_recorded.push_back([this, hwnd, action = std::move(action)]() mutable {
+        PostToLoop([this, hwnd, action = std::move(action)] {
+            if (Mirror* m = Find(hwnd)) {
+                --m->pendingUserActions;
+                m->dirty = true;
+            }
+            if (Control* control = ControlFromHandle(hwnd)) action(*control);
+        });
+    });
+}
+
+// --- Windows on screen -------------------------------------------------------------------------------
+
+QtHost::Mirror* QtHost::Find(HWND hwnd) {
+    auto it = m_mirrors.find(hwnd);
+    return it == m_mirrors.end() ? nullptr : &it->second;
+}
+
+const QtHost::Mirror* QtHost::Find(HWND hwnd) const {
+    auto it = m_mirrors.find(hwnd);
+    return it == m_mirrors.end() ? nullptr : &it->second;
+}
+
+QWidget* QtHost::WidgetOf(HWND hwnd) const {
+    const Mirror* mirror = Find(hwnd);
+    return mirror ? mirror->widget.data() : nullptr;
+}
+
+HWND QtHost::WindowOf(const QWidget* widget) const {
+    if (!widget) return nullptr;
+    for (const auto& [hwnd, mirror] : m_mirrors)
+        if (mirror.widget == widget) return hwnd;
+    return nullptr;
+}
+
+const QImage* QtHost::SurfaceImage(HWND hwnd) const {
+    const Mirror* mirror = Find(hwnd);
+    return mirror && mirror->surface ? &mirror->surface->Image() : nullptr;
+}
+
+void QtHost::SetImageSource(ImageSource source) {
+    m_imageSource = std::move(source);
+    for (auto& [hwnd, mirror] : m_mirrors)
+        if (mirror.control) mirror.dirty = true;
+}
+
+qreal QtHost::RatioOf(HWND hwnd) const {
+    const Mirror* mirror = Find(hwnd);
+    return mirror && mirror->widget ? mirror->widget->devicePixelRatioF() : qApp->devicePixelRatio();
+}
+
+DeviceContext* QtHost::WindowSurface(HWND hwnd) {
+    Mirror* mirror = Find(hwnd);
+    Window* window = System().FromHandle(hwnd);
+    if (!mirror || mirror->control || !window) return nullptr;
+    const Rect client = window->ClientRect();
+    const Size size{client.Width(), client.Height()};
+    if (!mirror->surface) {
+        mirror->surface = std::make_unique<QtWindowSurface>(size, RatioOf(hwnd), QApplication::palette().color(QPalette::Window));
+    } else if (mirror->resizePending && !mirror->surface->IsHeld()) {
+        mirror->surface->Resize(size, RatioOf(hwnd));
+        mirror->resizePending = false;
+    }
+    return &mirror->surface->Context();
+}
+
+void QtHost::ApplySurfaceSize(HWND hwnd, Mirror& mirror) {
+    Window* window = System().FromHandle(hwnd);
+    if (!mirror.surface || !window) return;
+    const Rect client = window->ClientRect();
+    const Size size{client.Width(), client.Height()};
+    const qreal ratio = RatioOf(hwnd);
+    if (size == mirror.surface->LogicalSize() && ratio == mirror.surface->Ratio()) {
+        mirror.resizePending = false;
+        return;
+    }
+    // A context the program holds stays the object it holds; it grows when released.
+    if (mirror.surface->IsHeld()) {
+        mirror.resizePending = true;
+        return;
+    }
+    mirror.surface->Resize(size, ratio);
+    mirror.resizePending = false;
+}
+
+void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
+    Window* window = System().FromHandle(hwnd);
+    if (!window || !mirror.widget) return;
+    const QRect geometry = ToQRect(window->WindowRect());
+    Applying applying(m_applying);
+    if (window->Kind() == WindowKind::Popup) mirror.widget->setFixedSize(geometry.size());
+    if (mirror.widget->geometry() != geometry) mirror.widget->setGeometry(geometry);
+}
+
+void QtHost::CreateMirror(HWND hwnd) {
+    Window* window = System().FromHandle(hwnd);
+    if (!window || window == m_relay.get()) return;
+    Applying applying(m_applying);
+    Mirror mirror;
+    if (window->Kind() == WindowKind::Child) {
+        QWidget* parent = WidgetOf(window->GetParent());
+        if (!parent) return;  // under a window we do not show
+        if (auto* control = dynamic_cast<Control*>(window)) {
+            mirror.control = std::make_unique<QtControl>(*this, *control, parent, &m_imageSource);
+            mirror.widget = mirror.control->Widget();
+            mirror.dirty = true;
+        } else {
+            mirror.widget = new QtWindowWidget(*this, hwnd, parent, {});
+        }
+    } else {
+        const Qt::WindowFlags flags = window->Kind() == WindowKind::Popup ? Qt::Dialog : Qt::Window;
+        auto* widget = new QtWindowWidget(*this, hwnd, nullptr, flags);
+        widget->setWindowTitle(QString::fromStdString(window->Title()));
+        if (auto* dialog = dynamic_cast<Dialog*>(window)) {
+            const DialogTemplate* dialogTemplate = dialog->Template();
+            widget->setFont(DialogQFont(dialogTemplate ? dialogTemplate->font : DialogFont{}));
+        }
+        // An owned window stays above its owner.
+        if (QWidget* owner = WidgetOf(window->GetOwner())) {
+            widget->winId();
+            owner->winId();
+            if (widget->windowHandle() && owner->windowHandle())
+                widget->windowHandle()->setTransientParent(owner->windowHandle());
+        }
+        mirror.widget = widget;
+    }
+    mirror.widget->setEnabled(window->IsEnabledFlag());
+    auto [it, inserted] = m_mirrors.insert_or_assign(hwnd, std::move(mirror));
+    (void)inserted;
+    ApplyGeometry(hwnd, it->second);
+}
+
+void QtHost::DestroyMirror(HWND hwnd) {
+    auto it = m_mirrors.find(hwnd);
+    if (it == m_mirrors.end()) return;
+    Mirror mirror = std::move(it->second);
+    m_mirrors.erase(it);
+    std::erase(m_activationsAsked, hwnd);
+    if (m_focusShown == hwnd) m_focusShown = nullptr;
+    Applying applying(m_applying);
+    if (mirror.control) {
+        mirror.control.reset();  // deletes its widget
+    } else {
+        delete mirror.widget.data();
+    }
+}
+
+void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
+    if (event == WindowEvent::Created) {
+        CreateMirror(hwnd);
+        return;
+    }
+    if (event == WindowEvent::Destroyed) {
+        DestroyMirror(hwnd);
+        return;
+    }
+    Mirror* mirror = Find(hwnd);
+    Window* window = System().FromHandle(hwnd);
+    if (!mirror || !mirror->widget || !window) return;
+    QWidget* widget = mirror->widget;
+    Applying applying(m_applying);
+    switch (event) {
+        case WindowEvent::Shown:
+            widget->setVisible(true);
+            if (mirror->control) mirror->dirty = true;
+            if (widget->isWindow() && System().GetActiveWindow() == hwnd) {
+                m_activationsAsked.push_back(hwnd);
+                BringForward(*widget);
+            }
+            break;
+        case WindowEvent::Hidden:
+            widget->setVisible(false);
+            break;
+        case WindowEvent::Moved:
+            ApplyGeometry(hwnd, *mirror);
+            ApplySurfaceSize(hwnd, *mirror);
+            widget->update();
+            break;
+        case WindowEvent::Retitled:
+            if (widget->isWindow()) widget->setWindowTitle(QString::fromStdString(window->Title()));
+            if (mirror->control) mirror->dirty = true;
+            break;
+        case WindowEvent::Enabled:
+        case WindowEvent::Disabled:
+            widget->setEnabled(event == WindowEvent::Enabled);
+            break;
+        case WindowEvent::Activated:
+            if (widget->isWindow() && widget->isVisible()) {
+                // Kept short: an activation Qt never reports must not pile up.
+                if (m_activationsAsked.size() >= 8) m_activationsAsked.erase(m_activationsAsked.begin());
+                m_activationsAsked.push_back(hwnd);
+                BringForward(*widget);
+            }
+            break;
+        case WindowEvent::Painted:
+            if (mirror->control) {
+                mirror->dirty = true;
+                break;
+            }
+            if (mirror->resizePending) ApplySurfaceSize(hwnd, *mirror);
+            widget->update();
+            break;
+        case WindowEvent::Created:
+        case WindowEvent::Destroyed:
+            break;
+    }
+}
+
+void QtHost::SyncToQt(bool everything) {
+    const HWND focus = System().GetFocus();
+    if (focus != m_focusShown) {
+        const Mirror* mirror = Find(focus);
+        if (!focus || !mirror) {
+            m_focusShown = focus;
+        } else if (mirror->widget && mirror->widget->isVisible()) {
+            Applying applying(m_applying);
+            mirror->widget->setFocus(Qt::OtherFocusReason);
+            m_focusShown = focus;
+        }
+    }
+    for (auto& [hwnd, mirror] : m_mirrors) {
+        if (!mirror.control || mirror.pendingUserActions > 0 || !(mirror.dirty || everything)) continue;
+        SyncControl(hwnd, mirror);
+    }
+}
+
+void QtHost::SyncControl(HWND hwnd, Mirror& mirror) {
+    mirror.dirty = false;
+    if (Control* control = ControlFromHandle(hwnd)) {
+        Applying applying(m_applying);
+        mirror.control->Sync(*control);
+    }
+}
+
+}  // namespace platform

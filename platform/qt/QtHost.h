@@ -1,0 +1,156 @@
+#pragma once
+// platform::QtHost: the host of the real program on Qt 6 Widgets. Our queue stays the master: the
+// engine decides what runs next, the host supplies the system clock, Qt's input and the waiting, and
+// mirrors our windows on screen. Needs a QApplication; constructing one installs its clock and
+// dialog font measure and attaches it to the window system (which starts from a clean state);
+// destroying it detaches again. One at a time.
+//
+// Windows. Every top-level window (overlapped or popup) gets a top-level widget, every child window
+// a child widget: dialog controls as native Qt widgets kept in step with the control, other child
+// windows (the table view) as widgets showing their retained surface. A window's rectangle in our
+// coordinates is its widget's geometry.
+//
+// Input. Qt's events are only recorded while Qt delivers them; the engine takes them at its next
+// retrieval (FetchInput): mouse and keys as raw input, a close request as a posted WM_CLOSE, a
+// resize as MoveWindow, an activation or a click into a field as activation or focus. What the
+// person does with a native control (a click, a choice, typing) becomes a posted message, so the
+// dialog's handler runs from our message loop.
+//
+// Waiting. An empty blocking retrieval (main loop, modal loop) blocks in Qt's event processing until
+// a Qt event comes or the next timer is due (one single-shot Qt timer armed at that time). An empty
+// poll of a nested wait blocks the same way for at most PollWaitMs. Sleep blocks until its end,
+// letting Qt repaint but dispatching none of ours. While the engine is busy, Qt's events are still
+// processed every kBusyProcessMs at a retrieval, so the windows repaint and input is read.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/core/Clock.h"
+#include "platform/core/Host.h"
+#include "platform/core/Message.h"
+#include "platform/core/WindowGeometry.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace platform {
+
+class Control;
+class QtControlRelay;
+class QtControl;
+class QtWindowSurface;
+
+class QtHost final : public Host {
+public:
+    static constexpr std::int64_t kDefaultPollWaitMs = 1;
+    static constexpr std::int64_t kBusyProcessMs = 15;
+
+    QtHost();
+    ~QtHost() override;
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
+
+    // The host constructed last and still alive, or nullptr.
+    static QtHost* Current();
+
+    // Runs the main loop until WM_QUIT and returns its exit code.
+    int Run();
+
+    // --- Host ----------------------------------------------------------------------------------
+    Clock& HostClock() override { return m_clock; }
+    void FetchInput(WindowSystem& system) override;
+    void IdlePoll(std::optional<std::int64_t> nextDueMs) override;
+    void WaitForWork(std::optional<std::int64_t> nextDueMs) override;
+    void Sleep(std::int64_t ms) override;
+    DeviceContext* WindowSurface(HWND hwnd) override;
+    void OnWindowEvent(HWND hwnd, WindowEvent event) override;
+
+    // --- Windows on screen ---------------------------------------------------------------------
+    // The widget that shows a window (a native widget for a dialog control), or nullptr.
+    QWidget* WidgetOf(HWND hwnd) const;
+    // The window a widget shows, or nullptr.
+    HWND WindowOf(const QWidget* widget) const;
+    // A window's retained surface image, or nullptr when it has none (controls, windows that never
+    // drew).
+    const QImage* SurfaceImage(HWND hwnd) const;
+
+    // Pictures of image controls by image id, at a size in pixels (the card pictures' owner
+    // installs this); without one image controls stay empty.
+    using ImageSource = std::function<QImage(int imageId, QSize size)>;
+    void SetImageSource(ImageSource source);
+
+    // --- From Qt to our loop -------------------------------------------------------------------
+    // Runs `action` at the engine's next retrieval (inside FetchInput), for Qt-side code that has to
+    // touch our windows (drops, a second instance's file name, dialogs' native controls): Qt event
+    // handlers only record, never call into the window system themselves.
+    void RunAtNextRetrieval(std::function<void()> action);
+    // Runs `action` from our message loop: posted to a hidden relay window, so it is dispatched in
+    // queue order like any posted message.
+    void PostToLoop(std::function<void()> action);
+
+    // How long an empty poll of a nested wait may block in Qt's event processing.
+    void SetPollWaitMs(std::int64_t ms) { m_pollWaitMs = ms; }
+    std::int64_t PollWaitMs() const { return m_pollWaitMs; }
+
+    // --- Used by the host's widgets ------------------------------------------------------------
+    void QueueMouse(HWND hwnd, UINT message, QPoint local, int wheelDelta = 0);
+    void QueueKey(const QKeyEvent& event);
+    void RequestClose(HWND hwnd);
+    void ReportGeometry(HWND hwnd, QRect geometry);
+    void ReportActivated(HWND hwnd);
+    void ReportDeactivated();
+    void ReportFocus(HWND hwnd);
+    // The person changed a native control: `action` runs from our loop on the live control; the
+    // control is not overwritten from our side until then.
+    void ReportControlAction(HWND hwnd, std::function<void(Control&)> action);
+
+private:
+    struct Mirror {
+        QPointer<QWidget> widget;
+        std::unique_ptr<QtWindowSurface> surface;
+        std::unique_ptr<QtControl> control;
+        bool dirty = false;          // control: its state changed since the last sync
+        int pendingUserActions = 0;  // control: the person's changes not yet taken by our loop
+        bool resizePending = false;  // surface: the window's size changed while the surface was held
+    };
+
+    Mirror* Find(HWND hwnd);
+    const Mirror* Find(HWND hwnd) const;
+    void CreateMirror(HWND hwnd);
+    void DestroyMirror(HWND hwnd);
+    void ApplyGeometry(HWND hwnd, Mirror& mirror);
+    void ApplySurfaceSize(HWND hwnd, Mirror& mirror);
+    // Brings Qt in step with our side: focus and the controls whose state changed (all of them with
+    // `everything`).
+    void SyncToQt(bool everything);
+    void SyncControl(HWND hwnd, Mirror& mirror);
+    // Processes Qt's events, blocking up to `waitMs` (nothing: until an event comes) for the first.
+    void ProcessQtEvents(std::optional<std::int64_t> waitMs);
+    void DrainRecorded();
+    void ReleaseHeldModifiers();
+    qreal RatioOf(HWND hwnd) const;
+
+    SystemClock m_clock;
+    std::unordered_map<HWND, Mirror> m_mirrors;
+    std::deque<std::function<void()>> m_recorded;
+    std::unique_ptr<QtControlRelay> m_relay;
+    ImageSource m_imageSource;
+    QTimer m_wakeTimer;
+    std::int64_t m_pollWaitMs = kDefaultPollWaitMs;
+    std::int64_t m_lastProcessedMs = 0;
+    HWND m_focusShown = nullptr;        // the window Qt was last given the focus for
+    std::vector<HWND> m_activationsAsked;  // activations we asked Qt for and it has not reported yet
+    std::vector<int> m_modifiersDown;   // modifier keys reported down and not yet up
+    int m_applying = 0;                 // > 0 while we change widgets ourselves
+};
+
+}  // namespace platform

@@ -1,0 +1,97 @@
+#include "platform/qt/QtWindowWidget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtInput.h"
+
+namespace platform {
+
+QtWindowWidget::QtWindowWidget(QtHost& host, HWND hwnd, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_host(host), m_hwnd(hwnd) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+bool QtWindowWidget::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // Taken before QWidget's own handling, which would move the focus on Tab.
+            m_host.QueueKey(*static_cast<QKeyEvent*>(event));
+            return true;
+        }
+        case QEvent::WindowActivate:
+            if (isWindow()) m_host.ReportActivated(m_hwnd);
+            break;
+        case QEvent::WindowDeactivate:
+            if (isWindow()) m_host.ReportDeactivated();
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(event);
+}
+
+void QtWindowWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QImage* image = m_host.SurfaceImage(m_hwnd);
+    if (!image) {
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
+        return;
+    }
+    painter.drawImage(QPointF(0, 0), *image);
+    // Beyond the surface (a resize the program has not caught up with yet).
+    const QSizeF shown = image->deviceIndependentSize();
+    const QRegion rest = QRegion(rect()) - QRegion(0, 0, static_cast<int>(shown.width()), static_cast<int>(shown.height()));
+    for (const QRect& r : rest) painter.fillRect(r, palette().color(QPalette::Window));
+}
+
+void QtWindowWidget::Mouse(QMouseEvent* event) {
+    if (std::optional<UINT> message = MouseMessageFromQt(event->type(), event->button()))
+        m_host.QueueMouse(m_hwnd, *message, event->position().toPoint());
+    event->accept();
+}
+
+void QtWindowWidget::mousePressEvent(QMouseEvent* event) { Mouse(event); }
+void QtWindowWidget::mouseReleaseEvent(QMouseEvent* event) { Mouse(event); }
+void QtWindowWidget::mouseDoubleClickEvent(QMouseEvent* event) { Mouse(event); }
+
+void QtWindowWidget::mouseMoveEvent(QMouseEvent* event) {
+    m_host.QueueMouse(m_hwnd, WM_MOUSEMOVE, event->position().toPoint());
+    event->accept();
+}
+
+void QtWindowWidget::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (delta != 0) m_host.QueueMouse(m_hwnd, WM_MOUSEWHEEL, event->position().toPoint(), delta);
+    event->accept();
+}
+
+void QtWindowWidget::closeEvent(QCloseEvent* event) {
+    // Our window decides: WM_CLOSE goes through the queue, and the widget goes when the window does.
+    event->ignore();
+    m_host.RequestClose(m_hwnd);
+}
+
+void QtWindowWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry());
+}
+
+void QtWindowWidget::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry());
+}
+
+bool QtWindowWidget::focusNextPrevChild(bool next) {
+    (void)next;
+    return false;
+}
+
+}  // namespace platform

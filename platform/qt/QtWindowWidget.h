@@ -1,0 +1,41 @@
+#pragma once
+// platform::QtWindowWidget: the widget of one of our windows that is no dialog control (a frame, a
+// dialog, the table view). It shows the window's retained surface and hands what the person does
+// with it (mouse, keys, closing, resizing, activating) to the host, which passes it on to our queue.
+
+#include <QWidget>
+
+#include "platform/core/Message.h"
+
+namespace platform {
+
+class QtHost;
+
+class QtWindowWidget final : public QWidget {
+public:
+    QtWindowWidget(QtHost& host, HWND hwnd, QWidget* parent, Qt::WindowFlags flags);
+
+    HWND Handle() const { return m_hwnd; }
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    // Tab belongs to our dialogs' navigation, never to Qt's focus chain.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void Mouse(QMouseEvent* event);
+
+    QtHost& m_host;
+    HWND m_hwnd;
+};
+
+}  // namespace platform

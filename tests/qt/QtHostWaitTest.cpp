@@ -1,0 +1,121 @@
+// Waiting in the Qt host: nested waits, the main loop and Sleep block in Qt's event processing
+// until something comes, without spinning the processor, and a busy engine still lets Qt run.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtHost.h"
+#include "QtTestSupport.h"
+
+using namespace platform;
+using qttest::RecordingWindow;
+
+namespace {
+
+constexpr WPARAM kCommand = 4711;
+
+class QtHostWait : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(qttest::CreateWindowOf(window, WindowKind::Overlapped, {0, 0, 200, 100}, nullptr, false));
+    }
+    bool GotCommand() const {
+        for (const auto& m : window.messages)
+            if (m.message == WM_COMMAND && m.wParam == kCommand) return true;
+        return false;
+    }
+
+    QtHost host;
+    RecordingWindow window;
+};
+
+// A nested wait (the program's PeekMessage loop) idles in short blocking waits: it ends when a
+// command posted from a Qt timer arrives, having used a small part of the time on the processor.
+TEST_F(QtHostWait, NestedWaitEndsOnPostedCommandWithoutSpinning) {
+    const HWND hwnd = window.Handle();
+    QTimer::singleShot(120, [hwnd] { PostMessage(hwnd, WM_COMMAND, kCommand, 0); });
+    const double cpuBefore = qttest::ProcessCpuSeconds();
+    const double wallBefore = qttest::WallSeconds();
+    int polls = 0;
+    const bool ended = WaitWhile([&] {
+        ++polls;
+        return !GotCommand() && qttest::WallSeconds() - wallBefore < 5.0;
+    });
+    const double wall = qttest::WallSeconds() - wallBefore;
+    const double cpu = qttest::ProcessCpuSeconds() - cpuBefore;
+
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(GotCommand());
+    EXPECT_GE(wall, 0.1);
+    EXPECT_LT(wall, 2.0);
+    EXPECT_LT(cpu, wall * 0.4) << "cpu " << cpu << " s over " << wall << " s, " << polls << " polls";
+    // Each empty poll blocked for about its poll wait, not a busy instant.
+    EXPECT_LT(polls, static_cast<int>(wall * 1000 / static_cast<double>(QtHost::kDefaultPollWaitMs)) + 50);
+}
+
+// The main loop blocks until a timer is due or Qt delivers something: three ticks of a 40 ms timer
+// take about 120 ms and little processor time; WM_QUIT ends the loop with its code.
+TEST_F(QtHostWait, MainLoopSleepsUntilTimersAndQuits) {
+    int ticks = 0;
+    window.onMessage = [&](UINT message, WPARAM, LPARAM) {
+        if (message == WM_TIMER && ++ticks == 3) PostQuitMessage(7);
+    };
+    SetTimer(window.Handle(), 1, 40);
+    const double cpuBefore = qttest::ProcessCpuSeconds();
+    const double wallBefore = qttest::WallSeconds();
+    const int code = host.Run();
+    const double wall = qttest::WallSeconds() - wallBefore;
+    const double cpu = qttest::ProcessCpuSeconds() - cpuBefore;
+
+    EXPECT_EQ(code, 7);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_GE(wall, 0.115);
+    EXPECT_LT(wall, 2.0);
+    EXPECT_LT(cpu, wall * 0.4) << "cpu " << cpu << " s over " << wall << " s";
+}
+
+// A main loop with nothing to do waits for Qt: a quit posted from a Qt timer ends it.
+TEST_F(QtHostWait, MainLoopWithNoTimersWakesForQt) {
+    QTimer::singleShot(60, [] { PostQuitMessage(3); });
+    const double cpuBefore = qttest::ProcessCpuSeconds();
+    const double wallBefore = qttest::WallSeconds();
+    EXPECT_EQ(host.Run(), 3);
+    const double wall = qttest::WallSeconds() - wallBefore;
+    EXPECT_GE(wall, 0.055);
+    EXPECT_LT(qttest::ProcessCpuSeconds() - cpuBefore, wall * 0.4);
+}
+
+// Sleep lets the time pass without dispatching ours, though a message is waiting and Qt events come.
+TEST_F(QtHostWait, SleepDispatchesNothing) {
+    bool qtTimerRan = false;
+    QTimer::singleShot(10, [&] { qtTimerRan = true; });
+    PostMessage(window.Handle(), WM_COMMAND, kCommand, 0);
+    const double wallBefore = qttest::WallSeconds();
+    platform::WindowSystem::Instance().Sleep(60);
+    EXPECT_GE(qttest::WallSeconds() - wallBefore, 0.059);
+    EXPECT_FALSE(GotCommand());
+    EXPECT_TRUE(qtTimerRan);  // Qt itself keeps running (repaints)
+    EXPECT_TRUE(qttest::PumpUntil([&] { return GotCommand(); }));
+}
+
+// An engine that never runs out of posted work still lets Qt deliver its events now and then.
+TEST_F(QtHostWait, BusyEngineStillProcessesQtEvents) {
+    bool qtTimerRan = false;
+    QTimer::singleShot(20, [&] { qtTimerRan = true; });
+    const double wallBefore = qttest::WallSeconds();
+    int chained = 0;
+    window.onMessage = [&](UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_COMMAND && wParam == 1 && !qtTimerRan && qttest::WallSeconds() - wallBefore < 3.0) {
+            ++chained;
+            PostMessage(window.Handle(), WM_COMMAND, 1, 0);
+        }
+    };
+    PostMessage(window.Handle(), WM_COMMAND, 1, 0);
+    qttest::PumpUntil([&] { return qtTimerRan; });
+    EXPECT_TRUE(qtTimerRan);
+    EXPECT_GT(chained, 10);
+    EXPECT_LT(qttest::WallSeconds() - wallBefore, 1.0);
+}
+
+}  // namespace

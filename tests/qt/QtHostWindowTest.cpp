@@ -1,0 +1,146 @@
+// Windows in the Qt host: widgets mirror our windows (place, size, title, visibility, enabled
+// state), show their retained surfaces, and the person's resizing and closing come back as ours.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImage>
+#include <QWidget>
+
+#include "platform/core/DeviceContext.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtHost.h"
+#include "QtTestSupport.h"
+
+using namespace platform;
+using qttest::RecordingWindow;
+
+namespace {
+
+constexpr Color kGreen{0, 128, 0};
+
+// A view that paints its whole client area green, as the table does.
+class GreenView : public RecordingWindow {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT) return RecordingWindow::WindowProc(message, wParam, lParam);
+        messages.push_back({Handle(), message, wParam, lParam, 0});
+        PaintInfo paint;
+        if (DeviceContext* dc = WindowSystem::Instance().BeginPaint(Handle(), &paint))
+            dc->FillRect(ClientRect(), Brush::Solid(kGreen));
+        WindowSystem::Instance().EndPaint(Handle(), &paint);
+        return 0;
+    }
+};
+
+QColor PixelOf(QWidget* widget, int x, int y) {
+    const QImage image = widget->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+}
+
+class QtHostWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {50, 40, 350, 240}));
+        ASSERT_TRUE(qttest::CreateWindowOf(view, WindowKind::Child, {10, 20, 210, 170}, frame.Handle()));
+        ASSERT_TRUE(qttest::PumpUntil([&] { return view.Count(WM_PAINT) > 0; }));
+    }
+
+    QtHost host;
+    RecordingWindow frame;
+    GreenView view;
+};
+
+TEST_F(QtHostWindow, WidgetsMirrorWindowGeometry) {
+    QWidget* top = host.WidgetOf(frame.Handle());
+    QWidget* child = host.WidgetOf(view.Handle());
+    ASSERT_NE(top, nullptr);
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(top->isWindow());
+    EXPECT_EQ(child->parentWidget(), top);
+    EXPECT_EQ(top->geometry(), QRect(50, 40, 300, 200));
+    EXPECT_EQ(child->geometry(), QRect(10, 20, 200, 150));
+    EXPECT_TRUE(top->isVisible());
+    EXPECT_EQ(host.WindowOf(child), view.Handle());
+
+    MoveWindow(view.Handle(), 0, 0, 280, 190, true);
+    frame.SetWindowText("Kartovan+");
+    EXPECT_EQ(child->geometry(), QRect(0, 0, 280, 190));
+    EXPECT_EQ(top->windowTitle(), QStringLiteral("Kartovan+"));
+    EnableWindow(frame.Handle(), false);
+    EXPECT_FALSE(top->isEnabled());
+    ShowWindow(frame.Handle(), SW_HIDE);
+    EXPECT_FALSE(top->isVisible());
+}
+
+// What the window painted through the drawing interface is what its widget shows; drawing
+// outside a paint shows too.
+TEST_F(QtHostWindow, SurfaceShowsInWidget) {
+    QWidget* child = host.WidgetOf(view.Handle());
+    EXPECT_EQ(PixelOf(child, 100, 100), QColor(0, 128, 0));
+    DeviceContext* dc = GetDC(view.Handle());
+    ASSERT_NE(dc, nullptr);
+    dc->FillRect({5, 5, 25, 25}, Brush::Solid({200, 0, 0}));
+    ReleaseDC(view.Handle(), dc);
+    qttest::PumpFor(20);
+    EXPECT_EQ(PixelOf(child, 15, 15), QColor(200, 0, 0));
+    EXPECT_EQ(PixelOf(child, 40, 40), QColor(0, 128, 0));
+    // The frame's own widget shows the view where it lies.
+    EXPECT_EQ(PixelOf(host.WidgetOf(frame.Handle()), 10 + 15, 20 + 15), QColor(200, 0, 0));
+}
+
+// A window that grows gets a larger surface; the new part is painted by the window and shown.
+TEST_F(QtHostWindow, GrownWindowShowsNewArea) {
+    MoveWindow(view.Handle(), 0, 0, 290, 195, true);
+    const int paints = view.Count(WM_PAINT);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return view.Count(WM_PAINT) > paints; }));
+    qttest::PumpFor(20);
+    EXPECT_EQ(PixelOf(host.WidgetOf(view.Handle()), 285, 190), QColor(0, 128, 0));
+    ASSERT_NE(host.SurfaceImage(view.Handle()), nullptr);
+    EXPECT_EQ(host.SurfaceImage(view.Handle())->deviceIndependentSize().toSize(), QSize(290, 195));
+}
+
+// A surface held by the program (between GetDC and ReleaseDC) stays the same object through a
+// resize and takes the new size once released.
+TEST_F(QtHostWindow, HeldSurfaceSurvivesResize) {
+    DeviceContext* held = GetDC(view.Handle());
+    ASSERT_NE(held, nullptr);
+    MoveWindow(view.Handle(), 0, 0, 260, 180, false);
+    held->FillRect({0, 0, 10, 10}, Brush::Solid({0, 0, 255}));  // still a live context
+    EXPECT_EQ(host.SurfaceImage(view.Handle())->deviceIndependentSize().toSize(), QSize(200, 150));
+    ReleaseDC(view.Handle(), held);
+    EXPECT_EQ(host.SurfaceImage(view.Handle())->deviceIndependentSize().toSize(), QSize(260, 180));
+    // What was drawn stays.
+    EXPECT_EQ(host.SurfaceImage(view.Handle())->pixelColor(5, 5), QColor(0, 0, 255));
+}
+
+// The person resizes the top-level widget: our window gets the new rectangle and WM_SIZE.
+TEST_F(QtHostWindow, PersonResizingMovesOurWindow) {
+    host.WidgetOf(frame.Handle())->resize(320, 230);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.WindowRect().Width() == 320; }));
+    EXPECT_EQ(frame.WindowRect().Height(), 230);
+    const Message* size = nullptr;
+    for (const auto& m : frame.messages)
+        if (m.message == WM_SIZE) size = &m;
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(size->lParam, MAKELPARAM(320, 230));
+}
+
+// Closing the widget asks our window through the queue; it closes by its own handler, and the
+// widget goes with it. A disabled window (under a modal dialog) is not closed.
+TEST_F(QtHostWindow, CloseGoesThroughOurWindow) {
+    EnableWindow(frame.Handle(), false);
+    host.WidgetOf(frame.Handle())->close();
+    qttest::PumpFor(30);
+    EXPECT_EQ(frame.Count(WM_CLOSE), 0);
+    EnableWindow(frame.Handle(), true);
+    host.WidgetOf(frame.Handle())->close();
+    EXPECT_EQ(frame.Count(WM_CLOSE), 0);  // not inside Qt's delivery
+    ASSERT_TRUE(qttest::PumpUntil([&] { return !frame.IsAlive(); }));
+    EXPECT_EQ(frame.Count(WM_CLOSE), 1);
+    EXPECT_EQ(host.WidgetOf(frame.Handle()), nullptr);
+    EXPECT_EQ(host.WidgetOf(view.Handle()), nullptr);
+}
+
+}  // namespace
