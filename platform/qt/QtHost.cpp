@@ -18,6 +18,7 @@
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlRelay.h"
 #include "platform/qt/QtDialogFont.h"
+#include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtInput.h"
 #include "platform/qt/QtWindowSurface.h"
 #include "platform/qt/QtWindowWidget.h"
@@ -130,6 +131,12 @@ void QtHost::Sleep(std::int64_t ms) {
     // Nothing of ours is dispatched; Qt still repaints, and what the person does is only recorded.
     const std::int64_t end = m_clock.NowMs() + ms;
     for (std::int64_t left = ms; left > 0; left = end - m_clock.NowMs()) ProcessQtEvents(left);
+}
+
+FileDialogAnswer QtHost::ShowFileDialog(const FileDialogRequest& request) {
+    HWND owner = request.owner;
+    if (Window* window = System().FromHandle(owner)) owner = window->GetTopLevel();
+    return RunQtFileDialog(request, WidgetOf(owner));
 }
 
 // --- Recording what Qt delivers ----------------------------------------------------------------------

@@ -73,6 +73,8 @@ public:
     void Sleep(std::int64_t ms) override;
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
+    // Qt's file dialog over the owner's widget, while our loop keeps running (QtFileDialog.h).
+    FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
 
     // --- Windows on screen ---------------------------------------------------------------------
     // The widget that shows a window (a native widget for a dialog control), or nullptr.
