@@ -1,5 +1,7 @@
 #include "shell/SkatView.h"
 
+#include "platform/core/DragDrop.h"
+
 #include "flow/GameState.h"
 #include "flow/MainFrame.h"
 #include "model/Trace.h"
@@ -52,6 +54,7 @@ bool CSkatView::CreateView(CMainFrame& frame) {
     params.parent = frame.Handle();
     params.visible = true;
     if (!Create(params)) return false;
+    platform::DragAcceptFiles(Handle(), true);
     frame.SetView(this);
     frame.ArrangeChildren();
     WriteTrace(":OnInitialUpdate()", LOG_VIEW);
@@ -147,14 +150,23 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_RBUTTONDOWN: WriteTrace(":OnRButtonDown()", kViewVerbose); return 0;
-        case WM_DROPFILES:
-            if (wParam) OnDrop(*reinterpret_cast<const DroppedFiles*>(wParam));
+        case WM_DROPFILES: {
+            const HDROP drop = platform::DropHandleOf(wParam);
+            std::vector<std::string> names;
+            const UINT count = platform::DragQueryFile(drop, platform::kDropFileCount, nullptr);
+            for (UINT i = 0; i < count; ++i) {
+                std::string name;
+                platform::DragQueryFile(drop, i, &name);
+                names.push_back(std::move(name));
+            }
+            OnDrop(names);
             return 0;
+        }
         default: return platform::Window::WindowProc(message, wParam, lParam);
     }
 }
 
-void CSkatView::OnDrop(const DroppedFiles& drop) {
+void CSkatView::OnDrop(const std::vector<std::string>& names) {
     std::string line = ":OnDrop(filesDragDrop:";
     line += std::to_string(FileDragFlag);
     line += ")";
@@ -171,7 +183,7 @@ void CSkatView::OnDrop(const DroppedFiles& drop) {
         return;
     }
     WriteTrace(":DataObjectToList()", kViewVerbose);
-    FileNamesToList(drop.names);
+    FileNamesToList(names);
 }
 
 bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {

@@ -10,12 +10,6 @@
 
 class CMainFrame;
 
-// A file drop as the host hands it over: WM_DROPFILES is sent to the view with wParam pointing at
-// one of these.
-struct DroppedFiles {
-    std::vector<std::string> names;
-};
-
 class CSkatView : public platform::Window {
 public:
     ~CSkatView() override;
@@ -25,8 +19,8 @@ public:
 
     // Opens the dropped files in order; false only when the drop holds no name.
     bool FileNamesToList(const std::vector<std::string>& names);
-    // A drop onto the table (the view's own drag coming back is ignored).
-    void OnDrop(const DroppedFiles& drop);
+    // A drop onto the table, the names in their order (the view's own drag coming back is ignored).
+    void OnDrop(const std::vector<std::string>& names);
 
     int FileDragFlag = 0;       // 1 a drag of the current game may start, 2 the same with Ctrl
     bool DoubleClickFlag = false;

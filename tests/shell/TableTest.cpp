@@ -4,6 +4,7 @@
 #include "flow/FrameTestSupport.h"
 
 #include "platform/core/Accelerators.h"
+#include "platform/core/DragDrop.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/TableTexts.h"
@@ -226,22 +227,19 @@ TEST_F(TableTest, UnknownFileEndingDoesNothing) {
 
 TEST_F(TableTest, DropWithoutAGameFileShowsTheError) {
     host_->Answers().PushMessageBoxAnswer(IDOK);
-    DroppedFiles drop{{"/g/notes.txt"}};
-    g_Shell.pView->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop));
+    ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/notes.txt"}, {10, 10})));
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_EQ(FindLine("CMainFrame::Start(/g/notes.txt)"), -1);
 }
 
 TEST_F(TableTest, DropOpensGameFilesWhateverTheirCase) {
-    DroppedFiles drop{{"/g/GAME.SKT", "/g/match.SKM"}};
-    g_Shell.pView->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop));
+    ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/GAME.SKT", "/g/match.SKM"}, {10, 10})));
     EXPECT_GE(FindLine("CMainFrame::Start(/g/GAME.SKT)"), 0) << LogText();
 }
 
 TEST_F(TableTest, DropOfTheViewsOwnDragIsIgnored) {
     g_Shell.pView->FileDragFlag = 1;
-    DroppedFiles drop{{"/g/GAME.SKT"}};
-    g_Shell.pView->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop));
+    ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/GAME.SKT"}, {10, 10})));
     EXPECT_EQ(FindLine("CMainFrame::Start(/g/GAME.SKT)"), -1);
     EXPECT_EQ(g_Shell.pView->FileDragFlag, 0);
 }
