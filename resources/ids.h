@@ -1,15 +1,67 @@
 #pragma once
 // The ids of the string table, shared by both editions; each edition holds its own texts for them.
 
+// Labels on the table.
+inline constexpr int IDS_LABEL_FOREHAND = 40005;   // "Vh" / "Fh"
+inline constexpr int IDS_LABEL_MIDDLEHAND = 40006;
+inline constexpr int IDS_LABEL_REARHAND = 40007;
+inline constexpr int IDS_WIDEST_NAME = 40008;      // erases a label
+inline constexpr int IDS_MARK_KONTRA = 40015;
+inline constexpr int IDS_MARK_REKONTRA = 40016;
+
+// Menu texts that change with the game.
+inline constexpr int IDS_MENU_OPEN_PLAY = 40020;
+inline constexpr int IDS_MENU_NORMAL_PLAY = 40021;
+inline constexpr int IDS_MENU_LAST_TRICK = 40310;
+inline constexpr int IDS_MENU_LAST_CARDS = 40311;
+
 // Questions and errors.
-inline constexpr int IDS_QUERY_EXIT = 40104;    // closing while a game is loaded
-inline constexpr int IDS_TIMER_FAILED = 40200;  // the 200 ms tick cannot be set
+inline constexpr int IDS_QUERY_LOAD_MATCH = 40102;   // %1: the match
+inline constexpr int IDS_QUERY_EXIT = 40104;         // closing while a game is loaded
+inline constexpr int IDS_QUERY_REPLACE_GAME = 40105; // %1: the game
+inline constexpr int IDS_TIMER_FAILED = 40200;       // the 200 ms tick cannot be set
+inline constexpr int IDS_NO_GAME_FILE = 40203;       // %1: the file
+inline constexpr int IDS_FOLDER_FAILED = 40205;      // %1: the folder
+
+// Match modes and the end of a series.
+inline constexpr int IDS_MODE_SERIES = 40223;
+inline constexpr int IDS_MODE_DURATION = 40224;
+inline constexpr int IDS_MODE_BIERLACHS = 40225;
+inline constexpr int IDS_MODE_UNLIMITED = 40226;
+inline constexpr int IDS_BIERLACHS_TIE = 40228;
+inline constexpr int IDS_EXTRA_GAMES_PENDING = 40300;
+inline constexpr int IDS_GAMES_PLAYED = 40301;
+inline constexpr int IDS_TIME_UP = 40312;
 
 // Names of the product and its edition.
 inline constexpr int IDS_PRODUCT_NAME = 40500;    // "Kartovan+": registry key, log file, captions
 inline constexpr int IDS_HELP_TITLE = 40504;      // title of the help window
 inline constexpr int IDS_OTHER_LANGUAGE = 40509;  // the other edition's language code
 inline constexpr int IDS_VERSION = 40510;
+
+// Texts on the table and in the status bar.
+inline constexpr int IDS_DEMONSTRATION = 41028;
+inline constexpr int IDS_GRAND_HAND = 41043;
+inline constexpr int IDS_NOTICE_BOCK = 41066;     // " Bock %d-%d: Spiel %d "
+inline constexpr int IDS_NOTICE_RAMSCH = 41067;
+inline constexpr int IDS_REMIND_DECIDE = 41120;   // reminders for pause levels 1, 2, 3
+inline constexpr int IDS_REMIND_SAY = 41121;
+inline constexpr int IDS_REMIND_PLAY = 41122;
+inline constexpr int IDS_NOTICE_DECLARE = 41181;
+inline constexpr int IDS_NOTICE_SWAP_DECLARE = 41182;
+inline constexpr int IDS_NOTICE_SWAP_SKAT = 41193;
+inline constexpr int IDS_NOTICE_SWAP_CARDS = 41194;
+inline constexpr int IDS_YOUR_TURN = 41195;
+inline constexpr int IDS_WAIT_ACTIVE = 41202;     // a drop while a step waits
+inline constexpr int IDS_BALLOON_BID = 41203;
+inline constexpr int IDS_BALLOON_HOLD = 41204;
+inline constexpr int IDS_BALLOON_PASS = 41205;
+inline constexpr int IDS_RULE_SKAT = 41208;
+inline constexpr int IDS_VARIANT_SKAT = 41209;
+inline constexpr int IDS_RAMSCH = 41210;
+inline constexpr int IDS_SCHIEBERAMSCH = 41211;
+inline constexpr int IDS_ABBREVIATIONS = 41251;   // two letters per game type
+inline constexpr int IDS_RANK_TEXTS = 41252;      // "A 7 8 9 10B D K"
 
 // Forced trace lines that open a run, a game and a match (%1: the time).
 inline constexpr int IDS_TRACE_PROGRAM = 41136;

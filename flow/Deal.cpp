@@ -1,0 +1,285 @@
+// The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
+// their hands, OnStart opens the auction.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/BidEvaluation.h"
+#include "flow/FlowGlobals.h"
+#include "flow/GameObject.h"
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/CardCodes.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Resources.h"
+#include "platform/core/TextFormat.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "shell/TableTextHelpers.h"
+
+#include <cstdio>
+
+namespace {
+
+// The rows of a deal in dealing order: the forehand's hand first, the skat last.
+struct DealOrder {
+    CCards* rows[4];
+};
+
+DealOrder OrderFromForehand(CSkat& game) {
+    const int p0 = g_Game.Forehand;
+    return {{game.Player(p0), game.Player(NextSeat(p0)), game.Player(NextSeat(NextSeat(p0))), &game}};
+}
+
+}  // namespace
+
+void CMainFrame::OnNew() {
+    // Step 1.
+    const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
+    WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_GAME), {now}), LOG_FORCED);
+    WriteTrace(":OnNew()", LOG_MAINFRAME);
+    // Step 2.
+    LogDeleteOn(1);
+    // Step 3.
+    g_Game.StopFlag = 0;
+    FreshDeal = 1;
+    // Step 4.
+    SetPause(1);
+    // Step 5: the game of this deal is the temporary one until it is saved under a name.
+    GamePath = TempGameFile;
+    SetTitle("cards~.skt");
+    // Step 6: the state window is never open yet.
+    StateWindowUsed = 0;
+    // Step 7.
+    CheckCheat(32, 1);
+    // Step 8: a second New while this deal is prepared does not deal again.
+    if (GameRunning) return;
+    GameRunning = 1;
+    RepeatAllowed = 0;
+    RemoveTrick();
+    ShowMatchState();
+    InitializeSkat(Game);
+    g_Game.ResetKontra();
+    RefreshPosTexts(1);
+    RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
+        MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+    SetTimer(TM_DEAL, kDealDelayMs);
+}
+
+// Draws the three hands and the skat as the deal lays them down: in packets of 3, 4 and 3 with the
+// skat after the first, or whole hands; the dealing sound runs while each is drawn.
+static void DrawDeal(CMainFrame& frame, DealOrder& order) {
+    const bool packets = g_Settings.Settings.Deal == 0;
+    if (packets) {
+        static constexpr int kPackets[3][2] = {{0, 2}, {3, 6}, {7, 9}};
+        for (int packet = 0; packet < 3; ++packet) {
+            for (int hand = 0; hand < 3; ++hand) {
+                frame.SoundEffect(4, true);
+                order.rows[hand]->PaintCards(1, false, kPackets[packet][0], kPackets[packet][1]);
+                frame.SoundEffect(-1, false);
+            }
+            if (packet == 0) {
+                frame.SoundEffect(4, true);
+                order.rows[3]->PaintCards(1, false, 0, 0);
+                frame.SoundEffect(-1, false);
+            }
+            frame.WaitForInput();
+        }
+        // Step 5: off the table again, sorted.
+        for (CCards* row : order.rows) {
+            row->RemoveCards(false);
+            row->Sort();
+        }
+    }
+    // Step 6: each row whole.
+    for (int row = 0; row < 4; ++row) {
+        frame.SoundEffect(4, true);
+        order.rows[row]->PaintCards(packets ? 0 : 1);
+        frame.SoundEffect(-1, false);
+        if (!packets && row < 3) frame.WaitForInput();
+    }
+    if (!packets) frame.SoundEffect(-1, false);
+}
+
+void CMainFrame::OnDeal() {
+    WriteTrace(":OnDeal()", LOG_MAINFRAME);
+    // Steps 1 and 2: the seats from the forehand, then the skat.
+    DealOrder order = OrderFromForehand(Game);
+    for (CCards* row : order.rows) row->Deal();
+    // Step 3.
+    CardStatisticsPending = 1;
+    LatchCardsStatistics(0);
+    // Steps 4 to 6.
+    DrawDeal(*this, order);
+    // Step 7.
+    for (CCards* row : order.rows) row->SortByTable();
+    // Step 8.
+    AnnotationText.clear();
+    if (View_.ListAnnotation && g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
+    // Step 9.
+    SaveFile(GamePath, 0);
+    // Step 10: a stop during the deal clears the desk instead.
+    if (g_Game.StopFlag == 0) {
+        StartGame();
+    } else {
+        SoundEffect(7, false);
+        ClearDesk();
+    }
+}
+
+void CMainFrame::AssignedCards() {
+    WriteTrace(":AssignedCards()", LOG_MAINFRAME);
+    // Step 1.
+    DealOrder order = OrderFromForehand(Game);
+    for (CCards* row : order.rows) row->Restore(true);
+    // Step 2.
+    SoundEffect(4, true);
+    DrawDeal(*this, order);
+    // Step 3: the deal in the trace, seat by seat.
+    for (int seat = 0; seat < 3; ++seat) {
+        std::string line = "AssignedCards(";
+        line += GetPlayerName(seat);
+        for (int slot = 0; slot < 10; ++slot) {
+            line += ':';
+            line += CardShortText(Game.Player(seat)->dealt[static_cast<std::size_t>(slot)]);
+        }
+        line += ")";
+        WriteTrace(line, LOG_MAINFRAME);
+    }
+    std::string skat = "AssignedCards(Skat";
+    for (int slot = 0; slot < 2; ++slot) {
+        skat += ':';
+        skat += CardShortText(Game.dealt[static_cast<std::size_t>(slot)]);
+    }
+    skat += ")";
+    WriteTrace(skat, LOG_MAINFRAME);
+    // Step 4.
+    if (g_Game.StopFlag != 0) {
+        SoundEffect(7, false);
+        ClearDesk();
+    } else {
+        StartGame();
+    }
+}
+
+void CMainFrame::StartGame() {
+    // Steps 1 and 2.
+    for (unsigned char& mark : g_Flow.SuitLedMarks) mark = 0;
+    g_Flow.GrandHandOffered = 0;
+    g_Game.ResetForGame();
+    // Step 3.
+    std::string round = "round:";
+    if (g_Game.RoundStatus == 0) {
+        round += "NORMAL";
+    } else {
+        const bool bock = g_Game.RoundStatus == 1;
+        char text[64];
+        std::snprintf(text, sizeof text, "%s:%d-%d:game:%d", bock ? "bock" : "ramsch",
+                      bock ? g_Game.BockRound : g_Game.RamschRound, bock ? g_Game.BockRounds : g_Game.RamschRounds,
+                      g_Game.BockCounter + 1);
+        round += text;
+    }
+    std::string line = ":StartGame(";
+    line += round;
+    line += ")";
+    WriteTrace(line, LOG_MAINFRAME);
+    // Step 4.
+    HintText.clear();
+    StatusRotation = CheatText.empty() ? 0 : 1;
+    g_Game.StopFlag = 0;
+    SetFlowState(STATE_START);
+    // Step 5: each player looks at his hand (a member of the player with the computer's next step).
+    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    // Step 7.
+    g_Game.PauseLevel = 1;
+    PlayClock = Time64();
+    // Step 8.
+    for (int seat = 0; seat < 3; ++seat) {
+        Game.Player(seat)->PickedCard = g_Game.StopFlag;
+        g_Game.StopFlag = 0;
+    }
+    // Step 9.
+    OnStartView();
+    // Step 10.
+    const bool ramschGame = g_Game.VariantMode == 2 || (g_Game.VariantMode == 1 && g_Game.RoundStatus == 2);
+    if (ramschGame) {
+        g_Flow.GrandHandOffered = g_Settings.Variants.GrandHand != 0 ? 1 : 0;
+        AnnounceSeats();
+        if (SeriesEnded) NewMatch();
+        PickupRamsch(0);
+    } else {
+        EndContinue();
+    }
+}
+
+void CMainFrame::OnStartView() {
+    ShowMatchState();
+    SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    ShowDataDialog(0, 1);
+}
+
+void CMainFrame::EndContinue() {
+    CourseShown = 0;
+    PlayStep = 3;
+    CloseModelessDialog();
+    for (int& points : g_Game.PartyPoints) points = 0;
+    if (SeriesEnded) NewMatch();
+    else OnStart();
+}
+
+void CMainFrame::OnStart() {
+    WriteTrace(":OnStart()", LOG_MAINFRAME);
+    // Step 1: a new match starts.
+    if (SeriesEnded) {
+        PlayClock = Time64();
+        g_Game.GameCount = 0;
+        g_Game.StoreCount = 0;
+        g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
+        ShowMatchState();
+        SeriesEnded = 0;
+        StatusRotationIndex = 0;
+        SetStatusPane(0, StatusText);
+        if (!(CourseShown && CourseAvailable))
+            for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+    }
+    // Step 2.
+    g_Game.ResetAuction();
+    // Step 4.
+    AnnounceSeats();
+    // Step 5: the first game after the program start waits for New.
+    if (g_Game.FlowState != STATE_IDLE) {
+        for (int seat = 0; seat < 3; ++seat) {
+            BalloonTextId[seat] = 0;
+            BalloonValue[seat] = 0;
+        }
+        if (g_Game.VariantMode != 2) SendMessage(WM_COMMAND, CM_AUCTION);
+    }
+}
+
+void CMainFrame::LayoutTable(CSkat& game, platform::Point origin, int a, int b) {
+    const int x0 = origin.x, y0 = origin.y;
+    const int W = GrowthW, H = GrowthH;
+    const int sideStep = (4 * a - 71) / 10;
+    game.SetLayout(x0 + 4 * a, y0, 13 * W / 63 + a, 0);
+    game.SetLayoutOffset(-W / 6, -H);
+    game.computer0.SetLayout(x0, y0 + 2 * b, sideStep + W / 14, -b / 5 - 10 * H / 64);
+    game.computer0.SetLayoutOffset(-W, H / 3);
+    game.computer1.SetLayout(x0 + 9 * a - W / 6, y0 + 2 * b, -W / 14 - sideStep, -b / 5 - 10 * H / 64);
+    game.computer1.SetLayoutOffset(W, H / 3);
+    game.person.SetLayout(x0, y0 + 3 * b, 13 * W / 63 + a, 0);
+    game.person.SetLayoutOffset(-W, 2 * H / 3);
+    game.trick.SetLayout(x0 + 4 * a, y0 + b, W / 5 + a, b);
+    game.trick.SetLayoutOffset(-W / 6, -H / 3);
+    game.lastTrick.SetLayout(x0 + 18 * a / 5, y0, W / 6 - 1 + a, 0);
+    game.lastTrick.SetLayoutOffset(-21 * W / 91, -H);
+    game.courseSkat.SetLayout(x0 + 4 * a, y0, W / 5 + a, 0);
+    game.courseSkat.SetLayoutOffset(-W / 6, -H);
+    const int courseY[3] = {y0 + b - 7 * H / 12, y0 + 2 * b, y0 + 3 * b + H / 2};
+    for (int seat = 0; seat < 3; ++seat) {
+        game.courseRows[seat].SetLayout(x0, courseY[seat], 13 * W / 63 + a, 0);
+        game.courseRows[seat].SetLayoutOffset(-W, H / 10);
+    }
+    TrickCentre = {game.trick.originX + game.trick.stepX / 2, game.trick.originY + game.trick.stepY};
+}

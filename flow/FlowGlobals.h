@@ -1,0 +1,15 @@
+#pragma once
+// Globals of the flow beside the game record: flags the deal and the start of a game set for the
+// computer player and the dialogs. One instance, g_Flow.
+
+struct CFlowGlobals {
+    unsigned char GrandHandOffered = 0;  // Ramsch: Grand Hand may be offered
+    unsigned char SuitLedMarks[4] = {0, 0, 0, 0};
+    int UncoverBits = 0;  // bit 1: CheatMask has 256, bit 2: it has 512
+    int CardPlaySuitMarker = -1;
+    int DeclarationFlag = 0;
+
+    void Reset() { *this = CFlowGlobals(); }
+};
+
+extern CFlowGlobals g_Flow;

@@ -1,0 +1,189 @@
+// Menu and window commands of the flow: the rule sets, the table's resizing, the window sizes, the
+// "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+#include <algorithm>
+
+namespace {
+
+struct RuleSet {
+    const char* trace;
+    int menuId;
+    int variantMode;
+};
+
+constexpr RuleSet kRuleSets[3] = {
+    {":OnSkatRule(variant:SKAT_RULE)", ID_SKAT_RULE, 0},
+    {":OnSkatVariant(variant:SKAT_VARIANT)", ID_SKAT_VARIANT, 1},
+    {":OnSkatRamsch(variant:SKAT_RAMSCH)", ID_SKAT_RAMSCH, 2},
+};
+
+// One routine for the three rule sets, differing only in their table row.
+void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
+    WriteTrace(rule.trace, LOG_MAINFRAME);
+    if (frame.MainMenu) {
+        frame.MainMenu->CheckItem(ID_SKAT_RULE + g_Game.VariantMode, false);
+        frame.MainMenu->CheckItem(rule.menuId, true);
+    }
+    if (!frame.CourseShown) {
+        int notice = 0;
+        if (rule.variantMode == 1 && g_Game.RoundStatus == 1) notice = IDS_NOTICE_BOCK;
+        if (rule.variantMode == 1 && g_Game.RoundStatus == 2) notice = IDS_NOTICE_RAMSCH;
+        frame.MoveExtraText(notice, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+    }
+    g_Game.VariantMode = rule.variantMode;
+    frame.ShowDataDialog(1, 1);
+    if (rule.variantMode == 0) frame.RuleText = platform::LoadString(IDS_RULE_SKAT);
+    else if (rule.variantMode == 1) frame.RuleText = platform::LoadString(IDS_VARIANT_SKAT);
+    else frame.RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+    frame.SetStatusPane(2, frame.RuleText);
+    frame.ShowMatchState();
+    frame.SeriesEnded = frame.CheckSeriesEnd() ? 1 : 0;
+    frame.ShowDataDialog(0, 1);
+}
+
+}  // namespace
+
+void CMainFrame::OnSkatRule() { SwitchRuleSet(*this, kRuleSets[0]); }
+void CMainFrame::OnSkatVariant() { SwitchRuleSet(*this, kRuleSets[1]); }
+void CMainFrame::OnSkatRamsch() { SwitchRuleSet(*this, kRuleSets[2]); }
+
+void CMainFrame::OnYourTurn() { MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nullptr); }
+
+void CMainFrame::OnRestoreTitle() { SetWindowText(FrameTitle); }
+
+void CMainFrame::OnSize(int /*type*/, int width, int height) {
+    if (!g_Shell.pMainFrame) return;
+    // Step 1.
+    if (width == 0 && height == 0) {
+        FullRepaint = 0;
+        return;
+    }
+    // Step 2: our frames are only ever restored or maximised by the host.
+    MainRect = WindowRect();
+    // Step 3.
+    const int clientWidth = ClientWidth();
+    const int clientHeight = std::max(0, WindowRect().Height() - Layout.BorderHeight);
+    int w = Layout.BorderWidth + clientWidth;
+    int h = Layout.BorderHeight + clientHeight;
+    const bool tooSmall = w < Layout.MinWindowWidth || h < Layout.MinWindowHeight;
+    w = std::max(w, Layout.MinWindowWidth);
+    h = std::max(h, Layout.MinWindowHeight);
+    // Step 4: the zoom.
+    const int optimalWidth = std::max(1, Layout.TableWidth);
+    const int optimalHeight = std::max(1, Layout.TableHeight);
+    const int zoom = std::min(std::max(100, w * 100 / optimalWidth), std::max(100, h * 100 / optimalHeight));
+    g_Shell.ZoomPercent = zoom;
+    g_Shell.ZoomExtraWidth = Layout.TableWidth * (zoom - 100) / 100;
+    g_Shell.ZoomExtraHeight = Layout.TableHeight * (zoom - 100) / 100;
+    WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
+    // Step 5.
+    GrowthW = optimalWidth * (zoom - 100) / 100;
+    GrowthH = optimalHeight * (zoom - 100) / 100;
+    // Step 6.
+    int a = (w - Layout.BorderWidth - 730) / 9;
+    a = a < 0 ? a + 71 : std::min(a, 10) + 71;
+    const int b = 110;
+    // Step 7.
+    const platform::Point origin{(w - 9 * a - Layout.BorderWidth - 71) / 2 - 2,
+                                 (h - Layout.MinWindowHeight) / 2 + Layout.TableTop + 4};
+    Layout.LayoutX = origin.x;
+    Layout.LayoutY = origin.y;
+    Layout.CardStepX = a;
+    Layout.RowStepY = b;
+    // Step 8.
+    LayoutTable(Game, origin, a, b);
+    // Step 9.
+    if (tooSmall) {
+        const platform::Rect& r = WindowRect();
+        MoveWindow({r.left, r.top, r.left + w, r.top + h}, true);
+        WindowResized = 1;
+    } else if (View) {
+        FullRepaint = 1;
+    }
+    // Step 10.
+    if (View_.Maximized) {
+        WindowResized = 1;
+        RedrawPending = 1;
+    } else if (WindowResized) {
+        WindowResized = 0;
+        RedrawPending = 1;
+    }
+}
+
+// The window-size commands flip bit 0 of the height so that a second press is a real change.
+static void PlaceWindow(CMainFrame& frame, int width, int& height) {
+    height += (height % 2 == 0) ? 1 : -1;
+    frame.SetPause(1);
+    frame.WindowPosition({width, height});
+}
+
+void CMainFrame::OnMinimalWindow() { PlaceWindow(*this, Layout.MinWindowWidth, Layout.MinWindowHeight); }
+void CMainFrame::OnOptimalWindow() { PlaceWindow(*this, Layout.TableWidth, Layout.TableHeight); }
+void CMainFrame::OnIdealWindow() { PlaceWindow(*this, Layout.IdealWidth, Layout.IdealHeight); }
+
+void CMainFrame::UpdateCommand(platform::CommandState& state) {
+    const int flow = g_Game.FlowState;
+    switch (state.Id()) {
+        case ID_ABANDON: state.Enable(flow == STATE_PLAY); break;
+        case ID_BREAK: state.Enable(GameRunning != 0); break;
+        case ID_LOAD: state.Enable(GameRunning == 0); break;
+        case ID_NEW: state.Enable(GameRunning == 0); break;
+        case ID_REPEAT: state.Enable(RepeatAllowed != 0); break;
+        case ID_SAVE_GAME: state.Enable(flow != STATE_INIT); break;
+        case ID_SORT: state.Enable(GameRunning != 0); break;
+        case ID_UNDO: state.Enable(!g_Game.DemoMode && HistoryPosition > 0); break;
+        // The history of saved tricks comes with undo and redo; until then nothing can be recovered.
+        case ID_RECOVER: state.Enable(false); break;
+        case ID_LAST: {
+            CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
+            bool enabled = false;
+            if (!((flow == STATE_IDLE || flow == STATE_NEW) && !CourseRequested)) {
+                const int course = Game.courseRows[0].count;
+                enabled = Game.lastTrick.count > 0 || course == 10 || (course >= 1 && course <= 9 && CourseRequested);
+            }
+            CourseAvailable = enabled ? 1 : 0;
+            state.Enable(enabled);
+            break;
+        }
+        case ID_COMPLETE: state.Enable(flow == STATE_PLAY); break;
+        case ID_NEW_MATCH:
+        case ID_LOAD_MATCH:
+        case ID_LANGUAGE:
+        case ID_SKAT_RULE:
+        case ID_SKAT_VARIANT:
+        case ID_SKAT_RAMSCH:
+        case ID_CONFIGURATION: state.Enable(GameRunning == 0); break;
+        default: break;
+    }
+}
+
+platform::CommandUpdater CMainFrame::Updater() {
+    return [this](platform::CommandState& state) { UpdateCommand(state); };
+}
+
+void CMainFrame::OnInitMenuPopup(platform::Menu& popup, int index) {
+    popup.Open(Updater());
+    // The reminders stop while a menu is open.
+    SetPause(g_Game.FlowState == STATE_IDLE ? 0 : 1);
+    if (index == 1) {
+        // The game menu: the update function has decided New, Break, Load, Undo, Redo and the rest;
+        // the open-cards item shows what choosing it will do.
+        popup.SetItemText(ID_FACE_UP, platform::LoadString(g_Game.AllCardsOpen ? IDS_MENU_NORMAL_PLAY
+                                                                              : IDS_MENU_OPEN_PLAY));
+    } else if (index == 2) {
+        popup.SetItemText(ID_LAST, platform::LoadString(g_Game.FlowState == STATE_IDLE ? IDS_MENU_LAST_CARDS
+                                                                                     : IDS_MENU_LAST_TRICK));
+    }
+}

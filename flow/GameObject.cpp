@@ -1,0 +1,54 @@
+#include "flow/GameObject.h"
+
+#include "computer/evaluation/HandAnalysis.h"
+#include "flow/FlowGlobals.h"
+#include "flow/GameState.h"
+#include "flow/MainFrame.h"
+#include "flow/Settings.h"
+#include "model/CardKnowledge.h"
+#include "model/Trace.h"
+#include "model/Trick.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Random.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+void InitializeSkat(CSkat& game) {
+    // Step 1.
+    WriteTrace(":Initialize()", LOG_GAME);
+    // Step 2: nothing is known of any card.
+    ResetCardTables();
+    ClearDeckTaken();
+    ClearTrickCounters();
+    ClearLedSuits();
+    // Step 3.
+    g_Game.ResetForDeal();
+    g_Flow.CardPlaySuitMarker = -1;
+    g_Flow.DeclarationFlag = 0;
+    // Step 4.
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& player = *game.Player(seat);
+        player.PickedCard = 0;
+        player.oneTrumpFlag = 0;
+        player.ResetCardPlan();
+    }
+    // Step 5: every row back to empty.
+    game.Clear();
+    for (int seat = 0; seat < 3; ++seat) game.Player(seat)->Clear();
+    game.trick.Clear();
+    game.lastTrick.Clear();
+    game.courseSkat.Clear();
+    for (CTrick& row : game.courseRows) row.Clear();
+}
+
+void StartupSkat(CSkat& /*game*/, HWND table, const CMainFrame& frame) {
+    WriteTrace(":Startup()", LOG_GAME);
+    SeedRand(static_cast<std::uint32_t>(Time64()));
+    WB_NewBalloonDeck(table);
+    WS_NewSymbolDeck(table);
+    WC_NewCardDeck(table);
+    WC_SetZoom(table, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);
+    WC_SetCardBack(table, 0, frame.View_.CardBack + 1);
+    WC_SetCardFace(table, frame.View_.CardFace + 1);
+}

@@ -1,0 +1,103 @@
+// The frame's construction, destruction and message map.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "model/Trace.h"
+#include "platform/core/Accelerators.h"
+#include "platform/core/FileIo.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+
+CMainFrame::CMainFrame() = default;
+
+// The destructor saves without asking: statistics, and the match list and stored deals unless the
+// match was ended without updating them; the temporary list and store go away.
+CMainFrame::~CMainFrame() {
+    SaveStatistics();
+    if (ListUpdateOnExit) {
+        SaveList();
+        SaveStore();
+    }
+    if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
+    if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);
+    if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
+    if (IsAlive()) DestroyWindow();
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate();
+        case WM_SIZE:
+            ArrangeChildren();
+            OnSize(static_cast<int>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+                   HIWORD(static_cast<std::uintptr_t>(lParam)));
+            return 0;
+        case WM_TIMER:
+        case WM_COMMAND: {
+            // A step of the flow: a close or a file that arrives inside it waits until it is over.
+            ++StepDepth;
+            if (message == WM_TIMER) OnTimer(static_cast<unsigned>(wParam));
+            else OnCommand(LOWORD(wParam));
+            --StepDepth;
+            if (StepDepth == 0 && g_Shell.ModalPumpActive == 0) {
+                if (CloseDeferred) {
+                    CloseDeferred = 0;
+                    PostMessage(WM_CLOSE);
+                } else if (!PendingFile.empty()) {
+                    OpenPendingFile();
+                }
+            }
+            return 0;
+        }
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_COPYDATA:
+            return OnCopyData(HandleFromValue(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? 1 : 0;
+        default: return platform::Window::WindowProc(message, wParam, lParam);
+    }
+}
+
+bool CMainFrame::PreTranslateMessage(platform::Message& message) {
+    if (const platform::AcceleratorTable* table = platform::FindAccelerators(IDR_MAINFRAME))
+        if (platform::TranslateAcceleratorMessage(Handle(), *table, Updater(), message)) return true;
+    return platform::Window::PreTranslateMessage(message);
+}
+
+void CMainFrame::OnCommand(int id) {
+    switch (id) {
+        // Internal commands of this stage of the flow.
+        case CM_DEAL: OnDeal(); break;
+        case CM_ASSIGNED_CARDS: AssignedCards(); break;
+        case CM_START: OnStart(); break;
+        case CM_START_VIEW: OnStartView(); break;
+        case CM_AUCTION: OnAuction(); break;
+        case CM_CONSOLE: OnConsole(); break;
+        case CM_YOUR_TURN: OnYourTurn(); break;
+        case CM_RESTORE_TITLE: OnRestoreTitle(); break;
+        case CM_LOG_WINDOW: OnListLog(); break;
+        case CM_LAST: OnLast(); break;
+        // Menu commands.
+        case ID_NEW: OnNew(); break;
+        case ID_BREAK: OnBreak(); break;
+        case ID_REPEAT: OnRepeat(); break;
+        case ID_LAST: OnLast(); break;
+        case ID_SUGGEST: OnSuggest(); break;
+        case ID_SKAT_RULE: OnSkatRule(); break;
+        case ID_SKAT_VARIANT: OnSkatVariant(); break;
+        case ID_SKAT_RAMSCH: OnSkatRamsch(); break;
+        case ID_MINIMAL_WINDOW: OnMinimalWindow(); break;
+        case ID_OPTIMAL_WINDOW: OnOptimalWindow(); break;
+        case ID_IDEAL_WINDOW: OnIdealWindow(); break;
+        case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
+        default: {
+            // Commands whose steps later stages build: the trace shows they arrived.
+            std::string line = "OnCommand(";
+            line += std::to_string(id);
+            line += ")";
+            WriteTrace(line, LOG_MAINFRAME | LOG_VERBOSE);
+            break;
+        }
+    }
+}

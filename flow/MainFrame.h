@@ -1,0 +1,268 @@
+#pragma once
+// CMainFrame: the main window and the owner of the whole game. It embeds the game object, holds the
+// flow state with every frame member of the flow, the tool bar and status bar, the paths of the
+// program's files and the open prompt and message dialogs; every step of a game is one of its
+// command handlers (flow/), and it draws the card table into the view (shell/).
+
+#include "flow/FlowIds.h"
+#include "model/Skat.h"
+#include "platform/core/CommandState.h"
+#include "platform/core/Menu.h"
+#include "platform/core/StatusBar.h"
+#include "platform/core/Window.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+class DeviceContext;
+}
+
+class CSkatView;
+
+// The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
+// decides which are enabled, as for the menu.
+struct CToolBar {
+    std::vector<int> buttons;
+    bool Load(int resourceId);
+    bool IsLoaded() const { return !buttons.empty(); }
+};
+
+// Where the table and its rows stand on the screen (the frame's table layout).
+struct TableLayout {
+    int DesktopWidth = 0, DesktopHeight = 0;
+    int TableTop = 0;  // 0 until LayoutFrame has run; the notice line is not drawn meanwhile
+    int DialogLine13 = 0, DialogLine11 = 0;
+    int PromptBandHeight = 0;
+    int BalloonX = 0, BalloonY = 0;
+    int LayoutX = 0, LayoutY = 0;
+    int NoticeX = 0, NoticeY = 0;
+    int CardStepX = 0, RowStepY = 0;
+    int BorderWidth = 0, BorderHeight = 0;
+    int MinWindowWidth = 0, MinWindowHeight = 0;
+    int TableWidth = 0, TableHeight = 0;
+    int IdealWidth = 0, IdealHeight = 0;
+    platform::Rect WindowRect;  // RectMain; right 0 = none stored
+};
+
+// The frame's own settings of the view and the paths (the profile reads and writes them).
+struct FrameSettings {
+    int CardBack = 0;  // View/CardBack 0..31
+    int CardFace = 0;  // View/CardFace 0..9
+    int Maximized = 0;
+    int HelpTopic = 0;  // Help/Topic
+    // Portraits: computer left, computer right, person picture 1, person picture 2.
+    std::string PortraitFile[4];
+    int PortraitShown[4] = {0, 0, 0, 0};
+    // View/List...: the side windows and panels open at the last exit.
+    int ListAnnotation = 0, ListData = 0, ListGameValue = 0, ListLegend = 0;
+    int ListCardStatistics = 0, ListGameStatistics = 0, ListState = 0, ListScore = 0;
+    int ListStore = 0, ListTrickEstimation = 0;
+};
+
+class CMainFrame : public platform::Window {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool PreTranslateMessage(platform::Message& message) override;
+
+    // --- Window creation and close (shell/FrameWindow.cpp) ------------------------------------
+    int OnCreate();
+    void OnClose();
+    // Places the tool bar, the view and the status bar in the frame.
+    void ArrangeChildren();
+    void SetView(CSkatView* view) { View = view; }
+    CSkatView* GetView() const { return View; }
+
+    // --- Flow states, pause and timers (flow/Timers.cpp) ---------------------------------------
+    // FlowState := state, traced as ":State(NAME)".
+    void SetFlowState(int state);
+    int SetPause(int level);
+    void OnTimer(unsigned id);
+    void OnTick();
+    // Presses a button of the open prompt by posting its command; nothing when none is open.
+    void PressButton(int button);
+
+    // --- Start-up and the desk (flow/Startup.cpp) ----------------------------------------------
+    void Startup();
+    void Start(const std::string& path);
+    void ClearDesk();
+    void ApplyPendingSettings();
+
+    // --- Deal and game start (flow/Deal.cpp) --------------------------------------------------
+    void OnNew();
+    void OnDeal();
+    void AssignedCards();
+    void StartGame();
+    void EndContinue();
+    void OnStart();
+    void OnStartView();
+    void LayoutTable(CSkat& game, platform::Point origin, int a, int b);
+
+    // --- Menu commands of the flow (flow/FrameCommands.cpp) -----------------------------------
+    void OnSkatRule();
+    void OnSkatVariant();
+    void OnSkatRamsch();
+    void OnSize(int type, int width, int height);
+    void OnYourTurn();
+    void OnRestoreTitle();
+    // The one update function of menus, accelerators and the tool bar.
+    void UpdateCommand(platform::CommandState& state);
+    platform::CommandUpdater Updater();
+    void OnInitMenuPopup(platform::Menu& popup, int index);
+    void OnMinimalWindow();
+    void OnOptimalWindow();
+    void OnIdealWindow();
+
+    // --- Input, files handed over (shell/Console.cpp) -----------------------------------------
+    void OnConsole();
+    bool OnCopyData(HWND sender, const COPYDATASTRUCT* data);
+    // A file handed over while a wait or a step runs is kept and opened when the flow is free.
+    void OpenPendingFile();
+
+    // --- Table painting (shell/TablePainting.cpp) ---------------------------------------------
+    void Paint(const platform::Rect& update);
+    void ShowImages(platform::Rect& update, platform::DeviceContext* printer);
+    void DrawScore(platform::DeviceContext* printer);
+    platform::Point PrintOffset(platform::DeviceContext* printer) const;
+    void LayoutFrame();
+    void WindowPosition(platform::Size size);
+    void SetCardBack(int step);
+    void SetCardFace(int step);
+    void RemoveTrick();
+    // The frame's client width as the table drawing counts it (the view's width).
+    int ClientWidth() const;
+
+    // --- Table texts, balloons, symbols (shell/TableTexts.cpp, shell/Balloons.cpp) ------------
+    void MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update);
+    void RemoveText(int place, int stringId);
+    void MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
+                       const platform::Rect* update);
+    void MoveBalloonText(int seat, int stringId, int value, platform::DeviceContext* printer,
+                         const platform::Rect* update);
+    void MessageBalloon(int side, int stringId);
+    void MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* update);
+    void RefreshPosTexts(int kontraMode);
+    void RefreshTexts();
+    void ShowMatchState();
+    void ShowPoints();
+    bool CheckSeriesEnd();
+    void SetStatusPane(int pane, const std::string& text);
+
+    // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    void OnAuction();
+    void PickupRamsch(int mode);
+    void NewMatch();
+    void OnBreak();
+    void OnRepeat();
+    void OnLast();
+    void OnSuggest();
+    void CheckCheat(int code, int mode);
+    void AnnounceSeats();
+    void SelectEstimatedGame();
+    void ShowDataDialog(int reset, int collect);
+    void ShowAnnotationDialog();
+    void CloseModelessDialog();
+    void LatchCardsStatistics(int mode);
+    int ReadList(const std::string& path);
+    int ReadStore(const std::string& path);
+    int ReadCards(const std::string& path);
+    void SaveFile(const std::string& path, int course);
+    void SaveStatistics();
+    void ReadStatistics();
+    void SaveList();
+    void SaveStore();
+    void SetTitle(const std::string& fileName);
+    void SoundEffect(int effect, bool loop);
+    void WaitForInput();
+    void LogDeleteOn(int event);
+    void OnListLog();
+    void ApplyVolume();
+    // The name of a seat's player as the table shows it.
+    std::string GetPlayerName(int seat) const;
+
+    // --- The frame's state -------------------------------------------------------------------
+    // Paths (Part 0.7 reads and writes the files; the temporary ones live in the work folder).
+    std::string ListPath, StorePath, GamePath;
+    std::string TempListPath, TempStorePath;
+    std::string StatisticsPath, ImagesFolder;
+    std::string PathInst, PathDesk, PathStart, PathWork;
+    std::string TempMatchFile, TempGameFile, TempStoreFile;
+    std::string HelpFilePath;
+    std::string LanguageCode;
+    int EnglishEdition = 0;
+
+    std::int64_t PlayClock = 0;
+    std::int64_t MatchStartTime = 0;
+
+    CSkat Game;
+    CToolBar ToolBar;
+    platform::StatusBar StatusBar;
+    std::unique_ptr<platform::Menu> MainMenu;
+
+    // Texts of the status bar and the table.
+    std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
+    std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
+
+    // Plain members, set by OnCreate and Startup.
+    platform::Window* PromptDialog = nullptr;
+    platform::Window* ContinuePrompt = nullptr;
+    platform::Window* KontraPrompt = nullptr;
+    platform::Window* RamschSkatPrompt = nullptr;
+    platform::Window* MessageDialog = nullptr;
+    int HistoryPosition = 0, RedoLimit = 0;
+    int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, CourseShown = 0;
+    int CardStatisticsPending = 0, AutoComplete = 0, StateWindowUsed = 0;
+    int FocusPending = 0, RedrawPending = 0, FullRepaint = 0, StatusRotation = 0;
+    int StatusRotationTicks = 0, StatusRotationIndex = 0, Pane2Toggle = 0;
+    int IdleTicks = 0, ReminderPending = 0, BalloonTicks = 0, ElapsedShown = 0;
+    int BidLimits[3] = {0, 0, 0};
+    int ListUpdateOnExit = 0;
+    int PendingSettings[7] = {0, 0, 0, 0, 0, 0, 0};
+    int AnnotationKept = 1;
+    int WindowResized = 0;
+    int LastTrickAvailable = 0;
+    int CourseRequested = 0, CourseAvailable = 0;
+    int PlayStep = 0;
+    int FreshDeal = 0;
+    int GameFileRead = 0;
+    int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
+    int KeyGroup = 1, KeyGroupMask = 7;
+    int BusyFlag = 0;       // a computer's auction or Ramsch step runs: a close request is dropped
+    int SwapPausePending = 0;  // the skat swap pause pumps messages
+    int PrintPreview = 0;
+    int CloseDeferred = 0;  // a close arrived during a nested wait; done once it has unwound
+    int StepDepth = 0;      // steps of the flow running (nested) right now
+    std::string PendingFile;  // a file handed over while the flow was busy
+    int BalloonTextId[3] = {0, 0, 0};
+    int BalloonValue[3] = {0, 0, 0};
+    int PersonBidLimit() const { return BidLimits[2]; }
+
+    TableLayout Layout;
+    FrameSettings View_;
+    platform::Rect MainRect;  // the frame's rectangle kept for RectMain
+
+    // The cards' layout growths at the current zoom (LayoutTable reads them).
+    int GrowthW = 0, GrowthH = 0;
+    platform::Point TrickCentre;
+
+    // Child windows.
+    HWND TableWindow = nullptr;
+    HWND StatusBarWindow = nullptr;
+    HWND ToolBarWindow = nullptr;
+
+    // Heights of the tool bar and the status bar in the frame.
+    static constexpr int kToolBarHeight = 26;
+    static constexpr int kStatusBarHeight = 20;
+
+private:
+    void OnCommand(int id);
+    CSkatView* View = nullptr;
+};
+
+// The current time in seconds after setting PauseLevel; callers keep it in PlayClock.
+std::int64_t StampPauseLevel(int level);

@@ -1,0 +1,85 @@
+// Steps of the game that later stages build (the auction, the Ramsch flow, new match, break-off
+// and repeat, the course display, the manipulation marks, the panels and side windows, the match
+// files and the statistics, voices and sound effects). Until then each stand-in writes its trace
+// line and does nothing else, so that the flow around it runs as it will.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "model/Trace.h"
+#include "platform/core/FileIo.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+void TraceStandIn(const char* name, int argument = -1) {
+    std::string line = ":";
+    line += name;
+    line += "(";
+    if (argument >= 0) line += std::to_string(argument);
+    line += ")";
+    WriteTrace(line, LOG_MAINFRAME);
+}
+}  // namespace
+
+void CMainFrame::OnAuction() { TraceStandIn("OnAuction"); }
+void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
+void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
+void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
+void CMainFrame::OnRepeat() { TraceStandIn("OnRepeat"); }
+void CMainFrame::OnLast() { TraceStandIn("OnLast"); }
+void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
+void CMainFrame::AnnounceSeats() { RefreshPosTexts(1); }
+void CMainFrame::SelectEstimatedGame() {}
+void CMainFrame::ShowDataDialog(int, int) {}
+void CMainFrame::ShowAnnotationDialog() {}
+void CMainFrame::LatchCardsStatistics(int) {}
+int CMainFrame::ReadList(const std::string&) { return 0; }
+int CMainFrame::ReadStore(const std::string&) { return 0; }
+int CMainFrame::ReadCards(const std::string&) { return 0; }
+void CMainFrame::SaveFile(const std::string&, int) {}
+void CMainFrame::SaveStatistics() {}
+void CMainFrame::ReadStatistics() {}
+void CMainFrame::SaveList() {}
+void CMainFrame::SaveStore() {}
+void CMainFrame::OnListLog() {}
+void CMainFrame::ApplyVolume() {}
+
+// The manipulation marks and their table colour come with their own step.
+void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
+
+void CMainFrame::CloseModelessDialog() {
+    if (!PromptDialog) return;
+    ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
+    platform::Window* prompt = PromptDialog;
+    PromptDialog = nullptr;
+    if (prompt->IsAlive()) prompt->DestroyWindow();
+}
+
+void CMainFrame::SetTitle(const std::string& fileName) {
+    std::string title = FrameTitle;
+    if (!fileName.empty()) {
+        title += " - ";
+        title += fileName;
+    }
+    SetWindowText(title);
+}
+
+// Sound effects through the card-table library: 4 looped for the deal, -1 ends a loop.
+void CMainFrame::SoundEffect(int effect, bool loop) {
+    if (effect < 0) {
+        Sound_End();
+        return;
+    }
+    if (loop) Sound_Loop(effect, 0);
+    else Sound_PlayInt(effect, 0);
+}
+
+void CMainFrame::LogDeleteOn(int event) {
+    if (!g_pApp || !g_pApp->Log || (g_pApp->LogDelete & event) == 0) return;
+    (void)platform::RemoveFile(g_pApp->LogFilePath);
+    g_pApp->LogLineCount = 0;
+    g_pApp->LogText.clear();
+    g_pApp->LogTextLength = 0;
+}
+
+std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }

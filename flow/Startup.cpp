@@ -1,0 +1,236 @@
+// The game side of program start, opening a file handed to the program, clearing the desk and the
+// settings kept for an automatic completion.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/BidEvaluation.h"
+#include "flow/FlowGlobals.h"
+#include "flow/GameObject.h"
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/CardKnowledge.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "platform/core/TextFormat.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool EndsWithNoCase(const std::string& text, const std::string& tail) {
+    if (text.size() < tail.size()) return false;
+    return std::equal(tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+std::string FileTitle(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void TraceForced(int stringId) {
+    const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
+    WriteTrace(platform::FormatText(platform::LoadString(stringId), {now}), LOG_FORCED);
+}
+
+}  // namespace
+
+void CMainFrame::Startup() {
+    // Step 1.
+    std::string line = ":Startup(";
+    line += GetPlayerName(g_Game.Forehand);
+    line += ":forehand)";
+    WriteTrace(line, LOG_MAINFRAME);
+
+    // Step 2: the temporary list and store in the work folder.
+    TableWindow = g_Shell.hTableWnd;
+    TempListPath = PathWork + "temp~.skm";
+    TempStorePath = PathWork + "temp~.sks";
+    ListUpdateOnExit = 1;
+
+    // Step 3.
+    ReadList(ListPath);
+    ReadStore(StorePath);
+
+    // Step 4.
+    SetFlowState(STATE_IDLE);
+
+    // Step 5.
+    ResetCardTables();
+    g_Game.PreviousForehand = g_Game.Forehand;
+    g_Game.TurnSeat = 3;
+    g_Game.TrickWinner = 3;
+    for (int& text : g_Game.PlayerPhaseText) text = 200;
+
+    // Step 6: the rule set through its menu command.
+    if (g_Game.VariantMode == 0) OnSkatRule();
+    else if (g_Game.VariantMode == 1) OnSkatVariant();
+    else OnSkatRamsch();
+
+    // Step 7: the match clock continues where it stood.
+    BalloonTicks = 0;
+    MatchStartTime = Time64() - (g_Settings.Game.MaxTime - g_Settings.Game.CountDown);
+
+    // Step 8.
+    g_Game.RealPlayFlag = 1;
+    StartupSkat(Game, g_Shell.hTableWnd, *this);
+
+    // Step 9.
+    g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
+
+    // Step 10.
+    ReadStatistics();
+
+    // Step 11: the round notice.
+    MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+    if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
+        MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+
+    // Step 12.
+    const int read = ReadCards(GamePath);
+
+    // Step 13.
+    GameRunning = 0;
+    AutoComplete = 0;
+    RepeatAllowed = read;
+    RedrawPending = 0;
+    KeyGroup = 1;
+    KeyGroupMask = 7;
+    ShowMatchState();
+    CardStatisticsPending = 0;
+    SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    CheckCheat(g_Game.CheatMask, 1);
+    for (int& limit : BidLimits) limit = 0;
+
+    // Step 14: the players look at the last deal again, off the table.
+    if (!CourseShown) {
+        if (SeriesEnded) NewMatch();
+        Game.Restore(true);
+        for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
+        // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
+        for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+        Game.RemoveCards(true);
+        for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
+    }
+
+    // Step 15: the side windows open at the last exit come with their own steps; the log window
+    // is the shell's.
+    if (g_pApp && g_pApp->LogList) OnListLog();
+
+    // Step 17.
+    PostMessage(WM_SIZE, 0, 0);
+    PostMessage(WM_COMMAND, CM_START);
+}
+
+void CMainFrame::Start(const std::string& path) {
+    if (EndsWithNoCase(path, ".skt")) {
+        // Steps 1 and 2.
+        LogDeleteOn(1);
+        TraceForced(IDS_TRACE_GAME);
+        const int pause = SetPause(0);
+        const std::string title = FileTitle(path);
+        // Step 3.
+        if (GameRunning &&
+            MessageBox(Handle(), platform::LoadString(IDS_QUERY_REPLACE_GAME), {title}, platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
+            SetPause(pause);
+            return;
+        }
+        // Step 4.
+        std::string line = ":Start(";
+        line += path;
+        line += ")";
+        WriteTrace(line, LOG_MAINFRAME);
+        if (!ReadCards(path)) {
+            SetPause(pause);
+            return;
+        }
+        // Step 5.
+        CheckCheat(2, 1);
+        SetFlowState(STATE_IDLE);
+        SaveFile(GamePath, 0);
+        g_Game.StopFlag = 1;
+        OnBreak();
+        // Step 7: show the course when the file has one, else play the deal again.
+        if (g_Game.CourseTricks > 0) {
+            g_Game.StopFlag = 0;
+            g_Game.GameEndFlags = 8;
+            OnLast();
+        } else {
+            OnRepeat();
+        }
+        // Step 8.
+        SetPause(pause);
+        return;
+    }
+    if (EndsWithNoCase(path, ".skm") || EndsWithNoCase(path, ".sks")) {
+        // Steps 1 and 2.
+        LogDeleteOn(2);
+        TraceForced(IDS_TRACE_MATCH);
+        const std::string stem = path.substr(0, path.size() - 4);
+        ListPath = stem + ".skm";
+        StorePath = stem + ".sks";
+        // Steps 4 and 5: the match list and store come with the files' own step.
+        if (GameRunning) OnBreak();
+        ReadList(ListPath);
+        ReadStore(StorePath);
+        CheckCheat(0, 1);
+        for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+        Startup();
+    }
+    // Any other ending does nothing.
+}
+
+void CMainFrame::ClearDesk() {
+    // Step 1.
+    KillTimer(TM_DEMO_PLAY_CARD);
+    // Step 2.
+    if (CourseShown) OnLast();
+    // Step 3.
+    Game.RemoveCards(true);
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
+    Game.trick.RemoveCards(true);
+    Game.lastTrick.RemoveCards(true);
+    // Step 4.
+    for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+    RemoveText(4, IDS_GRAND_HAND);
+    RemoveText(5, IDS_GRAND_HAND);
+    // Step 5: the first symbol shown goes.
+    for (int id = 1; id <= 22; ++id) {
+        if (WS_IsSymbolShown(g_Shell.hTableWnd, id)) {
+            WS_RemoveSymbol(g_Shell.hTableWnd, id);
+            break;
+        }
+    }
+    // Step 6.
+    StatusRotation = 0;
+    StatusText.clear();
+    SetStatusPane(0, CheatText.empty() ? StatusText : CheatText);
+    // Step 7.
+    CloseModelessDialog();
+    // Step 8.
+    WriteTrace(":ClearDesk()", LOG_MAINFRAME);
+    SetFlowState(STATE_IDLE);
+    RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CMainFrame::ApplyPendingSettings() {
+    if (!AutoComplete) return;
+    g_Settings.Audio.Voice = PendingSettings[1];
+    g_Settings.Audio.Sound = PendingSettings[2];
+    g_Settings.Delay.Show = std::max(0, PendingSettings[3]);
+    g_Settings.Delay.Continue = std::max(0, PendingSettings[4]);
+    g_Settings.Delay.Order = std::max(0, PendingSettings[5]);
+    g_Settings.Settings.Abandon = PendingSettings[6] != 0 ? 1 : 0;
+    AutoComplete = 0;
+    if (PendingSettings[0] != 0) OnSuggest();
+}

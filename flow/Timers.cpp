@@ -1,0 +1,227 @@
+// The frame's timers, the pause level and the 200 ms tick.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+#include <cstdio>
+
+std::int64_t StampPauseLevel(int level) {
+    g_Game.PauseLevel = level;
+    return Time64();
+}
+
+void CMainFrame::SetFlowState(int state) {
+    g_Game.FlowState = state;
+    std::string line = ":State(";
+    line += FlowStateName(state);
+    line += ")";
+    WriteTrace(line, LOG_MAINFRAME);
+}
+
+int CMainFrame::SetPause(int level) {
+    const int previous = g_Game.PauseLevel;
+    if (level == 0) {
+        g_Game.PauseLevel = 0;
+        return previous;
+    }
+    g_Game.PauseLevel = level;
+    PlayClock = Time64();
+    // The reminder goes away: the person is busy with something else now.
+    const int balloon = previous < 6 ? 5 : 6;
+    if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon)) WB_RemoveBalloon(g_Shell.hTableWnd, balloon);
+    return previous;
+}
+
+void CMainFrame::PressButton(int button) {
+    if (PromptDialog && PromptDialog->IsAlive())
+        ::PostMessage(PromptDialog->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(button), 0), 0);
+}
+
+void CMainFrame::OnTimer(unsigned id) {
+    if (id != TM_TICK) KillTimer(id);
+    switch (id) {
+        case TM_VOLUME: ApplyVolume(); break;
+        case TM_TICK: OnTick(); break;
+        case TM_DEAL: PostMessage(WM_COMMAND, CM_DEAL); break;
+        case TM_ASSIGN: PostMessage(WM_COMMAND, CM_ASSIGNED_CARDS); break;
+        case TM_CONTINUE: PressButton(BTN_CONTINUE); break;
+        case TM_STATUS:
+            StatusText = SavedStatusText;
+            SetStatusPane(0, StatusText);
+            SavedStatusText.clear();
+            break;
+        case TM_DEMO_BID: PressButton(BTN_BID); break;
+        case TM_DEMO_PASS: PressButton(BTN_PASS); break;
+        case TM_DEMO_SUGGEST_GAME: PressButton(BTN_SUGGEST_GAME); break;
+        case TM_DEMO_CLOSE_MESSAGE:
+            if (MessageDialog && MessageDialog->IsAlive()) ::PostMessage(MessageDialog->Handle(), WM_CLOSE);
+            break;
+        case TM_DEMO_RANDOM_STARTER:
+            if (MessageDialog && MessageDialog->IsAlive())
+                ::PostMessage(MessageDialog->Handle(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
+            break;
+        case TM_DEMO_SUGGEST_CARD: PressButton(BTN_SUGGEST); break;
+        case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
+        case TM_DEMO_HAND: PressButton(BTN_HAND); break;
+        case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
+        case TM_DEMO_SUGGEST_SKAT:
+            if (PromptDialog && PromptDialog->IsAlive()) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
+            break;
+        case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
+        case TM_DEMO_OK: {
+            if (MessageDialog && MessageDialog->IsAlive()) {
+                ::PostMessage(MessageDialog->Handle(), WM_COMMAND, IDOK, 0);
+                break;
+            }
+            // Only a modal dialog of the frame whose loop runs is ended; never the frame itself or
+            // a side window, which would end the program or lose a window.
+            HWND popup = GetLastActivePopup(Handle());
+            platform::Window* window = WindowFromHandle(popup);
+            if (popup && popup != Handle() && window && window->GetOwner() == Handle()) {
+                for (platform::Window* modal : platform::WindowSystem::Instance().ModalLoops())
+                    if (modal == window) EndModalLoop(popup, 0);
+            }
+            break;
+        }
+        case TM_DEMO_FINISH_SWAP: PressButton(BTN_FINISH_SWAP); break;
+        case TM_DEMO_KONTRA_REVOLUTION:
+            if (MessageDialog && MessageDialog->IsAlive()) {
+                ::PostMessage(MessageDialog->Handle(), WM_CLOSE);
+                if (g_Game.Soloist != 2) SetTimer(TM_DEMO_KONTRA_REVOLUTION, g_Settings.Delay.Demo);
+            } else {
+                PressButton(BTN_SUGGEST);
+            }
+            break;
+        case TM_DEMO_FINISH_OR_PLAY:
+            if (PromptDialog && PromptDialog->IsAlive()) PressButton(BTN_FINISH_SWAP);
+            else SendMessage(WM_COMMAND, CM_PLAY);
+            break;
+        // Timers 33, 51, 81, 82 and 91 choose for the person with the computer's card play and
+        // game choice; they come with those steps.
+        default: break;
+    }
+}
+
+// The 200 ms tick, step by step.
+void CMainFrame::OnTick() {
+    // Step 1: the match clock.
+    const std::int64_t now = Time64();
+    const std::int64_t elapsed = now - MatchStartTime;
+    const std::int64_t remaining = g_Settings.Game.MaxTime - elapsed;
+
+    const bool promptOpen = PromptDialog && PromptDialog->IsAlive();
+    const bool messageOpen = MessageDialog && MessageDialog->IsAlive();
+
+    // Step 2: a finished game whose prompt is still up is broken off.
+    if (promptOpen && RepeatAllowed) OnBreak();
+
+    // Step 3: the focus back into the open dialog.
+    if (FocusPending) {
+        if (promptOpen) ::SetFocus(PromptDialog->Handle());
+        else if (messageOpen) ::SetFocus(::GetDlgItem(MessageDialog->Handle(), IDOK));
+        FocusPending = 0;
+    }
+
+    // Step 4: a match ended by time shows its clock.
+    if (g_Game.MatchMode == 1) {
+        if (elapsed != ElapsedShown) ElapsedShown = static_cast<int>(elapsed);
+        if (g_Settings.Game.CountDown > remaining) {
+            char text[48];
+            std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60,
+                          g_Settings.Game.CountDown % 60, 10 - Game.person.count);
+            ClockText = text;
+            SetStatusPane(1, ClockText);
+            g_Settings.Game.CountDown = static_cast<int>(remaining);
+        }
+    }
+
+    // Step 5: a full repaint asked for by a resize or the side windows.
+    if (RedrawPending) {
+        RedrawPending = 0;
+        FullRepaint = 1;
+        RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+
+    // Step 6: hints and balloons, not while a message dialog is up.
+    if (!(MessageDialog && MessageDialog->IsAlive())) {
+        // 6a: the idle hint, every 22 ticks while the person does not play.
+        if (g_Game.FlowState == STATE_PLAY && !(PromptDialog && PromptDialog->IsAlive()) &&
+            !(ContinuePrompt && ContinuePrompt->IsAlive()) && !g_Settings.Options.Suggest) {
+            if (IdleTicks++ > 20) {
+                IdleTicks = 0;
+                PostMessage(WM_COMMAND, CM_YOUR_TURN);
+            }
+        }
+        // 6b: the reminder balloons.
+        if (g_Game.PauseLevel != 0) {
+            const HWND table = g_Shell.hTableWnd;
+            const std::int64_t t = now - PlayClock;
+            auto countDownBidBalloon = [&] {
+                if (BalloonTicks == 0) {
+                    BalloonTicks = (g_Settings.Delay.Bid + 199) / 200;
+                    if (BalloonTicks < 2) BalloonTicks = 2;
+                }
+                if (--BalloonTicks == 0) {
+                    WB_RemoveBalloon(table, g_Game.PauseLevel);
+                    PlayClock = StampPauseLevel(2);
+                }
+            };
+            const bool speechBalloon = g_Game.PauseLevel == 5 || g_Game.PauseLevel == 6;
+            if (g_Settings.Settings.Balloon) {
+                if (speechBalloon) {
+                    countDownBidBalloon();
+                } else if (WB_IsBalloonShown(table, 5)) {
+                    if (ReminderPending == 1) {
+                        ReminderPending = 0;
+                        PlayClock = now;
+                    } else if (t >= g_Settings.Delay.Show / 1000) {
+                        WB_RemoveBalloon(table, 5);
+                        PlayClock = now;
+                    }
+                } else if (t < g_Settings.Delay.Answer / 1000) {
+                    ReminderPending = 1;
+                } else {
+                    platform::Rect rect;
+                    GetWindowRect(table, &rect);
+                    std::string text = GetPlayerName(2).substr(0, 10);
+                    if (g_Game.PauseLevel >= 1 && g_Game.PauseLevel <= 3)
+                        text += platform::LoadString(IDS_REMIND_DECIDE + g_Game.PauseLevel - 1);
+                    WB_ShowBalloon(table, 5, rect.Width() / 2 - 74, rect.Height() / 2 - 14, 20, text);
+                }
+            } else if (g_Game.FlowState == STATE_AUCTION) {
+                countDownBidBalloon();
+            } else if (t >= g_Settings.Delay.Show / 1000) {
+                WB_RemoveBalloon(table, g_Game.PauseLevel);
+                PlayClock = StampPauseLevel(2);
+            }
+        }
+    }
+
+    // Step 7: the rotation of the status texts.
+    if (StatusRotation) {
+        if (StatusRotationTicks > 0) {
+            --StatusRotationTicks;
+            return;
+        }
+        StatusRotationTicks = 20;
+        StatusRotationIndex = (StatusRotationIndex + 1) % 3;
+        if (StatusRotationIndex == 1 && (HintText.empty() || !g_Settings.Options.Suggest)) StatusRotationIndex = 2;
+        const std::string& third = DemoText.empty() ? CheatText : DemoText;
+        if (StatusRotationIndex == 2 && third.empty()) StatusRotationIndex = 0;
+        SetStatusPane(0, StatusRotationIndex == 0 ? StatusText : StatusRotationIndex == 1 ? HintText : third);
+        if (g_Game.KontraState != KONTRA_NONE) {
+            Pane2Toggle = 1 - Pane2Toggle;
+            if (Pane2Toggle == 1) SetStatusPane(2, KontraText);
+            else SetStatusPane(2, g_Settings.Options.Count ? PointsText : RuleText);
+        }
+    }
+}

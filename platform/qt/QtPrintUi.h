@@ -1,0 +1,34 @@
+#pragma once
+// platform::QtPrintUi: printing a document in the Qt host: the print dialog and then the printer,
+// the print preview, or a PDF file. The pages go through PrintJob on A4 with 10 mm margins in the
+// document's orientation; each page is told its size in pixels and millimetres and its resolution.
+// The dialogs run modally in Qt's own event loop: our queue waits until they end.
+
+#include <string>
+
+#include <QPageLayout>
+
+#include "platform/core/PrintDocument.h"
+#include "platform/qt/PrintJob.h"
+
+class QWidget;
+
+namespace platform {
+
+// A4, 10 mm margins, in the orientation.
+QPageLayout DocumentPageLayout(PageOrientation orientation);
+// The document's pages `first`..`last` (from 1; clamped to the document) as a print job. The job
+// draws through the document, which must outlive it.
+PrintJob DocumentPrintJob(const PrintDocument& document, int first = 1, int last = kMaxPrintPages);
+
+class QtPrintUi {
+public:
+    PrintOutcome Print(QWidget* parent, const PrintDocument& document) const;
+    PrintOutcome Preview(QWidget* parent, const PrintDocument& document) const;
+    PrintOutcome ToPdf(const PrintDocument& document, const std::string& path) const;
+
+    // The resolution of PDF files.
+    static constexpr int kPdfDotsPerInch = 300;
+};
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+#pragma once
+// platform::SdlSound: tavlo's sound output on the first audio device, through SDL2's audio alone
+// (no SDL video). WAVE clips and files are decoded with SDL and converted to one format; the
+// built-in effects are synthesized in code; SdlSoundMixer mixes them on SDL's audio thread. Without
+// a sound device (or a usable SDL audio driver) it stays silent: every call is accepted and does
+// nothing. Sounds that cannot be read (a missing file, a damaged clip, longer than
+// kMaxSoundSeconds) are skipped.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/qt/SdlSoundMixer.h"
+#include "tavlo/SoundOutput.h"
+
+namespace platform {
+
+class SdlSound final : public tavlo::SoundOutput {
+public:
+    static constexpr int kSampleRate = 44100;
+    static constexpr int kMaxSoundSeconds = 120;
+
+    SdlSound();
+    ~SdlSound() override;
+    SdlSound(const SdlSound&) = delete;
+    SdlSound& operator=(const SdlSound&) = delete;
+
+    // Whether a device was opened (false: silent).
+    bool HasDevice() const { return m_device != 0; }
+
+    void PlayEffect(int effect, bool loop) override;
+    void PlayFile(const std::string& path, bool loop) override;
+    void PlayClip(std::span<const std::uint8_t> wave) override;
+    void StopLoop() override;
+    // 0 silent .. 1 full.
+    void SetVolume(double volume);
+
+    // How many sounds went to the device, and how many were skipped (unreadable, too long, a full
+    // clip queue, no device): for the trace and for tests.
+    int SoundsStarted() const { return m_started; }
+    int SoundsSkipped() const { return m_skipped; }
+
+private:
+    enum class Target { Effect, Loop, Clip };
+
+    static void Callback(void* self, std::uint8_t* stream, int length);
+    // Decodes a WAVE image or file (SDL_RWops) into the mixer's format; null when unreadable.
+    SoundSamples DecodeWave(void* source) const;
+    void Hand(Target target, SoundSamples samples);
+
+    std::uint32_t m_device = 0;
+    bool m_audioInitialised = false;
+    SdlSoundMixer m_mixer;  // touched by the audio thread: only under the device lock
+    std::vector<SoundSamples> m_effects;  // synthesized on first use
+    int m_started = 0;
+    int m_skipped = 0;
+};
+
+}  // namespace platform

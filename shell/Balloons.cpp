@@ -1,0 +1,173 @@
+// Speech balloons and game symbols on the table, with the balloon waits.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "shell/TableColours.h"
+#include "shell/TableDC.h"
+#include "shell/TableTexts.h"
+#include "tavlo/Tavlo.h"
+
+#include <cstdio>
+
+namespace {
+
+// The balloon of a seat: 6 for the computer on the right, 5 for the others.
+int SeatBalloon(int seat) { return seat == 1 ? 6 : 5; }
+
+// Waits, dispatching messages, while a speech balloon is up; the tick takes it down. A stop request
+// or the end of the program ends the wait as well.
+void WaitWhileBalloonUp() {
+    g_Shell.ModalPumpActive = 1;
+    WaitWhile([] { return g_Game.PauseLevel >= 5 && g_Game.StopFlag != 1; });
+    g_Shell.ModalPumpActive = 0;
+}
+
+}  // namespace
+
+void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::DeviceContext* printer,
+                                 const platform::Rect* update) {
+    if (seat < 0 || seat > 2) return;
+    // Step 1: value 1 stands for the 18 a pass was said to.
+    std::string text = platform::LoadString(stringId);
+    if (value > 0) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%3d", value == 1 ? 18 : value);
+        text += number;
+    }
+    TableDC dc(printer, g_Shell.hTableWnd);
+    platform::Size size{};
+    if (dc && g_pApp) {
+        dc.SelectAppFont(5);
+        size = dc->GetTextExtent(text);
+    }
+    // Step 2.
+    g_Game.HasBid[seat] =
+        (g_Game.GameType == 7 || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
+    // Step 3.
+    const int width = ClientWidth();
+    const int computerY = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
+    int x = 0, y = 0;
+    if (seat == 0) {
+        x = Layout.LayoutX - g_Shell.ZoomExtraWidth;
+        y = computerY;
+        Layout.BalloonX = Layout.DesktopWidth * 23 / 1000 - g_Shell.ZoomExtraWidth + Layout.LayoutX;
+        Layout.BalloonY = 0;
+    } else if (seat == 1) {
+        x = g_Shell.ZoomExtraWidth - Layout.LayoutX - size.cx - 4 + width;
+        y = computerY;
+        Layout.BalloonX = g_Shell.ZoomExtraWidth - Layout.DesktopWidth * 101 / 1000 - Layout.LayoutX + width;
+        Layout.BalloonY = 0;
+    } else {
+        x = (width - size.cx) / 2 + 6;
+        y = Layout.LayoutY + 2 * Layout.RowStepY + g_Shell.ZoomExtraHeight / 2;
+        Layout.BalloonX = (width - 141) / 2;
+        Layout.BalloonY = 82;
+    }
+    BalloonTextId[seat] = stringId;
+    BalloonValue[seat] = (stringId == IDS_BALLOON_PASS && value == 18) ? 1 : value;
+    // Step 4.
+    const platform::Point offset = PrintOffset(printer);
+    const platform::Rect r{offset.x + x, Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
+                           Layout.BalloonY + offset.y + y + size.cy};
+    if (LiesOutside(update, r, 1, 0, 1, 0)) return;
+    const bool inPaint = g_Shell.PaintDepth > 0;
+    // Step 5: the text on the table.
+    if (stringId != 0 && value >= 0) {
+        WB_RemoveBalloon(g_Shell.hTableWnd, 5);
+        if (!printer) RemoveText(seat + 4, stringId);
+        if (dc && g_pApp) {
+            dc.SelectAppFont(5);
+            const platform::Color back = dc->SetBkColor(TableColour());
+            const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Opaque);
+            dc->SetTextColor({});
+            dc->TextOut(r.left, r.top, text);
+            dc->SetBkMode(platform::BkMode::Transparent);
+            dc->SetTextColor(kSilver);
+            dc->TextOut(r.left - 1, r.top - 1, text);
+            dc->SetBkMode(mode);
+            dc->SetBkColor(back);
+        }
+    }
+    // Step 6.
+    if (printer) return;
+    const int balloon = SeatBalloon(seat);
+    if (!inPaint) {
+        g_Game.PauseLevel = balloon;
+        PlayClock = Time64();
+    }
+    // Step 7: the balloon itself.
+    const int state = g_Game.FlowState;
+    const bool auctionState = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
+                              state == STATE_QUERY;
+    const bool ramschState = g_Game.GameType == 7 && (state == STATE_ASK || state == STATE_PICKUP ||
+                                                      state == STATE_PASS || state == STATE_PLAY || state == STATE_START);
+    if (g_Settings.Settings.Balloon && (value < 0 || auctionState || ramschState)) {
+        Layout.BalloonY = (Layout.BalloonY == 0 ? Layout.DesktopHeight * 20 / 1000 : 0) + y;
+        if (inPaint) {
+            if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, nullptr);
+        } else {
+            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
+            SoundEffect(stringId == IDS_BALLOON_PASS ? 1 : 0, false);
+        }
+    }
+    // Step 8.
+    if (!inPaint) WaitWhileBalloonUp();
+}
+
+void CMainFrame::MessageBalloon(int side, int stringId) {
+    const int balloon = side == 1 ? 6 : 5;
+    const bool inPaint = g_Shell.PaintDepth > 0;
+    if (!inPaint) {
+        g_Game.PauseLevel = balloon;
+        PlayClock = Time64();
+    }
+    if (g_Settings.Settings.Balloon) {
+        const int y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
+        Layout.BalloonX = side == 0
+                              ? Layout.DesktopWidth * 23 / 1000 + Layout.LayoutX - g_Shell.ZoomExtraWidth
+                              : g_Shell.ZoomExtraWidth - Layout.DesktopWidth * 101 / 1000 - Layout.LayoutX + ClientWidth();
+        Layout.BalloonY = Layout.DesktopHeight * 20 / 1000 + y;
+        const std::string text = platform::LoadString(stringId);
+        if (inPaint) {
+            if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, nullptr);
+        } else {
+            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
+        }
+    }
+    if (!inPaint) WaitWhileBalloonUp();
+}
+
+void CMainFrame::MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* /*update*/) {
+    const int width = ClientWidth();
+    int symbol = g_Game.GameType + 1;
+    int x = 0, y = Layout.LayoutY - g_Shell.ZoomExtraHeight + 2;
+    switch (seat) {
+        case 0: x = Layout.LayoutX - g_Shell.ZoomExtraWidth + 78; break;
+        case 1: x = width - 15 + g_Shell.ZoomExtraWidth - Layout.LayoutX - 84; break;
+        case 2:
+            x = (width - 84) / 2 - 25;
+            y = Layout.LayoutY + 2 * Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
+            break;
+        default:
+            symbol = 8;
+            x = Layout.NoticeX;
+            y = Layout.NoticeY - g_Shell.ZoomExtraHeight;
+            break;
+    }
+    const platform::Point offset = PrintOffset(printer);
+    x += offset.x;
+    y += offset.y;
+    if (printer) WS_DrawSymbol(g_Shell.hTableWnd, symbol, x, y, printer);
+    else if (draw) WS_DrawSymbol(g_Shell.hTableWnd, symbol, x, y, nullptr);
+    else WS_ShowSymbol(g_Shell.hTableWnd, symbol, x, y);
+}

@@ -1,0 +1,56 @@
+// Files handed to the program: named on the command line or sent by a second instance.
+#include "flow/MainFrame.h"
+
+#include "model/Trace.h"
+#include "platform/core/WindowApi.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+
+#include <cstring>
+
+namespace {
+
+// A quoted name loses its quotes; a name with only one of them stays as it is.
+std::string Unquote(std::string name) {
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"') return name.substr(1, name.size() - 2);
+    return name;
+}
+
+}  // namespace
+
+void CMainFrame::OnConsole() {
+    // Step 1.
+    const std::string commandLine = g_pApp ? g_pApp->CommandLine : std::string();
+    WriteTrace(":OnConsole()", LOG_MAINFRAME);
+    // Step 2.
+    const std::string name = Unquote(commandLine);
+    // Step 3: the table comes to life first.
+    g_Shell.ModalPumpActive = 1;
+    WaitWhile([this] { return TableWindow == nullptr && IsAlive(); });
+    g_Shell.ModalPumpActive = 0;
+    // Step 4.
+    if (!name.empty() && IsAlive()) Start(name);
+}
+
+bool CMainFrame::OnCopyData(HWND /*sender*/, const COPYDATASTRUCT* data) {
+    if (!data || !data->lpData) return true;
+    // The text ends at its NUL or at the end of the block, whichever comes first.
+    const char* bytes = static_cast<const char*>(data->lpData);
+    const std::size_t length = strnlen(bytes, data->cbData);
+    const std::string name = Unquote(std::string(bytes, length));
+    std::string line = ":OnCopyData(";
+    line += name;
+    line += ")";
+    WriteTrace(line, LOG_MAINFRAME);
+    PendingFile = name;
+    // A step or a wait running underneath keeps the file until it is over.
+    if (StepDepth == 0 && g_Shell.ModalPumpActive == 0 && !BusyFlag) OpenPendingFile();
+    return true;
+}
+
+void CMainFrame::OpenPendingFile() {
+    if (PendingFile.empty()) return;
+    const std::string name = PendingFile;
+    PendingFile.clear();
+    Start(name);
+}

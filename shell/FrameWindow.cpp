@@ -1,0 +1,161 @@
+// The main frame as a window: creation with its bars, timers, folders and paths; the close sequence.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Folders.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Registry.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ToolBar.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "shell/SkatView.h"
+#include "shell/TableColours.h"
+#include "tavlo/Tavlo.h"
+
+platform::Brush TableBrush() { return platform::Brush::Solid(TableColour()); }
+platform::Color TableColour() { return g_Game.CheatMask != 0 ? kTableRed : kTableGreen; }
+
+bool CToolBar::Load(int resourceId) {
+    if (resourceId != IDR_MAINFRAME) return false;
+    buttons.assign(kMainToolBar.begin(), kMainToolBar.end());
+    return true;
+}
+
+void CMainFrame::ArrangeChildren() {
+    if (!View || !View->IsAlive()) return;
+    const platform::Rect client = ClientRect();
+    const int height = std::max(0, client.Height() - kToolBarHeight - kStatusBarHeight);
+    View->MoveWindow({0, kToolBarHeight, client.Width(), kToolBarHeight + height}, true);
+}
+
+int CMainFrame::ClientWidth() const { return View ? View->ClientRect().Width() : ClientRect().Width(); }
+
+void CMainFrame::SetStatusPane(int pane, const std::string& text) { StatusBar.SetPaneText(pane, text, true); }
+
+int CMainFrame::OnCreate() {
+    // Step 1.
+    WriteTrace(":OnCreate()", LOG_MAINFRAME);
+    FrameTitle = platform::LoadString(IDS_PRODUCT_NAME);
+    if (const platform::MenuTemplate* menu = platform::FindMenu(IDR_MAINFRAME))
+        MainMenu = std::make_unique<platform::Menu>(*menu);
+
+    // Step 2: the tool bar.
+    if (!ToolBar.Load(IDR_MAINFRAME)) return -1;
+
+    // Step 3: the status bar, pane 0 stretching, 44 and 78 pixels for the clock and the rule.
+    if (!StatusBar.SetPanes({{0, true}, {44, false}, {78, false}})) return -1;
+    StatusBar.SetFont(6);
+
+    // Step 5: a fresh table.
+    g_Game.FlowState = STATE_INIT;
+    HistoryPosition = RedoLimit = 0;
+    PromptDialog = MessageDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
+    RedrawPending = 0;
+    AnnotationKept = 1;
+    PlayClock = StampPauseLevel(0);
+
+    // Step 6: the tick for the program's life. Our timers cannot fail on a live window; should it
+    // happen all the same, the folders and paths below are still set up.
+    if (SetTimer(TM_TICK, kTickMs) == 0)
+        MessageBox(Handle(), platform::LoadString(IDS_TIMER_FAILED), FrameTitle,
+                   platform::MB_OK | platform::MB_ICONEXCLAMATION);
+
+    // Step 7.
+    SetTimer(TM_VOLUME, kVolumeDelayMs);
+
+    // Steps 8 and 9: the program's folder is read-only; work and desktop default to per-user
+    // writable folders.
+    PathInst = GetProfileString("Paths", "Inst", "");
+    PathDesk = GetProfileString("Paths", "Desk", "");
+    PathStart = GetProfileString("Paths", "Start", "");
+    PathWork = GetProfileString("Paths", "Work", "");
+    if (PathInst.empty()) PathInst = platform::ProgramFolder();
+    if (PathWork.empty()) PathWork = platform::WorkFolder();
+    if (PathDesk.empty()) PathDesk = platform::DesktopFolder();
+
+    // Step 10.
+    ImagesFolder = PathWork + "Images/";
+    Sound_Path((PathWork + "Sounds/").c_str());
+
+    // Step 11: the other edition's code names our own.
+    const std::string other = platform::LoadString(IDS_OTHER_LANGUAGE);
+    LanguageCode = other == "en" ? "ge" : "en";
+    EnglishEdition = other != "en" ? 1 : 0;
+
+    // Step 12.
+    StatisticsPath = PathWork + "statistics2";
+    TempMatchFile = PathWork + "cards~.skm";
+    TempGameFile = PathWork + "cards~.skt";
+    TempStoreFile = PathWork + "cards~.sks";
+    ListPath = TempMatchFile;
+    StorePath = TempStoreFile;
+    GamePath = TempGameFile;
+
+    // Step 13.
+    HelpFilePath = PathInst + "kartovan-" + LanguageCode + ".chm";
+    return 0;
+}
+
+void CMainFrame::OnClose() {
+    // Step 1: a computer's auction or Ramsch step runs: the request is dropped.
+    if (BusyFlag) return;
+    // A close inside a nested wait or step waits until that has unwound; the step is told to stop.
+    if (StepDepth > 0 || g_Shell.ModalPumpActive) {
+        CloseDeferred = 1;
+        g_Game.StopFlag = 1;
+        return;
+    }
+    // Step 2.
+    if (PrintPreview) {
+        PrintPreview = 0;
+        return;
+    }
+    // Step 3.
+    const int pause = SetPause(0);
+    const int state = g_Game.FlowState;
+    if (state != STATE_INIT && state != STATE_IDLE && state != STATE_NEW && state != STATE_PASS) {
+        if (MessageBox(Handle(), platform::LoadString(IDS_QUERY_EXIT), FrameTitle,
+                       platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
+            SetPause(pause);
+            return;
+        }
+    }
+    // Step 4.
+    if (SwapPausePending) {
+        OnBreak();
+        PostMessage(WM_CLOSE);
+        return;
+    }
+    // Step 5.
+    WriteProfileInt("Help", "Topic", View_.HelpTopic);
+    // Step 6.
+    WB_DeleteBalloonDeck(g_Shell.hTableWnd);
+    WC_DeleteCardDeck(g_Shell.hTableWnd);
+    WS_DeleteSymbolDeck(g_Shell.hTableWnd);
+    // Step 7.
+    const bool running = state == STATE_START || state == STATE_OBSERVE || state == STATE_AUCTION ||
+                         state == STATE_REPLY || state == STATE_PICKUP || state == STATE_SWAP || state == STATE_PLAY;
+    CheckCheat(running ? 1 : g_Game.CheatMask, 1);
+    // Step 8.
+    KillTimer(TM_TICK);
+    MainRect = WindowRect();
+    Layout.WindowRect = MainRect;
+    g_Settings.Save();
+    // Step 9.
+    if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
+    // Step 11.
+    WriteTrace(":OnClose()", LOG_MAINFRAME);
+    // Step 12.
+    CloseModelessDialog();
+    g_Shell.pMainFrame = nullptr;
+    g_Game.StopFlag = 1;
+    // Step 15: the window goes; the program's loop ends with it.
+    DestroyWindow();
+    PostQuitMessage(0);
+}

@@ -1,0 +1,104 @@
+// The match state in the status bar, the counted points, and the test for the end of a series.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/Rounds.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+
+#include <cstdio>
+
+void CMainFrame::ShowMatchState() {
+    const int t = g_Game.FlowState == STATE_PLAY ? 10 - Game.person.count : 0;
+    char text[96];
+    switch (g_Game.MatchMode) {
+        case 1: StatusText = platform::LoadString(IDS_MODE_DURATION); break;
+        case 2: {
+            // The balances of the Bierlachs match come with the match list; the totals stand in.
+            std::snprintf(text, sizeof text, "%4d-%d", g_Shell.MatchTotals[2], t);
+            ClockText = text;
+            std::snprintf(text, sizeof text, " (%d, %d, %d)", g_Shell.MatchTotals[0], g_Shell.MatchTotals[1],
+                          g_Shell.MatchTotals[2]);
+            StatusText = platform::LoadString(IDS_MODE_BIERLACHS);
+            StatusText += text;
+            break;
+        }
+        default: {
+            // Counted by rounds of three games: "round.game-cards".
+            const int g = g_Game.GameCount + 1;
+            const int inRound = g % 3 == 0 ? 3 : g % 3;
+            std::snprintf(text, sizeof text, "%3d.%d-%d", (g + 2) / 3, inRound, t);
+            ClockText = text;
+            StatusText = platform::LoadString(g_Game.MatchMode == 3 ? IDS_MODE_UNLIMITED : IDS_MODE_SERIES);
+            break;
+        }
+    }
+    if (g_Game.FlowState != STATE_PLAY) SetStatusPane(0, StatusText);
+    SetStatusPane(1, ClockText);
+    g_Shell.GameNumberText = ClockText.substr(0, ClockText.find('-'));
+}
+
+void CMainFrame::ShowPoints() {
+    if (!g_Settings.Options.Count) {
+        SetStatusPane(2, RuleText);
+        return;
+    }
+    int points = 0;
+    if (g_Game.GameType == 7) points = g_Game.PartyPoints[2];
+    else points = g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : g_Game.PartyPoints[1];
+    PointsText = std::to_string(points);
+    SetStatusPane(2, PointsText);
+}
+
+// The end of a series by the match mode; with Bock or Ramsch games pending the person may go on.
+bool CMainFrame::CheckSeriesEnd() {
+    const bool extra = g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0;
+    const std::string caption = platform::LoadString(IDS_PRODUCT_NAME);
+    auto askToGoOn = [&](int firstId) {
+        if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
+        const std::string text = platform::LoadString(firstId) + platform::LoadString(IDS_EXTRA_GAMES_PENDING);
+        return MessageBox(Handle(), text, caption, platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
+    };
+    switch (g_Game.MatchMode) {
+        case 0:
+            if (g_Game.GameCount < 3 * g_Settings.Game.MaxRounds) return false;
+            if (!extra) return true;
+            if (ExtraGamesAccepted) return false;
+            if (askToGoOn(IDS_GAMES_PLAYED)) {
+                ExtraGamesAccepted = 1;
+                return false;
+            }
+            g_Game.RoundStatus = 0;
+            SetRoundLimits(0, 0);
+            return true;
+        case 1:
+            if (g_Settings.Game.CountDown > 0) return false;
+            if (!extra) return g_Game.RoundStatus == 0;
+            if (ExtraGamesAccepted) return false;
+            if (askToGoOn(IDS_TIME_UP)) {
+                ExtraGamesAccepted = 1;
+                return false;
+            }
+            g_Game.RoundStatus = 0;
+            return true;
+        case 2: {
+            const int* balance = g_Shell.MatchTotals;
+            int lowest = 0;
+            if (balance[1] < balance[lowest]) lowest = 1;
+            if (balance[2] < balance[lowest]) lowest = 2;
+            if (balance[lowest] >= 0) return false;
+            int atLowest = 0;
+            for (int seat = 0; seat < 3; ++seat) atLowest += balance[seat] == balance[lowest] ? 1 : 0;
+            if (atLowest == 1) return true;
+            if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
+            MessageBox(Handle(), platform::LoadString(IDS_BIERLACHS_TIE), caption,
+                       platform::MB_OK | platform::MB_ICONINFORMATION);
+            return false;
+        }
+        default: return false;
+    }
+}

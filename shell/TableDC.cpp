@@ -1,0 +1,28 @@
+#include "shell/TableDC.h"
+
+#include "platform/core/WindowApi.h"
+#include "shell/SkatApp.h"
+
+TableDC::TableDC(platform::DeviceContext* printer, HWND table) {
+    if (printer) {
+        dc_ = printer;
+    } else if (table && IsWindow(table)) {
+        dc_ = GetDC(table);
+        window_ = dc_ ? table : nullptr;
+    }
+}
+
+TableDC::~TableDC() {
+    if (!dc_) return;
+    if (fontSaved_) dc_->SelectFont(previous_);
+    if (window_) ReleaseDC(window_, dc_);
+}
+
+void TableDC::SelectAppFont(int n) {
+    if (!dc_ || !g_pApp) return;
+    const platform::LogFont old = dc_->SelectFont(g_pApp->Font(n));
+    if (!fontSaved_) {
+        previous_ = old;
+        fontSaved_ = true;
+    }
+}

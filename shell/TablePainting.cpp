@@ -1,0 +1,315 @@
+// Painting the card table: portraits, score boxes, labels, balloon texts, symbols, the notice line
+// and the cards, always in that order; the frame's first layout and its placing on the desktop;
+// stepping the card designs; taking the course picture down.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/CardCodes.h"
+#include "platform/core/DeviceContext.h"
+#include "platform/core/DialogUnits.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "shell/SkatView.h"
+#include "tavlo/Tavlo.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The height of the auction bar (dialog 117) in dialog units, until the bar itself exists.
+constexpr int kAuctionBarDialogHeight = 40;
+
+bool Meets(const platform::Rect& a, const platform::Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+// Paint's depth counter, lowered on every exit.
+struct PaintScope {
+    explicit PaintScope(CMainFrame& frame) : frame_(frame) { ++g_Shell.PaintDepth; }
+    ~PaintScope() {
+        frame_.FullRepaint = 0;
+        --g_Shell.PaintDepth;
+    }
+    CMainFrame& frame_;
+};
+
+}  // namespace
+
+platform::Point CMainFrame::PrintOffset(platform::DeviceContext* printer) const {
+    // Printing comes with the reports; on screen the table is drawn where it stands.
+    (void)printer;
+    return {0, 0};
+}
+
+void CMainFrame::Paint(const platform::Rect& update) {
+    PaintScope scope(*this);
+    platform::Rect r = update;
+    const int state = g_Game.FlowState;
+    const bool coursePicture = CourseShown && LastTrickAvailable;
+    // Step 1.
+    ShowImages(r, nullptr);
+    // Step 2.
+    if (!coursePicture) DrawScore(nullptr);
+    // Step 3: the position labels and the Kontra marks.
+    const bool labels = !(state == STATE_INIT || state == STATE_STAY ||
+                          ((state == STATE_IDLE || state == STATE_NEW) && coursePicture));
+    if (labels) {
+        MovePosText(g_Game.Forehand, IDS_LABEL_FOREHAND, nullptr, &r);
+        MovePosText((g_Game.Forehand + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, &r);
+        MovePosText((g_Game.Forehand + 2) % 3, IDS_LABEL_REARHAND, nullptr, &r);
+    }
+    auto kontraMarks = [&] {
+        if (g_Game.KontraState == KONTRA_NONE) return;
+        MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, &r);
+        if (g_Game.KontraState == KONTRA_REKONTRA) MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, &r);
+    };
+    if (labels && state != STATE_IDLE) kontraMarks();
+    auto roundNotice = [&] {
+        if (g_Game.VariantMode == 1 && g_Game.RoundStatus != 0)
+            MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, &r);
+    };
+    auto coursePictureStep = [&] {
+        // Step 8.
+        if (CourseShown) {
+            CCards* rows[4] = {&Game, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
+            for (CCards* row : rows) row->PaintCards(0);
+            ShowImages(r, nullptr);
+        } else {
+            roundNotice();
+        }
+    };
+    // Step 4: nothing is played.
+    if (state == STATE_INIT || state == STATE_IDLE) {
+        if (LastTrickAvailable) coursePictureStep();
+        else roundNotice();
+        return;
+    }
+    // Step 5.
+    if (coursePicture) {
+        coursePictureStep();
+        return;
+    }
+    kontraMarks();
+    for (int seat = 0; seat < 3; ++seat)
+        MoveBalloonText(seat, BalloonTextId[seat], BalloonValue[seat], nullptr, &r);
+    for (int id = 1; id <= 22; ++id) {
+        if (id != 8 && WS_IsSymbolShown(g_Shell.hTableWnd, id)) {
+            MoveSymbol(g_Game.Soloist, true, nullptr, &r);
+            break;
+        }
+    }
+    // Step 6: the notice line.
+    int notice = 0;
+    if (!CourseShown && g_Game.RoundStatus != 0 && g_Game.VariantMode == 1) {
+        notice = state == STATE_PICKUP ? IDS_NOTICE_SWAP_SKAT
+                 : state == STATE_SWAP ? IDS_NOTICE_SWAP_CARDS
+                 : g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK
+                                           : IDS_NOTICE_RAMSCH;
+    } else {
+        notice = state == STATE_HAND     ? IDS_NOTICE_DECLARE
+                 : state == STATE_ASK    ? IDS_NOTICE_SWAP_DECLARE
+                 : state == STATE_PICKUP ? IDS_NOTICE_SWAP_SKAT
+                 : state == STATE_SWAP   ? IDS_NOTICE_SWAP_CARDS
+                                         : 0;
+    }
+    if (notice) MoveExtraText(notice, 0, 0, nullptr, &r);
+    // Step 7: the cards.
+    if (FullRepaint) {
+        WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);
+        if (!PendingTitle.empty()) {
+            SetWindowText(PendingTitle);
+            PendingTitle.clear();
+        }
+    }
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PaintCards(0);
+    Game.trick.PaintCards(0, true);
+    if (CourseShown) Game.lastTrick.PaintCards(0);
+    else Game.PaintCards(0);
+}
+
+void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* printer) {
+    if (!g_Shell.PortraitLoader) return;
+    const platform::Point offset = PrintOffset(printer);
+    const int width = ClientWidth();
+    const int computerY = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 43 + offset.y;
+    const int personY = Layout.LayoutY + 2 * Layout.RowStepY + 24 + g_Shell.ZoomExtraHeight / 2 + offset.y;
+    const platform::Point places[4] = {
+        {Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
+        {g_Shell.ZoomExtraWidth - Layout.LayoutX + width - 67 + offset.x, computerY},
+        {(width - 6) / 2 - 121 + offset.x, personY},
+        {(width - 6) / 2 + 57 + offset.x, personY},
+    };
+    platform::DeviceContext* dc = printer ? printer : (g_Shell.hTableWnd ? GetDC(g_Shell.hTableWnd) : nullptr);
+    if (!dc) return;
+    for (int i = 0; i < 4; ++i) {
+        if (!View_.PortraitShown[i]) continue;
+        const platform::Rect place{places[i].x, places[i].y, places[i].x + 64, places[i].y + 82};
+        if (!printer && !Meets(place, update)) continue;
+        const platform::Bitmap picture = g_Shell.PortraitLoader(View_.PortraitFile[i]);
+        if (picture.IsEmpty()) continue;
+        const int sx = std::max(0, (picture.Width() - 64) / 2);
+        const int sy = std::max(0, (picture.Height() - 82) / 2);
+        dc->BitBlt(place.left, place.top, 64, 82, picture, sx, sy, platform::RasterOp::SrcCopy);
+        if (!printer) update = Union(update, place);
+    }
+    if (!printer) ReleaseDC(g_Shell.hTableWnd, dc);
+}
+
+void CMainFrame::DrawScore(platform::DeviceContext* printer) {
+    if (!g_Settings.Settings.Score || !g_pApp) return;
+    platform::DeviceContext* dc = printer ? printer : (g_Shell.hTableWnd ? GetDC(g_Shell.hTableWnd) : nullptr);
+    if (!dc) return;
+    const platform::Point offset = PrintOffset(printer);
+    const int width = ClientWidth();
+    const int computerY = Layout.LayoutY - g_Shell.ZoomExtraHeight + 91 + offset.y;
+    const bool underFirst = View_.PortraitShown[2] || !View_.PortraitShown[3];
+    const platform::Point boxes[3] = {
+        {Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
+        {g_Shell.ZoomExtraWidth - Layout.LayoutX + width - 37 + offset.x, computerY},
+        {(underFirst ? (width - 248) / 2 : (width + 168) / 2) + offset.x,
+         Layout.LayoutY + 2 * (Layout.RowStepY + 47) + g_Shell.ZoomExtraHeight / 2 + offset.y},
+    };
+    const platform::LogFont previous = dc->SelectFont(g_pApp->Font(12));
+    const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
+    for (int seat = 0; seat < 3; ++seat) {
+        const platform::Point box = boxes[seat];
+        dc->FillRect({box.x, box.y, box.x + 34, box.y + 12}, platform::Brush::Solid(platform::Rgb(0xF0, 0xF0, 0xF0)));
+        const std::string text = std::to_string(g_Shell.MatchTotals[seat]);
+        const int textWidth = dc->GetTextExtent(text).cx;
+        dc->TextOut(box.x + (38 - textWidth) / 2, box.y, text);
+    }
+    dc->SetBkMode(mode);
+    dc->SelectFont(previous);
+    if (!printer) ReleaseDC(g_Shell.hTableWnd, dc);
+}
+
+void CMainFrame::LayoutFrame() {
+    // Step 1: the borders are the frame's two bars around the table.
+    const platform::Rect work = g_Shell.WorkArea;
+    const platform::Rect frameRect = WindowRect();
+    Layout.BorderWidth = frameRect.Width() - ClientWidth();
+    Layout.BorderHeight = kToolBarHeight + kStatusBarHeight;
+    Layout.TableTop = 0;
+    // Step 2: the auction bar's lines.
+    const platform::DialogBaseUnits units = platform::kDefaultDialogBaseUnits;
+    const int barHeight = platform::DialogUnitsToPixelsY(kAuctionBarDialogHeight, units);
+    Layout.DialogLine13 = platform::DialogUnitsToPixelsY(13, units);
+    Layout.DialogLine11 = platform::DialogUnitsToPixelsY(11, units);
+    Layout.PromptBandHeight = 2 * barHeight;
+    Layout.TableTop = 22;
+    // Step 3: the wanted size, held to the desktop.
+    Layout.DesktopWidth = g_Shell.Desktop.Width();
+    Layout.DesktopHeight = g_Shell.Desktop.Height();
+    const int width = std::min(Layout.BorderWidth + 820, Layout.DesktopWidth);
+    const int height = std::min(Layout.DialogLine13 + 464 + Layout.BorderHeight + 2 * barHeight + Layout.DialogLine11,
+                                Layout.DesktopHeight);
+    Layout.CardStepX = 81;
+    Layout.RowStepY = 106;
+    Layout.MinWindowHeight = height;
+    Layout.MinWindowWidth = Layout.BorderWidth + 410;
+    Layout.TableWidth = width;
+    Layout.TableHeight = height;
+    // Step 4: centred on the desktop.
+    const int left = (Layout.DesktopWidth - width) / 2;
+    const int top = (Layout.DesktopHeight - height) / 2;
+    // Step 5: the ideal size keeps the table's proportions and fills the work area's shorter side.
+    const int right = std::max(1, work.right);
+    const int bottom = std::max(1, work.bottom);
+    if (right * 100 / bottom > width * 100 / height) {
+        Layout.IdealWidth = width * bottom / height;
+        Layout.IdealHeight = bottom;
+    } else {
+        Layout.IdealWidth = right;
+        Layout.IdealHeight = height * right / width;
+    }
+    // Step 6.
+    if (Layout.WindowRect.right == 0) Layout.WindowRect = {left, top, left + width, top + height};
+    // Step 7.
+    MoveWindow(Layout.WindowRect, true);
+    ShowWindow(SW_SHOW);
+    SetStatusPane(0, CheatText);
+}
+
+void CMainFrame::WindowPosition(platform::Size size) {
+    ShowWindow(SW_SHOWNORMAL);
+    const platform::Rect desktop = g_Shell.Desktop;
+    int left = WindowRect().left;
+    int top = WindowRect().top;
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
+    if (left + size.cx > desktop.right) left -= left + size.cx - desktop.right;
+    if (top + size.cy > desktop.bottom) top -= top + size.cy - desktop.bottom;
+    MoveWindow({left, top, left + size.cx, top + size.cy}, true);
+    RedrawPending = 1;
+}
+
+void CMainFrame::SetCardBack(int step) {
+    const HWND table = g_Shell.hTableWnd;
+    if (g_Game.FlowState == STATE_IDLE || g_Game.AllCardsOpen) {
+        WC_SetCardBack(table, 0, View_.CardBack + 1);
+        return;
+    }
+    if (step != 0) View_.CardBack = ((View_.CardBack + step) % 32 + 32) % 32;
+    WC_SetCardBack(table, 0, View_.CardBack + 1);
+    if (GameRunning) {
+        CCards* rows[3] = {&Game.computer0, &Game.computer1, &Game};
+        for (CCards* row : rows) {
+            row->RemoveCards(false);
+            row->PaintCards(0);
+        }
+    }
+}
+
+void CMainFrame::SetCardFace(int step) {
+    const HWND table = g_Shell.hTableWnd;
+    if (g_Game.FlowState == STATE_IDLE && !CourseShown) {
+        WC_SetCardFace(table, View_.CardFace + 1);
+        return;
+    }
+    if (step != 0) View_.CardFace = ((View_.CardFace + step) % 10 + 10) % 10;
+    WC_SetCardFace(table, View_.CardFace + 1);
+    if (GameRunning) {
+        auto repaint = [](CCards& row) {
+            row.RemoveCards(false);
+            row.PaintCards(0);
+        };
+        if (g_Game.AllCardsOpen || g_Game.FlowState == STATE_SWAP) {
+            repaint(Game.computer0);
+            repaint(Game.computer1);
+            repaint(Game);
+        } else if (g_Game.OuvertAnnounced && (g_Game.Soloist == 0 || g_Game.Soloist == 1)) {
+            repaint(*Game.Player(g_Game.Soloist));
+        }
+        Game.trick.RemoveCards(false);
+        Game.trick.PaintCards(0, true);
+        repaint(Game.person);
+    }
+    if (g_Game.FlowState == STATE_IDLE && CourseShown) {
+        OnLast();
+        OnLast();
+    }
+}
+
+void CMainFrame::RemoveTrick() {
+    int played = 0;
+    for (const CTrick& row : Game.courseRows) played += row.count;
+    if (CourseShown && played > 0) {
+        Game.courseSkat.RemoveCards(true);
+        for (CTrick& row : Game.courseRows) row.RemoveCards(true);
+        if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
+            MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+        platform::Rect all = View ? View->ClientRect() : ClientRect();
+        ShowImages(all, nullptr);
+        Game.lastTrick.count = 0;
+        Game.courseRows[0].count = 0;
+    }
+    CourseShown = 0;
+}

@@ -1,0 +1,236 @@
+// Texts on the table: the seats' names with their position labels and Kontra marks, erasing a
+// label, the notice line above the table, and redrawing them all.
+#include "flow/MainFrame.h"
+
+#include "flow/GameState.h"
+#include "flow/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "shell/SkatView.h"
+#include "shell/TableColours.h"
+#include "shell/TableDC.h"
+#include "shell/TableTexts.h"
+#include "tavlo/Tavlo.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr unsigned kVerboseFrame = LOG_MAINFRAME | LOG_VERBOSE;
+
+void TracePlace(const char* routine, int place) {
+    std::string line = ":";
+    line += routine;
+    line += "(place:";
+    line += std::to_string(place);
+    line += ")";
+    WriteTrace(line, kVerboseFrame);
+}
+
+}  // namespace
+
+std::string FirstCharacters(const std::string& text, int count) {
+    std::size_t at = 0;
+    int seen = 0;
+    while (at < text.size()) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) {
+            if (seen == count) break;
+            ++seen;
+        }
+        ++at;
+    }
+    return text.substr(0, at);
+}
+
+bool LiesOutside(const platform::Rect* update, const platform::Rect& r, int slackLeft, int slackRight,
+                 int slackTop, int slackBottom) {
+    if (!update) return false;
+    return update->right < r.left - slackLeft || update->left > r.right + slackRight ||
+           update->bottom < r.top - slackTop || update->top > r.bottom + slackBottom;
+}
+
+std::string FormatNotice(int stringId) {
+    const std::string pattern = platform::LoadString(stringId);
+    if (pattern.find('%') == std::string::npos) return pattern;
+    const bool bock = g_Game.RoundStatus == 1;
+    const int round = bock ? g_Game.BockRound : g_Game.RamschRound;
+    const int rounds = bock ? g_Game.BockRounds : g_Game.RamschRounds;
+    // The patterns hold exactly "%d-%d" and "%d", in that order.
+    std::string text;
+    int values[3] = {round, rounds, g_Game.BockCounter + 1};
+    int next = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == 'd' && next < 3) {
+            text += std::to_string(values[next++]);
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update) {
+    // Step 1.
+    TracePlace("MovePosText", seat);
+    TableDC dc(printer, g_Shell.hTableWnd);
+    if (!dc || !g_pApp) return;
+    // Step 2.
+    const std::string label = platform::LoadString(stringId);
+    const std::string name = FirstCharacters(GetPlayerName(seat), 10);
+    dc.SelectAppFont(12);
+    const int labelWidth = dc->GetTextExtent(label).cx;
+    dc.SelectAppFont(2);
+    const platform::Size nameSize = dc->GetTextExtent(name);
+    const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
+    // Step 3.
+    const int width = ClientWidth();
+    int x = 0, y = 0;
+    if (seat == 0) {
+        x = Layout.LayoutX - g_Shell.ZoomExtraWidth;
+        y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+    } else if (seat == 1) {
+        x = width - 15 + g_Shell.ZoomExtraWidth - Layout.LayoutX - nameSize.cx;
+        y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+    } else if (seat == 2) {
+        x = (width - nameSize.cx) / 2;
+        y = Layout.LayoutY + 2 * (Layout.RowStepY + 31) + g_Shell.ZoomExtraHeight / 2;
+    }
+    const platform::Point offset = PrintOffset(printer);
+    platform::Rect r{x + offset.x, y + offset.y, x + offset.x + labelWidth + nameSize.cx, y + offset.y + nameSize.cy};
+    // Step 4.
+    if (LiesOutside(update, r, 1, 0, 2, 0)) {
+        dc->SetBkMode(mode);
+        return;
+    }
+    // Step 5: Kontra marks stand without the name, a little lower.
+    const bool mark = stringId == IDS_MARK_KONTRA || stringId == IDS_MARK_REKONTRA;
+    if (mark) {
+        r.top += 10;
+    } else {
+        dc->SetTextColor({});
+        dc->TextOut(r.left, r.top, name);
+        dc->SetTextColor(kSilver);
+        dc->TextOut(r.left - 1, r.top - 1, name);
+    }
+    // Step 6.
+    dc.SelectAppFont(12);
+    dc->SetTextColor({});
+    dc->TextOut(r.left + nameSize.cx + 1, r.top - 2, label);
+    dc->SetTextColor(kSilver);
+    dc->TextOut(r.left + nameSize.cx, r.top - 3, label);
+    dc->SetBkMode(mode);
+}
+
+void CMainFrame::RemoveText(int place, int stringId) {
+    TracePlace("RemoveText", place);
+    TableDC dc(nullptr, g_Shell.hTableWnd);
+    if (!dc || !g_pApp) return;
+    std::string text = platform::LoadString(stringId);
+    if (place > 3) text += "888";
+    dc.SelectAppFont(2);
+    const int tw = dc->GetTextExtent(text).cx;
+    platform::Rect view;
+    GetClientRect(g_Shell.hTableWnd, &view);
+    const int w = view.Width();
+    const int top = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+    int x = 0, y = 0;
+    switch (place) {
+        case 0: x = Layout.LayoutX - g_Shell.ZoomExtraWidth; y = top; break;
+        case 1: x = g_Shell.ZoomExtraWidth - Layout.LayoutX - tw + w; y = top; break;
+        case 2: x = (w - tw) / 2; y = Layout.LayoutY + 2 * Layout.RowStepY + 62 + g_Shell.ZoomExtraHeight / 2; break;
+        case 4: x = Layout.LayoutX - g_Shell.ZoomExtraWidth; y = top + 22; break;
+        case 5: x = g_Shell.ZoomExtraWidth - Layout.LayoutX - tw + w; y = top + 22; break;
+        case 6:
+            x = (w - tw - 6) / 2;
+            y = Layout.LayoutY + 2 * Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
+            break;
+        default: x = view.left; y = view.top; break;
+    }
+    dc->FillRect({x - 4, y - 1, x + tw + 4, y - 1 + Layout.TableTop}, TableBrush());
+}
+
+void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
+                               const platform::Rect* update) {
+    if (!View || Layout.TableTop == 0) return;
+    // Step 1.
+    std::string line = ":MoveExtraText(";
+    line += showId ? "display" : "remove";
+    line += ")";
+    WriteTrace(line, kVerboseFrame);
+    TableDC dc(printer, g_Shell.hTableWnd);
+    if (!dc || !g_pApp) return;
+    dc.SelectAppFont(2);
+    // Step 2: a notice over the person's row blinks.
+    if (yOffset > 0) {
+        if (g_Shell.ZoomExtraHeight > 0) yOffset += g_Shell.ZoomExtraHeight * 2;
+        g_Shell.BlinkPhase = 1 - g_Shell.BlinkPhase;
+    } else {
+        g_Shell.BlinkPhase = 0;
+    }
+    const int width = ClientWidth();
+    const platform::Point offset = PrintOffset(printer);
+    // Step 3.
+    if (clearId) {
+        const platform::Size size = dc->GetTextExtent(platform::LoadString(clearId));
+        const int left = (width - size.cx) / 2 - 1;
+        const int top = yOffset - 2 + Layout.LayoutY - g_Shell.ZoomExtraHeight - Layout.TableTop;
+        WS_RemoveSymbol(g_Shell.hTableWnd, 8);
+        if (!printer) dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
+    }
+    // Step 4.
+    if (!showId) return;
+    const std::string text = FormatNotice(showId);
+    const platform::Size size = dc->GetTextExtent(text);
+    int x = (width - size.cx) / 2;
+    if (showId == IDS_NOTICE_BOCK || showId == IDS_NOTICE_RAMSCH) {
+        Layout.NoticeX = x;
+        Layout.NoticeY = Layout.LayoutY - Layout.TableTop;
+        MoveSymbol(3, printer != nullptr || g_Shell.PaintDepth > 0, printer, update);
+        x += 15;
+    }
+    // Step 5.
+    const platform::Rect r{offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Layout.LayoutY - Layout.TableTop + yOffset,
+                           offset.x + x + size.cx, 0};
+    const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
+    if (LiesOutside(update, box, 1, 1, 1, 1)) return;
+    // Step 6.
+    const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
+    dc->SetTextColor({});
+    dc->TextOut(box.left, box.top, text);
+    dc->SetTextColor(g_Shell.BlinkPhase == 1 ? platform::Color{} : platform::Rgb(255, 255, 255));
+    dc->TextOut(box.left - 1, box.top - 1, text);
+    dc->SetBkMode(mode);
+}
+
+void CMainFrame::RefreshPosTexts(int kontraMode) {
+    const int f = g_Game.Forehand;
+    for (int i = 0; i < 3; ++i) RemoveText((f + i) % 3, IDS_WIDEST_NAME);
+    MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
+    MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
+    MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
+    if (g_Game.KontraState != KONTRA_NONE) {
+        if (HistoryPosition != 0 || kontraMode != 1) {
+            MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
+            if (g_Game.KontraState == KONTRA_REKONTRA) MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
+        } else {
+            // Undone back to the start of play: no Kontra was said yet.
+            g_Game.KontraState = KONTRA_NONE;
+        }
+    }
+    if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
+        MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+}
+
+void CMainFrame::RefreshTexts() {
+    RefreshPosTexts(1);
+    g_Shell.PaintDepth = 1;
+    for (int seat = 0; seat < 3; ++seat)
+        if (BalloonTextId[seat] != 0) MoveBalloonText(seat, BalloonTextId[seat], BalloonValue[seat], nullptr, nullptr);
+    g_Shell.PaintDepth = 0;
+    if (g_Game.GameType != 7) MoveSymbol(g_Game.Soloist, true, nullptr, nullptr);
+}

@@ -1,0 +1,191 @@
+#include "flow/FrameFixture.h"
+#include "flow/FrameTestSupport.h"
+
+#include "resources/CommandIds.h"
+
+namespace {
+
+using testsupport::FrameFixture;
+
+class DealTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        // No pause between the packets: the deal runs through at once.
+        WriteProfileInt("Delay", "Switch", 0);
+    }
+    void NewToStart() {
+        Frame().SendMessage(WM_COMMAND, ID_NEW);
+        ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+    }
+};
+
+TEST_F(DealTest, NewDealsTenCardsEachAndTheSkatAndReachesStart) {
+    TraceOn();
+    StartProgram();
+    NewToStart();
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().Game.Player(seat)->count, 10) << seat;
+    EXPECT_EQ(Frame().Game.count, 2);
+    // 32 different cards.
+    std::vector<int> all;
+    for (const auto& row : testsupport::DealtCards(Frame())) all.insert(all.end(), row.begin(), row.end());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::unique(all.begin(), all.end()), all.end());
+    EXPECT_EQ(all.size(), 32u);
+    EXPECT_EQ(Frame().GameRunning, 1);
+    EXPECT_EQ(Frame().RepeatAllowed, 0);
+    EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
+    EXPECT_EQ(g_Game.Soloist, 3);
+    // The steps in order, ending in the auction.
+    int at = 0;
+    for (const char* line : {"CMainFrame::OnNew()", "CGame::Initialize()", "CMainFrame::OnDeal()",
+                             "CMainFrame::StartGame(round:NORMAL)", "CMainFrame::State(START)",
+                             "CMainFrame::OnStart()", "CMainFrame::OnAuction()"}) {
+        at = FindLine(line, at);
+        ASSERT_GE(at, 0) << line << "\n" << LogText();
+    }
+}
+
+TEST_F(DealTest, SeededDealIsReproducible) {
+    StartProgram();
+    SeedRand(4711);
+    NewToStart();
+    const testsupport::Deal first = testsupport::DealtCards(Frame());
+
+    // The same seed in a new run deals the same cards; another seed does not.
+    app_.reset();
+    host_.reset();
+    ResetGlobals();
+    host_ = std::make_unique<platform::HeadlessHost>();
+    WriteProfileInt("Delay", "Switch", 0);
+    StartProgram();
+    SeedRand(4711);
+    NewToStart();
+    EXPECT_EQ(testsupport::DealtCards(Frame()), first);
+
+    Frame().GameRunning = 0;
+    g_Game.FlowState = STATE_IDLE;
+    SeedRand(4712);
+    NewToStart();
+    EXPECT_NE(testsupport::DealtCards(Frame()), first);
+}
+
+TEST_F(DealTest, SecondNewWhileTheDealIsPreparedDealsOnlyOnce) {
+    TraceOn();
+    StartProgram();
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    host_->PumpFor(2000);
+    const std::vector<std::string> lines = LogBodies();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "CMainFrame::OnDeal()"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "CGame::Initialize()"), 1);
+    // The menu agrees: New is greyed while the game runs.
+    EXPECT_FALSE(platform::QueryCommandState(Frame().Updater(), ID_NEW).Enabled());
+    EXPECT_TRUE(platform::QueryCommandState(Frame().Updater(), ID_BREAK).Enabled());
+}
+
+TEST_F(DealTest, RamschOnlyStartsInThePickUpWithoutAnAuction) {
+    WriteProfileInt("Variants", "Variant", 2);
+    TraceOn();
+    StartProgram();
+    NewToStart();
+    host_->PumpUntilIdle();
+    EXPECT_GE(FindLine("CMainFrame::PickupRamsch(0)"), 0);
+    EXPECT_EQ(FindLine("CMainFrame::OnAuction()"), -1);
+    EXPECT_EQ(Frame().StatusBar.PaneText(2), "Schieberamsch");
+}
+
+// The dealing waits between packets: three with the packets, after each of the three hands with
+// whole hands; each wait ends at once on a key or button of the person.
+TEST_F(DealTest, PacketWaitsEndOnAClick) {
+    WriteProfileInt("Delay", "Switch", 1);  // 4096 polls, about 4 s each
+    StartProgram();
+    const std::int64_t start = host_->NowMs();
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 60000));
+    const std::int64_t unattended = host_->NowMs() - start;
+    EXPECT_GE(unattended, 3 * 4096);
+
+    // Clicks on the table cut the waits short.
+    Frame().GameRunning = 0;
+    g_Game.FlowState = STATE_IDLE;
+    const std::int64_t again = host_->NowMs();
+    const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+    for (int i = 0; i < 3; ++i) host_->Click(again + 1000 + i * 500, table);
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 60000));
+    EXPECT_LT(host_->NowMs() - again, 3000 + 200 + 100);
+}
+
+class CloseTest : public DealTest {};
+
+TEST_F(CloseTest, CloseInIdleAsksNothingWritesSettingsAndEndsWithOnClose) {
+    TraceOn();
+    StartProgram();
+    g_Settings.Delay.Bid = 1234;  // changed during the run
+    Frame().PostMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(host_->QuitCode(), 0);
+    EXPECT_FALSE(Frame().IsAlive());
+    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(g_Game.StopFlag, 1);
+    // The settings are in the registry, the help topic with them.
+    EXPECT_EQ(GetProfileInt("Delay", "Bid", 0), 1234);
+    EXPECT_EQ(GetProfileInt("Help", "Topic", -1), 0);
+    // The close line is the frame's last word.
+    const std::vector<std::string> lines = LogBodies();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "CMainFrame::OnClose()");
+}
+
+TEST_F(CloseTest, CloseDuringAGameAsksAndNoKeepsItRunning) {
+    StartProgram();
+    NewToStart();
+    host_->Answers().PushMessageBoxAnswer(IDNO);
+    Frame().PostMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_TRUE(Frame().IsAlive());
+    EXPECT_EQ(g_Game.FlowState, STATE_START);
+    EXPECT_EQ(g_Game.PauseLevel, 1);  // restored after the question
+
+    host_->Answers().PushMessageBoxAnswer(IDYES);
+    Frame().PostMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_FALSE(Frame().IsAlive());
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+}
+
+// A helper window whose timer posts a close request to the frame at a chosen moment.
+class CloseLater : public platform::Window {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_TIMER) {
+            KillTimer(1);
+            ::PostMessage(target, WM_CLOSE);
+            return 0;
+        }
+        return platform::Window::WindowProc(message, wParam, lParam);
+    }
+    HWND target = nullptr;
+};
+
+TEST_F(CloseTest, CloseDuringTheDealWaitIsDeferredUntilTheDealHasUnwound) {
+    WriteProfileInt("Delay", "Switch", 10);  // long waits between the packets
+    TraceOn();
+    StartProgram();
+    CloseLater closer;
+    closer.Create(platform::CreateParams{});
+    closer.target = Frame().Handle();
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    closer.SetTimer(1, 5000);  // inside the first packet's wait
+    host_->PumpFor(60000);
+    // The deal saw the stop, cleared the desk, and only then did the frame close, in IDLE and
+    // without a question.
+    EXPECT_FALSE(Frame().IsAlive());
+    const int cleared = FindLine("CMainFrame::ClearDesk()");
+    const int closed = FindLine("CMainFrame::OnClose()");
+    ASSERT_GE(cleared, 0) << LogText();
+    EXPECT_GT(closed, cleared);
+    EXPECT_EQ(FindLine("CMainFrame::StartGame(round:NORMAL)"), -1);
+}
+
+}  // namespace

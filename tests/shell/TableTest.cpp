@@ -1,0 +1,247 @@
+// The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
+// that press for the person, and files handed over.
+#include "flow/FrameFixture.h"
+#include "flow/FrameTestSupport.h"
+
+#include "platform/core/Accelerators.h"
+#include "platform/core/DragDrop.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/TableTexts.h"
+
+namespace {
+
+using testsupport::FrameFixture;
+
+class TableTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        WriteProfileInt("Delay", "Switch", 0);
+        TraceOn();
+        StartProgram();
+    }
+};
+
+TEST_F(TableTest, PassAt18LeavesNoBidAndIsShownAs18Again) {
+    g_Settings.Settings.Balloon = 0;  // the text only; the wait still runs until the tick lowers the pause
+    g_Game.FlowState = STATE_AUCTION;
+    Frame().MoveBalloonText(0, IDS_BALLOON_PASS, 18, nullptr, nullptr);
+    EXPECT_EQ(g_Game.HasBid[0], 0);
+    EXPECT_EQ(Frame().BalloonValue[0], 1);
+    EXPECT_EQ(g_Game.PauseLevel, 2);  // the tick ended the wait
+    Frame().MoveBalloonText(1, IDS_BALLOON_BID, 20, nullptr, nullptr);
+    EXPECT_EQ(g_Game.HasBid[1], 1);
+    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
+    EXPECT_TRUE(testsupport::WasDrawn(texts, "pass 18"));
+    EXPECT_TRUE(testsupport::WasDrawn(texts, "bid 20"));
+    // Redrawn from the stored value 1, the pass still reads 18.
+    host_->Surface(g_Shell.hTableWnd)->ClearRecords();
+    Frame().RefreshTexts();
+    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, g_Shell.hTableWnd), "pass 18"));
+}
+
+TEST_F(TableTest, NamesAreCutToTenCharacters) {
+    EXPECT_EQ(FirstCharacters("Großmutter Anneliese", 10), "Großmutter");
+    EXPECT_EQ(FirstCharacters("Comp1", 10), "Comp1");
+}
+
+TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
+    host_->Surface(g_Shell.hTableWnd)->ClearRecords();
+    Frame().MovePosText(0, IDS_LABEL_FOREHAND, nullptr, nullptr);
+    Frame().MovePosText(0, IDS_MARK_KONTRA, nullptr, nullptr);
+    std::vector<platform::DrawRecord> texts =
+        host_->Surface(g_Shell.hTableWnd)->RecordsOfKind(platform::DrawKind::Text);
+    ASSERT_EQ(texts.size(), 6u);  // name twice and label twice, then the mark twice
+    EXPECT_EQ(texts[0].text, "Comp1");
+    EXPECT_EQ(texts[2].text, "Fh");
+    EXPECT_EQ(texts[4].text, "Ko");
+    EXPECT_EQ(texts[4].bounds.top - texts[2].bounds.top, 10);
+}
+
+// Card designs wrap around: 32 backs, 10 faces; the library counts from 1.
+struct DesignCase {
+    int back, backStep, backAfter;
+    int face, faceStep, faceAfter;
+};
+
+class CardDesignTest : public TableTest, public ::testing::WithParamInterface<DesignCase> {};
+
+TEST_P(CardDesignTest, StepsWrap) {
+    const DesignCase& c = GetParam();
+    g_Game.FlowState = STATE_AUCTION;
+    Frame().View_.CardBack = c.back;
+    Frame().View_.CardFace = c.face;
+    Frame().SetCardBack(c.backStep);
+    Frame().SetCardFace(c.faceStep);
+    EXPECT_EQ(Frame().View_.CardBack, c.backAfter);
+    EXPECT_EQ(Frame().View_.CardFace, c.faceAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, CardDesignTest,
+                         ::testing::Values(DesignCase{31, 1, 0, 0, -1, 9}, DesignCase{0, -1, 31, 9, 1, 0},
+                                           DesignCase{5, 0, 5, 5, 0, 5}, DesignCase{5, 1, 6, 5, -1, 4}));
+
+TEST_F(TableTest, DesignKeysAreIgnoredInIdle) {
+    Frame().View_.CardBack = 3;
+    Frame().SetCardBack(1);
+    EXPECT_EQ(Frame().View_.CardBack, 3);
+}
+
+TEST_F(TableTest, TooSmallAWindowIsEnlargedToTheMinimalSize) {
+    Frame().MoveWindow({0, 0, 500, 400}, true);
+    EXPECT_EQ(Frame().WindowRect().Width(), Frame().Layout.MinWindowWidth < 500 ? 500 : Frame().Layout.MinWindowWidth);
+    EXPECT_EQ(Frame().WindowRect().Height(), Frame().Layout.MinWindowHeight);
+    EXPECT_EQ(g_Shell.ZoomPercent, 100);
+}
+
+TEST_F(TableTest, IdealSizeKeepsTheTablesProportionsWithinTheWorkArea) {
+    const double table = static_cast<double>(Frame().Layout.TableWidth) / Frame().Layout.TableHeight;
+    const double ideal = static_cast<double>(Frame().Layout.IdealWidth) / Frame().Layout.IdealHeight;
+    EXPECT_NEAR(ideal, table, 0.01);
+    EXPECT_LE(Frame().Layout.IdealWidth, g_Shell.WorkArea.right);
+    EXPECT_LE(Frame().Layout.IdealHeight, g_Shell.WorkArea.bottom);
+    // A wide work area is filled in height, a tall one in width.
+    EXPECT_EQ(Frame().Layout.IdealHeight, g_Shell.WorkArea.bottom);
+}
+
+TEST_F(TableTest, WindowPositionKeepsTheSizeInsideTheDesktop) {
+    // Sizes above the minimal window, which the size handler would enlarge.
+    Frame().MoveWindow({-50, 10, 850, 710}, true);
+    Frame().WindowPosition({900, 700});
+    EXPECT_EQ(Frame().WindowRect(), (platform::Rect{0, 10, 900, 710}));
+    Frame().MoveWindow({1500, 900, 2400, 1600}, true);
+    Frame().WindowPosition({900, 700});
+    EXPECT_EQ(Frame().WindowRect(), (platform::Rect{1020, 380, 1920, 1080}));
+    EXPECT_EQ(Frame().RedrawPending, 1);
+}
+
+TEST_F(TableTest, IdleTableShowsLabelsAndNoNotice) {
+    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
+    EXPECT_TRUE(testsupport::WasDrawn(texts, "Comp1"));
+    EXPECT_TRUE(testsupport::WasDrawn(texts, "Comp2"));
+    EXPECT_FALSE(testsupport::WasDrawn(texts, "Your Turn"));
+}
+
+TEST_F(TableTest, BockNoticeCarriesTheRoundNumbers) {
+    g_Game.RoundStatus = 1;
+    g_Game.BockRound = 2;
+    g_Game.BockRounds = 3;
+    g_Game.BockCounter = 1;
+    EXPECT_EQ(FormatNotice(IDS_NOTICE_BOCK), " Bock 2-3: Game 2 ");
+    EXPECT_EQ(FormatNotice(IDS_YOUR_TURN), "Your Turn");
+}
+
+TEST_F(TableTest, YourTurnAlternatesItsColour) {
+    Frame().OnYourTurn();
+    EXPECT_EQ(g_Shell.BlinkPhase, 1);
+    Frame().OnYourTurn();
+    EXPECT_EQ(g_Shell.BlinkPhase, 0);
+}
+
+// Timer 71 with no message dialog recorded ends a modal dialog of the frame whose loop runs, with
+// result 0; a side window the frame owns stays.
+TEST_F(TableTest, DemoOkEndsOnlyARunningModalDialogOfTheFrame) {
+    platform::Window side;
+    platform::CreateParams params;
+    params.owner = Frame().Handle();
+    params.visible = true;
+    ASSERT_TRUE(side.Create(params));
+    Frame().SendMessage(WM_TIMER, TM_DEMO_OK);
+    EXPECT_TRUE(side.IsAlive());
+    EXPECT_TRUE(Frame().IsAlive());
+
+    Frame().SetTimer(TM_DEMO_OK, 1000);
+    const int answer = MessageBox(Frame().Handle(), "question", "Kartovan+", platform::MB_YESNO);
+    EXPECT_EQ(answer, 0);
+    EXPECT_TRUE(Frame().IsAlive());
+    EXPECT_TRUE(side.IsAlive());
+}
+
+TEST_F(TableTest, AcceleratorRunsNewOnlyWhileNoGameRuns) {
+    const platform::AcceleratorTable* table = platform::FindAccelerators(IDR_MAINFRAME);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).command, ID_NEW);
+    Frame().GameRunning = 1;
+    EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).result,
+              platform::AcceleratorTranslation::Result::Disabled);
+}
+
+TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
+    ASSERT_NE(Frame().MainMenu, nullptr);
+    platform::MenuItem* game = nullptr;
+    for (const platform::MenuItem& item : Frame().MainMenu->Items())
+        if (item.IsPopup() && item.popup->FindCommand(ID_NEW)) game = const_cast<platform::MenuItem*>(&item);
+    ASSERT_NE(game, nullptr);
+    Frame().OnInitMenuPopup(*game->popup, 1);
+    EXPECT_TRUE(game->popup->FindCommand(ID_NEW)->IsEnabled());
+    EXPECT_FALSE(game->popup->FindCommand(ID_BREAK)->IsEnabled());
+    EXPECT_FALSE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
+    EXPECT_EQ(g_Game.PauseLevel, 0);  // a menu in IDLE stops nothing
+
+    Frame().GameRunning = 1;
+    Frame().HistoryPosition = 2;
+    g_Game.FlowState = STATE_PLAY;
+    Frame().OnInitMenuPopup(*game->popup, 1);
+    EXPECT_FALSE(game->popup->FindCommand(ID_NEW)->IsEnabled());
+    EXPECT_TRUE(game->popup->FindCommand(ID_BREAK)->IsEnabled());
+    EXPECT_TRUE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
+    EXPECT_EQ(g_Game.PauseLevel, 1);  // the reminders stop while the menu is open
+    g_Game.DemoMode = 1;
+    Frame().OnInitMenuPopup(*game->popup, 1);
+    EXPECT_FALSE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
+}
+
+// Files handed over by another instance: bounded by the block, unquoted only when both quotes are
+// there; an unknown ending does nothing.
+struct CopyDataCase {
+    const char* name;
+    std::string block;
+    std::string traced;
+};
+
+class CopyDataTest : public TableTest, public ::testing::WithParamInterface<CopyDataCase> {};
+
+TEST_P(CopyDataTest, TakesTheNameSafely) {
+    const CopyDataCase& c = GetParam();
+    COPYDATASTRUCT data;
+    data.cbData = static_cast<std::uint32_t>(c.block.size());
+    data.lpData = c.block.data();
+    EXPECT_EQ(Frame().SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 1);
+    EXPECT_GE(FindLine("CMainFrame::OnCopyData(" + c.traced + ")"), 0) << LogText();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, CopyDataTest,
+    ::testing::Values(CopyDataCase{"Quoted", "\"/g/a.skt\"", "/g/a.skt"},
+                      CopyDataCase{"Unquoted", "/g/a.skt", "/g/a.skt"},
+                      CopyDataCase{"OneQuote", "\"/g/a.skt", "\"/g/a.skt"},
+                      CopyDataCase{"NoTerminator", std::string("/g/abc", 6), "/g/abc"},
+                      CopyDataCase{"EndsAtNul", std::string("/g/a\0junk", 9), "/g/a"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TableTest, UnknownFileEndingDoesNothing) {
+    Frame().Start("/g/notes.txt");
+    EXPECT_EQ(FindLine("CMainFrame::Start(/g/notes.txt)"), -1);
+    EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
+}
+
+TEST_F(TableTest, DropWithoutAGameFileShowsTheError) {
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/notes.txt"}, {10, 10})));
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+    EXPECT_EQ(FindLine("CMainFrame::Start(/g/notes.txt)"), -1);
+}
+
+TEST_F(TableTest, DropOpensGameFilesWhateverTheirCase) {
+    ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/GAME.SKT", "/g/match.SKM"}, {10, 10})));
+    EXPECT_GE(FindLine("CMainFrame::Start(/g/GAME.SKT)"), 0) << LogText();
+}
+
+TEST_F(TableTest, DropOfTheViewsOwnDragIsIgnored) {
+    g_Shell.pView->FileDragFlag = 1;
+    ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/GAME.SKT"}, {10, 10})));
+    EXPECT_EQ(FindLine("CMainFrame::Start(/g/GAME.SKT)"), -1);
+    EXPECT_EQ(g_Shell.pView->FileDragFlag, 0);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// Start-up on the headless host up to the first painted table, and New up to the START state,
+// with every delay 0. Settings in an empty registry; the folders under a temporary folder.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "flow/FlowGlobals.h"
+#include "flow/GameState.h"
+#include "flow/MainFrame.h"
+#include "flow/Settings.h"
+#include "model/CardKnowledge.h"
+#include "platform/core/Registry.h"
+#include "platform/core/Resources.h"
+#include "platform/headless/HeadlessHost.h"
+#include "resources/CommandIds.h"
+#include "resources/Editions.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+
+// A private data and settings folder for the run.
+struct BenchFolders {
+    BenchFolders() {
+        folder = (std::filesystem::temp_directory_path() / "kartovan-bench").string();
+        std::filesystem::create_directories(folder);
+        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    }
+    ~BenchFolders() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::string folder;
+};
+
+void ResetProgram() {
+    g_Game.Reset();
+    g_Settings.Reset();
+    g_Shell.Reset();
+    g_Flow.Reset();
+    g_Knowledge.Reset();
+    tavlo::ResetAll();
+    platform::SetResources(&EnglishResources());
+    platform::SetRegistryKey("Kartovan+", "skat");
+    platform::CurrentUserRegistry().Clear();
+    for (const char* delay : {"Bid", "Answer", "Show", "Continue", "Demo", "Deal", "Play", "Order", "Swap", "Switch"})
+        WriteProfileInt("Delay", delay, 0);
+}
+
+void BM_StartupToFirstPaint(benchmark::State& state) {
+    BenchFolders folders;
+    for (auto _ : state) {
+        ResetProgram();
+        platform::HeadlessHost host;
+        CSkatApp app;
+        app.InitInstance();
+        host.PumpUntilIdle();
+        benchmark::DoNotOptimize(g_Game.FlowState);
+        if (g_Game.FlowState != STATE_IDLE) state.SkipWithError("start-up did not reach IDLE");
+    }
+}
+BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond);
+
+void BM_NewToStart(benchmark::State& state) {
+    BenchFolders folders;
+    ResetProgram();
+    platform::HeadlessHost host;
+    CSkatApp app;
+    app.InitInstance();
+    host.PumpUntilIdle();
+    CMainFrame& frame = *app.MainFrame();
+    for (auto _ : state) {
+        frame.GameRunning = 0;
+        g_Game.FlowState = STATE_IDLE;
+        frame.SendMessage(WM_COMMAND, ID_NEW);
+        if (!host.PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000))
+            state.SkipWithError("New did not reach START");
+    }
+}
+BENCHMARK(BM_NewToStart)->Unit(benchmark::kMillisecond);
+
+// Resident memory of the running program after start-up and one deal, in kilobytes.
+void BM_ResidentMemory(benchmark::State& state) {
+    BenchFolders folders;
+    ResetProgram();
+    platform::HeadlessHost host;
+    CSkatApp app;
+    app.InitInstance();
+    host.PumpUntilIdle();
+    app.MainFrame()->SendMessage(WM_COMMAND, ID_NEW);
+    host.PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000);
+    long residentKb = 0;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) residentKb = std::strtol(line.c_str() + 6, nullptr, 10);
+    for (auto _ : state) benchmark::DoNotOptimize(residentKb);
+    state.counters["resident_kB"] = static_cast<double>(residentKb);
+}
+BENCHMARK(BM_ResidentMemory)->Iterations(1);
+
+}  // namespace
