@@ -8,6 +8,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtFrameBars.h"
+#include "resources/ToolBar.h"
 
 using platform::Rect;
 
@@ -22,10 +23,6 @@ constexpr int kAppExit = 57665;
 constexpr platform::MenuItemTemplate kDemoProgramItems[] = {{kAppExit, "&Beenden / E&xit"}};
 constexpr platform::MenuItemTemplate kDemoBarItems[] = {{0, "&Kartovan+", platform::MF_POPUP, kDemoProgramItems}};
 constexpr platform::MenuTemplate kDemoMenu{128, kDemoBarItems};
-
-// Tool bar 128: the program's commands in its order, 0 for a separator.
-constexpr int kToolBarIds[] = {32880, 32884, 32885, 0,     32923, 0,     32883, 32881, 0,     32806, 32816, 0,
-                               32892, 0,     32893, 32894, 32871, 0,     32934, 32895, 32843, 0,     32940};
 
 // The status bar's panes: the message stretches, then two fixed panes; drawn in application font 6.
 constexpr int kStatusFont = 6;
@@ -78,7 +75,7 @@ bool AppFrame::CreateFrame(const Rect& area) {
     m_statusBar.SetFont(kStatusFont);
     platform::FrameBarsSpec bars;
     bars.menu = platform::FindMenu(128) ? platform::FindMenu(128) : &kDemoMenu;
-    bars.toolbarIds = kToolBarIds;
+    bars.toolbarIds = kMainToolBar;
     bars.statusBar = &m_statusBar;
     bars.accelerators = platform::FindAccelerators(128);
     bars.fonts = AppFont;
