@@ -1,5 +1,7 @@
 #include "platform/core/DrawingRegion.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -97,6 +99,32 @@ std::vector<Rect> Region::Clip(const Rect& rect) const {
         if (!common.IsEmpty()) pieces.push_back(common);
     }
     return pieces;
+}
+
+bool CutLineToBox(double& x0, double& y0, double& x1, double& y1, const Rect& box) {
+    double t0 = 0, t1 = 1;
+    const double dx = x1 - x0, dy = y1 - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - box.left, box.right - 1 - x0, y0 - box.top, box.bottom - 1 - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+    }
+    if (t0 > t1) return false;
+    const double nx0 = x0 + t0 * dx, ny0 = y0 + t0 * dy;
+    x1 = x0 + t1 * dx;
+    y1 = y0 + t1 * dy;
+    x0 = nx0;
+    y0 = ny0;
+    return true;
 }
 
 }  // namespace platform

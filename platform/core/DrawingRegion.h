@@ -35,4 +35,7 @@ private:
     std::vector<Rect> rects_;
 };
 
+// Cuts the segment to the box's pixels (Liang-Barsky); false when nothing of it lies inside.
+bool CutLineToBox(double& x0, double& y0, double& x1, double& y1, const Rect& box);
+
 }  // namespace platform

@@ -27,32 +27,6 @@ bool PatternOn(PenStyle style, std::int64_t step) {
 // Lines longer than this are cut to the bitmap first, so that far-away end points cost nothing.
 constexpr std::int64_t kLongLine = 1 << 16;
 
-// Cuts the segment to the box (Liang-Barsky); false when nothing of it lies inside.
-bool CutToBox(double& x0, double& y0, double& x1, double& y1, const Rect& box) {
-    double t0 = 0, t1 = 1;
-    const double dx = x1 - x0, dy = y1 - y0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 - box.left, box.right - 1 - x0, y0 - box.top, box.bottom - 1 - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-    }
-    if (t0 > t1) return false;
-    const double nx0 = x0 + t0 * dx, ny0 = y0 + t0 * dy;
-    x1 = x0 + t1 * dx;
-    y1 = y0 + t1 * dy;
-    x0 = nx0;
-    y0 = ny0;
-    return true;
-}
 
 void Dot(Bitmap& target, const Region& clip, std::int64_t x, std::int64_t y, int width,
          std::uint32_t pixel) {
@@ -111,7 +85,7 @@ void RasterLine(Bitmap& target, const Region& clip, Point from, Point to, const 
         Rect box = target.Bounds();
         box.Inflate(width, width);
         double fx0 = double(x0), fy0 = double(y0), fx1 = double(x1), fy1 = double(y1);
-        if (!CutToBox(fx0, fy0, fx1, fy1, box)) return;
+        if (!CutLineToBox(fx0, fy0, fx1, fy1, box)) return;
         patternStart = std::max(std::llabs(std::llround(fx0) - x0), std::llabs(std::llround(fy0) - y0));
         x0 = std::llround(fx0);
         y0 = std::llround(fy0);

@@ -46,32 +46,6 @@ Qt::PenStyle ToQtStyle(PenStyle style) {
     return Qt::SolidLine;
 }
 
-// Cuts the segment to the box (Liang-Barsky); false when nothing of it lies inside.
-bool CutToBox(double& x0, double& y0, double& x1, double& y1, const Rect& box) {
-    double t0 = 0, t1 = 1;
-    const double dx = x1 - x0, dy = y1 - y0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 - box.left, box.right - 1 - x0, y0 - box.top, box.bottom - 1 - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-    }
-    if (t0 > t1) return false;
-    const double nx0 = x0 + t0 * dx, ny0 = y0 + t0 * dy;
-    x1 = x0 + t1 * dx;
-    y1 = y0 + t1 * dy;
-    x0 = nx0;
-    y0 = ny0;
-    return true;
-}
 
 // The image a raster operation leaves on a device that cannot combine pixels (a printer, a PDF):
 // the source with the pixels made transparent that would leave white paper (AND) or any paper
@@ -222,7 +196,7 @@ void PainterDC::DeviceLine(Point from, Point to) {
     double x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
     Rect box = SurfaceBounds();
     box.Inflate(width + 1, width + 1);
-    if (!CutToBox(x0, y0, x1, y1, box)) return;
+    if (!CutLineToBox(x0, y0, x1, y1, box)) return;
     QPen pen = OutlinePen();
     pen.setCapStyle(Qt::FlatCap);
     painter_->setPen(pen);
