@@ -5,34 +5,9 @@
 
 #include "computer/evaluation/GameOption.h"
 
-#include <sstream>
-#include <string>
 #include <vector>
 
 namespace {
-
-// "CJ HA D7": suit letter (C S H D) and rank letter (A T K Q J 9 8 7).
-std::vector<int> ParseCards(const char* text) {
-    static const std::string suits = "CSHD";
-    std::vector<int> cards;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        int rank = SEVEN;
-        switch (word[1]) {
-        case 'A': rank = ACE; break;
-        case 'T': rank = TEN; break;
-        case 'K': rank = KING; break;
-        case 'Q': rank = QUEEN; break;
-        case 'J': rank = JACK; break;
-        case '9': rank = NINE; break;
-        case '8': rank = EIGHT; break;
-        default: break;
-        }
-        cards.push_back(C(rank, static_cast<int>(suits.find(word[0]))));
-    }
-    return cards;
-}
 
 struct GrandCase {
     const char* why;
