@@ -34,7 +34,9 @@ inline std::vector<int> ParseCards(const char* text) {
 // The same name of a card code, "--" for none.
 inline std::string CardName(int card) {
     if (!IsCardCode(card)) return "--";
-    return std::string(1, "CSHD"[GetCardSuit(card, true)]) + "A789TJQK"[GetCardRank(card)];
+    std::string name(1, "CSHD"[GetCardSuit(card, true)]);
+    name += "A789TJQK"[GetCardRank(card)];
+    return name;
 }
 
 // Puts the cards into slots 0.. of the row, present, and the rest of the hand slots empty.

@@ -40,22 +40,39 @@ protected:
             b.ChosenCount = 1;
         }
     }
-    std::string Entry(DiscardEntry e) const { return CardName(seat0.cards[e.Index]) + ":" + std::to_string(e.Score); }
+    void Append(std::string& text, DiscardEntry e) const {
+        text += CardName(seat0.cards[e.Index]);
+        text += ':';
+        text += std::to_string(e.Score);
+    }
     // "S3[HK:4] P2[SA:6+ST:5]": every non-empty list with its cards and scores.
     std::string Lists() const {
         const DiscardPlannerBlock& b = g_Computer.Discard;
         std::string text;
+        auto open = [&](const char* name) {
+            if (!text.empty()) text += ' ';
+            text += name;
+            text += '[';
+        };
         auto singles = [&](const char* name, const DiscardEntry* list, int n) {
             if (n == 0) return;
-            text += std::string(text.empty() ? "" : " ") + name + "[";
-            for (int i = 0; i < n; ++i) text += (i ? " " : "") + Entry(list[i]);
-            text += "]";
+            open(name);
+            for (int i = 0; i < n; ++i) {
+                if (i) text += ' ';
+                Append(text, list[i]);
+            }
+            text += ']';
         };
         auto pairs = [&](const char* name, const DiscardPair* list, int n) {
             if (n == 0) return;
-            text += std::string(text.empty() ? "" : " ") + name + "[";
-            for (int i = 0; i < n; ++i) text += (i ? " " : "") + Entry(list[i].First) + "+" + Entry(list[i].Second);
-            text += "]";
+            open(name);
+            for (int i = 0; i < n; ++i) {
+                if (i) text += ' ';
+                Append(text, list[i].First);
+                text += '+';
+                Append(text, list[i].Second);
+            }
+            text += ']';
         };
         singles("S1", b.Singles1, b.Singles1Count);
         singles("S2", b.Singles2, b.Singles2Count);
@@ -176,7 +193,10 @@ TEST_F(DiscardFallbackTest, TheProtocolCompletesTheChoiceFromTheBuilder) {
         Prepare(c);
         PlanAndChooseDiscard(seat0, c.type);
         const auto& result = g_Computer.Discard.DiscardResult;
-        EXPECT_EQ(CardName(seat0.cards[result[0].Index]) + " " + CardName(seat0.cards[result[1].Index]), c.lists) << c.why;
+        std::string chosen = CardName(seat0.cards[result[0].Index]);
+        chosen += ' ';
+        chosen += CardName(seat0.cards[result[1].Index]);
+        EXPECT_EQ(chosen, c.lists) << c.why;
     }
 }
 
