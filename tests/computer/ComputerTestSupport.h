@@ -14,9 +14,30 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
 
 // The code of a card by rank and suit index, e.g. C(ACE, CLUBS).
 inline int C(int rank, int suit) { return CardCodeOf(rank, suit); }
+
+// Cards written as suit letter (C S H D) and rank letter (A T K Q J 9 8 7): "CJ HA D7".
+inline std::vector<int> ParseCards(const char* text) {
+    static const std::string suits = "CSHD", ranks = "A789TJQK";
+    std::vector<int> cards;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) cards.push_back(C(static_cast<int>(ranks.find(word[1])), static_cast<int>(suits.find(word[0]))));
+    return cards;
+}
+
+// The same name of a card code, "--" for none.
+inline std::string CardName(int card) {
+    if (!IsCardCode(card)) return "--";
+    std::string name(1, "CSHD"[GetCardSuit(card, true)]);
+    name += "A789TJQK"[GetCardRank(card)];
+    return name;
+}
 
 // Puts the cards into slots 0.. of the row, present, and the rest of the hand slots empty.
 inline void GiveCards(CCards& row, std::initializer_list<int> cards) {

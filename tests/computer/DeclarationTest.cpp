@@ -224,3 +224,49 @@ TEST_F(DeclarationTest, NullIsPlayedOpenOnlyWhenTheBidNeedsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Only a plain Null (23) plays after the pick-up; when the bid went past it, the soloist opens
+// his cards to reach it, as far as Null Ouvert (46) carries.
+TEST_F(DeclarationTest, APlainNullBelowTheBidBecomesNullOuvert) {
+    struct Case {
+        int bid;
+        int type, ouvert, base;
+        bool overbid;
+    };
+    const Case cases[] = {
+        {23, GAME_NULL, 0, 23, false},   // the plain Null reaches the bid
+        {24, GAME_NULL, 1, 46, false},
+        {46, GAME_NULL, 1, 46, false},
+        {48, GAME_CLUBS, 0, 23, true},   // beyond Null Ouvert: the nearest suit game, lost
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        g_Game.Forehand = 1;
+        const std::vector<int> cards = ParseCards("C7 C8 C9 CQ D7 D9 DK S9 H9 DT HT HK");
+        for (auto& card : seat0.cards) card = NO_CARD;
+        for (int i = 0; i < 10; ++i) {
+            seat0.cards[i] = cards[i];
+            seat0.present[i] = 1;
+        }
+        seat0.count = 10;
+        GiveCards(game, {cards[10], cards[11]});
+        g_Game.Soloist = 0;
+        Bid(c.bid);
+        seat0.AnalyseAndEvaluate(0);
+        platform::Random().Script({1, 1, 1, 1, 1, 1, 1, 1});
+        SCOPED_TRACE(testing::Message() << "bid " << c.bid);
+        EXPECT_EQ(seat0.Declare(game), c.overbid);
+        EXPECT_EQ(g_Game.GameType, c.type);
+        EXPECT_EQ(g_Game.OuvertAnnounced, c.ouvert);
+        EXPECT_EQ(g_Game.HandAnnounced, 0);
+        const int* null = seat0.gameOptions[GAME_NULL];
+        EXPECT_EQ(null[OPT_RULE], 6000);  // the evaluation with the skat saw a plain Null
+        EXPECT_EQ(null[OPT_BASE], c.base);
+        EXPECT_EQ(null[OPT_VALUE], c.base);
+        EXPECT_NE(game.cards[0], game.cards[1]);
+    }
+}
+
+}  // namespace

@@ -289,3 +289,80 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
 }
 
 }  // namespace
+
+namespace {
+
+// Seat 1, who leads, plays the game; the Kontra was said and he weighs Rekontra on his estimate.
+class RekontraThresholdTest : public ComputerTest {
+protected:
+    int Estimate(int type, const char* cards) {
+        SetUp();
+        g_Game.SetGameType(type);
+        g_Game.Soloist = 1;
+        g_Game.Forehand = 1;
+        g_Game.KontraState = KONTRA_SAID;
+        const std::vector<int> hand = ParseCards(cards);
+        for (auto& card : seat1.cards) card = NO_CARD;
+        for (std::size_t i = 0; i < hand.size() && i < 10; ++i) {
+            seat1.cards[i] = hand[i];
+            seat1.present[i] = 1;
+        }
+        seat1.count = 10;
+        seat1.AnalyseHand(0);
+        return seat1.EstimateTricks(type);
+    }
+};
+
+TEST_F(RekontraThresholdTest, SuitGameAtSixTricksNeedsARunOfTwo) {
+    struct Case {
+        const char* cards;
+        int tricks;
+        bool rekontra;
+    };
+    const Case cases[] = {
+        {"CJ SJ HA H9 H8 H7 SA S7 C7 D7", 6, true},   // with two
+        {"CJ DJ HA H9 H8 H7 SA S7 C7 D7", 6, false},  // with one
+        {"CJ HJ HA HT H9 H8 H7 SA C7 D7", 7, true},   // seven tricks: any run
+        {"CJ SJ HA HT H9 H8 SK S7 C7 D7", 5, false},  // five: not even with two
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Estimate(GAME_HEARTS, c.cards), c.tricks) << c.cards;
+        EXPECT_EQ(seat1.AnnounceRekontra(), c.rekontra) << c.cards;
+        EXPECT_EQ(g_Game.KontraState, c.rekontra ? KONTRA_REKONTRA : KONTRA_SAID) << c.cards;
+        EXPECT_EQ(seat1.gameOptions[GAME_HEARTS][OPT_RULE], c.rekontra ? 3520 : 0) << c.cards;
+    }
+}
+
+TEST_F(RekontraThresholdTest, GrandAtTheEdgesOfEachAnnouncement) {
+    const char* six = "CJ SJ CA CT C9 S9 HA H7 DA DT";
+    const char* seven = "CJ SJ CA CT C7 SA S9 S8 HA HT";
+    const char* eight = "CJ SJ CA CT CK C7 SA HA H8 DQ";
+    const char* nine = "CJ HJ CA SA ST HA HT H8 DA DT";
+    struct Case {
+        const char* cards;
+        int tricks;
+        int schneider, ouvert, schneiderSetting;
+        int code;  // 0: no Rekontra
+    };
+    const Case cases[] = {
+        {six, 6, 0, 0, 0, 0},
+        {seven, 7, 0, 0, 0, 3517},
+        {eight, 8, 1, 0, 0, 0},     // Schneider announced needs nine
+        {nine, 9, 1, 0, 0, 3519},
+        {nine, 9, 0, 1, 0, 3517},   // open, not sure of every trick: judged as a plain Grand
+        {nine, 9, 0, 1, 3, 0},      // ... unless the Schneider setting 3 holds it back
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Estimate(GAME_GRAND, c.cards), c.tricks) << c.cards;
+        g_Settings.Variants.Schneider = c.schneiderSetting;
+        int* grand = seat1.gameOptions[GAME_GRAND];
+        grand[OPT_SCHNEIDER] = c.schneider;
+        grand[OPT_SCHWARZ] = 0;
+        grand[OPT_OUVERT] = c.ouvert;
+        SCOPED_TRACE(testing::Message() << c.cards << " Schneider " << c.schneider << " Ouvert " << c.ouvert);
+        EXPECT_EQ(seat1.AnnounceRekontra(), c.code != 0);
+        EXPECT_EQ(grand[OPT_RULE], c.code);
+    }
+}
+
+}  // namespace
