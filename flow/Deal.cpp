@@ -197,8 +197,10 @@ void CMainFrame::StartGame() {
     PlayClock = Time64();
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) {
-        Game.Player(seat)->PickedCard = g_Game.StopFlag;
+        CPlayer& player = *Game.Player(seat);
+        player.PickedCard = g_Game.StopFlag;
         g_Game.StopFlag = 0;
+        if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
     }
     // Step 9.
     OnStartView();
