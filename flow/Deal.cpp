@@ -87,11 +87,11 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
             }
             frame.WaitForInput();
         }
-        // Step 5: off the table again, sorted.
-        for (CCards* row : order.rows) {
-            row->RemoveCards(false);
-            row->Sort();
-        }
+    }
+    // Step 5: off the table again, sorted (whole hands are sorted before they are dealt).
+    for (CCards* row : order.rows) {
+        row->RemoveCards(false);
+        row->Sort();
     }
     // Step 6: each row whole.
     for (int row = 0; row < 4; ++row) {
