@@ -59,8 +59,7 @@ int CCards::SelectCard(int mode, int card, bool sound) {
     int chosen = -1;
     if (mode == 5) return -1;
     if (mode == 3) {
-        chosen = -1;
-        for (int slot = 0; slot < slots; ++slot)
+        for (int slot = 0; slot < slots && chosen < 0; ++slot)
             if (isPresent(slot) && cards[slot] == card) chosen = slot;
         if (chosen < 0) return selectedSlot;
         // A second click on the raised card only lowers it.
