@@ -87,11 +87,11 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
             }
             frame.WaitForInput();
         }
-        // Step 5: off the table again, sorted.
-        for (CCards* row : order.rows) {
-            row->RemoveCards(false);
-            row->Sort();
-        }
+    }
+    // Step 5: off the table again, sorted (whole hands are sorted before they are dealt).
+    for (CCards* row : order.rows) {
+        row->RemoveCards(false);
+        row->Sort();
     }
     // Step 6: each row whole.
     for (int row = 0; row < 4; ++row) {
@@ -197,8 +197,10 @@ void CMainFrame::StartGame() {
     PlayClock = Time64();
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) {
-        Game.Player(seat)->PickedCard = g_Game.StopFlag;
+        CPlayer& player = *Game.Player(seat);
+        player.PickedCard = g_Game.StopFlag;
         g_Game.StopFlag = 0;
+        if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
     }
     // Step 9.
     OnStartView();

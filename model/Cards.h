@@ -7,8 +7,14 @@
 // Fields are public: the game flow, the computer player and the table drawing read and write the
 // rows directly, as one record each.
 
+#include "platform/core/Geometry.h"
+
 #include <string>
 #include <vector>
+
+namespace platform {
+class DeviceContext;
+}
 
 class CCards {
 public:
@@ -58,15 +64,48 @@ public:
     // Sorts slots 0..capacity-1 (cards with their present flags) by a SortKeyTables table.
     void SortSlots(int table);
 
-    // Hooks of the card rows on the table (the card-table library draws them).
+    // --- The row on the table window (model/CardsOnTable*.cpp) -----------------------------------
     // Every present card's picture leaves the table; with take the slots leave the row.
     void RemoveCards(bool take);
     void RemoveCardsIfAny(bool take);
     // Lays the row out on the table (mode 0 plain, 1 dealing, 2 ordering); slots first..last
-    // (last 0 = capacity - 1); with keepGaps an empty slot keeps its place.
-    void PaintCards(int mode = 0, bool keepGaps = false, int first = 0, int last = 0);
+    // (last 0 = capacity - 1); with keepGaps an empty slot keeps its place. With a device context
+    // the cards are drawn into it (printing) instead of being put on the table.
+    void PaintCards(int mode = 0, bool keepGaps = false, int first = 0, int last = 0,
+                    platform::DeviceContext* dc = nullptr);
     void SetLayout(int x, int y, int dx, int dy);
     void SetLayoutOffset(int x, int y);
+    // Where a slot's card lies (top-left corner); sets the layout cursor there. A negative slot
+    // gives the origin without offset.
+    platform::Point GetSlotPosition(int slot);
+    // Advances the layout cursor by one card and answers it.
+    platform::Point NextLayoutPosition();
+    // Shows the slot's card at (x, y) and, unless target is -1, slides it to its slot position
+    // (target 1 deal, 2 play, 3 swap: the delay of that setting).
+    void DealSlot(int slot, int x, int y, int target, bool showFaceUp);
+    // Every present card goes to (x, y): the trick gathered to one point.
+    void DealAll(int x, int y);
+    // Puts the card into the slot and shows it where the dealing animation starts.
+    void DealCard(int slot, int card);
+    // The same for a row of three fixed places.
+    void DealCardToPile(int slot, int card);
+    // Where the cards of a pile are gathered: nine steps along the row from its origin.
+    platform::Point GetPilePosition(int pile);
+    // Face up when the row is open or turned face up, or every card is shown open.
+    void ExposeCard(int card);
+    // With show the row is turned face up (not a closed Null Ouvert under variant rules); paints it.
+    void Redraw(bool show);
+    void OpenCards();
+    void CloseCards();
+    // Draws again the cards that meet the area (after an expose of the window).
+    void Relayout(const platform::Rect& area);
+    // The person's keyboard and mouse selection: raises a card (modes 1 previous, 2 next, 3 by
+    // card, 4 keep, 5 deselect, 6 ignore the next call); answers the raised slot or -1.
+    int SelectCard(int mode, int card, bool sound);
+    // Moves the dragged card with the pointer; answers the card it is held over.
+    int DragCard(int x, int y);
+    // True when the point lies within the row's area (the trick's drop area).
+    bool HitTest(int x, int y) const;
 
     // The per-game-type option records of a player (nine records of 13 words), written and read
     // by the computer player's evaluation; never touched by the row itself.
@@ -98,6 +137,7 @@ public:
     int selectedX = 0, selectedY = 0;
     int selectedSlot = 0;
     bool selectionActive = false;
+    bool skipNextSelect = false;  // SelectCard mode 6: the next selection does nothing
 
 protected:
     // The forced-card rule after card c left the row.

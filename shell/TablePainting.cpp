@@ -79,8 +79,11 @@ void CMainFrame::Paint(const platform::Rect& update) {
     auto coursePictureStep = [&] {
         // Step 8.
         if (CourseShown) {
-            CCards* rows[4] = {&Game, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
-            for (CCards* row : rows) row->PaintCards(0);
+            CCards* rows[4] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
+            for (CCards* row : rows) {
+                if (FullRepaint) row->PaintCards(0);
+                else row->Relayout(r);
+            }
             ShowImages(r, nullptr);
         } else {
             roundNotice();
@@ -129,10 +132,13 @@ void CMainFrame::Paint(const platform::Rect& update) {
             PendingTitle.clear();
         }
     }
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PaintCards(0);
-    Game.trick.PaintCards(0, true);
-    if (CourseShown) Game.lastTrick.PaintCards(0);
-    else Game.PaintCards(0);
+    CCards* rows[5] = {Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick,
+                       CourseShown ? static_cast<CCards*>(&Game.lastTrick) : &Game};
+    for (CCards* row : rows) {
+        // A full repaint lays every row out anew; an expose only puts back what was covered.
+        if (FullRepaint) row->PaintCards(0, row == &Game.trick);
+        else row->Relayout(r);
+    }
 }
 
 void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* printer) {

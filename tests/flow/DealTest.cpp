@@ -2,6 +2,7 @@
 #include "flow/FrameTestSupport.h"
 
 #include "resources/CommandIds.h"
+#include "tavlo/Table.h"
 
 namespace {
 
@@ -98,6 +99,8 @@ TEST_F(DealTest, RamschOnlyStartsInThePickUpWithoutAnAuction) {
 // whole hands; each wait ends at once on a key or button of the person.
 TEST_F(DealTest, PacketWaitsEndOnAClick) {
     WriteProfileInt("Delay", "Switch", 1);  // 4096 polls, about 4 s each
+    // The cards are put down at once, so that the time counted is the waits' alone.
+    WriteProfileInt("Delay", "Deal", 0);
     StartProgram();
     const std::int64_t start = host_->NowMs();
     Frame().SendMessage(WM_COMMAND, ID_NEW);
@@ -114,6 +117,107 @@ TEST_F(DealTest, PacketWaitsEndOnAClick) {
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 60000));
     EXPECT_LT(host_->NowMs() - again, 3000 + 200 + 100);
+}
+
+// After New every card of the hands and the skat lies on the table window at its slot's place: the
+// person's hand face up, the computers' hands and the skat face down, each hand in its sorted order.
+TEST_F(DealTest, NewLaysEveryDealtCardOnTheTableAtItsPlace) {
+    for (int wholeHands : {0, 1}) {
+        SCOPED_TRACE(wholeHands ? "whole hands" : "packets");
+        WriteProfileInt("Settings", "Deal", wholeHands);
+        WriteProfileInt("Delay", "Deal", 20);
+        StartProgram();
+        NewToStart();
+        const HWND table = g_Shell.hTableWnd;
+        CCards* rows[4] = {Frame().Game.Player(0), Frame().Game.Player(1), Frame().Game.Player(2), &Frame().Game};
+        for (int row = 0; row < 4; ++row) {
+            CCards& cards = *rows[row];
+            const std::vector<int> before = cards.cards;
+            cards.Sort();
+            EXPECT_EQ(cards.cards, before) << "row " << row << " is shown unsorted";
+            for (int slot = 0; slot < cards.capacity; ++slot) {
+                const int card = cards.cards[static_cast<std::size_t>(slot)];
+                ASSERT_TRUE(WC_IsCardDealt(table, card)) << "row " << row << " slot " << slot;
+                const platform::Point place = cards.GetSlotPosition(slot);
+                EXPECT_EQ(WC_GetCardX(table, card), place.x) << "row " << row << " slot " << slot;
+                EXPECT_EQ(WC_GetCardY(table, card), place.y) << "row " << row << " slot " << slot;
+                EXPECT_EQ(tavlo::FindTable(table)->cards->deck.IsFaceUp(card), row == 2) << row << "/" << slot;
+            }
+        }
+        app_.reset();
+        host_.reset();
+        ResetGlobals();
+        host_ = std::make_unique<platform::HeadlessHost>();
+        WriteProfileInt("Delay", "Switch", 0);
+    }
+}
+
+// The deal slides card after card from the middle of the table over Delay/Deal: 32 slides after the
+// dealing timer, whether in packets or whole hands; with Delay/Deal 0 the cards lie down at once.
+TEST_F(DealTest, TheDealTakesOneDealDelayPerCard) {
+    struct Case {
+        int wholeHands, delay;
+        std::int64_t lasts;
+    };
+    for (const Case c : {Case{0, 100, 200 + 32 * 100}, Case{1, 40, 200 + 32 * 40}, Case{0, 0, 200}}) {
+        SCOPED_TRACE(c.delay);
+        WriteProfileInt("Settings", "Deal", c.wholeHands);
+        WriteProfileInt("Delay", "Deal", c.delay);
+        StartProgram();
+        const std::int64_t start = host_->NowMs();
+        NewToStart();
+        EXPECT_EQ(host_->NowMs() - start, c.lasts);
+        app_.reset();
+        host_.reset();
+        ResetGlobals();
+        host_ = std::make_unique<platform::HeadlessHost>();
+        WriteProfileInt("Delay", "Switch", 0);
+    }
+}
+
+// A helper window that notes where a card lies when its timer comes (inside the deal's slides).
+class CardWatcher : public platform::Window {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_TIMER) {
+            KillTimer(1);
+            const CCards& forehand = *g_Shell.pMainFrame->Game.Player(g_Game.Forehand);
+            card = forehand.cards[0];
+            seen = {WC_GetCardX(g_Shell.hTableWnd, card), WC_GetCardY(g_Shell.hTableWnd, card)};
+            return 0;
+        }
+        return platform::Window::WindowProc(message, wParam, lParam);
+    }
+    int card = 0;
+    platform::Point seen{-1, -1};
+};
+
+// Half way through the first slide the forehand's first card lies between the middle of the table
+// and its place.
+TEST_F(DealTest, TheFirstCardComesFromTheMiddleOfTheTable) {
+    WriteProfileInt("Delay", "Deal", 100);
+    StartProgram();
+    CardWatcher watcher;
+    watcher.Create(platform::CreateParams{});
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    // The dealing timer runs 200 ms; the first card slides from 200 to 300 ms.
+    watcher.SetTimer(1, 250);
+    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+    ASSERT_NE(watcher.card, 0);
+    const platform::Point from = Frame().TrickCentre;
+    CCards& forehand = *Frame().Game.Player(g_Game.Forehand);
+    const int slot = forehand.FindCard(watcher.card);
+    ASSERT_GE(slot, 0);
+    // Where it lay in the dealt order: the first place of the full row.
+    const platform::Point to = forehand.GetSlotPosition(0);
+    ASSERT_NE(from, to);
+    const platform::Point seen = watcher.seen;
+    EXPECT_NE(seen, from);
+    EXPECT_NE(seen, to);
+    EXPECT_GE(seen.x, std::min(from.x, to.x));
+    EXPECT_LE(seen.x, std::max(from.x, to.x));
+    EXPECT_GE(seen.y, std::min(from.y, to.y));
+    EXPECT_LE(seen.y, std::max(from.y, to.y));
 }
 
 class CloseTest : public DealTest {};

@@ -58,6 +58,56 @@ TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
     EXPECT_EQ(texts[4].bounds.top - texts[2].bounds.top, 10);
 }
 
+// The person's label may lie over the person's card in the trick: that card is drawn again after the
+// label, on screen and outside a full repaint only.
+TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
+    CTrick& trick = Frame().Game.trick;
+    trick.Reset();
+    trick.SetCard(2, 30);
+    trick.PaintCards(0, true);
+    const platform::Point place = trick.GetSlotPosition(2);
+    struct Case {
+        int seat, fullRepaint;
+        bool drawn;
+    };
+    for (const Case c : {Case{2, 0, true}, Case{2, 1, false}, Case{0, 0, false}}) {
+        host_->Surface(g_Shell.hTableWnd)->ClearRecords();
+        Frame().FullRepaint = c.fullRepaint;
+        Frame().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
+        bool drawn = false;
+        for (const platform::DrawRecord& text :
+             host_->Surface(g_Shell.hTableWnd)->RecordsOfKind(platform::DrawKind::Text))
+            if (text.text == "30") {
+                drawn = true;
+                EXPECT_EQ(text.bounds.left, place.x + 4);
+                EXPECT_EQ(text.bounds.top, place.y + 4);
+            }
+        EXPECT_EQ(drawn, c.drawn) << "seat " << c.seat << " full " << c.fullRepaint;
+    }
+    Frame().FullRepaint = 0;
+}
+
+// A full repaint lays every card out anew; a paint after an expose only draws the cards again where
+// they lie.
+TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 60000));
+    const HWND table = g_Shell.hTableWnd;
+    CCards& person = Frame().Game.person;
+    const int card = person.cards[4];
+    const platform::Point place = person.GetSlotPosition(4);
+    WC_DealCard(table, card, 5, 5);
+    const platform::Rect all{0, 0, 2000, 2000};
+    Frame().FullRepaint = 0;
+    Frame().Paint(all);
+    EXPECT_EQ(WC_GetCardX(table, card), 5);
+    Frame().FullRepaint = 1;
+    Frame().Paint(all);
+    EXPECT_EQ(WC_GetCardX(table, card), place.x);
+    EXPECT_EQ(WC_GetCardY(table, card), place.y);
+    EXPECT_EQ(Frame().FullRepaint, 0);
+}
+
 // Card designs wrap around: 32 backs, 10 faces; the library counts from 1.
 struct DesignCase {
     int back, backStep, backAfter;

@@ -1,0 +1,93 @@
+// The person's selection in a card row on the table: a raised card, moved by keys or chosen by a
+// click, and the row's part in dragging a card.
+#include "model/Cards.h"
+
+#include "flow/GameState.h"
+#include "flow/MainFrame.h"
+#include "shell/ShellGlobals.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+
+// Raising and lowering move the card 9 pixels at once and leave the stacking as it was.
+void ShiftCard(int card, int dy) {
+    const HWND table = g_Shell.hTableWnd;
+    if (!WC_IsCardDealt(table, card)) return;
+    const int above = WC_GetSuccCardDealt(table, card, 0, 0);
+    WC_Slide(table, card, WC_GetCardX(table, card), WC_GetCardY(table, card) + dy, 0, 0);
+    WC_OrderCard(table, card, above);
+}
+
+}  // namespace
+
+int CCards::SelectCard(int mode, int card, bool sound) {
+    const int slots = static_cast<int>(present.size());
+    // Step 1.
+    if (count <= 0 || slots == 0) return -1;
+    if (mode == 6) {
+        skipNextSelect = true;
+        return -1;
+    }
+    if (skipNextSelect) {
+        skipNextSelect = false;
+        return -1;
+    }
+    // Step 2: a click, except for a plain deselection.
+    if (sound && mode != 5 && !(mode == 4 && card != 0) && g_Shell.pMainFrame)
+        g_Shell.pMainFrame->SoundEffect(6, false);
+    // Step 3.
+    g_Game.LastRaisedCard = 0;
+    // Step 4.
+    int lowered = -1;
+    if (selectionActive) {
+        // A card that has left the row meanwhile lies elsewhere now and stays where it is.
+        if (selectedSlot >= 0 && selectedSlot < slots && present[selectedSlot]) ShiftCard(cards[selectedSlot], 9);
+        selectionActive = false;
+        lowered = selectedSlot;
+        if (mode == 4) return -1;
+    }
+    // Step 5.
+    auto isPresent = [&](int slot) { return slot >= 0 && slot < slots && present[slot] != 0; };
+    auto neighbour = [&](int step) {
+        int slot = selectedSlot;
+        for (int tries = 0; tries < slots; ++tries) {
+            slot = ((slot + step) % slots + slots) % slots;
+            if (isPresent(slot)) return slot;
+        }
+        return -1;
+    };
+    int chosen = -1;
+    if (mode == 5) return -1;
+    if (mode == 3) {
+        for (int slot = 0; slot < slots && chosen < 0; ++slot)
+            if (isPresent(slot) && cards[slot] == card) chosen = slot;
+        if (chosen < 0) return selectedSlot;
+        // A second click on the raised card only lowers it.
+        if (chosen == lowered) return chosen;
+    } else if (mode == 2) {
+        chosen = neighbour(1);
+    } else if (mode == 4 && isPresent(selectedSlot)) {
+        chosen = selectedSlot;
+    } else {
+        chosen = neighbour(-1);
+    }
+    if (chosen < 0) return -1;
+    // Step 6.
+    const HWND table = g_Shell.hTableWnd;
+    const int raised = cards[chosen];
+    if (WC_IsCardDealt(table, raised)) {
+        selectedX = WC_GetCardX(table, raised);
+        selectedY = WC_GetCardY(table, raised);
+    }
+    ShiftCard(raised, -9);
+    g_Game.LastRaisedCard = raised;
+    selectedSlot = chosen;
+    selectionActive = true;
+    return chosen;
+}
+
+int CCards::DragCard(int x, int y) { return WC_DoDrag(g_Shell.hTableWnd, x, y); }
+
+bool CCards::HitTest(int x, int y) const {
+    return originX <= x && x < originX + stepX + 71 && originY <= y && y < originY + stepY + 96;
+}
