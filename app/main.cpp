@@ -1,31 +1,90 @@
-// The program's entry: select the edition's resources, start the Qt host, show the main window and
-// run the message loop until it closes.
+// The program's entry: the edition's resources, one running instance per edition, the Qt host with
+// its sound, card pictures and desktop services, the settings file, then the game's application
+// object with its main frame and table view, and the message loop until the frame closes.
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
-#include "app/AppFrame.h"
-#include "platform/core/Resources.h"
-#include "platform/qt/QtHost.h"
-#include "resources/Editions.h"
+#include <string>
+#include <utility>
+
+#include "app/Edition.h"
+#include "app/PortraitFiles.h"
+#include "app/ProgramFrame.h"
+#include "model/Trace.h"
+#include "platform/core/Folders.h"
+#include "platform/core/RegistryFile.h"
+#include "platform/qt/CardPictureStore.h"
+#include "platform/qt/QtInstance.h"
+#include "platform/qt/QtShellServices.h"
+#include "platform/qt/SdlSound.h"
+#include "resources/ids.h"
+#include "tavlo/CardPictures.h"
+#include "tavlo/SoundOutput.h"
+
+namespace {
+
+// Takes the host's services out of the card table and the shell again before they go.
+struct ServicesInstalled {
+    ~ServicesInstalled() {
+        g_Shell.PortraitLoader = nullptr;
+        tavlo::SetCardPictures(nullptr);
+        tavlo::SetSoundOutput(nullptr);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-#if defined(KARTOVAN_EDITION_ge)
-    platform::SetResources(&GermanResources());
-#else
-    platform::SetResources(&EnglishResources());
-#endif
+    // Step 1: the edition's texts, menus and dialogs.
+    const EditionSetup& edition = ThisEdition();
+    platform::SetResources(edition.resources);
+
+    // Step 2: Qt takes its own options off the command line; what is left is a file to open.
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kartovan+"));
-    platform::QtHost host;
+    const std::string fileArgument = argc > 1 ? std::string(argv[1]) : std::string();
 
-    platform::Rect workArea{0, 0, 1024, 768};
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        workArea = {available.left(), available.top(), available.left() + available.width(),
-                    available.top() + available.height()};
+    // Step 3: a file for a running instance goes there, and this one ends.
+    const QString server = platform::QtInstance::ServerName(edition.edition);
+    if (!fileArgument.empty() && platform::QtInstance::HandOver(server, fileArgument)) return 0;
+    platform::QtInstance instance(server);
+    instance.Listen();
+
+    // Step 4: the settings, before anything reads them.
+    const platform::RegistryLoad settings = platform::LoadCurrentUserRegistry();
+
+    // Step 5: the host and its services: sound, card pictures, help, shell, printing, portraits.
+    platform::QtHost host;
+    platform::SdlSound sound;
+    platform::CardPictureStore pictures;
+    PortraitFiles portraits;
+    tavlo::SetSoundOutput(&sound);
+    tavlo::SetCardPictures(&pictures);
+    g_Shell.PortraitLoader = [&portraits](const std::string& path) { return portraits.Load(path); };
+    g_Shell.FrameBarsOutside = true;
+    const ServicesInstalled servicesInstalled;
+    const std::string programFolder = platform::ProgramFolder();
+    platform::QtDesktopOptions desktopOptions;
+    desktopOptions.help = {HelpFolder(programFolder, edition.code), platform::LoadString(IDS_HELP_TITLE),
+                           edition.missingHelpPage};
+    desktopOptions.programFolder = programFolder;
+    desktopOptions.sound = &sound;
+    auto desktop = platform::InstallQtDesktopServices(std::move(desktopOptions));
+
+    // Step 6: the application object, its frame and view; the bars around the frame.
+    CSkatApp app;
+    if (!app.InitInstance(fileArgument)) return 1;
+    if (!settings.message.empty()) {
+        std::string line = "Settings: ";
+        line += settings.message;
+        WriteTrace(line, LOG_FORCED);
     }
-    AppFrame frame;
-    if (!frame.CreateFrame(FrameRectIn(workArea))) return 1;
-    return host.Run();
+    program::AttachProgramFrame(app);
+    instance.SetMainWindow(app.MainFrame()->Handle());
+
+    // Step 7: the loop runs until the frame closes; the frame's end saves its files, then the
+    // settings go to their file.
+    const int exitCode = host.Run();
+    app.ExitInstance();
+    platform::SaveCurrentUserRegistry();
+    return exitCode;
 }

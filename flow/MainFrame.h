@@ -134,6 +134,8 @@ public:
     void SetCardBack(int step);
     void SetCardFace(int step);
     void RemoveTrick();
+    // The height the tool bar and the status bar take inside the client area.
+    int BarsHeight() const;
     // The frame's client width as the table drawing counts it (the view's width).
     int ClientWidth() const;
 

@@ -30,9 +30,12 @@ bool CToolBar::Load(int resourceId) {
 void CMainFrame::ArrangeChildren() {
     if (!View || !View->IsAlive()) return;
     const platform::Rect client = ClientRect();
-    const int height = std::max(0, client.Height() - kToolBarHeight - kStatusBarHeight);
-    View->MoveWindow({0, kToolBarHeight, client.Width(), kToolBarHeight + height}, true);
+    const int top = g_Shell.FrameBarsOutside ? 0 : kToolBarHeight;
+    const int height = std::max(0, client.Height() - BarsHeight());
+    View->MoveWindow({0, top, client.Width(), top + height}, true);
 }
+
+int CMainFrame::BarsHeight() const { return g_Shell.FrameBarsOutside ? 0 : kToolBarHeight + kStatusBarHeight; }
 
 int CMainFrame::ClientWidth() const { return View ? View->ClientRect().Width() : ClientRect().Width(); }
 

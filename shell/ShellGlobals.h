@@ -30,6 +30,9 @@ struct CShellGlobals {
     // The desktop and its work area (the host tells its real ones; tests set their own).
     platform::Rect Desktop{0, 0, 1920, 1080};
     platform::Rect WorkArea{0, 0, 1920, 1040};
+    // The host draws the frame's tool bar and status bar around its client area (the Qt host), so
+    // the view takes the whole client area; otherwise the bars lie inside it (headless host).
+    bool FrameBarsOutside = false;
     // Reads a portrait picture from its file; the host's image reader. Without one, or for a file
     // it cannot read, the portrait is left out.
     std::function<platform::Bitmap(const std::string&)> PortraitLoader;

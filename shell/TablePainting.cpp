@@ -89,8 +89,9 @@ void CMainFrame::Paint(const platform::Rect& update) {
             roundNotice();
         }
     };
-    // Step 4: nothing is played.
-    if (state == STATE_INIT || state == STATE_IDLE) {
+    // Step 4: nothing is played. A deal under way is still in IDLE, but its cards lie on the table
+    // and slide over it: they are painted back where a slide erased them.
+    if ((state == STATE_INIT || state == STATE_IDLE) && !GameRunning) {
         if (LastTrickAvailable) coursePictureStep();
         else roundNotice();
         return;
@@ -198,11 +199,12 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
 }
 
 void CMainFrame::LayoutFrame() {
-    // Step 1: the borders are the frame's two bars around the table.
+    // Step 1: the borders are the frame's two bars around the table (none where the host puts the
+    // bars outside the client area).
     const platform::Rect work = g_Shell.WorkArea;
     const platform::Rect frameRect = WindowRect();
     Layout.BorderWidth = frameRect.Width() - ClientWidth();
-    Layout.BorderHeight = kToolBarHeight + kStatusBarHeight;
+    Layout.BorderHeight = BarsHeight();
     Layout.TableTop = 0;
     // Step 2: the auction bar's lines.
     const platform::DialogBaseUnits units = platform::kDefaultDialogBaseUnits;
@@ -223,12 +225,13 @@ void CMainFrame::LayoutFrame() {
     Layout.MinWindowWidth = Layout.BorderWidth + 410;
     Layout.TableWidth = width;
     Layout.TableHeight = height;
-    // Step 4: centred on the desktop.
-    const int left = (Layout.DesktopWidth - width) / 2;
-    const int top = (Layout.DesktopHeight - height) / 2;
+    // Step 4: centred on the desktop (which need not start at 0, 0: a second screen, or the room
+    // left beside the host's bars).
+    const int left = g_Shell.Desktop.left + (Layout.DesktopWidth - width) / 2;
+    const int top = g_Shell.Desktop.top + (Layout.DesktopHeight - height) / 2;
     // Step 5: the ideal size keeps the table's proportions and fills the work area's shorter side.
-    const int right = std::max(1, work.right);
-    const int bottom = std::max(1, work.bottom);
+    const int right = std::max(1, work.Width());
+    const int bottom = std::max(1, work.Height());
     if (right * 100 / bottom > width * 100 / height) {
         Layout.IdealWidth = width * bottom / height;
         Layout.IdealHeight = bottom;
@@ -249,8 +252,8 @@ void CMainFrame::WindowPosition(platform::Size size) {
     const platform::Rect desktop = g_Shell.Desktop;
     int left = WindowRect().left;
     int top = WindowRect().top;
-    if (left < 0) left = 0;
-    if (top < 0) top = 0;
+    if (left < desktop.left) left = desktop.left;
+    if (top < desktop.top) top = desktop.top;
     if (left + size.cx > desktop.right) left -= left + size.cx - desktop.right;
     if (top + size.cy > desktop.bottom) top -= top + size.cy - desktop.bottom;
     MoveWindow({left, top, left + size.cx, top + size.cy}, true);

@@ -1,0 +1,60 @@
+#pragma once
+// The Qt side of the program's main frame, shared by main() and the screenshot tests: the frame's
+// menu, tool bar and status bar around its client area, and the screen the frame is placed on.
+// Header-only so that the Qt tests run the very same wiring as the program.
+
+#include <optional>
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "flow/MainFrame.h"
+#include "platform/core/Accelerators.h"
+#include "platform/core/MenuTemplate.h"
+#include "platform/qt/QtFrameBars.h"
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtWindowWidget.h"
+#include "resources/CommandIds.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+
+namespace program {
+
+// The room a screen area leaves for the frame's client area once the bars' margins are taken off
+// every side: the frame's rectangle on the Qt host is its client area.
+inline platform::Rect ClientRoom(const QRect& area, const QMargins& bars) {
+    const QRect room = area.marginsRemoved(bars);
+    return {room.left(), room.top(), room.left() + room.width(), room.top() + room.height()};
+}
+
+// Attaches the frame's bars (its menu 128, tool bar, status bar model and update function, the
+// accelerators 128, the application fonts for the status bar) and tells the shell the desktop and
+// work area of the primary screen, less the bars. Call after InitInstance, before the loop runs
+// (the first erase lays the frame out on that desktop). False without a frame or a host.
+inline bool AttachProgramFrame(CSkatApp& app) {
+    CMainFrame* frame = app.MainFrame();
+    platform::QtHost* host = platform::QtHost::Current();
+    if (!frame || !host) return false;
+    platform::FrameBarsSpec bars;
+    bars.menu = platform::FindMenu(IDR_MAINFRAME);
+    bars.toolbarIds = frame->ToolBar.buttons;
+    bars.statusBar = &frame->StatusBar;
+    bars.updater = frame->Updater();
+    bars.accelerators = platform::FindAccelerators(IDR_MAINFRAME);
+    bars.fonts = [&app](int id) -> std::optional<platform::LogFont> {
+        if (id < 0 || id >= static_cast<int>(app.Fonts.size())) return std::nullopt;
+        return app.Font(id);
+    };
+    if (!platform::AttachFrameBars(frame->Handle(), bars)) return false;
+
+    QMargins margins;
+    if (const auto* widget = dynamic_cast<const platform::QtWindowWidget*>(host->WidgetOf(frame->Handle())))
+        margins = widget->ClientMargins();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        g_Shell.Desktop = ClientRoom(screen->geometry(), margins);
+        g_Shell.WorkArea = ClientRoom(screen->availableGeometry(), margins);
+    }
+    return true;
+}
+
+}  // namespace program
