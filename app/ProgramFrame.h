@@ -11,6 +11,7 @@
 #include "flow/MainFrame.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/MenuTemplate.h"
+#include "platform/core/Resources.h"
 #include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtWindowWidget.h"
