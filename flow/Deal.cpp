@@ -117,7 +117,7 @@ void CMainFrame::OnDeal() {
     for (CCards* row : order.rows) row->SortByTable();
     // Step 8.
     AnnotationText.clear();
-    if (View_.ListAnnotation && g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
+    if (g_Settings.View.ListAnnotation && g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
     // Step 9.
     SaveFile(GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.

@@ -4,6 +4,7 @@
 
 #include "flow/GameState.h"
 #include "flow/Settings.h"
+#include "match/Profile.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
@@ -113,7 +114,7 @@ void CMainFrame::OnSize(int /*type*/, int width, int height) {
         FullRepaint = 1;
     }
     // Step 10.
-    if (View_.Maximized) {
+    if (g_Profile.RectMain.Zoomed) {
         WindowResized = 1;
         RedrawPending = 1;
     } else if (WindowResized) {

@@ -42,13 +42,13 @@ void InitializeSkat(CSkat& game) {
     for (CTrick& row : game.courseRows) row.Clear();
 }
 
-void StartupSkat(CSkat& /*game*/, HWND table, const CMainFrame& frame) {
+void StartupSkat(CSkat& /*game*/, HWND table, const CMainFrame& /*frame*/) {
     WriteTrace(":Startup()", LOG_GAME);
     SeedRand(static_cast<std::uint32_t>(Time64()));
     WB_NewBalloonDeck(table);
     WS_NewSymbolDeck(table);
     WC_NewCardDeck(table);
     WC_SetZoom(table, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);
-    WC_SetCardBack(table, 0, frame.View_.CardBack + 1);
-    WC_SetCardFace(table, frame.View_.CardFace + 1);
+    WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
+    WC_SetCardFace(table, g_Settings.View.CardFace + 1);
 }

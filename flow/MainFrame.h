@@ -47,21 +47,6 @@ struct TableLayout {
     platform::Rect WindowRect;  // RectMain; right 0 = none stored
 };
 
-// The frame's own settings of the view and the paths (the profile reads and writes them).
-struct FrameSettings {
-    int CardBack = 0;  // View/CardBack 0..31
-    int CardFace = 0;  // View/CardFace 0..9
-    int Maximized = 0;
-    int HelpTopic = 0;  // Help/Topic
-    // Portraits: computer left, computer right, person picture 1, person picture 2.
-    std::string PortraitFile[4];
-    int PortraitShown[4] = {0, 0, 0, 0};
-    // View/List...: the side windows and panels open at the last exit.
-    int ListAnnotation = 0, ListData = 0, ListGameValue = 0, ListLegend = 0;
-    int ListCardStatistics = 0, ListGameStatistics = 0, ListState = 0, ListScore = 0;
-    int ListStore = 0, ListTrickEstimation = 0;
-};
-
 class CMainFrame : public platform::Window {
 public:
     CMainFrame();
@@ -245,7 +230,6 @@ public:
     int PersonBidLimit() const { return BidLimits[2]; }
 
     TableLayout Layout;
-    FrameSettings View_;
     platform::Rect MainRect;  // the frame's rectangle kept for RectMain
 
     // The cards' layout growths at the current zoom (LayoutTable reads them).

@@ -326,6 +326,26 @@ void ReadProfilePaths() {
     p.ImagesFolder = p.Work + "Images/";
 }
 
+std::string PortraitSettings::File(int place) const {
+    switch (place) {
+        case 0: return ImageComputer1;
+        case 1: return ImageComputer2;
+        case 2: return ImagePerson1;
+        case 3: return ImagePerson2;
+        default: return {};
+    }
+}
+
+bool PortraitSettings::Shown(int place) const {
+    switch (place) {
+        case 0: return ShowComputer1 != 0;
+        case 1: return ShowComputer2 != 0;
+        case 2: return ShowPerson1 != 0;
+        case 3: return ShowPerson2 != 0;
+        default: return false;
+    }
+}
+
 std::string StoredDealName(const std::string& skmName) {
     const std::size_t slash = skmName.find_last_of("/\\");
     std::string stem = slash == std::string::npos ? skmName : skmName.substr(slash + 1);

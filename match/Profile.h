@@ -29,6 +29,10 @@ struct MainWindowRect {
 struct PortraitSettings {
     std::string ImageComputer1, ImageComputer2, ImagePerson1, ImagePerson2;  // bitmap paths
     int ShowComputer1 = 1, ShowComputer2 = 1, ShowPerson1 = 1, ShowPerson2 = 0;
+
+    // By place on the table: 0 computer left, 1 computer right, 2 and 3 the person's pictures.
+    std::string File(int place) const;
+    bool Shown(int place) const;
 };
 
 struct CProfile {

@@ -3,6 +3,7 @@
 
 #include "flow/GameState.h"
 #include "flow/Settings.h"
+#include "match/Profile.h"
 #include "model/Trace.h"
 #include "platform/core/Folders.h"
 #include "platform/core/MessageBox.h"
@@ -74,16 +75,14 @@ int CMainFrame::OnCreate() {
 
     // Steps 8 and 9: the program's folder is read-only; work and desktop default to per-user
     // writable folders.
-    PathInst = GetProfileString("Paths", "Inst", "");
-    PathDesk = GetProfileString("Paths", "Desk", "");
-    PathStart = GetProfileString("Paths", "Start", "");
-    PathWork = GetProfileString("Paths", "Work", "");
-    if (PathInst.empty()) PathInst = platform::ProgramFolder();
-    if (PathWork.empty()) PathWork = platform::WorkFolder();
-    if (PathDesk.empty()) PathDesk = platform::DesktopFolder();
+    ReadProfilePaths();
+    PathInst = g_Profile.Inst;
+    PathDesk = g_Profile.Desk;
+    PathStart = g_Profile.Start;
+    PathWork = g_Profile.Work;
 
     // Step 10.
-    ImagesFolder = PathWork + "Images/";
+    ImagesFolder = g_Profile.ImagesFolder;
     Sound_Path((PathWork + "Sounds/").c_str());
 
     // Step 11: the other edition's code names our own.
@@ -136,7 +135,7 @@ void CMainFrame::OnClose() {
         return;
     }
     // Step 5.
-    WriteProfileInt("Help", "Topic", View_.HelpTopic);
+    WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     // Step 6.
     WB_DeleteBalloonDeck(g_Shell.hTableWnd);
     WC_DeleteCardDeck(g_Shell.hTableWnd);

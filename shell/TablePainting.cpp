@@ -5,6 +5,7 @@
 
 #include "flow/GameState.h"
 #include "flow/Settings.h"
+#include "match/Profile.h"
 #include "model/CardCodes.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/DialogUnits.h"
@@ -157,10 +158,10 @@ void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* pri
     platform::DeviceContext* dc = printer ? printer : (g_Shell.hTableWnd ? GetDC(g_Shell.hTableWnd) : nullptr);
     if (!dc) return;
     for (int i = 0; i < 4; ++i) {
-        if (!View_.PortraitShown[i]) continue;
+        if (!g_Profile.Image.Shown(i)) continue;
         const platform::Rect place{places[i].x, places[i].y, places[i].x + 64, places[i].y + 82};
         if (!printer && !Meets(place, update)) continue;
-        const platform::Bitmap picture = g_Shell.PortraitLoader(View_.PortraitFile[i]);
+        const platform::Bitmap picture = g_Shell.PortraitLoader(g_Profile.Image.File(i));
         if (picture.IsEmpty()) continue;
         const int sx = std::max(0, (picture.Width() - 64) / 2);
         const int sy = std::max(0, (picture.Height() - 82) / 2);
@@ -177,7 +178,7 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
     const int computerY = Layout.LayoutY - g_Shell.ZoomExtraHeight + 91 + offset.y;
-    const bool underFirst = View_.PortraitShown[2] || !View_.PortraitShown[3];
+    const bool underFirst = g_Profile.Image.ShowPerson1 || !g_Profile.Image.ShowPerson2;
     const platform::Point boxes[3] = {
         {Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
         {g_Shell.ZoomExtraWidth - Layout.LayoutX + width - 37 + offset.x, computerY},
@@ -263,11 +264,11 @@ void CMainFrame::WindowPosition(platform::Size size) {
 void CMainFrame::SetCardBack(int step) {
     const HWND table = g_Shell.hTableWnd;
     if (g_Game.FlowState == STATE_IDLE || g_Game.AllCardsOpen) {
-        WC_SetCardBack(table, 0, View_.CardBack + 1);
+        WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
         return;
     }
-    if (step != 0) View_.CardBack = ((View_.CardBack + step) % 32 + 32) % 32;
-    WC_SetCardBack(table, 0, View_.CardBack + 1);
+    if (step != 0) g_Settings.View.CardBack = ((g_Settings.View.CardBack + step) % 32 + 32) % 32;
+    WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
     if (GameRunning) {
         CCards* rows[3] = {&Game.computer0, &Game.computer1, &Game};
         for (CCards* row : rows) {
@@ -280,11 +281,11 @@ void CMainFrame::SetCardBack(int step) {
 void CMainFrame::SetCardFace(int step) {
     const HWND table = g_Shell.hTableWnd;
     if (g_Game.FlowState == STATE_IDLE && !CourseShown) {
-        WC_SetCardFace(table, View_.CardFace + 1);
+        WC_SetCardFace(table, g_Settings.View.CardFace + 1);
         return;
     }
-    if (step != 0) View_.CardFace = ((View_.CardFace + step) % 10 + 10) % 10;
-    WC_SetCardFace(table, View_.CardFace + 1);
+    if (step != 0) g_Settings.View.CardFace = ((g_Settings.View.CardFace + step) % 10 + 10) % 10;
+    WC_SetCardFace(table, g_Settings.View.CardFace + 1);
     if (GameRunning) {
         auto repaint = [](CCards& row) {
             row.RemoveCards(false);

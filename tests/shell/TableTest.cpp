@@ -3,6 +3,7 @@
 #include "flow/FrameFixture.h"
 #include "flow/FrameTestSupport.h"
 
+#include "match/Profile.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/DragDrop.h"
 #include "resources/CommandIds.h"
@@ -119,12 +120,12 @@ class CardDesignTest : public TableTest, public ::testing::WithParamInterface<De
 TEST_P(CardDesignTest, StepsWrap) {
     const DesignCase& c = GetParam();
     g_Game.FlowState = STATE_AUCTION;
-    Frame().View_.CardBack = c.back;
-    Frame().View_.CardFace = c.face;
+    g_Settings.View.CardBack = c.back;
+    g_Settings.View.CardFace = c.face;
     Frame().SetCardBack(c.backStep);
     Frame().SetCardFace(c.faceStep);
-    EXPECT_EQ(Frame().View_.CardBack, c.backAfter);
-    EXPECT_EQ(Frame().View_.CardFace, c.faceAfter);
+    EXPECT_EQ(g_Settings.View.CardBack, c.backAfter);
+    EXPECT_EQ(g_Settings.View.CardFace, c.faceAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, CardDesignTest,
@@ -132,9 +133,51 @@ INSTANTIATE_TEST_SUITE_P(Designs, CardDesignTest,
                                            DesignCase{5, 0, 5, 5, 0, 5}, DesignCase{5, 1, 6, 5, -1, 4}));
 
 TEST_F(TableTest, DesignKeysAreIgnoredInIdle) {
-    Frame().View_.CardBack = 3;
+    g_Settings.View.CardBack = 3;
     Frame().SetCardBack(1);
-    EXPECT_EQ(Frame().View_.CardBack, 3);
+    EXPECT_EQ(g_Settings.View.CardBack, 3);
+}
+
+// The frame keeps no copies of its settings: the designs, the help page and the portraits it uses
+// are the profile's, read at start and stored again when the frame closes.
+class FrameSettingsTest : public FrameFixture {};
+
+TEST_F(FrameSettingsTest, TheFrameUsesAndStoresTheProfilesSettings) {
+    WriteProfileInt("Delay", "Switch", 0);
+    WriteProfileInt("View", "CardBack", 7);
+    WriteProfileInt("View", "CardFace", 4);
+    WriteProfileInt("Help", "Topic", 3);
+    WriteProfileInt("Image", "ShowComputer2", 0);
+    WriteProfileString("Paths", "Work", temp_.Folder() + "work");
+    std::vector<std::string> portraitsAsked;
+    g_Shell.PortraitLoader = [&portraitsAsked](const std::string& path) {
+        portraitsAsked.push_back(path);
+        return platform::Bitmap();
+    };
+    StartProgram();
+    // The folders come through the profile's one reader: a folder always ends with '/'.
+    EXPECT_EQ(Frame().PathWork, temp_.Folder() + "work/");
+    EXPECT_EQ(g_Profile.ImagesFolder, temp_.Folder() + "work/Images/");
+
+    g_Game.FlowState = STATE_AUCTION;
+    Frame().SetCardBack(1);
+    Frame().SetCardFace(-1);
+    EXPECT_EQ(g_Settings.View.CardBack, 8);
+    EXPECT_EQ(g_Settings.View.CardFace, 3);
+
+    // The table asks for the shown portraits' files, in the images folder of the work folder.
+    portraitsAsked.clear();
+    platform::Rect all = g_Shell.pView->ClientRect();
+    Frame().ShowImages(all, nullptr);
+    EXPECT_EQ(portraitsAsked, (std::vector<std::string>{g_Profile.ImagesFolder + "Corvin.bmp",
+                                                        g_Profile.ImagesFolder + "Tobb.bmp"}));
+
+    g_Game.FlowState = STATE_IDLE;
+    Frame().SendMessage(WM_CLOSE);
+    ASSERT_FALSE(Frame().IsAlive());
+    EXPECT_EQ(GetProfileInt("View", "CardBack", -1), 8);
+    EXPECT_EQ(GetProfileInt("View", "CardFace", -1), 3);
+    EXPECT_EQ(GetProfileInt("Help", "Topic", -1), 3);  // the page open at the exit is kept
 }
 
 TEST_F(TableTest, TooSmallAWindowIsEnlargedToTheMinimalSize) {
