@@ -176,6 +176,14 @@ platform::CommandUpdater CMainFrame::Updater() {
 
 void CMainFrame::OnInitMenuPopup(platform::Menu& popup, int index) {
     popup.Open(Updater());
+    // A host's menu keeps its own model: it shows the check marks the frame keeps in its menu.
+    if (MainMenu) {
+        for (const platform::MenuItem& item : popup.Items()) {
+            if (item.IsPopup() || item.IsSeparator()) continue;
+            const platform::MenuItem* own = MainMenu->FindCommand(item.id);
+            if (own && own != &item) popup.CheckItem(item.id, own->IsChecked());
+        }
+    }
     // The reminders stop while a menu is open.
     SetPause(g_Game.FlowState == STATE_IDLE ? 0 : 1);
     if (index == 1) {

@@ -53,6 +53,16 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE: OnClose(); return 0;
+        case WM_INITMENUPOPUP: {
+            auto* popup = reinterpret_cast<platform::Menu*>(wParam);
+            if (!popup) return 0;
+            // Only the bar's own pop-ups are counted by their index.
+            if (HIWORD(static_cast<std::uintptr_t>(lParam)) == 0)
+                OnInitMenuPopup(*popup, LOWORD(static_cast<std::uintptr_t>(lParam)));
+            else
+                popup->Open(Updater());
+            return 0;
+        }
         case WM_COPYDATA:
             return OnCopyData(HandleFromValue(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? 1 : 0;
         default: return platform::Window::WindowProc(message, wParam, lParam);

@@ -42,6 +42,9 @@ constexpr UINT WM_NEXTDLGCTL = 0x0013;   // wParam: control HWND when lParam is 
 constexpr UINT WM_INITDIALOG = 0x0014;   // wParam: control to focus; lParam: creation argument
 constexpr UINT WM_CAPTURECHANGED = 0x0015;  // lParam: the window taking the capture
 constexpr UINT WM_DROPFILES = 0x0016;    // wParam: host-defined drop record
+// Sent to the frame when a pop-up of its menu opens, before the pop-up shows. wParam: the pop-up's
+// platform::Menu*; lParam: MAKELPARAM(its position in its parent menu, 1 when that is a pop-up).
+constexpr UINT WM_INITMENUPOPUP = 0x0017;
 
 // Keyboard input (WM_KEYFIRST..WM_KEYLAST). wParam: virtual key; lParam: KF_* flags.
 constexpr UINT WM_KEYDOWN = 0x0100;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "platform/core/WindowSystem.h"
 #include "platform/qt/QtFrameBarsCommand.h"
 
 namespace platform {
@@ -44,13 +45,17 @@ QtMenuBar::Level& QtMenuBar::AddLevel(Menu& model, QMenu* menu) {
 }
 
 void QtMenuBar::Fill(Level& level) {
-    for (const MenuItem& item : level.model->Items()) {
+    const std::vector<MenuItem>& items = level.model->Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const MenuItem& item = items[i];
         QAction* action = nullptr;
         if (item.IsSeparator()) {
             action = level.menu ? level.menu->addSeparator() : addSeparator();
         } else if (item.IsPopup()) {
             auto* popup = new QMenu(ToQt(item.text));
             Level& sub = AddLevel(*item.popup, popup);
+            sub.position = static_cast<int>(i);
+            sub.nested = level.menu != nullptr;
             connect(popup, &QMenu::aboutToShow, this, [this, &sub] { Opening(sub); });
             action = level.menu ? level.menu->addMenu(popup) : addMenu(popup);
             Fill(sub);
@@ -79,6 +84,12 @@ void QtMenuBar::Show(const Level& level) {
 
 void QtMenuBar::Opening(Level& level) {
     level.model->Open(m_updater);
+    // The frame's own work on the pop-up (its texts, pausing while a menu is open) runs now,
+    // synchronously, so that the pop-up shows what the frame made of it.
+    WindowSystem& system = WindowSystem::Instance();
+    if (system.IsWindow(m_frame))
+        system.SendMessage(m_frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(level.model),
+                           MAKELPARAM(level.position, level.nested ? 1 : 0));
     Show(level);
 }
 

@@ -3,7 +3,8 @@
 // menu's run-time model (Menu) and shows it: pop-ups, separators, items with their '&' mnemonics and
 // the key names after '\t', check marks. When a pop-up opens, its items take their state from the
 // frame's update function (Menu::Open) before Qt shows them; choosing an item hands the command to
-// our loop, which sends it to the frame as WM_COMMAND (ChooseFrameCommand). No Qt shortcuts are
+// our loop, which sends it to the frame as WM_COMMAND (ChooseFrameCommand). Before a pop-up shows,
+// the frame is sent WM_INITMENUPOPUP for its own work on the pop-up, as a menu loop does. No Qt shortcuts are
 // made for the key names: accelerators are translated in our loop.
 
 #include <memory>
@@ -45,6 +46,8 @@ private:
     struct Level {
         Menu* model = nullptr;
         QMenu* menu = nullptr;
+        int position = 0;     // in the parent menu
+        bool nested = false;  // the parent is a pop-up, not the bar
         std::vector<QAction*> actions;
     };
 

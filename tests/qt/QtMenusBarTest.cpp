@@ -6,6 +6,9 @@
 #include <QAction>
 #include <QMenu>
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtMenuBar.h"
 #include "QtMenusFixture.h"
@@ -165,6 +168,48 @@ TEST_F(QtMenusBar, ProgramChangesAndRebuild) {
     EXPECT_FALSE(items[1]->isChecked());  // the new menu starts from its template
     items[1]->trigger();
     EXPECT_TRUE(PumpUntil([&] { return Commands(kLog) == 1; }));
+}
+
+// A pop-up that opens tells the frame first, synchronously, with the model the pop-up shows and its
+// place: the bar's pop-ups by their index, a pop-up inside a pop-up marked as nested.
+TEST_F(QtMenusBar, OpeningPopupSendsInitMenuPopupBeforeItShows) {
+    struct Seen {
+        const Menu* popup;
+        int position, nested;
+        bool shownYet;
+    };
+    std::vector<Seen> seen;
+    QMenu* shown = nullptr;
+    frame.onMessage = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_INITMENUPOPUP) return;
+        auto* popup = reinterpret_cast<Menu*>(wParam);
+        seen.push_back({popup, LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)),
+                        shown && shown->isVisible()});
+        // The frame's work on the pop-up is what the person sees.
+        popup->SetItemText(kLog, "&Trace");
+    };
+    const Menu* game = bar->Model().Items()[0].popup.get();
+    const Menu* options = game->Items()[3].popup.get();
+    const Menu* view = bar->Model().Items()[1].popup.get();
+
+    shown = bar->PopupAt(1);
+    Open(shown);
+    shown = bar->PopupAt(0);
+    Open(shown);
+    shown = GameAction(3)->menu();
+    Open(shown);
+
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].popup, view);
+    EXPECT_EQ(seen[0].position, 1);
+    EXPECT_EQ(seen[0].nested, 0);
+    EXPECT_EQ(seen[1].popup, game);
+    EXPECT_EQ(seen[1].position, 0);
+    EXPECT_EQ(seen[2].popup, options);
+    EXPECT_EQ(seen[2].position, 3);
+    EXPECT_EQ(seen[2].nested, 1);
+    for (const Seen& s : seen) EXPECT_FALSE(s.shownYet);
+    EXPECT_EQ(bar->PopupAt(1)->actions()[0]->text(), QStringLiteral("&Trace"));
 }
 
 }  // namespace

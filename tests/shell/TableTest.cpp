@@ -284,6 +284,33 @@ TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
     EXPECT_FALSE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
 }
 
+// A host's menu bar keeps its own menu model and tells the frame when a pop-up opens: the frame
+// pauses, sets the game menu's texts and shows the check marks it keeps in its own menu.
+TEST_F(TableTest, InitMenuPopupWorksOnTheHostsOwnMenu) {
+    platform::Menu hostMenu(*platform::FindMenu(IDR_MAINFRAME));
+    platform::Menu& game = *hostMenu.Items()[1].popup;
+    platform::Menu& variations = *hostMenu.Items()[3].popup;
+    g_Game.FlowState = STATE_PLAY;
+    Frame().GameRunning = 1;
+    Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&game), MAKELPARAM(1, 0));
+    EXPECT_FALSE(game.FindCommand(ID_NEW)->IsEnabled());
+    EXPECT_EQ(game.FindCommand(ID_FACE_UP)->text, platform::LoadString(IDS_MENU_OPEN_PLAY));
+    EXPECT_EQ(g_Game.PauseLevel, 1);
+
+    Frame().GameRunning = 0;
+    g_Game.FlowState = STATE_IDLE;
+    Frame().OnSkatVariant();
+    Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&variations), MAKELPARAM(3, 0));
+    EXPECT_TRUE(variations.FindCommand(ID_SKAT_VARIANT)->IsChecked());
+    EXPECT_FALSE(variations.FindCommand(ID_SKAT_RULE)->IsChecked());
+    // Index 1 of a nested pop-up is not the game menu: only the update function speaks there.
+    const std::string faceUpText = game.FindCommand(ID_FACE_UP)->text;
+    g_Game.AllCardsOpen = 1;
+    Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&game), MAKELPARAM(1, 1));
+    EXPECT_EQ(game.FindCommand(ID_FACE_UP)->text, faceUpText);
+    EXPECT_TRUE(game.FindCommand(ID_NEW)->IsEnabled());
+}
+
 // Files handed over by another instance: bounded by the block, unquoted only when both quotes are
 // there; an unknown ending does nothing.
 struct CopyDataCase {
