@@ -64,6 +64,9 @@ inline bool PumpUntil(const std::function<bool()>& predicate, std::int64_t limit
             system.ProcessMessage(message);
             continue;
         }
+        // A retrieval may have delivered only a message from another process, which ran its
+        // handler inside the retrieval: the condition may hold now, before any wait.
+        if (predicate()) return true;
         std::optional<std::int64_t> due = system.NextTimerDue();
         system.AttachedHost()->WaitForWork(due ? std::min(*due, end) : end);
     }
