@@ -1,18 +1,23 @@
 // The short wait between the packets of a deal: messages are dispatched until the person presses a
-// key or a button, the count of polls runs out or nobody is waited for any more.
+// key or a button, the wait runs out or nobody is waited for any more.
 #include "flow/MainFrame.h"
 
 #include "flow/GameState.h"
 #include "flow/Settings.h"
+#include "platform/core/Clock.h"
 #include "platform/core/WindowApi.h"
 #include "shell/ShellGlobals.h"
 
 void CMainFrame::WaitForInput() {
-    // Step 1.
+    // Step 1. Delay/Switch counts polls of 4096 each; a poll stood for about a microsecond where the
+    // setting was made, so the count is read as that much time: 100 waits about 0.4 s. Counting
+    // polls here would wait minutes, as an empty poll on our hosts waits for events instead of
+    // spinning the processor.
     g_Shell.ModalPumpActive = 1;
-    long count = static_cast<long>(g_Settings.Delay.Switch) * 4096;
+    const std::int64_t waitMs = (static_cast<std::int64_t>(g_Settings.Delay.Switch) * 4096 + 999) / 1000;
+    const std::int64_t deadline = TickCount() + waitMs;
     // Step 2. A stop request (a break-off, a close waiting its turn) ends the wait as well.
-    while (count > 0 && g_Game.PauseLevel >= 1 && g_Game.StopFlag != 1) {
+    while (waitMs > 0 && g_Game.PauseLevel >= 1 && g_Game.StopFlag != 1) {
         MSG message;
         if (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
@@ -24,8 +29,7 @@ void CMainFrame::WaitForInput() {
                 message.message == WM_RBUTTONDOWN)
                 break;
         }
-        if (count == 1) break;
-        --count;
+        if (TickCount() >= deadline) break;
     }
     // Step 3.
     g_Shell.ModalPumpActive = 0;

@@ -8,9 +8,9 @@
 //  - A blocking retrieval with nothing to do (main loop, modal loop, the pump helpers) jumps the
 //    clock to the next due timer or scripted input.
 //  - An empty non-blocking poll (PeekMessage, as the program's nested waits use it) costs a fixed
-//    virtual time, kPollCostMs = 1 ms by default. So a wait that counts its iterations (the input wait
-//    between deal packets, Delay/Switch x 4096 polls) lasts that many polls x 1 ms of virtual time
-//    when nothing comes, and waits for timers cost a poll per virtual ms, no real time.
+//    virtual time, kPollCostMs = 1 ms by default, so a nested wait for a timer or a deadline (the
+//    input wait between deal packets reads its count as time) costs a poll per virtual ms and no
+//    real time.
 //  - A wait that nothing can end throws IdleStall, a clear failure instead of a hung test: a blocking
 //    retrieval with no timer and no scripted input left, or non-blocking polls that ran for the stall
 //    limit (default 10 virtual minutes) with no timer and no scripted input, or the clock passing the

@@ -98,7 +98,7 @@ TEST_F(DealTest, RamschOnlyStartsInThePickUpWithoutAnAuction) {
 // The dealing waits between packets: three with the packets, after each of the three hands with
 // whole hands; each wait ends at once on a key or button of the person.
 TEST_F(DealTest, PacketWaitsEndOnAClick) {
-    WriteProfileInt("Delay", "Switch", 1);  // 4096 polls, about 4 s each
+    WriteProfileInt("Delay", "Switch", 1000);  // about 4.1 s each
     // The cards are put down at once, so that the time counted is the waits' alone.
     WriteProfileInt("Delay", "Deal", 0);
     StartProgram();
@@ -107,6 +107,7 @@ TEST_F(DealTest, PacketWaitsEndOnAClick) {
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 60000));
     const std::int64_t unattended = host_->NowMs() - start;
     EXPECT_GE(unattended, 3 * 4096);
+    EXPECT_LT(unattended, 3 * 4096 + 200 + 100);
 
     // Clicks on the table cut the waits short.
     Frame().GameRunning = 0;
@@ -273,7 +274,7 @@ public:
 };
 
 TEST_F(CloseTest, CloseDuringTheDealWaitIsDeferredUntilTheDealHasUnwound) {
-    WriteProfileInt("Delay", "Switch", 10);  // long waits between the packets
+    WriteProfileInt("Delay", "Switch", 10000);  // waits of about 41 s between the packets
     TraceOn();
     StartProgram();
     CloseLater closer;
