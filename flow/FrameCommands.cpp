@@ -85,13 +85,16 @@ void CMainFrame::OnSize(int /*type*/, int width, int height) {
     const int optimalWidth = std::max(1, Layout.TableWidth);
     const int optimalHeight = std::max(1, Layout.TableHeight);
     const int zoom = std::min(std::max(100, w * 100 / optimalWidth), std::max(100, h * 100 / optimalHeight));
+    // Step 5: the growths of the layout, which the labels, boxes and portraits follow as well. They
+    // are half the table's growth: the rows spread out from the table's middle to both sides, so a
+    // whole table's growth on each side would push the outer cards past the window's edges at any
+    // zoom above 100.
     g_Shell.ZoomPercent = zoom;
-    g_Shell.ZoomExtraWidth = Layout.TableWidth * (zoom - 100) / 100;
-    g_Shell.ZoomExtraHeight = Layout.TableHeight * (zoom - 100) / 100;
+    g_Shell.ZoomExtraWidth = Layout.TableWidth * (zoom - 100) / 200;
+    g_Shell.ZoomExtraHeight = Layout.TableHeight * (zoom - 100) / 200;
     WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
-    // Step 5.
-    GrowthW = optimalWidth * (zoom - 100) / 100;
-    GrowthH = optimalHeight * (zoom - 100) / 100;
+    GrowthW = g_Shell.ZoomExtraWidth;
+    GrowthH = g_Shell.ZoomExtraHeight;
     // Step 6.
     int a = (w - Layout.BorderWidth - 730) / 9;
     a = a < 0 ? a + 71 : std::min(a, 10) + 71;

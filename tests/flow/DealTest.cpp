@@ -294,3 +294,36 @@ TEST_F(CloseTest, CloseDuringTheDealWaitIsDeferredUntilTheDealHasUnwound) {
 }
 
 }  // namespace
+
+namespace {
+
+// However large the window, the dealt table stays inside it: the rows spread out with the zoom and
+// the cards grow, but no card leaves the view.
+TEST_F(DealTest, DealtCardsStayInsideTheViewAtEveryWindowSize) {
+    for (const platform::Size size : {platform::Size{1024, 768}, platform::Size{1920, 1200}, platform::Size{2560, 1440},
+                                      platform::Size{3000, 1100}}) {
+        SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
+        WriteProfileInt("Delay", "Deal", 0);
+        StartProgram();
+        MoveWindow(Frame().Handle(), 0, 0, size.cx, size.cy, true);
+        host_->PumpUntilIdle();
+        NewToStart();
+        platform::Rect view;
+        ASSERT_TRUE(GetClientRect(g_Shell.hTableWnd, &view));
+        for (const auto& row : testsupport::DealtCards(Frame())) {
+            for (int card : row) {
+                const int x = WC_GetCardX(g_Shell.hTableWnd, card);
+                const int y = WC_GetCardY(g_Shell.hTableWnd, card);
+                const platform::Rect place{x, y, x + WC_GetCardWidth(g_Shell.hTableWnd, card),
+                                           y + WC_GetCardHeight(g_Shell.hTableWnd, card)};
+                EXPECT_EQ(place.Intersect(view), place) << "card " << card;
+            }
+        }
+        app_.reset();
+        host_.reset();
+        ResetGlobals();
+        host_ = std::make_unique<platform::HeadlessHost>();
+    }
+}
+
+}  // namespace
