@@ -173,7 +173,7 @@ public:
     std::string GetPlayerName(int seat) const;
 
     // --- The frame's state -------------------------------------------------------------------
-    // Paths (Part 0.7 reads and writes the files; the temporary ones live in the work folder).
+    // Paths (the file readers and writers use them; the temporary files live in the work folder).
     std::string ListPath, StorePath, GamePath;
     std::string TempListPath, TempStorePath;
     std::string StatisticsPath, ImagesFolder;

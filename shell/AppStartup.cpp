@@ -56,14 +56,14 @@ void CSkatApp::CreateFontsAndPens() {
     ThickPen = {platform::PenStyle::Solid, 3, {}};
     ThinPen = {platform::PenStyle::Solid, 1, {}};
     for (std::size_t i = 0; i < Fonts.size(); ++i) {
-        const FontSpec& spec = kFonts[i];
+        const FontSpec& entry = kFonts[i];
         platform::LogFont font;
-        font.face = spec.face;
-        font.height = spec.height;
-        font.width = spec.width;
-        font.weight = spec.weight;
-        font.italic = spec.italic;
-        font.escapement = spec.escapement;
+        font.face = entry.face;
+        font.height = entry.height;
+        font.width = entry.width;
+        font.weight = entry.weight;
+        font.italic = entry.italic;
+        font.escapement = entry.escapement;
         const bool arial = font.face == "Arial";
         font.outPrecision = arial ? 3 : 0;
         font.clipPrecision = arial ? 2 : 0;

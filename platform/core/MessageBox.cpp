@@ -41,16 +41,16 @@ const std::string& MessageBoxLanguage() { return g_language; }
 MessageBoxDialog* ActiveMessageBox() { return g_openBoxes.empty() ? nullptr : g_openBoxes.back(); }
 
 MessageBoxDialog::MessageBoxDialog(std::string text, std::string caption, unsigned flags, std::string_view language)
-    : Dialog(std::move(caption), DialogFont{}), m_text(std::move(text)), m_spec(DescribeMessageBox(flags, language)) {}
+    : Dialog(std::move(caption), DialogFont{}), m_text(std::move(text)), m_kind(DescribeMessageBox(flags, language)) {}
 
 MessageBoxLayout MessageBoxDialog::Layout() const {
     int width = 0;
     int height = 0;
     EstimateText(m_text, BaseUnits(), width, height);
     std::vector<int> captions;
-    for (const MessageBoxButton& button : m_spec.buttons)
+    for (const MessageBoxButton& button : m_kind.buttons)
         captions.push_back(static_cast<int>(button.text.size()) * BaseUnits().x);
-    return LayoutMessageBox(m_spec, width, height, captions, BaseUnits());
+    return LayoutMessageBox(m_kind, width, height, captions, BaseUnits());
 }
 
 Rect MessageBoxDialog::InitialRect(HWND owner) const {
@@ -67,15 +67,15 @@ Rect MessageBoxDialog::InitialRect(HWND owner) const {
 void MessageBoxDialog::CreateControls() {
     MessageBoxLayout layout = Layout();
     int line = BaseUnits().y;
-    if (m_spec.icon != MessageBoxIcon::None) {
+    if (m_kind.icon != MessageBoxIcon::None) {
         Control* icon = CreateControl({ControlKind::Image, kIconId, "", {}, 0}, Handle(), layout.icon, line);
-        if (icon) icon->SendMessage(STM_SETIMAGE, static_cast<WPARAM>(m_spec.icon));
+        if (icon) icon->SendMessage(STM_SETIMAGE, static_cast<WPARAM>(m_kind.icon));
     }
     CreateControl({ControlKind::Static, kTextId, m_text.c_str(), {}, 0}, Handle(), layout.text, line);
-    for (std::size_t i = 0; i < m_spec.buttons.size(); ++i) {
+    for (std::size_t i = 0; i < m_kind.buttons.size(); ++i) {
         unsigned style = CTL_TABSTOP | (i == 0 ? CTL_GROUP : 0u);
-        if (static_cast<int>(i) == m_spec.defaultButton) style |= CTL_DEFAULT;
-        const MessageBoxButton& button = m_spec.buttons[i];
+        if (static_cast<int>(i) == m_kind.defaultButton) style |= CTL_DEFAULT;
+        const MessageBoxButton& button = m_kind.buttons[i];
         Control* control = CreateControl({ControlKind::PushButton, button.id, button.text.c_str(), {}, style}, Handle(),
                                          layout.buttons[i], line);
         if (control && (style & CTL_DEFAULT)) SetDefID(button.id);
@@ -85,14 +85,14 @@ void MessageBoxDialog::CreateControls() {
 bool MessageBoxDialog::OnCommand(int id, unsigned code, HWND control) {
     (void)control;
     if (code != BN_CLICKED) return false;
-    for (const MessageBoxButton& button : m_spec.buttons) {
+    for (const MessageBoxButton& button : m_kind.buttons) {
         if (button.id == id) {
             EndDialog(id);
             return true;
         }
     }
     // Esc and the close box: the box's escape answer; a Yes/No box waits for its answer.
-    if (id == IDCANCEL && m_spec.escapeResult) EndDialog(*m_spec.escapeResult);
+    if (id == IDCANCEL && m_kind.escapeResult) EndDialog(*m_kind.escapeResult);
     return true;
 }
 

@@ -26,7 +26,7 @@ class MessageBoxDialog : public Dialog {
 public:
     MessageBoxDialog(std::string text, std::string caption, unsigned flags, std::string_view language);
 
-    const MessageBoxSpec& Spec() const { return m_spec; }
+    const MessageBoxSpec& Kind() const { return m_kind; }
     const std::string& Text() const { return m_text; }
     // The id of the image control showing the icon, and of the text.
     static constexpr int kIconId = 0x7F00;
@@ -43,7 +43,7 @@ private:
     MessageBoxLayout Layout() const;
 
     std::string m_text;
-    MessageBoxSpec m_spec;
+    MessageBoxSpec m_kind;
 };
 
 // The language of the button texts: the edition's code ("ge" German, otherwise English). Selecting

@@ -19,31 +19,31 @@ constexpr int kButtonPaddingDlu = 4;  // each side of a long caption
 
 MessageBoxSpec DescribeMessageBox(unsigned flags, std::string_view language) {
     bool german = language == "ge";
-    MessageBoxSpec spec;
+    MessageBoxSpec kind;
     switch (flags & MB_BUTTONMASK) {
         case MB_OKCANCEL:
-            spec.buttons = {{IDOK, "OK"}, {IDCANCEL, german ? "Abbrechen" : "Cancel"}};
-            spec.escapeResult = IDCANCEL;
+            kind.buttons = {{IDOK, "OK"}, {IDCANCEL, german ? "Abbrechen" : "Cancel"}};
+            kind.escapeResult = IDCANCEL;
             break;
         case MB_YESNO:
-            spec.buttons = {{IDYES, german ? "&Ja" : "&Yes"}, {IDNO, german ? "&Nein" : "&No"}};
+            kind.buttons = {{IDYES, german ? "&Ja" : "&Yes"}, {IDNO, german ? "&Nein" : "&No"}};
             break;
         default:  // MB_OK, and any set we do not know: a box must always be answerable
-            spec.buttons = {{IDOK, "OK"}};
-            spec.escapeResult = IDOK;
+            kind.buttons = {{IDOK, "OK"}};
+            kind.escapeResult = IDOK;
             break;
     }
     switch (flags & MB_ICONMASK) {
-        case MB_ICONEXCLAMATION: spec.icon = MessageBoxIcon::Exclamation; break;
-        case MB_ICONQUESTION: spec.icon = MessageBoxIcon::Question; break;
-        case MB_ICONINFORMATION: spec.icon = MessageBoxIcon::Information; break;
-        case MB_ICONSTOP: spec.icon = MessageBoxIcon::Stop; break;
+        case MB_ICONEXCLAMATION: kind.icon = MessageBoxIcon::Exclamation; break;
+        case MB_ICONQUESTION: kind.icon = MessageBoxIcon::Question; break;
+        case MB_ICONINFORMATION: kind.icon = MessageBoxIcon::Information; break;
+        case MB_ICONSTOP: kind.icon = MessageBoxIcon::Stop; break;
         default: break;
     }
-    return spec;
+    return kind;
 }
 
-MessageBoxLayout LayoutMessageBox(const MessageBoxSpec& spec, int textWidth, int textHeight,
+MessageBoxLayout LayoutMessageBox(const MessageBoxSpec& kind, int textWidth, int textHeight,
                                   const std::vector<int>& buttonTextWidths, DialogBaseUnits units) {
     const int margin = DialogUnitsToPixelsX(kMarginDlu, units);
     const int marginY = DialogUnitsToPixelsY(kMarginDlu, units);
@@ -55,7 +55,7 @@ MessageBoxLayout LayoutMessageBox(const MessageBoxSpec& spec, int textWidth, int
     textHeight = std::max(0, textHeight);
 
     MessageBoxLayout layout;
-    bool hasIcon = spec.icon != MessageBoxIcon::None;
+    bool hasIcon = kind.icon != MessageBoxIcon::None;
     int textLeft = margin;
     if (hasIcon) {
         layout.icon = {margin, marginY, margin + kIconSize, marginY + kIconSize};
@@ -68,7 +68,7 @@ MessageBoxLayout LayoutMessageBox(const MessageBoxSpec& spec, int textWidth, int
 
     std::vector<int> widths;
     int rowWidth = 0;
-    for (std::size_t i = 0; i < spec.buttons.size(); ++i) {
+    for (std::size_t i = 0; i < kind.buttons.size(); ++i) {
         int caption = i < buttonTextWidths.size() ? buttonTextWidths[i] : 0;
         widths.push_back(std::max(DialogUnitsToPixelsX(kButtonWidthDlu, units), caption + 2 * padding));
         rowWidth += widths.back() + (i ? spacing : 0);

@@ -54,7 +54,7 @@ struct MessageBoxLayout {
 // Lays a box out around text of the measured size (pixels) for the dialog font's base units:
 // icon at the top left, text beside it, the buttons centred in a row below, each at least
 // 50 x 14 dialog units and wide enough for its caption (`buttonTextWidths`, pixels).
-MessageBoxLayout LayoutMessageBox(const MessageBoxSpec& spec, int textWidth, int textHeight,
+MessageBoxLayout LayoutMessageBox(const MessageBoxSpec& kind, int textWidth, int textHeight,
                                   const std::vector<int>& buttonTextWidths, DialogBaseUnits units);
 
 }  // namespace platform

@@ -10,13 +10,13 @@ const std::string kNoText;
 
 bool StatusBar::SetPanes(const std::vector<StatusPaneSpec>& panes) {
     int stretching = 0;
-    for (const StatusPaneSpec& spec : panes) {
-        if (spec.stretch) ++stretching;
-        if (!spec.stretch && spec.width < 0) return false;
+    for (const StatusPaneSpec& shape : panes) {
+        if (shape.stretch) ++stretching;
+        if (!shape.stretch && shape.width < 0) return false;
     }
     if (stretching > 1) return false;
     panes_.clear();
-    for (const StatusPaneSpec& spec : panes) panes_.push_back({spec, {}});
+    for (const StatusPaneSpec& shape : panes) panes_.push_back({shape, {}});
     return true;
 }
 
@@ -38,7 +38,7 @@ std::vector<Rect> StatusBar::Layout(int width, int height) const {
     int inner = std::max(0, width - 2 * kBorder);
     int fixed = kGap * (PaneCount() - 1);
     for (const Pane& pane : panes_) {
-        if (!pane.spec.stretch) fixed += pane.spec.width;
+        if (!pane.shape.stretch) fixed += pane.shape.width;
     }
     int stretchWidth = std::max(0, inner - fixed);
     int rightEdge = kBorder + inner;
@@ -46,7 +46,7 @@ std::vector<Rect> StatusBar::Layout(int width, int height) const {
     int bottom = std::max(top, height - kBorder);
     int x = kBorder;
     for (const Pane& pane : panes_) {
-        int w = pane.spec.stretch ? stretchWidth : pane.spec.width;
+        int w = pane.shape.stretch ? stretchWidth : pane.shape.width;
         int left = std::min(x, rightEdge);
         int right = std::min(x + w, rightEdge);
         rects.push_back({left, top, right, bottom});

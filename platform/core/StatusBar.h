@@ -47,7 +47,7 @@ public:
 
 private:
     struct Pane {
-        StatusPaneSpec spec;
+        StatusPaneSpec shape;
         std::string text;
     };
     std::vector<Pane> panes_;

@@ -20,32 +20,32 @@ unsigned AcceleratorModifiersOf(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-QtFrameBars::QtFrameBars(QtHost& host, HWND frame, QWidget& frameWidget, const FrameBarsSpec& spec)
+QtFrameBars::QtFrameBars(QtHost& host, HWND frame, QWidget& frameWidget, const FrameBarsSpec& bars)
     : QObject(&frameWidget),
       m_host(host),
       m_frame(frame),
       m_widget(frameWidget),
-      m_updater(spec.updater),
-      m_accelerators(spec.accelerators) {
-    if (spec.menu) {
+      m_updater(bars.updater),
+      m_accelerators(bars.accelerators) {
+    if (bars.menu) {
         m_menuBar = new QtMenuBar(frame, m_updater, &m_widget);
-        m_menuBar->Rebuild(*spec.menu);
+        m_menuBar->Rebuild(*bars.menu);
         m_menuBar->show();
     }
-    if (!spec.toolbarIds.empty()) {
+    if (!bars.toolbarIds.empty()) {
         // Buttons are named after the menu's items for the same commands.
         auto label = [this](int id) -> std::string {
             const MenuItem* item = m_menuBar ? m_menuBar->Model().FindCommand(id) : nullptr;
             return item ? ButtonLabel(item->text) : std::string();
         };
-        m_toolBar = new QtToolBar(frame, spec.toolbarIds, m_updater, label, &m_widget);
+        m_toolBar = new QtToolBar(frame, bars.toolbarIds, m_updater, label, &m_widget);
         m_toolBar->show();
         m_toolBarWake.setSingleShot(true);
         connect(&m_toolBarWake, &QTimer::timeout, this, [] {});
         m_idleHandler = m_host.AddIdleHandler([this] { OnIdle(); });
     }
-    if (spec.statusBar) {
-        m_statusBar = new QtStatusBar(*spec.statusBar, spec.fonts, &m_widget);
+    if (bars.statusBar) {
+        m_statusBar = new QtStatusBar(*bars.statusBar, bars.fonts, &m_widget);
         m_statusBar->show();
     }
     m_widget.installEventFilter(this);
@@ -136,23 +136,23 @@ QtFrameBars* FrameBarsOf(HWND frame) {
     return nullptr;
 }
 
-bool AttachFrameBars(HWND frame, const FrameBarsSpec& spec) {
+bool AttachFrameBars(HWND frame, const FrameBarsSpec& bars) {
     QtHost* host = QtHost::Current();
     QWidget* widget = host ? host->WidgetOf(frame) : nullptr;
     if (!widget || !widget->isWindow()) return false;
     delete FrameBarsOf(frame);
-    new QtFrameBars(*host, frame, *widget, spec);
+    new QtFrameBars(*host, frame, *widget, bars);
     return true;
 }
 
 bool AttachFrameBars(HWND frame, const MenuTemplate* menu, std::span<const int> toolbarIds, StatusBar* statusBar,
                      CommandUpdater updater) {
-    FrameBarsSpec spec;
-    spec.menu = menu;
-    spec.toolbarIds = toolbarIds;
-    spec.statusBar = statusBar;
-    spec.updater = std::move(updater);
-    return AttachFrameBars(frame, spec);
+    FrameBarsSpec bars;
+    bars.menu = menu;
+    bars.toolbarIds = toolbarIds;
+    bars.statusBar = statusBar;
+    bars.updater = std::move(updater);
+    return AttachFrameBars(frame, bars);
 }
 
 }  // namespace platform

@@ -49,7 +49,7 @@ public:
     // The tool bar is refreshed at most this often while our loop is idle.
     static constexpr std::int64_t kToolBarRefreshMs = 100;
 
-    QtFrameBars(QtHost& host, HWND frame, QWidget& frameWidget, const FrameBarsSpec& spec);
+    QtFrameBars(QtHost& host, HWND frame, QWidget& frameWidget, const FrameBarsSpec& bars);
     ~QtFrameBars() override;
 
     QtMenuBar* MenuBar() const { return m_menuBar; }
@@ -88,7 +88,7 @@ private:
 
 // Installs the bars on a frame shown by the current QtHost, replacing bars installed before; false
 // when there is no host or the window is not one of its top-level windows.
-bool AttachFrameBars(HWND frame, const FrameBarsSpec& spec);
+bool AttachFrameBars(HWND frame, const FrameBarsSpec& bars);
 bool AttachFrameBars(HWND frame, const MenuTemplate* menu, std::span<const int> toolbarIds, StatusBar* statusBar,
                      CommandUpdater updater);
 // The bars of a frame, or nullptr.

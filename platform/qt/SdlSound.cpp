@@ -49,18 +49,18 @@ void SdlSound::Callback(void* self, std::uint8_t* stream, int length) {
 SoundSamples SdlSound::DecodeWave(void* source) const {
     auto* rw = static_cast<SDL_RWops*>(source);
     if (!rw) return nullptr;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length)) return nullptr;
+    if (!SDL_LoadWAV_RW(rw, 1, &wave, &buffer, &length)) return nullptr;
 
     SoundSamples result;
-    const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    const bool sensible = frameBytes > 0 && spec.freq > 0 &&
-                          static_cast<double>(length) / frameBytes / spec.freq <= kMaxSoundSeconds;
+    const int frameBytes = SDL_AUDIO_BITSIZE(wave.format) / 8 * wave.channels;
+    const bool sensible = frameBytes > 0 && wave.freq > 0 &&
+                          static_cast<double>(length) / frameBytes / wave.freq <= kMaxSoundSeconds;
     SDL_AudioCVT convert{};
     if (sensible &&
-        SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, kSampleRate) >= 0) {
+        SDL_BuildAudioCVT(&convert, wave.format, wave.channels, wave.freq, AUDIO_F32SYS, 1, kSampleRate) >= 0) {
         const std::size_t room = static_cast<std::size_t>(length) * static_cast<std::size_t>(convert.len_mult);
         std::vector<std::uint8_t> work(room);
         std::memcpy(work.data(), buffer, length);

@@ -7,9 +7,9 @@ namespace {
 
 using namespace platform;
 
-std::vector<int> Ids(const MessageBoxSpec& spec) {
+std::vector<int> Ids(const MessageBoxSpec& kind) {
     std::vector<int> ids;
-    for (const MessageBoxButton& button : spec.buttons) ids.push_back(button.id);
+    for (const MessageBoxButton& button : kind.buttons) ids.push_back(button.id);
     return ids;
 }
 
@@ -29,11 +29,11 @@ TEST(MessageBoxLayoutTest, ButtonSetsIconsAndEscape) {
         {0xE, {IDOK}, IDOK, MessageBoxIcon::None},  // unknown set: still answerable
     };
     for (const Case& c : cases) {
-        MessageBoxSpec spec = DescribeMessageBox(c.flags, "en");
-        EXPECT_EQ(Ids(spec), c.ids) << c.flags;
-        EXPECT_EQ(spec.escapeResult, c.escape) << c.flags;
-        EXPECT_EQ(spec.icon, c.icon) << c.flags;
-        EXPECT_EQ(spec.defaultButton, 0) << c.flags;
+        MessageBoxSpec kind = DescribeMessageBox(c.flags, "en");
+        EXPECT_EQ(Ids(kind), c.ids) << c.flags;
+        EXPECT_EQ(kind.escapeResult, c.escape) << c.flags;
+        EXPECT_EQ(kind.icon, c.icon) << c.flags;
+        EXPECT_EQ(kind.defaultButton, 0) << c.flags;
     }
 }
 
@@ -49,8 +49,8 @@ TEST(MessageBoxLayoutTest, ButtonTextsFollowTheEdition) {
 
 TEST(MessageBoxLayoutTest, IconTextAndCentredButtonRow) {
     DialogBaseUnits units{6, 13};  // margin 7 dlu = 11 x 11 px, spacing 4 dlu = 6 x 7 px, button 75 x 23 px
-    MessageBoxSpec spec = DescribeMessageBox(MB_YESNO | MB_ICONQUESTION, "en");
-    MessageBoxLayout layout = LayoutMessageBox(spec, 200, 16, {30, 30}, units);
+    MessageBoxSpec kind = DescribeMessageBox(MB_YESNO | MB_ICONQUESTION, "en");
+    MessageBoxLayout layout = LayoutMessageBox(kind, 200, 16, {30, 30}, units);
     EXPECT_EQ(layout.icon, (Rect{11, 11, 43, 43}));
     EXPECT_EQ(layout.text, (Rect{49, 19, 249, 35}));  // level with the icon's middle
     EXPECT_EQ(layout.width, 260);
@@ -63,8 +63,8 @@ TEST(MessageBoxLayoutTest, IconTextAndCentredButtonRow) {
 
 TEST(MessageBoxLayoutTest, LongCaptionWidensItsButtonAndTheBox) {
     DialogBaseUnits units{6, 13};
-    MessageBoxSpec spec = DescribeMessageBox(MB_OK, "en");
-    MessageBoxLayout layout = LayoutMessageBox(spec, 10, 40, {300}, units);
+    MessageBoxSpec kind = DescribeMessageBox(MB_OK, "en");
+    MessageBoxLayout layout = LayoutMessageBox(kind, 10, 40, {300}, units);
     EXPECT_EQ(layout.icon.Width(), 0);
     EXPECT_EQ(layout.text, (Rect{11, 11, 21, 51}));
     EXPECT_EQ(layout.buttons[0].Width(), 312);  // 300 + 2 x 6 padding

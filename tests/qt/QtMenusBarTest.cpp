@@ -22,7 +22,7 @@ class QtMenusBar : public FrameBarsTest {
 protected:
     void SetUp() override {
         FrameBarsTest::SetUp();
-        ASSERT_TRUE(AttachFrameBars(frame.Handle(), Spec()));
+        ASSERT_TRUE(AttachFrameBars(frame.Handle(), BarsRequest()));
         bars = FrameBarsOf(frame.Handle());
         ASSERT_NE(bars, nullptr);
         bar = bars->MenuBar();

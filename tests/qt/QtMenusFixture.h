@@ -72,11 +72,11 @@ protected:
         ASSERT_TRUE(CreateWindowOf(view, platform::WindowKind::Child, frame.ClientRect(), frame.Handle()));
     }
 
-    platform::FrameBarsSpec Spec() {
-        platform::FrameBarsSpec spec;
-        spec.menu = &kMenu;
-        spec.updater = updates.Updater();
-        return spec;
+    platform::FrameBarsSpec BarsRequest() {
+        platform::FrameBarsSpec request;
+        request.menu = &kMenu;
+        request.updater = updates.Updater();
+        return request;
     }
 
     // Shows a pop-up as the person opening it would, and closes it again.

@@ -21,10 +21,10 @@ protected:
     void SetUp() override {
         FrameBarsTest::SetUp();
         ASSERT_TRUE(model.SetPanes({{0, true}, {44, false}}));
-        FrameBarsSpec spec = Spec();
-        spec.toolbarIds = kButtons;
-        spec.statusBar = &model;
-        ASSERT_TRUE(AttachFrameBars(frame.Handle(), spec));
+        FrameBarsSpec request = BarsRequest();
+        request.toolbarIds = kButtons;
+        request.statusBar = &model;
+        ASSERT_TRUE(AttachFrameBars(frame.Handle(), request));
         bars = FrameBarsOf(frame.Handle());
         ASSERT_NE(bars, nullptr);
         top = bars->MenuBar()->height() + bars->ToolBar()->height();
@@ -85,7 +85,7 @@ TEST_F(QtMenusLayout, RebuildAndReattachKeepClientArea) {
     EXPECT_EQ(frame.WindowRect(), kFrameRect);
     EXPECT_EQ(host.WidgetOf(view.Handle())->geometry().size(), QSize(400, 300));
 
-    FrameBarsSpec menuOnly = Spec();
+    FrameBarsSpec menuOnly = BarsRequest();
     ASSERT_TRUE(AttachFrameBars(frame.Handle(), menuOnly));
     QtFrameBars* again = FrameBarsOf(frame.Handle());
     ASSERT_NE(again, nullptr);
@@ -101,9 +101,9 @@ TEST_F(QtMenusLayout, RebuildAndReattachKeepClientArea) {
 TEST_F(QtMenusLayout, AcceleratorKeysOverrideMenuMnemonics) {
     static constexpr Accelerator kKeys[] = {{'G', ACCEL_ALT, kLog}};
     static constexpr AcceleratorTable kTable{128, kKeys};
-    FrameBarsSpec spec = Spec();
-    spec.accelerators = &kTable;
-    ASSERT_TRUE(AttachFrameBars(frame.Handle(), spec));
+    FrameBarsSpec request = BarsRequest();
+    request.accelerators = &kTable;
+    ASSERT_TRUE(AttachFrameBars(frame.Handle(), request));
     QKeyEvent altG(QEvent::ShortcutOverride, Qt::Key_G, Qt::AltModifier, QStringLiteral("g"));
     QKeyEvent altV(QEvent::ShortcutOverride, Qt::Key_V, Qt::AltModifier, QStringLiteral("v"));
     altG.ignore();

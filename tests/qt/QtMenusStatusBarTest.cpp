@@ -21,9 +21,9 @@ protected:
         ASSERT_TRUE(model.SetPanes({{0, true}, {44, false}, {78, false}}));
         model.SetFont(6);
         model.SetPaneText(0, "Ready", false);
-        FrameBarsSpec spec = Spec();
-        spec.statusBar = &model;
-        spec.fonts = [](int id) -> std::optional<LogFont> {
+        FrameBarsSpec request = BarsRequest();
+        request.statusBar = &model;
+        request.fonts = [](int id) -> std::optional<LogFont> {
             if (id != 6) return std::nullopt;
             LogFont font;
             font.face = "Arial";
@@ -31,7 +31,7 @@ protected:
             font.weight = 700;
             return font;
         };
-        ASSERT_TRUE(AttachFrameBars(frame.Handle(), spec));
+        ASSERT_TRUE(AttachFrameBars(frame.Handle(), request));
         bar = FrameBarsOf(frame.Handle())->StatusBarWidget();
         ASSERT_NE(bar, nullptr);
     }

@@ -18,9 +18,9 @@ class QtMenusToolBar : public FrameBarsTest {
 protected:
     void SetUp() override {
         FrameBarsTest::SetUp();
-        FrameBarsSpec spec = Spec();
-        spec.toolbarIds = kButtons;
-        ASSERT_TRUE(AttachFrameBars(frame.Handle(), spec));
+        FrameBarsSpec request = BarsRequest();
+        request.toolbarIds = kButtons;
+        ASSERT_TRUE(AttachFrameBars(frame.Handle(), request));
         toolBar = FrameBarsOf(frame.Handle())->ToolBar();
         ASSERT_NE(toolBar, nullptr);
     }
