@@ -72,7 +72,7 @@ void CMainFrame::OnSize(int /*type*/, int width, int height) {
         return;
     }
     // Step 2: our frames are only ever restored or maximised by the host.
-    MainRect = WindowRect();
+    KeepMainRect();
     // Step 3.
     const int clientWidth = ClientWidth();
     const int clientHeight = std::max(0, WindowRect().Height() - Layout.BorderHeight);

@@ -30,6 +30,9 @@ CMainFrame::~CMainFrame() {
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate();
+        case WM_MOVE:
+            if (g_Shell.pMainFrame == this) KeepMainRect();
+            return 0;
         case WM_SIZE:
             ArrangeChildren();
             OnSize(static_cast<int>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),

@@ -61,6 +61,10 @@ public:
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
     void SetView(CSkatView* view) { View = view; }
+    // Keeps the RectMain members while the frame is moved or sized: whether it is maximised, and
+    // its rectangle while it is not.
+    void KeepMainRect();
+    bool IsMaximised() const;
     CSkatView* GetView() const { return View; }
 
     // --- Flow states, pause and timers (flow/Timers.cpp) ---------------------------------------
@@ -140,6 +144,21 @@ public:
     bool CheckSeriesEnd();
     void SetStatusPane(int pane, const std::string& text);
 
+    // --- The person's input on the table: stand-ins until the card play is built -------------
+    // (flow/PersonInputStandIns.cpp)
+    void KeyDown(int key, unsigned flags);
+    void KeyUp(int key, unsigned flags);
+    // True when the press may start a drag of the current game out of the table.
+    bool LButtonDown(platform::Point point);
+    void LButtonUp(platform::Point point);
+    void MouseMove(platform::Point point);
+    // A right click (dragEnter 0), or a file drag entering the table (1).
+    void RButtonDown(platform::Point point, int dragEnter);
+    // Whether the table is painted for this update rectangle.
+    bool IsPersonHandInvalid(const platform::Rect& update);
+    // Voices (0) or sound effects (1) on or off.
+    void ToggleAudio(int which);
+
     // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
     void OnAuction();
     void PickupRamsch(int mode);
@@ -159,6 +178,9 @@ public:
     int ReadStore(const std::string& path);
     int ReadCards(const std::string& path);
     void SaveFile(const std::string& path, int course);
+    // Writes the current game (kind 0), the match list (1) or the stored deals (2) into the work
+    // folder for a drag out; returns the file name written there.
+    std::string SaveTempFile(int kind);
     void SaveStatistics();
     void ReadStatistics();
     void SaveList();

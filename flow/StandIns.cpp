@@ -37,6 +37,15 @@ int CMainFrame::ReadList(const std::string&) { return 0; }
 int CMainFrame::ReadStore(const std::string&) { return 0; }
 int CMainFrame::ReadCards(const std::string&) { return 0; }
 void CMainFrame::SaveFile(const std::string&, int) {}
+// Writes nothing yet; the names are the program's own temporary files in the work folder.
+std::string CMainFrame::SaveTempFile(int kind) {
+    TraceStandIn("SaveTempFile", kind);
+    switch (kind) {
+        case 0: return "cards~.skt";
+        case 1: return "cards~.skm";
+        default: return "cards~.sks";
+    }
+}
 void CMainFrame::SaveStatistics() {}
 void CMainFrame::ReadStatistics() {}
 void CMainFrame::SaveList() {}

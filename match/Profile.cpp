@@ -368,6 +368,7 @@ void ReadProfile() {
     // Options, delays, risks, general settings, audio, the main window, portraits, files.
     LoadKeys(tables.Options);
     LoadKeys(tables.Players);
+    p.RectMain.Stored = GetProfileInt("RectMain", "Right", 0) != 0 ? 1 : 0;
     LoadStrings(ImagePaths());
     LoadKeys(tables.ImageShows);
     LoadStrings(GameFiles());

@@ -14,6 +14,8 @@
 //   WriteProfile asks of the frame.
 // The side windows keep their own sections (match/WindowSections.h).
 
+#include "platform/core/WindowGeometry.h"
+
 #include <string>
 #include <vector>
 
@@ -23,6 +25,10 @@ class CSkat;
 struct MainWindowRect {
     int Left = 0, Right = 418, Top = 0, Bottom = 606;
     int Zoomed = 0;  // the window was maximised
+    // The registry holds a rectangle (a right edge other than 0); without one the frame is centred.
+    int Stored = 0;
+
+    platform::Rect AsRect() const { return {Left, Top, Right, Bottom}; }
 };
 
 // The four portraits of the table (section Image).

@@ -104,6 +104,17 @@ int CMainFrame::OnCreate() {
     return 0;
 }
 
+bool CMainFrame::IsMaximised() const {
+    if (g_Shell.IsFrameMaximised) return g_Shell.IsFrameMaximised(Handle());
+    return WindowRect() == g_Shell.WorkArea;
+}
+
+void CMainFrame::KeepMainRect() {
+    const bool maximised = IsMaximised();
+    g_Profile.RectMain.Zoomed = maximised ? 1 : 0;
+    if (!maximised) MainRect = WindowRect();
+}
+
 void CMainFrame::OnClose() {
     // Step 1: a computer's auction or Ramsch step runs: the request is dropped.
     if (BusyFlag) return;
@@ -146,8 +157,13 @@ void CMainFrame::OnClose() {
     CheckCheat(running ? 1 : g_Game.CheatMask, 1);
     // Step 8.
     KillTimer(TM_TICK);
-    MainRect = WindowRect();
+    KeepMainRect();
     Layout.WindowRect = MainRect;
+    g_Profile.RectMain.Left = MainRect.left;
+    g_Profile.RectMain.Top = MainRect.top;
+    g_Profile.RectMain.Right = MainRect.right;
+    g_Profile.RectMain.Bottom = MainRect.bottom;
+    g_Profile.RectMain.Stored = MainRect.right != 0 ? 1 : 0;
     g_Settings.Save();
     // Step 9.
     if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);

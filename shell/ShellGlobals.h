@@ -36,6 +36,11 @@ struct CShellGlobals {
     // Reads a portrait picture from its file; the host's image reader. Without one, or for a file
     // it cannot read, the portrait is left out.
     std::function<platform::Bitmap(const std::string&)> PortraitLoader;
+    // The host's window manager maximises the frame, and says whether it is maximised now (the Qt
+    // host). Without them a frame is maximised by giving it the whole work area, and one that
+    // fills the work area counts as maximised.
+    std::function<void(HWND)> ShowFrameMaximised;
+    std::function<bool(HWND)> IsFrameMaximised;
 
     void Reset() { *this = CShellGlobals(); }
 };

@@ -5,7 +5,9 @@
 #include "flow/GameState.h"
 #include "flow/MainFrame.h"
 #include "model/Trace.h"
+#include "platform/core/DesktopServices.h"
 #include "platform/core/DeviceContext.h"
+#include "platform/core/FileIo.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
@@ -39,6 +41,7 @@ std::string PointText(LPARAM lParam) {
 }  // namespace
 
 CSkatView::~CSkatView() {
+    ToRemove();
     if (g_Shell.pView == this) {
         g_Shell.pView = nullptr;
         g_Shell.hTableWnd = nullptr;
@@ -90,8 +93,10 @@ void CSkatView::OnPaint() {
         std::string line = ":OnPaint(";
         line += text;
         line += ")";
-        WriteTrace(line, kViewVerbose);
-        Frame->Paint(r);
+        if (Frame->IsPersonHandInvalid(r)) {
+            WriteTrace(line, kViewVerbose);
+            Frame->Paint(r);
+        }
     }
     EndPaint(Handle(), &paint);
 }
@@ -108,20 +113,22 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (!g_Shell.pMainFrame) return platform::Window::WindowProc(message, wParam, lParam);
+    const platform::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
         case WM_KEYDOWN: {
             std::string line = ":OnKeyDown(";
             line += std::to_string(wParam);
             line += ")";
             WriteTrace(line, kViewVerbose);
-            switch (static_cast<int>(wParam)) {
+            const int key = static_cast<int>(wParam);
+            switch (key) {
+                case 'A': Frame->ToggleAudio(0); break;  // voices
+                case 'S': Frame->ToggleAudio(1); break;  // sound effects
                 case 'B': Frame->SetCardBack(-1); break;
                 case 'R': Frame->SetCardBack(+1); break;
                 case 'F': Frame->SetCardFace(-1); break;
                 case 'V': Frame->SetCardFace(+1); break;
-                // A and S (voices and sound effects) and the keys of the card play come with the
-                // frame's keyboard step.
-                default: break;
+                default: Frame->KeyDown(key, static_cast<unsigned>(lParam)); break;
             }
             return 0;
         }
@@ -130,6 +137,7 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             line += std::to_string(wParam);
             line += ")";
             WriteTrace(line, kViewVerbose);
+            Frame->KeyUp(static_cast<int>(wParam), static_cast<unsigned>(lParam));
             return 0;
         }
         case WM_LBUTTONDOWN: {
@@ -137,6 +145,7 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             line += PointText(lParam);
             line += ")";
             WriteTrace(line, kViewVerbose);
+            if (Frame->LButtonDown(point)) FileDragFlag = (wParam & MK_CONTROL) ? 2 : 1;
             return 0;
         }
         case WM_LBUTTONUP: {
@@ -146,10 +155,22 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             WriteTrace(line, kViewVerbose);
             FileDragFlag = 0;
             // The second release of a double click is swallowed.
-            if (DoubleClickFlag) DoubleClickFlag = false;
+            if (DoubleClickFlag) {
+                DoubleClickFlag = false;
+                return 0;
+            }
+            Frame->LButtonUp(point);
             return 0;
         }
-        case WM_RBUTTONDOWN: WriteTrace(":OnRButtonDown()", kViewVerbose); return 0;
+        case WM_MOUSEMOVE:
+            if (FileDragFlag) BeginDrag();
+            else Frame->MouseMove(point);
+            return 0;
+        case WM_RBUTTONDOWN:
+            WriteTrace(":OnRButtonDown()", kViewVerbose);
+            Frame->RButtonDown(point, 0);
+            return 0;
+        case WM_DRAGENTER: OnDragEnter(point); return 0;
         case WM_DROPFILES: {
             const HDROP drop = platform::DropHandleOf(wParam);
             std::vector<std::string> names;
@@ -166,11 +187,18 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void CSkatView::OnDragEnter(platform::Point point) {
+    WriteTrace(":OnDragEnter()", kViewVerbose);
+    DragEnterFlag = true;
+    Frame->RButtonDown(point, 1);
+}
+
 void CSkatView::OnDrop(const std::vector<std::string>& names) {
     std::string line = ":OnDrop(filesDragDrop:";
     line += std::to_string(FileDragFlag);
     line += ")";
     WriteTrace(line, kViewVerbose);
+    DragEnterFlag = false;
     // The view's own drag coming back.
     if (FileDragFlag) {
         FileDragFlag = 0;
@@ -208,4 +236,45 @@ bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {
         MessageBox(GetTopLevel(), platform::LoadString(IDS_NO_GAME_FILE), {names.back()},
                    platform::LoadString(IDS_PRODUCT_NAME), platform::MB_OK | platform::MB_ICONEXCLAMATION);
     return true;
+}
+
+void CSkatView::BeginDrag() {
+    // Step 1.
+    WriteTrace(":BeginDrag()", kViewVerbose);
+    ToRemove();
+    // Steps 2 and 3: the frame writes the drag-out files into the work folder. Its writers are
+    // stand-ins until saving games and match lists is built, so a file may not be there: only the
+    // files that exist are dragged, and without any there is no drag.
+    std::vector<std::string> paths;
+    const int first = FileDragFlag == 2 ? 1 : 0;
+    const int count = FileDragFlag == 2 ? 2 : 1;
+    for (int i = 0; i < count; ++i) {
+        DragFileNames[i] = Frame->PathWork + Frame->SaveTempFile(first + i);
+        if (platform::FileExists(DragFileNames[i])) paths.push_back(DragFileNames[i]);
+    }
+    // Step 4: the drag runs until the person drops or cancels; a drop onto this view meanwhile sees
+    // the flag still set and is ignored.
+    if (!paths.empty()) platform::DragFilesOut(Handle(), paths);
+    // Step 5.
+    FileDragFlag = 0;
+}
+
+void CSkatView::ToRemove() {
+    for (std::string& name : DragFileNames) {
+        if (name.empty()) continue;
+        std::string line = ":ToRemove(";
+        line += name;
+        line += ")";
+        WriteTrace(line, kViewVerbose);
+        // The program's own temporary files stay.
+        const std::size_t slash = name.find_last_of('/');
+        std::string title = slash == std::string::npos ? name : name.substr(slash + 1);
+        const std::size_t dot = title.find_last_of('.');
+        if (dot != std::string::npos) title.erase(dot);
+        std::transform(title.begin(), title.end(), title.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (title == "cards~") continue;
+        // A file that cannot be deleted stays, and so does its name.
+        if (platform::RemoveFile(name).ok) name.clear();
+    }
 }

@@ -199,6 +199,15 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
     if (!printer) ReleaseDC(g_Shell.hTableWnd, dc);
 }
 
+// The rectangle moved (and, where it is larger, shrunk) so that it lies wholly inside the area.
+static platform::Rect KeptInside(const platform::Rect& rect, const platform::Rect& area) {
+    const int width = std::min(rect.Width(), area.Width());
+    const int height = std::min(rect.Height(), area.Height());
+    const int left = std::clamp(rect.left, area.left, area.right - width);
+    const int top = std::clamp(rect.top, area.top, area.bottom - height);
+    return {left, top, left + width, top + height};
+}
+
 void CMainFrame::LayoutFrame() {
     // Step 1: the borders are the frame's two bars around the table (none where the host puts the
     // bars outside the client area).
@@ -240,10 +249,20 @@ void CMainFrame::LayoutFrame() {
         Layout.IdealWidth = right;
         Layout.IdealHeight = height * right / width;
     }
-    // Step 6.
+    // Step 6: the rectangle stored at the last close, kept inside the work area (the screens may
+    // have changed since), else the centred one.
+    if (g_Profile.RectMain.Stored) Layout.WindowRect = KeptInside(g_Profile.RectMain.AsRect(), work);
     if (Layout.WindowRect.right == 0) Layout.WindowRect = {left, top, left + width, top + height};
-    // Step 7.
+    // Step 7: the size handler, which runs as the frame moves, keeps the maximised flag: take it
+    // first.
+    const bool maximised = g_Profile.RectMain.Zoomed != 0;
     MoveWindow(Layout.WindowRect, true);
+    MainRect = WindowRect();
+    if (maximised) {
+        if (g_Shell.ShowFrameMaximised) g_Shell.ShowFrameMaximised(Handle());
+        else MoveWindow(work, true);
+        g_Profile.RectMain.Zoomed = 1;
+    }
     ShowWindow(SW_SHOW);
     SetStatusPane(0, CheatText);
 }

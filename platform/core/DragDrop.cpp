@@ -74,6 +74,12 @@ bool DeliverDroppedFiles(HWND hwnd, const std::vector<std::string>& names, Point
     return true;
 }
 
+bool DeliverDragEnter(HWND hwnd, Point clientPoint, WPARAM keyState) {
+    if (!AcceptsDroppedFiles(hwnd)) return false;
+    WindowSystem::Instance().SendMessage(hwnd, WM_DRAGENTER, keyState, MAKELPARAM(clientPoint.x, clientPoint.y));
+    return true;
+}
+
 UINT DragQueryFile(HDROP drop, UINT index, std::string* name) {
     const Drop* found = FindDrop(drop);
     if (!found) return 0;

@@ -39,6 +39,10 @@ bool IsAcceptableDropName(const std::string& name);
 // sends nothing, when the window does not accept files or no name is acceptable.
 bool DeliverDroppedFiles(HWND hwnd, const std::vector<std::string>& names, Point clientPoint);
 
+// Tells a window that takes files that a drag of files entered it, at a client point: sends
+// WM_DRAGENTER. False, and nothing sent, when the window does not take files.
+bool DeliverDragEnter(HWND hwnd, Point clientPoint, WPARAM keyState = 0);
+
 // The drop handle of a WM_DROPFILES message.
 inline HDROP DropHandleOf(WPARAM wParam) { return reinterpret_cast<HDROP>(wParam); }
 // With kDropFileCount: the number of names. Otherwise the byte length of name `index` and, when

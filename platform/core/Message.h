@@ -45,6 +45,9 @@ constexpr UINT WM_DROPFILES = 0x0016;    // wParam: host-defined drop record
 // Sent to the frame when a pop-up of its menu opens, before the pop-up shows. wParam: the pop-up's
 // platform::Menu*; lParam: MAKELPARAM(its position in its parent menu, 1 when that is a pop-up).
 constexpr UINT WM_INITMENUPOPUP = 0x0017;
+// A drag of files entered a window that takes dropped files (sent before any WM_DROPFILES of that
+// drag). wParam: MK_* state; lParam: MAKELPARAM(x, y) of the client point.
+constexpr UINT WM_DRAGENTER = 0x0018;
 
 // Keyboard input (WM_KEYFIRST..WM_KEYLAST). wParam: virtual key; lParam: KF_* flags.
 constexpr UINT WM_KEYDOWN = 0x0100;

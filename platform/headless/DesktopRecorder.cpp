@@ -1,5 +1,7 @@
 #include "platform/headless/DesktopRecorder.h"
 
+#include "platform/core/DragDrop.h"
+
 namespace platform {
 
 DesktopRecorder::DesktopRecorder() { InstallDesktopServices(this); }
@@ -39,6 +41,12 @@ void DesktopRecorder::AcceptFiles(HWND hwnd, bool accept) { m_acceptChanges.push
 
 bool DesktopRecorder::DragFilesOut(HWND from, const std::vector<std::string>& paths) {
     m_dragsOut.push_back({from, paths});
+    // Dropped back onto a window of ours: it hears of the drag entering, then of the drop, while
+    // the drag still runs.
+    if (m_dragsDropped && m_dropTarget) {
+        DeliverDragEnter(m_dropTarget, m_dropPoint);
+        DeliverDroppedFiles(m_dropTarget, paths, m_dropPoint);
+    }
     return m_dragsDropped;
 }
 

@@ -78,6 +78,11 @@ public:
     const std::vector<DragOut>& DragsOut() const { return m_dragsOut; }
     // Whether the next drags end with a drop (true) or are cancelled.
     void SetDragsDropped(bool dropped) { m_dragsDropped = dropped; }
+    // The next dropped drags land on this window of ours at a client point (nullptr: elsewhere).
+    void SetDragDropTarget(HWND target, Point clientPoint = {}) {
+        m_dropTarget = target;
+        m_dropPoint = clientPoint;
+    }
 
     // --- Printing --------------------------------------------------------------------------------
     struct PrintedPage {
@@ -116,6 +121,8 @@ private:
     std::vector<AcceptChange> m_acceptChanges;
     std::vector<DragOut> m_dragsOut;
     bool m_dragsDropped = true;
+    HWND m_dropTarget = nullptr;
+    Point m_dropPoint;
     std::vector<PrintJob> m_printJobs;
     bool m_printAccepted = true;
     double m_volume = 1.0;
