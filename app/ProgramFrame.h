@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 #include "flow/MainFrame.h"
 #include "platform/core/Accelerators.h"
@@ -30,7 +31,7 @@ inline platform::Rect ClientRoom(const QRect& area, const QMargins& bars) {
 
 // Attaches the frame's bars (its menu 128, tool bar, status bar model and update function, the
 // accelerators 128, the application fonts for the status bar) and tells the shell the desktop and
-// work area of the primary screen, less the bars. Call after InitInstance, before the loop runs
+// work area of the primary screen, less the bars, and how the window manager maximises the frame. Call after InitInstance, before the loop runs
 // (the first erase lays the frame out on that desktop). False without a frame or a host.
 inline bool AttachProgramFrame(CSkatApp& app) {
     CMainFrame* frame = app.MainFrame();
@@ -55,6 +56,16 @@ inline bool AttachProgramFrame(CSkatApp& app) {
         g_Shell.Desktop = ClientRoom(screen->geometry(), margins);
         g_Shell.WorkArea = ClientRoom(screen->availableGeometry(), margins);
     }
+    // The window manager maximises the frame; the size it gives comes back as a move.
+    g_Shell.ShowFrameMaximised = [](HWND hwnd) {
+        platform::QtHost* current = platform::QtHost::Current();
+        if (QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr) widget->window()->showMaximized();
+    };
+    g_Shell.IsFrameMaximised = [](HWND hwnd) {
+        platform::QtHost* current = platform::QtHost::Current();
+        const QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr;
+        return widget && widget->window()->isMaximized();
+    };
     return true;
 }
 

@@ -26,6 +26,8 @@ namespace {
 struct ServicesInstalled {
     ~ServicesInstalled() {
         g_Shell.PortraitLoader = nullptr;
+        g_Shell.ShowFrameMaximised = nullptr;
+        g_Shell.IsFrameMaximised = nullptr;
         tavlo::SetCardPictures(nullptr);
         tavlo::SetSoundOutput(nullptr);
     }

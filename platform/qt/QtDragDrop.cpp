@@ -1,6 +1,7 @@
 #include "platform/qt/QtDragDrop.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -67,13 +68,22 @@ bool QtDragDrop::eventFilter(QObject* watched, QEvent* event) {
     }
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
-    if (type == QEvent::Drop) {
-        const QPoint at = drop->position().toPoint();
-        std::vector<std::string> names = DroppedFileNames(*drop->mimeData());
-        QtHost::Current()->RunAtNextRetrieval([hwnd, names = std::move(names), at] {
+    if (type == QEvent::DragMove) return true;
+    const QPoint at = drop->position().toPoint();
+    std::function<void()> deliver;
+    if (type == QEvent::DragEnter) {
+        const WPARAM keys = (drop->modifiers() & Qt::ControlModifier) ? MK_CONTROL : 0;
+        deliver = [hwnd, at, keys] { DeliverDragEnter(hwnd, {at.x(), at.y()}, keys); };
+    } else {
+        deliver = [hwnd, names = DroppedFileNames(*drop->mimeData()), at] {
             DeliverDroppedFiles(hwnd, names, {at.x(), at.y()});
-        });
+        };
     }
+    // During a drag of our own, one of our handlers runs the drag: the window hears of it inside the
+    // drag, as the classic desktop does, so that it can tell its own drag coming back. Otherwise
+    // the notice waits for our loop.
+    if (m_dragOutDepth > 0) deliver();
+    else QtHost::Current()->RunAtNextRetrieval(std::move(deliver));
     return true;
 }
 
@@ -84,7 +94,9 @@ bool QtDragDrop::DragFilesOut(HWND from, const std::vector<std::string>& paths) 
     // The drag owns its data and is gone when the drag ends.
     auto* drag = new QDrag(widget);
     drag->setMimeData(FileDragData(paths).release());
+    ++m_dragOutDepth;
     const Qt::DropAction result = drag->exec(Qt::CopyAction, Qt::CopyAction);
+    --m_dragOutDepth;
     drag->deleteLater();
     return result == Qt::CopyAction;
 }

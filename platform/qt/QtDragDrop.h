@@ -1,9 +1,10 @@
 #pragma once
 // platform::QtDragDrop: files between the Qt host's windows and other programs. A window that takes
-// files (DragAcceptFiles) gets its widget marked as a drop target; a drop of local files on it is
-// recorded and delivered as WM_DROPFILES at the engine's next retrieval, so our handlers never run
-// inside Qt's drop event. Dragging out runs a Qt drag of file URLs, which file managers take as
-// a copy.
+// files (DragAcceptFiles) gets its widget marked as a drop target; a drag of local files entering
+// it is recorded and delivered as WM_DRAGENTER, a drop as WM_DROPFILES, at the engine's next
+// retrieval, so our handlers never run inside Qt's drag events. The exception is a drag of our own:
+// its handler is on the stack running the drag, and the window hears of the drag inside it.
+// Dragging out runs a Qt drag of file URLs, which file managers take as a copy.
 
 #include <memory>
 #include <string>
@@ -28,6 +29,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int m_dragOutDepth = 0;  // drags of our own running
 };
 
 // A drag's data for files: their file URLs.

@@ -1,12 +1,19 @@
 #include "platform/qt/QtPrintUi.h"
 
 #include <algorithm>
+#include <memory>
 
+#include <QDialog>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPointer>
+#include <QWindow>
+
+#include "platform/core/WindowSystem.h"
+#include "platform/qt/QtHost.h"
 
 namespace platform {
 
@@ -50,13 +57,45 @@ PrintJob DocumentPrintJob(const PrintDocument& document, int first, int last) {
     return job;
 }
 
+int RunDialogWhileOurLoopRuns(QDialog* dialog, QWidget* parent) {
+    WindowSystem& system = WindowSystem::Instance();
+    QPointer<QDialog> guarded = dialog;
+    // As a modal loop: the owner is disabled while the dialog runs, and comes back after.
+    QtHost* host = QtHost::Current();
+    const HWND owner = host && parent ? host->WindowOf(parent) : nullptr;
+    const bool disableOwner = system.IsWindow(owner) && system.IsWindowEnabled(owner);
+    if (disableOwner) system.EnableWindow(owner, false);
+    bool finished = false;
+    int result = QDialog::Rejected;
+    QObject::connect(dialog, &QDialog::finished, dialog, [&finished, &result](int code) {
+        finished = true;
+        result = code;
+    });
+    dialog->setWindowModality(Qt::ApplicationModal);
+    if (parent && parent->window()->windowHandle()) {
+        dialog->winId();
+        if (dialog->windowHandle()) dialog->windowHandle()->setTransientParent(parent->window()->windowHandle());
+    }
+    dialog->open();
+    const bool quit = !system.WaitWhile([&] { return !finished && guarded; });
+    if (quit && guarded && !finished) {
+        guarded->reject();
+        result = QDialog::Rejected;
+    }
+    if (disableOwner && system.IsWindow(owner)) system.EnableWindow(owner, true);
+    if (system.IsWindow(owner)) system.SetActiveWindow(owner);
+    return result;
+}
+
 PrintOutcome QtPrintUi::Print(QWidget* parent, const PrintDocument& document) const {
     if (!IsPrintable(document)) return PrintOutcome::Failed;
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, document);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, document.pageCount);
-    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+    // Not a Qt child of the parent: that one is disabled while the dialog runs, and Qt would
+    // disable the dialog with it.
+    const std::unique_ptr<QPrintDialog> dialog = std::make_unique<QPrintDialog>(&printer);
+    dialog->setMinMax(1, document.pageCount);
+    if (RunDialogWhileOurLoopRuns(dialog.get(), parent) != QDialog::Accepted) return PrintOutcome::Cancelled;
     int first = 1;
     int last = document.pageCount;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -71,11 +110,13 @@ PrintOutcome QtPrintUi::Preview(QWidget* parent, const PrintDocument& document) 
     QPrinter printer(QPrinter::HighResolution);
     SetUp(printer, document);
     const PrintJob job = DocumentPrintJob(document);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromStdString(document.title));
+    const std::unique_ptr<QPrintPreviewDialog> dialog = std::make_unique<QPrintPreviewDialog>(&printer);
+    dialog->setWindowTitle(QString::fromStdString(document.title));
     // The preview draws (and prints from its own button) through the same job.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&job](QPrinter* target) { job.Print(*target); });
-    dialog.exec();
+    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested,
+                     [&job](QPrinter* target) { job.Print(*target); });
+    // Closed or printed from: the preview is done either way.
+    RunDialogWhileOurLoopRuns(dialog.get(), parent);
     return PrintOutcome::Done;
 }
 

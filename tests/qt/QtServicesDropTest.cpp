@@ -29,8 +29,15 @@ protected:
         services = InstallQtDesktopServices({});
         ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {100, 100, 400, 300}));
         ASSERT_TRUE(qttest::CreateWindowOf(view, WindowKind::Child, {0, 0, 300, 200}, frame.Handle()));
-        view.onMessage = [this](UINT message, WPARAM wParam, LPARAM) {
+        view.onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam) {
+            if (message == WM_DRAGENTER) {
+                order.push_back(message);
+                entered.push_back({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+                enterKeys.push_back(wParam);
+                return;
+            }
             if (message != WM_DROPFILES) return;
+            order.push_back(message);
             const HDROP drop = DropHandleOf(wParam);
             std::vector<std::string> names;
             for (UINT i = 0; i < DragQueryFile(drop, kDropFileCount, nullptr); ++i) {
@@ -52,10 +59,10 @@ protected:
     }
 
     // Enters and drops; returns whether the widget took the drop.
-    bool Drop(const QList<QUrl>& urls, QPoint at) {
+    bool Drop(const QList<QUrl>& urls, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QMimeData data;
         data.setUrls(urls);
-        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, modifiers);
         QApplication::sendEvent(widget, &enter);
         QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &drop);
@@ -73,6 +80,9 @@ protected:
     QWidget* widget = nullptr;
     std::vector<std::vector<std::string>> received;
     std::vector<Point> points;
+    std::vector<UINT> order;
+    std::vector<Point> entered;
+    std::vector<WPARAM> enterKeys;
 };
 
 TEST_F(QtServicesDrop, DroppedFilesArriveAsDropFilesFromOurLoop) {
@@ -91,6 +101,17 @@ TEST_F(QtServicesDrop, DroppedFilesArriveAsDropFilesFromOurLoop) {
     EXPECT_EQ(points[0], (Point{30, 40}));
 }
 
+TEST_F(QtServicesDrop, TheDragEnteringIsToldFromOurLoopBeforeTheDrop) {
+    DragAcceptFiles(view.Handle(), true);
+    ASSERT_TRUE(Drop({QUrl::fromLocalFile(QStringLiteral("/home/a/Spiel.skt"))}, {12, 34}, Qt::ControlModifier));
+    EXPECT_EQ(view.Count(WM_DRAGENTER), 0) << "nothing of ours runs inside Qt's drag events";
+
+    ASSERT_TRUE(qttest::PumpUntil([&] { return !received.empty(); }));
+    EXPECT_EQ(order, (std::vector<UINT>{WM_DRAGENTER, WM_DROPFILES}));
+    EXPECT_EQ(entered, std::vector<Point>{(Point{12, 34})});
+    EXPECT_EQ(enterKeys, std::vector<WPARAM>{MK_CONTROL});
+}
+
 TEST_F(QtServicesDrop, WindowsThatTakeNoFilesRefuseTheDrop) {
     const QList<QUrl> files{QUrl::fromLocalFile(QStringLiteral("/home/a/Spiel.skt"))};
     EXPECT_FALSE(widget->acceptDrops());
@@ -107,6 +128,7 @@ TEST_F(QtServicesDrop, WindowsThatTakeNoFilesRefuseTheDrop) {
     Message message;
     while (WindowSystem::Instance().TakeMessage(message, nullptr, 0, 0, true)) WindowSystem::Instance().ProcessMessage(message);
     EXPECT_EQ(view.Count(WM_DROPFILES), 0);
+    EXPECT_EQ(view.Count(WM_DRAGENTER), 0);
 }
 
 TEST(QtFileDrag, DataCarriesFileUrlsBothWays) {
