@@ -17,7 +17,13 @@ bool StatusBar::SetPanes(const std::vector<StatusPaneSpec>& panes) {
     if (stretching > 1) return false;
     panes_.clear();
     for (const StatusPaneSpec& shape : panes) panes_.push_back({shape, {}});
+    if (shapeListener_) shapeListener_();
     return true;
+}
+
+void StatusBar::SetFont(int fontId) {
+    fontId_ = fontId;
+    if (shapeListener_) shapeListener_();
 }
 
 bool StatusBar::SetPaneText(int pane, std::string text, bool update) {

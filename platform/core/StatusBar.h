@@ -34,7 +34,7 @@ public:
     const std::string& PaneText(int pane) const;
 
     // The application font the bar draws with (an id into the application's font table).
-    void SetFont(int fontId) { fontId_ = fontId; }
+    void SetFont(int fontId);
     int Font() const { return fontId_; }
 
     // Pane rectangles inside a bar of this size, left to right: the fixed panes keep their widths,
@@ -44,6 +44,9 @@ public:
 
     // Told about every text change: which pane, and whether it wants an immediate redraw.
     void OnTextChanged(std::function<void(int pane, bool immediate)> listener) { listener_ = std::move(listener); }
+    // Told whenever the panes are replaced or the font changes, so that the host lays the bar out
+    // anew.
+    void OnShapeChanged(std::function<void()> listener) { shapeListener_ = std::move(listener); }
 
 private:
     struct Pane {
@@ -53,6 +56,7 @@ private:
     std::vector<Pane> panes_;
     int fontId_ = 0;
     std::function<void(int, bool)> listener_;
+    std::function<void()> shapeListener_;
 };
 
 }  // namespace platform

@@ -21,10 +21,14 @@ QtStatusBar::QtStatusBar(StatusBar& model, FontLookup fonts, QWidget* parent)
     // The panes are placed by the model's layout, not by QStatusBar's own: no size grip beside them.
     setSizeGripEnabled(false);
     m_model.OnTextChanged([this](int pane, bool immediate) { TextChanged(pane, immediate); });
+    m_model.OnShapeChanged([this] { Sync(); });
     Sync();
 }
 
-QtStatusBar::~QtStatusBar() { m_model.OnTextChanged({}); }
+QtStatusBar::~QtStatusBar() {
+    m_model.OnTextChanged({});
+    m_model.OnShapeChanged({});
+}
 
 void QtStatusBar::Sync() {
     if (m_fonts) {

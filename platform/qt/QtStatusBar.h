@@ -1,8 +1,8 @@
 #pragma once
 // platform::QtStatusBar: a frame's status bar on Qt, mirroring a StatusBar model. Each pane is a
 // label placed where the model's Layout puts it (fixed widths, the stretching pane, the gaps), in
-// the model's font; text changes arrive through the model's change listener, which this bar takes
-// over while it lives. The model must outlive the bar (the frame owns both; the bar goes with the
+// the model's font; text changes, new panes and a new font arrive through the model's listeners,
+// which this bar takes over while it lives. The model must outlive the bar (the frame owns both; the bar goes with the
 // frame's window).
 
 #include <functional>
@@ -26,8 +26,7 @@ public:
     QtStatusBar(StatusBar& model, FontLookup fonts, QWidget* parent);
     ~QtStatusBar() override;
 
-    // Takes the model's panes, texts and font anew: after the program changed the panes or the font,
-    // which the model does not announce.
+    // Takes the model's panes, texts and font anew; the model announces new panes and a new font.
     void Sync();
 
     // The label of a pane, or nullptr.

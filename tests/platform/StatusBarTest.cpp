@@ -68,4 +68,20 @@ TEST_F(StatusBarTest, PaneTextsAndUpdateRequests) {
     EXPECT_EQ(bar.Font(), 6);
 }
 
+// New panes and a new font are announced for the host to lay the bar out anew; refused panes are
+// not, as nothing changed.
+TEST_F(StatusBarTest, NewPanesAndFontAreAnnounced) {
+    int announced = 0;
+    bar.OnShapeChanged([&] { ++announced; });
+    EXPECT_TRUE(bar.SetPanes({{0, true}, {30, false}}));
+    EXPECT_EQ(announced, 1);
+    EXPECT_FALSE(bar.SetPanes({{0, true}, {0, true}}));
+    EXPECT_EQ(announced, 1);
+    bar.SetFont(12);
+    EXPECT_EQ(announced, 2);
+    bar.OnShapeChanged({});
+    bar.SetFont(6);
+    EXPECT_EQ(announced, 2);
+}
+
 }  // namespace

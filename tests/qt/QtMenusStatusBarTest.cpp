@@ -24,10 +24,10 @@ protected:
         FrameBarsSpec request = BarsRequest();
         request.statusBar = &model;
         request.fonts = [](int id) -> std::optional<LogFont> {
-            if (id != 6) return std::nullopt;
+            if (id != 6 && id != 2) return std::nullopt;
             LogFont font;
             font.face = "Arial";
-            font.height = 12;
+            font.height = id == 6 ? 12 : 20;
             font.weight = 700;
             return font;
         };
@@ -76,7 +76,7 @@ TEST_F(QtMenusStatusBar, TextsAndFont) {
     EXPECT_GE(bar->height(), QFontMetrics(bar->Pane(0)->font()).height());
 }
 
-// Panes the program sets anew show after a Sync; the first text for a new pane brings it itself.
+// Panes and a font the program sets anew show at once: the model announces them.
 TEST_F(QtMenusStatusBar, PanesChangedByProgram) {
     ASSERT_TRUE(model.SetPanes({{0, true}, {44, false}, {78, false}, {30, false}}));
     model.SetPaneText(3, "B");
@@ -85,10 +85,13 @@ TEST_F(QtMenusStatusBar, PanesChangedByProgram) {
     EXPECT_EQ(bar->Pane(3)->geometry(), PaneRect(3));
 
     ASSERT_TRUE(model.SetPanes({{0, true}}));
-    bar->Sync();
     EXPECT_EQ(bar->Pane(1), nullptr);
     EXPECT_EQ(bar->Pane(0)->geometry(), PaneRect(0));
     EXPECT_TRUE(bar->Pane(0)->text().isEmpty());
+
+    // Application font 2 (20 pixels) in place of the bar's font 6 (12 pixels).
+    model.SetFont(2);
+    EXPECT_EQ(bar->Pane(0)->font().pixelSize(), 20);
 }
 
 // The model outlives the frame's window: once the bar is gone, its texts go nowhere.
