@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"CView::OnKeyDown(88)", "CMainFrame::KeyDown(88)", "CView::OnKeyUp(88)", "CMainFrame::KeyUp(88)"},
                   {}},
         InputCase{"ArrowKey", [](ViewInputTest& t) { t.Key(VK_LEFT); },
-                  {"CMainFrame::KeyDown(" + std::to_string(VK_LEFT) + ")"}, {}},
+                  {(std::string("CMainFrame::KeyDown(") += std::to_string(VK_LEFT)) += ")"}, {}},
         InputCase{"LeftClick",
                   [](ViewInputTest& t) {
                       t.Press(WM_LBUTTONDOWN, {100, 120});
@@ -181,7 +181,7 @@ TEST_F(ViewInputTest, TheViewsOwnDragDroppedOnItOpensNothing) {
     View().BeginDrag();
     EXPECT_GE(FindLine("CView::OnDragEnter()"), 0) << LogText();
     EXPECT_GE(FindLine("CView::OnDrop(filesDragDrop:1)"), 0) << LogText();
-    EXPECT_EQ(FindLine("CMainFrame::Start(" + Frame().PathWork + "cards~.skt)"), -1);
+    EXPECT_EQ(FindLine((std::string("CMainFrame::Start(") += Frame().PathWork) += "cards~.skt)"), -1);
     EXPECT_EQ(View().FileDragFlag, 0);
 }
 
@@ -195,7 +195,7 @@ TEST_F(ViewInputTest, ThePreviousDragsFilesGoExceptTheProgramsOwn) {
     EXPECT_TRUE(View().DragFileNames[0].empty());
     EXPECT_TRUE(platform::FileExists(own));
     EXPECT_EQ(View().DragFileNames[1], own);
-    EXPECT_GE(FindLine("CView::ToRemove(" + other + ")"), 0);
+    EXPECT_GE(FindLine((std::string("CView::ToRemove(") += other) += ")"), 0);
 }
 
 // --- A file drag entering the table ---------------------------------------------------------
