@@ -85,6 +85,7 @@ public:
     HWND FocusControl() const { return m_focusControl; }
 
     DialogBaseUnits BaseUnits() const { return m_units; }
+    const DialogFont& Font() const { return m_font; }
     Rect MapDialogRect(const DialogRect& rect) const { return DialogRectToPixels(rect, m_units); }
     const DialogTemplate* Template() const { return m_template; }
 

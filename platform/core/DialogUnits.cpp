@@ -1,5 +1,6 @@
 #include "platform/core/DialogUnits.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace platform {
@@ -16,6 +17,7 @@ int ScaleRounded(int value, int numerator, int denominator) {
 }
 
 DialogFontMeasure g_fontMeasure = nullptr;
+DialogTextMeasure g_textMeasure = nullptr;
 
 }  // namespace
 
@@ -26,6 +28,25 @@ DialogBaseUnits MeasureDialogFont(const DialogFont& font) {
     // A font the host cannot measure must not collapse every control to nothing.
     if (units.x <= 0 || units.y <= 0) units = kDefaultDialogBaseUnits;
     return units;
+}
+
+void SetDialogTextMeasure(DialogTextMeasure measure) { g_textMeasure = measure; }
+
+Size MeasureDialogText(const DialogFont& font, std::string_view text) {
+    if (g_textMeasure) return g_textMeasure(font, text);
+    const DialogBaseUnits units = MeasureDialogFont(font);
+    int lines = 1;
+    int longest = 0;
+    int current = 0;
+    for (char c : text) {
+        if (c == '\n') {
+            ++lines;
+            current = 0;
+        } else if (c != '\r' && (static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            longest = std::max(longest, ++current);  // one per character, not per UTF-8 byte
+        }
+    }
+    return {longest * units.x, lines * units.y};
 }
 
 int DialogUnitsToPixelsX(int dluX, DialogBaseUnits units) {

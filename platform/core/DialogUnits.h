@@ -9,6 +9,8 @@
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/WindowGeometry.h"
 
+#include <string_view>
+
 namespace platform {
 
 struct DialogBaseUnits {
@@ -22,6 +24,13 @@ inline constexpr DialogBaseUnits kDefaultDialogBaseUnits{6, 13};
 using DialogFontMeasure = DialogBaseUnits (*)(const DialogFont& font);
 void SetDialogFontMeasure(DialogFontMeasure measure);  // nullptr: back to the default
 DialogBaseUnits MeasureDialogFont(const DialogFont& font);
+
+// The size a static text takes in a dialog font, line breaks included, as the host draws it. A
+// message box sizes itself by it. Without a host measure the text is estimated from the base units
+// (average character width per character, character height per line).
+using DialogTextMeasure = Size (*)(const DialogFont& font, std::string_view text);
+void SetDialogTextMeasure(DialogTextMeasure measure);  // nullptr: back to the estimate
+Size MeasureDialogText(const DialogFont& font, std::string_view text);
 
 int DialogUnitsToPixelsX(int dluX, DialogBaseUnits units);
 int DialogUnitsToPixelsY(int dluY, DialogBaseUnits units);

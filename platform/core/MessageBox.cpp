@@ -15,24 +15,6 @@ namespace {
 std::string g_language = "en";
 std::vector<MessageBoxDialog*> g_openBoxes;
 
-// The text's extent estimated from the dialog font's base units: the longest line's characters by
-// the average width, the lines by the height. The host draws with real metrics inside it.
-void EstimateText(const std::string& text, DialogBaseUnits units, int& width, int& height) {
-    int lines = 1;
-    int longest = 0;
-    int current = 0;
-    for (char c : text) {
-        if (c == '\n') {
-            ++lines;
-            current = 0;
-        } else if (c != '\r' && (static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            longest = std::max(longest, ++current);
-        }
-    }
-    width = longest * units.x;
-    height = lines * units.y;
-}
-
 }  // namespace
 
 void SetMessageBoxLanguage(std::string language) { g_language = std::move(language); }
@@ -44,9 +26,9 @@ MessageBoxDialog::MessageBoxDialog(std::string text, std::string caption, unsign
     : Dialog(std::move(caption), DialogFont{}), m_text(std::move(text)), m_kind(DescribeMessageBox(flags, language)) {}
 
 MessageBoxLayout MessageBoxDialog::Layout() const {
-    int width = 0;
-    int height = 0;
-    EstimateText(m_text, BaseUnits(), width, height);
+    const Size text = MeasureDialogText(Font(), m_text);
+    const int width = text.cx;
+    const int height = text.cy;
     std::vector<int> captions;
     for (const MessageBoxButton& button : m_kind.buttons)
         captions.push_back(static_cast<int>(button.text.size()) * BaseUnits().x);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QRect>
 #include <QStringList>
 #include <QString>
 
@@ -26,6 +27,14 @@ DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font) {
     units.x = std::max(1, (width / 26 + 1) / 2);
     units.y = std::max(1, metrics.height());
     return units;
+}
+
+Size MeasureDialogTextWithQt(const DialogFont& font, std::string_view text) {
+    const QFontMetrics metrics(DialogQFont(font));
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QRect box = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, qtext);
+    // A pixel each way for the label's own rounding, so that no last line is cut.
+    return {box.width() + 2, box.height() + 2};
 }
 
 }  // namespace platform

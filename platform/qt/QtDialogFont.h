@@ -15,4 +15,8 @@ QFont DialogQFont(const DialogFont& font);
 // Average character width (of the 52 Latin letters, rounded) and character height in pixels.
 DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font);
 
+// The size a static text takes in the dialog font, line breaks included (installed with
+// SetDialogTextMeasure while a Qt host runs).
+Size MeasureDialogTextWithQt(const DialogFont& font, std::string_view text);
+
 }  // namespace platform

@@ -58,6 +58,7 @@ QtHost::QtHost() {
     g_current = this;
     SetCurrentClock(&m_clock);
     SetDialogFontMeasure(&MeasureDialogFontWithQt);
+    SetDialogTextMeasure(&MeasureDialogTextWithQt);
     System().AttachHost(this);
     m_lastProcessedMs = m_clock.NowMs();
 }
@@ -67,6 +68,7 @@ QtHost::~QtHost() {
     m_relay.reset();
     m_mirrors.clear();
     SetDialogFontMeasure(nullptr);
+    SetDialogTextMeasure(nullptr);
     SetCurrentClock(nullptr);
     if (g_current == this) g_current = nullptr;
 }
