@@ -198,8 +198,7 @@ public:
     // Paths (the file readers and writers use them; the temporary files live in the work folder).
     std::string ListPath, StorePath, GamePath;
     std::string TempListPath, TempStorePath;
-    std::string StatisticsPath, ImagesFolder;
-    std::string PathInst, PathDesk, PathStart, PathWork;
+    std::string StatisticsPath;
     std::string TempMatchFile, TempGameFile, TempStoreFile;
     std::string HelpFilePath;
     std::string LanguageCode;

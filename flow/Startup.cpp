@@ -1,6 +1,7 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "match/Profile.h"
 
 #include "computer/evaluation/BidEvaluation.h"
 #include "flow/FlowGlobals.h"
@@ -54,8 +55,8 @@ void CMainFrame::Startup() {
 
     // Step 2: the temporary list and store in the work folder.
     TableWindow = g_Shell.hTableWnd;
-    TempListPath = PathWork + "temp~.skm";
-    TempStorePath = PathWork + "temp~.sks";
+    TempListPath = g_Profile.Work + "temp~.skm";
+    TempStorePath = g_Profile.Work + "temp~.sks";
     ListUpdateOnExit = 1;
 
     // Step 3.

@@ -76,14 +76,9 @@ int CMainFrame::OnCreate() {
     // Steps 8 and 9: the program's folder is read-only; work and desktop default to per-user
     // writable folders.
     ReadProfilePaths();
-    PathInst = g_Profile.Inst;
-    PathDesk = g_Profile.Desk;
-    PathStart = g_Profile.Start;
-    PathWork = g_Profile.Work;
 
     // Step 10.
-    ImagesFolder = g_Profile.ImagesFolder;
-    Sound_Path((PathWork + "Sounds/").c_str());
+    Sound_Path((g_Profile.Work + "Sounds/").c_str());
 
     // Step 11: the other edition's code names our own.
     const std::string other = platform::LoadString(IDS_OTHER_LANGUAGE);
@@ -91,16 +86,16 @@ int CMainFrame::OnCreate() {
     EnglishEdition = other != "en" ? 1 : 0;
 
     // Step 12.
-    StatisticsPath = PathWork + "statistics2";
-    TempMatchFile = PathWork + "cards~.skm";
-    TempGameFile = PathWork + "cards~.skt";
-    TempStoreFile = PathWork + "cards~.sks";
+    StatisticsPath = g_Profile.Work + "statistics2";
+    TempMatchFile = g_Profile.Work + "cards~.skm";
+    TempGameFile = g_Profile.Work + "cards~.skt";
+    TempStoreFile = g_Profile.Work + "cards~.sks";
     ListPath = TempMatchFile;
     StorePath = TempStoreFile;
     GamePath = TempGameFile;
 
     // Step 13.
-    HelpFilePath = PathInst + "kartovan-" + LanguageCode + ".chm";
+    HelpFilePath = g_Profile.Inst + "kartovan-" + LanguageCode + ".chm";
     return 0;
 }
 

@@ -1,4 +1,5 @@
 #include "shell/SkatView.h"
+#include "match/Profile.h"
 
 #include "platform/core/DragDrop.h"
 
@@ -249,7 +250,7 @@ void CSkatView::BeginDrag() {
     const int first = FileDragFlag == 2 ? 1 : 0;
     const int count = FileDragFlag == 2 ? 2 : 1;
     for (int i = 0; i < count; ++i) {
-        DragFileNames[i] = Frame->PathWork + Frame->SaveTempFile(first + i);
+        DragFileNames[i] = g_Profile.Work + Frame->SaveTempFile(first + i);
         if (platform::FileExists(DragFileNames[i])) paths.push_back(DragFileNames[i]);
     }
     // Step 4: the drag runs until the person drops or cancels; a drop onto this view meanwhile sees

@@ -1,4 +1,5 @@
 #include "flow/FrameFixture.h"
+#include "match/Profile.h"
 #include "flow/FrameTestSupport.h"
 
 #include "platform/core/Folders.h"
@@ -52,8 +53,8 @@ TEST_P(StartupEditionTest, FoldersHelpAndLabels) {
     WriteProfileInt("Delay", "Switch", 0);
     StartProgram();
     // Inst is the program's own (read-only) folder; work and desktop folders are per-user.
-    EXPECT_EQ(Frame().PathInst, platform::ProgramFolder());
-    EXPECT_EQ(Frame().PathWork, platform::WorkFolder());
+    EXPECT_EQ(g_Profile.Inst, platform::ProgramFolder());
+    EXPECT_EQ(g_Profile.Work, platform::WorkFolder());
     EXPECT_EQ(Frame().HelpFilePath, platform::ProgramFolder() + edition.helpFile);
     EXPECT_EQ(g_Shell.HelpFile, Frame().HelpFilePath);
     EXPECT_EQ(app_->LogFilePath, platform::DesktopFolder() + "Kartovan+.log");

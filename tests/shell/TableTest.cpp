@@ -156,7 +156,7 @@ TEST_F(FrameSettingsTest, TheFrameUsesAndStoresTheProfilesSettings) {
     };
     StartProgram();
     // The folders come through the profile's one reader: a folder always ends with '/'.
-    EXPECT_EQ(Frame().PathWork, temp_.Folder() + "work/");
+    EXPECT_EQ(g_Profile.Work, temp_.Folder() + "work/");
     EXPECT_EQ(g_Profile.ImagesFolder, temp_.Folder() + "work/Images/");
 
     g_Game.FlowState = STATE_AUCTION;

@@ -1,6 +1,7 @@
 // The table view's input: what each key and mouse event reaches on the frame, dragging the current
 // game out as files, and a file drag entering the table.
 #include "flow/FrameFixture.h"
+#include "match/Profile.h"
 
 #include "platform/core/DragDrop.h"
 #include "platform/core/FileIo.h"
@@ -46,7 +47,7 @@ protected:
 
     // A file of that name in the work folder.
     std::string WorkFile(const std::string& name) {
-        const std::string path = Frame().PathWork + name;
+        const std::string path = g_Profile.Work + name;
         EXPECT_TRUE(platform::WriteFileAtomic(path, std::string_view("x")).ok) << path;
         return path;
     }
@@ -181,7 +182,7 @@ TEST_F(ViewInputTest, TheViewsOwnDragDroppedOnItOpensNothing) {
     View().BeginDrag();
     EXPECT_GE(FindLine("CView::OnDragEnter()"), 0) << LogText();
     EXPECT_GE(FindLine("CView::OnDrop(filesDragDrop:1)"), 0) << LogText();
-    EXPECT_EQ(FindLine((std::string("CMainFrame::Start(") += Frame().PathWork) += "cards~.skt)"), -1);
+    EXPECT_EQ(FindLine((std::string("CMainFrame::Start(") += g_Profile.Work) += "cards~.skt)"), -1);
     EXPECT_EQ(View().FileDragFlag, 0);
 }
 
