@@ -11,7 +11,7 @@ WindowSystem& System() { return WindowSystem::Instance(); }
 Window::Window() = default;
 
 Window::~Window() {
-    if (m_hwnd) {
+    if (m_hwnd && !WindowSystem::Gone()) {
         // The caller is freeing the object itself: the engine must not free it again.
         m_lifetime = Lifetime::Caller;
         System().DestroyWindow(m_hwnd);

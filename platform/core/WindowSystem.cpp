@@ -24,15 +24,21 @@ public:
 };
 
 InertHost g_inertHost;
+// Set when the window system is destroyed at the program's end. Trivially destructible, so it
+// stays readable while other globals are destroyed: a window freed by a later global's destructor
+// (after the display went away, the program ends through exit()) then has nothing left to tell.
+bool g_windowSystemGone = false;
 WindowSystem g_windowSystem;
 
 }  // namespace
+
+bool WindowSystem::Gone() { return g_windowSystemGone; }
 
 WindowSystem& WindowSystem::Instance() { return g_windowSystem; }
 
 WindowSystem::WindowSystem() : m_host(&g_inertHost), m_keyDown(0x200, 0) {}
 
-WindowSystem::~WindowSystem() = default;
+WindowSystem::~WindowSystem() { g_windowSystemGone = true; }
 
 WindowSystem::Pin::~Pin() {
     if (--m_window.m_handlerDepth == 0 && m_window.m_deletePending) delete &m_window;

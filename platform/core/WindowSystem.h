@@ -60,6 +60,8 @@ public:
 
     WindowSystem();
     ~WindowSystem();
+    // Whether the one window system has been destroyed (only at the program's end).
+    static bool Gone();
     WindowSystem(const WindowSystem&) = delete;
     WindowSystem& operator=(const WindowSystem&) = delete;
 
