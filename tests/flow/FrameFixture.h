@@ -17,6 +17,7 @@
 #include "platform/core/WindowApi.h"
 #include "platform/headless/HeadlessHost.h"
 #include "resources/Editions.h"
+#include "support/ProgramGlobals.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/SkatView.h"
@@ -47,16 +48,7 @@ protected:
         platform::SetResources(nullptr);
     }
 
-    static void ResetGlobals() {
-        g_Game.Reset();
-        g_Settings.Reset();
-        g_Shell.Reset();
-        g_Flow.Reset();
-        g_Knowledge.Reset();
-        tavlo::ResetAll();
-        platform::SetRegistryKey("Kartovan+", "skat");
-        platform::CurrentUserRegistry().Clear();
-    }
+    static void ResetGlobals() { testsupport::ResetProgramGlobals(); }
 
     static void UseEdition(const platform::ResourceSet& edition) {
         platform::SetResources(&edition);

@@ -31,6 +31,7 @@
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
 #include "resources/Editions.h"
+#include "support/ProgramGlobals.h"
 #include "tavlo/CardPictures.h"
 #include "tavlo/Tavlo.h"
 
@@ -89,16 +90,7 @@ protected:
         platform::SetResources(nullptr);
     }
 
-    static void ResetGlobals() {
-        g_Game.Reset();
-        g_Settings.Reset();
-        g_Shell.Reset();
-        g_Flow.Reset();
-        g_Knowledge.Reset();
-        tavlo::ResetAll();
-        platform::SetRegistryKey("Kartovan+", "skat");
-        platform::CurrentUserRegistry().Clear();
-    }
+    static void ResetGlobals() { testsupport::ResetProgramGlobals(); }
 
     // Starts the program, gives it a desktop on which its widget is exactly width x height, and
     // deals a seeded game up to START.
