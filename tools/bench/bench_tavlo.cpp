@@ -12,17 +12,27 @@
 
 namespace {
 
-void BM_RepaintFullTable(benchmark::State& state) {
+// A 1280 x 960 table window on the headless host whose surface is one recording context.
+struct TableWindow {
     platform::HeadlessHost host;
-    platform::RecordingDC surface(platform::Size{1280, 960});
-    host.SetSurfaceFactory([&surface](HWND) { return &surface; });
-    tavlo::ResetAll();
+    platform::RecordingDC surface{platform::Size{1280, 960}};
     platform::Window window;
-    platform::CreateParams params;
-    params.rect = {0, 0, 1280, 960};
-    params.visible = true;
-    window.Create(params);
-    const HWND table = window.Handle();
+
+    TableWindow() {
+        host.SetSurfaceFactory([this](HWND) { return &surface; });
+        tavlo::ResetAll();
+        platform::CreateParams params;
+        params.rect = {0, 0, 1280, 960};
+        params.visible = true;
+        window.Create(params);
+    }
+    ~TableWindow() { tavlo::ResetAll(); }
+};
+
+void BM_RepaintFullTable(benchmark::State& state) {
+    TableWindow bench;
+    platform::RecordingDC& surface = bench.surface;
+    const HWND table = bench.window.Handle();
     WC_NewCardDeck(table);
     WB_NewBalloonDeck(table);
     WS_NewSymbolDeck(table);
@@ -50,22 +60,14 @@ void BM_RepaintFullTable(benchmark::State& state) {
         WS_DrawSymbol(table, 8, 600, 2, &surface);
         benchmark::DoNotOptimize(surface.Records().size());
     }
-    tavlo::ResetAll();
 }
 BENCHMARK(BM_RepaintFullTable)->Unit(benchmark::kMicrosecond);
 
 // The same table redrawn by tavlo itself on the window after a change covering all of it.
 void BM_RedealEveryCard(benchmark::State& state) {
-    platform::HeadlessHost host;
-    platform::RecordingDC surface(platform::Size{1280, 960});
-    host.SetSurfaceFactory([&surface](HWND) { return &surface; });
-    tavlo::ResetAll();
-    platform::Window window;
-    platform::CreateParams params;
-    params.rect = {0, 0, 1280, 960};
-    params.visible = true;
-    window.Create(params);
-    const HWND table = window.Handle();
+    TableWindow bench;
+    platform::RecordingDC& surface = bench.surface;
+    const HWND table = bench.window.Handle();
     WC_NewCardDeck(table);
     std::vector<int> cards;
     for (int c = 1; c <= 52 && cards.size() < 30; ++c) {
@@ -79,7 +81,6 @@ void BM_RedealEveryCard(benchmark::State& state) {
         for (int c : cards) WC_RedealCard(table, c);
         benchmark::DoNotOptimize(surface.Records().size());
     }
-    tavlo::ResetAll();
 }
 BENCHMARK(BM_RedealEveryCard)->Unit(benchmark::kMicrosecond);
 
