@@ -2,8 +2,8 @@
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "match/Profile.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"

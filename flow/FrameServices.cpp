@@ -1,6 +1,6 @@
 #include "flow/FrameServices.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 

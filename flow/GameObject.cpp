@@ -2,9 +2,9 @@
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "flow/FlowGlobals.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "flow/MainFrame.h"
-#include "flow/Settings.h"
+#include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "model/Trace.h"
 #include "model/Trick.h"

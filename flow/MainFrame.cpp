@@ -1,7 +1,7 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/Trace.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/FileIo.h"

@@ -4,7 +4,7 @@
 // line and does nothing else, so that the flow around it runs as it will.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/Trace.h"
 #include "platform/core/FileIo.h"
 #include "shell/SkatApp.h"

@@ -1,8 +1,8 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Resources.h"

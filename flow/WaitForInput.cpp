@@ -2,8 +2,8 @@
 // key or a button, the wait runs out or nobody is waited for any more.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "platform/core/Clock.h"
 #include "platform/core/WindowApi.h"
 #include "shell/ShellGlobals.h"

@@ -6,8 +6,8 @@
 // ReadProfile and WriteProfile are the main frame's CMainFrame::ReadProfile and
 // CMainFrame::WriteProfile; the frame's members of the same names forward to them. The values they
 // load live in these records (one home each):
-// - g_Settings (flow/Settings.h): the program-wide settings, by section;
-// - g_Game (flow/GameState.h): Variants/Variant, Options/Demo, Game/Cheat, Game/Mode, section Actual;
+// - g_Settings (model/Settings.h): the program-wide settings, by section;
+// - g_Game (model/GameState.h): Variants/Variant, Options/Demo, Game/Cheat, Game/Mode, section Actual;
 // - g_Risk (computer/evaluation/ComputerState.h): RiskGrand, RiskSuit, RiskNull;
 // - g_Profile (below): what belongs to the main frame: folders, seat names, the main window's
 //   rectangle, portraits, the match and game file names, Game/Cond, Help/Topic and the two flags

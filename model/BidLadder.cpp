@@ -1,6 +1,6 @@
 #include "model/BidLadder.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 
 const BidRung BidLadder[BID_LADDER_SIZE] = {
     {18, 0},  {20, 0},  {22, 0},  {23, 0},  {24, 0},  {27, 0},  {30, 0},  {33, 0},

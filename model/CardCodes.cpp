@@ -1,6 +1,6 @@
 #include "model/CardCodes.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 
 DeckRow DeckTable[DECK_SIZE] = {
     {1, 0},  {7, 0},  {8, 0},  {9, 0},  {10, 0}, {11, 0}, {12, 0}, {13, 0},  // Clubs

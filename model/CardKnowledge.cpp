@@ -1,7 +1,7 @@
 #include "model/CardKnowledge.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 
 #include <utility>

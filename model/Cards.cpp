@@ -1,7 +1,7 @@
 #include "model/Cards.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
 #include "platform/core/Random.h"

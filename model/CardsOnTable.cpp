@@ -3,21 +3,20 @@
 // the pictures; every call names the table window.
 #include "model/Cards.h"
 
-#include "flow/GameState.h"
-#include "flow/MainFrame.h"
-#include "flow/Settings.h"
-#include "shell/ShellGlobals.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/TableServices.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>
 
 namespace {
 
-HWND Table() { return g_Shell.hTableWnd; }
+HWND Table() { return g_TableServices.Window(); }
 
 // Without a frame (the model on its own) the pause level is the game record's alone.
 int SetPauseLevel(int level) {
-    if (g_Shell.pMainFrame) return g_Shell.pMainFrame->SetPause(level);
+    if (g_TableServices.SetPause) return g_TableServices.SetPause(level);
     const int previous = g_Game.PauseLevel;
     g_Game.PauseLevel = level;
     return previous;
@@ -25,14 +24,16 @@ int SetPauseLevel(int level) {
 
 platform::Point DeckPosition() {
     // The cards fly out from the middle of the table, where the trick lies.
-    if (g_Shell.pMainFrame) return g_Shell.pMainFrame->TrickCentre;
+    if (g_TableServices.DeckPosition) return g_TableServices.DeckPosition();
     return {};
 }
 
 platform::Point PrintOffset(platform::DeviceContext* dc) {
-    if (g_Shell.pMainFrame) return g_Shell.pMainFrame->PrintOffset(dc);
+    if (g_TableServices.PrintOffset) return g_TableServices.PrintOffset(dc);
     return {};
 }
+
+platform::Point ZoomExtra() { return g_TableServices.ZoomExtra ? g_TableServices.ZoomExtra() : platform::Point{}; }
 
 bool StopRequested() { return g_Game.StopFlag == 1; }
 
@@ -177,14 +178,14 @@ void CCards::DealAll(int x, int y) {
 void CCards::DealCard(int slot, int card) {
     SetCard(slot, card);
     ExposeCard(card);
-    WC_DealCard(Table(), card, originX + stepX * slot - g_Shell.ZoomExtraWidth / 6, originY - g_Shell.ZoomExtraHeight);
+    WC_DealCard(Table(), card, originX + stepX * slot - ZoomExtra().x / 6, originY - ZoomExtra().y);
 }
 
 void CCards::DealCardToPile(int slot, int card) {
     SetCard(slot, card);
     ExposeCard(card);
-    int x = originX - g_Shell.ZoomExtraWidth / 6;
-    int y = originY - g_Shell.ZoomExtraHeight / 3;
+    int x = originX - ZoomExtra().x / 6;
+    int y = originY - ZoomExtra().y / 3;
     if (slot == 1) {
         x += stepX;
     } else if (slot == 2) {

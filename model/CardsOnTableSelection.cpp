@@ -2,16 +2,15 @@
 // click, and the row's part in dragging a card.
 #include "model/Cards.h"
 
-#include "flow/GameState.h"
-#include "flow/MainFrame.h"
-#include "shell/ShellGlobals.h"
+#include "model/GameState.h"
+#include "model/TableServices.h"
 #include "tavlo/Tavlo.h"
 
 namespace {
 
 // Raising and lowering move the card 9 pixels at once and leave the stacking as it was.
 void ShiftCard(int card, int dy) {
-    const HWND table = g_Shell.hTableWnd;
+    const HWND table = g_TableServices.Window();
     if (!WC_IsCardDealt(table, card)) return;
     const int above = WC_GetSuccCardDealt(table, card, 0, 0);
     WC_Slide(table, card, WC_GetCardX(table, card), WC_GetCardY(table, card) + dy, 0, 0);
@@ -33,8 +32,8 @@ int CCards::SelectCard(int mode, int card, bool sound) {
         return -1;
     }
     // Step 2: a click, except for a plain deselection.
-    if (sound && mode != 5 && !(mode == 4 && card != 0) && g_Shell.pMainFrame)
-        g_Shell.pMainFrame->SoundEffect(6, false);
+    if (sound && mode != 5 && !(mode == 4 && card != 0) && g_TableServices.SelectionSound)
+        g_TableServices.SelectionSound();
     // Step 3.
     g_Game.LastRaisedCard = 0;
     // Step 4.
@@ -73,7 +72,7 @@ int CCards::SelectCard(int mode, int card, bool sound) {
     }
     if (chosen < 0) return -1;
     // Step 6.
-    const HWND table = g_Shell.hTableWnd;
+    const HWND table = g_TableServices.Window();
     const int raised = cards[chosen];
     if (WC_IsCardDealt(table, raised)) {
         selectedX = WC_GetCardX(table, raised);
@@ -86,7 +85,7 @@ int CCards::SelectCard(int mode, int card, bool sound) {
     return chosen;
 }
 
-int CCards::DragCard(int x, int y) { return WC_DoDrag(g_Shell.hTableWnd, x, y); }
+int CCards::DragCard(int x, int y) { return WC_DoDrag(g_TableServices.Window(), x, y); }
 
 bool CCards::HitTest(int x, int y) const {
     return originX <= x && x < originX + stepX + 71 && originY <= y && y < originY + stepY + 96;

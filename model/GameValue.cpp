@@ -1,13 +1,12 @@
 #include "model/GameValue.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"
 #include "model/Trace.h"
-#include "shell/SkatApp.h"
 
 #include <cstdlib>
 #include <string>

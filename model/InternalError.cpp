@@ -1,7 +1,6 @@
 #include "model/InternalError.h"
 
 #include "model/Trace.h"
-#include "shell/SkatApp.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "model/Player.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/InternalError.h"

@@ -1,13 +1,12 @@
 // What a player knows about the cards still out: the outstanding cards of a suit, which seats may
 // still hold a suit, Null suit safety, and the defenders' suit signal.
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"
 #include "model/Trace.h"
 #include "model/Trick.h"
-#include "shell/SkatApp.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "model/PlayerServices.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Player.h"

@@ -1,7 +1,7 @@
 #include "model/Rounds.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "platform/core/Registry.h"
 

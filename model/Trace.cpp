@@ -1,11 +1,15 @@
 #include "model/Trace.h"
 
-#include "shell/SkatApp.h"
+namespace {
+TraceSink g_TraceSink;
+}  // namespace
 
-bool IsTraceOn() { return g_pApp != nullptr; }
+void SetTraceSink(TraceSink sink) { g_TraceSink = sink; }
+
+bool IsTraceOn() { return g_TraceSink.IsOn && g_TraceSink.IsOn(); }
 
 void WriteTrace(const std::string& text, unsigned flags) {
-    if (g_pApp) g_pApp->WriteLog(text, flags);
+    if (IsTraceOn() && g_TraceSink.Write) g_TraceSink.Write(text, flags);
 }
 
 namespace {

@@ -1,8 +1,26 @@
 #pragma once
-// The model's one way to the trace writer: a line goes to the application object when there is
-// one (tests and tools run without it).
+// The model's one way to the trace writer: a line goes to the sink the application object installs
+// at start-up (tests and tools run without one, and then nothing is written).
 
 #include <string>
+
+// Trace categories and line kinds; the flags of every trace line.
+enum LogFlags : unsigned {
+    LOG_VIEW = 1,           // "CView:"
+    LOG_MAINFRAME = 2,      // "CMainFrame:"
+    LOG_GAME = 4,           // "CGame:"
+    LOG_PLAYER = 8,         // "CPlayer:"
+    LOG_VERBOSE = 0x10000000,
+    LOG_FORCED = 0x20000000,  // written whenever Log is on, without category test or prefix
+};
+
+// Where trace lines go: IsOn says whether a writer is there now, Write takes one line. The
+// application object installs its writer; the model never calls up into the shell itself.
+struct TraceSink {
+    bool (*IsOn)() = nullptr;
+    void (*Write)(const std::string& text, unsigned flags) = nullptr;
+};
+void SetTraceSink(TraceSink sink);
 
 void WriteTrace(const std::string& text, unsigned flags);
 // Whether a trace line would go anywhere; hot paths test it before they build the text.

@@ -1,6 +1,6 @@
 #include "model/Trick.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardKnowledge.h"
 
 CTrick::CTrick(const std::string& rowName, int rowCapacity, bool isOpen, bool isFixed)

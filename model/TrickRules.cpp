@@ -1,13 +1,12 @@
 // The rules of a trick: who wins it and what it is worth, whether the person may play a card, and
 // what a finished trick tells about who is out of trumps.
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"
 #include "model/Trace.h"
 #include "model/Trick.h"
-#include "shell/SkatApp.h"
 
 #include <cstdlib>
 #include <string>

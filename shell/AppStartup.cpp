@@ -3,7 +3,8 @@
 #include "shell/SkatApp.h"
 
 #include "flow/MainFrame.h"
-#include "flow/Settings.h"
+#include "match/Profile.h"
+#include "model/Settings.h"
 #include "platform/core/Clock.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Folders.h"
@@ -12,6 +13,7 @@
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
+#include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatDoc.h"
 #include "shell/SkatView.h"
@@ -41,7 +43,8 @@ constexpr FontSpec kFonts[15] = {
 
 }  // namespace
 
-CSkatApp::CSkatApp() = default;
+// Every program and set-up that makes an application object has the lower layers connected.
+CSkatApp::CSkatApp() { InstallProgramHooks(); }
 
 CSkatApp::~CSkatApp() { ExitInstance(); }
 
@@ -132,7 +135,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     AppName = product;
 
     // Step 13: every setting into its global. The profile's reader takes over here when it comes.
-    g_Settings.Load();
+    ReadProfile();
 
     // Step 14.
     CreateFontsAndPens();

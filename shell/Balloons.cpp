@@ -1,8 +1,8 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Resources.h"

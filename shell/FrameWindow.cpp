@@ -1,8 +1,8 @@
 // The main frame as a window: creation with its bars, timers, folders and paths; the close sequence.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "match/Profile.h"
 #include "model/Trace.h"
 #include "platform/core/Folders.h"
@@ -159,7 +159,7 @@ void CMainFrame::OnClose() {
     g_Profile.RectMain.Right = MainRect.right;
     g_Profile.RectMain.Bottom = MainRect.bottom;
     g_Profile.RectMain.Stored = MainRect.right != 0 ? 1 : 0;
-    g_Settings.Save();
+    WriteProfile();
     // Step 9.
     if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
     // Step 11.

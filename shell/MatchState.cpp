@@ -1,8 +1,8 @@
 // The match state in the status bar, the counted points, and the test for the end of a series.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Rounds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"

@@ -2,6 +2,7 @@
 // The application object: owns the trace log state, the application fonts and pens, and writes
 // every trace line of the program (one writer for every subsystem, reached through g_pApp).
 
+#include "model/Trace.h"
 #include "platform/core/DrawingObjects.h"
 
 #include <array>
@@ -14,15 +15,6 @@ class CMainFrame;
 class CSkatView;
 class CSkatDoc;
 
-// Trace categories and line kinds; the flags of CSkatApp::WriteLog.
-enum LogFlags : unsigned {
-    LOG_VIEW = 1,           // "CView:"
-    LOG_MAINFRAME = 2,      // "CMainFrame:"
-    LOG_GAME = 4,           // "CGame:"
-    LOG_PLAYER = 8,         // "CPlayer:"
-    LOG_VERBOSE = 0x10000000,
-    LOG_FORCED = 0x20000000,  // written whenever Log is on, without category test or prefix
-};
 
 class CSkatApp {
 public:

@@ -3,7 +3,7 @@
 
 #include "platform/core/DragDrop.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "flow/MainFrame.h"
 #include "model/Trace.h"
 #include "platform/core/DesktopServices.h"

@@ -3,8 +3,8 @@
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"
 #include "platform/core/DeviceContext.h"

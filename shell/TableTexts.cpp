@@ -2,8 +2,8 @@
 // label, the notice line above the table, and redrawing them all.
 #include "flow/MainFrame.h"
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"

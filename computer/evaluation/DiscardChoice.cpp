@@ -2,7 +2,7 @@
 #include "computer/evaluation/DiscardLists.h"
 #include "computer/evaluation/GameOption.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"

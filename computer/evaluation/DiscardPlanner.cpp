@@ -1,7 +1,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
 
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Player.h"

@@ -4,7 +4,7 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
 #include "computer/evaluation/TrickEstimator.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 

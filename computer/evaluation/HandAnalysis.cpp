@@ -3,7 +3,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/PlayPreparation.h"
 #include "computer/play/CardQueries.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"

@@ -2,8 +2,8 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/GameOption.h"
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 

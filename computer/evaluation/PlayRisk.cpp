@@ -5,7 +5,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/PlayPreparation.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 

@@ -4,8 +4,8 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
 #include "computer/evaluation/TrickEstimator.h"
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 

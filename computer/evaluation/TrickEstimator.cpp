@@ -3,7 +3,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 

@@ -1,7 +1,7 @@
 #include "computer/evaluation/VoidTable.h"
 
 #include "computer/evaluation/ComputerState.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Skat.h"

@@ -4,9 +4,9 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "flow/FlowGlobals.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "flow/MainFrame.h"
-#include "flow/Settings.h"
+#include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "platform/FileTestSupport.h"
 #include "platform/core/FileIo.h"

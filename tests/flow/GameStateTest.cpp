@@ -1,6 +1,7 @@
 #include "flow/FrameServices.h"
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "match/Profile.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "platform/core/Registry.h"
@@ -74,7 +75,7 @@ TEST_F(GameStateTest, StageResets) {
 TEST_F(GameStateTest, SettingsDefaultsFromAnEmptyRegistryAndRoundTrip) {
     g_Settings.Delay.Bid = 5;
     g_Game.VariantMode = 2;
-    g_Settings.Load();
+    ReadProfile();
     EXPECT_EQ(g_Settings.Delay.Bid, 1000);
     EXPECT_EQ(g_Settings.Delay.Answer, 10000);
     EXPECT_EQ(g_Settings.Delay.Continue, 500);
@@ -90,7 +91,7 @@ TEST_F(GameStateTest, SettingsDefaultsFromAnEmptyRegistryAndRoundTrip) {
     WriteProfileInt("Variants", "Hand", 0);
     WriteProfileInt("Actual", "Leader", 2);
     WriteProfileInt("Actual", "BockNumber", 2001);
-    g_Settings.Load();
+    ReadProfile();
     EXPECT_EQ(g_Settings.Variants.Hand, 0);
     EXPECT_EQ(g_Game.Leader, 2);
     EXPECT_EQ(g_Game.BockRounds, 2);
@@ -100,12 +101,12 @@ TEST_F(GameStateTest, SettingsDefaultsFromAnEmptyRegistryAndRoundTrip) {
     g_Settings.Options.Drag = 1;
     g_Game.CheatMask = 8;
     g_Game.DemoMode = 1;
-    g_Settings.Save();
+    WriteProfile();
     EXPECT_EQ(GetProfileInt("Delay", "Demo", 0), 250);
     EXPECT_EQ(GetProfileInt("Game", "Cheat", 0), 8);
     g_Settings.Reset();
     g_Game.Reset();
-    g_Settings.Load();
+    ReadProfile();
     EXPECT_EQ(g_Settings.Delay.Demo, 250);
     EXPECT_EQ(g_Settings.Options.Drag, 1);
     EXPECT_EQ(g_Game.CheatMask, 8 | 2);  // marks kept from the last run carry RECOVERED

@@ -1,8 +1,8 @@
 #include "match/Profile.h"
 
 #include "computer/evaluation/ComputerState.h"
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/FileTestSupport.h"
 #include "platform/core/Folders.h"

@@ -8,6 +8,7 @@
 #include "platform/headless/HeadlessHost.h"
 #include "platform/headless/RecordingDC.h"
 #include "platform/headless/TavloPictures.h"
+#include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Table.h"
 #include "tavlo/Tavlo.h"
@@ -36,6 +37,7 @@ protected:
     void SetUp() override {
         ModelTest::SetUp();
         g_Shell.Reset();
+        InstallProgramHooks();
         tavlo::ResetAll();
         tavlo::SetCardPictures(&sizes);
         host.SetSurfaceFactory([this](HWND) -> platform::DeviceContext* { return &surface; });

@@ -1,7 +1,7 @@
 // Every model header compiles on its own and together.
 #include "flow/FrameServices.h"
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Every model test starts from the program-start state of the globals.
 
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/InternalError.h"

@@ -4,10 +4,12 @@
 // fixtures that start the whole program call it before and after each test.
 
 #include "flow/FlowGlobals.h"
-#include "flow/GameState.h"
-#include "flow/Settings.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "platform/core/Registry.h"
+#include "model/TableServices.h"
+#include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
 
@@ -22,6 +24,8 @@ inline void ResetProgramGlobals() {
     tavlo::ResetAll();
     platform::SetRegistryKey("Kartovan+", "skat");
     platform::CurrentUserRegistry().Clear();
+    g_TableServices.Reset();
+    InstallProgramHooks();
 }
 
 }  // namespace testsupport

@@ -3,7 +3,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/HandAnalysis.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Skat.h"

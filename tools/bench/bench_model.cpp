@@ -1,5 +1,5 @@
 // Speed of the card model's hot paths: valuing a trick, the value of a game, a deal of 32 cards.
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "flow/FlowGlobals.h"
-#include "flow/GameState.h"
+#include "model/GameState.h"
 #include "flow/MainFrame.h"
-#include "flow/Settings.h"
+#include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "platform/core/Registry.h"
 #include "platform/core/Resources.h"

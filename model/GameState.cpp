@@ -1,4 +1,4 @@
-#include "flow/GameState.h"
+#include "model/GameState.h"
 
 CGameState g_Game;
 

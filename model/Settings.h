@@ -4,14 +4,14 @@
 //
 // Where each setting lives:
 // - here: every program-wide setting that is not one of those below;
-// - g_Game (flow/GameState.h): the settings that are also game-record variables: Variants/Variant
+// - g_Game (model/GameState.h): the settings that are also game-record variables: Variants/Variant
 //   (VariantMode), Options/Demo (DemoMode), Game/Cheat (CheatMask), Game/Mode (MatchMode) and the
 //   section Actual (Leader, Forehand, RoundStatus, BockCounter, the Bock and Ramsch rounds);
 // - g_Risk (computer/evaluation/ComputerState.h): RiskGrand, RiskSuit and RiskNull per seat;
 // - g_Profile (match/Profile.h): what the main frame owns: names, folders, file names, the main
 //   window's rectangle, the portraits, Game/Cond, Help/Topic;
 // - g_pApp (shell/SkatApp.h): the trace settings View/Log, LogDelete, LogLevel, LogLevelV, LogList.
-// ReadProfile and WriteProfile (match/Profile.h) load and store all of them.
+// ReadProfile and WriteProfile (match/Profile.h) load and store all of them; the model only reads.
 
 struct CSettings {
     struct VariantsSection {
@@ -71,10 +71,6 @@ struct CSettings {
     } Print;
 
     void Reset() { *this = CSettings(); }
-    // The whole profile is read and written in one place; these are ReadProfile and WriteProfile
-    // (match/Profile.h) under the names the card model and the flow first used.
-    void Load();
-    void Save();
 };
 
 extern CSettings g_Settings;

@@ -1,0 +1,3 @@
+#include "model/Settings.h"
+
+CSettings g_Settings;

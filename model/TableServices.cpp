@@ -1,0 +1,3 @@
+#include "model/TableServices.h"
+
+CTableServices g_TableServices;
