@@ -63,8 +63,8 @@ void CMainFrame::OnNew() {
     g_Game.ResetKontra();
     RefreshPosTexts(1);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
-        MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+    if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
+        MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
     SetTimer(TM_DEAL, kDealDelayMs);
 }
 
@@ -171,10 +171,10 @@ void CMainFrame::StartGame() {
     g_Game.ResetForGame();
     // Step 3.
     std::string round = "round:";
-    if (g_Game.RoundStatus == 0) {
+    if (g_Game.RoundStatus == ROUND_NORMAL) {
         round += "NORMAL";
     } else {
-        const bool bock = g_Game.RoundStatus == 1;
+        const bool bock = g_Game.RoundStatus == ROUND_BOCK;
         char text[64];
         std::snprintf(text, sizeof text, "%s:%d-%d:game:%d", bock ? "bock" : "ramsch",
                       bock ? g_Game.BockRound : g_Game.RamschRound, bock ? g_Game.BockRounds : g_Game.RamschRounds,
@@ -205,7 +205,7 @@ void CMainFrame::StartGame() {
     // Step 9.
     OnStartView();
     // Step 10.
-    const bool ramschGame = g_Game.VariantMode == 2 || (g_Game.VariantMode == 1 && g_Game.RoundStatus == 2);
+    const bool ramschGame = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH);
     if (ramschGame) {
         g_Flow.GrandHandOffered = g_Settings.Variants.GrandHand != 0 ? 1 : 0;
         AnnounceSeats();
@@ -256,7 +256,7 @@ void CMainFrame::OnStart() {
             BalloonTextId[seat] = 0;
             BalloonValue[seat] = 0;
         }
-        if (g_Game.VariantMode != 2) SendMessage(WM_COMMAND, CM_AUCTION);
+        if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY) SendMessage(WM_COMMAND, CM_AUCTION);
     }
 }
 

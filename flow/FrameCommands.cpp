@@ -39,8 +39,8 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     }
     if (!frame.CourseShown) {
         int notice = 0;
-        if (rule.variantMode == 1 && g_Game.RoundStatus == 1) notice = IDS_NOTICE_BOCK;
-        if (rule.variantMode == 1 && g_Game.RoundStatus == 2) notice = IDS_NOTICE_RAMSCH;
+        if (rule.variantMode == 1 && g_Game.RoundStatus == ROUND_BOCK) notice = IDS_NOTICE_BOCK;
+        if (rule.variantMode == 1 && g_Game.RoundStatus == ROUND_RAMSCH) notice = IDS_NOTICE_RAMSCH;
         frame.MoveExtraText(notice, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
     }
     g_Game.VariantMode = rule.variantMode;

@@ -74,8 +74,8 @@ void CMainFrame::Startup() {
     for (int& text : g_Game.PlayerPhaseText) text = 200;
 
     // Step 6: the rule set through its menu command.
-    if (g_Game.VariantMode == 0) OnSkatRule();
-    else if (g_Game.VariantMode == 1) OnSkatVariant();
+    if (g_Game.VariantMode == VARIANT_OFFICIAL) OnSkatRule();
+    else if (g_Game.VariantMode == VARIANT_SKAT) OnSkatVariant();
     else OnSkatRamsch();
 
     // Step 7: the match clock continues where it stood.
@@ -94,8 +94,8 @@ void CMainFrame::Startup() {
 
     // Step 11: the round notice.
     MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
-    if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
-        MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+    if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
+        MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 
     // Step 12.
     const int read = ReadCards(GamePath);

@@ -31,7 +31,7 @@ int BidIndexOf(int value) {
 void LowerBid() {
     if (g_Game.BidIndex > 0) --g_Game.BidIndex;
     // Under rule Skat there is no Revolution, so its rung 92 does not exist.
-    if (g_Game.VariantMode == 0 && g_Game.BidIndex > 0 && g_Game.BidIndex < BID_LADDER_SIZE &&
+    if (g_Game.VariantMode == VARIANT_OFFICIAL && g_Game.BidIndex > 0 && g_Game.BidIndex < BID_LADDER_SIZE &&
         BidLadder[g_Game.BidIndex].flag)
         --g_Game.BidIndex;
 }

@@ -144,6 +144,8 @@ int CardTableLookupB(int card) {
 
 bool IsSuitGame(int type) { return type >= 0 && type <= 3; }
 
+bool IsRamschGame() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
+
 bool IsNullGame() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
 
 int NextSeat(int seat) {

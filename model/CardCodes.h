@@ -82,6 +82,8 @@ int GetCardRow(int card);
 bool IsSuitGame(int type);
 // True while GameType is Null or Revolution.
 bool IsNullGame();
+// True while GameType is Ramsch, or Durchmarsch while its option is evaluated.
+bool IsRamschGame();
 // The next and previous seat in playing order 0, 1, 2, 0; any other value gives 0 and 1.
 int NextSeat(int seat);
 int PreviousSeat(int seat);

@@ -209,7 +209,7 @@ void CCards::ExposeCard(int card) {
 
 void CCards::Redraw(bool show) {
     // Under variant rules a Null Ouvert may be played with the cards kept closed.
-    if (show && !(g_Game.VariantMode == 1 && g_Settings.Variants.NullOuvert == 1)) faceUp = true;
+    if (show && !(g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert == 1)) faceUp = true;
     PaintCards();
 }
 

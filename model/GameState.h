@@ -30,6 +30,12 @@ enum FlowStateValue : int {
 // Values of KontraState (also the value factor).
 enum KontraStateValue : int { KONTRA_NONE = 1, KONTRA_SAID = 2, KONTRA_REKONTRA = 4 };
 
+// Values of RoundStatus: the kind of round the match is in.
+enum RoundStatusValue : int { ROUND_NORMAL = 0, ROUND_BOCK = 1, ROUND_RAMSCH = 2 };
+
+// Values of VariantMode: the rule set.
+enum VariantModeValue : int { VARIANT_OFFICIAL = 0, VARIANT_SKAT = 1, VARIANT_RAMSCH_ONLY = 2 };
+
 struct CGameState {
     // The declared game: -1 none, 0-3 suit games, 4 Null, 5 Revolution, 6 Grand, 7 Ramsch,
     // 8 Durchmarsch (only while a Ramsch pick-up is evaluated). Stored negated by a Bock-to-Ramsch
@@ -72,13 +78,13 @@ struct CGameState {
     int CheatMask = 0;    // manipulation marks (Game/Cheat)
     unsigned char CheatMaskChanged = 0;  // set whenever CheatMask changes
     int DemoMode = 0;     // Options/Demo
-    int VariantMode = 0;  // 0 rule Skat, 1 variant Skat, 2 Ramsch only (Variants/Variant)
+    int VariantMode = VARIANT_OFFICIAL;  // 0 rule Skat, 1 variant Skat, 2 Ramsch only (Variants/Variant)
     int FlowState = STATE_INIT;
     int AllCardsOpen = 0;    // every card shown face up
     int LastRaisedCard = 0;  // the card last raised by a selection
 
     // Bock and Ramsch rounds (section Actual).
-    int RoundStatus = 0;  // 0 normal, 1 Bock round, 2 Ramsch round
+    int RoundStatus = ROUND_NORMAL;  // 0 normal, 1 Bock round, 2 Ramsch round
     int BockCounter = 1;
     int BockRound = 0;
     int BockRounds = 0;

@@ -55,7 +55,7 @@ void CompleteGivenUpGame(int seat) {
 }  // namespace
 
 int LostGameFactor() {
-    if (g_Game.HandAnnounced == 1 && g_Game.VariantMode != 0 && g_Settings.Variants.Hand == 0) return 1;
+    if (g_Game.HandAnnounced == 1 && g_Game.VariantMode != VARIANT_OFFICIAL && g_Settings.Variants.Hand == 0) return 1;
     return 2;
 }
 
@@ -93,7 +93,7 @@ int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors)
         result = RESULT_SCHNEIDER_MISSED;
     } else if (g_Game.SchwarzAnnounced && tricks != 10) {
         result = RESULT_SCHWARZ_MISSED;
-    } else if (OuvertAnnounced() && (g_Game.VariantMode == 0 || g_Settings.Variants.Ouvert == 3) && !schwarzForOuvert) {
+    } else if (OuvertAnnounced() && (g_Game.VariantMode == VARIANT_OFFICIAL || g_Settings.Variants.Ouvert == 3) && !schwarzForOuvert) {
         result = RESULT_SCHWARZ_MISSED;
     } else if (value >= BidValue(-1)) {
         return RESULT_WON;

@@ -17,40 +17,40 @@ int ArmRounds() {
         ++g_Game.RamschRounds;
         if (g_Game.RamschRound == 0) g_Game.RamschRound = 1;
     }
-    if (g_Game.RoundStatus != 1 && g_Game.RoundStatus != 2) {
+    if (g_Game.RoundStatus != ROUND_BOCK && g_Game.RoundStatus != ROUND_RAMSCH) {
         if (g_Game.BockRound > 0)
-            g_Game.RoundStatus = 1;
+            g_Game.RoundStatus = ROUND_BOCK;
         else if (g_Game.RamschRound >= 1)
-            g_Game.RoundStatus = 2;
+            g_Game.RoundStatus = ROUND_RAMSCH;
         else
-            g_Game.RoundStatus = 0;
+            g_Game.RoundStatus = ROUND_NORMAL;
     }
     return g_Game.RoundStatus;
 }
 
 int AdvanceRoundCounters() {
     CGameState& g = g_Game;
-    if (g.RoundStatus == 1) {
+    if (g.RoundStatus == ROUND_BOCK) {
         // A round is three games, one per forehand; then an armed Ramsch round takes over.
         if (++g.BockCounter >= 3) {
             g.BockCounter = 0;
             if (++g.BockRound > g.BockRounds) g.BockRound = g.BockRounds = 0;
             if (g.RamschRound > 0) {
                 g.GameType = -g.GameType;
-                g.RoundStatus = 2;
+                g.RoundStatus = ROUND_RAMSCH;
             } else if (g.BockRound < 1) {
-                g.RoundStatus = 0;
+                g.RoundStatus = ROUND_NORMAL;
             }
         }
-    } else if (g.RoundStatus == 2 && g.GameType != GAME_GRAND) {
+    } else if (g.RoundStatus == ROUND_RAMSCH && g.GameType != GAME_GRAND) {
         // A Grand played in a Ramsch round does not count as one of its games.
         if (++g.BockCounter >= 3) {
             g.BockCounter = 0;
             if (++g.RamschRound > g.RamschRounds) g.RamschRound = g.RamschRounds = 0;
             if (g.BockRound > 0)
-                g.RoundStatus = 1;
+                g.RoundStatus = ROUND_BOCK;
             else if (g.RamschRound < 1)
-                g.RoundStatus = 0;
+                g.RoundStatus = ROUND_NORMAL;
         }
     }
     return g.RoundStatus;
@@ -64,21 +64,21 @@ void SetRoundLimits(int bockRounds, int ramschRounds) {
     g.RamschRounds = ramschRounds;
     g.BockRound = bockRounds == 0 ? 0 : (g.BockRound == 0 ? 1 : std::min(g.BockRound, bockRounds));
     g.RamschRound = ramschRounds == 0 ? 0 : (g.RamschRound == 0 ? 1 : std::min(g.RamschRound, ramschRounds));
-    if (g.RoundStatus == 1) {
+    if (g.RoundStatus == ROUND_BOCK) {
         if (bockRounds == 0) {
             g.BockCounter = ramschRounds != 0 ? 1 : 0;
             g.RoundStatus = ramschRounds != 0 ? 2 : 0;
         }
-    } else if (g.RoundStatus == 2) {
+    } else if (g.RoundStatus == ROUND_RAMSCH) {
         if (ramschRounds == 0) {
             g.BockCounter = bockRounds != 0 ? 1 : 0;
             g.RoundStatus = bockRounds != 0 ? 1 : 0;
         }
     } else if (g.BockRound > 0) {
-        g.RoundStatus = 1;
+        g.RoundStatus = ROUND_BOCK;
         g.BockCounter = 0;
     } else if (g.RamschRound > 0) {
-        g.RoundStatus = 2;
+        g.RoundStatus = ROUND_RAMSCH;
         g.BockCounter = 0;
     }
 }
@@ -98,7 +98,7 @@ void UnpackRoundNumber(int value, int& rounds, int& round) {
 void ReadRoundCounters() {
     CGameState& g = g_Game;
     g.RoundStatus = GetProfileInt("Actual", "Status", 0);
-    if (g.RoundStatus < 0 || g.RoundStatus > 2) g.RoundStatus = 0;
+    if (g.RoundStatus < 0 || g.RoundStatus > 2) g.RoundStatus = ROUND_NORMAL;
     g.BockCounter = GetProfileInt("Actual", "BockCounter", 1);
     UnpackRoundNumber(GetProfileInt("Actual", "BockNumber", 0), g.BockRounds, g.BockRound);
     UnpackRoundNumber(GetProfileInt("Actual", "RamschNumber", 0), g.RamschRounds, g.RamschRound);

@@ -1,6 +1,7 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/MainFrame.h"
 
+#include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -50,7 +51,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     }
     // Step 2.
     g_Game.HasBid[seat] =
-        (g_Game.GameType == 7 || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
+        (g_Game.GameType == GAME_RAMSCH || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
     // Step 3.
     const int width = ClientWidth();
     const int computerY = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
@@ -107,7 +108,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const int state = g_Game.FlowState;
     const bool auctionState = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
                               state == STATE_QUERY;
-    const bool ramschState = g_Game.GameType == 7 && (state == STATE_ASK || state == STATE_PICKUP ||
+    const bool ramschState = g_Game.GameType == GAME_RAMSCH && (state == STATE_ASK || state == STATE_PICKUP ||
                                                       state == STATE_PASS || state == STATE_PLAY || state == STATE_START);
     if (g_Settings.Settings.Balloon && (value < 0 || auctionState || ramschState)) {
         Layout.BalloonY = (Layout.BalloonY == 0 ? Layout.DesktopHeight * 20 / 1000 : 0) + y;

@@ -1,6 +1,7 @@
 // The match state in the status bar, the counted points, and the test for the end of a series.
 #include "flow/MainFrame.h"
 
+#include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Rounds.h"
@@ -48,7 +49,7 @@ void CMainFrame::ShowPoints() {
         return;
     }
     int points = 0;
-    if (g_Game.GameType == 7) points = g_Game.PartyPoints[2];
+    if (g_Game.GameType == GAME_RAMSCH) points = g_Game.PartyPoints[2];
     else points = g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : g_Game.PartyPoints[1];
     PointsText = std::to_string(points);
     SetStatusPane(2, PointsText);
@@ -56,7 +57,7 @@ void CMainFrame::ShowPoints() {
 
 // The end of a series by the match mode; with Bock or Ramsch games pending the person may go on.
 bool CMainFrame::CheckSeriesEnd() {
-    const bool extra = g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0;
+    const bool extra = g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0;
     const std::string caption = platform::LoadString(IDS_PRODUCT_NAME);
     auto askToGoOn = [&](int firstId) {
         if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
@@ -72,18 +73,18 @@ bool CMainFrame::CheckSeriesEnd() {
                 ExtraGamesAccepted = 1;
                 return false;
             }
-            g_Game.RoundStatus = 0;
+            g_Game.RoundStatus = ROUND_NORMAL;
             SetRoundLimits(0, 0);
             return true;
         case 1:
             if (g_Settings.Game.CountDown > 0) return false;
-            if (!extra) return g_Game.RoundStatus == 0;
+            if (!extra) return g_Game.RoundStatus == ROUND_NORMAL;
             if (ExtraGamesAccepted) return false;
             if (askToGoOn(IDS_TIME_UP)) {
                 ExtraGamesAccepted = 1;
                 return false;
             }
-            g_Game.RoundStatus = 0;
+            g_Game.RoundStatus = ROUND_NORMAL;
             return true;
         case 2: {
             const int* balance = g_Shell.MatchTotals;

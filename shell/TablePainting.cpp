@@ -74,8 +74,8 @@ void CMainFrame::Paint(const platform::Rect& update) {
     };
     if (labels && state != STATE_IDLE) kontraMarks();
     auto roundNotice = [&] {
-        if (g_Game.VariantMode == 1 && g_Game.RoundStatus != 0)
-            MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, &r);
+        if (g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus != ROUND_NORMAL)
+            MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, &r);
     };
     auto coursePictureStep = [&] {
         // Step 8.
@@ -113,10 +113,10 @@ void CMainFrame::Paint(const platform::Rect& update) {
     }
     // Step 6: the notice line.
     int notice = 0;
-    if (!CourseShown && g_Game.RoundStatus != 0 && g_Game.VariantMode == 1) {
+    if (!CourseShown && g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT) {
         notice = state == STATE_PICKUP ? IDS_NOTICE_SWAP_SKAT
                  : state == STATE_SWAP ? IDS_NOTICE_SWAP_CARDS
-                 : g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK
+                 : g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK
                                            : IDS_NOTICE_RAMSCH;
     } else {
         notice = state == STATE_HAND     ? IDS_NOTICE_DECLARE
@@ -333,8 +333,8 @@ void CMainFrame::RemoveTrick() {
     if (CourseShown && played > 0) {
         Game.courseSkat.RemoveCards(true);
         for (CTrick& row : Game.courseRows) row.RemoveCards(true);
-        if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
-            MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+        if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
+            MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
         platform::Rect all = View ? View->ClientRect() : ClientRect();
         ShowImages(all, nullptr);
         Game.lastTrick.count = 0;

@@ -56,7 +56,7 @@ bool LiesOutside(const platform::Rect* update, const platform::Rect& r, int slac
 std::string FormatNotice(int stringId) {
     const std::string pattern = platform::LoadString(stringId);
     if (pattern.find('%') == std::string::npos) return pattern;
-    const bool bock = g_Game.RoundStatus == 1;
+    const bool bock = g_Game.RoundStatus == ROUND_BOCK;
     const int round = bock ? g_Game.BockRound : g_Game.RamschRound;
     const int rounds = bock ? g_Game.BockRounds : g_Game.RamschRounds;
     // The patterns hold exactly "%d-%d" and "%d", in that order.
@@ -228,8 +228,8 @@ void CMainFrame::RefreshPosTexts(int kontraMode) {
             g_Game.KontraState = KONTRA_NONE;
         }
     }
-    if (g_Game.RoundStatus != 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Extra != 0)
-        MoveExtraText(g_Game.RoundStatus == 1 ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+    if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
+        MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 }
 
 void CMainFrame::RefreshTexts() {

@@ -104,7 +104,7 @@ int (*CPlayer::ChooseGame(int mode))[13] {
         }
     }
     // Step 4: a Ramsch round keeps its game type.
-    if (g_Game.RoundStatus != 2 && g_Game.VariantMode != 2) {
+    if (g_Game.RoundStatus != ROUND_RAMSCH && g_Game.VariantMode != VARIANT_RAMSCH_ONLY) {
         g_Game.GameType = c;
         SetTrumpCountFor(c);
     }
@@ -185,7 +185,7 @@ bool CPlayer::Declare(CCards& skat) {
     if (c < 0) c = GAME_DIAMONDS;
     bool pickedUp = false;
     // Step 2: a Ramsch-only series or a Ramsch round of the variants declares as it stands.
-    const bool direct = g_Game.VariantMode == 2 || (g_Game.VariantMode != 0 && g_Game.RoundStatus == 2);
+    const bool direct = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode != VARIANT_OFFICIAL && g_Game.RoundStatus == ROUND_RAMSCH);
     if (!direct) {
         // Step 3.
         const int p = options[c][OPT_PROBABILITY];
@@ -337,7 +337,7 @@ bool CPlayer::Declare(CCards& skat) {
 
 int CPlayer::EvaluateAllPassed() {
     // Step 1: only forehand, with no bid made, under the variants with Ramsch.
-    if (seat != g_Game.Forehand || g_Game.BidIndex != 0 || g_Game.VariantMode != 1 || !g_Settings.Variants.Ramsch)
+    if (seat != g_Game.Forehand || g_Game.BidIndex != 0 || g_Game.VariantMode != VARIANT_SKAT || !g_Settings.Variants.Ramsch)
         return 0;
     // Step 2.
     ReevaluateAllPassed();
@@ -377,7 +377,7 @@ void CPlayer::ReevaluateAllPassed() {
     default: break;
     }
     // Step 2: the plain suits.
-    const bool null = g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION;
+    const bool null = IsNullGame();
     for (int s = 0; s < 4; ++s) {
         const int n = null ? info.SuitCountWithJack[s] : info.SuitCount[s];
         if (n == 0) continue;

@@ -14,9 +14,6 @@ namespace {
 // The lay-away's own tie-break: a later equal candidate wins when the draw is odd.
 bool Flip() { return Rand() % 2 == 1; }
 
-bool IsNullType() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
-bool IsRamschType() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
-
 DiscardEntry BestSingle(const DiscardEntry* list, int n) {
     DiscardEntry kept{-1, -1};
     for (int i = 0; i < n; ++i)
@@ -97,7 +94,7 @@ void CPlayer::ChooseDiscard() {
     DiscardPlannerBlock& b = Block();
     DiscardEntry& first = b.DiscardResult[0];
     DiscardEntry& second = b.DiscardResult[1];
-    const bool null = IsNullType();
+    const bool null = IsNullGame();
     const bool leads = seat == g_Game.Forehand;
     const int type = g_Game.GameType;
     bool finalCheck = false;  // "continue with 10"
@@ -312,7 +309,7 @@ void CPlayer::ChooseDiscard() {
     // Step 9 and 10: with two cards of one suit led by its Ten, the highest blank goes instead.
     (void)finalCheck;
     if (b.ChosenCount < 2) return;
-    if (b.Singles1Count > 0 && !null && !IsRamschType() && SuitAt(*this, first.Index) == SuitAt(*this, second.Index) &&
+    if (b.Singles1Count > 0 && !null && !IsRamschGame() && SuitAt(*this, first.Index) == SuitAt(*this, second.Index) &&
         DiscardOrderScore(*this, first.Index) == 5) {
         int kept = 0;
         for (int i = 1; i < b.Singles1Count; ++i)

@@ -32,7 +32,7 @@ void RunEstimator(CPlayer& player) {
     else if (type == GAME_GRAND) player.EstimateKontraGrand();
 }
 
-bool RamschRoundOrOnly() { return g_Game.RoundStatus == 2 || g_Game.VariantMode == 2; }
+bool RamschRoundOrOnly() { return g_Game.RoundStatus == ROUND_RAMSCH || g_Game.VariantMode == VARIANT_RAMSCH_ONLY; }
 
 }  // namespace
 
@@ -40,10 +40,10 @@ bool KontraPermitted(const CPlayer& player) {
     if (player.seat == g_Game.Soloist || player.count != 10 || g_Game.KontraState != KONTRA_NONE) return false;
     bool allowed = false;
     const bool grand = g_Game.GameType == GAME_GRAND;
-    if (g_Game.VariantMode == 1) {
+    if (g_Game.VariantMode == VARIANT_SKAT) {
         const bool bid = player.seat >= 0 && player.seat < 3 && g_Game.HasBid[player.seat];
-        allowed = bid || (g_Game.RoundStatus == 2 && grand);
-    } else if (g_Game.VariantMode == 2) {
+        allowed = bid || (g_Game.RoundStatus == ROUND_RAMSCH && grand);
+    } else if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         allowed = grand;
     }
     return allowed && g_Settings.Variants.Kontra;

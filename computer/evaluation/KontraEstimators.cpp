@@ -130,8 +130,8 @@ void CPlayer::EstimateKontraSuit() {
 void CPlayer::EstimateKontraNull() {
     const int type = g_Game.GameType;
     // Rule 1: the soloist's cards are hidden from the defenders.
-    const bool hidden = !g_Game.OuvertAnnounced || g_Game.VariantMode == 2 ||
-                        (g_Game.VariantMode == 1 && g_Settings.Variants.NullOuvert);
+    const bool hidden = !g_Game.OuvertAnnounced || g_Game.VariantMode == VARIANT_RAMSCH_ONLY ||
+                        (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert);
     if (hidden || partner == nullptr) {
         for (int s = 0; s < 4; ++s) {
             if (CountInSuit(s) != 4) continue;
@@ -174,7 +174,7 @@ void CPlayer::EstimateKontraNull() {
             gameOptions[type][OPT_RULE] = 6262;
             // The partner may still announce it himself while this player holds all ten cards.
             const int other = 3 - seat - g_Game.Soloist;
-            const bool partnerMay = other >= 0 && other <= 2 && g_Game.VariantMode == 1 && g_Game.HasBid[other];
+            const bool partnerMay = other >= 0 && other <= 2 && g_Game.VariantMode == VARIANT_SKAT && g_Game.HasBid[other];
             if (count == 10 && g_Game.KontraState == KONTRA_NONE && partnerMay && g_Settings.Variants.Kontra) return;
             return Kontra(*this, type, 6262);
         }

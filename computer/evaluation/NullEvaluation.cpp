@@ -129,7 +129,7 @@ void CPlayer::EvaluateNull(int mode) {
             if ((singleTens || info.NullSafe == 0) && b == 0) {
                 SetNull(nullOpt, 46, 0, 1, P, 6013);
             } else if (b == 0) {
-                if (g == 0 && d == 0 && g_Game.VariantMode == 1 && g_Settings.Variants.Revolution &&
+                if (g == 0 && d == 0 && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Revolution &&
                     IsRevolutionHand())
                     SetNull(revolution, 92, 1, 1, 100, 6200);
                 else

@@ -421,14 +421,14 @@ private:
 }  // namespace
 
 bool CheckSchneiderRule(int hand) {
-    if (g_Game.VariantMode == 2 || g_Game.RoundStatus == 2) return false;
-    if (g_Game.VariantMode != 0 && g_Settings.Variants.Schneider != 1) return true;
+    if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY || g_Game.RoundStatus == ROUND_RAMSCH) return false;
+    if (g_Game.VariantMode != VARIANT_OFFICIAL && g_Settings.Variants.Schneider != 1) return true;
     return hand != 0;
 }
 
 bool CheckOuvertRule(int a, int b) {
-    if (g_Game.VariantMode == 2 || g_Game.RoundStatus == 2) return false;
-    if (g_Game.VariantMode == 0) return a != 0 && b != 0;
+    if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY || g_Game.RoundStatus == ROUND_RAMSCH) return false;
+    if (g_Game.VariantMode == VARIANT_OFFICIAL) return a != 0 && b != 0;
     switch (g_Settings.Variants.Ouvert) {
     case 0: return false;
     case 3: return a != 0 && b != 0;
@@ -508,10 +508,10 @@ void CPlayer::EvaluateSuit(int mode, int option) {
         const int r = (g_Risk.RiskSuit[guardedSeat] >> (8 * t)) & 0xFF;
         if (mode == 0) {
             int code = opt[OPT_RULE];
-            if (g_Game.VariantMode == 1) code &= ~RULE_OVERRIDE_FLAG;
+            if (g_Game.VariantMode == VARIANT_SKAT) code &= ~RULE_OVERRIDE_FLAG;
             if (r * 10 == 110) {
                 opt[OPT_BASE] = 0;
-            } else if (g_Game.VariantMode == 1 && g_Settings.Variants.Ramsch) {
+            } else if (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ramsch) {
                 if (opt[OPT_PROBABILITY] < r * 10 && !IsRejectCode(code)) opt[OPT_RULE] = 1304;
                 else if (IsRejectCode(code)) opt[OPT_BASE] = 0;
             } else if (IsRejectCode(code) || opt[OPT_PROBABILITY] < r * 10) {

@@ -509,7 +509,7 @@ int CPlayer::CountExtraTricks(int type) {
         X = std::max(X, 0);
     }
     // Step 6: only in the Ramsch-only rule set.
-    if (g_Game.VariantMode == 2 &&
+    if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY &&
         ((J == 2 && HasAceCoverInOtherSuits(info, 6, 2, 1)) || (J < 2 && HasAceCoverInOtherSuits(info, 6, 3, 1)))) {
         for (int s = 0; s < 4; ++s) {
             if (!has(s, ACE)) continue;

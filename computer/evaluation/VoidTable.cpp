@@ -26,7 +26,6 @@ std::string SuitAbbreviation(int suit) { return GetAbbreviation(2 * suit); }
 
 }  // namespace
 
-bool IsRamschGame() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
 
 std::string GetAbbreviation(int offset) {
     const std::string names(kShortNames);

@@ -10,7 +10,5 @@ class CSkat;
 // After CTrick::Valuate: which seats are now known free of which suit, used-up suits,
 // ThrownOffSuit, the leader's forced card and, after a trump lead nobody followed, TrumpCount.
 void ControlSuits(CSkat* game);
-// GameType is Ramsch or Durchmarsch.
-bool IsRamschGame();
 // The short name at an offset of "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM".
 std::string GetAbbreviation(int offset);

@@ -416,8 +416,8 @@ int CPlayer::FirstMissingJack() const {
 }
 
 int CPlayer::FindOpenCardToPlay() const {
-    if (!g_Game.OuvertAnnounced || g_Game.VariantMode == 2 || partner == nullptr) return NO_CARD;
-    if (g_Game.VariantMode == 1 && g_Settings.Variants.NullOuvert && GetTrickCount(-1) == 0) return NO_CARD;
+    if (!g_Game.OuvertAnnounced || g_Game.VariantMode == VARIANT_RAMSCH_ONLY || partner == nullptr) return NO_CARD;
+    if (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert && GetTrickCount(-1) == 0) return NO_CARD;
     int out[12];
     int held[12];
     const int outCount = CollectSuit(g_Game.GameType, false, out);

@@ -46,7 +46,7 @@ TEST_F(DeclarationTest, ChooseGameTakesTheMostProbableOptionAndGrandAtSixty) {
     EXPECT_EQ(g_Game.TrumpCount, 4);
     EXPECT_EQ(g_Game.SchneiderAnnounced, 1);
     // A Ramsch round sets the announcements but keeps its game type.
-    g_Game.RoundStatus = 2;
+    g_Game.RoundStatus = ROUND_RAMSCH;
     g_Game.GameType = GAME_RAMSCH;
     seat0.gameOptions[GAME_GRAND][OPT_SCHNEIDER] = 0;
     seat0.ChooseGame(-1);
@@ -155,9 +155,9 @@ TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
     GiveStrongGrand(seat0);
     seat0.AnalyseAndEvaluate(0);
     g_Game.Forehand = 0;
-    g_Game.VariantMode = 0;
+    g_Game.VariantMode = VARIANT_OFFICIAL;
     EXPECT_EQ(seat0.EvaluateAllPassed(), 0);
-    g_Game.VariantMode = 1;
+    g_Game.VariantMode = VARIANT_SKAT;
     g_Game.Forehand = 1;
     EXPECT_EQ(seat0.EvaluateAllPassed(), 0);
     // Forehand with a strong hand under the variants keeps one suit option worth playing.

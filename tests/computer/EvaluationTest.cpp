@@ -220,10 +220,10 @@ TEST_F(EvaluationTest, RuleSetsDecideOpenGamesRevolutionAndWeakSuitOptions) {
     // A cautious Hearts setting drops the doubtful Hearts option, except under the variants with
     // Ramsch, where it stays in the records marked as weak (1304) for the all-passed judgement.
     g_Risk.RiskSuit[0] = 9 * 0x01010101;
-    g_Game.VariantMode = 0;
+    g_Game.VariantMode = VARIANT_OFFICIAL;
     seat0.AnalyseAndEvaluate(0);
     EXPECT_EQ(hearts[OPT_BASE], 0);
-    g_Game.VariantMode = 1;
+    g_Game.VariantMode = VARIANT_SKAT;
     seat0.AnalyseAndEvaluate(0);
     EXPECT_EQ(hearts[OPT_BASE], 10);
     EXPECT_EQ(hearts[OPT_RULE], 1304);

@@ -49,7 +49,7 @@ TEST_F(KontraTest, RuleSetsDecideWhoMayAnnounce) {
 
 TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
     StrongGrandDefender();
-    g_Game.VariantMode = 1;
+    g_Game.VariantMode = VARIANT_SKAT;
     g_Game.HasBid[0] = 1;
     // The start-of-play question is not asked against the person's game.
     EXPECT_FALSE(seat0.DecideKontra());
@@ -67,12 +67,12 @@ TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
 
 TEST_F(KontraTest, OfficialRulesNeverKontraAndTheSoloistNeverDoes) {
     StrongGrandDefender();
-    g_Game.VariantMode = 0;
+    g_Game.VariantMode = VARIANT_OFFICIAL;
     g_Game.HasBid[0] = 1;
     EXPECT_FALSE(seat0.DecideKontra());
     EXPECT_FALSE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
-    g_Game.VariantMode = 1;
+    g_Game.VariantMode = VARIANT_SKAT;
     g_Game.Soloist = 0;
     EXPECT_FALSE(seat0.AnnounceKontra());
 }
@@ -88,7 +88,7 @@ protected:
         g_Game.SetGameType(type);
         g_Game.Soloist = 1;
         g_Game.Forehand = 1;
-        g_Game.VariantMode = 1;
+        g_Game.VariantMode = VARIANT_SKAT;
         g_Game.HasBid[0] = 1;
         GiveCards(seat0, cards);
         seat0.AnalyseHand(0);
@@ -241,10 +241,10 @@ TEST_F(KontraEstimateTest, GrandInARamschRoundLetsEveryDefenderJudge) {
                         C(ACE, HEARTS), C(SEVEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
     g_Game.HasBid[0] = 0;
     EXPECT_FALSE(seat0.DecideKontra());  // did not bid, normal round
-    g_Game.RoundStatus = 2;
+    g_Game.RoundStatus = ROUND_RAMSCH;
     EXPECT_TRUE(seat0.DecideKontra());
     EXPECT_EQ(Code(GAME_GRAND), 3550);
-    g_Game.RoundStatus = 0;
+    g_Game.RoundStatus = ROUND_NORMAL;
     g_Game.HasBid[0] = 1;
     EXPECT_TRUE(seat0.DecideKontra());
     EXPECT_EQ(Code(GAME_GRAND), 3538);

@@ -74,7 +74,7 @@ TEST_F(GameStateTest, StageResets) {
 
 TEST_F(GameStateTest, SettingsDefaultsFromAnEmptyRegistryAndRoundTrip) {
     g_Settings.Delay.Bid = 5;
-    g_Game.VariantMode = 2;
+    g_Game.VariantMode = VARIANT_RAMSCH_ONLY;
     ReadProfile();
     EXPECT_EQ(g_Settings.Delay.Bid, 1000);
     EXPECT_EQ(g_Settings.Delay.Answer, 10000);

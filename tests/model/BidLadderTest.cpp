@@ -34,12 +34,12 @@ TEST_F(BidLadderTest, CurrentBidIsTheSumOfIndexAndRaise) {
 }
 
 TEST_F(BidLadderTest, LowerBidSkipsRevolutionOnlyUnderRuleSkat) {
-    g_Game.VariantMode = 0;
+    g_Game.VariantMode = VARIANT_OFFICIAL;
     g_Game.BidIndex = 31;
     LowerBid();
     EXPECT_EQ(g_Game.BidIndex, 29);
     EXPECT_EQ(BidValue(g_Game.BidIndex), 90);
-    g_Game.VariantMode = 1;
+    g_Game.VariantMode = VARIANT_SKAT;
     g_Game.BidIndex = 31;
     LowerBid();
     EXPECT_EQ(g_Game.BidIndex, 30);

@@ -152,10 +152,10 @@ TEST_F(GameValueTest, GivingUpCompletesTheCounters) {
 TEST_F(GameValueTest, LostGameFactor) {
     EXPECT_EQ(LostGameFactor(), 2);
     g_Game.HandAnnounced = 1;
-    g_Game.VariantMode = 1;
+    g_Game.VariantMode = VARIANT_SKAT;
     g_Settings.Variants.Hand = 0;
     EXPECT_EQ(LostGameFactor(), 1);
-    g_Game.VariantMode = 0;
+    g_Game.VariantMode = VARIANT_OFFICIAL;
     EXPECT_EQ(LostGameFactor(), 2);
 }
 

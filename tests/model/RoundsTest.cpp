@@ -71,7 +71,7 @@ TEST_F(RoundsTest, RoundsAlternateWhileBothKindsAreArmed) {
     std::vector<int> statuses;
     for (int game = 0; game < 12; ++game) {
         statuses.push_back(g_Game.RoundStatus);
-        PlayGame(g_Game.RoundStatus == 2 ? GAME_RAMSCH : GAME_CLUBS);
+        PlayGame(g_Game.RoundStatus == ROUND_RAMSCH ? GAME_RAMSCH : GAME_CLUBS);
     }
     statuses.push_back(g_Game.RoundStatus);
     EXPECT_EQ(statuses, (std::vector<int>{1, 1, 1, 2, 2, 2, 1, 1, 1, 2, 2, 2, 0}));
@@ -112,7 +112,7 @@ TEST_F(RoundsTest, RegistryPackingRoundTrip) {
     EXPECT_EQ(PackRoundNumber(2, 1), 2001);
     EXPECT_EQ(PackRoundNumber(5000, 1200), 999999);
 
-    g_Game.RoundStatus = 2;
+    g_Game.RoundStatus = ROUND_RAMSCH;
     g_Game.BockCounter = 2;
     g_Game.BockRound = 1;
     g_Game.BockRounds = 3;

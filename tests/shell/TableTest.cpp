@@ -216,7 +216,7 @@ TEST_F(TableTest, IdleTableShowsLabelsAndNoNotice) {
 }
 
 TEST_F(TableTest, BockNoticeCarriesTheRoundNumbers) {
-    g_Game.RoundStatus = 1;
+    g_Game.RoundStatus = ROUND_BOCK;
     g_Game.BockRound = 2;
     g_Game.BockRounds = 3;
     g_Game.BockCounter = 1;
