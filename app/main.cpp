@@ -1,11 +1,13 @@
 // The program's entry: the edition's resources, one running instance per edition, the Qt host with
 // its sound, card pictures and desktop services, the settings file, then the game's application
-// object with its main frame and table view, and the message loop until the frame closes.
+// object with its main frame and table view, and the message loop until the frame closes (SIGTERM,
+// SIGINT and SIGHUP are a request to close it).
 #include <QApplication>
 
 #include <string>
 #include <utility>
 
+#include "app/CloseOnSignal.h"
 #include "app/Edition.h"
 #include "app/PortraitFiles.h"
 #include "app/ProgramFrame.h"
@@ -83,7 +85,10 @@ int main(int argc, char** argv) {
     program::AttachProgramFrame(app);
     instance.SetMainWindow(app.MainFrame()->Handle());
 
-    // Step 7: the loop runs until the frame closes; the frame's end saves its files, then the
+    // Step 7: from here on SIGTERM, SIGINT and SIGHUP are a request to close the frame.
+    const program::CloseOnSignal closeOnSignal(host, app);
+
+    // Step 8: the loop runs until the frame closes; the frame's end saves its files, then the
     // settings go to their file.
     const int exitCode = host.Run();
     app.ExitInstance();

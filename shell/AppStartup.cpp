@@ -2,6 +2,7 @@
 // shown; its first erase brings the table to life.
 #include "shell/SkatApp.h"
 
+#include "computer/evaluation/FrameServices.h"
 #include "flow/MainFrame.h"
 #include "match/Profile.h"
 #include "model/Settings.h"
@@ -49,6 +50,8 @@ CSkatApp::CSkatApp() { InstallProgramHooks(); }
 CSkatApp::~CSkatApp() { ExitInstance(); }
 
 void CSkatApp::ExitInstance() {
+    // The computer player reads the trick through the frame's game object only while it exists.
+    if (Frame && g_ComputerFrame.Game == &Frame->Game) g_ComputerFrame.Game = nullptr;
     TableView.reset();
     Frame.reset();
     Document.reset();
@@ -114,6 +117,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     // fonts are there, so that its first erase finds them.
     Document = std::make_unique<CSkatDoc>();
     Frame = std::make_unique<CMainFrame>();
+    g_ComputerFrame.Game = &Frame->Game;
     platform::CreateParams frameParams;
     frameParams.kind = platform::WindowKind::Overlapped;
     frameParams.rect = {0, 0, 1024, 768};

@@ -1,11 +1,19 @@
 #include "shell/ProgramHooks.h"
 
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/HandAnalysis.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
+#include "model/InternalError.h"
 #include "model/TableServices.h"
 #include "model/Trace.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
+
+#include <string>
 
 void InstallProgramHooks() {
     // Trace lines reach the application object that is current when they are written.
@@ -30,4 +38,22 @@ void InstallProgramHooks() {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(6, false);
     };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
+
+    // The model's player hooks ask the computer player's analysis, matadors and top-card test.
+    InstallComputerPlayer();
+
+    // The frame's services for the computer player. The game object comes with the frame
+    // (CSkatApp::InitInstance); the open-cards option starts as the game record has it.
+    g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
+    // SwapCards: the frame's animated exchange of two cards goes here once the frame has it;
+    // until then the computer swaps the codes in the rows directly.
+
+    // An internal inconsistency is shown in a message box over the main frame while there is one;
+    // the trace has the line in any case.
+    SetInternalErrorHandler([](const std::string& text) {
+        CMainFrame* frame = g_Shell.pMainFrame;
+        if (frame == nullptr || !frame->IsAlive()) return;
+        MessageBox(frame->Handle(), text, platform::LoadString(IDS_PRODUCT_NAME),
+                   platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    });
 }

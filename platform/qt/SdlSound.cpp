@@ -17,6 +17,8 @@ constexpr std::size_t kMaxWaveBytes = 64u * 1024 * 1024;
 }  // namespace
 
 SdlSound::SdlSound() : m_effects(kSoundEffectCount) {
+    // SDL would turn SIGINT and SIGTERM into a quit event nobody reads; the program handles them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;  // no usable driver: silent
     m_audioInitialised = true;
     SDL_AudioSpec wanted{};

@@ -5,6 +5,7 @@
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "platform/core/Registry.h"
+#include "support/ProgramGlobals.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,7 @@ namespace {
 
 class GameStateTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        g_Game.Reset();
-        g_Settings.Reset();
-        platform::SetRegistryKey("Kartovan+", "skat");
-        platform::CurrentUserRegistry().Clear();
-    }
+    void SetUp() override { testsupport::ResetProgramGlobals(); }
 };
 
 TEST_F(GameStateTest, LeaderCyclesAndForehandFollowsIt) {

@@ -9,6 +9,7 @@
 #include "platform/core/Registry.h"
 #include "platform/core/RegistryFile.h"
 #include "shell/SkatApp.h"
+#include "support/ProgramGlobals.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,7 @@
 
 namespace {
 
-void ResetAll() {
-    g_Settings.Reset();
-    g_Game.Reset();
-    g_Profile.Reset();
-    g_Risk.Reset();
-}
+void ResetAll() { testsupport::ResetProgramState(); }
 
 class ProfileTest : public ::testing::Test {
 protected:

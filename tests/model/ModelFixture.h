@@ -1,12 +1,13 @@
 #pragma once
 // Every model test starts from the program-start state of the globals.
 
-#include "model/GameState.h"
-#include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/GameState.h"
 #include "model/InternalError.h"
+#include "model/ModelGlobals.h"
 #include "model/PlayerServices.h"
+#include "model/Settings.h"
 #include "platform/core/Random.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +15,12 @@
 class ModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_Game.Reset();
-        g_Settings.Reset();
-        g_Knowledge.Reset();
-        g_PlayerServices.Reset();
-        ClearDeckTaken();
-        SetInternalErrorHandler({});
+        ResetModelGlobals();
+        platform::Random().ClearScript();
         SeedRand(1);
     }
     void TearDown() override {
-        SetInternalErrorHandler({});
+        ResetModelGlobals();
         platform::Random().ClearScript();
     }
 };

@@ -29,12 +29,7 @@ protected:
         const platform::Rect work = g_Shell.WorkArea;
         const platform::Rect desktop = g_Shell.Desktop;
         app_.reset();
-        g_Game.Reset();
-        g_Settings.Reset();
-        g_Shell.Reset();
-        g_Flow.Reset();
-        g_Knowledge.Reset();
-        tavlo::ResetAll();
+        testsupport::ResetProgramState();
         g_Shell.WorkArea = work;
         g_Shell.Desktop = desktop;
         StartProgram();

@@ -1,31 +1,39 @@
 #pragma once
-// Puts every global of the running program back to its start: the game record, the settings, the
-// shell's and the flow's state, the card knowledge, the card-table library and the registry. Test
-// fixtures that start the whole program call it before and after each test.
+// Puts every global of the running program back to its start, one reset per layer: the model's
+// (game record, settings, card knowledge, services, trace sink, error handler), the computer
+// player's (its state, the risk settings, the frame's services, the random script), the match's
+// profile, the flow's and the shell's state, the card-table library; then the program's hooks are
+// installed as at a start. Test fixtures that start the whole program call it before and after
+// each test.
 
+#include "computer/evaluation/ComputerGlobals.h"
 #include "flow/FlowGlobals.h"
-#include "model/GameState.h"
-#include "model/Settings.h"
-#include "model/CardKnowledge.h"
+#include "match/Profile.h"
+#include "model/ModelGlobals.h"
 #include "platform/core/Registry.h"
-#include "model/TableServices.h"
 #include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
 
 namespace testsupport {
 
-inline void ResetProgramGlobals() {
-    g_Game.Reset();
-    g_Settings.Reset();
-    g_Shell.Reset();
+// Every layer's globals at their start and the hooks installed; the settings in the registry stay,
+// as for a second run of the program on what the first one left.
+inline void ResetProgramState() {
+    ResetModelGlobals();
+    ResetComputerGlobals();
+    g_Profile.Reset();
     g_Flow.Reset();
-    g_Knowledge.Reset();
+    g_Shell.Reset();
     tavlo::ResetAll();
+    InstallProgramHooks();
+}
+
+// The same with a fresh, empty registry under the program's key.
+inline void ResetProgramGlobals() {
     platform::SetRegistryKey("Kartovan+", "skat");
     platform::CurrentUserRegistry().Clear();
-    g_TableServices.Reset();
-    InstallProgramHooks();
+    ResetProgramState();
 }
 
 }  // namespace testsupport

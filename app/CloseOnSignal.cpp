@@ -1,0 +1,44 @@
+#include "app/CloseOnSignal.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "flow/MainFrame.h"
+#include "platform/core/Message.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtHost.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+
+namespace program {
+
+CloseOnSignal::CloseOnSignal(platform::QtHost& host, CSkatApp& app)
+    : m_host(host),
+      m_app(app),
+      m_signals([this] {
+          // Qt's side: the frame is ours to touch only from the loop.
+          m_pending = true;
+          m_host.RunAtNextRetrieval([this] { TakeRequest(); });
+      }) {
+    // A request that came before the frame could take it is taken when the loop next runs idle.
+    m_idleHandler = m_host.AddIdleHandler([this] { TakeRequest(); });
+}
+
+CloseOnSignal::~CloseOnSignal() { m_host.RemoveIdleHandler(m_idleHandler); }
+
+void CloseOnSignal::TakeRequest() {
+    if (!m_pending) return;
+    // Step 1: the frame has started up (its first erase made it the shell's main frame).
+    CMainFrame* frame = m_app.MainFrame();
+    if (frame == nullptr || g_Shell.pMainFrame != frame || !frame->IsAlive()) return;
+    // Step 2: a modal dialog holds the frame: the request waits until it is closed.
+    const HWND hwnd = frame->Handle();
+    if (!::IsWindowEnabled(hwnd)) return;
+    // Step 3: the frame's own close, as from its close button.
+    m_pending = false;
+    ::PostMessage(hwnd, WM_CLOSE);
+    // Wakes a loop that would otherwise wait in Qt for the next event or timer.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {});
+}
+
+}  // namespace program

@@ -1,0 +1,112 @@
+// The program's start-up connects every lower layer to the layers above it, and one reset per layer
+// takes all of it back.
+#include "flow/FrameFixture.h"
+
+#include "computer/evaluation/ComputerGlobals.h"
+#include "computer/evaluation/FrameServices.h"
+#include "match/Profile.h"
+#include "model/InternalError.h"
+#include "model/ModelGlobals.h"
+#include "model/PlayerServices.h"
+#include "model/TableServices.h"
+#include "model/Trace.h"
+
+namespace {
+
+using testsupport::FrameFixture;
+
+class ProgramHooksTest : public FrameFixture {};
+
+// Started as app/main.cpp starts it, the program has the computer player's analysis in the model's
+// player hooks, its game object and open-cards option in the frame's services, the trace writer,
+// the table services and the error box over the main frame.
+TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
+    ResetModelGlobals();
+    ResetComputerGlobals();
+    g_ComputerFrame.OpenCardsFlag = 1;
+    StartProgram();
+
+    EXPECT_NE(g_PlayerServices.IsTopCard, nullptr);
+    EXPECT_NE(g_PlayerServices.AnalyseHand, nullptr);
+    EXPECT_NE(g_PlayerServices.GetMatadors, nullptr);
+    EXPECT_EQ(g_ComputerFrame.Game, &Frame().Game);
+    EXPECT_EQ(g_ComputerFrame.OpenCardsFlag, g_Game.AllCardsOpen);
+    EXPECT_TRUE(IsTraceOn());
+    ASSERT_TRUE(g_TableServices.TableWindow);
+    EXPECT_EQ(g_TableServices.TableWindow(), g_Shell.hTableWnd);
+
+    // An internal error shows its box over the frame: the box takes the answer lined up for it.
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    ReportInternalError(7, "MainFrm", 120);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+}
+
+// Once the frame is gone, the computer player no longer reads its game object and an internal
+// error shows no box (it is still traced).
+TEST_F(ProgramHooksTest, TheFramesHooksGoWithTheFrame) {
+    StartProgram();
+    app_.reset();
+    EXPECT_EQ(g_ComputerFrame.Game, nullptr);
+
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    ReportInternalError(7, "MainFrm", 120);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);
+}
+
+// Each layer's reset takes back what its globals hold and what was installed into them.
+TEST_F(ProgramHooksTest, EachLayersResetPutsItsGlobalsBack) {
+    StartProgram();
+    app_.reset();
+    g_Game.Soloist = 2;
+    g_Settings.Options.Drag = 1;
+    g_Computer.SkatTaken = 1;
+    g_Risk.RiskGrand[1] = 9;
+    g_ComputerFrame.OpenCardsFlag = 1;
+    g_ComputerFrame.PersonPendingCard = 5;
+    platform::Random().Script({11, 12});
+
+    ResetModelGlobals();
+    EXPECT_EQ(g_Game.Soloist, CGameState().Soloist);
+    EXPECT_EQ(g_Settings.Options.Drag, CSettings().Options.Drag);
+    EXPECT_EQ(g_PlayerServices.IsTopCard, nullptr);
+    EXPECT_EQ(g_PlayerServices.AnalyseHand, nullptr);
+    EXPECT_EQ(g_PlayerServices.GetMatadors, nullptr);
+    EXPECT_FALSE(g_TableServices.TableWindow);
+    EXPECT_FALSE(IsTraceOn());
+
+    ResetComputerGlobals();
+    EXPECT_EQ(g_Computer.SkatTaken, 0);
+    EXPECT_EQ(g_Risk.RiskGrand[1], 5);
+    EXPECT_EQ(g_ComputerFrame.OpenCardsFlag, 0);
+    EXPECT_EQ(g_ComputerFrame.PersonPendingCard, -1);
+    EXPECT_EQ(platform::Random().ScriptedLeft(), 0u);
+}
+
+// The tests' one reset leaves nothing of a run behind: the computer's state, the risk settings,
+// the profile, the frame's services, the random script; the hooks are installed again, and the
+// error handler is the program's own, which shows no box without a frame.
+TEST_F(ProgramHooksTest, TheProgramResetLeavesNothingOfARun) {
+    StartProgram();
+    g_Computer.SkatTaken = 1;
+    g_Risk.RiskNull[0] = 11;
+    g_Profile.HelpTopic = 3;
+    g_ComputerFrame.PersonPendingCard = 5;
+    platform::Random().Script({11, 12});
+    SetInternalErrorHandler([](const std::string&) { FAIL() << "the test's handler outlived the reset"; });
+    app_.reset();
+
+    testsupport::ResetProgramGlobals();
+    EXPECT_EQ(g_Computer.SkatTaken, 0);
+    EXPECT_EQ(g_Risk.RiskNull[0], 5);
+    EXPECT_EQ(g_Profile.HelpTopic, 0);
+    EXPECT_EQ(g_ComputerFrame.Game, nullptr);
+    EXPECT_EQ(g_ComputerFrame.PersonPendingCard, -1);
+    EXPECT_EQ(platform::Random().ScriptedLeft(), 0u);
+    EXPECT_NE(g_PlayerServices.AnalyseHand, nullptr);
+
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    ReportInternalError(3, "Player", 40);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);
+}
+
+}  // namespace
