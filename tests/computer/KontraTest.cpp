@@ -6,6 +6,7 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/Kontra.h"
+#include "model/Skat.h"
 
 namespace {
 
@@ -93,6 +94,17 @@ protected:
         GiveCards(seat0, cards);
         seat0.AnalyseHand(0);
     }
+    // The same with the cards written out ("CJ HJ H7 ...").
+    void Defend(int type, const char* cards) {
+        const std::vector<int> hand = ParseCards(cards);
+        Defend(type, {});
+        for (std::size_t slot = 0; slot < hand.size(); ++slot) {
+            seat0.cards[slot] = hand[slot];
+            seat0.present[slot] = 1;
+        }
+        seat0.count = static_cast<int>(hand.size());
+        seat0.AnalyseHand(0);
+    }
     int Code(int type) const { return seat0.gameOptions[type][OPT_RULE]; }
 };
 
@@ -131,6 +143,35 @@ TEST_F(KontraEstimateTest, SuitGameDefenderHands) {
         EXPECT_EQ(seat0.AnnounceKontra(), c.code != 0) << c.hand;
         EXPECT_EQ(g_Game.KontraSeat, c.code != 0 ? 0 : 3) << c.hand;
     }
+}
+
+TEST_F(KontraEstimateTest, SoloistsLeadIsWeighedBySuitAndATrumpLeadByTrumps) {
+    // Seat 1 plays Hearts and leads; seat 0 holds the Clubs and a second Jack, no Ace, no void.
+    // A Jack led is a trump: the defender's trumps count, never the Jack's printed suit.
+    CSkat game;
+    g_ComputerFrame.Game = &game;
+    struct Case {
+        const char* cards;
+        const char* led;
+        int code;  // 0: no Kontra
+    };
+    const Case cases[] = {
+        {"CJ HJ H7 H8 S7 C7 C8 C9 D7 D8", "SJ", 0},     // one Spade, four trumps
+        {"CJ HJ H7 H8 S7 S8 C7 C8 D7 D8", "SJ", 0},     // two Spades, the same trumps
+        {"CJ HJ DJ H7 S7 S8 C7 C8 D7 D8", "H9", 0},     // one Hearts card, but four trumps
+        {"CJ HJ H7 H8 S7 C7 C8 C9 D7 D8", "SK", 2991},  // a Spade led: the single Spade counts
+        {"CJ HJ H7 H8 S7 S8 C7 C8 D7 D8", "SK", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cards << " against " << c.led);
+        seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
+        Defend(GAME_HEARTS, c.cards);
+        game.trick.cards[1] = ParseCards(c.led)[0];
+        game.trick.present[1] = 1;
+        EXPECT_EQ(seat0.DecideKontra(), c.code != 0);
+        EXPECT_EQ(Code(GAME_HEARTS), c.code);
+    }
+    g_ComputerFrame.Game = nullptr;
 }
 
 TEST_F(KontraEstimateTest, SuitGameAgainstAnOpenHandFollowsItsWinProbability) {
