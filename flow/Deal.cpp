@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/ComputerState.h"
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "model/GameState.h"
@@ -169,6 +170,8 @@ void CMainFrame::StartGame() {
     for (unsigned char& mark : g_Flow.SuitLedMarks) mark = 0;
     g_Flow.GrandHandOffered = 0;
     g_Game.ResetForGame();
+    // Nobody has taken the skat of the new game yet.
+    g_Computer.SkatTaken = 0;
     // Step 3.
     std::string round = "round:";
     if (g_Game.RoundStatus == ROUND_NORMAL) {

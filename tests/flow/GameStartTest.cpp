@@ -1,0 +1,28 @@
+// What the start of each game puts back.
+#include "flow/FrameFixture.h"
+#include "flow/FrameTestSupport.h"
+
+#include "resources/CommandIds.h"
+
+namespace {
+
+using testsupport::FrameFixture;
+
+class GameStartTest : public FrameFixture {
+protected:
+    void SetUp() override { WriteProfileInt("Delay", "Switch", 0); }
+    void NewToStart() {
+        Frame().SendMessage(WM_COMMAND, ID_NEW);
+        ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+    }
+};
+
+TEST_F(GameStartTest, TheSkatOfTheLastGameIsNotTakenInTheNext) {
+    StartProgram();
+    // The last game's soloist picked up the skat.
+    g_Computer.SkatTaken = 1;
+    NewToStart();
+    EXPECT_EQ(g_Computer.SkatTaken, 0);
+}
+
+}  // namespace
