@@ -109,6 +109,7 @@ void CMainFrame::OnDeal() {
     // Steps 1 and 2: the seats from the forehand, then the skat.
     DealOrder order = OrderFromForehand(Game);
     for (CCards* row : order.rows) row->Deal();
+    Game.CheckCardInvariant();
     // Step 3.
     CardStatisticsPending = 1;
     LatchCardsStatistics(0);

@@ -1,7 +1,9 @@
-// What the start of each game puts back.
+// What the start of each game puts back: the skat of the new game is nobody's yet, and the cards
+// the deal laid out are sound.
 #include "flow/FrameFixture.h"
 #include "flow/FrameTestSupport.h"
 
+#include "model/InternalError.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -23,6 +25,17 @@ TEST_F(GameStartTest, TheSkatOfTheLastGameIsNotTakenInTheNext) {
     g_Computer.SkatTaken = 1;
     NewToStart();
     EXPECT_EQ(g_Computer.SkatTaken, 0);
+}
+
+TEST_F(GameStartTest, TheDealLaysOutEveryCardOnceAndReportsNothing) {
+    StartProgram();
+    std::vector<std::string> reports;
+    SetInternalErrorHandler([&](const std::string& text) { reports.push_back(text); });
+    SeedRand(4711);
+    NewToStart();
+    EXPECT_FALSE(Frame().Game.FindCardFault()) << Frame().Game.FindCardFault().text;
+    EXPECT_TRUE(reports.empty()) << reports.front();
+    SetInternalErrorHandler({});
 }
 
 }  // namespace
