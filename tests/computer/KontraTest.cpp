@@ -61,7 +61,7 @@ TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
     EXPECT_TRUE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
-    EXPECT_GE(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3530);
+    EXPECT_EQ(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3570);  // three matadors, covered side suits
     // Once Kontra stands, nobody announces it again.
     EXPECT_FALSE(seat1.AnnounceKontra());
 }
@@ -303,7 +303,8 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
     GiveCards(seat1, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS), C(TEN, CLUBS),
                       C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
     seat1.AnalyseHand(0);
-    ASSERT_GE(seat1.EstimateTricks(GAME_GRAND), 9);
+    ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 10);
+    // Ten tricks: Rekontra under every announcement, with the code of the announcement.
     struct Case {
         int schneider, schwarz, ouvert, code;
     };
@@ -314,17 +315,30 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
         grand[OPT_SCHNEIDER] = c.schneider;
         grand[OPT_SCHWARZ] = c.schwarz;
         grand[OPT_OUVERT] = c.ouvert;
-        const int tricks = seat1.EstimateTricks(GAME_GRAND);
-        const bool expected = c.code == 3520 ? tricks == 10 : c.schneider ? tricks >= 9 : tricks >= 7;
-        EXPECT_EQ(seat1.AnnounceRekontra(), expected) << c.code;
-        EXPECT_EQ(grand[OPT_RULE], expected ? c.code : 0) << c.code;
+        EXPECT_TRUE(seat1.AnnounceRekontra()) << c.code;
+        EXPECT_EQ(g_Game.KontraState, KONTRA_REKONTRA) << c.code;
+        EXPECT_EQ(grand[OPT_RULE], c.code);
+    }
+    // Nine tricks: enough with Schneider announced, not with Schwarz.
+    const std::vector<int> nine = ParseCards("CJ HJ CA SA ST HA HT H8 DA DT");
+    for (std::size_t slot = 0; slot < nine.size(); ++slot) seat1.cards[slot] = nine[slot];
+    seat1.AnalyseHand(0);
+    ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 9);
+    const Case nineCases[] = {{1, 0, 0, 3519}, {1, 1, 0, 0}};
+    for (const Case& c : nineCases) {
+        g_Game.KontraState = KONTRA_SAID;
+        grand[OPT_SCHNEIDER] = c.schneider;
+        grand[OPT_SCHWARZ] = c.schwarz;
+        grand[OPT_OUVERT] = c.ouvert;
+        EXPECT_EQ(seat1.AnnounceRekontra(), c.code != 0) << c.schwarz;
+        EXPECT_EQ(grand[OPT_RULE], c.code) << c.schwarz;
     }
     GiveCards(seat1, {C(JACK, DIAMONDS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES),
                       C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
     seat1.AnalyseHand(0);
     grand[OPT_SCHNEIDER] = grand[OPT_SCHWARZ] = grand[OPT_OUVERT] = 0;
     g_Game.KontraState = KONTRA_SAID;
-    ASSERT_LT(seat1.EstimateTricks(GAME_GRAND), 7);
+    ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 1);
     EXPECT_FALSE(seat1.AnnounceRekontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
 }
