@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/ComputerState.h"
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "model/GameState.h"
@@ -108,6 +109,7 @@ void CMainFrame::OnDeal() {
     // Steps 1 and 2: the seats from the forehand, then the skat.
     DealOrder order = OrderFromForehand(Game);
     for (CCards* row : order.rows) row->Deal();
+    Game.CheckCardInvariant();
     // Step 3.
     CardStatisticsPending = 1;
     LatchCardsStatistics(0);
@@ -169,6 +171,8 @@ void CMainFrame::StartGame() {
     for (unsigned char& mark : g_Flow.SuitLedMarks) mark = 0;
     g_Flow.GrandHandOffered = 0;
     g_Game.ResetForGame();
+    // Nobody has taken the skat of the new game yet.
+    g_Computer.SkatTaken = 0;
     // Step 3.
     std::string round = "round:";
     if (g_Game.RoundStatus == ROUND_NORMAL) {

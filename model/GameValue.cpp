@@ -29,26 +29,32 @@ void CompleteGivenUpGame(int seat) {
         return;
     }
     if (!IsSuitGame(type) && type != GAME_GRAND) return;
-    if (tricks[0] + tricks[1] + tricks[2] == 0 && !OuvertAnnounced()) {
-        // Before the first trick: a simple win or loss, without Schneider.
+    const bool noTrickPlayed = tricks[0] + tricks[1] + tricks[2] == 0;
+    const bool announced = g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced || OuvertAnnounced();
+    if (!soloistGivesUp) {
+        // The defenders concede: every trick still out is the soloist's, so what he announced
+        // counts as reached. Only a plain game conceded before the first trick is a simple win.
+        if (noTrickPlayed && !announced) {
+            tricks[0] = tricks[1] = 1;
+            points[0] = 61;
+            points[1] = 31;
+            return;
+        }
+        tricks[0] = 10 - tricks[1];
+        points[0] = 120 - points[1];
+        return;
+    }
+    // The soloist gives up: before the first trick a simple loss, without Schneider; without a
+    // trick of his own he is Schwarz; otherwise the counters stand as they are.
+    if (noTrickPlayed && !OuvertAnnounced()) {
         tricks[0] = tricks[1] = 1;
-        points[0] = soloistGivesUp ? 31 : 61;
-        points[1] = soloistGivesUp ? 61 : 31;
+        points[0] = 31;
+        points[1] = 61;
         return;
     }
     if (tricks[0] == 0) {
-        if (!soloistGivesUp) {
-            tricks[0] = 1;
-        } else {
-            tricks[1] = 10;
-            points[1] = 120;
-        }
-        return;
-    }
-    // The soloist has tricks: when a defender gives up, the rest is the soloist's.
-    if (!soloistGivesUp) {
-        tricks[0] = 10 - tricks[1];
-        points[0] = 120 - points[1];
+        tricks[1] = 10;
+        points[1] = 120;
     }
 }
 
@@ -96,7 +102,11 @@ int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors)
     } else if (OuvertAnnounced() && (g_Game.VariantMode == VARIANT_OFFICIAL || g_Settings.Variants.Ouvert == 3) && !schwarzForOuvert) {
         result = RESULT_SCHWARZ_MISSED;
     } else if (value >= BidValue(-1)) {
-        return RESULT_WON;
+        // A soloist who gives up has lost, however many points he holds: valued as a lost game
+        // of what he declared and announced.
+        const bool soloistGaveUp = seat != -1 && seat == g_Game.Soloist;
+        if (!soloistGaveUp) return RESULT_WON;
+        result = RESULT_LOST;
     } else {
         // Overbid: valued without the Schneider and Schwarz levels reached in play.
         result = RESULT_OVERBID;

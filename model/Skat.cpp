@@ -56,4 +56,5 @@ void CSkat::DealAll() {
     }
     trick.Reset();
     Deal();
+    CheckCardInvariant();
 }

@@ -6,6 +6,16 @@
 #include "model/Player.h"
 #include "model/Trick.h"
 
+#include <string>
+
+// A fault of the card invariant: the card concerned (NO_CARD when the fault is a count) and
+// what is wrong, in words for the trace.
+struct CardFault {
+    int card = -1;
+    std::string text;
+    explicit operator bool() const { return !text.empty(); }
+};
+
 class CSkat : public CCards {
 public:
     CSkat();
@@ -21,6 +31,18 @@ public:
     std::string GetPlayerName(int seat) const;
     // Deals the three hands and the skat from a cleared DeckTable (the deal of a new game).
     void DealAll();
+
+    // The card invariant. The 32 cards each lie in exactly one place: a hand (with the two
+    // entries behind it while the player holds the skat), the skat, the trick on the table, or
+    // the tricks taken, which are the cards in none of these rows. Outside play no trick is
+    // taken. In play the tricks taken are whole tricks, as many as the parties counted, and their
+    // card points are the points booked, so that all places add up to 120 (a complete trick on
+    // the table may be booked already; the soloist's count may begin with the skat's points).
+    // Answers the first fault found; an empty text when the cards are sound.
+    CardFault FindCardFault() const;
+    // Checked after every step that moves cards, in debug and test builds: a fault is traced and
+    // reported as an internal error of "Skat". Release builds (NDEBUG) skip it.
+    void CheckCardInvariant() const;
 
     CComputer computer0;
     CComputer computer1;

@@ -11,6 +11,11 @@
 #include <cstdlib>
 
 int CPlayer::AnalyseAndEvaluate(int mode) {
+    // A new deal (mode 0) is judged on its own cards: the option records start cleared, so no
+    // field of the previous deal (the Grand Schwarz that the Grand trick count reads, a bidding
+    // level) carries over. Within the deal, the later modes build on these records.
+    if (mode == 0)
+        for (auto& record : gameOptions) ClearGameOption(record);
     AnalyseHand(mode);
     return EvaluateBid(mode, -1);
 }

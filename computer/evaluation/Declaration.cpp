@@ -14,6 +14,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Player.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Random.h"
 
@@ -62,6 +63,7 @@ void LayAway(CPlayer& player, CCards& skat, bool animated) {
     const int i2 = g_Computer.Discard.DiscardResult[1].Index;
     if (i1 >= 0 && i1 < 10) ExchangeOne(player, i1, skat, i2 < 10 ? 0 : 11 - i2, animated);
     if (i2 >= 0 && i2 < 10) ExchangeOne(player, i2, skat, i1 < 10 ? 1 : 11 - i1, animated);
+    if (g_ComputerFrame.Game) g_ComputerFrame.Game->CheckCardInvariant();
 }
 
 // Step 8.1 and 8.2: the twelve cards analysed for game type t and two cards chosen.

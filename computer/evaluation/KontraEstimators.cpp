@@ -107,9 +107,11 @@ void CPlayer::EstimateKontraSuit() {
         const int n = NextHigherInSuit(S);
         const int effective = S != NO_CARD ? GetCardSuit(S, false) : -1;
         if (g_Game.Forehand == g_Game.Soloist) {
-            const bool goOn = (n == NO_CARD || GetCardPoints(n) + P < 5) &&
-                              (S == NO_CARD || CountInSuit(GetCardSuit(S, true)) != 1) && info.ShortSuitCount < 1 &&
-                              !HasAceCoverInOtherSuits(info, t, 1, 1);
+            // The cards this player holds of the led card's suit: for a trump (a Jack too) his
+            // trumps, else his cards of that suit.
+            const int ofLedSuit = effective == t ? T : CountInSuit(effective);
+            const bool goOn = (n == NO_CARD || GetCardPoints(n) + P < 5) && (S == NO_CARD || ofLedSuit != 1) &&
+                              info.ShortSuitCount < 1 && !HasAceCoverInOtherSuits(info, t, 1, 1);
             if (!goOn) return Kontra(*this, t, 2991);
         } else {
             const int L = TrickCardOf(g_Game.Forehand);

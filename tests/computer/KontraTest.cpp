@@ -6,6 +6,7 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/Kontra.h"
+#include "model/Skat.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
     EXPECT_TRUE(seat0.AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
-    EXPECT_GE(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3530);
+    EXPECT_EQ(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3570);  // three matadors, covered side suits
     // Once Kontra stands, nobody announces it again.
     EXPECT_FALSE(seat1.AnnounceKontra());
 }
@@ -91,6 +92,17 @@ protected:
         g_Game.VariantMode = VARIANT_SKAT;
         g_Game.HasBid[0] = 1;
         GiveCards(seat0, cards);
+        seat0.AnalyseHand(0);
+    }
+    // The same with the cards written out ("CJ HJ H7 ...").
+    void Defend(int type, const char* cards) {
+        const std::vector<int> hand = ParseCards(cards);
+        Defend(type, {});
+        for (std::size_t slot = 0; slot < hand.size(); ++slot) {
+            seat0.cards[slot] = hand[slot];
+            seat0.present[slot] = 1;
+        }
+        seat0.count = static_cast<int>(hand.size());
         seat0.AnalyseHand(0);
     }
     int Code(int type) const { return seat0.gameOptions[type][OPT_RULE]; }
@@ -131,6 +143,35 @@ TEST_F(KontraEstimateTest, SuitGameDefenderHands) {
         EXPECT_EQ(seat0.AnnounceKontra(), c.code != 0) << c.hand;
         EXPECT_EQ(g_Game.KontraSeat, c.code != 0 ? 0 : 3) << c.hand;
     }
+}
+
+TEST_F(KontraEstimateTest, SoloistsLeadIsWeighedBySuitAndATrumpLeadByTrumps) {
+    // Seat 1 plays Hearts and leads; seat 0 holds the Clubs and a second Jack, no Ace, no void.
+    // A Jack led is a trump: the defender's trumps count, never the Jack's printed suit.
+    CSkat game;
+    g_ComputerFrame.Game = &game;
+    struct Case {
+        const char* cards;
+        const char* led;
+        int code;  // 0: no Kontra
+    };
+    const Case cases[] = {
+        {"CJ HJ H7 H8 S7 C7 C8 C9 D7 D8", "SJ", 0},     // one Spade, four trumps
+        {"CJ HJ H7 H8 S7 S8 C7 C8 D7 D8", "SJ", 0},     // two Spades, the same trumps
+        {"CJ HJ DJ H7 S7 S8 C7 C8 D7 D8", "H9", 0},     // one Hearts card, but four trumps
+        {"CJ HJ H7 H8 S7 C7 C8 C9 D7 D8", "SK", 2991},  // a Spade led: the single Spade counts
+        {"CJ HJ H7 H8 S7 S8 C7 C8 D7 D8", "SK", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cards << " against " << c.led);
+        seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
+        Defend(GAME_HEARTS, c.cards);
+        game.trick.cards[1] = ParseCards(c.led)[0];
+        game.trick.present[1] = 1;
+        EXPECT_EQ(seat0.DecideKontra(), c.code != 0);
+        EXPECT_EQ(Code(GAME_HEARTS), c.code);
+    }
+    g_ComputerFrame.Game = nullptr;
 }
 
 TEST_F(KontraEstimateTest, SuitGameAgainstAnOpenHandFollowsItsWinProbability) {
@@ -262,7 +303,8 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
     GiveCards(seat1, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS), C(TEN, CLUBS),
                       C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
     seat1.AnalyseHand(0);
-    ASSERT_GE(seat1.EstimateTricks(GAME_GRAND), 9);
+    ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 10);
+    // Ten tricks: Rekontra under every announcement, with the code of the announcement.
     struct Case {
         int schneider, schwarz, ouvert, code;
     };
@@ -273,17 +315,30 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
         grand[OPT_SCHNEIDER] = c.schneider;
         grand[OPT_SCHWARZ] = c.schwarz;
         grand[OPT_OUVERT] = c.ouvert;
-        const int tricks = seat1.EstimateTricks(GAME_GRAND);
-        const bool expected = c.code == 3520 ? tricks == 10 : c.schneider ? tricks >= 9 : tricks >= 7;
-        EXPECT_EQ(seat1.AnnounceRekontra(), expected) << c.code;
-        EXPECT_EQ(grand[OPT_RULE], expected ? c.code : 0) << c.code;
+        EXPECT_TRUE(seat1.AnnounceRekontra()) << c.code;
+        EXPECT_EQ(g_Game.KontraState, KONTRA_REKONTRA) << c.code;
+        EXPECT_EQ(grand[OPT_RULE], c.code);
+    }
+    // Nine tricks: enough with Schneider announced, not with Schwarz.
+    const std::vector<int> nine = ParseCards("CJ HJ CA SA ST HA HT H8 DA DT");
+    for (std::size_t slot = 0; slot < nine.size(); ++slot) seat1.cards[slot] = nine[slot];
+    seat1.AnalyseHand(0);
+    ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 9);
+    const Case nineCases[] = {{1, 0, 0, 3519}, {1, 1, 0, 0}};
+    for (const Case& c : nineCases) {
+        g_Game.KontraState = KONTRA_SAID;
+        grand[OPT_SCHNEIDER] = c.schneider;
+        grand[OPT_SCHWARZ] = c.schwarz;
+        grand[OPT_OUVERT] = c.ouvert;
+        EXPECT_EQ(seat1.AnnounceRekontra(), c.code != 0) << c.schwarz;
+        EXPECT_EQ(grand[OPT_RULE], c.code) << c.schwarz;
     }
     GiveCards(seat1, {C(JACK, DIAMONDS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES),
                       C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
     seat1.AnalyseHand(0);
     grand[OPT_SCHNEIDER] = grand[OPT_SCHWARZ] = grand[OPT_OUVERT] = 0;
     g_Game.KontraState = KONTRA_SAID;
-    ASSERT_LT(seat1.EstimateTricks(GAME_GRAND), 7);
+    ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 1);
     EXPECT_FALSE(seat1.AnnounceRekontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
 }

@@ -96,10 +96,10 @@ TEST_F(GameValueTest, GivingUpCompletesTheCounters) {
         {"defender before the first trick", 0, 0, 2, 0, 0, 0, 0, 1, 61, 1, 31, RESULT_WON},
         {"soloist before the first trick", 0, 0, 1, 0, 0, 0, 0, 1, 31, 1, 61, RESULT_LOST},
         {"defender, soloist has tricks", 6, 0, 0, 5, 70, 3, 30, 7, 90, 3, 30, RESULT_WON},
-        {"soloist, he has tricks", 6, 0, 1, 5, 70, 3, 30, 5, 70, 3, 30, RESULT_WON},
-        {"defender, soloist has none", 2, 0, 2, 0, 0, 2, 25, 1, 0, 2, 25, RESULT_WON},
+        {"soloist, he has tricks", 6, 0, 1, 5, 70, 3, 30, 5, 70, 3, 30, RESULT_LOST},
+        {"defender, soloist has none", 2, 0, 2, 0, 0, 2, 25, 8, 95, 2, 25, RESULT_WON},
         {"soloist has none and gives up", 2, 0, 1, 0, 0, 2, 25, 0, 0, 10, 120, RESULT_LOST},
-        {"ouvert conceded before the first trick", 2, 1, 2, 0, 0, 0, 0, 1, 0, 0, 0, RESULT_WON},
+        {"ouvert conceded before the first trick", 2, 1, 2, 0, 0, 0, 0, 10, 120, 0, 0, RESULT_WON},
         {"ouvert conceded after a defender's trick", 2, 1, 2, 3, 40, 1, 10, 9, 110, 1, 10, RESULT_SCHWARZ_MISSED},
     };
     for (const GiveUp& c : cases) {
@@ -147,6 +147,53 @@ TEST_F(GameValueTest, GivingUpCompletesTheCounters) {
     g_Game.PartyTricks[0] = 0;
     EXPECT_EQ(GameValue(0, value, 0), RESULT_WON);
     EXPECT_EQ(value, 23);
+}
+
+TEST_F(GameValueTest, ConcededGamesAreValuedByTheRuleOfTheGame) {
+    // Defenders who concede leave every trick still out to the soloist, so what he announced
+    // counts as reached; a soloist who gives up has lost, whatever his points. Soloist seat 1.
+    struct Case {
+        const char* name;
+        int type, hand, ouvert, schneider, schwarz, giver;
+        int tricks0, points0, tricks1, points1, matadors;
+        int result, value;
+    };
+    const Case cases[] = {
+        // With four, game five, Hand, Schneider, Schneider announced, Schwarz, Schwarz
+        // announced, Ouvert: 11 x 24.
+        {"grand ouvert with four conceded before the first trick", 6, 1, 1, 1, 1, 2, 0, 0, 0, 0, 5, RESULT_WON, 264},
+        {"grand ouvert with four conceded after three tricks", 6, 1, 1, 1, 1, 0, 3, 35, 0, 0, 5, RESULT_WON, 264},
+        // With one, game two, Hand, Schneider announced, Schneider, and Schwarz reached: 6 x 12.
+        {"clubs hand schneider announced conceded before the first trick", 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 2, RESULT_WON, 72},
+        {"clubs hand schwarz announced conceded before the first trick", 0, 1, 0, 1, 1, 2, 0, 0, 0, 0, 2, RESULT_WON, 84},
+        // The defenders hold 31 already: the rest gives the soloist 89, Schneider is missed.
+        {"schneider announced conceded out of reach", 0, 1, 0, 1, 0, 2, 3, 40, 2, 31, 2, RESULT_SCHNEIDER_MISSED, -96},
+        {"plain game conceded before the first trick", 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, RESULT_WON, 24},
+        {"plain game conceded, the soloist without a trick", 1, 0, 0, 0, 0, 2, 0, 0, 2, 35, 2, RESULT_WON, 22},
+        // The soloist gives up: lost, valued with what he declared.
+        {"soloist gives up with 70 points", 6, 0, 0, 0, 0, 1, 5, 70, 3, 30, 2, RESULT_LOST, -96},
+        {"soloist gives up a hand game with 61 points", 2, 1, 0, 0, 0, 1, 4, 61, 2, 20, 2, RESULT_LOST, -60},
+        {"soloist gives up before the first trick", 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2, RESULT_LOST, -48},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_Game.Reset();
+        g_Settings.Reset();
+        g_Game.GameType = c.type;
+        g_Game.Soloist = 1;
+        g_Game.BidIndex = BidIndexOf(18);
+        g_Game.HandAnnounced = c.hand;
+        g_Game.OuvertAnnounced = c.ouvert;
+        g_Game.SchneiderAnnounced = c.schneider;
+        g_Game.SchwarzAnnounced = c.schwarz;
+        g_Game.PartyTricks[0] = c.tricks0;
+        g_Game.PartyPoints[0] = c.points0;
+        g_Game.PartyTricks[1] = c.tricks1;
+        g_Game.PartyPoints[1] = c.points1;
+        int value = 0;
+        EXPECT_EQ(GameValue(c.giver, value, c.matadors), c.result);
+        EXPECT_EQ(value, c.value);
+    }
 }
 
 TEST_F(GameValueTest, LostGameFactor) {
