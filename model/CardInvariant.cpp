@@ -73,7 +73,7 @@ CardFault CSkat::FindCardFault() const {
     // already. A Null soloist's trick ends the game with his count set to 10.
     const int counted = g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2];
     const bool complete = trickCards == 3;
-    const bool nullEnded = (g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION) && g_Game.PartyTricks[0] >= 10;
+    const bool nullEnded = IsNullGame() && g_Game.PartyTricks[0] >= 10;
     if (!nullEnded && taken != 3 * counted && !(complete && taken + 3 == 3 * counted))
         return {NO_CARD, std::to_string(taken) + " cards taken for " + std::to_string(counted) + " tricks counted"};
     // Step 5: the points booked are those of the tricks taken, so that all places make 120.
