@@ -8,6 +8,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/WindowSystem.h"
+#include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
 
 #include <gtest/gtest.h>
@@ -437,6 +438,23 @@ TEST_F(DeclareBarTest, DemonstrationArmsTheDeclareOrTheSkatTimer) {
     g_Game.HandAnnounced = 1;
     Open();
     EXPECT_TRUE(system.IsTimerArmed(Frame().Handle(), TM_DEMO_DECLARE));
+}
+
+}  // namespace
+
+namespace {
+
+// "&Hilfe" opens the declaration's help page without a sound; the second click closes every help.
+TEST_F(DeclareBarTest, HelpTogglesTheDeclarationPageSilently) {
+    platform::DesktopRecorder desktop;
+    auto* bar = Open();
+    Click(bar, IDC_HELP);
+    ASSERT_EQ(desktop.HelpRequests().size(), 1u);
+    EXPECT_EQ(desktop.HelpRequests()[0].topic.page, "Bedienung/SpielAnsagen.htm");
+    Click(bar, IDC_HELP);
+    EXPECT_EQ(desktop.HelpRequests().size(), 1u);
+    EXPECT_EQ(desktop.HelpClosings(), 1);
+    EXPECT_TRUE(Effects().empty());
 }
 
 }  // namespace

@@ -285,3 +285,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, RuleButtonTest, ::testing::ValuesIn(kRuleCases),
                          [](const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
 
 }  // namespace
+
+namespace {
+
+struct DemoTimerCase {
+    const char* name;
+    BarKind bar;
+    unsigned timer;
+};
+
+class DemoTimerTest : public BarOpener, public ::testing::WithParamInterface<DemoTimerCase> {};
+
+// In demonstration mode a bar that waits for the person arms the frame's timer that will press it;
+// out of it, none.
+TEST_P(DemoTimerTest, ArmsTheFramesTimerOnlyInDemonstration) {
+    const DemoTimerCase& c = GetParam();
+    auto& system = platform::WindowSystem::Instance();
+    g_Game.DemoMode = 0;
+    ASSERT_NE(Open(c.bar), nullptr);
+    EXPECT_FALSE(system.IsTimerArmed(Frame().Handle(), c.timer));
+    CloseBar();
+    g_Game.DemoMode = 1;
+    ASSERT_NE(Open(c.bar), nullptr);
+    EXPECT_TRUE(system.IsTimerArmed(Frame().Handle(), c.timer));
+    Frame().KillTimer(c.timer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DemoTimerTest,
+                         ::testing::Values(DemoTimerCase{"GrandHand", BarKind::GrandHand, TM_DEMO_GRAND_HAND},
+                                           DemoTimerCase{"SkatRamsch", BarKind::SkatRamsch, TM_DEMO_RAMSCH_SKAT},
+                                           DemoTimerCase{"EndSwapRamsch", BarKind::EndSwapRamsch,
+                                                         TM_DEMO_END_SWAP_RAMSCH},
+                                           DemoTimerCase{"Continue", BarKind::Continue, TM_DEMO_CONTINUE}),
+                         [](const ::testing::TestParamInfo<DemoTimerCase>& info) { return info.param.name; });
+
+}  // namespace
