@@ -106,7 +106,7 @@ TEST_F(AuctionBarTest, ABarDestroyedInsideItsOwnClickIsLeftAlone) {
     WhenFrameGets(CM_SPEAK_COMPUTER1, [&] { CloseBar(); });
     Click(bar, IDC_BID);
     EXPECT_FALSE(::IsWindow(handle));
-    EXPECT_EQ(Frame().PromptDialog, nullptr);
+    EXPECT_EQ(RecordedPrompt(), nullptr);
     EXPECT_EQ(FrameCommands(), Commands{"S107"});
 }
 
@@ -115,7 +115,7 @@ TEST_F(AuctionBarTest, ABarDestroyedInsideItsOwnClickIsLeftAlone) {
 TEST_F(AuctionBarTest, AMeasuringBarMadeAndDestroyedChangesNothingOfTheFrame) {
     g_Game.Soloist = 0;
     auto* bar = Open();
-    platform::Window* before = Frame().PromptDialog;
+    const HWND before = RecordedPrompt();
     WhenFrameGets(CM_SPEAK_COMPUTER1, [&] {
         CAuctionDialog* measuring = CreateBar<CAuctionDialog>();
         ASSERT_NE(measuring, nullptr);
@@ -123,7 +123,7 @@ TEST_F(AuctionBarTest, AMeasuringBarMadeAndDestroyedChangesNothingOfTheFrame) {
         g_Game.BidIndex = 2;
     });
     Click(bar, IDC_BID);
-    EXPECT_EQ(Frame().PromptDialog, before);
+    EXPECT_EQ(RecordedPrompt(), before);
     EXPECT_EQ(BidLabel(bar), "&Bid  22");
     EXPECT_TRUE(Enabled(bar, IDC_BID));
 }
@@ -132,7 +132,7 @@ TEST_F(AuctionBarTest, AMeasuringBarMadeAndDestroyedChangesNothingOfTheFrame) {
 TEST_F(AuctionBarTest, ABarTheFrameNoLongerHoldsStaysDisabled) {
     g_Game.Soloist = 1;
     auto* bar = Open();
-    WhenFrameGets(CM_SPEAK_COMPUTER2, [&] { Frame().PromptDialog = nullptr; });
+    WhenFrameGets(CM_SPEAK_COMPUTER2, [&] { ForgetPrompt(); });
     Click(bar, IDC_BID);
     EXPECT_FALSE(Enabled(bar, IDC_BID));
     EXPECT_FALSE(Enabled(bar, IDC_PASS));
@@ -269,7 +269,30 @@ TEST_F(AuctionBarTest, ACloseRequestOnlyHidesTheBarAndTheFrameKeepsItsRecord) {
     ::SendMessage(bar->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(bar->Handle()));
     EXPECT_FALSE(::IsWindowVisible(bar->Handle()));
-    EXPECT_EQ(Frame().PromptDialog, bar);
+    EXPECT_EQ(RecordedPrompt(), bar->Handle());
+}
+
+}  // namespace
+
+namespace {
+
+// The person answers by keyboard on the bar: Enter presses the bid button, Alt and the pass
+// button's letter passes.
+TEST_F(AuctionBarTest, EnterBidsAndTheMnemonicPasses) {
+    g_Game.Soloist = 2;
+    g_Game.BidIndex = 1;
+    auto* bar = Open();
+    bar->SetFocus();
+    ASSERT_TRUE(::GetFocus() == bar->Handle() || ::IsChild(bar->Handle(), ::GetFocus()));
+    host_->Key(host_->NowMs(), VK_RETURN);
+    host_->PumpFor(20);
+    EXPECT_EQ(FrameCommands(), Commands{"D102"});
+    EXPECT_EQ(g_Game.HasBid[2], 1);
+    host_->Trace().Clear();
+    host_->Key(host_->NowMs(), 'P', {VK_MENU});
+    host_->PumpFor(20);
+    EXPECT_EQ(FrameCommands(), Commands{"D102"});
+    EXPECT_EQ(g_Game.Soloist, 2);  // above 18 the answerer stays
 }
 
 }  // namespace

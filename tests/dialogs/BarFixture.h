@@ -51,13 +51,19 @@ protected:
         sounds_.Clear();
         return bar;
     }
+    // The frame's record of its open prompt: only these three know how the frame keeps it.
     void RecordPrompt(platform::Window* bar) { Frame().PromptDialog = bar; }
+    void ForgetPrompt() { Frame().PromptDialog = nullptr; }
+    HWND RecordedPrompt() {
+        platform::Window* bar = Frame().PromptDialog;
+        return bar ? bar->Handle() : nullptr;
+    }
     // Closes the open bar as the frame does: its record first, then the window.
     void CloseBar() {
         if (!app_ || !app_->MainFrame()) return;
-        platform::Window* bar = Frame().PromptDialog;
-        Frame().PromptDialog = nullptr;
-        if (bar && bar->IsAlive()) bar->DestroyWindow();
+        const HWND bar = RecordedPrompt();
+        ForgetPrompt();
+        if (bar && ::IsWindow(bar)) ::DestroyWindow(bar);
     }
 
     // The person's click on a control: a check box with its own state changes it, then the bar hears.

@@ -206,7 +206,7 @@ TEST_F(BarsTest, TheResumeBarEndsThePauseAndDestroysItselfSafely) {
     Click(bar, IDC_RESUME);
     EXPECT_EQ(Frame().SwapPausePending, 0);
     EXPECT_FALSE(::IsWindow(handle));
-    EXPECT_EQ(Frame().PromptDialog, nullptr);
+    EXPECT_EQ(RecordedPrompt(), nullptr);
     EXPECT_EQ(Effects(), std::vector<int>{3});
 }
 
@@ -214,7 +214,7 @@ TEST_F(BarsTest, AResumeBarTheFrameDoesNotHoldStays) {
     Frame().SwapPausePending = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
-    RecordPrompt(nullptr);
+    ForgetPrompt();
     Click(bar, IDC_RESUME);
     EXPECT_EQ(Frame().SwapPausePending, 0);
     EXPECT_TRUE(::IsWindow(bar->Handle()));
