@@ -9,6 +9,7 @@
 #include "platform/core/Image.h"
 #include "platform/core/RichText.h"
 #include "platform/core/WindowSystem.h"
+#include "platform/headless/DesktopRecorder.h"
 #include "shell/ShellGlobals.h"
 
 #include <gtest/gtest.h>
@@ -338,5 +339,27 @@ INSTANTIATE_TEST_SUITE_P(Cases, EscapeRichTextTest,
                                            EscapeCase{"Umlauts", "Jürgen", "Jürgen"},
                                            EscapeCase{"Empty", "", ""}),
                          [](const ::testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
+
+}  // namespace
+
+namespace {
+
+// The rule number on a message opens that rule in the help with the click sound; the second
+// click closes every help window.
+TEST_F(MessageDialogsTest, TheRuleButtonTogglesItsRule) {
+    platform::DesktopRecorder desktop;
+    g_Settings.Options.Suggest = 1;
+    Answered<CMessageDialog> dialog("text", 0, 57);
+    dialog.onOpen = [](Answered<CMessageDialog>& d) {
+        ::PostMessage(d.GetDlgItem(IDC_HELP), BM_CLICK, 0, 0);
+        ::PostMessage(d.GetDlgItem(IDC_HELP), BM_CLICK, 0, 0);
+    };
+    dialog.click = IDC_OK;
+    dialog.DoModal();
+    ASSERT_EQ(desktop.HelpRequests().size(), 1u);
+    EXPECT_EQ(desktop.HelpRequests()[0].topic.anchor, "57");
+    EXPECT_EQ(desktop.HelpClosings(), 1);
+    EXPECT_EQ(Effects(), (std::vector<int>{3, 3, 3}));
+}
 
 }  // namespace
