@@ -266,6 +266,23 @@ public:
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
 
+    // --- Called by the prompt bars; the flow's own issues fill these in ----------------------
+    // (stand-ins in flow/BarStandIns.cpp)
+    // Whether `bar` is the live window the frame holds as its open prompt.
+    bool IsOpenPrompt(HWND bar) const;
+    // A seat gives Kontra (the person: 2); replaces the open bar.
+    void SayKontra(int seat);
+    // The resume bar's button: the skat swap pause ends at the loop's next check.
+    void EndSwapPause();
+    // Voices: a seat's voice (8: none), whether a voice is played from files, one spoken term.
+    int GetPlayerVoice(int seat) const;
+    bool IsVoiceFromFile(int voice) const;
+    void PlayVoiceTerm(int term, int language, int voice, bool fromFile);
+    // The game suggested to the person as declarer (record 0..8 of his game options, -1 none) and
+    // its announcements (1 Schneider, 2 Schwarz, 4 Ouvert).
+    int SuggestedGame = -1;
+    int SuggestedAnnouncements = 0;
+
 private:
     void OnCommand(int id);
     CSkatView* View = nullptr;

@@ -1,6 +1,12 @@
 #pragma once
 // The ids of the string table, shared by both editions; each edition holds its own texts for them.
 
+// The players' phases beside their names.
+inline constexpr int IDS_PHASE_WITHOUT_SKAT = 200;   // "ohne Skat"
+inline constexpr int IDS_PHASE_PICKED_UP = 201;      // "nach Skataufnahme"
+inline constexpr int IDS_PHASE_HAND = 202;           // "Handspiel"
+inline constexpr int IDS_PHASE_DISCARDED = 203;      // "nach Skatablage"
+
 // Labels on the table.
 inline constexpr int IDS_LABEL_FOREHAND = 40005;   // "Vh" / "Fh"
 inline constexpr int IDS_LABEL_MIDDLEHAND = 40006;
@@ -33,6 +39,10 @@ inline constexpr int IDS_EXTRA_GAMES_PENDING = 40300;
 inline constexpr int IDS_GAMES_PLAYED = 40301;
 inline constexpr int IDS_TIME_UP = 40312;
 
+// Status texts of the bid keys.
+inline constexpr int IDS_STATUS_RAISE_BID = 40325;  // "Reizwert erhöhen"
+inline constexpr int IDS_STATUS_LOWER_BID = 40326;  // "Reizwert erniedrigen"
+
 // Names of the product and its edition.
 inline constexpr int IDS_PRODUCT_NAME = 40500;    // "Kartovan+": registry key, log file, captions
 inline constexpr int IDS_HELP_TITLE = 40504;      // title of the help window
@@ -40,18 +50,50 @@ inline constexpr int IDS_OTHER_LANGUAGE = 40509;  // the other edition's languag
 inline constexpr int IDS_VERSION = 40510;
 
 // Texts on the table and in the status bar.
+inline constexpr int IDS_BIDS = 41009;            // " reizt "
+inline constexpr int IDS_PLAY = 41021;            // "spiele"
+inline constexpr int IDS_PLAYS = 41022;           // "spielt"
+inline constexpr int IDS_PLEASE_SWAP = 41025;     // "Bitte tauschen Sie Karten aus"
+inline constexpr int IDS_RAMSCH_JACK_IN_SKAT = 41026;
 inline constexpr int IDS_DEMONSTRATION = 41028;
+inline constexpr int IDS_GAME_CLUBS = 41030;      // the game names by type: 41030 + 0..3 the suits,
+inline constexpr int IDS_GAME_SPADES = 41031;
+inline constexpr int IDS_GAME_HEARTS = 41032;
+inline constexpr int IDS_GAME_DIAMONDS = 41033;
+inline constexpr int IDS_GAME_NULL = 41034;
+inline constexpr int IDS_GAME_GRAND = 41035;      // type 6
+inline constexpr int IDS_GAME_REVOLUTION = 41036; // type 5
+inline constexpr int IDS_GAME_RAMSCH = 41037;
+inline constexpr int IDS_SUFFIX_OUVERT = 41038;   // " Ouvert"
+inline constexpr int IDS_SUFFIX_HAND = 41039;     // " Hand"
+inline constexpr int IDS_SCHNEIDER_ANNOUNCED = 41040;
+inline constexpr int IDS_SCHWARZ_ANNOUNCED = 41041;
 inline constexpr int IDS_GRAND_HAND = 41043;
+inline constexpr int IDS_KONTRA = 41044;
+inline constexpr int IDS_REKONTRA = 41045;
 inline constexpr int IDS_NOTICE_BOCK = 41066;     // " Bock %d-%d: Spiel %d "
 inline constexpr int IDS_NOTICE_RAMSCH = 41067;
+inline constexpr int IDS_GIVE_KONTRA = 41068;     // rich text: "Gebe \b Kontra\b0 "
+inline constexpr int IDS_GIVE_REKONTRA = 41069;
+inline constexpr int IDS_ILLEGAL_ACTION = 41092;
+inline constexpr int IDS_ILLEGAL_SWAP_PARTNER = 41093;
+inline constexpr int IDS_SWAP_SKAT_FIRST = 41095;
+inline constexpr int IDS_NOT_PASS_OUT = 41100;    // "Nicht einpassen"
+inline constexpr int IDS_AND_GIVE_UP = 41110;     // " und gebe Spiel auf!"
+inline constexpr int IDS_PASSED_OUT = 41116;      // rich text: the game was passed out
 inline constexpr int IDS_REMIND_DECIDE = 41120;   // reminders for pause levels 1, 2, 3
 inline constexpr int IDS_REMIND_SAY = 41121;
 inline constexpr int IDS_REMIND_PLAY = 41122;
+inline constexpr int IDS_BALLOON_SAY_SOMETHING = 41173;  // "Sag was!"
+inline constexpr int IDS_BALLOON_HAVE_MORE = 41174;      // "Hast du mehr?"
+inline constexpr int IDS_BALLOON_MORE = 41175;           // "Mehr?"
+inline constexpr int IDS_DRAG_GAME_FILE = 41180;
 inline constexpr int IDS_NOTICE_DECLARE = 41181;
 inline constexpr int IDS_NOTICE_SWAP_DECLARE = 41182;
 inline constexpr int IDS_NOTICE_SWAP_SKAT = 41193;
 inline constexpr int IDS_NOTICE_SWAP_CARDS = 41194;
 inline constexpr int IDS_YOUR_TURN = 41195;
+inline constexpr int IDS_BIDDING = 41201;         // "Reizen: "
 inline constexpr int IDS_WAIT_ACTIVE = 41202;     // a drop while a step waits
 inline constexpr int IDS_BALLOON_BID = 41203;
 inline constexpr int IDS_BALLOON_HOLD = 41204;
@@ -62,6 +104,12 @@ inline constexpr int IDS_RAMSCH = 41210;
 inline constexpr int IDS_SCHIEBERAMSCH = 41211;
 inline constexpr int IDS_ABBREVIATIONS = 41251;   // two letters per game type
 inline constexpr int IDS_RANK_TEXTS = 41252;      // "A 7 8 9 10B D K"
+inline constexpr int IDS_RICH_TEXT_HEAD = 41314;  // the head of every rich-text message
+
+// The prompt bars and game-event messages.
+inline constexpr int IDS_BUTTON_BID = 41206;      // "reiz&e" / "&Bid": the bid button's label
+inline constexpr int IDS_BUTTON_HOLD = 41207;     // "halt&e" / "&Hold"
+inline constexpr int IDS_CAPTION_GAME = 41332;    // "Spiel" / "Game": a message's caption begins with it
 
 // Forced trace lines that open a run, a game and a match (%1: the time).
 inline constexpr int IDS_TRACE_PROGRAM = 41136;

@@ -54,6 +54,13 @@ void Button::Click() {
     NotifyParent(BN_CLICKED);
 }
 
+int Button::SetImage(int imageId) {
+    const int previous = m_imageId;
+    m_imageId = imageId;
+    if (previous != imageId) Invalidate();
+    return previous;
+}
+
 LRESULT Button::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case BM_GETCHECK:
@@ -64,6 +71,10 @@ LRESULT Button::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case BM_CLICK:
             if (AcceptsInput()) Click();
             return 0;
+        case BM_SETIMAGE:
+            return SetImage(static_cast<int>(wParam));
+        case BM_GETIMAGE:
+            return m_imageId;
         case BM_SETSTYLE:
             SetDefault(wParam != 0);
             Invalidate();

@@ -19,6 +19,10 @@ public:
     bool IsDefault() const { return (Style() & CTL_DEFAULT) != 0; }
     void SetDefault(bool isDefault) { SetStyleFlag(CTL_DEFAULT, isDefault); }
     bool IsPressed() const { return m_pressed; }
+    // The picture shown on a push button instead of its text (an image id the host draws; 0 none).
+    // The text stays: it carries the mnemonic.
+    int ImageId() const { return m_imageId; }
+    int SetImage(int imageId);
 
     // What a click does, as the person's click or BM_CLICK.
     void Click();
@@ -29,6 +33,7 @@ private:
     void UncheckGroupSiblings();
 
     int m_check = 0;
+    int m_imageId = 0;
     bool m_pressed = false;
 };
 

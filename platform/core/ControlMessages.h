@@ -20,6 +20,8 @@ constexpr UINT BM_SETCHECK = 0x0421;  // wParam: BST_*; no notification
 constexpr UINT BM_CLICK = 0x0422;     // as a click by the person: toggles auto buttons and notifies
 constexpr UINT BM_SETSTYLE = 0x0423;  // wParam: 1 makes a push button the default, 0 a plain one
 constexpr UINT BM_GETSTYLE = 0x0424;  // returns 1 for the default push button
+constexpr UINT BM_SETIMAGE = 0x0425;  // wParam: image id shown on the button (0: none); returns the previous one
+constexpr UINT BM_GETIMAGE = 0x0426;
 
 constexpr WPARAM BST_UNCHECKED = 0;
 constexpr WPARAM BST_CHECKED = 1;
@@ -29,6 +31,7 @@ constexpr WPARAM BST_INDETERMINATE = 2;
 constexpr UINT EM_LIMITTEXT = 0x0430;     // wParam: the most characters (0: no limit)
 constexpr UINT EM_GETLIMITTEXT = 0x0431;
 constexpr UINT EM_SETREADONLY = 0x0432;   // wParam: 1 read-only
+constexpr UINT EM_SETBKGNDCOLOR = 0x0433; // rich text: lParam: the background as 0xBBGGRR; returns the previous one
 
 // --- Combo box -------------------------------------------------------------------------------------
 constexpr UINT CB_ADDSTRING = 0x0440;     // lParam: const char*; returns the index

@@ -48,6 +48,7 @@ enum DialogStyle : unsigned {
     DLG_MODELESS = 1u << 0,   // created as a modeless window, not through a modal loop
     DLG_NO_PARENT = 1u << 1,  // created without parent or owner (a top-level window of its own)
     DLG_CENTER = 1u << 2,     // centred over its owner (or the screen) when shown
+    DLG_STRIP = 1u << 3,      // a strip without caption, with a thin border, kept above the main window
 };
 
 // A rectangle in dialog units: position of the top-left corner and size.

@@ -11,6 +11,15 @@ public:
     explicit RichText(unsigned style) : Edit(style | CTL_READONLY, ControlKind::RichText) {}
 
     bool WantsCharacters() const override { return false; }
+
+    // The ground the text lies on, 0xBBGGRR; white until set.
+    unsigned BackgroundColour() const { return m_background; }
+    unsigned SetBackgroundColour(unsigned colour);
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    unsigned m_background = 0xFFFFFF;
 };
 
 }  // namespace platform

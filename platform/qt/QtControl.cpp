@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QIcon>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -26,7 +28,9 @@
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Edit.h"
 #include "platform/core/Image.h"
+#include "platform/qt/QtDialogPictures.h"
 #include "platform/core/ListBox.h"
+#include "platform/core/RichText.h"
 #include "platform/core/ScrollBar.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
@@ -283,7 +287,13 @@ QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const Imag
     Connect([&host, hwnd](std::function<void(Control&)> action) { host.ReportControlAction(hwnd, std::move(action)); });
 }
 
-QtControl::~QtControl() { delete m_widget; }  // the key filter is the widget's child
+QtControl::~QtControl() { delete m_widget; }
+
+// The picture of an image id: the installed source's, else the card-table library's symbol.
+QImage QtControl::PictureOf(int imageId, QSize size) const {
+    QImage picture = m_images && *m_images ? (*m_images)(imageId, size) : QImage();
+    return picture.isNull() ? DialogPictureImage(imageId, size) : picture;
+}  // the key filter is the widget's child
 
 void QtControl::Connect(Report report) {
     switch (m_kind) {
@@ -372,8 +382,19 @@ void QtControl::Sync(const Control& control) {
             auto* button = static_cast<QPushButton*>(m_widget);
             const auto& ours = static_cast<const Button&>(control);
             const QString text = DisplayText(control.Title(), true);
-            if (button->text() != text) button->setText(text);
+            // A button with a picture shows the picture; its text keeps only the mnemonic.
+            const QString shownText = ours.ImageId() != 0 ? QString() : text;
+            if (button->text() != shownText) button->setText(shownText);
             if (button->isDefault() != ours.IsDefault()) button->setDefault(ours.IsDefault());
+            if (ours.ImageId() != m_shownImage || button->size() != m_shownSize) {
+                m_shownImage = ours.ImageId();
+                m_shownSize = button->size();
+                const QSize room(std::max(1, button->width() - 8), std::max(1, button->height() - 6));
+                const QImage picture = m_shownImage != 0 ? PictureOf(m_shownImage, room) : QImage();
+                button->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
+                button->setIconSize(picture.isNull() ? QSize() : picture.size());
+                if (m_shownImage != 0 && picture.isNull()) button->setText(text);
+            }
             break;
         }
         case ControlKind::CheckBox:
@@ -426,6 +447,14 @@ void QtControl::Sync(const Control& control) {
             auto* text = static_cast<QTextEdit*>(m_widget);
             const QString plain = PlainTextOfRichText(control.Title());
             if (text->toPlainText() != plain) text->setPlainText(plain);
+            const unsigned ground = static_cast<const RichText&>(control).BackgroundColour();
+            const QColor colour(static_cast<int>(ground & 0xFF), static_cast<int>((ground >> 8) & 0xFF),
+                                static_cast<int>((ground >> 16) & 0xFF));
+            QPalette palette = text->palette();
+            if (palette.color(QPalette::Base) != colour) {
+                palette.setColor(QPalette::Base, colour);
+                text->setPalette(palette);
+            }
             break;
         }
         case ControlKind::ComboBox: {
@@ -470,7 +499,7 @@ void QtControl::Sync(const Control& control) {
             if (id == m_shownImage && label->size() == m_shownSize) break;
             m_shownImage = id;
             m_shownSize = label->size();
-            QImage picture = m_images && *m_images ? (*m_images)(id, label->size()) : QImage();
+            QImage picture = PictureOf(id, label->size());
             label->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
             break;
         }

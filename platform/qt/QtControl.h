@@ -38,6 +38,7 @@ public:
     void Sync(const Control& control);
 
 private:
+    QImage PictureOf(int imageId, QSize size) const;
     using Report = std::function<void(std::function<void(Control&)>)>;
     void Connect(Report report);
 

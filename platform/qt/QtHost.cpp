@@ -402,15 +402,23 @@ void QtHost::CreateMirror(HWND hwnd) {
             mirror.widget = new QtWindowWidget(*this, hwnd, parent, {});
         }
     } else {
-        const Qt::WindowFlags flags = window->Kind() == WindowKind::Popup ? Qt::Dialog : Qt::Window;
+        const auto* dialog = dynamic_cast<const Dialog*>(window);
+        const DialogTemplate* dialogTemplate = dialog ? dialog->Template() : nullptr;
+        // A prompt strip: no caption, a thin border, above the main window although it has no owner.
+        const bool strip = dialogTemplate && (dialogTemplate->style & DLG_STRIP) != 0;
+        Qt::WindowFlags flags = window->Kind() == WindowKind::Popup ? Qt::Dialog : Qt::Window;
+        if (strip) flags = Qt::Tool | Qt::FramelessWindowHint;
         auto* widget = new QtWindowWidget(*this, hwnd, nullptr, flags);
         widget->setWindowTitle(QString::fromStdString(window->Title()));
-        if (auto* dialog = dynamic_cast<Dialog*>(window)) {
-            const DialogTemplate* dialogTemplate = dialog->Template();
-            widget->setFont(DialogQFont(dialogTemplate ? dialogTemplate->font : DialogFont{}));
+        if (dialog) widget->setFont(DialogQFont(dialogTemplate ? dialogTemplate->font : DialogFont{}));
+        if (strip) {
+            widget->SetClientMargins(QMargins(1, 1, 1, 1));
+            widget->SetThinBorder(true);
         }
-        // An owned window stays above its owner.
-        if (QWidget* owner = WidgetOf(window->GetOwner())) {
+        // An owned window stays above its owner; a strip stays above the main window.
+        HWND above = window->GetOwner();
+        if (!above && strip) above = Dialog::DefaultOwner();
+        if (QWidget* owner = WidgetOf(above)) {
             widget->winId();
             owner->winId();
             if (widget->windowHandle() && owner->windowHandle())

@@ -51,6 +51,11 @@ void QtWindowWidget::paintEvent(QPaintEvent* event) {
     const QRegion rest = QRegion(rect()) - QRegion(m_margins.left(), m_margins.top(), static_cast<int>(shown.width()),
                                                    static_cast<int>(shown.height()));
     for (const QRect& r : rest) painter.fillRect(r, palette().color(QPalette::Window));
+    if (m_thinBorder) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 QPoint QtWindowWidget::ToClient(QPointF position) const {

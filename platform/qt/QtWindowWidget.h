@@ -23,6 +23,9 @@ public:
     // inside the margins. Set through QtHost::SetClientMargins.
     void SetClientMargins(const QMargins& margins) { m_margins = margins; }
     const QMargins& ClientMargins() const { return m_margins; }
+    // A one-pixel border drawn in the margins (the prompt strips, which have no caption).
+    void SetThinBorder(bool on) { m_thinBorder = on; }
+    bool HasThinBorder() const { return m_thinBorder; }
 
 protected:
     bool event(QEvent* event) override;
@@ -43,6 +46,7 @@ private:
     QPoint ToClient(QPointF position) const;
 
     QtHost& m_host;
+    bool m_thinBorder = false;
     HWND m_hwnd;
     QMargins m_margins;
 };

@@ -1,10 +1,12 @@
 #pragma once
-// The English edition's menu and accelerator lookups, for its resource set.
+// The English edition's menu, accelerator and dialog lookups, for its resource set.
 
 namespace platform {
 struct MenuTemplate;
 struct AcceleratorTable;
+struct DialogTemplate;
 }  // namespace platform
 
 const platform::MenuTemplate* FindEnglishMenu(int id);
 const platform::AcceleratorTable* FindEnglishAccelerators(int id);
+const platform::DialogTemplate* FindEnglishDialog(int id);

@@ -1,0 +1,76 @@
+#pragma once
+// The game-event messages the flow runs modally (through CMainFrame::DoModalDialog): a computer's
+// declaration with the person's Kontra (CKontraDialog), a plain message (CMessageDialog) and the
+// all-passed question of rule Skat (CPassedRuleDialog). Each shows a rich text on a pale ground.
+
+#include "dialogs/DialogIds.h"
+#include "dialogs/HelpToggle.h"
+#include "platform/core/Dialog.h"
+
+#include <string>
+
+// What every message shares: the caption "Spiel <match state>", the text, the rule button.
+class CGameMessageDialog : public platform::Dialog {
+public:
+    CGameMessageDialog(int templateId, std::string text, int ruleNumber);
+    const std::string& Text() const { return text; }
+
+protected:
+    // Caption and text; returns whether the rule button is shown.
+    bool ShowCaptionAndText();
+    // The hidden rule button shows the rule number, with suggestions on and a number given; then
+    // the game is marked with `cheatMark`.
+    void ShowRuleButton(int cheatMark);
+    void OnRule();
+    // Sizes the text box, the controls below it and the window to the number of text lines.
+    void GrowWithText();
+
+    std::string text;
+    int ruleNumber = 0;
+    CHelpToggle help;
+};
+
+class CMessageDialog : public CGameMessageDialog {
+public:
+    static constexpr int kTemplateId = IDD_MESSAGE;
+    // pictureFlags: bit 0 shows the left picture, bit 1 the right one; ruleNumber 0: none.
+    CMessageDialog(std::string text, int pictureFlags, int ruleNumber, int reserved = 0);
+    bool OnInitDialog() override;
+    bool OnCommand(int id, unsigned code, HWND control) override;
+    void OnOK() override;
+
+private:
+    int pictureFlags = 0;
+};
+
+class CKontraDialog : public CGameMessageDialog {
+public:
+    static constexpr int kTemplateId = IDD_KONTRA;
+    CKontraDialog(bool kontraAllowed, std::string text, int ruleNumber);
+    bool OnInitDialog() override;
+    bool OnCommand(int id, unsigned code, HWND control) override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool KontraAllowed() const { return kontraAllowed; }
+
+private:
+    bool kontraAllowed = false;
+};
+
+class CPassedRuleDialog : public CGameMessageDialog {
+public:
+    static constexpr int kTemplateId = IDD_PASSED_RULE;
+    explicit CPassedRuleDialog(std::string text, int reserved = 0);
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    // 1 no, 4 yes, + 16 with "&Wiederhole Spiel" checked.
+    int ResultWord() const { return result; }
+
+private:
+    void Close(int answer);
+    int result = 1;
+};
+
+// A player's name made safe for rich text: backslashes and braces escaped.
+std::string EscapeRichText(const std::string& text);

@@ -1,0 +1,19 @@
+#include "platform/core/RichText.h"
+
+#include "platform/core/ControlMessages.h"
+
+namespace platform {
+
+unsigned RichText::SetBackgroundColour(unsigned colour) {
+    const unsigned previous = m_background;
+    m_background = colour & 0xFFFFFFu;
+    if (previous != m_background) Invalidate();
+    return previous;
+}
+
+LRESULT RichText::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == EM_SETBKGNDCOLOR) return static_cast<LRESULT>(SetBackgroundColour(static_cast<unsigned>(lParam)));
+    return Edit::WindowProc(message, wParam, lParam);
+}
+
+}  // namespace platform

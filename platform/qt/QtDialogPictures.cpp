@@ -1,0 +1,42 @@
+#include "platform/qt/QtDialogPictures.h"
+
+#include "platform/qt/PainterDC.h"
+#include "tavlo/Symbols.h"
+
+#include <QPainter>
+
+namespace platform {
+
+int DialogPictureSymbol(int imageId) {
+    switch (imageId) {
+        case 295: case 385: return 1;  // Clubs: the suit button, the game picture
+        case 298: case 396: return 2;  // Spades
+        case 297: case 397: return 3;  // Hearts
+        case 296: case 398: return 4;  // Diamonds
+        case 180: return 5;            // Null
+        case 293: return 6;            // Revolution
+        case 181: return 7;            // Grand
+        default: return 0;
+    }
+}
+
+QImage DialogPictureImage(int imageId, QSize size) {
+    const int symbol = DialogPictureSymbol(imageId);
+    if (symbol == 0 || size.isEmpty()) return QImage();
+    const int side = tavlo::kLargeSymbolSide;
+    QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    {
+        PainterDC dc(drawn, Size{side, side});
+        tavlo::DrawSymbol(dc, symbol, Point{0, 0});
+        dc.Finish();
+    }
+    const QImage scaled = drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawImage((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2, scaled);
+    return picture;
+}
+
+}  // namespace platform

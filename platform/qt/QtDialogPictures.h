@@ -1,0 +1,16 @@
+#pragma once
+// The pictures the dialogs name by image id and the card-table library draws: the suit symbols on
+// the declaration bar's suit buttons and the game symbols of the Kontra message. Other ids have no
+// picture here (a null image).
+
+#include <QImage>
+#include <QSize>
+
+namespace platform {
+
+// The card-table library's symbol for a dialog picture id; 0 when the id names none.
+int DialogPictureSymbol(int imageId);
+// The picture at most `size` large, centred on a transparent ground; null for an id without one.
+QImage DialogPictureImage(int imageId, QSize size);
+
+}  // namespace platform
