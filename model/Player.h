@@ -268,6 +268,9 @@ public:
     bool RamschJackTest(int mode, int value) const;
     int CountSuitsWithLowCards() const;
 
+    // The soloist about to lead lays the rest of his hand face up when no trick can be lost.
+    void EarlyFaceUpGrand();
+
     // The Grand strategies.
     int PlayGrandSoloistLead();
     int PlayGrandSoloistSecond(int c1);
