@@ -2,6 +2,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/VoidTable.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
@@ -137,6 +138,7 @@ SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& p = *game->Player(seat);
         p.AnalyseHand(0);
+        ListSmallCards(p);  // as when the declared game is registered with the players
         p.SetPartner(nullptr);
     }
     if (g_Game.OuvertAnnounced && g_Game.Soloist <= 2)
