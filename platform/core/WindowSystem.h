@@ -103,7 +103,9 @@ public:
     // Takes the next message by the pump order, without waiting and without idling. With `remove`
     // false, the message stays where it is. A filter (hwnd and/or message range, 0/0 = all) applies
     // to posted, input, paint and timer messages; other processes' messages are delivered regardless.
-    bool TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove);
+    bool TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove) {
+        return TakeMessage(out, filter, first, last, remove, nullptr);
+    }
     // PeekMessage: TakeMessage, and Host::IdlePoll when it found nothing.
     bool PeekMessage(Message& out, HWND filter, UINT first, UINT last, UINT removeFlags);
     // GetMessage: waits (Host::WaitForWork) until a message comes; false for WM_QUIT.
@@ -222,7 +224,13 @@ private:
     void Notify(HWND hwnd, WindowEvent event);
     void DestroyTree(Window* window);
     void FinishDestroy(Window* window);
-    bool DeliverForeign();
+    // A modal loop's retrieval: `loopEnded` (the loop's end condition) is tested after each delivery
+    // made inside the retrieval (the host's input and actions, other processes' messages); once it
+    // holds, nothing more is delivered or taken and the retrieval finds nothing, so the loop ends
+    // without waiting.
+    bool TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove,
+                     const std::function<bool()>* loopEnded);
+    bool DeliverForeign(const std::function<bool()>* loopEnded);
     bool TakeInput(Message& out, HWND filter, UINT first, UINT last, bool remove);
     bool TakePaint(Message& out, HWND filter, UINT first, UINT last, bool remove);
     bool TakeTimer(Message& out, HWND filter, UINT first, UINT last, bool remove);
