@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsdl2-dev libespeak-ng-dev espeak-ng-data
   kdegames-card-data-kf5 fonts-liberation2 fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

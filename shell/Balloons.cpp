@@ -120,7 +120,8 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
             SoundEffect(stringId == IDS_BALLOON_PASS ? 1 : 0, false);
         }
     }
-    // Step 8.
+    // Step 8: the table's context is not held across the wait, during which the table may go.
+    dc.Release();
     if (!inPaint) WaitWhileBalloonUp();
 }
 

@@ -12,10 +12,15 @@ TableDC::TableDC(platform::DeviceContext* printer, HWND table) {
     }
 }
 
-TableDC::~TableDC() {
+TableDC::~TableDC() { Release(); }
+
+void TableDC::Release() {
     if (!dc_) return;
-    if (fontSaved_) dc_->SelectFont(previous_);
+    if (fontSaved_ && (!window_ || IsWindow(window_))) dc_->SelectFont(previous_);
     if (window_) ReleaseDC(window_, dc_);
+    dc_ = nullptr;
+    window_ = nullptr;
+    fontSaved_ = false;
 }
 
 void TableDC::SelectAppFont(int n) {

@@ -1,6 +1,7 @@
 #pragma once
 // The device context a table drawing routine draws into: the printer's when one is given, else the
-// table window's, released at the end; the font selected first is put back.
+// table window's, released at the end (or by Release, before a wait); the font selected first is put
+// back, unless the table went meanwhile (its context then draws nothing and is only let go).
 
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Message.h"
@@ -18,6 +19,8 @@ public:
     platform::DeviceContext& operator*() const { return *dc_; }
     // Selects application font n (the first call keeps the font to put back).
     void SelectAppFont(int n);
+    // Puts the font back and lets the context go; afterwards there is nothing to draw into.
+    void Release();
 
 private:
     platform::DeviceContext* dc_ = nullptr;

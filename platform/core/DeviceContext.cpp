@@ -121,7 +121,7 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) {
         case TextAlign::Bottom: down = -extent.cy; break;
         default: break;
     }
-    DeviceText(PlaceText(text, reference, along, down, extent, state_.font.escapement));
+    if (!retired_) DeviceText(PlaceText(text, reference, along, down, extent, state_.font.escapement));
 
     if (updateCP && advance != 0) {
         double cosine = 1, sine = 0;
@@ -168,7 +168,7 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
         }
         TextRun run = PlaceText(line.text, {x, y}, 0, 0, {line.width, lineHeight}, 0);
         run.clip = clip;
-        DeviceText(run);
+        if (!retired_) DeviceText(run);
         y += lineHeight;
     }
     return result;
@@ -179,23 +179,23 @@ int DeviceContext::DrawText(std::string_view text, Rect& rect, unsigned format) 
 Point DeviceContext::MoveTo(int x, int y) { return std::exchange(state_.currentPosition, {x, y}); }
 
 void DeviceContext::LineTo(int x, int y) {
-    DeviceLine(LPtoDP(state_.currentPosition), LPtoDP(Point{x, y}));
+    if (!retired_) DeviceLine(LPtoDP(state_.currentPosition), LPtoDP(Point{x, y}));
     state_.currentPosition = {x, y};
 }
 
 void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
-    DeviceRectangle(LPtoDP(Rect{left, top, right, bottom}));
+    if (!retired_) DeviceRectangle(LPtoDP(Rect{left, top, right, bottom}));
 }
 
 void DeviceContext::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
                               int cornerHeight) {
-    DeviceRoundRect(LPtoDP(Rect{left, top, right, bottom}),
+    if (!retired_) DeviceRoundRect(LPtoDP(Rect{left, top, right, bottom}),
                     {state_.mapping.LengthToDeviceX(cornerWidth),
                      state_.mapping.LengthToDeviceY(cornerHeight)});
 }
 
 void DeviceContext::Ellipse(int left, int top, int right, int bottom) {
-    DeviceEllipse(LPtoDP(Rect{left, top, right, bottom}));
+    if (!retired_) DeviceEllipse(LPtoDP(Rect{left, top, right, bottom}));
 }
 
 void DeviceContext::Polygon(std::span<const Point> points) {
@@ -203,20 +203,22 @@ void DeviceContext::Polygon(std::span<const Point> points) {
     std::vector<Point> device;
     device.reserve(points.size());
     for (Point p : points) device.push_back(LPtoDP(p));
-    DevicePolygon(device);
+    if (!retired_) DevicePolygon(device);
 }
 
 void DeviceContext::FillRect(const Rect& rect, const Brush& brush) {
-    DeviceFill(LPtoDP(rect), brush);
+    if (!retired_) DeviceFill(LPtoDP(rect), brush);
 }
 
 void DeviceContext::FrameRect(const Rect& rect, const Brush& brush) {
-    DeviceFrame(LPtoDP(rect), brush,
+    if (!retired_) DeviceFrame(LPtoDP(rect), brush,
                 {std::max(1, state_.mapping.LengthToDeviceX(1)),
                  std::max(1, state_.mapping.LengthToDeviceY(1))});
 }
 
-void DeviceContext::SetPixel(int x, int y, Color color) { DevicePixel(LPtoDP(Point{x, y}), color); }
+void DeviceContext::SetPixel(int x, int y, Color color) {
+    if (!retired_) DevicePixel(LPtoDP(Point{x, y}), color);
+}
 
 // ---- Bitmaps ----
 
@@ -229,7 +231,7 @@ void DeviceContext::StretchBlt(int x, int y, int width, int height, const Bitmap
                                int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                                RasterOp op) {
     if (width < 1 || height < 1 || sourceWidth < 1 || sourceHeight < 1) return;
-    DeviceBlit(LPtoDP(RectFromSize(x, y, width, height)), source,
+    if (!retired_) DeviceBlit(LPtoDP(RectFromSize(x, y, width, height)), source,
                RectFromSize(sourceX, sourceY, sourceWidth, sourceHeight), op);
 }
 

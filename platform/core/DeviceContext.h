@@ -45,6 +45,11 @@ public:
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
+    // A context on the surface of a destroyed window, kept until its holder lets go: drawing does
+    // nothing any more, while its objects, attributes and saved states still answer as before.
+    void Retire() { retired_ = true; }
+    bool Retired() const { return retired_; }
+
     // ---- Objects and attributes; each setter returns the previous value, to be restored ----
     LogFont SelectFont(const LogFont& font);
     Pen SelectPen(const Pen& pen);
@@ -193,6 +198,7 @@ private:
 
     State state_;
     std::vector<State> saved_;
+    bool retired_ = false;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -68,6 +69,93 @@ FileContent ReadWholeFile(const std::string& path) {
     ::close(fd);
     result.ok = true;
     return result;
+}
+
+namespace {
+
+// Opens a regular file for reading without blocking; -1 with `error` set otherwise (ENOENT when
+// missing, EINVAL for anything that is not a regular file).
+int OpenRegular(const std::string& path, int& error) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        error = errno;
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return -1;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    // Swapped for something else between the look and the opening.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        error = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+std::string NotARegularFile(const std::string& path, int error) {
+    if (error == EINVAL) return "Cannot read " + path + ": not a regular file";
+    return Failure(error == ENOENT ? "Cannot open" : "Cannot read", path, error).error;
+}
+
+}  // namespace
+
+FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    FileContent result;
+    int error = 0;
+    int fd = OpenRegular(path, error);
+    if (fd < 0) {
+        result.missing = error == ENOENT;
+        result.error = NotARegularFile(path, error);
+        return result;
+    }
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const std::size_t room = maxBytes + 1 - result.bytes.size();
+        ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, room));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            ::close(fd);
+            result.bytes.clear();
+            result.error = Failure("Cannot read", path, error).error;
+            return result;
+        }
+        if (n == 0) break;
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+        if (result.bytes.size() > maxBytes) {
+            result.bytes.resize(maxBytes);
+            result.tooLarge = true;
+            break;
+        }
+    }
+    ::close(fd);
+    result.ok = true;
+    return result;
+}
+
+FileStatus CheckReadable(const std::string& path) {
+    int error = 0;
+    int fd = OpenRegular(path, error);
+    if (fd < 0) {
+        if (error == ENOENT) return {};
+        return {false, NotARegularFile(path, error)};
+    }
+    std::uint8_t buffer[4096];
+    ssize_t n = 0;
+    do {
+        n = ::read(fd, buffer, sizeof buffer);
+    } while (n < 0 && errno == EINTR);
+    error = errno;
+    ::close(fd);
+    if (n < 0) return Failure("Cannot read", path, error);
+    return {};
 }
 
 FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {

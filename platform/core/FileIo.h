@@ -24,6 +24,7 @@ struct FileStatus {
 struct FileContent {
     bool ok = false;
     bool missing = false;  // the file does not exist (a failure too, but often an expected one)
+    bool tooLarge = false;  // ReadRegularFile: the file is longer than asked for; bytes holds the start
     Bytes bytes;
     std::string error;
     explicit operator bool() const { return ok; }
@@ -31,6 +32,16 @@ struct FileContent {
 };
 
 FileContent ReadWholeFile(const std::string& path);
+
+// Reads a regular file of at most `maxBytes` without ever blocking: anything else at the path (a
+// folder, a named pipe, a device, a link to one) is refused without being opened, and so is one that
+// turns into such a thing while it is opened. A longer file gives its first `maxBytes` bytes, ok and
+// tooLarge.
+FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+// Whether the file at the path is one that can be read, tried with a first read: missing counts as
+// readable (there is nothing to lose); anything but a regular file does not.
+FileStatus CheckReadable(const std::string& path);
 
 // Replaces the file by writing a temporary file beside it and renaming it over the target, so a
 // crash or a full disk leaves either the old content or the new one, never a half-written file.

@@ -32,7 +32,7 @@ struct InputEvent {
 // What happened to a window, for the host's view of it.
 enum class WindowEvent {
     Created,
-    Destroyed,  // the surface may be released
+    Destroyed,  // the window is gone: its surface draws nothing from now on, but stays (ReleaseSurface)
     Shown,
     Hidden,
     Moved,      // rectangle changed
@@ -108,6 +108,10 @@ public:
     // The window's retained drawing surface (drawing outside paint and inside BeginPaint/EndPaint), or
     // nullptr when the host has none.
     virtual DeviceContext* WindowSurface(HWND hwnd) { (void)hwnd; return nullptr; }
+
+    // The surface of a destroyed window may go now: no drawing context on it is held any more and no
+    // handler of the window is running.
+    virtual void ReleaseSurface(HWND hwnd) { (void)hwnd; }
 
     // Notice of a change to a window (after the change).
     virtual void OnWindowEvent(HWND hwnd, WindowEvent event) { (void)hwnd; (void)event; }

@@ -61,7 +61,7 @@ void WindowSystem::DeliverCopyData(HWND hwnd, HWND sender, std::uintptr_t tag, s
     m_foreign.push_back(std::move(foreign));
 }
 
-bool WindowSystem::DeliverForeign() {
+bool WindowSystem::DeliverForeign(const std::function<bool()>* loopEnded) {
     bool delivered = false;
     while (!m_foreign.empty()) {
         ForeignMessage foreign = std::move(m_foreign.front());
@@ -78,6 +78,7 @@ bool WindowSystem::DeliverForeign() {
         }
         Invoke(window, foreign.message, foreign.wParam, lParam, DispatchRecord::Kind::OtherProcess);
         delivered = true;
+        if (loopEnded && (*loopEnded)()) break;  // the rest waits for the next retrieval
     }
     return delivered;
 }
@@ -94,9 +95,12 @@ bool WindowSystem::Matches(HWND target, UINT message, HWND filter, UINT first, U
     return (first == 0 && last == 0) || (message >= first && message <= last);
 }
 
-bool WindowSystem::TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove) {
+bool WindowSystem::TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove,
+                               const std::function<bool()>* loopEnded) {
     m_host->FetchInput(*this);
-    DeliverForeign();
+    if (loopEnded && (*loopEnded)()) return false;
+    DeliverForeign(loopEnded);
+    if (loopEnded && (*loopEnded)()) return false;
 
     for (auto it = m_posted.begin(); it != m_posted.end();) {
         if (it->hwnd && !IsWindow(it->hwnd)) {  // its window died after the post: dropped

@@ -110,10 +110,11 @@ DeviceContext* WindowSystem::BeginPaint(HWND hwnd, PaintInfo* info) {
     // Each paint starts from a fresh drawing state, clipped to what needs painting, as the
     // drawing code selects its own objects and leaves them selected.
     if (dc) {
-        if (window->m_paintSurface) window->m_paintSurface->RestoreDC(-1);  // an unfinished paint
+        SurfaceHold& hold = m_surfaceHolds[hwnd];
+        if (hold.paint) hold.paint->RestoreDC(-1);  // an unfinished paint
         dc->SaveDC();
         if (!area.IsEmpty()) dc->SetClipRect(area);
-        window->m_paintSurface = dc;
+        hold.paint = dc;
     }
     if (erase) stillToErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
     if (info) {
@@ -126,24 +127,69 @@ DeviceContext* WindowSystem::BeginPaint(HWND hwnd, PaintInfo* info) {
 
 void WindowSystem::EndPaint(HWND hwnd, const PaintInfo* info) {
     (void)info;
-    Window* window = FromHandle(hwnd);
-    if (!window) return;
-    if (window->m_paintSurface) window->m_paintSurface->RestoreDC(-1);
-    window->m_paintSurface = nullptr;
-    Notify(hwnd, WindowEvent::Painted);
+    auto hold = m_surfaceHolds.find(hwnd);
+    if (hold != m_surfaceHolds.end() && hold->second.paint) {
+        // The surface of a destroyed window only lets go; it is not shown any more.
+        if (!hold->second.destroyed) hold->second.paint->RestoreDC(-1);
+        hold->second.paint = nullptr;
+    }
+    if (IsWindow(hwnd)) Notify(hwnd, WindowEvent::Painted);
+    ReleaseSurfaceIfUnused(hwnd);
 }
 
 DeviceContext* WindowSystem::GetDC(HWND hwnd) {
     if (!IsWindow(hwnd)) return nullptr;
     DeviceContext* dc = m_host->WindowSurface(hwnd);
-    if (dc) dc->SaveDC();
+    if (dc) {
+        dc->SaveDC();
+        ++m_surfaceHolds[hwnd].contexts;
+    }
     return dc;
 }
 
 void WindowSystem::ReleaseDC(HWND hwnd, DeviceContext* dc) {
-    if (!dc || !IsWindow(hwnd)) return;
-    dc->RestoreDC(-1);
-    Notify(hwnd, WindowEvent::Painted);
+    if (!dc) return;
+    auto hold = m_surfaceHolds.find(hwnd);
+    const bool held = hold != m_surfaceHolds.end() && hold->second.contexts > 0;
+    if (held) --hold->second.contexts;
+    if (IsWindow(hwnd)) {
+        dc->RestoreDC(-1);
+        Notify(hwnd, WindowEvent::Painted);
+    }
+    // A destroyed window's context is touched no more: its surface may be gone unless held.
+    if (held) ReleaseSurfaceIfUnused(hwnd);
+}
+
+// A destroyed window: its surface waits for the contexts held on it and its running handlers.
+void WindowSystem::HoldSurfaceUntilReleased(HWND hwnd, const Window& window) {
+    SurfaceHold& hold = m_surfaceHolds[hwnd];
+    hold.destroyed = true;
+    if (window.m_handlerDepth > 0) {
+        hold.handlersOf = &window;
+        ++m_surfacesAwaitingHandlers;
+    }
+    ReleaseSurfaceIfUnused(hwnd);
+}
+
+void WindowSystem::HandlersReturned(const Window& window) {
+    std::vector<HWND> done;
+    for (auto& [hwnd, hold] : m_surfaceHolds) {
+        if (hold.handlersOf != &window) continue;
+        hold.handlersOf = nullptr;
+        --m_surfacesAwaitingHandlers;
+        done.push_back(hwnd);
+    }
+    for (HWND hwnd : done) ReleaseSurfaceIfUnused(hwnd);
+}
+
+void WindowSystem::ReleaseSurfaceIfUnused(HWND hwnd) {
+    auto it = m_surfaceHolds.find(hwnd);
+    if (it == m_surfaceHolds.end()) return;
+    const SurfaceHold& hold = it->second;
+    if (hold.contexts > 0 || hold.paint || hold.handlersOf) return;
+    const bool destroyed = hold.destroyed;
+    m_surfaceHolds.erase(it);
+    if (destroyed) m_host->ReleaseSurface(hwnd);
 }
 
 }  // namespace platform

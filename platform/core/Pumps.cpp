@@ -47,9 +47,12 @@ int WindowSystem::RunModalLoop(Window& dialog) {
         else if (m_active != hwnd) Activate(hwnd, true, WA_ACTIVE);
     }
     Message message;
-    while (IsWindow(hwnd) && !dialog.m_modalEnded) {
-        if (!TakeMessage(message, nullptr, 0, 0, true)) {
-            m_host->WaitForWork(NextTimerDue());
+    // Tested after every dispatch, those made inside the retrieval included (another process's message,
+    // an action of the host): a dialog ended there ends the loop without waiting for more.
+    const std::function<bool()> ended = [&] { return !IsWindow(hwnd) || dialog.m_modalEnded; };
+    while (!ended()) {
+        if (!TakeMessage(message, nullptr, 0, 0, true, &ended)) {
+            if (!ended()) m_host->WaitForWork(NextTimerDue());
             continue;
         }
         if (message.message == WM_QUIT) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace platform {
 
@@ -10,29 +11,48 @@ namespace {
 RegistryKey g_currentUser;
 std::string g_profileKey = "Software\\skat\\skat";
 
-// Splits "a\b\c" into its first part and the rest; empty parts are skipped.
-std::pair<std::string, std::string> SplitFirst(const std::string& path) {
-    std::size_t start = path.find_first_not_of('\\');
-    if (start == std::string::npos) return {"", ""};
-    std::size_t end = path.find('\\', start);
-    if (end == std::string::npos) return {path.substr(start), ""};
-    return {path.substr(start, end - start), path.substr(end + 1)};
-}
+// The parts of a backslash-separated path in turn, without copying the rest of it; empty parts
+// are skipped.
+class PathParts {
+public:
+    explicit PathParts(std::string_view path) : rest_(path) {}
+    // The next part, or an empty view when none is left.
+    std::string_view Next() {
+        const std::size_t start = rest_.find_first_not_of('\\');
+        if (start == std::string_view::npos) {
+            rest_ = {};
+            return {};
+        }
+        rest_.remove_prefix(start);
+        const std::size_t end = std::min(rest_.find('\\'), rest_.size());
+        std::string_view part = rest_.substr(0, end);
+        rest_.remove_prefix(end);
+        return part;
+    }
+
+private:
+    std::string_view rest_;
+};
 
 }  // namespace
 
-bool KeyNameLess::operator()(const std::string& a, const std::string& b) const {
+bool KeyNameLess::operator()(std::string_view a, std::string_view b) const {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
     });
 }
 
+// Level by level, so a path of any depth costs neither stack nor copies of the rest of it.
 RegistryKey& RegistryKey::Create(const std::string& path) {
-    auto [first, rest] = SplitFirst(path);
-    if (first.empty()) return *this;
-    auto& child = children_[first];
-    if (!child) child = std::make_unique<RegistryKey>();
-    return child->Create(rest);
+    RegistryKey* key = this;
+    PathParts parts(path);
+    for (std::string_view part = parts.Next(); !part.empty(); part = parts.Next()) {
+        auto it = key->children_.find(part);
+        if (it == key->children_.end())
+            it = key->children_.emplace(std::string(part), std::make_unique<RegistryKey>()).first;
+        key = it->second.get();
+    }
+    return *key;
 }
 
 RegistryKey* RegistryKey::Find(const std::string& path) {
@@ -40,23 +60,31 @@ RegistryKey* RegistryKey::Find(const std::string& path) {
 }
 
 const RegistryKey* RegistryKey::Find(const std::string& path) const {
-    auto [first, rest] = SplitFirst(path);
-    if (first.empty()) return this;
-    auto it = children_.find(first);
-    if (it == children_.end()) return nullptr;
-    return it->second->Find(rest);
+    const RegistryKey* key = this;
+    PathParts parts(path);
+    for (std::string_view part = parts.Next(); !part.empty(); part = parts.Next()) {
+        auto it = key->children_.find(part);
+        if (it == key->children_.end()) return nullptr;
+        key = it->second.get();
+    }
+    return key;
 }
 
 bool RegistryKey::Remove(const std::string& path) {
-    auto [first, rest] = SplitFirst(path);
-    if (first.empty()) return false;
-    auto it = children_.find(first);
-    if (it == children_.end()) return false;
-    if (SplitFirst(rest).first.empty()) {
-        children_.erase(it);
-        return true;
+    RegistryKey* parent = this;
+    PathParts parts(path);
+    std::string_view part = parts.Next();
+    if (part.empty()) return false;
+    for (std::string_view next = parts.Next(); !next.empty(); next = parts.Next()) {
+        auto it = parent->children_.find(part);
+        if (it == parent->children_.end()) return false;
+        parent = it->second.get();
+        part = next;
     }
-    return it->second->Remove(rest);
+    auto it = parent->children_.find(part);
+    if (it == parent->children_.end()) return false;
+    parent->children_.erase(it);
+    return true;
 }
 
 void RegistryKey::SetNumber(const std::string& name, std::uint32_t value) { values_[name] = value; }

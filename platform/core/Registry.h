@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -15,7 +16,8 @@ namespace platform {
 
 // Key names compare case-insensitively (ASCII), as the registry does; they keep their spelling.
 struct KeyNameLess {
-    bool operator()(const std::string& a, const std::string& b) const;
+    using is_transparent = void;  // keys are looked up by a part of a path, without a copy
+    bool operator()(std::string_view a, std::string_view b) const;
 };
 
 using RegistryValue = std::variant<std::uint32_t, std::string>;

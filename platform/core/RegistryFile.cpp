@@ -2,7 +2,9 @@
 
 #include "platform/core/Folders.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
 
@@ -51,15 +53,23 @@ void AppendValues(std::string& out, const RegistryKey& key) {
     }
 }
 
-void AppendKey(std::string& out, const RegistryKey& key, const std::string& path) {
+// A key name the file can hold on a section line: no control character (a line break would end the
+// line, and the reader refuses the others alike).
+bool IsWritableKeyName(std::string_view name) {
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    return true;
+}
+
+// One section per key, each naming its full path; the depth is bounded, so the paths are short.
+void AppendKey(std::string& out, const RegistryKey& key, const std::string& path, int depth) {
     out += '[' + path + "]\n";
     AppendValues(out, key);
     out += '\n';
+    if (depth >= kMaxRegistryKeyDepth) return;
     for (const auto& [name, child] : key.Children()) {
-        // A key name with a line break cannot stand on a section line; no part of the program
-        // makes one, and writing it would damage the file for every other key.
-        if (name.find_first_of("\r\n") != std::string::npos) continue;
-        AppendKey(out, *child, path + '\\' + name);
+        if (!IsWritableKeyName(name)) continue;
+        AppendKey(out, *child, path + '\\' + name, depth + 1);
     }
 }
 
@@ -139,14 +149,39 @@ bool ParseValueLine(std::string_view line, RegistryKey& key) {
     return true;
 }
 
-// The key a section line names, created in the tree; nullptr when the line is not one of ours.
-RegistryKey* ParseSectionLine(std::string_view line, RegistryKey& root) {
+enum class SectionFault { None, NotOurs, TooDeep, ControlCharacter };
+
+// The key a section line names, created in the tree; nullptr and the fault when the line is not one
+// of ours or names a key the file may not hold. The path is checked whole before a key is made.
+RegistryKey* ParseSectionLine(std::string_view line, RegistryKey& root, SectionFault& fault) {
+    fault = SectionFault::NotOurs;
     if (line.size() < 2 || line.front() != '[' || line.back() != ']') return nullptr;
     std::string_view path = line.substr(1, line.size() - 2);
     if (!path.starts_with(kRootName)) return nullptr;
     path.remove_prefix(kRootName.size());
-    if (path.empty()) return &root;
+    if (path.empty()) {
+        fault = SectionFault::None;
+        return &root;
+    }
     if (path.front() != '\\') return nullptr;
+    if (!IsWritableKeyName(path)) {
+        fault = SectionFault::ControlCharacter;
+        return nullptr;
+    }
+    int depth = 0;
+    bool inName = false;
+    for (char c : path) {
+        if (c == '\\') {
+            inName = false;
+        } else if (!inName) {
+            inName = true;
+            if (++depth > kMaxRegistryKeyDepth) {
+                fault = SectionFault::TooDeep;
+                return nullptr;
+            }
+        }
+    }
+    fault = SectionFault::None;
     return &root.Create(std::string(path.substr(1)));
 }
 
@@ -161,8 +196,8 @@ std::string FormatRegistryFile(const RegistryKey& root) {
         out += '\n';
     }
     for (const auto& [name, child] : root.Children()) {
-        if (name.find_first_of("\r\n") != std::string::npos) continue;
-        AppendKey(out, *child, std::string(kRootName) + '\\' + name);
+        if (!IsWritableKeyName(name)) continue;
+        AppendKey(out, *child, std::string(kRootName) + '\\' + name, 1);
     }
     return out;
 }
@@ -188,13 +223,21 @@ std::string ParseRegistryFile(std::string_view text, RegistryKey& root) {
         if (line.empty() || line.starts_with(';')) continue;
 
         bool clean = false;
+        SectionFault fault = SectionFault::NotOurs;
         if (line.starts_with('[')) {
-            section = ParseSectionLine(line, root);
+            section = ParseSectionLine(line, root, fault);
             clean = section != nullptr;
         } else if (section) {
             clean = ParseValueLine(line, *section);
         }
-        if (!clean && firstFault.empty()) firstFault = "line " + std::to_string(lineNumber) + " cannot be read";
+        if (clean || !firstFault.empty()) continue;
+        firstFault = "line " + std::to_string(lineNumber);
+        if (fault == SectionFault::TooDeep)
+            firstFault += " names a key more than " + std::to_string(kMaxRegistryKeyDepth) + " levels deep";
+        else if (fault == SectionFault::ControlCharacter)
+            firstFault += " names a key with a control character";
+        else
+            firstFault += " cannot be read";
     }
     if (lineNumber == 0) return "the file is empty";
     return firstFault;
@@ -202,25 +245,39 @@ std::string ParseRegistryFile(std::string_view text, RegistryKey& root) {
 
 RegistryLoad LoadRegistryFile(const std::string& path, RegistryKey& root) {
     root.Clear();
-    FileContent content = ReadWholeFile(path);
+    FileContent content = ReadRegularFile(path, kMaxRegistryFileBytes);
     if (!content) {
         if (content.missing) return {};
         return {false, "The settings cannot be read: " + content.error};
     }
-    std::string fault = ParseRegistryFile(content.Text(), root);
+    std::string text = content.Text();
+    if (content.tooLarge) {
+        // What parsed of the start is kept, up to its last whole line.
+        const std::size_t lastLineEnd = text.rfind('\n');
+        text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    }
+    std::string fault = ParseRegistryFile(text, root);
+    if (content.tooLarge) {
+        fault = "it is larger than " + std::to_string(kMaxRegistryFileBytes / (1024 * 1024)) + " MiB";
+    }
     if (fault.empty()) return {};
     std::string copy = path + ".bad";
-    FileStatus kept = WriteFileAtomic(copy, content.bytes);
+    FileStatus kept;
+    if (content.tooLarge) {
+        if (::rename(path.c_str(), copy.c_str()) != 0) kept = {false, std::strerror(errno)};
+    } else {
+        kept = WriteFileAtomic(copy, content.bytes);
+    }
     std::string message = "The settings file " + path + " is damaged (" + fault + ")";
-    message += kept ? "; a copy is kept as " + copy : "; no copy could be kept: " + kept.error;
+    if (!kept) message += "; no copy could be kept: " + kept.error;
+    else message += (content.tooLarge ? "; it is moved to " : "; a copy is kept as ") + copy;
     return {true, message};
 }
 
 FileStatus SaveRegistryFile(const std::string& path, const RegistryKey& root) {
-    FileContent current = ReadWholeFile(path);
-    if (!current && !current.missing) {
-        return {false, "The settings are not saved, the file in place cannot be read: " + current.error};
-    }
+    FileStatus readable = CheckReadable(path);
+    if (!readable)
+        return {false, "The settings are not saved, the file in place cannot be read: " + readable.error};
     return WriteFileAtomic(path, FormatRegistryFile(root));
 }
 

@@ -137,8 +137,7 @@ private:
     bool m_needsErase = false;
     bool m_inPaintList = false;
     Rect m_updateRect;             // bounding rectangle of the invalid region, client coordinates
-    int m_paintCount = 0;
-    DeviceContext* m_paintSurface = nullptr;  // the surface BeginPaint handed out, until EndPaint          // BeginPaint calls, to catch a WM_PAINT handler that never validates
+    int m_paintCount = 0;          // BeginPaint calls, to catch a WM_PAINT handler that never validates
     bool m_modalEnded = false;     // EndModalLoop was called
     int m_modalResult = 0;
 };

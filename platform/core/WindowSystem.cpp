@@ -41,7 +41,9 @@ WindowSystem::WindowSystem() : m_host(&g_inertHost), m_keyDown(0x200, 0) {}
 WindowSystem::~WindowSystem() { g_windowSystemGone = true; }
 
 WindowSystem::Pin::~Pin() {
-    if (--m_window.m_handlerDepth == 0 && m_window.m_deletePending) delete &m_window;
+    if (--m_window.m_handlerDepth != 0) return;
+    if (g_windowSystem.m_surfacesAwaitingHandlers > 0) g_windowSystem.HandlersReturned(m_window);
+    if (m_window.m_deletePending) delete &m_window;
 }
 
 void WindowSystem::AttachHost(Host* host) {
@@ -62,6 +64,9 @@ void WindowSystem::Reset() {
     m_input.clear();
     m_foreign.clear();
     m_paintList.clear();
+    // Surfaces still held go with the host that made them.
+    m_surfaceHolds.clear();
+    m_surfacesAwaitingHandlers = 0;
     m_timers.clear();
     m_modalStack.clear();
     m_zOrder.clear();
@@ -209,6 +214,7 @@ void WindowSystem::FinishDestroy(Window* window) {
     if (m_capture == hwnd) m_capture = nullptr;
     window->m_needsPaint = window->m_needsErase = false;
     Notify(hwnd, WindowEvent::Destroyed);
+    HoldSurfaceUntilReleased(hwnd, *window);
     m_handles[HandleValue(hwnd) - 1] = nullptr;
     window->m_hwnd = nullptr;
     window->m_destroying = false;

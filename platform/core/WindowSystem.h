@@ -25,7 +25,9 @@
 // when nothing but timers is left. BeginPaint sends WM_ERASEBKGND when an erase was asked for and
 // validates. A WM_PAINT handler that validates nothing is validated by the engine after it returns, so
 // a careless handler cannot starve the queue. Hidden windows get no WM_PAINT; showing a window
-// invalidates it.
+// invalidates it. A destroyed window's surface stays, drawing nothing, until every
+// context on it (GetDC, BeginPaint) is given back and its outermost running handler has returned;
+// then the host may free it (Host::ReleaseSurface).
 //
 // Focus and activation: one active top-level window and one focus window. SetFocus sends WM_KILLFOCUS
 // to the old and WM_SETFOCUS to the new window synchronously, activating the new window's top-level
@@ -35,6 +37,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -103,7 +106,9 @@ public:
     // Takes the next message by the pump order, without waiting and without idling. With `remove`
     // false, the message stays where it is. A filter (hwnd and/or message range, 0/0 = all) applies
     // to posted, input, paint and timer messages; other processes' messages are delivered regardless.
-    bool TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove);
+    bool TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove) {
+        return TakeMessage(out, filter, first, last, remove, nullptr);
+    }
     // PeekMessage: TakeMessage, and Host::IdlePoll when it found nothing.
     bool PeekMessage(Message& out, HWND filter, UINT first, UINT last, UINT removeFlags);
     // GetMessage: waits (Host::WaitForWork) until a message comes; false for WM_QUIT.
@@ -206,6 +211,16 @@ private:
         std::string bytes;
     };
 
+    // The drawing contexts handed out on a window's surface and not given back yet. A destroyed
+    // window's surface stays (drawing nothing) until none is held and its outermost handler returned,
+    // so a handler that still draws, ends its paint or puts its font back touches a live object.
+    struct SurfaceHold {
+        int contexts = 0;                // GetDC calls not yet released
+        DeviceContext* paint = nullptr;  // BeginPaint's surface, until EndPaint
+        bool destroyed = false;
+        const Window* handlersOf = nullptr;  // destroyed: the object whose handlers still run
+    };
+
     // Keeps a window object alive (counted as a running handler) while the engine uses it.
     class Pin {
     public:
@@ -222,7 +237,13 @@ private:
     void Notify(HWND hwnd, WindowEvent event);
     void DestroyTree(Window* window);
     void FinishDestroy(Window* window);
-    bool DeliverForeign();
+    // A modal loop's retrieval: `loopEnded` (the loop's end condition) is tested after each delivery
+    // made inside the retrieval (the host's input and actions, other processes' messages); once it
+    // holds, nothing more is delivered or taken and the retrieval finds nothing, so the loop ends
+    // without waiting.
+    bool TakeMessage(Message& out, HWND filter, UINT first, UINT last, bool remove,
+                     const std::function<bool()>* loopEnded);
+    bool DeliverForeign(const std::function<bool()>* loopEnded);
     bool TakeInput(Message& out, HWND filter, UINT first, UINT last, bool remove);
     bool TakePaint(Message& out, HWND filter, UINT first, UINT last, bool remove);
     bool TakeTimer(Message& out, HWND filter, UINT first, UINT last, bool remove);
@@ -236,6 +257,9 @@ private:
     void RemoveTimersOf(HWND hwnd);
     void RepostQuit(int exitCode);
     void ValidateAfterPaint(HWND hwnd, int paintCountBefore);
+    void HoldSurfaceUntilReleased(HWND hwnd, const Window& window);
+    void HandlersReturned(const Window& window);
+    void ReleaseSurfaceIfUnused(HWND hwnd);
     std::int64_t IntervalOf(int ms) const;
 
     Host* m_host = nullptr;
@@ -245,6 +269,8 @@ private:
     std::deque<InputEvent> m_input;
     std::deque<ForeignMessage> m_foreign;
     std::vector<HWND> m_paintList;
+    std::map<HWND, SurfaceHold> m_surfaceHolds;
+    int m_surfacesAwaitingHandlers = 0;  // holds of destroyed windows whose handlers still run
     std::vector<Timer> m_timers;
     std::uint64_t m_timerSequence = 0;
     std::vector<Window*> m_modalStack;

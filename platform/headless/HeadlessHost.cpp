@@ -85,13 +85,28 @@ FileDialogAnswer HeadlessHost::ShowFileDialog(const FileDialogRequest& request) 
     throw IdleStall("headless host: a file dialog opened with no scripted answer lined up");
 }
 
+void HeadlessHost::ReleaseSurface(HWND hwnd) { m_retiredSurfaces.erase(hwnd); }
+
+const RecordingDC* HeadlessHost::RetiredSurface(HWND hwnd) const {
+    auto it = m_retiredSurfaces.find(hwnd);
+    return it == m_retiredSurfaces.end() ? nullptr : it->second.get();
+}
+
 RecordingDC* HeadlessHost::Surface(HWND hwnd) const {
     auto it = m_surfaces.find(hwnd);
     return it == m_surfaces.end() ? nullptr : it->second.get();
 }
 
 void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
-    if (event == WindowEvent::Destroyed) m_surfaces.erase(hwnd);
+    if (event == WindowEvent::Destroyed) {
+        // Kept, drawing nothing, until the engine says nobody draws on it any more.
+        auto it = m_surfaces.find(hwnd);
+        if (it != m_surfaces.end()) {
+            it->second->Retire();
+            m_retiredSurfaces[hwnd] = std::move(it->second);
+            m_surfaces.erase(it);
+        }
+    }
     if (event == WindowEvent::Moved) {
         auto it = m_surfaces.find(hwnd);
         Window* window = WindowSystem::Instance().FromHandle(hwnd);

@@ -65,6 +65,7 @@ public:
     void Sleep(std::int64_t ms) override;
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
+    void ReleaseSurface(HWND hwnd) override;
     void OnDispatch(const DispatchRecord& record) override;
     std::optional<int> TakeMessageBoxAnswer() override { return m_answers.TakeMessageBoxAnswer(); }
     std::optional<FileDialogAnswer> TakeFileDialogAnswer() override { return m_answers.TakeFileDialogAnswer(); }
@@ -107,6 +108,9 @@ public:
     void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
     // The window's recording surface, or nullptr when it has drawn nothing yet.
     RecordingDC* Surface(HWND hwnd) const;
+    // The surface of a destroyed window that is still kept (a context on it is held or a handler of
+    // the window still runs), or nullptr.
+    const RecordingDC* RetiredSurface(HWND hwnd) const;
     // How often each window was painted (EndPaint or ReleaseDC), for tests.
     int PaintCount(HWND hwnd) const;
 
@@ -145,6 +149,7 @@ private:
     DispatchTrace m_trace;
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
+    std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
     std::vector<PaintTally> m_paints;
     std::vector<FileDialogRequest> m_fileDialogRequests;
     std::int64_t m_pollCostMs = kPollCostMs;

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "platform/core/Control.h"
+#include "platform/core/DeviceContext.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/DialogUnits.h"
 #include "platform/core/WindowSystem.h"
@@ -67,6 +68,7 @@ QtHost::~QtHost() {
     System().AttachHost(nullptr);  // destroys every window; their widgets go with them
     m_relay.reset();
     m_mirrors.clear();
+    m_retiredSurfaces.clear();
     SetDialogFontMeasure(nullptr);
     SetDialogTextMeasure(nullptr);
     SetCurrentClock(nullptr);
@@ -439,6 +441,11 @@ void QtHost::DestroyMirror(HWND hwnd) {
     m_mirrors.erase(it);
     std::erase(m_activationsAsked, hwnd);
     if (m_focusShown == hwnd) m_focusShown = nullptr;
+    // The surface stays, drawing nothing, while the program still holds a context on it.
+    if (mirror.surface) {
+        mirror.surface->Context().Retire();
+        m_retiredSurfaces[hwnd] = std::move(mirror.surface);
+    }
     Applying applying(m_applying);
     if (mirror.control) {
         mirror.control.reset();  // deletes its widget
@@ -446,6 +453,8 @@ void QtHost::DestroyMirror(HWND hwnd) {
         delete mirror.widget.data();
     }
 }
+
+void QtHost::ReleaseSurface(HWND hwnd) { m_retiredSurfaces.erase(hwnd); }
 
 void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
     if (event == WindowEvent::Created) {

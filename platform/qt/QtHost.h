@@ -75,6 +75,7 @@ public:
     void Sleep(std::int64_t ms) override;
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
+    void ReleaseSurface(HWND hwnd) override;
     // Qt's file dialog over the owner's widget, while our loop keeps running (QtFileDialog.h).
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
 
@@ -86,6 +87,9 @@ public:
     // A window's retained surface image, or nullptr when it has none (controls, windows that never
     // drew).
     const QImage* SurfaceImage(HWND hwnd) const;
+    // Whether the surface of a destroyed window is still kept (a context on it is held or a handler
+    // of the window still runs).
+    bool KeepsRetiredSurface(HWND hwnd) const { return m_retiredSurfaces.contains(hwnd); }
 
     // Pictures of image controls by image id, at a size in pixels (the card pictures' owner
     // installs this); without one image controls stay empty.
@@ -159,6 +163,7 @@ private:
 
     SystemClock m_clock;
     std::unordered_map<HWND, Mirror> m_mirrors;
+    std::unordered_map<HWND, std::unique_ptr<QtWindowSurface>> m_retiredSurfaces;  // of destroyed windows
     std::deque<std::function<void()>> m_recorded;
     std::unique_ptr<QtControlRelay> m_relay;
     ImageSource m_imageSource;

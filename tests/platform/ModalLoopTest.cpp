@@ -1,6 +1,9 @@
 // Modal loops and nested waits: owner disabling, focus coming back, early ends, quit requests.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "EngineFixture.h"
 
 namespace enginetest {
@@ -118,6 +121,63 @@ TEST_F(ModalLoop, QuitRequestEndsItAndIsPutBackForTheMainLoop) {
     EXPECT_EQ(RunModalLoop(dialog), -1);
     EXPECT_EQ(world.host.PumpUntilIdle(), 0);  // the quit comes first, ahead of the command
     EXPECT_EQ(world.host.QuitCode(), 4);
+}
+
+// Another process's message ends the dialog while nothing else is queued and no timer is armed: the
+// loop ends at once (a wait for more could never end).
+TEST_F(ModalLoop, EndedByAnotherProcessWithNothingQueued) {
+    constexpr UINT kFromOtherProcess = WM_USER + 7;
+    ShowWindow(dialog.Handle(), SW_SHOW);
+    world.host.PumpUntilIdle();
+    dialog.On(kFromOtherProcess, 0, [&](WPARAM, LPARAM) {
+        EndModalLoop(dialog, 9);
+        return LRESULT{0};
+    });
+    platform::WindowSystem::Instance().DeliverFromOtherProcess(dialog.Handle(), kFromOtherProcess, 0, 0);
+    EXPECT_EQ(RunModalLoop(dialog), 9);
+}
+
+// A message from another process runs its handler inside the retrieval. When it ends the dialog and
+// nothing else is queued, the loop ends there and then: no timer is armed, so a wait would stall.
+// What that handler posted, and another process's next message, wait for the next pump.
+TEST_F(ModalLoop, EndedInsideTheRetrievalEndsWithoutWaiting) {
+    constexpr UINT kFromOtherProcess = WM_USER + 7;
+    ShowWindow(dialog.Handle(), SW_SHOW);
+    world.host.PumpUntilIdle();  // shown and painted: nothing is left in the queue
+    std::vector<std::string> seen;
+    dialog.On(kFromOtherProcess, 0, [&](WPARAM, LPARAM) {
+        seen.push_back("dialog ended");
+        EndModalLoop(dialog, 9);
+        PostMessage(world.Frame(), WM_COMMAND, Command(100));
+        return LRESULT{0};
+    });
+    world.frame.On(kFromOtherProcess, 0, [&](WPARAM, LPARAM) { seen.push_back("frame told"); return LRESULT{0}; });
+    world.frame.OnCommand(100, [&] { seen.push_back("command"); });
+    auto& system = platform::WindowSystem::Instance();
+    system.DeliverFromOtherProcess(dialog.Handle(), kFromOtherProcess, 0, 0);
+    system.DeliverFromOtherProcess(world.Frame(), kFromOtherProcess, 0, 0);
+
+    EXPECT_EQ(RunModalLoop(dialog), 9);
+    EXPECT_EQ(seen, (std::vector<std::string>{"dialog ended"}));
+    EXPECT_EQ(world.host.NowMs(), 0);
+    world.host.PumpUntilIdle();
+    EXPECT_EQ(seen, (std::vector<std::string>{"dialog ended", "frame told", "command"}));
+}
+
+// A handler's own loop inside the modal loop is not ended by the dialog's end: a wait that the
+// handler starts after EndModalLoop still runs until its own condition ends it.
+TEST_F(ModalLoop, AHandlersOwnWaitAfterTheEndStillRuns) {
+    int ticks = 0;
+    dialog.OnCommand(10, [&] {
+        EndModalLoop(dialog, 3);
+        SetTimer(dialog.Handle(), 5, 100);
+        WaitWhile([&] { return ticks < 2; });
+        KillTimer(dialog.Handle(), 5);
+    });
+    dialog.OnTimer(5, [&] { ++ticks; });
+    PostMessage(dialog.Handle(), WM_COMMAND, Command(10));
+    EXPECT_EQ(RunModalLoop(dialog), 3);
+    EXPECT_EQ(ticks, 2);
 }
 
 TEST(NestedWait, QuitRequestIsPutBackAndEndsTheWait) {

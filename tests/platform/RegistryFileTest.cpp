@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,6 +149,12 @@ TEST_P(DamagedRegistryFileTest, GivesWhatParsedCleanlyAndOneMessage) {
 
 const std::string kHead = "Windows Registry Editor Version 5.00\n\n";
 
+std::string Repeat(std::string_view part, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += part;
+    return out;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedRegistryFileTest,
     ::testing::Values(
@@ -167,7 +175,17 @@ INSTANTIATE_TEST_SUITE_P(
                     kHead + "[HKEY_LOCAL_MACHINE\\K]\n\"a\"=\"x\"\n[HKEY_CURRENT_USER\\K]\n\"b\"=\"y\"\n", {"b"}, {"a"},
                     "line 3"},
         DamagedCase{"TextAfterTheValue", kHead + "[HKEY_CURRENT_USER\\K]\n\"a\"=\"x\"junk\n\"b\"=\"y\"\n", {"b"},
-                    {"a"}, "line 4"}),
+                    {"a"}, "line 4"},
+        // 50,000 levels in 100 KB: refused before a single key of it is made.
+        DamagedCase{"DeepKeyPath",
+                    kHead + "[HKEY_CURRENT_USER\\K]\n\"a\"=\"x\"\n[HKEY_CURRENT_USER" + Repeat("\\A", 50000) +
+                        "]\n\"b\"=\"y\"\n",
+                    {"a"}, {"b"}, "line 5 names a key more than 64 levels deep"},
+        DamagedCase{"CarriageReturnInAKeyName",
+                    kHead + "[HKEY_CURRENT_USER\\K\\Sub\rKey]\n\"b\"=\"y\"\n[HKEY_CURRENT_USER\\K]\n\"a\"=\"x\"\n",
+                    {"a"}, {"b"}, "line 3 names a key with a control character"},
+        DamagedCase{"TabInAKeyName", kHead + "[HKEY_CURRENT_USER\\K\tL]\n\"b\"=\"y\"\n", {}, {"b"},
+                    "line 3 names a key with a control character"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegistryFileTest, ReadsAFileWithWindowsLineEndsAndByteOrderMark) {
@@ -191,23 +209,28 @@ TEST_F(RegistryFileTest, SaveLeavesNoTemporaryBehind) {
     EXPECT_EQ(back.Find("K")->String("a"), "second");
 }
 
+// The settings path leads to a regular file whose reading fails with an input/output error, as a
+// failing disk does: the process's own memory file, read at address 0, which is never mapped. File
+// rights would not stop the superuser (and CI runs as one); this error stops everybody.
 TEST_F(RegistryFileTest, UnreadableFileIsNeverReplacedByDefaults) {
-    if (::geteuid() == 0) GTEST_SKIP() << "file rights do not stop the superuser";
-    const std::string original = kHead + "[HKEY_CURRENT_USER\\K]\n\"a\"=\"mine\"\n";
-    ASSERT_TRUE(platform::WriteFileAtomic(path_, original));
-    ASSERT_EQ(::chmod(path_.c_str(), 0), 0);
+    const std::string failing = "/proc/self/mem";
+    ASSERT_EQ(::symlink(failing.c_str(), path_.c_str()), 0);
 
     RegistryKey tree;
     platform::RegistryLoad load = platform::LoadRegistryFile(path_, tree);
     EXPECT_FALSE(load.ok);
-    EXPECT_NE(load.message, "");
+    EXPECT_NE(load.message.find("cannot be read"), std::string::npos) << load.message;
     EXPECT_TRUE(tree.Empty());
+    tree.Create("K").SetString("a", "default");
     platform::FileStatus saved = platform::SaveRegistryFile(path_, tree);
     EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.error, "");
+    EXPECT_NE(saved.error.find("not saved"), std::string::npos) << saved.error;
 
-    ASSERT_EQ(::chmod(path_.c_str(), 0644), 0);
-    EXPECT_EQ(platform::ReadWholeFile(path_).Text(), original);
+    // Still the same link: nothing was written in its place.
+    char target[64] = {};
+    ASSERT_EQ(::readlink(path_.c_str(), target, sizeof target - 1), static_cast<ssize_t>(failing.size()));
+    EXPECT_EQ(std::string(target), failing);
+    EXPECT_FALSE(platform::FileExists(path_ + ".bad"));
 }
 
 TEST_F(RegistryFileTest, PathThatCannotBeReadAsAFileIsLeftAlone) {
@@ -220,6 +243,90 @@ TEST_F(RegistryFileTest, PathThatCannotBeReadAsAFileIsLeftAlone) {
     EXPECT_NE(saved.error.find("not saved"), std::string::npos) << saved.error;
     EXPECT_EQ(platform::ReadWholeFile(path_ + "/inside").Text(), "kept");
 }
+
+TEST_F(RegistryFileTest, KeysUpToSixtyFourLevelsReadBackAndDeeperOnesAreNotWritten) {
+    RegistryKey tree;
+    const std::string deepest = "L" + Repeat("\\L", 63);  // 64 levels
+    tree.Create(deepest).SetNumber("n", 64);
+    tree.Create(deepest + "\\Beyond\\AndMore").SetNumber("n", 66);
+    const std::string text = platform::FormatRegistryFile(tree);
+    EXPECT_EQ(text.find("Beyond"), std::string::npos);
+    RegistryKey back;
+    EXPECT_EQ(platform::ParseRegistryFile(text, back), "");
+    ASSERT_NE(back.Find(deepest), nullptr);
+    EXPECT_EQ(back.Find(deepest)->Number("n"), 64u);
+    EXPECT_TRUE(back.Find(deepest)->Children().empty());
+
+    RegistryKey refused;
+    EXPECT_NE(platform::ParseRegistryFile(kHead + "[HKEY_CURRENT_USER\\" + deepest + "\\Beyond]\n", refused)
+                  .find("more than 64 levels"),
+              std::string::npos);
+    EXPECT_TRUE(refused.Empty());
+}
+
+// A file far larger than any the program writes: what parsed of its start is kept, the file itself
+// is moved aside whole, and the message says why, once.
+TEST_F(RegistryFileTest, OversizeFileKeepsWhatParsedAndIsMovedAside) {
+    std::string text = kHead + "[HKEY_CURRENT_USER\\K]\n\"a\"=\"x\"\n";
+    const std::string filler = "; " + std::string(1000, '-') + "\n";
+    while (text.size() <= platform::kMaxRegistryFileBytes) text += filler;
+    text += "\"b\"=\"y\"\n";
+    ASSERT_TRUE(platform::WriteFileAtomic(path_, text));
+
+    RegistryKey tree;
+    platform::RegistryLoad load = platform::LoadRegistryFile(path_, tree);
+    EXPECT_TRUE(load.ok);
+    EXPECT_NE(load.message.find("larger than 4 MiB"), std::string::npos) << load.message;
+    EXPECT_NE(load.message.find(path_ + ".bad"), std::string::npos) << load.message;
+    ASSERT_NE(tree.Find("K"), nullptr);
+    EXPECT_EQ(tree.Find("K")->String("a"), "x");
+    EXPECT_FALSE(tree.Find("K")->String("b"));
+    EXPECT_FALSE(platform::FileExists(path_));
+    EXPECT_EQ(platform::FileSize(path_ + ".bad"), text.size());
+    // The next save writes a fresh file of what was kept.
+    ASSERT_TRUE(platform::SaveRegistryFile(path_, tree));
+    RegistryKey back;
+    EXPECT_EQ(platform::LoadRegistryFile(path_, back).message, "");
+    EXPECT_EQ(back.Find("K")->String("a"), "x");
+}
+
+// Something at the settings path that is not a regular file is never opened for reading (a named
+// pipe would block the start for ever, an endless device would fill the memory) and never replaced.
+struct NotAFileCase {
+    const char* name;
+    std::function<bool(const std::string& path)> make;
+};
+
+class NotARegularFileTest : public RegistryFileTest, public ::testing::WithParamInterface<NotAFileCase> {};
+
+TEST_P(NotARegularFileTest, IsRefusedWithoutBlockingAndLeftAlone) {
+    ASSERT_TRUE(GetParam().make(path_));
+    struct stat before {};
+    ASSERT_EQ(::lstat(path_.c_str(), &before), 0);
+
+    RegistryKey tree;
+    platform::RegistryLoad load = platform::LoadRegistryFile(path_, tree);
+    EXPECT_FALSE(load.ok);
+    EXPECT_NE(load.message.find("not a regular file"), std::string::npos) << load.message;
+    EXPECT_TRUE(tree.Empty());
+    tree.Create("K").SetString("a", "default");
+    platform::FileStatus saved = platform::SaveRegistryFile(path_, tree);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.error.find("not saved"), std::string::npos) << saved.error;
+
+    struct stat after {};
+    ASSERT_EQ(::lstat(path_.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_FALSE(platform::FileExists(path_ + ".bad"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NotARegularFileTest,
+    ::testing::Values(NotAFileCase{"NamedPipe", [](const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }},
+                      NotAFileCase{"LinkToAnEndlessDevice",
+                                   [](const std::string& path) { return ::symlink("/dev/zero", path.c_str()) == 0; }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegistryFileTest, CurrentUserStoreLivesInTheConfigFolder) {
     testsupport::ScopedEnvironment config("XDG_CONFIG_HOME", temp_.Folder() + "config");

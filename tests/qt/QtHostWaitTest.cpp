@@ -2,6 +2,8 @@
 // until something comes, without spinning the processor, and a busy engine still lets Qt run.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include "platform/core/WindowApi.h"
@@ -116,6 +118,26 @@ TEST_F(QtHostWait, BusyEngineStillProcessesQtEvents) {
     EXPECT_TRUE(qtTimerRan);
     EXPECT_GT(chained, 10);
     EXPECT_LT(qttest::WallSeconds() - wallBefore, 1.0);
+}
+
+// An action the host runs inside the retrieval (as it runs what Qt reported) ends a modal dialog while
+// nothing else is queued: the loop ends there instead of waiting for the next Qt event. The guard
+// timer only keeps a loop that would wait from waiting for ever.
+TEST_F(QtHostWait, ModalLoopEndedByAHostActionEndsWithoutWaiting) {
+    RecordingWindow dialog;
+    ASSERT_TRUE(qttest::CreateWindowOf(dialog, WindowKind::Popup, {20, 20, 120, 80}, nullptr, true));
+    SetActiveWindow(dialog.Handle());
+    auto& system = platform::WindowSystem::Instance();
+    qttest::PumpUntil([&] { return !system.HasWork(); });
+    // Qt has nothing left to deliver either: a wait now lasts until the guard.
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] { EndModalLoop(dialog, -5); });
+    guard.start(3000);
+
+    host.RunAtNextRetrieval([&] { EndModalLoop(dialog, 7); });
+    EXPECT_EQ(RunModalLoop(dialog), 7);  // -5: it waited until the guard ended it
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+// libFuzzer's entry for the settings file reader (built by scripts/fuzz.sh with KARTOVAN_FUZZ): any
+// text must read without a crash, and what was read must survive being written and read again.
+// In the test build this file holds nothing; the round trip's own tests run there instead.
+#ifdef KARTOVAN_FUZZER
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz/RegistryRoundTrip.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string fault =
+        fuzzcheck::CheckRegistryRoundTrip({reinterpret_cast<const char*>(data), size});
+    if (!fault.empty()) {
+        std::fprintf(stderr, "settings file round trip: %s\n", fault.c_str());
+        std::abort();
+    }
+    return 0;
+}
+
+#endif
