@@ -136,3 +136,17 @@ TEST_F(RamschPlayTest, ThirdKeepsTheCardCodeBoundOfTheCommittedCard) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RamschPlayTest, CommittedCardNoLongerHeldIsDropped) {
+    GiveHand(seat0, "C8 CA S8 SK H9");
+    seat0.forcedCard = C(SEVEN, DIAMONDS);
+    seat0.ForcedCardCount = 6;
+    const int card = Serve();
+    EXPECT_TRUE(seat0.HasCard(card));
+    EXPECT_NE(seat0.forcedCard, C(SEVEN, DIAMONDS));
+    EXPECT_EQ(g_Computer.ReplacedCardCount, 0);
+}
+
+}  // namespace
