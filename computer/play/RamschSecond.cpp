@@ -154,7 +154,7 @@ int CPlayer::PlayRamschSecond(int firstCard) {
         } else {
             toStep3 = true;
         }
-        if (r == NO_CARD || toStep3) r = RamschSecondFallback(e, s, k, n, above, low, cb);
+        if (r == NO_CARD || toStep3) r = RamschSecondFallback(e, s, k, n, above, low);
         toStep5 = r == NO_CARD;
     } else {
         // Step 4: no card of the led suit.
@@ -194,7 +194,7 @@ int CPlayer::PlayRamschSecond(int firstCard) {
     return FinishStrategy(r, EPILOGUE_PLAIN);
 }
 
-int CPlayer::RamschSecondFallback(int e, int s, int k, int n, int above, int low, int& cb) {
+int CPlayer::RamschSecondFallback(int e, int s, int k, int n, int above, int low) {
     const int next = NextSeat(seat);
     int r;
     if (n == 0) {
@@ -216,7 +216,6 @@ int CPlayer::RamschSecondFallback(int e, int s, int k, int n, int above, int low
         const int h = NextHigherInSuit(l);
         r = h != NO_CARD && !IsSuitSafe(h, l, -1) ? h : l;
     }
-    (void)cb;
     return r;
 }
 
