@@ -144,6 +144,18 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case GRAND_OPPONENT_LEAD: return PlayGrandOpponentLead(f);
         case GRAND_OPPONENT_SECOND: return PlayGrandOpponentSecond(f, c1);
         case GRAND_OPPONENT_THIRD: return PlayGrandOpponentThird(f, c1, c2);
+        case NULL_SOLOIST_LEAD: return PlayNullSoloistLead();
+        case NULL_SOLOIST_SECOND: return PlayNullSoloistSecond(c1);
+        case NULL_SOLOIST_THIRD: return PlayNullSoloistThird(c1, c2);
+        case NULL_OPPONENT_LEAD: return PlayNullOpponentLead(f);
+        case NULL_OPPONENT_SECOND: return PlayNullOpponentSecond(f, c1);
+        case NULL_OPPONENT_THIRD: return PlayNullOpponentThird(f, c1, c2);
+        case RAMSCH_LEAD: return PlayRamschLead();
+        case RAMSCH_SECOND: return PlayRamschSecond(c1);
+        case RAMSCH_THIRD: return PlayRamschThird(c1, c2);
+        case DURCHMARSCH_LEAD: return PlayDurchmarschLead();
+        case DURCHMARSCH_SECOND: return PlayDurchmarschSecond(c1);
+        case DURCHMARSCH_THIRD: return PlayDurchmarschThird(c1, c2);
         // The suit games keep a stand-in until their strategies come.
         case SUIT_SOLOIST_LEAD:
         case SUIT_SOLOIST_SECOND:
@@ -151,19 +163,6 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case SUIT_OPPONENT_LEAD:
         case SUIT_OPPONENT_SECOND:
         case SUIT_OPPONENT_THIRD:
-        // Null, Revolution, Ramsch and Durchmarsch.
-        case NULL_SOLOIST_LEAD:
-        case NULL_SOLOIST_SECOND:
-        case NULL_SOLOIST_THIRD:
-        case NULL_OPPONENT_LEAD:
-        case NULL_OPPONENT_SECOND:
-        case NULL_OPPONENT_THIRD:
-        case RAMSCH_LEAD:
-        case RAMSCH_SECOND:
-        case RAMSCH_THIRD:
-        case DURCHMARSCH_LEAD:
-        case DURCHMARSCH_SECOND:
-        case DURCHMARSCH_THIRD:
         default: return PlayStandIn(StrategyName(choice.strategy));
     }
 }
