@@ -119,10 +119,10 @@ public:
 
     // Fields of the computer player's card play, kept per row (reset or suspended by the model).
     int rememberedSuit = -1;   // a suit remembered by the card play; -1 none
-    int playWord1 = 0;
+    int FaceUpSeen = 0;       // a defender has met the soloist's cards laid face up (give-up offer)
     int forcedCard = 0;        // > 0 committed, < 0 suspended, 0 none
     int partnerTopSuits = 0;   // bit s: the partner's card in a won trick was the top of suit s
-    int playWord2 = 0;
+    int ForcedCardCount = 0;  // the hand's count when forcedCard was committed
 
     bool faceUp = false;
     bool open = false;         // always shown open (the person's hand, the trick rows)

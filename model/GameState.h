@@ -75,6 +75,8 @@ struct CGameState {
     unsigned char RealPlayFlag = 1;  // 0 while a suggestion runs the card choice in shadow
     int CourseTricks = 10;
     int EarlyFaceUp = 0;
+    // Ramsch: 1 when that seat passed the skat on in the current game (0 at each game start).
+    int SkatPassedOnBySeat[3] = {0, 0, 0};
     int CheatMask = 0;    // manipulation marks (Game/Cheat)
     unsigned char CheatMaskChanged = 0;  // set whenever CheatMask changes
     int DemoMode = 0;     // Options/Demo

@@ -14,12 +14,15 @@ CPlayer::CPlayer(const std::string& rowName, int rowCapacity, bool isOpen, int p
 
 void CPlayer::Reset() {
     CCards::Clear();
-    if (seat >= 0 && seat <= 2) g_Game.HasBid[seat] = 0;
+    if (seat >= 0 && seat <= 2) {
+        g_Game.HasBid[seat] = 0;
+        g_Game.SkatPassedOnBySeat[seat] = 0;
+    }
     durchmarschMode = 1;
     durchmarschDecided = 0;
     durchmarschAim = 0;
-    playWord1 = 0;
-    playWord2 = 0;
+    FaceUpSeen = 0;
+    ForcedCardCount = 0;
     forcedCard = 0;
     partnerTopSuits = 0;
     for (int& played : playedSuit) played = 0;

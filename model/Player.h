@@ -7,6 +7,14 @@
 #include "model/HandInfo.h"
 
 class CTrick;
+
+// What the closing steps of a strategy do beyond the common ones.
+enum PlayEpilogue : int {
+    EPILOGUE_PLAIN = 0,
+    EPILOGUE_SUIT_DEFENDER_LEAD = 1,  // records LedSuitBySeat and marks the suit led
+    EPILOGUE_SUIT_LEAD = 2,           // the suit-game soloist lead: marks the suit led
+    EPILOGUE_GRAND_SOLOIST_LEAD = 3,  // marks the suit led, not for a Jack
+};
 struct DiscardEntry;
 struct DiscardPair;
 
@@ -28,9 +36,9 @@ public:
 
     // Slot 0 of the row: the player's reset.
     void Clear() override { Reset(); }
-    // Clears the row and the player's per-game state: HasBid of his seat, the Durchmarsch words
-    // (mode 1, decided 0, aim 0), the play words, forcedCard, the partner-top suits and the
-    // played-suit flags.
+    // Clears the row and the player's per-game state: HasBid and SkatPassedOnBySeat of his seat,
+    // the Durchmarsch words (mode 1, decided 0, aim 0), FaceUpSeen, forcedCard with
+    // ForcedCardCount, the partner-top suits and the played-suit flags.
     void Reset();
 
     // Bookkeeping of a card this player has just played (while g_Game.RealPlayFlag is set). A code
@@ -229,6 +237,51 @@ public:
     bool ChooseTrumpGameHelper(int suit) const;
     int GetSuitWord(int suit) const;
     int GetCountInSuit2(int suit) const;
+
+    // ==== Card play: dispatcher, strategy frame, scorers, choosers and the Grand strategies ====
+    // (computer/play/; the Null and Ramsch strategies keep their own block below.)
+
+    // Chooses this computer seat's card for the running trick and puts it into the trick.
+    void ServeCard(CTrick* trick);
+    // The strategy of game type, role and position: a card code, or -1 (no strategy, or the
+    // defender gave the game up). position = cards already in the trick; c1 the card led, c2 the
+    // second card (whatever lies in those places, -1 for an empty one).
+    int ServeCardDispatch(int position, int firstCard, int secondCard);
+    // The dispatcher's card for this player and trick without playing it (the callers clear
+    // RealPlayFlag around it).
+    int ChooseCardForTrick(CTrick* trick);
+    // The follow rule: may this player play card onto a trick led with leadCard (<= 0: empty)?
+    bool CanPlayCard(int card, int leadCard) const;
+    // Whether this defender has just given the game up (the strategy then returns -1 at once).
+    bool CheckSoloist(int card);
+    // The soloist's seat; in Ramsch the only other player with tricks.
+    int GetSoloist() const;
+    // The closing steps every strategy ends with: PickedCard, the lead marks, the legality guard
+    // and Discard. kind is one of PlayEpilogue. Returns the card played.
+    int FinishStrategy(int card, int kind);
+    // The first card in hand order that the follow rule allows, -1 with an empty hand.
+    int FirstPlayableCard() const;
+    // A legal card drawn with Rand(), for the rows whose strategy is not built yet (traced).
+    int PlayStandIn(const char* strategy);
+    // The suit-game defender lead's next planned suit, -1 when none is left.
+    int NextSuitFromMask();
+    bool RamschJackTest(int mode, int value) const;
+    int CountSuitsWithLowCards() const;
+
+    // The Grand strategies.
+    int PlayGrandSoloistLead();
+    int PlayGrandSoloistSecond(int c1);
+    int PlayGrandSoloistThird(int c1, int c2);
+    int PlayGrandOpponentLead(bool soloistNext);
+    int PlayGrandOpponentSecond(bool soloistNext, int c1);
+    int PlayGrandOpponentThird(bool soloistNext, int c1, int c2);
+
+    // The card led to the trick the dispatcher is choosing for (-1: this player leads).
+    int trickLeadCard = -1;
+    // ==== end of the card-play block (dispatcher, frame, Grand) ====
+
+    // ==== Card play: trick-card choice, Null, Null Ouvert, Ramsch and Durchmarsch ====
+    // ==== end of the card-play block (Null, Ramsch) ====
 
     int seat = 0;
     int playedSuit[4] = {0, 0, 0, 0};  // by effective suit 0..3: played a card of it this game

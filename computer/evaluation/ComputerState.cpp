@@ -38,6 +38,7 @@ void ComputerState::Reset() {
     GrandHandQuery = 0;
     SkatTaken = 0;
     ThrownOffSuit = -1;
+    ReplacedCardCount = 0;
     Discard.Reset();
     for (auto& sheet : Sheets) sheet.Reset();
 }

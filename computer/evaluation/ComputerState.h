@@ -68,6 +68,9 @@ struct ComputerState {
     int SkatTaken;
     // The suit the defender who did not win threw off in the last trick, -1 none.
     int ThrownOffSuit;
+    // How often the closing check of a strategy replaced a card that was not held or not allowed
+    // (each is a fault of a strategy; the self-play checks keep it at 0).
+    int ReplacedCardCount;
     DiscardPlannerBlock Discard;
     // One sheet per seat 0..2 and the temporary 22-card player (seat 3).
     TrickEstimationSheet Sheets[4];

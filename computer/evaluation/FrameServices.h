@@ -1,13 +1,20 @@
 #pragma once
-// The few services of the main frame that the computer player's evaluation needs: the game object
-// (the trick on the table), the open-cards option, the animated exchange of a hand card with
-// a skat card and the person's pending card. The game flow installs its own; the defaults work
-// without a window.
+// The few services of the main frame that the computer player needs: the game object (the trick on
+// the table), the open-cards option, the animated exchange of a hand card with a skat card, the
+// person's pending card, and what the card play asks of the frame around a computer card (Kontra
+// before the card, the give-up question and command, the card sound, the face-up phrase). The game
+// flow installs its own; the defaults work without a window.
 
 #include <functional>
+#include <string>
 
 class CSkat;
 class CCards;
+
+// The command that gives the running game up (posted by a defender who gave up).
+constexpr int ID_ABANDON = 32923;
+// The sound effect of a computer card going into the trick.
+constexpr int SOUND_CARD_PLAYED = 6;
 
 struct ComputerFrameServices {
     // The game object, for the current trick; nullptr when there is none (tests of single hands).
@@ -19,8 +26,45 @@ struct ComputerFrameServices {
     std::function<void(int card, CCards& row, int otherCard, CCards& otherRow)> SwapCards;
     // The card the person is about to play while the flow checks it, -1 otherwise.
     int PersonPendingCard = -1;
+    // 1 while a card is suggested to the person or the person's card is checked.
+    int CardAutoPlayFlag = 0;
+    // 1 from the start of a game until the soloist's face-up play has been announced.
+    int FaceUpAnnouncePending = 0;
+
+    // Before a computer card: the Kontra message for the state read at its start, then the
+    // computers' Kontra and Rekontra (seat about to play, soloist). Empty: nothing.
+    std::function<void(int kontraState)> ShowKontraMessage;
+    std::function<void(int seat, int soloist)> AskComputersKontra;
+    // CMainFrame::Abandon (name, seat): true when the person accepts that the seat gives the game
+    // up. Empty: refused.
+    std::function<bool(const std::string& name, int seat)> Abandon;
+    // Posts a command to the main frame window. Empty: the command is only recorded below.
+    std::function<void(int command)> PostCommand;
+    int LastPostedCommand = 0;
+    int PostedCommandCount = 0;
+    // CMainFrame::SoundEffect (effect, loop). Empty: silent.
+    std::function<void(int effect, bool loop)> SoundEffect;
+    // PlayVoiceTerm (term, language, voice, fromFile). Empty: silent.
+    std::function<void(int term, int language, int voice, bool fromFile)> PlayVoiceTerm;
+    // The suit-led marks of the card play (4 bytes, cleared when a game starts). The flow installs
+    // its own; without it the frame keeps them here.
+    unsigned char* (*SuitLedMarks)() = nullptr;
+    unsigned char OwnSuitLedMarks[4] = {0, 0, 0, 0};
 
     void Reset() { *this = ComputerFrameServices(); }
+
+    // Posts the command through the installed frame, or records it.
+    void Post(int command) {
+        LastPostedCommand = command;
+        ++PostedCommandCount;
+        if (PostCommand) PostCommand(command);
+    }
+    // The mark of suit s (0..3); a mark outside 0..3 reads 0 and is never written.
+    unsigned char* LedMarks() { return SuitLedMarks ? SuitLedMarks() : OwnSuitLedMarks; }
+    int SuitLedMark(int suit) { return suit >= 0 && suit <= 3 ? LedMarks()[suit] : 0; }
+    void MarkSuitLed(int suit) {
+        if (suit >= 0 && suit <= 3) LedMarks()[suit] = 1;
+    }
 };
 
 extern ComputerFrameServices g_ComputerFrame;

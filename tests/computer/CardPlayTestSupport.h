@@ -1,0 +1,50 @@
+#pragma once
+// Helpers of the card-play tests: hands written as card names, a trick on the table, and a trace
+// sink that keeps the lines written.
+
+#include "ComputerTestSupport.h"
+
+#include "model/Trace.h"
+#include "model/Trick.h"
+
+#include <string>
+#include <vector>
+
+// Gives the player the named cards ("CJ HA D7") and analyses the hand.
+inline void GiveHand(CPlayer& player, const char* text) {
+    const std::vector<int> cards = ParseCards(text);
+    for (auto& card : player.cards) card = NO_CARD;
+    for (auto& flag : player.present) flag = 0;
+    int slot = 0;
+    for (int card : cards) {
+        player.cards[slot] = card;
+        player.present[slot] = 1;
+        ++slot;
+    }
+    player.count = slot;
+    player.AnalyseHand(0);
+}
+
+// Marks the named cards played.
+inline void PlayedCards(const char* text) {
+    for (int card : ParseCards(text)) SetCardLocation(card, CARD_PLAYED);
+}
+
+// Keeps every trace line while alive.
+class TraceLines {
+public:
+    TraceLines() {
+        Lines().clear();
+        SetTraceSink({[] { return true; }, [](const std::string& text, unsigned) { Lines().push_back(text); }});
+    }
+    ~TraceLines() { SetTraceSink({}); }
+    static std::vector<std::string>& Lines() {
+        static std::vector<std::string> lines;
+        return lines;
+    }
+    bool Contains(const std::string& part) const {
+        for (const auto& line : Lines())
+            if (line.find(part) != std::string::npos) return true;
+        return false;
+    }
+};
