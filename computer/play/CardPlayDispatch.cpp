@@ -145,13 +145,12 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case GRAND_OPPONENT_LEAD: return PlayGrandOpponentLead(f);
         case GRAND_OPPONENT_SECOND: return PlayGrandOpponentSecond(f, c1);
         case GRAND_OPPONENT_THIRD: return PlayGrandOpponentThird(f, c1, c2);
-        // The suit games keep a stand-in until their strategies come.
-        case SUIT_SOLOIST_LEAD:
-        case SUIT_SOLOIST_SECOND:
-        case SUIT_SOLOIST_THIRD:
-        case SUIT_OPPONENT_LEAD:
-        case SUIT_OPPONENT_SECOND:
-        case SUIT_OPPONENT_THIRD:
+        case SUIT_SOLOIST_LEAD: return PlaySuitSoloistLead();
+        case SUIT_SOLOIST_SECOND: return PlaySuitSoloistSecond(c1);
+        case SUIT_SOLOIST_THIRD: return PlaySuitSoloistThird(c1, c2);
+        case SUIT_OPPONENT_LEAD: return PlaySuitOpponentLead(f);
+        case SUIT_OPPONENT_SECOND: return PlaySuitOpponentSecond(f, c1);
+        case SUIT_OPPONENT_THIRD: return PlaySuitOpponentThird(f, c1, c2);
         // Null, Revolution, Ramsch and Durchmarsch.
         case NULL_SOLOIST_LEAD:
         case NULL_SOLOIST_SECOND:

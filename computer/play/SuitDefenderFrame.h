@@ -1,0 +1,27 @@
+#pragma once
+// The frame the three suit-game defender strategies share, and the counters of the cascades'
+// own last steps (how often a cascade ended without a card of its own and fell back).
+
+// Which cascade fell back to its last step.
+enum SuitFallback : int {
+    FALLBACK_SECOND_COMMON = 0,  // second hand, the common fallback chain
+    FALLBACK_THIRD_SMEAR = 1,    // third hand, trump led, the last step of the smear (rule T1)
+    FALLBACK_THIRD_TRUMP = 2,    // third hand, trump led, the partner's trick (rule T3)
+    FALLBACK_THIRD_VOID = 3,     // third hand, void in the side suit, the partner's trick
+    FALLBACK_KINDS = 4,
+};
+
+// Per kind: the cascade reached its last step, and of those the chooser's card could not be
+// played so that the lowest allowed card was taken.
+struct SuitFallbackCounts {
+    int reached[FALLBACK_KINDS] = {0, 0, 0, 0};
+    int replaced[FALLBACK_KINDS] = {0, 0, 0, 0};
+    void Reset() { *this = SuitFallbackCounts{}; }
+};
+
+extern SuitFallbackCounts g_SuitFallbacks;
+
+class CPlayer;
+// The lowest card the player may play onto the running trick: fewest points, then the lowest
+// order; with trumpFirst a trump before any side card. -1 with an empty hand.
+int LowestAllowedCard(const CPlayer& player, bool trumpFirst);
