@@ -268,6 +268,68 @@ public:
     bool RamschJackTest(int mode, int value) const;
     int CountSuitsWithLowCards() const;
 
+    // The card scorers (suit s, length or count, modifier, top bonus; -1 for a card not held) and
+    // the score choosers over them.
+    int ScoreAce1(int s, int n, int F, int t) const;
+    int ScoreTen1(int s, int n, int F, int t) const;
+    int ScoreKing1(int s, int n, int F, int t) const;
+    int ScoreQueen1(int s, int n, int F, int t) const;
+    int ScoreNine1(int s, int n, int F, int t) const;
+    int ScoreEight1(int s, int n, int F, int t) const;
+    int ScoreSeven1(int s, int n, int F, int t) const;
+    int ScoreAce2(int s, int c, int a) const;
+    int ScoreTen2(int s, int c, int a) const;
+    int ScoreKing2(int s, int c, int a) const;
+    int ScoreQueen2(int s, int c, int a) const;
+    int ScoreNine2(int s, int c, int a) const;
+    int ScoreEight2(int s, int c, int a) const;
+    int ScoreSeven2(int s, int c, int a) const;
+    int ScoreAce3(int s, int c, int a, int t) const;
+    int ScoreTen3(int s, int c, int a, int t) const;
+    int ScoreKing3(int s, int c, int a, int t) const;
+    int ScoreQueen3(int s, int c, int a, int t) const;
+    int ScoreNine3(int s, int c, int a, int t) const;
+    int ScoreEight3(int s, int c, int a, int t) const;
+    int ScoreSeven3(int s, int c, int a, int t) const;
+    int ScoreAce4(int s, int c, int a, int t) const;
+    int ScoreTen4(int s, int c, int a, int t) const;
+    int ScoreKing4(int s, int c, int a, int t) const;
+    int ScoreQueen4(int s, int c, int a, int t) const;
+    int ScoreNine4(int s, int c, int a, int t) const;
+    int ScoreEight4(int s, int c, int a, int t) const;
+    int ScoreSeven4(int s, int c, int a, int t) const;
+    int ChooseDefenderLead(bool soloistNext);
+    int ChooseOpponentFollow(int excludedSuit);
+    int ChooseCardByRunScore(bool flag);
+    int ChooseCardByScore(int maxPoints, int fallback, bool noLimit);
+    int ChooseCardByScore2(int excludedSuit);
+    int ChooseCardByScore3(int trickPoints, bool flag);
+
+    // The Grand and suit card choosers: a card of the kind asked for, or -1.
+    int GetHeldRankNeighbour(int card, int step) const;
+    int PickRandomDownRun(int card) const;
+    int PickUnguardedTen() const;
+    int ChooseOpponentLeadTrial(int card);
+    int ChooseTrumpGameCard(bool allowTopSuit);
+    int ChooseLeadOrLastCard(int excludedSuit);
+    int ChooseSoloistLead2();
+    int PickSuitToSchmier(bool keepTen);
+    int ChooseOpponentCardSuit(bool preferLong, bool jackFirst);
+    int ChooseGrandCard(bool strict);
+    int ChooseCardGeneral(int a, int b);
+    int ChooseSoloistLead();
+    int ChooseOpponentLeadSuit();
+    int ChooseOpponentLeadSuit2();
+    int ChooseOpponentSecond(int suit);
+    int ChooseCardWithRandomJack(int card, bool lowestFirst);
+    int ChooseSpareTrump(int mode);
+    int ChooseLowTrump();
+    int ChooseSoloistCardSuit();
+    int ChooseOpponentFollowCard(int ledCard);
+
+    // The soloist about to lead lays the rest of his hand face up when no trick can be lost.
+    void EarlyFaceUpGrand();
+
     // The Grand strategies.
     int PlayGrandSoloistLead();
     int PlayGrandSoloistSecond(int c1);

@@ -46,6 +46,8 @@ struct ComputerFrameServices {
     std::function<void(int effect, bool loop)> SoundEffect;
     // PlayVoiceTerm (term, language, voice, fromFile). Empty: silent.
     std::function<void(int term, int language, int voice, bool fromFile)> PlayVoiceTerm;
+    // The edition's language index (German 0, English 1) the voice terms are spoken in.
+    int LanguageIndex = 0;
     // The suit-led marks of the card play (4 bytes, cleared when a game starts). The flow installs
     // its own; without it the frame keeps them here.
     unsigned char* (*SuitLedMarks)() = nullptr;

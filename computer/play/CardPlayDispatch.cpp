@@ -14,8 +14,6 @@
 #include "model/Trace.h"
 #include "model/Trick.h"
 #include "platform/core/Random.h"
-#include "platform/core/Resources.h"
-#include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 
 #include <string>
@@ -30,10 +28,11 @@ int TrickCardOf(const CTrick* trick, int seat) {
     return trick->cards[seat];
 }
 
-// The two-character rank text of the trace line ("A", "7" ... "10", "B", "D", "K").
+// The rank text of the trace line ("A", "7" ... "10", "B", "D", "K"), two characters a rank as in
+// the rank string both editions share.
 std::string RankText(int rank) {
     if (rank < 0 || rank > 7) return {};
-    const std::string ranks = platform::LoadString(IDS_RANK_TEXTS);
+    const std::string ranks = "A 7 8 9 10B D K ";
     const std::size_t at = static_cast<std::size_t>(2 * rank);
     if (at >= ranks.size()) return {};
     std::string text = ranks.substr(at, 2);

@@ -156,3 +156,221 @@ TEST_F(CardPlayFrameTest, FollowRuleAgreesWithThePersonsCheckOverSeededDeals) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- The closing steps ------------------------------------------------------------------------
+
+TEST_F(CardPlayFrameTest, ClosingCheckPlaysTheFirstAllowedCardForAnUnheldIllegalOrMissingCard) {
+    g_Game.GameType = GAME_GRAND;
+    g_Game.Soloist = 1;
+    g_Game.TrickWinner = 1;
+    GiveHand(seat0, "S7 HA H7 CJ");
+    seat0.trickLeadCard = C(KING, HEARTS);
+    // Not allowed (Spades on Hearts): the first Hearts card in hand order is played instead, and
+    // the bookkeeping is that of the card really played.
+    EXPECT_EQ(seat0.FinishStrategy(C(SEVEN, SPADES), EPILOGUE_PLAIN), C(ACE, HEARTS));
+    EXPECT_EQ(seat0.handInfo.RankTable[HEARTS][ACE], -1);
+    EXPECT_NE(seat0.handInfo.RankTable[SPADES][SEVEN], -1);
+    // No card at all (a cascade that ended with -1), and a card he does not hold.
+    GiveHand(seat0, "S7 HA H7 CJ");
+    EXPECT_EQ(seat0.FinishStrategy(NO_CARD, EPILOGUE_PLAIN), C(ACE, HEARTS));
+    GiveHand(seat0, "S7 HA H7 CJ");
+    EXPECT_EQ(seat0.FinishStrategy(C(KING, CLUBS), EPILOGUE_PLAIN), C(ACE, HEARTS));
+    EXPECT_EQ(g_Computer.ReplacedCardCount, 3);
+    EXPECT_EQ(g_Game.StopFlag, 0);  // never the fatal discard
+    // A held and allowed card passes untouched.
+    GiveHand(seat0, "S7 HA H7 CJ");
+    EXPECT_EQ(seat0.FinishStrategy(C(SEVEN, HEARTS), EPILOGUE_PLAIN), C(SEVEN, HEARTS));
+    EXPECT_EQ(g_Computer.ReplacedCardCount, 3);
+}
+
+TEST_F(CardPlayFrameTest, PickedCardWinsOnlyWhenHeldAndAllowed) {
+    g_Game.GameType = GAME_GRAND;
+    g_Game.Soloist = 1;
+    g_Game.TrickWinner = 1;
+    GiveHand(seat0, "S7 HA H7 CJ");
+    seat0.trickLeadCard = C(KING, HEARTS);
+    seat0.PickedCard = C(SEVEN, HEARTS);
+    EXPECT_EQ(seat0.FinishStrategy(C(ACE, HEARTS), EPILOGUE_PLAIN), C(SEVEN, HEARTS));
+    seat0.PickedCard = C(SEVEN, SPADES);  // held, but Hearts must be followed
+    EXPECT_EQ(seat0.FinishStrategy(C(ACE, HEARTS), EPILOGUE_PLAIN), C(ACE, HEARTS));
+    seat0.PickedCard = C(KING, HEARTS);  // not held
+    GiveHand(seat0, "S7 HA H7 CJ");
+    EXPECT_EQ(seat0.FinishStrategy(C(ACE, HEARTS), EPILOGUE_PLAIN), C(ACE, HEARTS));
+    EXPECT_EQ(g_Computer.ReplacedCardCount, 0);
+}
+
+TEST_F(CardPlayFrameTest, LeadsMarkTheirSuitAndTheSuitDefenderLeadRecordsIt) {
+    g_Game.GameType = GAME_GRAND;
+    g_Game.TrickWinner = 0;
+    g_Game.Forehand = 0;
+    GiveHand(seat0, "S7 HA CJ");
+    seat0.trickLeadCard = NO_CARD;
+    seat0.FinishStrategy(C(JACK, CLUBS), EPILOGUE_GRAND_SOLOIST_LEAD);  // a Jack marks nothing
+    for (int s = 0; s < 4; ++s) EXPECT_EQ(g_ComputerFrame.SuitLedMark(s), 0);
+    seat0.FinishStrategy(C(ACE, HEARTS), EPILOGUE_GRAND_SOLOIST_LEAD);
+    EXPECT_EQ(g_ComputerFrame.SuitLedMark(HEARTS), 1);
+    g_Game.GameType = GAME_CLUBS;
+    GiveHand(seat0, "S7 HA CJ");
+    seat0.FinishStrategy(C(SEVEN, SPADES), EPILOGUE_SUIT_DEFENDER_LEAD);
+    EXPECT_EQ(g_Knowledge.LedSuitBySeat[0], SPADES);
+    EXPECT_EQ(g_ComputerFrame.SuitLedMark(SPADES), 1);
+    // In a suggestion the mark is set, the seat's led suit is not.
+    g_Game.RealPlayFlag = 0;
+    seat0.FinishStrategy(C(JACK, CLUBS), EPILOGUE_SUIT_DEFENDER_LEAD);
+    EXPECT_EQ(g_Knowledge.LedSuitBySeat[0], SPADES);
+    EXPECT_EQ(g_ComputerFrame.SuitLedMark(CLUBS), 1);
+}
+
+// ---- The give-up offer ------------------------------------------------------------------------
+
+struct GiveUpCase {
+    const char* name;
+    int seat;
+    int defenderPoints;
+    int defenderTricks;
+    int schneider;
+    int schwarz;
+    int abandonSetting;
+    const char* hand;
+    int calls;
+    bool answer;
+    int asks;         // how often the person is asked
+    bool lastResult;  // the result of the last call
+};
+
+TEST_F(CardPlayFrameTest, GiveUpOfferOnTheSoloistsFaceUpCards) {
+    const GiveUpCase cases[] = {
+        {"second call offers", 0, 20, 2, 0, 0, 1, "CA C7 S7", 2, true, 1, true},
+        {"first call only notes", 0, 20, 2, 0, 0, 1, "CA C7 S7", 1, true, 0, false},
+        {"two cards never", 1, 20, 2, 0, 0, 1, "CA C7", 3, true, 0, false},
+        {"lost by 60", 0, 60, 4, 0, 0, 1, "CA C7 S7", 2, true, 0, false},
+        {"59 still offers", 0, 59, 4, 0, 0, 1, "CA C7 S7", 2, true, 1, true},
+        {"Schneider above 30", 0, 31, 2, 1, 0, 1, "CA C7 S7", 2, true, 0, false},
+        {"Schneider at 30", 0, 30, 2, 1, 0, 1, "CA C7 S7", 2, true, 1, true},
+        {"Schwarz and a trick", 0, 0, 1, 0, 1, 1, "CA C7 S7", 2, true, 0, false},
+        {"Schwarz without a trick", 0, 0, 0, 0, 1, 1, "CA C7 S7", 2, true, 1, true},
+        {"setting off", 0, 20, 2, 0, 0, 0, "CA C7 S7", 2, true, 0, false},
+        {"refused once, never again", 0, 20, 2, 0, 0, 1, "CA C7 S7", 5, false, 1, false},
+        {"the person never", 2, 20, 2, 0, 0, 1, "CA C7 S7", 3, true, 0, false},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        g_Game.GameType = GAME_GRAND;
+        g_Game.Soloist = c.seat == 1 ? 0 : 1;
+        g_Game.EarlyFaceUp = 1;
+        g_Game.GameEndFlags = 2;
+        g_Game.PartyPoints[1] = c.defenderPoints;
+        g_Game.PartyTricks[1] = c.defenderTricks;
+        g_Game.SchneiderAnnounced = c.schneider;
+        g_Game.SchwarzAnnounced = c.schwarz;
+        g_Settings.Settings.Abandon = c.abandonSetting;
+        int asks = 0;
+        g_ComputerFrame.Abandon = [&asks, &c](const std::string&, int) {
+            ++asks;
+            return c.answer;
+        };
+        CPlayer& player = c.seat == 0 ? static_cast<CPlayer&>(seat0) : c.seat == 1 ? static_cast<CPlayer&>(seat1) : seat2;
+        GiveHand(player, c.hand);
+        bool last = false;
+        for (int call = 0; call < c.calls; ++call) last = player.CheckSoloist(NO_CARD);
+        EXPECT_EQ(asks, c.asks) << c.name;
+        EXPECT_EQ(last, c.lastResult) << c.name;
+    }
+}
+
+TEST_F(CardPlayFrameTest, AcceptedGiveUpEndsTheGameForThatSeat) {
+    g_Game.GameType = GAME_GRAND;
+    g_Game.Soloist = 2;
+    g_Game.EarlyFaceUp = 1;
+    g_Game.OuvertAnnounced = 2;
+    g_Game.GameEndFlags = 2;
+    g_ComputerFrame.Abandon = [](const std::string& name, int seat) { return name == "Comp2" && seat == 1; };
+    GiveHand(seat1, "CA C7 S7");
+    EXPECT_FALSE(seat1.CheckSoloist(NO_CARD));
+    EXPECT_TRUE(seat1.CheckSoloist(NO_CARD));
+    EXPECT_EQ(g_Game.GameEndFlags, 1 + 8);
+    EXPECT_EQ(g_Game.OuvertAnnounced, 0);
+    EXPECT_EQ(g_ComputerFrame.LastPostedCommand, ID_ABANDON);
+    EXPECT_EQ(g_ComputerFrame.PostedCommandCount, 1);
+    // An announced Ouvert stays announced.
+    SetUp();
+    g_Game.GameType = GAME_GRAND;
+    g_Game.Soloist = 2;
+    g_Game.EarlyFaceUp = 1;
+    g_Game.OuvertAnnounced = 1;
+    g_ComputerFrame.Abandon = [](const std::string&, int) { return true; };
+    GiveHand(seat0, "CA C7 S7");
+    seat0.FaceUpSeen = 1;
+    EXPECT_TRUE(seat0.CheckSoloist(NO_CARD));
+    EXPECT_EQ(g_Game.OuvertAnnounced, 1);
+    EXPECT_EQ(g_Game.GameEndFlags, 0 + 8);
+}
+
+TEST_F(CardPlayFrameTest, RamschGiveUpNamesTheSoloistOnlyWhenAccepted) {
+    for (const bool answer : {false, true}) {
+        SetUp();
+        g_Game.GameType = GAME_RAMSCH;
+        g_Game.Soloist = NO_SEAT;
+        g_Game.EarlyFaceUp = 1;
+        g_Game.GameEndFlags = 2;
+        g_Game.PartyTricks[2] = 3;  // only the person has tricks
+        g_ComputerFrame.Abandon = [answer](const std::string&, int) { return answer; };
+        GiveHand(seat0, "CA C7 S7");
+        seat0.FaceUpSeen = 1;
+        EXPECT_EQ(seat0.GetSoloist(), 2);
+        EXPECT_EQ(seat0.CheckSoloist(C(ACE, CLUBS)), answer);
+        EXPECT_EQ(g_Game.Soloist, answer ? 2 : NO_SEAT) << answer;
+    }
+}
+
+TEST_F(CardPlayFrameTest, RamschSoloistIsTheOnlyOtherSeatWithTricks) {
+    g_Game.GameType = GAME_RAMSCH;
+    g_Game.Soloist = NO_SEAT;
+    EXPECT_EQ(seat0.GetSoloist(), NO_SEAT);  // nobody has tricks
+    g_Game.PartyTricks[1] = 1;
+    EXPECT_EQ(seat0.GetSoloist(), 1);
+    g_Game.PartyTricks[2] = 1;
+    EXPECT_EQ(seat0.GetSoloist(), NO_SEAT);  // both
+    g_Game.PartyTricks[0] = 1;
+    EXPECT_EQ(seat0.GetSoloist(), NO_SEAT);  // he has tricks himself
+    g_Game.GameType = GAME_GRAND;
+    g_Game.Soloist = 1;
+    EXPECT_EQ(seat0.GetSoloist(), 1);
+}
+
+TEST_F(CardPlayFrameTest, NullGiveUpLooksAtTheSoloistsOpenHand) {
+    g_Game.GameType = GAME_NULL;
+    g_Game.Soloist = 2;
+    g_Game.GameEndFlags = 2;
+    int asks = 0;
+    g_ComputerFrame.Abandon = [&asks](const std::string&, int) {
+        ++asks;
+        return false;
+    };
+    GiveHand(seat0, "CA SA HA DA");
+    // Without the open-hand link there is no offer.
+    EXPECT_FALSE(seat0.CheckSoloist(C(ACE, CLUBS)));
+    EXPECT_EQ(asks, 0);
+    // The soloist's low cards cannot be forced: offered (and refused).
+    GiveHand(seat2, "C7 C8 C9 S7 S8 H7 D7");
+    seat0.SetPartner(&seat2);
+    EXPECT_FALSE(seat0.CheckSoloist(C(ACE, CLUBS)));
+    EXPECT_EQ(asks, 1);
+    // A soloist with a single Ace can be forced: no offer.
+    SetUp();
+    g_Game.GameType = GAME_NULL;
+    g_Game.Soloist = 2;
+    g_ComputerFrame.Abandon = [&asks](const std::string&, int) {
+        ++asks;
+        return true;
+    };
+    GiveHand(seat0, "C7 SA HA DA");
+    GiveHand(seat2, "CA S7");
+    seat0.SetPartner(&seat2);
+    EXPECT_FALSE(seat0.CheckSoloist(C(SEVEN, CLUBS)));
+    EXPECT_EQ(asks, 1);
+}
+
+}  // namespace

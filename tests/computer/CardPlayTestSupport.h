@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-// Gives the player the named cards ("CJ HA D7") and analyses the hand.
+// Starts the player's game afresh with the named cards ("CJ HA D7") and analyses the hand.
 inline void GiveHand(CPlayer& player, const char* text) {
     const std::vector<int> cards = ParseCards(text);
+    player.Reset();
     for (auto& card : player.cards) card = NO_CARD;
     for (auto& flag : player.present) flag = 0;
     int slot = 0;

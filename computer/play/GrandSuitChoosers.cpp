@@ -1,0 +1,386 @@
+// The Grand and suit card choosers, families 1 and 2: the held neighbour of a card, a random card
+// of a held run, the unguarded Ten, and the per-suit priority choosers. Each suit that passes a
+// chooser's filter gives one candidate with a priority; the greatest wins and an equal one is
+// settled by a coin flip whose sense each chooser states.
+#include "computer/play/CardQueries.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+#include "platform/core/Random.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsDefender(const CPlayer& p) { return p.seat != g_Game.Soloist; }
+bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
+bool Held(const CPlayer& p, int suit, int rank) { return p.handInfo.RankTable[suit][rank] != -1; }
+bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
+bool IsTrumpJack(int card) {
+    const int type = g_Game.GameType;
+    return GetCardRank(card) == JACK && (IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH);
+}
+
+// The running best of a per-suit chooser; newcomerOnZero: an equal newcomer wins when
+// Rand() % 2 is 0, else when it is not 0.
+struct Best {
+    bool newcomerOnZero;
+    int priority = -1;
+    int card = NO_CARD;
+    bool found = false;
+    explicit Best(bool onZero) : newcomerOnZero(onZero) {}
+    void Offer(int value, int candidate) {
+        if (candidate == NO_CARD) return;
+        if (!found || value > priority) {
+            priority = value;
+            card = candidate;
+            found = true;
+        } else if (value == priority) {
+            const bool zero = Rand() % 2 == 0;
+            if (zero == newcomerOnZero) card = candidate;
+        }
+    }
+};
+
+int Order(int card) { return GetCardOrder(card); }
+
+}  // namespace
+
+// ---- Family 1: rank queries ----------------------------------------------------------------------
+
+int CPlayer::GetHeldRankNeighbour(int card, int step) const {
+    if (card == NO_CARD) return NO_CARD;
+    const int suit = GetCardSuit(card, true);
+    const int rank = GetCardRank(card);
+    if (IsTrumpJack(card)) {
+        const int target = suit - step;
+        if (target < 0 || target > 3) return NO_CARD;
+        return HeldCard(*this, target, JACK);
+    }
+    const bool null = IsNullGame();
+    const int* list = null ? NullRankList : SuitRankList;
+    const int length = null ? 8 : 7;
+    int position = -1;
+    for (int i = 0; i < length; ++i)
+        if (list[i] == rank) position = i;
+    if (position < 0) return NO_CARD;
+    const int q = position - step;
+    if (q < 0 || q >= length) return NO_CARD;
+    return HeldCard(*this, suit, list[q]);
+}
+
+int CPlayer::PickRandomDownRun(int card) const {
+    int answer = card;
+    int current = card;
+    while (current != NO_CARD) {
+        const int next = GetHeldRankNeighbour(current, -1);
+        if (next == NO_CARD) break;
+        if (Rand() % 2 != 0) answer = next;
+        current = next;
+    }
+    return answer;
+}
+
+int CPlayer::PickUnguardedTen() const {
+    for (int s = 0; s < 4; ++s) {
+        if (IsTrumpSuit(s) || PlainCount(*this, s) != 1 || !Held(*this, s, TEN)) continue;
+        const int ten = HeldCard(*this, s, TEN);
+        if (!IsTopCard(ten, -1, -1)) return ten;
+    }
+    return NO_CARD;
+}
+
+// ---- Family 2: per-suit priority choosers --------------------------------------------------------
+
+int CPlayer::ChooseTrumpGameCard(bool allowTopSuit) {
+    Best best(true);
+    static const int kSmallRanks[] = {SEVEN, EIGHT, NINE, QUEEN, KING};
+    // Pass 1: a small card of a short guarded suit.
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n == 0 || n > 3 || !IsSuitGuarded(t, 1, false)) continue;
+        if (IsDefender(*this) && ChooseTrumpGameHelper(t)) continue;
+        int card = NO_CARD;
+        for (int rank : kSmallRanks) {
+            if (handInfo.SmallCards[t][rank] != -1 && Held(*this, t, rank)) {
+                card = HeldCard(*this, t, rank);
+                break;
+            }
+        }
+        if (card == NO_CARD) continue;
+        const int h = PickHighestInSuit(t, true);
+        if (IsTopCard(h, -1, -1) && !allowTopSuit) continue;
+        if (IsTopCard(card, h, -1)) continue;
+        if (!(n == 1 || n > 2 || (n == 2 && !Held(*this, t, TEN) && IsSuitGuarded(t, 2, false)))) continue;
+        best.Offer(14 - n - Order(card), card);
+    }
+    if (best.found) return best.card;
+    // Pass 2: a single card that is neither top nor a Ten.
+    for (int t = 0; t < 4; ++t) {
+        if (IsTrumpSuit(t) || PlainCount(*this, t) != 1) continue;
+        if (!(seat == g_Game.Soloist || SoloistMayHold(*this, t)) || ChooseTrumpGameHelper(t)) continue;
+        const int card = PickHighestInSuit(t, true);
+        if (card == NO_CARD || IsTopCard(card, -1, -1) || GetCardPoints(card) == 10) continue;
+        best.Offer(11 - GetCardPoints(card), card);
+    }
+    return best.card;
+}
+
+int CPlayer::ChooseLeadOrLastCard(int excludedSuit) {
+    Best best(false);
+    const bool aim = IsDurchmarschAim();
+    const int lastCard = (lastTrick && seat >= 0 && seat < lastTrick->capacity && lastTrick->present[seat])
+                             ? lastTrick->cards[seat]
+                             : NO_CARD;
+    for (int t = 0; t < 4; ++t) {
+        if (IsTrumpSuit(t) || t == excludedSuit || PlainCount(*this, t) == 0) continue;
+        const int l = PickLowCardOfSuit(t);
+        if (l == NO_CARD) continue;
+        if (!IsTopCard(l, -1, -1)) {
+            if (aim) best.Offer(20 - Order(l), l);
+            continue;
+        }
+        const int below = NextLowerInSuit(l, false);
+        const int w = (below == NO_CARD || IsTopCard(below, l, -1)) ? 1 : 0;
+        int value;
+        switch (GetCardRank(l)) {
+            case ACE: value = w ? 10 : CountInSuit(t) >= 5 ? 9 : CountInSuit(t) == 2 ? 1 : 7; break;
+            case TEN: value = 6 + 2 * w; break;
+            case KING: value = 4 + w; break;
+            case QUEEN: value = 3; break;
+            default: value = 2; break;
+        }
+        if (aim && w == 0 && lastCard != NO_CARD && GetCardSuit(lastCard, false) == t) value = 20 - Order(l);
+        if (aim && w == 1) {
+            const int next = NextLowerInSuit(below, false);
+            if (next != NO_CARD && !IsTopCard(next, -1, -1)) value += 10;
+        }
+        best.Offer(value, l);
+    }
+    return best.card;
+}
+
+int CPlayer::ChooseSoloistLead2() {
+    Best best(false);
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n == 0) continue;
+        const int l = PickLowCardOfSuit(t);
+        if (!IsTopCard(l, -1, -1)) continue;
+        const int m = (GetHeldRankNeighbour(l, -1) != NO_CARD || n == 1) ? 2 : 1;
+        best.Offer((handInfo.SuitCount[t] + handInfo.PlayedSuitCount[t]) * m, l);
+    }
+    return best.card;
+}
+
+int CPlayer::PickSuitToSchmier(bool keepTen) {
+    Best best(true);
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n <= 1) continue;
+        const int l = PickLowCardOfSuit(t);
+        if (l == NO_CARD || GetCardRank(l) != TEN || IsTopCard(l, -1, -1)) continue;
+        const int u = NextLowerInSuit(l, false);
+        if (!IsTopCard(u, CardCodeOf(ACE, t), l)) continue;
+        best.Offer(n, (keepTen && n < 4) ? l : u);
+    }
+    return best.card;
+}
+
+int CPlayer::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
+    if (jackFirst && GetTrumpCount() > 0) {
+        int out[11];
+        const int outstanding = CollectSuit(g_Game.GameType, false, out);
+        if (outstanding <= GetTrumpCount()) {
+            const int c = ChooseCardWithRandomJack(-1, true);
+            if (IsTopCard(c, -1, -1)) return c;
+        }
+    }
+    Best best(false);
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n == 0) continue;
+        int l;
+        if (SoloistMayHold(*this, t)) {
+            l = PickLowCardOfSuit(t);
+            if (!IsTopCard(l, -1, -1)) continue;
+        } else {
+            l = PickLowCardAnySuit(t);
+        }
+        best.Offer(Order(l) + (preferLong ? 2 : -2) * (4 - n), l);
+    }
+    if (!best.found && jackFirst) return ChooseCardWithRandomJack(-1, true);
+    return best.card;
+}
+
+int CPlayer::ChooseGrandCard(bool strict) {
+    if (IsDefender(*this)) {
+        const int c = ChooseTrumpGameCard(false);
+        if (c != NO_CARD) return c;
+    }
+    Best best(true);
+    for (int t = 0; t < 4; ++t) {
+        const int k = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || k == 0) continue;
+        const int h = PickHighestInSuit(t, true);
+        if (k == 2 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) continue;
+        int out[11];
+        int n = CollectSuit(t, false, out);
+        if (IsDefender(*this)) {
+            if (SoloistMayHold(*this, t)) {
+                if (k > 1 && n > 1 && !(Order(h) <= Order(out[1]))) continue;
+            } else {
+                const int l = PickLowCardAnySuit(t);
+                if (l == NO_CARD) continue;
+                if (GetCardPoints(l) == 0) {
+                    best.Offer(101, l);
+                    continue;
+                }
+            }
+        }
+        // A long suit with its Ace and the Ten beside King or Queen (or the King and Jacks to
+        // spare) is kept for the tricks it will make.
+        if (k >= 4 && Held(*this, t, ACE) &&
+            ((Held(*this, t, TEN) && (Held(*this, t, KING) || Held(*this, t, QUEEN))) ||
+             (!Held(*this, t, TEN) && Held(*this, t, KING) && handInfo.DealtJackCount > 1)))
+            continue;
+        if (strict) {
+            if (n == 2 && !IsTopCard(h, -1, -1)) {
+                const int x = NextHigherInSuit(out[1]);
+                if (x != NO_CARD && Order(x) <= 4) best.Offer(k, x);
+                continue;
+            }
+            n = n - 1;
+        }
+        const int m = std::min(n, k);
+        const int lowest = PickLowestInSuit(t, true);
+        if (k < 2 || m <= 0 || Order(out[0]) <= Order(lowest)) continue;
+        const int l = PickLowCardAnySuit(t);
+        const int b = NextLowerInSuit(h, false);
+        int priority;
+        if (k == 3) {
+            if (IsTopCard(b, h, -1)) continue;
+            priority = m < 3 ? m : (Order(l) < Order(h) ? 1 : m);
+        } else {
+            priority = 10 - k - (Order(h) >= 3 ? 1 : 0) - GetCardPoints(l);
+        }
+        int candidate = l;
+        if (strict && priority != 1 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) candidate = b;
+        best.Offer(priority, candidate);
+    }
+    if (!best.found && !IsDefender(*this)) return ChooseTrumpGameCard(false);
+    return best.card;
+}
+
+int CPlayer::ChooseCardGeneral(int a, int b) {
+    int bestClass = -1;
+    int answer = NO_CARD;
+    const auto offer = [&](int cls, int card) {
+        if (cls < 0 || card == NO_CARD) return;
+        if (cls > bestClass || (answer != NO_CARD && cls == bestClass && Rand() % 2 != 0)) {
+            bestClass = cls;
+            answer = card;
+        }
+    };
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n == 0) continue;
+        int l = PickLowCardOfSuit(t);
+        if (l == NO_CARD) continue;
+        if (!IsTopCard(l, -1, -1)) {
+            if (GetCardRank(l) == TEN && n > 2) {
+                const int below = NextLowerInSuit(l, false);
+                if (below != NO_CARD) l = below;
+            }
+            int cls;
+            if (!IsDefender(*this) && a == 1)
+                cls = bestClass + 1;
+            else if (GetCardRank(l) == TEN)
+                cls = n >= 3 ? 4 : n == 2 ? -1 : (n <= b ? 1 : -1);
+            else if (GetCardRank(l) == KING && n == 3)
+                cls = 1;
+            else if (GetCardRank(l) == KING && n > 1)
+                cls = 3;
+            else
+                cls = n <= b ? 1 : -1;
+            if (cls < 0 || !(cls > bestClass || cls == bestClass)) continue;
+            int card;
+            if (GetCountInSuit2(t) == 1 || b != 0) {
+                card = PickLowCardAnySuit(t);
+            } else {
+                // The card below the top run: walking down from the Ten over held cards.
+                static const int kWalk[] = {TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
+                int x = NO_CARD;
+                for (int rank : kWalk) {
+                    const int c = HeldCard(*this, t, rank);
+                    if (c == NO_CARD) {
+                        if (x != NO_CARD) break;
+                        continue;
+                    }
+                    if (c != l) x = c;
+                }
+                if (x == NO_CARD) {
+                    card = l;
+                } else {
+                    const int above = NextHigherInSuit(x);
+                    const int nextRank = GetCardRank(x) + 1;
+                    const bool nextOut = nextRank <= KING && !IsCardGone(t, nextRank, seat);
+                    card = (above != NO_CARD && (GetCardRank(above) == QUEEN || GetCardRank(above) == KING) &&
+                            Order(above) - Order(x) > 1 && nextOut)
+                               ? above
+                               : x;
+                }
+            }
+            offer(cls, card);
+        } else if ((seat != g_Game.Forehand || !IsSuitGuarded(t, 1, false)) && !IsSuitGuarded(t, 1, true) &&
+                   !g_Game.HandAnnounced && a && bestClass < 0 && n > 2 && !Held(*this, t, TEN)) {
+            const int card = Held(*this, t, KING) ? GetNextLowerHeld(HeldCard(*this, t, KING)) : PickLowCardAnySuit(t);
+            offer(5, card);
+        }
+    }
+    return answer;
+}
+
+int CPlayer::ChooseSoloistLead() {
+    Best best(true);
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n <= 1 || !IsSuitGuarded(t, 1, false)) continue;
+        const int h = PickHighestInSuit(t, true);
+        if (IsTopCard(h, -1, -1)) continue;
+        if (GetCardRank(h) == TEN && n > 2) {
+            const int below = CollectSuit(t, false, nullptr) == 1 ? PickLowCardAnySuit(t) : NextLowerInSuit(h, false);
+            if (below != NO_CARD) best.Offer(Order(below) + 2 * n, GetNextLowerHeld(below));
+        } else if (GetCardRank(h) == KING && (IsCardGone(t, ACE, seat) || IsCardGone(t, TEN, seat))) {
+            int low = PickLowestInSuit(t, true);
+            if (GetCardPoints(low) == 0 && n > 2 && CollectSuit(t, false, nullptr) > 1) {
+                const int above = NextHigherInSuit(low);
+                if (above != NO_CARD) low = above;
+            }
+            best.Offer(Order(low) + n, GetNextLowerHeld(low));
+        }
+    }
+    if (best.found) return best.card;
+    // Second pass: guarded suits under a Ten that is not top.
+    for (int t = 0; t < 4; ++t) {
+        const int n = PlainCount(*this, t);
+        if (IsTrumpSuit(t) || n <= 1 || !IsSuitGuarded(t, 1, false)) continue;
+        const int ten = PickHighestInSuit(t, true);
+        if (GetCardRank(ten) != TEN || IsTopCard(ten, -1, -1)) continue;
+        if (handInfo.PlayedSuitCount[t] == 1) {
+            best.Offer(1, GetNextLowerHeld(PickLowCardAnySuit(t)));
+        } else if (n == 3 && Held(*this, t, KING) && !Held(*this, t, QUEEN)) {
+            const int below = NextLowerInSuit(ten, false);
+            if (below != NO_CARD) best.Offer(7 - Order(below), below);
+        } else {
+            int current = ten;
+            for (int next = NextLowerInSuit(current, false); next != NO_CARD && Order(next) == Order(current) - 1;
+                 next = NextLowerInSuit(current, false)) {
+                best.Offer(7 - Order(current), GetNextLowerHeld(next));
+                current = next;
+            }
+        }
+    }
+    return best.card;
+}

@@ -1,0 +1,124 @@
+// A computer card going onto a table window of the headless host: it leaves the hand and the
+// analysis, is marked played, lies in the seat's trick place stacked with its neighbour, is heard
+// and traced; before it the frame's Kontra steps run.
+
+#include "CardPlayTestSupport.h"
+
+#include "model/Skat.h"
+#include "model/TableServices.h"
+#include "platform/core/WindowApi.h"
+#include "platform/headless/HeadlessHost.h"
+#include "platform/headless/RecordingDC.h"
+#include "platform/headless/TavloPictures.h"
+#include "tavlo/Table.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+
+HWND g_table = nullptr;
+
+class ServeCardTest : public ComputerTest {
+protected:
+    void SetUp() override {
+        ComputerTest::SetUp();
+        tavlo::ResetAll();
+        tavlo::SetCardPictures(&sizes);
+        host.SetSurfaceFactory([this](HWND) -> platform::DeviceContext* { return &surface; });
+        platform::CreateParams params;
+        params.rect = {0, 0, 1280, 960};
+        params.visible = true;
+        ASSERT_TRUE(window.Create(params));
+        g_table = window.Handle();
+        WC_NewCardDeck(g_table);
+        g_TableServices.Reset();
+        g_TableServices.TableWindow = [] { return g_table; };
+    }
+    void TearDown() override {
+        g_TableServices.Reset();
+        tavlo::ResetAll();
+        tavlo::SetCardPictures(nullptr);
+        g_table = nullptr;
+    }
+    // Deals the game's hands onto the table.
+    void Show(CSkat& game) {
+        for (int seat = 0; seat < 3; ++seat) {
+            game.Player(seat)->SetLayout(100 + 300 * seat, 600, 20, 0);
+            game.Player(seat)->PaintCards();
+        }
+        game.trick.SetLayout(500, 300, 80, 0);
+        game.trick.Reset();
+    }
+
+    platform::HeadlessHost host;
+    platform::TavloSizesOnly sizes;
+    platform::RecordingDC surface{platform::Size{1280, 960}};
+    platform::Window window;
+};
+
+TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
+    CSkat game;
+    g_ComputerFrame.Game = &game;
+    g_Game.GameType = GAME_GRAND;
+    g_Game.Soloist = 2;
+    g_Game.TrickWinner = g_Game.Forehand = 0;
+    GiveHand(game.computer0, "CA");
+    GiveHand(game.computer1, "CT C8 HA");
+    Show(game);
+    std::vector<std::string> steps;
+    g_ComputerFrame.ShowKontraMessage = [&steps](int state) { steps.push_back("message " + std::to_string(state)); };
+    g_ComputerFrame.AskComputersKontra = [&steps](int seat, int soloist) {
+        steps.push_back("ask " + std::to_string(seat) + " " + std::to_string(soloist));
+    };
+    g_ComputerFrame.SoundEffect = [&steps](int effect, bool loop) {
+        steps.push_back("sound " + std::to_string(effect) + (loop ? " loop" : ""));
+    };
+    g_Game.KontraState = KONTRA_SAID;
+    TraceLines trace;
+
+    game.computer0.ServeCard(&game.trick);
+    const int first = game.trick.cards[0];
+    ASSERT_TRUE(IsCardCode(first));
+    EXPECT_TRUE(game.trick.present[0]);
+    EXPECT_EQ(game.trick.count, 1);
+    EXPECT_FALSE(game.computer0.HasCard(first));
+    EXPECT_EQ(first, C(ACE, CLUBS));
+    EXPECT_EQ(game.computer0.count, 0);
+    EXPECT_EQ(game.computer0.handInfo.RankTable[GetCardSuit(first, true)][GetCardRank(first)], -1);
+    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(first)], CARD_PLAYED);
+    EXPECT_TRUE(WC_IsCardDealt(g_table, first));
+    EXPECT_EQ(steps, (std::vector<std::string>{"message 2", "ask 0 2", "sound 6"}));
+    EXPECT_TRUE(trace.Contains("CPlayer::ServeCard(Comp1:KzA)"));
+
+    // The second seat's card lies above the first.
+    game.computer1.ServeCard(&game.trick);
+    const int second = game.trick.cards[1];
+    ASSERT_TRUE(second == C(TEN, CLUBS) || second == C(EIGHT, CLUBS));
+    EXPECT_TRUE(trace.Contains(second == C(TEN, CLUBS) ? "CPlayer::ServeCard(Comp2:Kz10)" : "CPlayer::ServeCard(Comp2:Kz8)"));
+    EXPECT_EQ(WC_GetSuccCardDealt(g_table, first, 0, 0), second);
+    g_ComputerFrame.Game = nullptr;
+}
+
+TEST_F(ServeCardTest, NoStrategyPlaysNothingAndTracesNone) {
+    CSkat game;
+    g_Game.GameType = GAME_NONE;
+    g_Game.TrickWinner = 0;
+    GiveHand(game.computer0, "CA C7 S8");
+    Show(game);
+    int sounds = 0;
+    g_ComputerFrame.SoundEffect = [&sounds](int, bool) { ++sounds; };
+    TraceLines trace;
+    game.computer0.ServeCard(&game.trick);
+    EXPECT_EQ(game.trick.count, 0);
+    EXPECT_EQ(game.computer0.count, 3);
+    EXPECT_EQ(sounds, 0);
+    ASSERT_EQ(TraceLines::Lines().size(), 1u);
+    EXPECT_EQ(TraceLines::Lines().front(), "CPlayer::ServeCard(Comp1:none)");
+    // An empty hand serves nothing either.
+    g_Game.GameType = GAME_GRAND;
+    GiveHand(game.computer0, "");
+    game.computer0.ServeCard(&game.trick);
+    EXPECT_EQ(game.trick.count, 0);
+    EXPECT_EQ(TraceLines::Lines().back(), "CPlayer::ServeCard(Comp1:none)");
+}
+
+}  // namespace
