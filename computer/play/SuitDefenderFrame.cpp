@@ -40,7 +40,7 @@ int CPlayer::PlaySuitDefender(int position, bool flag, int c1, int c2) {
 
 int CPlayer::SuitCascadeFallback(int which, bool trumpFirst) {
     if (which >= 0 && which < FALLBACK_KINDS) ++g_SuitFallbacks.reached[which];
-    const int card = links::ChooseCardByScore(*this, 11, -1, false);
+    const int card = ChooseCardByScore(11, -1, false);
     if (IsCard(card) && HasCard(card) && CanPlayCard(card, trickLeadCard)) return card;
     if (which >= 0 && which < FALLBACK_KINDS) ++g_SuitFallbacks.replaced[which];
     return LowestAllowedCard(*this, trumpFirst);

@@ -78,7 +78,7 @@ int TrumpCountDown(LeadWords& w) {
     }
     const int x = (h < i0 ? h : i0) - 1;
     if (x >= 0 && !IsTop(p, B[0])) {
-        int c = links::ChooseOpponentLeadTrial(p, -1);
+        int c = p.ChooseOpponentLeadTrial(-1);
         if (IsCard(c) && Order(c) > Order(B[0])) {
             for (int i = 1; i <= x; ++i) {
                 if (Order(A[i]) >= Order(B[0])) continue;
@@ -119,7 +119,7 @@ int LeadFirstHalf(LeadWords& w) {
                         const int k = p.CollectSuit(type, false, B);
                         bool all = h > 0;
                         for (int i = 0; i < h; ++i) all = all && (k == 0 || Order(A[i]) > Order(B[0]));
-                        if (all && IsTop(p, links::ChooseCardByRunScore(p, true))) w.P = A[0];
+                        if (all && IsTop(p, p.ChooseCardByRunScore(true))) w.P = A[0];
                     }
                 }
             } else {
@@ -150,7 +150,7 @@ int LeadFirstHalf(LeadWords& w) {
     }
     if (p.count == 2) return u;
     if (w.T >= w.O) {
-        const int r = links::ChooseCardByRunScore(p, true);
+        const int r = p.ChooseCardByRunScore(true);
         const int b = p.PickTrumpBelow(u);
         w.P = NO_CARD;
         if (w.O != 1 && (w.T != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
@@ -176,18 +176,18 @@ int LeadFirstHalf(LeadWords& w) {
         const int b = p.PickTrumpBelow(u);
         if (IsCard(b)) return b;
     } else if (w.T == w.O && w.T > 1) {
-        const int c = links::ChooseOpponentCardSuit(p, w.soloistNext, false);
+        const int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
         if (IsCard(c)) return c;
     } else {
-        int c = links::ChooseCardGeneral(p, w.soloistNext, false);
-        if (c == NO_CARD) c = links::ChooseTrumpGameCard(p, true);
+        int c = p.ChooseCardGeneral(w.soloistNext, false);
+        if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
         if (IsCard(c) && w.T > 1 && w.T <= w.O) return c;
     }
     // 3.5
     const int c = TrumpCountDown(w);
     if (IsCard(c)) return c;
     // 3.6
-    return links::ChooseOpponentCardSuit(p, w.soloistNext, false);
+    return p.ChooseOpponentCardSuit(w.soloistNext, false);
 }
 
 // 5.215 steps 4 and 5.
@@ -196,7 +196,7 @@ int LowAndTopCards(LeadWords& w) {
     const int type = g_Game.GameType;
     // 4.1
     if (g_Game.TrumpCount == 0) {
-        const int c = links::ChooseLeadOrLastCard(p, -1);
+        const int c = p.ChooseLeadOrLastCard(-1);
         if (IsCard(c)) return c;
     }
     // 4.2 The partner's suit signal.
@@ -205,7 +205,7 @@ int LowAndTopCards(LeadWords& w) {
     // 4.3
     int c = NO_CARD;
     if (!w.soloistNext) {
-        c = links::ChooseOpponentLeadSuit2(p);
+        c = p.ChooseOpponentLeadSuit2();
     } else {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
@@ -214,7 +214,7 @@ int LowAndTopCards(LeadWords& w) {
         });
         const int run = p.GetNextLowerHeld(best.card);
         if (IsCard(run)) return run;
-        c = links::ChooseOpponentLeadSuit(p);
+        c = p.ChooseOpponentLeadSuit();
     }
     // 4.4
     if (IsCard(c) && Points(c) == 0) {
@@ -222,12 +222,12 @@ int LowAndTopCards(LeadWords& w) {
         if (IsCard(b) && Points(b) < 10) c = b;
     }
     // 4.5 After Kontra an Ace gives way.
-    if (g_Game.KontraState != KONTRA_NONE && GetCardRank(c) == ACE) c = links::ChooseTrumpGameCard(p, true);
+    if (g_Game.KontraState != KONTRA_NONE && GetCardRank(c) == ACE) c = p.ChooseTrumpGameCard(true);
     // 4.6
     if (IsCard(c)) return c;
-    c = links::ChooseCardGeneral(p, false, false);
+    c = p.ChooseCardGeneral(false, false);
     if (IsCard(c)) return c;
-    c = p.GetNextLowerHeld(links::PickSuitToSchmier(p, false));
+    c = p.GetNextLowerHeld(p.PickSuitToSchmier(false));
     if (IsCard(c)) return c;
     // 4.7
     if (w.soloistNext) {
@@ -258,7 +258,7 @@ int LowAndTopCards(LeadWords& w) {
     }
     // 5.3
     if (w.O == 1 && w.T >= 2) {
-        const int cj = links::ChooseCardWithRandomJack(p, -1, true);
+        const int cj = p.ChooseCardWithRandomJack(-1, true);
         return cj;  // -1 goes on at step 6
     }
     if (w.O >= 3) return NO_CARD;
@@ -290,7 +290,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = p.PickHighestInSuit(-1, true);
     // Step 6.
-    w.r = links::ChooseCardByRunScore(p, true);
+    w.r = p.ChooseCardByRunScore(true);
     if ((p.CountInSuit(SuitOf(w.r)) >= 5 && w.T < 2) || (IsCard(w.r) && !SoloistMayHold(p, SuitOf(w.r)) && Points(w.r) > 4)) {
         w.K = NO_CARD;
         w.r = NO_CARD;
@@ -300,8 +300,8 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
             if (IsTop(p, u)) return u;
             if (IsTop(p, w.r)) return w.r;
         } else if (w.T > 3 && IsTop(p, u)) {
-            int c = links::ChooseCardGeneral(p, w.soloistNext, false);
-            if (c == NO_CARD) c = links::ChooseTrumpGameCard(p, true);
+            int c = p.ChooseCardGeneral(w.soloistNext, false);
+            if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
             if (IsCard(c)) {
                 w.r = NO_CARD;
                 return c;
@@ -314,13 +314,13 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
             const int lowest = p.PickLowestInSuit(-1, true);
             if (IsCard(lowest)) return lowest;
         }
-        const int spare = links::ChooseSpareTrump(p, 1);
+        const int spare = p.ChooseSpareTrump(1);
         if (IsCard(spare)) return spare;
     }
     // Step 7: top cards of long suits.
     if (!w.soloistNext) {
         if (w.O > 0) {
-            const int c = links::ChooseTrumpGameCard(p, true);
+            const int c = p.ChooseTrumpGameCard(true);
             if (IsCard(c)) return c;
         }
     } else {
@@ -348,7 +348,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
         }
         const int thrown = g_Computer.ThrownOffSuit;
         if (w.O > 0 && thrown != -1 && X == NO_CARD) X = LowOf(p, thrown);
-        if (w.O > 0 && X == NO_CARD) X = links::ChooseTrumpGameCard(p, true);
+        if (w.O > 0 && X == NO_CARD) X = p.ChooseTrumpGameCard(true);
         if (IsCard(X)) return X;
         RunningBest weak;
         ForHeldSideSuits(p, [&](int s) {
@@ -385,8 +385,8 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
     // Step 9.
-    int X = links::ChooseTrumpGameCard(p, true);
-    if (w.soloistNext || X == NO_CARD) X = links::ChooseCardGeneral(p, w.soloistNext, false);
+    int X = p.ChooseTrumpGameCard(true);
+    if (w.soloistNext || X == NO_CARD) X = p.ChooseCardGeneral(w.soloistNext, false);
     bool anew = X == NO_CARD;
     if (!anew) {
         const int s = SuitOf(X);
@@ -412,13 +412,13 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
             if (IsCard(l) && GetCardRank(l) != ACE && !SoloistMayHold(p, s)) best.Offer(l, Points(l));
         });
         X = best.card;
-        if (X == NO_CARD) X = w.soloistNext ? links::ChooseOpponentLeadSuit(p) : links::ChooseOpponentLeadSuit2(p);
+        if (X == NO_CARD) X = w.soloistNext ? p.ChooseOpponentLeadSuit() : p.ChooseOpponentLeadSuit2();
         if (X == NO_CARD) {
             if (w.soloistNext) {
-                const int g = links::ChooseCardGeneral(p, w.soloistNext, false);
+                const int g = p.ChooseCardGeneral(w.soloistNext, false);
                 if (IsCard(g)) return g;
             }
-            int Y = links::ChooseCardByScore(p, 4, -1, true);
+            int Y = p.ChooseCardByScore(4, -1, true);
             if (SameSuit(Y, w.K)) Y = w.K;
             P = (w.T < 3 && p.count > 7 && IsCard(Y)) ? Y : w.K;
         }
@@ -426,7 +426,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     if (IsCard(X)) {
         P = X;
         if (w.T == 0 && (p.CountInSuit(SuitOf(X)) >= 3 || !SoloistMayHold(p, SuitOf(X))))
-            P = IsCard(w.K) ? w.K : links::ChooseCardByScore(p, 4, -1, false);
+            P = IsCard(w.K) ? w.K : p.ChooseCardByScore(4, -1, false);
     }
     // Step 10: the candidate.
     if (IsCard(P)) return P;
@@ -441,15 +441,15 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     const int* dealt = p.handInfo.DealtSuitCount;
     auto dealtOf = [dealt](int card) { return dealt[SuitOf(card)]; };
     if (!w.soloistNext) {
-        int c = links::ChooseOpponentLeadSuit2(p);
+        int c = p.ChooseOpponentLeadSuit2();
         if (IsCard(c) && IsTop(p, TopOf(p, SuitOf(c)))) c = TopOf(p, SuitOf(c));
         if (IsCard(c)) {
             if (IsCard(X) && dealtOf(c) >= 3 && dealtOf(c) >= dealtOf(X)) c = X;
             return c;
         }
     } else {
-        int c = links::ChooseOpponentCardSuit(p, w.soloistNext, false);
-        if (c == NO_CARD) c = links::ChooseOpponentLeadSuit(p);
+        int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
+        if (c == NO_CARD) c = p.ChooseOpponentLeadSuit();
         if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && p.MayHoldSuit(w.mate, SuitOf(c))) c = X;
         if (IsCard(c)) return c;
     }
@@ -467,8 +467,8 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
         }
     }
     // Step 12: the last resort.
-    const int c = links::ChooseOpponentCardSuit(p, w.soloistNext, false);
-    return IsCard(c) ? c : links::ChooseDefenderLead(p, w.soloistNext);
+    const int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
+    return IsCard(c) ? c : p.ChooseDefenderLead(w.soloistNext);
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
         const int t = PickHighestInSuit(-1, true);
         if (count == 10) {
             if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
-        } else if (g_Game.TrumpCount == 2 && IsTop(*this, t) && IsTop(*this, links::ChooseCardByRunScore(*this, true))) {
+        } else if (g_Game.TrumpCount == 2 && IsTop(*this, t) && IsTop(*this, ChooseCardByRunScore(true))) {
             return t;
         }
     }
@@ -210,7 +210,7 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
     if (!IsCard(o.H.card) && !IsCard(o.M.card)) {
         if (S >= 1 && (S < T || (S == 1 && T == 1))) {
             int t = PickHighestInSuit(-1, true);
-            if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = links::ChooseCardWithRandomJack(*this, -1, true);
+            if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = ChooseCardWithRandomJack(-1, true);
             o.M.Offer(t, 2);
         } else if (S == 2 && T == 2) {
             const int x = PickHighestInSuit(-1, true);
@@ -245,7 +245,7 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
             if (IsCard(planned)) return planned;
             ThroughDoubleton(o);
             if (!IsCard(o.M.card)) {
-                SoloistVoidSuits(o, links::ChooseTrumpGameCard(so, true));
+                SoloistVoidSuits(o, so.ChooseTrumpGameCard(true));
                 if (!IsCard(o.M.card)) {
                     o.M.card = o.H.card;
                     toEleven = true;
@@ -255,7 +255,7 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
     }
     // Step 10: check of the main choice.
     if (!toEleven && IsCard(o.M.card)) {
-        const int z = links::ChooseTrumpGameCard(so, true);
+        const int z = so.ChooseTrumpGameCard(true);
         const int s = SuitOf(o.M.card);
         const int w0 = TopOf(so, s);
         if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {

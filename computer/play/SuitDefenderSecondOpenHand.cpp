@@ -30,18 +30,18 @@ struct OpenSecond {
 // A2: the partner led a side suit the soloist lacks.
 int PartnerLedSoloistVoid(OpenSecond& o) {
     CPlayer& own = o.own;
-    const int S = links::ChooseTrumpGameCard(o.so, true);
+    const int S = o.so.ChooseTrumpGameCard(true);
     const bool holds = own.CountInSuit(o.suit) > 0;
     if (S == NO_CARD) {
-        const int t = links::ChooseTrumpGameCard(own, true);
-        const int k = links::ChooseCardByScore(own, 4, -1, false);
+        const int t = own.ChooseTrumpGameCard(true);
+        const int k = own.ChooseCardByScore(4, -1, false);
         if (holds) return LowOf(own, o.suit);
         return IsCard(t) ? t : k;
     }
     const int B = Above(own, o.led);
     if (IsCard(B)) {
         if (Points(B) + Points(o.led) <= 4) {
-            if (links::ChooseTrumpGameCard(o.so, false) == NO_CARD) return B;
+            if (o.so.ChooseTrumpGameCard(false) == NO_CARD) return B;
             const int H = TopOf(own, o.suit);
             if (GetCardRank(H) != ACE) return H;
             const int ten = Below(own, H);
@@ -51,14 +51,14 @@ int PartnerLedSoloistVoid(OpenSecond& o) {
         return LowOf(own, o.suit);
     }
     if (holds) return Points(o.led) >= 4 ? LowOf(own, o.suit) : TopOf(own, o.suit);
-    const int F = links::PickUnguardedTen(own);
+    const int F = own.PickUnguardedTen();
     int result = (IsCard(F) && o.so.HasCard(CardCodeOf(ACE, SuitOf(F)))) ? F : NO_CARD;
-    const int S2 = links::ChooseTrumpGameCard(o.so, true);
+    const int S2 = o.so.ChooseTrumpGameCard(true);
     if (IsCard(S2))
-        result = Points(o.led) > 4 ? links::ChooseCardByScore(own, 4, -1, false)
-                                   : own.GetNextLowerHeld(links::ChooseOpponentFollow(own, SuitOf(S2)));
-    if (result == NO_CARD) result = links::ChooseCardByScore(own, 4, -1, false);
-    if (result == NO_CARD) result = links::ChooseCardGeneral(own, o.soloistNext, false);
+        result = Points(o.led) > 4 ? own.ChooseCardByScore(4, -1, false)
+                                   : own.GetNextLowerHeld(own.ChooseOpponentFollow(SuitOf(S2)));
+    if (result == NO_CARD) result = own.ChooseCardByScore(4, -1, false);
+    if (result == NO_CARD) result = own.ChooseCardGeneral(o.soloistNext, false);
     return result;
 }
 
@@ -73,7 +73,7 @@ int PartnerLedSoloistHolds(OpenSecond& o) {
     const int m = own.CountInSuit(o.suit);
     if (m == 0) {
         if (Beats(o.led, SH)) {
-            const int K = links::ChooseCardByScore3(own, 0, true);
+            const int K = own.ChooseCardByScore3(0, true);
             const int s = SuitOf(K);
             int X = o.so.CountInSuit(s) > 0 ? own.GetNextHigherHeld(K) : TopOf(own, s);
             const int base = Points(SH) + Points(o.led) + g_Game.PartyPoints[1];
@@ -166,7 +166,7 @@ int SmearForPartner(OpenSecond& o) {
 int DiscardLow(OpenSecond& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int giveUpSuit = SuitOf(links::ChooseTrumpGameCard(so, true));
+    const int giveUpSuit = SuitOf(so.ChooseTrumpGameCard(true));
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) == 0) continue;
@@ -198,7 +198,7 @@ int DiscardLow(OpenSecond& o) {
     int last = NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (so.CountInSuit(s) == 0 || !Beats(TopOf(own, s), TopOf(so, s))) continue;
-        int K = links::ChooseCardByScore2(own, s);
+        int K = own.ChooseCardByScore2(s);
         if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !so.IsTopCard(TopOf(so, SuitOf(K)), -1, -1)) K = NO_CARD;
         last = K;
     }
@@ -211,7 +211,7 @@ int SoloistTrumpLed(OpenSecond& o) {
     CPlayer& so = o.so;
     const int SH = so.PickHighestInSuit(-1, true);
     const int H = own.PickHighestInSuit(-1, true);
-    const int R = links::ChooseCardWithRandomJack(own, -1, true);
+    const int R = own.ChooseCardWithRandomJack(-1, true);
     const int L = own.PickLowestInSuit(-1, true);
     const int T = own.GetTrumpCount();
     if (IsTop(own, o.led)) {
@@ -251,7 +251,7 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
         const int n = own.CollectSuit(o.suit, false, list);
         for (int i = 0; i < n; ++i) {
             if (!Beats(list[i], o.led) || so.HasCard(list[i])) continue;
-            const int c = links::ChooseCardByRunScore(own, true);
+            const int c = own.ChooseCardByRunScore(true);
             if (IsCard(c)) return c;
             break;
         }

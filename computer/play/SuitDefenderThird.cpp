@@ -51,14 +51,14 @@ int SmearIntoTrumpTrick(ThirdWords& w) {
         }
         if (IsCard(rich.card)) return rich.card;
     }
-    const int c = links::ChooseCardByScore3(p, w.tp, true);
+    const int c = p.ChooseCardByScore3(w.tp, true);
     return Allowed(p, c) ? c : p.SuitCascadeFallback(FALLBACK_THIRD_SMEAR, false);
 }
 
 // T2: no trump, the soloist holds the trump trick: throw off.
 int ThrowOffUnderTrump(ThirdWords& w) {
     CPlayer& p = w.p;
-    int K = links::ChooseTrumpGameCard(p, true);
+    int K = p.ChooseTrumpGameCard(true);
     if (IsCard(K) && Points(K) < 5) return K;
     K = NO_CARD;
     for (int s = 0; s < 4; ++s) {
@@ -66,13 +66,13 @@ int ThrowOffUnderTrump(ThirdWords& w) {
         const int L = LowOf(p, s);
         if (IsCard(L) && !IsTop(p, L) && (K == NO_CARD || Order(L) < Order(K))) K = L;
     }
-    return IsCard(K) ? K : links::ChooseCardByScore(p, 11, -1, false);
+    return IsCard(K) ? K : p.ChooseCardByScore(11, -1, false);
 }
 
 // T3: trumps held, the partner holds the trump trick.
 int TrumpUnderPartner(ThirdWords& w) {
     CPlayer& p = w.p;
-    int D = p.GetNextHigherHeld(links::ChooseSpareTrump(p, 0));
+    int D = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
     if (Order(D) > 4) {
         int M[11], O[11];
         const int h = p.CollectSuit(w.type, true, M);
@@ -125,7 +125,7 @@ int TrumpOverSoloist(ThirdWords& w) {
     const int L = p.PickLowestInSuit(-1, true);
     const int B = p.PickTrumpBelow(H);
     const int W = p.PickCardBelowWinner(false);
-    const int R = links::ChooseCardWithRandomJack(p, -1, true);
+    const int R = p.ChooseCardWithRandomJack(-1, true);
     const int A = p.PickCardAboveInTrumps(w.S, true);
     const int J = p.handInfo.JackCount;
     if (Beats(H, w.S)) {
@@ -178,9 +178,9 @@ int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
         if (IsCard(c)) return c;
     }
     if (Points(w.second) < 10) {
-        const int c = links::ChooseOpponentFollowCard(p, w.S);
+        const int c = p.ChooseOpponentFollowCard(w.S);
         if (IsCard(c)) return c;
-    } else if (links::GetHeldRankNeighbour(p, NO_CARD, NO_CARD) == NO_CARD) {
+    } else if (p.GetHeldRankNeighbour(NO_CARD, NO_CARD) == NO_CARD) {
         const int Z = Below(p, X);
         return Beats(Z, w.S) ? Z : X;
     }
@@ -210,12 +210,12 @@ int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
 // 5.223 F4: the partner led and holds the trick over the soloist's card.
 int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
     CPlayer& p = w.p;
-    const int R = links::ChooseOpponentFollowCard(p, w.S);
+    const int R = p.ChooseOpponentFollowCard(w.S);
     if ((w.tp + base < 31 && Points(X) + base > 30) || Points(X) + base > 59) return X;
     if (IsCard(R) && !CoinFlipReplaces()) return R;
     const int Z = Below(p, X);
     if (IsTop(p, X) && Points(X) < 10 && p.IsSuitGuarded(SuitOf(X), 1, false) &&
-        links::GetHeldRankNeighbour(p, X, -1) == NO_CARD && IsCard(Z))
+        p.GetHeldRankNeighbour(X, -1) == NO_CARD && IsCard(Z))
         return Z;
     return X;
 }
@@ -229,7 +229,7 @@ int SoloistHoldsPartnerLead(ThirdWords& w, int X, int A, int n, int rest, int ba
         if (w.tp < 5 && Points(X) + base < 60) {
             if (Order(X) - Order(Z) <= 1) return X;
             if (IsCard(A)) return A;
-            const int R = links::ChooseOpponentFollowCard(p, w.S);
+            const int R = p.ChooseOpponentFollowCard(w.S);
             return IsCard(R) ? R : p.PickLowCardAnySuit(led);
         }
         if (n == 2) {

@@ -94,7 +94,7 @@ int SoloistHoldsTrumpLead(OpenThird& o) {
     if (Points(L) <= 4) return L;
     if (IsJack(o.S) && own.handInfo.JackCount >= o.so.handInfo.JackCount) return own.PickRandomJack(0);
     if (own.IsTopCard(L, H, -1)) return H;
-    const int R = links::ChooseCardWithRandomJack(own, -1, true);
+    const int R = own.ChooseCardWithRandomJack(-1, true);
     return IsTop(own, H) ? L : R;
 }
 
@@ -159,12 +159,12 @@ int SoloistHoldsSideLead(OpenThird& o) {
     }
     if (own.CountInSuit(o.led) > 0) return LowOf(own, o.led);
     if (o.T > 0) {
-        const int R = links::ChooseCardByRunScore(own, false);
+        const int R = own.ChooseCardByRunScore(false);
         const int G = o.so.NextHigherInSuit(R);
         if ((o.tp >= 10 && G == NO_CARD) || o.T > 1 || (o.T == 1 && g_Game.TrumpCount == 1 && own.count == 2))
             return own.PickLowestInSuit(-1, true);
     }
-    const int N = links::ChooseGrandCard(o.so, false);
+    const int N = o.so.ChooseGrandCard(false);
     if (N == NO_CARD) return NO_CARD;
     const int ns = SuitOf(N);
     const bool others = ns != o.led && own.CountInSuit(ns) > 0;
@@ -203,9 +203,9 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
             }
             return best.card;
         }
-        const int K = links::ChooseTrumpGameCard(o.so, true);
+        const int K = o.so.ChooseTrumpGameCard(true);
         if (IsCard(K) && own.CountInSuit(SuitOf(K)) == 1 && Beats(TopOf(own, SuitOf(K)), K))
-            return links::ChooseCardByScore2(own, SuitOf(K));
+            return own.ChooseCardByScore2(SuitOf(K));
         return NO_CARD;
     }
     const int O = own.PickCardAboveInTrumps(o.S, true);
@@ -216,7 +216,7 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
         if (Order(O) > 4 && !IsTop(own, O)) return O;
     }
     if (o.tp == 0) {
-        const int K = links::ChooseCardByScore(own, 4, -1, false);
+        const int K = own.ChooseCardByScore(4, -1, false);
         if (IsCard(K)) return K;
     }
     if (Beats(H, o.S) && !IsTop(own, H)) {

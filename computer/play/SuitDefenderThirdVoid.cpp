@@ -14,12 +14,12 @@ int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
 int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
 bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
 
-int ScoreFallback(CPlayer& p) { return links::ChooseCardByScore(p, 11, -1, false); }
+int ScoreFallback(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
 
 // V1.1: no trump under the soloist's trick.
 int ThrowOffNoTrump(ThirdWords& w) {
     CPlayer& p = w.p;
-    const int K = links::ChooseTrumpGameCard(p, true);
+    const int K = p.ChooseTrumpGameCard(true);
     if (!IsCard(K)) return ScoreFallback(p);
     return Points(K) < 10 ? p.PickLowCardAnySuit(SuitOf(K)) : K;
 }
@@ -32,7 +32,7 @@ int OverTrumpSoloist(ThirdWords& w) {
     const int O = p.PickCardAboveInTrumps(w.S, true);
     if (O == NO_CARD) {
         if (w.T == 1 && Points(W) == 0) {
-            const int K = links::ChooseCardByScore(p, 4, -1, false);
+            const int K = p.ChooseCardByScore(4, -1, false);
             return (K == NO_CARD || g_Game.TrumpCount > 3) ? W : K;
         }
         return ScoreFallback(p);
@@ -42,21 +42,21 @@ int OverTrumpSoloist(ThirdWords& w) {
         if (w.T == 1 && !IsTop(p, O)) return O;
         const int D = Order(O) < Order(W) ? W : O;
         if (w.tp < 5 && Points(D) < 5 && (w.D > 59 || w.D + w.tp < 60)) {
-            const int K = links::ChooseTrumpGameCard(p, true);
+            const int K = p.ChooseTrumpGameCard(true);
             if (IsCard(K)) return p.MayHoldSuit(w.soloistSeat, SuitOf(K)) ? K : D;
-            const int G = links::ChooseCardGeneral(p, false, false);
+            const int G = p.ChooseCardGeneral(false, false);
             if (IsCard(G) && IsCard(LowOf(p, SuitOf(G)))) return LowOf(p, SuitOf(G));
             if (w.T < w.out && w.T < 4 && IsCard(G)) return G;
-            return links::ChooseCardByScore(p, 4, O, false);
+            return p.ChooseCardByScore(4, O, false);
         }
         return D;
     }
     if (w.tp < 3) {
-        const int K = links::ChooseTrumpGameCard(p, true);
+        const int K = p.ChooseTrumpGameCard(true);
         if (IsCard(K)) return K;
-        const int G = links::ChooseCardGeneral(p, false, false);
+        const int G = p.ChooseCardGeneral(false, false);
         if (IsCard(G) && p.CountInSuit(SuitOf(G)) > 2) return LowOf(p, SuitOf(G));
-        int M = links::ChooseCardByScore(p, 4, O, false);
+        int M = p.ChooseCardByScore(4, O, false);
         if (IsCard(G) && IsCard(M) && Points(G) < Points(M)) M = G;
         return IsCard(M) ? M : ScoreFallback(p);
     }
@@ -77,19 +77,19 @@ int RuffSoloistTrick(ThirdWords& w) {
             if (s == w.type || p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
             if (!IsTop(p, p.PickLowCardOfSuit(s))) D = NO_CARD;
         }
-        if (w.T == 1 && p.count == 2 && IsTop(p, D) && Points(D) + w.D < 31) D = links::ChooseCardByScore(p, 11, -1, true);
+        if (w.T == 1 && p.count == 2 && IsTop(p, D) && Points(D) + w.D < 31) D = p.ChooseCardByScore(11, -1, true);
         if (IsCard(D)) return D;
     }
     if (w.T <= w.out && Points(W) > 3 && !p.IsTopCard(W, H, -1)) return W;
     if (w.tp < 5) {
         if (p.count == 2) {
             if (Points(W) + w.tp + base >= 61) return W;
-            int c = links::ChooseCardByScore(p, 10, -1, true);
+            int c = p.ChooseCardByScore(10, -1, true);
             if (!IsTop(p, H)) c = H;
             if (IsCard(c)) return c;
         } else if (IsTop(p, W)) {
             const int Z = p.NextLowerInSuit(W, false);
-            int c = (IsCard(Z) && p.IsTopCard(Z, W, -1)) ? lowest : links::ChooseCardByScore(p, 4, -1, false);
+            int c = (IsCard(Z) && p.IsTopCard(Z, W, -1)) ? lowest : p.ChooseCardByScore(4, -1, false);
             if (Points(c) > 4) c = W;
             if (IsCard(c)) return c;
         }
@@ -108,7 +108,7 @@ int RuffSoloistTrick(ThirdWords& w) {
         }
         if (IsCard(D)) return D;
     }
-    const int c = links::ChooseTrumpGameCard(p, true);
+    const int c = p.ChooseTrumpGameCard(true);
     return IsCard(c) ? c : W;
 }
 
@@ -134,17 +134,17 @@ int IntoPartnersTrick(ThirdWords& w) {
     // 2.
     bool toThree = true;
     if (result == NO_CARD) {
-        const int R = links::ChooseCardByRunScore(p, true);
+        const int R = p.ChooseCardByRunScore(true);
         result = R;
         if (IsCard(R) && p.MayHoldSuit(w.soloistSeat, SuitOf(R)) && IsTop(p, R)) {
-            const int K3 = links::ChooseCardByScore3(p, 0, true);
+            const int K3 = p.ChooseCardByScore3(0, true);
             if (IsCard(K3) && p.MayHoldSuit(w.soloistSeat, SuitOf(K3))) {
                 result = K3;
             } else {
-                const int K = links::ChooseTrumpGameCard(p, false);
+                const int K = p.ChooseTrumpGameCard(false);
                 const int U = p.PickLowCardOfSuit(w.type);
                 if (K == NO_CARD) {
-                    const int h = p.PickHighestInSuit(SuitOf(links::ChooseCardByScore3(p, 0, false)), false);
+                    const int h = p.PickHighestInSuit(SuitOf(p.ChooseCardByScore3(0, false)), false);
                     result = IsCard(h) ? h : R;
                 } else if (!p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(U)) {
                     // Ruff the partner's trick and keep K, of a suit the soloist lacks, for the lead.
@@ -183,7 +183,7 @@ int IntoPartnersTrick(ThirdWords& w) {
         const int H = p.PickHighestInSuit(-1, true);
         const int W = p.PickCardBelowWinner(false);
         const int lowest = p.PickLowestInSuit(-1, true);
-        if (w.T > w.out && IsTop(p, H) && IsCard(links::ChooseOpponentCardSuit(p, w.soloistLed, false)) && IsCard(lowest))
+        if (w.T > w.out && IsTop(p, H) && IsCard(p.ChooseOpponentCardSuit(w.soloistLed, false)) && IsCard(lowest))
             return lowest;
         const bool highSingle = w.T == 1 && (H == TrumpSuitCard(ACE) || H == TrumpSuitCard(TEN));
         if (((!IsTop(p, H) && highSingle) || Points(W) + total > 59) && IsCard(W)) return W;
@@ -196,11 +196,11 @@ int IntoPartnersTrick(ThirdWords& w) {
         toSeven = IsCard(D) && Points(D) >= 5;
     }
     if (!toSeven) {
-        const int K = w.T > 0 ? links::ChooseTrumpGameCard(p, false) : NO_CARD;
+        const int K = w.T > 0 ? p.ChooseTrumpGameCard(false) : NO_CARD;
         if (IsCard(K) && p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(p.GetNextHigherHeld(K))) {
             D = p.GetNextHigherHeld(K);
         } else {
-            D = links::ChooseCardByScore3(p, w.tp, true);
+            D = p.ChooseCardByScore3(w.tp, true);
             const int s = SuitOf(D);
             if (IsTop(p, D) && p.CountInSuit(s) < 4) {
                 const int Z = p.NextLowerInSuit(D, false);
@@ -209,7 +209,7 @@ int IntoPartnersTrick(ThirdWords& w) {
         }
     }
     // 7.
-    const int K2 = links::ChooseTrumpGameCard(p, true);
+    const int K2 = p.ChooseTrumpGameCard(true);
     if (!(Points(D) >= 10 || K2 == NO_CARD) && Points(K2) == Points(D)) D = K2;
     return Allowed(p, D) ? D : p.SuitCascadeFallback(FALLBACK_THIRD_VOID, false);
 }

@@ -44,10 +44,10 @@ struct Second {
 // I. Trump led.
 int SecondTrumpLed(Second& k) {
     CPlayer& p = k.p;
-    if (k.t.H == 0) return links::ChooseCardByScore(p, 11, -1, false);
+    if (k.t.H == 0) return p.ChooseCardByScore(11, -1, false);
     const int hi = p.PickHighestInSuit(-1, true);
     if (Order(hi) <= Order(k.c1)) {
-        const int cj = links::ChooseCardWithRandomJack(p, -1, true);
+        const int cj = p.ChooseCardWithRandomJack(-1, true);
         if (!IsTop(p, hi)) return cj;
         return p.IsTopCard(p.PickTrumpBelow(hi), hi, -1) ? cj : p.PickLowestInSuit(-1, true);
     }
@@ -55,7 +55,7 @@ int SecondTrumpLed(Second& k) {
     if (!p.MayHoldSuit(k.third, k.t.type)) return above;
     if (IsTop(p, hi)) return (k.t.N <= 2 && IsCard(above) && Points(above) <= 4) ? above : hi;
     if (IsCard(above) && Points(above) < 10) return above;
-    return k.t.J == 0 ? links::ChooseCardWithRandomJack(p, -1, true) : p.PickRandomJack(0);
+    return k.t.J == 0 ? p.ChooseCardWithRandomJack(-1, true) : p.PickRandomJack(0);
 }
 
 // II. A side suit led that he holds.
@@ -93,8 +93,8 @@ int SecondVoid(Second& k) {
     const int S = k.S, p1 = k.p1, pts = k.pts, type = t.type;
     // 1.
     if (t.H == 0) {
-        const int c = links::ChooseTrumpGameCard(p, true);
-        return IsCard(c) ? c : links::ChooseCardByScore(p, 11, -1, false);
+        const int c = p.ChooseTrumpGameCard(true);
+        return IsCard(c) ? c : p.ChooseCardByScore(11, -1, false);
     }
     // 2.
     int list[11];
@@ -143,18 +143,18 @@ int SecondVoid(Second& k) {
     if (step == 7) {
         if (!thirdMayS) {
             if (p1 > 9) {
-                x = Order(lowest) > 4 ? links::ChooseTrumpGameCard(p, true) : lowest;
+                x = Order(lowest) > 4 ? p.ChooseTrumpGameCard(true) : lowest;
                 if (IsJack(hb)) x = hb;
                 if (IsTop(p, hi)) x = hi;
             }
         } else {
-            x = links::ChooseTrumpGameCard(p, true);
+            x = p.ChooseTrumpGameCard(true);
             if (x == NO_CARD || p1 > 9) {
                 if (p.IsTopCard(hb, hi, -1)) {
                     x = (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
                 } else if (t.J < 2 || t.N < 9 || !Holds(p, type, ACE)) {
                     if (thirdMayTrump || Points(w) < 10 || IsTop(p, w)) {
-                        const int r = links::ChooseLowTrump(p);
+                        const int r = p.ChooseLowTrump();
                         x = w;
                         if ((Points(w) >= 10 || Points(k.c1) >= 10) && LeadCount(S) != 0) {
                             if (!IsTop(p, hi))
@@ -183,13 +183,13 @@ int SecondVoid(Second& k) {
             c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
             if (c != w && (!Holds(p, type, ACE) || TenHeldOrGone(p, type))) c = p.PickCardAboveInTrumps(c, true);
             const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
-            x = p.GetNextHigherHeld(links::ChooseSpareTrump(p, 0));
+            x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
             if (!thirdMayTrump && !IsTop(p, x)) {
                 x = p.PickCardBelowWinner(true);
             } else if (IsTop(p, k.c1) && GetCardRank(k.c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
                        thirdMayTrump) {
                 if (p1 < 5) {
-                    const int cj = links::ChooseCardWithRandomJack(p, -1, true);
+                    const int cj = p.ChooseCardWithRandomJack(-1, true);
                     if (!IsJack(cj)) x = cj;
                 } else {
                     x = p.PickRandomJack(0);
@@ -210,16 +210,16 @@ int SecondVoid(Second& k) {
             if (!thirdMayTrump || thirdMayS) {
                 if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
             } else {
-                const int g = links::ChooseTrumpGameCard(p, true);
+                const int g = p.ChooseTrumpGameCard(true);
                 if (IsCard(g)) return g;
-                x = links::ChooseCardWithRandomJack(p, -1, true);
+                x = p.ChooseCardWithRandomJack(-1, true);
             }
         }
         if (IsCard(x)) return x;
     }
     // 10. A cheap card to throw off.
     {
-        const int g = links::ChooseTrumpGameCard(p, true);
+        const int g = p.ChooseTrumpGameCard(true);
         const int ts = SuitOf(g);
         if (IsCard(g) && Points(g) < 5 && Points(k.c1) < 5 && !Holds(p, ts, TEN) &&
             ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
@@ -250,13 +250,13 @@ int SecondVoid(Second& k) {
     // 12. No trump out.
     if (t.H == g_Game.TrumpCount) {
         if (t.N == 2) return hi;
-        const int ten = links::PickUnguardedTen(p);
+        const int ten = p.PickUnguardedTen();
         return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
     }
     // 13.
     bool toFifteen = false;
     if (t.H < 3 && p1 < 5) {
-        const int g = links::ChooseTrumpGameCard(p, true);
+        const int g = p.ChooseTrumpGameCard(true);
         if (IsCard(g) && Points(g) == 0) return g;
         toFifteen = true;
     }
@@ -277,7 +277,7 @@ int SecondVoid(Second& k) {
         } else {
             const int nb = p.NextLowerInSuit(w, false);
             if (!IsTop(p, w))
-                c = thirdMayS ? w : links::ChooseCardWithRandomJack(p, -1, true);
+                c = thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
             else
                 c = p.IsTopCard(nb, w, -1) ? w : lowest;
         }
@@ -287,7 +287,7 @@ int SecondVoid(Second& k) {
     if (thirdMayTrump && !thirdMayS) {
         if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && wb != TrumpSuitCard(TEN) && !IsCardGone(type, TEN, p.seat))
             return w;
-        return links::ChooseCardWithRandomJack(p, -1, true);
+        return p.ChooseCardWithRandomJack(-1, true);
     }
     int found = NO_CARD;
     if (pts + Points(w) + p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
@@ -312,7 +312,7 @@ struct Third {
     int c1, c2, S1, S2, ow, tp, pts;
 };
 
-int TheLastRule(CPlayer& p) { return links::ChooseCardByScore(p, 11, -1, false); }
+int TheLastRule(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
 
 // I. Trump led.
 int ThirdTrumpLed(Third& k) {
@@ -340,7 +340,7 @@ int ThirdTrumpLed(Third& k) {
     // 3.
     if (Order(h) > k.ow && t.H > 1) {
         if (Points(lowest) > Points(h) && p.IsTopCard(lowest, h, -1) && t.H != g_Game.TrumpCount) return h;
-        if (t.H - 1 == t.O && IsCard(links::ChooseLeadOrLastCard(p, -1))) return h;
+        if (t.H - 1 == t.O && IsCard(p.ChooseLeadOrLastCard(-1))) return h;
         return lowest;
     }
     // 4.
@@ -380,7 +380,7 @@ int ThirdFollow(Third& k) {
         if (cnt < 4) {
             const int top = p.PickHighestInSuit(-1, true);
             const bool tt = IsTop(p, top);
-            const int cj = links::ChooseCardWithRandomJack(p, -1, true);
+            const int cj = p.ChooseCardWithRandomJack(-1, true);
             if (!tt && k.pts > 30 && t.N < 9) {
                 x = cnt == 2 ? lw : hi;
             } else {
@@ -435,8 +435,8 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
     }
     if (t.H == 1 && (k.pts > 60 || Points(v) + k.pts + k.tp < 61)) {
         int c = NO_CARD;
-        if (t.N == 2) c = links::ChooseCardByScore(p, 4, -1, false);
-        if (t.N == 3) c = links::ChooseTrumpGameCard(p, false);
+        if (t.N == 2) c = p.ChooseCardByScore(4, -1, false);
+        if (t.N == 3) c = p.ChooseTrumpGameCard(false);
         if (IsTop(p, c)) c = sc;
         if (IsCard(c)) return c;
     }
@@ -453,7 +453,7 @@ int ThirdVoid(Third& k) {
     const int lowest = p.PickLowestInSuit(-1, true);
     // 1. A cheap trick.
     {
-        const int g = links::ChooseTrumpGameCard(p, true);
+        const int g = p.ChooseTrumpGameCard(true);
         if (IsCard(g) && k.tp + Points(g) < 10) {
             int x = g;
             const int w = p.PickCardBelowWinner(false);
@@ -464,9 +464,9 @@ int ThirdVoid(Third& k) {
         }
     }
     // 2.
-    if (t.H == 0) return k.tp > 4 ? NO_CARD : links::ChooseTrumpGameCard(p, true);
+    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
     // 3.
-    const int sc = links::ChooseSoloistCardSuit(p);
+    const int sc = p.ChooseSoloistCardSuit();
     const int h = p.PickHighestInSuit(-1, true);
     const int w = p.PickCardBelowWinner(false);
     const int wb = p.PickTrumpBelow(w);
@@ -475,7 +475,7 @@ int ThirdVoid(Third& k) {
         const int ab = p.PickCardAboveInTrumps(k.c2, true);
         int x = NO_CARD;
         if (ab == NO_CARD) {
-            x = links::ChooseCardByScore(p, 4, lowest, false);
+            x = p.ChooseCardByScore(4, lowest, false);
         } else {
             if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
                 x = Order(w) > Order(k.c2) ? w : ab;
@@ -490,13 +490,13 @@ int ThirdVoid(Third& k) {
             }
         }
         if (IsCard(x)) return x;
-        const int g = links::ChooseTrumpGameCard(p, true);
+        const int g = p.ChooseTrumpGameCard(true);
         if (IsCard(g)) return g;
-        int s4 = links::ChooseCardByScore(p, 4, -1, false);
+        int s4 = p.ChooseCardByScore(4, -1, false);
         if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
             s4 = p.GetNextHigherHeld(ab);
         } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
-            const int cj = links::ChooseCardWithRandomJack(p, -1, true);
+            const int cj = p.ChooseCardWithRandomJack(-1, true);
             if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
         }
         return s4;
@@ -515,14 +515,14 @@ int ThirdVoid(Third& k) {
     }
     // 6. This trick decides the game.
     if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
-        const int lead = links::ChooseLeadOrLastCard(p, -1);
+        const int lead = p.ChooseLeadOrLastCard(-1);
         if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
             if (IsCard(w)) return w;
     }
     // 7. A card to throw off.
     int x = NO_CARD;
     {
-        const int g = links::ChooseTrumpGameCard(p, true);
+        const int g = p.ChooseTrumpGameCard(true);
         const int ts = SuitOf(g);
         const int top = p.PickHighestInSuit(ts, true);
         const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
@@ -530,7 +530,7 @@ int ThirdVoid(Third& k) {
             bool general = true;
             if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || secondRuffed) {
                 if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) {
-                    x = links::PickUnguardedTen(p);
+                    x = p.PickUnguardedTen();
                     general = false;
                 }
             }
@@ -539,7 +539,7 @@ int ThirdVoid(Third& k) {
                 const int below = p.NextLowerInSuit(top, false);
                 if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
                     (below == NO_CARD || p.IsTopCard(below, top, -1)))
-                    x = links::PickUnguardedTen(p);
+                    x = p.PickUnguardedTen();
             }
         }
     }
@@ -553,7 +553,7 @@ int ThirdVoid(Third& k) {
             x = p.GetNextHigherHeld(lowest);
             Commit(p, p.PickJack(0));
         } else if (t.H == t.O) {
-            const int g = links::ChooseTrumpGameCard(p, true);
+            const int g = p.ChooseTrumpGameCard(true);
             bool played = false;
             if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
                 int sure = t.H + 1;
@@ -580,7 +580,7 @@ int ThirdVoid(Third& k) {
         } else {
             if (IsCard(x)) return x;
             if (t.H > 1 || IsTop(p, h)) {
-                x = links::ChooseTrumpGameCard(p, t.dealtTrumps < 6);
+                x = p.ChooseTrumpGameCard(t.dealtTrumps < 6);
                 if (IsCard(x)) return x;
             }
         }
@@ -588,7 +588,7 @@ int ThirdVoid(Third& k) {
     // 10. The last trumps.
     const int y = secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
     if (IsCard(y)) {
-        x = k.tp < 5 ? links::ChooseTrumpGameCard(p, true) : y;
+        x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
         if (IsCard(x)) return x;
     }
     if (t.O < t.H && IsCard(y)) {
@@ -599,8 +599,8 @@ int ThirdVoid(Third& k) {
             if (IsCard(nb)) return nb;
         }
     }
-    const int s4 = links::ChooseCardByScore(p, 4, -1, false);
-    const int cj = links::ChooseCardWithRandomJack(p, -1, true);
+    const int s4 = p.ChooseCardByScore(4, -1, false);
+    const int cj = p.ChooseCardWithRandomJack(-1, true);
     if (Points(s4) > 3) {
         x = IsCard(y) ? y : s4;
         if (!IsCard(y) && IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) x = cj;
