@@ -330,6 +330,11 @@ public:
     // The soloist about to lead lays the rest of his hand face up when no trick can be lost.
     void EarlyFaceUpGrand();
 
+    // The Grand defenders' first choices against the soloist's open hand (-1: none applies).
+    int GrandOpponentLeadFirstChoice(bool soloistNext);
+    int GrandOpponentSecondFirstChoice(bool soloistNext, int lead);
+    int GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second);
+
     // The Grand strategies.
     int PlayGrandSoloistLead();
     int PlayGrandSoloistSecond(int c1);

@@ -26,8 +26,8 @@ int FreeSuitBonus(const CPlayer& p, int suit, int value, int bonus) {
     return SoloistMayHold(p, suit) ? value : value + bonus;
 }
 
-// A value lowered by t, but not below the floor.
-int Lowered(int value, int t, int floor) { return t > 0 ? std::max(value - t, floor) : value; }
+// A value lowered by t, but not below the floor; a value already below the floor stays.
+int Lowered(int value, int t, int floor) { return t > 0 ? std::max(value - t, std::min(value, floor)) : value; }
 
 // Group 4: the points of this player's party with the trick, p, and p' (one more for a defender).
 int PartyWithTrick(const CPlayer& p, int trickPoints) {

@@ -1,6 +1,465 @@
-// The Grand defenders' card play.
+// The Grand defenders' card play: the lead, the second and the third card. Each follows the
+// defenders' frame (the open-hand first choice, the give-up test, the committed card) and then
+// its own cascade of rules.
+#include "computer/evaluation/FrameServices.h"
+#include "computer/play/CardQueries.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
 #include "model/Player.h"
+#include "platform/core/Random.h"
 
-int CPlayer::PlayGrandOpponentLead(bool) { return PlayStandIn("PlayGrandOpponentLead"); }
-int CPlayer::PlayGrandOpponentSecond(bool, int) { return PlayStandIn("PlayGrandOpponentSecond"); }
-int CPlayer::PlayGrandOpponentThird(bool, int, int) { return PlayStandIn("PlayGrandOpponentThird"); }
+namespace {
+
+int Order(int card) { return GetCardOrder(card); }
+int Points(int card) { return GetCardPoints(card); }
+int PlainSuit(int card) { return GetCardSuit(card, true); }
+int Suit(int card) { return GetCardSuit(card, false); }
+bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
+bool Held(const CPlayer& p, int suit, int rank) {
+    return suit >= 0 && suit <= 3 && p.handInfo.RankTable[suit][rank] != -1;
+}
+int SuitCountOf(const CPlayer& p, int suit) { return suit >= 0 && suit <= 3 ? p.handInfo.SuitCount[suit] : 0; }
+bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
+
+// The running best with the coin flip: an equal newcomer wins when Rand() % 2 is 0.
+struct Best {
+    int value = 0;
+    int card = NO_CARD;
+    void Offer(int v, int candidate) {
+        if (candidate == NO_CARD) return;
+        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
+            value = v;
+            card = candidate;
+        }
+    }
+};
+
+void MarkVoid(int seat, int column) {
+    if (seat >= 0 && seat <= 2 && column >= 0 && column < VOID_COLUMNS) g_Knowledge.VoidTable[seat][column] = 0;
+}
+
+}  // namespace
+
+int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
+    // L1 to L3: the open-hand first choice, the give-up test.
+    const int first = GrandOpponentLeadFirstChoice(soloistNext);
+    if (CheckSoloist(NO_CARD)) return NO_CARD;
+    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
+    // L4: a committed card still held.
+    if (forcedCard > 0) {
+        const int committed = forcedCard;
+        forcedCard = 0;
+        if (HasCard(committed)) return FinishStrategy(committed, EPILOGUE_PLAIN);
+    }
+    const int n = count;
+    const int J = handInfo.JackCount;
+    const int trumps = g_Game.TrumpCount;
+    const int prev = PreviousSeat(seat);
+    const int lastSuit = g_Knowledge.TrickLeadSuit;
+    const bool wonLast = g_Game.TrickWinner == seat;
+    const bool lastPlain = lastSuit >= 0 && lastSuit <= 3;
+    // L5: back to the suit the partner side can still win, while prev may trump.
+    if (wonLast && lastPlain && CountInSuit(lastSuit) > 0 && lastTrick && lastTrick->present[prev] &&
+        Suit(lastTrick->cards[prev]) != lastSuit && MayHoldSuit(prev, g_Game.GameType)) {
+        const int h = PickHighestInSuit(lastSuit, true);
+        if (h != NO_CARD) return FinishStrategy(h, EPILOGUE_PLAIN);
+    }
+    // L6: a suit of nothing but top Tens and Aces.
+    {
+        Best best;
+        for (int s = 0; s < 4; ++s) {
+            const int low = PickLowCardOfSuit(s);
+            if (low != NO_CARD && IsTopCard(low, -1, -1) && Order(low) >= 5) best.Offer(SuitCountOf(*this, s), low);
+        }
+        if (best.card != NO_CARD) return FinishStrategy(best.card, EPILOGUE_PLAIN);
+    }
+    // L7: the preferred suit.
+    int spare = NO_CARD;
+    const int preferred = g_Knowledge.PreferredSuit;
+    if (preferred >= 0 && preferred <= 3) {
+        const int x = PickLowCardOfSuit(preferred);
+        spare = x;
+        if (x != NO_CARD && (!SoloistMayHold(*this, preferred) || IsTopCard(x, -1, -1)))
+            return FinishStrategy(x, EPILOGUE_PLAIN);
+    }
+    // L8: the suit led last, won by this player.
+    if (wonLast && lastPlain) {
+        const int h = PickHighestInSuit(lastSuit, true);
+        if (h != NO_CARD && (IsTopCard(h, -1, -1) || (GetCardRank(h) == KING && IsCardGone(lastSuit, TEN, seat) &&
+                                                       g_Game.HandAnnounced)))
+            return FinishStrategy(h, EPILOGUE_PLAIN);
+        if (spare == NO_CARD) spare = h;
+    }
+    bool toL13 = false;
+    if (J == 0 || J == trumps || !SoloistMayHold(*this, g_Game.GameType)) {
+        if (trumps == 0) {
+            // L9.
+            Best best;
+            for (int s = 0; s < 4; ++s) {
+                if (SuitCountOf(*this, s) == 0) continue;
+                const int low = PickLowCardOfSuit(s);
+                if (low != NO_CARD && (IsTopCard(low, -1, -1) || !SoloistMayHold(*this, s)))
+                    best.Offer(SuitCountOf(*this, s), low);
+            }
+            if (best.card != NO_CARD) return FinishStrategy(best.card, EPILOGUE_PLAIN);
+            if (spare != NO_CARD) return FinishStrategy(spare, EPILOGUE_PLAIN);
+            const int c = ChooseCardByRunScore(true);
+            if (c != NO_CARD && SuitCountOf(*this, PlainSuit(c)) <= 1) return FinishStrategy(c, EPILOGUE_PLAIN);
+            toL13 = true;
+        } else if (trumps == 1) {
+            // L10.
+            const int k = ChooseCardByRunScore(false);
+            if (k != NO_CARD && IsTopCard(k, -1, -1)) {
+                const int below = NextLowerInSuit(k, false);
+                if (!soloistNext && GetCardRank(k) >= TEN && below != NO_CARD && IsTopCard(below, k, -1))
+                    return FinishStrategy(below, EPILOGUE_PLAIN);
+                return FinishStrategy(k, EPILOGUE_PLAIN);
+            }
+            toL13 = true;
+        } else if (trumps == 4 && n < 10 && soloistNext) {
+            // L11.
+            int candidate = NO_CARD;
+            for (int s = 0; s < 4; ++s) {
+                if (SuitCountOf(*this, s) == 0 || !SoloistMayHold(*this, s)) continue;
+                const int low = PickLowCardOfSuit(s);
+                if (!MayHoldSuit(prev, s)) return FinishStrategy(low, EPILOGUE_PLAIN);
+                if (IsTopCard(low, -1, -1) && SuitCountOf(*this, s) > 1 && g_Game.PartyPoints[1] >= 40)
+                    candidate = PickLowestInSuit(s, true);
+            }
+            if (candidate != NO_CARD) return FinishStrategy(candidate, EPILOGUE_PLAIN);
+        }
+    }
+    if (!toL13 && J >= 1 && J < trumps && SoloistMayHold(*this, g_Game.GameType)) {
+        // L12: draw the soloist's Jacks with a top Jack. The trick-card choice of mode 10 (a
+        // card to win the trick with) belongs to the trick-card part; until it is built it
+        // offers none.
+        const int t = PickHighestInSuit(-1, true);
+        const int b = NO_CARD;
+        if (IsTopCard(t, -1, -1) && (J >= 2 || (J == 1 && trumps == 2))) {
+            const int d = ChooseDefenderLead(soloistNext);
+            if (b != NO_CARD || n < 4 || IsTopCard(d, -1, -1)) return FinishStrategy(t, EPILOGUE_PLAIN);
+        }
+    }
+    // L13: the scored lead; an Ace from a long suit commits the next card of the suit.
+    const int d = ChooseDefenderLead(soloistNext);
+    if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(*this, PlainSuit(d)) > 2) {
+        const int next = NextLowerInSuit(d, false);
+        if (next != NO_CARD) {
+            forcedCard = next;
+            ForcedCardCount = n;
+        }
+    }
+    return FinishStrategy(d, EPILOGUE_PLAIN);
+}
+
+int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
+    const int first = GrandOpponentSecondFirstChoice(soloistNext, lead);
+    if (CheckSoloist(NO_CARD)) return NO_CARD;
+    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
+    const int n = count;
+    const int J = handInfo.JackCount;
+    const int O = g_Game.TrumpCount - J;
+    const int third = NextSeat(seat);
+    const int s = Suit(lead);
+    const bool soloistLed = !soloistNext;
+    // The group-4 choice can come back empty (every card of the open hand's suits outranked and no
+    // Jack to play low); a card to throw is then scored as usual.
+    const auto S3 = [this, lead] {
+        const int card = ChooseCardByScore3(Points(lead), true);
+        return card != NO_CARD ? card : ChooseCardByScore(11, NO_CARD, false);
+    };
+    const auto finish = [this](int card) { return FinishStrategy(card, EPILOGUE_PLAIN); };
+
+    if (IsJack(lead)) {
+        if (J > 0) {
+            // J1.
+            if (soloistLed && Order(PickHighestInSuit(-1, true)) > Order(lead))
+                return finish(PickCardAboveInTrumps(lead, true));
+            return finish(PickRandomJack(0));
+        }
+        if (soloistLed && (n < 8 || IsTopCard(lead, -1, -1) || !MayHoldSuit(third, g_Game.GameType))) {
+            // J2.
+            const int c = ChooseGrandCard(false);
+            if (c != NO_CARD) {
+                const int sc = PlainSuit(c);
+                const int h = PickHighestInSuit(sc, true);
+                if ((SoloistMayHold(*this, sc) && Order(c) == 4) ||
+                    (SuitCountOf(*this, sc) >= 2 && Order(h) >= 4 && CountOutstanding(sc) - GetCountInSuit2(sc) >= 2)) {
+                    const int y = ChooseCardByScore2(sc);
+                    return finish(y != NO_CARD && Points(y) < 5 ? y : c);
+                }
+                return finish(c);
+            }
+            const int x = ChooseCardByScore(11, NO_CARD, false);
+            if (x == NO_CARD) return finish(S3());
+            const int sx = PlainSuit(x);
+            const bool keepTen = SuitCountOf(*this, sx) == 2 && SoloistMayHold(*this, sx) &&
+                                 GetCardRank(PickHighestInSuit(sx, true)) == TEN;
+            if (g_ComputerFrame.SuitLedMark(sx) == 0 && (SoloistMayHold(*this, sx) || !IsTopCard(x, -1, -1)) && !keepTen)
+                return finish(x);
+            const int y = ChooseCardByScore2(sx);
+            if (y == NO_CARD) return finish(x);
+            if (g_ComputerFrame.SuitLedMark(PlainSuit(y)) && Points(x) <= Points(y)) return finish(x);
+            return finish(y);
+        }
+        if (soloistLed) return finish(S3());  // J3
+        // J4: the partner's Jack.
+        if (!IsTopCard(lead, -1, -1)) return finish(ChooseCardByScore(11, NO_CARD, false));
+        Best best;
+        for (int t = 0; t < 4; ++t) {
+            if (SuitCountOf(*this, t) == 0 || !SoloistMayHold(*this, t)) continue;
+            const int h = PickHighestInSuit(t, true);
+            if (!IsTopCard(h, -1, -1)) best.Offer(Order(h), h);
+        }
+        return finish(best.card != NO_CARD ? best.card : S3());
+    }
+
+    if (SuitCountOf(*this, s) > 0) {
+        const int low = PickLowCardOfSuit(s);
+        if (soloistLed) {
+            // F1.
+            if (Order(low) < Order(lead)) return finish(PickLowCardAnySuit(s));
+            if (IsTopCard(low, -1, -1)) {
+                const int follow = ChooseOpponentFollowCard(lead);
+                if (follow != NO_CARD) return finish(follow);
+                const int x = NextLowerInSuit(low, true);
+                return finish(x != NO_CARD && Order(x) > Order(lead) ? x : low);
+            }
+            return finish(low);
+        }
+        if (g_Game.TrumpCount == 0 || SoloistMayHold(*this, s)) {
+            // F2.
+            if (IsTopCard(lead, -1, -1)) return finish(ChooseOpponentSecond(s));
+            if (!IsTopCard(low, -1, -1)) {
+                if (GetCardRank(low) == TEN && Held(*this, s, KING)) return finish(HeldCard(*this, s, KING));
+                int c = SuitCountOf(*this, s) < 4 ? PickCardGrandSuit(lead, 4) : NextHigherInSuit(lead);
+                if (c == NO_CARD || GetCardRank(c) == TEN) c = PickLowCardAnySuit(s);
+                return finish(c);
+            }
+            return finish(low);
+        }
+        // F3.
+        int c = Order(lead) < 5 ? PickCardGrandSuit(lead, 4) : PickLowestInSuit(s, true);
+        if (c == NO_CARD) c = PickLowestInSuit(s, false);
+        return finish(c);
+    }
+
+    // Void in the suit led.
+    if (J > 0 && !soloistLed) {
+        // V1.
+        if (!MayHoldSuit(third, s)) return finish(J != g_Game.TrumpCount ? ChooseCardByScore(11, NO_CARD, false) : S3());
+        if (IsTopCard(lead, -1, -1)) return finish(S3());
+        int c = PickRandomJack(1);
+        if (c == NO_CARD) c = ChooseCardByScore(4, NO_CARD, false);
+        if (c == NO_CARD) c = PickRandomJack(0);
+        return finish(c);
+    }
+    if (J > 0) {
+        // V2.
+        if (O < J) {
+            const int r = ChooseCardByRunScore(true);
+            if (r != NO_CARD && IsTopCard(r, -1, -1) && SuitCountOf(*this, PlainSuit(r)) > 2) {
+                const int jack = PickRandomJack(0);
+                if (jack != NO_CARD) return finish(jack);
+            }
+        }
+        if (!MayHoldSuit(third, s) || IsTopCard(lead, -1, -1) || Order(lead) >= 5) {
+            if (Points(lead) < 5) {
+                const int c = ChooseGrandCard(false);
+                if (c != NO_CARD) return finish(c);
+            }
+            return finish(PickRandomJack(0));
+        }
+        const int c = S3();
+        return finish(c != NO_CARD ? c : PickRandomJack(0));
+    }
+    if (soloistLed) {
+        // V3.
+        if (MayHoldSuit(third, s) && !IsTopCard(lead, -1, -1) && Order(lead) < 5) {
+            const int k = ChooseCardByRunScore(true);
+            if (k != NO_CARD && Points(lead) + g_Game.PartyPoints[1] + Points(k) >= 61) return finish(k);
+            const int c = S3();
+            if (c != NO_CARD) return finish(c);
+        } else if (Order(lead) >= 5 && !MayHoldSuit(third, s) && MayHoldSuit(third, g_Game.GameType)) {
+            const int c = ChooseCardByRunScore(true);
+            if (c != NO_CARD) return finish(c);
+        }
+        int x = ChooseCardByScore(4, NO_CARD, false);
+        if (x == NO_CARD) x = ChooseCardByScore(11, NO_CARD, false);
+        const int sx = PlainSuit(x);
+        const int h = PickHighestInSuit(sx, true);
+        if (x != NO_CARD && SoloistMayHold(*this, sx) &&
+            ((SuitCountOf(*this, sx) == 2 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) ||
+             (SuitCountOf(*this, sx) == 1 && IsTopCard(h, -1, -1)))) {
+            const int y = ChooseCardByScore2(sx);
+            if (y != NO_CARD) return finish(y);
+        }
+        return finish(x);
+    }
+    if ((g_Game.TrumpCount == 0 || SoloistMayHold(*this, s)) && (IsTopCard(lead, -1, -1) || !SoloistMayHold(*this, s))) {
+        // V4: the partner's trick: add points when they cross 61 or 31.
+        if (SoloistMayHold(*this, s)) {
+            const int k = ChooseCardByRunScore(true);
+            const int T = g_Game.PartyPoints[1] + Points(lead);
+            if (k != NO_CARD && ((T < 61 && T + Points(k) > 60) || (T < 31 && T + Points(k) > 30))) return finish(k);
+        }
+        const int x = S3();
+        if (x != NO_CARD && SoloistMayHold(*this, PlainSuit(x)) && IsTopCard(x, -1, -1)) {
+            int y = NextLowerInSuit(x, false);
+            if (y == NO_CARD) y = ChooseCardByScore2(PlainSuit(x));
+            if (y != NO_CARD) return finish(y);
+        }
+        return finish(x != NO_CARD ? x : ChooseCardByScore(11, NO_CARD, false));
+    }
+    // V5.
+    int c = ChooseGrandCard(false);
+    if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
+    return finish(c);
+}
+
+int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondCard) {
+    const int firstChoice = GrandOpponentThirdFirstChoice(soloistNext, firstCard, secondCard);
+    if (CheckSoloist(NO_CARD)) return NO_CARD;
+    if (firstChoice != NO_CARD) return FinishStrategy(firstChoice, EPILOGUE_PLAIN);
+    const auto finish = [this](int card) { return FinishStrategy(card, EPILOGUE_PLAIN); };
+    const int n = count;
+    const int J = handInfo.JackCount;
+    // soloistNext: the soloist led and the partner played second; else the reverse.
+    const int S = soloistNext ? firstCard : secondCard;
+    const int T = soloistNext ? secondCard : firstCard;
+    const int partner = PreviousSeat(seat) == g_Game.Soloist ? NextSeat(seat) : PreviousSeat(seat);
+    const int L = Suit(firstCard);
+    const int P = Points(firstCard) + Points(secondCard);
+    const int points1 = g_Game.PartyPoints[1];
+
+    if (IsJack(firstCard)) {
+        if (J == 0) {
+            // A1.
+            if (IsJack(T) && Order(T) > Order(S)) {
+                const int card = ChooseCardByScore3(P, true);
+                return finish(card != NO_CARD ? card : ChooseCardByScore(11, NO_CARD, false));
+            }
+            int c = ChooseTrumpGameCard(true);
+            if (c == NO_CARD) c = ChooseGrandCard(false);
+            if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
+            const int sc = PlainSuit(c);
+            if (c != NO_CARD && SoloistMayHold(*this, sc) && SuitCountOf(*this, sc) == 1 && IsTopCard(c, -1, -1)) {
+                const int y = ChooseCardByScore2(sc);
+                if (y != NO_CARD) return finish(y);
+            }
+            return finish(c);
+        }
+        // A2.
+        int c = PickRandomJack(0);
+        if (!(IsJack(T) && Order(T) > Order(S))) {
+            const int above = PickCardAboveInTrumps(S, true);
+            if (above != NO_CARD) c = above;
+        }
+        return finish(c);
+    }
+
+    if (CountInSuit(L) > 0) {
+        const int low = PickLowCardOfSuit(L);
+        const bool soloistFollowed = Suit(S) == L;
+        if (!soloistNext) {
+            // B1, B2: the partner led.
+            if (soloistFollowed) {
+                if (Order(T) > Order(S)) {
+                    const int follow = ChooseOpponentFollowCard(S);
+                    return finish(follow != NO_CARD ? follow : low);
+                }
+                return finish(Order(low) >= Order(S) ? low : PickLowCardAnySuit(L));
+            }
+            return finish(IsJack(S) ? PickLowCardAnySuit(L) : PickLowCardOfSuit(L));
+        }
+        // B3, B4: the soloist led.
+        const bool partnerFollowed = Suit(T) == L;
+        if (!partnerFollowed) MarkVoid(partner, PlainSuit(S));
+        const bool soloistHolds = (partnerFollowed && Order(T) < Order(S)) || (!partnerFollowed && !IsJack(T));
+        if (soloistHolds) {
+            if (Order(low) < Order(S)) return finish(PickLowCardAnySuit(L));
+            if (GetCardRank(low) == ACE && (!partnerFollowed || Points(secondCard) < 10)) {
+                const int over = GetNextHigherHeld(NextHigherInSuit(S));
+                if (over != NO_CARD) return finish(over);
+            }
+            if (IsTopCard(low, -1, -1)) {
+                const int x = NextLowerInSuit(low, false);
+                if (x != NO_CARD && Order(x) > Order(S) && !IsTopCard(x, low, -1)) return finish(x);
+            }
+            return finish(low);
+        }
+        if ((IsTopCard(low, -1, -1) && IsSuitGuarded(L, 1, false)) ||
+            (CountInSuit(L) >= 3 && CollectSuit(L, false, nullptr) >= 3 && Order(low) >= 4)) {
+            const int x = NextLowerInSuit(low, true);
+            if (x != NO_CARD && !IsTopCard(x, low, -1) &&
+                (points1 + P > 60 || Points(low) + points1 + P < 61))
+                return finish(x);
+        }
+        return finish(low);
+    }
+
+    // Void in the suit led: who holds the trick?
+    const bool sameSuit = Suit(S) == Suit(T);
+    const bool partnerHolds = IsJack(T) ? !(IsJack(S) && Order(S) > Order(T))
+                                        : (sameSuit && Order(T) > Order(S)) || (!soloistNext && Suit(S) != L && !IsJack(S));
+    if (partnerHolds) {
+        // C1.
+        if (sameSuit) {
+            int k = ChooseCardByRunScore(true);
+            if (J == 0 && k != NO_CARD && IsTopCard(k, -1, -1) && !IsTopCard(NextLowerInSuit(k, false), k, -1))
+                k = ChooseOpponentFollow(PlainSuit(k));
+            if (k != NO_CARD) return finish(k);
+        } else {
+            const int h = PickHighestInSuit(PlainSuit(S), true);
+            if (IsTopCard(h, -1, -1)) return finish(h);
+        }
+        // C2.
+        const int x = ChooseCardByScore3(P, false);
+        const int g = GetNextHigherHeld(x);
+        const int gs = PlainSuit(g);
+        if (J > 0 && g != NO_CARD && Held(*this, gs, ACE) && IsTopCard(g, HeldCard(*this, gs, ACE), -1) &&
+            SuitCountOf(*this, gs) <= 3) {
+            int c = ChooseGrandCard(false);
+            if (c == NO_CARD) {
+                c = ChooseCardByRunScore(true);
+                if (c == NO_CARD || c == g) c = ChooseCardByScore(4, NO_CARD, false);
+            }
+            if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
+            return finish(c);
+        }
+        const int D = P + points1;
+        const int need = D < 30 ? 31 - D : D < 60 ? 60 - D : 0;
+        if (g != NO_CARD && Points(g) < need && need >= 1 && need <= 11) {
+            Best best;
+            for (int s = 0; s < 4; ++s) {
+                const int low = PickLowCardOfSuit(s);
+                if (low != NO_CARD) best.Offer(Points(low), low);
+            }
+            if (best.card != NO_CARD && Points(best.card) >= need) return finish(best.card);
+        }
+        return finish(g != NO_CARD ? g : ChooseCardByScore(11, NO_CARD, false));
+    }
+    // D1: the soloist holds the trick.
+    int c = ChooseGrandCard(false);
+    if (c != NO_CARD && Points(c) == 10 && MayHoldSuit(partner, PlainSuit(c))) c = NO_CARD;
+    if (J > 0 && (c == NO_CARD || P > 4)) {
+        // D2: trump in.
+        if (IsJack(S)) {
+            const int j = PickJack(0);
+            if (j != NO_CARD && Order(j) > Order(S) && (P + 2 >= 10 || (points1 < 61 && points1 + 3 + P >= 61))) c = j;
+        } else {
+            c = PickRandomJack(0);
+            if (IsTopCard(T, -1, -1)) {
+                const int h = PickHighestInSuit(PlainSuit(T), true);
+                if (h != NO_CARD) {
+                    forcedCard = h;
+                    ForcedCardCount = n;
+                    MarkVoid(g_Game.Soloist, PlainSuit(h));
+                }
+            }
+        }
+    }
+    if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
+    return finish(c);
+}

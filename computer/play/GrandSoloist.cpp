@@ -478,7 +478,7 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
             card = c;
         } else if (Order(c) > Order(lead) && !IsJack(second)) {
             card = PickCardAboveInTrumps(lead, true);
-        } else if (Order(c) > Order(lead) && Order(second) < Order(c)) {
+        } else if (Order(c) > Order(lead) && IsJack(second) && Order(second) < Order(c)) {
             card = PickCardAboveInTrumps(Order(lead) > Order(second) ? lead : second, true);
         } else {
             card = PickRandomJack(0);

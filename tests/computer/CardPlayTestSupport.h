@@ -4,6 +4,8 @@
 
 #include "ComputerTestSupport.h"
 
+#include "computer/evaluation/HandAnalysis.h"
+
 #include "model/Trace.h"
 #include "model/Trick.h"
 
@@ -24,6 +26,7 @@ inline void GiveHand(CPlayer& player, const char* text) {
     }
     player.count = slot;
     player.AnalyseHand(0);
+    ListSmallCards(player);
 }
 
 // Marks the named cards played.

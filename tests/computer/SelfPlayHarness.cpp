@@ -2,6 +2,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/VoidTable.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
@@ -37,11 +38,19 @@ std::string CheckAgreement(CSkat& game) {
                 return "seat " + std::to_string(seat) + " holds a card marked played";
         }
         if (present != p.count) return "seat " + std::to_string(seat) + " count differs from its cards";
-        for (int s = 0; s < 4; ++s)
-            for (int r = 0; r < 8; ++r)
+        int jacks = 0;
+        for (int s = 0; s < 4; ++s) {
+            int plain = 0;
+            for (int r = 0; r < 8; ++r) {
                 if ((p.handInfo.RankTable[s][r] != -1) != held[s][r])
                     return "seat " + std::to_string(seat) + " hand analysis differs at suit " + std::to_string(s) +
                            " rank " + std::to_string(r);
+                if (held[s][r]) (r == JACK ? jacks : plain) += 1;
+            }
+            if (p.handInfo.SuitCount[s] != plain)
+                return "seat " + std::to_string(seat) + " suit count differs at suit " + std::to_string(s);
+        }
+        if (p.handInfo.JackCount != jacks) return "seat " + std::to_string(seat) + " Jack count differs";
     }
     return {};
 }
@@ -129,6 +138,7 @@ SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& p = *game->Player(seat);
         p.AnalyseHand(0);
+        ListSmallCards(p);  // as when the declared game is registered with the players
         p.SetPartner(nullptr);
     }
     if (g_Game.OuvertAnnounced && g_Game.Soloist <= 2)
@@ -184,7 +194,9 @@ SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
             if (card == NO_CARD) {
                 // Only a defender who has just given up serves nothing.
                 if ((g_Game.GameEndFlags & ~8) != 2) {
+                    // A defender gave up: the game goes to the soloist.
                     result.gaveUp = true;
+                    result.soloistWon = true;
                     result.tricks = t;
                     return result;
                 }

@@ -1,7 +1,7 @@
 // cardplay-selfplay: plays seeded games computer against computer over the model and checks every
 // card (held, allowed, no strategy's card replaced, hands and card memory in agreement).
 //
-//   cardplay-selfplay [--games N] [--seed S] [--type T|declare] [--ouvert] [--vary]
+//   cardplay-selfplay [--games N] [--seed S] [--type T|declare] [--ouvert] [--vary] [--trace]
 //
 // T is a game type 0..7 (6 Grand, 4 Null, 5 Revolution, 7 Ramsch) or "declare": the computers bid
 // and declare. --vary varies Hand, Schneider, Schwarz, Kontra, the rule set, the Null Ouvert
@@ -9,6 +9,8 @@
 // games, the faults, the soloist's wins, the declared mix and the time taken; exit 1 on a fault.
 
 #include "SelfPlayHarness.h"
+
+#include "model/Trace.h"
 
 #include <chrono>
 #include <cstdio>
@@ -37,8 +39,10 @@ int main(int argc, char** argv) {
             ouvert = 1;
         } else if (arg == "--vary") {
             vary = true;
+        } else if (arg == "--trace") {
+            SetTraceSink({[] { return true; }, [](const std::string& text, unsigned) { std::printf("%s\n", text.c_str()); }});
         } else {
-            std::fprintf(stderr, "usage: cardplay-selfplay [--games N] [--seed S] [--type 0..7|declare] [--ouvert] [--vary]\n");
+            std::fprintf(stderr, "usage: cardplay-selfplay [--games N] [--seed S] [--type 0..7|declare] [--ouvert] [--vary] [--trace]\n");
             return 2;
         }
     }

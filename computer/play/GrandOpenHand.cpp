@@ -1,0 +1,510 @@
+// The Grand defenders' first choices against a soloist whose cards lie open: each reads the own
+// hand and the soloist's open hand (the open-hand link) and gives a card of the own hand, or -1
+// when none of its rules applies and the defender's own cascade decides.
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+#include "model/Settings.h"
+#include "platform/core/Random.h"
+
+namespace {
+
+int Order(int card) { return GetCardOrder(card); }
+int Points(int card) { return GetCardPoints(card); }
+int PlainSuit(int card) { return GetCardSuit(card, true); }
+bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
+
+// The running best with the coin flip: an equal newcomer wins when Rand() % 2 is 0.
+struct Best {
+    int value = 0;
+    int card = NO_CARD;
+    void Offer(int v, int candidate) {
+        if (candidate == NO_CARD) return;
+        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
+            value = v;
+            card = candidate;
+        }
+    }
+};
+
+// Whether the soloist's open hand may be read now: rule set 0; rule set 1 with the Null Ouvert
+// setting off or once a trick is complete; never in rule set 2.
+bool OpenHandShown(const CPlayer& p) {
+    if (!g_Game.OuvertAnnounced || !p.partner) return false;
+    const int tricks = g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2];
+    if (g_Game.VariantMode == VARIANT_OFFICIAL) return true;
+    if (g_Game.VariantMode == VARIANT_SKAT) return !g_Settings.Variants.NullOuvert || tricks >= 1;
+    return false;
+}
+
+// Rule 6 (a) of the lead: the lowest card of a suit both hold.
+int LowestOfSharedSuits(const CPlayer& own, const CPlayer& open, int except) {
+    Best best;
+    for (int i = 0; i < 4; ++i) {
+        if (i == except) continue;
+        const int m = own.CountInSuit(i), o = open.CountInSuit(i);
+        if (m == 0 || o == 0) continue;
+        if (o != 1 && m == 2 && own.handInfo.RankTable[i][TEN] != -1) continue;
+        const int l = own.PickLowestInSuit(i, true);
+        best.Offer(6 - Order(l), l);
+    }
+    return best.card;
+}
+
+}  // namespace
+
+int CPlayer::GrandOpponentLeadFirstChoice(bool) {
+    if (!OpenHandShown(*this)) return NO_CARD;
+    const CPlayer& open = *partner;
+    const auto m = [this](int s) { return CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    // 1. A suit the partner lacks, when the trick is worth it.
+    if (handInfo.JackCount + open.handInfo.JackCount + CountJacks(seat) < g_Game.TrumpCount) {
+        for (int s = 0; s < 4; ++s) {
+            if (m(s) == 0 || o(s) == 0 || CountSuitCards(s, seat) + o(s) + m(s) != 7) continue;
+            const int x = PickLowCardOfSuit(s);
+            const int y = open.PickLowestInSuit(s, true);
+            if (Points(x) + Points(y) > 4 || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) return x;
+            break;
+        }
+    }
+    // 2. Candidates: A a top card, B a card against the soloist's beatable top card.
+    Best A, B;
+    for (int s = 0; s < 4; ++s) {
+        if (m(s) == 0) continue;
+        const int h = PickHighestInSuit(s, true);
+        bool dropped = false;
+        if (IsTopCard(h, -1, -1)) {
+            if (m(s) > 1 && o(s) <= m(s) && GetCardRank(open.PickHighestInSuit(s, true)) == TEN)
+                dropped = true;
+            else
+                A.Offer(o(s) > 0 ? Order(h) : m(s), h);
+        }
+        if (o(s) > 0 && !dropped) {
+            const int u = open.PickHighestInSuit(s, true);
+            if ((GetCardRank(u) != TEN || o(s) > 3) && !open.IsTopCard(u, -1, -1)) B.Offer(Points(h), h);
+        }
+    }
+    // 3.
+    int x = B.card != NO_CARD ? B.card : A.card;
+    if (A.card != NO_CARD && IsTopCard(A.card, -1, -1) && o(PlainSuit(A.card)) == 0 && B.card != NO_CARD &&
+        o(PlainSuit(B.card)) == 0 && Points(A.card) < Points(B.card))
+        x = A.card;
+    // 4. An Ace that would only fall on the soloist's Ten or small cards waits.
+    if (x != NO_CARD) {
+        const int s = PlainSuit(x);
+        const int hs = PickHighestInSuit(s, true);
+        if (GetCardRank(hs) == ACE && m(s) > 1) {
+            const int hsol = open.PickHighestInSuit(s, true);
+            if (GetCardRank(hsol) == TEN) {
+                const int y = open.NextLowerInSuit(hsol, false);
+                if (y != NO_CARD && !open.IsTopCard(y, hsol, -1)) {
+                    const int below = NextLowerInSuit(hs, false);
+                    if (below != NO_CARD) x = below;
+                }
+            } else if (o(s) == 2 && !open.IsTopCard(hsol, x, -1)) {
+                const int below = NextLowerInSuit(x, false);
+                if (below != NO_CARD) x = below;
+            }
+        }
+    }
+    // 5. No Jack left: a long suit the soloist lacks.
+    if (g_Game.TrumpCount == 0) {
+        Best best;
+        for (int s = 0; s < 4; ++s) {
+            if (m(s) == 0 || o(s) != 0) continue;
+            const int h = PickHighestInSuit(s, true);
+            best.Offer(Order(h) + (IsTopCard(h, -1, -1) ? 9 : 0) + 10 * m(s) + 10, h);
+        }
+        x = best.card;
+    }
+    if (x != NO_CARD) return x;
+    // 6. The soloist's two-card suits whose lower card can be caught.
+    for (int s0 = 0; s0 < 4; ++s0) {
+        if (o(s0) != 2) continue;
+        const int lower = open.PickLowestInSuit(s0, true);
+        const int higher = open.PickHighestInSuit(s0, true);
+        if (open.IsTopCard(lower, higher, -1)) continue;
+        bool fromB = false;
+        if (x == NO_CARD) {
+            x = LowestOfSharedSuits(*this, open, s0);
+            if (x == NO_CARD) {
+                int choice = NO_CARD, value = 0;
+                for (int j = 0; j < 4; ++j) {
+                    if (o(j) != 0 || m(j) == 0) continue;
+                    const int h = PickHighestInSuit(j, true);
+                    const int l = PickLowestInSuit(j, true);
+                    const int k = CollectSuit(j, false, nullptr);
+                    if (GetCardRank(h) == ACE) {
+                        choice = h;
+                        value = 5;
+                    } else if (GetCardRank(h) == TEN) {
+                        if (choice == NO_CARD || value <= 5 || (value == 6 && Rand() % 2 == 0)) {
+                            choice = h;
+                            value = 6;
+                        }
+                    } else {
+                        int v = -1;
+                        if (!IsCardGone(j, TEN, seat)) v = k + 2;
+                        else if (!IsCardGone(j, ACE, seat)) v = k + 1;
+                        if (v >= 0 && (choice == NO_CARD || v > value || (v == value && Rand() % 2 == 0))) {
+                            choice = l;
+                            value = v;
+                        }
+                    }
+                }
+                x = choice;
+                fromB = x != NO_CARD;
+            }
+        }
+        if (x != NO_CARD && o(PlainSuit(x)) == 0 && fromB) {
+            const int again = LowestOfSharedSuits(*this, open, s0);
+            if (again != NO_CARD) x = again;
+        }
+    }
+    return x;
+}
+
+int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
+    if (!OpenHandShown(*this) || lead == NO_CARD) return NO_CARD;
+    const CPlayer& open = *partner;
+    const int J = handInfo.JackCount;
+    const auto m = [this](int s) { return CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
+    const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
+    const bool jackLead = IsJack(lead);
+    const int s = jackLead ? -1 : PlainSuit(lead);
+
+    if (soloistNext) {
+        // The partner led.
+        if (jackLead) {
+            if (J > 0) return NO_CARD;  // P1
+            const int openJack = open.PickHighestInSuit(-1, true);  // P2
+            if (openJack != NO_CARD && Order(lead) <= Order(openJack)) return NO_CARD;
+            Best best;
+            for (int i = 0; i < 4; ++i)
+                if (m(i) > 0 && o(i) == 0) best.Offer(Order(ownHighest(i)), ownHighest(i));
+            return best.card;
+        }
+        if (m(s) > 0 && o(s) == 0) {
+            // P3.
+            if (Points(lead) >= 10) return ownLowest(s);
+            for (int i = 0; i < 4; ++i) {
+                if (i == s || o(i) != 2) continue;
+                if (!open.IsTopCard(open.PickLowestInSuit(i, true), open.PickHighestInSuit(i, true), -1)) {
+                    const int higher = NextHigherInSuit(lead);
+                    return higher != NO_CARD ? higher : PickLowCardAnySuit(s);
+                }
+            }
+            return NO_CARD;
+        }
+        if (m(s) > 0) {
+            // P4.
+            const int u = open.PickHighestInSuit(s, true);
+            const int h = ownHighest(s);
+            if (Order(lead) > Order(u)) {
+                if (NextHigherInSuit(u) == h && o(s) > 1) return NextLowerInSuit(h, false);
+                return h;
+            }
+            return Order(h) > Order(u) ? h : PickLowCardAnySuit(s);
+        }
+        if (o(s) > 0) return Order(lead) > Order(open.PickHighestInSuit(s, true)) ? ChooseCardByRunScore(false) : NO_CARD;
+        if (open.handInfo.JackCount > 0) return ChooseCardByScore(4, NO_CARD, false);  // P6
+        // P7.
+        const int k = ChooseCardByRunScore(true);
+        if (k == NO_CARD || !IsTopCard(k, -1, -1)) return k;
+        const int b = NextLowerInSuit(k, false);
+        const int q = ChooseOpponentFollow(GetCardSuit(k, false));
+        return Order(q) >= Order(b) ? q : b;
+    }
+
+    // The soloist led.
+    int x = NO_CARD, y = NO_CARD;
+    // 1. Marks: suits where the own cards stand against the soloist's.
+    bool marked[4] = {};
+    bool anyMarked = false;
+    for (int i = 0; i < 4; ++i) {
+        if (m(i) == 0 || m(i) > o(i)) continue;
+        const int h = ownHighest(i), u = open.PickHighestInSuit(i, true);
+        const int h2 = NextLowerInSuit(h, false), u2 = open.NextLowerInSuit(u, false);
+        if ((m(i) == 1 && Order(h) > Order(u)) ||
+            (m(i) > 1 && ((Order(h) > Order(u) && Order(h2) > Order(u2)) || (Order(h) < Order(u) && Order(h) > Order(u2))))) {
+            marked[i] = true;
+            anyMarked = true;
+        }
+    }
+    // 2. Reserve cards.
+    if (anyMarked) {
+        Best best;
+        for (int i = 0; i < 4; ++i) {
+            if (marked[i] || m(i) == 0 || o(i) == 0) continue;
+            if (m(i) <= 2 && handInfo.RankTable[i][TEN] != -1) continue;
+            const int l = ownLowest(i);
+            best.Offer(8 - Order(l), l);
+        }
+        if (best.card == NO_CARD) {
+            for (int i = 0; i < 4; ++i) {
+                if (marked[i] || m(i) == 0) continue;
+                const int l = ownLowest(i);
+                best.Offer(8 - Order(l) + (m(i) > 2 ? 4 - m(i) : 0), l);
+            }
+        }
+        y = best.card;
+    } else {
+        const int g = open.GetNextHigherHeld(lead);
+        const bool gTop = open.IsTopCard(g, -1, -1);
+        const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
+        if (!gTop && IsJack(g)) {
+            y = ChooseCardByScore3(0, true);  // M1
+        } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
+                   open.CollectSuit(s, false, nullptr) >= 2) {
+            if (m(s) > 0) {
+                // M2.
+                const int d = open.CollectSuit(s, false, nullptr) - m(s);
+                x = (d == 1 && lead == u) ? PickHighestInSuit(s, true) : ownLowest(s);
+            } else {
+                // M3.
+                const int k = ChooseCardByRunScore(true);
+                if (k != NO_CARD && IsTopCard(k, -1, -1)) {
+                    const int b = NextLowerInSuit(k, false);
+                    const int q = ChooseOpponentFollow(GetCardSuit(k, false));
+                    y = Order(q) >= Order(b) ? q : b;
+                }
+            }
+        } else if (gTop && (IsJack(g) || m(GetCardSuit(g, false)) == 0)) {
+            // M4.
+            const int q = ChooseCardByScore(4, NO_CARD, false);
+            if (q != NO_CARD && Order(q) <= 4 && (m(PlainSuit(q)) == 1 || o(PlainSuit(q)) == 0)) y = q;
+        }
+    }
+    // 3. A Jack led.
+    if (jackLead) {
+        if (J > 0) return NO_CARD;
+        const int openJack = open.PickHighestInSuit(-1, true);
+        const int t = (openJack == NO_CARD || Order(lead) > Order(openJack)) ? lead : openJack;
+        if (!IsTopCard(t, -1, -1)) {
+            const int z = ChooseCardByScore3(0, true);
+            if (z != NO_CARD) return z;
+        }
+        x = y;
+    }
+    // 4.
+    if (x != NO_CARD) return x;
+    const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
+    // 5. Following a plain lead.
+    if (!jackLead && m(s) > 0) {
+        const int h = ownHighest(s);
+        int e = NextHigherInSuit(lead);
+        if (e == h && Order(h) > Order(u) && Points(lead) < Points(u)) e = ownLowest(s);
+        if (e != NO_CARD) {
+            if (Order(lead) >= 5) return e;                 // E1
+            if (o(s) == 0) return h;                        // E2
+            if (!IsTopCard(h, -1, -1)) return h;            // E3
+            if (o(s) == 1 && e == h) return Order(h) > Order(u) ? ownLowest(s) : h;  // E4
+            return e;                                       // E5
+        }
+        if (IsTopCard(lead, -1, -1)) return NO_CARD;        // E6
+        if (u == NO_CARD) return ownLowest(s);              // E7
+        const int uPrime = IsTopCard(u, -1, -1) ? u : NextHigherInSuit(u);  // E8
+        return (uPrime == NO_CARD || uPrime == h) ? ownLowest(s) : h;
+    }
+    // 6. Not following, or a Jack lead without Jacks.
+    const bool leadTop = IsTopCard(lead, u, -1);
+    int card = NO_CARD;
+    if (leadTop && J > 0 && Points(lead) >= 10) {
+        card = PickRandomJack(0);  // V1
+    } else if (leadTop && J > g_Game.TrumpCount - J && marked[CLUBS]) {
+        card = PickRandomJack(0);  // V2
+    } else if (leadTop) {
+        // V3.
+        x = y;
+        if (x == NO_CARD) x = ChooseTrumpGameCard(true);
+        if (x == NO_CARD) x = ChooseCardByScore(4, NO_CARD, false);
+        for (int i = 0; i < 4; ++i) {
+            if (!(m(i) == o(i) && m(i) > 0)) continue;
+            if (Order(ownHighest(i)) > Order(open.PickLowestInSuit(i, true)) && x != NO_CARD && PlainSuit(x) == i)
+                x = y != NO_CARD ? y : ChooseCardByScore(4, NO_CARD, false);
+        }
+        card = x;
+    } else if (u != NO_CARD && open.IsTopCard(u, -1, -1)) {
+        // V4.
+        card = ChooseTrumpGameCard(true);
+        if (card == NO_CARD) card = ChooseCardByScore(4, NO_CARD, false);
+    } else if (!(u != NO_CARD && open.IsTopCard(u, -1, -1)) &&
+               open.CollectSuit(jackLead ? g_Game.GameType : s, true, nullptr) <
+                   CollectSuit(jackLead ? g_Game.GameType : s, false, nullptr)) {
+        // V5.
+        Best best;
+        for (int i = 0; i < 4; ++i) {
+            if (marked[i] || m(i) == 0) continue;
+            if (o(i) > 0 && Order(ownHighest(i)) >= Order(open.PickHighestInSuit(i, true))) continue;
+            best.Offer(Order(ownHighest(i)), ownHighest(i));
+        }
+        card = best.card;
+    }
+    if (card != NO_CARD) return card;
+    // 7. The last choice: the lowest card of the longest suit the soloist cannot beat.
+    if (!jackLead && m(s) > 0) return NO_CARD;
+    Best best;
+    for (int i = 0; i < 4; ++i) {
+        if (m(i) == 0) continue;
+        if (o(i) > 0 && Order(ownHighest(i)) >= Order(open.PickHighestInSuit(i, true))) continue;
+        best.Offer(m(i), ownLowest(i));
+    }
+    return best.card;
+}
+
+int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second) {
+    if (!OpenHandShown(*this) || first == NO_CARD) return NO_CARD;
+    const CPlayer& open = *partner;
+    const int J = handInfo.JackCount;
+    const auto m = [this](int s) { return CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
+    const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
+    const int S = soloistNext ? first : second;
+    const int T = soloistNext ? second : first;
+    const int L = PlainSuit(first);
+    const int pS = PlainSuit(S), pT = PlainSuit(T);
+
+    if (IsJack(first)) {
+        if (J > 0 || !soloistNext) return NO_CARD;  // J1
+        if (IsJack(T) && Order(T) > Order(first)) {
+            // J2.
+            Best best;
+            for (int i = 0; i < 4; ++i) {
+                if (m(i) == 0) continue;
+                if (o(i) == 0 || NextHigherInSuit(open.PickHighestInSuit(i, true)) == NO_CARD)
+                    best.Offer(Order(ownHighest(i)), ownHighest(i));
+            }
+            return best.card;
+        }
+        // J3.
+        Best best;
+        for (int i = 0; i < 4; ++i) {
+            if (m(i) == 0) continue;
+            const int l = ownLowest(i);
+            if (o(i) == 0) {
+                best.Offer(6 - Order(l), l);
+                continue;
+            }
+            const int u = open.PickHighestInSuit(i, true);
+            if (!open.IsTopCard(u, -1, -1)) continue;
+            int candidate = l;
+            if (m(i) == 2) {
+                const int u2 = open.NextLowerInSuit(u, false);
+                if (u2 != NO_CARD && !open.IsTopCard(u2, u, -1) && Order(u2) > 2) continue;
+            } else if (m(i) == 3) {
+                candidate = ownHighest(i);
+                if (o(i) >= 3 && Order(candidate) < Order(u)) continue;
+            }
+            best.Offer(14 - m(i) - Order(candidate), candidate);
+        }
+        return best.card;
+    }
+
+    if (m(L) > 0) {
+        const int h = ownHighest(L), u = open.PickHighestInSuit(L, true);
+        const int h2 = NextLowerInSuit(h, false);
+        if (pT == pS && Order(T) > Order(S)) {
+            // F1: the partner's card holds.
+            if (u == NO_CARD || h2 == NO_CARD || Order(h) < Order(u)) return h;
+            return Order(h2) > Order(u) ? h : h2;
+        }
+        if (pT == pS) {
+            // F2: the soloist's card holds.
+            if (Order(h) <= Order(S)) return ownLowest(L);
+            if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return ownLowest(L);
+            return h;
+        }
+        if (IsJack(S)) return ownLowest(L);  // F3
+        if (pT == L) return h;               // F4
+        if (o(L) == 0) return Order(h) > Order(first) ? h : NO_CARD;  // F5
+        // F6.
+        const int a = NextHigherInSuit(u);
+        if (a == NO_CARD) return NO_CARD;
+        if (a != h) return h;
+        const int r = GetNextHigherHeld(NextHigherInSuit(first));
+        if (r == NO_CARD) return NO_CARD;
+        if (r != a) return r;
+        return Points(T) >= 10 ? r : NO_CARD;
+    }
+
+    // Cannot follow: whose card holds the trick?
+    const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && Order(T) > Order(S));
+    if (partnerHolds) {
+        Best best;
+        for (int i = 0; i < 4; ++i) {
+            if (m(i) == 0) continue;
+            const int h = ownHighest(i);
+            if (o(i) == 0) {
+                const int below = NextLowerInSuit(h, false);
+                best.Offer(soloistNext && below != NO_CARD && IsTopCard(below, h, -1) ? Order(h) + 6 : Order(h) + 3, h);
+                continue;
+            }
+            const int above = NextHigherInSuit(open.PickHighestInSuit(i, true));
+            if (above == NO_CARD) {
+                best.Offer(Order(h) >= 4 && o(i) > 1 ? 0 : Order(h) + 4, h);
+            } else if (m(i) > o(i) && h != above) {
+                best.Offer(Order(h) + 4, h);
+            }
+        }
+        return best.card;
+    }
+    // The soloist's card holds.
+    const int P = Points(first) + Points(second);
+    if (J > 0 && P >= 10) {
+        const int jack = PickRandomJack(0);
+        if (jack != NO_CARD) return jack;
+    }
+    {
+        Best best;
+        for (int i = 0; i < 4; ++i) {
+            if (m(i) == 0) continue;
+            const int l = ownLowest(i);
+            if (o(i) == 0) {
+                if (Order(l) < 5) best.Offer(6 - Order(l), l);
+                continue;
+            }
+            const int u = open.PickHighestInSuit(i, true);
+            if (!open.IsTopCard(u, -1, -1) && NextHigherInSuit(u) == NO_CARD && m(i) <= o(i)) best.Offer(6 - Order(l), l);
+        }
+        if (best.card != NO_CARD) return best.card;
+    }
+    int z = -1;
+    for (int i = 0; i < 4; ++i) {
+        int A[11], B[11];
+        const int a = CollectSuit(i, true, A);
+        const int b = open.CollectSuit(i, true, B);
+        const int k = a < b ? a : b;
+        if (k > 0 && Order(A[0]) > Order(B[k - 1])) {
+            if (z < 0) {
+                if (a <= b) z = i;
+            } else {
+                z = -1;
+                break;
+            }
+        }
+    }
+    Best best;
+    for (int i = 0; i < 4; ++i) {
+        if (i == z || m(i) == 0) continue;
+        const int h = ownHighest(i), l = ownLowest(i), u = open.PickHighestInSuit(i, true);
+        if (o(i) == 0) {
+            best.Offer(m(i) == 1 ? 7 - Order(l) : 7 - Order(h), l);
+            continue;
+        }
+        const bool guarded = (m(i) == 1 && Order(h) > Order(u)) || (m(i) == 2 && GetCardRank(h) == TEN && Order(h) < Order(u)) ||
+                             (m(i) == 3 && GetCardRank(h) == KING && o(i) >= 3);
+        if (guarded) {
+            if (z >= 0) best.Offer(0, l);
+            continue;
+        }
+        best.Offer(7 - Order(l), l);
+    }
+    const int w = best.card;
+    if (J > 0 && Points(w) + Points(first) + Points(second) > 4) return NO_CARD;
+    return w;
+}
