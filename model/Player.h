@@ -348,6 +348,86 @@ public:
     // ==== end of the card-play block (dispatcher, frame, Grand) ====
 
     // ==== Card play: trick-card choice, Null, Null Ouvert, Ramsch and Durchmarsch ====
+    // Cards are codes, -1 = none. A strategy returns a card the player holds and may play, or -1
+    // only after its defender gave the game up.
+
+    // Trick-card choice. ChooseTrickCard: the second opinion on a candidate (suit filter s or -1;
+    // advance: the plan may move on); -1 = no opinion. ChooseCardByMode: modes 2 3 4 5 7 8 9 10 a
+    // card or -1, modes 1 and 6 0 (holds for every suit) or -1. ChooseTrickCard2: the Ramsch card
+    // that gives the lead away; decided tells whether the choice is firm.
+    int ChooseTrickCard(int suit, int card, bool advance);
+    int ChooseCardByMode(int mode, int excludedSuit);
+    int ChooseTrickCard2(bool& decided, int excludedCard);
+    void AdvanceCardPlan();
+    void ClearCardPlan();
+
+    // Null and Revolution soloist; the discards both roles use; laying a safe hand down.
+    int PlayNullSoloistLead();
+    int PlayNullSoloistSecond(int firstCard);
+    int PlayNullSoloistThird(int firstCard, int secondCard);
+    int ChooseNullDiscard();
+    int ChooseNullSoloistFollow();
+
+    // Null and Revolution defenders (soloistFollows: the soloist sits next in playing order) and
+    // their first choices while the soloist's cards lie open (abort: the game was given up).
+    int PlayNullOpponentLead(bool soloistFollows);
+    int PlayNullOpponentSecond(bool soloistFollows, int firstCard);
+    int PlayNullOpponentThird(bool soloistFollows, int firstCard, int secondCard);
+    int ChooseNullDefenderLead(bool soloistFollows);
+    int NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort);
+    int NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, bool& abort);
+    int NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, int secondCard, bool& abort);
+    // The other defender's seat, 3 when there is none.
+    int PartnerSeat() const;
+
+    // Ramsch choosers (x: a card to keep apart, -1 or 0 none).
+    int ChooseRamschCard(int x, bool high, bool skipSafe);
+    int ChooseRamschCard3(int maxLength);
+    int ChooseRamschLead(int flag);
+    int ChooseRamschLead2();
+    int ChooseRamschVariantLead();
+    int ChooseRamschCard2(int x);
+    bool EvaluateRamschHand(int suit) const;
+    int ChooseRamschCardToFollow(int leader, int card, int first, int second);
+    // Whether a two-card suit with a safe low card can be played down with the Ramsch choice.
+    bool CheckDoubletonSuit();
+
+    // Ramsch (DurchmarschAim 0) and Durchmarsch (aim 1) strategies.
+    int PlayRamschLead();
+    int PlayRamschSecond(int firstCard);
+    int PlayRamschThird(int firstCard, int secondCard);
+    int PlayDurchmarschLead();
+    int PlayDurchmarschSecond(int firstCard);
+    int PlayDurchmarschThird(int firstCard, int secondCard);
+
+private:
+    struct RamschLeadState;  // the working values of one Ramsch lead
+    int ChooseTrickCardSuit(int card, bool advance);
+    int ChooseTrickCardRamsch(int suit, int card, int e, bool advance);
+    void MakeRamschSkatPlan();
+    int RamschResultStep(int r, int card, int e, bool advance);
+    int RamschAdvanceStep(int card, int e, bool advance);
+    int RamschRunStep(int x, int r, int card);
+    int PlayNullSoloistFollow(int firstCard, int top, bool second);
+    bool IsSoloistHandVisible() const;
+    bool NullFirstChoiceActive() const;
+    bool NullKontraBookkeeping(bool notPerson) const;
+    void NoteNullKontra(int code, bool announce);
+    void FollowSuitPlan(int leader, int first, int& r, int& k);
+    // Commits a card for a later lead (forcedCard, ForcedCardCount); no card commits nothing.
+    void CommitCard(int card);
+    void MarkSeatFreeOf(int markedSeat, int suit);
+    int RamschSecondFallback(int e, int s, int k, int n, int above, int low, int& cb);
+    int RamschSecondDiscard(int c1, int cb4, int& cb);
+    int RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
+                          const int* list, int x, int pj, bool guarded);
+    int RamschLeadForcedCard();
+    int RamschLeadAfterWin(int& cand);
+    void RamschLeadSearch(RamschLeadState& st);
+    bool RamschLeadTrickSearch(RamschLeadState& st);
+    void RamschLeadVerify(RamschLeadState& st);
+
+public:
     // ==== end of the card-play block (Null, Ramsch) ====
 
     // ==== Card play: the suit games (Clubs, Spades, Hearts, Diamonds) ====

@@ -150,13 +150,12 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case SUIT_OPPONENT_LEAD: return PlaySuitOpponentLead(f);
         case SUIT_OPPONENT_SECOND: return PlaySuitOpponentSecond(f, c1);
         case SUIT_OPPONENT_THIRD: return PlaySuitOpponentThird(f, c1, c2);
-        // Null, Revolution, Ramsch and Durchmarsch.
-        case NULL_SOLOIST_LEAD:
-        case NULL_SOLOIST_SECOND:
-        case NULL_SOLOIST_THIRD:
-        case NULL_OPPONENT_LEAD:
-        case NULL_OPPONENT_SECOND:
-        case NULL_OPPONENT_THIRD:
+        case NULL_SOLOIST_LEAD: return PlayNullSoloistLead();
+        case NULL_SOLOIST_SECOND: return PlayNullSoloistSecond(c1);
+        case NULL_SOLOIST_THIRD: return PlayNullSoloistThird(c1, c2);
+        case NULL_OPPONENT_LEAD: return PlayNullOpponentLead(f);
+        case NULL_OPPONENT_SECOND: return PlayNullOpponentSecond(f, c1);
+        case NULL_OPPONENT_THIRD: return PlayNullOpponentThird(f, c1, c2);
         case RAMSCH_LEAD:
         case RAMSCH_SECOND:
         case RAMSCH_THIRD:

@@ -3,7 +3,6 @@
 // common closing steps (the lead also records and marks the suit it led).
 #include "computer/play/SuitDefenderFrame.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 using namespace suit;

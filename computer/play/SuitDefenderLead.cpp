@@ -5,7 +5,6 @@
 #include "model/Player.h"
 
 #include "computer/evaluation/ComputerState.h"
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 using namespace suit;

@@ -3,7 +3,6 @@
 // low cards where he is void. -1 when his hand is not open or no rule applies.
 #include "model/Player.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 using namespace suit;

@@ -4,7 +4,6 @@
 // with the top card or keeps it back; void, he ruffs (rule T) or throws off (rule N).
 #include "model/Player.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitPlayTerms.h"
 

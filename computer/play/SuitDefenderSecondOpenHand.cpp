@@ -3,7 +3,6 @@
 // no rule decides; a forced card is played only when the partner can ruff.
 #include "model/Player.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 #include <cstdlib>

@@ -3,7 +3,6 @@
 // keep the high trumps and cards back and play low.
 #include "computer/play/SuitDefenderThird.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitDefenderFrame.h"
 
 using namespace suit;
@@ -85,7 +84,7 @@ int TrumpUnderPartner(ThirdWords& w) {
         const int A = p.PickCardAboveInTrumps(w.P, true);
         if (A == NO_CARD ||
             (!p.IsTopCard(D, A, -1) && (IsTop(p, A) || IsJack(A)) && (g_Game.KontraState == KONTRA_NONE || IsTop(p, A)))) {
-            const int R = links::ChooseTrickCard(p, w.type, D, false);
+            const int R = p.ChooseTrickCard(w.type, D, false);
             result = IsCard(R) ? R : D;
         } else {
             result = (IsJack(A) || Points(A) < Points(D)) ? D : A;

@@ -4,7 +4,6 @@
 // decides; a forced card is played only on the soloist's throw-off.
 #include "model/Player.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 #include <cstdlib>

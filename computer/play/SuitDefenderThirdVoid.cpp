@@ -2,7 +2,6 @@
 // when it pays or wins the game, throw off when his trick is cheap; into the partner's trick give
 // points that carry the defenders past 30 or 60, ruff it only to pass 59, or keep a card of a
 // suit the soloist lacks for the next lead.
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitDefenderThird.h"
 

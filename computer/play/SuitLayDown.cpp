@@ -2,7 +2,7 @@
 // up, and in Ramsch the leader of a trick decides whether he goes for Durchmarsch.
 #include "model/Player.h"
 
-#include "computer/play/SuitChooserLinks.h"
+#include "computer/play/EarlyFaceUp.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -62,7 +62,7 @@ void CPlayer::EarlyFaceUpSuit() {
     }
     // 3. Sure of every trick: with more than one card he lays them down and says so.
     if (count <= 1) return;
-    links::AnnounceFaceUp(seat);
+    AnnounceFaceUp(seat);
     g_Game.EarlyFaceUp = 1;
     if (seat != 2) {
         OpenCards();
@@ -101,5 +101,5 @@ void CPlayer::CheckDurchmarsch() {
     }
     // 4. Otherwise it is taken up when the Jacks allow it and the hand passes the test.
     if (!topSure) return;
-    if (links::ChooseCardByMode(*this, 6, -1) != NO_CARD) durchmarschAim = 1;
+    if (ChooseCardByMode(6, -1) != NO_CARD) durchmarschAim = 1;
 }

@@ -6,7 +6,6 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/HandPredicates.h"
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 using namespace suit;
@@ -623,7 +622,7 @@ int CPlayer::PlaySuitSoloistSecond(int c1) {
     else
         x = SecondVoid(k);
     // The card plan's second opinion on the candidate.
-    const int planned = links::ChooseTrickCard(*this, -1, x, true);
+    const int planned = ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
     return FinishStrategy(x, EPILOGUE_PLAIN);
 }
@@ -642,7 +641,7 @@ int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
     else
         x = ThirdVoid(k);
     if (x == NO_CARD) x = TheLastRule(*this);
-    const int planned = links::ChooseTrickCard(*this, -1, x, true);
+    const int planned = ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
     return FinishStrategy(x, EPILOGUE_PLAIN);
 }

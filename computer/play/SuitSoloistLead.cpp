@@ -4,7 +4,6 @@
 // when the trumps cannot be drawn. One fixed cascade of stages, first match wins.
 #include "model/Player.h"
 
-#include "computer/play/SuitChooserLinks.h"
 #include "computer/play/SuitPlayTerms.h"
 
 #include <cstdlib>
@@ -828,7 +827,7 @@ int CPlayer::PlaySuitSoloistLead() {
     // 3./4. The card plan beside a companion, and an equal Jack below a Jack.
     if (!st.atOnce) {
         if (IsCard(st.companion)) {
-            const int planned = links::ChooseTrickCard(*this, -1, card, true);
+            const int planned = ChooseTrickCard(-1, card, true);
             if (IsCard(planned) && planned != forcedCard) card = planned;
         }
         if (IsJack(card)) card = PickRandomDownRun(card);

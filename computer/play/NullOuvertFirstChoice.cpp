@@ -1,0 +1,366 @@
+// The Null defenders' first choices while the soloist's cards lie open: they read his hand, may
+// give the game up, and at the first trick note (or announce) Kontra for the Null option.
+
+#include "computer/evaluation/GameOption.h"
+#include "computer/play/StrategyHelpers.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+#include "model/Settings.h"
+
+namespace {
+
+int LowestOf(const CPlayer& player, int suit) { return player.PickLowestInSuit(suit, true); }
+
+// The k-th lowest card of a suit in a hand: the lowest, then k - 1 steps to the next card above.
+int KthLowest(const CPlayer& player, int suit, int k) {
+    int card = LowestOf(player, suit);
+    for (int step = 1; step < k && card != NO_CARD; ++step) card = player.NextHigherInSuit(card);
+    return card;
+}
+
+bool Below(int a, int b) { return a != NO_CARD && b != NO_CARD && OrderOf(a) < OrderOf(b); }
+
+}  // namespace
+
+bool CPlayer::NullFirstChoiceActive() const {
+    if (partner == nullptr || g_Game.OuvertAnnounced == 0) return false;
+    const int tricks = g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2];
+    if (g_Game.VariantMode == VARIANT_OFFICIAL) return true;
+    return g_Game.VariantMode == VARIANT_SKAT && (g_Settings.Variants.NullOuvert == 0 || tricks >= 1);
+}
+
+bool CPlayer::NullKontraBookkeeping(bool notPerson) const {
+    if (notPerson && seat == 2) return false;
+    return count == 10 && g_Game.KontraState == KONTRA_NONE && seat != g_Game.Soloist &&
+           g_Game.VariantMode == VARIANT_SKAT && seat >= 0 && seat < 3 && g_Game.HasBid[seat] &&
+           g_Settings.Variants.Kontra;
+}
+
+void CPlayer::NoteNullKontra(int code, bool announce) {
+    gameOptions[GAME_NULL][OPT_RULE] = code;
+    if (!announce) return;
+    g_Game.KontraState = KONTRA_SAID;
+    g_Game.KontraSeat = seat;
+}
+
+int CPlayer::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, bool& abort) {
+    abort = false;
+    if (!NullFirstChoiceActive()) return NO_CARD;
+    const CPlayer& S = *partner;
+    const bool F = soloistFollows;
+    const int c1 = firstCard;
+    const int s = PlainSuitOf(c1);
+    const int n = CountInSuit(s);
+    // 1.
+    if (count == 10 && g_Game.GameType >= 0 && g_Game.GameType < 9) gameOptions[g_Game.GameType][OPT_RULE] = 0;
+    // 2. The give-up test.
+    if (n > 0 && (seat == 2 || F || NextLowerInSuit(c1, false) == NO_CARD)) {
+        abort = CheckSoloist(c1);
+        if (abort) return NO_CARD;
+    }
+    // 3.
+    if (NullKontraBookkeeping(true) && F) {
+        const int x = S.PickLowCardAnySuit(s);
+        if (x != NO_CARD && Below(c1, x) && Below(PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
+    }
+    // 4. Following.
+    if (n > 0) {
+        const bool anyLow = g_Game.KontraState == 0 || (g_Game.KontraSeat != seat && g_Game.HasBid[seat]);
+        const int t = anyLow ? PickLowCardAnySuit(s) : PickLowCardOfSuit(s);
+        int result = NO_CARD;
+        if (F) {
+            const int z = S.PickLowCardAnySuit(s);
+            const int w = NextLowerInSuit(z, false);
+            result = S.CountInSuit(s) > 0 && OrderOf(z) > OrderOf(c1) && w != NO_CARD ? w : t;
+        } else {
+            const int b = NextLowerInSuit(c1, false);
+            if (b == NO_CARD) result = t;
+            else if (n >= 5) result = b;
+            else if (IsSuitSafe(c1, b, -1) && MayHoldSuit(PartnerSeat(), s)) result = t;
+            else result = b;
+            if (NullKontraBookkeeping(false) && result == b && b != t) NoteNullKontra(6242, false);
+        }
+        if (result != NO_CARD) return result;
+    } else if (NullKontraBookkeeping(true)) {
+        // 5.
+        const int l = LowestOf(S, s);
+        if (l != NO_CARD && (F ? Below(c1, l) : !IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
+    }
+    // 6. The discard: the suit of the soloist's weakest structure, unless he can stay under it.
+    RunningBest best;
+    for (int i = 0; i < 4; ++i)
+        if (CountInSuit(i) > 0 && S.CountInSuit(i) > 0) best.Offer(PickLowCardOfSuit(i), S.handInfo.StructureCode[i]);
+    if (best.card == NO_CARD || best.score <= 3) return best.card;
+    const int s2 = PlainSuitOf(best.card);
+    const int mine = CountInSuit(s2), his = S.CountInSuit(s2);
+    const int k = mine < his ? mine : his;
+    const int a = KthLowest(*this, s2, k), b = KthLowest(S, s2, k);
+    if (!Below(a, b)) return best.card;
+    RunningBest high;
+    for (int i = 0; i < 4; ++i)
+        if (i != s2 && CountInSuit(i) > 0) high.Offer(PickHighestInSuit(i, true), S.handInfo.StructureCode[i]);
+    return high.card;
+}
+
+int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, int secondCard, bool& abort) {
+    abort = false;
+    if (!NullFirstChoiceActive()) return NO_CARD;
+    const CPlayer& Sh = *partner;
+    const bool F = soloistFollows;
+    const int S = F ? firstCard : secondCard;
+    const int P = F ? secondCard : firstCard;
+    const int sSuit = PlainSuitOf(S);
+    const bool pWithS = PlainSuitOf(P) == sSuit;
+    const int x = CountInSuit(sSuit) > 0 ? PickLowCardAnySuit(sSuit) : NO_CARD;
+    // 1. The give-up test.
+    const bool soloistUnder = x != NO_CARD ? Below(S, x) : !IsRank(S, ACE);
+    if (soloistUnder && !(pWithS && OrderOf(P) <= OrderOf(S))) {
+        abort = CheckSoloist(NO_CARD);
+        if (abort) return NO_CARD;
+    }
+    // 2.
+    if (NullKontraBookkeeping(true) && ((pWithS && Below(P, S)) || (F && !pWithS)) && (x == NO_CARD || Below(x, S)))
+        NoteNullKontra(6230, false);
+    const int s = PlainSuitOf(firstCard);
+    if (CountInSuit(s) > 0) {
+        // 3. Following.
+        const int t = PickLowCardOfSuit(s);
+        const int pb = F && !pWithS ? NO_CARD : NextLowerInSuit(P, false);
+        const int sb = !F && !pWithS ? NO_CARD : NextLowerInSuit(S, false);
+        int c;
+        if (g_Game.KontraSeat == seat && forcedCard != -1) c = pb;
+        else if (sb != NO_CARD && (!pWithS || Below(P, S))) c = sb;
+        else if (F) c = t;
+        else c = pb != NO_CARD ? pb : t;
+        if (F) return c;
+        if (c != NO_CARD && OrderOf(c) >= OrderOf(P)) return c;
+        if (Below(LowestOf(*this, s), Sh.PickHighestInSuit(s, true))) return t;
+        const int mine = CountInSuit(s), his = Sh.CountInSuit(s);
+        const int k = mine < his ? mine : his;
+        return OrderOf(KthLowest(*this, s, k)) >= OrderOf(KthLowest(Sh, s, k)) ? c : t;
+    }
+    // 4. Discarding. First pass: the soloist's weakest suit with his low card under ours.
+    RunningBest first;
+    for (int i = 0; i < 4; ++i)
+        if (CountInSuit(i) > 0 && Sh.CountInSuit(i) > 0) first.Offer(PickLowCardOfSuit(i), Sh.handInfo.StructureCode[i]);
+    const int s2 = PlainSuitOf(first.card);
+    if (s2 >= 0 && Sh.handInfo.StructureCode[s2] >= 7 && Below(LowestOf(Sh, s2), LowestOf(*this, s2)))
+        return PickHighestInSuit(s2, true);
+    // Second pass.
+    RunningBest second;
+    for (int i = 0; i < 4; ++i) {
+        if (i == s2 || CountInSuit(i) == 0 || Sh.CountInSuit(i) == 0) continue;
+        const int his = LowestOf(Sh, i);
+        if (!Below(his, LowestOf(*this, i))) continue;
+        const int unsafeKey = IsSuitSafe(his, -1, -1) ? 0 : 13;
+        const int key = Sh.handInfo.StructureCode[i] > unsafeKey ? Sh.handInfo.StructureCode[i] : unsafeKey;
+        second.Offer(PickLowCardOfSuit(i), key);
+    }
+    const int s3 = PlainSuitOf(second.card);
+    const bool soloistWinning = F ? (!pWithS || Below(P, S)) : (pWithS && Below(P, S));
+    if (soloistWinning || (second.card != NO_CARD && second.score >= 6)) {
+        int y = NextLowerInSuit(S, false);
+        if (y == NO_CARD) y = PickHighestInSuit(sSuit, true);
+        if (y == NO_CARD) y = PickHighestInSuit(s3, true);
+        if (y != NO_CARD && !IsSuitSafe(y, -1, -1)) return y;
+    }
+    if (s3 >= 0) return IsSuitSafe(second.card, -1, -1) ? NO_CARD : second.card;
+    return NO_CARD;
+}
+
+int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
+    abort = false;
+    if (!NullFirstChoiceActive()) return NO_CARD;
+    abort = CheckSoloist(NO_CARD);
+    if (abort) return NO_CARD;
+    const CPlayer& S = *partner;
+    const int P = PartnerSeat();
+    auto n = [&](int s) { return CountInSuit(s); };
+    auto m = [&](int s) { return S.CountInSuit(s); };
+    auto shared = [&](int s) { return n(s) > 0 && m(s) > 0; };
+    auto partnerMayHold = [&](int s) { return P != NO_SEAT && MayHoldSuit(P, s); };
+    auto a = [&](int s) { return LowestOf(*this, s); };
+    auto b = [&](int s) { return LowestOf(S, s); };
+    auto kontra = [&](int code) {
+        if (NullKontraBookkeeping(true)) NoteNullKontra(code, true);
+    };
+
+    // First rule: lead under the soloist's lowest card where he must take.
+    int dropped = NO_CARD;
+    int reachedStep2 = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (m(s) == 0) continue;
+        if (n(s) == 0 && m(s) == 4 && IsRank(S.PickHighestInSuit(s, true), ACE)) {
+            // Step 1: another suit the partner may still hold (never for Clubs).
+            RunningBest other;
+            for (int i = 0; i < 4 && s != CLUBS; ++i) {
+                if (i == s || !shared(i) || n(i) + m(i) >= 8 || !partnerMayHold(i)) continue;
+                const int low = a(i);
+                other.Offer(low, 7 - OrderOf(low));
+            }
+            if (other.card != NO_CARD) return other.card;
+            continue;
+        }
+        // Step 2.
+        ++reachedStep2;
+        const int k = n(s) < m(s) ? n(s) : m(s);
+        const int mine = KthLowest(*this, s, k), his = KthLowest(S, s, k);
+        int candidate = Below(mine, his) ? NextLowerInSuit(his, false) : NO_CARD;
+        if (g_Game.TrickWinner == seat && lastTrick != nullptr && P != NO_SEAT) {
+            const int partnerCard = lastTrick->cards[P], ownCard = lastTrick->cards[seat];
+            if (partnerCard > 0 && ownCard > 0 && PlainSuitOf(partnerCard) != PlainSuitOf(ownCard) &&
+                PlainSuitOf(partnerCard) != s)
+                g_Knowledge.VoidTable[P][s] = 0;
+        }
+        if (candidate != NO_CARD && partnerMayHold(s)) {
+            // Dropped when the lowest card held by neither hand lies above the soloist's card.
+            for (int rank = 7; rank >= 0; --rank) {
+                const int card = CardCodeOf(NullRankList[rank], s);
+                if (IsHeld(*this, card) || IsHeld(S, card) || IsGoneFor(*this, card)) continue;
+                if (Below(his, card)) {
+                    dropped = candidate;
+                    candidate = NO_CARD;
+                }
+                break;
+            }
+        }
+        if (candidate != NO_CARD) {
+            kontra(6250);
+            return candidate;
+        }
+    }
+    // Step 3.
+    if (dropped != NO_CARD && reachedStep2 == 1) return dropped;
+
+    // Second rule: where only the soloist holds the cards above ours.
+    for (int s = 0; s < 4; ++s) {
+        if (!shared(s)) continue;
+        int mineList[11], hisList[11], outList[11];
+        const int cn = CollectSuit(s, true, mineList);
+        const int cm = S.CollectSuit(s, true, hisList);
+        const int d = cm > cn ? cm - cn : 0;
+        if (d >= cm || !Below(LowestOf(*this, s), hisList[d])) continue;
+        const int outCount = CollectSuit(s, false, outList);
+        int firstOther = NO_CARD;
+        for (int i = 0; i < outCount && firstOther == NO_CARD; ++i)
+            if (!IsHeld(S, outList[i])) firstOther = outList[i];
+        if (firstOther == NO_CARD || !Below(firstOther, hisList[0])) continue;
+        for (int i = 0; i < 4; ++i) {
+            if (i == s || !shared(i) || !partnerMayHold(i)) continue;
+            const int card = NextLowerInSuit(HighestCardOutInSuit(i), false);
+            if (card != NO_CARD) return card;
+        }
+    }
+
+    // Third rule, when the partner made no bid: into the soloist's short Ace suit.
+    if (P != NO_SEAT && !g_Game.HasBid[P]) {
+        for (int s = 0; s < 4; ++s) {
+            if (n(s) != 0 || m(s) < 1 || m(s) > 4 || !IsRank(S.PickHighestInSuit(s, true), ACE)) continue;
+            for (int i = 0; i < 4; ++i) {
+                if (i == s || m(i) == 0) continue;
+                if (handInfo.PlayedSuitCountWithJack[i] + n(i) + m(i) >= 8 || !partnerMayHold(s)) continue;
+                const int c = PickLowCardAnySuit(i);
+                if (c != NO_CARD && !IsTopCard(c, -1, -1)) {
+                    kontra(6260);
+                    return c;
+                }
+            }
+        }
+    }
+
+    // Fourth rule.
+    for (int s = 0; s < 4; ++s) {
+        if (!shared(s) || !Below(a(s), b(s)) || IsSuitSafe(b(s), a(s), -1)) continue;
+        if (!partnerMayHold(s)) {
+            kontra(6260);
+            return a(s);
+        }
+        if (m(s) == 1) {
+            bool lowerOut = false;
+            for (int rank = 7; rank >= 0; --rank) {
+                const int card = CardCodeOf(NullRankList[rank], s);
+                if (OrderOf(card) >= OrderOf(b(s))) break;
+                if (!IsHeld(*this, card) && !IsGoneFor(*this, card)) lowerOut = true;
+            }
+            if (lowerOut) {
+                kontra(6260);
+                return a(s);
+            }
+        }
+        RunningBest other;
+        for (int i = 0; i < 4; ++i)
+            if (i != s && shared(i)) other.Offer(i + 1, m(i));
+        if (other.card != NO_CARD) return PickHighestInSuit(other.card - 1, true);
+    }
+
+    // Fifth rule: the first suit in which the soloist's lowest card lies above ours.
+    for (int s = 0; s < 4; ++s) {
+        if (!shared(s) || !Below(a(s), b(s))) continue;
+        const int t = PickLowCardOfSuit(s);
+        if (!partnerMayHold(s)) {
+            kontra(6260);
+            return a(s);
+        }
+        RunningBest other;
+        for (int i = 0; i < 4; ++i)
+            if (i != s && shared(i)) other.Offer(i + 1, m(i) + (partnerMayHold(i) ? 0 : 7));
+        if (other.card != NO_CARD) {
+            const int h = PickHighestInSuit(other.card - 1, true);
+            if (!IsTopCard(h, -1, -1) && dropped != NO_CARD && S.NextHigherInSuit(h) == NO_CARD) return dropped;
+            return h;
+        }
+        return m(s) > 1 ? t : a(s);
+    }
+
+    // Sixth rule: no draw between suits.
+    for (int s = 0; s < 4; ++s) {
+        if (!shared(s)) continue;
+        const int k = n(s) < m(s) ? n(s) : m(s);
+        if (!Below(KthLowest(*this, s, k), KthLowest(S, s, k))) continue;
+        if (IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !partnerMayHold(s)) return PickLowCardAnySuit(s);
+        int winner = -1;
+        for (int i = 0; i < 4; ++i) {
+            if (!shared(i)) continue;
+            if (winner < 0 || m(i) > m(winner) || (m(i) == m(winner) && n(i) > n(winner))) winner = i;
+        }
+        return PickLowCardAnySuit(winner);
+    }
+
+    // Seventh rule: the soloist's suits of weak structure.
+    for (int s = 0; s < 4; ++s) {
+        if (!shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
+        const int t = S.PickLowCardOfSuit(s);
+        const int h = PickHighestInSuit(s, true);
+        if (Below(a(s), b(s)) && (!IsSuitSafe(b(s), a(s), -1) || !partnerMayHold(s))) return a(s);
+        if (m(s) <= n(s) && IsHeld(S, CardCodeOf(ACE, s))) return PickLowCardOfSuit(s);
+        if (n(s) == 1 && m(s) >= 2 && Below(a(s), t)) return a(s);
+        if (!Below(a(s), t)) continue;
+        if (soloistFollows && Below(h, t)) return h;
+        int outList[11];
+        const int outCount = CollectSuit(s, false, outList);
+        if (outCount - m(s) <= 0) continue;
+        const int hisHighest = S.PickHighestInSuit(s, true);
+        bool above = false;
+        int looked = 0;
+        for (int i = outCount - 1; i >= 0 && looked < m(s); --i) {
+            if (IsHeld(S, outList[i])) continue;
+            ++looked;
+            if (Below(hisHighest, outList[i])) above = true;
+        }
+        if (above) return h;
+        RunningBest other;
+        for (int i = 0; i < 4; ++i)
+            if (i != s && shared(i) && partnerMayHold(i)) other.Offer(a(i), 7 - OrderOf(a(i)));
+        if (other.card != NO_CARD) return other.card;
+    }
+
+    // Eighth rule: the first suit of weak structure opens the way for any suit the partner holds.
+    for (int s = 0; s < 4; ++s) {
+        if (!shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
+        for (int i = 0; i < 4; ++i)
+            if (shared(i) && partnerMayHold(i)) return a(i);
+        break;
+    }
+    return NO_CARD;
+}

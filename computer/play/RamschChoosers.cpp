@@ -1,0 +1,489 @@
+// The Ramsch card choosers: each walks the suits and picks the one in which a low card goes under
+// the cards still out, or a high card can be shed while it is safe; a test whether the player can
+// always play under a suit; and the guard against another player's Durchmarsch through the suit
+// plan slots.
+
+#include "computer/play/StrategyHelpers.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+
+namespace {
+
+bool Holds(const CPlayer& player, int suit, int rank) { return IsHeld(player, CardCodeOf(rank, suit)); }
+
+bool IsNoCard(int x) { return x == NO_CARD || x == 0; }
+
+int SlotCard(const CPlayer& player, int suit) { return IsSuitIndex(suit) ? player.SuitPlanSlots[suit].Card : 0; }
+
+}  // namespace
+
+int CPlayer::ChooseRamschCard(int x, bool high, bool skipSafe) {
+    const int xSuit = IsNoCard(x) ? -2 : SuitOf(x);
+    const bool forehand = seat == g_Game.Forehand;
+    const bool passedOn = seat >= 0 && seat < 3 && g_Game.SkatPassedOnBySeat[seat] != 0;
+    // 1. The exclusion pass; a suit the player can always play under sets D.
+    bool excluded[4] = {};
+    bool D = false;
+    for (int s = 0; s < 4; ++s) {
+        if (handInfo.SuitCount[s] == 0 || !IsSuitGuarded(s, 1, false)) excluded[s] = true;
+        else if (EvaluateRamschHand(s)) excluded[s] = D = true;
+        else if (s == xSuit && handInfo.SuitCount[s] >= 4) excluded[s] = true;
+    }
+    // 2. to 4. Scoring.
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (excluded[s]) continue;
+        const int k = handInfo.SuitCount[s];
+        const int out = CountOutstanding(s) - k;
+        int len = k;
+        int low = PickLowestInSuit(s, true);
+        const int second = NextHigherInSuit(low);
+        const int top = PickHighestInSuit(s, true);
+        const bool lowSafe = IsSuitSafe(low, -1, -1);
+        if (skipSafe && lowSafe) continue;
+        const bool secondSafe = IsSuitSafe(second, low, -1);
+        const int gap = OrderOf(second) - OrderOf(low);
+        int b = 0;
+        int w = top;
+        if (k == 1) {
+            if (lowSafe) continue;
+            b = IsRank(top, ACE) ? 60 : 50;
+        } else if (k == 2) {
+            if (lowSafe) {
+                if (out == 1 || secondSafe || gap < 2) continue;
+                b = 1;
+                len = 6 - OrderOf(top);
+            } else if (IsRank(low, EIGHT) && (IsRank(top, TEN) || IsRank(top, ACE)) && IsNoCard(x)) {
+                b = 50;
+                if (forehand) w = low;
+            } else {
+                b = 45;
+            }
+            if (passedOn) b += 3;
+        } else if (k == 3) {
+            if (lowSafe) {
+                if (!secondSafe && gap > 2) {
+                    b = 45;
+                    if (out == 2 && IsNoCard(x)) w = low;
+                } else if (out == 2 || OrderOf(top) - OrderOf(second) <= 2 || (D && !IsNoCard(x))) {
+                    continue;
+                } else {
+                    b = 2;
+                }
+            } else {
+                b = 35;
+                w = low;
+            }
+        } else {
+            if (lowSafe) {
+                if (k >= 6 || secondSafe || gap <= 2) continue;
+                b = k == 4 ? 10 : 1;
+            } else {
+                b = 30;
+                if (IsRank(low, EIGHT) && IsRank(second, NINE) && forehand && IsNoCard(x)) w = low;
+            }
+        }
+        // 3. Candidate correction.
+        if (!forehand) {
+            if (w == x) continue;
+            if (IsRank(w, ACE) && second != NO_CARD && OrderOf(second) < OrderOf(CardCodeOf(TEN, s))) w = second;
+        } else {
+            if (w != NO_CARD && w != low) low = NextLowerInSuit(w, false);
+            if (second != x && second != NO_CARD) w = second;
+            else if (low != x && low != NO_CARD) w = low;
+            else continue;
+        }
+        // 4. Priority.
+        const int L = len > 2 ? len : 0;
+        int p;
+        if (forehand) {
+            w = GetNextLowerHeld(w);
+            p = k > 1 ? b + 10 - L - OrderOf(w) : b + 10 - L + OrderOf(w);
+        } else {
+            if (top == x) b = 0;
+            p = b + 8 - L + OrderOf(w);
+        }
+        best.Offer(w, p);
+    }
+    const int r = best.card;
+    // 5. The other card of a two-card suit waits as the committed card.
+    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && handInfo.SuitCount[SuitOf(r)] == 2 && forcedCard == 0) {
+        int other = PickHighestInSuit(SuitOf(r), true);
+        if (other == r) other = NextLowerInSuit(r, false);
+        if (other != NO_CARD) {
+            forcedCard = other;
+            ForcedCardCount = -count;
+        }
+    }
+    // 6.
+    if (high && r != NO_CARD) return PickHighestInSuit(SuitOf(r), true);
+    return r;
+}
+
+int CPlayer::ChooseRamschCard3(int maxLength) {
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int k = handInfo.SuitCount[s];
+        int list[11];
+        const int out = CollectSuit(s, false, list);
+        if (k == 0 || k > maxLength || k > 6 || !IsSuitGuarded(s, 1, false) || out < 1) continue;
+        if (out == 1 && count < 5 && PointsOf(list[0]) > 4) continue;
+        const int low = PickLowestInSuit(s, true);
+        const int second = NextHigherInSuit(low);
+        const int priority = k <= 2 ? 6 : k + 4;
+        if (k == 1) {
+            if (IsSuitSafe(low, -1, -1)) best.Offer(low, 5);
+        } else if (out == 1) {
+            if (!IsSuitSafe(low, -1, -1)) continue;
+            if (k == 2 && PointsOf(second) < 10) {
+                best.card = low;
+                best.score = 6;
+            } else {
+                best.Offer(low, k == 2 ? 4 : priority);
+            }
+        } else if (IsSuitSafe(second, low, -1)) {
+            best.Offer(Rand() % 2 != 0 ? second : low, priority);
+        }
+    }
+    return best.card;
+}
+
+int CPlayer::ChooseRamschLead2() {
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int k = handInfo.SuitCount[s];
+        int list[11];
+        if (k == 0 || CollectSuit(s, false, list) != 1) continue;
+        const int l = PickLowCardAnySuit(s);
+        const int t = 6 - OrderOf(list[0]);
+        if (OrderOf(l) < t) best.Offer(l, k > 4 ? t - k : t);
+    }
+    return best.card;
+}
+
+int CPlayer::ChooseRamschVariantLead() {
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (handInfo.SuitCount[s] == 0) continue;
+        const int h = PickHighestInSuit(s, true);
+        const int n = NextLowerInSuit(h, false);
+        if (!IsTopCard(h, -1, -1)) best.Offer(h, 12 - OrderOf(h));
+        else if (n != NO_CARD && OrderOf(h) - OrderOf(n) > 1) best.Offer(n, OrderOf(h) - OrderOf(n));
+    }
+    return best.card;
+}
+
+int CPlayer::ChooseRamschCard2(int x) {
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (handInfo.SuitCount[s] == 0) continue;
+        int h = PickHighestInSuit(s, true);
+        if (h == x) h = NextLowerInSuit(h, false);
+        best.Offer(h, OrderOf(h));
+    }
+    if (best.card != NO_CARD) return best.card;
+    // No plain card: a Jack of the run that begins at the highest Jack held.
+    return PickJack(0);
+}
+
+int CPlayer::ChooseRamschLead(int flag) {
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int k = handInfo.SuitCount[s];
+        if (k == 0 || !IsSuitGuarded(s, 1, false)) continue;
+        if (k == 1) {
+            if (Holds(*this, s, SEVEN)) best.Offer(CardCodeOf(SEVEN, s), 5);
+            else if (Holds(*this, s, EIGHT)) best.Offer(CardCodeOf(EIGHT, s), 6);
+            continue;
+        }
+        const int lowest = PickLowestInSuit(s, true);
+        int w = count <= 3 ? lowest : NextLowerInSuit(LowestCardOutInSuit(s), false);
+        if (w != NO_CARD) {
+            if (CollectSuit(s, false, nullptr) <= 1) {
+                best.Offer(w, 1);
+            } else {
+                if (w == lowest) {
+                    const int up = NextHigherInSuit(w);
+                    if (up != NO_CARD) w = up;
+                } else if (Rand() % 2 == 1) {
+                    w = lowest;
+                }
+                best.Offer(w, 2);
+            }
+        } else {
+            const bool others = MayHoldSuit(NextSeat(seat), s) || MayHoldSuit(PreviousSeat(seat), s);
+            best.Offer(lowest, others ? 1 : 0);
+        }
+    }
+    if (flag) return best.card;
+    if (best.card != NO_CARD) return best.card;
+    for (int s = 0; s < 4; ++s) {
+        if (handInfo.SuitCount[s] == 0) continue;
+        const int l = PickLowCardAnySuit(s);
+        best.Offer(l, 6 - OrderOf(l));
+    }
+    if (best.card != NO_CARD) return best.card;
+    return PickRandomJack(0);
+}
+
+bool CPlayer::EvaluateRamschHand(int suit) const {
+    if (!IsSuitIndex(suit)) {
+        // The Jacks.
+        int held = 0, out = 0;
+        for (int s = 0; s < 4; ++s) {
+            const int jack = CardCodeOf(JACK, s);
+            if (IsHeld(*this, jack)) ++held;
+            else if (!IsGoneFor(*this, jack)) ++out;
+        }
+        const bool diamondsOut = IsOut(*this, CardCodeOf(JACK, DIAMONDS));
+        const bool heartsOut = IsOut(*this, CardCodeOf(JACK, HEARTS));
+        if (held == 1 || held == 3) return !diamondsOut;
+        if (held == 2) return !(diamondsOut || (out == 2 && heartsOut));
+        return true;
+    }
+    if (handInfo.SuitCount[suit] == 0) return true;
+    // Ranks from the 7 up: each card out takes the highest held card below it not yet taken.
+    bool held[7] = {}, out[7] = {}, taken[7] = {};
+    int untaken = 0;
+    for (int i = 0; i < 7; ++i) {
+        const int card = CardCodeOf(SuitRankList[6 - i], suit);
+        held[i] = IsHeld(*this, card);
+        out[i] = !held[i] && !IsGoneFor(*this, card);
+        untaken += held[i] ? 1 : 0;
+    }
+    for (int i = 0; i < 7 && untaken > 0; ++i) {
+        if (!out[i]) continue;
+        int under = -1;
+        for (int j = i - 1; j >= 0 && under < 0; --j)
+            if (held[j] && !taken[j]) under = j;
+        if (under < 0) return false;
+        taken[under] = true;
+        --untaken;
+    }
+    return true;
+}
+
+int CPlayer::ChooseRamschCardToFollow(int leader, int card, int first, int second) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    // 1.
+    if (leader < 0 || leader > 2 || leader == seat || seat < 0 || seat > 2) return card;
+    const int other = 3 - seat - leader;
+    // 2. A player with the high Jacks is safe from a Durchmarsch.
+    const int highestJack = PickJack(-1);
+    if ((J == T && J > 0) || (J > 0 && J < T && highestJack == CardCodeOf(JACK, CLUBS)) ||
+        (J > 1 && highestJack == CardCodeOf(JACK, SPADES)) || J > 2)
+        return card;
+    // 3. Somebody else has a trick already: no Durchmarsch to fear.
+    if (g_Game.PartyTricks[seat] != 0 || g_Game.PartyTricks[other] != 0) return card;
+    int r = card, k = card;
+    // 4.
+    const int firstSuit = SuitOf(first);
+    if ((count == 6 || count == 7) && OrderOf(first) > 3) {
+        const int a = NextHigherInSuit(first);
+        if (a != NO_CARD && CheckDoubletonSuit()) {
+            r = a;
+            k = NO_CARD;
+        }
+    }
+    // 5. The plan of the suit slots.
+    bool anySlot = false;
+    for (const SuitPlanSlot& slot : SuitPlanSlots) anySlot = anySlot || slot.Card != 0;
+    const bool planTakesPart = anySlot && !(count > 5 && g_Game.PartyPoints[leader] < 45);
+    SuitPlanSlot backup[4];
+    for (int s = 0; s < 4; ++s) backup[s] = SuitPlanSlots[s];
+    const bool suggestion = !g_Game.RealPlayFlag;
+    if (planTakesPart) {
+        // A planned card already played is read as a dropped slot.
+        for (SuitPlanSlot& slot : SuitPlanSlots)
+            if (slot.Card > 0 && !IsHeld(*this, slot.Card)) slot.Card = 0;
+        bool dropped = false;
+        if (J > 0) {
+            const int pj = PickJack(0);
+            if (!IsJack(first) && CountInSuit(firstSuit) == 0 && g_Game.PartyPoints[leader] >= 45) {
+                if (suggestion)
+                    for (int s = 0; s < 4; ++s) SuitPlanSlots[s] = backup[s];
+                return pj != NO_CARD ? pj : card;
+            }
+            dropped = IsTopCard(pj, -1, -1) || T - J < J || (J == 2 && pj == CardCodeOf(JACK, SPADES));
+        }
+        // 6.
+        const bool secondBeats = second != NO_CARD && first != NO_CARD &&
+                                 ((IsJack(second) && !IsJack(first)) ||
+                                  (SuitOf(second) == SuitOf(first) && OrderOf(second) > OrderOf(first)));
+        if (g_Game.PartyTricks[leader] != 10 - count || secondBeats || dropped) {
+            for (SuitPlanSlot& slot : SuitPlanSlots) slot.Card = 0;
+        } else {
+            FollowSuitPlan(leader, first, r, k);
+        }
+        // 8. Exchange with the plan.
+        const int rs = SuitOf(r);
+        if (r != NO_CARD && SlotCard(*this, rs) > 0 && IsTopCard(r, SuitPlanSlots[rs].Card, -1)) {
+            const int former = SuitPlanSlots[rs].Card;
+            SuitPlanSlots[rs].Card = r;
+            r = former;
+        }
+    }
+    // 9.
+    int result = r;
+    if (k != NO_CARD && r != k && IsTopCard(r, k, -1) && IsSuitIndex(SuitOf(r))) {
+        SuitPlanSlots[SuitOf(r)].Card = r;
+        result = k;
+    }
+    // A suggestion leaves the slots as they were.
+    if (suggestion)
+        for (int s = 0; s < 4; ++s) SuitPlanSlots[s] = backup[s];
+    // Only a card held that follows suit where the given card does replaces it.
+    const bool follows = first == NO_CARD || SuitOf(result) == SuitOf(first) || SuitOf(card) != SuitOf(first);
+    return result != NO_CARD && IsHeld(*this, result) && follows ? result : card;
+}
+
+void CPlayer::FollowSuitPlan(int leader, int first, int& r, int& k) {
+    const int firstSuit = SuitOf(first);
+    // 7. Slots of suits that can no longer be played to the leader drop out.
+    for (int s = 0; s < 4; ++s) {
+        if (SuitPlanSlots[s].Card == 0 || s == firstSuit) continue;
+        if (CountInSuit(s) == 0 || !MayHoldSuit(leader, s))
+            SuitPlanSlots[s].Card = 0;
+    }
+    const int s = SuitOf(r);
+    auto allToZero = [&] {
+        for (SuitPlanSlot& slot : SuitPlanSlots) slot.Card = 0;
+    };
+    if (s == firstSuit && IsSuitIndex(s)) {
+        // The player follows.
+        const int slot = SuitPlanSlots[s].Card;
+        const int p = slot > 0 ? slot : r;
+        if (OrderOf(p) >= OrderOf(first)) {
+            if (slot > 0) {
+                r = slot;
+                k = NO_CARD;
+                allToZero();
+            }
+            return;
+        }
+        bool safeElsewhere = false;
+        for (int i = 0; i < 4 && !safeElsewhere; ++i)
+            safeElsewhere = CountInSuit(i) > 0 && CollectSuit(i, false, nullptr) > 0 &&
+                            IsSuitSafe(PickLowestInSuit(i, true), -1, -1);
+        int list[11];
+        const int out = CollectSuit(s, false, list);
+        if (out == 0 && !safeElsewhere) {
+            SuitPlanSlots[s].Card = 0;
+        } else if (CountInSuit(s) <= 1 || (out == 1 && !IsSuitSafe(PickLowestInSuit(s, true), -1, -1))) {
+            SuitPlanSlots[s].Card = 0;
+        } else if (slot > 0) {
+            const int below = NextLowerInSuit(slot, false);
+            if (below != NO_CARD) {
+                r = below;
+                k = NO_CARD;
+            }
+        } else if (slot == -1) {
+            const int above = NextHigherInSuit(first);
+            if (above != NO_CARD) {
+                r = above;
+                k = NO_CARD;
+                allToZero();
+            } else {
+                const int h = PickHighestInSuit(s, true);
+                SuitPlanSlots[s].Card = h;
+                if (IsTopCard(h, -1, -1)) SuitPlanSlots[s].Flag = 1;
+                const int below = NextLowerInSuit(h, false);
+                if (below != NO_CARD) r = below;
+            }
+        }
+        return;
+    }
+    // The player throws off: the passes in order; the first that finds a candidate decides.
+    RunningBest pass;
+    auto settle = [&]() {
+        if (pass.card == NO_CARD) return false;
+        r = pass.card;
+        k = NO_CARD;
+        return true;
+    };
+    for (int i = 0; i < 4; ++i) {
+        if (SuitPlanSlots[i].Card != -1 || CountInSuit(i) == 0) continue;
+        const int h = PickHighestInSuit(i, true);
+        if (!IsTopCard(h, -1, -1)) continue;
+        SuitPlanSlots[i].Card = h;
+        SuitPlanSlots[i].Flag = 1;
+        pass.Offer(h, OrderOf(h));
+    }
+    if (settle()) return;
+    for (int i = 0; i < 4; ++i) {
+        if (SuitPlanSlots[i].Card != -1 || CountInSuit(i) < 2) continue;
+        const int h = PickHighestInSuit(i, true);
+        SuitPlanSlots[i].Card = h;
+        pass.Offer(h, OrderOf(h));
+    }
+    if (settle()) return;
+    for (int i = 0; i < 4; ++i) {
+        if (CountInSuit(i) == 0 || SuitPlanSlots[i].Card != 0) continue;
+        const int h = PickHighestInSuit(i, true);
+        pass.Offer(h, OrderOf(h));
+    }
+    if (settle()) return;
+    for (int i = 0; i < 4; ++i)
+        if (SuitPlanSlots[i].Card > 0 && SuitPlanSlots[i].Flag == 0 && IsTopCard(SuitPlanSlots[i].Card, -1, -1))
+            SuitPlanSlots[i].Flag = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (SuitPlanSlots[i].Card <= 0 || SuitPlanSlots[i].Flag != 1 || CountInSuit(i) < 2) continue;
+        const int below = NextLowerInSuit(SuitPlanSlots[i].Card, false);
+        pass.Offer(below, OrderOf(below));
+    }
+    if (settle()) return;
+    for (int i = 0; i < 4; ++i) {
+        if (SuitPlanSlots[i].Card <= 0 || SuitPlanSlots[i].Flag != 0 || CountInSuit(i) < 3) continue;
+        const int below = NextLowerInSuit(SuitPlanSlots[i].Card, false);
+        pass.Offer(below, OrderOf(below));
+    }
+    if (settle()) return;
+    for (int i = 0; i < 4; ++i) {
+        if (CountInSuit(i) == 0 || SuitPlanSlots[i].Card != -1) continue;
+        const int h = PickHighestInSuit(i, true);
+        pass.Offer(h, OrderOf(h));
+    }
+    if (settle()) return;
+    // Pass 7: the planned card whose suit has the lowest card still out above it.
+    int winner = -1;
+    RunningBest byKey;
+    for (int i = 0; i < 4; ++i) {
+        const int slot = SuitPlanSlots[i].Card;
+        if (slot <= 0) continue;
+        int key = 6;
+        for (int rank : SuitRankList) {
+            const int c = CardCodeOf(rank, i);
+            if (IsOut(*this, c)) {
+                key = 6 - OrderOf(c);
+                break;
+            }
+        }
+        if (byKey.Offer(slot, key)) winner = i;
+    }
+    if (winner >= 0) {
+        SuitPlanSlots[winner].Card = 0;
+        r = byKey.card;
+        k = NO_CARD;
+    } else if (IsSuitIndex(s)) {
+        SuitPlanSlots[s].Card = 0;
+    }
+}
+
+bool CPlayer::CheckDoubletonSuit() {
+    for (int s = 0; s < 4; ++s) {
+        // 1. Exactly two cards held, and cards of the suit still out.
+        if (CountInSuit(s) != 2 || CollectSuit(s, false, nullptr) == 0) continue;
+        // 2. A safe low card with a second card below the Ten.
+        const int low = PickLowestInSuit(s, true);
+        if (!IsSuitSafe(low, -1, -1) || OrderOf(NextHigherInSuit(low)) >= 5) continue;
+        // 3. The Ramsch choice plays low or into a suit with a safe low card.
+        const int first = ChooseRamschCard(-1, false, false);
+        if (!(OrderOf(first) <= 2 || IsSuitSafe(PickLowestInSuit(SuitOf(first), true), -1, -1))) continue;
+        // 4. So does the choice after it.
+        const int second = ChooseRamschCard(first, false, false);
+        if (second == NO_CARD) return true;
+        return IsSuitSafe(PickLowestInSuit(SuitOf(second), true), -1, -1);
+    }
+    return false;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Small words shared by the trick-card choice and the Null and Ramsch strategies: card order and
+// points that answer -1 and 0 for no card, the effective suit, and the running best of scored
+// candidates that settles equal scores by the coin flip.
+
+#include "computer/play/CardQueries.h"
+#include "model/CardCodes.h"
+#include "platform/core/Random.h"
+
+inline int OrderOf(int card) { return card == NO_CARD ? -1 : GetCardOrder(card); }
+inline int PointsOf(int card) { return card == NO_CARD ? 0 : GetCardPoints(card); }
+// The effective suit: a Jack of a trump game yields the game type (7 in Ramsch); -1 for no card.
+inline int SuitOf(int card) { return card == NO_CARD ? -1 : GetCardSuit(card, false); }
+inline int PlainSuitOf(int card) { return card == NO_CARD ? -1 : GetCardSuit(card, true); }
+inline bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
+inline bool IsRank(int card, int rank) { return card != NO_CARD && GetCardRank(card) == rank; }
+inline bool IsSuitIndex(int suit) { return suit >= 0 && suit <= 3; }
+
+// A running best over scored candidates, the score starting at -1: a greater score replaces the
+// kept candidate; an equal score replaces it when the coin flip says so (Rand() % 2 == 0, or == 1
+// with oddReplaces). The coin is drawn only on an equal score.
+struct RunningBest {
+    int card = NO_CARD;
+    int score = -1;
+    bool oddReplaces = false;
+    // Offers a candidate; true when it was taken.
+    bool Offer(int candidate, int candidateScore) {
+        if (candidate == NO_CARD) return false;
+        if (candidateScore > score) {
+            card = candidate;
+            score = candidateScore;
+            return true;
+        }
+        if (candidateScore == score && (Rand() % 2 == (oddReplaces ? 1 : 0))) {
+            card = candidate;
+            return true;
+        }
+        return false;
+    }
+};
+
+// True while a card is only being suggested to the person (the plan is read, never advanced).
+bool CardSuggestionRunning();

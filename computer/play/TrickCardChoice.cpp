@@ -1,0 +1,638 @@
+// Trick-card choice: the second opinion on a candidate card in the suit games and in Ramsch (the
+// soloist's trump plan, the defender's under-trump, the Ramsch plans and low leads), the scan of
+// the four suits by mode, and the Ramsch choice of a card that gives the lead away.
+
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/FrameServices.h"
+#include "computer/play/StrategyHelpers.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+bool CardSuggestionRunning() { return g_ComputerFrame.CardAutoPlayFlag != 0; }
+
+namespace {
+
+bool IsHeldCard(const CPlayer& player, int card) { return card != NO_CARD && IsHeld(player, card); }
+
+int SumOf(const int (&values)[3]) { return values[0] + values[1] + values[2]; }
+
+}  // namespace
+
+// ---- The card plan memory ----------------------------------------------------------------------
+
+void CPlayer::AdvanceCardPlan() {
+    CardPlan[0] = CardPlan[1];
+    CardPlan[1] = CardPlan[2];
+    CardPlan[2] = CardPlan[3];
+    CardPlan[3] = NO_CARD;
+}
+
+void CPlayer::ClearCardPlan() {
+    for (int& card : CardPlan) card = NO_CARD;
+}
+
+// ---- ChooseTrickCard --------------------------------------------------------------------------
+
+int CPlayer::ChooseTrickCard(int suit, int card, bool advance) {
+    const int e = SuitOf(card);
+    if (CardPlan[0] == NO_CARD) CardPlanCounter = 0;
+    int r = NO_CARD;
+    const int type = g_Game.GameType;
+    if (type >= 0 && type <= 3) r = ChooseTrickCardSuit(card, advance);
+    else if (type == GAME_RAMSCH) r = ChooseTrickCardRamsch(suit, card, e, advance);
+    // The suit filter: a result of another effective suit is no opinion.
+    if (suit != -1 && r != NO_CARD && SuitOf(r) != suit) r = NO_CARD;
+    return r;
+}
+
+int CPlayer::ChooseTrickCardSuit(int card, bool advance) {
+    const int trump = g_Game.GameType;
+    // Only a trump candidate gets a second opinion.
+    if (SuitOf(card) != trump) return NO_CARD;
+    const int J = handInfo.JackCount;
+    if (seat != g_Game.Soloist) {
+        // The defender: under-trump below the Ace when the soloist's trumps allow it.
+        const int a = ChooseSpareTrump(0);
+        const int h = GetNextHigherHeld(a);
+        if (h == card) return card;
+        if (!IsRank(h, ACE)) return NO_CARD;
+        const int n = CountInSuit(trump);
+        int m = -J;
+        for (int s = 0; s < 4; ++s)
+            if (!IsCardGone(s, JACK, seat)) ++m;
+        return n > 1 && n > m ? PickTrumpBelow(h) : NO_CARD;
+    }
+    // The soloist's trump plan.
+    const bool fresh = CardPlan[0] == NO_CARD || (seat == 2 && CardPlanCounter == count);
+    const int ownTrumps = GetTrumpCount();
+    const int trumpsOut = g_Game.TrumpCount - ownTrumps;
+    int r = NO_CARD;
+    bool rowsGaveCard = false;
+    if (seat != g_Game.Forehand || !fresh) {
+        // Row 1: follow the plan; a planned card gone for this seat ends it.
+        const int head = CardPlan[0];
+        if (head != NO_CARD && IsCardGone(PlainSuitOf(head), GetCardRank(head), seat)) ClearCardPlan();
+        r = CardPlan[0];
+        if (r != NO_CARD && (!advance || g_Game.TrumpCount == 3)) r = PickLowestInSuit(-1, true);
+        rowsGaveCard = true;
+    } else if (ownTrumps >= 6) {
+        const int h = PickHighestInSuit(-1, true);
+        const int q = IsJack(h) ? ChooseLowTrump() : NO_CARD;
+        if (IsJack(h) && q != NO_CARD) {
+            // Row 2.
+            r = IsTopCard(h, -1, -1) ? h : q;
+            rowsGaveCard = true;
+        } else if (PlainSuitOf(h) == HEARTS) {
+            // Row 3: Hearts Jack, Diamonds Jack, trump Ace, trump Ten make the plan.
+            const int a = PickTrumpBelow(h);
+            const int b = PickTrumpBelow(a);
+            const int d = PickTrumpBelow(b);
+            if (a == CardCodeOf(JACK, DIAMONDS) && b == CardCodeOf(ACE, trump) && d == CardCodeOf(TEN, trump)) {
+                CardPlanState = 1;
+                CardPlan[0] = h;
+                CardPlan[1] = a;
+                CardPlan[2] = d;
+                CardPlan[3] = b;
+                r = PickLowestInSuit(-1, true);
+                if (seat == 2) CardPlanCounter = count;
+                rowsGaveCard = true;
+            }
+        }
+    }
+    if (!rowsGaveCard) {
+        // Row 4: a soloist with two Jacks leads low while a defender is known free of trumps.
+        if (fresh && ownTrumps == 5 && trumpsOut == 4 && IsJack(card) && J == 2) {
+            if (!MayHoldSuit(PreviousSeat(seat), trump) || !MayHoldSuit(NextSeat(seat), trump))
+                r = PickLowestInSuit(-1, true);
+        }
+        // Row 5.
+        if (fresh && trumpsOut <= 2 && J == 2) r = PickRandomJack(0);
+    }
+    // Row 6.
+    if (advance && !CardSuggestionRunning()) AdvanceCardPlan();
+    return r;
+}
+
+int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
+    const int state = g_Game.FlowState;
+    if (state == STATE_ASK || state == STATE_PASS) {
+        MakeRamschSkatPlan();
+        // Nothing is chosen while the skat goes round.
+        return NO_CARD;
+    }
+    if (state != STATE_PLAY) return RamschAdvanceStep(card, e, advance);
+
+    const int J = handInfo.JackCount;
+    // Step 1: a Jack candidate, or the Jack-and-run plan, while another seat leads.
+    if (IsJack(card) || CardPlanState == 3) {
+        if (seat != g_Game.Forehand) {
+            CardPlanState = 0;
+            CardPlan[0] = NO_CARD;
+        }
+        return RamschAdvanceStep(card, e, advance);
+    }
+    int r = NO_CARD;
+    bool toGap = false;
+    if (suit != -1) {
+        // Step 2: the second and third card.
+        if (OrderOf(card) < 4) {
+            toGap = true;
+        } else {
+            const int d = NextLowerInSuit(card, false);
+            int list[11];
+            if (d != NO_CARD && OrderOf(card) - OrderOf(d) > 1) {
+                r = ChooseCardByMode(2, -1);
+                if (r == NO_CARD) r = ChooseCardByMode(8, -1);
+                return r != NO_CARD ? RamschResultStep(r, card, e, advance) : RamschAdvanceStep(card, e, advance);
+            }
+            if (OrderOf(card) >= 3 && CollectSuit(e, false, list) == 1) {
+                if (OrderOf(list[0]) >= 3) {
+                    r = ChooseCardByMode(2, -1);
+                    if (r == NO_CARD) r = ChooseCardByMode(8, -1);
+                } else {
+                    r = ChooseCardByMode(8, -1);
+                }
+                return r != NO_CARD ? RamschResultStep(r, card, e, advance) : RamschAdvanceStep(card, e, advance);
+            }
+            return RamschAdvanceStep(card, e, advance);
+        }
+    } else if (CardPlanState != 0) {
+        // Step 3.
+        toGap = true;
+    }
+    if (!toGap) {
+        // Step 4 a: no suit with a safe low card: an Ace with its Ten planned next.
+        if (card != NO_CARD && CollectSuit(e, false, nullptr) > 0) {
+            bool safeLow = false;
+            for (int t = 0; t < 4 && !safeLow; ++t)
+                safeLow = CountInSuit(t) > 0 && IsSuitSafe(PickLowestInSuit(t, true), -1, -1);
+            if (!safeLow) {
+                for (int u = 0; u < 4; ++u) {
+                    const int ace = CardCodeOf(ACE, u), ten = CardCodeOf(TEN, u);
+                    if (IsHeld(*this, ace) && IsHeld(*this, ten)) {
+                        r = ace;
+                        CardPlan[0] = ten;
+                        break;
+                    }
+                }
+            }
+        }
+        // Step 4 b and c: the Jacks while other Jacks are out.
+        const int trumpsOut = g_Game.TrumpCount - J;
+        if (J > 0 && trumpsOut > 0) {
+            const int j = PickJack(0);
+            if (J == 1 && !IsSuitSafe(j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
+                int v = 0;
+                for (int s = 0; s < 4; ++s) {
+                    const int status = handInfo.PlayStatus[s];
+                    const int k = CountInSuit(s);
+                    if (status == 1 || status == 2) ++v;
+                    else if ((k == 1 && OrderOf(PickLowestInSuit(s, true)) <= 4) ||
+                             (k == 2 && OrderOf(PickLowestInSuit(s, true)) == 0))
+                        ;
+                    else v = -2;
+                }
+                if (v >= 2) r = j;
+            }
+            if (r != NO_CARD && !IsTopCard(j, -1, -1)) {
+                bool longSuit = false;
+                int pick = -1;
+                for (int s = 0; s < 4; ++s) {
+                    if (handInfo.DealtSuitCount[s] > 5) longSuit = true;
+                    if (CountInSuit(s) == 3 && IsHeld(*this, CardCodeOf(SEVEN, s)) &&
+                        !IsHeld(*this, CardCodeOf(EIGHT, s)) && !IsHeld(*this, CardCodeOf(NINE, s)) &&
+                        OrderOf(PickHighestInSuit(s, true)) > 3)
+                        pick = s;
+                }
+                if (!longSuit) r = PickHighestInSuit(pick, true);
+            }
+        }
+        // Step 4 d: two short suits with the Seven and a high card.
+        if (r == NO_CARD && handInfo.ShortSuitCount == 1) {
+            int found = 0, kept = NO_CARD;
+            for (int s = 0; s < 4; ++s) {
+                if (CountInSuit(s) != 2 || !IsHeld(*this, CardCodeOf(SEVEN, s))) continue;
+                if (!IsHeld(*this, CardCodeOf(ACE, s)) && !IsHeld(*this, CardCodeOf(TEN, s))) continue;
+                ++found;
+                const int h = PickHighestInSuit(s, true);
+                if (kept == NO_CARD || OrderOf(h) > OrderOf(kept)) kept = h;
+            }
+            if (found == 2) r = kept;
+        }
+    }
+    // Step 4 e, the gap step.
+    if (card != NO_CARD && CollectSuit(e, false, nullptr) != 1) {
+        const int u = NextHigherInSuit(card);
+        if (u != NO_CARD && OrderOf(u) - OrderOf(card) > 1) r = ChooseCardByMode(8, -1);
+    }
+    return r != NO_CARD ? RamschResultStep(r, card, e, advance) : RamschAdvanceStep(card, e, advance);
+}
+
+void CPlayer::MakeRamschSkatPlan() {
+    const int J = handInfo.JackCount;
+    for (int t = 0; t < 4; ++t) {
+        if (handInfo.PlayStatus[t] != 12 || J > 1) continue;
+        if (!IsHeld(*this, CardCodeOf(EIGHT, t)) || !IsHeld(*this, CardCodeOf(NINE, t))) continue;
+        CardPlanState = 4;
+        CardPlan[0] = PickRandomJack(0);
+        int k = CardPlan[0] != NO_CARD ? 1 : 0;
+        CardPlan[k] = PickLowestInSuit(t, true);
+        ++k;
+        for (int u = 0; u < 4 && k < 4; ++u) {
+            if (CountInSuit(u) != 2 || !IsHeld(*this, CardCodeOf(SEVEN, u))) continue;
+            const int c = PickHighestInSuit(u, true);
+            if (OrderOf(c) > OrderOf(CardPlan[k])) CardPlan[k] = c;
+        }
+        if (seat == 2) CardPlanCounter = count;
+        return;
+    }
+}
+
+// Step f: a plan in force hands the chosen card back (a finished run plan is dropped).
+int CPlayer::RamschResultStep(int r, int card, int e, bool advance) {
+    (void)card;
+    (void)advance;
+    if (!CardSuggestionRunning() && CardPlan[0] != NO_CARD) {
+        if (CardPlanState == 3) ClearCardPlan();
+        CardPlanCounter = 0;
+        return r;
+    }
+    return RamschRunStep(e, r, card);
+}
+
+int CPlayer::RamschAdvanceStep(int card, int e, bool advance) {
+    // 1.
+    if (!advance) return RamschResultStep(NO_CARD, card, e, advance);
+    // 2. A high planned card waits behind a Jack candidate.
+    if (PointsOf(CardPlan[0]) >= 10 && IsJack(card)) return RamschRunStep(e, card, card);
+    // 3. Planned cards no longer held are skipped.
+    while (CardPlan[0] != NO_CARD && !IsHeldCard(*this, CardPlan[0])) AdvanceCardPlan();
+    const int p = CardPlan[0];
+    // 4.
+    if (p != NO_CARD) {
+        if (!CardSuggestionRunning()) AdvanceCardPlan();
+        return p;
+    }
+    // 5.
+    int x = e;
+    if (seat == g_Game.Forehand) {
+        for (int s = 0; s < 4; ++s)
+            if (CountInSuit(s) >= 5) {
+                x = s;
+                break;
+            }
+    }
+    return RamschRunStep(x, NO_CARD, card);
+}
+
+int CPlayer::RamschRunStep(int x, int r, int card) {
+    const int e = SuitOf(card);
+    const int J = handInfo.JackCount;
+    const int n = CountInSuit(x);
+    if (n >= 5 && J == 1 && g_Game.TrumpCount > 1 && n + 1 != count && IsHeld(*this, CardCodeOf(SEVEN, x))) {
+        const int j = PickRandomJack(0);
+        if (AreLowerJacksGone(j)) {
+            // The Jack-and-run plan: the high cards of the other suits, the Jack after them.
+            CardPlanState = 3;
+            int k = 0;
+            for (int t = 0; t < 4; ++t) {
+                if (t == x) continue;
+                CardPlan[k] = PickHighestInSuit(t, true);
+                if (CountInSuit(t) > 3) CardPlan[k] = NextLowerInSuit(CardPlan[k], false);
+                while (k < 3 && CardPlan[k] != NO_CARD) {
+                    ++k;
+                    CardPlan[k] = NextLowerInSuit(CardPlan[k - 1], false);
+                }
+            }
+            for (int p = 0; p < 2; ++p)
+                for (int q = p + 1; q < 4; ++q)
+                    if (OrderOf(CardPlan[p]) < OrderOf(CardPlan[q])) std::swap(CardPlan[p], CardPlan[q]);
+            int l = -1;
+            for (int i = 0; i < 4; ++i)
+                if (CardPlan[i] != NO_CARD) l = i;
+            if (l >= 0 && IsRank(CardPlan[l], SEVEN)) {
+                ClearCardPlan();
+                CardPlanState = 0;
+            } else if (PointsOf(CardPlan[0]) >= 10) {
+                r = IsJack(card) ? card : j;
+            } else {
+                r = CardPlan[0];
+                if (r != NO_CARD) AdvanceCardPlan();
+                if (l >= 0) CardPlan[l] = j;
+                if (CardSuggestionRunning()) {
+                    ClearCardPlan();
+                    CardPlanState = 0;
+                    if (seat == 2) CardPlanCounter = count;
+                }
+            }
+        }
+        if (r != NO_CARD) return r;
+        return CountInSuit(e) >= 5 && AreLowerJacksGone(j) ? j : NO_CARD;
+    }
+    if (r != NO_CARD) return r;
+    const int n2 = CountInSuit(e);
+    const int rj = PickRandomJack(0);
+    const int pj = PickJack(0);
+    if (n2 < 5) return NO_CARD;
+    if (AreLowerJacksGone(rj) && J != g_Game.TrumpCount && pj != NO_CARD) return IsTopCard(pj, -1, -1) ? rj : pj;
+    bool decided = false;
+    return ChooseTrickCard2(decided, NO_CARD);
+}
+
+// ---- ChooseCardByMode --------------------------------------------------------------------------
+
+namespace {
+
+// The orders of the held cards (own) and of the cards neither held nor gone (out) of a suit,
+// each ascending; the Jack only in Null and Revolution.
+struct SuitOrders {
+    int own[8];
+    int out[8];
+    int k = 0;
+    int j = 0;
+};
+
+SuitOrders CollectOrders(const CPlayer& player, int suit) {
+    SuitOrders orders;
+    const bool null = IsNullGame();
+    const int* list = null ? NullRankList : SuitRankList;
+    const int length = null ? 8 : 7;
+    for (int i = length - 1; i >= 0; --i) {
+        const int card = CardCodeOf(list[i], suit);
+        if (IsHeld(player, card)) orders.own[orders.k++] = GetCardOrder(card);
+        else if (!IsGoneFor(player, card)) orders.out[orders.j++] = GetCardOrder(card);
+    }
+    return orders;
+}
+
+}  // namespace
+
+int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
+    int result = NO_CARD;
+    const bool ramsch = g_Game.GameType == GAME_RAMSCH;
+    if (mode == 6 && g_Game.PartyTricks[seat] != SumOf(g_Game.PartyTricks)) return NO_CARD;
+    int spread = -1;             // mode 9: the kept candidate's spread
+    int bestValue = 0;           // modes 2 and 3: the kept candidate's value
+    int requiredOut = mode == 3 ? -1 : 2;
+    for (int t = 0; t < 4; ++t) {
+        const int held = PlainCount(*this, t);
+        if (held == 0) continue;
+        if (!IsSuitGuarded(t, 1, false) && seat == g_Game.Soloist) continue;
+        if (t == excludedSuit) continue;
+        int list[11];
+        const int outCount = CollectSuit(t, false, list);
+        if (mode == 8) {
+            const int l = PickLowestInSuit(t, true);
+            if (!IsSuitSafe(l, -1, -1)) continue;
+            if (ramsch) {
+                if (outCount == 0) continue;
+                if (outCount == 1) {
+                    const int h = PickHighestInSuit(t, true);
+                    if (!(IsTopCard(h, -1, -1) || OrderOf(h) < 4) || OrderOf(list[0]) > 5) continue;
+                }
+                const int u = NextHigherInSuit(l);
+                if (u == NO_CARD) return NO_CARD;
+                if (outCount == 1) return u;
+                if (!IsSuitSafe(u, l, -1)) continue;
+                if (NextHigherInSuit(u) == NO_CARD || outCount == 2) return u;
+                continue;
+            }
+            const int u = NextHigherInSuit(l);
+            if (u == NO_CARD) return l;
+            if (!IsSuitSafe(u, l, -1)) continue;
+            if (NextHigherInSuit(u) == NO_CARD) return u;
+            continue;
+        }
+        if (mode == 10) {
+            const int h = PickHighestInSuit(t, true);
+            if (!IsTopCard(h, -1, -1)) continue;
+            if (result == NO_CARD) result = h;
+            else if (Rand() % 2 != 0) result = h;
+            continue;
+        }
+        if (mode == 9) {
+            if (CountInSuit(t) != 2 || outCount <= 1) continue;
+            const int h = PickHighestInSuit(t, true);
+            const int l = PickLowestInSuit(t, true);
+            const int candidateSpread = OrderOf(h) - OrderOf(l);
+            if (candidateSpread <= 1) continue;
+            // The greatest spread wins; at an equal spread the newcomer on an odd coin.
+            if (result == NO_CARD || candidateSpread > spread) {
+                result = h;
+                spread = candidateSpread;
+            } else if (candidateSpread == spread && Rand() % 2 != 0) {
+                result = h;
+            }
+            continue;
+        }
+        if (mode == 5) {
+            if (!ramsch) continue;
+            if (CountInSuit(t) <= 1 || outCount <= 1) continue;
+            const int l = PickLowestInSuit(t, true);
+            if (!IsSuitSafe(l, -1, -1)) continue;
+            const int u = NextHigherInSuit(l);
+            if (!IsSuitSafe(u, l, -1)) continue;
+            return GetNextHigherHeld(u);
+        }
+        // The order comparison of modes 1, 2, 3, 4, 6 and 7.
+        if (outCount == 0) continue;
+        const SuitOrders o = CollectOrders(*this, t);
+        const int n = std::min(o.k, o.j);
+        switch (mode) {
+            case 1:
+                for (int i = 0; i < n; ++i)
+                    if (o.out[i] < o.own[i]) return NO_CARD;
+                break;
+            case 6:
+                for (int i = 0; i < n; ++i)
+                    if (o.out[o.j - 1 - i] > o.own[o.k - 1 - i]) return NO_CARD;
+                break;
+            case 4: {
+                if (n == 0 || o.out[0] >= o.own[n - 1]) break;
+                if (n == 1) return NO_CARD;
+                for (int i = 0; i < n - 1; ++i)
+                    if (o.own[i] > o.out[0]) return NO_CARD;
+                const int candidate = CardCodeOf(GetRankOrderEntry(o.own[n - 1], IsNullGame()), t);
+                if (result == NO_CARD || OrderOf(result) < OrderOf(candidate)) result = candidate;
+                else if (OrderOf(result) == OrderOf(candidate) && Rand() % 2 != 0) result = candidate;
+                break;
+            }
+            default: {  // 2, 3, 7
+                if (requiredOut < 0) requiredOut = held;  // mode 3: the first suit compared sets it
+                const int need = requiredOut;
+                if (mode == 3) requiredOut = 2;
+                if (o.j < need) break;
+                bool pairwise = true;
+                for (int i = 0; i < n; ++i)
+                    if (o.out[n - 1 - i] < o.own[i]) pairwise = false;
+                if (!pairwise) {
+                    for (int i = 0; i < n; ++i)
+                        if (o.out[i] < o.own[i]) return NO_CARD;
+                    break;
+                }
+                // Mode 7 ends the scan at its first candidate with the result kept before it.
+                if (mode == 7) return result;
+                const int l = PickLowestInSuit(t, true);
+                const int value = (IsSuitSafe(l, -1, -1) ? o.j : 0) - OrderOf(l) + 6;
+                if (result == NO_CARD || value > bestValue) {
+                    result = l;
+                    bestValue = value;
+                } else if (value == bestValue && Rand() % 2 == 0) {
+                    result = l;
+                }
+                break;
+            }
+        }
+    }
+    if (mode == 1 || mode == 6) return 0;
+    if (mode == 9 && ramsch && seat == g_Game.Forehand && IsSuitIndex(SuitOf(result)) &&
+        CountInSuit(SuitOf(result)) > 1) {
+        for (int u = 0; u < 4; ++u) {
+            if (CountInSuit(u) != 1) continue;
+            const int low = PickLowestInSuit(u, true);
+            if (OrderOf(low) == 0) result = low;
+        }
+    }
+    return result;
+}
+
+// ---- ChooseTrickCard2 --------------------------------------------------------------------------
+
+int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
+    const int next = NextSeat(seat), previous = PreviousSeat(seat);
+    decided = false;
+    // 1. A committed card from an earlier trick stays while its suit is still dangerous.
+    if (forcedCard > 0 && count < ForcedCardCount) {
+        const int fc = forcedCard;
+        const int s = SuitOf(fc);
+        if (IsHeldCard(*this, fc) &&
+            ((!IsSuitSafe(fc, -1, -1) && CountInSuit(s) == 1 && IsSuitGuarded(s, 1, false)) ||
+             (PlainCount(*this, s) > 0 && IsSuitGuarded(s, 1, true) &&
+              (MayHoldSuit(next, s) || MayHoldSuit(previous, s))))) {
+            decided = true;
+            return fc;
+        }
+        forcedCard = 0;
+    }
+    // 2. The held-count rules, one candidate per suit.
+    const bool forehand = seat == g_Game.Forehand;
+    RunningBest best;
+    int k = 0;
+    for (int t = 0; t < 4; ++t) {
+        const int c = PlainCount(*this, t);
+        int list[11];
+        const int n = CollectSuit(t, false, list);
+        if (c == 0 || n == 0) continue;
+        const int l = PickLowestInSuit(t, true);
+        const int u = NextHigherInSuit(l);
+        const int h = PickHighestInSuit(t, true);
+        const bool lowSafe = IsSuitSafe(l, -1, -1);
+        if (n == 1) {
+            // Rule A.
+            if (!lowSafe) best.Offer(l, OrderOf(l) + c);
+        } else if (forehand && n <= c && !IsTopCard(h, -1, -1)) {
+            // Rule B.
+            if (!lowSafe || (!IsSuitSafe(u, l, -1) && OrderOf(u) - OrderOf(l) > 2)) {
+                if (n == 2) {
+                    const int x = u != NO_CARD ? u : h;
+                    best.Offer(x, OrderOf(x) + 50);
+                } else if (OrderOf(u) - OrderOf(l) > 2) {
+                    int x = h;
+                    if (c > n) {
+                        x = NextLowerInSuit(h, false);
+                        if (IsRank(l, SEVEN) && IsRank(u, QUEEN) &&
+                            (IsCardGone(t, EIGHT, seat) || IsCardGone(t, NINE, seat)))
+                            x = l;
+                    }
+                    best.Offer(x, OrderOf(x) + 50);
+                }
+            }
+        } else if (c == 1) {
+            if (!lowSafe && l != excludedCard) {
+                best.Offer(l, OrderOf(l) + 55);
+                ++k;
+            }
+        } else if (c == 2) {
+            if (n > 1 && forehand && h != excludedCard) {
+                if (lowSafe && OrderOf(h) - OrderOf(l) > 1) {
+                    best.Offer(h, OrderOf(h) + 10);
+                    forcedCard = l;
+                    ForcedCardCount = count;
+                } else if (!lowSafe && IsRank(h, NINE)) {
+                    best.Offer(h, 17);
+                }
+            }
+        } else if (c == 3) {
+            const bool has8 = IsHeld(*this, CardCodeOf(EIGHT, t)), has9 = IsHeld(*this, CardCodeOf(NINE, t));
+            const bool hasQ = IsHeld(*this, CardCodeOf(QUEEN, t)), hasK = IsHeld(*this, CardCodeOf(KING, t));
+            const bool has7 = IsHeld(*this, CardCodeOf(SEVEN, t));
+            bool pattern;
+            if (n < 3 || IsTopCard(h, -1, -1) || !has7 || hasQ) pattern = has8 && has9 && (hasQ || hasK);
+            else pattern = (has8 != has9) || (has8 && has9 && hasK);
+            if ((forehand || OrderOf(h) > 4 || !lowSafe) && pattern) {
+                int x = h;
+                if (forehand && !IsCardGone(t, QUEEN, seat)) x = has8 ? CardCodeOf(EIGHT, t) : CardCodeOf(NINE, t);
+                best.Offer(x, OrderOf(x));
+                ++k;
+            }
+        } else if (c == 4) {
+            if (!lowSafe && n == 2) {
+                best.Offer(u, OrderOf(u) + 55);
+                if (OrderOf(u) > 2) {
+                    forcedCard = l;
+                    ForcedCardCount = count;
+                }
+                ++k;
+            }
+        } else if (c == 5) {
+            if (n == 2 && !IsHeldOrGone(t, ACE, seat) && !IsHeldOrGone(t, SEVEN, seat)) {
+                const int x = PickLowCardOfSuit(t);
+                best.Offer(x, OrderOf(x) + 20);
+                ++k;
+            }
+        }
+    }
+    // 3. Several candidate suits and one Jack: the Jack when it is not safe.
+    int result = NO_CARD;
+    bool jackTaken = false;
+    decided = true;
+    if (k > 1 && handInfo.JackCount == 1) {
+        const int jack = PickJack(0);  // a run of one Jack: the draw always gives it
+        if (jack != excludedCard && !IsSuitSafe(jack, -1, -1)) {
+            result = jack;
+            jackTaken = true;
+        }
+    }
+    // 4.
+    if (!jackTaken) {
+        decided = k == 1 && best.score > 29;
+        result = best.card;
+    }
+    // 5. The two-card pass: a doubleton with the Seven and without the Eight.
+    int m = 0;
+    RunningBest twoCard;
+    int keptLow = NO_CARD;
+    for (int t = 0; t < 4; ++t) {
+        if (PlainCount(*this, t) != 2 || CollectSuit(t, false, nullptr) <= 1) continue;
+        if (!IsHeld(*this, CardCodeOf(SEVEN, t)) || IsHeld(*this, CardCodeOf(EIGHT, t))) continue;
+        ++m;
+        const int low = PickLowCardAnySuit(t);
+        if (low == NO_CARD) continue;
+        if (twoCard.Offer(low, 6 - OrderOf(PickLowCardOfSuit(t)))) keptLow = low;
+    }
+    // 6.
+    if ((m > 1 || (m == 1 && result == NO_CARD)) && keptLow != NO_CARD) {
+        decided = true;
+        forcedCard = keptLow;
+        ForcedCardCount = count;
+        result = PickLowCardOfSuit(SuitOf(keptLow));
+    }
+    // 7.
+    if (forcedCard != 0 && SuitOf(std::abs(forcedCard)) != SuitOf(result)) forcedCard = 0;
+    return result;
+}
