@@ -32,6 +32,7 @@ int CPlayer::PlaySuitDefender(int position, bool flag, int c1, int c2) {
             card = SuitOpponentThirdFollow(flag, c1, c2);
         else
             card = SuitOpponentThirdVoid(flag, c1, c2);
+        card = AllowedOrLastStep(*this, card, FALLBACK_DEFENDER_LEAD + position);
     }
     // 4. The closing steps.
     return FinishStrategy(card, position == 0 ? EPILOGUE_SUIT_DEFENDER_LEAD : EPILOGUE_PLAIN);
@@ -43,6 +44,11 @@ int CPlayer::SuitCascadeFallback(int which, bool trumpFirst) {
     if (IsCard(card) && HasCard(card) && CanPlayCard(card, trickLeadCard)) return card;
     if (which >= 0 && which < FALLBACK_KINDS) ++g_SuitFallbacks.replaced[which];
     return LowestAllowedCard(*this, trumpFirst);
+}
+
+int AllowedOrLastStep(CPlayer& p, int card, int kind) {
+    if (IsCard(card) && p.HasCard(card) && p.CanPlayCard(card, p.trickLeadCard)) return card;
+    return p.SuitCascadeFallback(kind, false);
 }
 
 int LowestAllowedCard(const CPlayer& p, bool trumpFirst) {

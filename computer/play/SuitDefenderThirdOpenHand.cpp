@@ -234,6 +234,9 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
     const int A = Above(own, HS);
     const int L = own.PickLowCardAnySuit(o.led);
     const bool sFollowed = SuitOf(o.S) == o.led;
+    // A trump lead with only Jacks for trumps: he must follow with a Jack, which these rules,
+    // written for the suit's own cards, never choose; the trump rules decide.
+    if (o.led == o.type && o.T > 0 && L == NO_CARD) return NO_CARD;
     if (IsCard(L)) {
         if (sFollowed && Beats(o.P, o.S)) return (HS == NO_CARD || A == NO_CARD) ? H : H2;
         if (Beats(H, o.S) && (o.so.CountInSuit(o.led) == 0 || !IsTop(own, H))) return H;

@@ -6,6 +6,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/HandPredicates.h"
+#include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitPlayTerms.h"
 
 using namespace suit;
@@ -624,7 +625,7 @@ int CPlayer::PlaySuitSoloistSecond(int c1) {
     // The card plan's second opinion on the candidate.
     const int planned = ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
-    return FinishStrategy(x, EPILOGUE_PLAIN);
+    return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
 }
 
 int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
@@ -643,5 +644,5 @@ int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
     if (x == NO_CARD) x = TheLastRule(*this);
     const int planned = ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
-    return FinishStrategy(x, EPILOGUE_PLAIN);
+    return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
 }

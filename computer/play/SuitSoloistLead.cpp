@@ -4,6 +4,7 @@
 // when the trumps cannot be drawn. One fixed cascade of stages, first match wins.
 #include "model/Player.h"
 
+#include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitPlayTerms.h"
 
 #include <cstdlib>
@@ -833,5 +834,5 @@ int CPlayer::PlaySuitSoloistLead() {
         if (IsJack(card)) card = PickRandomDownRun(card);
     }
     // 5. The closing steps.
-    return FinishStrategy(card, plain ? EPILOGUE_PLAIN : EPILOGUE_SUIT_LEAD);
+    return FinishStrategy(AllowedOrLastStep(*this, card, FALLBACK_SOLOIST), plain ? EPILOGUE_PLAIN : EPILOGUE_SUIT_LEAD);
 }
