@@ -124,4 +124,22 @@ TEST_F(SuitSoloistTest, ThirdHandTakesLowAndCommitsHisNextLead) {
     EXPECT_EQ(CardName(Serve(2)), "CJ");
 }
 
+TEST_F(SuitSoloistTest, SecondHandAsksTheCardPlanAboutItsCandidate) {
+    // Seat 0 led the trump Eight; the cascade takes with the sure Clubs Jack unless the card plan
+    // holds another trump first.
+    struct Case {
+        const char* name;
+        const char* planHead;
+        const char* expected;
+    };
+    const Case cases[] = {{"no plan", "", "CJ"}, {"planned Seven", "C7", "C7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Deal(GAME_CLUBS, 1, "D7 D8", "CJ C7 H7", "C9 CT D9");
+        seat1.ResetCardPlan();
+        if (*c.planHead) seat1.CardPlan[0] = Card(c.planHead);
+        EXPECT_EQ(CardName(Serve(1, Card("C8"))), c.expected);
+    }
+}
+
 }  // namespace
