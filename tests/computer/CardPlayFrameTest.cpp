@@ -374,3 +374,34 @@ TEST_F(CardPlayFrameTest, NullGiveUpLooksAtTheSoloistsOpenHand) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CardPlayFrameTest, SmallSharedTests) {
+    // The planned lead suits: a suit no longer held is dropped from the mask.
+    g_Game.GameType = GAME_CLUBS;
+    GiveHand(seat0, "SA S7 D7");
+    seat0.partnerTopSuits = (1 << HEARTS) | (1 << DIAMONDS);
+    EXPECT_EQ(seat0.NextSuitFromMask(), DIAMONDS);
+    EXPECT_EQ(seat0.partnerTopSuits, 1 << DIAMONDS);
+    seat0.partnerTopSuits = 1 << HEARTS;
+    EXPECT_EQ(seat0.NextSuitFromMask(), -1);
+    EXPECT_EQ(seat0.partnerTopSuits, 0);
+    // Suits holding a card below the King, the Ace and King not counting.
+    g_Game.GameType = GAME_RAMSCH;
+    GiveHand(seat0, "CA CK SQ HJ D7");
+    EXPECT_EQ(seat0.CountSuitsWithLowCards(), 3);
+    g_Game.GameType = GAME_NULL;
+    EXPECT_EQ(seat0.CountSuitsWithLowCards(), 0);
+    // The Ramsch Jack test.
+    g_Game.GameType = GAME_RAMSCH;
+    g_Game.TrumpCount = 2;
+    GiveHand(seat0, "CJ SJ D7");
+    EXPECT_FALSE(seat0.RamschJackTest(1, 0));  // all his cards but one are the Jacks left
+    g_Game.TrumpCount = 3;
+    EXPECT_TRUE(seat0.RamschJackTest(1, 0));
+    EXPECT_TRUE(seat0.RamschJackTest(0, 9));
+    EXPECT_TRUE(seat0.RamschJackTest(5, 20));
+}
+
+}  // namespace

@@ -142,3 +142,20 @@ TEST_F(GrandOpponentTest, OpenHandSecondCardLeavesAJackLeadToAPlayerWithJacks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GrandOpponentTest, WithoutJacksTheOpenHandLeadGoesToASuitTheSoloistLacks) {
+    // Every Jack played; the open soloist holds no Clubs and no Spades. The single top Clubs Ace
+    // (6 + 9 + 10 + 10 = 35) beats the two Spades under the King (4 + 20 + 10 = 34).
+    g_Game.Soloist = 2;
+    g_Game.OuvertAnnounced = 1;
+    PlayedCards("CJ SJ HJ DJ ST");
+    g_Game.TrumpCount = 0;
+    GiveHand(seat2, "HA HT DA DT");
+    GiveHand(seat0, "CA SK S7 H7 D7");
+    seat0.SetPartner(&seat2);
+    EXPECT_EQ(seat0.GrandOpponentLeadFirstChoice(false), C(ACE, CLUBS));
+}
+
+}  // namespace

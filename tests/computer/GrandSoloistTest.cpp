@@ -124,3 +124,16 @@ TEST_F(GrandSoloistTest, FollowingSuitTakesTheTrickWhenTheThirdPlayerIsVoid) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GrandSoloistTest, TheRandomJackOfTheJackCaseIsDrawnAtEntryEvenWhenUnused) {
+    // Two top Jacks with Jacks still out: the lead is the lower of them; the random Jack the
+    // case computes at entry is drawn all the same (one draw), so the sequence stays that of
+    // the rules as written.
+    const auto draws = platform::Random().DrawCount();
+    EXPECT_EQ(Lead("CJ SJ CA C7 S7"), C(JACK, SPADES));
+    EXPECT_EQ(platform::Random().DrawCount() - draws, 1u);
+}
+
+}  // namespace

@@ -13,7 +13,6 @@
 #include "platform/core/Random.h"
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -88,43 +87,59 @@ void DeclareByBidding(CSkat& game) {
 
 }  // namespace
 
-SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
-    SelfPlayResult result;
+SelfPlayGame::SelfPlayGame() : game_(new CSkat) {}
+
+SelfPlayGame::~SelfPlayGame() {
+    if (g_ComputerFrame.Game == game_) g_ComputerFrame.Game = nullptr;
+    delete game_;
+}
+
+bool SelfPlayGame::Fail(const std::string& fault) {
+    result_.ok = false;
+    result_.fault = fault;
+    result_.replacedCards = g_Computer.ReplacedCardCount;
+    over_ = true;
+    return false;
+}
+
+int SelfPlayGame::Position() const { return game_->trick.count >= 3 ? 0 : game_->trick.count; }
+
+int SelfPlayGame::SeatToPlay() const {
+    const int leader = game_->trick.count >= 3 ? g_Game.TrickWinner : g_Game.Forehand;
+    return (leader + Position()) % 3;
+}
+
+bool SelfPlayGame::Start(const SelfPlayOptions& options) {
     ResetGlobals();
     g_Game.VariantMode = options.variantMode;
     g_Settings.Variants.NullOuvert = options.nullOuvertSetting;
     g_Settings.Settings.Safe = options.safe;
     SeedRand(options.seed);
-    auto game = std::make_unique<CSkat>();
-    g_ComputerFrame.Game = game.get();
+    CSkat& game = *game_;
+    g_ComputerFrame.Game = game_;
     const bool accept = options.abandonAnswer != 0;
     g_ComputerFrame.Abandon = [accept](const std::string&, int) { return accept; };
 
     // The deal and the game.
     g_Game.Leader = g_Game.Forehand = static_cast<int>(options.seed % 3);
-    game->DealAll();
+    game.DealAll();
     if (options.gameType == -2) {
-        DeclareByBidding(*game);
+        DeclareByBidding(game);
     } else {
         g_Game.SetGameType(options.gameType);
-        if (options.gameType == GAME_RAMSCH) {
+        if (options.gameType == GAME_RAMSCH)
             g_Game.Soloist = NO_SEAT;
-        } else {
+        else
             g_Game.Soloist = options.soloist >= 0 ? options.soloist : static_cast<int>((options.seed / 3) % 3);
-        }
         g_Game.HandAnnounced = options.hand;
         g_Game.OuvertAnnounced = options.ouvert;
         g_Game.SchneiderAnnounced = options.schneider;
         g_Game.SchwarzAnnounced = options.schwarz;
         g_Game.KontraState = options.kontra;
     }
-    result.gameType = g_Game.GameType;
-    result.soloist = g_Game.Soloist;
-    if (g_Game.GameType < 0 || g_Game.GameType > 7) {
-        result.ok = false;
-        result.fault = "no game type after the declaration";
-        return result;
-    }
+    result_.gameType = g_Game.GameType;
+    result_.soloist = g_Game.Soloist;
+    if (g_Game.GameType < 0 || g_Game.GameType > 7) return Fail("no game type after the declaration");
 
     // The start of play.
     g_Game.SetGameType(g_Game.GameType);
@@ -136,134 +151,141 @@ SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
     g_Game.TrickWinner = g_Game.Forehand = g_Game.Leader;
     g_ComputerFrame.FaceUpAnnouncePending = 1;
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& p = *game->Player(seat);
+        CPlayer& p = *game.Player(seat);
         p.AnalyseHand(0);
         ListSmallCards(p);  // as when the declared game is registered with the players
         p.SetPartner(nullptr);
     }
     if (g_Game.OuvertAnnounced && g_Game.Soloist <= 2)
         for (int seat = 0; seat < 3; ++seat)
-            if (seat != g_Game.Soloist) game->Player(seat)->SetPartner(game->Player(g_Game.Soloist));
+            if (seat != g_Game.Soloist) game.Player(seat)->SetPartner(game.Player(g_Game.Soloist));
     if (g_Game.GameType == GAME_RAMSCH && options.durchmarschSeat >= 0 && options.durchmarschSeat <= 2)
-        game->Player(options.durchmarschSeat)->SetDurchmarsch(1, -1);
-    game->lastTrick.Reset();
-    const std::string start = CheckAgreement(*game);
-    if (!start.empty()) {
-        result.ok = false;
-        result.fault = "before play: " + start;
-        return result;
-    }
+        game.Player(options.durchmarschSeat)->SetDurchmarsch(1, -1);
+    game.lastTrick.Reset();
+    game.trick.Reset();
+    const std::string start = CheckAgreement(game);
+    if (!start.empty()) return Fail("before play: " + start);
+    return true;
+}
 
-    CTrick& trick = game->trick;
-    const int type = g_Game.GameType;
-    for (int t = 0; t < 10; ++t) {
+void SelfPlayGame::PrepareNextCard() {
+    CTrick& trick = game_->trick;
+    if (trick.count >= 3 || trick.count == 0) {
         trick.Reset();
         g_Game.Forehand = g_Game.TrickWinner;
-        const int leader = g_Game.Forehand;
-        for (int k = 0; k < 3; ++k) {
-            const int seat = (leader + k) % 3;
-            CPlayer& p = *game->Player(seat);
-            g_Game.TurnSeat = seat;
-            // The early face-up step before the soloist's lead (the Grand soloist, in Ramsch a
-            // seat aiming at Durchmarsch).
-            if (k == 0 && g_Settings.Settings.Safe && g_ComputerFrame.FaceUpAnnouncePending &&
-                ((type == GAME_GRAND && seat == g_Game.Soloist) || (type == GAME_RAMSCH && p.durchmarschAim == 1))) {
-                p.EarlyFaceUpGrand();
-                if (type == GAME_RAMSCH && g_Game.OuvertAnnounced)
-                    for (int other = 0; other < 3; ++other)
-                        if (other != seat) game->Player(other)->SetPartner(&p);
-            }
-            const int lead = k == 0 ? NO_CARD : trick.cards[leader];
-            bool allowed[53] = {};
-            bool held[53] = {};
-            for (int slot = 0; slot < p.capacity; ++slot) {
-                if (!p.present[slot]) continue;
-                const int card = p.cards[slot];
-                held[card] = true;
-                allowed[card] = p.CanPlayCard(card, lead);
-            }
-            const int before = g_Computer.ReplacedCardCount;
-            p.ServeCard(&trick);
-            if (g_Computer.ReplacedCardCount != before) {
-                result.ok = false;
-                result.fault = Where(t, seat) + "a strategy's card was replaced";
-                result.replacedCards = g_Computer.ReplacedCardCount;
-                return result;
-            }
-            const int card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
-            if (card == NO_CARD) {
-                // Only a defender who has just given up serves nothing.
-                if ((g_Game.GameEndFlags & ~8) != 2) {
-                    // A defender gave up: the game goes to the soloist.
-                    result.gaveUp = true;
-                    result.soloistWon = true;
-                    result.tricks = t;
-                    return result;
-                }
-                result.ok = false;
-                result.fault = Where(t, seat) + "no card served";
-                return result;
-            }
-            if (!IsCardCode(card) || !held[card] || !allowed[card]) {
-                result.ok = false;
-                result.fault = Where(t, seat) + (IsCardCode(card) && held[card] ? "card not allowed " : "card not held ") +
-                               std::to_string(card);
-                return result;
-            }
-            if (g_Game.StopFlag) {
-                result.ok = false;
-                result.fault = Where(t, seat) + "stop flag set";
-                return result;
-            }
-            NoteCardPlayed(card);
-        }
-        // The trick is complete.
-        const bool won = trick.Valuate();
-        const int winner = g_Game.TrickWinner;
-        if (IsNullGame()) {
-            CPlayer& soloist = *game->Player(g_Game.Soloist);
-            soloist.MarkOutstandingCards();
-            CPlayer& w = *game->Player(winner);
-            const int soloistSuit = GetCardSuit(trick.cards[g_Game.Soloist], false);
-            const int winnerSuit = GetCardSuit(trick.cards[winner], false);
-            if (soloistSuit != w.rememberedSuit) w.rememberedSuit = -1;
-            if (soloistSuit == winnerSuit && w.forcedCard < 0) w.forcedCard = -w.forcedCard;
-            if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
-        }
-        if (!won) {
-            result.tricks = t + 1;
-            break;
-        }
-        int trumpsOut[11];
-        int ref = NO_CARD;
-        if (g_Game.Soloist <= 2 && game->Player(g_Game.Soloist)->CollectSuit(type, false, trumpsOut) > 0)
-            ref = trumpsOut[0];
-        ControlSuits(game.get());
-        trick.ControlTrump(ref);
-        game->Player(leader)->Preferred(trick);
-        if (type == GAME_RAMSCH)
-            ++g_Game.PartyTricks[winner];
-        else
-            ++g_Game.PartyTricks[winner == g_Game.Soloist ? 0 : 1];
-        // The last-trick row.
-        game->lastTrick.Reset();
-        for (int seat = 0; seat < 3; ++seat) game->lastTrick.SetCard(seat, trick.cards[seat]);
-        const std::string agreement = CheckAgreement(*game);
-        if (!agreement.empty()) {
-            result.ok = false;
-            result.fault = "after trick " + std::to_string(t + 1) + ": " + agreement;
-            return result;
-        }
-        result.tricks = t + 1;
     }
-    result.faceUp = g_Game.EarlyFaceUp;
-    result.soloistPoints = g_Game.PartyPoints[0];
-    if (type == GAME_NULL || type == GAME_REVOLUTION)
-        result.soloistWon = g_Game.PartyTricks[0] == 0 && result.tricks == 10;
-    else if (type == GAME_RAMSCH)
-        result.soloistWon = false;
+}
+
+bool SelfPlayGame::PlayCard() {
+    if (over_) return false;
+    CSkat& game = *game_;
+    CTrick& trick = game.trick;
+    const int type = g_Game.GameType;
+    const int t = result_.tricks;
+    PrepareNextCard();
+    const int leader = g_Game.Forehand;
+    const int k = trick.count;
+    const int seat = (leader + k) % 3;
+    CPlayer& p = *game.Player(seat);
+    g_Game.TurnSeat = seat;
+    // The early face-up step before the soloist's lead (the Grand soloist, in Ramsch a seat
+    // aiming at Durchmarsch).
+    if (k == 0 && g_Settings.Settings.Safe && g_ComputerFrame.FaceUpAnnouncePending &&
+        ((type == GAME_GRAND && seat == g_Game.Soloist) || (type == GAME_RAMSCH && p.durchmarschAim == 1))) {
+        p.EarlyFaceUpGrand();
+        if (type == GAME_RAMSCH && g_Game.OuvertAnnounced)
+            for (int other = 0; other < 3; ++other)
+                if (other != seat) game.Player(other)->SetPartner(&p);
+    }
+    const int lead = k == 0 ? NO_CARD : trick.cards[leader];
+    bool allowed[53] = {};
+    bool held[53] = {};
+    for (int slot = 0; slot < p.capacity; ++slot) {
+        if (!p.present[slot]) continue;
+        const int card = p.cards[slot];
+        held[card] = true;
+        allowed[card] = p.CanPlayCard(card, lead);
+    }
+    const int before = g_Computer.ReplacedCardCount;
+    p.ServeCard(&trick);
+    if (g_Computer.ReplacedCardCount != before) return Fail(Where(t, seat) + "a strategy's card was replaced");
+    const int card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
+    if (card == NO_CARD) {
+        // Only a defender who has just given up serves nothing; the game goes to the soloist.
+        if ((g_Game.GameEndFlags & ~8) != 2) {
+            result_.gaveUp = true;
+            result_.soloistWon = true;
+            over_ = true;
+            return false;
+        }
+        return Fail(Where(t, seat) + "no card served");
+    }
+    if (!IsCardCode(card) || !held[card] || !allowed[card])
+        return Fail(Where(t, seat) + (IsCardCode(card) && held[card] ? "card not allowed " : "card not held ") +
+                    std::to_string(card));
+    if (g_Game.StopFlag) return Fail(Where(t, seat) + "stop flag set");
+    NoteCardPlayed(card);
+    if (trick.count < 3) return true;
+    return FinishTrick();
+}
+
+bool SelfPlayGame::FinishTrick() {
+    CSkat& game = *game_;
+    CTrick& trick = game.trick;
+    const int type = g_Game.GameType;
+    const int leader = g_Game.Forehand;
+    const bool won = trick.Valuate();
+    const int winner = g_Game.TrickWinner;
+    if (IsNullGame()) {
+        CPlayer& soloist = *game.Player(g_Game.Soloist);
+        soloist.MarkOutstandingCards();
+        // The winner's follow-suit field and pending card, as the flow notes the trick leader.
+        CPlayer& w = *game.Player(winner);
+        const int soloistSuit = GetCardSuit(trick.cards[g_Game.Soloist], false);
+        const int winnerSuit = GetCardSuit(trick.cards[winner], false);
+        if (soloistSuit != w.rememberedSuit) w.rememberedSuit = -1;
+        if (soloistSuit == winnerSuit && w.forcedCard < 0) w.forcedCard = -w.forcedCard;
+        if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
+    }
+    if (!won) {
+        result_.tricks += 1;
+        over_ = true;
+        return false;
+    }
+    int trumpsOut[11];
+    int ref = NO_CARD;
+    if (g_Game.Soloist <= 2 && game.Player(g_Game.Soloist)->CollectSuit(type, false, trumpsOut) > 0) ref = trumpsOut[0];
+    ControlSuits(game_);
+    trick.ControlTrump(ref);
+    game.Player(leader)->Preferred(trick);
+    if (type == GAME_RAMSCH)
+        ++g_Game.PartyTricks[winner];
     else
-        result.soloistWon = g_Game.PartyPoints[0] > 60;
-    g_ComputerFrame.Game = nullptr;
-    return result;
+        ++g_Game.PartyTricks[winner == g_Game.Soloist ? 0 : 1];
+    // The last-trick row.
+    game.lastTrick.Reset();
+    for (int seat = 0; seat < 3; ++seat) game.lastTrick.SetCard(seat, trick.cards[seat]);
+    const std::string agreement = CheckAgreement(game);
+    if (!agreement.empty()) return Fail("after trick " + std::to_string(result_.tricks + 1) + ": " + agreement);
+    result_.tricks += 1;
+    if (result_.tricks < 10) return true;
+    // The game is over.
+    over_ = true;
+    result_.faceUp = g_Game.EarlyFaceUp;
+    result_.soloistPoints = g_Game.PartyPoints[0];
+    if (type == GAME_NULL || type == GAME_REVOLUTION)
+        result_.soloistWon = g_Game.PartyTricks[0] == 0;
+    else if (type == GAME_RAMSCH)
+        result_.soloistWon = false;
+    else
+        result_.soloistWon = g_Game.PartyPoints[0] > 60;
+    return false;
+}
+
+SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
+    SelfPlayGame game;
+    if (game.Start(options))
+        while (game.PlayCard()) {
+        }
+    return game.Result();
 }

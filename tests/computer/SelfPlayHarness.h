@@ -37,4 +37,39 @@ struct SelfPlayResult {
     int faceUp = 0;            // the soloist laid his cards face up
 };
 
+class CSkat;
+
+// One self-played game, card by card.
+class SelfPlayGame {
+public:
+    SelfPlayGame();
+    ~SelfPlayGame();
+    SelfPlayGame(const SelfPlayGame&) = delete;
+    SelfPlayGame& operator=(const SelfPlayGame&) = delete;
+
+    // Deals and declares (or forces) the game and starts the play; false on a fault.
+    bool Start(const SelfPlayOptions& options);
+    // Serves the next card (and finishes the trick after its third card); false once the game
+    // is over or a rule was broken (see Result()).
+    bool PlayCard();
+    // Clears a complete trick from the table and hands the lead to its winner (PlayCard does it
+    // itself; a caller that asks for a card in between calls it first).
+    void PrepareNextCard();
+    CSkat& Game() { return *game_; }
+    // Cards in the running trick (0 when a new trick is due) and the seat to play next.
+    int Position() const;
+    int SeatToPlay() const;
+    int TricksDone() const { return result_.tricks; }
+    const SelfPlayResult& Result() const { return result_; }
+
+private:
+    bool Fail(const std::string& fault);
+    bool FinishTrick();
+
+    CSkat* game_ = nullptr;
+    SelfPlayResult result_;
+    bool over_ = false;
+};
+
+// A whole game.
 SelfPlayResult PlaySelfGame(const SelfPlayOptions& options);

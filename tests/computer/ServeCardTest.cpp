@@ -95,6 +95,14 @@ TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
     ASSERT_TRUE(second == C(TEN, CLUBS) || second == C(EIGHT, CLUBS));
     EXPECT_TRUE(trace.Contains(second == C(TEN, CLUBS) ? "CPlayer::ServeCard(Comp2:Kz10)" : "CPlayer::ServeCard(Comp2:Kz8)"));
     EXPECT_EQ(WC_GetSuccCardDealt(g_table, first, 0, 0), second);
+    // The person's seat is served too (demonstration, completion) and lies above seat 1's card.
+    GiveHand(game.person, "C9");
+    game.person.SetLayout(700, 600, 20, 0);
+    game.person.PaintCards();
+    game.person.ServeCard(&game.trick);
+    EXPECT_EQ(game.trick.cards[2], C(NINE, CLUBS));
+    EXPECT_EQ(WC_GetSuccCardDealt(g_table, second, 0, 0), C(NINE, CLUBS));
+    EXPECT_TRUE(trace.Contains("CPlayer::ServeCard(Person:Kz9)"));
     g_ComputerFrame.Game = nullptr;
 }
 

@@ -1,0 +1,106 @@
+// The computer's card choice: one card per strategy family over seeded mid-game positions (the
+// dispatcher in suggestion mode, so the position stays), and whole self-played games by type.
+// The Null, Revolution, Ramsch and suit rows still run their stand-ins in this build.
+
+#include "SelfPlayHarness.h"
+
+#include "computer/play/CardPlayDispatch.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Skat.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Plays a seeded game until the seat to move uses the strategy, after at least three tricks (a
+// Null soloist who takes a trick ends his game, so his lead comes in the first trick).
+std::unique_ptr<SelfPlayGame> Reach(int strategy, std::uint32_t firstSeed) {
+    int type = GAME_GRAND;
+    if (strategy >= NULL_SOLOIST_LEAD && strategy <= NULL_OPPONENT_THIRD) type = GAME_NULL;
+    if (strategy >= RAMSCH_LEAD) type = GAME_RAMSCH;
+    if (strategy <= SUIT_OPPONENT_THIRD) type = GAME_HEARTS;
+    for (std::uint32_t seed = firstSeed; seed < firstSeed + 2000; ++seed) {
+        auto game = std::make_unique<SelfPlayGame>();
+        SelfPlayOptions options;
+        options.seed = seed;
+        options.gameType = type;
+        options.ouvert = static_cast<int>(seed % 2);
+        options.durchmarschSeat = strategy >= DURCHMARSCH_LEAD ? static_cast<int>(seed % 3) : -1;
+        if (!game->Start(options)) continue;
+        bool alive = true;
+        while (alive) {
+            game->PrepareNextCard();
+            CPlayer& p = *game->Game().Player(game->SeatToPlay());
+            const int minTricks = type == GAME_NULL ? 0 : 3;
+            if (game->TricksDone() >= minTricks && ChooseStrategy(p, game->Position()).strategy == strategy) return game;
+            if (game->TricksDone() >= 8) break;
+            alive = game->PlayCard();
+        }
+    }
+    return nullptr;
+}
+
+void BM_CardChoice(benchmark::State& state) {
+    const int strategy = static_cast<int>(state.range(0));
+    state.SetLabel(StrategyName(strategy));
+    std::unique_ptr<SelfPlayGame> game;
+    std::uint32_t seed = 1;
+    std::int64_t calls = 0;
+    for (auto _ : state) {
+        // A new seeded position every 512 choices.
+        if (calls++ % 512 == 0) {
+            state.PauseTiming();
+            game = Reach(strategy, seed);
+            seed += 7919;
+            state.ResumeTiming();
+            if (!game) {
+                state.SkipWithError("no position found");
+                break;
+            }
+        }
+        CPlayer& p = *game->Game().Player(game->SeatToPlay());
+        const int forced = p.forcedCard;
+        g_Game.RealPlayFlag = 0;
+        benchmark::DoNotOptimize(p.ChooseCardForTrick(&game->Game().trick));
+        g_Game.RealPlayFlag = 1;
+        p.forcedCard = forced;
+    }
+}
+BENCHMARK(BM_CardChoice)->DenseRange(GRAND_SOLOIST_LEAD, GRAND_OPPONENT_THIRD)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CardChoice)
+    ->Arg(NULL_SOLOIST_LEAD)
+    ->Arg(NULL_OPPONENT_SECOND)
+    ->Arg(RAMSCH_THIRD)
+    ->Arg(DURCHMARSCH_LEAD)
+    ->Arg(SUIT_SOLOIST_LEAD)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_WholeGame(benchmark::State& state) {
+    const int type = static_cast<int>(state.range(0));
+    const int ouvert = static_cast<int>(state.range(1));
+    state.SetLabel(std::string(type == -2 ? "declared" : type == GAME_GRAND ? "Grand" : type == GAME_NULL ? "Null"
+                                                        : type == GAME_REVOLUTION ? "Revolution" : "Ramsch") +
+                   (ouvert ? " Ouvert" : ""));
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        SelfPlayOptions options;
+        options.seed = seed++;
+        options.gameType = type;
+        options.ouvert = ouvert;
+        benchmark::DoNotOptimize(PlaySelfGame(options).tricks);
+    }
+}
+BENCHMARK(BM_WholeGame)
+    ->Args({GAME_GRAND, 0})
+    ->Args({GAME_GRAND, 1})
+    ->Args({GAME_NULL, 0})
+    ->Args({GAME_NULL, 1})
+    ->Args({GAME_REVOLUTION, 1})
+    ->Args({GAME_RAMSCH, 0})
+    ->Args({-2, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
