@@ -405,7 +405,7 @@ private:
     int ChooseTrickCardSuit(int card, bool advance);
     int ChooseTrickCardRamsch(int suit, int card, int e, bool advance);
     void MakeRamschSkatPlan();
-    int RamschResultStep(int r, int card, int e, bool advance);
+    int RamschResultStep(int r, int card, int e);
     int RamschAdvanceStep(int card, int e, bool advance);
     int RamschRunStep(int x, int r, int card);
     int PlayNullSoloistFollow(int firstCard, int top, bool second);
@@ -417,7 +417,7 @@ private:
     // Commits a card for a later lead (forcedCard, ForcedCardCount); no card commits nothing.
     void CommitCard(int card);
     void MarkSeatFreeOf(int markedSeat, int suit);
-    int RamschSecondFallback(int e, int s, int k, int n, int above, int low, int& cb);
+    int RamschSecondFallback(int e, int s, int k, int n, int above, int low);
     int RamschSecondDiscard(int c1, int cb4, int& cb);
     int RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
                           const int* list, int x, int pj, bool guarded);

@@ -156,12 +156,12 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case NULL_OPPONENT_LEAD: return PlayNullOpponentLead(f);
         case NULL_OPPONENT_SECOND: return PlayNullOpponentSecond(f, c1);
         case NULL_OPPONENT_THIRD: return PlayNullOpponentThird(f, c1, c2);
-        case RAMSCH_LEAD:
-        case RAMSCH_SECOND:
-        case RAMSCH_THIRD:
-        case DURCHMARSCH_LEAD:
-        case DURCHMARSCH_SECOND:
-        case DURCHMARSCH_THIRD:
+        case RAMSCH_LEAD: return PlayRamschLead();
+        case RAMSCH_SECOND: return PlayRamschSecond(c1);
+        case RAMSCH_THIRD: return PlayRamschThird(c1, c2);
+        case DURCHMARSCH_LEAD: return PlayDurchmarschLead();
+        case DURCHMARSCH_SECOND: return PlayDurchmarschSecond(c1);
+        case DURCHMARSCH_THIRD: return PlayDurchmarschThird(c1, c2);
         default: return PlayStandIn(StrategyName(choice.strategy));
     }
 }

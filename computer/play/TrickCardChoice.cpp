@@ -148,7 +148,7 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
             if (d != NO_CARD && OrderOf(card) - OrderOf(d) > 1) {
                 r = ChooseCardByMode(2, -1);
                 if (r == NO_CARD) r = ChooseCardByMode(8, -1);
-                return r != NO_CARD ? RamschResultStep(r, card, e, advance) : RamschAdvanceStep(card, e, advance);
+                return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
             }
             if (OrderOf(card) >= 3 && CollectSuit(e, false, list) == 1) {
                 if (OrderOf(list[0]) >= 3) {
@@ -157,7 +157,7 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
                 } else {
                     r = ChooseCardByMode(8, -1);
                 }
-                return r != NO_CARD ? RamschResultStep(r, card, e, advance) : RamschAdvanceStep(card, e, advance);
+                return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
             }
             return RamschAdvanceStep(card, e, advance);
         }
@@ -230,7 +230,7 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
         const int u = NextHigherInSuit(card);
         if (u != NO_CARD && OrderOf(u) - OrderOf(card) > 1) r = ChooseCardByMode(8, -1);
     }
-    return r != NO_CARD ? RamschResultStep(r, card, e, advance) : RamschAdvanceStep(card, e, advance);
+    return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
 }
 
 void CPlayer::MakeRamschSkatPlan() {
@@ -254,9 +254,7 @@ void CPlayer::MakeRamschSkatPlan() {
 }
 
 // Step f: a plan in force hands the chosen card back (a finished run plan is dropped).
-int CPlayer::RamschResultStep(int r, int card, int e, bool advance) {
-    (void)card;
-    (void)advance;
+int CPlayer::RamschResultStep(int r, int card, int e) {
     if (!CardSuggestionRunning() && CardPlan[0] != NO_CARD) {
         if (CardPlanState == 3) ClearCardPlan();
         CardPlanCounter = 0;
@@ -267,7 +265,7 @@ int CPlayer::RamschResultStep(int r, int card, int e, bool advance) {
 
 int CPlayer::RamschAdvanceStep(int card, int e, bool advance) {
     // 1.
-    if (!advance) return RamschResultStep(NO_CARD, card, e, advance);
+    if (!advance) return RamschResultStep(NO_CARD, card, e);
     // 2. A high planned card waits behind a Jack candidate.
     if (PointsOf(CardPlan[0]) >= 10 && IsJack(card)) return RamschRunStep(e, card, card);
     // 3. Planned cards no longer held are skipped.

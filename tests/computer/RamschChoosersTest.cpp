@@ -95,3 +95,30 @@ TEST_F(RamschChoosersTest, FollowGuardDropsThePlanWhenTheLeaderLostATrick) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RamschChoosersTest, SuggestionLeavesThePlanSlotsAsTheyWere) {
+    GiveHand(seat0, "C8 CK S9 H7 H8 H9 D7");
+    seat0.SuitPlanSlots[CLUBS].Card = C(KING, CLUBS);
+    g_Game.PartyPoints[1] = 50;
+    g_Game.RealPlayFlag = 0;
+    EXPECT_EQ(CardName(seat0.ChooseRamschCardToFollow(1, C(EIGHT, CLUBS), C(NINE, CLUBS), NO_CARD)), "C8");
+    g_Game.RealPlayFlag = 1;
+    EXPECT_EQ(seat0.SuitPlanSlots[CLUBS].Card, C(KING, CLUBS));
+    EXPECT_EQ(seat0.SuitPlanSlots[SPADES].Card, NO_CARD);
+}
+
+TEST_F(RamschChoosersTest, PlannedCardAlreadyPlayedIsNeverHandedBack) {
+    // The leader has taken every trick; the Clubs slot still names the Ace he played earlier.
+    GiveHand(seat0, "C8 CK S9 H7 H8 H9 D7");
+    seat0.SuitPlanSlots[CLUBS].Card = C(ACE, CLUBS);
+    PlayedCards("CA");
+    g_Game.PartyTricks[1] = 3;
+    g_Game.PartyPoints[1] = 50;
+    const int card = seat0.ChooseRamschCardToFollow(1, C(EIGHT, CLUBS), C(NINE, CLUBS), NO_CARD);
+    EXPECT_TRUE(seat0.HasCard(card));
+    EXPECT_EQ(GetCardSuit(card, false), CLUBS);
+}
+
+}  // namespace
