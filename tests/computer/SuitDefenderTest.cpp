@@ -156,4 +156,57 @@ TEST_F(SuitDefenderTest, ASuggestionLeavesTheHandAndTheCardMemoryAsTheyWere) {
     }
 }
 
+TEST_F(SuitDefenderTest, AGiveUpAcceptedPlaysNothingAndRecordsNothing) {
+    // The soloist's cards lie face up; the defender, met them at an earlier call, offers to give
+    // up and the person accepts.
+    Deal(GAME_CLUBS, 1, "HA H7 S7 D7", "CJ C7 S8 D8", "C8 S9 H8 D9");
+    g_Game.EarlyFaceUp = 1;
+    seat0.FaceUpSeen = 1;
+    g_ComputerFrame.Abandon = [](const std::string&, int) { return true; };
+    const std::vector<int> cards = seat0.cards;
+    EXPECT_EQ(Serve(0), NO_CARD);
+    EXPECT_EQ(seat0.cards, cards);
+    EXPECT_EQ(seat0.count, 4);
+    EXPECT_EQ(g_Knowledge.LedSuitBySeat[0], -1);
+    for (int s = 0; s < 4; ++s) EXPECT_EQ(g_ComputerFrame.LedMarks()[s], 0);
+}
+
+TEST_F(SuitDefenderTest, OpenSecondHandSmearsForThePartnerByTheDefendersPoints) {
+    // The soloist leads a trump that the partner's Clubs Jack may take; the defender has no
+    // trump. Between 19 and 30 points his King goes when it brings the defenders to 29 or more;
+    // otherwise (and outside that range) the card below it.
+    struct Case {
+        int points;
+        const char* expected;
+    };
+    const Case cases[] = {{18, "H7"}, {19, "H7"}, {24, "H7"}, {25, "HK"}, {29, "HK"}, {30, "HK"}, {31, "H7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.points);
+        Deal(GAME_CLUBS, 0, "D7 D8", "HK H7 S7", "CJ S8 D9");
+        g_Game.OuvertAnnounced = 1;
+        g_Game.PartyPoints[1] = c.points;
+        EXPECT_EQ(CardName(Serve(1, Card("C8"))), c.expected);
+    }
+}
+
+TEST_F(SuitDefenderTest, ThirdHandTakesTheSoloistsKingWhenThePartnerThrowsOff) {
+    // The soloist leads the Hearts King, the partner throws off a Spade: he is marked free of
+    // Hearts (in a suggestion too), and the Ace takes the trick.
+    for (int real = 1; real >= 0; --real) {
+        SCOPED_TRACE(real);
+        Deal(GAME_CLUBS, 0, "HT D7", "S8 D8", "HA H7 D9");
+        g_Game.RealPlayFlag = static_cast<unsigned char>(real);
+        EXPECT_EQ(CardName(Serve(2, Card("HK"), Card("S7"))), "HA");
+        g_Game.RealPlayFlag = 1;
+        EXPECT_EQ(g_Knowledge.VoidTable[1][HEARTS], 0);
+    }
+}
+
+TEST_F(SuitDefenderTest, ThirdHandVoidGivesTheTenThatCarriesThePartnersTrickPast59) {
+    // The defenders hold 49; the partner's King holds the trick over the soloist's Seven (53).
+    Deal(GAME_CLUBS, 2, "HT H7 C8", "D7 D8", "C9 D9");
+    g_Game.PartyPoints[1] = 49;
+    EXPECT_EQ(CardName(Serve(0, Card("SK"), Card("S7"))), "HT");
+}
+
 }  // namespace
