@@ -209,4 +209,12 @@ TEST_F(SuitDefenderTest, ThirdHandVoidGivesTheTenThatCarriesThePartnersTrickPast
     EXPECT_EQ(CardName(Serve(0, Card("SK"), Card("S7"))), "HT");
 }
 
+TEST_F(SuitDefenderTest, ThirdHandWithoutTrumpsSmearsTheLoneAceIntoThePartnersJackTrick) {
+    // The defenders hold 23; the partner's Spades Jack holds over the soloist's Hearts Jack (4
+    // points). The King would carry them to 31 (priority 1), the lone Ace counts its 11 points.
+    Deal(GAME_CLUBS, 2, "HK DA S7", "S8 D7", "S9 D8");
+    g_Game.PartyPoints[1] = 23;
+    EXPECT_EQ(CardName(Serve(0, Card("SJ"), Card("HJ"))), "DA");
+}
+
 }  // namespace
