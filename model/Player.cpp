@@ -40,7 +40,9 @@ void CPlayer::Discard(int card) {
     handInfo.RemoveCard(GetCardSuit(card, true), GetCardRank(card));
     int suit = GetCardSuit(card, false);
     if (seat == g_Game.Forehand) g_Knowledge.TrickLeadSuit = suit;
-    if (suit >= 0 && suit <= 3) playedSuit[suit] = 1;
+    // Only from 0 to 1: a defender's mark 2 on a suit (a follow card chosen to keep the suit
+    // for the partner) must survive his later cards of it.
+    if (suit >= 0 && suit <= 3 && playedSuit[suit] == 0) playedSuit[suit] = 1;
     if (forcedCard != 0 && card == std::abs(forcedCard)) forcedCard = 0;
 }
 

@@ -144,6 +144,12 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case GRAND_OPPONENT_LEAD: return PlayGrandOpponentLead(f);
         case GRAND_OPPONENT_SECOND: return PlayGrandOpponentSecond(f, c1);
         case GRAND_OPPONENT_THIRD: return PlayGrandOpponentThird(f, c1, c2);
+        case SUIT_SOLOIST_LEAD: return PlaySuitSoloistLead();
+        case SUIT_SOLOIST_SECOND: return PlaySuitSoloistSecond(c1);
+        case SUIT_SOLOIST_THIRD: return PlaySuitSoloistThird(c1, c2);
+        case SUIT_OPPONENT_LEAD: return PlaySuitOpponentLead(f);
+        case SUIT_OPPONENT_SECOND: return PlaySuitOpponentSecond(f, c1);
+        case SUIT_OPPONENT_THIRD: return PlaySuitOpponentThird(f, c1, c2);
         case NULL_SOLOIST_LEAD: return PlayNullSoloistLead();
         case NULL_SOLOIST_SECOND: return PlayNullSoloistSecond(c1);
         case NULL_SOLOIST_THIRD: return PlayNullSoloistThird(c1, c2);
@@ -156,13 +162,6 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case DURCHMARSCH_LEAD: return PlayDurchmarschLead();
         case DURCHMARSCH_SECOND: return PlayDurchmarschSecond(c1);
         case DURCHMARSCH_THIRD: return PlayDurchmarschThird(c1, c2);
-        // The suit games keep a stand-in until their strategies come.
-        case SUIT_SOLOIST_LEAD:
-        case SUIT_SOLOIST_SECOND:
-        case SUIT_SOLOIST_THIRD:
-        case SUIT_OPPONENT_LEAD:
-        case SUIT_OPPONENT_SECOND:
-        case SUIT_OPPONENT_THIRD:
         default: return PlayStandIn(StrategyName(choice.strategy));
     }
 }

@@ -1,6 +1,5 @@
 // The computer's card choice: one card per strategy family over seeded mid-game positions (the
 // dispatcher in suggestion mode, so the position stays), and whole self-played games by type.
-// The suit rows still run their stand-ins in this build.
 
 #include "SelfPlayHarness.h"
 
@@ -21,8 +20,9 @@ std::unique_ptr<SelfPlayGame> Reach(int strategy, std::uint32_t firstSeed) {
     int type = GAME_GRAND;
     if (strategy >= NULL_SOLOIST_LEAD && strategy <= NULL_OPPONENT_THIRD) type = GAME_NULL;
     if (strategy >= RAMSCH_LEAD) type = GAME_RAMSCH;
-    if (strategy <= SUIT_OPPONENT_THIRD) type = GAME_HEARTS;
     for (std::uint32_t seed = firstSeed; seed < firstSeed + 2000; ++seed) {
+        // The suit games in turn by seed.
+        if (strategy <= SUIT_OPPONENT_THIRD) type = static_cast<int>(seed % 4);
         auto game = std::make_unique<SelfPlayGame>();
         SelfPlayOptions options;
         options.seed = seed;
@@ -72,13 +72,14 @@ void BM_CardChoice(benchmark::State& state) {
 BENCHMARK(BM_CardChoice)->DenseRange(GRAND_SOLOIST_LEAD, GRAND_OPPONENT_THIRD)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CardChoice)->DenseRange(NULL_SOLOIST_LEAD, NULL_OPPONENT_THIRD)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CardChoice)->DenseRange(RAMSCH_LEAD, DURCHMARSCH_THIRD)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CardChoice)->Arg(SUIT_SOLOIST_LEAD)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CardChoice)->DenseRange(SUIT_SOLOIST_LEAD, SUIT_OPPONENT_THIRD)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeGame(benchmark::State& state) {
     const int type = static_cast<int>(state.range(0));
     const int ouvert = static_cast<int>(state.range(1));
-    state.SetLabel(std::string(type == -2 ? "declared" : type == GAME_GRAND ? "Grand" : type == GAME_NULL ? "Null"
-                                                        : type == GAME_REVOLUTION ? "Revolution" : "Ramsch") +
+    static const char* const kSuits[4] = {"Clubs", "Spades", "Hearts", "Diamonds"};
+    state.SetLabel(std::string(type == -2 ? "declared" : type >= 0 && type <= 3 ? kSuits[type] : type == GAME_GRAND ? "Grand"
+                               : type == GAME_NULL ? "Null" : type == GAME_REVOLUTION ? "Revolution" : "Ramsch") +
                    (ouvert ? " Ouvert" : ""));
     std::uint32_t seed = 1;
     for (auto _ : state) {
@@ -90,6 +91,11 @@ void BM_WholeGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WholeGame)
+    ->Args({GAME_CLUBS, 0})
+    ->Args({GAME_SPADES, 0})
+    ->Args({GAME_HEARTS, 0})
+    ->Args({GAME_DIAMONDS, 0})
+    ->Args({GAME_HEARTS, 1})
     ->Args({GAME_GRAND, 0})
     ->Args({GAME_GRAND, 1})
     ->Args({GAME_NULL, 0})

@@ -1,0 +1,504 @@
+// The suit-game defender's lead: a committed card, the suit the partner asked for, following up
+// the previous trick, a kept top card; the trumps while the soloist sits next; then the side
+// suits: small cards where the soloist must follow, top cards and the card below them, forcing
+// the soloist to ruff, a suit to give up, and at last the trump count-down.
+#include "model/Player.h"
+
+#include "computer/evaluation/ComputerState.h"
+#include "computer/play/SuitPlayTerms.h"
+
+using namespace suit;
+
+namespace {
+
+// small(s), top(s), low(s) and below(c) of the defender's hand; -1 for a suit outside 0..3.
+int Small(const CPlayer& p, int s) { return s >= 0 && s <= 3 ? p.PickLowCardOfSuit(s) : NO_CARD; }
+int TopOf(const CPlayer& p, int s) { return s >= 0 && s <= 3 ? p.PickHighestInSuit(s, true) : NO_CARD; }
+int LowOf(const CPlayer& p, int s) { return s >= 0 && s <= 3 ? p.PickLowestInSuit(s, true) : NO_CARD; }
+int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
+int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
+
+// The side suits he holds, in suit order.
+template <class Visit>
+void ForHeldSideSuits(const CPlayer& p, Visit visit) {
+    for (int s = 0; s < 4; ++s)
+        if (s != g_Game.GameType && p.CountInSuit(s) > 0) visit(s);
+}
+
+struct LeadWords {
+    CPlayer& p;
+    bool soloistNext;
+    int mate;  // the other defender
+    int T, O;
+    int K = NO_CARD;  // the kept card
+    int P = NO_CARD;  // the candidate
+    int r = NO_CARD;  // the run-score card of step 6, read again in step 8
+    int X = NO_CARD;  // the suit to give up (step 9)
+};
+
+bool SoloistMayHold(const CPlayer& p, int s) { return p.MayHoldSuit(g_Game.Soloist, s); }
+
+// 5.205 step 3.5: the trump count-down while the soloist sits next. -1 goes on at step 6.
+int TrumpCountDown(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int u = p.PickHighestInSuit(-1, true);
+    int A[11], B[11];
+    const int h = p.CollectSuit(g_Game.GameType, true, A);
+    const int k = p.CollectSuit(g_Game.GameType, false, B);
+    // An entry beyond the list ranks below every card.
+    auto b = [&](int i) { return i < k ? B[i] : NO_CARD; };
+    int i0 = 0;
+    if (k > 0 && h >= k) {
+        const int m = k < 2 ? k : 2;
+        bool above = true;
+        for (int i = 0; i < m; ++i) above = above && Order(A[i]) > Order(B[0]);
+        if (above) return m == 1 ? A[0] : (CoinFlipReplaces() ? A[0] : A[1]);
+        if (h > 1) {
+            const int j = h - 1;
+            i0 = j;
+            bool overAll = true;
+            for (int i = 1; i <= j; ++i) overAll = overAll && Order(A[j]) > Order(b(i));
+            if (IsJack(B[0]) && Points(A[j]) <= 4 && overAll) {
+                int c = A[j];
+                if (IsJack(c) || Points(c) >= 3) {
+                    const int ace = p.PickCardAboveInTrumps(c, true);
+                    if (GetCardRank(ace) == ACE) c = ace;
+                    if (w.T > w.O && p.IsTopCard(c, A[0], B[0])) {
+                        const int jack = p.PickRandomJack(0);
+                        if (IsCard(jack)) return jack;
+                    }
+                } else {
+                    return c;
+                }
+            }
+        } else {
+            i0 = m;
+        }
+    }
+    const int x = (h < i0 ? h : i0) - 1;
+    if (x >= 0 && !IsTop(p, B[0])) {
+        int c = p.ChooseOpponentLeadTrial(-1);
+        if (IsCard(c) && Order(c) > Order(B[0])) {
+            for (int i = 1; i <= x; ++i) {
+                if (Order(A[i]) >= Order(B[0])) continue;
+                if (i == x) {
+                    const int e = p.PickCardAboveInTrumps(b(x), true);
+                    if (e != u && IsCard(e) && Points(e) <= 4) c = p.GetNextLowerHeld(e);
+                }
+                break;
+            }
+            if (IsCard(c)) return c;
+        }
+        return NO_CARD;
+    }
+    if (h > 1 && (h > k || h > 3) && Order(A[1]) > Order(b(1)) && Points(A[1]) < 4) return A[1];
+    return NO_CARD;
+}
+
+// 5.205 steps 1 to 3; -1 goes on with the side suits.
+int LeadFirstHalf(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int type = g_Game.GameType;
+    const int u = p.PickHighestInSuit(-1, true);
+    // Step 1: the preferred suit, or the previous trick followed up.
+    if (g_Knowledge.PreferredSuit != -1) {
+        if (IsCard(w.P)) return w.P;
+        if (p.MayHoldSuit(w.mate, type)) w.K = Small(p, g_Knowledge.PreferredSuit);
+        if (g_Game.RealPlayFlag) g_Knowledge.PreferredSuit = -1;
+    } else {
+        const int last = g_Knowledge.TrickLeadSuit;
+        if (p.seat == g_Game.TrickWinner && last != -1) {
+            if (last == type) {
+                if (w.T != g_Game.TrumpCount) {
+                    if (w.T > w.O && IsTop(p, u)) {
+                        w.P = u;
+                    } else if (w.T == w.O) {
+                        int A[11], B[11];
+                        const int h = p.CollectSuit(type, true, A);
+                        const int k = p.CollectSuit(type, false, B);
+                        bool all = h > 0;
+                        for (int i = 0; i < h; ++i) all = all && (k == 0 || Order(A[i]) > Order(B[0]));
+                        if (all && IsTop(p, p.ChooseCardByRunScore(true))) w.P = A[0];
+                    }
+                }
+            } else {
+                w.K = Small(p, last);
+                if (IsCard(w.K) && !IsTop(p, w.K)) {
+                    if (p.CollectSuit(last, false, nullptr) == 1)
+                        w.P = w.K;
+                    else if (Points(w.K) > 4)
+                        w.K = Below(p, w.K);
+                }
+            }
+        }
+        if (IsCard(w.P)) return w.P;
+    }
+    // Step 2: a kept top card.
+    if (IsTop(p, w.K)) {
+        const int b = p.PickTrumpBelow(u);
+        if (w.T > 3 && p.IsTopCard(b, u, -1)) return b;
+        if (w.T == 1 && w.O == 1 && IsTop(p, u)) return u;
+        return w.K;
+    }
+    // Step 3: trumps while the soloist sits next.
+    if (!w.soloistNext || w.T == 0 || w.O == 0) return NO_CARD;
+    const int lowest = p.PickLowestInSuit(-1, true);
+    if (!IsTop(p, u)) {
+        if (w.T > 1 && w.O <= w.T && p.MayHoldSuit(w.mate, type) && IsCard(lowest) && Order(lowest) < 5) return lowest;
+        return NO_CARD;
+    }
+    if (p.count == 2) return u;
+    if (w.T >= w.O) {
+        const int r = p.ChooseCardByRunScore(true);
+        const int b = p.PickTrumpBelow(u);
+        w.P = NO_CARD;
+        if (w.O != 1 && (w.T != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
+            for (int s = 0; s < 4; ++s) {
+                if (s == type || p.CountInSuit(s) == 0 || !IsTop(p, TopOf(p, s))) continue;
+                if (w.O < 3) {
+                    p.forcedCard = TopOf(p, s);
+                    p.ForcedCardCount = p.count;
+                    w.P = u;
+                } else {
+                    w.P = TopOf(p, s);
+                }
+                break;
+            }
+        } else {
+            w.P = u;
+        }
+        if (w.T >= 4 && IsCard(lowest) && Points(lowest) < 10) w.P = lowest;
+        if (IsCard(w.P)) return w.P;
+    }
+    // 3.4
+    if (w.T == p.count) {
+        const int b = p.PickTrumpBelow(u);
+        if (IsCard(b)) return b;
+    } else if (w.T == w.O && w.T > 1) {
+        const int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
+        if (IsCard(c)) return c;
+    } else {
+        int c = p.ChooseCardGeneral(w.soloistNext, false);
+        if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
+        if (IsCard(c) && w.T > 1 && w.T <= w.O) return c;
+    }
+    // 3.5
+    const int c = TrumpCountDown(w);
+    if (IsCard(c)) return c;
+    // 3.6
+    return p.ChooseOpponentCardSuit(w.soloistNext, false);
+}
+
+// 5.215 steps 4 and 5.
+int LowAndTopCards(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int type = g_Game.GameType;
+    // 4.1
+    if (g_Game.TrumpCount == 0) {
+        const int c = p.ChooseLeadOrLastCard(-1);
+        if (IsCard(c)) return c;
+    }
+    // 4.2 The partner's suit signal.
+    const int signalled = p.PickLowCardAnySuit(p.NextSuitFromMask());
+    if (IsCard(signalled)) return signalled;
+    // 4.3
+    int c = NO_CARD;
+    if (!w.soloistNext) {
+        c = p.ChooseOpponentLeadSuit2();
+    } else {
+        RunningBest best;
+        ForHeldSideSuits(p, [&](int s) {
+            const int top = TopOf(p, s);
+            if (IsTop(p, top)) best.Offer(top, Points(top));
+        });
+        const int run = p.GetNextLowerHeld(best.card);
+        if (IsCard(run)) return run;
+        c = p.ChooseOpponentLeadSuit();
+    }
+    // 4.4
+    if (IsCard(c) && Points(c) == 0) {
+        const int b = p.GetNextLowerHeld(Above(p, c));
+        if (IsCard(b) && Points(b) < 10) c = b;
+    }
+    // 4.5 After Kontra an Ace gives way.
+    if (g_Game.KontraState != KONTRA_NONE && GetCardRank(c) == ACE) c = p.ChooseTrumpGameCard(true);
+    // 4.6
+    if (IsCard(c)) return c;
+    c = p.ChooseCardGeneral(false, false);
+    if (IsCard(c)) return c;
+    c = p.GetNextLowerHeld(p.PickSuitToSchmier(false));
+    if (IsCard(c)) return c;
+    // 4.7
+    if (w.soloistNext) {
+        for (int s = 0; s < 4; ++s) {
+            if (s == type || p.CountInSuit(s) == 0) continue;
+            const int sm = Small(p, s);
+            if (IsTop(p, sm) || IsCardGone(s, ACE, p.seat) || !p.MayHoldSuit(w.mate, type) ||
+                p.CollectSuit(s, false, nullptr) != 1)
+                continue;
+            if (IsCard(sm)) return sm;
+            break;
+        }
+    }
+    // Step 5, by the trump holding.
+    const int q = p.handInfo.TrumpTotal > w.T ? p.handInfo.TrumpTotal : w.T;
+    if (IsCard(w.K) && q <= 2) {
+        int B[11];
+        const int k = p.CollectSuit(SuitOf(w.K), false, B);
+        if (k == 0 || IsTop(p, w.K) || (k > 1 && Order(w.K) < Order(B[1]))) return w.K;
+    } else if (q >= 4) {
+        RunningBest best;
+        ForHeldSideSuits(p, [&](int s) {
+            if (p.CountInSuit(s) < 3 && SoloistMayHold(p, s)) return;
+            const int l = Small(p, s);
+            if (IsCard(l) && Points(l) < 5) best.Offer(l, p.CountInSuit(s) + Points(l));
+        });
+        if (IsCard(best.card)) return best.card;
+    }
+    // 5.3
+    if (w.O == 1 && w.T >= 2) {
+        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        return cj;  // -1 goes on at step 6
+    }
+    if (w.O >= 3) return NO_CARD;
+    // 5.4
+    RunningBest best;
+    ForHeldSideSuits(p, [&](int s) {
+        const int l = Small(p, s);
+        if (IsTop(p, l) || !SoloistMayHold(p, s)) best.Offer(l, 11 - Points(l));
+    });
+    if (IsCard(best.card)) {
+        c = best.card;
+        if (!SoloistMayHold(p, SuitOf(c))) return c;
+        if (w.O >= 1 && Points(c) >= 10 && p.count <= 4) {
+            if (IsCard(Below(p, c))) c = Below(p, c);
+            return c;
+        }
+    }
+    // 5.5
+    RunningBest fifth;
+    ForHeldSideSuits(p, [&](int s) {
+        const int l = Small(p, s);
+        if (IsTop(p, l) && SoloistMayHold(p, s)) fifth.Offer(l, p.CountInSuit(s));
+    });
+    return fifth.card;
+}
+
+// 5.215 steps 6 to 8.
+int TrumpPositionAndLongSuits(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int u = p.PickHighestInSuit(-1, true);
+    // Step 6.
+    w.r = p.ChooseCardByRunScore(true);
+    if ((p.CountInSuit(SuitOf(w.r)) >= 5 && w.T < 2) || (IsCard(w.r) && !SoloistMayHold(p, SuitOf(w.r)) && Points(w.r) > 4)) {
+        w.K = NO_CARD;
+        w.r = NO_CARD;
+    }
+    if (w.T < 2 || w.T <= w.O) {
+        if (w.T > 0 && w.O == 1) {
+            if (IsTop(p, u)) return u;
+            if (IsTop(p, w.r)) return w.r;
+        } else if (w.T > 3 && IsTop(p, u)) {
+            int c = p.ChooseCardGeneral(w.soloistNext, false);
+            if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
+            if (IsCard(c)) {
+                w.r = NO_CARD;
+                return c;
+            }
+        }
+    } else {
+        const int b = p.PickTrumpBelow(u);
+        if (IsTop(p, u) && (p.IsTopCard(b, u, -1) || IsTop(p, w.r) || w.O <= 1)) return u;
+        if (IsTop(p, w.r) && w.O <= 1) {
+            const int lowest = p.PickLowestInSuit(-1, true);
+            if (IsCard(lowest)) return lowest;
+        }
+        const int spare = p.ChooseSpareTrump(1);
+        if (IsCard(spare)) return spare;
+    }
+    // Step 7: top cards of long suits.
+    if (!w.soloistNext) {
+        if (w.O > 0) {
+            const int c = p.ChooseTrumpGameCard(true);
+            if (IsCard(c)) return c;
+        }
+    } else {
+        RunningBest tops;
+        ForHeldSideSuits(p, [&](int s) {
+            const int top = TopOf(p, s);
+            if (p.CountInSuit(s) > 2 && IsTop(p, top)) tops.Offer(top, Order(top));
+        });
+        int X = tops.card;
+        if (IsCard(X) && p.CountInSuit(SuitOf(X)) >= 4) {
+            RunningBest kings;
+            ForHeldSideSuits(p, [&](int s) {
+                if (p.CountInSuit(s) >= 2 && Holds(p, s, TEN) && Holds(p, s, KING) && !Holds(p, s, ACE))
+                    kings.Offer(CardCodeOf(KING, s), p.CountInSuit(s));
+            });
+            if (IsCard(kings.card)) X = kings.card;
+        }
+        if (X == NO_CARD) {
+            RunningBest open;
+            ForHeldSideSuits(p, [&](int s) {
+                const int top = TopOf(p, s);
+                if (IsTop(p, top) && SoloistMayHold(p, s)) open.Offer(top, Order(top));
+            });
+            X = open.card;
+        }
+        const int thrown = g_Computer.ThrownOffSuit;
+        if (w.O > 0 && thrown != -1 && X == NO_CARD) X = LowOf(p, thrown);
+        if (w.O > 0 && X == NO_CARD) X = p.ChooseTrumpGameCard(true);
+        if (IsCard(X)) return X;
+        RunningBest weak;
+        ForHeldSideSuits(p, [&](int s) {
+            const int top = TopOf(p, s);
+            if (p.CountInSuit(s) >= 3 && (!IsTop(p, top) || !SoloistMayHold(p, s))) weak.Offer(top, Order(top));
+        });
+        int Y = weak.card;
+        if (IsCard(Y)) {
+            const int s = SuitOf(Y);
+            if ((p.CountInSuit(s) >= 4 && !SoloistMayHold(p, s)) || p.MayHoldSuit(w.mate, s))
+                Y = p.GetNextLowerHeld(Below(p, Y));
+            if (IsCard(Y)) return Y;
+        }
+    }
+    // Step 8: a top card of the run-score choice, its suit's low card committed after it.
+    if (IsTop(p, w.r)) {
+        const int s = SuitOf(w.r);
+        if (p.CountInSuit(s) > 3) {
+            if (p.IsTopCard(Below(p, w.r), w.r, -1) || !w.soloistNext) return w.r;
+        } else {
+            const int low = LowOf(p, s);
+            if (IsCard(low)) {
+                p.forcedCard = low;
+                p.ForcedCardCount = p.count - 1;
+            }
+            return w.r;
+        }
+    }
+    return NO_CARD;
+}
+
+// 5.215 steps 9 to 12.
+int GiveUpSuitAndCountDown(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int type = g_Game.GameType;
+    // Step 9.
+    int X = p.ChooseTrumpGameCard(true);
+    if (w.soloistNext || X == NO_CARD) X = p.ChooseCardGeneral(w.soloistNext, false);
+    bool anew = X == NO_CARD;
+    if (!anew) {
+        const int s = SuitOf(X);
+        const int n = p.CountInSuit(s);
+        if ((n == 2 || n == 3) && Order(TopOf(p, s)) < 4 && !IsCardGone(s, ACE, p.seat) && !IsCardGone(s, TEN, p.seat))
+            anew = true;
+        else if (!p.MayHoldSuit(w.mate, s))
+            X = Small(p, s);
+    }
+    if (anew) {
+        RunningBest best;
+        ForHeldSideSuits(p, [&](int s) {
+            const int l = Small(p, s);
+            if (IsTop(p, l) && SoloistMayHold(p, s)) best.Offer(l, Points(l) + (p.CountInSuit(s) > 3 ? 1 : 0));
+        });
+        X = best.card;
+    }
+    int P = NO_CARD;
+    if (X == NO_CARD) {
+        RunningBest best;
+        ForHeldSideSuits(p, [&](int s) {
+            const int l = Small(p, s);
+            if (IsCard(l) && GetCardRank(l) != ACE && !SoloistMayHold(p, s)) best.Offer(l, Points(l));
+        });
+        X = best.card;
+        if (X == NO_CARD) X = w.soloistNext ? p.ChooseOpponentLeadSuit() : p.ChooseOpponentLeadSuit2();
+        if (X == NO_CARD) {
+            if (w.soloistNext) {
+                const int g = p.ChooseCardGeneral(w.soloistNext, false);
+                if (IsCard(g)) return g;
+            }
+            int Y = p.ChooseCardByScore(4, -1, true);
+            if (SameSuit(Y, w.K)) Y = w.K;
+            P = (w.T < 3 && p.count > 7 && IsCard(Y)) ? Y : w.K;
+        }
+    }
+    if (IsCard(X)) {
+        P = X;
+        if (w.T == 0 && (p.CountInSuit(SuitOf(X)) >= 3 || !SoloistMayHold(p, SuitOf(X))))
+            P = IsCard(w.K) ? w.K : p.ChooseCardByScore(4, -1, false);
+    }
+    // Step 10: the candidate.
+    if (IsCard(P)) return P;
+    if (p.handInfo.TrumpTotal < 2) {
+        if (IsCard(X)) return X;
+        const int last = g_Knowledge.TrickLeadSuit;
+        if (p.count < 10 && last != type) {
+            const int c = Small(p, last);
+            if (IsCard(c)) return c;
+        }
+    }
+    const int* dealt = p.handInfo.DealtSuitCount;
+    auto dealtOf = [dealt](int card) { return dealt[SuitOf(card)]; };
+    if (!w.soloistNext) {
+        int c = p.ChooseOpponentLeadSuit2();
+        if (IsCard(c) && IsTop(p, TopOf(p, SuitOf(c)))) c = TopOf(p, SuitOf(c));
+        if (IsCard(c)) {
+            if (IsCard(X) && dealtOf(c) >= 3 && dealtOf(c) >= dealtOf(X)) c = X;
+            return c;
+        }
+    } else {
+        int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
+        if (c == NO_CARD) c = p.ChooseOpponentLeadSuit();
+        if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && p.MayHoldSuit(w.mate, SuitOf(c))) c = X;
+        if (IsCard(c)) return c;
+    }
+    if (IsCard(X)) return X;
+    // Step 11: the trump count-down.
+    if (w.T == p.count || w.O <= w.T) {
+        int B[11];
+        const int k = p.CollectSuit(type, false, B);
+        const int y = k > 1 ? p.PickCardAboveInTrumps(B[k - 1], true) : NO_CARD;
+        const bool skip = Points(y) > 4 && k > 0 && Order(p.PickHighestInSuit(-1, true)) <= Order(B[0]);
+        if (!skip) {
+            if (IsCard(y)) return y;
+            const int lowest = p.PickLowestInSuit(-1, true);
+            if (IsCard(lowest)) return lowest;
+        }
+    }
+    // Step 12: the last resort.
+    const int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
+    return IsCard(c) ? c : p.ChooseDefenderLead(w.soloistNext);
+}
+
+}  // namespace
+
+int CPlayer::PlaySuitOpponentLead(bool soloistNext) { return PlaySuitDefender(0, soloistNext, NO_CARD, NO_CARD); }
+
+int CPlayer::SuitOpponentLeadCascade(bool soloistNext) {
+    const int T = GetTrumpCount();
+    LeadWords w{*this, soloistNext, 3 - g_Game.Soloist - seat, T, g_Game.TrumpCount - T};
+    // The committed card: the candidate when set at his last lead, kept when older; dropped when
+    // no longer held.
+    if (forcedCard > 0) {
+        const int forced = forcedCard;
+        forcedCard = 0;
+        if (HasCard(forced)) {
+            if (ForcedCardCount > count + 1)
+                w.K = forced;
+            else
+                w.P = forced;
+        }
+    }
+    const int card = LeadFirstHalf(w);
+    return IsCard(card) ? card : SuitOpponentLeadSideSuits(soloistNext, w.K);
+}
+
+int CPlayer::SuitOpponentLeadSideSuits(bool soloistNext, int kept) {
+    const int T = GetTrumpCount();
+    LeadWords w{*this, soloistNext, 3 - g_Game.Soloist - seat, T, g_Game.TrumpCount - T};
+    w.K = kept;
+    int card = LowAndTopCards(w);
+    if (!IsCard(card)) card = TrumpPositionAndLongSuits(w);
+    if (!IsCard(card)) card = GiveUpSuitAndCountDown(w);
+    return card;
+}

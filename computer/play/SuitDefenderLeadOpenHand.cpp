@@ -1,0 +1,319 @@
+// The suit-game defender's first choice of a lead while the soloist's cards lie open: keep an Ace
+// over his Ten, draw his last trump, force him to ruff, lead through his doubletons and give up
+// low cards where he is void. -1 when his hand is not open or no rule applies.
+#include "model/Player.h"
+
+#include "computer/play/SuitPlayTerms.h"
+
+using namespace suit;
+
+namespace {
+
+struct OpenLead {
+    CPlayer& own;
+    CPlayer& so;  // the soloist's open hand
+    bool soloistNext;
+    int mate;
+    int type;
+    RunningBest H;  // the high-card choice
+    RunningBest M;  // the main choice
+};
+
+int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
+int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
+int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
+int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
+bool IsTen(int c) { return IsCard(c) && GetCardRank(c) == TEN; }
+bool IsAce(int c) { return IsCard(c) && GetCardRank(c) == ACE; }
+
+void Empty(RunningBest& best, int start = -1) { best = RunningBest(start); }
+
+// Step 7: plans against the soloist's holdings.
+int PlansAgainstHoldings(OpenLead& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type) continue;
+        int A[11], B[11];
+        const int k = own.CollectSuit(s, false, A);
+        const int j = so.CollectSuit(s, true, B);
+        const int b1 = j > 1 ? B[1] : NO_CARD;  // a missing entry ranks below every card
+        if (k - j == 2 && k > 1 && Order(A[1]) > Order(b1)) {
+            for (int r = 0; r < 4; ++r) {
+                if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
+                int c = TopOf(own, r);
+                if (Order(c) < 5) continue;
+                const int bottom = own.GetNextLowerHeld(c);
+                if (Order(bottom) >= 5) c = bottom;
+                const int forced = TopOf(own, s);
+                if (IsCard(forced)) own.forcedCard = forced;
+                return c;
+            }
+        }
+        if (j == 3 && IsAce(B[0]) && Order(B[1]) < 5 && Order(B[2]) < 3) {
+            for (int r = 0; r < 4; ++r) {
+                if (r == s || r == o.type || own.CountInSuit(r) == 0) continue;
+                if (so.CountInSuit(r) != 1 || !IsAce(TopOf(so, r))) continue;
+                const int h = TopOf(own, r);
+                const int l = LowOf(own, r);
+                const int q = own.CollectSuit(r, false, nullptr) - 1;
+                if (Order(l) < 5 && (IsTen(h) || q > 1) && !IsCardGone(r, TEN, own.seat)) return l;
+            }
+        }
+    }
+    return NO_CARD;
+}
+
+// Step 8: through the soloist's doubleton.
+void ThroughDoubleton(OpenLead& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type || own.CountInSuit(s) < 2) continue;
+        int A[11], B[11];
+        const int j = so.CollectSuit(s, true, B);
+        const int k = own.CollectSuit(s, false, A);
+        const bool tenHeldOrGone = so.HasCard(CardCodeOf(TEN, s)) || IsCardGone(s, TEN, own.seat);
+        if (j != 2 || k <= 1 || !(k >= 5 || ((k == 3 || k == 4) && tenHeldOrGone))) continue;
+        int x = Above(own, B[1]);
+        int y = Above(own, x);
+        if (y == NO_CARD) {
+            const int t = A[0] == B[0] ? A[1] : A[0];
+            if (Order(t) <= Order(B[1])) continue;
+            y = t;
+            x = LowOf(own, s);
+        }
+        if (IsTop(own, B[0]) && IsCard(x)) o.M.Offer(x, 11 - Points(y));
+    }
+}
+
+// Step 9: the soloist's void suits.
+void SoloistVoidSuits(OpenLead& o, int z) {
+    CPlayer& own = o.own;
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int n = own.CountInSuit(s);
+        if (s == o.type || n == 0 || o.so.CountInSuit(s) != 0) continue;
+        const int h = TopOf(own, s);
+        const int g = Below(own, h);
+        const int l = LowOf(own, s);
+        if (z == NO_CARD) {
+            best.Offer(l, 18 - n - Points(l));
+        } else {
+            if (IsCard(g) && !IsTen(g))
+                best.Offer(h, 20);
+            else
+                best.Offer(g, own.CountInSuit(SuitOf(z)) == 1 ? 22 : 0);
+            if (IsTop(own, h)) o.H.Offer(h, Order(h));
+        }
+    }
+    o.M = best;
+}
+
+// Step 11: against the soloist's Ace with small cards.
+void AgainstBareAce(OpenLead& o) {
+    Empty(o.H, 0);
+    for (int s = 0; s < 4; ++s) {
+        const int n = o.own.CountInSuit(s);
+        const int m = o.so.CountInSuit(s);
+        if (s == o.type || n == 0 || m < 2) continue;
+        const int b = TopOf(o.so, s);
+        const int c = Below(o.so, b);
+        if (!IsAce(b) || Order(c) >= 5) continue;
+        const int e = Above(o.own, c);
+        if (!IsCard(e) || Points(e) >= 10 || n + m == 6) continue;
+        const int f = Above(o.own, e);
+        o.H.Offer(e, f == NO_CARD ? Points(c) : Points(f));
+    }
+}
+
+// Step 12: the last resort.
+void LastResort(OpenLead& o) {
+    Empty(o.M, 0);
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type) continue;
+        int A[11], B[11];
+        const int h = o.own.CollectSuit(s, true, A);
+        const int m = o.so.CollectSuit(s, true, B);
+        if (h == 0) continue;
+        const int l = LowOf(o.own, s);
+        if (m == 0) {
+            o.M.Offer(l, 11 - Points(l));
+            continue;
+        }
+        if (h > 1 && m > 1 && Order(A[0]) > Order(B[1])) continue;
+        if (o.own.CountInSuit(s) == 2 && o.own.HasCard(CardCodeOf(TEN, s)) && o.so.HasCard(CardCodeOf(ACE, s))) continue;
+        const int b = TopOf(o.so, s);
+        const int c = Below(o.so, b);
+        const int k = (IsCard(c) && IsAce(b) && o.so.IsTopCard(c, b, -1)) ? 0 : 4;
+        o.M.Offer(l, 11 + (m == 1 ? 1 : 0) - k - Points(l));
+    }
+}
+
+// Step 13: the final checks.
+int FinalChecks(OpenLead& o) {
+    CPlayer& own = o.own;
+    int result = IsCard(o.M.card) ? o.M.card : o.H.card;
+    if (IsTrump(result) && own.GetTrumpCount() == 1 && !IsTop(own, result)) result = NO_CARD;
+    if (IsCard(result) && o.soloistNext) {
+        const int s = SuitOf(result);
+        if (o.so.CountInSuit(s) == 2 && IsTop(own, result) && own.CountInSuit(s) == 2) result = Below(own, result);
+    }
+    return result;
+}
+
+}  // namespace
+
+int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
+    // Step 0: only against an open hand.
+    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
+    OpenLead o{*this, *partner, soloistNext, 3 - g_Game.Soloist - seat, g_Game.GameType, RunningBest(), RunningBest()};
+    CPlayer& so = *partner;
+    const int type = o.type;
+    const int T = GetTrumpCount();
+    const int S = so.GetTrumpCount();
+    // Step 1: a single trump.
+    if (T == 1) {
+        const int t = PickHighestInSuit(-1, true);
+        if (count == 10) {
+            if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
+        } else if (g_Game.TrumpCount == 2 && IsTop(*this, t) && IsTop(*this, ChooseCardByRunScore(true))) {
+            return t;
+        }
+    }
+    // Step 2: the Ace over the soloist's Ten (a trump Ace has no card below it here).
+    if (soloistNext) {
+        for (int s = 0; s < 4; ++s) {
+            const int a = TopOf(*this, s);
+            const int ten = TopOf(so, s);
+            if (!IsAce(a) || CountInSuit(s) <= 1 || !IsTen(ten)) continue;
+            const int c = Below(so, ten);
+            if (!IsCard(c) || so.IsTopCard(c, ten, -1)) continue;
+            return Below(*this, a);
+        }
+    }
+    // Step 3: the survey of the side suits.
+    for (int s = 0; s < 4; ++s) {
+        const int n = CountInSuit(s);
+        const int m = so.CountInSuit(s);
+        if (s == type || n == 0 || m == 0) continue;
+        const int a = TopOf(*this, s);
+        const int b = TopOf(so, s);
+        const bool bTopForHim = so.IsTopCard(b, -1, -1);
+        if (m >= 2 && m <= 4 && IsTen(b) && !bTopForHim) continue;
+        if (!bTopForHim && (soloistNext || m < 3)) o.H.Offer(a, n + 1);
+        if (!(m == 2 && IsTen(b) && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(*this, b))) o.M.Offer(a, Points(a));
+        if (!MayHoldSuit(o.mate, s) && MayHoldSuit(o.mate, type)) o.M.Offer(a, 11);
+    }
+    // Step 4: a trump lead when the survey found nothing.
+    if (!IsCard(o.H.card) && !IsCard(o.M.card)) {
+        if (S >= 1 && (S < T || (S == 1 && T == 1))) {
+            int t = PickHighestInSuit(-1, true);
+            if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = ChooseCardWithRandomJack(-1, true);
+            o.M.Offer(t, 2);
+        } else if (S == 2 && T == 2) {
+            const int x = PickHighestInSuit(-1, true);
+            const int y = PickTrumpBelow(x);
+            const int z = so.PickHighestInSuit(-1, true);
+            if (Order(x) > Order(z) && Order(y) > Order(z)) o.M.Offer(soloistNext ? x : y, 2);
+        }
+    }
+    // Step 5: force the soloist's last trump.
+    if ((o.M.priority == 3 || o.H.priority == 2) && S == 1) {
+        for (int s = 0; s < 4; ++s) {
+            if (s == type) continue;
+            const int b = TopOf(so, s);
+            if (!IsCard(b) || so.IsTopCard(b, -1, -1)) continue;
+            for (int r = 0; r < 4; ++r) {
+                if (r == s || r == type || so.CountInSuit(r) != 0) continue;
+                const int d = TopOf(*this, r);
+                if (Points(d) >= 10) o.M.Offer(d, 4);
+            }
+            break;
+        }
+    }
+    // Step 6: dispatch.
+    bool toEleven = false;
+    if (!IsCard(o.M.card)) {
+        if (IsCard(o.H.card)) {
+            o.M.card = o.H.card;
+            toEleven = true;
+        } else {
+            // Steps 7 to 9.
+            const int planned = PlansAgainstHoldings(o);
+            if (IsCard(planned)) return planned;
+            ThroughDoubleton(o);
+            if (!IsCard(o.M.card)) {
+                SoloistVoidSuits(o, so.ChooseTrumpGameCard(true));
+                if (!IsCard(o.M.card)) {
+                    o.M.card = o.H.card;
+                    toEleven = true;
+                }
+            }
+        }
+    }
+    // Step 10: check of the main choice.
+    if (!toEleven && IsCard(o.M.card)) {
+        const int z = so.ChooseTrumpGameCard(true);
+        const int s = SuitOf(o.M.card);
+        const int w0 = TopOf(so, s);
+        if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
+            Empty(o.H);
+            toEleven = true;
+        } else {
+            if (so.CountInSuit(s) == 2) {
+                o.M.card = Above(*this, LowOf(so, s));
+                if (IsTen(o.M.card)) o.M.card = NO_CARD;
+                if (!IsCard(o.M.card)) {
+                    o.M.card = o.H.card;
+                    toEleven = true;
+                }
+            }
+            if (!toEleven && IsCard(o.M.card) && IsCard(o.H.card)) {
+                const int hs = SuitOf(o.H.card);
+                const int w = TopOf(so, hs);
+                const int v = Above(*this, w);
+                if (z != NO_CARD) return o.H.card;
+                if (Order(o.H.card) > Order(w) && (o.H.card != v || so.CountInSuit(hs) == 1)) return o.H.card;
+                o.M.card = NO_CARD;
+                if (!so.IsTopCard(w, -1, -1)) {
+                    Empty(o.H);
+                    for (int r = 0; r < 4; ++r) {
+                        const int n = CountInSuit(r);
+                        const int m = so.CountInSuit(r);
+                        if (r == type || r == hs || n == 0 || m == 0) continue;
+                        const int b = TopOf(so, r);
+                        const int a = TopOf(*this, r);
+                        int l = LowOf(*this, r);
+                        if (!so.IsTopCard(b, -1, -1) || (IsTen(a) && n <= 2)) continue;
+                        if (m == 2) {
+                            const int up = Above(*this, LowOf(so, r));
+                            if (IsCard(up) && !IsTen(up)) l = up;
+                        }
+                        o.H.Offer(l, 11 - Points(l));
+                    }
+                    if (!IsCard(o.H.card)) {
+                        LastResort(o);
+                        return FinalChecks(o);
+                    }
+                }
+                return FinalChecks(o);
+            }
+            toEleven = true;
+        }
+    }
+    // Step 11: against the soloist's Ace with small cards.
+    AgainstBareAce(o);
+    if (IsCard(o.H.card)) {
+        if (T > 3 || (T == 3 && handInfo.JackCount >= 2)) o.M.card = NO_CARD;
+        return FinalChecks(o);
+    }
+    if (IsCard(o.M.card)) {
+        const int s = SuitOf(o.M.card);
+        if (so.CountInSuit(s) == 0) o.M.card = LowOf(*this, s);
+        return FinalChecks(o);
+    }
+    // Step 12.
+    LastResort(o);
+    return FinalChecks(o);
+}

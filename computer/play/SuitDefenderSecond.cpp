@@ -1,0 +1,540 @@
+// The suit-game defender in second hand. Over a trump lead: the partner's trump is supported, the
+// soloist's is taken or ducked by the trumps held and still out, and without trumps the defender
+// smears for a partner who may overtrump or throws off. Over a side suit: following, he takes
+// with the top card or keeps it back; void, he ruffs (rule T) or throws off (rule N).
+#include "model/Player.h"
+
+#include "computer/play/SuitDefenderFrame.h"
+#include "computer/play/SuitPlayTerms.h"
+
+using namespace suit;
+
+namespace {
+
+struct SecondWords {
+    CPlayer& p;
+    bool soloistNext;  // the partner led
+    int led;           // the card led
+    int suit;          // its effective suit
+    int type;
+    int mate;
+    int T;      // own trumps
+    int Jo;     // own Jacks
+    int out;    // trumps out
+    int D;      // the defenders' points
+};
+
+int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
+bool IsTrumpAce(int c) { return IsCard(c) && c == TrumpSuitCard(ACE); }
+bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
+bool SoloistMayHold(const CPlayer& p, int s) { return p.MayHoldSuit(g_Game.Soloist, s); }
+
+// The common fallback: the score choice, then the defender's own choice, then the lowest card
+// he may play (counted).
+int CommonFallback(SecondWords& w) {
+    ++g_SuitFallbacks.reached[FALLBACK_SECOND_COMMON];
+    int c = w.p.ChooseCardByScore(11, -1, false);
+    if (Allowed(w.p, c)) return c;
+    c = w.p.ChooseOpponentCardSuit(w.soloistNext, true);
+    if (Allowed(w.p, c)) return c;
+    ++g_SuitFallbacks.replaced[FALLBACK_SECOND_COMMON];
+    return LowestAllowedCard(w.p, false);
+}
+
+int OrCardSuit(SecondWords& w, int c) { return IsCard(c) ? c : w.p.ChooseOpponentCardSuit(w.soloistNext, true); }
+
+// T0 step 4: the discard under a trump lead; a suit with the mark 2 is drawn again up to ten times.
+int TrumpLedDiscard(SecondWords& w) {
+    CPlayer& p = w.p;
+    int z = p.ChooseCardByScore(4, -1, false);
+    if (p.count == 3 && IsCard(z)) {
+        const int s = SuitOf(z);
+        const int top = TopOf(p, s);
+        if (GetCardRank(top) == TEN && !IsTop(p, top) && p.CountInSuit(s) == 2) {
+            const int c = p.ChooseCardByScore2(s);
+            if (IsCard(c)) z = c;
+        }
+    }
+    if (z == NO_CARD) {
+        z = p.ChooseCardByScore(11, -1, false);
+        for (int redraw = 0; redraw < 10 && IsCard(z) && SuitOf(z) >= 0 && SuitOf(z) <= 3 && p.playedSuit[SuitOf(z)] == 2;
+             ++redraw)
+            z = p.ChooseCardByScore(11, -1, false);
+    }
+    return z;
+}
+
+// T0: a trump led and the defender holds none.
+int NoTrumpUnderTrump(SecondWords& w) {
+    CPlayer& p = w.p;
+    if (w.soloistNext)
+        return IsTop(p, w.led) ? p.ChooseCardByScore3(Points(w.led), true) : p.ChooseCardByScore(11, -1, false);
+    const bool strong = w.led == CardCodeOf(JACK, SPADES) || GetCardRank(w.led) == ACE || GetCardRank(w.led) == TEN;
+    if (strong || IsTop(p, w.led) || !p.MayHoldSuit(w.mate, w.type)) return TrumpLedDiscard(w);
+    int out[11];
+    const int n = p.CollectSuit(w.type, false, out);
+    const int K = n > 0 ? out[0] : NO_CARD;
+    const int X = p.ChooseCardByRunScore(true);
+    if (w.D < 60 && w.D + Points(w.led) + Points(K) + Points(X) >= 60 && IsCard(X)) return X;
+    const int Y = p.ChooseCardByScore3(Points(w.led), true);
+    if (!IsCard(Y)) return Y;
+    return p.CountInSuit(SuitOf(Y)) <= 3 ? Y : TopOf(p, SuitOf(Y));
+}
+
+// T1: the soloist led a trump and the defender holds trumps.
+int TakeOrDuckTrump(SecondWords& w) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    const int W = p.PickCardBelowWinner(false);
+    const int H = p.PickHighestInSuit(-1, true);
+    const int L = p.PickLowestInSuit(-1, true);
+    const int WB = p.PickTrumpBelow(W);
+    const int HB = p.PickTrumpBelow(H);
+    int A = p.PickCardAboveInTrumps(led, true);
+    const int AB = p.PickTrumpBelow(A);
+    int Wp = W;
+    if (W == H && IsCard(WB) && Order(W) - Order(WB) > 1 && IsTop(p, H) && Points(led) <= 4) Wp = WB;
+    int R = NO_CARD;
+    // 1.
+    if (Beats(H, led)) {
+        if (IsJack(led)) {
+            if (w.T == 2 && g_Game.TrumpCount == 3 && IsTop(p, H)) {
+                int out[11];
+                const int n = p.CollectSuit(w.type, false, out);
+                Wp = n > 0 ? out[0] : NO_CARD;  // compared only, never played
+                if (Points(Wp) > 2) A = L;
+            }
+            if (Points(L) < 10 && !p.MayHoldSuit(w.mate, w.type))
+                R = L;
+            else if (w.T > 3 && !IsJack(L) && Points(L) < 4 && p.count < 9)
+                R = L;
+            else
+                R = A;
+        } else if (IsJack(HB) || IsTrumpAce(HB)) {
+            R = A;
+        } else if (!(IsTrumpAce(Wp) && w.T < 4)) {
+            const int X = p.ChooseOpponentCardSuit(false, true);
+            if (IsCard(X) && w.T <= 4)
+                R = p.GetNextHigherHeld((Order(led) >= 4 || w.T > 2) ? A : (IsJack(Wp) ? A : Wp));
+            else if (w.Jo > 1 || !IsTrumpAce(Wp))
+                R = p.GetNextHigherHeld(A);
+            else
+                R = p.GetNextHigherHeld(CoinFlipReplaces() ? L : A);
+        }
+    }
+    // 2.
+    bool toThree = false;
+    if (IsTrump(R)) return R;
+    if (Beats(Wp, led)) {
+        if (w.T >= w.out && IsTop(p, H)) {
+            R = A;
+        } else if (!IsTop(p, Wp)) {
+            R = Points(A) == Points(Wp) ? A : Wp;
+        } else if (A != Wp) {
+            R = A;
+        } else if (p.count >= 9 || Points(led) <= 4) {
+            if (p.GetTrumpCount() <= 3 && !p.IsTopCard(led, Wp, -1) && IsCard(WB) && Beats(led, WB))
+                R = Wp;
+            else if (Points(L) <= 4)
+                R = L;
+            else
+                toThree = true;
+        } else {
+            toThree = true;
+        }
+        if (!toThree && IsCard(R)) return R;
+        // 3.
+        const int P = p.PickCardAboveInTrumps(led, true);
+        if (Beats(Wp, P) && !IsTop(p, Wp))
+            R = Wp;
+        else if (p.GetTrumpCount() == 2 && !p.IsTopCard(led, Wp, -1) && !IsTrumpAce(Wp))
+            R = Points(L) > 4 ? L : P;
+        else
+            R = P;
+        if (IsCard(L)) {
+            const int clubsJack = CardCodeOf(JACK, CLUBS);
+            if ((R == CardCodeOf(JACK, DIAMONDS) && !p.HasCard(clubsJack) && !IsCardGone(CLUBS, JACK, p.seat) &&
+                 Points(led) <= 4) ||
+                (Points(led) == 0 && IsJack(R)))
+                R = L;
+        }
+        if (IsCard(R)) return R;
+    } else {
+        // 4.
+        if ((w.T <= 2 && !IsTop(p, H) && !IsTop(p, led) && (IsJack(led) || Order(led) < 5)) ||
+            (Points(led) == 0 && Points(Wp) == 0)) {
+            if (w.T == 2 && Points(Wp) >= 10)
+                R = Wp;
+            else if (IsCard(A) && Points(led) > 0)
+                R = A;
+            else if (Order(L) < Order(led) && w.T == 2 && g_Game.TrumpCount == 3 && !IsTop(p, A) && IsCard(A))
+                R = A;
+            else
+                R = Wp;
+        } else if (Beats(A, led) && (IsJack(led) || Points(led) > 0) && !p.MayHoldSuit(w.mate, w.type) && w.T >= 3) {
+            R = A;
+        }
+        if (IsCard(R) && p.HasCard(R)) return R;
+    }
+    // 5.
+    bool toSix = false;
+    if (Beats(A, led)) {
+        const bool t = p.IsTopCard(led, H, -1);
+        if (p.IsTopCard(AB, A, led) || A != H)
+            toSix = true;
+        else if (t)
+            toSix = w.T < 4 && Points(Wp) > 4;
+        else
+            toSix = Rand() % 2 != 0;
+    }
+    // 6.
+    if (toSix) {
+        if (w.T > 3 && Points(L) < 4) return L;
+        const int c = IsTop(p, H) ? HB : H;
+        if (IsCard(c)) return c;
+    }
+    // 7.
+    const int Lw = p.PickLowestInSuit(-1, true);
+    if ((p.count >= 9 || (w.T <= 2 && Order(led) <= 8)) && p.MayHoldSuit(w.mate, w.type) && !IsTop(p, led) &&
+        Points(led) == 2 && Points(W) >= 10 && GetCardSuit(led, true) >= w.T - 1 && IsCard(W))
+        return W;
+    const int J = p.ChooseCardWithRandomJack(-1, true);
+    if (w.T > 3) return J;
+    if (IsTop(p, H)) {
+        if (w.T < 2 || Points(Lw) < 10) return Lw;
+        if (Points(Lw) > Points(J) && p.IsTopCard(HB, J, -1)) return J;
+        return w.Jo <= 1 ? Lw : J;
+    }
+    if (w.T != 2 || IsTop(p, led)) return J;
+    const int m = 4 - CountJacks(p.seat);
+    const int W0 = p.PickCardBelowWinner(false);
+    return (m == 1 && IsTrumpAce(W0)) ? Lw : W0;
+}
+
+// F1: the partner led a side suit the defender holds.
+int FollowPartner(SecondWords& w) {
+    CPlayer& p = w.p;
+    const int s = w.suit;
+    const int h = TopOf(p, s);
+    if (AreOuvertCardsOpen() && p.partner && p.partner->CountInSuit(s) > 0) {
+        const int SH = TopOf(*p.partner, s);
+        if (Beats(h, SH) || Beats(w.led, SH)) return h;
+    }
+    if (g_Game.TrumpCount > 0 && !SoloistMayHold(p, s)) {
+        const int lo = p.PickLowCardAnySuit(s);
+        const int g = p.PickCardGrandSuit(w.led, 4);
+        return (!Beats(lo, w.led) && IsCard(g)) ? g : lo;
+    }
+    if (IsTop(p, w.led)) {
+        if (p.count == 10) return p.IsTopCard(h, w.led, -1) ? h : p.PickLowCardAnySuit(s);
+        const int c = p.ChooseOpponentSecond(s);
+        if (p.handInfo.DealtSuitCount[s] >= 4 || !IsCard(c) || p.IsTopCard(c, w.led, -1)) return p.PickLowCardAnySuit(s);
+        return c;
+    }
+    if (IsTop(p, h)) {
+        const int g = p.PickCardGrandSuit(w.led, 4);
+        const int x = (SoloistMayHold(p, s) && p.CountInSuit(s) <= 4) ? h : g;
+        if (IsCard(x)) {
+            const int next = p.NextLowerInSuit(x, false);
+            if (IsCard(next)) {
+                p.forcedCard = next;
+                p.ForcedCardCount = p.count;
+            }
+            return x;
+        }
+        return p.PickLowCardAnySuit(s);
+    }
+    if (GetCardRank(h) == TEN) {
+        const int b = p.GetNextLowerHeld(p.NextLowerInSuit(h, false));
+        if (IsCard(b)) return b;
+    }
+    const int lo = p.PickLowCardAnySuit(s);
+    const int g = p.PickCardGrandSuit(w.led, 2);
+    return (Beats(lo, w.led) || g == NO_CARD) ? lo : p.GetNextLowerHeld(g);
+}
+
+// F2: the soloist led a side suit the defender holds.
+int FollowSoloist(SecondWords& w) {
+    CPlayer& p = w.p;
+    const int s = w.suit;
+    const int lo = p.PickLowCardOfSuit(s);
+    if (p.count <= g_Game.TrumpCount + 1) return Beats(lo, w.led) ? lo : p.PickLowCardAnySuit(s);
+    if (!Beats(lo, w.led)) return p.PickLowCardAnySuit(s);
+    if (!IsTop(p, lo)) return lo;
+    if (w.D < 61 && w.D + Points(lo) + Points(w.led) >= 61) return lo;
+    const int k = p.ChooseOpponentFollowCard(w.led);
+    if (IsCard(k)) {
+        const int dealt = p.handInfo.DealtSuitCount[s];
+        const bool keptAll = dealt <= 3 && p.CountInSuit(s) == dealt;
+        if (!keptAll && !(w.D + Points(k) > 30 && w.D + Points(lo) < 60) && IsCardGone(s, TEN, p.seat)) return lo;
+        p.playedSuit[s] = 2;  // keep the suit for the partner: the trump-led discard draws again
+        return k;
+    }
+    const int d = p.NextLowerInSuit(lo, false);
+    const int outBeyond = p.CountOutstanding(s) - p.CountInSuit(s);
+    if (outBeyond <= 0 || !Beats(d, w.led)) return lo;
+    const int e = p.GetHeldRankNeighbour(lo, -1);
+    return d == e ? lo : d;
+}
+
+// Rule N: void in the led suit and no trump.
+int NoTrumpThrowOff(SecondWords& w) {
+    CPlayer& p = w.p;
+    if (w.soloistNext) {
+        if ((g_Game.TrumpCount > 0 && !SoloistMayHold(p, w.suit)) || !IsTop(p, w.led)) return CommonFallback(w);
+        const int c = p.ChooseCardByScore3(Points(w.led), true);
+        if (IsCard(c) && (!SoloistMayHold(p, SuitOf(c)) || !IsTop(p, c))) return c;
+        return OrCardSuit(w, p.ChooseCardByScore(4, -1, false));
+    }
+    const bool mateMayLed = p.MayHoldSuit(w.mate, w.suit);
+    if ((!mateMayLed && p.MayHoldSuit(w.mate, w.type)) || (mateMayLed && !IsTop(p, w.led) && Order(w.led) < 5))
+        return OrCardSuit(w, p.ChooseCardByScore3(Points(w.led), true));
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int n = p.CountInSuit(s);
+        if (s == w.type || n == 0) continue;
+        const int c = p.PickLowCardAnySuit(s);
+        if (!SoloistMayHold(p, s)) {
+            best.Offer(c, 11 - Points(c));
+            continue;
+        }
+        const int top = TopOf(p, s);
+        if (n <= 1 || (GetCardRank(top) == TEN && !IsTop(p, top) && n <= 2)) continue;
+        best.Offer(c, n - Points(c) + 11);
+    }
+    return IsCard(best.card) ? best.card : CommonFallback(w);
+}
+
+// Rule T step 6: the last choices of the ruff.
+int RuffLastChoices(SecondWords& w, int W, int H) {
+    CPlayer& p = w.p;
+    const int pts = Points(w.led);
+    if (w.soloistNext) {
+        if (IsTop(p, w.led) && SoloistMayHold(p, w.suit)) {
+            const int c = p.ChooseCardByRunScore(true);
+            if (IsCard(c)) return c;
+        } else if (pts > 4 && IsTop(p, H)) {
+            const int c = p.IsTopCard(W, H, -1) ? W : H;
+            if (IsCard(c)) return c;
+        }
+        int c = NO_CARD;
+        if (IsTop(p, w.led)) {
+            if (SoloistMayHold(p, w.suit) && p.GetCountInSuit2(w.suit) <= 1) c = p.ChooseCardByScore3(pts, true);
+            if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
+            if (c == NO_CARD) c = p.ChooseCardByScore(4, -1, false);
+        } else if (!SoloistMayHold(p, w.suit) || p.GetCountInSuit2(w.suit) > 1) {
+            c = p.ChooseCardByScore(4, -1, false);
+        } else {
+            c = p.CountInSuit(w.type) > 0 ? p.PickLowCardOfSuit(w.type) : p.PickRandomJack(0);
+        }
+        return OrCardSuit(w, c);
+    }
+    int c = NO_CARD;
+    if (p.MayHoldSuit(w.mate, w.suit)) {
+        if (!IsTop(p, w.led) && Order(w.led) < 5) {
+            c = p.ChooseCardByScore3(pts, true);
+        } else if (p.CountInSuit(w.type) > 0) {
+            const int t = p.PickLowCardOfSuit(w.type);
+            if (!IsTop(p, t))
+                c = t;
+            else
+                c = IsCard(p.PickTrumpBelow(t)) ? p.PickTrumpBelow(t) : t;
+        } else {
+            c = p.PickRandomJack(0);
+            if (p.count == 2 && IsTop(p, c) && p.MayHoldSuit(w.mate, w.type)) {
+                const int r = p.ChooseCardByRunScore(true);
+                if (IsCard(r)) c = r;
+            }
+        }
+    } else if (p.MayHoldSuit(w.mate, w.type)) {
+        c = p.ChooseCardByScore3(pts, true);
+        if (c == NO_CARD) c = p.ChooseCardByRunScore(true);
+    } else {
+        c = p.ChooseCardByScore(4, p.ChooseCardWithRandomJack(-1, true), false);
+    }
+    return OrCardSuit(w, c);
+}
+
+// Rule T: void in the led side suit, trumping in.
+int TrumpIn(SecondWords& w) {
+    CPlayer& p = w.p;
+    if (w.T == 0) return NoTrumpThrowOff(w);
+    const int H = p.PickHighestInSuit(-1, true);
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const int pts = Points(w.led);
+    // 1. and 2.
+    if (w.soloistNext && IsTop(p, w.led)) {
+        const int R = p.ChooseCardByRunScore(true);
+        if (IsTop(p, H) && GetCardRank(w.led) == TEN) {
+            // The Ten wins the partner's trick: smear R when that carries the defenders to 61.
+            return (IsCard(R) && w.D + pts + Points(R) >= 61) ? R : H;
+        }
+    } else if (w.soloistNext) {
+        if (SoloistMayHold(p, w.suit)) {
+            const int c = p.GetNextHigherHeld(lowest);
+            if (IsCard(c)) return c;
+        }
+    } else if (w.T < w.out && !p.MayHoldSuit(w.mate, w.suit)) {
+        const int c = p.ChooseCardByScore3(0, true);
+        if (IsCard(c)) return c;
+    }
+    // 3.
+    int W = p.PickCardBelowWinner(false);
+    const int HB = p.PickTrumpBelow(H);
+    if (W == H && IsCard(HB)) W = HB;
+    bool toFour = true;
+    if (IsTop(p, H)) {
+        int c = NO_CARD;
+        if (w.D < 60 && w.D + Points(H) + pts >= 60) {
+            c = w.soloistNext ? H : W;
+        } else if (w.D < 60 && !w.soloistNext && w.D + Points(W) + pts >= 60) {
+            c = W;
+        } else if (p.MayHoldSuit(w.mate, w.suit) && !IsTop(p, w.led)) {
+            if (pts > 4) {
+                c = W;
+            } else {
+                const int t2 = p.ChooseTrumpGameCard(true);
+                c = (IsCard(t2) && p.CountInSuit(SuitOf(t2)) <= 1) ? t2 : p.ChooseCardByScore(4, -1, true);
+            }
+        } else if (w.T == 2) {
+            if (w.out == 1) {
+                if (IsCard(HB)) {
+                    p.forcedCard = H;
+                    p.ForcedCardCount = p.count;
+                }
+                c = HB;
+            } else if (p.count >= 9) {
+                c = W;
+            } else if (IsCardGone(w.type, ACE, p.seat) && IsCardGone(w.type, TEN, p.seat)) {
+                c = pts >= 3 ? (p.IsTopCard(HB, H, -1) ? lowest : HB) : p.ChooseCardByScore(4, -1, false);
+            } else {
+                c = W;
+            }
+        }
+        if (IsCard(c)) return c;
+    } else {
+        // 5.
+        const int R = p.ChooseCardByRunScore(true);
+        const int W5 = p.PickCardBelowWinner(false);
+        const bool f = SoloistMayHold(p, w.suit) && w.out > 0;
+        const bool g = f && IsCard(R) && Points(R) < 10;
+        int c = NO_CARD;
+        if (Points(W5) >= 4 || (g && (w.T == 1 || (p.count >= 9 && w.T <= 2))))
+            c = (f || Points(W5) < 10) ? W5 : p.ChooseCardByScore(4, -1, false);
+        else if (w.T == p.count && H != W5)
+            c = H;
+        else if (g)
+            c = R;
+        else
+            c = p.ChooseCardByScore(4, -1, false);
+        if (IsCard(c)) return c;
+    }
+    // 4.
+    if (toFour) {
+        const int Q = p.ChooseSpareTrump(0);
+        int c = NO_CARD;
+        if (w.T > w.out) {
+            if (w.out == 1 && !IsTop(p, H)) c = p.PickCardBelowWinner(true);
+            if (c == NO_CARD) c = w.Jo >= 2 ? p.GetNextHigherHeld(lowest) : Q;
+        } else if (w.T == w.out) {
+            bool topSide = false;
+            for (int s = 0; s < 4; ++s)
+                if (s != w.type && p.CountInSuit(s) > 0 && IsTop(p, TopOf(p, s))) topSide = true;
+            if (topSide) c = Q;
+        }
+        if (IsCard(c)) return c;
+    }
+    // 6.
+    return RuffLastChoices(w, W, H);
+}
+
+// V1 and V2: void in the led side suit.
+int VoidInSideSuit(SecondWords& w) {
+    CPlayer& p = w.p;
+    const int pts = Points(w.led);
+    if (w.soloistNext) {
+        if (SoloistMayHold(p, w.suit)) {
+            int c = NO_CARD;
+            if (!IsTop(p, w.led) && pts >= 3)
+                c = p.PickCardBelowWinner(false);
+            else if (IsTop(p, w.led))
+                c = p.ChooseCardByRunScore(true);
+            if (IsCard(c)) return c;
+        }
+        if (pts <= 4) {
+            int r = p.ChooseTrumpGameCard(true);
+            if (w.T > 0 && !IsTop(p, w.led) && SoloistMayHold(p, w.suit) &&
+                (r == NO_CARD || Points(p.HighestCardOutInSuit(w.suit)) > 4))
+                r = p.ChooseCardWithRandomJack(-1, true);
+            if (IsCard(r)) return r;
+            if (w.T == p.count) {
+                const int c = p.ChooseCardWithRandomJack(-1, true);
+                if (IsCard(c)) return c;
+            }
+            return TrumpIn(w);
+        }
+        if (SoloistMayHold(p, w.suit)) return TrumpIn(w);
+        const int top = p.PickHighestInSuit(-1, true);
+        return IsTop(p, top) ? top : TrumpIn(w);
+    }
+    // V2: the soloist led.
+    if (pts >= 10) {
+        const int c = p.PickCardBelowWinner(false);
+        if (IsCard(c)) return c;
+    }
+    if (IsTop(p, w.led)) {
+        if (w.T == 0) return NoTrumpThrowOff(w);
+        const int H = p.PickHighestInSuit(-1, true);
+        const int P = p.PickCardBelowWinner(false);
+        if (w.T == g_Game.TrumpCount && IsCard(P)) {
+            bool freeSuit = false;
+            for (int s = 0; s < 4; ++s)
+                if (s != w.type && p.CountInSuit(s) > 0 && !SoloistMayHold(p, s)) freeSuit = true;
+            if (freeSuit || (w.D < 61 && w.D + Points(P) + pts >= 61)) return P;
+        }
+        if (pts > 4 || !IsTop(p, H)) return TrumpIn(w);
+        const int Z = p.ChooseCardByScore(4, -1, false);
+        if (IsCard(Z) && !IsTrump(Z) && Points(Z) <= 4) return Z;
+        return IsCard(P) ? P : TrumpIn(w);
+    }
+    if (!p.MayHoldSuit(w.mate, w.suit)) return TrumpIn(w);
+    for (int s = 0; s < 4; ++s) {
+        if (s == w.type || p.CountInSuit(s) == 0) continue;
+        const int h = TopOf(p, s);
+        if (Points(h) >= 10 && (p.CountOutstanding(s) - p.CountInSuit(s) == 1 || !SoloistMayHold(p, s))) return h;
+    }
+    if (pts > 4) return TrumpIn(w);
+    int c = p.ChooseTrumpGameCard(false);
+    if (IsCard(c)) return c;
+    c = p.ChooseCardByScore3(0, true);
+    return IsCard(c) ? c : TrumpIn(w);
+}
+
+SecondWords WordsFor(CPlayer& p, bool soloistNext, int cardLed) {
+    const int T = p.GetTrumpCount();
+    return SecondWords{p, soloistNext, cardLed, SuitOf(cardLed), g_Game.GameType,
+                       soloistNext ? (p.seat + 2) % 3 : (p.seat + 1) % 3, T, p.handInfo.JackCount,
+                       g_Game.TrumpCount - T, g_Game.PartyPoints[1]};
+}
+
+}  // namespace
+
+int CPlayer::PlaySuitOpponentSecond(bool soloistNext, int cardLed) { return PlaySuitDefender(1, soloistNext, cardLed, NO_CARD); }
+
+int CPlayer::SuitOpponentSecondTrumpLed(bool soloistNext, int cardLed) {
+    SecondWords w = WordsFor(*this, soloistNext, cardLed);
+    if (w.T == 0) return NoTrumpUnderTrump(w);
+    if (soloistNext) {
+        const int H = PickHighestInSuit(-1, true);
+        if (IsTop(*this, cardLed)) return PickCardBelowWinner(false);
+        if (Points(cardLed) >= 10 && IsTop(*this, H)) return H;
+        return ChooseCardWithRandomJack(-1, true);
+    }
+    return TakeOrDuckTrump(w);
+}
+
+int CPlayer::SuitOpponentSecondSideLed(bool soloistNext, int cardLed) {
+    SecondWords w = WordsFor(*this, soloistNext, cardLed);
+    if (w.suit >= 0 && w.suit <= 3 && CountInSuit(w.suit) > 0) return soloistNext ? FollowPartner(w) : FollowSoloist(w);
+    return VoidInSideSuit(w);
+}

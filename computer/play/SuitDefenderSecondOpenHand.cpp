@@ -1,0 +1,352 @@
+// The suit-game defender's first choice in second hand while the soloist's cards lie open: it
+// reads his hand to overtake, smear for the partner or throw off. -1 when his hand is not open or
+// no rule decides; a forced card is played only when the partner can ruff.
+#include "model/Player.h"
+
+#include "computer/play/SuitPlayTerms.h"
+
+#include <cstdlib>
+
+using namespace suit;
+
+namespace {
+
+int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
+int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
+int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
+int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
+
+struct OpenSecond {
+    CPlayer& own;
+    CPlayer& so;
+    bool soloistNext;
+    int led;     // the card led
+    int suit;    // its effective suit
+    int type;
+    int mate;
+};
+
+// A2: the partner led a side suit the soloist lacks.
+int PartnerLedSoloistVoid(OpenSecond& o) {
+    CPlayer& own = o.own;
+    const int S = o.so.ChooseTrumpGameCard(true);
+    const bool holds = own.CountInSuit(o.suit) > 0;
+    if (S == NO_CARD) {
+        const int t = own.ChooseTrumpGameCard(true);
+        const int k = own.ChooseCardByScore(4, -1, false);
+        if (holds) return LowOf(own, o.suit);
+        return IsCard(t) ? t : k;
+    }
+    const int B = Above(own, o.led);
+    if (IsCard(B)) {
+        if (Points(B) + Points(o.led) <= 4) {
+            if (o.so.ChooseTrumpGameCard(false) == NO_CARD) return B;
+            const int H = TopOf(own, o.suit);
+            if (GetCardRank(H) != ACE) return H;
+            const int ten = Below(own, H);
+            return GetCardRank(ten) == TEN ? ten : H;
+        }
+        if (Points(o.led) <= 4 || Points(B) <= 4) return B;
+        return LowOf(own, o.suit);
+    }
+    if (holds) return Points(o.led) >= 4 ? LowOf(own, o.suit) : TopOf(own, o.suit);
+    const int F = own.PickUnguardedTen();
+    int result = (IsCard(F) && o.so.HasCard(CardCodeOf(ACE, SuitOf(F)))) ? F : NO_CARD;
+    const int S2 = o.so.ChooseTrumpGameCard(true);
+    if (IsCard(S2))
+        result = Points(o.led) > 4 ? own.ChooseCardByScore(4, -1, false)
+                                   : own.GetNextLowerHeld(own.ChooseOpponentFollow(SuitOf(S2)));
+    if (result == NO_CARD) result = own.ChooseCardByScore(4, -1, false);
+    if (result == NO_CARD) result = own.ChooseCardGeneral(o.soloistNext, false);
+    return result;
+}
+
+// A3: the partner led a side suit the soloist holds.
+int PartnerLedSoloistHolds(OpenSecond& o) {
+    CPlayer& own = o.own;
+    const int SH = TopOf(o.so, o.suit);
+    const int H = TopOf(own, o.suit);
+    const int H2 = Below(own, H);
+    const int L = LowOf(own, o.suit);
+    const int n = o.so.CountInSuit(o.suit);
+    const int m = own.CountInSuit(o.suit);
+    if (m == 0) {
+        if (Beats(o.led, SH)) {
+            const int K = own.ChooseCardByScore3(0, true);
+            const int s = SuitOf(K);
+            int X = o.so.CountInSuit(s) > 0 ? own.GetNextHigherHeld(K) : TopOf(own, s);
+            const int base = Points(SH) + Points(o.led) + g_Game.PartyPoints[1];
+            const int need = 60 - base;
+            if (need <= 11 && Points(X) < need) {
+                RunningBest best;
+                for (int t = 0; t < 4; ++t) {
+                    const int c = own.CountInSuit(t) > 0 ? own.PickLowCardOfSuit(t) : NO_CARD;
+                    best.Offer(c, Points(c));
+                }
+                if (IsCard(best.card) && Points(best.card) >= need) X = best.card;
+            }
+            if (Points(X) + base > 30) return X;
+            const int P = own.PickCardBelowWinner(false);
+            return Points(P) + base > 30 ? P : X;
+        }
+        const int P = own.PickCardBelowWinner(false);
+        return Order(P) < Order(o.so.PickHighestInSuit(-1, true)) ? P : NO_CARD;
+    }
+    if (n == 2 && m >= 2) {
+        const int X = Above(own, SH);
+        const int l = Order(o.so.PickLowCardAnySuit(o.suit));
+        if (IsCard(X) && X != H) return own.GetNextHigherHeld(X);
+        if (Order(H2) > l) return H2;
+        if (Order(H) > l) return H;
+        return L;
+    }
+    if (n > 2 || n == 2) {
+        if (Order(SH) >= Order(o.led)) return own.GetNextHigherHeld(H2);
+        return own.GetNextHigherHeld(Beats(H, SH) ? H2 : L);
+    }
+    return (Beats(o.led, SH) || Beats(H, SH)) ? H : L;
+}
+
+// B1a: smearing for the partner who may overtrump the soloist's trump lead.
+int SmearForPartner(OpenSecond& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int D = g_Game.PartyPoints[1];
+    int heldBack = NO_CARD;
+    if (D >= 19 && D <= 30) {
+        RunningBest best;
+        for (int s = 0; s < 4; ++s) {
+            if (s == o.type || own.CountInSuit(s) == 0) continue;
+            int h = TopOf(own, s);
+            if (so.CountInSuit(s) > 0 && Beats(h, TopOf(so, s))) continue;
+            if (own.CountInSuit(s) >= 2 && so.CountInSuit(s) >= 2 && Beats(h, Below(so, TopOf(so, s)))) {
+                int A[11];
+                const int a = own.CollectSuit(s, true, A);
+                if (a < 3) continue;
+                heldBack = h;
+                h = A[2];
+            }
+            if (D + Points(h) > 30)
+                best.Offer(h, Points(h) + 11);
+            else if (D + Points(h) >= 29)
+                best.Offer(h, Points(h));
+        }
+        if (IsCard(best.card)) return best.card;
+    }
+    RunningBest second;
+    if (!g_Game.SchneiderAnnounced) {
+        for (int s = 0; s < 4; ++s) {
+            if (s == o.type || own.CountInSuit(s) == 0) continue;
+            const int h = TopOf(own, s);
+            if (h == heldBack) continue;
+            const int d = Below(so, h);
+            if (own.CountInSuit(s) == so.CountInSuit(s) && IsCard(d)) continue;
+            if (Beats(TopOf(so, s), h)) {
+                const bool deep = so.CountInSuit(s) <= 3 && own.CountInSuit(s) >= 3 && IsCard(d);
+                second.Offer(h, deep ? 1 : Points(h));
+            } else {
+                const int below = Below(own, h);
+                if (!IsCard(below)) continue;
+                second.Offer(below, (so.CountInSuit(s) == 0 || own.CountInSuit(s) == 1) ? Points(below) : 2);
+            }
+        }
+    }
+    RunningBest third;
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type || own.CountInSuit(s) == 0 || so.CountInSuit(s) != 0) continue;
+        const int h = TopOf(own, s);
+        third.Offer(h, Points(h));
+    }
+    if (second.card == NO_CARD || Points(third.card) >= 10) return third.card;
+    return second.card;
+}
+
+// B1b: discarding low under the soloist's trump.
+int DiscardLow(OpenSecond& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int giveUpSuit = SuitOf(so.ChooseTrumpGameCard(true));
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type || own.CountInSuit(s) == 0) continue;
+        int A[11];
+        const int a = own.CollectSuit(s, true, A);
+        const int b = so.CountInSuit(s);
+        const int cand = own.PickLowCardAnySuit(s);
+        if (b == 0) {
+            best.Offer(cand, 6 - Order(cand));
+            continue;
+        }
+        const int soTop = TopOf(so, s);
+        const int soLow = LowOf(so, s);
+        if (a == b && (a == 2 || a == 3) && Beats(A[0], soLow)) continue;
+        const int step = a - b > 1 ? 2 : 1;
+        if (step == 1 && !Beats(soTop, A[0])) continue;
+        int priority = 12 + a - step - Points(cand);
+        if (a > 1 && b > 1 && own.IsTopCard(A[0], soTop, -1)) {
+            priority = 0;
+        } else if (s == giveUpSuit) {
+            if (a == 1)
+                priority = Points(cand) + 12;
+            else if (Order(A[0]) >= Order(soLow) && (a <= 2 || Points(cand) != 0))
+                priority = 0;
+        }
+        best.Offer(cand, priority);
+    }
+    if (IsCard(best.card)) return best.card;
+    int last = NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (so.CountInSuit(s) == 0 || !Beats(TopOf(own, s), TopOf(so, s))) continue;
+        int K = own.ChooseCardByScore2(s);
+        if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !so.IsTopCard(TopOf(so, SuitOf(K)), -1, -1)) K = NO_CARD;
+        last = K;
+    }
+    return last;
+}
+
+// B2: the soloist led a trump and the defender holds trumps.
+int SoloistTrumpLed(OpenSecond& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int SH = so.PickHighestInSuit(-1, true);
+    const int H = own.PickHighestInSuit(-1, true);
+    const int R = own.ChooseCardWithRandomJack(-1, true);
+    const int L = own.PickLowestInSuit(-1, true);
+    const int T = own.GetTrumpCount();
+    if (IsTop(own, o.led)) {
+        if (!own.IsTopCard(H, o.led, -1)) return NO_CARD;
+        int r = (R == H && IsCard(L)) ? L : R;
+        if (Points(r) > 4 && IsJack(o.led) && own.handInfo.JackCount > so.handInfo.JackCount) r = own.PickRandomJack(0);
+        if (Points(r) > 2 && Beats(r, SH)) return own.PickRandomJack(0);
+        if (!Beats(H, SH) || T < g_Game.TrumpCount - T || T <= 2) return r;
+        return R;
+    }
+    const int A = own.PickCardAboveInTrumps(o.led, true);
+    const int open = own.FindOpenCardToPlay();
+    if (IsCard(A)) {
+        if (IsJack(A) && !IsJack(o.led) && own.handInfo.JackCount + so.handInfo.JackCount < 4) return NO_CARD;
+        if ((g_Game.TrumpCount - T) - so.GetTrumpCount() != 1) return NO_CARD;
+        return Points(open) <= 4 ? L : A;
+    }
+    if (!IsTop(own, SH) || !(open == NO_CARD || Order(open) < Order(o.led))) return NO_CARD;
+    if (Beats(H, o.led) && !(own.handInfo.JackCount == 2 && IsJack(o.led))) return H;
+    return NO_CARD;
+}
+
+// B3: the soloist led a side suit the defender lacks.
+int SoloistLedDefenderVoid(OpenSecond& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int T = own.GetTrumpCount();
+    const int ST = so.GetTrumpCount();
+    bool toThree = false;
+    if ((ST == 0 && T > 0) || Points(o.led) > 4) {
+        const int P = own.PickCardBelowWinner(false);
+        if (IsCard(P)) return P;
+        toThree = true;
+    }
+    if (!toThree) {
+        int list[11];
+        const int n = own.CollectSuit(o.suit, false, list);
+        for (int i = 0; i < n; ++i) {
+            if (!Beats(list[i], o.led) || so.HasCard(list[i])) continue;
+            const int c = own.ChooseCardByRunScore(true);
+            if (IsCard(c)) return c;
+            break;
+        }
+    }
+    if (T + ST == g_Game.TrumpCount) {
+        RunningBest best;
+        for (int s = 0; s < 4; ++s) {
+            if (s == o.type || own.CountInSuit(s) != 1 || so.CountInSuit(s) == 0) continue;
+            if (!IsTop(own, TopOf(so, s))) continue;
+            const int low = LowOf(own, s);
+            best.Offer(low, 11 - Points(low));
+        }
+        if (IsCard(best.card)) return best.card;
+        if (T > ST) {
+            RunningBest high;
+            for (int s = 0; s < 4; ++s) {
+                if (s == o.type || own.CountInSuit(s) == 0) continue;
+                if (so.CountInSuit(s) == 0 || !IsTop(own, TopOf(so, s))) high.Offer(TopOf(own, s), Points(TopOf(own, s)));
+            }
+            if (IsCard(high.card)) {
+                own.forcedCard = high.card;
+                own.ForcedCardCount = own.count;
+                return own.PickCardBelowWinner(false);
+            }
+        }
+        return NO_CARD;
+    }
+    if (own.IsTopCard(o.led, TopOf(so, o.suit), -1)) return NO_CARD;
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type || own.CountInSuit(s) == 0) continue;
+        const int h = TopOf(own, s);
+        if (so.CountInSuit(s) == 0 || !Beats(h, TopOf(so, s))) best.Offer(h, Points(h));
+    }
+    if (T == 0 || Points(best.card) > 4) return best.card;
+    const int P = own.PickCardBelowWinner(false);
+    if (Points(P) > 10 && Order(so.PickHighestInSuit(-1, true)) > Order(P)) return P;
+    return best.card;
+}
+
+// B4: the soloist led a side suit the defender holds.
+int SoloistLedDefenderHolds(OpenSecond& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int H = TopOf(own, o.suit);
+    const int B = Above(own, o.led);
+    const int SH = TopOf(so, o.suit);
+    const int L = LowOf(own, o.suit);
+    int A[11];
+    const int a = own.CollectSuit(o.suit, true, A);
+    const int b = so.CountInSuit(o.suit);
+    if (B == H && Beats(H, SH) && Beats(SH, o.led)) return L;
+    if (a > b && b > 0 && IsCard(B) && B != H) return Order(A[0]) <= Order(SH) ? H : own.GetNextHigherHeld(A[1]);
+    if (b == 0) return Beats(H, o.led) ? H : B;
+    if (IsTop(own, o.led)) return NO_CARD;
+    return IsCard(B) ? B : H;
+}
+
+}  // namespace
+
+int CPlayer::SuitOpponentSecondFirstChoice(bool soloistNext, int cardLed) {
+    // Step 0: only against an open hand.
+    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
+    OpenSecond o{*this, *partner, soloistNext, cardLed, SuitOf(cardLed), g_Game.GameType,
+                 soloistNext ? (seat + 2) % 3 : (seat + 1) % 3};
+    const int T = GetTrumpCount();
+    // Step 1: the forced card, only when he can neither follow nor ruff and the partner can.
+    if (forcedCard != 0) {
+        if (o.suit == o.type || CountInSuit(o.suit) > 0 || T > 0) {
+            forcedCard = 0;
+        } else if (MayHoldSuit(o.mate, o.type) && !MayHoldSuit(o.mate, o.suit)) {
+            const int forced = std::abs(forcedCard);
+            forcedCard = 0;
+            if (HasCard(forced)) return forced;
+        } else {
+            return NO_CARD;
+        }
+    }
+    if (soloistNext) {
+        // Step 2: the partner led.
+        if (o.suit == o.type) {
+            if (Points(cardLed) < 10) return NO_CARD;
+            return PickCardAboveInTrumps(o.so.PickHighestInSuit(-1, true), true);
+        }
+        if (o.so.CountInSuit(o.suit) == 0) return PartnerLedSoloistVoid(o);
+        return PartnerLedSoloistHolds(o);
+    }
+    // Step 3: the soloist led.
+    if (o.suit == o.type) {
+        if (T == 0) {
+            const bool mayOvertrump = o.so.CollectSuit(o.type, false, nullptr) != 0 && !IsTop(*this, cardLed) &&
+                                      MayHoldSuit(o.mate, o.type);
+            return mayOvertrump ? SmearForPartner(o) : DiscardLow(o);
+        }
+        return SoloistTrumpLed(o);
+    }
+    if (CountInSuit(o.suit) == 0) return SoloistLedDefenderVoid(o);
+    return SoloistLedDefenderHolds(o);
+}

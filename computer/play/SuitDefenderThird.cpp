@@ -1,0 +1,292 @@
+// The suit-game defender in third hand, when a trump was led or he follows a side suit: smear
+// into the partner's trick to pass 30 or 60, take the soloist's trick when it is worth it, or
+// keep the high trumps and cards back and play low.
+#include "computer/play/SuitDefenderThird.h"
+
+#include "computer/play/SuitDefenderFrame.h"
+
+using namespace suit;
+
+namespace {
+
+int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
+int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
+bool IsTrumpAce(int c) { return IsCard(c) && c == TrumpSuitCard(ACE); }
+bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
+
+// T1: no trump, the partner holds the trump trick: smear.
+int SmearIntoTrumpTrick(ThirdWords& w) {
+    CPlayer& p = w.p;
+    RunningBest best;
+    const int total = w.D + w.tp;
+    for (int s = 0; s < 4; ++s) {
+        const int n = p.CountInSuit(s);
+        if (s == w.type || n == 0) continue;
+        const int X = p.PickLowCardOfSuit(s);
+        const int pts = Points(X);
+        auto threshold = [&]() {
+            if (total < 31 && total + pts > 30) best.Offer(X, 1);
+            if (total < 60 && total + pts > 59) best.Offer(X, 2);
+        };
+        if (pts < 10) {
+            threshold();
+        } else if ((n == 1 && p.handInfo.DealtSuitCount[s] > 2) || !p.MayHoldSuit(w.soloistSeat, s) ||
+                   (w.D < 31 && w.D + w.tp + pts > 30)) {
+            best.Offer(X, pts);
+        } else if (n == 1 && pts == 10 && !IsTop(p, X)) {
+            best.Offer(X, 12);
+        } else {
+            threshold();
+        }
+    }
+    if (IsCard(best.card)) return best.card;
+    if (p.oneTrumpFlag) {
+        RunningBest rich;
+        for (int s = 0; s < 4; ++s) {
+            const int n = p.CountInSuit(s);
+            if (s == w.type || n == 0) continue;
+            const int X = p.PickLowCardOfSuit(s);
+            if (Points(X) > 2) rich.Offer(X, Points(X) + (Points(X) > 9 ? n : 0));
+        }
+        if (IsCard(rich.card)) return rich.card;
+    }
+    const int c = p.ChooseCardByScore3(w.tp, true);
+    return Allowed(p, c) ? c : p.SuitCascadeFallback(FALLBACK_THIRD_SMEAR, false);
+}
+
+// T2: no trump, the soloist holds the trump trick: throw off.
+int ThrowOffUnderTrump(ThirdWords& w) {
+    CPlayer& p = w.p;
+    int K = p.ChooseTrumpGameCard(true);
+    if (IsCard(K) && Points(K) < 5) return K;
+    K = NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
+        const int L = LowOf(p, s);
+        if (IsCard(L) && !IsTop(p, L) && (K == NO_CARD || Order(L) < Order(K))) K = L;
+    }
+    return IsCard(K) ? K : p.ChooseCardByScore(11, -1, false);
+}
+
+// T3: trumps held, the partner holds the trump trick.
+int TrumpUnderPartner(ThirdWords& w) {
+    CPlayer& p = w.p;
+    int D = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
+    if (Order(D) > 4) {
+        int M[11], O[11];
+        const int h = p.CollectSuit(w.type, true, M);
+        const int k = p.CollectSuit(w.type, false, O);
+        // The last trump still out against the own trump at the same place; none out counts low.
+        if (k < h && (k == 0 || Order(O[k - 1]) < Order(M[k - 1]))) D = p.PickLowestInSuit(-1, true);
+    }
+    int result = D;
+    if (w.soloistLed && Beats(w.P, D)) {
+        const int A = p.PickCardAboveInTrumps(w.P, true);
+        if (A == NO_CARD ||
+            (!p.IsTopCard(D, A, -1) && (IsTop(p, A) || IsJack(A)) && (g_Game.KontraState == KONTRA_NONE || IsTop(p, A)))) {
+            const int R = p.ChooseTrickCard(w.type, D, false);
+            result = IsCard(R) ? R : D;
+        } else {
+            result = (IsJack(A) || Points(A) < Points(D)) ? D : A;
+        }
+    }
+    return Allowed(p, result) ? result : p.SuitCascadeFallback(FALLBACK_THIRD_TRUMP, true);
+}
+
+// T4 rule 3: taking with the highest trump.
+int TakeWithHighest(ThirdWords& w, int H, int L, int B, int W, int R, int A) {
+    CPlayer& p = w.p;
+    if (IsTop(p, H) && (p.count < 10 || Points(W) > 9 || H != A)) {
+        if (p.IsTopCard(B, H, -1)) return Beats(W, w.S) ? W : A;
+        if (w.tp < 5) {
+            if (R == H && Beats(W, w.S)) return W;
+            if (Beats(B, w.S)) return B;
+            return Points(R) > 4 ? H : R;
+        }
+        if (w.T > 2 && w.T < w.out && Order(B) < Order(w.first) && IsJack(w.first) && Points(R) < 5 && w.tp < 10) return R;
+        const int A2 = p.PickCardAboveInTrumps(w.S, true);
+        if (A2 == NO_CARD) return H;
+        const int D = p.GetNextHigherHeld(A2);
+        const int highestOut = p.HighestCardOutInSuit(w.type);
+        if (p.count == 2 && w.T >= 2 && Points(w.second) + Points(D) + w.D <= 59 && Points(D) + Points(highestOut) + w.D >= 60)
+            return L;
+        return D;
+    }
+    if (!IsJack(A)) return H;
+    if (Order(H) - Order(A) < 2) return CoinFlipReplaces() ? H : A;
+    return A;
+}
+
+// T4: trumps held, the soloist holds the trump trick.
+int TrumpOverSoloist(ThirdWords& w) {
+    CPlayer& p = w.p;
+    const int H = p.PickHighestInSuit(-1, true);
+    const int L = p.PickLowestInSuit(-1, true);
+    const int B = p.PickTrumpBelow(H);
+    const int W = p.PickCardBelowWinner(false);
+    const int R = p.ChooseCardWithRandomJack(-1, true);
+    const int A = p.PickCardAboveInTrumps(w.S, true);
+    const int J = p.handInfo.JackCount;
+    if (Beats(H, w.S)) {
+        if (A == H) return TakeWithHighest(w, H, L, B, W, R, A);
+        if (w.T < 3 && !IsTop(p, H) && Points(A) <= Points(H) && (J < 2 || Points(w.second) < 4 || Points(R) < 4))
+            return TakeWithHighest(w, H, L, B, W, R, A);
+        if (Beats(W, w.S)) return (IsTop(p, H) && A != W) ? A : W;
+        if (!IsJack(H) && Points(H) > 4) return H;
+        if (J == 2 && IsJack(w.S) && IsTop(p, H)) return Points(L) > 9 ? A : L;
+        return A;
+    }
+    // 4. He cannot take the trick.
+    if (W == H || (!IsTop(p, H) && !p.IsTopCard(W, H, -1) && W != L)) {
+        if (w.T == 2 && IsTop(p, H) && R == H) {
+            if (Points(R) < Points(L)) {
+                // Count R as played for the test and put the table back.
+                SetCardLocation(R, 0);
+                const bool lTop = IsTop(p, L);
+                ClearCardLocation(R);
+                return lTop ? R : L;
+            }
+            return L;
+        }
+        if (IsTop(p, H) && p.IsTopCard(B, H, -1) && Points(H) <= Points(R)) return IsJack(H) ? R : H;
+        const bool tenAfterAce = IsCard(L) && L == TrumpSuitCard(TEN) && IsCardGone(w.type, ACE, p.seat);
+        if ((IsTrumpAce(L) || tenAfterAce) && (J == 2 || p.HasCard(CardCodeOf(JACK, DIAMONDS)))) return p.PickRandomJack(0);
+        return L;
+    }
+    if (Points(B) > 9 && (J > 1 || p.IsTopCard(W, H, -1))) return p.PickRandomJack(0);
+    return L;
+}
+
+// 5.223 F2: the soloist led and holds the trick.
+int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    const int Y = p.NextLowerInSuit(X, true);
+    if (!Beats(X, w.S)) {
+        const int c = p.PickLowCardAnySuit(led);
+        return IsCard(c) ? c : LowOf(p, led);
+    }
+    if (!IsTop(p, X) || rest < 1) return X;
+    if ((IsCard(A) && !p.MayHoldSuit(w.partnerSeat, led)) ||
+        (GetCardRank(X) == ACE && !IsCardGone(led, TEN, p.seat)))
+        return Order(Y) < 5 ? p.GetNextHigherHeld(A) : X;
+    if (Points(X) > 4 || p.IsTopCard(A, X, -1)) return X;
+    if (w.tp < 5 && SuitOf(w.second) != led && IsCard(Y)) return Y;
+    if (IsCard(A)) {
+        const int c = A == X ? A : Y;
+        if (IsCard(c)) return c;
+    }
+    if (Points(w.second) < 10) {
+        const int c = p.ChooseOpponentFollowCard(w.S);
+        if (IsCard(c)) return c;
+    } else if (p.GetHeldRankNeighbour(NO_CARD, NO_CARD) == NO_CARD) {
+        const int Z = Below(p, X);
+        return Beats(Z, w.S) ? Z : X;
+    }
+    (void)n;
+    return LowOf(p, led);
+}
+
+// 5.223 F3: the soloist led and the partner holds the trick.
+int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    int X = p.PickLowCardOfSuit(led);
+    if (n >= 2 && p.HasCard(CardCodeOf(ACE, led)) && !p.HasCard(CardCodeOf(TEN, led)) && !IsCardGone(led, TEN, p.seat))
+        X = Below(p, CardCodeOf(ACE, led));
+    if (IsTrump(w.P) || !p.MayHoldSuit(w.soloistSeat, led)) return X;
+    const int Y = Below(p, X);
+    const int W = SameSuit(w.first, w.second) ? (Beats(w.second, w.first) ? w.second : w.first) : w.first;
+    const int total = base + w.tp;
+    if (IsCard(Y) && p.IsTopCard(X, W, -1)) {
+        if (!p.MayHoldSuit(w.partnerSeat, led) ||
+            (w.tp < 10 && IsTop(p, X) && !p.IsTopCard(Y, X, -1) && rest > 0 && (total > 30 || total + Points(X) <= 30)))
+            X = p.GetNextHigherHeld(Y);
+    }
+    return Points(X) >= 3 ? X : p.PickLowCardAnySuit(SuitOf(X));
+}
+
+// 5.223 F4: the partner led and holds the trick over the soloist's card.
+int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
+    CPlayer& p = w.p;
+    const int R = p.ChooseOpponentFollowCard(w.S);
+    if ((w.tp + base < 31 && Points(X) + base > 30) || Points(X) + base > 59) return X;
+    if (IsCard(R) && !CoinFlipReplaces()) return R;
+    const int Z = Below(p, X);
+    if (IsTop(p, X) && Points(X) < 10 && p.IsSuitGuarded(SuitOf(X), 1, false) &&
+        p.GetHeldRankNeighbour(X, -1) == NO_CARD && IsCard(Z))
+        return Z;
+    return X;
+}
+
+// 5.223 F5: the partner led and the soloist holds the trick.
+int SoloistHoldsPartnerLead(ThirdWords& w, int X, int A, int n, int rest, int base) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    if (rest > 0 && Beats(X, w.S) && IsTop(p, X)) {
+        const int Z = Below(p, X);
+        if (w.tp < 5 && Points(X) + base < 60) {
+            if (Order(X) - Order(Z) <= 1) return X;
+            if (IsCard(A)) return A;
+            const int R = p.ChooseOpponentFollowCard(w.S);
+            return IsCard(R) ? R : p.PickLowCardAnySuit(led);
+        }
+        if (n == 2) {
+            if (p.count == 2 && rest == 2 && !p.HasCard(CardCodeOf(TEN, led)) && !IsCardGone(led, TEN, p.seat) && IsCard(Z))
+                return Z;
+            return Beats(Z, w.S) ? p.GetNextHigherHeld(Z) : X;
+        }
+        return X;
+    }
+    if (rest > 0 && Beats(X, w.S) && !IsTop(p, X)) return X;
+    return Beats(X, w.S) ? X : p.PickLowCardAnySuit(led);
+}
+
+}  // namespace
+
+ThirdWords ThirdWordsFor(CPlayer& p, bool soloistLed, int firstCard, int secondCard) {
+    const int T = p.GetTrumpCount();
+    ThirdWords w{p, soloistLed, firstCard, secondCard, soloistLed ? firstCard : secondCard,
+                 soloistLed ? secondCard : firstCard, SuitOf(firstCard), g_Game.GameType,
+                 soloistLed ? (p.seat + 2) % 3 : (p.seat + 1) % 3, soloistLed ? (p.seat + 1) % 3 : (p.seat + 2) % 3, T,
+                 g_Game.TrumpCount - T, Points(firstCard) + Points(secondCard), g_Game.PartyPoints[1]};
+    return w;
+}
+
+bool PartnerHoldsTrick(const ThirdWords& w) {
+    if (SameSuit(w.P, w.S)) return Beats(w.P, w.S);
+    return IsTrump(w.P) && !IsTrump(w.S);
+}
+
+int CPlayer::PlaySuitOpponentThird(bool soloistLed, int firstCard, int secondCard) {
+    return PlaySuitDefender(2, soloistLed, firstCard, secondCard);
+}
+
+int CPlayer::SuitOpponentThirdTrumpLed(bool soloistLed, int firstCard, int secondCard) {
+    ThirdWords w = ThirdWordsFor(*this, soloistLed, firstCard, secondCard);
+    const bool partnerHolds = PartnerHoldsTrick(w);
+    if (w.T == 0) return partnerHolds ? SmearIntoTrumpTrick(w) : ThrowOffUnderTrump(w);
+    return partnerHolds ? TrumpUnderPartner(w) : TrumpOverSoloist(w);
+}
+
+int CPlayer::SuitOpponentThirdFollow(bool soloistLed, int firstCard, int secondCard) {
+    ThirdWords w = ThirdWordsFor(*this, soloistLed, firstCard, secondCard);
+    const int led = w.led;
+    const int n = CountInSuit(led);
+    const int rest = CountOutstanding(led) - n;
+    const int base = w.D + (g_Game.SchneiderAnnounced ? 30 : 0);
+    const int X = PickLowCardOfSuit(led);
+    const int A = NextHigherInSuit(w.S);
+    if (soloistLed) {
+        if (SuitOf(w.P) != led) {
+            // F1: the partner did not follow; he is void in the suit (in suggestions too).
+            if (led >= 0 && led <= 3 && w.partnerSeat >= 0 && w.partnerSeat <= 2)
+                g_Knowledge.VoidTable[w.partnerSeat][led] = 0;
+            return IsTrump(w.P) ? PartnerHoldsFollow(w, n, rest, base) : SoloistHoldsFollow(w, X, A, n, rest);
+        }
+        return Beats(w.P, w.S) ? PartnerHoldsFollow(w, n, rest, base) : SoloistHoldsFollow(w, X, A, n, rest);
+    }
+    if (SuitOf(w.S) == led) return Beats(w.P, w.S) ? PartnerLedAndHolds(w, X, base) : SoloistHoldsPartnerLead(w, X, A, n, rest, base);
+    // F6: the soloist did not follow.
+    return IsTrump(w.S) ? PickLowCardAnySuit(led) : PickLowCardOfSuit(led);
+}

@@ -1,0 +1,320 @@
+// The suit-game defender's first choice in third hand while the soloist's cards lie open: with
+// both cards of the trick known and his hand in view it smears into the partner's trick, takes
+// the soloist's, or throws off where he cannot hurt. -1 when his hand is not open or no rule
+// decides; a forced card is played only on the soloist's throw-off.
+#include "model/Player.h"
+
+#include "computer/play/SuitPlayTerms.h"
+
+#include <cstdlib>
+
+using namespace suit;
+
+namespace {
+
+int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
+int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
+int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
+int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
+
+struct OpenThird {
+    CPlayer& own;
+    CPlayer& so;
+    int first, second;
+    int S, P;  // the soloist's and the partner's card
+    int led, type;
+    int T;     // own trumps
+    int tp;    // trick points
+};
+
+// A1: the partner holds the trick over the soloist's trump lead.
+int PartnerHoldsTrumpLead(OpenThird& o) {
+    CPlayer& own = o.own;
+    if (o.T > 0) return Beats(own.PickHighestInSuit(-1, true), o.so.PickHighestInSuit(-1, true)) ? own.PickCardBelowWinner(false) : NO_CARD;
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int m = own.CountInSuit(s);
+        if (s == o.type || m == 0) continue;
+        int B[11];
+        const int n = o.so.CollectSuit(s, true, B);
+        const int H = TopOf(own, s);
+        int cand = NO_CARD;
+        if (n == 0)
+            cand = H;
+        else if (n == 1)
+            cand = Beats(H, B[0]) ? Below(own, H) : H;
+        else if (m >= n && Beats(B[0], H))
+            cand = H;
+        best.Offer(cand, n >= 2 ? Points(cand) : Points(own.GetNextHigherHeld(cand)));
+    }
+    return best.card;
+}
+
+// A2: the partner holds the trick in the led side suit.
+int PartnerHoldsSideLead(OpenThird& o) {
+    CPlayer& own = o.own;
+    const int H = TopOf(own, o.led);
+    const int m = own.CountInSuit(o.led);
+    if (m > 0) {
+        const int n = o.so.CountInSuit(o.led);
+        const int SH = TopOf(o.so, o.led);
+        const int H2 = Below(own, H);
+        if (n >= 2) {
+            const int A = Above(own, SH);
+            if (H2 == NO_CARD) return H;
+            if (A == NO_CARD) return H2;
+            if (A != H) return H;
+            return o.so.IsTopCard(SH, A, -1) ? H2 : H;
+        }
+        if (m <= 1 || n == 0 || IsTop(own, SH)) return H;
+        return (own.CollectSuit(o.led, false, nullptr) > m || Beats(H2, o.P)) ? H2 : H;
+    }
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (own.CountInSuit(s) == 0) continue;
+        const int X = own.PickLowCardOfSuit(s);
+        const int Y = Below(own, X);
+        const int Z = o.so.PickLowCardOfSuit(s);
+        if (Order(Y) >= Order(Z)) best.Offer(X, Points(X));
+    }
+    return best.card;
+}
+
+// A3: the soloist holds his trump lead and the defender holds trumps.
+int SoloistHoldsTrumpLead(OpenThird& o) {
+    CPlayer& own = o.own;
+    const int O = own.PickCardAboveInTrumps(o.S, true);
+    const int H = own.PickHighestInSuit(-1, true);
+    const int B = own.PickTrumpBelow(H);
+    if (Beats(H, o.S) && own.IsTopCard(B, H, -1)) return O;
+    if (o.tp > 4) return O;
+    if (!IsTop(own, O)) return O;
+    const int L = own.PickLowestInSuit(-1, true);
+    if (Points(L) <= 4) return L;
+    if (IsJack(o.S) && own.handInfo.JackCount >= o.so.handInfo.JackCount) return own.PickRandomJack(0);
+    if (own.IsTopCard(L, H, -1)) return H;
+    const int R = own.ChooseCardWithRandomJack(-1, true);
+    return IsTop(own, H) ? L : R;
+}
+
+// A4: the soloist holds his trump lead and the defender holds no trump: the discard in two passes.
+int DiscardUnderTrump(OpenThird& o) {
+    CPlayer& own = o.own;
+    for (int pass = 0; pass < 2; ++pass) {
+        RunningBest best;
+        for (int s = 0; s < 4; ++s) {
+            const int m = own.CountInSuit(s);
+            if (s == o.type || m == 0) continue;
+            const int n = o.so.CountInSuit(s);
+            const int H = TopOf(own, s);
+            const int SH = TopOf(o.so, s);
+            const int L = LowOf(own, s);
+            const bool ruleA = (n > 0 && Beats(SH, H) && !o.so.IsTopCard(SH, -1, -1)) || m == 1;
+            if (ruleA) {
+                if (n > 0 && m <= 1) continue;
+                best.Offer(L, Points(L) <= 4 ? 20 : (n == 0 ? 15 : 11) - Points(L));
+                continue;
+            }
+            if (pass == 0) {
+                int out[11];
+                const int k = own.CollectSuit(s, false, out);
+                if (n == m && n >= 1 && n <= k && Order(out[n - 1]) < Order(L)) continue;
+                if (m <= 2 && Beats(H, LowOf(o.so, s))) continue;
+            }
+            const bool f = SH == NO_CARD || Beats(SH, H);
+            if (n > 0 && !(m >= 2 && f)) continue;
+            int value = n == 0 ? 15 - Points(L) : 4;
+            if (f && m >= 3 && n == 3 && Order(H) >= 4)
+                value = 3;
+            else if (f && m == 2 && own.HasCard(CardCodeOf(TEN, s)) && n > m)
+                value = 2;
+            best.Offer(L, value);
+        }
+        if (IsCard(best.card)) return best.card;
+    }
+    return NO_CARD;
+}
+
+// A5: the soloist holds the trick in the led side suit.
+int SoloistHoldsSideLead(OpenThird& o) {
+    CPlayer& own = o.own;
+    const int A = Above(own, o.S);
+    if (IsCard(A)) {
+        int B[11];
+        const int n = o.so.CollectSuit(o.led, true, B);
+        int X = NO_CARD;
+        int D = A;
+        if (n == 0) {
+            D = TopOf(own, o.led);
+        } else if (n == 1) {
+            X = Above(own, B[0]);
+            if (IsCard(X)) {
+                const int H = TopOf(own, o.led);
+                if (Beats(H, X) && Beats(H, A)) D = H;
+                if (D == X) D = LowOf(own, o.led);
+            }
+        }
+        return (D == X || IsTrump(D)) ? D : own.GetNextHigherHeld(D);
+    }
+    if (own.CountInSuit(o.led) > 0) return LowOf(own, o.led);
+    if (o.T > 0) {
+        const int R = own.ChooseCardByRunScore(false);
+        const int G = o.so.NextHigherInSuit(R);
+        if ((o.tp >= 10 && G == NO_CARD) || o.T > 1 || (o.T == 1 && g_Game.TrumpCount == 1 && own.count == 2))
+            return own.PickLowestInSuit(-1, true);
+    }
+    const int N = o.so.ChooseGrandCard(false);
+    if (N == NO_CARD) return NO_CARD;
+    const int ns = SuitOf(N);
+    const bool others = ns != o.led && own.CountInSuit(ns) > 0;
+    RunningBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (own.CountInSuit(s) == 0 || (others && s == ns)) continue;
+        const int c = own.PickLowCardAnySuit(s);
+        best.Offer(c, 11 - Points(c));
+    }
+    return best.card;
+}
+
+// B1: the partner led and the soloist's card is a trump.
+int SoloistTrumpAfterPartner(OpenThird& o) {
+    CPlayer& own = o.own;
+    const bool trumpLed = o.led == o.type;
+    const int D = trumpLed ? own.PickCardAboveInTrumps(o.S, true) : own.PickLowCardAnySuit(o.led);
+    if (IsCard(D)) {
+        if (!trumpLed) return D;
+        if (Beats(o.P, o.S)) return D;
+        return (IsTop(own, D) && IsCard(o.so.PickHighestInSuit(o.type, true))) ? NO_CARD : D;
+    }
+    if (trumpLed) {
+        // Without a trump the defender smears or keeps; with trumps the cascade decides.
+        if (o.T > 0) return NO_CARD;
+        if (Beats(o.P, o.S)) {
+            int ten = NO_CARD;
+            for (int s = 0; s < 4; ++s)
+                if (s != o.type && own.CountInSuit(s) == 1 && GetCardRank(TopOf(own, s)) == TEN) ten = TopOf(own, s);
+            if (IsCard(ten)) return ten;
+            RunningBest best;
+            for (int s = 0; s < 4; ++s) {
+                if (s == o.type || own.CountInSuit(s) == 0) continue;
+                const int h = TopOf(own, s);
+                if (o.so.CountInSuit(s) == 0 || Beats(TopOf(o.so, s), h)) best.Offer(h, Points(h));
+            }
+            return best.card;
+        }
+        const int K = o.so.ChooseTrumpGameCard(true);
+        if (IsCard(K) && own.CountInSuit(SuitOf(K)) == 1 && Beats(TopOf(own, SuitOf(K)), K))
+            return own.ChooseCardByScore2(SuitOf(K));
+        return NO_CARD;
+    }
+    const int O = own.PickCardAboveInTrumps(o.S, true);
+    const int H = own.PickHighestInSuit(-1, true);
+    if ((o.T == 1 || o.T == 2) && IsCard(O)) {
+        if (!IsTop(own, H)) return H;
+        if (o.tp > 4) return O;
+        if (Order(O) > 4 && !IsTop(own, O)) return O;
+    }
+    if (o.tp == 0) {
+        const int K = own.ChooseCardByScore(4, -1, false);
+        if (IsCard(K)) return K;
+    }
+    if (Beats(H, o.S) && !IsTop(own, H)) {
+        const int W = own.PickCardBelowWinner(false);
+        return Beats(W, o.S) ? W : H;
+    }
+    return NO_CARD;
+}
+
+// B2: the partner led and the soloist's card is no trump.
+int SoloistNoTrumpAfterPartner(OpenThird& o) {
+    CPlayer& own = o.own;
+    const int HS = TopOf(o.so, o.led);
+    const int H = TopOf(own, o.led);
+    const int H2 = Below(own, H);
+    const int A = Above(own, HS);
+    const int L = own.PickLowCardAnySuit(o.led);
+    const bool sFollowed = SuitOf(o.S) == o.led;
+    // A trump lead with only Jacks for trumps: he must follow with a Jack, which these rules,
+    // written for the suit's own cards, never choose; the trump rules decide.
+    if (o.led == o.type && o.T > 0 && L == NO_CARD) return NO_CARD;
+    if (IsCard(L)) {
+        if (sFollowed && Beats(o.P, o.S)) return (HS == NO_CARD || A == NO_CARD) ? H : H2;
+        if (Beats(H, o.S) && (o.so.CountInSuit(o.led) == 0 || !IsTop(own, H))) return H;
+        return A == NO_CARD ? L : H2;
+    }
+    if (!sFollowed || Beats(o.P, o.S)) {
+        RunningBest first;
+        for (int s = 0; s < 4; ++s) {
+            const int m = own.CountInSuit(s);
+            if (s == o.type || m == 0 || o.so.CountInSuit(s) != 0) continue;
+            const int h = TopOf(own, s);
+            first.Offer(h, Points(h) + (m == 1 ? 3 : m));
+        }
+        if (Points(first.card) > 4) return first.card;
+        RunningBest second;
+        for (int s = 0; s < 4; ++s) {
+            const int m = own.CountInSuit(s);
+            if (s == o.type || m == 0) continue;
+            const int n = o.so.CountInSuit(s);
+            const int h = Order(TopOf(own, s));
+            const int sh = Order(TopOf(o.so, s));
+            const int sl = Order(LowOf(o.so, s));
+            if (m >= 2 && n >= 2 && m >= n && h > sl) continue;
+            if (n > 0 && ((m == 1 && n >= 2) || h >= sh)) continue;
+            const int D = TopOf(own, s);
+            int value = 13 - Points(D);
+            if (h < sh && m >= 3 && n == 3 && h >= 4)
+                value = 1;
+            else if (h < sh && m == 2 && own.HasCard(CardCodeOf(TEN, s)))
+                value = 0;
+            else if (n > 1 && m > 1 && own.count < 5)
+                value = 1;
+            second.Offer(D, value);
+        }
+        const int B = Points(second.card) > Points(first.card) ? second.card : first.card;
+        if (Points(B) > 4 && Beats(TopOf(o.so, SuitOf(B)), B)) return B;
+        RunningBest third;
+        for (int s = 0; s < 4; ++s) {
+            const int sh = TopOf(o.so, s);
+            if (!IsCard(sh)) continue;
+            const int a = Above(own, sh);
+            if (!IsCard(a)) continue;
+            const int h = TopOf(own, s);
+            if (h != a) third.Offer(h, Order(h));
+        }
+        return Points(third.card) > Points(B) ? third.card : B;
+    }
+    const int W = own.PickCardBelowWinner(true);
+    if (W == own.PickHighestInSuit(-1, true) && Order(o.so.PickHighestInSuit(-1, true)) >= Order(W)) return NO_CARD;
+    return W;
+}
+
+}  // namespace
+
+int CPlayer::SuitOpponentThirdFirstChoice(bool soloistLed, int firstCard, int secondCard) {
+    // Step 0: only against an open hand.
+    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
+    const int S = soloistLed ? firstCard : secondCard;
+    const int P = soloistLed ? secondCard : firstCard;
+    OpenThird o{*this, *partner, firstCard, secondCard, S, P, SuitOf(firstCard), g_Game.GameType,
+                GetTrumpCount(), Points(firstCard) + Points(secondCard)};
+    // Step 1: the forced card, played only on the soloist's throw-off.
+    if (forcedCard != 0) {
+        const int forced = std::abs(forcedCard);
+        forcedCard = 0;
+        const bool threwOff = !IsTrump(S) && SuitOf(S) != o.led;
+        const bool cannotFollow = (o.led == o.type || CountInSuit(o.led) == 0) && o.T == 0;
+        if (threwOff && cannotFollow && HasCard(forced)) return forced;
+    }
+    if (soloistLed) {
+        // Step 2.
+        const bool partnerHolds = (SameSuit(P, S) && Beats(P, S)) || (IsTrump(P) && !IsTrump(S));
+        if (o.led == o.type) {
+            if (partnerHolds) return PartnerHoldsTrumpLead(o);
+            return o.T > 0 ? SoloistHoldsTrumpLead(o) : DiscardUnderTrump(o);
+        }
+        return partnerHolds ? PartnerHoldsSideLead(o) : SoloistHoldsSideLead(o);
+    }
+    // Step 3.
+    return IsTrump(S) ? SoloistTrumpAfterPartner(o) : SoloistNoTrumpAfterPartner(o);
+}

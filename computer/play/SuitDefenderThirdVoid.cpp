@@ -1,0 +1,226 @@
+// The suit-game defender in third hand without a card of the led side suit: overtrump the soloist
+// when it pays or wins the game, throw off when his trick is cheap; into the partner's trick give
+// points that carry the defenders past 30 or 60, ruff it only to pass 59, or keep a card of a
+// suit the soloist lacks for the next lead.
+#include "computer/play/SuitDefenderFrame.h"
+#include "computer/play/SuitDefenderThird.h"
+
+using namespace suit;
+
+namespace {
+
+int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
+int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
+bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
+
+int ScoreFallback(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
+
+// V1.1: no trump under the soloist's trick.
+int ThrowOffNoTrump(ThirdWords& w) {
+    CPlayer& p = w.p;
+    const int K = p.ChooseTrumpGameCard(true);
+    if (!IsCard(K)) return ScoreFallback(p);
+    return Points(K) < 10 ? p.PickLowCardAnySuit(SuitOf(K)) : K;
+}
+
+// V1.2: the soloist trumped; overtrump or throw off.
+int OverTrumpSoloist(ThirdWords& w) {
+    CPlayer& p = w.p;
+    const int H = p.PickHighestInSuit(-1, true);
+    const int W = p.PickCardBelowWinner(false);
+    const int O = p.PickCardAboveInTrumps(w.S, true);
+    if (O == NO_CARD) {
+        if (w.T == 1 && Points(W) == 0) {
+            const int K = p.ChooseCardByScore(4, -1, false);
+            return (K == NO_CARD || g_Game.TrumpCount > 3) ? W : K;
+        }
+        return ScoreFallback(p);
+    }
+    if (Points(O) + w.D + w.tp >= 60) return O;
+    if (!IsTop(p, H)) {
+        if (w.T == 1 && !IsTop(p, O)) return O;
+        const int D = Order(O) < Order(W) ? W : O;
+        if (w.tp < 5 && Points(D) < 5 && (w.D > 59 || w.D + w.tp < 60)) {
+            const int K = p.ChooseTrumpGameCard(true);
+            if (IsCard(K)) return p.MayHoldSuit(w.soloistSeat, SuitOf(K)) ? K : D;
+            const int G = p.ChooseCardGeneral(false, false);
+            if (IsCard(G) && IsCard(LowOf(p, SuitOf(G)))) return LowOf(p, SuitOf(G));
+            if (w.T < w.out && w.T < 4 && IsCard(G)) return G;
+            return p.ChooseCardByScore(4, O, false);
+        }
+        return D;
+    }
+    if (w.tp < 3) {
+        const int K = p.ChooseTrumpGameCard(true);
+        if (IsCard(K)) return K;
+        const int G = p.ChooseCardGeneral(false, false);
+        if (IsCard(G) && p.CountInSuit(SuitOf(G)) > 2) return LowOf(p, SuitOf(G));
+        int M = p.ChooseCardByScore(4, O, false);
+        if (IsCard(G) && IsCard(M) && Points(G) < Points(M)) M = G;
+        return IsCard(M) ? M : ScoreFallback(p);
+    }
+    if (H != W) return (Points(W) > Points(O) && Order(W) > Order(O)) ? W : O;
+    return O;
+}
+
+// V1.3: the soloist followed and holds the trick; the defender holds trumps.
+int RuffSoloistTrick(ThirdWords& w) {
+    CPlayer& p = w.p;
+    const int W = p.PickCardBelowWinner(false);
+    const int H = p.PickHighestInSuit(-1, true);
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const int base = w.D + (g_Game.SchneiderAnnounced ? 30 : 0);
+    if (w.T > w.out) {
+        int D = (W == H && IsTop(p, H)) ? lowest : W;
+        for (int s = 0; s < 4; ++s) {
+            if (s == w.type || p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
+            if (!IsTop(p, p.PickLowCardOfSuit(s))) D = NO_CARD;
+        }
+        if (w.T == 1 && p.count == 2 && IsTop(p, D) && Points(D) + w.D < 31) D = p.ChooseCardByScore(11, -1, true);
+        if (IsCard(D)) return D;
+    }
+    if (w.T <= w.out && Points(W) > 3 && !p.IsTopCard(W, H, -1)) return W;
+    if (w.tp < 5) {
+        if (p.count == 2) {
+            if (Points(W) + w.tp + base >= 61) return W;
+            int c = p.ChooseCardByScore(10, -1, true);
+            if (!IsTop(p, H)) c = H;
+            if (IsCard(c)) return c;
+        } else if (IsTop(p, W)) {
+            const int Z = p.NextLowerInSuit(W, false);
+            int c = (IsCard(Z) && p.IsTopCard(Z, W, -1)) ? lowest : p.ChooseCardByScore(4, -1, false);
+            if (Points(c) > 4) c = W;
+            if (IsCard(c)) return c;
+        }
+    } else {
+        int D = W;
+        if (Order(W) > 4 && (W == H || g_Game.TrumpCount < 5 || w.T != 3 || Points(W) < 10 || p.IsTopCard(W, H, -1))) {
+            int O[11], M[11];
+            const int k0 = p.CollectSuit(w.type, false, O);
+            const int h = p.CollectSuit(w.type, true, M);
+            const int k = k0 < h ? k0 : h;
+            int i = k;
+            for (int j = 0; j < k; ++j)
+                if (M[j] == W) i = j;
+            // A place beyond the trumps still out is no card: W stays.
+            if (i < k0 && Order(O[i]) < Order(W)) D = p.GetNextHigherHeld(lowest);
+        }
+        if (IsCard(D)) return D;
+    }
+    const int c = p.ChooseTrumpGameCard(true);
+    return IsCard(c) ? c : W;
+}
+
+// V2: the partner holds the trick.
+int IntoPartnersTrick(ThirdWords& w) {
+    CPlayer& p = w.p;
+    const int schneider = g_Game.SchneiderAnnounced ? 30 : 0;
+    const int total = w.D + w.tp + schneider;
+    int result = NO_CARD;
+    // 1. Past 59.
+    if (total >= 50 && total <= 59) {
+        for (int s = 0; s < 4 && result == NO_CARD; ++s) {
+            if (s == w.type || p.CountInSuit(s) == 0) continue;
+            const int c = p.PickLowCardOfSuit(s);
+            if (total + Points(c) > 59) result = c;
+        }
+        if (result == NO_CARD) {
+            const int H = p.PickHighestInSuit(-1, true);
+            const int W = p.PickCardBelowWinner(true);
+            if (!((W == H && IsTop(p, H)) || Points(W) + total < 60 || W == NO_CARD)) result = W;
+        }
+    }
+    // 2.
+    bool toThree = true;
+    if (result == NO_CARD) {
+        const int R = p.ChooseCardByRunScore(true);
+        result = R;
+        if (IsCard(R) && p.MayHoldSuit(w.soloistSeat, SuitOf(R)) && IsTop(p, R)) {
+            const int K3 = p.ChooseCardByScore3(0, true);
+            if (IsCard(K3) && p.MayHoldSuit(w.soloistSeat, SuitOf(K3))) {
+                result = K3;
+            } else {
+                const int K = p.ChooseTrumpGameCard(false);
+                const int U = p.PickLowCardOfSuit(w.type);
+                if (K == NO_CARD) {
+                    const int h = p.PickHighestInSuit(SuitOf(p.ChooseCardByScore3(0, false)), false);
+                    result = IsCard(h) ? h : R;
+                } else if (!p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(U)) {
+                    // Ruff the partner's trick and keep K, of a suit the soloist lacks, for the lead.
+                    p.forcedCard = K;
+                    p.ForcedCardCount = p.count;
+                    result = U;
+                } else {
+                    result = K;
+                }
+            }
+        }
+    }
+    // 3. Past 30.
+    if (toThree && total >= 20 && total <= 30) {
+        RunningBest best;
+        for (int s = 0; s < 4; ++s) {
+            const int n = p.CountInSuit(s);
+            if (s == w.type || n == 0) continue;
+            const int L = p.PickLowCardOfSuit(s);
+            const int pts = Points(L);
+            if (total + pts <= 30) continue;
+            int value = pts + 11;
+            if (n == 1)
+                value = IsTop(p, L) ? pts : (pts == 10 ? 12 : pts) + 11;
+            else if (n == 2)
+                value = IsTop(p, L) ? pts : pts + 11;
+            else if (n == 3 && (GetCardRank(L) == TEN || GetCardRank(L) == KING))
+                value = pts;
+            best.Offer(L, value);
+        }
+        if (IsCard(best.card)) result = best.card;
+    }
+    // 4.
+    if (IsCard(result)) return result;
+    {
+        const int H = p.PickHighestInSuit(-1, true);
+        const int W = p.PickCardBelowWinner(false);
+        const int lowest = p.PickLowestInSuit(-1, true);
+        if (w.T > w.out && IsTop(p, H) && IsCard(p.ChooseOpponentCardSuit(w.soloistLed, false)) && IsCard(lowest))
+            return lowest;
+        const bool highSingle = w.T == 1 && (H == TrumpSuitCard(ACE) || H == TrumpSuitCard(TEN));
+        if (((!IsTop(p, H) && highSingle) || Points(W) + total > 59) && IsCard(W)) return W;
+    }
+    // 5. and 6.
+    int D = NO_CARD;
+    bool toSeven = false;
+    if (!(SuitOf(w.second) == w.led || w.soloistLed)) {
+        D = TopOf(p, SuitOf(w.second));
+        toSeven = IsCard(D) && Points(D) >= 5;
+    }
+    if (!toSeven) {
+        const int K = w.T > 0 ? p.ChooseTrumpGameCard(false) : NO_CARD;
+        if (IsCard(K) && p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(p.GetNextHigherHeld(K))) {
+            D = p.GetNextHigherHeld(K);
+        } else {
+            D = p.ChooseCardByScore3(w.tp, true);
+            const int s = SuitOf(D);
+            if (IsTop(p, D) && p.CountInSuit(s) < 4) {
+                const int Z = p.NextLowerInSuit(D, false);
+                if (IsCard(Z) && p.IsSuitGuarded(s, 1, false) && p.MayHoldSuit(w.soloistSeat, s) && !p.IsTopCard(Z, D, -1)) D = Z;
+            }
+        }
+    }
+    // 7.
+    const int K2 = p.ChooseTrumpGameCard(true);
+    if (!(Points(D) >= 10 || K2 == NO_CARD) && Points(K2) == Points(D)) D = K2;
+    return Allowed(p, D) ? D : p.SuitCascadeFallback(FALLBACK_THIRD_VOID, false);
+}
+
+}  // namespace
+
+int CPlayer::SuitOpponentThirdVoid(bool soloistLed, int firstCard, int secondCard) {
+    ThirdWords w = ThirdWordsFor(*this, soloistLed, firstCard, secondCard);
+    // The soloist threw off: the partner holds the trick.
+    const bool partnerHolds = PartnerHoldsTrick(w) || (!IsTrump(w.S) && SuitOf(w.S) != w.led);
+    if (partnerHolds) return IntoPartnersTrick(w);
+    if (w.T == 0) return ThrowOffNoTrump(w);
+    if (IsTrump(w.S)) return OverTrumpSoloist(w);
+    return RuffSoloistTrick(w);
+}

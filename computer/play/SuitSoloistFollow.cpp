@@ -1,0 +1,648 @@
+// The suit-game soloist in second and third hand: over a trump lead he takes the trick as cheaply
+// as his sure trumps allow; in a side suit he takes with the top card or stays low; void, he ruffs
+// when the trick is worth it or would win the game, else he throws off a card he can spare. Both
+// end with the card plan's second opinion and the common closing steps; neither marks a suit led.
+#include "model/Player.h"
+
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/HandPredicates.h"
+#include "computer/play/SuitDefenderFrame.h"
+#include "computer/play/SuitPlayTerms.h"
+
+using namespace suit;
+
+namespace {
+
+void Commit(CPlayer& p, int card) {
+    if (!IsCard(card)) return;
+    p.forcedCard = card;
+    p.ForcedCardCount = p.count;
+}
+
+bool TenHeldOrGone(const CPlayer& p, int suit) { return Holds(p, suit, TEN) || IsCardGone(suit, TEN, p.seat); }
+
+// The trump Ten neither held nor gone.
+bool TrumpTenOut(const CPlayer& p) { return IsOutFor(p, g_Game.GameType, TEN); }
+
+bool IsTrumpAce(int card) { return IsCard(card) && card == TrumpSuitCard(ACE); }
+
+int SuitLedMark(int suit) {
+    if (suit < 0 || suit > 3) return 0;
+    return g_ComputerFrame.LedMarks()[suit];
+}
+
+int LeadCount(int suit) { return suit >= 0 && suit <= 4 ? g_Knowledge.TrickLeadCounts[suit] : 0; }
+
+// ---------------------------------------------------------------- second hand
+
+struct Second {
+    CPlayer& p;
+    const Terms& t;
+    int c1, S, p1, third, pts;
+};
+
+// I. Trump led.
+int SecondTrumpLed(Second& k) {
+    CPlayer& p = k.p;
+    if (k.t.H == 0) return p.ChooseCardByScore(11, -1, false);
+    const int hi = p.PickHighestInSuit(-1, true);
+    if (Order(hi) <= Order(k.c1)) {
+        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        if (!IsTop(p, hi)) return cj;
+        return p.IsTopCard(p.PickTrumpBelow(hi), hi, -1) ? cj : p.PickLowestInSuit(-1, true);
+    }
+    const int above = p.PickCardAboveInTrumps(k.c1, true);
+    if (!p.MayHoldSuit(k.third, k.t.type)) return above;
+    if (IsTop(p, hi)) return (k.t.N <= 2 && IsCard(above) && Points(above) <= 4) ? above : hi;
+    if (IsCard(above) && Points(above) < 10) return above;
+    return k.t.J == 0 ? p.ChooseCardWithRandomJack(-1, true) : p.PickRandomJack(0);
+}
+
+// II. A side suit led that he holds.
+int SecondFollow(Second& k) {
+    CPlayer& p = k.p;
+    const int S = k.S;
+    const int hi = p.PickHighestInSuit(S, true);
+    const int cand = k.t.N < 7 ? p.GetNextLowerHeld(hi) : hi;
+    if (Order(hi) >= Order(k.c1) && IsTop(p, hi) && (p.MayHoldSuit(k.third, S) || !p.MayHoldSuit(k.third, k.t.type))) {
+        if (GetCardRank(cand) == ACE && k.p1 == 0) {
+            const int cnt = p.CountInSuit(S);
+            const int nb = p.NextLowerInSuit(cand, false);
+            if (cnt < 4 || TenHeldOrGone(p, S) || !Holds(p, S, KING)) {
+                if (k.t.N > 8 && k.t.H < 6 && cnt == 2 && IsCard(nb) && Points(nb) < 10) return nb;
+            } else if (IsCard(nb) && Order(nb) > Order(k.c1)) {
+                return nb;
+            }
+        }
+        return cand;
+    }
+    const int lw = p.NextHigherInSuit(k.c1);
+    if (lw == NO_CARD) return p.PickLowCardAnySuit(S);
+    if (Holds(p, S, TEN)) {
+        const bool lwQueen = GetCardRank(lw) == QUEEN;
+        if (Holds(p, S, KING) && !lwQueen) return CardCodeOf(KING, S);
+        if (Holds(p, S, QUEEN) && !lwQueen) return CardCodeOf(QUEEN, S);
+    }
+    return Points(lw) < 10 ? lw : p.PickLowCardAnySuit(S);
+}
+
+// III. Void in the led side suit: ruff or throw off.
+int SecondVoid(Second& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int S = k.S, p1 = k.p1, pts = k.pts, type = t.type;
+    // 1.
+    if (t.H == 0) {
+        const int c = p.ChooseTrumpGameCard(true);
+        return IsCard(c) ? c : p.ChooseCardByScore(11, -1, false);
+    }
+    // 2.
+    int list[11];
+    const int n = p.CollectSuit(type, false, list);
+    const int list0 = n > 0 ? list[0] : NO_CARD;
+    const int list1 = n > 1 ? list[1] : NO_CARD;
+    const int w = p.PickCardBelowWinner(false);
+    const int wb = p.PickTrumpBelow(w);
+    const int hi = p.PickHighestInSuit(-1, true);
+    const int hb = p.PickTrumpBelow(hi);
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const bool thirdMayS = p.MayHoldSuit(k.third, S);
+    const bool thirdMayTrump = p.MayHoldSuit(k.third, type);
+    const bool D = !thirdMayS && thirdMayTrump && !IsTop(p, hi);
+    // 3.
+    if (!D && t.H > 1 && t.O == 1 && IsTop(p, hi)) return Order(list0) > Order(hb) ? lowest : hb;
+    // 4.
+    if (t.H == 2 && t.O > 1 && !IsTop(p, hi)) return lowest;
+    // 5.
+    if (!D) {
+        if (pts < 61) return pts + p1 + Points(hi) >= 61 ? hi : w;
+        if (LeadCount(S) == 0) return w;
+    }
+    // 6.
+    int step = 10;
+    int x = NO_CARD;
+    if (pts < 61 && pts + p1 + Points(w) > 60)
+        step = p1 > 4 ? 8 : 7;
+    else if (p1 > 4)
+        step = 8;
+    else if (t.H == 1 && t.N == 2 && !IsTop(p, hi))
+        return w;
+    // 8. A high card led.
+    if (step == 8) {
+        if (!IsTop(p, hi) || t.N > 8) {
+            if (Order(w) > Order(list1))
+                x = hi;
+            else
+                step = 7;
+        } else {
+            x = Order(w) <= Order(list0) ? hi : w;
+        }
+        if (step == 8) step = 9;
+    }
+    // 7. A ruff that wins.
+    if (step == 7) {
+        if (!thirdMayS) {
+            if (p1 > 9) {
+                x = Order(lowest) > 4 ? p.ChooseTrumpGameCard(true) : lowest;
+                if (IsJack(hb)) x = hb;
+                if (IsTop(p, hi)) x = hi;
+            }
+        } else {
+            x = p.ChooseTrumpGameCard(true);
+            if (x == NO_CARD || p1 > 9) {
+                if (p.IsTopCard(hb, hi, -1)) {
+                    x = (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
+                } else if (t.J < 2 || t.N < 9 || !Holds(p, type, ACE)) {
+                    if (thirdMayTrump || Points(w) < 10 || IsTop(p, w)) {
+                        const int r = p.ChooseLowTrump();
+                        x = w;
+                        if ((Points(w) >= 10 || Points(k.c1) >= 10) && LeadCount(S) != 0) {
+                            if (!IsTop(p, hi))
+                                x = IsCard(r) ? r : lowest;
+                            else if (t.O > 1 && p.IsTopCard(wb, hi, -1))
+                                x = hi;
+                        }
+                        if (t.O == 1 && !IsTop(p, hi)) x = Points(w) > 0 ? w : hi;
+                    } else {
+                        x = w;
+                    }
+                } else {
+                    const int nh = p.GetNextHigherHeld(lowest);
+                    const int y = p.handInfo.SmallCards[DIAMONDS][JACK] == -1 ? nh : hi;
+                    const int usual = (SuitLedMark(S) && IsTop(p, hi)) ? y : w;
+                    x = (t.H >= 6 && t.N <= 7) ? nh : usual;
+                }
+            }
+        }
+        step = 9;
+    }
+    // 9. Settling the ruff.
+    if (step == 9) {
+        int c = NO_CARD;
+        if (x == NO_CARD) {
+            c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
+            if (c != w && (!Holds(p, type, ACE) || TenHeldOrGone(p, type))) c = p.PickCardAboveInTrumps(c, true);
+            const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
+            x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
+            if (!thirdMayTrump && !IsTop(p, x)) {
+                x = p.PickCardBelowWinner(true);
+            } else if (IsTop(p, k.c1) && GetCardRank(k.c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
+                       thirdMayTrump) {
+                if (p1 < 5) {
+                    const int cj = p.ChooseCardWithRandomJack(-1, true);
+                    if (!IsJack(cj)) x = cj;
+                } else {
+                    x = p.PickRandomJack(0);
+                }
+            }
+            if (x == NO_CARD) {
+                if (t.H == 1)
+                    x = hi;
+                else if (!IsTop(p, hi) && hi != w)
+                    x = w;
+                else if (!IsJack(hb3) && c != w)
+                    x = hb3;
+                else
+                    x = w;
+            }
+        }
+        if (Order(x) > 4 && p1 < 10) {
+            if (!thirdMayTrump || thirdMayS) {
+                if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
+            } else {
+                const int g = p.ChooseTrumpGameCard(true);
+                if (IsCard(g)) return g;
+                x = p.ChooseCardWithRandomJack(-1, true);
+            }
+        }
+        if (IsCard(x)) return x;
+    }
+    // 10. A cheap card to throw off.
+    {
+        const int g = p.ChooseTrumpGameCard(true);
+        const int ts = SuitOf(g);
+        if (IsCard(g) && Points(g) < 5 && Points(k.c1) < 5 && !Holds(p, ts, TEN) &&
+            ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
+            return g;
+    }
+    // 11. The Ace or Ten of the led suit still in play.
+    if (!IsCardGone(S, ACE, p.seat) || !IsCardGone(S, TEN, p.seat)) {
+        int y = w;
+        if (IsCard(wb) && (IsTop(p, w) || t.H >= 3) && (IsJack(w) || Points(w) >= 10))
+            y = Order(w) == Order(wb) + 1 ? w : wb;
+        int weak = -1, weakCount = 0;
+        for (int s = 0; s < 4; ++s) {
+            if (s == type || p.CountInSuit(s) == 0 || p.ChooseTrumpGameHelper(s)) continue;
+            weak = s;
+            ++weakCount;
+        }
+        if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, p.PickHighestInSuit(weak, true)))
+            y = p.PickLowCardAnySuit(weak);
+        if (Points(y) < 10) {
+            if (!thirdMayTrump && !IsTop(p, hi)) y = p.PickCardBelowWinner(false);
+        } else if (TrumpTenOut(p) && t.O < t.H) {
+            if (IsCard(p.PickTrumpBelow(y))) y = p.PickTrumpBelow(y);
+        } else if (!thirdMayS) {
+            y = lowest;
+        }
+        if (IsCard(y)) return y;
+    }
+    // 12. No trump out.
+    if (t.H == g_Game.TrumpCount) {
+        if (t.N == 2) return hi;
+        const int ten = p.PickUnguardedTen();
+        return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
+    }
+    // 13.
+    bool toFifteen = false;
+    if (t.H < 3 && p1 < 5) {
+        const int g = p.ChooseTrumpGameCard(true);
+        if (IsCard(g) && Points(g) == 0) return g;
+        toFifteen = true;
+    }
+    // 14.
+    if (!toFifteen && t.O < t.H && t.H > 2) {
+        if (t.O == 1 && IsTop(p, hi)) return hi;
+        const int cnt = p.CountOutstanding(S);
+        const bool allThree = Holds(p, type, ACE) && Holds(p, type, TEN) && Holds(p, type, KING);
+        int c = NO_CARD;
+        if (cnt < 3 && !allThree) {
+            c = (thirdMayTrump && !thirdMayS) ? wb : w;
+            if (Points(w) >= 10 && IsCard(p.PickTrumpBelow(w))) c = p.PickTrumpBelow(w);
+            if ((c == NO_CARD || !IsTop(p, c)) && (!thirdMayTrump || thirdMayS)) {
+                if (IsTrumpAce(c) && TrumpTenOut(p)) c = p.PickTrumpBelow(c);
+            } else if (t.H > 1 && t.H < g_Game.TrumpCount) {
+                c = IsCard(p.PickCardAboveInTrumps(p.FirstMissingJack(), true)) ? lowest : NO_CARD;
+            }
+        } else {
+            const int nb = p.NextLowerInSuit(w, false);
+            if (!IsTop(p, w))
+                c = thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
+            else
+                c = p.IsTopCard(nb, w, -1) ? w : lowest;
+        }
+        if (IsCard(c)) return c;
+    }
+    // 15. The last rule.
+    if (thirdMayTrump && !thirdMayS) {
+        if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && wb != TrumpSuitCard(TEN) && !IsCardGone(type, TEN, p.seat))
+            return w;
+        return p.ChooseCardWithRandomJack(-1, true);
+    }
+    int found = NO_CARD;
+    if (pts + Points(w) + p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
+        int c = w;
+        while (Points(c) > 4 && IsCard(p.PickTrumpBelow(c))) c = p.PickTrumpBelow(c);
+        found = c;
+    } else if (IsTrumpAce(w)) {
+        found = p.PickTrumpBelow(w);
+        if (GetCardRank(found) == TEN) found = p.PickTrumpBelow(found);
+    } else if (t.H == 3 && t.J == 2) {
+        found = p.PickJack(0);
+        if (!IsTop(p, found)) found = p.PickRandomJack(0);
+    }
+    return IsCard(found) ? found : w;
+}
+
+// ---------------------------------------------------------------- third hand
+
+struct Third {
+    CPlayer& p;
+    const Terms& t;
+    int c1, c2, S1, S2, ow, tp, pts;
+};
+
+int TheLastRule(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
+
+// I. Trump led.
+int ThirdTrumpLed(Third& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    if (t.H == 0) return NO_CARD;
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const int h = p.PickHighestInSuit(-1, true);
+    // 1. A low trump already wins.
+    const int lo = p.PickLowCardOfSuit(t.type);
+    if (IsCard(lo) && Order(lo) > k.ow) return lo;
+    // 2.
+    if (t.J > 0) {
+        const int wc = (k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) ? k.c2 : k.c1;
+        const int a = p.PickCardAboveInTrumps(wc, true);
+        const int x = IsCard(a) ? a : p.PickRandomJack(0);
+        if (Order(x) > k.ow) {
+            if (t.H == 2 && IsCard(a) && !IsTop(p, a)) return a;
+            const int asBig = x == a ? lowest : x;
+            if (k.tp >= 10) return asBig;
+            if (k.tp + Points(x) + k.pts < 61) return (t.N == 2 && IsTop(p, x)) ? asBig : lowest;
+            return (t.N == 3 && t.H == 3) ? lowest : x;
+        }
+    }
+    // 3.
+    if (Order(h) > k.ow && t.H > 1) {
+        if (Points(lowest) > Points(h) && p.IsTopCard(lowest, h, -1) && t.H != g_Game.TrumpCount) return h;
+        if (t.H - 1 == t.O && IsCard(p.ChooseLeadOrLastCard(-1))) return h;
+        return lowest;
+    }
+    // 4.
+    if (Order(lowest) > 4 && t.J > 1 && (!IsTop(p, h) || !p.IsTopCard(lowest, h, -1))) return p.PickRandomJack(0);
+    return lowest;
+}
+
+// II. A side suit led that he holds.
+int ThirdFollow(Third& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int S1 = k.S1;
+    if (k.S2 == t.type) return p.PickLowCardAnySuit(S1);
+    const int wc = (k.S2 == S1 && Order(k.c2) > Order(k.c1)) ? k.c2 : k.c1;
+    const int hi = p.PickHighestInSuit(S1, true);
+    const int lw = p.NextHigherInSuit(wc);
+    const int lo = p.PickLowestInSuit(S1, true);
+    if (lw == NO_CARD) return p.PickLowCardAnySuit(S1);
+    int x = NO_CARD;
+    if (!IsTop(p, hi) || (t.H <= t.O && p.CountInSuit(S1) > 3)) {
+        x = hi;
+    } else if (hi == lw) {
+        if (k.tp >= 5) {
+            x = hi;
+        } else {
+            x = lo;
+            if (p.CountInSuit(S1) > 2 || Points(lo) > 3) {
+                if ((k.pts < 61 && k.pts + k.tp + Points(hi) > 60 && (t.H == 0 || t.O > 0)) || !Holds(p, S1, ACE) ||
+                    TenHeldOrGone(p, S1))
+                    x = hi;
+            } else if (k.S2 == S1 || p.handInfo.DealtSuitCount[S1] < 3) {
+                if (p.MayHoldSuit(t.previous, t.type) && t.O > 0) x = hi;
+            }
+        }
+    } else {
+        const int cnt = p.CountInSuit(S1);
+        if (cnt < 4) {
+            const int top = p.PickHighestInSuit(-1, true);
+            const bool tt = IsTop(p, top);
+            const int cj = p.ChooseCardWithRandomJack(-1, true);
+            if (!tt && k.pts > 30 && t.N < 9) {
+                x = cnt == 2 ? lw : hi;
+            } else {
+                x = p.GetNextHigherHeld(lw);
+                if (t.H == 2 && g_Game.TrumpCount < 4) {
+                    if (tt)
+                        Commit(p, top);
+                    else if (Points(cj) < 10)
+                        Commit(p, cj);
+                }
+            }
+        } else {
+            x = (t.H == 1 && g_Game.TrumpCount == 2 && IsTop(p, p.PickHighestInSuit(-1, true))) ? lw : hi;
+        }
+    }
+    if (IsCard(x) && Holds(p, S1, ACE) && Holds(p, S1, TEN) && p.forcedCard == 0) x = p.PickLowCardOfSuit(S1);
+    return IsCard(x) ? x : p.PickLowCardAnySuit(S1);
+}
+
+// III.9: the ruff when trumps are out beside his own.
+int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    int v = w;
+    if (t.O < t.H || k.tp > 4 || (k.pts < 61 && Points(w) + k.pts + k.tp > 60)) {
+        if ((t.H < 5 && !IsTop(p, h)) ||
+            (IsCard(wb) && (!IsTrumpAce(w) || wb == TrumpSuitCard(TEN) || t.J + 1 < t.O || IsCardGone(t.type, TEN, p.seat)) &&
+             !p.IsTopCard(w, h, -1)))
+            v = w;
+        else if (IsCard(wb))
+            v = wb;
+        int base = NO_CARD;
+        if (!IsCard(wb)) {
+            base = (IsTop(p, h) && (t.H < 2 || !IsJack(h))) ? h : sc;
+        } else if (!IsTop(p, h)) {
+            base = (t.H == 2 && Points(h) > Points(v)) ? h : v;
+        } else if (h == v) {
+            base = Order(v) - Order(wb) >= 2 ? wb : v;
+        } else {
+            base = h;
+            if (Order(h) - Order(v) > 1) base = (t.H < 3 && t.H <= t.O) ? v : wb;
+        }
+        const int x = p.GetNextHigherHeld(base);
+        if (IsCard(x)) return x;
+    }
+    if (t.H == 2 && !IsTop(p, h) && Points(v) >= 10) return v;
+    if (t.H == 1 && t.N == 2 && !IsTop(p, v)) return v;
+    if (k.tp > 7 || !IsTop(p, v)) {
+        if (IsTrumpAce(v) && IsTop(p, v) && TrumpTenOut(p) && t.O < t.H) return p.PickTrumpBelow(v);
+        if (t.H < 3 && t.H == t.N) return p.PickCardBelowWinner(false);
+        if (t.H >= 3) return (IsTrumpAce(v) && TrumpTenOut(p)) ? p.PickTrumpBelow(v) : v;
+    }
+    if (t.H == 1 && (k.pts > 60 || Points(v) + k.pts + k.tp < 61)) {
+        int c = NO_CARD;
+        if (t.N == 2) c = p.ChooseCardByScore(4, -1, false);
+        if (t.N == 3) c = p.ChooseTrumpGameCard(false);
+        if (IsTop(p, c)) c = sc;
+        if (IsCard(c)) return c;
+    }
+    if (k.tp > 4) return p.GetNextHigherHeld(sc);
+    return NO_CARD;
+}
+
+// III. Void in the led side suit.
+int ThirdVoid(Third& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int type = t.type;
+    const bool secondRuffed = k.S2 == type;
+    const int lowest = p.PickLowestInSuit(-1, true);
+    // 1. A cheap trick.
+    {
+        const int g = p.ChooseTrumpGameCard(true);
+        if (IsCard(g) && k.tp + Points(g) < 10) {
+            int x = g;
+            const int w = p.PickCardBelowWinner(false);
+            if (t.H <= t.O && !IsTop(p, p.PickHighestInSuit(-1, true)) && Points(w) > 2 &&
+                CountAcesElsewhere(p.handInfo, type) > 1)
+                x = w;
+            return x;
+        }
+    }
+    // 2.
+    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
+    // 3.
+    const int sc = p.ChooseSoloistCardSuit();
+    const int h = p.PickHighestInSuit(-1, true);
+    const int w = p.PickCardBelowWinner(false);
+    const int wb = p.PickTrumpBelow(w);
+    // 4. Second hand ruffed.
+    if (secondRuffed) {
+        const int ab = p.PickCardAboveInTrumps(k.c2, true);
+        int x = NO_CARD;
+        if (ab == NO_CARD) {
+            x = p.ChooseCardByScore(4, lowest, false);
+        } else {
+            if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
+                x = Order(w) > Order(k.c2) ? w : ab;
+            } else if (Points(w) + k.pts + k.tp > 60 && Order(w) > Order(k.c2)) {
+                x = w;
+            } else if (k.tp > 4 && Order(sc) > Order(k.c2)) {
+                x = sc;
+            }
+            if (t.N == t.H) {
+                const int a2 = p.PickCardAboveInTrumps(k.c2, true);
+                x = (IsCard(a2) && !p.IsTopCard(w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
+            }
+        }
+        if (IsCard(x)) return x;
+        const int g = p.ChooseTrumpGameCard(true);
+        if (IsCard(g)) return g;
+        int s4 = p.ChooseCardByScore(4, -1, false);
+        if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
+            s4 = p.GetNextHigherHeld(ab);
+        } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
+            const int cj = p.ChooseCardWithRandomJack(-1, true);
+            if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
+        }
+        return s4;
+    }
+    // 5. Nobody ruffed, a trick of ten points or more.
+    if (k.tp > 9) {
+        int y = w;
+        if (IsTrumpAce(w) && TrumpTenOut(p)) y = IsTop(p, h) ? wb : (Order(sc) < 5 ? wb : sc);
+        int from = y;
+        if (IsTop(p, h))
+            from = sc;
+        else if (t.O < t.H && t.O > 1)
+            from = wb;
+        const int x = p.GetNextHigherHeld(from);
+        if (IsCard(x)) return x;
+    }
+    // 6. This trick decides the game.
+    if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
+        const int lead = p.ChooseLeadOrLastCard(-1);
+        if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
+            if (IsCard(w)) return w;
+    }
+    // 7. A card to throw off.
+    int x = NO_CARD;
+    {
+        const int g = p.ChooseTrumpGameCard(true);
+        const int ts = SuitOf(g);
+        const int top = p.PickHighestInSuit(ts, true);
+        const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
+        if (!skip && IsCard(g)) {
+            bool general = true;
+            if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || secondRuffed) {
+                if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) {
+                    x = p.PickUnguardedTen();
+                    general = false;
+                }
+            }
+            if (general) {
+                x = g;
+                const int below = p.NextLowerInSuit(top, false);
+                if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
+                    (below == NO_CARD || p.IsTopCard(below, top, -1)))
+                    x = p.PickUnguardedTen();
+            }
+        }
+    }
+    // 8.
+    if (secondRuffed && Order(k.c2) >= Order(h)) {
+        if (IsCard(x)) return x;
+    } else {
+        if (IsCard(x)) return x;
+        bool toNine = false;
+        if (t.H >= 6 && t.J == 2 && IsTrumpAce(p.PickCardBelowWinner(false))) {
+            x = p.GetNextHigherHeld(lowest);
+            Commit(p, p.PickJack(0));
+        } else if (t.H == t.O) {
+            const int g = p.ChooseTrumpGameCard(true);
+            bool played = false;
+            if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
+                int sure = t.H + 1;
+                for (int s = 0; s < 4; ++s) {
+                    if (s == type) continue;
+                    for (int c = p.PickHighestInSuit(s, true); IsCard(c) && IsTop(p, c); c = p.NextLowerInSuit(c, false))
+                        ++sure;
+                }
+                if (sure == t.N) {
+                    x = g;
+                    played = true;
+                }
+            }
+            if (!played && IsCard(h)) {
+                x = p.PickCardBelowWinner(false);
+                if (IsTop(p, x) && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
+            }
+        } else {
+            toNine = true;
+        }
+        if (toNine) {
+            const int r = ThirdRuffChoice(k, w, wb, h, sc);
+            if (IsCard(r)) return r;
+        } else {
+            if (IsCard(x)) return x;
+            if (t.H > 1 || IsTop(p, h)) {
+                x = p.ChooseTrumpGameCard(t.dealtTrumps < 6);
+                if (IsCard(x)) return x;
+            }
+        }
+    }
+    // 10. The last trumps.
+    const int y = secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
+    if (IsCard(y)) {
+        x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
+        if (IsCard(x)) return x;
+    }
+    if (t.O < t.H && IsCard(y)) {
+        if (!IsTop(p, y)) {
+            if (!(IsTrumpAce(y) && TrumpTenOut(p))) return y;
+        } else {
+            const int nb = p.NextLowerInSuit(y, false);
+            if (IsCard(nb)) return nb;
+        }
+    }
+    const int s4 = p.ChooseCardByScore(4, -1, false);
+    const int cj = p.ChooseCardWithRandomJack(-1, true);
+    if (Points(s4) > 3) {
+        x = IsCard(y) ? y : s4;
+        if (!IsCard(y) && IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) x = cj;
+    } else {
+        x = s4;
+    }
+    return x;
+}
+
+}  // namespace
+
+int CPlayer::PlaySuitSoloistSecond(int c1) {
+    const Terms t(*this);
+    Second k{*this, t, c1, SuitOf(c1), Points(c1), t.next, g_Game.PartyPoints[0]};
+    int x = NO_CARD;
+    if (k.S == t.type)
+        x = SecondTrumpLed(k);
+    else if (k.S >= 0 && k.S <= 3 && CountInSuit(k.S) > 0)
+        x = SecondFollow(k);
+    else
+        x = SecondVoid(k);
+    // The card plan's second opinion on the candidate.
+    const int planned = ChooseTrickCard(-1, x, true);
+    if (IsCard(planned)) x = planned;
+    return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
+}
+
+int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
+    const Terms t(*this);
+    const int S1 = SuitOf(c1);
+    const int S2 = SuitOf(c2);
+    const int ow = (S2 == S1 && Order(c2) > Order(c1)) ? Order(c2) : Order(c1);
+    Third k{*this, t, c1, c2, S1, S2, ow, Points(c1) + Points(c2), g_Game.PartyPoints[0]};
+    int x = NO_CARD;
+    if (S1 == t.type)
+        x = ThirdTrumpLed(k);
+    else if (S1 >= 0 && S1 <= 3 && CountInSuit(S1) > 0)
+        x = ThirdFollow(k);
+    else
+        x = ThirdVoid(k);
+    if (x == NO_CARD) x = TheLastRule(*this);
+    const int planned = ChooseTrickCard(-1, x, true);
+    if (IsCard(planned)) x = planned;
+    return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
+}
