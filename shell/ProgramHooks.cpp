@@ -1,5 +1,6 @@
 #include "shell/ProgramHooks.h"
 
+#include "computer/evaluation/FrameServices.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/TableServices.h"
@@ -30,4 +31,9 @@ void InstallProgramHooks() {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(6, false);
     };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
+
+    // A computer's lay-away glides on the table like the person's exchange.
+    g_ComputerFrame.SwapCards = [](int card, CCards& row, int otherCard, CCards& otherRow) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SwapCards(card, row, otherCard, otherRow, false);
+    };
 }
