@@ -116,7 +116,7 @@ bool CommandInTime(const CMainFrame& frame, int id) {
 
 void CMainFrame::OnCommand(int id) {
     if (!CommandInTime(*this, id)) {
-        WriteTrace("OnCommand(" + std::to_string(id) + ":late)", LOG_MAINFRAME);
+        WriteTrace(":OnCommand(" + std::to_string(id) + ":late)", LOG_MAINFRAME);
         return;
     }
     switch (id) {

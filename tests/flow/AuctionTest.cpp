@@ -2,6 +2,7 @@
 // answers and the rule set decide the soloist, the bid, who has bid and every spoken word.
 #include "flow/FlowFixture.h"
 
+#include "dialogs/AuctionDialog.h"
 #include "platform/core/Random.h"
 
 namespace {
@@ -212,6 +213,77 @@ TEST_F(AuctionTest, CloseDuringTheComputersLoopStopsItWithoutDeclaration) {
     EXPECT_EQ(FindLine("CMainFrame::Declare()"), -1) << LogText();
     EXPECT_EQ(g_Shell.pMainFrame, nullptr);
     EXPECT_LT(BidValue(-1), 60);
+}
+
+}  // namespace
+
+namespace {
+
+using testsupport::FlowFixture;
+
+// Scenario S1: a click on the bid button sends the computer's command; the computers' whole
+// answer, balloon waits included, runs inside the click.
+class BidClickTest : public FlowFixture {
+protected:
+    void ClickBid() {
+        platform::Rect button;
+        ::GetWindowRect(::GetDlgItem(Bar(), BTN_BID), &button);
+        host_->Click(host_->NowMs() + 10, {(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+        host_->PumpFor(5000);
+    }
+    // The records of frame commands and ticks, and the depth of the click's command to the bar.
+    const platform::DispatchRecord* Find(HWND hwnd, UINT message, WPARAM id) const {
+        for (const platform::DispatchRecord& r : host_->Trace().Records())
+            if (r.hwnd == hwnd && r.message == message && LOWORD(r.wParam) == id) return &r;
+        return nullptr;
+    }
+};
+
+TEST_F(BidClickTest, TheComputersAnswerRunsInsideTheClickAndTheBarIsRelabelled) {
+    DealAndHold();
+    StartAuction(1, 0, 30);
+    const HWND bar = Bar();
+    host_->Trace().Clear();
+    // A bar made for measuring and destroyed while the computer answers changes nothing.
+    testsupport::Later measure;
+    bool measured = false;
+    measure.At(300, [&] {
+        CAuctionDialog measuring;
+        measured = measuring.Create(nullptr);
+        measuring.DestroyWindow();
+    });
+    ClickBid();
+    EXPECT_TRUE(measured);
+    const platform::DispatchRecord* click = Find(bar, WM_COMMAND, BTN_BID);
+    const platform::DispatchRecord* speak = Find(Frame().Handle(), WM_COMMAND, CM_SPEAK_COMPUTER2);
+    ASSERT_NE(click, nullptr);
+    ASSERT_NE(speak, nullptr);
+    EXPECT_EQ(speak->kind, platform::DispatchRecord::Kind::Sent);
+    EXPECT_GT(speak->depth, click->depth);
+    // Ticks ran inside the send: the balloon waits.
+    int nestedTicks = 0;
+    for (const platform::DispatchRecord& r : host_->Trace().Records())
+        if (r.hwnd == Frame().Handle() && r.message == WM_TIMER && r.wParam == TM_TICK && r.depth > speak->depth) ++nestedTicks;
+    EXPECT_GT(nestedTicks, 0);
+    // The bar is still the auction bar, relabelled and enabled for the next value.
+    EXPECT_EQ(Bar(), bar);
+    EXPECT_TRUE(Frame().IsAuctionBarOpen());
+    EXPECT_EQ(ButtonText(BTN_BID), "&Bid  20");
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(bar, BTN_BID)));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(bar, BTN_PASS)));
+}
+
+// When the answer ends the auction, the bar is destroyed inside its own click; nothing touches it
+// afterwards (the sanitizers watch) and the person is the soloist.
+TEST_F(BidClickTest, AnAnswerThatEndsTheAuctionDestroysTheBarInsideTheClick) {
+    DealAndHold();
+    StartAuction(1, 0, 0);
+    const HWND bar = Bar();
+    ClickBid();
+    EXPECT_FALSE(::IsWindow(bar));
+    EXPECT_FALSE(Frame().IsAuctionBarOpen());
+    EXPECT_EQ(g_Game.Soloist, 2);
+    EXPECT_EQ(g_Game.FlowState, STATE_SKAT);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // person picks up (and lays away by click, drag or keys) or plays Hand, or nobody bid.
 #include "flow/FlowFixture.h"
 
+#include "dialogs/MessageDialogs.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "tavlo/Tavlo.h"
@@ -370,6 +371,39 @@ TEST_F(DeclarationTest, SwapPauseEndedByACloseStartsNoPlay) {
     EXPECT_EQ(state, STATE_MANIPULATE);
     EXPECT_EQ(FindLine("CMainFrame::OnPlay()"), -1);
     EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+}
+
+// A command that comes after its step is traced and dropped: a late pass after the auction ended,
+// a late pick-up after the skat was taken.
+TEST_F(DeclarationTest, LateCommandsAreDropped) {
+    PersonWinsTheAuction();
+    Frame().SendMessage(WM_COMMAND, CM_PASS);
+    Frame().SendMessage(WM_COMMAND, CM_DECLARE);
+    EXPECT_EQ(LineCount("CMainFrame::Declare()"), 1);
+    EXPECT_EQ(g_Game.FlowState, STATE_SKAT);
+    PressOnBar(kPickUp);
+    Frame().SendMessage(WM_COMMAND, CM_PICKUP);
+    Frame().SendMessage(WM_COMMAND, CM_HAND);
+    EXPECT_EQ(LineCount("CMainFrame::OnPickup("), 1);
+    EXPECT_EQ(LineCount("CMainFrame::OnHand("), 0);
+    EXPECT_EQ(g_Game.FlowState, STATE_ASK);
+    EXPECT_GE(FindLine("CMainFrame::OnCommand(102:late)"), 0) << LogText();
+}
+
+// A hostile name from the profile shows as itself in the game message and breaks no rich text.
+TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
+    DealAndHold();
+    Frame().Game.computer1.name = "Bad}{\\par";
+    std::string text;
+    answerer_.probe = [&text](HWND dialog) {
+        if (auto* message = dynamic_cast<CGameMessageDialog*>(::WindowFromHandle(dialog))) text = message->Text();
+        return 0;
+    };
+    StartAuction(2, 0, 18);
+    PressPass();
+    host_->PumpFor(3000);
+    ASSERT_EQ(g_Game.Soloist, 1);
+    EXPECT_NE(text.find("\\b\\fs32\\qc Bad\\}\\{\\\\par\\b0"), std::string::npos) << text;
 }
 
 }  // namespace
