@@ -16,6 +16,7 @@
 #include "platform/core/Random.h"
 #include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
 #include "platform/headless/HeadlessHost.h"
 #include "resources/CommandIds.h"
 #include "resources/Editions.h"

@@ -79,6 +79,7 @@ void BM_NewToAuction(benchmark::State& state) {
     for (auto _ : state) {
         frame.GameRunning = 0;
         g_Game.FlowState = STATE_IDLE;
+        frame.CloseModelessDialog();
         frame.SendMessage(WM_COMMAND, ID_NEW);
         // The deal is done when the auction waits for the person.
         if (!host.PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 10000))
