@@ -44,12 +44,8 @@ bool CDeclareDialog::OnInitDialog() {
                                     {IDC_DIAMONDS, IDB_SUIT_DIAMONDS}};
     for (const auto& [button, picture] : suitPictures)
         ::SendMessage(GetDlgItem(button), BM_SETIMAGE, static_cast<WPARAM>(picture), 0);
-    if (g_Game.DemoMode) {
-        if (CMainFrame* frame = BarFrame()) {
-            const bool declareBest = g_Settings.Options.Suggest != 0 || g_Game.HandAnnounced != 0;
-            frame->SetTimer(declareBest ? TM_DEMO_DECLARE : TM_DEMO_SUGGEST_SKAT, g_Settings.Delay.Demo);
-        }
-    }
+    const bool declareBest = g_Settings.Options.Suggest != 0 || g_Game.HandAnnounced != 0;
+    ArmDemoTimer(declareBest ? TM_DEMO_DECLARE : TM_DEMO_SUGGEST_SKAT);
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "dialogs/ModelessDialog.h"
 #include "flow/MainFrame.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
 
@@ -13,6 +15,11 @@ void TraceDialog(const std::string& line, unsigned flags) { WriteTrace(line, fla
 
 void PostFrameCommand(int command) {
     if (CMainFrame* frame = BarFrame()) ::PostMessage(frame->Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void ArmDemoTimer(unsigned timer) {
+    if (!g_Game.DemoMode) return;
+    if (CMainFrame* frame = BarFrame()) frame->SetTimer(timer, g_Settings.Delay.Demo);
 }
 
 void SendFrameCommand(int command) {

@@ -12,3 +12,6 @@ void TraceDialog(const std::string& line, unsigned flags);
 // command to the main frame.
 void PostFrameCommand(int command);
 void SendFrameCommand(int command);
+// In demonstration mode: the one-shot timer on the frame that presses the open dialog's button
+// after Delay/Demo (the frame's timer handler acts, never the dialog).
+void ArmDemoTimer(unsigned timer);

@@ -31,11 +31,6 @@ const platform::DialogTemplate& TemplateFor(int templateId) {
     return found ? *found : kNoTemplate;
 }
 
-void ArmDemoTimer(unsigned timer) {
-    if (!g_Game.DemoMode) return;
-    if (CMainFrame* frame = BarFrame()) frame->SetTimer(timer, g_Settings.Delay.Demo);
-}
-
 // The Kontra message's pictures: per game type the left and right control and the image.
 struct GamePictures {
     int left, right, image;

@@ -79,6 +79,12 @@ void CSuggestDialog::OnRule() {
 
 CContinueDialog::CContinueDialog() : CModelessDialog(kTemplateId, 0) {}
 
+bool CContinueDialog::OnInitDialog() {
+    PlaceInitially();
+    ArmDemoTimer(TM_DEMO_CONTINUE);
+    return true;
+}
+
 bool CContinueDialog::OnCommand(int id, unsigned code, HWND control) {
     if (code == BN_CLICKED && id == IDC_CONTINUE) {
         // With the automatic continue on, the press is the frame's own and stays silent.

@@ -33,6 +33,7 @@ class CContinueDialog : public CModelessDialog {
 public:
     static constexpr int kTemplateId = IDD_CONTINUE;
     CContinueDialog();
+    bool OnInitDialog() override;
     bool OnCommand(int id, unsigned code, HWND control) override;
 };
 

@@ -21,6 +21,7 @@ CGrandHandDialog::CGrandHandDialog() : CModelessDialog(kTemplateId, kCut) {}
 bool CGrandHandDialog::OnInitDialog() {
     PlaceInitially();
     help.Reset();
+    ArmDemoTimer(TM_DEMO_GRAND_HAND);
     return true;
 }
 
@@ -60,6 +61,7 @@ bool CRamschBar::OnInitDialog() {
     PlaceInitially();
     help.Reset();
     CheckDlgButton(IDC_DURCHMARSCH, g_Game.SchwarzAnnounced ? 1 : 0);
+    ArmDemoTimer(DemoTimer());
     return true;
 }
 
@@ -77,6 +79,7 @@ void CRamschBar::OnRule() {
 }
 
 CSkatRamschDialog::CSkatRamschDialog() : CRamschBar(kTemplateId, kCut) {}
+unsigned CSkatRamschDialog::DemoTimer() const { return TM_DEMO_RAMSCH_SKAT; }
 
 bool CSkatRamschDialog::OnCommand(int id, unsigned code, HWND control) {
     if (code != BN_CLICKED) return CModelessDialog::OnCommand(id, code, control);
@@ -96,6 +99,7 @@ bool CSkatRamschDialog::OnCommand(int id, unsigned code, HWND control) {
 }
 
 CEndSwapRamschDialog::CEndSwapRamschDialog() : CRamschBar(kTemplateId, kCut) {}
+unsigned CEndSwapRamschDialog::DemoTimer() const { return TM_DEMO_END_SWAP_RAMSCH; }
 
 bool CEndSwapRamschDialog::OnCommand(int id, unsigned code, HWND control) {
     if (code != BN_CLICKED) return CModelessDialog::OnCommand(id, code, control);

@@ -27,6 +27,8 @@ public:
     bool OnInitDialog() override;
 
 protected:
+    // The demonstration's timer of this bar.
+    virtual unsigned DemoTimer() const = 0;
     // The box's state becomes the announcement (a timer's press carries no handle and does not
     // toggle the box: it is checked first, so the press announces as a click would).
     void OnDurchmarsch(HWND control);
@@ -40,6 +42,9 @@ public:
     static constexpr int kCut = 120;
     CSkatRamschDialog();
     bool OnCommand(int id, unsigned code, HWND control) override;
+
+protected:
+    unsigned DemoTimer() const override;
 };
 
 class CEndSwapRamschDialog : public CRamschBar {
@@ -48,4 +53,7 @@ public:
     static constexpr int kCut = 192;
     CEndSwapRamschDialog();
     bool OnCommand(int id, unsigned code, HWND control) override;
+
+protected:
+    unsigned DemoTimer() const override;
 };

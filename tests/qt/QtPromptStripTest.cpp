@@ -1,0 +1,139 @@
+// Prompt strips in the Qt host: no caption, a thin border, kept above the main window; pictures on
+// push buttons and in picture controls drawn from the card-table library's symbols.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+#include "platform/core/Button.h"
+#include "platform/core/ControlMessages.h"
+#include "platform/core/Dialog.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtDialogPictures.h"
+#include "platform/qt/QtHost.h"
+#include "platform/qt/QtWindowWidget.h"
+#include "QtTestSupport.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int kClubs = 1016;
+constexpr int kGrand = 1023;
+constexpr int kPicture = 1078;
+
+const ControlTemplate kStripControls[] = {
+    {ControlKind::PushButton, kClubs, "&Kreuz", {2, 2, 40, 14}, CTL_TABSTOP},
+    {ControlKind::PushButton, kGrand, "&Grand", {44, 2, 40, 14}, CTL_TABSTOP},
+    {ControlKind::Image, kPicture, "", {86, 2, 20, 14}, 0},
+};
+const DialogTemplate kStrip{901, "", DLG_MODELESS | DLG_NO_PARENT | DLG_STRIP, {0, 0, 110, 18}, {"MS Sans Serif", 8},
+                            kStripControls};
+const DialogTemplate kPlain{902, "Plain", DLG_MODELESS, {0, 0, 110, 18}, {"MS Sans Serif", 8}, kStripControls};
+
+class MainWindow : public Window {};
+
+class QtPromptStrip : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateParams params;
+        params.kind = WindowKind::Overlapped;
+        params.rect = {100, 100, 700, 500};
+        params.title = "Main";
+        ASSERT_TRUE(main.Create(params));
+        main.ShowWindow(SW_SHOW);
+        Dialog::SetDefaultOwner(main.Handle());
+    }
+    void TearDown() override { Dialog::SetDefaultOwner(nullptr); }
+    QWidget* Widget(HWND hwnd) { return host.WidgetOf(hwnd); }
+
+    QtHost host;
+    MainWindow main;
+};
+
+TEST_F(QtPromptStrip, AStripHasNoCaptionAThinBorderAndStaysAboveTheMainWindow) {
+    Dialog strip(kStrip);
+    ASSERT_TRUE(strip.Create(nullptr));
+    strip.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    auto* widget = dynamic_cast<QtWindowWidget*>(Widget(strip.Handle()));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(widget->windowFlags().testFlag(Qt::Tool));
+    EXPECT_TRUE(widget->HasThinBorder());
+    // The border lies outside the strip's client area: the widget is one pixel larger all round.
+    EXPECT_EQ(widget->width(), strip.WindowRect().Width() + 2);
+    EXPECT_EQ(widget->height(), strip.WindowRect().Height() + 2);
+    ASSERT_NE(widget->windowHandle(), nullptr);
+    EXPECT_EQ(widget->windowHandle()->transientParent(), Widget(main.Handle())->windowHandle());
+}
+
+TEST_F(QtPromptStrip, AnOrdinaryModelessDialogKeepsItsCaption) {
+    Dialog plain(kPlain);
+    ASSERT_TRUE(plain.Create(nullptr));
+    plain.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    auto* widget = dynamic_cast<QtWindowWidget*>(Widget(plain.Handle()));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_FALSE(widget->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(widget->HasThinBorder());
+}
+
+TEST_F(QtPromptStrip, APictureOnAButtonShowsTheSuitSymbolInPlaceOfTheText) {
+    Dialog strip(kStrip);
+    ASSERT_TRUE(strip.Create(nullptr));
+    ::SendMessage(strip.GetDlgItem(kClubs), BM_SETIMAGE, 295, 0);
+    strip.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    auto* clubs = qobject_cast<QPushButton*>(Widget(strip.GetDlgItem(kClubs)));
+    auto* grand = qobject_cast<QPushButton*>(Widget(strip.GetDlgItem(kGrand)));
+    ASSERT_NE(clubs, nullptr);
+    ASSERT_NE(grand, nullptr);
+    EXPECT_FALSE(clubs->icon().isNull());
+    EXPECT_TRUE(clubs->text().isEmpty());
+    EXPECT_TRUE(grand->icon().isNull());
+    EXPECT_EQ(grand->text(), QStringLiteral("Grand"));
+    // The picture goes again: the text comes back.
+    ::SendMessage(strip.GetDlgItem(kClubs), BM_SETIMAGE, 0, 0);
+    qttest::PumpFor(30);
+    EXPECT_TRUE(clubs->icon().isNull());
+    EXPECT_EQ(clubs->text(), QStringLiteral("Kreuz"));
+}
+
+TEST_F(QtPromptStrip, APictureControlShowsTheGameSymbol) {
+    Dialog strip(kStrip);
+    ASSERT_TRUE(strip.Create(nullptr));
+    ::SendMessage(strip.GetDlgItem(kPicture), STM_SETIMAGE, 181, 0);
+    strip.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    auto* picture = qobject_cast<QLabel*>(Widget(strip.GetDlgItem(kPicture)));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
+}
+
+struct SymbolCase {
+    int image;
+    int symbol;
+};
+
+TEST(QtDialogPictures, EachSuitAndGamePictureHasItsSymbolAndOthersNone) {
+    const SymbolCase cases[] = {{295, 1}, {385, 1}, {298, 2}, {396, 2}, {297, 3}, {397, 3}, {296, 4},
+                                {398, 4}, {180, 5}, {293, 6}, {181, 7}, {269, 0}, {0, 0},   {-1, 0}};
+    for (const SymbolCase& c : cases) EXPECT_EQ(DialogPictureSymbol(c.image), c.symbol) << c.image;
+}
+
+TEST(QtDialogPictures, APictureFitsItsRoomAndHasInk) {
+    const QImage picture = DialogPictureImage(297, QSize(30, 16));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(30, 16));
+    bool ink = false;
+    for (int y = 0; y < picture.height() && !ink; ++y)
+        for (int x = 0; x < picture.width() && !ink; ++x) ink = qAlpha(picture.pixel(x, y)) != 0;
+    EXPECT_TRUE(ink);
+    EXPECT_TRUE(DialogPictureImage(269, QSize(30, 16)).isNull());
+    EXPECT_TRUE(DialogPictureImage(297, QSize(0, 0)).isNull());
+}
+
+}  // namespace

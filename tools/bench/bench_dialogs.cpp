@@ -1,0 +1,82 @@
+// The prompt bars on the headless host: making a bar from its template, placing it over the laid-out
+// table and destroying it again, as the frame does at every step that waits for the person.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "dialogs/AuctionDialog.h"
+#include "dialogs/DeclareDialog.h"
+#include "flow/FlowGlobals.h"
+#include "flow/MainFrame.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "platform/core/Registry.h"
+#include "platform/core/Resources.h"
+#include "platform/headless/HeadlessHost.h"
+#include "resources/Editions.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+
+struct BenchFolders {
+    BenchFolders() {
+        folder = (std::filesystem::temp_directory_path() / "kartovan-bench-dialogs").string();
+        std::filesystem::create_directories(folder);
+        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    }
+    ~BenchFolders() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::string folder;
+};
+
+void ResetProgram() {
+    g_Game.Reset();
+    g_Settings.Reset();
+    g_Shell.Reset();
+    g_Flow.Reset();
+    g_Knowledge.Reset();
+    tavlo::ResetAll();
+    platform::SetResources(&EnglishResources());
+    platform::SetRegistryKey("Kartovan+", "skat");
+    platform::CurrentUserRegistry().Clear();
+}
+
+// Create from the template (controls, initialisation, placement), show, record, then clear the
+// record and destroy; the engine frees the bar.
+template <class Bar>
+void BM_BarLifeCycle(benchmark::State& state) {
+    BenchFolders folders;
+    ResetProgram();
+    g_Settings.Options.Suggest = static_cast<int>(state.range(0));
+    platform::HeadlessHost host;
+    CSkatApp app;
+    app.InitInstance();
+    host.PumpUntilIdle();
+    CMainFrame& frame = *app.MainFrame();
+    if (frame.Layout.TableTop == 0) state.SkipWithError("the table was not laid out");
+    for (auto _ : state) {
+        Bar* bar = CreateBar<Bar>();
+        if (!bar) {
+            state.SkipWithError("no bar");
+            break;
+        }
+        bar->ShowWindow(SW_SHOW);
+        frame.PromptDialog = bar;
+        benchmark::DoNotOptimize(bar->WindowRect());
+        frame.PromptDialog = nullptr;
+        bar->DestroyWindow();
+    }
+}
+BENCHMARK(BM_BarLifeCycle<CAuctionDialog>)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BarLifeCycle<CDeclareDialog>)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
