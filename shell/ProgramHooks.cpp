@@ -45,8 +45,23 @@ void InstallProgramHooks() {
     // The frame's services for the computer player. The game object comes with the frame
     // (CSkatApp::InitInstance); the open-cards option starts as the game record has it.
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
-    // SwapCards: the frame's animated exchange of two cards goes here once the frame has it;
-    // until then the computer swaps the codes in the rows directly.
+    // A computer's lay-away glides on the table like the person's exchange; without a frame the
+    // two cards still change places in their rows.
+    g_ComputerFrame.SwapCards = [](int card, CCards& row, int otherCard, CCards& otherRow) {
+        if (g_Shell.pMainFrame) {
+            g_Shell.pMainFrame->SwapCards(card, row, otherCard, otherRow, false);
+            return;
+        }
+        const auto replace = [](CCards& cards, int from, int to) {
+            for (int& code : cards.cards)
+                if (code == from) {
+                    code = to;
+                    return;
+                }
+        };
+        replace(row, card, otherCard);
+        replace(otherRow, otherCard, card);
+    };
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.

@@ -13,9 +13,12 @@ using testsupport::FrameFixture;
 class GameStartTest : public FrameFixture {
 protected:
     void SetUp() override { WriteProfileInt("Delay", "Switch", 0); }
+    // The auction follows the game start inside the same step: wait until the game has started,
+    // which is before any card has moved or the skat was taken.
     void NewToStart() {
         Frame().SendMessage(WM_COMMAND, ID_NEW);
-        ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+        ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState >= STATE_START; }, 10000));
+        ASSERT_LT(g_Game.FlowState, STATE_SKAT);
     }
 };
 

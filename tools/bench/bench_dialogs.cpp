@@ -70,7 +70,7 @@ void BM_BarLifeCycle(benchmark::State& state) {
             break;
         }
         bar->ShowWindow(SW_SHOW);
-        frame.PromptDialog = bar;
+        frame.PromptDialog = bar->Handle();
         benchmark::DoNotOptimize(bar->WindowRect());
         frame.PromptDialog = nullptr;
         bar->DestroyWindow();
