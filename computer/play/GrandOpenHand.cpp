@@ -1,6 +1,7 @@
 // The Grand defenders' first choices against a soloist whose cards lie open: each reads the own
 // hand and the soloist's open hand (the open-hand link) and gives a card of the own hand, or -1
 // when none of its rules applies and the defender's own cascade decides.
+#include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -13,20 +14,6 @@ namespace {
 int Order(int card) { return GetCardOrder(card); }
 int Points(int card) { return GetCardPoints(card); }
 int PlainSuit(int card) { return GetCardSuit(card, true); }
-bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
-
-// The running best with the coin flip: an equal newcomer wins when Rand() % 2 is 0.
-struct Best {
-    int value = 0;
-    int card = NO_CARD;
-    void Offer(int v, int candidate) {
-        if (candidate == NO_CARD) return;
-        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
-            value = v;
-            card = candidate;
-        }
-    }
-};
 
 // Whether the soloist's open hand may be read now: rule set 0; rule set 1 with the Null Ouvert
 // setting off or once a trick is complete; never in rule set 2.
@@ -40,7 +27,7 @@ bool OpenHandShown(const CPlayer& p) {
 
 // Rule 6 (a) of the lead: the lowest card of a suit both hold.
 int LowestOfSharedSuits(const CPlayer& own, const CPlayer& open, int except) {
-    Best best;
+    CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (i == except) continue;
         const int m = own.CountInSuit(i), o = open.CountInSuit(i);
@@ -70,7 +57,7 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
         }
     }
     // 2. Candidates: A a top card, B a card against the soloist's beatable top card.
-    Best A, B;
+    CoinFlipBest A, B;
     for (int s = 0; s < 4; ++s) {
         if (m(s) == 0) continue;
         const int h = PickHighestInSuit(s, true);
@@ -111,7 +98,7 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
     }
     // 5. No Jack left: a long suit the soloist lacks.
     if (g_Game.TrumpCount == 0) {
-        Best best;
+        CoinFlipBest best;
         for (int s = 0; s < 4; ++s) {
             if (m(s) == 0 || o(s) != 0) continue;
             const int h = PickHighestInSuit(s, true);
@@ -183,7 +170,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
             if (J > 0) return NO_CARD;  // P1
             const int openJack = open.PickHighestInSuit(-1, true);  // P2
             if (openJack != NO_CARD && Order(lead) <= Order(openJack)) return NO_CARD;
-            Best best;
+            CoinFlipBest best;
             for (int i = 0; i < 4; ++i)
                 if (m(i) > 0 && o(i) == 0) best.Offer(Order(ownHighest(i)), ownHighest(i));
             return best.card;
@@ -237,7 +224,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     }
     // 2. Reserve cards.
     if (anyMarked) {
-        Best best;
+        CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (marked[i] || m(i) == 0 || o(i) == 0) continue;
             if (m(i) <= 2 && handInfo.RankTable[i][TEN] != -1) continue;
@@ -336,7 +323,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
                open.CollectSuit(jackLead ? g_Game.GameType : s, true, nullptr) <
                    CollectSuit(jackLead ? g_Game.GameType : s, false, nullptr)) {
         // V5.
-        Best best;
+        CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (marked[i] || m(i) == 0) continue;
             if (o(i) > 0 && Order(ownHighest(i)) >= Order(open.PickHighestInSuit(i, true))) continue;
@@ -347,7 +334,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     if (card != NO_CARD) return card;
     // 7. The last choice: the lowest card of the longest suit the soloist cannot beat.
     if (!jackLead && m(s) > 0) return NO_CARD;
-    Best best;
+    CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0) continue;
         if (o(i) > 0 && Order(ownHighest(i)) >= Order(open.PickHighestInSuit(i, true))) continue;
@@ -373,7 +360,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
         if (J > 0 || !soloistNext) return NO_CARD;  // J1
         if (IsJack(T) && Order(T) > Order(first)) {
             // J2.
-            Best best;
+            CoinFlipBest best;
             for (int i = 0; i < 4; ++i) {
                 if (m(i) == 0) continue;
                 if (o(i) == 0 || NextHigherInSuit(open.PickHighestInSuit(i, true)) == NO_CARD)
@@ -382,7 +369,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             return best.card;
         }
         // J3.
-        Best best;
+        CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (m(i) == 0) continue;
             const int l = ownLowest(i);
@@ -435,7 +422,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
     // Cannot follow: whose card holds the trick?
     const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && Order(T) > Order(S));
     if (partnerHolds) {
-        Best best;
+        CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (m(i) == 0) continue;
             const int h = ownHighest(i);
@@ -460,7 +447,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
         if (jack != NO_CARD) return jack;
     }
     {
-        Best best;
+        CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (m(i) == 0) continue;
             const int l = ownLowest(i);
@@ -488,7 +475,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             }
         }
     }
-    Best best;
+    CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (i == z || m(i) == 0) continue;
         const int h = ownHighest(i), l = ownLowest(i), u = open.PickHighestInSuit(i, true);

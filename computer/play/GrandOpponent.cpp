@@ -3,6 +3,7 @@
 // its own cascade of rules.
 #include "computer/evaluation/FrameServices.h"
 #include "computer/play/CardQueries.h"
+#include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -15,25 +16,11 @@ int Order(int card) { return GetCardOrder(card); }
 int Points(int card) { return GetCardPoints(card); }
 int PlainSuit(int card) { return GetCardSuit(card, true); }
 int Suit(int card) { return GetCardSuit(card, false); }
-bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
 bool Held(const CPlayer& p, int suit, int rank) {
     return suit >= 0 && suit <= 3 && p.handInfo.RankTable[suit][rank] != -1;
 }
 int SuitCountOf(const CPlayer& p, int suit) { return suit >= 0 && suit <= 3 ? p.handInfo.SuitCount[suit] : 0; }
 bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
-
-// The running best with the coin flip: an equal newcomer wins when Rand() % 2 is 0.
-struct Best {
-    int value = 0;
-    int card = NO_CARD;
-    void Offer(int v, int candidate) {
-        if (candidate == NO_CARD) return;
-        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
-            value = v;
-            card = candidate;
-        }
-    }
-};
 
 void MarkVoid(int seat, int column) {
     if (seat >= 0 && seat <= 2 && column >= 0 && column < VOID_COLUMNS) g_Knowledge.VoidTable[seat][column] = 0;
@@ -67,7 +54,7 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
     }
     // L6: a suit of nothing but top Tens and Aces.
     {
-        Best best;
+        CoinFlipBest best;
         for (int s = 0; s < 4; ++s) {
             const int low = PickLowCardOfSuit(s);
             if (low != NO_CARD && IsTopCard(low, -1, -1) && Order(low) >= 5) best.Offer(SuitCountOf(*this, s), low);
@@ -95,7 +82,7 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
     if (J == 0 || J == trumps || !SoloistMayHold(*this, g_Game.GameType)) {
         if (trumps == 0) {
             // L9.
-            Best best;
+            CoinFlipBest best;
             for (int s = 0; s < 4; ++s) {
                 if (SuitCountOf(*this, s) == 0) continue;
                 const int low = PickLowCardOfSuit(s);
@@ -206,7 +193,7 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
         if (soloistLed) return finish(S3());  // J3
         // J4: the partner's Jack.
         if (!IsTopCard(lead, -1, -1)) return finish(ChooseCardByScore(11, NO_CARD, false));
-        Best best;
+        CoinFlipBest best;
         for (int t = 0; t < 4; ++t) {
             if (SuitCountOf(*this, t) == 0 || !SoloistMayHold(*this, t)) continue;
             const int h = PickHighestInSuit(t, true);
@@ -431,7 +418,7 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
         const int D = P + points1;
         const int need = D < 30 ? 31 - D : D < 60 ? 60 - D : 0;
         if (g != NO_CARD && Points(g) < need && need >= 1 && need <= 11) {
-            Best best;
+            CoinFlipBest best;
             for (int s = 0; s < 4; ++s) {
                 const int low = PickLowCardOfSuit(s);
                 if (low != NO_CARD) best.Offer(Points(low), low);

@@ -2,6 +2,7 @@
 // Jacks still out, for the lead, the second and the third card of a trick.
 #include "computer/evaluation/GameOption.h"
 #include "computer/play/CardQueries.h"
+#include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -13,24 +14,10 @@ namespace {
 int Order(int card) { return GetCardOrder(card); }
 int Points(int card) { return GetCardPoints(card); }
 int PlainSuit(int card) { return GetCardSuit(card, true); }
-bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
 bool Held(const CPlayer& p, int suit, int rank) {
     return suit >= 0 && suit <= 3 && p.handInfo.RankTable[suit][rank] != -1;
 }
 int SuitCountOf(const CPlayer& p, int suit) { return suit >= 0 && suit <= 3 ? p.handInfo.SuitCount[suit] : 0; }
-
-// The running best with the coin flip: an equal newcomer wins when Rand() % 2 is 0.
-struct Best {
-    int value = 0;
-    int card = NO_CARD;
-    void Offer(int v, int candidate) {
-        if (candidate == NO_CARD) return;
-        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
-            value = v;
-            card = candidate;
-        }
-    }
-};
 
 }  // namespace
 
@@ -50,7 +37,7 @@ int CPlayer::PlayGrandSoloistLead() {
 
     if (J == 0) {
         // Case 1: no Jack in hand.
-        Best a1;
+        CoinFlipBest a1;
         int topSuits = 0;
         for (int s = 0; s < 4; ++s) {
             if (SuitCountOf(*this, s) == 0) continue;
@@ -68,7 +55,7 @@ int CPlayer::PlayGrandSoloistLead() {
             candidate = g;
             forcedCard = 0;
         } else if (candidate == NO_CARD) {
-            Best a3;
+            CoinFlipBest a3;
             for (int s = 0; s < 4; ++s) {
                 if (SuitCountOf(*this, s) == 0) continue;
                 const int h = PickHighestInSuit(s, true);
@@ -124,7 +111,7 @@ int CPlayer::PlayGrandSoloistLead() {
         const bool tTop = IsTopCard(t, -1, -1);
         if (!tTop && J <= O) {
             // B1: lead from the top suits.
-            Best P, Q;
+            CoinFlipBest P, Q;
             bool allTop = true;
             int topSuits = 0;
             for (int s = 0; s < 4; ++s) {
@@ -159,7 +146,7 @@ int CPlayer::PlayGrandSoloistLead() {
                 if (card == NO_CARD && points < 49) {
                     card = GetNextLowerHeld(t);
                 } else if (card == NO_CARD) {
-                    Best aces;
+                    CoinFlipBest aces;
                     for (int s = 0; s < 4; ++s)
                         if (Held(*this, s, ACE)) aces.Offer(Held(*this, s, TEN) ? 2 : 1, HeldCard(*this, s, ACE));
                     card = aces.card != NO_CARD ? aces.card : GetNextLowerHeld(t);

@@ -41,3 +41,17 @@ struct RunningBest {
 
 // True while a card is only being suggested to the person (the plan is read, never advanced).
 bool CardSuggestionRunning();
+
+// The running best of the Grand strategies: the first candidate is always kept, a greater value
+// replaces it, and an equal newcomer wins when Rand() % 2 is 0.
+struct CoinFlipBest {
+    int value = 0;
+    int card = NO_CARD;
+    void Offer(int v, int candidate) {
+        if (candidate == NO_CARD) return;
+        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
+            value = v;
+            card = candidate;
+        }
+    }
+};
