@@ -51,6 +51,14 @@ void BringForward(QWidget& widget) {
 
 bool IsModifierKey(int key) { return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU; }
 
+Qt::KeyboardModifier QtModifierOf(int key) {
+    switch (key) {
+        case VK_SHIFT: return Qt::ShiftModifier;
+        case VK_CONTROL: return Qt::ControlModifier;
+        default: return Qt::AltModifier;
+    }
+}
+
 }  // namespace
 
 QtHost::QtHost() {
@@ -189,6 +197,7 @@ void QtHost::QueueKey(const QKeyEvent& key) {
     if (!down && key.isAutoRepeat()) return;
     const std::optional<int> virtualKey = VirtualKeyFromQt(key.key(), key.modifiers());
     if (!virtualKey) return;
+    ForgetModifiersReleasedElsewhere(*virtualKey, key.modifiers());
     if (IsModifierKey(*virtualKey)) {
         std::erase(m_modifiersDown, *virtualKey);
         if (down) m_modifiersDown.push_back(*virtualKey);
@@ -198,6 +207,23 @@ void QtHost::QueueKey(const QKeyEvent& key) {
     event.key = *virtualKey;
     event.time = m_clock.NowMs();
     m_recorded.push_back([event] { System().QueueInput(event); });
+}
+
+void QtHost::ForgetModifiersReleasedElsewhere(int key, Qt::KeyboardModifiers held) {
+    // A modifier let go while another widget had the keyboard (Alt released inside a menu opened
+    // with Alt+letter) never reached us: every key says which modifiers are really held, and one we
+    // still count as down is let go first, or each later Ctrl+N would read as Ctrl+Alt+N.
+    std::vector<int> released;
+    for (int down : m_modifiersDown)
+        if (down != key && !held.testFlag(QtModifierOf(down))) released.push_back(down);
+    for (int up : released) {
+        std::erase(m_modifiersDown, up);
+        InputEvent event;
+        event.message = WM_KEYUP;
+        event.key = up;
+        event.time = m_clock.NowMs();
+        m_recorded.push_back([event] { System().QueueInput(event); });
+    }
 }
 
 void QtHost::RequestClose(HWND hwnd) {

@@ -159,6 +159,7 @@ private:
     QPoint ClientOffsetOf(HWND hwnd) const;
     QMargins ClientMarginsOf(HWND hwnd) const;
     void ReleaseHeldModifiers();
+    void ForgetModifiersReleasedElsewhere(int key, Qt::KeyboardModifiers held);
     qreal RatioOf(HWND hwnd) const;
 
     SystemClock m_clock;

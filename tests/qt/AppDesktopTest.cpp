@@ -1,0 +1,80 @@
+// The program's frame as a desktop user meets it on the Qt host: the accelerators keep working after
+// a menu was used from the keyboard.
+
+#include <ostream>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include "AppOnQtHost.h"
+#include "platform/core/WindowApi.h"
+
+namespace {
+
+using qttest::AppOnQtHost;
+using qttest::PumpUntil;
+
+// Sends a key where Qt sends it: to an open pop-up menu, else to the widget with the keyboard, else
+// to the table view's widget. A press goes through the shortcut override first, as Qt does.
+void Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::activePopupWidget();
+    if (!target) target = QApplication::focusWidget();
+    if (!target) target = platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd);
+    ASSERT_NE(target, nullptr);
+    if (type == QEvent::KeyPress) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
+        override.ignore();
+        QApplication::sendEvent(target, &override);
+    }
+    QKeyEvent event(type, key, modifiers);
+    QApplication::sendEvent(target, &event);
+}
+
+struct EditionCase {
+    const char* name;
+    bool german;
+};
+
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
+class AppDesktopTest : public ::testing::TestWithParam<EditionCase> {};
+
+// Alt+letter opens the first menu: Alt is let go while the menu has the keyboard, Esc closes it.
+// The next Ctrl+N must deal (once the menu's Alt went unseen, every Ctrl+N read as Ctrl+Alt+N).
+TEST_P(AppDesktopTest, CtrlNDealsAfterAMenuWasUsedFromTheKeyboard) {
+    AppOnQtHost app(GetParam().german);
+    app.Start(1024, 768);
+    if (::testing::Test::HasFatalFailure()) return;
+    const platform::QtFrameBars* bars = platform::FrameBarsOf(app.Frame().Handle());
+    ASSERT_NE(bars, nullptr);
+
+    Key(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_TRUE(PumpUntil([] { return (GetKeyState(VK_MENU) & 0x8000) != 0; }));
+    // The menu bar's mnemonic takes the letter and opens the pop-up.
+    QMenu* first = bars->MenuBar()->PopupAt(0);
+    ASSERT_NE(first, nullptr);
+    first->popup(app.Widget()->mapToGlobal(QPoint(0, 0)));
+    ASSERT_EQ(QApplication::activePopupWidget(), first);
+    Key(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    Key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    Key(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    first->hide();
+    qttest::PumpFor(50);
+    ASSERT_EQ(g_Game.FlowState, STATE_IDLE);
+
+    Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    Key(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier);
+    Key(QEvent::KeyRelease, Qt::Key_N, Qt::ControlModifier);
+    Key(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    EXPECT_TRUE(PumpUntil([] { return g_Game.FlowState != STATE_IDLE; }, 5000));
+    EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, AppDesktopTest,
+                         ::testing::Values(EditionCase{"en", false}, EditionCase{"ge", true}),
+                         [](const ::testing::TestParamInfo<EditionCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
