@@ -61,6 +61,11 @@ inline bool AttachProgramFrame(CSkatApp& app) {
         platform::QtHost* current = platform::QtHost::Current();
         if (QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr) widget->window()->showMaximized();
     };
+    // The frame's size on our side is its client area: the host adds the bars for the window manager.
+    g_Shell.SetFrameMinimumSize = [](HWND hwnd, int width, int height) {
+        if (platform::QtHost* current = platform::QtHost::Current())
+            current->SetMinimumClientSize(hwnd, QSize(width, height));
+    };
     g_Shell.IsFrameMaximised = [](HWND hwnd) {
         platform::QtHost* current = platform::QtHost::Current();
         const QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr;

@@ -400,6 +400,13 @@ void QtHost::SetClientMargins(HWND hwnd, const QMargins& margins) {
     widget->update();
 }
 
+void QtHost::SetMinimumClientSize(HWND hwnd, QSize size) {
+    Mirror* mirror = Find(hwnd);
+    if (!mirror || !mirror->widget || !mirror->widget->isWindow()) return;
+    mirror->minimumClient = size;
+    ApplyGeometry(hwnd, *mirror);
+}
+
 void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
     Window* window = System().FromHandle(hwnd);
     if (!window || !mirror.widget) return;
@@ -411,6 +418,10 @@ void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
     }
     Applying applying(m_applying);
     if (window->Kind() == WindowKind::Popup) mirror.widget->setFixedSize(geometry.size());
+    if (!mirror.minimumClient.isEmpty()) {
+        const QMargins bars = ClientMarginsOf(hwnd);
+        mirror.widget->setMinimumSize(mirror.minimumClient.grownBy(bars));
+    }
     if (mirror.widget->geometry() != geometry) mirror.widget->setGeometry(geometry);
 }
 

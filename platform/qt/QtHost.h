@@ -114,6 +114,9 @@ public:
     // Margins around a top-level window's client area for its bars: its widget grows by them around
     // the window's rectangle, which stays the client area (see QtWindowWidget::SetClientMargins).
     void SetClientMargins(HWND hwnd, const QMargins& margins);
+    // The smallest client area the person may drag a top-level window to: the window manager is
+    // told (its size hints, with the bars' margins added), so a drag stops there.
+    void SetMinimumClientSize(HWND hwnd, QSize size);
 
     // How long an empty poll of a nested wait may block in Qt's event processing.
     void SetPollWaitMs(std::int64_t ms) { m_pollWaitMs = ms; }
@@ -139,6 +142,7 @@ private:
         bool dirty = false;          // control: its state changed since the last sync
         int pendingUserActions = 0;  // control: the person's changes not yet taken by our loop
         bool resizePending = false;  // surface: the window's size changed while the surface was held
+        QSize minimumClient;         // top-level: the smallest client area, empty for none
     };
 
     Mirror* Find(HWND hwnd);

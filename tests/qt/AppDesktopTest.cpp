@@ -1,5 +1,5 @@
 // The program's frame as a desktop user meets it on the Qt host: the accelerators keep working after
-// a menu was used from the keyboard.
+// a menu was used from the keyboard, and the window manager knows the frame's smallest size.
 
 #include <ostream>
 
@@ -71,6 +71,26 @@ TEST_P(AppDesktopTest, CtrlNDealsAfterAMenuWasUsedFromTheKeyboard) {
     Key(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
     EXPECT_TRUE(PumpUntil([] { return g_Game.FlowState != STATE_IDLE; }, 5000));
     EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
+}
+
+// The smallest frame is 410 pixels wide (no border on this host: the bars lie outside the client
+// area) and as high as the table at zoom 100 wants; the window manager gets that plus the bars, and
+// a resize below it stops there.
+TEST_P(AppDesktopTest, WindowManagerKnowsTheMinimalSize) {
+    AppOnQtHost app(GetParam().german);
+    app.Start(1600, 1200);
+    if (::testing::Test::HasFatalFailure()) return;
+    const CMainFrame& frame = app.Frame();
+    ASSERT_EQ(frame.Layout.MinWindowWidth, 410);
+    ASSERT_GT(frame.Layout.MinWindowHeight, 464);
+    const QMargins& bars = app.Margins();
+    const QSize wanted(410 + bars.left() + bars.right(), frame.Layout.MinWindowHeight + bars.top() + bars.bottom());
+    EXPECT_EQ(app.Widget()->minimumSize(), wanted);
+
+    app.Widget()->resize(200, 150);
+    EXPECT_EQ(app.Widget()->size(), wanted);
+    ASSERT_TRUE(PumpUntil([&] { return frame.WindowRect().Width() == 410; }));
+    EXPECT_EQ(frame.WindowRect().Height(), frame.Layout.MinWindowHeight);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, AppDesktopTest,
