@@ -247,6 +247,20 @@ void QtHost::ReportGeometry(HWND hwnd, QRect geometry) {
     });
 }
 
+void QtHost::StretchFillingChildren(HWND hwnd, QSize before, QSize after) {
+    if (m_applying > 0) return;
+    Window* window = System().FromHandle(hwnd);
+    if (!window) return;
+    const QMargins bars = ClientMarginsOf(hwnd);
+    const QRect filled(QPoint(bars.left(), bars.top()), before);
+    Applying applying(m_applying);
+    for (HWND child : window->Children()) {
+        Mirror* mirror = Find(child);
+        if (!mirror || mirror->control || !mirror->widget || mirror->widget->geometry() != filled) continue;
+        mirror->widget->setGeometry(QRect(filled.topLeft(), after));
+    }
+}
+
 void QtHost::ReportActivated(HWND hwnd) {
     if (m_applying > 0) return;
     // The echo of an activation we asked for.

@@ -127,6 +127,10 @@ public:
     void QueueKey(const QKeyEvent& event);
     void RequestClose(HWND hwnd);
     void ReportGeometry(HWND hwnd, QRect geometry);
+    // The person resized a top-level window from `before` to `after` (client sizes): its child
+    // windows that filled the client area are stretched on Qt's side at once, until our side
+    // places them.
+    void StretchFillingChildren(HWND hwnd, QSize before, QSize after);
     void ReportActivated(HWND hwnd);
     void ReportDeactivated();
     void ReportFocus(HWND hwnd);

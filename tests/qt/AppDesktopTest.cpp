@@ -1,5 +1,6 @@
 // The program's frame as a desktop user meets it on the Qt host: the accelerators keep working after
-// a menu was used from the keyboard, and the window manager knows the frame's smallest size.
+// a menu was used from the keyboard, the window manager knows the frame's smallest size, and a
+// larger frame shows the table at once.
 
 #include <ostream>
 
@@ -91,6 +92,30 @@ TEST_P(AppDesktopTest, WindowManagerKnowsTheMinimalSize) {
     EXPECT_EQ(app.Widget()->size(), wanted);
     ASSERT_TRUE(PumpUntil([&] { return frame.WindowRect().Width() == 410; }));
     EXPECT_EQ(frame.WindowRect().Height(), frame.Layout.MinWindowHeight);
+}
+
+// The person drags the frame larger: the new part shows the table's green at once, before our loop
+// has taken the new size (no grey bands at the right and the bottom), and the table is laid out
+// anew once it has.
+TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
+    AppOnQtHost app(GetParam().german);
+    app.Start(1024, 768);
+    if (::testing::Test::HasFatalFailure()) return;
+    qttest::PumpFor(100);
+    QWidget* widget = app.Widget();
+    const QSize before = widget->size();
+    const QMargins& bars = app.Margins();
+    widget->resize(before + QSize(200, 120));
+    const QImage grown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor green(0, 128, 0);
+    // The new band at the right and at the bottom of the client area, away from the bars.
+    for (const QPoint at : {QPoint(before.width() + 100, bars.top() + 50),
+                            QPoint(before.width() + 190, grown.height() - bars.bottom() - 5),
+                            QPoint(50, before.height() - bars.bottom() + 60)})
+        EXPECT_EQ(grown.pixelColor(at), green) << at.x() << ", " << at.y();
+    ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }));
+    EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd)->size(),
+              widget->size().shrunkBy(bars));
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, AppDesktopTest,
