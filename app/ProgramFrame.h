@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -15,8 +16,10 @@
 #include "platform/core/Resources.h"
 #include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtPictures.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
+#include "resources/ToolBar.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
@@ -48,6 +51,9 @@ inline bool AttachProgramFrame(CSkatApp& app) {
         return app.Font(id);
     };
     if (!platform::AttachFrameBars(frame->Handle(), bars)) return false;
+    // Our own icon on every top-level window (the frame, the dialogs, the side windows): the
+    // application's icon is every window's icon unless it sets its own.
+    QApplication::setWindowIcon(platform::ProgramIcon());
 
     QMargins margins;
     if (const auto* widget = dynamic_cast<const platform::QtWindowWidget*>(host->WidgetOf(frame->Handle())))

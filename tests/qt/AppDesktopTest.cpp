@@ -1,6 +1,5 @@
 // The program's frame as a desktop user meets it on the Qt host: the accelerators keep working after
-// a menu was used from the keyboard, the window manager knows the frame's smallest size, and a
-// larger frame shows the table at once.
+// a menu was used from the keyboard, and the window manager knows the frame's smallest size.
 
 #include <ostream>
 
@@ -12,6 +11,7 @@
 
 #include "AppOnQtHost.h"
 #include "platform/core/WindowApi.h"
+#include "platform/qt/QtPictures.h"
 
 namespace {
 
@@ -116,6 +116,28 @@ TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
     ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }));
     EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd)->size(),
               widget->size().shrunkBy(bars));
+}
+
+// Our own icon on the frame and on every other top-level window the program shows (the prompt
+// strips of a dealt game among them).
+TEST_P(AppDesktopTest, EveryTopLevelWindowShowsTheProgramsIcon) {
+    AppOnQtHost app(GetParam().german);
+    app.Start(1024, 768);
+    if (::testing::Test::HasFatalFailure()) return;
+    app.Deal();
+    if (::testing::Test::HasFatalFailure()) return;
+    const QImage own = platform::ProgramIcon().pixmap(32, 32).toImage();
+    ASSERT_FALSE(own.isNull());
+    // A fan of white cards on the table's green: both show in the icon.
+    EXPECT_EQ(own.pixelColor(16, 2).alpha(), 255);
+    EXPECT_EQ(own.pixelColor(0, 0).alpha(), 0);
+    int windows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible()) continue;
+        ++windows;
+        EXPECT_EQ(widget->windowIcon().pixmap(32, 32).toImage(), own) << widget->metaObject()->className();
+    }
+    EXPECT_GE(windows, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, AppDesktopTest,
