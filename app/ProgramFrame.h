@@ -46,6 +46,10 @@ inline bool AttachProgramFrame(CSkatApp& app) {
     bars.statusBar = &frame->StatusBar;
     bars.updater = frame->Updater();
     bars.accelerators = platform::FindAccelerators(IDR_MAINFRAME);
+    bars.pictures = [](int id) {
+        const ToolBarPicture* picture = FindToolBarPicture(id);
+        return picture ? platform::ButtonPicture{picture->themeName, picture->drawing} : platform::ButtonPicture{};
+    };
     bars.fonts = [&app](int id) -> std::optional<platform::LogFont> {
         if (id < 0 || id >= static_cast<int>(app.Fonts.size())) return std::nullopt;
         return app.Font(id);

@@ -1,17 +1,24 @@
 // The program's frame as a desktop user meets it on the Qt host: the accelerators keep working after
-// a menu was used from the keyboard, and the window manager knows the frame's smallest size.
+// a menu was used from the keyboard, the window manager knows the frame's smallest size, a larger
+// frame shows the table at once, the tool bar shows a picture per command and every window shows
+// the program's own icon.
 
 #include <ostream>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtTestImages.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/QtToolBar.h"
+#include "resources/ToolBar.h"
 
 namespace {
 
@@ -116,6 +123,53 @@ TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
     ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }));
     EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd)->size(),
               widget->size().shrunkBy(bars));
+}
+
+// One picture per tool-bar command, the same in both editions: our own drawing where the desktop
+// has no theme (the offscreen platform has none), all different, crisp at twice the pixels; the tool
+// tip names the command and its key.
+TEST_P(AppDesktopTest, ToolBarShowsOnePicturePerCommand) {
+    AppOnQtHost app(GetParam().german);
+    app.Start(1024, 768);
+    if (::testing::Test::HasFatalFailure()) return;
+    const platform::QtToolBar* bar = platform::FrameBarsOf(app.Frame().Handle())->ToolBar();
+    ASSERT_NE(bar, nullptr);
+    std::vector<QImage> seen;
+    for (const ToolBarPicture& picture : kToolBarPictures) {
+        const QAction* button = bar->ButtonOf(picture.id);
+        ASSERT_NE(button, nullptr) << picture.drawing;
+        const QImage shown = button->icon().pixmap(QSize(16, 16), 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(shown.size(), QSize(32, 32)) << picture.drawing;
+        // Drawn from the SVG at 32 pixels, not a 16-pixel picture blown up.
+        QImage drawn(32, 32, QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer(platform::PicturePath(picture.drawing)).render(&painter, QRectF(0, 0, 32, 32));
+        }
+        EXPECT_EQ(shown, drawn) << picture.drawing;
+        for (const QImage& other : seen) EXPECT_NE(shown, other) << picture.drawing;
+        seen.push_back(shown);
+    }
+    // The pictures side by side with the program's icon, to look at.
+    QImage strip(32 * static_cast<int>(seen.size()) + 64, 64, QImage::Format_ARGB32);
+    strip.fill(QColor(236, 236, 236));
+    {
+        QPainter painter(&strip);
+        for (std::size_t i = 0; i < seen.size(); ++i) painter.drawImage(static_cast<int>(32 * i), 16, seen[i]);
+        painter.drawPixmap(static_cast<int>(32 * seen.size()), 0, platform::ProgramIcon().pixmap(64, 64));
+    }
+    qttest::SaveForViewing(strip, std::string("toolbar-") + GetParam().name);
+
+    const bool german = GetParam().german;
+    const std::pair<int, const char*> tips[] = {
+        {ID_NEW, german ? "Neu (Strg+N)" : "New (Ctrl+N)"},
+        {ID_SORT, german ? "Sortieren (Strg+S)" : "Sort (Ctrl+S)"},
+        {ID_SAVE_GAME, german ? "Sichern" : "Save"},
+        {ID_UNDO, german ? "Letzten Stich zurücknehmen" : "Undo last Trick"},
+    };
+    for (const auto& [id, tip] : tips) EXPECT_EQ(bar->ButtonOf(id)->toolTip().toStdString(), tip);
 }
 
 // Our own icon on the frame and on every other top-level window the program shows (the prompt
