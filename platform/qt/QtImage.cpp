@@ -4,15 +4,34 @@
 
 namespace platform {
 
-QImage ToQImage(const Bitmap& bitmap) {
+QImage ToQImage(const Bitmap& bitmap, bool withAlpha) {
     if (bitmap.IsEmpty()) return {};
-    QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
+    const bool alpha = withAlpha && bitmap.HasAlpha();
+    QImage image(bitmap.Width(), bitmap.Height(), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const std::uint32_t* from = bitmap.Pixels().data();
     for (int y = 0; y < bitmap.Height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < bitmap.Width(); ++x) row[x] = 0xFF000000u | *from++;
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const std::uint32_t opacity = alpha ? bitmap.Alpha(x, y) : 255u;
+            row[x] = (opacity << 24) | *from++;
+        }
     }
     return image;
+}
+
+Bitmap ToBitmapWithAlpha(const QImage& image) {
+    if (image.isNull() || image.width() > Bitmap::kMaxSide || image.height() > Bitmap::kMaxSide) return {};
+    if (!image.hasAlphaChannel()) return ToBitmap(image);
+    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    Bitmap bitmap(straight.width(), straight.height());
+    for (int y = 0; y < straight.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        for (int x = 0; x < straight.width(); ++x) {
+            bitmap.SetRawPixel(x, y, row[x]);
+            bitmap.SetAlpha(x, y, static_cast<std::uint8_t>(qAlpha(row[x])));
+        }
+    }
+    return bitmap;
 }
 
 Bitmap ToBitmap(const QImage& image, Color background) {
