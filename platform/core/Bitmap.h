@@ -45,6 +45,8 @@ public:
     bool HasAlpha() const { return !alpha_.empty(); }
     std::uint8_t Alpha(int x, int y) const { return HasAlpha() && Contains(x, y) ? alpha_[Index(x, y)] : 255; }
     void SetAlpha(int x, int y, std::uint8_t alpha);
+    // Row by row like Pixels; empty without an alpha channel.
+    const std::vector<std::uint8_t>& AlphaChannel() const { return alpha_; }
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 

@@ -7,13 +7,20 @@ namespace platform {
 QImage ToQImage(const Bitmap& bitmap, bool withAlpha) {
     if (bitmap.IsEmpty()) return {};
     const bool alpha = withAlpha && bitmap.HasAlpha();
-    QImage image(bitmap.Width(), bitmap.Height(), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    // Premultiplied, the form Qt lays over a surface without converting it first.
+    QImage image(bitmap.Width(), bitmap.Height(), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     const std::uint32_t* from = bitmap.Pixels().data();
+    const std::uint8_t* coverage = alpha ? bitmap.AlphaChannel().data() : nullptr;
     for (int y = 0; y < bitmap.Height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        if (!coverage) {
+            for (int x = 0; x < bitmap.Width(); ++x) row[x] = 0xFF000000u | *from++;
+            continue;
+        }
         for (int x = 0; x < bitmap.Width(); ++x) {
-            const std::uint32_t opacity = alpha ? bitmap.Alpha(x, y) : 255u;
-            row[x] = (opacity << 24) | *from++;
+            const std::uint32_t opacity = *coverage++;
+            row[x] = opacity == 255u ? (0xFF000000u | *from) : qPremultiply((opacity << 24) | *from);
+            ++from;
         }
     }
     return image;
