@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -16,9 +17,12 @@
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
 #include "platform/core/WindowApi.h"
+#include "platform/core/Resources.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/QtStatusBar.h"
 #include "platform/qt/QtToolBar.h"
 #include "resources/ToolBar.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -123,6 +127,26 @@ TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
     ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }));
     EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd)->size(),
               widget->size().shrunkBy(bars));
+}
+
+// The rule pane shows every rule name whole in the bar's font at the table's own width (820 pixels),
+// in both editions: the longest ("Variants Skat", "Schieberamsch") before any of them came.
+TEST_P(AppDesktopTest, StatusBarShowsEveryRuleNameWhole) {
+    AppOnQtHost app(GetParam().german);
+    app.Start(820, 700);
+    if (::testing::Test::HasFatalFailure()) return;
+    const platform::QtStatusBar* bar = platform::FrameBarsOf(app.Frame().Handle())->StatusBarWidget();
+    ASSERT_NE(bar, nullptr);
+    const QLabel* rule = bar->Pane(2);
+    ASSERT_NE(rule, nullptr);
+    const int width = rule->width();
+    for (int id : {IDS_RULE_SKAT, IDS_VARIANT_SKAT, IDS_RAMSCH, IDS_SCHIEBERAMSCH}) {
+        const QString text = QString::fromStdString(platform::LoadString(id));
+        EXPECT_LE(QFontMetrics(rule->font()).horizontalAdvance(text), rule->contentsRect().width() - rule->indent())
+            << text.toStdString();
+        app.Frame().SetStatusPane(2, text.toStdString());
+        EXPECT_EQ(rule->width(), width) << text.toStdString();
+    }
 }
 
 // One picture per tool-bar command, the same in both editions: our own drawing where the desktop
