@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -15,8 +16,10 @@
 #include "platform/core/Resources.h"
 #include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtPictures.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
+#include "resources/ToolBar.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
@@ -43,11 +46,18 @@ inline bool AttachProgramFrame(CSkatApp& app) {
     bars.statusBar = &frame->StatusBar;
     bars.updater = frame->Updater();
     bars.accelerators = platform::FindAccelerators(IDR_MAINFRAME);
+    bars.pictures = [](int id) {
+        const ToolBarPicture* picture = FindToolBarPicture(id);
+        return picture ? platform::ButtonPicture{picture->themeName, picture->drawing} : platform::ButtonPicture{};
+    };
     bars.fonts = [&app](int id) -> std::optional<platform::LogFont> {
         if (id < 0 || id >= static_cast<int>(app.Fonts.size())) return std::nullopt;
         return app.Font(id);
     };
     if (!platform::AttachFrameBars(frame->Handle(), bars)) return false;
+    // Our own icon on every top-level window (the frame, the dialogs, the side windows): the
+    // application's icon is every window's icon unless it sets its own.
+    QApplication::setWindowIcon(platform::ProgramIcon());
 
     QMargins margins;
     if (const auto* widget = dynamic_cast<const platform::QtWindowWidget*>(host->WidgetOf(frame->Handle())))
@@ -60,6 +70,11 @@ inline bool AttachProgramFrame(CSkatApp& app) {
     g_Shell.ShowFrameMaximised = [](HWND hwnd) {
         platform::QtHost* current = platform::QtHost::Current();
         if (QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr) widget->window()->showMaximized();
+    };
+    // The frame's size on our side is its client area: the host adds the bars for the window manager.
+    g_Shell.SetFrameMinimumSize = [](HWND hwnd, int width, int height) {
+        if (platform::QtHost* current = platform::QtHost::Current())
+            current->SetMinimumClientSize(hwnd, QSize(width, height));
     };
     g_Shell.IsFrameMaximised = [](HWND hwnd) {
         platform::QtHost* current = platform::QtHost::Current();

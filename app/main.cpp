@@ -30,6 +30,7 @@ struct ServicesInstalled {
         g_Shell.PortraitLoader = nullptr;
         g_Shell.ShowFrameMaximised = nullptr;
         g_Shell.IsFrameMaximised = nullptr;
+        g_Shell.SetFrameMinimumSize = nullptr;
         tavlo::SetCardPictures(nullptr);
         tavlo::SetSoundOutput(nullptr);
     }

@@ -55,6 +55,12 @@ int CMainFrame::OnCreate() {
     // Step 3: the status bar, pane 0 stretching, 44 and 78 pixels for the clock and the rule.
     if (!StatusBar.SetPanes({{0, true}, {44, false}, {78, false}})) return -1;
     StatusBar.SetFont(6);
+    // The longest texts of the clock and the rule panes, so that a host measuring its text makes
+    // them wide enough from the start: the game counter of a long series, of Bierlachs and of a
+    // match by time; every rule name.
+    StatusBar.SetPaneSamples(1, {"999.3-10", "-9999-10", "999:59-10"});
+    StatusBar.SetPaneSamples(2, {platform::LoadString(IDS_RULE_SKAT), platform::LoadString(IDS_VARIANT_SKAT),
+                                 platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
 
     // Step 5: a fresh table.
     g_Game.FlowState = STATE_INIT;

@@ -41,6 +41,9 @@ struct CShellGlobals {
     // fills the work area counts as maximised.
     std::function<void(HWND)> ShowFrameMaximised;
     std::function<bool(HWND)> IsFrameMaximised;
+    // Tells the host's window manager the frame's smallest size (the Qt host), so that a person
+    // dragging the border stops there instead of seeing the size handler snap the frame back.
+    std::function<void(HWND, int width, int height)> SetFrameMinimumSize;
 
     void Reset() { *this = CShellGlobals(); }
 };

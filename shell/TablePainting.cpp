@@ -244,6 +244,7 @@ void CMainFrame::LayoutFrame() {
     Layout.RowStepY = 106;
     Layout.MinWindowHeight = height;
     Layout.MinWindowWidth = Layout.BorderWidth + 410;
+    if (g_Shell.SetFrameMinimumSize) g_Shell.SetFrameMinimumSize(Handle(), Layout.MinWindowWidth, Layout.MinWindowHeight);
     Layout.TableWidth = width;
     Layout.TableHeight = height;
     // Step 4: centred on the desktop (which need not start at 0, 0: a second screen, or the room

@@ -1,5 +1,7 @@
 #include "tavlo/CardPainter.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "tavlo/CardPictures.h"
@@ -19,14 +21,22 @@ platform::Color BackColor(int design) {
             static_cast<std::uint8_t>(90 + (d * 71) % 160)};
 }
 
+// A picture laid over the table by its alpha (its rounded corners let the table show); a picture
+// of the device's pixels (twice the card's size on a screen scaled twice) fills the card exactly.
 void BlitPicture(platform::DeviceContext& dc, const platform::Bitmap& picture, const platform::Rect& area) {
     if (picture.Width() == area.Width() && picture.Height() == area.Height()) {
         dc.BitBlt(area.left, area.top, area.Width(), area.Height(), picture, 0, 0,
-                  platform::RasterOp::SrcCopy);
+                  platform::RasterOp::SrcAlpha);
     } else {
         dc.StretchBlt(area.left, area.top, area.Width(), area.Height(), picture, 0, 0, picture.Width(),
-                      picture.Height(), platform::RasterOp::SrcCopy);
+                      picture.Height(), platform::RasterOp::SrcAlpha);
     }
+}
+
+// The picture size for a card drawn over `area`: the device's pixels under it.
+platform::Size PictureSize(const platform::DeviceContext& dc, const platform::Rect& area) {
+    const double ratio = std::clamp(dc.PixelRatio(), 1.0, 8.0);
+    return {static_cast<int>(std::lround(area.Width() * ratio)), static_cast<int>(std::lround(area.Height() * ratio))};
 }
 
 void DrawPlaceholder(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area) {
@@ -50,7 +60,7 @@ void DrawPlaceholder(platform::DeviceContext& dc, const CardLook& look, const pl
 
 void DrawCard(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area) {
     if (area.IsEmpty()) return;
-    const platform::Size size{area.Width(), area.Height()};
+    const platform::Size size = PictureSize(dc, area);
     const platform::Bitmap* picture = look.faceUp ? Pictures().Face(look.faceDesign, look.card, size)
                                                   : Pictures().Back(look.backDesign, size);
     if (picture && !picture->IsEmpty()) {

@@ -15,7 +15,9 @@ public:
     // The size of a card of the face design at zoom 100.
     virtual platform::Size CardSize(int faceDesign) const = 0;
     // The face of the card (a card code) or a back, exactly `size` pixels; nullptr when there is
-    // no picture. The pointer stays valid until the next call.
+    // no picture. The pointer stays valid until the next call. The card table asks in the device's
+    // pixels under the card (twice the card's size on a screen scaled twice) and lays the picture
+    // over the table by its alpha channel, so transparent rounded corners show the table.
     virtual const platform::Bitmap* Face(int faceDesign, int card, platform::Size size) = 0;
     virtual const platform::Bitmap* Back(int backDesign, platform::Size size) = 0;
 };

@@ -19,6 +19,15 @@ void Bitmap::SetPixel(int x, int y, Color color) {
     if (Contains(x, y)) SetRawPixel(x, y, color.ToPixel());
 }
 
+void Bitmap::SetAlpha(int x, int y, std::uint8_t alpha) {
+    if (!Contains(x, y)) return;
+    if (alpha_.empty()) {
+        if (alpha == 255) return;
+        alpha_.assign(pixels_.size(), 255);
+    }
+    alpha_[Index(x, y)] = alpha;
+}
+
 void Bitmap::Fill(Color color) {
     std::fill(pixels_.begin(), pixels_.end(), color.ToPixel());
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A picture in memory: width x height pixels of 32 bits (0x00RRGGBB), owned, row by row from the
-// top. Portraits, masks and card pictures are bitmaps, and blits copy from them.
+// top. Portraits, masks and card pictures are bitmaps, and blits copy from them. A bitmap may carry
+// an alpha channel (a card's rounded corners are transparent): the blend blit (RasterOp::SrcAlpha)
+// lays it over what lies below; every other blit copies its colours alone.
 
 #include <cstdint>
 #include <vector>
@@ -38,6 +40,14 @@ public:
     void Fill(Color color);
     const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
 
+    // Coverage of a pixel, 0 (transparent) to 255 (opaque); the colour stays unmixed. A bitmap
+    // without an alpha channel is opaque everywhere; the first SetAlpha gives it one.
+    bool HasAlpha() const { return !alpha_.empty(); }
+    std::uint8_t Alpha(int x, int y) const { return HasAlpha() && Contains(x, y) ? alpha_[Index(x, y)] : 255; }
+    void SetAlpha(int x, int y, std::uint8_t alpha);
+    // Row by row like Pixels; empty without an alpha channel.
+    const std::vector<std::uint8_t>& AlphaChannel() const { return alpha_; }
+
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
 private:
@@ -49,6 +59,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
+    std::vector<std::uint8_t> alpha_;  // empty: opaque
 };
 
 }  // namespace platform

@@ -146,6 +146,10 @@ public:
     Point DPtoLP(Point device) const { return state_.mapping.ToLogical(device); }
     Rect DPtoLP(const Rect& device) const { return state_.mapping.ToLogical(device); }
 
+    // Pixels of the device per device unit: above 1 on a scaled screen, where a picture drawn at
+    // that many times its size shows every pixel of it.
+    virtual double PixelRatio() const { return 1.0; }
+
 protected:
     // The device area: a window's client area, a bitmap, a printed page.
     virtual Rect SurfaceBounds() const = 0;

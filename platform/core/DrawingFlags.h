@@ -43,6 +43,7 @@ enum class RasterOp {
     SrcAnd,     // destination = destination AND source (darkens through a mask)
     SrcPaint,   // destination = destination OR source
     SrcInvert,  // destination = destination XOR source
+    SrcAlpha,   // the source laid over the destination by its alpha (without one: a copy)
 };
 
 // Text: one logical unit is one device pixel, y downward, only the origins move.

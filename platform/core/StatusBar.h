@@ -37,10 +37,21 @@ public:
     void SetFont(int fontId);
     int Font() const { return fontId_; }
 
-    // Pane rectangles inside a bar of this size, left to right: the fixed panes keep their widths,
-    // the stretching pane takes the rest (never less than 0). Panes that no longer fit are cut at
-    // the bar's right border.
-    std::vector<Rect> Layout(int width, int height) const;
+    // The longest texts a fixed pane shows (say every rule name of the rule pane), so that a host
+    // that measures text can size the pane for them before they come. False for a pane that does
+    // not exist.
+    bool SetPaneSamples(int pane, std::vector<std::string> samples);
+
+    // The width a host's text measure (text in the bar's font -> pixels the pane needs for it,
+    // frame included) gives a fixed pane: its own width, widened to its widest sample and its
+    // current text. Without a measure, or for the stretching pane: the width it was given.
+    using TextMeasure = std::function<int(const std::string& text)>;
+    int PaneWidth(int pane, const TextMeasure& measure) const;
+
+    // Pane rectangles inside a bar of this size, left to right: the fixed panes keep their widths
+    // (widened by the measure, when there is one), the stretching pane takes the rest (never less
+    // than 0). Panes that no longer fit are cut at the bar's right border.
+    std::vector<Rect> Layout(int width, int height, const TextMeasure& measure = {}) const;
 
     // Told about every text change: which pane, and whether it wants an immediate redraw.
     void OnTextChanged(std::function<void(int pane, bool immediate)> listener) { listener_ = std::move(listener); }
@@ -52,6 +63,7 @@ private:
     struct Pane {
         StatusPaneSpec shape;
         std::string text;
+        std::vector<std::string> samples;
     };
     std::vector<Pane> panes_;
     int fontId_ = 0;

@@ -48,8 +48,19 @@ std::uint32_t Combine(std::uint32_t destination, std::uint32_t source, RasterOp 
         case RasterOp::SrcAnd: return destination & source;
         case RasterOp::SrcPaint: return destination | source;
         case RasterOp::SrcInvert: return destination ^ source;
+        case RasterOp::SrcAlpha: return source;  // an opaque pixel; the blit blends the others
     }
     return source;
+}
+
+// The source colour over the destination colour at coverage 0..255, channel by channel.
+std::uint32_t Blend(std::uint32_t destination, std::uint32_t source, std::uint32_t alpha) {
+    std::uint32_t result = 0;
+    for (int shift : {0, 8, 16}) {
+        const std::uint32_t d = (destination >> shift) & 0xFFu, s = (source >> shift) & 0xFFu;
+        result |= ((s * alpha + d * (255u - alpha) + 127u) / 255u) << shift;
+    }
+    return result;
 }
 
 }  // namespace
@@ -144,6 +155,11 @@ void RasterBlit(Bitmap& target, const Region& clip, const Rect& destination, con
                 const std::int64_t sx = sourceRect.left + (std::int64_t{x} - d.left) * sw / dw;
                 if (sx < 0 || sy < 0 || sx >= source.Width() || sy >= source.Height()) continue;
                 const std::uint32_t from = source.RawPixel(static_cast<int>(sx), static_cast<int>(sy));
+                if (op == RasterOp::SrcAlpha && source.HasAlpha()) {
+                    const std::uint32_t alpha = source.Alpha(static_cast<int>(sx), static_cast<int>(sy));
+                    target.SetRawPixel(x, y, Blend(target.RawPixel(x, y), from, alpha));
+                    continue;
+                }
                 target.SetRawPixel(x, y, Combine(target.RawPixel(x, y), from, op));
             }
         }

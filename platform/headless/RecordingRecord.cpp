@@ -52,6 +52,7 @@ std::string RasterOpName(RasterOp op) {
         case RasterOp::SrcAnd: return "and";
         case RasterOp::SrcPaint: return "or";
         case RasterOp::SrcInvert: return "xor";
+        case RasterOp::SrcAlpha: return "alpha";
     }
     return "?";
 }

@@ -73,16 +73,18 @@ QImage CardPictureDeck::Render(const QString& id, int width, int height, bool ke
             place = QRectF(QPointF((width - fitted.width()) / 2, (height - fitted.height()) / 2), fitted);
         }
     }
+    // The deck's cards have rounded corners: what lies outside them stays transparent.
     QImage card(place.size().toSize().expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied);
-    card.fill(Qt::white);
+    card.fill(Qt::transparent);
     {
         QPainter painter(&card);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         renderer_->render(&painter, id, QRectF(QPointF(0, 0), card.size()));
     }
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(place.size() == QSizeF(width, height) ? Qt::white : Qt::black);
+    if (place.size() == QSizeF(width, height)) return card;
+    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.drawImage(place.topLeft().toPoint(), card);
     return picture;
@@ -90,7 +92,7 @@ QImage CardPictureDeck::Render(const QString& id, int width, int height, bool ke
 
 void TintFourColour(QImage& image, Suit suit) {
     if (suit != Suit::Clubs && suit != Suit::Diamonds) return;
-    image = image.convertToFormat(QImage::Format_RGB32);
+    image = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -100,11 +102,12 @@ void TintFourColour(QImage& image, Suit suit) {
                 // Dark greys lean to green the darker they are.
                 if (high - low > 40 || high > 150) continue;
                 const double dark = 1.0 - high / 150.0;
-                row[x] = qRgb(int(r * (1 - dark)), int(g * (1 - dark) + 130 * dark), int(b * (1 - dark) + 40 * dark));
+                row[x] = qRgba(int(r * (1 - dark)), int(g * (1 - dark) + 130 * dark), int(b * (1 - dark) + 40 * dark),
+                               qAlpha(row[x]));
             } else {
                 // Reds turn orange: green rises with the red's strength.
                 if (r < 120 || r - g < 70 || r - b < 70) continue;
-                row[x] = qRgb(std::min(255, r + 30), std::min(255, g + (r - g) * 55 / 100), b / 2);
+                row[x] = qRgba(std::min(255, r + 30), std::min(255, g + (r - g) * 55 / 100), b / 2, qAlpha(row[x]));
             }
         }
     }
@@ -112,14 +115,14 @@ void TintFourColour(QImage& image, Suit suit) {
 
 void TurnHue(QImage& image, int degrees) {
     if (degrees % 360 == 0) return;
-    image = image.convertToFormat(QImage::Format_RGB32);
+    image = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             QColor color = QColor::fromRgb(row[x]).toHsv();
             if (color.hsvHue() < 0) continue;  // greys have no hue
-            color.setHsv((color.hsvHue() + degrees) % 360, color.hsvSaturation(), color.value());
-            row[x] = color.rgb();
+            color.setHsv((color.hsvHue() + degrees) % 360, color.hsvSaturation(), color.value(), qAlpha(row[x]));
+            row[x] = color.rgba();
         }
     }
 }

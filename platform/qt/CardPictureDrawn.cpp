@@ -154,17 +154,22 @@ QColor SuitColor(Suit suit, bool fourColour) {
     return {};
 }
 
+// The card's edge line: one pixel on a card of 71, as thick again on a larger one.
+double EdgeWidth(double width) { return std::max(1.0, std::round(width / 71.0)); }
+
 QImage DrawnFace(int card, const DrawnFaceStyle& style, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    // Transparent around the rounded corners, so that the table shows there.
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     if (!IsCardCode(card)) return image;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double w = width, h = height;
-    painter.setPen(QPen(kEdge, 1));
+    const double edge = EdgeWidth(w);
+    painter.setPen(QPen(kEdge, edge));
     painter.setBrush(style.paper);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), w * 0.06, w * 0.06);
+    painter.drawRoundedRect(QRectF(edge / 2, edge / 2, w - edge, h - edge), w * 0.06, w * 0.06);
 
     const QColor ink = SuitColor(SuitOf(card), style.fourColour);
     DrawIndex(painter, card, style, ink, w, h);
@@ -193,14 +198,15 @@ QImage DrawnFace(int card, const DrawnFaceStyle& style, int width, int height) {
 }
 
 QImage DrawnBack(const BackDesign& design, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const double w = width, h = height;
-    painter.setPen(QPen(kEdge, 1));
+    const double edge = EdgeWidth(w);
+    painter.setPen(QPen(kEdge, edge));
     painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), w * 0.06, w * 0.06);
+    painter.drawRoundedRect(QRectF(edge / 2, edge / 2, w - edge, h - edge), w * 0.06, w * 0.06);
 
     const double margin = std::max(2.0, w * 0.06);
     const QRectF field(margin, margin, w - 2 * margin, h - 2 * margin);

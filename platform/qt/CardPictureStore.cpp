@@ -22,7 +22,9 @@ bool UsableSize(Size size) {
 }
 
 std::size_t BytesOf(const Bitmap& bitmap) {
-    return static_cast<std::size_t>(bitmap.Width()) * static_cast<std::size_t>(bitmap.Height()) * 4u;
+    // Four bytes of colour a pixel, and one of alpha where the picture has transparent parts.
+    return static_cast<std::size_t>(bitmap.Width()) * static_cast<std::size_t>(bitmap.Height()) *
+           (bitmap.HasAlpha() ? 5u : 4u);
 }
 
 }  // namespace
@@ -108,14 +110,14 @@ const Bitmap* CardPictureStore::Face(int faceDesign, int card, Size size) {
             image = DrawnFace(card, design.drawn, size.cx, size.cy);
         } else {
             const QSize fitted = QSize(own.cx, own.cy).scaled(size.cx, size.cy, Qt::KeepAspectRatio).expandedTo({1, 1});
-            image = QImage(size.cx, size.cy, QImage::Format_RGB32);
+            image = QImage(size.cx, size.cy, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::black);
             QPainter painter(&image);
             painter.drawImage((size.cx - fitted.width()) / 2, (size.cy - fitted.height()) / 2,
                               DrawnFace(card, design.drawn, fitted.width(), fitted.height()));
         }
     }
-    return Keep(key, ToBitmap(image));
+    return Keep(key, ToBitmapWithAlpha(image));
 }
 
 const Bitmap* CardPictureStore::Back(int backDesign, Size size) {
@@ -131,7 +133,7 @@ const Bitmap* CardPictureStore::Back(int backDesign, Size size) {
         TurnHue(image, design.hueShift);
     }
     if (image.isNull()) image = DrawnBack(DrawnStandIn(backDesign), size.cx, size.cy);
-    return Keep(key, ToBitmap(image));
+    return Keep(key, ToBitmapWithAlpha(image));
 }
 
 }  // namespace platform

@@ -67,6 +67,7 @@ QPainter::CompositionMode CompositionFor(RasterOp op) {
         case RasterOp::SrcAnd: return QPainter::RasterOp_SourceAndDestination;
         case RasterOp::SrcPaint: return QPainter::RasterOp_SourceOrDestination;
         case RasterOp::SrcInvert: return QPainter::RasterOp_SourceXorDestination;
+        case RasterOp::SrcAlpha: return QPainter::CompositionMode_SourceOver;
         case RasterOp::SrcCopy: break;
     }
     return QPainter::CompositionMode_Source;
@@ -91,6 +92,10 @@ PainterDC::PainterDC(QPaintDevice& device, Size surface)
 
 PainterDC::PainterDC(QPainter& painter, Size surface)
     : painter_(&painter), surface_{std::max(0, surface.cx), std::max(0, surface.cy)} {}
+
+double PainterDC::PixelRatio() const {
+    return painter_ && painter_->device() ? painter_->device()->devicePixelRatioF() : 1.0;
+}
 
 PainterDC::~PainterDC() { Finish(); }
 
@@ -328,10 +333,28 @@ void PainterDC::DeviceBlit(const Rect& destination, const Bitmap& source, const 
 
     PainterScope scope(*painter_);
     if (!BeginPrimitive()) return;
-    const QImage image = ToQImage(source);
+    // Only the blend blit reads the alpha channel; the others copy and combine colours alone.
+    const QImage image = ToQImage(source, op == RasterOp::SrcAlpha);
     const bool raster = painter_->paintEngine() &&
                         painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
-    if (op == RasterOp::SrcCopy) {
+    if (op == RasterOp::SrcAlpha) {
+        // Pictures with transparent parts (the cards' rounded corners): laid over what lies below,
+        // smoothed where they are not drawn pixel for pixel.
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        // A whole picture made for the device's pixels under it (a card at 1.5 times, where the
+        // card's edges fall between device pixels) is placed on whole device pixels, unscaled.
+        const double ratio = PixelRatio();
+        const bool whole = onSurface == target && s == source.Bounds() && sourceRect == s;
+        if (whole && std::abs(s.Width() - target.Width() * ratio) <= 1.0 &&
+            std::abs(s.Height() - target.Height() * ratio) <= 1.0) {
+            const QRectF exact(std::round(target.left * ratio) / ratio, std::round(target.top * ratio) / ratio,
+                               s.Width() / ratio, s.Height() / ratio);
+            painter_->drawImage(exact, image);
+        } else {
+            painter_->drawImage(QRectF(ToQRect(onSurface)), image, sourcePart);
+        }
+    } else if (op == RasterOp::SrcCopy) {
         // Screens stretch pixel by pixel, as the classic interface does; on paper the pictures
         // (cards, portraits) are smoothed.
         painter_->setRenderHint(QPainter::SmoothPixmapTransform, !raster);

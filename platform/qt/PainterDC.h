@@ -34,6 +34,8 @@ public:
     // drawing calls do nothing. Harmless on a borrowed painter, which stays active.
     void Finish();
     bool IsActive() const { return painter_ != nullptr && painter_->isActive(); }
+    // The device's pixels per pixel of ours (2 on a screen scaled twice).
+    double PixelRatio() const override;
 
 protected:
     Rect SurfaceBounds() const override { return {0, 0, surface_.cx, surface_.cy}; }

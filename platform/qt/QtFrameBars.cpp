@@ -36,9 +36,9 @@ QtFrameBars::QtFrameBars(QtHost& host, HWND frame, QWidget& frameWidget, const F
         // Buttons are named after the menu's items for the same commands.
         auto label = [this](int id) -> std::string {
             const MenuItem* item = m_menuBar ? m_menuBar->Model().FindCommand(id) : nullptr;
-            return item ? ButtonLabel(item->text) : std::string();
+            return item ? item->text : std::string();
         };
-        m_toolBar = new QtToolBar(frame, bars.toolbarIds, m_updater, label, &m_widget);
+        m_toolBar = new QtToolBar(frame, bars.toolbarIds, m_updater, label, &m_widget, bars.pictures);
         m_toolBar->show();
         m_toolBarWake.setSingleShot(true);
         connect(&m_toolBarWake, &QTimer::timeout, this, [] {});

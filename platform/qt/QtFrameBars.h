@@ -42,6 +42,7 @@ struct FrameBarsSpec {
     // same Alt mnemonic, as accelerators come first.
     const AcceleratorTable* accelerators = nullptr;
     QtStatusBar::FontLookup fonts;        // the status bar's font by application font id
+    std::function<ButtonPicture(int id)> pictures;  // the tool bar's pictures; none: framed letters
 };
 
 class QtFrameBars final : public QObject {

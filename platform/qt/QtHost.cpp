@@ -51,6 +51,14 @@ void BringForward(QWidget& widget) {
 
 bool IsModifierKey(int key) { return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU; }
 
+Qt::KeyboardModifier QtModifierOf(int key) {
+    switch (key) {
+        case VK_SHIFT: return Qt::ShiftModifier;
+        case VK_CONTROL: return Qt::ControlModifier;
+        default: return Qt::AltModifier;
+    }
+}
+
 }  // namespace
 
 QtHost::QtHost() {
@@ -189,6 +197,7 @@ void QtHost::QueueKey(const QKeyEvent& key) {
     if (!down && key.isAutoRepeat()) return;
     const std::optional<int> virtualKey = VirtualKeyFromQt(key.key(), key.modifiers());
     if (!virtualKey) return;
+    ForgetModifiersReleasedElsewhere(*virtualKey, key.modifiers());
     if (IsModifierKey(*virtualKey)) {
         std::erase(m_modifiersDown, *virtualKey);
         if (down) m_modifiersDown.push_back(*virtualKey);
@@ -198,6 +207,23 @@ void QtHost::QueueKey(const QKeyEvent& key) {
     event.key = *virtualKey;
     event.time = m_clock.NowMs();
     m_recorded.push_back([event] { System().QueueInput(event); });
+}
+
+void QtHost::ForgetModifiersReleasedElsewhere(int key, Qt::KeyboardModifiers held) {
+    // A modifier let go while another widget had the keyboard (Alt released inside a menu opened
+    // with Alt+letter) never reached us: every key says which modifiers are really held, and one we
+    // still count as down is let go first, or each later Ctrl+N would read as Ctrl+Alt+N.
+    std::vector<int> released;
+    for (int down : m_modifiersDown)
+        if (down != key && !held.testFlag(QtModifierOf(down))) released.push_back(down);
+    for (int up : released) {
+        std::erase(m_modifiersDown, up);
+        InputEvent event;
+        event.message = WM_KEYUP;
+        event.key = up;
+        event.time = m_clock.NowMs();
+        m_recorded.push_back([event] { System().QueueInput(event); });
+    }
 }
 
 void QtHost::RequestClose(HWND hwnd) {
@@ -219,6 +245,20 @@ void QtHost::ReportGeometry(HWND hwnd, QRect geometry) {
         Window* window = System().FromHandle(hwnd);
         if (window && window->WindowRect() != rect) System().MoveWindow(hwnd, rect, true);
     });
+}
+
+void QtHost::StretchFillingChildren(HWND hwnd, QSize before, QSize after) {
+    if (m_applying > 0) return;
+    Window* window = System().FromHandle(hwnd);
+    if (!window) return;
+    const QMargins bars = ClientMarginsOf(hwnd);
+    const QRect filled(QPoint(bars.left(), bars.top()), before);
+    Applying applying(m_applying);
+    for (HWND child : window->Children()) {
+        Mirror* mirror = Find(child);
+        if (!mirror || mirror->control || !mirror->widget || mirror->widget->geometry() != filled) continue;
+        mirror->widget->setGeometry(QRect(filled.topLeft(), after));
+    }
 }
 
 void QtHost::ReportActivated(HWND hwnd) {
@@ -374,6 +414,13 @@ void QtHost::SetClientMargins(HWND hwnd, const QMargins& margins) {
     widget->update();
 }
 
+void QtHost::SetMinimumClientSize(HWND hwnd, QSize size) {
+    Mirror* mirror = Find(hwnd);
+    if (!mirror || !mirror->widget || !mirror->widget->isWindow()) return;
+    mirror->minimumClient = size;
+    ApplyGeometry(hwnd, *mirror);
+}
+
 void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
     Window* window = System().FromHandle(hwnd);
     if (!window || !mirror.widget) return;
@@ -385,6 +432,10 @@ void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
     }
     Applying applying(m_applying);
     if (window->Kind() == WindowKind::Popup) mirror.widget->setFixedSize(geometry.size());
+    if (!mirror.minimumClient.isEmpty()) {
+        const QMargins bars = ClientMarginsOf(hwnd);
+        mirror.widget->setMinimumSize(mirror.minimumClient.grownBy(bars));
+    }
     if (mirror.widget->geometry() != geometry) mirror.widget->setGeometry(geometry);
 }
 

@@ -114,6 +114,9 @@ public:
     // Margins around a top-level window's client area for its bars: its widget grows by them around
     // the window's rectangle, which stays the client area (see QtWindowWidget::SetClientMargins).
     void SetClientMargins(HWND hwnd, const QMargins& margins);
+    // The smallest client area the person may drag a top-level window to: the window manager is
+    // told (its size hints, with the bars' margins added), so a drag stops there.
+    void SetMinimumClientSize(HWND hwnd, QSize size);
 
     // How long an empty poll of a nested wait may block in Qt's event processing.
     void SetPollWaitMs(std::int64_t ms) { m_pollWaitMs = ms; }
@@ -124,6 +127,10 @@ public:
     void QueueKey(const QKeyEvent& event);
     void RequestClose(HWND hwnd);
     void ReportGeometry(HWND hwnd, QRect geometry);
+    // The person resized a top-level window from `before` to `after` (client sizes): its child
+    // windows that filled the client area are stretched on Qt's side at once, until our side
+    // places them.
+    void StretchFillingChildren(HWND hwnd, QSize before, QSize after);
     void ReportActivated(HWND hwnd);
     void ReportDeactivated();
     void ReportFocus(HWND hwnd);
@@ -139,6 +146,7 @@ private:
         bool dirty = false;          // control: its state changed since the last sync
         int pendingUserActions = 0;  // control: the person's changes not yet taken by our loop
         bool resizePending = false;  // surface: the window's size changed while the surface was held
+        QSize minimumClient;         // top-level: the smallest client area, empty for none
     };
 
     Mirror* Find(HWND hwnd);
@@ -159,6 +167,7 @@ private:
     QPoint ClientOffsetOf(HWND hwnd) const;
     QMargins ClientMarginsOf(HWND hwnd) const;
     void ReleaseHeldModifiers();
+    void ForgetModifiersReleasedElsewhere(int key, Qt::KeyboardModifiers held);
     qreal RatioOf(HWND hwnd) const;
 
     SystemClock m_clock;

@@ -4,15 +4,41 @@
 
 namespace platform {
 
-QImage ToQImage(const Bitmap& bitmap) {
+QImage ToQImage(const Bitmap& bitmap, bool withAlpha) {
     if (bitmap.IsEmpty()) return {};
-    QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
+    const bool alpha = withAlpha && bitmap.HasAlpha();
+    // Premultiplied, the form Qt lays over a surface without converting it first.
+    QImage image(bitmap.Width(), bitmap.Height(), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     const std::uint32_t* from = bitmap.Pixels().data();
+    const std::uint8_t* coverage = alpha ? bitmap.AlphaChannel().data() : nullptr;
     for (int y = 0; y < bitmap.Height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < bitmap.Width(); ++x) row[x] = 0xFF000000u | *from++;
+        if (!coverage) {
+            for (int x = 0; x < bitmap.Width(); ++x) row[x] = 0xFF000000u | *from++;
+            continue;
+        }
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const std::uint32_t opacity = *coverage++;
+            row[x] = opacity == 255u ? (0xFF000000u | *from) : qPremultiply((opacity << 24) | *from);
+            ++from;
+        }
     }
     return image;
+}
+
+Bitmap ToBitmapWithAlpha(const QImage& image) {
+    if (image.isNull() || image.width() > Bitmap::kMaxSide || image.height() > Bitmap::kMaxSide) return {};
+    if (!image.hasAlphaChannel()) return ToBitmap(image);
+    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    Bitmap bitmap(straight.width(), straight.height());
+    for (int y = 0; y < straight.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        for (int x = 0; x < straight.width(); ++x) {
+            bitmap.SetRawPixel(x, y, row[x]);
+            bitmap.SetAlpha(x, y, static_cast<std::uint8_t>(qAlpha(row[x])));
+        }
+    }
+    return bitmap;
 }
 
 Bitmap ToBitmap(const QImage& image, Color background) {

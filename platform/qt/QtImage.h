@@ -16,10 +16,14 @@ inline Color ToColor(const QColor& color) {
             static_cast<std::uint8_t>(color.blue())};
 }
 
-// An opaque RGB32 image of the bitmap (an empty bitmap gives a null image).
-QImage ToQImage(const Bitmap& bitmap);
+// An image of the bitmap (an empty bitmap gives a null image): ARGB32 where it carries an alpha
+// channel and `withAlpha` is set, else opaque RGB32 with the colours alone.
+QImage ToQImage(const Bitmap& bitmap, bool withAlpha = true);
 // The image's pixels; transparent parts are laid over `background` first. An image larger than a
 // bitmap may be (Bitmap::kMaxSide) gives an empty bitmap.
 Bitmap ToBitmap(const QImage& image, Color background = Color{255, 255, 255});
+// The image with its alpha channel kept (a card's transparent corners); an opaque image gives a
+// bitmap without one.
+Bitmap ToBitmapWithAlpha(const QImage& image);
 
 }  // namespace platform

@@ -67,8 +67,15 @@ void QtStatusBar::resizeEvent(QResizeEvent* event) {
     PlacePanes();
 }
 
+int QtStatusBar::TextRoom(const std::string& text) const {
+    // The text in the bar's font, the indent on both sides and the sunken frame around it.
+    const int frame = m_panes.empty() ? 1 : m_panes.front()->frameWidth();
+    return QFontMetrics(font()).horizontalAdvance(ToQt(text)) + 2 * (kTextIndent + frame) + 1;
+}
+
 void QtStatusBar::PlacePanes() {
-    const std::vector<Rect> rects = m_model.Layout(width(), height());
+    const std::vector<Rect> rects =
+        m_model.Layout(width(), height(), [this](const std::string& text) { return TextRoom(text); });
     for (std::size_t i = 0; i < m_panes.size() && i < rects.size(); ++i) {
         const Rect& r = rects[i];
         m_panes[i]->setGeometry(r.left, r.top, r.Width(), r.Height());
@@ -81,6 +88,8 @@ void QtStatusBar::TextChanged(int pane, bool immediate) {
     QLabel* label = Pane(pane);
     if (!label) return;
     label->setText(ToQt(m_model.PaneText(pane)));
+    // A text longer than any the pane was sized for widens it.
+    PlacePanes();
     if (immediate) label->repaint();
 }
 

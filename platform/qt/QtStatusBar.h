@@ -40,6 +40,8 @@ protected:
 private:
     void TextChanged(int pane, bool immediate);
     void PlacePanes();
+    // The width a pane needs to show the text whole.
+    int TextRoom(const std::string& text) const;
 
     StatusBar& m_model;
     FontLookup m_fonts;

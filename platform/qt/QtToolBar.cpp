@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include "platform/qt/QtFrameBarsCommand.h"
+#include "platform/qt/QtPictures.h"
 
 namespace platform {
 
@@ -35,6 +36,13 @@ QIcon DrawIcon(const QString& label, bool named, qreal ratio) {
 
 }  // namespace
 
+std::string ButtonToolTip(const std::string& menuText) {
+    std::string tip = ButtonLabel(menuText);
+    const std::size_t tab = menuText.find('\t');
+    if (tab != std::string::npos && tab + 1 < menuText.size()) tip += " (" + menuText.substr(tab + 1) + ")";
+    return tip;
+}
+
 std::string ButtonLabel(const std::string& menuText) {
     std::string label;
     for (std::size_t i = 0; i < menuText.size(); ++i) {
@@ -56,7 +64,8 @@ std::string ButtonLabel(const std::string& menuText) {
 }
 
 QtToolBar::QtToolBar(HWND frame, std::span<const int> ids, CommandUpdater updater,
-                     const std::function<std::string(int id)>& label, QWidget* parent)
+                     const std::function<std::string(int id)>& label, QWidget* parent,
+                     const std::function<ButtonPicture(int id)>& picture)
     : QToolBar(parent), m_frame(frame), m_updater(std::move(updater)) {
     setMovable(false);
     setFloatable(false);
@@ -68,12 +77,20 @@ QtToolBar::QtToolBar(HWND frame, std::span<const int> ids, CommandUpdater update
             addSeparator();
             continue;
         }
-        std::string text = label ? label(id) : std::string();
+        const std::string menuText = label ? label(id) : std::string();
+        std::string text = ButtonLabel(menuText);
         const bool named = !text.empty();
         if (!named) text = std::to_string(id);
         const QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        QAction* action = addAction(DrawIcon(name, named, ratio), name);
-        action->setToolTip(name);
+        QIcon icon;
+        if (picture) {
+            const ButtonPicture source = picture(id);
+            icon = ButtonIcon(source.themeName, source.drawing, kButtonSize);
+        }
+        if (icon.isNull()) icon = DrawIcon(name, named, ratio);
+        QAction* action = addAction(icon, name);
+        const std::string tip = named ? ButtonToolTip(menuText) : text;
+        action->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
         connect(action, &QAction::triggered, this, [this, id] { ChooseFrameCommand(m_frame, id, m_updater); });
         m_buttons.push_back({id, action});
     }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 #include "platform/qt/QtHost.h"
@@ -46,11 +47,14 @@ void QtWindowWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     painter.drawImage(QPointF(m_margins.left(), m_margins.top()), *image);
-    // Beyond the surface (a resize the program has not caught up with yet).
+    // Beyond the surface (a resize the program has not caught up with yet): the colour of the
+    // surface's far corner, the window's own background (the table's green), never a grey band.
     const QSizeF shown = image->deviceIndependentSize();
     const QRegion rest = QRegion(rect()) - QRegion(m_margins.left(), m_margins.top(), static_cast<int>(shown.width()),
                                                    static_cast<int>(shown.height()));
-    for (const QRect& r : rest) painter.fillRect(r, palette().color(QPalette::Window));
+    const QColor fill = image->isNull() ? palette().color(QPalette::Window)
+                                        : image->pixelColor(image->width() - 1, image->height() - 1);
+    for (const QRect& r : rest) painter.fillRect(r, fill);
     if (m_thinBorder) {
         painter.setPen(palette().color(QPalette::Dark));
         painter.setBrush(Qt::NoBrush);
@@ -91,7 +95,13 @@ void QtWindowWidget::closeEvent(QCloseEvent* event) {
 
 void QtWindowWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
+    if (!isWindow()) return;
+    m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
+    // The view that fills the client area grows with it at once, showing its own background over
+    // the new part until the program has laid out and painted the larger table.
+    const QSize before = event->oldSize().shrunkBy(m_margins);
+    const QSize after = size().shrunkBy(m_margins);
+    if (before.isValid() && !before.isEmpty()) m_host.StretchFillingChildren(m_hwnd, before, after);
 }
 
 void QtWindowWidget::moveEvent(QMoveEvent* event) {

@@ -121,6 +121,38 @@ TEST(RecordingRasterOpTest, BlitsCombinePixelsByTheirOperation) {
     }
 }
 
+// A bitmap's alpha channel: only the blend blit reads it; the other blits copy the colours alone,
+// and a bitmap without one is opaque to every blit.
+TEST(RecordingRasterOpTest, TheBlendBlitLaysAPictureOverByItsAlpha) {
+    const Color dest = Rgb(0, 128, 0);
+    Bitmap card(4, 1, Rgb(250, 250, 240));
+    EXPECT_FALSE(card.HasAlpha());
+    card.SetAlpha(3, 0, 255);  // opaque: still no channel
+    EXPECT_FALSE(card.HasAlpha());
+    card.SetAlpha(0, 0, 0);
+    card.SetAlpha(1, 0, 64);
+    card.SetAlpha(2, 0, 191);
+    card.SetAlpha(9, 0, 0);  // outside: nothing
+    ASSERT_TRUE(card.HasAlpha());
+    EXPECT_EQ(card.Alpha(3, 0), 255);
+    EXPECT_EQ(card.Alpha(9, 0), 255);
+
+    RecordingDC blend(Bitmap(4, 1, dest));
+    blend.BitBlt(0, 0, 4, 1, card, 0, 0, RasterOp::SrcAlpha);
+    EXPECT_EQ(blend.Surface()->GetPixel(0, 0), dest);
+    EXPECT_EQ(blend.Surface()->GetPixel(1, 0), Rgb(63, 159, 60));
+    EXPECT_EQ(blend.Surface()->GetPixel(2, 0), Rgb(187, 219, 180));
+    EXPECT_EQ(blend.Surface()->GetPixel(3, 0), Rgb(250, 250, 240));
+
+    RecordingDC copy(Bitmap(4, 1, dest));
+    copy.BitBlt(0, 0, 4, 1, card, 0, 0, RasterOp::SrcCopy);
+    EXPECT_EQ(copy.Surface()->GetPixel(0, 0), Rgb(250, 250, 240));
+
+    RecordingDC opaque(Bitmap(1, 1, dest));
+    opaque.BitBlt(0, 0, 1, 1, Bitmap(1, 1, Rgb(1, 2, 3)), 0, 0, RasterOp::SrcAlpha);
+    EXPECT_EQ(opaque.Surface()->GetPixel(0, 0), Rgb(1, 2, 3));
+}
+
 TEST(RecordingRasterOpTest, ABlitFromItsOwnSurfaceReadsThePictureBeforeTheBlit) {
     Bitmap start(4, 1, kWhite);
     start.SetPixel(0, 0, kRed);

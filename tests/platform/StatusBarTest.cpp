@@ -84,4 +84,28 @@ TEST_F(StatusBarTest, NewPanesAndFontAreAnnounced) {
     EXPECT_EQ(announced, 2);
 }
 
+// A host that measures text widens a fixed pane to its widest sample and to its current text, never
+// below the width it was given; the stretching pane gives up the room. Measure: 7 pixels a letter.
+TEST_F(StatusBarTest, MeasuredPanesFitTheirLongestText) {
+    const StatusBar::TextMeasure sevenPerLetter = [](const std::string& text) {
+        return 7 * static_cast<int>(text.size());
+    };
+    EXPECT_TRUE(bar.SetPaneSamples(2, {"Variants Skat", "Schieberamsch", "Ramsch"}));
+    EXPECT_FALSE(bar.SetPaneSamples(3, {"no such pane"}));
+    EXPECT_EQ(bar.PaneWidth(1, sevenPerLetter), 44);
+    EXPECT_EQ(bar.PaneWidth(2, sevenPerLetter), 91);  // 13 letters
+    EXPECT_EQ(bar.PaneWidth(2, {}), 78);              // no measure: as given
+    bar.SetPaneText(1, "999.3-10");                   // 56 pixels
+    bar.SetPaneText(2, "120");
+    EXPECT_EQ(bar.PaneWidth(1, sevenPerLetter), 56);
+    EXPECT_EQ(bar.PaneWidth(2, sevenPerLetter), 91);
+    bar.SetPaneText(2, "Variants Skat, Bock round");  // 25 letters, longer than every sample
+    EXPECT_EQ(bar.PaneWidth(2, sevenPerLetter), 175);
+
+    const std::vector<Rect> rects = bar.Layout(400, 20, sevenPerLetter);
+    EXPECT_EQ(rects[2], (Rect{223, 2, 398, 18}));
+    EXPECT_EQ(rects[1], (Rect{165, 2, 221, 18}));
+    EXPECT_EQ(rects[0], (Rect{2, 2, 163, 18}));
+}
+
 }  // namespace

@@ -76,6 +76,30 @@ TEST_F(QtMenusStatusBar, TextsAndFont) {
     EXPECT_GE(bar->height(), QFontMetrics(bar->Pane(0)->font()).height());
 }
 
+// A pane is as wide as the bar's own font needs for the longest text it shows: the rule names given
+// as samples fit before they come, and a longer text widens the pane when it comes.
+TEST_F(QtMenusStatusBar, PanesFitTheirLongestTextInTheBarsFont) {
+    const auto showsWhole = [](const QLabel* pane) {
+        const int needed = QFontMetrics(pane->font()).horizontalAdvance(pane->text());
+        return needed <= pane->contentsRect().width() - pane->indent();
+    };
+    ASSERT_TRUE(model.SetPaneSamples(2, {"Variants Skat", "Schieberamsch"}));
+    const int sized = bar->Pane(2)->width();
+    EXPECT_GT(sized, 78);  // wider than given: 78 pixels cut these names in a 12-pixel bold face
+    for (const char* text : {"Variants Skat", "Schieberamsch", "120"}) {
+        model.SetPaneText(2, text);
+        EXPECT_EQ(bar->Pane(2)->width(), sized) << text;
+        EXPECT_TRUE(showsWhole(bar->Pane(2))) << text;
+    }
+    model.SetPaneText(2, "Schieberamsch mit Kontra und Re");
+    EXPECT_GT(bar->Pane(2)->width(), sized);
+    EXPECT_TRUE(showsWhole(bar->Pane(2)));
+    // The clock pane keeps its 44 pixels for a short text; the panes still meet the bar's right edge.
+    model.SetPaneText(1, "1.1-0");
+    EXPECT_EQ(bar->Pane(1)->width(), 44);
+    EXPECT_EQ(bar->Pane(2)->geometry().right(), bar->width() - 1 - StatusBar::kBorder);
+}
+
 // Panes and a font the program sets anew show at once: the model announces them.
 TEST_F(QtMenusStatusBar, PanesChangedByProgram) {
     ASSERT_TRUE(model.SetPanes({{0, true}, {44, false}, {78, false}, {30, false}}));

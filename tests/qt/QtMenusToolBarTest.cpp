@@ -35,13 +35,13 @@ TEST_F(QtMenusToolBar, ButtonsAndSeparators) {
     EXPECT_EQ(actions[0], toolBar->ButtonOf(kNewGame));
     EXPECT_EQ(actions[3], toolBar->ButtonOf(kLog));
     EXPECT_EQ(toolBar->ButtonOf(0), nullptr);
-    // Named after the menu's items; a command the menu lacks shows its id.
-    EXPECT_EQ(actions[0]->toolTip(), QStringLiteral("New game"));
+    // Named after the menu's items with their keys; a command the menu lacks shows its id.
+    EXPECT_EQ(actions[0]->toolTip(), QStringLiteral("New game (Ctrl+N)"));
     EXPECT_EQ(actions[1]->toolTip(), QStringLiteral("Save"));
     EXPECT_EQ(actions[3]->toolTip(), QStringLiteral("Log & trace"));
     EXPECT_EQ(actions[4]->toolTip(), QStringLiteral("999"));
     EXPECT_FALSE(actions[0]->icon().isNull());
-    EXPECT_EQ(toolBar->iconSize(), QSize(15, 15));
+    EXPECT_EQ(toolBar->iconSize(), QSize(16, 16));
 }
 
 // With nothing else happening in our loop, a changed state still shows within the refresh time.

@@ -71,7 +71,7 @@ TEST_F(DrawingTest, AGivenPictureIsBlittedAndHighlightFramesIt) {
     const auto blits = dc.RecordsOfKind(platform::DrawKind::Blit);
     ASSERT_EQ(blits.size(), 1u);
     EXPECT_EQ(blits[0].bounds, (platform::Rect{0, 0, 71, 96}));
-    EXPECT_EQ(blits[0].rasterOp, platform::RasterOp::SrcCopy);
+    EXPECT_EQ(blits[0].rasterOp, platform::RasterOp::SrcAlpha);
     EXPECT_EQ(pictures.lastFace, 40);
     const auto frames = dc.RecordsOfKind(platform::DrawKind::Frame);
     ASSERT_EQ(frames.size(), 2u);
@@ -83,6 +83,34 @@ TEST_F(DrawingTest, AGivenPictureIsBlittedAndHighlightFramesIt) {
     WC_DrawCard(table, 40, 0, 0, &dc);
     EXPECT_TRUE(dc.RecordsOfKind(platform::DrawKind::Frame).empty());
     tavlo::SetCardPictures(&sizes);
+}
+
+// A picture with transparent rounded corners, laid on the green table by the recording host: the
+// corner shows the table, a half-covered pixel the mix, the rest the picture.
+TEST_F(DrawingTest, ACardsTransparentCornersShowTheTable) {
+    class CornerPictures final : public tavlo::CardPictures {
+    public:
+        platform::Size CardSize(int) const override { return {71, 96}; }
+        const platform::Bitmap* Face(int, int, platform::Size size) override {
+            face = platform::Bitmap(size.cx, size.cy, {250, 250, 240});
+            face.SetAlpha(0, 0, 0);
+            face.SetAlpha(1, 0, 128);
+            return &face;
+        }
+        const platform::Bitmap* Back(int, platform::Size) override { return nullptr; }
+        platform::Bitmap face;
+    } pictures;
+    tavlo::SetCardPictures(&pictures);
+    WC_ExposeCard(table, 40, 1);
+    const platform::Color green{0, 128, 0};
+    platform::RecordingDC dc(platform::Bitmap(200, 200, green));
+    WC_DrawCard(table, 40, 10, 20, &dc);
+    const platform::Bitmap& drawn = *dc.Surface();
+    EXPECT_EQ(drawn.GetPixel(10, 20), green);
+    EXPECT_EQ(drawn.GetPixel(11, 20), (platform::Color{125, 189, 120}));
+    EXPECT_EQ(drawn.GetPixel(12, 20), (platform::Color{250, 250, 240}));
+    EXPECT_EQ(drawn.GetPixel(80, 115), (platform::Color{250, 250, 240}));
+    EXPECT_EQ(drawn.GetPixel(81, 115), green);
 }
 
 TEST_F(DrawingTest, ChangesAreDrawnOnTheWindowInStackingOrder) {
