@@ -8,6 +8,11 @@ struct CFlowGlobals {
     int UncoverBits = 0;  // bit 1: CheatMask has 256, bit 2: it has 512
     int CardPlaySuitMarker = -1;
     int DeclarationFlag = 0;
+    // The skat swap pause after a declaration (its menu comes with the manipulations): off at
+    // start; the pause sets it back to 1 when it ends.
+    int SkatSwapOption = 0;
+    int ExchangeRunning = 0;  // the person holds the skat for the exchange
+    int ChosenButton = 0;     // the declaration bar's last game button
 
     void Reset() { *this = CFlowGlobals(); }
 };

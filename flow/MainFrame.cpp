@@ -1,6 +1,9 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
 
+#include "computer/evaluation/FrameServices.h"
+#include "dialogs/SkatBars.h"
+#include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "platform/core/Accelerators.h"
@@ -24,6 +27,8 @@ CMainFrame::~CMainFrame() {
     if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
     if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);
     if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
+    // The computer player must not look at a game that is gone.
+    if (g_ComputerFrame.Game == &Game) g_ComputerFrame.Game = nullptr;
     if (IsAlive()) DestroyWindow();
 }
 
@@ -31,7 +36,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate();
         case WM_MOVE:
-            if (g_Shell.pMainFrame == this) KeepMainRect();
+            if (g_Shell.pMainFrame == this) {
+                KeepMainRect();
+                PlaceOpenBar();
+            }
             return 0;
         case WM_SIZE:
             ArrangeChildren();
@@ -78,7 +86,39 @@ bool CMainFrame::PreTranslateMessage(platform::Message& message) {
     return platform::Window::PreTranslateMessage(message);
 }
 
+namespace {
+
+bool InAuction() {
+    const int state = g_Game.FlowState;
+    return state == STATE_OBSERVE || state == STATE_AUCTION || state == STATE_REPLY;
+}
+
+// A command of the auction or the declaration that arrives after its step (a late demonstration
+// timer, a post overtaken by a break or by the end of the auction) finds its step gone.
+bool CommandInTime(const CMainFrame& frame, int id) {
+    const int state = g_Game.FlowState;
+    switch (id) {
+        case CM_PASS:
+        case CM_LISTEN_COMPUTER1:
+        case CM_LISTEN_COMPUTER2:
+        case CM_SPEAK_COMPUTER1:
+        case CM_SPEAK_COMPUTER2: return InAuction() && frame.IsAuctionBarOpen();
+        case CM_PICKUP:
+        case CM_HAND: return state == STATE_SKAT && OpenBarAs<CSkatDialog>(frame) != nullptr;
+        case CM_DECLARE: return state == STATE_ASK || state == STATE_HAND;
+        case CM_DECLARED: return state == STATE_ASK || state == STATE_HAND || state == STATE_MANIPULATE;
+        case CM_REVOLUTION: return state == STATE_SWAP;
+        default: return true;
+    }
+}
+
+}  // namespace
+
 void CMainFrame::OnCommand(int id) {
+    if (!CommandInTime(*this, id)) {
+        WriteTrace(":OnCommand(" + std::to_string(id) + ":late)", LOG_MAINFRAME);
+        return;
+    }
     switch (id) {
         // Internal commands of this stage of the flow.
         case CM_DEAL: OnDeal(); break;
@@ -86,6 +126,16 @@ void CMainFrame::OnCommand(int id) {
         case CM_START: OnStart(); break;
         case CM_START_VIEW: OnStartView(); break;
         case CM_AUCTION: OnAuction(); break;
+        case CM_PASS: OnPass(); break;
+        case CM_LISTEN_COMPUTER1: OnListenComputer1(); break;
+        case CM_LISTEN_COMPUTER2: OnListenComputer2(); break;
+        case CM_SPEAK_COMPUTER1: OnSpeakComputer1(); break;
+        case CM_SPEAK_COMPUTER2: OnSpeakComputer2(); break;
+        case CM_PICKUP: OnPickup(); break;
+        case CM_HAND: OnHand(); break;
+        case CM_DECLARE: OnDeclare(); break;
+        case CM_DECLARED: OnDeclared(); break;
+        case CM_REVOLUTION: OnRevolution(); break;
         case CM_CONSOLE: OnConsole(); break;
         case CM_YOUR_TURN: OnYourTurn(); break;
         case CM_RESTORE_TITLE: OnRestoreTitle(); break;
@@ -96,6 +146,7 @@ void CMainFrame::OnCommand(int id) {
         case ID_BREAK: OnBreak(); break;
         case ID_REPEAT: OnRepeat(); break;
         case ID_LAST: OnLast(); break;
+        case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;
         case ID_SKAT_VARIANT: OnSkatVariant(); break;

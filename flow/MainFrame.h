@@ -18,6 +18,7 @@
 
 namespace platform {
 class DeviceContext;
+class Dialog;
 }
 
 class CSkatView;
@@ -119,6 +120,8 @@ public:
     void DrawScore(platform::DeviceContext* printer);
     platform::Point PrintOffset(platform::DeviceContext* printer) const;
     void LayoutFrame();
+    // The open prompt bar is laid over the table again (after a move or a full repaint).
+    void PlaceOpenBar();
     void WindowPosition(platform::Size size);
     void SetCardBack(int step);
     void SetCardFace(int step);
@@ -156,11 +159,103 @@ public:
     void RButtonDown(platform::Point point, int dragEnter);
     // Whether the table is painted for this update rectangle.
     bool IsPersonHandInvalid(const platform::Rect& update);
+    // The drop of an exchange with the skat in drag mode.
+    void DragMove(platform::Point point);
+    // After the person changed cards with the skat: the suggestion or the play preparation.
+    void AfterExchange();
+    // A press cuts the wait short: pause level 1, the reminder balloon goes; the old level.
+    int CutPause();
+    // The text in status pane 0 until timer 7 puts the saved one back.
+    void ShowStatusForAWhile(const std::string& text);
+    // "Reizen: " with the person's value of the game on the table, for a while.
+    void ShowBiddingValue();
+    // The exchange keys: Up (upper group) or Down (lower group) move the focus or raise a card.
+    void ExchangeFocusKey(bool upper);
     // Voices (0) or sound effects (1) on or off.
     void ToggleAudio(int which);
 
-    // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    // --- Auction (flow/Auction.cpp) -----------------------------------------------------------
     void OnAuction();
+    void OnListenComputer1();
+    void OnListenComputer2();
+    void OnSpeakComputer1();
+    void OnSpeakComputer2();
+    // The person passes, or the auction ends; names the soloist and goes on to the declaration.
+    void OnPass();
+    void SetBidButton(int role, int seat);
+    void EnableBidButtons(bool enable);
+    // Seat 0..2: that seat has bid in this auction; 3: any seat has.
+    bool HasBid(int seat) const;
+    // The open prompt is a live auction bar (never a byte that a measuring bar could clear).
+    bool IsAuctionBarOpen() const;
+    // The game-value panel follows the bid on the table.
+    void UpdateGameValueBid();
+
+    // --- Skat, Hand and declaration (flow/Declaration.cpp, flow/DeclarationRoads.cpp) ----------
+    void Declare();
+    // The three roads: a computer declares, the person gets the skat bar, nobody bid.
+    void DeclareComputer(bool kontraAllowed, const std::string& bidText);
+    void DeclarePerson(const std::string& bidText);
+    void DeclareNobody(bool ramschVariant);
+    // The two skat cards face up into the trick's first two places, and back into the skat.
+    void MoveSkatToTrick();
+    void MoveTrickToSkat();
+    void OpenDeclareBar();
+    void OnPickup();
+    void OnHand();
+    void OnDeclare();
+    void OnDeclared();
+    // The declaration part of the game message; traces the game and sets play up.
+    std::string SetupGame(CPlayer& soloist, CPlayer& second, CPlayer& third);
+    void OnSortCards();
+    // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
+    bool SkatSwapPause(bool setPlayState);
+    // Registers the declared game's top cards with the three players (match/).
+    void RegisterGameAttributes();
+    // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
+    std::string CardOwnerName(int card, int where) const;
+    // A refusal or short note: the string in status pane 0 for a while, with the invalid-action sound.
+    void SetStatusText(int stringId);
+    // Runs a modal message of the game with the pause level held at 0; returns its result.
+    int DoModalDialog(platform::Dialog& dialog);
+
+    // --- Card moves between hands, skat and trick (flow/CardMoves.cpp, flow/Exchange.cpp) ------
+    void SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged);
+    void SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode);
+    void SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2);
+    void OnRevolution();
+    void ManipulateClick(platform::Point point);
+    void ManipulateDragEnd(platform::Point point);
+    // Group g (0 skat, 1..3 seats 0..2) holds the clicked card as its picked card: its row, and the
+    // first other row with a selected card as partner.
+    bool FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
+                          bool& noOtherSelection);
+    // Group g has a picked card g that is not the dropped card d: its row, and the first other
+    // open group whose row holds d as partner.
+    bool FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow);
+    // The three hands' bid limits again after cards changed hands.
+    void ReevaluateHands(int soloistMode);
+    void OpenResumeSwapDialog();
+    // The rows of the four card groups: 0 the skat (in the trick row while exchanging), 1..3 seats.
+    CCards& GroupRow(int group);
+
+    // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    void OnPlay();
+    void InitHistory();
+    void OnAbandon();
+    void ComputerKontra();
+    void SelectGame(int mode);
+    void UpdateCardsStatistics(int kind);
+    void ShowGameStatusDialog();
+    void AddGameToList(int kind, const std::string& text);
+    // The deal goes into the stored deals (the cards-assignment window's CStore::AddDeal).
+    void AddDealToStore();
+    int VoiceVariant(int term);
+    void VoiceDeclare(bool giveUp);
+    // The seat's voice says the term when voices are on and the seat has a voice.
+    void SpeakTerm(int seat, int term);
+    // Voices are on and the seat has one.
+    bool HasVoice(int seat) const;
     void PickupRamsch(int mode);
     void NewMatch();
     void OnBreak();
@@ -216,12 +311,31 @@ public:
     std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
     std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
 
-    // Plain members, set by OnCreate and Startup.
-    platform::Window* PromptDialog = nullptr;
-    platform::Window* ContinuePrompt = nullptr;
-    platform::Window* KontraPrompt = nullptr;
-    platform::Window* RamschSkatPrompt = nullptr;
-    platform::Window* MessageDialog = nullptr;
+    // The open prompt bar and its three typed slots (each the prompt's handle or null), and the
+    // modal message of the game. Handles, not objects: a record of a destroyed window is stale
+    // and IsWindow says so.
+    HWND PromptDialog = nullptr;
+    HWND ContinuePrompt = nullptr;
+    HWND KontraPrompt = nullptr;
+    HWND RamschSkatPrompt = nullptr;
+    // The modal message DoModalDialog runs: the dialog lives in its caller's frame for exactly as
+    // long as it is recorded here, and its handle is null once it is destroyed.
+    platform::Dialog* RunningMessage = nullptr;
+    HWND MessageDialog() const;
+    // The auction bar's button that the next tick focuses.
+    int FocusButton = 0;
+    // The last step up of the bid could not raise it (the top of the ladder): nobody bids above.
+    int BidAtTop = 0;
+    // The exchange: the groups that take part (1 skat, 2/4/8 seats 0/1/2), each group's picked card,
+    // the keyboard's first and last group, the skat's open flag at the start, the slide target.
+    int ActiveGroups = 0;
+    int GroupPickedCards[4] = {0, 0, 0, 0};
+    int KeyGroupFirst = 1, KeyGroupLast = 8;
+    int SkatOpenSaved = 0;
+    int SwapAnimation = 3;
+    int ResumeSwapOpen = 0;
+    int NewMatchDue = 0;
+    int DragCard = 0;  // the card a drag of an exchange carries, 0 none
     int HistoryPosition = 0, RedoLimit = 0;
     int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, CourseShown = 0;
     int CardStatisticsPending = 0, AutoComplete = 0, StateWindowUsed = 0;
@@ -240,6 +354,10 @@ public:
     int GameFileRead = 0;
     int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
     int KeyGroup = 1, KeyGroupMask = 7;
+    // The keyboard during an exchange: the lower focus (2/3 seat 0, 4/5 seat 1, 6/7 the person;
+    // even: that row has a raised card) and whether Left and Right act on the upper one.
+    int KeyFocusLowerGroup = 7;
+    int KeyFocusUpperActive = 0;
     int BusyFlag = 0;       // a computer's auction or Ramsch step runs: a close request is dropped
     int SwapPausePending = 0;  // the skat swap pause pumps messages
     int PrintPreview = 0;

@@ -21,7 +21,20 @@ void TraceStandIn(const char* name, int argument = -1) {
 }
 }  // namespace
 
-void CMainFrame::OnAuction() { TraceStandIn("OnAuction"); }
+void CMainFrame::OnPlay() { TraceStandIn("OnPlay"); }
+void CMainFrame::InitHistory() { TraceStandIn("InitHistory"); }
+void CMainFrame::OnAbandon() { TraceStandIn("OnAbandon"); }
+void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
+void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
+void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStatistics", kind); }
+void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
+void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
+void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
+// The voices: silent, and they draw no random number, so seeded games stay as they are.
+int CMainFrame::VoiceVariant(int term) { return term; }
+void CMainFrame::VoiceDeclare(bool giveUp) { TraceStandIn("VoiceDeclare", giveUp ? 1 : 0); }
+// The defenders' Revolution exchange is the computer player's; until it comes nothing moves.
+void CPlayer::SwapOpponentCards(CCards&, CPlayer&, CPlayer&, CPlayer&) { TraceStandIn("CPlayer::SwapOpponentCards"); }
 void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
 void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
 void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
@@ -56,14 +69,6 @@ void CMainFrame::ApplyVolume() {}
 // The manipulation marks and their table colour come with their own step.
 void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
 
-void CMainFrame::CloseModelessDialog() {
-    if (!PromptDialog) return;
-    ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
-    platform::Window* prompt = PromptDialog;
-    PromptDialog = nullptr;
-    if (prompt->IsAlive()) prompt->DestroyWindow();
-}
-
 void CMainFrame::SetTitle(const std::string& fileName) {
     std::string title = FrameTitle;
     if (!fileName.empty()) {
@@ -92,3 +97,8 @@ void CMainFrame::LogDeleteOn(int event) {
 }
 
 std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }
+
+// Voices and sound effects on or off come with the audio.
+void CMainFrame::ToggleAudio(int which) {
+    WriteTrace(":ToggleAudio(" + std::to_string(which) + ")", LOG_MAINFRAME | LOG_VERBOSE);
+}

@@ -42,8 +42,8 @@ int CMainFrame::SetPause(int level) {
 }
 
 void CMainFrame::PressButton(int button) {
-    if (PromptDialog && PromptDialog->IsAlive())
-        ::PostMessage(PromptDialog->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(button), 0), 0);
+    if (::IsWindow(PromptDialog))
+        ::PostMessage(PromptDialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(button), 0), 0);
 }
 
 void CMainFrame::OnTimer(unsigned id) {
@@ -63,23 +63,23 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_PASS: PressButton(BTN_PASS); break;
         case TM_DEMO_SUGGEST_GAME: PressButton(BTN_SUGGEST_GAME); break;
         case TM_DEMO_CLOSE_MESSAGE:
-            if (MessageDialog && MessageDialog->IsAlive()) ::PostMessage(MessageDialog->Handle(), WM_CLOSE);
+            if (::IsWindow(MessageDialog())) ::PostMessage(MessageDialog(), WM_CLOSE);
             break;
         case TM_DEMO_RANDOM_STARTER:
-            if (MessageDialog && MessageDialog->IsAlive())
-                ::PostMessage(MessageDialog->Handle(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
+            if (::IsWindow(MessageDialog()))
+                ::PostMessage(MessageDialog(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
             break;
         case TM_DEMO_SUGGEST_CARD: PressButton(BTN_SUGGEST); break;
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
         case TM_DEMO_SUGGEST_SKAT:
-            if (PromptDialog && PromptDialog->IsAlive()) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
+            if (::IsWindow(PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
             break;
         case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_DEMO_OK: {
-            if (MessageDialog && MessageDialog->IsAlive()) {
-                ::PostMessage(MessageDialog->Handle(), WM_COMMAND, IDOK, 0);
+            if (::IsWindow(MessageDialog())) {
+                ::PostMessage(MessageDialog(), WM_COMMAND, IDOK, 0);
                 break;
             }
             // Only a modal dialog of the frame whose loop runs is ended; never the frame itself or
@@ -94,15 +94,15 @@ void CMainFrame::OnTimer(unsigned id) {
         }
         case TM_DEMO_FINISH_SWAP: PressButton(BTN_FINISH_SWAP); break;
         case TM_DEMO_KONTRA_REVOLUTION:
-            if (MessageDialog && MessageDialog->IsAlive()) {
-                ::PostMessage(MessageDialog->Handle(), WM_CLOSE);
+            if (::IsWindow(MessageDialog())) {
+                ::PostMessage(MessageDialog(), WM_CLOSE);
                 if (g_Game.Soloist != 2) SetTimer(TM_DEMO_KONTRA_REVOLUTION, g_Settings.Delay.Demo);
             } else {
                 PressButton(BTN_SUGGEST);
             }
             break;
         case TM_DEMO_FINISH_OR_PLAY:
-            if (PromptDialog && PromptDialog->IsAlive()) PressButton(BTN_FINISH_SWAP);
+            if (::IsWindow(PromptDialog)) PressButton(BTN_FINISH_SWAP);
             else SendMessage(WM_COMMAND, CM_PLAY);
             break;
         // Timers 33, 51, 81, 82 and 91 choose for the person with the computer's card play and
@@ -118,16 +118,22 @@ void CMainFrame::OnTick() {
     const std::int64_t elapsed = now - MatchStartTime;
     const std::int64_t remaining = g_Settings.Game.MaxTime - elapsed;
 
-    const bool promptOpen = PromptDialog && PromptDialog->IsAlive();
-    const bool messageOpen = MessageDialog && MessageDialog->IsAlive();
+    const bool promptOpen = ::IsWindow(PromptDialog);
+    const bool messageOpen = ::IsWindow(MessageDialog());
 
     // Step 2: a finished game whose prompt is still up is broken off.
     if (promptOpen && RepeatAllowed) OnBreak();
 
     // Step 3: the focus back into the open dialog.
     if (FocusPending) {
-        if (promptOpen) ::SetFocus(PromptDialog->Handle());
-        else if (messageOpen) ::SetFocus(::GetDlgItem(MessageDialog->Handle(), IDOK));
+        if (promptOpen) {
+            HWND button = FocusButton ? ::GetDlgItem(PromptDialog, FocusButton) : nullptr;
+            if (::IsWindow(button))
+                ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), 1);
+            else
+                ::SetFocus(PromptDialog);
+        }
+        else if (messageOpen) ::SetFocus(::GetDlgItem(MessageDialog(), IDOK));
         FocusPending = 0;
     }
 
@@ -152,10 +158,10 @@ void CMainFrame::OnTick() {
     }
 
     // Step 6: hints and balloons, not while a message dialog is up.
-    if (!(MessageDialog && MessageDialog->IsAlive())) {
+    if (!messageOpen) {
         // 6a: the idle hint, every 22 ticks while the person does not play.
-        if (g_Game.FlowState == STATE_PLAY && !(PromptDialog && PromptDialog->IsAlive()) &&
-            !(ContinuePrompt && ContinuePrompt->IsAlive()) && !g_Settings.Options.Suggest) {
+        if (g_Game.FlowState == STATE_PLAY && !::IsWindow(PromptDialog) &&
+            !::IsWindow(ContinuePrompt) && !g_Settings.Options.Suggest) {
             if (IdleTicks++ > 20) {
                 IdleTicks = 0;
                 PostMessage(WM_COMMAND, CM_YOUR_TURN);

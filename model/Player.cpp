@@ -4,6 +4,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/InternalError.h"
+#include "model/Settings.h"
 
 #include <cstdlib>
 
@@ -106,4 +107,22 @@ const char* SeatName(int seat) {
         case 2: return "Person";
         default: return "";
     }
+}
+
+void CPlayer::SetPickedCard(int* card) {
+    if (!card) return;
+    PickedCard = *card;
+    *card = 0;
+    if (PickedCard > 0 && IsSelectedCard(PickedCard)) SelectCard(4, 0, false);
+}
+
+int CPlayer::GetRuleNumber() const {
+    // Word 9 of an option record is the number of the rule that decided it.
+    constexpr int kRuleWord = 9;
+    constexpr int kHandFlag = 16384;
+    if (seat != 2 && !g_Settings.Settings.Rule) return 0;
+    const int type = g_Game.GameType;
+    if (type < 0 || type > 8) return 0;
+    const int rule = gameOptions[type][kRuleWord];
+    return rule > kHandFlag ? rule - kHandFlag : rule;
 }

@@ -88,6 +88,13 @@ public:
     // The defenders' suit signal after a trick led and won by the same defender.
     void Preferred(const CTrick& trick);
 
+    // The card chosen for this player from outside: it becomes PickedCard, *card becomes 0, and a
+    // raised card that is it is lowered.
+    void SetPickedCard(int* card);
+    // The number of the rule that decided the player's option of the current game (shown as the
+    // rule button): 0 for a computer while Settings/Rule is off; the Hand flag 16384 taken off.
+    int GetRuleNumber() const;
+
     // Game value.
     // The declared game's value from this player's hand (refreshes the hand analysis first).
     int GetGameValue();
@@ -165,6 +172,10 @@ public:
     void BuildDiscardCandidatesNull();
     void BuildDiscardCandidatesRamsch();
     void BuildDiscardCandidatesDurchmarsch();
+
+    // Revolution: the two defenders' hands are rearranged (the first, the second), with the skat
+    // and the declarer's hand known.
+    void SwapOpponentCards(CCards& skat, CPlayer& first, CPlayer& second, CPlayer& declarer);
 
     // Play preparation: for a game in which taking tricks is the danger (Ramsch, Durchmarsch).
     // The whole preparation after a deal; true when a Grand Hand is recommended instead of Ramsch.

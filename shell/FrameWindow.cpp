@@ -59,7 +59,8 @@ int CMainFrame::OnCreate() {
     // Step 5: a fresh table.
     g_Game.FlowState = STATE_INIT;
     HistoryPosition = RedoLimit = 0;
-    PromptDialog = MessageDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
+    PromptDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
+    RunningMessage = nullptr;
     RedrawPending = 0;
     AnnotationKept = 1;
     PlayClock = StampPauseLevel(0);

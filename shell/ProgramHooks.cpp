@@ -45,8 +45,6 @@ void InstallProgramHooks() {
     // The frame's services for the computer player. The game object comes with the frame
     // (CSkatApp::InitInstance); the open-cards option starts as the game record has it.
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
-    // SwapCards: the frame's animated exchange of two cards goes here once the frame has it;
-    // until then the computer swaps the codes in the rows directly.
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
@@ -56,4 +54,9 @@ void InstallProgramHooks() {
         MessageBox(frame->Handle(), text, platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
     });
+
+    // A computer's lay-away glides on the table like the person's exchange.
+    g_ComputerFrame.SwapCards = [](int card, CCards& row, int otherCard, CCards& otherRow) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SwapCards(card, row, otherCard, otherRow, false);
+    };
 }

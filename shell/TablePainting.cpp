@@ -3,6 +3,8 @@
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
 
+#include "dialogs/AuctionDialog.h"
+#include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "match/Profile.h"
@@ -20,9 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-// The height of the auction bar (dialog 117) in dialog units, until the bar itself exists.
-constexpr int kAuctionBarDialogHeight = 40;
 
 bool Meets(const platform::Rect& a, const platform::Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -133,6 +132,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
             SetWindowText(PendingTitle);
             PendingTitle.clear();
         }
+        PlaceOpenBar();
     }
     CCards* rows[5] = {Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick,
                        CourseShown ? static_cast<CCards*>(&Game.lastTrick) : &Game};
@@ -216,11 +216,17 @@ void CMainFrame::LayoutFrame() {
     Layout.BorderWidth = frameRect.Width() - ClientWidth();
     Layout.BorderHeight = BarsHeight();
     Layout.TableTop = 0;
-    // Step 2: the auction bar's lines.
-    const platform::DialogBaseUnits units = platform::kDefaultDialogBaseUnits;
-    const int barHeight = platform::DialogUnitsToPixelsY(kAuctionBarDialogHeight, units);
-    Layout.DialogLine13 = platform::DialogUnitsToPixelsY(13, units);
-    Layout.DialogLine11 = platform::DialogUnitsToPixelsY(11, units);
+    // Step 2: the auction bar's lines, measured on a hidden bar made for that and destroyed again.
+    int barHeight = 0;
+    {
+        CAuctionDialog measuring;
+        if (measuring.Create(nullptr)) {
+            barHeight = measuring.WindowRect().Height();
+            Layout.DialogLine13 = measuring.MapDialogRect({0, 0, 0, 13}).bottom;
+            Layout.DialogLine11 = measuring.MapDialogRect({0, 0, 0, 11}).bottom;
+            measuring.DestroyWindow();
+        }
+    }
     Layout.PromptBandHeight = 2 * barHeight;
     Layout.TableTop = 22;
     // Step 3: the wanted size, held to the desktop.
@@ -341,4 +347,8 @@ void CMainFrame::RemoveTrick() {
         Game.courseRows[0].count = 0;
     }
     CourseShown = 0;
+}
+
+void CMainFrame::PlaceOpenBar() {
+    if (auto* bar = OpenBarAs<CModelessDialog>(*this)) bar->PlaceOnTable(0);
 }

@@ -5,14 +5,15 @@
 // before the card, the give-up question and command, the card sound, the face-up phrase). The game
 // flow installs its own; the defaults work without a window.
 
+#include "resources/CommandIds.h"
+
 #include <functional>
 #include <string>
 
 class CSkat;
 class CCards;
 
-// The command that gives the running game up (posted by a defender who gave up).
-constexpr int ID_ABANDON = 32923;
+// A defender who gives up posts the menu command ID_ABANDON (resources/CommandIds.h).
 // The sound effect of a computer card going into the trick.
 constexpr int SOUND_CARD_PLAYED = 6;
 

@@ -52,12 +52,9 @@ protected:
         return bar;
     }
     // The frame's record of its open prompt: only these three know how the frame keeps it.
-    void RecordPrompt(platform::Window* bar) { Frame().PromptDialog = bar; }
+    void RecordPrompt(platform::Window* bar) { Frame().PromptDialog = bar ? bar->Handle() : nullptr; }
     void ForgetPrompt() { Frame().PromptDialog = nullptr; }
-    HWND RecordedPrompt() {
-        platform::Window* bar = Frame().PromptDialog;
-        return bar ? bar->Handle() : nullptr;
-    }
+    HWND RecordedPrompt() { return Frame().PromptDialog; }
     // Closes the open bar as the frame does: its record first, then the window.
     void CloseBar() {
         if (!app_ || !app_->MainFrame()) return;

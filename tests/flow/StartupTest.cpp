@@ -61,9 +61,9 @@ TEST_P(StartupEditionTest, FoldersHelpAndLabels) {
     EXPECT_EQ(Frame().TempGameFile, platform::WorkFolder() + "cards~.skt");
     EXPECT_EQ(Frame().TempStoreFile, platform::WorkFolder() + "cards~.sks");
 
-    // New shows the three position labels beside the names.
+    // New shows the three position labels beside the names; the auction then waits for the person.
     Frame().SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 10000));
     const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
     for (const char* label : edition.labels) EXPECT_TRUE(testsupport::WasDrawn(texts, label)) << label;
     EXPECT_TRUE(testsupport::WasDrawn(texts, "Person"));

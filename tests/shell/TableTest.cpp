@@ -92,7 +92,8 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
 // they lie.
 TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     Frame().SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 60000));
+    // The auction waits for the person.
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
     const HWND table = g_Shell.hTableWnd;
     CCards& person = Frame().Game.person;
     const int card = person.cards[4];

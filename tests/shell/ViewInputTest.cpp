@@ -103,14 +103,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {}},
         InputCase{"RightClick", [](ViewInputTest& t) { t.Press(WM_RBUTTONDOWN, {7, 9}); },
                   {"CView::OnRButtonDown()", "CMainFrame::RButtonDown(x:7:y:9,0)"}, {}},
-        // The stand-in's press starts no drag: the move after it is the frame's.
+        // A press on the empty table took no card: the move after it drags the game file out.
         InputCase{"MoveAfterPress",
                   [](ViewInputTest& t) {
                       t.Press(WM_LBUTTONDOWN, {50, 60});
                       t.Press(WM_MOUSEMOVE, {55, 66});
                   },
-                  {"CMainFrame::LButtonDown(x:50:y:60)", "CMainFrame::MouseMove(x:55:y:66)"},
-                  {"CView::BeginDrag()"}}),
+                  {"CMainFrame::LButtonDown(x:50:y:60)", "CView::BeginDrag()"},
+                  {"CMainFrame::MouseMove(x:55:y:66)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ViewInputTest, TheSecondReleaseOfADoubleClickIsSwallowed) {

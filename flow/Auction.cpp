@@ -1,0 +1,348 @@
+// The auction: the computers bid by comparing their bid limits with the value on the table, the
+// person answers on the auction bar, and the last step names the soloist. Every spoken word shows
+// a balloon and waits for the tick to take it down, pumping messages meanwhile.
+#include "flow/AuctionWords.h"
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/GameOption.h"
+#include "dialogs/AuctionDialog.h"
+#include "flow/PromptBars.h"
+#include "resources/ids.h"
+#include "model/BidLadder.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Random.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+
+#include <cstdio>
+
+namespace {
+
+int Value() { return BidValue(-1); }
+void StampWait(CMainFrame& frame, int level) { frame.PlayClock = StampPauseLevel(level); }
+
+}  // namespace
+
+void AuctionSpeaker::Voice(int seat, int term, bool variant) {
+    // The random alternative is drawn only for a word that is spoken.
+    if (!frame_.HasVoice(seat)) return;
+    frame_.SpeakTerm(seat, variant ? frame_.VoiceVariant(term) : term);
+}
+
+void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {
+    static const char* const kFormats[3] = {"%s:bid:%d", "%s:hold:%d", "%s:pass:%d"};
+    static const int kBalloons[3] = {IDS_BALLOON_BID, IDS_BALLOON_HOLD, IDS_BALLOON_PASS};
+    const int w = static_cast<int>(word);
+    char text[96];
+    std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
+    Trace(text);
+    frame_.MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
+}
+
+void AuctionSpeaker::Say(int seat, AuctionWord word, int value, int term, bool variant) {
+    Voice(seat, term, variant);
+    Show(seat, word, value);
+}
+
+void AuctionSpeaker::Bid(int seat) { Say(seat, AuctionWord::Bid, Value(), g_Game.BidIndex, true); }
+void AuctionSpeaker::Hold(int seat, int term, bool variant) { Say(seat, AuctionWord::Hold, Value(), term, variant); }
+void AuctionSpeaker::Pass(int seat, int term) { Say(seat, AuctionWord::Pass, Value(), term, true); }
+
+void AuctionSpeaker::Trace(const std::string& text) const {
+    std::string line = ":";
+    line += handler_;
+    line += "(";
+    line += text;
+    line += ")";
+    WriteTrace(line, LOG_MAINFRAME);
+}
+
+// Step up one rung, over 92 under rule Skat. At the top the bid stays and nobody may bid above it.
+void StepUpBid(CMainFrame& frame) {
+    if (g_Game.BidIndex >= BID_LADDER_SIZE - 1) {
+        frame.BidAtTop = 1;
+        return;
+    }
+    frame.BidAtTop = 0;
+    ++g_Game.BidIndex;
+    if (g_Game.VariantMode == VARIANT_OFFICIAL && g_Game.BidIndex < BID_LADDER_SIZE - 1 &&
+        BidLadder[g_Game.BidIndex].flag)
+        ++g_Game.BidIndex;
+}
+
+// Step down after a step up that nobody took: a step up that could not raise is not taken back.
+void StepDownBid(CMainFrame& frame) {
+    if (frame.BidAtTop) {
+        frame.BidAtTop = 0;
+        return;
+    }
+    LowerBid();
+}
+
+// A computer bids the value on the table when its limit reaches it, and never above the top.
+bool ComputerBids(const CMainFrame& frame, int seat) { return !frame.BidAtTop && frame.BidLimits[seat] >= Value(); }
+
+// Demonstration mode: a timer presses the bid, pass or (at the opening, with suggestions) the
+// suggest button for the person.
+void ArmAuctionDemoTimer(CMainFrame& frame, bool opening) {
+    if (!g_Game.DemoMode) return;
+    unsigned timer = frame.PersonBidLimit() >= Value() ? TM_DEMO_BID : TM_DEMO_PASS;
+    if (opening && g_Settings.Options.Suggest) timer = TM_DEMO_SUGGEST_GAME;
+    frame.SetTimer(timer, g_Settings.Delay.Demo);
+}
+
+namespace {
+
+void TurnToPerson(CMainFrame& frame, int role, int seat) {
+    frame.SetBidButton(role, seat);
+    frame.EnableBidButtons(true);
+}
+
+}  // namespace
+
+bool CMainFrame::IsAuctionBarOpen() const {
+    return ::IsWindow(PromptDialog) && dynamic_cast<CAuctionDialog*>(::WindowFromHandle(PromptDialog)) != nullptr;
+}
+
+bool CMainFrame::HasBid(int seat) const {
+    if (seat >= 0 && seat <= 2) return g_Game.HasBid[seat] != 0;
+    return g_Game.HasBid[0] || g_Game.HasBid[1] || g_Game.HasBid[2];
+}
+
+void CMainFrame::SetBidButton(int role, int seat) {
+    BusyFlag = 0;
+    if (!IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(PromptDialog, BTN_BID))) return;
+    g_Game.AuctionRole = role;
+    g_Game.Soloist = seat;
+    ::SetWindowText(::GetDlgItem(PromptDialog, BTN_BID), CAuctionDialog::BidButtonLabel());
+}
+
+void CMainFrame::EnableBidButtons(bool enable) {
+    if (g_Game.StopFlag != 0 || !IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(PromptDialog, BTN_BID))) return;
+    for (int button : {BTN_BID, BTN_PASS, BTN_SUGGEST_GAME})
+        if (HWND control = ::GetDlgItem(PromptDialog, button)) ::EnableWindow(control, enable);
+    FocusPending = 1;
+}
+
+void CMainFrame::OnAuction() {
+    WriteTrace(":OnAuction()", LOG_MAINFRAME);
+    AuctionSpeaker say(*this, "OnAuction");
+    // Step 1.
+    StampWait(*this, g_Game.FlowState == STATE_START ? 2 : 1);
+    // Step 2: the bar opens.
+    if (g_Game.FlowState == STATE_START) {
+        BidAtTop = 0;
+        int(*options)[13] = Game.person.ChooseGame(0);
+        const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
+        g_Game.FlowState = state;
+        char text[96];
+        std::snprintf(text, sizeof text, "%s:max bid:%d", GetPlayerName(2).c_str(), PersonBidLimit());
+        say.Trace(text);
+        SetFlowState(state);
+        if (CAuctionDialog* bar = OpenPromptBar<CAuctionDialog>(*this)) {
+            bar->AlterBidDisplay(true);
+            bar->AlterBidDisplay(false);
+        }
+        // Step 5: the focus goes to the bid button when the person has a playable game.
+        FocusButton = BTN_BID;
+        if (g_Settings.Options.Suggest) {
+            bool playable = false;
+            for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
+            FocusButton = playable ? BTN_BID : BTN_PASS;
+            ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(PromptDialog, FocusButton)), 1);
+            RedrawWindow(PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        }
+        g_Game.GameType = 0;
+        g_Game.TrumpCount = 11;
+        EnableBidButtons(false);
+    }
+    // Step 3: the computers speak until the person must answer.
+    switch (g_Game.FlowState) {
+        case STATE_REPLY:
+            // The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.
+            BusyFlag = 1;
+            EnableBidButtons(false);
+            if (BidLimits[0] == 0) {
+                say.Pass(0, TERM_I_AM_AWAY);
+                if (BidLimits[1] == 0) {
+                    say.Pass(1, TERM_ALSO_AWAY);
+                    SetBidButton(1, 2);
+                } else {
+                    say.Bid(1);
+                    SetBidButton(1, 1);
+                }
+            } else {
+                say.Bid(0);
+                SetBidButton(1, 0);
+            }
+            EnableBidButtons(true);
+            break;
+        case STATE_AUCTION:
+            // The person is middlehand: forehand seat 1 asks him to speak.
+            say.Voice(1, TERM_SAY_SOMETHING, false);
+            MessageBalloon(1, IDS_BALLOON_SAY_SOMETHING);
+            TurnToPerson(*this, 0, 1);
+            break;
+        case STATE_OBSERVE:
+            // The person is rearhand: middlehand seat 1 bids to forehand seat 0 first.
+            BusyFlag = 1;
+            if (BidLimits[1] == 0) {
+                const int more = Rand() % 2;
+                say.Say(1, AuctionWord::Pass, Value(), TERM_I_HAVE_NOTHING, false);
+                if (g_Game.StopFlag == 1) {
+                    BusyFlag = 0;
+                    return;
+                }
+                say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
+                MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
+                TurnToPerson(*this, 0, 0);
+            } else if (BidLimits[0] == 0) {
+                say.Bid(1);
+                UpdateGameValueBid();
+                say.Pass(0, TERM_I_AM_AWAY);
+                RemoveText(5, IDS_GRAND_HAND);
+                say.Hold(1, TERM_I_HEAR_MORE, false);
+                StepUpBid(*this);
+                TurnToPerson(*this, 0, 1);
+            } else {
+                if (g_Game.StopFlag == 1) {
+                    BusyFlag = 0;
+                    return;
+                }
+                EnableBidButtons(false);
+                g_Game.StopFlag = -1;
+                while (g_Game.StopFlag == -1) {
+                    if (ComputerBids(*this, 1)) {
+                        say.Bid(1);
+                        if (g_Game.StopFlag == 1) {
+                            BusyFlag = 0;
+                            return;
+                        }
+                        UpdateGameValueBid();
+                        if (BidLimits[0] >= Value()) {
+                            say.Hold(0, TERM_YES, true);
+                            StepUpBid(*this);
+                            continue;
+                        }
+                        say.Pass(0, TERM_I_AM_AWAY);
+                        say.Hold(1, TERM_I_HEAR_MORE, false);
+                        StepUpBid(*this);
+                        if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+                        TurnToPerson(*this, 0, 1);
+                        SetFlowState(STATE_AUCTION);
+                    } else {
+                        say.Pass(1, TERM_AWAY);
+                        if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+                        say.Voice(0, TERM_MORE, false);
+                        TurnToPerson(*this, 0, 0);
+                    }
+                }
+                // A break during the last word: nothing further is said.
+                if (g_Game.StopFlag == 1) {
+                    BusyFlag = 0;
+                    return;
+                }
+            }
+            break;
+        default: BusyFlag = 0; return;
+    }
+    BusyFlag = 0;
+    // Step 4.
+    ArmAuctionDemoTimer(*this, true);
+}
+
+namespace {
+
+// The person held; computer c (seat 0 or 1) bids on, or passes.
+void ListenComputer(CMainFrame& frame, int c, const char* handler) {
+    AuctionSpeaker say(frame, handler);
+    // Step 1.
+    frame.BusyFlag = 1;
+    say.Hold(2, TERM_YES, true);
+    // Step 2.
+    StampWait(frame, 2);
+    StepUpBid(frame);
+    // Step 3.
+    if (ComputerBids(frame, c)) {
+        say.Bid(c);
+        frame.UpdateGameValueBid();
+        ArmAuctionDemoTimer(frame, false);
+        frame.BusyFlag = 0;
+        return;
+    }
+    // Step 4: with the person forehand, rearhand seat 1 may still come in after seat 0.
+    say.Pass(c, TERM_I_AM_AWAY);
+    if (c == 0 && g_Game.Leader == 2) {
+        if (ComputerBids(frame, 1)) {
+            say.Bid(1);
+            frame.UpdateGameValueBid();
+            g_Game.Soloist = 1;
+            ArmAuctionDemoTimer(frame, false);
+            frame.BusyFlag = 0;
+            return;
+        }
+        say.Pass(1, TERM_I_AM_AWAY);
+    }
+    // Step 5: nobody bids the new value; the person has it.
+    StepDownBid(frame);
+    g_Game.Soloist = 2;
+    frame.OnPass();
+    frame.BusyFlag = 0;
+}
+
+// The person bid; computer c (seat 0 or 1) holds, or passes.
+void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
+    AuctionSpeaker say(frame, handler);
+    // Step 1.
+    frame.BusyFlag = 1;
+    say.Bid(2);
+    frame.UpdateGameValueBid();
+    // Step 2.
+    StampWait(frame, 2);
+    // Step 3.
+    if (frame.BidLimits[c] >= Value()) {
+        say.Hold(c, TERM_YES, true);
+        StepUpBid(frame);
+        ArmAuctionDemoTimer(frame, false);
+        frame.BusyFlag = 0;
+        return;
+    }
+    // Step 4.
+    say.Pass(c, TERM_I_AM_AWAY);
+    if (c == 0 || g_Game.Leader != 1) {
+        // Step 5.
+        g_Game.Soloist = 2;
+        frame.OnPass();
+    } else {
+        // Step 6: rearhand seat 0 comes in only above the value the person bid.
+        StepUpBid(frame);
+        if (!frame.BidAtTop && frame.BidLimits[0] > Value()) {
+            say.Bid(0);
+            frame.UpdateGameValueBid();
+            g_Game.Soloist = 0;
+            g_Game.AuctionRole = 1;
+            ArmAuctionDemoTimer(frame, false);
+        } else {
+            say.Pass(0, TERM_ALSO_AWAY);
+            StepDownBid(frame);
+            g_Game.Soloist = 2;
+            frame.OnPass();
+        }
+    }
+    // Step 7.
+    frame.BusyFlag = 0;
+}
+
+}  // namespace
+
+void CMainFrame::OnListenComputer1() { ListenComputer(*this, 0, "OnListenComputer1"); }
+void CMainFrame::OnListenComputer2() { ListenComputer(*this, 1, "OnListenComputer2"); }
+void CMainFrame::OnSpeakComputer1() { SpeakComputer(*this, 0, "OnSpeakComputer1"); }
+void CMainFrame::OnSpeakComputer2() { SpeakComputer(*this, 1, "OnSpeakComputer2"); }
+
+void CMainFrame::UpdateGameValueBid() {
+    // The game-value panel, which selects the bid's row, comes with the panels.
+}

@@ -1,0 +1,160 @@
+// The end of the auction: the person passes (or has the bid), the computers left bid among
+// themselves, and the soloist is named before the declaration.
+#include "flow/AuctionWords.h"
+#include "flow/MainFrame.h"
+
+#include "model/BidLadder.h"
+#include "model/GameState.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+
+#include <cstdio>
+
+namespace {
+
+int Value() { return BidValue(-1); }
+constexpr int kLowestBid = 18;
+
+// StopFlag 0 becomes -1 while the computers bid among themselves; false when a stop is asked for.
+bool StartComputersLoop() {
+    if (g_Game.StopFlag == 0) g_Game.StopFlag = -1;
+    return g_Game.StopFlag != 1;
+}
+
+void EndComputersLoop() {
+    if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+}
+
+// The forehand computer decides alone at 18 when everybody else passed: a limit of 0 is looked at
+// again as a game still worth playing. False when it passes too.
+bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
+    if (frame.BidLimits[seat] == 0) frame.BidLimits[seat] = frame.Game.Player(seat)->EvaluateAllPassed();
+    if (frame.BidLimits[seat] >= kLowestBid) {
+        say.Say(seat, AuctionWord::Hold, Value(), g_Game.BidIndex, true);
+        return true;
+    }
+    say.Pass(seat, passTerm);
+    return false;
+}
+
+}  // namespace
+
+void CMainFrame::OnPass() {
+    AuctionSpeaker say(*this, "OnPass");
+    // Step 1: the person's word.
+    if (g_Game.Soloist != 2) {
+        const bool alsoAway = g_Game.Soloist == 0 && g_Game.Forehand != 2 && Value() == kLowestBid;
+        say.Voice(2, alsoAway ? TERM_ALSO_AWAY : TERM_I_AM_AWAY, true);
+    }
+    BusyFlag = 1;
+    // Step 2: on the table.
+    if (g_Game.Soloist == 2) {
+        if (g_Game.Forehand == 2) say.Show(2, AuctionWord::Hold, Value());
+    } else {
+        say.Show(2, AuctionWord::Pass, Value());
+    }
+    // Step 3.
+    CloseModelessDialog();
+    PlayClock = StampPauseLevel(1);
+    // Step 4: who is left.
+    const int soloist = g_Game.Soloist;
+    const int leader = g_Game.Leader;
+    if (soloist == 0 && leader == 2) {
+        // The person, forehand, passed on seat 0's bid: rearhand seat 1 now bids to seat 0.
+        StepUpBid(*this);
+        if (!StartComputersLoop()) {
+            BusyFlag = 0;
+            return;
+        }
+        while (g_Game.StopFlag == -1) {
+            if (ComputerBids(*this, 1)) {
+                say.Bid(1);
+                UpdateGameValueBid();
+                if (BidLimits[0] >= Value()) {
+                    say.Hold(0, TERM_YES, true);
+                    StepUpBid(*this);
+                    continue;
+                }
+                say.Pass(0, TERM_I_AM_AWAY);
+                g_Game.Soloist = 1;
+                EndComputersLoop();
+            } else {
+                // Seat 1 passes the value seat 0 holds.
+                say.Voice(1, TERM_ALSO_AWAY, true);
+                StepDownBid(*this);
+                say.Show(1, AuctionWord::Pass, Value());
+                EndComputersLoop();
+            }
+        }
+        if (g_Game.StopFlag == 1) {
+            BusyFlag = 0;
+            return;
+        }
+    } else if (soloist == 0 && leader == 0) {
+        // The person, rearhand, passed against forehand seat 0.
+        if (Value() == kLowestBid) {
+            if (!ForehandPlaysAlone(*this, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
+        } else {
+            StepDownBid(*this);
+        }
+    } else if (soloist == 1 && leader == 1) {
+        // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1.
+        bool first = true;
+        if (g_Game.StopFlag == 0) {
+            g_Game.StopFlag = -1;
+            BusyFlag = 0;
+        }
+        if (g_Game.StopFlag == 1) {
+            BusyFlag = 0;
+            return;
+        }
+        while (g_Game.StopFlag == -1) {
+            if (ComputerBids(*this, 0)) {
+                first = false;
+                say.Bid(0);
+                if (g_Game.StopFlag == 1) break;
+                UpdateGameValueBid();
+                if (BidLimits[1] >= Value()) {
+                    say.Hold(1, TERM_YES, true);
+                    StepUpBid(*this);
+                    continue;
+                }
+                say.Pass(1, TERM_ALSO_AWAY);
+                g_Game.Soloist = 0;
+                EndComputersLoop();
+            } else {
+                say.Pass(0, first ? TERM_ALSO_AWAY : TERM_I_AM_AWAY);
+                if (Value() == kLowestBid) {
+                    if (!ForehandPlaysAlone(*this, say, 1, TERM_I_AM_AWAY)) {
+                        g_Game.Soloist = 3;
+                        SetFlowState(STATE_QUERY);
+                    }
+                } else {
+                    StepDownBid(*this);
+                }
+                EndComputersLoop();
+            }
+        }
+        if (g_Game.StopFlag == 1) {
+            BusyFlag = 0;
+            return;
+        }
+    } else if (soloist == 1 && leader == 0) {
+        // The person, rearhand, passed against seat 1, who had won against forehand.
+        StepDownBid(*this);
+    }
+    // Step 5: the soloist, or nobody.
+    BusyFlag = 0;
+    if (g_Game.Soloist == 3) {
+        SetFlowState(STATE_QUERY);
+        if (CardStatisticsPending) {
+            CardStatisticsPending = 0;
+            UpdateCardsStatistics(0);
+        }
+    } else {
+        char text[96];
+        std::snprintf(text, sizeof text, "%s:soloist:%d", GetPlayerName(g_Game.Soloist).c_str(), Value());
+        say.Trace(text);
+    }
+    Declare();
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The building blocks of the auction's steps: a seat's spoken word (voice, trace line, balloon),
+// the steps of the bid up and down the ladder, a computer's decision and the demonstration timer.
+
+#include <string>
+
+class CMainFrame;
+
+enum class AuctionWord { Bid = 0, Hold = 1, Pass = 2 };
+
+// Voice terms of the auction.
+enum AuctionTerm : int {
+    TERM_ALL_PASSED = 93,
+    TERM_MORE = 94,
+    TERM_HAVE_YOU_MORE = 95,
+    TERM_YES = 96,
+    TERM_AWAY = 98,
+    TERM_I_AM_AWAY = 99,
+    TERM_ALSO_AWAY = 100,
+    TERM_SAY_SOMETHING = 102,
+    TERM_I_HEAR_MORE = 103,
+    TERM_I_HAVE_NOTHING = 104,
+    TERM_KONTRA = 105,
+    TERM_REKONTRA = 106,
+};
+
+// The words of one handler, traced under its name (":OnPass(Person:pass:18)").
+class AuctionSpeaker {
+public:
+    AuctionSpeaker(CMainFrame& frame, const char* handler) : frame_(frame), handler_(handler) {}
+
+    // The seat's voice says the term, or with variant a random alternative of it.
+    void Voice(int seat, int term, bool variant);
+    // The seat's word on the table at that value: the trace line and the balloon, which waits.
+    void Show(int seat, AuctionWord word, int value);
+    void Say(int seat, AuctionWord word, int value, int term, bool variant);
+    // The seat bids the value on the table (its rung is the spoken term).
+    void Bid(int seat);
+    void Hold(int seat, int term, bool variant);
+    // The seat passes the value on the table with a variant of the term.
+    void Pass(int seat, int term);
+    void Trace(const std::string& text) const;
+
+private:
+    CMainFrame& frame_;
+    const char* handler_;
+};
+
+// One rung up (over 92 under rule Skat); at the top the bid stays and BidAtTop is set.
+void StepUpBid(CMainFrame& frame);
+// One rung down after a step up that nobody took; after a step up that could not raise, nothing.
+void StepDownBid(CMainFrame& frame);
+// A computer bids the value on the table: its limit reaches it and it lies within the ladder.
+bool ComputerBids(const CMainFrame& frame, int seat);
+void ArmAuctionDemoTimer(CMainFrame& frame, bool opening);

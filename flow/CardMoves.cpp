@@ -1,0 +1,265 @@
+// Cards that change rows outside play: the animated exchange of two cards, the opening of an
+// exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/VoidTable.h"
+#include "dialogs/SkatBars.h"
+#include "flow/FlowGlobals.h"
+#include "resources/ids.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "shell/ShellGlobals.h"
+#include "shell/TableTextHelpers.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+
+// The sound of a moving card (effect 6) when sounds and that effect are on.
+void MoveSound() {
+    const int sound = g_Settings.Audio.Sound;
+    if ((sound >> 24 & 1) && (sound >> 12 & 1)) Sound_PlayInt(6, sound >> 13 & 1);
+}
+
+// Suit short name and rank text of a card ("Kz10").
+std::string SuitRankText(int card) {
+    const int suit = GetCardSuit(card, true);
+    return (suit >= 0 ? GetAbbreviation(2 * suit) : std::string()) + GetRankText(GetCardRank(card));
+}
+
+}  // namespace
+
+CCards& CMainFrame::GroupRow(int group) {
+    if (group >= 1 && group <= 3) return *Game.Player(group - 1);
+    // The skat lies face up in the trick's first two places while the person exchanges.
+    return Game.trick;
+}
+
+void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged) {
+    // Step 1.
+    WriteTrace(":SwapCards(" + CardOwnerName(cardA, 0) + ":" + SuitRankText(cardA) + ":" + CardOwnerName(cardB, 0) +
+                   ":" + SuitRankText(cardB) + ")",
+               LOG_MAINFRAME);
+    // Steps 2 and 3.
+    g_Game.PauseLevel = 0;
+    rowA.SelectCard(5, 0, false);
+    rowB.SelectCard(5, 0, false);
+    // Step 4: where both lie and what lies above them.
+    const HWND table = g_Shell.hTableWnd;
+    const int bx = WC_GetCardX(table, cardB), by = WC_GetCardY(table, cardB);
+    const int ax = WC_GetCardX(table, cardA), ay = WC_GetCardY(table, cardA);
+    const int aboveB = WC_GetSuccCardDealt(table, cardB, 0, 0);
+    const int aboveA = dragged ? WC_GetSuccCardDragged(table) : WC_GetSuccCardDealt(table, cardA, 0, 0);
+    // Step 5.
+    const int slotA = rowA.FindCard(cardA);
+    const int slotB = rowB.FindCard(cardB);
+    if (slotA < 0 || slotB < 0) return;
+    // Steps 6 and 7: the two cards change rows at their slots.
+    rowA.RemoveCard(slotA, true);
+    MoveSound();
+    rowB.RemoveCard(slotB, true);
+    MoveSound();
+    rowA.SetCard(slotA, cardB);
+    rowB.SetCard(slotB, cardA);
+    // Step 8: each glides from the other's place.
+    rowA.DealSlot(slotA, bx, by, SwapAnimation, true);
+    MoveSound();
+    rowB.DealSlot(slotB, ax, ay, SwapAnimation, true);
+    MoveSound();
+    // Step 9: each takes the other's place in the stacking.
+    WC_OrderCard(table, cardB, aboveA);
+    WC_OrderCard(table, cardA, aboveB);
+    // Step 10.
+    SwapCardLocations(cardA, cardB);
+    g_Game.PauseLevel = 0;
+}
+
+void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode) {
+    // Step 1.
+    WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
+    ActiveGroups = 0;
+    SkatOpenSaved = Game.open ? 1 : 0;
+    const bool moveSkat = (mode & 1) != 0;
+    // Step 2.
+    if (skat) {
+        if (moveSkat) MoveSkatToTrick();
+        ActiveGroups |= 1;
+    }
+    // Step 3: the computers' hands open for the exchange.
+    CPlayer* computers[2] = {&Game.computer0, &Game.computer1};
+    const bool takesPart[2] = {seat0, seat1};
+    for (int seat = 0; seat < 2; ++seat) {
+        if (!takesPart[seat]) continue;
+        if (moveSkat) {
+            computers[seat]->open = true;
+            computers[seat]->RemoveCards(false);
+            computers[seat]->Redraw(true);
+        }
+        ActiveGroups |= 2 << seat;
+    }
+    // Step 4.
+    if (mode == 1) return;
+    // Step 5.
+    if (seat2) ActiveGroups |= 8;
+    // Step 6.
+    SetFlowState(STATE_SWAP);
+    KeyGroupFirst = 1;
+    KeyGroupLast = 8;
+    mode &= ~1;
+    // Step 7: the bar that ends the exchange.
+    if (mode == 2) OpenPromptBar<CEndSwapGameDialog>(*this);
+    else OpenPromptBar<CEndSwapRevolutionDialog>(*this);
+    if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
+}
+
+void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2) {
+    // Step 1.
+    WriteTrace(":SwapCardsOpponents(" + skat.name + ":" + p0.name + ":" + p1.name + ")", LOG_MAINFRAME | LOG_VERBOSE);
+    // Steps 2 and 3: the order in which the defenders are handed over.
+    CPlayer scratch("", 22, false, 3);
+    const int soloist = g_Game.Soloist, forehand = g_Game.Forehand;
+    const bool seat0First = (soloist == 2 && forehand == 0) || (soloist == 0 && forehand == 2) ||
+                            (soloist == 1 && forehand == 0);
+    if (seat0First) scratch.SwapOpponentCards(skat, p0, p1, p2);
+    else scratch.SwapOpponentCards(skat, p1, p0, p2);
+    // Step 4.
+    for (CCards* row : {static_cast<CCards*>(&p0), static_cast<CCards*>(&p1), &skat}) {
+        row->RemoveCards(false);
+        row->PaintCards(2);
+    }
+    p0.AnalyseHand(0);
+    p1.AnalyseHand(0);
+}
+
+void CMainFrame::OnRevolution() {
+    CloseModelessDialog();
+    // Step 1.
+    CPlayer& soloist = g_Game.Soloist == 0 ? static_cast<CPlayer&>(Game.computer0) : Game.computer1;
+    CPlayer& partner = g_Game.Soloist == 0 ? static_cast<CPlayer&>(Game.computer1) : Game.computer0;
+    // Steps 2 and 3.
+    MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    SoundEffect(5, false);
+    MoveTrickToSkat();
+    // Step 4.
+    soloist.RemoveCards(false);
+    soloist.Redraw(true);
+    // Step 5: the other defender's hand closes again; both defenders look at their new hands.
+    partner.SelectCard(5, 0, false);
+    partner.open = false;
+    for (CPlayer* player : {&partner, static_cast<CPlayer*>(&Game.person)}) {
+        if (player == &Game.person) player->SelectCard(5, 0, false);
+        player->RemoveCards(false);
+        player->Sort();
+        player->PaintCards(2);
+        player->AnalyseHand(0);
+    }
+    // Step 6.
+    g_Game.FlowState = STATE_PLAY;
+    WriteTrace(":OnRevolution()", LOG_MAINFRAME);
+    SetFlowState(STATE_PLAY);
+    // Step 7.
+    ShowDataDialog(0, 1);
+    ShowGameStatusDialog();
+    InitHistory();
+    OnPlay();
+}
+
+bool CMainFrame::FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
+                                  bool& noOtherSelection) {
+    if (card < 1 || GroupPickedCards[group] != card) return false;
+    row = &GroupRow(group);
+    partnerRow = nullptr;
+    partnerCard = 0;
+    for (int step = 1; step < 4 && !partnerRow; ++step) {
+        CCards& other = GroupRow((group + step) % 4);
+        const int selected = other.GetSelectedCard();
+        if (selected > 0) {
+            partnerRow = &other;
+            partnerCard = selected;
+        }
+    }
+    noOtherSelection = partnerRow == nullptr;
+    return true;
+}
+
+bool CMainFrame::FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow) {
+    picked = GroupPickedCards[group];
+    if (picked < 1 || picked == dropped) return false;
+    row = &GroupRow(group);
+    partnerRow = nullptr;
+    for (int step = 1; step < 4 && !partnerRow; ++step) {
+        const int other = (group + step) % 4;
+        if ((ActiveGroups & (1 << other)) && GroupRow(other).HasCard(dropped)) partnerRow = &GroupRow(other);
+    }
+    return true;
+}
+
+void CMainFrame::ReevaluateHands(int soloistMode) {
+    for (int seat = 0; seat < 3; ++seat)
+        BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+}
+
+void CMainFrame::ManipulateClick(platform::Point point) {
+    // Steps 1 and 2: the clicked card must be the one picked in its group.
+    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    CCards* row = nullptr;
+    CCards* partnerRow = nullptr;
+    int partnerCard = 0, group = -1;
+    bool noOtherSelection = false;
+    for (int g = 0; g < 4 && group < 0; ++g)
+        if (FindClickedGroup(card, g, row, partnerRow, partnerCard, noOtherSelection)) group = g;
+    // Step 3.
+    if (group < 0) {
+        SetStatusText(IDS_ILLEGAL_ACTION);
+        return;
+    }
+    // Step 4: the same card again lifts it.
+    if (row->IsSelectedCard(card)) {
+        row->SelectCard(4, 0, true);
+        return;
+    }
+    // Step 5: the first card of a pair is raised.
+    if (noOtherSelection) {
+        const bool skatCard = card == Game.trick.cards[0] || card == Game.trick.cards[1];
+        if (g_Game.FlowState == STATE_QUERY && GetCardRank(card) == JACK && !skatCard) {
+            SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
+            return;
+        }
+        row->SelectCard(3, card, true);
+        return;
+    }
+    // Step 6: the pair changes places.
+    SwapAnimation = 6;
+    SwapCards(card, *row, partnerCard, *partnerRow, false);
+    SwapAnimation = 3;
+    if (!g_Flow.SkatSwapOption)
+        for (int g = 0; g < 4; ++g)
+            if (&GroupRow(g) == partnerRow) GroupPickedCards[g] = partnerCard;
+    // Step 7: the soloist's hand is looked at with the skat while he exchanges.
+    ReevaluateHands(g_Game.FlowState == STATE_ASK ? 4 : 0);
+}
+
+void CMainFrame::ManipulateDragEnd(platform::Point point) {
+    // Step 1: a drop on no card changes nothing.
+    const int dropped = WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
+    if (dropped == WC_NO_DROP_TARGET) return;
+    // Step 2.
+    CCards* row = nullptr;
+    CCards* partnerRow = nullptr;
+    int picked = 0;
+    bool found = false;
+    for (int g = 0; g < 4 && !found; ++g) found = FindCardGroup(dropped, g, picked, row, partnerRow);
+    // Step 3.
+    if (found && partnerRow) {
+        SwapCards(picked, *row, dropped, *partnerRow, true);
+        ReevaluateHands(0);
+        return;
+    }
+    // Step 4: the card glides back.
+    WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+    if (row) row->SelectCard(5, 0, false);
+    SetStatusText(IDS_ILLEGAL_ACTION);
+}

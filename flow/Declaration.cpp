@@ -1,0 +1,233 @@
+// After the auction: the four roads of the declaration. A computer declares and the game message
+// shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameOption.h"
+#include "dialogs/MessageDialogs.h"
+#include "dialogs/SkatBars.h"
+#include "flow/AuctionWords.h"
+#include "flow/FlowGlobals.h"
+#include "flow/FrameServices.h"
+#include "flow/PromptBars.h"
+#include "flow/RichText.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+
+namespace {
+
+// Results of the passed-in question.
+constexpr int kPassedNo = 1;
+constexpr int kPassedYes = 4;
+constexpr int kPassedRepeat = 16;
+
+// May the computers give Kontra after a computer's declaration (only the game message's button).
+bool KontraAllowed(const CMainFrame& frame) {
+    if (g_Game.Soloist == 2 || !g_Settings.Variants.Kontra) return false;
+    switch (g_Game.VariantMode) {
+        case VARIANT_SKAT:
+            return frame.HasBid(2) || (g_Game.RoundStatus == ROUND_RAMSCH && g_Game.GameType == GAME_GRAND);
+        case VARIANT_RAMSCH_ONLY: return g_Game.GameType == GAME_GRAND;
+        default: return false;
+    }
+}
+
+// The seat's name as the status bar shows it: at most ten characters.
+std::string ShortName(const CMainFrame& frame, int seat) { return frame.GetPlayerName(seat).substr(0, 10); }
+
+}  // namespace
+
+void CMainFrame::Declare() {
+    // Common start, steps 1 to 6.
+    const bool kontraAllowed = KontraAllowed(*this);
+    const bool ramschVariant = g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ramsch;
+    WriteTrace(":Declare()", LOG_MAINFRAME);
+    if (g_Game.Soloist != 3) g_Game.SkatHolderSeat = g_Game.Soloist;
+    std::string bidText;
+    if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY && g_Game.GameType != GAME_RAMSCH)
+        bidText = platform::LoadString(IDS_BIDS) + std::to_string(BidValue(-1));
+    SetStatusPane(0, StatusText);
+    g_Knowledge.PreferredSuit = -1;
+    // Everybody looks at the soloist; with nobody playing nobody is linked.
+    CPlayer* soloist = Game.Player(g_Game.Soloist);
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SetPartner(soloist);
+
+    if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
+    else if (g_Game.Soloist == 2) DeclarePerson(bidText);
+    else DeclareNobody(ramschVariant);
+    IdleTicks = 0;
+}
+
+void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText) {
+    const int s = g_Game.Soloist;
+    CPlayer& soloist = *Game.Player(s);
+    CPlayer& other = *Game.Player(1 - s);
+    // Steps 1 to 5: the declaration and the game message.
+    StatusText = ShortName(*this, s) + bidText;
+    // Under the open-cards option the computer's lay-away is shown on the table.
+    g_ComputerFrame.Game = &Game;
+    g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
+    const bool overbid = soloist.Declare(Game);
+    std::string course = SetupGame(soloist, *Game.Player((s + 2) % 3), *Game.Player((s + 1) % 3));
+    if (overbid) {
+        kontraAllowed = false;
+        g_Game.GameEndFlags = s;
+        course += platform::LoadString(IDS_AND_GIVE_UP);
+    }
+    const std::string message = PlayerMessage(GetPlayerName(s), course, false);
+    // Step 6.
+    CKontraDialog gameMessage(kontraAllowed, message, soloist.GetRuleNumber());
+    if (g_Game.GameType == GAME_REVOLUTION) {
+        // Step 7: the person first exchanges cards with the other defender.
+        OnSortCards();
+        RegisterGameAttributes();
+        HintText = platform::LoadString(IDS_PLEASE_SWAP);
+        soloist.RemoveCards(false);
+        soloist.Redraw(false);
+        VoiceDeclare(overbid);
+        DoModalDialog(gameMessage);
+        if (SkatSwapPause(true)) return;
+        WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
+        SkatOpenSaved = Game.open ? 1 : 0;
+        ActiveGroups = 0;
+        MoveSkatToTrick();
+        ActiveGroups |= 1;
+        other.open = true;
+        other.RemoveCards(false);
+        other.Redraw(true);
+        ActiveGroups |= 2 << (1 - s);
+        SwapCardsPerson(true, s == 1, s == 0, true, 4);
+        if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+        MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
+        ShowGameStatusDialog();
+        return;
+    }
+    // Step 8.
+    g_Settings.Options.SupportSuspended = 1;
+    soloist.RemoveCards(false);
+    soloist.Redraw(g_Game.OuvertAnnounced != 0);
+    VoiceDeclare(overbid);
+    OnSortCards();
+    RegisterGameAttributes();
+    DoModalDialog(gameMessage);
+    if (SkatSwapPause(true)) return;
+    // Step 9: the other computer may give Kontra, the soloist Rekontra.
+    if (g_Game.KontraState == KONTRA_NONE && !overbid && other.AnnounceKontra()) {
+        SpeakTerm(other.seat, TERM_KONTRA);
+        KontraText = platform::LoadString(IDS_KONTRA);
+        ShowPoints();
+        CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
+        DoModalDialog(kontra);
+        if (soloist.AnnounceRekontra()) {
+            SpeakTerm(s, TERM_REKONTRA);
+            KontraText = platform::LoadString(IDS_REKONTRA);
+            CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
+            DoModalDialog(rekontra);
+        }
+    }
+    // Step 10.
+    ShowDataDialog(0, 1);
+    ShowGameStatusDialog();
+    InitHistory();
+    // Step 11: the bid cannot be reached; the game is given up.
+    if (overbid) {
+        OnAbandon();
+        return;
+    }
+    // Step 12.
+    MoveSymbol(s, false, nullptr, nullptr);
+    if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
+        for (int seat = 0; seat < 3; ++seat) {
+            if (seat == s) continue;
+            BalloonTextId[seat] = 0;
+            BalloonValue[seat] = 0;
+            RemoveText(4 + seat, IDS_GAME_RAMSCH);
+        }
+    }
+    // Step 13.
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->UpdateTrumpFlag();
+    OnPlay();
+}
+
+void CMainFrame::DeclarePerson(const std::string& bidText) {
+    // Steps 1 to 3: the skat bar.
+    SetFlowState(STATE_SKAT);
+    SuggestedGame = -1;
+    StatusText = ShortName(*this, 2) + bidText;
+    OpenPromptBar<CSkatDialog>(*this);
+    // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
+    int(*options)[13] = Game.person.ChooseGame(0);
+    int best = 0;
+    for (int type = 0; type < 9; ++type) {
+        if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > best) {
+            best = options[type][OPT_VALUE];
+            SuggestedGame = type;
+        }
+    }
+    SuggestedAnnouncements = g_Game.SchneiderAnnounced + 2 * g_Game.SchwarzAnnounced + 4 * g_Game.OuvertAnnounced;
+    const bool handSuggested = SuggestedGame >= 0 && options[SuggestedGame][OPT_HAND] != 0;
+    // Step 5.
+    if (handSuggested && g_Settings.Options.Suggest) {
+        g_Game.OuvertAnnounced = options[SuggestedGame][OPT_OUVERT];
+        g_Game.SchneiderAnnounced = options[SuggestedGame][OPT_SCHNEIDER];
+        g_Game.SchwarzAnnounced = options[SuggestedGame][OPT_SCHWARZ];
+        if (::IsWindow(PromptDialog))
+            ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(PromptDialog, BTN_HAND)), 1);
+    }
+    // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
+    if (g_Game.DemoMode) {
+        g_Game.GameType = SuggestedGame;
+        g_Game.TrumpCount = SuggestedGame >= 4 ? 4 : 11;
+        SetTimer(handSuggested ? TM_DEMO_HAND : TM_DEMO_PICKUP, g_Settings.Delay.Demo);
+    }
+}
+
+void CMainFrame::DeclareNobody(bool ramschVariant) {
+    WriteTrace(":Declare(nobody)", LOG_MAINFRAME);
+    // Step 2: in the Ramsch variant a Ramsch follows.
+    if (ramschVariant) {
+        RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+        SetStatusPane(2, RuleText);
+        PickupRamsch(1);
+        return;
+    }
+    // Step 3: the passed-in question.
+    ClearDesk();
+    SpeakTerm(g_Game.Forehand, TERM_ALL_PASSED);
+    CPassedRuleDialog question(RichTextHead() + platform::LoadString(IDS_PASSED_OUT) + "}");
+    DoModalDialog(question);
+    const int answer = question.ResultWord();
+    // Step 4: the same deal again, now or later.
+    if (answer & kPassedRepeat) {
+        OnBreak();
+        if (answer & kPassedYes) OnRepeat();
+        else RepeatAllowed = 1;
+        return;
+    }
+    // Step 5: the passed-in game counts as a game.
+    ++g_Game.GameCount;
+    ++g_Game.StoreCount;
+    NewMatchDue = CheckSeriesEnd() ? 1 : 0;
+    AddGameToList(0, std::string());
+    AddDealToStore();
+    GameRunning = 0;
+    NextForehand();
+    CheckCheat(0, 0);
+    ShowMatchState();
+    // Step 6: the seat labels from the new forehand on.
+    const int f = g_Game.Forehand;
+    for (int i = 0; i < 3; ++i) RemoveText((f + i) % 3, IDS_WIDEST_NAME);
+    MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
+    MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
+    MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
+    // Step 7.
+    if (answer & kPassedYes) OnNew();
+    else RepeatAllowed = 1;
+}

@@ -1,0 +1,335 @@
+// The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
+// the set-up of play that every road shares, the swap pause and the sorting of the hands.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "computer/evaluation/VoidTable.h"
+#include "dialogs/DeclareDialog.h"
+#include "dialogs/PlayBars.h"
+#include "flow/FlowGlobals.h"
+#include "resources/ids.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "shell/ShellGlobals.h"
+
+#include <cstdio>
+
+namespace {
+
+// Check boxes of the declaration bar.
+constexpr int kBoxOuvert = 1022;
+constexpr int kBoxSchwarz = 1027;
+constexpr int kBoxSchneider = 1045;
+
+// Offsets of the announcements' short names.
+constexpr int kAbbrOuvert = 16;
+constexpr int kAbbrHand = 18;
+constexpr int kAbbrSchneider = 22;
+constexpr int kAbbrSchwarz = 26;
+
+// "%s:%s%s%s%s%s": the name, the game's short name, and Hand, Ouvert, Schneider, Schwarz where
+// announced; in Null the Hand word stands behind the Ouvert word, in Revolution neither stands.
+std::string DeclarationLine(const std::string& name) {
+    const int type = g_Game.GameType;
+    const std::string hand = g_Game.HandAnnounced ? GetAbbreviation(kAbbrHand) : "";
+    const std::string ouvert = g_Game.OuvertAnnounced ? GetAbbreviation(kAbbrOuvert) : "";
+    std::string line = name + ":" + (type >= 0 ? GetAbbreviation(2 * type) : std::string());
+    if (type == GAME_NULL) line += ouvert + hand;
+    else if (type != GAME_REVOLUTION) line += hand + ouvert;
+    if (g_Game.SchneiderAnnounced) line += GetAbbreviation(kAbbrSchneider);
+    if (g_Game.SchwarzAnnounced) line += GetAbbreviation(kAbbrSchwarz);
+    return line;
+}
+
+int GameNameId(int type) {
+    switch (type) {
+        case GAME_NULL: return IDS_GAME_NULL;
+        case GAME_REVOLUTION: return IDS_GAME_REVOLUTION;
+        case GAME_GRAND: return IDS_GAME_GRAND;
+        case GAME_RAMSCH: return IDS_GAME_RAMSCH;
+        default: return IDS_GAME_CLUBS + (type >= 0 && type < 4 ? type : 0);
+    }
+}
+
+void FocusTable() { ::SetFocus(g_Shell.hTableWnd); }
+
+}  // namespace
+
+void CMainFrame::MoveSkatToTrick() {
+    const int first = Game.cards[0], second = Game.cards[1];
+    Game.RemoveCards(true);
+    Game.trick.DealCardToPile(0, first);
+    Game.trick.DealCardToPile(1, second);
+}
+
+void CMainFrame::MoveTrickToSkat() {
+    const int first = Game.trick.RemoveCard(0, true);
+    const int second = Game.trick.RemoveCard(1, true);
+    Game.DealCard(0, first);
+    Game.DealCard(1, second);
+}
+
+void CMainFrame::OpenDeclareBar() {
+    OpenPromptBar<CDeclareDialog>(*this);
+    if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
+}
+
+void CMainFrame::OnPickup() {
+    // Step 1.
+    WriteTrace(":OnPickup(" + GetPlayerName(2) + ")", LOG_MAINFRAME);
+    CloseModelessDialog();
+    // Step 2.
+    StartPlayKnowledge();
+    for (int& points : g_Game.PartyPoints) points = 0;
+    g_Flow.ExchangeRunning = 1;
+    // Step 3.
+    SetFlowState(STATE_ASK);
+    // Step 4: the skat also stands in the person's two extra slots.
+    Game.person.cards[10] = Game.cards[0];
+    Game.person.cards[11] = Game.cards[1];
+    ShowGameStatusDialog();
+    g_Game.HandAnnounced = 0;
+    g_Flow.ChosenButton = 0;
+    ActiveGroups = 9;
+    SetPause(1);
+    // Step 5.
+    MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
+    SoundEffect(6, false);
+    // Step 6: the skat lies face up in the trick.
+    MoveSkatToTrick();
+    // Step 7.
+    OpenDeclareBar();
+    // Step 8: what may be announced with a game after a pick-up.
+    if (!((g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ouvert == 2) ||
+          g_Game.VariantMode == VARIANT_RAMSCH_ONLY)) {
+        g_Game.OuvertAnnounced = 0;
+        if (HWND box = ::GetDlgItem(PromptDialog, kBoxOuvert)) ::EnableWindow(box, false);
+    }
+    if (g_Game.VariantMode == VARIANT_OFFICIAL || (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Schneider == 1)) {
+        g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        for (int id : {kBoxSchneider, kBoxSchwarz})
+            if (HWND box = ::GetDlgItem(PromptDialog, id)) ::EnableWindow(box, false);
+    }
+    // Step 9.
+    if (g_Settings.Options.Suggest) SelectGame(4);
+    else FocusTable();
+    // Step 10.
+    g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
+    // Step 11: demonstration mode ticks the boxes of the game it will declare.
+    if (g_Game.DemoMode) {
+        int(*options)[13] = Game.person.ChooseGame(0);
+        const int type = g_Game.GameType;
+        if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(PromptDialog)) {
+            if (options[type][OPT_OUVERT]) ::PostMessage(PromptDialog, WM_COMMAND, kBoxOuvert, 0);
+            if (options[type][OPT_SCHWARZ]) ::PostMessage(PromptDialog, WM_COMMAND, kBoxSchwarz, 0);
+            if (options[type][OPT_SCHNEIDER]) ::PostMessage(PromptDialog, WM_COMMAND, kBoxSchneider, 0);
+        }
+    }
+}
+
+void CMainFrame::OnHand() {
+    WriteTrace(":OnHand(" + GetPlayerName(2) + ":hand)", LOG_MAINFRAME);
+    CloseModelessDialog();
+    g_Game.PlayerPhaseText[2] = IDS_PHASE_HAND;
+    SetFlowState(STATE_HAND);
+    g_Game.HandAnnounced = 1;
+    g_Flow.ChosenButton = 0;
+    OpenDeclareBar();
+    if (g_Settings.Options.Suggest) SelectGame(-1);
+    else FocusTable();
+    MoveExtraText(IDS_NOTICE_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
+}
+
+void CMainFrame::OnDeclare() {
+    // Step 1.
+    CloseModelessDialog();
+    MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    VoiceDeclare(false);
+    OnSortCards();
+    RegisterGameAttributes();
+    SetPause(1);
+    // Step 2: what the person laid away goes back into the skat.
+    if (!g_Game.HandAnnounced) {
+        SoundEffect(5, false);
+        MoveTrickToSkat();
+    }
+    g_Flow.ExchangeRunning = 0;
+    // Step 3: Revolution Hand rearranges the defenders' hands.
+    if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION)
+        SwapCardsOpponents(Game, Game.computer0, Game.computer1, Game.person);
+    if (g_Game.DemoMode) {
+        SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
+        return;
+    }
+    // Step 4.
+    SetFlowState(STATE_MANIPULATE);
+    MoveSymbol(2, false, nullptr, nullptr);
+    if (SkatSwapPause(false)) return;
+    // Step 5.
+    WriteTrace(":OnDeclare(" + DeclarationLine(GetPlayerName(2)) + ")", LOG_MAINFRAME);
+    // Step 6.
+    OnDeclared();
+}
+
+void CMainFrame::OnDeclared() {
+    // Step 1.
+    BidLimits[2] = Game.person.GetGameValue();
+    HintText.clear();
+    SetStatusPane(0, StatusText);
+    // Step 2.
+    SetupGame(Game.person, Game.computer1, Game.computer0);
+    // Step 4.
+    if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
+    // Step 5.
+    for (CPlayer* computer : {static_cast<CPlayer*>(&Game.computer0), static_cast<CPlayer*>(&Game.computer1)}) {
+        computer->Sort();
+        SortIntoTable(*computer, 0);
+    }
+    // Step 6.
+    if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
+    // Step 7.
+    ComputerKontra();
+    ShowDataDialog(0, 1);
+    ShowGameStatusDialog();
+    InitHistory();
+    // Step 8: the trump flags of the game just declared, then play (the timers play on in
+    // demonstration mode).
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->UpdateTrumpFlag();
+    if (g_Game.DemoMode) {
+        SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
+        return;
+    }
+    OnPlay();
+}
+
+std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer& /*third*/) {
+    // Step 1.
+    WriteTrace(":SetupGame(" + DeclarationLine(soloist.name) + ")", LOG_MAINFRAME);
+    const int type = g_Game.GameType;
+    // Step 2: Schwarz announced says Schneider as well.
+    const bool schwarz = g_Game.SchwarzAnnounced != 0;
+    const bool schneider = g_Game.SchneiderAnnounced != 0 && !schwarz;
+    // Step 3.
+    std::string result = platform::LoadString(IDS_PLAY);
+    StatusText += ": " + platform::LoadString(IDS_PLAYS) + " ";
+    // Step 4.
+    const std::string name = platform::LoadString(GameNameId(type));
+    StatusText += name;
+    result += " \\b\\cf2 " + name + "\\b0\\cf1 ";
+    // Step 5: each word plain in the status bar, in dark red bold in the course.
+    auto word = [&](int stringId, const char* statusPrefix, const char* coursePrefix) {
+        const std::string text = platform::LoadString(stringId);
+        StatusText += statusPrefix + text;
+        result += coursePrefix + text + "\\b0\\cf1 ";
+    };
+    if (type == GAME_NULL) {
+        if (g_Game.OuvertAnnounced) word(IDS_SUFFIX_OUVERT, "", "\\b\\cf2 ");
+        if (g_Game.HandAnnounced) word(IDS_SUFFIX_HAND, "", "\\b\\cf2 ");
+    } else if (type == GAME_REVOLUTION) {
+        // The game says it all.
+    } else if (g_Game.VariantMode == VARIANT_OFFICIAL) {
+        if (g_Game.OuvertAnnounced) {
+            word(IDS_SUFFIX_OUVERT, "", "\\b\\cf2 ");
+        } else if (g_Game.HandAnnounced) {
+            word(IDS_SUFFIX_HAND, "", "\\b\\cf2 ");
+            if (schneider) word(IDS_SCHNEIDER_ANNOUNCED, ", ", ", \\b\\cf2 ");
+            if (schwarz) word(IDS_SCHWARZ_ANNOUNCED, ", ", ", \\b\\cf2 ");
+        }
+    } else if (g_Game.VariantMode == VARIANT_SKAT) {
+        if (g_Game.HandAnnounced) word(IDS_SUFFIX_HAND, "", " \\b\\cf2 ");
+        if (g_Game.OuvertAnnounced) word(IDS_SUFFIX_OUVERT, "", " \\b\\cf2 ");
+        if (schneider) word(IDS_SCHNEIDER_ANNOUNCED, ", ", ", \\b\\cf2 ");
+        if (schwarz) word(IDS_SCHWARZ_ANNOUNCED, ", ", ". \\b\\cf2 ");
+    } else {
+        if (g_Game.HandAnnounced) word(IDS_SUFFIX_HAND, "", " \\b\\cf2 ");
+    }
+    // Step 6.
+    SetStatusPane(0, StatusText);
+    StatusRotationIndex = 0;
+    Pane2Toggle = 0;
+    StatusRotationTicks = 20;
+    StatusRotation = 1;
+    // Step 7: play is set up.
+    g_Game.FlowState = STATE_PLAY;
+    g_Game.PreviousForehand = g_Game.Forehand;
+    StartPlayKnowledge();
+    for (int party = 0; party < 3; ++party) g_Game.PartyPoints[party] = g_Game.PartyTricks[party] = 0;
+    g_Game.TurnSeat = g_Game.TrickWinner = g_Game.Leader;
+    Game.trick.Clear();
+    SetFlowState(STATE_PLAY);
+    // Step 8: the skat counts for the soloist's party unless it stays out of the game.
+    if (!g_Game.HandAnnounced && type != GAME_NULL && type != GAME_REVOLUTION) {
+        const int points = Game.CountPoints();
+        if (points == -1) {
+            for (int& party : g_Game.PartyPoints) party = 0;
+        } else {
+            g_Game.PartyPoints[0] = points;
+        }
+    }
+    // Step 9.
+    if (g_Settings.Options.Count) {
+        PointsText = std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0);
+        SetStatusPane(2, PointsText);
+    }
+    return result;
+}
+
+void CMainFrame::OnSortCards() {
+    // Step 1.
+    SetPause(1);
+    const int state = g_Game.FlowState;
+    if (state == STATE_INIT || state == STATE_IDLE) return;
+    // Step 2.
+    Game.Sort();
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Sort();
+    if (state != STATE_PLAY) {
+        SortIntoTable(Game.computer1, 0);
+        SortIntoTable(Game.computer0, 0);
+    }
+    // Step 3: open hands are laid out again in their new order.
+    if (state == STATE_SWAP || g_Game.AllCardsOpen || g_Game.GameType == GAME_REVOLUTION) {
+        CCards* rows[3] = {&Game.computer0, &Game.computer1, &Game};
+        for (CCards* row : rows) {
+            row->RemoveCards(false);
+            row->PaintCards(2);
+        }
+    } else if (g_Game.OuvertAnnounced && (g_Game.Soloist == 0 || g_Game.Soloist == 1)) {
+        CPlayer& soloist = *Game.Player(g_Game.Soloist);
+        soloist.RemoveCards(false);
+        soloist.PaintCards(2);
+    }
+    // Step 4.
+    Game.person.PaintCards(2);
+    if (state != STATE_PLAY) SortIntoTable(Game.person, 0);
+}
+
+bool CMainFrame::SkatSwapPause(bool setPlayState) {
+    if (g_Flow.SkatSwapOption) {
+        OpenResumeSwapDialog();
+        SetFlowState(STATE_MANIPULATE);
+        g_Shell.ModalPumpActive = 1;
+        SwapPausePending = 1;
+        // Fortsetzen ends it (SwapPausePending), a break clears the option, and a close waiting
+        // its turn (StopFlag 1) ends it as well; a quit request taken here is put back by the wait.
+        WaitWhile([this] { return g_Flow.SkatSwapOption != 0 && SwapPausePending != 0 && g_Game.StopFlag != 1; });
+        SwapPausePending = 0;
+        g_Shell.ModalPumpActive = 0;
+        g_Flow.SkatSwapOption = 1;
+        if (setPlayState) SetFlowState(STATE_PLAY);
+    }
+    return g_Game.StopFlag == 1;
+}
+
+void CMainFrame::EndSwapPause() { SwapPausePending = 0; }
+
+void CMainFrame::OpenResumeSwapDialog() {
+    OpenPromptBar<CResumeSwapDialog>(*this);
+    ResumeSwapOpen = ::IsWindow(PromptDialog) ? 1 : 0;
+}

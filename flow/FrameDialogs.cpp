@@ -1,0 +1,58 @@
+// The frame's one open prompt bar and its modal messages, the refusals in the status bar, and the
+// owner names of the trace lines.
+#include "flow/MainFrame.h"
+
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "platform/core/Dialog.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "tavlo/Tavlo.h"
+
+void CMainFrame::CloseModelessDialog() {
+    // The records go first: whatever runs while the bar is destroyed sees no open bar.
+    const HWND prompt = PromptDialog;
+    PromptDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
+    ResumeSwapOpen = 0;
+    FocusButton = 0;
+    if (::IsWindow(prompt)) ::DestroyWindow(prompt);
+}
+
+bool CMainFrame::IsOpenPrompt(HWND bar) const { return bar && ::IsWindow(bar) && PromptDialog == bar; }
+
+HWND CMainFrame::MessageDialog() const { return RunningMessage ? RunningMessage->Handle() : nullptr; }
+
+int CMainFrame::DoModalDialog(platform::Dialog& dialog) {
+    platform::Dialog* const outer = RunningMessage;
+    RunningMessage = &dialog;
+    const int previous = g_Game.PauseLevel;
+    g_Game.PauseLevel = 0;
+    const int result = dialog.DoModal();
+    SetPause(previous);
+    RunningMessage = outer;
+    return result;
+}
+
+void CMainFrame::SetStatusText(int stringId) {
+    StatusRotationTicks = 20;
+    SetStatusPane(0, platform::LoadString(stringId));
+    const int sound = g_Settings.Audio.Sound;
+    if ((sound >> 24 & 1) && (sound >> 4 & 1)) Sound_PlayInt(2, sound >> 5 & 1);
+}
+
+std::string CMainFrame::CardOwnerName(int card, int where) const {
+    auto holds = [card](const CCards& row, int first, int last) {
+        for (int slot = first; slot <= last && slot < static_cast<int>(row.present.size()); ++slot)
+            if (row.present[slot] && row.cards[slot] == card) return true;
+        return false;
+    };
+    const CPlayer* hands[3] = {&Game.computer0, &Game.computer1, &Game.person};
+    if (where == 0 || where == 1) {
+        if (holds(Game, 0, 1)) return Game.name;
+    }
+    if (where == 0 && holds(Game.trick, 0, 1)) return Game.name;
+    if (where == 2 && holds(Game.trick, 0, 1)) return "Trick";
+    for (const CPlayer* hand : hands)
+        if (holds(*hand, 0, 9)) return hand->name;
+    return std::string();
+}

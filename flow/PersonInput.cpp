@@ -1,0 +1,252 @@
+// The person's mouse on the table outside the card play: raising and lowering the bid display in
+// the auction, picking, clicking and dragging cards of the exchange, and the paint test of the
+// person's hand. The card play's own paths come with the trick play.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/VoidTable.h"
+#include "dialogs/AuctionDialog.h"
+#include "flow/FlowGlobals.h"
+#include "resources/ids.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "shell/ShellGlobals.h"
+#include "shell/TableTextHelpers.h"
+#include "tavlo/Tavlo.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr unsigned kVerboseFrame = LOG_MAINFRAME | LOG_VERBOSE;
+constexpr int kStatusRestoreTimer = TM_STATUS;
+
+// Every call from the view, with its point (verbose): the view's forwarding shows in the trace.
+void TraceCall(const char* name, platform::Point point, const char* extra = "") {
+    char text[96];
+    std::snprintf(text, sizeof text, ":%s(x:%d:y:%d%s)", name, point.x, point.y, extra);
+    WriteTrace(text, kVerboseFrame);
+}
+
+bool InAuctionState() {
+    const int state = g_Game.FlowState;
+    return state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY;
+}
+
+// Reason codes of the person's game option that say "18, do not pass it out".
+bool SaysNotPassOut(int code) {
+    static const int kCodes[] = {1304, 1405, 1406, 1408, 1504, 1510, 1512, 1515, 1517, 1519, 1602, 1608, 1611, 1617, 1701};
+    return std::find(std::begin(kCodes), std::end(kCodes), code) != std::end(kCodes);
+}
+
+}  // namespace
+
+// A press on the table: the reminder goes, the pause level drops; the balloon's id is returned.
+int CMainFrame::CutPause() {
+    const int old = g_Game.PauseLevel;
+    const int balloon = old > 5 ? 6 : 5;
+    g_Game.PauseLevel = 1;
+    PlayClock = Time64();
+    if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon)) WB_RemoveBalloon(g_Shell.hTableWnd, balloon);
+    return old;
+}
+
+// The status text for a while, then the saved one again (timer 7).
+void CMainFrame::ShowStatusForAWhile(const std::string& text) {
+    if (!SavedStatusText.empty()) return;
+    SavedStatusText = StatusText;
+    StatusText = text;
+    SetStatusPane(0, StatusText);
+    SetTimer(kStatusRestoreTimer, kStatusRestoreMs);
+}
+
+bool CMainFrame::LButtonDown(platform::Point point) {
+    TraceCall("LButtonDown", point);
+    // Step 1.
+    const int oldPause = CutPause();
+    const bool continueOpen = ::IsWindow(ContinuePrompt);
+    const bool promptOpen = ::IsWindow(PromptDialog);
+    const int state = g_Game.FlowState;
+    // Step 2: refused silently.
+    if (GroupPickedCards[3] > 0 || PlayStep == 6 ||
+        (state == STATE_PLAY && (PlayStep == 3 || (promptOpen && PromptDialog != KontraPrompt))))
+        return continueOpen;
+    // Step 3: the card groups open to a pick-up in this state.
+    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    if (state != STATE_AUCTION) {
+        const bool personOpen = state == STATE_ASK || state == STATE_QUERY || state == STATE_SWAP || state == STATE_PLAY;
+        const bool computersOpen = state == STATE_SWAP;
+        const bool open[4] = {true, computersOpen, computersOpen, personOpen};
+        for (int group = 0; group < 4; ++group) {
+            const bool pickable = open[group] && (ActiveGroups & (1 << group)) && card > 0;
+            GroupPickedCards[group] = pickable && GroupRow(group).HasCard(card) ? card : 0;
+        }
+    }
+    // Step 4: a card is taken.
+    int takenGroup = -1;
+    for (int group = 0; group < 4 && takenGroup < 0; ++group)
+        if (GroupPickedCards[group] > 0) takenGroup = group;
+    if (takenGroup >= 0) {
+        if (g_Settings.Options.Drag) {
+            for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
+            WC_InitDrag(g_Shell.hTableWnd, point.x, point.y, 0);
+        }
+        const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
+        const int taken = GroupPickedCards[takenGroup];
+        const int suit = GetCardSuit(taken, true);
+        char text[96];
+        std::snprintf(text, sizeof text, ":LButtonDown(%s:%s:%s%s)", FlowStateName(state).c_str(), SeatName(seat),
+                      suit >= 0 ? GetAbbreviation(2 * suit).c_str() : "", GetRankText(GetCardRank(taken)).c_str());
+        WriteTrace(text, kVerboseFrame);
+        return false;
+    }
+    // Step 5: a prompt waits for something else.
+    if (promptOpen && !continueOpen) {
+        if (InAuctionState()) {
+            if (oldPause < 5) {
+                if (card > 0) {
+                    SetStatusText(IDS_ILLEGAL_ACTION);
+                } else {
+                    ShowBiddingValue();
+                    if (CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this)) bar->AlterBidDisplay(true);
+                    SetStatusPane(0, platform::LoadString(IDS_STATUS_RAISE_BID));
+                }
+            }
+        } else if (state == STATE_MANIPULATE) {
+            SetStatusText(IDS_SWAP_SKAT_FIRST);
+            Sleep(1000);
+        } else {
+            SetStatusText(IDS_ILLEGAL_SWAP_PARTNER);
+        }
+    }
+    // Step 6: the table may drag the game file out.
+    ShowStatusForAWhile(platform::LoadString(IDS_DRAG_GAME_FILE));
+    return true;
+}
+
+// "Reizen: " and the person's value of the game on the table, or "18 (Nicht einpassen)".
+void CMainFrame::ShowBiddingValue() {
+    if (!SavedStatusText.empty()) return;
+    int value = 0, code = 0;
+    const int type = g_Game.GameType;
+    if (type >= 0 && type < GAME_OPTION_COUNT) {
+        value = Game.person.gameOptions[type][OPT_VALUE];
+        code = Game.person.gameOptions[type][OPT_RULE];
+        if (g_Game.VariantMode == VARIANT_SKAT && code > RULE_OVERRIDE_FLAG) code -= RULE_OVERRIDE_FLAG;
+    }
+    std::string text = platform::LoadString(IDS_BIDDING);
+    text += SaysNotPassOut(code) ? "18 (" + platform::LoadString(IDS_NOT_PASS_OUT) + ")" : std::to_string(value);
+    ShowStatusForAWhile(text);
+}
+
+void CMainFrame::LButtonUp(platform::Point point) {
+    TraceCall("LButtonUp", point);
+    const int state = g_Game.FlowState;
+    WriteTrace(":LButtonUp(" + FlowStateName(state) + ")", kVerboseFrame);
+    const bool continueOpen = ::IsWindow(ContinuePrompt);
+    const bool promptOpen = ::IsWindow(PromptDialog);
+    if (g_Settings.Options.Drag && promptOpen && !continueOpen) {
+        if (state == STATE_ASK || state == STATE_QUERY) DragMove(point);
+        else if (state == STATE_SWAP) ManipulateDragEnd(point);
+        else if (state != STATE_PLAY) WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+    } else if (state == STATE_ASK) {
+        ManipulateClick(point);
+        AfterExchange();
+    } else if (state == STATE_QUERY) {
+        ManipulateClick(point);
+        AfterExchange();
+    } else if (state == STATE_SWAP) {
+        ManipulateClick(point);
+    }
+    // The picks live from the press to the release.
+    if (!continueOpen)
+        for (int group = 1; group < 4; ++group) GroupPickedCards[group] = 0;
+    GroupPickedCards[0] = 0;
+}
+
+// After the person changed cards with the skat: in ASK the game suggestion follows (with the
+// flow held, so no step goes on inside it); in QUERY the person's play is prepared again.
+void CMainFrame::AfterExchange() {
+    if (g_Game.FlowState == STATE_ASK) {
+        const int stop = g_Game.StopFlag;
+        g_Game.StopFlag = 1;
+        SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
+        g_Game.StopFlag = stop;
+    } else if (g_Game.FlowState == STATE_QUERY) {
+        Game.person.AnalyseHand(0);
+        Game.person.PreparePlay();
+    }
+    ShowGameStatusDialog();
+}
+
+void CMainFrame::DragMove(platform::Point point) {
+    const int dropped = WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
+    PlayClock = Time64();
+    // A hand card goes onto a skat card, or a skat card onto a hand card.
+    CCards& skat = GroupRow(0);
+    CCards& hand = GroupRow(3);
+    const int handCard = GroupPickedCards[3], skatCard = GroupPickedCards[0];
+    const bool skatSlot = dropped > 0 && (dropped == skat.cards[0] || dropped == skat.cards[1]) && skat.HasCard(dropped);
+    if (handCard > 0 && skatSlot) {
+        SwapCards(handCard, hand, dropped, skat, true);
+    } else if (skatCard > 0 && dropped > 0 && hand.HasCard(dropped)) {
+        SwapCards(skatCard, skat, dropped, hand, true);
+    } else {
+        WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+        return;
+    }
+    AfterExchange();
+    ReevaluateHands(g_Game.FlowState == STATE_ASK ? 4 : 0);
+}
+
+void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
+    TraceCall("RButtonDown", point, dragEnter ? ",1" : ",0");
+    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int oldPause = CutPause();
+    if (!::IsWindow(PromptDialog)) return;
+    (void)dragEnter;
+    if (InAuctionState() && oldPause < 5) {
+        if (card > 0) {
+            SetStatusText(IDS_ILLEGAL_ACTION);
+        } else {
+            if (CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this)) bar->AlterBidDisplay(false);
+            SetStatusPane(0, platform::LoadString(IDS_STATUS_LOWER_BID));
+        }
+    } else if (PromptDialog == ContinuePrompt) {
+        SetStatusText(IDS_ILLEGAL_ACTION);
+    }
+}
+
+void CMainFrame::MouseMove(platform::Point point) {
+    TraceCall("MouseMove", point);
+    // A picked card follows the pointer in the row that holds it.
+    for (int group = 0; group < 4; ++group) {
+        if (GroupPickedCards[group] <= 0) continue;
+        const int over = GroupRow(group).DragCard(point.x, point.y);
+        if (group == 3) {
+            g_Game.PauseLevel = 0;
+            PlayClock = Time64();
+            WB_RemoveBalloon(g_Shell.hTableWnd, 5);
+            if (over > 0) g_Settings.Options.SupportSuspended = 1;
+        }
+        return;
+    }
+}
+
+bool CMainFrame::IsPersonHandInvalid(const platform::Rect& update) {
+    if (::IsWindow(PromptDialog)) {
+        if (update.top > Game.person.GetSlotPosition(0).y) {
+            Game.person.Relayout(update);
+            return false;
+        }
+        return true;
+    }
+    return update.bottom != 0;
+}

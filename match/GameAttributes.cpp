@@ -1,0 +1,13 @@
+// The declared game's attributes for the statistics: each player's hand analysis is refreshed for
+// the game just declared (its trump count and the small cards of each suit).
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/HandAnalysis.h"
+#include "model/Trace.h"
+
+void CMainFrame::RegisterGameAttributes() {
+    WriteTrace(":RegisterGameAttributes()", LOG_MAINFRAME);
+    for (int seat = 0; seat < 3; ++seat) SortIntoTable(*Game.Player(seat), 0);
+    for (int seat = 0; seat < 3; ++seat) ListSmallCards(*Game.Player(seat));
+    for (int seat = 0; seat < 3; ++seat) StoreTrumpCount(*Game.Player(seat));
+}
