@@ -70,6 +70,7 @@ void CMainFrame::OnTimer(unsigned id) {
                 ::PostMessage(MessageDialog(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
             break;
         case TM_DEMO_SUGGEST_CARD: PressButton(BTN_SUGGEST); break;
+        case TM_DEMO_PLAY_CARD: DemoPlayPersonCard(); break;
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;

@@ -336,7 +336,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EscapeRichTextTest,
                          ::testing::Values(EscapeCase{"Plain", "Comp1", "Comp1"},
                                            EscapeCase{"Backslash", "a\\par b", "a\\\\par b"},
                                            EscapeCase{"Braces", "}{\\rtf1", "\\}\\{\\\\rtf1"},
-                                           EscapeCase{"Umlauts", "Jürgen", "Jürgen"},
+                                           EscapeCase{"Umlauts", "Jürgen", "J\\'fcrgen"},
+                                           EscapeCase{"LineFeed", "Hans\nPeter", "Hans Peter"},
                                            EscapeCase{"Empty", "", ""}),
                          [](const ::testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
 
