@@ -32,7 +32,9 @@ void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
 int CMainFrame::VoiceVariant(int term) { return term; }
 void CMainFrame::VoiceDeclare(bool giveUp) { TraceStandIn("VoiceDeclare", giveUp ? 1 : 0); }
 // The defenders' Revolution exchange is the computer player's; until it comes nothing moves.
-void CPlayer::SwapOpponentCards(CCards&, CPlayer&, CPlayer&, CPlayer&) { TraceStandIn("CPlayer::SwapOpponentCards"); }
+void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlayer&) {
+    WriteTrace(":CPlayer::SwapOpponentCards(" + first.name + ":" + second.name + ")", LOG_MAINFRAME);
+}
 void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
 void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
 void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }

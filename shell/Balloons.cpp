@@ -113,8 +113,11 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     if (g_Settings.Settings.Balloon && (value < 0 || auctionState || ramschState)) {
         Layout.BalloonY = (Layout.BalloonY == 0 ? Layout.DesktopHeight * 20 / 1000 : 0) + y;
         if (inPaint) {
-            if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, nullptr);
+            // Drawn into the painted surface: showing it anew would erase and invalidate the
+            // window inside its own paint, and the paints would never end. A seat without a
+            // word of its own leaves a shown balloon (a message balloon) as it is.
+            if (stringId != 0 && dc && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
             SoundEffect(stringId == IDS_BALLOON_PASS ? 1 : 0, false);
@@ -140,8 +143,10 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
         Layout.BalloonY = Layout.DesktopHeight * 20 / 1000 + y;
         const std::string text = platform::LoadString(stringId);
         if (inPaint) {
-            if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, nullptr);
+            // Into the painted surface, as in MoveBalloonText.
+            TableDC dc(nullptr, g_Shell.hTableWnd);
+            if (dc && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
         }

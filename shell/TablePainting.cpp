@@ -23,6 +23,9 @@
 
 namespace {
 
+// The least height of the auction bar's band, in the bar's dialog units.
+constexpr int kLeastBarHeight = 40;
+
 bool Meets(const platform::Rect& a, const platform::Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -217,11 +220,13 @@ void CMainFrame::LayoutFrame() {
     Layout.BorderHeight = BarsHeight();
     Layout.TableTop = 0;
     // Step 2: the auction bar's lines, measured on a hidden bar made for that and destroyed again.
+    // Our bar is a thin strip; the table's band below the cards keeps at least the room of a
+    // 40-unit bar, else the placement over the table would put the bar below the frame's edge.
     int barHeight = 0;
     {
         CAuctionDialog measuring;
         if (measuring.Create(nullptr)) {
-            barHeight = measuring.WindowRect().Height();
+            barHeight = std::max(measuring.WindowRect().Height(), measuring.MapDialogRect({0, 0, 0, kLeastBarHeight}).bottom);
             Layout.DialogLine13 = measuring.MapDialogRect({0, 0, 0, 13}).bottom;
             Layout.DialogLine11 = measuring.MapDialogRect({0, 0, 0, 11}).bottom;
             measuring.DestroyWindow();

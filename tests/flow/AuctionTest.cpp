@@ -3,6 +3,7 @@
 #include "flow/FlowFixture.h"
 
 #include "dialogs/AuctionDialog.h"
+#include "tavlo/Tavlo.h"
 #include "platform/core/Random.h"
 
 namespace {
@@ -284,6 +285,41 @@ TEST_F(BidClickTest, AnAnswerThatEndsTheAuctionDestroysTheBarInsideTheClick) {
     EXPECT_FALSE(Frame().IsAuctionBarOpen());
     EXPECT_EQ(g_Game.Soloist, 2);
     EXPECT_EQ(g_Game.FlowState, STATE_SKAT);
+}
+
+}  // namespace
+
+namespace {
+
+// On the table, a click raises the value shown on the bid button and a right click lowers it; a
+// click on a card is refused.
+TEST_F(BidClickTest, ClicksOnTheTableRaiseAndLowerTheValueShown) {
+    DealAndHold();
+    StartAuction(1, 0, 30);
+    const platform::Point empty = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+    host_->Click(host_->NowMs() + 10, empty);
+    host_->PumpFor(100);
+    EXPECT_EQ(ButtonText(BTN_BID), "&Bid 20/1");
+    EXPECT_EQ(g_Game.PendingRaise, 1);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Increase bid value");
+    host_->Click(host_->NowMs() + 10, empty, WM_RBUTTONDOWN);
+    host_->PumpFor(100);
+    EXPECT_EQ(ButtonText(BTN_BID), "&Bid 18");
+    EXPECT_EQ(g_Game.PendingRaise, 0);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Decrease bid value");
+    // A card is no place to raise the bid.
+    const int card = Frame().Game.person.cards[0];
+    const platform::Point onCard = platform::HeadlessHost::ScreenPoint(
+        g_Shell.hTableWnd, {WC_GetCardX(g_Shell.hTableWnd, card) + 10, WC_GetCardY(g_Shell.hTableWnd, card) + 10});
+    host_->Click(host_->NowMs() + 10, onCard);
+    host_->PumpFor(100);
+    EXPECT_EQ(g_Game.PendingRaise, 0);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Illegal action");
+    // The raised value is what the bid button then bids.
+    host_->Click(host_->NowMs() + 10, empty);
+    host_->PumpFor(100);
+    PressBid();
+    EXPECT_EQ(Words()[0], "2b20");
 }
 
 }  // namespace

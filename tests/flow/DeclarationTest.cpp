@@ -406,4 +406,45 @@ TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
     EXPECT_NE(text.find("\\b\\fs32\\qc Bad\\}\\{\\\\par\\b0"), std::string::npos) << text;
 }
 
+// The trace names a card's owner: the skat's name for the skat (also in the trick's first two
+// places, unless asked with 2, which says "Trick"), else the hand's.
+TEST_F(DeclarationTest, CardOwnerNameLooksWhereAsked) {
+    PersonWinsTheAuction();
+    const int skat = Frame().Game.cards[0];
+    const int hand = Frame().Game.person.cards[0];
+    EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().Game.name);
+    EXPECT_EQ(Frame().CardOwnerName(skat, 3), "");
+    EXPECT_EQ(Frame().CardOwnerName(hand, 0), Frame().Game.person.name);
+    PressOnBar(kPickUp);
+    EXPECT_EQ(Frame().CardOwnerName(skat, 2), "Trick");
+    EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().Game.name);
+    EXPECT_EQ(Frame().CardOwnerName(skat, 1), "");
+    EXPECT_EQ(Frame().CardOwnerName(hand, 2), Frame().Game.person.name);
+}
+
+// Revolution: the defenders are handed over in an order set by the soloist and the forehand.
+struct OpponentsCase {
+    int soloist, forehand;
+    bool seat0First;
+};
+
+class OpponentsOrderTest : public DeclarationTest, public ::testing::WithParamInterface<OpponentsCase> {};
+
+TEST_P(OpponentsOrderTest, FirstAndSecondDefender) {
+    const OpponentsCase& o = GetParam();
+    DealAndHold();
+    g_Game.Soloist = o.soloist;
+    g_Game.Forehand = o.forehand;
+    CSkat& game = Frame().Game;
+    Frame().SwapCardsOpponents(game, game.computer0, game.computer1, game.person);
+    const std::string first = o.seat0First ? game.computer0.name : game.computer1.name;
+    const std::string second = o.seat0First ? game.computer1.name : game.computer0.name;
+    EXPECT_GE(FindLine("CMainFrame::CPlayer::SwapOpponentCards(" + first + ":" + second + ")"), 0) << LogText();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seats, OpponentsOrderTest,
+                         ::testing::Values(OpponentsCase{2, 0, true}, OpponentsCase{2, 1, false}, OpponentsCase{2, 2, false},
+                                           OpponentsCase{0, 2, true}, OpponentsCase{0, 0, false}, OpponentsCase{0, 1, false},
+                                           OpponentsCase{1, 0, true}, OpponentsCase{1, 1, false}, OpponentsCase{1, 2, false}));
+
 }  // namespace

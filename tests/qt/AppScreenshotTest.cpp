@@ -1,6 +1,6 @@
 // Screenshots of the real program on the Qt host: the application object starts its frame and view
 // (InitInstance), the program's own wiring puts the bars around the frame, New deals a seeded game
-// with every delay 0, and the frame's widget is grabbed once the game stands at START. The checks
+// with every delay 0, and the frame's widget is grabbed once the auction waits for the person. The checks
 // are what a person sees: the green table, the person's ten cards face up at the bottom, the
 // computers' backs, the menu bar and the status bar in the edition's language.
 //
@@ -111,7 +111,8 @@ protected:
         app_->MainFrame()->MoveWindow(room, true);
         SeedRand(4711);
         app_->MainFrame()->SendMessage(WM_COMMAND, ID_NEW);
-        ASSERT_TRUE(qttest::PumpUntil([] { return g_Game.FlowState == STATE_START; }, 20000));
+        // The deal is done when the auction waits for the person.
+        ASSERT_TRUE(qttest::PumpUntil([this] { return app_->MainFrame()->IsAuctionBarOpen(); }, 20000));
         qttest::PumpFor(200);  // the last paints
         shot_ = widget_->grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (const char* folder = std::getenv("KARTOVAN_TEST_PNG_DIR")) {
