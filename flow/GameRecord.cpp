@@ -62,7 +62,7 @@ std::string FormatGameLine(const CGameRecord& record, unsigned long long seed) {
     }
     // The declaration.
     line += " decl=";
-    if (record.allPassed) {
+    if (record.allPassed || record.gameType < 0) {
         line += "-:passed";
     } else if (record.gameType == GAME_RAMSCH) {
         line += "-:ramsch";
@@ -93,7 +93,7 @@ std::string FormatGameLine(const CGameRecord& record, unsigned long long seed) {
     line += " result=";
     line += record.outcome > 0 ? "won" : record.outcome < 0 ? "lost" : "passed";
     line += ',';
-    if (record.gameType == GAME_RAMSCH && !record.allPassed)
+    if (record.gameType == GAME_RAMSCH)
         line += std::to_string(record.points[0]) + "/" + std::to_string(record.points[1]) + "/" + std::to_string(record.points[2]);
     else
         line += std::to_string(record.points[0]);

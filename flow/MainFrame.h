@@ -255,6 +255,7 @@ public:
     void ShowStateDialog();
     void OnSuggestCard();
     void DemoPlayPersonCard();
+    void DemoDeclare();
     bool IsKontraPossible() const;
     bool PersonMayPlay() const;
     void PlayPersonCard(int slot, bool sound);
