@@ -93,10 +93,14 @@ std::string FormatGameLine(const CGameRecord& record, unsigned long long seed) {
     line += " result=";
     line += record.outcome > 0 ? "won" : record.outcome < 0 ? "lost" : "passed";
     line += ',';
-    if (record.gameType == GAME_RAMSCH)
-        line += std::to_string(record.points[0]) + "/" + std::to_string(record.points[1]) + "/" + std::to_string(record.points[2]);
-    else
-        line += std::to_string(record.points[0]);
-    line += "," + std::to_string(record.score);
+    line += std::to_string(record.points[0]);
+    if (record.gameType == GAME_RAMSCH) {
+        for (int seat = 1; seat < 3; ++seat) {
+            line += '/';
+            line += std::to_string(record.points[seat]);
+        }
+    }
+    line += ',';
+    line += std::to_string(record.score);
     return line;
 }

@@ -17,6 +17,13 @@ namespace {
 
 std::string S(int id) { return platform::LoadString(id); }
 
+// A blank and the string.
+std::string Spaced(int id) {
+    std::string text(1, ' ');
+    text += S(id);
+    return text;
+}
+
 // An abbreviation of string 41251: 4 characters at 22 and 26, 2 below 46, 1 from 46 on.
 std::string Abbreviation(int index) {
     const std::string all = S(41251);
@@ -36,7 +43,7 @@ bool InBockRound() {
 
 void AddKontra(GameScore& result, std::string& list) {
     if (g_Game.KontraState == KONTRA_NONE) return;
-    result.resultText += " " + S(g_Game.KontraState == 4 ? 41316 : 41315);
+    result.resultText += Spaced(g_Game.KontraState == 4 ? 41316 : 41315);
     result.score *= g_Game.KontraState;
     list += Abbreviation(g_Game.KontraState == 4 ? 44 : 42);
 }
@@ -81,7 +88,7 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     } else if (!won) {
         text += S(41330);
     }
-    if (seat != -1) text += " " + S(41235);
+    if (seat != -1) text += Spaced(41235);
     text += ".\\par\\par\n";
     // The value lines.
     const int level = std::abs(matadors);
@@ -120,10 +127,10 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     char base[16];
     std::snprintf(base, sizeof base, "%02d", g_Game.GameType == GAME_GRAND ? 24 : 12 - g_Game.GameType);
     list += base;
-    if (!won) text += " " + S(41225);
+    if (!won) text += Spaced(41225);
     AddKontra(result, list);
     if (InBockRound()) {
-        text += " " + S(41317);
+        text += Spaced(41317);
         result.score *= 2;
         list += Abbreviation(40);
     } else if (g_Game.RoundStatus == ROUND_RAMSCH && g_Game.VariantMode == VARIANT_SKAT) {
@@ -151,12 +158,12 @@ GameScore ScoreNullGame(int seat, const ScoreNames& names) {
     text += Headline(soloist >= 0 && soloist <= 2 ? names.seat[soloist] : std::string());
     text += S(won ? 41233 : 41234);
     if (outcome == RESULT_OVERBID) text += S(41283);
-    else if (seat != -1) text += " " + S(41235);
+    else if (seat != -1) text += Spaced(41235);
     text += "\\par\\par\n";
     int nameId = 41309;
     if (g_Game.GameType == GAME_NULL) nameId = g_Game.OuvertAnnounced == 1 ? (g_Game.HandAnnounced ? 41308 : 41307) : (g_Game.HandAnnounced ? 41306 : 41305);
     text += " \\b\\cf2 " + S(nameId) + "\\b0\\cf1 ";
-    if (!won) text += " " + S(41225);
+    if (!won) text += Spaced(41225);
     std::string list;
     if (g_Game.HandAnnounced) list += Abbreviation(18);
     if (g_Game.OuvertAnnounced == 1 && g_Game.GameType == GAME_NULL) list += Abbreviation(16);
@@ -168,13 +175,13 @@ GameScore ScoreNullGame(int seat, const ScoreNames& names) {
     AddKontra(result, kontra);
     list += kontra;
     if (InBockRound()) {
-        text += " " + S(41317);
+        text += Spaced(41317);
         result.score *= 2;
         list += Abbreviation(40);
     }
     char end[48];
     std::snprintf(end, sizeof end, " \\b  %d\\b0\\par\\par\n", result.score);
-    text += " " + S(41226) + end;
+    text += Spaced(41226) + end;
     result.listText = list;
     result.newRound = NoticeBock(outcome, 61, g_Game.PartyPoints[0], g_Game.GameCount, text);
     WriteTrace(":ShowResultNull(" + (soloist >= 0 && soloist <= 2 ? names.seat[soloist] : std::string()) + "," + list +
@@ -230,7 +237,7 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
         if (second != 3)
             text += S(41223) + " \\b\\fs32 " + EscapeRichText(names.seat[second]) + " \\b0\\fs17\n " + S(41282);
         else
-            text += " " + S(41281);
+            text += Spaced(41281);
         text += "\\b " + std::to_string(points[loser]) + " \\b0 " + S(41286) + "\\par\n\\par\n";
         v = evalFixed ? g_Settings.Ramsch.Game : points[loser];
         result.score = -v;
@@ -258,7 +265,7 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
     }
     // 8. Bock.
     if (InBockRound()) {
-        text += " " + S(41317);
+        text += Spaced(41317);
         list += Abbreviation(40);
         result.score *= 2;
     } else if (g_Game.RoundStatus == ROUND_RAMSCH && g_Game.VariantMode == VARIANT_SKAT) {
