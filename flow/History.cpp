@@ -50,7 +50,8 @@ void CMainFrame::InitHistory() {
     if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert) History[0].faceUp[0] = 0;
     // 6.
     HistoryPosition = 1;
-    // The record: the declaration and the skat as play starts.
+    // The record: the declaration and the skat as play starts (and the forehand as it is now).
+    Record.leader = g_Game.Leader;
     Record.gameType = g_Game.GameType;
     Record.soloist = g_Game.Soloist;
     Record.hand = g_Game.HandAnnounced;

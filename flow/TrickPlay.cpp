@@ -24,6 +24,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
+#include "shell/ShellGlobals.h"
 
 #include <cstdio>
 
@@ -119,7 +120,9 @@ void CMainFrame::OnPlay() {
             PlayStep = 2;
             ActiveGroups = 8;
             ShowGameStatusDialog();
-            Game.person.SelectCard(6, 0, false);
+            // The suggestion that follows chooses the card without raising it. Without suggestions
+            // nothing would take the skip, and the person's first key would be lost to it.
+            if (g_Settings.Options.Suggest) Game.person.SelectCard(6, 0, false);
             SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
             return;
         }
@@ -290,6 +293,8 @@ void CMainFrame::ShowStateDialog() {
         if (OpenPromptBar<CKontraFirstDialog>(*this)) KontraPrompt = PromptDialog;
     } else {
         IdleTicks = 0;
+        // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
+        if (::IsWindow(g_Shell.hTableWnd) && ::GetFocus() != g_Shell.hTableWnd) ::SetFocus(g_Shell.hTableWnd);
     }
     if (g_Game.DemoMode)
         SetTimer(g_Settings.Options.Suggest ? TM_DEMO_SUGGEST_CARD : TM_DEMO_PLAY_CARD,
