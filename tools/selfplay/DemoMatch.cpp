@@ -15,6 +15,7 @@
 #include "platform/headless/HeadlessHost.h"
 #include "resources/Editions.h"
 #include "shell/ProgramHooks.h"
+#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
 #include "resources/CommandIds.h"
@@ -106,6 +107,10 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         ++result.games;
     };
     frame.BeforeDeal = [&] {
+        // What the table drew during the last game is kept by the headless host's surfaces; the
+        // self-play reads none of it, so memory stays flat over thousands of games.
+        for (HWND window : {frame.Handle(), g_Shell.hTableWnd})
+            if (platform::RecordingDC* surface = host.Surface(window)) surface->ClearRecords();
         if (dealt > 0) finishGame();
         if (dealt >= options.games) {
             done = true;
