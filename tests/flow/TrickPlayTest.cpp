@@ -175,4 +175,43 @@ TEST_F(TrickPlayTest, TheContinueBarGoesOnByOneTrickPerPress) {
     EXPECT_TRUE(reports_.empty());
 }
 
+// The person defends against a computer's game; his cards go by clicks.
+TEST_F(TrickPlayTest, PersonAsDefenderPlaysByClicks) {
+    DealAndHold();
+    // Seat 1's hand holds a game worth its bid.
+    StartAuction(2, 0, 60);
+    ::SendMessage(Bar(), WM_COMMAND, BTN_PASS, 0);
+    host_->PumpUntil([] { return g_Game.FlowState == STATE_PLAY; }, 60000);
+    ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
+    ASSERT_EQ(g_Game.Soloist, 1);
+    PlayOut(Input::Click);
+    ExpectSoundGame();
+    EXPECT_EQ(Frame().Record.soloist, 1);
+    EXPECT_NE(Frame().Record.score, 0);
+}
+
+// The continue bar names the next trick, and after the ninth the tenth; pane 2 shows the points
+// of the person's side at every trick end; a right click goes on.
+TEST_F(TrickPlayTest, TheBarNamesTheNextTrickAndPaneTwoThePoints) {
+    WriteProfileInt("Options", "Continue", 0);
+    PersonPlaysAsSoloist(kClubs);
+    for (int trick = 1; trick <= 10; ++trick) {
+        host_->PumpUntil([this] { return PersonToPlay() || ::IsWindow(Frame().ContinuePrompt); }, 60000);
+        if (PersonToPlay()) {
+            host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[FirstLegalSlot()]));
+            host_->PumpUntil([this] { return ::IsWindow(Frame().ContinuePrompt); }, 60000);
+        }
+        ASSERT_TRUE(::IsWindow(Frame().ContinuePrompt)) << "trick " << trick;
+        const std::string caption = ::GetWindowText(::GetDlgItem(Frame().ContinuePrompt, IDC_CONTINUE));
+        EXPECT_EQ(caption, trick < 10 ? "&Play Card " + std::to_string(trick + 1) : std::string("Go On"));
+        EXPECT_EQ(Frame().StatusBar.PaneText(2), std::to_string(g_Game.PartyPoints[0]));
+        // A right click on the table goes on.
+        const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+        host_->Click(host_->NowMs() + 10, table, WM_RBUTTONDOWN);
+        host_->PumpFor(50);
+    }
+    host_->PumpUntil([this] { return Frame().Record.scored; }, 60000);
+    ExpectSoundGame();
+}
+
 }  // namespace
