@@ -21,8 +21,10 @@ enum class Input { Click, Drag, Keys };
 
 class TrickPlayTest : public FlowFixture {
 protected:
-    void SetUp() override {
-        FlowFixture::SetUp();
+    // The deal; from here on every internal report (the card invariant's among them) is noted.
+    // The program installs its own handler at its start, so this one comes after it.
+    void Deal() {
+        DealAndHold();
         SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
     }
     void TearDown() override { SetInternalErrorHandler({}); }
@@ -54,7 +56,7 @@ protected:
         ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
     }
     void PersonWinsTheAuction() {
-        DealAndHold();
+        Deal();
         StartAuction(2, 0, 0);
         ::SendMessage(Bar(), WM_COMMAND, BTN_BID, 0);
         host_->PumpUntilIdle();
@@ -177,7 +179,7 @@ TEST_F(TrickPlayTest, TheContinueBarGoesOnByOneTrickPerPress) {
 
 // The person defends against a computer's game; his cards go by clicks.
 TEST_F(TrickPlayTest, PersonAsDefenderPlaysByClicks) {
-    DealAndHold();
+    Deal();
     // Seat 1's hand holds a game worth its bid.
     StartAuction(2, 0, 60);
     ::SendMessage(Bar(), WM_COMMAND, BTN_PASS, 0);
@@ -212,6 +214,44 @@ TEST_F(TrickPlayTest, TheBarNamesTheNextTrickAndPaneTwoThePoints) {
     }
     host_->PumpUntil([this] { return Frame().Record.scored; }, 60000);
     ExpectSoundGame();
+}
+
+// A seat outside the table at a card is reported and plays nothing, so no seat plays twice.
+TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
+    PersonPlaysAsSoloist(kClubs);
+    host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
+    const std::size_t before = Frame().Record.cards.size();
+    Frame().PlayStep = 3;
+    g_Game.TurnSeat = 5;
+    Frame().Game.trick.Reset();
+    Frame().SendMessage(WM_COMMAND, CM_PLAY);
+    ASSERT_EQ(reports_.size(), 1u);
+    EXPECT_NE(reports_[0].find("Handler"), std::string::npos);
+    EXPECT_EQ(Frame().Record.cards.size(), before);
+    reports_.clear();
+}
+
+// With the game completing itself and the automatic continue off, timer 6 still goes on: the
+// game ends without the person.
+TEST_F(TrickPlayTest, AnAutomaticCompletionContinuesWithoutTheOption) {
+    WriteProfileInt("Options", "Continue", 0);
+    PersonPlaysAsSoloist(kClubs);
+    host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
+    Frame().AutoComplete = 1;
+    Frame().PostMessage(WM_COMMAND, CM_PLAY);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 60000));
+    ExpectSoundGame();
+}
+
+// A game type outside 0..7 at the result is reported in the trace and not listed; the flow goes on.
+TEST_F(TrickPlayTest, AnInvalidGameTypeAtTheResultIsNotListed) {
+    StartProgram();
+    g_Game.GameType = 9;
+    const int listed = g_Game.GameCount;
+    EXPECT_TRUE(Frame().ShowResult(-1));
+    EXPECT_EQ(g_Game.GameCount, listed);
+    EXPECT_FALSE(Frame().Record.scored);
+    EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
 }
 
 }  // namespace
