@@ -82,6 +82,8 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     long reports = 0;
 
     platform::HeadlessHost host;
+    // The dispatch trace is off: it would keep every message of every game.
+    host.Trace().SetEnabled(false);
     auto app = std::make_unique<CSkatApp>();
     if (!app->InitInstance()) {
         result.fault = "the program did not start";
