@@ -276,6 +276,10 @@ public:
     void NoticeRound(bool newRound);
     void VoiceResult(int outcome);
     void SetPoints(int points, int party);
+    // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
+    // changes nothing, any other sets it. Whether any bit is set.
+    bool LockFlag(int which, int mode);
+    int LockWord = 0;
 
     // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
     void OnAbandon();
@@ -453,6 +457,10 @@ private:
     void OnCommand(int id);
     CSkatView* View = nullptr;
 };
+
+// The text with every rich-text control word (a backslash up to and including the next blank)
+// removed; a backslash without a blank after it ends the text.
+std::string StripRtfControls(const std::string& text);
 
 // The current time in seconds after setting PauseLevel; callers keep it in PlayClock.
 std::int64_t StampPauseLevel(int level);
