@@ -67,6 +67,32 @@ TEST_F(DemoMatchTest, HundredsOfGamesRunSound) {
     EXPECT_GT(played, 100);
 }
 
+// One demonstration game for each game type the official rules reach, found with the game lines
+// of a run: each ends sound with the declared game.
+struct TypeSeed {
+    const char* name;
+    std::uint64_t seed;
+    const char* declaration;
+};
+
+class DemoGameTypes : public DemoMatchTest, public ::testing::WithParamInterface<TypeSeed> {};
+
+TEST_P(DemoGameTypes, EachEndsSound) {
+    std::vector<std::string> lines;
+    const DemoMatchResult result = Play(1, GetParam().seed, 0, &lines);
+    ASSERT_TRUE(result.ok()) << result.fault;
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(GetParam().declaration), std::string::npos) << lines[0];
+    EXPECT_EQ(CheckGameLine(lines[0]), "") << lines[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, DemoGameTypes,
+                         ::testing::Values(TypeSeed{"Clubs", 1, ":clubs"}, TypeSeed{"Spades", 37, ":spades"},
+                                           TypeSeed{"Hearts", 22, ":hearts"}, TypeSeed{"Diamonds", 13, ":diamonds"},
+                                           TypeSeed{"Null", 406, ":null"}, TypeSeed{"Grand", 10, ":grand"},
+                                           TypeSeed{"AllPassed", 6, "decl=-:passed"}),
+                         [](const ::testing::TestParamInfo<TypeSeed>& info) { return std::string(info.param.name); });
+
 // The checker itself refuses what is wrong: a card played twice, a card not followed.
 TEST(GameLineCheckTest, RefusesBrokenLines) {
     const std::string good =
