@@ -17,6 +17,7 @@ enum DialogTemplateId : int {
     IDD_SUGGEST = 179,
     IDD_MESSAGE = 195,
     IDD_PASSED_RULE = 196,
+    IDD_RESULT = 194,
     IDD_KONTRA_FIRST = 297,
     IDD_RESUME_SWAP = 320,
 };
@@ -52,6 +53,7 @@ enum DialogControlId : int {
     IDC_RULE = 1133,
     IDC_PASS_ON = 1137,
     IDC_FINISH_SWAP = 1167,
+    IDC_COURSE = 1177,
     IDC_REPEAT_BOX = 1178,
     IDC_SUGGEST_GAME = 1183,
     IDC_SUGGEST = 1184,

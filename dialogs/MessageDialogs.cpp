@@ -47,16 +47,6 @@ constexpr GamePictures kGamePictures[] = {
 
 }  // namespace
 
-std::string EscapeRichText(const std::string& text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        if (c == '\\' || c == '{' || c == '}') escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
-}
-
 // --- What every message shares -------------------------------------------------------------------
 
 CGameMessageDialog::CGameMessageDialog(int templateId, std::string messageText, int rule)

@@ -5,6 +5,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/HelpToggle.h"
+#include "match/RichTextEscape.h"
 #include "platform/core/Dialog.h"
 
 #include <string>
@@ -72,5 +73,3 @@ private:
     int result = 1;
 };
 
-// A player's name made safe for rich text: backslashes and braces escaped.
-std::string EscapeRichText(const std::string& text);

@@ -87,6 +87,9 @@ bool CContinueDialog::OnInitDialog() {
 
 bool CContinueDialog::OnCommand(int id, unsigned code, HWND control) {
     if (code == BN_CLICKED && id == IDC_CONTINUE) {
+        // One trick per bar: a second press, or a timer arriving late, goes nowhere.
+        if (pressed) return true;
+        pressed = true;
         // With the automatic continue on, the press is the frame's own and stays silent.
         if (!g_Settings.Options.Continue) DialogSound();
         PostFrameCommand(CM_NEXT_TRICK);

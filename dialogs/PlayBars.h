@@ -35,6 +35,9 @@ public:
     CContinueDialog();
     bool OnInitDialog() override;
     bool OnCommand(int id, unsigned code, HWND control) override;
+
+private:
+    bool pressed = false;
 };
 
 class CResumeSwapDialog : public CModelessDialog {

@@ -40,6 +40,7 @@ void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {
     std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
     Trace(text);
     frame_.MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
+    frame_.Record.NoteCall(seat, "bhp"[w], value);
 }
 
 void AuctionSpeaker::Say(int seat, AuctionWord word, int value, int term, bool variant) {

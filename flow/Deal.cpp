@@ -106,6 +106,7 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
 
 void CMainFrame::OnDeal() {
     WriteTrace(":OnDeal()", LOG_MAINFRAME);
+    if (BeforeDeal) BeforeDeal();
     // Steps 1 and 2: the seats from the forehand, then the skat.
     DealOrder order = OrderFromForehand(Game);
     for (CCards* row : order.rows) row->Deal();
@@ -173,6 +174,7 @@ void CMainFrame::StartGame() {
     g_Game.ResetForGame();
     // Nobody has taken the skat of the new game yet.
     g_Computer.SkatTaken = 0;
+    StartRecord();
     // Step 3.
     std::string round = "round:";
     if (g_Game.RoundStatus == ROUND_NORMAL) {

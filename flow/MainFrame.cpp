@@ -141,6 +141,12 @@ void CMainFrame::OnCommand(int id) {
         case CM_RESTORE_TITLE: OnRestoreTitle(); break;
         case CM_LOG_WINDOW: OnListLog(); break;
         case CM_LAST: OnLast(); break;
+        case CM_PLAY: OnPlay(); break;
+        case CM_NEXT_TRICK: OnNextTrick(); break;
+        case CM_SUGGEST_CARD: OnSuggestCard(); break;
+        case CM_FOCUS_DIALOG:
+            if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
+            break;
         // Menu commands.
         case ID_NEW: OnNew(); break;
         case ID_BREAK: OnBreak(); break;

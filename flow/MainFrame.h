@@ -5,6 +5,8 @@
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
 #include "flow/FlowIds.h"
+#include "flow/GameRecord.h"
+#include "flow/GameSnapshot.h"
 #include "model/Skat.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
@@ -12,6 +14,7 @@
 #include "platform/core/Window.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +25,7 @@ class Dialog;
 }
 
 class CSkatView;
+struct GameScore;
 
 // The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
 // decides which are enabled, as for the menu.
@@ -239,9 +243,45 @@ public:
     // The rows of the four card groups: 0 the skat (in the trick row while exchanging), 1..3 seats.
     CCards& GroupRow(int group);
 
-    // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) -----------
     void OnPlay();
+    void OnNextTrick();
+    // The card a seat has just put into the trick: into the history, the course and the record.
+    void NoteCardInTrick(int seat, int card);
+    void EndTrick();
+    void SweepTrick(bool reset);
+    static std::string ContinueCaption(int stringId, int nextTrick);
+    void ShowContinueDialog();
+    void ShowStateDialog();
+    void OnSuggestCard();
+    void DemoPlayPersonCard();
+    void DemoDeclare();
+    bool IsKontraPossible() const;
+    bool PersonMayPlay() const;
+    void PlayPersonCard(int slot, bool sound);
+    void ClickPlay(platform::Point point);
+    void DragPlay(platform::Point point);
+    void PlayKey(int key);
+    void RefuseInvalidCard();
     void InitHistory();
+    void SaveGameState(bool spare);
+    void FillSnapshot(GameSnapshot& record);
+    void StartRecord();
+    // --- The end of a game (flow/GameEnd.cpp) ---------------------------------------------------
+    void EndGame();
+    void FollowGameEnd();
+    GameScore ScoreGame(int seat);
+    bool ShowResult(int seat);
+    void CountGame(int result);
+    void NoticeRound(bool newRound);
+    void VoiceResult(int outcome);
+    void SetPoints(int points, int party);
+    // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
+    // changes nothing, any other sets it. Whether any bit is set.
+    bool LockFlag(int which, int mode);
+    int LockWord = 0;
+
+    // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
     void OnAbandon();
     void ComputerKontra();
     void SelectGame(int mode);
@@ -337,6 +377,18 @@ public:
     int NewMatchDue = 0;
     int DragCard = 0;  // the card a drag of an exchange carries, 0 none
     int HistoryPosition = 0, RedoLimit = 0;
+    GameSnapshot History[12];
+    // The current game as played, for tests and the self-play.
+    CGameRecord Record;
+    // Called before each deal (the self-play seeds the random source there); empty in the program.
+    std::function<void()> BeforeDeal;
+    int SelectedSlot = -1;  // the person's chosen slot for the keyboard play, -1 none
+    int GameScoreValue = 0;
+    std::string LastResultText;
+    int RamschPushCount = 0;  // the skat was pushed on this often in the Ramsch game
+    int RamschResultSeats[2] = {3, 3};
+    int SoloistGames[3] = {0, 0, 0}, SoloistLost[3] = {0, 0, 0}, SoloistWon[3] = {0, 0, 0};
+    int ListHeaderGrandRepeats = 0;  // the match list counts the Grands after which forehand stays
     int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, CourseShown = 0;
     int CardStatisticsPending = 0, AutoComplete = 0, StateWindowUsed = 0;
     int FocusPending = 0, RedrawPending = 0, FullRepaint = 0, StatusRotation = 0;
@@ -405,6 +457,10 @@ private:
     void OnCommand(int id);
     CSkatView* View = nullptr;
 };
+
+// The text with every rich-text control word (a backslash up to and including the next blank)
+// removed; a backslash without a blank after it ends the text.
+std::string StripRtfControls(const std::string& text);
 
 // The current time in seconds after setting PauseLevel; callers keep it in PlayClock.
 std::int64_t StampPauseLevel(int level);

@@ -97,6 +97,8 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         if (g_Settings.Options.Drag) {
             for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
             WC_InitDrag(g_Shell.hTableWnd, point.x, point.y, 0);
+        } else if (state == STATE_PLAY && takenGroup == 3 && !Game.person.IsSelectedCard(GroupPickedCards[3])) {
+            Game.person.SelectCard(3, GroupPickedCards[3], true);
         }
         const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
         const int taken = GroupPickedCards[takenGroup];
@@ -152,10 +154,27 @@ void CMainFrame::LButtonUp(platform::Point point) {
     WriteTrace(":LButtonUp(" + FlowStateName(state) + ")", kVerboseFrame);
     const bool continueOpen = ::IsWindow(ContinuePrompt);
     const bool promptOpen = ::IsWindow(PromptDialog);
+    // The person's card prompt in play (the suggestion bar or the Kontra bar before the first card).
+    const bool cardPrompt = promptOpen && PromptDialog == KontraPrompt;
     if (g_Settings.Options.Drag && promptOpen && !continueOpen) {
         if (state == STATE_ASK || state == STATE_QUERY) DragMove(point);
         else if (state == STATE_SWAP) ManipulateDragEnd(point);
-        else if (state != STATE_PLAY) WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+        else if (state == STATE_PLAY && cardPrompt) DragPlay(point);
+        else WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+    } else if (state == STATE_PLAY) {
+        // The card is looked up 9 pixels higher: the press raised it by that much.
+        const platform::Point raised{point.x, point.y - 9};
+        if (!promptOpen) {
+            if (g_Settings.Options.Drag) DragPlay(point);
+            else if (!g_Settings.Options.Suggest) ClickPlay(raised);
+        } else if (cardPrompt) {
+            ClickPlay(raised);
+        } else if (continueOpen) {
+            // Choosing the next trick's cards belongs to the manipulations.
+            WriteTrace(":ManipulateNextTrick()", kVerboseFrame);
+        } else {
+            SetStatusText(IDS_ILLEGAL_ACTION);
+        }
     } else if (state == STATE_ASK) {
         ManipulateClick(point);
         AfterExchange();
@@ -211,7 +230,12 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
     const int oldPause = CutPause();
     if (!::IsWindow(PromptDialog)) return;
-    (void)dragEnter;
+    // A right click goes on with the next trick while the trick waits under its bar.
+    if (g_Game.FlowState == STATE_PLAY && !dragEnter && PromptDialog != KontraPrompt) {
+        CloseModelessDialog();
+        OnNextTrick();
+        return;
+    }
     if (InAuctionState() && oldPause < 5) {
         if (card > 0) {
             SetStatusText(IDS_ILLEGAL_ACTION);

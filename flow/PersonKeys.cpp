@@ -6,6 +6,8 @@
 #include "dialogs/AuctionDialog.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
+#include "model/Settings.h"
+#include "resources/ids.h"
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
@@ -72,6 +74,14 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
         ::SetFocus(PromptDialog);
     }
     const int state = g_Game.FlowState;
+    if (state == STATE_PLAY) {
+        if (!promptOpen || PromptDialog == KontraPrompt) PlayKey(key);
+        else if (PromptDialog == ContinuePrompt && g_Settings.Options.Suggest)
+            WriteTrace(":ChooseNextTrick()", kVerboseFrame);  // choosing the next trick belongs to the manipulations
+        else if (key != VK_ESCAPE && key != VK_SHIFT)
+            SetStatusText(IDS_ILLEGAL_ACTION);
+        return;
+    }
     if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
         switch (key) {
             case VK_UP: ExchangeFocusKey(true); break;

@@ -21,8 +21,6 @@ void TraceStandIn(const char* name, int argument = -1) {
 }
 }  // namespace
 
-void CMainFrame::OnPlay() { TraceStandIn("OnPlay"); }
-void CMainFrame::InitHistory() { TraceStandIn("InitHistory"); }
 void CMainFrame::OnAbandon() { TraceStandIn("OnAbandon"); }
 void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
 void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }

@@ -70,12 +70,13 @@ void CMainFrame::OnTimer(unsigned id) {
                 ::PostMessage(MessageDialog(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
             break;
         case TM_DEMO_SUGGEST_CARD: PressButton(BTN_SUGGEST); break;
+        case TM_DEMO_PLAY_CARD: DemoPlayPersonCard(); break;
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
-        case TM_DEMO_SUGGEST_SKAT:
-            if (::IsWindow(PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
-            break;
+        // The skat suggestion of timer 53 comes with the play aids; until then both timers declare.
+        case TM_DEMO_DECLARE:
+        case TM_DEMO_SUGGEST_SKAT: DemoDeclare(); break;
         case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_DEMO_OK: {
             if (::IsWindow(MessageDialog())) {

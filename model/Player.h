@@ -82,6 +82,9 @@ public:
     int CountOutstanding(int suit) const;
     // Null suit safety: structure code 13 (unsafe) or 1 per held suit.
     void MarkOutstandingCards();
+    // After a Null or Revolution trick, on the winner's record (effective suits): the remembered
+    // suit goes when the soloist played another; a pending card is committed when he followed.
+    void NoteTrickLeader(int soloistSuit, int winnerSuit);
     // False only when, in an Ouvert game, both he and the linked player hold the suit and his
     // highest card of it outranks the linked player's highest.
     bool LinkedHoldsHigher(int suit) const;

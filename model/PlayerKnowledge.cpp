@@ -174,3 +174,8 @@ void CPlayer::Preferred(const CTrick& trick) {
         WriteTrace(std::string(":Preferred(") + name + ":" + std::to_string(led) + ")", LOG_PLAYER);
     }
 }
+
+void CPlayer::NoteTrickLeader(int soloistSuit, int winnerSuit) {
+    if (soloistSuit != rememberedSuit) rememberedSuit = -1;
+    if (soloistSuit == winnerSuit && forcedCard < 0) forcedCard = -forcedCard;
+}

@@ -159,10 +159,21 @@ struct PromptTemplates {
     static constexpr DialogTemplate passedRuleMessage{196, Text::game, kMessageStyle, {0, 0, 214, 100}, kDialogFont,
                                                       passedRule};
 
+    // The result: the text box is one line high and grows by a line for each line of the text.
+    static constexpr ControlTemplate result[] = {
+        {ControlKind::RichText, 1131, "", {7, 7, 240, 12}, 0},
+        {ControlKind::Static, 1012, Text::continueQuestion, {7, 24, 120, 8}, 0},
+        {ControlKind::CheckBox, 1178, Text::repeatGame, {140, 23, 100, 10}, kAutoBox},
+        {ControlKind::PushButton, 1, Text::yes, {47, 38, 50, 14}, kDefault},
+        {ControlKind::PushButton, 2, Text::no, {102, 38, 50, 14}, kButton},
+        {ControlKind::PushButton, 1177, Text::gameCourse, {157, 38, 60, 14}, kButton},
+    };
+    static constexpr DialogTemplate resultMessage{194, Text::game, kMessageStyle, {0, 0, 254, 60}, kDialogFont, result};
+
     static constexpr const DialogTemplate* all[] = {
         &auctionBar, &skatBar,    &skatRamschBar, &continueBar, &declareBar, &endSwapRevolutionBar,
         &endSwapGameBar, &endSwapRamschBar, &grandHandBar, &kontra, &suggestBar, &message,
-        &passedRuleMessage, &kontraFirstBar, &resumeSwapBar,
+        &passedRuleMessage, &resultMessage, &kontraFirstBar, &resumeSwapBar,
     };
 
     static const DialogTemplate* Find(int id) {

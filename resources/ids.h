@@ -118,3 +118,9 @@ inline constexpr int IDS_TRACE_MATCH = 41138;
 
 // The application's title, also the profile name of the settings.
 inline constexpr int IDS_APP_TITLE = 57344;
+// The trick play.
+inline constexpr int IDS_PLAY_CARD = 41023;
+inline constexpr int IDS_GO_ON = 41024;
+inline constexpr int IDS_INVALID_CARD = 41027;
+inline constexpr int IDS_PLEASE_CLICK_CARD = 41090;
+inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;

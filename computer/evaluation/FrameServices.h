@@ -13,6 +13,7 @@
 class CSkat;
 class CCards;
 
+// A defender who gives up posts the menu command ID_ABANDON (resources/CommandIds.h).
 // The sound effect of a computer card going into the trick.
 constexpr int SOUND_CARD_PLAYED = 6;
 

@@ -117,14 +117,12 @@ void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         }
     }
     if (event != WindowEvent::Painted) return;
-    auto it = std::find_if(m_paints.begin(), m_paints.end(), [&](const PaintTally& t) { return t.hwnd == hwnd; });
-    if (it == m_paints.end()) m_paints.push_back({hwnd, 1});
-    else ++it->count;
+    ++m_paints[hwnd];
 }
 
 int HeadlessHost::PaintCount(HWND hwnd) const {
-    auto it = std::find_if(m_paints.begin(), m_paints.end(), [&](const PaintTally& t) { return t.hwnd == hwnd; });
-    return it == m_paints.end() ? 0 : it->count;
+    auto it = m_paints.find(hwnd);
+    return it == m_paints.end() ? 0 : it->second;
 }
 
 void HeadlessHost::OnDispatch(const DispatchRecord& record) { m_trace.Record(record); }

@@ -133,10 +133,6 @@ private:
         std::uint64_t sequence = 0;
         InputEvent event;
     };
-    struct PaintTally {
-        HWND hwnd = nullptr;
-        int count = 0;
-    };
 
     void CheckTimeLimit();
     enum class PumpResult { Dispatched, Empty, Quit };
@@ -150,7 +146,8 @@ private:
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
-    std::vector<PaintTally> m_paints;
+    // Paints per window, found by handle: a long run makes a window per prompt.
+    std::map<HWND, int> m_paints;
     std::vector<FileDialogRequest> m_fileDialogRequests;
     std::int64_t m_pollCostMs = kPollCostMs;
     std::int64_t m_stallLimitMs = kDefaultStallLimitMs;

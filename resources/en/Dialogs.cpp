@@ -28,6 +28,7 @@ struct EnglishTexts {
     static constexpr const char* continueQuestion = "Continue with next Game?";
     static constexpr const char* yes = "&Yes";
     static constexpr const char* no = "&No";
+    static constexpr const char* gameCourse = "&Game Course";
 };
 
 }  // namespace

@@ -28,6 +28,7 @@ struct GermanTexts {
     static constexpr const char* continueQuestion = "Weiter mit nächsten Spiel?";
     static constexpr const char* yes = "&Ja";
     static constexpr const char* no = "&Nein";
+    static constexpr const char* gameCourse = "&Spielverlauf";
 };
 
 }  // namespace

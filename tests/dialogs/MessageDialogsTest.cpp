@@ -3,6 +3,7 @@
 
 #include "dialogs/BarFixture.h"
 #include "dialogs/MessageDialogs.h"
+#include "dialogs/ResultDialog.h"
 #include "flow/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -75,6 +76,70 @@ TEST_P(PassedRuleTest, AnswersWithItsResultWord) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, PassedRuleTest, ::testing::ValuesIn(kPassedCases),
                          [](const ::testing::TestParamInfo<PassedCase>& info) { return info.param.name; });
+
+// The result dialog: Ja 4; Nein or Esc 1 and Spielverlauf 8, each marking the game's end (bit 8);
+// + 16 with the repeat box.
+struct ResultCase {
+    const char* name;
+    int click;  // 0: Esc
+    bool repeat;
+    int result;
+    bool endMarked;
+};
+
+const ResultCase kResultCases[] = {
+    {"YesDealsTheNext", IDC_OK, false, 4, false},
+    {"NoStays", IDC_CANCEL, false, 1, true},
+    {"EscapeStays", 0, false, 1, true},
+    {"CourseShowsTheCourse", IDC_COURSE, false, 8, true},
+    {"YesAndRepeat", IDC_OK, true, 20, true},
+    {"CourseAndRepeat", IDC_COURSE, true, 24, true},
+};
+
+class ResultWordTest : public MessageDialogsTest, public ::testing::WithParamInterface<ResultCase> {};
+
+TEST_P(ResultWordTest, AnswersWithItsResultWord) {
+    const ResultCase& c = GetParam();
+    g_Game.GameEndFlags = 2;
+    Answered<CResultDialog> dialog("{\\rtf1 Ergebnis}");
+    dialog.click = c.click;
+    dialog.repeat = c.repeat;
+    if (!c.click) Escape();
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.ResultWord(), c.result);
+    EXPECT_EQ((g_Game.GameEndFlags & 8) != 0, c.endMarked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ResultWordTest, ::testing::ValuesIn(kResultCases),
+                         [](const ::testing::TestParamInfo<ResultCase>& info) { return info.param.name; });
+
+// The text box grows by a line for each line feed of the text, and the buttons move down with it.
+TEST_F(MessageDialogsTest, TheResultDialogGrowsWithItsLines) {
+    int oneLine = 0, threeLines = 0, buttonOne = 0, buttonThree = 0;
+    {
+        Answered<CResultDialog> dialog("one line");
+        dialog.click = IDC_OK;
+        dialog.onOpen = [&](Answered<CResultDialog>& d) {
+            oneLine = ::WindowFromHandle(d.GetDlgItem(IDC_TEXT))->WindowRect().Height();
+            buttonOne = ::WindowFromHandle(d.GetDlgItem(IDC_OK))->WindowRect().top;
+        };
+        dialog.DoModal();
+    }
+    {
+        Answered<CResultDialog> dialog("one\ntwo\nthree");
+        dialog.click = IDC_OK;
+        dialog.onOpen = [&](Answered<CResultDialog>& d) {
+            threeLines = ::WindowFromHandle(d.GetDlgItem(IDC_TEXT))->WindowRect().Height();
+            buttonThree = ::WindowFromHandle(d.GetDlgItem(IDC_OK))->WindowRect().top;
+            EXPECT_EQ(d.GetDlgItemText(IDC_COURSE), "&Game Course");
+            EXPECT_EQ(d.IsDlgButtonChecked(IDC_REPEAT_BOX), 0);
+        };
+        dialog.DoModal();
+    }
+    ASSERT_GT(oneLine, 0);
+    EXPECT_EQ(threeLines - oneLine, buttonThree - buttonOne);
+    EXPECT_GT(threeLines, oneLine);
+}
 
 TEST_F(MessageDialogsTest, ThePassedQuestionStartsUncheckedWithItsTexts) {
     Answered<CPassedRuleDialog> dialog("text");
@@ -336,7 +401,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EscapeRichTextTest,
                          ::testing::Values(EscapeCase{"Plain", "Comp1", "Comp1"},
                                            EscapeCase{"Backslash", "a\\par b", "a\\\\par b"},
                                            EscapeCase{"Braces", "}{\\rtf1", "\\}\\{\\\\rtf1"},
-                                           EscapeCase{"Umlauts", "Jürgen", "Jürgen"},
+                                           EscapeCase{"Umlauts", "Jürgen", "J\\'fcrgen"},
+                                           EscapeCase{"LineFeed", "Hans\nPeter", "Hans Peter"},
                                            EscapeCase{"Empty", "", ""}),
                          [](const ::testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
 

@@ -52,7 +52,7 @@ TEST_P(AuctionTable, EndsWithTheSoloistAndTheBid) {
         EXPECT_EQ(g_Game.FlowState, STATE_SKAT);
     } else if (c.soloist != 3) {
         // The computer plays, or gives up a game its hand cannot reach at the limit set here.
-        EXPECT_TRUE(FindLine("CMainFrame::OnPlay()") >= 0 || FindLine("CMainFrame::OnAbandon()") >= 0);
+        EXPECT_TRUE(FindLine("CMainFrame::InitHistory()") >= 0 || FindLine("CMainFrame::OnAbandon()") >= 0);
     }
 }
 

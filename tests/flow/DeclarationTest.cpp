@@ -139,7 +139,7 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     EXPECT_GT(Frame().PersonBidLimit(), 0);
     int at = 0;
     for (const char* line : {"CMainFrame::OnDeclare(Person:Kz)", "CMainFrame::SetupGame(Person:Kz)",
-                             "CMainFrame::State(PLAY)", "CMainFrame::OnPlay()"}) {
+                             "CMainFrame::State(PLAY)", "CMainFrame::InitHistory()"}) {
         at = FindLine(line, at);
         ASSERT_GE(at, 0) << line << "\n" << LogText();
     }
@@ -219,7 +219,7 @@ TEST_F(DeclarationTest, HandGameKeepsTheSkatAndSaysHand) {
     EXPECT_EQ(Frame().Game.cards[0], first);
     EXPECT_EQ(g_Game.PlayerPhaseText[2], 202);
     EXPECT_GE(FindLine("CMainFrame::OnDeclare(Person:GdHd)"), 0) << LogText();
-    EXPECT_GE(FindLine("CMainFrame::OnPlay()"), 0);
+    EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
 }
 
 // A computer declares: the game message runs modally, the declarer's symbol goes up and play starts.
@@ -234,7 +234,7 @@ TEST_F(DeclarationTest, ComputerDeclaresThroughTheGameMessage) {
     EXPECT_TRUE(WS_IsSymbolShown(g_Shell.hTableWnd, g_Game.GameType + 1));
     EXPECT_EQ(Frame().StatusText.rfind(Frame().GetPlayerName(1).substr(0, 10) + " bids 18: plays ", 0), 0u)
         << Frame().StatusText;
-    EXPECT_GE(FindLine("CMainFrame::OnPlay()"), 0);
+    EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
     EXPECT_EQ(FindLine("CMainFrame::OnAbandon()"), -1);
 }
 
@@ -279,7 +279,7 @@ TEST_F(DeclarationTest, OverbidComputerGivesUp) {
     EXPECT_EQ(BidValue(-1), 264);
     EXPECT_EQ(g_Game.GameEndFlags, 0);
     EXPECT_GE(FindLine("CMainFrame::OnAbandon()"), 0);
-    EXPECT_EQ(FindLine("CMainFrame::OnPlay()"), -1);
+    EXPECT_TRUE(Frame().Record.cards.empty());
 }
 
 TEST_F(DeclarationTest, NobodyBidInTheRamschVariantLeadsToRamsch) {
@@ -339,7 +339,7 @@ TEST_F(DeclarationTest, SwapPauseEndsWithFortsetzen) {
     later.At(5000, [&] {
         state = g_Game.FlowState;
         resumeOpen = Frame().ResumeSwapOpen;
-        played = FindLine("CMainFrame::OnPlay()");
+        played = FindLine("CMainFrame::InitHistory()");
         ::PostMessage(Bar(), WM_COMMAND, kResume, 0);
     });
     StartAuction(2, 0, 18);
@@ -352,7 +352,7 @@ TEST_F(DeclarationTest, SwapPauseEndsWithFortsetzen) {
     EXPECT_EQ(Frame().ResumeSwapOpen, 0);
     EXPECT_FALSE(::IsWindow(Bar()));
     EXPECT_EQ(g_Flow.SkatSwapOption, 1);
-    EXPECT_GE(FindLine("CMainFrame::OnPlay()"), 0);
+    EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
 }
 
 TEST_F(DeclarationTest, SwapPauseEndedByACloseStartsNoPlay) {
@@ -369,7 +369,7 @@ TEST_F(DeclarationTest, SwapPauseEndedByACloseStartsNoPlay) {
     PressPass();
     host_->PumpFor(1000);
     EXPECT_EQ(state, STATE_MANIPULATE);
-    EXPECT_EQ(FindLine("CMainFrame::OnPlay()"), -1);
+    EXPECT_EQ(FindLine("CMainFrame::InitHistory()"), -1);
     EXPECT_EQ(g_Shell.pMainFrame, nullptr);
 }
 

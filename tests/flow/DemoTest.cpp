@@ -17,7 +17,7 @@ protected:
         StartProgram();
         SeedRand(seed);
         Frame().SendMessage(WM_COMMAND, ID_NEW);
-        host_->PumpUntil([this] { return FindLine("CMainFrame::OnPlay()") >= 0 || g_Game.FlowState == STATE_ASK ||
+        host_->PumpUntil([this] { return FindLine("CMainFrame::InitHistory()") >= 0 || g_Game.FlowState == STATE_ASK ||
                                          g_Game.FlowState == STATE_HAND; },
                          120000);
     }
@@ -29,7 +29,7 @@ TEST_F(DemoTest, ComputersDeclarationReachesTheFirstCard) {
     RunDemo(1);
     EXPECT_EQ(g_Game.Soloist, 1);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_GE(FindLine("CMainFrame::OnPlay()"), FindLine("CMainFrame::Declare()"));
+    EXPECT_GE(FindLine("CMainFrame::InitHistory()"), FindLine("CMainFrame::Declare()"));
     EXPECT_GE(FindLine("CMainFrame::Declare()"), 0);
     // The person passed by the timer: his word is in the trace, and no bar is left open.
     EXPECT_GE(FindLine("CMainFrame::OnPass(" + Frame().GetPlayerName(2) + ":pass:20)"), 0) << LogText();
@@ -45,7 +45,7 @@ TEST_F(DemoTest, PersonReachesTheDeclarationBar) {
     EXPECT_EQ(g_Game.FlowState, STATE_ASK);
     EXPECT_NE(OpenBarAs<CDeclareDialog>(Frame()), nullptr);
     EXPECT_GE(FindLine("CMainFrame::OnPickup(" + Frame().GetPlayerName(2) + ")"), 0);
-    EXPECT_EQ(FindLine("CMainFrame::OnPlay()"), -1);
+    EXPECT_EQ(FindLine("CMainFrame::InitHistory()"), -1);
 }
 
 }  // namespace

@@ -1,0 +1,265 @@
+// The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
+// the person's answer decides what follows (the next game, the table, the course, a repeat).
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/HandAnalysis.h"
+#include "dialogs/ResultDialog.h"
+#include "flow/FrameServices.h"
+#include "match/GameScoring.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/InternalError.h"
+#include "model/Rounds.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "tavlo/Tavlo.h"
+
+// Step 9 of OnPlay.
+void CMainFrame::EndGame() {
+    // 1.
+    g_Game.PauseLevel = 0;
+    PlayClock = Time64();
+    if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
+    SoundEffect(5, false);
+    SweepTrick(false);
+    Game.trick.Reset();
+    ClearDesk();
+    ShowMatchState();
+    g_Settings.Options.SupportSuspended = 0;
+    // 2.
+    if (CardStatisticsPending) {
+        CardStatisticsPending = 0;
+        UpdateCardsStatistics(0);
+    }
+    // 3.
+    const bool counted = ShowResult(-1);
+    // 4.
+    if (counted) {
+        SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+        HistoryPosition = 0;
+        History[1].card[0] = History[1].card[1] = 0;
+        // The same forehand plays again after a Grand of a Ramsch round.
+        const bool sameForehand = g_Game.GameType == GAME_GRAND &&
+                                  ((g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
+                                   g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
+        if (sameForehand) {
+            g_Game.Forehand = g_Game.Leader;
+            ++ListHeaderGrandRepeats;
+        } else {
+            NextForehand();
+        }
+        GameRunning = 0;
+        SaveList();
+        SaveStore();
+        FollowGameEnd();
+    } else if (g_Game.FlowState == STATE_IDLE) {
+        OnRepeat();
+    } else if (g_Game.FlowState == STATE_STAY) {
+        RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
+        SetFlowState(STATE_IDLE);
+        RepeatAllowed = 1;
+    }
+    // 6.
+    WriteTrace(":OnPlay()", LOG_MAINFRAME);
+    WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
+}
+
+// Step 9.4 of OnPlay: what follows a counted game, by the state the result step left.
+void CMainFrame::FollowGameEnd() {
+    switch (g_Game.FlowState) {
+        case STATE_IDLE:
+            RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
+            if (SeriesEnded) {
+                NewMatch();
+                if (g_Game.DemoMode) PostMessage(WM_COMMAND, ID_NEW);
+            } else {
+                PostMessage(WM_COMMAND, ID_NEW);
+            }
+            break;
+        case STATE_STAY:
+            RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
+            SetFlowState(STATE_IDLE);
+            RepeatAllowed = 1;
+            break;
+        case STATE_BREAK:
+            SetFlowState(STATE_IDLE);
+            OnBreak();
+            break;
+        case STATE_LOAD:
+            SetFlowState(STATE_IDLE);
+            OnRepeat();
+            break;
+        default:
+            SetFlowState(STATE_IDLE);
+            RepeatAllowed = 1;
+            ClearDesk();
+            break;
+    }
+}
+
+void CMainFrame::SetPoints(int points, int party) {
+    if (points == -1) {
+        g_Game.PartyPoints[0] = g_Game.PartyPoints[1] = g_Game.PartyPoints[2] = 0;
+        return;
+    }
+    if (party >= 0 && party <= 2) g_Game.PartyPoints[party] = points;
+}
+
+// The game's score and texts, without a window.
+GameScore CMainFrame::ScoreGame(int seat) {
+    ScoreNames names;
+    for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
+    const int type = g_Game.GameType;
+    const int skatPoints = Game.courseSkat.count > 0 ? Game.courseSkat.CountPoints() : Game.CountPoints();
+    GameScore result;
+    if (type == GAME_NULL || type == GAME_REVOLUTION) {
+        result = ScoreNullGame(seat, names);
+    } else if (type == GAME_RAMSCH) {
+        result = ScoreRamschGame(seat, skatPoints, RamschPushCount, g_Game.TrickWinner, names);
+        RamschResultSeats[0] = result.loser;
+        RamschResultSeats[1] = result.secondLoser;
+    } else {
+        int matadors = 0;
+        if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2) matadors = GetMatadorsWithSkat(*Game.Player(g_Game.Soloist), type, Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game);
+        result = ScoreSuitGame(seat, matadors, skatPoints, names);
+    }
+    if (type != GAME_RAMSCH) ApplyOverbid(result, BidValue(-1));
+    GameScoreValue = result.score;
+    return result;
+}
+
+bool CMainFrame::ShowResult(int seat) {
+    // 1.
+    WriteTrace(":ShowResult()", LOG_MAINFRAME);
+    ApplyPendingSettings();
+    const int type = g_Game.GameType;
+    if (type < 0 || type > 7) {
+        // No game to score: reported, not listed; the flow goes on.
+        WriteTrace(":ShowResult(no game type " + std::to_string(type) + ")", LOG_FORCED);
+        SetFlowState(STATE_IDLE);
+        return true;
+    }
+    // 2.
+    GameScore result = ScoreGame(seat);
+    const int score = result.score;
+    // 3.
+    if (seat == -1) SoundEffect(score >= 0 ? 8 : 9, false);
+    VoiceResult(result.outcome);
+    for (int s = 0; s < 3; ++s) BalloonTextId[s] = BalloonValue[s] = 0;
+    // 4. The marks of a manipulated game.
+    if (g_Game.CheatMask != 0) {
+        std::string marks = ":";
+        const int mask = g_Game.CheatMask;
+        if (mask & 2) marks += "L";
+        else if (mask & 4) marks += "W";
+        else if (mask & 1) marks += "A";
+        if (mask & 64) marks += "Z";
+        if (mask & 16) marks += "O";
+        else if (mask & 32) marks += "D";
+        if (mask & 8) marks += "T";
+        if (mask & (256 | 512)) marks += "S";
+        result.listText += marks;
+    }
+    SetFlowState(STATE_IDLE);
+    CheckCheat(0, 1);
+    // 6.
+    const std::string text = platform::LoadString(IDS_RICH_TEXT_HEAD) + result.resultText + "}";
+    LastResultText = text;
+    Record.scored = true;
+    Record.score = score;
+    Record.outcome = type == GAME_RAMSCH ? (result.outcome == 0 ? 1 : -1) : (score >= 0 ? 1 : -1);
+    for (int s = 0; s < 3; ++s) Record.points[s] = g_Game.PartyPoints[s];
+    // 7. The dialog, with the pause held at 0.
+    CResultDialog dialog(text);
+    const int pause = g_Game.PauseLevel;
+    DoModalDialog(dialog);
+    if (pause != 0) {
+        SetPause(pause);
+        PlayClock = Time64();
+    }
+    Game.RemoveCards(false);
+    // 8. The answer.
+    const int word = dialog.ResultWord();
+    int next = STATE_LOAD;
+    if (word & 1) next = STATE_STAY;
+    else if (word & 4) next = STATE_IDLE;
+    else if (word & 8) next = STATE_STAY;
+    if (word & 16) {
+        // A repeat: the game is not counted, listed or entered in the statistics.
+        g_Game.StopFlag = 1;
+        OnBreak();
+        g_Game.StopFlag = 0;
+        RefreshPosTexts(1);
+        CheckCheat(4, 0);
+        SetFlowState(next);
+        if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
+        return false;
+    }
+    CountGame(type == GAME_RAMSCH ? 0 : (score < 0 ? -1 : 1));
+    AddGameToList(score, result.listText);
+    AddDealToStore();
+    SetFlowState(next);
+    if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
+    NoticeRound(result.newRound);
+    return true;
+}
+
+void CMainFrame::CountGame(int result) {
+    int seat = g_Game.Soloist;
+    bool lost = result < 0;
+    if (result == 0) {
+        if (RamschResultSeats[1] == 3) {
+            seat = RamschResultSeats[0];
+            lost = true;
+        } else {
+            seat = 3 - RamschResultSeats[0] - RamschResultSeats[1];
+            lost = false;
+        }
+        g_Game.Soloist = seat;
+    }
+    if (seat >= 0 && seat <= 2) {
+        (lost ? SoloistLost : SoloistWon)[seat] += 1;
+        SoloistGames[seat] += 1;
+    }
+    g_Game.GameCount += 1;
+    g_Game.StoreCount += 1;
+}
+
+void CMainFrame::NoticeRound(bool newRound) {
+    if (g_Game.VariantMode != VARIANT_SKAT || g_Settings.Variants.Extra == 0) return;
+    const int old = g_Game.RoundStatus;
+    AdvanceRoundCounters();
+    if (newRound) {
+        ArmRounds();
+    } else if (old != ROUND_NORMAL) {
+        WriteTrace(":NoticeRound(" + std::to_string(g_Game.RoundStatus) + ")", LOG_MAINFRAME);
+    }
+}
+
+// Balloons of the special outcomes; the voices come with the audio.
+void CMainFrame::VoiceResult(int outcome) {
+    const int type = g_Game.GameType;
+    if (type == GAME_NULL || type == GAME_REVOLUTION || type < 0 || type > 7) return;
+    if (type == GAME_RAMSCH) {
+        int withoutTrick = 0, first = -1;
+        for (int s = 0; s < 3; ++s)
+            if (g_Game.PartyTricks[s] == 0) {
+                ++withoutTrick;
+                if (first < 0) first = s;
+            }
+        if (withoutTrick == 1) MoveBalloonText(first, 41218, -1, nullptr, nullptr);
+        return;
+    }
+    const int soloist = g_Game.Soloist;
+    if (soloist < 0 || soloist > 2) return;
+    const int tricks = g_Game.PartyTricks[0], points = g_Game.PartyPoints[0];
+    if (tricks == 0 || tricks == 10) MoveBalloonText(soloist, 41216, -1, nullptr, nullptr);
+    else if ((points < 31 || points >= 90) && outcome != -4) MoveBalloonText(soloist, 41215, -1, nullptr, nullptr);
+}

@@ -1,0 +1,83 @@
+// The history of the ten tricks: record 0 as play starts, one record per trick, the spare at the
+// person's turn. Taking back and bringing again come with the play aids.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/FrameServices.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+
+void CMainFrame::FillSnapshot(GameSnapshot& record) {
+    for (int seat = 0; seat < 3; ++seat) {
+        const CPlayer& player = *Game.Player(seat);
+        record.abandonOffer[seat] = player.FaceUpSeen;
+        record.forcedCard[seat] = player.forcedCard;
+        record.rememberedSuit[seat] = player.rememberedSuit;
+        if (seat < 2) record.faceUp[seat] = player.faceUp ? 1 : 0;
+    }
+    record.knowledge = g_Knowledge;
+    for (int party = 0; party < 3; ++party) {
+        record.partyPoints[party] = g_Game.PartyPoints[party];
+        record.partyTricks[party] = g_Game.PartyTricks[party];
+    }
+    record.earlyFaceUp = g_Game.EarlyFaceUp;
+    record.gameEndFlags = g_Game.GameEndFlags;
+    record.forehand = g_Game.Forehand;
+    record.soloist = g_Game.Soloist;
+    record.trickWinner = g_Game.TrickWinner;
+    record.trumpCount = g_Game.TrumpCount;
+    record.ouvertAnnounced = g_Game.OuvertAnnounced;
+    record.kontraState = g_Game.KontraState;
+    record.faceUpAnnouncePending = g_ComputerFrame.FaceUpAnnouncePending;
+}
+
+void CMainFrame::InitHistory() {
+    WriteTrace(":InitHistory()", LOG_MAINFRAME);
+    // 1.
+    const unsigned char seat0Open = Game.computer0.faceUp ? 1 : 0;
+    // 2.
+    HistoryPosition = 0;
+    RedoLimit = 0;
+    // 3.
+    FillSnapshot(History[0]);
+    History[0].forehand = History[0].trickWinner = g_Game.Leader;
+    // 4.
+    for (int k = 0; k <= 10; ++k) {
+        for (int seat = 0; seat < 3; ++seat) History[k].card[seat] = 0;
+        History[k].faceUp[0] = seat0Open;
+    }
+    // 5.
+    if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert) History[0].faceUp[0] = 0;
+    // 6.
+    HistoryPosition = 1;
+    // The record: the declaration and the skat as play starts (and the forehand as it is now).
+    Record.leader = g_Game.Leader;
+    Record.gameType = g_Game.GameType;
+    Record.soloist = g_Game.Soloist;
+    Record.hand = g_Game.HandAnnounced;
+    Record.ouvert = g_Game.OuvertAnnounced == 1 ? 1 : 0;
+    Record.schneider = g_Game.SchneiderAnnounced;
+    Record.schwarz = g_Game.SchwarzAnnounced;
+    Record.kontraState = g_Game.KontraState;
+    Record.passOns = RamschPushCount;
+    for (int slot = 0; slot < 2; ++slot) Record.skat[slot] = Game.cards[slot] > 0 ? Game.cards[slot] : 0;
+}
+
+void CMainFrame::SaveGameState(bool spare) {
+    const int k = spare ? 11 : HistoryPosition;
+    if (k < 0 || k > 11) return;
+    const GameSnapshot kept = History[k];
+    FillSnapshot(History[k]);
+    // The cards of the trick are written by OnPlay itself, card by card.
+    for (int seat = 0; seat < 3; ++seat) History[k].card[seat] = kept.card[seat];
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SaveCardPlan(k);
+}
+
+// The record's deal: the cards as dealt and the forehand.
+void CMainFrame::StartRecord() {
+    Record.Clear();
+    Record.leader = g_Game.Leader;
+    for (int seat = 0; seat < 3; ++seat)
+        for (int slot = 0; slot < 10; ++slot) Record.hands[seat][slot] = Game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
+    for (int slot = 0; slot < 2; ++slot) Record.dealtSkat[slot] = Game.dealt[static_cast<std::size_t>(slot)];
+}

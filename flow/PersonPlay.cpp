@@ -1,0 +1,173 @@
+// The person's card in play: a click (press raises, release over the same card plays), a drag
+// onto the trick, or the arrow keys and Enter. A card the follow rule refuses stays in the hand.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/VoidTable.h"
+#include "model/CardCodes.h"
+#include "platform/core/Resources.h"
+#include "shell/TableTextHelpers.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "tavlo/Tavlo.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kPersonSeat = 2;
+
+std::string CardTraceText(const CPlayer& player, int card) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s:%s%s", player.name.c_str(), GetAbbreviation(2 * GetCardSuit(card, true)).c_str(),
+                  GetRankText(GetCardRank(card)).c_str());
+    return text;
+}
+
+}  // namespace
+
+// Step 7 of ClickPlay: the card leaves the hand for the person's place in the trick.
+void CMainFrame::PlayPersonCard(int slot, bool sound) {
+    CPerson& person = Game.person;
+    const int card = person.cards[slot];
+    if (sound) SoundEffect(6, false);
+    g_Game.PauseLevel = 0;
+    const platform::Point from{WC_GetCardX(g_Shell.hTableWnd, card), WC_GetCardY(g_Shell.hTableWnd, card)};
+    person.PlayCard(slot);
+    person.Discard(card);
+    SetCardLocation(card, CARD_PLAYED);
+    Game.trick.SetCard(kPersonSeat, card);
+    Game.trick.DealSlot(kPersonSeat, from.x, from.y, 2, true);
+    Game.courseRows[kPersonSeat].AddCard(card);
+    Record.NoteCard(kPersonSeat, card);
+}
+
+// Whether the person may put a card into the trick now: his turn, and no card of his is in it.
+bool CMainFrame::PersonMayPlay() const {
+    return g_Game.FlowState == STATE_PLAY && PlayStep == 2 && !Game.trick.present[kPersonSeat];
+}
+
+void CMainFrame::ClickPlay(platform::Point point) {
+    const int card = GroupPickedCards[3];
+    // 1.
+    if (card <= 0 || !PersonMayPlay()) return;
+    CPerson& person = Game.person;
+    const int ouvert = g_Game.OuvertAnnounced;
+    WriteTrace(":ClickPlay(" + CardTraceText(person, card) + ")", LOG_MAINFRAME);
+    // 2.
+    if (!g_Settings.Options.Suggest) MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
+    // 3. Only a release over the raised card plays it.
+    if (person.IsSelectedCard(card)) {
+        person.SelectCard(4, 0, false);
+        if (WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1) != card) return;
+    }
+    // 5. The follow rule.
+    const int slot = person.FindCard(card);
+    SelectedSlot = slot;
+    if (slot < 0 || !person.ValidCard(slot, Game.trick)) {
+        RefuseInvalidCard();
+        return;
+    }
+    // 6. The shadow suggestion keeps the person's plan where he plays another suit.
+    const int forced = person.forcedCard;
+    g_ComputerFrame.CardAutoPlayFlag = 1;
+    g_Game.RealPlayFlag = 0;
+    g_ComputerFrame.PersonPendingCard = card;
+    const int suggested = person.ChooseCardForTrick(&Game.trick);
+    g_Game.RealPlayFlag = 1;
+    g_ComputerFrame.CardAutoPlayFlag = 0;
+    if (IsCardCode(suggested) && suggested != card &&
+        (card == person.forcedCard || GetCardSuit(card, true) != GetCardSuit(suggested, true))) {
+        person.forcedCard = forced;
+        if (g_Game.OuvertAnnounced != ouvert) g_Game.OuvertAnnounced = 0;
+    }
+    // 7.
+    PlayPersonCard(slot, true);
+    // 9.
+    PostMessage(WM_COMMAND, CM_PLAY);
+    g_ComputerFrame.PersonPendingCard = -1;
+}
+
+void CMainFrame::RefuseInvalidCard() {
+    SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
+    StatusRotationTicks = 20;
+    Sleep(200);
+    SoundEffect(2, false);
+}
+
+void CMainFrame::DragPlay(platform::Point point) {
+    const int card = GroupPickedCards[3];
+    const bool overTrick = card > 0 && Game.trick.HitTest(point.x, point.y);
+    const int slot = card > 0 ? Game.person.FindCard(card) : -1;
+    if (overTrick && PersonMayPlay() && slot >= 0 && Game.person.ValidCard(slot, Game.trick)) {
+        WriteTrace(":DragPlay(" + CardTraceText(Game.person, card) + ")", LOG_MAINFRAME);
+        WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
+        g_Game.PauseLevel = 3;
+        PlayClock = Time64();
+        PlayPersonCard(slot, false);
+        PostMessage(WM_COMMAND, CM_PLAY);
+        return;
+    }
+    // Beside the trick, a card the rule refuses, or a card of the trick: it slides back.
+    WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+    SetStatusText(IDS_ILLEGAL_ACTION);
+}
+
+// The play keys while the person's card is awaited.
+void CMainFrame::PlayKey(int key) {
+    CPerson& person = Game.person;
+    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, Game.trick); };
+    switch (key) {
+        case VK_RETURN: {
+            if (SelectedSlot < 0 || !PersonMayPlay()) return;
+            const int slot = SelectedSlot;
+            if (slot >= person.capacity || !person.present[slot]) return;
+            if (!valid(slot)) {
+                RefuseInvalidCard();
+                return;
+            }
+            const int card = person.cards[slot];
+            g_ComputerFrame.CardAutoPlayFlag = 1;
+            g_Game.RealPlayFlag = 0;
+            const int suggested = person.ChooseCardForTrick(&Game.trick);
+            g_Game.RealPlayFlag = 1;
+            g_ComputerFrame.CardAutoPlayFlag = 0;
+            if (IsCardCode(suggested) && suggested != card) person.forcedCard = 0;
+            SetPause(3);
+            if (person.IsSelectedCard(card)) person.SelectCard(4, 0, false);
+            PlayPersonCard(slot, false);
+            SelectedSlot = -1;
+            GroupPickedCards[3] = 0;
+            SoundEffect(6, false);
+            PostMessage(WM_COMMAND, CM_PLAY);
+            return;
+        }
+        case VK_LEFT:
+        case VK_RIGHT: {
+            // The raised card moves on until the follow rule allows it (at most 11 steps).
+            for (int step = 0; step < 11; ++step) {
+                SelectedSlot = person.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
+                if (valid(SelectedSlot)) break;
+            }
+            return;
+        }
+        case VK_UP:
+        case VK_DOWN: {
+            SelectedSlot = person.SelectCard(4, 0, true);
+            if (SelectedSlot < 0 || valid(SelectedSlot)) return;
+            if (key == VK_UP) {
+                SelectedSlot = person.SelectCard(4, 0, true);
+                return;
+            }
+            for (int step = 0; step < 11 && !valid(SelectedSlot); ++step) SelectedSlot = person.SelectCard(2, 0, true);
+            return;
+        }
+        default: return;
+    }
+}

@@ -1,0 +1,357 @@
+// The ten tricks: OnPlay lets the computers serve until the person must play, the trick is
+// complete or the game is over; the continue bar (or timer 6, or a right click) leads to
+// OnNextTrick, which hands the lead to the trick's winner and plays on.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/VoidTable.h"
+#include "dialogs/PlayBars.h"
+#include "flow/FrameServices.h"
+#include "flow/GameRecord.h"
+#include "flow/PromptBars.h"
+#include "computer/evaluation/VoidTable.h"
+#include "model/CardCodes.h"
+#include "platform/core/Resources.h"
+#include "shell/TableTextHelpers.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/InternalError.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kPersonSeat = 2;
+
+int TricksCounted() { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2]; }
+
+bool IsNullOrRevolution() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
+
+}  // namespace
+
+// The card a seat has just put into the trick goes into the history, the course and the record.
+void CMainFrame::NoteCardInTrick(int seat, int card) {
+    History[HistoryPosition].card[seat] = card;
+    if (IsCardCode(card)) {
+        Game.courseRows[seat].AddCard(card);
+        Record.NoteCard(seat, card);
+    }
+}
+
+void CMainFrame::OnPlay() {
+    // Step 1: the open prompt goes; a late press of its button finds nothing.
+    KillTimer(TM_CONTINUE);
+    CloseModelessDialog();
+    // Step 2.
+    g_Game.PauseLevel = 3;
+    PlayClock = Time64();
+    IdleTicks = 0;
+    // Step 3.
+    if (TricksCounted() >= 10) {
+        EndGame();
+        return;
+    }
+    CTrick& trick = Game.trick;
+    // Step 4: the sweep of the last trick when a new one begins.
+    if (PlayStep == 3) {
+        if (trick.count >= 3) SoundEffect(5, false);
+        SweepTrick(true);
+        RefreshTexts();
+    }
+    // Step 5.
+    HintText.clear();
+    SetPause(3);
+    // Step 6: the card loop.
+    for (;;) {
+        const int seat = g_Game.TurnSeat;
+        if (seat < 0 || seat > 2) {
+            // A seat outside the table plays nothing: the trick would lose its order.
+            ReportInternalError(seat, "Handler", __LINE__);
+            return;
+        }
+        // History.
+        if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && PlayStep != 3);
+        else if (seat == kPersonSeat) SaveGameState(true);
+        CPlayer& player = *Game.Player(seat);
+        int card = NO_CARD;
+        if (seat != kPersonSeat || AutoComplete) {
+            // A computer serves (with AutoComplete the computer logic plays for the person).
+            if (seat != kPersonSeat) History[HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
+            player.ServeCard(&trick);
+            card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
+            if (IsCardCode(card)) {
+                g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
+                NoteCardInTrick(seat, card);
+            }
+            if (seat == kPersonSeat && PlayStep == 2) {
+                PlayStep = 3;
+                g_Knowledge.PreferredSuit = -1;
+            }
+        } else if (PlayStep == 2) {
+            // b. The person's card lies in his place since the input step.
+            g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
+            if (CourseShown) OnLast();
+            card = trick.cards[seat];
+            History[HistoryPosition].card[seat] = card;
+            PlayStep = 3;
+            g_Knowledge.PreferredSuit = -1;
+        } else if (player.count == 1 && g_Settings.Settings.Last) {
+            // c. The last card goes by itself.
+            g_Settings.Options.SupportSuspended = 0;
+            g_ComputerFrame.CardAutoPlayFlag = 1;
+            player.ServeCard(&trick);
+            g_ComputerFrame.CardAutoPlayFlag = 0;
+            card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
+            if (IsCardCode(card)) NoteCardInTrick(seat, card);
+            g_Knowledge.PreferredSuit = -1;
+        } else {
+            // d. The person must play.
+            g_Settings.Options.SupportSuspended = 0;
+            HintText = platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
+            PlayStep = 2;
+            ActiveGroups = 8;
+            ShowGameStatusDialog();
+            // The suggestion that follows chooses the card without raising it. Without suggestions
+            // nothing would take the skip, and the person's first key would be lost to it.
+            if (g_Settings.Options.Suggest) Game.person.SelectCard(6, 0, false);
+            SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
+            return;
+        }
+        // Step 7: after a card.
+        if (g_Game.StopFlag) {
+            g_Settings.Options.SupportSuspended = 0;
+            return;
+        }
+        if ((g_Game.GameEndFlags & ~8) != 2) {
+            g_Settings.Options.SupportSuspended = 0;
+            return;
+        }
+        if (!IsCardCode(card)) return;  // a strategy served nothing: the trick waits
+        NoteCardPlayed(card);
+        Game.CheckCardInvariant();
+        ShowGameStatusDialog();
+        if (trick.count >= 3) break;
+        g_Game.TurnSeat = (seat + 1) % 3;
+    }
+    EndTrick();
+}
+
+// Step 8 of OnPlay: the complete trick is valued and waits under the continue bar.
+void CMainFrame::EndTrick() {
+    CTrick& trick = Game.trick;
+    const int leader = g_Game.TrickWinner;
+    // 1.
+    const bool won = trick.Valuate();
+    ShowMatchState();
+    // 2.
+    if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
+        CPlayer& soloist = *Game.Player(g_Game.Soloist);
+        soloist.MarkOutstandingCards();
+        const int winner = g_Game.TrickWinner;
+        Game.Player(winner)->NoteTrickLeader(GetCardSuit(trick.cards[g_Game.Soloist], false),
+                                              GetCardSuit(trick.cards[winner], false));
+        if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
+    }
+    // 3.
+    if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
+        Game.Player(g_Game.Soloist)->OpenCards();
+    // 4.
+    SetStatusPane(0, StatusText);
+    StatusRotationIndex = 0;
+    // 5. The continue bar; hidden while the game completes itself.
+    CContinueDialog* bar = CreateBar<CContinueDialog>();
+    if (bar) {
+        PromptDialog = ContinuePrompt = bar->Handle();
+        if (!AutoComplete) {
+            ::ShowWindow(PromptDialog, SW_SHOW);
+            PostMessage(WM_COMMAND, CM_FOCUS_DIALOG);
+        }
+    }
+    // Without the bar shown nobody presses it: an automatic completion continues by itself.
+    if ((g_Settings.Options.Continue || AutoComplete) && !g_Game.DemoMode)
+        SetTimer(TM_CONTINUE, static_cast<unsigned>(std::max(0, g_Settings.Delay.Continue)));
+    int buttonText = IDS_GO_ON;
+    int nextTrick = 0;
+    if (won) {
+        // 6. What the trick shows of the hands, then it is counted.
+        int trumpsOut[11];
+        int reference = NO_CARD;
+        if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.GameType != GAME_RAMSCH &&
+            Game.Player(g_Game.Soloist)->CollectSuit(g_Game.GameType, false, trumpsOut) > 0)
+            reference = trumpsOut[0];
+        ControlSuits(&Game);
+        trick.ControlTrump(reference);
+        ShowGameStatusDialog();
+        ShowDataDialog(0, 1);
+        Game.Player(leader)->Preferred(trick);
+        if (g_Game.GameType == GAME_RAMSCH) ++g_Game.PartyTricks[g_Game.TrickWinner];
+        else ++g_Game.PartyTricks[g_Game.TrickWinner == g_Game.Soloist ? 0 : 1];
+        if (TricksCounted() < 10) {
+            buttonText = IDS_PLAY_CARD;
+            nextTrick = TricksCounted() + 1;
+        }
+        SaveGameState(false);
+    } else {
+        // 7. A Null soloist took a trick: the next OnPlay ends the game.
+        g_Game.PartyTricks[0] = 10;
+    }
+    Game.CheckCardInvariant();
+    // 8. Pane 2: the points of the person's side.
+    if (!IsNullOrRevolution() && g_Settings.Options.Count) {
+        const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
+        PointsText = std::to_string(g_Game.PartyPoints[party]);
+        SetStatusPane(2, PointsText);
+    }
+    // 9.
+    if (bar) bar->SetDlgItemText(IDC_CONTINUE, ContinueCaption(buttonText, nextTrick));
+}
+
+std::string CMainFrame::ContinueCaption(int stringId, int nextTrick) {
+    std::string text = platform::LoadString(stringId);
+    if (stringId == IDS_PLAY_CARD) text += std::to_string(nextTrick);
+    return text;
+}
+
+// Step 4 of OnPlay and step 9.1: the trick goes to its winner's pile; with reset the trick row
+// is emptied for the next one.
+void CMainFrame::SweepTrick(bool reset) {
+    CTrick& trick = Game.trick;
+    if (Game.courseSkat.count == 0) {
+        for (int slot = 0; slot < 2; ++slot)
+            if (Game.cards[slot] > 0) Game.courseSkat.SetCard(slot, Game.cards[slot]);
+    }
+    if (trick.count == 0) return;
+    Game.lastTrick.CopyFrom(trick);
+    const int winner = g_Game.TrickWinner >= 0 && g_Game.TrickWinner <= 2 ? g_Game.TrickWinner : 0;
+    const platform::Point pile = Game.Player(winner)->GetPilePosition(winner);
+    trick.DealAll(pile.x, pile.y);
+    trick.RemoveCards(false);
+    if (reset) trick.Reset();
+}
+
+void CMainFrame::OnNextTrick() {
+    // Only a complete trick under its bar goes on; a second press or a late timer finds none.
+    if (g_Game.FlowState != STATE_PLAY || !Game.trick.IsComplete() || PlayStep != 3) {
+        WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
+        return;
+    }
+    // 1.
+    g_Game.Forehand = g_Game.TrickWinner;
+    // 2.
+    HistoryPosition = std::min(HistoryPosition + 1, 10);
+    RedoLimit = HistoryPosition;
+    for (int k = HistoryPosition; k <= std::min(HistoryPosition + 1, 10); ++k)
+        for (int seat = 0; seat < 3; ++seat) History[k].card[seat] = 0;
+    // 3.
+    if (CourseShown) OnLast();
+    // 4.
+    SetPause(1);
+    g_Settings.Options.SupportSuspended = 1;
+    // 5. The cards chosen for the next trick become the players' picked cards.
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& player = *Game.Player(seat);
+        int selected = GroupPickedCards[seat + 1];
+        player.SetPickedCard(&selected);
+        GroupPickedCards[seat + 1] = 0;
+        if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, false);
+    }
+    // 6.
+    ComputerKontra();
+    // 7.
+    OnPlay();
+}
+
+// The continue bar of the current trick count (undo and redo rebuild it).
+void CMainFrame::ShowContinueDialog() {
+    CContinueDialog* bar = OpenPromptBar<CContinueDialog>(*this);
+    if (!bar) return;
+    ContinuePrompt = PromptDialog;
+    const int tricks = TricksCounted();
+    bar->SetDlgItemText(IDC_CONTINUE, tricks < 10 ? ContinueCaption(IDS_PLAY_CARD, tricks + 1) : ContinueCaption(IDS_GO_ON, 0));
+}
+
+// The person's card prompt in play; in the other states it follows the suggestion option.
+void CMainFrame::ShowStateDialog() {
+    if (g_Game.FlowState != STATE_PLAY || Game.trick.IsComplete()) return;
+    const bool kontra = IsKontraPossible() && g_Game.Soloist != kPersonSeat;
+    CloseModelessDialog();
+    if (g_Settings.Options.Suggest) {
+        if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, kontra)) {
+            KontraPrompt = PromptDialog;
+            ::SetFocus(bar->Handle());
+        }
+    } else if (kontra) {
+        if (OpenPromptBar<CKontraFirstDialog>(*this)) KontraPrompt = PromptDialog;
+    } else {
+        IdleTicks = 0;
+        // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
+        if (::IsWindow(g_Shell.hTableWnd) && ::GetFocus() != g_Shell.hTableWnd) ::SetFocus(g_Shell.hTableWnd);
+    }
+    if (g_Game.DemoMode)
+        SetTimer(g_Settings.Options.Suggest ? TM_DEMO_SUGGEST_CARD : TM_DEMO_PLAY_CARD,
+                 static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
+}
+
+void CMainFrame::OnSuggestCard() {
+    // 1.
+    SetPause(3);
+    // 2. The computer's card for the person, chosen in shadow, becomes his chosen slot.
+    if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && PlayStep == 2) {
+        CPerson& person = Game.person;
+        g_ComputerFrame.CardAutoPlayFlag = 1;
+        g_Game.RealPlayFlag = 0;
+        const int card = person.ChooseCardForTrick(&Game.trick);
+        g_Game.RealPlayFlag = 1;
+        g_ComputerFrame.CardAutoPlayFlag = 0;
+        if (IsCardCode(card)) {
+            const int slot = person.SelectCard(3, card, true);
+            SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
+            char text[96];
+            std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
+                          GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
+            WriteTrace(text, LOG_MAINFRAME);
+        }
+        if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
+    }
+    // 3.
+    if (!::IsWindow(PromptDialog)) ShowStateDialog();
+}
+
+// Timer 33: the person's card in demonstration mode.
+void CMainFrame::DemoPlayPersonCard() {
+    if (g_Game.FlowState != STATE_PLAY || PlayStep != 2) return;
+    // 1.
+    if (::IsWindow(PromptDialog)) ::PostMessage(PromptDialog, WM_CLOSE);
+    // 2. With suggestions the suggested card is played by Enter.
+    if (g_Settings.Options.Suggest) {
+        KeyDown(VK_RETURN, 0);
+        return;
+    }
+    // 3. Otherwise the computer logic serves for him.
+    CPerson& person = Game.person;
+    if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
+        person.SetPartner(Game.Player(g_Game.Soloist));
+    person.ServeCard(&Game.trick);
+    const int card = Game.trick.present[kPersonSeat] ? Game.trick.cards[kPersonSeat] : NO_CARD;
+    if (!IsCardCode(card)) return;
+    History[HistoryPosition].card[kPersonSeat] = card;
+    SaveGameState(false);
+    Game.courseRows[kPersonSeat].AddCard(card);
+    Record.NoteCard(kPersonSeat, card);
+    PostMessage(WM_COMMAND, CM_PLAY);
+}
+
+// Whether a defender may still give Kontra before his first card: not until Kontra is built.
+bool CMainFrame::IsKontraPossible() const {
+    WriteTrace(":IsKontraPossible()", LOG_MAINFRAME | LOG_VERBOSE);
+    return false;
+}

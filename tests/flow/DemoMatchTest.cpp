@@ -1,0 +1,115 @@
+// Demonstration games of the whole program: every line checked by the independent line checker,
+// the same arguments give the same lines, and no game stalls or plays a replaced card.
+#include "DemoMatch.h"
+#include "GameLineCheck.h"
+
+#include "support/ProgramGlobals.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class DemoMatchTest : public ::testing::Test {
+protected:
+    void SetUp() override { testsupport::ResetProgramGlobals(); }
+    void TearDown() override { testsupport::ResetProgramGlobals(); }
+
+    DemoMatchResult Play(long games, std::uint64_t seed, int variant, std::vector<std::string>* lines) {
+        DemoMatchOptions options;
+        options.games = games;
+        options.seed = seed;
+        options.variantMode = variant;
+        if (lines) options.line = [lines](const std::string& line) { lines->push_back(line); };
+        return PlayDemoMatch(options);
+    }
+};
+
+TEST_F(DemoMatchTest, GamesOfTheOfficialRulesEndSoundAndTheirLinesHold) {
+    std::vector<std::string> lines;
+    const DemoMatchResult result = Play(20, 1, 0, &lines);
+    EXPECT_TRUE(result.ok()) << result.fault;
+    EXPECT_EQ(result.games, static_cast<long>(lines.size()));
+    for (const std::string& line : lines) EXPECT_EQ(CheckGameLine(line), "") << line;
+}
+
+// The same arguments give the same games: the lines and the signature repeat.
+TEST_F(DemoMatchTest, TheSameSeedGivesTheSameLinesAndSignature) {
+    std::vector<std::string> first, second;
+    const DemoMatchResult a = Play(12, 77, 0, &first);
+    testsupport::ResetProgramGlobals();
+    const DemoMatchResult b = Play(12, 77, 0, &second);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(a.signature, b.signature);
+    // The signature is the hash of the lines, each with its line feed.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const std::string& line : first) hash = Fnv1a(hash, line + "\n");
+    EXPECT_EQ(a.signature, hash);
+    // Another seed deals other games.
+    testsupport::ResetProgramGlobals();
+    EXPECT_NE(Play(12, 78, 0, nullptr).signature, a.signature);
+}
+
+// Some hundred games under the official rules (the variants' Ramsch waits for the Ramsch flow):
+// no stall, no replaced card, no broken invariant, and every line holds by the independent check.
+TEST_F(DemoMatchTest, HundredsOfGamesRunSound) {
+    std::vector<std::string> lines;
+    const DemoMatchResult result = Play(300, 1000, 0, &lines);
+    EXPECT_TRUE(result.ok()) << result.fault;
+    EXPECT_EQ(result.games, 300);
+    long played = 0;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(CheckGameLine(line), "") << line;
+        if (line.find("play=-") == std::string::npos) ++played;
+    }
+    EXPECT_GT(played, 100);
+}
+
+// One demonstration game for each game type the official rules reach, found with the game lines
+// of a run: each ends sound with the declared game.
+struct TypeSeed {
+    const char* name;
+    std::uint64_t seed;
+    const char* declaration;
+};
+
+class DemoGameTypes : public DemoMatchTest, public ::testing::WithParamInterface<TypeSeed> {};
+
+TEST_P(DemoGameTypes, EachEndsSound) {
+    std::vector<std::string> lines;
+    const DemoMatchResult result = Play(1, GetParam().seed, 0, &lines);
+    ASSERT_TRUE(result.ok()) << result.fault;
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find(GetParam().declaration), std::string::npos) << lines[0];
+    EXPECT_EQ(CheckGameLine(lines[0]), "") << lines[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, DemoGameTypes,
+                         ::testing::Values(TypeSeed{"Clubs", 1, ":clubs"}, TypeSeed{"Spades", 37, ":spades"},
+                                           TypeSeed{"Hearts", 22, ":hearts"}, TypeSeed{"Diamonds", 13, ":diamonds"},
+                                           TypeSeed{"Null", 406, ":null"}, TypeSeed{"Grand", 10, ":grand"},
+                                           TypeSeed{"AllPassed", 6, "decl=-:passed"}),
+                         [](const ::testing::TestParamInfo<TypeSeed>& info) { return std::string(info.param.name); });
+
+// The checker itself refuses what is wrong: a card played twice, a card not followed.
+TEST(GameLineCheckTest, RefusesBrokenLines) {
+    const std::string good =
+        "KGL1 seed=1 fh=0 deal=CK,CJ,C8,C7,ST,SK,HA,H8,DK,D7|CA,CT,SA,SQ,SJ,S8,HT,H9,DT,DJ|C9,S9,S7,HK,HQ,HJ,H7,DQ,D9,D8|CQ,DA "
+        "bids=1b18,0p,1h18,2p decl=1:clubs skat=HT,H9 play=0SK,1SQ,2S9,0ST,1SA,2S7,1CT,2C9,0C8,1SJ,2HJ,0CJ,0H8,1DA,2HK,2D9,"
+        "0DK,1DT,1DJ,2D8,0CK,1S8,2DQ,0C7,0D7,1CQ,2HQ,1CA,2H7,0HA result=won,89,24";
+    EXPECT_EQ(CheckGameLine(good), "");
+    std::string wrongPoints = good;
+    wrongPoints.replace(wrongPoints.find("won,89"), 6, "won,88");
+    EXPECT_NE(CheckGameLine(wrongPoints), "");
+    // Seat 2 leads Clubs away from a Spade lead while holding Spades.
+    std::string renounce = good;
+    renounce.replace(renounce.find("2S9,"), 4, "2C9,");
+    EXPECT_NE(CheckGameLine(renounce), "");
+    std::string doubleDeal = good;
+    doubleDeal.replace(doubleDeal.find("|CQ,DA"), 6, "|CQ,CK");
+    EXPECT_NE(CheckGameLine(doubleDeal), "");
+}
+
+}  // namespace

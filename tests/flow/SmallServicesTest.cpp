@@ -1,0 +1,78 @@
+// The frame's small services: the lock word, rich text stripped of control words, the game count.
+#include "flow/FrameFixture.h"
+
+#include "model/GameState.h"
+
+namespace {
+
+using testsupport::FrameFixture;
+
+struct StripCase {
+    const char* name;
+    const char* text;
+    const char* plain;
+};
+
+class StripRtf : public ::testing::TestWithParam<StripCase> {};
+
+TEST_P(StripRtf, RemovesControlWords) { EXPECT_EQ(StripRtfControls(GetParam().text), GetParam().plain); }
+
+INSTANTIATE_TEST_SUITE_P(Cases, StripRtf,
+                         ::testing::Values(StripCase{"Plain", "no controls", "no controls"},
+                                           StripCase{"Between", "\\b bold\\b0 text", "boldtext"},
+                                           StripCase{"Leading", "\\qc centred", "centred"},
+                                           StripCase{"NoBlankEnds", "kept \\b0", "kept "},
+                                           StripCase{"Empty", "", ""},
+                                           StripCase{"Several", "a\\b b\\cf2 c\\par d", "abcd"}),
+                         [](const ::testing::TestParamInfo<StripCase>& info) { return std::string(info.param.name); });
+
+class SmallServicesTest : public FrameFixture {};
+
+TEST_F(SmallServicesTest, LockFlagSetsAndClearsEachBit) {
+    StartProgram();
+    CMainFrame& frame = Frame();
+    EXPECT_FALSE(frame.LockFlag(1, -1));
+    EXPECT_TRUE(frame.LockFlag(1, 1));
+    EXPECT_TRUE(frame.LockFlag(2, 0));   // any mode but 2 and -1 sets
+    EXPECT_TRUE(frame.LockFlag(1, 2));   // bit 2 still set
+    EXPECT_FALSE(frame.LockFlag(2, 2));
+    EXPECT_FALSE(frame.LockFlag(3, 1));  // no such bit
+}
+
+struct CountCase {
+    const char* name;
+    int soloist, result, first, second;
+    int countedSeat;
+    bool lost;
+};
+
+class CountGame : public SmallServicesTest, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(CountGame, CountsTheSoloistsGame) {
+    const CountCase& c = GetParam();
+    StartProgram();
+    CMainFrame& frame = Frame();
+    g_Game.Soloist = c.soloist;
+    frame.RamschResultSeats[0] = c.first;
+    frame.RamschResultSeats[1] = c.second;
+    const int listed = g_Game.GameCount;
+    frame.CountGame(c.result);
+    EXPECT_EQ(frame.SoloistGames[c.countedSeat], 1);
+    EXPECT_EQ(frame.SoloistLost[c.countedSeat], c.lost ? 1 : 0);
+    EXPECT_EQ(frame.SoloistWon[c.countedSeat], c.lost ? 0 : 1);
+    EXPECT_EQ(g_Game.GameCount, listed + 1);
+    if (c.result == 0) {
+        EXPECT_EQ(g_Game.Soloist, c.countedSeat);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CountGame,
+                         ::testing::Values(CountCase{"Won", 1, 1, 3, 3, 1, false},
+                                           CountCase{"Lost", 2, -1, 3, 3, 2, true},
+                                           // Ramsch with two losers: the third seat won.
+                                           CountCase{"RamschTwoLosers", 3, 0, 0, 2, 1, false},
+                                           // Ramsch with one loser: his lost game.
+                                           CountCase{"RamschOneLoser", 3, 0, 2, 3, 2, true}),
+                         [](const ::testing::TestParamInfo<CountCase>& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,190 @@
+// The scorers of a finished game: the score and the exact list text for suit and Grand games,
+// the Null values, the overbid recomputation, Ramsch, the Bock reasons, and names in the result.
+#include "match/GameScoring.h"
+
+#include "match/RichTextEscape.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "platform/core/Resources.h"
+#include "resources/Editions.h"
+#include "support/ProgramGlobals.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class GameScoringTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::ResetProgramState();
+        platform::SetResources(&GermanResources());
+        names.seat[0] = "Anna";
+        names.seat[1] = "Bernd";
+        names.seat[2] = "Clara";
+    }
+    void TearDown() override {
+        platform::SetResources(nullptr);
+        testsupport::ResetProgramState();
+    }
+    void Game(int type, int soloistPoints, int soloistTricks, int bid = 18) {
+        g_Game.SetGameType(type);
+        g_Game.Soloist = 1;
+        g_Game.PartyPoints[0] = soloistPoints;
+        g_Game.PartyPoints[1] = 120 - soloistPoints;
+        g_Game.PartyTricks[0] = soloistTricks;
+        g_Game.PartyTricks[1] = 10 - soloistTricks;
+        g_Game.BidIndex = BidIndexOf(bid);
+    }
+    ScoreNames names;
+};
+
+struct SuitCase {
+    const char* name;
+    int type, matadors, points, tricks;
+    int hand, schneider, kontra, variant, bock, bid;
+    int score;
+    const char* list;
+};
+
+class SuitScoring : public GameScoringTest, public ::testing::WithParamInterface<SuitCase> {};
+
+TEST_P(SuitScoring, ScoreAndListText) {
+    const SuitCase& c = GetParam();
+    Game(c.type, c.points, c.tricks, c.bid);
+    g_Game.HandAnnounced = c.hand;
+    g_Game.SchneiderAnnounced = c.schneider;
+    g_Game.KontraState = c.kontra;
+    g_Game.VariantMode = c.variant;
+    g_Game.RoundStatus = c.bock ? ROUND_BOCK : ROUND_NORMAL;
+    GameScore result = ScoreSuitGame(-1, c.matadors, 0, names);
+    ApplyOverbid(result, BidValue(-1));
+    EXPECT_EQ(result.score, c.score);
+    EXPECT_EQ(result.listText, c.list);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SuitScoring,
+    ::testing::Values(
+        // With 2, game 3: 3 x 12.
+        SuitCase{"ClubsWon", GAME_CLUBS, 3, 70, 6, 0, 0, 1, 0, 0, 18, 36, "+2Kz12"},
+        // Without 1, game 2: 2 x 11, lost twice.
+        SuitCase{"SpadesLost", GAME_SPADES, -2, 50, 4, 0, 0, 1, 0, 0, 18, -44, "-1Pk11"},
+        SuitCase{"SchneiderReached", GAME_HEARTS, 2, 95, 8, 0, 0, 1, 0, 0, 18, 30, "+1SnHz10"},
+        SuitCase{"SchwarzReached", GAME_DIAMONDS, 2, 120, 10, 0, 0, 1, 0, 0, 18, 36, "+1SnSwKa09"},
+        SuitCase{"GrandHandWithKontra", GAME_GRAND, 2, 80, 6, 1, 0, 2, 0, 0, 18, 144, "+1HdGd24Ko"},
+        SuitCase{"LostWithRekontra", GAME_CLUBS, 2, 40, 3, 0, 0, 4, 0, 0, 18, -192, "+1Kz12Re"},
+        // Hand, Schneider announced and missed: game 4 x 11, lost twice.
+        SuitCase{"SchneiderAnnouncedMissed", GAME_SPADES, 2, 80, 7, 1, 1, 1, 0, 0, 18, -88, "+1HdSnAnPk11"},
+        SuitCase{"BockRoundDoubles", GAME_CLUBS, 2, 70, 6, 0, 0, 1, 1, 1, 18, 48, "+1Kz12Bo"},
+        // A lost Kontra game whose halved score reaches the bid keeps its value.
+        SuitCase{"LostKontraKeepsItsValue", GAME_CLUBS, 2, 50, 4, 0, 0, 2, 0, 0, 24, -96, "+1Kz12Ko"},
+        // Grand bid at 59 with 2 x 24 = 48: recomputed as 3 x 24, lost twice.
+        SuitCase{"GrandOverbidAt59", GAME_GRAND, 2, 70, 6, 0, 0, 1, 0, 0, 59, -144, ">1Gd24"}),
+    [](const ::testing::TestParamInfo<SuitCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GameScoringTest, NullOverbidAt30IsRecomputedAsHeartsTimesThree) {
+    Game(GAME_NULL, 0, 0, 30);
+    GameScore result = ScoreNullGame(-1, names);
+    EXPECT_EQ(result.score, -46);
+    ApplyOverbid(result, 30);
+    EXPECT_EQ(result.score, -60);
+    EXPECT_NE(result.resultText.find("Ohne \\b 2, \\b0 Spiel \\b 3, \\b0 mal \\b\\cf2 Herz, "), std::string::npos)
+        << result.resultText;
+    EXPECT_NE(result.resultText.find("ergibt \\b -60\\b0"), std::string::npos);
+}
+
+struct NullCase {
+    const char* name;
+    int type, hand, ouvert, soloistTricks, bid;
+    int score;
+};
+
+class NullScoring : public GameScoringTest, public ::testing::WithParamInterface<NullCase> {};
+
+TEST_P(NullScoring, Values) {
+    const NullCase& c = GetParam();
+    Game(c.type, 0, c.soloistTricks, c.bid);
+    g_Game.HandAnnounced = c.hand;
+    g_Game.OuvertAnnounced = c.ouvert;
+    GameScore result = ScoreNullGame(-1, names);
+    ApplyOverbid(result, BidValue(-1));
+    EXPECT_EQ(result.score, c.score);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NullScoring,
+                         ::testing::Values(NullCase{"Null", GAME_NULL, 0, 0, 0, 18, 23},
+                                           NullCase{"NullHand", GAME_NULL, 1, 0, 0, 18, 35},
+                                           NullCase{"NullOuvert", GAME_NULL, 0, 1, 0, 18, 46},
+                                           NullCase{"NullOuvertHand", GAME_NULL, 1, 1, 0, 18, 59},
+                                           NullCase{"Revolution", GAME_REVOLUTION, 1, 1, 0, 18, 92},
+                                           NullCase{"NullLost", GAME_NULL, 0, 0, 1, 18, -46},
+                                           NullCase{"RevolutionLost", GAME_REVOLUTION, 1, 1, 1, 18, -184}),
+                         [](const ::testing::TestParamInfo<NullCase>& info) { return std::string(info.param.name); });
+
+TEST_F(GameScoringTest, RamschOfFortyEachMakesSeatZeroTheLoserAndSeatTwoTheCoLoser) {
+    g_Game.SetGameType(GAME_RAMSCH);
+    g_Game.Soloist = 3;
+    for (int seat = 0; seat < 3; ++seat) {
+        g_Game.PartyPoints[seat] = 40;
+        g_Game.PartyTricks[seat] = 3;
+    }
+    g_Game.PartyTricks[2] = 4;
+    const GameScore result = ScoreRamschGame(-1, 0, 0, 2, names);
+    EXPECT_EQ(result.loser, 0);
+    EXPECT_EQ(result.secondLoser, 2);
+    EXPECT_EQ(result.score, -40);
+    EXPECT_EQ(result.listText, "Ra");
+}
+
+TEST_F(GameScoringTest, RamschPushesDoubleByMultiplyingAndAreClamped) {
+    g_Game.SetGameType(GAME_RAMSCH);
+    const int points[3] = {30, 60, 30}, tricks[3] = {3, 4, 3};
+    for (int seat = 0; seat < 3; ++seat) {
+        g_Game.PartyPoints[seat] = points[seat];
+        g_Game.PartyTricks[seat] = tricks[seat];
+    }
+    // Seven pushes count as three: 60 doubled three times.
+    const GameScore result = ScoreRamschGame(-1, 0, 7, 1, names);
+    EXPECT_EQ(result.loser, 1);
+    EXPECT_EQ(result.score, -480);
+    EXPECT_EQ(result.listText, "RaSbSbSb");
+}
+
+TEST_F(GameScoringTest, NamesShowLiterallyInTheResultText) {
+    names.seat[1] = "B\\ernd {x}\nneu";
+    Game(GAME_CLUBS, 70, 6);
+    const GameScore result = ScoreSuitGame(-1, 3, 0, names);
+    EXPECT_NE(result.resultText.find("B\\\\ernd \\{x\\} neu"), std::string::npos) << result.resultText;
+    EXPECT_EQ(result.resultText.find("{x}"), std::string::npos);
+}
+
+TEST_F(GameScoringTest, BockReasonOfAHundredPointsNeedsItsBit) {
+    g_Game.VariantMode = VARIANT_SKAT;
+    g_Settings.Variants.Extra = 1;
+    g_Settings.Variants.IfExtra = 2;
+    std::string text;
+    EXPECT_TRUE(NoticeBock(0, 100, 70, 0, text));
+    EXPECT_NE(text.find("Bockrunde"), std::string::npos);
+    EXPECT_NE(text.find("100 \\b0 oder mehr Punkten"), std::string::npos);
+    text.clear();
+    EXPECT_FALSE(NoticeBock(0, 99, 70, 0, text));
+    // "End" at 36 games listed with 12 rounds, and not before.
+    g_Settings.Variants.IfExtra = 32;
+    EXPECT_FALSE(NoticeBock(0, 24, 70, 35, text));
+    EXPECT_TRUE(NoticeBock(0, 24, 70, 36, text));
+    // The official rules set up no round.
+    g_Game.VariantMode = VARIANT_OFFICIAL;
+    EXPECT_FALSE(NoticeBock(0, 24, 70, 36, text));
+}
+
+TEST(RichTextEscapeTest, EscapesBracesBackslashesHighBytesAndControls) {
+    EXPECT_EQ(EscapeRichText("a\\b{c}"), "a\\\\b\\{c\\}");
+    EXPECT_EQ(EscapeRichText("Jörg"), "J\\'f6rg");
+    EXPECT_EQ(EscapeRichText("x\ty\nz"), "x y z");
+}
+
+}  // namespace

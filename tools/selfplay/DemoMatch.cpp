@@ -1,0 +1,158 @@
+#include "DemoMatch.h"
+
+#include "computer/evaluation/ComputerState.h"
+#include "flow/GameRecord.h"
+#include "flow/MainFrame.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/InternalError.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Random.h"
+#include "platform/core/Registry.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "platform/headless/HeadlessHost.h"
+#include "resources/Editions.h"
+#include "shell/ProgramHooks.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+
+#include "resources/CommandIds.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// A game that has not ended after this much virtual time has stalled.
+constexpr std::int64_t kStallMs = 10 * 60 * 1000;
+
+// The program's folders live in a private temporary folder for the run.
+struct RunFolders {
+    RunFolders() {
+        folder = (std::filesystem::temp_directory_path() / ("kartovan-selfplay-" + std::to_string(::getpid()))).string();
+        std::filesystem::create_directories(folder);
+        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
+    }
+    ~RunFolders() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::string folder;
+};
+
+int TypeIndex(const CGameRecord& record) {
+    if (record.gameType < 0 || record.gameType > 7) return 8;
+    return record.gameType;
+}
+
+}  // namespace
+
+std::uint64_t Fnv1a(std::uint64_t hash, const std::string& text) {
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
+    DemoMatchResult result;
+    RunFolders folders;
+    // 1. The settings of an empty registry, with the demonstration on and every delay 0.
+    platform::SetResources(&EnglishResources());
+    platform::SetRegistryKey("Kartovan+", "skat");
+    platform::CurrentUserRegistry().Clear();
+    for (const char* delay : {"Bid", "Answer", "Show", "Continue", "Demo", "Deal", "Play", "Order", "Swap", "Switch"})
+        WriteProfileInt("Delay", delay, 0);
+    WriteProfileInt("Options", "Demo", 1);
+    // The suggestions the demonstration presses in the auction come with the play aids.
+    WriteProfileInt("Options", "Suggest", 0);
+    // One match without end: a new match comes with its own step.
+    WriteProfileInt("Game", "Mode", 3);
+    WriteProfileInt("Variants", "Variant", options.variantMode);
+    WriteProfileInt("View", "Log", 0);
+    InstallProgramHooks();
+    long reports = 0;
+
+    platform::HeadlessHost host;
+    // The dispatch trace is off: it would keep every message of every game.
+    host.Trace().SetEnabled(false);
+    auto app = std::make_unique<CSkatApp>();
+    if (!app->InitInstance()) {
+        result.fault = "the program did not start";
+        result.stalls = 1;
+        return result;
+    }
+    host.PumpUntilIdle();
+    CMainFrame& frame = *app->MainFrame();
+    // The program installs its own handler (a message box) at its start; the count replaces it.
+    SetInternalErrorHandler([&reports](const std::string&) { ++reports; });
+    // KARTOVAN_SELFPLAY_TRACE set: every trace line goes to the error output, to find a stall.
+    if (std::getenv("KARTOVAN_SELFPLAY_TRACE"))
+        SetTraceSink({[] { return true; }, [](const std::string& text, unsigned) { std::fprintf(stderr, "%s\n", text.c_str()); }});
+
+    // 2. Before each deal the last game is written and the random source seeded for the next.
+    long dealt = 0;
+    bool done = false;
+    auto finishGame = [&] {
+        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(dealt - 1);
+        const std::string line = FormatGameLine(frame.Record, seed);
+        result.signature = Fnv1a(result.signature, line + "\n");
+        result.gameTypes[TypeIndex(frame.Record)] += 1;
+        if (options.line) options.line(line);
+        ++result.games;
+    };
+    frame.BeforeDeal = [&] {
+        // What the table drew during the last game is kept by the headless host's surfaces; the
+        // self-play reads none of it, so memory stays flat over thousands of games.
+        for (HWND window : {frame.Handle(), g_Shell.hTableWnd})
+            if (platform::RecordingDC* surface = host.Surface(window)) surface->ClearRecords();
+        if (dealt > 0) finishGame();
+        if (dealt >= options.games) {
+            done = true;
+            return;
+        }
+        SeedRand(static_cast<std::uint32_t>(options.seed + static_cast<std::uint64_t>(dealt)));
+        ++dealt;
+    };
+    g_Game.DemoMode = 1;
+    frame.PostMessage(WM_COMMAND, ID_NEW);
+    // 3. Game after game, each within its virtual time.
+    while (!done) {
+        const long before = dealt;
+        const int replaced = g_Computer.ReplacedCardCount;
+        const bool moved = host.PumpUntil(
+            [&] { return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0; }, kStallMs);
+        const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(dealt > 0 ? dealt - 1 : 0);
+        if (reports > 0) {
+            result.invariantFaults = reports;
+            result.failedSeed = seed;
+            result.fault = "an internal error was reported in the game of seed " + std::to_string(seed);
+            break;
+        }
+        if (g_Computer.ReplacedCardCount != replaced) {
+            result.illegal += 1;
+            result.failedSeed = seed;
+            result.fault = "a strategy's card was replaced in the game of seed " + std::to_string(seed);
+            break;
+        }
+        if (!moved) {
+            result.stalls += 1;
+            result.failedSeed = seed;
+            result.fault = "the game of seed " + std::to_string(seed) + " stalled in state " +
+                           FlowStateName(g_Game.FlowState);
+            break;
+        }
+    }
+    frame.BeforeDeal = nullptr;
+    app.reset();
+    SetInternalErrorHandler({});
+    return result;
+}

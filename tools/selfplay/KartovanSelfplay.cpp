@@ -1,0 +1,94 @@
+// kartovan-selfplay: plays seeded demonstration games of the whole program on the headless host
+// and prints games per second and the signature of the game lines (format KGL1, see KGL1.md).
+//
+//   kartovan-selfplay [--games N] [--seed S] [--rules official|variant|ramsch] [--lines FILE|-]
+//
+// Exit 0 when every game ended with legal cards and a sound table; 1 naming the seed of a game
+// that stalled, had a card replaced or broke the card invariant; 2 on bad arguments or a lines
+// file that cannot be written.
+
+#include "DemoMatch.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+int Usage(const char* problem) {
+    std::fprintf(stderr, "kartovan-selfplay: %s\n", problem);
+    std::fprintf(stderr, "usage: kartovan-selfplay [--games N] [--seed S] [--rules official|variant|ramsch] [--lines FILE|-]\n");
+    return 2;
+}
+
+// A whole decimal number within [low, high]; false otherwise.
+bool ParseNumber(const char* text, unsigned long long high, unsigned long long& value) {
+    if (!text || !*text || *text == '-' || *text == '+') return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return errno == 0 && end && *end == '\0' && value <= high;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    DemoMatchOptions options;
+    std::string linesPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        unsigned long long number = 0;
+        if (arg == "--games") {
+            if (!ParseNumber(value, 100000000ULL, number) || number == 0) return Usage("--games takes a number from 1 on");
+            options.games = static_cast<long>(number);
+            ++i;
+        } else if (arg == "--seed") {
+            if (!ParseNumber(value, 0xffffffffULL, number)) return Usage("--seed takes a number 0..4294967295");
+            options.seed = number;
+            ++i;
+        } else if (arg == "--rules") {
+            const std::string rules = value ? value : "";
+            if (rules == "official") options.variantMode = 0;
+            else if (rules == "variant") options.variantMode = 1;
+            else if (rules == "ramsch") options.variantMode = 2;
+            else return Usage("--rules takes official, variant or ramsch");
+            ++i;
+        } else if (arg == "--lines") {
+            if (!value || !*value) return Usage("--lines takes a file name or -");
+            linesPath = value;
+            ++i;
+        } else {
+            return Usage(("unknown argument '" + arg + "'").c_str());
+        }
+    }
+    std::FILE* lines = nullptr;
+    if (linesPath == "-") {
+        lines = stdout;
+    } else if (!linesPath.empty()) {
+        lines = std::fopen(linesPath.c_str(), "w");
+        if (!lines) return Usage(("cannot write the lines file '" + linesPath + "'").c_str());
+    }
+    bool writeFailed = false;
+    if (lines)
+        options.line = [lines, &writeFailed](const std::string& line) {
+            if (std::fprintf(lines, "%s\n", line.c_str()) < 0) writeFailed = true;
+        };
+    const auto start = std::chrono::steady_clock::now();
+    const DemoMatchResult result = PlayDemoMatch(options);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (lines && lines != stdout && std::fclose(lines) != 0) writeFailed = true;
+    if (writeFailed) return Usage(("cannot write the lines file '" + linesPath + "'").c_str());
+    std::printf("games %ld seconds %.3f games/s %.1f signature %016" PRIx64 " stalls %ld illegal %ld\n", result.games,
+                seconds, seconds > 0 ? static_cast<double>(result.games) / seconds : 0.0, result.signature, result.stalls,
+                result.illegal);
+    if (!result.ok()) {
+        std::fprintf(stderr, "kartovan-selfplay: %s (seed %" PRIu64 ")\n", result.fault.c_str(), result.failedSeed);
+        return 1;
+    }
+    return 0;
+}
