@@ -3,8 +3,13 @@
 namespace platform {
 
 void RandomSource::Seed(std::uint32_t seed) {
-    // Spread the seed over the whole state so that nearby seeds give unrelated sequences.
-    state_ = 0x9E3779B97F4A7C15ULL * (static_cast<std::uint64_t>(seed) + 1);
+    // Spread the seed over the whole state through the generator's own mixing step, so that nearby
+    // seeds give unrelated sequences (a plain multiple of the step would make seed s + 1 the
+    // sequence of seed s one draw later).
+    std::uint64_t z = 0x9E3779B97F4A7C15ULL * (static_cast<std::uint64_t>(seed) + 1);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    state_ = z ^ (z >> 31);
     scripted_.clear();
     draws_ = 0;
 }

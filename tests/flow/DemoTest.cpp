@@ -26,7 +26,7 @@ protected:
 // A computer wins the auction of this deal; its game message is closed by its timer and play is
 // set up: the first card is the trick play's.
 TEST_F(DemoTest, ComputersDeclarationReachesTheFirstCard) {
-    RunDemo(1);
+    RunDemo(2);
     EXPECT_EQ(g_Game.Soloist, 1);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), FindLine("CMainFrame::Declare()"));
@@ -39,7 +39,7 @@ TEST_F(DemoTest, ComputersDeclarationReachesTheFirstCard) {
 // The person wins this deal's auction: the timers bid for him, pick up the skat and stop at the
 // declaration bar (its game choice comes with the suggestions).
 TEST_F(DemoTest, PersonReachesTheDeclarationBar) {
-    RunDemo(6);
+    RunDemo(45);
     EXPECT_EQ(g_Game.Soloist, 2);
     EXPECT_EQ(BidValue(-1), 24);
     EXPECT_EQ(g_Game.FlowState, STATE_ASK);

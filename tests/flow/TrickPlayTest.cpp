@@ -23,8 +23,8 @@ class TrickPlayTest : public FlowFixture {
 protected:
     // The deal; from here on every internal report (the card invariant's among them) is noted.
     // The program installs its own handler at its start, so this one comes after it.
-    void Deal() {
-        DealAndHold();
+    void Deal(std::uint32_t seed = 4711) {
+        DealAndHold(seed);
         SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
     }
     void TearDown() override { SetInternalErrorHandler({}); }
@@ -47,16 +47,16 @@ protected:
     bool PersonToPlay() { return Frame().PersonMayPlay(); }
 
     // The person declares Clubs (or Grand) after picking the skat up and laying it back.
-    void PersonPlaysAsSoloist(int button) {
-        PersonWinsTheAuction();
+    void PersonPlaysAsSoloist(int button, std::uint32_t seed = 4711) {
+        PersonWinsTheAuction(seed);
         ::SendMessage(Bar(), WM_COMMAND, kPickUp, 0);
         host_->PumpUntilIdle();
         ::SendMessage(Bar(), WM_COMMAND, static_cast<WPARAM>(button), 0);
         host_->PumpUntilIdle();
         ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
     }
-    void PersonWinsTheAuction() {
-        Deal();
+    void PersonWinsTheAuction(std::uint32_t seed = 4711) {
+        Deal(seed);
         StartAuction(2, 0, 0);
         ::SendMessage(Bar(), WM_COMMAND, BTN_BID, 0);
         host_->PumpUntilIdle();
@@ -132,7 +132,8 @@ TEST_F(TrickPlayTest, PersonAsClubsSoloistPlaysByDrags) {
 // A card the follow rule refuses stays in the hand with "Context: Invalid card!" and nothing is
 // posted; the legal card then plays.
 TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
-    PersonPlaysAsSoloist(kClubs);
+    // This deal soon has the person follow a lead while holding another suit.
+    PersonPlaysAsSoloist(kClubs, 1);
     host_->PumpUntil([this] { return PersonToPlay() && Frame().Game.trick.count > 0; }, 60000);
     // Find a trick where the person must follow and holds another suit too.
     for (int guard = 0; guard < 10 && !Frame().Record.scored; ++guard) {

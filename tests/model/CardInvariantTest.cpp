@@ -94,14 +94,14 @@ TEST_F(CardInvariantTest, BrokenPlacesAreFound) {
     };
     const Case cases[] = {
         {"a card in two hands", [](CSkat& g) { g.Player(0)->cards[0] = g.Player(1)->cards[0]; },
-         "HQ lies in Comp1 and in Comp2"},
-        {"a skat card also in the trick", [](CSkat& g) { g.trick.SetCard(1, g.cards[1]); }, "CK lies in skat and in trick"},
+         "DA lies in Comp1 and in Comp2"},
+        {"a skat card also in the trick", [](CSkat& g) { g.trick.SetCard(1, g.cards[1]); }, "HJ lies in skat and in trick"},
         {"a present slot without a card", [](CSkat& g) { g.Player(2)->cards[3] = 60; }, "slot 3 of Person holds no card"},
-        {"a card lost before play", [](CSkat& g) { g.Player(1)->RemoveCard(4, true); }, "1 cards lie nowhere, S7 first"},
+        {"a card lost before play", [](CSkat& g) { g.Player(1)->RemoveCard(4, true); }, "1 cards lie nowhere, CJ first"},
         {"the skat picked up twice", [](CSkat& g) {
              g.Player(2)->cards[10] = g.cards[0];
              g.Player(2)->present[10] = 1;
-         }, "H7 lies in Person and in skat"},
+         }, "CA lies in Person and in skat"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

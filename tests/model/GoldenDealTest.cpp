@@ -34,21 +34,21 @@ struct GoldenDeal {
 
 const GoldenDeal kGoldenDeals[] = {
     {1u,
-     {866, 31813, 3484, 10725, 5697, 25282},
-     {"C8 CJ ST C7 H8 SK D7 HA DK CK", "SJ HT H9 DJ CA S8 CT SQ SA DT", "D8 H7 HJ DQ C9 HK S7 D9 HQ S9"},
-     "CQ DA"},
+     {9051, 7073, 28806, 4945, 13655, 16787},
+     {"S9 C7 CQ H7 HK H9 H8 CJ D8 S7", "SK SJ D9 DQ C9 HA CT CK HJ HQ", "HT CA SQ DT DA SA ST DJ C8 DK"},
+     "D7 S8"},
     {42u,
-     {2400, 26115, 30327, 8002, 13447, 15267},
-     {"CA C9 HK C8 CK S7 DQ H9 DT D9", "D7 H8 DK ST SA D8 SJ HQ S9 CJ", "SQ HA CT C7 CQ HT DA S8 DJ HJ"},
-     "SK H7"},
+     {2719, 22302, 8730, 21940, 29529, 7599},
+     {"SK SQ S8 HT S7 DK SJ CA S9 C8", "SA DQ HQ CQ ST HK CK H7 D8 CT", "H9 DT D9 DA C7 D7 HA CJ HJ DJ"},
+     "C9 H8"},
     {4711u,
-     {18541, 18124, 23561, 8814, 28221, 9371},
-     {"DJ DT D7 DQ SJ S9 C7 H8 D8 DK", "HQ C9 C8 S8 S7 CA CJ SA D9 DA", "HK H9 HA HJ CT ST CQ SQ SK HT"},
-     "H7 CK"},
+     {28460, 22007, 24214, 31674, 9147, 8750},
+     {"DT HK HQ S8 S9 DQ HT SQ C8 H9", "DA CT S7 H7 CJ ST C9 C7 DJ CK", "D8 SJ HA D9 D7 DK H8 SK SA CQ"},
+     "CA HJ"},
     {123456789u,
-     {9294, 22962, 10768, 7240, 14590, 23885},
-     {"DQ H8 HA DA SQ DJ ST SK H9 CJ", "CQ DT D7 SA C9 HQ S9 D8 H7 HJ", "S8 HT D9 HK DK CK C7 CT C8 S7"},
-     "CA SJ"},
+     {20863, 15426, 1566, 14401, 26667, 17153},
+     {"SK C8 SQ C7 D9 CQ CT HA S9 SJ", "HK DK S8 SA H9 DQ DA C9 DT HQ", "H7 H8 DJ CK D8 HJ ST HT S7 CJ"},
+     "D7 CA"},
 };
 
 class GoldenDealTest : public ModelTest {};

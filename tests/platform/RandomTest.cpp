@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -40,6 +42,23 @@ TEST(RandomTest, DifferentSeedsDiffer) {
     int a = Rand();
     SeedRand(2);
     EXPECT_NE(a, Rand());
+}
+
+// Nearby seeds give unrelated sequences: seed s + 1 is neither seed s one draw later nor seed s
+// itself, so neighbouring seeds deal different hands.
+TEST(RandomTest, NearbySeedsGiveUnrelatedSequences) {
+    auto draws = [](std::uint32_t seed, int skip) {
+        SeedRand(seed);
+        for (int i = 0; i < skip; ++i) Rand();
+        std::vector<int> row;
+        for (int i = 0; i < 8; ++i) row.push_back(Rand());
+        return row;
+    };
+    for (std::uint32_t seed = 0; seed <= 200; ++seed) {
+        const std::vector<int> next = draws(seed + 1, 0);
+        EXPECT_NE(next, draws(seed, 1)) << "seed " << seed + 1 << " is seed " << seed << " one draw later";
+        EXPECT_NE(next, draws(seed, 0)) << "seeds " << seed << " and " << seed + 1 << " give the same draws";
+    }
 }
 
 }  // namespace
