@@ -25,17 +25,3 @@ void CMainFrame::EndSwapPause() {
     SwapPausePending = 0;
 }
 
-// The 3-bit field of the seat in Audio/Voice: 0 no voice (8), else the speaker + 1.
-int CMainFrame::GetPlayerVoice(int seat) const {
-    if (seat < 0 || seat > 2) return 8;
-    const int field = (g_Settings.Audio.Voice >> (4 * seat)) & 7;
-    return field == 0 ? 8 : field - 1;
-}
-bool CMainFrame::IsVoiceFromFile(int voice) const {
-    return voice >= 0 && voice <= 5 && ((g_Settings.Audio.Voice >> (4 * voice + 3)) & 1) != 0;
-}
-// Voices are silent until they are built; the stand-in only traces what would be spoken.
-void CMainFrame::PlayVoiceTerm(int term, int language, int voice, bool fromFile) {
-    TraceBarStandIn("PlayVoiceTerm", std::to_string(term) + "," + std::to_string(language) + "," +
-                                         std::to_string(voice) + "," + (fromFile ? "1" : "0"));
-}

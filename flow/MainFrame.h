@@ -283,6 +283,27 @@ public:
     int SuggestedGame = -1;
     int SuggestedAnnouncements = 0;
 
+    // --- Voices and sounds (flow/AudioFrame.cpp) ----------------------------------------------
+    // The enable mask of a sound effect (1 << 2n; a negative effect as it is; else 0).
+    static std::uint32_t SoundFlag(int effect);
+    // A refusal: the string in status pane 0 for 20 ticks, with sound effect 2.
+    void SetStatusText(int stringId);
+    // The person says Rekontra.
+    void SayRekontra();
+    // The wording of a bid or answer (its own random draw); the declaration with its
+    // announcement in the soloist's voice; a card named for the support option (seat -1: pointed at).
+    int VoiceVariant(int term);
+    void VoiceDeclare(bool givesUp);
+    void VoiceSupport(int card, int seat);
+    // Seat s says term t: only with voice output on and a voice for the seat, from file when that
+    // voice is; through VoiceVariant when asked.
+    void SaySeatTerm(int seat, int term, bool withVariant);
+    // Options > Voices and Sounds: the settings dialog, with the game paused.
+    void OnAudio();
+    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
+    int StatusTextTicks = 0;
+    // --- end of voices and sounds -------------------------------------------------------------
+
 private:
     void OnCommand(int id);
     CSkatView* View = nullptr;

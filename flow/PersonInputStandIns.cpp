@@ -49,5 +49,3 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
 }
 
 bool CMainFrame::IsPersonHandInvalid(const platform::Rect& /*update*/) { return true; }
-
-void CMainFrame::ToggleAudio(int which) { TraceInput("ToggleAudio", std::to_string(which)); }

@@ -51,7 +51,6 @@ void CMainFrame::ReadStatistics() {}
 void CMainFrame::SaveList() {}
 void CMainFrame::SaveStore() {}
 void CMainFrame::OnListLog() {}
-void CMainFrame::ApplyVolume() {}
 
 // The manipulation marks and their table colour come with their own step.
 void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
@@ -71,16 +70,6 @@ void CMainFrame::SetTitle(const std::string& fileName) {
         title += fileName;
     }
     SetWindowText(title);
-}
-
-// Sound effects through the card-table library: 4 looped for the deal, -1 ends a loop.
-void CMainFrame::SoundEffect(int effect, bool loop) {
-    if (effect < 0) {
-        Sound_End();
-        return;
-    }
-    if (loop) Sound_Loop(effect, 0);
-    else Sound_PlayInt(effect, 0);
 }
 
 void CMainFrame::LogDeleteOn(int event) {
