@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "audio/AudioDialog.h"
 #include "audio/SoundEffects.h"
 #include "audio/SpeechLogic.h"
 #include "audio/VoicePlayer.h"
@@ -136,4 +137,11 @@ void CMainFrame::VoiceSupport(int card, int seat) {
     for (int term : terms) ::PlayVoiceTerm(term, EnglishEdition, speaker, fromFile);
 }
 
-void CMainFrame::OnAudio() {}
+// Options > Voices and Sounds: the settings dialog with the game paused; OK has stored the words.
+void CMainFrame::OnAudio() {
+    const int previous = SetPause(0);
+    CAudioDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2),
+                        [this](int level) { return SetPause(level); });
+    dialog.DoModal();
+    SetPause(previous);
+}
