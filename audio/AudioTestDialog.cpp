@@ -62,10 +62,9 @@ bool CAudioTestDialog::OnInitDialog() {
     // Step 3: the terms.
     FillTerms();
     // Step 4: the volume.
-    if (auto* volume = GetControlAs<platform::Slider>(kVolume)) {
-        volume->Range().SetRange(0, kMaxVolume);
-        volume->Range().SetPosition(g_Settings.Audio.Volume);
-    }
+    const HWND volume = GetDlgItem(kVolume);
+    ::SendMessage(volume, TBM_SETRANGE, 0, kMaxVolume);
+    ::SendMessage(volume, TBM_SETPOS, static_cast<WPARAM>(g_Settings.Audio.Volume), 0);
     return true;
 }
 
@@ -133,9 +132,7 @@ void CAudioTestDialog::OnOpen() {
 }
 
 void CAudioTestDialog::OnVolume() {
-    const auto* volume = GetControlAs<platform::Slider>(kVolume);
-    if (!volume) return;
-    g_Settings.Audio.Volume = volume->Range().position;
+    g_Settings.Audio.Volume = static_cast<int>(::SendMessage(GetDlgItem(kVolume), TBM_GETPOS, 0, 0));
     platform::SetSoundVolumeLevel(g_Settings.Audio.Volume, kMaxVolume);
 }
 

@@ -73,6 +73,15 @@ TEST_F(AudioFrameTest, AWelcomeFieldOfSevenSaysNothing) {
     EXPECT_DOUBLE_EQ(desktop.SoundVolume(), 10.0 / 15) << "the volume all the same";
 }
 
+TEST_F(AudioFrameTest, TheSettingsKeepEveryBitOfBothWords) {
+    WriteProfileInt("Audio", "Voice", static_cast<int>(0xE1888BA9u));
+    WriteProfileInt("Audio", "Sound", static_cast<int>(0x813FFFFFu));
+    StartQuietly();
+    EXPECT_EQ(static_cast<std::uint32_t>(g_Settings.Audio.Voice), 0xE1888BA9u);
+    EXPECT_EQ(static_cast<std::uint32_t>(g_Settings.Audio.Sound), 0x813FFFFFu);
+    EXPECT_EQ(GetPlayerVoice(2), 2);
+}
+
 TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTicks) {
     StartQuietly();
     CMainFrame& frame = Frame();
