@@ -14,12 +14,12 @@ constexpr double kPi = 3.14159265358979323846;
 // Blackman window over |x| <= 1.
 double Window(double x) { return 0.42 + 0.5 * std::cos(kPi * x) + 0.08 * std::cos(2 * kPi * x); }
 
-void PutLe16(std::vector<std::uint8_t>& out, int value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+// Writes little-endian values and four-letter tags into a header at fixed places.
+void PutLe(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, int bytes) {
+    for (int b = 0; b < bytes; ++b) out[at + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>((value >> (8 * b)) & 0xFF);
 }
-void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
+void PutTag(std::vector<std::uint8_t>& out, std::size_t at, const char* tag) {
+    for (std::size_t b = 0; b < 4; ++b) out[at + b] = static_cast<std::uint8_t>(tag[b]);
 }
 
 }  // namespace
@@ -92,21 +92,23 @@ std::vector<std::int16_t> TrimAndNormalise(const std::vector<std::int16_t>& samp
 }
 
 std::vector<std::uint8_t> MakeClipImage(const std::vector<std::int16_t>& samples) {
+    constexpr std::size_t kHeaderBytes = 44;
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    std::vector<std::uint8_t> image;
-    image.reserve(44 + dataBytes);
-    image.insert(image.end(), {'R', 'I', 'F', 'F'});
-    PutLe32(image, 36 + dataBytes);
-    image.insert(image.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    PutLe32(image, 16);
-    PutLe16(image, 1);  // PCM
-    PutLe16(image, 1);  // mono
-    PutLe32(image, VOICE_CLIP_RATE);
-    PutLe32(image, VOICE_CLIP_RATE * 2);
-    PutLe16(image, 2);
-    PutLe16(image, 16);
-    image.insert(image.end(), {'d', 'a', 't', 'a'});
-    PutLe32(image, dataBytes);
-    for (std::int16_t sample : samples) PutLe16(image, sample);
+    std::vector<std::uint8_t> image(kHeaderBytes + dataBytes);
+    PutTag(image, 0, "RIFF");
+    PutLe(image, 4, 36 + dataBytes, 4);
+    PutTag(image, 8, "WAVE");
+    PutTag(image, 12, "fmt ");
+    PutLe(image, 16, 16, 4);
+    PutLe(image, 20, 1, 2);  // PCM
+    PutLe(image, 22, 1, 2);  // mono
+    PutLe(image, 24, VOICE_CLIP_RATE, 4);
+    PutLe(image, 28, VOICE_CLIP_RATE * 2, 4);
+    PutLe(image, 32, 2, 2);
+    PutLe(image, 34, 16, 2);
+    PutTag(image, 36, "data");
+    PutLe(image, 40, dataBytes, 4);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        PutLe(image, kHeaderBytes + 2 * i, static_cast<std::uint16_t>(samples[i]), 2);
     return image;
 }

@@ -91,22 +91,9 @@ std::vector<std::int16_t> SynthesizeVoiceSamples(const std::string& text, int la
     if (!Start() || !SelectSpeaker(language, speaker)) return {};
     std::vector<std::int16_t> speech;
     g_collecting = &speech;
+    // Synchronous output: the speech is complete when the call returns.
     espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
-    espeak_Synchronize();
     g_collecting = nullptr;
     if (speech.empty()) return {};
     return TrimAndNormalise(ResampleToClipRate(speech, g_sampleRate));
-}
-
-namespace {
-// The synthesizer is shut down when the program ends.
-struct ShutDownAtExit {
-    ~ShutDownAtExit() { ShutDownVoiceSynthesizer(); }
-} g_shutDownAtExit;
-}  // namespace
-
-void ShutDownVoiceSynthesizer() {
-    if (g_state == SynthState::Ready) espeak_Terminate();
-    g_state = SynthState::NotStarted;
-    g_variants.clear();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The built-in voices' speech: libespeak-ng synthesizes a text in one of six speakers of the
-// edition's language. Started on first use and shut down at the end (ShutDownVoiceSynthesizer);
-// used on the user-interface thread only. When its data are missing it stays silent (traced once).
+// edition's language. Started on first use and kept for the program's life: its own shutdown waits
+// on its idle output thread and was seen to hang at the program's end, so the end of the process
+// releases it. Used on the user-interface thread only. When its data are missing it stays silent
+// (traced once).
 
 #include <cstdint>
 #include <string>
@@ -22,4 +24,3 @@ const VoiceSpeakerStyle& GetVoiceSpeakerStyle(int speaker);
 std::vector<std::int16_t> SynthesizeVoiceSamples(const std::string& text, int language, int speaker);
 // Whether the synthesizer started (it is started by this call when it has not been yet).
 bool IsVoiceSynthesizerReady();
-void ShutDownVoiceSynthesizer();

@@ -99,3 +99,18 @@ TEST(ClipSignalTest, TrimmingCutsTheSilenceAndKeepsTheShortestLength) {
 }
 
 }  // namespace
+
+namespace {
+
+// Forgotten clips are made again; texts and arguments outside their ranges give no speech.
+TEST(VoiceSynthesizerTest, ClearedClipsAreMadeAgainAndBadArgumentsGiveNothing) {
+    ASSERT_TRUE(IsVoiceSynthesizerReady());
+    ClearVoiceClips();
+    EXPECT_FALSE(VoiceClipTable(TERM_WELCOME, 3, 1)->empty());
+    EXPECT_FALSE(SynthesizeVoiceSamples("Hallo", 0, 0).empty());
+    EXPECT_TRUE(SynthesizeVoiceSamples("", 0, 0).empty());
+    EXPECT_TRUE(SynthesizeVoiceSamples("Hallo", 2, 0).empty());
+    EXPECT_TRUE(SynthesizeVoiceSamples("Hallo", 0, 6).empty());
+}
+
+}  // namespace
