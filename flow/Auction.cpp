@@ -27,9 +27,8 @@ void StampWait(CMainFrame& frame, int level) { frame.PlayClock = StampPauseLevel
 }  // namespace
 
 void AuctionSpeaker::Voice(int seat, int term, bool variant) {
-    // The random alternative is drawn only for a word that is spoken.
-    if (!frame_.HasVoice(seat)) return;
-    frame_.SpeakTerm(seat, variant ? frame_.VoiceVariant(term) : term);
+    // The alternative wording is drawn only for a word that is spoken.
+    frame_.SaySeatTerm(seat, term, variant);
 }
 
 void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {

@@ -120,13 +120,13 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     if (SkatSwapPause(true)) return;
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
     if (g_Game.KontraState == KONTRA_NONE && !overbid && other.AnnounceKontra()) {
-        SpeakTerm(other.seat, TERM_KONTRA);
+        SaySeatTerm(other.seat, TERM_KONTRA, false);
         KontraText = platform::LoadString(IDS_KONTRA);
         ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
         if (soloist.AnnounceRekontra()) {
-            SpeakTerm(s, TERM_REKONTRA);
+            SaySeatTerm(s, TERM_REKONTRA, false);
             KontraText = platform::LoadString(IDS_REKONTRA);
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
             DoModalDialog(rekontra);
@@ -200,7 +200,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     }
     // Step 3: the passed-in question.
     ClearDesk();
-    SpeakTerm(g_Game.Forehand, TERM_ALL_PASSED);
+    SaySeatTerm(g_Game.Forehand, TERM_ALL_PASSED, false);
     CPassedRuleDialog question(RichTextHead() + platform::LoadString(IDS_PASSED_OUT) + "}");
     DoModalDialog(question);
     const int answer = question.ResultWord();

@@ -33,13 +33,6 @@ int CMainFrame::DoModalDialog(platform::Dialog& dialog) {
     return result;
 }
 
-void CMainFrame::SetStatusText(int stringId) {
-    StatusRotationTicks = 20;
-    SetStatusPane(0, platform::LoadString(stringId));
-    const int sound = g_Settings.Audio.Sound;
-    if ((sound >> 24 & 1) && (sound >> 4 & 1)) Sound_PlayInt(2, sound >> 5 & 1);
-}
-
 std::string CMainFrame::CardOwnerName(int card, int where) const {
     auto holds = [card](const CCards& row, int first, int last) {
         for (int slot = first; slot <= last && slot < static_cast<int>(row.present.size()); ++slot)

@@ -160,6 +160,7 @@ void CMainFrame::OnCommand(int id) {
         case ID_MINIMAL_WINDOW: OnMinimalWindow(); break;
         case ID_OPTIMAL_WINDOW: OnOptimalWindow(); break;
         case ID_IDEAL_WINDOW: OnIdealWindow(); break;
+        case ID_AUDIO: OnAudio(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         default: {
             // Commands whose steps later stages build: the trace shows they arrived.

@@ -218,8 +218,6 @@ public:
     void RegisterGameAttributes();
     // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
     std::string CardOwnerName(int card, int where) const;
-    // A refusal or short note: the string in status pane 0 for a while, with the invalid-action sound.
-    void SetStatusText(int stringId);
     // Runs a modal message of the game with the pause level held at 0; returns its result.
     int DoModalDialog(platform::Dialog& dialog);
 
@@ -290,12 +288,6 @@ public:
     void AddGameToList(int kind, const std::string& text);
     // The deal goes into the stored deals (the cards-assignment window's CStore::AddDeal).
     void AddDealToStore();
-    int VoiceVariant(int term);
-    void VoiceDeclare(bool giveUp);
-    // The seat's voice says the term when voices are on and the seat has a voice.
-    void SpeakTerm(int seat, int term);
-    // Voices are on and the seat has one.
-    bool HasVoice(int seat) const;
     void PickupRamsch(int mode);
     void NewMatch();
     void OnBreak();
@@ -452,6 +444,27 @@ public:
     // its announcements (1 Schneider, 2 Schwarz, 4 Ouvert).
     int SuggestedGame = -1;
     int SuggestedAnnouncements = 0;
+
+    // --- Voices and sounds (flow/AudioFrame.cpp) ----------------------------------------------
+    // The enable mask of a sound effect (1 << 2n; a negative effect as it is; else 0).
+    static std::uint32_t SoundFlag(int effect);
+    // A refusal: the string in status pane 0 for 20 ticks, with sound effect 2.
+    void SetStatusText(int stringId);
+    // The person says Rekontra.
+    void SayRekontra();
+    // The wording of a bid or answer (its own random draw); the declaration with its
+    // announcement in the soloist's voice; a card named for the support option (seat -1: pointed at).
+    int VoiceVariant(int term);
+    void VoiceDeclare(bool givesUp);
+    void VoiceSupport(int card, int seat);
+    // Seat s says term t: only with voice output on and a voice for the seat, from file when that
+    // voice is; through VoiceVariant when asked.
+    void SaySeatTerm(int seat, int term, bool withVariant);
+    // Options > Voices and Sounds: the settings dialog, with the game paused.
+    void OnAudio();
+    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
+    int StatusTextTicks = 0;
+    // --- end of voices and sounds -------------------------------------------------------------
 
 private:
     void OnCommand(int id);

@@ -28,9 +28,6 @@ void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStat
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
 void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
-// The voices: silent, and they draw no random number, so seeded games stay as they are.
-int CMainFrame::VoiceVariant(int term) { return term; }
-void CMainFrame::VoiceDeclare(bool giveUp) { TraceStandIn("VoiceDeclare", giveUp ? 1 : 0); }
 // The defenders' Revolution exchange is the computer player's; until it comes nothing moves.
 void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlayer&) {
     WriteTrace(":CPlayer::SwapOpponentCards(" + first.name + ":" + second.name + ")", LOG_MAINFRAME);
@@ -64,7 +61,6 @@ void CMainFrame::ReadStatistics() {}
 void CMainFrame::SaveList() {}
 void CMainFrame::SaveStore() {}
 void CMainFrame::OnListLog() {}
-void CMainFrame::ApplyVolume() {}
 
 // The manipulation marks and their table colour come with their own step.
 void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
@@ -78,16 +74,6 @@ void CMainFrame::SetTitle(const std::string& fileName) {
     SetWindowText(title);
 }
 
-// Sound effects through the card-table library: 4 looped for the deal, -1 ends a loop.
-void CMainFrame::SoundEffect(int effect, bool loop) {
-    if (effect < 0) {
-        Sound_End();
-        return;
-    }
-    if (loop) Sound_Loop(effect, 0);
-    else Sound_PlayInt(effect, 0);
-}
-
 void CMainFrame::LogDeleteOn(int event) {
     if (!g_pApp || !g_pApp->Log || (g_pApp->LogDelete & event) == 0) return;
     (void)platform::RemoveFile(g_pApp->LogFilePath);
@@ -98,7 +84,3 @@ void CMainFrame::LogDeleteOn(int event) {
 
 std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }
 
-// Voices and sound effects on or off come with the audio.
-void CMainFrame::ToggleAudio(int which) {
-    WriteTrace(":ToggleAudio(" + std::to_string(which) + ")", LOG_MAINFRAME | LOG_VERBOSE);
-}

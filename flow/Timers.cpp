@@ -213,6 +213,10 @@ void CMainFrame::OnTick() {
         }
     }
 
+    // A refusal or a toggle of voices or sounds gives way to the status text after its 20 ticks,
+    // whether the rotation runs or not.
+    if (StatusTextTicks > 0 && --StatusTextTicks == 0) SetStatusPane(0, StatusText);
+
     // Step 7: the rotation of the status texts.
     if (StatusRotation) {
         if (StatusRotationTicks > 0) {

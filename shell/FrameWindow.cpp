@@ -1,10 +1,14 @@
 // The main frame as a window: creation with its bars, timers, folders and paths; the close sequence.
+#include "audio/SpeechLogic.h"
+#include "audio/VoiceClips.h"
+#include "audio/VoicePlayer.h"
 #include "flow/MainFrame.h"
 
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "match/Profile.h"
 #include "model/Trace.h"
+#include "platform/core/Clock.h"
 #include "platform/core/Folders.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Registry.h"
@@ -86,11 +90,15 @@ int CMainFrame::OnCreate() {
 
     // Step 10.
     Sound_Path((g_Profile.Work + "Sounds/").c_str());
+    SetVoiceBaseDirectory((g_Profile.Work + "Voices/").c_str());
 
     // Step 11: the other edition's code names our own.
     const std::string other = platform::LoadString(IDS_OTHER_LANGUAGE);
     LanguageCode = other == "en" ? "ge" : "en";
     EnglishEdition = other != "en" ? 1 : 0;
+    SetVoiceEdition(EnglishEdition);
+    // The wording of bids and answers has its own generator, so voices never touch the game's.
+    VoiceRandom().Seed(static_cast<std::uint32_t>(Time64()));
 
     // Step 12.
     StatisticsPath = g_Profile.Work + "statistics2";

@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/core/WindowApi.h"
 #include "tavlo/SoundOutput.h"
 
 namespace {
@@ -50,6 +51,7 @@ std::uint32_t ReadLe32(const std::uint8_t* bytes) {
 namespace tavlo {
 
 void SetSoundOutput(SoundOutput* output) { g_output = output; }
+bool HasSoundOutput() { return g_output != nullptr; }
 
 std::string ReplacementFile(int effect) {
     if (effect < 0 || effect >= kEffectCount) return {};
@@ -73,16 +75,20 @@ void Sound_End() {
 
 void Sound_PlayExt(const void* clipOrPath, int isFile) {
     if (!g_output || !clipOrPath) return;
+    std::int64_t soundingMs = 0;
     if (isFile) {
-        g_output->PlayFile(ForwardSlashes(static_cast<const char*>(clipOrPath)), false);
-        return;
+        soundingMs = g_output->PlayVoiceFile(ForwardSlashes(static_cast<const char*>(clipOrPath)));
+    } else {
+        // The clip's length comes from its RIFF header; anything else is not a clip.
+        const auto* bytes = static_cast<const std::uint8_t*>(clipOrPath);
+        if (std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) return;
+        const std::uint32_t size = ReadLe32(bytes + 4);
+        if (size < 4 || size > (1u << 30)) return;
+        soundingMs = g_output->PlayVoice({bytes, std::size_t{size} + 8});
     }
-    // The clip's length comes from its RIFF header; anything else is not a clip.
-    const auto* bytes = static_cast<const std::uint8_t*>(clipOrPath);
-    if (std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) return;
-    const std::uint32_t size = ReadLe32(bytes + 4);
-    if (size < 4 || size > (1u << 30)) return;
-    g_output->PlayClip({bytes, std::size_t{size} + 8});
+    // The voice is heard before the caller goes on (the next term, the next balloon); a long file
+    // holds the table up no more than kMaxVoiceWaitMs, and a silent output not at all.
+    ::Sleep(std::clamp<std::int64_t>(soundingMs, 0, tavlo::kMaxVoiceWaitMs));
 }
 
 const char* Sound_Term(int effect) {

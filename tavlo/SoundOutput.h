@@ -20,9 +20,21 @@ public:
     virtual void PlayClip(std::span<const std::uint8_t> wave) = 0;
     // Ends the looping sound; harmless when none plays.
     virtual void StopLoop() = 0;
+    // A voice: a clip image or a WAVE file, queued behind the voices before it (never in an
+    // effect's place). Returns how many milliseconds it will sound; 0 when it will not sound.
+    virtual std::int64_t PlayVoice(std::span<const std::uint8_t> wave) {
+        PlayClip(wave);
+        return 0;
+    }
+    virtual std::int64_t PlayVoiceFile(const std::string& path) {
+        PlayFile(path, false);
+        return 0;
+    }
 };
 
 // Installs the host's output (nullptr: silence). Not owned.
 void SetSoundOutput(SoundOutput* output);
+// Whether an output is installed (a silent device counts: it is the host's to decide).
+bool HasSoundOutput();
 
 }  // namespace tavlo

@@ -40,6 +40,7 @@ enum ControlStyle : unsigned {
     CTL_SORT = 1u << 12,      // combo / list box: items kept in sorted order
     CTL_CENTER = 1u << 13,    // static: text centred
     CTL_RIGHT = 1u << 14,     // static: text right-aligned
+    CTL_LEFTTEXT = 1u << 15,  // check box / radio button: the text left of the box, the box at the right
 };
 
 // Style flags of a dialog. Whether it runs modal is decided by how it is run; the flags record how

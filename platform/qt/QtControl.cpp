@@ -217,12 +217,14 @@ QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const Imag
         case ControlKind::CheckBox: {
             auto* box = new QtCheckBox(parent);
             box->setTristate((m_style & CTL_3STATE) != 0);
+            if (m_style & CTL_LEFTTEXT) box->setLayoutDirection(Qt::RightToLeft);
             m_widget = box;
             break;
         }
         case ControlKind::RadioButton: {
             auto* radio = new QtRadioButton(parent);
             radio->setAutoExclusive(false);  // our control unchecks its group
+            if (m_style & CTL_LEFTTEXT) radio->setLayoutDirection(Qt::RightToLeft);
             m_widget = radio;
             break;
         }

@@ -79,10 +79,10 @@ SoundSamples SdlSound::DecodeWave(void* source) const {
     return result;
 }
 
-void SdlSound::Hand(Target target, SoundSamples samples) {
+bool SdlSound::Hand(Target target, SoundSamples samples) {
     if (m_device == 0 || !samples) {
         ++m_skipped;
-        return;
+        return false;
     }
     SDL_LockAudioDevice(m_device);
     bool taken = true;
@@ -93,6 +93,28 @@ void SdlSound::Hand(Target target, SoundSamples samples) {
     }
     SDL_UnlockAudioDevice(m_device);
     ++(taken ? m_started : m_skipped);
+    return taken;
+}
+
+std::int64_t SdlSound::HandVoice(SoundSamples samples) {
+    const std::int64_t lengthMs = samples ? static_cast<std::int64_t>(samples->size()) * 1000 / kSampleRate : 0;
+    return Hand(Target::Clip, std::move(samples)) ? lengthMs : 0;
+}
+
+std::int64_t SdlSound::PlayVoice(std::span<const std::uint8_t> wave) {
+    if (m_device == 0 || wave.empty() || wave.size() > kMaxWaveBytes) {
+        ++m_skipped;
+        return 0;
+    }
+    return HandVoice(DecodeWave(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()))));
+}
+
+std::int64_t SdlSound::PlayVoiceFile(const std::string& path) {
+    if (m_device == 0 || path.empty()) {
+        ++m_skipped;
+        return 0;
+    }
+    return HandVoice(DecodeWave(SDL_RWFromFile(path.c_str(), "rb")));
 }
 
 void SdlSound::PlayEffect(int effect, bool loop) {

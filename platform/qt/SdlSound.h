@@ -34,6 +34,10 @@ public:
     void PlayFile(const std::string& path, bool loop) override;
     void PlayClip(std::span<const std::uint8_t> wave) override;
     void StopLoop() override;
+    // Voices join the clip queue, files included; each reports how long it will sound (0 when it
+    // will not: no device, unreadable, a full queue).
+    std::int64_t PlayVoice(std::span<const std::uint8_t> wave) override;
+    std::int64_t PlayVoiceFile(const std::string& path) override;
     // 0 silent .. 1 full.
     void SetVolume(double volume);
 
@@ -48,7 +52,9 @@ private:
     static void Callback(void* self, std::uint8_t* stream, int length);
     // Decodes a WAVE image or file (SDL_RWops) into the mixer's format; null when unreadable.
     SoundSamples DecodeWave(void* source) const;
-    void Hand(Target target, SoundSamples samples);
+    // Hands the samples over; whether the mixer took them.
+    bool Hand(Target target, SoundSamples samples);
+    std::int64_t HandVoice(SoundSamples samples);
 
     std::uint32_t m_device = 0;
     bool m_audioInitialised = false;

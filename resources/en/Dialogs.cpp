@@ -1,5 +1,6 @@
 // The English edition's dialog templates: the captions of its prompt bars and messages.
 
+#include "resources/AudioTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/en/EditionTables.h"
 
@@ -31,6 +32,54 @@ struct EnglishTexts {
     static constexpr const char* gameCourse = "&Game Course";
 };
 
+struct EnglishAudioTexts {
+    static constexpr const char* settingsCaption = "Voices and Sounds";
+    static constexpr const char* voiceOutput = "&Voice Output:";
+    static constexpr const char* voiceHint = "(Optional press Esc und then A)";
+    static constexpr const char* voiceColumn = "Voice";
+    static constexpr const char* voiceFromFile = "Voice from File";
+    static constexpr const char* withoutVoice = "&Without Voice:";
+    static constexpr const char* voice1 = "Voice &1 (Corvin):";
+    static constexpr const char* voice2 = "Voice &2 (Ysolde):";
+    static constexpr const char* voice3 = "Voice &3 Dorrick):";
+    static constexpr const char* voice4 = "Voice &4 (Maelis):";
+    static constexpr const char* voice5 = "Voice &5 (Fenwick):";
+    static constexpr const char* voice6 = "Voice &6 (Liressa):";
+    static constexpr const char* welcome = "Welcome:";
+    static constexpr const char* support = "Support Visually Impaired:";
+    static constexpr const char* soundOutput = "Sound Output:";
+    static constexpr const char* soundHint = "(Optional press Esc und then S)";
+    static constexpr const char* yesNo = "Yes / No";
+    static constexpr const char* soundFromFile = "Sound from File";
+    static constexpr const char* effect0 = "Balloon at &bidding:";
+    static constexpr const char* effect1 = "Balloon at &passing:";
+    static constexpr const char* effect2 = "Choice of an &invalid card:";
+    static constexpr const char* effect3 = "Oper&ating a button:";
+    static constexpr const char* effect4 = "&Dealing the cards:";
+    static constexpr const char* effect5 = "&Removing the cards:";
+    static constexpr const char* effect6 = "Pla&ying a card:";
+    static constexpr const char* effect7 = "Brea&king a game:";
+    static constexpr const char* effect8 = "When won the game&:";
+    static constexpr const char* effect9 = "When &lost the game:";
+    static constexpr const char* effect10 = "On &undo/redo:";
+    static constexpr const char* cancel = "&Cancel";
+    static constexpr const char* help = "&Help";
+    static constexpr const char* testCaption = "Test Voices and Sounds";
+    static constexpr const char* type = "&Type:";
+    static constexpr const char* fromFile = "from &File";
+    static constexpr const char* directory = "&Directory:";
+    static constexpr const char* open = "&Open";
+    static constexpr const char* voice = "&Voice:";
+    static constexpr const char* term = "Te&rm:";
+    static constexpr const char* prior = "&Prior";
+    static constexpr const char* actual = "&Actual";
+    static constexpr const char* next = "&Next";
+    static constexpr const char* volume = "Vo&lume:";
+};
+
 }  // namespace
 
-const platform::DialogTemplate* FindEnglishDialog(int id) { return resources::PromptTemplates<EnglishTexts>::Find(id); }
+const platform::DialogTemplate* FindEnglishDialog(int id) {
+    if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
+    return resources::PromptTemplates<EnglishTexts>::Find(id);
+}

@@ -1,5 +1,6 @@
 // The German edition's dialog templates: the captions of its prompt bars and messages.
 
+#include "resources/AudioTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/ge/EditionTables.h"
 
@@ -31,6 +32,54 @@ struct GermanTexts {
     static constexpr const char* gameCourse = "&Spielverlauf";
 };
 
+struct GermanAudioTexts {
+    static constexpr const char* settingsCaption = "Stimmen und Geräusche";
+    static constexpr const char* voiceOutput = "Sprachaus&gabe:";
+    static constexpr const char* voiceHint = "(Wahlweise Esc und danach A drücken)";
+    static constexpr const char* voiceColumn = "Stimme";
+    static constexpr const char* voiceFromFile = "Stimme aus Datei";
+    static constexpr const char* withoutVoice = "Ohne Sti&mme:";
+    static constexpr const char* voice1 = "Stimme &1 (Torvin):";
+    static constexpr const char* voice2 = "Stimme &2 (Mirela):";
+    static constexpr const char* voice3 = "Stimme &3 (Oskeld):";
+    static constexpr const char* voice4 = "Stimme &4 (Varna):";
+    static constexpr const char* voice5 = "Stimme &5 (Eldrik):";
+    static constexpr const char* voice6 = "Stimme &6 (Sunje):";
+    static constexpr const char* welcome = "Will&kommen:";
+    static constexpr const char* support = "&Unterstützung Sehbehinderter:";
+    static constexpr const char* soundOutput = "Ger&äuschausgabe:";
+    static constexpr const char* soundHint = "(Wahlweise Esc und danach S drücken)";
+    static constexpr const char* yesNo = "Ja / Nein";
+    static constexpr const char* soundFromFile = "Geräusch aus Datei";
+    static constexpr const char* effect0 = "Sprechblase beim &Bieten:";
+    static constexpr const char* effect1 = "Sprechblase beim &Passen:";
+    static constexpr const char* effect2 = "Auswahl von un&zulässiger Karte:";
+    static constexpr const char* effect3 = "B&etätigen eines Schalters:";
+    static constexpr const char* effect4 = "Austei&len der Karten:";
+    static constexpr const char* effect5 = "Ent&fernen der Karten:";
+    static constexpr const char* effect6 = "Ausspiele&n einer Karte:";
+    static constexpr const char* effect7 = "Abb&rechen eines Spiels:";
+    static constexpr const char* effect8 = "Bei ge&wonnenem Spiel:";
+    static constexpr const char* effect9 = "Bei &verlorenem Spiel:";
+    static constexpr const char* effect10 = "Bei Stichrü&cknahme:";
+    static constexpr const char* cancel = "&Abbrechen";
+    static constexpr const char* help = "&Hilfe";
+    static constexpr const char* testCaption = "Stimmen und Geräusche testen";
+    static constexpr const char* type = "&Typ:";
+    static constexpr const char* fromFile = "Aus &Datei";
+    static constexpr const char* directory = "&Verzeichnis:";
+    static constexpr const char* open = "Ö&ffnen";
+    static constexpr const char* voice = "&Stimme:";
+    static constexpr const char* term = "&Begriff:";
+    static constexpr const char* prior = "&Vorheriger";
+    static constexpr const char* actual = "A&ktuell";
+    static constexpr const char* next = "&Nächster";
+    static constexpr const char* volume = "&Lautstärke:";
+};
+
 }  // namespace
 
-const platform::DialogTemplate* FindGermanDialog(int id) { return resources::PromptTemplates<GermanTexts>::Find(id); }
+const platform::DialogTemplate* FindGermanDialog(int id) {
+    if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
+    return resources::PromptTemplates<GermanTexts>::Find(id);
+}

@@ -6,6 +6,7 @@
 // installed as at a start. Test fixtures that start the whole program call it before and after
 // each test.
 
+#include "audio/VoicePlayer.h"
 #include "computer/evaluation/ComputerGlobals.h"
 #include "flow/FlowGlobals.h"
 #include "match/Profile.h"
@@ -26,6 +27,7 @@ inline void ResetProgramState() {
     g_Flow.Reset();
     g_Shell.Reset();
     tavlo::ResetAll();
+    ResetVoicePlayer();
     InstallProgramHooks();
 }
 

@@ -1,0 +1,147 @@
+// The frame's voices and sounds: the gated sound effects, the A and S keys, refusals in the status
+// bar, the Welcome, the person's Rekontra and the three speech choices said in a seat's voice.
+#include "flow/MainFrame.h"
+
+#include <cstdio>
+#include <string>
+
+#include "audio/AudioDialog.h"
+#include "audio/SoundEffects.h"
+#include "audio/SpeechLogic.h"
+#include "audio/VoicePlayer.h"
+#include "audio/VoiceTerms.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/DesktopServices.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr int kStatusTextTicks = 20;
+constexpr int kPauseBeforeDeclarationMs = 200;
+constexpr int kMaxVolume = 15;
+
+}  // namespace
+
+// --- Sound effects ------------------------------------------------------------------------------
+
+std::uint32_t CMainFrame::SoundFlag(int effect) { return ::SoundFlag(effect); }
+
+void CMainFrame::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effect, loop); }
+
+void CMainFrame::SetStatusText(int stringId) {
+    StatusTextTicks = kStatusTextTicks;
+    SetStatusPane(0, platform::LoadString(stringId));
+    SoundEffect(2, false);
+}
+
+void CMainFrame::ToggleAudio(int which) {
+    WriteTrace(":ToggleAudio(" + std::to_string(which) + ")", LOG_MAINFRAME | LOG_VERBOSE);
+    // Step 1: flip the output bit of the sound word (S) or the voice word (A).
+    int& word = which ? g_Settings.Audio.Sound : g_Settings.Audio.Voice;
+    word = static_cast<int>(static_cast<std::uint32_t>(word) ^ SOUND_OUTPUT_ON);
+    const bool on = (static_cast<std::uint32_t>(word) & SOUND_OUTPUT_ON) != 0;
+    const int text = which ? (on ? IDS_SOUNDS_ON : IDS_SOUNDS_OFF) : (on ? IDS_VOICES_ON : IDS_VOICES_OFF);
+    // Step 2: say so in the status bar for 20 ticks.
+    StatusTextTicks = kStatusTextTicks;
+    SetStatusPane(0, platform::LoadString(text));
+}
+
+// Timer 1, 800 ms after the window was made: the volume, then the Welcome.
+void CMainFrame::ApplyVolume() {
+    platform::SetSoundVolumeLevel(g_Settings.Audio.Volume, kMaxVolume);
+    const std::uint32_t word = AudioVoiceWord();
+    if ((word & VOICE_OUTPUT_ON) == 0) return;
+    const int speaker = SpeakerOfVoiceField((word >> 25) & 7u);
+    if (speaker == NO_VOICE) return;
+    ::PlayVoiceTerm(TERM_WELCOME, EnglishEdition, speaker, ::IsVoiceFromFile(speaker) != 0);
+}
+
+// --- Voices ------------------------------------------------------------------------------------
+
+int CMainFrame::GetPlayerVoice(int seat) const { return ::GetPlayerVoice(seat); }
+bool CMainFrame::IsVoiceFromFile(int voice) const { return ::IsVoiceFromFile(voice) != 0; }
+void CMainFrame::PlayVoiceTerm(int term, int language, int voice, bool fromFile) {
+    WriteTrace(":PlayVoiceTerm(" + std::to_string(term) + "," + std::to_string(language) + "," + std::to_string(voice) +
+                   "," + (fromFile ? "1" : "0") + ")",
+               LOG_MAINFRAME | LOG_VERBOSE);
+    ::PlayVoiceTerm(term, language, voice, fromFile);
+}
+
+void CMainFrame::SaySeatTerm(int seat, int term, bool withVariant) {
+    const int voice = ::GetPlayerVoice(seat);
+    if ((AudioVoiceWord() & VOICE_OUTPUT_ON) == 0 || voice == NO_VOICE) return;
+    if (withVariant) term = VoiceVariant(term);
+    ::PlayVoiceTerm(term, EnglishEdition, voice, ::IsVoiceFromFile(voice) != 0);
+}
+
+int CMainFrame::VoiceVariant(int term) { return VoiceVariantTerm(term, g_Game.Leader, g_Game.Soloist); }
+
+void CMainFrame::SayRekontra() {
+    // Steps 1 and 2: the person's voice says it.
+    SaySeatTerm(2, TERM_REKONTRA, false);
+    // Steps 3 and 4: the state and the mark at the person's seat. (The game history's slot keeps
+    // the state once that history exists.)
+    g_Game.KontraState = KONTRA_REKONTRA;
+    MovePosText(2, IDS_MARK_REKONTRA, nullptr, nullptr);
+}
+
+void CMainFrame::VoiceDeclare(bool givesUp) {
+    // Step 1: only a soloist with a voice, and voices on.
+    const int voice = ::GetPlayerVoice(g_Game.Soloist);
+    if ((AudioVoiceWord() & VOICE_OUTPUT_ON) == 0 || voice == NO_VOICE) return;
+    // Step 2: the trace.
+    char text[96];
+    std::snprintf(text, sizeof text, "%s:voice:%d", GetPlayerName(g_Game.Soloist).c_str(), voice);
+    WriteTrace(std::string(":VoiceDeclare(") + text + ")", LOG_MAINFRAME | LOG_VERBOSE);
+    // Step 3: a breath before the declaration.
+    ::Sleep(kPauseBeforeDeclarationMs);
+    // Steps 4 to 6: the game, its announcement, giving up.
+    DeclaredGame game;
+    game.variantMode = g_Game.VariantMode;
+    game.gameType = g_Game.GameType;
+    game.hand = g_Game.HandAnnounced != 0;
+    game.ouvert = g_Game.OuvertAnnounced == 1;
+    game.schneider = g_Game.SchneiderAnnounced != 0;
+    game.schwarz = g_Game.SchwarzAnnounced != 0;
+    const bool fromFile = ::IsVoiceFromFile(voice) != 0;
+    for (int term : DeclarationTerms(game, givesUp)) ::PlayVoiceTerm(term, EnglishEdition, voice, fromFile);
+}
+
+void CMainFrame::VoiceSupport(int card, int seat) {
+    // Steps 1 and 2: the support voice is on and the card is a card.
+    const std::vector<int> terms = SupportTerms(card, EnglishEdition);
+    if (terms.empty() || ((AudioVoiceWord() >> 29) & 7u) == 0) return;
+    // Step 3: the card's owner.
+    int owner = -1;
+    for (int s = 0; s < 3 && owner < 0; ++s)
+        if (Game.Player(s)->HasCard(card)) owner = s;
+    // Step 4: the speaker.
+    const int speaker = SupportSpeaker(AudioVoiceWord(), seat, owner);
+    if (speaker == NO_VOICE) return;
+    // Step 5: the trace, with the card's short name.
+    const std::string suits = platform::LoadString(IDS_ABBREVIATIONS);
+    const std::string ranks = platform::LoadString(IDS_RANK_TEXTS);
+    const auto suit = static_cast<std::size_t>(2 * GetCardSuit(card, true));
+    const int rank = GetCardRank(card);
+    const auto rankAt = static_cast<std::size_t>(2 * rank);
+    std::string name = suits.size() >= suit + 2 ? suits.substr(suit, 2) : std::string();
+    if (ranks.size() > rankAt) name += ranks.substr(rankAt, rank == 4 ? 2 : 1);
+    WriteTrace(":VoiceSupport(" + GetPlayerName(owner) + ":" + name + ")", LOG_MAINFRAME);
+    // Step 6: the two terms in the edition's order.
+    const bool fromFile = ::IsVoiceFromFile(speaker) != 0;
+    for (int term : terms) ::PlayVoiceTerm(term, EnglishEdition, speaker, fromFile);
+}
+
+// Options > Voices and Sounds: the settings dialog with the game paused; OK has stored the words.
+void CMainFrame::OnAudio() {
+    const int previous = SetPause(0);
+    CAudioDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2),
+                        [this](int level) { return SetPause(level); });
+    dialog.DoModal();
+    SetPause(previous);
+}
