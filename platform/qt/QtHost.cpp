@@ -247,6 +247,16 @@ void QtHost::ReportGeometry(HWND hwnd, QRect geometry) {
     });
 }
 
+void QtHost::ReportWindowState(HWND hwnd, Qt::WindowStates states) {
+    if (m_applying > 0) return;
+    const WPARAM type = states.testFlag(Qt::WindowMinimized)                                          ? SIZE_MINIMIZED
+                        : states.testFlag(Qt::WindowMaximized) || states.testFlag(Qt::WindowFullScreen) ? SIZE_MAXIMIZED
+                                                                                                         : SIZE_RESTORED;
+    m_recorded.push_back([hwnd, type] {
+        if (System().IsWindow(hwnd)) System().ChangeSizeType(hwnd, type);
+    });
+}
+
 void QtHost::StretchFillingChildren(HWND hwnd, QSize before, QSize after) {
     if (m_applying > 0) return;
     Window* window = System().FromHandle(hwnd);

@@ -2,6 +2,9 @@
 // state), show their retained surfaces, and the person's resizing and closing come back as ours.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
@@ -125,6 +128,27 @@ TEST_F(QtHostWindow, PersonResizingMovesOurWindow) {
         if (m.message == WM_SIZE) size = &m;
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(size->lParam, MAKELPARAM(320, 230));
+}
+
+// The person minimises, maximises and restores the top-level widget: our window takes each state
+// and gets WM_SIZE with its size type.
+TEST_F(QtHostWindow, PersonMinimisingAndRestoringSendsTheSizeTypes) {
+    QWidget* top = host.WidgetOf(frame.Handle());
+    std::vector<WPARAM> types;
+    frame.onMessage = [&types](UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_SIZE) types.push_back(wParam);
+    };
+    top->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return IsIconic(frame.Handle()); }));
+    top->setWindowState(Qt::WindowMaximized);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return IsZoomed(frame.Handle()); }));
+    top->setWindowState(Qt::WindowNoState);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return !IsZoomed(frame.Handle()); }));
+    EXPECT_FALSE(IsIconic(frame.Handle()));
+    ASSERT_GE(types.size(), 3u);
+    EXPECT_EQ(types.front(), SIZE_MINIMIZED);
+    EXPECT_NE(std::find(types.begin(), types.end(), SIZE_MAXIMIZED), types.end());
+    EXPECT_EQ(types.back(), SIZE_RESTORED);
 }
 
 // Closing the widget asks our window through the queue; it closes by its own handler, and the
