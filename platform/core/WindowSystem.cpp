@@ -327,6 +327,16 @@ void WindowSystem::SetWindowText(HWND hwnd, const std::string& title) {
     SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
 }
 
+int WindowSystem::SetCursor(HWND hwnd, int systemId) {
+    Window* window = FromHandle(hwnd);
+    if (!window) return 0;
+    const int old = window->m_cursorId;
+    if (old == systemId) return old;
+    window->m_cursorId = systemId;
+    Notify(hwnd, WindowEvent::CursorChanged);
+    return old;
+}
+
 void WindowSystem::BringToTop(HWND hwnd) {
     auto it = std::find(m_zOrder.begin(), m_zOrder.end(), hwnd);
     if (it == m_zOrder.end() || it == m_zOrder.begin()) return;

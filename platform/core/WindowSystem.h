@@ -94,6 +94,9 @@ public:
     bool EnableWindow(HWND hwnd, bool enable);  // returns whether it was disabled before
     void MoveWindow(HWND hwnd, const Rect& rect, bool repaint);
     void SetWindowText(HWND hwnd, const std::string& title);
+    // The window's current cursor becomes the system cursor `systemId`; the host hears of a change.
+    // Returns the old id, 0 when hwnd is not a window.
+    int SetCursor(HWND hwnd, int systemId);
     // The top-level windows in z-order, topmost first.
     const std::vector<HWND>& TopLevelWindows() const { return m_zOrder; }
     Point ClientToScreen(HWND hwnd, Point p) const;

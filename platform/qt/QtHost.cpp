@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "platform/core/Control.h"
+#include "platform/core/Cursor.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/DialogUnits.h"
@@ -571,6 +572,9 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
             }
             if (mirror->resizePending) ApplySurfaceSize(hwnd, *mirror);
             widget->update();
+            break;
+        case WindowEvent::CursorChanged:
+            widget->setCursor(window->CursorId() == SYSTEM_CURSOR_HAND ? Qt::PointingHandCursor : Qt::ArrowCursor);
             break;
         case WindowEvent::Created:
         case WindowEvent::Destroyed:

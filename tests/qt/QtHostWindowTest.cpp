@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/core/Cursor.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
@@ -149,6 +150,15 @@ TEST_F(QtHostWindow, PersonMinimisingAndRestoringSendsTheSizeTypes) {
     EXPECT_EQ(types.front(), SIZE_MINIMIZED);
     EXPECT_NE(std::find(types.begin(), types.end(), SIZE_MAXIMIZED), types.end());
     EXPECT_EQ(types.back(), SIZE_RESTORED);
+}
+
+// A window's cursor is its widget's cursor: the pointing hand or the arrow.
+TEST_F(QtHostWindow, WindowCursorIsTheWidgetsCursor) {
+    QWidget* widget = host.WidgetOf(view.Handle());
+    SetCursor(view.Handle(), LoadCursor(SYSTEM_CURSOR_HAND));
+    EXPECT_EQ(widget->cursor().shape(), Qt::PointingHandCursor);
+    SetCursor(view.Handle(), LoadCursor(SYSTEM_CURSOR_ARROW));
+    EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
 }
 
 // Closing the widget asks our window through the queue; it closes by its own handler, and the
