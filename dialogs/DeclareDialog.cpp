@@ -9,10 +9,13 @@
 #include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
+#include "shell/SkatApp.h"
 
 namespace {
 
 constexpr const char* kHelpTopic = "::/Bedienung/SpielAnsagen.htm";
+// The application font of the declaration bar (Arial 14, bold).
+constexpr int kDeclareBarFont = 8;
 
 // The rules forbid Ouvert together with Schneider or Schwarz: rule Skat, and variant Skat whose
 // Ouvert setting is 3.
@@ -44,6 +47,12 @@ bool CDeclareDialog::OnInitDialog() {
                                     {IDC_DIAMONDS, IDB_SUIT_DIAMONDS}};
     for (const auto& [button, picture] : suitPictures)
         ::SendMessage(GetDlgItem(button), BM_SETIMAGE, static_cast<WPARAM>(picture), 0);
+    // The games without a suit picture name themselves in the declaration bar's font.
+    if (g_pApp) {
+        const platform::LogFont& font = g_pApp->Font(kDeclareBarFont);
+        for (int button : {IDC_NULL, IDC_NULL_OUVERT, IDC_GRAND, IDC_REVOLUTION})
+            ::SendMessage(GetDlgItem(button), WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
+    }
     const bool declareBest = g_Settings.Options.Suggest != 0 || g_Game.HandAnnounced != 0;
     ArmDemoTimer(declareBest ? TM_DEMO_DECLARE : TM_DEMO_SUGGEST_SKAT);
     return true;

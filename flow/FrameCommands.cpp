@@ -64,14 +64,27 @@ void CMainFrame::OnYourTurn() { MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nu
 
 void CMainFrame::OnRestoreTitle() { SetWindowText(FrameTitle); }
 
-void CMainFrame::OnSize(int /*type*/, int width, int height) {
+void CMainFrame::OnSize(int type, int width, int height) {
     if (!g_Shell.pMainFrame) return;
     // Step 1.
     if (width == 0 && height == 0) {
         FullRepaint = 0;
         return;
     }
-    // Step 2: our frames are only ever restored or maximised by the host.
+    // Step 2: minimised, the open prompt goes out of sight with the table; back from the task bar
+    // (restored or maximised) it comes again, unless it was closed or replaced meanwhile.
+    if (type == static_cast<int>(SIZE_MINIMIZED)) {
+        if (::IsWindow(PromptDialog) && ::IsWindowVisible(PromptDialog)) {
+            ::ShowWindow(PromptDialog, SW_HIDE);
+            PromptHiddenByMinimise = PromptDialog;
+        }
+        return;
+    }
+    if (type != static_cast<int>(SIZE_RESTORED) && type != static_cast<int>(SIZE_MAXIMIZED)) return;
+    if (PromptHiddenByMinimise) {
+        if (PromptHiddenByMinimise == PromptDialog && ::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_SHOWNA);
+        PromptHiddenByMinimise = nullptr;
+    }
     KeepMainRect();
     // Step 3.
     const int clientWidth = ClientWidth();

@@ -350,6 +350,9 @@ public:
     HWND ContinuePrompt = nullptr;
     HWND KontraPrompt = nullptr;
     HWND RamschSkatPrompt = nullptr;
+    // The open prompt that minimising the frame hid; restoring or maximising shows it again while it
+    // is still the open prompt.
+    HWND PromptHiddenByMinimise = nullptr;
     // The modal message DoModalDialog runs: the dialog lives in its caller's frame for exactly as
     // long as it is recorded here, and its handle is null once it is destroyed.
     platform::Dialog* RunningMessage = nullptr;

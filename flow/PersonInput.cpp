@@ -14,6 +14,7 @@
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Cursor.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "shell/ShellGlobals.h"
@@ -248,9 +249,28 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
     }
 }
 
+// The hand while a card is held, or over a card the person may take now: the trick row and the
+// computers' hands while the skat is exchanged or cards are swapped, his own hand then and in the
+// play; each row only while it is open to a pick-up. The arrow elsewhere.
+static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
+    for (int group = 0; group < 4; ++group)
+        if (frame.GroupPickedCards[group] > 0) return true;
+    const int state = g_Game.FlowState;
+    const bool exchanging = state == STATE_SWAP || state == STATE_ASK || state == STATE_PICKUP;
+    const bool personOpen = exchanging || state == STATE_PLAY;
+    const bool open[4] = {exchanging, exchanging, exchanging, personOpen};
+    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    if (card <= 0) return false;
+    for (int group = 0; group < 4; ++group)
+        if (open[group] && (frame.ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card)) return true;
+    return false;
+}
+
 void CMainFrame::MouseMove(platform::Point point) {
     TraceCall("MouseMove", point);
-    // A picked card follows the pointer in the row that holds it.
+    // Step 1: the cursor.
+    ::SetCursor(g_Shell.hTableWnd, ::LoadCursor(PointsAtPickableCard(*this, point) ? SYSTEM_CURSOR_HAND : SYSTEM_CURSOR_ARROW));
+    // Step 2: a picked card follows the pointer in the row that holds it.
     for (int group = 0; group < 4; ++group) {
         if (GroupPickedCards[group] <= 0) continue;
         const int over = GroupRow(group).DragCard(point.x, point.y);

@@ -1,5 +1,6 @@
 #include "platform/core/Control.h"
 
+#include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
 
 namespace platform {
@@ -22,6 +23,24 @@ bool Control::AcceptsInput() const {
         if (!::IsWindowEnabled(hwnd)) return false;
     }
     return IsAlive();
+}
+
+LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SETFONT: {
+            const auto* font = reinterpret_cast<const LogFont*>(lParam);
+            if (font) m_font = *font;
+            else m_font.reset();
+            // The host takes the new font with the next paint; asked to redraw, that comes now.
+            Invalidate();
+            if (wParam != 0) UpdateWindow();
+            return 0;
+        }
+        case WM_GETFONT:
+            return m_font ? reinterpret_cast<LRESULT>(&*m_font) : 0;
+        default:
+            return Window::WindowProc(message, wParam, lParam);
+    }
 }
 
 void Control::NotifyParent(unsigned code) {

@@ -8,8 +8,10 @@
 // handler. The dialog reaches them through their handles.
 
 #include "platform/core/DialogTemplate.h"
+#include "platform/core/DrawingObjects.h"
 #include "platform/core/Window.h"
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -33,6 +35,12 @@ public:
     virtual bool WantsArrows() const { return false; }
     virtual bool WantsCharacters() const { return false; }
 
+    // The font set with WM_SETFONT, or nullptr while the control shows the dialog's font.
+    const LogFont* Font() const { return m_font ? &*m_font : nullptr; }
+
+    // WM_SETFONT and WM_GETFONT; everything else as any window.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 protected:
     // WM_COMMAND to the parent with this control's id and the code; the parent's handler runs now.
     // The control may be destroyed when this returns: touch nothing of the dialog afterwards.
@@ -42,6 +50,7 @@ protected:
 private:
     ControlKind m_kindOfControl;
     unsigned m_style;
+    std::optional<LogFont> m_font;
 };
 
 // Creates the control a template describes, as a child of `parent` at `rect`; nullptr when `parent`

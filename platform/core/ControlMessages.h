@@ -5,6 +5,12 @@
 
 #include "platform/core/Message.h"
 
+// --- Fonts of controls ------------------------------------------------------------------------------
+// WM_SETFONT: lParam: const platform::LogFont* the control keeps a copy of (nullptr: the dialog's font
+// again); wParam: 1 redraws it now. WM_GETFONT returns the kept font's address, 0 for the dialog's.
+constexpr UINT WM_SETFONT = 0x0402;
+constexpr UINT WM_GETFONT = 0x0403;
+
 // --- Scrolling, sent by scroll bars and sliders to their parent -----------------------------------
 // wParam: MAKEWPARAM(SB_* code, position for SB_THUMBPOSITION/SB_THUMBTRACK); lParam: the control.
 constexpr UINT WM_HSCROLL = 0x0400;

@@ -41,6 +41,7 @@ enum class WindowEvent {
     Disabled,
     Activated,
     Painted,    // a paint ended (EndPaint) or the surface was drawn on outside paint (ReleaseDC)
+    CursorChanged,  // the window's current cursor changed (Window::CursorId)
 };
 
 // One invocation of a window procedure by the engine, for traces.

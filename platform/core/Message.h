@@ -24,7 +24,7 @@ constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;       // lParam: const platform::CreateParams*; -1 refuses creation
 constexpr UINT WM_DESTROY = 0x0002;      // the window is being destroyed (still a window meanwhile)
 constexpr UINT WM_MOVE = 0x0003;         // lParam: MAKELPARAM(x, y) of the client origin
-constexpr UINT WM_SIZE = 0x0004;         // wParam: SIZE_RESTORED; lParam: MAKELPARAM(width, height)
+constexpr UINT WM_SIZE = 0x0004;         // wParam: SIZE_*; lParam: MAKELPARAM(width, height) of the client
 constexpr UINT WM_ACTIVATE = 0x0005;     // wParam: WA_*; lParam: the other window (HWND)
 constexpr UINT WM_SETFOCUS = 0x0006;     // wParam: the window that lost the focus (HWND)
 constexpr UINT WM_KILLFOCUS = 0x0007;    // wParam: the window that gets the focus (HWND)
@@ -76,7 +76,10 @@ constexpr UINT WM_MOUSELAST = WM_MOUSEWHEEL;
 constexpr UINT WM_USER = 0x0800;
 
 // --- Flags and codes -------------------------------------------------------------------------
+// WM_SIZE size types. A minimised window keeps its rectangle: its WM_SIZE carries that size.
 constexpr WPARAM SIZE_RESTORED = 0;
+constexpr WPARAM SIZE_MINIMIZED = 1;
+constexpr WPARAM SIZE_MAXIMIZED = 2;
 constexpr WPARAM WA_INACTIVE = 0;
 constexpr WPARAM WA_ACTIVE = 1;
 constexpr WPARAM WA_CLICKACTIVE = 2;
@@ -102,6 +105,11 @@ constexpr int SW_SHOW = 1;           // show and activate (top-level windows)
 constexpr int SW_SHOWNA = 2;         // show, keep the activation where it is
 constexpr int SW_SHOWNOACTIVATE = SW_SHOWNA;
 constexpr int SW_SHOWNORMAL = SW_SHOW;
+// Size states of top-level windows: each shows the window and sends WM_SIZE with the new size type
+// when the state changes.
+constexpr int SW_MAXIMIZE = 3;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_RESTORE = 9;
 
 // RedrawWindow.
 constexpr UINT RDW_INVALIDATE = 0x01;

@@ -94,6 +94,10 @@ public:
     const std::vector<HWND>& Children() const { return m_children; }
     bool IsVisibleFlag() const { return m_visible; }  // own flag; IsWindowVisible also asks the parents
     bool IsEnabledFlag() const { return !m_disabled; }
+    // SIZE_RESTORED, SIZE_MINIMIZED or SIZE_MAXIMIZED (children are always restored).
+    WPARAM SizeType() const { return m_sizeType; }
+    // The system id of the window's current cursor (the arrow, 32512, until SetCursor).
+    int CursorId() const { return m_cursorId; }
     const Rect& WindowRect() const { return m_rect; }  // screen (top-level) or parent client coordinates
     Rect ClientRect() const { return {0, 0, m_rect.Width(), m_rect.Height()}; }
     const std::string& Title() const { return m_title; }
@@ -125,6 +129,8 @@ private:
     HWND m_lastActivePopup = nullptr;  // the owned window activated last (GetLastActivePopup)
     bool m_visible = false;
     bool m_disabled = false;
+    WPARAM m_sizeType = SIZE_RESTORED;
+    int m_cursorId = 32512;
     Rect m_rect;
     std::string m_title;
     int m_controlId = 0;

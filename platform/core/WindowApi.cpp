@@ -35,6 +35,14 @@ bool IsWindow(HWND hwnd) { return System().IsWindow(hwnd); }
 bool DestroyWindow(HWND hwnd) { return System().DestroyWindow(hwnd); }
 bool ShowWindow(HWND hwnd, int command) { return System().ShowWindow(hwnd, command); }
 bool IsWindowVisible(HWND hwnd) { return System().IsWindowVisible(hwnd); }
+bool IsIconic(HWND hwnd) {
+    platform::Window* window = System().FromHandle(hwnd);
+    return window && window->SizeType() == SIZE_MINIMIZED;
+}
+bool IsZoomed(HWND hwnd) {
+    platform::Window* window = System().FromHandle(hwnd);
+    return window && window->SizeType() == SIZE_MAXIMIZED;
+}
 bool EnableWindow(HWND hwnd, bool enable) { return System().EnableWindow(hwnd, enable); }
 bool IsWindowEnabled(HWND hwnd) { return System().IsWindowEnabled(hwnd); }
 HWND GetParent(HWND hwnd) {

@@ -52,6 +52,9 @@ bool IsWindow(HWND hwnd);
 bool DestroyWindow(HWND hwnd);
 bool ShowWindow(HWND hwnd, int command);
 bool IsWindowVisible(HWND hwnd);
+// Whether a top-level window is minimised (iconic) or maximised (zoomed).
+bool IsIconic(HWND hwnd);
+bool IsZoomed(HWND hwnd);
 bool EnableWindow(HWND hwnd, bool enable);
 bool IsWindowEnabled(HWND hwnd);
 HWND GetParent(HWND hwnd);

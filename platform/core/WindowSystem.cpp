@@ -239,6 +239,10 @@ bool WindowSystem::IsWindowEnabled(HWND hwnd) const {
 bool WindowSystem::ShowWindow(HWND hwnd, int command) {
     Window* window = FromHandle(hwnd);
     if (!window) return false;
+    if (command == SW_MINIMIZE || command == SW_MAXIMIZE || command == SW_RESTORE) {
+        const WPARAM type = command == SW_MINIMIZE ? SIZE_MINIMIZED : command == SW_MAXIMIZE ? SIZE_MAXIMIZED : SIZE_RESTORED;
+        return ChangeSizeType(hwnd, type);
+    }
     const bool wasVisible = window->m_visible;
     Pin pin(*window);
     if (command == SW_HIDE) {
@@ -291,6 +295,18 @@ bool WindowSystem::EnableWindow(HWND hwnd, bool enable) {
     return wasDisabled;
 }
 
+bool WindowSystem::ChangeSizeType(HWND hwnd, WPARAM type) {
+    Window* window = FromHandle(hwnd);
+    if (!window) return false;
+    Pin pin(*window);
+    const bool wasVisible = window->m_visible;
+    if (!wasVisible) ShowWindow(hwnd, type == SIZE_MINIMIZED ? SW_SHOWNA : SW_SHOW);
+    if (!IsWindow(hwnd) || window->m_kind == WindowKind::Child || window->m_sizeType == type) return wasVisible;
+    window->m_sizeType = type;
+    SendMessage(hwnd, WM_SIZE, type, MAKELPARAM(window->m_rect.Width(), window->m_rect.Height()));
+    return wasVisible;
+}
+
 void WindowSystem::MoveWindow(HWND hwnd, const Rect& rect, bool repaint) {
     Window* window = FromHandle(hwnd);
     if (!window) return;
@@ -300,7 +316,7 @@ void WindowSystem::MoveWindow(HWND hwnd, const Rect& rect, bool repaint) {
     Notify(hwnd, WindowEvent::Moved);
     if (old.left != rect.left || old.top != rect.top) SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
     if (IsWindow(hwnd) && (old.Width() != rect.Width() || old.Height() != rect.Height()))
-        SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rect.Width(), rect.Height()));
+        SendMessage(hwnd, WM_SIZE, window->m_sizeType, MAKELPARAM(rect.Width(), rect.Height()));
     if (repaint && IsWindow(hwnd)) {
         InvalidateRect(hwnd, nullptr, true);
         if (window->m_kind == WindowKind::Child) InvalidateRect(window->m_parent, &old, true);
@@ -309,6 +325,16 @@ void WindowSystem::MoveWindow(HWND hwnd, const Rect& rect, bool repaint) {
 
 void WindowSystem::SetWindowText(HWND hwnd, const std::string& title) {
     SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
+}
+
+int WindowSystem::SetCursor(HWND hwnd, int systemId) {
+    Window* window = FromHandle(hwnd);
+    if (!window) return 0;
+    const int old = window->m_cursorId;
+    if (old == systemId) return old;
+    window->m_cursorId = systemId;
+    Notify(hwnd, WindowEvent::CursorChanged);
+    return old;
 }
 
 void WindowSystem::BringToTop(HWND hwnd) {

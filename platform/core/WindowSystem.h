@@ -87,9 +87,16 @@ public:
     // Enabled flag of the window (not its parents, as the classic call does).
     bool IsWindowEnabled(HWND hwnd) const;
     bool ShowWindow(HWND hwnd, int command);  // returns whether it was visible before
+    // A top-level window becomes minimised, maximised or restored (shown when hidden): WM_SIZE with
+    // the type when it changed. The host calls it when the user changes the state; ShowWindow with
+    // SW_MINIMIZE, SW_MAXIMIZE or SW_RESTORE lands here. Returns whether it was visible before.
+    bool ChangeSizeType(HWND hwnd, WPARAM type);
     bool EnableWindow(HWND hwnd, bool enable);  // returns whether it was disabled before
     void MoveWindow(HWND hwnd, const Rect& rect, bool repaint);
     void SetWindowText(HWND hwnd, const std::string& title);
+    // The window's current cursor becomes the system cursor `systemId`; the host hears of a change.
+    // Returns the old id, 0 when hwnd is not a window.
+    int SetCursor(HWND hwnd, int systemId);
     // The top-level windows in z-order, topmost first.
     const std::vector<HWND>& TopLevelWindows() const { return m_zOrder; }
     Point ClientToScreen(HWND hwnd, Point p) const;

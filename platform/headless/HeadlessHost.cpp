@@ -99,6 +99,7 @@ RecordingDC* HeadlessHost::Surface(HWND hwnd) const {
 
 void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
     if (event == WindowEvent::Destroyed) {
+        m_cursorChanges.erase(hwnd);
         // Kept, drawing nothing, until the engine says nobody draws on it any more.
         auto it = m_surfaces.find(hwnd);
         if (it != m_surfaces.end()) {
@@ -116,8 +117,17 @@ void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
             it->second->Resize(Size{client.Width(), client.Height()});
         }
     }
+    if (event == WindowEvent::CursorChanged) {
+        if (Window* window = WindowSystem::Instance().FromHandle(hwnd)) m_cursorChanges[hwnd].push_back(window->CursorId());
+    }
     if (event != WindowEvent::Painted) return;
     ++m_paints[hwnd];
+}
+
+const std::vector<int>& HeadlessHost::CursorChanges(HWND hwnd) const {
+    static const std::vector<int> kNone;
+    auto it = m_cursorChanges.find(hwnd);
+    return it == m_cursorChanges.end() ? kNone : it->second;
 }
 
 int HeadlessHost::PaintCount(HWND hwnd) const {

@@ -113,6 +113,8 @@ public:
     const RecordingDC* RetiredSurface(HWND hwnd) const;
     // How often each window was painted (EndPaint or ReleaseDC), for tests.
     int PaintCount(HWND hwnd) const;
+    // The cursor changes of each window in order (system ids), for tests.
+    const std::vector<int>& CursorChanges(HWND hwnd) const;
 
     // --- Pump helpers for tests ------------------------------------------------------------------
     // Dispatches (as the main loop does) everything that is ready now, without moving the clock.
@@ -148,6 +150,7 @@ private:
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
     // Paints per window, found by handle: a long run makes a window per prompt.
     std::map<HWND, int> m_paints;
+    std::map<HWND, std::vector<int>> m_cursorChanges;
     std::vector<FileDialogRequest> m_fileDialogRequests;
     std::int64_t m_pollCostMs = kPollCostMs;
     std::int64_t m_stallLimitMs = kDefaultStallLimitMs;

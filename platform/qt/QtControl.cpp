@@ -33,6 +33,7 @@
 #include "platform/core/RichText.h"
 #include "platform/core/ScrollBar.h"
 #include "platform/core/WindowApi.h"
+#include "platform/qt/PainterDCFont.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtInput.h"
 
@@ -379,6 +380,12 @@ void QtControl::Connect(Report report) {
 
 void QtControl::Sync(const Control& control) {
     const QSignalBlocker blocker(m_widget);
+    // A font of its own (WM_SETFONT), else the dialog's, which the widget inherits.
+    const std::optional<LogFont> font = control.Font() ? std::optional<LogFont>(*control.Font()) : std::nullopt;
+    if (font != m_shownFont) {
+        m_shownFont = font;
+        m_widget->setFont(font ? ToQFont(*font) : QFont());
+    }
     switch (m_kind) {
         case ControlKind::PushButton: {
             auto* button = static_cast<QPushButton*>(m_widget);

@@ -4,12 +4,14 @@
 // host runs from our message loop.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include <QImage>
 #include <QString>
 
 #include "platform/core/DialogTemplate.h"
+#include "platform/core/DrawingObjects.h"
 
 class QWidget;
 
@@ -33,7 +35,7 @@ public:
     QWidget* Widget() const { return m_widget; }
     ControlKind Kind() const { return m_kind; }
 
-    // Shows the control's state on the widget: text, check, items, selection, range, picture.
+    // Shows the control's state on the widget: font, text, check, items, selection, range, picture.
     // Reports nothing back.
     void Sync(const Control& control);
 
@@ -49,6 +51,7 @@ private:
     const ImageSource* m_images;
     int m_shownImage = -1;
     QSize m_shownSize;
+    std::optional<LogFont> m_shownFont;  // the control's own font on the widget; none: the dialog's
 };
 
 // A control's text as a Qt widget shows it: our '&' mnemonic marks dropped ("&&" is one '&'), as

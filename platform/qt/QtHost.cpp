@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "platform/core/Control.h"
+#include "platform/core/Cursor.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/DialogUnits.h"
@@ -244,6 +245,16 @@ void QtHost::ReportGeometry(HWND hwnd, QRect geometry) {
     m_recorded.push_back([hwnd, rect = FromQRect(geometry)] {
         Window* window = System().FromHandle(hwnd);
         if (window && window->WindowRect() != rect) System().MoveWindow(hwnd, rect, true);
+    });
+}
+
+void QtHost::ReportWindowState(HWND hwnd, Qt::WindowStates states) {
+    if (m_applying > 0) return;
+    const WPARAM type = states.testFlag(Qt::WindowMinimized)                                          ? SIZE_MINIMIZED
+                        : states.testFlag(Qt::WindowMaximized) || states.testFlag(Qt::WindowFullScreen) ? SIZE_MAXIMIZED
+                                                                                                         : SIZE_RESTORED;
+    m_recorded.push_back([hwnd, type] {
+        if (System().IsWindow(hwnd)) System().ChangeSizeType(hwnd, type);
     });
 }
 
@@ -561,6 +572,9 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
             }
             if (mirror->resizePending) ApplySurfaceSize(hwnd, *mirror);
             widget->update();
+            break;
+        case WindowEvent::CursorChanged:
+            widget->setCursor(window->CursorId() == SYSTEM_CURSOR_HAND ? Qt::PointingHandCursor : Qt::ArrowCursor);
             break;
         case WindowEvent::Created:
         case WindowEvent::Destroyed:

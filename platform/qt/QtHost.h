@@ -127,6 +127,9 @@ public:
     void QueueKey(const QKeyEvent& event);
     void RequestClose(HWND hwnd);
     void ReportGeometry(HWND hwnd, QRect geometry);
+    // The person minimised, maximised or restored a top-level widget: our window takes the state
+    // and gets WM_SIZE with its size type.
+    void ReportWindowState(HWND hwnd, Qt::WindowStates states);
     // The person resized a top-level window from `before` to `after` (client sizes): its child
     // windows that filled the client area are stretched on Qt's side at once, until our side
     // places them.

@@ -109,6 +109,11 @@ void QtWindowWidget::moveEvent(QMoveEvent* event) {
     if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
 }
 
+void QtWindowWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isWindow()) m_host.ReportWindowState(m_hwnd, windowState());
+}
+
 bool QtWindowWidget::focusNextPrevChild(bool next) {
     (void)next;
     return false;

@@ -38,6 +38,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Tab belongs to our dialogs' navigation, never to Qt's focus chain.
     bool focusNextPrevChild(bool next) override;
 

@@ -7,6 +7,8 @@
 #include "flow/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "platform/core/Control.h"
+#include "platform/core/ControlMessages.h"
 #include "platform/core/WindowSystem.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
@@ -443,6 +445,24 @@ TEST_F(DeclareBarTest, DemonstrationArmsTheDeclareOrTheSkatTimer) {
 }  // namespace
 
 namespace {
+
+// The four games without a suit picture carry the declaration bar's font (Arial 14, bold), also on the
+// native widget; the suit buttons and the boxes keep the dialog's.
+TEST_F(DeclareBarTest, TheGamesWithoutPictureCarryTheBarsFont) {
+    auto* bar = Open();
+    for (int id : {IDC_NULL, IDC_NULL_OUVERT, IDC_GRAND, IDC_REVOLUTION}) {
+        const auto* control = platform::ControlFromHandle(bar->GetDlgItem(id));
+        ASSERT_NE(control, nullptr) << id;
+        ASSERT_NE(control->Font(), nullptr) << id;
+        EXPECT_EQ(control->Font()->face, "Arial") << id;
+        EXPECT_EQ(control->Font()->height, 14) << id;
+        EXPECT_EQ(control->Font()->weight, 700) << id;
+        EXPECT_EQ(::SendMessage(bar->GetDlgItem(id), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(control->Font()))
+            << id;
+    }
+    for (int id : {IDC_CLUBS, IDC_SCHNEIDER})
+        EXPECT_EQ(::SendMessage(bar->GetDlgItem(id), WM_GETFONT, 0, 0), 0) << id;
+}
 
 // "&Hilfe" opens the declaration's help page without a sound; the second click closes every help.
 TEST_F(DeclareBarTest, HelpTogglesTheDeclarationPageSilently) {

@@ -165,6 +165,28 @@ TEST_F(ControlTest, ImageHoldsItsPictureId) {
     EXPECT_EQ(dialog.GetControlAs<Image>(kPicture)->ImageId(), 14);
 }
 
+// A control keeps its own copy of the font it is given until it is given none again; asked to
+// redraw, it paints at once.
+TEST_F(ControlTest, ControlKeepsItsOwnCopyOfAFont) {
+    HWND name = Item(kName);
+    EXPECT_EQ(SendMessage(name, WM_GETFONT), 0) << "the dialog's font to start with";
+    LogFont font{"Arial", 14, 0, LogFont::kBold};
+    SendMessage(name, WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
+    font.face = "Courier New";
+    const auto* kept = reinterpret_cast<const LogFont*>(SendMessage(name, WM_GETFONT));
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->face, "Arial");
+    EXPECT_EQ(kept->height, 14);
+    EXPECT_EQ(kept->weight, 700);
+    EXPECT_EQ(ControlFromHandle(name)->Font(), kept);
+    EXPECT_EQ(SendMessage(Item(kList), WM_GETFONT), 0) << "only the control it was sent to";
+
+    const int paints = host.PaintCount(name);
+    SendMessage(name, WM_SETFONT, 1, 0);
+    EXPECT_EQ(SendMessage(name, WM_GETFONT), 0) << "back to the dialog's font";
+    EXPECT_EQ(host.PaintCount(name), paints + 1) << "redrawn at once";
+}
+
 TEST(ControlItemsTest, InsertRemoveAndFindKeepTheSelectionOnItsItem) {
     ControlItems items(false);
     items.Add("Kreuz");

@@ -134,6 +134,22 @@ TEST_F(QtHostDialog, ControlsAreNativeWidgetsAtTheirPlaces) {
     EXPECT_EQ(Native<QListWidget>(kList)->count(), 2);
 }
 
+// A control's own font shows on its native widget, and without one the widget shows the dialog's.
+TEST_F(QtHostDialog, ControlFontShowsOnTheWidget) {
+    QPushButton* press = Native<QPushButton>(kPress);
+    ASSERT_NE(press, nullptr);
+    const QFont dialogFont = host.WidgetOf(dialog.Handle())->font();
+    const LogFont font{"Courier New", 14, 0, LogFont::kBold};
+    SendMessage(dialog.GetDlgItem(kPress), WM_SETFONT, 1, reinterpret_cast<LPARAM>(&font));
+    ASSERT_TRUE(qttest::PumpUntil([&] { return press->font().family() == QStringLiteral("Liberation Mono"); }));
+    EXPECT_EQ(press->font().pixelSize(), 14);
+    EXPECT_TRUE(press->font().bold());
+    EXPECT_EQ(Native<QPushButton>(IDOK)->font().family(), dialogFont.family()) << "only the control it was sent to";
+    SendMessage(dialog.GetDlgItem(kPress), WM_SETFONT, 1, 0);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return press->font().family() == dialogFont.family(); }));
+    EXPECT_EQ(press->font().pixelSize(), dialogFont.pixelSize());
+}
+
 // A click on the native button is not handled inside Qt's delivery: it is queued, and the dialog's
 // handler runs when our loop dispatches it.
 TEST_F(QtHostDialog, ButtonClickReachesHandlerThroughQueue) {

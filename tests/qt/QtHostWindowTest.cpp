@@ -2,11 +2,15 @@
 // state), show their retained surfaces, and the person's resizing and closing come back as ours.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
 #include <QWidget>
 
+#include "platform/core/Cursor.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
@@ -125,6 +129,36 @@ TEST_F(QtHostWindow, PersonResizingMovesOurWindow) {
         if (m.message == WM_SIZE) size = &m;
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(size->lParam, MAKELPARAM(320, 230));
+}
+
+// The person minimises, maximises and restores the top-level widget: our window takes each state
+// and gets WM_SIZE with its size type.
+TEST_F(QtHostWindow, PersonMinimisingAndRestoringSendsTheSizeTypes) {
+    QWidget* top = host.WidgetOf(frame.Handle());
+    std::vector<WPARAM> types;
+    frame.onMessage = [&types](UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_SIZE) types.push_back(wParam);
+    };
+    top->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return IsIconic(frame.Handle()); }));
+    top->setWindowState(Qt::WindowMaximized);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return IsZoomed(frame.Handle()); }));
+    top->setWindowState(Qt::WindowNoState);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return !IsZoomed(frame.Handle()); }));
+    EXPECT_FALSE(IsIconic(frame.Handle()));
+    ASSERT_GE(types.size(), 3u);
+    EXPECT_EQ(types.front(), SIZE_MINIMIZED);
+    EXPECT_NE(std::find(types.begin(), types.end(), SIZE_MAXIMIZED), types.end());
+    EXPECT_EQ(types.back(), SIZE_RESTORED);
+}
+
+// A window's cursor is its widget's cursor: the pointing hand or the arrow.
+TEST_F(QtHostWindow, WindowCursorIsTheWidgetsCursor) {
+    QWidget* widget = host.WidgetOf(view.Handle());
+    SetCursor(view.Handle(), LoadCursor(SYSTEM_CURSOR_HAND));
+    EXPECT_EQ(widget->cursor().shape(), Qt::PointingHandCursor);
+    SetCursor(view.Handle(), LoadCursor(SYSTEM_CURSOR_ARROW));
+    EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
 }
 
 // Closing the widget asks our window through the queue; it closes by its own handler, and the
