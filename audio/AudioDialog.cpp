@@ -6,7 +6,9 @@
 #include "audio/VoicePlayer.h"
 #include "model/Settings.h"
 #include "platform/core/ComboBox.h"
+#include "platform/core/ControlMessages.h"
 #include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
 
 namespace {
 
@@ -37,7 +39,10 @@ bool CAudioDialog::OnInitDialog() {
     // Step 1: the help starts closed.
     help.Reset();
     // Step 2: the seat heads are the players' names.
-    for (std::size_t seat = 0; seat < 3; ++seat) SetDlgItemText(kSeatHeads[seat], seatNames[seat] + ":");
+    for (std::size_t seat = 0; seat < 3; ++seat) {
+        SetDlgItemText(kSeatHeads[seat], seatNames[seat] + ":");
+        if (SeatHeadFont) ::SendMessage(GetDlgItem(kSeatHeads[seat]), WM_SETFONT, 0, reinterpret_cast<LPARAM>(&*SeatHeadFont));
+    }
     // The lists, in the edition's language.
     const auto& entries = kListEntries[static_cast<std::size_t>(VoiceEdition())];
     for (int id : {kWelcome, kSupport}) {

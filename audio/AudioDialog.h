@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "dialogs/HelpToggle.h"
 #include "platform/core/Dialog.h"
+#include "platform/core/DrawingObjects.h"
 
 class CAudioDialog : public platform::Dialog {
 public:
@@ -26,6 +28,10 @@ public:
     void OnStandard();
     void OnTest();
     void OnHelp();
+
+    // The font of the three seat heads (the application's bold 16-pixel Arial); without it they keep
+    // the dialog's font.
+    std::optional<platform::LogFont> SeatHeadFont;
 
     // The words the controls stand for (what OK stores).
     std::uint32_t VoiceWordFromControls() const;

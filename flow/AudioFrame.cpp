@@ -18,6 +18,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
+#include "shell/SkatApp.h"
 
 namespace {
 
@@ -137,11 +138,15 @@ void CMainFrame::VoiceSupport(int card, int seat) {
     for (int term : terms) ::PlayVoiceTerm(term, EnglishEdition, speaker, fromFile);
 }
 
+// The application font of the audio settings dialog's seat heads: bold 16-pixel Arial.
+constexpr int kSeatHeadFont = 5;
+
 // Options > Voices and Sounds: the settings dialog with the game paused; OK has stored the words.
 void CMainFrame::OnAudio() {
     const int previous = SetPause(0);
     CAudioDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2),
                         [this](int level) { return SetPause(level); });
+    if (g_pApp) dialog.SeatHeadFont = g_pApp->Font(kSeatHeadFont);
     dialog.DoModal();
     SetPause(previous);
 }

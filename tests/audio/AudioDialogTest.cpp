@@ -64,6 +64,31 @@ TEST_F(AudioDialogTest, OkRightAfterOpeningKeepsTheWordsButUnusedBitsAndFieldsOf
     }
 }
 
+TEST_F(AudioDialogTest, TheSeatHeadsCarryTheFontTheFrameGives) {
+    g_Settings.Audio.Voice = 0x0D888BA9;
+    CAudioDialog dialog("Anna", "Bernd", "Du");
+    platform::LogFont bold;
+    bold.face = "Arial";
+    bold.height = 16;
+    bold.width = 6;
+    bold.weight = 700;
+    dialog.SeatHeadFont = bold;
+    ASSERT_TRUE(dialog.Create());
+    for (int id : {1064, 1065, 1066}) {
+        const auto* head = platform::ControlFromHandle(dialog.GetDlgItem(id));
+        ASSERT_NE(head, nullptr) << id;
+        ASSERT_NE(head->Font(), nullptr) << id;
+        EXPECT_EQ(head->Font()->face, "Arial") << id;
+        EXPECT_EQ(head->Font()->height, 16) << id;
+        EXPECT_EQ(head->Font()->weight, 700) << id;
+    }
+    // Without a font from the frame the heads keep the dialog's.
+    auto plain = OpenSettings(0x0D888BA9u, 0x013FFFFFu);
+    const auto* head = platform::ControlFromHandle(plain->GetDlgItem(1064));
+    ASSERT_NE(head, nullptr);
+    EXPECT_EQ(head->Font(), nullptr);
+}
+
 TEST_F(AudioDialogTest, StandardThenOkGivesTheStandardWordsWithSoundOff) {
     auto dialog = OpenSettings(0xE0000777u, 0x01000000u);
     dialog->OnStandard();
