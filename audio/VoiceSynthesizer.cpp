@@ -32,9 +32,9 @@ int Collect(short* samples, int count, espeak_EVENT*) {
 }
 
 void ListVariants() {
-    espeak_VOICE spec{};
-    spec.languages = "variant";
-    const espeak_VOICE** voices = espeak_ListVoices(&spec);
+    espeak_VOICE query{};
+    query.languages = "variant";
+    const espeak_VOICE** voices = espeak_ListVoices(&query);
     for (int at = 0; voices && voices[at]; ++at) {
         const char* identifier = voices[at]->identifier;  // "!v/m3"
         if (!identifier) continue;
