@@ -292,6 +292,8 @@ public:
     void NewMatch();
     void OnBreak();
     void OnRepeat();
+    // "Letzten Stich": shows the last trick during play, the whole course after the game; a
+    // second use puts the table back (flow/LastTrick.cpp).
     void OnLast();
     void OnSuggest();
     void CheckCheat(int code, int mode);
@@ -316,6 +318,11 @@ public:
     void SoundEffect(int effect, bool loop);
     void WaitForInput();
     void LogDeleteOn(int event);
+    // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
+    // is not there) is no error.
+    void DeleteFile(const std::string& path, bool silent);
+    // The course text beside the shown course (1 show, 0 remove).
+    void MoveCourseText(int show);
     void OnListLog();
     void ApplyVolume();
     // The name of a seat's player as the table shows it.

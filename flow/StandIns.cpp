@@ -6,7 +6,6 @@
 
 #include "model/GameState.h"
 #include "model/Trace.h"
-#include "platform/core/FileIo.h"
 #include "shell/SkatApp.h"
 #include "tavlo/Tavlo.h"
 
@@ -36,9 +35,8 @@ void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
 void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
 void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
 void CMainFrame::OnRepeat() { TraceStandIn("OnRepeat"); }
-void CMainFrame::OnLast() { TraceStandIn("OnLast"); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
-void CMainFrame::AnnounceSeats() { RefreshPosTexts(1); }
+void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}
@@ -72,14 +70,6 @@ void CMainFrame::SetTitle(const std::string& fileName) {
         title += fileName;
     }
     SetWindowText(title);
-}
-
-void CMainFrame::LogDeleteOn(int event) {
-    if (!g_pApp || !g_pApp->Log || (g_pApp->LogDelete & event) == 0) return;
-    (void)platform::RemoveFile(g_pApp->LogFilePath);
-    g_pApp->LogLineCount = 0;
-    g_pApp->LogText.clear();
-    g_pApp->LogTextLength = 0;
 }
 
 std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }

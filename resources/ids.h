@@ -22,6 +22,7 @@ inline constexpr int IDS_MENU_LAST_TRICK = 40310;
 inline constexpr int IDS_MENU_LAST_CARDS = 40311;
 
 // Questions and errors.
+inline constexpr int IDS_QUERY_DELETE_FILE = 40101;  // %1: the file
 inline constexpr int IDS_QUERY_LOAD_MATCH = 40102;   // %1: the match
 inline constexpr int IDS_QUERY_EXIT = 40104;         // closing while a game is loaded
 inline constexpr int IDS_QUERY_REPLACE_GAME = 40105; // %1: the game

@@ -22,6 +22,7 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_MARK_REKONTRA, "Re"},
     {IDS_MENU_OPEN_PLAY, "Open &play\tCtrl+C"},
     {IDS_MENU_NORMAL_PLAY, "Normal &play\tCtrl+C"},
+    {IDS_QUERY_DELETE_FILE, "Shall '%1' really be deleted?"},
     {IDS_QUERY_LOAD_MATCH,
      "The running match is canceled\n(score sheet is deleted).\n\nWould you load the match '%1' now?"},
     {IDS_QUERY_EXIT,

@@ -22,6 +22,7 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_MARK_REKONTRA, "Re"},
     {IDS_MENU_OPEN_PLAY, "Offen s&pielen\tStrg+C"},
     {IDS_MENU_NORMAL_PLAY, "Normal s&pielen\tStrg+C"},
+    {IDS_QUERY_DELETE_FILE, "Soll  '%1' wirklich gelöscht werden?"},
     {IDS_QUERY_LOAD_MATCH,
      "Die laufende Serie wird abgebrochen\n(Spielliste wird gelöscht).\n\nWollen Sie die Serie '%1' jetzt laden?"},
     {IDS_QUERY_EXIT,
