@@ -20,42 +20,17 @@
 #include "resources/Editions.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
+#include "tools/bench/BenchProgram.h"
 #include "tavlo/Tavlo.h"
 
 namespace {
-
-struct BenchFolders {
-    BenchFolders() {
-        folder = (std::filesystem::temp_directory_path() / "kartovan-bench-dialogs").string();
-        std::filesystem::create_directories(folder);
-        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
-    }
-    ~BenchFolders() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::string folder;
-};
-
-void ResetProgram() {
-    g_Game.Reset();
-    g_Settings.Reset();
-    g_Shell.Reset();
-    g_Flow.Reset();
-    g_Knowledge.Reset();
-    tavlo::ResetAll();
-    platform::SetResources(&EnglishResources());
-    platform::SetRegistryKey("Kartovan+", "skat");
-    platform::CurrentUserRegistry().Clear();
-}
 
 // Create from the template (controls, initialisation, placement), show, record, then clear the
 // record and destroy; the engine frees the bar.
 template <class Bar>
 void BM_BarLifeCycle(benchmark::State& state) {
-    BenchFolders folders;
-    ResetProgram();
+    bench::BenchFolders folders("kartovan-bench-dialogs");
+    bench::ResetProgram();
     g_Settings.Options.Suggest = static_cast<int>(state.range(0));
     platform::HeadlessHost host;
     CSkatApp app;

@@ -21,43 +21,16 @@
 #include "resources/Editions.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
+#include "tools/bench/BenchProgram.h"
 #include "tavlo/Tavlo.h"
 
 namespace {
 
-// A private data and settings folder for the run.
-struct BenchFolders {
-    BenchFolders() {
-        folder = (std::filesystem::temp_directory_path() / "kartovan-bench").string();
-        std::filesystem::create_directories(folder);
-        ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
-        ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
-    }
-    ~BenchFolders() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::string folder;
-};
-
-void ResetProgram() {
-    g_Game.Reset();
-    g_Settings.Reset();
-    g_Shell.Reset();
-    g_Flow.Reset();
-    g_Knowledge.Reset();
-    tavlo::ResetAll();
-    platform::SetResources(&EnglishResources());
-    platform::SetRegistryKey("Kartovan+", "skat");
-    platform::CurrentUserRegistry().Clear();
-    for (const char* delay : {"Bid", "Answer", "Show", "Continue", "Demo", "Deal", "Play", "Order", "Swap", "Switch"})
-        WriteProfileInt("Delay", delay, 0);
-}
-
 void BM_StartupToFirstPaint(benchmark::State& state) {
-    BenchFolders folders;
+    bench::BenchFolders folders("kartovan-bench");
     for (auto _ : state) {
-        ResetProgram();
+        bench::ResetProgram();
+        bench::SetNoDelays();
         platform::HeadlessHost host;
         CSkatApp app;
         app.InitInstance();
@@ -69,8 +42,9 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_NewToAuction(benchmark::State& state) {
-    BenchFolders folders;
-    ResetProgram();
+    bench::BenchFolders folders("kartovan-bench");
+    bench::ResetProgram();
+    bench::SetNoDelays();
     platform::HeadlessHost host;
     CSkatApp app;
     app.InitInstance();
@@ -90,8 +64,9 @@ BENCHMARK(BM_NewToAuction)->Unit(benchmark::kMillisecond);
 
 // Resident memory of the running program after start-up and one deal, in kilobytes.
 void BM_ResidentMemory(benchmark::State& state) {
-    BenchFolders folders;
-    ResetProgram();
+    bench::BenchFolders folders("kartovan-bench");
+    bench::ResetProgram();
+    bench::SetNoDelays();
     platform::HeadlessHost host;
     CSkatApp app;
     app.InitInstance();
