@@ -12,11 +12,12 @@ const ResourceSet* g_resources = nullptr;
 
 const StringEntry* FindString(int id) {
     if (!g_resources) return nullptr;
-    auto strings = g_resources->strings;
-    auto it = std::lower_bound(strings.begin(), strings.end(), id,
-                               [](const StringEntry& entry, int wanted) { return entry.id < wanted; });
-    if (it == strings.end() || it->id != id) return nullptr;
-    return &*it;
+    for (StringTable chapter : g_resources->strings) {
+        auto it = std::lower_bound(chapter.begin(), chapter.end(), id,
+                                   [](const StringEntry& entry, int wanted) { return entry.id < wanted; });
+        if (it != chapter.end() && it->id == id) return &*it;
+    }
+    return nullptr;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // dialog templates. Each edition library (resources/ge, resources/en) provides one ResourceSet as
 // C++ data; the program selects its edition's set at start-up and every lookup goes through it.
 
+#include <cstddef>
 #include <span>
 #include <string>
 
@@ -13,6 +14,17 @@ struct StringEntry {
     const char* text;  // UTF-8
 };
 
+// One chapter of an edition's strings, sorted by id. An edition keeps its strings in several chapters
+// (one per area of the program) so that each area's texts live beside each other; no id is in two.
+using StringTable = std::span<const StringEntry>;
+
+// Whether a chapter is sorted by id without duplicates; each chapter asserts it at compile time.
+constexpr bool IsSortedById(StringTable chapter) {
+    for (std::size_t i = 1; i < chapter.size(); ++i)
+        if (chapter[i - 1].id >= chapter[i].id) return false;
+    return true;
+}
+
 // Declared by the dialog and menu layers; an edition defines its tables of them.
 struct MenuTemplate;
 struct AcceleratorTable;
@@ -20,7 +32,7 @@ struct DialogTemplate;
 
 struct ResourceSet {
     const char* language;                 // "ge" or "en": the edition's own language code
-    std::span<const StringEntry> strings; // sorted by id
+    std::span<const StringTable> strings; // the chapters, each sorted by id
     const MenuTemplate* (*findMenu)(int id) = nullptr;
     const AcceleratorTable* (*findAccelerators)(int id) = nullptr;
     const DialogTemplate* (*findDialog)(int id) = nullptr;

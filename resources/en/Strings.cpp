@@ -4,8 +4,6 @@
 #include "resources/ids.h"
 #include "resources/en/EditionTables.h"
 
-#include <algorithm>
-
 namespace {
 
 // Sorted by id; the lookup searches it by halves.
@@ -178,12 +176,14 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_APP_TITLE, "skat"},
 };
 
-static_assert(std::ranges::adjacent_find(kStrings, std::greater_equal<>{}, &platform::StringEntry::id) ==
-                  std::ranges::end(kStrings),
-              "the string table must be sorted by id without duplicates");
-
-const platform::ResourceSet kEnglish{"en", kStrings, &FindEnglishMenu, &FindEnglishAccelerators, &FindEnglishDialog};
+static_assert(platform::IsSortedById(kStrings), "the string table must be sorted by id without duplicates");
 
 }  // namespace
 
-const platform::ResourceSet& EnglishResources() { return kEnglish; }
+const platform::ResourceSet& EnglishResources() {
+    // The general texts first, then each area's chapter.
+    static const platform::StringTable kChapters[] = {kStrings};
+    static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
+                                                &FindEnglishDialog};
+    return kEnglish;
+}

@@ -4,8 +4,6 @@
 #include "resources/ids.h"
 #include "resources/ge/EditionTables.h"
 
-#include <algorithm>
-
 namespace {
 
 // Sorted by id; the lookup searches it by halves.
@@ -180,12 +178,14 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_APP_TITLE, "skat"},
 };
 
-static_assert(std::ranges::adjacent_find(kStrings, std::greater_equal<>{}, &platform::StringEntry::id) ==
-                  std::ranges::end(kStrings),
-              "the string table must be sorted by id without duplicates");
-
-const platform::ResourceSet kGerman{"ge", kStrings, &FindGermanMenu, &FindGermanAccelerators, &FindGermanDialog};
+static_assert(platform::IsSortedById(kStrings), "the string table must be sorted by id without duplicates");
 
 }  // namespace
 
-const platform::ResourceSet& GermanResources() { return kGerman; }
+const platform::ResourceSet& GermanResources() {
+    // The general texts first, then each area's chapter.
+    static const platform::StringTable kChapters[] = {kStrings};
+    static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
+                                                &FindGermanDialog};
+    return kGerman;
+}

@@ -84,7 +84,8 @@ using namespace dialog_test;
 
 TEST_F(MessageBoxTest, ResourceTextGetsItsArgumentsAndTheEditionsButtons) {
     static const platform::StringEntry kNone[] = {{1, ""}};
-    const platform::ResourceSet german{"ge", kNone};
+    static const platform::StringTable kChapters[] = {kNone};
+    const platform::ResourceSet german{"ge", kChapters};
     platform::SetResources(&german);
     std::string seen;
     std::string language;

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 namespace {
 
 class ResourcesTest : public ::testing::Test {
@@ -41,10 +45,15 @@ TEST_F(ResourcesTest, EachEditionHasItsOwnTexts) {
 TEST_F(ResourcesTest, BothEditionsHaveTheSameIds) {
     auto ids = [](const platform::ResourceSet& set) {
         std::vector<int> list;
-        for (const auto& entry : set.strings) list.push_back(entry.id);
+        for (platform::StringTable chapter : set.strings)
+            for (const auto& entry : chapter) list.push_back(entry.id);
+        std::sort(list.begin(), list.end());
         return list;
     };
-    EXPECT_EQ(ids(GermanResources()), ids(EnglishResources()));
+    const std::vector<int> german = ids(GermanResources());
+    EXPECT_EQ(german, ids(EnglishResources()));
+    // An id in two chapters would hide the later chapter's text.
+    EXPECT_EQ(std::adjacent_find(german.begin(), german.end()), german.end());
 }
 
 TEST_F(ResourcesTest, MissingIdsAndMissingEditionGiveEmpty) {
@@ -73,11 +82,19 @@ const platform::DialogTemplate* FindTestDialog(int id) {
     return id == 317 ? reinterpret_cast<const platform::DialogTemplate*>(&kGappedStrings) : nullptr;
 }
 
-TEST_F(ResourcesTest, LookupFindsEveryEntryAndNothingBetween) {
-    const platform::ResourceSet set{"xx", kGappedStrings, nullptr, nullptr, &FindTestDialog};
+constexpr platform::StringEntry kSecondChapter[] = {{1, "one"}, {7, "seven"}, {60000, "beyond"}};
+const platform::StringTable kTestChapters[] = {kGappedStrings, kSecondChapter};
+
+static_assert(platform::IsSortedById(kGappedStrings));
+static_assert(!platform::IsSortedById(std::array<platform::StringEntry, 2>{{{3, "a"}, {3, "b"}}}));
+static_assert(!platform::IsSortedById(std::array<platform::StringEntry, 3>{{{1, "a"}, {5, "b"}, {4, "c"}}}));
+
+TEST_F(ResourcesTest, LookupFindsEveryEntryOfEveryChapterAndNothingBetween) {
+    const platform::ResourceSet set{"xx", kTestChapters, nullptr, nullptr, &FindTestDialog};
     platform::SetResources(&set);
     for (const auto& entry : kGappedStrings) EXPECT_EQ(platform::LoadString(entry.id), entry.text);
-    for (int id : {1, 4, 9, 12, 499, 501, 57343, 57345}) EXPECT_FALSE(platform::HasString(id)) << id;
+    for (const auto& entry : kSecondChapter) EXPECT_EQ(platform::LoadString(entry.id), entry.text);
+    for (int id : {0, 4, 6, 8, 9, 12, 499, 501, 57343, 57345, 60001}) EXPECT_FALSE(platform::HasString(id)) << id;
     EXPECT_NE(platform::FindDialog(317), nullptr);
     EXPECT_EQ(platform::FindDialog(318), nullptr);
 }
