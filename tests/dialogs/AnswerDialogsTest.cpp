@@ -12,6 +12,7 @@
 #include "model/Settings.h"
 #include "platform/core/Image.h"
 #include "platform/core/WindowSystem.h"
+#include "resources/Editions.h"
 #include "shell/ShellGlobals.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,64 @@ TEST_F(AnswerDialogsTest, TheQuestionsShowTheGameAndTheirText) {
     rekontra.onOpen = [](Answered<CRekontraDialog>& d) { EXPECT_EQ(d.Title(), "Game   3.2"); };
     rekontra.DoModal();
 }
+
+// --- Both editions -------------------------------------------------------------------------------
+
+struct EditionCase {
+    const char* name;
+    const platform::ResourceSet& (*edition)();
+    const char* gameCaption;
+    const char* yes;
+    const char* no;
+    const char* startCaption;
+    const char* byChance;
+    const char* breakOff;
+    const char* help;
+};
+
+const EditionCase kEditionCases[] = {
+    {"German", &GermanResources, "Spiel   4.1", "&Ja", "&Nein", "Serienende  -  neue Serie", "per &Zufall bestimmen",
+     "&Abbrechen", "&Hilfe"},
+    {"English", &EnglishResources, "Game   4.1", "&Yes", "&No", "End of match  -  new match", "Determined by &Chance",
+     "&Break", "&Help"},
+};
+
+class EditionTextsTest : public AnswerDialogsTest, public ::testing::WithParamInterface<EditionCase> {};
+
+// The messages as the person sees them in each edition: the caption and the buttons whole.
+TEST_P(EditionTextsTest, TheMessagesSpeakTheEditionsLanguage) {
+    const EditionCase& c = GetParam();
+    UseEdition(c.edition());
+    g_Shell.GameNumberText = "  4.1";
+    Answered<CResignDialog> resign("{\\rtf1 x}");
+    resign.click = IDC_CANCEL;
+    resign.onOpen = [&](Answered<CResignDialog>& d) {
+        EXPECT_EQ(d.Title(), c.gameCaption);
+        EXPECT_EQ(d.GetDlgItemText(IDC_OK), c.yes);
+        EXPECT_EQ(d.GetDlgItemText(IDC_CANCEL), c.no);
+    };
+    resign.DoModal();
+    Answered<CInfoDialog> info("x", {});
+    info.click = IDC_OK;
+    info.onOpen = [&](Answered<CInfoDialog>& d) { EXPECT_EQ(d.Title(), c.gameCaption); };
+    info.DoModal();
+    Answered<CPassedVariantDialog> passed("x");
+    passed.click = IDC_OK;
+    passed.onOpen = [&](Answered<CPassedVariantDialog>& d) { EXPECT_EQ(d.Title(), c.gameCaption); };
+    passed.DoModal();
+    Answered<CStartDialog> start("x", {"A", "B", "C"});
+    start.click = IDC_CANCEL;
+    start.onOpen = [&](Answered<CStartDialog>& d) {
+        EXPECT_EQ(d.Title(), c.startCaption);
+        EXPECT_EQ(d.GetDlgItemText(IDC_START_RANDOM), c.byChance);
+        EXPECT_EQ(d.GetDlgItemText(IDC_CANCEL), c.breakOff);
+        EXPECT_EQ(d.GetDlgItemText(IDC_HELP), c.help);
+    };
+    start.DoModal();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditionTextsTest, ::testing::ValuesIn(kEditionCases),
+                         [](const ::testing::TestParamInfo<EditionCase>& info) { return info.param.name; });
 
 // --- The demonstration timers ---------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "flow/FlowIds.h"
 #include "model/GameState.h"
 #include "platform/core/Random.h"
+#include "platform/core/RichText.h"
 #include "platform/core/WindowSystem.h"
 #include "platform/headless/DesktopRecorder.h"
 
@@ -107,6 +108,8 @@ TEST_F(StartDialogTest, TheSeatButtonsNameTheSeatsAsTheyAre) {
         EXPECT_EQ(d.GetDlgItemText(IDC_START_SEAT1), "&2 Comp2");
         EXPECT_EQ(d.GetDlgItemText(IDC_START_SEAT2), "&3 Spieler");
         EXPECT_EQ(d.GetDlgItemText(IDC_TEXT), "{\\rtf1 Ende}");
+        EXPECT_EQ(static_cast<const platform::RichText*>(::WindowFromHandle(d.GetDlgItem(IDC_TEXT)))->BackgroundColour(),
+                  0xe0ffffu);
         // Its own caption stays: the end of the match, not a game.
         EXPECT_EQ(d.Title(), "End of match  -  new match");
     };
