@@ -465,6 +465,9 @@ void QtHost::CreateMirror(HWND hwnd) {
         } else {
             mirror.widget = new QtWindowWidget(*this, hwnd, parent, {});
         }
+        // A child made hidden (a dialog's hidden button or picture) stays hidden when its parent
+        // shows, until it is shown itself: Qt would show every child not hidden explicitly.
+        if (!window->IsVisibleFlag()) mirror.widget->setVisible(false);
     } else {
         const auto* dialog = dynamic_cast<const Dialog*>(window);
         const DialogTemplate* dialogTemplate = dialog ? dialog->Template() : nullptr;

@@ -33,6 +33,13 @@ const DialogTemplate kStrip{901, "", DLG_MODELESS | DLG_NO_PARENT | DLG_STRIP, {
                             kStripControls};
 const DialogTemplate kPlain{902, "Plain", DLG_MODELESS, {0, 0, 110, 18}, {"MS Sans Serif", 8}, kStripControls};
 
+constexpr int kHiddenRule = 1185;
+const ControlTemplate kMessageControls[] = {
+    {ControlKind::PushButton, 1, "&OK", {2, 2, 40, 14}, CTL_TABSTOP},
+    {ControlKind::PushButton, kHiddenRule, "", {44, 2, 30, 14}, CTL_TABSTOP | CTL_HIDDEN},
+};
+const DialogTemplate kMessage{903, "Message", DLG_MODELESS, {0, 0, 110, 18}, {"MS Sans Serif", 8}, kMessageControls};
+
 class MainWindow : public Window {};
 
 class QtPromptStrip : public ::testing::Test {
@@ -79,6 +86,26 @@ TEST_F(QtPromptStrip, AnOrdinaryModelessDialogKeepsItsCaption) {
     ASSERT_NE(widget, nullptr);
     EXPECT_FALSE(widget->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_FALSE(widget->HasThinBorder());
+}
+
+// A control made hidden stays hidden when its dialog shows, until the dialog shows it.
+TEST_F(QtPromptStrip, AHiddenControlStaysHiddenUntilShown) {
+    Dialog message(kMessage);
+    ASSERT_TRUE(message.Create(nullptr));
+    message.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    QWidget* ok = Widget(message.GetDlgItem(1));
+    QWidget* rule = Widget(message.GetDlgItem(kHiddenRule));
+    ASSERT_NE(ok, nullptr);
+    ASSERT_NE(rule, nullptr);
+    EXPECT_TRUE(ok->isVisible());
+    EXPECT_FALSE(rule->isVisible());
+    message.ShowDlgItem(kHiddenRule, true);
+    qttest::PumpFor(30);
+    EXPECT_TRUE(rule->isVisible());
+    message.ShowDlgItem(kHiddenRule, false);
+    qttest::PumpFor(30);
+    EXPECT_FALSE(rule->isVisible());
 }
 
 TEST_F(QtPromptStrip, APictureOnAButtonShowsTheSuitSymbolInPlaceOfTheText) {
