@@ -17,6 +17,7 @@ enum PlayEpilogue : int {
 };
 struct DiscardEntry;
 struct DiscardPair;
+struct GameStatusRecord;
 
 // A card plan snapshot of the undo history: the counter and the four planned cards.
 struct CardPlanSnapshot {
@@ -195,6 +196,17 @@ public:
     // Ramsch: a computer seat's turn with the skat (answers the frame with command 103 pass on or
     // 110 pick up, inside this call).
     void HandleRamschSkat(CCards& skat);
+    // Suggestions for the person. SuggestGame: every game type evaluated as if the skat (the
+    // two-card row where it lies now) were picked up and the best two cards laid away; mode 0
+    // only chooses a game. Leaves the hand, the skat, GameType and TrumpCount as they were and
+    // returns the option records. SuggestSkat: the lay-away for the game type chosen; without
+    // carryOut the value of that game after it (the cards go back), with carryOut the cards are
+    // laid away and the answer is 1000 fine, 2000 not recommended, 3000 overbid.
+    int (*SuggestGame(int mode, CCards& skat))[13];
+    int SuggestSkat(CCards& skat, bool carryOut);
+    // The game-status summary from this player's point of view for the current game type
+    // (computer/evaluation/GameStatus.h); a type outside 0..7 writes nothing.
+    void AnalyseGameStatus(GameStatusRecord& record) const;
     // Ramsch: the lay-away for a Durchmarsch attempt; with plan the skat is looked at. For the
     // person only the advice is left (DiscardResult, the Ramsch option): his cards stay.
     void DecideRamschSkat(CCards& skat, bool plan);

@@ -52,6 +52,9 @@ struct ComputerFrameServices {
     // is on, the resume bar stands and the frame's messages run until the person resumes or the
     // game is broken off; the option stays on. Empty: no pause.
     std::function<void()> ResumeSwapPause;
+    // CMainFrame::SetPause (level): sets the pause level and answers the previous one. Empty:
+    // nothing happens.
+    std::function<int(int level)> SetPause;
     // CMainFrame::SoundEffect (effect, loop). Empty: silent.
     std::function<void(int effect, bool loop)> SoundEffect;
     // PlayVoiceTerm (term, language, voice, fromFile). Empty: silent.
