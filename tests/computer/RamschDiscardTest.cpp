@@ -90,7 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"TwoBlanksWithDoubletonWhenLeading", "SK H9 DQ D8 C7 C8 C9 CT CA CJ SJ HJ", 0,
                  "S1[SK/4 H9/2] P1[DQ/3+D8/1]"},
         // Three-card suits with the Seven: 7 9 A scores the Ace 7, 7 Q A scores it 8, 7 9 K nothing.
-        PlanCase{"ThreeCardSuitsWithTheSeven", "S7 S9 SA H7 HQ HA D7 D9 DK C7 C8 CJ", 2, "S3[SA/7 HA/8]"}));
+        PlanCase{"ThreeCardSuitsWithTheSeven", "S7 S9 SA H7 HQ HA D7 D9 DK C7 C8 CJ", 2, "S3[SA/7 HA/8]"},
+        // A low doubleton gives way to Ace and Ten of a five-card suit without the Seven ...
+        PlanCase{"FiveCardAceTenTakesOverALowDoubleton", "SK S9 CA CT C9 C8 CQ H7 H8 H9 HQ D7", 2, "P2[CA/6+CT/5]"},
+        // ... but a five-card suit that holds the Seven is passed by.
+        PlanCase{"FiveCardSuitWithTheSevenIsPassedBy", "SK S9 CA CT C9 C8 C7 H7 H8 H9 HQ D7", 2, "P1[SK/4+S9/2]"}));
 
 // Stage 4's pair split: two pairs Ten-Queen; the second takes the first's place on an odd draw.
 TEST_F(RamschDiscardTest, PairSplitTakesTheLaterPairOnAnOddDraw) {

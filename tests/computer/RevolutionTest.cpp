@@ -74,6 +74,41 @@ TEST_F(RevolutionTest, AttackSuitGoesToTheFirstDefender) {
     }
 }
 
+// The person leads and no suit of the soloist can be attacked from below: the suits he holds
+// weakest go to the first defender, two of them when all would make more than ten cards; two
+// suits that make more than ten keep the first, which named the forced card.
+TEST_F(RevolutionTest, WeakSuitsOfTheSoloistGoToTheFirstDefender) {
+    struct Case {
+        const char* name;
+        std::vector<int> weak;  // the soloist's suits with structure code 3
+        int forced;
+        const char* first;      // the first defender's ten cards
+    };
+    const Case cases[] = {
+        {"three suits: the pair making ten", {CLUBS, SPADES, HEARTS}, C(SEVEN, CLUBS),
+         "CJ CT C9 C8 C7 SJ ST S9 S8 S7"},
+        {"two suits over ten: the first, topped up", {HEARTS, DIAMONDS}, C(SEVEN, HEARTS),
+         "HQ HJ HT H9 H8 H7 CJ SJ DQ CT"},
+    };
+    for (const Case& c : cases) {
+        g_Game.Forehand = 2;
+        seat0.forcedCard = 0;
+        Deal(ParseCards("CA CK CQ SA SK SQ HA HK DA DK "
+                        "CJ CT C9 C8 C7 SJ ST S9 S8 S7 "
+                        "HQ HJ HT H9 H8 H7 DQ DJ DT D9 "
+                        "D8 D7"));
+        for (int s = 0; s < 4; ++s) seat2.handInfo.StructureCode[s] = 1;
+        for (int s : c.weak) seat2.handInfo.StructureCode[s] = 3;
+        pool.SwapOpponentCards(skat, seat0, seat1, seat2);
+        auto expected = ParseCards(c.first);
+        std::vector<int> got(seat0.cards.begin(), seat0.cards.begin() + 10);
+        std::sort(expected.begin(), expected.end());
+        std::sort(got.begin(), got.end());
+        EXPECT_EQ(got, expected) << c.name;
+        EXPECT_EQ(seat0.forcedCard, c.forced) << c.name;
+    }
+}
+
 // Over many seeded deals and both forehand cases: ten cards to the first defender, twelve to the
 // second of which two go into the skat, the 22 cards conserved with no duplicate, and a forced
 // card only when the first defender holds it.
