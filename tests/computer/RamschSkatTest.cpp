@@ -86,8 +86,15 @@ TEST_F(RamschSkatTest, PickingUpSendsPickUpAndPushesTwoCardsBack) {
         Deal(seat0, kRiskyHand);
         const auto before = TwelveSorted(seat0);
         const auto hand = Hand(seat0);
+        // The frame's pick-up handler runs before any card moves.
+        std::vector<int> handWhenSent;
+        g_ComputerFrame.SendCommand = [&](int command) {
+            sent.push_back(command);
+            handWhenSent = Hand(seat0);
+        };
         seat0.HandleRamschSkat(skat);
         EXPECT_EQ(sent, std::vector<int>{PICK_UP}) << open;
+        EXPECT_EQ(handWhenSent, hand) << open;
         EXPECT_EQ(TwelveSorted(seat0), before) << "twelve cards conserved, open " << open;
         // Two cards pushed back, never a Jack; the picked-up cards that stay are in the hand.
         int changed = 0;
@@ -132,6 +139,20 @@ TEST_F(RamschSkatTest, PersonsDurchmarschAdviceLeavesHisCards) {
     const auto& result = g_Computer.Discard.DiscardResult;
     EXPECT_NE(result[0].Index, result[1].Index);
     EXPECT_EQ(g_Game.GameType, GAME_RAMSCH);
+}
+
+// Broken off before the person's skat is looked at: nothing was laid away, so a stale lay-away
+// result must not be exchanged back.
+TEST_F(RamschSkatTest, PersonsAdviceAfterABreakExchangesNothing) {
+    Deal(seat2, "CJ SJ CA CT CK SA ST SK H7 D7 HA HT");
+    const auto hand = Hand(seat2);
+    const std::vector<int> skatBefore = {skat.cards[0], skat.cards[1]};
+    g_Computer.Discard.DiscardResult[0] = {0, 6};
+    g_Computer.Discard.DiscardResult[1] = {1, 5};
+    g_Game.StopFlag = 1;
+    seat2.DecideRamschSkat(skat, true);
+    EXPECT_EQ(Hand(seat2), hand);
+    EXPECT_EQ((std::vector<int>{skat.cards[0], skat.cards[1]}), skatBefore);
 }
 
 TEST_F(RamschSkatTest, ComputersDurchmarschLayAwayKeepsTheDealtCopies) {
