@@ -108,6 +108,43 @@ TEST_F(RamschSkatTest, PickingUpSendsPickUpAndPushesTwoCardsBack) {
     }
 }
 
+// Over many seeded deals, either computer seat and every forehand: one answer, the twelve cards
+// conserved, at most two of them changed places, and no Jack of the hand pushed into the skat.
+TEST_F(RamschSkatTest, SeededTurnsKeepTheTwelveCards) {
+    for (int seed = 1; seed <= 300; ++seed) {
+        SeedRand(static_cast<std::uint32_t>(seed));
+        std::vector<int> deck;
+        for (int s = 0; s < 4; ++s)
+            for (int r = 0; r < 8; ++r) deck.push_back(C(r, s));
+        for (int i = 31; i > 0; --i)
+            std::swap(deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(Rand() % (i + 1))]);
+        std::string twelve;
+        for (int k = 0; k < 12; ++k) twelve += CardName(deck[static_cast<std::size_t>(k)]) + " ";
+        CPlayer& player = seed % 2 ? static_cast<CPlayer&>(seat0) : static_cast<CPlayer&>(seat1);
+        g_Game.Forehand = seed % 3;
+        g_Game.StopFlag = 0;
+        ResetCardTables();
+        sent.clear();
+        Deal(player, twelve.c_str());
+        const auto before = TwelveSorted(player);
+        const auto hand = Hand(player);
+        player.HandleRamschSkat(skat);
+        ASSERT_EQ(sent.size(), 1u) << twelve;
+        ASSERT_EQ(TwelveSorted(player), before) << twelve;
+        int changed = 0;
+        for (int card : Hand(player)) changed += std::count(hand.begin(), hand.end(), card) ? 0 : 1;
+        EXPECT_LE(changed, 2) << twelve;
+        if (sent[0] == PASS_ON) {
+            EXPECT_EQ(changed, 0) << twelve;
+        } else {
+            for (int card : {skat.cards[0], skat.cards[1]}) {
+                const bool pushed = std::count(hand.begin(), hand.end(), card) > 0;
+                EXPECT_FALSE(pushed && GetCardRank(card) == JACK) << twelve;
+            }
+        }
+    }
+}
+
 TEST_F(RamschSkatTest, ResumePauseFollowsTheTurnUnlessTheGameIsBrokenOff) {
     Deal(seat0, kRiskyHand);
     seat0.HandleRamschSkat(skat);
