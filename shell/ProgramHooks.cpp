@@ -63,6 +63,16 @@ void InstallProgramHooks() {
         replace(otherRow, otherCard, card);
     };
 
+    // A computer's Ramsch skat turn answers the frame with its pass-on or pick-up command, whose
+    // handler runs inside the turn; the skat suggestion sets the pause level.
+    g_ComputerFrame.SendCommand = [](int command) {
+        CMainFrame* frame = g_Shell.pMainFrame;
+        if (frame && frame->IsAlive()) frame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+    };
+    g_ComputerFrame.SetPause = [](int level) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->SetPause(level) : 0;
+    };
+
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
     SetInternalErrorHandler([](const std::string& text) {
