@@ -162,6 +162,15 @@ void CMainFrame::OnCommand(int id) {
         case ID_IDEAL_WINDOW: OnIdealWindow(); break;
         case ID_AUDIO: OnAudio(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
+        case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
+        case ID_HELP_OPERATING: OnHelpOperation(); break;
+        case ID_HELP_GLOSSARY: OnHelpGlossary(); break;
+        case ID_HELP_RULE: OnHelpKeyboard(); break;
+        case ID_HELP_CLOSE: OnHelpClose(); break;
+        case ID_LANGUAGE: OnLanguage(); break;
+        case ID_APP_ABOUT:
+            if (g_pApp) g_pApp->OnAppAbout();
+            break;
         default: {
             // Commands whose steps later stages build: the trace shows they arrived.
             std::string line = "OnCommand(";

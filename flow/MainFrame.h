@@ -63,6 +63,10 @@ public:
     // --- Window creation and close (shell/FrameWindow.cpp) ------------------------------------
     int OnCreate();
     void OnClose();
+    // A game is under way: closing asks the person first (string 40104).
+    bool CloseNeedsQuestion() const;
+    // The person already agreed to close (the language switch asked): the close asks no more.
+    int CloseConfirmed = 0;
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
     void SetView(CSkatView* view) { View = view; }
@@ -111,6 +115,21 @@ public:
     void OnMinimalWindow();
     void OnOptimalWindow();
     void OnIdealWindow();
+
+    // --- Help and the language switch (shell/HelpCommands.cpp, shell/LanguageSwitch.cpp) ------
+    // The help menu's topics: the page in the help window, HelpTopic 1 to 4; 40206 when the help
+    // pages cannot be opened.
+    void OnHelpInstructions();
+    void OnHelpOperation();
+    void OnHelpGlossary();
+    void OnHelpKeyboard();
+    void OnHelpClose();
+    // A help topic recorded as open whose window the person has closed meanwhile is forgotten
+    // (HelpTopic 0). True while a help window is open.
+    bool ForgetClosedHelp();
+    // Hands over to the other edition: settings and files written, its program started, the
+    // shortcuts and the file registration pointed at it, this one closed.
+    void OnLanguage();
 
     // --- Input, files handed over (shell/Console.cpp) -----------------------------------------
     void OnConsole();
@@ -324,6 +343,9 @@ public:
     // The course text beside the shown course (1 show, 0 remove).
     void MoveCourseText(int show);
     void OnListLog();
+    // Points the desktop's registration `key` under `root` ("HKEY_CURRENT_USER", ...) at the
+    // edition `code`.
+    void RegisterFileType(const std::string& root, const std::string& key, const std::string& code);
     void ApplyVolume();
     // The name of a seat's player as the table shows it.
     std::string GetPlayerName(int seat) const;

@@ -60,6 +60,11 @@ void CMainFrame::SaveList() {}
 void CMainFrame::SaveStore() {}
 void CMainFrame::OnListLog() {}
 
+// The desktop's registrations follow the edition with the file commands' own step.
+void CMainFrame::RegisterFileType(const std::string& root, const std::string& key, const std::string& code) {
+    WriteTrace(":RegisterFileType(" + root + "\\" + key + ":" + code + ")", LOG_MAINFRAME);
+}
+
 // The manipulation marks and their table colour come with their own step.
 void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
 

@@ -17,6 +17,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ToolBar.h"
 #include "resources/ids.h"
+#include "shell/HelpFolder.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/SkatView.h"
@@ -109,8 +110,8 @@ int CMainFrame::OnCreate() {
     StorePath = TempStoreFile;
     GamePath = TempGameFile;
 
-    // Step 13.
-    HelpFilePath = g_Profile.Inst + "kartovan-" + LanguageCode + ".chm";
+    // Step 13: the edition's help pages, beside the program or where it was installed.
+    HelpFilePath = HelpFolder(g_Profile.Inst, LanguageCode);
     return 0;
 }
 
@@ -123,6 +124,11 @@ void CMainFrame::KeepMainRect() {
     const bool maximised = IsMaximised();
     g_Profile.RectMain.Zoomed = maximised ? 1 : 0;
     if (!maximised) MainRect = WindowRect();
+}
+
+bool CMainFrame::CloseNeedsQuestion() const {
+    const int state = g_Game.FlowState;
+    return state != STATE_INIT && state != STATE_IDLE && state != STATE_NEW && state != STATE_PASS;
 }
 
 void CMainFrame::OnClose() {
@@ -142,7 +148,7 @@ void CMainFrame::OnClose() {
     // Step 3.
     const int pause = SetPause(0);
     const int state = g_Game.FlowState;
-    if (state != STATE_INIT && state != STATE_IDLE && state != STATE_NEW && state != STATE_PASS) {
+    if (CloseNeedsQuestion() && !CloseConfirmed) {
         if (MessageBox(Handle(), platform::LoadString(IDS_QUERY_EXIT), FrameTitle,
                        platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
             SetPause(pause);

@@ -105,6 +105,11 @@ bool ScreenToClient(HWND hwnd, platform::Point* point) {
     return true;
 }
 HWND WindowFromPoint(platform::Point screen) { return System().WindowFromPoint(screen); }
+bool GetCursorPos(platform::Point* point) {
+    if (!point) return false;
+    *point = System().CursorPosition();
+    return true;
+}
 platform::Window* WindowFromHandle(HWND hwnd) { return System().FromHandle(hwnd); }
 
 HWND SetFocus(HWND hwnd) { return System().SetFocus(hwnd); }

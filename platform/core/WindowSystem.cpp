@@ -73,6 +73,7 @@ void WindowSystem::Reset() {
     m_focus = m_active = m_capture = nullptr;
     std::fill(m_keyDown.begin(), m_keyDown.end(), 0);
     m_mouseButtons = 0;
+    m_cursorPosition = {};
 }
 
 std::int64_t WindowSystem::Now() const { return m_host->HostClock().NowMs(); }

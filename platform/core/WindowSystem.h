@@ -97,6 +97,8 @@ public:
     // The window's current cursor becomes the system cursor `systemId`; the host hears of a change.
     // Returns the old id, 0 when hwnd is not a window.
     int SetCursor(HWND hwnd, int systemId);
+    // Where the mouse was at the last mouse input taken (screen coordinates).
+    Point CursorPosition() const { return m_cursorPosition; }
     // The top-level windows in z-order, topmost first.
     const std::vector<HWND>& TopLevelWindows() const { return m_zOrder; }
     Point ClientToScreen(HWND hwnd, Point p) const;
@@ -287,6 +289,7 @@ private:
     int m_depth = 0;
     std::vector<unsigned char> m_keyDown;  // per virtual key
     WPARAM m_mouseButtons = 0;             // MK_*BUTTON held, as of the input taken so far
+    Point m_cursorPosition;                // screen point of the last mouse input taken
 };
 
 }  // namespace platform

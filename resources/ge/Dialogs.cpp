@@ -1,5 +1,6 @@
 // The German edition's dialog templates: the captions of its prompt bars and messages.
 
+#include "resources/AboutTemplates.h"
 #include "resources/AudioTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/ge/EditionTables.h"
@@ -77,9 +78,15 @@ struct GermanAudioTexts {
     static constexpr const char* volume = "&Lautstärke:";
 };
 
+struct GermanAboutTexts {
+    static constexpr const char* aboutCaption = "Info über Kartovan+";
+    static constexpr int noticeId = 1276;
+};
+
 }  // namespace
 
 const platform::DialogTemplate* FindGermanDialog(int id) {
+    if (const auto* about = resources::AboutTemplates<GermanAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
     return resources::PromptTemplates<GermanTexts>::Find(id);
 }
