@@ -62,7 +62,10 @@ CHyperLink* CHyperLink::Attach(platform::Dialog& dialog, int id) {
     label->DestroyWindow();
     // The engine owns controls: the link lives as long as its window.
     auto* link = new CHyperLink(style);
-    if (!link->CreateChild(dialog.Handle(), id, text, rect)) return nullptr;
+    if (!link->CreateChild(dialog.Handle(), id, text, rect)) {
+        delete link;  // no window was made, so the engine does not own it
+        return nullptr;
+    }
     link->SendMessage(WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
     link->SetUp();
     return link;
