@@ -95,6 +95,41 @@ TEST_F(HelpTest, AWindowClosedByHandIsForgottenOnlyWhenLookedAt) {
     EXPECT_EQ(g_Profile.HelpTopic, 0);
 }
 
+struct ReopenCase {
+    const char* name;
+    int storedTopic;
+    const char* page;  // "" when nothing opens
+    const char* anchor;
+};
+
+class HelpReopenTest : public FrameFixture, public ::testing::WithParamInterface<ReopenCase> {
+protected:
+    platform::DesktopRecorder desktop_;
+};
+
+TEST_P(HelpReopenTest, ThePageOpenAtTheLastExitOpensAgain) {
+    const ReopenCase& c = GetParam();
+    WriteProfileInt("Delay", "Switch", 0);
+    WriteProfileInt("Help", "Topic", c.storedTopic);
+    StartProgram();
+    if (std::string(c.page).empty()) {
+        EXPECT_TRUE(desktop_.HelpRequests().empty());
+        return;
+    }
+    ASSERT_EQ(desktop_.HelpRequests().size(), 1u);
+    EXPECT_EQ(desktop_.HelpRequests()[0].topic.folder, g_Shell.HelpFile);
+    EXPECT_EQ(desktop_.HelpRequests()[0].topic.page, c.page);
+    EXPECT_EQ(desktop_.HelpRequests()[0].topic.anchor, c.anchor);
+    EXPECT_EQ(g_Profile.HelpTopic, c.storedTopic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, HelpReopenTest,
+    ::testing::Values(ReopenCase{"None", 0, "", ""}, ReopenCase{"Glossary", 3, "Lexikon/Glossar.htm", ""},
+                      ReopenCase{"Keyboard", 4, "Bedienung/Tastatur.htm", "help"},
+                      ReopenCase{"BiddingRule", 7, "Lexikon/RegelnReizen.htm", "7"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // --- Where the help pages are ------------------------------------------------------------------
 
 TEST(HelpFolderTest, BesideTheProgramElseWhereItIsInstalled) {
