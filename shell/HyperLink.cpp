@@ -6,6 +6,7 @@
 #include "platform/core/ControlMessages.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
+#include "platform/core/WindowScrollBars.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 
@@ -62,10 +63,7 @@ CHyperLink* CHyperLink::Attach(platform::Dialog& dialog, int id) {
     label->DestroyWindow();
     // The engine owns controls: the link lives as long as its window.
     auto* link = new CHyperLink(style);
-    if (!link->CreateChild(dialog.Handle(), id, text, rect)) {
-        delete link;  // no window was made, so the engine does not own it
-        return nullptr;
-    }
+    if (!link->CreateChild(dialog.Handle(), id, text, rect)) return nullptr;  // the engine has let it go
     link->SendMessage(WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
     link->SetUp();
     return link;
@@ -85,12 +83,16 @@ void CHyperLink::SetUp() {
     FitToText();
     if (!m_linkCursor) m_linkCursor = LoadCursor(SYSTEM_CURSOR_HAND);
     ::SetCursor(Handle(), m_linkCursor);
+    // Step 4: the target as the tooltip.
+    ::SetToolTip(Handle(), m_url);
     ShowState();
 }
 
 void CHyperLink::SetURL(const std::string& url) {
     m_url = url;
-    if (m_setUp && IsAlive()) FitToText();
+    if (!m_setUp || !IsAlive()) return;
+    FitToText();
+    ::SetToolTip(Handle(), m_url);
 }
 
 void CHyperLink::SetColours(platform::Color link, platform::Color visited, std::optional<platform::Color> hover) {

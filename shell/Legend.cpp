@@ -5,13 +5,12 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/DesktopServices.h"
-#include "platform/core/Registry.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
+#include "resources/LegendBitmap.h"
 #include "resources/ids.h"
-#include "shell/LegendPicture.h"
 #include "shell/ShellGlobals.h"
 
 namespace {
@@ -40,27 +39,23 @@ unsigned LegendTicks(int cheatMask, int pendingMarks) {
     return ticks;
 }
 
-CLegend::CLegend() : markPicture(MarkPicture()), legendPicture(LegendPicture()) {
+CLegend::CLegend() : markPicture(platform::LoadBitmap(IDB_MASK)), legendPicture(platform::LoadBitmap(IDB_LEGEND)) {
     pictureWidth = legendPicture.Width();
     pictureHeight = legendPicture.Height();
 }
 
-platform::Rect CLegend::InitialRect() const {
-    int left = GetProfileInt("RectLegend", "Left", 0);
-    int top = GetProfileInt("RectLegend", "Top", 0);
-    const platform::Rect work = g_Shell.WorkArea;
-    // A corner the person could not reach opens the legend at its default.
-    if (left < work.left || top < work.top || left >= work.right || top >= work.bottom) left = top = 0;
-    return {left, top, left + pictureWidth, top + pictureHeight};
+bool CLegend::CreateLegend(const platform::CreateParams& params) {
+    platform::CreateParams fixed = params;
+    fixed.rect.right = fixed.rect.left + pictureWidth;
+    fixed.rect.bottom = fixed.rect.top + pictureHeight;
+    fixed.resizable = false;
+    return Create(fixed);
 }
 
-bool CLegend::CreateLegend(HWND owner, const std::string& caption) {
-    platform::CreateParams params;
-    params.kind = platform::WindowKind::Overlapped;
-    params.owner = owner;
-    params.rect = InitialRect();
-    params.title = caption;
-    return Create(params);
+platform::Window* CreateLegendWindow(CMainFrame& /*frame*/, const platform::CreateParams& params) {
+    auto* legend = new CLegend;
+    if (!legend->CreateLegend(params)) return nullptr;  // an engine-owned object is gone after a failure
+    return legend;
 }
 
 void CLegend::Draw(platform::DeviceContext& dc, int width, int height) {

@@ -6,7 +6,6 @@
 #include "platform/core/Bitmap.h"
 #include "platform/core/Window.h"
 
-#include <string>
 
 namespace platform {
 class DeviceContext;
@@ -20,15 +19,15 @@ inline constexpr int kLegendRowMarks[9] = {1, 32, 2, 128, 16, 0x100, 8, 4, 64};
 // marks) ticks the LOADED row.
 unsigned LegendTicks(int cheatMask, int pendingMarks);
 
+class CMainFrame;
+
 class CLegend : public platform::Window {
 public:
     CLegend();
 
-    // The window's rectangle: the stored top-left corner (section RectLegend, default 0, 0; a
-    // corner off the work area gives the default) and the picture's size.
-    platform::Rect InitialRect() const;
-    // Creates the window owned by the main frame `owner`, titled `caption`, at InitialRect.
-    bool CreateLegend(HWND owner, const std::string& caption);
+    // Creates the window as the View menu's toggle asks (owner, caption, stored corner), with the
+    // picture's size as its client and a size the person cannot change.
+    bool CreateLegend(const platform::CreateParams& params);
 
     // The picture and the ticks of the current marks.
     void Draw(platform::DeviceContext& dc, int width, int height);
@@ -50,3 +49,6 @@ private:
     int pictureWidth = 0;
     int pictureHeight = 0;
 };
+
+// The side-window table's factory of the legend.
+platform::Window* CreateLegendWindow(CMainFrame& frame, const platform::CreateParams& params);

@@ -16,7 +16,7 @@ constexpr platform::StringEntry kHelpStrings[] = {
      "Annotations, bug reports, criticisms,\nsuggestions for improvements...\n"
      "Please send to the e-mail address mentioned in About.\n\n"
      "Please send also version number and the game file (.skt)\nfor the error or behavior analysis!"},
-    {IDS_LEGEND_CAPTION, "Legend for Score Sheet and Documentation"},
+    {IDS_CAPTION_LEGEND, "Legend for Score Sheet and Documentation"},
     {IDS_VERSION_DATE, "2020-07-17"},
     {IDS_ABOUT_CREDIT1, "Skat for one person against two computer players"},
     {IDS_ABOUT_CREDIT2, "Written by the Kartovan+ project"},

@@ -16,7 +16,7 @@ constexpr platform::StringEntry kHelpStrings[] = {
      "Anmerkungen, Fehlermeldungen, Kritik,\nVerbesserungsvorschläge, ...\n"
      "Bitte an die unter Info genannte E-Mail-Adresse schicken.\n\n"
      "Bitte Versionsnummer angeben und Spiel-Datei (.skt)\nfür die Fehler- bzw. Verhaltensanalyse mitschicken!"},
-    {IDS_LEGEND_CAPTION, "Legende zu Spielliste und Dokumentation"},
+    {IDS_CAPTION_LEGEND, "Legende zu Spielliste und Dokumentation"},
     {IDS_VERSION_DATE, "17.07.2020"},
     {IDS_ABOUT_CREDIT1, "Skat für eine Person gegen zwei Computerspieler"},
     {IDS_ABOUT_CREDIT2, "Geschrieben vom Kartovan+-Projekt"},

@@ -20,7 +20,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/HyperLink.h"
 #include "shell/Legend.h"
-#include "shell/LegendPicture.h"
+#include "resources/LegendBitmap.h"
 #include "support/ProgramGlobals.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
@@ -92,7 +92,10 @@ TEST_P(QtAboutLegendTest, ALinkUnderlinesWhileTheMouseIsOverIt) {
 TEST_P(QtAboutLegendTest, TheLegendTicksTheRowsOfTheMarks) {
     g_Game.CheatMask = 1 | 64;
     CLegend legend;
-    ASSERT_TRUE(legend.CreateLegend(nullptr, LoadString(40508)));
+    CreateParams params;
+    params.title = LoadString(40508);
+    params.rect = {10, 10, 20, 20};
+    ASSERT_TRUE(legend.CreateLegend(params));
     legend.ShowWindow(SW_SHOW);
     qttest::PumpFor(50);
     QWidget* widget = host_.WidgetOf(legend.Handle());

@@ -4,6 +4,7 @@
 #include "shell/ModalReader.h"
 
 #include "platform/core/ControlMessages.h"
+#include "platform/core/WindowScrollBars.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
 #include "shell/AboutDialog.h"
@@ -63,6 +64,8 @@ TEST_P(AboutEditionTest, VersionDateAndLinkTargets) {
     EXPECT_EQ(About().MailLink()->GetURL(), "mailto:kartovan@example.org");
     EXPECT_EQ(About().MailLink()->Title(), "kartovan@example.org");
     EXPECT_EQ(About().WebLink()->GetURL(), c.webTarget);
+    EXPECT_EQ(::GetToolTip(About().WebLink()->Handle()), c.webTarget) << "the target as tooltip";
+    EXPECT_EQ(::GetToolTip(About().MailLink()->Handle()), "mailto:kartovan@example.org");
     EXPECT_EQ(About().MailLink()->TextColour(), CHyperLink::kLinkColour);
     EXPECT_EQ(::GetWindowCursor(About().WebLink()->Handle()), LoadCursor(SYSTEM_CURSOR_HAND));
 }

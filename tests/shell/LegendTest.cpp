@@ -6,7 +6,7 @@
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
 #include "shell/Legend.h"
-#include "shell/LegendPicture.h"
+#include "resources/LegendBitmap.h"
 
 namespace {
 
@@ -45,17 +45,22 @@ protected:
     void SetUp() override {
         WriteProfileInt("Delay", "Switch", 0);
         TraceOn();
+        // The legend's opening is a verbose line of the frame.
         WriteProfileInt("View", "LogLevelV", LOG_MAINFRAME);
         StartProgram();
     }
+    // View > Legend.
     void Open() {
-        ASSERT_TRUE(legend_.CreateLegend(Frame().Handle(), "Legend"));
-        legend_.ShowWindow(SW_SHOW);
+        Frame().SendMessage(WM_COMMAND, ID_LIST_LEGEND);
         host_->PumpUntilIdle();
+        ASSERT_NE(Legend(), nullptr);
+    }
+    CLegend* Legend() const {
+        return dynamic_cast<CLegend*>(::WindowFromHandle(app_->MainFrame()->SideWindow(ID_LIST_LEGEND)));
     }
     std::vector<platform::DrawRecord> Blits() const {
         std::vector<platform::DrawRecord> blits;
-        for (const platform::DrawRecord& record : host_->Surface(legend_.Handle())->Records())
+        for (const platform::DrawRecord& record : host_->Surface(Legend()->Handle())->Records())
             if (record.kind == platform::DrawKind::Blit) blits.push_back(record);
         return blits;
     }
@@ -68,13 +73,13 @@ protected:
             EXPECT_EQ(blit.bounds.Width(), 20);
             EXPECT_EQ(blit.bounds.Height(), 20);
             EXPECT_EQ(blit.source, (platform::Rect{0, 0, 20, 20}));
+            EXPECT_EQ(blit.sourceSize, (platform::Size{390, 72})) << "the mask's corner";
             rows.push_back((blit.bounds.top - 21) / 24);
         }
         return rows;
     }
 
     platform::DesktopRecorder desktop_;
-    CLegend legend_;
 };
 
 TEST_F(LegendWindowTest, ThePictureAloneWithoutMarks) {
@@ -86,7 +91,7 @@ TEST_F(LegendWindowTest, ThePictureAloneWithoutMarks) {
     EXPECT_EQ(blits[0].rasterOp, platform::RasterOp::SrcCopy);
     EXPECT_EQ(blits[0].bounds, (platform::Rect{0, 0, 567, 331}));
     EXPECT_TRUE(TickedRows().empty());
-    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, legend_.Handle()), "Undone"));
+    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, Legend()->Handle()), "Undone"));
 }
 
 TEST_F(LegendWindowTest, AbortedAndUndoneTickTheFirstAndLastRows) {
@@ -102,25 +107,43 @@ TEST_F(LegendWindowTest, ALoadedGameTicksTheLoadedRow) {
     EXPECT_EQ(TickedRows(), (std::vector<int>{2, 3}));
 }
 
-TEST_F(LegendWindowTest, TheClientIsThePictureAtTheStoredCorner) {
+TEST_F(LegendWindowTest, OpensAtTheStoredCornerWithThePicturesSizeAndReopensWhereItWasLeft) {
     WriteProfileInt("RectLegend", "Left", 120);
     WriteProfileInt("RectLegend", "Top", 80);
     Open();
-    EXPECT_EQ(legend_.WindowRect(), (platform::Rect{120, 80, 120 + 567, 80 + 331}));
-    EXPECT_EQ(legend_.ClientRect(), (platform::Rect{0, 0, 567, 331}));
+    EXPECT_EQ(Legend()->WindowRect(), (platform::Rect{120, 80, 120 + 567, 80 + 331}));
+    EXPECT_EQ(Legend()->ClientRect(), (platform::Rect{0, 0, 567, 331}));
+    EXPECT_FALSE(Legend()->IsResizable());
+    EXPECT_EQ(::GetWindowText(Legend()->Handle()), "Legend for Score Sheet and Documentation");
+    EXPECT_GE(FindLine("CMainFrame::OnListLegend(left:120:top:80)"), 0) << LogText();
+    // Moved by the person, closed by its own box, opened again: where it was left.
+    Legend()->MoveWindow({300, 200, 300 + 567, 200 + 331});
+    Legend()->SendMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(Legend(), nullptr);
+    EXPECT_EQ(g_Settings.View.ListLegend, 0);
+    EXPECT_EQ(GetProfileInt("RectLegend", "Left", -1), 300);
+    EXPECT_EQ(GetProfileInt("RectLegend", "Top", -1), 200);
+    Open();
+    EXPECT_EQ(Legend()->WindowRect(), (platform::Rect{300, 200, 300 + 567, 200 + 331}));
+    EXPECT_EQ(g_Settings.View.ListLegend, 1);
 }
 
 TEST_F(LegendWindowTest, ACornerOffTheWorkAreaOpensAtTheDefault) {
     for (const auto& [left, top] : {std::pair{-600, 10}, std::pair{10, 5000}, std::pair{99999, 99999}}) {
         WriteProfileInt("RectLegend", "Left", left);
         WriteProfileInt("RectLegend", "Top", top);
-        EXPECT_EQ(legend_.InitialRect(), (platform::Rect{0, 0, 567, 331})) << left << "," << top;
+        Open();
+        EXPECT_EQ(Legend()->WindowRect(), (platform::Rect{0, 0, 567, 331})) << left << "," << top;
+        Frame().SendMessage(WM_COMMAND, ID_LIST_LEGEND);
+        host_->PumpUntilIdle();
+        ASSERT_EQ(Legend(), nullptr);
     }
 }
 
 TEST_F(LegendWindowTest, AClickOpensItsHelpAndTheNextClosesIt) {
     Open();
-    const platform::Point inside = platform::HeadlessHost::ScreenPoint(legend_.Handle(), {100, 100});
+    const platform::Point inside = platform::HeadlessHost::ScreenPoint(Legend()->Handle(), {100, 100});
     host_->Input(host_->NowMs(), {WM_LBUTTONDOWN, inside});
     host_->Input(host_->NowMs(), {WM_LBUTTONUP, inside});
     host_->PumpFor(10);
@@ -128,23 +151,23 @@ TEST_F(LegendWindowTest, AClickOpensItsHelpAndTheNextClosesIt) {
     EXPECT_EQ(desktop_.HelpRequests()[0].topic.page, "Bedienung/Ansicht.htm");
     EXPECT_EQ(desktop_.HelpRequests()[0].topic.anchor, "legend");
     EXPECT_EQ(::GetFocus(), Frame().Handle());
-    EXPECT_TRUE(legend_.IsHelpOpen());
+    EXPECT_TRUE(Legend()->IsHelpOpen());
     host_->Input(host_->NowMs(), {WM_LBUTTONDOWN, inside});
     host_->PumpFor(10);
     EXPECT_EQ(desktop_.HelpClosings(), 1);
     EXPECT_EQ(desktop_.HelpRequests().size(), 1u);
-    EXPECT_FALSE(legend_.IsHelpOpen());
+    EXPECT_FALSE(Legend()->IsHelpOpen());
 }
 
-TEST_F(LegendWindowTest, TheCloseBoxGoesThroughTheMenusToggleWhileTheMenuHasItOpen) {
+TEST_F(LegendWindowTest, WithoutTheMenusFlagTheCloseBoxJustCloses) {
     Open();
-    g_Settings.View.ListLegend = 1;
-    legend_.SendMessage(WM_CLOSE);
-    EXPECT_TRUE(legend_.IsAlive()) << "the toggle closes it";
-    EXPECT_GE(FindLine("OnCommand(32800)"), 0) << LogText();
     g_Settings.View.ListLegend = 0;
-    legend_.SendMessage(WM_CLOSE);
-    EXPECT_FALSE(legend_.IsAlive());
+    WriteProfileInt("RectLegend", "Left", 5);
+    Legend()->MoveWindow({40, 50, 40 + 567, 50 + 331});
+    Legend()->SendMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(Legend(), nullptr);
+    EXPECT_EQ(GetProfileInt("RectLegend", "Left", -1), 5) << "not through the toggle: nothing stored";
 }
 
 }  // namespace

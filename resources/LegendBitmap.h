@@ -1,6 +1,28 @@
-#include "shell/LegendPicture.h"
+#pragma once
+// The legend picture (bitmap 267), drawn in code and alike in both editions: 567 x 331, a heading
+// band, nine rows with a box for each row's tick, the table's two colours below. The legend
+// window writes the edition's texts over it and lays the tick (the mask bitmap's corner) into the
+// boxes.
 
-namespace {
+#include "platform/core/Bitmap.h"
+
+inline constexpr int kLegendWidth = 567;
+inline constexpr int kLegendHeight = 331;
+inline constexpr int kLegendRows = 9;
+inline constexpr int kLegendTickX = 287;
+inline constexpr int kLegendTickSize = 20;
+// The top of row i.
+constexpr int LegendRowTop(int row) { return 21 + 24 * row; }
+// Where the notes of the rows begin, right of the tick boxes.
+inline constexpr int kLegendNoteX = 320;
+// The table's colours below the rows: the swatches' left edge and their tops.
+inline constexpr int kLegendSwatchX = 10;
+inline constexpr int kLegendGreenTop = 268;
+inline constexpr int kLegendRedTop = 298;
+
+namespace resources {
+
+namespace legend_drawing {
 
 constexpr platform::Color kPaper{255, 255, 240};
 constexpr platform::Color kBand{220, 220, 220};
@@ -10,21 +32,22 @@ constexpr platform::Color kWhite{255, 255, 255};
 constexpr platform::Color kGreen{0, 128, 0};
 constexpr platform::Color kDarkRed{128, 0, 0};
 
-void Fill(platform::Bitmap& picture, int left, int top, int right, int bottom, platform::Color colour) {
+inline void Fill(platform::Bitmap& picture, int left, int top, int right, int bottom, platform::Color colour) {
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x) picture.SetPixel(x, y, colour);
 }
 
-void Frame(platform::Bitmap& picture, int left, int top, int right, int bottom, platform::Color colour) {
+inline void Frame(platform::Bitmap& picture, int left, int top, int right, int bottom, platform::Color colour) {
     Fill(picture, left, top, right, top + 1, colour);
     Fill(picture, left, bottom - 1, right, bottom, colour);
     Fill(picture, left, top, left + 1, bottom, colour);
     Fill(picture, right - 1, top, right, bottom, colour);
 }
 
-}  // namespace
+}  // namespace legend_drawing
 
-platform::Bitmap LegendPicture() {
+inline platform::Bitmap DrawLegendBitmap() {
+    using namespace legend_drawing;
     platform::Bitmap picture(kLegendWidth, kLegendHeight, kPaper);
     // The heading band over the rows.
     Fill(picture, 0, 0, kLegendWidth, 18, kBand);
@@ -46,4 +69,4 @@ platform::Bitmap LegendPicture() {
     return picture;
 }
 
-platform::Bitmap MarkPicture() { return platform::Bitmap(390, 72, platform::Color{220, 220, 220}); }
+}  // namespace resources
