@@ -6,6 +6,7 @@
 
 #include "platform/core/Resources.h"
 #include "platform/core/ShellRequests.h"
+#include "shell/HelpFolder.h"
 
 struct EditionSetup {
     platform::Edition edition;
@@ -16,8 +17,3 @@ struct EditionSetup {
 
 // The edition this program was built as.
 const EditionSetup& ThisEdition();
-
-// The edition's help pages: "help/<code>/" beside the program (a build tree), else the installed
-// "<prefix>/share/kartovan/help/<code>/" for a program in "<prefix>/bin/". The folder need not
-// exist: the help window then does not open.
-std::string HelpFolder(const std::string& programFolder, const char* code);

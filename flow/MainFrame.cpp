@@ -9,6 +9,7 @@
 #include "platform/core/Accelerators.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"
+#include "shell/SideWindows.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "shell/ShellGlobals.h"
@@ -162,7 +163,20 @@ void CMainFrame::OnCommand(int id) {
         case ID_IDEAL_WINDOW: OnIdealWindow(); break;
         case ID_AUDIO: OnAudio(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
+        case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
+        case ID_HELP_OPERATING: OnHelpOperation(); break;
+        case ID_HELP_GLOSSARY: OnHelpGlossary(); break;
+        case ID_HELP_RULE: OnHelpKeyboard(); break;
+        case ID_HELP_CLOSE: OnHelpClose(); break;
+        case ID_LANGUAGE: OnLanguage(); break;
+        case ID_APP_ABOUT:
+            if (g_pApp) g_pApp->OnAppAbout();
+            break;
         default: {
+            if (const CSideWindowRow* row = FindSideWindowRow(id); row && row->create) {
+                ToggleSideWindow(*row);
+                break;
+            }
             // Commands whose steps later stages build: the trace shows they arrived.
             std::string line = "OnCommand(";
             line += std::to_string(id);

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +53,8 @@ struct TableLayout {
     platform::Rect WindowRect;  // RectMain; right 0 = none stored
 };
 
+struct CSideWindowRow;
+
 class CMainFrame : public platform::Window {
 public:
     CMainFrame();
@@ -63,6 +66,10 @@ public:
     // --- Window creation and close (shell/FrameWindow.cpp) ------------------------------------
     int OnCreate();
     void OnClose();
+    // A game is under way: closing asks the person first (string 40104).
+    bool CloseNeedsQuestion() const;
+    // The person already agreed to close (the language switch asked): the close asks no more.
+    int CloseConfirmed = 0;
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
     void SetView(CSkatView* view) { View = view; }
@@ -111,6 +118,21 @@ public:
     void OnMinimalWindow();
     void OnOptimalWindow();
     void OnIdealWindow();
+
+    // --- Help and the language switch (shell/HelpCommands.cpp, shell/LanguageSwitch.cpp) ------
+    // The help menu's topics: the page in the help window, HelpTopic 1 to 4; 40206 when the help
+    // pages cannot be opened.
+    void OnHelpInstructions();
+    void OnHelpOperation();
+    void OnHelpGlossary();
+    void OnHelpKeyboard();
+    void OnHelpClose();
+    // A help topic recorded as open whose window the person has closed meanwhile is forgotten
+    // (HelpTopic 0). True while a help window is open.
+    bool ForgetClosedHelp();
+    // Hands over to the other edition: settings and files written, its program started, the
+    // shortcuts and the file registration pointed at it, this one closed.
+    void OnLanguage();
 
     // --- Input, files handed over (shell/Console.cpp) -----------------------------------------
     void OnConsole();
@@ -324,7 +346,30 @@ public:
     // The course text beside the shown course (1 show, 0 remove).
     void MoveCourseText(int show);
     void OnListLog();
+    // Points the desktop's registration `key` under `root` ("HKEY_CURRENT_USER", ...) at the
+    // edition `code`.
+    void RegisterFileType(const std::string& root, const std::string& key, const std::string& code);
     void ApplyVolume();
+
+    // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ----------------------------
+    // The row's command: an open window closes storing its place, a closed one opens at it.
+    void ToggleSideWindow(const CSideWindowRow& row);
+    // Opens the row's window at its stored place (no flag changes); its handle or nullptr.
+    HWND OpenSideWindow(const CSideWindowRow& row);
+    // Stores the open window's place and closes it (no flag changes).
+    void CloseSideWindow(const CSideWindowRow& row);
+    // The open window of a row's command, or nullptr.
+    HWND SideWindow(int command) const;
+    // A side window's close box: while its View flag is set, it closes through its command (which
+    // stores its place and clears the flag); true then. False: the window closes by itself.
+    bool RouteSideWindowClose(int command);
+    // The end of the program closes the open side windows in the table's order (not the log).
+    void CloseSideWindowsAtExit();
+    // The start reopens the panels and side windows that were open at the last exit, then the log.
+    void ReopenSideWindows();
+    // The open information panel that a close command (CM_CLOSE_ANNOTATION ...) closes, or nullptr.
+    HWND PanelWindow(int closeCommand) const;
+    std::map<int, HWND> SideWindows;  // command -> the open window
     // The name of a seat's player as the table shows it.
     std::string GetPlayerName(int seat) const;
 

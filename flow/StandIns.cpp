@@ -54,7 +54,13 @@ void CMainFrame::SaveStatistics() {}
 void CMainFrame::ReadStatistics() {}
 void CMainFrame::SaveList() {}
 void CMainFrame::SaveStore() {}
-void CMainFrame::OnListLog() {}
+// The information panels come with their own step; until then none is ever open.
+HWND CMainFrame::PanelWindow(int /*closeCommand*/) const { return nullptr; }
+
+// The desktop's registrations follow the edition with the file commands' own step.
+void CMainFrame::RegisterFileType(const std::string& root, const std::string& key, const std::string& code) {
+    WriteTrace(":RegisterFileType(" + root + "\\" + key + ":" + code + ")", LOG_MAINFRAME);
+}
 
 // The manipulation marks and their table colour come with their own step.
 void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}

@@ -46,6 +46,11 @@ inline constexpr int IDS_STATUS_LOWER_BID = 40326;  // "Reizwert erniedrigen"
 
 // Names of the product and its edition.
 inline constexpr int IDS_PRODUCT_NAME = 40500;    // "Kartovan+": registry key, log file, captions
+// The side windows' captions.
+inline constexpr int IDS_CAPTION_CARD_STATISTICS = 40505;
+inline constexpr int IDS_CAPTION_GAME_STATISTICS = 40506;
+inline constexpr int IDS_CAPTION_TRICK_ESTIMATION = 40507;
+inline constexpr int IDS_CAPTION_LEGEND = 40508;
 inline constexpr int IDS_HELP_TITLE = 40504;      // title of the help window
 inline constexpr int IDS_OTHER_LANGUAGE = 40509;  // the other edition's language code
 inline constexpr int IDS_VERSION = 40510;
@@ -129,3 +134,25 @@ inline constexpr int IDS_GO_ON = 41024;
 inline constexpr int IDS_INVALID_CARD = 41027;
 inline constexpr int IDS_PLEASE_CLICK_CARD = 41090;
 inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;
+
+// Help, the language switch, the about box and the legend.
+inline constexpr int IDS_LANGUAGE_FAILED = 40204;  // %1: the other edition's program
+inline constexpr int IDS_HELP_FAILED = 40206;      // %1: the help folder
+inline constexpr int IDS_COPY_FAILED = 40207;      // %1: the step, %2: error, source and target
+inline constexpr int IDS_ABOUT_SYSTEM = 40230;     // the about box's "System" message
+inline constexpr int IDS_ABOUT_FEEDBACK = 40231;   // the about box's "Feedback" message
+inline constexpr int IDS_VERSION_DATE = 40511;     // the date of the version
+inline constexpr int IDS_ABOUT_CREDIT1 = 40520;    // the about box's two credit lines
+inline constexpr int IDS_ABOUT_CREDIT2 = 40521;
+inline constexpr int IDS_ABOUT_MAIL = 40522;       // the mail address of the mail link
+inline constexpr int IDS_ABOUT_WEB = 40523;        // the web address, before the edition's sub-path
+inline constexpr int IDS_ABOUT_NOTICE = 40524;     // the notice line
+inline constexpr int IDS_LEGEND_TITLE = 40530;     // the legend's heading over its rows
+inline constexpr int IDS_LEGEND_ROW_FIRST = 40531; // 40531 + row: the rows' names, top to bottom
+inline constexpr int IDS_LEGEND_NOTE_FIRST = 40540;// 40540 + row: what each row's mark means
+inline constexpr int IDS_LEGEND_TABLE = 40549;     // the heading of the table's colours below the rows
+inline constexpr int IDS_LEGEND_GREEN = 40550;     // the green table: an honest game
+inline constexpr int IDS_LEGEND_RED = 40551;       // the dark red table: a marked game
+// Bitmap resources, drawn in code by each edition (resources/<edition>/Bitmaps.cpp).
+inline constexpr int IDB_LEGEND = 267;  // 567 x 331: the legend's picture (resources/LegendBitmap.h)
+inline constexpr int IDB_MASK = 292;  // 390 x 72, all grey 220: the highlight mask and the legend's tick

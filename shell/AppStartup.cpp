@@ -7,6 +7,7 @@
 #include "match/Profile.h"
 #include "model/Settings.h"
 #include "platform/core/Clock.h"
+#include "platform/core/DesktopServices.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Folders.h"
 #include "platform/core/Registry.h"
@@ -140,6 +141,9 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
 
     // Step 13: every setting into its global. The profile's reader takes over here when it comes.
     ReadProfile();
+    // The help page that was open at the last exit opens again.
+    if (const std::string page = HelpTopicPage(g_Profile.HelpTopic); !page.empty())
+        platform::ShowHelpTopic(TableView->Handle(), g_Shell.HelpFile + page);
 
     // Step 14.
     CreateFontsAndPens();

@@ -34,6 +34,8 @@ public:
     CSkatView* View() const { return TableView.get(); }
     // Ends the run: the frame and the view are freed (the frame's destruction saves its files).
     void ExitInstance();
+    // Help > About: the about box, modal, with the game paused meanwhile (shell/AboutDialog.cpp).
+    void OnAppAbout();
 
     platform::Pen ThickPen;
     platform::Pen ThinPen;

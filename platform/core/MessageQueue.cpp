@@ -169,6 +169,7 @@ bool WindowSystem::TakeInput(Message& out, HWND filter, UINT first, UINT last, b
         m_input.pop_front();
         // The key and button state follows the input as it is taken.
         if (mouse) {
+            m_cursorPosition = taken.screenPoint;
             if (IsButtonDown(taken.message)) m_mouseButtons |= ButtonOf(taken.message);
             else m_mouseButtons &= ~ButtonOf(taken.message);
             WPARAM state = taken.buttons ? taken.buttons : m_mouseButtons;

@@ -69,8 +69,9 @@ std::vector<HWND> GetChildWindows(HWND hwnd) {
 bool GetWindowRect(HWND hwnd, platform::Rect* rect) {
     platform::Window* window = System().FromHandle(hwnd);
     if (!window || !rect) return false;
+    // The client area starts at the window's corner; the own scroll bars lie inside the rectangle.
     const platform::Point origin = System().ClientToScreen(hwnd, {0, 0});
-    *rect = window->ClientRect();
+    *rect = {0, 0, window->WindowRect().Width(), window->WindowRect().Height()};
     rect->Offset(origin.x, origin.y);
     return true;
 }
@@ -105,6 +106,11 @@ bool ScreenToClient(HWND hwnd, platform::Point* point) {
     return true;
 }
 HWND WindowFromPoint(platform::Point screen) { return System().WindowFromPoint(screen); }
+bool GetCursorPos(platform::Point* point) {
+    if (!point) return false;
+    *point = System().CursorPosition();
+    return true;
+}
 platform::Window* WindowFromHandle(HWND hwnd) { return System().FromHandle(hwnd); }
 
 HWND SetFocus(HWND hwnd) { return System().SetFocus(hwnd); }

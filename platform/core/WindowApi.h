@@ -71,6 +71,8 @@ std::string GetWindowText(HWND hwnd);
 bool ClientToScreen(HWND hwnd, platform::Point* point);
 bool ScreenToClient(HWND hwnd, platform::Point* point);
 HWND WindowFromPoint(platform::Point screen);
+// The mouse's screen position as of the last mouse input the program took.
+bool GetCursorPos(platform::Point* point);
 // The object behind a handle, or nullptr.
 platform::Window* WindowFromHandle(HWND hwnd);
 

@@ -33,6 +33,7 @@
 #include "platform/core/RichText.h"
 #include "platform/core/ScrollBar.h"
 #include "platform/core/WindowApi.h"
+#include "platform/core/Static.h"
 #include "platform/qt/PainterDCFont.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtInput.h"
@@ -244,6 +245,9 @@ QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const Imag
                                              : (m_style & CTL_RIGHT) ? Qt::AlignRight
                                                                      : Qt::AlignLeft;
             label->setAlignment(horizontal | Qt::AlignTop);
+            // The mouse moving over a label reaches the dialog (and so the label's own window, a
+            // link's hover) as it does anywhere else in the dialog.
+            label->setMouseTracking(true);
             m_widget = label;
             break;
         }
@@ -436,6 +440,18 @@ void QtControl::Sync(const Control& control) {
             auto* label = static_cast<QLabel*>(m_widget);
             const QString text = DisplayText(control.Title(), false);
             if (label->text() != text) label->setText(text);
+            // A label with a colour of its own (a link) shows it; the others keep the dialog's.
+            const std::optional<Color> colour = static_cast<const Static&>(control).TextColour();
+            if (colour != m_shownTextColour) {
+                m_shownTextColour = colour;
+                QPalette palette = label->palette();
+                if (colour) {
+                    palette.setColor(QPalette::WindowText, QColor(colour->red, colour->green, colour->blue));
+                } else if (label->parentWidget()) {
+                    palette.setColor(QPalette::WindowText, label->parentWidget()->palette().color(QPalette::WindowText));
+                }
+                label->setPalette(palette);
+            }
             break;
         }
         case ControlKind::Edit: {

@@ -52,6 +52,7 @@ private:
     int m_shownImage = -1;
     QSize m_shownSize;
     std::optional<LogFont> m_shownFont;  // the control's own font on the widget; none: the dialog's
+    std::optional<Color> m_shownTextColour;  // a label's own text colour; none: the dialog's
 };
 
 // A control's text as a Qt widget shows it: our '&' mnemonic marks dropped ("&&" is one '&'), as

@@ -1,5 +1,6 @@
 // The English edition's dialog templates: the captions of its prompt bars and messages.
 
+#include "resources/AboutTemplates.h"
 #include "resources/AudioTemplates.h"
 #include "resources/EventTemplates.h"
 #include "resources/PromptTemplates.h"
@@ -91,9 +92,15 @@ struct EnglishAudioTexts {
     static constexpr const char* volume = "Vo&lume:";
 };
 
+struct EnglishAboutTexts {
+    static constexpr const char* aboutCaption = "About Kartovan+";
+    static constexpr int noticeId = 1273;
+};
+
 }  // namespace
 
 const platform::DialogTemplate* FindEnglishDialog(int id) {
+    if (const auto* about = resources::AboutTemplates<EnglishAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
     if (const auto* event = resources::EventTemplates<EnglishEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<EnglishTexts>::Find(id);

@@ -1,12 +1,24 @@
 #pragma once
 // The English edition's menu, accelerator and dialog lookups, for its resource set.
 
+#include "platform/core/Resources.h"
+
 namespace platform {
 struct MenuTemplate;
 struct AcceleratorTable;
 struct DialogTemplate;
+class Bitmap;
 }  // namespace platform
+
+#include "platform/core/Resources.h"
 
 const platform::MenuTemplate* FindEnglishMenu(int id);
 const platform::AcceleratorTable* FindEnglishAccelerators(int id);
 const platform::DialogTemplate* FindEnglishDialog(int id);
+// The edition's bitmap resources by id (an empty bitmap for an unknown id).
+platform::Bitmap MakeEnglishBitmap(int id);
+// The shell's chapter of the string table.
+platform::StringTable EnglishShellStrings();
+
+// The chapter of help, the language switch, the about box and the legend.
+platform::StringTable EnglishHelpStrings();

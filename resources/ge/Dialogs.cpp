@@ -1,5 +1,6 @@
 // The German edition's dialog templates: the captions of its prompt bars and messages.
 
+#include "resources/AboutTemplates.h"
 #include "resources/AudioTemplates.h"
 #include "resources/EventTemplates.h"
 #include "resources/PromptTemplates.h"
@@ -91,9 +92,15 @@ struct GermanAudioTexts {
     static constexpr const char* volume = "&Lautstärke:";
 };
 
+struct GermanAboutTexts {
+    static constexpr const char* aboutCaption = "Info über Kartovan+";
+    static constexpr int noticeId = 1276;
+};
+
 }  // namespace
 
 const platform::DialogTemplate* FindGermanDialog(int id) {
+    if (const auto* about = resources::AboutTemplates<GermanAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
     if (const auto* event = resources::EventTemplates<GermanEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<GermanTexts>::Find(id);
