@@ -72,6 +72,11 @@ inline constexpr int IDS_SCHWARZ_ANNOUNCED = 41041;
 inline constexpr int IDS_GRAND_HAND = 41043;
 inline constexpr int IDS_KONTRA = 41044;
 inline constexpr int IDS_REKONTRA = 41045;
+// The special outcomes' balloons after a game.
+inline constexpr int IDS_BALLOON_SCHNEIDER = 41215;
+inline constexpr int IDS_BALLOON_SCHWARZ = 41216;
+inline constexpr int IDS_BALLOON_JUNGFRAU = 41218;
+inline constexpr int IDS_BALLOON_DURCHMARSCH = 41220;
 // The manipulation marks' messages, each naming the act that bent the game.
 inline constexpr int IDS_CHEATED_ABORTED = 41050;
 inline constexpr int IDS_CHEATED_RECOVERED = 41051;
