@@ -177,6 +177,27 @@ INSTANTIATE_TEST_SUITE_P(Games, PersonHandGame,
                                            HandGameCase{"Revolution", IDC_REVOLUTION, 92, true, true, true}),
                          [](const ::testing::TestParamInfo<HandGameCase>& info) { return std::string(info.param.name); });
 
+// When the declared game is registered every player's small cards are listed again, for the game
+// now played: nothing of what stood there before the declaration survives.
+TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
+    PersonWinsTheAuction();
+    ::SendMessage(Bar(), WM_COMMAND, IDC_HAND, 0);
+    host_->PumpUntilIdle();
+    for (int seat = 0; seat < 3; ++seat)
+        for (auto& suit : Frame().Game.Player(seat)->handInfo.SmallCards)
+            for (int& entry : suit) entry = 99;
+    ::SendMessage(Bar(), WM_COMMAND, IDC_NULL, 0);
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
+    for (int seat = 0; seat < 3; ++seat) {
+        const HandInfo& info = Frame().Game.Player(seat)->handInfo;
+        for (int suit = 0; suit < 4; ++suit) {
+            EXPECT_LE(info.SmallCards[suit][0], 5) << seat << suit;
+            for (int rank = 1; rank < 8; ++rank) EXPECT_LT(info.SmallCards[suit][rank], 12) << seat << suit << rank;
+        }
+    }
+}
+
 // A card the follow rule refuses stays in the hand with "Context: Invalid card!" and nothing is
 // posted; the legal card then plays.
 TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
