@@ -62,9 +62,6 @@ void CMainFrame::RegisterFileType(const std::string& root, const std::string& ke
     WriteTrace(":RegisterFileType(" + root + "\\" + key + ":" + code + ")", LOG_MAINFRAME);
 }
 
-// The manipulation marks and their table colour come with their own step.
-void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
-
 void CMainFrame::SetTitle(const std::string& fileName) {
     std::string title = FrameTitle;
     if (!fileName.empty()) {

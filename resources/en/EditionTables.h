@@ -22,3 +22,6 @@ platform::StringTable EnglishShellStrings();
 
 // The chapter of help, the language switch, the about box and the legend.
 platform::StringTable EnglishHelpStrings();
+
+// The chapter of the manipulation marks' texts.
+platform::StringTable EnglishManipulationStrings();

@@ -22,3 +22,6 @@ platform::StringTable GermanShellStrings();
 
 // The chapter of help, the language switch, the about box and the legend.
 platform::StringTable GermanHelpStrings();
+
+// The chapter of the manipulation marks' texts.
+platform::StringTable GermanManipulationStrings();
