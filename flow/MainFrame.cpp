@@ -19,10 +19,11 @@ CMainFrame::CMainFrame() = default;
 // The destructor saves without asking: statistics, and the match list and stored deals unless the
 // match was ended without updating them; the temporary list and store go away.
 CMainFrame::~CMainFrame() {
-    SaveStatistics();
+    Destroying = 1;
+    SaveStatistics(StatisticsPath);
     if (ListUpdateOnExit) {
-        SaveList();
-        SaveStore();
+        SaveList(ListPath, false);
+        SaveStore(StorePath);
     }
     if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
     if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);

@@ -7,16 +7,6 @@ namespace {
 
 bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
 
-// The 32 dealt words: 32 distinct cards of the deck.
-bool DealIsWhole(const std::array<std::int32_t, 32>& dealt) {
-    bool seen[53] = {};
-    for (std::int32_t card : dealt) {
-        if (!IsDeckCard(card) || seen[card]) return false;
-        seen[card] = true;
-    }
-    return true;
-}
-
 // Every word of the course block within what the game can hold.
 bool CourseIsSound(const GameFileRecord& record) {
     using namespace course;
@@ -28,7 +18,7 @@ bool CourseIsSound(const GameFileRecord& record) {
     const std::int32_t type = at(GameType);
     if (!InRange(type, -8, 8)) return false;
     const bool ramsch = type == 7 || type == -7 || type == 8 || type == -8;
-    if (ramsch ? !InRange(at(ScoreOrLoser), 0, 2) : !InRange(at(ScoreOrLoser), -99999, 99999)) return false;
+    if (ramsch ? !InRange(at(ScoreOrLoser), 0, 3) : !InRange(at(ScoreOrLoser), -99999, 99999)) return false;
     if (!InRange(at(LastTrickAndSecondLoser) & ~kLastTrickShownBit, 0, 3)) return false;
     if (!InRange(at(Points0), 0, 120) || !InRange(at(Points1), 0, 120)) return false;
     if (!InRange(at(BidOrPoints2), 0, ramsch ? 120 : 63)) return false;
@@ -36,7 +26,7 @@ bool CourseIsSound(const GameFileRecord& record) {
     for (int seat = 0; seat < 3; ++seat)
         if (!InRange(at(RowCounts + 4 * seat), 0, 10)) return false;
     if (!InRange(at(Tricks), 0, 10)) return false;
-    if (!InRange(at(HandAnnounced), 0, 1) || !InRange(at(OuvertAnnounced), 0, 1)) return false;
+    if (!InRange(at(HandAnnounced), 0, 1) || !InRange(at(OuvertAnnounced), 0, 2)) return false;
     if (!InRange(at(PassOnCount), 0, 3)) return false;
     for (int seat = 0; seat < 3; ++seat) {
         if (!InRange(at(PassedOnFlags + 4 * seat), 0, 1)) return false;
@@ -58,6 +48,15 @@ bool CourseIsSound(const GameFileRecord& record) {
 
 }  // namespace
 
+bool IsWholeDeal(std::span<const std::int32_t, 32> cards) {
+    bool seen[53] = {};
+    for (std::int32_t card : cards) {
+        if (!IsDeckCard(card) || seen[card]) return false;
+        seen[card] = true;
+    }
+    return true;
+}
+
 bool IsDeckCard(std::int32_t code) {
     if (code < 1 || code > 52) return false;
     const int offset = (code - 1) % 13;  // 0 the Ace, 6..12 Seven to King
@@ -70,7 +69,7 @@ GameFileDecoded DecodeGameFile(std::span<const std::uint8_t> bytes) {
     GameFileRecord record;
     platform::ByteReader reader(bytes);
     for (std::int32_t& card : record.Dealt) card = *reader.ReadInt32();
-    if (!DealIsWhole(record.Dealt)) return {std::nullopt, GameFileFault::Invalid};
+    if (!IsWholeDeal(record.Dealt)) return {std::nullopt, GameFileFault::Invalid};
     std::size_t annotation = kGameDealBytes;
     platform::ByteReader marker(bytes.subspan(std::min<std::size_t>(bytes.size(), course::Marker)));
     if (marker.ReadInt32() == kCourseMarker) {

@@ -48,5 +48,7 @@ struct GameFileDecoded {
 
 // Whether the code is one of the 32 cards of the deck (1-52 without Two to Six).
 bool IsDeckCard(std::int32_t code);
+// Whether the 32 words are 32 distinct cards of the deck: only such a deal can be played.
+bool IsWholeDeal(std::span<const std::int32_t, 32> cards);
 GameFileDecoded DecodeGameFile(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> EncodeGameFile(const GameFileRecord& record);

@@ -1,94 +1,76 @@
 #pragma once
-// The match's game list in memory: one block of 44-byte rows, eight header rows first (the list
-// header of the match file), then one row per game in the order played. The match file is these
-// rows followed by the settings trailer; the score sheet draws them. The number of games is
-// g_Game.GameCount.
+// The match's game list in memory: eight header records (one 352-byte block, read by byte offset as
+// the list file lays it out) and one 44-byte record per game in the order played, with the two
+// per-seat figures the score sheet shows beside it, the list totals and the balances.
+// The number of games is g_Game.GameCount; Games holds at least that many records once the list is
+// complete (a reader of the list takes the smaller of the two).
 
-#include <cstddef>
+#include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-inline constexpr std::size_t kListRowBytes = 44;
-inline constexpr std::size_t kListHeaderRows = 8;
-inline constexpr std::size_t kListHeaderBytes = kListRowBytes * kListHeaderRows;  // 352
-
-// Byte offsets in the header rows.
-namespace list_header {
-inline constexpr std::size_t Title = 0, TitleBytes = 56;
-// The subtitle runs over four pieces: 20 bytes at 56, then 11 bytes after each seat name.
-inline constexpr std::size_t Subtitle1 = 56, Subtitle1Bytes = 20;
-inline constexpr std::size_t SubtitleOther[3] = {109, 153, 197};
-inline constexpr std::size_t SubtitleOtherBytes = 11;
-inline constexpr std::size_t ForehandOffset = 76;  // taken off the games when the forehand is derived
-inline constexpr std::size_t Numbering = 80;       // 1 games numbered 1, 2, 3; 0 by round
-inline constexpr std::size_t Settlement = 84;      // 0, 1 or 2
-inline constexpr std::size_t SeatName[3] = {88, 132, 176};
-inline constexpr std::size_t SeatNameBytes = 21;  // at most 20 characters and the NUL
-inline constexpr std::size_t SeatCounters[3] = {120, 164, 208};  // soloist games, lost, other games
-inline constexpr std::size_t StartForehand = 220;
-inline constexpr std::size_t CheatMarks = 224;
-inline constexpr std::size_t StartTime = 228;
-inline constexpr std::size_t CardBack = 232, CardFace = 236;
-inline constexpr std::size_t RuleSet = 240;
-inline constexpr std::size_t TitleOptions = 260;
-inline constexpr std::size_t Kontra = 264;
-inline constexpr std::size_t PackedRules = 268;  // 0x10000000 + Ramsch + 16 PassOn + 256 GrandHand
-inline constexpr std::size_t LegacyPassOn = 272;
-inline constexpr std::size_t Revolution = 276, Schneider = 280, Ouvert = 284, RamschStock = 288,
-                             NullOuvert = 292, Hand = 296, Extra = 300, IfExtra = 304;
-inline constexpr std::size_t MatchMode = 308, MaxRounds = 312, CountDown = 316;
-inline constexpr std::size_t Balances = 324;
-inline constexpr std::int32_t PackedRulesMark = 0x10000000;
-}  // namespace list_header
-
-// One game of the list.
+// One game of the list (eleven 32-bit words; the text fills words 4 to 9).
 struct ListRecord {
-    std::int32_t Marks[3] = {-1, -1, -1};  // -1 not marked, 1 the declarer, 5 third of a two-loser Ramsch
-    std::int32_t Score = 0;
-    std::string Text;  // UTF-8, at most 23 cp1252 bytes
+    // Per seat: -1 not marked; bit 0 the row's declarer; bit 2 a Ramsch game lost by the two
+    // other seats (the marked seat is the third player, value 5).
+    std::int32_t Marks[3] = {-1, -1, -1};
+    std::int32_t Score = 0;  // the game's list value; negative for a lost game; 0 when passed in
+    char Text[24] = {};      // the short notation, NUL-terminated, at most 23 characters
     std::int32_t Forehand = 0;
 
-    bool operator==(const ListRecord&) const = default;
+    // The text up to its NUL, never past the 24 bytes.
+    std::string TextString() const;
+    // The first marked seat (0-2), or 3 when no seat is marked. Of a damaged mark only bits 0 and 2
+    // count: a mark without either marks nothing.
+    int Seat() const;
+    // A Ramsch game lost by two players: the text begins with "Ra" and the seat's mark has bit 2.
+    bool IsRamschWithTwoLosers() const;
 };
 
-class CGameList {
-public:
-    // A block of the eight header rows, all zero.
-    CGameList() : rows_(kListHeaderBytes, 0) {}
-    // Takes the rows as they are; the size must be 8 rows or more and whole rows.
-    explicit CGameList(std::vector<std::uint8_t> rows);
+// Byte offsets of the header fields the side windows read.
+enum ListHeaderOffset : int {
+    LIST_TITLE = 0,             // 56 bytes, German and English wording split by a line feed
+    LIST_SUBTITLE_1 = 56,       // 20 bytes
+    LIST_COUNTING = 80,         // 1 games numbered straight through, 0 by round
+    LIST_SETTLEMENT = 84,       // 0 performance, 1 game points, 2 both
+    LIST_NAME_0 = 88,           // 21 bytes each, seats 0, 1, 2 at 88, 132, 176
+    LIST_SUBTITLE_2 = 109,      // 11 bytes each, pieces 2, 3, 4 at 109, 153, 197
+    LIST_FIRST_FOREHAND = 220,  // forehand of the match's first game
+    LIST_START_TIME = 228,      // low 32 bits of the seconds since 1970 (UTC)
+    LIST_TITLE_OPTIONS = 260,   // bit 0 the file name joins the title, bit 1 the rule variant
+    LIST_BALANCES = 324,        // three int32, the balances as last stored
+};
+constexpr int kListHeaderBytes = 352;
+constexpr int kListSeatStride = 44;
 
-    int Games() const { return static_cast<int>(rows_.size() / kListRowBytes - kListHeaderRows); }
-    const std::vector<std::uint8_t>& Bytes() const { return rows_; }
+struct ListHeader {
+    std::array<std::uint8_t, kListHeaderBytes> Bytes{};
 
-    // Words and bytes by offset in the block (header or rows).
-    std::int32_t Word(std::size_t offset) const;
-    std::uint8_t Byte(std::size_t offset) const { return rows_[offset]; }
-    void SetByte(std::size_t offset, std::uint8_t value) { rows_[offset] = value; }
-    void SetWord(std::size_t offset, std::int32_t value);
-    // A text field of the header, up to its NUL or the field's end, as UTF-8.
-    std::string Text(std::size_t offset, std::size_t length) const;
-    // Writes the text cut to length - 1 cp1252 bytes with its NUL, the rest of the field zero.
-    void SetText(std::size_t offset, std::size_t length, std::string_view utf8);
-    // The subtitle: its four pieces as one text up to the first NUL.
+    std::int32_t Int(int offset) const;
+    void SetInt(int offset, std::int32_t value);
+    // The text of a field of `length` bytes, ending at its first NUL or at the field's end.
+    std::string Text(int offset, int length) const;
+    // Writes a text into a field, cut so that a NUL always ends it, padded with NULs.
+    void SetText(int offset, int length, const std::string& text);
+    // The subtitle: pieces 1 to 4 read as one text that ends at the first NUL (a full piece runs
+    // on into the next).
     std::string Subtitle() const;
-    std::string SeatName(int seat) const;  // at most 20 cp1252 bytes
-
-    // Game rows, 0-based.
-    ListRecord Row(int game) const;
-    void SetRow(int game, const ListRecord& record);
-    void AppendRow(const ListRecord& record);
-    // Keeps the header and the first `games` rows.
-    void Truncate(int games);
-
-    bool operator==(const CGameList&) const = default;
-
-private:
-    std::vector<std::uint8_t> rows_;
+    std::string SeatName(int seat) const;
 };
 
-// The list of the current match; null when there is none.
-extern std::unique_ptr<CGameList> g_pGameList;
+struct CGameList {
+    ListHeader Header;
+    std::vector<ListRecord> Games;  // Games[k - 1] is game k
+    int MatchTotals[3] = {0, 0, 0};  // the sum of the scores each seat made
+    int Balances[3] = {0, 0, 0};     // what is left of each seat's start credit
+
+    // The games a reader may look at: g_Game.GameCount, never more than are held.
+    int ListedGames() const;
+    // Game k (1-based) or nullptr.
+    const ListRecord* Game(int k) const;
+
+    void Reset() { *this = CGameList(); }
+};
+
+extern CGameList g_GameList;

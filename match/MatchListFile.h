@@ -32,15 +32,34 @@ struct ListSettings {
     bool operator==(const ListSettings&) const = default;
 };
 
+// Header offsets the file's readers and writers use besides those the side windows read.
+namespace list_header {
+inline constexpr int Subtitle1 = 56;
+inline constexpr int ForehandOffset = 76;  // taken off the games when the forehand is derived
+inline constexpr int Numbering = 80, Settlement = 84;
+inline constexpr int SeatCounters[3] = {120, 164, 208};  // soloist games, lost, other games
+inline constexpr int StartForehand = 220, CheatMarks = 224, StartTime = 228, CardBack = 232, CardFace = 236;
+inline constexpr int RuleSet = 240, TitleOptions = 260, Kontra = 264, PackedRules = 268, LegacyPassOn = 272;
+inline constexpr int Revolution = 276, Schneider = 280, Ouvert = 284, RamschStock = 288, NullOuvert = 292,
+                     Hand = 296, Extra = 300, IfExtra = 304, MatchMode = 308, MaxRounds = 312, CountDown = 316;
+inline constexpr int Balances = 324;
+inline constexpr std::int32_t PackedRulesMark = 0x10000000;
+}  // namespace list_header
+
+inline constexpr std::size_t kListRowBytes = 44;
+
 struct MatchListRecord {
-    CGameList List;
+    ListHeader Header;
+    std::vector<ListRecord> Games;
     std::optional<ListSettings> Settings;  // none when the file had no whole trailer
-    bool operator==(const MatchListRecord&) const = default;
 };
 
 // Nothing when the file is shorter than the eight header rows or over the cap.
 std::optional<MatchListRecord> DecodeMatchList(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> EncodeMatchList(const MatchListRecord& record);
+// The rows alone (the header and the games), and the trailer alone, as the file holds them.
+std::vector<std::uint8_t> EncodeListRows(const ListHeader& header, std::span<const ListRecord> games);
+std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings);
 
 // The trailer's version word from the version text ("5.8", "5.8 beta 3") and the rule set:
 // byte 0 rule set, 1 beta number, 2 minor, 3 major.

@@ -1,64 +1,63 @@
 #include "match/StoreRows.h"
 
-#include "platform/core/Codepage.h"
+#include "model/GameState.h"
 
 #include <algorithm>
 #include <cstring>
 
-std::unique_ptr<CStoreRows> g_pStoreRows;
+CStoreRows g_StoreRows;
 
-bool IsCompleteDeal(const StoreRecord& record) {
-    bool seen[53] = {};
-    for (int word = 8; word < 40; ++word) {
-        const std::int32_t card = record.Words[word];
-        if (card < 1 || card > 52) return false;
-        const int offset = (card - 1) % 13;  // 0 the Ace, 6..12 Seven to King
-        if (!(offset == 0 || offset >= 6) || seen[card]) return false;
-        seen[card] = true;
-    }
-    return true;
+std::int32_t CStoreRows::Word(int index) const {
+    if (index < 0) return 0;
+    const std::size_t at = static_cast<std::size_t>(index) * 4;
+    if (at + 4 > Bytes.size()) return 0;
+    return static_cast<std::int32_t>(std::uint32_t(Bytes[at]) | std::uint32_t(Bytes[at + 1]) << 8 |
+                                     std::uint32_t(Bytes[at + 2]) << 16 | std::uint32_t(Bytes[at + 3]) << 24);
 }
 
-CStoreRows::CStoreRows(std::string_view titleUtf8) : bytes_(kStoreMinimumBytes, 0) {
-    const std::string title =
-        platform::Utf8ToCp1252(platform::TruncateToCp1252(titleUtf8, kStoreHeaderBytes - 1));
-    std::memcpy(bytes_.data(), title.data(), title.size());
+void CStoreRows::SetWord(int index, std::int32_t value) {
+    if (index < 0) return;
+    const std::size_t at = static_cast<std::size_t>(index) * 4;
+    if (at + 4 > Bytes.size()) return;
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i) Bytes[at + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
-CStoreRows CStoreRows::FromBytes(std::vector<std::uint8_t> bytes) {
-    CStoreRows rows;
-    if (bytes.size() < kStoreMinimumBytes) bytes.resize(kStoreMinimumBytes, 0);
-    rows.bytes_ = std::move(bytes);
-    return rows;
+std::int32_t CStoreRows::DealWord(int k, int word) const {
+    if (k < 1 || word < 0 || word >= kStoreDealWords) return 0;
+    return Word(((4 * k) - 3) * kStoreRowWords + word);
+}
+
+void CStoreRows::SetDealWord(int k, int word, std::int32_t value) {
+    if (k < 1 || word < 0 || word >= kStoreDealWords) return;
+    SetWord(((4 * k) - 3) * kStoreRowWords + word, value);
+}
+
+int CStoreRows::StoredDeals() const {
+    const int held = static_cast<int>((Bytes.size() > 40 ? Bytes.size() - 40 : 0) / 160);
+    return std::clamp(g_Game.StoreCount, 0, held);
 }
 
 std::string CStoreRows::Title() const {
-    const auto begin = bytes_.begin();
-    const auto end = std::find(begin, begin + kStoreTitleBytes, std::uint8_t{0});
-    return platform::Cp1252ToUtf8(std::string(begin, end));
+    const std::size_t length = std::min<std::size_t>(Bytes.size(), kStoreTitleBytes);
+    const auto* begin = reinterpret_cast<const char*>(Bytes.data());
+    const char* end = static_cast<const char*>(std::memchr(begin, 0, length));
+    return std::string(begin, end ? static_cast<std::size_t>(end - begin) : length);
 }
 
-StoreRecord CStoreRows::Record(int index) const {
-    StoreRecord record;
-    const std::uint8_t* at = bytes_.data() + kStoreHeaderBytes + index * kStoreRecordBytes;
-    for (std::size_t i = 0; i < record.Words.size(); ++i, at += 4) {
-        record.Words[i] = static_cast<std::int32_t>(static_cast<std::uint32_t>(at[0]) |
-                                                    static_cast<std::uint32_t>(at[1]) << 8 |
-                                                    static_cast<std::uint32_t>(at[2]) << 16 |
-                                                    static_cast<std::uint32_t>(at[3]) << 24);
-    }
-    return record;
+void CStoreRows::SetTitle(const std::string& title) {
+    if (Bytes.size() < kStoreMinimumBytes) Bytes.resize(kStoreMinimumBytes, 0);
+    std::fill_n(Bytes.begin(), kStoreTitleBytes, std::uint8_t{0});
+    std::memcpy(Bytes.data(), title.data(), std::min<std::size_t>(title.size(), kStoreTitleBytes - 1));
 }
 
-void CStoreRows::SetRecord(int index, const StoreRecord& record) {
-    std::uint8_t* at = bytes_.data() + kStoreHeaderBytes + index * kStoreRecordBytes;
-    for (std::int32_t word : record.Words) {
-        const auto bits = static_cast<std::uint32_t>(word);
-        for (int i = 0; i < 4; ++i) *at++ = static_cast<std::uint8_t>(bits >> (8 * i));
-    }
+void CStoreRows::Reset(const std::string& title) {
+    Bytes.assign(kStoreMinimumBytes, 0);
+    SetTitle(title);
 }
 
-void CStoreRows::Resize(int deals) {
-    const std::size_t size = kStoreHeaderBytes + static_cast<std::size_t>(std::max(0, deals)) * kStoreRecordBytes;
-    bytes_.resize(std::max(size, kStoreMinimumBytes), 0);
+std::string StoredGameNumber(int mode, int game) {
+    if (mode == 1) return std::to_string(game);
+    // Whole rounds of three games; C's truncating division, as the store has always numbered them.
+    return std::to_string((game + 2) / 3) + "." + std::to_string((game - 1) % 3 + 1);
 }

@@ -1,57 +1,52 @@
 #pragma once
-// The stored deals of the match (the cards assignment) in memory: a 40-byte header that starts
-// with the title, then one 160-byte record per dealt game. The block is never shorter than 80
-// bytes: a store without deals holds the header and 40 bytes of zeros. The number of deals is
-// g_Game.StoreCount.
+// The stored deals in memory, laid out as the store file holds them: rows of ten 32-bit words, row 0
+// the store's title (German and English joined by a line feed, NUL-terminated), then four rows per
+// deal. Deal k's 40 words: 5 the time it was stored (unsigned seconds since 1970, low 32 bits),
+// 6 the numbering mode (only deal 1's is read), 7 the game's number, 8-9 the skat, 10-19, 20-29,
+// 30-39 the hands of seats 0, 1, 2 as dealt (-1 no card). The number of deals is g_Game.StoreCount.
+// The array always holds at least the header and deal 1's first row, so that a title of up to
+// 52 bytes and deal 1's numbering mode always have their place.
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-inline constexpr std::size_t kStoreHeaderBytes = 40;
-inline constexpr std::size_t kStoreRecordBytes = 160;
-inline constexpr std::size_t kStoreMinimumBytes = 80;
-inline constexpr std::size_t kStoreTitleBytes = 56;  // the header and the first record's words 0-3
+constexpr int kStoreRowWords = 10;
+constexpr int kStoreDealWords = 40;
+constexpr int kStoreMinimumBytes = 80;
+constexpr int kStoreTitleBytes = 52;
 
-// One stored deal, as its 40 words: 0-4 unused, 5 time of the deal, 6 the list's numbering word,
-// 7 the game number, 8-9 the skat, 10-19, 20-29, 30-39 the hands of seats 0, 1, 2.
-struct StoreRecord {
-    std::array<std::int32_t, 40> Words{};
-    std::int32_t Time() const { return Words[5]; }
-    std::int32_t Numbering() const { return Words[6]; }
-    std::int32_t GameNumber() const { return Words[7]; }
-    std::int32_t Skat(int i) const { return Words[8 + i]; }
-    std::int32_t Card(int seat, int i) const { return Words[10 + 10 * seat + i]; }
-    bool operator==(const StoreRecord&) const = default;
+// Word indexes within a deal.
+enum StoreDealWord : int {
+    DEAL_TIME = 5,
+    DEAL_NUMBERING = 6,
+    DEAL_GAME = 7,
+    DEAL_SKAT = 8,
+    DEAL_HAND_0 = 10,
 };
 
-// Whether the record holds 32 distinct cards of the deck: only such a deal can be played again.
-bool IsCompleteDeal(const StoreRecord& record);
+struct CStoreRows {
+    std::vector<std::uint8_t> Bytes = std::vector<std::uint8_t>(kStoreMinimumBytes, 0);
 
-class CStoreRows {
-public:
-    // A new store: the title and zeros, 80 bytes.
-    explicit CStoreRows(std::string_view titleUtf8 = {});
-    // Takes the bytes as they are, made at least 80 bytes long.
-    static CStoreRows FromBytes(std::vector<std::uint8_t> bytes);
+    // Word `index` of the whole array (0 when outside it).
+    std::int32_t Word(int index) const;
+    void SetWord(int index, std::int32_t value);
+    // Word `word` (0-39) of deal k (1-based); 0 outside the array.
+    std::int32_t DealWord(int k, int word) const;
+    void SetDealWord(int k, int word, std::int32_t value);
+    // The deals a reader may look at: g_Game.StoreCount, never more than the array holds.
+    int StoredDeals() const;
 
-    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-    // Deals the block has room for: (size - 40) / 160.
-    int Records() const { return static_cast<int>((bytes_.size() - kStoreHeaderBytes) / kStoreRecordBytes); }
+    // The title, read up to its NUL within its 52 bytes.
     std::string Title() const;
-    StoreRecord Record(int index) const;  // 0-based
-    void SetRecord(int index, const StoreRecord& record);
-    // Room for exactly `deals` records ((1 + 4 x deals) x 40 bytes), never under 80 bytes.
-    void Resize(int deals);
-
-    bool operator==(const CStoreRows&) const = default;
-
-private:
-    std::vector<std::uint8_t> bytes_;
+    // Writes a title, cut to 51 bytes and NUL-terminated.
+    void SetTitle(const std::string& title);
+    // An empty store of 80 zero bytes with the given title.
+    void Reset(const std::string& title);
 };
 
-extern std::unique_ptr<CStoreRows> g_pStoreRows;
+extern CStoreRows g_StoreRows;
+
+// The number of stored game `game` as the cards assignment shows it: "%d" in mode 1, else the
+// round and the game within the round, "%d.%d" (games 1, 4, 7 read 1.1, 2.1, 3.1).
+std::string StoredGameNumber(int mode, int game);

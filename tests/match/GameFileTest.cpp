@@ -116,6 +116,21 @@ TEST(GameFile, EveryDealtWordIsADistinctCardOfTheDeck) {
     }
 }
 
+TEST(GameFile, OnlyAWholeDeckIsADeal) {
+    std::array<std::int32_t, 32> deal{};
+    std::copy(std::begin(kDeal), std::end(kDeal), deal.begin());
+    EXPECT_TRUE(IsWholeDeal(deal));
+    const struct {
+        int word;
+        int value;
+    } cases[] = {{0, 0}, {1, 2}, {12, 53}, {31, -1}, {4, kDeal[5]}};
+    for (const auto& c : cases) {
+        std::array<std::int32_t, 32> damaged = deal;
+        damaged[static_cast<std::size_t>(c.word)] = c.value;
+        EXPECT_FALSE(IsWholeDeal(damaged)) << c.word << " = " << c.value;
+    }
+}
+
 TEST(GameFile, EveryCourseWordIsChecked) {
     const struct {
         const char* name;
@@ -134,6 +149,7 @@ TEST(GameFile, EveryCourseWordIsChecked) {
         {"course row count 11", 292, 11},
         {"tricks 11", 300, 11},
         {"Hand 2", 304, 2},
+        {"Ouvert 3", 308, 3},
         {"pass-on count 4", 312, 4},
         {"pass-on flag 2", 320, 2},
         {"party tricks -1", 332, -1},
