@@ -5,6 +5,7 @@
 
 #include "match/GameList.h"
 #include "match/ListSettingsTable.h"
+#include "match/MatchEnd.h"
 #include "match/MatchListFile.h"
 #include "match/OwnFiles.h"
 #include "match/Profile.h"
@@ -252,21 +253,13 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
         SoloistWon[seat] = counter(2);
     }
     // 5. The end of the match by its mode.
-    int message = 0;
+    const MatchEnd end = MatchEndOfList(g_Game.MatchMode, g_Game.GameCount, g_Settings.Game.MaxRounds,
+                                        g_Settings.Game.CountDown, g_GameList.Balances);
+    const int message = end.Message;
     std::string text;
-    if (g_Game.MatchMode == 0 && 3 * g_Settings.Game.MaxRounds <= g_Game.GameCount) {
-        message = IDS_END_ROUNDS_PLAYED;
-    } else if (g_Game.MatchMode == 1 && g_Settings.Game.CountDown <= 0) {
-        message = IDS_END_TIME_EXPIRED;
-    } else if (g_Game.MatchMode == 2) {
-        // A credit is used up when it is below 0, as the game end decides it.
-        for (int seat = 0; seat < 3 && message == 0; ++seat) {
-            if (g_GameList.Balances[seat] >= 0) continue;
-            message = IDS_END_BIERLACHS;
-            text = platform::FormatText(platform::LoadString(IDS_END_BIERLACHS),
-                                        {BalancesText(g_GameList.Balances), GetPlayerName(seat)});
-        }
-    }
+    if (message == IDS_END_BIERLACHS)
+        text = platform::FormatText(platform::LoadString(IDS_END_BIERLACHS),
+                                    {BalancesText(g_GameList.Balances), GetPlayerName(end.Seat)});
     if (message != 0) {
         if (text.empty()) text = platform::LoadString(message);
         text += platform::LoadString(IDS_END_CHANGE_SETTINGS);

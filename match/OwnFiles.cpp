@@ -3,6 +3,7 @@
 #include "match/Statistics.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 
 namespace {
@@ -12,7 +13,9 @@ std::vector<std::string> g_ProtectedFiles;
 
 OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap) {
     OwnFileRead read;
-    if (!platform::FileExists(path)) return read;
+    // Anything at the path counts: a folder or a device where the file should be is unreadable.
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return read;
     platform::FileContent content = platform::ReadRegularFile(path, cap + 1);
     if (!content.ok) {
         read.Result = content.missing ? OwnFileRead::Missing : OwnFileRead::Unreadable;
