@@ -153,6 +153,12 @@ void CMainFrame::OnCommand(int id) {
         case ID_BREAK: OnBreak(); break;
         case ID_REPEAT: OnRepeat(); break;
         case ID_LAST: OnLast(); break;
+        case ID_LOAD: OnLoad(); break;
+        case ID_LOAD_MATCH: OnLoadMatch(); break;
+        case ID_SAVE_GAME: OnSaveGame(); break;
+        case ID_SAVE_STORE: OnSaveStore(); break;
+        case ID_DELETE_GAME: OnDeleteGame(); break;
+        case ID_DELETE_MATCH: OnDeleteMatch(); break;
         case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;

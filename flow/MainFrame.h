@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -356,6 +357,19 @@ public:
     // image[0..31] the rows and the skat, image[offset..offset+67] the record.
     void CopyCourse(std::int32_t* image, int offset);
     std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
+    // --- File commands of the game and match menus (flow/FileCommands.cpp) ------------------
+    void OnLoad();
+    void OnLoadMatch();
+    void OnSaveGame();
+    void OnSaveStore();
+    void OnDeleteGame();
+    void OnDeleteMatch();
+    // The open, save or delete dialog of a kind (1 open game, 2 save game, 0x10000 delete game,
+    // 4 open match, 5 save match, else delete match); false when cancelled.
+    bool SelectFile(int kind, std::string& path);
+    // True when the new name is refused; otherwise the path takes it and the title follows.
+    bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
+    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
     // A file that cannot be read or written (40201 or 40202 with the operation and the path): a
     // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
     void ReportFileError(int stringId, const char* operation, const std::string& path);

@@ -131,7 +131,8 @@ inline constexpr int IDS_PLEASE_CLICK_CARD = 41090;
 inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;
 
 // The match, game, stored-deal and statistics files (their own chapter of each edition).
-inline constexpr int IDS_QUERY_STORED_DEAL_RUNNING = 40106;  // %1: the game's name
+inline constexpr int IDS_QUERY_STORED_DEAL_RUNNING = 40106;
+inline constexpr int IDS_QUERY_LOAD_MATCH_NOW = 40111;  // the score sheet holds games  // %1: the game's name
 inline constexpr int IDS_QUERY_STORED_DEAL = 40107;          // %1: the game's name
 inline constexpr int IDS_READ_FAILED = 40201;                // %1: the operation, %2: the file
 inline constexpr int IDS_WRITE_FAILED = 40202;               // %1: the operation, %2: the file

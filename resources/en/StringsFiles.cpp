@@ -10,6 +10,7 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_QUERY_STORED_DEAL_RUNNING,
      "Shall the running game really be canceled and be replaced\n by the game '%1' from the list cards assignment?"},
     {IDS_QUERY_STORED_DEAL, "Shall the game '%1' be loaded from the list cards assignment?"},
+    {IDS_QUERY_LOAD_MATCH_NOW, "The running match is cancelled\n(the current score sheet is deleted).\n\nDo you want to load the match now?"},
     {IDS_READ_FAILED, "Error: Data can not be read !\n\n%1: '%2'"},
     {IDS_WRITE_FAILED, "Error: Data can not be stored !\n\n%1: '%2'"},
     {IDS_IMAGES_MISSING, "Image paths do not exist. No takeover."},

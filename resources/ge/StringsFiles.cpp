@@ -11,6 +11,7 @@ constexpr platform::StringEntry kFileStrings[] = {
      "Soll das laufende Spiel wirklich abgebrochen und durch das\n Spiel '%1' aus der Liste Kartenzuordnung ersetzt "
      "werden?"},
     {IDS_QUERY_STORED_DEAL, "Soll das Spiel %1 aus der Liste Kartenzuordnung geladen werden?"},
+    {IDS_QUERY_LOAD_MATCH_NOW, "Die laufende Serie wird abgebrochen\n(Spielliste wird gelöscht).\n\nWollen Sie die Serie jetzt laden?"},
     {IDS_READ_FAILED, "Fehler: Daten können nicht eingelesen werden !\n\n%1: '%2'"},
     {IDS_WRITE_FAILED, "Fehler: Daten können nicht gespeichert werden !\n\n%1: '%2'"},
     {IDS_IMAGES_MISSING, "Bildpfade existieren nicht. Keine Übernahme."},
