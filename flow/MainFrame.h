@@ -370,6 +370,10 @@ public:
     // True when the new name is refused; otherwise the path takes it and the title follows.
     bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
     std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
+    // Re-points a registered open command at the other edition (code "ge" or "en"). root: 0 the
+    // classes, 1 the machine, 2 the user; only the user's keys are kept here. The program's own
+    // open command (the first of the language switch's four calls) is the user's desktop entry.
+    void RegisterFileType(int root, const std::string& subkey, const std::string& code);
     // A file that cannot be read or written (40201 or 40202 with the operation and the path): a
     // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
     void ReportFileError(int stringId, const char* operation, const std::string& path);
