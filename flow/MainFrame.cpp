@@ -159,6 +159,7 @@ void CMainFrame::OnCommand(int id) {
         case ID_SAVE_STORE: OnSaveStore(); break;
         case ID_DELETE_GAME: OnDeleteGame(); break;
         case ID_DELETE_MATCH: OnDeleteMatch(); break;
+        case ID_INITIALIZATION: OnInitialization(); break;
         case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;

@@ -364,6 +364,8 @@ public:
     void OnSaveStore();
     void OnDeleteGame();
     void OnDeleteMatch();
+    // Match > Initialization: every setting into the desk folder's "Kartovan+.reg" after asking.
+    void OnInitialization();
     // The open, save or delete dialog of a kind (1 open game, 2 save game, 0x10000 delete game,
     // 4 open match, 5 save match, else delete match); false when cancelled.
     bool SelectFile(int kind, std::string& path);

@@ -158,3 +158,5 @@ inline constexpr int IDS_END_TIME_EXPIRED = 41197;
 inline constexpr int IDS_END_BIERLACHS = 41198;  // %1: the three balances, %2: the seat
 inline constexpr int IDS_END_CHANGE_SETTINGS = 41199;
 inline constexpr int IDS_QUERY_TAKE_SETTINGS = 41200;  // %1: version and count, %2: the differences
+// The settings export's question, the text of its confirmation dialog (147) until that dialog comes.
+inline constexpr int IDS_QUERY_BACKUP = 49147;

@@ -17,6 +17,7 @@ constexpr MenuItemTemplate kMatch[] = {
     {ID_SAVE_STORE, "&Save ..."},
     {ID_DELETE_MATCH, "&Delete ..."},
     {0, "", MF_SEPARATOR},
+    {ID_INITIALIZATION, "&Initialization ..."},
     {ID_TERMINATION, "Match &End ..."},
     {ID_ABORT_MATCH, "&Break"},
     {0, "", MF_SEPARATOR},

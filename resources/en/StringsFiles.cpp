@@ -151,6 +151,7 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_END_BIERLACHS, "Bierlachs (%1):\nThe credit of %2 is used up."},
     {IDS_END_CHANGE_SETTINGS, "\nDo you want to change the settings?"},
     {IDS_QUERY_TAKE_SETTINGS, "%1 Settings are changed.\n%2\n\nApply changes?"},
+    {IDS_QUERY_BACKUP, "Backup to file 'Kartovan+.reg' ?"},
 };
 
 static_assert(platform::IsSortedById(kFileStrings), "the chapter must be sorted by id without duplicates");

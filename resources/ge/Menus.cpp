@@ -19,6 +19,7 @@ constexpr MenuItemTemplate kMatch[] = {
     {ID_SAVE_STORE, "&Sichern ..."},
     {ID_DELETE_MATCH, "&Löschen ..."},
     {0, "", MF_SEPARATOR},
+    {ID_INITIALIZATION, "&Initialisierung ..."},
     {ID_TERMINATION, "Serien&ende ..."},
     {ID_ABORT_MATCH, "&Abbrechen"},
     {0, "", MF_SEPARATOR},

@@ -152,6 +152,7 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_END_BIERLACHS, "Bierlachs (%1):\nDas Guthaben von %2 ist verbraucht."},
     {IDS_END_CHANGE_SETTINGS, "\nWollen sie die Einstellungen ändern?"},
     {IDS_QUERY_TAKE_SETTINGS, "%1 Einstellungen sind verändert:\n%2\n\nÄnderungen übernehmen?"},
+    {IDS_QUERY_BACKUP, "Sicherung in Datei   'Kartovan+.reg' ?"},
 };
 
 static_assert(platform::IsSortedById(kFileStrings), "the chapter must be sorted by id without duplicates");
