@@ -217,6 +217,28 @@ TEST_F(MatchFilesFrameTest, AFinishedGameComesBackWithItsCourse) {
     EXPECT_EQ(again.Record->CourseAt(course::Kontra), 2);
 }
 
+TEST_F(MatchFilesFrameTest, TheHeadersRulesWithAndWithoutThePackedMark) {
+    StartProgram();
+    const struct {
+        int packed, legacyPassOn;
+        int ramsch, passOn, grandHand;
+    } cases[] = {
+        {0x10000000 + 16, 1, 0, 1, 0},  // the mark: the word 272 does not count
+        {0x10000000 + 1 + 256, 0, 1, 0, 1},
+        {1, 1, 1, 1, 1},                // an older list: Ramsch plain, pass-on beside it
+        {0, 0, 0, 0, 1},
+    };
+    for (const auto& c : cases) {
+        g_Settings.Variants.GrandHand = 1;
+        g_GameList.Header.SetInt(268, c.packed);
+        g_GameList.Header.SetInt(272, c.legacyPassOn);
+        Frame().RestoreMatch(true);
+        EXPECT_EQ(g_Settings.Variants.Ramsch, c.ramsch) << c.packed;
+        EXPECT_EQ(g_Settings.Variants.PassOn, c.passOn) << c.packed;
+        EXPECT_EQ(g_Settings.Variants.GrandHand, c.grandHand) << c.packed;
+    }
+}
+
 TEST(MatchEnd, ByModeAndTheFirstSeatWithoutCredit) {
     const int bierlachs[3] = {12, -3, 40};
     const int spent[3] = {-1, -3, 40};
