@@ -49,7 +49,7 @@ void CMainFrame::OnNew() {
     SetPause(1);
     // Step 5: the game of this deal is the temporary one until it is saved under a name.
     GamePath = TempGameFile;
-    SetTitle("cards~.skt");
+    SetTitle(GamePath, 3);
     // Step 6: the state window is never open yet.
     StateWindowUsed = 0;
     // Step 7.

@@ -62,7 +62,7 @@ void CMainFrame::OnSkatRamsch() { SwitchRuleSet(*this, kRuleSets[2]); }
 
 void CMainFrame::OnYourTurn() { MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nullptr); }
 
-void CMainFrame::OnRestoreTitle() { SetWindowText(FrameTitle); }
+void CMainFrame::OnRestoreTitle() { SetWindowText(WindowTitle.empty() ? FrameTitle : WindowTitle); }
 
 void CMainFrame::OnSize(int type, int width, int height) {
     if (!g_Shell.pMainFrame) return;

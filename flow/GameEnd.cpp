@@ -58,8 +58,8 @@ void CMainFrame::EndGame() {
             NextForehand();
         }
         GameRunning = 0;
-        SaveList();
-        SaveStore();
+        SaveList(ListPath, false);
+        SaveStore(StorePath);
         FollowGameEnd();
     } else if (g_Game.FlowState == STATE_IDLE) {
         OnRepeat();
@@ -210,6 +210,7 @@ bool CMainFrame::ShowResult(int seat) {
     SetFlowState(next);
     if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
     NoticeRound(result.newRound);
+    Statistics(score);
     return true;
 }
 

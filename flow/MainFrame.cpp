@@ -20,10 +20,11 @@ CMainFrame::CMainFrame() = default;
 // The destructor saves without asking: statistics, and the match list and stored deals unless the
 // match was ended without updating them; the temporary list and store go away.
 CMainFrame::~CMainFrame() {
-    SaveStatistics();
+    Destroying = 1;
+    SaveStatistics(StatisticsPath);
     if (ListUpdateOnExit) {
-        SaveList();
-        SaveStore();
+        SaveList(ListPath, false);
+        SaveStore(StorePath);
     }
     if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
     if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);
@@ -153,6 +154,13 @@ void CMainFrame::OnCommand(int id) {
         case ID_BREAK: OnBreak(); break;
         case ID_REPEAT: OnRepeat(); break;
         case ID_LAST: OnLast(); break;
+        case ID_LOAD: OnLoad(); break;
+        case ID_LOAD_MATCH: OnLoadMatch(); break;
+        case ID_SAVE_GAME: OnSaveGame(); break;
+        case ID_SAVE_STORE: OnSaveStore(); break;
+        case ID_DELETE_GAME: OnDeleteGame(); break;
+        case ID_DELETE_MATCH: OnDeleteMatch(); break;
+        case ID_INITIALIZATION: OnInitialization(); break;
         case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;

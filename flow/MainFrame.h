@@ -13,6 +13,7 @@
 #include "platform/core/StatusBar.h"
 #include "platform/core/Window.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -27,6 +28,8 @@ class Dialog;
 
 class CSkatView;
 struct GameScore;
+struct GameFileRecord;
+struct ListSettings;
 
 // The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
 // decides which are enabled, as for the menu.
@@ -305,7 +308,6 @@ public:
     void OnAbandon();
     void ComputerKontra();
     void SelectGame(int mode);
-    void UpdateCardsStatistics(int kind);
     void ShowGameStatusDialog();
     void AddGameToList(int kind, const std::string& text);
     // The deal goes into the stored deals (the cards-assignment window's CStore::AddDeal).
@@ -330,19 +332,82 @@ public:
     void ShowDataDialog(int reset, int collect);
     void ShowAnnotationDialog();
     void CloseModelessDialog();
-    void LatchCardsStatistics(int mode);
-    int ReadList(const std::string& path);
-    int ReadStore(const std::string& path);
-    int ReadCards(const std::string& path);
-    void SaveFile(const std::string& path, int course);
+
+    // --- Statistics (match/FrameStatistics.cpp) ---------------------------------------------
+    // Creates the block when there is none and fills it from the file; a file that cannot be read
+    // is moved aside (with a message when showError, or when it was there but damaged).
+    void ReadStatistics(const std::string& path, bool showError);
+    void SaveStatistics(const std::string& path);
+    // The deal's cards into the latch: kind 0 the real deal, 1 a test deal made here.
+    void LatchCardsStatistics(int kind);
+    // The latch of the kind into the card tables.
+    void UpdateCardsStatistics(int kind);
+    // Counts a finished game with its listed score.
+    void Statistics(int score);
+    void InitGameStatistics();
+    void ResetCardStatistics();
+    void ResetMatchGameStatistics();
+    void ResetMatchCardStatistics();
+    std::array<std::uint32_t, 4> CardLatches[2] = {};
+
+    // --- Match list, game and stored-deal files, title (match/Frame*.cpp) -----------------
+    bool ReadList(const std::string& path, int compare, bool reportErrors);
+    void SaveList(const std::string& path, bool setTitle);
+    void FillListHeader();
+    void RestoreMatch(bool takeHeaderSettings);
+    // Lists what the trailer would change and takes it over when the person agrees (at start-up
+    // without asking); true when taken.
+    bool CompareListSettings(const ListSettings& settings);
+    // The score sheet's totals and balances over the whole list (their window's step).
+    void ComputeListTotals();
+    void ComputeBalances();
+    // The match-end dialog of a loaded match that has reached its end.
+    void OpenTerminationDialog();
+    void ReadStore(const std::string& path, int which);
+    void SaveStore(const std::string& path);
+    bool ReadCards(const std::string& path, int titleKind);
+    // Kind 2 makes the file the current game and includes the course; kind 0 writes the deal and
+    // the annotation only.
+    void SaveFile(const std::string& path, int kind);
     // Writes the current game (kind 0), the match list (1) or the stored deals (2) into the work
     // folder for a drag out; returns the file name written there.
     std::string SaveTempFile(int kind);
-    void SaveStatistics();
-    void ReadStatistics();
-    void SaveList();
-    void SaveStore();
-    void SetTitle(const std::string& fileName);
+    std::string TempFileName(int kind) const;
+    // Records the file name (kind 1 match, 2 game, 3 game name only) and sets the window title.
+    void SetTitle(const std::string& path, int kind);
+    // The match name without extension; empty for the temporary names.
+    std::string UserFileName() const;
+    // The game as the game file holds it: the deal, the course when asked for and complete, and
+    // the annotation when asked for.
+    GameFileRecord GameImage(bool withCourse, bool withAnnotation);
+    // The course rows and the course record of the finished game (shell/CourseRecord.cpp):
+    // image[0..31] the rows and the skat, image[offset..offset+67] the record.
+    void CopyCourse(std::int32_t* image, int offset);
+    std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
+    // --- File commands of the game and match menus (flow/FileCommands.cpp) ------------------
+    void OnLoad();
+    void OnLoadMatch();
+    void OnSaveGame();
+    void OnSaveStore();
+    void OnDeleteGame();
+    void OnDeleteMatch();
+    // Match > Initialization: every setting into the desk folder's "Kartovan+.reg" after asking.
+    void OnInitialization();
+    // The open, save or delete dialog of a kind (1 open game, 2 save game, 0x10000 delete game,
+    // 4 open match, 5 save match, else delete match); false when cancelled.
+    bool SelectFile(int kind, std::string& path);
+    // True when the new name is refused; otherwise the path takes it and the title follows.
+    bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
+    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
+    // Re-points a registered open command at the other edition (code "ge" or "en"). root: 0 the
+    // classes, 1 the machine, 2 the user; only the user's keys are kept here. The program's own
+    // open command (the first of the language switch's four calls) is the user's desktop entry.
+    void RegisterFileType(int root, const std::string& subkey, const std::string& code);
+    // A file that cannot be read or written (40201 or 40202 with the operation and the path): a
+    // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
+    void ReportFileError(int stringId, const char* operation, const std::string& path);
+    int Destroying = 0;
+    int RamschLoser() const { return RamschResultSeats[0]; }
     void SoundEffect(int effect, bool loop);
     void WaitForInput();
     void LogDeleteOn(int event);

@@ -23,7 +23,6 @@ void TraceStandIn(const char* name, int argument = -1) {
 void CMainFrame::OnAbandon() { TraceStandIn("OnAbandon"); }
 void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
 void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
-void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStatistics", kind); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
 void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
@@ -36,39 +35,15 @@ void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show)
 void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}
-void CMainFrame::LatchCardsStatistics(int) {}
-int CMainFrame::ReadList(const std::string&) { return 0; }
-int CMainFrame::ReadStore(const std::string&) { return 0; }
-int CMainFrame::ReadCards(const std::string&) { return 0; }
-void CMainFrame::SaveFile(const std::string&, int) {}
-// Writes nothing yet; the names are the program's own temporary files in the work folder.
-std::string CMainFrame::SaveTempFile(int kind) {
-    TraceStandIn("SaveTempFile", kind);
-    switch (kind) {
-        case 0: return "cards~.skt";
-        case 1: return "cards~.skm";
-        default: return "cards~.sks";
-    }
-}
-void CMainFrame::SaveStatistics() {}
-void CMainFrame::ReadStatistics() {}
-void CMainFrame::SaveList() {}
-void CMainFrame::SaveStore() {}
 // The information panels come with their own step; until then none is ever open.
 HWND CMainFrame::PanelWindow(int /*closeCommand*/) const { return nullptr; }
+void CMainFrame::ComputeListTotals() { TraceStandIn("ComputeListTotals"); }
+void CMainFrame::ComputeBalances() { TraceStandIn("ComputeBalances"); }
+void CMainFrame::OpenTerminationDialog() { TraceStandIn("CTerminationDialog::DoModal"); }
 
 // The desktop's registrations follow the edition with the file commands' own step.
 void CMainFrame::RegisterFileType(const std::string& root, const std::string& key, const std::string& code) {
     WriteTrace(":RegisterFileType(" + root + "\\" + key + ":" + code + ")", LOG_MAINFRAME);
-}
-
-void CMainFrame::SetTitle(const std::string& fileName) {
-    std::string title = FrameTitle;
-    if (!fileName.empty()) {
-        title += " - ";
-        title += fileName;
-    }
-    SetWindowText(title);
 }
 
 std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }

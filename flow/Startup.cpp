@@ -6,11 +6,13 @@
 #include "computer/evaluation/BidEvaluation.h"
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
+#include "match/Statistics.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Folders.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/TextFormat.h"
@@ -58,10 +60,12 @@ void CMainFrame::Startup() {
     TempListPath = g_Profile.Work + "temp~.skm";
     TempStorePath = g_Profile.Work + "temp~.sks";
     ListUpdateOnExit = 1;
+    // The program's own files live there; a work folder named in the settings is made when missing.
+    platform::EnsureFolder(g_Profile.Work);
 
     // Step 3.
-    ReadList(ListPath);
-    ReadStore(StorePath);
+    ReadList(ListPath, 0, false);
+    ReadStore(StorePath, 0);
 
     // Step 4.
     SetFlowState(STATE_IDLE);
@@ -90,7 +94,7 @@ void CMainFrame::Startup() {
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
 
     // Step 10.
-    ReadStatistics();
+    if (!g_pStatistics) ReadStatistics(StatisticsPath, false);
 
     // Step 11: the round notice.
     MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
@@ -98,7 +102,7 @@ void CMainFrame::Startup() {
         MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 
     // Step 12.
-    const int read = ReadCards(GamePath);
+    const int read = ReadCards(GamePath, 2) ? 1 : 0;
 
     // Step 13.
     GameRunning = 0;
@@ -150,7 +154,7 @@ void CMainFrame::Start(const std::string& path) {
         line += path;
         line += ")";
         WriteTrace(line, LOG_MAINFRAME);
-        if (!ReadCards(path)) {
+        if (!ReadCards(path, 2)) {
             SetPause(pause);
             return;
         }
@@ -181,9 +185,12 @@ void CMainFrame::Start(const std::string& path) {
         StorePath = stem + ".sks";
         // Steps 4 and 5: the match list and store come with the files' own step.
         if (GameRunning) OnBreak();
-        ReadList(ListPath);
-        ReadStore(StorePath);
+        ReadList(ListPath, 1, false);
+        SaveList(ListPath, false);
+        ReadStore(StorePath, 1);
+        SaveStore(StorePath);
         CheckCheat(0, 1);
+        ResetMatchCardStatistics();
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <span>
+#include <string_view>
 
 CProfile g_Profile;
 
@@ -313,6 +314,20 @@ std::string AsFolder(std::string folder) {
 }
 
 }  // namespace
+
+bool NormaliseSettingValue(const char* section, const char* key, int& value) {
+    const IntKeyTables tables = BuildTables();
+    for (const std::vector<IntKey>* group : {&tables.Rules, &tables.Options, &tables.Players, &tables.ImageShows,
+                                             &tables.Game, &tables.Actual, &tables.View, &tables.Print}) {
+        for (const IntKey& entry : *group) {
+            if (std::string_view(entry.Section) != section || std::string_view(entry.Key) != key) continue;
+            if (entry.Load == Rule::Support) value = value == -1 ? *entry.Value : value;
+            else if (entry.Load != Rule::Cheat) value = Normalise(entry, value);
+            return true;
+        }
+    }
+    return false;
+}
 
 void ReadProfilePaths() {
     CProfile& p = g_Profile;

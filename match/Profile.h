@@ -83,6 +83,10 @@ void ReadProfile();
 // stores Help/Topic first.
 void WriteProfile();
 
+// A number a match file brings for a setting, made what ReadProfile would make of it in the
+// registry; false (value unchanged) for a key the profile does not hold.
+bool NormaliseSettingValue(const char* section, const char* key, int& value);
+
 // The stored-deal file name of a match list name: its stem + ".sks"; "cards~.sks" for the
 // temporary stem "cards~" (and for a name without a stem).
 std::string StoredDealName(const std::string& skmName);

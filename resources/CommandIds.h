@@ -4,6 +4,7 @@
 
 // Match menu.
 inline constexpr int ID_NEW_MATCH = 32898;
+inline constexpr int ID_INITIALIZATION = 32877;  // the settings export
 inline constexpr int ID_LOAD_MATCH = 32924;
 inline constexpr int ID_SAVE_STORE = 32925;
 inline constexpr int ID_DELETE_MATCH = 32927;

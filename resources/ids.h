@@ -169,3 +169,33 @@ inline constexpr int IDS_LEGEND_RED = 40551;       // the dark red table: a mark
 // Bitmap resources, drawn in code by each edition (resources/<edition>/Bitmaps.cpp).
 inline constexpr int IDB_LEGEND = 267;  // 567 x 331: the legend's picture (resources/LegendBitmap.h)
 inline constexpr int IDB_MASK = 292;  // 390 x 72, all grey 220: the highlight mask and the legend's tick
+// The match, game, stored-deal and statistics files (their own chapter of each edition).
+inline constexpr int IDS_QUERY_STORED_DEAL_RUNNING = 40106;
+inline constexpr int IDS_QUERY_LOAD_MATCH_NOW = 40111;  // the score sheet holds games  // %1: the game's name
+inline constexpr int IDS_QUERY_STORED_DEAL = 40107;          // %1: the game's name
+inline constexpr int IDS_READ_FAILED = 40201;                // %1: the operation, %2: the file
+inline constexpr int IDS_WRITE_FAILED = 40202;               // %1: the operation, %2: the file
+inline constexpr int IDS_IMAGES_MISSING = 40208;
+inline constexpr int IDS_NEW_LIST_TITLE = 40501;
+inline constexpr int IDS_NEW_LIST_RULES = 40502;
+inline constexpr int IDS_NEW_STORE_TITLE = 40503;
+inline constexpr int IDS_TITLE_LOAD_GAME = 41011;
+inline constexpr int IDS_TITLE_SAVE_GAME = 41012;
+inline constexpr int IDS_TITLE_DELETE_GAME = 41014;
+inline constexpr int IDS_TITLE_LOAD_MATCH = 41015;
+inline constexpr int IDS_TITLE_SAVE_MATCH = 41016;
+inline constexpr int IDS_TITLE_DELETE_MATCH = 41018;
+inline constexpr int IDS_FILTER_GAMES = 41057;
+inline constexpr int IDS_EXTENSION_GAME = 41058;
+inline constexpr int IDS_FILTER_MATCHES = 41059;
+inline constexpr int IDS_EXTENSION_MATCH = 41060;
+inline constexpr int IDS_FOLDER_STORAGE = 41170;
+inline constexpr int IDS_FOLDER_MATCHES = 41171;
+inline constexpr int IDS_FOLDER_GAMES = 41172;
+inline constexpr int IDS_END_ROUNDS_PLAYED = 41196;
+inline constexpr int IDS_END_TIME_EXPIRED = 41197;
+inline constexpr int IDS_END_BIERLACHS = 41198;  // %1: the three balances, %2: the seat
+inline constexpr int IDS_END_CHANGE_SETTINGS = 41199;
+inline constexpr int IDS_QUERY_TAKE_SETTINGS = 41200;  // %1: version and count, %2: the differences
+// The settings export's question, the text of its confirmation dialog (147) until that dialog comes.
+inline constexpr int IDS_QUERY_BACKUP = 49147;

@@ -25,3 +25,6 @@ platform::StringTable EnglishHelpStrings();
 
 // The chapter of the manipulation marks' texts.
 platform::StringTable EnglishManipulationStrings();
+
+// The chapters of the string table, one per area of the program.
+platform::StringTable EnglishFileStrings();

@@ -186,7 +186,8 @@ const platform::ResourceSet& EnglishResources() {
         kStrings,
         EnglishShellStrings(),
         EnglishHelpStrings(),
-        EnglishManipulationStrings()};
+        EnglishManipulationStrings(),
+        EnglishFileStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

@@ -25,3 +25,6 @@ platform::StringTable GermanHelpStrings();
 
 // The chapter of the manipulation marks' texts.
 platform::StringTable GermanManipulationStrings();
+
+// The chapters of the string table, one per area of the program.
+platform::StringTable GermanFileStrings();

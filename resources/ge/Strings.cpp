@@ -188,7 +188,8 @@ const platform::ResourceSet& GermanResources() {
         kStrings,
         GermanShellStrings(),
         GermanHelpStrings(),
-        GermanManipulationStrings()};
+        GermanManipulationStrings(),
+        GermanFileStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

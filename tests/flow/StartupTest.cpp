@@ -113,7 +113,10 @@ TEST_F(StartupTest, TraceOfStartUpInOrder) {
 
 TEST_F(StartupTest, CommandLineFileIsOpenedOnceTheTableExists) {
     TraceOn();
+    // The file is not there: its name is shown once, and the person answers.
+    host_->Answers().PushMessageBoxAnswer(IDOK);
     StartProgram("\"/games/GAME.SKT\"");
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     const int posted = FindLine("PostMessage(CM_CONSOLE)");
     const int console = FindLine("CMainFrame::OnConsole()");
     ASSERT_GE(posted, 0);

@@ -1,4 +1,4 @@
-// libFuzzer's entry for the settings file reader (built by scripts/fuzz.sh with KARTOVAN_FUZZ): any
+// libFuzzer's entry for the settings file reader (built with KARTOVAN_FUZZ): any
 // text must read without a crash, and what was read must survive being written and read again.
 // In the test build this file holds nothing; the round trip's own tests run there instead.
 #ifdef KARTOVAN_FUZZER

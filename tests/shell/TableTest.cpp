@@ -328,6 +328,8 @@ class CopyDataTest : public TableTest, public ::testing::WithParamInterface<Copy
 
 TEST_P(CopyDataTest, TakesTheNameSafely) {
     const CopyDataCase& c = GetParam();
+    // A game file that is not there is named to the person.
+    host_->Answers().PushMessageBoxAnswer(IDOK);
     COPYDATASTRUCT data;
     data.cbData = static_cast<std::uint32_t>(c.block.size());
     data.lpData = c.block.data();
@@ -358,8 +360,12 @@ TEST_F(TableTest, DropWithoutAGameFileShowsTheError) {
 }
 
 TEST_F(TableTest, DropOpensGameFilesWhateverTheirCase) {
+    // The game file is not there, and the match's folder cannot take its list and stored deals:
+    // each is named once.
+    for (int message = 0; message < 3; ++message) host_->Answers().PushMessageBoxAnswer(IDOK);
     ASSERT_TRUE((platform::DeliverDroppedFiles(g_Shell.pView->Handle(), {"/g/GAME.SKT", "/g/match.SKM"}, {10, 10})));
     EXPECT_GE(FindLine("CMainFrame::Start(/g/GAME.SKT)"), 0) << LogText();
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
 }
 
 TEST_F(TableTest, DropOfTheViewsOwnDragIsIgnored) {

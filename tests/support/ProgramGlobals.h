@@ -9,12 +9,16 @@
 #include "audio/VoicePlayer.h"
 #include "computer/evaluation/ComputerGlobals.h"
 #include "flow/FlowGlobals.h"
+#include "match/GameList.h"
 #include "match/Profile.h"
+#include "match/StoreRows.h"
 #include "model/ModelGlobals.h"
 #include "platform/core/Registry.h"
 #include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
+// The match files of the run (kept apart from the blocks above).
+#include "match/OwnFiles.h"
 
 namespace testsupport {
 
@@ -24,10 +28,13 @@ inline void ResetProgramState() {
     ResetModelGlobals();
     ResetComputerGlobals();
     g_Profile.Reset();
+    g_GameList.Reset();
+    g_StoreRows = CStoreRows();
     g_Flow.Reset();
     g_Shell.Reset();
     tavlo::ResetAll();
     ResetVoicePlayer();
+    ResetOwnFiles();
     InstallProgramHooks();
 }
 

@@ -1,0 +1,206 @@
+// The file commands of the game and match menus: load, save and delete a game or a match through
+// the file dialogs, whose folders are the storage folders of the work folder.
+#include "flow/MainFrame.h"
+
+#include "match/GameList.h"
+#include "match/Profile.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/FileDialog.h"
+#include "platform/core/FileIo.h"
+#include "platform/core/Folders.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+bool IsGameKind(int kind) { return kind == 1 || kind == 2 || kind == 0x10000; }
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The extension of the last path part, without the dot; empty when it has none.
+std::string ExtensionOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    return path.substr(dot + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+bool CMainFrame::SelectFile(int kind, std::string& path) {
+    const bool game = IsGameKind(kind);
+    int title = IDS_TITLE_DELETE_MATCH;
+    switch (kind) {
+        case 1: title = IDS_TITLE_LOAD_GAME; break;
+        case 2: title = IDS_TITLE_SAVE_GAME; break;
+        case 0x10000: title = IDS_TITLE_DELETE_GAME; break;
+        case 4: title = IDS_TITLE_LOAD_MATCH; break;
+        case 5: title = IDS_TITLE_SAVE_MATCH; break;
+        default: break;
+    }
+    const std::string extension = platform::LoadString(game ? IDS_EXTENSION_GAME : IDS_EXTENSION_MATCH);
+    // The start folder: the last one of this kind, else the storage folder of games or matches.
+    std::string folder = SelectFolders[kind];
+    if (folder.empty()) {
+        folder = g_Profile.Work + platform::LoadString(IDS_FOLDER_STORAGE) + "/" +
+                 platform::LoadString(game ? IDS_FOLDER_GAMES : IDS_FOLDER_MATCHES) + "/";
+        platform::EnsureFolder(folder);
+    }
+    platform::FileDialogRequest request;
+    request.owner = Handle();
+    request.save = kind == 2 || kind == 5;
+    request.title = platform::LoadString(title);
+    request.folder = folder;
+    request.defaultExtension = extension;
+    request.filters = {{platform::LoadString(game ? IDS_FILTER_GAMES : IDS_FILTER_MATCHES), "*." + extension}};
+    // The dialog runs with the game paused; it comes again while another extension is typed.
+    const int pause = SetPause(0);
+    platform::FileDialogAnswer answer;
+    for (;;) {
+        answer = platform::RunFileDialog(request);
+        if (!answer.accepted || Lower(ExtensionOf(answer.path)) == Lower(extension)) break;
+        request.folder = FolderOf(answer.path).empty() ? request.folder : FolderOf(answer.path);
+    }
+    SetPause(pause);
+    if (!answer.accepted) return false;
+    SelectFolders[kind] = FolderOf(answer.path);
+    path = answer.path;
+    return true;
+}
+
+bool CMainFrame::CheckFileExtension(int kind, std::string& path, const std::string& newName) {
+    // A name must be one file's name in the same folder: nothing that leaves the folder, nothing
+    // hidden in control characters, and not the name of another file that is there.
+    const std::string folder = FolderOf(path);
+    const std::string title = path.substr(folder.size());
+    const bool control = std::any_of(newName.begin(), newName.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    const std::string target = folder + newName + (kind == 1 ? ".skm" : ".skt");
+    const bool refused = title.empty() || newName.empty() || newName.front() == ' ' || control ||
+                         newName.find_first_of("/\\") != std::string::npos || newName == "." || newName == ".." ||
+                         (target != path && platform::FileExists(target));
+    if (refused) return true;
+    path = target;
+    SetTitle(path, kind == 1 ? 1 : 2);
+    return false;
+}
+
+void CMainFrame::OnLoad() {
+    // 1.
+    const int pause = SetPause(0);
+    std::string path;
+    if (!SelectFile(1, path)) {
+        SetPause(pause);
+        return;
+    }
+    // 2.
+    RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
+    WriteTrace(":OnLoad()", LOG_MAINFRAME);
+    if (!ReadCards(path, 2)) {
+        SetPause(pause);
+        return;
+    }
+    // 3. The loaded game becomes the current one in the work folder too.
+    CheckCheat(2, 1);
+    SetFlowState(STATE_IDLE);
+    SaveFile(TempGameFile, 0);
+    // 5. A game without tricks is played from its deal; a finished one shows its course.
+    if (g_Game.CourseTricks <= 0) {
+        OnRepeat();
+    } else {
+        g_Game.StopFlag = 0;
+        g_Game.GameEndFlags = 8;
+        if (!CourseShown) OnLast();
+    }
+    // 6.
+    SetPause(pause);
+}
+
+void CMainFrame::OnLoadMatch() {
+    // 1.
+    const int pause = SetPause(0);
+    if (g_Game.GameCount > 0 &&
+        MessageBox(Handle(), platform::LoadString(IDS_QUERY_LOAD_MATCH_NOW), platform::LoadString(IDS_PRODUCT_NAME),
+                   platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
+        SetPause(pause);
+        return;
+    }
+    // 2.
+    std::string path;
+    if (!SelectFile(4, path)) {
+        SetPause(pause);
+        return;
+    }
+    // 3. The match's statistics start afresh.
+    ResetMatchCardStatistics();
+    ResetMatchGameStatistics();
+    // 4. The list and its stored deals, kept as the current match in the work folder.
+    ListPath = path;
+    StorePath = path.substr(0, path.size() - 4) + ".sks";
+    if (ReadList(path, 1, true)) {
+        SaveList(TempMatchFile, false);
+        ReadStore(StorePath, 1);
+        SaveStore(TempStoreFile);
+        ListPath = TempMatchFile;
+        StorePath = TempStoreFile;
+        // 5.
+        CheckCheat(0, 1);
+        for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+        Startup();
+    } else {
+        ListPath = TempMatchFile;
+        StorePath = TempStoreFile;
+    }
+    // 6.
+    SetPause(pause);
+}
+
+void CMainFrame::OnSaveGame() {
+    std::string path;
+    if (SelectFile(2, path)) SaveFile(path, 2);
+}
+
+void CMainFrame::OnSaveStore() {
+    std::string path;
+    if (!SelectFile(5, path)) return;
+    SaveList(path, true);
+    SaveStore(path.substr(0, path.size() - 4) + ".sks");
+}
+
+void CMainFrame::OnDeleteGame() {
+    std::string path;
+    if (!SelectFile(0x10000, path)) return;
+    DeleteFile(path, false);
+    WriteTrace(":DeleteFile_(" + path + ")", LOG_MAINFRAME);
+}
+
+void CMainFrame::OnDeleteMatch() {
+    const int pause = SetPause(0);
+    std::string path;
+    if (SelectFile(6, path)) {
+        DeleteFile(path, false);
+        WriteTrace(":DeleteFile_(" + path + ")", LOG_MAINFRAME);
+        // The stored deals of that match go with it, unless the list was kept.
+        const std::string deals = path.substr(0, path.size() - 4) + ".sks";
+        if (!platform::FileExists(path)) {
+            DeleteFile(deals, true);
+            WriteTrace(":DeleteFile_(" + deals + ")", LOG_MAINFRAME);
+        }
+    }
+    SetPause(pause);
+}

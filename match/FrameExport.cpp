@@ -1,0 +1,34 @@
+// Match > Initialization: the settings backed up into a registry import file on the desk.
+#include "flow/MainFrame.h"
+
+#include "match/OwnFiles.h"
+#include "match/Profile.h"
+#include "match/SettingsExport.h"
+#include "model/GameState.h"
+#include "model/Trace.h"
+#include "platform/core/Codepage.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Registry.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
+
+void CMainFrame::OnInitialization() {
+    // 1. The file on the desk, named after the product.
+    const std::string product = platform::LoadString(IDS_PRODUCT_NAME);
+    const std::string path = g_Profile.Desk + product + ".reg";
+    // 2. The confirmation, with the game paused.
+    const int pause = SetPause(0);
+    const bool confirmed = MessageBox(Handle(), platform::LoadString(IDS_QUERY_BACKUP), product,
+                                      platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
+    SetPause(pause);
+    if (!confirmed) return;
+    // 3. The product key's unnamed value; nothing sets it, so it is usually empty.
+    std::string productDefault;
+    if (const platform::RegistryKey* key = platform::CurrentUserRegistry().Find("Software\\" + product))
+        productDefault = key->String("").value_or(std::string());
+    // 4. and 5. Written whole, in the file's code page; a failure leaves no file and is named.
+    WriteTrace(":OnInitialization(" + path + ")", LOG_MAINFRAME);
+    const std::string text = platform::Utf8ToCp1252(SettingsExportText(productDefault, g_Game.FlowState));
+    if (!WriteOwnFile(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}))
+        ReportFileError(IDS_WRITE_FAILED, "OnInitialization", path);
+}

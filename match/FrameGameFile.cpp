@@ -1,0 +1,139 @@
+// The frame's steps of the game file: the deal, the course of a finished game and the annotation,
+// written whole and read whole; a file that does not hold a sound game leaves the game as it was.
+#include "flow/MainFrame.h"
+
+#include "match/GameFile.h"
+#include "match/OwnFiles.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
+
+GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
+    GameFileRecord record;
+    // The four dealt rows: the three hands and the skat, as dealt.
+    for (int seat = 0; seat < 3; ++seat) {
+        const CPlayer& player = *Game.Player(seat);
+        for (int i = 0; i < 10; ++i) record.Dealt[static_cast<std::size_t>(10 * seat + i)] = player.dealt[static_cast<std::size_t>(i)];
+    }
+    for (int i = 0; i < 2; ++i) record.Dealt[static_cast<std::size_t>(30 + i)] = Game.dealt[static_cast<std::size_t>(i)];
+    if (withCourse) {
+        std::array<std::int32_t, 100> course{};
+        CopyCourse(course.data(), 32);
+        record.Course = course;
+    }
+    if (withAnnotation) record.Annotation = AnnotationText;
+    return record;
+}
+
+void CMainFrame::SaveFile(const std::string& path, int kind) {
+    // 1.
+    SetTitle(path, kind);
+    // 2. Saving under another name first keeps the current game in the work folder. The
+    //    annotation stays whether or not its panel is open.
+    if (path != TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(TempGameFile, 0);
+    // 3. The course only of a finished game.
+    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && Game.courseRows[0].count == 10;
+    WriteTrace(":SaveFile(" + path + ")", LOG_MAINFRAME);
+    if (!WriteOwnFile(path, EncodeGameFile(GameImage(course, true))))
+        ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
+}
+
+bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
+    // 1. and 2. The whole file, decoded before anything of the game changes. The program's own
+    //    game file in the work folder is read quietly; a file the person chose is named when it
+    //    fails. A file that is there but damaged is moved aside.
+    const bool ownFile = path == TempGameFile;
+    const OwnFileRead read = ReadOwnFile(path, kGameFileCap);
+    GameFileDecoded decoded;
+    if (read.Result == OwnFileRead::Read) decoded = DecodeGameFile(read.Bytes);
+    if (read.TooLarge) decoded = {std::nullopt, GameFileFault::TooLarge};
+    if (!decoded.Record) {
+        if (read.Result != OwnFileRead::Missing) MoveDamagedFileAside(path);
+        if (!ownFile && read.Result != OwnFileRead::Read)
+            ReportFileError(IDS_READ_FAILED, "ReadCards", path);
+        else if (!ownFile && read.Result == OwnFileRead::Read)
+            MessageBox(Handle(), platform::LoadString(IDS_NO_GAME_FILE), {path}, platform::LoadString(IDS_PRODUCT_NAME),
+                       platform::MB_OK | platform::MB_ICONEXCLAMATION);
+        if (read.Result != OwnFileRead::Read) SetTitle("cards~.skt", 3);
+        return false;
+    }
+    const GameFileRecord& record = *decoded.Record;
+    WriteTrace(":ReadCards(" + path + ")", LOG_MAINFRAME);
+    // 3. The dealt rows.
+    GameFileRead = 1;
+    g_Game.CourseTricks = 0;
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& player = *Game.Player(seat);
+        for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(10 * seat + i)];
+    }
+    for (int i = 0; i < 2; ++i) Game.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
+    AnnotationText = record.Annotation;
+    for (CTrick& row : Game.courseRows) row.Reset();
+    Game.courseSkat.Reset();
+    bool lastTrickShown = false;
+    if (record.Course) {
+        // 4. The course and the game's result.
+        using namespace course;
+        const auto at = [&](std::size_t offset) { return record.CourseAt(offset); };
+        for (int seat = 0; seat < 3; ++seat)
+            for (int i = 0; i < at(RowCounts + 4 * seat); ++i) {
+                const int card = at(Rows + 40 * seat + 4 * i);
+                if (IsDeckCard(card)) Game.courseRows[seat].AddCard(card);
+            }
+        for (int i = 0; i < at(SkatCount); ++i)
+            if (IsDeckCard(at(Skat + 4 * i))) Game.courseSkat.AddCard(at(Skat + 4 * i));
+        g_Game.SetGameType(at(GameType));
+        const bool ramsch = at(GameType) == GAME_RAMSCH;
+        const std::int32_t packed = at(LastTrickAndSecondLoser);
+        lastTrickShown = (packed & kLastTrickShownBit) != 0;
+        if (ramsch) {
+            RamschResultSeats[0] = at(ScoreOrLoser);
+            RamschResultSeats[1] = packed & ~kLastTrickShownBit;
+        } else {
+            GameScoreValue = at(ScoreOrLoser);
+            RamschResultSeats[0] = RamschResultSeats[1] = 3;
+        }
+        g_Game.PartyPoints[0] = at(Points0);
+        g_Game.PartyPoints[1] = at(Points1);
+        if (ramsch) g_Game.PartyPoints[2] = at(BidOrPoints2);
+        else g_Game.BidIndex = at(BidOrPoints2);
+        g_Game.HandAnnounced = at(HandAnnounced);
+        g_Game.OuvertAnnounced = at(OuvertAnnounced);
+        RamschPushCount = at(PassOnCount);
+        for (int seat = 0; seat < 3; ++seat) {
+            g_Game.SkatPassedOnBySeat[seat] = at(PassedOnFlags + 4 * seat);
+            g_Game.PartyTricks[seat] = at(PartyTricks + 4 * seat);
+        }
+        const std::int32_t kontra = at(Kontra);
+        g_Game.KontraState = kontra & 7;
+        g_Game.SchneiderAnnounced = (kontra >> 3) & 1;
+        g_Game.SchwarzAnnounced = (kontra >> 4) & 1;
+        if (at(KontraSeat) != -1) g_Game.KontraSeat = at(KontraSeat);
+        g_Game.Soloist = at(Soloist);
+        for (int snapshot = 0; snapshot < kCourseSnapshots; ++snapshot) {
+            const std::size_t group = Snapshots + 16 * static_cast<std::size_t>(snapshot);
+            History[snapshot].trickWinner = at(group);
+            for (int party = 0; party < 3; ++party) History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
+        }
+        g_Game.CourseTricks = at(Tricks);
+        if (g_Game.CourseTricks > 0) {
+            g_Game.StopFlag = 0;
+            g_Game.GameEndFlags = 8;
+        }
+    }
+    // 5. The players look at the deal; the cards stay off the table.
+    Game.Restore(true);
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
+    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    Game.RemoveCards(true);
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
+    if (lastTrickShown && !CourseShown) OnLast();
+    // 6.
+    SetTitle(path, titleKind);
+    return true;
+}

@@ -1,0 +1,118 @@
+// The frame's steps of the game and card statistics: the block read at start-up and written when
+// the frame goes, a deal latched when dealt and counted once at the end of its game, a finished
+// game counted by its class.
+#include "flow/MainFrame.h"
+
+#include "match/OwnFiles.h"
+#include "match/Statistics.h"
+#include "match/StatisticsCounting.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Trace.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
+
+namespace {
+CStatisticsBlock& Block() {
+    if (!g_pStatistics) g_pStatistics = std::make_unique<CStatisticsBlock>();
+    return *g_pStatistics;
+}
+}  // namespace
+
+void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
+    WriteTrace(":ReadStatistics(" + path + ")", LOG_MAINFRAME);
+    // 1. The block, zero, when there is none yet.
+    CStatisticsBlock& block = Block();
+    // 2. and 3. The first 4200 bytes; a file of the game part alone starts the card part afresh.
+    const OwnFileRead read = ReadOwnFile(path, kStatisticsBytes);
+    if (read.Result == OwnFileRead::Read) {
+        block = DecodeStatistics(read.Bytes);
+        return;
+    }
+    // 4. Nothing to read: zero statistics. A file that is there but unreadable is kept aside and
+    //    named, so that the exit does not write an empty block over it.
+    block = CStatisticsBlock();
+    if (read.Result == OwnFileRead::Unreadable) {
+        MoveDamagedFileAside(path);
+        showError = true;
+    }
+    if (showError)
+        ReportFileError(IDS_READ_FAILED, "ReadData", path);
+}
+
+void CMainFrame::SaveStatistics(const std::string& path) {
+    WriteTrace(":SaveStatistics(" + path + ")", LOG_MAINFRAME);
+    if (!g_pStatistics) return;
+    if (!WriteOwnFile(path, EncodeStatistics(*g_pStatistics)))
+        ReportFileError(IDS_WRITE_FAILED, "SaveData", path);
+}
+
+void CMainFrame::InitGameStatistics() { Block().InitGameStatistics(); }
+void CMainFrame::ResetCardStatistics() { Block().ResetCardStatistics(); }
+
+void CMainFrame::ResetMatchGameStatistics() {
+    WriteTrace(":ResetMatchGameStatistics()", LOG_MAINFRAME);
+    Block().ResetMatchGameStatistics();
+}
+
+void CMainFrame::ResetMatchCardStatistics() {
+    WriteTrace(":ResetMatchCardStatistics()", LOG_MAINFRAME);
+    Block().ResetMatchCardStatistics();
+}
+
+void CMainFrame::LatchCardsStatistics(int kind) {
+    WriteTrace(":LatchCardsStatistics()", LOG_MAINFRAME);
+    CardLatch& latch = CardLatches[kind == 0 ? 0 : 1];
+    latch = {};
+    if (kind == 0) {
+        // The three hands and the skat as dealt.
+        for (int seat = 0; seat < 3; ++seat) {
+            const CCards& hand = *Game.Player(seat);
+            LatchCards(latch, seat, hand.cards.data(), hand.capacity);
+        }
+        LatchCards(latch, 3, Game.cards.data(), Game.capacity);
+        return;
+    }
+    // A test deal: four rows dealt from a full deck of their own.
+    CCards rows[4] = {{"", 10, false, false}, {"", 10, false, false}, {"", 10, false, false}, {"", 2, false, false}};
+    ClearDeckTaken();
+    for (int row = 0; row < 4; ++row) {
+        rows[row].Deal();
+        LatchCards(latch, row, rows[row].cards.data(), rows[row].capacity);
+    }
+}
+
+void CMainFrame::UpdateCardsStatistics(int kind) {
+    WriteTrace(":UpdateCardsStatistics()", LOG_MAINFRAME);
+    AddLatchToTables(Block(), CardLatches[kind == 0 ? 0 : 1], kind);
+}
+
+void CMainFrame::Statistics(int score) {
+    // 1. to 6. The game as the statistics see it, counted by its class.
+    StatisticsGame game;
+    game.GameType = g_Game.GameType;
+    game.VariantMode = g_Game.VariantMode;
+    game.Soloist = g_Game.Soloist;
+    game.KontraState = g_Game.KontraState;
+    game.KontraSeat = g_Game.KontraSeat;
+    game.OuvertAnnounced = g_Game.OuvertAnnounced != 0 ? 1 : 0;
+    game.HandAnnounced = g_Game.HandAnnounced != 0 ? 1 : 0;
+    game.SchneiderAnnounced = g_Game.SchneiderAnnounced != 0 ? 1 : 0;
+    game.SchwarzAnnounced = g_Game.SchwarzAnnounced != 0 ? 1 : 0;
+    for (int i = 0; i < 3; ++i) {
+        game.PartyPoints[i] = g_Game.PartyPoints[i];
+        game.PartyTricks[i] = g_Game.PartyTricks[i];
+        game.PassedOnFlags[i] = g_Game.SkatPassedOnBySeat[i];
+    }
+    game.RamschLoser = RamschResultSeats[0];
+    game.RamschSecondLoser = RamschResultSeats[1];
+    CountFinishedGame(Block(), game, score);
+    // 7. The trace names the class and who gave Kontra and Rekontra.
+    std::string detail = std::string("GAME_TYPE_") + StatisticsClassName(StatisticsClass(game));
+    if (game.KontraState != KONTRA_NONE) {
+        detail += ":Kontra:" + GetPlayerName(game.KontraSeat);
+        if (game.KontraState == KONTRA_REKONTRA) detail += ":Rekontra:" + GetPlayerName(game.Soloist);
+    }
+    WriteTrace(":Statistics(" + detail + ")", LOG_MAINFRAME);
+}

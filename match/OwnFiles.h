@@ -1,0 +1,34 @@
+#pragma once
+// How the program treats its own files (match lists, games, stored deals, statistics): a missing
+// file is the quiet first start; a file that is there but cannot be read, or reads as damaged, is
+// moved aside to its name + ".bad" so that nothing overwrites it; when it cannot be moved, every
+// later write to that path is refused. Writes replace a file atomically.
+
+#include "platform/core/FileIo.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+struct OwnFileRead {
+    enum Kind { Missing, Read, Unreadable } Result = Missing;
+    platform::Bytes Bytes;
+    bool TooLarge = false;  // the file is longer than the cap; Bytes holds its start
+};
+
+// Reads at most cap bytes of the file (one more tells whether it is longer).
+OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap);
+
+// Moves a damaged file aside; when that fails the path is kept from every later write.
+// Returns whether the file was moved.
+bool MoveDamagedFileAside(const std::string& path);
+
+// Whether the path holds a damaged file that could not be moved aside.
+bool IsProtectedFile(const std::string& path);
+
+// Writes the bytes over the file atomically; false when the path is protected or the write failed.
+bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The protected paths and the statistics block go (a new run of the program in tests).
+void ResetOwnFiles();

@@ -1,0 +1,124 @@
+// The file commands with scripted file dialogs: the storage folders, a dialog that comes again for
+// another extension, Cancel, the folder kept per dialog, saving and loading a match and a game.
+#include "flow/FrameFixture.h"
+
+#include "match/GameList.h"
+#include "model/Player.h"
+#include "resources/CommandIds.h"
+
+#include <filesystem>
+
+namespace {
+
+class FileCommandsTest : public testsupport::FrameFixture {
+protected:
+    std::string Work() const { return temp_.Folder() + "data/kartovan/"; }
+    void Command(int id) {
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id), 0);
+        host_->PumpUntilIdle();
+    }
+};
+
+TEST_F(FileCommandsTest, DialogsOpenInTheStorageFoldersAndKeepEachKindsFolder) {
+    StartProgram();
+    std::string path;
+    host_->Answers().PushFileDialogCancel();
+    EXPECT_FALSE(Frame().SelectFile(1, path));
+    EXPECT_EQ(path, "");
+    ASSERT_EQ(host_->FileDialogRequests().size(), 1u);
+    EXPECT_EQ(host_->FileDialogRequests()[0].folder, Work() + "Storage/Games/");
+    EXPECT_TRUE(std::filesystem::is_directory(Work() + "Storage/Games/"));
+    EXPECT_FALSE(host_->FileDialogRequests()[0].save);
+    EXPECT_EQ(host_->FileDialogRequests()[0].title, "Loading game");
+
+    // Another extension brings the dialog again; the chosen folder is kept for this kind only.
+    host_->Answers().PushFileDialogAnswer("/tmp/elsewhere/liga.txt");
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Liga.SKM");
+    EXPECT_TRUE(Frame().SelectFile(5, path));
+    EXPECT_EQ(path, temp_.Folder() + "Liga.SKM");
+    ASSERT_EQ(host_->FileDialogRequests().size(), 3u);
+    EXPECT_TRUE(host_->FileDialogRequests()[1].save);
+    EXPECT_EQ(host_->FileDialogRequests()[1].folder, Work() + "Storage/Matches/");
+    EXPECT_EQ(host_->FileDialogRequests()[1].title, "Save match");
+
+    host_->Answers().PushFileDialogCancel();
+    EXPECT_FALSE(Frame().SelectFile(5, path));
+    EXPECT_EQ(host_->FileDialogRequests().back().folder, temp_.Folder());
+    host_->Answers().PushFileDialogCancel();
+    EXPECT_FALSE(Frame().SelectFile(4, path));
+    EXPECT_EQ(host_->FileDialogRequests().back().folder, Work() + "Storage/Matches/");
+}
+
+TEST_F(FileCommandsTest, SavingAndLoadingAMatchAndAGame) {
+    StartProgram();
+    // Save the match under a name of the person's: the list and its stored deals.
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Liga.skm");
+    Command(ID_SAVE_STORE);
+    EXPECT_TRUE(platform::FileExists(temp_.Folder() + "Liga.skm"));
+    EXPECT_TRUE(platform::FileExists(temp_.Folder() + "Liga.sks"));
+    EXPECT_EQ(GetWindowText(Frame().Handle()), "Kartovan+  5.8 (Liga.skm)");
+
+    // Load it back: the current match in the work folder takes it.
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Liga.skm");
+    Command(ID_LOAD_MATCH);
+    EXPECT_EQ(host_->Answers().PendingFileDialogAnswers(), 0u);
+    EXPECT_TRUE(platform::FileExists(Work() + "cards~.skm"));
+
+    // A game that is refused leaves everything as it was; Cancel changes nothing.
+    const std::vector<int> dealt = Frame().Game.Player(0)->dealt;
+    host_->Answers().PushFileDialogCancel();
+    Command(ID_LOAD);
+    EXPECT_EQ(Frame().Game.Player(0)->dealt, dealt);
+}
+
+TEST_F(FileCommandsTest, DeletingAMatchTakesItsStoredDealsOnlyWhenTheListGoes) {
+    StartProgram();
+    ASSERT_TRUE(platform::WriteFileAtomic(temp_.Folder() + "Old.skm", std::string(400, 'x')));
+    ASSERT_TRUE(platform::WriteFileAtomic(temp_.Folder() + "Old.sks", std::string(80, 'y')));
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Old.skm");
+    host_->Answers().PushMessageBoxAnswer(IDNO);
+    Command(ID_DELETE_MATCH);
+    EXPECT_TRUE(platform::FileExists(temp_.Folder() + "Old.skm"));
+    EXPECT_TRUE(platform::FileExists(temp_.Folder() + "Old.sks"));
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Old.skm");
+    host_->Answers().PushMessageBoxAnswer(IDYES);
+    Command(ID_DELETE_MATCH);
+    EXPECT_FALSE(platform::FileExists(temp_.Folder() + "Old.skm"));
+    EXPECT_FALSE(platform::FileExists(temp_.Folder() + "Old.sks"));
+}
+
+TEST_F(FileCommandsTest, ANewNameIsOneFilesNameInTheSameFolder) {
+    StartProgram();
+    ASSERT_TRUE(platform::WriteFileAtomic(temp_.Folder() + "Taken.skt", std::string("x")));
+    const struct {
+        int kind;
+        const char* name;
+        bool refused;
+        const char* result;
+    } cases[] = {
+        {2, "Grand", false, "Grand.skt"},
+        {1, "Liga", false, "Liga.skm"},
+        {2, "", true, nullptr},
+        {2, " Leer", true, nullptr},
+        {2, "../oben", true, nullptr},
+        {2, "a\\b", true, nullptr},
+        {2, "..", true, nullptr},
+        {2, ".", true, nullptr},
+        {2, "Zeile\nzwei", true, nullptr},
+        {2, "Taken", true, nullptr},
+        {2, "Spiel", false, "Spiel.skt"},  // its own name again
+    };
+    for (const auto& c : cases) {
+        std::string path = temp_.Folder() + (c.kind == 1 ? "Spiel.skm" : "Spiel.skt");
+        const std::string before = path;
+        EXPECT_EQ(Frame().CheckFileExtension(c.kind, path, c.name), c.refused) << c.name;
+        EXPECT_EQ(path, c.refused ? before : temp_.Folder() + c.result) << c.name;
+    }
+    std::string noTitle = temp_.Folder();
+    EXPECT_TRUE(Frame().CheckFileExtension(2, noTitle, "Grand"));
+    std::string game = temp_.Folder() + "Spiel.skt";
+    ASSERT_FALSE(Frame().CheckFileExtension(2, game, "Grand"));
+    EXPECT_EQ(g_Profile.SktName, "Grand.skt");  // the game kind names the game
+}
+
+}  // namespace
