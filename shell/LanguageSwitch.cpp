@@ -75,9 +75,11 @@ void CMainFrame::OnLanguage() {
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     WriteProfile();
     (void)platform::SaveCurrentUserRegistry();
-    SaveList();
-    SaveStore();
-    SaveStatistics();
+    if (ListUpdateOnExit) {
+        SaveList(ListPath, false);
+        SaveStore(StorePath);
+    }
+    SaveStatistics(StatisticsPath);
     if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
 
     // Step 4: start the other edition's program; when it cannot start, nothing else changes.
