@@ -20,8 +20,6 @@ void TraceStandIn(const char* name, int argument = -1) {
 }
 }  // namespace
 
-void CMainFrame::OnAbandon() { TraceStandIn("OnAbandon"); }
-void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
 void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
 void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStatistics", kind); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
@@ -32,9 +30,10 @@ void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlaye
     WriteTrace(":CPlayer::SwapOpponentCards(" + first.name + ":" + second.name + ")", LOG_MAINFRAME);
 }
 void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
+void CMainFrame::OnPickupRamsch() { TraceStandIn("OnPickupRamsch"); }
+void CMainFrame::OnDurchmarschHint() { TraceStandIn("OnDurchmarschHint"); }
+void CMainFrame::OnNewMatch() { TraceStandIn("OnNewMatch"); }
 void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
-void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
-void CMainFrame::OnRepeat() { TraceStandIn("OnRepeat"); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}

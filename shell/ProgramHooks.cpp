@@ -63,6 +63,17 @@ void InstallProgramHooks() {
         replace(otherRow, otherCard, card);
     };
 
+    // Kontra before a computer's card and the person's answer to a computer's giving up.
+    g_ComputerFrame.ShowKontraMessage = [](int kontraState, int seat, const std::string& name) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->ShowKontraMessage(kontraState, seat, name);
+    };
+    g_ComputerFrame.AskComputersKontra = [](int seat, int soloist) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->AskComputersKontra(seat, soloist);
+    };
+    g_ComputerFrame.Abandon = [](const std::string& name, int seat) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Abandon(seat, name) : false;
+    };
+
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
     SetInternalErrorHandler([](const std::string& text) {

@@ -277,8 +277,9 @@ TEST_F(DeclarationTest, OverbidComputerGivesUp) {
     host_->PumpFor(5000);
     ASSERT_EQ(g_Game.Soloist, 0);
     EXPECT_EQ(BidValue(-1), 264);
-    EXPECT_EQ(g_Game.GameEndFlags, 0);
-    EXPECT_GE(FindLine("CMainFrame::OnAbandon()"), 0);
+    // Seat 0 gave the game up, and it is marked as given up.
+    EXPECT_EQ(g_Game.GameEndFlags, 8);
+    EXPECT_GE(FindLine("CMainFrame::OnAbandon(Comp1)"), 0);
     EXPECT_TRUE(Frame().Record.cards.empty());
 }
 
