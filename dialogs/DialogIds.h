@@ -20,6 +20,11 @@ enum DialogTemplateId : int {
     IDD_RESULT = 194,
     IDD_KONTRA_FIRST = 297,
     IDD_RESUME_SWAP = 320,
+    IDD_START = 155,
+    IDD_REKONTRA = 176,
+    IDD_RESIGN = 197,
+    IDD_PASSED_VARIANT = 198,
+    IDD_INFO = 273,
 };
 
 // Controls of the bars and messages.
@@ -59,6 +64,17 @@ enum DialogControlId : int {
     IDC_SUGGEST = 1184,
     IDC_HELP = 1185,
     IDC_GRAND_HAND = 1200,
+};
+
+// The Rekontra message's button, the new match's seat buttons and the rule links of an explanation.
+enum EventControlId : int {
+    IDC_REKONTRA = 1016,
+    IDC_START_SEAT2 = 1001,
+    IDC_START_SEAT0 = 1002,
+    IDC_START_SEAT1 = 1003,
+    IDC_START_RANDOM = 1004,
+    IDC_FIRST_LINK = 1272,
+    IDC_LAST_LINK = 1279,
 };
 
 // The Kontra message's game pictures: a left and a right one per game.

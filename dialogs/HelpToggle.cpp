@@ -29,4 +29,6 @@ int RuleHelpNumber(int record, int fallback) {
     return number >= 1 && number <= 99999 ? number : fallback;
 }
 
-std::string RuleHelpTopic(int ruleNumber) { return "::/Lexikon/RegelnReizen.htm#" + std::to_string(ruleNumber); }
+std::string RuleHelpTopic(int ruleNumber) { return RuleHelpTopic(std::to_string(ruleNumber)); }
+
+std::string RuleHelpTopic(const std::string& anchor) { return "::/Lexikon/RegelnReizen.htm#" + anchor; }

@@ -21,3 +21,5 @@ private:
 int RuleHelpNumber(int record, int fallback);
 // "::/Lexikon/RegelnReizen.htm#" + the number.
 std::string RuleHelpTopic(int ruleNumber);
+// "::/Lexikon/RegelnReizen.htm#" + the anchor (a rule link's caption).
+std::string RuleHelpTopic(const std::string& anchor);

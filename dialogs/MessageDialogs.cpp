@@ -11,6 +11,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
 
 #include <algorithm>
 
@@ -18,9 +19,6 @@ namespace {
 
 // The pale yellow ground of every message text (0xBBGGRR).
 constexpr unsigned kMessageGround = 0xe0ffff;
-// The cheat marks of a shown rule number.
-constexpr int kMarkRuleShown = 32;
-constexpr int kMarkKontraRuleShown = 256;
 // A message grows with its text, but never past this many lines of the text box.
 constexpr int kMostTextLines = 40;
 
@@ -54,16 +52,27 @@ CGameMessageDialog::CGameMessageDialog(int templateId, std::string messageText, 
 
 bool CGameMessageDialog::ShowCaptionAndText() {
     SetWindowText(platform::LoadString(IDS_CAPTION_GAME) + " " + g_Shell.GameNumberText);
-    ::SendMessage(GetDlgItem(IDC_TEXT), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(kMessageGround));
-    SetDlgItemText(IDC_TEXT, text);
+    ShowText();
     return true;
 }
 
-void CGameMessageDialog::ShowRuleButton(int cheatMark) {
-    if (ruleNumber == 0 || !g_Settings.Options.Suggest) return;
-    SetDlgItemText(IDC_HELP, std::to_string(ruleNumber));
+void CGameMessageDialog::ShowText() {
+    ::SendMessage(GetDlgItem(IDC_TEXT), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(kMessageGround));
+    SetDlgItemText(IDC_TEXT, text);
+}
+
+void CGameMessageDialog::SetButtonInAppFont(int id, const std::string& caption, int font) {
+    SetDlgItemText(id, caption);
+    if (g_pApp) ::SendMessage(GetDlgItem(id), WM_SETFONT, 0, reinterpret_cast<LPARAM>(&g_pApp->Font(font)));
+}
+
+bool CGameMessageDialog::ShowRuleButton(int cheatMark) {
+    if (ruleNumber == 0 || !g_Settings.Options.Suggest) return false;
+    SetButtonInAppFont(IDC_HELP, std::to_string(ruleNumber), kRuleNumberFont);
     ShowDlgItem(IDC_HELP, true);
+    // The mark follows the shown number only: a hidden button tells the person nothing.
     if (CMainFrame* frame = BarFrame()) frame->CheckCheat(cheatMark, 1);
+    return true;
 }
 
 void CGameMessageDialog::OnRule() {

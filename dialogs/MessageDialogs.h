@@ -10,6 +10,13 @@
 
 #include <string>
 
+// The manipulation marks of a shown rule number: a message's or the Rekontra message's, the
+// Kontra message's.
+inline constexpr int kMarkRuleShown = 32;
+inline constexpr int kMarkKontraRuleShown = 256;
+// The rule numbers and names on the messages' buttons: the application's Arial 12, bold.
+inline constexpr int kRuleNumberFont = 12;
+
 // What every message shares: the caption "Spiel <match state>", the text, the rule button.
 class CGameMessageDialog : public platform::Dialog {
 public:
@@ -19,9 +26,13 @@ public:
 protected:
     // Caption and text; returns whether the rule button is shown.
     bool ShowCaptionAndText();
+    // The text alone, on its pale ground (the new match's question keeps its own caption).
+    void ShowText();
+    // A button's caption in one of the application's fonts (a rule number, a seat's name).
+    void SetButtonInAppFont(int id, const std::string& caption, int font);
     // The hidden rule button shows the rule number, with suggestions on and a number given; then
-    // the game is marked with `cheatMark`.
-    void ShowRuleButton(int cheatMark);
+    // the game is marked with `cheatMark`. Returns whether it is shown.
+    bool ShowRuleButton(int cheatMark);
     void OnRule();
     // Sizes the text box, the controls below it and the window to the number of text lines.
     void GrowWithText();

@@ -162,7 +162,7 @@ struct PromptTemplates {
     // The result: the text box is one line high and grows by a line for each line of the text.
     static constexpr ControlTemplate result[] = {
         {ControlKind::RichText, 1131, "", {7, 7, 240, 12}, 0},
-        {ControlKind::Static, 1012, Text::continueQuestion, {7, 24, 120, 8}, 0},
+        {ControlKind::Static, 1012, Text::resultQuestion, {7, 24, 120, 8}, 0},
         {ControlKind::CheckBox, 1178, Text::repeatGame, {140, 23, 100, 10}, kAutoBox},
         {ControlKind::PushButton, 1, Text::yes, {47, 38, 50, 14}, kDefault},
         {ControlKind::PushButton, 2, Text::no, {102, 38, 50, 14}, kButton},

@@ -1,9 +1,13 @@
 #include "platform/qt/QtDialogPictures.h"
 
 #include "platform/qt/PainterDC.h"
+#include "platform/qt/QtPictures.h"
 #include "tavlo/Symbols.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -20,9 +24,31 @@ int DialogPictureSymbol(int imageId) {
     }
 }
 
-QImage DialogPictureImage(int imageId, QSize size) {
-    const int symbol = DialogPictureSymbol(imageId);
-    if (symbol == 0 || size.isEmpty()) return QImage();
+const char* DialogPictureDrawing(int imageId) {
+    switch (imageId) {
+        case 269: return "kontra.svg";  // the call of Kontra or Rekontra beside its message
+        default: return "";
+    }
+}
+
+namespace {
+
+// A drawing rendered square at the largest side that fits the room.
+QImage RenderDrawing(const char* drawing, QSize size) {
+    QSvgRenderer renderer(PicturePath(drawing));
+    if (!renderer.isValid()) return QImage();
+    const int side = std::min(size.width(), size.height());
+    QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(0, 0, side, side));
+    }
+    return drawn;
+}
+
+QImage DrawSymbolPicture(int symbol) {
     const int side = tavlo::kLargeSymbolSide;
     QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
@@ -31,6 +57,19 @@ QImage DialogPictureImage(int imageId, QSize size) {
         tavlo::DrawSymbol(dc, symbol, Point{0, 0});
         dc.Finish();
     }
+    return drawn;
+}
+
+}  // namespace
+
+QImage DialogPictureImage(int imageId, QSize size) {
+    if (size.isEmpty()) return QImage();
+    const int symbol = DialogPictureSymbol(imageId);
+    const char* drawing = DialogPictureDrawing(imageId);
+    QImage drawn;
+    if (symbol != 0) drawn = DrawSymbolPicture(symbol);
+    else if (*drawing != '\0') drawn = RenderDrawing(drawing, size);
+    if (drawn.isNull()) return QImage();
     const QImage scaled = drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);

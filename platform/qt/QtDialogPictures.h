@@ -1,7 +1,7 @@
 #pragma once
-// The pictures the dialogs name by image id and the card-table library draws: the suit symbols on
-// the declaration bar's suit buttons and the game symbols of the Kontra message. Other ids have no
-// picture here (a null image).
+// The pictures the dialogs name by image id: the suit symbols on the declaration bar's suit buttons
+// and the game symbols of the Kontra message, drawn by the card-table library, and the Kontra
+// messages' call picture, one of our own drawings. Other ids have no picture here (a null image).
 
 #include <QImage>
 #include <QSize>
@@ -10,6 +10,8 @@ namespace platform {
 
 // The card-table library's symbol for a dialog picture id; 0 when the id names none.
 int DialogPictureSymbol(int imageId);
+// Our own drawing for a dialog picture id (see resources/pictures); "" when the id names none.
+const char* DialogPictureDrawing(int imageId);
 // The picture at most `size` large, centred on a transparent ground; null for an id without one.
 QImage DialogPictureImage(int imageId, QSize size);
 

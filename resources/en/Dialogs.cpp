@@ -1,6 +1,7 @@
 // The English edition's dialog templates: the captions of its prompt bars and messages.
 
 #include "resources/AudioTemplates.h"
+#include "resources/EventTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/en/EditionTables.h"
 
@@ -27,9 +28,22 @@ struct EnglishTexts {
     static constexpr const char* game = "Game";
     static constexpr const char* repeatGame = "&Repeat Game";
     static constexpr const char* continueQuestion = "Continue with next Game?";
+    static constexpr const char* resultQuestion = "Continue with next Game?";
     static constexpr const char* yes = "&Yes";
     static constexpr const char* no = "&No";
     static constexpr const char* gameCourse = "&Game Course";
+};
+
+struct EnglishEventTexts {
+    static constexpr const char* game = "Game";
+    static constexpr const char* yes = "&Yes";
+    static constexpr const char* no = "&No";
+    static constexpr const char* acceptAbandon = "Accept Abandon of the Game ?";
+    static constexpr const char* whoStarts = "Who shall start at the new Match ?";
+    static constexpr const char* byChance = "Determined by &Chance";
+    static constexpr const char* breakOff = "&Break";
+    static constexpr const char* help = "&Help";
+    static constexpr const char* newMatch = "End of match  -  new match";
 };
 
 struct EnglishAudioTexts {
@@ -81,5 +95,6 @@ struct EnglishAudioTexts {
 
 const platform::DialogTemplate* FindEnglishDialog(int id) {
     if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
+    if (const auto* event = resources::EventTemplates<EnglishEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<EnglishTexts>::Find(id);
 }

@@ -1,6 +1,7 @@
 // The German edition's dialog templates: the captions of its prompt bars and messages.
 
 #include "resources/AudioTemplates.h"
+#include "resources/EventTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/ge/EditionTables.h"
 
@@ -27,9 +28,22 @@ struct GermanTexts {
     static constexpr const char* game = "Spiel";
     static constexpr const char* repeatGame = "&Wiederhole Spiel";
     static constexpr const char* continueQuestion = "Weiter mit nächsten Spiel?";
+    static constexpr const char* resultQuestion = "Weiter mit nächstem Spiel?";
     static constexpr const char* yes = "&Ja";
     static constexpr const char* no = "&Nein";
     static constexpr const char* gameCourse = "&Spielverlauf";
+};
+
+struct GermanEventTexts {
+    static constexpr const char* game = "Spiel";
+    static constexpr const char* yes = "&Ja";
+    static constexpr const char* no = "&Nein";
+    static constexpr const char* acceptAbandon = "Spielaufgabe akzeptieren ?";
+    static constexpr const char* whoStarts = "Wer soll bei neuer Serie beginnen ?";
+    static constexpr const char* byChance = "per &Zufall bestimmen";
+    static constexpr const char* breakOff = "&Abbrechen";
+    static constexpr const char* help = "&Hilfe";
+    static constexpr const char* newMatch = "Serienende  -  neue Serie";
 };
 
 struct GermanAudioTexts {
@@ -81,5 +95,6 @@ struct GermanAudioTexts {
 
 const platform::DialogTemplate* FindGermanDialog(int id) {
     if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
+    if (const auto* event = resources::EventTemplates<GermanEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<GermanTexts>::Find(id);
 }

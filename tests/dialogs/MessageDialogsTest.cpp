@@ -1,6 +1,7 @@
 // The game messages run modally: their buttons and the result the creator reads, the Kontra
 // buttons and pictures, the rule button, the growth with the text.
 
+#include "dialogs/AnsweredMessage.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/ResultDialog.h"
@@ -19,24 +20,7 @@ namespace {
 
 using Commands = std::vector<std::string>;
 
-// A message that, once open, gets the person's answer: a click on a control (the repeat box first
-// when asked), or a key.
-template <class Message>
-class Answered : public Message {
-public:
-    using Message::Message;
-    int click = 0;
-    bool repeat = false;
-    std::function<void(Answered&)> onOpen;
-
-    bool OnInitDialog() override {
-        const bool result = Message::OnInitDialog();
-        if (onOpen) onOpen(*this);
-        if (repeat) ::PostMessage(this->GetDlgItem(IDC_REPEAT_BOX), BM_CLICK, 0, 0);
-        if (click) ::PostMessage(this->GetDlgItem(click), BM_CLICK, 0, 0);
-        return result;
-    }
-};
+using testsupport::Answered;
 
 class MessageDialogsTest : public testsupport::BarFixture {
 protected:

@@ -19,7 +19,8 @@ using platform::DialogTemplate;
 const int kBars[] = {IDD_AUCTION, IDD_SKAT, IDD_SKAT_RAMSCH, IDD_CONTINUE, IDD_DECLARE, IDD_END_SWAP_REVOLUTION,
                      IDD_END_SWAP_GAME, IDD_END_SWAP_RAMSCH, IDD_GRAND_HAND, IDD_SUGGEST, IDD_KONTRA_FIRST,
                      IDD_RESUME_SWAP};
-const int kMessages[] = {IDD_KONTRA, IDD_MESSAGE, IDD_PASSED_RULE};
+const int kMessages[] = {IDD_KONTRA,    IDD_MESSAGE,        IDD_PASSED_RULE, IDD_RESULT, IDD_REKONTRA,
+                         IDD_RESIGN,    IDD_PASSED_VARIANT, IDD_INFO,        IDD_START};
 
 class TemplatesTest : public ::testing::Test {
 protected:
@@ -128,6 +129,22 @@ TEST_F(TemplatesTest, CaptionsOfBothEditions) {
         {IDD_PASSED_RULE, IDC_REPEAT_BOX, "&Wiederhole Spiel", "&Repeat Game"},
         {IDD_PASSED_RULE, IDC_OK, "&Ja", "&Yes"},
         {IDD_PASSED_RULE, IDC_CANCEL, "&Nein", "&No"},
+        {IDD_RESULT, IDC_CONTINUE, "Weiter mit nächstem Spiel?", "Continue with next Game?"},
+        {IDD_RESULT, IDC_COURSE, "&Spielverlauf", "&Game Course"},
+        {IDD_REKONTRA, IDC_OK, "&OK", "&OK"},
+        {IDD_REKONTRA, IDC_REKONTRA, "&Rekontra", "&Rekontra"},
+        {IDD_RESIGN, -1, "Spielaufgabe akzeptieren ?", "Accept Abandon of the Game ?"},
+        {IDD_RESIGN, IDC_OK, "&Ja", "&Yes"},
+        {IDD_RESIGN, IDC_CANCEL, "&Nein", "&No"},
+        {IDD_PASSED_VARIANT, IDC_OK, "&OK", "&OK"},
+        {IDD_INFO, IDC_OK, "&OK", "&OK"},
+        {IDD_START, -1, "Wer soll bei neuer Serie beginnen ?", "Who shall start at the new Match ?"},
+        {IDD_START, IDC_START_SEAT0, "&1", "&1"},
+        {IDD_START, IDC_START_SEAT1, "&2", "&2"},
+        {IDD_START, IDC_START_SEAT2, "&3", "&3"},
+        {IDD_START, IDC_START_RANDOM, "per &Zufall bestimmen", "Determined by &Chance"},
+        {IDD_START, IDC_CANCEL, "&Abbrechen", "&Break"},
+        {IDD_START, IDC_HELP, "&Hilfe", "&Help"},
     };
     for (const CaptionCase& c : cases) {
         for (const auto& [edition, expected] :
@@ -143,6 +160,46 @@ TEST_F(TemplatesTest, CaptionsOfBothEditions) {
     }
     EXPECT_STREQ(Find(GermanResources(), IDD_MESSAGE)->caption, "Spiel");
     EXPECT_STREQ(Find(EnglishResources(), IDD_MESSAGE)->caption, "Game");
+    EXPECT_STREQ(Find(GermanResources(), IDD_START)->caption, "Serienende  -  neue Serie");
+    EXPECT_STREQ(Find(EnglishResources(), IDD_START)->caption, "End of match  -  new match");
+    EXPECT_STREQ(Find(GermanResources(), IDD_REKONTRA)->caption, "Kontra");
+}
+
+// The text boxes that grow with their text start one line high; the others keep their size.
+TEST_F(TemplatesTest, GrowingTextBoxesAreOneLineHigh) {
+    for (const auto& edition : {&GermanResources(), &EnglishResources()}) {
+        for (int id : {IDD_MESSAGE, IDD_INFO, IDD_RESULT}) {
+            const DialogTemplate* dialog = Find(*edition, id);
+            ASSERT_NE(dialog, nullptr) << id;
+            int height = 0;
+            for (const platform::ControlTemplate& control : dialog->controls)
+                if (control.id == IDC_TEXT) height = control.rect.cy;
+            EXPECT_EQ(height, 12) << id;
+        }
+    }
+}
+
+// Each message's text box, its question and its buttons lie inside the window, and no two of its
+// shown controls overlap (the Kontra message's pictures and second "&OK" share places on purpose).
+TEST_F(TemplatesTest, TheNewMessagesControlsLieApart) {
+    for (int id : {IDD_REKONTRA, IDD_RESIGN, IDD_PASSED_VARIANT, IDD_INFO, IDD_START}) {
+        const DialogTemplate* dialog = Find(GermanResources(), id);
+        ASSERT_NE(dialog, nullptr) << id;
+        std::vector<platform::ControlTemplate> shown;
+        for (const platform::ControlTemplate& control : dialog->controls) {
+            EXPECT_LE(control.rect.x + control.rect.cx, dialog->rect.cx) << id << " " << control.id;
+            EXPECT_LE(control.rect.y + control.rect.cy, dialog->rect.cy) << id << " " << control.id;
+            if (control.style & platform::CTL_HIDDEN) continue;
+            for (const platform::ControlTemplate& other : shown) {
+                const bool apart = control.rect.x >= other.rect.x + other.rect.cx ||
+                                   other.rect.x >= control.rect.x + control.rect.cx ||
+                                   control.rect.y >= other.rect.y + other.rect.cy ||
+                                   other.rect.y >= control.rect.y + control.rect.cy;
+                EXPECT_TRUE(apart) << id << ": " << control.id << " and " << other.id;
+            }
+            shown.push_back(control);
+        }
+    }
 }
 
 TEST_F(TemplatesTest, BothEditionsHaveTheStringsOfTheAuctionAndTheDeclaration) {

@@ -132,8 +132,29 @@ TEST(QtDialogPictures, APictureFitsItsRoomAndHasInk) {
     for (int y = 0; y < picture.height() && !ink; ++y)
         for (int x = 0; x < picture.width() && !ink; ++x) ink = qAlpha(picture.pixel(x, y)) != 0;
     EXPECT_TRUE(ink);
-    EXPECT_TRUE(DialogPictureImage(269, QSize(30, 16)).isNull());
+    EXPECT_TRUE(DialogPictureImage(270, QSize(30, 16)).isNull());
     EXPECT_TRUE(DialogPictureImage(297, QSize(0, 0)).isNull());
+}
+
+// The Kontra messages' picture is our own drawing: red ink, square in its room, nothing beside.
+TEST(QtDialogPictures, TheKontraPictureIsOurDrawing) {
+    EXPECT_STREQ(DialogPictureDrawing(269), "kontra.svg");
+    EXPECT_STREQ(DialogPictureDrawing(297), "");
+    EXPECT_STREQ(DialogPictureDrawing(0), "");
+    const QImage picture = DialogPictureImage(269, QSize(40, 20));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(40, 20));
+    int red = 0, outside = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            if (qAlpha(pixel) == 0) continue;
+            if (x < 10 || x >= 30) ++outside;
+            else if (qRed(pixel) > 150 && qGreen(pixel) < 80) ++red;
+        }
+    }
+    EXPECT_GT(red, 40);
+    EXPECT_EQ(outside, 0);
 }
 
 }  // namespace
