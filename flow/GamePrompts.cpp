@@ -2,15 +2,22 @@
 // computer's Kontra and the question whether a computer may give up.
 #include "flow/MainFrame.h"
 
-#include "dialogs/MessageDialogs.h"
-#include "platform/core/Dialog.h"
+#include "dialogs/AnswerDialogs.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
 
-void CMainFrame::RunRekontraPrompt(const std::string& text, int ruleNumber, int /*personRuleNumber*/) {
-    CMessageDialog prompt(text, 1, ruleNumber);
-    DoModalDialog(prompt);
+int CMainFrame::RunGameMessage(platform::Dialog& dialog) {
+    if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
+    return DoModalDialog(dialog);
+}
+
+void CMainFrame::RunRekontraPrompt(const std::string& text, int ruleNumber, int personRuleNumber) {
+    CRekontraDialog prompt(text, ruleNumber, personRuleNumber);
+    RunGameMessage(prompt);
 }
 
 bool CMainFrame::RunResignPrompt(const std::string& text) {
-    CMessageDialog prompt(text, 0, 0);
-    return DoModalDialog(prompt) == IDOK;
+    CResignDialog prompt(text);
+    RunGameMessage(prompt);
+    return prompt.Accepted() != 0;
 }

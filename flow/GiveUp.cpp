@@ -83,6 +83,7 @@ void CMainFrame::OnAbandon() {
     // Step 3.
     const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);
     const bool won = noSoloist || g == g_Game.Soloist ? false : IsGameWon(g);
+    Record.gaveUp = g;
     // Steps 4 and 5.
     WriteTrace(":OnAbandon(" + GetPlayerName(g) + ")", LOG_MAINFRAME);
     TraceAssignedCards();

@@ -91,7 +91,7 @@ void CMainFrame::OnKontra() {
         MarkKontraAtSeat(soloist.seat, IDS_MARK_REKONTRA);
         WriteTrace(":OnKontra(" + soloist.name + ":rekontra)", LOG_MAINFRAME);
         CMessageDialog message(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
-        DoModalDialog(message);
+        RunGameMessage(message);
     }
     // Step 5.
     IdleTicks = 0;
@@ -116,11 +116,11 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     // Step 5: between the computers the person only reads along.
     CPlayer& soloistPlayer = ComputerOfSeat(soloist);
     CMessageDialog kontra(RichTextKontra(1, player), 1, player.GetRuleNumber());
-    DoModalDialog(kontra);
+    RunGameMessage(kontra);
     if (soloistPlayer.AnnounceRekontra()) {
         SaySeatTerm(soloist, TERM_REKONTRA, false);
         CMessageDialog rekontra(RichTextKontra(2, soloistPlayer), 3, soloistPlayer.GetRuleNumber());
-        DoModalDialog(rekontra);
+        RunGameMessage(rekontra);
     }
 }
 
@@ -161,11 +161,11 @@ void CMainFrame::ComputerKontra() {
             // A computer soloist: the person only reads along, as before the computers' cards.
             CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
             CMessageDialog kontra(text, 1, computer.GetRuleNumber());
-            DoModalDialog(kontra);
+            RunGameMessage(kontra);
             if (soloist.AnnounceRekontra()) {
                 SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
                 CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
-                DoModalDialog(rekontra);
+                RunGameMessage(rekontra);
             }
         }
         break;

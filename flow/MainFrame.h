@@ -13,6 +13,7 @@
 #include "platform/core/StatusBar.h"
 #include "platform/core/Window.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -280,6 +281,8 @@ public:
     void MarkKontraAtSeat(int seat, int stringId);
     // The person's Rekontra prompt over a computer's Kontra (its button says Rekontra).
     void RunRekontraPrompt(const std::string& text, int ruleNumber, int personRuleNumber);
+    // A modal message of the game; in demonstration mode a timer answers it with OK.
+    int RunGameMessage(platform::Dialog& dialog);
     // The person's answer to a computer's giving up: true when he accepts.
     bool RunResignPrompt(const std::string& text);
 
@@ -317,6 +320,9 @@ public:
 
     // --- New match (flow/NewMatch.cpp) ----------------------------------------------------------
     void OnNewMatch();
+    std::array<std::string, 3> SeatNames() const;
+    // The counters of a match set back (the round notice, the players' counts, the totals).
+    void ResetMatchCounters();
 
     // --- The end of a game (flow/GameEnd.cpp) ---------------------------------------------------
     void EndGame();
@@ -537,6 +543,13 @@ private:
 // The text with every rich-text control word (a backslash up to and including the next blank)
 // removed; a backslash without a blank after it ends the text.
 std::string StripRtfControls(const std::string& text);
+
+// The final standing of a match: the reason line (empty: none, and then no seat lines either) and
+// a number per seat.
+std::string FinalStandingText(const std::string& reasonLine, const int (&numbers)[3],
+                              const std::array<std::string, 3>& names);
+// The reason line of a match that reached its end, by the match mode (3: none).
+std::string MatchEndReason(int matchMode, const std::array<std::string, 3>& names, const int (&balances)[3]);
 
 // The text with every backslash written twice (the settings export writes names so).
 std::string DoubleBackslashes(const std::string& text);

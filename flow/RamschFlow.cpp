@@ -124,7 +124,7 @@ void CMainFrame::OnPassOnRamsch() {
         CPlayer& player = *Game.Player(s);
         CMessageDialog message(PlayerMessage(player.name, platform::LoadString(IDS_I_PASS_ON), true), 0,
                                player.GetRuleNumber());
-        DoModalDialog(message);
+        RunGameMessage(message);
     }
 }
 

@@ -32,8 +32,6 @@ void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlaye
 void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
 void CMainFrame::OnPickupRamsch() { TraceStandIn("OnPickupRamsch"); }
 void CMainFrame::OnDurchmarschHint() { TraceStandIn("OnDurchmarschHint"); }
-void CMainFrame::OnNewMatch() { TraceStandIn("OnNewMatch"); }
-void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}

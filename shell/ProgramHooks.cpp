@@ -73,6 +73,9 @@ void InstallProgramHooks() {
     g_ComputerFrame.Abandon = [](const std::string& name, int seat) {
         return g_Shell.pMainFrame ? g_Shell.pMainFrame->Abandon(seat, name) : false;
     };
+    g_ComputerFrame.PostCommand = [](int command) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->PostMessage(WM_COMMAND, command);
+    };
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
