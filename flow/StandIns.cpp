@@ -25,10 +25,6 @@ void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStat
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
 void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
-// The defenders' Revolution exchange is the computer player's; until it comes nothing moves.
-void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlayer&) {
-    WriteTrace(":CPlayer::SwapOpponentCards(" + first.name + ":" + second.name + ")", LOG_MAINFRAME);
-}
 void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
 void CMainFrame::OnPickupRamsch() { TraceStandIn("OnPickupRamsch"); }
 void CMainFrame::OnDurchmarschHint() { TraceStandIn("OnDurchmarschHint"); }

@@ -17,6 +17,7 @@ enum PlayEpilogue : int {
 };
 struct DiscardEntry;
 struct DiscardPair;
+struct GameStatusRecord;
 
 // A card plan snapshot of the undo history: the counter and the four planned cards.
 struct CardPlanSnapshot {
@@ -156,8 +157,8 @@ public:
 
     // Lay-away: planners fill the shared candidate block (g_Computer.Discard), the choice
     // settles DiscardResult, the builders add fallback candidates.
-    // Sets DiscardBusy around the planner of the game type (0..3 and 6 suit, 4 and 5 Null, 8
-    // Durchmarsch; Ramsch has its own planner with the Ramsch skat round).
+    // Sets DiscardBusy around the planner of the game type (0..3 and 6 suit, 4 and 5 Null, 7 Ramsch,
+    // 8 Durchmarsch; any other type plans nothing).
     void PlanDiscard(int type);
     // trump: the trump suit index, 6 in Grand.
     void PlanDiscardSuit(int trump);
@@ -175,10 +176,47 @@ public:
     void BuildDiscardCandidatesNull();
     void BuildDiscardCandidatesRamsch();
     void BuildDiscardCandidatesDurchmarsch();
+    // The Ramsch planner (the skat picked up in slots 10 and 11, twelve cards analysed): fills
+    // the lists, never with a Jack.
+    void PlanDiscardRamsch();
+    // Appends to pairs the first two cards of a rank walk over one suit's RankTable row that pass
+    // filter, as one pair scored by pair score (start 1 walks Ace, Ten, King, Queen, Nine, Eight,
+    // Seven); fewer than two passing cards add nothing.
+    void AddPairCandidate(int start, const int* row, int (*filter)(const int*, int), DiscardPair* pairs, int& count);
+    // Whether the Jacks held make a Ramsch hand strong enough to give the lead away with a Jack.
+    bool CheckJackHolding() const;
+
+    // Exchanges of cards with the skat.
+    // The hand card of handIndex and the card of otherIndex in the other row change places
+    // (animated through the frame when asked); the card now in the other row is marked as known
+    // to the soloist's side, the one now in the hand as unseen.
+    void SwapCards(int handIndex, CCards& other, int otherIndex, bool animate);
+    // The two skat cards into slots 10 and 11; each Jack among them counts in JackCount.
+    void TakeSkatCounts(const CCards& skat);
+    // Ramsch: a computer seat's turn with the skat (answers the frame with command 103 pass on or
+    // 110 pick up, inside this call).
+    void HandleRamschSkat(CCards& skat);
+    // Suggestions for the person. SuggestGame: every game type evaluated as if the skat (the
+    // two-card row where it lies now) were picked up and the best two cards laid away; mode 0
+    // only chooses a game. Leaves the hand, the skat, GameType and TrumpCount as they were and
+    // returns the option records. SuggestSkat: the lay-away for the game type chosen; without
+    // carryOut the value of that game after it (the cards go back), with carryOut the cards are
+    // laid away and the answer is 1000 fine, 2000 not recommended, 3000 overbid.
+    int (*SuggestGame(int mode, CCards& skat))[13];
+    int SuggestSkat(CCards& skat, bool carryOut);
+    // The game-status summary from this player's point of view for the current game type
+    // (computer/evaluation/GameStatus.h); a type outside 0..7 writes nothing.
+    void AnalyseGameStatus(GameStatusRecord& record) const;
+    // Ramsch: the lay-away for a Durchmarsch attempt; with plan the skat is looked at. For the
+    // person only the advice is left (DiscardResult, the Ramsch option): his cards stay.
+    void DecideRamschSkat(CCards& skat, bool plan);
 
     // Revolution: the two defenders' hands are rearranged (the first, the second), with the skat
     // and the declarer's hand known.
     void SwapOpponentCards(CCards& skat, CPlayer& first, CPlayer& second, CPlayer& declarer);
+    // On the pooled player: marks per pooled slot (1 to the first defender, 3 and 4 kept back, -1
+    // none) and the first defender's forced card. Exactly ten slots end marked 1.
+    void RedistributeRevolution(CPlayer& first, CPlayer& second, const CPlayer& declarer, int (&marks)[22]);
 
     // Play preparation: for a game in which taking tricks is the danger (Ramsch, Durchmarsch).
     // The whole preparation after a deal; true when a Grand Hand is recommended instead of Ramsch.

@@ -6,6 +6,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
+#include "computer/evaluation/SkatExchange.h"
 #include "computer/evaluation/VoidTable.h"
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
@@ -43,27 +44,9 @@ void CopySkatIntoHand(CPlayer& player, const CCards& skat) {
     player.cards[11] = skat.cards[1];
 }
 
-// One exchange of a hand card with a skat card, animated when asked and the cards lie open.
-void ExchangeOne(CPlayer& player, int slot, CCards& skat, int place, bool animated) {
-    const int handCard = player.cards[slot];
-    const int skatCard = skat.cards[place];
-    if (animated && g_ComputerFrame.OpenCardsFlag && g_ComputerFrame.SwapCards) {
-        g_ComputerFrame.SwapCards(handCard, player, skatCard, skat);
-    } else {
-        player.cards[slot] = skatCard;
-        skat.cards[place] = handCard;
-    }
-    ClearCardLocation(player.cards[slot]);
-    SetCardLocation(skat.cards[place], CARD_IN_SKAT);
-}
-
-// The exchange rule: DiscardResult names two hand indexes; 10 or 11 is a skat card that stays.
+// The exchange rule, animated when asked and the cards lie open.
 void LayAway(CPlayer& player, CCards& skat, bool animated) {
-    const int i1 = g_Computer.Discard.DiscardResult[0].Index;
-    const int i2 = g_Computer.Discard.DiscardResult[1].Index;
-    if (i1 >= 0 && i1 < 10) ExchangeOne(player, i1, skat, i2 < 10 ? 0 : 11 - i2, animated);
-    if (i2 >= 0 && i2 < 10) ExchangeOne(player, i2, skat, i1 < 10 ? 1 : 11 - i1, animated);
-    if (g_ComputerFrame.Game) g_ComputerFrame.Game->CheckCardInvariant();
+    ExchangeDiscardResult(player, skat, animated && g_ComputerFrame.OpenCardsFlag);
 }
 
 // Step 8.1 and 8.2: the twelve cards analysed for game type t and two cards chosen.

@@ -33,3 +33,6 @@ int SuitAt(const CPlayer& player, int index);
 int RankAt(const CPlayer& player, int index);
 
 }  // namespace discard
+
+// The rank filter that passes every rank: the row's hand index for the rank, -1 when not held.
+int RankFilterAll(const int* row, int rank);

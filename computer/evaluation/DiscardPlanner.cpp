@@ -31,6 +31,7 @@ void CPlayer::PlanDiscard(int type) {
     g_Knowledge.DiscardBusy = 1;
     if (IsSuitGame(type) || type == GAME_GRAND) PlanDiscardSuit(type);
     else if (type == GAME_NULL || type == GAME_REVOLUTION) PlanDiscardNull();
+    else if (type == GAME_RAMSCH) PlanDiscardRamsch();
     else if (type == GAME_DURCHMARSCH) PlanDiscardDurchmarsch();
     g_Knowledge.DiscardBusy = 0;
 }

@@ -44,6 +44,18 @@ struct ComputerFrameServices {
     std::function<void(int command)> PostCommand;
     int LastPostedCommand = 0;
     int PostedCommandCount = 0;
+    // Sends a command to the main frame window: its handler runs to its end inside the call (the
+    // Ramsch skat round's 103 pass on and 110 pick up). Empty: the command is only recorded below.
+    std::function<void(int command)> SendCommand;
+    int LastSentCommand = 0;
+    int SentCommandCount = 0;
+    // The resume pause after a computer's turn with the Ramsch skat: while the skat swap option
+    // is on, the resume bar stands and the frame's messages run until the person resumes or the
+    // game is broken off; the option stays on. Empty: no pause.
+    std::function<void()> ResumeSwapPause;
+    // CMainFrame::SetPause (level): sets the pause level and answers the previous one. Empty:
+    // nothing happens.
+    std::function<int(int level)> SetPause;
     // CMainFrame::SoundEffect (effect, loop). Empty: silent.
     std::function<void(int effect, bool loop)> SoundEffect;
     // PlayVoiceTerm (term, language, voice, fromFile). Empty: silent.
@@ -62,6 +74,12 @@ struct ComputerFrameServices {
         LastPostedCommand = command;
         ++PostedCommandCount;
         if (PostCommand) PostCommand(command);
+    }
+    // Sends the command through the installed frame, or records it.
+    void Send(int command) {
+        LastSentCommand = command;
+        ++SentCommandCount;
+        if (SendCommand) SendCommand(command);
     }
     // The mark of suit s (0..3); a mark outside 0..3 reads 0 and is never written.
     unsigned char* LedMarks() { return SuitLedMarks ? SuitLedMarks() : OwnSuitLedMarks; }

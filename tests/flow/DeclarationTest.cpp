@@ -440,7 +440,7 @@ TEST_P(OpponentsOrderTest, FirstAndSecondDefender) {
     Frame().SwapCardsOpponents(game, game.computer0, game.computer1, game.person);
     const std::string first = o.seat0First ? game.computer0.name : game.computer1.name;
     const std::string second = o.seat0First ? game.computer1.name : game.computer0.name;
-    EXPECT_GE(FindLine("CMainFrame::CPlayer::SwapOpponentCards(" + first + ":" + second + ")"), 0) << LogText();
+    EXPECT_GE(FindLine("CPlayer::SwapOpponentCards(" + first + ":" + second + ")"), 0) << LogText();
 }
 
 INSTANTIATE_TEST_SUITE_P(Seats, OpponentsOrderTest,

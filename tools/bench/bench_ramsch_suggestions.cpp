@@ -1,0 +1,107 @@
+// Speed of the computer's Ramsch lay-away, the Revolution exchange, the person's game suggestion
+// and the game-status summary, each over freshly dealt hands.
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/Discard.h"
+#include "computer/evaluation/GameStatus.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Skat.h"
+#include "platform/core/Random.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void Redeal(CSkat& game) {
+    ClearDeckTaken();
+    ResetCardTables();
+    game.DealAll();
+}
+
+}  // namespace
+
+// The Ramsch lay-away of a seat that picked up the skat: plan, choose and fall back.
+static void BM_PlanDiscardRamsch(benchmark::State& state) {
+    g_Game.Reset();
+    g_Computer.Reset();
+    SeedRand(42);
+    CSkat game;
+    int deal = 0;
+    for (auto _ : state) {
+        if (deal++ % 64 == 0) {
+            state.PauseTiming();
+            Redeal(game);
+            CPlayer& player = *game.Player(0);
+            player.cards[10] = game.cards[0];
+            player.cards[11] = game.cards[1];
+            g_Game.GameType = GAME_RAMSCH;
+            player.AnalyseHand(1);
+            state.ResumeTiming();
+        }
+        PlanAndChooseDiscard(*game.Player(0), GAME_RAMSCH);
+        benchmark::DoNotOptimize(g_Computer.Discard.DiscardResult[0].Index);
+    }
+}
+BENCHMARK(BM_PlanDiscardRamsch);
+
+// The Revolution exchange of the two defenders' pooled cards (seat 2 the soloist).
+static void BM_SwapOpponentCards(benchmark::State& state) {
+    g_Game.Reset();
+    g_Computer.Reset();
+    SeedRand(42);
+    CSkat game;
+    CPlayer pool("", 22, false, 3);
+    g_Game.GameType = GAME_REVOLUTION;
+    g_Game.Soloist = 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Redeal(game);
+        for (int seat = 0; seat < 3; ++seat) game.Player(seat)->AnalyseHand(0);
+        state.ResumeTiming();
+        pool.SwapOpponentCards(game, *game.Player(0), *game.Player(1), *game.Player(2));
+        benchmark::DoNotOptimize(game.cards[0]);
+    }
+}
+BENCHMARK(BM_SwapOpponentCards);
+
+// The person's game suggestion: nine lay-aways and evaluations of one hand.
+static void BM_SuggestGame(benchmark::State& state) {
+    g_Game.Reset();
+    g_Computer.Reset();
+    g_Risk.Reset();
+    SeedRand(42);
+    CSkat game;
+    int deal = 0;
+    for (auto _ : state) {
+        if (deal++ % 16 == 0) {
+            state.PauseTiming();
+            Redeal(game);
+            game.Player(2)->AnalyseAndEvaluate(0);
+            state.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(game.Player(2)->SuggestGame(2, game));
+    }
+}
+BENCHMARK(BM_SuggestGame);
+
+// The game-status summary of a defender in a Clubs game.
+static void BM_AnalyseGameStatus(benchmark::State& state) {
+    g_Game.Reset();
+    g_Computer.Reset();
+    SeedRand(42);
+    CSkat game;
+    Redeal(game);
+    g_Game.GameType = GAME_CLUBS;
+    g_Game.TrumpCount = 11;
+    g_Game.Soloist = 2;
+    StartPlayKnowledge();
+    game.Player(0)->AnalyseHand(0);
+    GameStatusRecord record{};
+    for (auto _ : state) {
+        game.Player(0)->AnalyseGameStatus(record);
+        benchmark::DoNotOptimize(record.TrumpsOut);
+    }
+}
+BENCHMARK(BM_AnalyseGameStatus);
