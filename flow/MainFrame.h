@@ -311,10 +311,12 @@ public:
     void InitRamschPickup();
     // The Durchmarsch aim of the seat; the other two aim at none.
     void ApplyRamschChoice(int seat);
+    // The resume pause after a turn with the Ramsch skat (skat swap option on): true when the game
+    // was stopped meanwhile.
+    bool RamschResumePause();
+    void DemoPushRamschSkat();
     // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
     void ShowRamschAdvice(const std::string& text);
-    // The person's Durchmarsch flag of the Ramsch rounds (the bars' box copies into it).
-    int RamschDurchmarschFlag = 0;
     // The Grand Hand offer's kept Durchmarsch answer for the person.
     int GrandHandDurchmarsch = 0;
 

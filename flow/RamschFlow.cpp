@@ -171,6 +171,8 @@ void CMainFrame::GrandHand(int mode) {
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         g_Game.SetGameType(GAME_GRAND);
         g_Game.Soloist = kPersonSeat;
+        // The declaration of a Hand game follows (its demonstration timer comes back to it).
+        SetFlowState(STATE_HAND);
         OnDeclare();
         // The pause after the declaration, with the empty message balloon while it asks.
         PlayClock = StampPauseLevel(kGrandHandPause);
@@ -223,6 +225,9 @@ void CMainFrame::GrandHand(int mode) {
                 std::string advice;
                 if (Game.person.InitPlayEstimate()) {
                     Game.person.ChooseGame(-1);
+                    // Choosing may change the game record: the offer is still made in a Ramsch.
+                    g_Game.SetGameType(GAME_RAMSCH);
+                    g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
                     advice = platform::LoadString(IDS_GRAND_HAND);
                     if (g_Settings.Options.Suggest && bar)
                         ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,

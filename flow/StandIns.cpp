@@ -25,9 +25,6 @@ void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStat
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
 void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
-void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
-void CMainFrame::OnPickupRamsch() { TraceStandIn("OnPickupRamsch"); }
-void CMainFrame::OnDurchmarschHint() { TraceStandIn("OnDurchmarschHint"); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}

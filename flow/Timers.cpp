@@ -3,6 +3,7 @@
 
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
+#include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -77,8 +78,11 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
         // The skat suggestion of timer 53 comes with the play aids; until then both timers declare.
-        case TM_DEMO_DECLARE:
-        case TM_DEMO_SUGGEST_SKAT: DemoDeclare(); break;
+        case TM_DEMO_DECLARE: DemoDeclare(); break;
+        case TM_DEMO_SUGGEST_SKAT:
+            if (g_Game.GameType == GAME_RAMSCH) DemoPushRamschSkat();
+            else DemoDeclare();
+            break;
         case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_DEMO_OK: {
             if (::IsWindow(MessageDialog())) {

@@ -76,6 +76,18 @@ void InstallProgramHooks() {
     g_ComputerFrame.PostCommand = [](int command) {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->PostMessage(WM_COMMAND, command);
     };
+    g_ComputerFrame.SendCommand = [](int command) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SendMessage(WM_COMMAND, command);
+    };
+    g_ComputerFrame.ResumeSwapPause = [] {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->RamschResumePause();
+    };
+    g_ComputerFrame.SetPause = [](int level) {
+        if (g_Shell.pMainFrame) return g_Shell.pMainFrame->SetPause(level);
+        const int previous = g_Game.PauseLevel;
+        g_Game.PauseLevel = level;
+        return previous;
+    };
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
