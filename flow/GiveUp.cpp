@@ -61,10 +61,20 @@ void CMainFrame::TraceAssignedCards() {
     for (int seat = 0; seat < 3; ++seat) {
         const CPlayer& player = *Game.Player(seat);
         std::string line = "AssignedCards(" + player.name;
-        for (int slot = 0; slot < 10; ++slot) line += ":" + CardText(player, slot);
-        WriteTrace(line + ")", LOG_PLAYER);
+        for (int slot = 0; slot < 10; ++slot) {
+            line += ':';
+            line += CardText(player, slot);
+        }
+        line += ')';
+        WriteTrace(line, LOG_PLAYER);
     }
-    WriteTrace("AssignedCards(Skat:" + CardText(Game, 0) + ":" + CardText(Game, 1) + ")", LOG_PLAYER);
+    std::string skat = "AssignedCards(Skat";
+    for (int place = 0; place < 2; ++place) {
+        skat += ':';
+        skat += CardText(Game, place);
+    }
+    skat += ')';
+    WriteTrace(skat, LOG_PLAYER);
 }
 
 void CMainFrame::OnAbandon() {

@@ -106,6 +106,9 @@ void CMainFrame::OnTimer(unsigned id) {
                 if (g_Game.Soloist != 2) SetTimer(TM_DEMO_KONTRA_REVOLUTION, g_Settings.Delay.Demo);
             } else {
                 PressButton(BTN_SUGGEST);
+                // The demonstration ends the person's exchange itself: the suggestion only
+                // prepares the cards.
+                SetTimer(TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
             }
             break;
         case TM_DEMO_FINISH_OR_PLAY:
