@@ -214,3 +214,41 @@ TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A computer's Kontra against the person's game: the person's Rekontra advice only fills the
+// rule number of his prompt; the game keeps Kontra until he presses Rekontra himself.
+TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
+    DealAndHold();
+    CMainFrame& frame = Frame();
+    CSkat& game = frame.Game;
+    frame.CloseModelessDialog();
+    // The person plays Clubs with every Jack and the Clubs from the Ace down: Rekontra is advised.
+    const int strong[10] = {CardCodeOf(5, 0), CardCodeOf(5, 1), CardCodeOf(5, 2), CardCodeOf(5, 3), CardCodeOf(0, 0),
+                            CardCodeOf(4, 0), CardCodeOf(7, 0), CardCodeOf(6, 0), CardCodeOf(3, 0), CardCodeOf(2, 0)};
+    for (int slot = 0; slot < 10; ++slot) game.person.cards[slot] = strong[slot];
+    g_Game.VariantMode = VARIANT_SKAT;
+    g_Game.SetGameType(GAME_CLUBS);
+    g_Game.Soloist = 2;
+    g_Game.KontraState = KONTRA_NONE;
+    g_Game.KontraSeat = 3;
+    game.person.AnalyseHand(0);
+    // Comp1 has played a card and kept its Kontra decision from before.
+    game.computer0.RemoveCard(0, true);
+    game.computer0.gameOptions[GAME_CLUBS][9] = 1;
+    // Without the guard the advice would be the game: it says Rekontra for this hand.
+    {
+        const int state = g_Game.KontraState;
+        g_Game.KontraState = KONTRA_SAID;
+        ASSERT_TRUE(game.person.AnnounceRekontra());
+        g_Game.KontraState = state;
+    }
+    frame.ComputerKontra();
+    EXPECT_EQ(answerer_.answered.size(), 1u);
+    EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
+    EXPECT_EQ(g_Game.KontraSeat, 0);
+    EXPECT_EQ(frame.KontraText, "Kontra");
+}
+
+}  // namespace
