@@ -83,12 +83,16 @@ void CMainFrame::SaySeatTerm(int seat, int term, bool withVariant) {
 int CMainFrame::VoiceVariant(int term) { return VoiceVariantTerm(term, g_Game.Leader, g_Game.Soloist); }
 
 void CMainFrame::SayRekontra() {
+    // Only an answer to a Kontra: a late or second press does nothing.
+    if (g_Game.KontraState != KONTRA_SAID) {
+        WriteTrace(":SayRekontra(late)", LOG_MAINFRAME);
+        return;
+    }
     // Steps 1 and 2: the person's voice says it.
     SaySeatTerm(2, TERM_REKONTRA, false);
-    // Steps 3 and 4: the state and the mark at the person's seat. (The game history's slot keeps
-    // the state once that history exists.)
+    // Steps 3 and 4: the state and the mark at the person's seat, kept in the current snapshot.
     g_Game.KontraState = KONTRA_REKONTRA;
-    MovePosText(2, IDS_MARK_REKONTRA, nullptr, nullptr);
+    MarkKontraAtSeat(2, IDS_MARK_REKONTRA);
 }
 
 void CMainFrame::VoiceDeclare(bool givesUp) {

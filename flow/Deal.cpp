@@ -262,7 +262,12 @@ void CMainFrame::OnStart() {
             BalloonTextId[seat] = 0;
             BalloonValue[seat] = 0;
         }
-        if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY) SendMessage(WM_COMMAND, CM_AUCTION);
+        // A Ramsch game has no auction: the match-start dialog's start can arrive while its
+        // rounds wait.
+        const bool ramschGame = g_Game.VariantMode == VARIANT_RAMSCH_ONLY ||
+                                (g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
+                                g_Game.GameType == GAME_RAMSCH;
+        if (!ramschGame) SendMessage(WM_COMMAND, CM_AUCTION);
     }
 }
 

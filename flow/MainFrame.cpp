@@ -146,6 +146,14 @@ void CMainFrame::OnCommand(int id) {
         case CM_PLAY: OnPlay(); break;
         case CM_NEXT_TRICK: OnNextTrick(); break;
         case CM_SUGGEST_CARD: OnSuggestCard(); break;
+        case CM_KONTRA: OnKontra(); break;
+        case CM_PASS_ON_RAMSCH: OnPassOnRamsch(); break;
+        case CM_PICKUP_RAMSCH: OnPickupRamsch(); break;
+        case CM_RESUME: OnResume(); break;
+        case CM_PUSH_SKAT: OnPushSkat(); break;
+        case CM_RAMSCH: OnRamsch(); break;
+        case CM_GRAND_HAND: OnGrandHand(); break;
+        case CM_DURCHMARSCH: OnDurchmarschHint(); break;
         case CM_FOCUS_DIALOG:
             if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
             break;
@@ -153,6 +161,10 @@ void CMainFrame::OnCommand(int id) {
         case ID_NEW: OnNew(); break;
         case ID_BREAK: OnBreak(); break;
         case ID_REPEAT: OnRepeat(); break;
+        case ID_ABANDON: OnAbandon(); break;
+        case ID_COMPLETE: OnCompleteGame(); break;
+        case ID_ABORT_MATCH: OnAbortMatch(); break;
+        case ID_NEW_MATCH: OnNewMatch(); break;
         case ID_LAST: OnLast(); break;
         case ID_LOAD: OnLoad(); break;
         case ID_LOAD_MATCH: OnLoadMatch(); break;

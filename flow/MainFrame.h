@@ -279,6 +279,9 @@ public:
     void OnSuggestCard();
     void DemoPlayPersonCard();
     void DemoDeclare();
+    // May the player still give Kontra (before his first card, by the rule set); without a
+    // player: the person.
+    bool IsKontraPossible(const CPlayer& player) const;
     bool IsKontraPossible() const;
     bool PersonMayPlay() const;
     void PlayPersonCard(int slot, bool sound);
@@ -290,6 +293,63 @@ public:
     void SaveGameState(bool spare);
     void FillSnapshot(GameSnapshot& record);
     void StartRecord();
+    // --- Kontra and Rekontra (flow/Kontra.cpp) -------------------------------------------------
+    // The person gives Kontra (CM_KONTRA); the soloist may answer.
+    void OnKontra();
+    // Before computer seat `seat` plays its card: its Kontra, and the soloist's answer.
+    void AskComputersKontra(int seat, int soloist);
+    // Tells the person of a Kontra or Rekontra made since the serve read `earlierState`.
+    void ShowKontraMessage(int earlierState, int seat, const std::string& name);
+    CPlayer& ComputerOfSeat(int seat);
+    // The label at the seat, kept in the current snapshot.
+    void MarkKontraAtSeat(int seat, int stringId);
+    // The person's Rekontra prompt over a computer's Kontra (its button says Rekontra).
+    void RunRekontraPrompt(const std::string& text, int ruleNumber, int personRuleNumber);
+    // A modal message of the game; in demonstration mode a timer answers it with OK.
+    int RunGameMessage(platform::Dialog& dialog);
+    // The person's answer to a computer's giving up: true when he accepts.
+    bool RunResignPrompt(const std::string& text);
+
+    // --- Giving up, breaking off, repeating, resuming (flow/GiveUp.cpp, flow/BreakRepeat.cpp) --
+    // The person's question whether computer seat `seat` may give the game up; true: accepted.
+    bool Abandon(int seat, const std::string& name);
+    // Would the seat that gives up have won the game?
+    bool IsGameWon(int seat);
+    void OnAbortMatch();
+    void OnCompleteGame();
+    void OnResume();
+    // The deal as the trace shows it at a give-up.
+    void TraceAssignedCards();
+    // The person exchanges cards with the Ramsch skat (its end-swap bar is open).
+    bool RamschExchangeRunning() const;
+
+    // --- The Ramsch rounds (flow/RamschFlow.cpp, flow/RamschTurns.cpp) ------------------------
+    // The Grand Hand offer (0) or the person's Grand Hand (1).
+    void GrandHand(int mode);
+    void OnGrandHand();
+    void OnRamsch();
+    void OnPassOnRamsch();
+    void OnPickupRamsch();
+    void OnPushSkat();
+    void OnDurchmarschHint();
+    void InitRamschPickup();
+    // The Durchmarsch aim of the seat; the other two aim at none.
+    void ApplyRamschChoice(int seat);
+    // The resume pause after a turn with the Ramsch skat (skat swap option on): true when the game
+    // was stopped meanwhile.
+    bool RamschResumePause();
+    void DemoPushRamschSkat();
+    // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
+    void ShowRamschAdvice(const std::string& text);
+    // The Grand Hand offer's kept Durchmarsch answer for the person.
+    int GrandHandDurchmarsch = 0;
+
+    // --- New match (flow/NewMatch.cpp) ----------------------------------------------------------
+    void OnNewMatch();
+    std::array<std::string, 3> SeatNames() const;
+    // The counters of a match set back (the round notice, the players' counts, the totals).
+    void ResetMatchCounters();
+
     // --- The end of a game (flow/GameEnd.cpp) ---------------------------------------------------
     void EndGame();
     void FollowGameEnd();
@@ -600,6 +660,16 @@ private:
 // The text with every rich-text control word (a backslash up to and including the next blank)
 // removed; a backslash without a blank after it ends the text.
 std::string StripRtfControls(const std::string& text);
+
+// The final standing of a match: the reason line (empty: none, and then no seat lines either) and
+// a number per seat.
+std::string FinalStandingText(const std::string& reasonLine, const int (&numbers)[3],
+                              const std::array<std::string, 3>& names);
+// The reason line of a match that reached its end, by the match mode (3: none).
+std::string MatchEndReason(int matchMode, const std::array<std::string, 3>& names, const int (&balances)[3]);
+
+// The text with every backslash written twice (the settings export writes names so).
+std::string DoubleBackslashes(const std::string& text);
 
 // The current time in seconds after setting PauseLevel; callers keep it in PlayClock.
 std::int64_t StampPauseLevel(int level);

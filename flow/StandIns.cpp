@@ -20,16 +20,10 @@ void TraceStandIn(const char* name, int argument = -1) {
 }
 }  // namespace
 
-void CMainFrame::OnAbandon() { TraceStandIn("OnAbandon"); }
-void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
 void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
 void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
-void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
-void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
-void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
-void CMainFrame::OnRepeat() { TraceStandIn("OnRepeat"); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}

@@ -1,6 +1,9 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
 
+#include "dialogs/RamschBars.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -75,8 +78,11 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
         // The skat suggestion of timer 53 comes with the play aids; until then both timers declare.
-        case TM_DEMO_DECLARE:
-        case TM_DEMO_SUGGEST_SKAT: DemoDeclare(); break;
+        case TM_DEMO_DECLARE: DemoDeclare(); break;
+        case TM_DEMO_SUGGEST_SKAT:
+            if (g_Game.GameType == GAME_RAMSCH) DemoPushRamschSkat();
+            else DemoDeclare();
+            break;
         case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_DEMO_OK: {
             if (::IsWindow(MessageDialog())) {
@@ -100,14 +106,39 @@ void CMainFrame::OnTimer(unsigned id) {
                 if (g_Game.Soloist != 2) SetTimer(TM_DEMO_KONTRA_REVOLUTION, g_Settings.Delay.Demo);
             } else {
                 PressButton(BTN_SUGGEST);
+                // The demonstration ends the person's exchange itself: the suggestion only
+                // prepares the cards.
+                SetTimer(TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
             }
             break;
         case TM_DEMO_FINISH_OR_PLAY:
             if (::IsWindow(PromptDialog)) PressButton(BTN_FINISH_SWAP);
             else SendMessage(WM_COMMAND, CM_PLAY);
             break;
-        // Timers 33, 51, 81, 82 and 91 choose for the person with the computer's card play and
-        // game choice; they come with those steps.
+        // The demonstration answers the Ramsch bars as the computer would for the person; the
+        // Durchmarsch box only advises, so the bar's own answer follows it.
+        case TM_DEMO_GRAND_HAND:
+            if (OpenBarAs<CGrandHandDialog>(*this))
+                PressButton(Game.person.InitPlayEstimate() ? BTN_GRAND_HAND : BTN_RAMSCH);
+            break;
+        case TM_DEMO_RAMSCH_SKAT:
+            if (OpenBarAs<CSkatRamschDialog>(*this)) {
+                if (Game.person.PlanPlay(false)) {
+                    PressButton(BTN_DURCHMARSCH);
+                    PressButton(BTN_PASS_ON);
+                } else {
+                    PressButton(Game.person.AnalysePlayRisk() ? BTN_PASS_ON : BTN_PICKUP);
+                }
+            }
+            break;
+        case TM_DEMO_END_SWAP_RAMSCH:
+            if (OpenBarAs<CEndSwapRamschDialog>(*this)) {
+                if (Game.person.PlanPlay(false)) PressButton(BTN_DURCHMARSCH);
+                PressButton(BTN_SUGGEST);
+            }
+            break;
+        // Timers 33 and 51 choose for the person with the computer's card play and game choice;
+        // they come with those steps.
         default: break;
     }
 }

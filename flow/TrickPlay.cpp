@@ -350,8 +350,3 @@ void CMainFrame::DemoPlayPersonCard() {
     PostMessage(WM_COMMAND, CM_PLAY);
 }
 
-// Whether a defender may still give Kontra before his first card: not until Kontra is built.
-bool CMainFrame::IsKontraPossible() const {
-    WriteTrace(":IsKontraPossible()", LOG_MAINFRAME | LOG_VERBOSE);
-    return false;
-}

@@ -193,9 +193,29 @@ GameScore ScoreNullGame(int seat, const ScoreNames& names) {
 GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWinner, const ScoreNames& names) {
     GameScore result;
     int* points = g_Game.PartyPoints;
-    const int* tricks = g_Game.PartyTricks;
+    int* tricks = g_Game.PartyTricks;
     passOns = std::clamp(passOns, 0, 3);
-    (void)seat;  // giving up a Ramsch comes with the Ramsch flow
+    // A Ramsch given up: against a Durchmarsch (the soloist is the one seat with tricks) the
+    // Durchmarsch is conceded, every trick and card point goes to it; with nobody playing for it,
+    // the seat that gave up takes what is still out.
+    if (seat >= 0 && seat <= 2) {
+        const int soloist = g_Game.Soloist;
+        const int taken = tricks[0] + tricks[1] + tricks[2];
+        const int outside = 120 - skatPoints - points[0] - points[1] - points[2];
+        if (soloist >= 0 && soloist <= 2 && soloist != seat) {
+            for (int s = 0; s < 3; ++s) {
+                if (s == soloist) continue;
+                points[soloist] += points[s];
+                tricks[soloist] += tricks[s];
+                points[s] = tricks[s] = 0;
+            }
+            tricks[soloist] = 10;
+            points[soloist] = 120 - skatPoints;
+        } else if (taken < 10) {
+            tricks[seat] += 10 - taken;
+            points[seat] += outside > 0 ? outside : 0;
+        }
+    }
     std::string list = Abbreviation(14);
     for (int n = 0; n < passOns; ++n) list += Abbreviation(34);
     int withoutTrick = 0;

@@ -199,3 +199,23 @@ inline constexpr int IDS_END_CHANGE_SETTINGS = 41199;
 inline constexpr int IDS_QUERY_TAKE_SETTINGS = 41200;  // %1: version and count, %2: the differences
 // The settings export's question, the text of its confirmation dialog (147) until that dialog comes.
 inline constexpr int IDS_QUERY_BACKUP = 49147;
+// The Ramsch rounds, Kontra, giving up and the match's end (resources/<ed>/StringsGameRoads.cpp).
+inline constexpr int IDS_QUERY_ABORT_MATCH = 40103;
+inline constexpr int IDS_FINAL_SCORE = 40218;
+inline constexpr int IDS_MATCH_END_ROUNDS = 40219;
+inline constexpr int IDS_MATCH_END_TIME = 40220;
+inline constexpr int IDS_MATCH_END_BIERLACHS = 40221;
+inline constexpr int IDS_MATCH_END_EARLY = 40222;
+inline constexpr int IDS_I_PASS_ON = 41019;
+inline constexpr int IDS_I_PICK_UP = 41020;
+inline constexpr int IDS_MATCH_ENDED = 41042;
+inline constexpr int IDS_DURCHMARSCH_NOT_ADVISED = 41048;
+inline constexpr int IDS_SUGGESTION = 41071;
+inline constexpr int IDS_ADVICE_PICK_UP_SKAT = 41072;
+inline constexpr int IDS_ADVICE_PASS_ON_SKAT = 41073;
+inline constexpr int IDS_ADVICE_RAMSCH_DURCHMARSCH = 41074;
+inline constexpr int IDS_ADVICE_DURCHMARSCH = 41075;
+inline constexpr int IDS_ADVICE_PASS_ON_DURCHMARSCH = 41076;
+inline constexpr int IDS_ADVICE_KONTRA = 41077;
+inline constexpr int IDS_ABANDON_GAME = 41113;
+inline constexpr int IDS_PASSED_OUT_RAMSCH = 41117;

@@ -182,6 +182,8 @@ void CMainFrame::OnClose() {
     g_Profile.RectMain.Right = MainRect.right;
     g_Profile.RectMain.Bottom = MainRect.bottom;
     g_Profile.RectMain.Stored = MainRect.right != 0 ? 1 : 0;
+    // An automatic completion cut short by the close gives the person's settings back first.
+    ApplyPendingSettings();
     WriteProfile();
     // Step 9.
     if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);

@@ -63,14 +63,33 @@ void InstallProgramHooks() {
         replace(otherRow, otherCard, card);
     };
 
+    // Kontra before a computer's card and the person's answer to a computer's giving up.
+    g_ComputerFrame.ShowKontraMessage = [](int kontraState, int seat, const std::string& name) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->ShowKontraMessage(kontraState, seat, name);
+    };
+    g_ComputerFrame.AskComputersKontra = [](int seat, int soloist) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->AskComputersKontra(seat, soloist);
+    };
+    g_ComputerFrame.Abandon = [](const std::string& name, int seat) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Abandon(seat, name) : false;
+    };
+    g_ComputerFrame.PostCommand = [](int command) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->PostMessage(WM_COMMAND, command);
+    };
     // A computer's Ramsch skat turn answers the frame with its pass-on or pick-up command, whose
-    // handler runs inside the turn; the skat suggestion sets the pause level.
+    // handler runs inside the turn.
     g_ComputerFrame.SendCommand = [](int command) {
         CMainFrame* frame = g_Shell.pMainFrame;
         if (frame && frame->IsAlive()) frame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     };
+    g_ComputerFrame.ResumeSwapPause = [] {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->RamschResumePause();
+    };
     g_ComputerFrame.SetPause = [](int level) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->SetPause(level) : 0;
+        if (g_Shell.pMainFrame) return g_Shell.pMainFrame->SetPause(level);
+        const int previous = g_Game.PauseLevel;
+        g_Game.PauseLevel = level;
+        return previous;
     };
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;

@@ -32,9 +32,10 @@ struct ComputerFrameServices {
     // 1 from the start of a game until the soloist's face-up play has been announced.
     int FaceUpAnnouncePending = 0;
 
-    // Before a computer card: the Kontra message for the state read at its start, then the
-    // computers' Kontra and Rekontra (seat about to play, soloist). Empty: nothing.
-    std::function<void(int kontraState)> ShowKontraMessage;
+    // Before a computer card: the Kontra message for the state read at its start (with the
+    // serving seat and its name), then the computers' Kontra and Rekontra (seat about to play,
+    // soloist). Empty: nothing.
+    std::function<void(int kontraState, int seat, const std::string& name)> ShowKontraMessage;
     std::function<void(int seat, int soloist)> AskComputersKontra;
     // CMainFrame::Abandon (name, seat): true when the person accepts that the seat gives the game
     // up. Empty: refused.

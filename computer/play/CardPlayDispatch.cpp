@@ -49,7 +49,7 @@ void CPlayer::ServeCard(CTrick* trick) {
     // 1. Kontra and Rekontra before this card: the message of the state as it stood, then the
     //    computers' own announcements.
     const int kontraState = g_Game.KontraState;
-    if (g_ComputerFrame.ShowKontraMessage) g_ComputerFrame.ShowKontraMessage(kontraState);
+    if (g_ComputerFrame.ShowKontraMessage) g_ComputerFrame.ShowKontraMessage(kontraState, seat, name);
     if (g_ComputerFrame.AskComputersKontra) g_ComputerFrame.AskComputersKontra(seat, g_Game.Soloist);
 
     // 2. The strategy's card (an empty hand serves nothing).

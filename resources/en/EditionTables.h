@@ -28,3 +28,6 @@ platform::StringTable EnglishManipulationStrings();
 
 // The chapters of the string table, one per area of the program.
 platform::StringTable EnglishFileStrings();
+
+// The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
+platform::StringTable EnglishGameRoadStrings();

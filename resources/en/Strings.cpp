@@ -187,7 +187,8 @@ const platform::ResourceSet& EnglishResources() {
         EnglishShellStrings(),
         EnglishHelpStrings(),
         EnglishManipulationStrings(),
-        EnglishFileStrings()};
+        EnglishFileStrings(),
+        EnglishGameRoadStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

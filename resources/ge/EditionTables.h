@@ -28,3 +28,6 @@ platform::StringTable GermanManipulationStrings();
 
 // The chapters of the string table, one per area of the program.
 platform::StringTable GermanFileStrings();
+
+// The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
+platform::StringTable GermanGameRoadStrings();

@@ -189,7 +189,8 @@ const platform::ResourceSet& GermanResources() {
         GermanShellStrings(),
         GermanHelpStrings(),
         GermanManipulationStrings(),
-        GermanFileStrings()};
+        GermanFileStrings(),
+        GermanGameRoadStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

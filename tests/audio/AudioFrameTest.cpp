@@ -181,6 +181,12 @@ TEST_F(AudioFrameTest, RekontraIsSaidInThePersonsVoiceAndMarked) {
     // A person's field of 7 is no voice: marked, not said.
     recorder.Clear();
     g_Settings.Audio.Voice = static_cast<int>(0x0D888FA9u);
+    g_Game.KontraState = KONTRA_SAID;
+    Frame().SayRekontra();
+    EXPECT_EQ(g_Game.KontraState, KONTRA_REKONTRA);
+    EXPECT_TRUE(recorder.PlayedSounds().empty());
+    // A second press after the Rekontra is late: nothing is said or changed.
+    g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u);
     Frame().SayRekontra();
     EXPECT_TRUE(recorder.PlayedSounds().empty());
 }

@@ -65,7 +65,9 @@ TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
     GiveHand(game.computer1, "CT C8 HA");
     Show(game);
     std::vector<std::string> steps;
-    g_ComputerFrame.ShowKontraMessage = [&steps](int state) { steps.push_back("message " + std::to_string(state)); };
+    g_ComputerFrame.ShowKontraMessage = [&steps](int state, int seat, const std::string& name) {
+        steps.push_back("message " + std::to_string(state) + " " + std::to_string(seat) + " " + name);
+    };
     g_ComputerFrame.AskComputersKontra = [&steps](int seat, int soloist) {
         steps.push_back("ask " + std::to_string(seat) + " " + std::to_string(soloist));
     };
@@ -86,7 +88,7 @@ TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
     EXPECT_EQ(game.computer0.handInfo.RankTable[GetCardSuit(first, true)][GetCardRank(first)], -1);
     EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(first)], CARD_PLAYED);
     EXPECT_TRUE(WC_IsCardDealt(g_table, first));
-    EXPECT_EQ(steps, (std::vector<std::string>{"message 2", "ask 0 2", "sound 6"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"message 2 0 Comp1", "ask 0 2", "sound 6"}));
     EXPECT_TRUE(trace.Contains("CPlayer::ServeCard(Comp1:KzA)"));
 
     // The second seat's card lies above the first.

@@ -112,7 +112,8 @@ TEST_F(DealTest, RamschOnlyStartsInThePickUpWithoutAnAuction) {
     StartProgram();
     NewToStart();
     host_->PumpUntilIdle();
-    EXPECT_GE(FindLine("CMainFrame::PickupRamsch(0)"), 0);
+    // The Ramsch rounds begin with the Grand Hand offer.
+    EXPECT_GE(FindLine("CMainFrame::PickupRamsch(CGrandHandDialog)"), 0);
     EXPECT_EQ(FindLine("CMainFrame::OnAuction()"), -1);
     EXPECT_EQ(Frame().StatusBar.PaneText(2), "Schieberamsch");
 }

@@ -3,6 +3,8 @@
 #include "flow/FlowFixture.h"
 
 #include "dialogs/MessageDialogs.h"
+#include "dialogs/RamschBars.h"
+#include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "tavlo/Tavlo.h"
@@ -277,8 +279,9 @@ TEST_F(DeclarationTest, OverbidComputerGivesUp) {
     host_->PumpFor(5000);
     ASSERT_EQ(g_Game.Soloist, 0);
     EXPECT_EQ(BidValue(-1), 264);
-    EXPECT_EQ(g_Game.GameEndFlags, 0);
-    EXPECT_GE(FindLine("CMainFrame::OnAbandon()"), 0);
+    // Seat 0 gave the game up, and it is marked as given up.
+    EXPECT_EQ(g_Game.GameEndFlags, 8);
+    EXPECT_GE(FindLine("CMainFrame::OnAbandon(Comp1)"), 0);
     EXPECT_TRUE(Frame().Record.cards.empty());
 }
 
@@ -288,8 +291,18 @@ TEST_F(DeclarationTest, NobodyBidInTheRamschVariantLeadsToRamsch) {
     PressPass();
     EXPECT_EQ(g_Game.Soloist, 3);
     EXPECT_EQ(g_Game.FlowState, STATE_QUERY);
-    EXPECT_GE(FindLine("CMainFrame::PickupRamsch(1)"), 0);
-    EXPECT_TRUE(answerer_.answered.empty());
+    EXPECT_EQ(g_Game.GameType, GAME_RAMSCH);
+    // The game is told as passed out, without a Grand Hand offer, before the pick-up round.
+    EXPECT_EQ(answerer_.answered.size(), 1u);
+    const int auction = FindLine("CMainFrame::OnAuction()");
+    ASSERT_GE(auction, 0);
+    EXPECT_EQ(FindLine("CMainFrame::PickupRamsch(CGrandHandDialog)", auction), -1);
+    const std::vector<std::string> lines = LogBodies();
+    int turns = 0;
+    for (std::size_t i = static_cast<std::size_t>(auction); i < lines.size(); ++i)
+        turns += lines[i].rfind("CMainFrame::PickupRamsch(", 0) == 0;
+    EXPECT_GE(turns, 2);
+    EXPECT_NE(OpenBarAs<CSkatRamschDialog>(Frame()), nullptr);
 }
 
 // Passed in under rule Skat: the answer decides. No (1) counts the game and waits; Yes (4) deals

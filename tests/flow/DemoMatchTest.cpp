@@ -67,6 +67,39 @@ TEST_F(DemoMatchTest, HundredsOfGamesRunSound) {
     EXPECT_GT(played, 100);
 }
 
+// Variant Skat and the Ramsch-only rule: Ramsch after all passed and in every game of the Ramsch
+// rule, Grand Hand offered and played, the skat pushed on, Kontra, giving up; no stall, no
+// replaced card, and every line holds by the independent check.
+struct RulesCase {
+    const char* name;
+    int variant;
+};
+
+class DemoRulesTest : public DemoMatchTest, public ::testing::WithParamInterface<RulesCase> {};
+
+TEST_P(DemoRulesTest, GamesRunSoundAndTheirLinesHold) {
+    std::vector<std::string> lines;
+    const DemoMatchResult result = Play(120, 500, GetParam().variant, &lines);
+    EXPECT_TRUE(result.ok()) << result.fault;
+    EXPECT_EQ(result.games, 120);
+    long ramsch = 0, pushed = 0, grandHand = 0;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(CheckGameLine(line), "") << line;
+        ramsch += line.find("decl=-:ramsch") != std::string::npos;
+        pushed += line.find("decl=-:ramsch,push") != std::string::npos;
+        grandHand += line.find(":grand,hand") != std::string::npos;
+    }
+    EXPECT_GT(ramsch, 0);
+    EXPECT_GT(pushed, 0);
+    if (GetParam().variant == 2) {
+        EXPECT_GT(grandHand, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, DemoRulesTest,
+                         ::testing::Values(RulesCase{"Variants", 1}, RulesCase{"RamschOnly", 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // One demonstration game for each game type the official rules reach, found with the game lines
 // of a run: each ends sound with the declared game.
 struct TypeSeed {

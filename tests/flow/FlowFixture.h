@@ -100,7 +100,8 @@ protected:
     }
 
     // Starts the program and deals a seeded game that waits at START (the deal's own step starts
-    // no auction while the rule set is Ramsch only, and the Ramsch step is not built yet).
+    // no auction while the rule set is Ramsch only; the Ramsch rounds wait for the person's
+    // answer to the Grand Hand offer).
     void DealAndHold(std::uint32_t seed = 4711) {
         TraceOn();
         StartProgram();

@@ -61,6 +61,9 @@ TEST_F(FrameSizeTest, ABarClosedWhileMinimisedStaysClosed) {
 
 TEST_F(FrameSizeTest, WithoutAnOpenBarNothingAppears) {
     DealAndHold();
+    // The held deal (Ramsch only) offers Grand Hand on its bar; with that closed no bar is open.
+    Frame().CloseModelessDialog();
+    host_->PumpUntilIdle();
     ASSERT_EQ(Bar(), nullptr);
     const int shown = VisibleTopLevels();
     Size(SW_MINIMIZE);

@@ -6,6 +6,7 @@
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/GameValue.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
 #include "resources/Editions.h"
@@ -152,6 +153,40 @@ TEST_F(GameScoringTest, RamschPushesDoubleByMultiplyingAndAreClamped) {
     EXPECT_EQ(result.loser, 1);
     EXPECT_EQ(result.score, -480);
     EXPECT_EQ(result.listText, "RaSbSbSb");
+}
+
+// A Ramsch given up against a Durchmarsch: the Durchmarsch is conceded with every trick and point.
+TEST_F(GameScoringTest, RamschGivenUpAgainstADurchmarschConcedesIt) {
+    g_Game.SetGameType(GAME_RAMSCH);
+    g_Game.Soloist = 1;
+    const int points[3] = {0, 35, 0}, tricks[3] = {0, 3, 0};
+    for (int seat = 0; seat < 3; ++seat) {
+        g_Game.PartyPoints[seat] = points[seat];
+        g_Game.PartyTricks[seat] = tricks[seat];
+    }
+    const GameScore result = ScoreRamschGame(2, 10, 0, 1, names);
+    EXPECT_EQ(g_Game.PartyTricks[1], 10);
+    EXPECT_EQ(g_Game.PartyPoints[1], 120);
+    EXPECT_EQ(result.outcome, RESULT_WON);
+    EXPECT_EQ(result.score, 120);
+    EXPECT_EQ(result.listText, "RaDm");
+}
+
+// With nobody playing for a Durchmarsch, the seat that gives up takes what is still out.
+TEST_F(GameScoringTest, RamschGivenUpWithoutASoloistLeavesTheRestToTheSeatThatGaveUp) {
+    g_Game.SetGameType(GAME_RAMSCH);
+    g_Game.Soloist = 3;
+    const int points[3] = {30, 20, 10}, tricks[3] = {2, 2, 1};
+    for (int seat = 0; seat < 3; ++seat) {
+        g_Game.PartyPoints[seat] = points[seat];
+        g_Game.PartyTricks[seat] = tricks[seat];
+    }
+    const GameScore result = ScoreRamschGame(2, 15, 0, 1, names);
+    EXPECT_EQ(g_Game.PartyTricks[2], 6);
+    EXPECT_EQ(g_Game.PartyPoints[2], 10 + 45 + 15);
+    EXPECT_EQ(result.loser, 2);
+    EXPECT_EQ(result.secondLoser, 3);
+    EXPECT_EQ(result.score, -70);
 }
 
 TEST_F(GameScoringTest, NamesShowLiterallyInTheResultText) {

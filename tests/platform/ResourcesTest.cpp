@@ -63,7 +63,7 @@ TEST_F(ResourcesTest, MissingIdsAndMissingEditionGiveEmpty) {
 
     platform::SetResources(&GermanResources());
     EXPECT_TRUE(platform::HasString(IDS_PRODUCT_NAME));
-    for (int id : {0, -1, 40103, 99999}) {
+    for (int id : {0, -1, 40100, 99999}) {
         EXPECT_EQ(platform::LoadString(id), "") << id;
         EXPECT_FALSE(platform::HasString(id)) << id;
     }

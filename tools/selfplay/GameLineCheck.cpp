@@ -103,6 +103,12 @@ std::string CheckGameLine(const std::string& line) {
     if (type < 0) return play == "-" ? std::string() : "a passed game has cards played";
     const int soloist = type == 7 ? -1 : std::atoi(declParts[0].substr(0, colon).c_str());
     const bool hand = std::find(declParts.begin(), declParts.end(), "hand") != declParts.end();
+    bool gaveUp = false;
+    for (const std::string& part : declParts)
+        if (part.rfind("gaveup", 0) == 0) {
+            if (part.size() != 7 || part[6] < '0' || part[6] > '2') return "no seat gave up in '" + part + "'";
+            gaveUp = true;
+        }
     // 3. The soloist's hand after the lay-away: his cards and the dealt skat without the laid-away.
     std::vector<Card> laidAway;
     if (fields["skat"] != "-")
@@ -121,8 +127,17 @@ std::string CheckGameLine(const std::string& line) {
         }
         hands[soloist] = twelve;
     }
-    // 4. The cards, trick by trick.
-    if (play == "-") return "no card was played";
+    // In a Ramsch the pick-up round moves cards between the hands and the skat unrecorded: the
+    // cards played come from the 30 cards outside the skat the round left, and only the turns
+    // and the cards' uniqueness can be checked.
+    std::vector<Card> ramschPool;
+    if (type == 7) {
+        for (const Card& card : all)
+            if (std::find(laidAway.begin(), laidAway.end(), card) == laidAway.end()) ramschPool.push_back(card);
+        if (!laidAway.empty() && ramschPool.size() != 30) return "the Ramsch skat holds cards not dealt";
+    }
+    // 4. The cards, trick by trick; a game given up stops anywhere.
+    if (play == "-") return gaveUp ? std::string() : "no card was played";
     const std::vector<std::string> cards = Split(play, ',');
     int points[3] = {0, 0, 0}, tricks[3] = {0, 0, 0};
     int leader = std::atoi(fields["fh"].c_str());
@@ -138,6 +153,14 @@ std::string CheckGameLine(const std::string& line) {
             Card card;
             if (seat < 0 || seat > 2 || !ParseCard(text.substr(1), card)) return "no played card '" + text + "'";
             if (seat != (leader + static_cast<int>(k)) % 3) return "card " + text + " played out of turn";
+            if (type == 7) {
+                auto pooled = std::find(ramschPool.begin(), ramschPool.end(), card);
+                if (pooled == ramschPool.end()) return "card " + text + " was not in play";
+                ramschPool.erase(pooled);
+                trick[k] = card;
+                seats[k] = seat;
+                continue;
+            }
             auto held = std::find(hands[seat].begin(), hands[seat].end(), card);
             if (held == hands[seat].end()) return "card " + text + " was not held by its seat";
             if (k > 0) {
@@ -150,7 +173,10 @@ std::string CheckGameLine(const std::string& line) {
             trick[k] = card;
             seats[k] = seat;
         }
-        if (inTrick < 3) return "the last trick is not complete";
+        if (inTrick < 3) {
+            if (gaveUp) break;
+            return "the last trick is not complete";
+        }
         int best = 0;
         for (int k = 1; k < 3; ++k) {
             const int suit = EffectiveSuit(trick[k], type), bestSuit = EffectiveSuit(trick[best], type);
@@ -163,7 +189,8 @@ std::string CheckGameLine(const std::string& line) {
         leader = winner;
         at += 3;
     }
-    // 5. The result as the cards give it.
+    // 5. The result as the cards give it (a give-up is scored as the rules complete it).
+    if (gaveUp) return std::string();
     const std::vector<std::string> result = Split(fields["result"], ',');
     if (result.size() != 3) return "the result has no three parts";
     if (type == 4 || type == 5) {

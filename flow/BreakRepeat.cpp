@@ -1,0 +1,234 @@
+// Breaking a game off, playing the same deal again, ending the series without saving, letting the
+// computer finish the person's game, and resuming after the person's card exchange.
+#include "flow/MainFrame.h"
+
+#include "flow/FlowGlobals.h"
+#include "flow/GameObject.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Clock.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Resources.h"
+#include "platform/core/TextFormat.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+constexpr int kMarkAborted = 1;
+constexpr int kMarkRepeated = 4;
+constexpr int kMessageBalloon = 5;
+constexpr int kRepeatDealDelayMs = 200;
+}  // namespace
+
+std::string DoubleBackslashes(const std::string& text) {
+    std::string doubled;
+    doubled.reserve(text.size());
+    for (char c : text) {
+        doubled += c;
+        if (c == '\\') doubled += c;
+    }
+    return doubled;
+}
+
+void CMainFrame::OnBreak() {
+    // Step 1.
+    WriteTrace(":OnBreak()", LOG_MAINFRAME);
+    SetPause(0);
+    SoundEffect(7, false);
+    // Step 2.
+    if (g_Game.StopFlag == 0) {
+        CheckCheat(kMarkAborted, 1);
+        for (int& turns : g_Game.PartyTricks) turns = 0;
+    }
+    // Step 3: every step and wait ends; a skat swap pause ends by its option (only while one
+    // runs: in any other wait the person's option must stay as he set it).
+    g_Game.StopFlag = 1;
+    if (SwapPausePending) g_Flow.SkatSwapOption = 0;
+    // Step 4: the cards of a Ramsch exchange go back into the skat first.
+    if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || RamschExchangeRunning()))
+        OnPushSkat();
+    // An automatic completion cut short gives the person's settings back.
+    ApplyPendingSettings();
+    // Step 5.
+    g_Game.Forehand = g_Game.Leader;
+    ClearDesk();
+    ShowMatchState();
+    HintText.clear();
+    // Step 6.
+    int rule = IDS_RAMSCH;
+    if (g_Game.VariantMode == VARIANT_OFFICIAL) rule = IDS_RULE_SKAT;
+    else if (g_Game.VariantMode == VARIANT_SKAT) rule = IDS_VARIANT_SKAT;
+    else if (g_Settings.Variants.PassOn) rule = IDS_SCHIEBERAMSCH;
+    RuleText = platform::LoadString(rule);
+    SetStatusPane(2, RuleText);
+    // Step 7: the panels show the table as between two games.
+    const int state = g_Game.FlowState;
+    g_Game.FlowState = STATE_NEW;
+    ShowDataDialog(0, 1);
+    ShowGameStatusDialog();
+    g_Game.FlowState = state;
+    // Step 8.
+    for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
+    HistoryPosition = 0;
+    History[1].card[0] = History[1].card[1] = 0;
+    KeyGroup = 0;
+    CourseShown = 0;
+    GameRunning = 0;
+    RepeatAllowed = 1;
+    SwapAnimation = 3;
+    DragCard = 0;
+    // Step 9.
+    SelectEstimatedGame();
+}
+
+void CMainFrame::OnRepeat() {
+    // Step 1.
+    const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
+    WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_GAME), {now}), LOG_FORCED);
+    LogDeleteOn(1);
+    WriteTrace(":OnRepeat()", LOG_MAINFRAME);
+    // Step 2.
+    g_Game.StopFlag = 0;
+    FreshDeal = 1;
+    // Step 3: only between games; a repeat during a game only wrote the traces.
+    if (GameRunning) return;
+    g_Game.FlowState = STATE_NEW;
+    WriteTrace(":State(" + FlowStateName(STATE_NEW) + ")", LOG_MAINFRAME | LOG_VERBOSE);
+    GameRunning = 1;
+    RepeatAllowed = 0;
+    if (WB_IsBalloonShown(g_Shell.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Shell.hTableWnd, kMessageBalloon);
+    RemoveTrick();
+    if (GamePath.empty()) GameFileRead = 0;
+    CheckCheat(kMarkRepeated, 1);
+    InitializeSkat(Game);
+    SetPause(1);
+    g_Game.ResetKontra();
+    RefreshPosTexts(1);
+    // The same deal is dealt again from the rows' dealt cards.
+    SetTimer(TM_ASSIGN, kRepeatDealDelayMs);
+}
+
+void CMainFrame::OnAbortMatch() {
+    // Its close would be dropped while a computer's step runs: refused like any action out of turn.
+    if (BusyFlag) {
+        SetStatusText(IDS_ILLEGAL_ACTION);
+        return;
+    }
+    // Step 1.
+    const int pause = SetPause(1);
+    const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_ABORT_MATCH), FrameTitle,
+                                  platform::MB_YESNO | platform::MB_ICONQUESTION);
+    if (answer != IDYES) {
+        SetPause(pause);
+        return;
+    }
+    // Step 2: the match list and the stored deals are not written back.
+    CheckCheat(kMarkAborted, 1);
+    ListUpdateOnExit = 0;
+    SetFlowState(STATE_NEW);
+    OnClose();
+}
+
+void CMainFrame::OnCompleteGame() {
+    // Step 1.
+    if (g_Game.FlowState != STATE_PLAY || AutoComplete) {
+        WriteTrace(":OnCompleteGame(late)", LOG_MAINFRAME);
+        return;
+    }
+    WriteTrace(":OnCompleteGame()", LOG_MAINFRAME);
+    // Step 2: what the game gives back afterwards.
+    PendingSettings[0] = g_Settings.Options.Suggest;
+    PendingSettings[1] = g_Settings.Audio.Voice;
+    PendingSettings[2] = g_Settings.Audio.Sound;
+    PendingSettings[3] = g_Settings.Delay.Show;
+    PendingSettings[4] = g_Settings.Delay.Continue;
+    PendingSettings[5] = g_Settings.Delay.Order;
+    PendingSettings[6] = g_Settings.Settings.Abandon;
+    // Step 3.
+    if (g_Settings.Options.Suggest) {
+        OnSuggest();
+        g_Settings.Options.Suggest = 0;
+    } else {
+        MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
+    }
+    // Step 4: quiet and quick; the card play plays the person's cards too.
+    g_Settings.Audio.Voice = 0;
+    g_Settings.Audio.Sound = 0;
+    g_Settings.Delay.Show = 0;
+    g_Settings.Delay.Continue = 0;
+    g_Settings.Delay.Order = 0;
+    g_Settings.Settings.Abandon = 0;
+    AutoComplete = 1;
+    OnPlay();
+}
+
+void CMainFrame::OnResume() {
+    // Step 1.
+    SetPause(1);
+    CloseModelessDialog();
+    // Step 2: the end of a skat swap pause.
+    if (SwapPausePending) {
+        const int seat = g_Game.SkatHolderSeat;
+        CPlayer& swapper = seat == 0 || seat == 1 ? *Game.Player(seat) : static_cast<CPlayer&>(Game.person);
+        WriteTrace(":OnResume(Swapper(" + GetPlayerName(seat == 0 || seat == 1 ? seat : 2) + "))", LOG_MAINFRAME);
+        WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
+        if (Game.trick.present[0] && IsCardCode(Game.trick.cards[0])) {
+            MoveTrickToSkat();
+            Game.RemoveCards(false);
+            Game.Sort();
+            Game.PaintCards(0);
+            if (!g_Game.AllCardsOpen && !g_Game.OuvertAnnounced) swapper.open = false;
+            swapper.RemoveCards(false);
+            swapper.Sort();
+            swapper.PaintCards(0);
+            swapper.AnalyseHand(0);
+            SelectEstimatedGame();
+            MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+            StatusText = SavedStatusText;
+            SetFlowState(STATE_PLAY);
+            ActiveGroups = 9;
+        }
+        g_Flow.SkatSwapOption = 0;
+        SwapPausePending = 0;
+        return;
+    }
+    // Step 3: the end of the person's card swap before the game: the game starts again with the
+    // swapped cards as its deal.
+    if (!Game.trick.present[0] || !IsCardCode(Game.trick.cards[0])) {
+        WriteTrace(":OnResume(late)", LOG_MAINFRAME);
+        return;
+    }
+    SetFlowState(STATE_IDLE);
+    WriteTrace(":OnResume()", LOG_MAINFRAME);
+    SoundEffect(5, false);
+    const int first = Game.trick.RemoveCard(0, true);
+    const int second = Game.trick.RemoveCard(1, true);
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& hand = *Game.Player(seat);
+        hand.SelectCard(5, 0, true);
+        if (seat < 2) {
+            hand.open = false;
+            hand.dealt = hand.cards;
+            hand.RemoveCards(false);
+        }
+    }
+    RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Game.DealCard(0, first);
+    Game.DealCard(1, second);
+    Game.dealt = Game.cards;
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& hand = *Game.Player(seat);
+        hand.Sort();
+        hand.PaintCards(0);
+        hand.AnalyseHand(0);
+    }
+    SelectEstimatedGame();
+    g_Game.GameType = 0;
+    g_Game.TrumpCount = 11;
+    g_Flow.ExchangeRunning = 0;
+    StartGame();
+}

@@ -1,0 +1,183 @@
+// Giving a game up: the person gives up his game or concedes as a defender, or accepts that a
+// computer gives up; the game is scored for the seat that gave up and the person's answer to the
+// result decides what follows.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/HandAnalysis.h"
+#include "computer/evaluation/VoidTable.h"
+#include "dialogs/MessageDialogs.h"
+#include "flow/FrameServices.h"
+#include "flow/RichText.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/GameValue.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/TableTextHelpers.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int kGivenUpMark = 8;
+constexpr int kSoundWon = 8;
+constexpr int kSoundLost = 9;
+constexpr int kTermIGiveUpGame = 108;
+
+// A card of the row as the give-up trace writes it, the suit's short name before the rank; an
+// empty slot is an empty field.
+std::string CardText(const CCards& row, int slot) {
+    if (slot >= static_cast<int>(row.cards.size()) || !row.present[slot] || !IsCardCode(row.cards[slot]))
+        return std::string();
+    const int card = row.cards[slot];
+    return GetAbbreviation(2 * GetCardSuit(card, true)) + GetRankText(GetCardRank(card));
+}
+
+}  // namespace
+
+bool CMainFrame::IsGameWon(int seat) {
+    if (g_Game.GameType == GAME_RAMSCH) return true;
+    if (g_Game.Soloist < 0 || g_Game.Soloist > 2) return false;
+    // Only a question: the counters that the give-up completes are put back afterwards, so that
+    // the scoring completes them once.
+    int tricks[3], points[3];
+    std::copy(std::begin(g_Game.PartyTricks), std::end(g_Game.PartyTricks), tricks);
+    std::copy(std::begin(g_Game.PartyPoints), std::end(g_Game.PartyPoints), points);
+    const CCards& skat = Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game;
+    const int level = GetMatadorsWithSkat(*Game.Player(g_Game.Soloist), g_Game.GameType, skat);
+    int value = 0;
+    const int outcome = GameValue(seat, value, level);
+    std::copy(std::begin(tricks), std::end(tricks), g_Game.PartyTricks);
+    std::copy(std::begin(points), std::end(points), g_Game.PartyPoints);
+    return outcome >= 0;
+}
+
+void CMainFrame::TraceAssignedCards() {
+    for (int seat = 0; seat < 3; ++seat) {
+        const CPlayer& player = *Game.Player(seat);
+        std::string line = "AssignedCards(" + player.name;
+        for (int slot = 0; slot < 10; ++slot) {
+            line += ':';
+            line += CardText(player, slot);
+        }
+        line += ')';
+        WriteTrace(line, LOG_PLAYER);
+    }
+    std::string skat = "AssignedCards(Skat";
+    for (int place = 0; place < 2; ++place) {
+        skat += ':';
+        skat += CardText(Game, place);
+    }
+    skat += ')';
+    WriteTrace(skat, LOG_PLAYER);
+}
+
+void CMainFrame::OnAbandon() {
+    // Step 1.
+    if (g_Game.FlowState != STATE_PLAY) {
+        WriteTrace(":OnAbandon(late)", LOG_MAINFRAME);
+        return;
+    }
+    // Step 2: the seat that gives up.
+    const int g = g_Game.GameEndFlags & ~kGivenUpMark;
+    if (g < 0 || g > 2) {
+        WriteTrace(":OnAbandon(no such player " + std::to_string(g) + ")", LOG_MAINFRAME);
+        return;
+    }
+    if (g == 2) g_Game.Soloist = Game.person.GetSoloist();
+    // Step 3.
+    const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);
+    const bool won = noSoloist || g == g_Game.Soloist ? false : IsGameWon(g);
+    Record.gaveUp = g;
+    // Steps 4 and 5.
+    WriteTrace(":OnAbandon(" + GetPlayerName(g) + ")", LOG_MAINFRAME);
+    TraceAssignedCards();
+    // Step 6.
+    g_Game.GameEndFlags |= kGivenUpMark;
+    SetPause(1);
+    if (g == 2) SaySeatTerm(2, kTermIGiveUpGame, false);
+    SoundEffect(won ? kSoundWon : kSoundLost, false);
+    // Step 7.
+    ClearDesk();
+    ShowMatchState();
+    HistoryPosition = 0;
+    RedoLimit = 0;
+    History[1].card[0] = History[1].card[1] = 0;
+    if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
+    GameRunning = 0;
+    SwapAnimation = 3;
+    if (CardStatisticsPending) {
+        CardStatisticsPending = 0;
+        UpdateCardsStatistics(0);
+    }
+    // Step 8: the result for the seat that gave up.
+    if (ShowResult(g)) {
+        SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+        // After a Grand in a Ramsch round the same forehand plays the next game.
+        const bool sameForehand =
+            g_Game.GameType == GAME_GRAND &&
+            ((g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
+             g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
+        if (sameForehand) {
+            g_Game.Forehand = g_Game.Leader;
+            ++ListHeaderGrandRepeats;
+        } else {
+            NextForehand();
+        }
+        GameRunning = 0;
+        SwapAnimation = 3;
+        SaveList();
+        SaveStore();
+        for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
+        switch (g_Game.FlowState) {
+            case STATE_IDLE:
+                RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
+                if (SeriesEnded) {
+                    NewMatch();
+                    if (g_Game.DemoMode) PostMessage(WM_COMMAND, ID_NEW);
+                } else {
+                    PostMessage(WM_COMMAND, ID_NEW);
+                }
+                break;
+            case STATE_STAY:
+                SetFlowState(STATE_IDLE);
+                RepeatAllowed = 1;
+                if (!CourseShown) RefreshPosTexts(g_Game.KontraState);
+                break;
+            case STATE_BREAK:
+                SetFlowState(STATE_IDLE);
+                OnBreak();
+                break;
+            case STATE_LOAD:
+                SetFlowState(STATE_IDLE);
+                OnRepeat();
+                break;
+            default:
+                SetFlowState(STATE_IDLE);
+                RepeatAllowed = 1;
+                ClearDesk();
+                break;
+        }
+    } else if (g_Game.FlowState == STATE_IDLE) {
+        OnRepeat();
+    } else if (g_Game.FlowState == STATE_STAY) {
+        SetFlowState(STATE_IDLE);
+        RepeatAllowed = 1;
+    }
+    // Step 9.
+    WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
+    SelectEstimatedGame();
+}
+
+bool CMainFrame::Abandon(int seat, const std::string& name) {
+    // Step 1.
+    WriteTrace(":Abandon(" + name + ")", LOG_MAINFRAME);
+    SaySeatTerm(seat, kTermIGiveUpGame, false);
+    // Steps 2 and 3: the person answers.
+    return RunResignPrompt(PlayerMessage(name, platform::LoadString(IDS_ABANDON_GAME), false));
+}

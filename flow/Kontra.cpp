@@ -1,0 +1,176 @@
+// Kontra and Rekontra at the fixed moments of a game: the person's Kontra from his bar, the
+// computers' Kontra before their first card and after the declaration, and the messages that tell
+// the person about them.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/Kontra.h"
+#include "dialogs/MessageDialogs.h"
+#include "dialogs/PlayBars.h"
+#include "flow/AuctionWords.h"
+#include "flow/PromptBars.h"
+#include "flow/RichText.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+
+namespace {
+constexpr int kPersonSeat = 2;
+}  // namespace
+
+bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
+    WriteTrace(":IsKontraPossible()", LOG_MAINFRAME | LOG_VERBOSE);
+    return KontraPermitted(player);
+}
+
+bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(Game.person); }
+
+CPlayer& CMainFrame::ComputerOfSeat(int seat) {
+    return seat == 0 ? static_cast<CPlayer&>(Game.computer0) : static_cast<CPlayer&>(Game.computer1);
+}
+
+void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
+    MovePosText(seat, stringId, nullptr, nullptr);
+    // Undo and redo restore the label from the snapshot of this moment.
+    if (HistoryPosition >= 0 && HistoryPosition < 12) History[HistoryPosition].kontraState = g_Game.KontraState;
+}
+
+void CMainFrame::SayKontra(int seat) {
+    WriteTrace(":SayKontra(" + std::to_string(seat) + ")", LOG_MAINFRAME);
+    // Step 1.
+    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(Game.person);
+    if (!IsKontraPossible(player)) return;
+    // Step 2: while the card play chooses for the person, Kontra is only suggested.
+    if (!g_Game.DemoMode && g_ComputerFrame.CardAutoPlayFlag != 0) {
+        if (g_ComputerFrame.CardAutoPlayFlag == 1)
+            SetStatusPane(0, platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_KONTRA));
+        return;
+    }
+    // Step 3.
+    if (seat == kPersonSeat || seat < 0 || seat > 2) {
+        OnKontra();
+    } else {
+        SaySeatTerm(seat, TERM_KONTRA, false);
+        g_Game.KontraState = KONTRA_SAID;
+        g_Game.KontraSeat = seat;
+        MarkKontraAtSeat(seat, IDS_MARK_KONTRA);
+    }
+    // Step 4: the Kontra bar has done its work.
+    CloseModelessDialog();
+    // Step 5.
+    if (g_Settings.Options.Suggest) {
+        if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, false)) {
+            KontraPrompt = PromptDialog;
+            ::SetFocus(bar->Handle());
+        }
+    }
+}
+
+void CMainFrame::OnKontra() {
+    // A Kontra that is no longer open (a second click, a late command) changes nothing.
+    if (g_Game.KontraState != KONTRA_NONE || g_Game.Soloist < 0 || g_Game.Soloist > 1) {
+        WriteTrace(":OnKontra(late)", LOG_MAINFRAME);
+        return;
+    }
+    // Step 1.
+    CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
+    // Step 2.
+    SaySeatTerm(kPersonSeat, TERM_KONTRA, false);
+    g_Game.KontraState = KONTRA_SAID;
+    g_Game.KontraSeat = kPersonSeat;
+    MarkKontraAtSeat(kPersonSeat, IDS_MARK_KONTRA);
+    // Step 3.
+    WriteTrace(":OnKontra(" + GetPlayerName(kPersonSeat) + ":kontra)", LOG_MAINFRAME);
+    // Step 4: the soloist may answer with Rekontra.
+    if (soloist.AnnounceRekontra()) {
+        SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
+        MarkKontraAtSeat(soloist.seat, IDS_MARK_REKONTRA);
+        WriteTrace(":OnKontra(" + soloist.name + ":rekontra)", LOG_MAINFRAME);
+        CMessageDialog message(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
+        RunGameMessage(message);
+    }
+    // Step 5.
+    IdleTicks = 0;
+}
+
+void CMainFrame::AskComputersKontra(int seat, int soloist) {
+    if (seat != 0 && seat != 1) return;
+    // Step 1.
+    CPlayer& player = ComputerOfSeat(seat);
+    // Step 2.
+    if (!player.AnnounceKontra()) return;
+    // Step 3.
+    SaySeatTerm(seat, TERM_KONTRA, false);
+    KontraText = platform::LoadString(IDS_KONTRA);
+    ShowPoints();
+    // Step 4: the person answers from the Rekontra prompt.
+    if (soloist == kPersonSeat) {
+        RunRekontraPrompt(RichTextKontra(1, player), player.GetRuleNumber(), 0);
+        return;
+    }
+    if (soloist != 0 && soloist != 1) return;
+    // Step 5: between the computers the person only reads along.
+    CPlayer& soloistPlayer = ComputerOfSeat(soloist);
+    CMessageDialog kontra(RichTextKontra(1, player), 1, player.GetRuleNumber());
+    RunGameMessage(kontra);
+    if (soloistPlayer.AnnounceRekontra()) {
+        SaySeatTerm(soloist, TERM_REKONTRA, false);
+        CMessageDialog rekontra(RichTextKontra(2, soloistPlayer), 3, soloistPlayer.GetRuleNumber());
+        RunGameMessage(rekontra);
+    }
+}
+
+void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string& name) {
+    // Step 1: only a change from "open" is news.
+    if (earlierState != KONTRA_NONE || g_Game.KontraState == KONTRA_NONE) return;
+    // Step 2.
+    SaySeatTerm(seat, g_Game.KontraState == KONTRA_SAID ? TERM_KONTRA : TERM_REKONTRA, false);
+    // Step 3.
+    if (g_Game.DemoMode) SetTimer(TM_DEMO_CLOSE_MESSAGE, g_Settings.Delay.Demo);
+    // Step 4.
+    const int said = g_Game.KontraState == KONTRA_SAID ? IDS_GIVE_KONTRA : IDS_GIVE_REKONTRA;
+    const std::string text = PlayerMessage(name, platform::LoadString(said), false);
+    // Step 5.
+    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(Game.person);
+    RunRekontraPrompt(text, player.GetRuleNumber(), 0);
+    // Step 6.
+    if (g_Game.KontraState != KONTRA_NONE)
+        KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+}
+
+void CMainFrame::ComputerKontra() {
+    // Steps 1 to 3: Comp2 is asked only when Comp1 gave no Kontra.
+    for (int seat = 0; seat < 2; ++seat) {
+        CPlayer& computer = ComputerOfSeat(seat);
+        if (!computer.AnnounceKontra()) continue;
+        SaySeatTerm(seat, TERM_KONTRA, false);
+        // The person's Rekontra advice only fills the rule number of his prompt: the game itself
+        // changes only by his button.
+        const int state = g_Game.KontraState, kontraSeat = g_Game.KontraSeat;
+        Game.person.AnnounceRekontra();
+        g_Game.KontraState = state;
+        g_Game.KontraSeat = kontraSeat;
+        const std::string text = RichTextKontra(1, computer);
+        if (g_Game.Soloist == kPersonSeat) {
+            RunRekontraPrompt(text, computer.GetRuleNumber(), Game.person.GetRuleNumber());
+        } else if (g_Game.Soloist == 0 || g_Game.Soloist == 1) {
+            // A computer soloist: the person only reads along, as before the computers' cards.
+            CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
+            CMessageDialog kontra(text, 1, computer.GetRuleNumber());
+            RunGameMessage(kontra);
+            if (soloist.AnnounceRekontra()) {
+                SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
+                CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
+                RunGameMessage(rekontra);
+            }
+        }
+        break;
+    }
+    // Step 4.
+    if (g_Game.KontraState != KONTRA_NONE)
+        KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+}

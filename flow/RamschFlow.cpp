@@ -1,0 +1,269 @@
+// The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
+// Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/HandAnalysis.h"
+#include "dialogs/MessageDialogs.h"
+#include "dialogs/RamschBars.h"
+#include "flow/RichText.h"
+#include "flow/FrameServices.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/InternalError.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/TextFormat.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kPersonSeat = 2;
+constexpr int kTermRamsch = 111;
+constexpr int kTermIPassOn = 114;
+constexpr int kPauseAfterRamschMs = 200;
+constexpr int kJackRank = 5;
+constexpr int kGrandHandPause = 5;
+
+bool IsJack(int card) { return IsCardCode(card) && GetCardRank(card) == kJackRank; }
+
+}  // namespace
+
+bool CMainFrame::RamschExchangeRunning() const {
+    return g_Game.FlowState == STATE_QUERY && OpenBarAs<CEndSwapRamschDialog>(*this) != nullptr;
+}
+
+void CMainFrame::ShowRamschAdvice(const std::string& text) {
+    HintText = text;
+    if (g_Settings.Options.Suggest && !text.empty()) {
+        SetStatusPane(0, text);
+        StatusRotation = 1;
+        StatusRotationIndex = 0;
+        StatusRotationTicks = 0;
+    }
+}
+
+void CMainFrame::InitRamschPickup() {
+    StartPlayKnowledge();
+    for (int& points : g_Game.PartyPoints) points = 0;
+}
+
+void CMainFrame::ApplyRamschChoice(int seat) {
+    if (g_Game.GameType != GAME_RAMSCH || seat < 0 || seat > 2) return;
+    for (int s = 0; s < 3; ++s) {
+        CPlayer& player = *Game.Player(s);
+        if (s == seat) player.CheckDurchmarsch();
+        else player.SetDurchmarsch(0, -1);
+    }
+}
+
+void CMainFrame::OnGrandHand() {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+        WriteTrace(":OnGrandHand(late)", LOG_MAINFRAME);
+        return;
+    }
+    CloseModelessDialog();
+    WriteTrace(":OnGrandHand(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
+    MoveBalloonText(kPersonSeat, IDS_GRAND_HAND, 0, nullptr, nullptr);
+    GrandHand(1);
+}
+
+void CMainFrame::OnRamsch() {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+        WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
+        return;
+    }
+    BusyFlag = 1;
+    CloseModelessDialog();
+    WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
+    MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+    SaySeatTerm(kPersonSeat, kTermRamsch, false);
+    ::Sleep(kPauseAfterRamschMs);
+    g_Game.OuvertAnnounced = 0;
+    RotatePickup();
+    GrandHand(0);
+    if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == 0 &&
+        g_Game.FlowState != STATE_PLAY)
+        SetFlowState(STATE_QUERY);
+    ShowDataDialog(0, 1);
+    ShowGameStatusDialog();
+}
+
+void CMainFrame::OnPassOnRamsch() {
+    const int s = g_Game.TurnSeat;
+    // Only while the Ramsch skat is offered to the seat whose turn it is.
+    const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
+                             g_Game.FlowState == STATE_QUERY;
+    const bool computersTurn = (s == 0 || s == 1) && BusyFlag;
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
+        WriteTrace(":OnPassOnRamsch(late)", LOG_MAINFRAME);
+        return;
+    }
+    // Step 1: the bar stays the open prompt (the person's finished turn), out of sight.
+    if (::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_HIDE);
+    HintText.clear();
+    SetFlowState(STATE_PICKUP);
+    // Steps 2 and 3.
+    SaySeatTerm(s, kTermIPassOn, false);
+    ++RamschPushCount;
+    g_Game.SkatPassedOnBySeat[s] = 1;
+    WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
+    MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
+    if (s == kPersonSeat) {
+        Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+        PickupRamsch(1);
+        return;
+    }
+    if (g_Settings.Settings.Rule) {
+        CPlayer& player = *Game.Player(s);
+        CMessageDialog message(PlayerMessage(player.name, platform::LoadString(IDS_I_PASS_ON), true), 0,
+                               player.GetRuleNumber());
+        RunGameMessage(message);
+    }
+}
+
+void CMainFrame::OnPushSkat() {
+    const bool cardsOut = Game.trick.present[0] && IsCardCode(Game.trick.cards[0]);
+    // A break only puts the exchanged cards back into the skat.
+    if (g_Game.StopFlag) {
+        if (g_Game.GameType == GAME_RAMSCH && cardsOut) MoveTrickToSkat();
+        return;
+    }
+    if (g_Game.GameType != GAME_RAMSCH || !RamschExchangeRunning() || !cardsOut) {
+        WriteTrace(":OnPushSkat(late)", LOG_MAINFRAME);
+        return;
+    }
+    // Step 1: no Jack may be pushed on.
+    if (IsJack(Game.trick.cards[0]) || IsJack(Game.trick.cards[1])) {
+        StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
+        SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
+        return;
+    }
+    // Step 2.
+    SetFlowState(STATE_PICKUP);
+    if (::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_HIDE);
+    SetPause(1);
+    MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
+    SetStatusPane(0, StatusText);
+    SoundEffect(5, false);
+    MoveTrickToSkat();
+    ActiveGroups = 0;
+    Game.person.RemoveCards(false);
+    Game.person.Sort();
+    Game.person.PaintCards(0);
+    ResetPlayAnalysis(Game.person);
+    Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+    if (g_Game.StopFlag == 0) PickupRamsch(1);
+}
+
+void CMainFrame::GrandHand(int mode) {
+    if (mode == 1) {
+        // The person plays Grand Hand.
+        StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
+        g_Game.HandAnnounced = 1;
+        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        g_Game.SetGameType(GAME_GRAND);
+        g_Game.Soloist = kPersonSeat;
+        // The declaration of a Hand game follows (its demonstration timer comes back to it).
+        SetFlowState(STATE_HAND);
+        OnDeclare();
+        // The pause after the declaration, with the empty message balloon while it asks.
+        PlayClock = StampPauseLevel(kGrandHandPause);
+        g_Game.HasBid[kPersonSeat] = 0;
+        const int state = g_Game.FlowState;
+        const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
+                            state == STATE_QUERY ||
+                            (g_Game.GameType == GAME_RAMSCH &&
+                             (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
+                              state == STATE_PLAY || state == STATE_START));
+        if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
+        else if (g_Shell.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
+            g_Shell.ModalPumpActive = 1;
+            ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != 1; });
+            g_Shell.ModalPumpActive = 0;
+        }
+        BusyFlag = 0;
+        return;
+    }
+    // Step 1: the bid limits and the Durchmarsch plans of all three.
+    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 2; ++seat) Game.Player(seat)->PlanPlay(false);
+    GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
+    // Step 2: the offer goes round from the seat whose turn it is.
+    if (g_Settings.Variants.GrandHand) {
+        while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 && g_Game.StopFlag == 0) {
+            const int s = g_Game.TurnSeat;
+            if (s == 0 || s == 1) {
+                CPlayer& computer = *Game.Player(s);
+                if (computer.InitPlayEstimate()) {
+                    g_Game.Soloist = s;
+                    WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
+                    MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
+                    Declare();
+                    BusyFlag = 0;
+                    return;
+                }
+                ++g_Game.PartyTricks[s];
+                RotateTurn();
+                WriteTrace(":GrandHand(" + computer.name + ":ramsch)", LOG_MAINFRAME);
+                MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+                SaySeatTerm(s, kTermRamsch, false);
+                ::Sleep(kPauseAfterRamschMs);
+                RotatePickup();
+            } else if (s == kPersonSeat) {
+                ++g_Game.PartyTricks[kPersonSeat];
+                RotateTurn();
+                CGrandHandDialog* bar = OpenPromptBar<CGrandHandDialog>(*this);
+                if (bar) ::SetFocus(bar->Handle());
+                std::string advice;
+                if (Game.person.InitPlayEstimate()) {
+                    Game.person.ChooseGame(-1);
+                    // Choosing may change the game record: the offer is still made in a Ramsch.
+                    g_Game.SetGameType(GAME_RAMSCH);
+                    g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+                    advice = platform::LoadString(IDS_GRAND_HAND);
+                    if (g_Settings.Options.Suggest && bar)
+                        ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
+                                      reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
+                    SelectEstimatedGame();
+                } else if (GrandHandDurchmarsch) {
+                    char text[64];
+                    std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
+                                  Game.person.GetRuleNumber());
+                    advice = text;
+                } else {
+                    advice = platform::LoadString(IDS_GAME_RAMSCH);
+                }
+                ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
+                BusyFlag = 0;
+                return;
+            } else {
+                ReportInternalError(s, "MainFrm", __LINE__);
+                BusyFlag = 0;
+                return;
+            }
+        }
+    }
+    // Step 3: the pick-up round.
+    BusyFlag = 0;
+    if (g_Game.StopFlag == 1) {
+        CloseModelessDialog();
+        return;
+    }
+    for (int& turns : g_Game.PartyTricks) turns = 0;
+    PickupRamsch(1);
+    // The person's advice for the pick-up round, only while he is asked (with pass-on off, play
+    // has begun by now).
+    if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag) return;
+    int advice = IDS_ADVICE_PICK_UP_SKAT;
+    if (Game.person.PlanPlay(false)) advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
+    else if (Game.person.AnalysePlayRisk()) advice = IDS_ADVICE_PASS_ON_SKAT;
+    ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
+}

@@ -1,0 +1,217 @@
+// The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
+// and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
+#include "flow/MainFrame.h"
+
+#include "computer/evaluation/HandAnalysis.h"
+#include "dialogs/AnswerDialogs.h"
+#include "dialogs/RamschBars.h"
+#include "flow/FlowGlobals.h"
+#include "flow/FrameServices.h"
+#include "flow/PromptBars.h"
+#include "flow/RichText.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/InternalError.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+
+namespace {
+
+constexpr int kPersonSeat = 2;
+constexpr int kTermRamschNoOneBids = 89;
+constexpr int kTermIPickUpSkat = 115;
+
+int TurnsTaken() { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2]; }
+
+void SetAllPhaseTexts(int id) {
+    for (int& phase : g_Game.PlayerPhaseText) phase = id;
+}
+
+}  // namespace
+
+bool CMainFrame::RamschResumePause() {
+    if (g_Flow.SkatSwapOption) {
+        // An exchange inside the pause may leave another state behind: the round goes on in its own.
+        const int state = g_Game.FlowState;
+        OpenResumeSwapDialog();
+        g_Shell.ModalPumpActive = 1;
+        SwapPausePending = 1;
+        ::WaitWhile([this] { return g_Flow.SkatSwapOption != 0 && SwapPausePending != 0 && g_Game.StopFlag != 1; });
+        SwapPausePending = 0;
+        g_Shell.ModalPumpActive = 0;
+        g_Flow.SkatSwapOption = 1;
+        if (g_Game.StopFlag != 1 && g_Game.FlowState != state) SetFlowState(state);
+    }
+    return g_Game.StopFlag == 1;
+}
+
+void CMainFrame::PickupRamsch(int ask) {
+    // Step 1.
+    if (g_Game.StopFlag) return;
+    // Step 2.
+    std::string who;
+    if (!ask) who = "CGrandHandDialog";
+    else if (g_Game.FlowState == STATE_START) who = "CSkatRamschDialog";
+    else if (g_Game.FlowState == STATE_QUERY && g_Game.TurnSeat == kPersonSeat) who = "act";
+    else who = GetPlayerName(g_Game.TurnSeat);
+    WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
+    // Step 3.
+    PlayClock = StampPauseLevel(1);
+    // Step 4: the first entry makes the game a Ramsch.
+    if (g_Game.GameType != GAME_RAMSCH) {
+        g_Game.SetGameType(GAME_RAMSCH);
+        g_Game.PreviousForehand = g_Game.TrickWinner = g_Game.TurnSeat = g_Game.Forehand;
+        g_Game.SkatHolderSeat = g_Game.Forehand;
+        RamschPushCount = 0;
+        for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
+        InitRamschPickup();
+        for (int& turns : g_Game.PartyTricks) turns = 0;
+        StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
+        SetStatusPane(0, StatusText);
+        if (!ask) {
+            GrandHand(0);
+            return;
+        }
+        // All passed: the person is told why a Ramsch is played.
+        SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
+        CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
+        RunGameMessage(notice);
+        for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
+        for (int seat = 0; seat < 3; ++seat) BalloonTextId[seat] = BalloonValue[seat] = 0;
+        ShowGameStatusDialog();
+        PickupRamsch(1);
+        return;
+    }
+    // Step 5: the round is over; play begins.
+    if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) {
+        for (int& turns : g_Game.PartyTricks) turns = 0;
+        SetFlowState(STATE_PLAY);
+        SetAllPhaseTexts(IDS_PHASE_DISCARDED);
+        SetStatusPane(2, PointsText);
+        ShowDataDialog(0, 1);
+        ShowGameStatusDialog();
+        InitHistory();
+        OnPlay();
+        return;
+    }
+    // Step 6: one seat's turn.
+    SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
+    const int s = g_Game.TurnSeat;
+    if (s == 0 || s == 1) {
+        CPlayer& computer = *Game.Player(s);
+        BusyFlag = 1;
+        computer.HandleRamschSkat(Game);
+        BusyFlag = 0;
+        if (g_Game.StopFlag) return;
+        computer.PreparePlay();
+        ++g_Game.PartyTricks[s];
+    } else if (s == kPersonSeat && ::IsWindow(PromptDialog)) {
+        // The person has finished his turn; with the skat swap option on he may look first.
+        if (RamschResumePause()) return;
+        Game.person.PreparePlay();
+        ++g_Game.PartyTricks[kPersonSeat];
+    } else if (s == kPersonSeat) {
+        // The person's turn begins.
+        SetFlowState(STATE_QUERY);
+        ResetPlayAnalysis(Game.person);
+        g_Game.SchwarzAnnounced = Game.person.PlanPlay(false) ? 1 : 0;
+        CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
+        RamschSkatPrompt = PromptDialog;
+        int advice = IDS_ADVICE_PICK_UP_SKAT;
+        if (g_Game.SchwarzAnnounced) {
+            advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
+        } else if (Game.person.AnalysePlayRisk()) {
+            Game.person.ChooseGame(-1);
+            // Choosing may change the game record: the game stays a plain Ramsch.
+            g_Game.SetGameType(GAME_RAMSCH);
+            g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+            advice = IDS_ADVICE_PASS_ON_SKAT;
+        }
+        if (bar && advice != IDS_ADVICE_PICK_UP_SKAT && g_Settings.Options.Suggest)
+            ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_PASS_ON)), 1);
+        if (bar) ::ShowWindow(bar->Handle(), SW_SHOW);
+        ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
+        return;
+    } else {
+        ReportInternalError(s, "MainFrm", __LINE__);
+        return;
+    }
+    // Step 7: the next seat.
+    RotateTurn();
+    RotatePickup();
+    PickupRamsch(1);
+}
+
+void CMainFrame::OnPickupRamsch() {
+    const int s = g_Game.TurnSeat;
+    const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
+                             g_Game.FlowState == STATE_QUERY;
+    const bool computersTurn = (s == 0 || s == 1) && BusyFlag;
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
+        WriteTrace(":OnPickupRamsch(late)", LOG_MAINFRAME);
+        return;
+    }
+    // Step 1.
+    HintText.clear();
+    SetPause(1);
+    SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
+    SelectEstimatedGame();
+    if (s != kPersonSeat) {
+        // Step 2.
+        WriteTrace(":OnPickupRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
+        MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
+        SaySeatTerm(s, kTermIPickUpSkat, false);
+        return;
+    }
+    // Step 3: the person takes the skat into the trick row and exchanges.
+    CloseModelessDialog();
+    WriteTrace(":OnPickupRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
+    MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
+    SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
+    ShowGameStatusDialog();
+    Game.person.DecideRamschSkat(Game, true);
+    g_Game.SchwarzAnnounced = Game.person.PlanPlay(true) ? 1 : 0;
+    if (CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this)) ::SetFocus(bar->Handle());
+    ActiveGroups = 9;
+    SoundEffect(6, false);
+    MoveSkatToTrick();
+    Game.person.TakeSkatCounts(Game.trick);
+    if (g_Game.SchwarzAnnounced)
+        ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
+    if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    MoveExtraText(IDS_NOTICE_SWAP_SKAT, 0, 0, nullptr, nullptr);
+    if (g_Game.DemoMode) SetTimer(TM_DEMO_SUGGEST_SKAT, g_Settings.Delay.Demo);
+}
+
+void CMainFrame::OnDurchmarschHint() {
+    const bool exchanging = RamschExchangeRunning();
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag ||
+        (!exchanging && OpenBarAs<CSkatRamschDialog>(*this) == nullptr)) {
+        WriteTrace(":OnDurchmarschHint(late)", LOG_MAINFRAME);
+        return;
+    }
+    // The plan looks at the skat where it lies: in the trick row while the person exchanges.
+    if (exchanging) Game.person.DecideRamschSkat(Game.trick, true);
+    else Game.person.DecideRamschSkat(Game, false);
+    const bool advised = Game.person.PlanPlay(true);
+    std::string advice;
+    if (g_Game.SchwarzAnnounced == 1) {
+        if (!advised) advice = platform::LoadString(IDS_DURCHMARSCH_NOT_ADVISED);
+    } else if (advised) {
+        advice = platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH);
+    }
+    ShowRamschAdvice(advice);
+    Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+}
+
+// The demonstration's person lays away as the computer would and pushes the skat on.
+void CMainFrame::DemoPushRamschSkat() {
+    if (!RamschExchangeRunning()) return;
+    Game.person.SuggestSkat(Game.trick, true);
+    PressButton(BTN_FINISH_SWAP);
+}
