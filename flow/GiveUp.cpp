@@ -131,8 +131,8 @@ void CMainFrame::OnAbandon() {
         }
         GameRunning = 0;
         SwapAnimation = 3;
-        SaveList();
-        SaveStore();
+        SaveList(ListPath, false);
+        SaveStore(StorePath);
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
         switch (g_Game.FlowState) {
             case STATE_IDLE:

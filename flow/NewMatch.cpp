@@ -84,7 +84,7 @@ void CMainFrame::NewMatch() {
     // Step 1.
     WriteTrace(":NewMatch()", LOG_MAINFRAME);
     SetStatusPane(0, platform::LoadString(IDS_MATCH_ENDED));
-    SetTitle("cards~.skm");
+    SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
     // Steps 2 and 3: the final standing; the person chooses who begins.
     const std::array<std::string, 3> names = SeatNames();
     const int(&numbers)[3] = g_Game.MatchMode == 2 ? g_Shell.Balances : g_Shell.MatchTotals;
@@ -104,7 +104,7 @@ void CMainFrame::NewMatch() {
     const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_MATCH), {now}), LOG_FORCED);
     WriteTrace(":NewMatch()", LOG_MAINFRAME);
-    SetTitle("cards~.skm");
+    SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
     // Steps 6 to 9.
     const int state = g_Game.FlowState;
     SetFlowState(STATE_NEW);
@@ -134,7 +134,7 @@ void CMainFrame::OnNewMatch() {
     const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_MATCH), {now}), LOG_FORCED);
     WriteTrace(":OnNewMatch()", LOG_MAINFRAME);
-    SetTitle("cards~.skm");
+    SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
     // Step 5.
     g_Game.PauseLevel = 0;
     MatchStartTime = Time64();

@@ -145,4 +145,20 @@ TEST(GameLineCheckTest, RefusesBrokenLines) {
     EXPECT_NE(CheckGameLine(doubleDeal), "");
 }
 
+// In a Revolution the defenders' exchange is not in the line: a defender may play a card dealt to
+// his partner, never one of the soloist's.
+TEST(GameLineCheckTest, RevolutionDefendersShareTheirCards) {
+    const std::string lost =
+        "KGL1 seed=4711 fh=2 deal=C8,SQ,S9,S8,HT,HK,HQ,H9,DT,DQ|CT,CK,CJ,C9,C7,ST,S7,H7,DA,DJ|"
+        "CQ,SA,SK,SJ,HA,H8,DK,D9,D8,D7|CA,HJ bids=0p,1p,2h18 decl=2:revolution,hand,ouvert skat=CJ,CT "
+        "play=2CQ,0C9,1CA,1SQ,2SA,0S9 result=lost,0,-184";
+    EXPECT_EQ(CheckGameLine(lost), "");
+    std::string soloistsCard = lost;
+    soloistsCard.replace(soloistsCard.find("0C9"), 3, "0D9");
+    EXPECT_NE(CheckGameLine(soloistsCard), "");
+    std::string skatPlayed = lost;
+    skatPlayed.replace(skatPlayed.find("0C9"), 3, "0CJ");
+    EXPECT_NE(CheckGameLine(skatPlayed), "");
+}
+
 }  // namespace

@@ -136,6 +136,20 @@ std::string CheckGameLine(const std::string& line) {
             if (std::find(laidAway.begin(), laidAway.end(), card) == laidAway.end()) ramschPool.push_back(card);
         if (!laidAway.empty() && ramschPool.size() != 30) return "the Ramsch skat holds cards not dealt";
     }
+    // In a Revolution the defenders exchange cards between them and may lay two into the skat,
+    // unrecorded: each defender's card comes from the defenders' pool, the dealt skat with it, less
+    // the skat as it lies at the first card; following suit is checked for the soloist only.
+    std::vector<Card> defendersPool;
+    if (type == 5 && soloist >= 0 && soloist <= 2) {
+        for (int seat = 0; seat < 3; ++seat)
+            if (seat != soloist) defendersPool.insert(defendersPool.end(), hands[seat].begin(), hands[seat].end());
+        defendersPool.insert(defendersPool.end(), dealtSkat.begin(), dealtSkat.end());
+        for (const Card& card : laidAway) {
+            auto it = std::find(defendersPool.begin(), defendersPool.end(), card);
+            if (it == defendersPool.end()) return "the Revolution skat holds a card no defender held";
+            defendersPool.erase(it);
+        }
+    }
     // 4. The cards, trick by trick; a game given up stops anywhere.
     if (play == "-") return gaveUp ? std::string() : "no card was played";
     const std::vector<std::string> cards = Split(play, ',');
@@ -157,6 +171,14 @@ std::string CheckGameLine(const std::string& line) {
                 auto pooled = std::find(ramschPool.begin(), ramschPool.end(), card);
                 if (pooled == ramschPool.end()) return "card " + text + " was not in play";
                 ramschPool.erase(pooled);
+                trick[k] = card;
+                seats[k] = seat;
+                continue;
+            }
+            if (type == 5 && seat != soloist) {
+                auto pooled = std::find(defendersPool.begin(), defendersPool.end(), card);
+                if (pooled == defendersPool.end()) return "card " + text + " was held by no defender";
+                defendersPool.erase(pooled);
                 trick[k] = card;
                 seats[k] = seat;
                 continue;
