@@ -109,6 +109,10 @@ public:
     void OnRestoreTitle();
     // The one update function of menus, accelerators and the tool bar.
     void UpdateCommand(platform::CommandState& state);
+    // The menu rules of the shell (shell/MenuState.cpp): true when it answered for the command.
+    bool UpdateMenuCommand(platform::CommandState& state);
+    // The texts of the items that say what choosing them will do, in any popup that has them.
+    void SetMenuTexts(platform::Menu& popup);
     platform::CommandUpdater Updater();
     void OnInitMenuPopup(platform::Menu& popup, int index);
     void OnMinimalWindow();

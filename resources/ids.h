@@ -20,6 +20,11 @@ inline constexpr int IDS_MENU_OPEN_PLAY = 40020;
 inline constexpr int IDS_MENU_NORMAL_PLAY = 40021;
 inline constexpr int IDS_MENU_LAST_TRICK = 40310;
 inline constexpr int IDS_MENU_LAST_CARDS = 40311;
+inline constexpr int IDS_MENU_SWAP_SKAT_ON = 40113;   // the option is off: choosing turns it on
+inline constexpr int IDS_MENU_SWAP_SKAT_OFF = 40114;
+inline constexpr int IDS_MENU_SWAP_SKAT = 40115;      // outside the states where it is a switch
+inline constexpr int IDS_MENU_PORTRAIT = 40321;
+inline constexpr int IDS_MENU_LANDSCAPE = 40322;
 
 // Questions and errors.
 inline constexpr int IDS_QUERY_DELETE_FILE = 40101;  // %1: the file

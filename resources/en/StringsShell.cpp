@@ -7,6 +7,11 @@
 namespace {
 
 constexpr platform::StringEntry kShellStrings[] = {
+    {IDS_MENU_SWAP_SKAT_ON, "S&wap Skat Cards: on"},
+    {IDS_MENU_SWAP_SKAT_OFF, "S&wap Skat Cards: off"},
+    {IDS_MENU_SWAP_SKAT, "S&wap Skat Cards"},
+    {IDS_MENU_PORTRAIT, "Portr&ait"},
+    {IDS_MENU_LANDSCAPE, "L&andscape"},
     {IDS_CAPTION_CARD_STATISTICS, "Card Statistics"},
     {IDS_CAPTION_GAME_STATISTICS, "Game Statistics"},
     {IDS_CAPTION_TRICK_ESTIMATION, "Trick Estimation"},

@@ -7,6 +7,11 @@
 namespace {
 
 constexpr platform::StringEntry kShellStrings[] = {
+    {IDS_MENU_SWAP_SKAT_ON, "Skatkarten tausc&hen: ein"},
+    {IDS_MENU_SWAP_SKAT_OFF, "Skatkarten tausc&hen: aus"},
+    {IDS_MENU_SWAP_SKAT, "Skatkarten tausc&hen"},
+    {IDS_MENU_PORTRAIT, "Hoch&format"},
+    {IDS_MENU_LANDSCAPE, "Quer&format"},
     {IDS_CAPTION_CARD_STATISTICS, "Kartenstatistik"},
     {IDS_CAPTION_GAME_STATISTICS, "Spielstatistik"},
     {IDS_CAPTION_TRICK_ESTIMATION, "Stichabschätzung"},
