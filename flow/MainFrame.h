@@ -113,6 +113,13 @@ public:
     bool UpdateMenuCommand(platform::CommandState& state);
     // The texts of the items that say what choosing them will do, in any popup that has them.
     void SetMenuTexts(platform::Menu& popup);
+    // The Options menu's switches (shell/MenuSwitches.cpp); RunSwitchCommand: false for another id.
+    void OnContinue();
+    void OnCount();
+    void OnDemonstration();
+    void OnDragCards();
+    void OnFaceUp();
+    bool RunSwitchCommand(int id);
     platform::CommandUpdater Updater();
     void OnInitMenuPopup(platform::Menu& popup, int index);
     void OnMinimalWindow();

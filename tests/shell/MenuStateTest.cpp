@@ -136,3 +136,66 @@ TEST_F(MenuStateTest, TheAcceleratorObeysTheSameRule) {
 }
 
 }  // namespace
+
+namespace {
+
+class MenuSwitchesTest : public testsupport::FrameFixture {
+protected:
+    void SetUp() override {
+        WriteProfileInt("Delay", "Switch", 0);
+        WriteProfileInt("View", "LogList", 0);
+        StartProgram();
+    }
+    bool Checked(int id) {
+        const platform::MenuItem* item = Frame().MainMenu->FindCommand(id);
+        return item && item->IsChecked();
+    }
+};
+
+TEST_F(MenuSwitchesTest, EachSwitchFlipsItsSettingAndItsCheckMark) {
+    struct Case {
+        int command;
+        int* setting;
+    };
+    const Case cases[] = {
+        {ID_CONTINUE, &g_Settings.Options.Continue},
+        {ID_COUNT, &g_Settings.Options.Count},
+        {ID_DEMONSTRATION, &g_Game.DemoMode},
+        {ID_DRAG_CARDS, &g_Settings.Options.Drag},
+    };
+    ASSERT_NE(Frame().MainMenu, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        *c.setting = 0;
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(c.command));
+        EXPECT_EQ(*c.setting, 1);
+        EXPECT_TRUE(Checked(c.command));
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(c.command));
+        EXPECT_EQ(*c.setting, 0);
+        EXPECT_FALSE(Checked(c.command));
+    }
+}
+
+TEST_F(MenuSwitchesTest, TheStatusBarSaysWhatChanged) {
+    g_Game.DemoMode = 0;
+    Frame().SendMessage(WM_COMMAND, ID_DEMONSTRATION);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Demonstration: To exit, press Esc key");
+    Frame().SendMessage(WM_COMMAND, ID_DEMONSTRATION);
+    EXPECT_EQ(Frame().DemoText, "");
+    g_Settings.Options.Drag = 0;
+    Frame().SendMessage(WM_COMMAND, ID_DRAG_CARDS);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Please play (drag) a card");
+    Frame().SendMessage(WM_COMMAND, ID_DRAG_CARDS);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Please play (click) a card");
+}
+
+TEST_F(MenuSwitchesTest, OpenPlayFlipsTheCardsWithoutACheckMark) {
+    g_Game.AllCardsOpen = 0;
+    Frame().SendMessage(WM_COMMAND, ID_FACE_UP);
+    EXPECT_EQ(g_Game.AllCardsOpen, 1);
+    EXPECT_FALSE(Checked(ID_FACE_UP));
+    Frame().SendMessage(WM_COMMAND, ID_FACE_UP);
+    EXPECT_EQ(g_Game.AllCardsOpen, 0);
+}
+
+}  // namespace
