@@ -335,8 +335,10 @@ public:
     // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
     // is not there) is no error.
     void DeleteFile(const std::string& path, bool silent);
-    // The course text beside the shown course (1 show, 0 remove).
-    void MoveCourseText(int show);
+    // The course texts beside the shown course (1 show, 0 remove), on the table or a printed page
+    // (shell/CourseText.cpp); CourseHeadline: who won or lost which game.
+    void MoveCourseText(int show, platform::DeviceContext* printer = nullptr, const platform::Rect* update = nullptr);
+    std::string CourseHeadline();
     void OnListLog();
     void ApplyVolume();
 

@@ -142,3 +142,14 @@ inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;
 
 // Bitmap resources, drawn in code by each edition (resources/<edition>/Bitmaps.cpp).
 inline constexpr int IDB_MASK = 292;  // 390 x 72, all grey 220: the highlight mask and the legend's tick
+
+// The course of the game on the table.
+inline constexpr int IDS_GAME_HAND_WORD = 41212;   // "Hand"
+inline constexpr int IDS_COURSE_WINS = 41278;      // "gewinnt" / "wins"
+inline constexpr int IDS_COURSE_LOSES = 41279;     // "verliert" / "loses"
+inline constexpr int IDS_HEADLINE_CLUBS = 41304;       // down to 41301 Diamonds, by game type
+inline constexpr int IDS_HEADLINE_NULL = 41305;        // + 1 Hand, + 2 Ouvert
+inline constexpr int IDS_HEADLINE_REVOLUTION = 41309;
+inline constexpr int IDS_HEADLINE_RAMSCH = 41310;
+inline constexpr int IDS_HEADLINE_GRAND = 41311;
+inline constexpr int IDS_GAME_OUVERT_WORD = 41331;  // "Ouvert"

@@ -15,6 +15,8 @@ constexpr platform::StringEntry kShellStrings[] = {
     {IDS_CAPTION_CARD_STATISTICS, "Card Statistics"},
     {IDS_CAPTION_GAME_STATISTICS, "Game Statistics"},
     {IDS_CAPTION_TRICK_ESTIMATION, "Trick Estimation"},
+    {IDS_COURSE_WINS, "wins"},
+    {IDS_COURSE_LOSES, "loses"},
 };
 
 static_assert(platform::IsSortedById(kShellStrings), "the shell's strings must be sorted by id without duplicates");

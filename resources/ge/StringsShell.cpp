@@ -15,6 +15,8 @@ constexpr platform::StringEntry kShellStrings[] = {
     {IDS_CAPTION_CARD_STATISTICS, "Kartenstatistik"},
     {IDS_CAPTION_GAME_STATISTICS, "Spielstatistik"},
     {IDS_CAPTION_TRICK_ESTIMATION, "Stichabschätzung"},
+    {IDS_COURSE_WINS, "gewinnt"},
+    {IDS_COURSE_LOSES, "verliert"},
 };
 
 static_assert(platform::IsSortedById(kShellStrings), "the shell's strings must be sorted by id without duplicates");
