@@ -10,6 +10,7 @@
 #include "model/Skat.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
+#include "platform/core/PrintDocument.h"
 #include "platform/core/StatusBar.h"
 #include "platform/core/Window.h"
 
@@ -54,6 +55,7 @@ struct TableLayout {
 };
 
 struct CSideWindowRow;
+enum class PrintTarget;
 
 class CMainFrame : public platform::Window {
 public:
@@ -120,6 +122,23 @@ public:
     void OnDragCards();
     void OnFaceUp();
     bool RunSwitchCommand(int id);
+
+    // --- Printing the reports (shell/Printing.cpp) ----------------------------------------------
+    // The print and preview commands and the orientation; false for another id.
+    bool RunPrintCommand(int id);
+    void OnPrintOrientation();
+    // Prints, previews or writes to a PDF file one report (PrintKindValue) with set-up and tear-down.
+    platform::PrintOutcome PrintReport(int kind, PrintTarget target, const std::string& pdfPath = std::string());
+    platform::PrintDocument MakePrintDocument(int kind);
+    void PreparePrinting(bool start);
+    void PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page);
+    void PrintHeader(platform::DeviceContext& dc, int offsetY);
+    void PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages);
+    void PrintTitle(platform::DeviceContext& dc, int top, int titleId);
+    void PrintTable(platform::DeviceContext& dc);
+    void PrintCourse(platform::DeviceContext& dc);
+    int PrintKind = 1;
+    int PrintingActive = 0;
     platform::CommandUpdater Updater();
     void OnInitMenuPopup(platform::Menu& popup, int index);
     void OnMinimalWindow();

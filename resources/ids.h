@@ -153,3 +153,10 @@ inline constexpr int IDS_HEADLINE_REVOLUTION = 41309;
 inline constexpr int IDS_HEADLINE_RAMSCH = 41310;
 inline constexpr int IDS_HEADLINE_GRAND = 41311;
 inline constexpr int IDS_GAME_OUVERT_WORD = 41331;  // "Ouvert"
+
+// Printing: the reports' names (by print kind 1..4) and the footer's page text (%1 of %2).
+inline constexpr int IDS_REPORT_TABLE = 41130;
+inline constexpr int IDS_REPORT_SCORE_SHEET = 41131;
+inline constexpr int IDS_REPORT_CARDS_ASSIGNMENT = 41132;
+inline constexpr int IDS_REPORT_COURSE = 41133;
+inline constexpr int IDS_PRINT_PAGE_TEXT = 61508;

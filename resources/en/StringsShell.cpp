@@ -15,8 +15,13 @@ constexpr platform::StringEntry kShellStrings[] = {
     {IDS_CAPTION_CARD_STATISTICS, "Card Statistics"},
     {IDS_CAPTION_GAME_STATISTICS, "Game Statistics"},
     {IDS_CAPTION_TRICK_ESTIMATION, "Trick Estimation"},
+    {IDS_REPORT_TABLE, "Gambling Table"},
+    {IDS_REPORT_SCORE_SHEET, "Score Sheet"},
+    {IDS_REPORT_CARDS_ASSIGNMENT, "Cards Assignment"},
+    {IDS_REPORT_COURSE, "Game Course"},
     {IDS_COURSE_WINS, "wins"},
     {IDS_COURSE_LOSES, "loses"},
+    {IDS_PRINT_PAGE_TEXT, "Page %1 of %2"},
 };
 
 static_assert(platform::IsSortedById(kShellStrings), "the shell's strings must be sorted by id without duplicates");
