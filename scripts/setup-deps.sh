@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libespeak-ng-dev espeak-ng-data
   kdegames-card-data-kf5 fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
+  poppler-utils
 )
 
 missing=()

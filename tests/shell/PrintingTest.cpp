@@ -3,11 +3,15 @@
 // resolution; the job's set-up is undone also when the print dialog is cancelled.
 #include "flow/FrameFixture.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "platform/core/Clock.h"
+#include "platform/core/FileIo.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
@@ -183,6 +187,70 @@ TEST_F(PrintingTest, TheTitleShowsTheJobWhileItRuns) {
     Frame().PreparePrinting(false);
     EXPECT_EQ(seen, document.title);
     EXPECT_EQ(seen, "Kartovan+: Game Course");
+}
+
+}  // namespace
+
+namespace {
+
+class PrintToPdfTest : public testsupport::FrameFixture {
+protected:
+    void SetUp() override {
+        WriteProfileInt("Delay", "Switch", 0);
+        WriteProfileInt("View", "LogList", 0);
+        StartProgram();
+    }
+    platform::DesktopRecorder desktop_;
+};
+
+TEST_F(PrintToPdfTest, TheTableGoesToAOnePagePdfFile) {
+    const std::string path = temp_.File("table.pdf");
+    ASSERT_EQ(Frame().PrintReport(PRINT_TABLE, PrintTarget::Pdf, path), platform::PrintOutcome::Done);
+    const std::string pdf = platform::ReadWholeFile(path).Text();
+    ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1 "), std::string::npos) << "one page";
+    EXPECT_NE(pdf.find("(Gambling Table) Tj"), std::string::npos);
+    EXPECT_NE(pdf.find("(skat) Tj"), std::string::npos);
+    EXPECT_NE(pdf.find("(Page 1 of 1) Tj"), std::string::npos);
+    EXPECT_NE(pdf.find("/Title (Kartovan+: Gambling Table)"), std::string::npos);
+    // The cross-reference table points at each object's start.
+    const std::size_t xref = pdf.find("xref\n");
+    ASSERT_NE(xref, std::string::npos);
+    const std::size_t first = pdf.find(" 00000 n \n", xref);
+    ASSERT_NE(first, std::string::npos);
+    const std::size_t offset = std::stoul(pdf.substr(first - 10, 10));
+    EXPECT_EQ(pdf.compare(offset, 8, "1 0 obj\n"), 0);
+}
+
+// What a PDF reader finds in the file: the text poppler-utils' pdftotext extracts.
+TEST_F(PrintToPdfTest, APdfReaderFindsTheReportsTexts) {
+    if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+    struct Case {
+        int kind;
+        const char* name;
+    };
+    for (const Case& c : {Case{PRINT_TABLE, "Gambling Table"}, Case{PRINT_COURSE, "Game Course"}}) {
+        SCOPED_TRACE(c.name);
+        const std::string pdf = temp_.File("report.pdf");
+        const std::string text = temp_.File("report.txt");
+        ASSERT_EQ(Frame().PrintReport(c.kind, PrintTarget::Pdf, pdf), platform::PrintOutcome::Done);
+        ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+        const std::string extracted = platform::ReadWholeFile(text).Text();
+        EXPECT_NE(extracted.find(c.name), std::string::npos) << extracted;
+        EXPECT_NE(extracted.find("skat"), std::string::npos);
+        EXPECT_NE(extracted.find("Page 1 of 1"), std::string::npos);
+        EXPECT_NE(extracted.find(platform::FormatLocalTime("%Y-%m-%d", Time64())), std::string::npos);
+        EXPECT_EQ(std::count(extracted.begin(), extracted.end(), '\f'), 1) << "one page";
+    }
+}
+
+TEST_F(PrintToPdfTest, AnUnwritablePathFailsAndChangesNothing) {
+    const std::string title = GetWindowText(Frame().Handle());
+    EXPECT_EQ(Frame().PrintReport(PRINT_TABLE, PrintTarget::Pdf, temp_.File("no folder/table.pdf")),
+              platform::PrintOutcome::Failed);
+    EXPECT_EQ(Frame().PrintingActive, 0);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(GetWindowText(Frame().Handle()), title);
 }
 
 }  // namespace
