@@ -122,6 +122,8 @@ public:
     void OnDragCards();
     void OnFaceUp();
     bool RunSwitchCommand(int id);
+    // CM_CONFIGURATION_CHANGED: the rule set's status pane follows the configuration.
+    void UpdateVariantPane();
 
     // --- Printing the reports (shell/Printing.cpp) ----------------------------------------------
     // The print and preview commands and the orientation; false for another id.

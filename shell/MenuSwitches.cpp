@@ -1,5 +1,6 @@
 // The Options menu's switches: each flips one setting and shows its new value as the item's check
 // mark; some tell the person at once what changed.
+#include "flow/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -51,8 +52,18 @@ void CMainFrame::OnFaceUp() {
     CheckCheat(kCheatFaceUp, g_Game.FlowState);
 }
 
+void CMainFrame::UpdateVariantPane() {
+    // The rule set's pane follows a changed configuration; the official rules show nothing there.
+    if (g_Game.VariantMode == VARIANT_SKAT) {
+        OnSkatVariant();
+    } else if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
+        SetStatusPane(2, platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
+    }
+}
+
 bool CMainFrame::RunSwitchCommand(int id) {
     switch (id) {
+        case CM_CONFIGURATION_CHANGED: UpdateVariantPane(); return true;
         case ID_CONTINUE: OnContinue(); return true;
         case ID_COUNT: OnCount(); return true;
         case ID_DEMONSTRATION: OnDemonstration(); return true;

@@ -198,4 +198,18 @@ TEST_F(MenuSwitchesTest, OpenPlayFlipsTheCardsWithoutACheckMark) {
     EXPECT_EQ(g_Game.AllCardsOpen, 0);
 }
 
+TEST_F(MenuSwitchesTest, AChangedConfigurationNamesTheRamschRulesInTheStatusBar) {
+    g_Game.VariantMode = VARIANT_RAMSCH_ONLY;
+    g_Settings.Variants.PassOn = 1;
+    Frame().SendMessage(WM_COMMAND, CM_CONFIGURATION_CHANGED);
+    EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_SCHIEBERAMSCH));
+    g_Settings.Variants.PassOn = 0;
+    Frame().SendMessage(WM_COMMAND, CM_CONFIGURATION_CHANGED);
+    EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
+    // The official rules leave the pane as it is.
+    g_Game.VariantMode = VARIANT_OFFICIAL;
+    Frame().SendMessage(WM_COMMAND, CM_CONFIGURATION_CHANGED);
+    EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
+}
+
 }  // namespace
