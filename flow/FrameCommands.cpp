@@ -182,7 +182,7 @@ void CMainFrame::UpdateCommand(platform::CommandState& state) {
         case ID_SKAT_VARIANT:
         case ID_SKAT_RAMSCH:
         case ID_CONFIGURATION: state.Enable(GameRunning == 0); break;
-        default: break;
+        default: UpdateMenuCommand(state); break;
     }
 }
 
@@ -202,13 +202,8 @@ void CMainFrame::OnInitMenuPopup(platform::Menu& popup, int index) {
     }
     // The reminders stop while a menu is open.
     SetPause(g_Game.FlowState == STATE_IDLE ? 0 : 1);
-    if (index == 1) {
-        // The game menu: the update function has decided New, Break, Load, Undo, Redo and the rest;
-        // the open-cards item shows what choosing it will do.
-        popup.SetItemText(ID_FACE_UP, platform::LoadString(g_Game.AllCardsOpen ? IDS_MENU_NORMAL_PLAY
-                                                                              : IDS_MENU_OPEN_PLAY));
-    } else if (index == 2) {
-        popup.SetItemText(ID_LAST, platform::LoadString(g_Game.FlowState == STATE_IDLE ? IDS_MENU_LAST_CARDS
-                                                                                     : IDS_MENU_LAST_TRICK));
-    }
+    // The update function has decided what is enabled; the items that say what choosing them will
+    // do get their texts, wherever they stand.
+    (void)index;
+    SetMenuTexts(popup);
 }

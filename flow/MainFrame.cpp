@@ -197,6 +197,8 @@ void CMainFrame::OnCommand(int id) {
                 ToggleSideWindow(*row);
                 break;
             }
+            if (RunSwitchCommand(id)) break;
+            if (RunPrintCommand(id)) break;
             // Commands whose steps later stages build: the trace shows they arrived.
             std::string line = "OnCommand(";
             line += std::to_string(id);

@@ -10,6 +10,7 @@
 #include "model/Skat.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
+#include "platform/core/PrintDocument.h"
 #include "platform/core/StatusBar.h"
 #include "platform/core/Window.h"
 
@@ -57,6 +58,7 @@ struct TableLayout {
 };
 
 struct CSideWindowRow;
+enum class PrintTarget;
 
 class CMainFrame : public platform::Window {
 public:
@@ -116,6 +118,36 @@ public:
     void OnRestoreTitle();
     // The one update function of menus, accelerators and the tool bar.
     void UpdateCommand(platform::CommandState& state);
+    // The menu rules of the shell (shell/MenuState.cpp): true when it answered for the command.
+    bool UpdateMenuCommand(platform::CommandState& state);
+    // The texts of the items that say what choosing them will do, in any popup that has them.
+    void SetMenuTexts(platform::Menu& popup);
+    // The Options menu's switches (shell/MenuSwitches.cpp); RunSwitchCommand: false for another id.
+    void OnContinue();
+    void OnCount();
+    void OnDemonstration();
+    void OnDragCards();
+    void OnFaceUp();
+    bool RunSwitchCommand(int id);
+    // CM_CONFIGURATION_CHANGED: the rule set's status pane follows the configuration.
+    void UpdateVariantPane();
+
+    // --- Printing the reports (shell/Printing.cpp) ----------------------------------------------
+    // The print and preview commands and the orientation; false for another id.
+    bool RunPrintCommand(int id);
+    void OnPrintOrientation();
+    // Prints, previews or writes to a PDF file one report (PrintKindValue) with set-up and tear-down.
+    platform::PrintOutcome PrintReport(int kind, PrintTarget target, const std::string& pdfPath = std::string());
+    platform::PrintDocument MakePrintDocument(int kind);
+    void PreparePrinting(bool start);
+    void PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page);
+    void PrintHeader(platform::DeviceContext& dc, int offsetY);
+    void PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages);
+    void PrintTitle(platform::DeviceContext& dc, int top, int titleId);
+    void PrintTable(platform::DeviceContext& dc);
+    void PrintCourse(platform::DeviceContext& dc);
+    int PrintKind = 1;
+    int PrintingActive = 0;
     platform::CommandUpdater Updater();
     void OnInitMenuPopup(platform::Menu& popup, int index);
     void OnMinimalWindow();
@@ -474,8 +506,10 @@ public:
     // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
     // is not there) is no error.
     void DeleteFile(const std::string& path, bool silent);
-    // The course text beside the shown course (1 show, 0 remove).
-    void MoveCourseText(int show);
+    // The course texts beside the shown course (1 show, 0 remove), on the table or a printed page
+    // (shell/CourseText.cpp); CourseHeadline: who won or lost which game.
+    void MoveCourseText(int show, platform::DeviceContext* printer = nullptr, const platform::Rect* update = nullptr);
+    std::string CourseHeadline();
     void OnListLog();
     // Points the desktop's registration `key` under `root` ("HKEY_CURRENT_USER", ...) at the
     // edition `code`.

@@ -25,7 +25,6 @@ void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); 
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
 void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
-void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}

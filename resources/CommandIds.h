@@ -13,6 +13,12 @@ inline constexpr int ID_TERMINATION = 32878;
 inline constexpr int ID_ORIENTATION = 32837;
 inline constexpr int ID_PRINT_COURSE = 32833;
 inline constexpr int ID_PREVIEW_COURSE = 32836;
+inline constexpr int ID_PRINT_TABLE = 32831;
+inline constexpr int ID_PRINT_SCORE_SHEET = 32832;
+inline constexpr int ID_PRINT_CARDS_ASSIGNMENT = 32847;
+inline constexpr int ID_PREVIEW_TABLE = 32834;
+inline constexpr int ID_PREVIEW_SCORE_SHEET = 32835;
+inline constexpr int ID_PREVIEW_CARDS_ASSIGNMENT = 32845;
 inline constexpr int ID_ABORT_MATCH = 32841;
 inline constexpr int ID_APP_EXIT = 57665;
 

@@ -20,6 +20,11 @@ inline constexpr int IDS_MENU_OPEN_PLAY = 40020;
 inline constexpr int IDS_MENU_NORMAL_PLAY = 40021;
 inline constexpr int IDS_MENU_LAST_TRICK = 40310;
 inline constexpr int IDS_MENU_LAST_CARDS = 40311;
+inline constexpr int IDS_MENU_SWAP_SKAT_ON = 40113;   // the option is off: choosing turns it on
+inline constexpr int IDS_MENU_SWAP_SKAT_OFF = 40114;
+inline constexpr int IDS_MENU_SWAP_SKAT = 40115;      // outside the states where it is a switch
+inline constexpr int IDS_MENU_PORTRAIT = 40321;
+inline constexpr int IDS_MENU_LANDSCAPE = 40322;
 
 // Questions and errors.
 inline constexpr int IDS_QUERY_DELETE_FILE = 40101;  // %1: the file
@@ -219,3 +224,21 @@ inline constexpr int IDS_ADVICE_PASS_ON_DURCHMARSCH = 41076;
 inline constexpr int IDS_ADVICE_KONTRA = 41077;
 inline constexpr int IDS_ABANDON_GAME = 41113;
 inline constexpr int IDS_PASSED_OUT_RAMSCH = 41117;
+
+// The course of the game on the table.
+inline constexpr int IDS_GAME_HAND_WORD = 41212;   // "Hand"
+inline constexpr int IDS_COURSE_WINS = 41278;      // "gewinnt" / "wins"
+inline constexpr int IDS_COURSE_LOSES = 41279;     // "verliert" / "loses"
+inline constexpr int IDS_HEADLINE_CLUBS = 41304;       // down to 41301 Diamonds, by game type
+inline constexpr int IDS_HEADLINE_NULL = 41305;        // + 1 Hand, + 2 Ouvert
+inline constexpr int IDS_HEADLINE_REVOLUTION = 41309;
+inline constexpr int IDS_HEADLINE_RAMSCH = 41310;
+inline constexpr int IDS_HEADLINE_GRAND = 41311;
+inline constexpr int IDS_GAME_OUVERT_WORD = 41331;  // "Ouvert"
+
+// Printing: the reports' names (by print kind 1..4) and the footer's page text (%1 of %2).
+inline constexpr int IDS_REPORT_TABLE = 41130;
+inline constexpr int IDS_REPORT_SCORE_SHEET = 41131;
+inline constexpr int IDS_REPORT_CARDS_ASSIGNMENT = 41132;
+inline constexpr int IDS_REPORT_COURSE = 41133;
+inline constexpr int IDS_PRINT_PAGE_TEXT = 61508;

@@ -10,6 +10,7 @@ packages=(
   kdegames-card-data-kf5 fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info
+  poppler-utils
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "platform/headless/DesktopRecorder.h"
 
+#include "platform/headless/PdfWriter.h"
+
 #include "platform/core/DragDrop.h"
 
 namespace platform {
@@ -83,6 +85,13 @@ PrintOutcome DesktopRecorder::Record(PrintJob::Kind kind, HWND owner, const Prin
             document.paintPage(*page.dc, page.info);
             job.pages.push_back(std::move(page));
         }
+    }
+    // A PDF job writes its file; a path that cannot be written fails the job.
+    if (kind == PrintJob::Kind::Pdf && job.outcome == PrintOutcome::Done) {
+        std::vector<PdfPage> pages;
+        const Size paper = document.orientation == PageOrientation::Landscape ? Size{297, 210} : Size{210, 297};
+        for (const PrintedPage& page : job.pages) pages.push_back({page.dc.get(), page.info, paper});
+        if (!WritePdf(job.path, job.title, pages)) job.outcome = PrintOutcome::Failed;
     }
     const PrintOutcome outcome = job.outcome;
     m_printJobs.push_back(std::move(job));

@@ -11,6 +11,20 @@ using platform::MenuItemTemplate;
 using platform::MF_POPUP;
 using platform::MF_SEPARATOR;
 
+constexpr MenuItemTemplate kPrint[] = {
+    {ID_PRINT_TABLE, "Gambling &Table"},
+    {ID_PRINT_SCORE_SHEET, "&Score Sheet"},
+    {ID_PRINT_CARDS_ASSIGNMENT, "Cards &Assignment"},
+    {ID_PRINT_COURSE, "Game &Course"},
+    {0, "", MF_SEPARATOR},
+    {ID_ORIENTATION, "Page &Orientation: Portrait"},
+};
+constexpr MenuItemTemplate kPreview[] = {
+    {ID_PREVIEW_TABLE, "Gambling &Table"},
+    {ID_PREVIEW_SCORE_SHEET, "&Score Sheet"},
+    {ID_PREVIEW_CARDS_ASSIGNMENT, "Cards &Assignment"},
+    {ID_PREVIEW_COURSE, "Game &Course"},
+};
 constexpr MenuItemTemplate kMatch[] = {
     {ID_NEW_MATCH, "&New Match"},
     {ID_LOAD_MATCH, "&Load ..."},
@@ -20,6 +34,9 @@ constexpr MenuItemTemplate kMatch[] = {
     {ID_INITIALIZATION, "&Initialization ..."},
     {ID_TERMINATION, "Match &End ..."},
     {ID_ABORT_MATCH, "&Break"},
+    {0, "", MF_SEPARATOR},
+    {0, "&Print", MF_POPUP, kPrint},
+    {0, "Pre&view", MF_POPUP, kPreview},
     {0, "", MF_SEPARATOR},
     {ID_APP_EXIT, "E&xit"},
 };

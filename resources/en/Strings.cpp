@@ -134,7 +134,7 @@ constexpr platform::StringEntry kStrings[] = {
     {41235, "at abandon"},
     {41237, "loses because abandonment!"},
     {41238, "loses despite abandonment of \\b %1\\b0!"},
-    {IDS_ABBREVIATIONS, "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM"},
+    {IDS_ABBREVIATIONS, "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM\n"},
     {IDS_RANK_TEXTS, "A 7 8 9 10B D K"},
     {41280, "wins with"},
     {41281, "loses with"},

@@ -13,6 +13,20 @@ using platform::MenuItemTemplate;
 using platform::MF_POPUP;
 using platform::MF_SEPARATOR;
 
+constexpr MenuItemTemplate kPrint[] = {
+    {ID_PRINT_TABLE, "Spiel&tisch"},
+    {ID_PRINT_SCORE_SHEET, "Spiel&liste"},
+    {ID_PRINT_CARDS_ASSIGNMENT, "Karten&zuordnung"},
+    {ID_PRINT_COURSE, "Spiel&verlauf"},
+    {0, "", MF_SEPARATOR},
+    {ID_ORIENTATION, "Seiten&orientierung: Hochformat"},
+};
+constexpr MenuItemTemplate kPreview[] = {
+    {ID_PREVIEW_TABLE, "Spiel&tisch"},
+    {ID_PREVIEW_SCORE_SHEET, "Spiel&liste"},
+    {ID_PREVIEW_CARDS_ASSIGNMENT, "Karten&zuordnung"},
+    {ID_PREVIEW_COURSE, "Spiel&verlauf"},
+};
 constexpr MenuItemTemplate kMatch[] = {
     {ID_NEW_MATCH, "&Neue Serie"},
     {ID_LOAD_MATCH, "&Laden ..."},
@@ -22,6 +36,9 @@ constexpr MenuItemTemplate kMatch[] = {
     {ID_INITIALIZATION, "&Initialisierung ..."},
     {ID_TERMINATION, "Serien&ende ..."},
     {ID_ABORT_MATCH, "&Abbrechen"},
+    {0, "", MF_SEPARATOR},
+    {0, "&Drucken", MF_POPUP, kPrint},
+    {0, "&Vorschau", MF_POPUP, kPreview},
     {0, "", MF_SEPARATOR},
     {ID_APP_EXIT, "&Beenden"},
 };

@@ -136,7 +136,7 @@ constexpr platform::StringEntry kStrings[] = {
     {41235, "bei Spielaufgabe"},
     {41237, "verliert wegen Spielaufgabe!"},
     {41238, "verliert trotz Spielaufgabe von \\b %1\\b0!"},
-    {IDS_ABBREVIATIONS, "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM"},
+    {IDS_ABBREVIATIONS, "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM\n"},
     {IDS_RANK_TEXTS, "A 7 8 9 10B D K"},
     {41280, "gewinnt mit"},
     {41281, "verliert mit"},

@@ -1,0 +1,267 @@
+// The texts of the course of the game on the table (and on its printed page): the headline, the
+// marker of the seat that led each trick, "Skat" on the two skat cards, the running card points per
+// trick and party (per seat in Ramsch) and the short codes of announcements, Kontra, pushes,
+// Jungfrau and Durchmarsch. Removing writes blanks in the table's colour over all of it.
+#include <cstdio>
+#include <string>
+
+#include "flow/MainFrame.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
+#include "shell/TableColours.h"
+#include "shell/TableDC.h"
+#include "shell/TableTexts.h"
+
+namespace {
+
+// Overwrites a number or marker with the background.
+constexpr const char* kBlank = "       ";
+
+bool IsSeat(int seat) { return seat >= 0 && seat <= 2; }
+
+// The two letters of the abbreviation string at `at` (four at 22 and 26).
+std::string Code(int at, int length = 2) {
+    const std::string codes = platform::LoadString(IDS_ABBREVIATIONS);
+    if (at < 0 || static_cast<std::size_t>(at + length) > codes.size()) return {};
+    return codes.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(length));
+}
+
+std::string PadTo7(std::string text) {
+    if (text.size() < 7) text.resize(7, ' ');
+    return text;
+}
+
+std::string Format(const char* pattern, int a, int b = 0) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, pattern, static_cast<unsigned>(a < 0 ? 0 : a), static_cast<unsigned>(b < 0 ? 0 : b));
+    return buffer;
+}
+
+// The game's name as the headline gives it.
+std::string GameName(int type) {
+    if (type >= GAME_CLUBS && type <= GAME_DIAMONDS) return platform::LoadString(IDS_HEADLINE_CLUBS - type);
+    if (type == GAME_NULL) {
+        int id = IDS_HEADLINE_NULL;
+        if (g_Game.HandAnnounced) id += 1;
+        if (g_Game.OuvertAnnounced) id += 2;
+        return platform::LoadString(id);
+    }
+    if (type == GAME_REVOLUTION) return platform::LoadString(IDS_HEADLINE_REVOLUTION);
+    if (type == GAME_RAMSCH) return platform::LoadString(IDS_HEADLINE_RAMSCH);
+    if (type == GAME_GRAND) return platform::LoadString(IDS_HEADLINE_GRAND);
+    return {};
+}
+
+}  // namespace
+
+std::string CMainFrame::CourseHeadline() {
+    int seat = 3;
+    bool wins = true;
+    if (g_Game.GameType == GAME_RAMSCH) {
+        const int first = RamschResultSeats[0];
+        const int second = RamschResultSeats[1];
+        if (second == 3) {
+            seat = first;
+            wins = false;
+        } else if (first == second) {
+            seat = first;
+        } else {
+            for (int s = 0; s < 3; ++s)
+                if (s != first && s != second) seat = s;
+        }
+    } else {
+        seat = g_Game.Soloist;
+        if (GameScoreValue < 0) {
+            wins = false;
+            // The defenders' points of a lost game: whatever is left of 120.
+            SetPoints(120 - g_Game.PartyPoints[0], 1);
+        }
+    }
+    std::string text = " ";
+    text += IsSeat(seat) ? GetPlayerName(seat) : std::string();
+    text += " " + platform::LoadString(wins ? IDS_COURSE_WINS : IDS_COURSE_LOSES) + " " + GameName(g_Game.GameType);
+    if (g_Game.GameType != GAME_RAMSCH) {
+        if (g_Game.GameType <= GAME_DIAMONDS || g_Game.GameType == GAME_GRAND) {
+            if (g_Game.HandAnnounced) text += " " + platform::LoadString(IDS_GAME_HAND_WORD);
+            if (g_Game.OuvertAnnounced) text += " " + platform::LoadString(IDS_GAME_OUVERT_WORD);
+        }
+        const int rung = g_Game.BidIndex + g_Game.PendingRaise;
+        if (rung >= 0 && rung < BID_LADDER_SIZE) text += Format(" (%u)", BidLadder[rung].value);
+    }
+    return text + " ";
+}
+
+void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, const platform::Rect* update) {
+    if (!View) return;
+    // Step 1.
+    WriteTrace(std::string(":MoveCourseText(") + (show ? "view" : "remove") + ")", LOG_MAINFRAME);
+    TableDC dc(printer, g_Shell.hTableWnd);
+    if (!dc || !g_pApp) return;
+    const platform::Point offset = PrintOffset(printer);
+    const int ox = offset.x;
+    const int oy = offset.y;
+    const int width = ClientWidth();
+    int markerY[3];
+    for (int seat = 0; seat < 3; ++seat) markerY[seat] = Game.courseRows[seat].GetSlotPosition(0).y - 13;
+    const int linesTop = Game.courseRows[2].GetSlotPosition(0).y + g_Shell.ZoomExtraHeight / 3;
+    const int pointY[3] = {linesTop + 110, linesTop + 123, linesTop + 136};
+    const int zoomStep = (g_Shell.ZoomPercent * 147 - 3700) / 1000;
+    auto column = [this](int trick) { return Game.courseRows[0].GetSlotPosition(trick).x; };
+    const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
+
+    // Steps 2 and 3: the headline, centred above the table.
+    dc.SelectAppFont(2);
+    const std::string headline = CourseHeadline();
+    const platform::Size size = dc->GetTextExtent(headline);
+    const int x = (width - size.cx) / 2;
+    const int y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+    if (!show) {
+        const platform::Rect box{ox - 64 + x, oy - 2 + y, x + ox + 128 + size.cx, oy - 2 + y + size.cy + 1};
+        if (!printer && !LiesOutside(update, box, 0, 0, 0, 0)) dc->FillRect(box, TableBrush());
+    } else {
+        const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
+        dc->SetTextColor({});
+        dc->TextOut(x + ox - 1, y + oy - 2, headline);
+        dc->SetTextColor(platform::Rgb(255, 255, 255));
+        dc->TextOut(x + ox - 2, y + oy - 3, headline);
+        dc->SetBkMode(mode);
+    }
+
+    // Step 4.
+    dc.SelectAppFont(12);
+    dc->SetBkColor(show ? platform::Rgb(255, 255, 255) : TableColour());
+    dc->SetBkMode(platform::BkMode::Opaque);
+    dc->SetTextColor({});
+
+    // Step 5: the marker of the seat that led each trick (a damaged leader word draws none).
+    const std::string marker = show ? " " + platform::LoadString(IDS_LABEL_FOREHAND) + " " : std::string(kBlank);
+    for (int k = 0; k < tricksShown; ++k) {
+        const int leader = History[k].forehand;
+        if (!IsSeat(leader)) continue;
+        dc->TextOut(column(k) + ox + 1, markerY[leader] + oy, marker);
+    }
+
+    // Step 6: "Skat" on the two skat cards wherever they ended up.
+    if (show) {
+        for (int i = 0; i < 2 && i < Game.courseSkat.capacity; ++i) {
+            const int card = Game.courseSkat.cards[i];
+            if (!IsCardCode(card)) continue;
+            CCards* rows[4] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
+            bool written = false;
+            for (CCards* row : rows) {
+                const int slots = row == &Game.courseSkat ? 2 : 10;
+                for (int slot = 0; slot < slots && slot < row->capacity && !written; ++slot) {
+                    if (row->cards[slot] != card) continue;
+                    const platform::Point at = row->GetSlotPosition(slot);
+                    if (at.x == 0) continue;
+                    dc->TextOut(at.x + ox + zoomStep, at.y + oy + 2, "Skat");
+                    written = true;
+                }
+                if (written) break;
+            }
+        }
+    }
+
+    const int type = g_Game.GameType;
+    const bool ramsch = type == GAME_RAMSCH;
+    const int skatPoints = Game.courseSkat.CountPoints();
+    const int codeX = column(9) + 37 + ox;
+
+    // Step 7: the running points per trick.
+    if (type != GAME_NULL && type != GAME_REVOLUTION) {
+        dc.SelectAppFont(14);
+        for (int seat = 0; seat < 3; ++seat) History[10].partyPoints[seat] = g_Game.PartyPoints[seat];
+        // Ramsch: who gets the skat at the end.
+        bool getsSkat[3] = {false, false, false};
+        if (ramsch) {
+            if (g_Settings.Variants.RamschStock == 1) {
+                if (IsSeat(g_Game.TrickWinner)) getsSkat[g_Game.TrickWinner] = true;
+            } else {
+                const int highest = std::max({g_Game.PartyPoints[0], g_Game.PartyPoints[1], g_Game.PartyPoints[2]});
+                for (int seat = 0; seat < 3; ++seat) getsSkat[seat] = g_Game.PartyPoints[seat] == highest;
+            }
+        }
+        for (int t = 1; t <= 10; ++t) {
+            const bool value = show && (t == 10 || t <= tricksShown);
+            const int px = column(t - 1) + ox;
+            const GameSnapshot& snapshot = History[t];
+            if (ramsch) {
+                for (int seat = 0; seat < 3; ++seat) {
+                    std::string text = kBlank;
+                    if (value) {
+                        const int points = snapshot.partyPoints[seat];
+                        if (t == 10 && getsSkat[seat]) {
+                            text = Format(seat == 1 ? "%u+%2u   " : "%2u+%2u   ", points - skatPoints, skatPoints);
+                        } else {
+                            text = Format("%5u  ", points);
+                        }
+                    }
+                    dc->TextOut(px, pointY[seat] + oy, text);
+                }
+                continue;
+            }
+            std::string soloist = kBlank;
+            std::string defenders = kBlank;
+            if (value) {
+                const int points = snapshot.partyPoints[0];
+                if (t == 10) {
+                    soloist = Format("%u+%2u   ", points - skatPoints, skatPoints);
+                } else {
+                    soloist = Format("%5u  ", g_Game.HandAnnounced ? points : points - skatPoints);
+                }
+                defenders = Format("%5u  ", snapshot.partyPoints[1]);
+            }
+            dc->TextOut(px, pointY[0] + oy, soloist);
+            dc->TextOut(px, pointY[1] + oy, defenders);
+        }
+    }
+
+    // Step 8: the Ramsch codes beside the tenth column.
+    if (ramsch) {
+        int withoutTrick = 0;
+        for (int seat = 0; seat < 3; ++seat)
+            if (g_Game.PartyTricks[seat] == 0) ++withoutTrick;
+        std::string codes[3];
+        for (int seat = 0; seat < 3; ++seat) {
+            codes[seat] = " ";
+            if (g_Game.SkatPassedOnBySeat[seat]) codes[seat] += Code(34);
+            if (withoutTrick != 2 && g_Game.PartyTricks[seat] == 0) codes[seat] += Code(36);
+        }
+        if (withoutTrick == 2) {
+            const int durchmarsch = g_Game.PartyPoints[0] != 0 ? 0 : g_Game.PartyPoints[1] != 0 ? 1 : 2;
+            codes[durchmarsch] += Code(38);
+        }
+        for (int seat = 0; seat < 3; ++seat)
+            dc->TextOut(codeX, pointY[seat] + oy, show ? PadTo7(codes[seat]) : std::string(kBlank));
+    }
+
+    // Step 9: announcement and Kontra codes of the variant rules.
+    const bool kontra = g_Game.KontraState != KONTRA_NONE;
+    if (!ramsch && g_Game.VariantMode == VARIANT_SKAT &&
+        (kontra || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced)) {
+        std::string first = " ";
+        if (g_Game.SchwarzAnnounced) first += Code(26, 4);
+        else if (g_Game.SchneiderAnnounced) first += Code(22, 4);
+        if (g_Game.KontraState == KONTRA_REKONTRA) first += Code(44);
+        std::string second = " ";
+        if (kontra) {
+            second += Code(42);
+            const int seat = g_Game.KontraSeat;
+            second += seat == 0 ? " C1" : seat == 1 ? " C2" : seat == 2 ? " P" : "";
+        }
+        const bool noPoints = type == GAME_NULL || type == GAME_REVOLUTION;
+        if (!noPoints || kontra) {
+            dc.SelectAppFont(14);
+            dc->TextOut(codeX, pointY[0] + oy, show ? PadTo7(first) : std::string(kBlank));
+            dc->TextOut(codeX, pointY[1] + oy, show ? PadTo7(second) : std::string(kBlank));
+        }
+    }
+    // Step 10: the context lets go of its fonts on leaving.
+}
