@@ -9,7 +9,9 @@
 #include "audio/VoicePlayer.h"
 #include "computer/evaluation/ComputerGlobals.h"
 #include "flow/FlowGlobals.h"
+#include "match/GameList.h"
 #include "match/Profile.h"
+#include "match/StoreRows.h"
 #include "model/ModelGlobals.h"
 #include "platform/core/Registry.h"
 #include "shell/ProgramHooks.h"
@@ -24,6 +26,8 @@ inline void ResetProgramState() {
     ResetModelGlobals();
     ResetComputerGlobals();
     g_Profile.Reset();
+    g_GameList.Reset();
+    g_StoreRows = CStoreRows();
     g_Flow.Reset();
     g_Shell.Reset();
     tavlo::ResetAll();
