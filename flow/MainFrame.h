@@ -279,15 +279,22 @@ public:
     bool LockFlag(int which, int mode);
     int LockWord = 0;
 
+    // --- Booking a game into the game list and the stored deals (flow/ListBooking.cpp) ----------
+    // The game just counted joins the list with its score and short text.
+    void AddGameToList(int kind, const std::string& text);
+    // The deal goes into the stored deals, numbered as the list's header counts.
+    void AddDealToStore();
+    // The last listed game joins the totals and the balances.
+    void UpdateListFiguresForLastGame();
+    // The open score sheet and cards assignment follow a change of the list or the stored deals.
+    void RefreshListWindows();
+
     // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
     void OnAbandon();
     void ComputerKontra();
     void SelectGame(int mode);
     void UpdateCardsStatistics(int kind);
     void ShowGameStatusDialog();
-    void AddGameToList(int kind, const std::string& text);
-    // The deal goes into the stored deals (the cards-assignment window's CStore::AddDeal).
-    void AddDealToStore();
     void PickupRamsch(int mode);
     void NewMatch();
     void OnBreak();

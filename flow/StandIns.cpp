@@ -25,8 +25,6 @@ void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
 void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
 void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStatistics", kind); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
-void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
-void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
 // The defenders' Revolution exchange is the computer player's; until it comes nothing moves.
 void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlayer&) {
     WriteTrace(":CPlayer::SwapOpponentCards(" + first.name + ":" + second.name + ")", LOG_MAINFRAME);

@@ -26,7 +26,6 @@ struct CShellGlobals {
     int ZoomPercent = 100;
     int ZoomExtraWidth = 0;
     int ZoomExtraHeight = 0;
-    int MatchTotals[3] = {0, 0, 0};    // each seat's total of the score list
     // The desktop and its work area (the host tells its real ones; tests set their own).
     platform::Rect Desktop{0, 0, 1920, 1080};
     platform::Rect WorkArea{0, 0, 1920, 1040};
