@@ -17,6 +17,7 @@
 #include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
+#include "windows/SideWindowGlobals.h"
 
 namespace testsupport {
 
@@ -28,6 +29,7 @@ inline void ResetProgramState() {
     g_Profile.Reset();
     g_GameList.Reset();
     g_StoreRows = CStoreRows();
+    g_SideWindows.Reset();
     g_Flow.Reset();
     g_Shell.Reset();
     tavlo::ResetAll();
