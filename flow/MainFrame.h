@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -290,6 +291,8 @@ public:
     void RefreshListWindows();
 
     // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    // Offers to play a stored deal (its 40 words) again as the current game.
+    void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
     void OnAbandon();
     void ComputerKontra();
     void SelectGame(int mode);

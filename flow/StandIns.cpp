@@ -30,6 +30,7 @@ void CPlayer::SwapOpponentCards(CCards&, CPlayer& first, CPlayer& second, CPlaye
     WriteTrace(":CPlayer::SwapOpponentCards(" + first.name + ":" + second.name + ")", LOG_MAINFRAME);
 }
 void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
+void CMainFrame::LoadFromStore(int, const std::array<int, 40>& deal) { TraceStandIn("LoadFromStore", deal[7]); }
 void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
 void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
 void CMainFrame::OnRepeat() { TraceStandIn("OnRepeat"); }

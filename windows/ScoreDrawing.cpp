@@ -13,6 +13,7 @@
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
 #include "windows/PastelBrushes.h"
+#include "windows/PrintingContext.h"
 #include "windows/ScoreNotation.h"
 
 #include <algorithm>
@@ -63,9 +64,6 @@ const Column kColumns[kScoreColumns] = {
     {0, 20, 20, true, 2, 10},          {0, 20, 20, true, 2, 10},
 };
 constexpr int kSeatColumns[3] = {14, 17, 20};
-
-// Whether the context draws a printout.
-bool IsPrintingContext(const DeviceContext&) { return false; }
 
 // The stem of the match's list file; empty while the list has no file of its own yet.
 std::string MatchFileStem() { return std::string(); }

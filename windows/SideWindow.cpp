@@ -122,9 +122,10 @@ void CSideWindow::Scroll(bool vertical, unsigned code, int track) {
 
 void CSideWindow::Wheel(int delta, platform::Point point) {
     if (traits.wheelOnlyWhileShown && !vScrollShown) return;
-    if (!WheelAllowedAt(point)) return;
+    // The remainder counts every turn; the lines go out only where the window lets the wheel scroll.
     const sidewindow::WheelLines lines = sidewindow::SplitWheel(*wheelRest, delta);
     *wheelRest = lines.rest;
+    if (!WheelAllowedAt(point)) return;
     for (int i = 0; i < lines.lines; ++i)
         PostMessage(WM_VSCROLL, lines.up ? SB_LINEUP : SB_LINEDOWN, 0);
 }

@@ -75,7 +75,8 @@ protected:
     virtual void OnRightClick(platform::Point) {}
     virtual void OnSysCommand(int) {}
     virtual void OnMouseMove(platform::Point) {}
-    // Whether a wheel message at this client point may scroll (after the bar test of the traits).
+    // Whether a wheel message with the pointer at this screen point may scroll (after the bar test
+    // of the traits); the remainder is kept either way.
     virtual bool WheelAllowedAt(platform::Point) const { return true; }
     // The size rule: the bars by the client size and the sheet, then the ranges.
     virtual void OnSizeWindow(int cx, int cy);
