@@ -9,6 +9,7 @@
 #include "platform/core/FileIo.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
@@ -136,6 +137,10 @@ void CMainFrame::LogDeleteOn(int event) {
     if (!g_pApp || !g_pApp->Log || (g_pApp->LogDelete & event) == 0) return;
     DeleteFile(g_pApp->LogFilePath, true);
     g_pApp->LogLineCount = 0;
+    // The longest line goes with the text, or an empty window would keep its horizontal bar.
+    g_pApp->LogLongestLine = 0;
     g_pApp->LogText.clear();
     g_pApp->LogTextLength = 0;
+    // The open log window sizes its bars to the empty text.
+    if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
 }

@@ -9,6 +9,7 @@
 #include "platform/core/Accelerators.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"
+#include "shell/SideWindows.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "shell/ShellGlobals.h"
@@ -163,6 +164,10 @@ void CMainFrame::OnCommand(int id) {
         case ID_AUDIO: OnAudio(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         default: {
+            if (const CSideWindowRow* row = FindSideWindowRow(id); row && row->create) {
+                ToggleSideWindow(*row);
+                break;
+            }
             // Commands whose steps later stages build: the trace shows they arrived.
             std::string line = "OnCommand(";
             line += std::to_string(id);

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <array>
 #include <string>
@@ -52,6 +53,8 @@ struct TableLayout {
     int IdealWidth = 0, IdealHeight = 0;
     platform::Rect WindowRect;  // RectMain; right 0 = none stored
 };
+
+struct CSideWindowRow;
 
 class CMainFrame : public platform::Window {
 public:
@@ -335,6 +338,26 @@ public:
     void MoveCourseText(int show);
     void OnListLog();
     void ApplyVolume();
+
+    // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ----------------------------
+    // The row's command: an open window closes storing its place, a closed one opens at it.
+    void ToggleSideWindow(const CSideWindowRow& row);
+    // Opens the row's window at its stored place (no flag changes); its handle or nullptr.
+    HWND OpenSideWindow(const CSideWindowRow& row);
+    // Stores the open window's place and closes it (no flag changes).
+    void CloseSideWindow(const CSideWindowRow& row);
+    // The open window of a row's command, or nullptr.
+    HWND SideWindow(int command) const;
+    // A side window's close box: while its View flag is set, it closes through its command (which
+    // stores its place and clears the flag); true then. False: the window closes by itself.
+    bool RouteSideWindowClose(int command);
+    // The end of the program closes the open side windows in the table's order (not the log).
+    void CloseSideWindowsAtExit();
+    // The start reopens the panels and side windows that were open at the last exit, then the log.
+    void ReopenSideWindows();
+    // The open information panel that a close command (CM_CLOSE_ANNOTATION ...) closes, or nullptr.
+    HWND PanelWindow(int closeCommand) const;
+    std::map<int, HWND> SideWindows;  // command -> the open window
     // The name of a seat's player as the table shows it.
     std::string GetPlayerName(int seat) const;
 

@@ -57,7 +57,8 @@ void CMainFrame::SaveStatistics() {}
 void CMainFrame::ReadStatistics() {}
 void CMainFrame::SaveList() {}
 void CMainFrame::SaveStore() {}
-void CMainFrame::OnListLog() {}
+// The information panels come with their own step; until then none is ever open.
+HWND CMainFrame::PanelWindow(int /*closeCommand*/) const { return nullptr; }
 
 // The manipulation marks and their table colour come with their own step.
 void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}

@@ -124,9 +124,8 @@ void CMainFrame::Startup() {
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
     }
 
-    // Step 15: the side windows open at the last exit come with their own steps; the log window
-    // is the shell's.
-    if (g_pApp && g_pApp->LogList) OnListLog();
+    // Step 15: the side windows open at the last exit, then the log window.
+    ReopenSideWindows();
 
     // Step 17.
     PostMessage(WM_SIZE, 0, 0);

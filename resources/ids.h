@@ -46,6 +46,11 @@ inline constexpr int IDS_STATUS_LOWER_BID = 40326;  // "Reizwert erniedrigen"
 
 // Names of the product and its edition.
 inline constexpr int IDS_PRODUCT_NAME = 40500;    // "Kartovan+": registry key, log file, captions
+// The side windows' captions.
+inline constexpr int IDS_CAPTION_CARD_STATISTICS = 40505;
+inline constexpr int IDS_CAPTION_GAME_STATISTICS = 40506;
+inline constexpr int IDS_CAPTION_TRICK_ESTIMATION = 40507;
+inline constexpr int IDS_CAPTION_LEGEND = 40508;
 inline constexpr int IDS_HELP_TITLE = 40504;      // title of the help window
 inline constexpr int IDS_OTHER_LANGUAGE = 40509;  // the other edition's language code
 inline constexpr int IDS_VERSION = 40510;
@@ -129,3 +134,6 @@ inline constexpr int IDS_GO_ON = 41024;
 inline constexpr int IDS_INVALID_CARD = 41027;
 inline constexpr int IDS_PLEASE_CLICK_CARD = 41090;
 inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;
+
+// Bitmap resources, drawn in code by each edition (resources/<edition>/Bitmaps.cpp).
+inline constexpr int IDB_MASK = 292;  // 390 x 72, all grey 220: the highlight mask and the legend's tick

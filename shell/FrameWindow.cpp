@@ -9,6 +9,7 @@
 #include "match/Profile.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
+#include "platform/core/DesktopServices.h"
 #include "platform/core/Folders.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Registry.h"
@@ -155,7 +156,8 @@ void CMainFrame::OnClose() {
         PostMessage(WM_CLOSE);
         return;
     }
-    // Step 5.
+    // Step 5: a help window the person closed leaves no open topic behind.
+    if (g_Profile.HelpTopic != 0 && !platform::IsHelpWindowOpen()) g_Profile.HelpTopic = 0;
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     // Step 6.
     WB_DeleteBalloonDeck(g_Shell.hTableWnd);
@@ -177,12 +179,18 @@ void CMainFrame::OnClose() {
     WriteProfile();
     // Step 9.
     if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
-    // Step 11.
+    // Step 10.
+    CloseSideWindowsAtExit();
+    // Step 11: the closing line still reaches the log window.
     WriteTrace(":OnClose()", LOG_MAINFRAME);
+    if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
     // Step 12.
     CloseModelessDialog();
     g_Shell.pMainFrame = nullptr;
     g_Game.StopFlag = 1;
+    // Step 13: the panels store their places through their close commands.
+    for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})
+        if (PanelWindow(close)) SendMessage(WM_COMMAND, static_cast<WPARAM>(close));
     // Step 15: the window goes; the program's loop ends with it.
     DestroyWindow();
     PostQuitMessage(0);

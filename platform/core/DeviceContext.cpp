@@ -220,6 +220,12 @@ void DeviceContext::SetPixel(int x, int y, Color color) {
     if (!retired_) DevicePixel(LPtoDP(Point{x, y}), color);
 }
 
+void DeviceContext::ScrollSurface(const Rect& area, int dx, int dy) {
+    const Rect inside = area.Intersect(SurfaceBounds());
+    if (retired_ || inside.IsEmpty() || (dx == 0 && dy == 0)) return;
+    DeviceScroll(inside, dx, dy);
+}
+
 // ---- Bitmaps ----
 
 void DeviceContext::BitBlt(int x, int y, int width, int height, const Bitmap& source, int sourceX,

@@ -50,6 +50,16 @@ public:
     void Retire() { retired_ = true; }
     bool Retired() const { return retired_; }
 
+    // Whether the context draws a printed page (a printer, a preview or a PDF file) rather than a
+    // window: drawings that differ on paper ask. The host that makes a page's context sets it.
+    bool IsPrinting() const { return printing_; }
+    void SetPrinting(bool printing) { printing_ = printing; }
+
+    // Moves the pixels of the device rectangle `area` by (dx, dy) within it, as a window's retained
+    // surface does when its content scrolls; what moves out of the area is lost, what it uncovers
+    // keeps its old pixels until painted. Neither mapping nor clip applies.
+    void ScrollSurface(const Rect& area, int dx, int dy);
+
     // ---- Objects and attributes; each setter returns the previous value, to be restored ----
     LogFont SelectFont(const LogFont& font);
     Pen SelectPen(const Pen& pen);
@@ -181,6 +191,8 @@ protected:
     virtual void DevicePixel(Point point, Color color) = 0;
     virtual void DeviceBlit(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
                             RasterOp op) = 0;
+    // ScrollSurface with `area` already inside the surface; a host without pixels does nothing.
+    virtual void DeviceScroll(const Rect& area, int dx, int dy) { (void)area; (void)dx; (void)dy; }
 
     // Surface bounds within the clip region, in device pixels.
     Region DrawableRegion() const;
@@ -212,6 +224,7 @@ private:
     State state_;
     std::vector<State> saved_;
     bool retired_ = false;
+    bool printing_ = false;
 };
 
 }  // namespace platform

@@ -42,6 +42,8 @@ enum class WindowEvent {
     Activated,
     Painted,    // a paint ended (EndPaint) or the surface was drawn on outside paint (ReleaseDC)
     CursorChanged,  // the window's current cursor changed (Window::CursorId)
+    ScrollBarsChanged,  // an own scroll bar was shown, hidden, given a range or a position
+    ToolTipChanged,     // Window::ToolTip changed
 };
 
 // One invocation of a window procedure by the engine, for traces.

@@ -49,4 +49,10 @@ const DialogTemplate* FindDialog(int id) {
     return g_resources && g_resources->findDialog ? g_resources->findDialog(id) : nullptr;
 }
 
+Bitmap LoadBitmap(int id) {
+    const ResourceSet* resources = CurrentResources();
+    if (!resources || !resources->makeBitmap) return {};
+    return resources->makeBitmap(id);
+}
+
 }  // namespace platform

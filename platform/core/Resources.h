@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "platform/core/Bitmap.h"
+
 namespace platform {
 
 struct StringEntry {
@@ -36,6 +38,8 @@ struct ResourceSet {
     const MenuTemplate* (*findMenu)(int id) = nullptr;
     const AcceleratorTable* (*findAccelerators)(int id) = nullptr;
     const DialogTemplate* (*findDialog)(int id) = nullptr;
+    // The edition's picture with this id, drawn anew at each call; an empty bitmap when it has none.
+    Bitmap (*makeBitmap)(int id) = nullptr;
 };
 
 // Selects the edition whose resources every lookup uses (nullptr: none, lookups find nothing).
@@ -49,5 +53,7 @@ bool HasString(int id);
 const MenuTemplate* FindMenu(int id);
 const AcceleratorTable* FindAccelerators(int id);
 const DialogTemplate* FindDialog(int id);
+// The bitmap resource with this id (a picture of the edition, drawn in code), or an empty bitmap.
+Bitmap LoadBitmap(int id);
 
 }  // namespace platform

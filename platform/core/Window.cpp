@@ -1,5 +1,7 @@
 #include "platform/core/Window.h"
 
+#include <algorithm>
+
 #include "platform/core/WindowSystem.h"
 
 namespace platform {
@@ -87,5 +89,11 @@ bool Window::DestroyWindow() { return System().DestroyWindow(m_hwnd); }
 HWND Window::SetFocus() { return System().SetFocus(m_hwnd); }
 void Window::SetWindowText(const std::string& title) { System().SetWindowText(m_hwnd, title); }
 void Window::MoveWindow(const Rect& rect, bool repaint) { System().MoveWindow(m_hwnd, rect, repaint); }
+
+Rect Window::ClientRect() const {
+    const int width = m_rect.Width() - (m_scrollBars[1].shown ? kOwnScrollBarWidth : 0);
+    const int height = m_rect.Height() - (m_scrollBars[0].shown ? kOwnScrollBarWidth : 0);
+    return {0, 0, std::max(width, 0), std::max(height, 0)};
+}
 
 }  // namespace platform

@@ -12,9 +12,10 @@
 //    but only once its outermost running handler has returned, so a handler that destroys its own
 //    window finishes safely on a live object.
 //
-// Geometry. There is no non-client area: the client rectangle is the window rectangle moved to
-// (0, 0). A top-level window's rectangle is in screen coordinates, a child's in its parent's client
-// coordinates.
+// Geometry. There is no non-client area but the window's own scroll bars: the client rectangle is
+// the window rectangle moved to (0, 0), less a strip of kOwnScrollBarWidth pixels on the right for a
+// shown vertical bar and at the bottom for a shown horizontal one. A top-level window's rectangle is
+// in screen coordinates, a child's in its parent's client coordinates.
 
 #include <string>
 #include <vector>
@@ -26,6 +27,25 @@ namespace platform {
 
 class WindowSystem;
 class DeviceContext;
+
+// The window's own scroll bars (not scroll bar controls): which one a call means.
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_BOTH = 3;
+// Width of a shown own scroll bar's strip, taken from the window rectangle. The side windows'
+// compact sizes count on it.
+constexpr int kOwnScrollBarWidth = 17;
+
+// One of a window's own scroll bars. The maximum is never below the minimum (a range given the
+// wrong way round is clamped to an empty one), and the position lies in the range.
+struct OwnScrollBar {
+    bool shown = false;
+    int minimum = 0;
+    int maximum = 0;
+    int position = 0;
+
+    friend bool operator==(const OwnScrollBar&, const OwnScrollBar&) = default;
+};
 
 enum class WindowKind {
     Overlapped,  // a top-level main or side window
@@ -50,6 +70,7 @@ struct CreateParams {
     int controlId = 0;        // a child's id within its parent (GetDlgCtrlID)
     bool visible = false;     // shown at the end of Create (SW_SHOW: top-level windows are activated)
     bool disabled = false;
+    bool resizable = true;    // false: the person cannot change the window's size (the host fixes it)
     Lifetime lifetime = Lifetime::Caller;
     LPARAM createArgument = 0;  // handed to the derived class through WM_CREATE's CreateParams
 };
@@ -99,8 +120,14 @@ public:
     // The system id of the window's current cursor (the arrow, 32512, until SetCursor).
     int CursorId() const { return m_cursorId; }
     const Rect& WindowRect() const { return m_rect; }  // screen (top-level) or parent client coordinates
-    Rect ClientRect() const { return {0, 0, m_rect.Width(), m_rect.Height()}; }
+    // The window rectangle at (0, 0) less the strips of the shown own scroll bars.
+    Rect ClientRect() const;
     const std::string& Title() const { return m_title; }
+    // SB_HORZ or SB_VERT (any other value reads the horizontal bar).
+    const OwnScrollBar& ScrollBarState(int bar) const { return m_scrollBars[bar == SB_VERT ? 1 : 0]; }
+    bool IsResizable() const { return m_resizable; }
+    // The text the host shows when the mouse rests on the window (empty: none).
+    const std::string& ToolTip() const { return m_toolTip; }
 
     // --- Conveniences forwarding to the free functions for this window -------------------------
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -131,6 +158,9 @@ private:
     bool m_disabled = false;
     WPARAM m_sizeType = SIZE_RESTORED;
     int m_cursorId = 32512;
+    bool m_resizable = true;
+    OwnScrollBar m_scrollBars[2];  // horizontal, vertical
+    std::string m_toolTip;
     Rect m_rect;
     std::string m_title;
     int m_controlId = 0;

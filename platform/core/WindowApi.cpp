@@ -69,8 +69,9 @@ std::vector<HWND> GetChildWindows(HWND hwnd) {
 bool GetWindowRect(HWND hwnd, platform::Rect* rect) {
     platform::Window* window = System().FromHandle(hwnd);
     if (!window || !rect) return false;
+    // The client area starts at the window's corner; the own scroll bars lie inside the rectangle.
     const platform::Point origin = System().ClientToScreen(hwnd, {0, 0});
-    *rect = window->ClientRect();
+    *rect = {0, 0, window->WindowRect().Width(), window->WindowRect().Height()};
     rect->Offset(origin.x, origin.y);
     return true;
 }

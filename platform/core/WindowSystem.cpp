@@ -136,6 +136,9 @@ bool WindowSystem::CreateWindow(Window& window, const CreateParams& params) {
     window.m_visible = false;
     window.m_disabled = params.disabled;
     window.m_rect = params.rect;
+    window.m_resizable = params.resizable;
+    window.m_scrollBars[0] = window.m_scrollBars[1] = OwnScrollBar{};
+    window.m_toolTip.clear();
     window.m_title = params.title;
     window.m_controlId = params.controlId;
     window.m_deletePending = window.m_destroying = false;
@@ -162,7 +165,8 @@ bool WindowSystem::CreateWindow(Window& window, const CreateParams& params) {
         return false;
     }
     if (!IsWindow(hwnd)) return false;
-    SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(params.rect.Width(), params.rect.Height()));
+    const Rect client = window.ClientRect();
+    SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.Width(), client.Height()));
     if (params.visible && IsWindow(hwnd)) ShowWindow(hwnd, SW_SHOW);
     return IsWindow(hwnd);
 }
@@ -303,7 +307,8 @@ bool WindowSystem::ChangeSizeType(HWND hwnd, WPARAM type) {
     if (!wasVisible) ShowWindow(hwnd, type == SIZE_MINIMIZED ? SW_SHOWNA : SW_SHOW);
     if (!IsWindow(hwnd) || window->m_kind == WindowKind::Child || window->m_sizeType == type) return wasVisible;
     window->m_sizeType = type;
-    SendMessage(hwnd, WM_SIZE, type, MAKELPARAM(window->m_rect.Width(), window->m_rect.Height()));
+    const Rect client = window->ClientRect();
+    SendMessage(hwnd, WM_SIZE, type, MAKELPARAM(client.Width(), client.Height()));
     return wasVisible;
 }
 
@@ -315,8 +320,10 @@ void WindowSystem::MoveWindow(HWND hwnd, const Rect& rect, bool repaint) {
     window->m_rect = rect;
     Notify(hwnd, WindowEvent::Moved);
     if (old.left != rect.left || old.top != rect.top) SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
-    if (IsWindow(hwnd) && (old.Width() != rect.Width() || old.Height() != rect.Height()))
-        SendMessage(hwnd, WM_SIZE, window->m_sizeType, MAKELPARAM(rect.Width(), rect.Height()));
+    if (IsWindow(hwnd) && (old.Width() != rect.Width() || old.Height() != rect.Height())) {
+        const Rect client = window->ClientRect();
+        SendMessage(hwnd, WM_SIZE, window->m_sizeType, MAKELPARAM(client.Width(), client.Height()));
+    }
     if (repaint && IsWindow(hwnd)) {
         InvalidateRect(hwnd, nullptr, true);
         if (window->m_kind == WindowKind::Child) InvalidateRect(window->m_parent, &old, true);

@@ -97,6 +97,20 @@ public:
     // The window's current cursor becomes the system cursor `systemId`; the host hears of a change.
     // Returns the old id, 0 when hwnd is not a window.
     int SetCursor(HWND hwnd, int systemId);
+    // The window's own scroll bars (SB_HORZ, SB_VERT; SB_BOTH for showing). Showing or hiding a bar
+    // changes the client area: the host hears of it as a move, the window gets WM_SIZE with the new
+    // client size and is repainted. A range with the maximum below the minimum is accepted and
+    // clamped to an empty one at the minimum; the position is clamped into the range. False (0 for
+    // SetOwnScrollPos) when hwnd is not a window or bar names none.
+    bool ShowOwnScrollBar(HWND hwnd, int bar, bool show);
+    bool SetOwnScrollRange(HWND hwnd, int bar, int minimum, int maximum, bool redraw);
+    // Returns the previous position.
+    int SetOwnScrollPos(HWND hwnd, int bar, int position, bool redraw);
+    // Moves the retained pixels of the client area by (dx, dy) and invalidates the strip they
+    // uncovered (with erasing), so that only it is painted again.
+    bool ScrollWindow(HWND hwnd, int dx, int dy);
+    // The window's tooltip; the host hears of a change.
+    bool SetToolTip(HWND hwnd, const std::string& text);
     // The top-level windows in z-order, topmost first.
     const std::vector<HWND>& TopLevelWindows() const { return m_zOrder; }
     Point ClientToScreen(HWND hwnd, Point p) const;

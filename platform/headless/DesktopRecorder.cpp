@@ -79,6 +79,7 @@ PrintOutcome DesktopRecorder::Record(PrintJob::Kind kind, HWND owner, const Prin
         for (int number = 1; number <= document.pageCount; ++number) {
             PrintedPage page{PageOf(document.orientation, number, document.pageCount), nullptr};
             page.dc = std::make_unique<RecordingDC>(page.info.pixels);
+            page.dc->SetPrinting(true);
             document.paintPage(*page.dc, page.info);
             job.pages.push_back(std::move(page));
         }

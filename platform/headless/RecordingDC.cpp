@@ -234,3 +234,29 @@ bool RecordingDC::CopyPixels(const Rect& device, Bitmap& into) const {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+void RecordingDC::DeviceScroll(const Rect& area, int dx, int dy) {
+    DrawRecord record;
+    record.kind = DrawKind::Scroll;
+    record.bounds = area;
+    record.visible = area;
+    record.points = {Point{dx, dy}};
+    records_.push_back(std::move(record));
+    Bitmap* target = Target();
+    if (!target) return;
+    // Copied through a snapshot of the area, so overlapping source and destination do not matter.
+    const Rect inside = area.Intersect(target->Bounds());
+    const Bitmap before = *target;
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        for (int x = inside.left; x < inside.right; ++x) {
+            const int fromX = x - dx;
+            const int fromY = y - dy;
+            if (fromX < inside.left || fromX >= inside.right || fromY < inside.top || fromY >= inside.bottom) continue;
+            target->SetRawPixel(x, y, before.RawPixel(fromX, fromY));
+        }
+    }
+}
+
+}  // namespace platform

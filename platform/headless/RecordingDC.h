@@ -72,6 +72,7 @@ protected:
     void DevicePixel(Point point, Color color) override;
     void DeviceBlit(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
                     RasterOp op) override;
+    void DeviceScroll(const Rect& area, int dx, int dy) override;
 
 private:
     // Notes the record's visible part within the clip (and an extra rectangle) and keeps it.

@@ -71,6 +71,7 @@ const char* DrawKindName(DrawKind kind) {
         case DrawKind::Frame: return "Frame";
         case DrawKind::Pixel: return "Pixel";
         case DrawKind::Blit: return "Blit";
+        case DrawKind::Scroll: return "Scroll";
     }
     return "?";
 }
@@ -112,6 +113,9 @@ std::string FormatRecord(const DrawRecord& r) {
         case DrawKind::Blit:
             Append(line, {" ", RasterOpName(r.rasterOp), " ", RectText(r.bounds), " from ", RectText(r.source), " of ",
                           std::to_string(r.sourceSize.cx), "x", std::to_string(r.sourceSize.cy)});
+            break;
+        case DrawKind::Scroll:
+            Append(line, {" ", RectText(r.bounds), " by ", PointText(r.points.empty() ? Point{} : r.points[0])});
             break;
     }
     if (r.visible.IsEmpty()) {

@@ -14,7 +14,8 @@
 
 namespace platform {
 
-enum class DrawKind { Text, Line, Rectangle, RoundRect, Ellipse, Polygon, Fill, Frame, Pixel, Blit };
+// Scroll: the surface's pixels in `bounds` moved by points[0] (ScrollSurface), not a drawing.
+enum class DrawKind { Text, Line, Rectangle, RoundRect, Ellipse, Polygon, Fill, Frame, Pixel, Blit, Scroll };
 
 struct DrawRecord {
     DrawKind kind = DrawKind::Text;
@@ -26,7 +27,8 @@ struct DrawRecord {
     // Some of bounds lies outside the clip.
     bool clipped = false;
 
-    // Text: the origin; Line: start and end; Polygon: the vertices; Pixel: the point.
+    // Text: the origin; Line: start and end; Polygon: the vertices; Pixel: the point; Scroll: the
+    // distance moved.
     std::vector<Point> points;
     // Text only.
     std::string text;

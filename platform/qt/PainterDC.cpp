@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainterPath>
@@ -367,6 +368,22 @@ void PainterDC::DeviceBlit(const Rect& destination, const Bitmap& source, const 
         painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter_->drawImage(QRectF(ToQRect(onSurface)), EmulatedRasterOp(image, op), sourcePart);
     }
+}
+
+void PainterDC::DeviceScroll(const Rect& area, int dx, int dy) {
+    if (!IsActive()) return;
+    auto* image = dynamic_cast<QImage*>(painter_->device());
+    if (!image) return;
+    const qreal ratio = image->devicePixelRatio();
+    const QRect from(qRound(area.left * ratio), qRound(area.top * ratio), qRound(area.Width() * ratio),
+                     qRound(area.Height() * ratio));
+    const QImage moved = image->copy(from);
+    painter_->save();
+    painter_->resetTransform();
+    painter_->setClipRect(QRectF(area.left, area.top, area.Width(), area.Height()));
+    painter_->setCompositionMode(QPainter::CompositionMode_Source);
+    painter_->drawImage(QRectF(area.left + dx, area.top + dy, area.Width(), area.Height()), moved);
+    painter_->restore();
 }
 
 }  // namespace platform

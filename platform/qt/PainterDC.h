@@ -53,6 +53,8 @@ protected:
     void DevicePixel(Point point, Color color) override;
     void DeviceBlit(const Rect& destination, const Bitmap& source, const Rect& sourceRect,
                     RasterOp op) override;
+    // Moves the pixels of an image device (a window's retained surface); a printer has none.
+    void DeviceScroll(const Rect& area, int dx, int dy) override;
 
 private:
     // Sets the painter's clip to the drawable region (and an extra rectangle); false when nothing

@@ -28,6 +28,7 @@ bool PrintJob::PaintOn(QPagedPaintDevice& device) const {
         if (i > 0 && !device.newPage()) return false;
         const PrintPage page{static_cast<int>(i) + 1, pixels, device.logicalDpiX(), device.logicalDpiY()};
         PainterDC dc(painter, pixels);
+        dc.SetPrinting(true);
         if (pages_[i]) pages_[i](dc, page);
     }
     return painter.end();
@@ -65,6 +66,7 @@ std::vector<QImage> PrintJob::RenderPages(int dotsPerInch) const {
         {
             const PrintPage page{static_cast<int>(i) + 1, {image.width(), image.height()}, dotsPerInch, dotsPerInch};
             PainterDC dc(image);
+            dc.SetPrinting(true);
             if (pages_[i]) pages_[i](dc, page);
         }
         images.push_back(std::move(image));

@@ -1,5 +1,7 @@
 #include "platform/qt/QtHost.h"
 
+#include "platform/core/ControlMessages.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -227,6 +229,13 @@ void QtHost::ForgetModifiersReleasedElsewhere(int key, Qt::KeyboardModifiers hel
     }
 }
 
+void QtHost::QueueScroll(HWND hwnd, bool vertical, unsigned code, int position) {
+    m_recorded.push_back([hwnd, vertical, code, position] {
+        const auto word = static_cast<unsigned>(static_cast<std::uint16_t>(position));
+        System().PostMessage(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, word), 0);
+    });
+}
+
 void QtHost::RequestClose(HWND hwnd) {
     m_recorded.push_back([hwnd] {
         if (!System().IsWindow(hwnd)) return;
@@ -442,7 +451,8 @@ void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
         geometry = geometry.marginsAdded(ClientMarginsOf(hwnd));
     }
     Applying applying(m_applying);
-    if (window->Kind() == WindowKind::Popup) mirror.widget->setFixedSize(geometry.size());
+    if (window->Kind() == WindowKind::Popup || (!window->IsResizable() && window->Kind() != WindowKind::Child))
+        mirror.widget->setFixedSize(geometry.size());
     if (!mirror.minimumClient.isEmpty()) {
         const QMargins bars = ClientMarginsOf(hwnd);
         mirror.widget->setMinimumSize(mirror.minimumClient.grownBy(bars));
@@ -547,7 +557,14 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         case WindowEvent::Moved:
             ApplyGeometry(hwnd, *mirror);
             ApplySurfaceSize(hwnd, *mirror);
+            if (auto* own = dynamic_cast<QtWindowWidget*>(widget)) own->SyncScrollBars(*window);
             widget->update();
+            break;
+        case WindowEvent::ScrollBarsChanged:
+            if (auto* own = dynamic_cast<QtWindowWidget*>(widget)) own->SyncScrollBars(*window);
+            break;
+        case WindowEvent::ToolTipChanged:
+            widget->setToolTip(QString::fromStdString(window->ToolTip()));
             break;
         case WindowEvent::Retitled:
             if (widget->isWindow()) widget->setWindowTitle(QString::fromStdString(window->Title()));

@@ -126,6 +126,9 @@ public:
     void QueueMouse(HWND hwnd, UINT message, QPoint local, int wheelDelta = 0);
     void QueueKey(const QKeyEvent& event);
     void RequestClose(HWND hwnd);
+    // The person used one of the window's own scroll bars: WM_HSCROLL or WM_VSCROLL (lParam 0) is
+    // posted at the next retrieval.
+    void QueueScroll(HWND hwnd, bool vertical, unsigned code, int position);
     void ReportGeometry(HWND hwnd, QRect geometry);
     // The person minimised, maximised or restored a top-level widget: our window takes the state
     // and gets WM_SIZE with its size type.

@@ -7,6 +7,8 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
+#include "platform/core/ControlMessages.h"
+#include "platform/core/Window.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtInput.h"
 
@@ -117,6 +119,55 @@ void QtWindowWidget::changeEvent(QEvent* event) {
 bool QtWindowWidget::focusNextPrevChild(bool next) {
     (void)next;
     return false;
+}
+
+QScrollBar* QtWindowWidget::OwnBar(bool vertical) {
+    QPointer<QScrollBar>& bar = m_bars[vertical ? 1 : 0];
+    if (bar) return bar;
+    bar = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, this);
+    bar->setFocusPolicy(Qt::NoFocus);
+    // The bar does not move on its own terms: the window is told and sets the position itself.
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, vertical, bar = bar.data()](int action) {
+        if (m_syncingBars) return;
+        unsigned code = SB_ENDSCROLL;
+        switch (action) {
+            case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
+            case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
+            case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
+            case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
+            case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
+            case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
+            case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+            default: return;
+        }
+        m_host.QueueScroll(m_hwnd, vertical, code, bar->sliderPosition());
+    });
+    connect(bar, &QAbstractSlider::sliderReleased, this, [this, vertical, bar = bar.data()] {
+        if (!m_syncingBars) m_host.QueueScroll(m_hwnd, vertical, SB_THUMBPOSITION, bar->sliderPosition());
+    });
+    return bar;
+}
+
+void QtWindowWidget::SyncScrollBars(const Window& window) {
+    m_syncingBars = true;
+    const Rect client = window.ClientRect();
+    for (int index : {SB_HORZ, SB_VERT}) {
+        const OwnScrollBar& state = window.ScrollBarState(index);
+        const bool vertical = index == SB_VERT;
+        if (!state.shown && !m_bars[index]) continue;
+        QScrollBar* bar = OwnBar(vertical);
+        bar->setVisible(state.shown);
+        if (!state.shown) continue;
+        bar->setRange(state.minimum, state.maximum);
+        bar->setPageStep(std::max(1, vertical ? client.Height() : client.Width()));
+        if (!bar->isSliderDown()) bar->setValue(state.position);
+        if (vertical) {
+            bar->setGeometry(m_margins.left() + client.Width(), m_margins.top(), kOwnScrollBarWidth, client.Height());
+        } else {
+            bar->setGeometry(m_margins.left(), m_margins.top() + client.Height(), client.Width(), kOwnScrollBarWidth);
+        }
+    }
+    m_syncingBars = false;
 }
 
 }  // namespace platform

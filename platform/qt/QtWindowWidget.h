@@ -4,6 +4,8 @@
 // with it (mouse, keys, closing, resizing, activating) to the host, which passes it on to our queue.
 
 #include <QMargins>
+#include <QPointer>
+#include <QScrollBar>
 #include <QWidget>
 
 #include "platform/core/Message.h"
@@ -11,6 +13,7 @@
 namespace platform {
 
 class QtHost;
+class Window;
 
 class QtWindowWidget final : public QWidget {
 public:
@@ -26,6 +29,9 @@ public:
     // A one-pixel border drawn in the margins (the prompt strips, which have no caption).
     void SetThinBorder(bool on) { m_thinBorder = on; }
     bool HasThinBorder() const { return m_thinBorder; }
+    // Shows the window's own scroll bars as native ones in their strips beside the client area, with
+    // their ranges and positions.
+    void SyncScrollBars(const Window& window);
 
 protected:
     bool event(QEvent* event) override;
@@ -46,7 +52,13 @@ private:
     void Mouse(QMouseEvent* event);
     QPoint ToClient(QPointF position) const;
 
+    // The native bar for SB_HORZ or SB_VERT, made on first use; what the person does with it goes to
+    // the host as scroll codes.
+    QScrollBar* OwnBar(bool vertical);
+
     QtHost& m_host;
+    QPointer<QScrollBar> m_bars[2];
+    bool m_syncingBars = false;
     bool m_thinBorder = false;
     HWND m_hwnd;
     QMargins m_margins;

@@ -7,11 +7,15 @@ namespace platform {
 struct MenuTemplate;
 struct AcceleratorTable;
 struct DialogTemplate;
+class Bitmap;
 }  // namespace platform
 
 const platform::MenuTemplate* FindEnglishMenu(int id);
 const platform::AcceleratorTable* FindEnglishAccelerators(int id);
 const platform::DialogTemplate* FindEnglishDialog(int id);
-
+// The edition's bitmap resources by id (an empty bitmap for an unknown id).
+platform::Bitmap MakeEnglishBitmap(int id);
+// The shell's chapter of the string table.
+platform::StringTable EnglishShellStrings();
 // The side windows' chapter of the string table.
 platform::StringTable EnglishSideWindowStrings();

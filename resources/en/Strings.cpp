@@ -182,8 +182,8 @@ static_assert(platform::IsSortedById(kStrings), "the string table must be sorted
 
 const platform::ResourceSet& EnglishResources() {
     // The general texts first, then each area's chapter.
-    static const platform::StringTable kChapters[] = {kStrings, EnglishSideWindowStrings()};
+    static const platform::StringTable kChapters[] = {kStrings, EnglishShellStrings(), EnglishSideWindowStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
-                                                &FindEnglishDialog};
+                                                &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;
 }

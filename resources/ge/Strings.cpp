@@ -184,8 +184,8 @@ static_assert(platform::IsSortedById(kStrings), "the string table must be sorted
 
 const platform::ResourceSet& GermanResources() {
     // The general texts first, then each area's chapter.
-    static const platform::StringTable kChapters[] = {kStrings, GermanSideWindowStrings()};
+    static const platform::StringTable kChapters[] = {kStrings, GermanShellStrings(), GermanSideWindowStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
-                                                &FindGermanDialog};
+                                                &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;
 }

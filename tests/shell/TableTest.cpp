@@ -5,7 +5,9 @@
 
 #include "match/Profile.h"
 #include "platform/core/Accelerators.h"
+#include "platform/core/DesktopServices.h"
 #include "platform/core/DragDrop.h"
+#include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/TableTexts.h"
@@ -174,6 +176,8 @@ TEST_F(FrameSettingsTest, TheFrameUsesAndStoresTheProfilesSettings) {
                                                         g_Profile.ImagesFolder + "Tobb.bmp"}));
 
     g_Game.FlowState = STATE_IDLE;
+    platform::DesktopRecorder desktop;
+    ASSERT_TRUE(platform::ShowHelpTopic(Frame().Handle(), temp_.Folder() + "help::/Lexikon/Glossar.htm"));
     Frame().SendMessage(WM_CLOSE);
     ASSERT_FALSE(Frame().IsAlive());
     EXPECT_EQ(GetProfileInt("View", "CardBack", -1), 8);

@@ -1,0 +1,24 @@
+// The English edition's bitmap resources, each drawn in code when asked for. A picture is one row.
+#include "platform/core/Bitmap.h"
+#include "resources/en/EditionTables.h"
+#include "resources/SharedBitmaps.h"
+#include "resources/ids.h"
+
+namespace {
+
+struct BitmapEntry {
+    int id;
+    platform::Bitmap (*draw)();
+};
+
+constexpr BitmapEntry kBitmaps[] = {
+    {IDB_MASK, &resources::DrawMaskBitmap},
+};
+
+}  // namespace
+
+platform::Bitmap MakeEnglishBitmap(int id) {
+    for (const BitmapEntry& entry : kBitmaps)
+        if (entry.id == id) return entry.draw();
+    return {};
+}

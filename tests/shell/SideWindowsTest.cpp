@@ -1,0 +1,183 @@
+// The View menu's side windows: one routine opens a window at its stored place and closes it storing
+// that place, with each kind's focus rule; a kind without its window leaves its command alone.
+#include "flow/FrameFixture.h"
+
+#include <string>
+
+#include "flow/FlowIds.h"
+#include "model/Settings.h"
+#include "platform/core/Menu.h"
+#include "platform/core/Registry.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SideWindows.h"
+#include "shell/SkatApp.h"
+
+namespace {
+
+using testsupport::FrameFixture;
+
+// A side window that sizes itself, as the legend does: the place is the row's, the size its own.
+platform::Window* MakeFixedWindow(CMainFrame&, const platform::CreateParams& given) {
+    platform::CreateParams params = given;
+    params.rect.right = params.rect.left + 567;
+    params.rect.bottom = params.rect.top + 331;
+    params.resizable = false;
+    auto* window = new platform::Window;
+    return window->Create(params) ? window : nullptr;
+}
+
+platform::Window* MakeWindow(CMainFrame&, const platform::CreateParams& params) {
+    auto* window = new platform::Window;
+    return window->Create(params) ? window : nullptr;
+}
+
+platform::Window* MakeNothing(CMainFrame&, const platform::CreateParams&) { return nullptr; }
+
+int& LegendFlag() { return g_Settings.View.ListLegend; }
+int& ScoreFlag() { return g_Settings.View.ListScore; }
+
+class SideWindowsTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        WriteProfileInt("Delay", "Switch", 0);
+        WriteProfileInt("View", "LogList", 0);
+        TraceOn();
+        StartProgram();
+        app_->LogLevelV = LOG_MAINFRAME;  // the side windows' and the frame's verbose lines too
+    }
+    platform::Rect PlaceOf(HWND hwnd) {
+        platform::Rect rect;
+        GetWindowRect(hwnd, &rect);
+        return rect;
+    }
+    bool Checked(int command) {
+        const platform::MenuItem* item = Frame().MainMenu ? Frame().MainMenu->FindCommand(command) : nullptr;
+        return item && item->IsChecked();
+    }
+};
+
+const CSideWindowRow kCornerRow{ID_LIST_LEGEND, &LegendFlag, "ListLegend", "RectLegend", {0, 0, 0, 0}, true,
+                                IDS_PRODUCT_NAME, true, false, "OnListLegend", &MakeFixedWindow};
+
+TEST_F(SideWindowsTest, OpenCloseOpenReusesTheStoredCornerWithTheWindowsOwnSize) {
+    WriteProfileInt("RectLegend", "Left", 120);
+    WriteProfileInt("RectLegend", "Top", 80);
+    Frame().ToggleSideWindow(kCornerRow);
+    const HWND first = Frame().SideWindow(ID_LIST_LEGEND);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(PlaceOf(first), (platform::Rect{120, 80, 687, 411}));
+    EXPECT_EQ(g_Settings.View.ListLegend, 1);
+    EXPECT_TRUE(Checked(ID_LIST_LEGEND));
+    EXPECT_GE(FindLine("CMainFrame::OnListLegend(left:120:top:80)"), 0) << LogText();
+
+    MoveWindow(first, 300, 200, 567, 331, false);
+    Frame().ToggleSideWindow(kCornerRow);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    EXPECT_EQ(g_Settings.View.ListLegend, 0);
+    EXPECT_FALSE(Checked(ID_LIST_LEGEND));
+    EXPECT_EQ(GetProfileInt("RectLegend", "Left", -1), 300);
+    EXPECT_EQ(GetProfileInt("RectLegend", "Top", -1), 200);
+    EXPECT_EQ(GetProfileInt("RectLegend", "Right", -1), -1) << "only the corner is stored";
+
+    Frame().ToggleSideWindow(kCornerRow);
+    EXPECT_EQ(PlaceOf(Frame().SideWindow(ID_LIST_LEGEND)), (platform::Rect{300, 200, 867, 531}));
+}
+
+TEST_F(SideWindowsTest, EachKindGivesTheFocusBackAsItsRowSays) {
+    struct Case {
+        const char* what;
+        bool focusAfterOpen, focusAfterClose;
+    };
+    const Case cases[] = {
+        {"the statistics: back after both", true, true},
+        {"the score sheet: after neither", false, false},
+        {"the store: after opening only", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CSideWindowRow row{ID_LIST_SCORE, &ScoreFlag, "ListScore", "RectScore", {418, 316, 1058, 614}, false,
+                                 IDS_PRODUCT_NAME, c.focusAfterOpen, c.focusAfterClose, nullptr, &MakeWindow};
+        Frame().ToggleSideWindow(row);
+        const HWND window = Frame().SideWindow(ID_LIST_SCORE);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(PlaceOf(window), (platform::Rect{418, 316, 1058, 614}));
+        EXPECT_EQ(GetFocus() == Frame().Handle(), c.focusAfterOpen);
+        // Closing while the table has the focus: only a kind that gives it back moves it.
+        SetFocus(g_Shell.hTableWnd);
+        ASSERT_EQ(GetFocus(), g_Shell.hTableWnd);
+        Frame().ToggleSideWindow(row);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(GetFocus() == Frame().Handle(), c.focusAfterClose);
+        SetFocus(Frame().Handle());
+    }
+}
+
+TEST_F(SideWindowsTest, AWindowThatCannotBeMadeLeavesNothingOpen) {
+    const CSideWindowRow row{ID_LIST_SCORE, &ScoreFlag, "ListScore", "RectScore", {418, 316, 1058, 614}, false,
+                             IDS_PRODUCT_NAME, true, true, nullptr, &MakeNothing};
+    Frame().ToggleSideWindow(row);
+    EXPECT_EQ(Frame().SideWindow(ID_LIST_SCORE), nullptr);
+    // The next command tries again rather than closing a window that never came.
+    Frame().ToggleSideWindow(row);
+    EXPECT_EQ(g_Settings.View.ListScore, 1);
+}
+
+TEST_F(SideWindowsTest, AWindowClosedElsewhereCountsAsClosed) {
+    Frame().ToggleSideWindow(kCornerRow);
+    const HWND first = Frame().SideWindow(ID_LIST_LEGEND);
+    ASSERT_NE(first, nullptr);
+    DestroyWindow(first);
+    EXPECT_EQ(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    Frame().ToggleSideWindow(kCornerRow);
+    EXPECT_NE(Frame().SideWindow(ID_LIST_LEGEND), nullptr) << "the command opens it again";
+}
+
+TEST_F(SideWindowsTest, AKindWithoutItsWindowLeavesItsCommandAsItWas) {
+    for (const CSideWindowRow& row : SideWindowRows()) {
+        if (row.create) continue;
+        SCOPED_TRACE(row.command);
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(row.command));
+        EXPECT_EQ(Frame().SideWindow(row.command), nullptr);
+        EXPECT_EQ(row.viewFlag(), 0);
+        EXPECT_GE(FindLine("OnCommand(" + std::to_string(row.command) + ")"), 0);
+    }
+}
+
+TEST_F(SideWindowsTest, EveryRowIsFoundByItsCommandAndTheLogFollowsLogList) {
+    for (const CSideWindowRow& row : SideWindowRows()) EXPECT_EQ(FindSideWindowRow(row.command), &row);
+    EXPECT_EQ(FindSideWindowRow(ID_NEW), nullptr);
+    const CSideWindowRow* log = FindSideWindowRow(CM_LOG_WINDOW);
+    ASSERT_NE(log, nullptr);
+    app_->LogList = 1;
+    EXPECT_EQ(&log->viewFlag(), &app_->LogList);
+}
+
+// The start reopens what was open at the last exit.
+class SideWindowsAtStartTest : public FrameFixture {};
+
+TEST_F(SideWindowsAtStartTest, TheLogWindowComesBackWhenLogListIsSet) {
+    WriteProfileInt("Delay", "Switch", 0);
+    WriteProfileInt("View", "LogList", 1);
+    WriteProfileInt("RectLog", "Left", 50);
+    WriteProfileInt("RectLog", "Top", 60);
+    WriteProfileInt("RectLog", "Right", 350);
+    WriteProfileInt("RectLog", "Bottom", 260);
+    StartProgram();
+    const HWND log = Frame().SideWindow(CM_LOG_WINDOW);
+    ASSERT_NE(log, nullptr);
+    platform::Rect rect;
+    GetWindowRect(log, &rect);
+    EXPECT_EQ(rect, (platform::Rect{50, 60, 350, 260}));
+}
+
+TEST_F(SideWindowsAtStartTest, NoLogWindowWhenLogListIsOff) {
+    WriteProfileInt("Delay", "Switch", 0);
+    WriteProfileInt("View", "LogList", 0);
+    StartProgram();
+    EXPECT_EQ(Frame().SideWindow(CM_LOG_WINDOW), nullptr);
+}
+
+}  // namespace
