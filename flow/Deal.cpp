@@ -226,6 +226,7 @@ void CMainFrame::StartGame() {
 void CMainFrame::OnStartView() {
     ShowMatchState();
     SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    RefreshScoreSheet();
     ShowDataDialog(0, 1);
 }
 
@@ -246,6 +247,7 @@ void CMainFrame::OnStart() {
         g_Game.GameCount = 0;
         g_Game.StoreCount = 0;
         ResetListTotals();
+        RefreshListWindows();
         g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
         ShowMatchState();
         SeriesEnded = 0;

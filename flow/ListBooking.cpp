@@ -5,6 +5,9 @@
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "model/Trace.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "windows/Score.h"
 #include "windows/Store.h"
 
 void CMainFrame::AddGameToList(int kind, const std::string& text) {
@@ -20,4 +23,18 @@ void CMainFrame::UpdateListFiguresForLastGame() {
     UpdateBalancesForLastGame(RamschResultSeats[1]);
 }
 
-void CMainFrame::RefreshListWindows() {}
+void CMainFrame::RefreshListWindows() {
+    RefreshScoreSheet();
+    if (auto* store = dynamic_cast<CStore*>(::WindowFromHandle(SideWindow(ID_LIST_STORE)))) store->UpdateScrollBars(true);
+}
+
+void CMainFrame::RefreshScoreSheet() {
+    if (auto* score = dynamic_cast<CScore*>(::WindowFromHandle(SideWindow(ID_LIST_SCORE)))) score->UpdateScrollRange(true);
+}
+
+void CMainFrame::ResortStoredDealsIfShown() {
+    auto* store = dynamic_cast<CStore*>(::WindowFromHandle(SideWindow(ID_LIST_STORE)));
+    if (!store) return;
+    CStore::ResortStoredHands();
+    store->UpdateScrollBars(true);
+}

@@ -292,6 +292,10 @@ public:
     void UpdateListFiguresForLastGame();
     // The open score sheet and cards assignment follow a change of the list or the stored deals.
     void RefreshListWindows();
+    // The open score sheet follows a change of the list's header or the view.
+    void RefreshScoreSheet();
+    // With the cards assignment open, the stored hands follow the table's new sort order.
+    void ResortStoredDealsIfShown();
 
     // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
     // Offers to play a stored deal (its 40 words) again as the current game.

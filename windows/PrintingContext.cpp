@@ -2,5 +2,4 @@
 
 #include "platform/core/DeviceContext.h"
 
-// The screen until the device contexts tell a printer apart.
-bool IsPrintingContext(const platform::DeviceContext&) { return false; }
+bool IsPrintingContext(const platform::DeviceContext& dc) { return dc.IsPrinting(); }

@@ -4,6 +4,7 @@
 #include "platform/core/ControlMessages.h"
 #include "platform/core/SystemMenu.h"
 #include "platform/core/WindowApi.h"
+#include "platform/core/WindowScrollBars.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "windows/ScrollRules.h"
@@ -56,7 +57,7 @@ LRESULT CSideWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_SIZE:
             DefWindowProc(message, wParam, lParam);
-            OnSizeWindow(LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
+            if (!settingBars) OnSizeWindow(LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
             return 0;
         case WM_HSCROLL:
         case WM_VSCROLL:
@@ -80,10 +81,7 @@ LRESULT CSideWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 // menu): the toggle closes it, storing the rectangle in one place, and its WM_CLOSE comes back here
 // with the flag cleared. Then the window cleans up and goes.
 void CSideWindow::Close() {
-    if (*shownFlag != 0) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SendMessage(WM_COMMAND, static_cast<WPARAM>(traits.toggleCommand), 0);
-        return;
-    }
+    if (*shownFlag != 0 && g_Shell.pMainFrame && g_Shell.pMainFrame->RouteSideWindowClose(traits.toggleCommand)) return;
     OnPlainClose();
     DestroyWindow();
 }
@@ -100,7 +98,7 @@ void CSideWindow::OnSizeWindow(int cx, int cy) {
     if (traits.rangesAlways) {
         SetBarRange(false, 0, spanX);
         SetBarRange(true, 0, spanY);
-        SetBarPosition(true, vBar.high);
+        SetBarPosition(true, VerticalBar().high);
     } else {
         if (spanX > 0) SetBarRange(false, 0, spanX);
         if (spanY > 0) SetBarRange(true, 0, spanY);
@@ -111,7 +109,7 @@ void CSideWindow::Scroll(bool vertical, unsigned code, int track) {
     if (vertical && traits.verticalOnlyWhileShown && !vScrollShown) return;
     platform::Rect client;
     GetClientRect(Handle(), &client);
-    const BarState& bar = vertical ? vBar : hBar;
+    const BarState bar = Bar(vertical);
     const int page = sidewindow::ScrollPage(vertical ? client.Height() : client.Width(), vertical ? hScrollShown : vScrollShown);
     const sidewindow::ScrollStep step =
         sidewindow::ApplyScrollCode(code, bar.position, bar.low, bar.high, vertical ? traits.lineY : traits.lineX, page, track);
@@ -135,7 +133,7 @@ void CSideWindow::SwitchSize(int width, int height, bool keepVerticalBar) {
     const platform::Rect rect = WindowRect();
     MoveWindow({rect.left, rect.top, rect.left + width, rect.top + height}, true);
     // 3.-4. Both bars back to 0 with the content scrolled back; the bars hidden but where kept.
-    const int x = hBar.position, y = vBar.position;
+    const int x = HorizontalBar().position, y = VerticalBar().position;
     SetBarPosition(false, 0);
     SetBarPosition(true, 0);
     ScrollContent(x, y);
@@ -145,22 +143,32 @@ void CSideWindow::SwitchSize(int width, int height, bool keepVerticalBar) {
 void CSideWindow::ShowBars(bool horizontal, bool vertical) {
     hScrollShown = horizontal;
     vScrollShown = vertical;
+    if (!IsAlive()) return;
+    // Each bar changes the client and sends WM_SIZE; the caller has decided already, so the size
+    // rule does not run again inside.
+    settingBars = true;
+    ShowScrollBar(Handle(), SB_HORZ, horizontal);
+    ShowScrollBar(Handle(), SB_VERT, vertical);
+    settingBars = false;
 }
 
 void CSideWindow::SetBarRange(bool vertical, int low, int high) {
-    BarState& bar = vertical ? vBar : hBar;
     // A range that ends below its start is empty: the sheet fits.
-    bar.low = low;
-    bar.high = std::max(low, high);
-    bar.position = std::clamp(bar.position, bar.low, bar.high);
+    if (IsAlive()) SetScrollRange(Handle(), vertical ? SB_VERT : SB_HORZ, low, high, true);
 }
 
 void CSideWindow::SetBarPosition(bool vertical, int position) {
-    BarState& bar = vertical ? vBar : hBar;
-    bar.position = std::clamp(position, bar.low, bar.high);
+    if (IsAlive()) SetScrollPos(Handle(), vertical ? SB_VERT : SB_HORZ, position, true);
+}
+
+CSideWindow::BarState CSideWindow::Bar(bool vertical) const {
+    BarState bar;
+    if (!IsAlive()) return bar;
+    GetScrollRange(Handle(), vertical ? SB_VERT : SB_HORZ, &bar.low, &bar.high);
+    bar.position = GetScrollPos(Handle(), vertical ? SB_VERT : SB_HORZ);
+    return bar;
 }
 
 void CSideWindow::ScrollContent(int dx, int dy) {
-    if (dx == 0 && dy == 0) return;
-    Invalidate(true);
+    if ((dx != 0 || dy != 0) && IsAlive()) ScrollWindow(Handle(), dx, dy);
 }

@@ -52,11 +52,11 @@ public:
     struct BarState {
         int low = 0, high = 0, position = 0;
     };
-    const BarState& HorizontalBar() const { return hBar; }
-    const BarState& VerticalBar() const { return vBar; }
+    BarState HorizontalBar() const { return Bar(false); }
+    BarState VerticalBar() const { return Bar(true); }
     // The offsets the painter subtracts: a bar's position while it is shown, else its range's low end.
-    int HorizontalOffset() const { return hScrollShown ? hBar.position : hBar.low; }
-    int VerticalOffset() const { return vScrollShown ? vBar.position : vBar.low; }
+    int HorizontalOffset() const { return hScrollShown ? Bar(false).position : Bar(false).low; }
+    int VerticalOffset() const { return vScrollShown ? Bar(true).position : Bar(true).low; }
     int PaintCount() const { return paintCount; }
 
 protected:
@@ -84,7 +84,7 @@ protected:
     // Moves the window to a new size at the same top-left corner, puts both bars back to 0 and
     // hides them (the vertical one stays shown when asked: the panel windows' compact size).
     void SwitchSize(int width, int height, bool keepVerticalBar = false);
-    // Bar helpers over the window's own bars.
+    // The window's own bars (their state is the window system's).
     void ShowBars(bool horizontal, bool vertical);
     void SetBarRange(bool vertical, int low, int high);
     void SetBarPosition(bool vertical, int position);
@@ -99,11 +99,12 @@ private:
     void Scroll(bool vertical, unsigned code, int track);
     void Wheel(int delta, platform::Point point);
     void Close();
+    BarState Bar(bool vertical) const;
 
     const int* shownFlag;
     int ownWheelRest = 0;
     int* wheelRest;
     CHelpToggle help;
-    BarState hBar, vBar;
     int paintCount = 0;
+    bool settingBars = false;
 };

@@ -107,11 +107,16 @@ void CStore::HighlightRow() {
     // 2. What lay under the old band goes back.
     if (HighlightedDeal != 0) {
         const int x = kBandLeft - ScrollX, y = HighlightTop - ScrollY;
-        if (saved) dc->BitBlt(x, y, kBandWidth, kBandHeight, SaveBitmap, 0, 0, platform::RasterOp::SrcCopy);
-        else {
-            // A surface without pixels of its own draws the band again instead.
+        if (saved) {
+            dc->BitBlt(x, y, kBandWidth, kBandHeight, SaveBitmap, 0, 0, platform::RasterOp::SrcCopy);
+        } else {
+            // A surface that keeps no pixels gets the band drawn again in place, without a paint.
             const platform::Rect band{x, y, x + kBandWidth, y + kBandHeight};
-            InvalidateRect(Handle(), &band, true);
+            dc->SaveDC();
+            dc->IntersectClipRect(band);
+            dc->FillRect(band, platform::Brush::Solid(platform::Rgb(255, 255, 255)));
+            DrawList(*dc, ScrollX, ScrollY + 6);
+            dc->RestoreDC(-1);
         }
         HighlightedDeal = 0;
     }

@@ -12,8 +12,6 @@ constexpr platform::StringEntry kSideWindowStrings[] = {
     {32951, "Forehand"},
     {32952, "Optimize"},
     {40503, "Kartenzuordnung\nCards Assignment"},
-    {40505, "Card Statistics"},
-    {40506, "Game Statistics"},
     {42008, "Game"},
     {42011, "Round"},
     {42012, "Base Value"},

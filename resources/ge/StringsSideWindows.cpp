@@ -12,8 +12,6 @@ constexpr platform::StringEntry kSideWindowStrings[] = {
     {32951, "Vorhand"},
     {32952, "Optimieren"},
     {40503, "Kartenzuordnung\nCards Assignment"},
-    {40505, "Kartenstatistik"},
-    {40506, "Spielstatistik"},
     {42008, "Spiel"},
     {42011, "Runde"},
     {42012, "Grundwert"},

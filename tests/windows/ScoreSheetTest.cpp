@@ -290,3 +290,50 @@ TEST_F(ScoreSheetTest, TitleAndForehandMark) {
 }
 
 }  // namespace
+
+namespace {
+
+class ScoreSheetPrintTest : public ScoreSheetTest {
+protected:
+    // The records of a printout of the whole sheet (one tall drawing; the print route shows a page
+    // height of it per page).
+    static std::vector<platform::DrawRecord> Print(int orientation) {
+        g_Settings.Print.Orient = orientation;
+        CScore sheet;
+        platform::RecordingDC dc(platform::Size{2000, 4000});
+        dc.SetPrinting(true);
+        sheet.DrawList(dc, 0, 0);
+        return dc.Records();
+    }
+    static std::vector<platform::DrawRecord> TextsNamed(const std::vector<platform::DrawRecord>& records, const std::string& text) {
+        std::vector<platform::DrawRecord> found;
+        for (const auto& r : records)
+            if (r.kind == platform::DrawKind::Text && r.text == text) found.push_back(r);
+        return found;
+    }
+};
+
+TEST_F(ScoreSheetPrintTest, FortyNineGamesTakeTwoPortraitPagesOrOneLandscapePage) {
+    g_GameList.Header.SetInt(LIST_COUNTING, 1);
+    Book(std::vector<Game>(49, {0, 24, "Gd24"}));
+    // Portrait: a second page 1108 lower with the title again, game 49 on it.
+    auto portrait = Print(1);
+    auto titles = TextsNamed(portrait, "Scoresheet");
+    ASSERT_EQ(titles.size(), 2u);
+    EXPECT_EQ(titles[1].bounds.top - titles[0].bounds.top, 1108);
+    const auto game49 = TextsNamed(portrait, "49");
+    ASSERT_EQ(game49.size(), 1u);
+    EXPECT_GT(game49[0].bounds.top, titles[1].bounds.top);
+    EXPECT_LT(game49[0].bounds.top, 1108 + 400);
+    // Landscape: one page; game 49 starts the second block 680 to the right, level with game 1.
+    auto landscape = Print(2);
+    ASSERT_EQ(TextsNamed(landscape, "Scoresheet").size(), 1u);
+    const auto first = TextsNamed(landscape, "1");
+    const auto last = TextsNamed(landscape, "49");
+    ASSERT_FALSE(first.empty());
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_EQ(last[0].bounds.top, first[0].bounds.top);
+    EXPECT_GT(last[0].bounds.left, first[0].bounds.left + 600);
+}
+
+}  // namespace
