@@ -4,6 +4,7 @@
 // line and does nothing else, so that the flow around it runs as it will.
 #include "flow/MainFrame.h"
 
+#include "match/ListTotals.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "shell/SkatApp.h"
@@ -40,7 +41,13 @@ void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}
 void CMainFrame::LatchCardsStatistics(int) {}
-int CMainFrame::ReadList(const std::string&) { return 0; }
+// Until the list file is read, the match starts from an empty list: its totals 0, the balances
+// the start credit, as a read list's recomputation gives them.
+int CMainFrame::ReadList(const std::string&) {
+    ComputeListTotals();
+    ComputeBalances();
+    return 0;
+}
 int CMainFrame::ReadStore(const std::string&) { return 0; }
 int CMainFrame::ReadCards(const std::string&) { return 0; }
 void CMainFrame::SaveFile(const std::string&, int) {}
