@@ -9,6 +9,7 @@
 #include "match/WindowSections.h"
 #include "platform/core/SystemMenu.h"
 #include "platform/headless/RecordingDC.h"
+#include "resources/CommandIds.h"
 #include "windows/PastelBrushes.h"
 #include "windows/SideWindowGlobals.h"
 
@@ -334,6 +335,32 @@ TEST_F(ScoreSheetPrintTest, FortyNineGamesTakeTwoPortraitPagesOrOneLandscapePage
     ASSERT_EQ(last.size(), 1u);
     EXPECT_EQ(last[0].bounds.top, first[0].bounds.top);
     EXPECT_GT(last[0].bounds.left, first[0].bounds.left + 600);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ScoreSheetTest, ViewMenuOpensItAndTheCloseBoxClosesItThroughTheToggle) {
+    TraceOn();
+    Frame().SendMessage(WM_COMMAND, ID_LIST_SCORE);
+    const HWND hwnd = Frame().SideWindow(ID_LIST_SCORE);
+    auto* sheet = dynamic_cast<CScore*>(WindowFromHandle(hwnd));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(g_Settings.View.ListScore, 1);
+    EXPECT_EQ(sheet->WindowRect(), (platform::Rect{418, 316, 1058, 614}));
+    SendMessage(hwnd, platform::WM_SYSCOMMAND, ID_SCORE_HIGHLIGHT, 0);
+    MoveWindow(hwnd, 400, 300, 648, 400, true);
+    // The window menu's Close acts as the close box.
+    platform::Menu* menu = platform::GetSystemMenu(hwnd);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(platform::ChooseSystemMenuItem(hwnd, static_cast<int>(menu->Items().size()) - 1));
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(Frame().SideWindow(ID_LIST_SCORE), nullptr);
+    EXPECT_EQ(g_Settings.View.ListScore, 0);
+    EXPECT_EQ(GetProfileInt("RectScore", "Left", 0), 400);
+    EXPECT_EQ(GetProfileInt("RectScore", "Bottom", 0), 700);
+    EXPECT_EQ(ReadWindowFlag("RectScore", "Highlight"), 1);
 }
 
 }  // namespace
