@@ -303,8 +303,8 @@ int ScoreDrawer::DrawGameLine(int i, int games, int top, int left, bool startsBl
             setSeat(seat);
         }
     } else {
-        col[13] = "0";
-        col[22] = "x";
+        col[13].assign(1, '0');
+        col[22].assign(1, 'x');
     }
     // 6.-8. Each cell: its right edge, the tint, the text, the forehand mark.
     const platform::LogFont rowFont = Arial(12, 700);

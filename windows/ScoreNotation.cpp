@@ -56,7 +56,7 @@ ScoreLineCells DecodeScoreNotation(const std::string& stored, int ruleVariant, i
                                                          {&snAn, COL_SCHNEIDER_ANN}, {&swAn, COL_SCHWARZ_ANN},
                                                          {&sn, COL_SCHNEIDER},       {&sw, COL_SCHWARZ}};
     for (const auto& [code, column] : levels)
-        if (take(*code)) col[static_cast<std::size_t>(column)] = "x";
+        if (take(*code)) col[static_cast<std::size_t>(column)].assign(1, 'x');
     // 3. The game code, shown as the base value until one follows.
     if (position + 2 <= text.size()) {
         cells.initials = text.substr(position, 2);

@@ -244,3 +244,26 @@ TEST_F(CardsAssignmentPrintTest, PagesOfTenInPortraitAndThirtyInLandscape) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CardsAssignmentTest, DamagedCardsDrawNothingAndTimesReadUnsigned) {
+    Book(1);
+    Open();
+    auto rankTexts = [](const std::vector<std::string>& texts) {
+        return std::count_if(texts.begin(), texts.end(), [](const std::string& t) {
+            return t == "A" || t == "7" || t == "8" || t == "9" || t == "10" || t == "J" || t == "Q" || t == "K";
+        });
+    };
+    EXPECT_EQ(rankTexts(DrawnTexts()), 32);
+    g_StoreRows.SetDealWord(1, DEAL_HAND_0 + 3, -1);
+    g_StoreRows.SetDealWord(1, DEAL_HAND_0 + 4, 99);
+    g_StoreRows.SetDealWord(1, DEAL_SKAT, 0);
+    EXPECT_EQ(rankTexts(DrawnTexts()), 29);
+    // A word 5 with its top bit set is a time after 2038, not before 1970.
+    g_StoreRows.SetDealWord(1, DEAL_TIME, -1);
+    const auto texts = DrawnTexts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "2106-02-07  06:28:15"), texts.end());
+}
+
+}  // namespace
