@@ -5,6 +5,9 @@
 #include "flow/MainFrame.h"
 
 #include "match/ListTotals.h"
+#include "match/StoreRows.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "shell/SkatApp.h"
@@ -48,7 +51,11 @@ int CMainFrame::ReadList(const std::string&) {
     ComputeBalances();
     return 0;
 }
-int CMainFrame::ReadStore(const std::string&) { return 0; }
+// Until the store file is read, the stored deals start as an empty store with its default title.
+int CMainFrame::ReadStore(const std::string&) {
+    g_StoreRows.Reset(platform::LoadString(IDS_STORE_TITLE));
+    return 0;
+}
 int CMainFrame::ReadCards(const std::string&) { return 0; }
 void CMainFrame::SaveFile(const std::string&, int) {}
 // Writes nothing yet; the names are the program's own temporary files in the work folder.
