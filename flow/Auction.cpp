@@ -142,6 +142,7 @@ void CMainFrame::OnAuction() {
         std::snprintf(text, sizeof text, "%s:max bid:%d", GetPlayerName(2).c_str(), PersonBidLimit());
         say.Trace(text);
         SetFlowState(state);
+        RefreshScoreSheet();
         if (CAuctionDialog* bar = OpenPromptBar<CAuctionDialog>(*this)) {
             bar->AlterBidDisplay(true);
             bar->AlterBidDisplay(false);

@@ -6,6 +6,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
+#include "match/ListTotals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
@@ -225,6 +226,7 @@ void CMainFrame::StartGame() {
 void CMainFrame::OnStartView() {
     ShowMatchState();
     SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    RefreshScoreSheet();
     ShowDataDialog(0, 1);
 }
 
@@ -244,6 +246,8 @@ void CMainFrame::OnStart() {
         PlayClock = Time64();
         g_Game.GameCount = 0;
         g_Game.StoreCount = 0;
+        ResetListTotals();
+        RefreshListWindows();
         g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
         ShowMatchState();
         SeriesEnded = 0;

@@ -217,6 +217,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     NewMatchDue = CheckSeriesEnd() ? 1 : 0;
     AddGameToList(0, std::string());
     AddDealToStore();
+    RefreshListWindows();
     GameRunning = 0;
     NextForehand();
     CheckCheat(0, 0);

@@ -308,6 +308,7 @@ void CMainFrame::OnSortCards() {
     // Step 4.
     Game.person.PaintCards(2);
     if (state != STATE_PLAY) SortIntoTable(Game.person, 0);
+    ResortStoredDealsIfShown();
 }
 
 bool CMainFrame::SkatSwapPause(bool setPlayState) {

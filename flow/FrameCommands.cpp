@@ -51,6 +51,7 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     frame.SetStatusPane(2, frame.RuleText);
     frame.ShowMatchState();
     frame.SeriesEnded = frame.CheckSeriesEnd() ? 1 : 0;
+    frame.RefreshScoreSheet();
     frame.ShowDataDialog(0, 1);
 }
 

@@ -207,6 +207,8 @@ bool CMainFrame::ShowResult(int seat) {
     CountGame(type == GAME_RAMSCH ? 0 : (score < 0 ? -1 : 1));
     AddGameToList(score, result.listText);
     AddDealToStore();
+    UpdateListFiguresForLastGame();
+    RefreshListWindows();
     SetFlowState(next);
     if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
     NoticeRound(result.newRound);

@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -396,14 +397,27 @@ public:
     bool LockFlag(int which, int mode);
     int LockWord = 0;
 
+    // --- Booking a game into the game list and the stored deals (flow/ListBooking.cpp) ----------
+    // The game just counted joins the list with its score and short text.
+    void AddGameToList(int kind, const std::string& text);
+    // The deal goes into the stored deals, numbered as the list's header counts.
+    void AddDealToStore();
+    // The last listed game joins the totals and the balances.
+    void UpdateListFiguresForLastGame();
+    // The open score sheet and cards assignment follow a change of the list or the stored deals.
+    void RefreshListWindows();
+    // The open score sheet follows a change of the list's header or the view.
+    void RefreshScoreSheet();
+    // With the cards assignment open, the stored hands follow the table's new sort order.
+    void ResortStoredDealsIfShown();
+
     // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    // Offers to play a stored deal (its 40 words) again as the current game.
+    void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
     void OnAbandon();
     void ComputerKontra();
     void SelectGame(int mode);
     void ShowGameStatusDialog();
-    void AddGameToList(int kind, const std::string& text);
-    // The deal goes into the stored deals (the cards-assignment window's CStore::AddDeal).
-    void AddDealToStore();
     void PickupRamsch(int mode);
     void NewMatch();
     void OnBreak();
@@ -450,9 +464,6 @@ public:
     // Lists what the trailer would change and takes it over when the person agrees (at start-up
     // without asking); true when taken.
     bool CompareListSettings(const ListSettings& settings);
-    // The score sheet's totals and balances over the whole list (their window's step).
-    void ComputeListTotals();
-    void ComputeBalances();
     // The match-end dialog of a loaded match that has reached its end.
     void OpenTerminationDialog();
     void ReadStore(const std::string& path, int which);

@@ -4,6 +4,8 @@
 
 #include "dialogs/StartDialog.h"
 #include "flow/RichText.h"
+#include "match/GameList.h"
+#include "match/ListTotals.h"
 #include "match/RichTextEscape.h"
 #include "model/GameState.h"
 #include "model/Rounds.h"
@@ -68,11 +70,8 @@ void CMainFrame::ResetMatchCounters() {
         SetRoundLimits(0, 0);
     }
     // Step 7.
-    for (int seat = 0; seat < 3; ++seat) {
-        SoloistGames[seat] = SoloistLost[seat] = SoloistWon[seat] = 0;
-        g_Shell.MatchTotals[seat] = 0;
-        g_Shell.Balances[seat] = g_Settings.Game.MaxCredit;
-    }
+    for (int seat = 0; seat < 3; ++seat) SoloistGames[seat] = SoloistLost[seat] = SoloistWon[seat] = 0;
+    ResetListTotals();
     // Step 8.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
@@ -87,8 +86,8 @@ void CMainFrame::NewMatch() {
     SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
     // Steps 2 and 3: the final standing; the person chooses who begins.
     const std::array<std::string, 3> names = SeatNames();
-    const int(&numbers)[3] = g_Game.MatchMode == 2 ? g_Shell.Balances : g_Shell.MatchTotals;
-    CStartDialog dialog(FinalStandingText(MatchEndReason(g_Game.MatchMode, names, g_Shell.Balances), numbers, names),
+    const int(&numbers)[3] = g_Game.MatchMode == 2 ? g_GameList.Balances : g_GameList.MatchTotals;
+    CStartDialog dialog(FinalStandingText(MatchEndReason(g_Game.MatchMode, names, g_GameList.Balances), numbers, names),
                         names);
     if (g_Game.DemoMode) SetTimer(TM_DEMO_RANDOM_STARTER, g_Settings.Delay.Demo);
     DoModalDialog(dialog);
@@ -121,7 +120,7 @@ void CMainFrame::OnNewMatch() {
     const int mode = g_Game.MatchMode;
     const std::string modeName = platform::LoadString(IDS_MODE_SERIES + (mode >= 0 && mode <= 3 ? mode : 0));
     const std::string reason = platform::FormatText(platform::LoadString(IDS_MATCH_END_EARLY), {modeName});
-    const int(&numbers)[3] = mode == 2 ? g_Shell.Balances : g_Shell.MatchTotals;
+    const int(&numbers)[3] = mode == 2 ? g_GameList.Balances : g_GameList.MatchTotals;
     // Step 3.
     CStartDialog dialog(FinalStandingText(reason, numbers, names), names);
     DoModalDialog(dialog);

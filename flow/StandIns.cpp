@@ -4,6 +4,10 @@
 // line and does nothing else, so that the flow around it runs as it will.
 #include "flow/MainFrame.h"
 
+#include "match/ListTotals.h"
+#include "match/StoreRows.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "shell/SkatApp.h"
@@ -22,16 +26,13 @@ void TraceStandIn(const char* name, int argument = -1) {
 
 void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
-void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }
-void CMainFrame::AddDealToStore() { TraceStandIn("CStore::AddDeal"); }
+void CMainFrame::LoadFromStore(int, const std::array<int, 40>& deal) { TraceStandIn("LoadFromStore", deal[7]); }
 void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}
 // The information panels come with their own step; until then none is ever open.
 HWND CMainFrame::PanelWindow(int /*closeCommand*/) const { return nullptr; }
-void CMainFrame::ComputeListTotals() { TraceStandIn("ComputeListTotals"); }
-void CMainFrame::ComputeBalances() { TraceStandIn("ComputeBalances"); }
 void CMainFrame::OpenTerminationDialog() { TraceStandIn("CTerminationDialog::DoModal"); }
 
 // The desktop's registrations follow the edition with the file commands' own step.

@@ -4,6 +4,7 @@
 #include "flow/MainFrame.h"
 
 #include "match/GameList.h"
+#include "match/ListTotals.h"
 #include "match/ListSettingsTable.h"
 #include "match/MatchEnd.h"
 #include "match/MatchListFile.h"
@@ -150,8 +151,8 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
         if (record->Settings && compare) takeHeader = CompareListSettings(*record->Settings);
     }
     // 7. and 8.
-    ComputeListTotals();
-    ComputeBalances();
+    ::ComputeListTotals();
+    ::ComputeBalances();
     SetTitle(record ? source : path, 1);
     RestoreMatch(takeHeader);
     return record.has_value();

@@ -52,6 +52,7 @@ inline constexpr int IDS_STATUS_LOWER_BID = 40326;  // "Reizwert erniedrigen"
 // Names of the product and its edition.
 inline constexpr int IDS_PRODUCT_NAME = 40500;    // "Kartovan+": registry key, log file, captions
 // The side windows' captions.
+inline constexpr int IDS_STORE_TITLE = 40503;    // "Kartenzuordnung\nCards Assignment" in both
 inline constexpr int IDS_CAPTION_CARD_STATISTICS = 40505;
 inline constexpr int IDS_CAPTION_GAME_STATISTICS = 40506;
 inline constexpr int IDS_CAPTION_TRICK_ESTIMATION = 40507;

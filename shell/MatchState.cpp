@@ -1,6 +1,8 @@
 // The match state in the status bar, the counted points, and the test for the end of a series.
 #include "flow/MainFrame.h"
 
+#include "match/GameList.h"
+
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -19,20 +21,22 @@ void CMainFrame::ShowMatchState() {
     switch (g_Game.MatchMode) {
         case 1: StatusText = platform::LoadString(IDS_MODE_DURATION); break;
         case 2: {
-            // The balances of the Bierlachs match come with the match list; the totals stand in.
-            std::snprintf(text, sizeof text, "%4d-%d", g_Shell.MatchTotals[2], t);
+            // The person's balance, then every seat's.
+            const int* balance = g_GameList.Balances;
+            std::snprintf(text, sizeof text, "%4d-%d", balance[2], t);
             ClockText = text;
-            std::snprintf(text, sizeof text, " (%d, %d, %d)", g_Shell.MatchTotals[0], g_Shell.MatchTotals[1],
-                          g_Shell.MatchTotals[2]);
+            std::snprintf(text, sizeof text, " (%d, %d, %d)", balance[0], balance[1], balance[2]);
             StatusText = platform::LoadString(IDS_MODE_BIERLACHS);
             StatusText += text;
             break;
         }
         default: {
-            // Counted by rounds of three games: "round.game-cards".
+            // The next game's number as the list counts: straight through "game-cards", or by
+            // rounds of three games "round.game-cards".
             const int g = g_Game.GameCount + 1;
             const int inRound = g % 3 == 0 ? 3 : g % 3;
-            std::snprintf(text, sizeof text, "%3d.%d-%d", (g + 2) / 3, inRound, t);
+            if (g_GameList.Header.Int(LIST_COUNTING) == 1) std::snprintf(text, sizeof text, "%4d-%d", g, t);
+            else std::snprintf(text, sizeof text, "%3d.%d-%d", (g + 2) / 3, inRound, t);
             ClockText = text;
             StatusText = platform::LoadString(g_Game.MatchMode == 3 ? IDS_MODE_UNLIMITED : IDS_MODE_SERIES);
             break;
@@ -87,7 +91,7 @@ bool CMainFrame::CheckSeriesEnd() {
             g_Game.RoundStatus = ROUND_NORMAL;
             return true;
         case 2: {
-            const int* balance = g_Shell.MatchTotals;
+            const int* balance = g_GameList.Balances;
             int lowest = 0;
             if (balance[1] < balance[lowest]) lowest = 1;
             if (balance[2] < balance[lowest]) lowest = 2;

@@ -26,8 +26,6 @@ struct CShellGlobals {
     int ZoomPercent = 100;
     int ZoomExtraWidth = 0;
     int ZoomExtraHeight = 0;
-    int MatchTotals[3] = {0, 0, 0};    // each seat's total of the score list
-    int Balances[3] = {0, 0, 0};       // each seat's running Bierlachs balance
     // The desktop and its work area (the host tells its real ones; tests set their own).
     platform::Rect Desktop{0, 0, 1920, 1080};
     platform::Rect WorkArea{0, 0, 1920, 1040};

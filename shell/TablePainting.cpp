@@ -7,6 +7,7 @@
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "match/GameList.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"
 #include "platform/core/DeviceContext.h"
@@ -193,7 +194,7 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
     for (int seat = 0; seat < 3; ++seat) {
         const platform::Point box = boxes[seat];
         dc->FillRect({box.x, box.y, box.x + 34, box.y + 12}, platform::Brush::Solid(platform::Rgb(0xF0, 0xF0, 0xF0)));
-        const std::string text = std::to_string(g_Shell.MatchTotals[seat]);
+        const std::string text = std::to_string(g_GameList.MatchTotals[seat]);
         const int textWidth = dc->GetTextExtent(text).cx;
         dc->TextOut(box.x + (38 - textWidth) / 2, box.y, text);
     }

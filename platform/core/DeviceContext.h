@@ -160,6 +160,15 @@ public:
     // that many times its size shows every pixel of it.
     virtual double PixelRatio() const { return 1.0; }
 
+    // The surface's pixels in a rectangle of device coordinates, for a save-under (a highlight
+    // that puts back what lay beneath it). False when the surface keeps no pixels; parts outside
+    // the surface read black.
+    virtual bool CopyPixels(const Rect& device, Bitmap& into) const {
+        (void)device;
+        (void)into;
+        return false;
+    }
+
 protected:
     // The device area: a window's client area, a bitmap, a printed page.
     virtual Rect SurfaceBounds() const = 0;

@@ -2,9 +2,16 @@
 
 #include "platform/core/ControlMnemonic.h"
 
+#include <algorithm>
+
 namespace platform {
 
 Menu::Menu(const MenuTemplate& menu) : Menu(menu.items) {}
+
+void Menu::Insert(int position, MenuItem item) {
+    const std::size_t at = position < 0 ? 0 : std::min(static_cast<std::size_t>(position), items_.size());
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+}
 
 Menu::Menu(std::span<const MenuItemTemplate> items) {
     items_.reserve(items.size());

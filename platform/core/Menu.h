@@ -35,6 +35,8 @@ public:
 
     const std::vector<MenuItem>& Items() const { return items_; }
     void Append(MenuItem item) { items_.push_back(std::move(item)); }
+    // Inserts before the item at `position` (at the end when the position lies past it).
+    void Insert(int position, MenuItem item);
 
     // The command item with this id anywhere in the menu or its pop-ups, or nullptr.
     MenuItem* FindCommand(int id);

@@ -225,6 +225,14 @@ void RecordingDC::DeviceBlit(const Rect& destination, const Bitmap& source, cons
     Add(std::move(record), clip);
 }
 
+bool RecordingDC::CopyPixels(const Rect& device, Bitmap& into) const {
+    if (!rendering_) return false;
+    into = Bitmap(device.Width(), device.Height());
+    for (int y = 0; y < device.Height(); ++y)
+        for (int x = 0; x < device.Width(); ++x) into.SetPixel(x, y, bitmap_.GetPixel(device.left + x, device.top + y));
+    return true;
+}
+
 }  // namespace platform
 
 namespace platform {

@@ -52,6 +52,12 @@ public:
 
 protected:
     Rect SurfaceBounds() const override { return {0, 0, size_.cx, size_.cy}; }
+
+public:
+    // A rendering context gives the pixels it rendered.
+    bool CopyPixels(const Rect& device, Bitmap& into) const override;
+
+protected:
     Size MeasureText(std::string_view text, const LogFont& font) const override;
     TextMetrics MeasureFont(const LogFont& font) const override;
 

@@ -10,8 +10,6 @@ struct DialogTemplate;
 class Bitmap;
 }  // namespace platform
 
-#include "platform/core/Resources.h"
-
 const platform::MenuTemplate* FindEnglishMenu(int id);
 const platform::AcceleratorTable* FindEnglishAccelerators(int id);
 const platform::DialogTemplate* FindEnglishDialog(int id);
@@ -31,3 +29,5 @@ platform::StringTable EnglishFileStrings();
 
 // The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
 platform::StringTable EnglishGameRoadStrings();
+// The side windows' chapter of the string table.
+platform::StringTable EnglishSideWindowStrings();

@@ -188,7 +188,8 @@ const platform::ResourceSet& EnglishResources() {
         EnglishHelpStrings(),
         EnglishManipulationStrings(),
         EnglishFileStrings(),
-        EnglishGameRoadStrings()};
+        EnglishGameRoadStrings(),
+        EnglishSideWindowStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

@@ -10,8 +10,6 @@ struct DialogTemplate;
 class Bitmap;
 }  // namespace platform
 
-#include "platform/core/Resources.h"
-
 const platform::MenuTemplate* FindGermanMenu(int id);
 const platform::AcceleratorTable* FindGermanAccelerators(int id);
 const platform::DialogTemplate* FindGermanDialog(int id);
@@ -31,3 +29,5 @@ platform::StringTable GermanFileStrings();
 
 // The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
 platform::StringTable GermanGameRoadStrings();
+// The side windows' chapter of the string table.
+platform::StringTable GermanSideWindowStrings();

@@ -190,7 +190,8 @@ const platform::ResourceSet& GermanResources() {
         GermanHelpStrings(),
         GermanManipulationStrings(),
         GermanFileStrings(),
-        GermanGameRoadStrings()};
+        GermanGameRoadStrings(),
+        GermanSideWindowStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

@@ -5,6 +5,8 @@
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
+#include "match/GameList.h"
+#include "match/StoreRows.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "tavlo/Tavlo.h"
@@ -321,6 +323,7 @@ TEST_P(PassedTest, TheAnswerDecidesWhatFollows) {
     DealAndHold();
     answerer_.answers = p.answers;
     const int games = g_Game.GameCount;
+    const std::vector<int> personDealt = Frame().Game.person.dealt;
     StartAuction(2, 0, 0, VARIANT_OFFICIAL);
     PressPass();
     host_->PumpFor(500);
@@ -330,8 +333,17 @@ TEST_P(PassedTest, TheAnswerDecidesWhatFollows) {
     EXPECT_EQ(FindLine("CMainFrame::OnBreak()") >= 0, p.broken);
     EXPECT_EQ(FindLine("CMainFrame::OnRepeat()") >= 0, p.repeated);
     if (p.games == 1) {
-        EXPECT_GE(FindLine("CMainFrame::AddGameToList(0)"), 0);
-        EXPECT_GE(FindLine("CMainFrame::CStore::AddDeal()"), 0);
+        // The passed-in game is listed with no seat marked, score 0 and no text, and its deal is
+        // stored as dealt under the same number.
+        const ListRecord* listed = g_GameList.Game(g_Game.GameCount);
+        ASSERT_NE(listed, nullptr);
+        EXPECT_EQ(listed->Seat(), 3);
+        EXPECT_EQ(listed->Score, 0);
+        EXPECT_EQ(listed->TextString(), "");
+        ASSERT_EQ(g_StoreRows.StoredDeals(), g_Game.StoreCount);
+        EXPECT_EQ(g_StoreRows.DealWord(g_Game.StoreCount, DEAL_GAME), g_Game.GameCount);
+        for (int slot = 0; slot < 10; ++slot)
+            EXPECT_EQ(g_StoreRows.DealWord(g_Game.StoreCount, DEAL_HAND_0 + 20 + slot), personDealt[static_cast<std::size_t>(slot)]);
         EXPECT_EQ(g_Game.Forehand, 0);
     }
 }

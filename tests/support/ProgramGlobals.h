@@ -19,6 +19,7 @@
 #include "tavlo/Tavlo.h"
 // The match files of the run (kept apart from the blocks above).
 #include "match/OwnFiles.h"
+#include "windows/SideWindowGlobals.h"
 
 namespace testsupport {
 
@@ -30,6 +31,7 @@ inline void ResetProgramState() {
     g_Profile.Reset();
     g_GameList.Reset();
     g_StoreRows = CStoreRows();
+    g_SideWindows.Reset();
     g_Flow.Reset();
     g_Shell.Reset();
     tavlo::ResetAll();

@@ -78,6 +78,8 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     WriteProfileInt("Game", "Mode", 3);
     WriteProfileInt("Variants", "Variant", options.variantMode);
     WriteProfileInt("View", "Log", 0);
+    WriteProfileInt("View", "ListScore", options.listWindows ? 1 : 0);
+    WriteProfileInt("View", "ListStore", options.listWindows ? 1 : 0);
     InstallProgramHooks();
     long reports = 0;
 

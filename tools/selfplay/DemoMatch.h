@@ -11,6 +11,7 @@ struct DemoMatchOptions {
     long games = 1000;
     std::uint64_t seed = 1;
     int variantMode = 0;  // 0 official rules, 1 variant Skat, 2 Ramsch only
+    bool listWindows = false;  // the score sheet and the cards assignment open at the start
     // Each finished game's line (without its line feed); may be empty.
     std::function<void(const std::string&)> line;
 };

@@ -1,0 +1,46 @@
+#include "windows/ListPrinting.h"
+
+#include "match/GameList.h"
+#include "match/StoreRows.h"
+#include "model/Trace.h"
+#include "platform/core/DeviceContext.h"
+#include "tavlo/SymbolApi.h"
+#include "windows/Score.h"
+#include "windows/Store.h"
+
+int ListPrintPages(int kind, bool landscape) {
+    if (kind == PRINT_SCORE_SHEET) {
+        const int rows = landscape ? 96 : 48;
+        return (g_GameList.ListedGames() - 1 + rows) / rows;
+    }
+    if (kind == PRINT_CARDS_ASSIGNMENT) {
+        const int deals = landscape ? 30 : 10;
+        return (g_StoreRows.StoredDeals() - 1 + deals) / deals;
+    }
+    return 1;
+}
+
+CListPrintWindows::CListPrintWindows(HWND owner) : score(std::make_unique<CScore>()), store(std::make_unique<CStore>()) {
+    // Hidden, untitled and never shown: they exist for their painters (and the deals' symbols).
+    score->CreateSideWindow(owner, {418, 316, 1058, 614}, std::string(), false, platform::Lifetime::Caller);
+    store->CreateSideWindow(owner, {418, 614, 874, 870}, std::string(), false, platform::Lifetime::Caller);
+}
+
+CListPrintWindows::~CListPrintWindows() {
+    // Taken away directly: a close message would reach the View menu's toggle of an open window.
+    if (store->IsAlive()) {
+        WS_DeleteSymbolDeck(store->Handle());
+        store->DestroyWindow();
+    }
+    if (score->IsAlive()) score->DestroyWindow();
+}
+
+void CListPrintWindows::DrawBody(int kind, platform::DeviceContext& dc) {
+    if (kind == PRINT_SCORE_SHEET) {
+        WriteTrace(":CScore::DrawList(print)", LOG_MAINFRAME | LOG_VERBOSE);
+        score->DrawList(dc, 0, 0);
+    } else if (kind == PRINT_CARDS_ASSIGNMENT) {
+        WriteTrace(":CStore::DrawList(print)", LOG_MAINFRAME | LOG_VERBOSE);
+        store->DrawList(dc, 0, 0);
+    }
+}
