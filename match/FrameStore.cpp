@@ -35,6 +35,6 @@ void CMainFrame::ReadStore(const std::string& path, int which) {
         ReportFileError(IDS_READ_FAILED, "ReadStore", source);
     }
     g_Profile.SksName = "cards~.sks";
-    g_StoreRows.Reset(platform::Utf8ToCp1252(platform::LoadString(IDS_NEW_STORE_TITLE)));
+    g_StoreRows.Reset(platform::Utf8ToCp1252(platform::LoadString(IDS_STORE_TITLE)));
     g_Game.StoreCount = 0;
 }

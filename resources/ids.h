@@ -184,7 +184,6 @@ inline constexpr int IDS_WRITE_FAILED = 40202;               // %1: the operatio
 inline constexpr int IDS_IMAGES_MISSING = 40208;
 inline constexpr int IDS_NEW_LIST_TITLE = 40501;
 inline constexpr int IDS_NEW_LIST_RULES = 40502;
-inline constexpr int IDS_NEW_STORE_TITLE = 40503;
 inline constexpr int IDS_TITLE_LOAD_GAME = 41011;
 inline constexpr int IDS_TITLE_SAVE_GAME = 41012;
 inline constexpr int IDS_TITLE_DELETE_GAME = 41014;

@@ -132,7 +132,7 @@ constexpr platform::StringEntry kFileStrings[] = {
     {40460, "\n\tName player bottom"},
     {IDS_NEW_LIST_TITLE, "Spielliste\nScore Sheet"},
     {IDS_NEW_LIST_RULES, "Regelskat\nRule Skat"},
-    {IDS_NEW_STORE_TITLE, "Kartenzuordnung\nCards Assignment"},
+    {IDS_STORE_TITLE, "Kartenzuordnung\nCards Assignment"},
     {IDS_TITLE_LOAD_GAME, "Loading game"},
     {IDS_TITLE_SAVE_GAME, "Save game"},
     {IDS_TITLE_DELETE_GAME, "Delete game"},

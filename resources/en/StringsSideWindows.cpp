@@ -11,7 +11,6 @@ constexpr platform::StringEntry kSideWindowStrings[] = {
     {32950, "Highlight"},
     {32951, "Forehand"},
     {32952, "Optimize"},
-    {40503, "Kartenzuordnung\nCards Assignment"},
     {42008, "Game"},
     {42011, "Round"},
     {42012, "Base Value"},

@@ -11,7 +11,6 @@ constexpr platform::StringEntry kSideWindowStrings[] = {
     {32950, "Hervorheben"},
     {32951, "Vorhand"},
     {32952, "Optimieren"},
-    {40503, "Kartenzuordnung\nCards Assignment"},
     {42008, "Spiel"},
     {42011, "Runde"},
     {42012, "Grundwert"},

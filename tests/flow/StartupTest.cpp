@@ -30,7 +30,8 @@ TEST_F(StartupTest, EmptyRegistryReachesIdleWithEverySettingAtItsDefault) {
     EXPECT_EQ(g_Game.CheatMask, 0);
     // The status bar: the match state, and the rule set in pane 2.
     EXPECT_EQ(Frame().StatusBar.PaneText(0), "Game Series");
-    EXPECT_EQ(Frame().StatusBar.PaneText(1), "  1.1-0");
+    // A new list numbers its games straight through.
+    EXPECT_EQ(Frame().StatusBar.PaneText(1), "   1-0");
     EXPECT_EQ(Frame().StatusBar.PaneText(2), "Rule Skat");
     // The first game waits for New: OnStart did not open an auction.
     EXPECT_EQ(FindLine("CMainFrame::OnAuction()"), -1);

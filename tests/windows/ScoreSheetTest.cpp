@@ -209,6 +209,7 @@ TEST_F(ScoreSheetTest, DecodedLinesAndNumbering) {
 }
 
 TEST_F(ScoreSheetTest, BierlachsRunsDownTheOtherSeats) {
+    g_GameList.Header.SetInt(LIST_COUNTING, 0);  // numbered by rounds
     g_Game.MatchMode = 2;
     g_Settings.Game.MaxCredit = 100;
     g_Game.VariantMode = 1;
@@ -221,6 +222,7 @@ TEST_F(ScoreSheetTest, BierlachsRunsDownTheOtherSeats) {
 }
 
 TEST_F(ScoreSheetTest, RuleVariantZeroShowsMagnitudeInitialsAndSign) {
+    g_GameList.Header.SetInt(LIST_COUNTING, 0);  // numbered by rounds
     g_Game.VariantMode = 0;
     Book({{1, -48, "Gd24"}});
     const auto line = LineTexts(Draw(), 0);
