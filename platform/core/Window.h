@@ -101,6 +101,10 @@ public:
     const Rect& WindowRect() const { return m_rect; }  // screen (top-level) or parent client coordinates
     Rect ClientRect() const { return {0, 0, m_rect.Width(), m_rect.Height()}; }
     const std::string& Title() const { return m_title; }
+    // The small icon of the caption (an image id the host draws; 0: the host's default).
+    int SmallIconId() const { return m_smallIconId; }
+    // Returns the previous one.
+    int SetSmallIcon(int iconId);
 
     // --- Conveniences forwarding to the free functions for this window -------------------------
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -128,6 +132,7 @@ private:
     std::vector<HWND> m_owned;         // top-level windows this one owns, in creation order
     HWND m_lastActivePopup = nullptr;  // the owned window activated last (GetLastActivePopup)
     bool m_visible = false;
+    int m_smallIconId = 0;
     bool m_disabled = false;
     WPARAM m_sizeType = SIZE_RESTORED;
     int m_cursorId = 32512;
