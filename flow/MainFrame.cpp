@@ -161,6 +161,9 @@ void CMainFrame::OnCommand(int id) {
         case ID_OPTIMAL_WINDOW: OnOptimalWindow(); break;
         case ID_IDEAL_WINDOW: OnIdealWindow(); break;
         case ID_AUDIO: OnAudio(); break;
+        case ID_RISK: OnRiskDisposition(); break;
+        case ID_SORT_DIALOG: OnSortDialog(); break;
+        case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         default: {
             // Commands whose steps later stages build: the trace shows they arrived.
