@@ -1,6 +1,6 @@
 #pragma once
 // The templates of the match and file settings dialogs: the general settings (258), the export
-// confirmation (147), the match end (149) and the trace log (317). One layout serves both editions;
+// confirmation (147), the match end (149), the trace log (317) and the rename (305). One layout serves both editions;
 // each edition supplies its texts as a type with one constant per text.
 
 #include "resources/SettingsTemplates.h"
@@ -107,8 +107,19 @@ struct MatchSettingsTemplates : SettingsTemplateStyles {
     };
     static constexpr DT loggingDialog{317, Text::loggingCaption, kDialog, {0, 0, 266, 158}, kFont, logging};
 
+    // --- Rename (the caption comes from the strings, by kind) ----------------------------------------
+    static constexpr CT rename[] = {
+        {CK::Static, -1, "Name:", {8, 10, 30, 8}, 0},
+        {CK::Edit, 1056, "", {40, 8, 200, 12}, kField},
+        {CK::PushButton, 3, "&Standard", {8, 30, 54, 14}, kButton},
+        {CK::PushButton, 1, "&OK", {68, 30, 54, 14}, kDefault},
+        {CK::PushButton, 2, Text::cancel, {127, 30, 54, 14}, kButton},
+        {CK::PushButton, 1185, Text::help, {186, 30, 54, 14}, kButton},
+    };
+    static constexpr DT renameDialog{305, Text::renameCaption, kDialog, {0, 0, 248, 50}, kFont, rename};
+
     static const platform::DialogTemplate* Find(int id) {
-        for (const DT* dialog : {&settingsDialog, &saveInitDialog, &terminationDialog, &loggingDialog})
+        for (const DT* dialog : {&settingsDialog, &saveInitDialog, &terminationDialog, &loggingDialog, &renameDialog})
             if (dialog->id == id) return dialog;
         return nullptr;
     }

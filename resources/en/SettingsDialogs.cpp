@@ -144,6 +144,7 @@ struct EnglishMatchSettingsTexts {
     static constexpr const char* gameRow = "       &Game";
     static constexpr const char* playerRow = "       &Player";
     static constexpr const char* dataGroup = "Log Data";
+    static constexpr const char* renameCaption = "Rename game";
     static constexpr const char* display = "&Display";
 };
 

@@ -144,6 +144,7 @@ struct GermanMatchSettingsTexts {
     static constexpr const char* gameRow = "        S&piel";
     static constexpr const char* playerRow = "       Sp&ieler";
     static constexpr const char* dataGroup = "Log-Daten";
+    static constexpr const char* renameCaption = "Spiel umbenennen";
     static constexpr const char* display = "an&zeigen (Shift+L)";
 };
 

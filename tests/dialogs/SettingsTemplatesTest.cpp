@@ -18,7 +18,7 @@ using platform::DialogTemplate;
 
 const int kTemplates[] = {IDD_CONFIGURATION, IDD_RAMSCH_EVAL_MODE, IDD_RISK_DISPOSITION, IDD_DELAY, IDD_NAMES,
                           IDD_CARD_BACK,     IDD_CARD_FACE,        IDD_SORT,             IDD_SWAP_HANDS, IDD_SWAP_SUITS,
-                          IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING};
+                          IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,    IDD_RENAME};
 
 const DialogTemplate* Find(const platform::ResourceSet& edition, int id) {
     platform::SetResources(&edition);
