@@ -164,6 +164,7 @@ void CMainFrame::OnCommand(int id) {
         case ID_RISK: OnRiskDisposition(); break;
         case ID_SORT_DIALOG: OnSortDialog(); break;
         case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
+        case ID_TERMINATION: OnTermination(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         default: {
             // Commands whose steps later stages build: the trace shows they arrived.

@@ -476,6 +476,7 @@ public:
     void OnRiskDisposition();
     void OnSortDialog();
     void OnRamschEvalMode();
+    void OnTermination();
     // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
     int StatusTextTicks = 0;
     // --- end of voices and sounds -------------------------------------------------------------

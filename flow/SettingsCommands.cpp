@@ -1,10 +1,11 @@
 // The frame's settings commands of the Options and Variations menus that run one of the settings
 // dialogs with the game paused, and what follows each.
+#include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/PlayerOptionDialogs.h"
 #include "dialogs/RuleOptionDialogs.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
-#include "model/Trace.h"
+#include "model/GameState.h"
 
 // Options > Risk Disposition: how boldly each seat bids; OK has stored the risks.
 void CMainFrame::OnRiskDisposition() {
@@ -27,6 +28,15 @@ void CMainFrame::OnSortDialog() {
 void CMainFrame::OnRamschEvalMode() {
     const int previous = SetPause(0);
     CRamschEvalModeDialog dialog;
+    dialog.DoModal();
+    SetPause(previous);
+}
+
+// Match > Match End: the end condition. A running Bock or Ramsch round makes switching to Bierlachs
+// ask first; OK has stored the condition and refreshed the view.
+void CMainFrame::OnTermination() {
+    const int previous = SetPause(0);
+    CTerminationDialog dialog(g_Game.RoundStatus != ROUND_NORMAL);
     dialog.DoModal();
     SetPause(previous);
 }

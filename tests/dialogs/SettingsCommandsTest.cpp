@@ -1,5 +1,6 @@
 // The settings commands of the running program: each opens its dialog with the game paused, puts
 // the pause back, and does what follows the dialog; the menus offer them in both editions.
+#include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/SettingsIds.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/FrameFixture.h"
@@ -32,6 +33,23 @@ TEST_F(SettingsCommandsTest, EachCommandRunsItsDialogAndLeavesThePauseAsItWas) {
     ExpectDialogRunsAndPauseStays(IDD_SORT, ID_SORT_DIALOG);
     ExpectDialogRunsAndPauseStays(IDD_RISK_DISPOSITION, ID_RISK);
     ExpectDialogRunsAndPauseStays(IDD_RAMSCH_EVAL_MODE, ID_RAMSCH_EVAL_MODE);
+    ExpectDialogRunsAndPauseStays(IDD_TERMINATION, ID_TERMINATION);
+}
+
+TEST_F(SettingsCommandsTest, TheMatchEndAsksBeforeBierlachsOnlyWhileExtraRoundsRun) {
+    StartProgram();
+    const std::pair<int, std::size_t> cases[] = {{ROUND_NORMAL, 0}, {ROUND_BOCK, 1}, {ROUND_RAMSCH, 1}};
+    for (auto [status, asked] : cases) {
+        g_Game.RoundStatus = status;
+        g_Game.MatchMode = 0;
+        host_->Answers().PushMessageBoxAnswer(IDYES);
+        host_->Answers().PushDialogAnswer(IDD_TERMINATION, {DialogAction::Check(CTerminationDialog::kBierlachs),
+                                                           DialogAction::Press(IDOK)});
+        Command(ID_TERMINATION);
+        EXPECT_EQ(1u - host_->Answers().PendingMessageBoxAnswers(), asked) << status;
+        EXPECT_EQ(g_Game.MatchMode, 2) << status;
+        host_->Answers().Clear();
+    }
 }
 
 TEST_F(SettingsCommandsTest, AConfirmedSortOrderIsStoredAndTheHandsAreSortedAgain) {
