@@ -17,11 +17,12 @@ struct MatchSettingsTemplates : SettingsTemplateStyles {
     // --- General settings: the three titles on top, counting and calculation, then the switches ---
     static constexpr int BoxRow(int n) { return 112 + 13 * n; }
     static constexpr CT settings[] = {
-        {CK::Static, -1, Text::listTitleLabel, {8, 8, 210, 8}, 0},
-        {CK::CheckBox, 1076, "", {122, 7, 10, 10}, kFirstBox},
+        // The title boxes stand before their labels, whose brackets name what the box adds.
+        {CK::CheckBox, 1076, "", {8, 7, 10, 10}, kFirstBox},
+        {CK::Static, -1, Text::listTitleLabel, {20, 8, 204, 8}, 0},
         {CK::Edit, 1008, "", {8, 18, 210, 12}, kField},
-        {CK::Static, -1, Text::subtitleLabel, {8, 36, 210, 8}, 0},
-        {CK::CheckBox, 1077, "", {122, 35, 10, 10}, kFirstBox},
+        {CK::CheckBox, 1077, "", {8, 35, 10, 10}, kFirstBox},
+        {CK::Static, -1, Text::subtitleLabel, {20, 36, 204, 8}, 0},
         {CK::Edit, 1009, "", {8, 46, 210, 12}, kField},
         {CK::Static, -1, Text::storeTitleLabel, {8, 64, 210, 8}, 0},
         {CK::Edit, 1010, "", {8, 74, 210, 12}, kField},
@@ -71,11 +72,11 @@ struct MatchSettingsTemplates : SettingsTemplateStyles {
         {CK::Static, -1, Text::creditLabel, {104, 43, 70, 8}, 0},
         {CK::Edit, 1011, "", {176, 41, 40, 12}, kField},
         {CK::PushButton, 3, "&Standard", {6, 78, 54, 14}, kButton},
-        {CK::PushButton, 1, "&OK", {62, 78, 54, 14}, kButton},
-        {CK::PushButton, 2, Text::cancel, {118, 78, 54, 14}, kDefault},
-        {CK::PushButton, 1185, Text::help, {174, 78, 48, 14}, kButton},
+        {CK::PushButton, 1, "&OK", {64, 78, 54, 14}, kButton},
+        {CK::PushButton, 2, Text::cancel, {122, 78, 54, 14}, kDefault},
+        {CK::PushButton, 1185, Text::help, {180, 78, 54, 14}, kButton},
     };
-    static constexpr DT terminationDialog{149, Text::terminationCaption, kDialog, {0, 0, 226, 98}, kFont, termination};
+    static constexpr DT terminationDialog{149, Text::terminationCaption, kDialog, {0, 0, 240, 98}, kFont, termination};
 
     // --- Trace log -------------------------------------------------------------------------------
     static constexpr int LevelRow(int n) { return 78 + 13 * n; }
