@@ -1,6 +1,6 @@
 #pragma once
 // The templates of the settings dialogs: the rule configuration (143), the Ramsch scoring (300),
-// the bidding risk (301), the delays (146), the names (133), the design choosers (304, 177), the
+// the bidding risk (301), the delays (146), the names (133), the pictures (313), the design choosers (304, 177), the
 // sorting (114) and the two swaps (314, 302). One layout serves both editions; each edition
 // supplies its texts as a type with one constant per text. Widths leave room for the longer
 // edition's words.
@@ -256,8 +256,40 @@ struct SettingsTemplates : SettingsTemplateStyles {
     };
     static constexpr DT swapSuitsDialog{302, Text::swapSuitsCaption, kDialog, {0, 0, 258, 126}, kFont, swapSuits};
 
+    // --- Pictures ------------------------------------------------------------------------------
+    static constexpr int ImageRow(int n) { return 34 + 18 * n; }
+    static constexpr CT images[] = {
+        {CK::Static, -1, Text::imageHeading, {8, 6, 310, 8}, 0},
+        {CK::Static, -1, Text::playerColumn, {8, 20, 80, 8}, 0},
+        {CK::Static, -1, Text::yesNoColumn, {262, 20, 56, 8}, 0},
+        {CK::Static, 1064, "", {8, ImageRow(0) + 2, 82, 10}, 0},
+        {CK::Edit, 1259, "", {92, ImageRow(0), 144, 12}, kField},
+        {CK::PushButton, 4, "...", {240, ImageRow(0), 20, 12}, kButton},
+        {CK::CheckBox, 1260, "", {264, ImageRow(0) + 1, 10, 10}, kFirstBox},
+        {CK::Static, -1, Text::left, {278, ImageRow(0) + 2, 40, 8}, 0},
+        {CK::Static, 1065, "", {8, ImageRow(1) + 2, 82, 10}, 0},
+        {CK::Edit, 1048, "", {92, ImageRow(1), 144, 12}, kField},
+        {CK::PushButton, 5, "...", {240, ImageRow(1), 20, 12}, kButton},
+        {CK::CheckBox, 1261, "", {264, ImageRow(1) + 1, 10, 10}, kFirstBox},
+        {CK::Static, -1, Text::right, {278, ImageRow(1) + 2, 40, 8}, 0},
+        {CK::Static, 1264, "", {8, ImageRow(2) + 2, 82, 10}, 0},
+        {CK::Edit, 1049, "", {92, ImageRow(2), 144, 12}, kField},
+        {CK::PushButton, 6, "...", {240, ImageRow(2), 20, 12}, kButton},
+        {CK::CheckBox, 1262, "", {264, ImageRow(2) + 1, 10, 10}, kFirstBox},
+        {CK::Static, -1, Text::left, {278, ImageRow(2) + 2, 40, 8}, 0},
+        {CK::Edit, 1050, "", {92, ImageRow(3), 144, 12}, kField},
+        {CK::PushButton, 7, "...", {240, ImageRow(3), 20, 12}, kButton},
+        {CK::CheckBox, 1263, "", {264, ImageRow(3) + 1, 10, 10}, kFirstBox},
+        {CK::Static, -1, Text::right, {278, ImageRow(3) + 2, 40, 8}, 0},
+        {CK::PushButton, 3, "&Standard", {8, 112, 72, 14}, kButton},
+        {CK::PushButton, 1, "&OK", {86, 112, 72, 14}, kButton},
+        {CK::PushButton, 2, Text::cancel, {164, 112, 72, 14}, kDefault},
+        {CK::PushButton, 1185, Text::help, {242, 112, 76, 14}, kButton},
+    };
+    static constexpr DT imagesDialog{313, Text::imagesCaption, kDialog, {0, 0, 324, 132}, kFont, images};
+
     static const platform::DialogTemplate* Find(int id) {
-        for (const DT* dialog : {&configurationDialog, &ramschDialog, &riskDialog, &delayDialog, &namesDialog,
+        for (const DT* dialog : {&configurationDialog, &ramschDialog, &riskDialog, &delayDialog, &namesDialog, &imagesDialog,
                                  &cardBackDialog, &cardFaceDialog, &sortDialog, &swapHandsDialog, &swapSuitsDialog}) {
             if (dialog->id == id) return dialog;
         }

@@ -59,6 +59,13 @@ struct EnglishSettingsTexts {
     static constexpr const char* namesCaption = "Names";
     static constexpr const char* leftComputer = "Computer &left:";
     static constexpr const char* rightComputer = "Computer &right:";
+    // Pictures.
+    static constexpr const char* imagesCaption = "Images";
+    static constexpr const char* imageHeading = "Assignment of an image (Portrait, Profile, Photo, ...)";
+    static constexpr const char* playerColumn = "Player:";
+    static constexpr const char* yesNoColumn = "Yes / No";
+    static constexpr const char* left = "left";
+    static constexpr const char* right = "right";
     // Design choosers.
     static constexpr const char* cardBackCaption = "Choice of Card Back";
     static constexpr const char* backHint = "Alternatively press ESC and then (repeatedly) R or B";

@@ -18,6 +18,8 @@ constexpr platform::StringEntry kSettingsStrings[] = {
     {40503, "Kartenzuordnung\nCards Assignment"},
     {41013, "Rename game"},
     {41017, "Rename match"},
+    {41029, "Choicing an image for %1"},
+    {41078, "Image Files (*.bmp)"},
     {41208, "Rule Skat"},
     {41209, "Variants Skat"},
     {41210, "Ramsch"},

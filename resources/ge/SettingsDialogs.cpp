@@ -59,6 +59,13 @@ struct GermanSettingsTexts {
     static constexpr const char* namesCaption = "Namen";
     static constexpr const char* leftComputer = "Computer &links:";
     static constexpr const char* rightComputer = "Computer &rechts:";
+    // Pictures.
+    static constexpr const char* imagesCaption = "Bilder";
+    static constexpr const char* imageHeading = "Zuordnung eines Bildes (Porträt, Profil, Foto, ...)";
+    static constexpr const char* playerColumn = "Spieler:";
+    static constexpr const char* yesNoColumn = "Ja / Nein";
+    static constexpr const char* left = "links";
+    static constexpr const char* right = "rechts";
     // Design choosers.
     static constexpr const char* cardBackCaption = "Wahl der Kartenrückseite";
     static constexpr const char* backHint = "Wahlweise ESC und danach (mehrfach) R oder B drücken";

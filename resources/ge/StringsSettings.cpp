@@ -18,6 +18,8 @@ constexpr platform::StringEntry kSettingsStrings[] = {
     {40503, "Kartenzuordnung\nCards Assignment"},
     {41013, "Spiel umbenennen"},
     {41017, "Serie umbenennen "},
+    {41029, "Bild für %1 auswählen"},
+    {41078, "Bild-Dateien (*.bmp)"},
     {41208, "Regelskat"},
     {41209, "Variantenskat"},
     {41210, "Ramsch"},

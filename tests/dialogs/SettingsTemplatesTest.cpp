@@ -18,7 +18,8 @@ using platform::DialogTemplate;
 
 const int kTemplates[] = {IDD_CONFIGURATION, IDD_RAMSCH_EVAL_MODE, IDD_RISK_DISPOSITION, IDD_DELAY, IDD_NAMES,
                           IDD_CARD_BACK,     IDD_CARD_FACE,        IDD_SORT,             IDD_SWAP_HANDS, IDD_SWAP_SUITS,
-                          IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,    IDD_RENAME};
+                          IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,    IDD_RENAME,
+                          IDD_IMAGES};
 
 const DialogTemplate* Find(const platform::ResourceSet& edition, int id) {
     platform::SetResources(&edition);
@@ -27,8 +28,8 @@ const DialogTemplate* Find(const platform::ResourceSet& edition, int id) {
     return found;
 }
 
-// The room the longest line takes in fifths of a dialog unit's character: a letter counts 5, a
-// blank 2 (a mnemonic's "&" is not shown).
+// The room the longest line takes in dialog units: a letter counts 5, a blank or a dot 2 (a
+// mnemonic's "&" is not shown).
 std::size_t LongestLine(const std::string& text, std::size_t& lines) {
     std::size_t longest = 0, current = 0;
     lines = 1;
@@ -41,7 +42,7 @@ std::size_t LongestLine(const std::string& text, std::size_t& lines) {
         }
         if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
         if ((byte & 0xC0) == 0x80) continue;
-        current += text[i] == ' ' ? 2 : 5;
+        current += text[i] == ' ' || text[i] == '.' ? 2 : 5;
         longest = std::max(longest, current);
     }
     return longest;

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,8 @@ using namespace platform;
 
 const int kTemplates[] = {IDD_CONFIGURATION, IDD_RAMSCH_EVAL_MODE, IDD_RISK_DISPOSITION, IDD_DELAY,       IDD_NAMES,
                           IDD_CARD_BACK,     IDD_CARD_FACE,        IDD_SORT,             IDD_SWAP_HANDS,  IDD_SWAP_SUITS,
-                          IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,     IDD_RENAME};
+                          IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,     IDD_RENAME,
+                          IDD_IMAGES};
 
 // The room the widget asks for, for the kinds that show their text in one piece.
 QSize WantedSize(QWidget* widget) {
@@ -40,6 +42,9 @@ QSize WantedSize(QWidget* widget) {
         const int oneLine = label->fontMetrics().height();
         return {0, height > oneLine + 2 ? height : 0};
     }
+    // A push button's text with a little room each side (the style's minimum width is no cut).
+    if (auto* push = qobject_cast<QPushButton*>(widget))
+        return {push->fontMetrics().horizontalAdvance(push->text().remove(u'&')) + 8, 0};
     if (qobject_cast<QAbstractButton*>(widget)) return {widget->sizeHint().width(), 0};
     if (auto* group = qobject_cast<QGroupBox*>(widget)) return {group->minimumSizeHint().width(), 0};
     return {};
