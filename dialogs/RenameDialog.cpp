@@ -8,13 +8,14 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
+#include "resources/ids.h"
 
 namespace {
 
-constexpr int kCodes = 41251;        // the two-letter codes, read by character position
-constexpr int kPositionNames = 40005;  // forehand, middlehand, rearhand
-constexpr int kVariantTexts = 41208;   // rule Skat, variants Skat, Ramsch, Schieberamsch
-constexpr int kMatchModeTexts = 40223;
+constexpr int kCodes = IDS_ABBREVIATIONS;          // the two-letter codes, read by character position
+constexpr int kPositionNames = IDS_LABEL_FOREHAND;  // forehand, middlehand, rearhand
+constexpr int kVariantTexts = IDS_RULE_SKAT;        // rule Skat, variants Skat, Ramsch, Schieberamsch
+constexpr int kMatchModeTexts = IDS_MODE_SERIES;
 constexpr int kDeckNames = 41501;
 constexpr const char* kSeatLabels[3] = {"C1", "C2", "P"};
 
@@ -49,7 +50,11 @@ std::string CRenameDialog::BuildDefaultName(const GameNameFacts& f) {
         for (int step = 1; step <= 2; ++step) {
             const int other = (f.seat + step) % 3;
             const std::string text = marks(other);
-            if (!text.empty()) name += "-" + label(other) + text;
+            if (!text.empty()) {
+                name += '-';
+                name += label(other);
+                name += text;
+            }
         }
         return name;
     }
@@ -71,11 +76,18 @@ std::string CRenameDialog::BuildDefaultName(const GameNameFacts& f) {
         else if (f.soloistPoints < 31) name += Code(codes, 30);
     }
     name += position(f.seat);
-    if (f.kontra) name += "-" + label(f.kontraSeat) + Code(codes, 42);
+    if (f.kontra) {
+        name += '-';
+        name += label(f.kontraSeat);
+        name += Code(codes, 42);
+    }
     // The defenders Schwarz or Schneider.
-    const std::string defenders = "-" + label(f.seat + 1) + label(f.seat + 2);
-    if (f.soloistTricks == 10) name += defenders + Code(codes, 32);
-    else if (f.soloistPoints >= 90) name += defenders + Code(codes, 30);
+    if (f.soloistTricks == 10 || f.soloistPoints >= 90) {
+        name += '-';
+        name += label(f.seat + 1);
+        name += label(f.seat + 2);
+        name += Code(codes, f.soloistTricks == 10 ? 32 : 30);
+    }
     return name;
 }
 

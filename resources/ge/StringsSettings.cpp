@@ -1,18 +1,11 @@
-// The German settings dialogs' strings: the position names, the Bierlachs question, the match modes, the standard titles,
-// the rename captions, the variant names, the game-name codes and the names of the card decks.
+// The German settings dialogs' strings: the Bierlachs question, the standard titles, the rename captions, the
+// picture dialog's file choice and the names of the card decks.
 #include "resources/ge/EditionTables.h"
 
 namespace {
 
 constexpr platform::StringEntry kSettingsStrings[] = {
-    {40005, "Vh"},
-    {40006, "Mh"},
-    {40007, "Hh"},
     {40112, "Das Umschalten auf 'Bierlachs' erfüllt das Endekriterium\nfür die laufende Serie trotz austehender Extrarunden.\n\nWollen Sie jetzt umschalten?"},
-    {40223, "Spielserie"},
-    {40224, "Zeitdauer"},
-    {40225, "Bierlachs"},
-    {40226, "Unbegrenzt"},
     {40501, "Spielliste\nScore Sheet"},
     {40502, "Regelskat\nRule Skat"},
     {40503, "Kartenzuordnung\nCards Assignment"},
@@ -20,11 +13,6 @@ constexpr platform::StringEntry kSettingsStrings[] = {
     {41017, "Serie umbenennen "},
     {41029, "Bild für %1 auswählen"},
     {41078, "Bild-Dateien (*.bmp)"},
-    {41208, "Regelskat"},
-    {41209, "Variantenskat"},
-    {41210, "Ramsch"},
-    {41211, "Schieberamsch"},
-    {41251, "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM\n"},
     {41501, "Standard"}, {41502, "Turnier A"}, {41503, "Deutsch"}, {41504, "Modern"}, {41505, "Joker"},
     {41506, "Franz"},    {41507, "Groß"},      {41508, "Amerika"}, {41509, "Extra"},  {41510, "Turnier B"},
 };
