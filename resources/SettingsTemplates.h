@@ -288,8 +288,15 @@ struct SettingsTemplates : SettingsTemplateStyles {
     };
     static constexpr DT imagesDialog{313, Text::imagesCaption, kDialog, {0, 0, 324, 132}, kFont, images};
 
+    // --- Annotation panel: one text filling the window ----------------------------------------
+    static constexpr CT annotation[] = {
+        {CK::Edit, 1069, "", {0, 0, 220, 90}, kField | platform::CTL_MULTILINE},
+    };
+    static constexpr DT annotationDialog{221, Text::annotationCaption, platform::DLG_MODELESS | platform::DLG_NO_PARENT,
+                                         {0, 0, 220, 90}, kFont, annotation};
+
     static const platform::DialogTemplate* Find(int id) {
-        for (const DT* dialog : {&configurationDialog, &ramschDialog, &riskDialog, &delayDialog, &namesDialog, &imagesDialog,
+        for (const DT* dialog : {&annotationDialog, &configurationDialog, &ramschDialog, &riskDialog, &delayDialog, &namesDialog, &imagesDialog,
                                  &cardBackDialog, &cardFaceDialog, &sortDialog, &swapHandsDialog, &swapSuitsDialog}) {
             if (dialog->id == id) return dialog;
         }

@@ -59,6 +59,8 @@ struct EnglishSettingsTexts {
     static constexpr const char* namesCaption = "Names";
     static constexpr const char* leftComputer = "Computer &left:";
     static constexpr const char* rightComputer = "Computer &right:";
+    // Annotation panel.
+    static constexpr const char* annotationCaption = "Annotation: ";
     // Pictures.
     static constexpr const char* imagesCaption = "Images";
     static constexpr const char* imageHeading = "Assignment of an image (Portrait, Profile, Photo, ...)";

@@ -59,6 +59,8 @@ struct GermanSettingsTexts {
     static constexpr const char* namesCaption = "Namen";
     static constexpr const char* leftComputer = "Computer &links:";
     static constexpr const char* rightComputer = "Computer &rechts:";
+    // Annotation panel.
+    static constexpr const char* annotationCaption = "Anmerkung: ";
     // Pictures.
     static constexpr const char* imagesCaption = "Bilder";
     static constexpr const char* imageHeading = "Zuordnung eines Bildes (Porträt, Profil, Foto, ...)";

@@ -19,7 +19,7 @@ using platform::DialogTemplate;
 const int kTemplates[] = {IDD_CONFIGURATION, IDD_RAMSCH_EVAL_MODE, IDD_RISK_DISPOSITION, IDD_DELAY, IDD_NAMES,
                           IDD_CARD_BACK,     IDD_CARD_FACE,        IDD_SORT,             IDD_SWAP_HANDS, IDD_SWAP_SUITS,
                           IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,    IDD_RENAME,
-                          IDD_IMAGES};
+                          IDD_IMAGES,        221};
 
 const DialogTemplate* Find(const platform::ResourceSet& edition, int id) {
     platform::SetResources(&edition);
@@ -82,6 +82,8 @@ TEST(SettingsTemplates, BothEditionsHaveEveryDialogWithTheSameControlsInPlace) {
                 EXPECT_LE(g.rect.y + g.rect.cy, german->rect.cy) << id << " " << g.id;
             }
         }
+        // Every modal dialog has its OK, Cancel and Help; the annotation panel is one text.
+        if (id == 221) continue;
         for (int button : {1, 2, 1185}) EXPECT_TRUE(ids.count(button)) << id << " lacks " << button;
     }
 }
