@@ -182,6 +182,10 @@ void CMainFrame::OnCommand(int id) {
         case ID_OPTIMAL_WINDOW: OnOptimalWindow(); break;
         case ID_IDEAL_WINDOW: OnIdealWindow(); break;
         case ID_AUDIO: OnAudio(); break;
+        case ID_RISK: OnRiskDisposition(); break;
+        case ID_SORT_DIALOG: OnSortDialog(); break;
+        case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
+        case ID_TERMINATION: OnTermination(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
         case ID_HELP_OPERATING: OnHelpOperation(); break;

@@ -693,6 +693,11 @@ public:
     void SaySeatTerm(int seat, int term, bool withVariant);
     // Options > Voices and Sounds: the settings dialog, with the game paused.
     void OnAudio();
+    // Settings dialogs of the Options and Variations menus (flow/SettingsCommands.cpp).
+    void OnRiskDisposition();
+    void OnSortDialog();
+    void OnRamschEvalMode();
+    void OnTermination();
     // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
     int StatusTextTicks = 0;
     // --- end of voices and sounds -------------------------------------------------------------

@@ -61,6 +61,7 @@ inline constexpr int ID_SKAT_RULE = 32920;
 inline constexpr int ID_SKAT_VARIANT = 32921;
 inline constexpr int ID_SKAT_RAMSCH = 32922;
 inline constexpr int ID_CONFIGURATION = 32932;
+inline constexpr int ID_RAMSCH_EVAL_MODE = 32860;
 
 // Options menu.
 inline constexpr int ID_SUGGEST = 32864;

@@ -3,6 +3,7 @@
 #include "platform/core/Control.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Edit.h"
+#include "platform/core/IconList.h"
 #include "platform/core/Image.h"
 #include "platform/core/ListBox.h"
 #include "platform/core/RichText.h"
@@ -31,6 +32,7 @@ Control* CreateControl(const ControlTemplate& item, HWND parent, const Rect& rec
         case ControlKind::ScrollBar: control = std::make_unique<ScrollBar>(item.style); break;
         case ControlKind::Slider: control = std::make_unique<Slider>(item.style); break;
         case ControlKind::Image: control = std::make_unique<Image>(item.style); break;
+        case ControlKind::IconList: control = std::make_unique<IconList>(item.style); break;
     }
     // Controls never refuse their creation, so a failure means no window came to be and the object
     // is still ours to free.

@@ -19,6 +19,7 @@ constexpr UINT WM_VSCROLL = 0x0401;
 // --- Dialogs ---------------------------------------------------------------------------------------
 constexpr UINT DM_GETDEFID = 0x0410;  // returns the default push button's id, 0 when none
 constexpr UINT DM_SETDEFID = 0x0411;  // wParam: the new default push button's id
+constexpr UINT DM_SCRIPTED = 0x0412;  // posted by DoModal when a test lined up the person's actions
 
 // --- Buttons (push button, check box, radio button) ------------------------------------------------
 constexpr UINT BM_GETCHECK = 0x0420;  // returns BST_*
@@ -38,6 +39,11 @@ constexpr UINT EM_LIMITTEXT = 0x0430;     // wParam: the most characters (0: no 
 constexpr UINT EM_GETLIMITTEXT = 0x0431;
 constexpr UINT EM_SETREADONLY = 0x0432;   // wParam: 1 read-only
 constexpr UINT EM_SETBKGNDCOLOR = 0x0433; // rich text: lParam: the background as 0xBBGGRR; returns the previous one
+constexpr UINT EM_GETMODIFY = 0x0434;     // returns 1 when the person changed the text since it was last set
+constexpr UINT EM_SETMODIFY = 0x0435;     // wParam: the flag
+constexpr UINT EM_SETSEL = 0x0436;        // wParam: first character, lParam: end (-1: to the end of the text)
+constexpr UINT EM_GETSEL = 0x0437;        // returns MAKELONG(first, end) in characters
+constexpr UINT EM_SCROLLCARET = 0x0438;   // scrolls the caret (the selection's end) into view
 
 // --- Combo box -------------------------------------------------------------------------------------
 constexpr UINT CB_ADDSTRING = 0x0440;     // lParam: const char*; returns the index
@@ -64,7 +70,16 @@ constexpr UINT LB_GETCURSEL = 0x0466;
 constexpr UINT LB_GETTEXT = 0x0467;       // wParam: index; lParam: std::string* to fill
 constexpr UINT LB_SETITEMDATA = 0x0468;
 constexpr UINT LB_GETITEMDATA = 0x0469;
+constexpr UINT LB_SETSEL = 0x046A;       // multiple selection: wParam: 1 select, 0 clear; lParam: index (-1: every item); no notification
+constexpr UINT LB_GETSEL = 0x046B;       // wParam: index; returns 1 when selected, LB_ERR when out of range
+constexpr UINT LB_GETSELCOUNT = 0x046C;  // returns the number of selected items
 constexpr LRESULT LB_ERR = -1;
+
+// --- Icon list (pictures with a caption each, one selected) ------------------------------------------
+constexpr UINT LVM_GETITEMCOUNT = 0x04B0;
+constexpr UINT LVM_SETSELECTED = 0x04B1;  // wParam: index (-1: none); selects and focuses it; no notification
+constexpr UINT LVM_GETSELECTED = 0x04B2;  // returns the selected index, -1 when none
+constexpr UINT LVM_ENSUREVISIBLE = 0x04B3;  // wParam: index; scrolls it into view
 
 // --- Scroll bar and slider -------------------------------------------------------------------------
 constexpr UINT SBM_SETRANGE = 0x0480;  // wParam: minimum; lParam: maximum
@@ -97,3 +112,4 @@ constexpr unsigned EN_CHANGE = 0x10;
 constexpr unsigned CBN_SELCHANGE = 0x20;
 constexpr unsigned LBN_SELCHANGE = 0x30;
 constexpr unsigned LBN_DBLCLK = 0x31;
+constexpr unsigned LVN_SELCHANGE = 0x40;  // the person selected another picture of an icon list

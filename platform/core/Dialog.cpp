@@ -3,6 +3,8 @@
 #include "platform/core/Button.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/DialogNavigation.h"
+#include "platform/core/Host.h"
+#include "platform/core/WindowSystem.h"
 #include "platform/core/WindowApi.h"
 
 #include <charconv>
@@ -125,6 +127,11 @@ int Dialog::DoModal(HWND owner) {
         return -1;
     }
     DestroyOnExit guard{*this};
+    // A test's answer is done by the person inside the loop, as real clicks and typing would be.
+    if (Host* host = WindowSystem::Instance().AttachedHost(); host && m_template) {
+        m_scripted = host->TakeDialogAnswer(m_template->id);
+        if (m_scripted) PostMessage(DM_SCRIPTED);
+    }
     int result = ::RunModalLoop(*this);
     m_modal = false;
     return result;
@@ -187,6 +194,13 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case DM_SETDEFID:
             SetDefID(static_cast<int>(wParam));
             return 1;
+        case DM_SCRIPTED:
+            if (m_scripted) {
+                DialogActions actions = std::move(*m_scripted);
+                m_scripted.reset();
+                ApplyActions(actions);
+            }
+            return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();

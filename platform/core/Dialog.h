@@ -17,6 +17,7 @@
 // Controls that take the keys themselves (edits, lists, sliders) keep their characters and arrows.
 
 #include "platform/core/Control.h"
+#include "platform/core/DialogAnswer.h"
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/DialogUnits.h"
 #include "platform/core/Window.h"
@@ -37,6 +38,9 @@ public:
     // Runs the dialog modally and returns the result of EndDialog (-1 when it could not be created
     // or was destroyed without one). Owner nullptr: the default owner (the main window).
     int DoModal(HWND owner = nullptr);
+    // The person's actions, done now in order; stops when one ends the dialog. Unknown controls and
+    // actions that do not fit the control are skipped.
+    void ApplyActions(const DialogActions& actions);
     // Ends a modal dialog after the current dispatch with this result; a modeless one is hidden.
     void EndDialog(int result);
     bool IsRunningModal() const { return m_modal && !m_ended; }
@@ -112,6 +116,7 @@ private:
     bool m_modal = false;
     bool m_ended = false;
     int m_result = 0;
+    std::optional<DialogActions> m_scripted;  // the actions a test lined up, until the loop runs them
 
     static inline HWND s_defaultOwner = nullptr;
 };

@@ -21,6 +21,7 @@ enum class ControlKind {
     ScrollBar,
     Slider,
     Image,
+    IconList,  // pictures in rows, a caption under each, one selected (the design choosers)
 };
 
 // Style flags of a control in a template. Our own values; combine with |.
@@ -41,6 +42,7 @@ enum ControlStyle : unsigned {
     CTL_CENTER = 1u << 13,    // static: text centred
     CTL_RIGHT = 1u << 14,     // static: text right-aligned
     CTL_LEFTTEXT = 1u << 15,  // check box / radio button: the text left of the box, the box at the right
+    CTL_MULTISELECT = 1u << 16,  // list box: any number of items selected, a click toggles one
 };
 
 // Style flags of a dialog. Whether it runs modal is decided by how it is run; the flags record how

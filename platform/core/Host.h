@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/DialogAnswer.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
 
@@ -44,6 +45,7 @@ enum class WindowEvent {
     CursorChanged,  // the window's current cursor changed (Window::CursorId)
     ScrollBarsChanged,  // an own scroll bar was shown, hidden, given a range or a position
     ToolTipChanged,     // Window::ToolTip changed
+    IconChanged,    // the window's small icon changed (Window::SmallIconId)
 };
 
 // One invocation of a window procedure by the engine, for traces.
@@ -126,6 +128,11 @@ public:
     // instead of waiting for the person. The program's host has none.
     virtual std::optional<int> TakeMessageBoxAnswer() { return std::nullopt; }
     virtual std::optional<FileDialogAnswer> TakeFileDialogAnswer() { return std::nullopt; }
+    // The person's actions for a modal dialog built from this template, if a test lined any up.
+    virtual std::optional<DialogActions> TakeDialogAnswer(int templateId) { (void)templateId; return std::nullopt; }
+
+    // MessageBeep: the warning sound.
+    virtual void Beep(unsigned type) { (void)type; }
     // Runs a file dialog for the person (modal to the request's owner). The default answers with a
     // scripted answer, or as cancelled when there is none.
     virtual FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) {

@@ -2,6 +2,10 @@
 // platform::ListBox: a list of items with one selected. The program selects with LB_SETCURSEL (no
 // notification); the person's click on an item row, or Up/Down while it has the focus, that changes
 // the selection sends LBN_SELCHANGE; a double click on an item sends LBN_DBLCLK.
+// With CTL_MULTISELECT any number of items are selected: the program sets them with LB_SETSEL, and
+// the person's click (or Space on the focused row) toggles one and sends LBN_SELCHANGE.
+
+#include <vector>
 
 #include "platform/core/Control.h"
 #include "platform/core/ControlItems.h"
@@ -25,8 +29,16 @@ public:
     // The item under a client point, or -1.
     int ItemFromPoint(Point client) const;
 
-    // The person chose an item: selects it and notifies when the selection changed.
+    // The person chose an item: selects it and notifies when the selection changed. In a multiple
+    // selection list it toggles the item.
     void Choose(int index);
+
+    bool IsMultipleSelection() const { return (Style() & CTL_MULTISELECT) != 0; }
+    // Multiple selection: whether an item is selected; select or clear one, or all with -1 (no
+    // notification; false for an index out of range).
+    bool IsSelected(int index) const;
+    bool SetSel(int index, bool select);
+    int SelectedCount() const;
 
     bool WantsArrows() const override { return true; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -35,6 +47,10 @@ private:
     ControlItems m_items;
     int m_itemHeight;
     int m_topIndex = 0;
+    // One flag per item (multiple selection), kept in step with the items.
+    std::vector<char> m_selected;
+    // The row Space toggles (multiple selection).
+    int m_caretIndex = 0;
 };
 
 }  // namespace platform

@@ -87,6 +87,13 @@ bool Window::ShowWindow(int command) { return System().ShowWindow(m_hwnd, comman
 bool Window::EnableWindow(bool enable) { return System().EnableWindow(m_hwnd, enable); }
 bool Window::DestroyWindow() { return System().DestroyWindow(m_hwnd); }
 HWND Window::SetFocus() { return System().SetFocus(m_hwnd); }
+int Window::SetSmallIcon(int iconId) {
+    const int previous = m_smallIconId;
+    m_smallIconId = iconId;
+    if (m_hwnd && System().AttachedHost()) System().AttachedHost()->OnWindowEvent(m_hwnd, WindowEvent::IconChanged);
+    return previous;
+}
+
 void Window::SetWindowText(const std::string& title) { System().SetWindowText(m_hwnd, title); }
 void Window::MoveWindow(const Rect& rect, bool repaint) { System().MoveWindow(m_hwnd, rect, repaint); }
 

@@ -128,6 +128,10 @@ public:
     bool IsResizable() const { return m_resizable; }
     // The text the host shows when the mouse rests on the window (empty: none).
     const std::string& ToolTip() const { return m_toolTip; }
+    // The small icon of the caption (an image id the host draws; 0: the host's default).
+    int SmallIconId() const { return m_smallIconId; }
+    // Returns the previous one.
+    int SetSmallIcon(int iconId);
 
     // --- Conveniences forwarding to the free functions for this window -------------------------
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -155,6 +159,7 @@ private:
     std::vector<HWND> m_owned;         // top-level windows this one owns, in creation order
     HWND m_lastActivePopup = nullptr;  // the owned window activated last (GetLastActivePopup)
     bool m_visible = false;
+    int m_smallIconId = 0;
     bool m_disabled = false;
     WPARAM m_sizeType = SIZE_RESTORED;
     int m_cursorId = 32512;

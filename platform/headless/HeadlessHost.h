@@ -69,6 +69,11 @@ public:
     void OnDispatch(const DispatchRecord& record) override;
     std::optional<int> TakeMessageBoxAnswer() override { return m_answers.TakeMessageBoxAnswer(); }
     std::optional<FileDialogAnswer> TakeFileDialogAnswer() override { return m_answers.TakeFileDialogAnswer(); }
+    std::optional<DialogActions> TakeDialogAnswer(int templateId) override { return m_answers.TakeDialogAnswer(templateId); }
+    // Beeps are recorded, with their type, in order.
+    void Beep(unsigned type) override { m_beeps.push_back(type); }
+    const std::vector<unsigned>& Beeps() const { return m_beeps; }
+    void ClearBeeps() { m_beeps.clear(); }
     // A file dialog takes the next scripted answer; with none lined up it throws IdleStall, as nobody
     // could ever answer it. The requests are kept for tests.
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
@@ -144,6 +149,7 @@ private:
     std::deque<ScriptedEvent> m_script;  // ordered by time, then insertion
     std::uint64_t m_scriptSequence = 0;
     ScriptedAnswers m_answers;
+    std::vector<unsigned> m_beeps;
     DispatchTrace m_trace;
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;

@@ -1,12 +1,15 @@
 #pragma once
 // platform::ScriptedAnswers: the answers a test lines up for message boxes (a button id: IDOK, IDYES,
-// ...) and file dialogs (a path, or cancelled). The dialog layer takes the next one, in order, when a
-// box or dialog opens; with none left it runs normally.
+// ...), file dialogs (a path, or cancelled) and modal dialogs (per template id, the person's actions
+// on its controls). The dialog layer takes the next one, in order, when a box or dialog opens; with
+// none left it runs normally.
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "platform/core/DialogAnswer.h"
 #include "platform/core/Host.h"
 
 namespace platform {
@@ -32,14 +35,31 @@ public:
     }
     std::size_t PendingFileDialogAnswers() const { return m_fileDialogs.size(); }
 
+    // The actions for the next modal run of the dialog with this template.
+    void PushDialogAnswer(int templateId, DialogActions actions) { m_dialogs[templateId].push_back(std::move(actions)); }
+    std::optional<DialogActions> TakeDialogAnswer(int templateId) {
+        auto found = m_dialogs.find(templateId);
+        if (found == m_dialogs.end() || found->second.empty()) return std::nullopt;
+        DialogActions actions = std::move(found->second.front());
+        found->second.pop_front();
+        return actions;
+    }
+    std::size_t PendingDialogAnswers() const {
+        std::size_t count = 0;
+        for (const auto& [id, answers] : m_dialogs) count += answers.size();
+        return count;
+    }
+
     void Clear() {
         m_messageBoxes.clear();
         m_fileDialogs.clear();
+        m_dialogs.clear();
     }
 
 private:
     std::deque<int> m_messageBoxes;
     std::deque<FileDialogAnswer> m_fileDialogs;
+    std::map<int, std::deque<DialogActions>> m_dialogs;
 };
 
 }  // namespace platform

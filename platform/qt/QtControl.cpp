@@ -1,4 +1,5 @@
 #include "platform/qt/QtControl.h"
+#include "platform/qt/QtImage.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -33,6 +34,7 @@
 #include "platform/core/Edit.h"
 #include "platform/core/Image.h"
 #include "platform/qt/QtDialogPictures.h"
+#include "platform/core/IconList.h"
 #include "platform/core/ListBox.h"
 #include "platform/core/RichText.h"
 #include "platform/core/RichTextReader.h"
@@ -231,7 +233,23 @@ QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const Imag
             break;
         }
         case ControlKind::ComboBox: m_widget = new QComboBox(parent); break;
-        case ControlKind::ListBox: m_widget = new QListWidget(parent); break;
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(parent);
+            if (m_style & CTL_MULTISELECT) list->setSelectionMode(QAbstractItemView::MultiSelection);
+            m_widget = list;
+            break;
+        }
+        case ControlKind::IconList: {
+            auto* list = new QListWidget(parent);
+            list->setViewMode(QListView::IconMode);
+            list->setMovement(QListView::Static);
+            list->setResizeMode(QListView::Adjust);
+            list->setWrapping(true);
+            list->setIconSize(QSize(71, 96));
+            list->setSpacing(IconList::kCellMargin / 2);
+            m_widget = list;
+            break;
+        }
         case ControlKind::ScrollBar:
             m_widget = new QScrollBar((m_style & CTL_VERTICAL) ? Qt::Vertical : Qt::Horizontal, parent);
             break;
@@ -307,8 +325,23 @@ void QtControl::Connect(Report report) {
                 report([index](Control& c) { static_cast<ComboBox&>(c).Choose(index); });
             });
             break;
+        case ControlKind::IconList: {
+            auto* list = static_cast<QListWidget*>(m_widget);
+            QObject::connect(list, &QListWidget::currentRowChanged, list, [report](int row) {
+                report([row](Control& c) { static_cast<IconList&>(c).Choose(row); });
+            });
+            break;
+        }
         case ControlKind::ListBox: {
             auto* list = static_cast<QListWidget*>(m_widget);
+            if (m_style & CTL_MULTISELECT) {
+                // Each click toggles its item; our control keeps the flags.
+                QObject::connect(list, &QListWidget::itemClicked, list, [report, list](QListWidgetItem* item) {
+                    const int row = list->row(item);
+                    report([row](Control& c) { static_cast<ListBox&>(c).Choose(row); });
+                });
+                break;
+            }
             QObject::connect(list, &QListWidget::currentRowChanged, list, [report](int row) {
                 report([row](Control& c) { static_cast<ListBox&>(c).Choose(row); });
             });
@@ -422,6 +455,12 @@ void QtControl::Sync(const Control& control) {
             const QString text = FieldText(control.Title());
             if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
                 if (line->text() != text) line->setText(text);
+                // A selection the program set (a refused entry shown selected) is shown selected.
+                if (edit.SelectionEnd() > edit.SelectionStart() &&
+                    (line->selectionStart() != edit.SelectionStart() ||
+                     line->selectedText().size() != edit.SelectionEnd() - edit.SelectionStart())) {
+                    line->setSelection(edit.SelectionStart(), edit.SelectionEnd() - edit.SelectionStart());
+                }
                 const int limit = edit.Limit() == 0 ? 32767 : static_cast<int>(std::min<std::size_t>(edit.Limit(), 32767));
                 if (line->maxLength() != limit) line->setMaxLength(limit);
                 if (line->isReadOnly() != edit.IsReadOnly()) line->setReadOnly(edit.IsReadOnly());
@@ -470,7 +509,31 @@ void QtControl::Sync(const Control& control) {
                 list->clear();
                 list->addItems(TextsOf(ours.Items()));
             }
+            if (ours.IsMultipleSelection()) {
+                for (int i = 0; i < list->count(); ++i) {
+                    if (list->item(i)->isSelected() != ours.IsSelected(i)) list->item(i)->setSelected(ours.IsSelected(i));
+                }
+                break;
+            }
             if (list->currentRow() != ours.GetCurSel()) list->setCurrentRow(ours.GetCurSel());
+            break;
+        }
+        case ControlKind::IconList: {
+            auto* list = static_cast<QListWidget*>(m_widget);
+            const auto& ours = static_cast<const IconList&>(control);
+            bool same = list->count() == ours.Count();
+            for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == FromUtf8(ours.Caption(i));
+            if (!same) {
+                list->clear();
+                for (int i = 0; i < ours.Count(); ++i) {
+                    const QImage picture = ToQImage(ours.Picture(i));
+                    list->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), FromUtf8(ours.Caption(i))));
+                }
+            }
+            if (list->currentRow() != ours.Selection()) {
+                list->setCurrentRow(ours.Selection());
+                if (ours.Selection() >= 0) list->scrollToItem(list->item(ours.Selection()));
+            }
             break;
         }
         case ControlKind::ScrollBar:

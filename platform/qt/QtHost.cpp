@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QIcon>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPalette>
@@ -22,6 +24,7 @@
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtControlRelay.h"
 #include "platform/qt/QtDialogFont.h"
+#include "platform/qt/QtDialogPictures.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtInput.h"
 #include "platform/qt/QtWindowSurface.h"
@@ -168,6 +171,11 @@ void QtHost::Sleep(std::int64_t ms) {
     // Nothing of ours is dispatched; Qt still repaints, and what the person does is only recorded.
     const std::int64_t end = m_clock.NowMs() + ms;
     for (std::int64_t left = ms; left > 0; left = end - m_clock.NowMs()) ProcessQtEvents(left);
+}
+
+void QtHost::Beep(unsigned type) {
+    (void)type;  // one warning sound serves every kind
+    QApplication::beep();
 }
 
 FileDialogAnswer QtHost::ShowFileDialog(const FileDialogRequest& request) {
@@ -595,6 +603,12 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
             break;
         case WindowEvent::CursorChanged:
             widget->setCursor(window->CursorId() == SYSTEM_CURSOR_HAND ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            break;
+        case WindowEvent::IconChanged:
+            if (widget->isWindow()) {
+                const QImage icon = window->SmallIconId() != 0 ? DialogPictureImage(window->SmallIconId(), QSize(16, 16)) : QImage();
+                widget->setWindowIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+            }
             break;
         case WindowEvent::Created:
         case WindowEvent::Destroyed:

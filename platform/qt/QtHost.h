@@ -75,6 +75,7 @@ public:
     void Sleep(std::int64_t ms) override;
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
+    void Beep(unsigned type) override;
     void ReleaseSurface(HWND hwnd) override;
     // Qt's file dialog over the owner's widget, while our loop keeps running (QtFileDialog.h).
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;

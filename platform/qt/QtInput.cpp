@@ -73,6 +73,8 @@ bool NativeControlTakesKey(ControlKind kind, unsigned style, int qtKey, Qt::Keyb
             return true;  // typing, editing and moving within the text
         case ControlKind::RichText:
             return vertical || along || (modifiers & Qt::ControlModifier);  // reading and copying
+        case ControlKind::IconList:
+            return vertical || along;
         case ControlKind::ComboBox:
         case ControlKind::ListBox:
             return !enter && (vertical || along || (qtKey >= 0x20 && qtKey <= 0x7E && qtKey != Qt::Key_Space));

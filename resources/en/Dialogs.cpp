@@ -102,6 +102,7 @@ struct EnglishAboutTexts {
 const platform::DialogTemplate* FindEnglishDialog(int id) {
     if (const auto* about = resources::AboutTemplates<EnglishAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
+    if (const auto* settings = FindEnglishSettingsDialog(id)) return settings;
     if (const auto* event = resources::EventTemplates<EnglishEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<EnglishTexts>::Find(id);
 }

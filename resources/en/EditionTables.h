@@ -31,3 +31,8 @@ platform::StringTable EnglishFileStrings();
 platform::StringTable EnglishGameRoadStrings();
 // The side windows' chapter of the string table.
 platform::StringTable EnglishSideWindowStrings();
+// The settings dialogs' templates (chained in FindEnglishDialog).
+const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
+
+// The settings dialogs' strings.
+platform::StringTable EnglishSettingsStrings();

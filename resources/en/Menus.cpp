@@ -86,6 +86,7 @@ constexpr MenuItemTemplate kVariations[] = {
     {ID_SKAT_RAMSCH, "R&amsch"},
     {0, "", MF_SEPARATOR},
     {ID_CONFIGURATION, "&Configuration ..."},
+    {ID_RAMSCH_EVAL_MODE, "Ramsch-&Evaluation ..."},
 };
 constexpr MenuItemTemplate kOptions[] = {
     {ID_SUGGEST, "&Suggestion"},
@@ -95,6 +96,8 @@ constexpr MenuItemTemplate kOptions[] = {
     {ID_DRAG_CARDS, "D&rag Cards"},
     {0, "", MF_SEPARATOR},
     {ID_SETTINGS, "S&ettings ..."},
+    {ID_RISK, "&Risk Disposition ..."},
+    {ID_SORT_DIALOG, "Card Sor&ting ..."},
     {ID_AUDIO, "&Voices and Sounds ..."},
     {ID_CARD_BACK, "Card &Back ..."},
     {ID_CARD_FACE, "Card &Face ..."},

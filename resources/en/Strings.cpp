@@ -189,7 +189,8 @@ const platform::ResourceSet& EnglishResources() {
         EnglishManipulationStrings(),
         EnglishFileStrings(),
         EnglishGameRoadStrings(),
-        EnglishSideWindowStrings()};
+        EnglishSideWindowStrings(),
+        EnglishSettingsStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

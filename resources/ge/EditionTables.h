@@ -31,3 +31,8 @@ platform::StringTable GermanFileStrings();
 platform::StringTable GermanGameRoadStrings();
 // The side windows' chapter of the string table.
 platform::StringTable GermanSideWindowStrings();
+// The settings dialogs' templates (chained in FindGermanDialog).
+const platform::DialogTemplate* FindGermanSettingsDialog(int id);
+
+// The settings dialogs' strings.
+platform::StringTable GermanSettingsStrings();

@@ -88,6 +88,7 @@ constexpr MenuItemTemplate kVariations[] = {
     {ID_SKAT_RAMSCH, "R&amsch"},
     {0, "", MF_SEPARATOR},
     {ID_CONFIGURATION, "&Konfiguration ..."},
+    {ID_RAMSCH_EVAL_MODE, "Ramsch-&Wertung ..."},
 };
 constexpr MenuItemTemplate kOptions[] = {
     {ID_SUGGEST, "&Vorschlag"},
@@ -97,6 +98,8 @@ constexpr MenuItemTemplate kOptions[] = {
     {ID_DRAG_CARDS, "Karten z&iehen"},
     {0, "", MF_SEPARATOR},
     {ID_SETTINGS, "&Einstellungen ..."},
+    {ID_RISK, "Risi&kobereitschaft ..."},
+    {ID_SORT_DIALOG, "Kartens&ortierung ..."},
     {ID_AUDIO, "Stimmen und &Geräusche ..."},
     {ID_CARD_BACK, "&Rückseite ..."},
     {ID_CARD_FACE, "&Vorderseite ..."},

@@ -191,7 +191,8 @@ const platform::ResourceSet& GermanResources() {
         GermanManipulationStrings(),
         GermanFileStrings(),
         GermanGameRoadStrings(),
-        GermanSideWindowStrings()};
+        GermanSideWindowStrings(),
+        GermanSettingsStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

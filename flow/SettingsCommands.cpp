@@ -1,0 +1,42 @@
+// The frame's settings commands of the Options and Variations menus that run one of the settings
+// dialogs with the game paused, and what follows each.
+#include "dialogs/MatchSettingsDialogs.h"
+#include "dialogs/PlayerOptionDialogs.h"
+#include "dialogs/RuleOptionDialogs.h"
+#include "dialogs/ViewDialogs.h"
+#include "flow/MainFrame.h"
+#include "model/GameState.h"
+
+// Options > Risk Disposition: how boldly each seat bids; OK has stored the risks.
+void CMainFrame::OnRiskDisposition() {
+    const int previous = SetPause(0);
+    CRiskDispositionDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2));
+    dialog.DoModal();
+    SetPause(previous);
+}
+
+// Options > Sorting: a confirmed order sorts and lays out the hands again.
+void CMainFrame::OnSortDialog() {
+    const int previous = SetPause(0);
+    CSortDialog dialog;
+    dialog.DoModal();
+    SetPause(previous);
+    if (dialog.Confirmed) OnSortCards();
+}
+
+// Variations > Ramsch Evaluation: OK has stored the scoring.
+void CMainFrame::OnRamschEvalMode() {
+    const int previous = SetPause(0);
+    CRamschEvalModeDialog dialog;
+    dialog.DoModal();
+    SetPause(previous);
+}
+
+// Match > Match End: the end condition. A running Bock or Ramsch round makes switching to Bierlachs
+// ask first; OK has stored the condition and refreshed the view.
+void CMainFrame::OnTermination() {
+    const int previous = SetPause(0);
+    CTerminationDialog dialog(g_Game.RoundStatus != ROUND_NORMAL);
+    dialog.DoModal();
+    SetPause(previous);
+}
