@@ -6,9 +6,6 @@ namespace {
 
 constexpr platform::StringEntry kSettingsStrings[] = {
     {40112, "Switching to 'Bierlachs' fulfills the end criterion\nfor the current series despite existing extra rounds.\n\nDo you want to switch now?"},
-    {40501, "Spielliste\nScore Sheet"},
-    {40502, "Regelskat\nRule Skat"},
-    {40503, "Kartenzuordnung\nCards Assignment"},
     {41013, "Rename game"},
     {41017, "Rename match"},
     {41029, "Choicing an image for %1"},

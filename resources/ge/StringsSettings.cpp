@@ -6,9 +6,6 @@ namespace {
 
 constexpr platform::StringEntry kSettingsStrings[] = {
     {40112, "Das Umschalten auf 'Bierlachs' erfüllt das Endekriterium\nfür die laufende Serie trotz austehender Extrarunden.\n\nWollen Sie jetzt umschalten?"},
-    {40501, "Spielliste\nScore Sheet"},
-    {40502, "Regelskat\nRule Skat"},
-    {40503, "Kartenzuordnung\nCards Assignment"},
     {41013, "Spiel umbenennen"},
     {41017, "Serie umbenennen "},
     {41029, "Bild für %1 auswählen"},
