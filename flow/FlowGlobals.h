@@ -6,6 +6,11 @@ struct CFlowGlobals {
     unsigned char GrandHandOffered = 0;  // Ramsch: Grand Hand may be offered
     unsigned char SuitLedMarks[4] = {0, 0, 0, 0};
     int UncoverBits = 0;  // bit 1: CheatMask has 256, bit 2: it has 512
+    // The seats the game-status window (low four bits) and the trick estimation window (next four
+    // bits) show; 2 is the person.
+    int ShownSeats = 0x22;
+    // A load marked RECOVERED: a repeat that follows a break-off consumes it instead of marking.
+    unsigned char LoadMarkPending = 0;
     int CardPlaySuitMarker = -1;
     int DeclarationFlag = 0;
     // The skat swap pause after a declaration (its menu comes with the manipulations): off at

@@ -2,6 +2,8 @@
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
 
+#include "audio/VoiceTerms.h"
+
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/ResultDialog.h"
 #include "flow/FrameServices.h"
@@ -243,7 +245,7 @@ void CMainFrame::NoticeRound(bool newRound) {
     }
 }
 
-// Balloons of the special outcomes; the voices come with the audio.
+// The special outcomes: a balloon over the player and, with voices on, his voice saying it.
 void CMainFrame::VoiceResult(int outcome) {
     const int type = g_Game.GameType;
     if (type == GAME_NULL || type == GAME_REVOLUTION || type < 0 || type > 7) return;
@@ -254,12 +256,26 @@ void CMainFrame::VoiceResult(int outcome) {
                 ++withoutTrick;
                 if (first < 0) first = s;
             }
-        if (withoutTrick == 1) MoveBalloonText(first, 41218, -1, nullptr, nullptr);
+        if (withoutTrick == 1) {
+            // Jungfrau: the seat that took no trick.
+            MoveBalloonText(first, IDS_BALLOON_JUNGFRAU, -1, nullptr, nullptr);
+            SaySeatTerm(first, TERM_JUNGFRAU, false);
+        } else if (withoutTrick == 2) {
+            // Durchmarsch: the one seat with points took every trick.
+            const int player = g_Game.PartyPoints[0] > 0 ? 0 : (g_Game.PartyPoints[1] > 0 ? 1 : 2);
+            MoveBalloonText(player, IDS_BALLOON_DURCHMARSCH, -1, nullptr, nullptr);
+            SaySeatTerm(player, TERM_DURCHMARSCH, false);
+        }
         return;
     }
     const int soloist = g_Game.Soloist;
     if (soloist < 0 || soloist > 2) return;
     const int tricks = g_Game.PartyTricks[0], points = g_Game.PartyPoints[0];
-    if (tricks == 0 || tricks == 10) MoveBalloonText(soloist, 41216, -1, nullptr, nullptr);
-    else if ((points < 31 || points >= 90) && outcome != -4) MoveBalloonText(soloist, 41215, -1, nullptr, nullptr);
+    if (tricks == 0 || tricks == 10) {
+        MoveBalloonText(soloist, IDS_BALLOON_SCHWARZ, -1, nullptr, nullptr);
+        SaySeatTerm(soloist, TERM_SCHWARZ, false);
+    } else if ((points < 31 || points >= 90) && outcome != -4) {
+        MoveBalloonText(soloist, IDS_BALLOON_SCHNEIDER, -1, nullptr, nullptr);
+        SaySeatTerm(soloist, TERM_SCHNEIDER, false);
+    }
 }

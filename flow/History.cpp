@@ -2,30 +2,50 @@
 // person's turn. Taking back and bringing again come with the play aids.
 #include "flow/MainFrame.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "computer/evaluation/FrameServices.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 
+// Every field of the record but the played cards, from the players, the card knowledge and the
+// game record as they stand.
 void CMainFrame::FillSnapshot(GameSnapshot& record) {
     for (int seat = 0; seat < 3; ++seat) {
         const CPlayer& player = *Game.Player(seat);
         record.abandonOffer[seat] = player.FaceUpSeen;
-        record.forcedCard[seat] = player.forcedCard;
-        record.rememberedSuit[seat] = player.rememberedSuit;
+        record.handInfo[seat] = player.handInfo;
         if (seat < 2) record.faceUp[seat] = player.faceUp ? 1 : 0;
+        record.forcedCard[seat] = player.forcedCard;
+        record.forcedCardCount[seat] = player.ForcedCardCount;
+        record.partnerTopSuits[seat] = player.partnerTopSuits;
+        record.rememberedSuit[seat] = player.rememberedSuit;
+        record.durchmarschDecided[seat] = player.durchmarschDecided;
+        record.durchmarschAim[seat] = player.durchmarschAim;
+        for (int suit = 0; suit < 4; ++suit) {
+            record.suitPlan[seat][2 * suit] = player.SuitPlanSlots[suit].Card;
+            record.suitPlan[seat][2 * suit + 1] = player.SuitPlanSlots[suit].Flag;
+            record.playedSuit[seat][suit] = player.playedSuit[suit];
+        }
     }
-    record.knowledge = g_Knowledge;
+    std::copy(&g_Knowledge.VoidTable[0][0], &g_Knowledge.VoidTable[0][0] + 3 * VOID_COLUMNS, &record.voidTable[0][0]);
+    std::copy(std::begin(g_Knowledge.UnseenSuitCounts), std::end(g_Knowledge.UnseenSuitCounts), record.unseenSuitCounts);
     for (int party = 0; party < 3; ++party) {
         record.partyPoints[party] = g_Game.PartyPoints[party];
         record.partyTricks[party] = g_Game.PartyTricks[party];
     }
+    std::copy(std::begin(g_Knowledge.TrickLeadCounts), std::end(g_Knowledge.TrickLeadCounts), record.trickLeadCounts);
+    std::copy(std::begin(g_Knowledge.LedSuitBySeat), std::end(g_Knowledge.LedSuitBySeat), record.ledSuitBySeat);
+    std::copy(std::begin(g_Knowledge.PlayedCardTable), std::end(g_Knowledge.PlayedCardTable), record.playedCardTable);
     record.earlyFaceUp = g_Game.EarlyFaceUp;
     record.gameEndFlags = g_Game.GameEndFlags;
     record.forehand = g_Game.Forehand;
     record.soloist = g_Game.Soloist;
     record.trickWinner = g_Game.TrickWinner;
     record.trumpCount = g_Game.TrumpCount;
+    record.preferredSuit = g_Knowledge.PreferredSuit;
     record.ouvertAnnounced = g_Game.OuvertAnnounced;
     record.kontraState = g_Game.KontraState;
     record.faceUpAnnouncePending = g_ComputerFrame.FaceUpAnnouncePending;
@@ -43,7 +63,7 @@ void CMainFrame::InitHistory() {
     History[0].forehand = History[0].trickWinner = g_Game.Leader;
     // 4.
     for (int k = 0; k <= 10; ++k) {
-        for (int seat = 0; seat < 3; ++seat) History[k].card[seat] = 0;
+        for (int& card : History[k].card) card = 0;
         History[k].faceUp[0] = seat0Open;
     }
     // 5.

@@ -296,7 +296,13 @@ public:
     // second use puts the table back (flow/LastTrick.cpp).
     void OnLast();
     void OnSuggest();
-    void CheckCheat(int code, int mode);
+    // Applies one manipulation mark (code 0 resets the mask), shows its message in pane 0,
+    // repaints and traces (flow/CheatMarks.cpp). `arg` counts only for code 16: the flow state.
+    void CheckCheat(int code, int arg);
+    // The side windows the marks look at, until they are built: the game-status window's state
+    // and the legend's repaint.
+    bool GameStatusWindowOpen() const;
+    void RepaintLegend();
     void AnnounceSeats();
     void SelectEstimatedGame();
     void ShowDataDialog(int reset, int collect);

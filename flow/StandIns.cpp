@@ -56,9 +56,6 @@ void CMainFrame::SaveList() {}
 void CMainFrame::SaveStore() {}
 void CMainFrame::OnListLog() {}
 
-// The manipulation marks and their table colour come with their own step.
-void CMainFrame::CheckCheat(int /*code*/, int /*mode*/) {}
-
 void CMainFrame::SetTitle(const std::string& fileName) {
     std::string title = FrameTitle;
     if (!fileName.empty()) {

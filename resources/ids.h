@@ -72,6 +72,19 @@ inline constexpr int IDS_SCHWARZ_ANNOUNCED = 41041;
 inline constexpr int IDS_GRAND_HAND = 41043;
 inline constexpr int IDS_KONTRA = 41044;
 inline constexpr int IDS_REKONTRA = 41045;
+// The special outcomes' balloons after a game.
+inline constexpr int IDS_BALLOON_SCHNEIDER = 41215;
+inline constexpr int IDS_BALLOON_SCHWARZ = 41216;
+inline constexpr int IDS_BALLOON_JUNGFRAU = 41218;
+inline constexpr int IDS_BALLOON_DURCHMARSCH = 41220;
+// The manipulation marks' messages, each naming the act that bent the game.
+inline constexpr int IDS_CHEATED_ABORTED = 41050;
+inline constexpr int IDS_CHEATED_RECOVERED = 41051;
+inline constexpr int IDS_CHEATED_REPEATED = 41052;
+inline constexpr int IDS_CHEATED_UNDONE = 41053;
+inline constexpr int IDS_CHEATED_SWAPPED = 41054;
+inline constexpr int IDS_CHEATED_FACEUP = 41055;
+inline constexpr int IDS_CHEATED_UNCOVERED = 41056;
 inline constexpr int IDS_NOTICE_BOCK = 41066;     // " Bock %d-%d: Spiel %d "
 inline constexpr int IDS_NOTICE_RAMSCH = 41067;
 inline constexpr int IDS_GIVE_KONTRA = 41068;     // rich text: "Gebe \b Kontra\b0 "

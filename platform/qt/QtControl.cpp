@@ -20,6 +20,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "platform/core/Button.h"
@@ -31,6 +35,7 @@
 #include "platform/qt/QtDialogPictures.h"
 #include "platform/core/ListBox.h"
 #include "platform/core/RichText.h"
+#include "platform/core/RichTextReader.h"
 #include "platform/core/ScrollBar.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/PainterDCFont.h"
@@ -149,66 +154,24 @@ QString DisplayText(const std::string& text, bool qtMnemonics) {
     return shown;
 }
 
-QString PlainTextOfRichText(const std::string& rtf) {
-    if (rtf.rfind("{\\rtf", 0) != 0) return FromUtf8(rtf);
-    std::string out;  // UTF-8
-    // Groups whose text is not shown: font and colour tables, stylesheets, information, {\*...}.
-    std::vector<bool> skipping{false};
-    std::size_t i = 0;
-    auto skipped = [&] { return skipping.back(); };
-    while (i < rtf.size()) {
-        const char c = rtf[i];
-        if (c == '{') {
-            skipping.push_back(skipped());
-            ++i;
-        } else if (c == '}') {
-            if (skipping.size() > 1) skipping.pop_back();
-            ++i;
-        } else if (c == '\\') {
-            ++i;
-            if (i >= rtf.size()) break;
-            const char next = rtf[i];
-            if (next == '\\' || next == '{' || next == '}') {
-                if (!skipped()) out += next;
-                ++i;
-            } else if (next == '*') {
-                skipping.back() = true;
-                ++i;
-            } else if (next == '\'') {
-                if (i + 2 < rtf.size()) {
-                    const std::string hex = rtf.substr(i + 1, 2);
-                    char* end = nullptr;
-                    const long value = std::strtol(hex.c_str(), &end, 16);
-                    if (!skipped() && end == hex.c_str() + 2) out += Cp1252ToUtf8(std::string(1, static_cast<char>(value)));
-                }
-                i += 3;
-            } else if (std::isalpha(static_cast<unsigned char>(next))) {
-                std::string word;
-                while (i < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[i]))) word += rtf[i++];
-                if (i < rtf.size() && (rtf[i] == '-' || std::isdigit(static_cast<unsigned char>(rtf[i])))) {
-                    ++i;
-                    while (i < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[i]))) ++i;
-                }
-                if (i < rtf.size() && rtf[i] == ' ') ++i;  // the delimiter belongs to the word
-                if (word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info")
-                    skipping.back() = true;
-                else if (!skipped() && (word == "par" || word == "line"))
-                    out += '\n';
-                else if (!skipped() && word == "tab")
-                    out += '\t';
-            } else {
-                ++i;  // a control symbol we do not show
-            }
-        } else if (c == '\r' || c == '\n') {
-            ++i;
-        } else {
-            if (!skipped()) out += c;
-            ++i;
+void FillRichTextDocument(QTextDocument& document, const RichTextDocument& text) {
+    document.clear();
+    QTextCursor cursor(&document);
+    for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
+        const RichTextParagraph& paragraph = text.paragraphs[i];
+        QTextBlockFormat block;
+        block.setAlignment(paragraph.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        if (i == 0) cursor.setBlockFormat(block);
+        else cursor.insertBlock(block);
+        for (const RichTextRun& run : paragraph.runs) {
+            QTextCharFormat format;
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            format.setForeground(QColor(static_cast<int>(run.colour & 0xFF), static_cast<int>((run.colour >> 8) & 0xFF),
+                                        static_cast<int>((run.colour >> 16) & 0xFF)));
+            format.setFontPointSize(run.halfPoints / 2.0);
+            cursor.insertText(FromUtf8(run.text), format);
         }
     }
-    QString text = FromUtf8(out);
-    while (text.endsWith(u'\n')) text.chop(1);
-    return text;
 }
 
 QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const ImageSource* images)
@@ -454,8 +417,12 @@ void QtControl::Sync(const Control& control) {
         }
         case ControlKind::RichText: {
             auto* text = static_cast<QTextEdit*>(m_widget);
-            const QString plain = PlainTextOfRichText(control.Title());
-            if (text->toPlainText() != plain) text->setPlainText(plain);
+            // The runs are laid out again only when the text changed.
+            const QString source = FromUtf8(control.Title());
+            if (text->property("richTextSource").toString() != source) {
+                text->setProperty("richTextSource", source);
+                FillRichTextDocument(*text->document(), ReadRichText(control.Title()));
+            }
             const unsigned ground = static_cast<const RichText&>(control).BackgroundColour();
             const QColor colour(static_cast<int>(ground & 0xFF), static_cast<int>((ground >> 8) & 0xFF),
                                 static_cast<int>((ground >> 16) & 0xFF));

@@ -12,7 +12,9 @@
 
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/DrawingObjects.h"
+#include "platform/core/RichTextReader.h"
 
+class QTextDocument;
 class QWidget;
 
 namespace platform {
@@ -59,9 +61,8 @@ private:
 // so a literal one is doubled.
 QString DisplayText(const std::string& text, bool qtMnemonics);
 
-// The readable text of a rich text (the RTF subset the program writes): control words and
-// destinations dropped, paragraphs as line breaks, \'hh as the Western code page's character.
-// Text that is no RTF comes back as it is.
-QString PlainTextOfRichText(const std::string& rtf);
+// Fills the document with the styled runs of a rich text: one block per paragraph, centred where
+// the text says, each run in its weight, colour and size.
+void FillRichTextDocument(QTextDocument& document, const RichTextDocument& text);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "audio/VoiceClips.h"
 #include "audio/VoicePlayer.h"
 #include "audio/VoiceTerms.h"
+#include "model/CardCodes.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "platform/headless/TavloSound.h"
 #include "resources/ids.h"
@@ -182,6 +183,55 @@ TEST_F(AudioFrameTest, RekontraIsSaidInThePersonsVoiceAndMarked) {
     g_Settings.Audio.Voice = static_cast<int>(0x0D888FA9u);
     Frame().SayRekontra();
     EXPECT_TRUE(recorder.PlayedSounds().empty());
+}
+
+// The special outcomes after a game are said by the player they concern.
+TEST_F(AudioFrameTest, TheSpecialOutcomesAreSaidByTheirPlayer) {
+    struct Case {
+        const char* name;
+        int gameType, soloist, outcome;
+        int tricks[3], points[3];
+        int seat, term;  // -1: nothing is said
+    };
+    const Case cases[] = {
+        {"SuitSchwarz", GAME_CLUBS, 2, 0, {10, 0, 0}, {120, 0, 0}, 2, TERM_SCHWARZ},
+        {"SuitSchwarzLost", GAME_HEARTS, 1, -1, {0, 10, 0}, {0, 120, 0}, 1, TERM_SCHWARZ},
+        {"SuitSchneiderLost", GAME_CLUBS, 0, -1, {5, 5, 0}, {25, 95, 0}, 0, TERM_SCHNEIDER},
+        {"GrandSchneiderWon", GAME_GRAND, 1, 0, {8, 2, 0}, {95, 25, 0}, 1, TERM_SCHNEIDER},
+        {"SchwarzAnnouncedMissed", GAME_CLUBS, 0, -4, {8, 2, 0}, {95, 25, 0}, -1, 0},
+        {"Plain", GAME_SPADES, 0, 0, {6, 4, 0}, {70, 50, 0}, -1, 0},
+        {"NullNothing", GAME_NULL, 0, 0, {0, 10, 0}, {0, 120, 0}, -1, 0},
+        {"Jungfrau", GAME_RAMSCH, 3, 0, {4, 0, 6}, {50, 0, 70}, 1, TERM_JUNGFRAU},
+        {"DurchmarschSeatOne", GAME_RAMSCH, 3, 0, {0, 10, 0}, {0, 120, 0}, 1, TERM_DURCHMARSCH},
+        {"DurchmarschSeatTwo", GAME_RAMSCH, 3, 0, {0, 0, 10}, {0, 0, 120}, 2, TERM_DURCHMARSCH},
+    };
+    StartQuietly();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        recorder.Clear();
+        g_Game.GameType = c.gameType;
+        g_Game.Soloist = c.soloist;
+        for (int i = 0; i < 3; ++i) {
+            g_Game.PartyTricks[i] = c.tricks[i];
+            g_Game.PartyPoints[i] = c.points[i];
+        }
+        Frame().VoiceResult(c.outcome);
+        if (c.seat < 0) {
+            for (int seat = 0; seat < 3; ++seat) EXPECT_TRUE(HeardTerms(::GetPlayerVoice(seat)).empty());
+            continue;
+        }
+        const auto heard = HeardTerms(::GetPlayerVoice(c.seat));
+        ASSERT_EQ(heard.size(), 1u);
+        EXPECT_EQ(heard[0].term, c.term);
+    }
+    // With voices off the balloon alone shows.
+    recorder.Clear();
+    g_Settings.Audio.Voice = static_cast<int>(static_cast<std::uint32_t>(g_Settings.Audio.Voice) & ~VOICE_OUTPUT_ON);
+    g_Game.GameType = GAME_CLUBS;
+    g_Game.Soloist = 2;
+    g_Game.PartyTricks[0] = 10;
+    Frame().VoiceResult(0);
+    EXPECT_TRUE(HeardTerms(::GetPlayerVoice(2)).empty());
 }
 
 }  // namespace

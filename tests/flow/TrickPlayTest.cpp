@@ -129,6 +129,75 @@ TEST_F(TrickPlayTest, PersonAsClubsSoloistPlaysByDrags) {
     ExpectSoundGame();
 }
 
+// The person plays the Null games and Revolution, declared from the bar with or without the skat.
+// Each reaches the result with its game's value, won when the person took no trick.
+struct HandGameCase {
+    const char* name;
+    int button;
+    int value;         // the won game's value
+    bool hand;
+    bool ouvert;
+    bool variantRules;
+};
+
+class PersonHandGame : public TrickPlayTest, public ::testing::WithParamInterface<HandGameCase> {};
+
+TEST_P(PersonHandGame, IsPlayedToTheResult) {
+    const HandGameCase& c = GetParam();
+    if (c.variantRules) {
+        WriteProfileInt("Variants", "Variant", 1);
+        WriteProfileInt("Variants", "Revolution", 1);
+    }
+    PersonWinsTheAuction();
+    ::SendMessage(Bar(), WM_COMMAND, c.hand ? IDC_HAND : kPickUp, 0);
+    host_->PumpUntilIdle();
+    ::SendMessage(Bar(), WM_COMMAND, static_cast<WPARAM>(c.button), 0);
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
+    EXPECT_EQ(Frame().Record.hand, c.hand ? 1 : 0);
+    EXPECT_EQ(Frame().Record.ouvert, c.ouvert ? 1 : 0);
+    PlayOut(Input::Click);
+    const std::string line = FormatGameLine(Frame().Record, 4711);
+    EXPECT_EQ(CheckGameLine(line), "") << line;
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+    const bool won = g_Game.PartyTricks[0] == 0;
+    // Lost, the game counts double against the soloist; a lost Null ends at the soloist's trick.
+    EXPECT_EQ(Frame().Record.score, won ? c.value : -2 * c.value) << line;
+    if (won) {
+        EXPECT_EQ(Frame().Record.cards.size(), 30u);
+    }
+    EXPECT_FALSE(answerer_.answered.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, PersonHandGame,
+                         ::testing::Values(HandGameCase{"Null", IDC_NULL, 23, false, false, false},
+                                           HandGameCase{"NullOuvert", IDC_NULL_OUVERT, 46, false, true, false},
+                                           HandGameCase{"NullHand", IDC_NULL, 35, true, false, false},
+                                           HandGameCase{"NullOuvertHand", IDC_NULL_OUVERT, 59, true, true, false},
+                                           HandGameCase{"Revolution", IDC_REVOLUTION, 92, true, true, true}),
+                         [](const ::testing::TestParamInfo<HandGameCase>& info) { return std::string(info.param.name); });
+
+// When the declared game is registered every player's small cards are listed again, for the game
+// now played: nothing of what stood there before the declaration survives.
+TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
+    PersonWinsTheAuction();
+    ::SendMessage(Bar(), WM_COMMAND, IDC_HAND, 0);
+    host_->PumpUntilIdle();
+    for (int seat = 0; seat < 3; ++seat)
+        for (auto& suit : Frame().Game.Player(seat)->handInfo.SmallCards)
+            for (int& entry : suit) entry = 99;
+    ::SendMessage(Bar(), WM_COMMAND, IDC_NULL, 0);
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
+    for (int seat = 0; seat < 3; ++seat) {
+        const HandInfo& info = Frame().Game.Player(seat)->handInfo;
+        for (int suit = 0; suit < 4; ++suit) {
+            EXPECT_LE(info.SmallCards[suit][0], 5) << seat << suit;
+            for (int rank = 1; rank < 8; ++rank) EXPECT_LT(info.SmallCards[suit][rank], 12) << seat << suit << rank;
+        }
+    }
+}
+
 // A card the follow rule refuses stays in the hand with "Context: Invalid card!" and nothing is
 // posted; the legal card then plays.
 TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {

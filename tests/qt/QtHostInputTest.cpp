@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -169,11 +172,36 @@ TEST(QtControlText, MnemonicsAndRichText) {
     EXPECT_EQ(DisplayText("Salt && Pepper", true), QStringLiteral("Salt && Pepper"));
     EXPECT_EQ(DisplayText("Salt && &Pepper", false), QStringLiteral("Salt & Pepper"));
     EXPECT_EQ(DisplayText("Gr\xC3\xB6\xC3\x9F" "e", false), QStringLiteral("Gr\u00F6\u00DFe"));
-    EXPECT_EQ(PlainTextOfRichText("plain"), QStringLiteral("plain"));
-    EXPECT_EQ(PlainTextOfRichText("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
-                                  "\\f0\\b Grand\\b0  wins\\par K\\'f6nig \\{x\\}}"),
+    const auto shown = [](const std::string& rtf) {
+        QTextDocument document;
+        FillRichTextDocument(document, ReadRichText(rtf));
+        return document.toPlainText();
+    };
+    EXPECT_EQ(shown("plain"), QStringLiteral("plain"));
+    EXPECT_EQ(shown("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+                    "\\f0\\b Grand\\b0  wins\\par K\\'f6nig \\{x\\}}"),
               QStringLiteral("Grand wins\nK\u00F6nig {x}"));
-    EXPECT_EQ(PlainTextOfRichText("{\\rtf1{\\*\\generator x;}a\\tab b}"), QStringLiteral("a\tb"));
+    EXPECT_EQ(shown("{\\rtf1{\\*\\generator x;}a\\tab b}"), QStringLiteral("a\tb"));
+}
+
+// The runs keep their weight, colour and size, and a centred paragraph is centred.
+TEST(QtControlText, RichTextRunsKeepTheirStyle) {
+    QTextDocument document;
+    FillRichTextDocument(document, ReadRichText("{\\rtf1{\\colortbl ;\\red0\\green0\\blue0;\\red128\\green0\\blue0;}"
+                                                "\\pard\\qc\\cf2\\b\\fs32 Gewonnen\\b0\\fs17\\par\\pard 60 Punkte}"));
+    ASSERT_EQ(document.blockCount(), 2);
+    const QTextBlock first = document.firstBlock();
+    EXPECT_EQ(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QTextCharFormat headline = first.begin().fragment().charFormat();
+    EXPECT_EQ(headline.fontWeight(), QFont::Bold);
+    EXPECT_EQ(headline.foreground().color(), QColor(128, 0, 0));
+    EXPECT_DOUBLE_EQ(headline.fontPointSize(), 16.0);
+    const QTextBlock second = first.next();
+    EXPECT_EQ(second.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    const QTextCharFormat body = second.begin().fragment().charFormat();
+    EXPECT_EQ(body.fontWeight(), QFont::Normal);
+    EXPECT_DOUBLE_EQ(body.fontPointSize(), 8.5);
+    EXPECT_EQ(second.text(), QStringLiteral("60 Punkte"));
 }
 
 }  // namespace
