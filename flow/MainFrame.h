@@ -264,6 +264,15 @@ public:
     void InitHistory();
     void SaveGameState(bool spare);
     void FillSnapshot(GameSnapshot& record);
+    // Taking the last trick back and bringing it again (flow/UndoRedo.cpp).
+    void UndoTrick();
+    void RedoTrick(bool spare);
+    void OnUndo();
+    void OnRecover();
+    // Whether a later trick was recorded and not played over, so that redo can bring it back.
+    bool IsRedoPossible() const;
+    // Restores the fields of a record that undo and redo give back (all but the played cards).
+    void RestoreSnapshot(const GameSnapshot& record);
     void StartRecord();
     // --- The end of a game (flow/GameEnd.cpp) ---------------------------------------------------
     void EndGame();
@@ -385,6 +394,7 @@ public:
     int NewMatchDue = 0;
     int DragCard = 0;  // the card a drag of an exchange carries, 0 none
     int HistoryPosition = 0, RedoLimit = 0;
+    int SparePosition = -1;  // the trick in which the spare record 11 was written, -1 none
     GameSnapshot History[12];
     // The current game as played, for tests and the self-play.
     CGameRecord Record;
