@@ -8,6 +8,7 @@
 #include "flow/FlowGlobals.h"
 #include "model/InternalError.h"
 #include "platform/core/Menu.h"
+#include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 
 #include <cstdint>
@@ -244,6 +245,110 @@ TEST_F(UndoRedoTest, RoundTripsWhileThePersonPlaysClubs) {
 TEST_F(UndoRedoTest, RoundTripsWhileThePersonPlaysGrand) {
     PersonPlays(kGrand, 815);
     PlayWithUndoAndRedo();
+}
+
+// From the last trick's bar undo goes back bar by bar to the start of play, and redo brings every
+// trick again, bar by bar, to the end.
+TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
+    PersonPlays(kClubs, 4711);
+    std::vector<Capture> bars(11);
+    for (int guard = 0; guard < 40; ++guard) {
+        WaitForTurn();
+        ASSERT_FALSE(Scored());
+        if (Frame().PersonMayPlay()) {
+            PlayPersonCard();
+            continue;
+        }
+        ASSERT_TRUE(AtBar());
+        bars[static_cast<std::size_t>(Frame().HistoryPosition)] = Take();
+        if (Frame().HistoryPosition == 10) break;
+        Command(CM_NEXT_TRICK);
+    }
+    ASSERT_EQ(Frame().HistoryPosition, 10);
+    EXPECT_FALSE(Enabled(ID_RECOVER));
+    for (int position = 9; position >= 1; --position) {
+        SCOPED_TRACE("undo to " + std::to_string(position));
+        ASSERT_TRUE(Enabled(ID_UNDO));
+        Command(ID_UNDO);
+        EXPECT_EQ(FirstDifference(Take(), bars[static_cast<std::size_t>(position)]), "");
+        EXPECT_TRUE(Enabled(ID_RECOVER));
+    }
+    // The start of play: every card back in the hands, no trick on the table.
+    Command(ID_UNDO);
+    EXPECT_EQ(Frame().HistoryPosition, 0);
+    EXPECT_FALSE(Enabled(ID_UNDO));
+    EXPECT_EQ(Frame().Game.trick.count, 0);
+    EXPECT_EQ(Frame().Game.lastTrick.count, 0);
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().Game.Player(seat)->count, 10);
+    EXPECT_TRUE(Frame().Record.cards.empty());
+    // Undo at the start only pauses.
+    Command(ID_UNDO);
+    EXPECT_EQ(Frame().HistoryPosition, 0);
+    for (int position = 1; position <= 10; ++position) {
+        SCOPED_TRACE("redo to " + std::to_string(position));
+        ASSERT_TRUE(Enabled(ID_RECOVER));
+        Command(ID_RECOVER);
+        EXPECT_EQ(FirstDifference(Take(), bars[static_cast<std::size_t>(position)]), "");
+    }
+    EXPECT_FALSE(Enabled(ID_RECOVER));
+    // Redo at the end only pauses.
+    Command(ID_RECOVER);
+    EXPECT_EQ(FirstDifference(Take(), bars[10]), "");
+    Command(CM_NEXT_TRICK);
+    host_->PumpUntil([this] { return Scored(); }, 60000);
+    ASSERT_TRUE(Scored());
+    EXPECT_EQ(Frame().Record.cards.size(), 30u);
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
+// Undo at the person's first turn, with the computers' cards of trick 1 on the table: they go back,
+// both trick rows stay empty, and continuing plays trick 1 again.
+TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
+    Deal(4711);
+    StartAuction(0, 0, 60);
+    ::SendMessage(Bar(), WM_COMMAND, BTN_PASS, 0);
+    host_->PumpUntil([] { return g_Game.FlowState == STATE_PLAY; }, 60000);
+    ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
+    WaitForTurn();
+    ASSERT_TRUE(Frame().PersonMayPlay());
+    ASSERT_EQ(Frame().HistoryPosition, 1);
+    ASSERT_EQ(Frame().Game.trick.count, 2);
+    Command(ID_UNDO);
+    EXPECT_EQ(Frame().HistoryPosition, 0);
+    EXPECT_EQ(Frame().Game.trick.count, 0);
+    EXPECT_EQ(Frame().Game.lastTrick.count, 0);
+    EXPECT_EQ(Frame().Game.computer0.count, 10);
+    EXPECT_EQ(Frame().Game.computer1.count, 10);
+    EXPECT_TRUE(::IsWindow(Frame().ContinuePrompt));
+    EXPECT_EQ(g_Game.TurnSeat, g_Game.Leader);
+    Command(CM_NEXT_TRICK);
+    WaitForTurn();
+    ASSERT_TRUE(Frame().PersonMayPlay());
+    EXPECT_EQ(Frame().HistoryPosition, 1);
+    EXPECT_EQ(Frame().Game.trick.count, 2);
+    EXPECT_EQ(Frame().Game.computer0.count, 9);
+    EXPECT_EQ(Frame().Game.computer1.count, 9);
+    EXPECT_EQ(Frame().Record.cards.size(), 2u);
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
+// Nested in another step of the flow, undo and redo are refused with a message and change nothing.
+TEST_F(UndoRedoTest, UndoAndRedoBeneathAnotherStepAreRefused) {
+    PersonPlays(kClubs, 4711);
+    WaitForTurn();
+    if (Frame().PersonMayPlay()) PlayPersonCard();
+    WaitForTurn();
+    ASSERT_TRUE(AtBar());
+    const Capture before = Take();
+    for (const int id : {ID_UNDO, ID_RECOVER}) {
+        SCOPED_TRACE(id);
+        Frame().StepDepth = 1;  // the command arrives inside a running step
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id));
+        Frame().StepDepth = 0;
+        EXPECT_EQ(FirstDifference(Take(), before), "");
+        EXPECT_EQ(Frame().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
+    }
+    EXPECT_EQ(g_Game.CheatMask & 64, 0);
 }
 
 // The person defends against seat 1's game, over several deals.
