@@ -154,6 +154,8 @@ void CMainFrame::OnCommand(int id) {
         case ID_LAST: OnLast(); break;
         case ID_UNDO: OnUndo(); break;
         case ID_RECOVER: OnRecover(); break;
+        case ID_SUPPORT: OnSupport(); break;
+        case CM_SUGGEST_EXCHANGE: OnSuggestExchange(); break;
         case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;

@@ -271,6 +271,10 @@ public:
     void OnRecover();
     // Whether a later trick was recorded and not played over, so that redo can bring it back.
     bool IsRedoPossible() const;
+    // Play aids (flow/PlayAids.cpp).
+    void OnSupport();
+    void OnSuggestExchange();
+    void CheckEarlyFaceUp();
     // Restores the fields of a record that undo and redo give back (all but the played cards).
     void RestoreSnapshot(const GameSnapshot& record);
     void StartRecord();

@@ -22,7 +22,6 @@ void TraceStandIn(const char* name, int argument = -1) {
 
 void CMainFrame::OnAbandon() { TraceStandIn("OnAbandon"); }
 void CMainFrame::ComputerKontra() { TraceStandIn("ComputerKontra"); }
-void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
 void CMainFrame::UpdateCardsStatistics(int kind) { TraceStandIn("UpdateCardsStatistics", kind); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::AddGameToList(int kind, const std::string&) { TraceStandIn("AddGameToList", kind); }

@@ -1,0 +1,170 @@
+// The play aids: the declaration bar's preselection, the support switch, the suggested Revolution
+// exchange outside its place, and the early laying open by game type.
+#include "flow/FlowFixture.h"
+
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameOption.h"
+#include "flow/FlowGlobals.h"
+#include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "platform/core/Dialog.h"
+#include "platform/core/Menu.h"
+
+#include <cstdint>
+
+namespace {
+
+using testsupport::FlowFixture;
+
+constexpr int kClubsButton = 1016;
+constexpr int kNullButton = 1020;
+constexpr int kNullOuvertButton = 1021;
+constexpr int kGrandButton = 1023;
+constexpr int kBoxOuvert = 1022;
+constexpr int kBoxSchwarz = 1027;
+constexpr int kBoxSchneider = 1045;
+
+class PlayAidsTest : public FlowFixture {
+protected:
+    // The person has won the auction and declares Hand: the declaration bar is open.
+    void PersonDeclaresHand() {
+        WriteProfileInt("Options", "Suggest", 1);
+        DealAndHold(4711);
+        StartAuction(2, 0, 0);
+        PressBid();
+        ASSERT_EQ(g_Game.FlowState, STATE_SKAT);
+        ::SendMessage(Bar(), WM_COMMAND, BTN_HAND, 0);
+        host_->PumpUntilIdle();
+        ASSERT_EQ(g_Game.FlowState, STATE_HAND);
+    }
+    // Every option off, then the ones a case sets.
+    int (*ClearOptions())[OPT_FIELD_COUNT] {
+        auto* options = Frame().Game.person.gameOptions;
+        for (int i = 0; i < GAME_OPTION_COUNT; ++i)
+            for (int w = 0; w < OPT_FIELD_COUNT; ++w) options[i][w] = 0;
+        return options;
+    }
+    platform::Dialog* DeclareBar() { return dynamic_cast<platform::Dialog*>(::WindowFromHandle(Bar())); }
+};
+
+struct PreselectionCase {
+    const char* name;
+    int clubsProbability, clubsSchneider, grandProbability, nullBase, bid;
+    int button;  // 0: nothing preselected
+    int schneider;
+};
+
+// The preselection in Hand: the highest score among the options that reach the bid, Grand at 60 %
+// whatever the score; Null raised to Null Ouvert above 23; the announcement flags follow the boxes.
+TEST_F(PlayAidsTest, PreselectionChoosesByScoreAndTicksTheAnnouncements) {
+    const PreselectionCase cases[] = {
+        {"grand at 60 beats a better suit", 80, 0, 60, 0, 18, kGrandButton, 0},
+        {"grand below 60 loses", 80, 0, 59, 0, 18, kClubsButton, 0},
+        {"suit with Schneider ticks the box", 70, 1, 0, 0, 18, kClubsButton, 1},
+        {"null at its value", 0, 0, 0, 23, 18, kNullButton, 0},
+        {"null raised above 23", 0, 0, 0, 23, 24, kNullOuvertButton, 0},
+    };
+    PersonDeclaresHand();
+    for (const PreselectionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* options = ClearOptions();
+        if (c.clubsProbability) {
+            options[GAME_CLUBS][OPT_BASE] = 12;
+            options[GAME_CLUBS][OPT_VALUE] = 100;
+            options[GAME_CLUBS][OPT_PROBABILITY] = c.clubsProbability;
+            options[GAME_CLUBS][OPT_SCHNEIDER] = c.clubsSchneider;
+        }
+        if (c.grandProbability) {
+            options[GAME_GRAND][OPT_BASE] = 24;
+            options[GAME_GRAND][OPT_VALUE] = 100;
+            options[GAME_GRAND][OPT_PROBABILITY] = c.grandProbability;
+        }
+        if (c.nullBase) {
+            options[GAME_NULL][OPT_BASE] = c.nullBase;
+            options[GAME_NULL][OPT_VALUE] = c.nullBase;
+            options[GAME_NULL][OPT_PROBABILITY] = 50;
+        }
+        g_Game.BidIndex = BidIndexOf(c.bid);
+        g_Flow.ChosenButton = 0;
+        for (int box : {kBoxOuvert, kBoxSchneider, kBoxSchwarz}) DeclareBar()->CheckDlgButton(box, 0);
+        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        Frame().SelectGame(-1);
+        EXPECT_EQ(g_Flow.ChosenButton, c.button);
+        EXPECT_EQ(g_Game.SchneiderAnnounced, c.schneider);
+        EXPECT_EQ(DeclareBar()->IsDlgButtonChecked(kBoxSchneider), c.schneider);
+        EXPECT_EQ(g_Game.OuvertAnnounced, DeclareBar()->IsDlgButtonChecked(kBoxOuvert));
+        EXPECT_EQ(g_Game.SchwarzAnnounced, DeclareBar()->IsDlgButtonChecked(kBoxSchwarz));
+        if (c.button) {
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(Bar(), c.button));
+        }
+    }
+}
+
+// The support switch: while suspended it counts as off, so the first use switches it on.
+TEST_F(PlayAidsTest, SupportSwitchTurnsOnWhileSuspended) {
+    struct Case {
+        int support, suspended, after;
+    };
+    const Case cases[] = {{0, 0, 1}, {1, 0, 0}, {1, 1, 1}, {0, 1, 1}};
+    StartProgram();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.support) + "/" + std::to_string(c.suspended));
+        g_Settings.Options.Support = c.support;
+        g_Settings.Options.SupportSuspended = c.suspended;
+        Frame().SendMessage(WM_COMMAND, ID_SUPPORT);
+        EXPECT_EQ(g_Settings.Options.Support, c.after);
+        EXPECT_EQ(g_Settings.Options.SupportSuspended, 0);
+        if (const platform::MenuItem* item = Frame().MainMenu->FindCommand(ID_SUPPORT)) {
+            EXPECT_EQ(item->IsChecked(), c.after != 0);
+        }
+    }
+}
+
+// The exchange suggestion outside the Revolution exchange moves nothing.
+TEST_F(PlayAidsTest, ExchangeSuggestionOutsideTheExchangeMovesNothing) {
+    DealAndHold(4711);
+    const std::vector<int> before(Frame().Game.person.cards.begin(), Frame().Game.person.cards.end());
+    Frame().SendMessage(WM_COMMAND, CM_SUGGEST_EXCHANGE);
+    EXPECT_EQ(std::vector<int>(Frame().Game.person.cards.begin(), Frame().Game.person.cards.end()), before);
+    EXPECT_EQ(Frame().Game.person.count, 10);
+}
+
+// The early laying open: never in Null and Revolution, never without the Safe setting or once
+// announced, never when a defender leads; otherwise the soloist's check lays a sure hand open.
+TEST_F(PlayAidsTest, EarlyFaceUpByGameType) {
+    struct Case {
+        int gameType, safe, pending, forehand;
+        bool laidOpen;
+    };
+    const Case cases[] = {
+        {GAME_CLUBS, 1, 1, 1, true},       {GAME_NULL, 1, 1, 1, false},  {GAME_REVOLUTION, 1, 1, 1, false},
+        {GAME_CLUBS, 0, 1, 1, false},      {GAME_CLUBS, 1, 0, 1, false}, {GAME_CLUBS, 1, 1, 0, false},
+    };
+    DealAndHold(4711);
+    CPlayer& soloist = *Frame().Game.Player(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.gameType) + " safe " + std::to_string(c.safe) + " pending " +
+                     std::to_string(c.pending) + " forehand " + std::to_string(c.forehand));
+        g_Game.GameType = c.gameType;
+        g_Game.Soloist = 1;
+        g_Game.Forehand = c.forehand;
+        g_Game.EarlyFaceUp = 0;
+        g_Game.OuvertAnnounced = 0;
+        g_Settings.Settings.Safe = c.safe;
+        g_ComputerFrame.FaceUpAnnouncePending = c.pending;
+        // The soloist holds the two top Jacks and they are the last trumps: every trick is his.
+        for (std::size_t slot = 0; slot < soloist.present.size(); ++slot) soloist.present[slot] = 0;
+        soloist.cards[0] = CardCodeOf(5, 0);
+        soloist.cards[1] = CardCodeOf(5, 1);
+        soloist.present[0] = soloist.present[1] = 1;
+        soloist.count = 2;
+        soloist.faceUp = false;
+        soloist.AnalyseHand(0);
+        g_Game.TrumpCount = 2;
+        Frame().CheckEarlyFaceUp();
+        EXPECT_EQ(g_Game.EarlyFaceUp == 1, c.laidOpen);
+        EXPECT_EQ(soloist.faceUp, c.laidOpen);
+    }
+}
+
+}  // namespace
