@@ -156,6 +156,7 @@ void CMainFrame::OnCommand(int id) {
         case ID_RECOVER: OnRecover(); break;
         case ID_SUPPORT: OnSupport(); break;
         case CM_SUGGEST_EXCHANGE: OnSuggestExchange(); break;
+        case CM_SUGGEST_SKAT: OnSuggestSkat(); break;
         case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;

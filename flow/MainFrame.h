@@ -274,6 +274,7 @@ public:
     // Play aids (flow/PlayAids.cpp).
     void OnSupport();
     void OnSuggestExchange();
+    void OnSuggestSkat();
     void CheckEarlyFaceUp();
     // Restores the fields of a record that undo and redo give back (all but the played cards).
     void RestoreSnapshot(const GameSnapshot& record);

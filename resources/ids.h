@@ -70,6 +70,8 @@ inline constexpr int IDS_SUFFIX_HAND = 41039;     // " Hand"
 inline constexpr int IDS_SCHNEIDER_ANNOUNCED = 41040;
 inline constexpr int IDS_SCHWARZ_ANNOUNCED = 41041;
 inline constexpr int IDS_GRAND_HAND = 41043;
+inline constexpr int IDS_GAME_NOT_RECOMMENDED = 41047;
+inline constexpr int IDS_GAME_OVERBID = 41049;
 inline constexpr int IDS_KONTRA = 41044;
 inline constexpr int IDS_REKONTRA = 41045;
 // The special outcomes' balloons after a game.

@@ -15,3 +15,4 @@ const platform::DialogTemplate* FindEnglishDialog(int id);
 
 // The chapter of the manipulation marks' texts.
 platform::StringTable EnglishManipulationStrings();
+platform::StringTable EnglishSuggestionStrings();

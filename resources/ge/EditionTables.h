@@ -15,3 +15,4 @@ const platform::DialogTemplate* FindGermanDialog(int id);
 
 // The chapter of the manipulation marks' texts.
 platform::StringTable GermanManipulationStrings();
+platform::StringTable GermanSuggestionStrings();

@@ -10,7 +10,10 @@
 #include "platform/core/Dialog.h"
 #include "platform/core/Menu.h"
 
+#include <algorithm>
 #include <cstdint>
+
+#include "resources/ids.h"
 
 namespace {
 
@@ -165,6 +168,53 @@ TEST_F(PlayAidsTest, EarlyFaceUpByGameType) {
         EXPECT_EQ(g_Game.EarlyFaceUp == 1, c.laidOpen);
         EXPECT_EQ(soloist.faceUp, c.laidOpen);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The skat suggestion with the skat picked up: two of the twelve cards lie in the skat, the person
+// keeps ten, no card is lost or gained, and the status bar names a game. Outside the exchange it
+// moves nothing.
+TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
+    DealAndHold(4711);
+    Frame().SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
+    EXPECT_EQ(Frame().Game.trick.count, 0);
+    EXPECT_EQ(Frame().Game.person.count, 10);
+
+    StartAuction(2, 0, 0);
+    PressBid();
+    ASSERT_EQ(g_Game.FlowState, STATE_SKAT);
+    ::SendMessage(Bar(), WM_COMMAND, 1042, 0);  // pick the skat up
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Game.FlowState, STATE_ASK);
+    const auto twelve = [this] {
+        std::vector<int> cards;
+        const CPerson& person = Frame().Game.person;
+        for (std::size_t slot = 0; slot < person.present.size(); ++slot)
+            if (person.present[slot]) cards.push_back(person.cards[slot]);
+        for (int slot = 0; slot < 3; ++slot)
+            if (Frame().Game.trick.present[static_cast<std::size_t>(slot)]) cards.push_back(Frame().Game.trick.cards[static_cast<std::size_t>(slot)]);
+        std::sort(cards.begin(), cards.end());
+        return cards;
+    };
+    const std::vector<int> before = twelve();
+    ASSERT_EQ(before.size(), 12u);
+    // The game button the person pressed with "Skat?" ticked.
+    g_Game.GameType = GAME_CLUBS;
+    g_Game.TrumpCount = 11;
+    const int gameType = g_Game.GameType;
+    Frame().SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
+    EXPECT_EQ(twelve(), before);
+    EXPECT_EQ(Frame().Game.person.count, 10);
+    EXPECT_EQ(Frame().Game.trick.count, 2);
+    EXPECT_EQ(g_Game.GameType, gameType);
+    const std::string status = Frame().StatusBar.PaneText(0);
+    bool named = false;
+    for (int id = IDS_GAME_CLUBS; id <= IDS_GAME_RAMSCH; ++id)
+        named = named || status.find(platform::LoadString(id)) != std::string::npos;
+    EXPECT_TRUE(named) << status;
 }
 
 }  // namespace
