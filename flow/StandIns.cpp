@@ -30,7 +30,6 @@ void CMainFrame::PickupRamsch(int mode) { TraceStandIn("PickupRamsch", mode); }
 void CMainFrame::NewMatch() { TraceStandIn("NewMatch"); }
 void CMainFrame::OnBreak() { TraceStandIn("OnBreak"); }
 void CMainFrame::OnRepeat() { TraceStandIn("OnRepeat"); }
-void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::MoveCourseText(int show) { TraceStandIn("MoveCourseText", show); }
 void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}

@@ -218,3 +218,31 @@ TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
 }
 
 }  // namespace
+
+namespace {
+
+// Switching suggestions on widens the auction bar by its suggestion part (68 dialog units, half on
+// each side); switching them off narrows it back to where it was.
+TEST_F(PlayAidsTest, SuggestionSwitchWidensAndNarrowsTheAuctionBar) {
+    DealAndHold(4711);
+    StartAuction(2, 0, 0);
+    ASSERT_TRUE(Frame().IsAuctionBarOpen());
+    auto* bar = dynamic_cast<platform::Dialog*>(::WindowFromHandle(Bar()));
+    ASSERT_NE(bar, nullptr);
+    const platform::Rect narrow = bar->WindowRect();
+    const int half = (bar->MapDialogRect({0, 0, 68, 0}).Width() + 1) / 2;
+    ASSERT_GT(half, 0);
+    ASSERT_EQ(g_Settings.Options.Suggest, 0);
+    Frame().SendMessage(WM_COMMAND, ID_SUGGEST);
+    EXPECT_EQ(g_Settings.Options.Suggest, 1);
+    const platform::Rect wide = bar->WindowRect();
+    EXPECT_EQ(wide.left, narrow.left - half);
+    EXPECT_EQ(wide.right, narrow.right + half);
+    EXPECT_EQ(wide.top, narrow.top);
+    Frame().SendMessage(WM_COMMAND, ID_SUGGEST);
+    EXPECT_EQ(g_Settings.Options.Suggest, 0);
+    EXPECT_EQ(bar->WindowRect().left, narrow.left);
+    EXPECT_EQ(bar->WindowRect().right, narrow.right);
+}
+
+}  // namespace
