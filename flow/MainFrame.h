@@ -275,6 +275,11 @@ public:
     void OnSupport();
     void OnSuggestExchange();
     void OnSuggestSkat();
+    // The folder commands (flow/FolderCommands.cpp).
+    void OpenWorkFolder(const std::string& name);
+    void OnSoundsFolder();
+    void OnVoicesFolder();
+    void OnStorageFolder();
     void CheckEarlyFaceUp();
     // Restores the fields of a record that undo and redo give back (all but the played cards).
     void RestoreSnapshot(const GameSnapshot& record);

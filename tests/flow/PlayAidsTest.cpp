@@ -13,6 +13,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "match/Profile.h"
+#include "platform/core/Folders.h"
+#include "platform/core/MessageBox.h"
+#include "platform/headless/DesktopRecorder.h"
 #include "resources/ids.h"
 
 namespace {
@@ -243,6 +247,35 @@ TEST_F(PlayAidsTest, SuggestionSwitchWidensAndNarrowsTheAuctionBar) {
     EXPECT_EQ(g_Settings.Options.Suggest, 0);
     EXPECT_EQ(bar->WindowRect().left, narrow.left);
     EXPECT_EQ(bar->WindowRect().right, narrow.right);
+}
+
+}  // namespace
+
+namespace {
+
+// A folder of the work folder that exists opens without a word; one that does not is named in
+// the message.
+TEST_F(PlayAidsTest, FolderCommandsNameAFolderThatCannotBeOpened) {
+    platform::DesktopRecorder desktop;
+    StartProgram();
+    answerer_.Start();
+    std::string shown;
+    answerer_.probe = [&shown](HWND box) {
+        if (platform::MessageBoxDialog* dialog = platform::ActiveMessageBox()) shown = dialog->Text();
+        (void)box;
+        return 0;
+    };
+    ASSERT_TRUE(platform::EnsureFolder(g_Profile.Work + "Sounds"));
+    Frame().SendMessage(WM_COMMAND, ID_SOUNDS_FOLDER);
+    host_->PumpFor(500);
+    EXPECT_TRUE(answerer_.answered.empty()) << shown;
+    ASSERT_EQ(desktop.ShellRequests().size(), 1u);
+    EXPECT_EQ(desktop.ShellRequests()[0].target, g_Profile.Work + "Sounds");
+    // The fresh work folder has no voices folder.
+    Frame().SendMessage(WM_COMMAND, ID_VOICES_FOLDER);
+    host_->PumpFor(500);
+    ASSERT_EQ(answerer_.answered.size(), 1u);
+    EXPECT_NE(shown.find(g_Profile.Work + "Voices"), std::string::npos) << shown;
 }
 
 }  // namespace
