@@ -280,6 +280,8 @@ public:
     void OnSoundsFolder();
     void OnVoicesFolder();
     void OnStorageFolder();
+    // The help text of the window part under the mouse (its hit-test code) in status pane 0.
+    void OnSetCursor(int hitTest);
     void CheckEarlyFaceUp();
     // Restores the fields of a record that undo and redo give back (all but the played cards).
     void RestoreSnapshot(const GameSnapshot& record);

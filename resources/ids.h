@@ -144,3 +144,10 @@ inline constexpr int IDS_GO_ON = 41024;
 inline constexpr int IDS_INVALID_CARD = 41027;
 inline constexpr int IDS_PLEASE_CLICK_CARD = 41090;
 inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;
+
+// Help texts of the frame's non-client parts in status pane 0.
+inline constexpr int IDS_HELP_CAPTION = 32790;
+inline constexpr int IDS_HELP_SYSTEM_MENU = 32791;
+inline constexpr int IDS_HELP_MENU = 32792;
+inline constexpr int IDS_HELP_MINIMIZE = 32793;
+inline constexpr int IDS_HELP_MAXIMIZE = 32794;

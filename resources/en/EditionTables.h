@@ -16,3 +16,4 @@ const platform::DialogTemplate* FindEnglishDialog(int id);
 // The chapter of the manipulation marks' texts.
 platform::StringTable EnglishManipulationStrings();
 platform::StringTable EnglishSuggestionStrings();
+platform::StringTable EnglishFrameHelpStrings();

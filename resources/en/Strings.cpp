@@ -182,7 +182,7 @@ static_assert(platform::IsSortedById(kStrings), "the string table must be sorted
 
 const platform::ResourceSet& EnglishResources() {
     // The general texts first, then each area's chapter.
-    static const platform::StringTable kChapters[] = {kStrings, EnglishManipulationStrings(), EnglishSuggestionStrings()};
+    static const platform::StringTable kChapters[] = {kStrings, EnglishManipulationStrings(), EnglishSuggestionStrings(), EnglishFrameHelpStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog};
     return kEnglish;

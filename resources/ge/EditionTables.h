@@ -16,3 +16,4 @@ const platform::DialogTemplate* FindGermanDialog(int id);
 // The chapter of the manipulation marks' texts.
 platform::StringTable GermanManipulationStrings();
 platform::StringTable GermanSuggestionStrings();
+platform::StringTable GermanFrameHelpStrings();

@@ -184,7 +184,7 @@ static_assert(platform::IsSortedById(kStrings), "the string table must be sorted
 
 const platform::ResourceSet& GermanResources() {
     // The general texts first, then each area's chapter.
-    static const platform::StringTable kChapters[] = {kStrings, GermanManipulationStrings(), GermanSuggestionStrings()};
+    static const platform::StringTable kChapters[] = {kStrings, GermanManipulationStrings(), GermanSuggestionStrings(), GermanFrameHelpStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog};
     return kGerman;

@@ -279,3 +279,34 @@ TEST_F(PlayAidsTest, FolderCommandsNameAFolderThatCannotBeOpened) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pane 0 by the window part under the mouse: the frame parts' help texts, over the table the
+// status text, or the manipulation mark when there is no status text.
+TEST_F(PlayAidsTest, CursorHelpTextsByHitTestCode) {
+    struct Case {
+        int hitTest;
+        const char* statusText;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {2, "", "Move the window "},
+        {3, "", "System menu (to arrange the window on the desktop)"},
+        {8, "", "Reduce the window to an icon"},
+        {9, "", "Enlarge the window to full screen"},
+        {1, "Person bids 18", "Person bids 18"},
+        {1, "", "marked"},
+        {4, "", "marked"},
+    };
+    StartProgram();
+    Frame().CheatText = "marked";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hitTest);
+        Frame().StatusText = c.statusText;
+        Frame().OnSetCursor(c.hitTest);
+        EXPECT_EQ(Frame().StatusBar.PaneText(0), c.expected);
+    }
+}
+
+}  // namespace
