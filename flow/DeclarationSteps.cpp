@@ -8,6 +8,7 @@
 #include "dialogs/DeclareDialog.h"
 #include "dialogs/PlayBars.h"
 #include "flow/FlowGlobals.h"
+#include "flow/GameNames.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
@@ -48,15 +49,6 @@ std::string DeclarationLine(const std::string& name) {
     return line;
 }
 
-int GameNameId(int type) {
-    switch (type) {
-        case GAME_NULL: return IDS_GAME_NULL;
-        case GAME_REVOLUTION: return IDS_GAME_REVOLUTION;
-        case GAME_GRAND: return IDS_GAME_GRAND;
-        case GAME_RAMSCH: return IDS_GAME_RAMSCH;
-        default: return IDS_GAME_CLUBS + (type >= 0 && type < 4 ? type : 0);
-    }
-}
 
 void FocusTable() { ::SetFocus(g_Shell.hTableWnd); }
 

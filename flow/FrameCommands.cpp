@@ -162,8 +162,7 @@ void CMainFrame::UpdateCommand(platform::CommandState& state) {
         case ID_SAVE_GAME: state.Enable(flow != STATE_INIT); break;
         case ID_SORT: state.Enable(GameRunning != 0); break;
         case ID_UNDO: state.Enable(!g_Game.DemoMode && HistoryPosition > 0); break;
-        // The history of saved tricks comes with undo and redo; until then nothing can be recovered.
-        case ID_RECOVER: state.Enable(false); break;
+        case ID_RECOVER: state.Enable(!g_Game.DemoMode && IsRedoPossible()); break;
         case ID_LAST: {
             CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
             bool enabled = false;

@@ -40,4 +40,9 @@ struct GameSnapshot {
     int ouvertAnnounced = 0;
     int kontraState = 0;
     int faceUpAnnouncePending = 0;
+    // What the card play reads of the tricks so far: the suit led last, the suit a defender threw
+    // off in the last trick and the led-suit marks.
+    int trickLeadSuit = 0;
+    int thrownOffSuit = -1;
+    unsigned char suitLedMarks[4] = {0, 0, 0, 0};
 };

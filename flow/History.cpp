@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "flow/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -49,6 +51,9 @@ void CMainFrame::FillSnapshot(GameSnapshot& record) {
     record.ouvertAnnounced = g_Game.OuvertAnnounced;
     record.kontraState = g_Game.KontraState;
     record.faceUpAnnouncePending = g_ComputerFrame.FaceUpAnnouncePending;
+    record.trickLeadSuit = g_Knowledge.TrickLeadSuit;
+    record.thrownOffSuit = g_Computer.ThrownOffSuit;
+    std::copy(std::begin(g_Flow.SuitLedMarks), std::end(g_Flow.SuitLedMarks), record.suitLedMarks);
 }
 
 void CMainFrame::InitHistory() {
@@ -58,6 +63,7 @@ void CMainFrame::InitHistory() {
     // 2.
     HistoryPosition = 0;
     RedoLimit = 0;
+    SparePosition = -1;
     // 3.
     FillSnapshot(History[0]);
     History[0].forehand = History[0].trickWinner = g_Game.Leader;
@@ -86,6 +92,7 @@ void CMainFrame::InitHistory() {
 void CMainFrame::SaveGameState(bool spare) {
     const int k = spare ? 11 : HistoryPosition;
     if (k < 0 || k > 11) return;
+    if (spare) SparePosition = HistoryPosition;
     const GameSnapshot kept = History[k];
     FillSnapshot(History[k]);
     // The cards of the trick are written by OnPlay itself, card by card.

@@ -173,6 +173,14 @@ void CMainFrame::OnCommand(int id) {
         case ID_DELETE_GAME: OnDeleteGame(); break;
         case ID_DELETE_MATCH: OnDeleteMatch(); break;
         case ID_INITIALIZATION: OnInitialization(); break;
+        case ID_UNDO: OnUndo(); break;
+        case ID_RECOVER: OnRecover(); break;
+        case ID_SUPPORT: OnSupport(); break;
+        case CM_SUGGEST_EXCHANGE: OnSuggestExchange(); break;
+        case CM_SUGGEST_SKAT: OnSuggestSkat(); break;
+        case ID_SOUNDS_FOLDER: OnSoundsFolder(); break;
+        case ID_VOICES_FOLDER: OnVoicesFolder(); break;
+        case ID_STORAGE_FOLDER: OnStorageFolder(); break;
         case ID_SORT: OnSortCards(); break;
         case ID_SUGGEST: OnSuggest(); break;
         case ID_SKAT_RULE: OnSkatRule(); break;

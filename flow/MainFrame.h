@@ -325,6 +325,27 @@ public:
     void InitHistory();
     void SaveGameState(bool spare);
     void FillSnapshot(GameSnapshot& record);
+    // Taking the last trick back and bringing it again (flow/UndoRedo.cpp).
+    void UndoTrick();
+    void RedoTrick(bool spare);
+    void OnUndo();
+    void OnRecover();
+    // Whether a later trick was recorded and not played over, so that redo can bring it back.
+    bool IsRedoPossible() const;
+    // Play aids (flow/PlayAids.cpp).
+    void OnSupport();
+    void OnSuggestExchange();
+    void OnSuggestSkat();
+    // The folder commands (flow/FolderCommands.cpp).
+    void OpenWorkFolder(const std::string& name);
+    void OnSoundsFolder();
+    void OnVoicesFolder();
+    void OnStorageFolder();
+    // The help text of the window part under the mouse (its hit-test code) in status pane 0.
+    void OnSetCursor(int hitTest);
+    void CheckEarlyFaceUp();
+    // Restores the fields of a record that undo and redo give back (all but the played cards).
+    void RestoreSnapshot(const GameSnapshot& record);
     void StartRecord();
     // --- Kontra and Rekontra (flow/Kontra.cpp) -------------------------------------------------
     // The person gives Kontra (CM_KONTRA); the soloist may answer.
@@ -600,6 +621,7 @@ public:
     int NewMatchDue = 0;
     int DragCard = 0;  // the card a drag of an exchange carries, 0 none
     int HistoryPosition = 0, RedoLimit = 0;
+    int SparePosition = -1;  // the trick in which the spare record 11 was written, -1 none
     GameSnapshot History[12];
     // The current game as played, for tests and the self-play.
     CGameRecord Record;

@@ -24,10 +24,8 @@ void TraceStandIn(const char* name, int argument = -1) {
 }
 }  // namespace
 
-void CMainFrame::SelectGame(int mode) { TraceStandIn("SelectGame", mode < 0 ? 0 : mode); }
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::LoadFromStore(int, const std::array<int, 40>& deal) { TraceStandIn("LoadFromStore", deal[7]); }
-void CMainFrame::OnSuggest() { TraceStandIn("OnSuggest"); }
 void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}

@@ -240,7 +240,9 @@ void CMainFrame::SweepTrick(bool reset) {
 
 void CMainFrame::OnNextTrick() {
     // Only a complete trick under its bar goes on; a second press or a late timer finds none.
-    if (g_Game.FlowState != STATE_PLAY || !Game.trick.IsComplete() || PlayStep != 3) {
+    // Taken back to the start of play, the trick row is empty and continuing plays trick 1 again.
+    const bool atStart = HistoryPosition == 0 && Game.trick.count == 0;
+    if (g_Game.FlowState != STATE_PLAY || !(Game.trick.IsComplete() || atStart) || PlayStep != 3) {
         WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
         return;
     }

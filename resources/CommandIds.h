@@ -65,6 +65,7 @@ inline constexpr int ID_RAMSCH_EVAL_MODE = 32860;
 
 // Options menu.
 inline constexpr int ID_SUGGEST = 32864;
+inline constexpr int ID_SUPPORT = 32873;
 inline constexpr int ID_SETTINGS = 32830;
 inline constexpr int ID_RISK = 32861;
 inline constexpr int ID_SORT_DIALOG = 32891;

@@ -81,6 +81,8 @@ inline constexpr int IDS_SUFFIX_HAND = 41039;     // " Hand"
 inline constexpr int IDS_SCHNEIDER_ANNOUNCED = 41040;
 inline constexpr int IDS_SCHWARZ_ANNOUNCED = 41041;
 inline constexpr int IDS_GRAND_HAND = 41043;
+inline constexpr int IDS_GAME_NOT_RECOMMENDED = 41047;
+inline constexpr int IDS_GAME_OVERBID = 41049;
 inline constexpr int IDS_KONTRA = 41044;
 inline constexpr int IDS_REKONTRA = 41045;
 // The special outcomes' balloons after a game.
@@ -242,3 +244,9 @@ inline constexpr int IDS_REPORT_SCORE_SHEET = 41131;
 inline constexpr int IDS_REPORT_CARDS_ASSIGNMENT = 41132;
 inline constexpr int IDS_REPORT_COURSE = 41133;
 inline constexpr int IDS_PRINT_PAGE_TEXT = 61508;
+// Help texts of the frame's non-client parts in status pane 0.
+inline constexpr int IDS_HELP_CAPTION = 32790;
+inline constexpr int IDS_HELP_SYSTEM_MENU = 32791;
+inline constexpr int IDS_HELP_MENU = 32792;
+inline constexpr int IDS_HELP_MINIMIZE = 32793;
+inline constexpr int IDS_HELP_MAXIMIZE = 32794;

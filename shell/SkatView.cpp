@@ -23,6 +23,9 @@
 
 namespace {
 
+// The hit-test code of a window's client area.
+constexpr int kHitClient = 1;
+
 constexpr unsigned kViewVerbose = LOG_VIEW | LOG_VERBOSE;
 
 bool IsGameFileName(const std::string& name) {
@@ -164,6 +167,7 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_MOUSEMOVE:
+            Frame->OnSetCursor(kHitClient);
             if (FileDragFlag) BeginDrag();
             else Frame->MouseMove(point);
             return 0;

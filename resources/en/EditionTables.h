@@ -36,3 +36,5 @@ const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
 
 // The settings dialogs' strings.
 platform::StringTable EnglishSettingsStrings();
+platform::StringTable EnglishSuggestionStrings();
+platform::StringTable EnglishFrameHelpStrings();

@@ -190,7 +190,9 @@ const platform::ResourceSet& EnglishResources() {
         EnglishFileStrings(),
         EnglishGameRoadStrings(),
         EnglishSideWindowStrings(),
-        EnglishSettingsStrings()};
+        EnglishSettingsStrings(),
+        EnglishSuggestionStrings(),
+        EnglishFrameHelpStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

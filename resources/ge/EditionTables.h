@@ -36,3 +36,5 @@ const platform::DialogTemplate* FindGermanSettingsDialog(int id);
 
 // The settings dialogs' strings.
 platform::StringTable GermanSettingsStrings();
+platform::StringTable GermanSuggestionStrings();
+platform::StringTable GermanFrameHelpStrings();

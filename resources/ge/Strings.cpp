@@ -192,7 +192,9 @@ const platform::ResourceSet& GermanResources() {
         GermanFileStrings(),
         GermanGameRoadStrings(),
         GermanSideWindowStrings(),
-        GermanSettingsStrings()};
+        GermanSettingsStrings(),
+        GermanSuggestionStrings(),
+        GermanFrameHelpStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

@@ -1,0 +1,54 @@
+// Small aids of the play: the switch for highlighting and speaking the card under the mouse, the
+// suggested exchange of a Revolution game, and laying the soloist's cards open once the rest is safe.
+#include "flow/MainFrame.h"
+
+#include <algorithm>
+
+#include "computer/evaluation/FrameServices.h"
+#include "flow/FlowIds.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "resources/CommandIds.h"
+
+void CMainFrame::OnSupport() {
+    auto& options = g_Settings.Options;
+    // While suspended the support counts as off: the first use switches it on.
+    const bool effective = options.Support && !options.SupportSuspended;
+    options.SupportSuspended = 0;
+    options.Support = effective ? 0 : 1;
+    if (MainMenu) MainMenu->CheckItem(ID_SUPPORT, options.Support != 0);
+}
+
+void CMainFrame::OnSuggestExchange() {
+    SetPause(1);
+    // Only inside the Revolution exchange; anywhere else nothing moves.
+    if (g_Game.FlowState != STATE_SWAP || g_Game.GameType != GAME_REVOLUTION || g_Game.Soloist < 0 || g_Game.Soloist > 2) {
+        WriteTrace(":OnSuggestExchange(refused)", LOG_MAINFRAME);
+        return;
+    }
+    if (g_Game.Soloist == 0) SwapCardsOpponents(Game.trick, Game.person, Game.computer1, Game.computer0);
+    else SwapCardsOpponents(Game.trick, Game.computer0, Game.person, Game.computer1);
+    if (g_Game.DemoMode) SetTimer(TM_DEMO_FINISH_OR_PLAY, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
+}
+
+void CMainFrame::CheckEarlyFaceUp() {
+    if (!g_Settings.Settings.Safe || !g_ComputerFrame.FaceUpAnnouncePending) return;
+    CPlayer* leader = Game.Player(g_Game.Forehand);
+    if (!leader) return;
+    if (g_Game.Forehand != g_Game.Soloist && !leader->IsDurchmarschAim()) return;
+    switch (g_Game.GameType) {
+        case GAME_CLUBS:
+        case GAME_SPADES:
+        case GAME_HEARTS:
+        case GAME_DIAMONDS: leader->EarlyFaceUpSuit(); break;
+        case GAME_GRAND: leader->EarlyFaceUpGrand(); break;
+        case GAME_RAMSCH:
+            leader->EarlyFaceUpGrand();
+            if (g_Game.OuvertAnnounced)
+                for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SetPartner(leader);
+            break;
+        default: break;  // Null and Revolution are never laid open early
+    }
+}

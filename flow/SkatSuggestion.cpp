@@ -1,0 +1,115 @@
+// The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
+// names the best game after laying them away, and the declaration bar's boxes show the announcements.
+#include "flow/MainFrame.h"
+
+#include <cstdio>
+
+#include "dialogs/DeclareDialog.h"
+#include "flow/GameNames.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
+
+namespace {
+
+constexpr int kBoxOuvert = 1022;
+constexpr int kBoxSchwarz = 1027;
+constexpr int kBoxSchneider = 1045;
+constexpr int kSuggestionPrefix = 41071;  // "Suggestion: "
+constexpr int kLaidAway = 1000, kNotRecommended = 2000, kOverbid = 3000;
+
+int TrumpCountOf(int type) { return type >= GAME_NULL ? 4 : 11; }
+
+}  // namespace
+
+int GameNameId(int type) {
+    switch (type) {
+        case GAME_NULL: return IDS_GAME_NULL;
+        case GAME_REVOLUTION: return IDS_GAME_REVOLUTION;
+        case GAME_GRAND: return IDS_GAME_GRAND;
+        case GAME_RAMSCH: return IDS_GAME_RAMSCH;
+        default: return IDS_GAME_CLUBS + (type >= 0 && type < 4 ? type : 0);
+    }
+}
+
+void CMainFrame::OnSuggestSkat() {
+    CPerson& person = Game.person;
+    CCards& skatRow = Game.trick;
+    // The two skat cards lie in the trick row while the person holds the skat; anywhere else
+    // there is nothing to lay away.
+    if (skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
+        WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
+        return;
+    }
+    // 2.
+    WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
+    g_Game.PauseLevel = 1;
+    IdleTicks = 0;
+    person.AnalyseHand(0);
+    const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
+    if (ramsch) {
+        // 3.
+        person.SuggestSkat(skatRow, true);
+    } else {
+        // 4. The best game after laying away, tried from Grand down; a tie keeps the higher type.
+        const int type = g_Game.GameType, hand = g_Game.HandAnnounced, ouvert = g_Game.OuvertAnnounced,
+                  schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;
+        g_Game.HandAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        int best = 0, bestType = GAME_CLUBS;
+        std::string suffix;
+        for (int t = GAME_GRAND; t >= GAME_CLUBS; --t) {
+            if (t == GAME_REVOLUTION && g_Game.VariantMode != VARIANT_SKAT) continue;
+            g_Game.GameType = t;
+            g_Game.TrumpCount = TrumpCountOf(t);
+            if (t == GAME_NULL) {
+                // Null Ouvert at 46 wins over whatever came before.
+                g_Game.OuvertAnnounced = 1;
+                if (person.SuggestSkat(skatRow, false) == 46) {
+                    best = 46;
+                    bestType = GAME_NULL;
+                    suffix = platform::LoadString(IDS_SUFFIX_OUVERT);
+                }
+                g_Game.OuvertAnnounced = 0;
+            }
+            const int r = person.SuggestSkat(skatRow, false);
+            if (r > 0 && r > best) {
+                best = r;
+                bestType = t;
+                suffix.clear();
+            }
+        }
+        g_Game.GameType = type;
+        g_Game.TrumpCount = TrumpCountOf(type);
+        g_Game.HandAnnounced = hand;
+        g_Game.OuvertAnnounced = ouvert;
+        g_Game.SchneiderAnnounced = schneider;
+        g_Game.SchwarzAnnounced = schwarz;
+        // 5. The lay-away for the game as it stands.
+        const int result = person.SuggestSkat(skatRow, true);
+        if (result == kLaidAway) {
+            char value[16];
+            std::snprintf(value, sizeof value, " (%d)", best);
+            StatusText = platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
+        } else if (result == kNotRecommended || result == kOverbid) {
+            const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
+            StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
+                         platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
+        }
+        SetStatusPane(0, StatusText);
+    }
+    // 6.
+    ShowGameStatusDialog();
+    // 7. The boxes show the announcements.
+    if (g_Game.GameType != GAME_RAMSCH) {
+        if (CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(*this)) {
+            bar->CheckDlgButton(kBoxSchneider, g_Game.SchneiderAnnounced && !g_Game.SchwarzAnnounced ? 1 : 0);
+            bar->CheckDlgButton(kBoxSchwarz, g_Game.SchwarzAnnounced ? 1 : 0);
+            const bool nullOrRevolution = g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION;
+            bar->CheckDlgButton(kBoxOuvert, g_Game.OuvertAnnounced && !nullOrRevolution ? 1 : 0);
+        }
+    }
+}

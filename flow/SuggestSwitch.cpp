@@ -1,0 +1,74 @@
+// The suggestion switch: Options/Suggest on or off; the open bar widens or narrows by its suggestion
+// part, and the person's raised cards come down when suggestions go off.
+#include "flow/MainFrame.h"
+
+#include "dialogs/DeclareDialog.h"
+#include "dialogs/ModelessDialog.h"
+#include "flow/PromptBars.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+
+namespace {
+
+// The width of the open bar's suggestion part in dialog units, by the state and the game.
+int SuggestionPartWidth(int state, bool ramschSkatPromptOpen) {
+    if (g_Game.GameType == GAME_RAMSCH) {
+        switch (state) {
+            case STATE_START: return 60;
+            case STATE_PASS: return 120;
+            case STATE_QUERY: return 192;
+            case STATE_PICKUP: return ramschSkatPromptOpen ? 120 : 192;
+            default: return 0;
+        }
+    }
+    switch (state) {
+        case STATE_SKAT:
+        case STATE_HAND:
+        case STATE_ASK: return 0;
+        case STATE_SWAP: return g_Game.GameType == GAME_REVOLUTION ? 84 : 0;
+        default: return 68;
+    }
+}
+
+}  // namespace
+
+void CMainFrame::OnSuggest() {
+    const bool on = g_Settings.Options.Suggest == 0;
+    if (!on) {
+        StatusRotation = !CheatText.empty() || !HintText.empty() ? 1 : 0;
+        g_Settings.Options.Suggest = 0;
+        if (g_Game.FlowState != STATE_IDLE) {
+            for (int seat = 0; seat < 3; ++seat) {
+                CPlayer& player = *Game.Player(seat);
+                if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, true);
+            }
+            SelectedSlot = -1;
+        }
+    } else {
+        StatusRotation = 1;
+        g_Settings.Options.Suggest = 1;
+        if (!::IsWindow(ContinuePrompt)) MoveExtraText(0, IDS_YOUR_TURN, 466, nullptr, nullptr);
+    }
+    if (MainMenu) MainMenu->CheckItem(ID_SUGGEST, on);
+    if (PlayStep == 2) {
+        ShowStateDialog();
+        return;
+    }
+    // The open bar, unless it is the continue bar, gains or loses its suggestion part.
+    CModelessDialog* bar = OpenBarAs<CModelessDialog>(*this);
+    if (!bar || PromptDialog == ContinuePrompt) return;
+    const int state = g_Game.FlowState;
+    const int units = SuggestionPartWidth(state, ::IsWindow(RamschSkatPrompt) && RamschSkatPrompt == PromptDialog);
+    int half = (bar->MapDialogRect({0, 0, units, 0}).Width() + 1) / 2;
+    if (on) half = -half;
+    platform::Rect rect = bar->WindowRect();
+    rect.left += half;
+    rect.right -= half;
+    if (state == STATE_HAND || (state == STATE_ASK && g_Game.GameType != GAME_RAMSCH))
+        if (auto* declare = OpenBarAs<CDeclareDialog>(*this)) declare->UpdateSuggestButton();
+    bar->MoveWindow(rect, true);
+}

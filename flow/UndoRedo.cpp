@@ -1,0 +1,263 @@
+// Taking back the last trick and bringing it again: the history records of the ten tricks give the
+// state back, the cards go between the hands and the trick row, and the trick waits for "continue".
+#include "flow/MainFrame.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+#include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/VoidTable.h"
+#include "flow/FlowGlobals.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "shell/TableTextHelpers.h"
+
+namespace {
+
+constexpr int kPersonSeat = 2;
+
+// ":Comp1:KA" per card lying in the trick.
+std::string TrickCardsText(const CSkat& game) {
+    std::string text;
+    for (int seat = 0; seat < 3; ++seat) {
+        const int card = game.trick.cards[static_cast<std::size_t>(seat)];
+        if (!game.trick.present[static_cast<std::size_t>(seat)] || !IsCardCode(card)) continue;
+        text += ":" + game.GetPlayerName(seat) + ":" + GetAbbreviation(2 * GetCardSuit(card, true)) +
+                GetRankText(GetCardRank(card));
+    }
+    return text;
+}
+
+// The played row of a seat loses its last card (the one the trick takes back).
+void DropLastCard(CCards& row) {
+    if (row.count <= 0) return;
+    const auto last = static_cast<std::size_t>(row.count - 1);
+    row.cards[last] = -1;
+    row.present[last] = 0;
+    --row.count;
+}
+
+// The record of the game forgets the last card of a seat.
+void ForgetRecordedCard(CGameRecord& record, int seat, int card) {
+    for (auto it = record.cards.rbegin(); it != record.cards.rend(); ++it) {
+        if (it->seat == seat && it->card == card) {
+            record.cards.erase(std::next(it).base());
+            return;
+        }
+    }
+}
+
+// The trick row shows the cards of a record, slot = seat.
+void LayTrick(CTrick& row, const GameSnapshot& record) {
+    for (int seat = 0; seat < 3; ++seat)
+        if (IsCardCode(record.card[seat])) row.SetCard(seat, record.card[seat]);
+}
+
+}  // namespace
+
+bool CMainFrame::IsRedoPossible() const {
+    if (HistoryPosition < 0 || HistoryPosition >= 10) return false;
+    const GameSnapshot& next = History[HistoryPosition + 1];
+    return IsCardCode(next.card[0]) || IsCardCode(next.card[1]);
+}
+
+void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
+    // The game record.
+    g_Game.GameEndFlags = record.gameEndFlags;
+    g_Game.EarlyFaceUp = record.earlyFaceUp;
+    g_Game.Forehand = g_Game.PreviousForehand = record.forehand;
+    g_Game.Soloist = record.soloist;
+    g_Game.TrickWinner = g_Game.TurnSeat = record.trickWinner;
+    g_Game.TrumpCount = record.trumpCount;
+    if (record.preferredSuit == -1 || record.preferredSuit != g_Game.GameType) g_Knowledge.PreferredSuit = record.preferredSuit;
+    g_Game.OuvertAnnounced = record.ouvertAnnounced;
+    g_Game.KontraState = record.kontraState;
+    g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
+    // The players.
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& player = *Game.Player(seat);
+        player.FaceUpSeen = record.abandonOffer[seat];
+        player.handInfo = record.handInfo[seat];
+        player.forcedCard = record.forcedCard[seat];
+        player.ForcedCardCount = record.forcedCardCount[seat];
+        player.partnerTopSuits = record.partnerTopSuits[seat];
+        player.rememberedSuit = record.rememberedSuit[seat];
+        player.durchmarschDecided = record.durchmarschDecided[seat];
+        player.durchmarschAim = record.durchmarschAim[seat];
+        for (int suit = 0; suit < 4; ++suit) {
+            player.SuitPlanSlots[suit].Card = record.suitPlan[seat][2 * suit];
+            player.SuitPlanSlots[suit].Flag = record.suitPlan[seat][2 * suit + 1];
+            player.playedSuit[suit] = record.playedSuit[seat][suit];
+        }
+    }
+    // The card knowledge of the table.
+    std::copy(&record.voidTable[0][0], &record.voidTable[0][0] + 3 * VOID_COLUMNS, &g_Knowledge.VoidTable[0][0]);
+    std::copy(std::begin(record.unseenSuitCounts), std::end(record.unseenSuitCounts), g_Knowledge.UnseenSuitCounts);
+    for (int party = 0; party < 3; ++party) {
+        g_Game.PartyPoints[party] = record.partyPoints[party];
+        g_Game.PartyTricks[party] = record.partyTricks[party];
+    }
+    std::copy(std::begin(record.trickLeadCounts), std::end(record.trickLeadCounts), g_Knowledge.TrickLeadCounts);
+    std::copy(std::begin(record.ledSuitBySeat), std::end(record.ledSuitBySeat), g_Knowledge.LedSuitBySeat);
+    std::copy(std::begin(record.playedCardTable), std::end(record.playedCardTable), g_Knowledge.PlayedCardTable);
+    g_Knowledge.TrickLeadSuit = record.trickLeadSuit;
+    g_Computer.ThrownOffSuit = record.thrownOffSuit;
+    std::copy(std::begin(record.suitLedMarks), std::end(record.suitLedMarks), g_Flow.SuitLedMarks);
+    // The computers' hands lie open or closed as they did.
+    for (int seat = 0; seat < 2; ++seat) {
+        CPlayer& player = *Game.Player(seat);
+        if (record.faceUp[seat]) player.OpenCards();
+        else player.CloseCards();
+    }
+    RefreshTexts();
+}
+
+void CMainFrame::UndoTrick() {
+    CTrick& trick = Game.trick;
+    // 1.
+    WriteTrace(":UndoTrick(" + TrickCardsText(Game) + ")", LOG_MAINFRAME);
+    // 2. An honest game repaints every hand and the skat; a marked one only the hands that get a
+    // card back.
+    const bool fullRepaint = g_Game.CheatMask == 0;
+    if (fullRepaint) {
+        Game.RemoveCardsIfAny(false);
+        for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCardsIfAny(false);
+    }
+    // 3. The played rows and the game's record forget the trick's cards.
+    for (int seat = 0; seat < 3; ++seat) {
+        const auto slot = static_cast<std::size_t>(seat);
+        if (!trick.present[slot] || !IsCardCode(trick.cards[slot])) continue;
+        DropLastCard(Game.courseRows[seat]);
+        ForgetRecordedCard(Record, seat, trick.cards[slot]);
+    }
+    // 4.
+    trick.Reset();
+    Game.lastTrick.Reset();
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SelectCard(5, 0, false);
+    SelectedSlot = -1;
+    CheckCheat(64, 0);
+    // 5. The cards of the trick go back into the hands.
+    if (fullRepaint) Game.PaintCards();
+    const GameSnapshot& current = History[HistoryPosition];
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& player = *Game.Player(seat);
+        const int card = current.card[seat];
+        if (!fullRepaint && !IsCardCode(card)) continue;
+        player.RemoveCardsIfAny(false);
+        if (IsCardCode(card) && !player.HasCard(card)) player.SetCard(-1, card);
+        player.PaintCards();
+    }
+    // 6. and 8. The state after the last complete trick.
+    HistoryPosition = std::max(HistoryPosition - 1, 0);
+    const GameSnapshot& restored = History[HistoryPosition];
+    // 7.
+    if (HistoryPosition > 0) {
+        LayTrick(Game.lastTrick, History[HistoryPosition - 1]);
+        LayTrick(trick, restored);
+        trick.PaintCards();
+    }
+    RestoreSnapshot(restored);
+    // 9.
+    PlayStep = 3;
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(HistoryPosition);
+    // 10. The keyboard starts at the row of the trick's winner.
+    KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
+    // 11.
+    ShowPoints();
+    ShowContinueDialog();
+}
+
+void CMainFrame::RedoTrick(bool spare) {
+    CTrick& trick = Game.trick;
+    int k = 11;
+    if (!spare) {
+        // 1. The cards of the next recorded trick come out of the hands into the trick.
+        WriteTrace(":RedoTrick(" + TrickCardsText(Game) + ")", LOG_MAINFRAME);
+        trick.Reset();
+        Game.lastTrick.Reset();
+        LayTrick(Game.lastTrick, History[HistoryPosition]);
+        // The trick is led by the winner of the one before.
+        const int leader = std::clamp(History[HistoryPosition].trickWinner, 0, 2);
+        HistoryPosition = std::min(HistoryPosition + 1, 10);
+        const GameSnapshot& next = History[HistoryPosition];
+        for (int turn = 0; turn < 3; ++turn) {
+            const int seat = (leader + turn) % 3;
+            const int card = next.card[seat];
+            if (!IsCardCode(card)) continue;
+            CPlayer& player = *Game.Player(seat);
+            const int slot = player.FindCard(card);
+            if (slot >= 0 && player.present[static_cast<std::size_t>(slot)]) player.PlayCard(slot);
+            trick.SetCard(seat, card);
+            Game.courseRows[seat].AddCard(card);
+            Record.NoteCard(seat, card);
+        }
+        trick.PaintCards();
+        k = HistoryPosition;
+        // A trick that waits for the person's card: the record of its start knows nothing of the
+        // computers' cards lying in it again, the spare written at his turn does.
+        if (!trick.IsComplete() && SparePosition == HistoryPosition) k = 11;
+    }
+    // 3.
+    RestoreSnapshot(History[k]);
+    // In a trick still open the trick just valued is the one before: its leader stays the
+    // previous forehand (the record of the open trick names the new leader).
+    if (!trick.IsComplete() && HistoryPosition > 0) g_Game.PreviousForehand = History[HistoryPosition - 1].forehand;
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(k);
+    ShowPoints();
+    // 4.
+    if (trick.IsComplete()) {
+        PlayStep = 3;
+        ShowContinueDialog();
+    } else {
+        CloseModelessDialog();
+        g_Game.TurnSeat = kPersonSeat;
+        PlayStep = 2;
+        ShowStateDialog();
+    }
+}
+
+namespace {
+
+// Taking back or bringing again while another step runs beneath would rebuild the game under it.
+bool StepRunsBeneath(const CMainFrame& frame) { return frame.StepDepth > 1 || g_Shell.ModalPumpActive != 0; }
+
+}  // namespace
+
+void CMainFrame::OnUndo() {
+    if (StepRunsBeneath(*this)) {
+        SetStatusText(IDS_ILLEGAL_ACTION);
+        return;
+    }
+    if (CourseShown) OnLast();
+    SetPause(1);
+    if (HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
+    SoundEffect(10, false);
+    if (!::IsWindow(ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
+    UndoTrick();
+    ShowGameStatusDialog();
+    ShowDataDialog(0, 1);
+    ShowMatchState();
+}
+
+void CMainFrame::OnRecover() {
+    if (StepRunsBeneath(*this)) {
+        SetStatusText(IDS_ILLEGAL_ACTION);
+        return;
+    }
+    if (CourseShown) OnLast();
+    SetPause(1);
+    if (HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
+    SoundEffect(10, false);
+    RedoTrick(false);
+    ShowGameStatusDialog();
+    ShowDataDialog(0, 1);
+    ShowMatchState();
+}
