@@ -86,11 +86,15 @@ std::string CMainFrame::CourseHeadline() {
     }
     std::string text = " ";
     text += IsSeat(seat) ? GetPlayerName(seat) : std::string();
-    text += " " + platform::LoadString(wins ? IDS_COURSE_WINS : IDS_COURSE_LOSES) + " " + GameName(g_Game.GameType);
+    // Appended piece by piece (a literal in front of a string sets off GCC 12's false -Wrestrict).
+    text += ' ';
+    text += platform::LoadString(wins ? IDS_COURSE_WINS : IDS_COURSE_LOSES);
+    text += ' ';
+    text += GameName(g_Game.GameType);
     if (g_Game.GameType != GAME_RAMSCH) {
         if (g_Game.GameType <= GAME_DIAMONDS || g_Game.GameType == GAME_GRAND) {
-            if (g_Game.HandAnnounced) text += " " + platform::LoadString(IDS_GAME_HAND_WORD);
-            if (g_Game.OuvertAnnounced) text += " " + platform::LoadString(IDS_GAME_OUVERT_WORD);
+            if (g_Game.HandAnnounced) (text += ' ') += platform::LoadString(IDS_GAME_HAND_WORD);
+            if (g_Game.OuvertAnnounced) (text += ' ') += platform::LoadString(IDS_GAME_OUVERT_WORD);
         }
         const int rung = g_Game.BidIndex + g_Game.PendingRaise;
         if (rung >= 0 && rung < BID_LADDER_SIZE) text += Format(" (%u)", BidLadder[rung].value);
@@ -141,7 +145,8 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     dc->SetTextColor({});
 
     // Step 5: the marker of the seat that led each trick (a damaged leader word draws none).
-    const std::string marker = show ? " " + platform::LoadString(IDS_LABEL_FOREHAND) + " " : std::string(kBlank);
+    std::string marker(kBlank);
+    if (show) ((marker = ' ') += platform::LoadString(IDS_LABEL_FOREHAND)) += ' ';
     for (int k = 0; k < tricksShown; ++k) {
         const int leader = History[k].forehand;
         if (!IsSeat(leader)) continue;
@@ -230,7 +235,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
             if (g_Game.PartyTricks[seat] == 0) ++withoutTrick;
         std::string codes[3];
         for (int seat = 0; seat < 3; ++seat) {
-            codes[seat] = " ";
+            codes[seat].assign(1, ' ');
             if (g_Game.SkatPassedOnBySeat[seat]) codes[seat] += Code(34);
             if (withoutTrick != 2 && g_Game.PartyTricks[seat] == 0) codes[seat] += Code(36);
         }

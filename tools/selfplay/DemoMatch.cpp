@@ -130,9 +130,27 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     while (!done) {
         const long before = dealt;
         const int replaced = g_Computer.ReplacedCardCount;
-        const bool moved = host.PumpUntil(
-            [&] { return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0; }, kStallMs);
+        // The host's own limit counts from this game, so that a wait nested inside the game (a
+        // modal loop the pump cannot leave) fails this game and not a later one after a day of
+        // virtual time summed over many games.
+        host.SetTimeLimitMs(host.NowMs() + 2 * kStallMs);
+        bool moved = false;
+        std::string nestedStall;
+        try {
+            moved = host.PumpUntil(
+                [&] { return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0; },
+                kStallMs);
+        } catch (const platform::IdleStall& stall) {
+            nestedStall = stall.what();
+        }
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(dealt > 0 ? dealt - 1 : 0);
+        if (!nestedStall.empty()) {
+            result.stalls += 1;
+            result.failedSeed = seed;
+            result.fault = "the game of seed " + std::to_string(seed) + " stalled in state " +
+                           FlowStateName(g_Game.FlowState) + " (" + nestedStall + ")";
+            break;
+        }
         if (reports > 0) {
             result.invariantFaults = reports;
             result.failedSeed = seed;
