@@ -96,6 +96,9 @@ TEST_P(RekontraRuleTest, ShowsTheRulesOnlyWithSuggestions) {
     const RekontraRuleCase& c = GetParam();
     g_Settings.Options.Suggest = c.suggest;
     g_Game.Soloist = 2;
+    // Face up: the mark a shown rule number sets (DEALT beside FACEUP) can be seen in the mask.
+    g_Game.AllCardsOpen = 1;
+    g_Game.CheatMask = 16;
     Answered<CRekontraDialog> dialog("text", c.rule, c.rekontraRule);
     dialog.click = IDC_OK;
     bool shown = false;
@@ -113,6 +116,8 @@ TEST_P(RekontraRuleTest, ShowsTheRulesOnlyWithSuggestions) {
         EXPECT_EQ(ruleCaption, std::to_string(c.rule));
     }
     EXPECT_EQ(rekontraCaption, c.rekontraCaption);
+    // A rule number shown marks the game; a hidden one told the person nothing and marks nothing.
+    EXPECT_EQ((g_Game.CheatMask & 32) != 0, c.ruleShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RekontraRuleTest, ::testing::ValuesIn(kRekontraRuleCases),
