@@ -47,19 +47,7 @@ void CMainFrame::EndGame() {
         SeriesEnded = CheckSeriesEnd() ? 1 : 0;
         HistoryPosition = 0;
         History[1].card[0] = History[1].card[1] = 0;
-        // The same forehand plays again after a Grand of a Ramsch round.
-        const bool sameForehand = g_Game.GameType == GAME_GRAND &&
-                                  ((g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
-                                   g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
-        if (sameForehand) {
-            g_Game.Forehand = g_Game.Leader;
-            ++ListHeaderGrandRepeats;
-        } else {
-            NextForehand();
-        }
-        GameRunning = 0;
-        SaveList(ListPath, false);
-        SaveStore(StorePath);
+        AdvanceAfterCountedGame();
         FollowGameEnd();
     } else if (g_Game.FlowState == STATE_IDLE) {
         OnRepeat();
@@ -71,6 +59,23 @@ void CMainFrame::EndGame() {
     // 6.
     WriteTrace(":OnPlay()", LOG_MAINFRAME);
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
+}
+
+// After a counted game, played to its end or given up: the next forehand (after a Grand of a Ramsch
+// round the same one plays again) and the match list and stored deals written.
+void CMainFrame::AdvanceAfterCountedGame() {
+    const bool sameForehand = g_Game.GameType == GAME_GRAND &&
+                              ((g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
+                               g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
+    if (sameForehand) {
+        g_Game.Forehand = g_Game.Leader;
+        ++ListHeaderGrandRepeats;
+    } else {
+        NextForehand();
+    }
+    GameRunning = 0;
+    SaveList(ListPath, false);
+    SaveStore(StorePath);
 }
 
 // Step 9.4 of OnPlay: what follows a counted game, by the state the result step left.

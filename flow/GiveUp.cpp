@@ -118,21 +118,8 @@ void CMainFrame::OnAbandon() {
     // Step 8: the result for the seat that gave up.
     if (ShowResult(g)) {
         SeriesEnded = CheckSeriesEnd() ? 1 : 0;
-        // After a Grand in a Ramsch round the same forehand plays the next game.
-        const bool sameForehand =
-            g_Game.GameType == GAME_GRAND &&
-            ((g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
-             g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
-        if (sameForehand) {
-            g_Game.Forehand = g_Game.Leader;
-            ++ListHeaderGrandRepeats;
-        } else {
-            NextForehand();
-        }
-        GameRunning = 0;
+        AdvanceAfterCountedGame();
         SwapAnimation = 3;
-        SaveList(ListPath, false);
-        SaveStore(StorePath);
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
         switch (g_Game.FlowState) {
             case STATE_IDLE:

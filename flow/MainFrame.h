@@ -406,6 +406,7 @@ public:
 
     // --- The end of a game (flow/GameEnd.cpp) ---------------------------------------------------
     void EndGame();
+    void AdvanceAfterCountedGame();
     void FollowGameEnd();
     GameScore ScoreGame(int seat);
     bool ShowResult(int seat);
