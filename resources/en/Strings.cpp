@@ -1,6 +1,7 @@
 // The English edition's string table.
 
 #include "resources/Editions.h"
+#include "resources/SettingsItemNames.h"
 #include "resources/ids.h"
 #include "resources/en/EditionTables.h"
 
@@ -188,6 +189,7 @@ const platform::ResourceSet& EnglishResources() {
         EnglishHelpStrings(),
         EnglishManipulationStrings(),
         EnglishFileStrings(),
+        resources::kSettingsItemNames,
         EnglishGameRoadStrings(),
         EnglishSideWindowStrings(),
         EnglishSettingsStrings(),

@@ -1,6 +1,7 @@
 // The German edition's string table.
 
 #include "resources/Editions.h"
+#include "resources/SettingsItemNames.h"
 #include "resources/ids.h"
 #include "resources/ge/EditionTables.h"
 
@@ -190,6 +191,7 @@ const platform::ResourceSet& GermanResources() {
         GermanHelpStrings(),
         GermanManipulationStrings(),
         GermanFileStrings(),
+        resources::kSettingsItemNames,
         GermanGameRoadStrings(),
         GermanSideWindowStrings(),
         GermanSettingsStrings(),
