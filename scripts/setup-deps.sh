@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info
   poppler-utils
+  xvfb xauth
 )
 
 missing=()

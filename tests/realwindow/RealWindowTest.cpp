@@ -1,0 +1,309 @@
+// The program in a real window on an X server (run through xvfb-run on the xcb platform): the
+// person plays one card by a mouse click and one by Right and Enter, each seen in the trick on a
+// screenshot, and the result dialog shows its rich text in both editions.
+//
+// With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
+
+#include <cstdlib>
+#include <ostream>
+#include <string>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/DialogIds.h"
+#include "dialogs/ResultDialog.h"
+#include "flow/FlowIds.h"
+#include "match/GameScoring.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/BidLadder.h"
+#include "model/GameValue.h"
+#include "platform/core/ControlMessages.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtHost.h"
+#include "qt/AppOnQtHost.h"
+#include "qt/QtTestImages.h"
+#include "qt/QtTestSupport.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "tavlo/Tavlo.h"
+
+namespace {
+
+using qttest::PumpFor;
+using qttest::PumpUntil;
+
+const platform::Color kTableGreen{0, 128, 0};
+constexpr int kPersonSeat = 2;
+
+// Share of the pixels in a rectangle of the image that satisfy `test`.
+template <typename Test>
+double Share(const QImage& image, const QRect& area, Test test) {
+    const QRect inside = area.intersected(image.rect());
+    if (inside.isEmpty()) return 0;
+    int hits = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) hits += test(qttest::At(image, x, y)) ? 1 : 0;
+    return double(hits) / double(inside.width() * inside.height());
+}
+
+// Share of the pixels of `a` inside `inA` equal to those of `b` inside `inB` (same size).
+double Alike(const QImage& a, const QRect& inA, const QImage& b, const QRect& inB) {
+    if (inA.size() != inB.size() || !a.rect().contains(inA) || !b.rect().contains(inB)) return 0;
+    int same = 0;
+    for (int y = 0; y < inA.height(); ++y)
+        for (int x = 0; x < inA.width(); ++x)
+            same += a.pixel(inA.left() + x, inA.top() + y) == b.pixel(inB.left() + x, inB.top() + y) ? 1 : 0;
+    return double(same) / double(inA.width() * inA.height());
+}
+
+bool IsPaper(platform::Color c) { return c.red > 225 && c.green > 225 && c.blue > 225; }
+bool IsTable(platform::Color c) { return c == kTableGreen; }
+bool IsDarkRed(platform::Color c) { return c.red > 90 && c.red < 170 && c.green < 50 && c.blue < 50; }
+
+// The widget as the screen shows it, saved as app-<name>.png where KARTOVAN_TEST_PNG_DIR points.
+QImage Grab(QWidget* widget, const std::string& name) {
+    QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (const char* folder = std::getenv("KARTOVAN_TEST_PNG_DIR"))
+        shot.save(QString::fromStdString(std::string(folder) + "/app-" + name + ".png"));
+    return shot;
+}
+
+class RealWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")); }
+};
+
+class RealWindowPlay : public RealWindowTest {
+protected:
+    // A finished trick waits on the continue bar, so the person's card stays in it to be seen.
+    RealWindowPlay() : app_(false) { WriteProfileInt("Options", "Continue", 0); }
+
+    CMainFrame& Frame() { return app_.Frame(); }
+    CPerson& Person() { return Frame().Game.person; }
+    QWidget* Table() { return platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd); }
+
+    // The bars of the auction and the skat answered for the person until his card is awaited: he
+    // bids on, takes the skat up and plays Clubs; a continue bar goes on.
+    void ToThePersonsTurn() {
+        for (int step = 0; step < 80 && !Frame().PersonMayPlay(); ++step) {
+            const HWND bar = Frame().PromptDialog;
+            if (g_Game.FlowState == STATE_PLAY && ::IsWindow(Frame().ContinuePrompt)) {
+                ::PostMessage(Frame().ContinuePrompt, WM_COMMAND, IDC_CONTINUE, 0);
+            } else if (g_Game.FlowState == STATE_SKAT && ::IsWindow(bar)) {
+                ::SendMessage(bar, WM_COMMAND, BTN_PICKUP, 0);
+            } else if (g_Game.FlowState == STATE_ASK && ::IsWindow(bar)) {
+                ::SendMessage(bar, WM_COMMAND, IDC_CLUBS, 0);
+            } else if (Frame().IsAuctionBarOpen()) {
+                ::SendMessage(bar, WM_COMMAND, BTN_BID, 0);
+            }
+            PumpUntil([this] { return Frame().PersonMayPlay(); }, 300);
+        }
+        ASSERT_TRUE(Frame().PersonMayPlay()) << "state " << g_Game.FlowState;
+    }
+
+    int FirstLegalSlot() {
+        for (int slot = 0; slot < Person().capacity; ++slot)
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().Game.trick)) return slot;
+        return -1;
+    }
+
+    // A card's rectangle in the frame's screenshot: the table fills the client area inside the bars.
+    QRect CardInShot(int card) const {
+        const HWND table = g_Shell.hTableWnd;
+        return {app_.Margins().left() + WC_GetCardX(table, card), app_.Margins().top() + WC_GetCardY(table, card),
+                WC_GetCardWidth(table, card), WC_GetCardHeight(table, card)};
+    }
+
+    // The person's card lies in the trick, drawn there as it was drawn in his hand: its top left
+    // corner (rank and suit, left of the next hand card) matches, where the table showed before.
+    void ExpectCardInTrick(int card, const QRect& inHand, const QImage& before, const std::string& name) {
+        ASSERT_TRUE(PumpUntil([&] { return Frame().Game.trick.present[kPersonSeat]; }, 5000)) << name;
+        ASSERT_EQ(Frame().Game.trick.cards[kPersonSeat], card) << name;
+        // The trick full and waiting on the continue bar: the hand and the trick are painted.
+        PumpUntil([this] { return ::IsWindow(Frame().ContinuePrompt); }, 5000);
+        PumpFor(50);
+        ASSERT_TRUE(Frame().Game.trick.present[kPersonSeat]) << name;
+        const QImage after = app_.Shot(name);
+        const QRect inTrick = CardInShot(card);
+        EXPECT_NE(inTrick.topLeft(), inHand.topLeft()) << name;
+        // The corner index, inset past the rounded corner.
+        const QRect corner(3, 3, 8, inHand.height() / 3);
+        EXPECT_GT(Share(before, corner.translated(inTrick.topLeft()), IsTable), 0.9) << name;
+        EXPECT_GT(Alike(before, corner.translated(inHand.topLeft()), after, corner.translated(inTrick.topLeft())), 0.9)
+            << name;
+        // A face, mostly paper.
+        const double paper = Share(after, inTrick, IsPaper);
+        EXPECT_GT(paper, 0.35) << name;
+        EXPECT_LT(paper, 0.97) << name;
+    }
+
+    void Click(QPointF at) {
+        QWidget* table = Table();
+        QMouseEvent press(QEvent::MouseButtonPress, at, table->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(table, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, table->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(table, &release);
+    }
+
+    // A key pressed and let go where the keyboard's focus is.
+    void Key(int key) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+    }
+
+    qttest::AppOnQtHost app_;
+};
+
+TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
+    app_.Start(1024, 768);
+    if (HasFatalFailure()) return;
+    app_.Deal();
+    if (HasFatalFailure()) return;
+    ToThePersonsTurn();
+    if (HasFatalFailure()) return;
+
+    // 1. A press and a release of the left button on the first card the rule allows.
+    PumpFor(100);  // the last paints
+    const int clickSlot = FirstLegalSlot();
+    ASSERT_GE(clickSlot, 0);
+    const int clicked = Person().cards[clickSlot];
+    const QImage beforeClick = app_.Shot("xcb-before-click");
+    const QRect clickedInHand = CardInShot(clicked);
+    ASSERT_NE(Table(), nullptr);
+    Click(QPointF(WC_GetCardX(g_Shell.hTableWnd, clicked) + 4, WC_GetCardY(g_Shell.hTableWnd, clicked) + 12));
+    ExpectCardInTrick(clicked, clickedInHand, beforeClick, "xcb-card-by-click");
+    if (HasFatalFailure()) return;
+
+    // 2. The next trick: the keyboard goes to the table (a bar's button may hold it, and the virtual
+    // server has no window manager to activate the window on a click), Right raises a card the rule
+    // allows, Enter plays it.
+    PumpUntil([this] { return !Frame().PersonMayPlay(); }, 5000);
+    ToThePersonsTurn();
+    if (HasFatalFailure()) return;
+    app_.Widget()->activateWindow();
+    PumpUntil([] { return QApplication::activeWindow() != nullptr; }, 3000);
+    ::SetFocus(g_Shell.hTableWnd);
+    PumpFor(100);
+    ASSERT_EQ(QApplication::focusWidget(), Table());
+    ASSERT_EQ(Person().GetSelectedCard(), 0);
+    const QImage beforeKeys = app_.Shot("xcb-before-keys");
+    // Where each card lies before one is raised.
+    QRect inHand[53];
+    for (int slot = 0; slot < Person().capacity; ++slot)
+        if (Person().present[slot]) inHand[Person().cards[slot]] = CardInShot(Person().cards[slot]);
+    Key(Qt::Key_Right);
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(PumpUntil([this] { return Person().GetSelectedCard() > 0; }, 3000));
+    const int keyed = Person().GetSelectedCard();
+    ASSERT_TRUE(IsCardCode(keyed));
+    ASSERT_TRUE(Person().ValidCard(Person().FindCard(keyed), Frame().Game.trick));
+    Key(Qt::Key_Return);
+    ExpectCardInTrick(keyed, inHand[keyed], beforeKeys, "xcb-card-by-keys");
+}
+
+struct ResultCase {
+    const char* name;
+    bool german;
+    const char* clubs;  // the game's name in the edition, in dark red
+};
+
+void PrintTo(const ResultCase& c, std::ostream* out) { *out << c.name; }
+
+class RealWindowResult : public RealWindowTest, public ::testing::WithParamInterface<ResultCase> {};
+
+// A Clubs game won with 2, game 3, shown as the game's end shows it.
+TEST_P(RealWindowResult, TheResultDialogShowsItsRichText) {
+    const ResultCase& c = GetParam();
+    qttest::AppOnQtHost app(c.german);
+    app.Start(1024, 768);
+    if (HasFatalFailure()) return;
+
+    g_Game.SetGameType(GAME_CLUBS);
+    g_Game.Soloist = 1;
+    g_Game.PartyPoints[0] = 70;
+    g_Game.PartyPoints[1] = 50;
+    g_Game.PartyTricks[0] = 6;
+    g_Game.PartyTricks[1] = 4;
+    g_Game.HandAnnounced = 0;
+    g_Game.SchneiderAnnounced = 0;
+    g_Game.KontraState = 1;
+    g_Game.BidIndex = BidIndexOf(18);
+    ScoreNames names;
+    for (int s = 0; s < 3; ++s) names.seat[s] = app.Frame().GetPlayerName(s);
+    const GameScore score = ScoreSuitGame(-1, 3, 0, names);
+    ASSERT_EQ(score.score, 36);
+    const std::string text = platform::LoadString(IDS_RICH_TEXT_HEAD) + score.resultText + "}";
+
+    CResultDialog dialog(text);
+    ASSERT_TRUE(dialog.Create(app.Frame().Handle()));
+    dialog.ShowWindow(SW_SHOW);
+    QWidget* window = platform::QtHost::Current()->WidgetOf(dialog.Handle());
+    ASSERT_NE(window, nullptr);
+    PumpUntil([window] { return window->isVisible() && window->windowHandle() && window->windowHandle()->isExposed(); },
+              3000);
+    PumpFor(100);
+    auto* box = qobject_cast<QTextEdit*>(platform::QtHost::Current()->WidgetOf(dialog.GetDlgItem(IDC_TEXT)));
+    ASSERT_NE(box, nullptr);
+
+    // The text whole: every line of the scorer's text is in the box, none cut off at a brace.
+    const QString shown = box->document()->toPlainText();
+    EXPECT_TRUE(shown.contains(QString::fromLatin1(c.clubs))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("36"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QLatin1Char('{')) || shown.contains(QLatin1Char('\\'))) << shown.toStdString();
+    EXPECT_GE(box->document()->blockCount(), 2);
+
+    // Its runs: bold ones, dark red ones (the game) and a centred line.
+    bool bold = false, darkRed = false, centred = false;
+    for (QTextBlock block = box->document()->firstBlock(); block.isValid(); block = block.next()) {
+        centred = centred || (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignHCenter;
+        for (auto run = block.begin(); !run.atEnd(); ++run) {
+            const QTextCharFormat format = run.fragment().charFormat();
+            bold = bold || format.fontWeight() == QFont::Bold;
+            darkRed = darkRed || format.foreground().color() == QColor(128, 0, 0);
+        }
+    }
+    EXPECT_TRUE(bold);
+    EXPECT_TRUE(darkRed);
+    EXPECT_TRUE(centred);
+
+    // On the screen: the text box on its pale ground with the name in dark ink at its top; scrolled to
+    // its end, the game's name in dark red.
+    const QRect inBox(box->mapTo(window, QPoint(0, 0)), box->size());
+    const auto pale = [](platform::Color p) { return p == platform::Color{255, 255, 224}; };
+    const auto ink = [](platform::Color p) { return p.red < 60 && p.green < 60 && p.blue < 60; };
+    const QImage top = Grab(window, std::string("xcb-result-") + c.name);
+    EXPECT_GT(Share(top, inBox, pale), 0.5);
+    EXPECT_GT(Share(top, inBox, ink), 0.005);
+    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+    PumpFor(50);
+    const QImage end = Grab(window, std::string("xcb-result-end-") + c.name);
+    EXPECT_GT(Share(end, inBox, IsDarkRed), 0.0005);
+    dialog.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, RealWindowResult,
+                         ::testing::Values(ResultCase{"en", false, "Clubs"}, ResultCase{"ge", true, "Kreuz"}),
+                         [](const ::testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
