@@ -8,6 +8,7 @@
 #include "model/Settings.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Resources.h"
+#include "platform/core/RichTextReader.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
@@ -112,12 +113,24 @@ void CMessageDialog::OnOK() {
     EndDialog(IDCANCEL);
 }
 
+int MessageTextLines(const std::string& text) {
+    int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    if (text.rfind("{\\rtf", 0) != 0) return lines;
+    int drawn = 0;
+    for (const platform::RichTextParagraph& paragraph : platform::ReadRichText(text).paragraphs) {
+        int largest = 0;
+        for (const platform::RichTextRun& run : paragraph.runs) largest = std::max(largest, run.halfPoints);
+        drawn += largest > 20 ? 2 : 1;
+    }
+    return std::max(lines, drawn);
+}
+
 // The text box grows by its template height for every line of the text (one line: twice its
 // height); everything below it moves down and the window grows with it.
 void CGameMessageDialog::GrowWithText() {
     const HWND box = GetDlgItem(IDC_TEXT);
     if (!box) return;
-    const int lines = std::min(static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1, kMostTextLines);
+    const int lines = std::min(MessageTextLines(text), kMostTextLines);
     const platform::Rect boxClient = ::WindowFromHandle(box)->WindowRect();
     const int growth = lines * boxClient.Height();
     for (HWND child : Children()) {

@@ -14,6 +14,12 @@
 // Kontra message's.
 inline constexpr int kMarkRuleShown = 32;
 inline constexpr int kMarkKontraRuleShown = 256;
+
+// The lines a message text takes in its growing text box: one per line feed, and for rich text at
+// least one per paragraph the reader finds (a rich text's "\par" breaks a line without a line feed;
+// counting line feeds alone hid the score line of a result), a paragraph in a font above 10 points
+// taking two.
+int MessageTextLines(const std::string& text);
 // The rule numbers and names on the messages' buttons: the application's Arial 12, bold.
 inline constexpr int kRuleNumberFont = 12;
 

@@ -97,6 +97,23 @@ TEST_P(ResultWordTest, AnswersWithItsResultWord) {
 INSTANTIATE_TEST_SUITE_P(Cases, ResultWordTest, ::testing::ValuesIn(kResultCases),
                          [](const ::testing::TestParamInfo<ResultCase>& info) { return info.param.name; });
 
+// Plain text counts its line feeds; rich text its paragraphs, a large font taking two lines.
+TEST(MessageTextLinesTest, LineFeedsOrParagraphs) {
+    const struct {
+        const char* text;
+        int lines;
+    } cases[] = {
+        {"one line", 1},
+        {"one\ntwo\nthree", 3},
+        {"{\\rtf1\\fs17 one\\par two\\par three}", 3},
+        {"{\\rtf1 one\\par two}", 4},  // 12 points unless the text says otherwise
+        {"{\\rtf1\\fs17 a\\par\\par b\\par\n c}", 4},
+        {"{\\rtf1\\b\\fs32\\qc Name\\b0\\fs17\\par\\par\\qc won\\par}", 4},
+        {"{\\rtf1 a\n\nb\n\nc}", 5},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MessageTextLines(c.text), c.lines) << c.text;
+}
+
 // The text box grows by a line for each line feed of the text, and the buttons move down with it.
 TEST_F(MessageDialogsTest, TheResultDialogGrowsWithItsLines) {
     int oneLine = 0, threeLines = 0, buttonOne = 0, buttonThree = 0;
