@@ -191,6 +191,7 @@ void CMainFrame::OnCommand(int id) {
         case ID_IDEAL_WINDOW: OnIdealWindow(); break;
         case ID_AUDIO: OnAudio(); break;
         case ID_RISK: OnRiskDisposition(); break;
+        case ID_LOGGING: OnLogging(); break;
         case ID_SORT_DIALOG: OnSortDialog(); break;
         case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
         case ID_TERMINATION: OnTermination(); break;

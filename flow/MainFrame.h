@@ -718,6 +718,7 @@ public:
     void OnAudio();
     // Settings dialogs of the Options and Variations menus (flow/SettingsCommands.cpp).
     void OnRiskDisposition();
+    void OnLogging();
     void OnSortDialog();
     void OnRamschEvalMode();
     void OnTermination();

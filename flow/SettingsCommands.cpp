@@ -7,6 +7,15 @@
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 
+// Options > Logging: what the trace log records and whether its window shows; OK has stored the
+// settings and asked for the log window to follow them.
+void CMainFrame::OnLogging() {
+    const int previous = SetPause(0);
+    CLoggingDialog dialog;
+    dialog.DoModal();
+    SetPause(previous);
+}
+
 // Options > Risk Disposition: how boldly each seat bids; OK has stored the risks.
 void CMainFrame::OnRiskDisposition() {
     const int previous = SetPause(0);

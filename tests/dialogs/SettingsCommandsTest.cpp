@@ -3,6 +3,7 @@
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/SettingsIds.h"
 #include "dialogs/ViewDialogs.h"
+#include "flow/FlowIds.h"
 #include "flow/FrameFixture.h"
 #include "platform/core/DialogAnswer.h"
 #include "platform/core/Menu.h"
@@ -34,6 +35,19 @@ TEST_F(SettingsCommandsTest, EachCommandRunsItsDialogAndLeavesThePauseAsItWas) {
     ExpectDialogRunsAndPauseStays(IDD_RISK_DISPOSITION, ID_RISK);
     ExpectDialogRunsAndPauseStays(IDD_RAMSCH_EVAL_MODE, ID_RAMSCH_EVAL_MODE);
     ExpectDialogRunsAndPauseStays(IDD_TERMINATION, ID_TERMINATION);
+    ExpectDialogRunsAndPauseStays(IDD_LOGGING, ID_LOGGING);
+}
+
+TEST_F(SettingsCommandsTest, ConfirmedLoggingOpensTheLogWindowItAsksFor) {
+    StartProgram();
+    ASSERT_NE(g_pApp, nullptr);
+    g_pApp->LogList = 0;
+    host_->Answers().PushDialogAnswer(IDD_LOGGING, {DialogAction::Check(CLoggingDialog::kDisplay),
+                                                  DialogAction::Press(IDOK)});
+    Command(ID_LOGGING);
+    EXPECT_EQ(g_pApp->LogList, 1);
+    EXPECT_EQ(GetProfileInt("View", "LogList", 0), 1);
+    EXPECT_NE(Frame().SideWindow(CM_LOG_WINDOW), nullptr);
 }
 
 TEST_F(SettingsCommandsTest, TheMatchEndAsksBeforeBierlachsOnlyWhileExtraRoundsRun) {
