@@ -121,34 +121,13 @@ void CMainFrame::OnAbandon() {
         AdvanceAfterCountedGame();
         SwapAnimation = 3;
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
-        switch (g_Game.FlowState) {
-            case STATE_IDLE:
-                RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
-                if (SeriesEnded) {
-                    NewMatch();
-                    if (g_Game.DemoMode) PostMessage(WM_COMMAND, ID_NEW);
-                } else {
-                    PostMessage(WM_COMMAND, ID_NEW);
-                }
-                break;
-            case STATE_STAY:
-                SetFlowState(STATE_IDLE);
-                RepeatAllowed = 1;
-                if (!CourseShown) RefreshPosTexts(g_Game.KontraState);
-                break;
-            case STATE_BREAK:
-                SetFlowState(STATE_IDLE);
-                OnBreak();
-                break;
-            case STATE_LOAD:
-                SetFlowState(STATE_IDLE);
-                OnRepeat();
-                break;
-            default:
-                SetFlowState(STATE_IDLE);
-                RepeatAllowed = 1;
-                ClearDesk();
-                break;
+        if (g_Game.FlowState == STATE_STAY) {
+            // Staying at the table after a give-up puts the seats' texts back, not the whole table.
+            SetFlowState(STATE_IDLE);
+            RepeatAllowed = 1;
+            if (!CourseShown) RefreshPosTexts(g_Game.KontraState);
+        } else {
+            FollowGameEnd();
         }
     } else if (g_Game.FlowState == STATE_IDLE) {
         OnRepeat();
