@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/core/WindowSystem.h"
+#include "platform/headless/DiscardingDC.h"
 
 namespace platform {
 
@@ -75,7 +76,11 @@ DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
     if (!window) return nullptr;
     std::unique_ptr<RecordingDC>& surface = m_surfaces[hwnd];
     const Rect client = window->ClientRect();
-    if (!surface) surface = std::make_unique<RecordingDC>(Size{client.Width(), client.Height()});
+    if (!surface) {
+        const Size size{client.Width(), client.Height()};
+        if (m_keepDrawing) surface = std::make_unique<RecordingDC>(size);
+        else surface = std::make_unique<DiscardingDC>(size);
+    }
     return surface.get();
 }
 

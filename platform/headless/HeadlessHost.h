@@ -111,6 +111,8 @@ public:
     // made on first use, resized with the window and dropped with it. A test may install its own
     // factory instead.
     void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
+    // Off: surfaces made from now on measure text alike but keep no records (long self-play runs).
+    void SetKeepDrawing(bool keep) { m_keepDrawing = keep; }
     // The window's recording surface, or nullptr when it has drawn nothing yet.
     RecordingDC* Surface(HWND hwnd) const;
     // The surface of a destroyed window that is still kept (a context on it is held or a handler of
@@ -152,6 +154,7 @@ private:
     std::vector<unsigned> m_beeps;
     DispatchTrace m_trace;
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
+    bool m_keepDrawing = true;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
     // Paints per window, found by handle: a long run makes a window per prompt.

@@ -109,5 +109,29 @@ TEST(SurfaceLifetime, SurfaceHandedToAHandlerLastsUntilTheHandlerReturns) {
     EXPECT_EQ(world.promptDestructions, 1);
 }
 
+
+// A long self-play run drops the drawing: the surface measures text as the recording one does (the
+// table lays out the same), yet keeps nothing, so memory stays flat game after game.
+TEST(SurfaceLifetime, ADiscardingSurfaceMeasuresAlikeAndKeepsNothing) {
+    World world;
+    world.host.SetKeepDrawing(false);
+    // A window made after the switch (the fixture's own windows drew while it was made).
+    TestWindow later;
+    later.Create(TopLevel(platform::WindowKind::Overlapped, "Later", {820, 320, 1020, 500}, world.Frame()));
+    world.host.PumpUntilIdle();
+    const HWND side = later.Handle();
+    DeviceContext* dc = GetDC(side);
+    ASSERT_NE(dc, nullptr);
+    const LogFont font{"Arial", 12, 0, LogFont::kBold};
+    const LogFont previous = dc->SelectFont(font);
+    EXPECT_EQ(dc->GetTextExtent("Vh"), platform::RecordingDC::TextSize("Vh", font));
+    dc->TextOut(1, 1, "Grand");
+    dc->FillRect({0, 0, 10, 10}, kGreen);
+    dc->SelectFont(previous);
+    ASSERT_NE(world.host.Surface(side), nullptr);
+    EXPECT_TRUE(world.host.Surface(side)->Records().empty());
+    ReleaseDC(side, dc);
+}
+
 }  // namespace
 }  // namespace enginetest

@@ -15,7 +15,6 @@
 #include "platform/headless/HeadlessHost.h"
 #include "resources/Editions.h"
 #include "shell/ProgramHooks.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
 #include "resources/CommandIds.h"
@@ -32,10 +31,19 @@ namespace {
 // A game that has not ended after this much virtual time has stalled.
 constexpr std::int64_t kStallMs = 10 * 60 * 1000;
 
-// The program's folders live in a private temporary folder for the run.
+// The program's folders live in a private temporary folder for the run. The program makes each
+// written file durable (fsync) at every game end; on a busy disk that wait would swamp what the run
+// measures, so the folder goes into memory (/dev/shm) unless TMPDIR names another place.
+std::filesystem::path RunFolderBase() {
+    std::error_code error;
+    if (!std::getenv("TMPDIR") && std::filesystem::is_directory("/dev/shm", error) && ::access("/dev/shm", W_OK) == 0)
+        return "/dev/shm";
+    return std::filesystem::temp_directory_path();
+}
+
 struct RunFolders {
     RunFolders() {
-        folder = (std::filesystem::temp_directory_path() / ("kartovan-selfplay-" + std::to_string(::getpid()))).string();
+        folder = (RunFolderBase() / ("kartovan-selfplay-" + std::to_string(::getpid()))).string();
         std::filesystem::create_directories(folder);
         ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
@@ -84,8 +92,10 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     long reports = 0;
 
     platform::HeadlessHost host;
-    // The dispatch trace is off: it would keep every message of every game.
+    // The dispatch trace is off: it would keep every message of every game. The table lays out and
+    // measures as always, but what it draws is dropped: the self-play reads none of it.
     host.Trace().SetEnabled(false);
+    host.SetKeepDrawing(false);
     auto app = std::make_unique<CSkatApp>();
     if (!app->InitInstance()) {
         result.fault = "the program did not start";
@@ -112,10 +122,6 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         ++result.games;
     };
     frame.BeforeDeal = [&] {
-        // What the table drew during the last game is kept by the headless host's surfaces; the
-        // self-play reads none of it, so memory stays flat over thousands of games.
-        for (HWND window : {frame.Handle(), g_Shell.hTableWnd})
-            if (platform::RecordingDC* surface = host.Surface(window)) surface->ClearRecords();
         if (dealt > 0) finishGame();
         if (dealt >= options.games) {
             done = true;
