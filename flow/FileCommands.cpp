@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -195,9 +197,11 @@ void CMainFrame::OnDeleteMatch() {
     if (SelectFile(6, path)) {
         DeleteFile(path, false);
         WriteTrace(":DeleteFile_(" + path + ")", LOG_MAINFRAME);
-        // The stored deals of that match go with it, unless the list was kept.
+        // The stored deals of that match go with it, unless the list was kept (also when what
+        // is at the list's name is no file and could not be deleted as one).
         const std::string deals = path.substr(0, path.size() - 4) + ".sks";
-        if (!platform::FileExists(path)) {
+        std::error_code unknown;
+        if (std::filesystem::symlink_status(path, unknown).type() == std::filesystem::file_type::not_found) {
             DeleteFile(deals, true);
             WriteTrace(":DeleteFile_(" + deals + ")", LOG_MAINFRAME);
         }

@@ -46,6 +46,11 @@ Menu* GetSystemMenu(HWND hwnd, bool revert) {
     return menu.get();
 }
 
+Menu* FindSystemMenu(HWND hwnd) {
+    const auto found = Menus().find(hwnd);
+    return found == Menus().end() || !IsWindow(hwnd) ? nullptr : found->second.get();
+}
+
 bool InsertMenuItemAt(Menu& menu, int position, int id, const std::string& text) {
     MenuItem item;
     item.id = id;

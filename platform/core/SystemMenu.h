@@ -22,6 +22,9 @@ constexpr int SC_RESTORE = 0xF120;
 // The window's menu, made with the standard entries on first use; with revert it starts afresh.
 // nullptr when hwnd is not a top-level window.
 Menu* GetSystemMenu(HWND hwnd, bool revert = false);
+// The window's menu when the program has asked for it, else nullptr; makes none (a host showing
+// window menus shows only those the program uses).
+Menu* FindSystemMenu(HWND hwnd);
 // Inserts a string item before the item at `position` (at the end when the position lies past it).
 bool InsertMenuItemAt(Menu& menu, int position, int id, const std::string& text);
 // The person chose the item at `index` of the window's menu: WM_SYSCOMMAND with its id is sent to

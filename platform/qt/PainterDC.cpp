@@ -386,4 +386,23 @@ void PainterDC::DeviceScroll(const Rect& area, int dx, int dy) {
     painter_->restore();
 }
 
+bool PainterDC::CopyPixels(const Rect& device, Bitmap& into) const {
+    if (!IsActive()) return false;
+    const auto* image = dynamic_cast<const QImage*>(painter_->device());
+    if (!image) return false;
+    // The raster engine draws straight into the image, so what was painted can be read at once.
+    into = Bitmap(device.Width(), device.Height());
+    const qreal ratio = image->devicePixelRatio();
+    for (int y = 0; y < into.Height(); ++y) {
+        const int imageY = static_cast<int>(std::floor((std::int64_t{device.top} + y) * ratio));
+        if (imageY < 0 || imageY >= image->height()) continue;  // outside the surface: black
+        for (int x = 0; x < into.Width(); ++x) {
+            const int imageX = static_cast<int>(std::floor((std::int64_t{device.left} + x) * ratio));
+            if (imageX < 0 || imageX >= image->width()) continue;
+            into.SetRawPixel(x, y, image->pixel(imageX, imageY));
+        }
+    }
+    return true;
+}
+
 }  // namespace platform

@@ -36,6 +36,9 @@ public:
     bool IsActive() const { return painter_ != nullptr && painter_->isActive(); }
     // The device's pixels per pixel of ours (2 on a screen scaled twice).
     double PixelRatio() const override;
+    // The pixels of an image device (a window's retained surface), one per device unit: on a
+    // scaled screen the device pixel at each unit's top left. A printer keeps none.
+    bool CopyPixels(const Rect& device, Bitmap& into) const override;
 
 protected:
     Rect SurfaceBounds() const override { return {0, 0, surface_.cx, surface_.cy}; }

@@ -27,6 +27,7 @@
 #include "platform/qt/QtDialogPictures.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtInput.h"
+#include "platform/qt/QtWindowMenuBar.h"
 #include "platform/qt/QtWindowSurface.h"
 #include "platform/qt/QtWindowWidget.h"
 
@@ -557,6 +558,7 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         case WindowEvent::Shown:
             widget->setVisible(true);
             if (mirror->control) mirror->dirty = true;
+            if (widget->isWindow() && !mirror->control) AttachWindowMenuBar(hwnd);
             if (widget->isWindow() && System().GetActiveWindow() == hwnd) {
                 m_activationsAsked.push_back(hwnd);
                 BringForward(*widget);

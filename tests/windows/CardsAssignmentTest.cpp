@@ -117,6 +117,9 @@ TEST_F(CardsAssignmentTest, AClickOffersTheSelectedDealAndASecondClickTheSameOne
     Book(3);
     TraceOn();
     CStore& store = Open();
+    // Each offer is a question; No keeps the table as it is.
+    host_->Answers().PushMessageBoxAnswer(IDNO);
+    host_->Answers().PushMessageBoxAnswer(IDNO);
     Move(100, 140);
     SendMessage(store.Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(100, 140));
     EXPECT_EQ(store.Selection, -2);
@@ -125,6 +128,7 @@ TEST_F(CardsAssignmentTest, AClickOffersTheSelectedDealAndASecondClickTheSameOne
     EXPECT_EQ(store.Selection, 2);
     const auto lines = LogBodies();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "CMainFrame::LoadFromStore(2)"), 2);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     // After the store shrank, a click on the gone deal does nothing; a click on no deal is the help.
     g_Game.StoreCount = 1;
     SendMessage(store.Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(100, 140));

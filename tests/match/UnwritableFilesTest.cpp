@@ -1,0 +1,169 @@
+// Saving where nothing can be written: a folder that is a file, a file name taken by a folder, a
+// write that fails part of the way. Each save names what it could not store, the file that was
+// there before stays byte for byte, and no half-written file is left behind. A temporary file left
+// by a save that was killed disturbs neither reading nor the next save; deleting a match whose
+// list cannot go keeps its stored deals. (The tests run as root, which ignores access rights, so a
+// path is made unwritable by what lies at it, and a failing write by the file size limit.)
+#include "flow/FlowFixture.h"
+
+#include "match/StoreRows.h"
+#include "platform/core/FileIo.h"
+#include "resources/CommandIds.h"
+
+#include <csignal>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every entry below a folder, by its path relative to the folder.
+std::set<std::string> Entries(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.insert(fs::relative(entry.path(), folder).string());
+    return names;
+}
+
+// While it lives, no file of this process can grow past `bytes`: a write beyond fails as on a
+// full disk (the signal that would end the process is ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    bool Active() const { return active_; }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool active_ = false;
+};
+
+class UnwritableFilesTest : public testsupport::FrameFixture {
+protected:
+    void Start() {
+        StartProgram();
+        answerer_.Start();
+        answerer_.answer = IDOK;
+        answerer_.probe = [this](HWND) {
+            if (platform::MessageBoxDialog* box = platform::ActiveMessageBox()) shown_.push_back(box->Text());
+            return 0;
+        };
+        folder_ = temp_.Folder() + "files/";
+        fs::create_directories(folder_);
+    }
+    // A file command with the file dialog answered by `path`; the messages it showed.
+    std::vector<std::string> Command(int id, const std::string& path) {
+        shown_.clear();
+        host_->Answers().PushFileDialogAnswer(path);
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id), 0);
+        host_->PumpUntilIdle();
+        EXPECT_EQ(host_->Answers().PendingFileDialogAnswers(), 0u);
+        return shown_;
+    }
+    static std::string NotStored(const std::string& operation, const std::string& path) {
+        return "Error: Data can not be stored !\n\n" + operation + ": '" + path + "'";
+    }
+    static std::vector<std::uint8_t> Bytes(const std::string& path) { return platform::ReadWholeFile(path).bytes; }
+
+    testsupport::ModalAnswerer answerer_;
+    std::vector<std::string> shown_;
+    std::string folder_;
+};
+
+TEST_F(UnwritableFilesTest, SavingWhereAFileOrAFolderIsInTheWayNamesEveryFileNotStored) {
+    Start();
+    // A file where the folder should be, and folders where the files should be.
+    ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "blocked", std::string("not a folder")));
+    for (const char* name : {"Grand.skt", "Liga.skm", "Liga.sks"}) fs::create_directories(folder_ + name + "/inside");
+    const struct {
+        int command;
+        std::string path;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {ID_SAVE_GAME, folder_ + "blocked/Grand.skt", {NotStored("SaveFile", folder_ + "blocked/Grand.skt")}},
+        {ID_SAVE_STORE, folder_ + "blocked/Liga.skm",
+         {NotStored("SaveList", folder_ + "blocked/Liga.skm"), NotStored("SaveStore", folder_ + "blocked/Liga.sks")}},
+        {ID_SAVE_GAME, folder_ + "Grand.skt", {NotStored("SaveFile", folder_ + "Grand.skt")}},
+        {ID_SAVE_STORE, folder_ + "Liga.skm",
+         {NotStored("SaveList", folder_ + "Liga.skm"), NotStored("SaveStore", folder_ + "Liga.sks")}},
+    };
+    const std::set<std::string> before = Entries(folder_);
+    for (const auto& c : cases) {
+        EXPECT_EQ(Command(c.command, c.path), c.messages) << c.path;
+        // Nothing written, nothing half-written left, the file in the way as it was.
+        EXPECT_EQ(Entries(folder_), before) << c.path;
+        EXPECT_EQ(platform::ReadWholeFile(folder_ + "blocked").Text(), "not a folder") << c.path;
+    }
+}
+
+TEST_F(UnwritableFilesTest, AWriteThatFailsPartWayLeavesThePreviousFilesByteForByte) {
+    Start();
+    const std::string list = folder_ + "Liga.skm", deals = folder_ + "Liga.sks";
+    ASSERT_TRUE(Command(ID_SAVE_STORE, list).empty());
+    const std::vector<std::uint8_t> listBefore = Bytes(list), dealsBefore = Bytes(deals);
+    ASSERT_GE(listBefore.size(), 352u);
+    ASSERT_EQ(dealsBefore.size(), 80u);
+    const std::set<std::string> before = Entries(folder_);
+    {
+        // Room for the start of each file only.
+        FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.Active());
+        EXPECT_EQ(Command(ID_SAVE_STORE, list), (std::vector<std::string>{NotStored("SaveList", list), NotStored("SaveStore", deals)}));
+    }
+    EXPECT_EQ(Bytes(list), listBefore);
+    EXPECT_EQ(Bytes(deals), dealsBefore);
+    EXPECT_EQ(Entries(folder_), before);
+    // And they still load: the match comes back without a word.
+    EXPECT_TRUE(Command(ID_LOAD_MATCH, list).empty());
+}
+
+TEST_F(UnwritableFilesTest, ATemporaryFileOfAKilledSaveDisturbsNeitherLoadingNorSaving) {
+    Start();
+    const std::string list = folder_ + "Liga.skm";
+    ASSERT_TRUE(Command(ID_SAVE_STORE, list).empty());
+    const std::vector<std::uint8_t> saved = Bytes(list);
+    // What a save killed before its rename leaves: the start of a new image under a temporary name.
+    const std::string leftover = list + ".k1LLd0";
+    ASSERT_TRUE(platform::WriteFileAtomic(leftover, std::string("\x01\x02half a list", 13)));
+    EXPECT_TRUE(Command(ID_LOAD_MATCH, list).empty());
+    EXPECT_EQ(Bytes(list), saved);
+    EXPECT_TRUE(Command(ID_SAVE_STORE, list).empty());
+    EXPECT_EQ(Bytes(list), saved);
+    EXPECT_EQ(platform::ReadWholeFile(leftover).Text(), std::string("\x01\x02half a list", 13));
+}
+
+TEST_F(UnwritableFilesTest, AMatchWhoseListCannotBeDeletedKeepsItsStoredDeals) {
+    Start();
+    // A folder under the list's name: it cannot be deleted as a file, so the deals stay too.
+    fs::create_directories(folder_ + "Liga.skm/inside");
+    ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "Liga.sks", std::string(80, '\0')));
+    host_->Answers().PushMessageBoxAnswer(IDYES);
+    Command(ID_DELETE_MATCH, folder_ + "Liga.skm");
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+    EXPECT_TRUE(fs::is_directory(folder_ + "Liga.skm/inside"));
+    EXPECT_EQ(Bytes(folder_ + "Liga.sks"), std::vector<std::uint8_t>(80, 0));
+    // A list that goes takes its deals along.
+    fs::remove_all(folder_ + "Liga.skm");
+    ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "Liga.skm", std::string(400, 'x')));
+    host_->Answers().PushMessageBoxAnswer(IDYES);
+    Command(ID_DELETE_MATCH, folder_ + "Liga.skm");
+    EXPECT_FALSE(fs::exists(folder_ + "Liga.skm"));
+    EXPECT_FALSE(fs::exists(folder_ + "Liga.sks"));
+}
+
+}  // namespace
