@@ -33,6 +33,7 @@ TEST(GameStatisticsResultShares, BalancesAgainstTheOtherTwoWithOneCorrection) {
         {4, 1, 0, {100, -29, -71}},
         // Sums at the ends of 32 bits stay exact in 64.
         {2147483647, -2147483648LL, 0, {100, -100, 0}},
+        {1000000000, -1000000000, 0, {100, -100, 0}},  // balances of 3e9 do not fit 32 bits
     };
     for (const auto& c : cases)
         EXPECT_EQ(CGameStatistics::ResultShares(c.a, c.b, c.c), c.shares) << c.a << " " << c.b << " " << c.c;
