@@ -261,6 +261,18 @@ TEST_F(CardStatisticsTest, OpensAtItsPlaceOrItsDefaultAndClosesThroughItsToggle)
     EXPECT_EQ(Open({300, 300, 100, 100}).WindowRect(), (Rect{0, 0, 441, 742}));
 }
 
+TEST_F(CardStatisticsTest, EnterAndEscapeLeaveThePanelInItsWindow) {
+    Open();
+    ::SetFocus(Panel().GetDlgItem(CCardsDialog::kUnlimited));
+    for (int key : {VK_ESCAPE, VK_RETURN}) {
+        host_->Key(host_->NowMs() + 10, key);
+        host_->PumpFor(50);
+        EXPECT_TRUE(::IsWindowVisible(Panel().Handle())) << key;
+        EXPECT_NE(Frame().SideWindow(ID_LIST_CARD_STATISTICS), nullptr) << key;
+    }
+    EXPECT_EQ(Block().CardView(), 0);
+}
+
 TEST_F(CardStatisticsTest, ACountedDealRedrawsTheOpenWindow) {
     CCardStatistics& window = Open();
     const int paints = window.PaintCount();
