@@ -142,6 +142,10 @@ void CMainFrame::OnCommand(int id) {
         case CM_YOUR_TURN: OnYourTurn(); break;
         case CM_RESTORE_TITLE: OnRestoreTitle(); break;
         case CM_LOG_WINDOW: OnListLog(); break;
+        case CM_CLOSE_GAME_STATISTICS:
+            // The game statistics close through their toggle, which stores the window's place.
+            if (SideWindow(ID_LIST_GAME_STATISTICS)) OnCommand(ID_LIST_GAME_STATISTICS);
+            break;
         case CM_LAST: OnLast(); break;
         case CM_PLAY: OnPlay(); break;
         case CM_NEXT_TRICK: OnNextTrick(); break;

@@ -11,6 +11,8 @@
 #include "model/Trace.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
 #include "resources/ids.h"
 
 namespace {
@@ -18,6 +20,12 @@ CStatisticsBlock& Block() {
     if (!g_pStatistics) g_pStatistics = std::make_unique<CStatisticsBlock>();
     return *g_pStatistics;
 }
+
+// An open statistics window shows the counters as they are now.
+void RedrawStatisticsWindow(const CMainFrame& frame, int command) {
+    if (const HWND window = frame.SideWindow(command)) ::RedrawWindow(window, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 }  // namespace
 
 void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
@@ -86,6 +94,7 @@ void CMainFrame::LatchCardsStatistics(int kind) {
 void CMainFrame::UpdateCardsStatistics(int kind) {
     WriteTrace(":UpdateCardsStatistics()", LOG_MAINFRAME);
     AddLatchToTables(Block(), CardLatches[kind == 0 ? 0 : 1], kind);
+    RedrawStatisticsWindow(*this, ID_LIST_CARD_STATISTICS);
 }
 
 void CMainFrame::Statistics(int score) {
@@ -115,4 +124,6 @@ void CMainFrame::Statistics(int score) {
         if (game.KontraState == KONTRA_REKONTRA) detail += ":Rekontra:" + GetPlayerName(game.Soloist);
     }
     WriteTrace(":Statistics(" + detail + ")", LOG_MAINFRAME);
+    // 8.
+    RedrawStatisticsWindow(*this, ID_LIST_GAME_STATISTICS);
 }

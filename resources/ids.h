@@ -250,3 +250,15 @@ inline constexpr int IDS_HELP_SYSTEM_MENU = 32791;
 inline constexpr int IDS_HELP_MENU = 32792;
 inline constexpr int IDS_HELP_MINIMIZE = 32793;
 inline constexpr int IDS_HELP_MAXIMIZE = 32794;
+// The card and game statistics windows: their panels' templates, the size buttons' pictures (the
+// trick estimation panel shows them too) and their texts.
+inline constexpr int IDD_CARD_STATISTICS = 316;
+inline constexpr int IDD_GAME_STATISTICS = 318;
+inline constexpr int IDB_SIZE_COMPACT = 383;
+inline constexpr int IDB_SIZE_FULL = 384;
+inline constexpr int IDS_STATISTICS_ABS = 40601;         // "abs"
+inline constexpr int IDS_STATISTICS_REL = 40602;         // "rel"
+inline constexpr int IDS_STATISTICS_CARDS = 40603;       // the card grid's corner
+inline constexpr int IDS_STATISTICS_ATTRIBUTES = 40604;  // the game chart's corner
+inline constexpr int IDS_STATISTICS_ROW_FIRST = 40701;   // + j: the game chart's row j (0..17)
+inline constexpr int IDS_STATISTICS_SKAT = 41094;        // "Skat": the card grid's fourth column

@@ -7,6 +7,8 @@
 #include "shell/LogWindow.h"
 #include "shell/SideWindows.h"
 #include "shell/SkatApp.h"
+#include "windows/CardStatistics.h"
+#include "windows/GameStatistics.h"
 #include "windows/Score.h"
 #include "windows/Store.h"
 
@@ -26,8 +28,8 @@ platform::Window* CreateListWindow(CMainFrame&, const platform::CreateParams& pa
 const CSideWindowRow kRows[] = {
     // command, View flag, its name, Rect section, defaults, corner only, caption, focus back after
     // open/close, trace after opening, factory
-    {ID_LIST_CARD_STATISTICS, [] () -> int& { return g_Settings.View.ListCardStatistics; }, "ListCardStatistics", "RectCardStatistics", {0, 0, 441, 742}, false, IDS_CAPTION_CARD_STATISTICS, true, true, nullptr, nullptr},
-    {ID_LIST_GAME_STATISTICS, [] () -> int& { return g_Settings.View.ListGameStatistics; }, "ListGameStatistics", "RectGameStatistics", {0, 0, 500, 800}, false, IDS_CAPTION_GAME_STATISTICS, true, true, nullptr, nullptr},
+    {ID_LIST_CARD_STATISTICS, [] () -> int& { return g_Settings.View.ListCardStatistics; }, "ListCardStatistics", "RectCardStatistics", {0, 0, 441, 742}, false, IDS_CAPTION_CARD_STATISTICS, true, true, nullptr, &CreateListWindow<CCardStatistics>},
+    {ID_LIST_GAME_STATISTICS, [] () -> int& { return g_Settings.View.ListGameStatistics; }, "ListGameStatistics", "RectGameStatistics", {0, 0, 500, 800}, false, IDS_CAPTION_GAME_STATISTICS, true, true, nullptr, &CreateListWindow<CGameStatistics>},
     {ID_LIST_LEGEND, [] () -> int& { return g_Settings.View.ListLegend; }, "ListLegend", "RectLegend", {0, 0, 567, 331}, true, IDS_CAPTION_LEGEND, true, false, "OnListLegend", &CreateLegendWindow},
     {ID_LIST_SCORE, [] () -> int& { return g_Settings.View.ListScore; }, "ListScore", "RectScore", {418, 316, 1058, 614}, false, IDS_PRODUCT_NAME, false, false, nullptr, &CreateListWindow<CScore>},
     {ID_LIST_STORE, [] () -> int& { return g_Settings.View.ListStore; }, "ListStore", "RectStore", {418, 614, 874, 870}, false, IDS_PRODUCT_NAME, true, false, nullptr, &CreateListWindow<CStore>},

@@ -97,15 +97,22 @@ void Dialog::CreateControls() {
     }
 }
 
-bool Dialog::CreateWindowAndControls(HWND owner, Lifetime lifetime) {
+bool Dialog::CreateWindowAndControls(HWND owner, Lifetime lifetime, HWND parent) {
     m_ended = false;
     m_result = 0;
     m_focusControl = nullptr;
     m_units = MeasureDialogFont(m_font);  // the host may have learnt its fonts since construction
     CreateParams params;
-    params.kind = WindowKind::Popup;
-    params.owner = ::IsWindow(owner) ? owner : nullptr;
-    params.rect = InitialRect(params.owner);
+    if (parent) {
+        // A child lies in its parent's client area, where the template puts it.
+        params.kind = WindowKind::Child;
+        params.parent = parent;
+        params.rect = m_template ? MapDialogRect(m_template->rect) : Rect{};
+    } else {
+        params.kind = WindowKind::Popup;
+        params.owner = ::IsWindow(owner) ? owner : nullptr;
+        params.rect = InitialRect(params.owner);
+    }
     params.title = m_caption;
     params.lifetime = lifetime;
     if (!Window::Create(params)) return false;
@@ -117,6 +124,12 @@ bool Dialog::CreateWindowAndControls(HWND owner, Lifetime lifetime) {
 bool Dialog::Create(HWND owner, Lifetime lifetime) {
     m_modal = false;
     return CreateWindowAndControls(owner, lifetime);
+}
+
+bool Dialog::CreateChild(HWND parent, Lifetime lifetime) {
+    m_modal = false;
+    if (!::IsWindow(parent)) return false;
+    return CreateWindowAndControls(nullptr, lifetime, parent);
 }
 
 int Dialog::DoModal(HWND owner) {

@@ -35,6 +35,10 @@ public:
     // Creates the window hidden, with its controls, and runs OnInitDialog; the caller shows it. The
     // owner may be nullptr (a parentless prompt).
     bool Create(HWND owner = nullptr, Lifetime lifetime = Lifetime::Caller);
+    // Creates the window hidden as a child of `parent`, at the template's position in the parent's
+    // client area (a control panel inside a side window, scrolling with its content), with its
+    // controls, and runs OnInitDialog; the caller shows it. False without a living parent.
+    bool CreateChild(HWND parent, Lifetime lifetime = Lifetime::Caller);
     // Runs the dialog modally and returns the result of EndDialog (-1 when it could not be created
     // or was destroyed without one). Owner nullptr: the default owner (the main window).
     int DoModal(HWND owner = nullptr);
@@ -102,7 +106,7 @@ protected:
     virtual void CreateControls();
 
 private:
-    bool CreateWindowAndControls(HWND owner, Lifetime lifetime);
+    bool CreateWindowAndControls(HWND owner, Lifetime lifetime, HWND parent = nullptr);
     void MoveFocusTo(HWND control);
     void RestoreFocus();
     HWND FirstTabStop() const;

@@ -3,6 +3,7 @@
 #include "resources/en/EditionTables.h"
 #include "resources/LegendBitmap.h"
 #include "resources/SharedBitmaps.h"
+#include "resources/SizeButtonBitmaps.h"
 #include "resources/ids.h"
 
 namespace {
@@ -15,6 +16,8 @@ struct BitmapEntry {
 constexpr BitmapEntry kBitmaps[] = {
     {IDB_LEGEND, &resources::DrawLegendBitmap},
     {IDB_MASK, &resources::DrawMaskBitmap},
+    {IDB_SIZE_COMPACT, &resources::DrawSizeCompactBitmap},
+    {IDB_SIZE_FULL, &resources::DrawSizeFullBitmap},
 };
 
 }  // namespace

@@ -31,6 +31,10 @@ platform::StringTable EnglishFileStrings();
 platform::StringTable EnglishGameRoadStrings();
 // The side windows' chapter of the string table.
 platform::StringTable EnglishSideWindowStrings();
+// The card and game statistics windows' chapter.
+platform::StringTable EnglishStatisticsStrings();
+// The statistics windows' panel templates (chained in FindEnglishDialog).
+const platform::DialogTemplate* FindEnglishStatisticsDialog(int id);
 // The settings dialogs' templates (chained in FindEnglishDialog).
 const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
 

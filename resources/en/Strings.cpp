@@ -192,6 +192,7 @@ const platform::ResourceSet& EnglishResources() {
         resources::kSettingsItemNames,
         EnglishGameRoadStrings(),
         EnglishSideWindowStrings(),
+        EnglishStatisticsStrings(),
         EnglishSettingsStrings(),
         EnglishSuggestionStrings(),
         EnglishFrameHelpStrings()};

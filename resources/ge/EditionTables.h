@@ -31,6 +31,10 @@ platform::StringTable GermanFileStrings();
 platform::StringTable GermanGameRoadStrings();
 // The side windows' chapter of the string table.
 platform::StringTable GermanSideWindowStrings();
+// The card and game statistics windows' chapter.
+platform::StringTable GermanStatisticsStrings();
+// The statistics windows' panel templates (chained in FindGermanDialog).
+const platform::DialogTemplate* FindGermanStatisticsDialog(int id);
 // The settings dialogs' templates (chained in FindGermanDialog).
 const platform::DialogTemplate* FindGermanSettingsDialog(int id);
 

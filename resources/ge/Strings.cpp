@@ -194,6 +194,7 @@ const platform::ResourceSet& GermanResources() {
         resources::kSettingsItemNames,
         GermanGameRoadStrings(),
         GermanSideWindowStrings(),
+        GermanStatisticsStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
         GermanFrameHelpStrings()};

@@ -1,0 +1,78 @@
+#include "windows/CardStatisticsPanel.h"
+
+#include "flow/MainFrame.h"
+#include "match/Statistics.h"
+#include "platform/core/ControlMessages.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+#include "windows/CardStatistics.h"
+#include "windows/StatisticsPainting.h"
+
+namespace {
+
+const platform::DialogTemplate& PanelTemplate() {
+    static const platform::DialogTemplate none{};
+    const platform::DialogTemplate* found = platform::FindDialog(CCardsDialog::kTemplateId);
+    return found ? *found : none;
+}
+
+}  // namespace
+
+CCardsDialog::CCardsDialog(CCardStatistics* ownerWindow) : platform::Dialog(PanelTemplate()), owner(ownerWindow) {}
+
+bool CCardsDialog::OnInitDialog() {
+    // At the top left of the window's content, its size kept.
+    const platform::Rect place = WindowRect();
+    MoveWindow({0, 0, place.Width(), place.Height()}, true);
+    ::SendMessage(GetDlgItem(kCompact), BM_SETIMAGE, IDB_SIZE_COMPACT, 0);
+    ::SendMessage(GetDlgItem(kFull), BM_SETIMAGE, IDB_SIZE_FULL, 0);
+    block = &statistics::FrameBlock();
+    // A view from an older or damaged file that names no table shows the match.
+    if (block->CardView() < 0 || block->CardView() >= kCardTables) block->CardView() = 0;
+    // The buttons and the count follow the view on every paint of the grid.
+    return true;
+}
+
+bool CCardsDialog::OnCommand(int id, unsigned code, HWND control) {
+    if (code != BN_CLICKED) return platform::Dialog::OnCommand(id, code, control);
+    switch (id) {
+        case kSeries: SelectView(CARDS_MATCH); return true;
+        case kUnlimited: SelectView(CARDS_ALL_TIME); return true;
+        case kTest: SelectView(CARDS_TEST); return true;
+        case kDeal:
+            // One random deal of 10, 10, 10 and 2 cards into the test table; the table's cards stay.
+            if (g_Shell.pMainFrame) {
+                g_Shell.pMainFrame->LatchCardsStatistics(1);
+                g_Shell.pMainFrame->UpdateCardsStatistics(1);
+            }
+            if (owner) owner->Redraw();
+            return true;
+        case kReset:
+            ClearCardStatisticsView();
+            if (owner) owner->Redraw();
+            return true;
+        case kCompact:
+            if (owner) owner->SetCompactSize();
+            return true;
+        case kFull:
+            if (owner) owner->SetFullSize();
+            return true;
+        default: return platform::Dialog::OnCommand(id, code, control);
+    }
+}
+
+void CCardsDialog::SelectView(int view) {
+    ShowDlgItem(kDeal, view == CARDS_TEST);
+    if (block) block->CardView() = view;
+    if (owner) owner->Redraw();
+}
+
+void CCardsDialog::ClearCardStatisticsView() {
+    if (!block) return;
+    const int view = block->CardView() >= 0 && block->CardView() < kCardTables ? block->CardView() : 0;
+    block->CardCount(view) = 0;
+    for (int holder = 0; holder < kCardRows; ++holder)
+        for (int card = 0; card < kCardColumns; ++card) block->CardCounter(view, holder, card) = 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// CGamesDialog: the control panel at the top of the game statistics (template 318). It picks the
+// game type and whether only the current match counts, shows how many games that selection holds,
+// clears the counters of the period shown and switches the window's size. It sits in the window as
+// a child and scrolls with the chart.
+
+#include "platform/core/Dialog.h"
+
+class CGameStatistics;
+struct CStatisticsBlock;
+
+class CGamesDialog : public platform::Dialog {
+public:
+    static constexpr int kTemplateId = 318;
+    // Controls.
+    static constexpr int kCount = 1050;
+    static constexpr int kType = 1081;
+    static constexpr int kPerMatch = 1116;
+    static constexpr int kReset = 1082;
+    static constexpr int kCompact = 1292;
+    static constexpr int kFull = 1291;
+
+    explicit CGamesDialog(CGameStatistics* owner);
+
+    bool OnInitDialog() override;
+    bool OnCommand(int id, unsigned code, HWND control) override;
+    // The panel has no OK or Cancel: Enter and Esc leave it as it is.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    // The selection's count of games in the count field.
+    void ShowCount();
+    // The counts and all counters of every type in the period shown to 0; the other period stays.
+    void ClearGameTable();
+
+private:
+    CGameStatistics* owner;
+    CStatisticsBlock* block = nullptr;
+};
