@@ -254,8 +254,8 @@ inline constexpr int IDS_HELP_MAXIMIZE = 32794;
 // trick estimation panel shows them too) and their texts.
 inline constexpr int IDD_CARD_STATISTICS = 316;
 inline constexpr int IDD_GAME_STATISTICS = 318;
-inline constexpr int IDB_SIZE_COMPACT = 383;
-inline constexpr int IDB_SIZE_FULL = 384;
+inline constexpr int IDB_SIZE_FULL = 383;
+inline constexpr int IDB_SIZE_COMPACT = 384;
 inline constexpr int IDS_STATISTICS_ABS = 40601;         // "abs"
 inline constexpr int IDS_STATISTICS_REL = 40602;         // "rel"
 inline constexpr int IDS_STATISTICS_CARDS = 40603;       // the card grid's corner

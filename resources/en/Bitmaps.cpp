@@ -16,8 +16,8 @@ struct BitmapEntry {
 constexpr BitmapEntry kBitmaps[] = {
     {IDB_LEGEND, &resources::DrawLegendBitmap},
     {IDB_MASK, &resources::DrawMaskBitmap},
-    {IDB_SIZE_COMPACT, &resources::DrawSizeCompactBitmap},
     {IDB_SIZE_FULL, &resources::DrawSizeFullBitmap},
+    {IDB_SIZE_COMPACT, &resources::DrawSizeCompactBitmap},
 };
 
 }  // namespace
