@@ -67,6 +67,25 @@ void WritePortraits() {
     WriteProfileInt("Image", "ShowPerson2", image.ShowPerson2);
 }
 
+// The extra rounds, which the configuration dialog's arrows change at once.
+struct RoundState {
+    int RoundStatus, BockCounter, BockRound, BockRounds, RamschRound, RamschRounds;
+
+    static RoundState Now() {
+        const CGameState& g = g_Game;
+        return {g.RoundStatus, g.BockCounter, g.BockRound, g.BockRounds, g.RamschRound, g.RamschRounds};
+    }
+    void PutBack() const {
+        CGameState& g = g_Game;
+        g.RoundStatus = RoundStatus;
+        g.BockCounter = BockCounter;
+        g.BockRound = BockRound;
+        g.BockRounds = BockRounds;
+        g.RamschRound = RamschRound;
+        g.RamschRounds = RamschRounds;
+    }
+};
+
 void Redraw(HWND window) {
     if (::IsWindow(window)) ::InvalidateRect(window, nullptr, true);
 }
@@ -127,14 +146,19 @@ void CMainFrame::OnImages() {
 
 // Variations > Configuration: the rules of the variant game. A changed Grand Hand rule changes how
 // the computer players judge their hands, so the hands are judged again and taken off the table
-// (the command runs only between games).
+// (the command runs only between games). The dialog's arrows move the extra rounds at once; Cancel
+// puts them back.
 void CMainFrame::OnConfiguration() {
     const int grandHand = g_Settings.Variants.GrandHand;
+    const RoundState rounds = RoundState::Now();
     const int previous = SetPause(0);
     CConfigurationDialog dialog;
     const int answer = dialog.DoModal();
     SetPause(previous);
-    if (answer != IDOK) return;
+    if (answer != IDOK) {
+        rounds.PutBack();
+        return;
+    }
     WriteVariants();
     // Step 1: the score sheet's heading names the rules.
     RefreshScoreSheet();

@@ -224,16 +224,31 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
         {"refused rounds", {DialogAction::Check(CConfigurationDialog::kGrandHand, 0),
                             DialogAction::TypeText(CConfigurationDialog::kBock, "100000"), DialogAction::Press(IDOK),
                             DialogAction::Press(IDCANCEL)}},
+        // The arrows move the rounds at once; Cancel puts them back.
+        {"arrows then cancel", {DialogAction::Press(CConfigurationDialog::kBockUp), DialogAction::Press(CConfigurationDialog::kBockUp),
+                                DialogAction::Press(CConfigurationDialog::kRamschDown), DialogAction::Press(IDCANCEL)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         g_Settings.Variants = CSettings::VariantsSection{};
+        g_Game.BockRounds = 0;
+        g_Game.BockRound = 0;
+        g_Game.RamschRounds = 2;
+        g_Game.RamschRound = 2;
+        g_Game.RoundStatus = ROUND_RAMSCH;
+        g_Game.BockCounter = 0;
         const int held = Frame().Game.person.count;
         Answer(IDD_CONFIGURATION, c.actions);
         Command(ID_CONFIGURATION);
         ExpectAnswered(ID_CONFIGURATION);
         EXPECT_EQ(g_Settings.Variants.GrandHand, 1);
         EXPECT_FALSE(Written("Variants", "GrandHand"));
+        EXPECT_EQ(g_Game.BockRounds, 0);
+        EXPECT_EQ(g_Game.BockRound, 0);
+        EXPECT_EQ(g_Game.RamschRounds, 2);
+        EXPECT_EQ(g_Game.RamschRound, 2);
+        EXPECT_EQ(g_Game.RoundStatus, ROUND_RAMSCH);
+        EXPECT_EQ(g_Game.BockCounter, 0);
         EXPECT_EQ(Frame().Game.person.count, held);
     }
 }
