@@ -143,6 +143,17 @@ TEST_F(PrintingTest, TheFooterCountsThePages) {
     EXPECT_TRUE(HasMatch(second, "Page 2 of 3"));
 }
 
+// A game counter above what the list holds (a damaged match file) prints no empty pages.
+TEST_F(PrintingTest, PagesFollowWhatTheListsHold) {
+    g_Settings.Print.Orient = 1;
+    g_Game.GameCount = 97;
+    g_GameList.Games.assign(10, ListRecord());
+    g_Game.StoreCount = 31;
+    g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
+    EXPECT_EQ(Frame().MakePrintDocument(PRINT_SCORE_SHEET).pageCount, 1);
+    EXPECT_EQ(Frame().MakePrintDocument(PRINT_CARDS_ASSIGNMENT).pageCount, 1);
+}
+
 TEST_F(PrintingTest, HeaderFooterAndTitleLieOnThePageAtAnyResolution) {
     struct Case {
         int dpi;
@@ -235,6 +246,33 @@ TEST_F(PrintingTest, ACancelledDialogStillPutsTheTitleAndThePromptBack) {
     EXPECT_EQ(Frame().PrintingActive, 0);
     host_->PumpUntilIdle();
     EXPECT_EQ(GetWindowText(Frame().Handle()), title);
+}
+
+// The lists' hidden windows exist from the set-up to the tear-down of their job only, whether it
+// printed or was cancelled.
+TEST_F(PrintingTest, AListJobsHiddenWindowsLiveOnlyForTheJob) {
+    BookGames(Frame(), 3);
+    for (bool accepted : {false, true}) {
+        for (int command : {ID_PRINT_SCORE_SHEET, ID_PRINT_CARDS_ASSIGNMENT}) {
+            SCOPED_TRACE(std::to_string(command) + (accepted ? " printed" : " cancelled"));
+            desktop_.SetPrintDialogAccepted(accepted);
+            Frame().PrintKind = command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
+            Frame().PreparePrinting(true);
+            EXPECT_NE(Frame().PrintWindows, nullptr);
+            Frame().PreparePrinting(false);
+            EXPECT_EQ(Frame().PrintWindows, nullptr);
+            Frame().SendMessage(WM_COMMAND, command);
+            EXPECT_EQ(desktop_.PrintJobs().back().outcome,
+                      accepted ? platform::PrintOutcome::Done : platform::PrintOutcome::Cancelled);
+            EXPECT_EQ(Frame().PrintWindows, nullptr);
+            EXPECT_EQ(Frame().PrintingActive, 0);
+        }
+    }
+    // The table needs none.
+    Frame().PrintKind = PRINT_TABLE;
+    Frame().PreparePrinting(true);
+    EXPECT_EQ(Frame().PrintWindows, nullptr);
+    Frame().PreparePrinting(false);
 }
 
 TEST_F(PrintingTest, TheTitleShowsTheJobWhileItRuns) {
