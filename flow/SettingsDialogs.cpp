@@ -149,6 +149,9 @@ void CMainFrame::OnImages() {
 // (the command runs only between games). The dialog's arrows move the extra rounds at once; Cancel
 // puts them back.
 void CMainFrame::OnConfiguration() {
+    // The menu greys the command while a game runs; a command that arrives anyway (posted, not
+    // chosen) must not take the running game's cards off the table.
+    if (GameRunning) return;
     const int grandHand = g_Settings.Variants.GrandHand;
     const RoundState rounds = RoundState::Now();
     const int previous = SetPause(0);

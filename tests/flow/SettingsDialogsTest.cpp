@@ -12,6 +12,7 @@
 #include "dialogs/ViewDialogs.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
+#include "platform/core/CommandState.h"
 #include "platform/core/DialogAnswer.h"
 #include "resources/CommandIds.h"
 #include "tavlo/Table.h"
@@ -251,6 +252,20 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
         EXPECT_EQ(g_Game.BockCounter, 0);
         EXPECT_EQ(Frame().Game.person.count, held);
     }
+}
+
+// The menu greys the configuration during a game; posted anyway, it does nothing.
+TEST_F(SettingsDialogsTest, TheConfigurationWaitsForTheGameToEnd) {
+    Frame().GameRunning = 1;
+    Answer(IDD_CONFIGURATION, {DialogAction::Check(CConfigurationDialog::kGrandHand, 0), DialogAction::Press(IDOK)});
+    Command(ID_CONFIGURATION);
+    EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 1u) << "no dialog while the game runs";
+    EXPECT_EQ(g_Settings.Variants.GrandHand, 1);
+    platform::CommandState state(ID_CONFIGURATION);
+    Frame().UpdateCommand(state);
+    EXPECT_FALSE(state.Enabled());
+    host_->Answers().Clear();
+    Frame().GameRunning = 0;
 }
 
 // Looking at an opponent's hidden cards marks the game while it is played; between games the
