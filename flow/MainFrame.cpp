@@ -154,6 +154,7 @@ void CMainFrame::OnCommand(int id) {
         case CM_PASS_ON_RAMSCH: OnPassOnRamsch(); break;
         case CM_PICKUP_RAMSCH: OnPickupRamsch(); break;
         case CM_RESUME: OnResume(); break;
+        case CM_SHOW_STATE: OnUncoverState(); break;
         case CM_PUSH_SKAT: OnPushSkat(); break;
         case CM_RAMSCH: OnRamsch(); break;
         case CM_GRAND_HAND: OnGrandHand(); break;
@@ -199,6 +200,12 @@ void CMainFrame::OnCommand(int id) {
         case ID_SORT_DIALOG: OnSortDialog(); break;
         case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
         case ID_TERMINATION: OnTermination(); break;
+        case ID_CARD_BACK: OnCardBack(); break;
+        case ID_CARD_FACE: OnCardFace(); break;
+        case ID_DELAY: OnDelay(); break;
+        case ID_IMAGES: OnImages(); break;
+        case ID_CONFIGURATION: OnConfiguration(); break;
+        case ID_NAMES: OnNames(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
         case ID_HELP_OPERATING: OnHelpOperation(); break;

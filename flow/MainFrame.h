@@ -60,6 +60,7 @@ struct TableLayout {
 
 struct CSideWindowRow;
 enum class PrintTarget;
+class CListPrintWindows;
 
 class CMainFrame : public platform::Window {
 public:
@@ -149,6 +150,9 @@ public:
     void PrintCourse(platform::DeviceContext& dc);
     int PrintKind = 1;
     int PrintingActive = 0;
+    // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
+    // from the job's set-up to its tear-down.
+    std::shared_ptr<CListPrintWindows> PrintWindows;
     platform::CommandUpdater Updater();
     void OnInitMenuPopup(platform::Menu& popup, int index);
     void OnMinimalWindow();
@@ -722,6 +726,15 @@ public:
     void OnSortDialog();
     void OnRamschEvalMode();
     void OnTermination();
+    // The settings dialogs of the table's look, the players and the rules (flow/SettingsDialogs.cpp).
+    void OnCardBack();
+    void OnCardFace();
+    void OnDelay();
+    void OnImages();
+    void OnConfiguration();
+    void OnNames();
+    // CM_SHOW_STATE: the game-state panel shows an opponent's hidden cards; the game is marked.
+    void OnUncoverState();
     // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
     int StatusTextTicks = 0;
     // --- end of voices and sounds -------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/HyperLink.h"
 #include "shell/ShellGlobals.h"
@@ -54,7 +55,10 @@ bool CAboutDlg::OnInitDialog() {
     SetDlgItemText(kDate, date);
     SetDlgItemText(kVersion, "Version " + version);
 
-    // Step 4: the two links, the mail link first.
+    // Step 4: the program's icon.
+    if (HWND icon = GetDlgItem(kIcon)) ::SendMessage(icon, STM_SETIMAGE, static_cast<WPARAM>(IDR_MAINFRAME), 0);
+
+    // Step 5: the two links, the mail link first.
     SetDlgItemText(kMailLink, mail);
     SetDlgItemText(kWebLink, web);
     mailLink = CHyperLink::Attach(*this, kMailLink);

@@ -13,6 +13,9 @@ public:
     static constexpr int kMailLink = 1129, kWebLink = 1131, kFeedback = 1177, kSystem = 1176;
     // The notice line: the editions number it differently.
     static constexpr int kNoticeGerman = 1276, kNoticeEnglish = 1273;
+    // The picture at the top left shows the program's icon (the picture of the main frame's id; the
+    // control's own number names an arrow among the dialogs' pictures).
+    static constexpr int kIcon = 283;
 
     CAboutDlg();
 

@@ -7,6 +7,8 @@
 
 #include "flow/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "match/GameList.h"
+#include "match/StoreRows.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -93,7 +95,8 @@ platform::PrintDocument CMainFrame::MakePrintDocument(int kind) {
     platform::PrintDocument document;
     document.title = platform::LoadString(IDS_PRODUCT_NAME) + ": " + platform::LoadString(IDS_REPORT_TABLE + kind - 1);
     document.orientation = Landscape() ? platform::PageOrientation::Landscape : platform::PageOrientation::Portrait;
-    document.pageCount = PrintPageCount(kind, Landscape(), g_Game.GameCount, g_Game.StoreCount);
+    // The games and deals the lists hold, as their painters will draw them.
+    document.pageCount = PrintPageCount(kind, Landscape(), g_GameList.ListedGames(), g_StoreRows.StoredDeals());
     document.paintPage = [this, kind](platform::DeviceContext& dc, const platform::PrintPageInfo& page) {
         PrintPage(kind, dc, page);
     };
@@ -134,6 +137,10 @@ void CMainFrame::PreparePrinting(bool start) {
     } else {
         PostMessage(WM_COMMAND, CM_RESTORE_TITLE);
     }
+    // Step 3: the lists print through hidden windows of their own, made for the job only.
+    const bool list = PrintKind == PRINT_SCORE_SHEET || PrintKind == PRINT_CARDS_ASSIGNMENT;
+    if (start && list) PrintWindows = std::make_shared<CListPrintWindows>(Handle());
+    else PrintWindows.reset();
 }
 
 void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page) {
@@ -157,7 +164,7 @@ void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform
     PrintFooter(dc, offsetY, page.number, page.pageCount);
     if (kind == PRINT_COURSE) PrintCourse(dc);
     else if (kind == PRINT_TABLE) PrintTable(dc);
-    // The score sheet and the cards assignment bring their list painters with their windows.
+    else if (PrintWindows) PrintWindows->DrawBody(kind, dc);
     // Step 4.
     WriteTrace(std::string(":OnPrint(") + KindWords(kind) + ")", LOG_VIEW);
 }

@@ -4,9 +4,7 @@
 // file alike.
 
 #include "platform/core/PrintDocument.h"
-
-// The report a print or preview command chose.
-enum PrintKindValue : int { PRINT_TABLE = 1, PRINT_SCORE_SHEET = 2, PRINT_CARDS_ASSIGNMENT = 3, PRINT_COURSE = 4 };
+#include "windows/ListPrinting.h"  // PrintKindValue: the report a print or preview command chose
 
 // Pages of a report: 48 games (96 in landscape) per page of the score sheet, 10 deals (30) per page
 // of the cards assignment, one page of the table and the course. Never below 1: an empty list

@@ -17,9 +17,9 @@ namespace platform {
 
 class DesktopRecorder final : public DesktopServices {
 public:
-    // The fixed printer: A4 with 10 mm margins at 300 dots per inch.
+    // The fixed printer: A4 with 5 mm margins at 300 dots per inch, as the Qt host prints.
     static constexpr int kDotsPerInch = 300;
-    static constexpr Size kPortraitMillimetres{190, 277};
+    static constexpr Size kPortraitMillimetres{200, 287};
 
     DesktopRecorder();
     ~DesktopRecorder() override;

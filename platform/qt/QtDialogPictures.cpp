@@ -26,6 +26,7 @@ int DialogPictureSymbol(int imageId) {
 
 const char* DialogPictureDrawing(int imageId) {
     switch (imageId) {
+        case 128: return "kartovan.svg";  // the program's icon (the main frame's id), in the about box
         case 269: return "kontra.svg";  // the call of Kontra or Rekontra beside its message
         case 263: case 282: return "arrow-down.svg";  // the number fields' down buttons (each edition's id)
         case 264: case 283: return "arrow-up.svg";

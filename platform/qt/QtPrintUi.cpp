@@ -32,7 +32,7 @@ void SetUp(QPrinter& printer, const PrintDocument& document) {
 }  // namespace
 
 QPageLayout DocumentPageLayout(PageOrientation orientation) {
-    return QPageLayout(QPageSize(QPageSize::A4), ToQt(orientation), QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), ToQt(orientation), QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
 }
 
 PrintJob DocumentPrintJob(const PrintDocument& document, int first, int last) {

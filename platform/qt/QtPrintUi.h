@@ -1,6 +1,6 @@
 #pragma once
 // platform::QtPrintUi: printing a document in the Qt host: the print dialog and then the printer,
-// the print preview, or a PDF file. The pages go through PrintJob on A4 with 10 mm margins in the
+// the print preview, or a PDF file. The pages go through PrintJob on A4 with 5 mm margins in the
 // document's orientation; each page is told its size in pixels and millimetres and its resolution.
 // The dialogs are modal to the program while our loop keeps running (timers, paints and posted
 // messages are dispatched as a modal loop does), with the owner disabled meanwhile.
@@ -17,7 +17,7 @@ class QWidget;
 
 namespace platform {
 
-// A4, 10 mm margins, in the orientation.
+// A4, 5 mm margins, in the orientation: the reports' layout takes its scale from the page height.
 QPageLayout DocumentPageLayout(PageOrientation orientation);
 // The document's pages `first`..`last` (from 1; clamped to the document) as a print job. The job
 // draws through the document, which must outlive it.

@@ -185,9 +185,9 @@ TEST_F(DesktopServicesTest, PrintedPagesAreDrawnWithTheirPageDescription) {
         EXPECT_EQ(seen[i].number, i + 1);
         EXPECT_EQ(seen[i].pageCount, 2);
     }
-    // A4 less 10 mm margins at 300 dpi; the sizes agree with each other.
-    EXPECT_EQ(seen[0].pixels, (Size{2244, 3272}));
-    EXPECT_EQ(seen[0].millimetres, (Size{190, 277}));
+    // A4 less 5 mm margins at 300 dpi; the sizes agree with each other.
+    EXPECT_EQ(seen[0].pixels, (Size{2362, 3390}));
+    EXPECT_EQ(seen[0].millimetres, (Size{200, 287}));
     EXPECT_EQ(PrintableMillimetres(seen[0].pixels, seen[0].dotsPerInchX, seen[0].dotsPerInchY), seen[0].millimetres);
 
     document.orientation = PageOrientation::Landscape;
@@ -196,8 +196,8 @@ TEST_F(DesktopServicesTest, PrintedPagesAreDrawnWithTheirPageDescription) {
     ASSERT_EQ(PreviewDocument(frame.Handle(), document), PrintOutcome::Done);
     EXPECT_EQ(desktop.PrintJobs()[1].kind, DesktopRecorder::PrintJob::Kind::Preview);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].pixels, (Size{3272, 2244}));
-    EXPECT_EQ(seen[0].millimetres, (Size{277, 190}));
+    EXPECT_EQ(seen[0].pixels, (Size{3390, 2362}));
+    EXPECT_EQ(seen[0].millimetres, (Size{287, 200}));
 
     ASSERT_EQ(PrintDocumentToPdf(document, "/tmp/out.pdf"), PrintOutcome::Done);
     EXPECT_EQ(desktop.PrintJobs()[2].path, "/tmp/out.pdf");

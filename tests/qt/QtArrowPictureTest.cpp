@@ -35,4 +35,12 @@ TEST(QtArrowPictures, BothEditionsIdsDrawTheirArrow) {
     EXPECT_GE(WidestRow(up), 8);
 }
 
+// The about box's icon: the program's own drawing, not an arrow.
+TEST(QtArrowPictures, TheMainFramesIdDrawsTheProgramsIcon) {
+    EXPECT_STREQ(DialogPictureDrawing(128), "kartovan.svg");
+    const QImage icon = DialogPictureImage(128, QSize(32, 32));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_GT(qAlpha(icon.pixel(16, 16)), 0) << "the picture has ink in its middle";
+}
+
 }  // namespace

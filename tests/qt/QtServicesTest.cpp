@@ -153,8 +153,9 @@ TEST_F(QtServicesTest, DocumentPrintsToPdfWithItsPageDescriptions) {
         EXPECT_EQ(seen[i].pageCount, 2);
         EXPECT_EQ(seen[i].dotsPerInchX, QtPrintUi::kPdfDotsPerInch);
         EXPECT_GT(seen[i].pixels.cx, seen[i].pixels.cy) << "landscape";
-        EXPECT_NEAR(seen[i].millimetres.cx, 277, 1);
-        EXPECT_NEAR(seen[i].millimetres.cy, 190, 1);
+        // A4 less 5 mm margins.
+        EXPECT_NEAR(seen[i].millimetres.cx, 287, 1);
+        EXPECT_NEAR(seen[i].millimetres.cy, 200, 1);
     }
 
     document.pageCount = 0;

@@ -4,6 +4,7 @@
 #include "shell/ModalReader.h"
 
 #include "platform/core/ControlMessages.h"
+#include "platform/core/Image.h"
 #include "platform/core/WindowScrollBars.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
@@ -68,6 +69,10 @@ TEST_P(AboutEditionTest, VersionDateAndLinkTargets) {
     EXPECT_EQ(::GetToolTip(About().MailLink()->Handle()), "mailto:kartovan@example.org");
     EXPECT_EQ(About().MailLink()->TextColour(), CHyperLink::kLinkColour);
     EXPECT_EQ(::GetWindowCursor(About().WebLink()->Handle()), LoadCursor(SYSTEM_CURSOR_HAND));
+    // The picture at the top left is the program's icon.
+    const auto* icon = About().GetControlAs<platform::Image>(CAboutDlg::kIcon);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->ImageId(), IDR_MAINFRAME);
 }
 
 INSTANTIATE_TEST_SUITE_P(

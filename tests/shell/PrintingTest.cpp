@@ -4,10 +4,14 @@
 #include "flow/FrameFixture.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "match/GameList.h"
+#include "match/ListTotals.h"
+#include "match/StoreRows.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Clock.h"
@@ -17,10 +21,27 @@
 #include "resources/CommandIds.h"
 #include "resources/Editions.h"
 #include "shell/Printing.h"
+#include "windows/Store.h"
 
 namespace {
 
 using testsupport::FrameFixture;
+
+// Books n games of the same deal, each into the list and the cards assignment.
+void BookGames(CMainFrame& frame, int n) {
+    g_Game.GameCount = 0;
+    g_Game.StoreCount = 0;
+    g_GameList.Games.clear();
+    for (int i = 0; i < n; ++i) {
+        g_Game.GameCount += 1;
+        g_Game.StoreCount += 1;
+        g_Game.Soloist = 1;
+        g_Game.Leader = 0;
+        g_Game.GameType = 0;
+        AddGameToList(-24, "Gd24", 3);
+        CStore::AddDeal(1, frame.Game);
+    }
+}
 
 TEST(PrintPageCount, ByReportAndOrientation) {
     struct Case {
@@ -113,12 +134,24 @@ TEST_F(PrintingTest, TheHeaderDatesThePageInTheEditionsForm) {
 TEST_F(PrintingTest, TheFooterCountsThePages) {
     g_Settings.Print.Orient = 1;
     g_Game.GameCount = 97;
+    g_GameList.Games.assign(97, ListRecord());
     Frame().SendMessage(WM_COMMAND, ID_PRINT_SCORE_SHEET);
     ASSERT_EQ(desktop_.PrintJobs().size(), 1u);
     const auto& job = desktop_.PrintJobs()[0];
     ASSERT_EQ(job.pages.size(), 3u);
     const std::vector<std::string> second = Texts(*job.pages[1].dc);
     EXPECT_TRUE(HasMatch(second, "Page 2 of 3"));
+}
+
+// A game counter above what the list holds (a damaged match file) prints no empty pages.
+TEST_F(PrintingTest, PagesFollowWhatTheListsHold) {
+    g_Settings.Print.Orient = 1;
+    g_Game.GameCount = 97;
+    g_GameList.Games.assign(10, ListRecord());
+    g_Game.StoreCount = 31;
+    g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
+    EXPECT_EQ(Frame().MakePrintDocument(PRINT_SCORE_SHEET).pageCount, 1);
+    EXPECT_EQ(Frame().MakePrintDocument(PRINT_CARDS_ASSIGNMENT).pageCount, 1);
 }
 
 TEST_F(PrintingTest, HeaderFooterAndTitleLieOnThePageAtAnyResolution) {
@@ -157,6 +190,44 @@ TEST_F(PrintingTest, HeaderFooterAndTitleLieOnThePageAtAnyResolution) {
     }
 }
 
+// On every page of the printer the lists' bodies keep between the header's line and the footer's:
+// the page height sets the scale, so a page's block never runs into its header.
+TEST_F(PrintingTest, TheListsBodiesStayBetweenHeaderAndFooter) {
+    g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
+    BookGames(Frame(), 49);
+    for (int kind : {PRINT_SCORE_SHEET, PRINT_CARDS_ASSIGNMENT}) {
+        for (int orient : {1, 2}) {
+            SCOPED_TRACE(std::to_string(kind) + " orient " + std::to_string(orient));
+            g_Settings.Print.Orient = orient;
+            const std::size_t before = desktop_.PrintJobs().size();
+            Frame().SendMessage(WM_COMMAND, kind == PRINT_SCORE_SHEET ? ID_PRINT_SCORE_SHEET : ID_PRINT_CARDS_ASSIGNMENT);
+            ASSERT_EQ(desktop_.PrintJobs().size(), before + 1);
+            const auto& job = desktop_.PrintJobs().back();
+            ASSERT_FALSE(job.pages.empty());
+            for (const auto& page : job.pages) {
+                SCOPED_TRACE(page.info.number);
+                const std::vector<platform::DrawRecord> records = page.dc->Records();
+                // Header and footer come first: their two lines, then date, program and page.
+                const auto lines = page.dc->RecordsOfKind(platform::DrawKind::Line);
+                ASSERT_GE(lines.size(), 2u);
+                const int top = lines[0].bounds.bottom, bottom = lines[1].bounds.top;
+                int texts = 0, lineCount = 0, bodyTexts = 0;
+                for (const platform::DrawRecord& record : records) {
+                    bool ours = false;  // drawn by the header or the footer
+                    if (record.kind == platform::DrawKind::Text) ours = texts++ < 3;
+                    else if (record.kind == platform::DrawKind::Line) ours = lineCount++ < 2;
+                    else continue;
+                    if (ours || record.visible.IsEmpty()) continue;
+                    if (record.kind == platform::DrawKind::Text) ++bodyTexts;
+                    EXPECT_GE(record.visible.top, top) << platform::FormatRecord(record);
+                    EXPECT_LE(record.visible.bottom, bottom) << platform::FormatRecord(record);
+                }
+                EXPECT_GT(bodyTexts, 0) << "the page shows a part of the list";
+            }
+        }
+    }
+}
+
 TEST_F(PrintingTest, APageWithoutASizePrintsNothing) {
     platform::PrintPageInfo page;
     page.pixels = {100, 100};
@@ -175,6 +246,33 @@ TEST_F(PrintingTest, ACancelledDialogStillPutsTheTitleAndThePromptBack) {
     EXPECT_EQ(Frame().PrintingActive, 0);
     host_->PumpUntilIdle();
     EXPECT_EQ(GetWindowText(Frame().Handle()), title);
+}
+
+// The lists' hidden windows exist from the set-up to the tear-down of their job only, whether it
+// printed or was cancelled.
+TEST_F(PrintingTest, AListJobsHiddenWindowsLiveOnlyForTheJob) {
+    BookGames(Frame(), 3);
+    for (bool accepted : {false, true}) {
+        for (int command : {ID_PRINT_SCORE_SHEET, ID_PRINT_CARDS_ASSIGNMENT}) {
+            SCOPED_TRACE(std::to_string(command) + (accepted ? " printed" : " cancelled"));
+            desktop_.SetPrintDialogAccepted(accepted);
+            Frame().PrintKind = command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
+            Frame().PreparePrinting(true);
+            EXPECT_NE(Frame().PrintWindows, nullptr);
+            Frame().PreparePrinting(false);
+            EXPECT_EQ(Frame().PrintWindows, nullptr);
+            Frame().SendMessage(WM_COMMAND, command);
+            EXPECT_EQ(desktop_.PrintJobs().back().outcome,
+                      accepted ? platform::PrintOutcome::Done : platform::PrintOutcome::Cancelled);
+            EXPECT_EQ(Frame().PrintWindows, nullptr);
+            EXPECT_EQ(Frame().PrintingActive, 0);
+        }
+    }
+    // The table needs none.
+    Frame().PrintKind = PRINT_TABLE;
+    Frame().PreparePrinting(true);
+    EXPECT_EQ(Frame().PrintWindows, nullptr);
+    Frame().PreparePrinting(false);
 }
 
 TEST_F(PrintingTest, TheTitleShowsTheJobWhileItRuns) {
@@ -199,6 +297,23 @@ protected:
         WriteProfileInt("Delay", "Switch", 0);
         WriteProfileInt("View", "LogList", 0);
         StartProgram();
+    }
+    void Book(int n) { BookGames(Frame(), n); }
+    // The text pdftotext finds on one page of the file ("" past its last page).
+    std::string PageText(const std::string& pdf, int page) {
+        const std::string text = temp_.File("page.txt");
+        std::remove(text.c_str());
+        const std::string number = std::to_string(page);
+        const std::string command = "pdftotext -q -f " + number + " -l " + number + " '" + pdf + "' '" + text + "'";
+        if (std::system(command.c_str()) != 0) return {};
+        std::string read = platform::ReadWholeFile(text).Text();
+        read.erase(std::remove(read.begin(), read.end(), '\f'), read.end());
+        return read;
+    }
+    static int Count(const std::string& text, const std::string& word) {
+        int found = 0;
+        for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + word.size())) ++found;
+        return found;
     }
     platform::DesktopRecorder desktop_;
 };
@@ -242,6 +357,48 @@ TEST_F(PrintToPdfTest, APdfReaderFindsTheReportsTexts) {
         EXPECT_NE(extracted.find(platform::FormatLocalTime("%Y-%m-%d", Time64())), std::string::npos);
         EXPECT_EQ(std::count(extracted.begin(), extracted.end(), '\f'), 1) << "one page";
     }
+}
+
+// The lists print their own bodies, page by page: 48 games (96 in landscape) or 10 deals (30) to a
+// page, each page's part read back from the PDF file.
+TEST_F(PrintToPdfTest, TheListsBodiesArePagedOntoTheSheets) {
+    if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+    // Numbered by rounds: game 48 is "16.3", game 49 "17.1"; each stored deal shows its game "Gd24".
+    g_GameList.Header.SetInt(LIST_COUNTING, 0);
+    g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
+    Book(49);
+    struct Case {
+        int kind, orient;
+        std::vector<std::string> pages;  // the body's marks expected on each page, in order
+    };
+    const Case cases[] = {
+        {PRINT_SCORE_SHEET, 1, {"16.3", "17.1"}},
+        {PRINT_SCORE_SHEET, 2, {"16.3 17.1"}},
+        {PRINT_CARDS_ASSIGNMENT, 1, {"10", "10", "10", "10", "9"}},
+        {PRINT_CARDS_ASSIGNMENT, 2, {"30", "19"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.kind) + " orient " + std::to_string(c.orient));
+        g_Settings.Print.Orient = c.orient;
+        const std::string pdf = temp_.File("list.pdf");
+        ASSERT_EQ(Frame().PrintReport(c.kind, PrintTarget::Pdf, pdf), platform::PrintOutcome::Done);
+        const int pages = static_cast<int>(c.pages.size());
+        for (int page = 1; page <= pages; ++page) {
+            SCOPED_TRACE(page);
+            const std::string text = PageText(pdf, page);
+            EXPECT_NE(text.find("Page " + std::to_string(page) + " of " + std::to_string(pages)), std::string::npos) << text;
+            const std::string& expected = c.pages[static_cast<std::size_t>(page - 1)];
+            if (c.kind == PRINT_SCORE_SHEET) {
+                // The page's rows and no other page's.
+                for (const char* row : {"16.3", "17.1"})
+                    EXPECT_EQ(text.find(row) != std::string::npos, expected.find(row) != std::string::npos) << row << text;
+            } else {
+                EXPECT_EQ(Count(text, "Gd24"), std::stoi(expected)) << text;
+            }
+        }
+        EXPECT_TRUE(PageText(pdf, pages + 1).empty()) << "no page beyond the count";
+    }
+    EXPECT_EQ(Frame().PrintWindows, nullptr) << "the job's hidden windows are gone";
 }
 
 TEST_F(PrintToPdfTest, AnUnwritablePathFailsAndChangesNothing) {
