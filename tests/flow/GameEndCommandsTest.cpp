@@ -7,6 +7,8 @@
 #include "flow/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "platform/core/FileIo.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
 
 #include <filesystem>
 
@@ -163,6 +165,23 @@ TEST_F(GameEndCommandsTest, AbortTheMatchAsksAndYesClosesWithoutTheList) {
     EXPECT_FALSE(Frame().IsAlive());
     app_.reset();
     EXPECT_FALSE(std::filesystem::exists(list)) << "the match list was written";
+}
+
+// While a computer's step runs the close would be dropped: aborting is refused like an action out of
+// turn, and nothing is asked or marked.
+TEST_F(GameEndCommandsTest, AbortWhileAComputersStepRunsIsRefused) {
+    DealAndHold();
+    Frame().BusyFlag = 1;
+    host_->Answers().PushMessageBoxAnswer(IDYES);
+    Frame().SendMessage(WM_COMMAND, ID_ABORT_MATCH);
+    EXPECT_EQ(Frame().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
+    EXPECT_EQ(g_Game.CheatMask & kMarkAborted, 0);
+    EXPECT_EQ(Frame().ListUpdateOnExit, 1);
+    Frame().BusyFlag = 0;
+    host_->PumpUntilIdle();
+    EXPECT_TRUE(Frame().IsAlive());
+    // The question was never asked: its answer is still waiting.
+    EXPECT_EQ(host_->TakeMessageBoxAnswer(), IDYES);
 }
 
 // The control: a plain close writes the match list.
