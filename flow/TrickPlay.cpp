@@ -57,6 +57,13 @@ void CMainFrame::OnPlay() {
         WriteTrace(":OnPlay(refused)", LOG_MAINFRAME);
         return;
     }
+    // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
+    // an exchange sends one) has no card to take, and would end his turn without it.
+    if (g_Game.FlowState == STATE_PLAY && PlayStep == 2 && g_Game.TurnSeat == kPersonSeat && !AutoComplete &&
+        !Game.trick.present[kPersonSeat]) {
+        WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
+        return;
+    }
     struct Running {
         int& flag;
         explicit Running(int& f) : flag(f) { flag = 1; }

@@ -38,6 +38,19 @@ TEST_F(GiveUpTest, PlayWaitsWhileTheGiveUpQuestionIsOpen) {
     EXPECT_GE(FindLine("CMainFrame::OnNew()", FindLine("CMainFrame::OnAbandon(Comp1)")), 0);
 }
 
+// A CM_PLAY while the person's card is awaited and his place is empty (the demonstration's timer
+// that ends an exchange sends one) plays nothing and keeps his turn: his card is taken afterwards.
+TEST_F(GiveUpTest, AStrayPlayCommandKeepsThePersonsTurn) {
+    PersonPlaysGrand();
+    Frame().SendMessage(WM_COMMAND, CM_PLAY);
+    EXPECT_TRUE(Frame().PersonMayPlay());
+    EXPECT_TRUE(Frame().Record.cards.empty());
+    PersonPlaysACard();
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.cards.size() >= 3; }, 10000));
+    EXPECT_EQ(Frame().Record.cards.front().seat, 2);
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
 // Giving up by each road, and what follows by the person's answer to the result: OK deals the
 // next game, Nein keeps the table with Repeat allowed.
 enum class Road { PersonSoloist, PersonDefender, ComputerDefender };
