@@ -276,4 +276,144 @@ TEST_F(GameEndCommandsTest, ResumeInTheSwapPauseGoesOnToPlay) {
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
+// A break in every phase of a game: the game stops where it stands (IDLE, marked ABORTED, Repeat
+// allowed, no later step), and Repeat deals the same hands and skat again, marked REPEATED, with
+// Kontra open.
+enum class Phase { BeforeTheDeal, AuctionWait, SwapPause, Play, RamschOffer, RamschSkatBar, RamschExchange };
+
+struct BreakCase {
+    const char* name;
+    Phase phase;
+    const char* never = nullptr;  // the step that would have followed the wait: it never runs
+};
+
+class BreakPhaseTest : public GameEndCommandsTest, public ::testing::WithParamInterface<BreakCase> {
+protected:
+    // A Ramsch-only deal without the Grand Hand offer, the person forehand: his skat bar is open.
+    void RamschSkatBarOpen() {
+        WriteProfileInt("Variants", "PassOn", 1);
+        WriteProfileInt("Variants", "GrandHand", 0);
+        TraceOn();
+        StartProgram();
+        answerer_.Start();
+        g_Game.VariantMode = VARIANT_RAMSCH_ONLY;
+        g_Game.Leader = g_Game.Forehand = 2;
+        SeedRand(4711);
+        Frame().SendMessage(WM_COMMAND, ID_NEW);
+        ASSERT_TRUE(host_->PumpUntil([this] { return OpenBarAs<CSkatRamschDialog>(Frame()) != nullptr; }, 10000));
+    }
+    std::vector<std::string> LinesAfter(int line) const {
+        const std::vector<std::string> lines = LogBodies();
+        return {lines.begin() + std::min<std::ptrdiff_t>(line, static_cast<std::ptrdiff_t>(lines.size())), lines.end()};
+    }
+    int LastLine(const std::string& body) const {
+        const std::vector<std::string> lines = LogBodies();
+        for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i)
+            if (lines[static_cast<std::size_t>(i)] == body) return i;
+        return -1;
+    }
+};
+
+TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
+    const BreakCase& c = GetParam();
+    Later breakLater;
+    auto breakNow = [this] { Frame().SendMessage(WM_COMMAND, ID_BREAK); };
+    switch (c.phase) {
+        case Phase::BeforeTheDeal:
+            TraceOn();
+            StartProgram();
+            answerer_.Start();
+            g_Game.VariantMode = VARIANT_OFFICIAL;
+            SeedRand(4711);
+            Frame().SendMessage(WM_COMMAND, ID_NEW);
+            breakNow();
+            break;
+        case Phase::AuctionWait:
+            DealAndHold();
+            StartAuction(2, 60, 60, VARIANT_OFFICIAL);
+            // The person passes; the computers bid among themselves, each word in a balloon wait.
+            breakLater.At(300, breakNow);
+            PressPass();
+            break;
+        case Phase::SwapPause:
+            DealAndHold();
+            StartAuction(2, 0, 0);
+            PressBid();
+            ASSERT_EQ(g_Game.FlowState, STATE_SKAT);
+            ::SendMessage(Bar(), WM_COMMAND, testsupport::kPickUpButton, 0);
+            host_->PumpUntilIdle();
+            g_Flow.SkatSwapOption = 1;
+            breakLater.At(300, breakNow);
+            ::SendMessage(Bar(), WM_COMMAND, testsupport::kGrandButton, 0);
+            break;
+        case Phase::Play:
+            PersonPlaysGrand();
+            breakNow();
+            break;
+        case Phase::RamschOffer:
+            DealAndHold();
+            ASSERT_NE(OpenBarAs<CGrandHandDialog>(Frame()), nullptr);
+            breakNow();
+            break;
+        case Phase::RamschSkatBar:
+            RamschSkatBarOpen();
+            breakNow();
+            break;
+        case Phase::RamschExchange:
+            RamschSkatBarOpen();
+            ::SendMessage(Bar(), WM_COMMAND, BTN_PICKUP, 0);
+            host_->PumpFor(200);
+            ASSERT_NE(OpenBarAs<CEndSwapRamschDialog>(Frame()), nullptr);
+            ASSERT_EQ(Frame().Game.trick.count, 2);
+            breakNow();
+            break;
+    }
+    ASSERT_FALSE(HasFailure());
+    const std::size_t played = Frame().Record.cards.size();
+    host_->PumpFor(3000);
+    const int broke = LastLine("CMainFrame::OnBreak()");
+    ASSERT_GE(broke, 0) << LogText();
+    EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
+    EXPECT_NE(g_Game.CheatMask & kMarkAborted, 0);
+    EXPECT_EQ(Frame().RepeatAllowed, 1);
+    EXPECT_EQ(Frame().GameRunning, 0);
+    EXPECT_EQ(Frame().PromptDialog, nullptr);
+    EXPECT_EQ(Frame().Record.cards.size(), played);
+    for (const std::string& line : LinesAfter(broke))
+        for (const char* step : {"CMainFrame::StartGame(", "CMainFrame::Declare(", "CMainFrame::InitHistory(",
+                                 "CMainFrame::PickupRamsch(", "CMainFrame::OnAuction("})
+            EXPECT_NE(line.rfind(step, 0), 0u) << "after the break: " << line;
+    if (c.never) {
+        for (const std::string& line : LogBodies()) EXPECT_NE(line.rfind(c.never, 0), 0u) << line;
+    }
+    const testsupport::Deal dealt = testsupport::DealtCards(Frame());
+    std::vector<int> all;
+    for (const auto& row : dealt)
+        for (int card : CardsOf(row)) all.push_back(card);
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(all.size(), 32u);
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end());
+
+    g_Game.KontraState = KONTRA_SAID;
+    Frame().SendMessage(WM_COMMAND, ID_REPEAT);
+    EXPECT_NE(g_Game.CheatMask & 4, 0);
+    EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Game.person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
+    const testsupport::Deal again = testsupport::DealtCards(Frame());
+    for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;
+    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Phases, BreakPhaseTest,
+                         ::testing::Values(BreakCase{"BeforeTheDeal", Phase::BeforeTheDeal, "CMainFrame::StartGame("},
+                                           BreakCase{"AuctionWait", Phase::AuctionWait, "CMainFrame::Declare("},
+                                           BreakCase{"SwapPause", Phase::SwapPause, "CMainFrame::InitHistory("},
+                                           BreakCase{"Play", Phase::Play},
+                                           BreakCase{"RamschOffer", Phase::RamschOffer},
+                                           BreakCase{"RamschSkatBar", Phase::RamschSkatBar},
+                                           BreakCase{"RamschExchange", Phase::RamschExchange}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
