@@ -210,9 +210,11 @@ void CMainFrame::OnResume() {
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& hand = *Game.Player(seat);
         hand.SelectCard(5, 0, true);
+        // Every hand's swapped cards become its dealt cards, the person's too: with his old ones
+        // kept, a repeat of this game would deal a card twice and lose the one he took.
+        hand.dealt = hand.cards;
         if (seat < 2) {
             hand.open = false;
-            hand.dealt = hand.cards;
             hand.RemoveCards(false);
         }
     }

@@ -305,6 +305,8 @@ public:
 
     // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) -----------
     void OnPlay();
+    // OnPlay's steps; OnPlay runs them once at a time.
+    void PlaySteps();
     void OnNextTrick();
     // The card a seat has just put into the trick: into the history, the course and the record.
     void NoteCardInTrick(int seat, int card);
@@ -652,6 +654,8 @@ public:
     int LastTrickAvailable = 0;
     int CourseRequested = 0, CourseAvailable = 0;
     int PlayStep = 0;
+    // OnPlay's steps run: a computer's choice may wait inside them (the give-up question).
+    int PlayRunning = 0;
     int FreshDeal = 0;
     int GameFileRead = 0;
     int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played

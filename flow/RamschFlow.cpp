@@ -207,6 +207,9 @@ void CMainFrame::GrandHand(int mode) {
                     WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
                     MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
                     Declare();
+                    // The person's suit tops for the statistics, as the game now stands (the
+                    // design's ListSuitTops is the analysis's ListSmallCards).
+                    ListSmallCards(Game.person);
                     BusyFlag = 0;
                     return;
                 }

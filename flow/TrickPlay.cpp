@@ -48,6 +48,31 @@ void CMainFrame::NoteCardInTrick(int seat, int card) {
 }
 
 void CMainFrame::OnPlay() {
+    // A computer's choice may wait inside the steps: the question whether he may give up is a
+    // modal dialog, and its loop takes every posted command and timer. A second CM_PLAY there (a
+    // demonstration timer, a late click) would let the same seat choose again in the middle of
+    // its own turn and could carry the game to its end, and the next game on, while the question
+    // still waits. It is late: the running steps play on once the question is answered.
+    if (PlayRunning) {
+        WriteTrace(":OnPlay(refused)", LOG_MAINFRAME);
+        return;
+    }
+    // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
+    // an exchange sends one) has no card to take, and would end his turn without it.
+    if (g_Game.FlowState == STATE_PLAY && PlayStep == 2 && g_Game.TurnSeat == kPersonSeat && !AutoComplete &&
+        !Game.trick.present[kPersonSeat]) {
+        WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
+        return;
+    }
+    struct Running {
+        int& flag;
+        explicit Running(int& f) : flag(f) { flag = 1; }
+        ~Running() { flag = 0; }
+    } running(PlayRunning);
+    PlaySteps();
+}
+
+void CMainFrame::PlaySteps() {
     // Step 1: the open prompt goes; a late press of its button finds nothing.
     KillTimer(TM_CONTINUE);
     CloseModelessDialog();

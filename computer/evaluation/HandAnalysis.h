@@ -21,7 +21,8 @@ void StoreTrumpCount(CPlayer& player);
 int GetMatadors(const CPlayer& player, int type);
 // The same with the two cards of the skat row in the hand; HandInfo is left as it was.
 int GetMatadorsWithSkat(CPlayer& player, int type, const CCards& skat);
-// SmallCards: per suit without a closed top the held Seven, Eight, Nine, Queen and King.
+// SmallCards: per suit without a closed top the held Seven, Eight, Nine, Queen and King. This is
+// also the suit tops (ListSuitTops) that the declared game registers for the statistics.
 void ListSmallCards(CPlayer& player);
 // After the Ramsch skat was picked up or passed on: plan slots cleared, table and suit status.
 void ResetPlayAnalysis(CPlayer& player);

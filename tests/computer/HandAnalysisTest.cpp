@@ -202,4 +202,57 @@ TEST_F(HandAnalysisTest, CardPlanSnapshotsRoundTripIncludingTheSpare) {
     EXPECT_EQ(seat0.CardPlanCounter, 7);
 }
 
+// The suit tops the statistics register with the declared game: per suit the held Seven, Eight,
+// Nine, Queen and King by hand slot, none of a suit whose top is closed (Ace, Ten and King).
+struct SuitTopsRow {
+    int suit;
+    int listed;
+    int slots[8];  // by rank index; -1 not listed (element 0 unused)
+};
+
+TEST_F(HandAnalysisTest, SuitTopsListTheSmallCardsOfEverySuitWithoutAClosedTop) {
+    g_Game.SetGameType(GAME_CLUBS);
+    GiveCards(seat0, {C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(SEVEN, CLUBS),
+                      C(KING, SPADES), C(QUEEN, SPADES), C(EIGHT, SPADES), C(ACE, DIAMONDS), C(SEVEN, DIAMONDS)});
+    seat0.AnalyseHand(0);
+    ListSmallCards(seat0);
+    //                      rank: A   7   8   9   10  J   Q   K
+    const SuitTopsRow rows[] = {
+        {CLUBS, 0, {0, -1, -1, -1, -1, -1, -1, -1}},   // Ace, Ten and King: closed
+        {SPADES, 3, {0, -1, 7, -1, -1, -1, 6, 5}},
+        {HEARTS, 0, {0, -1, -1, -1, -1, -1, -1, -1}},  // none held
+        {DIAMONDS, 1, {0, 9, -1, -1, -1, -1, -1, -1}}, // the Ace is no small card
+    };
+    for (const SuitTopsRow& row : rows) {
+        EXPECT_EQ(seat0.handInfo.SmallCards[row.suit][0], row.listed) << row.suit;
+        for (int rank = 1; rank < 8; ++rank) EXPECT_EQ(seat0.handInfo.SmallCards[row.suit][rank], row.slots[rank]) << row.suit << rank;
+    }
+}
+
+TEST_F(HandAnalysisTest, SuitTopsOfANewHandKeepNothingOfTheLast) {
+    g_Game.SetGameType(GAME_GRAND);
+    GiveCards(seat0, {C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, HEARTS),
+                      C(JACK, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(KING, SPADES), C(SEVEN, SPADES)});
+    seat0.AnalyseHand(0);
+    ListSmallCards(seat0);
+    EXPECT_EQ(seat0.handInfo.SmallCards[HEARTS][0], 5);
+    EXPECT_EQ(seat0.handInfo.SmallCards[SPADES][0], 0);  // closed: its Seven is not listed
+
+    // Hearts gone, the Spades top open now: Hearts is emptied, Spades lists its small cards.
+    GiveCards(seat0, {C(JACK, HEARTS), C(ACE, SPADES), C(KING, SPADES), C(QUEEN, SPADES), C(SEVEN, SPADES),
+                      C(ACE, CLUBS), C(TEN, CLUBS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS)});
+    seat0.AnalyseHand(0);
+    ListSmallCards(seat0);
+    EXPECT_EQ(seat0.handInfo.SmallCards[HEARTS][0], 0);
+    for (int rank = 1; rank < 8; ++rank) EXPECT_EQ(seat0.handInfo.SmallCards[HEARTS][rank], -1) << rank;
+    EXPECT_EQ(seat0.handInfo.SmallCards[SPADES][0], 3);
+    EXPECT_EQ(seat0.handInfo.SmallCards[SPADES][SEVEN], 4);
+    EXPECT_EQ(seat0.handInfo.SmallCards[SPADES][QUEEN], 3);
+    EXPECT_EQ(seat0.handInfo.SmallCards[SPADES][KING], 2);
+    EXPECT_EQ(seat0.handInfo.SmallCards[DIAMONDS][0], 2);
+    EXPECT_EQ(seat0.handInfo.SmallCards[DIAMONDS][EIGHT], 7);
+    EXPECT_EQ(seat0.handInfo.SmallCards[DIAMONDS][NINE], 8);
+    EXPECT_EQ(seat0.handInfo.SmallCards[CLUBS][0], 0);
+}
+
 }  // namespace

@@ -1,0 +1,102 @@
+#pragma once
+// A game on the headless host played to the moment a test ends it off the ten tricks: the person
+// as Grand soloist or as defender against Comp2, his cards played by clicks, internal reports and
+// the give-up sounds noted.
+
+#include "flow/FlowFixture.h"
+
+#include "model/CardCodes.h"
+#include "model/InternalError.h"
+#include "platform/headless/HeadlessHost.h"
+#include "platform/headless/TavloSound.h"
+#include "resources/CommandIds.h"
+#include "tavlo/SoundOutput.h"
+#include "tavlo/Tavlo.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+inline constexpr int kPickUpButton = 1042;
+inline constexpr int kGrandButton = 1023;
+
+class GameEndFixture : public FlowFixture {
+protected:
+    void TearDown() override {
+        SetInternalErrorHandler({});
+        tavlo::SetSoundOutput(nullptr);
+    }
+
+    CPerson& Person() { return Frame().Game.person; }
+
+    // The person wins the auction as forehand, picks the skat up and declares Grand: he leads.
+    void PersonPlaysGrand(std::uint32_t seed = 4711) {
+        DealAndHold(seed);
+        SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
+        StartAuction(2, 0, 0);
+        PressBid();
+        ASSERT_EQ(g_Game.FlowState, STATE_SKAT);
+        ::SendMessage(Bar(), WM_COMMAND, kPickUpButton, 0);
+        host_->PumpUntilIdle();
+        ::SendMessage(Bar(), WM_COMMAND, kGrandButton, 0);
+        host_->PumpUntilIdle();
+        ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
+        ASSERT_EQ(g_Game.Soloist, 2);
+        ASSERT_TRUE(Frame().PersonMayPlay());
+    }
+
+    // Comp1 has met the soloist's cards laid face up: his next card comes with the offer.
+    void Comp1WillOffer() {
+        g_Settings.Settings.Abandon = 1;
+        g_Game.EarlyFaceUp = 1;
+        Frame().Game.computer0.FaceUpSeen = 1;
+    }
+
+    // The person plays his first card the rule allows, by a click.
+    void PersonPlaysACard() {
+        for (int slot = 0; slot < Person().capacity; ++slot) {
+            if (!Person().present[slot] || !Person().ValidCard(slot, Frame().Game.trick)) continue;
+            const int card = Person().cards[slot];
+            const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12,
+                                         WC_GetCardY(g_Shell.hTableWnd, card) + 12};
+            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+            return;
+        }
+        FAIL() << "the person holds no card to play";
+    }
+
+    // Comp2 wins the auction at 18 against the person, who sits forehand and leads.
+    void Comp2Plays(std::uint32_t seed = 4711) {
+        DealAndHold(seed);
+        SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
+        StartAuction(2, 0, 18, VARIANT_OFFICIAL);
+        PressPass();
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+        ASSERT_EQ(g_Game.Soloist, 1);
+    }
+
+    // From here the two give-up sounds are heard (built in, nothing else).
+    void ListenForTheGiveUpSounds() {
+        g_Settings.Audio.Sound = static_cast<int>(SOUND_OUTPUT_ON_BIT | (1u << 16) | (1u << 18));
+        tavlo::SetSoundOutput(&recorder_);
+    }
+    std::vector<int> GiveUpSounds() const {
+        std::vector<int> effects;
+        for (const auto& played : recorder_.PlayedSounds())
+            if (played.effect == 8 || played.effect == 9) effects.push_back(played.effect);
+        return effects;
+    }
+
+    int CountLines(const std::string& body) const {
+        const std::vector<std::string> lines = LogBodies();
+        return static_cast<int>(std::count(lines.begin(), lines.end(), body));
+    }
+
+    static constexpr std::uint32_t SOUND_OUTPUT_ON_BIT = 1u << 24;
+    std::vector<std::string> reports_;
+    platform::TavloSoundRecorder recorder_;
+};
+
+}  // namespace testsupport
