@@ -196,6 +196,7 @@ const platform::ResourceSet& GermanResources() {
         GermanSideWindowStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
+        GermanEstimationPopupStrings(),
         GermanFrameHelpStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
