@@ -104,3 +104,16 @@ PopupGameTypeSwitch::~PopupGameTypeSwitch() {
     g_Game.SetGameType(keptType_);
     g_Game.TrumpCount = keptTrumpCount_;
 }
+
+void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,
+                   const std::string& verdict) {
+    const int indent = canvas.MeasureText(PopupFormat("%d ", ruleNumber)).cx;
+    const int h = PopupLineHeight(canvas);
+    PopupLines lines;
+    for (const PopupLine& term : terms) lines.Add(term, indent);
+    lines.Add(PopupLine().Text(verdict));
+    const int width = lines.Width(canvas);
+    const int height = static_cast<int>(lines.lines.size()) * h;
+    const platform::Rect box = canvas.DrawPopupBox(mode, spot, width, height, 0);
+    lines.Draw(canvas, box, h);
+}

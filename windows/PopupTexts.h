@@ -98,3 +98,9 @@ private:
     int keptType_;
     int keptTrumpCount_;
 };
+
+// The shape every rule popup shares: the term lines indented by the width of "<n> " so they
+// stand under the rule's text, one text height apart, and the verdict line last at the margin.
+// The box is as wide as the widest line and one line higher than the term lines.
+void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,
+                   const std::string& verdict);
