@@ -117,3 +117,35 @@ void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, cons
     const platform::Rect box = canvas.DrawPopupBox(mode, spot, width, height, 0);
     lines.Draw(canvas, box, h);
 }
+
+// "<label>: " and the symbols of the masked suits, " + " after each while fewer than the count
+// are drawn; "0" for a count of 0, " 0" for a count without suits.
+PopupLine PopupSuitList(const std::string& label, int count, int mask, const std::string& joiner) {
+    PopupLine line;
+    if (count == 0) return line.Text(label + ": 0");
+    line.Text(label + ": ");
+    if (mask == SHEET_EMPTY || mask < 0 || (mask & 15) == 0) return line.Text(" 0");
+    int drawn = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (!((mask >> s) & 1)) continue;
+        line.Symbol(s);
+        ++drawn;
+        if (drawn < count) line.Fixed(joiner, 12);
+    }
+    return line;
+}
+
+PopupLine PopupValued(const std::string& label, int value) { return PopupLine().Text(PopupFormat("%s: %d", label.c_str(), value)); }
+
+PopupLine PopupSymbolValued(int suit, const std::string& label, int value) {
+    return PopupLine().Symbol(suit).Text(PopupFormat("%s: %d", label.c_str(), value));
+}
+
+// "N: <count> " and the suit's symbol when neither word is empty.
+PopupLine PopupCountWithSuit(int count, int suit) {
+    PopupLine line;
+    line.Text(PopupFormat("%s: %d ", "N", count));
+    if (count != SHEET_EMPTY && suit != SHEET_EMPTY) line.Symbol(suit);
+    return line;
+}
+

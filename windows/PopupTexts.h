@@ -104,3 +104,13 @@ private:
 // The box is as wide as the widest line and one line higher than the term lines.
 void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,
                    const std::string& verdict);
+
+// "<label>: " and the symbols of the masked suits, " + " after each while fewer than the count
+// are drawn; "0" for a count of 0, " 0" for a count without suits.
+PopupLine PopupSuitList(const std::string& label, int count, int mask, const std::string& joiner);
+// "<label>: <value>".
+PopupLine PopupValued(const std::string& label, int value);
+// The symbol of the suit, then "<label>: <value>".
+PopupLine PopupSymbolValued(int suit, const std::string& label, int value);
+// "N: <count> " and the suit's symbol when neither word is empty.
+PopupLine PopupCountWithSuit(int count, int suit);

@@ -43,42 +43,11 @@ enum SuitTerm {
     TERM_LONE_TEN_LENGTH, TERM_LONE_TEN_ACE, TERM_LONE_TEN_TEN, TERM_LONE_TEN_KING
 };
 
-// "<label>: " and the symbols of the masked suits, " + " after each while fewer than the count
-// are drawn; "0" for a count of 0, " 0" for a count without suits.
-PopupLine SuitList(const std::string& label, int count, int mask, const std::string& joiner) {
-    PopupLine line;
-    if (count == 0) return line.Text(label + ": 0");
-    line.Text(label + ": ");
-    if ((mask & 15) == 0) return line.Text(" 0");
-    int drawn = 0;
-    for (int s = 0; s < 4; ++s) {
-        if (!((mask >> s) & 1)) continue;
-        line.Symbol(s);
-        ++drawn;
-        if (drawn < count) line.Fixed(joiner, 12);
-    }
-    return line;
-}
-
-PopupLine Valued(const std::string& label, int value) { return PopupLine().Text(PopupFormat("%s: %d", label.c_str(), value)); }
-
-PopupLine SymbolValued(int suit, const std::string& label, int value) {
-    return PopupLine().Symbol(suit).Text(PopupFormat("%s: %d", label.c_str(), value));
-}
-
-// "N: <count> " and the suit's symbol when neither word is empty.
-PopupLine CountWithSuit(int count, int suit) {
-    PopupLine line;
-    line.Text(PopupFormat("%s: %d ", "N", count));
-    if (count != SHEET_EMPTY && suit != SHEET_EMPTY) line.Symbol(suit);
-    return line;
-}
-
 PopupLine TermLine(const SuitContext& c, SuitTerm term) {
     const std::string& plus = c.texts.Joiners[JOINER_PLUS];
     switch (term) {
-    case TERM_ESTIMATE: return Valued("$", c.Estimate());
-    case TERM_STAR: return Valued("*", c.At(MatadorRun));
+    case TERM_ESTIMATE: return PopupValued("$", c.Estimate());
+    case TERM_STAR: return PopupValued("*", c.At(MatadorRun));
     case TERM_TRUMPS: {
         // "T: ", the trump suit's count and symbol, then the Jacks held.
         PopupLine line;
@@ -110,28 +79,28 @@ PopupLine TermLine(const SuitContext& c, SuitTerm term) {
         }
         return line;
     }
-    case TERM_TRUMP_TRICKS: return Valued("T$", c.At(TrumpTricks));
-    case TERM_SAFE_TRICKS: return Valued(c.Label(PopupLabel::SafeTricks), c.At(SafeTricks));
-    case TERM_BARE: return Valued(c.Label(PopupLabel::BareSuits), c.At(BareSuitCount));
-    case TERM_NA: return SuitList("NA", c.At(AcesElsewhereCount), c.At(AcesElsewhereMask), plus);
-    case TERM_NA10: return SuitList("NA10", c.At(AceTenElsewhereCount), c.At(AceTenElsewhereMask), plus);
-    case TERM_A: return SuitList("A", c.At(AceCount), c.At(AceMask), plus);
-    case TERM_TEN: return SuitList("10", c.At(TenCount), c.At(TenMask), plus);
-    case TERM_HEARTS_JACK: return SymbolValued(2, c.texts.Jack, c.At(HeartsJackHeld));
-    case TERM_DIAMONDS_JACK: return SymbolValued(3, c.texts.Jack, c.At(DiamondsJackHeld));
-    case TERM_TA: return SymbolValued(c.trump, "TA", c.TrumpAce());
-    case TERM_T10: return SymbolValued(c.trump, "T10", c.TrumpTen());
+    case TERM_TRUMP_TRICKS: return PopupValued("T$", c.At(TrumpTricks));
+    case TERM_SAFE_TRICKS: return PopupValued(c.Label(PopupLabel::SafeTricks), c.At(SafeTricks));
+    case TERM_BARE: return PopupValued(c.Label(PopupLabel::BareSuits), c.At(BareSuitCount));
+    case TERM_NA: return PopupSuitList("NA", c.At(AcesElsewhereCount), c.At(AcesElsewhereMask), plus);
+    case TERM_NA10: return PopupSuitList("NA10", c.At(AceTenElsewhereCount), c.At(AceTenElsewhereMask), plus);
+    case TERM_A: return PopupSuitList("A", c.At(AceCount), c.At(AceMask), plus);
+    case TERM_TEN: return PopupSuitList("10", c.At(TenCount), c.At(TenMask), plus);
+    case TERM_HEARTS_JACK: return PopupSymbolValued(2, c.texts.Jack, c.At(HeartsJackHeld));
+    case TERM_DIAMONDS_JACK: return PopupSymbolValued(3, c.texts.Jack, c.At(DiamondsJackHeld));
+    case TERM_TA: return PopupSymbolValued(c.trump, "TA", c.TrumpAce());
+    case TERM_T10: return PopupSymbolValued(c.trump, "T10", c.TrumpTen());
     case TERM_FOREHAND:
         return PopupLine().Text(PopupFormat("%s: %d (%s)", c.Label(PopupLabel::Forehand).c_str(), c.At(IsForehand),
                                             c.texts.SeatLabel(c.At(ForehandSeat)).c_str()));
-    case TERM_LONGEST_SIDE_SUIT: return CountWithSuit(c.At(LongestSideSuitLength), c.At(LongestSideSuit));
-    case TERM_TRUMP_ACE: return SymbolValued(c.trump, "A", c.At(TrumpHighAce));
-    case TERM_TRUMP_TEN: return SymbolValued(c.trump, "10", c.At(TrumpHighTen));
-    case TERM_TRUMP_KING: return SymbolValued(c.trump, "K", c.At(TrumpHighKing));
-    case TERM_LONE_TEN_LENGTH: return CountWithSuit(c.At(LoneTenLength), c.At(LoneTenSuit));
-    case TERM_LONE_TEN_ACE: return SymbolValued(c.At(LoneTenSuit), "NA", c.At(LoneTenAce));
-    case TERM_LONE_TEN_TEN: return SymbolValued(c.At(LoneTenSuit), "N10", c.At(LoneTenTen));
-    case TERM_LONE_TEN_KING: return SymbolValued(c.At(LoneTenSuit), "NK", c.At(LoneTenKing));
+    case TERM_LONGEST_SIDE_SUIT: return PopupCountWithSuit(c.At(LongestSideSuitLength), c.At(LongestSideSuit));
+    case TERM_TRUMP_ACE: return PopupSymbolValued(c.trump, "A", c.At(TrumpHighAce));
+    case TERM_TRUMP_TEN: return PopupSymbolValued(c.trump, "10", c.At(TrumpHighTen));
+    case TERM_TRUMP_KING: return PopupSymbolValued(c.trump, "K", c.At(TrumpHighKing));
+    case TERM_LONE_TEN_LENGTH: return PopupCountWithSuit(c.At(LoneTenLength), c.At(LoneTenSuit));
+    case TERM_LONE_TEN_ACE: return PopupSymbolValued(c.At(LoneTenSuit), "NA", c.At(LoneTenAce));
+    case TERM_LONE_TEN_TEN: return PopupSymbolValued(c.At(LoneTenSuit), "N10", c.At(LoneTenTen));
+    case TERM_LONE_TEN_KING: return PopupSymbolValued(c.At(LoneTenSuit), "NK", c.At(LoneTenKing));
     }
     return {};
 }
