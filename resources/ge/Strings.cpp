@@ -193,10 +193,10 @@ const platform::ResourceSet& GermanResources() {
         GermanFileStrings(),
         resources::kSettingsItemNames,
         GermanGameRoadStrings(),
+        GermanEstimationPopupStrings(),
         GermanSideWindowStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
-        GermanEstimationPopupStrings(),
         GermanFrameHelpStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
