@@ -29,6 +29,8 @@ platform::StringTable EnglishFileStrings();
 
 // The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
 platform::StringTable EnglishGameRoadStrings();
+// The trick estimation window's popup texts.
+platform::StringTable EnglishEstimationPopupStrings();
 // The side windows' chapter of the string table.
 platform::StringTable EnglishSideWindowStrings();
 // The card and game statistics windows' chapter.

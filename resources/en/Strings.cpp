@@ -191,6 +191,7 @@ const platform::ResourceSet& EnglishResources() {
         EnglishFileStrings(),
         resources::kSettingsItemNames,
         EnglishGameRoadStrings(),
+        EnglishEstimationPopupStrings(),
         EnglishSideWindowStrings(),
         EnglishStatisticsStrings(),
         EnglishSettingsStrings(),

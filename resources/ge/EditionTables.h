@@ -29,6 +29,8 @@ platform::StringTable GermanFileStrings();
 
 // The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
 platform::StringTable GermanGameRoadStrings();
+// The trick estimation window's popup texts.
+platform::StringTable GermanEstimationPopupStrings();
 // The side windows' chapter of the string table.
 platform::StringTable GermanSideWindowStrings();
 // The card and game statistics windows' chapter.

@@ -193,6 +193,7 @@ const platform::ResourceSet& GermanResources() {
         GermanFileStrings(),
         resources::kSettingsItemNames,
         GermanGameRoadStrings(),
+        GermanEstimationPopupStrings(),
         GermanSideWindowStrings(),
         GermanStatisticsStrings(),
         GermanSettingsStrings(),
