@@ -195,6 +195,18 @@ void CMainFrame::OnCommand(int id) {
         case ID_SORT_DIALOG: OnSortDialog(); break;
         case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
         case ID_TERMINATION: OnTermination(); break;
+        case ID_SETTINGS: OnSettings(); break;
+        case ID_RENAME_GAME: OnRenameGame(); break;
+        case ID_RENAME_SERIES: OnRenameSeries(); break;
+        case ID_ANNOTATION: OnListAnnotation(); break;
+        case ID_LIST_DATA: OnListData(); break;
+        case ID_LIST_GAME_VALUE: OnListGameValue(); break;
+        case ID_LIST_STATE: OnListState(); break;
+        case CM_CLOSE_ANNOTATION: CloseAnnotationWindow(); break;
+        case CM_CLOSE_DATA: CloseDataWindow(); break;
+        case CM_CLOSE_GAME_VALUE: CloseGameValueWindow(); break;
+        case CM_CLOSE_STATE: CloseStateWindow(); break;
+        case CM_SHOW_STATE: OnUncoverState(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
         case ID_HELP_OPERATING: OnHelpOperation(); break;

@@ -103,6 +103,7 @@ const platform::DialogTemplate* FindEnglishDialog(int id) {
     if (const auto* about = resources::AboutTemplates<EnglishAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
     if (const auto* settings = FindEnglishSettingsDialog(id)) return settings;
+    if (const auto* panel = FindEnglishPanelDialog(id)) return panel;
     if (const auto* event = resources::EventTemplates<EnglishEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<EnglishTexts>::Find(id);
 }

@@ -103,6 +103,7 @@ const platform::DialogTemplate* FindGermanDialog(int id) {
     if (const auto* about = resources::AboutTemplates<GermanAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
     if (const auto* settings = FindGermanSettingsDialog(id)) return settings;
+    if (const auto* panel = FindGermanPanelDialog(id)) return panel;
     if (const auto* event = resources::EventTemplates<GermanEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<GermanTexts>::Find(id);
 }
