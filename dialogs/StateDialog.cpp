@@ -6,6 +6,7 @@
 #include "dialogs/DialogIds.h"
 #include "dialogs/DialogServices.h"
 #include "flow/FlowIds.h"
+#include "flow/GameNames.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -86,7 +87,7 @@ void CStateDialog::UpdateFields() {
         players->SetCurSel(seat);
     }
     // 4. The game.
-    SetDlgItemText(kGame, inactive || type < 0 || type > 7 ? std::string() : platform::LoadString(IDS_GAME_CLUBS + type));
+    SetDlgItemText(kGame, inactive || type < 0 || type > 7 ? std::string() : platform::LoadString(GameNameId(type)));
     // 5. The column heads.
     const std::string cards = inactive ? std::string() : platform::LoadString(kCardsOf);
     SetDlgItemText(kHeads[0], text(kOutside));

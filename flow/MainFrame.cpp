@@ -29,6 +29,8 @@ CMainFrame::~CMainFrame() {
     if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
     if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);
     if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
+    // A panel still open would write into the frame that goes.
+    DestroyPanels();
     // The computer player must not look at a game that is gone.
     if (g_ComputerFrame.Game == &Game) g_ComputerFrame.Game = nullptr;
     if (IsAlive()) DestroyWindow();

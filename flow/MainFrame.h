@@ -737,6 +737,8 @@ public:
     void CloseStateWindow();
     // The status panel shows an opponent: the game is marked, the panel refreshed.
     void OnUncoverState();
+    // The panels' windows go (the frame's own end: flags and places stay as they are).
+    void DestroyPanels();
     // A loaded game's note: the open panel is closed and opened again on the loaded text.
     void RenewAnnotationAfterLoad(const std::string& keptText);
     // A fresh deal empties the note; a listed panel is closed and, unless notes open by themselves,

@@ -12,6 +12,9 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand);
 // The common closing: place stored, View flag cleared (not at the program's end), window destroyed.
 void ClosePanel(CMainFrame& frame, int closeCommand);
 
+// The close command of the panel a View menu item toggles (0 for any other item).
+int PanelCloseCommand(int menuItem);
+
 // The panel object behind an open panel's handle, or nullptr.
 template <class Panel>
 Panel* PanelAs(HWND hwnd) {

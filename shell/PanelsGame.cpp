@@ -9,6 +9,7 @@
 #include "dialogs/StateDialog.h"
 #include "flow/FlowGlobals.h"
 #include "flow/FlowIds.h"
+#include "flow/GameNames.h"
 #include "flow/MainFrame.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
@@ -59,7 +60,7 @@ void CMainFrame::ShowDataDialog(int reset, int collect) {
     if (collect) {
         // 3. The game: soloist, its name with what was announced, Kontra, the announcement and the bid.
         const int type = g_Game.GameType;
-        std::string soloist, game = type >= 0 && type <= 7 ? platform::LoadString(IDS_GAME_CLUBS + type) : std::string();
+        std::string soloist, game = type >= 0 && type <= 7 ? platform::LoadString(GameNameId(type)) : std::string();
         if (type == GAME_RAMSCH) {
             if (RamschPushCount > 0)
                 game += " (" + std::to_string(RamschPushCount) + " " + platform::LoadString(kTimes) + " " +

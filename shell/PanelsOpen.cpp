@@ -63,6 +63,12 @@ std::string AnnotationName() {
 
 }  // namespace
 
+int PanelCloseCommand(int menuItem) {
+    for (const PanelRow& row : kPanels)
+        if (row.menuItem == menuItem) return row.closeCommand;
+    return 0;
+}
+
 HWND CMainFrame::PanelWindow(int closeCommand) const {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return nullptr;
@@ -114,6 +120,14 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
         WriteProfileInt(row->section, "Top", rect.top);
     }
     ::DestroyWindow(hwnd);
+}
+
+void CMainFrame::DestroyPanels() {
+    for (const PanelRow& row : kPanels) {
+        const HWND hwnd = PanelWindow(row.closeCommand);
+        this->*(row.handle) = nullptr;
+        if (hwnd) ::DestroyWindow(hwnd);
+    }
 }
 
 void CMainFrame::ShowAnnotationDialog() {
