@@ -739,6 +739,8 @@ public:
     void OnUncoverState();
     // The panels' windows go (the frame's own end: flags and places stay as they are).
     void DestroyPanels();
+    // A match ended by time: the open data panel shows the time left.
+    void ShowDataPanelClock();
     // A loaded game's note: the open panel is closed and opened again on the loaded text.
     void RenewAnnotationAfterLoad(const std::string& keptText);
     // A fresh deal empties the note; a listed panel is closed and, unless notes open by themselves,

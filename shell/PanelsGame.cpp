@@ -142,4 +142,8 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     panel->SetWindowText(platform::LoadString(title));
 }
 
+void CMainFrame::ShowDataPanelClock() {
+    if (auto* panel = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) panel->ShowRemainingTime();
+}
+
 bool CMainFrame::GameStatusWindowOpen() const { return PanelWindow(CM_CLOSE_STATE) != nullptr; }

@@ -297,4 +297,52 @@ TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     EXPECT_EQ(Frame().AnnotationText, "Notiz zum Abend");
 }
 
+TEST_F(PanelsTest, InAMatchEndedByTimeTheDataPanelShowsTheTimeLeft) {
+    StartProgram();
+    g_Game.MatchMode = 1;
+    g_Settings.Game.MaxTime = 1800;
+    Command(ID_LIST_DATA);
+    auto* panel = Open<CDataDialog>(CM_CLOSE_DATA);
+    ASSERT_NE(panel, nullptr);
+    panel->SetDlgItemText(CDataDialog::kRound, "");
+    // The clock's tick runs once a second: the field follows the time left.
+    host_->PumpFor(3000);
+    const std::string shown = panel->GetDlgItemText(CDataDialog::kRound);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown, RemainingTimeText(g_Settings.Game.CountDown));
+    EXPECT_LT(g_Settings.Game.CountDown, 1800);
+}
+
+TEST_F(StatePanelTest, AComputersStatusMarksTheGameThePersonsOwnTakesTheMarkBackBetweenGames) {
+    Frame().LockFlag(1, 0);  // revealed already: no question
+    g_Settings.View.Player = 0;
+    ASSERT_NE(OpenState(), nullptr);
+    g_Game.CheatMask = 0;
+    Frame().ShowGameStatusDialog(0, 1);
+    EXPECT_NE(g_Game.CheatMask & 0x100, 0) << "in play";
+    // Between games the person's own status takes the mark back, and closing takes it too.
+    g_Game.FlowState = STATE_IDLE;
+    g_Settings.View.Player = 2;
+    Frame().ShowGameStatusDialog(0, 1);
+    EXPECT_EQ(g_Game.CheatMask & 0x100, 0);
+    g_Settings.View.Player = 1;
+    Frame().ShowGameStatusDialog(0, 1);
+    EXPECT_NE(g_Game.CheatMask & 0x100, 0) << "a computer's status between games";
+    Command(ID_LIST_STATE);
+    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
+    EXPECT_EQ(g_Game.CheatMask & 0x100, 0);
+    EXPECT_EQ(Frame().StateWindowUsed, 0);
+}
+
+TEST_F(StatePanelTest, ClosingInPlayKeepsTheMark) {
+    Frame().LockFlag(1, 0);
+    g_Settings.View.Player = 0;
+    ASSERT_NE(OpenState(), nullptr);
+    EXPECT_EQ(Frame().StateWindowUsed, 1);
+    EXPECT_NE(g_Game.CheatMask & 0x100, 0);
+    Command(ID_LIST_STATE);
+    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
+    EXPECT_NE(g_Game.CheatMask & 0x100, 0);
+}
+
 }  // namespace
