@@ -345,4 +345,41 @@ TEST_F(StatePanelTest, ClosingInPlayKeepsTheMark) {
     EXPECT_NE(g_Game.CheatMask & 0x100, 0);
 }
 
+TEST_F(PanelsTest, TheDataPanelNamesTheRuleSetTheRoundAndARamschPassedOn) {
+    StartProgram();
+    Command(ID_LIST_DATA);
+    auto* panel = Open<CDataDialog>(CM_CLOSE_DATA);
+    ASSERT_NE(panel, nullptr);
+    const struct {
+        int variant, roundStatus, extra, bockRound, ramschRound, counter;
+        const char* text;
+    } cases[] = {
+        {0, ROUND_BOCK, 3, 2, 0, 1, "Rules Skat"},
+        {1, ROUND_NORMAL, 3, 0, 0, 0, "Variants Skat"},
+        {1, ROUND_BOCK, 3, 2, 0, 1, "Bock Round (2): Game 2"},
+        {1, ROUND_RAMSCH, 3, 0, 1, 2, "Ramsch Round (1): Game 3"},
+        {1, ROUND_BOCK, 0, 2, 0, 1, "Variants Skat"},
+        {2, ROUND_RAMSCH, 3, 0, 1, 2, "Schieberamsch"},
+    };
+    for (const auto& c : cases) {
+        g_Game.VariantMode = c.variant;
+        g_Game.RoundStatus = c.roundStatus;
+        g_Settings.Variants.Extra = c.extra;
+        g_Game.BockRound = c.bockRound;
+        g_Game.RamschRound = c.ramschRound;
+        g_Game.BockCounter = c.counter;
+        Frame().ShowDataDialog(0, 1);
+        EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kStatus), c.text) << c.variant << " " << c.roundStatus;
+    }
+    // A Ramsch whose skat was passed on twice: no soloist, no bid.
+    g_Game.VariantMode = 2;
+    g_Game.FlowState = STATE_PLAY;
+    g_Game.GameType = 7;
+    Frame().RamschPushCount = 2;
+    Frame().ShowDataDialog(0, 1);
+    EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kGame), "Ramsch (2 times pass on)");
+    EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kSoloist), "");
+    EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kBid), "");
+}
+
 }  // namespace
