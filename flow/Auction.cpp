@@ -344,6 +344,3 @@ void CMainFrame::OnListenComputer2() { ListenComputer(*this, 1, "OnListenCompute
 void CMainFrame::OnSpeakComputer1() { SpeakComputer(*this, 0, "OnSpeakComputer1"); }
 void CMainFrame::OnSpeakComputer2() { SpeakComputer(*this, 1, "OnSpeakComputer2"); }
 
-void CMainFrame::UpdateGameValueBid() {
-    // The game-value panel, which selects the bid's row, comes with the panels.
-}

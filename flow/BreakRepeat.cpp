@@ -69,7 +69,7 @@ void CMainFrame::OnBreak() {
     const int state = g_Game.FlowState;
     g_Game.FlowState = STATE_NEW;
     ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+    ShowGameStatusDialog(1, 0);
     g_Game.FlowState = state;
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;

@@ -187,8 +187,5 @@ void CMainFrame::CheckCheat(int code, int arg) {
     WriteTrace(":CheckCheat(" + CheatWords(mask) + ")", LOG_MAINFRAME);
 }
 
-// Until the game-status window is built it is never open.
-bool CMainFrame::GameStatusWindowOpen() const { return false; }
-
 // Until the legend window is built its repaint is only traced.
 void CMainFrame::RepaintLegend() { WriteTrace(":RepaintLegend()", LOG_MAINFRAME); }

@@ -120,8 +120,7 @@ void CMainFrame::OnDeal() {
     // Step 7.
     for (CCards* row : order.rows) row->SortByTable();
     // Step 8.
-    AnnotationText.clear();
-    if (g_Settings.View.ListAnnotation && g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
+    RenewAnnotationForDeal();
     // Step 9.
     SaveFile(GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.

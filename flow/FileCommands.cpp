@@ -118,9 +118,12 @@ void CMainFrame::OnLoad() {
         return;
     }
     // 3. The loaded game becomes the current one in the work folder too.
+    const std::string loadedNote = AnnotationText;
     CheckCheat(2, 1);
     SetFlowState(STATE_IDLE);
     SaveFile(TempGameFile, 0);
+    // 4. The note panel shows the loaded game's note.
+    RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
     if (g_Game.CourseTricks <= 0) {
         OnRepeat();

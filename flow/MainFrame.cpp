@@ -29,6 +29,8 @@ CMainFrame::~CMainFrame() {
     if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
     if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);
     if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
+    // A panel still open would write into the frame that goes.
+    DestroyPanels();
     // The computer player must not look at a game that is gone.
     if (g_ComputerFrame.Game == &Game) g_ComputerFrame.Game = nullptr;
     if (IsAlive()) DestroyWindow();
@@ -206,6 +208,17 @@ void CMainFrame::OnCommand(int id) {
         case ID_IMAGES: OnImages(); break;
         case ID_CONFIGURATION: OnConfiguration(); break;
         case ID_NAMES: OnNames(); break;
+        case ID_SETTINGS: OnSettings(); break;
+        case ID_RENAME_GAME: OnRenameGame(); break;
+        case ID_RENAME_SERIES: OnRenameSeries(); break;
+        case ID_ANNOTATION: OnListAnnotation(); break;
+        case ID_LIST_DATA: OnListData(); break;
+        case ID_LIST_GAME_VALUE: OnListGameValue(); break;
+        case ID_LIST_STATE: OnListState(); break;
+        case CM_CLOSE_ANNOTATION: CloseAnnotationWindow(); break;
+        case CM_CLOSE_DATA: CloseDataWindow(); break;
+        case CM_CLOSE_GAME_VALUE: CloseGameValueWindow(); break;
+        case CM_CLOSE_STATE: CloseStateWindow(); break;
         case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
         case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
         case ID_HELP_OPERATING: OnHelpOperation(); break;

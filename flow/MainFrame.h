@@ -445,7 +445,8 @@ public:
     void OnAbandon();
     void ComputerKontra();
     void SelectGame(int mode);
-    void ShowGameStatusDialog();
+    // reset: the status shown becomes unknown; collect: the chosen seat's status is taken anew.
+    void ShowGameStatusDialog(int reset = 0, int collect = 1);
     void PickupRamsch(int mode);
     void NewMatch();
     void OnBreak();
@@ -737,8 +738,34 @@ public:
     void OnImages();
     void OnConfiguration();
     void OnNames();
-    // CM_SHOW_STATE: the game-state panel shows an opponent's hidden cards; the game is marked.
-    void OnUncoverState();
+    // --- The game information panels beside the table (shell/Panels*.cpp) -----------------------
+    void ShowGameValueDialog();
+    // The View menu's toggles: an open panel closes through its close command, a closed one opens.
+    void OnListAnnotation();
+    void OnListData();
+    void OnListGameValue();
+    void OnListState();
+    // The close commands: the panel's place is stored, its View flag cleared, its window destroyed.
+    void CloseAnnotationWindow();
+    void CloseDataWindow();
+    void CloseGameValueWindow();
+    void CloseStateWindow();
+    // The status panel shows an opponent: the game is marked, the panel refreshed.
+    // The panels' windows go (the frame's own end: flags and places stay as they are).
+    void DestroyPanels();
+    // A match ended by time: the open data panel shows the time left.
+    void ShowDataPanelClock();
+    // A loaded game's note: the open panel is closed and opened again on the loaded text.
+    void RenewAnnotationAfterLoad(const std::string& keptText);
+    // A fresh deal empties the note; a listed panel is closed and, unless notes open by themselves,
+    // opened again.
+    void RenewAnnotationForDeal();
+    // The open panels (null when closed; a stale handle reads as closed).
+    HWND AnnotationPanel = nullptr, DataPanel = nullptr, GameValuePanel = nullptr, StatePanel = nullptr;
+    // --- Settings and renames of the match and game menus (flow/SettingsRename.cpp) -------------
+    void OnSettings();
+    void OnRenameGame();
+    void OnRenameSeries();
     // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
     int StatusTextTicks = 0;
     // --- end of voices and sounds -------------------------------------------------------------

@@ -74,7 +74,7 @@ void CMainFrame::ResetMatchCounters() {
     ResetListTotals();
     // Step 8.
     ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+    ShowGameStatusDialog(1, 0);
     ShowMatchState();
     ListHeaderGrandRepeats = 0;
 }

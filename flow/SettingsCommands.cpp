@@ -49,3 +49,9 @@ void CMainFrame::OnTermination() {
     dialog.DoModal();
     SetPause(previous);
 }
+
+// A match file whose end condition is already met offers to change it: the match-end dialog.
+void CMainFrame::OpenTerminationDialog() {
+    CTerminationDialog dialog(g_Game.RoundStatus != ROUND_NORMAL);
+    dialog.DoModal();
+}

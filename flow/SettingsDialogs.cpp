@@ -202,10 +202,3 @@ void CMainFrame::OnNames() {
     // Step 4: the seat labels on the table.
     RefreshPosTexts(1);
 }
-
-// CM_SHOW_STATE: the person asked the game-state panel for an opponent whose cards are hidden.
-// Looking marks the game; the panel then shows what it may.
-void CMainFrame::OnUncoverState() {
-    CheckCheat(0x100, 1);
-    ShowGameStatusDialog();
-}

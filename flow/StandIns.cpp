@@ -24,13 +24,7 @@ void TraceStandIn(const char* name, int argument = -1) {
 }
 }  // namespace
 
-void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::SelectEstimatedGame() {}
-void CMainFrame::ShowDataDialog(int, int) {}
-void CMainFrame::ShowAnnotationDialog() {}
-// The information panels come with their own step; until then none is ever open.
-HWND CMainFrame::PanelWindow(int /*closeCommand*/) const { return nullptr; }
-void CMainFrame::OpenTerminationDialog() { TraceStandIn("CTerminationDialog::DoModal"); }
 
 // The desktop's registrations follow the edition with the file commands' own step.
 void CMainFrame::RegisterFileType(const std::string& root, const std::string& key, const std::string& code) {

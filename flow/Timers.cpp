@@ -171,7 +171,8 @@ void CMainFrame::OnTick() {
 
     // Step 4: a match ended by time shows its clock.
     if (g_Game.MatchMode == 1) {
-        if (elapsed != ElapsedShown) ElapsedShown = static_cast<int>(elapsed);
+        const bool newSecond = elapsed != ElapsedShown;
+        if (newSecond) ElapsedShown = static_cast<int>(elapsed);
         if (g_Settings.Game.CountDown > remaining) {
             char text[48];
             std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60,
@@ -180,6 +181,7 @@ void CMainFrame::OnTick() {
             SetStatusPane(1, ClockText);
             g_Settings.Game.CountDown = static_cast<int>(remaining);
         }
+        if (newSecond) ShowDataPanelClock();
     }
 
     // Step 5: a full repaint asked for by a resize or the side windows.

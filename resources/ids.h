@@ -271,3 +271,29 @@ inline constexpr int IDS_STATISTICS_CARDS = 40603;       // the card grid's corn
 inline constexpr int IDS_STATISTICS_ATTRIBUTES = 40604;  // the game chart's corner
 inline constexpr int IDS_STATISTICS_ROW_FIRST = 40701;   // + j: the game chart's row j (0..17)
 inline constexpr int IDS_STATISTICS_SKAT = 41094;        // "Skat": the card grid's fourth column
+
+// The game information panels: the status panel's heads and roles, the reveal question, the
+// panels' titles, the data panel's rule texts and the yes and no of the status grid.
+inline constexpr int IDS_STATUS_CARDS_OF = 40000;      // "Karten: " + a role
+inline constexpr int IDS_ROLE_SOLOIST = 40001;
+inline constexpr int IDS_ROLE_LEFT_OPPONENT = 40002;
+inline constexpr int IDS_ROLE_RIGHT_OPPONENT = 40003;
+inline constexpr int IDS_ROLE_PARTNER = 40004;
+inline constexpr int IDS_STATUS_OUTSIDE = 40009;
+inline constexpr int IDS_STATUS_LOWEST_WITHIN = 40010;
+inline constexpr int IDS_STATUS_HIGHEST_WITHIN = 40011;
+inline constexpr int IDS_STATUS_TEN_OUTSIDE = 40012;
+inline constexpr int IDS_STATUS_SUIT_SAFE = 40013;
+inline constexpr int IDS_STATUS_REVEAL = 40110;        // %1 the panel's name, %2 the player
+inline constexpr int IDS_GAME_STATUS = 40930;
+inline constexpr int IDS_STATUS_TITLE_SUIT = 40931;    // + 1 Null, + 2 Grand, + 3 Ramsch
+inline constexpr int IDS_STATUS_TITLE_NULL = 40932;
+inline constexpr int IDS_STATUS_TITLE_GRAND = 40933;
+inline constexpr int IDS_STATUS_TITLE_RAMSCH = 40934;
+inline constexpr int IDS_RULES_SKAT = 41061;
+inline constexpr int IDS_VARIANTS_SKAT = 41062;
+inline constexpr int IDS_PASS_ON_RAMSCH = 41063;
+inline constexpr int IDS_BOCK_ROUND_GAME = 41064;      // "%d" rounds, "%d" game
+inline constexpr int IDS_RAMSCH_ROUND_GAME = 41065;
+inline constexpr int IDS_YES = 41140;
+inline constexpr int IDS_NO = 41141;

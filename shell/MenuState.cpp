@@ -11,6 +11,7 @@
 #include "platform/core/Resources.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
+#include "shell/Panels.h"
 
 namespace {
 
@@ -64,6 +65,12 @@ bool CMainFrame::UpdateMenuCommand(platform::CommandState& state) {
             // A help window the person closed by hand leaves no open topic behind.
             if (g_Profile.HelpTopic != 0 && !platform::IsHelpWindowOpen()) g_Profile.HelpTopic = 0;
             state.Enable(g_Profile.HelpTopic != 0);
+            return true;
+        case ID_ANNOTATION:
+        case ID_LIST_DATA:
+        case ID_LIST_GAME_VALUE:
+        case ID_LIST_STATE:
+            state.SetCheck(PanelWindow(PanelCloseCommand(state.Id())) ? 1 : 0);
             return true;
         case ID_PRINT_COURSE:
         case ID_PREVIEW_COURSE:

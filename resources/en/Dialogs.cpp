@@ -104,6 +104,7 @@ const platform::DialogTemplate* FindEnglishDialog(int id) {
     if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
     if (const auto* settings = FindEnglishSettingsDialog(id)) return settings;
     if (const auto* statistics = FindEnglishStatisticsDialog(id)) return statistics;
+    if (const auto* panel = FindEnglishPanelDialog(id)) return panel;
     if (const auto* event = resources::EventTemplates<EnglishEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<EnglishTexts>::Find(id);
 }

@@ -44,3 +44,6 @@ const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
 platform::StringTable EnglishSettingsStrings();
 platform::StringTable EnglishSuggestionStrings();
 platform::StringTable EnglishFrameHelpStrings();
+// The information panels' templates (chained in FindEnglishDialog) and strings.
+const platform::DialogTemplate* FindEnglishPanelDialog(int id);
+platform::StringTable EnglishPanelStrings();

@@ -196,7 +196,8 @@ const platform::ResourceSet& EnglishResources() {
         EnglishStatisticsStrings(),
         EnglishSettingsStrings(),
         EnglishSuggestionStrings(),
-        EnglishFrameHelpStrings()};
+        EnglishFrameHelpStrings(),
+        EnglishPanelStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

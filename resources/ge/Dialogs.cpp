@@ -104,6 +104,7 @@ const platform::DialogTemplate* FindGermanDialog(int id) {
     if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
     if (const auto* settings = FindGermanSettingsDialog(id)) return settings;
     if (const auto* statistics = FindGermanStatisticsDialog(id)) return statistics;
+    if (const auto* panel = FindGermanPanelDialog(id)) return panel;
     if (const auto* event = resources::EventTemplates<GermanEventTexts>::Find(id)) return event;
     return resources::PromptTemplates<GermanTexts>::Find(id);
 }

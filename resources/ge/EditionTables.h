@@ -44,3 +44,6 @@ const platform::DialogTemplate* FindGermanSettingsDialog(int id);
 platform::StringTable GermanSettingsStrings();
 platform::StringTable GermanSuggestionStrings();
 platform::StringTable GermanFrameHelpStrings();
+// The information panels' templates (chained in FindGermanDialog) and strings.
+const platform::DialogTemplate* FindGermanPanelDialog(int id);
+platform::StringTable GermanPanelStrings();

@@ -198,7 +198,8 @@ const platform::ResourceSet& GermanResources() {
         GermanStatisticsStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
-        GermanFrameHelpStrings()};
+        GermanFrameHelpStrings(),
+        GermanPanelStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

@@ -1,5 +1,6 @@
 // The settings dialogs' templates in both editions: every one there, the same controls in the same
 // places, and room for every text in the longer edition's words.
+#include "TemplateFit.h"
 #include "dialogs/SettingsIds.h"
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/Resources.h"
@@ -15,6 +16,8 @@ namespace {
 
 using platform::ControlKind;
 using platform::DialogTemplate;
+using testsupport::LongestLine;
+using testsupport::NeededWidth;
 
 const int kTemplates[] = {IDD_CONFIGURATION, IDD_RAMSCH_EVAL_MODE, IDD_RISK_DISPOSITION, IDD_DELAY, IDD_NAMES,
                           IDD_CARD_BACK,     IDD_CARD_FACE,        IDD_SORT,             IDD_SWAP_HANDS, IDD_SWAP_SUITS,
@@ -26,35 +29,6 @@ const DialogTemplate* Find(const platform::ResourceSet& edition, int id) {
     const DialogTemplate* found = platform::FindDialog(id);
     platform::SetResources(nullptr);
     return found;
-}
-
-// The room the longest line takes in dialog units: a letter counts 5, a blank or a dot 2 (a
-// mnemonic's "&" is not shown).
-std::size_t LongestLine(const std::string& text, std::size_t& lines) {
-    std::size_t longest = 0, current = 0;
-    lines = 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (text[i] == '\n') {
-            ++lines;
-            current = 0;
-            continue;
-        }
-        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
-        if ((byte & 0xC0) == 0x80) continue;
-        current += text[i] == ' ' || text[i] == '.' ? 2 : 5;
-        longest = std::max(longest, current);
-    }
-    return longest;
-}
-
-// Dialog units a text needs: four units are one average character; we allow for wider letters
-// with five, and for a box or radio circle and its gap with 14 more.
-int NeededWidth(const platform::ControlTemplate& control, std::size_t room5) {
-    int room = static_cast<int>(room5);
-    if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton) room += 14;
-    if (control.kind == ControlKind::PushButton || control.kind == ControlKind::GroupBox) room += 8;
-    return room;
 }
 
 TEST(SettingsTemplates, BothEditionsHaveEveryDialogWithTheSameControlsInPlace) {
