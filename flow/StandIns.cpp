@@ -26,7 +26,6 @@ void TraceStandIn(const char* name, int argument = -1) {
 
 void CMainFrame::ShowGameStatusDialog() { TraceStandIn("ShowGameStatusDialog"); }
 void CMainFrame::LoadFromStore(int, const std::array<int, 40>& deal) { TraceStandIn("LoadFromStore", deal[7]); }
-void CMainFrame::SelectEstimatedGame() {}
 void CMainFrame::ShowDataDialog(int, int) {}
 void CMainFrame::ShowAnnotationDialog() {}
 // The information panels come with their own step; until then none is ever open.

@@ -57,6 +57,11 @@ inline constexpr int IDS_CAPTION_CARD_STATISTICS = 40505;
 inline constexpr int IDS_CAPTION_GAME_STATISTICS = 40506;
 inline constexpr int IDS_CAPTION_TRICK_ESTIMATION = 40507;
 inline constexpr int IDS_CAPTION_LEGEND = 40508;
+// The trick estimation window: the question before an opponent's sheet is shown, its caption word,
+// the Null sheet's OK row.
+inline constexpr int IDS_ESTIMATION_REVEAL = 40110;
+inline constexpr int IDS_ESTIMATION_GAME_STATUS = 40930;
+inline constexpr int IDS_ESTIMATION_NULL_OK = 40940;
 inline constexpr int IDS_HELP_TITLE = 40504;      // title of the help window
 inline constexpr int IDS_OTHER_LANGUAGE = 40509;  // the other edition's language code
 inline constexpr int IDS_VERSION = 40510;

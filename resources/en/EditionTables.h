@@ -38,3 +38,5 @@ const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
 platform::StringTable EnglishSettingsStrings();
 platform::StringTable EnglishSuggestionStrings();
 platform::StringTable EnglishFrameHelpStrings();
+// The trick estimation window's chapter.
+platform::StringTable EnglishEstimationStrings();

@@ -194,7 +194,8 @@ const platform::ResourceSet& EnglishResources() {
         EnglishSideWindowStrings(),
         EnglishSettingsStrings(),
         EnglishSuggestionStrings(),
-        EnglishFrameHelpStrings()};
+        EnglishFrameHelpStrings(),
+        EnglishEstimationStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

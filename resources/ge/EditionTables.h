@@ -38,3 +38,5 @@ const platform::DialogTemplate* FindGermanSettingsDialog(int id);
 platform::StringTable GermanSettingsStrings();
 platform::StringTable GermanSuggestionStrings();
 platform::StringTable GermanFrameHelpStrings();
+// The trick estimation window's chapter.
+platform::StringTable GermanEstimationStrings();

@@ -196,7 +196,8 @@ const platform::ResourceSet& GermanResources() {
         GermanSideWindowStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
-        GermanFrameHelpStrings()};
+        GermanFrameHelpStrings(),
+        GermanEstimationStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;
