@@ -244,8 +244,10 @@ protected:
     platform::RecordingDC& Surface() { return *surfaces_.at(window_->Handle()); }
     const platform::Bitmap& Pixels() { return *Surface().Surface(); }
     void Move(int x, int y) { ::SendMessage(window_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
-    // Shows a popup of the given text size at a spot as a family would.
+    // Shows a popup of the given text size at a spot as a family would, unless the family drew
+    // one on the move already.
     void ShowPopup(int mode, int spot, int width, int height) {
+        if (window_->PopupSize.cx != 0) return;
         platform::DeviceContext* dc = ::GetDC(window_->Handle());
         window_->CurrentSpot = spot;
         window_->PopupSize = {width, height};
