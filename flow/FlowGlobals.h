@@ -2,6 +2,8 @@
 // Globals of the flow beside the game record: flags the deal and the start of a game set for the
 // computer player and the dialogs. One instance, g_Flow.
 
+#include <string>
+
 struct CFlowGlobals {
     unsigned char GrandHandOffered = 0;  // Ramsch: Grand Hand may be offered
     unsigned char SuitLedMarks[4] = {0, 0, 0, 0};
@@ -18,6 +20,8 @@ struct CFlowGlobals {
     int SkatSwapOption = 0;
     int ExchangeRunning = 0;  // the person holds the skat for the exchange
     int ChosenButton = 0;     // the declaration bar's last game button
+    // The help topic of the rule last shown (the Ramsch explanation popups name their rule here).
+    std::string RuleHelpTopic;
 
     void Reset() { *this = CFlowGlobals(); }
 };

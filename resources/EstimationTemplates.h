@@ -4,6 +4,7 @@
 // English layout differs.
 
 #include "platform/core/DialogTemplate.h"
+#include "resources/ids.h"
 
 // The panel's template and controls.
 inline constexpr int IDD_TRICK_ESTIMATION = 319;
@@ -15,9 +16,6 @@ inline constexpr int IDC_ESTIMATION_PHASE = 1024;
 inline constexpr int IDC_ESTIMATION_CONTEXT = 1025;
 inline constexpr int IDC_ESTIMATION_LEGEND = 2;
 inline constexpr int IDC_ESTIMATION_PLAYER = 1056;
-// The size buttons' pictures (shared with the statistics panels).
-inline constexpr int IDB_SIZE_COMPACT = 383;
-inline constexpr int IDB_SIZE_FULL = 384;
 
 namespace resources {
 

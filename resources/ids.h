@@ -181,6 +181,8 @@ inline constexpr int IDS_LEGEND_GREEN = 40550;     // the green table: an honest
 inline constexpr int IDS_LEGEND_RED = 40551;       // the dark red table: a marked game
 // Bitmap resources, drawn in code by each edition (resources/<edition>/Bitmaps.cpp).
 inline constexpr int IDB_LEGEND = 267;  // 567 x 331: the legend's picture (resources/LegendBitmap.h)
+inline constexpr int IDB_SIZE_COMPACT = 383;
+inline constexpr int IDB_SIZE_FULL = 384;
 inline constexpr int IDB_MASK = 292;  // 390 x 72, all grey 220: the highlight mask and the legend's tick
 // The match, game, stored-deal and statistics files (their own chapter of each edition).
 inline constexpr int IDS_QUERY_STORED_DEAL_RUNNING = 40106;
@@ -255,3 +257,13 @@ inline constexpr int IDS_HELP_SYSTEM_MENU = 32791;
 inline constexpr int IDS_HELP_MENU = 32792;
 inline constexpr int IDS_HELP_MINIMIZE = 32793;
 inline constexpr int IDS_HELP_MAXIMIZE = 32794;
+
+// The trick estimation window's popup texts.
+inline constexpr int IDS_POPUP_BARE_SUITS = 40900;       // "prefix;no suit"
+inline constexpr int IDS_POPUP_TRUMP_TABLE = 40901;      // 40901..40904: the safe trump tricks' table
+inline constexpr int IDS_POPUP_SUIT_TABLE = 40905;       // 40905..40909: the safe tricks' table
+inline constexpr int IDS_POPUP_GRAND_TABLE = 40910;      // 40910..40914: the Grand safe tricks' table
+inline constexpr int IDS_ESTIMATION_JACK = 40937;
+inline constexpr int IDS_ESTIMATION_QUEEN = 40938;
+inline constexpr int IDS_POPUP_SCORING = 40976;
+inline constexpr int IDS_POPUP_EXTRA = 40978;

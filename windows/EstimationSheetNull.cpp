@@ -1,6 +1,7 @@
 // The Null rule sheet: the thirteen Null classes as lines, a column per suit marking which lines
 // apply to that suit and how often, and beside each line the running total of its term (bonus,
 // caution, risk, drop) over the suits; at the top the bare suits, the bonus and the chance.
+#include "computer/evaluation/EstimationSheetLayout.h"
 #include "platform/core/WindowApi.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/EstimationSheetDrawing.h"
@@ -83,7 +84,7 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
         if (spot < kHotSpots) HotSpots[mode][spot] = {x - xOffset, y - yOffset};
         ++spot;
     };
-    const int bonus = word(5) != SHEET_EMPTY || word(6) != SHEET_EMPTY ? 1 : 0;
+    const int bonus = word(NullSheet::SafeNoForehandMark.row) != SHEET_EMPTY || word(NullSheet::SafeNoAceMark.row) != SHEET_EMPTY ? 1 : 0;
     const int y0 = PanelHeight, y1 = y0 + 17, y3 = y0 + 51;
 
     // Step 2: the rule under the class row.
@@ -129,7 +130,7 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
     dc.SetBkMode(platform::BkMode::Transparent);
     estimation::ValueBox(dc, 70, y1, word(4), estimation::NullCountScale(word(4)));
     estimation::ValueBox(dc, 394, y1, bonus, bonus == 1 ? 10 : 0);
-    const int chance = word(7);
+    const int chance = word(NullSheet::Chance.row);
     estimation::ValueBox(dc, 394, y3, chance, chance == SHEET_EMPTY ? 0 : chance / 10);
 
     // Step 7: the value boxes of lines 1 to 29 start green.
@@ -139,7 +140,7 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
     }
 
     // Step 8: the classes of the four suits, then the two bonus lines.
-    const bool plain = word(8) == 0;
+    const bool plain = word(NullSheet::Reading.row) == 0;
     int totals[TermCount] = {};
     auto writeText = [&](int x, int y, int value) {
         char text[16];

@@ -1,6 +1,7 @@
 // The Ramsch rule sheet: the decisions on Grand Hand, pushing the skat on and Durchmarsch with
 // their risks at the top, the Ramsch classes of each suit and of the Jacks, the bonus adjustment
 // lines and the weak holdings.
+#include "computer/evaluation/EstimationSheetLayout.h"
 #include "platform/core/WindowApi.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/EstimationSheetDrawing.h"
@@ -106,14 +107,14 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     // Step 5: the top values.
     dc.SetBkMode(platform::BkMode::Transparent);
     estimation::ValueBox(dc, 70, y1, word(4, 0), estimation::NullCountScale(word(4, 0)));
-    const int grandHand = word(5, 0) != 0 ? 1 : 0;
+    const int grandHand = word(5, 0) != 0 && word(5, 0) != SHEET_EMPTY ? 1 : 0;
     const int passOn = word(6, 0) > 0 && word(6, 0) != SHEET_EMPTY ? 1 : 0;
     const int durchmarsch = word(7, 0) > 0 && word(7, 0) != SHEET_EMPTY ? 1 : 0;
     estimation::ValueBox(dc, 394, y1, grandHand, grandHand ? 10 : 0);
     estimation::ValueBox(dc, 70, y3, passOn, passOn ? 10 : 0);
     estimation::ValueBox(dc, 230, y3, durchmarsch, durchmarsch ? 10 : 0);
     for (int k = 0; k < 4; ++k) {
-        const int risk = word(6, 2 + k);
+        const int risk = word(PlaySheet::RamschRisk.row, PlaySheet::RamschRisk.word + k);
         const int colour = risk == SHEET_EMPTY ? 0 : std::clamp((100 - risk) / 10, 0, 10);
         estimation::ValueBox(dc, 394 + 20 * k, y3, risk, colour);
     }
@@ -135,7 +136,7 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
         dc.TextOut(x, y, text);
     };
     // Step 7: the Jacks' malus and their class mark.
-    if (word(8, 2) != 0 && word(8, 2) != SHEET_EMPTY) {
+    if (const int malus = word(PlaySheet::JacksMalus.row, PlaySheet::JacksMalus.word); malus != 0 && malus != SHEET_EMPTY) {
         const int top = LineTop(y3, 1);
         onWhite(189, top + 1, 1);
         dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(6));
@@ -143,7 +144,7 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
         totals[1] = 1;
     }
     {
-        const int jackClass = word(8, 0);
+        const int jackClass = word(PlaySheet::JacksStatus.row, PlaySheet::JacksStatus.word);
         if (!(jackClass == 1 && word(8, 3) == 0) && jackClass >= 0 && jackClass <= 12 && kRamschClasses[jackClass].line >= 0) {
             dc.SetTextColor(platform::Rgb(192, 192, 192));
             onWhite(189, LineTop(y3, kRamschClasses[jackClass].line) + 1, 1);
@@ -152,14 +153,14 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     }
     // Step 8: the suits' classes.
     for (int s = 0; s < 4; ++s) {
-        const int code = word(s, 0);
+        const int code = word(s, PlaySheet::StatusWord);
         if (code < 0 || code > 12 || kRamschClasses[code].line < 0) continue;
         const RamschClass& cls = kRamschClasses[code];
         struct {
             int count, term, grow;
         } pairs[2] = {{cls.count, cls.term, cls.count}, {0, 1, 0}};
         int n = 1;
-        if (code == 1 && word(s, 2) == 1) {
+        if (code == 1 && word(s, PlaySheet::MalusWord) == 1) {
             pairs[1] = {1, 1, 1};
             n = 2;
         }
@@ -180,7 +181,7 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     // Step 9: the adjustment lines.
     static constexpr int kAdjustmentLines[7] = {9, 10, 11, 12, 13, 15, 16};
     for (int k = 0; k < 7; ++k) {
-        const int w = word(6, 8 + k);
+        const int w = word(PlaySheet::PassOnRule.row, PlaySheet::FirstBonusRuleWord + k);
         if (w == 0 || w == SHEET_EMPTY) continue;
         const int v = w & 15;
         const int top = LineTop(y3, kAdjustmentLines[k]);
@@ -190,9 +191,10 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     // Step 10: the weak lines. The suits keep code, count and value in words 4, 6 and 7 of their
     // rows; the Jacks in words 2, 4 and 5 of row 4, where the play preparation writes them. A count
     // of 4 Jacks limits the section to the Jacks' column.
-    auto weakCode = [&](int s) { return word(s, s == 4 ? 2 : 4); };
-    auto weakCount = [&](int s) { return word(s, s == 4 ? 4 : 6); };
-    auto weakValue = [&](int s) { return word(s, s == 4 ? 5 : 7); };
+    using namespace PlaySheet;
+    auto weakCode = [&](int s) { return s == 4 ? word(JacksWeakCode.row, JacksWeakCode.word) : word(s, WeakCodeWord); };
+    auto weakCount = [&](int s) { return s == 4 ? word(JacksWeakCount.row, JacksWeakCount.word) : word(s, WeakLostWord); };
+    auto weakValue = [&](int s) { return s == 4 ? word(JacksWeakValue.row, JacksWeakValue.word) : word(s, RunningLostWord); };
     int okRows = 0;
     for (int s = 0; s <= 4; ++s)
         if (weakCode(s) == 101) ++okRows;

@@ -93,7 +93,8 @@ bool CTrickEstimationDialog::OnInitDialog() {
     }
     FillPlayerCombo();
     if (auto* players = GetControlAs<platform::ComboBox>(IDC_ESTIMATION_PLAYER)) players->SetCurSel(seat);
-    // Step 4: the size buttons' pictures.
+    // Step 4: the size buttons' pictures, as the template pairs them: the compact button shows
+    // picture 384, the full-size button 383.
     if (auto* compact = GetControlAs<platform::Button>(IDC_ESTIMATION_COMPACT)) compact->SetImage(IDB_SIZE_FULL);
     if (auto* full = GetControlAs<platform::Button>(IDC_ESTIMATION_FULL)) full->SetImage(IDB_SIZE_COMPACT);
     // Step 5.

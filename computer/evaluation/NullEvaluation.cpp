@@ -1,6 +1,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/HandPredicates.h"
@@ -44,20 +45,20 @@ void CPlayer::EvaluateNull(int mode) {
     if (risk > 100) return;
     // Step 2: the Null block of the sheet.
     auto rows = SheetOf(*this).Rows[SHEET_NULL];
-    for (int r : {0, 1, 2, 3, 5, 6}) rows[r][0] = SHEET_EMPTY;
+    for (int r : {0, 1, 2, 3, 5, 6}) rows[r][NullSheet::ClassWord] = SHEET_EMPTY;
     int voids = 0;
     bool has3 = false, has6 = false;
     for (int s = 0; s < 4; ++s) {
         const bool empty = info.SuitCountWithJack[s] == 0;
         if (empty) ++voids;
-        else rows[s][0] = info.StructureCode[s];
-        rows[s][1] = empty ? 1 : 0;
+        else rows[s][NullSheet::ClassWord] = info.StructureCode[s];
+        rows[s][kBareSuitFlagWord] = empty ? 1 : 0;
         has3 = has3 || (!empty && info.StructureCode[s] == 3);
         has6 = has6 || (!empty && info.StructureCode[s] == 6);
     }
-    rows[4][0] = voids;
-    if (has3) rows[5][0] = 3;
-    if (has6) rows[6][0] = 6;
+    SheetAt(rows, NullSheet::BareSuitCount) = voids;
+    if (has3) SheetAt(rows, NullSheet::SafeNoForehandMark) = 3;
+    if (has6) SheetAt(rows, NullSheet::SafeNoAceMark) = 6;
     const int f = (has3 || has6) ? 1 : 0;
     const bool forehand = seat == g_Game.Forehand;
     if (mode != 0) {
@@ -81,7 +82,7 @@ void CPlayer::EvaluateNull(int mode) {
             default: break;
             }
         }
-        rows[8][0] = 1;
+        SheetAt(rows, NullSheet::Reading) = 1;
         if (D == 1 && K == 2) SetNull(nullOpt, 23, 0, 0, P, 6000);
         else if (D == 1 && K < 2) SetNull(nullOpt, 23, 0, 0, (7 - K) * 10, 6001);
         else if (D == 2 && K == 1) SetNull(nullOpt, 23, 0, 0, 50, 6002);
@@ -96,7 +97,7 @@ void CPlayer::EvaluateNull(int mode) {
             }
         } else if (D == 0 && K < 2) SetNull(nullOpt, 46, 0, 1, std::max(P, 30), 6010);
         else if (D == 0 && K == 2) SetNull(nullOpt, 23, 0, 0, std::max(P, 30), 6003);
-        rows[7][0] = nullOpt[OPT_PROBABILITY];
+        SheetAt(rows, NullSheet::Chance) = nullOpt[OPT_PROBABILITY];
     } else {
         // Step 4: the bidding.
         int a = 0, b = 0, c = 0, d = 0, e = 0, g = 0, h = 0;
@@ -119,8 +120,8 @@ void CPlayer::EvaluateNull(int mode) {
         }
         if (e == 2 && c == 2) c = 1;
         const int X = g + h + c + b, Y = a + X, Z = 5 - Y - d, P = 20 * Z;
-        rows[7][0] = std::max(P, 0);
-        rows[8][0] = 0;
+        SheetAt(rows, NullSheet::Chance) = std::max(P, 0);
+        SheetAt(rows, NullSheet::Reading) = 0;
         if (b > 2 || X > 3 || (X == 3 && a + d > 0) || X + e > 4 || Y > 3) return;
         const int V = a + X + e;
         const bool singleTens = CountSingleSuits(info, 2);

@@ -1,6 +1,7 @@
 #include "computer/evaluation/PlayPreparation.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -88,7 +89,7 @@ PlayRows& PlayBlock(const CPlayer& player) { return SheetOf(player).Rows[SHEET_P
 
 bool CPlayer::PreparePlay() {
     EvaluateSuitStatus();
-    PlayBlock(*this)[4][0] = handInfo.ShortSuitCount;
+    SheetAt(PlayBlock(*this), PlaySheet::ShortSuitCount) = handInfo.ShortSuitCount;
     AnalysePlayRisk();
     PlanPlay(false);
     return InitPlayEstimate();
@@ -101,14 +102,14 @@ bool CPlayer::PlanPlay(bool skatTaken) {
     // Step 1: the Ramsch option afresh (its trick field stays).
     for (int k = 0; k < OPT_FIELD_COUNT; ++k)
         if (k != OPT_TRICKS) ramsch[k] = 0;
-    rows[4][2] = 101;
+    SheetAt(rows, PlaySheet::JacksWeakCode) = 101;
     int L = 0;
     if (info.MatadorRun < 1 || info.JackCount < 2) {
         // Step 2: without the Clubs Jack and a second one, no Durchmarsch.
-        for (int s = 0; s < 4; ++s) rows[s][4] = 0;
-        rows[4][2] = 109;
+        for (int s = 0; s < 4; ++s) rows[s][PlaySheet::WeakCodeWord] = 0;
+        SheetAt(rows, PlaySheet::JacksWeakCode) = 109;
         L = 4;
-        rows[4][4] = rows[4][5] = 4;
+        SheetAt(rows, PlaySheet::JacksWeakCount) = SheetAt(rows, PlaySheet::JacksWeakValue) = 4;
     } else {
         // Step 3: the tricks each suit would lose.
         for (int s = 0; s < 4; ++s) {
@@ -136,22 +137,22 @@ bool CPlayer::PlanPlay(bool skatTaken) {
                 }
             }
             L += x;
-            rows[s][4] = c;
-            rows[s][5] = n;
-            rows[s][6] = x;
-            rows[s][7] = L;
+            rows[s][PlaySheet::WeakCodeWord] = c;
+            rows[s][PlaySheet::WeakCountWord] = n;
+            rows[s][PlaySheet::WeakLostWord] = x;
+            rows[s][PlaySheet::RunningLostWord] = L;
         }
         // The Jacks: two of them with the Hearts or Diamonds Jack lose one trick.
         const bool lowJack = info.RankTable[HEARTS][JACK] >= 0 || info.RankTable[DIAMONDS][JACK] >= 0;
         if (info.JackCount == 2 && lowJack) {
-            rows[4][2] = 108;
-            rows[4][4] = 1;
+            SheetAt(rows, PlaySheet::JacksWeakCode) = 108;
+            SheetAt(rows, PlaySheet::JacksWeakCount) = 1;
             L += 1;
         } else {
-            rows[4][2] = 101;
-            rows[4][4] = 0;
+            SheetAt(rows, PlaySheet::JacksWeakCode) = 101;
+            SheetAt(rows, PlaySheet::JacksWeakCount) = 0;
         }
-        rows[4][5] = L;
+        SheetAt(rows, PlaySheet::JacksWeakValue) = L;
     }
     // Step 4: fewer than four lost tricks: Durchmarsch is aimed at (Hand when the skat is not taken).
     const bool aimed = L < 4;
@@ -166,11 +167,11 @@ bool CPlayer::PlanPlay(bool skatTaken) {
     }
     // Step 5: the pass-on verdict of an almost sure Durchmarsch.
     if (L < 2) {
-        rows[6][0] = 110;
-        rows[6][4] = 25;
+        SheetAt(rows, PlaySheet::PassOnRule) = 110;
+        SheetAt(rows, PlaySheet::PassOnRisk) = 25;
     }
-    rows[6][5] = aimed ? 25 * L : 100;
-    rows[7][0] = gameOptions[GAME_DURCHMARSCH][OPT_RULE] = aimed ? L + 10 : 0;
+    SheetAt(rows, PlaySheet::DurchmarschRisk) = aimed ? 25 * L : 100;
+    SheetAt(rows, PlaySheet::DurchmarschRule) = gameOptions[GAME_DURCHMARSCH][OPT_RULE] = aimed ? L + 10 : 0;
     return aimed;
 }
 
@@ -178,11 +179,11 @@ bool CPlayer::InitPlayEstimate() {
     PlayRows& rows = PlayBlock(*this);
     const int* grand = gameOptions[GAME_GRAND];
     if (grand[OPT_VALUE] >= 1 && grand[OPT_HAND] == 1 && g_Settings.Variants.GrandHand) {
-        rows[5][0] = grand[OPT_RULE];
-        rows[6][3] = 100 - grand[OPT_PROBABILITY];
+        SheetAt(rows, PlaySheet::GrandHandRule) = grand[OPT_RULE];
+        SheetAt(rows, PlaySheet::GrandHandRisk) = 100 - grand[OPT_PROBABILITY];
         return true;
     }
-    rows[5][0] = 0;
-    rows[6][3] = 100;
+    SheetAt(rows, PlaySheet::GrandHandRule) = 0;
+    SheetAt(rows, PlaySheet::GrandHandRisk) = 100;
     return false;
 }

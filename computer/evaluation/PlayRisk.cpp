@@ -3,6 +3,7 @@
 // limit; the last rule that fired names the verdict in the play block and the Ramsch option.
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/PlayPreparation.h"
 #include "model/GameState.h"
@@ -31,18 +32,18 @@ bool CPlayer::AnalysePlayRisk() {
     // Step 1.
     for (int k = 8; k <= 19; ++k) r6[k] = 0;
     r6[17] = r6[19] = SHEET_EMPTY;
-    rows[8][0] = jacks;
-    rows[8][2] = J > 2 ? 1 : 0;
-    rows[8][3] = J;
+    SheetAt(rows, PlaySheet::JacksStatus) = jacks;
+    SheetAt(rows, PlaySheet::JacksMalus) = J > 2 ? 1 : 0;
+    SheetAt(rows, PlaySheet::JackCount) = J;
     // Step 2: the suits by status, and the danger points.
     StatusCounts c;
     int danger = 0, longOk = 0;
     for (int s = 0; s < 4; ++s) {
         const int code = info.PlayStatus[s];
-        rows[s][0] = code;
-        rows[s][1] = n(s) == 0 ? 1 : 0;
-        rows[s][2] = code == STATUS_OK && n(s) > 4 ? 1 : 0;
-        rows[s][3] = n(s);
+        rows[s][PlaySheet::StatusWord] = code;
+        rows[s][PlaySheet::VoidWord] = n(s) == 0 ? 1 : 0;
+        rows[s][PlaySheet::MalusWord] = code == STATUS_OK && n(s) > 4 ? 1 : 0;
+        rows[s][PlaySheet::CardCountWord] = n(s);
         switch (code) {
         case STATUS_OK: ++c.ok; break;
         case STATUS_SAFE_NO_FH: ++c.safe; break;
@@ -56,16 +57,16 @@ bool CPlayer::AnalysePlayRisk() {
         }
         if (code == STATUS_OK && n(s) > 4) ++longOk;
     }
-    r6[2] = std::min(danger, 100);
-    r6[0] = 0;
-    r6[4] = 100;
-    r6[6] = c.ok;
-    r6[15] = FH ? 1 : 0;
+    SheetAt(rows, PlaySheet::RamschRisk) = std::min(danger, 100);
+    SheetAt(rows, PlaySheet::PassOnRule) = 0;
+    SheetAt(rows, PlaySheet::PassOnRisk) = 100;
+    SheetAt(rows, PlaySheet::BonusBefore) = c.ok;
+    SheetAt(rows, PlaySheet::IsForehand) = FH ? 1 : 0;
     // Long OK suits (and more than two Jacks) take tricks late: they do not count as OK.
     const int g = longOk + (J > 2 ? 1 : 0);
     if (c.ok > 0) {
         c.ok -= g;
-        r6[8] = g != 0 ? (c.ok | 16) : 0;
+        SheetAt(rows, PlaySheet::BonusAfterLongSuits) = g != 0 ? (c.ok | 16) : 0;
     }
     int& c1 = c.ok;
     const int c2 = c.safe, c3 = c.drop1, c6 = c.risk, c9 = c.venture, drop = c.drops;

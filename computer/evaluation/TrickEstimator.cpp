@@ -1,6 +1,7 @@
 #include "computer/evaluation/TrickEstimator.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
 #include "model/GameState.h"
@@ -17,14 +18,14 @@ struct SheetWriter {
     std::int32_t (*rows)[SHEET_FIELDS];
     int E;
     void Carry(int from) {
-        for (int r = from; r < SHEET_ROWS; ++r) rows[r][2] = E;
+        for (int r = from; r < SHEET_ROWS; ++r) rows[r][RuleRow::EstimateBefore] = E;
     }
     void Apply(int row, int value) {
         E = value;
-        rows[row][0] = value;
+        rows[row][RuleRow::Value] = value;
         Carry(row + 1);
     }
-    int Value(int row) const { return rows[row][0]; }
+    int Value(int row) const { return rows[row][RuleRow::Value]; }
 };
 
 int SuitMask(const HandInfo& info, bool (*test)(const HandInfo&, int)) {
@@ -41,7 +42,7 @@ int CountOf(const HandInfo& info, int suit) {
 }
 
 void WriteNoCardFlags(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) {
-    for (int s = 0; s < 4; ++s) rows[s][1] = CountOf(info, s) == 0 ? 1 : 0;
+    for (int s = 0; s < 4; ++s) rows[s][kBareSuitFlagWord] = CountOf(info, s) == 0 ? 1 : 0;
 }
 
 int EstimateSuit(CPlayer& player, int t) {
@@ -58,37 +59,41 @@ int EstimateSuit(CPlayer& player, int t) {
     player.ClearEstimationSheet(t);
     auto rows = SheetOf(player).Rows[t];
     WriteNoCardFlags(rows, info);
-    rows[0][0] = J;
-    rows[0][2] = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
-    rows[0][3] = L;
-    rows[0][4] = g_Game.Forehand;
-    rows[1][0] = info.SuitTricks[t];
-    rows[1][3] = R;
-    rows[1][4] = F ? 1 : 0;
-    rows[1][5] = info.ShortSuitCount;
-    rows[2][0] = info.SuitTrickSum - lost;
-    rows[2][7] = CountAceTenElsewhere(info, t);
-    rows[3][0] = info.SuitCount[t];
-    rows[3][2] = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
-    rows[3][3] = CountAcesElsewhere(info, t);
-    rows[3][4] = CountTensElsewhere(info, t);
-    rows[4][0] = info.ShortSuitCount;
+    using namespace SuitSheet;
+    SheetAt(rows, JackCount) = J;
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
+    SheetAt(rows, LostTrickWord) = L;
+    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
+    SheetAt(rows, TrumpTricks) = info.SuitTricks[t];
+    SheetAt(rows, MatadorRun) = R;
+    SheetAt(rows, IsForehand) = F ? 1 : 0;
+    SheetAt(rows, ShortSuits) = info.ShortSuitCount;
+    SheetAt(rows, SafeTricks) = info.SuitTrickSum - lost;
+    SheetAt(rows, AceTenElsewhereCount) = CountAceTenElsewhere(info, t);
+    SheetAt(rows, TrumpSuitCount) = info.SuitCount[t];
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
+    SheetAt(rows, AcesElsewhereCount) = CountAcesElsewhere(info, t);
+    SheetAt(rows, TensElsewhereCount) = CountTensElsewhere(info, t);
+    SheetAt(rows, BareSuitCount) = info.ShortSuitCount;
     int otherAces = 0, allAces = 0, otherAceTen = 0;
     for (int s = 0; s < 4; ++s) {
         if (Has(info, s, ACE)) allAces |= 1 << s;
         if (s != t && Has(info, s, ACE)) otherAces |= 1 << s;
         if (s != t && Has(info, s, ACE) && Has(info, s, TEN)) otherAceTen |= 1 << s;
     }
-    rows[4][2] = otherAces;
-    rows[4][3] = allAces;
-    rows[4][4] = otherAceTen;
-    rows[5][0] = S;
-    rows[5][3] = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
-    rows[9][6] = CountAcesElsewhere(info, 6);
-    rows[9][7] = CountTensElsewhere(info, 6);
-    const int row2 = rows[2][0];
-    const int row1 = rows[1][0];
-    const int acesAll = rows[9][6], tensAll = rows[9][7];
+    SheetAt(rows, AcesElsewhereMask) = otherAces;
+    SheetAt(rows, AceMask) = allAces;
+    SheetAt(rows, AceTenElsewhereMask) = otherAceTen;
+    SheetAt(rows, Trumps) = S;
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
+    SheetAt(rows, AceCount) = CountAcesElsewhere(info, 6);
+    SheetAt(rows, TenCount) = CountTensElsewhere(info, 6);
+    // The Hearts and Diamonds Jack, for the rules that miss one of them.
+    SheetAt(rows, HeartsJackHeld) = Has(info, HEARTS, JACK) ? 1 : 0;
+    SheetAt(rows, DiamondsJackHeld) = Has(info, DIAMONDS, JACK) ? 1 : 0;
+    const int row2 = SheetAt(rows, SafeTricks);
+    const int row1 = SheetAt(rows, TrumpTricks);
+    const int acesAll = SheetAt(rows, AceCount), tensAll = SheetAt(rows, TenCount);
     SheetWriter w{rows, S};
     w.Carry(6);
     // Step 3: the rules.
@@ -108,8 +113,8 @@ int EstimateSuit(CPlayer& player, int t) {
                 longestSuit = u;
             }
         }
-        rows[6][3] = longest;
-        rows[6][4] = longestSuit;
+        SheetAt(rows, LongestSideSuitLength) = longest;
+        SheetAt(rows, LongestSideSuit) = longestSuit;
         w.Apply(6, E);
     }
     const int after6 = w.E;
@@ -117,7 +122,7 @@ int EstimateSuit(CPlayer& player, int t) {
         if (R < 0 && J < 2 && !Has(info, CLUBS, JACK) && !trumpAce && !trumpTen) w.Apply(8, after6 - 2);
         else w.Apply(7, after6 - 1);
     }
-    rows[8][3] = trumpTen ? 1 : 0;
+    SheetAt(rows, TrumpTenHeld) = trumpTen ? 1 : 0;
     if (R == 1) {
         const int before13 = w.E;
         if (J < 3) w.Apply(13, w.E - 1);
@@ -140,25 +145,25 @@ int EstimateSuit(CPlayer& player, int t) {
         else if (w.E < S && w.E == X && CountAcesElsewhere(info, t) > 0) w.Apply(18, w.E + 1);
     } else {
         if (w.E > 4 && row1 < row2) {  // row 19
-            rows[19][4] = trumpAce;
-            rows[19][5] = trumpTen;
-            rows[19][6] = Has(info, t, KING);
+            SheetAt(rows, TrumpHighAce) = trumpAce;
+            SheetAt(rows, TrumpHighTen) = trumpTen;
+            SheetAt(rows, TrumpHighKing) = Has(info, t, KING);
             if (trumpAce + trumpTen + Has(info, t, KING) >= 2) {
-                rows[19][3] = t;
+                SheetAt(rows, TrumpHighSuit) = t;
                 w.Apply(19, w.E + (row2 - row1));
             }
         }
         if (w.E < S || w.E < row2) w.Apply(20, std::max(row2, S));
-        rows[21][9] = 0;
+        SheetAt(rows, LoneTenLength) = 0;
         if (w.E > 5) {
             for (int u = 0; u < 4; ++u) {
                 if (u == t || info.SuitCount[u] > 3 || Has(info, u, ACE) || Has(info, u, KING) || !Has(info, u, TEN))
                     continue;
-                rows[21][3] = u;
-                rows[21][4] = 0;
-                rows[21][5] = 1;
-                rows[21][6] = 0;
-                rows[21][9] = info.SuitCount[u];
+                SheetAt(rows, LoneTenSuit) = u;
+                SheetAt(rows, LoneTenAce) = 0;
+                SheetAt(rows, LoneTenTen) = 1;
+                SheetAt(rows, LoneTenKing) = 0;
+                SheetAt(rows, LoneTenLength) = info.SuitCount[u];
                 w.Apply(21, w.E - 1);
                 break;
             }
@@ -178,9 +183,9 @@ int EstimateSuit(CPlayer& player, int t) {
     if (w.E < 4 && acesAll > 2) w.Apply(29, info.AceSuitCount + J);
     if (S < w.E && R < -1 && J == 1) w.Apply(30, w.E - 1);
     if (w.E < 4 && acesAll > 1 && tensAll > 1) w.Apply(31, 4);
-    rows[32][3] = (HasAceCoverInOtherSuits(info, t, 2, 1) || HasCoverInOtherSuits(info, t, 1, 1)) ? 1 : 0;
+    SheetAt(rows, SideCover) = (HasAceCoverInOtherSuits(info, t, 2, 1) || HasCoverInOtherSuits(info, t, 1, 1)) ? 1 : 0;
     bool row32 = false;
-    if ((w.E == 7 || w.E == 8) && R > 2 && rows[32][3] == 1 && F) {
+    if ((w.E == 7 || w.E == 8) && R > 2 && SheetAt(rows, SideCover) == 1 && F) {
         w.Apply(32, w.E + 1);
         row32 = true;
     }
@@ -189,8 +194,67 @@ int EstimateSuit(CPlayer& player, int t) {
                    (w.E > 8 && R < 4 && S < 7 && info.ShortSuitCount > 1) ||
                    (w.E > 7 && R < 2 && acesElsewhere < 3 && info.ShortSuitCount < 2)))
         w.Apply(33, w.E > 8 ? w.E - 2 : w.E - 1);
-    rows[34][2] = w.E;
+    SheetAt(rows, FinalEstimate) = w.E;
     return w.E;
+}
+
+// The Grand rules that look at one long suit name it in their rows for the explanation: the suit
+// the rule finds, else the longest one (the lowest index on equal lengths), with its Ace, Ten,
+// King, Queen and Nine held and its length. Written whether or not the rule applies.
+void WriteLongSuitRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) {
+    auto n = [&](int s) { return info.SuitCount[s]; };
+    auto has = [&](int s, int r) { return Has(info, s, r); };
+    struct LongSuitRule {
+        int row;
+        bool (*finds)(const HandInfo&, int);
+    };
+    static constexpr LongSuitRule kRules[] = {
+        {16, [](const HandInfo& h, int s) {
+             return h.SuitCount[s] >= 4 && !Has(h, s, ACE) && Has(h, s, TEN) != Has(h, s, KING);
+         }},
+        {17, [](const HandInfo& h, int s) {
+             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && Has(h, s, ACE) && Has(h, s, TEN) != Has(h, s, KING);
+         }},
+        {22, [](const HandInfo& h, int s) {
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+         }},
+        {23, [](const HandInfo& h, int s) {
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+         }},
+        {24, [](const HandInfo& h, int s) {
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+         }},
+        {25, [](const HandInfo& h, int s) {
+             return h.SuitCount[s] == 4 && Has(h, s, ACE) && Has(h, s, TEN) && !Has(h, s, KING) &&
+                    !Has(h, s, QUEEN) && !Has(h, s, NINE);
+         }},
+        {26, [](const HandInfo& h, int s) {
+             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && Has(h, s, ACE) && !Has(h, s, TEN);
+         }},
+        {27, [](const HandInfo& h, int s) {
+             return h.SuitCount[s] == 4 && Has(h, s, ACE) && Has(h, s, KING) && !Has(h, s, TEN) && !Has(h, s, QUEEN);
+         }},
+    };
+    int longest = 0;
+    for (int s = 1; s < 4; ++s)
+        if (n(s) > n(longest)) longest = s;
+    for (const LongSuitRule& rule : kRules) {
+        int suit = longest;
+        for (int s = 0; s < 4; ++s) {
+            if (rule.finds(info, s)) {
+                suit = s;
+                break;
+            }
+        }
+        std::int32_t* row = rows[rule.row];
+        row[LongSuitWord::Suit] = suit;
+        row[LongSuitWord::Ace] = has(suit, ACE) ? 1 : 0;
+        row[LongSuitWord::Ten] = has(suit, TEN) ? 1 : 0;
+        row[LongSuitWord::King] = has(suit, KING) ? 1 : 0;
+        row[LongSuitWord::Queen] = has(suit, QUEEN) ? 1 : 0;
+        row[LongSuitWord::Nine] = has(suit, NINE) ? 1 : 0;
+        row[LongSuitWord::Length] = n(suit);
+    }
 }
 
 int EstimateGrand(CPlayer& player) {
@@ -205,46 +269,49 @@ int EstimateGrand(CPlayer& player) {
     player.ClearEstimationSheet(SHEET_GRAND);
     auto rows = SheetOf(player).Rows[SHEET_GRAND];
     WriteNoCardFlags(rows, info);
-    rows[0][0] = J;
-    rows[0][2] = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
-    rows[0][4] = g_Game.Forehand;
-    rows[1][0] = info.SecondaryTrickSum - X;
-    rows[1][3] = R;
-    rows[1][4] = F ? 1 : 0;
-    rows[2][0] = std::max(0, info.SecondaryTrickSum - X);
-    rows[2][7] = CountAceTenElsewhere(info, 6);
-    rows[3][0] = E;
-    rows[3][2] = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
-    rows[3][3] = A;
-    rows[3][4] = T;
-    rows[3][7] = CountHighElsewhere(info, 6);
-    rows[4][0] = V;
-    rows[4][2] = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE); });
-    rows[4][3] = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE) && Has(h, s, TEN); });
-    rows[4][4] = SuitMask(info, [](const HandInfo& h, int s) {
+    using namespace GrandSheet;
+    SheetAt(rows, JackCount) = J;
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
+    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
+    SheetAt(rows, TricksLessExtra) = info.SecondaryTrickSum - X;
+    SheetAt(rows, MatadorRun) = R;
+    SheetAt(rows, IsForehand) = F ? 1 : 0;
+    SheetAt(rows, SafeTricks) = std::max(0, info.SecondaryTrickSum - X);
+    SheetAt(rows, AceTenCount) = CountAceTenElsewhere(info, 6);
+    SheetAt(rows, EstimateBeforeRules) = E;
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
+    SheetAt(rows, AceCount) = A;
+    SheetAt(rows, TenCount) = T;
+    SheetAt(rows, AceTenKingCount) = CountHighElsewhere(info, 6);
+    SheetAt(rows, BareSuitCount) = V;
+    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE); });
+    SheetAt(rows, AceTenMask) =
+        SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE) && Has(h, s, TEN); });
+    SheetAt(rows, AceTenKingMask) = SuitMask(info, [](const HandInfo& h, int s) {
         return Has(h, s, ACE) && Has(h, s, TEN) && Has(h, s, KING);
     });
-    rows[5][2] = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
-    const int row2 = rows[2][0];
-    const int row3 = rows[3][0];
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
+    const int row2 = SheetAt(rows, SafeTricks);
+    const int row3 = SheetAt(rows, EstimateBeforeRules);
     SheetWriter w{rows, E};
     w.Carry(6);
     auto n = [&](int s) { return info.SuitCount[s]; };
     auto has = [&](int s, int r) { return Has(info, s, r); };
+    WriteLongSuitRows(rows, info);
     // Row 5: the weak long suit mark.
     bool weakLong = false;
     if (R < 2 && J == 2) {
-        rows[5][0] = 0;
-        rows[5][4] = 0;
-        rows[5][9] = 0;
+        SheetAt(rows, WeakLongSuitMark) = 0;
+        SheetAt(rows, WeakLongSuitClosed) = 0;
+        SheetAt(rows, LongestLength) = 0;
         for (int s = 0; s < 4; ++s) {
-            rows[5][9] = std::max(rows[5][9], n(s));
+            SheetAt(rows, LongestLength) = std::max(SheetAt(rows, LongestLength), n(s));
             if (n(s) <= 3) continue;
-            rows[5][3] = s;
+            SheetAt(rows, WeakLongSuit) = s;
             const bool closed = has(s, ACE) && has(s, TEN) && has(s, KING);
-            rows[5][4] = closed ? 1 : 0;
+            SheetAt(rows, WeakLongSuitClosed) = closed ? 1 : 0;
             if (!closed) {
-                rows[5][0] = 1;
+                SheetAt(rows, WeakLongSuitMark) = 1;
                 weakLong = true;
                 break;
             }
@@ -257,13 +324,13 @@ int EstimateGrand(CPlayer& player) {
     if (w.E > 8 && R == -1 && (J == 3 || (J == 2 && A == 4))) w.Apply(8, w.E - 1);
     else if (w.E > 8 && R < 2 && J < 3 && !(R == 1 && J == 2 && A == 4 && F)) w.Apply(9, w.E - 2);
     if (w.E > 6) {
-        rows[10][7] = 0;
+        SheetAt(rows, Rule5LongestLength) = 0;
         if ((R < 0 || (R < 2 && J < 3)) && A < 3) {
             int longest = 0;
             for (int s = 1; s < 4; ++s)
                 if (n(s) > n(longest)) longest = s;
-            rows[10][3] = longest;
-            rows[10][7] = n(longest);
+            SheetAt(rows, Rule5LongestSuit) = longest;
+            SheetAt(rows, Rule5LongestLength) = n(longest);
             if (n(longest) < 6 && (!HasCoverInOtherSuits(info, 6, 2, 1) || !F)) w.Apply(10, w.E - 2);
         }
     }
@@ -278,8 +345,8 @@ int EstimateGrand(CPlayer& player) {
         }
         if (!loneTen) {
             if (longest >= 0) {
-                rows[12][3] = 1 << longest;
-                rows[12][9] = n(longest);
+                SheetAt(rows, Rule7TenSuitMask) = 1 << longest;
+                SheetAt(rows, Rule7TenSuitLength) = n(longest);
             }
             w.Apply(12, w.E + 1);
         }
@@ -289,13 +356,13 @@ int EstimateGrand(CPlayer& player) {
             const int slot0 = info.SuitRecords[2 * s + 1].Slots[0];
             if (n(s) < 3 || has(s, ACE) || has(s, QUEEN) || !(has(s, TEN) || has(s, KING)) || slot0 >= n(s) - 1)
                 continue;
-            rows[13][3] = s;
-            rows[13][4] = 0;
-            rows[13][5] = has(s, TEN);
-            rows[13][6] = has(s, KING);
-            rows[13][7] = 0;
-            rows[13][8] = slot0;
-            rows[13][9] = n(s);
+            rows[13][LongSuitWord::Suit] = s;
+            rows[13][LongSuitWord::Ace] = 0;
+            rows[13][LongSuitWord::Ten] = has(s, TEN);
+            rows[13][LongSuitWord::King] = has(s, KING);
+            rows[13][LongSuitWord::Queen] = 0;
+            SheetAt(rows, Rule8SuitSafeTricks) = slot0;
+            rows[13][LongSuitWord::Length] = n(s);
             w.Apply(13, w.E + 1);
             break;
         }
@@ -303,17 +370,17 @@ int EstimateGrand(CPlayer& player) {
     if (w.E < 8 && J > 2) {
         for (int s = 0; s < 4; ++s) {
             if (n(s) < 4 || !has(s, ACE) || !has(s, TEN) || !has(s, KING)) continue;
-            rows[14][3] = s;
-            rows[14][4] = rows[14][5] = rows[14][6] = 1;
-            rows[14][9] = n(s);
+            rows[14][LongSuitWord::Suit] = s;
+            rows[14][LongSuitWord::Ace] = rows[14][LongSuitWord::Ten] = rows[14][LongSuitWord::King] = 1;
+            rows[14][LongSuitWord::Length] = n(s);
             w.Apply(14, w.E + 1);
             break;
         }
         if (R > 0) {
             for (int s = 0; s < 4; ++s) {
                 if (n(s) <= 5) continue;
-                rows[15][3] = s;
-                rows[15][9] = n(s);
+                rows[15][LongSuitWord::Suit] = s;
+                rows[15][LongSuitWord::Length] = n(s);
                 w.Apply(15, w.E + 1);
                 break;
             }
@@ -348,11 +415,11 @@ int EstimateGrand(CPlayer& player) {
             else if (w.E <= 7 && has(s, ACE) && has(s, TEN) && !has(s, KING))
                 row = 21;
             if (row < 0) continue;
-            rows[row][3] = s;
-            rows[row][4] = has(s, ACE);
-            rows[row][5] = has(s, TEN);
-            rows[row][6] = has(s, KING);
-            rows[row][9] = n(s);
+            rows[row][LongSuitWord::Suit] = s;
+            rows[row][LongSuitWord::Ace] = has(s, ACE);
+            rows[row][LongSuitWord::Ten] = has(s, TEN);
+            rows[row][LongSuitWord::King] = has(s, KING);
+            rows[row][LongSuitWord::Length] = n(s);
             w.Apply(row, w.E + 1);
             break;
         }
@@ -401,25 +468,29 @@ int EstimateGrand(CPlayer& player) {
             else if (V == 2) w.Apply(29, std::max(0, w.E - 5));
         }
         const bool heartsJack = has(HEARTS, JACK);
-        rows[30][3] = heartsJack ? 1 : 0;
+        SheetAt(rows, HeartsJackHeld) = heartsJack ? 1 : 0;
         if (J == 2 && A < 4 && ((R == -1 && (!heartsJack || w.E == row3)) || R == -2 || R == 1))
             w.Apply(30, w.E - 1);
         if (w.E > 5 && R < 0 && J < 3 && A < 3) w.Apply(31, w.E - 2);
     }
     if (w.E == 8 && R >= 1 && J >= 3) {
+        // The single cards without an Ace: the first two with their suit and rank.
         int singles = 0;
         for (int s = 0; s < 4; ++s) {
             if (n(s) != 1 || has(s, ACE)) continue;
-            for (int r = 0; r < 8; ++r)
-                if (r != JACK && has(s, r)) rows[32][3 + std::min(singles, 3)] = r;
+            if (singles < 2) {
+                SheetAt(rows, singles == 0 ? FirstSingleSuit : SecondSingleSuit) = s;
+                for (int r = 0; r < 8; ++r)
+                    if (r != JACK && has(s, r)) SheetAt(rows, singles == 0 ? FirstSingleRank : SecondSingleRank) = r;
+            }
             ++singles;
         }
-        rows[32][7] = singles;
+        SheetAt(rows, SingleCount) = singles;
         if (singles >= 2) w.Apply(32, 7);
     } else if (w.E == 10 && !F && J <= 3) {
         w.Apply(33, 9);
     }
-    rows[34][2] = w.E;
+    SheetAt(rows, FinalEstimate) = w.E;
     return w.E;
 }
 

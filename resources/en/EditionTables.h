@@ -37,6 +37,8 @@ const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
 // The settings dialogs' strings.
 platform::StringTable EnglishSettingsStrings();
 platform::StringTable EnglishSuggestionStrings();
+// The trick estimation window's popup texts.
+platform::StringTable EnglishEstimationPopupStrings();
 platform::StringTable EnglishFrameHelpStrings();
 // The trick estimation window's chapter.
 platform::StringTable EnglishEstimationStrings();

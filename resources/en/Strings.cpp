@@ -194,6 +194,7 @@ const platform::ResourceSet& EnglishResources() {
         EnglishSideWindowStrings(),
         EnglishSettingsStrings(),
         EnglishSuggestionStrings(),
+        EnglishEstimationPopupStrings(),
         EnglishFrameHelpStrings(),
         EnglishEstimationStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,

@@ -37,6 +37,8 @@ const platform::DialogTemplate* FindGermanSettingsDialog(int id);
 // The settings dialogs' strings.
 platform::StringTable GermanSettingsStrings();
 platform::StringTable GermanSuggestionStrings();
+// The trick estimation window's popup texts.
+platform::StringTable GermanEstimationPopupStrings();
 platform::StringTable GermanFrameHelpStrings();
 // The trick estimation window's chapter.
 platform::StringTable GermanEstimationStrings();

@@ -196,6 +196,7 @@ const platform::ResourceSet& GermanResources() {
         GermanSideWindowStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
+        GermanEstimationPopupStrings(),
         GermanFrameHelpStrings(),
         GermanEstimationStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,

@@ -1,0 +1,151 @@
+// The popup families' shared texts and line layout.
+
+#include "windows/PopupTexts.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "platform/core/Resources.h"
+#include "resources/ids.h"
+
+PopupTexts PopupTexts::Load() {
+    PopupTexts texts;
+    texts.Joiners = {" 0", " + ", " + 1", " - ", " - 1"};
+    texts.Jack = platform::LoadString(IDS_ESTIMATION_JACK);
+    texts.Queen = platform::LoadString(IDS_ESTIMATION_QUEEN);
+    texts.RankNames = {"A", "7", "8", "9", "10", texts.Jack, texts.Queen, "K"};
+    texts.SeatLabels = {"C1", "C2", "P"};
+    texts.TermKeys = {"bonus", "caution1", "caution2", "caution3", "drop", "risk1", "risk2", "risk3"};
+    return texts;
+}
+
+const std::string& PopupTexts::CardText(int card) const {
+    static const std::string none;
+    if (!IsCardCode(card)) return none;
+    const int rank = GetCardRank(card);
+    return rank >= 0 && rank < 8 ? RankNames[static_cast<std::size_t>(rank)] : none;
+}
+
+const std::string& PopupTexts::SeatLabel(int seat) const {
+    static const std::string none;
+    return seat >= 0 && seat < 3 ? SeatLabels[static_cast<std::size_t>(seat)] : none;
+}
+
+std::string PopupFormat(const char* format, ...) {
+    char buffer[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+PopupLine& PopupLine::Text(std::string text) {
+    items_.push_back({std::move(text), -1, -1});
+    return *this;
+}
+
+PopupLine& PopupLine::Symbol(int suit, int advance) {
+    items_.push_back({{}, suit, advance});
+    return *this;
+}
+
+PopupLine& PopupLine::Fixed(std::string text, int advance) {
+    items_.push_back({std::move(text), -1, advance});
+    return *this;
+}
+
+PopupLine& PopupLine::Skip(int advance) {
+    items_.push_back({{}, -1, advance});
+    return *this;
+}
+
+int PopupLine::Width(PopupCanvas& canvas) const {
+    int width = 0;
+    for (const Item& item : items_) width += item.advance >= 0 ? item.advance : canvas.MeasureText(item.text).cx;
+    return width;
+}
+
+void PopupLine::Draw(PopupCanvas& canvas, int x, int y) const {
+    for (const Item& item : items_) {
+        // A suit outside 0..3 (an empty word) shows no symbol but keeps its place.
+        if (item.suit >= 0 && item.suit < 4) canvas.DrawSymbol(item.suit, x, y);
+        else if (!item.text.empty()) canvas.DrawText(x, y, item.text);
+        x += item.advance >= 0 ? item.advance : canvas.MeasureText(item.text).cx;
+    }
+}
+
+int PopupLines::Width(PopupCanvas& canvas) const {
+    int width = 0;
+    for (const auto& [indent, line] : lines) width = std::max(width, indent + line.Width(canvas));
+    return width;
+}
+
+void PopupLines::Draw(PopupCanvas& canvas, const platform::Rect& box, int lineHeight) const {
+    int y = box.top + 2;
+    for (const auto& [indent, line] : lines) {
+        line.Draw(canvas, box.left + 2 + indent, y);
+        y += lineHeight;
+    }
+}
+
+int PopupLineHeight(PopupCanvas& canvas) { return canvas.MeasureText("0").cy; }
+
+PopupGameTypeSwitch::PopupGameTypeSwitch(int gameType, int trumpCount)
+    : keptType_(g_Game.GameType), keptTrumpCount_(g_Game.TrumpCount) {
+    g_Game.GameType = gameType;
+    g_Game.TrumpCount = trumpCount;
+}
+
+PopupGameTypeSwitch::~PopupGameTypeSwitch() {
+    g_Game.SetGameType(keptType_);
+    g_Game.TrumpCount = keptTrumpCount_;
+}
+
+void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,
+                   const std::string& verdict) {
+    const int indent = canvas.MeasureText(PopupFormat("%d ", ruleNumber)).cx;
+    const int h = PopupLineHeight(canvas);
+    PopupLines lines;
+    for (const PopupLine& term : terms) lines.Add(term, indent);
+    lines.Add(PopupLine().Text(verdict));
+    const int width = lines.Width(canvas);
+    const int height = static_cast<int>(lines.lines.size()) * h;
+    const platform::Rect box = canvas.DrawPopupBox(mode, spot, width, height, 0);
+    lines.Draw(canvas, box, h);
+}
+
+// "<label>: " and the symbols of the masked suits, " + " after each while fewer than the count
+// are drawn; "0" for a count of 0, " 0" for a count without suits.
+PopupLine PopupSuitList(const std::string& label, int count, int mask, const std::string& joiner) {
+    PopupLine line;
+    if (count == 0) return line.Text(label + ": 0");
+    line.Text(label + ": ");
+    if (mask == SHEET_EMPTY || mask < 0 || (mask & 15) == 0) return line.Text(" 0");
+    int drawn = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (!((mask >> s) & 1)) continue;
+        line.Symbol(s);
+        ++drawn;
+        if (drawn < count) line.Fixed(joiner, 12);
+    }
+    return line;
+}
+
+PopupLine PopupValued(const std::string& label, int value) { return PopupLine().Text(PopupFormat("%s: %d", label.c_str(), value)); }
+
+PopupLine PopupSymbolValued(int suit, const std::string& label, int value) {
+    return PopupLine().Symbol(suit).Text(PopupFormat("%s: %d", label.c_str(), value));
+}
+
+// "N: <count> " and the suit's symbol when neither word is empty.
+PopupLine PopupCountWithSuit(int count, int suit) {
+    PopupLine line;
+    line.Text(PopupFormat("%s: %d ", "N", count));
+    if (count != SHEET_EMPTY && suit != SHEET_EMPTY) line.Symbol(suit);
+    return line;
+}
+
