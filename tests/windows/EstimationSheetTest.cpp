@@ -348,3 +348,42 @@ TEST_F(PopupMachineryTest, ASpotWithoutAPopupBecomesCurrentAndItsLeavingCopiesNo
 }
 
 }  // namespace
+
+namespace {
+
+// The families' popups through the window: an evaluated hand, a hover over a spot of every view,
+// the popup drawn, and the pixels back exactly when the mouse leaves; the game type and the
+// running trump count stay as they were in the middle of a game.
+TEST_F(PopupMachineryTest, EveryViewsPopupIsDrawnAndErasedWithTheGameTypeKept) {
+    Give("CJ HJ CA CT C9 SA S7 HK D8 D7");
+    g_Game.Forehand = 2;
+    Person().AnalyseAndEvaluate(0);
+    Person().PreparePlay();
+    const struct {
+        int view, mode, spot;
+    } cases[] = {
+        {VIEW_CLUBS, kPopupModeSuit, 0}, {VIEW_CLUBS, kPopupModeSuit, 2}, {VIEW_GRAND, kPopupModeGrand, 1},
+        {VIEW_NULL, kPopupModeNull, 2}, {VIEW_RAMSCH, kPopupModeRamsch, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.view * 100 + c.spot);
+        g_Game.GameType = GAME_SPADES;
+        g_Game.TrumpCount = 6;
+        window_->View = c.view;
+        ::RedrawWindow(window_->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        host_->PumpUntilIdle();
+        const platform::Bitmap before = Pixels();
+        const platform::Point spot = window_->HotSpots[c.mode][c.spot];
+        Move(spot.x + 3, spot.y + 3);
+        EXPECT_EQ(window_->CurrentSpot, c.spot);
+        EXPECT_GT(window_->PopupSize.cx, 0);
+        EXPECT_NE(Pixels(), before);
+        EXPECT_EQ(g_Game.GameType, GAME_SPADES);
+        EXPECT_EQ(g_Game.TrumpCount, 6);
+        Move(2, 300);
+        EXPECT_EQ(window_->CurrentSpot, -1);
+        EXPECT_EQ(Pixels(), before);
+    }
+}
+
+}  // namespace
