@@ -387,3 +387,28 @@ TEST_F(PopupMachineryTest, EveryViewsPopupIsDrawnAndErasedWithTheGameTypeKept) {
 }
 
 }  // namespace
+
+namespace {
+
+// A box at the surface's edge: the popup reaches past the top and the left, the parts outside are
+// clipped, and the erase puts back exactly what was inside.
+TEST_F(PopupMachineryTest, APopupPastTheEdgeIsClippedAndErasedExactly) {
+    Give("CJ HJ CA CT C9 SA S7 HK D8 D7");
+    Person().AnalyseAndEvaluate(0);
+    window_->View = VIEW_CLUBS;
+    ::RedrawWindow(window_->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    host_->PumpUntilIdle();
+    for (int spot = 1; spot < kHotSpots; ++spot) window_->HotSpots[kPopupModeSuit][spot] = {-100, -100};
+    window_->HotSpots[kPopupModeSuit][0] = {0, 2};
+    const platform::Bitmap before = Pixels();
+    Move(0, 2);
+    ASSERT_EQ(window_->CurrentSpot, 0);
+    ShowPopup(kPopupModeSuit, 0, 60, 14);
+    EXPECT_LT(window_->PopupRect.top, 0);
+    EXPECT_NE(Pixels(), before);
+    Move(21, 2);  // one past the right edge
+    EXPECT_EQ(window_->CurrentSpot, -1);
+    EXPECT_EQ(Pixels(), before);
+}
+
+}  // namespace
