@@ -412,3 +412,33 @@ TEST_F(PopupMachineryTest, APopupPastTheEdgeIsClippedAndErasedExactly) {
 }
 
 }  // namespace
+
+namespace {
+
+// A scrolled sheet records its hot spots where the boxes are on the client, so the mouse finds
+// them; the panel moves up with the sheet.
+TEST_F(EstimationSheetTest, AScrolledSheetRecordsItsSpotsWhereTheBoxesAre) {
+    const struct {
+        int view, mode, spot;
+    } cases[] = {{VIEW_CLUBS, kPopupModeSuit, 8}, {VIEW_GRAND, kPopupModeGrand, 20}, {VIEW_NULL, kPopupModeNull, 5},
+                 {VIEW_RAMSCH, kPopupModeRamsch, 25}};
+    for (const auto& c : cases) {
+        window_->View = c.view;
+        PaintView(c.view);
+        const platform::Point unscrolled = window_->HotSpots[c.mode][c.spot];
+        platform::RecordingDC dc(platform::Size{700, 900});
+        if (c.view <= VIEW_GRAND) window_->PaintSuitGrandSheet(dc, 30, 120);
+        else if (c.view == VIEW_NULL) window_->PaintNullSheet(dc, 30, 120);
+        else window_->PaintRamschSheet(dc, 30, 120);
+        EXPECT_EQ(window_->HotSpots[c.mode][c.spot], (platform::Point{unscrolled.x - 30, unscrolled.y - 120})) << c.view;
+        // The box's frame is drawn there too.
+        bool framed = false;
+        for (const auto& r : dc.Records())
+            if (r.kind == platform::DrawKind::Line && r.points.size() == 2 && r.points[0] == window_->HotSpots[c.mode][c.spot] &&
+                r.points[1] == platform::Point{unscrolled.x - 10, unscrolled.y - 120})
+                framed = true;
+        EXPECT_TRUE(framed) << c.view;
+    }
+}
+
+}  // namespace
