@@ -156,7 +156,11 @@ LRESULT CTrickEstimation::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CurrentSpot = -1;
         PopupSaved = false;
     }
-    return CSideWindow::WindowProc(message, wParam, lParam);
+    const LRESULT result = CSideWindow::WindowProc(message, wParam, lParam);
+    // The panel is a window of its own over the top of the client: it goes where the client goes.
+    if ((message == WM_MOVE || message == WM_SIZE) && Panel && Panel->IsAlive())
+        Panel->MoveTo(-HorizontalOffset(), -VerticalOffset(), kEstimationSheetWidth, PanelHeight);
+    return result;
 }
 
 void CTrickEstimation::OnPlainClose() { WS_DeleteSymbolDeck(Handle()); }

@@ -277,3 +277,22 @@ TEST_F(TrickEstimationTest, RamschOnlyShowsRamschAndPutsTheGameTypeBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// The panel stands over the top of the client wherever the window goes.
+TEST_F(TrickEstimationTest, ThePanelFollowsTheWindow) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    platform::Rect rect = window->WindowRect();
+    const int paints = window->PaintCount();
+    window->MoveWindow({rect.left + 40, rect.top + 25, rect.right + 40, rect.bottom + 25}, false);
+    ASSERT_EQ(window->PaintCount(), paints);  // before any paint
+    platform::Point origin{0, 0};
+    ClientToScreen(window->Handle(), &origin);
+    EXPECT_EQ(window->PanelDialog()->WindowRect().left, origin.x);
+    EXPECT_EQ(window->PanelDialog()->WindowRect().top, origin.y);
+}
+
+}  // namespace
