@@ -5,6 +5,7 @@
 #include "model/GameState.h"
 #include "model/Player.h"
 #include "model/Settings.h"
+#include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
@@ -150,6 +151,15 @@ LRESULT CTrickEstimation::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_CLOSE && g_Settings.View.ListTrickEstimation != 0) {
         WriteWindowFlag("RectTrickEstimation", "Auto", Auto);
         WriteWindowFlag("RectTrickEstimation", "Game", View);
+    }
+    // The sheet draws only its lines and boxes: the client's background is white.
+    if (message == WM_ERASEBKGND) {
+        if (auto* dc = reinterpret_cast<platform::DeviceContext*>(wParam)) {
+            platform::Rect client;
+            GetClientRect(Handle(), &client);
+            dc->FillRect(client, platform::Brush::Solid(platform::Rgb(255, 255, 255)));
+        }
+        return 1;
     }
     // A paint covers a shown popup: there is nothing of it left to erase.
     if (message == WM_PAINT) {

@@ -72,7 +72,7 @@ void CTrickEstimation::HandleMouseMove(platform::Point point) {
 }
 
 // Puts back what lay under the shown popup. A surface that keeps no pixels could not save them:
-// the area is painted again instead (which ends the popup as every paint does).
+// the window is painted again instead (which ends the popup as every paint does).
 void CTrickEstimation::ErasePopup(platform::DeviceContext& dc) {
     CurrentSpot = -1;
     const platform::Rect area{PopupRect.left, PopupRect.top, PopupRect.left + PopupSize.cx + 5,
@@ -82,7 +82,10 @@ void CTrickEstimation::ErasePopup(platform::DeviceContext& dc) {
         dc.BitBlt(area.left, area.top, area.Width(), area.Height(), PopupSaveBitmap, 0, 0, platform::RasterOp::SrcCopy);
         PopupSaved = false;
     } else {
-        InvalidateRect(Handle(), &area, true);
+        // The whole client again, background first: the sheet leaves parts of the client to the
+        // background, which only an erase puts back.
+        (void)dc;
+        InvalidateRect(Handle(), nullptr, true);
     }
 }
 
