@@ -90,6 +90,15 @@ inline constexpr int IDS_GAME_NOT_RECOMMENDED = 41047;
 inline constexpr int IDS_GAME_OVERBID = 41049;
 inline constexpr int IDS_KONTRA = 41044;
 inline constexpr int IDS_REKONTRA = 41045;
+// The trick estimation window's popup texts.
+inline constexpr int IDS_POPUP_BARE_SUITS = 40900;       // "prefix;no suit"
+inline constexpr int IDS_POPUP_TRUMP_TABLE = 40901;      // 40901..40904: the safe trump tricks' table
+inline constexpr int IDS_POPUP_SUIT_TABLE = 40905;       // 40905..40909: the safe tricks' table
+inline constexpr int IDS_POPUP_GRAND_TABLE = 40910;      // 40910..40914: the Grand safe tricks' table
+inline constexpr int IDS_ESTIMATION_JACK = 40937;
+inline constexpr int IDS_ESTIMATION_QUEEN = 40938;
+inline constexpr int IDS_POPUP_SCORING = 40976;
+inline constexpr int IDS_POPUP_EXTRA = 40978;
 // The special outcomes' balloons after a game.
 inline constexpr int IDS_BALLOON_SCHNEIDER = 41215;
 inline constexpr int IDS_BALLOON_SCHWARZ = 41216;
@@ -257,13 +266,3 @@ inline constexpr int IDS_HELP_SYSTEM_MENU = 32791;
 inline constexpr int IDS_HELP_MENU = 32792;
 inline constexpr int IDS_HELP_MINIMIZE = 32793;
 inline constexpr int IDS_HELP_MAXIMIZE = 32794;
-
-// The trick estimation window's popup texts.
-inline constexpr int IDS_POPUP_BARE_SUITS = 40900;       // "prefix;no suit"
-inline constexpr int IDS_POPUP_TRUMP_TABLE = 40901;      // 40901..40904: the safe trump tricks' table
-inline constexpr int IDS_POPUP_SUIT_TABLE = 40905;       // 40905..40909: the safe tricks' table
-inline constexpr int IDS_POPUP_GRAND_TABLE = 40910;      // 40910..40914: the Grand safe tricks' table
-inline constexpr int IDS_ESTIMATION_JACK = 40937;
-inline constexpr int IDS_ESTIMATION_QUEEN = 40938;
-inline constexpr int IDS_POPUP_SCORING = 40976;
-inline constexpr int IDS_POPUP_EXTRA = 40978;

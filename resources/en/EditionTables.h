@@ -29,6 +29,8 @@ platform::StringTable EnglishFileStrings();
 
 // The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
 platform::StringTable EnglishGameRoadStrings();
+// The trick estimation window's popup texts.
+platform::StringTable EnglishEstimationPopupStrings();
 // The side windows' chapter of the string table.
 platform::StringTable EnglishSideWindowStrings();
 // The settings dialogs' templates (chained in FindEnglishDialog).
@@ -37,8 +39,6 @@ const platform::DialogTemplate* FindEnglishSettingsDialog(int id);
 // The settings dialogs' strings.
 platform::StringTable EnglishSettingsStrings();
 platform::StringTable EnglishSuggestionStrings();
-// The trick estimation window's popup texts.
-platform::StringTable EnglishEstimationPopupStrings();
 platform::StringTable EnglishFrameHelpStrings();
 // The trick estimation window's chapter.
 platform::StringTable EnglishEstimationStrings();

@@ -191,10 +191,10 @@ const platform::ResourceSet& EnglishResources() {
         EnglishFileStrings(),
         resources::kSettingsItemNames,
         EnglishGameRoadStrings(),
+        EnglishEstimationPopupStrings(),
         EnglishSideWindowStrings(),
         EnglishSettingsStrings(),
         EnglishSuggestionStrings(),
-        EnglishEstimationPopupStrings(),
         EnglishFrameHelpStrings(),
         EnglishEstimationStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,

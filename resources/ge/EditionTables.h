@@ -29,6 +29,8 @@ platform::StringTable GermanFileStrings();
 
 // The chapter of the Ramsch rounds, Kontra, giving up and the end of a match.
 platform::StringTable GermanGameRoadStrings();
+// The trick estimation window's popup texts.
+platform::StringTable GermanEstimationPopupStrings();
 // The side windows' chapter of the string table.
 platform::StringTable GermanSideWindowStrings();
 // The settings dialogs' templates (chained in FindGermanDialog).
@@ -37,8 +39,6 @@ const platform::DialogTemplate* FindGermanSettingsDialog(int id);
 // The settings dialogs' strings.
 platform::StringTable GermanSettingsStrings();
 platform::StringTable GermanSuggestionStrings();
-// The trick estimation window's popup texts.
-platform::StringTable GermanEstimationPopupStrings();
 platform::StringTable GermanFrameHelpStrings();
 // The trick estimation window's chapter.
 platform::StringTable GermanEstimationStrings();

@@ -193,10 +193,10 @@ const platform::ResourceSet& GermanResources() {
         GermanFileStrings(),
         resources::kSettingsItemNames,
         GermanGameRoadStrings(),
+        GermanEstimationPopupStrings(),
         GermanSideWindowStrings(),
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
-        GermanEstimationPopupStrings(),
         GermanFrameHelpStrings(),
         GermanEstimationStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,

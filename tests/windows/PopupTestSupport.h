@@ -32,20 +32,20 @@ inline constexpr platform::StringEntry kGermanWindowLabels[] = {
     {40796, "F0"}, {40800, "F$"}, {40802, "$"}, {40808, "Regel"}, {40809, "Justierung"},
     {40810, "TF   +           B    ="}, {40939, "Vh"},
     {40980, "RAMSCH_OK;110;bonus"}, {40981, ";100;malus"}, {40982, "RAMSCH_SAFE_NO_FH;110;safe"},
-    {40983, "RAMSCH_SAFE_DROP_1;110;drop"}, {40984, "RAMSCH_RISK;110;risk"},
+    {40983, "RAMSCH_SAFE_DROP_1;110;caution"}, {40984, "RAMSCH_RISK;110;risk"},
     {40985, "RAMSCH_VENTURE;110;venture"}, {40986, "RAMSCH_VENTURE_DROP_1;110;drop"},
-    {40987, "RAMSCH_VENTURE_DROP_2;110;drop"}, {40988, "RAMSCH_UNFIT;110;unfit"},
-    {41000, "WEAK_OK;110;safe"}, {41001, ";100;malus"},
+    {40987, "RAMSCH_VENTURE_DROP_2;110;drop"}, {40988, "RAMSCH_UNFIT (RU);110;unfit"},
+    {41000, "WEAK_OK;110;safe"}, {41001, "WEAK_ACE_TEN_EIGHT;110;malus"},
 };
 inline constexpr platform::StringEntry kEnglishWindowLabels[] = {
     {40782, "b"}, {40784, "c"}, {40786, "GdHd"}, {40788, "Sb"}, {40790, "Dm"}, {40794, "Ra"},
     {40796, "S0"}, {40800, "S$"}, {40802, "$"}, {40808, "Rule"}, {40809, "Adjustment"},
     {40810, "TS    +          J    ="}, {40939, "Fh"},
     {40980, "RAMSCH_OK;110;bonus"}, {40981, ";100;malus"}, {40982, "RAMSCH_SAFE_NO_FH;110;safe"},
-    {40983, "RAMSCH_SAFE_DROP_1;110;drop"}, {40984, "RAMSCH_RISK;110;risk"},
+    {40983, "RAMSCH_SAFE_DROP_1;110;caution"}, {40984, "RAMSCH_RISK;110;risk"},
     {40985, "RAMSCH_VENTURE;110;venture"}, {40986, "RAMSCH_VENTURE_DROP_1;110;drop"},
     {40987, "RAMSCH_VENTURE_DROP_2;110;drop"}, {40988, "RAMSCH_UNFIT;110;unfit"},
-    {41000, "WEAK_OK;110;safe"}, {41001, ";100;malus"},
+    {41000, "WEAK_OK;110;safe"}, {41001, "WEAK_ACE_TEN_EIGHT;110;malus"},
 };
 
 // An edition's resources with the window labels behind its own chapters.

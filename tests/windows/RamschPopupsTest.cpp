@@ -66,6 +66,8 @@ TEST_F(RamschPopupsTest, ClassSpotsListTheHeldCardsOfEachSuitOfTheClass) {
     EXPECT_EQ(canvas.boxes[0].height, 24);
     EXPECT_EQ(Show(16), (std::vector<std::string>{"9 unfit<H>A + <H>10", "<D>K + <D>9"}));
     EXPECT_EQ(Show(12), std::vector<std::string>{"5 risk: 0"});
+    block[HEARTS][PlaySheet::StatusWord] = 3;
+    EXPECT_EQ(Show(11), std::vector<std::string>{"4 caution<H>A + <H>10"});
 }
 
 TEST_F(RamschPopupsTest, MalusSuitsAndJackMalusTakeTwoLinesInsideTheBox) {

@@ -171,7 +171,8 @@ TEST_F(SuitPopupsTest, BareSuitsListTheFlaggedSuitsInEveryMode) {
 }
 
 TEST_F(SuitPopupsTest, HeaderTermsTakeTheJacksFromTheJackMask) {
-    Evaluate("CJ HJ CA CT C9 SA HK HQ D9 D8", CLUBS);
+    // The hand is not sorted with its Jacks first: the Jacks come from the mask, in suit order.
+    Evaluate("CA HJ CT C9 CJ SA HK HQ D9 D8", CLUBS);
     EXPECT_EQ(Show(3), std::vector<std::string>{"$: 3<C> + <C>B + <H>B"});
     EXPECT_EQ(canvas.boxes[0].width, 7 * 4 + 14 + 2 * (21 + 14 + 7));
     EXPECT_EQ(Show(4), std::vector<std::string>{"TF: 3<C>"});
