@@ -19,6 +19,7 @@
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/TableTextHelpers.h"
+#include "windows/TrickEstimation.h"
 
 #include <cstdio>
 
@@ -196,8 +197,13 @@ void CMainFrame::StartGame() {
     StatusRotation = CheatText.empty() ? 0 : 1;
     g_Game.StopFlag = 0;
     SetFlowState(STATE_START);
-    // Step 5: each player looks at his hand (a member of the player with the computer's next step).
+    // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
+    // shows it).
     for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PreparePlay();
+    // Step 6: the trick estimation window on the best game, when it follows the game.
+    if (CTrickEstimation* estimation = TrickEstimationWindow(); estimation && estimation->UpdateEstimation(1) != 0)
+        SelectEstimatedGame();
     // Step 7.
     g_Game.PauseLevel = 1;
     PlayClock = Time64();

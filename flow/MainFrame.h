@@ -62,6 +62,7 @@ struct CSideWindowRow;
 enum class PrintTarget;
 class CListPrintWindows;
 
+class CTrickEstimation;
 class CMainFrame : public platform::Window {
 public:
     CMainFrame();
@@ -463,7 +464,9 @@ public:
     bool GameStatusWindowOpen() const;
     void RepaintLegend();
     void AnnounceSeats();
+    // Puts the open trick estimation window on its player's best game (flow/EstimatedGame.cpp).
     void SelectEstimatedGame();
+    CTrickEstimation* TrickEstimationWindow() const;
     void ShowDataDialog(int reset, int collect);
     void ShowAnnotationDialog();
     void CloseModelessDialog();

@@ -13,8 +13,6 @@
 #include "shell/SkatApp.h"
 #include "tavlo/Tavlo.h"
 
-void CMainFrame::SelectEstimatedGame() {}
-
 // The desktop's registrations follow the edition with the file commands' own step.
 void CMainFrame::RegisterFileType(const std::string& root, const std::string& key, const std::string& code) {
     WriteTrace(":RegisterFileType(" + root + "\\" + key + ":" + code + ")", LOG_MAINFRAME);

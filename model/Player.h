@@ -141,6 +141,9 @@ public:
     int CountExtraTricks(int type);
     // Clears block view (0..4), or blocks 0..4 for -1; the Null and play blocks stay.
     void ClearEstimationSheet(int view);
+    // The suit record 2a + b of the hand analysis (a the suit 0..3, b 0 or 1), nullptr outside;
+    // kept with the trick estimation window, whose popups alone read it this way.
+    SuitAnalysisRecord* EstimateRecord(int a, int b);
 
     // Game choice and declaration.
     // Mode -1 uses the option records as they stand; any other mode analyses and evaluates first.

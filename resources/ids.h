@@ -57,6 +57,9 @@ inline constexpr int IDS_CAPTION_CARD_STATISTICS = 40505;
 inline constexpr int IDS_CAPTION_GAME_STATISTICS = 40506;
 inline constexpr int IDS_CAPTION_TRICK_ESTIMATION = 40507;
 inline constexpr int IDS_CAPTION_LEGEND = 40508;
+// The trick estimation window's Null sheet: its OK row (the question before an opponent's sheet is
+// the status panel's IDS_STATUS_REVEAL).
+inline constexpr int IDS_ESTIMATION_NULL_OK = 40940;
 inline constexpr int IDS_HELP_TITLE = 40504;      // title of the help window
 inline constexpr int IDS_OTHER_LANGUAGE = 40509;  // the other edition's language code
 inline constexpr int IDS_VERSION = 40510;

@@ -11,6 +11,7 @@
 #include "windows/GameStatistics.h"
 #include "windows/Score.h"
 #include "windows/Store.h"
+#include "windows/TrickEstimation.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ const CSideWindowRow kRows[] = {
     {ID_LIST_LEGEND, [] () -> int& { return g_Settings.View.ListLegend; }, "ListLegend", "RectLegend", {0, 0, 567, 331}, true, IDS_CAPTION_LEGEND, true, false, "OnListLegend", &CreateLegendWindow},
     {ID_LIST_SCORE, [] () -> int& { return g_Settings.View.ListScore; }, "ListScore", "RectScore", {418, 316, 1058, 614}, false, IDS_PRODUCT_NAME, false, false, nullptr, &CreateListWindow<CScore>},
     {ID_LIST_STORE, [] () -> int& { return g_Settings.View.ListStore; }, "ListStore", "RectStore", {418, 614, 874, 870}, false, IDS_PRODUCT_NAME, true, false, nullptr, &CreateListWindow<CStore>},
-    {ID_LIST_TRICK_ESTIMATION, [] () -> int& { return g_Settings.View.ListTrickEstimation; }, "ListTrickEstimation", "RectTrickEstimation", {0, 0, 500, 800}, false, IDS_CAPTION_TRICK_ESTIMATION, true, true, nullptr, nullptr},
+    {ID_LIST_TRICK_ESTIMATION, [] () -> int& { return g_Settings.View.ListTrickEstimation; }, "ListTrickEstimation", "RectTrickEstimation", {0, 0, 500, 800}, false, IDS_CAPTION_TRICK_ESTIMATION, true, true, nullptr, &CreateListWindow<CTrickEstimation>},
     {CM_LOG_WINDOW, &LogListFlag, "LogList", "RectLog", {401, 321, 861, 621}, false, IDS_PRODUCT_NAME, true, false, nullptr, &CreateLogWindow},
 };
 // clang-format on

@@ -2,6 +2,7 @@
 
 #include "resources/AboutTemplates.h"
 #include "resources/AudioTemplates.h"
+#include "resources/EstimationTemplates.h"
 #include "resources/EventTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/en/EditionTables.h"
@@ -97,9 +98,25 @@ struct EnglishAboutTexts {
     static constexpr int noticeId = 1273;
 };
 
+struct EnglishEstimationTexts {
+    static constexpr const char* possibleGames = "Possible Games";
+    static constexpr const char* game = "&Game";
+    static constexpr const char* gameItems = "Diamonds\nHearts\nSpades\nClubs\nGrand\nNull\nRamsch";
+    static constexpr const char* autoBox = "&Auto";
+    static constexpr const char* phase = "Phase of Game";
+    static constexpr const char* context = "Context";
+    static constexpr const char* legend = "&Legend";
+    static constexpr const char* player = "&Player";
+    static constexpr platform::DialogRect phaseRect = {172, 9, 58, 9};
+    static constexpr platform::DialogRect legendRect = {263, 7, 50, 14};
+    static constexpr platform::DialogRect playerLabelRect = {269, 27, 38, 9};
+    static constexpr platform::DialogRect playerRect = {248, 38, 80, 86};
+};
+
 }  // namespace
 
 const platform::DialogTemplate* FindEnglishDialog(int id) {
+    if (const auto* estimation = resources::EstimationTemplates<EnglishEstimationTexts>::Find(id)) return estimation;
     if (const auto* about = resources::AboutTemplates<EnglishAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<EnglishAudioTexts>::Find(id)) return audio;
     if (const auto* settings = FindEnglishSettingsDialog(id)) return settings;

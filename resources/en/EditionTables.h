@@ -47,3 +47,5 @@ platform::StringTable EnglishFrameHelpStrings();
 // The information panels' templates (chained in FindEnglishDialog) and strings.
 const platform::DialogTemplate* FindEnglishPanelDialog(int id);
 platform::StringTable EnglishPanelStrings();
+// The trick estimation window's chapter.
+platform::StringTable EnglishEstimationStrings();

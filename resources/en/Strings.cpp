@@ -197,7 +197,8 @@ const platform::ResourceSet& EnglishResources() {
         EnglishSettingsStrings(),
         EnglishSuggestionStrings(),
         EnglishFrameHelpStrings(),
-        EnglishPanelStrings()};
+        EnglishPanelStrings(),
+        EnglishEstimationStrings()};
     static const platform::ResourceSet kEnglish{"en", kChapters, &FindEnglishMenu, &FindEnglishAccelerators,
                                                 &FindEnglishDialog, &MakeEnglishBitmap};
     return kEnglish;

@@ -2,6 +2,7 @@
 
 #include "resources/AboutTemplates.h"
 #include "resources/AudioTemplates.h"
+#include "resources/EstimationTemplates.h"
 #include "resources/EventTemplates.h"
 #include "resources/PromptTemplates.h"
 #include "resources/ge/EditionTables.h"
@@ -97,9 +98,25 @@ struct GermanAboutTexts {
     static constexpr int noticeId = 1276;
 };
 
+struct GermanEstimationTexts {
+    static constexpr const char* possibleGames = "Mögliche Spiele";
+    static constexpr const char* game = "&Spiel";
+    static constexpr const char* gameItems = "Karo\nHerz\nPik\nKreuz\nGrand\nNull\nRamsch";
+    static constexpr const char* autoBox = "&Auto";
+    static constexpr const char* phase = "Spielphase";
+    static constexpr const char* context = "Kontext";
+    static constexpr const char* legend = "&Legende";
+    static constexpr const char* player = "S&pieler";
+    static constexpr platform::DialogRect phaseRect = {183, 9, 38, 9};
+    static constexpr platform::DialogRect legendRect = {263, 6, 50, 14};
+    static constexpr platform::DialogRect playerLabelRect = {269, 29, 38, 9};
+    static constexpr platform::DialogRect playerRect = {248, 40, 80, 86};
+};
+
 }  // namespace
 
 const platform::DialogTemplate* FindGermanDialog(int id) {
+    if (const auto* estimation = resources::EstimationTemplates<GermanEstimationTexts>::Find(id)) return estimation;
     if (const auto* about = resources::AboutTemplates<GermanAboutTexts>::Find(id)) return about;
     if (const auto* audio = resources::AudioTemplates<GermanAudioTexts>::Find(id)) return audio;
     if (const auto* settings = FindGermanSettingsDialog(id)) return settings;

@@ -47,3 +47,5 @@ platform::StringTable GermanFrameHelpStrings();
 // The information panels' templates (chained in FindGermanDialog) and strings.
 const platform::DialogTemplate* FindGermanPanelDialog(int id);
 platform::StringTable GermanPanelStrings();
+// The trick estimation window's chapter.
+platform::StringTable GermanEstimationStrings();

@@ -199,7 +199,8 @@ const platform::ResourceSet& GermanResources() {
         GermanSettingsStrings(),
         GermanSuggestionStrings(),
         GermanFrameHelpStrings(),
-        GermanPanelStrings()};
+        GermanPanelStrings(),
+        GermanEstimationStrings()};
     static const platform::ResourceSet kGerman{"ge", kChapters, &FindGermanMenu, &FindGermanAccelerators,
                                                 &FindGermanDialog, &MakeGermanBitmap};
     return kGerman;

@@ -1,0 +1,71 @@
+// The frame's side of the trick estimation window: the window the frame holds and the game it puts
+// the window on.
+#include "flow/EstimatedGame.h"
+
+#include "flow/MainFrame.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Player.h"
+#include "model/Settings.h"
+#include "platform/core/WindowApi.h"
+#include "resources/CommandIds.h"
+#include "windows/TrickEstimation.h"
+
+int BestEstimatedGame(const int (*options)[OPT_FIELD_COUNT]) {
+    auto playable = [&](int type) { return options[type][OPT_BASE] > 0; };
+    int candidate = GAME_DIAMONDS, best = 0;
+    if (playable(GAME_CLUBS) && options[GAME_CLUBS][OPT_PROBABILITY] > 0) {
+        candidate = GAME_CLUBS;
+        best = options[GAME_CLUBS][OPT_PROBABILITY];
+    }
+    for (int type = 1; type <= 3; ++type) {
+        if (playable(type) && options[type][OPT_PROBABILITY] > best) {
+            candidate = type;
+            best = options[type][OPT_PROBABILITY];
+        }
+    }
+    for (int type = 4; type < GAME_OPTION_COUNT; ++type) {
+        if (playable(type) && options[type][OPT_PROBABILITY] >= best) {
+            candidate = type;
+            best = options[type][OPT_PROBABILITY];
+        }
+    }
+    return candidate;
+}
+
+CTrickEstimation* CMainFrame::TrickEstimationWindow() const {
+    return dynamic_cast<CTrickEstimation*>(::WindowFromHandle(SideWindow(ID_LIST_TRICK_ESTIMATION)));
+}
+
+void CMainFrame::SelectEstimatedGame() {
+    CTrickEstimation* window = TrickEstimationWindow();
+    if (!window) return;
+    const int seat = window->UpdateEstimation(2);
+    CPlayer* player = Game.Player(seat);
+    // Step 1, Ramsch only: the selected player's play estimate; the window shows Grand when he would
+    // play Grand Hand instead, else Ramsch, and then the game type goes back as it was.
+    if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
+        const bool grandHand = player && player->PreparePlay() && g_Settings.Variants.GrandHand != 0;
+        const int saved = g_Game.GameType;
+        g_Game.TrumpCount = 4;
+        if (grandHand) {
+            g_Game.GameType = GAME_GRAND;
+            window->UpdateEstimation(-1);
+        } else {
+            g_Game.GameType = GAME_RAMSCH;
+            window->UpdateEstimation(-1);
+            g_Game.SetGameType(saved);
+        }
+        return;
+    }
+    // Step 2: during the play, and during the skat swap pause, the game is decided: only refresh.
+    if (g_Game.FlowState == STATE_PLAY || (g_Game.FlowState == STATE_SWAP && SwapPausePending != 0)) {
+        window->UpdateEstimation(-1);
+        return;
+    }
+    // Step 3: the most probable game of the selected player.
+    if (!player) return;
+    const int(*options)[OPT_FIELD_COUNT] = player->ChooseGame(0);
+    g_Game.SetGameType(BestEstimatedGame(options));
+    window->UpdateEstimation(-1);
+}

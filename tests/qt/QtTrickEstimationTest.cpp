@@ -1,0 +1,107 @@
+// The trick estimation window on the Qt host, offscreen, in both editions: the suit sheet of a
+// dealt hand painted on its widget, and a popup shown over it and erased again.
+//
+// With KARTOVAN_TEST_PNG_DIR set, the screenshots are written there as PNGs to look at.
+
+#include <algorithm>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+
+#include <QImage>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "AppOnQtHost.h"
+#include "QtTestImages.h"
+#include "QtTestSupport.h"
+#include "model/Settings.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtWindowWidget.h"
+#include "resources/CommandIds.h"
+#include "windows/TrickEstimation.h"
+
+namespace {
+
+struct EditionCase {
+    const char* name;
+    bool german;
+};
+
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
+class QtTrickEstimationTest : public ::testing::TestWithParam<EditionCase> {
+protected:
+    QtTrickEstimationTest() : app_(GetParam().german) {}
+
+    QImage Grab(QWidget* widget, const std::string& name) {
+        QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (const char* folder = std::getenv("KARTOVAN_TEST_PNG_DIR"))
+            shot.save(QString::fromStdString(std::string(folder) + "/estimation-" + name + ".png"));
+        return shot;
+    }
+
+    qttest::AppOnQtHost app_;
+};
+
+TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
+    app_.Start(1024, 768);
+    if (HasFatalFailure()) return;
+    app_.Deal();
+    if (HasFatalFailure()) return;
+    g_Settings.View.Player = 0x22;  // the person's own hand: no question
+    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+    qttest::PumpFor(200);
+    CTrickEstimation* window = app_.Frame().TrickEstimationWindow();
+    ASSERT_NE(window, nullptr);
+    window->View = VIEW_CLUBS;
+    ::RedrawWindow(window->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    qttest::PumpFor(100);
+    QWidget* widget = app_.Host().WidgetOf(window->Handle());
+    ASSERT_NE(widget, nullptr);
+    const QImage sheet = Grab(widget, std::string(GetParam().name) + "-sheet");
+    // The safe-tricks box of the top row is framed in black and filled on the pastel scale.
+    const platform::Point box = window->HotSpots[kPopupModeSuit][2];
+    ASSERT_GT(box.y, 0);
+    // The client starts inside the widget's margins (a frame drawn by the host, if any).
+    const QMargins margins = dynamic_cast<const platform::QtWindowWidget&>(*widget).ClientMargins();
+    auto at = [&](const QImage& image, int x, int y) { return qttest::At(image, margins.left() + x, margins.top() + y); };
+    int dark = 0;
+    for (int x = box.x; x <= box.x + 20; ++x) {
+        const platform::Color c = at(sheet, x, box.y);
+        dark += c.red < 80 && c.green < 80 && c.blue < 80 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 10) << "the box's top edge";
+    // A rule line's popup: white with a frame, above and left of its spot; leaving the spot takes
+    // it away.
+    const platform::Point rule = window->HotSpots[kPopupModeSuit][8];
+    ::SendMessage(window->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rule.x + 5, rule.y + 5));
+    qttest::PumpFor(100);
+    ASSERT_EQ(window->CurrentSpot, 8);
+    ASSERT_GT(window->PopupSize.cx, 0);
+    const QImage popup = Grab(widget, std::string(GetParam().name) + "-popup");
+    EXPECT_NE(popup, sheet);
+    ::SendMessage(window->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, rule.y + 200));
+    qttest::PumpFor(200);
+    EXPECT_EQ(window->CurrentSpot, -1);
+    const QImage after = Grab(widget, std::string(GetParam().name) + "-after");
+    const platform::Rect r = window->PopupRect;
+    int same = 0, total = 0;
+    // The sheet part of it; above the sheet the panel stands over the client.
+    for (int y = std::max(r.top, window->PanelHeight); y < r.bottom; ++y)
+        for (int x = std::max(r.left, 0); x < r.right; ++x) {
+            ++total;
+            const bool equal = at(after, x, y) == at(sheet, x, y);
+            same += equal ? 1 : 0;
+
+        }
+    EXPECT_GT(total, 0);
+    EXPECT_EQ(same, total) << "the popup's area shows the sheet again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, QtTrickEstimationTest,
+                         ::testing::Values(EditionCase{"German", true}, EditionCase{"English", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

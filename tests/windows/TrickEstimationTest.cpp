@@ -1,0 +1,298 @@
+// The trick estimation window and its panel: the view tables, the refresh entry, the close box,
+// the registry's damaged values, the question before an opponent's evaluation is shown, Auto, the
+// legend button and the best game the frame puts the window on.
+#include "windows/TrickEstimation.h"
+
+#include "flow/EstimatedGame.h"
+#include "flow/FrameFixture.h"
+#include "match/WindowSections.h"
+#include "model/CardCodes.h"
+#include "platform/core/Button.h"
+#include "platform/core/ComboBox.h"
+#include "platform/core/ControlMessages.h"
+#include "resources/CommandIds.h"
+#include "resources/EstimationTemplates.h"
+#include "windows/TrickEstimationDialog.h"
+
+#include <cstring>
+
+namespace {
+
+using testsupport::FrameFixture;
+
+TEST(TrickEstimationTables, GameTypeToView) {
+    const struct {
+        int type, view, expected;
+    } cases[] = {
+        {0, 5, 3}, {1, 5, 2}, {2, 5, 1}, {3, 5, 0}, {4, 0, 5}, {5, 0, 5}, {6, 0, 4}, {7, 0, 6}, {8, 0, 6},
+        // No game, or a type negated by a hand-over: the view stays.
+        {-1, 2, 2}, {-7, 4, 4}, {9, 1, 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GameTypeToView(c.type, c.view), c.expected) << "type " << c.type;
+}
+
+TEST(TrickEstimationTables, ViewToBlockAndPopupMode) {
+    const struct {
+        int view, block, mode;
+    } cases[] = {
+        {0, 3, kPopupModeSuit}, {1, 2, kPopupModeSuit}, {2, 1, kPopupModeSuit}, {3, 0, kPopupModeSuit},
+        {4, SHEET_GRAND, kPopupModeGrand}, {5, SHEET_NULL, kPopupModeNull}, {6, SHEET_PLAY, kPopupModeRamsch},
+        {7, -1, kPopupModeSuit}, {-1, -1, kPopupModeSuit},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ViewToBlock(c.view), c.block) << "view " << c.view;
+        EXPECT_EQ(ViewToPopupMode(c.view), c.mode) << "view " << c.view;
+    }
+}
+
+TEST(TrickEstimationTables, RightHandSpotsPerMode) {
+    const struct {
+        int mode, spot;
+        bool right;
+    } cases[] = {
+        {kPopupModeSuit, 2, false}, {kPopupModeSuit, 3, true}, {kPopupModeSuit, 5, false}, {kPopupModeSuit, 6, true},
+        {kPopupModeGrand, 1, false}, {kPopupModeGrand, 2, true}, {kPopupModeGrand, 4, false}, {kPopupModeGrand, 5, true},
+        {kPopupModeNull, 2, false}, {kPopupModeNull, 3, true}, {kPopupModeRamsch, 6, false}, {kPopupModeRamsch, 7, true},
+        {kPopupModeRamsch, 0, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsRightHandSpot(c.mode, c.spot), c.right) << c.mode << "/" << c.spot;
+}
+
+// Options as (base, probability) for the nine game types.
+struct Options {
+    int rows[GAME_OPTION_COUNT][OPT_FIELD_COUNT] = {};
+    Options(std::initializer_list<std::pair<int, int>> values) {
+        int type = 0;
+        for (const auto& [base, probability] : values) {
+            rows[type][OPT_BASE] = base;
+            rows[type][OPT_PROBABILITY] = probability;
+            ++type;
+        }
+    }
+};
+
+TEST(TrickEstimationTables, BestEstimatedGameByProbability) {
+    const struct {
+        const char* name;
+        Options options;
+        int expected;
+    } cases[] = {
+        {"nothing playable shows Diamonds", {{0, 90}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 3},
+        {"Clubs alone", {{9, 40}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 0},
+        {"Clubs at 0 gives way to Diamonds", {{9, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 3},
+        {"a suit must be strictly better", {{9, 50}, {11, 50}, {10, 50}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 0},
+        {"Hearts more probable", {{9, 50}, {11, 40}, {10, 70}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 2},
+        {"Grand wins a tie", {{9, 50}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {24, 50}, {0, 0}, {0, 0}}, 6},
+        {"Null and Grand tie: the later", {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {23, 60}, {0, 0}, {24, 60}, {0, 0}, {0, 0}}, 6},
+        {"an option off does not count", {{9, 50}, {0, 0}, {0, 0}, {0, 0}, {0, 99}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 0},
+        {"Null at 0 beats nothing", {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {23, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}, 4},
+    };
+    for (const auto& c : cases) EXPECT_EQ(BestEstimatedGame(c.options.rows), c.expected) << c.name;
+}
+
+class TrickEstimationTest : public FrameFixture {
+protected:
+    void SetUp() override { StartProgram(); }
+
+    // Opens the window through the View menu's toggle; a question on the way gets `answer`.
+    CTrickEstimation* Open(int answer = IDYES) {
+        host_->Answers().PushMessageBoxAnswer(answer);
+        Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+        host_->PumpUntilIdle();
+        return Frame().TrickEstimationWindow();
+    }
+    platform::ComboBox* Combo(CTrickEstimation& window, int id) {
+        return window.PanelDialog()->GetControlAs<platform::ComboBox>(id);
+    }
+    // The person picks a seat in the player combo.
+    void ChooseSeat(CTrickEstimation& window, int seat) {
+        Combo(window, IDC_ESTIMATION_PLAYER)->Choose(seat);
+        host_->PumpUntilIdle();
+    }
+    int EstimationSeatBits() const { return (g_Settings.View.Player >> 4) & 15; }
+};
+
+TEST_F(TrickEstimationTest, TheFirstOpeningWithTheDefaultSeatAsksAndYesMarksTheGame) {
+    ASSERT_EQ(EstimationSeatBits(), 0);  // the default shows seat 0
+    CTrickEstimation* window = Open(IDYES);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);  // the question was asked
+    EXPECT_NE(g_Game.CheatMask & 0x200, 0);
+    EXPECT_EQ(window->Player, Frame().Game.Player(0));
+    EXPECT_EQ(window->UpdateEstimation(2), 0);
+    // A later opponent does not ask again.
+    ChooseSeat(*window, 1);
+    EXPECT_EQ(window->Player, Frame().Game.Player(1));
+    EXPECT_EQ(EstimationSeatBits(), 1);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+}
+
+TEST_F(TrickEstimationTest, NoShowsThePersonReleasesTheLockAndWritesOnlyTheEstimationHalf) {
+    g_Settings.View.Player = 0x01;  // the state panel's half shows seat 1, the estimation seat 0
+    CTrickEstimation* window = Open(IDNO);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(g_Settings.View.Player, 0x21);
+    EXPECT_EQ(Frame().LockWord & 2, 0);
+    EXPECT_EQ(g_Game.CheatMask & 0x200, 0);
+    EXPECT_EQ(window->Player, Frame().Game.Player(2));
+    EXPECT_EQ(window->UpdateEstimation(2), 2);
+    // Choosing an opponent asks; declining it again goes back to the person in the combo.
+    host_->Answers().PushMessageBoxAnswer(IDNO);
+    ChooseSeat(*window, 0);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+    EXPECT_EQ(Combo(*window, IDC_ESTIMATION_PLAYER)->GetCurSel(), 2);
+    EXPECT_EQ(window->Player, Frame().Game.Player(2));
+    EXPECT_EQ(g_Game.CheatMask & 0x200, 0);
+}
+
+TEST_F(TrickEstimationTest, ThePersonsOwnSeatAsksNothing) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open(IDNO);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);  // no question
+    host_->Answers().TakeMessageBoxAnswer();
+    EXPECT_EQ(window->Player, Frame().Game.Player(2));
+}
+
+TEST_F(TrickEstimationTest, RefreshWithAutoOffOnlyRedrawsAndWithAutoFollowsTheGameType) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    window->View = VIEW_HEARTS;
+    Combo(*window, IDC_ESTIMATION_GAME)->SetCurSel(VIEW_HEARTS);
+    g_Game.GameType = 8;
+    const int paints = window->PaintCount();
+    EXPECT_EQ(window->UpdateEstimation(-1), 0);
+    EXPECT_EQ(window->View, VIEW_HEARTS);
+    EXPECT_GT(window->PaintCount(), paints);
+    EXPECT_EQ(window->UpdateEstimation(1), 0);
+    // Auto on.
+    window->PanelDialog()->CheckDlgButton(IDC_ESTIMATION_AUTO, 1);
+    window->Auto = 1;
+    EXPECT_EQ(window->UpdateEstimation(1), 1);
+    const struct {
+        int type, view;
+    } cases[] = {{8, VIEW_RAMSCH}, {5, VIEW_NULL}, {0, VIEW_CLUBS}, {3, VIEW_DIAMONDS}, {-1, VIEW_DIAMONDS}};
+    for (const auto& c : cases) {
+        g_Game.GameType = c.type;
+        window->UpdateEstimation(-1);
+        EXPECT_EQ(window->View, c.view) << "type " << c.type;
+        EXPECT_EQ(Combo(*window, IDC_ESTIMATION_GAME)->GetCurSel(), c.view);
+    }
+}
+
+TEST_F(TrickEstimationTest, TheCloseBoxSavesAutoAndTheViewOnceAndTheToggleDestroys) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    window->Auto = 1;
+    window->View = VIEW_NULL;
+    const HWND handle = window->Handle();
+    ::SendMessage(handle, WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_FALSE(::IsWindow(handle));
+    EXPECT_EQ(Frame().TrickEstimationWindow(), nullptr);
+    EXPECT_EQ(g_Settings.View.ListTrickEstimation, 0);
+    EXPECT_EQ(ReadWindowFlag("RectTrickEstimation", "Auto"), 1);
+    EXPECT_EQ(ReadWindowFlag("RectTrickEstimation", "Game"), VIEW_NULL);
+}
+
+TEST_F(TrickEstimationTest, DamagedRegistryValuesReadAsTheirNearestMeaning) {
+    const struct {
+        int autoValue, game, expectedAuto, expectedView;
+    } cases[] = {{0, 6, 0, 6}, {1, 0, 1, 0}, {5, 7, 1, 0}, {-3, -1, 1, 0}, {0, 99, 0, 0}};
+    g_Settings.View.Player = 0x22;
+    for (const auto& c : cases) {
+        WriteWindowFlag("RectTrickEstimation", "Auto", c.autoValue);
+        WriteWindowFlag("RectTrickEstimation", "Game", c.game);
+        CTrickEstimation* window = Open();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->Auto, c.expectedAuto) << c.autoValue;
+        EXPECT_EQ(window->View, c.expectedView) << c.game;
+        Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);  // the toggle closes it
+        host_->PumpUntilIdle();
+        ASSERT_EQ(Frame().TrickEstimationWindow(), nullptr);
+    }
+}
+
+TEST_F(TrickEstimationTest, TheLegendButtonAndEscapeToggleTheLegend) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    window->PanelDialog()->PostMessage(WM_COMMAND, IDCANCEL, 0);
+    host_->PumpUntilIdle();
+    EXPECT_NE(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    EXPECT_TRUE(window->PanelDialog()->IsAlive());  // the panel never ends
+}
+
+TEST_F(TrickEstimationTest, AutoOutsideThePlaySelectsTheBestGameAndDuringThePlayOnlyRefreshes) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    // The person's hand: every Jack and the long Clubs, so Grand or Clubs is best; either way
+    // not the view chosen before.
+    CPlayer& person = *Frame().Game.Player(2);
+    const int hand[10] = {11, 50, 37, 24, 1, 10, 13, 12, 9, 8};
+    for (int slot = 0; slot < 10; ++slot) {
+        person.cards[static_cast<std::size_t>(slot)] = hand[slot];
+        person.present[static_cast<std::size_t>(slot)] = 1;
+    }
+    person.count = 10;
+    window->View = VIEW_NULL;
+    Combo(*window, IDC_ESTIMATION_GAME)->SetCurSel(VIEW_NULL);
+    g_Game.FlowState = STATE_PLAY;
+    g_Game.GameType = GAME_HEARTS;
+    window->PanelDialog()->GetControlAs<platform::Button>(IDC_ESTIMATION_AUTO)->Click();
+    host_->PumpUntilIdle();
+    EXPECT_EQ(window->Auto, 1);
+    EXPECT_EQ(g_Game.GameType, GAME_HEARTS);  // the play is not touched
+    EXPECT_EQ(window->View, VIEW_HEARTS);
+    // Off and on again outside the play: the best game of the person's options.
+    window->PanelDialog()->GetControlAs<platform::Button>(IDC_ESTIMATION_AUTO)->Click();
+    EXPECT_EQ(window->Auto, 0);
+    g_Game.FlowState = STATE_START;
+    window->PanelDialog()->GetControlAs<platform::Button>(IDC_ESTIMATION_AUTO)->Click();
+    host_->PumpUntilIdle();
+    const int expected = BestEstimatedGame(person.gameOptions);
+    EXPECT_TRUE(expected == GAME_GRAND || expected == GAME_CLUBS) << expected;
+    EXPECT_EQ(g_Game.GameType, expected);
+    EXPECT_EQ(window->View, GameTypeToView(expected, -1));
+}
+
+TEST_F(TrickEstimationTest, RamschOnlyShowsRamschAndPutsTheGameTypeBack) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    window->PanelDialog()->CheckDlgButton(IDC_ESTIMATION_AUTO, 1);
+    window->Auto = 1;
+    g_Game.VariantMode = VARIANT_RAMSCH_ONLY;
+    g_Settings.Variants.GrandHand = 0;  // no Grand Hand: always the Ramsch view
+    g_Game.GameType = GAME_SPADES;
+    g_Game.TrumpCount = 7;
+    Frame().SelectEstimatedGame();
+    EXPECT_EQ(window->View, VIEW_RAMSCH);
+    EXPECT_EQ(g_Game.GameType, GAME_SPADES);
+    EXPECT_EQ(g_Game.TrumpCount, 11);  // the saved type's count
+}
+
+}  // namespace
+
+namespace {
+
+// The panel stands over the top of the client wherever the window goes.
+TEST_F(TrickEstimationTest, ThePanelFollowsTheWindow) {
+    g_Settings.View.Player = 0x22;
+    CTrickEstimation* window = Open();
+    ASSERT_NE(window, nullptr);
+    platform::Rect rect = window->WindowRect();
+    const int paints = window->PaintCount();
+    window->MoveWindow({rect.left + 40, rect.top + 25, rect.right + 40, rect.bottom + 25}, false);
+    ASSERT_EQ(window->PaintCount(), paints);  // before any paint
+    platform::Point origin{0, 0};
+    ClientToScreen(window->Handle(), &origin);
+    EXPECT_EQ(window->PanelDialog()->WindowRect().left, origin.x);
+    EXPECT_EQ(window->PanelDialog()->WindowRect().top, origin.y);
+}
+
+}  // namespace

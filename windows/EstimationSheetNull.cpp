@@ -1,0 +1,182 @@
+// The Null rule sheet: the thirteen Null classes as lines, a column per suit marking which lines
+// apply to that suit and how often, and beside each line the running total of its term (bonus,
+// caution, risk, drop) over the suits; at the top the bare suits, the bonus and the chance.
+#include "computer/evaluation/EstimationSheetLayout.h"
+#include "platform/core/WindowApi.h"
+#include "tavlo/SymbolApi.h"
+#include "windows/EstimationSheetDrawing.h"
+#include "windows/PastelBrushes.h"
+#include "windows/TrickEstimation.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The terms with a running total; None marks a pair without a value, Fixed a pair whose value is
+// written as it stands (the bonus lines).
+enum Term { None, Fixed, Caution1, Caution2, Caution3, Risk1, Risk2, Risk3, Drop, TermCount };
+
+// One pair of a class: the count for the suit's column, the term that grows and by how much (minus
+// the bonus flag when lessBonus).
+struct Pair {
+    int count;
+    Term term;
+    int grow;
+    bool lessBonus = false;
+};
+
+struct NullClass {
+    int firstLine;
+    int lines;
+    Pair pairs[4];
+};
+
+// The class table by class 1..13, first for row 8 word 0 = 0, then for the other variant.
+// clang-format off
+const NullClass kPlainClasses[14] = {
+    {0, 0, {}},
+    {0, 1, {{0, None, 0}}},
+    {0, 1, {{1, None, 0}}},
+    {2, 2, {{1, Caution2, 1}, {0, Fixed, 0}}},
+    {4, 2, {{1, Drop, 1}, {1, Caution2, 1}}},
+    {6, 2, {{2, Drop, 2}, {1, Caution3, 1}}},
+    {9, 2, {{1, Caution1, 1}, {0, Fixed, 0}}},
+    {11, 2, {{1, Caution3, 1}, {1, Risk1, 1}}},
+    {13, 3, {{1, Drop, 1}, {1, Caution3, 1}, {1, Risk1, 1}}},
+    {16, 3, {{2, Drop, 2}, {0, Fixed, 0}, {1, Risk2, 1}}},
+    {19, 3, {{1, Drop, 1}, {0, Fixed, 0}, {1, Risk2, 1}}},
+    {22, 4, {{1, Drop, 1}, {1, Caution3, 1}, {0, Fixed, 0}, {1, Risk3, 1}}},
+    {26, 3, {{2, Drop, 2}, {0, Fixed, 0}, {1, Risk3, 1}}},
+    {29, 1, {{3, Drop, 3}}},
+};
+const NullClass kOtherClasses[14] = {
+    {0, 0, {}},
+    {0, 1, {{0, None, 0}}},
+    {0, 1, {{1, None, 0}}},
+    {2, 2, {{0, Fixed, 0}, {1, Risk1, 1}}},
+    {4, 2, {{1, Drop, 1}, {0, Fixed, 0}}},
+    {6, 2, {{2, Drop, 2}, {0, Fixed, 0}}},
+    {8, 3, {{0, Fixed, 1}, {0, Fixed, 0}, {1, Risk1, 1}}},
+    {11, 2, {{0, Fixed, 0}, {1, Risk1, 1, true}}},
+    {13, 3, {{1, Drop, 1}, {0, Fixed, 0}, {1, Risk1, 1, true}}},
+    {16, 3, {{2, Drop, 2}, {1, Risk1, 1, true}, {0, Fixed, 0}}},
+    {19, 3, {{1, Drop, 1}, {2, Risk1, 2}, {0, Fixed, 0}}},
+    {22, 4, {{1, Drop, 1}, {0, Fixed, 0}, {2, Risk1, 2, true}, {0, Fixed, 0}}},
+    {26, 3, {{2, Drop, 2}, {2, Risk1, 2, true}, {0, Fixed, 0}}},
+    {29, 1, {{3, Drop, 3}}},
+};
+// clang-format on
+
+constexpr int kNullLines = 31;
+
+int LineTop(int y0, int line) { return y0 + 85 + 17 * line; }
+
+}  // namespace
+
+void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
+    const int mode = kPopupModeNull;
+    // Step 1: the common start and the bonus flag.
+    const platform::LogFont previous = BeginSheet(dc, SHEET_NULL, xOffset, yOffset);
+    auto word = [this](int row) { return Sheet ? static_cast<int>(Sheet[row][0]) : static_cast<int>(SHEET_EMPTY); };
+    int spot = 0;
+    auto record = [&](int x, int y) {
+        if (spot < kHotSpots) HotSpots[mode][spot] = {x - xOffset, y - yOffset};
+        ++spot;
+    };
+    const int bonus = word(NullSheet::SafeNoForehandMark.row) != SHEET_EMPTY || word(NullSheet::SafeNoAceMark.row) != SHEET_EMPTY ? 1 : 0;
+    const int y0 = PanelHeight, y1 = y0 + 17, y3 = y0 + 51;
+
+    // Step 2: the rule under the class row.
+    estimation::Rule(dc, 0, 394, y0 + 85);
+    // Step 3: the top boxes.
+    estimation::CentredHeading(dc, HeaderLabels[0], 70, y0);
+    record(70, y1);
+    DrawCellText(70, y1, ShortLabels[0], dc);
+    estimation::CentredHeading(dc, HeaderLabels[5], 394, y0);
+    record(394, y1);
+    DrawCellText(394, y1, ShortLabels[10], dc);
+    estimation::CentredHeading(dc, HeaderLabels[6], 394, y0 + 34);
+    record(394, y3);
+    DrawCellText(394, y3, ShortLabels[11], dc);
+
+    // Step 4: the lines.
+    dc.SetBkMode(platform::BkMode::Opaque);
+    for (int j = 0; j < kNullLines; ++j) {
+        const int top = LineTop(y0, j);
+        const estimation::RuleLine line = estimation::SplitRuleLine(RuleRows[62 + static_cast<std::size_t>(j)], 2);
+        estimation::WhiteFill(dc, {10, top + 1, 506, top + 17});
+        dc.TextOut(10, top + 1, line.condition);
+        if (line.a == '1') {
+            record(394, top);
+            DrawCellText(394, top, std::string(), dc);
+        }
+        if (line.b != '0') estimation::Rule(dc, 0, 506, top);
+        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, 415, 93, top + 1);
+    }
+
+    // Step 5: the OK row and the suit columns.
+    dc.TextOut(10, y0 + 69, ExtraLabels[2]);
+    for (int k = 0; k <= 4; ++k) {
+        dc.MoveTo(202 + 48 * k, y0 + 595);
+        dc.LineTo(202 + 48 * k, y0 + 68);
+    }
+    for (int s = 0; s < 4; ++s) {
+        if (word(s) == 1) dc.FillRect({203 + 48 * s, y0 + 69, 250 + 48 * s, y0 + 85}, PastelBrush(10));
+        WS_DrawSymbol(Handle(), s + 1, 219 + 48 * s, y0 + 69, &dc);
+    }
+
+    // Step 6: the top values.
+    dc.SetBkMode(platform::BkMode::Transparent);
+    estimation::ValueBox(dc, 70, y1, word(4), estimation::NullCountScale(word(4)));
+    estimation::ValueBox(dc, 394, y1, bonus, bonus == 1 ? 10 : 0);
+    const int chance = word(NullSheet::Chance.row);
+    estimation::ValueBox(dc, 394, y3, chance, chance == SHEET_EMPTY ? 0 : chance / 10);
+
+    // Step 7: the value boxes of lines 1 to 29 start green.
+    for (int j = 1; j <= 29; ++j) {
+        const int top = LineTop(y0, j);
+        dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(10));
+    }
+
+    // Step 8: the classes of the four suits, then the two bonus lines.
+    const bool plain = word(NullSheet::Reading.row) == 0;
+    int totals[TermCount] = {};
+    auto writeText = [&](int x, int y, int value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", value);
+        dc.TextOut(x, y, text);
+    };
+    for (int pass = 0; pass < 6; ++pass) {
+        NullClass cls{};
+        int classCode = 0;
+        if (pass < 4) {
+            classCode = word(pass);
+            if (classCode == SHEET_EMPTY) cls = {0, 1, {{0, None, 0}}};
+            else if (classCode >= 1 && classCode <= 13) cls = plain ? kPlainClasses[classCode] : kOtherClasses[classCode];
+            else continue;  // a class outside 1..13 writes nothing
+        } else {
+            const int v = word(pass == 4 ? 5 : 6) != SHEET_EMPTY ? 1 : 0;
+            cls = {pass == 4 ? 1 : 8, 1, {{0, Fixed, v}}};
+            classCode = pass == 4 ? 3 : 6;
+        }
+        for (int k = 0; k < cls.lines; ++k) {
+            const Pair& pair = cls.pairs[k];
+            const int y = LineTop(y0, cls.firstLine + k) + 2;
+            if (pair.count != 0 || classCode == SHEET_EMPTY) writeText(222 + 48 * pass, y, pair.count);
+            if (pair.term == None) continue;
+            int value = pair.grow;
+            if (pair.term != Fixed) {
+                totals[pair.term] += pair.grow - (pair.lessBonus ? bonus : 0);
+                value = totals[pair.term];
+            }
+            const int top = y - 2;
+            dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(std::max(0, 10 - 3 * value)));
+            writeText(402, y, value);
+        }
+    }
+
+    // Step 9.
+    dc.SelectFont(previous);
+    dc.SetViewportOrg(0, 0);
+}

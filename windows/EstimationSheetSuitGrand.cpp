@@ -1,0 +1,127 @@
+// The rule sheet of the suit games and Grand: the term boxes at the top (bare suits, safe trump
+// tricks, safe tricks, the sum that makes the estimate), then the evaluator's rule lines, each with
+// the estimate that the line left.
+#include "platform/core/WindowApi.h"
+#include "tavlo/SymbolApi.h"
+#include "windows/EstimationSheetDrawing.h"
+#include "windows/PastelBrushes.h"
+#include "windows/TrickEstimation.h"
+
+namespace {
+
+using estimation::CountScale;
+using estimation::TrickScale;
+
+// The suit tokens of a condition, by suit index (Clubs, Spades, Hearts, Diamonds).
+constexpr const char* kSuitTokens[4] = {"Kz", "Pk", "Hz", "Ka"};
+constexpr int kRuleLines = 31;
+
+}  // namespace
+
+void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
+    const bool grand = View == VIEW_GRAND;
+    const int mode = grand ? kPopupModeGrand : kPopupModeSuit;
+    // Step 1: the common start.
+    const platform::LogFont previous = BeginSheet(dc, ViewToBlock(View), xOffset, yOffset);
+    auto word = [this](int row) { return Sheet ? static_cast<int>(Sheet[row][0]) : static_cast<int>(SHEET_EMPTY); };
+    int spot = 0;
+    auto record = [&](int x, int y) {
+        if (spot < kHotSpots) HotSpots[mode][spot] = {x - xOffset, y - yOffset};
+        ++spot;
+    };
+    const int y0 = PanelHeight, y1 = y0 + 17, y2 = y0 + 34, y3 = y0 + 51;
+
+    // Step 2: headings and boxes of the top, in the order of their hot spots.
+    estimation::CentredHeading(dc, HeaderLabels[0], 70, y0);
+    record(70, y1);
+    DrawCellText(70, y1, ShortLabels[0], dc);
+    if (!grand) {
+        estimation::CentredHeading(dc, HeaderLabels[1], 232, y0);
+        record(232, y1);
+        DrawCellText(232, y1, ShortLabels[1], dc);
+    }
+    estimation::CentredHeading(dc, HeaderLabels[2], 394, y0);
+    record(394, y1);
+    DrawCellText(394, y1, ShortLabels[2], dc);
+    estimation::CentredHeading(dc, HeaderLabels[3], 376, y2);
+    record(394, y3);
+    DrawCellText(394, y3, ShortLabels[3], dc);
+    estimation::CentredHeading(dc, HeaderLabels[4], 460, y2);
+    record(10, y3);
+    DrawCellText(10, y3, ShortLabels[grand ? 5 : 4], dc);
+    record(70, y3);
+    DrawCellText(70, y3, std::string(), dc);
+
+    // Step 3: the rule lines; each valued line takes the next value row. Remember where each
+    // row's box stands and where the W line of Grand is.
+    dc.SetBkMode(platform::BkMode::Opaque);
+    int rowTop[SHEET_ROWS] = {};
+    bool rowAfterHeading[SHEET_ROWS] = {};
+    int valueRow = 6;
+    bool headingBefore = false;
+    int wLineTop = -1;
+    const std::size_t first = grand ? 31 : 0;
+    for (int i = 0; i < kRuleLines; ++i) {
+        const int t = y3 + 17 * (i + 1);
+        const estimation::RuleLine line = estimation::SplitRuleLine(RuleRows[first + static_cast<std::size_t>(i)], 3);
+        // 3.1 The condition on a white strip.
+        estimation::WhiteFill(dc, {10, t + 1, 506, t + 17});
+        dc.TextOut(10, t + 1, line.condition);
+        // 3.2 The first token of each suit, not at the start, gets its symbol.
+        for (int k = 0; k < 4; ++k) {
+            const std::size_t at = line.condition.find(kSuitTokens[k]);
+            if (at == std::string::npos || at == 0) continue;
+            const int x = 10 + dc.GetTextExtent(std::string_view(line.condition).substr(0, at)).cx;
+            WS_DrawSymbol(Handle(), 9 + k, x, t + 1, &dc);
+        }
+        // 3.3 The hot spot and its box.
+        if (line.a == '1') {
+            record(394, t);
+            DrawCellText(394, t, std::string(), dc);
+        } else if (line.a == '2') {
+            record(394, t);
+            wLineTop = t;
+        }
+        // 3.4 The separators.
+        const int separator = line.b - '0';
+        if (separator & 1) estimation::Rule(dc, 0, 506, t);
+        if (separator & 2) dc.TextOut(419, t - 8, " | ");
+        // 3.5 The value row of the line.
+        if (line.c == '0' && line.a != '2' && valueRow < SHEET_ROWS) {
+            rowTop[valueRow] = t;
+            rowAfterHeading[valueRow] = headingBefore;
+            ++valueRow;
+        }
+        headingBefore = line.c == '1';
+        // 3.6 The adjustment.
+        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, 419, 93, t + 1);
+    }
+
+    // Step 4: the values of the top boxes.
+    dc.SetBkMode(platform::BkMode::Transparent);
+    const int bare = word(4), jacks = word(0);
+    const int safe = grand ? word(1) : word(2);
+    const int before = grand ? word(2) : word(3);
+    estimation::ValueBox(dc, 70, y1, bare, CountScale(bare));
+    if (!grand) estimation::ValueBox(dc, 232, y1, word(1), TrickScale(word(1)));
+    estimation::ValueBox(dc, 394, y1, safe, TrickScale(safe));
+    estimation::ValueBox(dc, 10, y3, before, TrickScale(before));
+    estimation::ValueBox(dc, 70, y3, jacks, CountScale(jacks));
+    const bool emptySum = before == SHEET_EMPTY || jacks == SHEET_EMPTY;
+    estimation::ValueBox(dc, 394, y3, before + jacks, emptySum ? 0 : TrickScale(before + jacks));
+
+    // Step 5: the value rows.
+    const int lastRow = grand ? 34 : 33;
+    for (int r = 6; r <= lastRow && r < valueRow; ++r) {
+        const int y = rowTop[r];
+        // Grand: the W line shows the flag without a box, above the row that follows it.
+        if (grand && r == 18 && rowAfterHeading[r] && wLineTop >= 0) estimation::CentredNumber(dc, 394, wLineTop + 2, word(5));
+        const int v = word(r);
+        if (v == SHEET_EMPTY) dc.FillRect({395, y + 1, 414, y + 17}, PastelBrush(0));
+        else estimation::ValueBox(dc, 394, y, v, TrickScale(v));
+    }
+
+    // Step 6.
+    dc.SelectFont(previous);
+    dc.SetViewportOrg(0, 0);
+}
