@@ -286,3 +286,36 @@ TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
 }
 
 }  // namespace
+
+namespace {
+
+// Inside the swap pause after a computer's declaration the skat swap starts the exchange between
+// the soloist's hand and the skat, though a step runs beneath it; finishing it ends the pause and
+// the game goes on to play.
+TEST_F(SwapCommandsTest, SkatSwapInsideTheSwapPauseExchangesWithTheSoloist) {
+    DealAndHold(4711);
+    g_Flow.SkatSwapOption = 1;
+    int state = -1, groups = -1, marked = -1, skatInTrick = -1;
+    testsupport::Later swap, finish;
+    swap.At(5000, [&] {
+        Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
+        state = g_Game.FlowState;
+        groups = Frame().ActiveGroups;
+        marked = g_Game.CheatMask & kSwapped;
+        skatInTrick = Frame().Game.trick.count;
+        finish.At(1000, [&] { ::PostMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0); });
+    });
+    StartAuction(2, 0, 18);
+    PressPass();
+    host_->PumpFor(1000);
+    EXPECT_EQ(state, STATE_SWAP);
+    EXPECT_EQ(groups, 1 | 4);  // the skat and seat 1, the soloist
+    EXPECT_EQ(marked, kSwapped);
+    EXPECT_EQ(skatInTrick, 2);
+    EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
+    EXPECT_EQ(Frame().SwapPausePending, 0);
+    EXPECT_EQ(Frame().Game.count, 2);
+    EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
+}
+
+}  // namespace
