@@ -311,7 +311,8 @@ public:
     void ShowStateDialog();
     void OnSuggestCard();
     void DemoPlayPersonCard();
-    void DemoDeclare();
+    // Timer 51: the person's most valuable game pressed on the declaration bar.
+    void DemoDeclareBestGame();
     // May the player still give Kontra (before his first card, by the rule set); without a
     // player: the person.
     bool IsKontraPossible(const CPlayer& player) const;
