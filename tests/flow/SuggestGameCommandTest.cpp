@@ -140,3 +140,31 @@ TEST_F(SuggestGameCommandTest, PendingBreakShowsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// With the skat picked up the suggestion evaluates the twelve cards: the skat stays in the trick,
+// the hand and the game as they were.
+TEST_F(SuggestGameCommandTest, AfterThePickUpTheSkatStaysWhereItLies) {
+    DealAndHold(4711);
+    WatchDialogs();
+    StartAuction(2, 0, 0);
+    PressBid();
+    ASSERT_EQ(g_Game.FlowState, STATE_SKAT);
+    ::SendMessage(Bar(), WM_COMMAND, 1042, 0);  // pick the skat up
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Game.FlowState, STATE_ASK);
+    const std::vector<int> trick = Frame().Game.trick.cards;
+    const std::vector<unsigned char> present = Frame().Game.trick.present;
+    const std::vector<int> skatDealt = Frame().Game.dealt;
+    const GameImage before = Capture();
+    Suggest();
+    ExpectSame(before, Capture());
+    EXPECT_EQ(Frame().Game.trick.cards, trick);
+    EXPECT_EQ(Frame().Game.trick.present, present);
+    EXPECT_EQ(Frame().Game.dealt, skatDealt);
+    EXPECT_EQ(answerer_.probes, std::vector<int>{1});
+    EXPECT_NE(LogText().find("CMainFrame::OnSuggestGame(Person:"), std::string::npos);
+}
+
+}  // namespace
