@@ -17,11 +17,15 @@ void CMainFrame::DemoDeclareBestGame() {
     // Step 1: the skat lies in the trick while the person holds it, else in its own row.
     CCards& skat = g_Game.HandAnnounced ? static_cast<CCards&>(Game) : static_cast<CCards&>(Game.trick);
     int(*options)[OPT_FIELD_COUNT] = person.SuggestGame(g_Game.HandAnnounced ? 0 : 1, skat);
-    // Step 3: the greatest value; the first of equal ones. Only the games of the bar count: the
-    // Ramsch and Durchmarsch records are no game the person declares.
+    // Step 3: the greatest value; the first of equal ones. Only the games the person could press
+    // count: the Ramsch and Durchmarsch records are no game he declares, and a button the rules
+    // have disabled (Revolution outside a Hand game of the variants) is none either.
+    static constexpr int kButtons[GAME_GRAND + 1] = {IDC_CLUBS, IDC_CLUBS + 1, IDC_CLUBS + 2, IDC_CLUBS + 3,
+                                                     IDC_NULL,  IDC_REVOLUTION, IDC_GRAND};
+    const auto pressable = [this](int type) { return ::IsWindowEnabled(::GetDlgItem(PromptDialog, kButtons[type])); };
     int best = GAME_CLUBS, bestValue = std::max(0, options[GAME_CLUBS][OPT_VALUE]);
     for (int type = GAME_SPADES; type <= GAME_GRAND; ++type)
-        if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > bestValue) {
+        if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > bestValue && pressable(type)) {
             best = type;
             bestValue = options[type][OPT_VALUE];
         }
@@ -33,8 +37,6 @@ void CMainFrame::DemoDeclareBestGame() {
     g_Game.SchwarzAnnounced = options[best][OPT_SCHWARZ];
     WriteTrace(":DemoDeclare(" + std::to_string(best) + ")", LOG_MAINFRAME);
     // Step 5: the game's button.
-    static constexpr int kButtons[GAME_GRAND + 1] = {IDC_CLUBS, IDC_CLUBS + 1, IDC_CLUBS + 2, IDC_CLUBS + 3,
-                                                     IDC_NULL,  IDC_REVOLUTION, IDC_GRAND};
     int button = kButtons[best];
     if (best == GAME_NULL && options[GAME_NULL][OPT_OUVERT]) button = IDC_NULL_OUVERT;
     PressButton(button);

@@ -104,10 +104,9 @@ void CMainFrame::OnTimer(unsigned id) {
                 ::PostMessage(MessageDialog(), WM_CLOSE);
                 if (g_Game.Soloist != 2) SetTimer(TM_DEMO_KONTRA_REVOLUTION, g_Settings.Delay.Demo);
             } else {
+                // The suggested exchange arms timer 102, which ends the exchange: a second end
+                // would start the play twice.
                 PressButton(BTN_SUGGEST);
-                // The demonstration ends the person's exchange itself: the suggestion only
-                // prepares the cards.
-                SetTimer(TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
             }
             break;
         case TM_DEMO_FINISH_OR_PLAY:
