@@ -6,6 +6,7 @@
 #include "dialogs/DialogIds.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
 
@@ -40,4 +41,8 @@ void CMainFrame::DemoDeclareBestGame() {
     int button = kButtons[best];
     if (best == GAME_NULL && options[GAME_NULL][OPT_OUVERT]) button = IDC_NULL_OUVERT;
     PressButton(button);
+    // A click may only settle the bar (the skat suggestion it asks for first, or the announcements
+    // of another game dropped); the timer looks again once the click is through and presses again
+    // while the bar still waits.
+    SetTimer(TM_DEMO_DECLARE, g_Settings.Delay.Demo);
 }

@@ -75,3 +75,24 @@ TEST_F(DemoDeclarationTest, DeclarationTimerPressesTheGameTheBarDeclares) {
 }
 
 }  // namespace
+
+namespace {
+
+// With suggestions on, the bar's first click asks for the skat suggestion; the timer comes again
+// and its second press declares.
+TEST_F(DemoDeclarationTest, FirstPressAsksForTheSkatSuggestionTheNextDeclares) {
+    WriteProfileInt("Options", "Suggest", 1);
+    PersonHoldsTheSkat();
+    Fire(TM_DEMO_DECLARE);
+    EXPECT_EQ(Count("CMainFrame::OnSuggestSkat("), 1);
+    EXPECT_EQ(Frame().Game.trick.count, 2);
+    EXPECT_TRUE(Armed(TM_DEMO_DECLARE));
+    EXPECT_FALSE(Armed(TM_DEMO_DECLARED));
+    Fire(TM_DEMO_DECLARE);
+    EXPECT_EQ(Count("CMainFrame::OnSuggestSkat("), 1);
+    EXPECT_TRUE(Armed(TM_DEMO_DECLARED));
+    EXPECT_EQ(Frame().Game.trick.count, 0);
+    EXPECT_EQ(Frame().Game.count, 2);
+}
+
+}  // namespace
