@@ -185,6 +185,11 @@ void CMainFrame::OnCommand(int id) {
         case ID_SUPPORT: OnSupport(); break;
         case CM_SUGGEST_EXCHANGE: OnSuggestExchange(); break;
         case CM_SUGGEST_SKAT: OnSuggestSkat(); break;
+        case CM_SUGGEST_GAME: OnSuggestGame(); break;
+        case ID_SWAP_CARDS: OnSwapCardsMode(); break;
+        case ID_SWAP_SKAT: OnSkatSwap(); break;
+        case ID_SWAP_HAND: OnSwapHands(); break;
+        case ID_SWAP_SUITS: OnSwapSuits(); break;
         case ID_SOUNDS_FOLDER: OnSoundsFolder(); break;
         case ID_VOICES_FOLDER: OnVoicesFolder(); break;
         case ID_STORAGE_FOLDER: OnStorageFolder(); break;

@@ -318,7 +318,8 @@ public:
     void ShowStateDialog();
     void OnSuggestCard();
     void DemoPlayPersonCard();
-    void DemoDeclare();
+    // Timer 51: the person's most valuable game pressed on the declaration bar.
+    void DemoDeclareBestGame();
     // May the player still give Kontra (before his first card, by the rule set); without a
     // player: the person.
     bool IsKontraPossible(const CPlayer& player) const;
@@ -343,6 +344,16 @@ public:
     void OnSupport();
     void OnSuggestExchange();
     void OnSuggestSkat();
+    // The games the hand allows, in a message with rule links (flow/SuggestGameCommand.cpp).
+    void OnSuggestGame();
+    // The manipulation commands (flow/SwapCommands.cpp): a free card exchange, the skat swap (a
+    // switch, or an exchange with the skat), whole hands or two suits exchanged and the deal replayed.
+    void OnSwapCardsMode();
+    void OnSkatSwap();
+    void OnSwapHands();
+    void OnSwapSuits();
+    // Hands or suits exchanged in the dealt copies: the game is broken off, marked and dealt again.
+    void ReplaySwappedDeal();
     // The folder commands (flow/FolderCommands.cpp).
     void OpenWorkFolder(const std::string& name);
     void OnSoundsFolder();

@@ -2,6 +2,7 @@
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "dialogs/DeclareDialog.h"
@@ -45,12 +46,17 @@ void CMainFrame::OnSuggestSkat() {
         WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
         return;
     }
+    const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
+    // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
+    if (g_Game.DemoMode && !ramsch) {
+        if (!FreshDeal) return;
+        FreshDeal = 0;
+    }
     // 2.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
     IdleTicks = 0;
     person.AnalyseHand(0);
-    const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
     if (ramsch) {
         // 3.
         person.SuggestSkat(skatRow, true);
@@ -112,4 +118,6 @@ void CMainFrame::OnSuggestSkat() {
             bar->CheckDlgButton(kBoxOuvert, g_Game.OuvertAnnounced && !nullOrRevolution ? 1 : 0);
         }
     }
+    // 8. The laid-away cards stay in the trick row, where the declaration takes them from.
+    if (g_Game.DemoMode && !ramsch) SetTimer(TM_DEMO_DECLARE, g_Settings.Delay.Demo);
 }

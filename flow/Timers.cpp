@@ -77,11 +77,10 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
-        // The skat suggestion of timer 53 comes with the play aids; until then both timers declare.
-        case TM_DEMO_DECLARE: DemoDeclare(); break;
+        case TM_DEMO_DECLARE: DemoDeclareBestGame(); break;
         case TM_DEMO_SUGGEST_SKAT:
             if (g_Game.GameType == GAME_RAMSCH) DemoPushRamschSkat();
-            else DemoDeclare();
+            else if (::IsWindow(PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
             break;
         case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_DEMO_OK: {
@@ -105,10 +104,9 @@ void CMainFrame::OnTimer(unsigned id) {
                 ::PostMessage(MessageDialog(), WM_CLOSE);
                 if (g_Game.Soloist != 2) SetTimer(TM_DEMO_KONTRA_REVOLUTION, g_Settings.Delay.Demo);
             } else {
+                // The suggested exchange arms timer 102, which ends the exchange: a second end
+                // would start the play twice.
                 PressButton(BTN_SUGGEST);
-                // The demonstration ends the person's exchange itself: the suggestion only
-                // prepares the cards.
-                SetTimer(TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
             }
             break;
         case TM_DEMO_FINISH_OR_PLAY:

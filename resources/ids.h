@@ -300,3 +300,17 @@ inline constexpr int IDS_BOCK_ROUND_GAME = 41064;      // "%d" rounds, "%d" game
 inline constexpr int IDS_RAMSCH_ROUND_GAME = 41065;
 inline constexpr int IDS_YES = 41140;
 inline constexpr int IDS_NO = 41141;
+
+// The game suggestion.
+inline constexpr int IDS_QUERY_SUGGEST_FOR_COMPUTERS = 40109;  // the computers' games mark the game
+inline constexpr int IDS_OVERBID_MARK = 41010;                 // ", überreizt"
+inline constexpr int IDS_POSSIBLE_GAMES = 41070;               // the heading: text, "\par", "\par"
+inline constexpr int IDS_SUGGESTION_TRICKS = 41134;            // value, overbid mark, tricks, chance
+inline constexpr int IDS_SUGGESTION_CHANCE = 41135;            // value, overbid mark, chance
+// The manipulation commands.
+inline constexpr int IDS_SWAP_CARDS = 41085;
+inline constexpr int IDS_PLEASE_SWAP_CLICK = 41086;
+inline constexpr int IDS_PLEASE_SWAP_DRAG = 41087;
+inline constexpr int IDS_SKAT_SWAP_ON = 41088;
+inline constexpr int IDS_SKAT_SWAP_OFF = 41089;
+inline constexpr int IDS_NOTICE_SWAP_SKAT_CARDS = 41183;

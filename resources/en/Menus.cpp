@@ -96,6 +96,7 @@ constexpr MenuItemTemplate kOptions[] = {
     {ID_COUNT, "Cou&nt"},
     {ID_DEMONSTRATION, "&Demonstration"},
     {ID_DRAG_CARDS, "D&rag Cards"},
+    {ID_SUPPORT, "Su&pport Visually Impaired"},
     {0, "", MF_SEPARATOR},
     {ID_SETTINGS, "S&ettings ..."},
     {ID_RISK, "&Risk Disposition ..."},

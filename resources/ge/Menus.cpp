@@ -98,6 +98,7 @@ constexpr MenuItemTemplate kOptions[] = {
     {ID_COUNT, "Mitzä&hlen"},
     {ID_DEMONSTRATION, "&Demonstration"},
     {ID_DRAG_CARDS, "Karten z&iehen"},
+    {ID_SUPPORT, "&Unterstützung Sehbehinderter"},
     {0, "", MF_SEPARATOR},
     {ID_SETTINGS, "&Einstellungen ..."},
     {ID_RISK, "Risi&kobereitschaft ..."},

@@ -1,6 +1,7 @@
 // The auction bar: the bid button bids, holds or hands the answer to a computer inside the click;
 // the pass and suggest buttons post; the keys raise and lower the value shown.
 
+#include "platform/core/DialogAnswer.h"
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/BarFixture.h"
 #include "flow/FlowIds.h"
@@ -191,8 +192,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, PassButtonTest, ::testing::ValuesIn(kPassCases),
 TEST_F(AuctionBarTest, SuggestPostsTheGameSuggestion) {
     g_Game.PauseLevel = 5;
     auto* bar = Open();
+    // The frame shows its suggestion; the person closes it.
+    host_->Answers().PushDialogAnswer(IDD_INFO, {platform::DialogAction::Press(IDOK)});
     Click(bar, IDC_SUGGEST_GAME);
     EXPECT_EQ(FrameCommands(), Commands{"D139"});
+    EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     EXPECT_EQ(g_Game.PauseLevel, 1);
     EXPECT_EQ(Effects(), std::vector<int>{3});
 }

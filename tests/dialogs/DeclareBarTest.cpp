@@ -2,6 +2,7 @@
 // while the skat suggestion is pending) unless a suggestion or the announcement boxes refuse the
 // click; the boxes set the announcements by the rules' exclusions; Enter never declares.
 
+#include "platform/core/DialogAnswer.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/DeclareDialog.h"
 #include "flow/FlowIds.h"
@@ -265,8 +266,11 @@ TEST_F(DeclareBarTest, SkatBoxSwitchesBetweenShowingTheSkatAndDeclaring) {
 TEST_F(DeclareBarTest, GameQuestionSendsTheGameSuggestion) {
     g_Settings.Options.Suggest = 1;
     auto* bar = Open();
+    // The frame shows its suggestion; the person closes it.
+    host_->Answers().PushDialogAnswer(IDD_INFO, {platform::DialogAction::Press(IDOK)});
     Click(bar, IDC_SUGGEST_GAME);
     EXPECT_EQ(FrameCommands(), Commands{"S139"});
+    EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     EXPECT_EQ(Effects(), std::vector<int>{3});
 }
 

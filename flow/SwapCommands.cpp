@@ -1,0 +1,184 @@
+// The manipulation commands of the Game menu: a free exchange of cards among the hands and the
+// skat, the skat swap (a switch for the pause after the declaration, or an exchange with the skat),
+// and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
+// game SWAPPED.
+#include "flow/MainFrame.h"
+
+#include "dialogs/ViewDialogs.h"
+#include "flow/FlowGlobals.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/Settings.h"
+#include "model/Trace.h"
+#include "platform/core/CommandState.h"
+#include "platform/core/Resources.h"
+#include "resources/CommandIds.h"
+#include "resources/ids.h"
+#include "shell/ShellGlobals.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kMarkSwapped = 8;
+constexpr int kSwapSound = 6;
+constexpr int kWithJacks = 8;
+constexpr int kJack = 5;
+
+// The two suits of each pair the suit dialog offers (1..6), by suit index.
+constexpr int kSuitPairs[7][2] = {{-1, -1}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
+
+bool StateIsOneOf(int state, std::initializer_list<int> states) {
+    for (int s : states)
+        if (s == state) return true;
+    return false;
+}
+
+}  // namespace
+
+namespace {
+
+// A manipulation nested in an auction, Ramsch or card step would rebuild the game beneath it; one
+// whose menu item is off has no game to work on.
+bool MayManipulate(CMainFrame& frame, int command) {
+    platform::CommandState state(command);
+    frame.UpdateCommand(state);
+    if (frame.StepDepth > 1 || g_Shell.ModalPumpActive || !state.Enabled()) {
+        WriteTrace(":OnCommand(" + std::to_string(command) + ":refused)", LOG_MAINFRAME);
+        frame.SetStatusText(IDS_ILLEGAL_ACTION);
+        return false;
+    }
+    return true;
+}
+
+// The hint of an exchange by the way cards are moved.
+int SwapHint() { return g_Settings.Options.Drag ? IDS_PLEASE_SWAP_DRAG : IDS_PLEASE_SWAP_CLICK; }
+
+}  // namespace
+
+void CMainFrame::OnSwapCardsMode() {
+    if (!MayManipulate(*this, ID_SWAP_CARDS)) return;
+    WriteTrace(":OnSwapCardsMode()", LOG_MAINFRAME);
+    // Step 1.
+    SetPause(0);
+    ClearDesk();
+    CheckCheat(kMarkSwapped, 1);
+    // Step 2.
+    MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    SoundEffect(kSwapSound, false);
+    // Step 3: the cards as dealt.
+    for (CCards* row : {static_cast<CCards*>(&Game.computer0), static_cast<CCards*>(&Game.computer1),
+                        static_cast<CCards*>(&Game.person), static_cast<CCards*>(&Game)}) {
+        row->Restore(true);
+        row->Sort();
+        row->PaintCards(0);
+    }
+    // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
+    SwapCardsPerson(true, true, true, true, 3);
+    // Step 5.
+    ShowGameStatusDialog();
+    HintText = platform::LoadString(SwapHint());
+    StatusText = platform::LoadString(IDS_SWAP_CARDS);
+    StatusRotation = 1;
+    StatusRotationIndex = 0;
+    SetStatusPane(0, HintText);
+}
+
+void CMainFrame::OnSkatSwap() {
+    const int state = g_Game.FlowState;
+    // In the states before and during a game the command is the switch of the swap pause.
+    if (StateIsOneOf(state, {STATE_IDLE, STATE_START, STATE_OBSERVE, STATE_AUCTION, STATE_REPLY, STATE_SKAT,
+                             STATE_HAND, STATE_ASK, STATE_PASS, STATE_QUERY, STATE_SWAP, STATE_PLAY})) {
+        g_Flow.SkatSwapOption = g_Flow.SkatSwapOption ? 0 : 1;
+        WriteTrace(":OnSkatSwap(" + std::string(g_Flow.SkatSwapOption ? "on" : "off") + ")", LOG_MAINFRAME);
+        StatusText = platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF);
+        SetStatusPane(0, StatusText);
+        return;
+    }
+    // Otherwise the skat's holder exchanges cards with it: beneath another step only inside a swap
+    // pause, and only while the skat and a holder are on the table.
+    const int holder = g_Game.SkatHolderSeat;
+    const bool nested = StepDepth > 1 || g_Shell.ModalPumpActive;
+    const bool skatOnTable = Game.count == 2 && Game.present[0] && Game.present[1];
+    if ((nested && !SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
+        WriteTrace(":OnSkatSwap(refused)", LOG_MAINFRAME);
+        SetStatusText(IDS_ILLEGAL_ACTION);
+        return;
+    }
+    WriteTrace(":OnSkatSwap(" + GetPlayerName(holder) + ")", LOG_MAINFRAME);
+    SetPause(0);
+    CheckCheat(kMarkSwapped, 1);
+    MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
+    SoundEffect(kSwapSound, false);
+    CloseModelessDialog();
+    SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
+    ShowGameStatusDialog();
+    HintText = platform::LoadString(SwapHint());
+    SavedStatusText = StatusText;
+    StatusText = platform::LoadString(IDS_SWAP_CARDS);
+    StatusRotation = 1;
+    StatusRotationIndex = 0;
+    SetStatusPane(0, HintText);
+}
+
+void CMainFrame::OnSwapHands() {
+    if (!MayManipulate(*this, ID_SWAP_HAND)) return;
+    const int previous = SetPause(0);
+    CSwapHandsDialog dialog;
+    const int result = dialog.DoModal();
+    SetPause(previous);
+    const int code = result == IDOK ? dialog.Code : 0;
+    WriteTrace(":OnSwapHands(" + std::to_string(code) + ")", LOG_MAINFRAME);
+    // Anything but the three pairs is a cancel.
+    if (code < 1 || code > 3) return;
+    OnBreak();
+    CheckCheat(kMarkSwapped, 1);
+    static constexpr int kPairs[4][2] = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
+    CPlayer& first = *Game.Player(kPairs[code][0]);
+    CPlayer& second = *Game.Player(kPairs[code][1]);
+    first.dealt.swap(second.dealt);
+    ReplaySwappedDeal();
+}
+
+void CMainFrame::OnSwapSuits() {
+    if (!MayManipulate(*this, ID_SWAP_SUITS)) return;
+    const int previous = SetPause(0);
+    CSwapSuitsDialog dialog;
+    const int result = dialog.DoModal();
+    SetPause(previous);
+    const int code = result == IDOK ? dialog.Code : 0;
+    WriteTrace(":OnSwapSuits(" + std::to_string(code) + ")", LOG_MAINFRAME);
+    // Anything but the six pairs, with or without the Jacks, is a cancel.
+    const int pair = code & 7;
+    if (pair < 1 || pair > 6 || (code & ~(7 | kWithJacks)) != 0) return;
+    OnBreak();
+    CheckCheat(kMarkSwapped, 1);
+    // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
+    // suits change places, the Jacks only when asked.
+    const int a = kSuitPairs[pair][0], b = kSuitPairs[pair][1];
+    std::vector<int>* rows[4] = {&Game.computer0.dealt, &Game.computer1.dealt, &Game.person.dealt, &Game.dealt};
+    for (std::vector<int>* row : rows) {
+        for (int& card : *row) {
+            if (!IsCardCode(card)) continue;
+            const int rank = GetCardRank(card);
+            if (rank == kJack && (code & kWithJacks) == 0) continue;
+            const int suit = GetCardSuit(card, true);
+            if (suit == a) card = CardCodeOf(rank, b);
+            else if (suit == b) card = CardCodeOf(rank, a);
+        }
+    }
+    ReplaySwappedDeal();
+}
+
+void CMainFrame::ReplaySwappedDeal() {
+    // The same deal at once, with the exchanged cards.
+    OnRepeat();
+    KillTimer(TM_ASSIGN);
+    AssignedCards();
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& hand = *Game.Player(seat);
+        for (std::size_t slot = 0; slot < hand.dealt.size() && slot < hand.cards.size(); ++slot)
+            hand.dealt[slot] = hand.cards[slot];
+    }
+    if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
+}
