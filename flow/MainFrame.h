@@ -751,6 +751,7 @@ public:
     void CloseGameValueWindow();
     void CloseStateWindow();
     // The status panel shows an opponent: the game is marked, the panel refreshed.
+    void OnUncoverState();
     // The panels' windows go (the frame's own end: flags and places stay as they are).
     void DestroyPanels();
     // A match ended by time: the open data panel shows the time left.

@@ -13,17 +13,6 @@
 #include "shell/SkatApp.h"
 #include "tavlo/Tavlo.h"
 
-namespace {
-void TraceStandIn(const char* name, int argument = -1) {
-    std::string line = ":";
-    line += name;
-    line += "(";
-    if (argument >= 0) line += std::to_string(argument);
-    line += ")";
-    WriteTrace(line, LOG_MAINFRAME);
-}
-}  // namespace
-
 void CMainFrame::SelectEstimatedGame() {}
 
 // The desktop's registrations follow the edition with the file commands' own step.
