@@ -1,6 +1,7 @@
 // The card and game statistics windows of the real program on the Qt host, in both editions and at
-// both sizes: the size buttons show their pictures pixel for pixel, the window is not blank, its
-// tinted cells show their tint, and its texts stand where the recording surface puts them.
+// both sizes: the size buttons show their pictures pixel for pixel, the panel's texts are uncut, the
+// window is not blank, its tinted cells show their tint, and its texts stand where the recording
+// surface puts them.
 //
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
 
@@ -19,6 +20,7 @@
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "QtWantedSize.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
 #include "platform/headless/RecordingDC.h"
@@ -106,6 +108,21 @@ protected:
         EXPECT_EQ(fullSeen.frameHeight, 16);
     }
 
+    // Every control of the panel that shows a text is as wide as its widget asks, in the window.
+    void ExpectTextsFit(platform::Dialog& panel) {
+        int checked = 0;
+        for (HWND child : panel.Children()) {
+            const platform::Window* control = platform::WindowSystem::Instance().FromHandle(child);
+            QWidget* widget = WidgetOf(child);
+            if (!control || !widget || control->Title().empty() || !widget->isVisible()) continue;
+            const QSize wanted = qttest::WantedSize(widget);
+            EXPECT_GE(widget->width(), wanted.width()) << "\"" << control->Title() << "\"";
+            EXPECT_GE(widget->height(), wanted.height()) << "\"" << control->Title() << "\"";
+            ++checked;
+        }
+        EXPECT_GT(checked, 3);
+    }
+
     // The window painted on the recording surface and on the screen agree: every text has ink in
     // its box, every tinted cell shows its tint at its centre. Returns the tinted cells seen.
     template <class Paint>
@@ -174,6 +191,7 @@ TEST_P(QtStatisticsWindowsTest, TheCardStatisticsShowTheirPicturesTintsAndTextsA
     ::SendMessage(panel->GetDlgItem(CCardsDialog::kDeal), BM_CLICK, 0, 0);
     qttest::PumpFor(100);
     ExpectSizeButtons(*panel, CCardsDialog::kCompact, CCardsDialog::kFull);
+    ExpectTextsFit(*panel);
 
     int compactHeight = 0;
     for (const auto& [size, button] : {std::pair{"compact", CCardsDialog::kCompact}, std::pair{"full", CCardsDialog::kFull}}) {
@@ -199,6 +217,7 @@ TEST_P(QtStatisticsWindowsTest, TheGameStatisticsShowTheirPicturesAndTextsAtBoth
     CGamesDialog* panel = window->Panel();
     ASSERT_NE(panel, nullptr);
     ExpectSizeButtons(*panel, CGamesDialog::kCompact, CGamesDialog::kFull);
+    ExpectTextsFit(*panel);
 
     int compactHeight = 0;
     for (const auto& [size, button] : {std::pair{"compact", CGamesDialog::kCompact}, std::pair{"full", CGamesDialog::kFull}}) {
