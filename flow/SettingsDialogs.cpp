@@ -7,9 +7,11 @@
 #include <string>
 
 #include "computer/evaluation/ComputerState.h"
+#include "dialogs/DataDialog.h"
 #include "dialogs/ImageDialog.h"
 #include "dialogs/PlayerOptionDialogs.h"
 #include "dialogs/RuleOptionDialogs.h"
+#include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
 #include "match/GameList.h"
@@ -20,6 +22,7 @@
 #include "platform/core/Registry.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
+#include "shell/Panels.h"
 
 namespace {
 
@@ -196,9 +199,13 @@ void CMainFrame::OnNames() {
         g_GameList.Header.SetText(LIST_NAME_0 + seat * kListSeatStride, 21,
                                   platform::Utf8ToCp1252(platform::TruncateToCp1252(g_Profile.Names[seat], 20)));
     RefreshScoreSheet();
-    // Step 3: the statistics and the trick estimation name the players.
+    // Step 3: the game data's texts take the new names; the open data and state panels show them.
+    CDataDialog::CollectGameTexts(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2));
+    if (auto* data = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
+    if (auto* state = PanelAs<CStateDialog>(PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
+    // Step 4: the statistics and the trick estimation name the players.
     for (int command : {ID_LIST_CARD_STATISTICS, ID_LIST_GAME_STATISTICS, ID_LIST_TRICK_ESTIMATION})
         Redraw(SideWindow(command));
-    // Step 4: the seat labels on the table.
+    // Step 5: the seat labels on the table.
     RefreshPosTexts(1);
 }

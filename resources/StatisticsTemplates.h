@@ -5,7 +5,8 @@
 //
 // Card panel: the size buttons, the count of recorded deals, the three views and the test deal and
 // reset buttons. Game panel: the size buttons, the count of recorded games, the game type, the
-// per-match switch and the reset button.
+// per-match switch and the reset button. The switches are wide enough for their texts in the
+// screen fonts, which run wider than the classic dialog font.
 
 #include "platform/core/DialogTemplate.h"
 
@@ -27,9 +28,9 @@ struct StatisticsTemplates {
         {CK::GroupBox, -1, Text::recordedGames, {E ? 74 : 69, 2, E ? 207 : 218, 46}, 0},
         {CK::Static, -1, Text::number, {E ? 80 : 75, 15, 38, 8}, platform::CTL_CENTER},
         {CK::Edit, 1050, "", {E ? 79 : 74, 25, 40, 14}, kCount},
-        {CK::RadioButton, 1009, Text::series, {E ? 147 : 150, 10, 32, 10}, kRadio | platform::CTL_GROUP | platform::CTL_TABSTOP},
-        {CK::RadioButton, 1051, Text::unlimited, {E ? 147 : 150, 22, E ? 47 : 50, 10}, kRadio},
-        {CK::RadioButton, 1175, "&Test", {E ? 147 : 150, 34, 30, 10}, kRadio},
+        {CK::RadioButton, 1009, Text::series, {E ? 147 : 150, 10, 38, 10}, kRadio | platform::CTL_GROUP | platform::CTL_TABSTOP},
+        {CK::RadioButton, 1051, Text::unlimited, {E ? 147 : 150, 22, E ? 52 : 56, 10}, kRadio},
+        {CK::RadioButton, 1175, "&Test", {E ? 147 : 150, 34, 34, 10}, kRadio},
         {CK::PushButton, 1047, Text::deal, {E ? 225 : 232, 11, 50, 14}, kButton | platform::CTL_HIDDEN},
         {CK::PushButton, 1082, Text::reset, {E ? 225 : 232, 29, 50, 14}, kButton},
         {CK::PushButton, 1292, "", {E ? 12 : 13, E ? 19 : 20, 15, 14}, kButton},
@@ -45,7 +46,7 @@ struct StatisticsTemplates {
         {CK::Static, -1, Text::type, {145, 15, 38, 8}, platform::CTL_CENTER},
         {CK::ComboBox, 1081, "", {133, 25, 63, 83}, platform::CTL_DROPLIST | kButton},
         {CK::Static, -1, Text::mode, {218, 15, 38, 8}, platform::CTL_CENTER},
-        {CK::CheckBox, 1116, Text::perMatch, {218, 25, 45, 9}, platform::CTL_AUTO | kButton},
+        {CK::CheckBox, 1116, Text::perMatch, {218, 25, 53, 9}, platform::CTL_AUTO | kButton},
         {CK::PushButton, 1082, Text::reset, {274, 25, 50, 14}, kButton},
         {CK::PushButton, 1292, "", {13, 20, 15, 14}, kButton},
         {CK::PushButton, 1291, "", {40, 20, 16, 14}, kButton},

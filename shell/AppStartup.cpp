@@ -141,6 +141,9 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
 
     // Step 13: every setting into its global. The profile's reader takes over here when it comes.
     ReadProfile();
+    // The seats carry the names of the profile from the start: the table's labels, the panels and
+    // the score sheet show them before the first game.
+    NameCardRows(Frame->Game);
     // The help page that was open at the last exit opens again.
     if (const std::string page = HelpTopicPage(g_Profile.HelpTopic); !page.empty())
         platform::ShowHelpTopic(TableView->Handle(), g_Shell.HelpFile + page);

@@ -86,6 +86,12 @@ LRESULT CLog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnSize();
             UpdateScrollBars(false);
             return 0;
+        case WM_ERASEBKGND:
+            // The lines are drawn transparent: what a scroll or a new size uncovers is cleared to the
+            // window's white first, or the lines shown before would show through.
+            if (auto* dc = reinterpret_cast<platform::DeviceContext*>(wParam))
+                dc->FillRect(ClientRect(), platform::Brush::Solid(platform::Rgb(255, 255, 255)));
+            return 1;
         case WM_PAINT:
             OnPaint();
             return 0;

@@ -398,7 +398,10 @@ void QtControl::Sync(const Control& control) {
             if (ours.ImageId() != m_shownImage || button->size() != m_shownSize) {
                 m_shownImage = ours.ImageId();
                 m_shownSize = button->size();
-                const QSize room(std::max(1, button->width() - 8), std::max(1, button->height() - 6));
+                // A bitmap keeps its pixels: it may use the button's face up to the frame.
+                const bool bitmap = m_shownImage != 0 && DialogPictureIsBitmap(m_shownImage);
+                const QSize room(std::max(1, button->width() - (bitmap ? 4 : 8)),
+                                 std::max(1, button->height() - (bitmap ? 4 : 6)));
                 const QImage picture = m_shownImage != 0 ? PictureOf(m_shownImage, room) : QImage();
                 button->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
                 button->setIconSize(picture.isNull() ? QSize() : picture.size());

@@ -1,6 +1,8 @@
 #include "platform/qt/QtDialogPictures.h"
 
+#include "platform/core/Resources.h"
 #include "platform/qt/PainterDC.h"
+#include "platform/qt/QtImage.h"
 #include "platform/qt/QtPictures.h"
 #include "tavlo/Symbols.h"
 
@@ -32,6 +34,10 @@ const char* DialogPictureDrawing(int imageId) {
         case 264: case 283: return "arrow-up.svg";
         default: return "";
     }
+}
+
+bool DialogPictureIsBitmap(int imageId) {
+    return DialogPictureSymbol(imageId) == 0 && *DialogPictureDrawing(imageId) == '\0' && !LoadBitmap(imageId).IsEmpty();
 }
 
 namespace {
@@ -70,10 +76,23 @@ QImage DialogPictureImage(int imageId, QSize size) {
     const int symbol = DialogPictureSymbol(imageId);
     const char* drawing = DialogPictureDrawing(imageId);
     QImage drawn;
-    if (symbol != 0) drawn = DrawSymbolPicture(symbol);
-    else if (*drawing != '\0') drawn = RenderDrawing(drawing, size);
+    bool pixelPicture = false;
+    if (symbol != 0) {
+        drawn = DrawSymbolPicture(symbol);
+    } else if (*drawing != '\0') {
+        drawn = RenderDrawing(drawing, size);
+    } else if (const Bitmap bitmap = LoadBitmap(imageId); !bitmap.IsEmpty()) {
+        // A bitmap of the edition's resources (the panels' size buttons): drawn pixel for pixel.
+        drawn = ToQImage(bitmap);
+        pixelPicture = true;
+    }
     if (drawn.isNull()) return QImage();
-    const QImage scaled = drawn.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // A pixel picture keeps its size where it fits; only a larger one is made smaller.
+    const bool fits = drawn.width() <= size.width() && drawn.height() <= size.height();
+    const QImage scaled = pixelPicture && fits
+                              ? drawn
+                              : drawn.scaled(size, Qt::KeepAspectRatio,
+                                             pixelPicture ? Qt::FastTransformation : Qt::SmoothTransformation);
     QImage picture(size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);

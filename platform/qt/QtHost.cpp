@@ -6,6 +6,7 @@
 #include <limits>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QIcon>
 #include <QPixmap>
@@ -456,6 +457,9 @@ void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
     QRect geometry = ToQRect(window->WindowRect());
     if (window->Kind() == WindowKind::Child) {
         geometry.translate(ClientOffsetOf(window->GetParent()));
+        // A drop-down list's rectangle includes the dropped list; on the screen it is one line.
+        if (auto* combo = qobject_cast<QComboBox*>(mirror.widget))
+            geometry.setHeight(std::min(geometry.height(), combo->sizeHint().height()));
     } else {
         geometry = geometry.marginsAdded(ClientMarginsOf(hwnd));
     }
@@ -483,6 +487,10 @@ void QtHost::CreateMirror(HWND hwnd) {
             mirror.dirty = true;
         } else {
             mirror.widget = new QtWindowWidget(*this, hwnd, parent, {});
+            // A dialog inside a window (a statistics window's panel) lays its controls out in its
+            // own font: they must show their texts in it too.
+            if (const auto* dialog = dynamic_cast<const Dialog*>(window); dialog && dialog->Template())
+                mirror.widget->setFont(DialogQFont(dialog->Template()->font));
         }
         // A child made hidden (a dialog's hidden button or picture) stays hidden when its parent
         // shows, until it is shown itself: Qt would show every child not hidden explicitly.

@@ -283,7 +283,7 @@ TEST_F(DeclarationTest, OverbidComputerGivesUp) {
     EXPECT_EQ(BidValue(-1), 264);
     // Seat 0 gave the game up, and it is marked as given up.
     EXPECT_EQ(g_Game.GameEndFlags, 8);
-    EXPECT_GE(FindLine("CMainFrame::OnAbandon(Comp1)"), 0);
+    EXPECT_GE(FindLine("CMainFrame::OnAbandon(Computer1)"), 0);
     EXPECT_TRUE(Frame().Record.cards.empty());
 }
 

@@ -26,8 +26,8 @@ TEST_F(GiveUpTest, PlayWaitsWhileTheGiveUpQuestionIsOpen) {
     EXPECT_EQ(Frame().Record.gaveUp, 0);
     host_->PumpFor(2000);
 
-    EXPECT_EQ(CountLines("CMainFrame::Abandon(Comp1)"), 1) << LogText();
-    EXPECT_EQ(CountLines("CMainFrame::OnAbandon(Comp1)"), 1);
+    EXPECT_EQ(CountLines("CMainFrame::Abandon(Computer1)"), 1) << LogText();
+    EXPECT_EQ(CountLines("CMainFrame::OnAbandon(Computer1)"), 1);
     EXPECT_GE(FindLine("CMainFrame::OnPlay(refused)"), 0);
     // Each dialog was answered as the only modal one: the result did not run inside the question.
     ASSERT_GE(answerer_.probes.size(), 2u);
@@ -35,7 +35,7 @@ TEST_F(GiveUpTest, PlayWaitsWhileTheGiveUpQuestionIsOpen) {
     EXPECT_EQ(answerer_.probes[1], 1);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
     // The next game was dealt after the answer and waits for its auction.
-    EXPECT_GE(FindLine("CMainFrame::OnNew()", FindLine("CMainFrame::OnAbandon(Comp1)")), 0);
+    EXPECT_GE(FindLine("CMainFrame::OnNew()", FindLine("CMainFrame::OnAbandon(Computer1)")), 0);
 }
 
 // A CM_PLAY while the person's card is awaited and his place is empty (the demonstration's timer
@@ -71,7 +71,7 @@ const GiveUpCase kGiveUps[] = {
     {"PersonAsSoloistThenStay", Road::PersonSoloist, IDCANCEL, 2, "CMainFrame::OnAbandon(Person)", false, 9, false},
     {"PersonAsDefenderThenNextGame", Road::PersonDefender, IDOK, 2, "CMainFrame::OnAbandon(Person)", true, 8, true},
     {"PersonAsDefenderThenStay", Road::PersonDefender, IDCANCEL, 2, "CMainFrame::OnAbandon(Person)", true, 8, false},
-    {"ComputerDefenderAcceptedThenStay", Road::ComputerDefender, IDCANCEL, 0, "CMainFrame::OnAbandon(Comp1)", true, 8,
+    {"ComputerDefenderAcceptedThenStay", Road::ComputerDefender, IDCANCEL, 0, "CMainFrame::OnAbandon(Computer1)", true, 8,
      false},
 };
 
@@ -130,8 +130,8 @@ TEST_F(GiveUpTest, ADeclinedOfferLetsThePlayGoOn) {
     PersonPlaysACard();
     ASSERT_TRUE(host_->PumpUntil([this] { return !answerer_.answered.empty(); }, 10000));
     host_->PumpFor(1000);
-    EXPECT_EQ(CountLines("CMainFrame::Abandon(Comp1)"), 1);
-    EXPECT_EQ(FindLine("CMainFrame::OnAbandon(Comp1)"), -1);
+    EXPECT_EQ(CountLines("CMainFrame::Abandon(Computer1)"), 1);
+    EXPECT_EQ(FindLine("CMainFrame::OnAbandon(Computer1)"), -1);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_FALSE(Frame().Record.scored);
     // The person's card and Comp1's after it lie in the trick.

@@ -281,7 +281,7 @@ TEST_P(RamschRoadTest, EachRoadPlaysToItsResult) {
         EXPECT_GT(F().Record.points[2], 0);
     }
     if (road.rig == Rig::Comp1GrandHand) {
-        EXPECT_GE(FindLine("CMainFrame::GrandHand(Comp1)"), 0);
+        EXPECT_GE(FindLine("CMainFrame::GrandHand(Computer1)"), 0);
     }
     EXPECT_TRUE(reports_.empty()) << reports_.front();
     // After a Grand Hand in a Ramsch game the same forehand plays the next game; after a Ramsch

@@ -5,16 +5,20 @@
 
 #include <string>
 
+#include "dialogs/DataDialog.h"
 #include "dialogs/ImageDialog.h"
 #include "dialogs/PlayerOptionDialogs.h"
 #include "dialogs/RuleOptionDialogs.h"
 #include "dialogs/SettingsIds.h"
+#include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
+#include "platform/core/ComboBox.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/DialogAnswer.h"
 #include "resources/CommandIds.h"
+#include "shell/Panels.h"
 #include "tavlo/Table.h"
 
 namespace {
@@ -147,6 +151,34 @@ TEST_F(SettingsDialogsTest, ConfirmedNamesReachTheTableTheListAndTheProfile) {
     EXPECT_EQ(GetProfileString("Names", "Person", ""), "Anna");
     EXPECT_EQ(g_GameList.Header.SeatName(0), "J\xFCrgen M\xFCller-Gr\xF6\xDF" "e");
     EXPECT_EQ(g_GameList.Header.SeatName(2), "Anna");
+}
+
+// The open data and state panels take the new names at once, not only at their next opening.
+TEST_F(SettingsDialogsTest, ConfirmedNamesReachTheOpenDataAndStatePanels) {
+    Frame().SendMessage(WM_COMMAND, ID_LIST_DATA);
+    Frame().SendMessage(WM_COMMAND, ID_LIST_STATE);
+    host_->PumpUntilIdle();
+    auto* data = PanelAs<CDataDialog>(Frame().PanelWindow(CM_CLOSE_DATA));
+    auto* state = PanelAs<CStateDialog>(Frame().PanelWindow(CM_CLOSE_STATE));
+    ASSERT_NE(data, nullptr);
+    ASSERT_NE(state, nullptr);
+    Answer(IDD_NAMES, {DialogAction::TypeText(CNameDialog::kSeat0, "Bernd"),
+                       DialogAction::TypeText(CNameDialog::kSeat2, "Anna"), DialogAction::Press(IDOK)});
+    Command(ID_NAMES);
+    ExpectAnswered(ID_NAMES);
+    const struct {
+        int seat;
+        const char* name;
+    } seats[] = {{0, "Bernd"}, {1, "Computer2"}, {2, "Anna"}};
+    const platform::ComboBox* players = state->GetControlAs<platform::ComboBox>(CStateDialog::kPlayer);
+    ASSERT_NE(players, nullptr);
+    ASSERT_EQ(players->Items().Count(), 3);
+    for (const auto& s : seats) {
+        EXPECT_EQ(data->GetDlgItemText(CDataDialog::kNames[static_cast<std::size_t>(s.seat)]), std::string(s.name) + ":");
+        EXPECT_EQ(players->Items().Text(s.seat), s.name);
+    }
+    // Between games no trick has a winner: the field stays blank under the new names.
+    EXPECT_EQ(data->GetDlgItemText(CDataDialog::kTrickWinner), " ");
 }
 
 TEST_F(SettingsDialogsTest, CancelledOrRefusedNamesChangeNothing) {

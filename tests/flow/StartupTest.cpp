@@ -101,7 +101,7 @@ TEST_F(StartupTest, TraceOfStartUpInOrder) {
     StartProgram();
     const std::vector<std::string> expected = {
         "CSkatApp::InitInstance(Kartovan+ 5.8)", "CMainFrame::OnCreate()",
-        "CMainFrame::Startup(Comp1:forehand)",   "CMainFrame::State(IDLE)",
+        "CMainFrame::Startup(Computer1:forehand)",   "CMainFrame::State(IDLE)",
         "CMainFrame::OnSkatRule(variant:SKAT_RULE)", "CGame::Startup()", "CMainFrame::OnStart()"};
     int at = 0;
     for (const std::string& line : expected) {
@@ -125,7 +125,7 @@ TEST_F(StartupTest, CommandLineFileIsOpenedOnceTheTableExists) {
     // The quotes go, and the file is opened only after the table's start-up ran.
     const int start = FindLine("CMainFrame::Start(/games/GAME.SKT)");
     ASSERT_GT(start, 0) << LogText();
-    EXPECT_LT(FindLine("CMainFrame::Startup(Comp1:forehand)"), start);
+    EXPECT_LT(FindLine("CMainFrame::Startup(Computer1:forehand)"), start);
 }
 
 TEST_F(StartupTest, EmptyCommandLinePostsNothing) {

@@ -88,6 +88,7 @@ public:
 
     CMainFrame& Frame() const { return *app_->MainFrame(); }
     platform::QtHost& Host() const { return *host_; }
+    CSkatApp& App() const { return *app_; }
     platform::CardPictureStore& Pictures() { return pictures_; }
     QWidget* Widget() const { return widget_; }
     const QMargins& Margins() const { return margins_; }

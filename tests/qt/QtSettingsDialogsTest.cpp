@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "QtWantedSize.h"
 #include "dialogs/SettingsIds.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/Resources.h"
@@ -33,22 +34,6 @@ const int kTemplates[] = {IDD_CONFIGURATION, IDD_RAMSCH_EVAL_MODE, IDD_RISK_DISP
                           IDD_CARD_BACK,     IDD_CARD_FACE,        IDD_SORT,             IDD_SWAP_HANDS,  IDD_SWAP_SUITS,
                           IDD_SETTINGS,      IDD_SAVE_INIT_VALUES, IDD_TERMINATION,      IDD_LOGGING,     IDD_RENAME,
                           IDD_IMAGES};
-
-// The room the widget asks for, for the kinds that show their text in one piece.
-QSize WantedSize(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        // A label wraps: when the width it has breaks its text, it needs the height of every line.
-        const int height = label->heightForWidth(label->width());
-        const int oneLine = label->fontMetrics().height();
-        return {0, height > oneLine + 2 ? height : 0};
-    }
-    // A push button's text with a little room each side (the style's minimum width is no cut).
-    if (auto* push = qobject_cast<QPushButton*>(widget))
-        return {push->fontMetrics().horizontalAdvance(push->text().remove(u'&')) + 8, 0};
-    if (qobject_cast<QAbstractButton*>(widget)) return {widget->sizeHint().width(), 0};
-    if (auto* group = qobject_cast<QGroupBox*>(widget)) return {group->minimumSizeHint().width(), 0};
-    return {};
-}
 
 TEST(QtSettingsDialogs, EveryTextFitsItsControlInBothEditions) {
     QtHost host;
@@ -74,7 +59,7 @@ TEST(QtSettingsDialogs, EveryTextFitsItsControlInBothEditions) {
                 if (!item) continue;
                 QWidget* widget = host.WidgetOf(item);
                 ASSERT_NE(widget, nullptr) << id << " " << control.text;
-                const QSize wanted = WantedSize(widget);
+                const QSize wanted = qttest::WantedSize(widget);
                 EXPECT_GE(widget->width(), wanted.width()) << edition->language << " " << id << ": \"" << control.text << "\"";
                 EXPECT_GE(widget->height(), wanted.height()) << edition->language << " " << id << ": \"" << control.text << "\"";
             }

@@ -55,7 +55,7 @@ TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
     std::vector<platform::DrawRecord> texts =
         host_->Surface(g_Shell.hTableWnd)->RecordsOfKind(platform::DrawKind::Text);
     ASSERT_EQ(texts.size(), 6u);  // name twice and label twice, then the mark twice
-    EXPECT_EQ(texts[0].text, "Comp1");
+    EXPECT_EQ(texts[0].text, "Computer1");
     EXPECT_EQ(texts[2].text, "Fh");
     EXPECT_EQ(texts[4].text, "Ko");
     EXPECT_EQ(texts[4].bounds.top - texts[2].bounds.top, 10);
@@ -215,8 +215,8 @@ TEST_F(TableTest, WindowPositionKeepsTheSizeInsideTheDesktop) {
 
 TEST_F(TableTest, IdleTableShowsLabelsAndNoNotice) {
     const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
-    EXPECT_TRUE(testsupport::WasDrawn(texts, "Comp1"));
-    EXPECT_TRUE(testsupport::WasDrawn(texts, "Comp2"));
+    EXPECT_TRUE(testsupport::WasDrawn(texts, "Computer1"));
+    EXPECT_TRUE(testsupport::WasDrawn(texts, "Computer2"));
     EXPECT_FALSE(testsupport::WasDrawn(texts, "Your Turn"));
 }
 
