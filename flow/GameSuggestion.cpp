@@ -158,7 +158,7 @@ void CGameSuggestion::AddPlayer(const std::string& name, int (*options)[13], con
             text += Formatted(IDS_SUGGESTION_TRICKS, option[OPT_VALUE], overbid, option[OPT_TRICKS],
                               option[OPT_PROBABILITY]);
         text += "\\par\\par\n";
-        trace += "(" + std::to_string(option[OPT_VALUE]) + ")";
+        trace.append("(").append(std::to_string(option[OPT_VALUE])).append(")");
         // The dialog has eight links: later games are listed without one.
         if (links.size() < static_cast<std::size_t>(CInfoDialog::kMostLinks))
             links.push_back(RuleLink{option[OPT_RULE], position});
@@ -167,7 +167,7 @@ void CGameSuggestion::AddPlayer(const std::string& name, int (*options)[13], con
     // Step 2.8.
     if (!anyTitle) {
         text += platform::LoadString(IDS_BALLOON_PASS) + "\\par\\par ";
-        trace += ":" + platform::LoadString(IDS_BALLOON_PASS);
+        trace.append(":").append(platform::LoadString(IDS_BALLOON_PASS));
         position += kPassLineHeight;
     }
     // Step 2.9.
