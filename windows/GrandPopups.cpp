@@ -410,14 +410,7 @@ ListedSuits SafeTricksBySuit(const CPlayer& player) {
     return listed;
 }
 
-std::vector<int> JackSuits(const GrandContext& c) {
-    std::vector<int> suits;
-    const int jacks = c.B(), mask = c.At(JackMask);
-    if (jacks < 1 || jacks > 4 || mask == SHEET_EMPTY) return suits;
-    for (int s = 0; s < 4; ++s)
-        if ((mask >> s) & 1) suits.push_back(s);
-    return suits;
-}
+std::vector<int> JackSuits(const GrandContext& c) { return PopupJackSuits(c.B(), c.At(JackMask)); }
 
 void Rule(PopupCanvas& canvas, int x1, int y1, int x2, int y2) {
     canvas.Context().MoveTo(x1, y1);
@@ -508,28 +501,7 @@ void DrawSafeTricksTerm(const GrandContext& c) {
 }
 
 // Spot 4: the Jacks held.
-void DrawJacksTerm(const GrandContext& c) {
-    PopupCanvas& canvas = c.canvas;
-    const std::string& plus = c.texts.Joiners[JOINER_PLUS];
-    const std::vector<int> jacks = JackSuits(c);
-    PopupLine line;
-    int width = 0;
-    if (jacks.empty()) {
-        line.Text(PopupFormat("%s: 0", c.texts.Jack.c_str()));
-        width = line.Width(canvas);
-    } else {
-        const std::string head = PopupFormat("%s: ", c.texts.Jack.c_str());
-        line.Text(head);
-        for (std::size_t k = 0; k < jacks.size(); ++k) {
-            if (k > 0) line.Text(plus);
-            line.Symbol(jacks[k], 16);
-        }
-        const int plusWidth = canvas.MeasureText(plus).cx;
-        width = canvas.MeasureText(head).cx + (plusWidth + 16) * static_cast<int>(jacks.size()) - plusWidth - 2;
-    }
-    const platform::Rect box = canvas.DrawPopupBox(kPopupModeGrand, 4, width, PopupLineHeight(canvas), 0);
-    line.Draw(canvas, box.left + 2, box.top + 2);
-}
+void DrawJacksTerm(const GrandContext& c) { DrawJacksHeldPopup(c.canvas, kPopupModeGrand, 4, JackSuits(c), c.texts); }
 
 }  // namespace
 

@@ -149,3 +149,34 @@ PopupLine PopupCountWithSuit(int count, int suit) {
     return line;
 }
 
+std::vector<int> PopupJackSuits(int jackCount, int jackMask) {
+    std::vector<int> suits;
+    if (jackCount < 1 || jackCount > 4 || jackMask == SHEET_EMPTY) return suits;
+    for (int s = 0; s < 4; ++s)
+        if ((jackMask >> s) & 1) suits.push_back(s);
+    return suits;
+}
+
+void DrawJacksHeldPopup(PopupCanvas& canvas, int mode, int spot, const std::vector<int>& jackSuits,
+                        const PopupTexts& texts) {
+    const std::string& plus = texts.Joiners[JOINER_PLUS];
+    PopupLine line;
+    int width = 0;
+    if (jackSuits.empty()) {
+        const std::string text = PopupFormat("%s: 0", texts.Jack.c_str());
+        line.Text(text);
+        width = canvas.MeasureText(text).cx;
+    } else {
+        const std::string head = PopupFormat("%s: ", texts.Jack.c_str());
+        line.Text(head);
+        for (std::size_t k = 0; k < jackSuits.size(); ++k) {
+            if (k > 0) line.Text(plus);
+            line.Symbol(jackSuits[k], 16);
+        }
+        const int plusWidth = canvas.MeasureText(plus).cx;
+        width = canvas.MeasureText(head).cx + static_cast<int>(jackSuits.size()) * (plusWidth + 16) - plusWidth - 2;
+    }
+    const platform::Rect box = canvas.DrawPopupBox(mode, spot, width, PopupLineHeight(canvas), 0);
+    line.Draw(canvas, box.left + 2, box.top + 2);
+}
+

@@ -114,3 +114,11 @@ PopupLine PopupValued(const std::string& label, int value);
 PopupLine PopupSymbolValued(int suit, const std::string& label, int value);
 // "N: <count> " and the suit's symbol when neither word is empty.
 PopupLine PopupCountWithSuit(int count, int suit);
+
+// The suits of the Jacks held, from the sheet's Jack count and mask, in suit order; none when the
+// count is outside 1..4 or the mask is empty.
+std::vector<int> PopupJackSuits(int jackCount, int jackMask);
+// The Jacks-held term of the suit and Grand sheets: "<J>: " and a symbol per Jack, " + " between,
+// or "<J>: 0" without one.
+void DrawJacksHeldPopup(PopupCanvas& canvas, int mode, int spot, const std::vector<int>& jackSuits,
+                        const PopupTexts& texts);

@@ -438,14 +438,7 @@ void DrawSafeTrickTable(const SuitContext& c) {
 }
 
 // The Jacks held, from the Jack mask in suit order; none when B is outside 1..4.
-std::vector<int> JackSuits(const SuitContext& c) {
-    std::vector<int> suits;
-    const int jacks = c.Jacks(), mask = c.At(JackMask);
-    if (jacks < 1 || jacks > 4 || mask == SHEET_EMPTY) return suits;
-    for (int s = 0; s < 4; ++s)
-        if ((mask >> s) & 1) suits.push_back(s);
-    return suits;
-}
+std::vector<int> JackSuits(const SuitContext& c) { return PopupJackSuits(c.Jacks(), c.At(JackMask)); }
 
 // Spot 3: the estimate's trumps, the trump suit's cards and the Jacks.
 void DrawEstimateTerm(const SuitContext& c) {
@@ -481,29 +474,7 @@ void DrawTrumpSuitTerm(const SuitContext& c) {
 }
 
 // Spot 5: the Jacks held.
-void DrawJacksTerm(const SuitContext& c) {
-    PopupCanvas& canvas = c.canvas;
-    const std::string& plus = c.texts.Joiners[JOINER_PLUS];
-    const std::vector<int> jacks = JackSuits(c);
-    PopupLine line;
-    int width = 0;
-    if (jacks.empty()) {
-        const std::string text = PopupFormat("%s: 0", c.texts.Jack.c_str());
-        line.Text(text);
-        width = canvas.MeasureText(text).cx;
-    } else {
-        const std::string head = PopupFormat("%s: ", c.texts.Jack.c_str());
-        line.Text(head);
-        for (std::size_t k = 0; k < jacks.size(); ++k) {
-            if (k > 0) line.Text(plus);
-            line.Symbol(jacks[k], 16);
-        }
-        const int plusWidth = canvas.MeasureText(plus).cx;
-        width = canvas.MeasureText(head).cx + static_cast<int>(jacks.size()) * (plusWidth + 16) - plusWidth - 2;
-    }
-    const platform::Rect box = canvas.DrawPopupBox(kPopupModeSuit, 5, width, PopupLineHeight(canvas), 0);
-    line.Draw(canvas, box.left + 2, box.top + 2);
-}
+void DrawJacksTerm(const SuitContext& c) { DrawJacksHeldPopup(c.canvas, kPopupModeSuit, 5, JackSuits(c), c.texts); }
 
 }  // namespace
 
