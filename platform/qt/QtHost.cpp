@@ -259,16 +259,26 @@ void QtHost::RequestClose(HWND hwnd) {
     });
 }
 
-void QtHost::ReportGeometry(HWND hwnd, QRect geometry) {
+void QtHost::ReportGeometry(HWND hwnd) {
     if (m_applying > 0) return;
-    m_recorded.push_back([hwnd, rect = FromQRect(geometry)] {
+    FollowWidgetGeometry(hwnd);
+}
+
+void QtHost::FollowWidgetGeometry(HWND hwnd) {
+    // Read when taken, not when reported: a maximise arrives as a resize still at the old place and
+    // then a move, and handing the first back to the widget would put it where it no longer is.
+    m_recorded.push_back([this, hwnd] {
+        const QWidget* widget = WidgetOf(hwnd);
         Window* window = System().FromHandle(hwnd);
-        if (window && window->WindowRect() != rect) System().MoveWindow(hwnd, rect, true);
+        if (!widget || !window) return;
+        const Rect rect = FromQRect(widget->geometry().marginsRemoved(ClientMarginsOf(hwnd)));
+        if (window->WindowRect() != rect) System().MoveWindow(hwnd, rect, true);
     });
 }
 
 void QtHost::ReportWindowState(HWND hwnd, Qt::WindowStates states) {
-    if (m_applying > 0) return;
+    // Never an echo to drop: our side changes no widget's state while it applies its own changes,
+    // and a state the window already has changes nothing.
     const WPARAM type = states.testFlag(Qt::WindowMinimized)                                          ? SIZE_MINIMIZED
                         : states.testFlag(Qt::WindowMaximized) || states.testFlag(Qt::WindowFullScreen) ? SIZE_MAXIMIZED
                                                                                                          : SIZE_RESTORED;
@@ -470,7 +480,14 @@ void QtHost::ApplyGeometry(HWND hwnd, Mirror& mirror) {
         const QMargins bars = ClientMarginsOf(hwnd);
         mirror.widget->setMinimumSize(mirror.minimumClient.grownBy(bars));
     }
-    if (mirror.widget->geometry() != geometry) mirror.widget->setGeometry(geometry);
+    if (mirror.widget->geometry() == geometry) return;
+    // A maximised or full-screen window's place is the window manager's, and Qt would quietly drop
+    // the state on a new geometry: the widget keeps it until restored, and our rectangle follows.
+    if (mirror.widget->isWindow() && (mirror.widget->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        FollowWidgetGeometry(hwnd);
+        return;
+    }
+    mirror.widget->setGeometry(geometry);
 }
 
 void QtHost::CreateMirror(HWND hwnd) {

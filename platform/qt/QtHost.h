@@ -130,7 +130,9 @@ public:
     // The person used one of the window's own scroll bars: WM_HSCROLL or WM_VSCROLL (lParam 0) is
     // posted at the next retrieval.
     void QueueScroll(HWND hwnd, bool vertical, unsigned code, int position);
-    void ReportGeometry(HWND hwnd, QRect geometry);
+    // The window manager moved or sized a top-level widget: our window takes the widget's place
+    // (less the bars) as it is when the report is taken.
+    void ReportGeometry(HWND hwnd);
     // The person minimised, maximised or restored a top-level widget: our window takes the state
     // and gets WM_SIZE with its size type.
     void ReportWindowState(HWND hwnd, Qt::WindowStates states);
@@ -161,6 +163,8 @@ private:
     void CreateMirror(HWND hwnd);
     void DestroyMirror(HWND hwnd);
     void ApplyGeometry(HWND hwnd, Mirror& mirror);
+    // At the next retrieval our window's rectangle becomes its top-level widget's client area.
+    void FollowWidgetGeometry(HWND hwnd);
     void ApplySurfaceSize(HWND hwnd, Mirror& mirror);
     // Brings Qt in step with our side: focus and the controls whose state changed (all of them with
     // `everything`).

@@ -98,7 +98,7 @@ void QtWindowWidget::closeEvent(QCloseEvent* event) {
 void QtWindowWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!isWindow()) return;
-    m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
+    m_host.ReportGeometry(m_hwnd);
     // The view that fills the client area grows with it at once, showing its own background over
     // the new part until the program has laid out and painted the larger table.
     const QSize before = event->oldSize().shrunkBy(m_margins);
@@ -108,7 +108,7 @@ void QtWindowWidget::resizeEvent(QResizeEvent* event) {
 
 void QtWindowWidget::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (isWindow()) m_host.ReportGeometry(m_hwnd, geometry().marginsRemoved(m_margins));
+    if (isWindow()) m_host.ReportGeometry(m_hwnd);
 }
 
 void QtWindowWidget::changeEvent(QEvent* event) {

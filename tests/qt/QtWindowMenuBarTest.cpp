@@ -121,12 +121,33 @@ TEST_F(QtWindowMenuBarTest, CloseClosesTheWindowAfterItsSystemCommand) {
 TEST_F(QtWindowMenuBarTest, MaximiseAndRestoreChangeTheWindowsState) {
     ActionFor(SC_MAXIMIZE)->trigger();
     ASSERT_TRUE(PumpUntil([this] { return IsZoomed(window.Handle()); }));
+    // The window manager's late echoes of the new place must not take the maximised state away.
+    PumpFor(100);
     EXPECT_EQ(window.SysCommands(SC_MAXIMIZE), 1);
     EXPECT_TRUE(ActionFor(SC_RESTORE)->isEnabled());
     EXPECT_FALSE(ActionFor(SC_MAXIMIZE)->isEnabled());
     ActionFor(SC_RESTORE)->trigger();
     ASSERT_TRUE(PumpUntil([this] { return !IsZoomed(window.Handle()); }));
     EXPECT_EQ(window.SysCommands(SC_RESTORE), 1);
+}
+
+// The bar changing its height while the window is maximised: the widget stays maximised at the
+// window manager's size, and the window's client area shrinks by the taller bar.
+TEST_F(QtWindowMenuBarTest, ATallerBarLeavesAMaximisedWindowMaximised) {
+    ActionFor(SC_MAXIMIZE)->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return IsZoomed(window.Handle()); }));
+    PumpFor(100);
+    QWidget* widget = host.WidgetOf(window.Handle());
+    ASSERT_NE(widget, nullptr);
+    const QSize maximised = widget->size();
+    host.SetClientMargins(window.Handle(), QMargins(0, bar->height() + 30, 0, 0));
+    ASSERT_TRUE(PumpUntil([&] { return window.WindowRect().Height() == maximised.height() - bar->height() - 30; }));
+    PumpFor(100);
+    EXPECT_TRUE(widget->isMaximized());
+    EXPECT_TRUE(IsZoomed(window.Handle()));
+    EXPECT_EQ(widget->size(), maximised);
+    EXPECT_EQ(window.WindowRect().Width(), maximised.width());
+    EXPECT_EQ(window.WindowRect().Height(), maximised.height() - bar->height() - 30);
 }
 
 TEST_F(QtWindowMenuBarTest, ADisabledWindowTakesNoChoice) {
