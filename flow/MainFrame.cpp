@@ -250,3 +250,5 @@ void CMainFrame::OnCommand(int id) {
         }
     }
 }
+
+std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }

@@ -565,9 +565,6 @@ public:
     void MoveCourseText(int show, platform::DeviceContext* printer = nullptr, const platform::Rect* update = nullptr);
     std::string CourseHeadline();
     void OnListLog();
-    // Points the desktop's registration `key` under `root` ("HKEY_CURRENT_USER", ...) at the
-    // edition `code`.
-    void RegisterFileType(const std::string& root, const std::string& key, const std::string& code);
     void ApplyVolume();
 
     // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ----------------------------

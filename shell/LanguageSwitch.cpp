@@ -100,10 +100,10 @@ void CMainFrame::OnLanguage() {
     CopyShortcut(Handle(), g_Profile.Work + "readme-" + other + ".desktop", g_Profile.Start, "Readme.desktop");
 
     // Step 6: so do the desktop's registrations of the program and its files.
-    RegisterFileType("HKEY_CLASSES_ROOT", "Applications\\skat.exe\\shell\\open\\command", other);
-    RegisterFileType("HKEY_LOCAL_MACHINE", "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skat.exe", other);
-    RegisterFileType("HKEY_CURRENT_USER", "Software\\Classes\\skm_auto_file\\shell\\open\\command", other);
-    RegisterFileType("HKEY_CURRENT_USER", "Software\\Classes\\skt_auto_file\\shell\\open\\command", other);
+    RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", other);
+    RegisterFileType(1, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skat.exe", other);
+    RegisterFileType(2, "Software\\Classes\\skm_auto_file\\shell\\open\\command", other);
+    RegisterFileType(2, "Software\\Classes\\skt_auto_file\\shell\\open\\command", other);
 
     // Step 7: this edition closes; the person has already agreed to give up a game under way.
     SetPause(pause);

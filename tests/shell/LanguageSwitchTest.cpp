@@ -5,6 +5,7 @@
 
 #include "match/Profile.h"
 #include "platform/core/DesktopServices.h"
+#include "platform/core/FileIo.h"
 #include "platform/core/Folders.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
@@ -97,6 +98,11 @@ TEST_P(LanguageEditionTest, StartsTheOtherEditionWithEverythingWritten) {
     Shortcut(std::string("kartovan-") + c.code + ".desktop", "program shortcut");
     Shortcut(std::string("readme-") + c.code + ".desktop", "readme shortcut");
     Frame().MoveWindow({30, 40, 1054, 808});
+    // The person's own desktop entry still starts this edition.
+    const std::string applications = temp_.Folder() + "data/applications/";
+    std::filesystem::create_directories(applications);
+    const std::string self = std::string(c.code) == "ge" ? "en" : "ge";
+    ASSERT_TRUE(platform::WriteFileAtomic(applications + "kartovan.desktop", "[Desktop Entry]\nExec=kartovan-" + self + " %f\n"));
     Switch();
     ASSERT_EQ(desktop_.started.size(), 1u);
     EXPECT_EQ(desktop_.started[0], c.other);
@@ -109,9 +115,12 @@ TEST_P(LanguageEditionTest, StartsTheOtherEditionWithEverythingWritten) {
     EXPECT_EQ(platform::ReadWholeFile(g_Profile.Start + "Readme.desktop").Text(), "readme shortcut");
     EXPECT_TRUE(reader_.boxTexts.empty());
     // The four registrations, in order, then the close.
-    const int first = FindLine(std::string("CMainFrame::RegisterFileType(HKEY_CLASSES_ROOT\\Applications\\skat.exe\\shell\\open\\command:") + c.code + ")");
+    const int first = FindLine(std::string("CMainFrame::RegisterFileType(Applications\\skat.exe\\shell\\open\\command:") + c.code + ")");
     ASSERT_GE(first, 0) << LogText();
-    EXPECT_GT(FindLine(std::string("CMainFrame::RegisterFileType(HKEY_CURRENT_USER\\Software\\Classes\\skt_auto_file\\shell\\open\\command:") + c.code + ")", first), first);
+    EXPECT_GT(FindLine(std::string("CMainFrame::RegisterFileType(Software\\Classes\\skt_auto_file\\shell\\open\\command:") + c.code + ")", first), first);
+    // A double click on a match file now opens the other edition.
+    EXPECT_EQ(platform::ReadWholeFile(applications + "kartovan.desktop").Text(),
+              std::string("[Desktop Entry]\nExec=kartovan-") + c.code + " %f\n");
     EXPECT_TRUE(FrameClosed());
 }
 
@@ -152,7 +161,7 @@ TEST_F(LanguageSwitchTest, NoToTheCloseQuestionStartsNothing) {
     Switch();
     EXPECT_TRUE(desktop_.started.empty());
     EXPECT_FALSE(platform::FileExists(g_Profile.Desk + "Kartovan+.desktop"));
-    EXPECT_EQ(FindLine("CMainFrame::RegisterFileType(HKEY_CLASSES_ROOT\\Applications\\skat.exe\\shell\\open\\command:ge)"), -1);
+    EXPECT_EQ(FindLine("CMainFrame::RegisterFileType(Applications\\skat.exe\\shell\\open\\command:ge)"), -1);
     EXPECT_FALSE(FrameClosed());
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
 }
@@ -176,7 +185,7 @@ TEST_F(LanguageSwitchTest, AFailedStartIsShownAndChangesNothingElse) {
     EXPECT_EQ(reader_.boxTexts[0], "Fehler: Sprache kann nicht umgeschaltet werden. Verzeichnis:\n\n'" + g_Profile.Inst +
                                        "kartovan-en'\n\n nicht gefunden.");
     EXPECT_FALSE(platform::FileExists(g_Profile.Desk + "Kartovan+.desktop"));
-    EXPECT_EQ(FindLine("CMainFrame::RegisterFileType(HKEY_CLASSES_ROOT\\Applications\\skat.exe\\shell\\open\\command:en)"), -1);
+    EXPECT_EQ(FindLine("CMainFrame::RegisterFileType(Applications\\skat.exe\\shell\\open\\command:en)"), -1);
     EXPECT_FALSE(FrameClosed());
 }
 
