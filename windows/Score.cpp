@@ -32,6 +32,7 @@ const SideWindowTraits kScoreTraits = [] {
     traits.verticalOnlyWhileShown = true;
     traits.wheelOnlyWhileShown = false;
     traits.rangesAlways = true;
+    traits.erasesToWhite = true;
     return traits;
 }();
 

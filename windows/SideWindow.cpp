@@ -55,6 +55,11 @@ LRESULT CSideWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
+        case WM_ERASEBKGND:
+            if (!traits.erasesToWhite) break;
+            if (auto* dc = reinterpret_cast<platform::DeviceContext*>(wParam))
+                dc->FillRect(ClientRect(), platform::Brush::Solid(platform::Rgb(255, 255, 255)));
+            return 1;
         case WM_SIZE:
             DefWindowProc(message, wParam, lParam);
             if (!settingBars) OnSizeWindow(LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));

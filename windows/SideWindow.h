@@ -26,6 +26,9 @@ struct SideWindowTraits {
     bool verticalOnlyWhileShown = false;  // vertical scroll messages ignored while the bar is hidden
     bool wheelOnlyWhileShown = true;      // the wheel ignored while the vertical bar is hidden
     bool rangesAlways = false;      // both ranges set on every resize, the vertical at its end
+    // The sheet is drawn transparent on the paint's context: what a paint covers is cleared to white
+    // first, or a sheet drawn before at another scroll position or size would show through.
+    bool erasesToWhite = false;
 };
 
 class CSideWindow : public platform::Window {

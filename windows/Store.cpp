@@ -36,6 +36,7 @@ const SideWindowTraits kStoreTraits = [] {
     traits.verticalOnlyWhileShown = false;
     traits.wheelOnlyWhileShown = true;
     traits.rangesAlways = true;
+    traits.erasesToWhite = true;
     return traits;
 }();
 

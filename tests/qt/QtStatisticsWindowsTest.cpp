@@ -6,10 +6,8 @@
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
 
 #include <algorithm>
-#include <cstdlib>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include <QImage>
 #include <QPushButton>
@@ -18,12 +16,12 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtShotChecks.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
 #include "QtWantedSize.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
-#include "platform/headless/RecordingDC.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
 #include "windows/CardStatistics.h"
@@ -34,8 +32,6 @@
 namespace {
 
 using platform::Color;
-using platform::DrawKind;
-using platform::DrawRecord;
 
 constexpr Color kCaptionBlue{0, 0, 128};
 constexpr Color kFrameBlack{0, 0, 0};
@@ -45,11 +41,6 @@ struct EditionCase {
     bool german;
 };
 void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
-
-bool Dark(Color c) { return c.red < 100 && c.green < 100 && c.blue < 100; }
-bool Near(Color a, Color b) {
-    return std::abs(a.red - b.red) <= 8 && std::abs(a.green - b.green) <= 8 && std::abs(a.blue - b.blue) <= 8;
-}
 
 // What a size button shows: the caption's blue pixels and the height of the picture's left frame.
 struct ButtonPicture {
@@ -126,53 +117,11 @@ protected:
     // The window painted on the recording surface and on the screen agree: every text has ink in
     // its box, every tinted cell shows its tint at its centre. Returns the tinted cells seen.
     template <class Paint>
-    int ExpectShotFollowsRecording(const QImage& shot, Paint paint) {
-        platform::RecordingDC recording(platform::Size{shot.width(), shot.height()});
-        paint(recording);
-        int texts = 0, tints = 0;
-        const QRect inside = shot.rect();
-        for (const DrawRecord& r : recording.Records()) {
-            const QRect box(r.bounds.left, r.bounds.top, r.bounds.Width(), r.bounds.Height());
-            if (!inside.contains(box)) continue;
-            if (r.kind == DrawKind::Text && !r.text.empty() && r.text != " ") {
-                // The text's box; a centred text may sit a little apart, as the screen's font
-                // measures it otherwise than the recording surface.
-                int ink = 0;
-                for (int y = box.top(); y <= box.bottom(); ++y)
-                    for (int x = box.left(); x <= box.right(); ++x) ink += Dark(qttest::At(shot, x, y)) ? 1 : 0;
-                EXPECT_GT(ink, 0) << "text \"" << r.text << "\" at " << box.x() << "," << box.y();
-                ++texts;
-            } else if (r.kind == DrawKind::Fill && box.width() > 6 && box.height() > 6) {
-                const Color tint = r.brush.color;
-                if (tint == Color{255, 255, 255} || Dark(tint)) continue;
-                const QPoint centre = box.center();
-                // A text may lie over the centre: a tint is seen in a corner of the cell too.
-                const bool seen = Near(qttest::At(shot, centre.x(), centre.y()), tint) ||
-                                  Near(qttest::At(shot, box.left() + 2, box.top() + 2), tint) ||
-                                  Near(qttest::At(shot, box.right() - 2, box.bottom() - 2), tint);
-                EXPECT_TRUE(seen) << "tint at " << box.x() << "," << box.y();
-                ++tints;
-            }
-        }
-        EXPECT_GT(texts, 5);
-        return tints;
+    static int ExpectShotFollowsRecording(const QImage& shot, Paint paint) {
+        return qttest::ExpectShotFollowsRecording(shot, qttest::RecordAsShot(shot, paint)).tints;
     }
 
-    // Not blank: the shot holds black ink and more than a few colours.
-    static void ExpectNotBlank(const QImage& shot) {
-        ASSERT_FALSE(shot.isNull());
-        std::vector<QRgb> colours;
-        int ink = 0;
-        for (int y = 0; y < shot.height(); y += 2)
-            for (int x = 0; x < shot.width(); x += 2) {
-                const QRgb pixel = shot.pixel(x, y);
-                ink += Dark(qttest::At(shot, x, y)) ? 1 : 0;
-                if (colours.size() < 16 && std::find(colours.begin(), colours.end(), pixel) == colours.end())
-                    colours.push_back(pixel);
-            }
-        EXPECT_GT(ink, 50);
-        EXPECT_GE(colours.size(), 4u);
-    }
+    static void ExpectNotBlank(const QImage& shot) { qttest::ExpectNotBlank(shot); }
 
     qttest::AppOnQtHost app_;
 };

@@ -1,0 +1,158 @@
+// The score sheet and the cards assignment of the real program on the Qt host, in both editions
+// and at both sizes, with a few games booked: the window is not blank, the score sheet's tinted
+// seat cells show their tint, the stored deals show their suit symbols, every text stands where
+// the recording surface puts it, and the full size is taller than the compact one.
+//
+// With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <QImage>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "AppOnQtHost.h"
+#include "QtShotChecks.h"
+#include "QtTestImages.h"
+#include "QtTestSupport.h"
+#include "match/GameList.h"
+#include "match/ListTotals.h"
+#include "match/StoreRows.h"
+#include "match/WindowSections.h"
+#include "platform/core/SystemMenu.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtWindowWidget.h"
+#include "resources/CommandIds.h"
+#include "windows/Score.h"
+#include "windows/Store.h"
+
+namespace {
+
+struct EditionCase {
+    const char* name;
+    bool german;
+};
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
+struct Game {
+    int soloist, score;
+    const char* text;
+};
+
+class QtListWindowsTest : public ::testing::TestWithParam<EditionCase> {
+protected:
+    QtListWindowsTest() : app_(GetParam().german) {}
+
+    // Books the games with one fixed deal each: the Jack and Queen of Clubs in the skat, the other
+    // cards of all four suits in the hands, so that black and red suit symbols are drawn.
+    void Book(const std::vector<Game>& games) {
+        g_GameList.Header.SetText(LIST_TITLE, 56, "Spielliste\nScoresheet");
+        g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
+        CSkat& game = app_.Frame().Game;
+        std::vector<int> others;
+        for (int base : {0, 13, 26, 39})
+            for (int v : {1, 7, 8, 9, 10, 11, 12, 13})
+                if (base + v != 11 && base + v != 12) others.push_back(base + v);
+        for (const Game& booked : games) {
+            game.dealt = {11, 12};
+            CPlayer* seats[3] = {&game.computer0, &game.computer1, &game.person};
+            for (int seat = 0; seat < 3; ++seat)
+                for (int slot = 0; slot < 10; ++slot)
+                    seats[seat]->dealt[static_cast<std::size_t>(slot)] = others[static_cast<std::size_t>(10 * seat + slot)];
+            g_Game.GameCount += 1;
+            g_Game.StoreCount += 1;
+            g_Game.Soloist = booked.soloist;
+            g_Game.Leader = 0;
+            g_Game.GameType = 0;
+            AddGameToList(booked.score, booked.text, 3);
+            CStore::AddDeal(1, game);
+        }
+    }
+
+    // The window's client area as the screen shows it.
+    QImage ClientShot(HWND window, const std::string& name) const {
+        auto* widget = dynamic_cast<platform::QtWindowWidget*>(app_.Host().WidgetOf(window));
+        if (!widget) return QImage();
+        const QImage whole = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QMargins m = widget->ClientMargins();
+        const QImage client = whole.copy(whole.rect().marginsRemoved(m));
+        qttest::SaveForViewing(client, std::string("lists-") + GetParam().name + "-" + name);
+        return client;
+    }
+
+    // The window's sizes in the order the window menu's size item switches them: the first switch
+    // after opening gives the full height.
+    static constexpr const char* kSizes[] = {"full", "compact"};
+
+    qttest::AppOnQtHost app_;
+};
+
+const std::vector<Game> kGames = {{0, 24, "Gd24"}, {1, -48, "Gr24"}, {2, 24, "+2HdSnGd24"}, {0, -24, "Gd24"}};
+
+TEST_P(QtListWindowsTest, TheScoreSheetShowsItsTintsAndTextsAtBothSizes) {
+    app_.Start(1280, 1024);
+    if (HasFatalFailure()) return;
+    Book(kGames);
+    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_SCORE);
+    qttest::PumpFor(100);
+    auto* window = dynamic_cast<CScore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_SCORE)));
+    ASSERT_NE(window, nullptr);
+    // Highlight tints the seat cells of every game and of the settlement.
+    ::SendMessage(window->Handle(), platform::WM_SYSCOMMAND, ID_SCORE_HIGHLIGHT, 0);
+    ASSERT_TRUE(window->Highlight);
+
+    int fullHeight = 0;
+    for (const char* size : kSizes) {
+        SCOPED_TRACE(size);
+        ::SendMessage(window->Handle(), platform::WM_SYSCOMMAND, ID_SCORE_OPTIMIZE, 0);
+        qttest::PumpFor(100);
+        const QImage shot = ClientShot(window->Handle(), std::string("score-") + size);
+        qttest::ExpectNotBlank(shot);
+        const auto records = qttest::RecordAsShot(shot, [&](platform::DeviceContext& dc) {
+            window->DrawList(dc, window->HorizontalOffset(), window->VerticalOffset() + 10);
+        });
+        const qttest::ShotAgreement seen = qttest::ExpectShotFollowsRecording(shot, records);
+        qttest::ExpectNoStrayInk(shot, records);
+        // Four games and the settlement, three seat cells each, less the cells left untinted.
+        EXPECT_GE(seen.tints, 9);
+        if (fullHeight == 0) fullHeight = shot.height();
+        else EXPECT_LT(shot.height(), fullHeight);
+    }
+}
+
+TEST_P(QtListWindowsTest, TheCardsAssignmentShowsItsSymbolsAndTextsAtBothSizes) {
+    app_.Start(1280, 1024);
+    if (HasFatalFailure()) return;
+    Book(kGames);
+    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
+    qttest::PumpFor(100);
+    auto* window = dynamic_cast<CStore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_STORE)));
+    ASSERT_NE(window, nullptr);
+
+    int fullHeight = 0;
+    for (const char* size : kSizes) {
+        SCOPED_TRACE(size);
+        ::SendMessage(window->Handle(), platform::WM_SYSCOMMAND, ID_SCORE_OPTIMIZE, 0);
+        qttest::PumpFor(100);
+        const QImage shot = ClientShot(window->Handle(), std::string("cards-") + size);
+        qttest::ExpectNotBlank(shot);
+        const auto records = qttest::RecordAsShot(shot, [&](platform::DeviceContext& dc) {
+            window->DrawList(dc, window->HorizontalOffset(), window->VerticalOffset() + 6);
+        });
+        qttest::ExpectShotFollowsRecording(shot, records);
+        qttest::ExpectNoStrayInk(shot, records);
+        // Each deal's 32 cards carry a suit of one to three shapes: the four deals fit both sizes.
+        EXPECT_GE(qttest::ExpectShapesShown(shot, records), 4 * 32);
+        if (fullHeight == 0) fullHeight = shot.height();
+        else EXPECT_LT(shot.height(), fullHeight);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, QtListWindowsTest,
+                         ::testing::Values(EditionCase{"german", true}, EditionCase{"english", false}),
+                         [](const ::testing::TestParamInfo<EditionCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
