@@ -52,6 +52,12 @@ QFont ToQFont(const LogFont& font) {
     const long long height = std::llabs(static_cast<long long>(font.height));
     const int pixels = height == 0 ? kDefaultHeight : static_cast<int>(std::min<long long>(height, kMaxPixelSize));
     qfont.setPixelSize(pixels);
+    // A positive height asks for the whole character cell (ascent and descent), a negative one for
+    // the characters alone, which is what Qt's pixel size means: shrink the cell to fit.
+    if (font.height > 0) {
+        const double cell = QFontMetricsF(qfont).height();
+        if (cell > pixels) qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels * pixels / cell))));
+    }
     // 0 is "any weight" in the classic interface: the normal one.
     const int weight = font.weight <= 0 ? 400 : std::clamp(font.weight, 1, 1000);
     qfont.setWeight(static_cast<QFont::Weight>(weight));

@@ -142,7 +142,9 @@ TEST_F(QtHostDialog, ControlFontShowsOnTheWidget) {
     const LogFont font{"Courier New", 14, 0, LogFont::kBold};
     SendMessage(dialog.GetDlgItem(kPress), WM_SETFONT, 1, reinterpret_cast<LPARAM>(&font));
     ASSERT_TRUE(qttest::PumpUntil([&] { return press->font().family() == QStringLiteral("Liberation Mono"); }));
-    EXPECT_EQ(press->font().pixelSize(), 14);
+    // Height 14 is the whole character cell: the characters are smaller, the cell about 14.
+    EXPECT_LT(press->font().pixelSize(), 14);
+    EXPECT_NEAR(QFontMetricsF(press->font()).height(), 14.0, 1.0);
     EXPECT_TRUE(press->font().bold());
     EXPECT_EQ(Native<QPushButton>(IDOK)->font().family(), dialogFont.family()) << "only the control it was sent to";
     SendMessage(dialog.GetDlgItem(kPress), WM_SETFONT, 1, 0);
