@@ -63,9 +63,11 @@ TEST_F(QtHostWait, MainLoopSleepsUntilTimersAndQuits) {
     window.onMessage = [&](UINT message, WPARAM, LPARAM) {
         if (message == WM_TIMER && ++ticks == 3) PostQuitMessage(7);
     };
-    SetTimer(window.Handle(), 1, 40);
+    // The clock starts before the timer is armed: its ticks are due 40, 80 and 120 ms after arming,
+    // so a busy machine that delays the start of the loop cannot make the wait look shorter.
     const double cpuBefore = qttest::ProcessCpuSeconds();
     const double wallBefore = qttest::WallSeconds();
+    SetTimer(window.Handle(), 1, 40);
     const int code = host.Run();
     const double wall = qttest::WallSeconds() - wallBefore;
     const double cpu = qttest::ProcessCpuSeconds() - cpuBefore;
