@@ -119,10 +119,11 @@ platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {
 void CMainFrame::PrintTable(platform::DeviceContext& dc) {
     WriteTrace(":Table()", LOG_MAINFRAME);
     const bool landscape = Landscape();
-    // The title band, across the page.
-    const int titleBottom = landscape ? 170 : 100;
-    const int top = (landscape ? 150 : 80) - g_Shell.ZoomExtraHeight;
-    PrintTitle(dc, top, titleBottom - top, IDS_REPORT_TABLE);
+    // The title band, across the page. The table below it is scaled as a whole, so the band keeps
+    // its place whatever the table's zoom.
+    const int top = landscape ? 150 : 80;
+    const int titleBottom = top + kPrintHeaderHeight;
+    PrintTitle(dc, top, kPrintHeaderHeight, IDS_REPORT_TABLE);
     const platform::Rect area = PrintedTableArea(titleBottom);
     {
         const platform::Size size = PrintedTableSize();
@@ -162,7 +163,7 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
 void CMainFrame::PrintCourse(platform::DeviceContext& dc) {
     WriteTrace(":Course()", LOG_MAINFRAME);
     const bool landscape = Landscape();
-    const int top = (landscape ? 150 : 80) - 2 * g_Shell.ZoomExtraHeight / 5;
+    const int top = landscape ? 150 : 80;
     PrintTitle(dc, top, kPrintHeaderHeight, IDS_REPORT_COURSE);
     const platform::Size size = PrintedTableSize();
     TableOnPage table(dc, PrintedTableArea(top + kPrintHeaderHeight), size.cx, size.cy);
