@@ -101,7 +101,8 @@ platform::Size CMainFrame::PrintedTableSize() const {
 }
 
 int CMainFrame::GameHeaderY() const {
-    return const_cast<CSkat&>(Game).person.GetSlotPosition(-1).y + 150 + g_Shell.ZoomExtraHeight * 15 / 16;
+    // The person's row as laid out on the table.
+    return Game.person.originY + 150 + g_Shell.ZoomExtraHeight * 15 / 16;
 }
 
 platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {
