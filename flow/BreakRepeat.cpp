@@ -4,6 +4,7 @@
 
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
+#include "match/Profile.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -129,6 +130,7 @@ void CMainFrame::OnAbortMatch() {
     // Step 2: the match list and the stored deals are not written back.
     CheckCheat(kMarkAborted, 1);
     ListUpdateOnExit = 0;
+    g_Profile.MatchListActive = 0;
     SetFlowState(STATE_NEW);
     OnClose();
 }

@@ -82,8 +82,9 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         course += platform::LoadString(IDS_AND_GIVE_UP);
     }
     const std::string message = PlayerMessage(GetPlayerName(s), course, false);
-    // Step 6.
+    // Step 6: the game message; the estimation window shows the declared game.
     CKontraDialog gameMessage(kontraAllowed, message, soloist.GetRuleNumber());
+    RefreshEstimation();
     if (g_Game.GameType == GAME_REVOLUTION) {
         // Step 7: the person first exchanges cards with the other defender.
         OnSortCards();

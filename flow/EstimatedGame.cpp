@@ -37,6 +37,15 @@ CTrickEstimation* CMainFrame::TrickEstimationWindow() const {
     return dynamic_cast<CTrickEstimation*>(::WindowFromHandle(SideWindow(ID_LIST_TRICK_ESTIMATION)));
 }
 
+void CMainFrame::RefreshEstimation() {
+    if (CTrickEstimation* window = TrickEstimationWindow()) window->UpdateEstimation(-1);
+}
+
+void CMainFrame::RefreshEstimationOf(int seat) {
+    CTrickEstimation* window = TrickEstimationWindow();
+    if (window && window->UpdateEstimation(1) != 0 && window->UpdateEstimation(2) == seat) window->UpdateEstimation(-1);
+}
+
 void CMainFrame::SelectEstimatedGame() {
     CTrickEstimation* window = TrickEstimationWindow();
     if (!window) return;

@@ -91,9 +91,11 @@ void CMainFrame::FollowGameEnd() {
             }
             break;
         case STATE_STAY:
+            // The person stays at the table: the seats keep their labels and Kontra marks.
             RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
             SetFlowState(STATE_IDLE);
             RepeatAllowed = 1;
+            if (!CourseShown) RefreshPosTexts(g_Game.KontraState);
             break;
         case STATE_BREAK:
             SetFlowState(STATE_IDLE);

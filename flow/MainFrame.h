@@ -146,9 +146,23 @@ public:
     void PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page);
     void PrintHeader(platform::DeviceContext& dc, int offsetY);
     void PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages);
-    void PrintTitle(platform::DeviceContext& dc, int top, int titleId);
+    // The report's title centred in the band from top, height high, across the page.
+    void PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId);
+    // The bodies of the table and the course (shell/PrintTable.cpp): the table's drawing scaled
+    // into the page below the title.
     void PrintTable(platform::DeviceContext& dc);
     void PrintCourse(platform::DeviceContext& dc);
+    // The size of the table's drawing: its window's client, down to the game's header line.
+    platform::Size PrintedTableSize() const;
+    // The part of the page the table is scaled into: below the title, above the annotation's
+    // lines and the footer.
+    platform::Rect PrintedTableArea(int titleBottom) const;
+    // Where the game's header line stands in the table's coordinates: under the person's cards.
+    int GameHeaderY() const;
+    // The game's header line: the status text, the game clock and the points or the rule set.
+    void DrawGameHeader(platform::DeviceContext& dc);
+    // The open annotation's title and at most 16 of its lines, from top down.
+    void DrawAnnotation(platform::DeviceContext& dc, int top);
     int PrintKind = 1;
     int PrintingActive = 0;
     // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
@@ -186,6 +200,9 @@ public:
     void ShowImages(platform::Rect& update, platform::DeviceContext* printer);
     void DrawScore(platform::DeviceContext* printer);
     platform::Point PrintOffset(platform::DeviceContext* printer) const;
+    // The notice line the table shows in its state (0: none); the printout asks Variants/Extra
+    // besides for the round notice.
+    int NoticeLine(bool needsExtra) const;
     void LayoutFrame();
     // The open prompt bar is laid over the table again (after a move or a full repaint).
     void PlaceOpenBar();
@@ -214,8 +231,7 @@ public:
     bool CheckSeriesEnd();
     void SetStatusPane(int pane, const std::string& text);
 
-    // --- The person's input on the table: stand-ins until the card play is built -------------
-    // (flow/PersonInputStandIns.cpp)
+    // --- The person's input on the table (flow/PersonInput.cpp, flow/PersonKeys.cpp) ----------
     void KeyDown(int key, unsigned flags);
     void KeyUp(int key, unsigned flags);
     // True when the press may start a drag of the current game out of the table.
@@ -451,7 +467,7 @@ public:
     // With the cards assignment open, the stored hands follow the table's new sort order.
     void ResortStoredDealsIfShown();
 
-    // --- Services of later steps: stand-ins until they are built (flow/StandIns.cpp) ----------
+    // --- Steps of the flow that other steps call, each in the file of its part of the game ----
     // Offers to play a stored deal (its 40 words) again as the current game.
     void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
     void OnAbandon();
@@ -478,7 +494,13 @@ public:
     // Puts the open trick estimation window on its player's best game (flow/EstimatedGame.cpp).
     void SelectEstimatedGame();
     CTrickEstimation* TrickEstimationWindow() const;
+    // The open trick estimation window shows the game as it now stands; the seat form only when
+    // the window follows the game and shows that seat.
+    void RefreshEstimation();
+    void RefreshEstimationOf(int seat);
     void ShowDataDialog(int reset, int collect);
+    // The open game data panel names the winner of the last trick.
+    void ShowTrickWinner();
     void ShowAnnotationDialog();
     void CloseModelessDialog();
 
@@ -702,8 +724,8 @@ public:
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
 
-    // --- Called by the prompt bars; the flow's own issues fill these in ----------------------
-    // (stand-ins in flow/BarStandIns.cpp)
+    // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp, -------------------
+    // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp)
     // Whether `bar` is the live window the frame holds as its open prompt.
     bool IsOpenPrompt(HWND bar) const;
     // A seat gives Kontra (the person: 2); replaces the open bar.

@@ -18,6 +18,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "windows/TrickEstimation.h"
 
 #include <array>
 
@@ -72,11 +73,14 @@ void CMainFrame::ResetMatchCounters() {
     // Step 7.
     for (int seat = 0; seat < 3; ++seat) SoloistGames[seat] = SoloistLost[seat] = SoloistWon[seat] = 0;
     ResetListTotals();
-    // Step 8.
+    // Step 8: the panels, the list windows and the match's statistics start afresh.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog(1, 0);
     ShowMatchState();
     ListHeaderGrandRepeats = 0;
+    RefreshListWindows();
+    ResetMatchCardStatistics();
+    ResetMatchGameStatistics();
 }
 
 void CMainFrame::NewMatch() {
@@ -142,6 +146,7 @@ void CMainFrame::OnNewMatch() {
     g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
     ShowMatchState();
     CheckCheat(0, 1);
+    if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
     // Step 6.
     g_Game.FlowState = STATE_NEW;
     WriteTrace(":State(" + FlowStateName(STATE_NEW) + ")", LOG_MAINFRAME | LOG_VERBOSE);

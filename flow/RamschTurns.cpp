@@ -78,6 +78,7 @@ void CMainFrame::PickupRamsch(int ask) {
         }
         // All passed: the person is told why a Ramsch is played.
         SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
+        RefreshEstimation();
         CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
         RunGameMessage(notice);
         for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
@@ -94,13 +95,15 @@ void CMainFrame::PickupRamsch(int ask) {
         SetStatusPane(2, PointsText);
         ShowDataDialog(0, 1);
         ShowGameStatusDialog();
+        RefreshEstimation();
         InitHistory();
         OnPlay();
         return;
     }
-    // Step 6: one seat's turn.
-    SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
+    // Step 6: one seat's turn, shown in the estimation window when it follows this seat.
     const int s = g_Game.TurnSeat;
+    RefreshEstimationOf(s);
+    SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
         CPlayer& computer = *Game.Player(s);
         BusyFlag = 1;
@@ -108,6 +111,7 @@ void CMainFrame::PickupRamsch(int ask) {
         BusyFlag = 0;
         if (g_Game.StopFlag) return;
         computer.PreparePlay();
+        RefreshEstimationOf(s);
         ++g_Game.PartyTricks[s];
     } else if (s == kPersonSeat && ::IsWindow(PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.

@@ -59,7 +59,10 @@ void CMainFrame::Startup() {
     TableWindow = g_Shell.hTableWnd;
     TempListPath = g_Profile.Work + "temp~.skm";
     TempStorePath = g_Profile.Work + "temp~.sks";
+    // The list read here is the running match: the exit writes it back, and the settings keep its
+    // rounds and seats (section Actual) for the next start.
     ListUpdateOnExit = 1;
+    g_Profile.MatchListActive = 1;
     // The program's own files live there; a work folder named in the settings is made when missing.
     platform::EnsureFolder(g_Profile.Work);
 

@@ -229,6 +229,7 @@ void CMainFrame::EndTrick() {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.
         g_Game.PartyTricks[0] = 10;
     }
+    ShowTrickWinner();
     Game.CheckCardInvariant();
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {

@@ -249,6 +249,7 @@ void CMainFrame::OnUndo() {
     UndoTrick();
     ShowGameStatusDialog();
     ShowDataDialog(0, 1);
+    ShowTrickWinner();
     ShowMatchState();
 }
 
@@ -264,5 +265,6 @@ void CMainFrame::OnRecover() {
     RedoTrick(false);
     ShowGameStatusDialog();
     ShowDataDialog(0, 1);
+    ShowTrickWinner();
     ShowMatchState();
 }

@@ -38,9 +38,11 @@ void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
         block = DecodeStatistics(read.Bytes);
         return;
     }
-    // 4. Nothing to read: zero statistics. A file that is there but unreadable is kept aside and
-    //    named, so that the exit does not write an empty block over it.
-    block = CStatisticsBlock();
+    // 4. Nothing to read: zero statistics, the game part and the card part. A file that is there
+    //    but unreadable is kept aside and named, so that the exit does not write an empty block
+    //    over it.
+    InitGameStatistics();
+    ResetCardStatistics();
     if (read.Result == OwnFileRead::Unreadable) {
         MoveDamagedFileAside(path);
         showError = true;
@@ -59,14 +61,17 @@ void CMainFrame::SaveStatistics(const std::string& path) {
 void CMainFrame::InitGameStatistics() { Block().InitGameStatistics(); }
 void CMainFrame::ResetCardStatistics() { Block().ResetCardStatistics(); }
 
+// A new or loaded match starts its statistics afresh; an open window shows them so at once.
 void CMainFrame::ResetMatchGameStatistics() {
     WriteTrace(":ResetMatchGameStatistics()", LOG_MAINFRAME);
     Block().ResetMatchGameStatistics();
+    RedrawStatisticsWindow(*this, ID_LIST_GAME_STATISTICS);
 }
 
 void CMainFrame::ResetMatchCardStatistics() {
     WriteTrace(":ResetMatchCardStatistics()", LOG_MAINFRAME);
     Block().ResetMatchCardStatistics();
+    RedrawStatisticsWindow(*this, ID_LIST_CARD_STATISTICS);
 }
 
 void CMainFrame::LatchCardsStatistics(int kind) {

@@ -63,7 +63,9 @@ void CMainFrame::SetTitle(const std::string& path, int kind) {
 }
 
 std::string CMainFrame::UserFileName() const {
-    const std::string& name = g_Profile.SkmName;
+    // The stem: no folder, no extension.
+    std::string name = g_Profile.SkmName;
+    if (const std::size_t slash = name.find_last_of("/\\"); slash != std::string::npos) name.erase(0, slash + 1);
     const std::size_t dot = name.find_last_of('.');
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     return stem == "cards~" ? std::string() : stem;

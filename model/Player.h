@@ -316,8 +316,6 @@ public:
     int FinishStrategy(int card, int kind);
     // The first card in hand order that the follow rule allows, -1 with an empty hand.
     int FirstPlayableCard() const;
-    // A legal card drawn with Rand(), for the rows whose strategy is not built yet (traced).
-    int PlayStandIn(const char* strategy);
     // The suit-game defender lead's next planned suit, -1 when none is left.
     int NextSuitFromMask();
     bool RamschJackTest(int mode, int value) const;

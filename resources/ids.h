@@ -153,6 +153,7 @@ inline constexpr int IDS_RICH_TEXT_HEAD = 41314;  // the head of every rich-text
 inline constexpr int IDS_BUTTON_BID = 41206;      // "reiz&e" / "&Bid": the bid button's label
 inline constexpr int IDS_BUTTON_HOLD = 41207;     // "halt&e" / "&Hold"
 inline constexpr int IDS_CAPTION_GAME = 41332;    // "Spiel" / "Game": a message's caption begins with it
+inline constexpr int IDS_PRINT_POINTS = 41335;    // "Punkte" / "Points": the printed game header's points
 
 // Forced trace lines that open a run, a game and a match (%1: the time).
 inline constexpr int IDS_TRACE_PROGRAM = 41136;

@@ -9,6 +9,7 @@
 #include "platform/core/Clock.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/FileIo.h"
+#include "platform/core/Menu.h"
 #include "platform/core/Folders.h"
 #include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
@@ -141,6 +142,9 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
 
     // Step 13: every setting into its global. The profile's reader takes over here when it comes.
     ReadProfile();
+    // The menu shows the switches and the open windows as the settings have them.
+    if (Frame->MainMenu)
+        for (const ProfileMenuCheck& check : ProfileMenuChecks()) Frame->MainMenu->CheckItem(check.Command, check.Checked);
     // The seats carry the names of the profile from the start: the table's labels, the panels and
     // the score sheet show them before the first game.
     NameCardRows(Frame->Game);

@@ -98,6 +98,10 @@ void CMainFrame::ShowDataDialog(int reset, int collect) {
     if (reset || !collect) OpenPanel(*this, CreateBar<CDataDialog>(), CM_CLOSE_DATA);
 }
 
+void CMainFrame::ShowTrickWinner() {
+    if (auto* panel = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) panel->ShowTrickWinner();
+}
+
 void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     const int seat = CStateDialog::ChosenSeat();
     // 1. Unknown, or the chosen seat's view of the game.

@@ -160,8 +160,14 @@ void CMainFrame::OnListAnnotation() {
 
 void CMainFrame::OnListData() {
     SetPause(1);
-    if (PanelWindow(CM_CLOSE_DATA)) SendMessage(WM_COMMAND, CM_CLOSE_DATA);
-    else ShowDataDialog(0, 0);
+    if (PanelWindow(CM_CLOSE_DATA)) {
+        SendMessage(WM_COMMAND, CM_CLOSE_DATA);
+        return;
+    }
+    // The panel opens on the match as it stands now (the list's totals, the game's texts), not on
+    // what was collected at the last step of a game.
+    ShowDataDialog(0, 1);
+    ShowDataDialog(0, 0);
 }
 
 void CMainFrame::OnListGameValue() {

@@ -205,33 +205,12 @@ void CMainFrame::PrintFooter(platform::DeviceContext& dc, int offsetY, int page,
     dc.SelectFont(font);
 }
 
-void CMainFrame::PrintTitle(platform::DeviceContext& dc, int top, int titleId) {
+void CMainFrame::PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId) {
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(2));
-    platform::Rect band{0, top, PrintPageWidth(Landscape()), top + kPrintHeaderHeight};
+    platform::Rect band{0, top, PrintPageWidth(Landscape()), top + height};
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Transparent);
     dc.DrawText(platform::LoadString(titleId), band,
                 platform::DrawTextFormat::Center | platform::DrawTextFormat::VCenter | platform::DrawTextFormat::SingleLine);
     dc.SetBkMode(mode);
     dc.SelectFont(font);
-}
-
-void CMainFrame::PrintTable(platform::DeviceContext& dc) {
-    WriteTrace(":Table()", LOG_MAINFRAME);
-    const int top = (Landscape() ? 150 : 80) - g_Shell.ZoomExtraHeight;
-    PrintTitle(dc, top, IDS_REPORT_TABLE);
-    platform::Rect band{0, top, PrintPageWidth(Landscape()), Landscape() ? 170 : 100};
-    ShowImages(band, &dc);
-    CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick};
-    for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
-}
-
-void CMainFrame::PrintCourse(platform::DeviceContext& dc) {
-    WriteTrace(":Course()", LOG_MAINFRAME);
-    const int top = (Landscape() ? 150 : 80) - 2 * g_Shell.ZoomExtraHeight / 5;
-    PrintTitle(dc, top, IDS_REPORT_COURSE);
-    CCards* rows[] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
-    for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
-    platform::Rect band{0, top, PrintPageWidth(Landscape()), top + kPrintHeaderHeight};
-    ShowImages(band, &dc);
-    MoveCourseText(1, &dc, nullptr);
 }

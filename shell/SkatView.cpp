@@ -247,9 +247,9 @@ void CSkatView::BeginDrag() {
     // Step 1.
     WriteTrace(":BeginDrag()", kViewVerbose);
     ToRemove();
-    // Steps 2 and 3: the frame writes the drag-out files into the work folder. Its writers are
-    // stand-ins until saving games and match lists is built, so a file may not be there: only the
-    // files that exist are dragged, and without any there is no drag.
+    // Steps 2 and 3: the frame writes the drag-out files into the work folder. A write can fail (a
+    // full or read-only folder), so a file may not be there: only the files that exist are
+    // dragged, and without any there is no drag.
     std::vector<std::string> paths;
     const int first = FileDragFlag == 2 ? 1 : 0;
     const int count = FileDragFlag == 2 ? 2 : 1;

@@ -48,9 +48,26 @@ struct PaintScope {
 }  // namespace
 
 platform::Point CMainFrame::PrintOffset(platform::DeviceContext* printer) const {
-    // Printing comes with the reports; on screen the table is drawn where it stands.
+    // On the screen the table is drawn where it stands; a printout's mapping places and scales the
+    // whole table on the page (shell/PrintTable.cpp), so no offset is added there either.
     (void)printer;
     return {0, 0};
+}
+
+int CMainFrame::NoticeLine(bool needsExtra) const {
+    const int state = g_Game.FlowState;
+    if (!CourseShown && g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT &&
+        (!needsExtra || g_Settings.Variants.Extra != 0)) {
+        return state == STATE_PICKUP                 ? IDS_NOTICE_SWAP_SKAT
+               : state == STATE_SWAP                 ? IDS_NOTICE_SWAP_CARDS
+               : g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK
+                                                     : IDS_NOTICE_RAMSCH;
+    }
+    return state == STATE_HAND     ? IDS_NOTICE_DECLARE
+           : state == STATE_ASK    ? IDS_NOTICE_SWAP_DECLARE
+           : state == STATE_PICKUP ? IDS_NOTICE_SWAP_SKAT
+           : state == STATE_SWAP   ? IDS_NOTICE_SWAP_CARDS
+                                   : 0;
 }
 
 void CMainFrame::Paint(const platform::Rect& update) {
@@ -115,20 +132,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
         }
     }
     // Step 6: the notice line.
-    int notice = 0;
-    if (!CourseShown && g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT) {
-        notice = state == STATE_PICKUP ? IDS_NOTICE_SWAP_SKAT
-                 : state == STATE_SWAP ? IDS_NOTICE_SWAP_CARDS
-                 : g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK
-                                           : IDS_NOTICE_RAMSCH;
-    } else {
-        notice = state == STATE_HAND     ? IDS_NOTICE_DECLARE
-                 : state == STATE_ASK    ? IDS_NOTICE_SWAP_DECLARE
-                 : state == STATE_PICKUP ? IDS_NOTICE_SWAP_SKAT
-                 : state == STATE_SWAP   ? IDS_NOTICE_SWAP_CARDS
-                                         : 0;
-    }
-    if (notice) MoveExtraText(notice, 0, 0, nullptr, &r);
+    if (const int notice = NoticeLine(false)) MoveExtraText(notice, 0, 0, nullptr, &r);
     // Step 7: the cards.
     if (FullRepaint) {
         WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);

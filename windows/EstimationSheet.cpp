@@ -7,9 +7,9 @@
 #include "windows/TrickEstimation.h"
 #include "windows/TrickEstimationDialog.h"
 
-platform::LogFont CTrickEstimation::BeginSheet(platform::DeviceContext& dc, int block, int xOffset, int yOffset) {
+platform::LogFont CTrickEstimation::BeginSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
     // The block of the view; without a shown player every word reads empty.
-    Sheet = Player && block >= 0 ? SheetOf(*Player).Rows[block] : nullptr;
+    Sheet = BlockOfView(View);
     // The panel: the players again, moved with the sheet, the phase and the shown player's context.
     if (Panel) {
         Panel->FillPlayerCombo();

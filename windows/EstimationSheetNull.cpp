@@ -77,7 +77,7 @@ int LineTop(int y0, int line) { return y0 + 85 + 17 * line; }
 void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
     const int mode = kPopupModeNull;
     // Step 1: the common start and the bonus flag.
-    const platform::LogFont previous = BeginSheet(dc, SHEET_NULL, xOffset, yOffset);
+    const platform::LogFont previous = BeginSheet(dc, xOffset, yOffset);
     auto word = [this](int row) { return Sheet ? static_cast<int>(Sheet[row][0]) : static_cast<int>(SHEET_EMPTY); };
     int spot = 0;
     auto record = [&](int x, int y) {

@@ -34,7 +34,7 @@ int LineTop(int y3, int line) { return line < 17 ? y3 + 34 + 17 * line : y3 + 51
 void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
     const int mode = kPopupModeRamsch;
     // Step 1.
-    const platform::LogFont previous = BeginSheet(dc, SHEET_PLAY, xOffset, yOffset);
+    const platform::LogFont previous = BeginSheet(dc, xOffset, yOffset);
     auto word = [this](int row, int w) { return Sheet ? static_cast<int>(Sheet[row][w]) : static_cast<int>(SHEET_EMPTY); };
     int spot = 0;
     auto record = [&](int x, int y) {

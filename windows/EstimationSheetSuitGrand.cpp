@@ -22,7 +22,7 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
     const bool grand = View == VIEW_GRAND;
     const int mode = grand ? kPopupModeGrand : kPopupModeSuit;
     // Step 1: the common start.
-    const platform::LogFont previous = BeginSheet(dc, ViewToBlock(View), xOffset, yOffset);
+    const platform::LogFont previous = BeginSheet(dc, xOffset, yOffset);
     auto word = [this](int row) { return Sheet ? static_cast<int>(Sheet[row][0]) : static_cast<int>(SHEET_EMPTY); };
     int spot = 0;
     auto record = [&](int x, int y) {

@@ -1,24 +1,10 @@
 #include "windows/ListPrinting.h"
 
-#include "match/GameList.h"
-#include "match/StoreRows.h"
 #include "model/Trace.h"
 #include "platform/core/DeviceContext.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/Score.h"
 #include "windows/Store.h"
-
-int ListPrintPages(int kind, bool landscape) {
-    if (kind == PRINT_SCORE_SHEET) {
-        const int rows = landscape ? 96 : 48;
-        return (g_GameList.ListedGames() - 1 + rows) / rows;
-    }
-    if (kind == PRINT_CARDS_ASSIGNMENT) {
-        const int deals = landscape ? 30 : 10;
-        return (g_StoreRows.StoredDeals() - 1 + deals) / deals;
-    }
-    return 1;
-}
 
 CListPrintWindows::CListPrintWindows(HWND owner) : score(std::make_unique<CScore>()), store(std::make_unique<CStore>()) {
     // Hidden, untitled and never shown: they exist for their painters (and the deals' symbols).

@@ -17,10 +17,6 @@ class CStore;
 // The four printed reports; the two lists are kinds 2 and 3.
 enum PrintKindValue : int { PRINT_TABLE = 1, PRINT_SCORE_SHEET = 2, PRINT_CARDS_ASSIGNMENT = 3, PRINT_COURSE = 4 };
 
-// The pages of a list's printout: 48 game lines (96 in landscape) or 10 deals (30 in landscape)
-// to a page; 0 for an empty list (the print dialog raises it to its first page).
-int ListPrintPages(int kind, bool landscape);
-
 class CListPrintWindows {
 public:
     explicit CListPrintWindows(HWND owner);

@@ -10,6 +10,7 @@
 #include "model/GameState.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
+#include "windows/TrickEstimation.h"
 
 PopupTexts PopupTexts::Load() {
     PopupTexts texts;
@@ -101,7 +102,7 @@ PopupGameTypeSwitch::PopupGameTypeSwitch(int gameType, int trumpCount)
 }
 
 PopupGameTypeSwitch::~PopupGameTypeSwitch() {
-    g_Game.SetGameType(keptType_);
+    CTrickEstimation::SetGameType(keptType_);
     g_Game.TrumpCount = keptTrumpCount_;
 }
 

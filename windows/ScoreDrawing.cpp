@@ -66,7 +66,7 @@ const Column kColumns[kScoreColumns] = {
 constexpr int kSeatColumns[3] = {14, 17, 20};
 
 // The stem of the match's list file; empty while the list has no file of its own yet.
-std::string MatchFileStem() { return std::string(); }
+std::string MatchFileStem() { return g_Shell.pMainFrame ? g_Shell.pMainFrame->UserFileName() : std::string(); }
 
 bool IsGermanEdition() { return platform::LoadString(IDS_OTHER_LANGUAGE) == "en"; }
 

@@ -3,6 +3,7 @@
 // the other on the screen, ten to a page in portrait and three side by side in landscape.
 #include "windows/Store.h"
 
+#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"
@@ -12,6 +13,7 @@
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
+#include "shell/ShellGlobals.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/PrintingContext.h"
 
@@ -46,6 +48,9 @@ std::string StoreTitle() {
     std::string title = g_StoreRows.Title();
     const std::size_t feed = title.find('\n');
     if (feed != std::string::npos) title = IsGermanEdition() ? title.substr(0, feed) : title.substr(feed + 1);
+    if (g_Shell.pMainFrame) {
+        if (const std::string name = g_Shell.pMainFrame->UserFileName(); !name.empty()) title += " (" + name + ")";
+    }
     return title;
 }
 

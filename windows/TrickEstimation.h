@@ -125,7 +125,7 @@ private:
     friend class CEstimationPopupCanvas;
     // The common start of every painter: the block, the panel, the font and the frame. Returns the
     // font the context had.
-    platform::LogFont BeginSheet(platform::DeviceContext& dc, int block, int xOffset, int yOffset);
+    platform::LogFont BeginSheet(platform::DeviceContext& dc, int xOffset, int yOffset);
     void LoadLabels();
     void ErasePopup(platform::DeviceContext& dc);
     void DrawPopup(platform::DeviceContext& dc, int mode, int spot);

@@ -13,11 +13,9 @@
 #include "model/TableServices.h"
 #include "model/Trace.h"
 #include "model/Trick.h"
-#include "platform/core/Random.h"
 #include "tavlo/Tavlo.h"
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -162,16 +160,7 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
         case DURCHMARSCH_LEAD: return PlayDurchmarschLead();
         case DURCHMARSCH_SECOND: return PlayDurchmarschSecond(c1);
         case DURCHMARSCH_THIRD: return PlayDurchmarschThird(c1, c2);
-        default: return PlayStandIn(StrategyName(choice.strategy));
     }
-}
-
-int CPlayer::PlayStandIn(const char* strategy) {
-    std::vector<int> playable;
-    for (int slot = 0; slot < capacity; ++slot)
-        if (present[slot] && CanPlayCard(cards[slot], trickLeadCard)) playable.push_back(cards[slot]);
-    int card = NO_CARD;
-    if (!playable.empty()) card = playable[static_cast<std::size_t>(Rand()) % playable.size()];
-    WriteTrace(std::string("CPlayer::") + strategy + "(" + name + ":stand-in)", LOG_PLAYER | LOG_VERBOSE);
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    // ChooseStrategy names only the strategies above.
+    return NO_CARD;
 }

@@ -168,6 +168,7 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_CAPTION_GAME, "Game"},
     {41333, "With"},
     {41334, "Without"},
+    {IDS_PRINT_POINTS, "Points"},
     {42001, "lost game with \\b 60 \\b0 points"},
     {42002, "won game with \\b 100 \\b0 or more points"},
     {42003, "won \\b\\cf2 Grand Hand \\cf1\\b0 "},

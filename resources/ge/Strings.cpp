@@ -170,6 +170,7 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_CAPTION_GAME, "Spiel"},
     {41333, "Mit"},
     {41334, "Ohne"},
+    {IDS_PRINT_POINTS, "Punkte"},
     {42001, "verlorenes Spiel mit \\b 60 \\b0 Punkten"},
     {42002, "gewonnenes Spiel mit \\b 100 \\b0 oder mehr Punkten"},
     {42003, "gewonnener \\b\\cf2 Grand Hand \\cf1\\b0 "},

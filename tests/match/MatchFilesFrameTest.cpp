@@ -11,8 +11,11 @@
 #include "match/StoredDealFile.h"
 #include "match/GameFile.h"
 #include "model/Player.h"
+#include "platform/headless/RecordingDC.h"
+#include "resources/CommandIds.h"
 #include "resources/ids.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -262,6 +265,46 @@ TEST(MatchEnd, ByModeAndTheFirstSeatWithoutCredit) {
         EXPECT_EQ(end.Message, c.message) << c.mode << "/" << c.games;
         EXPECT_EQ(end.Seat, c.seat) << c.mode << "/" << c.games;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A match kept under the person's own name (Match > Save): the score sheet's and the cards
+// assignment's titles name it; the program's own list names nothing.
+TEST_F(MatchFilesFrameTest, TheListWindowsTitlesNameThePersonsMatchFile) {
+    StartProgram();
+    auto titles = [this] {
+        std::vector<std::string> texts;
+        for (int toggle : {ID_LIST_SCORE, ID_LIST_STORE}) {
+            Frame().SendMessage(WM_COMMAND, toggle);
+            host_->PumpUntilIdle();
+            const HWND window = Frame().SideWindow(toggle);
+            EXPECT_NE(window, nullptr);
+            if (const platform::RecordingDC* surface = host_->Surface(window))
+                for (const platform::DrawRecord& record : surface->RecordsOfKind(platform::DrawKind::Text))
+                    texts.push_back(record.text);
+            Frame().SendMessage(WM_COMMAND, toggle);  // closed again
+            host_->PumpUntilIdle();
+        }
+        return texts;
+    };
+    auto has = [](const std::vector<std::string>& texts, const std::string& text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    const std::vector<std::string> before = titles();
+    EXPECT_TRUE(has(before, "Score Sheet"));
+    EXPECT_TRUE(has(before, "Cards Assignment"));
+    // Match > Save under the person's name.
+    std::filesystem::create_directories(Work());
+    host_->Answers().PushFileDialogAnswer(Work() + "Liga.skm");
+    Frame().SendMessage(WM_COMMAND, ID_SAVE_STORE);
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Profile.SkmName, "Liga.skm");
+    const std::vector<std::string> after = titles();
+    EXPECT_TRUE(has(after, "Score Sheet (Liga)"));
+    EXPECT_TRUE(has(after, "Cards Assignment (Liga)"));
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "platform/core/Folders.h"
 #include "platform/core/Registry.h"
 #include "platform/core/RegistryFile.h"
+#include "flow/FrameFixture.h"
+#include "resources/CommandIds.h"
 #include "shell/SkatApp.h"
 #include "support/ProgramGlobals.h"
 
@@ -197,13 +199,28 @@ void ExpectSamples(const char* how) {
     for (const StringSetting& s : StringSettings()) EXPECT_EQ(*s.value, s.sample) << s.name << " " << how;
 }
 
-TEST_F(ProfileTest, AnEmptyRegistryGivesEveryDefault) {
+// The profile of the running program. Its start-up reads the match list, which makes the list the
+// running match: from then on its seats and rounds (section Actual) are stored with the settings.
+class ProfileOfAProgramTest : public testsupport::FrameFixture {
+protected:
+    void StartTheProgram() {
+        StartProgram();
+        ASSERT_EQ(g_Profile.MatchListActive, 1) << "the start-up read the match list";
+    }
+    // Every setting at its default, as before a reading (the program and its match list stay).
+    static void ForgetSettings() {
+        for (const IntSetting& s : IntSettings()) *s.value = s.defaultValue;
+        for (const StringSetting& s : StringSettings()) *s.value = s.defaultValue;
+    }
+};
+
+TEST_F(ProfileOfAProgramTest, AnEmptyRegistryGivesEveryDefault) {
     // Load a full profile first, so that a key ReadProfile skipped would keep its sample.
+    StartTheProgram();
     SetSamples();
-    g_Profile.MatchListActive = 1;
     WriteProfileInt("Help", "Topic", 7);
     WriteProfile();
-    ResetAll();
+    ForgetSettings();
     g_Profile.ImagesFolder = "/data/Images/";
     ReadProfile();
     platform::CurrentUserRegistry().Clear();
@@ -221,29 +238,28 @@ TEST_F(ProfileTest, AnEmptyRegistryGivesEveryDefault) {
     EXPECT_TRUE(platform::CurrentUserRegistry().Empty());
 }
 
-TEST_F(ProfileTest, RoundTripThroughTheRegistryTree) {
+TEST_F(ProfileOfAProgramTest, RoundTripThroughTheRegistryTree) {
+    StartTheProgram();
     SetSamples();
-    g_Profile.MatchListActive = 1;
     WriteProfile();
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);  // stored by the frame's close
-    ResetAll();
+    ForgetSettings();
     g_Profile.ImagesFolder = "/data/Images/";
     ReadProfile();
     ExpectSamples("through the tree");
     EXPECT_EQ(g_Profile.SksName, "Club.sks");
 }
 
-TEST_F(ProfileTest, RoundTripThroughTheRegistryFile) {
-    testsupport::TempFolder temp;
-    const std::string path = temp.File("registry.reg");
+TEST_F(ProfileOfAProgramTest, RoundTripThroughTheRegistryFile) {
+    StartTheProgram();
+    const std::string path = temp_.File("registry.reg");
     SetSamples();
-    g_Profile.MatchListActive = 1;
     WriteProfile();
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     ASSERT_TRUE(platform::SaveRegistryFile(path, platform::CurrentUserRegistry()));
 
     platform::CurrentUserRegistry().Clear();
-    ResetAll();
+    ForgetSettings();
     g_Profile.ImagesFolder = "/data/Images/";
     const platform::RegistryLoad load = platform::LoadRegistryFile(path, platform::CurrentUserRegistry());
     ASSERT_TRUE(load.ok);
@@ -254,7 +270,6 @@ TEST_F(ProfileTest, RoundTripThroughTheRegistryFile) {
     // A second store of what was read writes the same file.
     const std::string first = platform::FormatRegistryFile(platform::CurrentUserRegistry());
     platform::CurrentUserRegistry().Clear();
-    g_Profile.MatchListActive = 1;
     WriteProfile();
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     EXPECT_EQ(platform::FormatRegistryFile(platform::CurrentUserRegistry()), first);
@@ -371,7 +386,11 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{"Print", "Orient", 0, PrintOrient, 1},
         NormaliseCase{"Print", "Orient", 3, PrintOrient, 1}));
 
-TEST_F(ProfileTest, RoundNumbersSplitIntoLimitAndPlayed) {
+TEST_F(ProfileOfAProgramTest, RoundNumbersSplitIntoLimitAndPlayed) {
+    StartTheProgram();
+    auto StoreRaw = [](const std::string& section, const std::string& key, std::uint32_t value) {
+        platform::CurrentUserRegistry().Create(platform::ProfileKeyPath() + "\\" + section).SetNumber(key, value);
+    };
     const struct {
         std::uint32_t stored;
         int limit, played;
@@ -385,7 +404,6 @@ TEST_F(ProfileTest, RoundNumbersSplitIntoLimitAndPlayed) {
         EXPECT_EQ(g_Game.RamschRounds, c.limit) << c.stored;
         EXPECT_EQ(g_Game.RamschRound, c.played) << c.stored;
     }
-    g_Profile.MatchListActive = 1;
     g_Game.BockRounds = 5;
     g_Game.BockRound = 2;
     g_Game.RamschRounds = 1200;  // capped at 999 to keep the packing
@@ -471,7 +489,8 @@ TEST_F(ProfileTest, FaceUpMarkIsDroppedUnlessTheCardsLieFaceUp) {
     }
 }
 
-TEST_F(ProfileTest, TheRunningMatchIsStoredOnlyWhileItsListIsActive) {
+TEST_F(ProfileOfAProgramTest, TheRunningMatchIsStoredOnlyOnceTheStartUpHasReadItsList) {
+    // No program has read a match list yet: the section keeps what it holds.
     WriteProfileInt("Actual", "Leader", 1);
     g_Game.Leader = 2;
     g_Game.Forehand = 2;
@@ -483,11 +502,67 @@ TEST_F(ProfileTest, TheRunningMatchIsStoredOnlyWhileItsListIsActive) {
     EXPECT_EQ(actual->Values().size(), 1u) << "only the value that was there";
     EXPECT_EQ(GetProfileInt("Actual", "Leader", -1), 1);
 
-    g_Profile.MatchListActive = 1;
+    // The program starts on the stored match; its seats and rounds move on and are stored.
+    StartTheProgram();
+    EXPECT_EQ(g_Game.Leader, 1);
+    g_Game.Leader = 2;
+    g_Game.Forehand = 2;
+    g_Game.BockRounds = 4;
+    g_Game.BockRound = 0;
     WriteProfile();
     EXPECT_EQ(GetProfileInt("Actual", "Leader", -1), 2);
     EXPECT_EQ(GetProfileInt("Actual", "Forehand", -1), 2);
     EXPECT_EQ(GetProfileInt("Actual", "BockNumber", -1), 4000);
+}
+
+// A Bock round under way when the program closes is there again at the next start; a match the
+// person aborts leaves the stored match as it was.
+TEST_F(ProfileOfAProgramTest, APendingBockRoundSurvivesARestartUnlessTheMatchIsAborted) {
+    for (const bool abort : {false, true}) {
+        SCOPED_TRACE(abort ? "aborted" : "closed");
+        app_.reset();
+        ResetGlobals();
+        WriteProfileInt("Variants", "Variant", 1);
+        WriteProfileInt("Variants", "Extra", 3);
+        WriteProfileInt("Actual", "Status", 1);
+        WriteProfileInt("Actual", "BockNumber", 3001);
+        WriteProfileInt("Actual", "BockCounter", 0);
+        WriteProfileInt("Options", "Demo", 1);
+        WriteProfileInt("Delay", "Switch", 0);
+        StartTheProgram();
+        ASSERT_EQ(g_Game.RoundStatus, 1);
+        // One demonstration game of the round.
+        SeedRand(4);
+        Frame().SendMessage(WM_COMMAND, ID_NEW);
+        ASSERT_TRUE(host_->PumpUntil([] { return g_Game.GameCount == 1; }, 3600000));
+        const int status = g_Game.RoundStatus, forehand = g_Game.Forehand, counter = g_Game.BockCounter;
+        const int number = g_Game.BockRounds * 1000 + g_Game.BockRound;
+        ASSERT_TRUE(forehand != 0 || counter != 0) << "the game moved the match on";
+        // The end of the run: a close, or Match > Abort.
+        host_->Answers().PushMessageBoxAnswer(IDYES);
+        if (abort) Frame().SendMessage(WM_COMMAND, ID_ABORT_MATCH);
+        else Frame().SendMessage(WM_CLOSE);
+        host_->PumpUntilIdle();
+        ASSERT_FALSE(Frame().IsAlive());
+        app_.reset();
+        if (abort) {
+            EXPECT_EQ(GetProfileInt("Actual", "Status", -1), 1);
+            EXPECT_EQ(GetProfileInt("Actual", "BockNumber", -1), 3001);
+            EXPECT_EQ(GetProfileInt("Actual", "BockCounter", -1), 0);
+            EXPECT_EQ(GetProfileInt("Actual", "Forehand", -1), -1);
+            continue;
+        }
+        EXPECT_EQ(GetProfileInt("Actual", "Status", -1), status);
+        EXPECT_EQ(GetProfileInt("Actual", "BockNumber", -1), number);
+        EXPECT_EQ(GetProfileInt("Actual", "BockCounter", -1), counter);
+        EXPECT_EQ(GetProfileInt("Actual", "Forehand", -1), forehand);
+        // The next start finds the round where the last run left it.
+        testsupport::ResetProgramState();
+        StartTheProgram();
+        EXPECT_EQ(g_Game.RoundStatus, status);
+        EXPECT_EQ(g_Game.BockRounds * 1000 + g_Game.BockRound, number);
+        EXPECT_EQ(g_Game.Forehand, forehand);
+    }
 }
 
 TEST_F(ProfileTest, WritesTheFlowStateTheLogWindowAndNothingOfTheOtherOwners) {

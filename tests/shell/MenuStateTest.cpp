@@ -212,4 +212,33 @@ TEST_F(MenuSwitchesTest, AChangedConfigurationNamesTheRamschRulesInTheStatusBar)
     EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
 }
 
+// The program starts with the check marks of its switches and side windows as the settings have
+// them: what was on at the last exit is shown on.
+class StartMenuChecksTest : public FrameFixture {};
+
+TEST_F(StartMenuChecksTest, TheSettingsCheckTheirMenuItemsFromTheStart) {
+    const struct {
+        const char* section;
+        const char* key;
+        int value;  // -1: not stored, the default holds
+        int command;
+        bool checked;
+    } cases[] = {
+        {"Options", "Suggest", -1, ID_SUGGEST, true},  {"Options", "Continue", -1, ID_CONTINUE, true},
+        {"Options", "Count", 0, ID_COUNT, false},            {"Options", "Drag", 1, ID_DRAG_CARDS, true},
+        {"Options", "Support", 1, ID_SUPPORT, true},         {"Options", "Demo", -1, ID_DEMONSTRATION, false},
+        {"View", "ListGameValue", 1, ID_LIST_GAME_VALUE, true}, {"View", "ListLegend", 1, ID_LIST_LEGEND, true},
+        {"View", "ListScore", -1, ID_LIST_SCORE, false},     {"View", "ListState", 0, ID_LIST_STATE, false},
+    };
+    for (const auto& c : cases)
+        if (c.value >= 0) WriteProfileInt(c.section, c.key, c.value);
+    StartProgram();
+    ASSERT_NE(Frame().MainMenu, nullptr);
+    for (const auto& c : cases) {
+        const platform::MenuItem* item = Frame().MainMenu->FindCommand(c.command);
+        ASSERT_NE(item, nullptr) << c.key;
+        EXPECT_EQ(item->IsChecked(), c.checked) << c.section << "/" << c.key;
+    }
+}
+
 }  // namespace

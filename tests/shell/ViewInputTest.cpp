@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         WriteProfileInt("Delay", "Switch", 0);
         TraceOn();
-        // The view's lines and the frame's input stand-ins are verbose lines.
+        // The view's lines and the frame's input lines are verbose lines.
         WriteProfileInt("View", "LogLevelV", LOG_VIEW | LOG_MAINFRAME);
         StartProgram();
         View().SetFocus();
