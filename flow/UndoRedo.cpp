@@ -86,6 +86,8 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     g_Game.OuvertAnnounced = record.ouvertAnnounced;
     g_Game.KontraState = record.kontraState;
     g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
+    // Taken back to before the cards were laid open, the game's line no longer names a lay-down.
+    if (g_Game.EarlyFaceUp == 0) Record.faceUp = -1;
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
