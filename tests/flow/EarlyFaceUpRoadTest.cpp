@@ -6,9 +6,11 @@
 
 #include "GameLineCheck.h"
 #include "dialogs/AuctionDialog.h"
+#include "flow/FlowIds.h"
 #include "flow/GameRecord.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"
+#include "resources/CommandIds.h"
 #include "resources/Editions.h"
 
 #include <string>
@@ -201,6 +203,48 @@ TEST_F(EarlyFaceUpRoadTest, InRamschTheSeatTakingEveryTrickGoesForDurchmarschAnd
     const std::string line = FormatGameLine(Frame().Record, 1);
     EXPECT_NE(line.find("decl=-:ramsch,faceup0 "), std::string::npos) << line;
     EXPECT_EQ(CheckGameLine(line), "") << line;
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
+// Taken back to the first trick's bar, the person's lay-down is undone with it: the game is no
+// longer laid open and its line names no lay-down; played on, he lays down again and the line says
+// so.
+TEST_F(EarlyFaceUpRoadTest, TakingTheTricksBackTakesTheLayDownBack) {
+    DealFixed(FixedDeal({"", "", kPersonClubs}), 2, VARIANT_RAMSCH_ONLY);
+    ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+    NoteReports();
+    StartAuction(2, 0, 0, VARIANT_OFFICIAL);
+    PressBid();
+    ::SendMessage(Bar(), WM_COMMAND, kPickUpButton, 0);
+    host_->PumpUntilIdle();
+    ::SendMessage(Bar(), WM_COMMAND, kClubsButton, 0);
+    host_->PumpUntilIdle();
+    ASSERT_EQ(g_Game.GameType, GAME_CLUBS);
+    // The first trick, then the lay-down at his second lead.
+    const auto playTrick = [this] {
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+        const std::size_t before = Frame().Record.cards.size();
+        ClickFirstAllowedCard();
+        ASSERT_TRUE(host_->PumpUntil([this, before] { return Frame().Record.cards.size() >= before + 3; }, 10000));
+    };
+    playTrick();
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+    ASSERT_EQ(g_Game.EarlyFaceUp, 1);
+    ASSERT_EQ(Frame().Record.faceUp, 2);
+
+    for (int guard = 0; guard < 12 && Frame().HistoryPosition > 1; ++guard) {
+        Frame().SendMessage(WM_COMMAND, ID_UNDO);
+        host_->PumpFor(100);
+    }
+    ASSERT_EQ(Frame().HistoryPosition, 1);
+    EXPECT_EQ(g_Game.EarlyFaceUp, 0);
+    EXPECT_EQ(Frame().Record.faceUp, -1);
+    EXPECT_EQ(FormatGameLine(Frame().Record, 1).find(",faceup"), std::string::npos);
+
+    Frame().SendMessage(WM_COMMAND, CM_NEXT_TRICK);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+    EXPECT_EQ(g_Game.EarlyFaceUp, 1);
+    EXPECT_EQ(Frame().Record.faceUp, 2);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
