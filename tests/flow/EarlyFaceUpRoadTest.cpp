@@ -248,4 +248,35 @@ TEST_F(EarlyFaceUpRoadTest, TakingTheTricksBackTakesTheLayDownBack) {
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
+// Comp2's lay-down taken back with its trick and brought again: the line names it only while his
+// cards lie open.
+TEST_F(EarlyFaceUpRoadTest, TheComputersLayDownGoesAndComesWithItsTrick) {
+    DealFixed(FixedDeal({"", kComp2GrandWithAHeart}), 1, VARIANT_OFFICIAL);
+    NoteReports();
+    // Up to the person's first card after the lay-down: Comp2 has led that trick.
+    for (int guard = 0; guard < 40 && Frame().Record.faceUp < 0 && !HasFailure(); ++guard) {
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
+                                     60000));
+        ASSERT_FALSE(Frame().Record.scored);
+        if (Frame().Record.faceUp >= 0) break;
+        if (PersonMayBid()) PressPass();
+        else ClickFirstAllowedCard();
+    }
+    ASSERT_EQ(Frame().Record.faceUp, 1);
+    ASSERT_TRUE(Frame().PersonMayPlay());
+    ASSERT_EQ(g_Game.EarlyFaceUp, 1);
+
+    Frame().SendMessage(WM_COMMAND, ID_UNDO);
+    host_->PumpFor(100);
+    EXPECT_EQ(g_Game.EarlyFaceUp, 0);
+    EXPECT_EQ(Frame().Record.faceUp, -1);
+    Frame().SendMessage(WM_COMMAND, ID_RECOVER);
+    host_->PumpFor(100);
+    EXPECT_EQ(g_Game.EarlyFaceUp, 1);
+    EXPECT_EQ(Frame().Record.faceUp, 1);
+    EXPECT_NE(FormatGameLine(Frame().Record, 1).find("decl=1:grand,hand,schneider,faceup1 "), std::string::npos)
+        << FormatGameLine(Frame().Record, 1);
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
 }  // namespace
