@@ -4,6 +4,7 @@
 
 #include "computer/evaluation/BidEvaluation.h"
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/FrameServices.h"
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "match/ListTotals.h"
@@ -169,10 +170,13 @@ void CMainFrame::AssignedCards() {
 }
 
 void CMainFrame::StartGame() {
-    // Steps 1 and 2.
+    // Steps 1 and 2. The Grand Hand question of the evaluation is off until a Ramsch game asks it;
+    // the soloist's lay-down is to be announced in the new game.
     for (unsigned char& mark : g_Flow.SuitLedMarks) mark = 0;
     g_Flow.GrandHandOffered = 0;
+    g_Computer.GrandHandQuery = 0;
     g_Game.ResetForGame();
+    g_ComputerFrame.FaceUpAnnouncePending = 1;
     // Nobody has taken the skat of the new game yet.
     g_Computer.SkatTaken = 0;
     StartRecord();
@@ -220,6 +224,8 @@ void CMainFrame::StartGame() {
     const bool ramschGame = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH);
     if (ramschGame) {
         g_Flow.GrandHandOffered = g_Settings.Variants.GrandHand != 0 ? 1 : 0;
+        // The players judge their hands for the Grand Hand offer that follows under its rule.
+        g_Computer.GrandHandQuery = g_Flow.GrandHandOffered;
         AnnounceSeats();
         if (SeriesEnded) NewMatch();
         PickupRamsch(0);

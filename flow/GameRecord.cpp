@@ -98,6 +98,7 @@ std::string FormatGameLine(const CGameRecord& record, unsigned long long seed) {
         if (record.kontraState == 2) line += ",kontra";
         if (record.kontraState == 4) line += ",rekontra";
     }
+    if (record.faceUp >= 0 && record.faceUp <= 2) line += ",faceup" + std::to_string(record.faceUp);
     if (record.gaveUp >= 0 && record.gaveUp <= 2) line += ",gaveup" + std::to_string(record.gaveUp);
     // The skat at the first card and the cards.
     line += " skat=";

@@ -33,6 +33,7 @@ struct CGameRecord {
     int kontraState = 1;
     int passOns = 0;           // Ramsch: the skat was pushed this often
     std::vector<Push> pushes;  // Ramsch: each push in order
+    int faceUp = -1;           // the seat that laid its cards open early, -1 none
     int gaveUp = -1;           // the seat that gave the game up, -1 none
     bool allPassed = false;
     int skat[2] = {0, 0};      // the skat as it lies at the first card; 0 nothing

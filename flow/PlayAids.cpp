@@ -51,4 +51,6 @@ void CMainFrame::CheckEarlyFaceUp() {
             break;
         default: break;  // Null and Revolution are never laid open early
     }
+    // The game's line names the seat that laid its cards open first.
+    if (g_Game.EarlyFaceUp == 1 && Record.faceUp < 0) Record.faceUp = g_Game.Forehand;
 }

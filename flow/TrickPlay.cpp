@@ -86,11 +86,13 @@ void CMainFrame::PlaySteps() {
         return;
     }
     CTrick& trick = Game.trick;
-    // Step 4: the sweep of the last trick when a new one begins.
+    // Step 4: the sweep of the last trick when a new one begins; the seat to lead may now lay
+    // his cards open.
     if (PlayStep == 3) {
         if (trick.count >= 3) SoundEffect(5, false);
         SweepTrick(true);
         RefreshTexts();
+        CheckEarlyFaceUp();
     }
     // Step 5.
     HintText.clear();
@@ -224,6 +226,8 @@ void CMainFrame::EndTrick() {
             buttonText = IDS_PLAY_CARD;
             nextTrick = TricksCounted() + 1;
         }
+        // In Ramsch the trick's winner weighs his Durchmarsch again; the others drop theirs.
+        ApplyRamschChoice(g_Game.TrickWinner);
         SaveGameState(false);
     } else {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.

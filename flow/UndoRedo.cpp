@@ -60,6 +60,14 @@ void ForgetRecordedCard(CGameRecord& record, int seat, int card) {
     }
 }
 
+// The seat whose cards lie open early: the soloist; in Ramsch the seat going for Durchmarsch.
+int LayDownSeat(CSkat& game) {
+    if (g_Game.GameType != GAME_RAMSCH) return g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? g_Game.Soloist : -1;
+    for (int seat = 0; seat < 3; ++seat)
+        if (game.Player(seat)->IsDurchmarschAim()) return seat;
+    return -1;
+}
+
 // The trick row shows the cards of a record, slot = seat.
 void LayTrick(CTrick& row, const GameSnapshot& record) {
     for (int seat = 0; seat < 3; ++seat)
@@ -86,6 +94,10 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     g_Game.OuvertAnnounced = record.ouvertAnnounced;
     g_Game.KontraState = record.kontraState;
     g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
+    // The game's line names a lay-down only while the cards lie open: taken back to before it,
+    // none; brought again, the seat that laid down.
+    if (g_Game.EarlyFaceUp == 0) Record.faceUp = -1;
+    else if (Record.faceUp < 0) Record.faceUp = LayDownSeat(Game);
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);

@@ -2,6 +2,7 @@
 #include "audio/SpeechLogic.h"
 #include "audio/VoiceClips.h"
 #include "audio/VoicePlayer.h"
+#include "computer/evaluation/FrameServices.h"
 #include "flow/MainFrame.h"
 
 #include "model/GameState.h"
@@ -99,6 +100,7 @@ int CMainFrame::OnCreate() {
     LanguageCode = other == "en" ? "ge" : "en";
     EnglishEdition = other != "en" ? 1 : 0;
     SetVoiceEdition(EnglishEdition);
+    g_ComputerFrame.LanguageIndex = EnglishEdition;
     // The wording of bids and answers has its own generator, so voices never touch the game's.
     VoiceRandom().Seed(static_cast<std::uint32_t>(Time64()));
 

@@ -2,6 +2,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/HandAnalysis.h"
+#include "flow/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
@@ -91,6 +92,17 @@ void InstallProgramHooks() {
         g_Game.PauseLevel = level;
         return previous;
     };
+    // A computer's card is heard as it goes into the trick; the lay-down phrase is spoken in the
+    // player's voice (the edition's language comes with the frame's window).
+    g_ComputerFrame.SoundEffect = [](int effect, bool loop) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(effect, loop);
+    };
+    g_ComputerFrame.PlayVoiceTerm = [](int term, int language, int voice, bool fromFile) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->PlayVoiceTerm(term, language, voice, fromFile);
+    };
+    // The suits a strategy led are the flow's marks: cleared when a game starts, taken back with a
+    // trick.
+    g_ComputerFrame.SuitLedMarks = [] { return g_Flow.SuitLedMarks; };
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.

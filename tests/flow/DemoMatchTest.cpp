@@ -126,6 +126,69 @@ INSTANTIATE_TEST_SUITE_P(Types, DemoGameTypes,
                                            TypeSeed{"AllPassed", 9, "decl=-:passed"}),
                          [](const ::testing::TestParamInfo<TypeSeed>& info) { return std::string(info.param.name); });
 
+// A hundred games of the official rules: soloists sure of the rest lay their cards open, and the
+// defenders who meet them offer to give up, in suit games and in Grand alike; outside Null a game
+// is given up only after a lay-down.
+TEST_F(DemoMatchTest, SoloistsLayDownAndDefendersGiveUpInSuitAndGrandGames) {
+    std::vector<std::string> lines;
+    const DemoMatchResult result = Play(100, 1, 0, &lines);
+    ASSERT_TRUE(result.ok()) << result.fault;
+    long layDowns = 0, suitGiveUps = 0, grandGiveUps = 0;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(CheckGameLine(line), "") << line;
+        const std::size_t at = line.find("decl=");
+        const std::string decl = line.substr(at, line.find(' ', at) - at);
+        const bool faceUp = decl.find(",faceup") != std::string::npos;
+        const bool gaveUp = decl.find(",gaveup") != std::string::npos;
+        layDowns += faceUp;
+        const bool suit = decl.find(":clubs") != std::string::npos || decl.find(":spades") != std::string::npos ||
+                          decl.find(":hearts") != std::string::npos || decl.find(":diamonds") != std::string::npos;
+        const bool grand = decl.find(":grand") != std::string::npos;
+        suitGiveUps += suit && gaveUp;
+        grandGiveUps += grand && gaveUp;
+        if ((suit || grand) && gaveUp) {
+            EXPECT_TRUE(faceUp) << line;
+        }
+    }
+    EXPECT_GT(layDowns, 0);
+    EXPECT_GT(suitGiveUps, 0);
+    EXPECT_GT(grandGiveUps, 0);
+}
+
+// An early lay-down is named once, by the soloist, after a trick and before a give-up; a Null, a
+// Revolution and a passed game have none.
+TEST(GameLineCheckTest, TheLayDownIsTheSoloistsOnceAndBeforeAGiveUp) {
+    const std::string good =
+        "KGL1 seed=1 fh=0 deal=CK,CJ,C8,C7,ST,SK,HA,H8,DK,D7|CA,CT,SA,SQ,SJ,S8,HT,H9,DT,DJ|C9,S9,S7,HK,HQ,HJ,H7,DQ,D9,D8|CQ,DA "
+        "bids=1b18,0p,1h18,2p decl=1:clubs skat=HT,H9 play=0SK,1SQ,2S9,0ST,1SA,2S7,1CT,2C9,0C8,1SJ,2HJ,0CJ,0H8,1DA,2HK,2D9,"
+        "0DK,1DT,1DJ,2D8,0CK,1S8,2DQ,0C7,0D7,1CQ,2HQ,1CA,2H7,0HA result=won,89,24";
+    const struct {
+        const char* decl;
+        const char* play;  // replaces the cards; nullptr keeps them
+        const char* answer;
+    } cases[] = {
+        {"decl=1:clubs,faceup1", nullptr, ""},
+        {"decl=1:clubs,faceup1,gaveup0", "play=0SK,1SQ,2S9,0ST", ""},
+        {"decl=1:clubs,gaveup0,faceup1", "play=0SK,1SQ,2S9,0ST", "the cards were laid open after the game was given up"},
+        {"decl=1:clubs,faceup1,faceup1", nullptr, "the cards were laid open twice"},
+        {"decl=1:clubs,faceup0", nullptr, "a defender laid his cards open"},
+        {"decl=1:clubs,faceup3", nullptr, "no seat laid its cards open in 'faceup3'"},
+        {"decl=1:clubs,faceup", nullptr, "no seat laid its cards open in 'faceup'"},
+        {"decl=1:null,faceup1", nullptr, "a Null or Revolution has cards laid open early"},
+        {"decl=1:clubs,faceup1,gaveup0", "play=0SK,1SQ", "the cards were laid open before a trick was played"},
+        {"decl=-:passed,faceup1", "play=-", "a passed game has cards laid open"},
+    };
+    for (const auto& c : cases) {
+        std::string line = good;
+        line.replace(line.find("decl=1:clubs"), 12, c.decl);
+        if (c.play) {
+            const std::size_t at = line.find("play=");
+            line.replace(at, line.find(' ', at) - at, c.play);
+        }
+        EXPECT_EQ(CheckGameLine(line), c.answer) << line;
+    }
+}
+
 // The checker itself refuses what is wrong: a card played twice, a card not followed.
 TEST(GameLineCheckTest, RefusesBrokenLines) {
     const std::string good =

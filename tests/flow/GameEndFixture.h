@@ -3,7 +3,7 @@
 // as Grand soloist or as defender against Comp2, his cards played by clicks, internal reports and
 // the give-up sounds noted.
 
-#include "flow/FlowFixture.h"
+#include "flow/FixedDealFixture.h"
 
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
@@ -21,8 +21,11 @@ namespace testsupport {
 
 inline constexpr int kPickUpButton = 1042;
 inline constexpr int kGrandButton = 1023;
+// Every Jack, Clubs from the Ace to the Nine and the Ace of Spades: sure of every trick once the
+// first is played.
+inline constexpr const char* kSureGrand = "CJ SJ HJ DJ CA CT CK CQ C9 SA";
 
-class GameEndFixture : public FlowFixture {
+class GameEndFixture : public FixedDealFixture {
 protected:
     void TearDown() override {
         SetInternalErrorHandler({});
@@ -47,11 +50,33 @@ protected:
         ASSERT_TRUE(Frame().PersonMayPlay());
     }
 
-    // Comp1 has met the soloist's cards laid face up: his next card comes with the offer.
-    void Comp1WillOffer() {
-        g_Settings.Settings.Abandon = 1;
-        g_Game.EarlyFaceUp = 1;
-        Frame().Game.computer0.FaceUpSeen = 1;
+    // The person, forehand, declares Grand with a hand that is sure of every trick after the
+    // first, and plays two tricks: he lays his cards open at his second lead, Comp1 meets them with
+    // his card of that trick, and the person's next card brings Comp1's offer to give up.
+    void PersonLaysDownHisGrand() {
+        WriteProfileInt("Settings", "Abandon", 1);
+        DealFixed(FixedDeal({"", "", kSureGrand}), 2, VARIANT_RAMSCH_ONLY);
+        ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
+        SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
+        StartAuction(2, 0, 0);
+        PressBid();
+        ASSERT_EQ(g_Game.FlowState, STATE_SKAT);
+        ::SendMessage(Bar(), WM_COMMAND, kPickUpButton, 0);
+        host_->PumpUntilIdle();
+        ::SendMessage(Bar(), WM_COMMAND, kGrandButton, 0);
+        host_->PumpUntilIdle();
+        ASSERT_EQ(g_Game.Soloist, 2);
+        ASSERT_EQ(g_Game.GameType, GAME_GRAND);
+        for (int trick = 0; trick < 2; ++trick) {
+            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+            PersonPlaysACard();
+            ASSERT_TRUE(host_->PumpUntil([this, trick] { return Frame().Record.cards.size() >= 3u * (trick + 1); }, 10000));
+        }
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+        ASSERT_EQ(g_Game.EarlyFaceUp, 1);
+        ASSERT_EQ(Frame().Record.faceUp, 2);
+        ASSERT_EQ(Frame().Game.computer0.FaceUpSeen, 1);
+        ASSERT_EQ(FindLine("CMainFrame::Abandon(Computer1)"), -1);
     }
 
     // The person plays his first card the rule allows, by a click.

@@ -12,8 +12,7 @@ class GiveUpTest : public testsupport::GameEndFixture {};
 // Comp1 is not asked again inside it, and the give-up, its result and the next game come only
 // after the answer, so that no later wait nests inside the question.
 TEST_F(GiveUpTest, PlayWaitsWhileTheGiveUpQuestionIsOpen) {
-    PersonPlaysGrand();
-    Comp1WillOffer();
+    PersonLaysDownHisGrand();
     int dialogs = 0;
     answerer_.probe = [this, &dialogs](HWND) {
         if (dialogs++ == 0) Frame().PostMessage(WM_COMMAND, CM_PLAY);
@@ -82,15 +81,16 @@ TEST_P(GiveUpRoadTest, TheSeatThatGivesUpIsScoredAndTheAnswerLeads) {
     if (c.road == Road::PersonDefender) {
         Comp2Plays();
         answerer_.answers = {c.resultAnswer};
+    } else if (c.road == Road::ComputerDefender) {
+        PersonLaysDownHisGrand();
+        answerer_.answers = {IDOK, c.resultAnswer};
     } else {
         PersonPlaysGrand();
-        answerer_.answers = c.road == Road::ComputerDefender ? std::vector<int>{IDOK, c.resultAnswer}
-                                                              : std::vector<int>{c.resultAnswer};
+        answerer_.answers = {c.resultAnswer};
     }
     const int soloist = g_Game.Soloist;
     ListenForTheGiveUpSounds();
     if (c.road == Road::ComputerDefender) {
-        Comp1WillOffer();
         PersonPlaysACard();
     } else {
         Frame().SendMessage(WM_COMMAND, ID_ABANDON);
@@ -123,8 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Roads, GiveUpRoadTest, ::testing::ValuesIn(kGiveUps),
 // The person declines Comp1's offer: the game goes on with Comp1's card, and the offer does not
 // come again in this game.
 TEST_F(GiveUpTest, ADeclinedOfferLetsThePlayGoOn) {
-    PersonPlaysGrand();
-    Comp1WillOffer();
+    PersonLaysDownHisGrand();
     answerer_.answers = {IDCANCEL};
     const std::size_t cardsBefore = Frame().Record.cards.size();
     PersonPlaysACard();

@@ -175,20 +175,28 @@ protected:
         FAIL() << "no card to play";
     }
 
-    // The two cards the person pushes on: Jacks in the picked-up skat change places with cards of
-    // his hand that are none.
+    // The two cards the person pushes on: a Jack in the picked-up skat changes places with a card
+    // of his hand that is none, by a click on each, as the person exchanges.
     void PushTwoCards() {
         CSkat& game = F().Game;
         for (int place = 0; place < 2; ++place) {
-            if (GetCardRank(game.trick.cards[place]) != JACK) continue;
+            const int jack = game.trick.cards[place];
+            if (GetCardRank(jack) != JACK) continue;
             for (int slot = 0; slot < game.person.capacity; ++slot) {
-                if (game.person.present[slot] && GetCardRank(game.person.cards[slot]) != JACK) {
-                    std::swap(game.trick.cards[place], game.person.cards[slot]);
-                    break;
-                }
+                const int card = game.person.cards[slot];
+                if (!game.person.present[slot] || GetCardRank(card) == JACK) continue;
+                ClickCard(card);
+                ClickCard(jack);
+                ASSERT_TRUE(game.person.HasCard(jack)) << "the exchange did not take the Jack";
+                break;
             }
         }
         ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
+    }
+    void ClickCard(int card) {
+        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
+        host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+        host_->PumpFor(300);
     }
 
     char NextAnswer() {

@@ -4,6 +4,7 @@
 
 #include "computer/evaluation/ComputerGlobals.h"
 #include "computer/evaluation/FrameServices.h"
+#include "flow/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/InternalError.h"
 #include "model/ModelGlobals.h"
@@ -18,12 +19,14 @@ using testsupport::FrameFixture;
 class ProgramHooksTest : public FrameFixture {};
 
 // Started as app/main.cpp starts it, the program has the computer player's analysis in the model's
-// player hooks, its game object and open-cards option in the frame's services, the trace writer,
-// the table services and the error box over the main frame.
+// player hooks, its game object and open-cards option in the frame's services, the card sound, the
+// voice, the edition's language and the flow's suit-led marks there too, the trace writer, the
+// table services and the error box over the main frame.
 TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
     ResetModelGlobals();
     ResetComputerGlobals();
     g_ComputerFrame.OpenCardsFlag = 1;
+    g_ComputerFrame.LanguageIndex = 0;
     StartProgram();
 
     EXPECT_NE(g_PlayerServices.IsTopCard, nullptr);
@@ -31,6 +34,13 @@ TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
     EXPECT_NE(g_PlayerServices.GetMatadors, nullptr);
     EXPECT_EQ(g_ComputerFrame.Game, &Frame().Game);
     EXPECT_EQ(g_ComputerFrame.OpenCardsFlag, g_Game.AllCardsOpen);
+    EXPECT_TRUE(g_ComputerFrame.SoundEffect);
+    EXPECT_TRUE(g_ComputerFrame.PlayVoiceTerm);
+    // The English edition speaks English clips.
+    EXPECT_EQ(g_ComputerFrame.LanguageIndex, 1);
+    EXPECT_EQ(g_ComputerFrame.LanguageIndex, Frame().EnglishEdition);
+    // A strategy's mark is the flow's mark.
+    EXPECT_EQ(g_ComputerFrame.LedMarks(), g_Flow.SuitLedMarks);
     EXPECT_TRUE(IsTraceOn());
     ASSERT_TRUE(g_TableServices.TableWindow);
     EXPECT_EQ(g_TableServices.TableWindow(), g_Shell.hTableWnd);

@@ -100,15 +100,34 @@ std::string CheckGameLine(const std::string& line) {
     if (!kTypes.count(game)) return "no game '" + game + "'";
     const int type = kTypes.at(game);
     const std::string play = fields["play"];
-    if (type < 0) return play == "-" ? std::string() : "a passed game has cards played";
-    const int soloist = type == 7 ? -1 : std::atoi(declParts[0].substr(0, colon).c_str());
-    const bool hand = std::find(declParts.begin(), declParts.end(), "hand") != declParts.end();
+    // An early lay-down names its seat once, before a give-up that ends the game.
+    int faceUp = -1;
     bool gaveUp = false;
-    for (const std::string& part : declParts)
+    for (const std::string& part : declParts) {
+        if (part.rfind("faceup", 0) == 0) {
+            if (part.size() != 7 || part[6] < '0' || part[6] > '2') return "no seat laid its cards open in '" + part + "'";
+            if (faceUp >= 0) return "the cards were laid open twice";
+            if (gaveUp) return "the cards were laid open after the game was given up";
+            faceUp = part[6] - '0';
+        }
         if (part.rfind("gaveup", 0) == 0) {
             if (part.size() != 7 || part[6] < '0' || part[6] > '2') return "no seat gave up in '" + part + "'";
             gaveUp = true;
         }
+    }
+    if (type < 0) {
+        if (faceUp >= 0) return "a passed game has cards laid open";
+        return play == "-" ? std::string() : "a passed game has cards played";
+    }
+    const int soloist = type == 7 ? -1 : std::atoi(declParts[0].substr(0, colon).c_str());
+    const bool hand = std::find(declParts.begin(), declParts.end(), "hand") != declParts.end();
+    // Null and Revolution are never laid open early; in the other games only the soloist does,
+    // and only once a trick lies behind him.
+    if (faceUp >= 0) {
+        if (type == 4 || type == 5) return "a Null or Revolution has cards laid open early";
+        if (type != 7 && faceUp != soloist) return "a defender laid his cards open";
+        if (play == "-" || Split(play, ',').size() < 3) return "the cards were laid open before a trick was played";
+    }
     // 3. The soloist's hand after the lay-away: his cards and the dealt skat without the laid-away.
     std::vector<Card> laidAway;
     if (fields["skat"] != "-")
