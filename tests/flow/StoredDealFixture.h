@@ -1,0 +1,99 @@
+#pragma once
+// A chosen deal played the way the person plays a deal of the cards assignment again: the
+// program starts with the test's settings, the deal lies in the store, the person asks to play it
+// (and answers Yes), and from there the program deals, bids and plays by itself; the test answers
+// the bars and plays the person's cards by clicks and keys.
+
+#include "flow/FlowFixture.h"
+
+#include "match/StoreRows.h"
+#include "model/CardCodes.h"
+#include "model/InternalError.h"
+#include "platform/headless/HeadlessHost.h"
+#include "tavlo/Tavlo.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A card by rank and suit, for writing deals.
+inline int C(int rank, int suit) { return CardCodeOf(rank, suit); }
+
+struct ChosenDeal {
+    std::array<std::vector<int>, 3> hands;  // seat 0, seat 1, the person
+    std::vector<int> skat;
+};
+
+class StoredDealFixture : public FlowFixture {
+protected:
+    void TearDown() override { SetInternalErrorHandler({}); }
+
+    // The program with the trace on and a helper that answers every modal message with `answer`.
+    void Start() {
+        TraceOn();
+        StartProgram();
+        answerer_.answer = IDOK;
+        answerer_.Start();
+        SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
+    }
+
+    // The deal goes into the store and is played again from there (Yes to the question).
+    void PlayDeal(const ChosenDeal& deal) {
+        std::array<int, 40> words{};
+        words[7] = 1;
+        for (int i = 0; i < 2; ++i) words[static_cast<std::size_t>(8 + i)] = deal.skat[static_cast<std::size_t>(i)];
+        for (int seat = 0; seat < 3; ++seat)
+            for (int i = 0; i < 10; ++i)
+                words[static_cast<std::size_t>(10 + 10 * seat + i)] =
+                    deal.hands[static_cast<std::size_t>(seat)][static_cast<std::size_t>(i)];
+        g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
+        g_StoreRows.Bytes.resize(40 + 160, 0);
+        g_Game.StoreCount = 1;
+        for (int w = 0; w < 40; ++w) g_StoreRows.SetDealWord(1, w, words[static_cast<std::size_t>(w)]);
+        answerer_.answers = {IDYES};
+        Frame().LoadFromStore(0, words);
+    }
+
+    // Pumps until the person is asked something (a bar, or his card) or the game is scored.
+    bool WaitForThePerson() {
+        return host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || Bar() != nullptr; },
+                                60000);
+    }
+
+    CPerson& Person() { return Frame().Game.person; }
+    // The screen point of a card on the table (inside its lower left corner, which stays visible
+    // in a row of overlapping cards).
+    platform::Point CardPoint(int card) {
+        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 8, WC_GetCardY(g_Shell.hTableWnd, card) + 40};
+        return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
+    }
+    void ClickCard(int card) {
+        host_->Click(host_->NowMs() + 10, CardPoint(card));
+        host_->PumpFor(100);
+    }
+    // The first card of the person's hand that the follow rule allows.
+    int FirstLegalCard() {
+        for (int slot = 0; slot < Person().capacity; ++slot)
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().Game.trick)) return Person().cards[slot];
+        return NO_CARD;
+    }
+    // Presses a button of the open bar as a click on it does.
+    void Press(int button) {
+        ::SendMessage(Bar(), WM_COMMAND, static_cast<WPARAM>(button), 0);
+        host_->PumpUntilIdle();
+    }
+    // The lines of the log that start with `prefix`.
+    std::vector<std::string> LinesStartingWith(const std::string& prefix) const {
+        std::vector<std::string> found;
+        for (const std::string& line : LogBodies())
+            if (line.rfind(prefix, 0) == 0) found.push_back(line);
+        return found;
+    }
+
+    std::vector<std::string> reports_;
+};
+
+}  // namespace testsupport
