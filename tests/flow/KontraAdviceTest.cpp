@@ -11,32 +11,11 @@
 #include "flow/PromptBars.h"
 #include "platform/headless/DesktopRecorder.h"
 
-#include <utility>
-
 namespace {
 
 using testsupport::C;
-using testsupport::ChosenDeal;
+using testsupport::SpadesDeal;
 using testsupport::StoredDealFixture;
-
-// Comp2 (middlehand) bids a Spades game without two; Comp1 passes. The person holds the two top
-// Jacks, three Spades, two Aces and no Club: his own rule gives Kontra against Spades. With `weak`
-// Comp1 holds the two Jacks and the person two small Clubs in their place.
-ChosenDeal SpadesDeal(bool weak) {
-    ChosenDeal deal;
-    deal.hands[0] = {C(EIGHT, CLUBS), C(NINE, CLUBS), C(QUEEN, CLUBS), C(KING, CLUBS), C(SEVEN, HEARTS),
-                     C(EIGHT, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
-    deal.hands[1] = {C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, SPADES), C(TEN, SPADES), C(KING, SPADES),
-                     C(QUEEN, SPADES), C(KING, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, DIAMONDS)};
-    deal.hands[2] = {C(JACK, CLUBS), C(JACK, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(ACE, HEARTS),
-                     C(TEN, HEARTS), C(NINE, SPADES), C(ACE, DIAMONDS), C(TEN, DIAMONDS), C(NINE, DIAMONDS)};
-    if (weak) {
-        std::swap(deal.hands[0][0], deal.hands[2][0]);
-        std::swap(deal.hands[0][1], deal.hands[2][1]);
-    }
-    deal.skat = {C(SEVEN, CLUBS), C(QUEEN, DIAMONDS)};
-    return deal;
-}
 
 struct AdviceCase {
     const char* name;
@@ -54,15 +33,6 @@ const AdviceCase kCases[] = {
 
 class KontraAdviceTest : public StoredDealFixture, public ::testing::WithParamInterface<AdviceCase> {
 protected:
-    // The person bids once, then leaves the game to Comp2.
-    void BidOnceThenPass() {
-        ASSERT_TRUE(WaitForThePerson());
-        ASSERT_TRUE(Frame().IsAuctionBarOpen());
-        Press(BTN_BID);
-        ASSERT_TRUE(WaitForThePerson());
-        ASSERT_TRUE(Frame().IsAuctionBarOpen()) << LogText();
-        Press(BTN_PASS);
-    }
     // The person's card prompt is up for his first card.
     void UpToTheFirstCard() {
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Record.scored; }, 60000));

@@ -6,6 +6,8 @@
 
 #include "flow/FlowFixture.h"
 
+#include "flow/FlowIds.h"
+
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
@@ -15,6 +17,7 @@
 #include <array>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -26,6 +29,25 @@ struct ChosenDeal {
     std::array<std::vector<int>, 3> hands;  // seat 0, seat 1, the person
     std::vector<int> skat;
 };
+
+// Comp2 (middlehand) bids a Spades game without two; Comp1 passes. The person holds the two top
+// Jacks, three Spades, two Aces and no Club: his own rule gives Kontra against Spades. With `weak`
+// Comp1 holds the two Jacks and the person two small Clubs in their place.
+inline ChosenDeal SpadesDeal(bool weak) {
+    ChosenDeal deal;
+    deal.hands[0] = {C(EIGHT, CLUBS), C(NINE, CLUBS), C(QUEEN, CLUBS), C(KING, CLUBS), C(SEVEN, HEARTS),
+                     C(EIGHT, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
+    deal.hands[1] = {C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, SPADES), C(TEN, SPADES), C(KING, SPADES),
+                     C(QUEEN, SPADES), C(KING, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, DIAMONDS)};
+    deal.hands[2] = {C(JACK, CLUBS), C(JACK, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(ACE, HEARTS),
+                     C(TEN, HEARTS), C(NINE, SPADES), C(ACE, DIAMONDS), C(TEN, DIAMONDS), C(NINE, DIAMONDS)};
+    if (weak) {
+        std::swap(deal.hands[0][0], deal.hands[2][0]);
+        std::swap(deal.hands[0][1], deal.hands[2][1]);
+    }
+    deal.skat = {C(SEVEN, CLUBS), C(QUEEN, DIAMONDS)};
+    return deal;
+}
 
 class StoredDealFixture : public FlowFixture {
 protected:
@@ -57,6 +79,15 @@ protected:
         Frame().LoadFromStore(0, words);
     }
 
+    // The person bids once, then leaves the game to the computer who bids more.
+    void BidOnceThenPass() {
+        ASSERT_TRUE(WaitForThePerson());
+        ASSERT_TRUE(Frame().IsAuctionBarOpen());
+        Press(BTN_BID);
+        ASSERT_TRUE(WaitForThePerson());
+        ASSERT_TRUE(Frame().IsAuctionBarOpen()) << LogText();
+        Press(BTN_PASS);
+    }
     // Pumps until the person is asked something (a bar, or his card) or the game is scored.
     bool WaitForThePerson() {
         return host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || Bar() != nullptr; },
@@ -64,11 +95,19 @@ protected:
     }
 
     CPerson& Person() { return Frame().Game.person; }
-    // The screen point of a card on the table (inside its lower left corner, which stays visible
-    // in a row of overlapping cards).
+    // The screen point of a card on the table: a point of it that no other card covers (in a row of
+    // overlapping cards only a strip of each shows), low enough that the press, which raises the
+    // person's card, leaves it under the point).
     platform::Point CardPoint(int card) {
-        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 8, WC_GetCardY(g_Shell.hTableWnd, card) + 40};
-        return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
+        const HWND table = g_Shell.hTableWnd;
+        const int x = WC_GetCardX(table, card), y = WC_GetCardY(table, card);
+        const int width = WC_GetCardWidth(table, card), height = WC_GetCardHeight(table, card);
+        for (int dy = 12; dy < height; dy += 4)
+            for (int dx = 4; dx < width; dx += 4)
+                if (WC_GetCardDealt(table, x + dx, y + dy, 0, 1) == card)
+                    return platform::HeadlessHost::ScreenPoint(table, {x + dx, y + dy});
+        ADD_FAILURE() << "card " << card << " is nowhere to be clicked";
+        return platform::HeadlessHost::ScreenPoint(table, {x + 8, y + 40});
     }
     void ClickCard(int card) {
         host_->Click(host_->NowMs() + 10, CardPoint(card));
