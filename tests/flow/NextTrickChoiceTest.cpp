@@ -222,3 +222,29 @@ TEST_F(NextTrickChoiceTest, LeadingAnotherSuitGivesUpTheComputersMarks) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reasons of the refusals, in both editions.
+TEST(NextTrickChoiceTexts, BothEditionsNameTheReasons) {
+    struct Text {
+        int id;
+        const char* german;
+        const char* english;
+    };
+    const Text texts[] = {
+        {IDS_WINNER_CARD_REQUIRED, "Karte von Stichgewinner erforderlich!", "Card of winner of trick required!"},
+        {IDS_FOLLOW_WINNER_CARD, "Karte des Stichgewinners muß bedient werden!", "Card of winner of trick must be followed!"},
+        {IDS_FOREHAND_CARD_RELEASED, "Vorhandkarte nicht mehr manipuliert!", "Forehand card no longer manipulated!"},
+        {IDS_KEEP_CARD_SUIT, "Kartenfarbe darf nicht gewechselt werden!", "Suit of card must not be changed!"},
+    };
+    for (const Text& text : texts) {
+        platform::SetResources(&GermanResources());
+        EXPECT_EQ(platform::LoadString(text.id), text.german) << text.id;
+        platform::SetResources(&EnglishResources());
+        EXPECT_EQ(platform::LoadString(text.id), text.english) << text.id;
+    }
+    platform::SetResources(nullptr);
+}
+
+}  // namespace
