@@ -1,6 +1,7 @@
-// The person's mouse on the table outside the card play: raising and lowering the bid display in
-// the auction, picking, clicking and dragging cards of the exchange, and the paint test of the
-// person's hand. The card play's own paths come with the trick play.
+// The person's mouse on the table: raising and lowering the bid display in the auction, picking,
+// clicking and dragging cards of the exchange, the card under the mouse highlighted and named for
+// the support option, and the paint test of the person's hand. Playing a card and choosing the
+// next trick's cards have their own files.
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/GameOption.h"
