@@ -20,8 +20,12 @@ struct CFlowGlobals {
     int SkatSwapOption = 0;
     int ExchangeRunning = 0;  // the person holds the skat for the exchange
     int ChosenButton = 0;     // the declaration bar's last game button
-    // The help topic of the rule last shown (the Ramsch explanation popups name their rule here).
+    // The help topic of the rule last shown (the Ramsch explanation popups, the Ramsch bars and
+    // the Kontra advice name their rule here); the H key on the table opens it.
     std::string RuleHelpTopic;
+    // The table keys: Shift is held down; the next H opens the rule help (1) or closes it (0).
+    unsigned char ShiftHeld = 0;
+    unsigned char HelpKeyOpens = 1;
 
     void Reset() { *this = CFlowGlobals(); }
 };

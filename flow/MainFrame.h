@@ -234,6 +234,9 @@ public:
     // --- The person's input on the table (flow/PersonInput.cpp, flow/PersonKeys.cpp) ----------
     void KeyDown(int key, unsigned flags);
     void KeyUp(int key, unsigned flags);
+    // The table keys that act in every state: H (the rule help), Shift, Shift+L (the log window),
+    // Shift+N (a new match); true when the key was one of them.
+    bool TableKey(int key);
     // True when the press may start a drag of the current game out of the table.
     bool LButtonDown(platform::Point point);
     void LButtonUp(platform::Point point);
@@ -254,6 +257,10 @@ public:
     void ShowBiddingValue();
     // The exchange keys: Up (upper group) or Down (lower group) move the focus or raise a card.
     void ExchangeFocusKey(bool upper);
+    // The card under the mouse, highlighted and named for the support option.
+    void AnnounceCardUnderMouse(int card);
+    // The card last highlighted for the support voice, 0 none.
+    int HighlightedCard = 0;
     // Voices (0) or sound effects (1) on or off.
     void ToggleAudio(int which);
 
@@ -307,6 +314,13 @@ public:
     void OnRevolution();
     void ManipulateClick(platform::Point point);
     void ManipulateDragEnd(platform::Point point);
+    // Choosing the next trick's cards while the complete trick waits under the continue bar
+    // (flow/NextTrickChoice.cpp): a click on a card of a hand, or the arrow keys.
+    void ManipulateTrickCard(platform::Point point);
+    void NextTrickKey(int key);
+    // Whether a seat after the trick's winner already has a card chosen for the next trick (then
+    // the winner's card may not change); with show, string 41080 says so.
+    bool CheckTrickWinnerCard(int seat, bool show);
     // Group g (0 skat, 1..3 seats 0..2) holds the clicked card as its picked card: its row, and the
     // first other row with a selected card as partner.
     bool FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
@@ -378,6 +392,11 @@ public:
     // The help text of the window part under the mouse (its hit-test code) in status pane 0.
     void OnSetCursor(int hitTest);
     void CheckEarlyFaceUp();
+    // The player's remaining cards are laid open once the defenders can no longer make him take
+    // a trick (the card he has just played counts as gone).
+    void LayDownCards(CPlayer& player, int card);
+    // Before the person's first card as a defender: the Kontra advice on his card prompt.
+    void AdviseKontra();
     // Restores the fields of a record that undo and redo give back (all but the played cards).
     void RestoreSnapshot(const GameSnapshot& record);
     void StartRecord();

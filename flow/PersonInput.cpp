@@ -1,6 +1,7 @@
-// The person's mouse on the table outside the card play: raising and lowering the bid display in
-// the auction, picking, clicking and dragging cards of the exchange, and the paint test of the
-// person's hand. The card play's own paths come with the trick play.
+// The person's mouse on the table: raising and lowering the bid display in the auction, picking,
+// clicking and dragging cards of the exchange, the card under the mouse highlighted and named for
+// the support option, and the paint test of the person's hand. Playing a card and choosing the
+// next trick's cards have their own files.
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/GameOption.h"
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -171,8 +173,7 @@ void CMainFrame::LButtonUp(platform::Point point) {
         } else if (cardPrompt) {
             ClickPlay(raised);
         } else if (continueOpen) {
-            // Choosing the next trick's cards belongs to the manipulations.
-            WriteTrace(":ManipulateNextTrick()", kVerboseFrame);
+            ManipulateTrickCard(point);
         } else {
             SetStatusText(IDS_ILLEGAL_ACTION);
         }
@@ -282,6 +283,50 @@ void CMainFrame::MouseMove(platform::Point point) {
         }
         return;
     }
+    // Step 3: off every card the highlight goes; over a card the support option names it.
+    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    if (card == WC_NO_CARD_HERE) {
+        if (HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, HighlightedCard, 0);
+        HighlightedCard = 0;
+        return;
+    }
+    if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) AnnounceCardUnderMouse(card);
+}
+
+void CMainFrame::AnnounceCardUnderMouse(int card) {
+    const int state = g_Game.FlowState;
+    if (card <= 0 || card == HighlightedCard || (state == STATE_PLAY && Game.person.count == 0)) return;
+    // The rows whose cards the person may have named: what he sees face up.
+    std::vector<const CCards*> rows;
+    const int soloist = g_Game.Soloist;
+    const bool computerSoloist = soloist == 0 || soloist == 1;
+    if (g_Game.AllCardsOpen) {
+        rows = {&Game, &Game.trick, &Game.computer0, &Game.computer1, &Game.person};
+    } else if (g_Game.GameType == GAME_REVOLUTION) {
+        // The defenders see each other's cards while they exchange, the soloist's afterwards.
+        if (state == STATE_SWAP && computerSoloist) rows.push_back(Game.Player(1 - soloist));
+        else if (state != STATE_SWAP && computerSoloist) rows.push_back(Game.Player(soloist));
+        rows.push_back(&Game);
+    } else if (g_Game.OuvertAnnounced && computerSoloist) {
+        rows.push_back(Game.Player(soloist));
+        rows.push_back(&Game.trick);
+    }
+    rows.push_back(&Game.trick);
+    rows.push_back(&Game.person);
+    if (g_Game.GameType == GAME_NONE && state == STATE_SWAP) {
+        rows.push_back(&Game.computer0);
+        rows.push_back(&Game.computer1);
+    }
+    if (state == STATE_IDLE && CourseShown) {
+        rows.push_back(&Game.courseSkat);
+        for (const CCards& played : Game.courseRows) rows.push_back(&played);
+    }
+    if (std::none_of(rows.begin(), rows.end(), [card](const CCards* row) { return row->HasCard(card); })) return;
+    // One card shines at a time: the one named before goes dark again.
+    if (HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, HighlightedCard, 0);
+    WC_HighlightCard(g_Shell.hTableWnd, card, 1);
+    VoiceSupport(card, -1);
+    HighlightedCard = card;
 }
 
 bool CMainFrame::IsPersonHandInvalid(const platform::Rect& update) {

@@ -1,16 +1,21 @@
-// The person's keys on the table outside the card play: Esc back to the bar (ending the
-// demonstration), the bid display in the auction, the exchange with the skat and between hands.
-// The play keys and the global letters come with the trick play.
+// The person's keys on the table: the keys of every state (H for the rule help, Shift+L for the
+// log window, Shift+N for a new match), Esc back to the bar (ending the demonstration), the play
+// keys, choosing the next trick, the bid display in the auction, the exchange with the skat and
+// between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
 
 #include "dialogs/AuctionDialog.h"
+#include "flow/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "resources/ids.h"
 #include "model/Trace.h"
+#include "platform/core/DesktopServices.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
+#include "shell/ShellGlobals.h"
+#include "shell/SkatApp.h"
 
 namespace {
 
@@ -60,8 +65,37 @@ void CMainFrame::ExchangeFocusKey(bool upper) {
     }
 }
 
+bool CMainFrame::TableKey(int key) {
+    if (key == 'H') {
+        // The first press opens the rule last named, the next closes every help window.
+        if (g_Flow.HelpKeyOpens) platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + g_Flow.RuleHelpTopic);
+        else platform::CloseAllHelpWindows();
+        // The table keeps the keys, so that the next H reaches it.
+        if (::IsWindow(g_Shell.hTableWnd)) ::SetFocus(g_Shell.hTableWnd);
+        return true;
+    }
+    if (key == VK_SHIFT) {
+        g_Flow.ShiftHeld = 1;
+        return true;
+    }
+    if (!g_Flow.ShiftHeld) return false;
+    if (key == 'L') {
+        // The log window is wanted when it is closed, and not when it is open.
+        if (g_pApp) g_pApp->LogList = SideWindow(CM_LOG_WINDOW) ? 0 : 1;
+        OnListLog();
+        return true;
+    }
+    if (key == 'N') {
+        OnBreak();
+        OnNewMatch();
+        return true;
+    }
+    return false;
+}
+
 void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     TraceKey("KeyDown", key);
+    if (TableKey(key)) return;
     const bool promptOpen = ::IsWindow(PromptDialog);
     // Esc: back to the bar; the demonstration ends.
     if (key == VK_ESCAPE && promptOpen) {
@@ -73,16 +107,14 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
         }
         ::SetFocus(PromptDialog);
     }
+    // Only a card that this key raised is named below.
+    g_Game.LastRaisedCard = 0;
     const int state = g_Game.FlowState;
     if (state == STATE_PLAY) {
         if (!promptOpen || PromptDialog == KontraPrompt) PlayKey(key);
-        else if (PromptDialog == ContinuePrompt && g_Settings.Options.Suggest)
-            WriteTrace(":ChooseNextTrick()", kVerboseFrame);  // choosing the next trick belongs to the manipulations
-        else if (key != VK_ESCAPE && key != VK_SHIFT)
-            SetStatusText(IDS_ILLEGAL_ACTION);
-        return;
-    }
-    if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
+        else if (PromptDialog == ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
+        else if (key != VK_ESCAPE) SetStatusText(IDS_ILLEGAL_ACTION);
+    } else if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
         switch (key) {
             case VK_UP: ExchangeFocusKey(true); break;
             case VK_DOWN: ExchangeFocusKey(false); break;
@@ -110,19 +142,22 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
             }
             default: break;
         }
-        return;
+    } else if ((state == STATE_OBSERVE || state == STATE_AUCTION || state == STATE_REPLY) && promptOpen) {
+        // The auction: Up or plus raises the bid shown, Down or minus lowers it.
+        if (CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this)) {
+            if (key == VK_UP || key == VK_OEM_PLUS || key == VK_ADD) bar->AlterBidDisplay(true);
+            else if (key == VK_DOWN || key == VK_OEM_MINUS || key == VK_SUBTRACT) bar->AlterBidDisplay(false);
+        }
     }
-    // The auction: Up or plus raises the bid shown, Down or minus lowers it.
-    if ((state == STATE_OBSERVE || state == STATE_AUCTION || state == STATE_REPLY) && promptOpen) {
-        CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this);
-        if (!bar) return;
-        if (key == VK_UP || key == VK_OEM_PLUS || key == VK_ADD) bar->AlterBidDisplay(true);
-        else if (key == VK_DOWN || key == VK_OEM_MINUS || key == VK_SUBTRACT) bar->AlterBidDisplay(false);
-    }
+    // The support option names the card the key raised.
+    if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended && g_Game.LastRaisedCard > 0)
+        VoiceSupport(g_Game.LastRaisedCard, -1);
 }
 
 void CMainFrame::KeyUp(int key, unsigned /*flags*/) {
     TraceKey("KeyUp", key);
+    if (key == 'H') g_Flow.HelpKeyOpens = g_Flow.HelpKeyOpens ? 0 : 1;
+    else if (key == VK_SHIFT) g_Flow.ShiftHeld = 0;
     if (!::IsWindow(PromptDialog)) return;
     if (key == VK_RETURN) ::ShowWindow(PromptDialog, SW_SHOW);
     else if (key == VK_TAB) ::SetFocus(PromptDialog);

@@ -67,6 +67,16 @@ void CMainFrame::ClickPlay(platform::Point point) {
         person.SelectCard(4, 0, false);
         if (WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1) != card) return;
     }
+    // 4. Leading another suit than the one chosen for him under the continue bar, the person
+    //    frees the computers from the cards chosen for them after it.
+    const int picked = person.PickedCard;
+    if (g_Game.Forehand == kPersonSeat && IsCardCode(picked) && GetCardSuit(picked, true) != GetCardSuit(card, true) &&
+        (Game.computer0.PickedCard != 0 || Game.computer1.PickedCard != 0)) {
+        int none = 0;
+        Game.computer0.SetPickedCard(&none);
+        Game.computer1.SetPickedCard(&none);
+        SetStatusPane(0, platform::LoadString(IDS_FOREHAND_CARD_RELEASED));
+    }
     // 5. The follow rule.
     const int slot = person.FindCard(card);
     SelectedSlot = slot;
@@ -89,6 +99,10 @@ void CMainFrame::ClickPlay(platform::Point point) {
     }
     // 7.
     PlayPersonCard(slot, true);
+    // 8. The Null soloist following a trick lays his rest open once nothing can make him take one.
+    if (g_Game.GameType == GAME_NULL && g_Game.Soloist == kPersonSeat && g_Game.Forehand != kPersonSeat &&
+        g_ComputerFrame.PersonPendingCard != NO_CARD)
+        LayDownCards(person, NO_CARD);
     // 9.
     PostMessage(WM_COMMAND, CM_PLAY);
     g_ComputerFrame.PersonPendingCard = -1;

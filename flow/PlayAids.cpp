@@ -1,11 +1,17 @@
 // Small aids of the play: the switch for highlighting and speaking the card under the mouse, the
-// suggested exchange of a Revolution game, and laying the soloist's cards open once the rest is safe.
+// suggested exchange of a Revolution game, laying the soloist's cards open once the rest is safe,
+// and the Kontra advice before the person's first card.
 #include "flow/MainFrame.h"
 
 #include <algorithm>
+#include <string>
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/EarlyFaceUp.h"
+#include "dialogs/HelpToggle.h"
+#include "flow/FlowGlobals.h"
 #include "flow/FlowIds.h"
+#include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -53,4 +59,25 @@ void CMainFrame::CheckEarlyFaceUp() {
     }
     // The game's line names the seat that laid its cards open first.
     if (g_Game.EarlyFaceUp == 1 && Record.faceUp < 0) Record.faceUp = g_Game.Forehand;
+}
+
+void CMainFrame::LayDownCards(CPlayer& player, int card) {
+    // Not while a suggestion is being worked out, only with the setting, and only a rest the
+    // defenders can no longer force a trick on.
+    if (g_ComputerFrame.CardAutoPlayFlag || !g_Settings.Settings.Safe || !player.EvaluateNullFollow(card, -1)) return;
+    if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(player.seat);
+    player.OpenCards();
+    if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
+}
+
+void CMainFrame::AdviseKontra() {
+    if (!::IsWindow(PromptDialog) || !Game.person.DecideKontra()) return;
+    // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
+    if (g_Settings.Options.Suggest) {
+        const int rule = Game.person.GetRuleNumber();
+        AppendToRuleButton(PromptDialog, " " + std::to_string(rule));
+        g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
+    }
+    const HWND kontra = ::GetDlgItem(PromptDialog, IDC_KONTRA);
+    if (::IsWindow(kontra)) ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(kontra), 1);
 }

@@ -3,10 +3,13 @@
 // template (engine-owned, so a bar destroyed inside its own handler is freed after the handler
 // returns), shown over the table and recorded as the open prompt.
 
+#include "computer/evaluation/GameOption.h"
+#include "dialogs/DialogIds.h"
 #include "dialogs/ModelessDialog.h"
 #include "flow/MainFrame.h"
 #include "platform/core/WindowApi.h"
 
+#include <string>
 #include <utility>
 
 template <class Bar, class... Args>
@@ -24,4 +27,16 @@ template <class Bar>
 Bar* OpenBarAs(const CMainFrame& frame) {
     if (!::IsWindow(frame.PromptDialog)) return nullptr;
     return dynamic_cast<Bar*>(::WindowFromHandle(frame.PromptDialog));
+}
+
+// A rule code as the bars show it: without the variant flag.
+inline int ShownRuleNumber(int code) { return code > RULE_OVERRIDE_FLAG ? code - RULE_OVERRIDE_FLAG : code; }
+
+// A rule number on the bar's "Rege&l" button: `text` (the number with its spacing) is appended to
+// the button's caption, unless the caption shows it already.
+inline void AppendToRuleButton(HWND bar, const std::string& text) {
+    const HWND button = ::GetDlgItem(bar, IDC_RULE);
+    if (!::IsWindow(button)) return;
+    const std::string caption = ::GetWindowText(button);
+    if (caption.find(text) == std::string::npos) ::SetWindowText(button, caption + text);
 }

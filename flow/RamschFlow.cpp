@@ -3,8 +3,10 @@
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/HandAnalysis.h"
+#include "dialogs/HelpToggle.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/RamschBars.h"
+#include "flow/FlowGlobals.h"
 #include "flow/RichText.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"
@@ -21,6 +23,7 @@
 #include "shell/ShellGlobals.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -232,6 +235,13 @@ void CMainFrame::GrandHand(int mode) {
                     g_Game.SetGameType(GAME_RAMSCH);
                     g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
                     advice = platform::LoadString(IDS_GRAND_HAND);
+                    // The rule of the Grand option, even a 0, on the rule button and as the
+                    // rule help's topic.
+                    const int rule = ShownRuleNumber(Game.person.gameOptions[GAME_GRAND][OPT_RULE]);
+                    if (bar && rule >= 0) {
+                        AppendToRuleButton(bar->Handle(), " " + std::to_string(rule));
+                        g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
+                    }
                     if (g_Settings.Options.Suggest && bar)
                         ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
                                       reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);

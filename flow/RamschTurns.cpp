@@ -4,6 +4,7 @@
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/AnswerDialogs.h"
+#include "dialogs/HelpToggle.h"
 #include "dialogs/RamschBars.h"
 #include "flow/FlowGlobals.h"
 #include "flow/FrameServices.h"
@@ -18,6 +19,8 @@
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+
+#include <string>
 
 namespace {
 
@@ -126,14 +129,22 @@ void CMainFrame::PickupRamsch(int ask) {
         CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
         RamschSkatPrompt = PromptDialog;
         int advice = IDS_ADVICE_PICK_UP_SKAT;
+        // The rule behind the advice, on the bar's rule button and as the rule help's topic.
+        int rule = 0;
         if (g_Game.SchwarzAnnounced) {
             advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
+            rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
         } else if (Game.person.AnalysePlayRisk()) {
             Game.person.ChooseGame(-1);
             // Choosing may change the game record: the game stays a plain Ramsch.
             g_Game.SetGameType(GAME_RAMSCH);
             g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
             advice = IDS_ADVICE_PASS_ON_SKAT;
+            rule = ShownRuleNumber(Game.person.gameOptions[GAME_RAMSCH][OPT_RULE]);
+        }
+        if (bar && rule > 0) {
+            AppendToRuleButton(bar->Handle(), " " + std::to_string(rule));
+            g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
         }
         if (bar && advice != IDS_ADVICE_PICK_UP_SKAT && g_Settings.Options.Suggest)
             ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
@@ -180,13 +191,18 @@ void CMainFrame::OnPickupRamsch() {
     ShowGameStatusDialog();
     Game.person.DecideRamschSkat(Game, true);
     g_Game.SchwarzAnnounced = Game.person.PlanPlay(true) ? 1 : 0;
-    if (CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this)) ::SetFocus(bar->Handle());
+    CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
+    if (bar) ::SetFocus(bar->Handle());
     ActiveGroups = 9;
     SoundEffect(6, false);
     MoveSkatToTrick();
     Game.person.TakeSkatCounts(Game.trick);
-    if (g_Game.SchwarzAnnounced)
+    if (g_Game.SchwarzAnnounced) {
+        // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
+        const int rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+        if (bar && rule > 0) AppendToRuleButton(bar->Handle(), "  " + std::to_string(rule));
         ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
+    }
     if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     MoveExtraText(IDS_NOTICE_SWAP_SKAT, 0, 0, nullptr, nullptr);
     if (g_Game.DemoMode) SetTimer(TM_DEMO_SUGGEST_SKAT, g_Settings.Delay.Demo);

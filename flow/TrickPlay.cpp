@@ -116,6 +116,9 @@ void CMainFrame::PlaySteps() {
             player.ServeCard(&trick);
             card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
             if (IsCardCode(card)) {
+                // The support option names the card as it lands in the trick.
+                g_Settings.Options.SupportSuspended = 0;
+                if (g_Settings.Options.Support) VoiceSupport(card, seat);
                 g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
                 NoteCardInTrick(seat, card);
             }
@@ -151,6 +154,7 @@ void CMainFrame::PlaySteps() {
             // nothing would take the skip, and the person's first key would be lost to it.
             if (g_Settings.Options.Suggest) Game.person.SelectCard(6, 0, false);
             SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
+            AdviseKontra();
             return;
         }
         // Step 7: after a card.
@@ -351,6 +355,7 @@ void CMainFrame::OnSuggestCard() {
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
                           GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
             WriteTrace(text, LOG_MAINFRAME);
+            if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) VoiceSupport(card, -1);
         }
         if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
     }

@@ -166,6 +166,11 @@ inline constexpr int IDS_APP_TITLE = 57344;
 inline constexpr int IDS_PLAY_CARD = 41023;
 inline constexpr int IDS_GO_ON = 41024;
 inline constexpr int IDS_INVALID_CARD = 41027;
+// Choosing the next trick's cards under the continue bar, and the person's lead that voids it.
+inline constexpr int IDS_WINNER_CARD_REQUIRED = 41080;
+inline constexpr int IDS_FOLLOW_WINNER_CARD = 41081;
+inline constexpr int IDS_FOREHAND_CARD_RELEASED = 41082;
+inline constexpr int IDS_KEEP_CARD_SUIT = 41083;
 inline constexpr int IDS_PLEASE_CLICK_CARD = 41090;
 inline constexpr int IDS_PLEASE_DRAG_CARD = 41091;
 
