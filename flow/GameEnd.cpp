@@ -123,21 +123,13 @@ void CMainFrame::SetPoints(int points, int party) {
 GameScore CMainFrame::ScoreGame(int seat) {
     ScoreNames names;
     for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
-    const int type = g_Game.GameType;
-    const int skatPoints = Game.courseSkat.count > 0 ? Game.courseSkat.CountPoints() : Game.CountPoints();
-    GameScore result;
-    if (type == GAME_NULL || type == GAME_REVOLUTION) {
-        result = ScoreNullGame(seat, names);
-    } else if (type == GAME_RAMSCH) {
-        result = ScoreRamschGame(seat, skatPoints, RamschPushCount, g_Game.TrickWinner, names);
+    const CCards& skat = Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game;
+    CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? Game.Player(g_Game.Soloist) : nullptr;
+    GameScore result = ScoreFinishedGame(seat, soloist, skat, RamschPushCount, names);
+    if (g_Game.GameType == GAME_RAMSCH) {
         RamschResultSeats[0] = result.loser;
         RamschResultSeats[1] = result.secondLoser;
-    } else {
-        int matadors = 0;
-        if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2) matadors = GetMatadorsWithSkat(*Game.Player(g_Game.Soloist), type, Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game);
-        result = ScoreSuitGame(seat, matadors, skatPoints, names);
     }
-    if (type != GAME_RAMSCH) ApplyOverbid(result, BidValue(-1));
     GameScoreValue = result.score;
     return result;
 }

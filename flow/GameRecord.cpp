@@ -47,6 +47,20 @@ std::string RecordCardText(int card) {
     return text;
 }
 
+int RecordCardCode(const std::string& text) {
+    if (text.size() != 2) return 0;
+    for (int suit = 0; suit < 4; ++suit)
+        for (int position = 0; position < 8; ++position)
+            if (text[0] == kSuitLetters[suit] && text[1] == kRankLetters[position]) return CardCodeOf(kRankOrder[position], suit);
+    return 0;
+}
+
+int RecordGameType(const std::string& name) {
+    for (int type = 0; type < 8; ++type)
+        if (name == GameName(type)) return type;
+    return -1;
+}
+
 std::string FormatGameLine(const CGameRecord& record, unsigned long long seed) {
     std::string line = "KGL1 seed=" + std::to_string(seed) + " fh=" + std::to_string(record.leader) + " deal=";
     for (int seat = 0; seat < 3; ++seat) line += CardList(record.hands[seat], 10) + "|";

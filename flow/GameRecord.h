@@ -43,5 +43,9 @@ struct CGameRecord {
 
 // A card as two letters: the suit (C, S, H, D) and the rank (A, T, K, Q, J, 9, 8, 7); "-" for none.
 std::string RecordCardText(int card);
+// The card of two letters as RecordCardText writes them; 0 when the text names no card.
+int RecordCardCode(const std::string& text);
+// The game type of a declaration's game name ("clubs" .. "ramsch"); -1 for any other name.
+int RecordGameType(const std::string& name);
 // The game as one line of the format KGL1 (documented in tools/selfplay/KGL1.md), no line feed.
 std::string FormatGameLine(const CGameRecord& record, unsigned long long seed);

@@ -1,6 +1,9 @@
 #include "match/GameScoring.h"
 
 #include "match/RichTextEscape.h"
+#include "computer/evaluation/HandAnalysis.h"
+#include "model/Cards.h"
+#include "model/Player.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -98,21 +101,21 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     };
     line(S(matadors >= 0 ? 41333 : 41334), level - 1);
     line(S(41332), running);
-    int schneiderAnnounced = g_Game.SchneiderAnnounced, schwarzAnnounced = g_Game.SchwarzAnnounced;
+    // 6. Ouvert demands Schneider and Schwarz under the official rules: both count as announced.
+    const AnnouncedLevels announced = AnnouncedTrumpLevels(g_Game.OuvertAnnounced);
+    const bool schneiderAnnounced = announced.schneider, schwarzAnnounced = announced.schwarz;
     if (g_Game.HandAnnounced) line(S(41212), ++running);
-    if (g_Game.OuvertAnnounced == 1) {
-        line(S(41331), ++running);
-        // 6. Ouvert demands Schneider and Schwarz under the official rules.
-        if (g_Game.VariantMode == VARIANT_OFFICIAL || g_Settings.Variants.Ouvert == 3) schneiderAnnounced = schwarzAnnounced = 1;
-    }
+    if (g_Game.OuvertAnnounced == 1) line(S(41331), ++running);
     if (schwarzAnnounced) {
         line(S(41213), ++running);
         line(S(41214), ++running);
     } else if (schneiderAnnounced) {
         line(S(41213), ++running);
     }
-    if (schneider) line(S(41215), ++running);
-    if (schwarz) line(S(41216), ++running);
+    // An announced level counts whether reached or not, as the value counts it: the running
+    // number ends at the level the base is multiplied by.
+    if (schneider || schneiderAnnounced) line(S(41215), ++running);
+    if (schwarz || schwarzAnnounced) line(S(41216), ++running);
     text += S(41224) + " \\cf2\\b " + ScoredSuitName(g_Game.GameType) + "\\cf1\\b0 ";
     // 7. Lost, Kontra, Bock.
     std::string list = matadors >= 0 ? "+" : "-";
@@ -374,4 +377,20 @@ bool NoticeBock(int outcome, int value, int soloistPoints, int gamesListed, std:
         return true;
     }
     return false;
+}
+
+GameScore ScoreFinishedGame(int seat, CPlayer* soloist, const CCards& skat, int ramschPushes, const ScoreNames& names) {
+    const int type = g_Game.GameType;
+    const int skatPoints = skat.CountPoints();
+    GameScore result;
+    if (type == GAME_NULL || type == GAME_REVOLUTION) {
+        result = ScoreNullGame(seat, names);
+    } else if (type == GAME_RAMSCH) {
+        result = ScoreRamschGame(seat, skatPoints, ramschPushes, g_Game.TrickWinner, names);
+    } else {
+        const int matadors = soloist ? GetMatadorsWithSkat(*soloist, type, skat) : 0;
+        result = ScoreSuitGame(seat, matadors, skatPoints, names);
+    }
+    if (type != GAME_RAMSCH) ApplyOverbid(result, BidValue(-1));
+    return result;
 }

@@ -5,6 +5,9 @@
 
 #include <string>
 
+class CCards;
+class CPlayer;
+
 struct GameScore {
     int score = 0;           // signed, as listed
     int outcome = 0;         // GameValue's code (won 0, lost, overbid, Schneider or Schwarz missed)
@@ -30,6 +33,11 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
 // The overbid recomputation of a lost game whose halved score stays below the bid; changes the
 // score, appends its lines to the result text and marks the list text.
 void ApplyOverbid(GameScore& result, int bid);
+// The whole scoring of a finished game as its end runs it: the scorer of the game type, for suit
+// games and Grand with the soloist's matadors over his cards and the skat, then the overbid
+// recomputation. skat: the skat as it lies (laid away, or the dealt skat of a Hand game);
+// ramschPushes: the times a Ramsch skat was pushed on. Reads and completes the game record.
+GameScore ScoreFinishedGame(int seat, CPlayer* soloist, const CCards& skat, int ramschPushes, const ScoreNames& names);
 // Whether this game sets up a new Bock or Ramsch round; appends the reason to the text.
 // gamesListed: the games listed before this one. soloistPoints: the soloist's card points.
 bool NoticeBock(int outcome, int value, int soloistPoints, int gamesListed, std::string& text);

@@ -87,7 +87,7 @@ struct CGameState {
 
     // Bock and Ramsch rounds (section Actual).
     int RoundStatus = ROUND_NORMAL;  // 0 normal, 1 Bock round, 2 Ramsch round
-    int BockCounter = 1;
+    int BockCounter = 0;  // games played in the running round, 0..2: a fresh round has played none
     int BockRound = 0;
     int BockRounds = 0;
     int RamschRound = 0;

@@ -70,6 +70,17 @@ int NullGameValue() {
     return g_Game.HandAnnounced ? 35 : 23;
 }
 
+AnnouncedLevels AnnouncedTrumpLevels(int ouvert) {
+    AnnouncedLevels levels;
+    levels.schwarz = g_Game.SchwarzAnnounced != 0;
+    levels.schneider = levels.schwarz || g_Game.SchneiderAnnounced != 0;
+    // An open game under the official rules (or Variants/Ouvert 3) must be won Schwarz: it is
+    // played with both announced.
+    if (ouvert == 1 && (g_Game.VariantMode == VARIANT_OFFICIAL || g_Settings.Variants.Ouvert == 3))
+        levels.schneider = levels.schwarz = true;
+    return levels;
+}
+
 int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors) {
     ouvert = ouvert == 1 ? 1 : 0;
     int points = g_Game.PartyPoints[0];
@@ -77,10 +88,15 @@ int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors)
     // Step 2: the levels reached in play.
     int schneider = (points >= 90 || points <= 30) ? 1 : 0;
     int schwarz = (tricks >= 10 || tricks == 0) ? 1 : 0;
-    // Step 3: the game level.
-    int announced = (g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) ? 1 : 0;
-    int level = std::abs(matadors) + g_Game.HandAnnounced + announced + g_Game.SchwarzAnnounced + schwarz + schneider +
-                ouvert;
+    // Step 3: the game level. An announced Schneider or Schwarz counts its announcement and the
+    // level it announces, reached or not: a missed announcement costs what was announced.
+    const AnnouncedLevels announced = AnnouncedTrumpLevels(ouvert);
+    const int schneiderPlayed = announced.schneider ? 0 : schneider;
+    const int schwarzPlayed = announced.schwarz ? 0 : schwarz;
+    const int schneiderLevel = announced.schneider ? 1 : schneider;
+    const int schwarzLevel = announced.schwarz ? 1 : schwarz;
+    int level = std::abs(matadors) + g_Game.HandAnnounced + (announced.schneider ? 1 : 0) + (announced.schwarz ? 1 : 0) +
+                schneiderLevel + schwarzLevel + ouvert;
     value = level * base;
     // Step 4: a defender gave up; the outcome counts from the defenders' side. The Schwarz an
     // Ouvert game demands is then judged on the tricks the defenders really took: a defender who
@@ -108,9 +124,10 @@ int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors)
         if (!soloistGaveUp) return RESULT_WON;
         result = RESULT_LOST;
     } else {
-        // Overbid: valued without the Schneider and Schwarz levels reached in play.
+        // Overbid: valued without the Schneider and Schwarz levels reached in play (an announced
+        // level stays: it belongs to the declared game).
         result = RESULT_OVERBID;
-        value = (level - schneider - schwarz) * base;
+        value = (level - schneiderPlayed - schwarzPlayed) * base;
     }
     value = -(value * LostGameFactor());
     return result;
@@ -150,9 +167,11 @@ int CPlayer::GetGameValue() {
         value = 92;
     } else if (IsSuitGame(type) || type == GAME_GRAND) {
         int base = type == GAME_GRAND ? 24 : 12 - type;
-        int announced = (g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) ? 1 : 0;
-        int level = std::abs(PlayerGetMatadors(*this, type)) + g_Game.HandAnnounced + announced +
-                    g_Game.SchwarzAnnounced + OuvertAnnounced();
+        // The declared game: its tops, Hand, Ouvert and what is announced with the level it
+        // announces, none of the levels only play can reach.
+        const AnnouncedLevels announced = AnnouncedTrumpLevels(OuvertAnnounced());
+        const int level = std::abs(PlayerGetMatadors(*this, type)) + g_Game.HandAnnounced + OuvertAnnounced() +
+                          (announced.schneider ? 2 : 0) + (announced.schwarz ? 2 : 0);
         value = level * base;
     }
     WriteTrace(std::string("CPlayer::GetGameValue(") + SeatName(seat) + ":value:" + std::to_string(value) + ")",

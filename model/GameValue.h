@@ -15,6 +15,14 @@ enum GameResult : int {
 // seat: -1 for a game played out, or the seat that gives up. matadors: the soloist's signed
 // matador level over hand and skat (+ with, - without). Writes the value (negative when not won).
 int GameValue(int seat, int& value, int matadors);
+// What a suit or Grand game has announced: Schwarz announced includes Schneider announced, and an
+// Ouvert game (ouvert 1) under the official rules or with Variants/Ouvert 3 has both. Each counts
+// two levels of the game, the announcement and what it announces, whether reached or not.
+struct AnnouncedLevels {
+    bool schneider = false;
+    bool schwarz = false;
+};
+AnnouncedLevels AnnouncedTrumpLevels(int ouvert);
 // The suit and Grand part of GameValue.
 int CalcTrumpGameValue(int seat, int base, int ouvert, int& value, int matadors);
 // 2, or 1 for a lost Hand game under the variant rules with Variants/Hand off.

@@ -99,7 +99,8 @@ void ReadRoundCounters() {
     CGameState& g = g_Game;
     g.RoundStatus = GetProfileInt("Actual", "Status", 0);
     if (g.RoundStatus < 0 || g.RoundStatus > 2) g.RoundStatus = ROUND_NORMAL;
-    g.BockCounter = GetProfileInt("Actual", "BockCounter", 1);
+    // A profile without a count has played no game of a round: its first round has all three.
+    g.BockCounter = GetProfileInt("Actual", "BockCounter", 0);
     UnpackRoundNumber(GetProfileInt("Actual", "BockNumber", 0), g.BockRounds, g.BockRound);
     UnpackRoundNumber(GetProfileInt("Actual", "RamschNumber", 0), g.RamschRounds, g.RamschRound);
 }

@@ -296,8 +296,79 @@ void CPlayer::BuildDiscardCandidatesSuit(int trump) {
 }
 
 void CPlayer::BuildDiscardCandidatesRamsch() {
-    // The Ramsch lay-away comes with the Ramsch skat round; until then the last resort of
-    // PlanAndChooseDiscard decides.
+    const HandInfo& info = handInfo;
+    DiscardPlannerBlock& b = Block();
+    const int settled = b.ChosenCount < 0 ? 0 : b.ChosenCount > 1 ? 1 : b.ChosenCount;
+    b.ChosenCount = settled;
+    const int firstSuit = settled == 1 ? SuitAt(*this, b.DiscardResult[0].Index) : -1;
+    // The held cards of a suit from the top, as hand indexes; a Ramsch scores them by order.
+    auto top = [&](int s) {
+        std::vector<int> indexes;
+        for (int rank : HeldRanks(info, s, kHighestFirst)) indexes.push_back(Slot(info, s, rank));
+        return indexes;
+    };
+    auto entry = [&](int index) { return DiscardEntry{index, DiscardOrderScore(*this, index)}; };
+    // The long suits without the Seven are where a high card can go; with too few of them every
+    // suit may give one, but a suit held whole is kept when two suits are long.
+    bool marked[4];
+    int k = settled;
+    int longSuits = 0;
+    for (int s = 0; s < 4; ++s) {
+        marked[s] = info.SuitCount[s] >= 4 && !Held(info, s, SEVEN);
+        if (marked[s]) k += settled == 1 && s != firstSuit ? 1 : 2;
+        longSuits += info.SuitCount[s] >= 4 ? 1 : 0;
+    }
+    if (k < 2)
+        for (bool& m : marked) m = true;
+    if (longSuits == 2)
+        for (int s = 0; s < 4; ++s)
+            if (info.SuitCount[s] == 7) marked[s] = false;
+    k = settled;
+    // Rule 1: one card settled: the top of a five-card suit with the Seven and a low card under it.
+    if (b.ChosenCount == 1) {
+        for (int s = 0; s < 4; ++s) {
+            if (s == firstSuit || info.SuitCount[s] != 5 || !Held(info, s, SEVEN)) continue;
+            const bool eight = Held(info, s, EIGHT), nine = Held(info, s, NINE), queen = Held(info, s, QUEEN);
+            if (!((eight && nine) || (eight && queen) || (nine && !eight))) continue;
+            AddSingle(b.Singles3, b.Singles3Count, top(s)[0], eight ? 1 : 0);
+        }
+        if (b.Singles3Count > 0) {
+            ++b.ChosenCount;
+            if (b.Singles3Count == 2) {
+                if (b.Singles3[0].Score <= b.Singles3[1].Score && Rand() % 2 == 1) b.Singles3[0] = b.Singles3[1];
+                b.Singles3Count = 1;
+            }
+        }
+    }
+    if (b.ChosenCount == 1) {
+        // Rule 2: one card settled: the top card of each other long suit.
+        if (firstSuit >= 0) marked[firstSuit] = false;
+        for (int s = 0; s < 4; ++s) {
+            if (!marked[s] || info.SuitCount[s] < 4) continue;
+            const int index = top(s)[0];
+            AddSingle(b.Singles3, b.Singles3Count, index, DiscardOrderScore(*this, index));
+            ++k;
+        }
+        if (k > 2 && b.Singles3Count > 1) b.Singles3Count = 1;
+    } else {
+        // Rule 3: nothing settled (or rule 1 settled the second): the two top cards of each long suit.
+        for (int s = 0; s < 4; ++s) {
+            if (!marked[s] || info.SuitCount[s] < 4) continue;
+            const auto cards = top(s);
+            AddPair(b.Pairs2, b.Pairs2Count, entry(cards[0]), entry(cards[1]));
+            k += 2;
+        }
+        if (k > 2 && b.Pairs2Count > 1) b.Pairs2Count = 1;
+    }
+    // Rule 4: still short: the top of each marked suit of three cards or more.
+    if (k < 2) {
+        for (int s = 0; s < 4; ++s) {
+            if (!marked[s] || info.SuitCount[s] < 3) continue;
+            const auto cards = top(s);
+            if (b.ChosenCount == 1) AddSingle(b.Singles3, b.Singles3Count, cards[0], DiscardOrderScore(*this, cards[0]));
+            else AddPair(b.Pairs2, b.Pairs2Count, entry(cards[0]), entry(cards[1]));
+        }
+    }
 }
 
 void CPlayer::BuildDiscardCandidatesDurchmarsch() {

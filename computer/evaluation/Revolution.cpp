@@ -63,8 +63,9 @@ struct Redistribution {
         return list.empty() ? NO_CARD : list.back();
     }
 
-    // Step 1: a suit in which some pooled card beats the soloist's card of the same place from
-    // below. Returns the suit, -1 when none.
+    // Step 1: a suit in which some pooled card stands below the soloist's card of the same place
+    // from below: led into, he cannot duck it and must take a trick. Returns the suit, -1 when
+    // none.
     int AttackSuit() {
         for (int s = 0; s < 4; ++s) {
             const auto own = CardsOfSuit(declarer, FIRST_HAND, s);
@@ -73,7 +74,7 @@ struct Redistribution {
             const std::size_t places = own.size() < pooled.size() ? own.size() : pooled.size();
             bool beats = false;
             for (std::size_t k = 1; k <= places && !beats; ++k)
-                beats = GetCardOrder(pooled[pooled.size() - k]) > GetCardOrder(own[own.size() - k]);
+                beats = GetCardOrder(pooled[pooled.size() - k]) < GetCardOrder(own[own.size() - k]);
             if (!beats) continue;
             first.forcedCard = LowestPooled(s);
             MarkAll(MARK_KEPT);

@@ -63,12 +63,12 @@ void KeepOptionSpoiledBySkat(int type, int* before) {
 int PruneWeakSuitOptions(int (*options)[13]) {
     int n = 0;
     for (int t = 0; t < GAME_OPTION_COUNT; ++t) n += options[t][OPT_BASE] != 0 ? 1 : 0;
-    // m: the best suit game that is not a weak one.
+    // m: the best chance among the suit games that are not weak ones, whether offered or not: a
+    // weak game gives way to a better suit game even when the pick-up took that one off.
     int m = 0;
     for (int t = 0; t < 4; ++t) {
         const int* o = options[t];
-        if (o[OPT_BASE] != 0 && (o[OPT_PROBABILITY] > 40 || !IsRejected(o[OPT_RULE])) && o[OPT_PROBABILITY] > m)
-            m = o[OPT_PROBABILITY];
+        if ((o[OPT_PROBABILITY] > 40 || !IsRejected(o[OPT_RULE])) && o[OPT_PROBABILITY] > m) m = o[OPT_PROBABILITY];
     }
     for (int t = 0; t < 4 && n > 1; ++t) {
         int* o = options[t];

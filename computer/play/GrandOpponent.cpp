@@ -118,11 +118,10 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
         }
     }
     if (!toL13 && J >= 1 && J < trumps && SoloistMayHold(*this, g_Game.GameType)) {
-        // L12: draw the soloist's Jacks with a top Jack. The trick-card choice of mode 10 (a
-        // card to win the trick with) belongs to the trick-card part; until it is built it
-        // offers none.
+        // L12: draw the soloist's Jacks with a top Jack, when a top side card (mode 10) waits to
+        // take a trick once the trumps are out.
         const int t = PickHighestInSuit(-1, true);
-        const int b = NO_CARD;
+        const int b = ChooseCardByMode(10, -1);
         if (IsTopCard(t, -1, -1) && (J >= 2 || (J == 1 && trumps == 2))) {
             const int d = ChooseDefenderLead(soloistNext);
             if (b != NO_CARD || n < 4 || IsTopCard(d, -1, -1)) return FinishStrategy(t, EPILOGUE_PLAIN);

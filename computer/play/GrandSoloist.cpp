@@ -456,20 +456,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     const int s = GetCardSuit(lead, false);
     int P = Points(lead) + Points(second);
     const bool jackLead = IsJack(lead);
-    // T1, T2: a Jack led.
+    // T1, T2: a Jack led. The trick holds the defenders' Jack (or two): the lowest held Jack that
+    // takes it; when none does, the lowest Jack, never a higher one given away for nothing.
     if (jackLead && J > 0) {
-        int c = PickCardAboveInTrumps(lead, true);
-        if (c == NO_CARD) c = PickRandomJack(0);
-        int card;
-        if (IsTopCard(c, -1, -1)) {
-            card = c;
-        } else if (Order(c) > Order(lead) && !IsJack(second)) {
-            card = PickCardAboveInTrumps(lead, true);
-        } else if (Order(c) > Order(lead) && IsJack(second) && Order(second) < Order(c)) {
-            card = PickCardAboveInTrumps(Order(lead) > Order(second) ? lead : second, true);
-        } else {
-            card = PickRandomJack(0);
-        }
+        const int best = IsJack(second) && Order(second) > Order(lead) ? second : lead;
+        int card = PickCardAboveInTrumps(best, true);
+        if (card == NO_CARD) card = PickRandomJack(-1);
         return FinishStrategy(card, EPILOGUE_PLAIN);
     }
     if (jackLead) return FinishStrategy(ChooseCardByScore(11, NO_CARD, false), EPILOGUE_PLAIN);

@@ -171,6 +171,30 @@ TEST_F(DiscardFallbackTest, DurchmarschBuilder) {
     }
 }
 
+// The Ramsch builder: the high cards of long suits without the Seven, every suit when there are
+// too few; with one card settled, one card more.
+TEST_F(DiscardFallbackTest, RamschBuilder) {
+    const FallbackCase cases[] = {
+        {"a long suit without the Seven: its two top cards", GAME_RAMSCH,
+         "CJ SJ CA CT CK CQ C9 SA S7 HA H7 D7", "", "P2[CA:6+CT:5]"},
+        {"no long suit: every suit of three gives its top two", GAME_RAMSCH,
+         "CJ SJ CA CT C7 SA ST S7 HA H8 D9 D8", "", "P2[CA:6+CT:5 SA:6+ST:5]"},
+        {"two long suits: the whole suit is kept", GAME_RAMSCH,
+         "CA CT CK CQ C9 C8 C7 SA ST S9 S7 HA", "", "P2[SA:6+ST:5]"},
+        {"one settled: the top of a long suit without the Seven", GAME_RAMSCH,
+         "CJ SJ CA CT CK CQ C9 S7 S8 H7 H8 D9", "D9", "S3[CA:6]"},
+        {"one settled: the top of five with the Seven, Eight and Queen", GAME_RAMSCH,
+         "CJ SJ CA CK CQ C8 C7 SA S9 HA HT D9", "D9", "S3[CA:1] P2[CA:6+CK:4]"},
+        {"one settled, nothing long: the top of each suit of three", GAME_RAMSCH,
+         "CJ SJ HJ CA CT C7 SA ST S7 HA H8 D9", "D9", "S3[CA:6 SA:6]"},
+    };
+    for (const FallbackCase& c : cases) {
+        Prepare(c);
+        seat0.BuildDiscardCandidatesRamsch();
+        EXPECT_EQ(Lists(), c.lists) << c.why;
+    }
+}
+
 }  // namespace
 
 namespace {
@@ -184,13 +208,18 @@ TEST_F(DiscardFallbackTest, TheProtocolCompletesTheChoiceFromTheBuilder) {
          "CJ SJ HJ DJ CA CT CK CQ C9 SA ST SK", "", "SA ST"},
         {"Durchmarsch from strong suits: the longest suit's lowest", GAME_DURCHMARSCH,
          "CJ SJ CA CT CK CQ C9 C8 SA ST SK HA", "", "C8 CQ"},
+        // The last resort alone laid the Spades and Diamonds Sevens away, keeping three Aces.
+        {"Ramsch: the top of the long Clubs without the Seven", GAME_RAMSCH,
+         "CA SK D7 C8 HA CK HQ DA SA S7 CQ DQ", "", "CK CA"},
     };
     for (const FallbackCase& c : cases) {
         Prepare(c);
+        if (c.type == GAME_RAMSCH) g_Game.Forehand = 1;  // the seat laying away does not lead
         seat0.PlanDiscard(c.type);
         seat0.ChooseDiscard();
         EXPECT_LT(g_Computer.Discard.ChosenCount, 2) << c.why << ": the planner alone settles it";
         Prepare(c);
+        if (c.type == GAME_RAMSCH) g_Game.Forehand = 1;
         // Equal candidates are settled by a draw; this seed lays the trump of the first case away first.
         SeedRand(3);
         PlanAndChooseDiscard(seat0, c.type);

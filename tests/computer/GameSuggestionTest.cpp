@@ -199,6 +199,35 @@ TEST_F(GameSuggestionTest, WeakSuitGamesGiveWayToABetterSuitGame) {
     EXPECT_EQ(options[GAME_SPADES][OPT_BASE], 12);
 }
 
+// Every suit option counts for m, also one that is off: a weak Clubs game gives way to the chance
+// of a Spades game the pick-up took off, while Grand stays on.
+TEST_F(GameSuggestionTest, ASuitGameThatIsOffStillCountsForTheBest) {
+    struct Case {
+        const char* name;
+        int spadesProbability, spadesRule;
+        bool clubsOn;
+    };
+    const Case cases[] = {
+        {"Spades off at 45 without a reject code", 45, 1301, false},
+        {"Spades off at 25", 25, 1301, true},
+        {"Spades off and weak itself", 35, 1405, true},
+    };
+    for (const Case& c : cases) {
+        g_Game.VariantMode = VARIANT_OFFICIAL;
+        int options[GAME_OPTION_COUNT][OPT_FIELD_COUNT] = {};
+        options[GAME_CLUBS][OPT_BASE] = 12;
+        options[GAME_CLUBS][OPT_PROBABILITY] = 30;
+        options[GAME_CLUBS][OPT_RULE] = 1504;
+        options[GAME_SPADES][OPT_PROBABILITY] = c.spadesProbability;
+        options[GAME_SPADES][OPT_RULE] = c.spadesRule;
+        options[GAME_GRAND][OPT_BASE] = 24;
+        EXPECT_EQ(PruneWeakSuitOptions(options), c.clubsOn ? 2 : 1) << c.name;
+        EXPECT_EQ(options[GAME_CLUBS][OPT_BASE] != 0, c.clubsOn) << c.name;
+        EXPECT_EQ(options[GAME_SPADES][OPT_BASE], 0) << c.name;
+        EXPECT_EQ(options[GAME_GRAND][OPT_BASE], 24) << c.name;
+    }
+}
+
 TEST_F(GameSuggestionTest, AGameTheSkatSpoilsKeepsOnlyWhatTheRulesAllow) {
     auto record = [](int hand, int ouvert, int schneider, int schwarz) {
         std::vector<int> r(OPT_FIELD_COUNT, 0);

@@ -158,4 +158,27 @@ TEST_F(GrandOpponentTest, WithoutJacksTheOpenHandLeadGoesToASuitTheSoloistLacks)
     EXPECT_EQ(seat0.GrandOpponentLeadFirstChoice(false), C(ACE, CLUBS));
 }
 
+// L12: a defender with the top Jack and a second one draws the soloist's Jacks when a top side
+// card waits to take a trick afterwards (the Spades King, its Ace and Ten gone). Without such a
+// card the scored lead stays: the Diamonds Seven, which was led with the top King as well until
+// the top side card was looked at.
+TEST_F(GrandOpponentTest, TheTopJackDrawsTrumpsWhenATopSideCardWaits) {
+    const struct {
+        const char* why;
+        bool aceAndTenGone;
+        const char* card;
+    } cases[] = {
+        {"the Spades King is top", true, "CJ"},
+        {"no top side card", false, "D7"},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        g_Game.Soloist = 1;
+        g_Game.TrickWinner = g_Game.Forehand = 0;
+        if (c.aceAndTenGone) Trick({C(ACE, SPADES), C(TEN, SPADES)});
+        GiveHand(seat0, "CJ HJ SK S8 S7 H9 H8 D8 D7 C7");
+        EXPECT_EQ(CardName(seat0.PlayGrandOpponentLead(true)), c.card) << c.why;
+    }
+}
+
 }  // namespace

@@ -123,6 +123,35 @@ TEST_F(GrandSoloistTest, FollowingSuitTakesTheTrickWhenTheThirdPlayerIsVoid) {
     EXPECT_EQ(seat1.PlayGrandSoloistSecond(C(QUEEN, HEARTS)), C(KING, HEARTS));
 }
 
+// The third card on a Jack lead: the lowest held Jack that takes the trick, else the lowest Jack.
+// With the Diamonds Jack led and the Spades Jack played on it, the Clubs and Hearts Jacks in hand
+// take it with the Clubs Jack; the Hearts Jack would go under and give both Jacks away.
+TEST_F(GrandSoloistTest, ThirdCardOnAJackLeadTakesTheTrickWithTheLowestJackThatCan) {
+    const struct {
+        const char* why;
+        const char* hand;
+        int lead, second, card;
+    } cases[] = {
+        {"only the Clubs Jack beats the Spades Jack", "CJ HJ CA C7", C(JACK, DIAMONDS), C(JACK, SPADES), C(JACK, CLUBS)},
+        {"the Spades Jack is the lowest above the Hearts Jack", "CJ SJ CA C7", C(JACK, DIAMONDS), C(JACK, HEARTS),
+         C(JACK, SPADES)},
+        {"the second card no Jack: the lowest above the lead", "CJ HJ CA C7", C(JACK, DIAMONDS), C(SEVEN, HEARTS),
+         C(JACK, HEARTS)},
+        {"nothing beats the Clubs Jack: the lowest Jack", "SJ DJ CA C7", C(JACK, HEARTS), C(JACK, CLUBS),
+         C(JACK, DIAMONDS)},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        g_Game.Soloist = 2;
+        g_Game.TrickWinner = g_Game.Forehand = 0;
+        GiveHand(seat2, c.hand);
+        SetCardLocation(c.lead, CARD_PLAYED);
+        SetCardLocation(c.second, CARD_PLAYED);
+        seat2.trickLeadCard = c.lead;
+        EXPECT_EQ(CardName(seat2.PlayGrandSoloistThird(c.lead, c.second)), CardName(c.card)) << c.why;
+    }
+}
+
 }  // namespace
 
 namespace {

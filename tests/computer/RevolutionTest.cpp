@@ -50,27 +50,43 @@ protected:
     }
 };
 
-// The soloist's Hearts Seven and Nine against the pool's Eight: Hearts is the attack suit. The
-// first defender gets all pooled Hearts and must lead the Eight.
-TEST_F(RevolutionTest, AttackSuitGoesToTheFirstDefender) {
+// The attack suit is one the open soloist cannot duck: a pooled card stands below his card of the
+// same place from below, so the first defender leads it and he must take the trick. His Clubs
+// Seven under the pool's Eight is no attack (he would duck the Eight with the Seven); his Spades
+// Nine over the pool's Seven is: the first defender gets all pooled Spades and leads the Seven.
+TEST_F(RevolutionTest, TheAttackSuitIsOneTheSoloistMustTakeATrickIn) {
     for (int forehand : {0, 2}) {
         g_Game.Forehand = forehand;
+        seat0.forcedCard = 0;
+        Deal(ParseCards("C7 S9 DA DK DQ DJ DT D9 D8 D7 "
+                        "CA CK CQ CJ CT C9 C8 SA SK HA "
+                        "SQ SJ ST S8 S7 HK HQ HJ HT H9 "
+                        "H8 H7"));
+        const auto before = Pooled();
+        pool.SwapOpponentCards(skat, seat0, seat1, seat2);
+        EXPECT_EQ(Pooled(), before) << forehand;
+        EXPECT_EQ(seat0.forcedCard, C(SEVEN, SPADES)) << forehand;
+        EXPECT_NE(seat0.forcedCard, C(EIGHT, CLUBS)) << forehand;
+        for (int card : ParseCards("SA SK SQ SJ ST S8 S7")) EXPECT_TRUE(Holds(seat0, card)) << CardName(card);
+    }
+}
+
+// The soloist's Hearts Seven and Nine below every pooled Heart: he ducks whatever is led, so
+// Hearts is no attack suit and the first defender is not sent to lead the Eight.
+TEST_F(RevolutionTest, ASuitTheSoloistCanDuckIsNoAttackSuit) {
+    for (int forehand : {0, 2}) {
+        g_Game.Forehand = forehand;
+        seat0.forcedCard = 0;
         Deal(ParseCards("H7 H9 DA DK DQ DJ DT D9 D8 D7 "
                         "CA CK CQ CJ CT C9 C8 C7 HA HK "
                         "SA SK SQ SJ ST S9 S8 S7 HQ HJ "
                         "HT H8"));
+        for (int s = 0; s < 4; ++s) seat2.handInfo.StructureCode[s] = 1;
         const auto before = Pooled();
         pool.SwapOpponentCards(skat, seat0, seat1, seat2);
         EXPECT_EQ(Pooled(), before) << forehand;
-        EXPECT_EQ(seat0.forcedCard, C(EIGHT, HEARTS)) << forehand;
-        for (int card : ParseCards("HA HK HQ HJ HT H8")) EXPECT_TRUE(Holds(seat0, card)) << CardName(card);
-        if (forehand == 2) {
-            // The person leads: the rest are the highest cards of the other suits, round by round.
-            for (int card : ParseCards("CA SA CK SK")) EXPECT_TRUE(Holds(seat0, card)) << CardName(card);
-        } else {
-            // Otherwise his own former cards in their order: the first four after the Hearts.
-            for (int card : ParseCards("CA CK CQ CJ")) EXPECT_TRUE(Holds(seat0, card)) << CardName(card);
-        }
+        EXPECT_NE(seat0.forcedCard, C(EIGHT, HEARTS)) << forehand;
+        EXPECT_EQ(seat0.forcedCard, 0) << forehand;
     }
 }
 
@@ -85,18 +101,19 @@ TEST_F(RevolutionTest, WeakSuitsOfTheSoloistGoToTheFirstDefender) {
         const char* first;      // the first defender's ten cards
     };
     const Case cases[] = {
-        {"three suits: the pair making ten", {CLUBS, SPADES, HEARTS}, C(SEVEN, CLUBS),
-         "CJ CT C9 C8 C7 SJ ST S9 S8 S7"},
-        {"two suits over ten: the first, topped up", {HEARTS, DIAMONDS}, C(SEVEN, HEARTS),
-         "HQ HJ HT H9 H8 H7 CJ SJ DQ CT"},
+        {"three suits: the pair making ten", {CLUBS, SPADES, HEARTS}, C(TEN, CLUBS),
+         "CA CK CQ CJ CT SA SK SQ SJ ST"},
+        {"two suits over ten: the first, topped up", {HEARTS, DIAMONDS}, C(NINE, HEARTS),
+         "HA HK HQ HJ HT H9 CA SA DA CK"},
     };
     for (const Case& c : cases) {
         g_Game.Forehand = 2;
         seat0.forcedCard = 0;
-        Deal(ParseCards("CA CK CQ SA SK SQ HA HK DA DK "
-                        "CJ CT C9 C8 C7 SJ ST S9 S8 S7 "
-                        "HQ HJ HT H9 H8 H7 DQ DJ DT D9 "
-                        "D8 D7"));
+        // The soloist holds the lowest cards of every suit: he can duck whatever is led.
+        Deal(ParseCards("C9 C8 C7 S9 S8 S7 H8 H7 D8 D7 "
+                        "CA CK CQ CJ CT SA SK SQ SJ ST "
+                        "HA HK HQ HJ HT H9 DA DK DQ DJ "
+                        "DT D9"));
         for (int s = 0; s < 4; ++s) seat2.handInfo.StructureCode[s] = 1;
         for (int s : c.weak) seat2.handInfo.StructureCode[s] = 3;
         pool.SwapOpponentCards(skat, seat0, seat1, seat2);

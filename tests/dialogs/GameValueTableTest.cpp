@@ -2,13 +2,19 @@
 // games the rule gives them (checked at the bottom, the top and the fixed-value games), and the
 // rich text the panel shows has one line per row.
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "SettingsDialogFixture.h"
 
 #include "dialogs/GameValueTable.h"
+#include "match/GameScoring.h"
 #include "model/BidLadder.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+#include "model/GameValue.h"
+#include "model/Settings.h"
 
 namespace {
 
@@ -99,6 +105,62 @@ TEST_F(GameValueTableTest, TheRichTextHasOneLinePerRowInTheEditionsWords) {
     EXPECT_NE(GameValueRichText(63).find("Ouvert\\tab\\tab "), std::string::npos);
     EXPECT_NE(GameValueRichText(63).find("+/-   4  "), std::string::npos);
     EXPECT_NE(GameValueRichText(63).find("\\tab\\ab\\tab   11\\tab 63 }"), std::string::npos);
+}
+
+// The level the result text counts: the last running number before the game's name.
+int TextLevel(const std::string& text) {
+    const std::size_t times = text.find(" \\b0 mal ");
+    if (times == std::string::npos) return -1;
+    const std::size_t open = text.rfind("\\b ", times);
+    return open == std::string::npos ? -1 : std::atoi(text.c_str() + open + 3);
+}
+
+// Every row of the panel, played and won as the row says with the bid at the row's value, is
+// scored at that value; the result text counts the row's factor.
+TEST_F(GameValueTableTest, TheScoreOfEveryRowIsTheValueThePanelShows) {
+    constexpr int kSchneiderAnnounced = 42033, kSchwarz = 42034;
+    ScoreNames names;
+    for (const GameValueRow& row : GameValueTableRows()) {
+        for (int sign : {1, -1}) {
+            if (row.tops >= 0 && sign < 0) continue;
+            const std::string name = "game " + std::to_string(row.game) + " tops " + std::to_string(sign * row.tops) +
+                                     " announced " + std::to_string(row.announced) + " played " +
+                                     std::to_string(row.played) + " factor " + std::to_string(row.factor);
+            SCOPED_TRACE(name);
+            g_Game.Reset();
+            g_Settings.Reset();
+            const bool nullGame = row.game >= 41305 && row.game <= kRevolution;
+            g_Game.SetGameType(row.game == kGrand ? GAME_GRAND
+                               : row.game == kRevolution ? GAME_REVOLUTION
+                               : nullGame ? GAME_NULL
+                                          : kClubs - row.game);
+            g_Game.Soloist = 1;
+            g_Game.BidIndex = BidIndexOf(GameValueOf(row));
+            ASSERT_EQ(BidValue(-1), GameValueOf(row));
+            if (nullGame) {
+                g_Game.HandAnnounced = row.game == kNullHand || row.game == 41308 || row.game == kRevolution;
+                g_Game.OuvertAnnounced = row.game == 41307 || row.game == 41308;
+                const GameScore result = ScoreNullGame(-1, names);
+                EXPECT_EQ(result.score, GameValueOf(row));
+                continue;
+            }
+            g_Game.HandAnnounced = row.announced != 0;
+            g_Game.SchneiderAnnounced = row.announced == kSchneiderAnnounced || row.announced == kSchwarzAnnounced;
+            g_Game.SchwarzAnnounced = row.announced == kSchwarzAnnounced;
+            g_Game.OuvertAnnounced = row.announced == kOuvert;
+            const bool schwarz = row.played == kSchwarz || row.announced == kSchwarzAnnounced || row.announced == kOuvert;
+            const bool schneider = row.played == kSchneider || row.announced == kSchneiderAnnounced;
+            g_Game.PartyPoints[0] = schwarz ? 120 : schneider ? 95 : 70;
+            g_Game.PartyTricks[0] = schwarz ? 10 : schneider ? 8 : 6;
+            g_Game.PartyPoints[1] = 120 - g_Game.PartyPoints[0];
+            g_Game.PartyTricks[1] = 10 - g_Game.PartyTricks[0];
+            GameScore result = ScoreSuitGame(-1, sign * (std::abs(row.tops) + 1), 0, names);
+            ApplyOverbid(result, BidValue(-1));
+            EXPECT_EQ(result.outcome, RESULT_WON);
+            EXPECT_EQ(result.score, GameValueOf(row));
+            EXPECT_EQ(TextLevel(result.resultText), row.factor);
+        }
+    }
 }
 
 }  // namespace

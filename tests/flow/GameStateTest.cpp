@@ -82,7 +82,7 @@ TEST_F(GameStateTest, SettingsDefaultsFromAnEmptyRegistryAndRoundTrip) {
     EXPECT_EQ(g_Settings.Game.MaxCredit, 501);
     EXPECT_EQ(g_Settings.View.SortMode, 258);
     EXPECT_EQ(g_Game.VariantMode, 0);
-    EXPECT_EQ(g_Game.BockCounter, 1);
+    EXPECT_EQ(g_Game.BockCounter, 0);  // a fresh profile has played no game of a round
 
     WriteProfileInt("Variants", "Hand", 0);
     WriteProfileInt("Actual", "Leader", 2);

@@ -7,7 +7,9 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/GameValue.h"
+#include "model/Rounds.h"
 #include "model/Settings.h"
+#include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
 #include "resources/Editions.h"
 #include "support/ProgramGlobals.h"
@@ -15,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -79,14 +83,105 @@ INSTANTIATE_TEST_SUITE_P(
         SuitCase{"SchwarzReached", GAME_DIAMONDS, 2, 120, 10, 0, 0, 1, 0, 0, 18, 36, "+1SnSwKa09"},
         SuitCase{"GrandHandWithKontra", GAME_GRAND, 2, 80, 6, 1, 0, 2, 0, 0, 18, 144, "+1HdGd24Ko"},
         SuitCase{"LostWithRekontra", GAME_CLUBS, 2, 40, 3, 0, 0, 4, 0, 0, 18, -192, "+1Kz12Re"},
-        // Hand, Schneider announced and missed: game 4 x 11, lost twice.
-        SuitCase{"SchneiderAnnouncedMissed", GAME_SPADES, 2, 80, 7, 1, 1, 1, 0, 0, 18, -88, "+1HdSnAnPk11"},
+        // Hand, Schneider announced and missed: with 1, game 2, Hand 3, announced 4, Schneider 5;
+        // 5 x 11, lost twice.
+        SuitCase{"SchneiderAnnouncedMissed", GAME_SPADES, 2, 80, 7, 1, 1, 1, 0, 0, 18, -110, "+1HdSnAnPk11"},
         SuitCase{"BockRoundDoubles", GAME_CLUBS, 2, 70, 6, 0, 0, 1, 1, 1, 18, 48, "+1Kz12Bo"},
         // A lost Kontra game whose halved score reaches the bid keeps its value.
         SuitCase{"LostKontraKeepsItsValue", GAME_CLUBS, 2, 50, 4, 0, 0, 2, 0, 0, 24, -96, "+1Kz12Ko"},
         // Grand bid at 59 with 2 x 24 = 48: recomputed as 3 x 24, lost twice.
         SuitCase{"GrandOverbidAt59", GAME_GRAND, 2, 70, 6, 0, 0, 1, 0, 0, 59, -144, ">1Gd24"}),
     [](const ::testing::TestParamInfo<SuitCase>& info) { return std::string(info.param.name); });
+
+// The last running number of the value lines: the level the result text counts ("... \b N \b0 mal").
+int TextLevel(const std::string& text) {
+    const std::size_t times = text.find(" \\b0 mal ");
+    if (times == std::string::npos) return -1;
+    const std::size_t open = text.rfind("\\b ", times);
+    return open == std::string::npos ? -1 : std::atoi(text.c_str() + open + 3);
+}
+
+struct OuvertCase {
+    const char* name;
+    int type, matadors, points, tricks, schneider, schwarz, variant, variantsOuvert, bid;
+    int score, level;
+    const char* list;
+};
+
+class AnnouncedScoring : public GameScoringTest, public ::testing::WithParamInterface<OuvertCase> {};
+
+// The score, the list text, and the level the text counts, which is the level the score is made of.
+TEST_P(AnnouncedScoring, TheScoreCountsEveryLevelItsTextLists) {
+    const OuvertCase& c = GetParam();
+    Game(c.type, c.points, c.tricks, c.bid);
+    g_Game.HandAnnounced = 1;
+    g_Game.OuvertAnnounced = std::string(c.list).find("Ov") != std::string::npos ? 1 : 0;
+    g_Game.SchneiderAnnounced = c.schneider;
+    g_Game.SchwarzAnnounced = c.schwarz;
+    g_Game.VariantMode = c.variant;
+    g_Settings.Variants.Ouvert = c.variantsOuvert;
+    GameScore result = ScoreSuitGame(-1, c.matadors, 0, names);
+    const int base = c.type == GAME_GRAND ? 24 : 12 - c.type;
+    EXPECT_EQ(TextLevel(result.resultText), c.level) << result.resultText;
+    if (result.outcome != RESULT_OVERBID) {
+        EXPECT_EQ(std::abs(result.score), c.level * base * (result.outcome == RESULT_WON ? 1 : 2));
+    }
+    ApplyOverbid(result, BidValue(-1));
+    EXPECT_EQ(result.score, c.score);
+    EXPECT_EQ(result.listText, c.list);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AnnouncedScoring,
+    ::testing::Values(
+        // With 4, game 5, Hand, Ouvert, Schneider and Schwarz announced, Schneider, Schwarz.
+        OuvertCase{"GrandOuvertWithFour", GAME_GRAND, 5, 120, 10, 0, 0, 0, 2, 18, 264, 11, "+4HdOvSwAnGd24"},
+        OuvertCase{"GrandOuvertWithFourBidAt240", GAME_GRAND, 5, 120, 10, 0, 0, 0, 2, 240, 264, 11, "+4HdOvSwAnGd24"},
+        OuvertCase{"GrandOuvertWithoutOneLost", GAME_GRAND, -2, 100, 9, 0, 0, 0, 2, 18, -384, 8, "-1HdOvSwAnGd24"},
+        OuvertCase{"ClubsOuvertWithOneBidAt84", GAME_CLUBS, 2, 120, 10, 0, 0, 0, 2, 84, 96, 8, "+1HdOvSwAnKz12"},
+        OuvertCase{"ClubsOuvertWithOneLostWithNineTricks", GAME_CLUBS, 2, 110, 9, 0, 0, 0, 2, 84, -192, 8,
+                   "+1HdOvSwAnKz12"},
+        OuvertCase{"ClubsOuvertWithThreeLostWithFifty", GAME_CLUBS, 4, 50, 4, 0, 0, 0, 2, 18, -240, 10,
+                   "+3HdOvSwAnKz12"},
+        // Overbid at 100 with 8 x 12 = 96: recomputed as 9 x 12, lost twice.
+        OuvertCase{"ClubsOuvertWithOneOverbidAt100", GAME_CLUBS, 2, 120, 10, 0, 0, 0, 2, 100, -216, 8, ">1HdOvSwAnKz12"},
+        // Variants/Ouvert 3 plays Ouvert as the official rules do; rule 2 only adds Ouvert.
+        OuvertCase{"VariantOuvertRuleThree", GAME_HEARTS, 3, 120, 10, 0, 0, 1, 3, 18, 90, 9, "+2HdOvSwAnHz10"},
+        OuvertCase{"VariantOuvertRuleTwo", GAME_HEARTS, 3, 100, 9, 0, 0, 1, 2, 18, 60, 6, "+2HdOvSnHz10"},
+        // Announcements without Ouvert, reached and missed.
+        OuvertCase{"SchneiderAnnouncedReached", GAME_CLUBS, 2, 95, 8, 1, 0, 0, 2, 18, 60, 5, "+1HdSnAnKz12"},
+        OuvertCase{"SchneiderAnnouncedMissed", GAME_CLUBS, 2, 80, 7, 1, 0, 0, 2, 18, -120, 5, "+1HdSnAnKz12"},
+        OuvertCase{"SchwarzAnnouncedReached", GAME_CLUBS, 2, 120, 10, 1, 1, 0, 2, 18, 84, 7, "+1HdSwAnKz12"},
+        OuvertCase{"SchwarzAnnouncedMissedWithNineTricks", GAME_CLUBS, 2, 110, 9, 1, 1, 0, 2, 18, -168, 7,
+                   "+1HdSwAnKz12"},
+        OuvertCase{"SchwarzAnnouncedMissedWithSeventyPoints", GAME_DIAMONDS, -3, 70, 6, 1, 1, 0, 2, 18, -144, 8,
+                   "-2HdSwAnKa09"}),
+    [](const ::testing::TestParamInfo<OuvertCase>& info) { return std::string(info.param.name); });
+
+// A fresh profile starts its first Bock round at game one of three, as every later round: armed
+// rounds double exactly three games each, and the game after them counts single.
+TEST_F(GameScoringTest, EveryBockRoundFromAFreshProfileDoublesThreeGames) {
+    for (int rounds = 1; rounds <= 3; ++rounds) {
+        SCOPED_TRACE("Bock rounds armed: " + std::to_string(rounds));
+        testsupport::ResetProgramState();
+        platform::SetRegistryKey("Kartovan+", "skat");
+        platform::CurrentUserRegistry().Clear();
+        ReadRoundCounters();
+        g_Game.VariantMode = VARIANT_SKAT;
+        g_Settings.Variants.Extra = 1;
+        for (int trigger = 0; trigger < rounds; ++trigger) ArmRounds();
+        std::vector<int> scores;
+        for (int game = 0; game < 3 * rounds + 1; ++game) {
+            Game(GAME_CLUBS, 70, 6);
+            scores.push_back(ScoreSuitGame(-1, 2, 0, names).score);
+            AdvanceRoundCounters();
+        }
+        std::vector<int> expected(static_cast<std::size_t>(3 * rounds), 48);
+        expected.push_back(24);
+        EXPECT_EQ(scores, expected);
+        EXPECT_EQ(g_Game.RoundStatus, ROUND_NORMAL);
+    }
+}
 
 TEST_F(GameScoringTest, NullOverbidAt30IsRecomputedAsHeartsTimesThree) {
     Game(GAME_NULL, 0, 0, 30);

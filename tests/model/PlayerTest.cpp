@@ -106,6 +106,25 @@ TEST_F(PlayerTest, GameValueFromTheHand) {
     g_Game.SetGameType(GAME_GRAND);
     g_Game.HandAnnounced = 0;
     EXPECT_EQ(player.GetGameValue(), 3 * 24);
+    // The declared game counts each announcement with the level it announces: Hand Hearts with
+    // Schneider announced is with two, game three, Hand, Schneider, announced; Ouvert under the
+    // official rules announces Schneider and Schwarz besides its own level.
+    const struct {
+        const char* name;
+        int schneider, schwarz, ouvert, value;
+    } cases[] = {
+        {"schneider announced", 1, 0, 0, 6 * 10},
+        {"schwarz announced", 1, 1, 0, 8 * 10},
+        {"ouvert", 0, 0, 1, 9 * 10},
+    };
+    for (const auto& c : cases) {
+        g_Game.SetGameType(GAME_HEARTS);
+        g_Game.HandAnnounced = 1;
+        g_Game.SchneiderAnnounced = c.schneider;
+        g_Game.SchwarzAnnounced = c.schwarz;
+        g_Game.OuvertAnnounced = c.ouvert;
+        EXPECT_EQ(player.GetGameValue(), c.value) << c.name;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 #include "model/Rounds.h"
 #include "platform/core/Registry.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 class RoundsTest : public ModelTest {
@@ -30,6 +33,27 @@ TEST_F(RoundsTest, OneBockRoundRunsThreeGames) {
     EXPECT_EQ(g_Game.BockRound, 0);
     EXPECT_EQ(g_Game.BockRounds, 0);
     EXPECT_EQ(g_Game.RoundStatus, 0);
+}
+
+// A fresh profile (nothing stored) starts its first Bock round at its first game, like every later
+// round: three games each, as many rounds as were armed.
+TEST_F(RoundsTest, FromAFreshProfileEveryBockRoundHasThreeGames) {
+    for (int rounds = 1; rounds <= 3; ++rounds) {
+        SCOPED_TRACE("rounds " + std::to_string(rounds));
+        g_Game.Reset();
+        platform::CurrentUserRegistry().Clear();
+        ReadRoundCounters();
+        g_Settings.Variants.Extra = 1;
+        for (int trigger = 0; trigger < rounds; ++trigger) ArmRounds();
+        std::vector<int> statuses;
+        for (int game = 0; game < 3 * rounds + 1; ++game) {
+            statuses.push_back(g_Game.RoundStatus);
+            PlayGame(GAME_CLUBS);
+        }
+        std::vector<int> expected(static_cast<std::size_t>(3 * rounds), ROUND_BOCK);
+        expected.push_back(ROUND_NORMAL);
+        EXPECT_EQ(statuses, expected);
+    }
 }
 
 TEST_F(RoundsTest, BockThenRamschRoundWhereGrandDoesNotCount) {
@@ -134,9 +158,10 @@ TEST_F(RoundsTest, RegistryPackingRoundTrip) {
     // An empty registry gives the defaults; a damaged status reads as normal games.
     platform::CurrentUserRegistry().Clear();
     WriteProfileInt("Actual", "Status", 9);
+    g_Game.BockCounter = 2;
     ReadRoundCounters();
     EXPECT_EQ(g_Game.RoundStatus, 0);
-    EXPECT_EQ(g_Game.BockCounter, 1);
+    EXPECT_EQ(g_Game.BockCounter, 0);  // no game of a round played yet
     EXPECT_EQ(g_Game.BockRounds, 0);
 }
 
