@@ -36,9 +36,3 @@ const VoiceClip* VoiceClipTable(int term, int speaker, int edition) {
 
 void SetVoiceEdition(int edition) { g_edition = edition == 1 ? 1 : 0; }
 int VoiceEdition() { return g_edition; }
-
-void ClearVoiceClips() {
-    for (auto& edition : g_clips)
-        for (auto& speaker : edition)
-            for (ClipSlot& slot : speaker) slot = ClipSlot{};
-}

@@ -14,5 +14,3 @@ const VoiceClip* VoiceClipTable(int term, int speaker, int edition);
 // The edition whose clips PlayVoiceTerm plays (the frame's LanguageIndex; 0 until set).
 void SetVoiceEdition(int edition);
 int VoiceEdition();
-// Forgets every synthesized clip (the synthesizer's end, and tests).
-void ClearVoiceClips();

@@ -108,14 +108,6 @@ int SetSoundEnabled(int on) {
     return g_soundEnabled;
 }
 
-void ResetVoicePlayer() {
-    g_soundEnabled = 1;
-    g_voiceBaseDirectory.clear();
-    SetVoiceEdition(0);
-    VoiceRandom().ClearScript();
-    VoiceRandom().Seed(0);
-}
-
 void ExportBuiltInVoices(int voice, bool withSuitWords, const std::string& folder) {
     if (voice < 1 || voice > 6) return;
     const int speaker = voice - 1;

@@ -34,10 +34,6 @@ void SetVoiceBaseDirectory(const char* folder);
 // Sets the sound flag (0 silences every voice term) and returns it.
 int SetSoundEnabled(int on);
 
-// The player's settings as at program start (sound flag on, no folder, German edition, the wording
-// generator unseeded and unscripted); the synthesized clips stay.
-void ResetVoicePlayer();
-
 // A developer's tool: writes the built-in clips of voice 1..6 into `folder` under the names the
 // player looks for (the short form where a term below 126 has one, else the term's name); terms
 // 0-125, 0-129 with the suit words. A file that cannot be written is skipped.

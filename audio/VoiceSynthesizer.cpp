@@ -11,6 +11,7 @@
 
 namespace {
 
+// Speakers 0, 2 and 4 are men, 1, 3 and 5 women; each has a pitch of its own.
 constexpr std::array<VoiceSpeakerStyle, 6> kSpeakers{{
     {"m1", 42, 160},
     {"f1", 62, 165},
@@ -79,12 +80,6 @@ bool SelectSpeaker(int language, int speaker) {
 }
 
 }  // namespace
-
-const VoiceSpeakerStyle& GetVoiceSpeakerStyle(int speaker) {
-    return kSpeakers[static_cast<std::size_t>(speaker >= 0 && speaker < 6 ? speaker : 0)];
-}
-
-bool IsVoiceSynthesizerReady() { return Start(); }
 
 std::vector<std::int16_t> SynthesizeVoiceSamples(const std::string& text, int language, int speaker) {
     if (text.empty() || language < 0 || language > 1 || speaker < 0 || speaker > 5) return {};

@@ -15,12 +15,7 @@ struct VoiceSpeakerStyle {
     int rate;             // words per minute
 };
 
-// Speakers 0, 2 and 4 are men, 1, 3 and 5 women; each has a pitch of its own.
-const VoiceSpeakerStyle& GetVoiceSpeakerStyle(int speaker);
-
 // The speech of `text` by `speaker` (0..5) in `language` (0 German, 1 English) as clip samples at
 // VOICE_CLIP_RATE, trimmed and normalised; empty when the synthesizer cannot start or the
 // arguments lie outside their ranges.
 std::vector<std::int16_t> SynthesizeVoiceSamples(const std::string& text, int language, int speaker);
-// Whether the synthesizer started (it is started by this call when it has not been yet).
-bool IsVoiceSynthesizerReady();

@@ -140,13 +140,6 @@ int VoiceClipOwner(int term, int language) {
     return term;
 }
 
-int DistinctVoiceClips(int language) {
-    int count = 0;
-    for (int term = 0; term < VOICE_TERM_COUNT; ++term)
-        if (VoiceClipOwner(term, language) == term) ++count;
-    return count;
-}
-
 std::string VoiceClipText(int term, int language) {
     if (VoiceClipOwner(term, language) != term) return {};
     const bool german = language == 0;

@@ -61,8 +61,6 @@ const char* GetVoiceShortName(int term);
 // Returns the lowest term that owns the recording (a bid 22 for every bid whose short form is "2",
 // 27 for "Seven", 64 for the German "OfClubs"); -1 outside 0..129 or for a language above 1.
 int VoiceClipOwner(int term, int language);
-// How many distinct recordings a speaker has in an edition: 92 German, 96 English.
-int DistinctVoiceClips(int language);
 
 // What the synthesizer says for the recording owned by `term` in the edition's language, spelled
 // so that it is pronounced right ("" for a term that owns no recording).

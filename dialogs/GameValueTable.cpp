@@ -94,10 +94,6 @@ int GameValueBase(int game) {
     }
 }
 
-int GameValueOf(const GameValueRow& row) { return GameValueBase(row.game) * row.factor; }
-
-std::span<const GameValueRow> GameValueTableRows() { return kTable.rows; }
-
 std::span<const GameValueRow> GameValueRows(int ladderIndex) {
     if (ladderIndex < 0 || ladderIndex >= BID_LADDER_SIZE) return {};
     const auto [first, count] = kTable.spans[static_cast<std::size_t>(ladderIndex)];

@@ -20,11 +20,6 @@ struct GameValueRow {
 
 // The base value of a row's game (9-12 the suits, 24 Grand, 23/35/46/59 Null, 92 Revolution).
 int GameValueBase(int game);
-// The row's game value: base x factor.
-int GameValueOf(const GameValueRow& row);
-
-// Every row, grouped by rung in ladder order.
-std::span<const GameValueRow> GameValueTableRows();
 // The rows of one rung (0..63); none outside the ladder.
 std::span<const GameValueRow> GameValueRows(int ladderIndex);
 

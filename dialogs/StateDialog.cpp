@@ -60,7 +60,6 @@ GameStatusSnapshot ToSnapshot(const GameStatusRecord& record) {
 CStateDialog::CStateDialog() : CModelessDialog(kTemplateId, -1) {}
 
 void CStateDialog::StoreSnapshot(const GameStatusSnapshot& snapshot) { g_Snapshot = snapshot; }
-const GameStatusSnapshot& CStateDialog::Snapshot() { return g_Snapshot; }
 
 int CStateDialog::ChosenSeat() {
     const int seat = g_Settings.View.Player & 0x0F;

@@ -33,7 +33,6 @@ public:
 
     // The snapshot the panel shows (kept for the panel's next opening).
     static void StoreSnapshot(const GameStatusSnapshot& snapshot);
-    static const GameStatusSnapshot& Snapshot();
     // The seat whose status is shown (View/Player, bits 0-3).
     static int ChosenSeat();
 

@@ -30,8 +30,6 @@ constexpr int kMaxVolume = 15;
 
 // --- Sound effects ------------------------------------------------------------------------------
 
-std::uint32_t CMainFrame::SoundFlag(int effect) { return ::SoundFlag(effect); }
-
 void CMainFrame::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effect, loop); }
 
 void CMainFrame::SetStatusText(int stringId) {

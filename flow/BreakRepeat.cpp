@@ -25,16 +25,6 @@ constexpr int kMessageBalloon = 5;
 constexpr int kRepeatDealDelayMs = 200;
 }  // namespace
 
-std::string DoubleBackslashes(const std::string& text) {
-    std::string doubled;
-    doubled.reserve(text.size());
-    for (char c : text) {
-        doubled += c;
-        if (c == '\\') doubled += c;
-    }
-    return doubled;
-}
-
 void CMainFrame::OnBreak() {
     // Step 1.
     WriteTrace(":OnBreak()", LOG_MAINFRAME);

@@ -38,13 +38,6 @@ const char* GameName(int type) {
 
 }  // namespace
 
-void CGameRecord::NotePush(int seat, int first, int second) {
-    pushes.push_back({seat, {first, second}});
-    passOns = static_cast<int>(pushes.size());
-    skat[0] = first;
-    skat[1] = second;
-}
-
 std::string RecordCardText(int card) {
     if (!IsCardCode(card)) return "-";
     const int suit = GetCardSuit(card, true), rank = GetCardRank(card);

@@ -16,11 +16,6 @@ struct CGameRecord {
         int seat = 0;
         int card = 0;
     };
-    // A Ramsch skat passed on: the seat that took the skat up and the two cards it pushed on.
-    struct Push {
-        int seat = 0;
-        int cards[2] = {0, 0};
-    };
 
     int leader = 0;            // forehand of the game
     int hands[3][10] = {};     // the cards as dealt, per seat
@@ -32,7 +27,6 @@ struct CGameRecord {
     int hand = 0, ouvert = 0, schneider = 0, schwarz = 0;
     int kontraState = 1;
     int passOns = 0;           // Ramsch: the skat was pushed this often
-    std::vector<Push> pushes;  // Ramsch: each push in order
     int faceUp = -1;           // the seat that laid its cards open early, -1 none
     int gaveUp = -1;           // the seat that gave the game up, -1 none
     bool allPassed = false;
@@ -46,8 +40,6 @@ struct CGameRecord {
     void Clear() { *this = CGameRecord(); }
     void NoteCall(int seat, char kind, int value) { calls.push_back({seat, kind, value}); }
     void NoteCard(int seat, int card) { cards.push_back({seat, card}); }
-    // A push of the Ramsch skat: counted, and the pushed cards are the skat until the next one.
-    void NotePush(int seat, int first, int second);
 };
 
 // A card as two letters: the suit (C, S, H, D) and the rank (A, T, K, Q, J, 9, 8, 7); "-" for none.

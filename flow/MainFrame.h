@@ -761,8 +761,6 @@ public:
     int SuggestedAnnouncements = 0;
 
     // --- Voices and sounds (flow/AudioFrame.cpp) ----------------------------------------------
-    // The enable mask of a sound effect (1 << 2n; a negative effect as it is; else 0).
-    static std::uint32_t SoundFlag(int effect);
     // A refusal: the string in status pane 0 for 20 ticks, with sound effect 2.
     void SetStatusText(int stringId);
     // The person says Rekontra.
@@ -838,9 +836,6 @@ std::string FinalStandingText(const std::string& reasonLine, const int (&numbers
                               const std::array<std::string, 3>& names);
 // The reason line of a match that reached its end, by the match mode (3: none).
 std::string MatchEndReason(int matchMode, const std::array<std::string, 3>& names, const int (&balances)[3]);
-
-// The text with every backslash written twice (the settings export writes names so).
-std::string DoubleBackslashes(const std::string& text);
 
 // The current time in seconds after setting PauseLevel; callers keep it in PlayClock.
 std::int64_t StampPauseLevel(int level);

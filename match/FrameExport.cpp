@@ -1,13 +1,14 @@
 // Match > Initialization: the settings backed up into a registry import file on the desk.
 #include "flow/MainFrame.h"
 
+#include "dialogs/MatchSettingsDialogs.h"
+
 #include "match/OwnFiles.h"
 #include "match/Profile.h"
 #include "match/SettingsExport.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "platform/core/Codepage.h"
-#include "platform/core/MessageBox.h"
 #include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
@@ -16,12 +17,12 @@ void CMainFrame::OnInitialization() {
     // 1. The file on the desk, named after the product.
     const std::string product = platform::LoadString(IDS_PRODUCT_NAME);
     const std::string path = g_Profile.Desk + product + ".reg";
-    // 2. The confirmation, with the game paused.
+    // 2. The confirmation dialog, with the game paused; only its OK writes the file.
     const int pause = SetPause(0);
-    const bool confirmed = MessageBox(Handle(), platform::LoadString(IDS_QUERY_BACKUP), product,
-                                      platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
+    CSaveInitValuesDialog confirmation;
+    confirmation.DoModal();
     SetPause(pause);
-    if (!confirmed) return;
+    if (confirmation.Confirmed == 0) return;
     // 3. The product key's unnamed value; nothing sets it, so it is usually empty.
     std::string productDefault;
     if (const platform::RegistryKey* key = platform::CurrentUserRegistry().Find("Software\\" + product))

@@ -32,10 +32,12 @@ void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
     WriteTrace(":ReadStatistics(" + path + ")", LOG_MAINFRAME);
     // 1. The block, zero, when there is none yet.
     CStatisticsBlock& block = Block();
-    // 2. and 3. The first 4200 bytes; a file of the game part alone starts the card part afresh.
+    // 2. The first 4200 bytes.
     const OwnFileRead read = ReadOwnFile(path, kStatisticsBytes);
     if (read.Result == OwnFileRead::Read) {
         block = DecodeStatistics(read.Bytes);
+        // 3. A file of the game part alone starts the card part afresh.
+        if (read.Bytes.size() <= kGameStatisticsBytes) ResetCardStatistics();
         return;
     }
     // 4. Nothing to read: zero statistics, the game part and the card part. A file that is there

@@ -126,15 +126,6 @@ std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings) {
     return writer.Bytes();
 }
 
-std::vector<std::uint8_t> EncodeMatchList(const MatchListRecord& record) {
-    std::vector<std::uint8_t> bytes = EncodeListRows(record.Header, record.Games);
-    if (record.Settings) {
-        const std::vector<std::uint8_t> trailer = EncodeListSettings(*record.Settings);
-        bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    }
-    return bytes;
-}
-
 std::int32_t ListVersionWord(const std::string& version, int ruleSet) {
     int major = 0, minor = 0, beta = 0;
     std::sscanf(version.c_str(), "%d.%d", &major, &minor);

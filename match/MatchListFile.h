@@ -56,7 +56,6 @@ struct MatchListRecord {
 
 // Nothing when the file is shorter than the eight header rows or over the cap.
 std::optional<MatchListRecord> DecodeMatchList(std::span<const std::uint8_t> bytes);
-std::vector<std::uint8_t> EncodeMatchList(const MatchListRecord& record);
 // The rows alone (the header and the games), and the trailer alone, as the file holds them.
 std::vector<std::uint8_t> EncodeListRows(const ListHeader& header, std::span<const ListRecord> games);
 std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings);

@@ -6,10 +6,7 @@
 #include <filesystem>
 #include <cstdio>
 
-namespace {
-// Damaged files that could not be moved aside in this run.
 std::vector<std::string> g_ProtectedFiles;
-}  // namespace
 
 OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap) {
     OwnFileRead read;
@@ -41,9 +38,4 @@ bool IsProtectedFile(const std::string& path) {
 bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (IsProtectedFile(path)) return false;
     return static_cast<bool>(platform::WriteFileAtomic(path, bytes));
-}
-
-void ResetOwnFiles() {
-    g_ProtectedFiles.clear();
-    g_pStatistics.reset();
 }

@@ -24,11 +24,10 @@ OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap);
 // Returns whether the file was moved.
 bool MoveDamagedFileAside(const std::string& path);
 
+// Damaged files that could not be moved aside in this run.
+extern std::vector<std::string> g_ProtectedFiles;
 // Whether the path holds a damaged file that could not be moved aside.
 bool IsProtectedFile(const std::string& path);
 
 // Writes the bytes over the file atomically; false when the path is protected or the write failed.
 bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes);
-
-// The protected paths and the statistics block go (a new run of the program in tests).
-void ResetOwnFiles();

@@ -36,10 +36,20 @@ private:
 
 }  // namespace
 
+std::string DoubleBackslashes(const std::string& text) {
+    std::string doubled;
+    doubled.reserve(text.size());
+    for (char c : text) {
+        doubled += c;
+        if (c == '\\') doubled += c;
+    }
+    return doubled;
+}
+
 std::string ExportTextValue(const std::string& text) {
     std::string escaped;
-    for (char c : text) {
-        if (c == '\\' || c == '"') escaped += '\\';
+    for (char c : DoubleBackslashes(text)) {
+        if (c == '"') escaped += '\\';
         escaped += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
     }
     return escaped;

@@ -8,5 +8,8 @@
 // product key's unnamed value, empty when there is none; flowState: the frame's game-flow state.
 std::string SettingsExportText(const std::string& productDefault, int flowState);
 
-// A text value as the export writes it: '\' and '"' escaped, control characters as blanks.
+// The text with every backslash written twice.
+std::string DoubleBackslashes(const std::string& text);
+// A text value as the export writes it: backslashes doubled, and, so that the value stays one quoted
+// string of the file whatever a name holds, '"' escaped and control characters as blanks.
 std::string ExportTextValue(const std::string& text);

@@ -21,13 +21,6 @@ int BidValue(int index) {
     return BidLadder[index].value;
 }
 
-int BidIndexOf(int value) {
-    if (value == -1) return g_Game.BidIndex;
-    for (int i = 0; i < BID_LADDER_SIZE; ++i)
-        if (BidLadder[i].value >= value) return i;
-    return BID_LADDER_SIZE - 1;
-}
-
 void LowerBid() {
     if (g_Game.BidIndex > 0) --g_Game.BidIndex;
     // Under rule Skat there is no Revolution, so its rung 92 does not exist.

@@ -17,7 +17,5 @@ extern const BidRung BidLadder[BID_LADDER_SIZE];
 // Value of a rung; -1 gives the current bid (BidIndex + PendingRaise). Rungs outside the ladder are
 // read as its nearest end.
 int BidValue(int index);
-// -1 gives BidIndex; otherwise the lowest rung whose value is not below value (above 264: 63).
-int BidIndexOf(int value);
 // Steps BidIndex down one rung (never below 0), over 92 as well under rule Skat.
 void LowerBid();

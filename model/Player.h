@@ -143,7 +143,7 @@ public:
     void ClearEstimationSheet(int view);
     // The suit record 2a + b of the hand analysis (a the suit 0..3, b 0 or 1), nullptr outside;
     // kept with the trick estimation window, whose popups alone read it this way.
-    SuitAnalysisRecord* EstimateRecord(int a, int b);
+    const SuitAnalysisRecord* EstimateRecord(int a, int b) const;
 
     // Game choice and declaration.
     // Mode -1 uses the option records as they stand; any other mode analyses and evaluates first.

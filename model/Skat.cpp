@@ -46,15 +46,3 @@ std::string CSkat::GetPlayerName(int seat) const {
     const CPlayer* player = Player(seat);
     return player ? player->name : name;
 }
-
-void CSkat::DealAll() {
-    ClearDeckTaken();
-    ResetCardTables();
-    for (int seat = 0; seat < 3; ++seat) {
-        Player(seat)->Reset();
-        Player(seat)->Deal();
-    }
-    trick.Reset();
-    Deal();
-    CheckCardInvariant();
-}

@@ -29,8 +29,6 @@ public:
     const CPlayer* Player(int seat) const;
     // A copy of the row name of a seat: "Comp1", "Comp2", "Person"; the skat's (empty) otherwise.
     std::string GetPlayerName(int seat) const;
-    // Deals the three hands and the skat from a cleared DeckTable (the deal of a new game).
-    void DealAll();
 
     // The card invariant. The 32 cards each lie in exactly one place: a hand (with the two
     // entries behind it while the player holds the skat), the skat, the trick on the table, or

@@ -95,36 +95,6 @@ void CHyperLink::SetURL(const std::string& url) {
     ::SetToolTip(Handle(), m_url);
 }
 
-void CHyperLink::SetColours(platform::Color link, platform::Color visited, std::optional<platform::Color> hover) {
-    m_linkColour = link;
-    m_visitedColour = visited;
-    m_hoverColour = hover.value_or(kHighlightColour);
-    if (IsAlive()) ShowState();
-}
-
-void CHyperLink::SetVisited(bool visited) {
-    m_visited = visited;
-    if (IsAlive()) ShowState();
-}
-
-void CHyperLink::SetLinkCursor(HCURSOR cursor) {
-    m_linkCursor = cursor ? cursor : LoadCursor(SYSTEM_CURSOR_HAND);
-    if (IsAlive()) ::SetCursor(Handle(), m_linkCursor);
-}
-
-void CHyperLink::SetUnderline(int mode) {
-    m_underline = mode < -1 || mode > 1 ? -1 : mode;
-    if (!m_setUp || !IsAlive()) return;
-    const bool underlined = m_underline == 1 || (m_underline == -1 && m_overLink);
-    SendMessage(WM_SETFONT, 0, reinterpret_cast<LPARAM>(underlined ? &m_underlinedFont : &m_normalFont));
-    FitToText();
-}
-
-void CHyperLink::SetAutoSize(bool autoSize) {
-    m_adjustToFit = autoSize;
-    if (m_setUp && IsAlive()) FitToText();
-}
-
 // The link takes the room of its text, measured underlined, keeping the edge (or the centre) its
 // alignment names.
 void CHyperLink::FitToText() {

@@ -8,7 +8,6 @@
 #include "platform/core/DrawingObjects.h"
 #include "platform/core/Static.h"
 
-#include <optional>
 #include <string>
 
 namespace platform {
@@ -33,20 +32,13 @@ public:
 
     void SetURL(const std::string& url);
     const std::string& GetURL() const { return m_url; }
-    // nullopt for the hover colour takes the desktop's highlight colour.
-    void SetColours(platform::Color link, platform::Color visited, std::optional<platform::Color> hover);
     platform::Color GetLinkColour() const { return m_linkColour; }
     platform::Color GetVisitedColour() const { return m_visitedColour; }
     platform::Color GetHoverColour() const { return m_hoverColour; }
-    void SetVisited(bool visited);
     bool GetVisited() const { return m_visited; }
-    // nullptr loads the hand cursor.
-    void SetLinkCursor(HCURSOR cursor);
     HCURSOR GetLinkCursor() const { return m_linkCursor; }
     // -1 underlined while hovered, 0 never, 1 always.
-    void SetUnderline(int mode);
     int GetUnderline() const { return m_underline; }
-    void SetAutoSize(bool autoSize);
     bool GetAutoSize() const { return m_adjustToFit; }
     bool IsOverLink() const { return m_overLink; }
 

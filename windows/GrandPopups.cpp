@@ -398,7 +398,7 @@ struct ListedSuits {
 ListedSuits SafeTricksBySuit(const CPlayer& player) {
     ListedSuits listed;
     for (int s = 0; s < 4; ++s) {
-        const SuitAnalysisRecord& record = player.handInfo.SuitRecords[2 * s + 1];
+        const SuitAnalysisRecord& record = *player.EstimateRecord(s, 1);
         for (int k = 0; k < 16; ++k) {
             if (record.Slots[k] == 0) continue;
             listed.suits.push_back(s);
@@ -436,7 +436,7 @@ void DrawSafeTrickTable(const GrandContext& c) {
     for (int x : kGrid) Rule(canvas, left + x, top, left + x, box.bottom);
     for (int s = 0; s < 4; ++s) {
         canvas.DrawText(left + 31, top + 5 + 5 * h + s * (h + 4), PopupFormat("%d", c.player.handInfo.SuitCount[s]));
-        const SuitAnalysisRecord& record = c.player.handInfo.SuitRecords[2 * s + 1];
+        const SuitAnalysisRecord& record = *c.player.EstimateRecord(s, 1);
         const int y = top + 6 + 5 * h + s * (h + 4);
         for (int k = 0; k < 16; ++k) {
             if (record.Slots[k] == 0) continue;

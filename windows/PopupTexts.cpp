@@ -59,11 +59,6 @@ PopupLine& PopupLine::Fixed(std::string text, int advance) {
     return *this;
 }
 
-PopupLine& PopupLine::Skip(int advance) {
-    items_.push_back({{}, -1, advance});
-    return *this;
-}
-
 int PopupLine::Width(PopupCanvas& canvas) const {
     int width = 0;
     for (const Item& item : items_) width += item.advance >= 0 ? item.advance : canvas.MeasureText(item.text).cx;

@@ -57,8 +57,6 @@ public:
     PopupLine& Symbol(int suit, int advance = 14);
     // A text that advances by a fixed step instead of its width (" + " takes 12).
     PopupLine& Fixed(std::string text, int advance);
-    // A gap with nothing drawn.
-    PopupLine& Skip(int advance);
     bool Empty() const { return items_.empty(); }
 
     int Width(PopupCanvas& canvas) const;

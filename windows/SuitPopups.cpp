@@ -400,7 +400,7 @@ void DrawTrumpTrickTable(const SuitContext& c) {
     for (int x : {22, 50, 80, 125}) Rule(canvas, left + x, top, left + x, box.bottom);
     const int valueY = top + 4 * h + 8;
     Number(canvas, left + 34, valueY, c.player.handInfo.SuitCount[c.trump]);
-    const SuitAnalysisRecord& record = c.player.handInfo.SuitRecords[2 * c.trump];
+    const SuitAnalysisRecord& record = *c.player.EstimateRecord(c.trump, 0);
     const int first = FirstRecordWord(record, false);
     if (first >= 0) Number(canvas, left + 64, valueY, record.Slots[first]);
     if (record.Slots[16] != 0) Number(canvas, left + 102, valueY, record.Slots[16]);
@@ -428,7 +428,7 @@ void DrawSafeTrickTable(const SuitContext& c) {
         const int y = top + 5 * h + 5 + s * (h + 4);
         canvas.DrawSymbol(s, left + 4, y);
         Number(canvas, left + 31, y, c.player.handInfo.SuitCount[s]);
-        const SuitAnalysisRecord& record = c.player.handInfo.SuitRecords[2 * s];
+        const SuitAnalysisRecord& record = *c.player.EstimateRecord(s, 0);
         // Words 11..15 have no column in the table: their value is not shown.
         const int first = FirstRecordWord(record, true);
         if (first >= 0 && first < 11) Number(canvas, left + kValueColumns[first], y, record.Slots[first]);

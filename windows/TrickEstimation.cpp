@@ -229,7 +229,7 @@ int CTrickEstimation::ComboSeat() const {
 }
 
 // Kept with the window because only its popups read the suit records this way.
-SuitAnalysisRecord* CPlayer::EstimateRecord(int a, int b) {
+const SuitAnalysisRecord* CPlayer::EstimateRecord(int a, int b) const {
     if (a < 0 || a > 3 || b < 0 || b > 1) return nullptr;
     return &handInfo.SuitRecords[2 * a + b];
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The computer player's own globals: the random tie counter of the pick routines, the shared
 // lay-away candidate block, the trick estimation sheets per seat and the few flags the
-// evaluation keeps between calls. Grouped with a Reset so every test starts from a known state.
+// evaluation keeps between calls. Each starts at its start values, in the program as in every test.
 
 #include <cstdint>
 
@@ -16,8 +16,9 @@ constexpr int SHEET_NULL = 5;
 constexpr int SHEET_PLAY = 6;
 
 struct TrickEstimationSheet {
+    // Every field empty, but for the counts (fields 1, 8 and those above 8), which start at 0.
+    TrickEstimationSheet();
     std::int32_t Rows[SHEET_BLOCKS][SHEET_ROWS][SHEET_FIELDS];
-    void Reset();
 };
 
 // A candidate card of the lay-away: its hand index (0..11) and its score.
@@ -34,47 +35,46 @@ struct DiscardPair {
 
 // The lay-away planners' shared candidate lists and the final choice.
 struct DiscardPlannerBlock {
-    int Singles1Count, Singles2Count, Singles3Count;
-    int Pairs1Count, Pairs2Count, Pairs3Count;
-    int ChosenCount;
-    DiscardEntry Singles1[4], Singles2[4], Singles3[4];
-    DiscardPair Pairs1[4], Pairs2[4], Pairs3[4];
-    DiscardEntry DiscardResult[2];
+    int Singles1Count = 0, Singles2Count = 0, Singles3Count = 0;
+    int Pairs1Count = 0, Pairs2Count = 0, Pairs3Count = 0;
+    int ChosenCount = 0;
+    DiscardEntry Singles1[4] = {}, Singles2[4] = {}, Singles3[4] = {};
+    DiscardPair Pairs1[4] = {}, Pairs2[4] = {}, Pairs3[4] = {};
+    // Before any planning: the two skat cards (hand indexes 10 and 11), unscored.
+    DiscardEntry DiscardResult[2] = {{10, -1}, {11, -1}};
 
     // The six counts and ChosenCount to 0 (the calling protocol before each planning).
     void ClearCounts();
-    void Reset();
 };
 
 // The risk settings of the three seats (sections RiskSuit, RiskGrand, RiskNull; values
 // Computer1, Computer2, Person): 0..11, the threshold is the setting x 10 percent, 11 switches
 // the game off. RiskSuit packs one byte per suit index.
 struct RiskSettings {
-    int RiskSuit[3];
-    int RiskGrand[3];
-    int RiskNull[3];
-    void Reset();
+    // The neutral default: every game at a 50 percent threshold.
+    int RiskSuit[3] = {0x05050505, 0x05050505, 0x05050505};
+    int RiskGrand[3] = {5, 5, 5};
+    int RiskNull[3] = {5, 5, 5};
 };
 
 struct ComputerState {
-    int RandomTieCounter;
+    int RandomTieCounter = 2;
     // 1 only while ReevaluateAllPassed re-runs the bid evaluation.
-    int AllPassedQuery;
+    int AllPassedQuery = 0;
     // Nonzero while the players are evaluated for the Grand Hand question of a Ramsch round
     // (the flow copies Variants/GrandHand into it just before).
-    int GrandHandQuery;
+    int GrandHandQuery = 0;
     // 1 after the soloist picked up the skat (the flow's pick-up command and the computer's
     // declaration); 0 at the start of each game.
-    int SkatTaken;
+    int SkatTaken = 0;
     // The suit the defender who did not win threw off in the last trick, -1 none.
-    int ThrownOffSuit;
+    int ThrownOffSuit = -1;
     // How often the closing check of a strategy replaced a card that was not held or not allowed
     // (each is a fault of a strategy; the self-play checks keep it at 0).
-    int ReplacedCardCount;
+    int ReplacedCardCount = 0;
     DiscardPlannerBlock Discard;
     // One sheet per seat 0..2 and the temporary 22-card player (seat 3).
     TrickEstimationSheet Sheets[4];
-    void Reset();
 };
 
 extern ComputerState g_Computer;

@@ -16,6 +16,7 @@
 #include "platform/headless/TavloSound.h"
 #include "tavlo/SoundApi.h"
 #include "tavlo/SoundOutput.h"
+#include "support/LayerResets.h"
 
 namespace audiotest {
 
@@ -51,7 +52,7 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
 class VoiceFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetVoicePlayer();
+        testsupport::ResetVoicePlayer();
         g_Settings = CSettings{};
         root = std::filesystem::temp_directory_path() /
                ("kartovan voices ä-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
@@ -64,7 +65,7 @@ protected:
     }
     void TearDown() override {
         tavlo::SetSoundOutput(nullptr);
-        ResetVoicePlayer();
+        testsupport::ResetVoicePlayer();
         g_Settings = CSettings{};
         std::filesystem::remove_all(root);
     }

@@ -7,13 +7,14 @@
 #include "audio/VoicePlayer.h"
 #include "audio/VoiceTerms.h"
 #include "platform/core/Random.h"
+#include "support/LayerResets.h"
 
 namespace {
 
 class VoiceVariantTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetVoicePlayer(); SeedRand(7); }
-    void TearDown() override { ResetVoicePlayer(); }
+    void SetUp() override { testsupport::ResetVoicePlayer(); SeedRand(7); }
+    void TearDown() override { testsupport::ResetVoicePlayer(); }
 };
 
 TEST_F(VoiceVariantTest, ScriptedDrawsChooseTheWordingAndTheGameStreamIsUntouched) {

@@ -5,6 +5,7 @@
 #include "CardPlayTestSupport.h"
 
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
     CSkat game;
     for (int seed = 1; seed <= 200; ++seed) {
         SeedRand(static_cast<std::uint32_t>(seed));
-        game.DealAll();
+        testsupport::DealAll(game);
         const int type = seed % 3 == 0 ? GAME_GRAND : seed % 4;
         g_Game.SetGameType(type);
         StartPlayKnowledge();

@@ -6,6 +6,7 @@
 
 #include "computer/play/CardPlayDispatch.h"
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <functional>
 
@@ -132,7 +133,7 @@ TEST_F(CardPlayFrameTest, FollowRuleAgreesWithThePersonsCheckOverSeededDeals) {
     for (int seed = 1; seed <= 300; ++seed) {
         SeedRand(static_cast<std::uint32_t>(seed));
         ClearDeckTaken();
-        game.DealAll();
+        testsupport::DealAll(game);
         const int types[] = {0, 1, 2, 3, 4, 5, 6, 7};
         g_Game.GameType = types[seed % 8];
         for (int s = 0; s < 3; ++s) game.Player(s)->AnalyseHand(0);

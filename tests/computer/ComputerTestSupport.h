@@ -2,14 +2,13 @@
 // Shared fixture of the computer player's tests: every global at its start value, a seeded random
 // source, and helpers that give a player exactly the cards a test names.
 
-#include "computer/evaluation/ComputerGlobals.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
-#include "model/ModelGlobals.h"
+#include "support/LayerResets.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
@@ -63,8 +62,8 @@ inline void GiveSkat(CPlayer& player, int first, int second) {
 class ComputerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetModelGlobals();
-        ResetComputerGlobals();
+        testsupport::ResetModelGlobals();
+        testsupport::ResetComputerGlobals();
         SeedRand(7);
         g_Game.Forehand = 0;
         g_Game.Leader = 0;

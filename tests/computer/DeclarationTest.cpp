@@ -9,6 +9,7 @@
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/BidLadder.h"
 #include "model/Skat.h"
+#include "support/BidIndex.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
         o[OPT_HAND] = hand;
         o[OPT_PROBABILITY] = probability;
     }
-    void Bid(int value) { g_Game.BidIndex = BidIndexOf(value); }
+    void Bid(int value) { g_Game.BidIndex = testsupport::BidIndexOf(value); }
     // Four Jacks, Ace-Ten-King of Clubs and Spades, a Hearts Ace.
     void GiveStrongGrand(CPlayer& player) {
         GiveCards(player, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),

@@ -5,6 +5,7 @@
 
 #include "computer/evaluation/GameOption.h"
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <cstring>
 
@@ -76,7 +77,7 @@ TEST_F(FreshDealEvaluationTest, TheBidLimitOfAHandIsTheSameWhateverWasEvaluatedB
     int differing = 0;
     for (int deal = 1; deal <= 3000 && differing <= 5; ++deal) {
         SeedRand(static_cast<std::uint32_t>(deal));
-        game.DealAll();
+        testsupport::DealAll(game);
         g_Game.Forehand = deal % 3;
         const std::vector<int> hand = deal % 2 == 0 ? HandOf(*game.Player(2)) : JackRichHandWithoutAce();
 

@@ -11,6 +11,8 @@
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
+#include "tests/support/WholeDeal.h"
+#include "tests/support/BidIndex.h"
 
 #include <cstdlib>
 
@@ -58,7 +60,7 @@ void ResetGlobals() {
     g_Game.Reset();
     g_Knowledge.Reset();
     ResetCardTables();
-    g_Computer.Reset();
+    g_Computer = ComputerState{};
     g_ComputerFrame.Reset();
 }
 
@@ -80,7 +82,7 @@ void DeclareByBidding(CSkat& game) {
     int second = 18;
     for (int seat = 0; seat < 3; ++seat)
         if (seat != best && limits[seat] > second) second = limits[seat];
-    g_Game.BidIndex = BidIndexOf(second);
+    g_Game.BidIndex = testsupport::BidIndexOf(second);
     g_Game.Soloist = best;
     game.Player(best)->Declare(game);
 }
@@ -122,7 +124,7 @@ bool SelfPlayGame::Start(const SelfPlayOptions& options) {
 
     // The deal and the game.
     g_Game.Leader = g_Game.Forehand = static_cast<int>(options.seed % 3);
-    game.DealAll();
+    testsupport::DealAll(game);
     if (options.gameType == -2) {
         DeclareByBidding(game);
     } else {

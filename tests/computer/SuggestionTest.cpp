@@ -4,6 +4,7 @@
 #include "CardPlayTestSupport.h"
 
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <cstring>
 
@@ -39,7 +40,7 @@ TEST_F(SuggestionTest, ASuggestionLeavesThePlayersMemoryOfPlayAlone) {
         SetUp();
         CSkat game;
         SeedRand(static_cast<std::uint32_t>(seed));
-        game.DealAll();
+        testsupport::DealAll(game);
         g_Game.SetGameType(GAME_GRAND);
         StartPlayKnowledge();
         ClearLedSuits();

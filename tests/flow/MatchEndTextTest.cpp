@@ -105,16 +105,4 @@ TEST_F(MatchEndTextTest, NamesWithRichTextCharactersAreShownAsTyped) {
     EXPECT_EQ(text.find("{x}"), std::string::npos) << text;
 }
 
-struct BackslashCase {
-    const char* text;
-    const char* doubled;
-};
-
-TEST(DoubleBackslashesTest, EveryBackslashIsWrittenTwice) {
-    const BackslashCase cases[] = {
-        {"", ""}, {"abc", "abc"}, {"a\\b", "a\\\\b"}, {"\\", "\\\\"}, {"\\\\x\\", "\\\\\\\\x\\\\"},
-    };
-    for (const BackslashCase& c : cases) EXPECT_EQ(DoubleBackslashes(c.text), c.doubled) << c.text;
-}
-
 }  // namespace

@@ -18,6 +18,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/ids.h"
+#include "support/BidIndex.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST_F(PlayAidsTest, PreselectionChoosesByScoreAndTicksTheAnnouncements) {
             options[GAME_NULL][OPT_VALUE] = c.nullBase;
             options[GAME_NULL][OPT_PROBABILITY] = 50;
         }
-        g_Game.BidIndex = BidIndexOf(c.bid);
+        g_Game.BidIndex = testsupport::BidIndexOf(c.bid);
         g_Flow.ChosenButton = 0;
         for (int box : {kBoxOuvert, kBoxSchneider, kBoxSchwarz}) DeclareBar()->CheckDlgButton(box, 0);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;

@@ -4,6 +4,7 @@
 #include "match/MatchListFile.h"
 #include "match/Statistics.h"
 #include "match/StoredDealFile.h"
+#include "support/MatchListEncoding.h"
 
 namespace fuzzcheck {
 
@@ -23,7 +24,7 @@ std::string CheckRoundTrip(std::span<const std::uint8_t> bytes, Decode decode, E
 }  // namespace
 
 std::string CheckMatchListRoundTrip(std::span<const std::uint8_t> bytes) {
-    return CheckRoundTrip(bytes, DecodeMatchList, EncodeMatchList);
+    return CheckRoundTrip(bytes, DecodeMatchList, testsupport::EncodeMatchList);
 }
 
 std::string CheckGameFileRoundTrip(std::span<const std::uint8_t> bytes) {

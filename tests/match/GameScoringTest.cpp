@@ -13,6 +13,7 @@
 #include "platform/core/Resources.h"
 #include "resources/Editions.h"
 #include "support/ProgramGlobals.h"
+#include "support/BidIndex.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ protected:
         g_Game.PartyPoints[1] = 120 - soloistPoints;
         g_Game.PartyTricks[0] = soloistTricks;
         g_Game.PartyTricks[1] = 10 - soloistTricks;
-        g_Game.BidIndex = BidIndexOf(bid);
+        g_Game.BidIndex = testsupport::BidIndexOf(bid);
     }
     ScoreNames names;
 };

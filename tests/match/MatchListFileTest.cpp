@@ -1,6 +1,7 @@
 #include "match/MatchListFile.h"
 
 #include "FileFixtures.h"
+#include "support/MatchListEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +38,14 @@ TEST(MatchListFile, ListWithoutGamesComesBackByteForByte) {
     ASSERT_TRUE(record);
     EXPECT_EQ(record->Games.size(), 0u);
     ASSERT_TRUE(record->Settings);
-    EXPECT_EQ(EncodeMatchList(*record), image.Bytes());
+    EXPECT_EQ(testsupport::EncodeMatchList(*record), image.Bytes());
 }
 
 TEST(MatchListFile, ThreeGamesWithUmlautsComeBackByteForByte) {
     const ByteImage image = ThreeGames();
     const auto record = DecodeMatchList(image.Span());
     ASSERT_TRUE(record);
-    EXPECT_EQ(EncodeMatchList(*record), image.Bytes());
+    EXPECT_EQ(testsupport::EncodeMatchList(*record), image.Bytes());
 
     const ListHeader& header = record->Header;
     ASSERT_EQ(record->Games.size(), 3u);
@@ -169,12 +170,12 @@ TEST(MatchListFile, TrailerTextsEndAtTheFilesEndAndAreCut) {
     EXPECT_EQ(record->Settings->Strings[1], "Kurz");
     for (int i = 2; i < 7; ++i) EXPECT_EQ(record->Settings->Strings[i], "") << i;
     // Written again, every text has its NUL, and it reads back the same.
-    const std::vector<std::uint8_t> written = EncodeMatchList(*record);
+    const std::vector<std::uint8_t> written = testsupport::EncodeMatchList(*record);
     const auto again = DecodeMatchList(written);
     ASSERT_TRUE(again);
     ASSERT_TRUE(again->Settings);
     EXPECT_EQ(again->Settings->Strings, record->Settings->Strings);
-    EXPECT_EQ(EncodeMatchList(*again), written);
+    EXPECT_EQ(testsupport::EncodeMatchList(*again), written);
 }
 
 TEST(MatchListFile, VersionWord) {

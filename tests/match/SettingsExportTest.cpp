@@ -1,9 +1,11 @@
 // The settings export: its lines, and what the settings file reader makes of it.
 #include "flow/FrameFixture.h"
 
+#include "dialogs/SettingsIds.h"
 #include "match/Profile.h"
 #include "match/SettingsExport.h"
 #include "platform/core/Codepage.h"
+#include "platform/core/DialogAnswer.h"
 #include "platform/core/RegistryFile.h"
 #include "resources/CommandIds.h"
 
@@ -11,7 +13,13 @@
 
 namespace {
 
-class SettingsExportTest : public testsupport::FrameFixture {};
+class SettingsExportTest : public testsupport::FrameFixture {
+protected:
+    // The person's answer to the confirmation dialog of the export (OK or Cancel).
+    void ConfirmWith(int button) {
+        host_->Answers().PushDialogAnswer(IDD_SAVE_INIT_VALUES, {platform::DialogAction::Press(button)});
+    }
+};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -37,8 +45,9 @@ TEST_F(SettingsExportTest, WritesEverySectionInOrderAndReadsBack) {
     g_Settings.Options.Support = 1;
     g_Settings.Options.SupportSuspended = 1;
     g_Profile.Desk = temp_.Folder();
-    host_->Answers().PushMessageBoxAnswer(IDYES);
+    ConfirmWith(IDOK);
     Frame().SendMessage(WM_COMMAND, ID_INITIALIZATION, 0);
+    EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     const platform::FileContent file = platform::ReadWholeFile(temp_.Folder() + "Kartovan+.reg");
     ASSERT_TRUE(file.ok);
     const std::string text = file.Text();
@@ -82,19 +91,33 @@ TEST_F(SettingsExportTest, WritesEverySectionInOrderAndReadsBack) {
     EXPECT_EQ(paths->String("Desk"), temp_.Folder());
 }
 
-TEST_F(SettingsExportTest, NoAnswerWritesNothingAndAnUnwritableFolderIsNamed) {
+TEST_F(SettingsExportTest, CancelWritesNothingAndAnUnwritableFolderIsNamed) {
     StartProgram();
     g_Profile.Desk = temp_.Folder();
-    host_->Answers().PushMessageBoxAnswer(IDNO);
+    ConfirmWith(IDCANCEL);
     Frame().SendMessage(WM_COMMAND, ID_INITIALIZATION, 0);
+    EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     EXPECT_FALSE(std::filesystem::exists(temp_.Folder() + "Kartovan+.reg"));
 
     g_Profile.Desk = temp_.Folder() + "no such folder/";
-    host_->Answers().PushMessageBoxAnswer(IDYES);
+    ConfirmWith(IDOK);
     host_->Answers().PushMessageBoxAnswer(IDOK);
     Frame().SendMessage(WM_COMMAND, ID_INITIALIZATION, 0);
+    EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_FALSE(std::filesystem::exists(temp_.Folder() + "no such folder"));
+}
+
+struct BackslashCase {
+    const char* text;
+    const char* doubled;
+};
+
+TEST(DoubleBackslashesTest, EveryBackslashIsWrittenTwice) {
+    const BackslashCase cases[] = {
+        {"", ""}, {"abc", "abc"}, {"a\\b", "a\\\\b"}, {"\\", "\\\\"}, {"\\\\x\\", "\\\\\\\\x\\\\"},
+    };
+    for (const BackslashCase& c : cases) EXPECT_EQ(DoubleBackslashes(c.text), c.doubled) << c.text;
 }
 
 TEST(SettingsExport, TextValues) {

@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "model/BidLadder.h"
+#include "support/BidIndex.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ TEST_F(BidLadderTest, ValuesAndRungsAreInverse) {
     EXPECT_EQ(BidValue(30), 92);
     EXPECT_EQ(BidValue(63), 264);
     for (int rung = 0; rung < BID_LADDER_SIZE; ++rung) {
-        EXPECT_EQ(BidIndexOf(BidValue(rung)), rung);
+        EXPECT_EQ(testsupport::BidIndexOf(BidValue(rung)), rung);
         if (rung > 0) {
             EXPECT_GT(BidValue(rung), BidValue(rung - 1));
         }
@@ -19,14 +20,14 @@ TEST_F(BidLadderTest, ValuesAndRungsAreInverse) {
     const struct {
         int value, rung;
     } between[] = {{0, 0}, {18, 0}, {19, 1}, {20, 1}, {21, 2}, {22, 2}, {61, 20}, {264, 63}, {300, 63}};
-    for (const auto& row : between) EXPECT_EQ(BidIndexOf(row.value), row.rung) << row.value;
+    for (const auto& row : between) EXPECT_EQ(testsupport::BidIndexOf(row.value), row.rung) << row.value;
 }
 
 TEST_F(BidLadderTest, CurrentBidIsTheSumOfIndexAndRaise) {
     g_Game.BidIndex = 3;
     g_Game.PendingRaise = 2;
     EXPECT_EQ(BidValue(-1), BidValue(5));
-    EXPECT_EQ(BidIndexOf(-1), 3);
+    EXPECT_EQ(testsupport::BidIndexOf(-1), 3);
     // A raise past the top reads the top rung, never beyond the ladder.
     g_Game.BidIndex = 62;
     g_Game.PendingRaise = 5;

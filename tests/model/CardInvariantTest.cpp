@@ -3,6 +3,7 @@
 
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ protected:
     void SetUp() override {
         ModelTest::SetUp();
         SeedRand(4711);
-        game.DealAll();
+        testsupport::DealAll(game);
     }
     // The seat plays the card of a hand slot into its place of the trick.
     void PlayIntoTrick(int seat, int slot) {
@@ -44,7 +45,7 @@ protected:
 TEST_F(CardInvariantTest, EveryDealIsSound) {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         SeedRand(seed);
-        game.DealAll();
+        testsupport::DealAll(game);
         const CardFault fault = game.FindCardFault();
         EXPECT_FALSE(fault) << seed << ": " << fault.text;
     }

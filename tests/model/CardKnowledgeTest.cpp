@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ protected:
 
 TEST_F(CardKnowledgeTest, SkatCardsAreGoneOnlyForTheSeatThatKnowsThem) {
     SeedRand(5);
-    game.DealAll();
+    testsupport::DealAll(game);
     int marked = 0;
     for (int entry : g_Knowledge.PlayedCardTable) marked += entry == CARD_IN_SKAT;
     EXPECT_EQ(marked, 2);

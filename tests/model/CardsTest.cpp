@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <set>
 #include <string>
@@ -20,7 +21,7 @@ TEST_F(CardsTest, SeededDealGivesAllCardsOnceAndRestoreGivesThemBack) {
     for (std::uint32_t seed : {1u, 2u, 77u, 12345u}) {
         SeedRand(seed);
         CSkat game;
-        game.DealAll();
+        testsupport::DealAll(game);
         std::set<int> all;
         int cardsSeen = 0;
         for (CCards* row : {static_cast<CCards*>(game.Player(0)), static_cast<CCards*>(game.Player(1)),
@@ -40,7 +41,7 @@ TEST_F(CardsTest, SeededDealGivesAllCardsOnceAndRestoreGivesThemBack) {
         std::vector<int> first = Present(game.person);
         SeedRand(seed);
         CSkat again;
-        again.DealAll();
+        testsupport::DealAll(again);
         EXPECT_EQ(Present(again.person), first);
 
         // Playing cards and restoring from the deal gives the dealt hand back, slot for slot.

@@ -1,6 +1,7 @@
 #include "ModelFixture.h"
 #include "model/BidLadder.h"
 #include "model/GameValue.h"
+#include "support/BidIndex.h"
 
 #include <string>
 
@@ -15,7 +16,7 @@ protected:
         g_Game.PartyPoints[1] = 120 - points;
         g_Game.PartyTricks[0] = tricks;
         g_Game.PartyTricks[1] = 10 - tricks;
-        g_Game.BidIndex = BidIndexOf(bid);
+        g_Game.BidIndex = testsupport::BidIndexOf(bid);
     }
 };
 
@@ -186,7 +187,7 @@ TEST_F(GameValueTest, ConcededGamesAreValuedByTheRuleOfTheGame) {
         g_Settings.Reset();
         g_Game.GameType = c.type;
         g_Game.Soloist = 1;
-        g_Game.BidIndex = BidIndexOf(18);
+        g_Game.BidIndex = testsupport::BidIndexOf(18);
         g_Game.HandAnnounced = c.hand;
         g_Game.OuvertAnnounced = c.ouvert;
         g_Game.SchneiderAnnounced = c.schneider;

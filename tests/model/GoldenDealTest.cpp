@@ -4,6 +4,7 @@
 
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "support/WholeDeal.h"
 
 #include <string>
 
@@ -66,7 +67,7 @@ TEST_F(GoldenDealTest, ASeedDealsTheseHandsAndThisSkat) {
     for (const GoldenDeal& golden : kGoldenDeals) {
         SCOPED_TRACE(golden.seed);
         SeedRand(golden.seed);
-        game.DealAll();
+        testsupport::DealAll(game);
         for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(RowText(*game.Player(seat), 10), golden.hands[seat]) << seat;
         EXPECT_EQ(RowText(game, 2), golden.skat);
     }

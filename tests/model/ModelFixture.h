@@ -5,7 +5,7 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
-#include "model/ModelGlobals.h"
+#include "support/LayerResets.h"
 #include "model/PlayerServices.h"
 #include "model/Settings.h"
 #include "platform/core/Random.h"
@@ -15,12 +15,12 @@
 class ModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetModelGlobals();
+        testsupport::ResetModelGlobals();
         platform::Random().ClearScript();
         SeedRand(1);
     }
     void TearDown() override {
-        ResetModelGlobals();
+        testsupport::ResetModelGlobals();
         platform::Random().ClearScript();
     }
 };

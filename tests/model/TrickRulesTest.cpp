@@ -1,6 +1,7 @@
 #include "ModelFixture.h"
 #include "model/Skat.h"
 #include "model/Trick.h"
+#include "support/WholeDeal.h"
 
 #include <vector>
 
@@ -120,7 +121,7 @@ TEST_F(TrickRulesTest, PersonFollowsSuitLikeTheHandSays) {
     int checked = 0;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         SeedRand(seed);
-        game.DealAll();
+        testsupport::DealAll(game);
         for (int type : {0, 1, 2, 3, 4, 5, 6, 7}) {
             g_Game.GameType = type;
             game.person.TallyHand();

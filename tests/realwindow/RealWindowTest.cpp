@@ -41,6 +41,7 @@
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
+#include "support/BidIndex.h"
 
 namespace {
 
@@ -248,7 +249,7 @@ TEST_P(RealWindowResult, TheResultDialogShowsItsRichText) {
     g_Game.HandAnnounced = 0;
     g_Game.SchneiderAnnounced = 0;
     g_Game.KontraState = 1;
-    g_Game.BidIndex = BidIndexOf(18);
+    g_Game.BidIndex = testsupport::BidIndexOf(18);
     ScoreNames names;
     for (int s = 0; s < 3; ++s) names.seat[s] = app.Frame().GetPlayerName(s);
     const GameScore score = ScoreSuitGame(-1, 3, 0, names);

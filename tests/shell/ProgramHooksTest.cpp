@@ -2,12 +2,11 @@
 // takes all of it back.
 #include "flow/FrameFixture.h"
 
-#include "computer/evaluation/ComputerGlobals.h"
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/InternalError.h"
-#include "model/ModelGlobals.h"
+#include "support/LayerResets.h"
 #include "model/PlayerServices.h"
 #include "model/TableServices.h"
 #include "model/Trace.h"
@@ -23,8 +22,8 @@ class ProgramHooksTest : public FrameFixture {};
 // voice, the edition's language and the flow's suit-led marks there too, the trace writer, the
 // table services and the error box over the main frame.
 TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
-    ResetModelGlobals();
-    ResetComputerGlobals();
+    testsupport::ResetModelGlobals();
+    testsupport::ResetComputerGlobals();
     g_ComputerFrame.OpenCardsFlag = 1;
     g_ComputerFrame.LanguageIndex = 0;
     StartProgram();
@@ -75,7 +74,7 @@ TEST_F(ProgramHooksTest, EachLayersResetPutsItsGlobalsBack) {
     g_ComputerFrame.PersonPendingCard = 5;
     platform::Random().Script({11, 12});
 
-    ResetModelGlobals();
+    testsupport::ResetModelGlobals();
     EXPECT_EQ(g_Game.Soloist, CGameState().Soloist);
     EXPECT_EQ(g_Settings.Options.Drag, CSettings().Options.Drag);
     EXPECT_EQ(g_PlayerServices.IsTopCard, nullptr);
@@ -84,7 +83,7 @@ TEST_F(ProgramHooksTest, EachLayersResetPutsItsGlobalsBack) {
     EXPECT_FALSE(g_TableServices.TableWindow);
     EXPECT_FALSE(IsTraceOn());
 
-    ResetComputerGlobals();
+    testsupport::ResetComputerGlobals();
     EXPECT_EQ(g_Computer.SkatTaken, 0);
     EXPECT_EQ(g_Risk.RiskGrand[1], 5);
     EXPECT_EQ(g_ComputerFrame.OpenCardsFlag, 0);

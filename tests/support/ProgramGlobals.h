@@ -7,19 +7,16 @@
 // each test.
 
 #include "audio/VoicePlayer.h"
-#include "computer/evaluation/ComputerGlobals.h"
 #include "flow/FlowGlobals.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "match/StoreRows.h"
-#include "model/ModelGlobals.h"
 #include "platform/core/Registry.h"
 #include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
-// The match files of the run (kept apart from the blocks above).
-#include "match/OwnFiles.h"
 #include "windows/SideWindowGlobals.h"
+#include "tests/support/LayerResets.h"
 
 namespace testsupport {
 

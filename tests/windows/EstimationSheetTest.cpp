@@ -169,7 +169,7 @@ TEST_F(EstimationSheetTest, HotSpotsOfEveryViewAtTheirPlaces) {
 }
 
 TEST_F(EstimationSheetTest, ANeverEvaluatedBlockPaintsEveryViewEmpty) {
-    SheetOf(Person()).Reset();
+    SheetOf(Person()) = TrickEstimationSheet{};
     for (int view = 0; view < kEstimationViews; ++view) {
         auto texts = PaintView(view);
         if (view <= VIEW_CLUBS) {
@@ -181,7 +181,7 @@ TEST_F(EstimationSheetTest, ANeverEvaluatedBlockPaintsEveryViewEmpty) {
 
 TEST_F(EstimationSheetTest, NullClassesWriteTheirCountsAndRunningTotals) {
     auto& block = SheetOf(Person()).Rows[SHEET_NULL];
-    SheetOf(Person()).Reset();
+    SheetOf(Person()) = TrickEstimationSheet{};
     // Clubs and Spades of class 4 (safe, drop one), Hearts of class 6, Diamonds of class 3; the
     // plain variant; no bonus.
     const int classes[4] = {4, 4, 6, 3};
@@ -209,7 +209,7 @@ TEST_F(EstimationSheetTest, NullClassesWriteTheirCountsAndRunningTotals) {
 }
 
 TEST_F(EstimationSheetTest, RamschWeakLinesAndTheJacksOnlyColumn) {
-    SheetOf(Person()).Reset();
+    SheetOf(Person()) = TrickEstimationSheet{};
     auto& block = SheetOf(Person()).Rows[SHEET_PLAY];
     for (int s = 0; s < 4; ++s) {
         block[s][0] = 1;  // RAMSCH_OK

@@ -11,11 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "computer/evaluation/ComputerGlobals.h"
 #include "computer/evaluation/ComputerState.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
-#include "model/ModelGlobals.h"
+#include "support/LayerResets.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 #include "platform/core/Resources.h"
@@ -155,8 +154,8 @@ inline std::vector<int> ParseCards(const std::string& text) {
 class PopupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetModelGlobals();
-        ResetComputerGlobals();
+        testsupport::ResetModelGlobals();
+        testsupport::ResetComputerGlobals();
         SeedRand(7);
         g_Game.Forehand = 0;
         g_Game.Leader = 0;

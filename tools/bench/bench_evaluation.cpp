@@ -8,13 +8,14 @@
 #include "model/CardKnowledge.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
+#include "tests/support/WholeDeal.h"
 
 #include <benchmark/benchmark.h>
 
 static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
     g_Game.Reset();
-    g_Computer.Reset();
-    g_Risk.Reset();
+    g_Computer = ComputerState{};
+    g_Risk = RiskSettings{};
     SeedRand(42);
     CSkat game;
     int deal = 0;
@@ -23,7 +24,7 @@ static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
             state.PauseTiming();
             ClearDeckTaken();
             ResetCardTables();
-            game.DealAll();
+            testsupport::DealAll(game);
             state.ResumeTiming();
         }
         for (int seat = 0; seat < 3; ++seat) benchmark::DoNotOptimize(game.Player(seat)->AnalyseAndEvaluate(0));
@@ -34,7 +35,7 @@ BENCHMARK(BM_AnalyseAndEvaluateThreeHands);
 // Planning a lay-away: the twelve cards analysed with the skat, planned, chosen (Grand and Clubs).
 static void BM_PlanLayAway(benchmark::State& state) {
     g_Game.Reset();
-    g_Computer.Reset();
+    g_Computer = ComputerState{};
     SeedRand(42);
     CSkat game;
     int deal = 0;
@@ -43,7 +44,7 @@ static void BM_PlanLayAway(benchmark::State& state) {
             state.PauseTiming();
             ClearDeckTaken();
             ResetCardTables();
-            game.DealAll();
+            testsupport::DealAll(game);
             CPlayer& player = *game.Player(0);
             player.cards[10] = game.cards[0];
             player.cards[11] = game.cards[1];

@@ -4,6 +4,7 @@
 #include "match/Statistics.h"
 #include "match/StatisticsCounting.h"
 #include "match/StoredDealFile.h"
+#include "tests/support/MatchListEncoding.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,7 +78,7 @@ BENCHMARK(BM_MatchListRead)->Unit(benchmark::kMicrosecond);
 
 void BM_MatchListWrite(benchmark::State& state) {
     const auto record = DecodeMatchList(ThousandGameList());
-    for (auto _ : state) benchmark::DoNotOptimize(EncodeMatchList(*record));
+    for (auto _ : state) benchmark::DoNotOptimize(testsupport::EncodeMatchList(*record));
 }
 BENCHMARK(BM_MatchListWrite)->Unit(benchmark::kMicrosecond);
 

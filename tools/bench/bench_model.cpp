@@ -6,6 +6,8 @@
 #include "model/GameValue.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
+#include "tests/support/WholeDeal.h"
+#include "tests/support/BidIndex.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +37,7 @@ BENCHMARK(BM_TrickValuation);
 void BM_GameValue(benchmark::State& state) {
     g_Game.Reset();
     g_Game.Soloist = 1;
-    g_Game.BidIndex = BidIndexOf(48);
+    g_Game.BidIndex = testsupport::BidIndexOf(48);
     int type = 0;
     for (auto _ : state) {
         g_Game.GameType = type++ % 7;
@@ -55,7 +57,7 @@ void BM_DealAllCards(benchmark::State& state) {
     g_Game.Reset();
     SeedRand(1);
     for (auto _ : state) {
-        game.DealAll();
+        testsupport::DealAll(game);
         benchmark::DoNotOptimize(game.person.cards.data());
     }
 }

@@ -9,6 +9,7 @@
 #include "model/GameState.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
+#include "tests/support/WholeDeal.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +18,7 @@ namespace {
 void Redeal(CSkat& game) {
     ClearDeckTaken();
     ResetCardTables();
-    game.DealAll();
+    testsupport::DealAll(game);
 }
 
 }  // namespace
@@ -25,7 +26,7 @@ void Redeal(CSkat& game) {
 // The Ramsch lay-away of a seat that picked up the skat: plan, choose and fall back.
 static void BM_PlanDiscardRamsch(benchmark::State& state) {
     g_Game.Reset();
-    g_Computer.Reset();
+    g_Computer = ComputerState{};
     SeedRand(42);
     CSkat game;
     int deal = 0;
@@ -49,7 +50,7 @@ BENCHMARK(BM_PlanDiscardRamsch);
 // The Revolution exchange of the two defenders' pooled cards (seat 2 the soloist).
 static void BM_SwapOpponentCards(benchmark::State& state) {
     g_Game.Reset();
-    g_Computer.Reset();
+    g_Computer = ComputerState{};
     SeedRand(42);
     CSkat game;
     CPlayer pool("", 22, false, 3);
@@ -69,8 +70,8 @@ BENCHMARK(BM_SwapOpponentCards);
 // The person's game suggestion: nine lay-aways and evaluations of one hand.
 static void BM_SuggestGame(benchmark::State& state) {
     g_Game.Reset();
-    g_Computer.Reset();
-    g_Risk.Reset();
+    g_Computer = ComputerState{};
+    g_Risk = RiskSettings{};
     SeedRand(42);
     CSkat game;
     int deal = 0;
@@ -89,7 +90,7 @@ BENCHMARK(BM_SuggestGame);
 // The game-status summary of a defender in a Clubs game.
 static void BM_AnalyseGameStatus(benchmark::State& state) {
     g_Game.Reset();
-    g_Computer.Reset();
+    g_Computer = ComputerState{};
     SeedRand(42);
     CSkat game;
     Redeal(game);

@@ -10,6 +10,7 @@
 #include "model/Player.h"
 #include "model/Settings.h"
 #include "model/Trick.h"
+#include "tests/support/BidIndex.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,7 +101,7 @@ std::string Parse(const std::string& line, ParsedLine& game) {
             if (call.size() < 2 || call[0] < '0' || call[0] > '2') return "no call '" + call + "'";
             if (call[1] == 'p' && call.size() == 2) continue;
             const int value = (call[1] == 'b' || call[1] == 'h') ? Number(call.substr(2)) : -1;
-            if (value < 18 || BidLadder[BidIndexOf(value)].value != value) return "no call '" + call + "'";
+            if (value < 18 || BidLadder[testsupport::BidIndexOf(value)].value != value) return "no call '" + call + "'";
             game.bid = std::max(game.bid, value);
         }
     }
@@ -215,7 +216,7 @@ ScoredLine ScoreGameLine(const std::string& line) {
     g_Game.SchneiderAnnounced = game.schneider;
     g_Game.SchwarzAnnounced = game.schwarz;
     g_Game.KontraState = game.kontra;
-    g_Game.BidIndex = BidIndexOf(game.bid);
+    g_Game.BidIndex = testsupport::BidIndexOf(game.bid);
     g_Game.PendingRaise = 0;
     CPlayer soloist("Soloist", 10, false, game.soloist);
     const std::vector<int> cards = SoloistCards(game);
