@@ -1,7 +1,8 @@
 #pragma once
 // CGameRecord: a plain record of the current game as it was played: the deal and each call of the
 // auction, the declaration and the skat as play starts, each card with its seat, and the result.
-// The flow fills it; tests and the self-play read it. It changes nothing in the game.
+// The flow fills it; tests and the self-play tool read it (tools/selfplay/GameLine.h writes it as a
+// line). It changes nothing in the game.
 
 #include <string>
 #include <vector>
@@ -41,12 +42,3 @@ struct CGameRecord {
     void NoteCall(int seat, char kind, int value) { calls.push_back({seat, kind, value}); }
     void NoteCard(int seat, int card) { cards.push_back({seat, card}); }
 };
-
-// A card as two letters: the suit (C, S, H, D) and the rank (A, T, K, Q, J, 9, 8, 7); "-" for none.
-std::string RecordCardText(int card);
-// The card of two letters as RecordCardText writes them; 0 when the text names no card.
-int RecordCardCode(const std::string& text);
-// The game type of a declaration's game name ("clubs" .. "ramsch"); -1 for any other name.
-int RecordGameType(const std::string& name);
-// The game as one line of the format KGL1 (documented in tools/selfplay/KGL1.md), no line feed.
-std::string FormatGameLine(const CGameRecord& record, unsigned long long seed);

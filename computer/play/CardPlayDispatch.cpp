@@ -117,19 +117,6 @@ StrategyChoice ChooseStrategy(const CPlayer& player, int position) {
     return choice;
 }
 
-const char* StrategyName(int strategy) {
-    static const char* const kNames[STRATEGY_COUNT] = {
-        "PlaySuitSoloistLead", "PlaySuitSoloistSecond", "PlaySuitSoloistThird",
-        "PlaySuitOpponentLead", "PlaySuitOpponentSecond", "PlaySuitOpponentThird",
-        "PlayNullSoloistLead", "PlayNullSoloistSecond", "PlayNullSoloistThird",
-        "PlayNullOpponentLead", "PlayNullOpponentSecond", "PlayNullOpponentThird",
-        "PlayGrandSoloistLead", "PlayGrandSoloistSecond", "PlayGrandSoloistThird",
-        "PlayGrandOpponentLead", "PlayGrandOpponentSecond", "PlayGrandOpponentThird",
-        "PlayRamschLead", "PlayRamschSecond", "PlayRamschThird",
-        "PlayDurchmarschLead", "PlayDurchmarschSecond", "PlayDurchmarschThird"};
-    return strategy >= 0 && strategy < STRATEGY_COUNT ? kNames[strategy] : "";
-}
-
 int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
     const StrategyChoice choice = ChooseStrategy(*this, position);
     if (choice.strategy == STRATEGY_NONE) return NO_CARD;

@@ -25,5 +25,3 @@ struct StrategyChoice {
 
 // The row of the table for this player at the given position (cards already in the trick).
 StrategyChoice ChooseStrategy(const CPlayer& player, int position);
-// The strategy's member name ("PlayGrandSoloistLead"); "" for none.
-const char* StrategyName(int strategy);

@@ -7,7 +7,7 @@
 #include "GameLineCheck.h"
 #include "dialogs/AuctionDialog.h"
 #include "flow/FlowIds.h"
-#include "flow/GameRecord.h"
+#include "GameLine.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"
 #include "resources/CommandIds.h"

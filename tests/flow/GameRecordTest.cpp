@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "flow/GameRecord.h"
+#include "GameLine.h"
 #include "model/CardCodes.h"
 
 namespace {

@@ -3,6 +3,7 @@
 // every card (the invariant check reports nothing), and the result dialog reached with the score.
 #include "flow/FlowFixture.h"
 
+#include "GameLine.h"
 #include "GameLineCheck.h"
 #include "dialogs/PlayBars.h"
 #include "flow/PromptBars.h"

@@ -43,6 +43,20 @@ std::unique_ptr<SelfPlayGame> Reach(int strategy, std::uint32_t firstSeed) {
     return nullptr;
 }
 
+// The label of a strategy's row: the member that plays it.
+const char* StrategyName(int strategy) {
+    static const char* const kNames[STRATEGY_COUNT] = {
+        "PlaySuitSoloistLead", "PlaySuitSoloistSecond", "PlaySuitSoloistThird",
+        "PlaySuitOpponentLead", "PlaySuitOpponentSecond", "PlaySuitOpponentThird",
+        "PlayNullSoloistLead", "PlayNullSoloistSecond", "PlayNullSoloistThird",
+        "PlayNullOpponentLead", "PlayNullOpponentSecond", "PlayNullOpponentThird",
+        "PlayGrandSoloistLead", "PlayGrandSoloistSecond", "PlayGrandSoloistThird",
+        "PlayGrandOpponentLead", "PlayGrandOpponentSecond", "PlayGrandOpponentThird",
+        "PlayRamschLead", "PlayRamschSecond", "PlayRamschThird",
+        "PlayDurchmarschLead", "PlayDurchmarschSecond", "PlayDurchmarschThird"};
+    return strategy >= 0 && strategy < STRATEGY_COUNT ? kNames[strategy] : "";
+}
+
 void BM_CardChoice(benchmark::State& state) {
     const int strategy = static_cast<int>(state.range(0));
     state.SetLabel(StrategyName(strategy));

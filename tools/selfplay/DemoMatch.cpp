@@ -1,7 +1,7 @@
 #include "DemoMatch.h"
 
 #include "computer/evaluation/ComputerState.h"
-#include "flow/GameRecord.h"
+#include "GameLine.h"
 #include "flow/MainFrame.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

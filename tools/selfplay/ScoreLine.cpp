@@ -1,6 +1,6 @@
 #include "ScoreLine.h"
 
-#include "flow/GameRecord.h"
+#include "GameLine.h"
 #include "match/GameScoring.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"

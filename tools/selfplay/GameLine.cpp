@@ -1,4 +1,6 @@
-#include "flow/GameRecord.h"
+// The game line of the format KGL1 (KGL1.md beside this file): the self-play tool writes a played
+// game's record as one line and reads its cards and game names back when it scores lines.
+#include "GameLine.h"
 
 #include "model/CardCodes.h"
 
