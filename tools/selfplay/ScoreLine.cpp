@@ -128,6 +128,8 @@ std::string Parse(const std::string& line, ParsedLine& game) {
         else if (flag == "kontra") game.kontra = 2;
         else if (flag == "rekontra") game.kontra = 4;
         else if (flag.size() == 7 && flag.rfind("gaveup", 0) == 0 && flag[6] >= '0' && flag[6] <= '2') game.gaveUp = flag[6] - '0';
+        // A lay-down shows the cards; the game is still played out or given up, and scored as declared.
+        else if (flag.size() == 7 && flag.rfind("faceup", 0) == 0 && flag[6] >= '0' && flag[6] <= '2') continue;
         else return "no announcement '" + flag + "'";
     }
     // The skat at the first card and the cards played.
