@@ -138,7 +138,7 @@ std::vector<IntSetting> IntSettings() {
         {"Actual/Leader", &g.Leader, 0, 2},
         {"Actual/Forehand", &g.Forehand, 0, 1},
         {"Actual/Status", &g.RoundStatus, 0, 2},
-        {"Actual/BockCounter", &g.BockCounter, 1, 3},
+        {"Actual/BockCounter", &g.BockCounter, 1, 2},
         {"Actual/BockNumber (limit)", &g.BockRounds, 0, 5},
         {"Actual/BockNumber (played)", &g.BockRound, 0, 2},
         {"Actual/RamschNumber (limit)", &g.RamschRounds, 0, 3},
