@@ -74,6 +74,10 @@ void CMainFrame::AdvanceAfterCountedGame() {
         NextForehand();
     }
     GameRunning = 0;
+    SaveGameEndFiles();
+}
+
+void CMainFrame::SaveGameEndFiles() {
     // The deal before its list row, so a game end cut short leaves at most a deal ahead of the
     // list (dropped at the next start); the statistics with them, so a killed run keeps them.
     SaveStoreAfterGame(StorePath);

@@ -521,6 +521,8 @@ public:
     // Stored deals of games the list does not hold (a game end cut short after its deal was
     // written) go.
     void DropDealsPastList();
+    // The files of a finished game: the stored deal, then the list row, then the statistics.
+    void SaveGameEndFiles();
     // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
     // is there but cannot be read is named (message 40201).
     bool MatchFileUsable(const std::string& path, bool storedDeals);

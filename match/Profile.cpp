@@ -356,7 +356,7 @@ std::vector<SettingRange> ProfileNumberRanges() {
                                              &tables.Game, &tables.Actual, &tables.Rounds, &tables.View,
                                              &tables.Print}) {
         for (const IntKey& key : *group) {
-            SettingRange range{key.Section, key.Key, INT_MIN, INT_MAX};
+            SettingRange range{key.Section, key.Key, INT_MIN, INT_MAX, key.Value};
             switch (key.Load) {
                 case Rule::Flag: range.Low = 0, range.High = 1; break;
                 case Rule::NonNegative: range.Low = 0; break;

@@ -93,6 +93,7 @@ bool NormaliseSettingValue(const char* section, const char* key, int& value);
 struct SettingRange {
     std::string Section, Key;
     int Low, High;
+    const int* Value = nullptr;  // where the setting is held
 };
 std::vector<SettingRange> ProfileNumberRanges();
 
