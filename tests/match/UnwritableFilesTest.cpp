@@ -239,3 +239,26 @@ TEST_F(UnwritableFilesTest, StaleTemporaryFilesOfTheProgramGoAtTheStart) {
 }
 
 }  // namespace
+
+namespace {
+
+// A match file handed to the program (a double click) that is there but cannot be read is named
+// and left where it is; the program's own match goes on as it was.
+TEST_F(UnwritableFilesTest, AMatchFileHandedOverThatCannotBeReadLeavesTheMatchAsItWas) {
+    const std::string folder = temp_.Folder() + "given/";
+    fs::create_directories(folder);
+    const std::vector<std::uint8_t> damaged(100, 0x41);
+    ASSERT_TRUE(platform::WriteFileAtomic(folder + "Kurz.skm", damaged));
+    answerer_.answer = IDOK;
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    StartProgram("\"" + folder + "Kurz.skm\"");
+    host_->PumpUntilIdle();
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+    EXPECT_EQ(Frame().ListPath, temp_.Folder() + "data/kartovan/cards~.skm");
+    app_.reset();
+    EXPECT_EQ(Bytes(folder + "Kurz.skm"), damaged);
+    EXPECT_FALSE(platform::FileExists(folder + "Kurz.skm.bad"));
+    EXPECT_FALSE(platform::FileExists(folder + "Kurz.sks"));
+}
+
+}  // namespace
