@@ -25,6 +25,11 @@ void CMainFrame::SaveStoreAfterGame(const std::string& path) {
 
 void CMainFrame::WriteStoreFile(const std::string& path, bool inPlace) {
     CStoreRows::WrittenFile& written = g_StoreRows.Written;
+    // A store its reader would refuse is not written: the file keeps the deals it holds.
+    if (StoredDealsFileBytes(g_StoreRows, g_Game.StoreCount) > kStoredDealCap) {
+        ReportFileError(IDS_WRITE_FAILED, "SaveStore", path);
+        return;
+    }
     // After a game only the new deal, when the file is still the one written last.
     if (inPlace && written.Path == path && !IsProtectedFile(path)) {
         if (const auto steps = StoredDealAppendSteps(g_StoreRows, g_Game.StoreCount, written.Stamp.size)) {

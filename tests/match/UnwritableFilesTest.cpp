@@ -262,3 +262,22 @@ TEST_F(UnwritableFilesTest, AMatchFileHandedOverThatCannotBeReadLeavesTheMatchAs
 }
 
 }  // namespace
+
+namespace {
+
+// The statistics are stored by the close command, where a failure is still shown (40202); the
+// frame going afterwards does not store them again.
+TEST_F(UnwritableFilesTest, StatisticsThatCannotBeStoredAtTheCloseAreNamed) {
+    Start();
+    const std::string statistics = temp_.Folder() + "data/kartovan/statistics2";
+    fs::remove(statistics);
+    fs::create_directories(statistics + "/in the way");
+    shown_.clear();
+    Frame().SendMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(shown_, (std::vector<std::string>{NotStored("SaveData", statistics)}));
+    app_.reset();
+    EXPECT_TRUE(fs::is_directory(statistics + "/in the way"));
+}
+
+}  // namespace
