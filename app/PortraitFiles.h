@@ -12,6 +12,8 @@
 class PortraitFiles {
 public:
     static constexpr std::size_t kMaxKept = 8;
+    // A portrait file larger than this is no portrait.
+    static constexpr std::size_t kMaxPortraitBytes = 32u << 20;
 
     platform::Bitmap Load(const std::string& path);
 

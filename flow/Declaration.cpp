@@ -221,6 +221,8 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     RefreshListWindows();
     GameRunning = 0;
     NextForehand();
+    // A passed-in game is a game of the match: its files are written as after any other.
+    SaveGameEndFiles();
     CheckCheat(0, 0);
     ShowMatchState();
     // Step 6: the seat labels from the new forehand on.

@@ -62,7 +62,7 @@ void CMainFrame::EndGame() {
 }
 
 // After a counted game, played to its end or given up: the next forehand (after a Grand of a Ramsch
-// round the same one plays again) and the match list and stored deals written.
+// round the same one plays again) and the stored deals, the match list and the statistics written.
 void CMainFrame::AdvanceAfterCountedGame() {
     const bool sameForehand = g_Game.GameType == GAME_GRAND &&
                               ((g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH) ||
@@ -74,8 +74,15 @@ void CMainFrame::AdvanceAfterCountedGame() {
         NextForehand();
     }
     GameRunning = 0;
-    SaveList(ListPath, false);
-    SaveStore(StorePath);
+    SaveGameEndFiles();
+}
+
+void CMainFrame::SaveGameEndFiles() {
+    // The deal before its list row, so a game end cut short leaves at most a deal ahead of the
+    // list (dropped at the next start); the statistics with them, so a killed run keeps them.
+    SaveStoreAfterGame(StorePath);
+    SaveListAfterGame(ListPath);
+    SaveStatistics(StatisticsPath);
 }
 
 // Step 9.4 of OnPlay: what follows a counted game, by the state the result step left.

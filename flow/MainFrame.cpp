@@ -17,11 +17,12 @@
 
 CMainFrame::CMainFrame() = default;
 
-// The destructor saves without asking: statistics, and the match list and stored deals unless the
-// match was ended without updating them; the temporary list and store go away.
+// The destructor saves without asking: the statistics unless the close command stored them, and the
+// match list and stored deals unless the match was ended without updating them; the temporary list
+// and store go away.
 CMainFrame::~CMainFrame() {
     Destroying = 1;
-    SaveStatistics(StatisticsPath);
+    if (!StatisticsSavedAtClose) SaveStatistics(StatisticsPath);
     if (ListUpdateOnExit) {
         SaveList(ListPath, false);
         SaveStore(StorePath);

@@ -543,6 +543,10 @@ public:
     // --- Match list, game and stored-deal files, title (match/Frame*.cpp) -----------------
     bool ReadList(const std::string& path, int compare, bool reportErrors);
     void SaveList(const std::string& path, bool setTitle);
+    // The list after a game: in place, only the new rows, the changed header words and the
+    // trailer, when the file is the one written last; else whole.
+    void SaveListAfterGame(const std::string& path);
+    void WriteListFile(const std::string& path, bool inPlace);
     void FillListHeader();
     void RestoreMatch(bool takeHeaderSettings);
     // Lists what the trailer would change and takes it over when the person agrees (at start-up
@@ -552,6 +556,17 @@ public:
     void OpenTerminationDialog();
     void ReadStore(const std::string& path, int which);
     void SaveStore(const std::string& path);
+    // The stored deals after a game: the new deal appended when the file is the one written last.
+    void SaveStoreAfterGame(const std::string& path);
+    void WriteStoreFile(const std::string& path, bool inPlace);
+    // Stored deals of games the list does not hold (a game end cut short after its deal was
+    // written) go.
+    void DropDealsPastList();
+    // The files of a finished game: the stored deal, then the list row, then the statistics.
+    void SaveGameEndFiles();
+    // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
+    // is there but cannot be read is named (message 40201).
+    bool MatchFileUsable(const std::string& path, bool storedDeals);
     bool ReadCards(const std::string& path, int titleKind);
     // Kind 2 makes the file the current game and includes the course; kind 0 writes the deal and
     // the annotation only.
@@ -594,6 +609,8 @@ public:
     // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
     void ReportFileError(int stringId, const char* operation, const std::string& path);
     int Destroying = 0;
+    // The close command stored the statistics (where a failure can still be shown).
+    int StatisticsSavedAtClose = 0;
     int RamschLoser() const { return RamschResultSeats[0]; }
     void SoundEffect(int effect, bool loop);
     void WaitForInput();

@@ -6,7 +6,10 @@
 #include "computer/evaluation/BidEvaluation.h"
 #include "flow/FlowGlobals.h"
 #include "flow/GameObject.h"
+#include "match/MatchListFile.h"
+#include "match/OwnFiles.h"
 #include "match/Statistics.h"
+#include "match/StoredDealFile.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
@@ -67,8 +70,11 @@ void CMainFrame::Startup() {
     platform::EnsureFolder(g_Profile.Work);
 
     // Step 3.
-    ReadList(ListPath, 0, false);
+    // Deals past the list's last game go, when the list was read (a new list after a damaged one
+    // leaves the stored deals alone).
+    const bool listRead = ReadList(ListPath, 0, false);
     ReadStore(StorePath, 0);
+    if (listRead) DropDealsPastList();
 
     // Step 4.
     SetFlowState(STATE_IDLE);
@@ -87,7 +93,7 @@ void CMainFrame::Startup() {
 
     // Step 7: the match clock continues where it stood.
     BalloonTicks = 0;
-    MatchStartTime = Time64() - (g_Settings.Game.MaxTime - g_Settings.Game.CountDown);
+    MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
 
     // Step 8.
     g_Game.RealPlayFlag = 1;
@@ -184,6 +190,9 @@ void CMainFrame::Start(const std::string& path) {
         LogDeleteOn(2);
         TraceForced(IDS_TRACE_MATCH);
         const std::string stem = path.substr(0, path.size() - 4);
+        // The person's files are theirs: one that is there but cannot be read is named and left
+        // alone, and the match stays as it was.
+        if (!MatchFileUsable(stem + ".skm", false) || !MatchFileUsable(stem + ".sks", true)) return;
         ListPath = stem + ".skm";
         StorePath = stem + ".sks";
         // Steps 4 and 5: the match list and store come with the files' own step.
@@ -198,6 +207,15 @@ void CMainFrame::Start(const std::string& path) {
         Startup();
     }
     // Any other ending does nothing.
+}
+
+bool CMainFrame::MatchFileUsable(const std::string& path, bool storedDeals) {
+    const OwnFileRead read = ReadOwnFile(path, storedDeals ? kStoredDealCap : kMatchListCap);
+    if (read.Result == OwnFileRead::Missing) return true;
+    const bool usable = read.Result == OwnFileRead::Read && !read.TooLarge &&
+                        (storedDeals ? DecodeStoredDeals(read.Bytes).has_value() : DecodeMatchList(read.Bytes).has_value());
+    if (!usable) ReportFileError(IDS_READ_FAILED, storedDeals ? "ReadStore" : "ReadList", path);
+    return usable;
 }
 
 void CMainFrame::ClearDesk() {

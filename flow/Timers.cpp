@@ -15,6 +15,7 @@
 #include "shell/SkatApp.h"
 #include "tavlo/Tavlo.h"
 
+#include <cstdint>
 #include <cstdio>
 
 std::int64_t StampPauseLevel(int level) {
@@ -205,7 +206,7 @@ void CMainFrame::OnTick() {
             const std::int64_t t = now - PlayClock;
             auto countDownBidBalloon = [&] {
                 if (BalloonTicks == 0) {
-                    BalloonTicks = (g_Settings.Delay.Bid + 199) / 200;
+                    BalloonTicks = static_cast<int>((std::int64_t{g_Settings.Delay.Bid} + 199) / 200);
                     if (BalloonTicks < 2) BalloonTicks = 2;
                 }
                 if (--BalloonTicks == 0) {

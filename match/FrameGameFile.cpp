@@ -44,19 +44,20 @@ void CMainFrame::SaveFile(const std::string& path, int kind) {
 }
 
 bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
-    // 1. and 2. The whole file, decoded before anything of the game changes. The program's own
-    //    game file in the work folder is read quietly; a file the person chose is named when it
-    //    fails. A file that is there but damaged is moved aside.
+    // 1. and 2. The whole file, decoded before anything of the game changes. A file too short for
+    //    a deal is passed over without a word; one whose cards are not a deal is named. The
+    //    program's own game file in the work folder is moved aside when it is damaged; a file the
+    //    person chose is theirs and stays where it is, named when it is missing or cannot be read.
     const bool ownFile = path == TempGameFile;
     const OwnFileRead read = ReadOwnFile(path, kGameFileCap);
     GameFileDecoded decoded;
     if (read.Result == OwnFileRead::Read) decoded = DecodeGameFile(read.Bytes);
     if (read.TooLarge) decoded = {std::nullopt, GameFileFault::TooLarge};
     if (!decoded.Record) {
-        if (read.Result != OwnFileRead::Missing) MoveDamagedFileAside(path);
+        if (ownFile && read.Result != OwnFileRead::Missing) MoveDamagedFileAside(path);
         if (!ownFile && read.Result != OwnFileRead::Read)
             ReportFileError(IDS_READ_FAILED, "ReadCards", path);
-        else if (!ownFile && read.Result == OwnFileRead::Read)
+        else if (read.Result == OwnFileRead::Read && read.Bytes.size() >= kGameDealBytes)
             MessageBox(Handle(), platform::LoadString(IDS_NO_GAME_FILE), {path}, platform::LoadString(IDS_PRODUCT_NAME),
                        platform::MB_OK | platform::MB_ICONEXCLAMATION);
         if (read.Result != OwnFileRead::Read) SetTitle("cards~.skt", 3);

@@ -90,12 +90,46 @@ void CMainFrame::SaveList(const std::string& path, bool setTitle) {
     if (setTitle) SetTitle(path, 1);
     // 2. and 3. The rows and the trailer as one file, written at once.
     WriteTrace(":SaveList(" + path + ")", LOG_MAINFRAME);
-    const int games = g_GameList.ListedGames();
-    std::vector<std::uint8_t> bytes =
-        EncodeListRows(g_GameList.Header, std::span(g_GameList.Games.data(), static_cast<std::size_t>(games)));
+    WriteListFile(path, false);
+}
+
+void CMainFrame::SaveListAfterGame(const std::string& path) {
+    FillListHeader();
+    WriteTrace(":SaveList(" + path + ")", LOG_MAINFRAME);
+    WriteListFile(path, true);
+}
+
+void CMainFrame::WriteListFile(const std::string& path, bool inPlace) {
+    const std::size_t games = static_cast<std::size_t>(g_GameList.ListedGames());
+    const std::span<const ListRecord> rows(g_GameList.Games.data(), games);
     const std::vector<std::uint8_t> trailer = EncodeListSettings(MakeListSettings(platform::LoadString(IDS_VERSION)));
+    // A list its reader would refuse is not written: the file keeps the games it holds.
+    if (kListHeaderBytes + games * kListRowBytes + trailer.size() > kMatchListCap) {
+        ReportFileError(IDS_WRITE_FAILED, "SaveList", path);
+        return;
+    }
+    CGameList::WrittenFile& written = g_GameList.Written;
+    // After a game only what changed, when the file is still the one written last.
+    if (inPlace && written.Path == path && written.Games <= games && written.Games <= g_GameList.RowsUnchanged &&
+        !IsProtectedFile(path)) {
+        const std::vector<platform::FileStep> steps = ListAppendSteps(written.Header, written.Games, g_GameList.Header, rows, trailer);
+        platform::FileStamp after;
+        if (platform::UpdateFileInPlace(path, written.Stamp, steps, after)) {
+            written = {path, after, games, g_GameList.Header};
+            g_GameList.RowsUnchanged = games;
+            return;
+        }
+    }
+    std::vector<std::uint8_t> bytes = EncodeListRows(g_GameList.Header, rows);
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    if (!WriteOwnFile(path, bytes)) ReportFileError(IDS_WRITE_FAILED, "SaveList", path);
+    if (!WriteOwnFile(path, bytes)) {
+        if (written.Path == path) written = {};
+        ReportFileError(IDS_WRITE_FAILED, "SaveList", path);
+        return;
+    }
+    const std::optional<platform::FileStamp> stamp = platform::StampOf(path);
+    written = stamp ? CGameList::WrittenFile{path, *stamp, games, g_GameList.Header} : CGameList::WrittenFile{};
+    g_GameList.RowsUnchanged = games;
 }
 
 bool CMainFrame::ReadList(const std::string& path, int compare, bool reportErrors) {
@@ -108,11 +142,13 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
     if (read.Result == OwnFileRead::Read && !read.TooLarge) record = DecodeMatchList(read.Bytes);
     bool takeHeader = true;
     if (!record) {
-        // A file that is there but cannot be used is moved aside and named once.
+        // A file that is there but cannot be used is named once. The program's own list is moved
+        // aside and a new one begins; a file the person opened stays where it is, and the match
+        // stays as it was.
         if (read.Result != OwnFileRead::Missing) {
-            MoveDamagedFileAside(source);
+            if (compare == 0) MoveDamagedFileAside(source);
             ReportFileError(IDS_READ_FAILED, "ReadList", source);
-            if (reportErrors) return false;
+            if (reportErrors || compare != 0) return false;
         } else if (reportErrors) {
             ReportFileError(IDS_READ_FAILED, "ReadList", source);
             return false;
@@ -271,7 +307,7 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
         SetPause(pause);
     }
     // 6. The match clock, the match state and the table.
-    MatchStartTime = Time64() - (g_Settings.Game.MaxTime - g_Settings.Game.CountDown);
+    MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
     ShowMatchState();
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
 }

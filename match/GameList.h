@@ -5,6 +5,8 @@
 // The number of games is g_Game.GameCount; Games holds at least that many records once the list is
 // complete (a reader of the list takes the smaller of the two).
 
+#include "platform/core/FileIo.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -64,6 +66,19 @@ struct CGameList {
     std::vector<ListRecord> Games;  // Games[k - 1] is game k
     int MatchTotals[3] = {0, 0, 0};  // the sum of the scores each seat made
     int Balances[3] = {0, 0, 0};     // what is left of each seat's start credit
+
+    // The list file the program last wrote, whole or in place: where it is, who it is now, and the
+    // games and header it holds. A game end that finds it unchanged writes only what is new.
+    struct WrittenFile {
+        std::string Path;
+        platform::FileStamp Stamp;
+        std::size_t Games = 0;
+        ListHeader Header;
+    };
+    WrittenFile Written;
+    // The leading games that are still as that file holds them (a game listed over an older one
+    // lowers it).
+    std::size_t RowsUnchanged = 0;
 
     // The games a reader may look at: g_Game.GameCount, never more than are held.
     int ListedGames() const;

@@ -63,6 +63,7 @@ void AddGameToList(int score, const std::string& text, int secondLoser) {
     // 1. The list grows to the counted games; the new game is the last record.
     const int games = std::max(g_Game.GameCount, 1);
     g_GameList.Games.resize(static_cast<std::size_t>(games));
+    g_GameList.RowsUnchanged = std::min(g_GameList.RowsUnchanged, static_cast<std::size_t>(games - 1));
     ListRecord& record = g_GameList.Games.back();
     record = ListRecord();
     // 2. Score, forehand, no seat marked yet.

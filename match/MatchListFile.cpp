@@ -117,13 +117,43 @@ std::vector<std::uint8_t> EncodeListRows(const ListHeader& header, std::span<con
 std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings) {
     platform::ByteWriter writer;
     for (std::int32_t word : settings.Words) writer.WriteInt32(word);
-    for (const std::string& text : settings.Strings) {
-        const std::string bytes = platform::Utf8ToCp1252(text);
+    for (std::size_t i = 0; i < kListSettingsStrings; ++i) {
+        // No longer than the reader keeps, so what is written reads back the same.
+        const std::string bytes =
+            platform::Utf8ToCp1252(settings.Strings[i]).substr(0, i < 3 ? kListNameBytes : kListPathBytes);
         writer.WriteBytes({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
         const std::uint8_t end = 0;
         writer.WriteBytes({&end, 1});
     }
     return writer.Bytes();
+}
+
+std::vector<platform::FileStep> ListAppendSteps(const ListHeader& writtenHeader, std::size_t writtenGames,
+                                                const ListHeader& header, std::span<const ListRecord> games,
+                                                std::span<const std::uint8_t> trailer) {
+    std::vector<platform::FileStep> steps;
+    const std::size_t rowsEnd = kListHeaderBytes + writtenGames * kListRowBytes;
+    // 1. Without the old trailer the file is the header and whole rows: no part of a trailer can
+    //    be taken for a game, whatever is cut after this.
+    steps.push_back({platform::FileStep::Cut, rowsEnd, {}});
+    // 2. The new rows and the trailer in one write: a part row at the end is no row, a trailer
+    //    counts only when whole.
+    const std::vector<std::uint8_t> rows = EncodeListRows(header, games.subspan(std::min(writtenGames, games.size())));
+    platform::FileStep append{platform::FileStep::Write, rowsEnd, {}};
+    append.bytes.assign(rows.begin() + kListHeaderBytes, rows.end());
+    append.bytes.insert(append.bytes.end(), trailer.begin(), trailer.end());
+    steps.push_back(std::move(append));
+    // 3. The header words that changed (counters, balances, marks), each run at its place.
+    for (std::size_t at = 0; at < static_cast<std::size_t>(kListHeaderBytes); at += 4) {
+        if (std::equal(header.Bytes.begin() + at, header.Bytes.begin() + at + 4, writtenHeader.Bytes.begin() + at)) continue;
+        std::size_t end = at + 4;
+        while (end < static_cast<std::size_t>(kListHeaderBytes) &&
+               !std::equal(header.Bytes.begin() + end, header.Bytes.begin() + end + 4, writtenHeader.Bytes.begin() + end))
+            end += 4;
+        steps.push_back({platform::FileStep::Write, at, std::vector<std::uint8_t>(header.Bytes.begin() + at, header.Bytes.begin() + end)});
+        at = end;
+    }
+    return steps;
 }
 
 std::int32_t ListVersionWord(const std::string& version, int ruleSet) {

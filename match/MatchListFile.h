@@ -5,6 +5,7 @@
 // Free of the frame, so the fuzz targets link it alone.
 
 #include "match/GameList.h"
+#include "platform/core/FileIo.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +19,6 @@ inline constexpr std::size_t kListSettingsWords = 93;  // 372 bytes, the magic f
 inline constexpr std::size_t kListSettingsStrings = 7;
 inline constexpr std::size_t kListNameBytes = 20;   // seat names in the trailer
 inline constexpr std::size_t kListPathBytes = 259;  // portrait paths in the trailer
-inline constexpr std::size_t kMatchListCap = 1 << 20;
 inline constexpr std::int32_t kListScoreBound = 99999;
 
 // The settings trailer: its words by byte offset / 4 (word 0 the magic, word 1 the version) and
@@ -48,6 +48,14 @@ inline constexpr std::int32_t PackedRulesMark = 0x10000000;
 
 inline constexpr std::size_t kListRowBytes = 44;
 
+// The longest match the files hold: far beyond any a person plays, and the list's reader takes the
+// longest list its writer can give for it (the trailer's texts are cut to what the reader keeps).
+inline constexpr std::size_t kMaxListGames = 1'000'000;
+inline constexpr std::size_t kListSettingsMaxBytes =
+    kListSettingsWords * 4 + 3 * (kListNameBytes + 1) + 4 * (kListPathBytes + 1);
+inline constexpr std::size_t kMatchListCap =
+    static_cast<std::size_t>(kListHeaderBytes) + kMaxListGames * kListRowBytes + kListSettingsMaxBytes;
+
 struct MatchListRecord {
     ListHeader Header;
     std::vector<ListRecord> Games;
@@ -59,6 +67,15 @@ std::optional<MatchListRecord> DecodeMatchList(std::span<const std::uint8_t> byt
 // The rows alone (the header and the games), and the trailer alone, as the file holds them.
 std::vector<std::uint8_t> EncodeListRows(const ListHeader& header, std::span<const ListRecord> games);
 std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings);
+
+// The writes that take a list file the program wrote with `writtenGames` rows under
+// `writtenHeader` (its trailer after them) to the given header, games and trailer: the old trailer
+// cut off, the new rows and the new trailer appended, then each changed run of header words. Cut
+// after any of them, or inside the one under way, the file reads back every game it held before
+// and never reads a part of a trailer as a game.
+std::vector<platform::FileStep> ListAppendSteps(const ListHeader& writtenHeader, std::size_t writtenGames,
+                                                const ListHeader& header, std::span<const ListRecord> games,
+                                                std::span<const std::uint8_t> trailer);
 
 // The trailer's version word from the version text ("5.8", "5.8 beta 3") and the rule set:
 // byte 0 rule set, 1 beta number, 2 minor, 3 major.

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cctype>
 #include <cstdio>
+#include <string_view>
 
 std::vector<std::string> g_ProtectedFiles;
 
@@ -26,9 +28,35 @@ OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap) {
 
 bool MoveDamagedFileAside(const std::string& path) {
     const std::string aside = path + ".bad";
+    // The older copies move up by one; the oldest goes.
+    const auto copy = [&](int number) { return number == 0 ? aside : aside + "." + std::to_string(number); };
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(aside, error))) {
+        (void)std::remove(copy(kDamagedCopies - 1).c_str());
+        for (int number = kDamagedCopies - 2; number >= 0; --number)
+            (void)std::rename(copy(number).c_str(), copy(number + 1).c_str());
+    }
     if (std::rename(path.c_str(), aside.c_str()) == 0) return true;
     if (!IsProtectedFile(path)) g_ProtectedFiles.push_back(path);
     return false;
+}
+
+void RemoveStaleTemporaryFiles(const std::string& folder, std::span<const std::string> names) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error) return;
+    for (const std::filesystem::directory_entry& entry : entries) {
+        const std::string name = entry.path().filename().string();
+        // mkstemp's suffix: a dot and six letters or digits.
+        if (name.size() < 7 || name[name.size() - 7] != '.') continue;
+        const std::string_view suffix = std::string_view(name).substr(name.size() - 6);
+        if (!std::all_of(suffix.begin(), suffix.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+            continue;
+        const std::string base = name.substr(0, name.size() - 7);
+        if (std::find(names.begin(), names.end(), base) == names.end()) continue;
+        if (!entry.is_regular_file(error) || entry.is_symlink(error)) continue;
+        (void)std::filesystem::remove(entry.path(), error);
+    }
 }
 
 bool IsProtectedFile(const std::string& path) {

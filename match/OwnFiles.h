@@ -1,8 +1,10 @@
 #pragma once
 // How the program treats its own files (match lists, games, stored deals, statistics): a missing
 // file is the quiet first start; a file that is there but cannot be read, or reads as damaged, is
-// moved aside to its name + ".bad" so that nothing overwrites it; when it cannot be moved, every
-// later write to that path is refused. Writes replace a file atomically.
+// moved aside to its name + ".bad" (the copies moved aside before it become ".bad.1", ".bad.2" ...,
+// the oldest of them going) so that nothing overwrites it; when it cannot be moved, every later
+// write to that path is refused. Writes replace a file atomically. A file the person names is
+// theirs: it is never moved.
 
 #include "platform/core/FileIo.h"
 
@@ -26,6 +28,15 @@ bool MoveDamagedFileAside(const std::string& path);
 
 // Damaged files that could not be moved aside in this run.
 extern std::vector<std::string> g_ProtectedFiles;
+
+// The damaged copies kept of one file: ".bad" and ".bad.1" to ".bad.4".
+inline constexpr int kDamagedCopies = 5;
+
+// Removes from the folder what saves killed before their rename left behind: the temporary files
+// of WriteFileAtomic made for one of the given file names (the name, a dot and six letters or
+// digits). Nothing else is touched.
+void RemoveStaleTemporaryFiles(const std::string& folder, std::span<const std::string> names);
+
 // Whether the path holds a damaged file that could not be moved aside.
 bool IsProtectedFile(const std::string& path);
 

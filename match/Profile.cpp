@@ -11,6 +11,7 @@
 #include "shell/SkatApp.h"
 
 #include <algorithm>
+#include <climits>
 #include <span>
 #include <string_view>
 
@@ -46,6 +47,13 @@ struct IntKey {
 };
 
 constexpr int kRiskDefault = 4;
+// The ranges the settings dialogs allow (a delay 0-99999, a match of 1-99999 minutes and of a
+// credit of 1-99999), and the counters of a Bock round: with them no sum or product of settings
+// can overflow.
+constexpr int kDelayMax = 99999;
+constexpr int kMaxTimeLow = 60, kMaxTimeHigh = 99999 * 60;
+constexpr int kCreditMax = 99999;
+constexpr int kRoundNumberMax = 999;
 constexpr int kRiskOff = 11;
 
 // A byte-per-field word with each of its first `fields` bytes passed through fix; bytes beyond
@@ -117,7 +125,7 @@ void StoreKey(const IntKey& key) {
 // between the texts. The defaults of g_Settings, g_Game and g_Profile are their records' initial
 // values; the risks' are the profile's own (g_Risk.Reset is a neutral test default).
 struct IntKeyTables {
-    std::vector<IntKey> Rules, Options, Players, ImageShows, Game, Actual, View, Print;
+    std::vector<IntKey> Rules, Options, Players, ImageShows, Game, Actual, Rounds, View, Print;
 };
 
 IntKeyTables BuildTables() {
@@ -142,7 +150,7 @@ IntKeyTables BuildTables() {
         {"Variants", "NullOuvert", &s.Variants.NullOuvert, ds.Variants.NullOuvert, Flag},
         {"Variants", "Hand", &s.Variants.Hand, ds.Variants.Hand, Flag},
         {"Variants", "Extra", &s.Variants.Extra, ds.Variants.Extra, Range, 1, 3, 0},
-        {"Variants", "IfExtra", &s.Variants.IfExtra, ds.Variants.IfExtra},
+        {"Variants", "IfExtra", &s.Variants.IfExtra, ds.Variants.IfExtra, Clamp, 0, 63},
         {"Ramsch", "EvalMode", &s.Ramsch.EvalMode, ds.Ramsch.EvalMode, Flag},
         {"Ramsch", "Scale", &s.Ramsch.Scale, ds.Ramsch.Scale, Range, 0, 2, ds.Ramsch.Scale},
         {"Ramsch", "Game", &s.Ramsch.Game, ds.Ramsch.Game, Clamp, 1, 120},
@@ -151,24 +159,24 @@ IntKeyTables BuildTables() {
         {"Ramsch", "Durchmarsch", &s.Ramsch.Durchmarsch, ds.Ramsch.Durchmarsch, Clamp, 1, 120},
     };
     t.Options = {
-        {"Options", "Demo", &g.DemoMode, dg.DemoMode},
-        {"Options", "Suggest", &s.Options.Suggest, ds.Options.Suggest},
-        {"Options", "Drag", &s.Options.Drag, ds.Options.Drag},
-        {"Options", "Continue", &s.Options.Continue, ds.Options.Continue},
-        {"Options", "Count", &s.Options.Count, ds.Options.Count},
+        {"Options", "Demo", &g.DemoMode, dg.DemoMode, Flag},
+        {"Options", "Suggest", &s.Options.Suggest, ds.Options.Suggest, Flag},
+        {"Options", "Drag", &s.Options.Drag, ds.Options.Drag, Flag},
+        {"Options", "Continue", &s.Options.Continue, ds.Options.Continue, Flag},
+        {"Options", "Count", &s.Options.Count, ds.Options.Count, Flag},
         {"Options", "Support", &s.Options.Support, ds.Options.Support, Support},
     };
     t.Players = {
-        {"Delay", "Bid", &s.Delay.Bid, ds.Delay.Bid, NonNegative},
-        {"Delay", "Answer", &s.Delay.Answer, ds.Delay.Answer, NonNegative},
-        {"Delay", "Show", &s.Delay.Show, ds.Delay.Show, NonNegative},
-        {"Delay", "Continue", &s.Delay.Continue, ds.Delay.Continue, NonNegative},
-        {"Delay", "Demo", &s.Delay.Demo, ds.Delay.Demo, NonNegative},
-        {"Delay", "Deal", &s.Delay.Deal, ds.Delay.Deal, NonNegative},
-        {"Delay", "Play", &s.Delay.Play, ds.Delay.Play, NonNegative},
-        {"Delay", "Order", &s.Delay.Order, ds.Delay.Order, NonNegative},
-        {"Delay", "Swap", &s.Delay.Swap, ds.Delay.Swap, NonNegative},
-        {"Delay", "Switch", &s.Delay.Switch, ds.Delay.Switch, NonNegative},
+        {"Delay", "Bid", &s.Delay.Bid, ds.Delay.Bid, Clamp, 0, kDelayMax},
+        {"Delay", "Answer", &s.Delay.Answer, ds.Delay.Answer, Clamp, 0, kDelayMax},
+        {"Delay", "Show", &s.Delay.Show, ds.Delay.Show, Clamp, 0, kDelayMax},
+        {"Delay", "Continue", &s.Delay.Continue, ds.Delay.Continue, Clamp, 0, kDelayMax},
+        {"Delay", "Demo", &s.Delay.Demo, ds.Delay.Demo, Clamp, 0, kDelayMax},
+        {"Delay", "Deal", &s.Delay.Deal, ds.Delay.Deal, Clamp, 0, kDelayMax},
+        {"Delay", "Play", &s.Delay.Play, ds.Delay.Play, Clamp, 0, kDelayMax},
+        {"Delay", "Order", &s.Delay.Order, ds.Delay.Order, Clamp, 0, kDelayMax},
+        {"Delay", "Swap", &s.Delay.Swap, ds.Delay.Swap, Clamp, 0, kDelayMax},
+        {"Delay", "Switch", &s.Delay.Switch, ds.Delay.Switch, Clamp, 0, kDelayMax},
     };
     const char* const seatKeys[3] = {"Computer1", "Computer2", "Person"};
     // A fresh profile has suit risk 4 for Clubs only at seats 0 and 2, but for Clubs, Spades and
@@ -203,10 +211,10 @@ IntKeyTables BuildTables() {
     };
     t.Players.insert(t.Players.end(), rest.begin(), rest.end());
     t.ImageShows = {
-        {"Image", "ShowComputer1", &p.Image.ShowComputer1, dp.Image.ShowComputer1},
-        {"Image", "ShowComputer2", &p.Image.ShowComputer2, dp.Image.ShowComputer2},
-        {"Image", "ShowPerson1", &p.Image.ShowPerson1, dp.Image.ShowPerson1},
-        {"Image", "ShowPerson2", &p.Image.ShowPerson2, dp.Image.ShowPerson2},
+        {"Image", "ShowComputer1", &p.Image.ShowComputer1, dp.Image.ShowComputer1, Flag},
+        {"Image", "ShowComputer2", &p.Image.ShowComputer2, dp.Image.ShowComputer2, Flag},
+        {"Image", "ShowPerson1", &p.Image.ShowPerson1, dp.Image.ShowPerson1, Flag},
+        {"Image", "ShowPerson2", &p.Image.ShowPerson2, dp.Image.ShowPerson2, Flag},
     };
     t.Game = {
         {"Game", "Cond", &p.Cond, dp.Cond},
@@ -216,15 +224,26 @@ IntKeyTables BuildTables() {
         {"Game", "Level", &s.Game.Level, ds.Game.Level},
         // 3 x MaxRounds games must stay a number.
         {"Game", "MaxRounds", &s.Game.MaxRounds, ds.Game.MaxRounds, Clamp, 1, 9999},
-        {"Game", "MaxTime", &s.Game.MaxTime, ds.Game.MaxTime},
-        {"Game", "MaxCredit", &s.Game.MaxCredit, ds.Game.MaxCredit},
+        {"Game", "MaxTime", &s.Game.MaxTime, ds.Game.MaxTime, Clamp, kMaxTimeLow, kMaxTimeHigh},
+        {"Game", "MaxCredit", &s.Game.MaxCredit, ds.Game.MaxCredit, Clamp, 1, kCreditMax},
         {"Game", "Mode", &g.MatchMode, dg.MatchMode, Range, 0, 3, dg.MatchMode},
-        {"Game", "CountDown", &s.Game.CountDown, ds.Game.CountDown},
+        // The time left may run below zero by the game that outlasts the match.
+        {"Game", "CountDown", &s.Game.CountDown, ds.Game.CountDown, Clamp, -kMaxTimeHigh, kMaxTimeHigh},
     };
-    // Status, BockCounter, BockNumber and RamschNumber follow in ReadRoundCounters.
+    // Status, BockCounter, BockNumber and RamschNumber are read by ReadRoundCounters and brought
+    // into range by the Rounds table; a match file's trailer carries the round numbers split.
     t.Actual = {
         {"Actual", "Leader", &g.Leader, dg.Leader, Range, 0, 2, dg.Leader},
         {"Actual", "Forehand", &g.Forehand, dg.Forehand, Range, 0, 2, dg.Forehand},
+    };
+    t.Rounds = {
+        {"Actual", "Status", &g.RoundStatus, dg.RoundStatus, Range, 0, 2, 0},
+        // Games played of the Bock round's three.
+        {"Actual", "BockCounter", &g.BockCounter, dg.BockCounter, Clamp, 0, 2},
+        {"Actual", "BockRound", &g.BockRound, dg.BockRound, Clamp, 0, kRoundNumberMax},
+        {"Actual", "BockRounds", &g.BockRounds, dg.BockRounds, Clamp, 0, kRoundNumberMax},
+        {"Actual", "RamschRound", &g.RamschRound, dg.RamschRound, Clamp, 0, kRoundNumberMax},
+        {"Actual", "RamschRounds", &g.RamschRounds, dg.RamschRounds, Clamp, 0, kRoundNumberMax},
     };
     t.View = {
         {"View", "Player", &s.View.Player, ds.View.Player, PlayerWord},
@@ -318,7 +337,8 @@ std::string AsFolder(std::string folder) {
 bool NormaliseSettingValue(const char* section, const char* key, int& value) {
     const IntKeyTables tables = BuildTables();
     for (const std::vector<IntKey>* group : {&tables.Rules, &tables.Options, &tables.Players, &tables.ImageShows,
-                                             &tables.Game, &tables.Actual, &tables.View, &tables.Print}) {
+                                             &tables.Game, &tables.Actual, &tables.Rounds, &tables.View,
+                                             &tables.Print}) {
         for (const IntKey& entry : *group) {
             if (std::string_view(entry.Section) != section || std::string_view(entry.Key) != key) continue;
             if (entry.Load == Rule::Support) value = value == -1 ? *entry.Value : value;
@@ -329,6 +349,43 @@ bool NormaliseSettingValue(const char* section, const char* key, int& value) {
     return false;
 }
 
+std::vector<SettingRange> ProfileNumberRanges() {
+    const IntKeyTables tables = BuildTables();
+    std::vector<SettingRange> ranges;
+    for (const std::vector<IntKey>* group : {&tables.Rules, &tables.Options, &tables.Players, &tables.ImageShows,
+                                             &tables.Game, &tables.Actual, &tables.Rounds, &tables.View,
+                                             &tables.Print}) {
+        for (const IntKey& key : *group) {
+            SettingRange range{key.Section, key.Key, INT_MIN, INT_MAX, key.Value};
+            switch (key.Load) {
+                case Rule::Flag: range.Low = 0, range.High = 1; break;
+                case Rule::NonNegative: range.Low = 0; break;
+                case Rule::Clamp: range.Low = key.Low, range.High = key.High; break;
+                case Rule::Range:
+                    range.Low = std::min(key.Low, key.Fallback), range.High = std::max(key.High, key.Fallback);
+                    break;
+                case Rule::PlayerWord: range.Low = 0, range.High = 0xFF; break;
+                case Rule::SuitRisks: range.Low = 0, range.High = 0x0B0B0B0B; break;
+                case Rule::SuitChoice: range.Low = 0, range.High = 0x030303; break;
+                default: break;
+            }
+            ranges.push_back(range);
+        }
+    }
+    return ranges;
+}
+
+int ReadProfileNumber(const char* section, const char* key, int defaultValue) {
+    int value = GetProfileInt(section, key, defaultValue);
+    if (NormaliseSettingValue(section, key, value)) return value;
+    // A side window's place: a screen coordinate, far from where sums of it could overflow.
+    const std::string_view name(key);
+    if (std::string_view(section).starts_with("Rect") &&
+        (name == "Left" || name == "Top" || name == "Right" || name == "Bottom"))
+        value = std::clamp(value, -kScreenCoordinateMax, kScreenCoordinateMax);
+    return value;
+}
+
 void ReadProfilePaths() {
     CProfile& p = g_Profile;
     p.Inst = AsFolder(GetProfileString("Paths", "Inst"));
@@ -337,6 +394,8 @@ void ReadProfilePaths() {
     p.Work = AsFolder(GetProfileString("Paths", "Work"));
     if (p.Inst.empty()) p.Inst = platform::ProgramFolder();
     if (p.Work.empty()) p.Work = platform::WorkFolder();
+    // A relative work folder lies in the program's folder, wherever the program was started from.
+    else if (p.Work.front() != '/') p.Work = platform::ProgramFolder() + p.Work;
     if (p.Desk.empty()) p.Desk = platform::DesktopFolder();
     p.ImagesFolder = p.Work + "Images/";
 }
@@ -397,6 +456,7 @@ void ReadProfile() {
     // The running match, the view and the print orientation.
     LoadKeys(tables.Actual);
     ReadRoundCounters();
+    for (const IntKey& key : tables.Rounds) *key.Value = Normalise(key, *key.Value);
     LoadKeys(tables.View);
     LoadKeys(tables.Print);
 

@@ -87,6 +87,23 @@ void WriteProfile();
 // registry; false (value unchanged) for a key the profile does not hold.
 bool NormaliseSettingValue(const char* section, const char* key, int& value);
 
+// Every number the profile loads (and the round counters a match brings), with the range it loads
+// into: a stored value outside it is brought into it, so nothing computed from the settings
+// overflows. A bit word spans the whole int.
+struct SettingRange {
+    std::string Section, Key;
+    int Low, High;
+    const int* Value = nullptr;  // where the setting is held
+};
+std::vector<SettingRange> ProfileNumberRanges();
+
+// The largest screen coordinate a side window's stored place may hold.
+inline constexpr int kScreenCoordinateMax = 32767;
+
+// A number of the profile read where a window or a step reads its own key: brought into the range
+// the settings table gives it; a side window's stored edge into +-kScreenCoordinateMax.
+int ReadProfileNumber(const char* section, const char* key, int defaultValue);
+
 // The stored-deal file name of a match list name: its stem + ".sks"; "cards~.sks" for the
 // temporary stem "cards~" (and for a name without a stem).
 std::string StoredDealName(const std::string& skmName);

@@ -20,6 +20,7 @@ void CStoreRows::SetWord(int index, std::int32_t value) {
     const std::size_t at = static_cast<std::size_t>(index) * 4;
     if (at + 4 > Bytes.size()) return;
     const auto bits = static_cast<std::uint32_t>(value);
+    Unchanged = std::min(Unchanged, at);
     for (std::size_t i = 0; i < 4; ++i) Bytes[at + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
@@ -47,12 +48,13 @@ std::string CStoreRows::Title() const {
 
 void CStoreRows::SetTitle(const std::string& title) {
     if (Bytes.size() < kStoreMinimumBytes) Bytes.resize(kStoreMinimumBytes, 0);
+    Unchanged = 0;
     std::fill_n(Bytes.begin(), kStoreTitleBytes, std::uint8_t{0});
     std::memcpy(Bytes.data(), title.data(), std::min<std::size_t>(title.size(), kStoreTitleBytes - 1));
 }
 
 void CStoreRows::Reset(const std::string& title) {
-    Bytes.assign(kStoreMinimumBytes, 0);
+    *this = CStoreRows();
     SetTitle(title);
 }
 

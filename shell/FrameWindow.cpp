@@ -7,6 +7,7 @@
 
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "match/OwnFiles.h"
 #include "match/Profile.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
@@ -112,6 +113,9 @@ int CMainFrame::OnCreate() {
     ListPath = TempMatchFile;
     StorePath = TempStoreFile;
     GamePath = TempGameFile;
+    // What saves of an earlier run left half-done under temporary names goes.
+    const std::string ownFiles[] = {"cards~.skm", "cards~.skt", "cards~.sks", "temp~.skm", "temp~.sks", "statistics2"};
+    RemoveStaleTemporaryFiles(g_Profile.Work, ownFiles);
 
     // Step 13: the edition's help pages, beside the program or where it was installed.
     HelpFilePath = HelpFolder(g_Profile.Inst, LanguageCode);
@@ -187,6 +191,9 @@ void CMainFrame::OnClose() {
     // An automatic completion cut short by the close gives the person's settings back first.
     ApplyPendingSettings();
     WriteProfile();
+    // The statistics now, while the frame can still say when they cannot be stored.
+    SaveStatistics(StatisticsPath);
+    StatisticsSavedAtClose = 1;
     // Step 9.
     if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
     // Step 10.

@@ -85,8 +85,8 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     // 2. The frame's small icon.
     panel->SetSmallIcon(frame.SmallIconId());
     // 3. Its stored place; the annotation also takes its placed size.
-    const int left = GetProfileInt(row->section, "Left", row->defaultLeft);
-    const int top = GetProfileInt(row->section, "Top", row->defaultTop);
+    const int left = ReadProfileNumber(row->section, "Left", row->defaultLeft);
+    const int top = ReadProfileNumber(row->section, "Top", row->defaultTop);
     platform::Rect rect = panel->WindowRect();
     if (closeCommand == CM_CLOSE_ANNOTATION) {
         if (left > 0) panel->MoveWindow({left, top, left + kAnnotationWidth, top + kAnnotationHeight}, true);

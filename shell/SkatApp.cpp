@@ -72,9 +72,11 @@ void CSkatApp::ReadLogFile() {
     LogTextLength = 0;
     LogLineCount = 0;
     LogLongestLine = 0;
-    platform::FileContent content = platform::ReadWholeFile(LogFilePath);
-    // An unreadable log, or one too long to count, leaves the previous text.
-    if (!content || content.bytes.size() > static_cast<std::size_t>(INT_MAX)) return;
+    // Only a regular file, read without waiting (a named pipe or a device as the log is passed
+    // over), and no more of it than the window shows.
+    platform::FileContent content = platform::ReadRegularFile(LogFilePath, kMaxLogFileBytes);
+    // An unreadable log leaves the previous text.
+    if (!content) return;
     LogText = content.Text();
     LogTextLength = static_cast<int>(LogText.size());
     CountLogLines(LogText);

@@ -16,6 +16,9 @@ class CSkatView;
 class CSkatDoc;
 
 
+// The most of the trace log the log window reads (its start, when the log is longer).
+inline constexpr std::size_t kMaxLogFileBytes = 64u << 20;
+
 class CSkatApp {
 public:
     CSkatApp();

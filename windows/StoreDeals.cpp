@@ -13,12 +13,17 @@
 void CStore::AddDeal(int numberingMode, const CSkat& game) {
     // 1. The new deal's number.
     const int n = std::max(g_Game.StoreCount, 1);
-    // 2. A new array of exactly 4n + 1 rows: the header and deals 1 to n - 1 carry over, and deal 1
-    //    also keeps its first row's words 0-4, into which a long title runs.
-    std::vector<std::uint8_t> grown(static_cast<std::size_t>(4 * n + 1) * kStoreRowWords * 4, 0);
+    // 2. The array of exactly 4n + 1 rows: the header and deals 1 to n - 1 carry over, and deal 1
+    //    also keeps its first row's words 0-4, into which a long title runs. It grows in place, so
+    //    a long match does not copy every deal at each game.
+    const std::size_t size = static_cast<std::size_t>(4 * n + 1) * kStoreRowWords * 4;
     const std::size_t carried = n == 1 ? 40 + 5 * 4 : static_cast<std::size_t>(4 * n - 3) * kStoreRowWords * 4;
-    std::memcpy(grown.data(), g_StoreRows.Bytes.data(), std::min(carried, g_StoreRows.Bytes.size()));
-    g_StoreRows.Bytes = std::move(grown);
+    std::vector<std::uint8_t>& bytes = g_StoreRows.Bytes;
+    if (bytes.size() > carried) {
+        bytes.resize(carried);
+        g_StoreRows.Unchanged = std::min(g_StoreRows.Unchanged, carried);
+    }
+    bytes.resize(size, 0);
     // 3. When, how numbered, which game.
     g_StoreRows.SetDealWord(n, DEAL_TIME, static_cast<std::int32_t>(static_cast<std::uint32_t>(Time64())));
     g_StoreRows.SetDealWord(n, DEAL_NUMBERING, numberingMode);

@@ -187,11 +187,91 @@ FileStatus WriteFileAtomic(const std::string& path, std::string_view text) {
     return WriteFileAtomic(path, AsBytes(text));
 }
 
+namespace {
+
+FileStamp StampOfInfo(const struct stat& info) {
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+// Opens a regular file for writing without waiting; -1 for anything else at the path (a pipe
+// without a reader, a device, a folder), with `error` set.
+int OpenRegularForWriting(const std::string& path, int flags, int& error) {
+    int fd = ::open(path.c_str(), flags | O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        error = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+// Writes all bytes at an offset, going on after short writes and interruptions.
+bool WriteAllAt(int fd, std::span<const std::uint8_t> bytes, std::uint64_t offset) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return StampOfInfo(info);
+}
+
+FileStatus UpdateFileInPlace(const std::string& path, const FileStamp& expected, std::span<const FileStep> steps,
+                             FileStamp& after) {
+    int error = 0;
+    int fd = OpenRegularForWriting(path, 0, error);
+    if (fd < 0) return error == EINVAL ? FileStatus{false, "Cannot write " + path + ": not a regular file"}
+                                       : Failure("Cannot open", path, error);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !(StampOfInfo(info) == expected)) {
+        ::close(fd);
+        return FileStatus{false, "Cannot write " + path + ": changed by another program"};
+    }
+    bool written = true;
+    for (const FileStep& step : steps) {
+        written = step.kind == FileStep::Cut ? ::ftruncate(fd, static_cast<off_t>(step.offset)) == 0
+                                             : WriteAllAt(fd, step.bytes, step.offset);
+        if (!written) break;
+    }
+    written = written && ::fsync(fd) == 0 && ::fstat(fd, &info) == 0;
+    error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) return Failure("Cannot write", path, error);
+    after = StampOfInfo(info);
+    return {};
+}
+
 FileStatus AppendToFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0) return Failure("Cannot open", path, errno);
+    int error = 0;
+    int fd = OpenRegularForWriting(path, O_CREAT | O_APPEND, error);
+    if (fd < 0) return error == EINVAL ? FileStatus{false, "Cannot write " + path + ": not a regular file"}
+                                       : Failure("Cannot open", path, error);
     bool written = WriteAll(fd, bytes);
-    int error = errno;
+    error = errno;
     if (::close(fd) != 0 && written) {
         written = false;
         error = errno;

@@ -48,7 +48,31 @@ FileStatus CheckReadable(const std::string& path);
 FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes);
 FileStatus WriteFileAtomic(const std::string& path, std::string_view text);
 
-// Appends at the end, creating the file when it does not exist.
+// Who a file is, as it stood after our last write to it: a file changed or replaced since then by
+// anyone else has another stamp.
+struct FileStamp {
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the regular file at the path, or nothing.
+std::optional<FileStamp> StampOf(const std::string& path);
+
+// One step of changing a file in place: bytes written at an offset, or the file cut to a length.
+struct FileStep {
+    enum Kind { Write, Cut } kind = Write;
+    std::uint64_t offset = 0;  // where the bytes go, or the new length
+    Bytes bytes;
+};
+
+// Changes the regular file at the path in place, step by step in the given order, then makes it
+// durable with one fsync. Refused (nothing written) when the file is not a regular file or its
+// stamp is no longer `expected`. On success `after` holds the new stamp.
+FileStatus UpdateFileInPlace(const std::string& path, const FileStamp& expected, std::span<const FileStep> steps,
+                             FileStamp& after);
+
+// Appends at the end, creating the file when it does not exist. Only a regular file is opened, and
+// never in a way that waits (a named pipe or a device at the path is refused).
 FileStatus AppendToFile(const std::string& path, std::span<const std::uint8_t> bytes);
 FileStatus AppendToFile(const std::string& path, std::string_view text);
 

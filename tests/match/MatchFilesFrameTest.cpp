@@ -95,11 +95,13 @@ TEST_F(MatchFilesFrameTest, ARestartFindsTheListTheGameTheStoredDealsAndTheStati
 TEST_F(MatchFilesFrameTest, TheListsOfAnAbandonedGameWinAndGoAtACleanExit) {
     ByteImage kept = fixtures::ListHeader();
     fixtures::PutListRow(kept, 0, {1, -1, -1}, 20, "Kr", 0);
+    fixtures::PutListRow(kept, 1, {-1, 1, -1}, 24, "Pi", 1);
+    fixtures::PutListRow(kept, 2, {-1, -1, 1}, -40, "Gr", 2);
     Write("cards~.skm", fixtures::ListHeader().Bytes());
     Write("temp~.skm", kept.Bytes());
     Write("temp~.sks", ThreeDeals().Bytes());
     StartProgram();
-    EXPECT_EQ(g_Game.GameCount, 1);
+    EXPECT_EQ(g_Game.GameCount, 3);
     EXPECT_EQ(g_Game.StoreCount, 3);
     EndProgram();
     EXPECT_FALSE(platform::FileExists(Work() + "temp~.skm"));
@@ -116,6 +118,7 @@ TEST_F(MatchFilesFrameTest, DamagedFilesAreMovedAsideWithOneMessageAndNothingEls
     Write("cards~.sks", ThreeDeals().Bytes());
     Write("cards~.skt", badGame.Bytes());
     host_->Answers().PushMessageBoxAnswer(IDOK);  // the match list is named
+    host_->Answers().PushMessageBoxAnswer(IDOK);  // so is the game whose cards are no deal
     StartProgram();
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_EQ(g_Game.GameCount, 0);

@@ -1,5 +1,7 @@
 #include "match/Profile.h"
 
+#include "match/ListSettingsTable.h"
+
 #include "computer/evaluation/ComputerState.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -15,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -140,7 +144,7 @@ std::vector<IntSetting> IntSettings() {
         {"Actual/Leader", &g.Leader, 0, 2},
         {"Actual/Forehand", &g.Forehand, 0, 1},
         {"Actual/Status", &g.RoundStatus, 0, 2},
-        {"Actual/BockCounter", &g.BockCounter, 0, 3},
+        {"Actual/BockCounter", &g.BockCounter, 0, 2},
         {"Actual/BockNumber (limit)", &g.BockRounds, 0, 5},
         {"Actual/BockNumber (played)", &g.BockRound, 0, 2},
         {"Actual/RamschNumber (limit)", &g.RamschRounds, 0, 3},
@@ -704,6 +708,103 @@ TEST(HelpTopicPageTest, PagesAndRuleAnchors) {
     EXPECT_EQ(HelpTopicPage(3), "::/Lexikon/Glossar.htm");
     EXPECT_EQ(HelpTopicPage(4), "::/Bedienung/Tastatur.htm#help");
     EXPECT_EQ(HelpTopicPage(7), "::/Lexikon/RegelnReizen.htm#7");
+}
+
+}  // namespace
+
+namespace {
+
+// Every number of the profile stored just outside its range, and at both ends of an int: each
+// loads inside the range its table gives, the values the dialogs allow among them.
+TEST_F(ProfileTest, EveryNumberLoadsIntoItsRangeWhateverIsStored) {
+    const std::vector<SettingRange> ranges = ProfileNumberRanges();
+    const auto below = [](const SettingRange& r) { return r.Low == INT_MIN ? INT_MIN : r.Low - 1; };
+    const auto above = [](const SettingRange& r) { return r.High == INT_MAX ? INT_MAX : r.High + 1; };
+    const struct {
+        const char* name;
+        std::function<int(const SettingRange&)> value;
+    } stored[] = {
+        {"minimum - 1", below},
+        {"maximum + 1", above},
+        {"2^31 - 1", [](const SettingRange&) { return INT_MAX; }},
+        {"-2^31", [](const SettingRange&) { return INT_MIN; }},
+    };
+    for (const auto& s : stored) {
+        platform::CurrentUserRegistry().Clear();
+        for (const SettingRange& r : ranges) WriteProfileInt(r.Section.c_str(), r.Key.c_str(), s.value(r));
+        for (const char* key : {"BockNumber", "RamschNumber"})
+            WriteProfileInt("Actual", key, s.value({"", "", 0, 999999, nullptr}));
+        ReadProfile();
+        for (const SettingRange& r : ranges) {
+            int value = r.Low;
+            ASSERT_TRUE(NormaliseSettingValue(r.Section.c_str(), r.Key.c_str(), value)) << r.Section << "/" << r.Key;
+            ASSERT_NE(r.Value, nullptr);
+            const int loaded = *r.Value;
+            EXPECT_GE(loaded, r.Low) << s.name << " " << r.Section << "/" << r.Key;
+            EXPECT_LE(loaded, r.High) << s.name << " " << r.Section << "/" << r.Key;
+        }
+        // The sums the program makes of them stay ints.
+        const CSettings& set = g_Settings;
+        EXPECT_LE(std::int64_t{set.Game.MaxTime} - set.Game.CountDown, INT_MAX) << s.name;
+        EXPECT_LE(std::int64_t{3} * set.Game.MaxRounds, INT_MAX) << s.name;
+        EXPECT_LE(g_Game.BockCounter + 1, 3) << s.name;
+        EXPECT_LE(g_Game.BockRounds, 999) << s.name;
+        for (int delay : {set.Delay.Bid, set.Delay.Answer, set.Delay.Show, set.Delay.Continue, set.Delay.Demo,
+                          set.Delay.Deal, set.Delay.Play, set.Delay.Order, set.Delay.Swap, set.Delay.Switch}) {
+            EXPECT_GE(delay, 0) << s.name;
+            EXPECT_LE(delay, 99999) << s.name;
+        }
+    }
+}
+
+// A match file's trailer brings the same ranges.
+TEST_F(ProfileTest, AMatchFilesSettingsLoadIntoTheSameRanges) {
+    ListSettings settings;
+    for (std::int32_t& word : settings.Words) word = INT_MAX;
+    TakeListSettings(settings, nullptr);
+    const CSettings& set = g_Settings;
+    const struct {
+        const char* name;
+        int value, low, high;
+    } cases[] = {
+        {"Delay/Deal", set.Delay.Deal, 0, 99999},       {"Delay/Bid", set.Delay.Bid, 0, 99999},
+        {"Delay/Swap", set.Delay.Swap, 0, 99999},       {"Game/MaxTime", set.Game.MaxTime, 60, 99999 * 60},
+        {"Game/MaxCredit", set.Game.MaxCredit, 1, 99999}, {"Actual/BockCounter", g_Game.BockCounter, 0, 2},
+        {"Actual/BockRounds", g_Game.BockRounds, 0, 999}, {"Actual/RamschRound", g_Game.RamschRound, 0, 999},
+        {"Variants/IfExtra", set.Variants.IfExtra, 0, 63},
+    };
+    for (const auto& c : cases) {
+        EXPECT_GE(c.value, c.low) << c.name;
+        EXPECT_LE(c.value, c.high) << c.name;
+    }
+}
+
+// A relative work folder lies in the program's folder, not where the program was started from.
+TEST_F(ProfileTest, ARelativeWorkFolderLiesInTheProgramsFolder) {
+    const struct {
+        const char* stored;
+        std::string work;
+    } cases[] = {
+        {"Skat", platform::ProgramFolder() + "Skat/"},
+        {"daten/skat/", platform::ProgramFolder() + "daten/skat/"},
+        {"./x", platform::ProgramFolder() + "./x/"},
+        {"/srv/skat", "/srv/skat/"},
+    };
+    for (const auto& c : cases) {
+        WriteProfileString("Paths", "Work", c.stored);
+        ReadProfilePaths();
+        EXPECT_EQ(g_Profile.Work, c.work) << c.stored;
+        EXPECT_EQ(g_Profile.ImagesFolder, c.work + "Images/") << c.stored;
+    }
+}
+
+// A side window's stored place: far outside the screen is brought to its edge, so its sums hold.
+TEST_F(ProfileTest, ASideWindowsStoredPlaceIsAScreenCoordinate) {
+    for (int stored : {INT_MAX, INT_MIN, 40000, -40000, 600}) {
+        WriteProfileInt("RectAnnotation", "Left", stored);
+        const int left = ReadProfileNumber("RectAnnotation", "Left", 0);
+        EXPECT_EQ(left, std::clamp(stored, -kScreenCoordinateMax, kScreenCoordinateMax)) << stored;
+    }
 }
 
 }  // namespace

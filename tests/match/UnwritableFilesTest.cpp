@@ -6,6 +6,7 @@
 // path is made unwritable by what lies at it, and a failing write by the file size limit.)
 #include "flow/FlowFixture.h"
 
+#include "match/OwnFiles.h"
 #include "match/StoreRows.h"
 #include "platform/core/FileIo.h"
 #include "resources/CommandIds.h"
@@ -164,6 +165,119 @@ TEST_F(UnwritableFilesTest, AMatchWhoseListCannotBeDeletedKeepsItsStoredDeals) {
     Command(ID_DELETE_MATCH, folder_ + "Liga.skm");
     EXPECT_FALSE(fs::exists(folder_ + "Liga.skm"));
     EXPECT_FALSE(fs::exists(folder_ + "Liga.sks"));
+}
+
+}  // namespace
+
+namespace {
+
+// A file the person opens is theirs: when it cannot be used it is named (a game file too short for a
+// deal is passed over without a word) and stays where it is, byte for byte, and nothing is written
+// over it.
+TEST_F(UnwritableFilesTest, AFileThePersonOpensIsNeverMovedAside) {
+    Start();
+    std::vector<std::uint8_t> badCards(128, 0);
+    badCards[0] = 53;  // no card of the deck
+    const struct {
+        int command;
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {ID_LOAD_MATCH, "Kurz.skm", std::vector<std::uint8_t>(100, 0x41),
+         {"Error: Data can not be read !\n\nReadList: '" + folder_ + "Kurz.skm'"}},
+        {ID_LOAD, "Falsch.skt", badCards,
+         {"Error: File\n\n  '" + folder_ + "Falsch.skt'\n\nhas no valid skat-game format"}},
+        {ID_LOAD, "Kurz.skt", std::vector<std::uint8_t>(127, 1), {}},
+    };
+    for (const auto& c : cases) {
+        const std::string path = folder_ + c.name;
+        ASSERT_TRUE(platform::WriteFileAtomic(path, c.bytes));
+        const std::set<std::string> before = Entries(folder_);
+        EXPECT_EQ(Command(c.command, path), c.messages) << c.name;
+        EXPECT_EQ(Bytes(path), c.bytes) << c.name;
+        EXPECT_EQ(Entries(folder_), before) << c.name;
+    }
+}
+
+// Damaged copies of the program's own file: the newest is ".bad", the older ones follow it
+// numbered, and the oldest goes once there are five.
+TEST(DamagedCopiesTest, TheLastFewCopiesAreKeptTheOldestGoesFirst) {
+    testsupport::TempFolder temp;
+    const std::string path = temp.Folder() + "cards~.skm";
+    for (int copy = 1; copy <= kDamagedCopies + 2; ++copy) {
+        ASSERT_TRUE(platform::WriteFileAtomic(path, "damaged " + std::to_string(copy)));
+        ASSERT_TRUE(MoveDamagedFileAside(path));
+    }
+    EXPECT_FALSE(platform::FileExists(path));
+    const struct {
+        const char* name;
+        const char* text;
+    } kept[] = {{"cards~.skm.bad", "damaged 7"},   {"cards~.skm.bad.1", "damaged 6"}, {"cards~.skm.bad.2", "damaged 5"},
+                {"cards~.skm.bad.3", "damaged 4"}, {"cards~.skm.bad.4", "damaged 3"}};
+    for (const auto& k : kept) EXPECT_EQ(platform::ReadWholeFile(temp.Folder() + k.name).Text(), k.text) << k.name;
+    EXPECT_EQ(temp.Entries().size(), std::size(kept));
+}
+
+// What saves killed before their rename left in the work folder goes at the start; nothing else.
+TEST_F(UnwritableFilesTest, StaleTemporaryFilesOfTheProgramGoAtTheStart) {
+    const std::string work = temp_.Folder() + "data/kartovan/";
+    fs::create_directories(work + "statistics2.Folder");
+    const struct {
+        const char* name;
+        bool stays;
+    } cases[] = {
+        {"cards~.skm.Ab12Cd", false}, {"cards~.sks.000000", false}, {"cards~.skt.zzzzzz", false},
+        {"temp~.skm.Q1w2E3", false},  {"statistics2.k1LLd0", false}, {"cards~.skm.bad", true},
+        {"Liga.skm.Ab12Cd", true},    {"cards~.skm.Ab12C", true},    {"cards~.skm.Ab_2Cd", true},
+        {"notes.txt", true},          {"cards~.skmXAb12Cd", true},
+    };
+    for (const auto& c : cases) ASSERT_TRUE(platform::WriteFileAtomic(work + c.name, std::string("x")));
+    Start();
+    for (const auto& c : cases) EXPECT_EQ(platform::FileExists(work + c.name), c.stays) << c.name;
+    EXPECT_TRUE(fs::is_directory(work + "statistics2.Folder"));
+}
+
+}  // namespace
+
+namespace {
+
+// A match file handed to the program (a double click) that is there but cannot be read is named
+// and left where it is; the program's own match goes on as it was.
+TEST_F(UnwritableFilesTest, AMatchFileHandedOverThatCannotBeReadLeavesTheMatchAsItWas) {
+    const std::string folder = temp_.Folder() + "given/";
+    fs::create_directories(folder);
+    const std::vector<std::uint8_t> damaged(100, 0x41);
+    ASSERT_TRUE(platform::WriteFileAtomic(folder + "Kurz.skm", damaged));
+    answerer_.answer = IDOK;
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    StartProgram("\"" + folder + "Kurz.skm\"");
+    host_->PumpUntilIdle();
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+    EXPECT_EQ(Frame().ListPath, temp_.Folder() + "data/kartovan/cards~.skm");
+    app_.reset();
+    EXPECT_EQ(Bytes(folder + "Kurz.skm"), damaged);
+    EXPECT_FALSE(platform::FileExists(folder + "Kurz.skm.bad"));
+    EXPECT_FALSE(platform::FileExists(folder + "Kurz.sks"));
+}
+
+}  // namespace
+
+namespace {
+
+// The statistics are stored by the close command, where a failure is still shown (40202); the
+// frame going afterwards does not store them again.
+TEST_F(UnwritableFilesTest, StatisticsThatCannotBeStoredAtTheCloseAreNamed) {
+    Start();
+    const std::string statistics = temp_.Folder() + "data/kartovan/statistics2";
+    fs::remove(statistics);
+    fs::create_directories(statistics + "/in the way");
+    shown_.clear();
+    Frame().SendMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(shown_, (std::vector<std::string>{NotStored("SaveData", statistics)}));
+    app_.reset();
+    EXPECT_TRUE(fs::is_directory(statistics + "/in the way"));
 }
 
 }  // namespace

@@ -6,7 +6,12 @@
 #include "match/StoredDealFile.h"
 #include "tests/support/MatchListEncoding.h"
 
+#include "platform/core/FileIo.h"
+
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -123,5 +128,43 @@ void BM_CountAGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CountAGame)->Unit(benchmark::kNanosecond);
+
+// A game end of a match of state.range(0) games on a real file: the new stored deal and the new
+// list row with the changed header words and the trailer, each written in place with its fsync.
+// Its cost does not depend on how long the match is (compare the two arguments).
+void BM_GameEndWrites(benchmark::State& state) {
+    const std::size_t games = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kartovan-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string listPath = (folder / "cards~.skm").string(), dealsPath = (folder / "cards~.sks").string();
+    ListHeader header;
+    std::vector<ListRecord> rows(games);
+    ListSettings settings;
+    settings.Words[0] = static_cast<std::int32_t>(kListSettingsMagic);
+    settings.Strings = {"Anna", "Bert", "Carla", "/a.bmp", "", "/c.bmp", ""};
+    const std::vector<std::uint8_t> trailer = EncodeListSettings(settings);
+    platform::WriteFileAtomic(listPath, testsupport::EncodeMatchList({header, rows, settings}));
+    CStoreRows deals;
+    deals.Bytes.assign(40 + 160 * games, 7);
+    platform::WriteFileAtomic(dealsPath, deals.Bytes);
+    deals.Unchanged = deals.Bytes.size();
+    platform::FileStamp listStamp = *platform::StampOf(listPath), dealsStamp = *platform::StampOf(dealsPath);
+    for (auto _ : state) {
+        // The next game: its deal, its row, the balances in the header.
+        deals.Bytes.resize(deals.Bytes.size() + 160, 9);
+        const auto dealSteps = StoredDealAppendSteps(deals, static_cast<int>(rows.size() + 1), dealsStamp.size);
+        platform::UpdateFileInPlace(dealsPath, dealsStamp, *dealSteps, dealsStamp);
+        deals.Unchanged = deals.Bytes.size();
+        const ListHeader written = header;
+        rows.push_back(ListRecord());
+        header.SetInt(324, 501 - static_cast<std::int32_t>(rows.size()));
+        const auto listSteps = ListAppendSteps(written, rows.size() - 1, header, rows, trailer);
+        platform::UpdateFileInPlace(listPath, listStamp, listSteps, listStamp);
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+BENCHMARK(BM_GameEndWrites)->Arg(100)->Arg(20000)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,0 +1,174 @@
+// What a game end leaves on disk, through demonstration games of the whole program: the stored
+// deals, the match list and the statistics after every game, the list and the deals changed in
+// place; and a run killed at any step of a game end (or between games) leaves files from which the
+// next start finds every game finished before the kill, the statistics of the finished games, and
+// no deal without its game.
+#include "DemoMatch.h"
+
+#include "flow/FrameFixture.h"
+#include "match/GameList.h"
+#include "match/MatchListFile.h"
+#include "match/Statistics.h"
+#include "match/StoreRows.h"
+#include "match/StoredDealFile.h"
+#include "match/Profile.h"
+#include "model/Trace.h"
+#include "platform/core/FileIo.h"
+#include "support/ProgramGlobals.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::int32_t Word(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    if (at + 4 > bytes.size()) return -1;
+    return static_cast<std::int32_t>(std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 |
+                                     std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24);
+}
+
+// The deals counted in the all-time card table: one per finished game.
+constexpr std::size_t kAllTimeDeals = 2656;
+
+TEST(GameEndFilesTest, EveryGameEndLeavesTheFilesAsTheProgramHoldsThemWrittenInPlace) {
+    testsupport::ResetProgramGlobals();
+    DemoMatchOptions options;
+    options.games = 12;
+    options.seed = 31;
+    long finished = 0;
+    std::optional<platform::FileStamp> firstList, firstStore;
+    options.line = [&](const std::string&) {
+        ++finished;
+        const std::string work = g_Profile.Work;
+        const std::optional<MatchListRecord> list = DecodeMatchList(platform::ReadWholeFile(work + "cards~.skm").bytes);
+        ASSERT_TRUE(list.has_value()) << finished;
+        ASSERT_EQ(static_cast<long>(list->Games.size()), finished);
+        for (long game = 0; game < finished; ++game)
+            EXPECT_EQ(list->Games[static_cast<std::size_t>(game)].TextString(),
+                      g_GameList.Games[static_cast<std::size_t>(game)].TextString());
+        EXPECT_EQ(list->Header.Bytes, g_GameList.Header.Bytes) << finished;
+        EXPECT_TRUE(list->Settings.has_value()) << finished;
+        const std::vector<std::uint8_t> deals = platform::ReadWholeFile(work + "cards~.sks").bytes;
+        EXPECT_EQ(deals, EncodeStoredDeals(g_StoreRows, g_Game.StoreCount)) << finished;
+        EXPECT_EQ(StoreRecords(*DecodeStoredDeals(deals)), finished);
+        ASSERT_TRUE(g_pStatistics);
+        EXPECT_EQ(platform::ReadWholeFile(work + "statistics2").bytes, EncodeStatistics(*g_pStatistics)) << finished;
+        // From the second game on the two files are the same files, changed where they grew.
+        const auto list_ = platform::StampOf(work + "cards~.skm");
+        const auto store = platform::StampOf(work + "cards~.sks");
+        ASSERT_TRUE(list_ && store);
+        if (finished == 1) {
+            firstList = list_;
+            firstStore = store;
+        } else {
+            EXPECT_EQ(list_->inode, firstList->inode) << finished;
+            EXPECT_EQ(store->inode, firstStore->inode) << finished;
+        }
+    };
+    const DemoMatchResult result = PlayDemoMatch(options);
+    EXPECT_TRUE(result.ok()) << result.fault;
+    EXPECT_EQ(finished, 12);
+    testsupport::ResetProgramGlobals();
+}
+
+// The child's run: where it kills itself and what it had finished by then.
+std::string g_KillBefore;
+bool g_Armed = false;
+std::string g_NotePath;
+
+void KillOnLine(const std::string& text, unsigned) {
+    if (g_Armed && text.rfind(g_KillBefore, 0) == 0) ::raise(SIGKILL);
+}
+
+class GameEndKillTest : public testsupport::FrameFixture {
+protected:
+    // Plays demonstration games in a child process that kills itself before the step `line` of the
+    // third game's end (or, with an empty line, once the third game is written); its work folder
+    // becomes ours. Returns the deals counted in the statistics of the last game finished whole.
+    int PlayAndKill(const std::string& line) {
+        const std::string runs = temp_.Folder() + "runs";
+        std::filesystem::create_directories(runs);
+        const std::string note = temp_.Folder() + "note";
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // The run brings its own host and settings.
+            host_.reset();
+            ResetGlobals();
+            ::setenv("TMPDIR", runs.c_str(), 1);
+            g_KillBefore = line;
+            g_NotePath = note;
+            DemoMatchOptions options;
+            options.games = 10;
+            options.seed = 5;
+            int finished = 0;
+            options.line = [&](const std::string&) {
+                ++finished;
+                std::ofstream(g_NotePath) << Word(EncodeStatistics(*g_pStatistics), kAllTimeDeals) << "\n";
+                if (finished == 3 && g_KillBefore.empty()) ::raise(SIGKILL);
+                if (finished == 2 && !g_KillBefore.empty()) {
+                    g_Armed = true;
+                    SetTraceSink({[] { return true; }, &KillOnLine});
+                }
+            };
+            PlayDemoMatch(options);
+            ::_exit(3);
+        }
+        int status = 0;
+        EXPECT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << line;
+        // The child's work folder becomes the program's.
+        const std::string work = runs + "/kartovan-selfplay-" + std::to_string(child) + "/data/kartovan";
+        std::filesystem::create_directories(temp_.Folder() + "data");
+        std::filesystem::rename(work, temp_.Folder() + "data/kartovan");
+        int counted = -1;
+        std::ifstream(note) >> counted;
+        return counted;
+    }
+};
+
+TEST_F(GameEndKillTest, AKillAtAnyStepOfAGameEndLosesAtMostThatGame) {
+    const struct {
+        const char* before;  // the step the kill comes before
+        int listed;          // the games the list holds afterwards
+        int deals;           // the deals the store file holds
+    } cases[] = {
+        {":SaveStore(", 2, 2},
+        {":SaveList(", 2, 3},  // the deal is written, its row not: the deal goes at the start
+        {":SaveStatistics(", 3, 3},
+        {"", 3, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        std::filesystem::remove_all(temp_.Folder() + "data");
+        const int counted = PlayAndKill(c.before);
+        const std::string work = temp_.Folder() + "data/kartovan/";
+        const std::optional<MatchListRecord> list = DecodeMatchList(platform::ReadWholeFile(work + "cards~.skm").bytes);
+        ASSERT_TRUE(list.has_value());
+        EXPECT_EQ(static_cast<int>(list->Games.size()), c.listed);
+        const std::optional<CStoreRows> deals = DecodeStoredDeals(platform::ReadWholeFile(work + "cards~.sks").bytes);
+        ASSERT_TRUE(deals.has_value());
+        EXPECT_EQ(StoreRecords(*deals), c.deals);
+        // The statistics of every game finished whole survive the kill.
+        EXPECT_GE(counted, 2);
+        EXPECT_EQ(Word(platform::ReadWholeFile(work + "statistics2").bytes, kAllTimeDeals), counted);
+        // The next start holds every listed game and a deal for each, none beyond.
+        StartProgram();
+        EXPECT_EQ(g_Game.GameCount, c.listed);
+        EXPECT_EQ(g_Game.StoreCount, c.listed);
+        EXPECT_EQ(g_StoreRows.DealWord(g_Game.StoreCount, DEAL_GAME), c.listed);
+        app_.reset();
+        host_.reset();
+        ResetGlobals();
+        host_ = std::make_unique<platform::HeadlessHost>();
+    }
+}
+
+}  // namespace
