@@ -346,6 +346,8 @@ void CMainFrame::OnSuggestCard() {
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
                           GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
             WriteTrace(text, LOG_MAINFRAME);
+            // The frame takes the keyboard: Enter plays the chosen card, the arrows choose another.
+            SetFocus();
         }
         if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
     }
