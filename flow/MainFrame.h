@@ -92,6 +92,10 @@ public:
     // Keeps the RectMain members while the frame is moved or sized: whether it is maximised, and
     // its rectangle while it is not.
     void KeepMainRect();
+    // Marks the whole table for its next paint: a step that changes what the table shows in many
+    // places (its colour, the cards after a trick, an undo, a completion, a loaded game) has it
+    // repainted whole, never in patches that leave old pictures beside them.
+    void InvalidateTable();
     bool IsMaximised() const;
     CSkatView* GetView() const { return View; }
 

@@ -260,6 +260,7 @@ void CMainFrame::SweepTrick(bool reset) {
     const platform::Point pile = Game.Player(winner)->GetPilePosition(winner);
     trick.DealAll(pile.x, pile.y);
     trick.RemoveCards(false);
+    InvalidateTable();
     if (reset) trick.Reset();
 }
 

@@ -118,6 +118,10 @@ int CMainFrame::OnCreate() {
     return 0;
 }
 
+void CMainFrame::InvalidateTable() {
+    if (::IsWindow(g_Shell.hTableWnd)) ::InvalidateRect(g_Shell.hTableWnd, nullptr, true);
+}
+
 bool CMainFrame::IsMaximised() const {
     if (g_Shell.IsFrameMaximised) return g_Shell.IsFrameMaximised(Handle());
     return WindowRect() == g_Shell.WorkArea;

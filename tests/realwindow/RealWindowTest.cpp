@@ -390,6 +390,44 @@ TEST_F(RealWindowPlay, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
     EXPECT_EQ(Frame().Game.trick.cards[kPersonSeat], suggested);
 }
 
+// After the trick is taken nothing of the person's card stays drawn where it lay in the trick (his
+// seat, above his name): that place shows the cloth again, as it did before he played. The cards
+// glide and the trick is taken by itself after a while, as by default; the speech balloons stay off
+// so that nothing else is drawn there.
+TEST_F(RealWindowPlay, NoCardStaysDrawnAtThePersonsSeatAfterTheTrick) {
+    WriteProfileInt("Options", "Continue", 1);
+    WriteProfileInt("Delay", "Continue", 500);
+    for (const char* glide : {"Deal", "Play", "Order", "Swap"}) WriteProfileInt("Delay", glide, 100);
+    WriteProfileInt("Settings", "Balloon", 0);
+    app_.Start(1024, 768);
+    if (HasFatalFailure()) return;
+    app_.Deal();
+    if (HasFatalFailure()) return;
+    for (int trick = 0; trick < 3; ++trick) {
+        ToThePersonsTurn();
+        if (HasFatalFailure()) return;
+        PumpFor(100);
+        const int tricksBefore = g_Game.PartyTricks[0] + g_Game.PartyTricks[1];
+        const int slot = FirstLegalSlot();
+        ASSERT_GE(slot, 0);
+        const int card = Person().cards[slot];
+        Click(QPointF(WC_GetCardX(g_Shell.hTableWnd, card) + 4, WC_GetCardY(g_Shell.hTableWnd, card) + 12));
+        ASSERT_TRUE(PumpUntil([this] { return Frame().Game.trick.present[kPersonSeat] != 0; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Shell.hTableWnd, card) < Person().GetSlotPosition(0).y - 20; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] > tricksBefore; }, 10000));
+        // Where the card lay in the trick, once the trick has been taken away.
+        ASSERT_TRUE(PumpUntil([&] { return !WC_IsCardDealt(g_Shell.hTableWnd, card); }, 10000));
+        PumpFor(300);
+        const QRect inTrick(app_.Margins().left() + Frame().Game.trick.GetSlotPosition(kPersonSeat).x,
+                            app_.Margins().top() + Frame().Game.trick.GetSlotPosition(kPersonSeat).y,
+                            WC_GetCardWidth(g_Shell.hTableWnd, 0), WC_GetCardHeight(g_Shell.hTableWnd, 0));
+        const QImage after = app_.Shot("xcb-seat-after-" + std::to_string(trick));
+        if (!Frame().Game.trick.present[kPersonSeat]) {
+            EXPECT_LT(Share(after, inTrick, IsPaper), 0.02) << "trick " << trick;
+        }
+    }
+}
+
 struct ResultCase {
     const char* name;
     bool german;
