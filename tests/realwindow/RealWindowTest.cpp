@@ -182,6 +182,18 @@ protected:
         ASSERT_TRUE(Frame().PersonMayPlay()) << "state " << g_Game.FlowState;
     }
 
+    // The program on a 1024 x 768 desktop with a seeded game dealt; then the person's first card.
+    void StartAndDeal() {
+        app_.Start(1024, 768);
+        if (HasFatalFailure()) return;
+        app_.Deal();
+    }
+    void ToTheFirstCard() {
+        StartAndDeal();
+        if (HasFatalFailure()) return;
+        ToThePersonsTurn();
+    }
+
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)
             if (Person().present[slot] && Person().ValidCard(slot, Frame().Game.trick)) return slot;
@@ -346,11 +358,7 @@ class RealWindowKeyboard : public RealWindowPlay, public ::testing::WithParamInt
 
 // With suggestions on (their default), Right raises a card the rule allows and Enter plays it.
 TEST_P(RealWindowKeyboard, RightAndEnterPlayACard) {
-    app_.Start(1024, 768);
-    if (HasFatalFailure()) return;
-    app_.Deal();
-    if (HasFatalFailure()) return;
-    ToThePersonsTurn();
+    ToTheFirstCard();
     if (HasFatalFailure()) return;
     ASSERT_TRUE(::IsWindow(Frame().KontraPrompt)) << "the suggestion bar";
     PumpFor(300);
@@ -372,11 +380,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // "Suggestion" on the bar chooses a card; Enter then plays that card.
 TEST_F(RealWindowPlay, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
-    app_.Start(1024, 768);
-    if (HasFatalFailure()) return;
-    app_.Deal();
-    if (HasFatalFailure()) return;
-    ToThePersonsTurn();
+    ToTheFirstCard();
     if (HasFatalFailure()) return;
     PumpFor(300);
     QWidget* suggest = platform::QtHost::Current()->WidgetOf(::GetDlgItem(Frame().KontraPrompt, IDC_SUGGEST));
@@ -399,9 +403,7 @@ TEST_F(RealWindowPlay, NoCardStaysDrawnAtThePersonsSeatAfterTheTrick) {
     WriteProfileInt("Delay", "Continue", 500);
     for (const char* glide : {"Deal", "Play", "Order", "Swap"}) WriteProfileInt("Delay", glide, 100);
     WriteProfileInt("Settings", "Balloon", 0);
-    app_.Start(1024, 768);
-    if (HasFatalFailure()) return;
-    app_.Deal();
+    StartAndDeal();
     if (HasFatalFailure()) return;
     for (int trick = 0; trick < 3; ++trick) {
         ToThePersonsTurn();
