@@ -31,12 +31,10 @@ void CloseOnSignal::TakeRequest() {
     // Step 1: the frame has started up (its first erase made it the shell's main frame).
     CMainFrame* frame = m_app.MainFrame();
     if (frame == nullptr || g_Shell.pMainFrame != frame || !frame->IsAlive()) return;
-    // Step 2: a modal dialog holds the frame: the request waits until it is closed.
-    const HWND hwnd = frame->Handle();
-    if (!::IsWindowEnabled(hwnd)) return;
-    // Step 3: the frame's own close, as from its close button.
+    // Step 2: the frame's close as a confirmed exit; the frame waits while it is busy and answers
+    // a question or message that holds it.
     m_pending = false;
-    ::PostMessage(hwnd, WM_CLOSE);
+    frame->OnCloseSignal();
     // Wakes a loop that would otherwise wait in Qt for the next event or timer.
     QTimer::singleShot(0, QCoreApplication::instance(), [] {});
 }

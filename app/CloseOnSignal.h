@@ -1,8 +1,8 @@
 #pragma once
 // A signal's close request (SIGTERM at a session's logout, SIGINT, SIGHUP) taken by the main frame
-// as if the person had closed its window: the frame's close writes the settings and files, a close
-// during a step or a nested wait is deferred as always. The request goes to the frame at the next
-// retrieval once the frame has started up and no modal dialog holds it; until then it waits.
+// as a confirmed exit: the frame's close writes the settings and files without asking, a close
+// during a step, a nested wait or a busy step waits until it is over. The request goes to the frame
+// at the next retrieval once the frame has started up; until then it waits.
 
 #include "platform/qt/QtCloseSignals.h"
 
@@ -22,7 +22,7 @@ public:
     CloseOnSignal& operator=(const CloseOnSignal&) = delete;
 
 private:
-    // From our loop: posts WM_CLOSE to the frame when it can take it.
+    // From our loop: hands the request to the frame once it has started up.
     void TakeRequest();
 
     platform::QtHost& m_host;

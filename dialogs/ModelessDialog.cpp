@@ -56,7 +56,7 @@ std::optional<platform::Rect> PlaceOnTableRect(const platform::Rect& frame, cons
 CModelessDialog::CModelessDialog(int id, int cutUnits)
     : platform::Dialog(TemplateFor(id)), templateId(id), cut(cutUnits) {}
 
-bool CModelessDialog::CreateBar() { return Create(nullptr, platform::Lifetime::Engine); }
+bool CModelessDialog::CreateBar(HWND owner) { return Create(owner, platform::Lifetime::Engine); }
 
 void CModelessDialog::PlaceOnTable(int adjust) {
     CMainFrame* frame = BarFrame();

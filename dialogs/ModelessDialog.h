@@ -48,8 +48,9 @@ public:
     // suggestions are off (0: none; negative: the window keeps its template position).
     CModelessDialog(int templateId, int cut);
 
-    // Creates the window hidden, without owner, engine-owned. False when it could not be made.
-    bool CreateBar();
+    // Creates the window hidden, engine-owned: a bar without owner, a panel with the frame as its
+    // owner. False when it could not be made.
+    bool CreateBar(HWND owner = nullptr);
 
     // Moves the bar over the table, centred, between the table's middle and its lower edge.
     // adjust < 0 narrows by |adjust| pixels; 1..1000 narrows by adjust when the narrowing rule
@@ -83,6 +84,14 @@ Bar* CreateBar(Args&&... args) {
     auto* bar = new Bar(std::forward<Args>(args)...);
     // On failure the engine has already freed the bar (it was engine-owned from its first handle).
     return bar->CreateBar() ? bar : nullptr;
+}
+
+// Makes an information panel the same way, owned by `owner` (the frame), so that it stays with it.
+template <class Panel, class... Args>
+Panel* CreatePanel(HWND owner, Args&&... args) {
+    if (!platform::FindDialog(Panel::kTemplateId)) return nullptr;
+    auto* panel = new Panel(std::forward<Args>(args)...);
+    return panel->CreateBar(owner) ? panel : nullptr;
 }
 
 // The frame the bars talk to (the application's main frame), or nullptr while there is none.

@@ -147,6 +147,7 @@ void CMainFrame::OnCompleteGame() {
     } else {
         MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     }
+    InvalidateTable();
     // Step 4: quiet and quick; the card play plays the person's cards too.
     g_Settings.Audio.Voice = 0;
     g_Settings.Audio.Sound = 0;

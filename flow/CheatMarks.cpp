@@ -168,7 +168,11 @@ void CMainFrame::CheckCheat(int code, int arg) {
             break;
     }
     if (mask != entryMask) g_Game.CheatMaskChanged = 1;
-    if (repaint) Invalidate();
+    // The table's colour changes with the marks: all of it.
+    if (repaint) {
+        Invalidate();
+        InvalidateTable();
+    }
 
     // Step 3: the legend shows the marks.
     if (g_Game.CheatMaskChanged) {

@@ -117,6 +117,7 @@ void CMainFrame::OnLoad() {
         SetPause(pause);
         return;
     }
+    InvalidateTable();
     // 3. The loaded game becomes the current one in the work folder too.
     const std::string loadedNote = AnnotationText;
     CheckCheat(2, 1);

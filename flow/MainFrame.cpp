@@ -7,6 +7,7 @@
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "platform/core/Accelerators.h"
+#include "platform/core/Dialog.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"
 #include "shell/SideWindows.h"
@@ -14,6 +15,7 @@
 #include "resources/CommandIds.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
+#include "shell/SkatView.h"
 
 CMainFrame::CMainFrame() = default;
 
@@ -69,6 +71,16 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE: OnClose(); return 0;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            // The frame holding the keyboard (after Esc on a bar, a suggestion, an opened panel)
+            // hands its keys to the table, as a frame does with its view.
+            if (View && View->IsAlive()) return View->SendMessage(message, wParam, lParam);
+            return platform::Window::WindowProc(message, wParam, lParam);
+        case WM_DESTROY:
+            // Windows made later (the program's last messages) have no main window to belong to.
+            if (platform::Dialog::DefaultOwner() == Handle()) platform::Dialog::SetDefaultOwner(nullptr);
+            return platform::Window::WindowProc(message, wParam, lParam);
         case WM_INITMENUPOPUP: {
             auto* popup = reinterpret_cast<platform::Menu*>(wParam);
             if (!popup) return 0;

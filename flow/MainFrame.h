@@ -78,12 +78,24 @@ public:
     bool CloseNeedsQuestion() const;
     // The person already agreed to close (the language switch asked): the close asks no more.
     int CloseConfirmed = 0;
+    // A close signal (SIGTERM at the session's logout, SIGINT, SIGHUP): the close sequence runs as
+    // if its question were answered Yes. A question or message holding the frame is answered as by
+    // Esc, since nobody may be there to; a close that arrives while the frame is busy waits until
+    // the step is over instead of being dropped.
+    void OnCloseSignal();
+    // Ends the modal dialogs that hold the frame with Cancel while a close signal waits.
+    void EndModalDialogsForExit();
+    int ExitRequested = 0;
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
     void SetView(CSkatView* view) { View = view; }
     // Keeps the RectMain members while the frame is moved or sized: whether it is maximised, and
     // its rectangle while it is not.
     void KeepMainRect();
+    // Marks the whole table for its next paint: a step that changes what the table shows in many
+    // places (its colour, the cards after a trick, an undo, a completion, a loaded game) has it
+    // repainted whole, never in patches that leave old pictures beside them.
+    void InvalidateTable();
     bool IsMaximised() const;
     CSkatView* GetView() const { return View; }
 

@@ -152,6 +152,9 @@ void CMainFrame::OnTick() {
     const bool promptOpen = ::IsWindow(PromptDialog);
     const bool messageOpen = ::IsWindow(MessageDialog());
 
+    // A close signal waits: a message the step opened meanwhile is answered as by Esc.
+    EndModalDialogsForExit();
+
     // Step 2: a finished game whose prompt is still up is broken off.
     if (promptOpen && RepeatAllowed) OnBreak();
 

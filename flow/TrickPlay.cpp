@@ -269,6 +269,7 @@ void CMainFrame::SweepTrick(bool reset) {
     const platform::Point pile = Game.Player(winner)->GetPilePosition(winner);
     trick.DealAll(pile.x, pile.y);
     trick.RemoveCards(false);
+    InvalidateTable();
     if (reset) trick.Reset();
 }
 
@@ -356,6 +357,8 @@ void CMainFrame::OnSuggestCard() {
                           GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
             WriteTrace(text, LOG_MAINFRAME);
             if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) VoiceSupport(card, -1);
+            // The frame takes the keyboard: Enter plays the chosen card, the arrows choose another.
+            SetFocus();
         }
         if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
     }

@@ -259,6 +259,7 @@ void CMainFrame::OnUndo() {
     SoundEffect(10, false);
     if (!::IsWindow(ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
+    InvalidateTable();
     ShowGameStatusDialog();
     ShowDataDialog(0, 1);
     ShowTrickWinner();
@@ -275,6 +276,7 @@ void CMainFrame::OnRecover() {
     if (HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
     SoundEffect(10, false);
     RedoTrick(false);
+    InvalidateTable();
     ShowGameStatusDialog();
     ShowDataDialog(0, 1);
     ShowTrickWinner();

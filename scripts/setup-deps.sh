@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info
   poppler-utils
-  xvfb xauth
+  xvfb xauth openbox x11-utils xdotool
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "match/Profile.h"
 #include "model/Settings.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Dialog.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Menu.h"
@@ -137,6 +138,9 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
 
     // Steps 11 and 12.
     g_Shell.hSharedMainWnd = Frame->Handle();
+    // The main window owns every window made without one: the prompt bars above the table, the
+    // message dialogs.
+    platform::Dialog::SetDefaultOwner(Frame->Handle());
     g_Shell.HelpFile = Frame->HelpFilePath;
     AppName = product;
 

@@ -17,6 +17,8 @@
 #include "platform/core/Registry.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
+#include "platform/core/WindowSystem.h"
+#include "platform/core/Dialog.h"
 #include "resources/CommandIds.h"
 #include "resources/ToolBar.h"
 #include "resources/ids.h"
@@ -122,6 +124,10 @@ int CMainFrame::OnCreate() {
     return 0;
 }
 
+void CMainFrame::InvalidateTable() {
+    if (::IsWindow(g_Shell.hTableWnd)) ::InvalidateRect(g_Shell.hTableWnd, nullptr, true);
+}
+
 bool CMainFrame::IsMaximised() const {
     if (g_Shell.IsFrameMaximised) return g_Shell.IsFrameMaximised(Handle());
     return WindowRect() == g_Shell.WorkArea;
@@ -138,9 +144,29 @@ bool CMainFrame::CloseNeedsQuestion() const {
     return state != STATE_INIT && state != STATE_IDLE && state != STATE_NEW && state != STATE_PASS;
 }
 
+void CMainFrame::OnCloseSignal() {
+    if (!IsAlive()) return;
+    ExitRequested = 1;
+    CloseConfirmed = 1;
+    EndModalDialogsForExit();
+    PostMessage(WM_CLOSE);
+}
+
+void CMainFrame::EndModalDialogsForExit() {
+    if (!ExitRequested) return;
+    // Each dialog ends after the dispatch in which it was ended; a nested one first.
+    const std::vector<platform::Window*> loops = platform::WindowSystem::Instance().ModalLoops();
+    for (auto it = loops.rbegin(); it != loops.rend(); ++it)
+        if ((*it)->IsAlive()) platform::EndDialog((*it)->Handle(), IDCANCEL);
+}
+
 void CMainFrame::OnClose() {
-    // Step 1: a computer's auction or Ramsch step runs: the request is dropped.
-    if (BusyFlag) return;
+    // Step 1: a computer's auction or Ramsch step runs: the person's request is dropped; a close
+    // signal's waits until the step is over.
+    if (BusyFlag) {
+        if (ExitRequested) CloseDeferred = 1;
+        return;
+    }
     // A close inside a nested wait or step waits until that has unwound; the step is told to stop.
     if (StepDepth > 0 || g_Shell.ModalPumpActive) {
         CloseDeferred = 1;

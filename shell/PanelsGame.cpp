@@ -95,7 +95,7 @@ void CMainFrame::ShowDataDialog(int reset, int collect) {
         panel->UpdateFields();
         return;
     }
-    if (reset || !collect) OpenPanel(*this, CreateBar<CDataDialog>(), CM_CLOSE_DATA);
+    if (reset || !collect) OpenPanel(*this, CreatePanel<CDataDialog>(Handle()), CM_CLOSE_DATA);
 }
 
 void CMainFrame::ShowTrickWinner() {
@@ -120,7 +120,7 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     if (panel) {
         panel->UpdateFields();
     } else if (!reset && !collect) {
-        OpenPanel(*this, CreateBar<CStateDialog>(), CM_CLOSE_STATE);
+        OpenPanel(*this, CreatePanel<CStateDialog>(Handle()), CM_CLOSE_STATE);
         panel = PanelAs<CStateDialog>(PanelWindow(CM_CLOSE_STATE));
         StateWindowUsed = 1;
     }

@@ -135,12 +135,12 @@ void CMainFrame::ShowAnnotationDialog() {
     const std::string note = AnnotationText;
     if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(*this, CM_CLOSE_ANNOTATION);
     AnnotationText = note;
-    OpenPanel(*this, CreateBar<CAnnotationDialog>(AnnotationName(), &AnnotationText), CM_CLOSE_ANNOTATION);
+    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &AnnotationText), CM_CLOSE_ANNOTATION);
 }
 
 void CMainFrame::ShowGameValueDialog() {
     if (PanelWindow(CM_CLOSE_GAME_VALUE)) return;
-    OpenPanel(*this, CreateBar<CGameValueDialog>(), CM_CLOSE_GAME_VALUE);
+    OpenPanel(*this, CreatePanel<CGameValueDialog>(Handle()), CM_CLOSE_GAME_VALUE);
 }
 
 void CMainFrame::UpdateGameValueBid() {

@@ -2,6 +2,7 @@
 // order (other process, posted, input, paint, timers).
 #include <algorithm>
 
+#include "platform/core/Control.h"
 #include "platform/core/WindowSystem.h"
 
 namespace platform {
@@ -186,10 +187,16 @@ bool WindowSystem::TakeInput(Message& out, HWND filter, UINT first, UINT last, b
                 down = 0;
             }
         }
-        // A press on an inactive top-level window activates it first.
+        // A press on an inactive top-level window activates it first. Then the window pressed takes
+        // the keyboard, as a click on a window does on the desktop (the table after a click on it);
+        // a control takes the focus itself where it wants it.
         if (mouse && IsButtonDown(taken.message) && !IsWindow(m_capture)) {
             const HWND top = TopLevelOf(target);
             if (top != m_active) Activate(top, true, WA_CLICKACTIVE);
+            if (!IsWindow(target)) continue;
+            if (!dynamic_cast<Control*>(FromHandle(target)) && !IsSelfOrDescendant(target, m_focus) &&
+                CanTakeFocus(target))
+                SetFocus(target);
             if (!IsWindow(target)) continue;
         }
         out = message;

@@ -14,19 +14,12 @@ namespace {
 
 constexpr int kSignals[3] = {SIGTERM, SIGINT, SIGHUP};
 
-// Read by the handler only: the pipe's write end and whether a request is already out.
+// Read by the handler only: the pipe's write end.
 volatile std::sig_atomic_t g_writeEnd = -1;
-volatile std::sig_atomic_t g_requested = 0;
 
 extern "C" void OnCloseSignal(int number) {
-    // A second signal: the first request was not taken, so the program ends the way the signal
-    // says, at once.
-    if (g_requested) {
-        std::signal(number, SIG_DFL);
-        std::raise(number);
-        return;
-    }
-    g_requested = 1;
+    // Every signal is the same request: a second one while the first is taken (the program writing
+    // its settings and files) must not cut the writing short.
     const int savedErrno = errno;
     const char byte = static_cast<char>(number);
     // A full pipe already holds a request; nothing is lost by dropping this byte.
@@ -55,7 +48,6 @@ bool MakePipe(int ends[2]) {
 QtCloseSignals::QtCloseSignals(std::function<void()> onRequest) : m_onRequest(std::move(onRequest)) {
     if (!MakePipe(m_pipe)) return;
     g_writeEnd = m_pipe[1];
-    g_requested = 0;
     m_notifier = std::make_unique<QSocketNotifier>(m_pipe[0], QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { Drain(); });
 
@@ -73,7 +65,6 @@ QtCloseSignals::~QtCloseSignals() {
     }
     m_notifier.reset();
     g_writeEnd = -1;
-    g_requested = 0;
     if (m_pipe[0] >= 0) close(m_pipe[0]);
     if (m_pipe[1] >= 0) close(m_pipe[1]);
 }

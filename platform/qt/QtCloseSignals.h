@@ -2,9 +2,10 @@
 // platform::QtCloseSignals: SIGTERM, SIGINT and SIGHUP (a session's logout, Ctrl+C in the shell,
 // the terminal gone) become a request to close, handed to the program from Qt's event processing.
 // The handler itself only writes the signal's number into a pipe (nothing else is safe inside a
-// signal handler); a QSocketNotifier on the pipe's other end calls the request. A second signal
-// ends the program at once, for a program that cannot take the first one. One at a time; the
-// previous handlers come back when it goes.
+// signal handler); a QSocketNotifier on the pipe's other end calls the request. A later signal is
+// the same request again and never ends the program by itself, so that the writing of the settings
+// and files that the first one started is never cut short. One at a time; the previous handlers
+// come back when it goes.
 
 #include <csignal>
 #include <functional>
@@ -16,8 +17,8 @@ namespace platform {
 
 class QtCloseSignals {
 public:
-    // `onRequest` runs from Qt's event processing (never inside the signal handler), once, after
-    // the first signal.
+    // `onRequest` runs from Qt's event processing (never inside the signal handler), once for the
+    // signals that arrived since it last ran.
     explicit QtCloseSignals(std::function<void()> onRequest);
     ~QtCloseSignals();
     QtCloseSignals(const QtCloseSignals&) = delete;

@@ -515,9 +515,19 @@ void QtHost::CreateMirror(HWND hwnd) {
     } else {
         const auto* dialog = dynamic_cast<const Dialog*>(window);
         const DialogTemplate* dialogTemplate = dialog ? dialog->Template() : nullptr;
-        // A prompt strip: no caption, a thin border, above the main window although it has no owner.
+        // As on the desktop the program was made for, a window made without an owner belongs to the
+        // main window; an owned window stays above its owner on the screen.
+        HWND owner = window->GetOwner();
+        if (!owner && hwnd != Dialog::DefaultOwner()) owner = Dialog::DefaultOwner();
+        QWidget* ownerWidget = WidgetOf(owner);
+        // A prompt strip: no caption, a thin border. An owned overlapped window (a side window)
+        // keeps its caption and buttons but is a dialog to the window manager, the kind it keeps
+        // above the window it belongs to.
         const bool strip = dialogTemplate && (dialogTemplate->style & DLG_STRIP) != 0;
         Qt::WindowFlags flags = window->Kind() == WindowKind::Popup ? Qt::Dialog : Qt::Window;
+        if (window->Kind() == WindowKind::Overlapped && ownerWidget)
+            flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                    Qt::WindowCloseButtonHint;
         if (strip) flags = Qt::Tool | Qt::FramelessWindowHint;
         auto* widget = new QtWindowWidget(*this, hwnd, nullptr, flags);
         widget->setWindowTitle(QString::fromStdString(window->Title()));
@@ -526,14 +536,11 @@ void QtHost::CreateMirror(HWND hwnd) {
             widget->SetClientMargins(QMargins(1, 1, 1, 1));
             widget->SetThinBorder(true);
         }
-        // An owned window stays above its owner; a strip stays above the main window.
-        HWND above = window->GetOwner();
-        if (!above && strip) above = Dialog::DefaultOwner();
-        if (QWidget* owner = WidgetOf(above)) {
+        if (ownerWidget) {
             widget->winId();
-            owner->winId();
-            if (widget->windowHandle() && owner->windowHandle())
-                widget->windowHandle()->setTransientParent(owner->windowHandle());
+            ownerWidget->winId();
+            if (widget->windowHandle() && ownerWidget->windowHandle())
+                widget->windowHandle()->setTransientParent(ownerWidget->windowHandle());
         }
         mirror.widget = widget;
     }

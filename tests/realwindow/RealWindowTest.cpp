@@ -1,18 +1,25 @@
-// The program in a real window on an X server (run through xvfb-run on the xcb platform): the
-// person plays one card by a mouse click and one by Right and Enter, each seen in the trick on a
-// screenshot, and the result dialog shows its rich text in both editions.
+// The program in a real window on an X server (run through xvfb-run on the xcb platform, with openbox
+// managing the windows): the person plays one card by a mouse click and one by Right and Enter, each
+// seen in the trick on a screenshot; the bidding bar stays above the main window after clicks on the
+// table and a maximise; with suggestions on the keyboard plays his card after Esc, a click on the
+// table or the suggestion; the result dialog shows its rich text in both editions. Clicks and keys
+// that the window manager must see go through the X server (xdotool), the stacking is read from it
+// (xprop).
 //
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
 
 #include <cstdlib>
+#include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -84,6 +91,65 @@ QImage Grab(QWidget* widget, const std::string& name) {
     return shot;
 }
 
+// Runs an X tool to its end (at most five seconds) and gives what it printed.
+std::string RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    return process.readAllStandardOutput().toStdString();
+}
+
+// The window ids of an xprop answer ("NAME(WINDOW): window id # 0x200003, 0x400007"), in order.
+std::vector<unsigned long> WindowIds(const std::string& answer) {
+    std::vector<unsigned long> ids;
+    const std::size_t hash = answer.find('#');
+    if (hash == std::string::npos) return ids;
+    std::size_t at = hash + 1;
+    while ((at = answer.find("0x", at)) != std::string::npos) {
+        std::size_t end = at;
+        ids.push_back(std::stoul(answer.substr(at), &end, 16));
+        at += end;
+    }
+    return ids;
+}
+
+// The client windows from bottom to top, as the window manager stacks them.
+std::vector<unsigned long> Stacking() {
+    return WindowIds(RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
+}
+
+// The window a window is transient for, 0 for none.
+unsigned long TransientFor(unsigned long window) {
+    const std::vector<unsigned long> ids = WindowIds(RunTool(
+        QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), QStringLiteral("WM_TRANSIENT_FOR")}));
+    return ids.empty() ? 0 : ids.front();
+}
+
+// Position in the stacking, -1 when the window is not in it.
+int StackIndex(const std::vector<unsigned long>& stacking, unsigned long window) {
+    for (std::size_t i = 0; i < stacking.size(); ++i)
+        if (stacking[i] == window) return static_cast<int>(i);
+    return -1;
+}
+
+// A press and release of the first button at a point of a widget, through the X server.
+void RealClick(QWidget* widget, QPoint at) {
+    const QPoint screen = widget->mapToGlobal(at);
+    RunTool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
+                                        QString::number(screen.y()), QStringLiteral("click"), QStringLiteral("1")});
+    qttest::PumpFor(300);
+}
+
+// A key (an X key name: Return, Right, Escape, ctrl+n) typed through the X server.
+void RealKey(const char* name) {
+    RunTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(name)});
+    qttest::PumpFor(300);
+}
+
 class RealWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")); }
@@ -115,6 +181,18 @@ protected:
             PumpUntil([this] { return Frame().PersonMayPlay(); }, 300);
         }
         ASSERT_TRUE(Frame().PersonMayPlay()) << "state " << g_Game.FlowState;
+    }
+
+    // The program on a 1024 x 768 desktop with a seeded game dealt; then the person's first card.
+    void StartAndDeal() {
+        app_.Start(1024, 768);
+        if (HasFatalFailure()) return;
+        app_.Deal();
+    }
+    void ToTheFirstCard() {
+        StartAndDeal();
+        if (HasFatalFailure()) return;
+        ToThePersonsTurn();
     }
 
     int FirstLegalSlot() {
@@ -196,16 +274,17 @@ TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
     ExpectCardInTrick(clicked, clickedInHand, beforeClick, "xcb-card-by-click");
     if (HasFatalFailure()) return;
 
-    // 2. The next trick: the keyboard goes to the table (a bar's button may hold it, and the virtual
-    // server has no window manager to activate the window on a click), Right raises a card the rule
-    // allows, Enter plays it.
+    // 2. The next trick: the keyboard goes to the table (a bar's button may hold it, and the window
+    // manager activates the main window on request only once it has taken the bar's activation),
+    // Right raises a card the rule allows, Enter plays it.
     PumpUntil([this] { return !Frame().PersonMayPlay(); }, 5000);
     ToThePersonsTurn();
     if (HasFatalFailure()) return;
+    PumpFor(300);
     app_.Widget()->activateWindow();
-    PumpUntil([] { return QApplication::activeWindow() != nullptr; }, 3000);
+    PumpUntil([this] { return QApplication::activeWindow() == app_.Widget(); }, 3000);
     ::SetFocus(g_Shell.hTableWnd);
-    PumpFor(100);
+    PumpUntil([this] { return QApplication::focusWidget() == Table(); }, 3000);
     ASSERT_EQ(QApplication::focusWidget(), Table());
     ASSERT_EQ(Person().GetSelectedCard(), 0);
     const QImage beforeKeys = app_.Shot("xcb-before-keys");
@@ -221,6 +300,135 @@ TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
     ASSERT_TRUE(Person().ValidCard(Person().FindCard(keyed), Frame().Game.trick));
     Key(Qt::Key_Return);
     ExpectCardInTrick(keyed, inHand[keyed], beforeKeys, "xcb-card-by-keys");
+}
+
+// A point of the table that no card covers, near its top left corner.
+constexpr QPoint kBareTable{6, 6};
+
+// The bidding bar of a new game (Ctrl+N) stays above the main window, transient for it, after a
+// click on the table and after the main window is maximised and clicked again.
+TEST_F(RealWindowPlay, TheBiddingBarStaysAboveTheMainWindow) {
+    app_.Start(1024, 768);
+    if (HasFatalFailure()) return;
+    PumpFor(300);
+    ASSERT_NE(Table(), nullptr);
+    RealClick(Table(), kBareTable);
+    RealKey("ctrl+n");
+    ASSERT_TRUE(PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 20000));
+    PumpFor(300);
+    QWidget* bar = platform::QtHost::Current()->WidgetOf(Frame().PromptDialog);
+    ASSERT_NE(bar, nullptr);
+    const unsigned long barId = bar->winId();
+    const unsigned long mainId = app_.Widget()->winId();
+    EXPECT_EQ(TransientFor(barId), mainId);
+
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"a click on the table", [this] { RealClick(Table(), kBareTable); }},
+        {"maximised", [this] {
+             app_.Widget()->showMaximized();
+             PumpUntil([this] { return app_.Widget()->isMaximized(); }, 3000);
+             PumpFor(500);
+         }},
+        {"a click on the maximised table", [this] { RealClick(Table(), kBareTable); }},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        ASSERT_TRUE(Frame().IsAuctionBarOpen()) << step.name;
+        const std::vector<unsigned long> stacking = Stacking();
+        const int barAt = StackIndex(stacking, barId);
+        const int mainAt = StackIndex(stacking, mainId);
+        ASSERT_GE(mainAt, 0) << step.name;
+        EXPECT_GT(barAt, mainAt) << step.name;
+        EXPECT_TRUE(bar->isVisible()) << step.name;
+    }
+}
+
+struct KeyboardCase {
+    const char* name;
+    // What the person does first, with the suggestion bar holding the keyboard at his turn.
+    std::function<void(QWidget* table)> first;
+};
+
+void PrintTo(const KeyboardCase& c, std::ostream* out) { *out << c.name; }
+
+class RealWindowKeyboard : public RealWindowPlay, public ::testing::WithParamInterface<KeyboardCase> {};
+
+// With suggestions on (their default), Right raises a card the rule allows and Enter plays it.
+TEST_P(RealWindowKeyboard, RightAndEnterPlayACard) {
+    ToTheFirstCard();
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(::IsWindow(Frame().KontraPrompt)) << "the suggestion bar";
+    PumpFor(300);
+    GetParam().first(Table());
+    ASSERT_FALSE(Frame().Game.trick.present[kPersonSeat]);
+    RealKey("Right");
+    const int chosen = Person().GetSelectedCard();
+    ASSERT_TRUE(IsCardCode(chosen));
+    RealKey("Return");
+    ASSERT_TRUE(PumpUntil([this] { return Frame().Game.trick.present[kPersonSeat] != 0; }, 5000));
+    EXPECT_EQ(Frame().Game.trick.cards[kPersonSeat], chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HandOver, RealWindowKeyboard,
+    ::testing::Values(KeyboardCase{"EscOnTheBar", [](QWidget*) { RealKey("Escape"); }},
+                      KeyboardCase{"ClickOnTheTable", [](QWidget* table) { RealClick(table, kBareTable); }}),
+    [](const ::testing::TestParamInfo<KeyboardCase>& info) { return std::string(info.param.name); });
+
+// "Suggestion" on the bar chooses a card; Enter then plays that card.
+TEST_F(RealWindowPlay, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
+    ToTheFirstCard();
+    if (HasFatalFailure()) return;
+    PumpFor(300);
+    QWidget* suggest = platform::QtHost::Current()->WidgetOf(::GetDlgItem(Frame().KontraPrompt, IDC_SUGGEST));
+    ASSERT_NE(suggest, nullptr);
+    RealClick(suggest, suggest->rect().center());
+    ASSERT_TRUE(PumpUntil([this] { return Frame().SelectedSlot >= 0; }, 3000));
+    const int suggested = Person().cards[Frame().SelectedSlot];
+    ASSERT_TRUE(IsCardCode(suggested));
+    RealKey("Return");
+    ASSERT_TRUE(PumpUntil([this] { return Frame().Game.trick.present[kPersonSeat] != 0; }, 5000));
+    EXPECT_EQ(Frame().Game.trick.cards[kPersonSeat], suggested);
+}
+
+// After the trick is taken nothing of the person's card stays drawn where it lay in the trick (his
+// seat, above his name): that place shows the cloth again, as it did before he played. The cards
+// glide and the trick is taken by itself after a while, as by default; the speech balloons stay off
+// so that nothing else is drawn there.
+TEST_F(RealWindowPlay, NoCardStaysDrawnAtThePersonsSeatAfterTheTrick) {
+    WriteProfileInt("Options", "Continue", 1);
+    WriteProfileInt("Delay", "Continue", 500);
+    for (const char* glide : {"Deal", "Play", "Order", "Swap"}) WriteProfileInt("Delay", glide, 100);
+    WriteProfileInt("Settings", "Balloon", 0);
+    StartAndDeal();
+    if (HasFatalFailure()) return;
+    for (int trick = 0; trick < 3; ++trick) {
+        ToThePersonsTurn();
+        if (HasFatalFailure()) return;
+        PumpFor(100);
+        const int tricksBefore = g_Game.PartyTricks[0] + g_Game.PartyTricks[1];
+        const int slot = FirstLegalSlot();
+        ASSERT_GE(slot, 0);
+        const int card = Person().cards[slot];
+        Click(QPointF(WC_GetCardX(g_Shell.hTableWnd, card) + 4, WC_GetCardY(g_Shell.hTableWnd, card) + 12));
+        ASSERT_TRUE(PumpUntil([this] { return Frame().Game.trick.present[kPersonSeat] != 0; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Shell.hTableWnd, card) < Person().GetSlotPosition(0).y - 20; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] > tricksBefore; }, 10000));
+        // Where the card lay in the trick, once the trick has been taken away.
+        ASSERT_TRUE(PumpUntil([&] { return !WC_IsCardDealt(g_Shell.hTableWnd, card); }, 10000));
+        PumpFor(300);
+        const QRect inTrick(app_.Margins().left() + Frame().Game.trick.GetSlotPosition(kPersonSeat).x,
+                            app_.Margins().top() + Frame().Game.trick.GetSlotPosition(kPersonSeat).y,
+                            WC_GetCardWidth(g_Shell.hTableWnd, 0), WC_GetCardHeight(g_Shell.hTableWnd, 0));
+        const QImage after = app_.Shot("xcb-seat-after-" + std::to_string(trick));
+        if (!Frame().Game.trick.present[kPersonSeat]) {
+            EXPECT_LT(Share(after, inTrick, IsPaper), 0.02) << "trick " << trick;
+        }
+    }
 }
 
 struct ResultCase {
