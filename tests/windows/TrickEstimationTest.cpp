@@ -4,6 +4,7 @@
 #include "windows/TrickEstimation.h"
 
 #include "flow/EstimatedGame.h"
+#include "flow/FlowFixture.h"
 #include "flow/FrameFixture.h"
 #include "match/WindowSections.h"
 #include "model/CardCodes.h"
@@ -126,6 +127,55 @@ TEST_F(TrickEstimationTest, TheFirstOpeningWithTheDefaultSeatAsksAndYesMarksTheG
     EXPECT_EQ(EstimationSeatBits(), 1);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
 }
+
+// The question before an opponent's data shows heads with the window's own name and carries it as
+// its title, in both editions, on choosing an opponent in the panel.
+struct RevealCase {
+    const char* name;
+    const platform::ResourceSet* edition;
+    const char* caption;
+    const char* question;
+};
+
+class RevealQuestionTest : public FrameFixture, public ::testing::WithParamInterface<RevealCase> {
+protected:
+    void SetUp() override {
+        UseEdition(*GetParam().edition);
+        StartProgram();
+    }
+};
+
+TEST_P(RevealQuestionTest, CarriesTheWindowsOwnName) {
+    const RevealCase& c = GetParam();
+    g_Settings.View.Player = 0x22;  // the person's own seat asks nothing on opening
+    Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+    host_->PumpUntilIdle();
+    CTrickEstimation* window = Frame().TrickEstimationWindow();
+    ASSERT_NE(window, nullptr);
+    // Choosing seat 1: the box opens for real and a timer looks at it before answering No.
+    testsupport::ModalAnswerer answerer;
+    answerer.answer = IDNO;
+    std::vector<std::string> texts;
+    answerer.probe = [&texts](HWND) {
+        if (platform::MessageBoxDialog* box = platform::ActiveMessageBox()) texts.push_back(box->Text());
+        return 0;
+    };
+    answerer.Start();
+    window->PanelDialog()->GetControlAs<platform::ComboBox>(IDC_ESTIMATION_PLAYER)->Choose(1);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(answerer.answered, std::vector<std::string>{c.caption});
+    ASSERT_EQ(texts.size(), 1u);
+    const std::string& text = texts[0];
+    EXPECT_EQ(text.rfind(std::string(c.caption) + "\n\n", 0), 0u) << text;
+    EXPECT_NE(text.find(std::string(c.question) + Frame().GetPlayerName(1) + "'"), std::string::npos) << text;
+    EXPECT_EQ(text.find(platform::LoadString(IDS_GAME_STATUS)), std::string::npos) << text;
+    EXPECT_EQ(window->Player, Frame().Game.Player(2)) << "No keeps the person's own data";
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, RevealQuestionTest,
+                         ::testing::Values(RevealCase{"English", &EnglishResources(), "Trick Estimation", "Shall '"},
+                                           RevealCase{"German", &GermanResources(), "Stichabschätzung", "Soll '"}),
+                         [](const ::testing::TestParamInfo<RevealCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TrickEstimationTest, NoShowsThePersonReleasesTheLockAndWritesOnlyTheEstimationHalf) {
     g_Settings.View.Player = 0x01;  // the state panel's half shows seat 1, the estimation seat 0
