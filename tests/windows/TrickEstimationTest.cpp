@@ -12,6 +12,7 @@
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
 #include "resources/CommandIds.h"
+#include "shell/ShellGlobals.h"
 #include "resources/EstimationTemplates.h"
 #include "windows/TrickEstimationDialog.h"
 
@@ -126,6 +127,49 @@ TEST_F(TrickEstimationTest, TheFirstOpeningWithTheDefaultSeatAsksAndYesMarksTheG
     EXPECT_EQ(window->Player, Frame().Game.Player(1));
     EXPECT_EQ(EstimationSeatBits(), 1);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+}
+
+// The window opens at least as wide as its sheet (with the vertical bar where the sheet is taller
+// than the client), as far as the work area allows, and wholly inside the work area.
+TEST_F(TrickEstimationTest, TheWindowOpensAsWideAsItsSheet) {
+    struct Case {
+        const char* what;
+        platform::Rect workArea;
+        bool stored;
+        platform::Rect place;
+        int clientWidth;  // the least width of the client beside a vertical bar; 0: the work area's width
+    };
+    const platform::Rect wide{0, 0, 1920, 1040};
+    const Case cases[] = {
+        {"the default on a wide screen", wide, false, {}, kEstimationSheetWidth},
+        {"the default on a 768-pixel screen", {0, 52, 1024, 744}, false, {}, kEstimationSheetWidth},
+        {"lower than the sheet: the vertical bar beside it", {0, 52, 1024, 660}, false, {}, kEstimationSheetWidth},
+        {"a narrow stored place", wide, true, {900, 100, 1200, 900}, kEstimationSheetWidth},
+        {"a narrow stored place at the right edge", wide, true, {1700, 100, 1900, 900}, kEstimationSheetWidth},
+        {"a work area narrower than the sheet", {0, 0, 480, 1040}, false, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Shell.WorkArea = c.workArea;
+        if (c.stored) WriteWindowRect("RectTrickEstimation", {c.place.left, c.place.top, c.place.right, c.place.bottom});
+        g_Settings.View.Player = 0x22;
+        host_->Answers().PushMessageBoxAnswer(IDYES);
+        CTrickEstimation* window = Open(IDYES);
+        ASSERT_NE(window, nullptr);
+        while (host_->Answers().PendingMessageBoxAnswers() > 0) host_->Answers().TakeMessageBoxAnswer();
+        platform::Rect client;
+        GetClientRect(window->Handle(), &client);
+        const platform::Rect rect = window->WindowRect();
+        if (c.clientWidth > 0) EXPECT_GE(client.Width(), c.clientWidth);
+        else EXPECT_EQ(rect.Width(), c.workArea.Width());
+        EXPECT_GE(rect.left, c.workArea.left);
+        EXPECT_GE(rect.top, c.workArea.top);
+        EXPECT_LE(rect.right, c.workArea.right);
+        EXPECT_LE(rect.bottom, c.workArea.bottom);
+        Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+        host_->PumpUntilIdle();
+        ASSERT_EQ(Frame().TrickEstimationWindow(), nullptr);
+    }
 }
 
 // The question before an opponent's data shows heads with the window's own name and carries it as
