@@ -6,6 +6,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -17,6 +18,7 @@
 #include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtPictures.h"
+#include "platform/qt/QtPlacement.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
 #include "resources/ToolBar.h"
@@ -32,9 +34,67 @@ inline platform::Rect ClientRoom(const QRect& area, const QMargins& bars) {
     return {room.left(), room.top(), room.left() + room.width(), room.top() + room.height()};
 }
 
+// The desktop and work area of the frame's screen as room for the frame's client area: its bars
+// and the window manager's frame (title bar and borders) taken off every side, so that a window
+// kept inside the work area shows its title bar on the screen.
+inline void TellDesktop(HWND frameHandle) {
+    platform::QtHost* host = platform::QtHost::Current();
+    const auto* widget = host ? dynamic_cast<const platform::QtWindowWidget*>(host->WidgetOf(frameHandle)) : nullptr;
+    const QScreen* screen = widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QMargins room = (widget ? widget->ClientMargins() : QMargins()) + platform::WindowDecoration(widget);
+    g_Shell.Desktop = ClientRoom(screen->geometry(), room);
+    g_Shell.WorkArea = ClientRoom(screen->availableGeometry(), room);
+}
+
+// Watches the frame until the window manager has framed it: its real frame replaces the guessed one.
+class FramedWatch : public QObject {
+public:
+    FramedWatch(QWidget* frameWidget, HWND frameHandle) : QObject(frameWidget), m_frame(frameHandle) {
+        frameWidget->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (event->type() == QEvent::Move || event->type() == QEvent::Show) && widget->isVisible() &&
+            widget->frameGeometry() != widget->geometry()) {
+            TellDesktop(m_frame);
+            widget->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    HWND m_frame;
+};
+
+// Tells the shell the desktop now, again once the frame is framed, and whenever a screen changes
+// its size or free area or the primary screen changes (the next window opened keeps to the new
+// one; stored places are kept inside it as they are read).
+inline void FollowDesktop(HWND frameHandle) {
+    TellDesktop(frameHandle);
+    platform::QtHost* host = platform::QtHost::Current();
+    QWidget* frameWidget = host ? host->WidgetOf(frameHandle) : nullptr;
+    // The offscreen platform has no window manager and no screens that change: what it told stays.
+    if (!frameWidget || !qApp || QGuiApplication::platformName() == QStringLiteral("offscreen")) return;
+    // The frame's widget is the context: the watches end with it.
+    QWidget* context = frameWidget->window();
+    new FramedWatch(context, frameHandle);
+    const auto retell = [frameHandle] { TellDesktop(frameHandle); };
+    const auto watchScreen = [context, retell](QScreen* screen) {
+        QObject::connect(screen, &QScreen::availableGeometryChanged, context, retell);
+        QObject::connect(screen, &QScreen::geometryChanged, context, retell);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
+    QObject::connect(qApp, &QGuiApplication::screenAdded, context, [watchScreen, retell](QScreen* screen) {
+        watchScreen(screen);
+        retell();
+    });
+    QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, context, retell);
+}
+
 // Attaches the frame's bars (its menu 128, tool bar, status bar model and update function, the
 // accelerators 128, the application fonts for the status bar) and tells the shell the desktop and
-// work area of the primary screen, less the bars, and how the window manager maximises the frame. Call after InitInstance, before the loop runs
+// work area of the frame's screen, less the bars and the window manager's frame (and again as they change), and how the window manager maximises the frame. Call after InitInstance, before the loop runs
 // (the first erase lays the frame out on that desktop). False without a frame or a host.
 inline bool AttachProgramFrame(CSkatApp& app) {
     CMainFrame* frame = app.MainFrame();
@@ -59,13 +119,7 @@ inline bool AttachProgramFrame(CSkatApp& app) {
     // application's icon is every window's icon unless it sets its own.
     QApplication::setWindowIcon(platform::ProgramIcon());
 
-    QMargins margins;
-    if (const auto* widget = dynamic_cast<const platform::QtWindowWidget*>(host->WidgetOf(frame->Handle())))
-        margins = widget->ClientMargins();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        g_Shell.Desktop = ClientRoom(screen->geometry(), margins);
-        g_Shell.WorkArea = ClientRoom(screen->availableGeometry(), margins);
-    }
+    FollowDesktop(frame->Handle());
     // The window manager maximises the frame; the size it gives comes back as a move.
     g_Shell.ShowFrameMaximised = [](HWND hwnd) {
         platform::QtHost* current = platform::QtHost::Current();

@@ -8,6 +8,7 @@
 #include "model/Settings.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Resources.h"
+#include "platform/core/RichText.h"
 #include "platform/core/RichTextReader.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
@@ -126,13 +127,30 @@ int MessageTextLines(const std::string& text) {
 }
 
 // The text box grows by its template height for every line of the text (one line: twice its
-// height); everything below it moves down and the window grows with it.
+// height), or to the height the host lays the text out in where that is more.
 void CGameMessageDialog::GrowWithText() {
     const HWND box = GetDlgItem(IDC_TEXT);
     if (!box) return;
+    const int boxHeight = ::WindowFromHandle(box)->WindowRect().Height();
     const int lines = std::min(MessageTextLines(text), kMostTextLines);
+    GrowTextBy(std::max(lines * boxHeight, LaidOutGrowth()));
+}
+
+int CGameMessageDialog::LaidOutGrowth() {
+    const HWND box = GetDlgItem(IDC_TEXT);
+    if (!box) return 0;
+    const int boxHeight = ::WindowFromHandle(box)->WindowRect().Height();
+    // Where the host lays the text out in its own fonts, the box holds all of it as laid out (its
+    // larger headings and wrapped lines take more than the count of lines says).
+    const std::optional<int> laidOut = platform::RichTextHeight(box);
+    return laidOut ? std::max(0, std::min(*laidOut, kMostTextLines * boxHeight) - boxHeight) : 0;
+}
+
+// The text box grows by `growth`; everything below it moves down and the window grows with it.
+void CGameMessageDialog::GrowTextBy(int growth) {
+    const HWND box = GetDlgItem(IDC_TEXT);
+    if (!box || growth <= 0) return;
     const platform::Rect boxClient = ::WindowFromHandle(box)->WindowRect();
-    const int growth = lines * boxClient.Height();
     for (HWND child : Children()) {
         platform::Window* control = ::WindowFromHandle(child);
         if (!control) continue;
@@ -160,6 +178,8 @@ CKontraDialog::CKontraDialog(bool allowed, std::string messageText, int rule)
 bool CKontraDialog::OnInitDialog() {
     help.Reset();
     ShowCaptionAndText();
+    // The declaration keeps the box's size unless the host's fonts need more room for it.
+    GrowTextBy(LaidOutGrowth());
     // Kontra is open and nobody has given it yet.
     g_Game.KontraState = KONTRA_NONE;
     g_Game.KontraSeat = 3;

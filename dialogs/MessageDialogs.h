@@ -40,8 +40,13 @@ protected:
     // the game is marked with `cheatMark`. Returns whether it is shown.
     bool ShowRuleButton(int cheatMark);
     void OnRule();
-    // Sizes the text box, the controls below it and the window to the number of text lines.
+    // Sizes the text box, the controls below it and the window to the number of text lines, or to
+    // the text as the host lays it out where that takes more.
     void GrowWithText();
+    // How much more the text box needs to hold its text as the host lays it out (0 where the host
+    // does not lay it out itself, or where the box holds it).
+    int LaidOutGrowth();
+    void GrowTextBy(int growth);
 
     std::string text;
     int ruleNumber = 0;

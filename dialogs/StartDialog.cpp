@@ -29,6 +29,8 @@ CStartDialog::CStartDialog(std::string messageText, std::array<std::string, 3> s
 bool CStartDialog::OnInitDialog() {
     help.Reset();
     ShowText();
+    // The standings keep the box's size unless the host's fonts need more room for them.
+    GrowTextBy(LaidOutGrowth());
     SetButtonInAppFont(IDC_START_SEAT0, "&1 " + LiteralCaption(names[0]), kSeatNameFont);
     SetButtonInAppFont(IDC_START_SEAT1, "&2 " + LiteralCaption(names[1]), kSeatNameFont);
     SetButtonInAppFont(IDC_START_SEAT2, "&3 " + LiteralCaption(names[2]), kSeatNameFont);

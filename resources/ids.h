@@ -310,7 +310,8 @@ inline constexpr int IDS_NO = 41141;
 // The game suggestion.
 inline constexpr int IDS_QUERY_SUGGEST_FOR_COMPUTERS = 40109;  // the computers' games mark the game
 inline constexpr int IDS_OVERBID_MARK = 41010;                 // ", überreizt"
-inline constexpr int IDS_POSSIBLE_GAMES = 41070;               // the heading: text, "\par", "\par"
+inline constexpr int IDS_POSSIBLE_GAMES = 41070;               // the heading: text, "\par", "\par", a space
+// (the space ends the last control word, so that a word written straight after it stays text)
 inline constexpr int IDS_SUGGESTION_TRICKS = 41134;            // value, overbid mark, tricks, chance
 inline constexpr int IDS_SUGGESTION_CHANCE = 41135;            // value, overbid mark, chance
 // The manipulation commands.

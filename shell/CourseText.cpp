@@ -144,11 +144,14 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     dc->SetBkMode(platform::BkMode::Opaque);
     dc->SetTextColor({});
 
-    // Step 5: the marker of the seat that led each trick (a damaged leader word draws none).
+    // Step 5: the marker of the seat that led each trick (a damaged leader word draws none). The
+    // column of trick k counts from 0; the seat that led it is the leader word of record k: the
+    // leader of play in record 0, the winner of the trick before in the record taken at its end.
+    // The same words are what a game file keeps, so a loaded course marks the same seats.
     std::string marker(kBlank);
     if (show) ((marker = ' ') += platform::LoadString(IDS_LABEL_FOREHAND)) += ' ';
     for (int k = 0; k < tricksShown; ++k) {
-        const int leader = History[k].forehand;
+        const int leader = History[k].trickWinner;
         if (!IsSeat(leader)) continue;
         dc->TextOut(column(k) + ox + 1, markerY[leader] + oy, marker);
     }

@@ -20,6 +20,7 @@
 #include "resources/CommandIds.h"
 #include "shell/Panels.h"
 #include "shell/ShellGlobals.h"
+#include "shell/WindowPlacement.h"
 
 namespace {
 
@@ -89,10 +90,13 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     const int top = ReadProfileNumber(row->section, "Top", row->defaultTop);
     platform::Rect rect = panel->WindowRect();
     if (closeCommand == CM_CLOSE_ANNOTATION) {
-        if (left > 0) panel->MoveWindow({left, top, left + kAnnotationWidth, top + kAnnotationHeight}, true);
+        if (left > 0) rect = {left, top, left + kAnnotationWidth, top + kAnnotationHeight};
     } else if (left + rect.Width() > 0) {
-        panel->MoveWindow({left, top, left + rect.Width(), top + rect.Height()}, true);
+        rect = {left, top, left + rect.Width(), top + rect.Height()};
     }
+    // Wherever that is, the whole panel shows inside the work area (a place stored on another
+    // screen, a default below a small screen's edge).
+    panel->MoveWindow(KeptInside(rect, g_Shell.WorkArea), true);
     // 4. Shown and kept; the keyboard stays with the table.
     panel->ShowWindow(SW_SHOW);
     frame.*(row->handle) = panel->Handle();

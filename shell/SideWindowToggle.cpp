@@ -15,26 +15,26 @@
 #include "shell/ShellGlobals.h"
 #include "shell/SideWindows.h"
 #include "shell/SkatApp.h"
+#include "shell/WindowPlacement.h"
 
 namespace {
 
-// The stored rectangle of a row, or its defaults when the stored one is unusable: inverted or
-// empty, or off the work area (a screen that is gone).
+// The stored rectangle of a row, or its defaults when the stored one is inverted or empty; either
+// kept inside the work area (the screens may have changed since it was stored, and a default may
+// be larger than a small screen).
 platform::Rect StoredRect(const CSideWindowRow& row) {
     const platform::Rect& d = row.defaults;
     platform::Rect rect{GetProfileInt(row.rectSection, "Left", d.left), GetProfileInt(row.rectSection, "Top", d.top),
                         0, 0};
     if (row.cornerOnly) {
-        const platform::Point corner = rect.TopLeft();
-        if (!g_Shell.WorkArea.Contains(corner)) rect = d;
+        // Only the corner is stored: the window keeps the size of its row.
         rect.right = rect.left + d.Width();
         rect.bottom = rect.top + d.Height();
-        return rect;
+        return KeptInside(rect, g_Shell.WorkArea);
     }
     rect.right = GetProfileInt(row.rectSection, "Right", d.right);
     rect.bottom = GetProfileInt(row.rectSection, "Bottom", d.bottom);
-    if (rect.IsEmpty() || !rect.Intersects(g_Shell.WorkArea)) return d;
-    return rect;
+    return PlacedOnWorkArea(rect, d);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "shell/WindowPlacement.h"
 #include "shell/SkatApp.h"
 #include "shell/SkatView.h"
 #include "tavlo/Tavlo.h"
@@ -207,15 +208,6 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
     if (!printer) ReleaseDC(g_Shell.hTableWnd, dc);
 }
 
-// The rectangle moved (and, where it is larger, shrunk) so that it lies wholly inside the area.
-static platform::Rect KeptInside(const platform::Rect& rect, const platform::Rect& area) {
-    const int width = std::min(rect.Width(), area.Width());
-    const int height = std::min(rect.Height(), area.Height());
-    const int left = std::clamp(rect.left, area.left, area.right - width);
-    const int top = std::clamp(rect.top, area.top, area.bottom - height);
-    return {left, top, left + width, top + height};
-}
-
 void CMainFrame::LayoutFrame() {
     // Step 1: the borders are the frame's two bars around the table (none where the host puts the
     // bars outside the client area).
@@ -286,14 +278,10 @@ void CMainFrame::LayoutFrame() {
 
 void CMainFrame::WindowPosition(platform::Size size) {
     ShowWindow(SW_SHOWNORMAL);
-    const platform::Rect desktop = g_Shell.Desktop;
-    int left = WindowRect().left;
-    int top = WindowRect().top;
-    if (left < desktop.left) left = desktop.left;
-    if (top < desktop.top) top = desktop.top;
-    if (left + size.cx > desktop.right) left -= left + size.cx - desktop.right;
-    if (top + size.cy > desktop.bottom) top -= top + size.cy - desktop.bottom;
-    MoveWindow({left, top, left + size.cx, top + size.cy}, true);
+    // Kept inside the work area, not the whole desktop: the host's panels stay uncovered and the
+    // title bar reachable; a size larger than the work area is shrunk to it.
+    const platform::Rect& here = WindowRect();
+    MoveWindow(KeptInside({here.left, here.top, here.left + size.cx, here.top + size.cy}, g_Shell.WorkArea), true);
     RedrawPending = 1;
 }
 

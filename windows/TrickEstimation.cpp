@@ -11,6 +11,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "shell/WindowPlacement.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/TrickEstimationDialog.h"
 
@@ -121,6 +122,14 @@ bool CTrickEstimation::OnCreateWindow() {
     // Step 9.
     WS_NewSymbolDeck(Handle());
     CurrentSpot = -1;
+    // The window is at least as wide as its sheet (and the vertical bar, where the sheet is taller
+    // than the client), as far as the work area allows: a narrower one cuts the sheet's right-hand
+    // column off behind a scroll bar.
+    const int sheetWidth = kEstimationSheetWidth + (client.Height() < kEstimationSheetHeight ? platform::kOwnScrollBarWidth : 0);
+    if (client.Width() < sheetWidth) {
+        window.right = window.left + sheetWidth + FrameExtraWidth;
+        MoveWindow(KeptInside(window, g_Shell.WorkArea), true);
+    }
     return true;
 }
 

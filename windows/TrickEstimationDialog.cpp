@@ -49,9 +49,9 @@ void CTrickEstimationDialog::RememberSeat(int seat) {
 
 bool CTrickEstimationDialog::AskReveal(int seat) {
     const std::string name = Frame() ? Frame()->GetPlayerName(seat) : std::string();
-    const std::string status = platform::LoadString(IDS_GAME_STATUS);
+    // The question heads with this window's own name, as the status panel's heads with its own.
     const std::string caption = platform::LoadString(IDS_CAPTION_TRICK_ESTIMATION);
-    return ::MessageBox(Handle(), platform::LoadString(IDS_STATUS_REVEAL), {status, name}, caption,
+    return ::MessageBox(Handle(), platform::LoadString(IDS_STATUS_REVEAL), {caption, name}, caption,
                         platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
 }
 

@@ -133,6 +133,13 @@ public:
 
     // MessageBeep: the warning sound.
     virtual void Beep(unsigned type) { (void)type; }
+    // The height a control's text takes laid out at the control's width, frame included, where the
+    // host lays text out in its own fonts (the Qt host's rich text); nothing where the program's
+    // own measure is the host's.
+    virtual std::optional<int> LaidOutTextHeight(HWND control) {
+        (void)control;
+        return std::nullopt;
+    }
     // Runs a file dialog for the person (modal to the request's owner). The default answers with a
     // scripted answer, or as cancelled when there is none.
     virtual FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) {

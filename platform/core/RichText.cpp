@@ -1,6 +1,8 @@
 #include "platform/core/RichText.h"
 
 #include "platform/core/ControlMessages.h"
+#include "platform/core/Host.h"
+#include "platform/core/WindowSystem.h"
 
 namespace platform {
 
@@ -14,6 +16,11 @@ unsigned RichText::SetBackgroundColour(unsigned colour) {
 LRESULT RichText::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == EM_SETBKGNDCOLOR) return static_cast<LRESULT>(SetBackgroundColour(static_cast<unsigned>(lParam)));
     return Edit::WindowProc(message, wParam, lParam);
+}
+
+std::optional<int> RichTextHeight(HWND control) {
+    Host* host = WindowSystem::Instance().AttachedHost();
+    return host ? host->LaidOutTextHeight(control) : std::nullopt;
 }
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/core/Edit.h"
 
+#include <optional>
+
 namespace platform {
 
 class RichText : public Edit {
@@ -21,5 +23,9 @@ public:
 private:
     unsigned m_background = 0xFFFFFF;
 };
+
+// The height the host lays the rich text control's text out in at its width, frame included; nothing
+// where the host does not lay it out itself.
+std::optional<int> RichTextHeight(HWND control);
 
 }  // namespace platform

@@ -1,8 +1,11 @@
 #include "platform/qt/QtHelp.h"
 
+#include "platform/qt/QtPlacement.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -20,7 +23,10 @@ QTextBrowser& QtHelp::EnsureWindow() {
         m_window->setWindowTitle(QString::fromStdString(m_options.title));
         // Links to the web go to the person's browser; links between pages stay in the window.
         m_window->setOpenExternalLinks(true);
-        m_window->resize(760, 560);
+        // Its size, shrunk on a small screen, with the title bar and the bottom edge on the screen.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen) m_window->setGeometry(FittedOnScreen({760, 560}, screen->availableGeometry(), WindowDecoration()));
+        else m_window->resize(760, 560);
     }
     return *m_window;
 }

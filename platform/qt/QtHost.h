@@ -76,6 +76,7 @@ public:
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
     void Beep(unsigned type) override;
+    std::optional<int> LaidOutTextHeight(HWND control) override;  // QtTextLayout.cpp
     void ReleaseSurface(HWND hwnd) override;
     // Qt's file dialog over the owner's widget, while our loop keeps running (QtFileDialog.h).
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;

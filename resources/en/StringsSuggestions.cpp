@@ -13,7 +13,7 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_OVERBID_MARK, ", overbid"},
     {IDS_GAME_NOT_RECOMMENDED, "Game not recommended"},
     {IDS_GAME_OVERBID, "Game ouverbid"},
-    {IDS_POSSIBLE_GAMES, "\\fs17\\qc Possible Games:\\par\\par"},
+    {IDS_POSSIBLE_GAMES, "\\fs17\\qc Possible Games:\\par\\par "},
     {IDS_SWAP_CARDS, "Swap Cards"},
     {IDS_PLEASE_SWAP_CLICK, "Please swap (click) a card"},
     {IDS_PLEASE_SWAP_DRAG, "Please swap (drag) a card"},

@@ -13,7 +13,7 @@ constexpr platform::StringEntry kStrings[] = {
     {IDS_OVERBID_MARK, ", überreizt"},
     {IDS_GAME_NOT_RECOMMENDED, "Spiel nicht empfohlen"},
     {IDS_GAME_OVERBID, "Spiel überreizt"},
-    {IDS_POSSIBLE_GAMES, "\\fs17\\qc Mögliche Spiele:\\par\\par"},
+    {IDS_POSSIBLE_GAMES, "\\fs17\\qc Mögliche Spiele:\\par\\par "},
     {IDS_SWAP_CARDS, "Karten tauschen"},
     {IDS_PLEASE_SWAP_CLICK, "Bitte tauschen (klicken) Sie eine Karte"},
     {IDS_PLEASE_SWAP_DRAG, "Bitte tauschen (ziehen) Sie eine Karte"},

@@ -15,9 +15,12 @@
 #include "platform/core/Menu.h"
 #include "platform/core/Registry.h"
 #include "platform/core/WindowApi.h"
+#include "shell/ShellGlobals.h"
 #include "resources/CommandIds.h"
 #include "match/GameFile.h"
 #include "match/Profile.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -95,6 +98,53 @@ TEST_F(PanelsTest, TheValuePanelOpensAtItsPlaceFollowsTheBidAndStoresItsPlaceOnC
     EXPECT_EQ(GetProfileInt("RectGameValue", "Left", 0), 350);
     EXPECT_EQ(GetProfileInt("RectGameValue", "Top", 0), 220);
     Frame().UpdateGameValueBid();  // nothing open: nothing to follow
+}
+
+// Every panel opens wholly inside the work area at its own size: a stored place off it, partly
+// below its edge, or a default below a small screen's edge is moved in; a place inside stays.
+TEST_F(PanelsTest, EveryPanelOpensInsideTheWorkArea) {
+    StartProgram();
+    struct Case {
+        const char* what;
+        int toggle, close;
+        const char* section;
+        int left, top;  // stored
+        platform::Rect workArea;
+    };
+    const platform::Rect wide{0, 0, 1920, 1040};
+    const platform::Rect small{0, 24, 1024, 740};
+    const Case cases[] = {
+        {"value panel inside", ID_LIST_GAME_VALUE, CM_CLOSE_GAME_VALUE, "RectGameValue", 300, 200, wide},
+        {"value panel off to the right", ID_LIST_GAME_VALUE, CM_CLOSE_GAME_VALUE, "RectGameValue", 5000, 200, wide},
+        {"value panel above a small screen", ID_LIST_GAME_VALUE, CM_CLOSE_GAME_VALUE, "RectGameValue", 417, 0, small},
+        {"data panel below the edge", ID_LIST_DATA, CM_CLOSE_DATA, "RectData", 10, 1000, wide},
+        {"data panel at its default on a small screen", ID_LIST_DATA, CM_CLOSE_DATA, "RectData", 0, 614, small},
+        {"status panel at its default on a small screen", ID_LIST_STATE, CM_CLOSE_STATE, "RectState", 0, 614, small},
+        {"annotation far off", ID_ANNOTATION, CM_CLOSE_ANNOTATION, "RectAnnotation", 4000, 4000, wide},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Shell.WorkArea = c.workArea;
+        WriteProfileInt(c.section, "Left", c.left);
+        WriteProfileInt(c.section, "Top", c.top);
+        Command(c.toggle);
+        const HWND panel = Frame().PanelWindow(c.close);
+        ASSERT_NE(panel, nullptr);
+        const platform::Rect rect = ::WindowFromHandle(panel)->WindowRect();
+        EXPECT_GE(rect.left, c.workArea.left);
+        EXPECT_GE(rect.top, c.workArea.top);
+        EXPECT_LE(rect.right, c.workArea.right);
+        EXPECT_LE(rect.bottom, c.workArea.bottom);
+        // Moved only as far as it must.
+        const int left = std::clamp(c.left, c.workArea.left, c.workArea.right - rect.Width());
+        const int top = std::clamp(c.top, c.workArea.top, c.workArea.bottom - rect.Height());
+        EXPECT_EQ(rect.TopLeft(), (platform::Point{left, top}));
+        Command(c.toggle);
+        ASSERT_EQ(Frame().PanelWindow(c.close), nullptr);
+        // The place it closed at is where it showed: the next opening starts from there.
+        EXPECT_EQ(GetProfileInt(c.section, "Left", -1), left);
+        EXPECT_EQ(GetProfileInt(c.section, "Top", -1), top);
+    }
 }
 
 TEST_F(PanelsTest, ThePanelsOwnOkClosesItThroughTheFrame) {

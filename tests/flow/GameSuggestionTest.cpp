@@ -8,6 +8,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "platform/core/Resources.h"
+#include "platform/core/RichTextReader.h"
 #include "resources/Editions.h"
 #include "resources/ids.h"
 
@@ -116,7 +117,7 @@ TEST_F(GameSuggestionTest, LinesOfOnePlayer) {
         context.variantMode = c.variantMode;
         CGameSuggestion suggestion;
         suggestion.AddPlayer("Person", options, context);
-        EXPECT_EQ(Body(suggestion, "\\fs17\\qc Possible Games:\\par\\par"), c.body);
+        EXPECT_EQ(Body(suggestion, "\\fs17\\qc Possible Games:\\par\\par "), c.body);
         EXPECT_EQ(suggestion.Trace(), c.trace);
         EXPECT_EQ(suggestion.Text().rfind(platform::LoadString(IDS_RICH_TEXT_HEAD) + "\\par\\par\\par", 0), 0u);
     }
@@ -129,14 +130,51 @@ TEST_F(GameSuggestionTest, GermanLinesAndTheHeadingWithTheName) {
     context.flowState = STATE_AUCTION;
     CGameSuggestion alone;
     alone.AddPlayer("Ich", options, context);
-    EXPECT_EQ(Body(alone, "\\fs17\\qc Mögliche Spiele:\\par\\par"),
+    EXPECT_EQ(Body(alone, "\\fs17\\qc Mögliche Spiele:\\par\\par "),
               "\\b\\cf2 Karo\\b0\\cf1 \\b  (27)\\b0 ,\\par Stiche 6, Chance 55%\\par\\par\n");
 
     Fill({});
     context.listAll = true;
     CGameSuggestion all;
     all.AddPlayer("Ich", options, context);
-    EXPECT_EQ(Body(all, "\\fs17\\qc Mögliche Spiele: \\b Ich\\b0\\par\\par"), "passe \\par\\par \\par");
+    EXPECT_EQ(Body(all, "\\fs17\\qc Mögliche Spiele: \\b Ich\\b0\\par\\par "), "passe \\par\\par \\par");
+}
+
+// A player without a game reads as the heading, then the pass word in a paragraph of its own, in
+// both editions, alone and with the player's name in the heading: the reader the dialog shows the
+// text with keeps the word.
+TEST_F(GameSuggestionTest, APlayerWithoutAGameReadsAsThePassWord) {
+    struct Case {
+        const platform::ResourceSet* edition;
+        bool listAll;
+        const char* heading;
+        const char* pass;
+    };
+    const Case cases[] = {
+        {&EnglishResources(), false, "Possible Games:", "pass"},
+        {&EnglishResources(), true, "Possible Games: Person", "pass"},
+        {&GermanResources(), false, "Mögliche Spiele:", "passe"},
+        {&GermanResources(), true, "Mögliche Spiele: Person", "passe"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heading);
+        platform::SetResources(c.edition);
+        Fill({});
+        context = GameSuggestionContext{};
+        context.flowState = STATE_AUCTION;
+        context.listAll = c.listAll;
+        CGameSuggestion suggestion;
+        suggestion.AddPlayer("Person", options, context);
+        std::vector<std::string> lines;
+        for (const platform::RichTextParagraph& paragraph : platform::ReadRichText(suggestion.Text()).paragraphs) {
+            std::string line;
+            for (const platform::RichTextRun& run : paragraph.runs) line += run.text;
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            while (!line.empty() && line.front() == ' ') line.erase(line.begin());
+            if (!line.empty()) lines.push_back(line);
+        }
+        EXPECT_EQ(lines, (std::vector<std::string>{c.heading, c.pass}));
+    }
 }
 
 struct DropCase {

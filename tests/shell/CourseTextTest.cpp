@@ -12,6 +12,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "resources/CommandIds.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ protected:
         Frame().Game.courseSkat.AddCard(Frame().Game.dealt[0]);
         Frame().Game.courseSkat.AddCard(Frame().Game.dealt[1]);
         g_Game.CourseTricks = 10;
-        for (int k = 0; k <= 10; ++k) Frame().History[k].forehand = k % 3;
+        for (int k = 0; k <= 10; ++k) Frame().History[k].trickWinner = k % 3;
         SuitGame(/*value*/ 48);
     }
 
@@ -133,8 +134,8 @@ TEST_F(CourseTextTest, AHandGameCountsTheSkatOnlyAtTheEnd) {
 }
 
 TEST_F(CourseTextTest, ALeaderOutsideTheSeatsDrawsNoMarker) {
-    Frame().History[2].forehand = 7;
-    Frame().History[5].forehand = -1;
+    Frame().History[2].trickWinner = 7;
+    Frame().History[5].trickWinner = -1;
     EXPECT_EQ(Count(Drawn(1), " Fh "), 8);
 }
 
@@ -192,5 +193,65 @@ TEST_F(CourseTextTest, RemovingBlanksEverythingShowingWrote) {
     // Each repaint writes the same: the drawing changes nothing it reads.
     EXPECT_EQ(Drawn(1), shown);
 }
+
+// Demonstration games played to their end, then the course on the table: every trick's column
+// carries one marker, on the row of the seat whose card opened that trick as the game record
+// noted the cards in the order they were played.
+struct PlayedCase {
+    const char* name;
+    std::uint32_t seed;
+    int variant;
+};
+
+class PlayedCourseTest : public FlowFixture, public ::testing::WithParamInterface<PlayedCase> {};
+
+TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
+    WriteProfileInt("Options", "Demo", 1);
+    StartProgram();
+    answerer_.Start();
+    g_Game.VariantMode = GetParam().variant;
+    SeedRand(GetParam().seed);
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 600000));
+    // The course as the player calls it up after the game (or as it already stands).
+    if (!Frame().CourseShown) Frame().SendMessage(WM_COMMAND, ID_LAST);
+    ASSERT_TRUE(Frame().CourseShown);
+
+    const CGameRecord& record = Frame().Record;
+    const int tricks = static_cast<int>(record.cards.size()) / 3;
+    ASSERT_GT(tricks, 1);
+    ASSERT_EQ(g_Game.CourseTricks, tricks);
+    auto& rows = Frame().Game.courseRows;
+    platform::RecordingDC* surface = host_->Surface(g_Shell.hTableWnd);
+    surface->ClearRecords();
+    Frame().MoveCourseText(1);
+    // Each marker as (column, seat): the column whose first slot it stands at, the seat whose
+    // marker row it lies on.
+    std::vector<std::pair<int, int>> markers;
+    for (const platform::DrawRecord& drawn : surface->RecordsOfKind(platform::DrawKind::Text)) {
+        if (drawn.text != " Fh " || drawn.points.empty()) continue;
+        int column = -1, seat = -1;
+        for (int k = 0; k < 10; ++k)
+            if (drawn.points[0].x == rows[0].GetSlotPosition(k).x + 1) column = k;
+        for (int s = 0; s < 3; ++s)
+            if (drawn.points[0].y == rows[s].GetSlotPosition(0).y - 13) seat = s;
+        markers.emplace_back(column, seat);
+    }
+    ASSERT_EQ(static_cast<int>(markers.size()), tricks);
+    bool leadPassed = false;
+    for (int k = 0; k < tricks; ++k) {
+        const int leader = record.cards[static_cast<std::size_t>(3 * k)].seat;
+        EXPECT_EQ(markers[static_cast<std::size_t>(k)], std::make_pair(k, leader)) << "trick " << k + 1;
+        if (k > 0 && leader != record.cards[static_cast<std::size_t>(3 * (k - 1))].seat) leadPassed = true;
+    }
+    EXPECT_TRUE(leadPassed) << "a game whose lead never passes on cannot show a late marker";
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, PlayedCourseTest,
+                         ::testing::Values(PlayedCase{"ComputerSoloist", 2, VARIANT_OFFICIAL},
+                                           PlayedCase{"PersonSoloist", 45, VARIANT_OFFICIAL},
+                                           PlayedCase{"Variants", 11, VARIANT_SKAT},
+                                           PlayedCase{"Ramsch", 3, VARIANT_RAMSCH_ONLY}),
+                         [](const ::testing::TestParamInfo<PlayedCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

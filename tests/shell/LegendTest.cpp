@@ -129,12 +129,23 @@ TEST_F(LegendWindowTest, OpensAtTheStoredCornerWithThePicturesSizeAndReopensWher
     EXPECT_EQ(g_Settings.View.ListLegend, 1);
 }
 
-TEST_F(LegendWindowTest, ACornerOffTheWorkAreaOpensAtTheDefault) {
-    for (const auto& [left, top] : {std::pair{-600, 10}, std::pair{10, 5000}, std::pair{99999, 99999}}) {
-        WriteProfileInt("RectLegend", "Left", left);
-        WriteProfileInt("RectLegend", "Top", top);
+// A stored corner off the work area is moved in until the whole legend shows.
+TEST_F(LegendWindowTest, ACornerOffTheWorkAreaIsKeptInsideIt) {
+    struct Case {
+        int left, top;
+        platform::Rect opened;
+    };
+    const Case cases[] = {
+        {-600, 10, {0, 10, 567, 341}},
+        {10, 5000, {10, 709, 577, 1040}},
+        {99999, 99999, {1353, 709, 1920, 1040}},
+        {1500, 800, {1353, 709, 1920, 1040}},
+    };
+    for (const Case& c : cases) {
+        WriteProfileInt("RectLegend", "Left", c.left);
+        WriteProfileInt("RectLegend", "Top", c.top);
         Open();
-        EXPECT_EQ(Legend()->WindowRect(), (platform::Rect{0, 0, 567, 331})) << left << "," << top;
+        EXPECT_EQ(Legend()->WindowRect(), c.opened) << c.left << "," << c.top;
         Frame().SendMessage(WM_COMMAND, ID_LIST_LEGEND);
         host_->PumpUntilIdle();
         ASSERT_EQ(Legend(), nullptr);

@@ -121,27 +121,40 @@ TEST_F(LogWindowTest, TheCloseBoxTurnsLogListOffAndStoresThePlace) {
     EXPECT_EQ(rect, (platform::Rect{100, 110, 400, 360}));
 }
 
-TEST_F(LogWindowTest, AStoredPlaceOffTheWorkAreaOrInvertedOpensAtTheDefault) {
+// A stored place is kept inside the work area at its own size (shrunk where it is larger), also
+// when the work area has moved since (another screen); an inverted or empty one gives the default.
+TEST_F(LogWindowTest, AStoredPlaceIsKeptInsideTheWorkAreaAndAnInvertedOneGivesTheDefault) {
     struct Case {
         const char* what;
-        int left, top, right, bottom;
+        platform::Rect workArea;
+        platform::Rect stored;
+        platform::Rect opened;
     };
+    const platform::Rect wide{0, 0, 1920, 1040};
     const Case cases[] = {
-        {"off the work area", 5000, 5000, 5400, 5300},
-        {"inverted", 600, 500, 200, 100},
-        {"empty", 300, 300, 300, 300},
+        {"inside", wide, {100, 110, 400, 360}, {100, 110, 400, 360}},
+        {"off the work area", wide, {5000, 5000, 5400, 5300}, {1520, 740, 1920, 1040}},
+        {"above and left of it", wide, {-300, -200, 100, 100}, {0, 0, 400, 300}},
+        {"partly below it", wide, {200, 900, 600, 1200}, {200, 740, 600, 1040}},
+        {"larger than it", wide, {-10, -10, 2000, 1200}, {0, 0, 1920, 1040}},
+        {"a smaller screen beside the old one", {1920, 24, 2944, 768}, {100, 110, 400, 360}, {1920, 110, 2220, 360}},
+        {"a screen lower than the window", {0, 30, 1024, 598}, {100, 0, 560, 700}, {100, 30, 560, 598}},
+        {"inverted", wide, {600, 500, 200, 100}, {401, 321, 861, 621}},
+        {"empty", wide, {300, 300, 300, 300}, {401, 321, 861, 621}},
+        {"inverted on a small screen: the default kept inside", {0, 0, 800, 600}, {600, 500, 200, 100}, {340, 300, 800, 600}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteProfileInt("RectLog", "Left", c.left);
-        WriteProfileInt("RectLog", "Top", c.top);
-        WriteProfileInt("RectLog", "Right", c.right);
-        WriteProfileInt("RectLog", "Bottom", c.bottom);
+        g_Shell.WorkArea = c.workArea;
+        WriteProfileInt("RectLog", "Left", c.stored.left);
+        WriteProfileInt("RectLog", "Top", c.stored.top);
+        WriteProfileInt("RectLog", "Right", c.stored.right);
+        WriteProfileInt("RectLog", "Bottom", c.stored.bottom);
         app_->LogList = 1;
         Frame().OnListLog();
         platform::Rect rect;
         GetWindowRect(Log(), &rect);
-        EXPECT_EQ(rect, (platform::Rect{401, 321, 861, 621}));
+        EXPECT_EQ(rect, c.opened);
         app_->LogList = 0;
         Frame().OnListLog();
     }

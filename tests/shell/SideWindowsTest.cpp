@@ -180,4 +180,55 @@ TEST_F(SideWindowsAtStartTest, NoLogWindowWhenLogListIsOff) {
     EXPECT_EQ(Frame().SideWindow(CM_LOG_WINDOW), nullptr);
 }
 
+// The View menu's windows on a 1024 x 768 screen less the frame's bars: opened at their defaults (the
+// statistics and trick estimation windows are taller than the screen there) or at places stored on
+// a larger screen, each lies wholly inside the work area.
+TEST_F(SideWindowsTest, EveryViewWindowOpensInsideASmallWorkArea) {
+    struct Case {
+        const char* what;
+        int command;
+        const char* section;
+        bool stored;
+        platform::Rect place;  // stored: left, top, right, bottom
+    };
+    const Case cases[] = {
+        {"score sheet", ID_LIST_SCORE, "RectScore", false, {}},
+        {"cards assignment", ID_LIST_STORE, "RectStore", false, {}},
+        {"card statistics", ID_LIST_CARD_STATISTICS, "RectCardStatistics", false, {}},
+        {"game statistics", ID_LIST_GAME_STATISTICS, "RectGameStatistics", false, {}},
+        {"trick estimation", ID_LIST_TRICK_ESTIMATION, "RectTrickEstimation", false, {}},
+        {"legend", ID_LIST_LEGEND, "RectLegend", false, {}},
+        {"score sheet from a larger screen", ID_LIST_SCORE, "RectScore", true, {1400, 700, 2040, 1000}},
+        {"game statistics from a larger screen", ID_LIST_GAME_STATISTICS, "RectGameStatistics", true, {1300, 200, 1800, 1000}},
+        {"legend from a larger screen", ID_LIST_LEGEND, "RectLegend", true, {1500, 900, 0, 0}},
+    };
+    const platform::Rect work{0, 52, 1024, 744};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Shell.WorkArea = work;
+        if (c.stored) {
+            WriteProfileInt(c.section, "Left", c.place.left);
+            WriteProfileInt(c.section, "Top", c.place.top);
+            WriteProfileInt(c.section, "Right", c.place.right);
+            WriteProfileInt(c.section, "Bottom", c.place.bottom);
+        }
+        host_->Answers().PushMessageBoxAnswer(IDNO);  // the trick estimation's question, if it asks
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(c.command));
+        host_->PumpUntilIdle();
+        host_->Answers().TakeMessageBoxAnswer();
+        const HWND window = Frame().SideWindow(c.command);
+        ASSERT_NE(window, nullptr);
+        const platform::Rect rect = PlaceOf(window);
+        EXPECT_GE(rect.left, work.left);
+        EXPECT_GE(rect.top, work.top);
+        EXPECT_LE(rect.right, work.right);
+        EXPECT_LE(rect.bottom, work.bottom);
+        EXPECT_GT(rect.Width(), 100);
+        EXPECT_GT(rect.Height(), 100);
+        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(c.command));
+        host_->PumpUntilIdle();
+        ASSERT_EQ(Frame().SideWindow(c.command), nullptr);
+    }
+}
+
 }  // namespace

@@ -202,15 +202,54 @@ TEST_F(TableTest, IdealSizeKeepsTheTablesProportionsWithinTheWorkArea) {
     EXPECT_EQ(Frame().Layout.IdealHeight, g_Shell.WorkArea.bottom);
 }
 
-TEST_F(TableTest, WindowPositionKeepsTheSizeInsideTheDesktop) {
+// The window-size commands keep the frame wholly inside the work area: moved in from wherever it
+// stands, and shrunk to the work area where the size asked for is larger.
+TEST_F(TableTest, WindowPositionKeepsTheWindowInsideTheWorkArea) {
+    struct Case {
+        const char* what;
+        platform::Rect workArea;
+        platform::Rect before;
+        platform::Size size;
+        platform::Rect after;
+    };
     // Sizes above the minimal window, which the size handler would enlarge.
-    Frame().MoveWindow({-50, 10, 850, 710}, true);
-    Frame().WindowPosition({900, 700});
-    EXPECT_EQ(Frame().WindowRect(), (platform::Rect{0, 10, 900, 710}));
-    Frame().MoveWindow({1500, 900, 2400, 1600}, true);
-    Frame().WindowPosition({900, 700});
-    EXPECT_EQ(Frame().WindowRect(), (platform::Rect{1020, 380, 1920, 1080}));
-    EXPECT_EQ(Frame().RedrawPending, 1);
+    const platform::Rect wide{0, 0, 1920, 1040};
+    const Case cases[] = {
+        {"left of it", wide, {-50, 10, 850, 710}, {900, 700}, {0, 10, 900, 710}},
+        {"below and right of it", wide, {1500, 900, 2400, 1600}, {900, 700}, {1020, 340, 1920, 1040}},
+        {"taller than it", wide, {100, 100, 1000, 800}, {1492, 1041}, {100, 0, 1592, 1040}},
+        {"wider and taller than it", {0, 0, 1280, 1000}, {100, 100, 1000, 800}, {1492, 1201}, {0, 0, 1280, 1000}},
+        {"a work area below a top panel", {0, 28, 1600, 1200}, {20, 0, 920, 700}, {900, 1172}, {20, 28, 920, 1200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Shell.WorkArea = c.workArea;
+        Frame().MoveWindow(c.before, true);
+        Frame().RedrawPending = 0;
+        Frame().WindowPosition(c.size);
+        EXPECT_EQ(Frame().WindowRect(), c.after);
+        EXPECT_EQ(Frame().RedrawPending, 1);
+    }
+}
+
+// View > Ideal Window on the player's road: the size command keeps the frame inside the work area,
+// on a screen of any shape, pressed once or twice.
+TEST_F(TableTest, TheIdealWindowStaysInsideTheWorkArea) {
+    const platform::Rect areas[] = {{0, 0, 1920, 1200}, {0, 32, 1600, 1200}, {0, 0, 1024, 768}, {0, 0, 1280, 1024}};
+    for (const platform::Rect& area : areas) {
+        SCOPED_TRACE(area.Height());
+        g_Shell.WorkArea = area;
+        Frame().LayoutFrame();
+        for (int press = 0; press < 2; ++press) {
+            Frame().SendMessage(WM_COMMAND, ID_IDEAL_WINDOW);
+            host_->PumpUntilIdle();
+            const platform::Rect rect = Frame().WindowRect();
+            EXPECT_GE(rect.left, area.left);
+            EXPECT_GE(rect.top, area.top);
+            EXPECT_LE(rect.right, area.right);
+            EXPECT_LE(rect.bottom, area.bottom);
+        }
+    }
 }
 
 TEST_F(TableTest, IdleTableShowsLabelsAndNoNotice) {

@@ -4,6 +4,7 @@
 #include "windows/TrickEstimation.h"
 
 #include "flow/EstimatedGame.h"
+#include "flow/FlowFixture.h"
 #include "flow/FrameFixture.h"
 #include "match/WindowSections.h"
 #include "model/CardCodes.h"
@@ -11,6 +12,7 @@
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
 #include "resources/CommandIds.h"
+#include "shell/ShellGlobals.h"
 #include "resources/EstimationTemplates.h"
 #include "windows/TrickEstimationDialog.h"
 
@@ -126,6 +128,98 @@ TEST_F(TrickEstimationTest, TheFirstOpeningWithTheDefaultSeatAsksAndYesMarksTheG
     EXPECT_EQ(EstimationSeatBits(), 1);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
 }
+
+// The window opens at least as wide as its sheet (with the vertical bar where the sheet is taller
+// than the client), as far as the work area allows, and wholly inside the work area.
+TEST_F(TrickEstimationTest, TheWindowOpensAsWideAsItsSheet) {
+    struct Case {
+        const char* what;
+        platform::Rect workArea;
+        bool stored;
+        platform::Rect place;
+        int clientWidth;  // the least width of the client beside a vertical bar; 0: the work area's width
+    };
+    const platform::Rect wide{0, 0, 1920, 1040};
+    const Case cases[] = {
+        {"the default on a wide screen", wide, false, {}, kEstimationSheetWidth},
+        {"the default on a 768-pixel screen", {0, 52, 1024, 744}, false, {}, kEstimationSheetWidth},
+        {"lower than the sheet: the vertical bar beside it", {0, 52, 1024, 660}, false, {}, kEstimationSheetWidth},
+        {"a narrow stored place", wide, true, {900, 100, 1200, 900}, kEstimationSheetWidth},
+        {"a narrow stored place at the right edge", wide, true, {1700, 100, 1900, 900}, kEstimationSheetWidth},
+        {"a work area narrower than the sheet", {0, 0, 480, 1040}, false, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Shell.WorkArea = c.workArea;
+        if (c.stored) WriteWindowRect("RectTrickEstimation", {c.place.left, c.place.top, c.place.right, c.place.bottom});
+        g_Settings.View.Player = 0x22;
+        host_->Answers().PushMessageBoxAnswer(IDYES);
+        CTrickEstimation* window = Open(IDYES);
+        ASSERT_NE(window, nullptr);
+        while (host_->Answers().PendingMessageBoxAnswers() > 0) host_->Answers().TakeMessageBoxAnswer();
+        platform::Rect client;
+        GetClientRect(window->Handle(), &client);
+        const platform::Rect rect = window->WindowRect();
+        if (c.clientWidth > 0) EXPECT_GE(client.Width(), c.clientWidth);
+        else EXPECT_EQ(rect.Width(), c.workArea.Width());
+        EXPECT_GE(rect.left, c.workArea.left);
+        EXPECT_GE(rect.top, c.workArea.top);
+        EXPECT_LE(rect.right, c.workArea.right);
+        EXPECT_LE(rect.bottom, c.workArea.bottom);
+        Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+        host_->PumpUntilIdle();
+        ASSERT_EQ(Frame().TrickEstimationWindow(), nullptr);
+    }
+}
+
+// The question before an opponent's data shows heads with the window's own name and carries it as
+// its title, in both editions, on choosing an opponent in the panel.
+struct RevealCase {
+    const char* name;
+    const platform::ResourceSet* edition;
+    const char* caption;
+    const char* question;
+};
+
+class RevealQuestionTest : public FrameFixture, public ::testing::WithParamInterface<RevealCase> {
+protected:
+    void SetUp() override {
+        UseEdition(*GetParam().edition);
+        StartProgram();
+    }
+};
+
+TEST_P(RevealQuestionTest, CarriesTheWindowsOwnName) {
+    const RevealCase& c = GetParam();
+    g_Settings.View.Player = 0x22;  // the person's own seat asks nothing on opening
+    Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+    host_->PumpUntilIdle();
+    CTrickEstimation* window = Frame().TrickEstimationWindow();
+    ASSERT_NE(window, nullptr);
+    // Choosing seat 1: the box opens for real and a timer looks at it before answering No.
+    testsupport::ModalAnswerer answerer;
+    answerer.answer = IDNO;
+    std::vector<std::string> texts;
+    answerer.probe = [&texts](HWND) {
+        if (platform::MessageBoxDialog* box = platform::ActiveMessageBox()) texts.push_back(box->Text());
+        return 0;
+    };
+    answerer.Start();
+    window->PanelDialog()->GetControlAs<platform::ComboBox>(IDC_ESTIMATION_PLAYER)->Choose(1);
+    host_->PumpUntilIdle();
+    EXPECT_EQ(answerer.answered, std::vector<std::string>{c.caption});
+    ASSERT_EQ(texts.size(), 1u);
+    const std::string& text = texts[0];
+    EXPECT_EQ(text.rfind(std::string(c.caption) + "\n\n", 0), 0u) << text;
+    EXPECT_NE(text.find(std::string(c.question) + Frame().GetPlayerName(1) + "'"), std::string::npos) << text;
+    EXPECT_EQ(text.find(platform::LoadString(IDS_GAME_STATUS)), std::string::npos) << text;
+    EXPECT_EQ(window->Player, Frame().Game.Player(2)) << "No keeps the person's own data";
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, RevealQuestionTest,
+                         ::testing::Values(RevealCase{"English", &EnglishResources(), "Trick Estimation", "Shall '"},
+                                           RevealCase{"German", &GermanResources(), "Stichabschätzung", "Soll '"}),
+                         [](const ::testing::TestParamInfo<RevealCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TrickEstimationTest, NoShowsThePersonReleasesTheLockAndWritesOnlyTheEstimationHalf) {
     g_Settings.View.Player = 0x01;  // the state panel's half shows seat 1, the estimation seat 0

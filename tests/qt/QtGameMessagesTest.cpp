@@ -1,0 +1,88 @@
+// The game's messages on the Qt host, in both editions: a computer's declaration with the Kontra
+// question, a plain message, and the new match's standings. Each shows its whole text: the rich
+// text, laid out in the host's fonts at the box's width, fits the box without a scroll bar.
+//
+// With KARTOVAN_TEST_PNG_DIR set, each message is written there as message-<edition>-<name>.png.
+
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "QtTestSupport.h"
+#include "dialogs/DialogIds.h"
+#include "dialogs/MessageDialogs.h"
+#include "dialogs/StartDialog.h"
+#include "flow/MainFrame.h"
+#include "flow/RichText.h"
+#include "platform/core/Resources.h"
+#include "platform/core/WindowApi.h"
+#include "platform/qt/QtHost.h"
+#include "resources/Editions.h"
+#include "resources/ids.h"
+
+namespace {
+
+using namespace platform;
+
+struct MessageCase {
+    const char* name;
+    std::function<std::unique_ptr<Dialog>()> make;
+};
+
+std::string Declaration() {
+    return PlayerMessage("Computer1", LoadString(IDS_PLAYS) + " Grand Hand Ouvert, Schwarz", false);
+}
+
+TEST(QtGameMessages, EveryMessageShowsItsWholeText) {
+    QtHost host;
+    qttest::RecordingWindow frame;
+    ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {0, 0, 1000, 800}));
+    const std::array<std::string, 3> names{"Computer1", "Computer2", "Player"};
+    const int balances[3] = {120, -48, -72};
+    const int numbers[3] = {3, 1, 2};
+    const MessageCase cases[] = {
+        {"declaration", [] { return std::make_unique<CKontraDialog>(true, Declaration(), 0); }},
+        {"message",
+         [] {
+             return std::make_unique<CMessageDialog>(PlayerMessage("Computer2", LoadString(IDS_PLAYS) + " Null Ouvert Hand", false),
+                                                     0, 0, 0);
+         }},
+        {"new-match",
+         [&] {
+             return std::make_unique<CStartDialog>(FinalStandingText(MatchEndReason(0, names, balances), numbers, names),
+                                                   names);
+         }},
+    };
+    const char* pngFolder = std::getenv("KARTOVAN_TEST_PNG_DIR");
+    for (const ResourceSet* edition : {&GermanResources(), &EnglishResources()}) {
+        SetResources(edition);
+        for (const MessageCase& c : cases) {
+            SCOPED_TRACE(std::string(edition->language) + " " + c.name);
+            std::unique_ptr<Dialog> dialog = c.make();
+            ASSERT_TRUE(dialog->Create(frame.Handle()));
+            dialog->ShowWindow(SW_SHOW);
+            qttest::PumpFor(60);
+            auto* text = qobject_cast<QTextEdit*>(host.WidgetOf(dialog->GetDlgItem(IDC_TEXT)));
+            ASSERT_NE(text, nullptr);
+            ASSERT_FALSE(text->toPlainText().isEmpty());
+            EXPECT_FALSE(text->verticalScrollBar()->isVisible()) << text->toPlainText().toStdString();
+            EXPECT_LE(text->document()->size().height(), text->viewport()->height()) << text->toPlainText().toStdString();
+            if (pngFolder) {
+                if (QWidget* window = host.WidgetOf(dialog->Handle()))
+                    window->grab().save(QString::fromStdString(std::string(pngFolder) + "/message-" + edition->language +
+                                                               "-" + c.name + ".png"));
+            }
+            dialog->DestroyWindow();
+        }
+    }
+    SetResources(nullptr);
+}
+
+}  // namespace
