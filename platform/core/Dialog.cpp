@@ -132,6 +132,8 @@ bool Dialog::CreateChild(HWND parent, Lifetime lifetime) {
     return CreateWindowAndControls(nullptr, lifetime, parent);
 }
 
+void Dialog::SetDefaultOwner(HWND owner) { s_defaultOwner = owner; }
+
 int Dialog::DoModal(HWND owner) {
     m_modal = true;
     if (!owner) owner = s_defaultOwner;

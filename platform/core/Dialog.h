@@ -51,7 +51,8 @@ public:
     std::optional<int> Result() const { return m_ended ? std::optional<int>(m_result) : std::nullopt; }
 
     // The owner DoModal uses when given none: the program's main window, set at start-up.
-    static void SetDefaultOwner(HWND owner) { s_defaultOwner = owner; }
+    // Out of line, so that the check of what the program reaches finds the start-up's call.
+    static void SetDefaultOwner(HWND owner);
     static HWND DefaultOwner() { return s_defaultOwner; }
 
     // --- Handlers ----------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "match/WindowSections.h"
 #include "model/CardCodes.h"
 #include "platform/core/Button.h"
+#include "platform/core/Registry.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
 #include "resources/CommandIds.h"
@@ -151,7 +152,12 @@ TEST_F(TrickEstimationTest, TheWindowOpensAsWideAsItsSheet) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         g_Shell.WorkArea = c.workArea;
-        if (c.stored) WriteWindowRect("RectTrickEstimation", {c.place.left, c.place.top, c.place.right, c.place.bottom});
+        if (c.stored) {
+            WriteProfileInt("RectTrickEstimation", "Left", c.place.left);
+            WriteProfileInt("RectTrickEstimation", "Top", c.place.top);
+            WriteProfileInt("RectTrickEstimation", "Right", c.place.right);
+            WriteProfileInt("RectTrickEstimation", "Bottom", c.place.bottom);
+        }
         g_Settings.View.Player = 0x22;
         host_->Answers().PushMessageBoxAnswer(IDYES);
         CTrickEstimation* window = Open(IDYES);
