@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <system_error>
+#include <vector>
 
 #include "audio/SpeechLogic.h"
 #include "audio/VoiceClips.h"
@@ -37,17 +40,50 @@ bool IsPlayableWave(const std::filesystem::path& path) {
     return platform::ReadWaveFileFormat(path.string()).has_value();
 }
 
-// A playable file of this name in the folder: the exact name, else one that differs only in case.
-std::string FindInFolder(const std::string& folder, const std::string& name) {
-    const std::filesystem::path exact = std::filesystem::path(folder) / name;
-    if (IsPlayableWave(exact)) return exact.string();
+// The names in a voice folder as last read, with the folder's change time then. A folder is read
+// again when its change time has moved on, so that a file put in place while the program runs is
+// heard from the next term on; and also while that time lies so close to the reading that a file
+// added just after it could carry the same time (coarse file system clocks).
+struct FolderNames {
+    std::filesystem::file_time_type changed;
+    bool settled = false;
+    std::vector<std::string> names;  // in the folder's own order
+};
+
+constexpr std::chrono::seconds kFolderTimeGrain{2};
+
+std::map<std::string, FolderNames> g_folderNames;  // by folder path
+
+// The names in the folder, read at most once while it stays unchanged; nullptr for no folder.
+const std::vector<std::string>* NamesIn(const std::string& folder) {
     std::error_code error;
+    const std::filesystem::file_time_type changed = std::filesystem::last_write_time(folder, error);
+    if (error) {
+        g_folderNames.erase(folder);
+        return nullptr;
+    }
+    FolderNames& known = g_folderNames[folder];
+    if (known.settled && known.changed == changed) return &known.names;
+    known.names.clear();
     std::filesystem::directory_iterator entries(folder, error);
-    if (error) return {};
-    for (const auto& entry : entries) {
-        const std::string candidate = entry.path().filename().string();
-        if (candidate != name && SameNameIgnoringCase(candidate, name) && IsPlayableWave(entry.path()))
-            return entry.path().string();
+    if (error) {
+        g_folderNames.erase(folder);
+        return nullptr;
+    }
+    for (const auto& entry : entries) known.names.push_back(entry.path().filename().string());
+    known.changed = changed;
+    known.settled = changed + kFolderTimeGrain < std::filesystem::file_time_type::clock::now();
+    return &known.names;
+}
+
+// A playable file of this name in the folder: the exact name, else one that differs only in case.
+std::string FindInFolder(const std::string& folder, const std::vector<std::string>& names, const std::string& name) {
+    const std::filesystem::path base(folder);
+    if (std::find(names.begin(), names.end(), name) != names.end() && IsPlayableWave(base / name))
+        return (base / name).string();
+    for (const std::string& candidate : names) {
+        if (candidate != name && SameNameIgnoringCase(candidate, name) && IsPlayableWave(base / candidate))
+            return (base / candidate).string();
     }
     return {};
 }
@@ -73,9 +109,11 @@ std::string FindVoiceReplacement(int term, int language, int speaker) {
         return {};
     const std::string folder = g_voiceBaseDirectory + ForwardSlashes(LanguageFolders[static_cast<std::size_t>(language)]) +
                                ForwardSlashes(VoiceFolders[static_cast<std::size_t>(speaker)]);
+    const std::vector<std::string>* names = NamesIn(folder);
+    if (!names) return {};
     // Step 1: the term's own name; step 2: its short form (".wav" alone when it has none).
-    std::string found = FindInFolder(folder, std::string(GetVoiceTermName(term)) + ".wav");
-    if (found.empty()) found = FindInFolder(folder, std::string(GetVoiceShortName(term)) + ".wav");
+    std::string found = FindInFolder(folder, *names, std::string(GetVoiceTermName(term)) + ".wav");
+    if (found.empty()) found = FindInFolder(folder, *names, std::string(GetVoiceShortName(term)) + ".wav");
     return found;
 }
 
@@ -84,13 +122,15 @@ void PlayVoiceTerm(int term, int language, int speaker, bool fromFile) {
     if (!g_soundEnabled || language < 0 || language > 1 || term < 0 || term >= VOICE_TERM_COUNT || speaker < 0 ||
         speaker > 5)
         return;
-    // Step 2: a replacement file when the speaker is taken from files.
-    const std::string path = fromFile ? FindVoiceReplacement(term, language, speaker) : std::string();
+    // Step 2: a replacement file when the speaker is taken from files. A program without any sound
+    // output would hear neither the file nor the clip, so it looks for no file and synthesizes
+    // nothing.
+    const bool heard = tavlo::HasSoundOutput();
+    const std::string path = fromFile && heard ? FindVoiceReplacement(term, language, speaker) : std::string();
     if (!path.empty()) {
         Sound_PlayExt(path.c_str(), 1);
-    } else if (tavlo::HasSoundOutput()) {
-        // Step 3: the edition's built-in clip (empty and silent without the synthesizer); nothing
-        // is synthesized for a program without any sound output.
+    } else if (heard) {
+        // Step 3: the edition's built-in clip (empty and silent without the synthesizer).
         const VoiceClip* clip = VoiceClipTable(term, speaker, VoiceEdition());
         if (clip && !clip->empty()) Sound_PlayExt(clip->data(), 0);
     }
@@ -99,6 +139,7 @@ void PlayVoiceTerm(int term, int language, int speaker, bool fromFile) {
 }
 
 void SetVoiceBaseDirectory(const char* folder) {
+    g_folderNames.clear();
     g_voiceBaseDirectory = folder ? ForwardSlashes(folder) : std::string();
     if (!g_voiceBaseDirectory.empty() && g_voiceBaseDirectory.back() != '/') g_voiceBaseDirectory += '/';
 }

@@ -26,7 +26,8 @@ int IsVoiceFromFile(int speaker);
 // arguments outside their ranges or while the sound flag is off.
 void PlayVoiceTerm(int term, int language, int speaker, bool fromFile);
 // The replacement file PlayVoiceTerm would play ("" for none): the term's name, then its short form
-// (".wav" alone when it has none), each by exact name, then by a name differing only in case.
+// (".wav" alone when it has none), each by exact name, then by a name differing only in case. A
+// folder's names are read again only once the folder has changed.
 std::string FindVoiceReplacement(int term, int language, int speaker);
 
 // The voices folder (the work folder + "Voices\").

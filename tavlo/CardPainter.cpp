@@ -59,7 +59,7 @@ void DrawPlaceholder(platform::DeviceContext& dc, const CardLook& look, const pl
 }  // namespace
 
 void DrawCard(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area) {
-    if (area.IsEmpty()) return;
+    if (area.IsEmpty() || !dc.KeepsPixels()) return;
     const platform::Size size = PictureSize(dc, area);
     const platform::Bitmap* picture = look.faceUp ? Pictures().Face(look.faceDesign, look.card, size)
                                                   : Pictures().Back(look.backDesign, size);

@@ -16,6 +16,7 @@ struct CardLook {
     int backDesign = 0;  // 0..31
 };
 
+// Draws the card over the area; nothing on a surface that keeps no pixels.
 void DrawCard(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area);
 
 // Sample pictures of 71 x 96 for the back and face dialogs: index 0..31 the back designs, then 32

@@ -88,7 +88,7 @@ platform::Rect SymbolArea(int id, platform::Point position) {
 }
 
 void DrawSymbol(platform::DeviceContext& dc, int id, platform::Point position) {
-    if (!IsSymbolId(id)) return;
+    if (!IsSymbolId(id) || !dc.KeepsPixels()) return;
     const platform::Rect box = SymbolArea(id, position);
     dc.SaveDC();
     if (id <= 4) {

@@ -20,6 +20,7 @@ constexpr int kSmallSymbolSide = 14;  // ids 9..22
 bool IsSymbolId(int id);
 // The area the symbol covers with its top-left corner at the position; empty for no symbol.
 platform::Rect SymbolArea(int id, platform::Point position);
+// Draws the symbol at the position; nothing on a surface that keeps no pixels.
 void DrawSymbol(platform::DeviceContext& dc, int id, platform::Point position);
 
 // The symbols a window shows, by id, at their top-left corners.

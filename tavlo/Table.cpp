@@ -27,13 +27,16 @@ CardLook Table::LookOf(int card) const {
 }
 
 void Table::PaintInto(platform::DeviceContext& dc, const platform::Rect& area) {
-    if (cards) {
+    // Cards and symbols leave only pixels; a balloon's drawing also settles its bounds, which hit
+    // tests and later erasing read, so balloons are laid out on every surface.
+    const bool keepsPixels = dc.KeepsPixels();
+    if (cards && keepsPixels) {
         for (const CardDeck::Dealt& dealt : cards->deck.Stacking()) {
             const platform::Rect cardArea = cards->deck.AreaAt(dealt.position);
             if (cardArea.Intersects(area)) DrawCard(dc, LookOf(dealt.card), cardArea);
         }
     }
-    if (symbols) {
+    if (symbols && keepsPixels) {
         for (const auto& [id, position] : symbols->shown) {
             if (SymbolArea(id, position).Intersects(area)) DrawSymbol(dc, id, position);
         }

@@ -160,6 +160,11 @@ public:
     // that many times its size shows every pixel of it.
     virtual double PixelRatio() const { return 1.0; }
 
+    // Whether what is drawn here stays to be seen: false for a surface that keeps nothing, where
+    // drawing whose only result is pixels (cards, symbols) may be left out. Measuring and the
+    // layout that comes of it work the same either way.
+    virtual bool KeepsPixels() const { return true; }
+
     // The surface's pixels in a rectangle of device coordinates, for a save-under (a highlight
     // that puts back what lay beneath it). False when the surface keeps no pixels; parts outside
     // the surface read black.

@@ -11,6 +11,8 @@ class DiscardingDC final : public RecordingDC {
 public:
     explicit DiscardingDC(Size surface) : RecordingDC(surface) {}
 
+    bool KeepsPixels() const override { return false; }
+
 protected:
     void DeviceText(const TextRun&) override {}
     void DeviceLine(Point, Point) override {}

@@ -104,7 +104,9 @@ RecordingDC* HeadlessHost::Surface(HWND hwnd) const {
 
 void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
     if (event == WindowEvent::Destroyed) {
+        // A long run makes a window per prompt and never names a destroyed one again.
         m_cursorChanges.erase(hwnd);
+        m_paints.erase(hwnd);
         // Kept, drawing nothing, until the engine says nobody draws on it any more.
         auto it = m_surfaces.find(hwnd);
         if (it != m_surfaces.end()) {

@@ -118,7 +118,7 @@ public:
     // The surface of a destroyed window that is still kept (a context on it is held or a handler of
     // the window still runs), or nullptr.
     const RecordingDC* RetiredSurface(HWND hwnd) const;
-    // How often each window was painted (EndPaint or ReleaseDC), for tests.
+    // How often each window was painted (EndPaint or ReleaseDC), for tests; 0 once it is destroyed.
     int PaintCount(HWND hwnd) const;
     // The cursor changes of each window in order (system ids), for tests.
     const std::vector<int>& CursorChanges(HWND hwnd) const;
@@ -157,7 +157,7 @@ private:
     bool m_keepDrawing = true;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
-    // Paints per window, found by handle: a long run makes a window per prompt.
+    // Paints per living window, found by handle: a long run makes a window per prompt.
     std::map<HWND, int> m_paints;
     std::map<HWND, std::vector<int>> m_cursorChanges;
     std::vector<FileDialogRequest> m_fileDialogRequests;

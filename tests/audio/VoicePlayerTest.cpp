@@ -1,6 +1,10 @@
 // The voice player: which replacement file or built-in clip plays, and when, on the virtual clock.
 #include "AudioTestSupport.h"
 
+#include <chrono>
+#include <filesystem>
+#include <string>
+
 #include "audio/VoiceClips.h"
 #include "audio/VoiceTerms.h"
 
@@ -79,6 +83,49 @@ TEST_F(VoiceLookupTest, WithoutFromFileTheFolderIsNeverLookedAt) {
     PlayVoiceTerm(TERM_WELCOME, 0, 0, false);
     ASSERT_EQ(recorder.PlayedSounds().size(), 1u);
     EXPECT_EQ(recorder.PlayedSounds()[0].kind, Kind::Clip);
+}
+
+TEST_F(VoiceLookupTest, AFolderIsReadAgainOnlyWhenItHasChangedAndNotAtAllWithoutOutput) {
+    using std::chrono::file_clock;
+    using namespace std::chrono_literals;
+    const auto on = [](std::chrono::year year) -> std::filesystem::file_time_type {
+        return file_clock::from_sys(
+            std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::sys_days{year / 1 / 1}));
+    };
+    const std::filesystem::file_time_type longAgo = on(std::chrono::year{2020});
+    const std::filesystem::file_time_type later = longAgo + 1h;
+    const std::filesystem::file_time_type farAhead = on(std::chrono::year{2100});
+    struct Case {
+        const char* what;
+        std::filesystem::file_time_type before;  // the folder's change time at the first term
+        std::filesystem::file_time_type after;   // and once Welcome.wav is in place
+        bool outputAtFirstTerm;
+        std::string second;                      // what the second term plays
+    };
+    const Case cases[] = {
+        {"unchanged since long ago: the names read once serve", longAgo, longAgo, true, "built-in"},
+        {"changed since: read again", longAgo, later, true, "Welcome.wav"},
+        {"changed as the names were read: read again", farAhead, farAhead, true, "Welcome.wav"},
+        {"no output at the first term: nothing read then", longAgo, longAgo, false, "Welcome.wav"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(folder / "Welcome.wav");
+        SetVoiceBaseDirectory((root.string() + "/").c_str());
+        std::filesystem::last_write_time(folder, c.before);
+        if (!c.outputAtFirstTerm) tavlo::SetSoundOutput(nullptr);
+        PlayVoiceTerm(TERM_WELCOME, 0, 0, true);
+        tavlo::SetSoundOutput(&recorder);
+        Put("Welcome.wav", MakeWave(300));
+        std::filesystem::last_write_time(folder, c.after);
+        EXPECT_EQ(Plays(TERM_WELCOME), c.second) << c.what;
+    }
+    // A folder that goes and comes back is read again.
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(Plays(TERM_WELCOME), "built-in");
+    std::filesystem::create_directories(folder);
+    Put("Welcome.wav", MakeWave(300));
+    std::filesystem::last_write_time(folder, longAgo);
+    EXPECT_EQ(Plays(TERM_WELCOME), "Welcome.wav");
 }
 
 TEST_F(VoiceLookupTest, ArgumentsOutsideTheirRangesAndTheSoundFlagPlayNothing) {

@@ -143,5 +143,55 @@ TEST(HeadlessHost, PumpUntilStopsWhenThePredicateHoldsOrTheLimitPasses) {
     EXPECT_EQ(ticks, 8);
 }
 
+// A surface is drawn on, painted and released: the count of the window, as the host keeps it.
+void PaintOnce(HWND window) {
+    platform::DeviceContext* dc = GetDC(window);
+    ASSERT_NE(dc, nullptr);
+    dc->FillRect({0, 0, 4, 4}, platform::Brush::Solid({0, 128, 0}));
+    ReleaseDC(window, dc);
+}
+
+TEST(HeadlessHost, ADestroyedWindowsPaintCountIsForgottenWhileTheOthersKeepTheirs) {
+    World world;
+    const int frameBefore = world.host.PaintCount(world.Frame());
+    TestWindow passing;
+    passing.Create(TopLevel(platform::WindowKind::Popup, "Passing", {100, 100, 300, 200}));
+    const HWND gone = passing.Handle();
+    for (int i = 0; i < 3; ++i) PaintOnce(gone);
+    PaintOnce(world.Frame());
+    ASSERT_GE(world.host.PaintCount(gone), 3);
+
+    DestroyWindow(gone);
+    world.host.PumpUntilIdle();
+    ASSERT_FALSE(IsWindow(gone));
+    EXPECT_EQ(world.host.PaintCount(gone), 0);
+    EXPECT_EQ(world.host.PaintCount(world.Frame()), frameBefore + 1);
+
+    // A window made afterwards counts its own paints only.
+    TestWindow next;
+    next.Create(TopLevel(platform::WindowKind::Popup, "Next", {100, 100, 300, 200}));
+    ASSERT_NE(next.Handle(), gone);
+    const int nextBefore = world.host.PaintCount(next.Handle());
+    PaintOnce(next.Handle());
+    EXPECT_EQ(world.host.PaintCount(next.Handle()), nextBefore + 1);
+}
+
+TEST(HeadlessHost, ASurfaceKeepsPixelsUnlessTheHostDropsWhatIsDrawn) {
+    struct Case {
+        bool keepDrawing;
+        bool keepsPixels;
+    };
+    for (const Case c : {Case{true, true}, Case{false, false}}) {
+        World world;
+        world.host.SetKeepDrawing(c.keepDrawing);
+        TestWindow window;
+        window.Create(TopLevel(platform::WindowKind::Popup, "Table", {0, 0, 200, 100}));
+        platform::DeviceContext* dc = GetDC(window.Handle());
+        ASSERT_NE(dc, nullptr);
+        EXPECT_EQ(dc->KeepsPixels(), c.keepsPixels) << "keep drawing " << c.keepDrawing;
+        ReleaseDC(window.Handle(), dc);
+    }
+}
+
 }  // namespace
 }  // namespace enginetest
