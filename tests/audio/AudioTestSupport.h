@@ -12,6 +12,7 @@
 
 #include "audio/VoicePlayer.h"
 #include "model/Settings.h"
+#include "platform/FileTestSupport.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/headless/TavloSound.h"
 #include "tavlo/SoundApi.h"
@@ -54,9 +55,8 @@ protected:
     void SetUp() override {
         testsupport::ResetVoicePlayer();
         g_Settings = CSettings{};
-        root = std::filesystem::temp_directory_path() /
-               ("kartovan voices ä-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(root);
+        ASSERT_FALSE(temp.Path().empty());
+        root = temp.Path();
         folder = root / "ge" / "voice1";
         std::filesystem::create_directories(folder);
         // The program hands the folder over as it builds it, with a trailing backslash.
@@ -67,12 +67,13 @@ protected:
         tavlo::SetSoundOutput(nullptr);
         testsupport::ResetVoicePlayer();
         g_Settings = CSettings{};
-        std::filesystem::remove_all(root);
     }
     std::int64_t Now() const { return host.NowMs(); }
 
     platform::HeadlessHost host;
     platform::TavloSoundRecorder recorder;
+    // A space and an umlaut in the voices' folder, as in a person's home.
+    testsupport::TempFolder temp{"kartovan voices ä-"};
     std::filesystem::path root, folder;
 };
 

@@ -7,6 +7,7 @@
 
 #include "audio/SoundEffects.h"
 #include "model/Settings.h"
+#include "platform/FileTestSupport.h"
 #include "platform/headless/TavloSound.h"
 #include "tavlo/SoundApi.h"
 
@@ -57,8 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SoundEffectFileTest, EffectFivePlaysItsReplacementFileWhenItsFileBitIsSet) {
-    const auto folder = std::filesystem::temp_directory_path() / "kartovan-sound-gate";
-    std::filesystem::create_directories(folder);
+    const testsupport::TempFolder temp("kartovan-sound-gate-");
+    ASSERT_FALSE(temp.Path().empty());
+    const std::filesystem::path folder = temp.Path();
     std::ofstream(folder / "Sound5.wav") << "RIFF";
     platform::TavloSoundRecorder recorder;
     tavlo::SetSoundOutput(&recorder);
@@ -73,7 +75,6 @@ TEST(SoundEffectFileTest, EffectFivePlaysItsReplacementFileWhenItsFileBitIsSet) 
     tavlo::SetSoundOutput(nullptr);
     Sound_Path("");
     g_Settings = CSettings{};
-    std::filesystem::remove_all(folder);
 }
 
 TEST(SoundFlagTest, OneBitPerEffectAndStopsPassEverything) {

@@ -306,6 +306,20 @@ TEST_F(StatePanelTest, TheGridShowsCountsAndYesOrNoAndNothingForUnknown) {
     EXPECT_EQ(panel->GetDlgItemText(CStateDialog::kGrid[0][0]), "");
 }
 
+// The snapshot is the program's, kept while the panel is closed; the tests' reset takes it back, so
+// the next program starts with an empty grid.
+TEST_F(StatePanelTest, TheProgramResetEmptiesTheStoredSnapshot) {
+    GameStatusSnapshot snapshot = EmptyGameStatusSnapshot();
+    snapshot[0] = 3;
+    CStateDialog::StoreSnapshot(snapshot);
+    app_.reset();
+    ResetGlobals();
+    SetUp();
+    CStateDialog* panel = OpenState();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->GetDlgItemText(CStateDialog::kGrid[0][0]), "");
+}
+
 TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     StartProgram();
     DealADeck();

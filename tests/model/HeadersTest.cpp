@@ -1,4 +1,5 @@
-// Every model header compiles on its own and together.
+// Every model header compiles together with the others here, and on its own in a generated unit of
+// its own (tests/CMakeLists.txt); the units name their headers, so a header left out is found.
 #include "flow/FrameServices.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -16,6 +17,12 @@
 #include "model/Trace.h"
 #include "model/Trick.h"
 
+#include "model/HeaderUnits.h"
+
+#include <filesystem>
+#include <set>
+#include <string>
+
 #include <gtest/gtest.h>
 
 TEST(ModelHeaders, GameRecordStartsAtItsDefaults) {
@@ -28,4 +35,14 @@ TEST(ModelHeaders, GameRecordStartsAtItsDefaults) {
     CSettings settings;
     EXPECT_EQ(settings.Variants.Extra, 3);
     EXPECT_EQ(settings.View.SortMode, 258);
+}
+
+TEST(ModelHeaders, EachHeaderIsCompiledInAUnitOfItsOwn) {
+    const std::filesystem::path model = std::filesystem::path(KARTOVAN_TEST_SOURCE_DIR) / ".." / "model";
+    std::set<std::string> headers;
+    for (const auto& entry : std::filesystem::directory_iterator(model)) {
+        if (entry.path().extension() == ".h") headers.insert("model/" + entry.path().filename().string());
+    }
+    ASSERT_TRUE(headers.count("model/GameState.h")) << model;
+    EXPECT_EQ(testsupport::HeaderUnits(), headers);
 }

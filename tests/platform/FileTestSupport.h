@@ -12,8 +12,10 @@ namespace testsupport {
 
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kartovan-test-XXXXXX").string();
+    // The folder's name begins with `prefix` and ends in six random characters, so that tests that
+    // run at the same time never share one.
+    explicit TempFolder(const std::string& prefix = "kartovan-test-") {
+        std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
         if (char* made = ::mkdtemp(pattern.data())) path_ = made;
     }
     ~TempFolder() {
@@ -23,6 +25,8 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    // The folder without a trailing '/'.
+    const std::string& Path() const { return path_; }
     // The folder with a trailing '/', as the program's folder strings have it.
     std::string Folder() const { return path_ + "/"; }
     std::string File(const std::string& name) const { return Folder() + name; }

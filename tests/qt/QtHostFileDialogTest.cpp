@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "platform/FileTestSupport.h"
 #include "platform/core/FileDialog.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtFileDialog.h"
@@ -24,6 +25,8 @@ QFileDialog* OpenFileDialog() {
 }
 
 TEST(QtHostFileDialog, AnswersWhileOurLoopRuns) {
+    const testsupport::TempFolder temp;
+    ASSERT_FALSE(temp.Path().empty());
     QtHost host;
     qttest::RecordingWindow frame;
     ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {0, 0, 300, 200}));
@@ -41,7 +44,7 @@ TEST(QtHostFileDialog, AnswersWhileOurLoopRuns) {
         ownerWasDisabled = !IsWindowEnabled(frame.Handle());
         dialogEnabled = dialog->isEnabled();
         // Typed by the person into the name field.
-        dialog->setDirectory(QStringLiteral("/tmp"));
+        dialog->setDirectory(QString::fromStdString(temp.Path()));
         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->setText(QStringLiteral("kartovan-test-answer"));
         QMetaObject::invokeMethod(dialog, "accept");
@@ -58,7 +61,7 @@ TEST(QtHostFileDialog, AnswersWhileOurLoopRuns) {
     const FileDialogAnswer answer = RunFileDialog(request);
 
     EXPECT_TRUE(answer.accepted);
-    EXPECT_EQ(answer.path, "/tmp/kartovan-test-answer.skm");
+    EXPECT_EQ(answer.path, temp.File("kartovan-test-answer.skm"));
     EXPECT_TRUE(ownerWasDisabled);
     EXPECT_TRUE(dialogEnabled);
     EXPECT_TRUE(IsWindowEnabled(frame.Handle()));

@@ -3,6 +3,8 @@
 #include "flow/FrameFixture.h"
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/SuitDefenderFrame.h"
+#include "dialogs/DataDialog.h"
 #include "flow/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/InternalError.h"
@@ -10,6 +12,7 @@
 #include "model/PlayerServices.h"
 #include "model/TableServices.h"
 #include "model/Trace.h"
+#include "tavlo/SoundApi.h"
 
 namespace {
 
@@ -92,7 +95,8 @@ TEST_F(ProgramHooksTest, EachLayersResetPutsItsGlobalsBack) {
 }
 
 // The tests' one reset leaves nothing of a run behind: the computer's state, the risk settings,
-// the profile, the frame's services, the random script; the hooks are installed again, and the
+// the profile, the frame's services, the random script, the sound folder, the data panel's texts,
+// the defenders' fallback counts; the hooks are installed again, and the
 // error handler is the program's own, which shows no box without a frame.
 TEST_F(ProgramHooksTest, TheProgramResetLeavesNothingOfARun) {
     StartProgram();
@@ -102,9 +106,21 @@ TEST_F(ProgramHooksTest, TheProgramResetLeavesNothingOfARun) {
     g_ComputerFrame.PersonPendingCard = 5;
     platform::Random().Script({11, 12});
     SetInternalErrorHandler([](const std::string&) { FAIL() << "the test's handler outlived the reset"; });
+    // The frame set the sound folder at its start; a run fills the data panel's texts and counts the
+    // defenders' fallbacks.
+    ASSERT_NE(tavlo::ReplacementFile(5), "Sound5.wav");
+    g_DataPanelTexts.Soloist = "Anna";
+    g_DataPanelTexts.Won[2] = "3";
+    g_SuitFallbacks.reached[FALLBACK_KINDS - 1] = 4;
+    g_SuitFallbacks.replaced[0] = 2;
     app_.reset();
 
     testsupport::ResetProgramGlobals();
+    EXPECT_EQ(tavlo::ReplacementFile(5), "Sound5.wav");
+    EXPECT_EQ(g_DataPanelTexts.Soloist, "");
+    EXPECT_EQ(g_DataPanelTexts.Won[2], "");
+    EXPECT_EQ(g_SuitFallbacks.reached[FALLBACK_KINDS - 1], 0);
+    EXPECT_EQ(g_SuitFallbacks.replaced[0], 0);
     EXPECT_EQ(g_Computer.SkatTaken, 0);
     EXPECT_EQ(g_Risk.RiskNull[0], 5);
     EXPECT_EQ(g_Profile.HelpTopic, 0);

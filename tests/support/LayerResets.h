@@ -5,7 +5,8 @@
 //   hooks the layers above install (player and table services, trace sink, internal error handler)
 //   empty again, so the model answers with its plain rules until a program or a test installs them;
 // - the computer player: its own state and the risk settings, the frame's services empty (no game
-//   object, open cards off, no animated exchange), and no scripted draws left in the random source;
+//   object, open cards off, no animated exchange), no scripted draws left in the random source, and
+//   the defenders' fallback counts at zero;
 // - the voices: sound on, no voice folder, the German edition, the wording generator unseeded and
 //   unscripted (the synthesized clips stay);
 // - the match files: no protected paths and no statistics block (a new run of the program).
@@ -15,6 +16,7 @@
 #include "audio/VoicePlayer.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/SuitDefenderFrame.h"
 #include "match/OwnFiles.h"
 #include "match/Statistics.h"
 #include "model/CardKnowledge.h"
@@ -44,6 +46,7 @@ inline void ResetComputerGlobals() {
     g_Risk = RiskSettings{};
     g_ComputerFrame.Reset();
     platform::Random().ClearScript();
+    g_SuitFallbacks.Reset();
 }
 
 inline void ResetVoicePlayer() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileTestSupport.h"
 #include "platform/headless/TavloSound.h"
 #include "tavlo/SoundApi.h"
 #include "tavlo/SoundOutput.h"
@@ -18,9 +19,8 @@ using Played = platform::TavloSoundRecorder::Played;
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("tavlo-sound-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
+        ASSERT_FALSE(temp.Path().empty());
+        folder = temp.Path();
         tavlo::SetSoundOutput(&recorder);
         // The program passes the folder the way it builds it, with a trailing backslash.
         Sound_Path((folder.string() + "\\").c_str());
@@ -28,8 +28,8 @@ protected:
     void TearDown() override {
         tavlo::SetSoundOutput(nullptr);
         Sound_Path("");
-        std::filesystem::remove_all(folder);
     }
+    testsupport::TempFolder temp{"tavlo-sound-"};
     std::filesystem::path folder;
     platform::TavloSoundRecorder recorder;
 };
