@@ -140,8 +140,9 @@ public:
         (void)control;
         return std::nullopt;
     }
-    // The width a control's text takes with no line wrapped (its widest paragraph), frame included,
-    // where the host lays text out in its own fonts; nothing elsewhere.
+    // The width a control's text takes with no line wrapped (its widest paragraph; a rich text's
+    // frame included, a label's text in the label's own font), where the host lays text out in its
+    // own fonts; nothing elsewhere.
     virtual std::optional<int> LaidOutTextWidth(HWND control) {
         (void)control;
         return std::nullopt;

@@ -4,12 +4,16 @@
 
 #include <cmath>
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "platform/core/Control.h"
 #include "platform/core/RichTextReader.h"
 #include "platform/core/Window.h"
 #include "platform/core/WindowSystem.h"
+#include "platform/qt/PainterDCFont.h"
 #include "platform/qt/QtControl.h"
 
 namespace platform {
@@ -40,8 +44,15 @@ std::optional<int> QtHost::LaidOutTextHeight(HWND control) {
 
 std::optional<int> QtHost::LaidOutTextWidth(HWND control) {
     const Window* window = WindowSystem::Instance().FromHandle(control);
+    if (!window) return std::nullopt;
+    if (auto* label = qobject_cast<QLabel*>(WidgetOf(control))) {
+        // In the font the program gave the label, which the label takes at the next sync.
+        const Control* owner = ControlFromHandle(control);
+        const QFont font = owner && owner->Font() ? ToQFont(*owner->Font()) : label->font();
+        return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(QString::fromStdString(window->Title()))));
+    }
     auto* edit = qobject_cast<QTextEdit*>(WidgetOf(control));
-    if (!window || !edit) return std::nullopt;
+    if (!edit) return std::nullopt;
     QTextDocument document;
     LayOutLikeTheControl(document, *edit, *window);
     document.setTextWidth(-1);  // no line wrapped

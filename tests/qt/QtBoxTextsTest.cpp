@@ -1,4 +1,4 @@
-// The panels whose texts the program lays into boxes, on the Qt host in both editions and on screens
+// The panels and dialogs whose texts the program lays into boxes, on the Qt host in both editions and on screens
 // scaled once and twice: every text the program puts in a box is shown whole, with no scroll bar
 // and no row cut at the bottom. The screen's scale is fixed when the application starts, so each
 // test runs itself again with the scale set.
@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
@@ -23,6 +24,7 @@
 
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "audio/AudioDialog.h"
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/GameValueTable.h"
 #include "model/BidLadder.h"
@@ -32,6 +34,7 @@
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
 #include "resources/Editions.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -119,6 +122,42 @@ TEST(QtBoxTexts, GameValueShowsEveryRow) { GameValueShowsEveryRow(); }
 TEST(QtBoxTexts, GameValueShowsEveryRowScaledTwice) {
     if (RanAgainScaledTwice("QtBoxTexts.GameValueShowsEveryRowScaledTwice")) return;
     GameValueShowsEveryRow();
+}
+
+// The voices dialog with the longest name the program takes and a short one: each seat's name
+// stands whole in its head above its column, none running into the next.
+void SeatHeadsShowTheirNames() {
+    QtHost host;
+    for (const ResourceSet* edition : {&GermanResources(), &EnglishResources()}) {
+        SetResources(edition);
+        CAudioDialog dialog(LoadString(IDS_WIDEST_NAME), "Computer2", "Du");
+        LogFont seatHeads;
+        seatHeads.face = "Arial";
+        seatHeads.height = 16;
+        seatHeads.width = 6;
+        seatHeads.weight = 700;
+        dialog.SeatHeadFont = seatHeads;
+        ASSERT_TRUE(dialog.Create(nullptr));
+        dialog.ShowWindow(SW_SHOW);
+        qttest::PumpFor(30);
+        for (int id : audio_ids::kSeatHeads) {
+            auto* head = qobject_cast<QLabel*>(host.WidgetOf(dialog.GetDlgItem(id)));
+            ASSERT_NE(head, nullptr) << id;
+            EXPECT_LE(head->fontMetrics().horizontalAdvance(head->text()), head->contentsRect().width())
+                << edition->language << " " << ScaleName() << " " << head->text().toStdString();
+        }
+        if (QWidget* window = host.WidgetOf(dialog.Handle()))
+            qttest::SaveForViewing(window->grab().toImage(), std::string("box-voices-") + edition->language + "-" + ScaleName());
+        dialog.DestroyWindow();
+    }
+    SetResources(nullptr);
+}
+
+TEST(QtBoxTexts, SeatHeadsShowTheirNames) { SeatHeadsShowTheirNames(); }
+
+TEST(QtBoxTexts, SeatHeadsShowTheirNamesScaledTwice) {
+    if (RanAgainScaledTwice("QtBoxTexts.SeatHeadsShowTheirNamesScaledTwice")) return;
+    SeatHeadsShowTheirNames();
 }
 
 }  // namespace
