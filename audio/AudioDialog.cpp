@@ -1,11 +1,14 @@
 #include "audio/AudioDialog.h"
 
+#include <cstdlib>
+
 #include "audio/AudioTestDialog.h"
 #include "audio/SoundEffects.h"
 #include "audio/VoiceClips.h"
 #include "audio/VoicePlayer.h"
 #include "model/Settings.h"
 #include "platform/core/ComboBox.h"
+#include "platform/core/Control.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
@@ -41,7 +44,7 @@ bool CAudioDialog::OnInitDialog() {
     // Step 2: the seat heads are the players' names.
     for (std::size_t seat = 0; seat < 3; ++seat) {
         SetDlgItemText(kSeatHeads[seat], seatNames[seat] + ":");
-        if (SeatHeadFont) ::SendMessage(GetDlgItem(kSeatHeads[seat]), WM_SETFONT, 0, reinterpret_cast<LPARAM>(&*SeatHeadFont));
+        if (SeatHeadFont) ShowSeatHeadInFont(GetDlgItem(kSeatHeads[seat]), *SeatHeadFont);
     }
     // The lists, in the edition's language.
     const auto& entries = kListEntries[static_cast<std::size_t>(VoiceEdition())];
@@ -54,6 +57,24 @@ bool CAudioDialog::OnInitDialog() {
     // Steps 3 to 7: the words.
     ShowWords(AudioVoiceWord(), AudioSoundWord());
     return true;
+}
+
+// A long name would run into the next seat's head: where the host lays the head out wider than its
+// box, the font gets smaller until the name fits (or reaches the smallest readable height).
+void CAudioDialog::ShowSeatHeadInFont(HWND head, platform::LogFont font) {
+    const platform::Window* box = ::WindowFromHandle(head);
+    if (!box) return;
+    constexpr int kSmallestHeight = 8;
+    const int height = std::abs(font.height), width = std::abs(font.width);
+    ::SendMessage(head, WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
+    for (std::optional<int> laidOut = platform::LabelTextWidth(head);
+         laidOut && *laidOut > box->WindowRect().Width() && std::abs(font.height) > kSmallestHeight;
+         laidOut = platform::LabelTextWidth(head)) {
+        // The characters keep their shape: the width shrinks with the height.
+        font.height = std::abs(font.height) - 1;
+        font.width = width * font.height / height;
+        ::SendMessage(head, WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
+    }
 }
 
 void CAudioDialog::ShowWords(std::uint32_t voiceWord, std::uint32_t soundWord) {

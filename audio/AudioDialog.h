@@ -40,6 +40,7 @@ public:
 private:
     void ShowWords(std::uint32_t voiceWord, std::uint32_t soundWord);
     void CheckSeatVoice(int seat, int row);
+    void ShowSeatHeadInFont(HWND head, platform::LogFont font);
 
     std::array<std::string, 3> seatNames;
     PauseHook setPause;

@@ -1,5 +1,7 @@
 #include "dialogs/GameValueDialog.h"
 
+#include <algorithm>
+
 #include "dialogs/DialogIds.h"
 #include "dialogs/DialogServices.h"
 #include "dialogs/GameValueTable.h"
@@ -8,6 +10,7 @@
 #include "model/GameState.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
+#include "platform/core/RichText.h"
 #include "platform/core/WindowApi.h"
 
 namespace {
@@ -41,6 +44,7 @@ bool CGameValueDialog::OnInitDialog() {
         const int height = box->WindowRect().Height();
         rowHeight = (height + 1) / 2;
         margin = height / 2;
+        templateWidth = box->WindowRect().Width();
     }
     // 3. The current bid's row.
     int current = g_Game.BidIndex + g_Game.PendingRaise;
@@ -59,10 +63,25 @@ void CGameValueDialog::OnSelchangeGame() {
 void CGameValueDialog::FillValueTable(int ladderIndex) {
     platform::Window* box = ::WindowFromHandle(GetDlgItem(kText));
     if (!box) return;
-    // 1. The box holds the rows and its margin; the window and the buttons below follow.
-    const int rows = static_cast<int>(GameValueRows(ladderIndex).size());
+    // 1. The rows as rich text.
+    SetDlgItemText(kText, GameValueRichText(ladderIndex));
+    // 2. Where the host lays the rows out in its own fonts, the box is as wide as its widest row so
+    //    that none wraps (never narrower than its template), and the window with it.
     platform::Rect boxRect = box->WindowRect();
-    const int delta = margin + rows * rowHeight - boxRect.Height();
+    const int wanted = std::max(templateWidth, platform::RichTextWidth(GetDlgItem(kText)).value_or(0));
+    if (wanted != boxRect.Width()) {
+        const int widen = wanted - boxRect.Width();
+        boxRect.right += widen;
+        box->MoveWindow(boxRect, true);
+        platform::Rect window = WindowRect();
+        window.right += widen;
+        MoveWindow(window, true);
+    }
+    // 3. The box holds the rows and its margin, or the rows as the host lays them out where they
+    //    take more; the window and the buttons below follow.
+    const int rows = static_cast<int>(GameValueRows(ladderIndex).size());
+    const int height = std::max(margin + rows * rowHeight, platform::RichTextHeight(GetDlgItem(kText)).value_or(0));
+    const int delta = height - boxRect.Height();
     if (delta != 0) {
         boxRect.bottom += delta;
         box->MoveWindow(boxRect, true);
@@ -72,8 +91,6 @@ void CGameValueDialog::FillValueTable(int ladderIndex) {
         window.bottom += delta;
         MoveWindow(window, true);
     }
-    // 2. The rows as rich text.
-    SetDlgItemText(kText, GameValueRichText(ladderIndex));
 }
 
 bool CGameValueDialog::OnCommand(int id, unsigned code, HWND control) {

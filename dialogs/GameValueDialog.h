@@ -30,4 +30,5 @@ public:
 private:
     CHelpToggle help;  // "&Tabelle" and "&Hilfe" share it
     int rowHeight = 0, margin = 0;
+    int templateWidth = 0;  // the box's width in the template: it never gets narrower
 };

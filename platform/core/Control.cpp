@@ -1,6 +1,8 @@
 #include "platform/core/Control.h"
 
 #include "platform/core/ControlMessages.h"
+#include "platform/core/Host.h"
+#include "platform/core/WindowSystem.h"
 #include "platform/core/WindowApi.h"
 
 namespace platform {
@@ -49,5 +51,10 @@ void Control::NotifyParent(unsigned code) {
 }
 
 Control* ControlFromHandle(HWND hwnd) { return dynamic_cast<Control*>(::WindowFromHandle(hwnd)); }
+
+std::optional<int> LabelTextWidth(HWND control) {
+    Host* host = WindowSystem::Instance().AttachedHost();
+    return host ? host->LaidOutTextWidth(control) : std::nullopt;
+}
 
 }  // namespace platform

@@ -60,4 +60,8 @@ Control* CreateControl(const ControlTemplate& item, HWND parent, const Rect& rec
 // The control object behind a handle, or nullptr when it is no control.
 Control* ControlFromHandle(HWND hwnd);
 
+// The width a label's text takes on one line in its own font, where the host lays text out in its
+// own fonts; nothing elsewhere.
+std::optional<int> LabelTextWidth(HWND control);
+
 }  // namespace platform

@@ -140,6 +140,13 @@ public:
         (void)control;
         return std::nullopt;
     }
+    // The width a control's text takes with no line wrapped (its widest paragraph; a rich text's
+    // frame included, a label's text in the label's own font), where the host lays text out in its
+    // own fonts; nothing elsewhere.
+    virtual std::optional<int> LaidOutTextWidth(HWND control) {
+        (void)control;
+        return std::nullopt;
+    }
     // Runs a file dialog for the person (modal to the request's owner). The default answers with a
     // scripted answer, or as cancelled when there is none.
     virtual FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) {

@@ -23,4 +23,9 @@ std::optional<int> RichTextHeight(HWND control) {
     return host ? host->LaidOutTextHeight(control) : std::nullopt;
 }
 
+std::optional<int> RichTextWidth(HWND control) {
+    Host* host = WindowSystem::Instance().AttachedHost();
+    return host ? host->LaidOutTextWidth(control) : std::nullopt;
+}
+
 }  // namespace platform

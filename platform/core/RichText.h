@@ -27,5 +27,8 @@ private:
 // The height the host lays the rich text control's text out in at its width, frame included; nothing
 // where the host does not lay it out itself.
 std::optional<int> RichTextHeight(HWND control);
+// The width the host lays the rich text control's text out in with no line wrapped, frame included;
+// nothing where the host does not lay it out itself.
+std::optional<int> RichTextWidth(HWND control);
 
 }  // namespace platform

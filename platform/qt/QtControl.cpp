@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -26,6 +28,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextOption>
 
 #include "platform/core/Button.h"
 #include "platform/core/Codepage.h"
@@ -159,6 +162,12 @@ QString DisplayText(const std::string& text, bool qtMnemonics) {
 
 void FillRichTextDocument(QTextDocument& document, const RichTextDocument& text) {
     document.clear();
+    // The rich text's own tab stops, every half inch, on which the program lines its tables up
+    // (Qt's default of 80 pixels pushes a row's last columns past the box, where they wrap).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QTextOption option = document.defaultTextOption();
+    option.setTabStopDistance((screen ? screen->logicalDotsPerInchX() : 96.0) / 2.0);
+    document.setDefaultTextOption(option);
     QTextCursor cursor(&document);
     for (std::size_t i = 0; i < text.paragraphs.size(); ++i) {
         const RichTextParagraph& paragraph = text.paragraphs[i];

@@ -77,6 +77,7 @@ public:
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
     void Beep(unsigned type) override;
     std::optional<int> LaidOutTextHeight(HWND control) override;  // QtTextLayout.cpp
+    std::optional<int> LaidOutTextWidth(HWND control) override;   // QtTextLayout.cpp
     void ReleaseSurface(HWND hwnd) override;
     // Qt's file dialog over the owner's widget, while our loop keeps running (QtFileDialog.h).
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
