@@ -75,7 +75,7 @@ void CMainFrame::AdviseKontra() {
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
         const int rule = Game.person.GetRuleNumber();
-        AppendToRuleButton(PromptDialog, " " + std::to_string(rule));
+        AppendToRuleButton(PromptDialog, rule);
         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
     }
     const HWND kontra = ::GetDlgItem(PromptDialog, IDC_KONTRA);

@@ -239,7 +239,7 @@ void CMainFrame::GrandHand(int mode) {
                     // rule help's topic.
                     const int rule = ShownRuleNumber(Game.person.gameOptions[GAME_GRAND][OPT_RULE]);
                     if (bar && rule >= 0) {
-                        AppendToRuleButton(bar->Handle(), " " + std::to_string(rule));
+                        AppendToRuleButton(bar->Handle(), rule);
                         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
                     }
                     if (g_Settings.Options.Suggest && bar)

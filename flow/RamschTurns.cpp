@@ -143,7 +143,7 @@ void CMainFrame::PickupRamsch(int ask) {
             rule = ShownRuleNumber(Game.person.gameOptions[GAME_RAMSCH][OPT_RULE]);
         }
         if (bar && rule > 0) {
-            AppendToRuleButton(bar->Handle(), " " + std::to_string(rule));
+            AppendToRuleButton(bar->Handle(), rule);
             g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
         }
         if (bar && advice != IDS_ADVICE_PICK_UP_SKAT && g_Settings.Options.Suggest)
@@ -200,7 +200,7 @@ void CMainFrame::OnPickupRamsch() {
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
         const int rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
-        if (bar && rule > 0) AppendToRuleButton(bar->Handle(), "  " + std::to_string(rule));
+        if (bar && rule > 0) AppendToRuleButton(bar->Handle(), rule, 2);
         ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
     }
     if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
