@@ -205,9 +205,12 @@ void CMainFrame::StartGame() {
     // shows it).
     for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PreparePlay();
-    // Step 6: the trick estimation window on the best game, when it follows the game.
-    if (CTrickEstimation* estimation = TrickEstimationWindow(); estimation && estimation->UpdateEstimation(1) != 0)
-        SelectEstimatedGame();
+    // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
+    // view it still shows the new hand's sheet, not the last game's.
+    if (CTrickEstimation* estimation = TrickEstimationWindow()) {
+        if (estimation->UpdateEstimation(1) != 0) SelectEstimatedGame();
+        else estimation->UpdateEstimation(-1);
+    }
     // Step 7.
     g_Game.PauseLevel = 1;
     PlayClock = Time64();

@@ -2,7 +2,9 @@
 // the window on.
 #include "flow/EstimatedGame.h"
 
+#include "dialogs/RamschBars.h"
 #include "flow/MainFrame.h"
+#include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Player.h"
@@ -46,9 +48,27 @@ void CMainFrame::RefreshEstimationOf(int seat) {
     if (window && window->UpdateEstimation(1) != 0 && window->UpdateEstimation(2) == seat) window->UpdateEstimation(-1);
 }
 
+bool CMainFrame::RamschUnderWay() const {
+    if (g_Game.GameType != GAME_RAMSCH) return false;
+    switch (g_Game.FlowState) {
+        case STATE_QUERY:
+        case STATE_PICKUP:
+        case STATE_PLAY: return true;
+        case STATE_START: return OpenBarAs<CGrandHandDialog>(*this) != nullptr;
+        default: return false;
+    }
+}
+
 void CMainFrame::SelectEstimatedGame() {
     CTrickEstimation* window = TrickEstimationWindow();
     if (!window) return;
+    // A Ramsch under way is decided as a game in play is: its offer of Grand Hand and its skat
+    // round take the game type as the sign that the Ramsch has begun, so another type left here
+    // would deal the round again or leave the person's buttons dead.
+    if (RamschUnderWay()) {
+        window->UpdateEstimation(-1);
+        return;
+    }
     const int seat = window->UpdateEstimation(2);
     CPlayer* player = Game.Player(seat);
     // Step 1, Ramsch only: the selected player's play estimate; the window shows Grand when he would

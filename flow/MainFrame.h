@@ -524,6 +524,8 @@ public:
     void AnnounceSeats();
     // Puts the open trick estimation window on its player's best game (flow/EstimatedGame.cpp).
     void SelectEstimatedGame();
+    // The Grand Hand offer, the skat round or the play of a Ramsch is going on.
+    bool RamschUnderWay() const;
     CTrickEstimation* TrickEstimationWindow() const;
     // The open trick estimation window shows the game as it now stands; the seat form only when
     // the window follows the game and shows that seat.

@@ -108,10 +108,11 @@ void CMainFrame::NewMatch() {
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_MATCH), {now}), LOG_FORCED);
     WriteTrace(":NewMatch()", LOG_MAINFRAME);
     SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
-    // Steps 6 to 9.
+    // Steps 6 to 9; the trick estimation window follows the new match as at Match > New.
     const int state = g_Game.FlowState;
     SetFlowState(STATE_NEW);
     ResetMatchCounters();
+    if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
     SetFlowState(state == STATE_START ? STATE_START : STATE_IDLE);
 }
 

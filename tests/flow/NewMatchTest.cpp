@@ -90,4 +90,35 @@ TEST_F(NewMatchTest, TheMenusNewMatchAsksAgainBeforeTheEstimationShowsAnOpponent
     EXPECT_EQ(window->UpdateEstimation(2), 0);
 }
 
+// A match that ends by its game count with the estimation window open on the person: once the
+// starter is chosen the window is brought up to the new match, as at Match > New, and drawn
+// before the next game is dealt.
+TEST_F(NewMatchTest, TheEndOfAMatchRefreshesTheEstimationWindow) {
+    WriteProfileInt("Options", "Demo", 1);
+    WriteProfileInt("Game", "Mode", 0);
+    WriteProfileInt("Game", "MaxRounds", 1);  // three games make the match
+    WriteProfileInt("View", "Player", 0x22);
+    WriteProfileInt("View", "ListTrickEstimation", 1);
+    TraceOn();
+    StartProgram();
+    CTrickEstimation* window = Frame().TrickEstimationWindow();
+    ASSERT_NE(window, nullptr);
+    SeedRand(5);
+    Frame().SendMessage(WM_COMMAND, ID_NEW);
+    // The window's paints while the match-start dialog is up, then when the new match stands.
+    int paintsAtTheDialog = -1;
+    answerer_.answer = IDC_START_SEAT2;
+    answerer_.probe = [&](HWND dialog) {
+        if (::GetDlgItem(dialog, IDC_START_SEAT2) != nullptr && paintsAtTheDialog < 0) paintsAtTheDialog = window->PaintCount();
+        return 0;
+    };
+    answerer_.Start();
+    ASSERT_TRUE(host_->PumpUntil([&] { return paintsAtTheDialog >= 0 && FindLine("CMainFrame::NewMatch()", FindLine("CMainFrame::NewMatch()") + 1) >= 0; },
+                                 3600000));
+    EXPECT_EQ(FindLine("CMainFrame::OnDeal()", FindLine("CMainFrame::NewMatch()", FindLine("CMainFrame::NewMatch()") + 1)), -1)
+        << "no game dealt yet";
+    EXPECT_GT(window->PaintCount(), paintsAtTheDialog);
+    EXPECT_EQ(window->UpdateEstimation(2), 2);
+}
+
 }  // namespace

@@ -88,6 +88,11 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     WriteProfileInt("View", "Log", 0);
     WriteProfileInt("View", "ListScore", options.listWindows ? 1 : 0);
     WriteProfileInt("View", "ListStore", options.listWindows ? 1 : 0);
+    if (options.estimationWindow) {
+        WriteProfileInt("View", "ListTrickEstimation", 1);
+        WriteProfileInt("View", "Player", 0x22);  // the person's own hand: nothing to reveal
+        WriteProfileInt("RectTrickEstimation", "Auto", options.estimationAuto ? 1 : 0);
+    }
     InstallProgramHooks();
     long reports = 0;
 

@@ -12,6 +12,10 @@ struct DemoMatchOptions {
     std::uint64_t seed = 1;
     int variantMode = 0;  // 0 official rules, 1 variant Skat, 2 Ramsch only
     bool listWindows = false;  // the score sheet and the cards assignment open at the start
+    // The trick estimation window open at the start on the person's hand, following the game
+    // (Auto) or kept on its first view.
+    bool estimationWindow = false;
+    bool estimationAuto = false;
     // Each finished game's line (without its line feed); may be empty.
     std::function<void(const std::string&)> line;
 };
