@@ -72,7 +72,7 @@ inlined() {
       next
     }
     /DW_AT_abstract_origin/ { origin[current] = file "@" hex($NF) }
-    /DW_AT_specification/ { origin[current] = file "@" hex($NF) }
+    /DW_AT_spec/ { origin[current] = file "@" hex($NF) }
     /DW_AT_linkage_name/ { linkage[current] = $NF }
     END {
       for (i = 1; i <= n; i++) {

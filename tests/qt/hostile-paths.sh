@@ -6,31 +6,7 @@
 set -uo pipefail
 program=$1
 
-home=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  fi
-  rm -rf "$home"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -f "$home/output.txt" ]; then
-    echo "--- the program's output:" >&2
-    cat "$home/output.txt" >&2
-  fi
-  exit 1
-}
-
-# A fresh home: no settings, no running instance, no sound device.
-mkdir -p "$home/config" "$home/data" "$home/runtime" "$home/tmp"
-chmod 700 "$home/runtime"
-export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
-       XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home/tmp" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-settings="$home/config/kartovan/registry.reg"
+source "$(dirname "$0")/fresh-home.sh"
 
 # The places the settings name: pipes nobody writes to, a device, a folder, a link to a pipe.
 mkdir -p "$home/config/kartovan" "$home/desk" "$home/folder.bmp"
