@@ -91,7 +91,13 @@ void GameValueShowsEveryRow() {
         for (int index = 0; index < BID_LADDER_SIZE; ++index) {
             values->SetCurSel(index);
             panel.OnCommand(CGameValueDialog::kValue, CBN_SELCHANGE, panel.GetDlgItem(CGameValueDialog::kValue));
-            qttest::PumpFor(5);
+            // The box's new size reaches the widget through Qt's event processing, which a loaded
+            // machine may take longer than a few milliseconds for: wait until the text fits or a
+            // bound, then judge.
+            auto* shown = qobject_cast<QTextEdit*>(host.WidgetOf(panel.GetDlgItem(CGameValueDialog::kText)));
+            ASSERT_NE(shown, nullptr);
+            qttest::PumpUntil([shown] { return shown->document()->size().height() <= shown->viewport()->height() &&
+                                               !shown->verticalScrollBar()->isVisible(); }, 2000);
             const std::size_t rows = GameValueRows(index).size();
             ExpectWholeText(host, panel.GetDlgItem(CGameValueDialog::kText),
                             std::string(edition->language) + " " + ScaleName() + " value " +
