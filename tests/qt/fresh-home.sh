@@ -1,7 +1,7 @@
-# A fresh home for one run of the program: no settings, no running instance, no sound device; the
-# program is killed and the home removed at exit, and fail() shows the program's output. Sourced by
-# the scripts that start the built program, which keep its process id in `pid`; the settings file the
-# program writes is `$settings`.
+# A fresh home for one run of the built program (no settings, no running instance, no sound device)
+# and the steps of starting it and closing it by SIGTERM. Sourced by the scripts that start the
+# program, which set `program`; the program's process id is kept in `pid`, the settings file it
+# writes is `$settings`, and at exit the program is killed and the home removed.
 home=$(mktemp -d)
 pid=""
 cleanup() {
@@ -27,3 +27,49 @@ chmod 700 "$home/runtime"
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
        XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home/tmp" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 settings="$home/config/kartovan/registry.reg"
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# The process has ended (a zombie until we collect it, or gone).
+ended() {
+  local state
+  state=$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null) || return 0
+  [ -z "$state" ] || [ "$state" = Z ]
+}
+# The program catches SIGTERM: bit 15 (SIGTERM) of its caught-signals mask.
+catches_term() {
+  local mask
+  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null) || return 1
+  [ -n "$mask" ] && (( (16#$mask >> 14) & 1 ))
+}
+
+# Starts the program and waits (at most a minute, for a loaded machine) until it has started far
+# enough to take a signal as a close request.
+start_until_ready() {
+  "$program" >"$home/output.txt" 2>&1 &
+  pid=$!
+  local deadline=$(( $(now_ms) + 60000 ))
+  until catches_term; do
+    ended && fail "the program ended before it was sent SIGTERM"
+    [ "$(now_ms)" -lt "$deadline" ] || fail "the program did not get ready within a minute"
+    sleep 0.05
+  done
+}
+
+# Sends SIGTERM: the program must end within two seconds, with exit status 0 and the settings the
+# close writes. Leaves the milliseconds it took in `elapsed`.
+close_by_sigterm() {
+  local sent status
+  sent=$(now_ms)
+  kill -TERM "$pid"
+  until ended; do
+    [ $(( $(now_ms) - sent )) -le 2000 ] || fail "the program still ran two seconds after SIGTERM"
+    sleep 0.02
+  done
+  elapsed=$(( $(now_ms) - sent ))
+  wait "$pid"
+  status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "exit status $status after SIGTERM (0 expected)"
+  [ -s "$settings" ] || fail "no settings file at $settings after the close"
+  grep -q 'RectMain' "$settings" || fail "the settings file lacks the window's place the close writes"
+}
