@@ -2,12 +2,14 @@
 // question, a plain message, and the new match's standings. Each shows its whole text: the rich
 // text, laid out in the host's fonts at the box's width, fits the box without a scroll bar.
 //
-// With KARTOVAN_TEST_PNG_DIR set, each message is written there as message-<edition>-<name>.png.
+// On screens scaled once and twice; with KARTOVAN_TEST_PNG_DIR set, each message is written there as
+// message-<edition>-<name>-<scale>.png.
 
 #include <array>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QScrollBar>
 #include <QTextEdit>
@@ -15,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include "QtScaledTwice.h"
 #include "QtTestSupport.h"
+#include "QtTextFits.h"
 #include "dialogs/DialogIds.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/StartDialog.h"
@@ -40,7 +44,7 @@ std::string Declaration() {
     return PlayerMessage("Computer1", LoadString(IDS_PLAYS) + " Grand Hand Ouvert, Schwarz", false);
 }
 
-TEST(QtGameMessages, EveryMessageShowsItsWholeText) {
+void EveryMessageShowsItsWholeText() {
     QtHost host;
     qttest::RecordingWindow frame;
     ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {0, 0, 1000, 800}));
@@ -74,15 +78,25 @@ TEST(QtGameMessages, EveryMessageShowsItsWholeText) {
             ASSERT_FALSE(text->toPlainText().isEmpty());
             EXPECT_FALSE(text->verticalScrollBar()->isVisible()) << text->toPlainText().toStdString();
             EXPECT_LE(text->document()->size().height(), text->viewport()->height()) << text->toPlainText().toStdString();
-            if (pngFolder) {
-                if (QWidget* window = host.WidgetOf(dialog->Handle()))
-                    window->grab().save(QString::fromStdString(std::string(pngFolder) + "/message-" + edition->language +
-                                                               "-" + c.name + ".png"));
-            }
+            QWidget* window = host.WidgetOf(dialog->Handle());
+            ASSERT_NE(window, nullptr);
+            // Its buttons' and labels' texts stand whole too.
+            const std::vector<std::string> cut = qttest::CutTexts(window);
+            EXPECT_TRUE(cut.empty()) << qttest::ScaleName() << qttest::Listed(cut);
+            if (pngFolder)
+                window->grab().save(QString::fromStdString(std::string(pngFolder) + "/message-" + edition->language +
+                                                           "-" + c.name + "-" + qttest::ScaleName() + ".png"));
             dialog->DestroyWindow();
         }
     }
     SetResources(nullptr);
+}
+
+TEST(QtGameMessages, EveryMessageShowsItsWholeText) { EveryMessageShowsItsWholeText(); }
+
+TEST(QtGameMessages, EveryMessageShowsItsWholeTextScaledTwice) {
+    if (qttest::RanAgainScaledTwice("QtGameMessages.EveryMessageShowsItsWholeTextScaledTwice")) return;
+    EveryMessageShowsItsWholeText();
 }
 
 }  // namespace
