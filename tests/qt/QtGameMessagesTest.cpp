@@ -1,6 +1,7 @@
 // The game's messages on the Qt host, in both editions: a computer's declaration with the Kontra
-// question, a plain message, and the new match's standings. Each shows its whole text: the rich
-// text, laid out in the host's fonts at the box's width, fits the box without a scroll bar.
+// question, a plain message, a long result of a game, the passed-out question and the new match's
+// standings. Each shows its whole text: the rich text, laid out in the host's fonts at the box's
+// width, fits the box without a scroll bar.
 //
 // On screens scaled once and twice; with KARTOVAN_TEST_PNG_DIR set, each message is written there as
 // message-<edition>-<name>-<scale>.png.
@@ -22,14 +23,20 @@
 #include "QtTextFits.h"
 #include "dialogs/DialogIds.h"
 #include "dialogs/MessageDialogs.h"
+#include "dialogs/ResultDialog.h"
 #include "dialogs/StartDialog.h"
 #include "flow/MainFrame.h"
 #include "flow/RichText.h"
+#include "match/GameScoring.h"
+#include "model/CardCodes.h"
+#include "model/GameState.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
 #include "resources/Editions.h"
 #include "resources/ids.h"
+#include "support/BidIndex.h"
+#include "support/ProgramGlobals.h"
 
 namespace {
 
@@ -39,6 +46,28 @@ struct MessageCase {
     const char* name;
     std::function<std::unique_ptr<Dialog>()> make;
 };
+
+// The end of a lost Hand game of Clubs with Schneider announced and Rekontra, scored as the game's
+// end scores it: a result of several lines, its longest as wide as a result line gets.
+std::string LongResult() {
+    testsupport::ResetProgramState();
+    g_Game.SetGameType(GAME_CLUBS);
+    g_Game.Soloist = 1;
+    g_Game.PartyPoints[0] = 55;
+    g_Game.PartyPoints[1] = 65;
+    g_Game.PartyTricks[0] = 4;
+    g_Game.PartyTricks[1] = 6;
+    g_Game.BidIndex = testsupport::BidIndexOf(48);
+    g_Game.HandAnnounced = 1;
+    g_Game.SchneiderAnnounced = 1;
+    g_Game.KontraState = KONTRA_REKONTRA;
+    ScoreNames names;
+    for (int seat = 0; seat < 3; ++seat) names.seat[seat] = "Computer" + std::to_string(seat + 1);
+    GameScore score = ScoreSuitGame(-1, 1, 0, names);
+    ApplyOverbid(score, 48);
+    testsupport::ResetProgramState();
+    return LoadString(IDS_RICH_TEXT_HEAD) + score.resultText + "}";
+}
 
 std::string Declaration() {
     return PlayerMessage("Computer1", LoadString(IDS_PLAYS) + " Grand Hand Ouvert, Schwarz", false);
@@ -58,6 +87,9 @@ void EveryMessageShowsItsWholeText() {
              return std::make_unique<CMessageDialog>(PlayerMessage("Computer2", LoadString(IDS_PLAYS) + " Null Ouvert Hand", false),
                                                      0, 0, 0);
          }},
+        {"result", [] { return std::make_unique<CResultDialog>(LongResult()); }},
+        {"passed-out",
+         [] { return std::make_unique<CPassedRuleDialog>(RichTextHead() + LoadString(IDS_PASSED_OUT) + "}"); }},
         {"new-match",
          [&] {
              return std::make_unique<CStartDialog>(FinalStandingText(MatchEndReason(0, names, balances), numbers, names),
