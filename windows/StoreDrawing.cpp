@@ -17,6 +17,7 @@
 #include "tavlo/SymbolApi.h"
 #include "windows/PrintingContext.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -114,11 +115,13 @@ void CStore::DrawList(platform::DeviceContext& dc, int dx, int dy) {
                 dc.DrawText(result, box, DT::Center | DT::VCenter | DT::SingleLine);
             }
         }
-        // 5.6 The time, read as unsigned seconds.
+        // 5.6 The time, read as unsigned seconds. Its box grows to the right, where the row has room,
+        // until the date and time fit it: the screen's bold face runs wider than the 100 pixels.
         const auto stored = static_cast<std::uint32_t>(g_StoreRows.DealWord(k, DEAL_TIME));
-        box = {left + 320, y, left + 420, y + 16};
-        dc.DrawText(platform::FormatLocalTime(german ? "%d.%m.%Y  %H:%M:%S" : "%Y-%m-%d  %H:%M:%S", stored), box,
-                    DT::Center | DT::VCenter | DT::SingleLine);
+        const std::string time =
+            platform::FormatLocalTime(german ? "%d.%m.%Y  %H:%M:%S" : "%Y-%m-%d  %H:%M:%S", stored);
+        box = {left + 320, y, left + 320 + std::max(100, dc.GetTextExtent(time).cx), y + 16};
+        dc.DrawText(time, box, DT::Center | DT::VCenter | DT::SingleLine);
         // 5.7 The hands.
         for (int seat = 0; seat < 3; ++seat) {
             y += 20;

@@ -45,6 +45,7 @@
 #include "platform/core/WindowApi.h"
 #include "platform/core/Static.h"
 #include "platform/qt/PainterDCFont.h"
+#include "platform/qt/QtGroupBox.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtInput.h"
 
@@ -205,7 +206,7 @@ QtControl::QtControl(QtHost& host, Control& control, QWidget* parent, const Imag
             break;
         }
         case ControlKind::GroupBox: {
-            auto* group = new QGroupBox(parent);
+            auto* group = new QtGroupBox(parent);
             // A frame around its group: it must not take the clicks meant for the controls in it.
             group->setAttribute(Qt::WA_TransparentForMouseEvents);
             m_widget = group;

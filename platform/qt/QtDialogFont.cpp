@@ -1,8 +1,10 @@
 #include "platform/qt/QtDialogFont.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QRect>
 #include <QStringList>
 #include <QString>
@@ -20,12 +22,15 @@ QFont DialogQFont(const DialogFont& font) {
 }
 
 DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font) {
-    const QFontMetrics metrics(DialogQFont(font));
+    const QFont qfont = DialogQFont(font);
+    const QFontMetrics metrics(qfont);
     static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int width = metrics.horizontalAdvance(letters);
     DialogBaseUnits units;
     units.x = std::max(1, (width / 26 + 1) / 2);
-    units.y = std::max(1, metrics.height());
+    // The character cell whole, its descent rounded up: a template's one-line text is 8 units
+    // high, which then holds the lowest pixels of a "g" or "p" (the rounded-down height cuts them).
+    units.y = std::max(1, static_cast<int>(std::ceil(QFontMetricsF(qfont).height())));
     return units;
 }
 

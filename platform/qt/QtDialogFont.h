@@ -12,7 +12,8 @@ namespace platform {
 // fonts that stand in for them here are Liberation's (metric-compatible) or the system's sans.
 QFont DialogQFont(const DialogFont& font);
 
-// Average character width (of the 52 Latin letters, rounded) and character height in pixels.
+// Average character width (of the 52 Latin letters, rounded) and character height (the whole cell,
+// rounded up) in pixels.
 DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font);
 
 // The size a static text takes in the dialog font, line breaks included (installed with

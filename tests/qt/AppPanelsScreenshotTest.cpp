@@ -1,18 +1,22 @@
 // The four information panels of the real program on the Qt host, opened beside a dealt game in
-// both editions: each shows the texts the game gave it, every one of them uncut in its control.
+// both editions, on screens scaled once and twice: each shows the texts the game gave it, every one
+// of them uncut in its control.
 //
-// With KARTOVAN_TEST_PNG_DIR set, every panel is written there as app-panel-<edition>-<id>.png.
+// With KARTOVAN_TEST_PNG_DIR set, every panel is written there as app-panel-<edition>-<id>-<scale>.png.
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtScaledTwice.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "QtTextFits.h"
 #include "QtWantedSize.h"
 #include "dialogs/DataDialog.h"
 #include "flow/FlowIds.h"
@@ -34,6 +38,9 @@ protected:
 };
 
 TEST_P(AppPanelsScreenshotTest, ThePanelsBesideADealtGameShowTheirTextsUncut) {
+    const std::string name =
+        std::string("Editions/AppPanelsScreenshotTest.ThePanelsBesideADealtGameShowTheirTextsUncut/") + GetParam().name;
+    if (qttest::RanAgainScaledTwice(name) && HasFailure()) return;
     app_.Start(1024, 768);
     if (HasFatalFailure()) return;
     app_.Deal();
@@ -63,9 +70,12 @@ TEST_P(AppPanelsScreenshotTest, ThePanelsBesideADealtGameShowTheirTextsUncut) {
             ++texts;
         }
         EXPECT_GE(texts, p.minimumTexts) << p.toggle;
-        if (QWidget* shown = app_.Host().WidgetOf(panel))
-            qttest::SaveForViewing(shown->grab().toImage(),
-                                   std::string("app-panel-") + GetParam().name + "-" + std::to_string(p.close));
+        QWidget* shown = app_.Host().WidgetOf(panel);
+        ASSERT_NE(shown, nullptr);
+        const std::vector<std::string> cut = qttest::CutTexts(shown);
+        EXPECT_TRUE(cut.empty()) << p.toggle << " " << qttest::ScaleName() << qttest::Listed(cut);
+        qttest::SaveForViewing(shown->grab().toImage(), std::string("app-panel-") + GetParam().name + "-" +
+                                                            std::to_string(p.close) + "-" + qttest::ScaleName());
     }
     // The data panel names the three players as the table does.
     auto* data = dynamic_cast<CDataDialog*>(::WindowFromHandle(app_.Frame().PanelWindow(CM_CLOSE_DATA)));

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -23,6 +24,7 @@
 #include "platform/core/WindowApi.h"
 #include "platform/qt/CardPictureStore.h"
 #include "QtTestSupport.h"
+#include "QtTextFits.h"
 #include "resources/Editions.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/CardPictures.h"
@@ -148,6 +150,8 @@ TEST_P(QtAuctionBarTest, TheBarLiesOverTheTableAndTheMouseBidsAndPasses) {
     auto* suggest = qobject_cast<QPushButton*>(host_->WidgetOf(bar->GetDlgItem(IDC_SUGGEST_GAME)));
     ASSERT_NE(suggest, nullptr);
     EXPECT_EQ(suggest->geometry().right() < strip->width() - 1, c.suggest != 0);
+    const std::vector<std::string> cut = qttest::CutTexts(strip);
+    EXPECT_TRUE(cut.empty()) << qttest::Listed(cut);
 
     // Press and release on the bid button, then on pass: the person's answer and his pass.
     Click(bid);
@@ -174,6 +178,10 @@ TEST_P(QtAuctionBarTest, TheDeclarationBarShowsTheSuitSymbols) {
     auto* grand = qobject_cast<QPushButton*>(host_->WidgetOf(bar->GetDlgItem(IDC_GRAND)));
     ASSERT_NE(grand, nullptr);
     EXPECT_EQ(grand->text(), QStringLiteral("Grand"));
+    QWidget* strip = host_->WidgetOf(bar->Handle());
+    ASSERT_NE(strip, nullptr);
+    const std::vector<std::string> cut = qttest::CutTexts(strip);
+    EXPECT_TRUE(cut.empty()) << qttest::Listed(cut);
     SaveShot(bar->WindowRect(), "declaration-bar-");
 }
 

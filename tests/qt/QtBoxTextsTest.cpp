@@ -7,12 +7,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QProcess>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -22,7 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include "QtScaledTwice.h"
 #include "QtTestImages.h"
+#include "QtTextFits.h"
 #include "QtTestSupport.h"
 #include "audio/AudioDialog.h"
 #include "dialogs/GameValueDialog.h"
@@ -40,27 +39,8 @@ namespace {
 
 using namespace platform;
 
-// Runs the named test again in a program whose screen is scaled twice; true when it ran there.
-bool RanAgainScaledTwice(const std::string& testName) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || screen->devicePixelRatio() == 2.0) return false;
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_SCALE_FACTOR", "2");
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromStdString("--gtest_filter=" + testName)});
-    EXPECT_TRUE(child.waitForFinished(120000));
-    const QByteArray output = child.readAll();
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("1 test")) << output.toStdString();
-    return true;
-}
-
-std::string ScaleName() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen && screen->devicePixelRatio() == 2.0 ? "2x" : "1x";
-}
+using qttest::RanAgainScaledTwice;
+using qttest::ScaleName;
 
 // The rich text box shows its whole text: no scroll bar, the laid-out text within the box.
 void ExpectWholeText(QtHost& host, HWND box, const std::string& what) {
@@ -115,9 +95,12 @@ void GameValueShowsEveryRow() {
         values->SetCurSel(longestIndex);
         panel.OnCommand(CGameValueDialog::kValue, CBN_SELCHANGE, panel.GetDlgItem(CGameValueDialog::kValue));
         qttest::PumpFor(30);
-        if (QWidget* window = host.WidgetOf(panel.Handle()))
+        if (QWidget* window = host.WidgetOf(panel.Handle())) {
+            const std::vector<std::string> cut = qttest::CutTexts(window);
+            EXPECT_TRUE(cut.empty()) << edition->language << " " << ScaleName() << qttest::Listed(cut);
             qttest::SaveForViewing(window->grab().toImage(),
                                    std::string("box-game-value-") + edition->language + "-" + ScaleName());
+        }
         panel.DestroyWindow();
     }
     SetResources(nullptr);
@@ -152,8 +135,11 @@ void SeatHeadsShowTheirNames() {
             EXPECT_LE(head->fontMetrics().horizontalAdvance(head->text()), head->contentsRect().width())
                 << edition->language << " " << ScaleName() << " " << head->text().toStdString();
         }
-        if (QWidget* window = host.WidgetOf(dialog.Handle()))
+        if (QWidget* window = host.WidgetOf(dialog.Handle())) {
+            const std::vector<std::string> cut = qttest::CutTexts(window);
+            EXPECT_TRUE(cut.empty()) << edition->language << " " << ScaleName() << qttest::Listed(cut);
             qttest::SaveForViewing(window->grab().toImage(), std::string("box-voices-") + edition->language + "-" + ScaleName());
+        }
         dialog.DestroyWindow();
     }
     SetResources(nullptr);

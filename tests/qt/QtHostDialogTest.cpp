@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,8 +21,10 @@
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Dialog.h"
+#include "platform/core/DialogUnits.h"
 #include "platform/core/ScrollBar.h"
 #include "platform/core/WindowApi.h"
+#include "platform/qt/QtDialogFont.h"
 #include "platform/qt/QtHost.h"
 #include "QtTestSupport.h"
 
@@ -249,6 +252,18 @@ TEST(QtHostDialogFont, BaseUnitsComeFromFontMetrics) {
     EXPECT_GT(small.y, 6);
     EXPECT_GT(large.x, small.x);
     EXPECT_GT(large.y, small.y);
+}
+
+// A template's line of text is 8 units high: that holds the font's whole character cell, its
+// fraction of a pixel below the descent included, in every size the templates use.
+TEST(QtHostDialogFont, ALineOfEightUnitsHoldsTheWholeCell) {
+    QtHost host;
+    for (const DialogFont font :
+         {DialogFont{"MS Sans Serif", 8}, DialogFont{"Arial", 8}, DialogFont{"MS Sans Serif", 9},
+          DialogFont{"MS Sans Serif", 10}, DialogFont{"Arial", 12}}) {
+        const double cell = QFontMetricsF(DialogQFont(font)).height();
+        EXPECT_GE(DialogUnitsToPixelsY(8, MeasureDialogFont(font)), cell) << font.face << " " << font.pointSize;
+    }
 }
 
 }  // namespace

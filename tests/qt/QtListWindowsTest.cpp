@@ -15,9 +15,12 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtCutTextRuns.h"
+#include "QtScaledTwice.h"
 #include "QtShotChecks.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "QtTextFits.h"
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "match/StoreRows.h"
@@ -148,6 +151,35 @@ TEST_P(QtListWindowsTest, TheCardsAssignmentShowsItsSymbolsAndTextsAtBothSizes) 
         EXPECT_GE(qttest::ExpectShapesShown(shot, records), 4 * 32);
         if (fullHeight == 0) fullHeight = shot.height();
         else EXPECT_LT(shot.height(), fullHeight);
+    }
+}
+
+// Every text the two lists draw stands whole in the box it is drawn in, the cards assignment's
+// date and time among them, on screens scaled once and twice.
+TEST_P(QtListWindowsTest, EveryTextStandsWholeInItsBox) {
+    const std::string name = std::string("Editions/QtListWindowsTest.EveryTextStandsWholeInItsBox/") + GetParam().name;
+    if (qttest::RanAgainScaledTwice(name)) {
+        if (HasFailure()) return;
+    }
+    app_.Start(1280, 1024);
+    if (HasFatalFailure()) return;
+    Book(kGames);
+    for (const int list : {ID_LIST_SCORE, ID_LIST_STORE}) {
+        app_.Frame().SendMessage(WM_COMMAND, list);
+        qttest::PumpFor(100);
+        auto* window = dynamic_cast<CSideWindow*>(::WindowFromHandle(app_.Frame().SideWindow(list)));
+        ASSERT_NE(window, nullptr);
+        const platform::Rect client = window->ClientRect();
+        QImage surface(client.Width(), client.Height(), QImage::Format_RGB32);
+        surface.fill(Qt::white);
+        qttest::CutTextRuns dc(surface);
+        if (list == ID_LIST_SCORE) dynamic_cast<CScore&>(*window).DrawList(dc, 0, 10);
+        else dynamic_cast<CStore&>(*window).DrawList(dc, 0, 6);
+        dc.Finish();
+        EXPECT_GT(dc.runs, 10) << list;
+        EXPECT_TRUE(dc.cut.empty()) << list << " " << qttest::ScaleName() << qttest::Listed(dc.cut);
+        qttest::SaveForViewing(surface, std::string("lists-") + GetParam().name + "-drawn-" + std::to_string(list) +
+                                            "-" + qttest::ScaleName());
     }
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <QImage>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "QtShotChecks.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "QtTextFits.h"
 #include "QtWantedSize.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
@@ -112,6 +114,11 @@ protected:
             ++checked;
         }
         EXPECT_GT(checked, 3);
+        // And as laid out in the window: no text cut by its control, its group's frame or the panel.
+        QWidget* shown = WidgetOf(panel.Handle());
+        ASSERT_NE(shown, nullptr);
+        const std::vector<std::string> cut = qttest::CutTexts(shown);
+        EXPECT_TRUE(cut.empty()) << qttest::Listed(cut);
     }
 
     // The window painted on the recording surface and on the screen agree: every text has ink in

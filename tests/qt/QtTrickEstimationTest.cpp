@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <QImage>
 #include <QWidget>
@@ -16,11 +17,13 @@
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "QtTextFits.h"
 #include "model/Settings.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
 #include "windows/TrickEstimation.h"
+#include "windows/TrickEstimationDialog.h"
 
 namespace {
 
@@ -61,6 +64,12 @@ TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
     QWidget* widget = app_.Host().WidgetOf(window->Handle());
     ASSERT_NE(widget, nullptr);
     const QImage sheet = Grab(widget, std::string(GetParam().name) + "-sheet");
+    // The panel above the sheet shows its texts whole, the phase of the dealt hand among them.
+    ASSERT_NE(window->PanelDialog(), nullptr);
+    QWidget* panel = app_.Host().WidgetOf(window->PanelDialog()->Handle());
+    ASSERT_NE(panel, nullptr);
+    const std::vector<std::string> cut = qttest::CutTexts(panel);
+    EXPECT_TRUE(cut.empty()) << qttest::Listed(cut);
     // The safe-tricks box of the top row is framed in black and filled on the pastel scale.
     const platform::Point box = window->HotSpots[kPopupModeSuit][2];
     ASSERT_GT(box.y, 0);
