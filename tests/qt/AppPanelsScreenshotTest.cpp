@@ -15,7 +15,7 @@
 #include "QtTestSupport.h"
 #include "QtWantedSize.h"
 #include "dialogs/DataDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 
