@@ -1,7 +1,7 @@
 #include "dialogs/AnnotationDialog.h"
 
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/Edit.h"
 
 CAnnotationDialog::CAnnotationDialog(std::string suffix, std::string* text)

@@ -1,7 +1,7 @@
 #include "dialogs/AuctionDialog.h"
 
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/BidLadder.h"
 #include "model/GameState.h"

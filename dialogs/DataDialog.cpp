@@ -4,7 +4,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "model/GameState.h"

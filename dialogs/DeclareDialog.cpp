@@ -1,7 +1,7 @@
 #include "dialogs/DeclareDialog.h"
 
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

@@ -5,7 +5,7 @@
 #include "dialogs/DialogIds.h"
 #include "dialogs/DialogServices.h"
 #include "dialogs/GameValueTable.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/BidLadder.h"
 #include "model/GameState.h"
 #include "platform/core/ComboBox.h"

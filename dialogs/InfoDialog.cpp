@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogServices.h"
 #include "dialogs/ModelessDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/DesktopServices.h"

@@ -4,7 +4,7 @@
 #include "dialogs/SettingsFields.h"
 #include "dialogs/SettingsIds.h"
 #include "model/GameState.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/Settings.h"
 #include "platform/core/Edit.h"
 #include "platform/core/MessageBox.h"

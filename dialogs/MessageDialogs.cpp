@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogServices.h"
 #include "dialogs/ModelessDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

@@ -1,7 +1,7 @@
 #include "dialogs/RamschBars.h"
 
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "platform/core/ControlMessages.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/ResultDialog.h"
 
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/ControlMessages.h"

@@ -3,7 +3,7 @@
 #include "dialogs/DialogServices.h"
 #include "dialogs/SettingsFields.h"
 #include "dialogs/SettingsIds.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Rounds.h"

@@ -1,7 +1,7 @@
 #include "dialogs/SkatBars.h"
 
 #include "dialogs/DialogServices.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/ControlMessages.h"
 
 namespace {

@@ -2,10 +2,11 @@
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
 
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"

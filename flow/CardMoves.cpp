@@ -4,7 +4,7 @@
 
 #include "computer/evaluation/VoidTable.h"
 #include "dialogs/SkatBars.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
@@ -13,7 +13,7 @@
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "shell/ShellGlobals.h"
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 #include "tavlo/Tavlo.h"
 
 namespace {

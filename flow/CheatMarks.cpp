@@ -3,7 +3,7 @@
 // is the profile's Game/Cond; CheatDirty is the game record's CheatMaskChanged.
 #include "flow/MainFrame.h"
 
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Trace.h"

@@ -5,7 +5,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "match/ListTotals.h"
 #include "model/GameState.h"
@@ -19,7 +19,7 @@
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 #include "windows/TrickEstimation.h"
 
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/SkatBars.h"
 #include "flow/AuctionWords.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"
 #include "flow/RichText.h"

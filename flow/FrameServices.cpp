@@ -2,7 +2,6 @@
 
 #include "model/GameState.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
 
 void NextForehand() {
     g_Game.Leader = (g_Game.Leader + 1) % 3;
@@ -16,13 +15,4 @@ void RotatePickup() { g_Game.SkatHolderSeat = NextSeat(g_Game.SkatHolderSeat); }
 int RotateTurn() {
     g_Game.TurnSeat = NextSeat(g_Game.TurnSeat);
     return g_Game.TurnSeat;
-}
-
-void CPlayer::UpdateTrumpFlag() {
-    oneTrumpFlag = 0;
-    if (!IsSuitGame(g_Game.GameType)) return;
-    int trumps = 0;
-    for (int slot = 0; slot < capacity; ++slot)
-        if (present[slot] && GetCardSuit(cards[slot], false) == g_Game.GameType) ++trumps;
-    oneTrumpFlag = trumps <= 1 ? 1 : 0;
 }

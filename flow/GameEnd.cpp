@@ -10,6 +10,7 @@
 #include "match/GameScoring.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
 #include "model/Rounds.h"

@@ -1,7 +1,7 @@
 #include "flow/GameObject.h"
 
 #include "computer/evaluation/HandAnalysis.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
 #include "model/Settings.h"

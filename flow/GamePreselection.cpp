@@ -7,7 +7,7 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/DeclareDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"

@@ -3,7 +3,7 @@
 
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/VoidTable.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "platform/core/Resources.h"

@@ -9,6 +9,7 @@
 #include "flow/FrameServices.h"
 #include "flow/RichText.h"
 #include "model/CardCodes.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/GameValue.h"
 #include "model/Settings.h"
@@ -17,7 +18,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 
 #include <algorithm>
 #include <iterator>

@@ -7,7 +7,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"

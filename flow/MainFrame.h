@@ -4,7 +4,7 @@
 // program's files and the open prompt and message dialogs; every step of a game is one of its
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/GameRecord.h"
 #include "flow/GameSnapshot.h"
 #include "model/Skat.h"
@@ -312,7 +312,7 @@ public:
     void OnSortCards();
     // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
     bool SkatSwapPause(bool setPlayState);
-    // Registers the declared game's top cards with the three players (match/).
+    // Registers the declared game's top cards with the three players (flow/GameAttributes.cpp).
     void RegisterGameAttributes();
     // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
     std::string CardOwnerName(int card, int where) const;
@@ -537,7 +537,7 @@ public:
     void ShowAnnotationDialog();
     void CloseModelessDialog();
 
-    // --- Statistics (match/FrameStatistics.cpp) ---------------------------------------------
+    // --- Statistics (flow/FrameStatistics.cpp) ---------------------------------------------
     // Creates the block when there is none and fills it from the file; a file that cannot be read
     // is moved aside (with a message when showError, or when it was there but damaged).
     void ReadStatistics(const std::string& path, bool showError);
@@ -554,7 +554,7 @@ public:
     void ResetMatchCardStatistics();
     std::array<std::uint32_t, 4> CardLatches[2] = {};
 
-    // --- Match list, game and stored-deal files, title (match/Frame*.cpp) -----------------
+    // --- Match list, game and stored-deal files, title (flow/Frame*.cpp) -----------------
     bool ReadList(const std::string& path, int compare, bool reportErrors);
     void SaveList(const std::string& path, bool setTitle);
     // The list after a game: in place, only the new rows, the changed header words and the

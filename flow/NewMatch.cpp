@@ -7,6 +7,7 @@
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "match/RichTextEscape.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/Rounds.h"
 #include "model/Settings.h"

@@ -7,7 +7,8 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/VoidTable.h"
 #include "dialogs/AuctionDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
+#include "model/FlowStateNames.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
@@ -19,7 +20,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "shell/ShellGlobals.h"
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>

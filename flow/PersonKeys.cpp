@@ -5,7 +5,7 @@
 #include "flow/MainFrame.h"
 
 #include "dialogs/AuctionDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

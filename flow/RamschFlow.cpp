@@ -6,7 +6,7 @@
 #include "dialogs/HelpToggle.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/RamschBars.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/RichText.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"

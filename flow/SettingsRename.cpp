@@ -3,7 +3,7 @@
 #include "dialogs/AnnotationDialog.h"
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/RenameDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/Profile.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "dialogs/DeclareDialog.h"
-#include "flow/GameNames.h"
+#include "dialogs/GameNames.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -26,16 +26,6 @@ constexpr int kLaidAway = 1000, kNotRecommended = 2000, kOverbid = 3000;
 int TrumpCountOf(int type) { return type >= GAME_NULL ? 4 : 11; }
 
 }  // namespace
-
-int GameNameId(int type) {
-    switch (type) {
-        case GAME_NULL: return IDS_GAME_NULL;
-        case GAME_REVOLUTION: return IDS_GAME_REVOLUTION;
-        case GAME_GRAND: return IDS_GAME_GRAND;
-        case GAME_RAMSCH: return IDS_GAME_RAMSCH;
-        default: return IDS_GAME_CLUBS + (type >= 0 && type < 4 ? type : 0);
-    }
-}
 
 void CMainFrame::OnSuggestSkat() {
     CPerson& person = Game.person;

@@ -4,7 +4,7 @@
 #include "match/Profile.h"
 
 #include "computer/evaluation/BidEvaluation.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "match/MatchListFile.h"
 #include "match/OwnFiles.h"

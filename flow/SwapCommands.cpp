@@ -5,7 +5,7 @@
 #include "flow/MainFrame.h"
 
 #include "dialogs/ViewDialogs.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

@@ -4,6 +4,7 @@
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"

@@ -13,7 +13,7 @@
 #include "computer/evaluation/VoidTable.h"
 #include "model/CardCodes.h"
 #include "platform/core/Resources.h"
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"

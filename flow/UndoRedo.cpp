@@ -9,7 +9,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/VoidTable.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -18,7 +18,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 
 namespace {
 

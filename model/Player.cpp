@@ -128,3 +128,17 @@ int CPlayer::GetRuleNumber() const {
     const int rule = gameOptions[type][kRuleWord];
     return rule > kHandFlag ? rule - kHandFlag : rule;
 }
+
+void CPlayer::UpdateTrumpFlag() {
+    oneTrumpFlag = 0;
+    if (!IsSuitGame(g_Game.GameType)) return;
+    int trumps = 0;
+    for (int slot = 0; slot < capacity; ++slot)
+        if (present[slot] && GetCardSuit(cards[slot], false) == g_Game.GameType) ++trumps;
+    oneTrumpFlag = trumps <= 1 ? 1 : 0;
+}
+
+const SuitAnalysisRecord* CPlayer::EstimateRecord(int a, int b) const {
+    if (a < 0 || a > 3 || b < 0 || b > 1) return nullptr;
+    return &handInfo.SuitRecords[2 * a + b];
+}

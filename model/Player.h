@@ -142,7 +142,7 @@ public:
     // Clears block view (0..4), or blocks 0..4 for -1; the Null and play blocks stay.
     void ClearEstimationSheet(int view);
     // The suit record 2a + b of the hand analysis (a the suit 0..3, b 0 or 1), nullptr outside;
-    // kept with the trick estimation window, whose popups alone read it this way.
+    // the trick estimation window's popups read it this way.
     const SuitAnalysisRecord* EstimateRecord(int a, int b) const;
 
     // Game choice and declaration.

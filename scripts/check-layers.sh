@@ -1,13 +1,127 @@
 #!/usr/bin/env bash
-# The arrows between folders run one way: the model and the computer player read the game state and
-# reach the frame only through their services records, never by including the layers above them.
+# The arrows between folders run one way. Every include of every source file in the program's folders
+# is resolved to the folder of the file it names (relative to the including file first, then to the
+# root, ".." taken apart), and each folder may name only the folders its row of the table below
+# lists. Each file is judged by its own includes: what a header includes is that header's folder's
+# edge, not its includer's. The folders above reach the ones below; the ones below reach up only
+# through the services records that the upper layers install at start-up.
+#
+#   scripts/check-layers.sh [ROOT]     checks the tree at ROOT (the repository by default)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-hits=$(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](flow|shell|dialogs|windows|match|audio|app)/' \
-         model computer || true)
-if [ -n "$hits" ]; then
-  echo "Layering: model/ and computer/ include a layer above them:"
-  echo "$hits"
+export LC_ALL=C
+root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+cd "$root"
+
+# The allowed edges, bottom to top (the architecture page's order). A folder may always include
+# itself; the platform, the card-table library and the resource ids lie under every game folder.
+table='
+platform/core       -
+tavlo               platform/core
+platform/headless   platform/core tavlo
+platform/qt         platform/core tavlo
+resources           platform/core
+resources/ge        resources platform/core
+resources/en        resources platform/core
+model               platform/core tavlo
+computer/evaluation computer/play model resources platform/core tavlo
+computer/play       computer/evaluation model resources platform/core tavlo
+match               computer/evaluation computer/play model resources platform/core tavlo
+dialogs             match computer/evaluation computer/play model resources platform/core tavlo
+audio               dialogs match computer/evaluation computer/play model resources platform/core tavlo
+windows             audio dialogs match computer/evaluation computer/play model resources platform/core tavlo
+flow                windows audio dialogs match computer/evaluation computer/play model resources platform/core tavlo
+shell               flow windows audio dialogs match computer/evaluation computer/play model resources platform/core tavlo
+app                 shell flow windows audio dialogs match computer/evaluation computer/play model resources platform/core tavlo platform/headless platform/qt
+'
+
+# The back edges not cut yet: a folder may include this one header of a folder above it, and no
+# other. Each line says why the edge is still there; a new back edge is never added here.
+exceptions='
+dialogs  flow/MainFrame.h         the prompt bars and panels call the frame'"'"'s handlers and read its state
+dialogs  shell/ShellGlobals.h     the dialogs find the frame and the table window through the shell'"'"'s record
+dialogs  shell/SkatApp.h          the bars take the application'"'"'s fonts; the match settings write its log settings
+windows  flow/MainFrame.h         the side windows read the frame'"'"'s state and send it their commands
+windows  shell/ShellGlobals.h     the side windows find the frame, the table window and the work area through the shell'"'"'s record
+windows  shell/SkatApp.h          the side window base writes its creation to the application'"'"'s log
+windows  shell/WindowPlacement.h  the trick estimation window is kept inside the work area by the shell'"'"'s rule
+match    shell/SkatApp.h          the profile stores whether the application'"'"'s log window is open
+flow     shell/ShellGlobals.h     the frame'"'"'s steps reach the table window, the view and the modal pump through the shell'"'"'s record
+flow     shell/SkatApp.h          the frame'"'"'s steps take the application'"'"'s fonts, its log and its about box
+flow     shell/SkatView.h         the frame repaints the table view after the last trick and on start-up
+flow     shell/SideWindows.h      the frame opens and closes the side windows through the shell
+flow     shell/Panels.h           the settings dialogs refresh the shell'"'"'s open panels
+'
+
+folders=$(printf '%s\n' "$table" | awk 'NF { print $1 }')
+
+# Every source file of the program's folders (tests/ and tools/ may include anything).
+tops=$(printf '%s\n' "$folders" | cut -d/ -f1 | sort -u)
+files=$(for top in $tops; do
+          [ -d "$top" ] && find "$top" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \)
+        done | sort)
+
+# Every include, as "file<TAB>line<TAB>named path".
+includes=$(printf '%s\n' "$files" | xargs -r -d '\n' awk '
+             match($0, /^[[:space:]]*#[[:space:]]*include[[:space:]]*["<][^">]+[">]/) {
+               text = substr($0, RSTART, RLENGTH); sub(/^[^"<]*["<]/, "", text); sub(/[">]$/, "", text)
+               print FILENAME "\t" FNR "\t" text
+             }')
+
+findings=$(printf '%s\n' "$includes" | awk -F'\t' -v tablefile=<(printf '%s\n' "$table") \
+             -v exceptfile=<(printf '%s\n' "$exceptions") -v filesfile=<(printf '%s\n' "$files") '
+  # normal(path): the path with "." and ".." taken apart; "" when it climbs above the root.
+  function normal(path,    parts, n, i, out, k, result) {
+    n = split(path, parts, "/"); k = 0
+    for (i = 1; i <= n; i++) {
+      if (parts[i] == "" || parts[i] == ".") continue
+      if (parts[i] == "..") { if (k == 0) return ""; k--; continue }
+      out[++k] = parts[i]
+    }
+    result = ""
+    for (i = 1; i <= k; i++) result = result (i > 1 ? "/" : "") out[i]
+    return result
+  }
+  function dir(path) { if (path !~ /\//) return ""; sub(/\/[^\/]*$/, "", path); return path }
+  # folderof(path): the longest table row that holds path, "" for none.
+  function folderof(path,    f, best) {
+    best = ""
+    for (f in rows) if ((index(path, f "/") == 1) && length(f) > length(best)) best = f
+    return best
+  }
+  BEGIN {
+    while ((getline line < tablefile) > 0) {
+      n = split(line, w, /[[:space:]]+/); if (n == 0 || w[1] == "") continue
+      rows[w[1]] = 1
+      for (i = 2; i <= n; i++) if (w[i] != "-" && w[i] != "") allowed[w[1] SUBSEP w[i]] = 1
+    }
+    while ((getline line < exceptfile) > 0) {
+      n = split(line, w, /[[:space:]]+/); if (n < 2 || w[1] == "") continue
+      excepted[w[1] SUBSEP w[2]] = 1
+    }
+    while ((getline line < filesfile) > 0) if (line != "") present[line] = 1
+  }
+  {
+    file = $1; named = $3
+    from = folderof(file)
+    if (from == "") { if (!(file in unplaced)) print file ": the folder " dir(file) "/ has no row in the table"; unplaced[file] = 1; next }
+    # The file it names: beside the includer first, then from the root.
+    target = normal(dir(file) "/" named)
+    if (!(target in present)) target = normal(named)
+    if (target == "" ) { print file ":" $2 ": #include \"" named "\" climbs above the root"; next }
+    to = folderof(target)
+    if (to == "" || to == from) next  # a system or library header, or the same folder
+    if ((from SUBSEP to) in allowed) next
+    if ((from SUBSEP target) in excepted) { used[from SUBSEP target] = 1; next }
+    print file ":" $2 ": " from "/ may not include " to "/ (#include \"" named "\")"
+  }
+  END {
+    # An exception no file needs any more is a line to remove.
+    for (e in excepted) if (!(e in used)) { split(e, p, SUBSEP); print "the exception " p[1] " -> " p[2] " is no longer needed: remove its line" }
+  }' | sort)
+
+if [ -n "$findings" ]; then
+  echo "Layering: includes against the folders' order:"
+  printf '%s\n' "$findings" | sed 's/^/  /'
   exit 1
 fi
-echo "Layering: model/ and computer/ include no layer above them."
+echo "Layering: every include runs down the folders' order."

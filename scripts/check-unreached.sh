@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every function of the game that is built is reached by the running program. The English program is
-# linked once more from the test build's objects (one section per function) with the whole game library
+# linked once more from the test build's objects (one section per function) with the whole game libraries
 # and the linker's collection of unused sections; what the linker drops, nothing from main() reaches.
 # A dropped function of the game's folders fails the check unless scripts/unreached-allowed.txt names
 # it with its reason. Of the platform layer only the functions in scripts/reached-platform.txt are
@@ -93,7 +93,7 @@ inlined() {
 
 # judge LOG PROGRAM ALLOWED PLATFORM SOURCES [OBJECTS]: prints what nothing reaches and fails when a
 # name is not allowed. SOURCES is the platform layer's folder, where every watched name has to be
-# found; OBJECTS the folder of the game library's objects, whose debug information tells which
+# found; OBJECTS the folders of the game libraries' objects (separated by colons), whose debug information tells which
 # dropped functions live on as copies inlined into their callers.
 judge() {
   local log="$1" program="$2" allowed="$3" platform="$4" sources="$5" objects="${6:-}"
@@ -128,8 +128,10 @@ judge() {
   # unreached, they would be named themselves.
   if [ -n "$objects" ] && [ -s "$work/candidates" ]; then
     local members=()
+    local folders=()
+    IFS=: read -r -a folders <<< "$objects"
     mapfile -t members < <(cut -f2 "$work/candidates" | sort -u | while IFS= read -r member; do
-                             find "$objects" -name "$member" -type f; done)
+                             find "${folders[@]}" -name "$member" -type f; done)
     if [ ${#members[@]} -gt 0 ]; then
       inlined "${members[@]}" > "$work/inlined"
       awk -F'\t' 'FILENAME == ARGV[1] { copied[$1] = 1; next } !($3 in copied)' \
@@ -139,8 +141,8 @@ judge() {
   fi
   cut -f3 "$work/candidates" | c++filt > "$work/demangled"
   paste <(cut -f1,2 "$work/candidates") "$work/demangled" <(cut -f3 "$work/candidates") | normalise > "$work/named"
-  # The game library's dropped functions.
-  awk -F'\t' '$2 == "libkartovan.a" { print $1 "\t" $3 }' "$work/named" > "$work/unreached"
+  # The game libraries' dropped functions (the model, the computer player and the layers above).
+  awk -F'\t' '$2 ~ /^libkartovan(_model|_computer)?\.a$/ { print $1 "\t" $3 }' "$work/named" > "$work/unreached"
   # Of the platform layer only the listed names count: one the program does not hold is unreached,
   # whether the linker dropped it or, being inline, nothing made a copy of it.
   lines "$platform" | sed 's/[[:space:]]*|.*//; s/[[:space:]]*$//' | sort -u > "$work/watched"
@@ -216,10 +218,10 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # The same link, with the whole game and platform libraries and the collection of unused sections.
 link="${link//-o app\/kartovan-en/-o $work/kartovan-en}"
-for library in libkartovan.a libplatform_qt.a libplatform_core.a; do
+for library in libkartovan.a libkartovan_computer.a libkartovan_model.a libplatform_qt.a libplatform_core.a; do
   link="${link// $library / -Wl,--whole-archive $library -Wl,--no-whole-archive }"
 done
 link="${link% && :} -Wl,--gc-sections -Wl,--print-gc-sections && :"
 (cd "$build" && bash -c "$link") 2> "$work/gc.log" || { cat "$work/gc.log"; exit 1; }
 judge "$work/gc.log" "$work/kartovan-en" scripts/unreached-allowed.txt scripts/reached-platform.txt platform \
-      "$build/CMakeFiles/kartovan.dir"
+      "$build/CMakeFiles/kartovan.dir:$build/CMakeFiles/kartovan_computer.dir:$build/CMakeFiles/kartovan_model.dir"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/Trace.h"
 #include "platform/core/ControlMessages.h"

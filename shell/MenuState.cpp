@@ -1,7 +1,7 @@
 // The menu rules that follow the game beyond the flow commands: the swap commands, the close-help
 // item, the course's print items, and the texts that say what an item will do. They answer through
 // the frame's one update function, so the menu, the accelerators and the tool bar agree.
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"

@@ -1,6 +1,6 @@
 // The Options menu's switches: each flips one setting and shows its new value as the item's check
 // mark; some tell the person at once what changed.
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

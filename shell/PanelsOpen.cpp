@@ -7,7 +7,7 @@
 #include "dialogs/DataDialog.h"
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/StateDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "match/Profile.h"
 #include "model/GameState.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"

@@ -2,7 +2,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/HandAnalysis.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"

@@ -1,5 +1,5 @@
 // The side windows of the View menu, one row each. A window kind joins by giving its row a factory.
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/Settings.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/Settings.h"
 #include "model/Trace.h"

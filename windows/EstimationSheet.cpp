@@ -1,6 +1,7 @@
 // What every rule sheet of the trick estimation window does first (the block, the panel, the font,
 // the frame) and the hot-spot box the three painters share.
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/Player.h"
 #include "windows/EstimationSheetDrawing.h"

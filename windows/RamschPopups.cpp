@@ -10,7 +10,7 @@
 
 #include "computer/evaluation/EstimationSheetLayout.h"
 #include "dialogs/HelpToggle.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "platform/core/Resources.h"

@@ -236,9 +236,3 @@ int CTrickEstimation::ComboSeat() const {
     const int seat = Panel ? Panel->SelectedSeat() : -1;
     return seat >= 0 && seat <= 2 ? seat : 2;
 }
-
-// Kept with the window because only its popups read the suit records this way.
-const SuitAnalysisRecord* CPlayer::EstimateRecord(int a, int b) const {
-    if (a < 0 || a > 3 || b < 0 || b > 1) return nullptr;
-    return &handInfo.SuitRecords[2 * a + b];
-}

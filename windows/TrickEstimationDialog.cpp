@@ -1,6 +1,6 @@
 #include "windows/TrickEstimationDialog.h"
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

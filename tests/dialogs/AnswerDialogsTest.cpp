@@ -7,7 +7,7 @@
 #include "dialogs/InfoDialog.h"
 #include "dialogs/ResultDialog.h"
 #include "dialogs/StartDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Image.h"

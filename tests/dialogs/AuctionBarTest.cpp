@@ -4,7 +4,7 @@
 #include "platform/core/DialogAnswer.h"
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/BarFixture.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/BidLadder.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

@@ -5,7 +5,7 @@
 #include "platform/core/DialogAnswer.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/DeclareDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Control.h"

@@ -5,7 +5,7 @@
 #include "dialogs/BarFixture.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/ResultDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Image.h"

@@ -5,7 +5,7 @@
 #include "dialogs/PlayBars.h"
 #include "dialogs/RamschBars.h"
 #include "dialogs/SkatBars.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/WindowSystem.h"

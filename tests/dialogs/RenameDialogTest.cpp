@@ -4,7 +4,7 @@
 
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsIds.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/WindowApi.h"

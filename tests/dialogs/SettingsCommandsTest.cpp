@@ -3,7 +3,7 @@
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/SettingsIds.h"
 #include "dialogs/ViewDialogs.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
 #include "platform/core/DialogAnswer.h"
 #include "platform/core/Menu.h"

@@ -6,7 +6,7 @@
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsIds.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
 #include "match/GameList.h"
 #include "match/Profile.h"

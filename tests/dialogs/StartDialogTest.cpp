@@ -4,7 +4,7 @@
 #include "dialogs/AnsweredMessage.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/StartDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "platform/core/Random.h"
 #include "platform/core/RichText.h"

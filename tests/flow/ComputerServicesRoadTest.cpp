@@ -8,7 +8,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/RamschBars.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"
 #include "platform/headless/TavloSound.h"

@@ -3,7 +3,7 @@
 // bar declares.
 #include "flow/FlowFixture.h"
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/WindowSystem.h"
 
 #include <string>

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "dialogs/PlayBars.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
 #include "tavlo/Tavlo.h"
 

@@ -6,7 +6,7 @@
 
 #include "GameLineCheck.h"
 #include "dialogs/AuctionDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "GameLine.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"

@@ -5,7 +5,7 @@
 #include "flow/FrameFixture.h"
 #include "flow/FrameTestSupport.h"
 
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/BidLadder.h"
 #include "resources/CommandIds.h"
 

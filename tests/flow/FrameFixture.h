@@ -3,7 +3,7 @@
 // temporary folder, the edition's resources, and the application started up to its first paint.
 
 #include "computer/evaluation/ComputerState.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
 #include "model/Settings.h"

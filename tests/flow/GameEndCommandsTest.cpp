@@ -4,7 +4,7 @@
 #include "flow/GameEndFixture.h"
 
 #include "dialogs/RamschBars.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"

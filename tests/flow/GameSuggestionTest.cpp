@@ -4,7 +4,7 @@
 #include "flow/GameSuggestion.h"
 
 #include "computer/evaluation/GameOption.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "platform/core/Resources.h"

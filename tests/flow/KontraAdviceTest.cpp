@@ -6,8 +6,8 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/PlayBars.h"
-#include "flow/FlowGlobals.h"
-#include "flow/FlowIds.h"
+#include "model/FlowGlobals.h"
+#include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
 #include "platform/headless/DesktopRecorder.h"
 

@@ -4,7 +4,7 @@
 #include "flow/StoredDealFixture.h"
 
 #include "dialogs/DialogIds.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "platform/core/Dialog.h"

@@ -7,7 +7,7 @@
 #include "computer/evaluation/GameOption.h"
 #include "dialogs/DialogIds.h"
 #include "dialogs/RamschBars.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
 
 #include <string>

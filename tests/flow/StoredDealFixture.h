@@ -6,7 +6,7 @@
 
 #include "flow/FlowFixture.h"
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"

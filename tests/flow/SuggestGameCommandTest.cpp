@@ -4,8 +4,8 @@
 #include "flow/FlowFixture.h"
 
 #include "dialogs/InfoDialog.h"
-#include "flow/FlowGlobals.h"
-#include "flow/FlowIds.h"
+#include "model/FlowGlobals.h"
+#include "resources/FlowIds.h"
 #include "model/CardCodes.h"
 
 #include <cstring>

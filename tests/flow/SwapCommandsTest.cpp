@@ -5,7 +5,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/SettingsIds.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
 #include "platform/core/DialogAnswer.h"
 #include "resources/ids.h"

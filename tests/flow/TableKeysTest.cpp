@@ -4,8 +4,8 @@
 #include "flow/StoredDealFixture.h"
 
 #include "dialogs/DialogIds.h"
-#include "flow/FlowGlobals.h"
-#include "flow/FlowIds.h"
+#include "model/FlowGlobals.h"
+#include "resources/FlowIds.h"
 #include "platform/core/HelpTopic.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "shell/SkatApp.h"

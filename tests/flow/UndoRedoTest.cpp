@@ -5,7 +5,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/InternalError.h"
 #include "platform/core/Menu.h"
 #include "resources/ids.h"

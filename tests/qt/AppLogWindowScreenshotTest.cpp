@@ -16,7 +16,7 @@
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/WindowApi.h"
 #include "platform/core/WindowScrollBars.h"

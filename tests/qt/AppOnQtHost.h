@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ProgramFrame.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "platform/FileTestSupport.h"
 #include "platform/core/Random.h"

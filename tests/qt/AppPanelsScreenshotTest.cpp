@@ -19,7 +19,7 @@
 #include "QtTextFits.h"
 #include "QtWantedSize.h"
 #include "dialogs/DataDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 

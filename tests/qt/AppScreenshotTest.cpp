@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "computer/evaluation/ComputerState.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"

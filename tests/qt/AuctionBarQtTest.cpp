@@ -20,7 +20,7 @@
 
 #include "app/ProgramFrame.h"
 #include "dialogs/AuctionDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "platform/FileTestSupport.h"

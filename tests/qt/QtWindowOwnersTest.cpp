@@ -13,7 +13,7 @@
 #include "platform/core/Dialog.h"
 #include "platform/core/WindowApi.h"
 #include "qt/AppOnQtHost.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "resources/CommandIds.h"
 
 namespace {

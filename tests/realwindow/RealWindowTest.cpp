@@ -32,7 +32,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/ResultDialog.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "match/GameScoring.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

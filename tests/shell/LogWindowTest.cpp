@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Registry.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

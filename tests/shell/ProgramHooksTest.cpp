@@ -5,7 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "computer/play/SuitDefenderFrame.h"
 #include "dialogs/DataDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/InternalError.h"
 #include "support/LayerResets.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "model/Settings.h"
 #include "platform/core/Menu.h"
 #include "platform/core/Registry.h"

@@ -14,7 +14,7 @@
 #include "audio/VoicePlayer.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/StateDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "match/StoreRows.h"

@@ -5,7 +5,7 @@
 #include "windows/GameStatistics.h"
 
 #include "StatisticsWindowSupport.h"
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
 #include "resources/CommandIds.h"

@@ -5,7 +5,7 @@
 #include "PopupTestSupport.h"
 
 #include "computer/evaluation/EstimationSheetLayout.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"

@@ -9,7 +9,7 @@
 
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/DeclareDialog.h"
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"

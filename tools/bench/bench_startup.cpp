@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "flow/FlowGlobals.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
 #include "model/Settings.h"

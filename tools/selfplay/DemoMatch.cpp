@@ -4,6 +4,7 @@
 #include "GameLine.h"
 #include "flow/MainFrame.h"
 #include "model/CardCodes.h"
+#include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
 #include "model/Settings.h"

@@ -1,10 +1,6 @@
-#include "flow/FlowIds.h"
-
-#include "flow/FlowGlobals.h"
+#include "model/FlowStateNames.h"
 
 #include <array>
-
-CFlowGlobals g_Flow;
 
 namespace {
 

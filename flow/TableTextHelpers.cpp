@@ -1,4 +1,4 @@
-#include "shell/TableTextHelpers.h"
+#include "flow/TableTextHelpers.h"
 
 #include "model/CardCodes.h"
 #include "platform/core/Resources.h"

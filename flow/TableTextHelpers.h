@@ -1,5 +1,5 @@
 #pragma once
-// Small text helpers of the table: rank texts and a card's short text for trace lines.
+// Small text helpers of the frame's steps: rank texts and a card's short text for trace lines.
 
 #include <string>
 

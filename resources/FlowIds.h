@@ -1,8 +1,6 @@
 #pragma once
 // The ids of the game flow: the internal commands the steps post or send to the main frame, the
-// frame's timers and the names of the flow states as the trace prints them.
-
-#include <string>
+// frame's timers and the buttons of the prompt bars that the timers press.
 
 // Internal commands: WM_COMMAND to the frame, the id in the low word of wParam, lParam 0.
 enum InternalCommand : int {
@@ -103,6 +101,3 @@ enum PromptButton : int {
     BTN_SUGGEST = 1184,
     BTN_GRAND_HAND = 1200,
 };
-
-// The state's name as the trace prints it ("IDLE"); "?" outside 0..18.
-const std::string& FlowStateName(int state);

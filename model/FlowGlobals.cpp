@@ -1,0 +1,3 @@
+#include "model/FlowGlobals.h"
+
+CFlowGlobals g_Flow;
