@@ -10,6 +10,7 @@
 #include "platform/core/Dialog.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/FileIo.h"
+#include "platform/core/HeapPolicy.h"
 #include "platform/core/Menu.h"
 #include "platform/core/Folders.h"
 #include "platform/core/Registry.h"
@@ -84,6 +85,8 @@ void CSkatApp::CreateFontsAndPens() {
 
 bool CSkatApp::InitInstance(const std::string& commandLine) {
     CommandLine = commandLine;
+    // The stored deals and the match list grow through a whole match: their blocks stay off the heap.
+    platform::KeepLargeBlocksOutOfTheHeap();
     // Step 1: the German edition writes dates the German way.
     const char* format = platform::LoadString(IDS_OTHER_LANGUAGE) == "en" ? "%d.%m.%Y %H:%M" : "%Y-%m-%d %H:%M";
     StartTime = platform::FormatLocalTime(format, Time64());

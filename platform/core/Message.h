@@ -10,7 +10,8 @@
 #include <string>
 
 // A window handle: opaque, compared and passed around, never dereferenced. 0/nullptr is "no window".
-// Handles are never reused, so a stale handle simply stops being a window.
+// A handle stays unique for ever: a later window never gets a destroyed window's handle, so a stale
+// handle simply stops being a window.
 struct WindowHandleTag;
 using HWND = WindowHandleTag*;
 
@@ -195,6 +196,10 @@ std::string MessageName(UINT message);
 }  // namespace platform
 
 using MSG = platform::Message;
+
+// A handle's value: the slot of the window system's handle table it names (numbered from 1) in the
+// low kHandleSlotBits bits, the slot's generation at the window's creation above them.
+constexpr unsigned kHandleSlotBits = 24;
 
 // Handles as integers and back, for traces and for carrying a handle in a WPARAM/LPARAM.
 inline std::uintptr_t HandleValue(HWND hwnd) { return reinterpret_cast<std::uintptr_t>(hwnd); }

@@ -3,6 +3,7 @@
 #include "platform/core/WindowSystem.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/core/Clock.h"
@@ -30,6 +31,10 @@ InertHost g_inertHost;
 bool g_windowSystemGone = false;
 WindowSystem g_windowSystem;
 
+constexpr unsigned kSlotBits = kHandleSlotBits;
+constexpr std::uintptr_t kSlotMask = (std::uintptr_t{1} << kSlotBits) - 1;
+constexpr std::uintptr_t kLastGeneration = std::numeric_limits<std::uintptr_t>::max() >> kSlotBits;
+
 }  // namespace
 
 bool WindowSystem::Gone() { return g_windowSystemGone; }
@@ -53,12 +58,12 @@ void WindowSystem::AttachHost(Host* host) {
 
 void WindowSystem::Reset() {
     // Top-level windows first; each takes its children and owned windows with it.
-    for (std::size_t i = 0; i < m_handles.size(); ++i) {
-        Window* window = m_handles[i];
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        Window* window = m_slots[i].window;
         if (window && window->m_kind != WindowKind::Child && !window->m_owner) DestroyWindow(window->m_hwnd);
     }
-    for (std::size_t i = 0; i < m_handles.size(); ++i) {
-        if (m_handles[i]) DestroyWindow(m_handles[i]->m_hwnd);
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        if (m_slots[i].window) DestroyWindow(m_slots[i].window->m_hwnd);
     }
     m_posted.clear();
     m_input.clear();
@@ -80,8 +85,34 @@ std::int64_t WindowSystem::Now() const { return m_host->HostClock().NowMs(); }
 
 Window* WindowSystem::FromHandle(HWND hwnd) const {
     const std::uintptr_t value = HandleValue(hwnd);
-    if (value == 0 || value > m_handles.size()) return nullptr;
-    return m_handles[value - 1];
+    const std::uintptr_t number = value & kSlotMask;
+    if (number == 0 || number > m_slots.size()) return nullptr;
+    const HandleSlot& slot = m_slots[number - 1];
+    return slot.generation == value >> kSlotBits ? slot.window : nullptr;
+}
+
+// nullptr when every slot a handle can name holds a live window.
+HWND WindowSystem::TakeHandle(Window& window) {
+    std::size_t index = m_slots.size();
+    if (!m_freeSlots.empty()) {
+        index = m_freeSlots.back();
+        m_freeSlots.pop_back();
+    } else if (index < kSlotMask) {
+        m_slots.emplace_back();
+    } else {
+        return nullptr;
+    }
+    HandleSlot& slot = m_slots[index];
+    slot.window = &window;
+    return HandleFromValue(slot.generation << kSlotBits | (index + 1));
+}
+
+void WindowSystem::FreeHandle(HWND hwnd) {
+    HandleSlot& slot = m_slots[(HandleValue(hwnd) & kSlotMask) - 1];
+    slot.window = nullptr;
+    if (slot.generation == kLastGeneration) return;
+    ++slot.generation;
+    m_freeSlots.push_back((HandleValue(hwnd) & kSlotMask) - 1);
 }
 
 void WindowSystem::Notify(HWND hwnd, WindowEvent event) { m_host->OnWindowEvent(hwnd, event); }
@@ -148,8 +179,8 @@ bool WindowSystem::CreateWindow(Window& window, const CreateParams& params) {
     window.m_modalEnded = false;
     window.m_modalResult = 0;
 
-    m_handles.push_back(&window);
-    const HWND hwnd = HandleFromValue(m_handles.size());
+    const HWND hwnd = TakeHandle(window);
+    if (!hwnd) return false;
     window.m_hwnd = hwnd;
     if (parent) {
         parent->m_children.push_back(hwnd);
@@ -220,7 +251,7 @@ void WindowSystem::FinishDestroy(Window* window) {
     window->m_needsPaint = window->m_needsErase = false;
     Notify(hwnd, WindowEvent::Destroyed);
     HoldSurfaceUntilReleased(hwnd, *window);
-    m_handles[HandleValue(hwnd) - 1] = nullptr;
+    FreeHandle(hwnd);
     window->m_hwnd = nullptr;
     window->m_destroying = false;
     if (window->m_lifetime == Lifetime::Engine) window->m_deletePending = true;

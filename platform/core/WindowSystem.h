@@ -286,7 +286,19 @@ private:
     std::int64_t IntervalOf(int ms) const;
 
     Host* m_host = nullptr;
-    std::vector<Window*> m_handles;  // handle value - 1 -> window; nullptr once destroyed
+    // A handle names a slot of the table and the slot's generation at the window's creation. A
+    // destroyed window's slot is free for a later window under the next generation, so the table
+    // stays as large as the most windows alive at once while an old handle, kept in a posted
+    // message, a timer or a stored dialog handle, never names the later window. A slot whose
+    // generation count runs out is retired, never reused.
+    struct HandleSlot {
+        Window* window = nullptr;  // nullptr while free
+        std::uintptr_t generation = 0;
+    };
+    HWND TakeHandle(Window& window);
+    void FreeHandle(HWND hwnd);
+    std::vector<HandleSlot> m_slots;
+    std::vector<std::size_t> m_freeSlots;  // reused last freed first
     std::vector<HWND> m_zOrder;      // visible or not, topmost first
     std::deque<Message> m_posted;
     std::deque<InputEvent> m_input;

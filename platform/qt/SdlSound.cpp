@@ -16,10 +16,14 @@ constexpr std::size_t kMaxWaveBytes = 64u * 1024 * 1024;
 
 }  // namespace
 
-SdlSound::SdlSound() : m_effects(kSoundEffectCount) {
+SdlSound::SdlSound() : m_effects(kSoundEffectCount) {}
+
+bool SdlSound::DeviceReady() {
+    if (m_openTried) return m_device != 0;
+    m_openTried = true;
     // SDL would turn SIGINT and SIGTERM into a quit event nobody reads; the program handles them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;  // no usable driver: silent
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;  // no usable driver: silent
     m_audioInitialised = true;
     SDL_AudioSpec wanted{};
     wanted.freq = kSampleRate;
@@ -32,6 +36,7 @@ SdlSound::SdlSound() : m_effects(kSoundEffectCount) {
     // No changes allowed: SDL converts to whatever the device takes.
     m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (m_device != 0) SDL_PauseAudioDevice(m_device, 0);
+    return m_device != 0;
 }
 
 SdlSound::~SdlSound() {
@@ -102,7 +107,7 @@ std::int64_t SdlSound::HandVoice(SoundSamples samples) {
 }
 
 std::int64_t SdlSound::PlayVoice(std::span<const std::uint8_t> wave) {
-    if (m_device == 0 || wave.empty() || wave.size() > kMaxWaveBytes) {
+    if (wave.empty() || wave.size() > kMaxWaveBytes || !DeviceReady()) {
         ++m_skipped;
         return 0;
     }
@@ -110,7 +115,7 @@ std::int64_t SdlSound::PlayVoice(std::span<const std::uint8_t> wave) {
 }
 
 std::int64_t SdlSound::PlayVoiceFile(const std::string& path) {
-    if (m_device == 0 || path.empty()) {
+    if (path.empty() || !DeviceReady()) {
         ++m_skipped;
         return 0;
     }
@@ -118,7 +123,7 @@ std::int64_t SdlSound::PlayVoiceFile(const std::string& path) {
 }
 
 void SdlSound::PlayEffect(int effect, bool loop) {
-    if (effect < 0 || effect >= kSoundEffectCount || m_device == 0) {
+    if (effect < 0 || effect >= kSoundEffectCount || !DeviceReady()) {
         ++m_skipped;
         return;
     }
@@ -128,7 +133,7 @@ void SdlSound::PlayEffect(int effect, bool loop) {
 }
 
 void SdlSound::PlayFile(const std::string& path, bool loop) {
-    if (m_device == 0 || path.empty()) {
+    if (path.empty() || !DeviceReady()) {
         ++m_skipped;
         return;
     }
@@ -136,7 +141,7 @@ void SdlSound::PlayFile(const std::string& path, bool loop) {
 }
 
 void SdlSound::PlayClip(std::span<const std::uint8_t> wave) {
-    if (m_device == 0 || wave.empty() || wave.size() > kMaxWaveBytes) {
+    if (wave.empty() || wave.size() > kMaxWaveBytes || !DeviceReady()) {
         ++m_skipped;
         return;
     }

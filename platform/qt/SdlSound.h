@@ -1,10 +1,11 @@
 #pragma once
 // platform::SdlSound: tavlo's sound output on the first audio device, through SDL2's audio alone
-// (no SDL video). WAVE clips and files are decoded with SDL and converted to one format; the
-// built-in effects are synthesized in code; SdlSoundMixer mixes them on SDL's audio thread. Without
-// a sound device (or a usable SDL audio driver) it stays silent: every call is accepted and does
-// nothing. Sounds that cannot be read (a missing file, a damaged clip, longer than
-// kMaxSoundSeconds) are skipped.
+// (no SDL video). The device is opened at the first sound, not at start: opening it reaches the
+// sound server, which must not hold up the first paint of the window. WAVE clips and files are
+// decoded with SDL and converted to one format; the built-in effects are synthesized in code;
+// SdlSoundMixer mixes them on SDL's audio thread. Without a sound device (or a usable SDL audio
+// driver) it stays silent: every call is accepted and does nothing. Sounds that cannot be read (a
+// missing file, a damaged clip, longer than kMaxSoundSeconds) are skipped.
 
 #include <cstdint>
 #include <memory>
@@ -27,8 +28,8 @@ public:
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    // Whether a device was opened (false: silent).
-    bool HasDevice() const { return m_device != 0; }
+    // Whether there is a device to play on (false: silent); opens it when nothing did yet.
+    bool HasDevice() { return DeviceReady(); }
 
     void PlayEffect(int effect, bool loop) override;
     void PlayFile(const std::string& path, bool loop) override;
@@ -49,6 +50,8 @@ public:
 private:
     enum class Target { Effect, Loop, Clip };
 
+    // Opens the device at the first call; whether it is open.
+    bool DeviceReady();
     static void Callback(void* self, std::uint8_t* stream, int length);
     // Decodes a WAVE image or file (SDL_RWops) into the mixer's format; null when unreadable.
     SoundSamples DecodeWave(void* source) const;
@@ -57,6 +60,7 @@ private:
     std::int64_t HandVoice(SoundSamples samples);
 
     std::uint32_t m_device = 0;
+    bool m_openTried = false;
     bool m_audioInitialised = false;
     SdlSoundMixer m_mixer;  // touched by the audio thread: only under the device lock
     std::vector<SoundSamples> m_effects;  // synthesized on first use

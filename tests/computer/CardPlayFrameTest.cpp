@@ -226,33 +226,47 @@ TEST_F(CardPlayFrameTest, LeadsMarkTheirSuitAndTheSuitDefenderLeadRecordsIt) {
 
 struct GiveUpCase {
     const char* name;
-    int seat;
-    int defenderPoints;
-    int defenderTricks;
-    int schneider;
-    int schwarz;
-    int abandonSetting;
+    int seat = 0;
+    int defenderPoints = 0;
+    int defenderTricks = 0;
+    int schneider = 0;
+    int schwarz = 0;
+    int abandonSetting = 0;
     const char* hand;
-    int calls;
-    bool answer;
-    int asks;         // how often the person is asked
-    bool lastResult;  // the result of the last call
+    int calls = 0;
+    bool answer = false;
+    int asks = 0;         // how often the person is asked
+    bool lastResult = false;  // the result of the last call
 };
 
 TEST_F(CardPlayFrameTest, GiveUpOfferOnTheSoloistsFaceUpCards) {
     const GiveUpCase cases[] = {
-        {"second call offers", 0, 20, 2, 0, 0, 1, "CA C7 S7", 2, true, 1, true},
-        {"first call only notes", 0, 20, 2, 0, 0, 1, "CA C7 S7", 1, true, 0, false},
-        {"two cards never", 1, 20, 2, 0, 0, 1, "CA C7", 3, true, 0, false},
-        {"lost by 60", 0, 60, 4, 0, 0, 1, "CA C7 S7", 2, true, 0, false},
-        {"59 still offers", 0, 59, 4, 0, 0, 1, "CA C7 S7", 2, true, 1, true},
-        {"Schneider above 30", 0, 31, 2, 1, 0, 1, "CA C7 S7", 2, true, 0, false},
-        {"Schneider at 30", 0, 30, 2, 1, 0, 1, "CA C7 S7", 2, true, 1, true},
-        {"Schwarz and a trick", 0, 0, 1, 0, 1, 1, "CA C7 S7", 2, true, 0, false},
-        {"Schwarz without a trick", 0, 0, 0, 0, 1, 1, "CA C7 S7", 2, true, 1, true},
-        {"setting off", 0, 20, 2, 0, 0, 0, "CA C7 S7", 2, true, 0, false},
-        {"refused once, never again", 0, 20, 2, 0, 0, 1, "CA C7 S7", 5, false, 1, false},
-        {"the person never", 2, 20, 2, 0, 0, 1, "CA C7 S7", 3, true, 0, false},
+        // clang-format off
+        {.name = "second call offers", .defenderPoints = 20, .defenderTricks = 2, .abandonSetting = 1,
+         .hand = "CA C7 S7", .calls = 2, .answer = true, .asks = 1, .lastResult = true},
+        {.name = "first call only notes", .defenderPoints = 20, .defenderTricks = 2, .abandonSetting = 1,
+         .hand = "CA C7 S7", .calls = 1, .answer = true, .lastResult = false},
+        {.name = "two cards never", .seat = 1, .defenderPoints = 20, .defenderTricks = 2, .abandonSetting = 1,
+         .hand = "CA C7", .calls = 3, .answer = true, .lastResult = false},
+        {.name = "lost by 60", .defenderPoints = 60, .defenderTricks = 4, .abandonSetting = 1, .hand = "CA C7 S7",
+         .calls = 2, .answer = true, .lastResult = false},
+        {.name = "59 still offers", .defenderPoints = 59, .defenderTricks = 4, .abandonSetting = 1, .hand = "CA C7 S7",
+         .calls = 2, .answer = true, .asks = 1, .lastResult = true},
+        {.name = "Schneider above 30", .defenderPoints = 31, .defenderTricks = 2, .schneider = 1, .abandonSetting = 1,
+         .hand = "CA C7 S7", .calls = 2, .answer = true, .lastResult = false},
+        {.name = "Schneider at 30", .defenderPoints = 30, .defenderTricks = 2, .schneider = 1, .abandonSetting = 1,
+         .hand = "CA C7 S7", .calls = 2, .answer = true, .asks = 1, .lastResult = true},
+        {.name = "Schwarz and a trick", .defenderTricks = 1, .schwarz = 1, .abandonSetting = 1, .hand = "CA C7 S7",
+         .calls = 2, .answer = true, .lastResult = false},
+        {.name = "Schwarz without a trick", .schwarz = 1, .abandonSetting = 1, .hand = "CA C7 S7", .calls = 2,
+         .answer = true, .asks = 1, .lastResult = true},
+        {.name = "setting off", .defenderPoints = 20, .defenderTricks = 2, .hand = "CA C7 S7", .calls = 2,
+         .answer = true, .lastResult = false},
+        {.name = "refused once, never again", .defenderPoints = 20, .defenderTricks = 2, .abandonSetting = 1,
+         .hand = "CA C7 S7", .calls = 5, .answer = false, .asks = 1, .lastResult = false},
+        {.name = "the person never", .seat = 2, .defenderPoints = 20, .defenderTricks = 2, .abandonSetting = 1,
+         .hand = "CA C7 S7", .calls = 3, .answer = true, .lastResult = false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SetUp();

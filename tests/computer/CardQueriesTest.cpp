@@ -16,8 +16,7 @@ protected:
 
 TEST_F(CardQueriesTest, HighestInSuitDrawsAcrossAGoneCardButStopsAtOneStillOut) {
     g_Game.GameType = GAME_GRAND;
-    GiveCards(seat0, {C(ACE, HEARTS), C(TEN, HEARTS), C(SEVEN, HEARTS), C(ACE, CLUBS), C(SEVEN, CLUBS),
-                      C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES)});
+    GiveCards(seat0, "HA HT H7 CA C7 C8 C9 S7 S8 S9");
     Analyse(seat0);
     // The King of Hearts still out: the run is Ace, Ten, and the next card breaks it. The draw
     // Rand() % 2 == 0 replaces the Ace by the Ten; 1 keeps the Ace.
@@ -27,7 +26,7 @@ TEST_F(CardQueriesTest, HighestInSuitDrawsAcrossAGoneCardButStopsAtOneStillOut) 
     EXPECT_EQ(seat0.PickHighestInSuit(HEARTS, false), C(ACE, HEARTS));
     EXPECT_EQ(seat0.PickHighestInSuit(HEARTS, true), C(ACE, HEARTS));
     // With the Ten missing the walk ends after the Ace without a draw.
-    GiveCards(seat1, {C(ACE, HEARTS), C(KING, HEARTS), C(SEVEN, CLUBS)});
+    GiveCards(seat1, "HA HK C7");
     Analyse(seat1);
     const auto draws = platform::Random().DrawCount();
     EXPECT_EQ(seat1.PickHighestInSuit(HEARTS, false), C(ACE, HEARTS));
@@ -37,7 +36,7 @@ TEST_F(CardQueriesTest, HighestInSuitDrawsAcrossAGoneCardButStopsAtOneStillOut) 
 
 TEST_F(CardQueriesTest, TieCounterGrowsOnlyWhenTheLaterCandidateWins) {
     g_Game.GameType = GAME_GRAND;
-    GiveCards(seat0, {C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS), C(SEVEN, CLUBS)});
+    GiveCards(seat0, "HA HT HK C7");
     Analyse(seat0);
     // Ten: 0 % 2 replaces (counter 3); King: 1 % 3 keeps the Ten.
     platform::Random().Script({0, 1});
@@ -47,7 +46,7 @@ TEST_F(CardQueriesTest, TieCounterGrowsOnlyWhenTheLaterCandidateWins) {
 
 TEST_F(CardQueriesTest, LowCardOfSuitAndLowestInSuit) {
     g_Game.GameType = GAME_GRAND;
-    GiveCards(seat0, {C(ACE, HEARTS), C(SEVEN, HEARTS), C(NINE, CLUBS), C(EIGHT, CLUBS), C(SEVEN, CLUBS)});
+    GiveCards(seat0, "HA H7 C9 C8 C7");
     Analyse(seat0);
     EXPECT_EQ(seat0.PickLowCardOfSuit(HEARTS), C(ACE, HEARTS));
     platform::Random().Script({1, 1});
@@ -60,8 +59,7 @@ TEST_F(CardQueriesTest, LowCardOfSuitAndLowestInSuit) {
 
 TEST_F(CardQueriesTest, JackRunsAndNeighbours) {
     g_Game.GameType = GAME_HEARTS;
-    GiveCards(seat0, {C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, HEARTS), C(NINE, HEARTS),
-                      C(SEVEN, HEARTS), C(ACE, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES)});
+    GiveCards(seat0, "SJ HJ DJ HA H9 H7 CA CK C9 S7");
     Analyse(seat0);
     EXPECT_EQ(seat0.PickJack(-1), C(JACK, SPADES));
     EXPECT_EQ(seat0.PickRandomJack(-1), C(JACK, DIAMONDS));
@@ -80,7 +78,7 @@ TEST_F(CardQueriesTest, JackRunsAndNeighbours) {
     EXPECT_EQ(seat0.NextHigherInSuit(C(SEVEN, HEARTS)), NO_CARD);
     EXPECT_EQ(seat0.NextLowerInSuit(C(ACE, CLUBS), false), C(KING, CLUBS));
     EXPECT_EQ(seat0.NextLowerInSuit(C(ACE, CLUBS), true), C(KING, CLUBS));  // the Ten lies between
-    GiveCards(seat1, {C(ACE, CLUBS), C(TEN, CLUBS)});
+    GiveCards(seat1, "CA CT");
     Analyse(seat1);
     EXPECT_EQ(seat1.NextLowerInSuit(C(ACE, CLUBS), true), C(ACE, CLUBS));  // the Ten is directly below
     EXPECT_EQ(seat0.NextHigherInSuit(C(NINE, CLUBS)), C(KING, CLUBS));
@@ -89,7 +87,7 @@ TEST_F(CardQueriesTest, JackRunsAndNeighbours) {
 TEST_F(CardQueriesTest, TopCardOfATrumpNeedsEveryJackAccountedFor) {
     g_Game.GameType = GAME_HEARTS;
     g_Game.TrumpCount = 11;
-    GiveCards(seat0, {C(JACK, DIAMONDS), C(ACE, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS)});
+    GiveCards(seat0, "DJ HA C7 C8");
     Analyse(seat0);
     EXPECT_FALSE(seat0.IsTopCard(C(ACE, HEARTS), -1, -1));  // his own Jack is not named
     Play(C(JACK, CLUBS));
@@ -107,7 +105,7 @@ TEST_F(CardQueriesTest, TopCardOfATrumpNeedsEveryJackAccountedFor) {
 TEST_F(CardQueriesTest, SuitSafetyAsksWhetherTheOthersMayStillHoldTheSuit) {
     g_Game.GameType = GAME_NULL;
     StartPlayKnowledge();
-    GiveCards(seat0, {C(NINE, CLUBS), C(ACE, SPADES)});
+    GiveCards(seat0, "C9 SA");
     Analyse(seat0);
     EXPECT_FALSE(seat0.IsSuitSafe(C(NINE, CLUBS), -1, -1));
     g_Knowledge.VoidTable[1][CLUBS] = 0;
@@ -117,7 +115,7 @@ TEST_F(CardQueriesTest, SuitSafetyAsksWhetherTheOthersMayStillHoldTheSuit) {
 
 TEST_F(CardQueriesTest, CardsStillOutAndJacksOut) {
     g_Game.GameType = GAME_SPADES;
-    GiveCards(seat0, {C(ACE, SPADES), C(JACK, CLUBS), C(SEVEN, HEARTS)});
+    GiveCards(seat0, "SA CJ H7");
     Analyse(seat0);
     EXPECT_EQ(seat0.HighestCardOutInSuit(SPADES), C(TEN, SPADES));
     EXPECT_EQ(seat0.LowestCardOutInSuit(HEARTS), C(EIGHT, HEARTS));

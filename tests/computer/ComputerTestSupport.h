@@ -8,6 +8,7 @@
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "support/CardNames.h"
 #include "support/LayerResets.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
@@ -22,26 +23,12 @@
 // The code of a card by rank and suit index, e.g. C(ACE, CLUBS).
 inline int C(int rank, int suit) { return CardCodeOf(rank, suit); }
 
-// Cards written as suit letter (C S H D) and rank letter (A T K Q J 9 8 7): "CJ HA D7".
-inline std::vector<int> ParseCards(const char* text) {
-    static const std::string suits = "CSHD", ranks = "A789TJQK";
-    std::vector<int> cards;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) cards.push_back(C(static_cast<int>(ranks.find(word[1])), static_cast<int>(suits.find(word[0]))));
-    return cards;
-}
-
-// The same name of a card code, "--" for none.
-inline std::string CardName(int card) {
-    if (!IsCardCode(card)) return "--";
-    std::string name(1, "CSHD"[GetCardSuit(card, true)]);
-    name += "A789TJQK"[GetCardRank(card)];
-    return name;
-}
+// Cards written by name: "CJ HA D7" (support/CardNames.h).
+inline std::vector<int> ParseCards(const char* text) { return testsupport::CardsOf(text); }
+inline std::string CardName(int card) { return testsupport::NameOf(card); }
 
 // Puts the cards into slots 0.. of the row, present, and the rest of the hand slots empty.
-inline void GiveCards(CCards& row, std::initializer_list<int> cards) {
+inline void GiveCards(CCards& row, const std::vector<int>& cards) {
     for (auto& card : row.cards) card = NO_CARD;
     for (auto& flag : row.present) flag = 0;
     int slot = 0;
@@ -52,6 +39,9 @@ inline void GiveCards(CCards& row, std::initializer_list<int> cards) {
     }
     row.count = slot < row.capacity ? slot : row.capacity;
 }
+inline void GiveCards(CCards& row, std::initializer_list<int> cards) { GiveCards(row, std::vector<int>(cards)); }
+// The cards by name: GiveCards(row, "CJ HA D7").
+inline void GiveCards(CCards& row, const char* names) { GiveCards(row, testsupport::CardsOf(names)); }
 
 // The two skat cards into the player's slots 10 and 11.
 inline void GiveSkat(CPlayer& player, int first, int second) {

@@ -26,10 +26,7 @@ protected:
     }
     void Bid(int value) { g_Game.BidIndex = testsupport::BidIndexOf(value); }
     // Four Jacks, Ace-Ten-King of Clubs and Spades, a Hearts Ace.
-    void GiveStrongGrand(CPlayer& player) {
-        GiveCards(player, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
-                           C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
-    }
+    void GiveStrongGrand(CPlayer& player) { GiveCards(player, "CJ SJ HJ DJ CA CT CK SA ST HA"); }
     CSkat game;
 };
 
@@ -68,13 +65,9 @@ TEST_F(DeclarationTest, TiedSuitOptionsFavourTheLongerSuitThenTheOneWithoutItsAc
     };
     const std::vector<Case> cases = {
         // Four Spades against three Hearts: Spades.
-        {{C(ACE, SPADES), C(TEN, SPADES), C(NINE, SPADES), C(EIGHT, SPADES), C(KING, HEARTS), C(NINE, HEARTS),
-          C(EIGHT, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS)},
-         GAME_SPADES},
+        {ParseCards("SA ST S9 S8 HK H9 H8 C7 C8 C9"), GAME_SPADES},
         // Three each, Spades with its Ace: Hearts.
-        {{C(ACE, SPADES), C(TEN, SPADES), C(NINE, SPADES), C(KING, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS),
-          C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(TEN, CLUBS)},
-         GAME_HEARTS},
+        {ParseCards("SA ST S9 HK H9 H8 C7 C8 C9 CT"), GAME_HEARTS},
     };
     for (const Case& c : cases) {
         GiveCards(seat0, {c.hand[0], c.hand[1], c.hand[2], c.hand[3], c.hand[4], c.hand[5], c.hand[6], c.hand[7],
@@ -96,7 +89,7 @@ TEST_F(DeclarationTest, HandOrPickUpByOneDraw) {
         seat0.AnalyseHand(0);
         for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
         SetOption(seat0, GAME_GRAND, 24, 120, 75, 1);
-        GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+        GiveCards(game, "D7 D8");
         g_Game.Soloist = 0;
         Bid(18);
         platform::Random().Script({draw});
@@ -128,7 +121,7 @@ TEST_F(DeclarationTest, SureHandOptionNeedsNoDraw) {
     seat0.AnalyseHand(0);
     for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);
     SetOption(seat0, GAME_GRAND, 24, 120, 81, 1);
-    GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    GiveCards(game, "D7 D8");
     g_Game.Soloist = 0;
     Bid(18);
     const auto before = platform::Random().DrawCount();
@@ -139,7 +132,7 @@ TEST_F(DeclarationTest, SureHandOptionNeedsNoDraw) {
 
 TEST_F(DeclarationTest, StrongGrandDeclaresGrandAfterThePickUp) {
     GiveStrongGrand(seat0);
-    GiveCards(game, {C(SEVEN, DIAMONDS), C(EIGHT, HEARTS)});
+    GiveCards(game, "D7 H8");
     g_Game.Soloist = 0;
     Bid(18);
     seat0.AnalyseAndEvaluate(0);
@@ -163,8 +156,7 @@ TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
     EXPECT_EQ(seat0.EvaluateAllPassed(), 0);
     // Forehand with a strong hand under the variants keeps one suit option worth playing.
     g_Game.Forehand = 0;
-    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS),
-                      C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(ACE, SPADES), C(ACE, HEARTS)});
+    GiveCards(seat0, "CJ SJ HJ CA CT CK CQ C9 SA HA");
     seat0.AnalyseAndEvaluate(0);
     const int value = seat0.EvaluateAllPassed();
     EXPECT_GT(value, 0);
@@ -190,9 +182,8 @@ TEST_F(DeclarationTest, NoGameReachesTheBidSoTheNearestSuitIsDeclared) {
     for (const Case& c : cases) {
         SetUp();
         g_Game.Forehand = 1;
-        GiveCards(seat0, {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES), C(KING, HEARTS),
-                          C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(NINE, DIAMONDS)});
-        GiveCards(game, {C(ACE, CLUBS), C(ACE, SPADES)});
+        GiveCards(seat0, "CK C9 SQ S8 HK H9 HQ DK DQ D9");
+        GiveCards(game, "CA SA");
         g_Game.Soloist = 0;
         Bid(c.bid);
         seat0.AnalyseAndEvaluate(0);
@@ -207,9 +198,8 @@ TEST_F(DeclarationTest, NullIsPlayedOpenOnlyWhenTheBidNeedsIt) {
     for (int bid : {23, 24}) {
         SetUp();
         g_Game.Forehand = 1;
-        GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
-                          C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(TEN, HEARTS), C(SEVEN, DIAMONDS), C(KING, DIAMONDS)});
-        GiveCards(game, {C(ACE, CLUBS), C(ACE, SPADES)});
+        GiveCards(seat0, "C7 C8 C9 S7 S8 H7 H8 HT D7 DK");
+        GiveCards(game, "CA SA");
         g_Game.Soloist = 0;
         Bid(bid);
         seat0.AnalyseAndEvaluate(0);

@@ -14,7 +14,7 @@ namespace {
 class DiscardTest : public ComputerTest {
 protected:
     // Ten hand cards and two skat cards (slots 10 and 11), analysed with the skat for game type t.
-    void Prepare(std::initializer_list<int> hand, int skat1, int skat2, int type) {
+    void Prepare(const std::vector<int>& hand, int skat1, int skat2, int type) {
         GiveCards(seat0, hand);
         GiveSkat(seat0, skat1, skat2);
         g_Game.GameType = type;
@@ -36,9 +36,7 @@ protected:
 
 TEST_F(DiscardTest, SuitGameLaysAwayTwoBlanks) {
     // Clubs game: blank King of Spades and blank Nine of Hearts go, the rest is trumps and Aces.
-    Prepare({C(JACK, CLUBS), C(JACK, SPADES), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS),
-             C(NINE, CLUBS), C(KING, SPADES), C(NINE, HEARTS), C(ACE, DIAMONDS)},
-            C(TEN, DIAMONDS), C(EIGHT, CLUBS), GAME_CLUBS);
+    Prepare(ParseCards("CJ SJ CA CT CK CQ C9 SK H9 DA"), C(TEN, DIAMONDS), C(EIGHT, CLUBS), GAME_CLUBS);
     g_Computer.Discard.ClearCounts();
     seat0.PlanDiscardSuit(GAME_CLUBS);
     const auto& b = g_Computer.Discard;
@@ -46,7 +44,7 @@ TEST_F(DiscardTest, SuitGameLaysAwayTwoBlanks) {
     EXPECT_EQ(b.Singles1[0].Score, 4);  // the King
     EXPECT_EQ(b.Singles1[1].Score, 2);  // the Nine
     PlanAndChooseDiscard(seat0, GAME_CLUBS);
-    EXPECT_EQ(Chosen(), Sorted({C(KING, SPADES), C(NINE, HEARTS)}));
+    EXPECT_EQ(Chosen(), Sorted(ParseCards("SK H9")));
 }
 
 TEST_F(DiscardTest, FirstPassProposalsOfSingleSuits) {
@@ -56,17 +54,15 @@ TEST_F(DiscardTest, FirstPassProposalsOfSingleSuits) {
         int score;                // score of the (first) entry
     };
     const std::vector<Case> cases = {
-        {{C(TEN, SPADES)}, 1, 6},                                // blank Ten: order 5 + 1
-        {{C(SEVEN, SPADES)}, 1, 0},                              // blank Seven
-        {{C(ACE, SPADES), C(QUEEN, SPADES)}, 2, 3},              // Ace and Queen: the Queen
-        {{C(ACE, SPADES), C(TEN, SPADES)}, 0, 0},                // Ace and Ten: nothing
-        {{C(QUEEN, SPADES), C(NINE, SPADES), C(SEVEN, SPADES)}, 5, 7},  // Queen 3 + 4, Nine 0 + 4
-        {{C(ACE, SPADES), C(KING, SPADES), C(QUEEN, SPADES), C(NINE, SPADES)}, 3, 4},   // the King
-        {{C(ACE, SPADES), C(KING, SPADES), C(QUEEN, SPADES), C(EIGHT, SPADES)}, 3, 1},  // the Eight
+        {ParseCards("ST"), 1, 6},           // blank Ten: order 5 + 1
+        {ParseCards("S7"), 1, 0},           // blank Seven
+        {ParseCards("SA SQ"), 2, 3},        // Ace and Queen: the Queen
+        {ParseCards("SA ST"), 0, 0},        // Ace and Ten: nothing
+        {ParseCards("SQ S9 S7"), 5, 7},     // Queen 3 + 4, Nine 0 + 4
+        {ParseCards("SA SK SQ S9"), 3, 4},  // the King
+        {ParseCards("SA SK SQ S8"), 3, 1},  // the Eight
     };
-    const int trumps[] = {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
-                          C(TEN, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(EIGHT, CLUBS),
-                          C(SEVEN, CLUBS)};
+    const std::vector<int> trumps = ParseCards("CJ SJ HJ DJ CA CT CK CQ C9 C8 C7");
     for (const Case& c : cases) {
         std::vector<int> cards = c.spades;
         for (int i = 0; cards.size() < 12; ++i) cards.push_back(trumps[i]);
@@ -93,9 +89,7 @@ TEST_F(DiscardTest, FirstPassProposalsOfSingleSuits) {
 TEST_F(DiscardTest, NullAndDurchmarschPlanners) {
     // Null: a blank Ace (score 7) and Seven-King of Hearts (the King, score 6); a blank Seven
     // proposes nothing.
-    Prepare({C(ACE, CLUBS), C(SEVEN, SPADES), C(SEVEN, HEARTS), C(KING, HEARTS), C(SEVEN, DIAMONDS),
-             C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS), C(JACK, DIAMONDS), C(QUEEN, DIAMONDS)},
-            C(KING, DIAMONDS), C(ACE, DIAMONDS), GAME_NULL);
+    Prepare(ParseCards("CA S7 H7 HK D7 D8 D9 DT DJ DQ"), C(KING, DIAMONDS), C(ACE, DIAMONDS), GAME_NULL);
     g_Computer.Discard.ClearCounts();
     seat0.PlanDiscardNull();
     const auto& b = g_Computer.Discard;
@@ -105,18 +99,15 @@ TEST_F(DiscardTest, NullAndDurchmarschPlanners) {
     EXPECT_EQ(CardOf(b.Singles2[0].Index), C(KING, HEARTS));
     EXPECT_EQ(b.Singles2[0].Score, 6);
     PlanAndChooseDiscard(seat0, GAME_NULL);
-    EXPECT_EQ(Chosen(), Sorted({C(ACE, CLUBS), C(KING, HEARTS)}));
+    EXPECT_EQ(Chosen(), Sorted(ParseCards("CA HK")));
 
     // Durchmarsch: two doubletons without Ace and nothing else to give: the two lowest of them.
-    Prepare({C(NINE, CLUBS), C(KING, CLUBS), C(EIGHT, SPADES), C(QUEEN, SPADES), C(ACE, HEARTS), C(TEN, HEARTS),
-             C(KING, HEARTS), C(ACE, DIAMONDS), C(TEN, DIAMONDS), C(KING, DIAMONDS)},
-            C(JACK, CLUBS), C(JACK, SPADES), GAME_DURCHMARSCH);
+    Prepare(ParseCards("C9 CK S8 SQ HA HT HK DA DT DK"), C(JACK, CLUBS), C(JACK, SPADES), GAME_DURCHMARSCH);
     g_Computer.Discard.ClearCounts();
     seat0.PlanDiscardDurchmarsch();
     ASSERT_EQ(b.Singles2Count, 2);
     EXPECT_EQ(b.Pairs1Count, 0);
-    EXPECT_EQ(Sorted({CardOf(b.Singles2[0].Index), CardOf(b.Singles2[1].Index)}),
-              Sorted({C(EIGHT, SPADES), C(NINE, CLUBS)}));
+    EXPECT_EQ(Sorted({CardOf(b.Singles2[0].Index), CardOf(b.Singles2[1].Index)}), Sorted(ParseCards("S8 C9")));
 }
 
 TEST_F(DiscardTest, EqualScoresAreSettledByTheOddDraw) {

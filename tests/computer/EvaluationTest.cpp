@@ -13,16 +13,9 @@ namespace {
 class EvaluationTest : public ComputerTest {
 protected:
     // Four Jacks, Ace-Ten-King of Clubs and Spades, a Hearts Ace: a Grand that cannot lose.
-    void GiveStrongGrand(CPlayer& player) {
-        GiveCards(player, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
-                           C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
-    }
+    void GiveStrongGrand(CPlayer& player) { GiveCards(player, "CJ SJ HJ DJ CA CT CK SA ST HA"); }
     // Nothing: no Jack, no Ace, no Ten, scattered low cards with picture cards in every suit.
-    void GiveWeakHand(CPlayer& player) {
-        GiveCards(player, {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES), C(KING, HEARTS),
-                           C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS),
-                           C(NINE, DIAMONDS)});
-    }
+    void GiveWeakHand(CPlayer& player) { GiveCards(player, "CK C9 SQ S8 HK H9 HQ DK DQ D9"); }
 };
 
 TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
@@ -42,8 +35,7 @@ TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
 
 TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItOff) {
     // Clubs and Spades Jack with seven Hearts from the Ace: a strong Hearts game.
-    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS),
-                      C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS), C(ACE, CLUBS), C(SEVEN, SPADES)});
+    GiveCards(seat0, "CJ SJ HA HT HK HQ H9 H8 CA S7");
     seat0.AnalyseAndEvaluate(0);
     const int* hearts = seat0.gameOptions[GAME_HEARTS];
     EXPECT_EQ(hearts[OPT_BASE], 10);
@@ -59,8 +51,7 @@ TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItO
 TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
     g_Game.Forehand = 1;
     // Low cards in every suit: Null Ouvert Hand material.
-    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
-                      C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    GiveCards(seat0, "C7 C8 C9 S7 S8 H7 H8 H9 D7 D8");
     seat0.AnalyseAndEvaluate(0);
     const int* null = seat0.gameOptions[GAME_NULL];
     EXPECT_EQ(null[OPT_BASE], 59);
@@ -78,8 +69,7 @@ TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
 TEST_F(EvaluationTest, RevolutionHandTest) {
     g_Game.Forehand = 0;
     // Four Spades without the Eight, six Hearts: fails for the forehand seat.
-    GiveCards(seat0, {C(ACE, SPADES), C(NINE, SPADES), C(SEVEN, SPADES), C(KING, SPADES), C(ACE, HEARTS),
-                      C(KING, HEARTS), C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
+    GiveCards(seat0, "SA S9 S7 SK HA HK HQ H9 H8 H7");
     seat0.AnalyseHand(0);
     g_Game.GameType = GAME_NULL;
     EXPECT_FALSE(seat0.IsRevolutionHand());
@@ -118,8 +108,7 @@ TEST_F(EvaluationTest, SchneiderAndOuvertRulesByRuleSet) {
 }
 
 TEST_F(EvaluationTest, TenTrumpsStartAtTenAndEndAtNineForASeatThatDoesNotLead) {
-    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
-                      C(TEN, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS), C(NINE, CLUBS), C(EIGHT, CLUBS)});
+    GiveCards(seat0, "CJ SJ HJ DJ CA CT CK CQ C9 C8");
     g_Game.Forehand = 1;
     seat0.AnalyseHand(0);
     EXPECT_EQ(seat0.EstimateTricks(GAME_CLUBS), 9);
@@ -157,21 +146,13 @@ namespace {
 // The four characteristic hands under each rule set (official, variants, Ramsch only) and three
 // risk settings (0, the neutral 5, a cautious 9) for every game of the seat.
 TEST_F(EvaluationTest, BidLimitsOfCharacteristicHandsUnderEveryRuleSetAndRisk) {
-    const std::initializer_list<int> strongGrand = {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS),
-                                                    C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES),
-                                                    C(TEN, SPADES), C(ACE, HEARTS)};
-    const std::initializer_list<int> longHearts = {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, HEARTS), C(TEN, HEARTS),
-                                                   C(KING, HEARTS), C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS),
-                                                   C(ACE, CLUBS), C(SEVEN, SPADES)};
-    const std::initializer_list<int> safeNull = {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES),
-                                                 C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS),
-                                                 C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
-    const std::initializer_list<int> weak = {C(KING, CLUBS), C(NINE, CLUBS), C(QUEEN, SPADES), C(EIGHT, SPADES),
-                                             C(KING, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, DIAMONDS),
-                                             C(QUEEN, DIAMONDS), C(NINE, DIAMONDS)};
+    const std::vector<int> strongGrand = ParseCards("CJ SJ HJ DJ CA CT CK SA ST HA");
+    const std::vector<int> longHearts = ParseCards("CJ SJ HA HT HK HQ H9 H8 CA S7");
+    const std::vector<int> safeNull = ParseCards("C7 C8 C9 S7 S8 H7 H8 H9 D7 D8");
+    const std::vector<int> weak = ParseCards("CK C9 SQ S8 HK H9 HQ DK DQ D9");
     struct Case {
         const char* hand;
-        std::initializer_list<int> cards;
+        std::vector<int> cards;
         int limit[3][3];  // [rule set][risk 0, 5, 9]
     };
     const Case cases[] = {
@@ -232,8 +213,7 @@ TEST_F(EvaluationTest, RuleSetsDecideOpenGamesRevolutionAndWeakSuitOptions) {
     EXPECT_EQ(hearts[OPT_BASE], 0);
     // Revolution: only the variants with the setting on.
     g_Game.Forehand = 1;
-    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
-                      C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    GiveCards(seat0, "C7 C8 C9 S7 S8 H7 H8 H9 D7 D8");
     seat0.AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 92);
     g_Settings.Variants.Revolution = 0;

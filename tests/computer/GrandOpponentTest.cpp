@@ -15,7 +15,7 @@ protected:
         g_Game.GameEndFlags = 2;
     }
     // Puts the trick's cards down as played.
-    static void Trick(std::initializer_list<int> cards) {
+    static void Trick(const std::vector<int>& cards) {
         for (int card : cards) SetCardLocation(card, CARD_PLAYED);
     }
 };
@@ -57,7 +57,7 @@ TEST_F(GrandOpponentTest, SecondCardAddsPointsThatCrossSixtyOneOrThirtyOne) {
         g_Game.TrickWinner = g_Game.Forehand = 2;
         g_Game.PartyPoints[1] = c.defenderPoints;
         GiveHand(seat0, "SA S7 C8");
-        Trick({C(ACE, HEARTS)});
+        Trick(ParseCards("HA"));
         EXPECT_EQ(seat0.ServeCardDispatch(1, C(ACE, HEARTS), NO_CARD), c.card) << c.defenderPoints;
     }
 }
@@ -67,7 +67,7 @@ TEST_F(GrandOpponentTest, ThirdCardMarksThePartnerVoidWhenHeDidNotFollow) {
     g_Game.Soloist = 1;
     g_Game.TrickWinner = g_Game.Forehand = 1;
     GiveHand(seat0, "CA C8 S7");
-    Trick({C(SEVEN, CLUBS), C(SEVEN, HEARTS)});
+    Trick(ParseCards("C7 H7"));
     const int card = seat0.ServeCardDispatch(2, C(SEVEN, CLUBS), C(SEVEN, HEARTS));
     EXPECT_EQ(GetCardSuit(card, true), CLUBS);
     EXPECT_EQ(g_Knowledge.VoidTable[2][CLUBS], 0);
@@ -82,7 +82,7 @@ TEST_F(GrandOpponentTest, TrumpingInCommitsTheHighCardOfThePartnersTopSuitOnlyWh
         g_Game.Soloist = 1;
         g_Game.TrickWinner = g_Game.Forehand = 1;
         GiveHand(seat0, holdsHearts ? "SJ HK D7 D8" : "SJ S7 D7 D8");
-        Trick({C(SEVEN, CLUBS), C(ACE, HEARTS)});
+        Trick(ParseCards("C7 HA"));
         const int card = seat0.ServeCardDispatch(2, C(SEVEN, CLUBS), C(ACE, HEARTS));
         EXPECT_EQ(card, C(JACK, SPADES));
         if (holdsHearts) {
@@ -132,7 +132,7 @@ TEST_F(GrandOpponentTest, OpenHandSecondCardLeavesAJackLeadToAPlayerWithJacks) {
     GiveHand(seat1, "CJ DA DK C7 C8 C9 S7 S8 S9");
     GiveHand(seat0, "HJ DT D9 H7 H8 H9 HK HQ D7");
     seat0.SetPartner(&seat1);
-    Trick({C(JACK, SPADES)});
+    Trick(ParseCards("SJ"));
     // The partner led a Jack, and the soloist led one: both -1 while a Jack is held.
     EXPECT_EQ(seat0.GrandOpponentSecondFirstChoice(true, C(JACK, SPADES)), NO_CARD);
     EXPECT_EQ(seat0.GrandOpponentSecondFirstChoice(false, C(JACK, SPADES)), NO_CARD);
@@ -175,7 +175,7 @@ TEST_F(GrandOpponentTest, TheTopJackDrawsTrumpsWhenATopSideCardWaits) {
         SetUp();
         g_Game.Soloist = 1;
         g_Game.TrickWinner = g_Game.Forehand = 0;
-        if (c.aceAndTenGone) Trick({C(ACE, SPADES), C(TEN, SPADES)});
+        if (c.aceAndTenGone) Trick(ParseCards("SA ST"));
         GiveHand(seat0, "CJ HJ SK S8 S7 H9 H8 D8 D7 C7");
         EXPECT_EQ(CardName(seat0.PlayGrandOpponentLead(true)), c.card) << c.why;
     }

@@ -12,8 +12,7 @@ namespace {
 class HandAnalysisTest : public ComputerTest {};
 
 TEST_F(HandAnalysisTest, CountsAndTablesOfATenCardHand) {
-    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS),
-                      C(SEVEN, CLUBS), C(ACE, SPADES), C(NINE, SPADES), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
+    GiveCards(seat0, "CJ HJ CA CT CK C7 SA S9 H8 H7");
     seat0.AnalyseHand(0);
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.JackCount, 2);
@@ -61,9 +60,7 @@ TEST_F(HandAnalysisTest, MatadorRunsFromTheJacks) {
         SCOPED_TRACE(c.name);
         std::vector<int> cards;
         for (int suit : c.jacks) cards.push_back(C(JACK, suit));
-        const int fill[] = {C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(SEVEN, SPADES),
-                            C(EIGHT, SPADES), C(NINE, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS),
-                            C(NINE, HEARTS), C(QUEEN, HEARTS)};
+        const std::vector<int> fill = ParseCards("D7 D8 D9 S7 S8 S9 H7 H8 H9 HQ");
         for (int i = 0; cards.size() < 10; ++i) cards.push_back(fill[i]);
         GiveCards(seat0, {});
         for (int i = 0; i < 10; ++i) {
@@ -78,13 +75,11 @@ TEST_F(HandAnalysisTest, MatadorRunsFromTheJacks) {
 
 TEST_F(HandAnalysisTest, SuitGameMatadorsRunOnThroughTheTrumpSuit) {
     // All Jacks with the trump Ace and Ten: with 6, game 7.
-    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, HEARTS),
-                      C(TEN, HEARTS), C(QUEEN, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS)});
+    GiveCards(seat0, "CJ SJ HJ DJ HA HT HQ C7 C8 C9");
     seat0.AnalyseHand(0);
     EXPECT_EQ(GetMatadors(seat0, GAME_HEARTS), 7);
     // No Jack, no trump Ace, the trump Ten held: without 5, game 6.
-    GiveCards(seat0, {C(TEN, HEARTS), C(SEVEN, HEARTS), C(ACE, CLUBS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
-                      C(NINE, CLUBS), C(ACE, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES)});
+    GiveCards(seat0, "HT H7 CA C7 C8 C9 SA S7 S8 S9");
     seat0.AnalyseHand(0);
     EXPECT_EQ(GetMatadors(seat0, GAME_HEARTS), -6);
     EXPECT_EQ(GetMatadors(seat0, GAME_DIAMONDS), -12);  // no Jack, no Diamonds at all
@@ -92,8 +87,7 @@ TEST_F(HandAnalysisTest, SuitGameMatadorsRunOnThroughTheTrumpSuit) {
 }
 
 TEST_F(HandAnalysisTest, ThreeJacksCreditEverySuitItsLength) {
-    GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
-                      C(ACE, SPADES), C(TEN, SPADES), C(NINE, HEARTS), C(EIGHT, HEARTS), C(SEVEN, HEARTS)});
+    GiveCards(seat0, "CJ SJ HJ C7 C8 SA ST H9 H8 H7");
     seat0.AnalyseHand(0);
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.SuitTricks[CLUBS], 2);
@@ -104,8 +98,7 @@ TEST_F(HandAnalysisTest, ThreeJacksCreditEverySuitItsLength) {
 }
 
 TEST_F(HandAnalysisTest, SkatSlotsAndTheMatadorLevelWithTheSkat) {
-    GiveCards(seat0, {C(JACK, SPADES), C(ACE, CLUBS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS),
-                      C(ACE, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES), C(SEVEN, HEARTS)});
+    GiveCards(seat0, "SJ CA C7 C8 C9 SA S7 S8 S9 H7");
     GiveSkat(seat0, C(JACK, CLUBS), C(ACE, HEARTS));
     // Mode 2: the skat only in the table with the skat, not counted.
     seat0.AnalyseHand(2);
@@ -118,7 +111,7 @@ TEST_F(HandAnalysisTest, SkatSlotsAndTheMatadorLevelWithTheSkat) {
     HandInfo before = seat0.handInfo;
     const auto presentBefore = seat0.present;
     CCards skat("", 2, false, false);
-    GiveCards(skat, {C(JACK, CLUBS), C(ACE, HEARTS)});
+    GiveCards(skat, "CJ HA");
     EXPECT_EQ(GetMatadors(seat0, GAME_GRAND), -2);
     EXPECT_EQ(GetMatadorsWithSkat(seat0, GAME_GRAND, skat), 3);  // the Clubs Jack: with two
     EXPECT_EQ(std::memcmp(&before, &seat0.handInfo, sizeof(HandInfo)), 0);
@@ -127,8 +120,7 @@ TEST_F(HandAnalysisTest, SkatSlotsAndTheMatadorLevelWithTheSkat) {
 
 TEST_F(HandAnalysisTest, TakenSkatCountsOnlyTheFirstAceForTheRules) {
     g_Computer.SkatTaken = 1;
-    GiveCards(seat0, {C(TEN, CLUBS), C(SEVEN, CLUBS), C(TEN, SPADES), C(SEVEN, SPADES), C(EIGHT, HEARTS),
-                      C(NINE, HEARTS), C(SEVEN, HEARTS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(SEVEN, DIAMONDS)});
+    GiveCards(seat0, "CT C7 ST S7 H8 H9 H7 D8 D9 D7");
     GiveSkat(seat0, C(ACE, CLUBS), C(ACE, SPADES));
     seat0.AnalyseHand(2);
     // The Clubs Ace (slot 10) makes Clubs an Ace-Ten suit; the Spades Ace (slot 11) does not count.
@@ -140,8 +132,7 @@ TEST_F(HandAnalysisTest, TakenSkatCountsOnlyTheFirstAceForTheRules) {
 TEST_F(HandAnalysisTest, NullStructureCodes) {
     g_Game.Forehand = 1;  // not forehand: no forehand pass
     // Clubs: single Seven (1); Spades: 8 alone (7); Hearts: 7 8 9 (1); Diamonds: A K Q 10 J (13).
-    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS),
-                      C(ACE, DIAMONDS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(TEN, DIAMONDS), C(JACK, DIAMONDS)});
+    GiveCards(seat0, "C7 S8 H7 H8 H9 DA DK DQ DT DJ");
     seat0.AnalyseHand(0);
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.StructureCode[CLUBS], 1);
@@ -151,8 +142,7 @@ TEST_F(HandAnalysisTest, NullStructureCodes) {
     EXPECT_EQ(info.NullSafe, 1);
     // A single Nine is dangerous: code 10 and the hand is no longer Null-safe; a single King is
     // code 4, but 13 in mode 2.
-    GiveCards(seat0, {C(NINE, CLUBS), C(KING, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS),
-                      C(TEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS)});
+    GiveCards(seat0, "C9 SK H7 H8 H9 HT D7 D8 D9 DT");
     seat0.AnalyseHand(0);
     EXPECT_EQ(info.StructureCode[CLUBS], 10);
     EXPECT_EQ(info.StructureCode[SPADES], 4);
@@ -164,8 +154,7 @@ TEST_F(HandAnalysisTest, NullStructureCodes) {
 TEST_F(HandAnalysisTest, ForehandPassMarksSafeSuitsWithoutALowPair) {
     g_Game.Forehand = 0;
     // No suit holds both 7 and 8 (M stays 1): safe suits missing Eight or Nine become 3, then 2.
-    GiveCards(seat0, {C(SEVEN, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(NINE, SPADES), C(TEN, SPADES),
-                      C(SEVEN, HEARTS), C(NINE, HEARTS), C(JACK, HEARTS), C(SEVEN, DIAMONDS), C(NINE, DIAMONDS)});
+    GiveCards(seat0, "C7 C9 S7 S9 ST H7 H9 HJ D7 D9");
     seat0.AnalyseHand(0);
     EXPECT_EQ(seat0.handInfo.StructureCode[CLUBS], 3);
     EXPECT_EQ(seat0.handInfo.StructureCode[SPADES], 2);
@@ -175,8 +164,7 @@ TEST_F(HandAnalysisTest, ForehandPassMarksSafeSuitsWithoutALowPair) {
 
 TEST_F(HandAnalysisTest, PlayedCardsLeaveTheAnalysisAndCountInSuitIgnoresTheJack) {
     g_Game.GameType = GAME_CLUBS;
-    GiveCards(seat0, {C(JACK, CLUBS), C(ACE, CLUBS), C(SEVEN, CLUBS), C(EIGHT, HEARTS), C(NINE, HEARTS),
-                      C(SEVEN, HEARTS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(SEVEN, DIAMONDS), C(ACE, SPADES)});
+    GiveCards(seat0, "CJ CA C7 H8 H9 H7 D8 D9 D7 SA");
     seat0.AnalyseHand(0);
     EXPECT_EQ(seat0.CountInSuit(CLUBS), 2);
     EXPECT_EQ(seat0.CountInSuit(6), 0);
@@ -212,8 +200,7 @@ struct SuitTopsRow {
 
 TEST_F(HandAnalysisTest, SuitTopsListTheSmallCardsOfEverySuitWithoutAClosedTop) {
     g_Game.SetGameType(GAME_CLUBS);
-    GiveCards(seat0, {C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(SEVEN, CLUBS),
-                      C(KING, SPADES), C(QUEEN, SPADES), C(EIGHT, SPADES), C(ACE, DIAMONDS), C(SEVEN, DIAMONDS)});
+    GiveCards(seat0, "CA CT CK C9 C7 SK SQ S8 DA D7");
     seat0.AnalyseHand(0);
     ListSmallCards(seat0);
     //                      rank: A   7   8   9   10  J   Q   K
@@ -231,16 +218,14 @@ TEST_F(HandAnalysisTest, SuitTopsListTheSmallCardsOfEverySuitWithoutAClosedTop) 
 
 TEST_F(HandAnalysisTest, SuitTopsOfANewHandKeepNothingOfTheLast) {
     g_Game.SetGameType(GAME_GRAND);
-    GiveCards(seat0, {C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(KING, HEARTS),
-                      C(JACK, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(KING, SPADES), C(SEVEN, SPADES)});
+    GiveCards(seat0, "H7 H8 H9 HQ HK CJ SA ST SK S7");
     seat0.AnalyseHand(0);
     ListSmallCards(seat0);
     EXPECT_EQ(seat0.handInfo.SmallCards[HEARTS][0], 5);
     EXPECT_EQ(seat0.handInfo.SmallCards[SPADES][0], 0);  // closed: its Seven is not listed
 
     // Hearts gone, the Spades top open now: Hearts is emptied, Spades lists its small cards.
-    GiveCards(seat0, {C(JACK, HEARTS), C(ACE, SPADES), C(KING, SPADES), C(QUEEN, SPADES), C(SEVEN, SPADES),
-                      C(ACE, CLUBS), C(TEN, CLUBS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS)});
+    GiveCards(seat0, "HJ SA SK SQ S7 CA CT D8 D9 DT");
     seat0.AnalyseHand(0);
     ListSmallCards(seat0);
     EXPECT_EQ(seat0.handInfo.SmallCards[HEARTS][0], 0);

@@ -14,8 +14,7 @@ class KontraTest : public ComputerTest {
 protected:
     // Defender seat 0 against a Grand of the person (seat 2): three Jacks from the top and three Aces.
     void StrongGrandDefender() {
-        GiveCards(seat0, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS),
-                          C(KING, CLUBS), C(QUEEN, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
+        GiveCards(seat0, "CJ SJ HJ CA CT CK CQ SA ST HA");
         g_Game.GameType = GAME_GRAND;
         g_Game.TrumpCount = 4;
         g_Game.Soloist = 2;
@@ -85,7 +84,7 @@ namespace {
 // A defender (seat 0) against the suit game or Null of seat 1, who leads; the rules let him announce.
 class KontraEstimateTest : public ComputerTest {
 protected:
-    void Defend(int type, std::initializer_list<int> cards) {
+    void Defend(int type, const std::vector<int>& cards) {
         g_Game.SetGameType(type);
         g_Game.Soloist = 1;
         g_Game.Forehand = 1;
@@ -97,7 +96,7 @@ protected:
     // The same with the cards written out ("CJ HJ H7 ...").
     void Defend(int type, const char* cards) {
         const std::vector<int> hand = ParseCards(cards);
-        Defend(type, {});
+        Defend(type, std::vector<int>{});
         for (std::size_t slot = 0; slot < hand.size(); ++slot) {
             seat0.cards[slot] = hand[slot];
             seat0.present[slot] = 1;
@@ -111,26 +110,15 @@ protected:
 TEST_F(KontraEstimateTest, SuitGameDefenderHands) {
     struct Case {
         const char* hand;
-        std::initializer_list<int> cards;
+        std::vector<int> cards;
         int code;  // 0: no Kontra
     };
     const Case cases[] = {
-        {"six trumps with the top Jack", {C(JACK, CLUBS), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS), C(QUEEN, HEARTS),
-                                          C(NINE, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(SEVEN, SPADES), C(SEVEN, DIAMONDS)},
-         2999},
-        {"three trumps, nothing high", {C(JACK, DIAMONDS), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
-                                        C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
-         0},
-        {"three matadors and two side Aces", {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS),
-                                              C(SEVEN, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
-         2980},
-        {"two Jacks and Ace-Ten aside", {C(JACK, CLUBS), C(JACK, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(ACE, CLUBS),
-                                         C(TEN, CLUBS), C(SEVEN, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, DIAMONDS)},
-         2991},
-        {"one Jack, the trump Ace and three Aces", {C(JACK, HEARTS), C(ACE, HEARTS), C(SEVEN, HEARTS), C(EIGHT, HEARTS),
-                                                    C(ACE, CLUBS), C(SEVEN, CLUBS), C(ACE, SPADES), C(SEVEN, SPADES),
-                                                    C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
-         2990},
+        {"six trumps with the top Jack", ParseCards("CJ HA HT HK HQ H9 C7 C8 S7 D7"), 2999},
+        {"three trumps, nothing high", ParseCards("DJ H7 H8 C7 C8 C9 S7 S8 D7 D8"), 0},
+        {"three matadors and two side Aces", ParseCards("CJ SJ HJ CA CT C7 SA ST D7 D8"), 2980},
+        {"two Jacks and Ace-Ten aside", ParseCards("CJ SJ H7 H8 CA CT C7 S7 S8 D7"), 2991},
+        {"one Jack, the trump Ace and three Aces", ParseCards("HJ HA H7 H8 CA C7 SA S7 D7 D8"), 2990},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -176,8 +164,7 @@ TEST_F(KontraEstimateTest, SoloistsLeadIsWeighedBySuitAndATrumpLeadByTrumps) {
 
 TEST_F(KontraEstimateTest, SuitGameAgainstAnOpenHandFollowsItsWinProbability) {
     // A hand that would not announce on its own cards.
-    Defend(GAME_HEARTS, {C(JACK, DIAMONDS), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, CLUBS), C(EIGHT, CLUBS),
-                         C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    Defend(GAME_HEARTS, ParseCards("DJ H7 H8 C7 C8 C9 S7 S8 D7 D8"));
     g_Game.Soloist = 1;
     g_Game.OuvertAnnounced = 1;
     seat0.SetPartner(&seat1);
@@ -191,13 +178,11 @@ TEST_F(KontraEstimateTest, SuitGameAgainstAnOpenHandFollowsItsWinProbability) {
 }
 
 TEST_F(KontraEstimateTest, NullAgainstHiddenCardsWantsFourOfASuitWithoutTheEight) {
-    Defend(GAME_NULL, {C(ACE, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(SEVEN, CLUBS), C(TEN, SPADES), C(JACK, SPADES),
-                       C(QUEEN, HEARTS), C(KING, HEARTS), C(ACE, DIAMONDS), C(KING, DIAMONDS)});
+    Defend(GAME_NULL, ParseCards("CA CK C9 C7 ST SJ HQ HK DA DK"));
     EXPECT_TRUE(seat0.DecideKontra());
     EXPECT_EQ(Code(GAME_NULL), 6220);
     // The same four with the Eight instead of the Seven are no trap.
-    Defend(GAME_NULL, {C(ACE, CLUBS), C(KING, CLUBS), C(NINE, CLUBS), C(EIGHT, CLUBS), C(TEN, SPADES), C(JACK, SPADES),
-                       C(QUEEN, HEARTS), C(KING, HEARTS), C(ACE, DIAMONDS), C(KING, DIAMONDS)});
+    Defend(GAME_NULL, ParseCards("CA CK C9 C8 ST SJ HQ HK DA DK"));
     seat0.gameOptions[GAME_NULL][OPT_RULE] = 0;
     EXPECT_FALSE(seat0.DecideKontra());
 }
@@ -205,11 +190,9 @@ TEST_F(KontraEstimateTest, NullAgainstHiddenCardsWantsFourOfASuitWithoutTheEight
 TEST_F(KontraEstimateTest, NullOuvertDefenderCatchesABareHighCard) {
     // The soloist (seat 1) shows a bare Ten of Spades; the defender holds the Seven below it.
     g_Game.SetGameType(GAME_NULL);
-    GiveCards(seat1, {C(TEN, SPADES), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, HEARTS), C(EIGHT, HEARTS),
-                      C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS)});
+    GiveCards(seat1, "ST C7 C8 C9 H7 H8 H9 D7 D8 D9");
     seat1.AnalyseHand(0);
-    Defend(GAME_NULL, {C(SEVEN, SPADES), C(EIGHT, SPADES), C(ACE, CLUBS), C(KING, CLUBS), C(QUEEN, CLUBS), C(ACE, HEARTS),
-                       C(KING, HEARTS), C(ACE, DIAMONDS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS)});
+    Defend(GAME_NULL, ParseCards("S7 S8 CA CK CQ HA HK DA DK DQ"));
     g_Game.Soloist = 1;
     g_Game.OuvertAnnounced = 1;
     seat0.SetPartner(&seat1);
@@ -219,8 +202,7 @@ TEST_F(KontraEstimateTest, NullOuvertDefenderCatchesABareHighCard) {
 }
 
 TEST_F(KontraEstimateTest, RevolutionWithACommittedCardAnnouncesAtOnce) {
-    Defend(GAME_REVOLUTION, {C(SEVEN, SPADES), C(EIGHT, SPADES), C(NINE, SPADES), C(TEN, SPADES), C(SEVEN, CLUBS),
-                             C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS)});
+    Defend(GAME_REVOLUTION, ParseCards("S7 S8 S9 ST C7 C8 C9 H7 H8 D7"));
     EXPECT_FALSE(seat0.DecideKontra());
     seat0.forcedCard = C(SEVEN, SPADES);
     EXPECT_TRUE(seat0.DecideKontra());
@@ -232,17 +214,13 @@ TEST_F(KontraEstimateTest, NullRekontraWhenTheSoloistCannotBeForced) {
     g_Game.Soloist = 1;
     g_Game.KontraState = KONTRA_SAID;
     struct Case {
-        std::initializer_list<int> cards;
+        std::vector<int> cards;
         bool rekontra;
     };
     const Case cases[] = {
-        {{C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, HEARTS),
-          C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
-         true},
+        {ParseCards("C7 C8 C9 S7 S8 H7 H8 H9 D7 D8"), true},
         // The Eight of Spades without the Seven can be forced.
-        {{C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(EIGHT, SPADES), C(NINE, SPADES), C(SEVEN, HEARTS),
-          C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
-         false},
+        {ParseCards("C7 C8 C9 S8 S9 H7 H8 H9 D7 D8"), false},
     };
     for (const Case& c : cases) {
         g_Game.KontraState = KONTRA_SAID;
@@ -261,8 +239,7 @@ TEST_F(KontraEstimateTest, NullRekontraWhenTheSoloistCannotBeForced) {
 
 TEST_F(KontraEstimateTest, NullSafetyCountsOutCardsAgainstLowerHeldCards) {
     g_Game.SetGameType(GAME_NULL);
-    GiveCards(seat0, {C(SEVEN, CLUBS), C(EIGHT, SPADES), C(SEVEN, HEARTS), C(NINE, HEARTS), C(JACK, HEARTS),
-                      C(ACE, DIAMONDS), C(KING, DIAMONDS), C(QUEEN, DIAMONDS), C(JACK, DIAMONDS), C(TEN, DIAMONDS)});
+    GiveCards(seat0, "C7 S8 H7 H9 HJ DA DK DQ DJ DT");
     seat0.AnalyseHand(0);
     EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, CLUBS));    // only the Seven
     EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, SPADES));  // only the Eight, the Seven out
@@ -278,8 +255,7 @@ TEST_F(KontraEstimateTest, NullSafetyCountsOutCardsAgainstLowerHeldCards) {
 
 TEST_F(KontraEstimateTest, GrandInARamschRoundLetsEveryDefenderJudge) {
     // Two Jacks from the top and three short Aces: the Ramsch round's own rule, else rule 7.
-    Defend(GAME_GRAND, {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, CLUBS), C(SEVEN, CLUBS), C(ACE, SPADES), C(SEVEN, SPADES),
-                        C(ACE, HEARTS), C(SEVEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    Defend(GAME_GRAND, ParseCards("CJ SJ CA C7 SA S7 HA H7 D7 D8"));
     g_Game.HasBid[0] = 0;
     EXPECT_FALSE(seat0.DecideKontra());  // did not bid, normal round
     g_Game.RoundStatus = ROUND_RAMSCH;
@@ -300,8 +276,7 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
     g_Game.SetGameType(GAME_GRAND);
     g_Game.Soloist = 1;
     g_Game.Forehand = 1;
-    GiveCards(seat1, {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS), C(TEN, CLUBS),
-                      C(KING, CLUBS), C(ACE, SPADES), C(TEN, SPADES), C(ACE, HEARTS)});
+    GiveCards(seat1, "CJ SJ HJ DJ CA CT CK SA ST HA");
     seat1.AnalyseHand(0);
     ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 10);
     // Ten tricks: Rekontra under every announcement, with the code of the announcement.
@@ -333,8 +308,7 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
         EXPECT_EQ(seat1.AnnounceRekontra(), c.code != 0) << c.schwarz;
         EXPECT_EQ(grand[OPT_RULE], c.code) << c.schwarz;
     }
-    GiveCards(seat1, {C(JACK, DIAMONDS), C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES),
-                      C(EIGHT, SPADES), C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    GiveCards(seat1, "DJ C7 C8 C9 S7 S8 H7 H8 D7 D8");
     seat1.AnalyseHand(0);
     grand[OPT_SCHNEIDER] = grand[OPT_SCHWARZ] = grand[OPT_OUVERT] = 0;
     g_Game.KontraState = KONTRA_SAID;

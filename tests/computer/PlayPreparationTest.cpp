@@ -10,7 +10,7 @@ namespace {
 
 class PlayPreparationTest : public ComputerTest {
 protected:
-    void Ramsch(CPlayer& player, std::initializer_list<int> cards) {
+    void Ramsch(CPlayer& player, const std::vector<int>& cards) {
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.Soloist = 3;
         GiveCards(player, cards);
@@ -22,16 +22,14 @@ protected:
 
 TEST_F(PlayPreparationTest, SuitStatusOfLowAndHighHoldings) {
     // No suit is OK here, so the void keeps its own code.
-    Ramsch(seat0, {C(EIGHT, CLUBS), C(ACE, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS), C(JACK, CLUBS),
-                   C(JACK, SPADES), C(JACK, HEARTS), C(QUEEN, HEARTS), C(NINE, HEARTS)});
+    Ramsch(seat0, ParseCards("C8 SA HA HT HK CJ SJ HJ HQ H9"));
     const HandInfo& info = seat0.handInfo;
     EXPECT_EQ(info.PlayStatus[CLUBS], STATUS_RISK);         // a single Eight
     EXPECT_EQ(info.PlayStatus[SPADES], STATUS_UNFIT);       // a single Ace
     EXPECT_EQ(info.PlayStatus[DIAMONDS], STATUS_SAFE_NO_FH);  // void
     EXPECT_EQ(info.PlayStatusSummary, STATUS_UNFIT);         // three Jacks without the Diamonds Jack
     // Seven and Eight alone are OK, and with one OK suit the void counts as OK too.
-    Ramsch(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(ACE, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(KING, HEARTS),
-                   C(JACK, DIAMONDS), C(QUEEN, HEARTS), C(NINE, HEARTS), C(EIGHT, HEARTS)});
+    Ramsch(seat0, ParseCards("C7 C8 SA HA HT HK DJ HQ H9 H8"));
     EXPECT_EQ(info.PlayStatus[CLUBS], STATUS_OK);
     EXPECT_EQ(info.PlayStatus[DIAMONDS], STATUS_OK);
     EXPECT_EQ(info.PlayStatusSummary, STATUS_OK);  // the Diamonds Jack alone
@@ -39,8 +37,7 @@ TEST_F(PlayPreparationTest, SuitStatusOfLowAndHighHoldings) {
 
 TEST_F(PlayPreparationTest, DurchmarschIsPlannedWithTheTopJackAndSafeSuits) {
     // Clubs and Hearts Jack, every suit headed by its Ace and Ten: only the Jacks lose a trick.
-    const auto strong = {C(JACK, CLUBS), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES),
-                         C(TEN, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(ACE, DIAMONDS)};
+    const auto strong = ParseCards("CJ HJ CA CT CK SA ST HA HT DA");
     Ramsch(seat0, strong);
     EXPECT_TRUE(seat0.PlanPlay(false));
     const int* ramsch = seat0.gameOptions[GAME_RAMSCH];
@@ -57,8 +54,7 @@ TEST_F(PlayPreparationTest, DurchmarschIsPlannedWithTheTopJackAndSafeSuits) {
     EXPECT_EQ(ramsch[OPT_HAND], 0);
     EXPECT_EQ(ramsch[OPT_VALUE], 120);
     // Without the Clubs Jack there is no plan at all.
-    Ramsch(seat0, {C(JACK, SPADES), C(JACK, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, CLUBS), C(ACE, SPADES),
-                   C(TEN, SPADES), C(ACE, HEARTS), C(TEN, HEARTS), C(ACE, DIAMONDS)});
+    Ramsch(seat0, ParseCards("SJ HJ CA CT CK SA ST HA HT DA"));
     EXPECT_FALSE(seat0.PlanPlay(false));
     EXPECT_EQ(Play(seat0)[4][2], 109);
     EXPECT_EQ(ramsch[OPT_SCHWARZ], 0);
@@ -69,17 +65,13 @@ TEST_F(PlayPreparationTest, DurchmarschIsPlannedWithTheTopJackAndSafeSuits) {
 TEST_F(PlayPreparationTest, PassOnCascadeTrustsLowCardsAndRefusesHighOnes) {
     struct Case {
         const char* hand;
-        std::initializer_list<int> cards;
+        std::vector<int> cards;
         bool passOn;
         int code;
     };
     const Case cases[] = {
-        {"only low cards, forehand", {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
-                                      C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)},
-         true, 145},
-        {"Aces, Tens and Jacks", {C(JACK, CLUBS), C(JACK, SPADES), C(ACE, CLUBS), C(TEN, CLUBS), C(ACE, SPADES), C(TEN, SPADES),
-                                  C(ACE, HEARTS), C(TEN, HEARTS), C(ACE, DIAMONDS), C(TEN, DIAMONDS)},
-         false, 0},
+        {"only low cards, forehand", ParseCards("C7 C8 C9 S7 S8 H7 H8 H9 D7 D8"), true, 145},
+        {"Aces, Tens and Jacks", ParseCards("CJ SJ CA CT SA ST HA HT DA DT"), false, 0},
     };
     for (const Case& c : cases) {
         seat0.gameOptions[GAME_RAMSCH][OPT_RULE] = 0;
@@ -93,8 +85,7 @@ TEST_F(PlayPreparationTest, PassOnCascadeTrustsLowCardsAndRefusesHighOnes) {
 }
 
 TEST_F(PlayPreparationTest, GrandHandIsRecommendedOnlyWhenTheSettingAllowsIt) {
-    Ramsch(seat0, {C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES), C(SEVEN, HEARTS),
-                   C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)});
+    Ramsch(seat0, ParseCards("C7 C8 C9 S7 S8 H7 H8 H9 D7 D8"));
     int* grand = seat0.gameOptions[GAME_GRAND];
     grand[OPT_VALUE] = 48;
     grand[OPT_HAND] = 1;

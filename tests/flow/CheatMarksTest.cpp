@@ -12,10 +12,10 @@ using testsupport::FrameFixture;
 
 struct CheatCase {
     const char* name;
-    int mask, pending, openCards, loadMark;  // before
-    int code, arg;
-    int maskAfter, pendingAfter, loadMarkAfter;
-    int message;  // 0: none
+    int mask = 0, pending = 0, openCards = 0, loadMark = 0;  // before
+    int code = 0, arg = 0;
+    int maskAfter = 0, pendingAfter = 0, loadMarkAfter = 0;
+    int message = 0;  // 0: none
     const char* words;
 };
 
@@ -47,42 +47,66 @@ TEST_P(CheatMarks, ApplyOneCode) {
     EXPECT_EQ(g_Game.CheatMaskChanged, 0);  // the legend has been told
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Codes, CheatMarks,
     ::testing::Values(
         // The reset keeps the old mask as pending; face up stays marked.
-        CheatCase{"ResetKeepsPending", 9, 0, 0, 0, 0, 1, 0, 9, 0, 0, "HONEST"},
-        CheatCase{"ResetWhileFaceUp", 0x30, 0, 1, 0, 0, 1, 16, 0x30, 0, 0, "FACEUP"},
-        CheatCase{"ResetOfHonestKeepsPending", 0, 5, 0, 0, 0, 1, 0, 5, 0, 0, "HONEST"},
-        CheatCase{"BreakOff", 0, 0, 0, 0, 1, 1, 1, 0, 0, IDS_CHEATED_ABORTED, "ABORTED"},
+        CheatCase{.name = "ResetKeepsPending", .mask = 9, .arg = 1, .pendingAfter = 9, .words = "HONEST"},
+        CheatCase{.name = "ResetWhileFaceUp", .mask = 0x30, .openCards = 1, .arg = 1, .maskAfter = 16,
+                  .pendingAfter = 0x30, .words = "FACEUP"},
+        CheatCase{.name = "ResetOfHonestKeepsPending", .pending = 5, .arg = 1, .pendingAfter = 5, .words = "HONEST"},
+        CheatCase{.name = "BreakOff", .code = 1, .arg = 1, .maskAfter = 1, .message = IDS_CHEATED_ABORTED,
+                  .words = "ABORTED"},
         // A load folds the pending marks back, drops REPEATED and remembers the load.
-        CheatCase{"Load", 4, 8, 0, 0, 2, 1, 10, 0, 1, IDS_CHEATED_RECOVERED, "RECOVERED:SWAPPED"},
-        CheatCase{"LoadWhileFaceUp", 16, 0, 1, 0, 2, 1, 0x32, 16, 1, IDS_CHEATED_RECOVERED, "RECOVERED:FACEUP:DEALT"},
+        CheatCase{.name = "Load", .mask = 4, .pending = 8, .code = 2, .arg = 1, .maskAfter = 10, .loadMarkAfter = 1,
+                  .message = IDS_CHEATED_RECOVERED, .words = "RECOVERED:SWAPPED"},
+        CheatCase{.name = "LoadWhileFaceUp", .mask = 16, .openCards = 1, .code = 2, .arg = 1, .maskAfter = 0x32,
+                  .pendingAfter = 16, .loadMarkAfter = 1, .message = IDS_CHEATED_RECOVERED,
+                  .words = "RECOVERED:FACEUP:DEALT"},
         // A repeat right after a load that followed a break-off is not marked.
-        CheatCase{"RepeatAfterLoadAndBreak", 3, 0, 0, 1, 4, 1, 3, 0, 0, 0, "ABORTED:RECOVERED"},
-        CheatCase{"RepeatAfterBreak", 1, 0, 0, 0, 4, 1, 5, 0, 0, IDS_CHEATED_REPEATED, "ABORTED:REPEATED"},
-        CheatCase{"RepeatClearsPending", 0, 6, 0, 0, 4, 1, 4, 0, 0, IDS_CHEATED_REPEATED, "REPEATED"},
-        CheatCase{"Swap", 0, 0, 0, 0, 8, 1, 8, 0, 0, IDS_CHEATED_SWAPPED, "SWAPPED"},
+        CheatCase{.name = "RepeatAfterLoadAndBreak", .mask = 3, .loadMark = 1, .code = 4, .arg = 1, .maskAfter = 3,
+                  .words = "ABORTED:RECOVERED"},
+        CheatCase{.name = "RepeatAfterBreak", .mask = 1, .code = 4, .arg = 1, .maskAfter = 5,
+                  .message = IDS_CHEATED_REPEATED, .words = "ABORTED:REPEATED"},
+        CheatCase{.name = "RepeatClearsPending", .pending = 6, .code = 4, .arg = 1, .maskAfter = 4,
+                  .message = IDS_CHEATED_REPEATED, .words = "REPEATED"},
+        CheatCase{.name = "Swap", .code = 8, .arg = 1, .maskAfter = 8, .message = IDS_CHEATED_SWAPPED,
+                  .words = "SWAPPED"},
         // Face up between games marks FACEUP only, during a game DEALT as well.
-        CheatCase{"FaceUpBetweenGames", 0, 0, 1, 0, 16, STATE_IDLE, 16, 0, 0, IDS_CHEATED_FACEUP, "FACEUP"},
-        CheatCase{"FaceUpInPlay", 0, 0, 1, 0, 16, STATE_PLAY, 0x30, 0, 0, IDS_CHEATED_FACEUP, "FACEUP:DEALT"},
-        CheatCase{"FaceDownInPlayKeepsMarks", 0x30, 0, 0, 0, 16, STATE_PLAY, 0x30, 0, 0, 0, "FACEUP:DEALT"},
-        CheatCase{"FaceDownBetweenGames", 0x30, 0, 0, 0, 16, STATE_NEW, 0, 0, 0, 0, "HONEST"},
-        CheatCase{"FaceDownInAuction", 0x30, 0, 0, 0, 16, STATE_AUCTION, 32, 0, 0, 0, "DEALT"},
+        CheatCase{.name = "FaceUpBetweenGames", .openCards = 1, .code = 16, .arg = STATE_IDLE, .maskAfter = 16,
+                  .message = IDS_CHEATED_FACEUP, .words = "FACEUP"},
+        CheatCase{.name = "FaceUpInPlay", .openCards = 1, .code = 16, .arg = STATE_PLAY, .maskAfter = 0x30,
+                  .message = IDS_CHEATED_FACEUP, .words = "FACEUP:DEALT"},
+        CheatCase{.name = "FaceDownInPlayKeepsMarks", .mask = 0x30, .code = 16, .arg = STATE_PLAY, .maskAfter = 0x30,
+                  .words = "FACEUP:DEALT"},
+        CheatCase{.name = "FaceDownBetweenGames", .mask = 0x30, .code = 16, .arg = STATE_NEW, .words = "HONEST"},
+        CheatCase{.name = "FaceDownInAuction", .mask = 0x30, .code = 16, .arg = STATE_AUCTION, .maskAfter = 32,
+                  .words = "DEALT"},
         // A new deal: from an honest game the pending marks are forgotten.
-        CheatCase{"NewDealAfterHonestGame", 0, 5, 0, 0, 32, 1, 0, 0, 0, 0, "HONEST"},
-        CheatCase{"NewDealBringsPendingBack", 8, 1, 0, 0, 32, 1, 9, 1, 0, IDS_CHEATED_ABORTED, "ABORTED:SWAPPED"},
-        CheatCase{"NewDealIgnoresALoadAlone", 8, 128, 0, 0, 32, 1, 8, 128, 0, IDS_CHEATED_ABORTED, "SWAPPED"},
-        CheatCase{"NewDealFaceUpLoses16WithoutLoad", 16, 0, 0, 0, 32, 1, 32, 0, 0, IDS_CHEATED_ABORTED, "DEALT"},
-        CheatCase{"NewDealFaceUpStays", 16, 0, 1, 0, 32, 1, 0x30, 0, 0, IDS_CHEATED_FACEUP, "FACEUP:DEALT"},
-        CheatCase{"Undo", 0, 0, 0, 0, 64, 1, 64, 0, 0, IDS_CHEATED_UNDONE, "UNDONE"},
+        CheatCase{.name = "NewDealAfterHonestGame", .pending = 5, .code = 32, .arg = 1, .words = "HONEST"},
+        CheatCase{.name = "NewDealBringsPendingBack", .mask = 8, .pending = 1, .code = 32, .arg = 1, .maskAfter = 9,
+                  .pendingAfter = 1, .message = IDS_CHEATED_ABORTED, .words = "ABORTED:SWAPPED"},
+        CheatCase{.name = "NewDealIgnoresALoadAlone", .mask = 8, .pending = 128, .code = 32, .arg = 1, .maskAfter = 8,
+                  .pendingAfter = 128, .message = IDS_CHEATED_ABORTED, .words = "SWAPPED"},
+        CheatCase{.name = "NewDealFaceUpLoses16WithoutLoad", .mask = 16, .code = 32, .arg = 1, .maskAfter = 32,
+                  .message = IDS_CHEATED_ABORTED, .words = "DEALT"},
+        CheatCase{.name = "NewDealFaceUpStays", .mask = 16, .openCards = 1, .code = 32, .arg = 1, .maskAfter = 0x30,
+                  .message = IDS_CHEATED_FACEUP, .words = "FACEUP:DEALT"},
+        CheatCase{.name = "Undo", .code = 64, .arg = 1, .maskAfter = 64, .message = IDS_CHEATED_UNDONE,
+                  .words = "UNDONE"},
         // A loaded game names its lowest mark; the load goes into the pending marks.
-        CheatCase{"LoadedNamesLowestMark", 0x48, 0, 0, 0, 128, 1, 0x48, 128, 0, IDS_CHEATED_SWAPPED, "SWAPPED:UNDONE"},
-        CheatCase{"LoadedHonest", 0, 2, 0, 0, 128, 1, 0, 130, 0, 0, "HONEST"},
-        CheatCase{"Uncovered", 0, 0, 0, 0, 512, 1, 512, 0, 0, IDS_CHEATED_UNCOVERED, "UNCOVERED"},
-        CheatCase{"UncoveredTwiceOneWord", 512, 0, 0, 0, 512, 1, 512, 0, 0, 0, "UNCOVERED"},
-        CheatCase{"UnknownCodeChangesNothing", 8, 0, 0, 0, 3, 1, 8, 0, 0, 0, "SWAPPED"}),
+        CheatCase{.name = "LoadedNamesLowestMark", .mask = 0x48, .code = 128, .arg = 1, .maskAfter = 0x48,
+                  .pendingAfter = 128, .message = IDS_CHEATED_SWAPPED, .words = "SWAPPED:UNDONE"},
+        CheatCase{.name = "LoadedHonest", .pending = 2, .code = 128, .arg = 1, .pendingAfter = 130, .words = "HONEST"},
+        CheatCase{.name = "Uncovered", .code = 512, .arg = 1, .maskAfter = 512, .message = IDS_CHEATED_UNCOVERED,
+                  .words = "UNCOVERED"},
+        CheatCase{.name = "UncoveredTwiceOneWord", .mask = 512, .code = 512, .arg = 1, .maskAfter = 512,
+                  .words = "UNCOVERED"},
+        CheatCase{.name = "UnknownCodeChangesNothing", .mask = 8, .code = 3, .arg = 1, .maskAfter = 8,
+                  .words = "SWAPPED"}),
     [](const ::testing::TestParamInfo<CheatCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 class CheatMarksTest : public FrameFixture {};
 

@@ -6,6 +6,7 @@
 #include "flow/FlowFixture.h"
 
 #include "match/StoreRows.h"
+#include "support/CardNames.h"
 #include "model/CardCodes.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tavlo/Tavlo.h"
@@ -18,16 +19,6 @@
 #include <vector>
 
 namespace testsupport {
-
-// Cards written as suit letter (C S H D) and rank letter (A T K Q J 9 8 7): "CJ HA D7".
-inline std::vector<int> CardsOf(const char* text) {
-    static const std::string suits = "CSHD", ranks = "A789TJQK";
-    std::vector<int> cards;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) cards.push_back(CardCodeOf(static_cast<int>(ranks.find(word[1])), static_cast<int>(suits.find(word[0]))));
-    return cards;
-}
 
 // A deal in the store's form: the named cards of seat 0, seat 1, the person and the skat, each
 // row filled up from the cards nobody named, in the deck's order (rows of 10, 10, 10 and 2).

@@ -9,6 +9,7 @@
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
+#include "support/CardNames.h"
 
 #include <algorithm>
 #include <array>
@@ -225,8 +226,7 @@ TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
     CSkat& game = frame.Game;
     frame.CloseModelessDialog();
     // The person plays Clubs with every Jack and the Clubs from the Ace down: Rekontra is advised.
-    const int strong[10] = {CardCodeOf(5, 0), CardCodeOf(5, 1), CardCodeOf(5, 2), CardCodeOf(5, 3), CardCodeOf(0, 0),
-                            CardCodeOf(4, 0), CardCodeOf(7, 0), CardCodeOf(6, 0), CardCodeOf(3, 0), CardCodeOf(2, 0)};
+    const std::vector<int> strong = testsupport::CardsOf("CJ SJ HJ DJ CA CT CK CQ C9 C8");
     for (int slot = 0; slot < 10; ++slot) game.person.cards[slot] = strong[slot];
     g_Game.VariantMode = VARIANT_SKAT;
     g_Game.SetGameType(GAME_CLUBS);

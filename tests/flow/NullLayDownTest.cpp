@@ -15,25 +15,19 @@ using testsupport::StoredDealFixture;
 // Comp1 leads, Comp2 holds up to 22, the person outbids him at 23 and plays Null Hand.
 ChosenDeal NullDeal(std::vector<int> person) {
     ChosenDeal deal;
-    deal.hands[0] = {C(JACK, CLUBS), C(JACK, HEARTS), C(ACE, CLUBS), C(QUEEN, SPADES), C(KING, HEARTS),
-                     C(NINE, DIAMONDS), C(TEN, DIAMONDS), C(QUEEN, CLUBS), C(NINE, HEARTS), C(KING, DIAMONDS)};
-    deal.hands[1] = {C(JACK, SPADES), C(JACK, DIAMONDS), C(ACE, SPADES), C(QUEEN, HEARTS), C(KING, CLUBS),
-                     C(TEN, CLUBS), C(TEN, HEARTS), C(ACE, DIAMONDS), C(KING, SPADES), C(QUEEN, DIAMONDS)};
+    deal.hands[0] = testsupport::CardsOf("CJ HJ CA SQ HK D9 DT CQ H9 DK");
+    deal.hands[1] = testsupport::CardsOf("SJ DJ SA HQ CK CT HT DA SK DQ");
     deal.hands[2] = std::move(person);
-    deal.skat = {C(ACE, HEARTS), C(TEN, SPADES)};
+    deal.skat = testsupport::CardsOf("HA ST");
     return deal;
 }
 
 // Every suit from the Seven up without a gap: whatever the defenders lead, a lower card goes under.
-const std::vector<int> kSafeHand = {C(SEVEN, CLUBS),  C(EIGHT, CLUBS),  C(NINE, CLUBS),    C(SEVEN, SPADES),
-                                    C(EIGHT, SPADES), C(NINE, SPADES),  C(SEVEN, HEARTS),  C(EIGHT, HEARTS),
-                                    C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
+const std::vector<int> kSafeHand = testsupport::CardsOf("C7 C8 C9 S7 S8 S9 H7 H8 D7 D8");
 // The Seven of Hearts with Comp1 in place of the Nine: while it is out, nothing of the person's
 // goes under it.
 ChosenDeal OpenRestDeal() {
-    ChosenDeal deal = NullDeal({C(SEVEN, CLUBS), C(EIGHT, CLUBS), C(NINE, CLUBS), C(SEVEN, SPADES), C(EIGHT, SPADES),
-                                C(NINE, SPADES), C(EIGHT, HEARTS), C(NINE, HEARTS), C(SEVEN, DIAMONDS),
-                                C(EIGHT, DIAMONDS)});
+    ChosenDeal deal = NullDeal(testsupport::CardsOf("C7 C8 C9 S7 S8 S9 H8 H9 D7 D8"));
     for (int& card : deal.hands[0])
         if (card == C(NINE, HEARTS)) card = C(SEVEN, HEARTS);
     return deal;

@@ -8,6 +8,7 @@
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
+#include "support/CardNames.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tavlo/Tavlo.h"
 
@@ -125,7 +126,7 @@ protected:
 
     // The cards of the rig into the seat's hand, each swapped with a card of the seat that the rig
     // does not name (so every card stays in one place); the seat's hand is judged again.
-    void GiveCards(int seat, std::initializer_list<int> wanted) {
+    void GiveCards(int seat, const std::vector<int>& wanted) {
         CSkat& game = F().Game;
         CPlayer& hand = *game.Player(seat);
         auto isWanted = [&wanted](int card) { return std::find(wanted.begin(), wanted.end(), card) != wanted.end(); };
@@ -149,15 +150,10 @@ protected:
     }
 
     void ApplyRig(Rig rig) {
-        const int jacks[] = {CardCodeOf(JACK, 0), CardCodeOf(JACK, 1), CardCodeOf(JACK, 2), CardCodeOf(JACK, 3)};
         if (rig == Rig::PersonDurchmarsch) {
-            GiveCards(2, {jacks[0], jacks[1], jacks[2], jacks[3], CardCodeOf(ACE, CLUBS), CardCodeOf(TEN, CLUBS),
-                          CardCodeOf(KING, CLUBS), CardCodeOf(QUEEN, CLUBS), CardCodeOf(NINE, CLUBS),
-                          CardCodeOf(EIGHT, CLUBS)});
+            GiveCards(2, testsupport::CardsOf("CJ SJ HJ DJ CA CT CK CQ C9 C8"));
         } else if (rig == Rig::Comp1GrandHand) {
-            GiveCards(0, {jacks[0], jacks[1], jacks[2], jacks[3], CardCodeOf(ACE, CLUBS), CardCodeOf(TEN, CLUBS),
-                          CardCodeOf(ACE, SPADES), CardCodeOf(TEN, SPADES), CardCodeOf(ACE, HEARTS),
-                          CardCodeOf(KING, CLUBS)});
+            GiveCards(0, testsupport::CardsOf("CJ SJ HJ DJ CA CT SA ST HA CK"));
         }
     }
 

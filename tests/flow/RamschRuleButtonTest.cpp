@@ -21,13 +21,10 @@ using testsupport::StoredDealFixture;
 // The person holds every Jack with Aces and Tens (Grand Hand, and a Durchmarsch in Ramsch).
 ChosenDeal StrongDeal() {
     ChosenDeal deal;
-    deal.hands[0] = {C(SEVEN, CLUBS),  C(EIGHT, CLUBS),  C(NINE, CLUBS),  C(QUEEN, CLUBS), C(SEVEN, SPADES),
-                     C(EIGHT, SPADES), C(NINE, SPADES),  C(QUEEN, SPADES), C(KING, SPADES), C(SEVEN, HEARTS)};
-    deal.hands[1] = {C(EIGHT, HEARTS),   C(NINE, HEARTS),    C(TEN, HEARTS),  C(QUEEN, HEARTS),  C(KING, HEARTS),
-                     C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS), C(NINE, DIAMONDS), C(TEN, DIAMONDS), C(QUEEN, DIAMONDS)};
-    deal.hands[2] = {C(JACK, CLUBS), C(JACK, SPADES), C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, CLUBS),
-                     C(TEN, CLUBS),  C(ACE, SPADES),  C(TEN, SPADES),  C(ACE, HEARTS),   C(KING, CLUBS)};
-    deal.skat = {C(KING, DIAMONDS), C(ACE, DIAMONDS)};
+    deal.hands[0] = testsupport::CardsOf("C7 C8 C9 CQ S7 S8 S9 SQ SK H7");
+    deal.hands[1] = testsupport::CardsOf("H8 H9 HT HQ HK D7 D8 D9 DT DQ");
+    deal.hands[2] = testsupport::CardsOf("CJ SJ HJ DJ CA CT SA ST HA CK");
+    deal.skat = testsupport::CardsOf("DK DA");
     return deal;
 }
 
@@ -35,13 +32,10 @@ ChosenDeal StrongDeal() {
 // lie in the skat.
 ChosenDeal SmallDeal() {
     ChosenDeal deal;
-    deal.hands[0] = {C(JACK, HEARTS),  C(ACE, CLUBS),  C(TEN, CLUBS),    C(KING, CLUBS),   C(QUEEN, SPADES),
-                     C(NINE, HEARTS),  C(TEN, HEARTS), C(NINE, DIAMONDS), C(TEN, DIAMONDS), C(KING, DIAMONDS)};
-    deal.hands[1] = {C(JACK, DIAMONDS), C(ACE, SPADES),   C(TEN, SPADES),   C(KING, SPADES),  C(QUEEN, CLUBS),
-                     C(ACE, HEARTS),    C(KING, HEARTS),  C(QUEEN, HEARTS), C(ACE, DIAMONDS), C(QUEEN, DIAMONDS)};
-    deal.hands[2] = {C(SEVEN, CLUBS),  C(EIGHT, CLUBS),  C(NINE, CLUBS),  C(SEVEN, SPADES),   C(EIGHT, SPADES),
-                     C(NINE, SPADES),  C(SEVEN, HEARTS), C(EIGHT, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
-    deal.skat = {C(JACK, CLUBS), C(JACK, SPADES)};
+    deal.hands[0] = testsupport::CardsOf("HJ CA CT CK SQ H9 HT D9 DT DK");
+    deal.hands[1] = testsupport::CardsOf("DJ SA ST SK CQ HA HK HQ DA DQ");
+    deal.hands[2] = testsupport::CardsOf("C7 C8 C9 S7 S8 S9 H7 H8 D7 D8");
+    deal.skat = testsupport::CardsOf("CJ SJ");
     return deal;
 }
 

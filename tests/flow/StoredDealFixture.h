@@ -9,6 +9,7 @@
 #include "resources/FlowIds.h"
 
 #include "match/StoreRows.h"
+#include "support/CardNames.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
 #include "platform/headless/HeadlessHost.h"
@@ -35,17 +36,14 @@ struct ChosenDeal {
 // Comp1 holds the two Jacks and the person two small Clubs in their place.
 inline ChosenDeal SpadesDeal(bool weak) {
     ChosenDeal deal;
-    deal.hands[0] = {C(EIGHT, CLUBS), C(NINE, CLUBS), C(QUEEN, CLUBS), C(KING, CLUBS), C(SEVEN, HEARTS),
-                     C(EIGHT, HEARTS), C(NINE, HEARTS), C(QUEEN, HEARTS), C(SEVEN, DIAMONDS), C(EIGHT, DIAMONDS)};
-    deal.hands[1] = {C(JACK, HEARTS), C(JACK, DIAMONDS), C(ACE, SPADES), C(TEN, SPADES), C(KING, SPADES),
-                     C(QUEEN, SPADES), C(KING, HEARTS), C(ACE, CLUBS), C(TEN, CLUBS), C(KING, DIAMONDS)};
-    deal.hands[2] = {C(JACK, CLUBS), C(JACK, SPADES), C(SEVEN, SPADES), C(EIGHT, SPADES), C(ACE, HEARTS),
-                     C(TEN, HEARTS), C(NINE, SPADES), C(ACE, DIAMONDS), C(TEN, DIAMONDS), C(NINE, DIAMONDS)};
+    deal.hands[0] = CardsOf("C8 C9 CQ CK H7 H8 H9 HQ D7 D8");
+    deal.hands[1] = CardsOf("HJ DJ SA ST SK SQ HK CA CT DK");
+    deal.hands[2] = CardsOf("CJ SJ S7 S8 HA HT S9 DA DT D9");
     if (weak) {
         std::swap(deal.hands[0][0], deal.hands[2][0]);
         std::swap(deal.hands[0][1], deal.hands[2][1]);
     }
-    deal.skat = {C(SEVEN, CLUBS), C(QUEEN, DIAMONDS)};
+    deal.skat = CardsOf("C7 DQ");
     return deal;
 }
 

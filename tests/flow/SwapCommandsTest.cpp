@@ -10,6 +10,7 @@
 #include "platform/core/DialogAnswer.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "support/CardNames.h"
 
 #include <algorithm>
 #include <vector>
@@ -32,16 +33,10 @@ std::vector<int> Sorted(std::vector<int> cards) {
 
 // The fixed deal: seat 0 all Clubs and two Spades, seat 1 the other Spades and four Hearts, seat 2
 // the other Hearts and six Diamonds, the skat two Diamonds.
-const std::vector<int> kSeat0 = {C(kAce, kClubs),  C(kTen, kClubs),   C(kKing, kClubs),  C(kQueen, kClubs),
-                                 C(kJack, kClubs), C(kNine, kClubs),  C(kEight, kClubs), C(kSeven, kClubs),
-                                 C(kAce, kSpades), C(kTen, kSpades)};
-const std::vector<int> kSeat1 = {C(kKing, kSpades),  C(kQueen, kSpades), C(kJack, kSpades), C(kNine, kSpades),
-                                 C(kEight, kSpades), C(kSeven, kSpades), C(kAce, kHearts),  C(kTen, kHearts),
-                                 C(kKing, kHearts),  C(kQueen, kHearts)};
-const std::vector<int> kSeat2 = {C(kJack, kHearts),  C(kNine, kHearts),   C(kEight, kHearts), C(kSeven, kHearts),
-                                 C(kAce, kDiamonds), C(kTen, kDiamonds),  C(kKing, kDiamonds), C(kQueen, kDiamonds),
-                                 C(kJack, kDiamonds), C(kNine, kDiamonds)};
-const std::vector<int> kSkat = {C(kEight, kDiamonds), C(kSeven, kDiamonds)};
+const std::vector<int> kSeat0 = testsupport::CardsOf("CA CT CK CQ CJ C9 C8 C7 SA ST");
+const std::vector<int> kSeat1 = testsupport::CardsOf("SK SQ SJ S9 S8 S7 HA HT HK HQ");
+const std::vector<int> kSeat2 = testsupport::CardsOf("HJ H9 H8 H7 DA DT DK DQ DJ D9");
+const std::vector<int> kSkat = testsupport::CardsOf("D8 D7");
 
 class SwapCommandsTest : public FlowFixture {
 protected:
@@ -84,16 +79,12 @@ TEST_F(SwapCommandsTest, SwapSuitsClubsAndSpades) {
     const SuitCase cases[] = {
         {"without Jacks",
          {DialogAction::Check(1179), DialogAction::Check(1187), DialogAction::Press(IDOK)},
-         {C(kAce, kSpades), C(kTen, kSpades), C(kKing, kSpades), C(kQueen, kSpades), C(kJack, kClubs),
-          C(kNine, kSpades), C(kEight, kSpades), C(kSeven, kSpades), C(kAce, kClubs), C(kTen, kClubs)},
-         {C(kKing, kClubs), C(kQueen, kClubs), C(kJack, kSpades), C(kNine, kClubs), C(kEight, kClubs),
-          C(kSeven, kClubs), C(kAce, kHearts), C(kTen, kHearts), C(kKing, kHearts), C(kQueen, kHearts)}},
+         testsupport::CardsOf("SA ST SK SQ CJ S9 S8 S7 CA CT"),
+         testsupport::CardsOf("CK CQ SJ C9 C8 C7 HA HT HK HQ")},
         {"with Jacks",
          {DialogAction::Check(1179), DialogAction::Check(1188), DialogAction::Press(IDOK)},
-         {C(kAce, kSpades), C(kTen, kSpades), C(kKing, kSpades), C(kQueen, kSpades), C(kJack, kSpades),
-          C(kNine, kSpades), C(kEight, kSpades), C(kSeven, kSpades), C(kAce, kClubs), C(kTen, kClubs)},
-         {C(kKing, kClubs), C(kQueen, kClubs), C(kJack, kClubs), C(kNine, kClubs), C(kEight, kClubs),
-          C(kSeven, kClubs), C(kAce, kHearts), C(kTen, kHearts), C(kKing, kHearts), C(kQueen, kHearts)}},
+         testsupport::CardsOf("SA ST SK SQ SJ S9 S8 S7 CA CT"),
+         testsupport::CardsOf("CK CQ CJ C9 C8 C7 HA HT HK HQ")},
     };
     HoldFixedDeal();
     for (const SuitCase& c : cases) {
@@ -120,10 +111,8 @@ TEST_F(SwapCommandsTest, SwapSuitsReachesTheSkat) {
     host_->Answers().PushDialogAnswer(
         IDD_SWAP_SUITS, {DialogAction::Check(1184), DialogAction::Check(1188), DialogAction::Press(IDOK)});
     Send(ID_SWAP_SUITS);
-    EXPECT_EQ(Dealt(3), Sorted({C(kEight, kHearts), C(kSeven, kHearts)}));
-    EXPECT_EQ(Dealt(2), Sorted({C(kJack, kDiamonds), C(kNine, kDiamonds), C(kEight, kDiamonds), C(kSeven, kDiamonds),
-                                C(kAce, kHearts), C(kTen, kHearts), C(kKing, kHearts), C(kQueen, kHearts),
-                                C(kJack, kHearts), C(kNine, kHearts)}));
+    EXPECT_EQ(Dealt(3), Sorted(testsupport::CardsOf("H8 H7")));
+    EXPECT_EQ(Dealt(2), Sorted(testsupport::CardsOf("DJ D9 D8 D7 HA HT HK HQ HJ H9")));
     EXPECT_EQ(Dealt(0), Sorted(kSeat0));
 }
 
@@ -232,7 +221,7 @@ TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
     host_->PumpUntilIdle();
     EXPECT_NE(g_Game.FlowState, STATE_SWAP);
-    EXPECT_EQ(Held(Frame().Game), Sorted({C(kEight, kDiamonds), C(kAce, kDiamonds)}));
+    EXPECT_EQ(Held(Frame().Game), Sorted(testsupport::CardsOf("D8 DA")));
     std::vector<int> person = kSeat2;
     std::replace(person.begin(), person.end(), C(kAce, kDiamonds), C(kSeven, kDiamonds));
     EXPECT_EQ(Held(Frame().Game.person), Sorted(person));

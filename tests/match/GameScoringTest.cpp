@@ -50,9 +50,9 @@ protected:
 
 struct SuitCase {
     const char* name;
-    int type, matadors, points, tricks;
-    int hand, schneider, kontra, variant, bock, bid;
-    int score;
+    int type = 0, matadors = 0, points = 0, tricks = 0;
+    int hand = 0, schneider = 0, kontra = 0, variant = 0, bock = 0, bid = 0;
+    int score = 0;
     const char* list;
 };
 
@@ -72,26 +72,38 @@ TEST_P(SuitScoring, ScoreAndListText) {
     EXPECT_EQ(result.listText, c.list);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, SuitScoring,
     ::testing::Values(
         // With 2, game 3: 3 x 12.
-        SuitCase{"ClubsWon", GAME_CLUBS, 3, 70, 6, 0, 0, 1, 0, 0, 18, 36, "+2Kz12"},
+        SuitCase{.name = "ClubsWon", .type = GAME_CLUBS, .matadors = 3, .points = 70, .tricks = 6, .kontra = 1,
+                 .bid = 18, .score = 36, .list = "+2Kz12"},
         // Without 1, game 2: 2 x 11, lost twice.
-        SuitCase{"SpadesLost", GAME_SPADES, -2, 50, 4, 0, 0, 1, 0, 0, 18, -44, "-1Pk11"},
-        SuitCase{"SchneiderReached", GAME_HEARTS, 2, 95, 8, 0, 0, 1, 0, 0, 18, 30, "+1SnHz10"},
-        SuitCase{"SchwarzReached", GAME_DIAMONDS, 2, 120, 10, 0, 0, 1, 0, 0, 18, 36, "+1SnSwKa09"},
-        SuitCase{"GrandHandWithKontra", GAME_GRAND, 2, 80, 6, 1, 0, 2, 0, 0, 18, 144, "+1HdGd24Ko"},
-        SuitCase{"LostWithRekontra", GAME_CLUBS, 2, 40, 3, 0, 0, 4, 0, 0, 18, -192, "+1Kz12Re"},
+        SuitCase{.name = "SpadesLost", .type = GAME_SPADES, .matadors = -2, .points = 50, .tricks = 4, .kontra = 1,
+                 .bid = 18, .score = -44, .list = "-1Pk11"},
+        SuitCase{.name = "SchneiderReached", .type = GAME_HEARTS, .matadors = 2, .points = 95, .tricks = 8, .kontra = 1,
+                 .bid = 18, .score = 30, .list = "+1SnHz10"},
+        SuitCase{.name = "SchwarzReached", .type = GAME_DIAMONDS, .matadors = 2, .points = 120, .tricks = 10,
+                 .kontra = 1, .bid = 18, .score = 36, .list = "+1SnSwKa09"},
+        SuitCase{.name = "GrandHandWithKontra", .type = GAME_GRAND, .matadors = 2, .points = 80, .tricks = 6, .hand = 1,
+                 .kontra = 2, .bid = 18, .score = 144, .list = "+1HdGd24Ko"},
+        SuitCase{.name = "LostWithRekontra", .type = GAME_CLUBS, .matadors = 2, .points = 40, .tricks = 3, .kontra = 4,
+                 .bid = 18, .score = -192, .list = "+1Kz12Re"},
         // Hand, Schneider announced and missed: with 1, game 2, Hand 3, announced 4, Schneider 5;
         // 5 x 11, lost twice.
-        SuitCase{"SchneiderAnnouncedMissed", GAME_SPADES, 2, 80, 7, 1, 1, 1, 0, 0, 18, -110, "+1HdSnAnPk11"},
-        SuitCase{"BockRoundDoubles", GAME_CLUBS, 2, 70, 6, 0, 0, 1, 1, 1, 18, 48, "+1Kz12Bo"},
+        SuitCase{.name = "SchneiderAnnouncedMissed", .type = GAME_SPADES, .matadors = 2, .points = 80, .tricks = 7,
+                 .hand = 1, .schneider = 1, .kontra = 1, .bid = 18, .score = -110, .list = "+1HdSnAnPk11"},
+        SuitCase{.name = "BockRoundDoubles", .type = GAME_CLUBS, .matadors = 2, .points = 70, .tricks = 6, .kontra = 1,
+                 .variant = 1, .bock = 1, .bid = 18, .score = 48, .list = "+1Kz12Bo"},
         // A lost Kontra game whose halved score reaches the bid keeps its value.
-        SuitCase{"LostKontraKeepsItsValue", GAME_CLUBS, 2, 50, 4, 0, 0, 2, 0, 0, 24, -96, "+1Kz12Ko"},
+        SuitCase{.name = "LostKontraKeepsItsValue", .type = GAME_CLUBS, .matadors = 2, .points = 50, .tricks = 4,
+                 .kontra = 2, .bid = 24, .score = -96, .list = "+1Kz12Ko"},
         // Grand bid at 59 with 2 x 24 = 48: recomputed as 3 x 24, lost twice.
-        SuitCase{"GrandOverbidAt59", GAME_GRAND, 2, 70, 6, 0, 0, 1, 0, 0, 59, -144, ">1Gd24"}),
+        SuitCase{.name = "GrandOverbidAt59", .type = GAME_GRAND, .matadors = 2, .points = 70, .tricks = 6, .kontra = 1,
+                 .bid = 59, .score = -144, .list = ">1Gd24"}),
     [](const ::testing::TestParamInfo<SuitCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The last running number of the value lines: the level the result text counts ("... \b N \b0 mal").
 int TextLevel(const std::string& text) {
@@ -103,8 +115,9 @@ int TextLevel(const std::string& text) {
 
 struct OuvertCase {
     const char* name;
-    int type, matadors, points, tricks, schneider, schwarz, variant, variantsOuvert, bid;
-    int score, level;
+    int type = 0, matadors = 0, points = 0, tricks = 0, schneider = 0, schwarz = 0, variant = 0, variantsOuvert = 0,
+        bid = 0;
+    int score = 0, level = 0;
     const char* list;
 };
 
@@ -131,32 +144,47 @@ TEST_P(AnnouncedScoring, TheScoreCountsEveryLevelItsTextLists) {
     EXPECT_EQ(result.listText, c.list);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, AnnouncedScoring,
     ::testing::Values(
         // With 4, game 5, Hand, Ouvert, Schneider and Schwarz announced, Schneider, Schwarz.
-        OuvertCase{"GrandOuvertWithFour", GAME_GRAND, 5, 120, 10, 0, 0, 0, 2, 18, 264, 11, "+4HdOvSwAnGd24"},
-        OuvertCase{"GrandOuvertWithFourBidAt240", GAME_GRAND, 5, 120, 10, 0, 0, 0, 2, 240, 264, 11, "+4HdOvSwAnGd24"},
-        OuvertCase{"GrandOuvertWithoutOneLost", GAME_GRAND, -2, 100, 9, 0, 0, 0, 2, 18, -384, 8, "-1HdOvSwAnGd24"},
-        OuvertCase{"ClubsOuvertWithOneBidAt84", GAME_CLUBS, 2, 120, 10, 0, 0, 0, 2, 84, 96, 8, "+1HdOvSwAnKz12"},
-        OuvertCase{"ClubsOuvertWithOneLostWithNineTricks", GAME_CLUBS, 2, 110, 9, 0, 0, 0, 2, 84, -192, 8,
-                   "+1HdOvSwAnKz12"},
-        OuvertCase{"ClubsOuvertWithThreeLostWithFifty", GAME_CLUBS, 4, 50, 4, 0, 0, 0, 2, 18, -240, 10,
-                   "+3HdOvSwAnKz12"},
+        OuvertCase{.name = "GrandOuvertWithFour", .type = GAME_GRAND, .matadors = 5, .points = 120, .tricks = 10,
+                   .variantsOuvert = 2, .bid = 18, .score = 264, .level = 11, .list = "+4HdOvSwAnGd24"},
+        OuvertCase{.name = "GrandOuvertWithFourBidAt240", .type = GAME_GRAND, .matadors = 5, .points = 120,
+                   .tricks = 10, .variantsOuvert = 2, .bid = 240, .score = 264, .level = 11, .list = "+4HdOvSwAnGd24"},
+        OuvertCase{.name = "GrandOuvertWithoutOneLost", .type = GAME_GRAND, .matadors = -2, .points = 100, .tricks = 9,
+                   .variantsOuvert = 2, .bid = 18, .score = -384, .level = 8, .list = "-1HdOvSwAnGd24"},
+        OuvertCase{.name = "ClubsOuvertWithOneBidAt84", .type = GAME_CLUBS, .matadors = 2, .points = 120, .tricks = 10,
+                   .variantsOuvert = 2, .bid = 84, .score = 96, .level = 8, .list = "+1HdOvSwAnKz12"},
+        OuvertCase{.name = "ClubsOuvertWithOneLostWithNineTricks", .type = GAME_CLUBS, .matadors = 2, .points = 110,
+                   .tricks = 9, .variantsOuvert = 2, .bid = 84, .score = -192, .level = 8, .list = "+1HdOvSwAnKz12"},
+        OuvertCase{.name = "ClubsOuvertWithThreeLostWithFifty", .type = GAME_CLUBS, .matadors = 4, .points = 50,
+                   .tricks = 4, .variantsOuvert = 2, .bid = 18, .score = -240, .level = 10, .list = "+3HdOvSwAnKz12"},
         // Overbid at 100 with 8 x 12 = 96: recomputed as 9 x 12, lost twice.
-        OuvertCase{"ClubsOuvertWithOneOverbidAt100", GAME_CLUBS, 2, 120, 10, 0, 0, 0, 2, 100, -216, 8, ">1HdOvSwAnKz12"},
+        OuvertCase{.name = "ClubsOuvertWithOneOverbidAt100", .type = GAME_CLUBS, .matadors = 2, .points = 120,
+                   .tricks = 10, .variantsOuvert = 2, .bid = 100, .score = -216, .level = 8, .list = ">1HdOvSwAnKz12"},
         // Variants/Ouvert 3 plays Ouvert as the official rules do; rule 2 only adds Ouvert.
-        OuvertCase{"VariantOuvertRuleThree", GAME_HEARTS, 3, 120, 10, 0, 0, 1, 3, 18, 90, 9, "+2HdOvSwAnHz10"},
-        OuvertCase{"VariantOuvertRuleTwo", GAME_HEARTS, 3, 100, 9, 0, 0, 1, 2, 18, 60, 6, "+2HdOvSnHz10"},
+        OuvertCase{.name = "VariantOuvertRuleThree", .type = GAME_HEARTS, .matadors = 3, .points = 120, .tricks = 10,
+                   .variant = 1, .variantsOuvert = 3, .bid = 18, .score = 90, .level = 9, .list = "+2HdOvSwAnHz10"},
+        OuvertCase{.name = "VariantOuvertRuleTwo", .type = GAME_HEARTS, .matadors = 3, .points = 100, .tricks = 9,
+                   .variant = 1, .variantsOuvert = 2, .bid = 18, .score = 60, .level = 6, .list = "+2HdOvSnHz10"},
         // Announcements without Ouvert, reached and missed.
-        OuvertCase{"SchneiderAnnouncedReached", GAME_CLUBS, 2, 95, 8, 1, 0, 0, 2, 18, 60, 5, "+1HdSnAnKz12"},
-        OuvertCase{"SchneiderAnnouncedMissed", GAME_CLUBS, 2, 80, 7, 1, 0, 0, 2, 18, -120, 5, "+1HdSnAnKz12"},
-        OuvertCase{"SchwarzAnnouncedReached", GAME_CLUBS, 2, 120, 10, 1, 1, 0, 2, 18, 84, 7, "+1HdSwAnKz12"},
-        OuvertCase{"SchwarzAnnouncedMissedWithNineTricks", GAME_CLUBS, 2, 110, 9, 1, 1, 0, 2, 18, -168, 7,
-                   "+1HdSwAnKz12"},
-        OuvertCase{"SchwarzAnnouncedMissedWithSeventyPoints", GAME_DIAMONDS, -3, 70, 6, 1, 1, 0, 2, 18, -144, 8,
-                   "-2HdSwAnKa09"}),
+        OuvertCase{.name = "SchneiderAnnouncedReached", .type = GAME_CLUBS, .matadors = 2, .points = 95, .tricks = 8,
+                   .schneider = 1, .variantsOuvert = 2, .bid = 18, .score = 60, .level = 5, .list = "+1HdSnAnKz12"},
+        OuvertCase{.name = "SchneiderAnnouncedMissed", .type = GAME_CLUBS, .matadors = 2, .points = 80, .tricks = 7,
+                   .schneider = 1, .variantsOuvert = 2, .bid = 18, .score = -120, .level = 5, .list = "+1HdSnAnKz12"},
+        OuvertCase{.name = "SchwarzAnnouncedReached", .type = GAME_CLUBS, .matadors = 2, .points = 120, .tricks = 10,
+                   .schneider = 1, .schwarz = 1, .variantsOuvert = 2, .bid = 18, .score = 84, .level = 7,
+                   .list = "+1HdSwAnKz12"},
+        OuvertCase{.name = "SchwarzAnnouncedMissedWithNineTricks", .type = GAME_CLUBS, .matadors = 2, .points = 110,
+                   .tricks = 9, .schneider = 1, .schwarz = 1, .variantsOuvert = 2, .bid = 18, .score = -168, .level = 7,
+                   .list = "+1HdSwAnKz12"},
+        OuvertCase{.name = "SchwarzAnnouncedMissedWithSeventyPoints", .type = GAME_DIAMONDS, .matadors = -3,
+                   .points = 70, .tricks = 6, .schneider = 1, .schwarz = 1, .variantsOuvert = 2, .bid = 18,
+                   .score = -144, .level = 8, .list = "-2HdSwAnKa09"}),
     [](const ::testing::TestParamInfo<OuvertCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A fresh profile starts its first Bock round at game one of three, as every later round: armed
 // rounds double exactly three games each, and the game after them counts single.

@@ -22,45 +22,78 @@ protected:
 
 struct ValueCase {
     const char* name;
-    int type, hand, ouvert, schneider, schwarz, variant, variantsHand, variantsOuvert;
-    int points, tricks, bid, matadors;
-    int result, value;
+    int type = 0, hand = 0, ouvert = 0, schneider = 0, schwarz = 0, variant = 0, variantsHand = 0, variantsOuvert = 0;
+    int points = 0, tricks = 0, bid = 0, matadors = 0;
+    int result = 0, value = 0;
 };
 
 TEST_F(GameValueTest, PlayedOutGames) {
     const ValueCase cases[] = {
-        {"clubs with one", 0, 0, 0, 0, 0, 0, 1, 2, 61, 4, 24, 2, RESULT_WON, 24},
-        {"clubs schneider reached", 0, 0, 0, 0, 0, 0, 1, 2, 91, 6, 24, 2, RESULT_WON, 36},
-        {"overbid drops schneider", 0, 0, 0, 0, 0, 0, 1, 2, 91, 6, 48, 2, RESULT_OVERBID, -48},
-        {"clubs lost", 0, 0, 0, 0, 0, 0, 1, 2, 60, 4, 18, 2, RESULT_LOST, -48},
-        {"lost schneider counts", 0, 0, 0, 0, 0, 0, 1, 2, 30, 3, 18, -3, RESULT_LOST, -96},
-        {"schwarz reached", 2, 0, 0, 0, 0, 0, 1, 2, 120, 10, 18, 2, RESULT_WON, 40},
+        // clang-format off
+        {.name = "clubs with one", .variantsHand = 1, .variantsOuvert = 2, .points = 61, .tricks = 4, .bid = 24,
+         .matadors = 2, .result = RESULT_WON, .value = 24},
+        {.name = "clubs schneider reached", .variantsHand = 1, .variantsOuvert = 2, .points = 91, .tricks = 6,
+         .bid = 24, .matadors = 2, .result = RESULT_WON, .value = 36},
+        {.name = "overbid drops schneider", .variantsHand = 1, .variantsOuvert = 2, .points = 91, .tricks = 6,
+         .bid = 48, .matadors = 2, .result = RESULT_OVERBID, .value = -48},
+        {.name = "clubs lost", .variantsHand = 1, .variantsOuvert = 2, .points = 60, .tricks = 4, .bid = 18,
+         .matadors = 2, .result = RESULT_LOST, .value = -48},
+        {.name = "lost schneider counts", .variantsHand = 1, .variantsOuvert = 2, .points = 30, .tricks = 3, .bid = 18,
+         .matadors = -3, .result = RESULT_LOST, .value = -96},
+        {.name = "schwarz reached", .type = 2, .variantsHand = 1, .variantsOuvert = 2, .points = 120, .tricks = 10,
+         .bid = 18, .matadors = 2, .result = RESULT_WON, .value = 40},
         // An announced level counts, reached or not: game, Hand, Schneider announced, Schneider.
-        {"schneider announced missed", 1, 1, 0, 1, 0, 0, 1, 2, 85, 7, 18, 2, RESULT_SCHNEIDER_MISSED, -(2 + 1 + 1 + 1) * 11 * 2},
-        {"schneider announced made", 1, 1, 0, 1, 0, 0, 1, 2, 95, 8, 18, 2, RESULT_WON, (2 + 1 + 1 + 1) * 11},
-        {"schwarz announced missed", 3, 1, 0, 1, 1, 0, 1, 2, 110, 9, 18, 1, RESULT_SCHWARZ_MISSED,
-         -(1 + 1 + 1 + 1 + 1 + 1) * 9 * 2},
-        {"schwarz announced made", 3, 1, 0, 1, 1, 0, 1, 2, 120, 10, 18, 1, RESULT_WON, (1 + 1 + 1 + 1 + 1 + 1) * 9},
-        {"hand grand", 6, 1, 0, 0, 0, 0, 1, 2, 70, 6, 18, 3, RESULT_WON, 96},
-        {"ouvert grand demands schwarz", 6, 1, 1, 1, 1, 0, 1, 2, 110, 9, 18, 2, RESULT_SCHWARZ_MISSED,
-         -(2 + 1 + 1 + 1 + 1 + 1 + 1) * 24 * 2},
-        {"ouvert under variants, rule 2", 6, 1, 1, 0, 0, 1, 1, 2, 100, 9, 18, 2, RESULT_WON, (2 + 1 + 1 + 1) * 24},
+        {.name = "schneider announced missed", .type = 1, .hand = 1, .schneider = 1, .variantsHand = 1,
+         .variantsOuvert = 2, .points = 85, .tricks = 7, .bid = 18, .matadors = 2, .result = RESULT_SCHNEIDER_MISSED,
+         .value = -(2 + 1 + 1 + 1) * 11 * 2},
+        {.name = "schneider announced made", .type = 1, .hand = 1, .schneider = 1, .variantsHand = 1,
+         .variantsOuvert = 2, .points = 95, .tricks = 8, .bid = 18, .matadors = 2, .result = RESULT_WON,
+         .value = (2 + 1 + 1 + 1) * 11},
+        {.name = "schwarz announced missed", .type = 3, .hand = 1, .schneider = 1, .schwarz = 1, .variantsHand = 1,
+         .variantsOuvert = 2, .points = 110, .tricks = 9, .bid = 18, .matadors = 1, .result = RESULT_SCHWARZ_MISSED,
+         .value = -(1 + 1 + 1 + 1 + 1 + 1) * 9 * 2},
+        {.name = "schwarz announced made", .type = 3, .hand = 1, .schneider = 1, .schwarz = 1, .variantsHand = 1,
+         .variantsOuvert = 2, .points = 120, .tricks = 10, .bid = 18, .matadors = 1, .result = RESULT_WON,
+         .value = (1 + 1 + 1 + 1 + 1 + 1) * 9},
+        {.name = "hand grand", .type = 6, .hand = 1, .variantsHand = 1, .variantsOuvert = 2, .points = 70, .tricks = 6,
+         .bid = 18, .matadors = 3, .result = RESULT_WON, .value = 96},
+        {.name = "ouvert grand demands schwarz", .type = 6, .hand = 1, .ouvert = 1, .schneider = 1, .schwarz = 1,
+         .variantsHand = 1, .variantsOuvert = 2, .points = 110, .tricks = 9, .bid = 18, .matadors = 2,
+         .result = RESULT_SCHWARZ_MISSED, .value = -(2 + 1 + 1 + 1 + 1 + 1 + 1) * 24 * 2},
+        {.name = "ouvert under variants, rule 2", .type = 6, .hand = 1, .ouvert = 1, .variant = 1, .variantsHand = 1,
+         .variantsOuvert = 2, .points = 100, .tricks = 9, .bid = 18, .matadors = 2, .result = RESULT_WON,
+         .value = (2 + 1 + 1 + 1) * 24},
         // Rule 3 plays Ouvert as the official rules do: Schneider and Schwarz announced with it.
-        {"ouvert under variants, rule 3", 6, 1, 1, 0, 0, 1, 1, 3, 100, 9, 18, 2, RESULT_SCHWARZ_MISSED,
-         -(2 + 1 + 1 + 1 + 1 + 1 + 1) * 24 * 2},
-        {"laid down early is no ouvert", 6, 0, 2, 0, 0, 0, 1, 2, 100, 9, 18, 2, RESULT_WON, (2 + 1) * 24},
-        {"hand loss single under variants", 2, 1, 0, 0, 0, 1, 0, 2, 50, 3, 18, 2, RESULT_LOST, -30},
-        {"hand loss double with Variants/Hand", 2, 1, 0, 0, 0, 1, 1, 2, 50, 3, 18, 2, RESULT_LOST, -60},
-        {"null", 4, 0, 0, 0, 0, 0, 1, 2, 0, 0, 23, 0, RESULT_WON, 23},
-        {"null hand", 4, 1, 0, 0, 0, 0, 1, 2, 0, 0, 18, 0, RESULT_WON, 35},
-        {"null ouvert", 4, 0, 1, 0, 0, 0, 1, 2, 0, 0, 18, 0, RESULT_WON, 46},
-        {"null ouvert hand", 4, 1, 1, 0, 0, 0, 1, 2, 0, 0, 18, 0, RESULT_WON, 59},
-        {"null ouvert hand lost", 4, 1, 1, 0, 0, 0, 1, 2, 0, 1, 18, 0, RESULT_LOST, -118},
-        {"null overbid", 4, 0, 0, 0, 0, 0, 1, 2, 0, 0, 24, 0, RESULT_OVERBID, -46},
-        {"revolution", 5, 1, 0, 0, 0, 1, 1, 2, 0, 0, 92, 0, RESULT_WON, 92},
-        {"revolution overbid", 5, 1, 0, 0, 0, 1, 1, 2, 0, 0, 96, 0, RESULT_OVERBID, -184},
-        {"revolution overbid single", 5, 1, 0, 0, 0, 1, 0, 2, 0, 0, 96, 0, RESULT_OVERBID, -92},
-        {"revolution lost", 5, 1, 0, 0, 0, 1, 1, 2, 0, 2, 18, 0, RESULT_LOST, -184},
+        {.name = "ouvert under variants, rule 3", .type = 6, .hand = 1, .ouvert = 1, .variant = 1, .variantsHand = 1,
+         .variantsOuvert = 3, .points = 100, .tricks = 9, .bid = 18, .matadors = 2, .result = RESULT_SCHWARZ_MISSED,
+         .value = -(2 + 1 + 1 + 1 + 1 + 1 + 1) * 24 * 2},
+        {.name = "laid down early is no ouvert", .type = 6, .ouvert = 2, .variantsHand = 1, .variantsOuvert = 2,
+         .points = 100, .tricks = 9, .bid = 18, .matadors = 2, .result = RESULT_WON, .value = (2 + 1) * 24},
+        {.name = "hand loss single under variants", .type = 2, .hand = 1, .variant = 1, .variantsOuvert = 2,
+         .points = 50, .tricks = 3, .bid = 18, .matadors = 2, .result = RESULT_LOST, .value = -30},
+        {.name = "hand loss double with Variants/Hand", .type = 2, .hand = 1, .variant = 1, .variantsHand = 1,
+         .variantsOuvert = 2, .points = 50, .tricks = 3, .bid = 18, .matadors = 2, .result = RESULT_LOST, .value = -60},
+        {.name = "null", .type = 4, .variantsHand = 1, .variantsOuvert = 2, .bid = 23, .result = RESULT_WON,
+         .value = 23},
+        {.name = "null hand", .type = 4, .hand = 1, .variantsHand = 1, .variantsOuvert = 2, .bid = 18,
+         .result = RESULT_WON, .value = 35},
+        {.name = "null ouvert", .type = 4, .ouvert = 1, .variantsHand = 1, .variantsOuvert = 2, .bid = 18,
+         .result = RESULT_WON, .value = 46},
+        {.name = "null ouvert hand", .type = 4, .hand = 1, .ouvert = 1, .variantsHand = 1, .variantsOuvert = 2,
+         .bid = 18, .result = RESULT_WON, .value = 59},
+        {.name = "null ouvert hand lost", .type = 4, .hand = 1, .ouvert = 1, .variantsHand = 1, .variantsOuvert = 2,
+         .tricks = 1, .bid = 18, .result = RESULT_LOST, .value = -118},
+        {.name = "null overbid", .type = 4, .variantsHand = 1, .variantsOuvert = 2, .bid = 24, .result = RESULT_OVERBID,
+         .value = -46},
+        {.name = "revolution", .type = 5, .hand = 1, .variant = 1, .variantsHand = 1, .variantsOuvert = 2, .bid = 92,
+         .result = RESULT_WON, .value = 92},
+        {.name = "revolution overbid", .type = 5, .hand = 1, .variant = 1, .variantsHand = 1, .variantsOuvert = 2,
+         .bid = 96, .result = RESULT_OVERBID, .value = -184},
+        {.name = "revolution overbid single", .type = 5, .hand = 1, .variant = 1, .variantsOuvert = 2, .bid = 96,
+         .result = RESULT_OVERBID, .value = -92},
+        {.name = "revolution lost", .type = 5, .hand = 1, .variant = 1, .variantsHand = 1, .variantsOuvert = 2,
+         .tricks = 2, .bid = 18, .result = RESULT_LOST, .value = -184},
+        // clang-format on
     };
     for (const ValueCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -96,17 +129,29 @@ TEST_F(GameValueTest, RamschAndOtherTypesLeaveTheValue) {
 TEST_F(GameValueTest, GivingUpCompletesTheCounters) {
     struct GiveUp {
         const char* name;
-        int type, ouvert, giver, tricks0, points0, tricks1, points1;
-        int expectTricks0, expectPoints0, expectTricks1, expectPoints1, result;
+        int type = 0, ouvert = 0, giver = 0, tricks0 = 0, points0 = 0, tricks1 = 0, points1 = 0;
+        int expectTricks0 = 0, expectPoints0 = 0, expectTricks1 = 0, expectPoints1 = 0, result = 0;
     } cases[] = {
-        {"defender before the first trick", 0, 0, 2, 0, 0, 0, 0, 1, 61, 1, 31, RESULT_WON},
-        {"soloist before the first trick", 0, 0, 1, 0, 0, 0, 0, 1, 31, 1, 61, RESULT_LOST},
-        {"defender, soloist has tricks", 6, 0, 0, 5, 70, 3, 30, 7, 90, 3, 30, RESULT_WON},
-        {"soloist, he has tricks", 6, 0, 1, 5, 70, 3, 30, 5, 70, 3, 30, RESULT_LOST},
-        {"defender, soloist has none", 2, 0, 2, 0, 0, 2, 25, 8, 95, 2, 25, RESULT_WON},
-        {"soloist has none and gives up", 2, 0, 1, 0, 0, 2, 25, 0, 0, 10, 120, RESULT_LOST},
-        {"ouvert conceded before the first trick", 2, 1, 2, 0, 0, 0, 0, 10, 120, 0, 0, RESULT_WON},
-        {"ouvert conceded after a defender's trick", 2, 1, 2, 3, 40, 1, 10, 9, 110, 1, 10, RESULT_SCHWARZ_MISSED},
+        // clang-format off
+        {.name = "defender before the first trick", .giver = 2, .expectTricks0 = 1, .expectPoints0 = 61,
+         .expectTricks1 = 1, .expectPoints1 = 31, .result = RESULT_WON},
+        {.name = "soloist before the first trick", .giver = 1, .expectTricks0 = 1, .expectPoints0 = 31,
+         .expectTricks1 = 1, .expectPoints1 = 61, .result = RESULT_LOST},
+        {.name = "defender, soloist has tricks", .type = 6, .tricks0 = 5, .points0 = 70, .tricks1 = 3, .points1 = 30,
+         .expectTricks0 = 7, .expectPoints0 = 90, .expectTricks1 = 3, .expectPoints1 = 30, .result = RESULT_WON},
+        {.name = "soloist, he has tricks", .type = 6, .giver = 1, .tricks0 = 5, .points0 = 70, .tricks1 = 3,
+         .points1 = 30, .expectTricks0 = 5, .expectPoints0 = 70, .expectTricks1 = 3, .expectPoints1 = 30,
+         .result = RESULT_LOST},
+        {.name = "defender, soloist has none", .type = 2, .giver = 2, .tricks1 = 2, .points1 = 25, .expectTricks0 = 8,
+         .expectPoints0 = 95, .expectTricks1 = 2, .expectPoints1 = 25, .result = RESULT_WON},
+        {.name = "soloist has none and gives up", .type = 2, .giver = 1, .tricks1 = 2, .points1 = 25,
+         .expectTricks1 = 10, .expectPoints1 = 120, .result = RESULT_LOST},
+        {.name = "ouvert conceded before the first trick", .type = 2, .ouvert = 1, .giver = 2, .expectTricks0 = 10,
+         .expectPoints0 = 120, .result = RESULT_WON},
+        {.name = "ouvert conceded after a defender's trick", .type = 2, .ouvert = 1, .giver = 2, .tricks0 = 3,
+         .points0 = 40, .tricks1 = 1, .points1 = 10, .expectTricks0 = 9, .expectPoints0 = 110, .expectTricks1 = 1,
+         .expectPoints1 = 10, .result = RESULT_SCHWARZ_MISSED},
+        // clang-format on
     };
     for (const GiveUp& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,26 +205,38 @@ TEST_F(GameValueTest, ConcededGamesAreValuedByTheRuleOfTheGame) {
     // counts as reached; a soloist who gives up has lost, whatever his points. Soloist seat 1.
     struct Case {
         const char* name;
-        int type, hand, ouvert, schneider, schwarz, giver;
-        int tricks0, points0, tricks1, points1, matadors;
-        int result, value;
+        int type = 0, hand = 0, ouvert = 0, schneider = 0, schwarz = 0, giver = 0;
+        int tricks0 = 0, points0 = 0, tricks1 = 0, points1 = 0, matadors = 0;
+        int result = 0, value = 0;
     };
     const Case cases[] = {
         // With four, game five, Hand, Schneider, Schneider announced, Schwarz, Schwarz
         // announced, Ouvert: 11 x 24.
-        {"grand ouvert with four conceded before the first trick", 6, 1, 1, 1, 1, 2, 0, 0, 0, 0, 5, RESULT_WON, 264},
-        {"grand ouvert with four conceded after three tricks", 6, 1, 1, 1, 1, 0, 3, 35, 0, 0, 5, RESULT_WON, 264},
+        // clang-format off
+        {.name = "grand ouvert with four conceded before the first trick", .type = 6, .hand = 1, .ouvert = 1,
+         .schneider = 1, .schwarz = 1, .giver = 2, .matadors = 5, .result = RESULT_WON, .value = 264},
+        {.name = "grand ouvert with four conceded after three tricks", .type = 6, .hand = 1, .ouvert = 1,
+         .schneider = 1, .schwarz = 1, .tricks0 = 3, .points0 = 35, .matadors = 5, .result = RESULT_WON, .value = 264},
         // With one, game two, Hand, Schneider announced, Schneider, and Schwarz reached: 6 x 12.
-        {"clubs hand schneider announced conceded before the first trick", 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 2, RESULT_WON, 72},
-        {"clubs hand schwarz announced conceded before the first trick", 0, 1, 0, 1, 1, 2, 0, 0, 0, 0, 2, RESULT_WON, 84},
+        {.name = "clubs hand schneider announced conceded before the first trick", .hand = 1, .schneider = 1,
+         .matadors = 2, .result = RESULT_WON, .value = 72},
+        {.name = "clubs hand schwarz announced conceded before the first trick", .hand = 1, .schneider = 1,
+         .schwarz = 1, .giver = 2, .matadors = 2, .result = RESULT_WON, .value = 84},
         // The defenders hold 31 already: the rest gives the soloist 89, Schneider is missed.
-        {"schneider announced conceded out of reach", 0, 1, 0, 1, 0, 2, 3, 40, 2, 31, 2, RESULT_SCHNEIDER_MISSED, -120},
-        {"plain game conceded before the first trick", 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, RESULT_WON, 24},
-        {"plain game conceded, the soloist without a trick", 1, 0, 0, 0, 0, 2, 0, 0, 2, 35, 2, RESULT_WON, 22},
+        {.name = "schneider announced conceded out of reach", .hand = 1, .schneider = 1, .giver = 2, .tricks0 = 3,
+         .points0 = 40, .tricks1 = 2, .points1 = 31, .matadors = 2, .result = RESULT_SCHNEIDER_MISSED, .value = -120},
+        {.name = "plain game conceded before the first trick", .giver = 2, .matadors = 2, .result = RESULT_WON,
+         .value = 24},
+        {.name = "plain game conceded, the soloist without a trick", .type = 1, .giver = 2, .tricks1 = 2, .points1 = 35,
+         .matadors = 2, .result = RESULT_WON, .value = 22},
         // The soloist gives up: lost, valued with what he declared.
-        {"soloist gives up with 70 points", 6, 0, 0, 0, 0, 1, 5, 70, 3, 30, 2, RESULT_LOST, -96},
-        {"soloist gives up a hand game with 61 points", 2, 1, 0, 0, 0, 1, 4, 61, 2, 20, 2, RESULT_LOST, -60},
-        {"soloist gives up before the first trick", 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2, RESULT_LOST, -48},
+        {.name = "soloist gives up with 70 points", .type = 6, .giver = 1, .tricks0 = 5, .points0 = 70, .tricks1 = 3,
+         .points1 = 30, .matadors = 2, .result = RESULT_LOST, .value = -96},
+        {.name = "soloist gives up a hand game with 61 points", .type = 2, .hand = 1, .giver = 1, .tricks0 = 4,
+         .points0 = 61, .tricks1 = 2, .points1 = 20, .matadors = 2, .result = RESULT_LOST, .value = -60},
+        {.name = "soloist gives up before the first trick", .giver = 1, .matadors = 2, .result = RESULT_LOST,
+         .value = -48},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include <SDL.h>
+
 #include "../platform/FileTestSupport.h"
 #include "platform/qt/SdlSound.h"
 #include "platform/qt/SdlSoundEffects.h"
@@ -168,6 +170,22 @@ TEST(SdlSoundOutput, PlaysAndStopsOnTheDummyDriver) {
     sound.PlayEffect(-1, true);
     EXPECT_EQ(sound.SoundsStarted(), kSoundEffectCount + 3);
     EXPECT_EQ(sound.SoundsSkipped(), 7);
+}
+
+TEST(SdlSoundOutput, OpensNoAudioUntilTheFirstSound) {
+    testsupport::ScopedEnvironment driver("SDL_AUDIODRIVER", std::string("dummy"));
+    ASSERT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    SdlSound sound;
+    sound.SetVolume(0.5);
+    sound.StopLoop();
+    sound.PlayClip({});  // nothing to play opens nothing
+    sound.PlayEffect(kSoundEffectCount, false);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    sound.PlayEffect(0, false);
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_TRUE(sound.HasDevice());
+    EXPECT_EQ(sound.SoundsStarted(), 1);
+    EXPECT_EQ(sound.SoundsSkipped(), 2);
 }
 
 TEST(SdlSoundOutput, WithoutADeviceEverythingIsSilentAndHarmless) {

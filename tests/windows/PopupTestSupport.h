@@ -14,6 +14,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "support/CardNames.h"
 #include "support/LayerResets.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
@@ -141,15 +142,8 @@ public:
 
 inline int C(int rank, int suit) { return CardCodeOf(rank, suit); }
 
-// Cards written as suit letter (C S H D) and rank letter (A T K Q J 9 8 7): "CJ HA D7".
-inline std::vector<int> ParseCards(const std::string& text) {
-    static const std::string suits = "CSHD", ranks = "A789TJQK";
-    std::vector<int> cards;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) cards.push_back(C(static_cast<int>(ranks.find(word[1])), static_cast<int>(suits.find(word[0]))));
-    return cards;
-}
+// Cards written by name: "CJ HA D7" (support/CardNames.h).
+inline std::vector<int> ParseCards(const std::string& text) { return testsupport::CardsOf(text); }
 
 class PopupTest : public ::testing::Test {
 protected:
