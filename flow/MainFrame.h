@@ -741,6 +741,10 @@ public:
     // OnPlay's steps run: a computer's choice may wait inside them (the give-up question).
     int PlayRunning = 0;
     int FreshDeal = 0;
+    // The skat suggestion is moving cards (its slides wait for the clock): a second suggestion
+    // waits for none, and a push of the skat asked for meanwhile follows once the cards lie.
+    int SkatSuggestionRunning = 0;
+    int PushAfterSuggestion = 0;
     int GameFileRead = 0;
     int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
     int KeyGroup = 1, KeyGroupMask = 7;
