@@ -589,7 +589,8 @@ public:
     // folder for a drag out; returns the file name written there.
     std::string SaveTempFile(int kind);
     std::string TempFileName(int kind) const;
-    // Records the file name (kind 1 match, 2 game, 3 game name only) and sets the window title.
+    // Records the file name (kind 1 match, 2 game, 3 game name only; any other kind records
+    // nothing) and sets the window title.
     void SetTitle(const std::string& path, int kind);
     // The match name without extension; empty for the temporary names.
     std::string UserFileName() const;
