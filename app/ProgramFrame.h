@@ -15,6 +15,7 @@
 #include "platform/core/Accelerators.h"
 #include "platform/core/MenuTemplate.h"
 #include "platform/core/Resources.h"
+#include "platform/core/Screen.h"
 #include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtPictures.h"
@@ -68,8 +69,8 @@ private:
 };
 
 // Tells the shell the desktop now, again once the frame is framed, and whenever a screen changes
-// its size or free area or the primary screen changes (the next window opened keeps to the new
-// one; stored places are kept inside it as they are read).
+// its size or free area or the primary screen changes: the windows open then move into the new
+// work area, the next window opened keeps to it, and stored places are kept inside it as read.
 inline void FollowDesktop(HWND frameHandle) {
     TellDesktop(frameHandle);
     platform::QtHost* host = platform::QtHost::Current();
@@ -79,7 +80,11 @@ inline void FollowDesktop(HWND frameHandle) {
     // The frame's widget is the context: the watches end with it.
     QWidget* context = frameWidget->window();
     new FramedWatch(context, frameHandle);
-    const auto retell = [frameHandle] { TellDesktop(frameHandle); };
+    // A change also tells the open windows, which move into the new work area.
+    const auto retell = [frameHandle] {
+        TellDesktop(frameHandle);
+        platform::AnnounceScreenChange();
+    };
     const auto watchScreen = [context, retell](QScreen* screen) {
         QObject::connect(screen, &QScreen::availableGeometryChanged, context, retell);
         QObject::connect(screen, &QScreen::geometryChanged, context, retell);
@@ -90,6 +95,8 @@ inline void FollowDesktop(HWND frameHandle) {
         retell();
     });
     QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, context, retell);
+    // A screen removed: once the windows on it have come to another screen.
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, context, retell, Qt::QueuedConnection);
 }
 
 // Attaches the frame's bars (its menu 128, tool bar, status bar model and update function, the

@@ -189,7 +189,12 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
     // 7. and 8.
     ::ComputeListTotals();
     ::ComputeBalances();
-    SetTitle(record ? source : path, 1);
+    // The program's own copy of the match (the one kept between runs, or the one kept while a
+    // game was abandoned) is read at every start: the match keeps the name it was loaded or saved
+    // under, and only the title is made anew.
+    const bool ownCopy = compare == 0 && (source == TempMatchFile || source == TempListPath);
+    if (record && ownCopy) SetTitle(std::string(), 0);
+    else SetTitle(record ? source : path, 1);
     RestoreMatch(takeHeader);
     return record.has_value();
 }

@@ -10,12 +10,14 @@
 #include "platform/core/Dialog.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"
+#include "platform/core/Screen.h"
 #include "shell/SideWindows.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/SkatView.h"
+#include "shell/WindowPlacement.h"
 
 CMainFrame::CMainFrame() = default;
 
@@ -71,6 +73,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CLOSE: OnClose(); return 0;
+        case WM_DISPLAYCHANGE:
+            // Maximised or not is judged on the screen as it was.
+            if (g_Shell.pMainFrame == this) FollowScreenChange(Handle(), IsMaximised());
+            return 0;
         case WM_KEYDOWN:
         case WM_KEYUP:
             // The frame holding the keyboard (after Esc on a bar, a suggestion, an opened panel)

@@ -589,7 +589,8 @@ public:
     // folder for a drag out; returns the file name written there.
     std::string SaveTempFile(int kind);
     std::string TempFileName(int kind) const;
-    // Records the file name (kind 1 match, 2 game, 3 game name only) and sets the window title.
+    // Records the file name (kind 1 match, 2 game, 3 game name only; any other kind records
+    // nothing) and sets the window title.
     void SetTitle(const std::string& path, int kind);
     // The match name without extension; empty for the temporary names.
     std::string UserFileName() const;
@@ -741,6 +742,10 @@ public:
     // OnPlay's steps run: a computer's choice may wait inside them (the give-up question).
     int PlayRunning = 0;
     int FreshDeal = 0;
+    // The skat suggestion is moving cards (its slides wait for the clock): a second suggestion
+    // waits for none, and a push of the skat asked for meanwhile follows once the cards lie.
+    int SkatSuggestionRunning = 0;
+    int PushAfterSuggestion = 0;
     int GameFileRead = 0;
     int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
     int KeyGroup = 1, KeyGroupMask = 7;

@@ -133,6 +133,12 @@ void CMainFrame::OnPassOnRamsch() {
 
 void CMainFrame::OnPushSkat() {
     const bool cardsOut = Game.trick.present[0] && IsCardCode(Game.trick.cards[0]);
+    // The skat suggestion is still swapping: the push follows once its cards lie.
+    if (SkatSuggestionRunning && !g_Game.StopFlag) {
+        WriteTrace(":OnPushSkat(after the suggestion)", LOG_MAINFRAME);
+        PushAfterSuggestion = 1;
+        return;
+    }
     // A break only puts the exchanged cards back into the skat.
     if (g_Game.StopFlag) {
         if (g_Game.GameType == GAME_RAMSCH && cardsOut) MoveTrickToSkat();

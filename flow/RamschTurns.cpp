@@ -232,6 +232,7 @@ void CMainFrame::OnDurchmarschHint() {
 // The demonstration's person lays away as the computer would and pushes the skat on.
 void CMainFrame::DemoPushRamschSkat() {
     if (!RamschExchangeRunning()) return;
-    Game.person.SuggestSkat(Game.trick, true);
+    // A suggestion swapping cards already lays away for him; the push follows it.
+    if (!SkatSuggestionRunning) Game.person.SuggestSkat(Game.trick, true);
     PressButton(BTN_FINISH_SWAP);
 }

@@ -32,11 +32,19 @@ void CMainFrame::OnSuggestSkat() {
     CCards& skatRow = Game.trick;
     // The two skat cards lie in the trick row while the person holds the skat; anywhere else
     // there is nothing to lay away.
-    if (skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
+    // A suggestion already moving cards is not begun again: its second swap would take the cards
+    // that lie in the trick row by then.
+    if (SkatSuggestionRunning || skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
         WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
         return;
     }
     const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
+    // The exchange of the Ramsch skat must still run: a suggestion asked for before the skat was
+    // pushed on may arrive after play has begun, when two cards of a trick lie in the row.
+    if (ramsch && !RamschExchangeRunning()) {
+        WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
+        return;
+    }
     // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
     if (g_Game.DemoMode && !ramsch) {
         if (!FreshDeal) return;
@@ -48,8 +56,15 @@ void CMainFrame::OnSuggestSkat() {
     IdleTicks = 0;
     person.AnalyseHand(0);
     if (ramsch) {
-        // 3.
+        // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
+        // person's Finish, the demonstration's timer) follows once both cards lie.
+        SkatSuggestionRunning = 1;
         person.SuggestSkat(skatRow, true);
+        SkatSuggestionRunning = 0;
+        if (PushAfterSuggestion) {
+            PushAfterSuggestion = 0;
+            if (RamschExchangeRunning()) PostMessage(WM_COMMAND, CM_PUSH_SKAT);
+        }
     } else {
         // 4. The best game after laying away, tried from Grand down; a tie keeps the higher type.
         const int type = g_Game.GameType, hand = g_Game.HandAnnounced, ouvert = g_Game.OuvertAnnounced,

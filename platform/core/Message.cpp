@@ -1,5 +1,7 @@
 #include "platform/core/Message.h"
 
+#include "platform/core/Screen.h"
+
 namespace platform {
 
 std::string MessageName(UINT message) {
@@ -26,6 +28,7 @@ std::string MessageName(UINT message) {
         case WM_INITDIALOG: return "WM_INITDIALOG";
         case WM_CAPTURECHANGED: return "WM_CAPTURECHANGED";
         case WM_DROPFILES: return "WM_DROPFILES";
+        case WM_DISPLAYCHANGE: return "WM_DISPLAYCHANGE";
         case WM_KEYDOWN: return "WM_KEYDOWN";
         case WM_KEYUP: return "WM_KEYUP";
         case WM_CHAR: return "WM_CHAR";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/core/Screen.h"
 #include "platform/core/WindowSystem.h"
 #include "platform/headless/DiscardingDC.h"
 
@@ -18,13 +19,20 @@ std::optional<std::int64_t> Earliest(std::optional<std::int64_t> a, std::optiona
 }  // namespace
 
 HeadlessHost::HeadlessHost() {
+    ForgetScreenAreas();
     SetCurrentClock(&m_clock);
     System().AttachHost(this);
 }
 
 HeadlessHost::~HeadlessHost() {
+    ForgetScreenAreas();
     System().AttachHost(nullptr);
     SetCurrentClock(nullptr);
+}
+
+void HeadlessHost::ChangeScreen(const Rect& desktop, const Rect& workArea) {
+    TellScreenAreas({desktop, workArea});
+    AnnounceScreenChange();
 }
 
 void HeadlessHost::FetchInput(WindowSystem& system) {

@@ -86,6 +86,10 @@ public:
     void SetStallLimitMs(std::int64_t ms) { m_stallLimitMs = ms; }
     void SetTimeLimitMs(std::int64_t ms) { m_timeLimitMs = ms; }
 
+    // The screen changes now (another resolution, a screen removed): its new desktop and work area
+    // are told, and every top-level window hears of it.
+    void ChangeScreen(const Rect& desktop, const Rect& workArea);
+
     // --- Scripted input (at virtual times; screen coordinates) -----------------------------------
     void Click(std::int64_t atMs, Point screen, UINT downMessage = WM_LBUTTONDOWN);
     // Press at `from`, `steps` moves spread over `durationMs`, release at `to`.

@@ -1,7 +1,8 @@
 // The roads into a Ramsch game over fixed deals, each played to its result: all passed under the
 // variant rules, a Ramsch round and the Ramsch-only rules; with and without the Grand Hand offer
 // and passing the skat on; the person declining or playing Grand Hand, passing the skat on, or
-// picking it up and pushing two cards back, with the Durchmarsch box ticked on the way.
+// picking it up and pushing two cards back (his own or the suggested ones, Finish pressed while
+// they still slide), with the Durchmarsch box ticked on the way.
 #include "flow/FlowFixture.h"
 
 #include "dialogs/RamschBars.h"
@@ -49,6 +50,7 @@ constexpr const char* kGrandHand = "CMainFrame::OnGrandHand(Person)";
 const RamschRoad kRoads[] = {
     {"AllPassedPassOn", Start::AllPassed, 1, 1, "p", GAME_RAMSCH, 3, false, kPassedOn},
     {"AllPassedPickUpAndPush", Start::AllPassed, 1, 1, "ux", GAME_RAMSCH, 3, false, kPickedUp},
+    {"AllPassedPickUpSuggestAndPushAtOnce", Start::AllPassed, 1, 1, "us", GAME_RAMSCH, 3, false, kPickedUp},
     {"AllPassedWithoutPassOn", Start::AllPassed, 0, 1, "", GAME_RAMSCH, 3, false, ""},
     {"RamschRoundDeclineThenPassOn", Start::RamschRound, 1, 1, "Rp", GAME_RAMSCH, 3, true, kPassedOn},
     {"RamschRoundGrandHand", Start::RamschRound, 1, 1, "G", GAME_GRAND, 2, true, kGrandHand},
@@ -189,6 +191,10 @@ protected:
         }
         ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
     }
+    // The person clicks Suggestion twice and Finish before the suggested cards have slid.
+    void SuggestTwiceAndPushAtOnce() {
+        for (int button : {IDC_SUGGEST, IDC_SUGGEST, IDC_FINISH_SWAP}) ::PostMessage(Bar(), WM_COMMAND, button, 0);
+    }
     void ClickCard(int card) {
         const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
         host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
@@ -227,8 +233,10 @@ protected:
                 }
                 ::SendMessage(Bar(), WM_COMMAND, answer == 'u' ? BTN_PICKUP : BTN_PASS_ON, 0);
             } else if (OpenBarAs<CEndSwapRamschDialog>(F())) {
-                EXPECT_EQ(NextAnswer(), 'x');
-                PushTwoCards();
+                const char answer = NextAnswer();
+                EXPECT_TRUE(answer == 'x' || answer == 's') << answer;
+                if (answer == 'x') PushTwoCards();
+                else SuggestTwiceAndPushAtOnce();
             } else {
                 PlayACard();
             }
@@ -273,6 +281,11 @@ TEST_P(RamschRoadTest, EachRoadPlaysToItsResult) {
     }
     if (!road.passOn) {
         EXPECT_EQ(F().RamschPushCount, 0);
+    }
+    // A push asked for while the suggested cards slide follows once they lie.
+    if (std::string(road.script).find('s') != std::string::npos) {
+        EXPECT_GE(FindLine("CMainFrame::OnPushSkat(after the suggestion)"), 0) << LogText();
+        EXPECT_GE(FindLine("CMainFrame::OnSuggestSkat(refused)"), 0);
     }
     // Play was led by the game's forehand.
     ASSERT_FALSE(F().Record.cards.empty());

@@ -71,6 +71,39 @@ TEST_F(FileCommandsTest, SavingAndLoadingAMatchAndAGame) {
     EXPECT_EQ(Frame().Game.Player(0)->dealt, dealt);
 }
 
+// A loaded match is played on in the work folder's copy, which every start reads: the match keeps
+// the name it was loaded under, in the title and the score sheet, after the load's own start-up
+// step and after the program's next start.
+TEST_F(FileCommandsTest, ALoadedMatchKeepsItsNameThroughARestart) {
+    StartProgram();
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Liga.skm");
+    Command(ID_SAVE_STORE);
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Pokal.skm");
+    Command(ID_SAVE_STORE);
+    ASSERT_EQ(g_Profile.SkmName, "Pokal.skm");
+
+    host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Liga.skm");
+    Command(ID_LOAD_MATCH);
+    ASSERT_EQ(host_->Answers().PendingFileDialogAnswers(), 0u);
+    const auto expectLiga = [this](const char* when) {
+        EXPECT_EQ(g_Profile.SkmName, "Liga.skm") << when;
+        EXPECT_EQ(g_Profile.SkmFile, temp_.Folder() + "Liga.skm") << when;
+        EXPECT_EQ(g_Profile.SksName, "Liga.sks") << when;
+        EXPECT_EQ(Frame().UserFileName(), "Liga") << when;
+        EXPECT_EQ(GetWindowText(Frame().Handle()), "Kartovan+  5.8 (Liga.skm)") << when;
+    };
+    expectLiga("after the load");
+
+    // The person closes the program; the next run starts with the settings it wrote.
+    Frame().SendMessage(WM_CLOSE);
+    host_->PumpUntilIdle();
+    ASSERT_FALSE(Frame().IsAlive());
+    app_.reset();
+    g_Profile.Reset();
+    StartProgram();
+    expectLiga("after a restart");
+}
+
 TEST_F(FileCommandsTest, DeletingAMatchTakesItsStoredDealsOnlyWhenTheListGoes) {
     StartProgram();
     ASSERT_TRUE(platform::WriteFileAtomic(temp_.Folder() + "Old.skm", std::string(400, 'x')));
