@@ -50,6 +50,7 @@ flow     shell/SkatApp.h          the frame'"'"'s steps take the application'"'"
 flow     shell/SkatView.h         the frame repaints the table view after the last trick and on start-up
 flow     shell/SideWindows.h      the frame opens and closes the side windows through the shell
 flow     shell/Panels.h           the settings dialogs refresh the shell'"'"'s open panels
+flow     shell/WindowPlacement.h  the frame moves the open windows into the work area by the shell'"'"'s rule when the screens change
 '
 
 folders=$(printf '%s\n' "$table" | awk 'NF { print $1 }')
