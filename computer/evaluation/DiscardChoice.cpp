@@ -2,6 +2,7 @@
 #include "computer/evaluation/DiscardLists.h"
 #include "computer/evaluation/GameOption.h"
 
+#include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
@@ -11,13 +12,10 @@ using namespace discard;
 
 namespace {
 
-// The lay-away's own tie-break: a later equal candidate wins when the draw is odd.
-bool Flip() { return Rand() % 2 == 1; }
-
 DiscardEntry BestSingle(const DiscardEntry* list, int n) {
     DiscardEntry kept{-1, -1};
     for (int i = 0; i < n; ++i)
-        if (list[i].Score > kept.Score || (list[i].Score == kept.Score && Flip())) kept = list[i];
+        if (list[i].Score > kept.Score || (list[i].Score == kept.Score && CoinTails())) kept = list[i];
     return kept;
 }
 
@@ -27,8 +25,7 @@ int BestPairBySum(const DiscardPair* list, int n) {
     for (int i = 0; i < n; ++i) {
         const int value = list[i].First.Score + list[i].Second.Score;
         bool wins = value > keptValue;
-        if (!wins && value == keptValue)
-            wins = list[i].First.Score > list[kept].First.Score || Flip();
+        if (!wins && value == keptValue) wins = list[i].First.Score > list[kept].First.Score || CoinTails();
         if (wins) kept = i, keptValue = value;
     }
     return kept;
@@ -49,10 +46,10 @@ void CPlayer::ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) 
     if (reset) first.Score = second.Score = -1;
     for (int i = 0; i < n; ++i) {
         const DiscardEntry e = entries[i];
-        if (second.Score < e.Score || (second.Score == e.Score && Flip())) {
+        if (second.Score < e.Score || (second.Score == e.Score && CoinTails())) {
             first = second;
             second = e;
-        } else if (first.Score < e.Score || (first.Score == e.Score && Flip())) {
+        } else if (first.Score < e.Score || (first.Score == e.Score && CoinTails())) {
             first = e;
         }
         ++written;
@@ -80,12 +77,13 @@ void CPlayer::ChooseBestPair(int n, DiscardEntry e, const DiscardPair* pairs, bo
     for (int i = 0; i < n; ++i) {
         const DiscardPair& p = pairs[i];
         int value = e.Score + p.First.Score + bonus;
-        if (best < value || (bonus == 0 && best == value && Flip())) take(value, e, p.First);
+        if (best < value || (bonus == 0 && best == value && CoinTails())) take(value, e, p.First);
         value = e.Score + p.Second.Score;
-        if (best < value || (best == value && Flip())) take(value, e, p.Second);
+        if (best < value || (best == value && CoinTails())) take(value, e, p.Second);
         value = p.First.Score + p.Second.Score;
-        if (best < value || (best == value && Flip())) take(value, p.First, p.Second);
-        if (!(flag && second.Score == 5) && (best < value || (best == value && Flip()))) take(value, p.First, p.Second);
+        if (best < value || (best == value && CoinTails())) take(value, p.First, p.Second);
+        if (!(flag && second.Score == 5) && (best < value || (best == value && CoinTails())))
+            take(value, p.First, p.Second);
     }
     if (n > 0) b.ChosenCount = 2;
 }
@@ -116,7 +114,7 @@ void CPlayer::ChooseDiscard() {
             int kept = -1;
             for (int i = 0; i < b.Singles3Count; ++i) {
                 const DiscardEntry e = b.Singles3[i];
-                if (e.Score > kept || (e.Score == kept && Flip())) {
+                if (e.Score > kept || (e.Score == kept && CoinTails())) {
                     kept = e.Score;
                     if (leads && second.Score > first.Score) first = second;
                     second = e;
@@ -165,8 +163,10 @@ void CPlayer::ChooseDiscard() {
                 if (RankAt(*this, blank.Index) == EIGHT) first.Score = 2;
                 for (int i = 0; i < b.Pairs1Count; ++i) {
                     const DiscardPair& p = b.Pairs1[i];
-                    if (second.Score < p.First.Score || (second.Score == p.First.Score && Flip())) second = p.First;
-                    if (first.Score < p.Second.Score || (first.Score == p.Second.Score && Flip())) first = p.Second;
+                    if (second.Score < p.First.Score || (second.Score == p.First.Score && CoinTails()))
+                        second = p.First;
+                    if (first.Score < p.Second.Score || (first.Score == p.Second.Score && CoinTails()))
+                        first = p.Second;
                 }
                 b.ChosenCount = 2;
                 finalCheck = true;
@@ -274,8 +274,9 @@ void CPlayer::ChooseDiscard() {
                     for (int i = 0; i < b.Pairs1Count; ++i) {
                         const DiscardEntry p = b.Pairs1[i].First;
                         if (SuitAt(*this, p.Index) == firstSuit) continue;
-                        const bool wins = kept < 0 || p.Score > b.Pairs1[kept].First.Score ||
-                                          (p.Score == b.Pairs1[kept].First.Score && (p.Score > second.Score || Flip()));
+                        const bool wins =
+                            kept < 0 || p.Score > b.Pairs1[kept].First.Score ||
+                            (p.Score == b.Pairs1[kept].First.Score && (p.Score > second.Score || CoinTails()));
                         if (wins) kept = i;
                     }
                     if (kept >= 0) second = b.Pairs1[kept].First;

@@ -49,7 +49,7 @@ struct SuitPlanner {
 
     bool Considered(int s) const { return grand || s != trump; }
     int N(int s) const { return info.SuitCount[s]; }
-    bool Has(int s, int rank) const { return Held(info, s, rank); }
+    bool Has(int s, int rank) const { return info.Holds(s, rank); }
     // Held ranks of suit s in the descending walk, leaving out the given ranks.
     std::vector<int> Walk(int s, std::initializer_list<int> except = {}) const {
         std::vector<int> ranks;

@@ -48,7 +48,7 @@ struct RamschPlanner {
 
     // ---- Hand facts ----
     int N(int s) const { return info.SuitCount[s]; }
-    bool Has(int s, int rank) const { return Held(info, s, rank); }
+    bool Has(int s, int rank) const { return info.Holds(s, rank); }
     int Card(int index) const { return CardAt(player, index); }
     int Order(int index) const { return GetCardOrder(Card(index)); }
     int Points(int index) const { return GetCardPoints(Card(index)); }

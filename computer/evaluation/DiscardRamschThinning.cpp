@@ -4,6 +4,7 @@
 #include "computer/evaluation/DiscardRamschPlanner.h"
 
 #include "platform/core/Random.h"
+#include "computer/play/CardQueries.h"
 
 namespace ramsch_plan {
 
@@ -52,7 +53,7 @@ Stage RamschPlanner::StageSeven() {
         int lowest = -1, bound = 8;
         for (int k = 0; k < b.Singles3Count; ++k) {
             const int score = b.Singles3[k].Score;
-            if (score < bound || (score == bound && Rand() % 2 == 1)) {
+            if (score < bound || (score == bound && CoinTails())) {
                 lowest = k;
                 bound = score;
             }

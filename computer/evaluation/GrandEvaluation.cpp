@@ -10,21 +10,19 @@
 
 namespace {
 
-bool Has(const HandInfo& info, int suit, int rank) { return info.RankTable[suit][rank] >= 0; }
-
 // How much the side suits give away to the opponents' Tens and pictures: a suit holding Ace and
 // Ten gives nothing, a bare Ten-King-Queen a little, a loose Ten much.
 int DangerScore(const HandInfo& info) {
     int danger = 0;
     for (int s = 0; s < 4; ++s) {
-        if (Has(info, s, ACE) && Has(info, s, TEN)) continue;
-        if (!Has(info, s, ACE) && Has(info, s, TEN) && Has(info, s, KING) && Has(info, s, QUEEN)) {
+        if (info.Holds(s, ACE) && info.Holds(s, TEN)) continue;
+        if (!info.Holds(s, ACE) && info.Holds(s, TEN) && info.Holds(s, KING) && info.Holds(s, QUEEN)) {
             danger += 3;
             continue;
         }
-        if (Has(info, s, TEN)) danger += 10;
-        if (Has(info, s, KING)) danger += 4;
-        if (Has(info, s, QUEEN)) danger += 3;
+        if (info.Holds(s, TEN)) danger += 10;
+        if (info.Holds(s, KING)) danger += 4;
+        if (info.Holds(s, QUEEN)) danger += 3;
     }
     return danger;
 }
@@ -32,15 +30,15 @@ int DangerScore(const HandInfo& info) {
 // A Ten in a suit of at most three cards with neither Ace nor King: the Ace takes it.
 bool HasUnguardedShortTen(const HandInfo& info) {
     for (int s = 0; s < 4; ++s)
-        if (info.SuitCount[s] <= 3 && Has(info, s, TEN) && !Has(info, s, ACE) && !Has(info, s, KING)) return true;
+        if (info.SuitCount[s] <= 3 && info.Holds(s, TEN) && !info.Holds(s, ACE) && !info.Holds(s, KING)) return true;
     return false;
 }
 
 // A suit whose King or Queen stands without Ace and Ten: the opponents score on it.
 bool HasOpenPictureSuit(const HandInfo& info) {
     for (int s = 0; s < 4; ++s)
-        if (info.SuitCount[s] > 0 && !Has(info, s, ACE) && !Has(info, s, TEN) &&
-            (Has(info, s, KING) || Has(info, s, QUEEN)))
+        if (info.SuitCount[s] > 0 && !info.Holds(s, ACE) && !info.Holds(s, TEN) &&
+            (info.Holds(s, KING) || info.Holds(s, QUEEN)))
             return true;
     return false;
 }

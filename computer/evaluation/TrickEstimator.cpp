@@ -4,6 +4,7 @@
 #include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
+#include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
@@ -35,21 +36,15 @@ int SuitMask(const HandInfo& info, bool (*test)(const HandInfo&, int)) {
     return mask;
 }
 
-bool Has(const HandInfo& info, int suit, int rank) { return info.RankTable[suit][rank] >= 0; }
-
-int CountOf(const HandInfo& info, int suit) {
-    return IsNullGame() ? info.SuitCountWithJack[suit] : info.SuitCount[suit];
-}
-
 void WriteNoCardFlags(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) {
-    for (int s = 0; s < 4; ++s) rows[s][kBareSuitFlagWord] = CountOf(info, s) == 0 ? 1 : 0;
+    for (int s = 0; s < 4; ++s) rows[s][kBareSuitFlagWord] = PlainCount(info, s) == 0 ? 1 : 0;
 }
 
 int EstimateSuit(CPlayer& player, int t) {
     HandInfo& info = player.handInfo;
     const int J = info.JackCount, R = info.MatadorRun, S = info.SuitCount[t] + J;
     const bool F = player.seat == g_Game.Forehand;
-    const bool trumpAce = Has(info, t, ACE), trumpTen = Has(info, t, TEN);
+    const bool trumpAce = info.Holds(t, ACE), trumpTen = info.Holds(t, TEN);
     // Step 1: the lost tricks of the side suits.
     const int L = player.CountExtraTricks(t);
     int lost = 0;
@@ -61,7 +56,7 @@ int EstimateSuit(CPlayer& player, int t) {
     WriteNoCardFlags(rows, info);
     using namespace SuitSheet;
     SheetAt(rows, JackCount) = J;
-    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
     SheetAt(rows, LostTrickWord) = L;
     SheetAt(rows, ForehandSeat) = g_Game.Forehand;
     SheetAt(rows, TrumpTricks) = info.SuitTricks[t];
@@ -71,26 +66,26 @@ int EstimateSuit(CPlayer& player, int t) {
     SheetAt(rows, SafeTricks) = info.SuitTrickSum - lost;
     SheetAt(rows, AceTenElsewhereCount) = CountAceTenElsewhere(info, t);
     SheetAt(rows, TrumpSuitCount) = info.SuitCount[t];
-    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
     SheetAt(rows, AcesElsewhereCount) = CountAcesElsewhere(info, t);
     SheetAt(rows, TensElsewhereCount) = CountTensElsewhere(info, t);
     SheetAt(rows, BareSuitCount) = info.ShortSuitCount;
     int otherAces = 0, allAces = 0, otherAceTen = 0;
     for (int s = 0; s < 4; ++s) {
-        if (Has(info, s, ACE)) allAces |= 1 << s;
-        if (s != t && Has(info, s, ACE)) otherAces |= 1 << s;
-        if (s != t && Has(info, s, ACE) && Has(info, s, TEN)) otherAceTen |= 1 << s;
+        if (info.Holds(s, ACE)) allAces |= 1 << s;
+        if (s != t && info.Holds(s, ACE)) otherAces |= 1 << s;
+        if (s != t && info.Holds(s, ACE) && info.Holds(s, TEN)) otherAceTen |= 1 << s;
     }
     SheetAt(rows, AcesElsewhereMask) = otherAces;
     SheetAt(rows, AceMask) = allAces;
     SheetAt(rows, AceTenElsewhereMask) = otherAceTen;
     SheetAt(rows, Trumps) = S;
-    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
     SheetAt(rows, AceCount) = CountAcesElsewhere(info, 6);
     SheetAt(rows, TenCount) = CountTensElsewhere(info, 6);
     // The Hearts and Diamonds Jack, for the rules that miss one of them.
-    SheetAt(rows, HeartsJackHeld) = Has(info, HEARTS, JACK) ? 1 : 0;
-    SheetAt(rows, DiamondsJackHeld) = Has(info, DIAMONDS, JACK) ? 1 : 0;
+    SheetAt(rows, HeartsJackHeld) = info.Holds(HEARTS, JACK) ? 1 : 0;
+    SheetAt(rows, DiamondsJackHeld) = info.Holds(DIAMONDS, JACK) ? 1 : 0;
     const int row2 = SheetAt(rows, SafeTricks);
     const int row1 = SheetAt(rows, TrumpTricks);
     const int acesAll = SheetAt(rows, AceCount), tensAll = SheetAt(rows, TenCount);
@@ -119,7 +114,7 @@ int EstimateSuit(CPlayer& player, int t) {
     }
     const int after6 = w.E;
     if (S < 5) {
-        if (R < 0 && J < 2 && !Has(info, CLUBS, JACK) && !trumpAce && !trumpTen) w.Apply(8, after6 - 2);
+        if (R < 0 && J < 2 && !info.Holds(CLUBS, JACK) && !trumpAce && !trumpTen) w.Apply(8, after6 - 2);
         else w.Apply(7, after6 - 1);
     }
     SheetAt(rows, TrumpTenHeld) = trumpTen ? 1 : 0;
@@ -127,9 +122,9 @@ int EstimateSuit(CPlayer& player, int t) {
         const int before13 = w.E;
         if (J < 3) w.Apply(13, w.E - 1);
         if (J < 3 && S < 6) w.Apply(14, before13 - 2);
-        if (!Has(info, HEARTS, JACK) && (S < 6 || (S == 6 && !trumpAce))) w.Apply(15, w.E - 1);
+        if (!info.Holds(HEARTS, JACK) && (S < 6 || (S == 6 && !trumpAce))) w.Apply(15, w.E - 1);
     } else if (R == 2) {
-        if (S < 6 && !Has(info, DIAMONDS, JACK) && !trumpAce && !trumpTen) w.Apply(16, w.E - 1);
+        if (S < 6 && !info.Holds(DIAMONDS, JACK) && !trumpAce && !trumpTen) w.Apply(16, w.E - 1);
     } else if (R < 0) {
         if (J < 3) w.Apply(9, w.E - 1);
         const int after9 = w.E;
@@ -137,7 +132,7 @@ int EstimateSuit(CPlayer& player, int t) {
             if (R < -2 && S < 6) w.Apply(11, after9 - 2);
             else w.Apply(10, after9 - 1);
         }
-        if (R >= -1 && !Has(info, HEARTS, JACK) && S < 6) w.Apply(12, w.E - 1);
+        if (R >= -1 && !info.Holds(HEARTS, JACK) && S < 6) w.Apply(12, w.E - 1);
     }
     if (info.SuitTricks[t] == 0 && CountAcesElsewhere(info, t) < 2 && CountAceTenElsewhere(info, t) == 0) {
         const int X = row2 + J;
@@ -147,8 +142,8 @@ int EstimateSuit(CPlayer& player, int t) {
         if (w.E > 4 && row1 < row2) {  // row 19
             SheetAt(rows, TrumpHighAce) = trumpAce;
             SheetAt(rows, TrumpHighTen) = trumpTen;
-            SheetAt(rows, TrumpHighKing) = Has(info, t, KING);
-            if (trumpAce + trumpTen + Has(info, t, KING) >= 2) {
+            SheetAt(rows, TrumpHighKing) = info.Holds(t, KING);
+            if (trumpAce + trumpTen + info.Holds(t, KING) >= 2) {
                 SheetAt(rows, TrumpHighSuit) = t;
                 w.Apply(19, w.E + (row2 - row1));
             }
@@ -157,7 +152,7 @@ int EstimateSuit(CPlayer& player, int t) {
         SheetAt(rows, LoneTenLength) = 0;
         if (w.E > 5) {
             for (int u = 0; u < 4; ++u) {
-                if (u == t || info.SuitCount[u] > 3 || Has(info, u, ACE) || Has(info, u, KING) || !Has(info, u, TEN))
+                if (u == t || info.SuitCount[u] > 3 || info.Holds(u, ACE) || info.Holds(u, KING) || !info.Holds(u, TEN))
                     continue;
                 SheetAt(rows, LoneTenSuit) = u;
                 SheetAt(rows, LoneTenAce) = 0;
@@ -203,36 +198,38 @@ int EstimateSuit(CPlayer& player, int t) {
 // King, Queen and Nine held and its length. Written whether or not the rule applies.
 void WriteLongSuitRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) {
     auto n = [&](int s) { return info.SuitCount[s]; };
-    auto has = [&](int s, int r) { return Has(info, s, r); };
+    auto has = [&](int s, int r) { return info.Holds(s, r); };
     struct LongSuitRule {
         int row;
         bool (*finds)(const HandInfo&, int);
     };
     static constexpr LongSuitRule kRules[] = {
         {16, [](const HandInfo& h, int s) {
-             return h.SuitCount[s] >= 4 && !Has(h, s, ACE) && Has(h, s, TEN) != Has(h, s, KING);
+             return h.SuitCount[s] >= 4 && !h.Holds(s, ACE) && h.Holds(s, TEN) != h.Holds(s, KING);
          }},
         {17, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && Has(h, s, ACE) && Has(h, s, TEN) != Has(h, s, KING);
+             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && h.Holds(s, ACE) &&
+                    h.Holds(s, TEN) != h.Holds(s, KING);
          }},
         {22, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {23, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {24, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {25, [](const HandInfo& h, int s) {
-             return h.SuitCount[s] == 4 && Has(h, s, ACE) && Has(h, s, TEN) && !Has(h, s, KING) &&
-                    !Has(h, s, QUEEN) && !Has(h, s, NINE);
+             return h.SuitCount[s] == 4 && h.Holds(s, ACE) && h.Holds(s, TEN) && !h.Holds(s, KING) &&
+                    !h.Holds(s, QUEEN) && !h.Holds(s, NINE);
          }},
         {26, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {27, [](const HandInfo& h, int s) {
-             return h.SuitCount[s] == 4 && Has(h, s, ACE) && Has(h, s, KING) && !Has(h, s, TEN) && !Has(h, s, QUEEN);
+             return h.SuitCount[s] == 4 && h.Holds(s, ACE) && h.Holds(s, KING) && !h.Holds(s, TEN) &&
+                    !h.Holds(s, QUEEN);
          }},
     };
     int longest = 0;
@@ -271,7 +268,7 @@ int EstimateGrand(CPlayer& player) {
     WriteNoCardFlags(rows, info);
     using namespace GrandSheet;
     SheetAt(rows, JackCount) = J;
-    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
     SheetAt(rows, ForehandSeat) = g_Game.Forehand;
     SheetAt(rows, TricksLessExtra) = info.SecondaryTrickSum - X;
     SheetAt(rows, MatadorRun) = R;
@@ -279,24 +276,24 @@ int EstimateGrand(CPlayer& player) {
     SheetAt(rows, SafeTricks) = std::max(0, info.SecondaryTrickSum - X);
     SheetAt(rows, AceTenCount) = CountAceTenElsewhere(info, 6);
     SheetAt(rows, EstimateBeforeRules) = E;
-    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
     SheetAt(rows, AceCount) = A;
     SheetAt(rows, TenCount) = T;
     SheetAt(rows, AceTenKingCount) = CountHighElsewhere(info, 6);
     SheetAt(rows, BareSuitCount) = V;
-    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE); });
+    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE); });
     SheetAt(rows, AceTenMask) =
-        SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE) && Has(h, s, TEN); });
+        SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE) && h.Holds(s, TEN); });
     SheetAt(rows, AceTenKingMask) = SuitMask(info, [](const HandInfo& h, int s) {
-        return Has(h, s, ACE) && Has(h, s, TEN) && Has(h, s, KING);
+        return h.Holds(s, ACE) && h.Holds(s, TEN) && h.Holds(s, KING);
     });
-    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
     const int row2 = SheetAt(rows, SafeTricks);
     const int row3 = SheetAt(rows, EstimateBeforeRules);
     SheetWriter w{rows, E};
     w.Carry(6);
     auto n = [&](int s) { return info.SuitCount[s]; };
-    auto has = [&](int s, int r) { return Has(info, s, r); };
+    auto has = [&](int s, int r) { return info.Holds(s, r); };
     WriteLongSuitRows(rows, info);
     // Row 5: the weak long suit mark.
     bool weakLong = false;

@@ -12,16 +12,6 @@
 
 namespace {
 
-int Order(int card) { return GetCardOrder(card); }
-int Points(int card) { return GetCardPoints(card); }
-int PlainSuit(int card) { return GetCardSuit(card, true); }
-int Suit(int card) { return GetCardSuit(card, false); }
-bool Held(const CPlayer& p, int suit, int rank) {
-    return suit >= 0 && suit <= 3 && p.handInfo.RankTable[suit][rank] != -1;
-}
-int SuitCountOf(const CPlayer& p, int suit) { return suit >= 0 && suit <= 3 ? p.handInfo.SuitCount[suit] : 0; }
-bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
-
 void MarkVoid(int seat, int column) {
     if (seat >= 0 && seat <= 2 && column >= 0 && column < VOID_COLUMNS) g_Knowledge.VoidTable[seat][column] = 0;
 }
@@ -48,7 +38,7 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
     const bool lastPlain = lastSuit >= 0 && lastSuit <= 3;
     // L5: back to the suit the partner side can still win, while prev may trump.
     if (wonLast && lastPlain && CountInSuit(lastSuit) > 0 && lastTrick && lastTrick->present[prev] &&
-        Suit(lastTrick->cards[prev]) != lastSuit && MayHoldSuit(prev, g_Game.GameType)) {
+        SuitOf(lastTrick->cards[prev]) != lastSuit && MayHoldSuit(prev, g_Game.GameType)) {
         const int h = PickHighestInSuit(lastSuit, true);
         if (h != NO_CARD) return FinishStrategy(h, EPILOGUE_PLAIN);
     }
@@ -57,7 +47,7 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
         CoinFlipBest best;
         for (int s = 0; s < 4; ++s) {
             const int low = PickLowCardOfSuit(s);
-            if (low != NO_CARD && IsTopCard(low, -1, -1) && Order(low) >= 5) best.Offer(SuitCountOf(*this, s), low);
+            if (low != NO_CARD && IsTopCard(low, -1, -1) && OrderOf(low) >= 5) best.Offer(SuitCountOf(*this, s), low);
         }
         if (best.card != NO_CARD) return FinishStrategy(best.card, EPILOGUE_PLAIN);
     }
@@ -92,7 +82,7 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
             if (best.card != NO_CARD) return FinishStrategy(best.card, EPILOGUE_PLAIN);
             if (spare != NO_CARD) return FinishStrategy(spare, EPILOGUE_PLAIN);
             const int c = ChooseCardByRunScore(true);
-            if (c != NO_CARD && SuitCountOf(*this, PlainSuit(c)) <= 1) return FinishStrategy(c, EPILOGUE_PLAIN);
+            if (c != NO_CARD && SuitCountOf(*this, PlainSuitOf(c)) <= 1) return FinishStrategy(c, EPILOGUE_PLAIN);
             toL13 = true;
         } else if (trumps == 1) {
             // L10.
@@ -129,7 +119,7 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
     }
     // L13: the scored lead; an Ace from a long suit commits the next card of the suit.
     const int d = ChooseDefenderLead(soloistNext);
-    if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(*this, PlainSuit(d)) > 2) {
+    if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(*this, PlainSuitOf(d)) > 2) {
         const int next = NextLowerInSuit(d, false);
         if (next != NO_CARD) {
             forcedCard = next;
@@ -147,12 +137,12 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
     const int J = handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
     const int third = NextSeat(seat);
-    const int s = Suit(lead);
+    const int s = SuitOf(lead);
     const bool soloistLed = !soloistNext;
     // The group-4 choice can come back empty (every card of the open hand's suits outranked and no
     // Jack to play low); a card to throw is then scored as usual.
     const auto S3 = [this, lead] {
-        const int card = ChooseCardByScore3(Points(lead), true);
+        const int card = ChooseCardByScore3(PointsOf(lead), true);
         return card != NO_CARD ? card : ChooseCardByScore(11, NO_CARD, false);
     };
     const auto finish = [this](int card) { return FinishStrategy(card, EPILOGUE_PLAIN); };
@@ -160,7 +150,7 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
     if (IsJack(lead)) {
         if (J > 0) {
             // J1.
-            if (soloistLed && Order(PickHighestInSuit(-1, true)) > Order(lead))
+            if (soloistLed && OrderOf(PickHighestInSuit(-1, true)) > OrderOf(lead))
                 return finish(PickCardAboveInTrumps(lead, true));
             return finish(PickRandomJack(0));
         }
@@ -168,25 +158,26 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
             // J2.
             const int c = ChooseGrandCard(false);
             if (c != NO_CARD) {
-                const int sc = PlainSuit(c);
+                const int sc = PlainSuitOf(c);
                 const int h = PickHighestInSuit(sc, true);
-                if ((SoloistMayHold(*this, sc) && Order(c) == 4) ||
-                    (SuitCountOf(*this, sc) >= 2 && Order(h) >= 4 && CountOutstanding(sc) - GetCountInSuit2(sc) >= 2)) {
+                if ((SoloistMayHold(*this, sc) && OrderOf(c) == 4) ||
+                    (SuitCountOf(*this, sc) >= 2 && OrderOf(h) >= 4 &&
+                     CountOutstanding(sc) - GetCountInSuit2(sc) >= 2)) {
                     const int y = ChooseCardByScore2(sc);
-                    return finish(y != NO_CARD && Points(y) < 5 ? y : c);
+                    return finish(y != NO_CARD && PointsOf(y) < 5 ? y : c);
                 }
                 return finish(c);
             }
             const int x = ChooseCardByScore(11, NO_CARD, false);
             if (x == NO_CARD) return finish(S3());
-            const int sx = PlainSuit(x);
+            const int sx = PlainSuitOf(x);
             const bool keepTen = SuitCountOf(*this, sx) == 2 && SoloistMayHold(*this, sx) &&
                                  GetCardRank(PickHighestInSuit(sx, true)) == TEN;
             if (g_ComputerFrame.SuitLedMark(sx) == 0 && (SoloistMayHold(*this, sx) || !IsTopCard(x, -1, -1)) && !keepTen)
                 return finish(x);
             const int y = ChooseCardByScore2(sx);
             if (y == NO_CARD) return finish(x);
-            if (g_ComputerFrame.SuitLedMark(PlainSuit(y)) && Points(x) <= Points(y)) return finish(x);
+            if (g_ComputerFrame.SuitLedMark(PlainSuitOf(y)) && PointsOf(x) <= PointsOf(y)) return finish(x);
             return finish(y);
         }
         if (soloistLed) return finish(S3());  // J3
@@ -196,7 +187,7 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
         for (int t = 0; t < 4; ++t) {
             if (SuitCountOf(*this, t) == 0 || !SoloistMayHold(*this, t)) continue;
             const int h = PickHighestInSuit(t, true);
-            if (!IsTopCard(h, -1, -1)) best.Offer(Order(h), h);
+            if (!IsTopCard(h, -1, -1)) best.Offer(OrderOf(h), h);
         }
         return finish(best.card != NO_CARD ? best.card : S3());
     }
@@ -205,12 +196,12 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
         const int low = PickLowCardOfSuit(s);
         if (soloistLed) {
             // F1.
-            if (Order(low) < Order(lead)) return finish(PickLowCardAnySuit(s));
+            if (OrderOf(low) < OrderOf(lead)) return finish(PickLowCardAnySuit(s));
             if (IsTopCard(low, -1, -1)) {
                 const int follow = ChooseOpponentFollowCard(lead);
                 if (follow != NO_CARD) return finish(follow);
                 const int x = NextLowerInSuit(low, true);
-                return finish(x != NO_CARD && Order(x) > Order(lead) ? x : low);
+                return finish(x != NO_CARD && OrderOf(x) > OrderOf(lead) ? x : low);
             }
             return finish(low);
         }
@@ -218,7 +209,7 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
             // F2.
             if (IsTopCard(lead, -1, -1)) return finish(ChooseOpponentSecond(s));
             if (!IsTopCard(low, -1, -1)) {
-                if (GetCardRank(low) == TEN && Held(*this, s, KING)) return finish(HeldCard(*this, s, KING));
+                if (GetCardRank(low) == TEN && Holds(*this, s, KING)) return finish(HeldCard(*this, s, KING));
                 int c = SuitCountOf(*this, s) < 4 ? PickCardGrandSuit(lead, 4) : NextHigherInSuit(lead);
                 if (c == NO_CARD || GetCardRank(c) == TEN) c = PickLowCardAnySuit(s);
                 return finish(c);
@@ -226,7 +217,7 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
             return finish(low);
         }
         // F3.
-        int c = Order(lead) < 5 ? PickCardGrandSuit(lead, 4) : PickLowestInSuit(s, true);
+        int c = OrderOf(lead) < 5 ? PickCardGrandSuit(lead, 4) : PickLowestInSuit(s, true);
         if (c == NO_CARD) c = PickLowestInSuit(s, false);
         return finish(c);
     }
@@ -245,13 +236,13 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
         // V2.
         if (O < J) {
             const int r = ChooseCardByRunScore(true);
-            if (r != NO_CARD && IsTopCard(r, -1, -1) && SuitCountOf(*this, PlainSuit(r)) > 2) {
+            if (r != NO_CARD && IsTopCard(r, -1, -1) && SuitCountOf(*this, PlainSuitOf(r)) > 2) {
                 const int jack = PickRandomJack(0);
                 if (jack != NO_CARD) return finish(jack);
             }
         }
-        if (!MayHoldSuit(third, s) || IsTopCard(lead, -1, -1) || Order(lead) >= 5) {
-            if (Points(lead) < 5) {
+        if (!MayHoldSuit(third, s) || IsTopCard(lead, -1, -1) || OrderOf(lead) >= 5) {
+            if (PointsOf(lead) < 5) {
                 const int c = ChooseGrandCard(false);
                 if (c != NO_CARD) return finish(c);
             }
@@ -262,18 +253,18 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
     }
     if (soloistLed) {
         // V3.
-        if (MayHoldSuit(third, s) && !IsTopCard(lead, -1, -1) && Order(lead) < 5) {
+        if (MayHoldSuit(third, s) && !IsTopCard(lead, -1, -1) && OrderOf(lead) < 5) {
             const int k = ChooseCardByRunScore(true);
-            if (k != NO_CARD && Points(lead) + g_Game.PartyPoints[1] + Points(k) >= 61) return finish(k);
+            if (k != NO_CARD && PointsOf(lead) + g_Game.PartyPoints[1] + PointsOf(k) >= 61) return finish(k);
             const int c = S3();
             if (c != NO_CARD) return finish(c);
-        } else if (Order(lead) >= 5 && !MayHoldSuit(third, s) && MayHoldSuit(third, g_Game.GameType)) {
+        } else if (OrderOf(lead) >= 5 && !MayHoldSuit(third, s) && MayHoldSuit(third, g_Game.GameType)) {
             const int c = ChooseCardByRunScore(true);
             if (c != NO_CARD) return finish(c);
         }
         int x = ChooseCardByScore(4, NO_CARD, false);
         if (x == NO_CARD) x = ChooseCardByScore(11, NO_CARD, false);
-        const int sx = PlainSuit(x);
+        const int sx = PlainSuitOf(x);
         const int h = PickHighestInSuit(sx, true);
         if (x != NO_CARD && SoloistMayHold(*this, sx) &&
             ((SuitCountOf(*this, sx) == 2 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) ||
@@ -287,13 +278,14 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
         // V4: the partner's trick: add points when they cross 61 or 31.
         if (SoloistMayHold(*this, s)) {
             const int k = ChooseCardByRunScore(true);
-            const int T = g_Game.PartyPoints[1] + Points(lead);
-            if (k != NO_CARD && ((T < 61 && T + Points(k) > 60) || (T < 31 && T + Points(k) > 30))) return finish(k);
+            const int T = g_Game.PartyPoints[1] + PointsOf(lead);
+            if (k != NO_CARD && ((T < 61 && T + PointsOf(k) > 60) || (T < 31 && T + PointsOf(k) > 30)))
+                return finish(k);
         }
         const int x = S3();
-        if (x != NO_CARD && SoloistMayHold(*this, PlainSuit(x)) && IsTopCard(x, -1, -1)) {
+        if (x != NO_CARD && SoloistMayHold(*this, PlainSuitOf(x)) && IsTopCard(x, -1, -1)) {
             int y = NextLowerInSuit(x, false);
-            if (y == NO_CARD) y = ChooseCardByScore2(PlainSuit(x));
+            if (y == NO_CARD) y = ChooseCardByScore2(PlainSuitOf(x));
             if (y != NO_CARD) return finish(y);
         }
         return finish(x != NO_CARD ? x : ChooseCardByScore(11, NO_CARD, false));
@@ -315,21 +307,21 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
     const int S = soloistNext ? firstCard : secondCard;
     const int T = soloistNext ? secondCard : firstCard;
     const int partner = PreviousSeat(seat) == g_Game.Soloist ? NextSeat(seat) : PreviousSeat(seat);
-    const int L = Suit(firstCard);
-    const int P = Points(firstCard) + Points(secondCard);
+    const int L = SuitOf(firstCard);
+    const int P = PointsOf(firstCard) + PointsOf(secondCard);
     const int points1 = g_Game.PartyPoints[1];
 
     if (IsJack(firstCard)) {
         if (J == 0) {
             // A1.
-            if (IsJack(T) && Order(T) > Order(S)) {
+            if (IsJack(T) && OrderOf(T) > OrderOf(S)) {
                 const int card = ChooseCardByScore3(P, true);
                 return finish(card != NO_CARD ? card : ChooseCardByScore(11, NO_CARD, false));
             }
             int c = ChooseTrumpGameCard(true);
             if (c == NO_CARD) c = ChooseGrandCard(false);
             if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
-            const int sc = PlainSuit(c);
+            const int sc = PlainSuitOf(c);
             if (c != NO_CARD && SoloistMayHold(*this, sc) && SuitCountOf(*this, sc) == 1 && IsTopCard(c, -1, -1)) {
                 const int y = ChooseCardByScore2(sc);
                 if (y != NO_CARD) return finish(y);
@@ -338,7 +330,7 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
         }
         // A2.
         int c = PickRandomJack(0);
-        if (!(IsJack(T) && Order(T) > Order(S))) {
+        if (!(IsJack(T) && OrderOf(T) > OrderOf(S))) {
             const int above = PickCardAboveInTrumps(S, true);
             if (above != NO_CARD) c = above;
         }
@@ -347,64 +339,64 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
 
     if (CountInSuit(L) > 0) {
         const int low = PickLowCardOfSuit(L);
-        const bool soloistFollowed = Suit(S) == L;
+        const bool soloistFollowed = SuitOf(S) == L;
         if (!soloistNext) {
             // B1, B2: the partner led.
             if (soloistFollowed) {
-                if (Order(T) > Order(S)) {
+                if (OrderOf(T) > OrderOf(S)) {
                     const int follow = ChooseOpponentFollowCard(S);
                     return finish(follow != NO_CARD ? follow : low);
                 }
-                return finish(Order(low) >= Order(S) ? low : PickLowCardAnySuit(L));
+                return finish(OrderOf(low) >= OrderOf(S) ? low : PickLowCardAnySuit(L));
             }
             return finish(IsJack(S) ? PickLowCardAnySuit(L) : PickLowCardOfSuit(L));
         }
         // B3, B4: the soloist led.
-        const bool partnerFollowed = Suit(T) == L;
-        if (!partnerFollowed) MarkVoid(partner, PlainSuit(S));
-        const bool soloistHolds = (partnerFollowed && Order(T) < Order(S)) || (!partnerFollowed && !IsJack(T));
+        const bool partnerFollowed = SuitOf(T) == L;
+        if (!partnerFollowed) MarkVoid(partner, PlainSuitOf(S));
+        const bool soloistHolds = (partnerFollowed && OrderOf(T) < OrderOf(S)) || (!partnerFollowed && !IsJack(T));
         if (soloistHolds) {
-            if (Order(low) < Order(S)) return finish(PickLowCardAnySuit(L));
-            if (GetCardRank(low) == ACE && (!partnerFollowed || Points(secondCard) < 10)) {
+            if (OrderOf(low) < OrderOf(S)) return finish(PickLowCardAnySuit(L));
+            if (GetCardRank(low) == ACE && (!partnerFollowed || PointsOf(secondCard) < 10)) {
                 const int over = GetNextHigherHeld(NextHigherInSuit(S));
                 if (over != NO_CARD) return finish(over);
             }
             if (IsTopCard(low, -1, -1)) {
                 const int x = NextLowerInSuit(low, false);
-                if (x != NO_CARD && Order(x) > Order(S) && !IsTopCard(x, low, -1)) return finish(x);
+                if (x != NO_CARD && OrderOf(x) > OrderOf(S) && !IsTopCard(x, low, -1)) return finish(x);
             }
             return finish(low);
         }
         if ((IsTopCard(low, -1, -1) && IsSuitGuarded(L, 1, false)) ||
-            (CountInSuit(L) >= 3 && CollectSuit(L, false, nullptr) >= 3 && Order(low) >= 4)) {
+            (CountInSuit(L) >= 3 && CollectSuit(L, false, nullptr) >= 3 && OrderOf(low) >= 4)) {
             const int x = NextLowerInSuit(low, true);
-            if (x != NO_CARD && !IsTopCard(x, low, -1) &&
-                (points1 + P > 60 || Points(low) + points1 + P < 61))
+            if (x != NO_CARD && !IsTopCard(x, low, -1) && (points1 + P > 60 || PointsOf(low) + points1 + P < 61))
                 return finish(x);
         }
         return finish(low);
     }
 
     // Void in the suit led: who holds the trick?
-    const bool sameSuit = Suit(S) == Suit(T);
-    const bool partnerHolds = IsJack(T) ? !(IsJack(S) && Order(S) > Order(T))
-                                        : (sameSuit && Order(T) > Order(S)) || (!soloistNext && Suit(S) != L && !IsJack(S));
+    const bool sameSuit = SuitOf(S) == SuitOf(T);
+    const bool partnerHolds =
+        IsJack(T) ? !(IsJack(S) && OrderOf(S) > OrderOf(T))
+                  : (sameSuit && OrderOf(T) > OrderOf(S)) || (!soloistNext && SuitOf(S) != L && !IsJack(S));
     if (partnerHolds) {
         // C1.
         if (sameSuit) {
             int k = ChooseCardByRunScore(true);
             if (J == 0 && k != NO_CARD && IsTopCard(k, -1, -1) && !IsTopCard(NextLowerInSuit(k, false), k, -1))
-                k = ChooseOpponentFollow(PlainSuit(k));
+                k = ChooseOpponentFollow(PlainSuitOf(k));
             if (k != NO_CARD) return finish(k);
         } else {
-            const int h = PickHighestInSuit(PlainSuit(S), true);
+            const int h = PickHighestInSuit(PlainSuitOf(S), true);
             if (IsTopCard(h, -1, -1)) return finish(h);
         }
         // C2.
         const int x = ChooseCardByScore3(P, false);
         const int g = GetNextHigherHeld(x);
-        const int gs = PlainSuit(g);
-        if (J > 0 && g != NO_CARD && Held(*this, gs, ACE) && IsTopCard(g, HeldCard(*this, gs, ACE), -1) &&
+        const int gs = PlainSuitOf(g);
+        if (J > 0 && g != NO_CARD && Holds(*this, gs, ACE) && IsTopCard(g, HeldCard(*this, gs, ACE), -1) &&
             SuitCountOf(*this, gs) <= 3) {
             int c = ChooseGrandCard(false);
             if (c == NO_CARD) {
@@ -416,32 +408,33 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
         }
         const int D = P + points1;
         const int need = D < 30 ? 31 - D : D < 60 ? 60 - D : 0;
-        if (g != NO_CARD && Points(g) < need && need >= 1 && need <= 11) {
+        if (g != NO_CARD && PointsOf(g) < need && need >= 1 && need <= 11) {
             CoinFlipBest best;
             for (int s = 0; s < 4; ++s) {
                 const int low = PickLowCardOfSuit(s);
-                if (low != NO_CARD) best.Offer(Points(low), low);
+                if (low != NO_CARD) best.Offer(PointsOf(low), low);
             }
-            if (best.card != NO_CARD && Points(best.card) >= need) return finish(best.card);
+            if (best.card != NO_CARD && PointsOf(best.card) >= need) return finish(best.card);
         }
         return finish(g != NO_CARD ? g : ChooseCardByScore(11, NO_CARD, false));
     }
     // D1: the soloist holds the trick.
     int c = ChooseGrandCard(false);
-    if (c != NO_CARD && Points(c) == 10 && MayHoldSuit(partner, PlainSuit(c))) c = NO_CARD;
+    if (c != NO_CARD && PointsOf(c) == 10 && MayHoldSuit(partner, PlainSuitOf(c))) c = NO_CARD;
     if (J > 0 && (c == NO_CARD || P > 4)) {
         // D2: trump in.
         if (IsJack(S)) {
             const int j = PickJack(0);
-            if (j != NO_CARD && Order(j) > Order(S) && (P + 2 >= 10 || (points1 < 61 && points1 + 3 + P >= 61))) c = j;
+            if (j != NO_CARD && OrderOf(j) > OrderOf(S) && (P + 2 >= 10 || (points1 < 61 && points1 + 3 + P >= 61)))
+                c = j;
         } else {
             c = PickRandomJack(0);
             if (IsTopCard(T, -1, -1)) {
-                const int h = PickHighestInSuit(PlainSuit(T), true);
+                const int h = PickHighestInSuit(PlainSuitOf(T), true);
                 if (h != NO_CARD) {
                     forcedCard = h;
                     ForcedCardCount = n;
-                    MarkVoid(g_Game.Soloist, PlainSuit(h));
+                    MarkVoid(g_Game.Soloist, PlainSuitOf(h));
                 }
             }
         }

@@ -9,18 +9,6 @@
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
-namespace {
-
-int Order(int card) { return GetCardOrder(card); }
-int Points(int card) { return GetCardPoints(card); }
-int PlainSuit(int card) { return GetCardSuit(card, true); }
-bool Held(const CPlayer& p, int suit, int rank) {
-    return suit >= 0 && suit <= 3 && p.handInfo.RankTable[suit][rank] != -1;
-}
-int SuitCountOf(const CPlayer& p, int suit) { return suit >= 0 && suit <= 3 ? p.handInfo.SuitCount[suit] : 0; }
-
-}  // namespace
-
 int CPlayer::PlayGrandSoloistLead() {
     // Step 0: a pending card is dropped; a committed one still held is led.
     if (forcedCard < 0) forcedCard = 0;
@@ -46,7 +34,7 @@ int CPlayer::PlayGrandSoloistLead() {
             ++topSuits;
             if (SuitCountOf(*this, s) > 2) {
                 const int below = NextLowerInSuit(h, false);
-                if (below != NO_CARD) a1.Offer(Order(below), h);
+                if (below != NO_CARD) a1.Offer(OrderOf(below), h);
             }
         }
         int candidate = a1.card;
@@ -64,13 +52,13 @@ int CPlayer::PlayGrandSoloistLead() {
                 if (CollectSuit(s, false, nullptr) == 0) bonus = 8;
                 else if (SuitCountOf(*this, s) > 1) bonus = 1;
                 else continue;
-                a3.Offer(Order(h) + bonus, h);
+                a3.Offer(OrderOf(h) + bonus, h);
             }
             candidate = a3.card;
         }
         if (candidate == NO_CARD) {
             candidate = ChooseLeadOrLastCard(-1);
-            if (candidate != NO_CARD && SuitCountOf(*this, PlainSuit(candidate)) == 5) {
+            if (candidate != NO_CARD && SuitCountOf(*this, PlainSuitOf(candidate)) == 5) {
                 forcedCard = candidate;
                 ForcedCardCount = n;
             }
@@ -78,7 +66,7 @@ int CPlayer::PlayGrandSoloistLead() {
         // A5: at 50 to 60 points an Ace brings the game home.
         if (points < 61 && points + 11 > 60) {
             for (int s = 0; s < 4; ++s) {
-                if (Held(*this, s, ACE)) {
+                if (Holds(*this, s, ACE)) {
                     candidate = PickHighestInSuit(s, true);
                     break;
                 }
@@ -88,17 +76,19 @@ int CPlayer::PlayGrandSoloistLead() {
             // A6: with every Jack played, any card of the held run below does as well.
             int choice = candidate;
             for (int x = GetHeldRankNeighbour(candidate, -1); x != NO_CARD; x = GetHeldRankNeighbour(x, -1))
-                if (Rand() % 2 == 0) choice = x;
+                if (CoinHeads()) choice = x;
             card = choice;
         } else if (candidate != NO_CARD) {
             card = candidate;
         } else if (g != NO_CARD) {
-            card = SuitCountOf(*this, PlainSuit(g)) == 3 ? NextLowerInSuit(PickHighestInSuit(PlainSuit(g), true), false) : g;
+            card = SuitCountOf(*this, PlainSuitOf(g)) == 3
+                       ? NextLowerInSuit(PickHighestInSuit(PlainSuitOf(g), true), false)
+                       : g;
         } else {
             const int c1 = ChooseCardByScore(4, NO_CARD, false);
             const int c2 = ChooseCardByRunScore(true);
             card = c1;
-            if (g_Game.HandAnnounced && n == 2 && c2 != NO_CARD && PlainSuit(c1) != PlainSuit(c2)) card = c2;
+            if (g_Game.HandAnnounced && n == 2 && c2 != NO_CARD && PlainSuitOf(c1) != PlainSuitOf(c2)) card = c2;
             if (card == NO_CARD) card = ChooseCardByScore(11, NO_CARD, false);
         }
         return FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
@@ -125,7 +115,7 @@ int CPlayer::PlayGrandSoloistLead() {
                 const int value = (c > 1 && IsTopCard(NextLowerInSuit(h, false), h, -1)) ? c + 6 : c;
                 ++topSuits;
                 P.Offer(value, h);
-                Q.Offer(Order(h), h);
+                Q.Offer(OrderOf(h), h);
             }
             if (allTop && topSuits > 2)
                 card = O == J ? PickRandomJack(0) : Q.card;
@@ -139,16 +129,18 @@ int CPlayer::PlayGrandSoloistLead() {
                 card = r;
             } else {
                 for (int s = 0; s < 4 && card == NO_CARD; ++s)
-                    if (SuitCountOf(*this, s) > 2 && Held(*this, s, ACE) && Held(*this, s, TEN)) card = HeldCard(*this, s, ACE);
+                    if (SuitCountOf(*this, s) > 2 && Holds(*this, s, ACE) && Holds(*this, s, TEN))
+                        card = HeldCard(*this, s, ACE);
                 for (int s = 0; s < 4 && card == NO_CARD; ++s)
-                    if (SuitCountOf(*this, s) > 1 && Held(*this, s, TEN) && Held(*this, s, KING) && !Held(*this, s, ACE))
+                    if (SuitCountOf(*this, s) > 1 && Holds(*this, s, TEN) && Holds(*this, s, KING) &&
+                        !Holds(*this, s, ACE))
                         card = HeldCard(*this, s, KING);
                 if (card == NO_CARD && points < 49) {
                     card = GetNextLowerHeld(t);
                 } else if (card == NO_CARD) {
                     CoinFlipBest aces;
                     for (int s = 0; s < 4; ++s)
-                        if (Held(*this, s, ACE)) aces.Offer(Held(*this, s, TEN) ? 2 : 1, HeldCard(*this, s, ACE));
+                        if (Holds(*this, s, ACE)) aces.Offer(Holds(*this, s, TEN) ? 2 : 1, HeldCard(*this, s, ACE));
                     card = aces.card != NO_CARD ? aces.card : GetNextLowerHeld(t);
                 }
             }
@@ -158,7 +150,7 @@ int CPlayer::PlayGrandSoloistLead() {
             card = GetNextLowerHeld(t);
             if (gameOptions[GAME_GRAND][OPT_PROBABILITY] >= 80) {
                 const int x = ChooseGrandCard(true);
-                if (x != NO_CARD && !IsTopCard(PickHighestInSuit(PlainSuit(x), true), -1, -1)) {
+                if (x != NO_CARD && !IsTopCard(PickHighestInSuit(PlainSuitOf(x), true), -1, -1)) {
                     forcedCard = x;
                     ForcedCardCount = n;
                 }
@@ -179,7 +171,7 @@ int CPlayer::PlayGrandSoloistLead() {
                         card = low;
                         break;
                     }
-                    if (CollectSuit(s, false, nullptr) > 1 && Order(low) - Order(nl) > 1) continue;
+                    if (CollectSuit(s, false, nullptr) > 1 && OrderOf(low) - OrderOf(nl) > 1) continue;
                 }
                 ++counted;
             }
@@ -234,7 +226,7 @@ int CPlayer::PlayGrandSoloistLead() {
             if (held == 0) continue;
             ++suitsHeld;
             const int low = PickLowCardOfSuit(s);
-            if (g_Game.SchneiderAnnounced && (held == 1 || Order(NextLowerInSuit(low, false)) == 4) &&
+            if (g_Game.SchneiderAnnounced && (held == 1 || OrderOf(NextLowerInSuit(low, false)) == 4) &&
                 !IsTopCard(low, -1, -1)) {
                 c = low;
                 break;
@@ -248,16 +240,16 @@ int CPlayer::PlayGrandSoloistLead() {
                         c = NO_CARD;
                     } else {
                         c = NextLowerInSuit(low, false);
-                        if (c != NO_CARD && PlainSuit(lead) == PlainSuit(c)) {
+                        if (c != NO_CARD && PlainSuitOf(lead) == PlainSuitOf(c)) {
                             forcedCard = lead;
                             ForcedCardCount = n;
                         }
                     }
                 }
-            } else if (held == 3 && Held(*this, s, ACE) && Held(*this, s, KING) && !Held(*this, s, TEN) &&
+            } else if (held == 3 && Holds(*this, s, ACE) && Holds(*this, s, KING) && !Holds(*this, s, TEN) &&
                        !IsCardGone(s, TEN, seat)) {
                 tenSuit = s;
-            } else if (forcedCard > 0 && PlainSuit(forcedCard) == s && handInfo.DealtSuitCount[s] >= 4) {
+            } else if (forcedCard > 0 && PlainSuitOf(forcedCard) == s && handInfo.DealtSuitCount[s] >= 4) {
                 c = forcedCard;
                 forcedCard = NextLowerInSuit(forcedCard, false);
                 if (forcedCard < 0) forcedCard = 0;
@@ -297,7 +289,8 @@ int CPlayer::PlayGrandSoloistLead() {
                     for (int s = 0; s < 4; ++s) {
                         if (SuitCountOf(*this, s) != 1) continue;
                         const int single = PickLowCardAnySuit(s);
-                        if (single != NO_CARD && (highest == NO_CARD || Order(single) > Order(highest))) highest = single;
+                        if (single != NO_CARD && (highest == NO_CARD || OrderOf(single) > OrderOf(highest)))
+                            highest = single;
                     }
                     b = highest;
                 }
@@ -318,7 +311,7 @@ int CPlayer::PlayGrandSoloistLead() {
         c = ChooseGrandCard(true);
         if (c != NO_CARD) singletonTest = true;
     }
-    if (c == NO_CARD && b != NO_CARD) c = PickTopRunInSuit(PlainSuit(b));
+    if (c == NO_CARD && b != NO_CARD) c = PickTopRunInSuit(PlainSuitOf(b));
     if (c == NO_CARD) c = R;
     if (c == NO_CARD && n - J == 2) {
         for (int s = 0; s < 4 && c == NO_CARD; ++s)
@@ -328,12 +321,12 @@ int CPlayer::PlayGrandSoloistLead() {
     if (c == NO_CARD) c = J < n - 1 ? ChooseCardByScore(4, NO_CARD, false) : PickRandomJack(0);
     if (singletonTest) {
         const int g = ChooseGrandCard(false);
-        if (g != NO_CARD && J >= 2 && SuitCountOf(*this, PlainSuit(g)) == 1) c = g;
+        if (g != NO_CARD && J >= 2 && SuitCountOf(*this, PlainSuitOf(g)) == 1) c = g;
     }
     // K8: three cards left.
     if (n3 == 3) {
         const int x = ChooseCardByScore(4, NO_CARD, true);
-        if (x != NO_CARD && (SuitCountOf(*this, PlainSuit(x)) != 2 || GetCardRank(NextHigherInSuit(x)) == TEN))
+        if (x != NO_CARD && (SuitCountOf(*this, PlainSuitOf(x)) != 2 || GetCardRank(NextHigherInSuit(x)) == TEN))
             return FinishStrategy(x, EPILOGUE_GRAND_SOLOIST_LEAD);
         if (IsTopCard(c, -1, -1) && g_Game.TrumpCount >= 1) c = PickHighestInSuit(-1, true);
     }
@@ -362,16 +355,14 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
         int card;
         if (!MayHoldSuit(third, s)) {
             card = hi;
-        } else if (Order(low) < Order(lead)) {
+        } else if (OrderOf(low) < OrderOf(lead)) {
             card = PickLowCardAnySuit(s);
         } else if (!IsTopCard(low, -1, -1)) {
             return FinishStrategy(PickLowestInSuit(s, true), EPILOGUE_PLAIN);
         } else {
             const int b = GetNextLowerHeld(low);
-            if ((b != hi && Order(b) - Order(hi) == 1) || !IsTopCard(nl, low, -1))
-                card = hi;
-            else if (Order(low) - Order(b) == 1)
-                card = low;
+            if ((b != hi && OrderOf(b) - OrderOf(hi) == 1) || !IsTopCard(nl, low, -1)) card = hi;
+            else if (OrderOf(low) - OrderOf(b) == 1) card = low;
             else if (J > 0 && J <= O && !IsTopCard(PickHighestInSuit(-1, true), -1, -1))
                 card = low;
             else
@@ -396,9 +387,9 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
     int c = ChooseGrandCard(false);
     const int points = g_Game.PartyPoints[0];
     // S5.
-    if (c != NO_CARD && Points(lead) < 5) {
+    if (c != NO_CARD && PointsOf(lead) < 5) {
         if (IsCardGone(s, ACE, seat) && IsCardGone(s, TEN, seat)) k = c;
-        const int h = PickHighestInSuit(PlainSuit(c), true);
+        const int h = PickHighestInSuit(PlainSuitOf(c), true);
         if (gameOptions[g_Game.GameType][OPT_PROBABILITY] >= 90 && IsTopCard(h, -1, -1) &&
             IsTopCard(NextLowerInSuit(h, false), h, -1) && J > 2)
             c = PickRandomJack(0);
@@ -417,7 +408,7 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
                     qualified |= NextLowerInSuit(h, false) != NO_CARD;
                 } else if (n < 4) {
                     qualified = true;
-                } else if (Points(h) + Points(lead) + 2 + points >= 61) {
+                } else if (PointsOf(h) + PointsOf(lead) + 2 + points >= 61) {
                     qualified = true;
                 } else {
                     c = ChooseGrandCard(false);
@@ -428,15 +419,14 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
         }
     }
     // S7: trumping in.
-    if (k == NO_CARD &&
-        (IsJack(c) || (Points(c) >= 10 && n > 3) || Points(lead) >= 10 || (points < 61 && points + Points(lead) + 2 > 60) ||
-         (J > 1 && O < J && handInfo.AceSuitCount + handInfo.TenSuitCount < 3))) {
+    if (k == NO_CARD && (IsJack(c) || (PointsOf(c) >= 10 && n > 3) || PointsOf(lead) >= 10 ||
+                         (points < 61 && points + PointsOf(lead) + 2 > 60) ||
+                         (J > 1 && O < J && handInfo.AceSuitCount + handInfo.TenSuitCount < 3))) {
         const int t = PickHighestInSuit(-1, true);
         const int below = PickTrumpBelow(t);
         const int r = PickRandomJack(0);
         if (J == 2 || (J >= 3 && J != handInfo.MatadorRun)) {
-            if (IsTopCard(below, t, -1))
-                c = Rand() % 2 == 0 ? below : t;
+            if (IsTopCard(below, t, -1)) c = CoinHeads() ? below : t;
             else
                 c = r;
         } else if (J >= 3) {
@@ -454,12 +444,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     const int J = handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
     const int s = GetCardSuit(lead, false);
-    int P = Points(lead) + Points(second);
+    int P = PointsOf(lead) + PointsOf(second);
     const bool jackLead = IsJack(lead);
     // T1, T2: a Jack led. The trick holds the defenders' Jack (or two): the lowest held Jack that
     // takes it; when none does, the lowest Jack, never a higher one given away for nothing.
     if (jackLead && J > 0) {
-        const int best = IsJack(second) && Order(second) > Order(lead) ? second : lead;
+        const int best = IsJack(second) && OrderOf(second) > OrderOf(lead) ? second : lead;
         int card = PickCardAboveInTrumps(best, true);
         if (card == NO_CARD) card = PickRandomJack(-1);
         return FinishStrategy(card, EPILOGUE_PLAIN);
@@ -467,12 +457,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     if (jackLead) return FinishStrategy(ChooseCardByScore(11, NO_CARD, false), EPILOGUE_PLAIN);
     // T3: following suit.
     if (SuitCountOf(*this, s) > 0) {
-        const int w = (GetCardSuit(second, false) == s && Order(second) > Order(lead)) ? second : lead;
+        const int w = (GetCardSuit(second, false) == s && OrderOf(second) > OrderOf(lead)) ? second : lead;
         const int low = PickLowCardAnySuit(s);
         const int hi = NextHigherInSuit(w);
         int card = low;
         if (hi != NO_CARD && !IsJack(second)) card = GetNextHigherHeld(hi);
-        if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Held(*this, s, TEN) && !IsCardGone(s, TEN, seat) &&
+        if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Holds(*this, s, TEN) && !IsCardGone(s, TEN, seat) &&
             !IsTopCard(PickHighestInSuit(-1, true), -1, -1))
             card = low;
         if (!(P > 4 || J != g_Game.TrumpCount || J < 1)) card = low;
@@ -484,11 +474,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     if (J > 0) {
         // T4.
         const int t = ChooseTrumpGameCard(false);
-        if (probability >= 80 && t != NO_CARD && Points(t) + points1 + P <= 29 && P <= 10)
+        if (probability >= 80 && t != NO_CARD && PointsOf(t) + points1 + P <= 29 && P <= 10)
             return FinishStrategy(t, EPILOGUE_PLAIN);
         if (J == 1 && g_Game.TrumpCount > 1) {
-            const int card = (Points(lead) + Points(second) + 2 + points0 < 61) ? ChooseCardByScore(11, NO_CARD, false)
-                                                                                  : PickRandomJack(0);
+            const int card = (PointsOf(lead) + PointsOf(second) + 2 + points0 < 61)
+                                 ? ChooseCardByScore(11, NO_CARD, false)
+                                 : PickRandomJack(0);
             P = 11;
             if (card != NO_CARD) return FinishStrategy(card, EPILOGUE_PLAIN);
         }
@@ -505,7 +496,7 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
         if (P < 5) {
             int c = t != NO_CARD ? t : ChooseGrandCard(false);
             if (c != NO_CARD) {
-                const int h = PickHighestInSuit(PlainSuit(c), true);
+                const int h = PickHighestInSuit(PlainSuitOf(c), true);
                 if (probability >= 90 && IsTopCard(h, -1, -1) && IsTopCard(NextLowerInSuit(h, false), h, -1) && J > 2)
                     c = PickRandomJack(0);
             } else {
@@ -513,7 +504,7 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
                 if (J <= O) {
                     const int x = ChooseCardByScore(0, NO_CARD, false);
                     if (x != NO_CARD) {
-                        const int h = PickHighestInSuit(PlainSuit(x), true);
+                        const int h = PickHighestInSuit(PlainSuitOf(x), true);
                         if (h == x || IsTopCard(h, -1, -1)) c = x;
                     }
                 }
@@ -524,16 +515,16 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     // T7: trump in, or push for Schneider.
     int c = IsJack(second) ? PickCardAboveInTrumps(second, true) : PickRandomJack(0);
     const int tricks = gameOptions[g_Game.GameType][OPT_TRICKS];
-    if ((points0 > 90 || points0 + Points(c) + P < 91) && tricks > 7 && g_Game.PartyTricks[1] + tricks > 8) {
+    if ((points0 > 90 || points0 + PointsOf(c) + P < 91) && tricks > 7 && g_Game.PartyTricks[1] + tricks > 8) {
         const int t2 = ChooseTrumpGameCard(false);
-        if (t2 != NO_CARD && Points(t2) + P + points1 < 31) c = t2;
+        if (t2 != NO_CARD && PointsOf(t2) + P + points1 < 31) c = t2;
     }
     if (c == NO_CARD) c = ChooseTrumpGameCard(true);
     if (c == NO_CARD) c = ChooseGrandCard(false);
     if (c == NO_CARD) {
         const int x = ChooseCardByScore(0, NO_CARD, false);
         if (x != NO_CARD) {
-            const int h = PickHighestInSuit(PlainSuit(x), true);
+            const int h = PickHighestInSuit(PlainSuitOf(x), true);
             if (h == x || IsTopCard(h, -1, -1)) c = x;
         }
     }

@@ -24,8 +24,6 @@ bool TenHeldOrGone(const CPlayer& p, int suit) { return Holds(p, suit, TEN) || I
 // The trump Ten neither held nor gone.
 bool TrumpTenOut(const CPlayer& p) { return IsOutFor(p, g_Game.GameType, TEN); }
 
-bool IsTrumpAce(int card) { return IsCard(card) && card == TrumpSuitCard(ACE); }
-
 int SuitLedMark(int suit) {
     if (suit < 0 || suit > 3) return 0;
     return g_ComputerFrame.LedMarks()[suit];
@@ -311,8 +309,6 @@ struct Third {
     const Terms& t;
     int c1, c2, S1, S2, ow, tp, pts;
 };
-
-int TheLastRule(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
 
 // I. Trump led.
 int ThirdTrumpLed(Third& k) {
@@ -641,7 +637,7 @@ int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
         x = ThirdFollow(k);
     else
         x = ThirdVoid(k);
-    if (x == NO_CARD) x = TheLastRule(*this);
+    if (x == NO_CARD) x = ScoreFallback(*this);
     const int planned = ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
     return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
