@@ -254,66 +254,56 @@ void WriteLongSuitRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info)
     }
 }
 
-int EstimateGrand(CPlayer& player) {
-    HandInfo& info = player.handInfo;
-    const int J = info.JackCount, R = info.MatadorRun, A = info.AceSuitCount, T = info.TenSuitCount;
-    const int V = info.ShortSuitCount;
-    const bool F = player.seat == g_Game.Forehand;
-    // Step 1.
-    const int X = player.CountExtraTricks(6);
-    int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
-    // Step 2: the input rows.
-    player.ClearEstimationSheet(SHEET_GRAND);
-    auto rows = SheetOf(player).Rows[SHEET_GRAND];
-    WriteNoCardFlags(rows, info);
-    using namespace GrandSheet;
-    SheetAt(rows, JackCount) = J;
-    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
-    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
-    SheetAt(rows, TricksLessExtra) = info.SecondaryTrickSum - X;
-    SheetAt(rows, MatadorRun) = R;
-    SheetAt(rows, IsForehand) = F ? 1 : 0;
-    SheetAt(rows, SafeTricks) = std::max(0, info.SecondaryTrickSum - X);
-    SheetAt(rows, AceTenCount) = CountAceTenElsewhere(info, 6);
-    SheetAt(rows, EstimateBeforeRules) = E;
-    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
-    SheetAt(rows, AceCount) = A;
-    SheetAt(rows, TenCount) = T;
-    SheetAt(rows, AceTenKingCount) = CountHighElsewhere(info, 6);
-    SheetAt(rows, BareSuitCount) = V;
-    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE); });
-    SheetAt(rows, AceTenMask) =
-        SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE) && h.Holds(s, TEN); });
-    SheetAt(rows, AceTenKingMask) = SuitMask(info, [](const HandInfo& h, int s) {
-        return h.Holds(s, ACE) && h.Holds(s, TEN) && h.Holds(s, KING);
-    });
-    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
-    const int row2 = SheetAt(rows, SafeTricks);
-    const int row3 = SheetAt(rows, EstimateBeforeRules);
-    SheetWriter w{rows, E};
-    w.Carry(6);
-    auto n = [&](int s) { return info.SuitCount[s]; };
-    auto has = [&](int s, int r) { return info.Holds(s, r); };
-    WriteLongSuitRows(rows, info);
-    // Row 5: the weak long suit mark.
+// The Grand sheet's rule rows 5 to 33 over one hand: J Jacks, R the matador run, A and T the Ace
+// and Ten suits, V the short suits, F forehand; row2 and row3 are the safe tricks and the estimate
+// before the rules.
+struct GrandSheetRules {
+    const HandInfo& info;
+    std::int32_t (*rows)[SHEET_FIELDS];
+    SheetWriter w;
+    const int J, R, A, T, V;
+    const bool F;
+    const int row2, row3;
     bool weakLong = false;
-    if (R < 2 && J == 2) {
-        SheetAt(rows, WeakLongSuitMark) = 0;
-        SheetAt(rows, WeakLongSuitClosed) = 0;
-        SheetAt(rows, LongestLength) = 0;
-        for (int s = 0; s < 4; ++s) {
-            SheetAt(rows, LongestLength) = std::max(SheetAt(rows, LongestLength), n(s));
-            if (n(s) <= 3) continue;
-            SheetAt(rows, WeakLongSuit) = s;
-            const bool closed = has(s, ACE) && has(s, TEN) && has(s, KING);
-            SheetAt(rows, WeakLongSuitClosed) = closed ? 1 : 0;
-            if (!closed) {
-                SheetAt(rows, WeakLongSuitMark) = 1;
-                weakLong = true;
-                break;
-            }
+
+    int n(int s) const { return info.SuitCount[s]; }
+    bool has(int s, int r) const { return info.Holds(s, r); }
+
+    void Row5WeakLongSuit();
+    void Rows6To11FewTricks();
+    void Row12TenSuits();
+    void Rows13To17LongSuits();
+    void Rows18To21();
+    // Rows 22 to 24: one Jack of the run without forehand and a long Ace suit without Ten; true
+    // when it applies, and then rows 25 to 31 are left out.
+    bool Rows22To24();
+    void Rows25To31();
+    void Rows32And33();
+};
+
+// Row 5: the weak long suit mark.
+void GrandSheetRules::Row5WeakLongSuit() {
+    using namespace GrandSheet;
+    if (R >= 2 || J != 2) return;
+    SheetAt(rows, WeakLongSuitMark) = 0;
+    SheetAt(rows, WeakLongSuitClosed) = 0;
+    SheetAt(rows, LongestLength) = 0;
+    for (int s = 0; s < 4; ++s) {
+        SheetAt(rows, LongestLength) = std::max(SheetAt(rows, LongestLength), n(s));
+        if (n(s) <= 3) continue;
+        SheetAt(rows, WeakLongSuit) = s;
+        const bool closed = has(s, ACE) && has(s, TEN) && has(s, KING);
+        SheetAt(rows, WeakLongSuitClosed) = closed ? 1 : 0;
+        if (!closed) {
+            SheetAt(rows, WeakLongSuitMark) = 1;
+            weakLong = true;
+            return;
         }
     }
+}
+
+void GrandSheetRules::Rows6To11FewTricks() {
+    using namespace GrandSheet;
     if (J == 0) {
         w.Apply(6, w.E - 4);
         if (w.E < row2) w.Apply(7, row2);
@@ -332,22 +322,28 @@ int EstimateGrand(CPlayer& player) {
         }
     }
     if (w.E > 3 && R < 0 && J < 3 && !F && V > 1) w.Apply(11, 3);
-    if (row2 > 1 && w.E < 7 && R == 4 && A > 0 && A + T > 1 && V > 0) {
-        bool loneTen = false;
-        int longest = -1;
-        for (int s = 0; s < 4; ++s) {
-            if (!has(s, TEN)) continue;
-            if (n(s) <= 1) loneTen = true;
-            if (longest < 0 || n(s) > n(longest)) longest = s;
-        }
-        if (!loneTen) {
-            if (longest >= 0) {
-                SheetAt(rows, Rule7TenSuitMask) = 1 << longest;
-                SheetAt(rows, Rule7TenSuitLength) = n(longest);
-            }
-            w.Apply(12, w.E + 1);
-        }
+}
+
+void GrandSheetRules::Row12TenSuits() {
+    using namespace GrandSheet;
+    if (row2 <= 1 || w.E >= 7 || R != 4 || A <= 0 || A + T <= 1 || V <= 0) return;
+    bool loneTen = false;
+    int longest = -1;
+    for (int s = 0; s < 4; ++s) {
+        if (!has(s, TEN)) continue;
+        if (n(s) <= 1) loneTen = true;
+        if (longest < 0 || n(s) > n(longest)) longest = s;
     }
+    if (loneTen) return;
+    if (longest >= 0) {
+        SheetAt(rows, Rule7TenSuitMask) = 1 << longest;
+        SheetAt(rows, Rule7TenSuitLength) = n(longest);
+    }
+    w.Apply(12, w.E + 1);
+}
+
+void GrandSheetRules::Rows13To17LongSuits() {
+    using namespace GrandSheet;
     if (row2 > 1 && R == 4) {
         for (int s = 0; s < 4; ++s) {
             const int slot0 = info.SuitRecords[2 * s + 1].Slots[0];
@@ -399,77 +395,85 @@ int EstimateGrand(CPlayer& player) {
             }
         }
     }
+}
+
+void GrandSheetRules::Rows18To21() {
     if (w.E > 5 && !F && R < 2 && J < 3) {
         if (V == 2) w.Apply(18, weakLong ? w.E - 1 : w.E);
         else if (V == 1) w.Apply(19, w.E - 1 - (weakLong ? 1 : 0));
     }
-    if (R > 1) {
+    if (R <= 1) return;
+    for (int s = 0; s < 4; ++s) {
+        if (n(s) < 5) continue;
+        int row = -1;
+        if (R >= 3 && (R == 4 || A >= 1 || (V == 2 && F)) && has(s, TEN) && !has(s, ACE) && !has(s, KING))
+            row = 20;
+        else if (w.E <= 7 && has(s, ACE) && has(s, TEN) && !has(s, KING))
+            row = 21;
+        if (row < 0) continue;
+        rows[row][LongSuitWord::Suit] = s;
+        rows[row][LongSuitWord::Ace] = has(s, ACE);
+        rows[row][LongSuitWord::Ten] = has(s, TEN);
+        rows[row][LongSuitWord::King] = has(s, KING);
+        rows[row][LongSuitWord::Length] = n(s);
+        w.Apply(row, w.E + 1);
+        break;
+    }
+}
+
+bool GrandSheetRules::Rows22To24() {
+    if (R != 1 || J >= 4 || F) return false;
+    for (int s = 0; s < 4; ++s) {
+        if ((n(s) != 4 && n(s) != 5) || !has(s, ACE) || has(s, TEN)) continue;
+        if (!has(s, KING)) {
+            if (n(s) == 4 && !has(s, QUEEN)) w.Apply(23, w.E - 2);
+            else w.Apply(22, w.E - 1);
+        } else if (J < 3) {
+            w.Apply(24, w.E - 1);
+        }
+        return true;
+    }
+    return false;
+}
+
+void GrandSheetRules::Rows25To31() {
+    using namespace GrandSheet;
+    if (w.E == 6 && (R < 3 || J < 4)) {
         for (int s = 0; s < 4; ++s) {
-            if (n(s) < 5) continue;
-            int row = -1;
-            if (R >= 3 && (R == 4 || A >= 1 || (V == 2 && F)) && has(s, TEN) && !has(s, ACE) && !has(s, KING))
-                row = 20;
-            else if (w.E <= 7 && has(s, ACE) && has(s, TEN) && !has(s, KING))
-                row = 21;
-            if (row < 0) continue;
-            rows[row][LongSuitWord::Suit] = s;
-            rows[row][LongSuitWord::Ace] = has(s, ACE);
-            rows[row][LongSuitWord::Ten] = has(s, TEN);
-            rows[row][LongSuitWord::King] = has(s, KING);
-            rows[row][LongSuitWord::Length] = n(s);
-            w.Apply(row, w.E + 1);
-            break;
+            if (n(s) == 4 && has(s, ACE) && has(s, TEN) && !has(s, KING) && !has(s, QUEEN) && !has(s, NINE)) {
+                w.Apply(25, 5);
+                break;
+            }
         }
     }
-    bool skipTo32 = false;
-    if (R == 1 && J < 4 && !F) {
+    if (w.E == 8 && R == 3 && !F) {
         for (int s = 0; s < 4; ++s) {
-            if ((n(s) != 4 && n(s) != 5) || !has(s, ACE) || has(s, TEN)) continue;
-            if (!has(s, KING)) {
-                if (n(s) == 4 && !has(s, QUEEN)) w.Apply(23, w.E - 2);
-                else w.Apply(22, w.E - 1);
-            } else if (J < 3) {
-                w.Apply(24, w.E - 1);
+            if ((n(s) == 3 || n(s) == 4) && has(s, ACE) && !has(s, TEN)) {
+                w.Apply(26, 7);
+                break;
             }
-            skipTo32 = true;
-            break;
         }
     }
-    if (!skipTo32) {
-        if (w.E == 6 && (R < 3 || J < 4)) {
-            for (int s = 0; s < 4; ++s) {
-                if (n(s) == 4 && has(s, ACE) && has(s, TEN) && !has(s, KING) && !has(s, QUEEN) && !has(s, NINE)) {
-                    w.Apply(25, 5);
-                    break;
-                }
+    if (w.E == 9) {
+        for (int s = 0; s < 4; ++s) {
+            if (n(s) == 4 && has(s, ACE) && has(s, KING) && !has(s, TEN) && !has(s, QUEEN)) {
+                w.Apply(27, 8);
+                break;
             }
         }
-        if (w.E == 8 && R == 3 && !F) {
-            for (int s = 0; s < 4; ++s) {
-                if ((n(s) == 3 || n(s) == 4) && has(s, ACE) && !has(s, TEN)) {
-                    w.Apply(26, 7);
-                    break;
-                }
-            }
-        }
-        if (w.E == 9) {
-            for (int s = 0; s < 4; ++s) {
-                if (n(s) == 4 && has(s, ACE) && has(s, KING) && !has(s, TEN) && !has(s, QUEEN)) {
-                    w.Apply(27, 8);
-                    break;
-                }
-            }
-        }
-        if (R == 2 && J == 2 && A < 3 && !HasTenCoverInOtherSuits(info, 6, 1, 1) && !F) {
-            if (V == 1) w.Apply(28, w.E - 1 - (weakLong ? 1 : 0));
-            else if (V == 2) w.Apply(29, std::max(0, w.E - 5));
-        }
-        const bool heartsJack = has(HEARTS, JACK);
-        SheetAt(rows, HeartsJackHeld) = heartsJack ? 1 : 0;
-        if (J == 2 && A < 4 && ((R == -1 && (!heartsJack || w.E == row3)) || R == -2 || R == 1))
-            w.Apply(30, w.E - 1);
-        if (w.E > 5 && R < 0 && J < 3 && A < 3) w.Apply(31, w.E - 2);
     }
+    if (R == 2 && J == 2 && A < 3 && !HasTenCoverInOtherSuits(info, 6, 1, 1) && !F) {
+        if (V == 1) w.Apply(28, w.E - 1 - (weakLong ? 1 : 0));
+        else if (V == 2) w.Apply(29, std::max(0, w.E - 5));
+    }
+    const bool heartsJack = has(HEARTS, JACK);
+    SheetAt(rows, HeartsJackHeld) = heartsJack ? 1 : 0;
+    if (J == 2 && A < 4 && ((R == -1 && (!heartsJack || w.E == row3)) || R == -2 || R == 1)) w.Apply(30, w.E - 1);
+    if (w.E > 5 && R < 0 && J < 3 && A < 3) w.Apply(31, w.E - 2);
+}
+
+void GrandSheetRules::Rows32And33() {
+    using namespace GrandSheet;
     if (w.E == 8 && R >= 1 && J >= 3) {
         // The single cards without an Ace: the first two with their suit and rank.
         int singles = 0;
@@ -487,8 +491,55 @@ int EstimateGrand(CPlayer& player) {
     } else if (w.E == 10 && !F && J <= 3) {
         w.Apply(33, 9);
     }
-    SheetAt(rows, FinalEstimate) = w.E;
-    return w.E;
+}
+
+int EstimateGrand(CPlayer& player) {
+    HandInfo& info = player.handInfo;
+    const int J = info.JackCount, R = info.MatadorRun, A = info.AceSuitCount, T = info.TenSuitCount;
+    const int V = info.ShortSuitCount;
+    const bool F = player.seat == g_Game.Forehand;
+    // Step 1.
+    const int X = player.CountExtraTricks(6);
+    int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
+    // Step 2: the input rows.
+    player.ClearEstimationSheet(SHEET_GRAND);
+    auto rows = SheetOf(player).Rows[SHEET_GRAND];
+    WriteNoCardFlags(rows, info);
+    using namespace GrandSheet;
+    SheetAt(rows, JackCount) = J;
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
+    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
+    SheetAt(rows, TricksLessExtra) = info.SecondaryTrickSum - X;
+    SheetAt(rows, MatadorRun) = R;
+    SheetAt(rows, IsForehand) = F ? 1 : 0;
+    SheetAt(rows, SafeTricks) = std::max(0, info.SecondaryTrickSum - X);
+    SheetAt(rows, AceTenCount) = CountAceTenElsewhere(info, 6);
+    SheetAt(rows, EstimateBeforeRules) = E;
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
+    SheetAt(rows, AceCount) = A;
+    SheetAt(rows, TenCount) = T;
+    SheetAt(rows, AceTenKingCount) = CountHighElsewhere(info, 6);
+    SheetAt(rows, BareSuitCount) = V;
+    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE); });
+    SheetAt(rows, AceTenMask) =
+        SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE) && h.Holds(s, TEN); });
+    SheetAt(rows, AceTenKingMask) = SuitMask(info, [](const HandInfo& h, int s) {
+        return h.Holds(s, ACE) && h.Holds(s, TEN) && h.Holds(s, KING);
+    });
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
+    GrandSheetRules g{info, rows, SheetWriter{rows, E}, J, R, A, T, V, F, SheetAt(rows, SafeTricks),
+                      SheetAt(rows, EstimateBeforeRules)};
+    g.w.Carry(6);
+    WriteLongSuitRows(rows, info);
+    g.Row5WeakLongSuit();
+    g.Rows6To11FewTricks();
+    g.Row12TenSuits();
+    g.Rows13To17LongSuits();
+    g.Rows18To21();
+    if (!g.Rows22To24()) g.Rows25To31();
+    g.Rows32And33();
+    SheetAt(rows, FinalEstimate) = g.w.E;
+    return g.w.E;
 }
 
 }  // namespace
