@@ -84,6 +84,227 @@ int SecondFollow(Second& k) {
     return Points(lw) < 10 ? lw : p.PickLowCardAnySuit(S);
 }
 
+// What the void second hand works out at step 2: the trumps still out (list0, list1), the card
+// below the winner w and the trump below it wb, the highest trump hi and the one below it hb, the
+// lowest trump, whether the third hand may hold the led suit and the trumps, and D: he may ruff
+// over a trump that is not on top.
+struct VoidWords {
+    Second& k;
+    CPlayer& p;
+    const Terms& t;
+    int list0, list1, w, wb, hi, hb, lowest;
+    bool thirdMayS, thirdMayTrump, D;
+};
+
+// 8. A high card led: the highest trump, or on to 7.
+int SecondVoidHighCardLed(const VoidWords& v, int& step) {
+    int x = NO_CARD;
+    if (!IsTop(v.p, v.hi) || v.t.N > 8) {
+        if (Order(v.w) > Order(v.list1)) x = v.hi;
+        else step = 7;
+    } else {
+        x = Order(v.w) <= Order(v.list0) ? v.hi : v.w;
+    }
+    if (step == 8) step = 9;
+    return x;
+}
+
+// 7. A ruff that wins.
+int SecondVoidWinningRuff(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int p1 = v.k.p1, w = v.w, wb = v.wb, hi = v.hi;
+    int x = NO_CARD;
+    if (!v.thirdMayS) {
+        if (p1 > 9) {
+            x = Order(v.lowest) > 4 ? p.ChooseTrumpGameCard(true) : v.lowest;
+            if (IsJack(v.hb)) x = v.hb;
+            if (IsTop(p, hi)) x = hi;
+        }
+        return x;
+    }
+    x = p.ChooseTrumpGameCard(true);
+    if (x != NO_CARD && p1 <= 9) return x;
+    if (p.IsTopCard(v.hb, hi, -1)) return (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
+    if (t.J < 2 || t.N < 9 || !Holds(p, t.type, ACE)) {
+        if (!v.thirdMayTrump && Points(w) >= 10 && !IsTop(p, w)) return w;
+        const int r = p.ChooseLowTrump();
+        x = w;
+        if ((Points(w) >= 10 || Points(v.k.c1) >= 10) && LeadCount(v.k.S) != 0) {
+            if (!IsTop(p, hi)) x = IsCard(r) ? r : v.lowest;
+            else if (t.O > 1 && p.IsTopCard(wb, hi, -1)) x = hi;
+        }
+        if (t.O == 1 && !IsTop(p, hi)) x = Points(w) > 0 ? w : hi;
+        return x;
+    }
+    const int nh = p.GetNextHigherHeld(v.lowest);
+    const int y = p.handInfo.SmallCards[DIAMONDS][JACK] == -1 ? nh : hi;
+    const int usual = (SuitLedMark(v.k.S) && IsTop(p, hi)) ? y : w;
+    return (t.H >= 6 && t.N <= 7) ? nh : usual;
+}
+
+// 9, when no trump is chosen yet: the spare trump's next higher one, a Jack over a top card led,
+// else by the trumps held; c is the cheap winner the settling may fall back on.
+int SecondVoidFindRuff(const VoidWords& v, int& c) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int w = v.w, wb = v.wb, hi = v.hi, c1 = v.k.c1;
+    c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
+    if (c != w && (!Holds(p, t.type, ACE) || TenHeldOrGone(p, t.type))) c = p.PickCardAboveInTrumps(c, true);
+    const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
+    int x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
+    if (!v.thirdMayTrump && !IsTop(p, x)) {
+        x = p.PickCardBelowWinner(true);
+    } else if (IsTop(p, c1) && GetCardRank(c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
+               v.thirdMayTrump) {
+        if (v.k.p1 < 5) {
+            const int cj = p.ChooseCardWithRandomJack(-1, true);
+            if (!IsJack(cj)) x = cj;
+        } else {
+            x = p.PickRandomJack(0);
+        }
+    }
+    if (x != NO_CARD) return x;
+    if (t.H == 1) return hi;
+    if (!IsTop(p, hi) && hi != w) return w;
+    if (!IsJack(hb3) && c != w) return hb3;
+    return w;
+}
+
+// 9. Settling the ruff; true when the card is chosen.
+bool SecondVoidSettleRuff(const VoidWords& v, int x, int& card) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    int c = NO_CARD;
+    if (x == NO_CARD) x = SecondVoidFindRuff(v, c);
+    if (Order(x) > 4 && v.k.p1 < 10) {
+        if (!v.thirdMayTrump || v.thirdMayS) {
+            if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
+        } else {
+            const int g = p.ChooseTrumpGameCard(true);
+            if (IsCard(g)) {
+                card = g;
+                return true;
+            }
+            x = p.ChooseCardWithRandomJack(-1, true);
+        }
+    }
+    card = x;
+    return IsCard(x);
+}
+
+// 6 to 9: whether the trick is worth a ruff and with which trump; true when the card is chosen.
+bool SecondVoidRuff(const VoidWords& v, int& card) {
+    const int p1 = v.k.p1, pts = v.k.pts;
+    // 6.
+    int step = 10;
+    int x = NO_CARD;
+    if (pts < 61 && pts + p1 + Points(v.w) > 60) {
+        step = p1 > 4 ? 8 : 7;
+    } else if (p1 > 4) {
+        step = 8;
+    } else if (v.t.H == 1 && v.t.N == 2 && !IsTop(v.p, v.hi)) {
+        card = v.w;
+        return true;
+    }
+    if (step == 8) x = SecondVoidHighCardLed(v, step);
+    if (step == 7) {
+        x = SecondVoidWinningRuff(v);
+        step = 9;
+    }
+    return step == 9 && SecondVoidSettleRuff(v, x, card);
+}
+
+// 10. A cheap card to throw off.
+int SecondVoidCheapThrowOff(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int g = p.ChooseTrumpGameCard(true);
+    const int ts = SuitOf(g);
+    if (IsCard(g) && Points(g) < 5 && Points(v.k.c1) < 5 && !Holds(p, ts, TEN) &&
+        ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
+        return g;
+    return NO_CARD;
+}
+
+// 11. The Ace or Ten of the led suit still in play.
+int SecondVoidAceOrTenOut(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int S = v.k.S, w = v.w, wb = v.wb;
+    if (IsCardGone(S, ACE, p.seat) && IsCardGone(S, TEN, p.seat)) return NO_CARD;
+    int y = w;
+    if (IsCard(wb) && (IsTop(p, w) || t.H >= 3) && (IsJack(w) || Points(w) >= 10))
+        y = Order(w) == Order(wb) + 1 ? w : wb;
+    int weak = -1, weakCount = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (s == t.type || p.CountInSuit(s) == 0 || p.ChooseTrumpGameHelper(s)) continue;
+        weak = s;
+        ++weakCount;
+    }
+    if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, p.PickHighestInSuit(weak, true)))
+        y = p.PickLowCardAnySuit(weak);
+    if (Points(y) < 10) {
+        if (!v.thirdMayTrump && !IsTop(p, v.hi)) y = p.PickCardBelowWinner(false);
+    } else if (TrumpTenOut(p) && t.O < t.H) {
+        if (IsCard(p.PickTrumpBelow(y))) y = p.PickTrumpBelow(y);
+    } else if (!v.thirdMayS) {
+        y = v.lowest;
+    }
+    return y;
+}
+
+// 14. More trumps held than out.
+int SecondVoidMoreTrumps(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int w = v.w, hi = v.hi;
+    if (t.O == 1 && IsTop(p, hi)) return hi;
+    const int cnt = p.CountOutstanding(v.k.S);
+    const bool allThree = Holds(p, t.type, ACE) && Holds(p, t.type, TEN) && Holds(p, t.type, KING);
+    int c = NO_CARD;
+    if (cnt < 3 && !allThree) {
+        c = (v.thirdMayTrump && !v.thirdMayS) ? v.wb : w;
+        if (Points(w) >= 10 && IsCard(p.PickTrumpBelow(w))) c = p.PickTrumpBelow(w);
+        if ((c == NO_CARD || !IsTop(p, c)) && (!v.thirdMayTrump || v.thirdMayS)) {
+            if (IsTrumpAce(c) && TrumpTenOut(p)) c = p.PickTrumpBelow(c);
+        } else if (t.H > 1 && t.H < g_Game.TrumpCount) {
+            c = IsCard(p.PickCardAboveInTrumps(p.FirstMissingJack(), true)) ? v.lowest : NO_CARD;
+        }
+    } else {
+        const int nb = p.NextLowerInSuit(w, false);
+        if (!IsTop(p, w)) c = v.thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
+        else c = p.IsTopCard(nb, w, -1) ? w : v.lowest;
+    }
+    return c;
+}
+
+// 15. The last rule.
+int SecondVoidLastRule(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int w = v.w;
+    if (v.thirdMayTrump && !v.thirdMayS) {
+        if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && v.wb != TrumpSuitCard(TEN) &&
+            !IsCardGone(t.type, TEN, p.seat))
+            return w;
+        return p.ChooseCardWithRandomJack(-1, true);
+    }
+    int found = NO_CARD;
+    if (v.k.pts + Points(w) + v.k.p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
+        int c = w;
+        while (Points(c) > 4 && IsCard(p.PickTrumpBelow(c))) c = p.PickTrumpBelow(c);
+        found = c;
+    } else if (IsTrumpAce(w)) {
+        found = p.PickTrumpBelow(w);
+        if (GetCardRank(found) == TEN) found = p.PickTrumpBelow(found);
+    } else if (t.H == 3 && t.J == 2) {
+        found = p.PickJack(0);
+        if (!IsTop(p, found)) found = p.PickRandomJack(0);
+    }
+    return IsCard(found) ? found : w;
+}
+
 // III. Void in the led side suit: ruff or throw off.
 int SecondVoid(Second& k) {
     CPlayer& p = k.p;
@@ -97,8 +318,6 @@ int SecondVoid(Second& k) {
     // 2.
     int list[11];
     const int n = p.CollectSuit(type, false, list);
-    const int list0 = n > 0 ? list[0] : NO_CARD;
-    const int list1 = n > 1 ? list[1] : NO_CARD;
     const int w = p.PickCardBelowWinner(false);
     const int wb = p.PickTrumpBelow(w);
     const int hi = p.PickHighestInSuit(-1, true);
@@ -106,7 +325,10 @@ int SecondVoid(Second& k) {
     const int lowest = p.PickLowestInSuit(-1, true);
     const bool thirdMayS = p.MayHoldSuit(k.third, S);
     const bool thirdMayTrump = p.MayHoldSuit(k.third, type);
+    const int list0 = n > 0 ? list[0] : NO_CARD;
+    const int list1 = n > 1 ? list[1] : NO_CARD;
     const bool D = !thirdMayS && thirdMayTrump && !IsTop(p, hi);
+    const VoidWords v{k, p, t, list0, list1, w, wb, hi, hb, lowest, thirdMayS, thirdMayTrump, D};
     // 3.
     if (!D && t.H > 1 && t.O == 1 && IsTop(p, hi)) return Order(list0) > Order(hb) ? lowest : hb;
     // 4.
@@ -116,135 +338,12 @@ int SecondVoid(Second& k) {
         if (pts < 61) return pts + p1 + Points(hi) >= 61 ? hi : w;
         if (LeadCount(S) == 0) return w;
     }
-    // 6.
-    int step = 10;
-    int x = NO_CARD;
-    if (pts < 61 && pts + p1 + Points(w) > 60)
-        step = p1 > 4 ? 8 : 7;
-    else if (p1 > 4)
-        step = 8;
-    else if (t.H == 1 && t.N == 2 && !IsTop(p, hi))
-        return w;
-    // 8. A high card led.
-    if (step == 8) {
-        if (!IsTop(p, hi) || t.N > 8) {
-            if (Order(w) > Order(list1))
-                x = hi;
-            else
-                step = 7;
-        } else {
-            x = Order(w) <= Order(list0) ? hi : w;
-        }
-        if (step == 8) step = 9;
-    }
-    // 7. A ruff that wins.
-    if (step == 7) {
-        if (!thirdMayS) {
-            if (p1 > 9) {
-                x = Order(lowest) > 4 ? p.ChooseTrumpGameCard(true) : lowest;
-                if (IsJack(hb)) x = hb;
-                if (IsTop(p, hi)) x = hi;
-            }
-        } else {
-            x = p.ChooseTrumpGameCard(true);
-            if (x == NO_CARD || p1 > 9) {
-                if (p.IsTopCard(hb, hi, -1)) {
-                    x = (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
-                } else if (t.J < 2 || t.N < 9 || !Holds(p, type, ACE)) {
-                    if (thirdMayTrump || Points(w) < 10 || IsTop(p, w)) {
-                        const int r = p.ChooseLowTrump();
-                        x = w;
-                        if ((Points(w) >= 10 || Points(k.c1) >= 10) && LeadCount(S) != 0) {
-                            if (!IsTop(p, hi))
-                                x = IsCard(r) ? r : lowest;
-                            else if (t.O > 1 && p.IsTopCard(wb, hi, -1))
-                                x = hi;
-                        }
-                        if (t.O == 1 && !IsTop(p, hi)) x = Points(w) > 0 ? w : hi;
-                    } else {
-                        x = w;
-                    }
-                } else {
-                    const int nh = p.GetNextHigherHeld(lowest);
-                    const int y = p.handInfo.SmallCards[DIAMONDS][JACK] == -1 ? nh : hi;
-                    const int usual = (SuitLedMark(S) && IsTop(p, hi)) ? y : w;
-                    x = (t.H >= 6 && t.N <= 7) ? nh : usual;
-                }
-            }
-        }
-        step = 9;
-    }
-    // 9. Settling the ruff.
-    if (step == 9) {
-        int c = NO_CARD;
-        if (x == NO_CARD) {
-            c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
-            if (c != w && (!Holds(p, type, ACE) || TenHeldOrGone(p, type))) c = p.PickCardAboveInTrumps(c, true);
-            const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
-            x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
-            if (!thirdMayTrump && !IsTop(p, x)) {
-                x = p.PickCardBelowWinner(true);
-            } else if (IsTop(p, k.c1) && GetCardRank(k.c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
-                       thirdMayTrump) {
-                if (p1 < 5) {
-                    const int cj = p.ChooseCardWithRandomJack(-1, true);
-                    if (!IsJack(cj)) x = cj;
-                } else {
-                    x = p.PickRandomJack(0);
-                }
-            }
-            if (x == NO_CARD) {
-                if (t.H == 1)
-                    x = hi;
-                else if (!IsTop(p, hi) && hi != w)
-                    x = w;
-                else if (!IsJack(hb3) && c != w)
-                    x = hb3;
-                else
-                    x = w;
-            }
-        }
-        if (Order(x) > 4 && p1 < 10) {
-            if (!thirdMayTrump || thirdMayS) {
-                if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
-            } else {
-                const int g = p.ChooseTrumpGameCard(true);
-                if (IsCard(g)) return g;
-                x = p.ChooseCardWithRandomJack(-1, true);
-            }
-        }
-        if (IsCard(x)) return x;
-    }
-    // 10. A cheap card to throw off.
-    {
-        const int g = p.ChooseTrumpGameCard(true);
-        const int ts = SuitOf(g);
-        if (IsCard(g) && Points(g) < 5 && Points(k.c1) < 5 && !Holds(p, ts, TEN) &&
-            ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
-            return g;
-    }
-    // 11. The Ace or Ten of the led suit still in play.
-    if (!IsCardGone(S, ACE, p.seat) || !IsCardGone(S, TEN, p.seat)) {
-        int y = w;
-        if (IsCard(wb) && (IsTop(p, w) || t.H >= 3) && (IsJack(w) || Points(w) >= 10))
-            y = Order(w) == Order(wb) + 1 ? w : wb;
-        int weak = -1, weakCount = 0;
-        for (int s = 0; s < 4; ++s) {
-            if (s == type || p.CountInSuit(s) == 0 || p.ChooseTrumpGameHelper(s)) continue;
-            weak = s;
-            ++weakCount;
-        }
-        if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, p.PickHighestInSuit(weak, true)))
-            y = p.PickLowCardAnySuit(weak);
-        if (Points(y) < 10) {
-            if (!thirdMayTrump && !IsTop(p, hi)) y = p.PickCardBelowWinner(false);
-        } else if (TrumpTenOut(p) && t.O < t.H) {
-            if (IsCard(p.PickTrumpBelow(y))) y = p.PickTrumpBelow(y);
-        } else if (!thirdMayS) {
-            y = lowest;
-        }
-        if (IsCard(y)) return y;
-    }
+    int card = NO_CARD;
+    if (SecondVoidRuff(v, card)) return card;
+    card = SecondVoidCheapThrowOff(v);
+    if (IsCard(card)) return card;
+    card = SecondVoidAceOrTenOut(v);
+    if (IsCard(card)) return card;
     // 12. No trump out.
     if (t.H == g_Game.TrumpCount) {
         if (t.N == 2) return hi;
@@ -252,54 +351,14 @@ int SecondVoid(Second& k) {
         return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
     }
     // 13.
-    bool toFifteen = false;
     if (t.H < 3 && p1 < 5) {
         const int g = p.ChooseTrumpGameCard(true);
         if (IsCard(g) && Points(g) == 0) return g;
-        toFifteen = true;
+    } else if (t.O < t.H && t.H > 2) {
+        card = SecondVoidMoreTrumps(v);
+        if (IsCard(card)) return card;
     }
-    // 14.
-    if (!toFifteen && t.O < t.H && t.H > 2) {
-        if (t.O == 1 && IsTop(p, hi)) return hi;
-        const int cnt = p.CountOutstanding(S);
-        const bool allThree = Holds(p, type, ACE) && Holds(p, type, TEN) && Holds(p, type, KING);
-        int c = NO_CARD;
-        if (cnt < 3 && !allThree) {
-            c = (thirdMayTrump && !thirdMayS) ? wb : w;
-            if (Points(w) >= 10 && IsCard(p.PickTrumpBelow(w))) c = p.PickTrumpBelow(w);
-            if ((c == NO_CARD || !IsTop(p, c)) && (!thirdMayTrump || thirdMayS)) {
-                if (IsTrumpAce(c) && TrumpTenOut(p)) c = p.PickTrumpBelow(c);
-            } else if (t.H > 1 && t.H < g_Game.TrumpCount) {
-                c = IsCard(p.PickCardAboveInTrumps(p.FirstMissingJack(), true)) ? lowest : NO_CARD;
-            }
-        } else {
-            const int nb = p.NextLowerInSuit(w, false);
-            if (!IsTop(p, w))
-                c = thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
-            else
-                c = p.IsTopCard(nb, w, -1) ? w : lowest;
-        }
-        if (IsCard(c)) return c;
-    }
-    // 15. The last rule.
-    if (thirdMayTrump && !thirdMayS) {
-        if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && wb != TrumpSuitCard(TEN) && !IsCardGone(type, TEN, p.seat))
-            return w;
-        return p.ChooseCardWithRandomJack(-1, true);
-    }
-    int found = NO_CARD;
-    if (pts + Points(w) + p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
-        int c = w;
-        while (Points(c) > 4 && IsCard(p.PickTrumpBelow(c))) c = p.PickTrumpBelow(c);
-        found = c;
-    } else if (IsTrumpAce(w)) {
-        found = p.PickTrumpBelow(w);
-        if (GetCardRank(found) == TEN) found = p.PickTrumpBelow(found);
-    } else if (t.H == 3 && t.J == 2) {
-        found = p.PickJack(0);
-        if (!IsTop(p, found)) found = p.PickRandomJack(0);
-    }
-    return IsCard(found) ? found : w;
+    return SecondVoidLastRule(v);
 }
 
 // ---------------------------------------------------------------- third hand
