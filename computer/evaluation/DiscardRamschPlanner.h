@@ -101,6 +101,15 @@ struct RamschPlanner {
     Stage StageFive();
     Stage StageSix();
     Stage StageSeven();
+    void SevenDropAThirdOrTheLowBlank();
+    bool SevenThreeCardSuitsAndTheBlank();
+    bool SevenLowestOfTheThirdList();
+    void SevenStrongThirdList();
+    void SevenLeadingPlayer();
+    int SevenBlankAndPair();
+    int SevenTwoHighSingles();
+    void SevenMiddlePairs();
+    Stage SevenStillTooMany();
     Stage StageSevenPairKept();
     Stage StageEight();
     Stage StageNine();
