@@ -499,151 +499,147 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
     return NO_CARD;
 }
 
-// III. Void in the led side suit.
-int ThirdVoid(Third& k) {
+// What the void third hand works out at step 3: his suit card sc, the highest trump h, the card
+// below the winner w and the trump below it wb, and his lowest trump.
+struct ThirdVoidWords {
+    Third& k;
+    bool secondRuffed;
+    int lowest, sc, h, w, wb;
+};
+
+// 1. A cheap trick.
+int ThirdVoidCheapTrick(Third& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
-    const int type = t.type;
-    const bool secondRuffed = k.S2 == type;
-    const int lowest = p.PickLowestInSuit(-1, true);
-    // 1. A cheap trick.
-    {
-        const int g = p.ChooseTrumpGameCard(true);
-        if (IsCard(g) && k.tp + Points(g) < 10) {
-            int x = g;
-            const int w = p.PickCardBelowWinner(false);
-            if (t.H <= t.O && !IsTop(p, p.PickHighestInSuit(-1, true)) && Points(w) > 2 &&
-                CountAcesElsewhere(p.handInfo, type) > 1)
-                x = w;
-            return x;
-        }
-    }
-    // 2.
-    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
-    // 3.
-    const int sc = p.ChooseSoloistCardSuit();
-    const int h = p.PickHighestInSuit(-1, true);
+    const int g = p.ChooseTrumpGameCard(true);
+    if (!IsCard(g) || k.tp + Points(g) >= 10) return NO_CARD;
+    int x = g;
     const int w = p.PickCardBelowWinner(false);
-    const int wb = p.PickTrumpBelow(w);
-    // 4. Second hand ruffed.
-    if (secondRuffed) {
-        const int ab = p.PickCardAboveInTrumps(k.c2, true);
-        int x = NO_CARD;
-        if (ab == NO_CARD) {
-            x = p.ChooseCardByScore(4, lowest, false);
-        } else {
-            if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
-                x = Order(w) > Order(k.c2) ? w : ab;
-            } else if (Points(w) + k.pts + k.tp > 60 && Order(w) > Order(k.c2)) {
-                x = w;
-            } else if (k.tp > 4 && Order(sc) > Order(k.c2)) {
-                x = sc;
-            }
-            if (t.N == t.H) {
-                const int a2 = p.PickCardAboveInTrumps(k.c2, true);
-                x = (IsCard(a2) && !p.IsTopCard(w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
-            }
-        }
-        if (IsCard(x)) return x;
-        const int g = p.ChooseTrumpGameCard(true);
-        if (IsCard(g)) return g;
-        int s4 = p.ChooseCardByScore(4, -1, false);
-        if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
-            s4 = p.GetNextHigherHeld(ab);
-        } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
-            const int cj = p.ChooseCardWithRandomJack(-1, true);
-            if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
-        }
-        return s4;
-    }
-    // 5. Nobody ruffed, a trick of ten points or more.
-    if (k.tp > 9) {
-        int y = w;
-        if (IsTrumpAce(w) && TrumpTenOut(p)) y = IsTop(p, h) ? wb : (Order(sc) < 5 ? wb : sc);
-        int from = y;
-        if (IsTop(p, h))
-            from = sc;
-        else if (t.O < t.H && t.O > 1)
-            from = wb;
-        const int x = p.GetNextHigherHeld(from);
-        if (IsCard(x)) return x;
-    }
-    // 6. This trick decides the game.
-    if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
-        const int lead = p.ChooseLeadOrLastCard(-1);
-        if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
-            if (IsCard(w)) return w;
-    }
-    // 7. A card to throw off.
+    if (t.H <= t.O && !IsTop(p, p.PickHighestInSuit(-1, true)) && Points(w) > 2 &&
+        CountAcesElsewhere(p.handInfo, t.type) > 1)
+        x = w;
+    return x;
+}
+
+// 4. Second hand ruffed.
+int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int h = v.h, w = v.w, sc = v.sc;
+    const int ab = p.PickCardAboveInTrumps(k.c2, true);
     int x = NO_CARD;
-    {
-        const int g = p.ChooseTrumpGameCard(true);
-        const int ts = SuitOf(g);
-        const int top = p.PickHighestInSuit(ts, true);
-        const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
-        if (!skip && IsCard(g)) {
-            bool general = true;
-            if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || secondRuffed) {
-                if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) {
-                    x = p.PickUnguardedTen();
-                    general = false;
-                }
-            }
-            if (general) {
-                x = g;
-                const int below = p.NextLowerInSuit(top, false);
-                if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
-                    (below == NO_CARD || p.IsTopCard(below, top, -1)))
-                    x = p.PickUnguardedTen();
-            }
-        }
-    }
-    // 8.
-    if (secondRuffed && Order(k.c2) >= Order(h)) {
-        if (IsCard(x)) return x;
+    if (ab == NO_CARD) {
+        x = p.ChooseCardByScore(4, v.lowest, false);
     } else {
-        if (IsCard(x)) return x;
-        bool toNine = false;
-        if (t.H >= 6 && t.J == 2 && IsTrumpAce(p.PickCardBelowWinner(false))) {
-            x = p.GetNextHigherHeld(lowest);
-            Commit(p, p.PickJack(0));
-        } else if (t.H == t.O) {
-            const int g = p.ChooseTrumpGameCard(true);
-            bool played = false;
-            if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
-                int sure = t.H + 1;
-                for (int s = 0; s < 4; ++s) {
-                    if (s == type) continue;
-                    for (int c = p.PickHighestInSuit(s, true); IsCard(c) && IsTop(p, c); c = p.NextLowerInSuit(c, false))
-                        ++sure;
-                }
-                if (sure == t.N) {
-                    x = g;
-                    played = true;
-                }
-            }
-            if (!played && IsCard(h)) {
-                x = p.PickCardBelowWinner(false);
-                if (IsTop(p, x) && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
-            }
-        } else {
-            toNine = true;
+        if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
+            x = Order(w) > Order(k.c2) ? w : ab;
+        } else if (Points(w) + k.pts + k.tp > 60 && Order(w) > Order(k.c2)) {
+            x = w;
+        } else if (k.tp > 4 && Order(sc) > Order(k.c2)) {
+            x = sc;
         }
-        if (toNine) {
-            const int r = ThirdRuffChoice(k, w, wb, h, sc);
-            if (IsCard(r)) return r;
-        } else {
-            if (IsCard(x)) return x;
-            if (t.H > 1 || IsTop(p, h)) {
-                x = p.ChooseTrumpGameCard(t.dealtTrumps < 6);
-                if (IsCard(x)) return x;
-            }
+        if (t.N == t.H) {
+            const int a2 = p.PickCardAboveInTrumps(k.c2, true);
+            x = (IsCard(a2) && !p.IsTopCard(w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
         }
     }
-    // 10. The last trumps.
-    const int y = secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
+    if (IsCard(x)) return x;
+    const int g = p.ChooseTrumpGameCard(true);
+    if (IsCard(g)) return g;
+    int s4 = p.ChooseCardByScore(4, -1, false);
+    if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
+        s4 = p.GetNextHigherHeld(ab);
+    } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
+        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
+    }
+    return s4;
+}
+
+// 5. Nobody ruffed, a trick of ten points or more.
+int ThirdVoidRichTrick(const ThirdVoidWords& v) {
+    CPlayer& p = v.k.p;
+    const Terms& t = v.k.t;
+    int y = v.w;
+    if (IsTrumpAce(v.w) && TrumpTenOut(p)) y = IsTop(p, v.h) ? v.wb : (Order(v.sc) < 5 ? v.wb : v.sc);
+    int from = y;
+    if (IsTop(p, v.h)) from = v.sc;
+    else if (t.O < t.H && t.O > 1) from = v.wb;
+    return p.GetNextHigherHeld(from);
+}
+
+// 7. A card to throw off.
+int ThirdVoidThrowOff(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int g = p.ChooseTrumpGameCard(true);
+    const int ts = SuitOf(g);
+    const int top = p.PickHighestInSuit(ts, true);
+    const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
+    if (skip || !IsCard(g)) return NO_CARD;
+    if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || v.secondRuffed) {
+        if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) return p.PickUnguardedTen();
+    }
+    const int below = p.NextLowerInSuit(top, false);
+    if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
+        (below == NO_CARD || p.IsTopCard(below, top, -1)))
+        return p.PickUnguardedTen();
+    return g;
+}
+
+// 8, as many trumps held as out: a sure run of the rest, else the card below the winner.
+int ThirdVoidEvenTrumps(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    int x = NO_CARD;
+    const int g = p.ChooseTrumpGameCard(true);
+    if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
+        int sure = t.H + 1;
+        for (int s = 0; s < 4; ++s) {
+            if (s == t.type) continue;
+            for (int c = p.PickHighestInSuit(s, true); IsCard(c) && IsTop(p, c); c = p.NextLowerInSuit(c, false))
+                ++sure;
+        }
+        if (sure == t.N) return g;
+    }
+    if (IsCard(v.h)) {
+        x = p.PickCardBelowWinner(false);
+        if (IsTop(p, x) && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
+    }
+    return x;
+}
+
+// 8 and 9: the throw-off card x, else a trump by the count of trumps held and out.
+int ThirdVoidTrumpOrThrowOff(const ThirdVoidWords& v, int x) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    if (IsCard(x)) return x;
+    if (v.secondRuffed && Order(k.c2) >= Order(v.h)) return NO_CARD;
+    if (t.H >= 6 && t.J == 2 && IsTrumpAce(p.PickCardBelowWinner(false))) {
+        x = p.GetNextHigherHeld(v.lowest);
+        Commit(p, p.PickJack(0));
+    } else if (t.H == t.O) {
+        x = ThirdVoidEvenTrumps(v);
+    } else {
+        return ThirdRuffChoice(k, v.w, v.wb, v.h, v.sc);
+    }
+    if (IsCard(x)) return x;
+    if (t.H > 1 || IsTop(p, v.h)) return p.ChooseTrumpGameCard(t.dealtTrumps < 6);
+    return NO_CARD;
+}
+
+// 10. The last trumps.
+int ThirdVoidLastTrumps(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int y = v.secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
     if (IsCard(y)) {
-        x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
+        const int x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
         if (IsCard(x)) return x;
     }
     if (t.O < t.H && IsCard(y)) {
@@ -656,13 +652,41 @@ int ThirdVoid(Third& k) {
     }
     const int s4 = p.ChooseCardByScore(4, -1, false);
     const int cj = p.ChooseCardWithRandomJack(-1, true);
-    if (Points(s4) > 3) {
-        x = IsCard(y) ? y : s4;
-        if (!IsCard(y) && IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) x = cj;
-    } else {
-        x = s4;
+    if (Points(s4) <= 3) return s4;
+    if (IsCard(y)) return y;
+    if (IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) return cj;
+    return s4;
+}
+
+// III. Void in the led side suit.
+int ThirdVoid(Third& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const bool secondRuffed = k.S2 == t.type;
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const int cheap = ThirdVoidCheapTrick(k);
+    if (IsCard(cheap)) return cheap;
+    // 2.
+    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
+    // 3.
+    const int sc = p.ChooseSoloistCardSuit();
+    const int h = p.PickHighestInSuit(-1, true);
+    const int w = p.PickCardBelowWinner(false);
+    const ThirdVoidWords v{k, secondRuffed, lowest, sc, h, w, p.PickTrumpBelow(w)};
+    if (secondRuffed) return ThirdVoidOverTheRuff(v);
+    if (k.tp > 9) {
+        const int x = ThirdVoidRichTrick(v);
+        if (IsCard(x)) return x;
     }
-    return x;
+    // 6. This trick decides the game.
+    if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
+        const int lead = p.ChooseLeadOrLastCard(-1);
+        if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
+            if (IsCard(w)) return w;
+    }
+    const int x = ThirdVoidTrumpOrThrowOff(v, ThirdVoidThrowOff(v));
+    if (IsCard(x)) return x;
+    return ThirdVoidLastTrumps(v);
 }
 
 }  // namespace
