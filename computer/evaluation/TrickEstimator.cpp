@@ -40,78 +40,51 @@ void WriteNoCardFlags(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) 
     for (int s = 0; s < 4; ++s) rows[s][kBareSuitFlagWord] = PlainCount(info, s) == 0 ? 1 : 0;
 }
 
-int EstimateSuit(CPlayer& player, int t) {
-    HandInfo& info = player.handInfo;
-    const int J = info.JackCount, R = info.MatadorRun, S = info.SuitCount[t] + J;
-    const bool F = player.seat == g_Game.Forehand;
-    const bool trumpAce = info.Holds(t, ACE), trumpTen = info.Holds(t, TEN);
-    // Step 1: the lost tricks of the side suits.
-    const int L = player.CountExtraTricks(t);
-    int lost = 0;
-    for (int u = 0; u < 4; ++u)
-        if (u != t) lost += (L >> (4 * u)) & 15;
-    // Step 2: the input rows.
-    player.ClearEstimationSheet(t);
-    auto rows = SheetOf(player).Rows[t];
-    WriteNoCardFlags(rows, info);
+// The suit sheet's rule rows 6 to 33 over one hand and trump suit t: J Jacks, R the matador run,
+// S the trumps, F forehand; row1 and row2 are the trump tricks and the safe tricks, acesAll and
+// tensAll the Aces and Tens of the hand.
+struct SuitSheetRules {
+    const HandInfo& info;
+    std::int32_t (*rows)[SHEET_FIELDS];
+    SheetWriter w;
+    const int t, J, R, S;
+    const bool F, trumpAce, trumpTen;
+    const int row1, row2, acesAll, tensAll;
+
+    void Row6LongSideSuits();
+    void Rows7To16ByTheMatadors();
+    void Rows17To22ByTheTrumpTricks();
+    void Rows19To22HighTrumps();
+    void Rows23To31Bounds();
+    void Rows32And33();
+};
+
+// Row 6: long side suits cost tricks.
+void SuitSheetRules::Row6LongSideSuits() {
     using namespace SuitSheet;
-    SheetAt(rows, JackCount) = J;
-    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
-    SheetAt(rows, LostTrickWord) = L;
-    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
-    SheetAt(rows, TrumpTricks) = info.SuitTricks[t];
-    SheetAt(rows, MatadorRun) = R;
-    SheetAt(rows, IsForehand) = F ? 1 : 0;
-    SheetAt(rows, ShortSuits) = info.ShortSuitCount;
-    SheetAt(rows, SafeTricks) = info.SuitTrickSum - lost;
-    SheetAt(rows, AceTenElsewhereCount) = CountAceTenElsewhere(info, t);
-    SheetAt(rows, TrumpSuitCount) = info.SuitCount[t];
-    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
-    SheetAt(rows, AcesElsewhereCount) = CountAcesElsewhere(info, t);
-    SheetAt(rows, TensElsewhereCount) = CountTensElsewhere(info, t);
-    SheetAt(rows, BareSuitCount) = info.ShortSuitCount;
-    int otherAces = 0, allAces = 0, otherAceTen = 0;
-    for (int s = 0; s < 4; ++s) {
-        if (info.Holds(s, ACE)) allAces |= 1 << s;
-        if (s != t && info.Holds(s, ACE)) otherAces |= 1 << s;
-        if (s != t && info.Holds(s, ACE) && info.Holds(s, TEN)) otherAceTen |= 1 << s;
-    }
-    SheetAt(rows, AcesElsewhereMask) = otherAces;
-    SheetAt(rows, AceMask) = allAces;
-    SheetAt(rows, AceTenElsewhereMask) = otherAceTen;
-    SheetAt(rows, Trumps) = S;
-    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
-    SheetAt(rows, AceCount) = CountAcesElsewhere(info, 6);
-    SheetAt(rows, TenCount) = CountTensElsewhere(info, 6);
-    // The Hearts and Diamonds Jack, for the rules that miss one of them.
-    SheetAt(rows, HeartsJackHeld) = info.Holds(HEARTS, JACK) ? 1 : 0;
-    SheetAt(rows, DiamondsJackHeld) = info.Holds(DIAMONDS, JACK) ? 1 : 0;
-    const int row2 = SheetAt(rows, SafeTricks);
-    const int row1 = SheetAt(rows, TrumpTricks);
-    const int acesAll = SheetAt(rows, AceCount), tensAll = SheetAt(rows, TenCount);
-    SheetWriter w{rows, S};
-    w.Carry(6);
-    // Step 3: the rules.
-    if (S < 6) {  // row 6: long side suits cost tricks
-        int longest = 0, longestSuit = -1;
-        bool lowered = false;
-        int E = w.E;
-        for (int u = 0; u < 4; ++u) {
-            if (u == t) continue;
-            const int length = info.SuitCount[u] + (lowered ? 1 : 0);
-            if (length > 3 && length > longest) {
-                E -= length - 3;
-                lowered = true;
-            }
-            if (length > longest) {
-                longest = length;
-                longestSuit = u;
-            }
+    if (S >= 6) return;
+    int longest = 0, longestSuit = -1;
+    bool lowered = false;
+    int E = w.E;
+    for (int u = 0; u < 4; ++u) {
+        if (u == t) continue;
+        const int length = info.SuitCount[u] + (lowered ? 1 : 0);
+        if (length > 3 && length > longest) {
+            E -= length - 3;
+            lowered = true;
         }
-        SheetAt(rows, LongestSideSuitLength) = longest;
-        SheetAt(rows, LongestSideSuit) = longestSuit;
-        w.Apply(6, E);
+        if (length > longest) {
+            longest = length;
+            longestSuit = u;
+        }
     }
+    SheetAt(rows, LongestSideSuitLength) = longest;
+    SheetAt(rows, LongestSideSuit) = longestSuit;
+    w.Apply(6, E);
+}
+
+void SuitSheetRules::Rows7To16ByTheMatadors() {
+    using namespace SuitSheet;
     const int after6 = w.E;
     if (S < 5) {
         if (R < 0 && J < 2 && !info.Holds(CLUBS, JACK) && !trumpAce && !trumpTen) w.Apply(8, after6 - 2);
@@ -134,37 +107,48 @@ int EstimateSuit(CPlayer& player, int t) {
         }
         if (R >= -1 && !info.Holds(HEARTS, JACK) && S < 6) w.Apply(12, w.E - 1);
     }
+}
+
+void SuitSheetRules::Rows17To22ByTheTrumpTricks() {
     if (info.SuitTricks[t] == 0 && CountAcesElsewhere(info, t) < 2 && CountAceTenElsewhere(info, t) == 0) {
         const int X = row2 + J;
         if (w.E < X) w.Apply(17, w.E - 1);
         else if (w.E < S && w.E == X && CountAcesElsewhere(info, t) > 0) w.Apply(18, w.E + 1);
     } else {
-        if (w.E > 4 && row1 < row2) {  // row 19
-            SheetAt(rows, TrumpHighAce) = trumpAce;
-            SheetAt(rows, TrumpHighTen) = trumpTen;
-            SheetAt(rows, TrumpHighKing) = info.Holds(t, KING);
-            if (trumpAce + trumpTen + info.Holds(t, KING) >= 2) {
-                SheetAt(rows, TrumpHighSuit) = t;
-                w.Apply(19, w.E + (row2 - row1));
-            }
-        }
-        if (w.E < S || w.E < row2) w.Apply(20, std::max(row2, S));
-        SheetAt(rows, LoneTenLength) = 0;
-        if (w.E > 5) {
-            for (int u = 0; u < 4; ++u) {
-                if (u == t || info.SuitCount[u] > 3 || info.Holds(u, ACE) || info.Holds(u, KING) || !info.Holds(u, TEN))
-                    continue;
-                SheetAt(rows, LoneTenSuit) = u;
-                SheetAt(rows, LoneTenAce) = 0;
-                SheetAt(rows, LoneTenTen) = 1;
-                SheetAt(rows, LoneTenKing) = 0;
-                SheetAt(rows, LoneTenLength) = info.SuitCount[u];
-                w.Apply(21, w.E - 1);
-                break;
-            }
-        }
-        if (w.E >= 8 && R <= 0 && J <= 1) w.Apply(22, 7);
+        Rows19To22HighTrumps();
     }
+}
+
+void SuitSheetRules::Rows19To22HighTrumps() {
+    using namespace SuitSheet;
+    if (w.E > 4 && row1 < row2) {  // row 19
+        SheetAt(rows, TrumpHighAce) = trumpAce;
+        SheetAt(rows, TrumpHighTen) = trumpTen;
+        SheetAt(rows, TrumpHighKing) = info.Holds(t, KING);
+        if (trumpAce + trumpTen + info.Holds(t, KING) >= 2) {
+            SheetAt(rows, TrumpHighSuit) = t;
+            w.Apply(19, w.E + (row2 - row1));
+        }
+    }
+    if (w.E < S || w.E < row2) w.Apply(20, std::max(row2, S));
+    SheetAt(rows, LoneTenLength) = 0;
+    if (w.E > 5) {
+        for (int u = 0; u < 4; ++u) {
+            if (u == t || info.SuitCount[u] > 3 || info.Holds(u, ACE) || info.Holds(u, KING) || !info.Holds(u, TEN))
+                continue;
+            SheetAt(rows, LoneTenSuit) = u;
+            SheetAt(rows, LoneTenAce) = 0;
+            SheetAt(rows, LoneTenTen) = 1;
+            SheetAt(rows, LoneTenKing) = 0;
+            SheetAt(rows, LoneTenLength) = info.SuitCount[u];
+            w.Apply(21, w.E - 1);
+            break;
+        }
+    }
+    if (w.E >= 8 && R <= 0 && J <= 1) w.Apply(22, 7);
+}
+
+void SuitSheetRules::Rows23To31Bounds() {
     if (w.E < 0 || w.E > 10) w.Apply(23, std::clamp(w.E, 0, 10));
     if (w.E == 10 && ((R == 1 && S < 9) || !F)) w.Apply(24, w.E - 1);
     bool row25 = false;
@@ -178,6 +162,10 @@ int EstimateSuit(CPlayer& player, int t) {
     if (w.E < 4 && acesAll > 2) w.Apply(29, info.AceSuitCount + J);
     if (S < w.E && R < -1 && J == 1) w.Apply(30, w.E - 1);
     if (w.E < 4 && acesAll > 1 && tensAll > 1) w.Apply(31, 4);
+}
+
+void SuitSheetRules::Rows32And33() {
+    using namespace SuitSheet;
     SheetAt(rows, SideCover) = (HasAceCoverInOtherSuits(info, t, 2, 1) || HasCoverInOtherSuits(info, t, 1, 1)) ? 1 : 0;
     bool row32 = false;
     if ((w.E == 7 || w.E == 8) && R > 2 && SheetAt(rows, SideCover) == 1 && F) {
@@ -189,8 +177,84 @@ int EstimateSuit(CPlayer& player, int t) {
                    (w.E > 8 && R < 4 && S < 7 && info.ShortSuitCount > 1) ||
                    (w.E > 7 && R < 2 && acesElsewhere < 3 && info.ShortSuitCount < 2)))
         w.Apply(33, w.E > 8 ? w.E - 2 : w.E - 1);
-    SheetAt(rows, FinalEstimate) = w.E;
-    return w.E;
+}
+
+// Step 2 of the suit estimate: the input rows of the sheet.
+void WriteSuitInputRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info, int t, int L, int lost, bool F) {
+    using namespace SuitSheet;
+    const int J = info.JackCount;
+    WriteNoCardFlags(rows, info);
+    SheetAt(rows, JackCount) = J;
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
+    SheetAt(rows, LostTrickWord) = L;
+    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
+    SheetAt(rows, TrumpTricks) = info.SuitTricks[t];
+    SheetAt(rows, MatadorRun) = info.MatadorRun;
+    SheetAt(rows, IsForehand) = F ? 1 : 0;
+    SheetAt(rows, ShortSuits) = info.ShortSuitCount;
+    SheetAt(rows, SafeTricks) = info.SuitTrickSum - lost;
+    SheetAt(rows, AceTenElsewhereCount) = CountAceTenElsewhere(info, t);
+    SheetAt(rows, TrumpSuitCount) = info.SuitCount[t];
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
+    SheetAt(rows, AcesElsewhereCount) = CountAcesElsewhere(info, t);
+    SheetAt(rows, TensElsewhereCount) = CountTensElsewhere(info, t);
+    SheetAt(rows, BareSuitCount) = info.ShortSuitCount;
+    int otherAces = 0, allAces = 0, otherAceTen = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (info.Holds(s, ACE)) allAces |= 1 << s;
+        if (s != t && info.Holds(s, ACE)) otherAces |= 1 << s;
+        if (s != t && info.Holds(s, ACE) && info.Holds(s, TEN)) otherAceTen |= 1 << s;
+    }
+    SheetAt(rows, AcesElsewhereMask) = otherAces;
+    SheetAt(rows, AceMask) = allAces;
+    SheetAt(rows, AceTenElsewhereMask) = otherAceTen;
+    SheetAt(rows, Trumps) = info.SuitCount[t] + J;
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
+    SheetAt(rows, AceCount) = CountAcesElsewhere(info, 6);
+    SheetAt(rows, TenCount) = CountTensElsewhere(info, 6);
+    // The Hearts and Diamonds Jack, for the rules that miss one of them.
+    SheetAt(rows, HeartsJackHeld) = info.Holds(HEARTS, JACK) ? 1 : 0;
+    SheetAt(rows, DiamondsJackHeld) = info.Holds(DIAMONDS, JACK) ? 1 : 0;
+}
+
+int EstimateSuit(CPlayer& player, int t) {
+    HandInfo& info = player.handInfo;
+    const int J = info.JackCount, S = info.SuitCount[t] + J;
+    const bool F = player.seat == g_Game.Forehand;
+    const bool trumpAce = info.Holds(t, ACE), trumpTen = info.Holds(t, TEN);
+    // Step 1: the lost tricks of the side suits.
+    const int L = player.CountExtraTricks(t);
+    int lost = 0;
+    for (int u = 0; u < 4; ++u)
+        if (u != t) lost += (L >> (4 * u)) & 15;
+    // Step 2: the input rows.
+    player.ClearEstimationSheet(t);
+    auto rows = SheetOf(player).Rows[t];
+    WriteSuitInputRows(rows, info, t, L, lost, F);
+    using namespace SuitSheet;
+    SuitSheetRules rules{.info = info,
+                         .rows = rows,
+                         .w = SheetWriter{rows, S},
+                         .t = t,
+                         .J = J,
+                         .R = info.MatadorRun,
+                         .S = S,
+                         .F = F,
+                         .trumpAce = trumpAce,
+                         .trumpTen = trumpTen,
+                         .row1 = SheetAt(rows, TrumpTricks),
+                         .row2 = SheetAt(rows, SafeTricks),
+                         .acesAll = SheetAt(rows, AceCount),
+                         .tensAll = SheetAt(rows, TenCount)};
+    rules.w.Carry(6);
+    // Step 3: the rules.
+    rules.Row6LongSideSuits();
+    rules.Rows7To16ByTheMatadors();
+    rules.Rows17To22ByTheTrumpTricks();
+    rules.Rows23To31Bounds();
+    rules.Rows32And33();
+    SheetAt(rows, FinalEstimate) = rules.w.E;
+    return rules.w.E;
 }
 
 // The Grand rules that look at one long suit name it in their rows for the explanation: the suit
