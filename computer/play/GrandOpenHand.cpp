@@ -148,70 +148,69 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
     return x;
 }
 
-int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
-    if (!OpenHandShown(*this) || lead == NO_CARD) return NO_CARD;
-    const CPlayer& open = *partner;
-    const int J = handInfo.JackCount;
-    const auto m = [this](int s) { return CountInSuit(s); };
+namespace {
+
+// P1 to P7: the partner led; the open hand of the soloist sits third.
+int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
+    const int J = p.handInfo.JackCount;
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
-    const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
+    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
+    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
     const bool jackLead = IsJack(lead);
     const int s = jackLead ? -1 : PlainSuitOf(lead);
-
-    if (soloistNext) {
-        // The partner led.
-        if (jackLead) {
-            if (J > 0) return NO_CARD;  // P1
-            const int openJack = open.PickHighestInSuit(-1, true);  // P2
-            if (openJack != NO_CARD && OrderOf(lead) <= OrderOf(openJack)) return NO_CARD;
-            CoinFlipBest best;
-            for (int i = 0; i < 4; ++i)
-                if (m(i) > 0 && o(i) == 0) best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
-            return best.card;
-        }
-        if (m(s) > 0 && o(s) == 0) {
-            // P3.
-            if (PointsOf(lead) >= 10) return ownLowest(s);
-            for (int i = 0; i < 4; ++i) {
-                if (i == s || o(i) != 2) continue;
-                if (!open.IsTopCard(open.PickLowestInSuit(i, true), open.PickHighestInSuit(i, true), -1)) {
-                    const int higher = NextHigherInSuit(lead);
-                    return higher != NO_CARD ? higher : PickLowCardAnySuit(s);
-                }
-            }
-            return NO_CARD;
-        }
-        if (m(s) > 0) {
-            // P4.
-            const int u = open.PickHighestInSuit(s, true);
-            const int h = ownHighest(s);
-            if (OrderOf(lead) > OrderOf(u)) {
-                if (NextHigherInSuit(u) == h && o(s) > 1) return NextLowerInSuit(h, false);
-                return h;
-            }
-            return OrderOf(h) > OrderOf(u) ? h : PickLowCardAnySuit(s);
-        }
-        if (o(s) > 0)
-            return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? ChooseCardByRunScore(false) : NO_CARD;
-        if (open.handInfo.JackCount > 0) return ChooseCardByScore(4, NO_CARD, false);  // P6
-        // P7.
-        const int k = ChooseCardByRunScore(true);
-        if (k == NO_CARD || !IsTopCard(k, -1, -1)) return k;
-        const int b = NextLowerInSuit(k, false);
-        const int q = ChooseOpponentFollow(GetCardSuit(k, false));
-        return OrderOf(q) >= OrderOf(b) ? q : b;
+    if (jackLead) {
+        if (J > 0) return NO_CARD;                              // P1
+        const int openJack = open.PickHighestInSuit(-1, true);  // P2
+        if (openJack != NO_CARD && OrderOf(lead) <= OrderOf(openJack)) return NO_CARD;
+        CoinFlipBest best;
+        for (int i = 0; i < 4; ++i)
+            if (m(i) > 0 && o(i) == 0) best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
+        return best.card;
     }
+    if (m(s) > 0 && o(s) == 0) {
+        // P3.
+        if (PointsOf(lead) >= 10) return ownLowest(s);
+        for (int i = 0; i < 4; ++i) {
+            if (i == s || o(i) != 2) continue;
+            if (!open.IsTopCard(open.PickLowestInSuit(i, true), open.PickHighestInSuit(i, true), -1)) {
+                const int higher = p.NextHigherInSuit(lead);
+                return higher != NO_CARD ? higher : p.PickLowCardAnySuit(s);
+            }
+        }
+        return NO_CARD;
+    }
+    if (m(s) > 0) {
+        // P4.
+        const int u = open.PickHighestInSuit(s, true);
+        const int h = ownHighest(s);
+        if (OrderOf(lead) > OrderOf(u)) {
+            if (p.NextHigherInSuit(u) == h && o(s) > 1) return p.NextLowerInSuit(h, false);
+            return h;
+        }
+        return OrderOf(h) > OrderOf(u) ? h : p.PickLowCardAnySuit(s);
+    }
+    if (o(s) > 0)
+        return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? p.ChooseCardByRunScore(false) : NO_CARD;
+    if (open.handInfo.JackCount > 0) return p.ChooseCardByScore(4, NO_CARD, false);  // P6
+    // P7.
+    const int k = p.ChooseCardByRunScore(true);
+    if (k == NO_CARD || !p.IsTopCard(k, -1, -1)) return k;
+    const int b = p.NextLowerInSuit(k, false);
+    const int q = p.ChooseOpponentFollow(GetCardSuit(k, false));
+    return OrderOf(q) >= OrderOf(b) ? q : b;
+}
 
-    // The soloist led.
-    int x = NO_CARD, y = NO_CARD;
-    // 1. Marks: suits where the own cards stand against the soloist's.
-    bool marked[4] = {};
+// 1. Marks: suits where the own cards stand against the soloist's open hand; true when any is marked.
+bool MarkSuitsAgainstTheOpenHand(CPlayer& p, const CPlayer& open, bool* marked) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
     bool anyMarked = false;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0 || m(i) > o(i)) continue;
         const int h = ownHighest(i), u = open.PickHighestInSuit(i, true);
-        const int h2 = NextLowerInSuit(h, false), u2 = open.NextLowerInSuit(u, false);
+        const int h2 = p.NextLowerInSuit(h, false), u2 = open.NextLowerInSuit(u, false);
         if ((m(i) == 1 && OrderOf(h) > OrderOf(u)) ||
             (m(i) > 1 && ((OrderOf(h) > OrderOf(u) && OrderOf(h2) > OrderOf(u2)) ||
                           (OrderOf(h) < OrderOf(u) && OrderOf(h) > OrderOf(u2))))) {
@@ -219,12 +218,21 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
             anyMarked = true;
         }
     }
-    // 2. Reserve cards.
+    return anyMarked;
+}
+
+// 2. Reserve cards: y a card to keep the marked suits, x a card of the suit led (M2).
+void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* marked, bool anyMarked, int& x, int& y) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
+    const bool jackLead = IsJack(lead);
+    const int s = jackLead ? -1 : PlainSuitOf(lead);
     if (anyMarked) {
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (marked[i] || m(i) == 0 || o(i) == 0) continue;
-            if (m(i) <= 2 && handInfo.RankTable[i][TEN] != -1) continue;
+            if (m(i) <= 2 && p.handInfo.RankTable[i][TEN] != -1) continue;
             const int l = ownLowest(i);
             best.Offer(8 - OrderOf(l), l);
         }
@@ -241,28 +249,50 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         const bool gTop = open.IsTopCard(g, -1, -1);
         const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
         if (!gTop && IsJack(g)) {
-            y = ChooseCardByScore3(0, true);  // M1
+            y = p.ChooseCardByScore3(0, true);  // M1
         } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
                    open.CollectSuit(s, false, nullptr) >= 2) {
             if (m(s) > 0) {
                 // M2.
                 const int d = open.CollectSuit(s, false, nullptr) - m(s);
-                x = (d == 1 && lead == u) ? PickHighestInSuit(s, true) : ownLowest(s);
+                x = (d == 1 && lead == u) ? p.PickHighestInSuit(s, true) : ownLowest(s);
             } else {
                 // M3.
-                const int k = ChooseCardByRunScore(true);
-                if (k != NO_CARD && IsTopCard(k, -1, -1)) {
-                    const int b = NextLowerInSuit(k, false);
-                    const int q = ChooseOpponentFollow(GetCardSuit(k, false));
+                const int k = p.ChooseCardByRunScore(true);
+                if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
+                    const int b = p.NextLowerInSuit(k, false);
+                    const int q = p.ChooseOpponentFollow(GetCardSuit(k, false));
                     y = OrderOf(q) >= OrderOf(b) ? q : b;
                 }
             }
         } else if (gTop && (IsJack(g) || m(GetCardSuit(g, false)) == 0)) {
             // M4.
-            const int q = ChooseCardByScore(4, NO_CARD, false);
+            const int q = p.ChooseCardByScore(4, NO_CARD, false);
             if (q != NO_CARD && OrderOf(q) <= 4 && (m(PlainSuitOf(q)) == 1 || o(PlainSuitOf(q)) == 0)) y = q;
         }
     }
+}
+
+}  // namespace
+
+int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
+    if (!OpenHandShown(*this) || lead == NO_CARD) return NO_CARD;
+    const CPlayer& open = *partner;
+    const int J = handInfo.JackCount;
+    const auto m = [this](int s) { return CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
+    const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
+    const bool jackLead = IsJack(lead);
+    const int s = jackLead ? -1 : PlainSuitOf(lead);
+
+    if (soloistNext) return PartnerLedFirstChoice(*this, open, lead);
+
+    // The soloist led.
+    int x = NO_CARD, y = NO_CARD;
+    bool marked[4] = {};
+    const bool anyMarked = MarkSuitsAgainstTheOpenHand(*this, open, marked);
+    ChooseReserveCard(*this, open, lead, marked, anyMarked, x, y);
     // 3. A Jack led.
     if (jackLead) {
         if (J > 0) return NO_CARD;
