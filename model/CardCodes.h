@@ -80,6 +80,8 @@ int GetCardBlock(int card);
 int GetCardRow(int card);
 // True for 0..3: a suit game type, or a suit index.
 bool IsSuitGame(int type);
+// True for the game types with trumps: the suit games, Grand and Ramsch (not Durchmarsch).
+inline bool IsTrumpGame(int type) { return IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH; }
 // True while GameType is Null or Revolution.
 bool IsNullGame();
 // True while GameType is Ramsch, or Durchmarsch while its option is evaluated.

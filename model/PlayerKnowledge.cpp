@@ -12,18 +12,16 @@
 
 namespace {
 
-bool Holds(const HandInfo& hand, int suit, int rank) { return hand.RankTable[suit][rank] != -1; }
-
 // The player's highest card of a plain suit, walking the suit from the top (no Jacks outside
 // Null); -1 when he holds none.
 int HighestHeldInSuit(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
     if (IsNullGame()) {
         for (int rank : NullRankList)
-            if (Holds(player.handInfo, suit, rank)) return CardCodeOf(rank, suit);
+            if (player.handInfo.Holds(suit, rank)) return CardCodeOf(rank, suit);
     } else {
         for (int rank : SuitRankList)
-            if (Holds(player.handInfo, suit, rank)) return CardCodeOf(rank, suit);
+            if (player.handInfo.Holds(suit, rank)) return CardCodeOf(rank, suit);
     }
     return NO_CARD;
 }
@@ -45,7 +43,7 @@ int CPlayer::CollectSuit(int suit, bool held, int* list) const {
     if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return 0;
     int found = 0;
     auto take = [&](int rank, int cardSuit) {
-        bool holds = Holds(handInfo, cardSuit, rank);
+        bool holds = handInfo.Holds(cardSuit, rank);
         if (held ? holds : (!holds && !IsCardGone(cardSuit, rank, seat))) {
             if (list) list[found] = CardCodeOf(rank, cardSuit);
             ++found;
@@ -122,8 +120,7 @@ void CPlayer::MarkOutstandingCards() {
         for (int i = 7; i >= 0; --i) {
             int rank = NullRankList[i];
             if (rank == JACK && !null) continue;
-            if (Holds(handInfo, suit, rank))
-                heldRanks[heldCount++] = i;
+            if (handInfo.Holds(suit, rank)) heldRanks[heldCount++] = i;
             else if (!IsCardGone(suit, rank, seat))
                 outRanks[outCount++] = i;
         }

@@ -11,10 +11,6 @@ CPlayerServices g_PlayerServices;
 
 namespace {
 
-bool IsTrumpGame(int type) { return IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH; }
-
-bool Holds(const CPlayer& player, int suit, int rank) { return player.handInfo.RankTable[suit][rank] != -1; }
-
 bool IsExcluded(int card, int ex1, int ex2) { return card == ex1 || card == ex2; }
 
 // The trump rule of the top-card test without the open-hand refinement of the card play.
@@ -32,7 +28,7 @@ bool PlainIsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
         for (int higher = 0; higher < suit; ++higher) {
             int jack = CardCodeOf(JACK, higher);
             if (IsCardGone(higher, JACK, player.seat)) continue;
-            if (Holds(player, higher, JACK) && IsExcluded(jack, ex1, ex2)) continue;
+            if (player.handInfo.Holds(higher, JACK) && IsExcluded(jack, ex1, ex2)) continue;
             return false;
         }
         return true;
@@ -40,7 +36,7 @@ bool PlainIsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
     if (IsSuitGame(type) && GetCardSuit(card, false) == type) {
         for (int jackSuit = 0; jackSuit < 4; ++jackSuit) {
             int jack = CardCodeOf(JACK, jackSuit);
-            bool heldOrOut = Holds(player, jackSuit, JACK) || !IsCardGone(jackSuit, JACK, player.seat);
+            bool heldOrOut = player.handInfo.Holds(jackSuit, JACK) || !IsCardGone(jackSuit, JACK, player.seat);
             if (heldOrOut && !IsExcluded(jack, ex1, ex2)) return false;
         }
     }
@@ -59,7 +55,7 @@ int PlainGetMatadors(const CPlayer& player, int type) {
     for (int suit = 0; suit < 4; ++suit) trumps[n++] = CardCodeOf(JACK, suit);
     if (IsSuitGame(type))
         for (int rank : SuitRankList) trumps[n++] = CardCodeOf(rank, type);
-    auto held = [&](int card) { return Holds(player, GetCardSuit(card, true), GetCardRank(card)); };
+    auto held = [&](int card) { return player.handInfo.Holds(GetCardSuit(card, true), GetCardRank(card)); };
     bool with = held(trumps[0]);
     int run = 0;
     while (run < n && held(trumps[run]) == with) ++run;

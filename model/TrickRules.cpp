@@ -15,8 +15,6 @@ namespace {
 
 bool IsSeat(int seat) { return seat >= 0 && seat <= 2; }
 
-bool IsTrumpGame(int type) { return IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH; }
-
 void TraceWinner(int winner) {
     if (!IsTraceOn()) return;
     WriteTrace(std::string("CTrick::Valuate(") + SeatName(winner) + ":winner)", LOG_PLAYER);

@@ -1,6 +1,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
 
+#include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -50,15 +51,12 @@ void CPlayer::BuildDiscardCandidatesNull() {
         if (info.SuitCountWithJack[s] <= 2) continue;
         int found[2] = {-1, -1}, n = 0;
         for (int rank : {ACE, KING, QUEEN, JACK, TEN, NINE, EIGHT, SEVEN})
-            if (n < 2 && Held(info, s, rank)) found[n++] = Slot(info, s, rank);
+            if (n < 2 && info.Holds(s, rank)) found[n++] = Slot(info, s, rank);
         AddPair(b.Pairs1, b.Pairs1Count, {found[0], 1}, {found[1], 1});
     }
 }
 
 namespace {
-
-// The lay-away's own tie-break: a later equal candidate wins when the draw is odd.
-bool Flip() { return Rand() % 2 == 1; }
 
 constexpr int kLowestFirst[7] = {SEVEN, EIGHT, NINE, QUEEN, KING, TEN, ACE};
 constexpr int kHighestFirst[7] = {ACE, TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
@@ -67,7 +65,7 @@ constexpr int kHighestFirst[7] = {ACE, TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
 std::vector<int> HeldRanks(const HandInfo& info, int s, const int (&walk)[7], int skip = -1) {
     std::vector<int> ranks;
     for (int rank : walk)
-        if (Held(info, s, rank) && Slot(info, s, rank) != skip) ranks.push_back(rank);
+        if (info.Holds(s, rank) && Slot(info, s, rank) != skip) ranks.push_back(rank);
     return ranks;
 }
 
@@ -78,7 +76,7 @@ int LongestSuit(const HandInfo& info, int leftOut) {
     for (int s = 0; s < 4; ++s) {
         if (s == leftOut || info.SuitCount[s] == 0) continue;
         if (longest < 0 || info.SuitCount[s] > info.SuitCount[longest] ||
-            (info.SuitCount[s] == info.SuitCount[longest] && Flip()))
+            (info.SuitCount[s] == info.SuitCount[longest] && CoinTails()))
             longest = s;
     }
     return longest;
@@ -95,7 +93,7 @@ struct SuitFallback {
     int first;  // hand index of the settled first card, -1 none
     int c;
 
-    bool Has(int s, int rank) const { return Held(info, s, rank); }
+    bool Has(int s, int rank) const { return info.Holds(s, rank); }
     int N(int s) const { return info.SuitCount[s]; }
     DiscardEntry PairCard(int s, int rank) const {
         const int index = Slot(info, s, rank);
@@ -314,7 +312,7 @@ void CPlayer::BuildDiscardCandidatesRamsch() {
     int k = settled;
     int longSuits = 0;
     for (int s = 0; s < 4; ++s) {
-        marked[s] = info.SuitCount[s] >= 4 && !Held(info, s, SEVEN);
+        marked[s] = info.SuitCount[s] >= 4 && !info.Holds(s, SEVEN);
         if (marked[s]) k += settled == 1 && s != firstSuit ? 1 : 2;
         longSuits += info.SuitCount[s] >= 4 ? 1 : 0;
     }
@@ -327,15 +325,15 @@ void CPlayer::BuildDiscardCandidatesRamsch() {
     // Rule 1: one card settled: the top of a five-card suit with the Seven and a low card under it.
     if (b.ChosenCount == 1) {
         for (int s = 0; s < 4; ++s) {
-            if (s == firstSuit || info.SuitCount[s] != 5 || !Held(info, s, SEVEN)) continue;
-            const bool eight = Held(info, s, EIGHT), nine = Held(info, s, NINE), queen = Held(info, s, QUEEN);
+            if (s == firstSuit || info.SuitCount[s] != 5 || !info.Holds(s, SEVEN)) continue;
+            const bool eight = info.Holds(s, EIGHT), nine = info.Holds(s, NINE), queen = info.Holds(s, QUEEN);
             if (!((eight && nine) || (eight && queen) || (nine && !eight))) continue;
             AddSingle(b.Singles3, b.Singles3Count, top(s)[0], eight ? 1 : 0);
         }
         if (b.Singles3Count > 0) {
             ++b.ChosenCount;
             if (b.Singles3Count == 2) {
-                if (b.Singles3[0].Score <= b.Singles3[1].Score && Rand() % 2 == 1) b.Singles3[0] = b.Singles3[1];
+                if (b.Singles3[0].Score <= b.Singles3[1].Score && CoinTails()) b.Singles3[0] = b.Singles3[1];
                 b.Singles3Count = 1;
             }
         }
@@ -401,7 +399,7 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
     };
     // Rule 1: the single cards no Durchmarsch wants to keep: blanks without the Ace.
     for (int s = 0; s < 4; ++s) {
-        if (info.SuitCount[s] != 1 || Held(info, s, ACE)) continue;
+        if (info.SuitCount[s] != 1 || info.Holds(s, ACE)) continue;
         const int index = Slot(info, s, HeldRanks(info, s, kLowestFirst)[0]);
         if (index == chosen) continue;
         const int before = b.Singles1Count;
@@ -412,7 +410,7 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
     if (counter < 2) {
         for (int s = 0; s < 4; ++s) {
             const int n = info.SuitCount[s];
-            const bool A = Held(info, s, ACE), T = Held(info, s, TEN), K = Held(info, s, KING);
+            const bool A = info.Holds(s, ACE), T = info.Holds(s, TEN), K = info.Holds(s, KING);
             if ((n >= 4 && !A && !T) || (n == 3 && !A && T)) {
                 lowPair(s);
             } else if (n == 2 && A && K) {
@@ -424,7 +422,7 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
     // Rule 3: a long suit with the Ace but without the Ten.
     if (counter < 2) {
         for (int s = 0; s < 4; ++s) {
-            if (info.SuitCount[s] < 4 || !Held(info, s, ACE) || Held(info, s, TEN)) continue;
+            if (info.SuitCount[s] < 4 || !info.Holds(s, ACE) || info.Holds(s, TEN)) continue;
             if (counter == 1) lowSingle(s);
             else lowPair(s);
         }
@@ -444,12 +442,12 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
     // Rule 5: nothing settled: Ten-King without the Ace, then Ace-Ten without the King, then the
     // longest suit, each by its two lowest cards.
     for (int s = 0; s < 4 && counter < 2; ++s)
-        if (info.SuitCount[s] == 3 && !Held(info, s, ACE) && Held(info, s, TEN) && Held(info, s, KING)) {
+        if (info.SuitCount[s] == 3 && !info.Holds(s, ACE) && info.Holds(s, TEN) && info.Holds(s, KING)) {
             lowPair(s);
             break;
         }
     for (int s = 0; s < 4 && counter < 2; ++s)
-        if (info.SuitCount[s] == 4 && Held(info, s, ACE) && Held(info, s, TEN) && !Held(info, s, KING)) {
+        if (info.SuitCount[s] == 4 && info.Holds(s, ACE) && info.Holds(s, TEN) && !info.Holds(s, KING)) {
             lowPair(s);
             break;
         }
@@ -460,7 +458,7 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
         if (low.size() < 2) return;
         const int a = Slot(info, s, low[0]);
         int c = Slot(info, s, low[1]);
-        if (Held(info, s, QUEEN) && Held(info, s, NINE) && Slot(info, s, QUEEN) != a) c = Slot(info, s, QUEEN);
+        if (info.Holds(s, QUEEN) && info.Holds(s, NINE) && Slot(info, s, QUEEN) != a) c = Slot(info, s, QUEEN);
         AddPair(b.Pairs2, b.Pairs2Count, {a, GetCardPoints(CardAt(*this, a))}, {c, GetCardPoints(CardAt(*this, c))});
     }
 }

@@ -27,7 +27,6 @@ inline void AddPair(DiscardPair* list, int& count, DiscardEntry first, DiscardEn
 int CardAt(const CPlayer& player, int index);
 // Hand slot of the held card (suit, rank) from the analysis table, -1 when not held.
 inline int Slot(const HandInfo& info, int suit, int rank) { return info.RankTable[suit][rank]; }
-inline bool Held(const HandInfo& info, int suit, int rank) { return info.RankTable[suit][rank] >= 0; }
 // The suit of the card in a hand slot, -1 when none.
 int SuitAt(const CPlayer& player, int index);
 int RankAt(const CPlayer& player, int index);

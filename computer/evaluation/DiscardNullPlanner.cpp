@@ -18,7 +18,7 @@ constexpr int kDurchmarschWalk[7] = {SEVEN, EIGHT, NINE, QUEEN, KING, TEN, ACE};
 std::vector<int> HeldInWalk(const HandInfo& info, int s, const int* walk, int length) {
     std::vector<int> ranks;
     for (int i = 0; i < length; ++i)
-        if (Held(info, s, walk[i])) ranks.push_back(walk[i]);
+        if (info.Holds(s, walk[i])) ranks.push_back(walk[i]);
     return ranks;
 }
 
@@ -40,7 +40,7 @@ void CPlayer::PlanDiscardNull() {
         const int n = info.SuitCountWithJack[s];
         if (n == 0) continue;
         const auto ranks = HeldInWalk(info, s, kNullWalk, 8);
-        auto has = [&](int rank) { return Held(info, s, rank); };
+        auto has = [&](int rank) { return info.Holds(s, rank); };
         auto top = [&] { return entry(s, ranks[0]); };
         auto topPair = [&](DiscardPair* list, int& listCount) { AddPair(list, listCount, entry(s, ranks[0]), entry(s, ranks[1])); };
         auto single = [&](DiscardEntry* list, int& listCount, DiscardEntry e) { AddSingle(list, listCount, e.Index, e.Score); };
@@ -111,13 +111,13 @@ void CPlayer::PlanDiscardNull() {
     // Step 5.
     if (b.Singles3Count > 0 && b.Pairs2Count == 1) {
         const int pairSuit = SuitAt(*this, b.Pairs2[0].First.Index);
-        if (!Held(handInfo, pairSuit, SEVEN)) {
+        if (!handInfo.Holds(pairSuit, SEVEN)) {
             const int o = b.Pairs2[0].First.Score;
             int kept = 0;
             for (int i = 0; i < b.Singles3Count; ++i) {
                 const DiscardEntry e = b.Singles3[i];
                 const int s = SuitAt(*this, e.Index);
-                if (DiscardOrderScore(*this, e.Index) > o || !Held(info, s, SEVEN)) b.Singles3[kept++] = e;
+                if (DiscardOrderScore(*this, e.Index) > o || !info.Holds(s, SEVEN)) b.Singles3[kept++] = e;
             }
             b.Singles3Count = kept;
             v = kept;
@@ -144,7 +144,7 @@ void CPlayer::PlanDiscardDurchmarsch() {
         const int n = info.SuitCount[s];
         if (n == 0) continue;
         const auto ranks = HeldInWalk(info, s, kDurchmarschWalk, 7);
-        const bool A = Held(info, s, ACE), T = Held(info, s, TEN), K = Held(info, s, KING);
+        const bool A = info.Holds(s, ACE), T = info.Holds(s, TEN), K = info.Holds(s, KING);
         auto low = [&] { return entry(s, ranks[0]); };
         auto lowPair = [&](DiscardPair* list, int& listCount) {
             AddPair(list, listCount, entry(s, ranks[0]), entry(s, ranks[1]));

@@ -11,6 +11,7 @@
 #include "computer/evaluation/DiscardRamschPlanner.h"
 
 #include "platform/core/Random.h"
+#include "computer/play/CardQueries.h"
 
 using namespace ramsch_plan;
 
@@ -200,7 +201,7 @@ Stage RamschPlanner::StageFour() {
         for (int k = 0; k < b.Pairs2Count; ++k) {
             const DiscardPair& pair = b.Pairs2[k];
             if (pair.Second.Score > 4) return Stage::Five;
-            if ((pair.First.Score > 4 && pair.Second.Score < bound) || (pair.Second.Score == bound && Rand() % 2 == 1)) {
+            if ((pair.First.Score > 4 && pair.Second.Score < bound) || (pair.Second.Score == bound && CoinTails())) {
                 i = k;
                 bound = pair.Second.Score;
             }
@@ -210,7 +211,7 @@ Stage RamschPlanner::StageFour() {
             for (int k = 0; k < b.Pairs2Count; ++k) {
                 if (k == i) continue;
                 const DiscardPair& pair = b.Pairs2[k];
-                if (pair.First.Score > bound2 || (pair.First.Score == bound2 && Rand() % 2 == 1)) {
+                if (pair.First.Score > bound2 || (pair.First.Score == bound2 && CoinTails())) {
                     j = k;
                     bound2 = pair.First.Score;
                 }
@@ -281,7 +282,7 @@ Stage RamschPlanner::StageSix() {
             for (int u = 0; u < 4; ++u) {
                 if (u == s || N(u) <= 2 || !Has(u, ACE) || Has(u, SEVEN)) continue;
                 const int order = GetCardOrder(player.PickLowCardOfSuit(u));
-                if (kept < 0 || order > keptOrder || (order == keptOrder && Rand() % 2 == 0)) {
+                if (kept < 0 || order > keptOrder || (order == keptOrder && CoinHeads())) {
                     kept = u;
                     keptOrder = order;
                 }

@@ -48,7 +48,7 @@ struct RamschPlanner {
 
     // ---- Hand facts ----
     int N(int s) const { return info.SuitCount[s]; }
-    bool Has(int s, int rank) const { return Held(info, s, rank); }
+    bool Has(int s, int rank) const { return info.Holds(s, rank); }
     int Card(int index) const { return CardAt(player, index); }
     int Order(int index) const { return GetCardOrder(Card(index)); }
     int Points(int index) const { return GetCardPoints(Card(index)); }
@@ -101,6 +101,15 @@ struct RamschPlanner {
     Stage StageFive();
     Stage StageSix();
     Stage StageSeven();
+    void SevenDropAThirdOrTheLowBlank();
+    bool SevenThreeCardSuitsAndTheBlank();
+    bool SevenLowestOfTheThirdList();
+    void SevenStrongThirdList();
+    void SevenLeadingPlayer();
+    int SevenBlankAndPair();
+    int SevenTwoHighSingles();
+    void SevenMiddlePairs();
+    Stage SevenStillTooMany();
     Stage StageSevenPairKept();
     Stage StageEight();
     Stage StageNine();

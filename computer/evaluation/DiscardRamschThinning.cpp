@@ -4,11 +4,23 @@
 #include "computer/evaluation/DiscardRamschPlanner.h"
 
 #include "platform/core/Random.h"
+#include "computer/play/CardQueries.h"
 
 namespace ramsch_plan {
 
 // Stage 7: too many candidates (v above 2).
 Stage RamschPlanner::StageSeven() {
+    SevenDropAThirdOrTheLowBlank();
+    const bool toSix = SevenThreeCardSuitsAndTheBlank();
+    bool toSeven = false;
+    if (!toSix && v > 2 && b.Singles3Count >= 2) toSeven = SevenLowestOfTheThirdList();
+    if (!toSeven && b.Singles1Count > 0 && b.Singles3Count >= 2) SevenStrongThirdList();
+    if (forehand) SevenLeadingPlayer();
+    return SevenStillTooMany();
+}
+
+// 7.1 and 7.2.
+void RamschPlanner::SevenDropAThirdOrTheLowBlank() {
     // 7.1
     if (b.Singles3Count == 2) {
         for (int k = 0; k < 2; ++k) {
@@ -31,139 +43,141 @@ Stage RamschPlanner::StageSeven() {
             v -= 1;
         }
     }
-    bool toSix = false, toSeven = false;
+}
+
+// 7.3 and 7.4; true when two candidates are left, on to 7.6.
+bool RamschPlanner::SevenThreeCardSuitsAndTheBlank() {
     // 7.3
     if (v == 3 && b.Singles1Count == 1 && b.Pairs1Count == 1 && !IsAce(b.Singles1[0].Index) &&
         !IsAce(b.Pairs1[0].First.Index)) {
         for (int s = 0; s < 4; ++s)
             if (N(s) == 3 && Has(s, SEVEN) && (Has(s, ACE) || Has(s, TEN) || Has(s, KING)) && AddS3(s)) ++v;
     }
-    if (v <= 2) toSix = true;
+    if (v <= 2) return true;
     // 7.4
-    if (!toSix && v > 2 && b.Singles1Count == 1) {
+    if (b.Singles1Count == 1) {
         if (b.Singles3Count == 1 && b.Pairs1Count == 1 && b.Singles3[0].Score > b.Pairs1[0].First.Score) {
             b.Pairs1Count = 0;
             v -= 2;
         }
-        if (v <= 2) toSix = true;
+        if (v <= 2) return true;
     }
-    // 7.5: the lowest-scored single of the third list goes.
-    if (!toSix && v > 2 && b.Singles3Count >= 2) {
-        int lowest = -1, bound = 8;
-        for (int k = 0; k < b.Singles3Count; ++k) {
-            const int score = b.Singles3[k].Score;
-            if (score < bound || (score == bound && Rand() % 2 == 1)) {
-                lowest = k;
-                bound = score;
-            }
-        }
-        if (lowest >= 0) {
-            RemoveSingle(b.Singles3, b.Singles3Count, lowest);
-            v -= 1;
-        }
-        if (b.Singles1Count == 0) {
-            toSeven = true;
-        } else if (b.Singles3Count >= 2) {
-            bool lowBlanks = true, highWithSeven = true;
-            for (int k = 0; k < b.Singles1Count; ++k) lowBlanks = lowBlanks && Order(b.Singles1[k].Index) <= 4;
-            for (int k = 0; k < b.Singles3Count; ++k) {
-                const int index = b.Singles3[k].Index;
-                const int s = SuitOf(index);
-                highWithSeven = highWithSeven && Order(index) >= 4 && s >= 0 && Has(s, SEVEN);
-            }
-            if (lowBlanks && highWithSeven) {
-                b.Singles1Count = 0;
-                toSeven = true;
-            }
+    return false;
+}
+
+// 7.5: the lowest-scored single of the third list goes; true when on to 7.7.
+bool RamschPlanner::SevenLowestOfTheThirdList() {
+    int lowest = -1, bound = 8;
+    for (int k = 0; k < b.Singles3Count; ++k) {
+        const int score = b.Singles3[k].Score;
+        if (score < bound || (score == bound && CoinTails())) {
+            lowest = k;
+            bound = score;
         }
     }
-    // 7.6
-    if (!toSeven && b.Singles1Count > 0 && b.Singles3Count >= 2) {
-        bool lowBlanks = true;
-        for (int k = 0; k < b.Singles1Count; ++k) lowBlanks = lowBlanks && b.Singles1[k].Score <= 3;
-        int strong = 0;
-        for (int k = 0; k < b.Singles3Count; ++k) {
-            const int s = SuitOf(b.Singles3[k].Index);
-            if (s >= 0 && Has(s, ACE) && (Has(s, TEN) || Has(s, KING))) ++strong;
-        }
-        if (lowBlanks && strong >= 2) {
-            v -= b.Singles1Count;
-            b.Singles1Count = 0;
+    if (lowest >= 0) {
+        RemoveSingle(b.Singles3, b.Singles3Count, lowest);
+        v -= 1;
+    }
+    if (b.Singles1Count == 0) return true;
+    if (b.Singles3Count < 2) return false;
+    bool lowBlanks = true, highWithSeven = true;
+    for (int k = 0; k < b.Singles1Count; ++k) lowBlanks = lowBlanks && Order(b.Singles1[k].Index) <= 4;
+    for (int k = 0; k < b.Singles3Count; ++k) {
+        const int index = b.Singles3[k].Index;
+        const int s = SuitOf(index);
+        highWithSeven = highWithSeven && Order(index) >= 4 && s >= 0 && Has(s, SEVEN);
+    }
+    if (!lowBlanks || !highWithSeven) return false;
+    b.Singles1Count = 0;
+    return true;
+}
+
+// 7.6: low blanks give way to two strong suits of the third list.
+void RamschPlanner::SevenStrongThirdList() {
+    bool lowBlanks = true;
+    for (int k = 0; k < b.Singles1Count; ++k) lowBlanks = lowBlanks && b.Singles1[k].Score <= 3;
+    int strong = 0;
+    for (int k = 0; k < b.Singles3Count; ++k) {
+        const int s = SuitOf(b.Singles3[k].Index);
+        if (s >= 0 && Has(s, ACE) && (Has(s, TEN) || Has(s, KING))) ++strong;
+    }
+    if (lowBlanks && strong >= 2) {
+        v -= b.Singles1Count;
+        b.Singles1Count = 0;
+    }
+}
+
+// 7.7: the leading player only; each sub-step tells the one to go on with (0 = on to 7.8).
+void RamschPlanner::SevenLeadingPlayer() {
+    int step = 2;
+    if (b.Singles1Count == 1 && b.Pairs3Count == 1 && Order(b.Singles1[0].Index) < 5) step = SevenBlankAndPair();
+    if (step == 2) step = SevenTwoHighSingles();
+    // 7.7.3
+    if (step == 3) step = b.Singles1Count > 0 ? 0 : 4;
+    if (step == 4) SevenMiddlePairs();
+}
+
+// 7.7.1
+int RamschPlanner::SevenBlankAndPair() {
+    const int u = SuitOf(b.Pairs3[0].First.Index);
+    const bool seven = Has(u, SEVEN), eight = Has(u, EIGHT), nine = Has(u, NINE);
+    const bool queenOrKing = Has(u, QUEEN) || Has(u, KING);
+    if (!seven) return 2;
+    if ((eight && nine) || (eight != nine && queenOrKing)) {
+        v = 2;
+    } else if (v != 2) {
+        b.Singles1Count = 0;
+        return 2;
+    }
+    if (!Has(CLUBS, JACK) && Has(SPADES, SEVEN)) {
+        SetOnly(b.Singles3, b.Singles3Count, b.Pairs3[0].First);
+        b.Pairs3Count = 0;
+        return 3;
+    }
+    b.Singles1Count = 0;
+    return 2;
+}
+
+// 7.7.2
+int RamschPlanner::SevenTwoHighSingles() {
+    bool onwards = true;  // on to the second sentence
+    if (v == 3 && b.Singles3Count == 1) {
+        if (b.Pairs2Count != 1) {
+            onwards = false;
+        } else if (Points(b.Pairs2[0].Second.Index) > Points(b.Singles3[0].Index)) {
+            b.Singles3Count = 0;
+            onwards = false;
         }
     }
-    // 7.7: the leading player only.
-    if (forehand) {
-        int step = 2;  // the sub-step of 7.7 to go on with; 0 = on to 7.8
-        // 7.7.1
-        if (b.Singles1Count == 1 && b.Pairs3Count == 1 && Order(b.Singles1[0].Index) < 5) {
-            const int u = SuitOf(b.Pairs3[0].First.Index);
-            const bool seven = Has(u, SEVEN), eight = Has(u, EIGHT), nine = Has(u, NINE);
-            const bool queenOrKing = Has(u, QUEEN) || Has(u, KING);
-            bool jackTest = false;
-            if (!seven) {
-                step = 2;
-            } else if ((eight && nine) || (eight != nine && queenOrKing)) {
-                v = 2;
-                jackTest = true;
-            } else if (v == 2) {
-                jackTest = true;
-            } else {
-                b.Singles1Count = 0;
-                step = 2;
-            }
-            if (jackTest) {
-                if (!Has(CLUBS, JACK) && Has(SPADES, SEVEN)) {
-                    SetOnly(b.Singles3, b.Singles3Count, b.Pairs3[0].First);
-                    b.Pairs3Count = 0;
-                    step = 3;
-                } else {
-                    b.Singles1Count = 0;
-                    step = 2;
-                }
-            }
-        }
-        // 7.7.2
-        if (step == 2) {
-            bool onwards = true;  // on to the second sentence
-            if (v == 3 && b.Singles3Count == 1) {
-                if (b.Pairs2Count != 1) {
-                    onwards = false;
-                } else if (Points(b.Pairs2[0].Second.Index) > Points(b.Singles3[0].Index)) {
-                    b.Singles3Count = 0;
-                    onwards = false;
-                }
-            }
-            step = 3;
-            if (onwards && b.Singles3Count == 2 && Points(b.Singles3[0].Index) >= 10 && Points(b.Singles3[1].Index) >= 10 &&
-                b.Pairs1Count == 1 && Points(b.Pairs1[0].First.Index) <= 10) {
-                bool highBlank = false;
-                for (int k = 0; k < b.Singles1Count; ++k) highBlank = highBlank || Points(b.Singles1[k].Index) >= 10;
-                if (!highBlank) {
-                    b.Singles1Count = 0;
-                    b.Pairs1Count = 0;
-                    step = 4;
-                }
-            }
-        }
-        // 7.7.3
-        if (step == 3 && b.Singles1Count > 0) step = 0;
-        else if (step == 3) step = 4;
-        // 7.7.4
-        if (step == 4 && b.Singles2Count == 0 && b.Singles3Count == 0 && b.Pairs2Count == 0 && b.Pairs1Count > 0) {
-            bool lowFirsts = true;
-            for (int k = 0; k < b.Pairs1Count; ++k) lowFirsts = lowFirsts && Points(b.Pairs1[k].First.Index) <= 4;
-            if (lowFirsts) {
-                for (int s = 0; s < 4; ++s)
-                    if (N(s) == 3 && ((Has(s, ACE) && (Has(s, TEN) || Has(s, KING))) || (Has(s, TEN) && Has(s, KING))))
-                        AddTopPair(b.Pairs2, b.Pairs2Count, s);
-                if (b.Pairs2Count > 0) {
-                    v += 2 * (b.Pairs2Count - b.Pairs1Count);
-                    b.Pairs1Count = 0;
-                }
-            }
-        }
+    if (!onwards || b.Singles3Count != 2 || Points(b.Singles3[0].Index) < 10 || Points(b.Singles3[1].Index) < 10 ||
+        b.Pairs1Count != 1 || Points(b.Pairs1[0].First.Index) > 10)
+        return 3;
+    bool highBlank = false;
+    for (int k = 0; k < b.Singles1Count; ++k) highBlank = highBlank || Points(b.Singles1[k].Index) >= 10;
+    if (highBlank) return 3;
+    b.Singles1Count = 0;
+    b.Pairs1Count = 0;
+    return 4;
+}
+
+// 7.7.4
+void RamschPlanner::SevenMiddlePairs() {
+    if (b.Singles2Count != 0 || b.Singles3Count != 0 || b.Pairs2Count != 0 || b.Pairs1Count <= 0) return;
+    bool lowFirsts = true;
+    for (int k = 0; k < b.Pairs1Count; ++k) lowFirsts = lowFirsts && Points(b.Pairs1[k].First.Index) <= 4;
+    if (!lowFirsts) return;
+    for (int s = 0; s < 4; ++s)
+        if (N(s) == 3 && ((Has(s, ACE) && (Has(s, TEN) || Has(s, KING))) || (Has(s, TEN) && Has(s, KING))))
+            AddTopPair(b.Pairs2, b.Pairs2Count, s);
+    if (b.Pairs2Count > 0) {
+        v += 2 * (b.Pairs2Count - b.Pairs1Count);
+        b.Pairs1Count = 0;
     }
-    // 7.8
+}
+
+// 7.8
+Stage RamschPlanner::SevenStillTooMany() {
     if (v < 4) return Stage::Eight;
     if (b.Singles1Count == 1 && Points(b.Singles1[0].Index) == 0) {
         b.Singles1Count = 0;

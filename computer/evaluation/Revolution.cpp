@@ -5,6 +5,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/HandAnalysis.h"
+#include "computer/play/CardQueries.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Player.h"
@@ -108,7 +109,7 @@ struct Redistribution {
                 for (int b = a + 1; b < n; ++b) {
                     const int pairSum = sizes[a] + sizes[b];
                     if (pairSum > 10) continue;
-                    if (pairSum > bestSum || (pairSum == bestSum && Rand() % 2 == 1)) {
+                    if (pairSum > bestSum || (pairSum == bestSum && CoinTails())) {
                         bestA = a;
                         bestB = b;
                         bestSum = pairSum;

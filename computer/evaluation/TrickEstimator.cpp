@@ -4,6 +4,7 @@
 #include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
+#include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
@@ -35,91 +36,58 @@ int SuitMask(const HandInfo& info, bool (*test)(const HandInfo&, int)) {
     return mask;
 }
 
-bool Has(const HandInfo& info, int suit, int rank) { return info.RankTable[suit][rank] >= 0; }
-
-int CountOf(const HandInfo& info, int suit) {
-    return IsNullGame() ? info.SuitCountWithJack[suit] : info.SuitCount[suit];
-}
-
 void WriteNoCardFlags(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) {
-    for (int s = 0; s < 4; ++s) rows[s][kBareSuitFlagWord] = CountOf(info, s) == 0 ? 1 : 0;
+    for (int s = 0; s < 4; ++s) rows[s][kBareSuitFlagWord] = PlainCount(info, s) == 0 ? 1 : 0;
 }
 
-int EstimateSuit(CPlayer& player, int t) {
-    HandInfo& info = player.handInfo;
-    const int J = info.JackCount, R = info.MatadorRun, S = info.SuitCount[t] + J;
-    const bool F = player.seat == g_Game.Forehand;
-    const bool trumpAce = Has(info, t, ACE), trumpTen = Has(info, t, TEN);
-    // Step 1: the lost tricks of the side suits.
-    const int L = player.CountExtraTricks(t);
-    int lost = 0;
-    for (int u = 0; u < 4; ++u)
-        if (u != t) lost += (L >> (4 * u)) & 15;
-    // Step 2: the input rows.
-    player.ClearEstimationSheet(t);
-    auto rows = SheetOf(player).Rows[t];
-    WriteNoCardFlags(rows, info);
+// The suit sheet's rule rows 6 to 33 over one hand and trump suit t: J Jacks, R the matador run,
+// S the trumps, F forehand; row1 and row2 are the trump tricks and the safe tricks, acesAll and
+// tensAll the Aces and Tens of the hand.
+struct SuitSheetRules {
+    const HandInfo& info;
+    std::int32_t (*rows)[SHEET_FIELDS];
+    SheetWriter w;
+    const int t, J, R, S;
+    const bool F, trumpAce, trumpTen;
+    const int row1, row2, acesAll, tensAll;
+
+    void Row6LongSideSuits();
+    void Rows7To16ByTheMatadors();
+    void Rows17To22ByTheTrumpTricks();
+    void Rows19To22HighTrumps();
+    void Rows23To31Bounds();
+    void Rows32And33();
+};
+
+// Row 6: long side suits cost tricks.
+void SuitSheetRules::Row6LongSideSuits() {
     using namespace SuitSheet;
-    SheetAt(rows, JackCount) = J;
-    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
-    SheetAt(rows, LostTrickWord) = L;
-    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
-    SheetAt(rows, TrumpTricks) = info.SuitTricks[t];
-    SheetAt(rows, MatadorRun) = R;
-    SheetAt(rows, IsForehand) = F ? 1 : 0;
-    SheetAt(rows, ShortSuits) = info.ShortSuitCount;
-    SheetAt(rows, SafeTricks) = info.SuitTrickSum - lost;
-    SheetAt(rows, AceTenElsewhereCount) = CountAceTenElsewhere(info, t);
-    SheetAt(rows, TrumpSuitCount) = info.SuitCount[t];
-    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
-    SheetAt(rows, AcesElsewhereCount) = CountAcesElsewhere(info, t);
-    SheetAt(rows, TensElsewhereCount) = CountTensElsewhere(info, t);
-    SheetAt(rows, BareSuitCount) = info.ShortSuitCount;
-    int otherAces = 0, allAces = 0, otherAceTen = 0;
-    for (int s = 0; s < 4; ++s) {
-        if (Has(info, s, ACE)) allAces |= 1 << s;
-        if (s != t && Has(info, s, ACE)) otherAces |= 1 << s;
-        if (s != t && Has(info, s, ACE) && Has(info, s, TEN)) otherAceTen |= 1 << s;
-    }
-    SheetAt(rows, AcesElsewhereMask) = otherAces;
-    SheetAt(rows, AceMask) = allAces;
-    SheetAt(rows, AceTenElsewhereMask) = otherAceTen;
-    SheetAt(rows, Trumps) = S;
-    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
-    SheetAt(rows, AceCount) = CountAcesElsewhere(info, 6);
-    SheetAt(rows, TenCount) = CountTensElsewhere(info, 6);
-    // The Hearts and Diamonds Jack, for the rules that miss one of them.
-    SheetAt(rows, HeartsJackHeld) = Has(info, HEARTS, JACK) ? 1 : 0;
-    SheetAt(rows, DiamondsJackHeld) = Has(info, DIAMONDS, JACK) ? 1 : 0;
-    const int row2 = SheetAt(rows, SafeTricks);
-    const int row1 = SheetAt(rows, TrumpTricks);
-    const int acesAll = SheetAt(rows, AceCount), tensAll = SheetAt(rows, TenCount);
-    SheetWriter w{rows, S};
-    w.Carry(6);
-    // Step 3: the rules.
-    if (S < 6) {  // row 6: long side suits cost tricks
-        int longest = 0, longestSuit = -1;
-        bool lowered = false;
-        int E = w.E;
-        for (int u = 0; u < 4; ++u) {
-            if (u == t) continue;
-            const int length = info.SuitCount[u] + (lowered ? 1 : 0);
-            if (length > 3 && length > longest) {
-                E -= length - 3;
-                lowered = true;
-            }
-            if (length > longest) {
-                longest = length;
-                longestSuit = u;
-            }
+    if (S >= 6) return;
+    int longest = 0, longestSuit = -1;
+    bool lowered = false;
+    int E = w.E;
+    for (int u = 0; u < 4; ++u) {
+        if (u == t) continue;
+        const int length = info.SuitCount[u] + (lowered ? 1 : 0);
+        if (length > 3 && length > longest) {
+            E -= length - 3;
+            lowered = true;
         }
-        SheetAt(rows, LongestSideSuitLength) = longest;
-        SheetAt(rows, LongestSideSuit) = longestSuit;
-        w.Apply(6, E);
+        if (length > longest) {
+            longest = length;
+            longestSuit = u;
+        }
     }
+    SheetAt(rows, LongestSideSuitLength) = longest;
+    SheetAt(rows, LongestSideSuit) = longestSuit;
+    w.Apply(6, E);
+}
+
+void SuitSheetRules::Rows7To16ByTheMatadors() {
+    using namespace SuitSheet;
     const int after6 = w.E;
     if (S < 5) {
-        if (R < 0 && J < 2 && !Has(info, CLUBS, JACK) && !trumpAce && !trumpTen) w.Apply(8, after6 - 2);
+        if (R < 0 && J < 2 && !info.Holds(CLUBS, JACK) && !trumpAce && !trumpTen) w.Apply(8, after6 - 2);
         else w.Apply(7, after6 - 1);
     }
     SheetAt(rows, TrumpTenHeld) = trumpTen ? 1 : 0;
@@ -127,9 +95,9 @@ int EstimateSuit(CPlayer& player, int t) {
         const int before13 = w.E;
         if (J < 3) w.Apply(13, w.E - 1);
         if (J < 3 && S < 6) w.Apply(14, before13 - 2);
-        if (!Has(info, HEARTS, JACK) && (S < 6 || (S == 6 && !trumpAce))) w.Apply(15, w.E - 1);
+        if (!info.Holds(HEARTS, JACK) && (S < 6 || (S == 6 && !trumpAce))) w.Apply(15, w.E - 1);
     } else if (R == 2) {
-        if (S < 6 && !Has(info, DIAMONDS, JACK) && !trumpAce && !trumpTen) w.Apply(16, w.E - 1);
+        if (S < 6 && !info.Holds(DIAMONDS, JACK) && !trumpAce && !trumpTen) w.Apply(16, w.E - 1);
     } else if (R < 0) {
         if (J < 3) w.Apply(9, w.E - 1);
         const int after9 = w.E;
@@ -137,39 +105,50 @@ int EstimateSuit(CPlayer& player, int t) {
             if (R < -2 && S < 6) w.Apply(11, after9 - 2);
             else w.Apply(10, after9 - 1);
         }
-        if (R >= -1 && !Has(info, HEARTS, JACK) && S < 6) w.Apply(12, w.E - 1);
+        if (R >= -1 && !info.Holds(HEARTS, JACK) && S < 6) w.Apply(12, w.E - 1);
     }
+}
+
+void SuitSheetRules::Rows17To22ByTheTrumpTricks() {
     if (info.SuitTricks[t] == 0 && CountAcesElsewhere(info, t) < 2 && CountAceTenElsewhere(info, t) == 0) {
         const int X = row2 + J;
         if (w.E < X) w.Apply(17, w.E - 1);
         else if (w.E < S && w.E == X && CountAcesElsewhere(info, t) > 0) w.Apply(18, w.E + 1);
     } else {
-        if (w.E > 4 && row1 < row2) {  // row 19
-            SheetAt(rows, TrumpHighAce) = trumpAce;
-            SheetAt(rows, TrumpHighTen) = trumpTen;
-            SheetAt(rows, TrumpHighKing) = Has(info, t, KING);
-            if (trumpAce + trumpTen + Has(info, t, KING) >= 2) {
-                SheetAt(rows, TrumpHighSuit) = t;
-                w.Apply(19, w.E + (row2 - row1));
-            }
-        }
-        if (w.E < S || w.E < row2) w.Apply(20, std::max(row2, S));
-        SheetAt(rows, LoneTenLength) = 0;
-        if (w.E > 5) {
-            for (int u = 0; u < 4; ++u) {
-                if (u == t || info.SuitCount[u] > 3 || Has(info, u, ACE) || Has(info, u, KING) || !Has(info, u, TEN))
-                    continue;
-                SheetAt(rows, LoneTenSuit) = u;
-                SheetAt(rows, LoneTenAce) = 0;
-                SheetAt(rows, LoneTenTen) = 1;
-                SheetAt(rows, LoneTenKing) = 0;
-                SheetAt(rows, LoneTenLength) = info.SuitCount[u];
-                w.Apply(21, w.E - 1);
-                break;
-            }
-        }
-        if (w.E >= 8 && R <= 0 && J <= 1) w.Apply(22, 7);
+        Rows19To22HighTrumps();
     }
+}
+
+void SuitSheetRules::Rows19To22HighTrumps() {
+    using namespace SuitSheet;
+    if (w.E > 4 && row1 < row2) {  // row 19
+        SheetAt(rows, TrumpHighAce) = trumpAce;
+        SheetAt(rows, TrumpHighTen) = trumpTen;
+        SheetAt(rows, TrumpHighKing) = info.Holds(t, KING);
+        if (trumpAce + trumpTen + info.Holds(t, KING) >= 2) {
+            SheetAt(rows, TrumpHighSuit) = t;
+            w.Apply(19, w.E + (row2 - row1));
+        }
+    }
+    if (w.E < S || w.E < row2) w.Apply(20, std::max(row2, S));
+    SheetAt(rows, LoneTenLength) = 0;
+    if (w.E > 5) {
+        for (int u = 0; u < 4; ++u) {
+            if (u == t || info.SuitCount[u] > 3 || info.Holds(u, ACE) || info.Holds(u, KING) || !info.Holds(u, TEN))
+                continue;
+            SheetAt(rows, LoneTenSuit) = u;
+            SheetAt(rows, LoneTenAce) = 0;
+            SheetAt(rows, LoneTenTen) = 1;
+            SheetAt(rows, LoneTenKing) = 0;
+            SheetAt(rows, LoneTenLength) = info.SuitCount[u];
+            w.Apply(21, w.E - 1);
+            break;
+        }
+    }
+    if (w.E >= 8 && R <= 0 && J <= 1) w.Apply(22, 7);
+}
+
+void SuitSheetRules::Rows23To31Bounds() {
     if (w.E < 0 || w.E > 10) w.Apply(23, std::clamp(w.E, 0, 10));
     if (w.E == 10 && ((R == 1 && S < 9) || !F)) w.Apply(24, w.E - 1);
     bool row25 = false;
@@ -183,6 +162,10 @@ int EstimateSuit(CPlayer& player, int t) {
     if (w.E < 4 && acesAll > 2) w.Apply(29, info.AceSuitCount + J);
     if (S < w.E && R < -1 && J == 1) w.Apply(30, w.E - 1);
     if (w.E < 4 && acesAll > 1 && tensAll > 1) w.Apply(31, 4);
+}
+
+void SuitSheetRules::Rows32And33() {
+    using namespace SuitSheet;
     SheetAt(rows, SideCover) = (HasAceCoverInOtherSuits(info, t, 2, 1) || HasCoverInOtherSuits(info, t, 1, 1)) ? 1 : 0;
     bool row32 = false;
     if ((w.E == 7 || w.E == 8) && R > 2 && SheetAt(rows, SideCover) == 1 && F) {
@@ -194,8 +177,84 @@ int EstimateSuit(CPlayer& player, int t) {
                    (w.E > 8 && R < 4 && S < 7 && info.ShortSuitCount > 1) ||
                    (w.E > 7 && R < 2 && acesElsewhere < 3 && info.ShortSuitCount < 2)))
         w.Apply(33, w.E > 8 ? w.E - 2 : w.E - 1);
-    SheetAt(rows, FinalEstimate) = w.E;
-    return w.E;
+}
+
+// Step 2 of the suit estimate: the input rows of the sheet.
+void WriteSuitInputRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info, int t, int L, int lost, bool F) {
+    using namespace SuitSheet;
+    const int J = info.JackCount;
+    WriteNoCardFlags(rows, info);
+    SheetAt(rows, JackCount) = J;
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
+    SheetAt(rows, LostTrickWord) = L;
+    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
+    SheetAt(rows, TrumpTricks) = info.SuitTricks[t];
+    SheetAt(rows, MatadorRun) = info.MatadorRun;
+    SheetAt(rows, IsForehand) = F ? 1 : 0;
+    SheetAt(rows, ShortSuits) = info.ShortSuitCount;
+    SheetAt(rows, SafeTricks) = info.SuitTrickSum - lost;
+    SheetAt(rows, AceTenElsewhereCount) = CountAceTenElsewhere(info, t);
+    SheetAt(rows, TrumpSuitCount) = info.SuitCount[t];
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
+    SheetAt(rows, AcesElsewhereCount) = CountAcesElsewhere(info, t);
+    SheetAt(rows, TensElsewhereCount) = CountTensElsewhere(info, t);
+    SheetAt(rows, BareSuitCount) = info.ShortSuitCount;
+    int otherAces = 0, allAces = 0, otherAceTen = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (info.Holds(s, ACE)) allAces |= 1 << s;
+        if (s != t && info.Holds(s, ACE)) otherAces |= 1 << s;
+        if (s != t && info.Holds(s, ACE) && info.Holds(s, TEN)) otherAceTen |= 1 << s;
+    }
+    SheetAt(rows, AcesElsewhereMask) = otherAces;
+    SheetAt(rows, AceMask) = allAces;
+    SheetAt(rows, AceTenElsewhereMask) = otherAceTen;
+    SheetAt(rows, Trumps) = info.SuitCount[t] + J;
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
+    SheetAt(rows, AceCount) = CountAcesElsewhere(info, 6);
+    SheetAt(rows, TenCount) = CountTensElsewhere(info, 6);
+    // The Hearts and Diamonds Jack, for the rules that miss one of them.
+    SheetAt(rows, HeartsJackHeld) = info.Holds(HEARTS, JACK) ? 1 : 0;
+    SheetAt(rows, DiamondsJackHeld) = info.Holds(DIAMONDS, JACK) ? 1 : 0;
+}
+
+int EstimateSuit(CPlayer& player, int t) {
+    HandInfo& info = player.handInfo;
+    const int J = info.JackCount, S = info.SuitCount[t] + J;
+    const bool F = player.seat == g_Game.Forehand;
+    const bool trumpAce = info.Holds(t, ACE), trumpTen = info.Holds(t, TEN);
+    // Step 1: the lost tricks of the side suits.
+    const int L = player.CountExtraTricks(t);
+    int lost = 0;
+    for (int u = 0; u < 4; ++u)
+        if (u != t) lost += (L >> (4 * u)) & 15;
+    // Step 2: the input rows.
+    player.ClearEstimationSheet(t);
+    auto rows = SheetOf(player).Rows[t];
+    WriteSuitInputRows(rows, info, t, L, lost, F);
+    using namespace SuitSheet;
+    SuitSheetRules rules{.info = info,
+                         .rows = rows,
+                         .w = SheetWriter{rows, S},
+                         .t = t,
+                         .J = J,
+                         .R = info.MatadorRun,
+                         .S = S,
+                         .F = F,
+                         .trumpAce = trumpAce,
+                         .trumpTen = trumpTen,
+                         .row1 = SheetAt(rows, TrumpTricks),
+                         .row2 = SheetAt(rows, SafeTricks),
+                         .acesAll = SheetAt(rows, AceCount),
+                         .tensAll = SheetAt(rows, TenCount)};
+    rules.w.Carry(6);
+    // Step 3: the rules.
+    rules.Row6LongSideSuits();
+    rules.Rows7To16ByTheMatadors();
+    rules.Rows17To22ByTheTrumpTricks();
+    rules.Rows23To31Bounds();
+    rules.Rows32And33();
+    SheetAt(rows, FinalEstimate) = rules.w.E;
+    return rules.w.E;
 }
 
 // The Grand rules that look at one long suit name it in their rows for the explanation: the suit
@@ -203,36 +262,38 @@ int EstimateSuit(CPlayer& player, int t) {
 // King, Queen and Nine held and its length. Written whether or not the rule applies.
 void WriteLongSuitRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) {
     auto n = [&](int s) { return info.SuitCount[s]; };
-    auto has = [&](int s, int r) { return Has(info, s, r); };
+    auto has = [&](int s, int r) { return info.Holds(s, r); };
     struct LongSuitRule {
         int row;
         bool (*finds)(const HandInfo&, int);
     };
     static constexpr LongSuitRule kRules[] = {
         {16, [](const HandInfo& h, int s) {
-             return h.SuitCount[s] >= 4 && !Has(h, s, ACE) && Has(h, s, TEN) != Has(h, s, KING);
+             return h.SuitCount[s] >= 4 && !h.Holds(s, ACE) && h.Holds(s, TEN) != h.Holds(s, KING);
          }},
         {17, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && Has(h, s, ACE) && Has(h, s, TEN) != Has(h, s, KING);
+             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && h.Holds(s, ACE) &&
+                    h.Holds(s, TEN) != h.Holds(s, KING);
          }},
         {22, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {23, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {24, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 4 || h.SuitCount[s] == 5) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {25, [](const HandInfo& h, int s) {
-             return h.SuitCount[s] == 4 && Has(h, s, ACE) && Has(h, s, TEN) && !Has(h, s, KING) &&
-                    !Has(h, s, QUEEN) && !Has(h, s, NINE);
+             return h.SuitCount[s] == 4 && h.Holds(s, ACE) && h.Holds(s, TEN) && !h.Holds(s, KING) &&
+                    !h.Holds(s, QUEEN) && !h.Holds(s, NINE);
          }},
         {26, [](const HandInfo& h, int s) {
-             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && Has(h, s, ACE) && !Has(h, s, TEN);
+             return (h.SuitCount[s] == 3 || h.SuitCount[s] == 4) && h.Holds(s, ACE) && !h.Holds(s, TEN);
          }},
         {27, [](const HandInfo& h, int s) {
-             return h.SuitCount[s] == 4 && Has(h, s, ACE) && Has(h, s, KING) && !Has(h, s, TEN) && !Has(h, s, QUEEN);
+             return h.SuitCount[s] == 4 && h.Holds(s, ACE) && h.Holds(s, KING) && !h.Holds(s, TEN) &&
+                    !h.Holds(s, QUEEN);
          }},
     };
     int longest = 0;
@@ -257,66 +318,56 @@ void WriteLongSuitRows(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info)
     }
 }
 
-int EstimateGrand(CPlayer& player) {
-    HandInfo& info = player.handInfo;
-    const int J = info.JackCount, R = info.MatadorRun, A = info.AceSuitCount, T = info.TenSuitCount;
-    const int V = info.ShortSuitCount;
-    const bool F = player.seat == g_Game.Forehand;
-    // Step 1.
-    const int X = player.CountExtraTricks(6);
-    int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
-    // Step 2: the input rows.
-    player.ClearEstimationSheet(SHEET_GRAND);
-    auto rows = SheetOf(player).Rows[SHEET_GRAND];
-    WriteNoCardFlags(rows, info);
-    using namespace GrandSheet;
-    SheetAt(rows, JackCount) = J;
-    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return CountOf(h, s) == 0; });
-    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
-    SheetAt(rows, TricksLessExtra) = info.SecondaryTrickSum - X;
-    SheetAt(rows, MatadorRun) = R;
-    SheetAt(rows, IsForehand) = F ? 1 : 0;
-    SheetAt(rows, SafeTricks) = std::max(0, info.SecondaryTrickSum - X);
-    SheetAt(rows, AceTenCount) = CountAceTenElsewhere(info, 6);
-    SheetAt(rows, EstimateBeforeRules) = E;
-    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, JACK); });
-    SheetAt(rows, AceCount) = A;
-    SheetAt(rows, TenCount) = T;
-    SheetAt(rows, AceTenKingCount) = CountHighElsewhere(info, 6);
-    SheetAt(rows, BareSuitCount) = V;
-    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE); });
-    SheetAt(rows, AceTenMask) =
-        SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, ACE) && Has(h, s, TEN); });
-    SheetAt(rows, AceTenKingMask) = SuitMask(info, [](const HandInfo& h, int s) {
-        return Has(h, s, ACE) && Has(h, s, TEN) && Has(h, s, KING);
-    });
-    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return Has(h, s, TEN); });
-    const int row2 = SheetAt(rows, SafeTricks);
-    const int row3 = SheetAt(rows, EstimateBeforeRules);
-    SheetWriter w{rows, E};
-    w.Carry(6);
-    auto n = [&](int s) { return info.SuitCount[s]; };
-    auto has = [&](int s, int r) { return Has(info, s, r); };
-    WriteLongSuitRows(rows, info);
-    // Row 5: the weak long suit mark.
+// The Grand sheet's rule rows 5 to 33 over one hand: J Jacks, R the matador run, A and T the Ace
+// and Ten suits, V the short suits, F forehand; row2 and row3 are the safe tricks and the estimate
+// before the rules.
+struct GrandSheetRules {
+    const HandInfo& info;
+    std::int32_t (*rows)[SHEET_FIELDS];
+    SheetWriter w;
+    const int J, R, A, T, V;
+    const bool F;
+    const int row2, row3;
     bool weakLong = false;
-    if (R < 2 && J == 2) {
-        SheetAt(rows, WeakLongSuitMark) = 0;
-        SheetAt(rows, WeakLongSuitClosed) = 0;
-        SheetAt(rows, LongestLength) = 0;
-        for (int s = 0; s < 4; ++s) {
-            SheetAt(rows, LongestLength) = std::max(SheetAt(rows, LongestLength), n(s));
-            if (n(s) <= 3) continue;
-            SheetAt(rows, WeakLongSuit) = s;
-            const bool closed = has(s, ACE) && has(s, TEN) && has(s, KING);
-            SheetAt(rows, WeakLongSuitClosed) = closed ? 1 : 0;
-            if (!closed) {
-                SheetAt(rows, WeakLongSuitMark) = 1;
-                weakLong = true;
-                break;
-            }
+
+    int n(int s) const { return info.SuitCount[s]; }
+    bool has(int s, int r) const { return info.Holds(s, r); }
+
+    void Row5WeakLongSuit();
+    void Rows6To11FewTricks();
+    void Row12TenSuits();
+    void Rows13To17LongSuits();
+    void Rows18To21();
+    // Rows 22 to 24: one Jack of the run without forehand and a long Ace suit without Ten; true
+    // when it applies, and then rows 25 to 31 are left out.
+    bool Rows22To24();
+    void Rows25To31();
+    void Rows32And33();
+};
+
+// Row 5: the weak long suit mark.
+void GrandSheetRules::Row5WeakLongSuit() {
+    using namespace GrandSheet;
+    if (R >= 2 || J != 2) return;
+    SheetAt(rows, WeakLongSuitMark) = 0;
+    SheetAt(rows, WeakLongSuitClosed) = 0;
+    SheetAt(rows, LongestLength) = 0;
+    for (int s = 0; s < 4; ++s) {
+        SheetAt(rows, LongestLength) = std::max(SheetAt(rows, LongestLength), n(s));
+        if (n(s) <= 3) continue;
+        SheetAt(rows, WeakLongSuit) = s;
+        const bool closed = has(s, ACE) && has(s, TEN) && has(s, KING);
+        SheetAt(rows, WeakLongSuitClosed) = closed ? 1 : 0;
+        if (!closed) {
+            SheetAt(rows, WeakLongSuitMark) = 1;
+            weakLong = true;
+            return;
         }
     }
+}
+
+void GrandSheetRules::Rows6To11FewTricks() {
+    using namespace GrandSheet;
     if (J == 0) {
         w.Apply(6, w.E - 4);
         if (w.E < row2) w.Apply(7, row2);
@@ -335,22 +386,28 @@ int EstimateGrand(CPlayer& player) {
         }
     }
     if (w.E > 3 && R < 0 && J < 3 && !F && V > 1) w.Apply(11, 3);
-    if (row2 > 1 && w.E < 7 && R == 4 && A > 0 && A + T > 1 && V > 0) {
-        bool loneTen = false;
-        int longest = -1;
-        for (int s = 0; s < 4; ++s) {
-            if (!has(s, TEN)) continue;
-            if (n(s) <= 1) loneTen = true;
-            if (longest < 0 || n(s) > n(longest)) longest = s;
-        }
-        if (!loneTen) {
-            if (longest >= 0) {
-                SheetAt(rows, Rule7TenSuitMask) = 1 << longest;
-                SheetAt(rows, Rule7TenSuitLength) = n(longest);
-            }
-            w.Apply(12, w.E + 1);
-        }
+}
+
+void GrandSheetRules::Row12TenSuits() {
+    using namespace GrandSheet;
+    if (row2 <= 1 || w.E >= 7 || R != 4 || A <= 0 || A + T <= 1 || V <= 0) return;
+    bool loneTen = false;
+    int longest = -1;
+    for (int s = 0; s < 4; ++s) {
+        if (!has(s, TEN)) continue;
+        if (n(s) <= 1) loneTen = true;
+        if (longest < 0 || n(s) > n(longest)) longest = s;
     }
+    if (loneTen) return;
+    if (longest >= 0) {
+        SheetAt(rows, Rule7TenSuitMask) = 1 << longest;
+        SheetAt(rows, Rule7TenSuitLength) = n(longest);
+    }
+    w.Apply(12, w.E + 1);
+}
+
+void GrandSheetRules::Rows13To17LongSuits() {
+    using namespace GrandSheet;
     if (row2 > 1 && R == 4) {
         for (int s = 0; s < 4; ++s) {
             const int slot0 = info.SuitRecords[2 * s + 1].Slots[0];
@@ -402,77 +459,85 @@ int EstimateGrand(CPlayer& player) {
             }
         }
     }
+}
+
+void GrandSheetRules::Rows18To21() {
     if (w.E > 5 && !F && R < 2 && J < 3) {
         if (V == 2) w.Apply(18, weakLong ? w.E - 1 : w.E);
         else if (V == 1) w.Apply(19, w.E - 1 - (weakLong ? 1 : 0));
     }
-    if (R > 1) {
+    if (R <= 1) return;
+    for (int s = 0; s < 4; ++s) {
+        if (n(s) < 5) continue;
+        int row = -1;
+        if (R >= 3 && (R == 4 || A >= 1 || (V == 2 && F)) && has(s, TEN) && !has(s, ACE) && !has(s, KING))
+            row = 20;
+        else if (w.E <= 7 && has(s, ACE) && has(s, TEN) && !has(s, KING))
+            row = 21;
+        if (row < 0) continue;
+        rows[row][LongSuitWord::Suit] = s;
+        rows[row][LongSuitWord::Ace] = has(s, ACE);
+        rows[row][LongSuitWord::Ten] = has(s, TEN);
+        rows[row][LongSuitWord::King] = has(s, KING);
+        rows[row][LongSuitWord::Length] = n(s);
+        w.Apply(row, w.E + 1);
+        break;
+    }
+}
+
+bool GrandSheetRules::Rows22To24() {
+    if (R != 1 || J >= 4 || F) return false;
+    for (int s = 0; s < 4; ++s) {
+        if ((n(s) != 4 && n(s) != 5) || !has(s, ACE) || has(s, TEN)) continue;
+        if (!has(s, KING)) {
+            if (n(s) == 4 && !has(s, QUEEN)) w.Apply(23, w.E - 2);
+            else w.Apply(22, w.E - 1);
+        } else if (J < 3) {
+            w.Apply(24, w.E - 1);
+        }
+        return true;
+    }
+    return false;
+}
+
+void GrandSheetRules::Rows25To31() {
+    using namespace GrandSheet;
+    if (w.E == 6 && (R < 3 || J < 4)) {
         for (int s = 0; s < 4; ++s) {
-            if (n(s) < 5) continue;
-            int row = -1;
-            if (R >= 3 && (R == 4 || A >= 1 || (V == 2 && F)) && has(s, TEN) && !has(s, ACE) && !has(s, KING))
-                row = 20;
-            else if (w.E <= 7 && has(s, ACE) && has(s, TEN) && !has(s, KING))
-                row = 21;
-            if (row < 0) continue;
-            rows[row][LongSuitWord::Suit] = s;
-            rows[row][LongSuitWord::Ace] = has(s, ACE);
-            rows[row][LongSuitWord::Ten] = has(s, TEN);
-            rows[row][LongSuitWord::King] = has(s, KING);
-            rows[row][LongSuitWord::Length] = n(s);
-            w.Apply(row, w.E + 1);
-            break;
+            if (n(s) == 4 && has(s, ACE) && has(s, TEN) && !has(s, KING) && !has(s, QUEEN) && !has(s, NINE)) {
+                w.Apply(25, 5);
+                break;
+            }
         }
     }
-    bool skipTo32 = false;
-    if (R == 1 && J < 4 && !F) {
+    if (w.E == 8 && R == 3 && !F) {
         for (int s = 0; s < 4; ++s) {
-            if ((n(s) != 4 && n(s) != 5) || !has(s, ACE) || has(s, TEN)) continue;
-            if (!has(s, KING)) {
-                if (n(s) == 4 && !has(s, QUEEN)) w.Apply(23, w.E - 2);
-                else w.Apply(22, w.E - 1);
-            } else if (J < 3) {
-                w.Apply(24, w.E - 1);
+            if ((n(s) == 3 || n(s) == 4) && has(s, ACE) && !has(s, TEN)) {
+                w.Apply(26, 7);
+                break;
             }
-            skipTo32 = true;
-            break;
         }
     }
-    if (!skipTo32) {
-        if (w.E == 6 && (R < 3 || J < 4)) {
-            for (int s = 0; s < 4; ++s) {
-                if (n(s) == 4 && has(s, ACE) && has(s, TEN) && !has(s, KING) && !has(s, QUEEN) && !has(s, NINE)) {
-                    w.Apply(25, 5);
-                    break;
-                }
+    if (w.E == 9) {
+        for (int s = 0; s < 4; ++s) {
+            if (n(s) == 4 && has(s, ACE) && has(s, KING) && !has(s, TEN) && !has(s, QUEEN)) {
+                w.Apply(27, 8);
+                break;
             }
         }
-        if (w.E == 8 && R == 3 && !F) {
-            for (int s = 0; s < 4; ++s) {
-                if ((n(s) == 3 || n(s) == 4) && has(s, ACE) && !has(s, TEN)) {
-                    w.Apply(26, 7);
-                    break;
-                }
-            }
-        }
-        if (w.E == 9) {
-            for (int s = 0; s < 4; ++s) {
-                if (n(s) == 4 && has(s, ACE) && has(s, KING) && !has(s, TEN) && !has(s, QUEEN)) {
-                    w.Apply(27, 8);
-                    break;
-                }
-            }
-        }
-        if (R == 2 && J == 2 && A < 3 && !HasTenCoverInOtherSuits(info, 6, 1, 1) && !F) {
-            if (V == 1) w.Apply(28, w.E - 1 - (weakLong ? 1 : 0));
-            else if (V == 2) w.Apply(29, std::max(0, w.E - 5));
-        }
-        const bool heartsJack = has(HEARTS, JACK);
-        SheetAt(rows, HeartsJackHeld) = heartsJack ? 1 : 0;
-        if (J == 2 && A < 4 && ((R == -1 && (!heartsJack || w.E == row3)) || R == -2 || R == 1))
-            w.Apply(30, w.E - 1);
-        if (w.E > 5 && R < 0 && J < 3 && A < 3) w.Apply(31, w.E - 2);
     }
+    if (R == 2 && J == 2 && A < 3 && !HasTenCoverInOtherSuits(info, 6, 1, 1) && !F) {
+        if (V == 1) w.Apply(28, w.E - 1 - (weakLong ? 1 : 0));
+        else if (V == 2) w.Apply(29, std::max(0, w.E - 5));
+    }
+    const bool heartsJack = has(HEARTS, JACK);
+    SheetAt(rows, HeartsJackHeld) = heartsJack ? 1 : 0;
+    if (J == 2 && A < 4 && ((R == -1 && (!heartsJack || w.E == row3)) || R == -2 || R == 1)) w.Apply(30, w.E - 1);
+    if (w.E > 5 && R < 0 && J < 3 && A < 3) w.Apply(31, w.E - 2);
+}
+
+void GrandSheetRules::Rows32And33() {
+    using namespace GrandSheet;
     if (w.E == 8 && R >= 1 && J >= 3) {
         // The single cards without an Ace: the first two with their suit and rank.
         int singles = 0;
@@ -490,8 +555,55 @@ int EstimateGrand(CPlayer& player) {
     } else if (w.E == 10 && !F && J <= 3) {
         w.Apply(33, 9);
     }
-    SheetAt(rows, FinalEstimate) = w.E;
-    return w.E;
+}
+
+int EstimateGrand(CPlayer& player) {
+    HandInfo& info = player.handInfo;
+    const int J = info.JackCount, R = info.MatadorRun, A = info.AceSuitCount, T = info.TenSuitCount;
+    const int V = info.ShortSuitCount;
+    const bool F = player.seat == g_Game.Forehand;
+    // Step 1.
+    const int X = player.CountExtraTricks(6);
+    int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
+    // Step 2: the input rows.
+    player.ClearEstimationSheet(SHEET_GRAND);
+    auto rows = SheetOf(player).Rows[SHEET_GRAND];
+    WriteNoCardFlags(rows, info);
+    using namespace GrandSheet;
+    SheetAt(rows, JackCount) = J;
+    SheetAt(rows, EmptySuitMask) = SuitMask(info, [](const HandInfo& h, int s) { return PlainCount(h, s) == 0; });
+    SheetAt(rows, ForehandSeat) = g_Game.Forehand;
+    SheetAt(rows, TricksLessExtra) = info.SecondaryTrickSum - X;
+    SheetAt(rows, MatadorRun) = R;
+    SheetAt(rows, IsForehand) = F ? 1 : 0;
+    SheetAt(rows, SafeTricks) = std::max(0, info.SecondaryTrickSum - X);
+    SheetAt(rows, AceTenCount) = CountAceTenElsewhere(info, 6);
+    SheetAt(rows, EstimateBeforeRules) = E;
+    SheetAt(rows, JackMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, JACK); });
+    SheetAt(rows, AceCount) = A;
+    SheetAt(rows, TenCount) = T;
+    SheetAt(rows, AceTenKingCount) = CountHighElsewhere(info, 6);
+    SheetAt(rows, BareSuitCount) = V;
+    SheetAt(rows, AceMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE); });
+    SheetAt(rows, AceTenMask) =
+        SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, ACE) && h.Holds(s, TEN); });
+    SheetAt(rows, AceTenKingMask) = SuitMask(info, [](const HandInfo& h, int s) {
+        return h.Holds(s, ACE) && h.Holds(s, TEN) && h.Holds(s, KING);
+    });
+    SheetAt(rows, TenMask) = SuitMask(info, [](const HandInfo& h, int s) { return h.Holds(s, TEN); });
+    GrandSheetRules g{info, rows, SheetWriter{rows, E}, J, R, A, T, V, F, SheetAt(rows, SafeTricks),
+                      SheetAt(rows, EstimateBeforeRules)};
+    g.w.Carry(6);
+    WriteLongSuitRows(rows, info);
+    g.Row5WeakLongSuit();
+    g.Rows6To11FewTricks();
+    g.Row12TenSuits();
+    g.Rows13To17LongSuits();
+    g.Rows18To21();
+    if (!g.Rows22To24()) g.Rows25To31();
+    g.Rows32And33();
+    SheetAt(rows, FinalEstimate) = g.w.E;
+    return g.w.E;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/StrategyHelpers.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
@@ -24,17 +25,10 @@ Walk SuitWalk() {
     return {SuitRankList, 7};
 }
 
-bool IsTrumpGame() {
-    const int type = g_Game.GameType;
-    return (type >= 0 && type <= 3) || type == GAME_GRAND || type == GAME_RAMSCH;
-}
-
 // Whether a card is a trump of the current game (its effective suit is the trump column).
 bool IsTrumpCard(int card) {
-    return card != NO_CARD && IsTrumpGame() && GetCardSuit(card, false) == g_Game.GameType;
+    return card != NO_CARD && IsTrumpGame(g_Game.GameType) && GetCardSuit(card, false) == g_Game.GameType;
 }
-
-bool IsJackCard(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
 
 bool IsExcluded(int card, int ex1, int ex2) { return card == ex1 || card == ex2; }
 
@@ -63,8 +57,6 @@ int SuitCards(int suit, int* out) {
     return walk.length;
 }
 
-int JackOf(int suit) { return CardCodeOf(JACK, suit); }
-
 }  // namespace
 
 void TieFirst(int& kept, int card) {
@@ -79,7 +71,9 @@ void TieNext(int& kept, int card) {
     }
 }
 
-bool CoinFlipReplaces() { return Rand() % 2 == 0; }
+bool CoinHeads() { return Rand() % 2 == 0; }
+
+bool CoinTails() { return Rand() % 2 != 0; }
 
 int HeldCard(const CPlayer& player, int suit, int rank) {
     if (suit < 0 || suit > 3 || rank < 0 || rank > 7) return NO_CARD;
@@ -102,9 +96,49 @@ bool IsOut(const CPlayer& player, int card) {
     return card != NO_CARD && !IsHeld(player, card) && !IsGoneFor(player, card);
 }
 
-int PlainCount(const CPlayer& player, int suit) {
+int PlainCount(const CPlayer& player, int suit) { return PlainCount(player.handInfo, suit); }
+
+int PlainCount(const HandInfo& info, int suit) {
     if (suit < 0 || suit > 3) return 0;
-    return IsNullGame() ? player.handInfo.SuitCountWithJack[suit] : player.handInfo.SuitCount[suit];
+    return IsNullGame() ? info.SuitCountWithJack[suit] : info.SuitCount[suit];
+}
+
+int SuitCountOf(const CPlayer& player, int suit) {
+    return suit >= 0 && suit <= 3 ? player.handInfo.SuitCount[suit] : 0;
+}
+
+bool Holds(const CPlayer& player, int suit, int rank) { return player.handInfo.Holds(suit, rank); }
+
+int JackOf(int suit) { return CardCodeOf(JACK, suit); }
+
+bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
+
+int HighestHeld(const CPlayer& player, int suit) { return player.PickHighestInSuit(suit, true); }
+
+int LowestHeld(const CPlayer& player, int suit) { return player.PickLowestInSuit(suit, true); }
+
+int HighestOfPlainSuit(const CPlayer& player, int suit) {
+    return IsSuitIndex(suit) ? player.PickHighestInSuit(suit, true) : NO_CARD;
+}
+
+int LowestOfPlainSuit(const CPlayer& player, int suit) {
+    return IsSuitIndex(suit) ? player.PickLowestInSuit(suit, true) : NO_CARD;
+}
+
+int LowCardOfPlainSuit(const CPlayer& player, int suit) {
+    return IsSuitIndex(suit) ? player.PickLowCardOfSuit(suit) : NO_CARD;
+}
+
+int HeldBelow(const CPlayer& player, int card) { return player.NextLowerInSuit(card, false); }
+
+int HeldAbove(const CPlayer& player, int card) { return player.NextHigherInSuit(card); }
+
+bool IsDefender(const CPlayer& player) { return player.seat != g_Game.Soloist; }
+
+bool SoloistMayHold(const CPlayer& player, int column) { return player.MayHoldSuit(g_Game.Soloist, column); }
+
+bool MayPlay(const CPlayer& player, int card) {
+    return IsCardCode(card) && player.HasCard(card) && player.CanPlayCard(card, player.trickLeadCard);
 }
 
 int CPlayer::PickHighestInSuit(int suit, bool first) const {
@@ -164,7 +198,7 @@ int CPlayer::PickLowestInSuit(int suit, bool first) const {
         if (IsHeld(*this, card)) {
             if (first) return card;
             if (kept == NO_CARD) kept = card;
-            else if (Rand() % 2 == 1) kept = card;
+            else if (CoinTails()) kept = card;
         } else if (kept != NO_CARD) {
             break;
         }
@@ -197,7 +231,7 @@ int CPlayer::PickLowCardOfSuit(int suit) const {
             const int card = PickHighestInSuit(s, true);
             if (card == NO_CARD || !IsTopCard(card, -1, -1)) continue;
             if (best == NO_CARD || GetCardOrder(card) > GetCardOrder(best)) best = card;
-            else if (GetCardOrder(card) == GetCardOrder(best) && CoinFlipReplaces()) best = card;
+            else if (GetCardOrder(card) == GetCardOrder(best) && CoinHeads()) best = card;
         }
         return best;
     }
@@ -282,7 +316,7 @@ namespace {
 // between the Jacks, any other card along its suit's walk list; never between Jacks and suit.
 int StepCard(int card, bool up) {
     const int suit = GetCardSuit(card, true);
-    if (IsJackCard(card) && IsTrumpGame()) {
+    if (IsJack(card) && IsTrumpGame(g_Game.GameType)) {
         const int next = up ? suit - 1 : suit + 1;
         return (next < 0 || next > 3) ? NO_CARD : JackOf(next);
     }
@@ -476,10 +510,10 @@ int CPlayer::PickHighestTrumpRandomStep(int n) const {
 }
 
 bool CPlayer::AreLowerJacksGone(int card) const {
-    if (!IsJackCard(card)) return false;
+    if (!IsJack(card)) return false;
     const int suit = GetCardSuit(card, true);
     if (suit == DIAMONDS) return true;
-    if (!IsTrumpGame()) return false;
+    if (!IsTrumpGame(g_Game.GameType)) return false;
     for (int s = suit + 1; s < 4; ++s)
         if (!IsCardGone(s, JACK, seat)) return false;
     return true;
@@ -510,7 +544,7 @@ bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
     if (card == NO_CARD) return false;
     const int suit = GetCardSuit(card, true);
     const int rank = GetCardRank(card);
-    const bool jackIsTrump = IsJackCard(card) && IsTrumpGame();
+    const bool jackIsTrump = IsJack(card) && IsTrumpGame(g_Game.GameType);
     // Step 2: the soloist's card in the trick against his own open hand.
     const CPlayer* openHand = partner;
     if (g_Game.OuvertAnnounced && openHand != nullptr && card == SoloistTrickCard()) {
@@ -570,7 +604,7 @@ bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
 bool CPlayer::IsSuitSafe(int card, int ex1, int ex2) const {
     if (card == NO_CARD) return false;
     const int suit = GetCardSuit(card, true);
-    if (IsJackCard(card) && IsTrumpGame()) {
+    if (IsJack(card) && IsTrumpGame(g_Game.GameType)) {
         if (suit == DIAMONDS) return true;
         for (int s = suit + 1; s < 4; ++s) {
             const int jack = JackOf(s);

@@ -15,10 +15,9 @@
 
 namespace {
 
-bool Held(const CPlayer& p, int suit, int rank) { return p.handInfo.RankTable[suit][rank] != -1; }
-bool HeldLow(const CPlayer& p, int suit) { return Held(p, suit, SEVEN) || Held(p, suit, EIGHT) || Held(p, suit, NINE); }
-bool IsDefender(const CPlayer& p) { return p.seat != g_Game.Soloist; }
-bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
+bool HeldLow(const CPlayer& p, int suit) {
+    return Holds(p, suit, SEVEN) || Holds(p, suit, EIGHT) || Holds(p, suit, NINE);
+}
 bool Top(const CPlayer& p, int suit, int rank) { return p.IsTopCard(HeldCard(p, suit, rank), -1, -1); }
 
 // Group 1: the bonus when the soloist is known free of the suit.
@@ -65,19 +64,19 @@ const Group3Member* MemberOf(int rank) {
 // ---- Group 1 -------------------------------------------------------------------------------------
 
 int CPlayer::ScoreAce1(int s, int n, int, int) const {
-    if (!Held(*this, s, ACE)) return -1;
+    if (!Holds(*this, s, ACE)) return -1;
     const int type = g_Game.GameType;
     const bool grand = type == GAME_GRAND;
     const bool soloistTrumps = SoloistMayHold(*this, type);
     const bool soloistSuit = SoloistMayHold(*this, s);
-    const bool ten = Held(*this, s, TEN);
+    const bool ten = Holds(*this, s, TEN);
     int v;
     if (IsSuitGame(type) && soloistTrumps && soloistSuit) {
-        v = n == 1 ? 39 : n == 2 ? (ten ? 39 : HeldLow(*this, s) ? 26 : Held(*this, s, QUEEN) ? 25 : 24) : 27;
+        v = n == 1 ? 39 : n == 2 ? (ten ? 39 : HeldLow(*this, s) ? 26 : Holds(*this, s, QUEEN) ? 25 : 24) : 27;
     } else if (IsSuitGame(type) && soloistTrumps) {
         v = n == 1 ? 2 : n == 2 ? (ten ? 3 : 4) : 5;
     } else {
-        v = n == 1 ? 49 : n == 2 ? (ten ? 49 : HeldLow(*this, s) ? 46 : Held(*this, s, QUEEN) ? 45 : 44) : 47;
+        v = n == 1 ? 49 : n == 2 ? (ten ? 49 : HeldLow(*this, s) ? 46 : Holds(*this, s, QUEEN) ? 45 : 44) : 47;
         if (grand && ten) v = 50;
         if (grand && count >= 9) v += n;
     }
@@ -85,12 +84,12 @@ int CPlayer::ScoreAce1(int s, int n, int, int) const {
 }
 
 int CPlayer::ScoreTen1(int s, int n, int, int) const {
-    if (!Held(*this, s, TEN)) return -1;
+    if (!Holds(*this, s, TEN)) return -1;
     const int type = g_Game.GameType;
     const bool top = Top(*this, s, TEN);
-    const bool ace = Held(*this, s, ACE);
+    const bool ace = Holds(*this, s, ACE);
     const auto doubleton = [&](int withAce, int withLow, int withKing, int otherwise) {
-        return ace ? withAce : HeldLow(*this, s) ? withLow : Held(*this, s, KING) ? withKing : otherwise;
+        return ace ? withAce : HeldLow(*this, s) ? withLow : Holds(*this, s, KING) ? withKing : otherwise;
     };
     int v = 1;
     if (type == GAME_GRAND) {
@@ -106,7 +105,7 @@ int CPlayer::ScoreTen1(int s, int n, int, int) const {
 }
 
 int CPlayer::ScoreKing1(int s, int n, int F, int) const {
-    if (!Held(*this, s, KING)) return -1;
+    if (!Holds(*this, s, KING)) return -1;
     const int top = handInfo.GetTopRank(s);
     int v;
     if (!F)
@@ -117,7 +116,7 @@ int CPlayer::ScoreKing1(int s, int n, int F, int) const {
 }
 
 int CPlayer::ScoreQueen1(int s, int n, int F, int) const {
-    if (!Held(*this, s, QUEEN)) return -1;
+    if (!Holds(*this, s, QUEEN)) return -1;
     const int top = handInfo.GetTopRank(s);
     int v;
     if (!F)
@@ -129,7 +128,7 @@ int CPlayer::ScoreQueen1(int s, int n, int F, int) const {
 
 // The 9, 8 and 7 of group 1 share one rule.
 static int ScoreLow1(const CPlayer& p, int rank, int s, int n, int F) {
-    if (!Held(p, s, rank)) return -1;
+    if (!Holds(p, s, rank)) return -1;
     const int top = p.handInfo.GetTopRank(s);
     int v;
     if (!F)
@@ -145,29 +144,29 @@ int CPlayer::ScoreSeven1(int s, int n, int F, int) const { return ScoreLow1(*thi
 // ---- Group 2 -------------------------------------------------------------------------------------
 
 int CPlayer::ScoreAce2(int s, int, int a) const {
-    if (!Held(*this, s, ACE)) return -1;
-    if (Held(*this, s, TEN)) return 32;
+    if (!Holds(*this, s, ACE)) return -1;
+    if (Holds(*this, s, TEN)) return 32;
     if (IsDefender(*this) && handInfo.DealtSuitCount[s] >= 3) return 23;
     return a + 24;
 }
 
 int CPlayer::ScoreTen2(int s, int, int a) const {
-    if (!Held(*this, s, TEN)) return -1;
-    int v = Held(*this, s, KING) ? a + 16 : 23;
+    if (!Holds(*this, s, TEN)) return -1;
+    int v = Holds(*this, s, KING) ? a + 16 : 23;
     if (s >= 0 && s <= 3 && CountInSuit(s) == 1 && !Top(*this, s, TEN)) ++v;
     return v;
 }
 
-int CPlayer::ScoreKing2(int s, int, int a) const { return Held(*this, s, KING) ? a + 8 : -1; }
-int CPlayer::ScoreQueen2(int s, int, int a) const { return Held(*this, s, QUEEN) ? a + 4 : -1; }
-int CPlayer::ScoreNine2(int s, int, int a) const { return Held(*this, s, NINE) ? a + 3 : -1; }
-int CPlayer::ScoreEight2(int s, int, int a) const { return Held(*this, s, EIGHT) ? a + 2 : -1; }
-int CPlayer::ScoreSeven2(int s, int, int a) const { return Held(*this, s, SEVEN) ? a + 1 : -1; }
+int CPlayer::ScoreKing2(int s, int, int a) const { return Holds(*this, s, KING) ? a + 8 : -1; }
+int CPlayer::ScoreQueen2(int s, int, int a) const { return Holds(*this, s, QUEEN) ? a + 4 : -1; }
+int CPlayer::ScoreNine2(int s, int, int a) const { return Holds(*this, s, NINE) ? a + 3 : -1; }
+int CPlayer::ScoreEight2(int s, int, int a) const { return Holds(*this, s, EIGHT) ? a + 2 : -1; }
+int CPlayer::ScoreSeven2(int s, int, int a) const { return Holds(*this, s, SEVEN) ? a + 1 : -1; }
 
 // ---- Group 3 -------------------------------------------------------------------------------------
 
 int CPlayer::ScoreAce3(int s, int c, int a, int t) const {
-    if (!Held(*this, s, ACE)) return -1;
+    if (!Holds(*this, s, ACE)) return -1;
     if (IsDefender(*this)) {
         if (IsSuitGuarded(s, 1, false) && SoloistMayHold(*this, s) && t != 0) return a + 11 - t;
         return c == 2 ? a + 7 : a + 11;
@@ -177,8 +176,8 @@ int CPlayer::ScoreAce3(int s, int c, int a, int t) const {
 }
 
 int CPlayer::ScoreTen3(int s, int c, int a, int t) const {
-    if (!Held(*this, s, TEN)) return -1;
-    const bool ace = Held(*this, s, ACE);
+    if (!Holds(*this, s, TEN)) return -1;
+    const bool ace = Holds(*this, s, ACE);
     const bool top = Top(*this, s, TEN);
     const int base = ace ? a + 13 : 17;
     if (IsDefender(*this) && IsSuitGuarded(s, 1, false) && SoloistMayHold(*this, s) && t != 0)
@@ -190,21 +189,21 @@ int CPlayer::ScoreTen3(int s, int c, int a, int t) const {
 
 // The shared cascade of the group-3 Seven, Eight, Nine, Queen and King.
 static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, int a, int t) {
-    if (!Held(p, s, m.rank)) return -1;
+    if (!Holds(p, s, m.rank)) return -1;
     const int card = HeldCard(p, s, m.rank);
     const bool defender = IsDefender(p);
     const bool V = defender && SoloistMayHold(p, s);
     const bool guarded = p.IsSuitGuarded(s, 1, false);
     const bool seven = m.rank == SEVEN;
     const bool smallCard = m.rank == SEVEN || m.rank == EIGHT || m.rank == NINE;
-    const bool tenHeld = Held(p, s, TEN);
+    const bool tenHeld = Holds(p, s, TEN);
     const auto boost = [c](int v) { return c < 3 ? v + 5 - c : v; };
     int v = 0;
     int next = 4;  // the step the cascade goes on with
     if (!guarded) {
         v = m.U;
         if (!smallCard) v = boost(v);
-    } else if (m.lowerRank >= 0 && Held(p, s, m.lowerRank)) {
+    } else if (m.lowerRank >= 0 && Holds(p, s, m.lowerRank)) {
         v = ScoreMember3(p, *MemberOf(m.lowerRank), s, c, a, 0) - 1;
         if (v >= m.C4) v = boost(v);
     } else if (!seven && V && p.IsTopCard(card, -1, -1)) {
@@ -231,7 +230,7 @@ static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, i
     }
     // 6. The small cards keep or give up the Ace's protection.
     if (!smallCard) return v;
-    const bool ace = Held(p, s, ACE);
+    const bool ace = Holds(p, s, ACE);
     if (defender) return (!ace && SoloistMayHold(p, s)) ? v : v + a;
     return (ace && v >= 28) ? v - 1 : v;
 }
@@ -244,12 +243,12 @@ int CPlayer::ScoreSeven3(int s, int c, int a, int t) const { return ScoreMember3
 // ---- Group 4 -------------------------------------------------------------------------------------
 
 static int ScoreLow4(const CPlayer& p, int rank, int s, int c, int t) {
-    if (!Held(p, s, rank)) return -1;
+    if (!Holds(p, s, rank)) return -1;
     if (!p.LinkedHoldsHigher(s)) return -1;
     if (g_Game.OuvertAnnounced) return rank == SEVEN ? 9 : rank == EIGHT ? 10 : 11;
-    const bool K = Held(p, s, KING) && Top(p, s, KING);
+    const bool K = Holds(p, s, KING) && Top(p, s, KING);
     const bool X = Top(p, s, rank);
-    const bool ten = Held(p, s, TEN);
+    const bool ten = Holds(p, s, TEN);
     int v;
     if (!K && c == 1)
         v = 13;
@@ -266,16 +265,16 @@ int CPlayer::ScoreEight4(int s, int c, int, int t) const { return ScoreLow4(*thi
 int CPlayer::ScoreNine4(int s, int c, int, int t) const { return ScoreLow4(*this, NINE, s, c, t); }
 
 int CPlayer::ScoreTen4(int s, int c, int a, int t) const {
-    if (!Held(*this, s, TEN)) return -1;
+    if (!Holds(*this, s, TEN)) return -1;
     if (!LinkedHoldsHigher(s)) return 2;
     const bool open = g_Game.OuvertAnnounced != 0;
-    const bool ace = Held(*this, s, ACE);
+    const bool ace = Holds(*this, s, ACE);
     const bool T = Top(*this, s, TEN);
     if (open && !ace) return 31;
     int v;
     if (c == 1) {
         v = !T ? 35 : ace ? 30 : (open ? 26 : 2);
-    } else if (Held(*this, s, KING)) {
+    } else if (Holds(*this, s, KING)) {
         v = 27;
     } else if (c == 2 && !T) {
         v = 23;
@@ -292,13 +291,13 @@ int CPlayer::ScoreTen4(int s, int c, int a, int t) const {
 }
 
 int CPlayer::ScoreAce4(int s, int c, int a, int t) const {
-    if (!Held(*this, s, ACE)) return -1;
+    if (!Holds(*this, s, ACE)) return -1;
     if (!LinkedHoldsHigher(s)) return 1;
     const bool open = g_Game.OuvertAnnounced != 0;
     int v;
     if (open) {
         v = 35;
-    } else if (Held(*this, s, TEN)) {
+    } else if (Holds(*this, s, TEN)) {
         v = 34;
     } else {
         v = handInfo.PlayedSuitCount[s] + c < 4 ? c + 1 : c + 2;
@@ -315,7 +314,7 @@ int CPlayer::ScoreAce4(int s, int c, int a, int t) const {
 }
 
 int CPlayer::ScoreKing4(int s, int c, int a, int t) const {
-    if (!Held(*this, s, KING)) return -1;
+    if (!Holds(*this, s, KING)) return -1;
     if (!LinkedHoldsHigher(s)) return -1;
     if (g_Game.OuvertAnnounced) return 25;
     const bool K = Top(*this, s, KING);
@@ -329,7 +328,7 @@ int CPlayer::ScoreKing4(int s, int c, int a, int t) const {
             v = c == 2 ? 14 : (t < 0 && c == 3) ? 9 : 17;
         }
     } else {
-        v = c == 3 ? 4 : Held(*this, s, QUEEN) ? ((t < 0 && c == 3) ? 9 : 17) : 1;
+        v = c == 3 ? 4 : Holds(*this, s, QUEEN) ? ((t < 0 && c == 3) ? 9 : 17) : 1;
     }
     if (!single) {
         const int p = PartyWithTrick(*this, a), pp = PartyWithTrickPrime(*this, a);
@@ -340,10 +339,10 @@ int CPlayer::ScoreKing4(int s, int c, int a, int t) const {
 }
 
 int CPlayer::ScoreQueen4(int s, int c, int a, int t) const {
-    if (!Held(*this, s, QUEEN)) return -1;
+    if (!Holds(*this, s, QUEEN)) return -1;
     if (!LinkedHoldsHigher(s)) return -1;
     if (g_Game.OuvertAnnounced) return 22;
-    const bool K = Held(*this, s, KING) && Top(*this, s, KING);
+    const bool K = Holds(*this, s, KING) && Top(*this, s, KING);
     const bool Q = Top(*this, s, QUEEN);
     int v;
     bool single = false;
@@ -351,11 +350,11 @@ int CPlayer::ScoreQueen4(int s, int c, int a, int t) const {
         v = 21;
         single = true;
     } else if (!K && c == 2) {
-        v = Held(*this, s, TEN) ? 3 : 8;
+        v = Holds(*this, s, TEN) ? 3 : 8;
     } else if (K) {
         v = 3;
     } else {
-        v = (Q && !Held(*this, s, NINE)) ? 1 : 16;
+        v = (Q && !Holds(*this, s, NINE)) ? 1 : 16;
     }
     if (!single) {
         const int p = PartyWithTrick(*this, a), pp = PartyWithTrickPrime(*this, a);

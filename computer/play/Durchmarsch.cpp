@@ -45,7 +45,7 @@ int CPlayer::PlayDurchmarschSecond(int firstCard) {
         // 1. Half of the time with two Jacks: the Jack just above the led one.
         // A Jack lead must be followed with a Jack: the one above only when there is one.
         card = PickJack(0);
-        if (J == 2 && Rand() % 2 != 0) {
+        if (J == 2 && CoinTails()) {
             const int above = PickCardAboveInTrumps(firstCard, true);
             if (above != NO_CARD) card = above;
         }

@@ -11,10 +11,6 @@
 
 namespace {
 
-int Order(int card) { return GetCardOrder(card); }
-int Points(int card) { return GetCardPoints(card); }
-int PlainSuit(int card) { return GetCardSuit(card, true); }
-
 // Whether the soloist's open hand may be read now: rule set 0; rule set 1 with the Null Ouvert
 // setting off or once a trick is complete; never in rule set 2.
 bool OpenHandShown(const CPlayer& p) {
@@ -34,7 +30,7 @@ int LowestOfSharedSuits(const CPlayer& own, const CPlayer& open, int except) {
         if (m == 0 || o == 0) continue;
         if (o != 1 && m == 2 && own.handInfo.RankTable[i][TEN] != -1) continue;
         const int l = own.PickLowestInSuit(i, true);
-        best.Offer(6 - Order(l), l);
+        best.Offer(6 - OrderOf(l), l);
     }
     return best.card;
 }
@@ -52,7 +48,7 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
             if (m(s) == 0 || o(s) == 0 || CountSuitCards(s, seat) + o(s) + m(s) != 7) continue;
             const int x = PickLowCardOfSuit(s);
             const int y = open.PickLowestInSuit(s, true);
-            if (Points(x) + Points(y) > 4 || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) return x;
+            if (PointsOf(x) + PointsOf(y) > 4 || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) return x;
             break;
         }
     }
@@ -65,22 +61,21 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
         if (IsTopCard(h, -1, -1)) {
             if (m(s) > 1 && o(s) <= m(s) && GetCardRank(open.PickHighestInSuit(s, true)) == TEN)
                 dropped = true;
-            else
-                A.Offer(o(s) > 0 ? Order(h) : m(s), h);
+            else A.Offer(o(s) > 0 ? OrderOf(h) : m(s), h);
         }
         if (o(s) > 0 && !dropped) {
             const int u = open.PickHighestInSuit(s, true);
-            if ((GetCardRank(u) != TEN || o(s) > 3) && !open.IsTopCard(u, -1, -1)) B.Offer(Points(h), h);
+            if ((GetCardRank(u) != TEN || o(s) > 3) && !open.IsTopCard(u, -1, -1)) B.Offer(PointsOf(h), h);
         }
     }
     // 3.
     int x = B.card != NO_CARD ? B.card : A.card;
-    if (A.card != NO_CARD && IsTopCard(A.card, -1, -1) && o(PlainSuit(A.card)) == 0 && B.card != NO_CARD &&
-        o(PlainSuit(B.card)) == 0 && Points(A.card) < Points(B.card))
+    if (A.card != NO_CARD && IsTopCard(A.card, -1, -1) && o(PlainSuitOf(A.card)) == 0 && B.card != NO_CARD &&
+        o(PlainSuitOf(B.card)) == 0 && PointsOf(A.card) < PointsOf(B.card))
         x = A.card;
     // 4. An Ace that would only fall on the soloist's Ten or small cards waits.
     if (x != NO_CARD) {
-        const int s = PlainSuit(x);
+        const int s = PlainSuitOf(x);
         const int hs = PickHighestInSuit(s, true);
         if (GetCardRank(hs) == ACE && m(s) > 1) {
             const int hsol = open.PickHighestInSuit(s, true);
@@ -102,7 +97,7 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
         for (int s = 0; s < 4; ++s) {
             if (m(s) == 0 || o(s) != 0) continue;
             const int h = PickHighestInSuit(s, true);
-            best.Offer(Order(h) + (IsTopCard(h, -1, -1) ? 9 : 0) + 10 * m(s) + 10, h);
+            best.Offer(OrderOf(h) + (IsTopCard(h, -1, -1) ? 9 : 0) + 10 * m(s) + 10, h);
         }
         x = best.card;
     }
@@ -127,7 +122,7 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
                         choice = h;
                         value = 5;
                     } else if (GetCardRank(h) == TEN) {
-                        if (choice == NO_CARD || value <= 5 || (value == 6 && Rand() % 2 == 0)) {
+                        if (choice == NO_CARD || value <= 5 || (value == 6 && CoinHeads())) {
                             choice = h;
                             value = 6;
                         }
@@ -135,7 +130,7 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
                         int v = -1;
                         if (!IsCardGone(j, TEN, seat)) v = k + 2;
                         else if (!IsCardGone(j, ACE, seat)) v = k + 1;
-                        if (v >= 0 && (choice == NO_CARD || v > value || (v == value && Rand() % 2 == 0))) {
+                        if (v >= 0 && (choice == NO_CARD || v > value || (v == value && CoinHeads()))) {
                             choice = l;
                             value = v;
                         }
@@ -145,13 +140,140 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
                 fromB = x != NO_CARD;
             }
         }
-        if (x != NO_CARD && o(PlainSuit(x)) == 0 && fromB) {
+        if (x != NO_CARD && o(PlainSuitOf(x)) == 0 && fromB) {
             const int again = LowestOfSharedSuits(*this, open, s0);
             if (again != NO_CARD) x = again;
         }
     }
     return x;
 }
+
+namespace {
+
+// P1 to P7: the partner led; the open hand of the soloist sits third.
+int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
+    const int J = p.handInfo.JackCount;
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
+    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
+    const bool jackLead = IsJack(lead);
+    const int s = jackLead ? -1 : PlainSuitOf(lead);
+    if (jackLead) {
+        if (J > 0) return NO_CARD;                              // P1
+        const int openJack = open.PickHighestInSuit(-1, true);  // P2
+        if (openJack != NO_CARD && OrderOf(lead) <= OrderOf(openJack)) return NO_CARD;
+        CoinFlipBest best;
+        for (int i = 0; i < 4; ++i)
+            if (m(i) > 0 && o(i) == 0) best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
+        return best.card;
+    }
+    if (m(s) > 0 && o(s) == 0) {
+        // P3.
+        if (PointsOf(lead) >= 10) return ownLowest(s);
+        for (int i = 0; i < 4; ++i) {
+            if (i == s || o(i) != 2) continue;
+            if (!open.IsTopCard(open.PickLowestInSuit(i, true), open.PickHighestInSuit(i, true), -1)) {
+                const int higher = p.NextHigherInSuit(lead);
+                return higher != NO_CARD ? higher : p.PickLowCardAnySuit(s);
+            }
+        }
+        return NO_CARD;
+    }
+    if (m(s) > 0) {
+        // P4.
+        const int u = open.PickHighestInSuit(s, true);
+        const int h = ownHighest(s);
+        if (OrderOf(lead) > OrderOf(u)) {
+            if (p.NextHigherInSuit(u) == h && o(s) > 1) return p.NextLowerInSuit(h, false);
+            return h;
+        }
+        return OrderOf(h) > OrderOf(u) ? h : p.PickLowCardAnySuit(s);
+    }
+    if (o(s) > 0)
+        return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? p.ChooseCardByRunScore(false) : NO_CARD;
+    if (open.handInfo.JackCount > 0) return p.ChooseCardByScore(4, NO_CARD, false);  // P6
+    // P7.
+    const int k = p.ChooseCardByRunScore(true);
+    if (k == NO_CARD || !p.IsTopCard(k, -1, -1)) return k;
+    const int b = p.NextLowerInSuit(k, false);
+    const int q = p.ChooseOpponentFollow(GetCardSuit(k, false));
+    return OrderOf(q) >= OrderOf(b) ? q : b;
+}
+
+// 1. Marks: suits where the own cards stand against the soloist's open hand; true when any is marked.
+bool MarkSuitsAgainstTheOpenHand(CPlayer& p, const CPlayer& open, bool* marked) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
+    bool anyMarked = false;
+    for (int i = 0; i < 4; ++i) {
+        if (m(i) == 0 || m(i) > o(i)) continue;
+        const int h = ownHighest(i), u = open.PickHighestInSuit(i, true);
+        const int h2 = p.NextLowerInSuit(h, false), u2 = open.NextLowerInSuit(u, false);
+        if ((m(i) == 1 && OrderOf(h) > OrderOf(u)) ||
+            (m(i) > 1 && ((OrderOf(h) > OrderOf(u) && OrderOf(h2) > OrderOf(u2)) ||
+                          (OrderOf(h) < OrderOf(u) && OrderOf(h) > OrderOf(u2))))) {
+            marked[i] = true;
+            anyMarked = true;
+        }
+    }
+    return anyMarked;
+}
+
+// 2. Reserve cards: y a card to keep the marked suits, x a card of the suit led (M2).
+void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* marked, bool anyMarked, int& x, int& y) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
+    const bool jackLead = IsJack(lead);
+    const int s = jackLead ? -1 : PlainSuitOf(lead);
+    if (anyMarked) {
+        CoinFlipBest best;
+        for (int i = 0; i < 4; ++i) {
+            if (marked[i] || m(i) == 0 || o(i) == 0) continue;
+            if (m(i) <= 2 && p.handInfo.RankTable[i][TEN] != -1) continue;
+            const int l = ownLowest(i);
+            best.Offer(8 - OrderOf(l), l);
+        }
+        if (best.card == NO_CARD) {
+            for (int i = 0; i < 4; ++i) {
+                if (marked[i] || m(i) == 0) continue;
+                const int l = ownLowest(i);
+                best.Offer(8 - OrderOf(l) + (m(i) > 2 ? 4 - m(i) : 0), l);
+            }
+        }
+        y = best.card;
+    } else {
+        const int g = open.GetNextHigherHeld(lead);
+        const bool gTop = open.IsTopCard(g, -1, -1);
+        const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
+        if (!gTop && IsJack(g)) {
+            y = p.ChooseCardByScore3(0, true);  // M1
+        } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
+                   open.CollectSuit(s, false, nullptr) >= 2) {
+            if (m(s) > 0) {
+                // M2.
+                const int d = open.CollectSuit(s, false, nullptr) - m(s);
+                x = (d == 1 && lead == u) ? p.PickHighestInSuit(s, true) : ownLowest(s);
+            } else {
+                // M3.
+                const int k = p.ChooseCardByRunScore(true);
+                if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
+                    const int b = p.NextLowerInSuit(k, false);
+                    const int q = p.ChooseOpponentFollow(GetCardSuit(k, false));
+                    y = OrderOf(q) >= OrderOf(b) ? q : b;
+                }
+            }
+        } else if (gTop && (IsJack(g) || m(GetCardSuit(g, false)) == 0)) {
+            // M4.
+            const int q = p.ChooseCardByScore(4, NO_CARD, false);
+            if (q != NO_CARD && OrderOf(q) <= 4 && (m(PlainSuitOf(q)) == 1 || o(PlainSuitOf(q)) == 0)) y = q;
+        }
+    }
+}
+
+}  // namespace
 
 int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     if (!OpenHandShown(*this) || lead == NO_CARD) return NO_CARD;
@@ -162,115 +284,20 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
     const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
     const bool jackLead = IsJack(lead);
-    const int s = jackLead ? -1 : PlainSuit(lead);
+    const int s = jackLead ? -1 : PlainSuitOf(lead);
 
-    if (soloistNext) {
-        // The partner led.
-        if (jackLead) {
-            if (J > 0) return NO_CARD;  // P1
-            const int openJack = open.PickHighestInSuit(-1, true);  // P2
-            if (openJack != NO_CARD && Order(lead) <= Order(openJack)) return NO_CARD;
-            CoinFlipBest best;
-            for (int i = 0; i < 4; ++i)
-                if (m(i) > 0 && o(i) == 0) best.Offer(Order(ownHighest(i)), ownHighest(i));
-            return best.card;
-        }
-        if (m(s) > 0 && o(s) == 0) {
-            // P3.
-            if (Points(lead) >= 10) return ownLowest(s);
-            for (int i = 0; i < 4; ++i) {
-                if (i == s || o(i) != 2) continue;
-                if (!open.IsTopCard(open.PickLowestInSuit(i, true), open.PickHighestInSuit(i, true), -1)) {
-                    const int higher = NextHigherInSuit(lead);
-                    return higher != NO_CARD ? higher : PickLowCardAnySuit(s);
-                }
-            }
-            return NO_CARD;
-        }
-        if (m(s) > 0) {
-            // P4.
-            const int u = open.PickHighestInSuit(s, true);
-            const int h = ownHighest(s);
-            if (Order(lead) > Order(u)) {
-                if (NextHigherInSuit(u) == h && o(s) > 1) return NextLowerInSuit(h, false);
-                return h;
-            }
-            return Order(h) > Order(u) ? h : PickLowCardAnySuit(s);
-        }
-        if (o(s) > 0) return Order(lead) > Order(open.PickHighestInSuit(s, true)) ? ChooseCardByRunScore(false) : NO_CARD;
-        if (open.handInfo.JackCount > 0) return ChooseCardByScore(4, NO_CARD, false);  // P6
-        // P7.
-        const int k = ChooseCardByRunScore(true);
-        if (k == NO_CARD || !IsTopCard(k, -1, -1)) return k;
-        const int b = NextLowerInSuit(k, false);
-        const int q = ChooseOpponentFollow(GetCardSuit(k, false));
-        return Order(q) >= Order(b) ? q : b;
-    }
+    if (soloistNext) return PartnerLedFirstChoice(*this, open, lead);
 
     // The soloist led.
     int x = NO_CARD, y = NO_CARD;
-    // 1. Marks: suits where the own cards stand against the soloist's.
     bool marked[4] = {};
-    bool anyMarked = false;
-    for (int i = 0; i < 4; ++i) {
-        if (m(i) == 0 || m(i) > o(i)) continue;
-        const int h = ownHighest(i), u = open.PickHighestInSuit(i, true);
-        const int h2 = NextLowerInSuit(h, false), u2 = open.NextLowerInSuit(u, false);
-        if ((m(i) == 1 && Order(h) > Order(u)) ||
-            (m(i) > 1 && ((Order(h) > Order(u) && Order(h2) > Order(u2)) || (Order(h) < Order(u) && Order(h) > Order(u2))))) {
-            marked[i] = true;
-            anyMarked = true;
-        }
-    }
-    // 2. Reserve cards.
-    if (anyMarked) {
-        CoinFlipBest best;
-        for (int i = 0; i < 4; ++i) {
-            if (marked[i] || m(i) == 0 || o(i) == 0) continue;
-            if (m(i) <= 2 && handInfo.RankTable[i][TEN] != -1) continue;
-            const int l = ownLowest(i);
-            best.Offer(8 - Order(l), l);
-        }
-        if (best.card == NO_CARD) {
-            for (int i = 0; i < 4; ++i) {
-                if (marked[i] || m(i) == 0) continue;
-                const int l = ownLowest(i);
-                best.Offer(8 - Order(l) + (m(i) > 2 ? 4 - m(i) : 0), l);
-            }
-        }
-        y = best.card;
-    } else {
-        const int g = open.GetNextHigherHeld(lead);
-        const bool gTop = open.IsTopCard(g, -1, -1);
-        const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
-        if (!gTop && IsJack(g)) {
-            y = ChooseCardByScore3(0, true);  // M1
-        } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
-                   open.CollectSuit(s, false, nullptr) >= 2) {
-            if (m(s) > 0) {
-                // M2.
-                const int d = open.CollectSuit(s, false, nullptr) - m(s);
-                x = (d == 1 && lead == u) ? PickHighestInSuit(s, true) : ownLowest(s);
-            } else {
-                // M3.
-                const int k = ChooseCardByRunScore(true);
-                if (k != NO_CARD && IsTopCard(k, -1, -1)) {
-                    const int b = NextLowerInSuit(k, false);
-                    const int q = ChooseOpponentFollow(GetCardSuit(k, false));
-                    y = Order(q) >= Order(b) ? q : b;
-                }
-            }
-        } else if (gTop && (IsJack(g) || m(GetCardSuit(g, false)) == 0)) {
-            // M4.
-            const int q = ChooseCardByScore(4, NO_CARD, false);
-            if (q != NO_CARD && Order(q) <= 4 && (m(PlainSuit(q)) == 1 || o(PlainSuit(q)) == 0)) y = q;
-        }
-    }
+    const bool anyMarked = MarkSuitsAgainstTheOpenHand(*this, open, marked);
+    ChooseReserveCard(*this, open, lead, marked, anyMarked, x, y);
     // 3. A Jack led.
     if (jackLead) {
         if (J > 0) return NO_CARD;
         const int openJack = open.PickHighestInSuit(-1, true);
-        const int t = (openJack == NO_CARD || Order(lead) > Order(openJack)) ? lead : openJack;
+        const int t = (openJack == NO_CARD || OrderOf(lead) > OrderOf(openJack)) ? lead : openJack;
         if (!IsTopCard(t, -1, -1)) {
             const int z = ChooseCardByScore3(0, true);
             if (z != NO_CARD) return z;
@@ -284,12 +311,12 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     if (!jackLead && m(s) > 0) {
         const int h = ownHighest(s);
         int e = NextHigherInSuit(lead);
-        if (e == h && Order(h) > Order(u) && Points(lead) < Points(u)) e = ownLowest(s);
+        if (e == h && OrderOf(h) > OrderOf(u) && PointsOf(lead) < PointsOf(u)) e = ownLowest(s);
         if (e != NO_CARD) {
-            if (Order(lead) >= 5) return e;                 // E1
+            if (OrderOf(lead) >= 5) return e;               // E1
             if (o(s) == 0) return h;                        // E2
             if (!IsTopCard(h, -1, -1)) return h;            // E3
-            if (o(s) == 1 && e == h) return Order(h) > Order(u) ? ownLowest(s) : h;  // E4
+            if (o(s) == 1 && e == h) return OrderOf(h) > OrderOf(u) ? ownLowest(s) : h;  // E4
             return e;                                       // E5
         }
         if (IsTopCard(lead, -1, -1)) return NO_CARD;        // E6
@@ -300,7 +327,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     // 6. Not following, or a Jack lead without Jacks.
     const bool leadTop = IsTopCard(lead, u, -1);
     int card = NO_CARD;
-    if (leadTop && J > 0 && Points(lead) >= 10) {
+    if (leadTop && J > 0 && PointsOf(lead) >= 10) {
         card = PickRandomJack(0);  // V1
     } else if (leadTop && J > g_Game.TrumpCount - J && marked[CLUBS]) {
         card = PickRandomJack(0);  // V2
@@ -311,7 +338,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         if (x == NO_CARD) x = ChooseCardByScore(4, NO_CARD, false);
         for (int i = 0; i < 4; ++i) {
             if (!(m(i) == o(i) && m(i) > 0)) continue;
-            if (Order(ownHighest(i)) > Order(open.PickLowestInSuit(i, true)) && x != NO_CARD && PlainSuit(x) == i)
+            if (OrderOf(ownHighest(i)) > OrderOf(open.PickLowestInSuit(i, true)) && x != NO_CARD && PlainSuitOf(x) == i)
                 x = y != NO_CARD ? y : ChooseCardByScore(4, NO_CARD, false);
         }
         card = x;
@@ -326,8 +353,8 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (marked[i] || m(i) == 0) continue;
-            if (o(i) > 0 && Order(ownHighest(i)) >= Order(open.PickHighestInSuit(i, true))) continue;
-            best.Offer(Order(ownHighest(i)), ownHighest(i));
+            if (o(i) > 0 && OrderOf(ownHighest(i)) >= OrderOf(open.PickHighestInSuit(i, true))) continue;
+            best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
         }
         card = best.card;
     }
@@ -337,7 +364,7 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0) continue;
-        if (o(i) > 0 && Order(ownHighest(i)) >= Order(open.PickHighestInSuit(i, true))) continue;
+        if (o(i) > 0 && OrderOf(ownHighest(i)) >= OrderOf(open.PickHighestInSuit(i, true))) continue;
         best.Offer(m(i), ownLowest(i));
     }
     return best.card;
@@ -353,18 +380,18 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
     const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
     const int S = soloistNext ? first : second;
     const int T = soloistNext ? second : first;
-    const int L = PlainSuit(first);
-    const int pS = PlainSuit(S), pT = PlainSuit(T);
+    const int L = PlainSuitOf(first);
+    const int pS = PlainSuitOf(S), pT = PlainSuitOf(T);
 
     if (IsJack(first)) {
         if (J > 0 || !soloistNext) return NO_CARD;  // J1
-        if (IsJack(T) && Order(T) > Order(first)) {
+        if (IsJack(T) && OrderOf(T) > OrderOf(first)) {
             // J2.
             CoinFlipBest best;
             for (int i = 0; i < 4; ++i) {
                 if (m(i) == 0) continue;
                 if (o(i) == 0 || NextHigherInSuit(open.PickHighestInSuit(i, true)) == NO_CARD)
-                    best.Offer(Order(ownHighest(i)), ownHighest(i));
+                    best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
             }
             return best.card;
         }
@@ -374,7 +401,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             if (m(i) == 0) continue;
             const int l = ownLowest(i);
             if (o(i) == 0) {
-                best.Offer(6 - Order(l), l);
+                best.Offer(6 - OrderOf(l), l);
                 continue;
             }
             const int u = open.PickHighestInSuit(i, true);
@@ -382,12 +409,12 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             int candidate = l;
             if (m(i) == 2) {
                 const int u2 = open.NextLowerInSuit(u, false);
-                if (u2 != NO_CARD && !open.IsTopCard(u2, u, -1) && Order(u2) > 2) continue;
+                if (u2 != NO_CARD && !open.IsTopCard(u2, u, -1) && OrderOf(u2) > 2) continue;
             } else if (m(i) == 3) {
                 candidate = ownHighest(i);
-                if (o(i) >= 3 && Order(candidate) < Order(u)) continue;
+                if (o(i) >= 3 && OrderOf(candidate) < OrderOf(u)) continue;
             }
-            best.Offer(14 - m(i) - Order(candidate), candidate);
+            best.Offer(14 - m(i) - OrderOf(candidate), candidate);
         }
         return best.card;
     }
@@ -395,20 +422,20 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
     if (m(L) > 0) {
         const int h = ownHighest(L), u = open.PickHighestInSuit(L, true);
         const int h2 = NextLowerInSuit(h, false);
-        if (pT == pS && Order(T) > Order(S)) {
+        if (pT == pS && OrderOf(T) > OrderOf(S)) {
             // F1: the partner's card holds.
-            if (u == NO_CARD || h2 == NO_CARD || Order(h) < Order(u)) return h;
-            return Order(h2) > Order(u) ? h : h2;
+            if (u == NO_CARD || h2 == NO_CARD || OrderOf(h) < OrderOf(u)) return h;
+            return OrderOf(h2) > OrderOf(u) ? h : h2;
         }
         if (pT == pS) {
             // F2: the soloist's card holds.
-            if (Order(h) <= Order(S)) return ownLowest(L);
+            if (OrderOf(h) <= OrderOf(S)) return ownLowest(L);
             if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return ownLowest(L);
             return h;
         }
         if (IsJack(S)) return ownLowest(L);  // F3
         if (pT == L) return h;               // F4
-        if (o(L) == 0) return Order(h) > Order(first) ? h : NO_CARD;  // F5
+        if (o(L) == 0) return OrderOf(h) > OrderOf(first) ? h : NO_CARD;  // F5
         // F6.
         const int a = NextHigherInSuit(u);
         if (a == NO_CARD) return NO_CARD;
@@ -416,11 +443,11 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
         const int r = GetNextHigherHeld(NextHigherInSuit(first));
         if (r == NO_CARD) return NO_CARD;
         if (r != a) return r;
-        return Points(T) >= 10 ? r : NO_CARD;
+        return PointsOf(T) >= 10 ? r : NO_CARD;
     }
 
     // Cannot follow: whose card holds the trick?
-    const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && Order(T) > Order(S));
+    const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && OrderOf(T) > OrderOf(S));
     if (partnerHolds) {
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
@@ -428,20 +455,21 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             const int h = ownHighest(i);
             if (o(i) == 0) {
                 const int below = NextLowerInSuit(h, false);
-                best.Offer(soloistNext && below != NO_CARD && IsTopCard(below, h, -1) ? Order(h) + 6 : Order(h) + 3, h);
+                best.Offer(soloistNext && below != NO_CARD && IsTopCard(below, h, -1) ? OrderOf(h) + 6 : OrderOf(h) + 3,
+                           h);
                 continue;
             }
             const int above = NextHigherInSuit(open.PickHighestInSuit(i, true));
             if (above == NO_CARD) {
-                best.Offer(Order(h) >= 4 && o(i) > 1 ? 0 : Order(h) + 4, h);
+                best.Offer(OrderOf(h) >= 4 && o(i) > 1 ? 0 : OrderOf(h) + 4, h);
             } else if (m(i) > o(i) && h != above) {
-                best.Offer(Order(h) + 4, h);
+                best.Offer(OrderOf(h) + 4, h);
             }
         }
         return best.card;
     }
     // The soloist's card holds.
-    const int P = Points(first) + Points(second);
+    const int P = PointsOf(first) + PointsOf(second);
     if (J > 0 && P >= 10) {
         const int jack = PickRandomJack(0);
         if (jack != NO_CARD) return jack;
@@ -452,11 +480,12 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             if (m(i) == 0) continue;
             const int l = ownLowest(i);
             if (o(i) == 0) {
-                if (Order(l) < 5) best.Offer(6 - Order(l), l);
+                if (OrderOf(l) < 5) best.Offer(6 - OrderOf(l), l);
                 continue;
             }
             const int u = open.PickHighestInSuit(i, true);
-            if (!open.IsTopCard(u, -1, -1) && NextHigherInSuit(u) == NO_CARD && m(i) <= o(i)) best.Offer(6 - Order(l), l);
+            if (!open.IsTopCard(u, -1, -1) && NextHigherInSuit(u) == NO_CARD && m(i) <= o(i))
+                best.Offer(6 - OrderOf(l), l);
         }
         if (best.card != NO_CARD) return best.card;
     }
@@ -466,7 +495,7 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
         const int a = CollectSuit(i, true, A);
         const int b = open.CollectSuit(i, true, B);
         const int k = a < b ? a : b;
-        if (k > 0 && Order(A[0]) > Order(B[k - 1])) {
+        if (k > 0 && OrderOf(A[0]) > OrderOf(B[k - 1])) {
             if (z < 0) {
                 if (a <= b) z = i;
             } else {
@@ -480,18 +509,19 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
         if (i == z || m(i) == 0) continue;
         const int h = ownHighest(i), l = ownLowest(i), u = open.PickHighestInSuit(i, true);
         if (o(i) == 0) {
-            best.Offer(m(i) == 1 ? 7 - Order(l) : 7 - Order(h), l);
+            best.Offer(m(i) == 1 ? 7 - OrderOf(l) : 7 - OrderOf(h), l);
             continue;
         }
-        const bool guarded = (m(i) == 1 && Order(h) > Order(u)) || (m(i) == 2 && GetCardRank(h) == TEN && Order(h) < Order(u)) ||
+        const bool guarded = (m(i) == 1 && OrderOf(h) > OrderOf(u)) ||
+                             (m(i) == 2 && GetCardRank(h) == TEN && OrderOf(h) < OrderOf(u)) ||
                              (m(i) == 3 && GetCardRank(h) == KING && o(i) >= 3);
         if (guarded) {
             if (z >= 0) best.Offer(0, l);
             continue;
         }
-        best.Offer(7 - Order(l), l);
+        best.Offer(7 - OrderOf(l), l);
     }
     const int w = best.card;
-    if (J > 0 && Points(w) + Points(first) + Points(second) > 4) return NO_CARD;
+    if (J > 0 && PointsOf(w) + PointsOf(first) + PointsOf(second) > 4) return NO_CARD;
     return w;
 }

@@ -11,13 +11,358 @@
 
 namespace {
 
-int Order(int card) { return GetCardOrder(card); }
-int Points(int card) { return GetCardPoints(card); }
-int PlainSuit(int card) { return GetCardSuit(card, true); }
-bool Held(const CPlayer& p, int suit, int rank) {
-    return suit >= 0 && suit <= 3 && p.handInfo.RankTable[suit][rank] != -1;
+// Case 1, A1 to A4: the candidate lead of a soloist without a Jack: the top card of a long suit
+// with a card below it, the general choice with three top suits, a top card of a suit the others
+// are out of or that is guarded, else the lead or last card.
+// The general choice is asked after the first walk, as the rules order their draws.
+int NoJackCandidate(CPlayer& p, int& general) {
+    CoinFlipBest a1;
+    int topSuits = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (SuitCountOf(p, s) == 0) continue;
+        const int h = p.PickHighestInSuit(s, true);
+        if (!p.IsTopCard(h, -1, -1)) continue;
+        ++topSuits;
+        if (SuitCountOf(p, s) > 2) {
+            const int below = p.NextLowerInSuit(h, false);
+            if (below != NO_CARD) a1.Offer(OrderOf(below), h);
+        }
+    }
+    int candidate = a1.card;
+    general = p.ChooseCardGeneral(0, 0);
+    if (topSuits >= 3 && general != NO_CARD) {
+        candidate = general;
+        p.forcedCard = 0;
+    } else if (candidate == NO_CARD) {
+        CoinFlipBest a3;
+        for (int s = 0; s < 4; ++s) {
+            if (SuitCountOf(p, s) == 0) continue;
+            const int h = p.PickHighestInSuit(s, true);
+            if (!p.IsTopCard(h, -1, -1)) continue;
+            int bonus;
+            if (p.CollectSuit(s, false, nullptr) == 0) bonus = 8;
+            else if (SuitCountOf(p, s) > 1) bonus = 1;
+            else continue;
+            a3.Offer(OrderOf(h) + bonus, h);
+        }
+        candidate = a3.card;
+    }
+    if (candidate == NO_CARD) {
+        candidate = p.ChooseLeadOrLastCard(-1);
+        if (candidate != NO_CARD && SuitCountOf(p, PlainSuitOf(candidate)) == 5) {
+            p.forcedCard = candidate;
+            p.ForcedCardCount = p.count;
+        }
+    }
+    return candidate;
 }
-int SuitCountOf(const CPlayer& p, int suit) { return suit >= 0 && suit <= 3 ? p.handInfo.SuitCount[suit] : 0; }
+
+// Case 1: no Jack in hand.
+int LeadWithoutJacks(CPlayer& p) {
+    const int points = g_Game.PartyPoints[0];
+    int g = NO_CARD;
+    int candidate = NoJackCandidate(p, g);
+    // A5: at 50 to 60 points an Ace brings the game home.
+    if (points < 61 && points + 11 > 60) {
+        for (int s = 0; s < 4; ++s) {
+            if (Holds(p, s, ACE)) {
+                candidate = p.PickHighestInSuit(s, true);
+                break;
+            }
+        }
+    }
+    if (candidate != NO_CARD && g_Game.TrumpCount < 1) {
+        // A6: with every Jack played, any card of the held run below does as well.
+        int choice = candidate;
+        for (int x = p.GetHeldRankNeighbour(candidate, -1); x != NO_CARD; x = p.GetHeldRankNeighbour(x, -1))
+            if (CoinHeads()) choice = x;
+        return choice;
+    }
+    if (candidate != NO_CARD) return candidate;
+    if (g != NO_CARD)
+        return SuitCountOf(p, PlainSuitOf(g)) == 3 ? p.NextLowerInSuit(p.PickHighestInSuit(PlainSuitOf(g), true), false)
+                                                   : g;
+    const int c1 = p.ChooseCardByScore(4, NO_CARD, false);
+    const int c2 = p.ChooseCardByRunScore(true);
+    int card = c1;
+    if (g_Game.HandAnnounced && p.count == 2 && c2 != NO_CARD && PlainSuitOf(c1) != PlainSuitOf(c2)) card = c2;
+    if (card == NO_CARD) card = p.ChooseCardByScore(11, NO_CARD, false);
+    return card;
+}
+
+// B1: the highest trump is not on top: lead from the top suits.
+int LeadFromTopSuits(CPlayer& p, int J, int O) {
+    CoinFlipBest P, Q;
+    bool allTop = true;
+    int topSuits = 0;
+    for (int s = 0; s < 4; ++s) {
+        const int c = SuitCountOf(p, s);
+        if (c == 0) continue;
+        const int h = p.PickHighestInSuit(s, true);
+        if (!p.IsTopCard(h, -1, -1)) {
+            allTop = false;
+            continue;
+        }
+        const int value = (c > 1 && p.IsTopCard(p.NextLowerInSuit(h, false), h, -1)) ? c + 6 : c;
+        ++topSuits;
+        P.Offer(value, h);
+        Q.Offer(OrderOf(h), h);
+    }
+    if (allTop && topSuits > 2) return O == J ? p.PickRandomJack(0) : Q.card;
+    return P.card;
+}
+
+// B3: the one Jack is on top.
+int LeadWithTheTopJack(CPlayer& p, int t, int r, int O) {
+    if (O < 2 || p.handInfo.AceSuitCount > 2) return t;
+    if (p.IsTopCard(r, -1, -1)) return r;
+    int card = NO_CARD;
+    for (int s = 0; s < 4 && card == NO_CARD; ++s)
+        if (SuitCountOf(p, s) > 2 && Holds(p, s, ACE) && Holds(p, s, TEN)) card = HeldCard(p, s, ACE);
+    for (int s = 0; s < 4 && card == NO_CARD; ++s)
+        if (SuitCountOf(p, s) > 1 && Holds(p, s, TEN) && Holds(p, s, KING) && !Holds(p, s, ACE))
+            card = HeldCard(p, s, KING);
+    if (card != NO_CARD) return card;
+    if (g_Game.PartyPoints[0] < 49) return p.GetNextLowerHeld(t);
+    CoinFlipBest aces;
+    for (int s = 0; s < 4; ++s)
+        if (Holds(p, s, ACE)) aces.Offer(Holds(p, s, TEN) ? 2 : 1, HeldCard(p, s, ACE));
+    return aces.card != NO_CARD ? aces.card : p.GetNextLowerHeld(t);
+}
+
+// B7: as many Jacks out as held: three suits safe from the top, then draw a Jack.
+int LeadAfterThreeSafeSuits(CPlayer& p, int J) {
+    int counted = 0;
+    for (int s = 0; s < 4; ++s) {
+        const int low = p.PickLowCardOfSuit(s);
+        if (low == NO_CARD || !p.IsTopCard(low, -1, -1)) continue;
+        if (SuitCountOf(p, s) > 2 && J < 2) {
+            const int nl = p.NextLowerInSuit(low, false);
+            if (p.IsTopCard(nl, low, -1)) return low;
+            if (p.CollectSuit(s, false, nullptr) > 1 && OrderOf(low) - OrderOf(nl) > 1) continue;
+        }
+        ++counted;
+    }
+    return counted >= 3 ? p.PickRandomJack(0) : NO_CARD;
+}
+
+// B8: nothing chosen yet: a low trump, the soloist's lead, or the highest trump.
+int LeadWhenNothingChosen(CPlayer& p, int J, int O) {
+    int jPrime = J;
+    for (int s = 0; s < 4; ++s) {
+        if (SuitCountOf(p, s) <= 1) continue;
+        const int low = p.PickLowCardOfSuit(s);
+        if (low == NO_CARD || p.IsTopCard(low, -1, -1)) continue;
+        if (GetCardRank(low) == TEN && SuitCountOf(p, s) >= 3) continue;
+        jPrime = J - 1;
+        break;
+    }
+    int card = NO_CARD;
+    const int L = p.ChooseSoloistLead();
+    if (jPrime < 3 && !p.IsTopCard(p.PickHighestInSuit(-1, true), -1, -1)) {
+        if (p.AllSuitsTopOrGuarded()) {
+            card = p.PickLowestInSuit(-1, false);
+        } else if (jPrime < 2 || O > 1) {
+            card = L;
+            if (card == NO_CARD) card = p.ChooseSoloistLead2();
+            if (card == NO_CARD) card = p.ChooseCardByScore(11, NO_CARD, false);
+        } else {
+            card = p.ChooseSoloistLead();
+        }
+    }
+    if (card == NO_CARD) card = p.PickHighestInSuit(-1, false);
+    return card;
+}
+
+// Case 2: the defenders still hold Jacks.
+int LeadWhileDefendersHoldJacks(CPlayer& p, int J, int O) {
+    const int t = p.PickHighestInSuit(-1, true);
+    const int r = p.PickRandomJack(0);
+    const bool tTop = p.IsTopCard(t, -1, -1);
+    int card = NO_CARD;
+    if (!tTop && J <= O) {
+        card = LeadFromTopSuits(p, J, O);
+    } else if (tTop && J == 1) {
+        card = LeadWithTheTopJack(p, t, r, O);
+    } else if (tTop && J == 2) {
+        card = p.GetNextLowerHeld(t);
+    } else if (tTop && J == 3) {
+        card = p.GetNextLowerHeld(t);
+        if (p.gameOptions[GAME_GRAND][OPT_PROBABILITY] >= 80) {
+            const int x = p.ChooseGrandCard(true);
+            if (x != NO_CARD && !p.IsTopCard(p.PickHighestInSuit(PlainSuitOf(x), true), -1, -1)) {
+                p.forcedCard = x;
+                p.ForcedCardCount = p.count;
+            }
+        }
+    }
+    if (card == NO_CARD && O < J) {
+        // B6.
+        if (O == 1 && p.count == 4 && !tTop && p.handInfo.AceSuitCount <= 0) card = p.ChooseGrandCard(false);
+    } else if (card == NO_CARD && O == J) {
+        card = LeadAfterThreeSafeSuits(p, J);
+    }
+    if (card == NO_CARD) card = LeadWhenNothingChosen(p, J, O);
+    return card;
+}
+
+// Case 3 works these values out from suit to suit and completes the choice with them.
+struct NoJackOutLead {
+    int R;            // the run-score card
+    int n3;           // the hand size for K8 (0 once a single card was chosen)
+    int c = NO_CARD;  // the card chosen
+    bool singletonTest = false;
+    bool pointsLead = false;
+    int b = NO_CARD;   // the lead or last card of the Ten suit, else the highest single card
+    int tenSuit = -1;  // a suit of Ace, King and a third card with its Ten still out
+};
+
+// K1 to K3: a suit to lead small under Schneider, a long suit run from the top or led below, the
+// Ten suit, or a committed card of a long suit; returns the number of suits held.
+int WalkTheSuits(CPlayer& p, NoJackOutLead& k) {
+    const int n = p.count;
+    int suitsHeld = 0;
+    for (int s = 0; s < 4; ++s) {
+        const int held = SuitCountOf(p, s);
+        if (held == 0) continue;
+        ++suitsHeld;
+        const int low = p.PickLowCardOfSuit(s);
+        if (g_Game.SchneiderAnnounced && (held == 1 || OrderOf(p.NextLowerInSuit(low, false)) == 4) &&
+            !p.IsTopCard(low, -1, -1)) {
+            k.c = low;
+            break;
+        }
+        if (held >= 4) {
+            if (p.IsTopCard(low, -1, -1)) {
+                k.c = p.PickHighestInSuit(s, false);
+            } else {
+                const int lead = p.ChooseSoloistLead();
+                if (lead == NO_CARD) {
+                    k.c = NO_CARD;
+                } else {
+                    k.c = p.NextLowerInSuit(low, false);
+                    if (k.c != NO_CARD && PlainSuitOf(lead) == PlainSuitOf(k.c)) {
+                        p.forcedCard = lead;
+                        p.ForcedCardCount = n;
+                    }
+                }
+            }
+        } else if (held == 3 && Holds(p, s, ACE) && Holds(p, s, KING) && !Holds(p, s, TEN) &&
+                   !IsCardGone(s, TEN, p.seat)) {
+            k.tenSuit = s;
+        } else if (p.forcedCard > 0 && PlainSuitOf(p.forcedCard) == s && p.handInfo.DealtSuitCount[s] >= 4) {
+            k.c = p.forcedCard;
+            p.forcedCard = p.NextLowerInSuit(p.forcedCard, false);
+            if (p.forcedCard < 0) p.forcedCard = 0;
+        }
+    }
+    return suitsHeld;
+}
+
+// K5: with two suits held, the card below a long suit's small card, or the Ten suit's small card.
+int LowInALongSuit(CPlayer& p, int tenSuit) {
+    int c = NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (SuitCountOf(p, s) < 3) continue;
+        const int low = p.PickLowCardOfSuit(s);
+        if (!p.IsTopCard(low, -1, -1)) return p.GetNextLowerHeld(p.NextLowerInSuit(low, false));
+        if (s == tenSuit) c = low;
+    }
+    return c;
+}
+
+// K6: the lead or last card of the Ten suit, else the highest single card.
+void LeadOrLastCard(CPlayer& p, NoJackOutLead& k, int J, int suitsHeld) {
+    if (suitsHeld == 1) k.tenSuit = -1;
+    const int a = p.ChooseLeadOrLastCard(-1);
+    k.b = p.ChooseLeadOrLastCard(k.tenSuit);
+    if (k.b == NO_CARD && a != NO_CARD) {
+        int highest = NO_CARD;
+        for (int s = 0; s < 4; ++s) {
+            if (SuitCountOf(p, s) != 1) continue;
+            const int single = p.PickLowCardAnySuit(s);
+            if (single != NO_CARD && (highest == NO_CARD || OrderOf(single) > OrderOf(highest))) highest = single;
+        }
+        k.b = highest;
+    }
+    const int L = p.ChooseSoloistLead();
+    if (k.b != NO_CARD) {
+        if (J >= 1) {
+            k.c = p.count <= 3 ? k.b : L;
+            k.n3 = 0;
+        }
+    } else if (L == NO_CARD) {
+        k.c = p.ChooseCardGeneral(0, 0);
+    }
+}
+
+// K1 to K6 for a hand of more than one card beside its Jacks.
+void ChooseAmongTheSuits(CPlayer& p, NoJackOutLead& k, int J) {
+    const int suitsHeld = WalkTheSuits(p, k);
+    if (k.c == NO_CARD && g_Game.PartyPoints[0] >= 61) {
+        k.c = p.ChooseLeadOrLastCard(-1);
+        k.pointsLead = true;
+    }
+    const int lastSuit = g_Knowledge.TrickLeadSuit;
+    if (k.c == NO_CARD && g_Game.TrickWinner == p.seat && lastSuit >= 0 && lastSuit <= 3) {
+        const int h = p.PickHighestInSuit(lastSuit, true);
+        if (h != NO_CARD && (p.IsTopCard(h, -1, -1) || (!p.MayHoldSuit(NextSeat(p.seat), lastSuit) &&
+                                                        !p.MayHoldSuit(PreviousSeat(p.seat), lastSuit))))
+            k.c = h;
+    }
+    if (k.c != NO_CARD) return;
+    k.c = p.ChooseSoloistLead();
+    if (k.c == NO_CARD && suitsHeld == 2) {
+        k.c = LowInALongSuit(p, k.tenSuit);
+        if (k.c != NO_CARD) k.singletonTest = true;
+    }
+    if (k.c == NO_CARD) LeadOrLastCard(p, k, J, suitsHeld);
+}
+
+// K7: completing the choice; K8: three cards left.
+int CompleteTheChoice(CPlayer& p, NoJackOutLead& k, int J) {
+    const int n = p.count;
+    int c = k.c;
+    if (c == NO_CARD) {
+        c = p.ChooseGrandCard(true);
+        if (c != NO_CARD) k.singletonTest = true;
+    }
+    if (c == NO_CARD && k.b != NO_CARD) c = p.PickTopRunInSuit(PlainSuitOf(k.b));
+    if (c == NO_CARD) c = k.R;
+    if (c == NO_CARD && n - J == 2) {
+        for (int s = 0; s < 4 && c == NO_CARD; ++s)
+            if (SuitCountOf(p, s) == 2) c = p.PickLowestInSuit(s, true);
+    }
+    if (c == NO_CARD && !k.pointsLead && g_Game.PartyPoints[0] >= 59) c = p.PickRandomJack(0);
+    if (c == NO_CARD) c = J < n - 1 ? p.ChooseCardByScore(4, NO_CARD, false) : p.PickRandomJack(0);
+    if (k.singletonTest) {
+        const int g = p.ChooseGrandCard(false);
+        if (g != NO_CARD && J >= 2 && SuitCountOf(p, PlainSuitOf(g)) == 1) c = g;
+    }
+    if (k.n3 == 3) {
+        const int x = p.ChooseCardByScore(4, NO_CARD, true);
+        if (x != NO_CARD && (SuitCountOf(p, PlainSuitOf(x)) != 2 || GetCardRank(p.NextHigherInSuit(x)) == TEN))
+            return x;
+        if (p.IsTopCard(c, -1, -1) && g_Game.TrumpCount >= 1) c = p.PickHighestInSuit(-1, true);
+    }
+    return c;
+}
+
+// Case 3: the defenders hold no Jack.
+int LeadWhenDefendersHoldNoJack(CPlayer& p, int J) {
+    const int n = p.count;
+    NoJackOutLead k{p.ChooseCardByRunScore(true), n};
+    if (n < 4 && k.R != NO_CARD && p.IsTopCard(k.R, -1, -1)) return k.R;
+    if (J == 4) {
+        k.c = p.PickRandomJack(1);
+        k.singletonTest = true;
+    } else if (J >= n - 1) {
+        k.R = NO_CARD;
+    } else {
+        ChooseAmongTheSuits(p, k, J);
+    }
+    return CompleteTheChoice(p, k, J);
+}
 
 }  // namespace
 
@@ -29,315 +374,13 @@ int CPlayer::PlayGrandSoloistLead() {
         forcedCard = 0;
         if (HasCard(committed)) return FinishStrategy(committed, EPILOGUE_GRAND_SOLOIST_LEAD);
     }
-    const int n = count;
     const int J = handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
-    const int points = g_Game.PartyPoints[0];
-    int card = NO_CARD;
-
-    if (J == 0) {
-        // Case 1: no Jack in hand.
-        CoinFlipBest a1;
-        int topSuits = 0;
-        for (int s = 0; s < 4; ++s) {
-            if (SuitCountOf(*this, s) == 0) continue;
-            const int h = PickHighestInSuit(s, true);
-            if (!IsTopCard(h, -1, -1)) continue;
-            ++topSuits;
-            if (SuitCountOf(*this, s) > 2) {
-                const int below = NextLowerInSuit(h, false);
-                if (below != NO_CARD) a1.Offer(Order(below), h);
-            }
-        }
-        int candidate = a1.card;
-        const int g = ChooseCardGeneral(0, 0);
-        if (topSuits >= 3 && g != NO_CARD) {
-            candidate = g;
-            forcedCard = 0;
-        } else if (candidate == NO_CARD) {
-            CoinFlipBest a3;
-            for (int s = 0; s < 4; ++s) {
-                if (SuitCountOf(*this, s) == 0) continue;
-                const int h = PickHighestInSuit(s, true);
-                if (!IsTopCard(h, -1, -1)) continue;
-                int bonus;
-                if (CollectSuit(s, false, nullptr) == 0) bonus = 8;
-                else if (SuitCountOf(*this, s) > 1) bonus = 1;
-                else continue;
-                a3.Offer(Order(h) + bonus, h);
-            }
-            candidate = a3.card;
-        }
-        if (candidate == NO_CARD) {
-            candidate = ChooseLeadOrLastCard(-1);
-            if (candidate != NO_CARD && SuitCountOf(*this, PlainSuit(candidate)) == 5) {
-                forcedCard = candidate;
-                ForcedCardCount = n;
-            }
-        }
-        // A5: at 50 to 60 points an Ace brings the game home.
-        if (points < 61 && points + 11 > 60) {
-            for (int s = 0; s < 4; ++s) {
-                if (Held(*this, s, ACE)) {
-                    candidate = PickHighestInSuit(s, true);
-                    break;
-                }
-            }
-        }
-        if (candidate != NO_CARD && g_Game.TrumpCount < 1) {
-            // A6: with every Jack played, any card of the held run below does as well.
-            int choice = candidate;
-            for (int x = GetHeldRankNeighbour(candidate, -1); x != NO_CARD; x = GetHeldRankNeighbour(x, -1))
-                if (Rand() % 2 == 0) choice = x;
-            card = choice;
-        } else if (candidate != NO_CARD) {
-            card = candidate;
-        } else if (g != NO_CARD) {
-            card = SuitCountOf(*this, PlainSuit(g)) == 3 ? NextLowerInSuit(PickHighestInSuit(PlainSuit(g), true), false) : g;
-        } else {
-            const int c1 = ChooseCardByScore(4, NO_CARD, false);
-            const int c2 = ChooseCardByRunScore(true);
-            card = c1;
-            if (g_Game.HandAnnounced && n == 2 && c2 != NO_CARD && PlainSuit(c1) != PlainSuit(c2)) card = c2;
-            if (card == NO_CARD) card = ChooseCardByScore(11, NO_CARD, false);
-        }
-        return FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
-    }
-
-    if (J < g_Game.TrumpCount) {
-        // Case 2: the defenders still hold Jacks.
-        const int t = PickHighestInSuit(-1, true);
-        const int r = PickRandomJack(0);
-        const bool tTop = IsTopCard(t, -1, -1);
-        if (!tTop && J <= O) {
-            // B1: lead from the top suits.
-            CoinFlipBest P, Q;
-            bool allTop = true;
-            int topSuits = 0;
-            for (int s = 0; s < 4; ++s) {
-                const int c = SuitCountOf(*this, s);
-                if (c == 0) continue;
-                const int h = PickHighestInSuit(s, true);
-                if (!IsTopCard(h, -1, -1)) {
-                    allTop = false;
-                    continue;
-                }
-                const int value = (c > 1 && IsTopCard(NextLowerInSuit(h, false), h, -1)) ? c + 6 : c;
-                ++topSuits;
-                P.Offer(value, h);
-                Q.Offer(Order(h), h);
-            }
-            if (allTop && topSuits > 2)
-                card = O == J ? PickRandomJack(0) : Q.card;
-            else
-                card = P.card;
-        } else if (tTop && J == 1) {
-            // B3.
-            if (O < 2 || handInfo.AceSuitCount > 2) {
-                card = t;
-            } else if (IsTopCard(r, -1, -1)) {
-                card = r;
-            } else {
-                for (int s = 0; s < 4 && card == NO_CARD; ++s)
-                    if (SuitCountOf(*this, s) > 2 && Held(*this, s, ACE) && Held(*this, s, TEN)) card = HeldCard(*this, s, ACE);
-                for (int s = 0; s < 4 && card == NO_CARD; ++s)
-                    if (SuitCountOf(*this, s) > 1 && Held(*this, s, TEN) && Held(*this, s, KING) && !Held(*this, s, ACE))
-                        card = HeldCard(*this, s, KING);
-                if (card == NO_CARD && points < 49) {
-                    card = GetNextLowerHeld(t);
-                } else if (card == NO_CARD) {
-                    CoinFlipBest aces;
-                    for (int s = 0; s < 4; ++s)
-                        if (Held(*this, s, ACE)) aces.Offer(Held(*this, s, TEN) ? 2 : 1, HeldCard(*this, s, ACE));
-                    card = aces.card != NO_CARD ? aces.card : GetNextLowerHeld(t);
-                }
-            }
-        } else if (tTop && J == 2) {
-            card = GetNextLowerHeld(t);
-        } else if (tTop && J == 3) {
-            card = GetNextLowerHeld(t);
-            if (gameOptions[GAME_GRAND][OPT_PROBABILITY] >= 80) {
-                const int x = ChooseGrandCard(true);
-                if (x != NO_CARD && !IsTopCard(PickHighestInSuit(PlainSuit(x), true), -1, -1)) {
-                    forcedCard = x;
-                    ForcedCardCount = n;
-                }
-            }
-        }
-        if (card == NO_CARD && O < J) {
-            // B6.
-            if (O == 1 && n == 4 && !tTop && handInfo.AceSuitCount <= 0) card = ChooseGrandCard(false);
-        } else if (card == NO_CARD && O == J) {
-            // B7: three suits safe from the top, then draw a Jack.
-            int counted = 0;
-            for (int s = 0; s < 4 && card == NO_CARD; ++s) {
-                const int low = PickLowCardOfSuit(s);
-                if (low == NO_CARD || !IsTopCard(low, -1, -1)) continue;
-                if (SuitCountOf(*this, s) > 2 && J < 2) {
-                    const int nl = NextLowerInSuit(low, false);
-                    if (IsTopCard(nl, low, -1)) {
-                        card = low;
-                        break;
-                    }
-                    if (CollectSuit(s, false, nullptr) > 1 && Order(low) - Order(nl) > 1) continue;
-                }
-                ++counted;
-            }
-            if (card == NO_CARD && counted >= 3) card = PickRandomJack(0);
-        }
-        if (card == NO_CARD) {
-            // B8.
-            int jPrime = J;
-            for (int s = 0; s < 4; ++s) {
-                if (SuitCountOf(*this, s) <= 1) continue;
-                const int low = PickLowCardOfSuit(s);
-                if (low == NO_CARD || IsTopCard(low, -1, -1)) continue;
-                if (GetCardRank(low) == TEN && SuitCountOf(*this, s) >= 3) continue;
-                jPrime = J - 1;
-                break;
-            }
-            const int L = ChooseSoloistLead();
-            if (jPrime < 3 && !IsTopCard(PickHighestInSuit(-1, true), -1, -1)) {
-                if (AllSuitsTopOrGuarded()) {
-                    card = PickLowestInSuit(-1, false);
-                } else if (jPrime < 2 || O > 1) {
-                    card = L;
-                    if (card == NO_CARD) card = ChooseSoloistLead2();
-                    if (card == NO_CARD) card = ChooseCardByScore(11, NO_CARD, false);
-                } else {
-                    card = ChooseSoloistLead();
-                }
-            }
-            if (card == NO_CARD) card = PickHighestInSuit(-1, false);
-        }
-        return FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
-    }
-
-    // Case 3: the defenders hold no Jack.
-    int R = ChooseCardByRunScore(true);
-    int n3 = n;
-    if (n < 4 && R != NO_CARD && IsTopCard(R, -1, -1)) return FinishStrategy(R, EPILOGUE_GRAND_SOLOIST_LEAD);
-    int c = NO_CARD;
-    bool singletonTest = false;
-    bool pointsLead = false;
-    int b = NO_CARD;
-    int tenSuit = -1;
-    if (J == 4) {
-        c = PickRandomJack(1);
-        singletonTest = true;
-    } else if (J >= n - 1) {
-        R = NO_CARD;
-    } else {
-        int suitsHeld = 0;
-        for (int s = 0; s < 4; ++s) {
-            const int held = SuitCountOf(*this, s);
-            if (held == 0) continue;
-            ++suitsHeld;
-            const int low = PickLowCardOfSuit(s);
-            if (g_Game.SchneiderAnnounced && (held == 1 || Order(NextLowerInSuit(low, false)) == 4) &&
-                !IsTopCard(low, -1, -1)) {
-                c = low;
-                break;
-            }
-            if (held >= 4) {
-                if (IsTopCard(low, -1, -1)) {
-                    c = PickHighestInSuit(s, false);
-                } else {
-                    const int lead = ChooseSoloistLead();
-                    if (lead == NO_CARD) {
-                        c = NO_CARD;
-                    } else {
-                        c = NextLowerInSuit(low, false);
-                        if (c != NO_CARD && PlainSuit(lead) == PlainSuit(c)) {
-                            forcedCard = lead;
-                            ForcedCardCount = n;
-                        }
-                    }
-                }
-            } else if (held == 3 && Held(*this, s, ACE) && Held(*this, s, KING) && !Held(*this, s, TEN) &&
-                       !IsCardGone(s, TEN, seat)) {
-                tenSuit = s;
-            } else if (forcedCard > 0 && PlainSuit(forcedCard) == s && handInfo.DealtSuitCount[s] >= 4) {
-                c = forcedCard;
-                forcedCard = NextLowerInSuit(forcedCard, false);
-                if (forcedCard < 0) forcedCard = 0;
-            }
-        }
-        if (c == NO_CARD && g_Game.PartyPoints[0] >= 61) {
-            c = ChooseLeadOrLastCard(-1);
-            pointsLead = true;
-        }
-        const int lastSuit = g_Knowledge.TrickLeadSuit;
-        if (c == NO_CARD && g_Game.TrickWinner == seat && lastSuit >= 0 && lastSuit <= 3) {
-            const int h = PickHighestInSuit(lastSuit, true);
-            if (h != NO_CARD && (IsTopCard(h, -1, -1) || (!MayHoldSuit(NextSeat(seat), lastSuit) &&
-                                                         !MayHoldSuit(PreviousSeat(seat), lastSuit))))
-                c = h;
-        }
-        if (c == NO_CARD) {
-            c = ChooseSoloistLead();
-            if (c == NO_CARD && suitsHeld == 2) {
-                for (int s = 0; s < 4; ++s) {
-                    if (SuitCountOf(*this, s) < 3) continue;
-                    const int low = PickLowCardOfSuit(s);
-                    if (!IsTopCard(low, -1, -1)) {
-                        c = GetNextLowerHeld(NextLowerInSuit(low, false));
-                        break;
-                    }
-                    if (s == tenSuit) c = low;
-                }
-                if (c != NO_CARD) singletonTest = true;
-            }
-            if (c == NO_CARD) {
-                if (suitsHeld == 1) tenSuit = -1;
-                const int a = ChooseLeadOrLastCard(-1);
-                b = ChooseLeadOrLastCard(tenSuit);
-                if (b == NO_CARD && a != NO_CARD) {
-                    int highest = NO_CARD;
-                    for (int s = 0; s < 4; ++s) {
-                        if (SuitCountOf(*this, s) != 1) continue;
-                        const int single = PickLowCardAnySuit(s);
-                        if (single != NO_CARD && (highest == NO_CARD || Order(single) > Order(highest))) highest = single;
-                    }
-                    b = highest;
-                }
-                const int L = ChooseSoloistLead();
-                if (b != NO_CARD) {
-                    if (J >= 1) {
-                        c = n <= 3 ? b : L;
-                        n3 = 0;
-                    }
-                } else if (L == NO_CARD) {
-                    c = ChooseCardGeneral(0, 0);
-                }
-            }
-        }
-    }
-    // K7: completing the choice.
-    if (c == NO_CARD) {
-        c = ChooseGrandCard(true);
-        if (c != NO_CARD) singletonTest = true;
-    }
-    if (c == NO_CARD && b != NO_CARD) c = PickTopRunInSuit(PlainSuit(b));
-    if (c == NO_CARD) c = R;
-    if (c == NO_CARD && n - J == 2) {
-        for (int s = 0; s < 4 && c == NO_CARD; ++s)
-            if (SuitCountOf(*this, s) == 2) c = PickLowestInSuit(s, true);
-    }
-    if (c == NO_CARD && !pointsLead && g_Game.PartyPoints[0] >= 59) c = PickRandomJack(0);
-    if (c == NO_CARD) c = J < n - 1 ? ChooseCardByScore(4, NO_CARD, false) : PickRandomJack(0);
-    if (singletonTest) {
-        const int g = ChooseGrandCard(false);
-        if (g != NO_CARD && J >= 2 && SuitCountOf(*this, PlainSuit(g)) == 1) c = g;
-    }
-    // K8: three cards left.
-    if (n3 == 3) {
-        const int x = ChooseCardByScore(4, NO_CARD, true);
-        if (x != NO_CARD && (SuitCountOf(*this, PlainSuit(x)) != 2 || GetCardRank(NextHigherInSuit(x)) == TEN))
-            return FinishStrategy(x, EPILOGUE_GRAND_SOLOIST_LEAD);
-        if (IsTopCard(c, -1, -1) && g_Game.TrumpCount >= 1) c = PickHighestInSuit(-1, true);
-    }
-    return FinishStrategy(c, EPILOGUE_GRAND_SOLOIST_LEAD);
+    int card;
+    if (J == 0) card = LeadWithoutJacks(*this);
+    else if (J < g_Game.TrumpCount) card = LeadWhileDefendersHoldJacks(*this, J, O);
+    else card = LeadWhenDefendersHoldNoJack(*this, J);
+    return FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
 }
 
 int CPlayer::PlayGrandSoloistSecond(int lead) {
@@ -362,16 +405,14 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
         int card;
         if (!MayHoldSuit(third, s)) {
             card = hi;
-        } else if (Order(low) < Order(lead)) {
+        } else if (OrderOf(low) < OrderOf(lead)) {
             card = PickLowCardAnySuit(s);
         } else if (!IsTopCard(low, -1, -1)) {
             return FinishStrategy(PickLowestInSuit(s, true), EPILOGUE_PLAIN);
         } else {
             const int b = GetNextLowerHeld(low);
-            if ((b != hi && Order(b) - Order(hi) == 1) || !IsTopCard(nl, low, -1))
-                card = hi;
-            else if (Order(low) - Order(b) == 1)
-                card = low;
+            if ((b != hi && OrderOf(b) - OrderOf(hi) == 1) || !IsTopCard(nl, low, -1)) card = hi;
+            else if (OrderOf(low) - OrderOf(b) == 1) card = low;
             else if (J > 0 && J <= O && !IsTopCard(PickHighestInSuit(-1, true), -1, -1))
                 card = low;
             else
@@ -396,9 +437,9 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
     int c = ChooseGrandCard(false);
     const int points = g_Game.PartyPoints[0];
     // S5.
-    if (c != NO_CARD && Points(lead) < 5) {
+    if (c != NO_CARD && PointsOf(lead) < 5) {
         if (IsCardGone(s, ACE, seat) && IsCardGone(s, TEN, seat)) k = c;
-        const int h = PickHighestInSuit(PlainSuit(c), true);
+        const int h = PickHighestInSuit(PlainSuitOf(c), true);
         if (gameOptions[g_Game.GameType][OPT_PROBABILITY] >= 90 && IsTopCard(h, -1, -1) &&
             IsTopCard(NextLowerInSuit(h, false), h, -1) && J > 2)
             c = PickRandomJack(0);
@@ -417,7 +458,7 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
                     qualified |= NextLowerInSuit(h, false) != NO_CARD;
                 } else if (n < 4) {
                     qualified = true;
-                } else if (Points(h) + Points(lead) + 2 + points >= 61) {
+                } else if (PointsOf(h) + PointsOf(lead) + 2 + points >= 61) {
                     qualified = true;
                 } else {
                     c = ChooseGrandCard(false);
@@ -428,15 +469,14 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
         }
     }
     // S7: trumping in.
-    if (k == NO_CARD &&
-        (IsJack(c) || (Points(c) >= 10 && n > 3) || Points(lead) >= 10 || (points < 61 && points + Points(lead) + 2 > 60) ||
-         (J > 1 && O < J && handInfo.AceSuitCount + handInfo.TenSuitCount < 3))) {
+    if (k == NO_CARD && (IsJack(c) || (PointsOf(c) >= 10 && n > 3) || PointsOf(lead) >= 10 ||
+                         (points < 61 && points + PointsOf(lead) + 2 > 60) ||
+                         (J > 1 && O < J && handInfo.AceSuitCount + handInfo.TenSuitCount < 3))) {
         const int t = PickHighestInSuit(-1, true);
         const int below = PickTrumpBelow(t);
         const int r = PickRandomJack(0);
         if (J == 2 || (J >= 3 && J != handInfo.MatadorRun)) {
-            if (IsTopCard(below, t, -1))
-                c = Rand() % 2 == 0 ? below : t;
+            if (IsTopCard(below, t, -1)) c = CoinHeads() ? below : t;
             else
                 c = r;
         } else if (J >= 3) {
@@ -454,12 +494,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     const int J = handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
     const int s = GetCardSuit(lead, false);
-    int P = Points(lead) + Points(second);
+    int P = PointsOf(lead) + PointsOf(second);
     const bool jackLead = IsJack(lead);
     // T1, T2: a Jack led. The trick holds the defenders' Jack (or two): the lowest held Jack that
     // takes it; when none does, the lowest Jack, never a higher one given away for nothing.
     if (jackLead && J > 0) {
-        const int best = IsJack(second) && Order(second) > Order(lead) ? second : lead;
+        const int best = IsJack(second) && OrderOf(second) > OrderOf(lead) ? second : lead;
         int card = PickCardAboveInTrumps(best, true);
         if (card == NO_CARD) card = PickRandomJack(-1);
         return FinishStrategy(card, EPILOGUE_PLAIN);
@@ -467,12 +507,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     if (jackLead) return FinishStrategy(ChooseCardByScore(11, NO_CARD, false), EPILOGUE_PLAIN);
     // T3: following suit.
     if (SuitCountOf(*this, s) > 0) {
-        const int w = (GetCardSuit(second, false) == s && Order(second) > Order(lead)) ? second : lead;
+        const int w = (GetCardSuit(second, false) == s && OrderOf(second) > OrderOf(lead)) ? second : lead;
         const int low = PickLowCardAnySuit(s);
         const int hi = NextHigherInSuit(w);
         int card = low;
         if (hi != NO_CARD && !IsJack(second)) card = GetNextHigherHeld(hi);
-        if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Held(*this, s, TEN) && !IsCardGone(s, TEN, seat) &&
+        if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Holds(*this, s, TEN) && !IsCardGone(s, TEN, seat) &&
             !IsTopCard(PickHighestInSuit(-1, true), -1, -1))
             card = low;
         if (!(P > 4 || J != g_Game.TrumpCount || J < 1)) card = low;
@@ -484,11 +524,12 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     if (J > 0) {
         // T4.
         const int t = ChooseTrumpGameCard(false);
-        if (probability >= 80 && t != NO_CARD && Points(t) + points1 + P <= 29 && P <= 10)
+        if (probability >= 80 && t != NO_CARD && PointsOf(t) + points1 + P <= 29 && P <= 10)
             return FinishStrategy(t, EPILOGUE_PLAIN);
         if (J == 1 && g_Game.TrumpCount > 1) {
-            const int card = (Points(lead) + Points(second) + 2 + points0 < 61) ? ChooseCardByScore(11, NO_CARD, false)
-                                                                                  : PickRandomJack(0);
+            const int card = (PointsOf(lead) + PointsOf(second) + 2 + points0 < 61)
+                                 ? ChooseCardByScore(11, NO_CARD, false)
+                                 : PickRandomJack(0);
             P = 11;
             if (card != NO_CARD) return FinishStrategy(card, EPILOGUE_PLAIN);
         }
@@ -505,7 +546,7 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
         if (P < 5) {
             int c = t != NO_CARD ? t : ChooseGrandCard(false);
             if (c != NO_CARD) {
-                const int h = PickHighestInSuit(PlainSuit(c), true);
+                const int h = PickHighestInSuit(PlainSuitOf(c), true);
                 if (probability >= 90 && IsTopCard(h, -1, -1) && IsTopCard(NextLowerInSuit(h, false), h, -1) && J > 2)
                     c = PickRandomJack(0);
             } else {
@@ -513,7 +554,7 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
                 if (J <= O) {
                     const int x = ChooseCardByScore(0, NO_CARD, false);
                     if (x != NO_CARD) {
-                        const int h = PickHighestInSuit(PlainSuit(x), true);
+                        const int h = PickHighestInSuit(PlainSuitOf(x), true);
                         if (h == x || IsTopCard(h, -1, -1)) c = x;
                     }
                 }
@@ -524,16 +565,16 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     // T7: trump in, or push for Schneider.
     int c = IsJack(second) ? PickCardAboveInTrumps(second, true) : PickRandomJack(0);
     const int tricks = gameOptions[g_Game.GameType][OPT_TRICKS];
-    if ((points0 > 90 || points0 + Points(c) + P < 91) && tricks > 7 && g_Game.PartyTricks[1] + tricks > 8) {
+    if ((points0 > 90 || points0 + PointsOf(c) + P < 91) && tricks > 7 && g_Game.PartyTricks[1] + tricks > 8) {
         const int t2 = ChooseTrumpGameCard(false);
-        if (t2 != NO_CARD && Points(t2) + P + points1 < 31) c = t2;
+        if (t2 != NO_CARD && PointsOf(t2) + P + points1 < 31) c = t2;
     }
     if (c == NO_CARD) c = ChooseTrumpGameCard(true);
     if (c == NO_CARD) c = ChooseGrandCard(false);
     if (c == NO_CARD) {
         const int x = ChooseCardByScore(0, NO_CARD, false);
         if (x != NO_CARD) {
-            const int h = PickHighestInSuit(PlainSuit(x), true);
+            const int h = PickHighestInSuit(PlainSuitOf(x), true);
             if (h == x || IsTopCard(h, -1, -1)) c = x;
         }
     }

@@ -3,6 +3,7 @@
 // chooser's filter gives one candidate with a priority; the greatest wins and an equal one is
 // settled by a coin flip whose sense each chooser states.
 #include "computer/play/CardQueries.h"
+#include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -13,17 +14,10 @@
 
 namespace {
 
-bool IsDefender(const CPlayer& p) { return p.seat != g_Game.Soloist; }
-bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
-bool Held(const CPlayer& p, int suit, int rank) { return p.handInfo.RankTable[suit][rank] != -1; }
-bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
-bool IsTrumpJack(int card) {
-    const int type = g_Game.GameType;
-    return GetCardRank(card) == JACK && (IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH);
-}
+bool IsTrumpJack(int card) { return GetCardRank(card) == JACK && IsTrumpGame(g_Game.GameType); }
 
-// The running best of a per-suit chooser; newcomerOnZero: an equal newcomer wins when
-// Rand() % 2 is 0, else when it is not 0.
+// The running best of a per-suit chooser; newcomerOnZero: an equal newcomer wins on heads, else
+// on tails.
 struct Best {
     bool newcomerOnZero;
     int priority = -1;
@@ -37,13 +31,11 @@ struct Best {
             card = candidate;
             found = true;
         } else if (value == priority) {
-            const bool zero = Rand() % 2 == 0;
+            const bool zero = CoinHeads();
             if (zero == newcomerOnZero) card = candidate;
         }
     }
 };
-
-int Order(int card) { return GetCardOrder(card); }
 
 }  // namespace
 
@@ -76,7 +68,7 @@ int CPlayer::PickRandomDownRun(int card) const {
     while (current != NO_CARD) {
         const int next = GetHeldRankNeighbour(current, -1);
         if (next == NO_CARD) break;
-        if (Rand() % 2 != 0) answer = next;
+        if (CoinTails()) answer = next;
         current = next;
     }
     return answer;
@@ -84,7 +76,7 @@ int CPlayer::PickRandomDownRun(int card) const {
 
 int CPlayer::PickUnguardedTen() const {
     for (int s = 0; s < 4; ++s) {
-        if (IsTrumpSuit(s) || PlainCount(*this, s) != 1 || !Held(*this, s, TEN)) continue;
+        if (IsTrumpSuit(s) || PlainCount(*this, s) != 1 || !Holds(*this, s, TEN)) continue;
         const int ten = HeldCard(*this, s, TEN);
         if (!IsTopCard(ten, -1, -1)) return ten;
     }
@@ -103,7 +95,7 @@ int CPlayer::ChooseTrumpGameCard(bool allowTopSuit) {
         if (IsDefender(*this) && ChooseTrumpGameHelper(t)) continue;
         int card = NO_CARD;
         for (int rank : kSmallRanks) {
-            if (handInfo.SmallCards[t][rank] != -1 && Held(*this, t, rank)) {
+            if (handInfo.SmallCards[t][rank] != -1 && Holds(*this, t, rank)) {
                 card = HeldCard(*this, t, rank);
                 break;
             }
@@ -112,8 +104,8 @@ int CPlayer::ChooseTrumpGameCard(bool allowTopSuit) {
         const int h = PickHighestInSuit(t, true);
         if (IsTopCard(h, -1, -1) && !allowTopSuit) continue;
         if (IsTopCard(card, h, -1)) continue;
-        if (!(n == 1 || n > 2 || (n == 2 && !Held(*this, t, TEN) && IsSuitGuarded(t, 2, false)))) continue;
-        best.Offer(14 - n - Order(card), card);
+        if (!(n == 1 || n > 2 || (n == 2 && !Holds(*this, t, TEN) && IsSuitGuarded(t, 2, false)))) continue;
+        best.Offer(14 - n - OrderOf(card), card);
     }
     if (best.found) return best.card;
     // Pass 2: a single card that is neither top nor a Ten.
@@ -138,7 +130,7 @@ int CPlayer::ChooseLeadOrLastCard(int excludedSuit) {
         const int l = PickLowCardOfSuit(t);
         if (l == NO_CARD) continue;
         if (!IsTopCard(l, -1, -1)) {
-            if (aim) best.Offer(20 - Order(l), l);
+            if (aim) best.Offer(20 - OrderOf(l), l);
             continue;
         }
         const int below = NextLowerInSuit(l, false);
@@ -151,7 +143,7 @@ int CPlayer::ChooseLeadOrLastCard(int excludedSuit) {
             case QUEEN: value = 3; break;
             default: value = 2; break;
         }
-        if (aim && w == 0 && lastCard != NO_CARD && GetCardSuit(lastCard, false) == t) value = 20 - Order(l);
+        if (aim && w == 0 && lastCard != NO_CARD && GetCardSuit(lastCard, false) == t) value = 20 - OrderOf(l);
         if (aim && w == 1) {
             const int next = NextLowerInSuit(below, false);
             if (next != NO_CARD && !IsTopCard(next, -1, -1)) value += 10;
@@ -208,7 +200,7 @@ int CPlayer::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
         } else {
             l = PickLowCardAnySuit(t);
         }
-        best.Offer(Order(l) + (preferLong ? 2 : -2) * (4 - n), l);
+        best.Offer(OrderOf(l) + (preferLong ? 2 : -2) * (4 - n), l);
     }
     if (!best.found && jackFirst) return ChooseCardWithRandomJack(-1, true);
     return best.card;
@@ -229,7 +221,7 @@ int CPlayer::ChooseGrandCard(bool strict) {
         int n = CollectSuit(t, false, out);
         if (IsDefender(*this)) {
             if (SoloistMayHold(*this, t)) {
-                if (k > 1 && n > 1 && !(Order(h) <= Order(out[1]))) continue;
+                if (k > 1 && n > 1 && !(OrderOf(h) <= OrderOf(out[1]))) continue;
             } else {
                 const int l = PickLowCardAnySuit(t);
                 if (l == NO_CARD) continue;
@@ -241,29 +233,29 @@ int CPlayer::ChooseGrandCard(bool strict) {
         }
         // A long suit with its Ace and the Ten beside King or Queen (or the King and Jacks to
         // spare) is kept for the tricks it will make.
-        if (k >= 4 && Held(*this, t, ACE) &&
-            ((Held(*this, t, TEN) && (Held(*this, t, KING) || Held(*this, t, QUEEN))) ||
-             (!Held(*this, t, TEN) && Held(*this, t, KING) && handInfo.DealtJackCount > 1)))
+        if (k >= 4 && Holds(*this, t, ACE) &&
+            ((Holds(*this, t, TEN) && (Holds(*this, t, KING) || Holds(*this, t, QUEEN))) ||
+             (!Holds(*this, t, TEN) && Holds(*this, t, KING) && handInfo.DealtJackCount > 1)))
             continue;
         if (strict) {
             if (n == 2 && !IsTopCard(h, -1, -1)) {
                 const int x = NextHigherInSuit(out[1]);
-                if (x != NO_CARD && Order(x) <= 4) best.Offer(k, x);
+                if (x != NO_CARD && OrderOf(x) <= 4) best.Offer(k, x);
                 continue;
             }
             n = n - 1;
         }
         const int m = std::min(n, k);
         const int lowest = PickLowestInSuit(t, true);
-        if (k < 2 || m <= 0 || Order(out[0]) <= Order(lowest)) continue;
+        if (k < 2 || m <= 0 || OrderOf(out[0]) <= OrderOf(lowest)) continue;
         const int l = PickLowCardAnySuit(t);
         const int b = NextLowerInSuit(h, false);
         int priority;
         if (k == 3) {
             if (IsTopCard(b, h, -1)) continue;
-            priority = m < 3 ? m : (Order(l) < Order(h) ? 1 : m);
+            priority = m < 3 ? m : (OrderOf(l) < OrderOf(h) ? 1 : m);
         } else {
-            priority = 10 - k - (Order(h) >= 3 ? 1 : 0) - GetCardPoints(l);
+            priority = 10 - k - (OrderOf(h) >= 3 ? 1 : 0) - GetCardPoints(l);
         }
         int candidate = l;
         if (strict && priority != 1 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) candidate = b;
@@ -278,7 +270,7 @@ int CPlayer::ChooseCardGeneral(int a, int b) {
     int answer = NO_CARD;
     const auto offer = [&](int cls, int card) {
         if (cls < 0 || card == NO_CARD) return;
-        if (cls > bestClass || (answer != NO_CARD && cls == bestClass && Rand() % 2 != 0)) {
+        if (cls > bestClass || (answer != NO_CARD && cls == bestClass && CoinTails())) {
             bestClass = cls;
             answer = card;
         }
@@ -327,15 +319,15 @@ int CPlayer::ChooseCardGeneral(int a, int b) {
                     const int nextRank = GetCardRank(x) + 1;
                     const bool nextOut = nextRank <= KING && !IsCardGone(t, nextRank, seat);
                     card = (above != NO_CARD && (GetCardRank(above) == QUEEN || GetCardRank(above) == KING) &&
-                            Order(above) - Order(x) > 1 && nextOut)
+                            OrderOf(above) - OrderOf(x) > 1 && nextOut)
                                ? above
                                : x;
                 }
             }
             offer(cls, card);
         } else if ((seat != g_Game.Forehand || !IsSuitGuarded(t, 1, false)) && !IsSuitGuarded(t, 1, true) &&
-                   !g_Game.HandAnnounced && a && bestClass < 0 && n > 2 && !Held(*this, t, TEN)) {
-            const int card = Held(*this, t, KING) ? GetNextLowerHeld(HeldCard(*this, t, KING)) : PickLowCardAnySuit(t);
+                   !g_Game.HandAnnounced && a && bestClass < 0 && n > 2 && !Holds(*this, t, TEN)) {
+            const int card = Holds(*this, t, KING) ? GetNextLowerHeld(HeldCard(*this, t, KING)) : PickLowCardAnySuit(t);
             offer(5, card);
         }
     }
@@ -351,14 +343,14 @@ int CPlayer::ChooseSoloistLead() {
         if (IsTopCard(h, -1, -1)) continue;
         if (GetCardRank(h) == TEN && n > 2) {
             const int below = CollectSuit(t, false, nullptr) == 1 ? PickLowCardAnySuit(t) : NextLowerInSuit(h, false);
-            if (below != NO_CARD) best.Offer(Order(below) + 2 * n, GetNextLowerHeld(below));
+            if (below != NO_CARD) best.Offer(OrderOf(below) + 2 * n, GetNextLowerHeld(below));
         } else if (GetCardRank(h) == KING && (IsCardGone(t, ACE, seat) || IsCardGone(t, TEN, seat))) {
             int low = PickLowestInSuit(t, true);
             if (GetCardPoints(low) == 0 && n > 2 && CollectSuit(t, false, nullptr) > 1) {
                 const int above = NextHigherInSuit(low);
                 if (above != NO_CARD) low = above;
             }
-            best.Offer(Order(low) + n, GetNextLowerHeld(low));
+            best.Offer(OrderOf(low) + n, GetNextLowerHeld(low));
         }
     }
     if (best.found) return best.card;
@@ -370,14 +362,14 @@ int CPlayer::ChooseSoloistLead() {
         if (GetCardRank(ten) != TEN || IsTopCard(ten, -1, -1)) continue;
         if (handInfo.PlayedSuitCount[t] == 1) {
             best.Offer(1, GetNextLowerHeld(PickLowCardAnySuit(t)));
-        } else if (n == 3 && Held(*this, t, KING) && !Held(*this, t, QUEEN)) {
+        } else if (n == 3 && Holds(*this, t, KING) && !Holds(*this, t, QUEEN)) {
             const int below = NextLowerInSuit(ten, false);
-            if (below != NO_CARD) best.Offer(7 - Order(below), below);
+            if (below != NO_CARD) best.Offer(7 - OrderOf(below), below);
         } else {
             int current = ten;
-            for (int next = NextLowerInSuit(current, false); next != NO_CARD && Order(next) == Order(current) - 1;
+            for (int next = NextLowerInSuit(current, false); next != NO_CARD && OrderOf(next) == OrderOf(current) - 1;
                  next = NextLowerInSuit(current, false)) {
-                best.Offer(7 - Order(current), GetNextLowerHeld(next));
+                best.Offer(7 - OrderOf(current), GetNextLowerHeld(next));
                 current = next;
             }
         }

@@ -8,12 +8,6 @@
 #include "model/Player.h"
 #include "model/Settings.h"
 
-namespace {
-
-bool Holds(const CPlayer& player, int suit, int rank) { return IsHeld(player, CardCodeOf(rank, suit)); }
-
-}  // namespace
-
 int CPlayer::PartnerSeat() const {
     const int soloist = g_Game.Soloist;
     if (soloist < 0 || soloist > 2 || soloist == seat || seat < 0 || seat > 2) return NO_SEAT;

@@ -10,16 +10,12 @@
 
 namespace {
 
-int LowestOf(const CPlayer& player, int suit) { return player.PickLowestInSuit(suit, true); }
-
 // The k-th lowest card of a suit in a hand: the lowest, then k - 1 steps to the next card above.
 int KthLowest(const CPlayer& player, int suit, int k) {
-    int card = LowestOf(player, suit);
+    int card = LowestHeld(player, suit);
     for (int step = 1; step < k && card != NO_CARD; ++step) card = player.NextHigherInSuit(card);
     return card;
 }
-
-bool Below(int a, int b) { return a != NO_CARD && b != NO_CARD && OrderOf(a) < OrderOf(b); }
 
 }  // namespace
 
@@ -62,7 +58,7 @@ int CPlayer::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, b
     // 3.
     if (NullKontraBookkeeping(true) && F) {
         const int x = S.PickLowCardAnySuit(s);
-        if (x != NO_CARD && Below(c1, x) && Below(PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
+        if (x != NO_CARD && RanksBelow(c1, x) && RanksBelow(PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
     }
     // 4. Following.
     if (n > 0) {
@@ -84,8 +80,8 @@ int CPlayer::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, b
         if (result != NO_CARD) return result;
     } else if (NullKontraBookkeeping(true)) {
         // 5.
-        const int l = LowestOf(S, s);
-        if (l != NO_CARD && (F ? Below(c1, l) : !IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
+        const int l = LowestHeld(S, s);
+        if (l != NO_CARD && (F ? RanksBelow(c1, l) : !IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
     }
     // 6. The discard: the suit of the soloist's weakest structure, unless he can stay under it.
     RunningBest best;
@@ -96,7 +92,7 @@ int CPlayer::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, b
     const int mine = CountInSuit(s2), his = S.CountInSuit(s2);
     const int k = mine < his ? mine : his;
     const int a = KthLowest(*this, s2, k), b = KthLowest(S, s2, k);
-    if (!Below(a, b)) return best.card;
+    if (!RanksBelow(a, b)) return best.card;
     RunningBest high;
     for (int i = 0; i < 4; ++i)
         if (i != s2 && CountInSuit(i) > 0) high.Offer(PickHighestInSuit(i, true), S.handInfo.StructureCode[i]);
@@ -114,13 +110,14 @@ int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, in
     const bool pWithS = PlainSuitOf(P) == sSuit;
     const int x = CountInSuit(sSuit) > 0 ? PickLowCardAnySuit(sSuit) : NO_CARD;
     // 1. The give-up test.
-    const bool soloistUnder = x != NO_CARD ? Below(S, x) : !IsRank(S, ACE);
+    const bool soloistUnder = x != NO_CARD ? RanksBelow(S, x) : !IsRank(S, ACE);
     if (soloistUnder && !(pWithS && OrderOf(P) <= OrderOf(S))) {
         abort = CheckSoloist(NO_CARD);
         if (abort) return NO_CARD;
     }
     // 2.
-    if (NullKontraBookkeeping(true) && ((pWithS && Below(P, S)) || (F && !pWithS)) && (x == NO_CARD || Below(x, S)))
+    if (NullKontraBookkeeping(true) && ((pWithS && RanksBelow(P, S)) || (F && !pWithS)) &&
+        (x == NO_CARD || RanksBelow(x, S)))
         NoteNullKontra(6230, false);
     const int s = PlainSuitOf(firstCard);
     if (CountInSuit(s) > 0) {
@@ -130,12 +127,12 @@ int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, in
         const int sb = !F && !pWithS ? NO_CARD : NextLowerInSuit(S, false);
         int c;
         if (g_Game.KontraSeat == seat && forcedCard != -1) c = pb;
-        else if (sb != NO_CARD && (!pWithS || Below(P, S))) c = sb;
+        else if (sb != NO_CARD && (!pWithS || RanksBelow(P, S))) c = sb;
         else if (F) c = t;
         else c = pb != NO_CARD ? pb : t;
         if (F) return c;
         if (c != NO_CARD && OrderOf(c) >= OrderOf(P)) return c;
-        if (Below(LowestOf(*this, s), Sh.PickHighestInSuit(s, true))) return t;
+        if (RanksBelow(LowestHeld(*this, s), Sh.PickHighestInSuit(s, true))) return t;
         const int mine = CountInSuit(s), his = Sh.CountInSuit(s);
         const int k = mine < his ? mine : his;
         return OrderOf(KthLowest(*this, s, k)) >= OrderOf(KthLowest(Sh, s, k)) ? c : t;
@@ -145,20 +142,20 @@ int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, in
     for (int i = 0; i < 4; ++i)
         if (CountInSuit(i) > 0 && Sh.CountInSuit(i) > 0) first.Offer(PickLowCardOfSuit(i), Sh.handInfo.StructureCode[i]);
     const int s2 = PlainSuitOf(first.card);
-    if (s2 >= 0 && Sh.handInfo.StructureCode[s2] >= 7 && Below(LowestOf(Sh, s2), LowestOf(*this, s2)))
+    if (s2 >= 0 && Sh.handInfo.StructureCode[s2] >= 7 && RanksBelow(LowestHeld(Sh, s2), LowestHeld(*this, s2)))
         return PickHighestInSuit(s2, true);
     // Second pass.
     RunningBest second;
     for (int i = 0; i < 4; ++i) {
         if (i == s2 || CountInSuit(i) == 0 || Sh.CountInSuit(i) == 0) continue;
-        const int his = LowestOf(Sh, i);
-        if (!Below(his, LowestOf(*this, i))) continue;
+        const int his = LowestHeld(Sh, i);
+        if (!RanksBelow(his, LowestHeld(*this, i))) continue;
         const int unsafeKey = IsSuitSafe(his, -1, -1) ? 0 : 13;
         const int key = Sh.handInfo.StructureCode[i] > unsafeKey ? Sh.handInfo.StructureCode[i] : unsafeKey;
         second.Offer(PickLowCardOfSuit(i), key);
     }
     const int s3 = PlainSuitOf(second.card);
-    const bool soloistWinning = F ? (!pWithS || Below(P, S)) : (pWithS && Below(P, S));
+    const bool soloistWinning = F ? (!pWithS || RanksBelow(P, S)) : (pWithS && RanksBelow(P, S));
     if (soloistWinning || (second.card != NO_CARD && second.score >= 6)) {
         int y = NextLowerInSuit(S, false);
         if (y == NO_CARD) y = PickHighestInSuit(sSuit, true);
@@ -180,8 +177,8 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
     auto m = [&](int s) { return S.CountInSuit(s); };
     auto shared = [&](int s) { return n(s) > 0 && m(s) > 0; };
     auto partnerMayHold = [&](int s) { return P != NO_SEAT && MayHoldSuit(P, s); };
-    auto a = [&](int s) { return LowestOf(*this, s); };
-    auto b = [&](int s) { return LowestOf(S, s); };
+    auto a = [&](int s) { return LowestHeld(*this, s); };
+    auto b = [&](int s) { return LowestHeld(S, s); };
     auto kontra = [&](int code) {
         if (NullKontraBookkeeping(true)) NoteNullKontra(code, true);
     };
@@ -206,7 +203,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
         ++reachedStep2;
         const int k = n(s) < m(s) ? n(s) : m(s);
         const int mine = KthLowest(*this, s, k), his = KthLowest(S, s, k);
-        int candidate = Below(mine, his) ? NextLowerInSuit(his, false) : NO_CARD;
+        int candidate = RanksBelow(mine, his) ? NextLowerInSuit(his, false) : NO_CARD;
         if (g_Game.TrickWinner == seat && lastTrick != nullptr && P != NO_SEAT) {
             const int partnerCard = lastTrick->cards[P], ownCard = lastTrick->cards[seat];
             if (partnerCard > 0 && ownCard > 0 && PlainSuitOf(partnerCard) != PlainSuitOf(ownCard) &&
@@ -218,7 +215,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
             for (int rank = 7; rank >= 0; --rank) {
                 const int card = CardCodeOf(NullRankList[rank], s);
                 if (IsHeld(*this, card) || IsHeld(S, card) || IsGoneFor(*this, card)) continue;
-                if (Below(his, card)) {
+                if (RanksBelow(his, card)) {
                     dropped = candidate;
                     candidate = NO_CARD;
                 }
@@ -240,12 +237,12 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
         const int cn = CollectSuit(s, true, mineList);
         const int cm = S.CollectSuit(s, true, hisList);
         const int d = cm > cn ? cm - cn : 0;
-        if (d >= cm || !Below(LowestOf(*this, s), hisList[d])) continue;
+        if (d >= cm || !RanksBelow(LowestHeld(*this, s), hisList[d])) continue;
         const int outCount = CollectSuit(s, false, outList);
         int firstOther = NO_CARD;
         for (int i = 0; i < outCount && firstOther == NO_CARD; ++i)
             if (!IsHeld(S, outList[i])) firstOther = outList[i];
-        if (firstOther == NO_CARD || !Below(firstOther, hisList[0])) continue;
+        if (firstOther == NO_CARD || !RanksBelow(firstOther, hisList[0])) continue;
         for (int i = 0; i < 4; ++i) {
             if (i == s || !shared(i) || !partnerMayHold(i)) continue;
             const int card = NextLowerInSuit(HighestCardOutInSuit(i), false);
@@ -271,7 +268,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
 
     // Fourth rule.
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s) || !Below(a(s), b(s)) || IsSuitSafe(b(s), a(s), -1)) continue;
+        if (!shared(s) || !RanksBelow(a(s), b(s)) || IsSuitSafe(b(s), a(s), -1)) continue;
         if (!partnerMayHold(s)) {
             kontra(6260);
             return a(s);
@@ -296,7 +293,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
 
     // Fifth rule: the first suit in which the soloist's lowest card lies above ours.
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s) || !Below(a(s), b(s))) continue;
+        if (!shared(s) || !RanksBelow(a(s), b(s))) continue;
         const int t = PickLowCardOfSuit(s);
         if (!partnerMayHold(s)) {
             kontra(6260);
@@ -317,7 +314,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
     for (int s = 0; s < 4; ++s) {
         if (!shared(s)) continue;
         const int k = n(s) < m(s) ? n(s) : m(s);
-        if (!Below(KthLowest(*this, s, k), KthLowest(S, s, k))) continue;
+        if (!RanksBelow(KthLowest(*this, s, k), KthLowest(S, s, k))) continue;
         if (IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !partnerMayHold(s)) return PickLowCardAnySuit(s);
         int winner = -1;
         for (int i = 0; i < 4; ++i) {
@@ -332,11 +329,11 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
         if (!shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
         const int t = S.PickLowCardOfSuit(s);
         const int h = PickHighestInSuit(s, true);
-        if (Below(a(s), b(s)) && (!IsSuitSafe(b(s), a(s), -1) || !partnerMayHold(s))) return a(s);
+        if (RanksBelow(a(s), b(s)) && (!IsSuitSafe(b(s), a(s), -1) || !partnerMayHold(s))) return a(s);
         if (m(s) <= n(s) && IsHeld(S, CardCodeOf(ACE, s))) return PickLowCardOfSuit(s);
-        if (n(s) == 1 && m(s) >= 2 && Below(a(s), t)) return a(s);
-        if (!Below(a(s), t)) continue;
-        if (soloistFollows && Below(h, t)) return h;
+        if (n(s) == 1 && m(s) >= 2 && RanksBelow(a(s), t)) return a(s);
+        if (!RanksBelow(a(s), t)) continue;
+        if (soloistFollows && RanksBelow(h, t)) return h;
         int outList[11];
         const int outCount = CollectSuit(s, false, outList);
         if (outCount - m(s) <= 0) continue;
@@ -346,7 +343,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
         for (int i = outCount - 1; i >= 0 && looked < m(s); --i) {
             if (IsHeld(S, outList[i])) continue;
             ++looked;
-            if (Below(hisHighest, outList[i])) above = true;
+            if (RanksBelow(hisHighest, outList[i])) above = true;
         }
         if (above) return h;
         RunningBest other;

@@ -9,12 +9,6 @@
 #include "model/Player.h"
 #include "model/Settings.h"
 
-namespace {
-
-bool Holds(const CPlayer& player, int suit, int rank) { return IsHeld(player, CardCodeOf(rank, suit)); }
-
-}  // namespace
-
 int CPlayer::PlayNullSoloistLead() {
     // Pass 1: short suits with their low cards, a seven-card suit, low runs of a safe suit.
     RunningBest best;
@@ -27,8 +21,8 @@ int CPlayer::PlayNullSoloistLead() {
             if (has7) best.Offer(seven, 14);
             else if (has8) best.Offer(eight, 15);
         } else if (n == 2) {
-            if (!has7 && g_Game.OuvertAnnounced != 0 && has8 && has9) best.Offer(Rand() % 2 == 0 ? nine : eight, 16);
-            else if (has7 && has8) best.Offer(Rand() % 2 == 0 ? eight : seven, 15);
+            if (!has7 && g_Game.OuvertAnnounced != 0 && has8 && has9) best.Offer(CoinHeads() ? nine : eight, 16);
+            else if (has7 && has8) best.Offer(CoinHeads() ? eight : seven, 15);
             else if (has7 && !has8 && has9) best.Offer(nine, 10 - n);
         } else if (n == 7) {
             if (!g_Game.HandAnnounced && !IsCardGone(s, ACE, seat) && has7) best.Offer(seven, 16);
@@ -135,7 +129,7 @@ int CPlayer::ChooseNullSoloistFollow() {
             if (i < h) {
                 const int x = PickLowCardOfSuit(s);
                 if (x == NO_CARD) continue;
-                if (OrderOf(x) > bestOrder || (OrderOf(x) == bestOrder && CoinFlipReplaces())) kept = x;
+                if (OrderOf(x) > bestOrder || (OrderOf(x) == bestOrder && CoinHeads())) kept = x;
                 bestOrder = std::max(bestOrder, OrderOf(x));
             }
         }

@@ -10,8 +10,6 @@
 
 namespace {
 
-bool Holds(const CPlayer& player, int suit, int rank) { return IsHeld(player, CardCodeOf(rank, suit)); }
-
 bool IsNoCard(int x) { return x == NO_CARD || x == 0; }
 
 int SlotCard(const CPlayer& player, int suit) { return IsSuitIndex(suit) ? player.SuitPlanSlots[suit].Card : 0; }
@@ -143,7 +141,7 @@ int CPlayer::ChooseRamschCard3(int maxLength) {
                 best.Offer(low, k == 2 ? 4 : priority);
             }
         } else if (IsSuitSafe(second, low, -1)) {
-            best.Offer(Rand() % 2 != 0 ? second : low, priority);
+            best.Offer(CoinTails() ? second : low, priority);
         }
     }
     return best.card;
@@ -206,7 +204,7 @@ int CPlayer::ChooseRamschLead(int flag) {
                 if (w == lowest) {
                     const int up = NextHigherInSuit(w);
                     if (up != NO_CARD) w = up;
-                } else if (Rand() % 2 == 1) {
+                } else if (CoinTails()) {
                     w = lowest;
                 }
                 best.Offer(w, 2);

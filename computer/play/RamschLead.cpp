@@ -10,14 +10,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-bool Holds(const CPlayer& player, int suit, int rank) { return IsHeld(player, CardCodeOf(rank, suit)); }
-
-int JackOf(int suit) { return CardCodeOf(JACK, suit); }
-
-}  // namespace
-
 struct CPlayer::RamschLeadState {
     int r = NO_CARD;
     int cand = NO_CARD;
@@ -656,7 +648,7 @@ void CPlayer::RamschLeadVerify(RamschLeadState& st) {
                 }
             } else if (J == 2 && T == 4) {
                 const int ra = PickRandomJack(-1), ja = PickJack(-1);
-                auto coin = [&]() { return Rand() % 2 == 1 ? ja : ra; };
+                auto coin = [&]() { return CoinTails() ? ja : ra; };
                 if (ra == JackOf(DIAMONDS)) {
                     const int candHeld = cand != NO_CARD ? held(SuitOf(cand)) : 0;
                     if (candHeld == 1) {

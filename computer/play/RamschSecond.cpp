@@ -7,12 +7,6 @@
 #include "model/GameState.h"
 #include "model/Player.h"
 
-namespace {
-
-bool Holds(const CPlayer& player, int suit, int rank) { return IsHeld(player, CardCodeOf(rank, suit)); }
-
-}  // namespace
-
 void CPlayer::CommitCard(int card) {
     // A commitment of no card commits nothing.
     if (card == NO_CARD || card == 0) return;
@@ -56,7 +50,7 @@ int CPlayer::PlayRamschSecond(int firstCard) {
         if (J == 2 && T != 2) {
             const int a = PickJack(0), b = PickRandomJack(0);
             if (a == CardCodeOf(JACK, CLUBS) && (b == CardCodeOf(JACK, HEARTS) || b == CardCodeOf(JACK, DIAMONDS)) &&
-                Rand() % 2 == 1)
+                CoinTails())
                 r = PickHighestInSuit(-1, false);
             else
                 r = T == 3 ? a : b;
@@ -126,7 +120,7 @@ int CPlayer::PlayRamschSecond(int firstCard) {
             if (n == 0) {
                 r = low;
             } else if (IsRank(c1, SEVEN) && Holds(*this, s, EIGHT) && Holds(*this, s, NINE)) {
-                r = Rand() % 2 == 1 ? CardCodeOf(EIGHT, s) : CardCodeOf(NINE, s);
+                r = CoinTails() ? CardCodeOf(EIGHT, s) : CardCodeOf(NINE, s);
             } else {
                 const int ph = PickHighestInSuit(s, true);
                 const int ab = LowestHeldRunBelow(ph);

@@ -287,7 +287,7 @@ int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int abov
         const int cand = r0 != NO_CARD && OrderOf(PickLowCardAnySuit(SuitOf(r0))) <= 1 ? r0 : low;
         const int candSuit = SuitOf(cand);
         const bool lowInstead = MayHoldSuit(NextSeat(seat), candSuit) &&
-                                ((MayHoldSuit(PreviousSeat(seat), candSuit) && n == 2) || Rand() % 2 != 0) &&
+                                ((MayHoldSuit(PreviousSeat(seat), candSuit) && n == 2) || CoinTails()) &&
                                 IsSuitGuarded(s1, 2, false);
         CommitCard(lowInstead ? low : cand);
         return above != NO_CARD ? above : low;

@@ -12,9 +12,6 @@ namespace {
 
 constexpr int kRanks[7] = {ACE, TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
 
-bool IsDefender(const CPlayer& p) { return p.seat != g_Game.Soloist; }
-bool SoloistMayHold(const CPlayer& p, int column) { return p.MayHoldSuit(g_Game.Soloist, column); }
-
 // The running best of a chooser: every score but -1 (the card is not held) counts, a scorer's
 // value lowered below zero included.
 struct Best {
@@ -22,7 +19,7 @@ struct Best {
     int card = NO_CARD;
     void Offer(int value, int candidate) {
         if (value == -1 || candidate == NO_CARD) return;
-        if (card == NO_CARD || value > score || (value == score && CoinFlipReplaces())) {
+        if (card == NO_CARD || value > score || (value == score && CoinHeads())) {
             score = value;
             card = candidate;
         }

@@ -15,9 +15,11 @@ inline int PlainSuitOf(int card) { return card == NO_CARD ? -1 : GetCardSuit(car
 inline bool IsJack(int card) { return card != NO_CARD && GetCardRank(card) == JACK; }
 inline bool IsRank(int card, int rank) { return card != NO_CARD && GetCardRank(card) == rank; }
 inline bool IsSuitIndex(int suit) { return suit >= 0 && suit <= 3; }
+// Whether card a ranks below card b in the order of the game; false when either is no card.
+inline bool RanksBelow(int a, int b) { return a != NO_CARD && b != NO_CARD && OrderOf(a) < OrderOf(b); }
 
 // A running best over scored candidates, the score starting at -1: a greater score replaces the
-// kept candidate; an equal score replaces it when the coin flip says so (Rand() % 2 == 0, or == 1
+// kept candidate; an equal score replaces it when the coin flip says so (heads, or tails
 // with oddReplaces). The coin is drawn only on an equal score.
 struct RunningBest {
     int card = NO_CARD;
@@ -31,7 +33,7 @@ struct RunningBest {
             score = candidateScore;
             return true;
         }
-        if (candidateScore == score && (Rand() % 2 == (oddReplaces ? 1 : 0))) {
+        if (candidateScore == score && (oddReplaces ? CoinTails() : CoinHeads())) {
             card = candidate;
             return true;
         }
@@ -43,13 +45,13 @@ struct RunningBest {
 bool CardSuggestionRunning();
 
 // The running best of the Grand strategies: the first candidate is always kept, a greater value
-// replaces it, and an equal newcomer wins when Rand() % 2 is 0.
+// replaces it, and an equal newcomer wins on heads.
 struct CoinFlipBest {
     int value = 0;
     int card = NO_CARD;
     void Offer(int v, int candidate) {
         if (candidate == NO_CARD) return;
-        if (card == NO_CARD || v > value || (v == value && Rand() % 2 == 0)) {
+        if (card == NO_CARD || v > value || (v == value && CoinHeads())) {
             value = v;
             card = candidate;
         }

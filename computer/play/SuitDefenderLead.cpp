@@ -12,11 +12,6 @@ using namespace suit;
 namespace {
 
 // small(s), top(s), low(s) and below(c) of the defender's hand; -1 for a suit outside 0..3.
-int Small(const CPlayer& p, int s) { return s >= 0 && s <= 3 ? p.PickLowCardOfSuit(s) : NO_CARD; }
-int TopOf(const CPlayer& p, int s) { return s >= 0 && s <= 3 ? p.PickHighestInSuit(s, true) : NO_CARD; }
-int LowOf(const CPlayer& p, int s) { return s >= 0 && s <= 3 ? p.PickLowestInSuit(s, true) : NO_CARD; }
-int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
-int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
 
 // The side suits he holds, in suit order.
 template <class Visit>
@@ -36,8 +31,6 @@ struct LeadWords {
     int X = NO_CARD;  // the suit to give up (step 9)
 };
 
-bool SoloistMayHold(const CPlayer& p, int s) { return p.MayHoldSuit(g_Game.Soloist, s); }
-
 // 5.205 step 3.5: the trump count-down while the soloist sits next. -1 goes on at step 6.
 int TrumpCountDown(LeadWords& w) {
     CPlayer& p = w.p;
@@ -52,7 +45,7 @@ int TrumpCountDown(LeadWords& w) {
         const int m = k < 2 ? k : 2;
         bool above = true;
         for (int i = 0; i < m; ++i) above = above && Order(A[i]) > Order(B[0]);
-        if (above) return m == 1 ? A[0] : (CoinFlipReplaces() ? A[0] : A[1]);
+        if (above) return m == 1 ? A[0] : (CoinHeads() ? A[0] : A[1]);
         if (h > 1) {
             const int j = h - 1;
             i0 = j;
@@ -103,7 +96,7 @@ int LeadFirstHalf(LeadWords& w) {
     // Step 1: the preferred suit, or the previous trick followed up.
     if (g_Knowledge.PreferredSuit != -1) {
         if (IsCard(w.P)) return w.P;
-        if (p.MayHoldSuit(w.mate, type)) w.K = Small(p, g_Knowledge.PreferredSuit);
+        if (p.MayHoldSuit(w.mate, type)) w.K = LowCardOfPlainSuit(p, g_Knowledge.PreferredSuit);
         if (g_Game.RealPlayFlag) g_Knowledge.PreferredSuit = -1;
     } else {
         const int last = g_Knowledge.TrickLeadSuit;
@@ -122,12 +115,11 @@ int LeadFirstHalf(LeadWords& w) {
                     }
                 }
             } else {
-                w.K = Small(p, last);
+                w.K = LowCardOfPlainSuit(p, last);
                 if (IsCard(w.K) && !IsTop(p, w.K)) {
                     if (p.CollectSuit(last, false, nullptr) == 1)
                         w.P = w.K;
-                    else if (Points(w.K) > 4)
-                        w.K = Below(p, w.K);
+                    else if (Points(w.K) > 4) w.K = HeldBelow(p, w.K);
                 }
             }
         }
@@ -154,13 +146,13 @@ int LeadFirstHalf(LeadWords& w) {
         w.P = NO_CARD;
         if (w.O != 1 && (w.T != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
             for (int s = 0; s < 4; ++s) {
-                if (s == type || p.CountInSuit(s) == 0 || !IsTop(p, TopOf(p, s))) continue;
+                if (s == type || p.CountInSuit(s) == 0 || !IsTop(p, HighestOfPlainSuit(p, s))) continue;
                 if (w.O < 3) {
-                    p.forcedCard = TopOf(p, s);
+                    p.forcedCard = HighestOfPlainSuit(p, s);
                     p.ForcedCardCount = p.count;
                     w.P = u;
                 } else {
-                    w.P = TopOf(p, s);
+                    w.P = HighestOfPlainSuit(p, s);
                 }
                 break;
             }
@@ -208,7 +200,7 @@ int LowAndTopCards(LeadWords& w) {
     } else {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
-            const int top = TopOf(p, s);
+            const int top = HighestOfPlainSuit(p, s);
             if (IsTop(p, top)) best.Offer(top, Points(top));
         });
         const int run = p.GetNextLowerHeld(best.card);
@@ -217,7 +209,7 @@ int LowAndTopCards(LeadWords& w) {
     }
     // 4.4
     if (IsCard(c) && Points(c) == 0) {
-        const int b = p.GetNextLowerHeld(Above(p, c));
+        const int b = p.GetNextLowerHeld(HeldAbove(p, c));
         if (IsCard(b) && Points(b) < 10) c = b;
     }
     // 4.5 After Kontra an Ace gives way.
@@ -232,7 +224,7 @@ int LowAndTopCards(LeadWords& w) {
     if (w.soloistNext) {
         for (int s = 0; s < 4; ++s) {
             if (s == type || p.CountInSuit(s) == 0) continue;
-            const int sm = Small(p, s);
+            const int sm = LowCardOfPlainSuit(p, s);
             if (IsTop(p, sm) || IsCardGone(s, ACE, p.seat) || !p.MayHoldSuit(w.mate, type) ||
                 p.CollectSuit(s, false, nullptr) != 1)
                 continue;
@@ -250,7 +242,7 @@ int LowAndTopCards(LeadWords& w) {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
             if (p.CountInSuit(s) < 3 && SoloistMayHold(p, s)) return;
-            const int l = Small(p, s);
+            const int l = LowCardOfPlainSuit(p, s);
             if (IsCard(l) && Points(l) < 5) best.Offer(l, p.CountInSuit(s) + Points(l));
         });
         if (IsCard(best.card)) return best.card;
@@ -264,21 +256,21 @@ int LowAndTopCards(LeadWords& w) {
     // 5.4
     RunningBest best;
     ForHeldSideSuits(p, [&](int s) {
-        const int l = Small(p, s);
+        const int l = LowCardOfPlainSuit(p, s);
         if (IsTop(p, l) || !SoloistMayHold(p, s)) best.Offer(l, 11 - Points(l));
     });
     if (IsCard(best.card)) {
         c = best.card;
         if (!SoloistMayHold(p, SuitOf(c))) return c;
         if (w.O >= 1 && Points(c) >= 10 && p.count <= 4) {
-            if (IsCard(Below(p, c))) c = Below(p, c);
+            if (IsCard(HeldBelow(p, c))) c = HeldBelow(p, c);
             return c;
         }
     }
     // 5.5
     RunningBest fifth;
     ForHeldSideSuits(p, [&](int s) {
-        const int l = Small(p, s);
+        const int l = LowCardOfPlainSuit(p, s);
         if (IsTop(p, l) && SoloistMayHold(p, s)) fifth.Offer(l, p.CountInSuit(s));
     });
     return fifth.card;
@@ -325,7 +317,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     } else {
         RunningBest tops;
         ForHeldSideSuits(p, [&](int s) {
-            const int top = TopOf(p, s);
+            const int top = HighestOfPlainSuit(p, s);
             if (p.CountInSuit(s) > 2 && IsTop(p, top)) tops.Offer(top, Order(top));
         });
         int X = tops.card;
@@ -340,25 +332,25 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
         if (X == NO_CARD) {
             RunningBest open;
             ForHeldSideSuits(p, [&](int s) {
-                const int top = TopOf(p, s);
+                const int top = HighestOfPlainSuit(p, s);
                 if (IsTop(p, top) && SoloistMayHold(p, s)) open.Offer(top, Order(top));
             });
             X = open.card;
         }
         const int thrown = g_Computer.ThrownOffSuit;
-        if (w.O > 0 && thrown != -1 && X == NO_CARD) X = LowOf(p, thrown);
+        if (w.O > 0 && thrown != -1 && X == NO_CARD) X = LowestOfPlainSuit(p, thrown);
         if (w.O > 0 && X == NO_CARD) X = p.ChooseTrumpGameCard(true);
         if (IsCard(X)) return X;
         RunningBest weak;
         ForHeldSideSuits(p, [&](int s) {
-            const int top = TopOf(p, s);
+            const int top = HighestOfPlainSuit(p, s);
             if (p.CountInSuit(s) >= 3 && (!IsTop(p, top) || !SoloistMayHold(p, s))) weak.Offer(top, Order(top));
         });
         int Y = weak.card;
         if (IsCard(Y)) {
             const int s = SuitOf(Y);
             if ((p.CountInSuit(s) >= 4 && !SoloistMayHold(p, s)) || p.MayHoldSuit(w.mate, s))
-                Y = p.GetNextLowerHeld(Below(p, Y));
+                Y = p.GetNextLowerHeld(HeldBelow(p, Y));
             if (IsCard(Y)) return Y;
         }
     }
@@ -366,9 +358,9 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     if (IsTop(p, w.r)) {
         const int s = SuitOf(w.r);
         if (p.CountInSuit(s) > 3) {
-            if (p.IsTopCard(Below(p, w.r), w.r, -1) || !w.soloistNext) return w.r;
+            if (p.IsTopCard(HeldBelow(p, w.r), w.r, -1) || !w.soloistNext) return w.r;
         } else {
-            const int low = LowOf(p, s);
+            const int low = LowestOfPlainSuit(p, s);
             if (IsCard(low)) {
                 p.forcedCard = low;
                 p.ForcedCardCount = p.count - 1;
@@ -390,15 +382,15 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     if (!anew) {
         const int s = SuitOf(X);
         const int n = p.CountInSuit(s);
-        if ((n == 2 || n == 3) && Order(TopOf(p, s)) < 4 && !IsCardGone(s, ACE, p.seat) && !IsCardGone(s, TEN, p.seat))
+        if ((n == 2 || n == 3) && Order(HighestOfPlainSuit(p, s)) < 4 && !IsCardGone(s, ACE, p.seat) &&
+            !IsCardGone(s, TEN, p.seat))
             anew = true;
-        else if (!p.MayHoldSuit(w.mate, s))
-            X = Small(p, s);
+        else if (!p.MayHoldSuit(w.mate, s)) X = LowCardOfPlainSuit(p, s);
     }
     if (anew) {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
-            const int l = Small(p, s);
+            const int l = LowCardOfPlainSuit(p, s);
             if (IsTop(p, l) && SoloistMayHold(p, s)) best.Offer(l, Points(l) + (p.CountInSuit(s) > 3 ? 1 : 0));
         });
         X = best.card;
@@ -407,7 +399,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     if (X == NO_CARD) {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
-            const int l = Small(p, s);
+            const int l = LowCardOfPlainSuit(p, s);
             if (IsCard(l) && GetCardRank(l) != ACE && !SoloistMayHold(p, s)) best.Offer(l, Points(l));
         });
         X = best.card;
@@ -433,7 +425,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
         if (IsCard(X)) return X;
         const int last = g_Knowledge.TrickLeadSuit;
         if (p.count < 10 && last != type) {
-            const int c = Small(p, last);
+            const int c = LowCardOfPlainSuit(p, last);
             if (IsCard(c)) return c;
         }
     }
@@ -441,7 +433,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     auto dealtOf = [dealt](int card) { return dealt[SuitOf(card)]; };
     if (!w.soloistNext) {
         int c = p.ChooseOpponentLeadSuit2();
-        if (IsCard(c) && IsTop(p, TopOf(p, SuitOf(c)))) c = TopOf(p, SuitOf(c));
+        if (IsCard(c) && IsTop(p, HighestOfPlainSuit(p, SuitOf(c)))) c = HighestOfPlainSuit(p, SuitOf(c));
         if (IsCard(c)) {
             if (IsCard(X) && dealtOf(c) >= 3 && dealtOf(c) >= dealtOf(X)) c = X;
             return c;

@@ -19,13 +19,6 @@ struct OpenLead {
     RunningBest M;  // the main choice
 };
 
-int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
-int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
-int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
-int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
-bool IsTen(int c) { return IsCard(c) && GetCardRank(c) == TEN; }
-bool IsAce(int c) { return IsCard(c) && GetCardRank(c) == ACE; }
-
 void Empty(RunningBest& best, int start = -1) { best = RunningBest(start); }
 
 // Step 7: plans against the soloist's holdings.
@@ -41,23 +34,23 @@ int PlansAgainstHoldings(OpenLead& o) {
         if (k - j == 2 && k > 1 && Order(A[1]) > Order(b1)) {
             for (int r = 0; r < 4; ++r) {
                 if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
-                int c = TopOf(own, r);
+                int c = HighestHeld(own, r);
                 if (Order(c) < 5) continue;
                 const int bottom = own.GetNextLowerHeld(c);
                 if (Order(bottom) >= 5) c = bottom;
-                const int forced = TopOf(own, s);
+                const int forced = HighestHeld(own, s);
                 if (IsCard(forced)) own.forcedCard = forced;
                 return c;
             }
         }
-        if (j == 3 && IsAce(B[0]) && Order(B[1]) < 5 && Order(B[2]) < 3) {
+        if (j == 3 && GetCardRank(B[0]) == ACE && Order(B[1]) < 5 && Order(B[2]) < 3) {
             for (int r = 0; r < 4; ++r) {
                 if (r == s || r == o.type || own.CountInSuit(r) == 0) continue;
-                if (so.CountInSuit(r) != 1 || !IsAce(TopOf(so, r))) continue;
-                const int h = TopOf(own, r);
-                const int l = LowOf(own, r);
+                if (so.CountInSuit(r) != 1 || GetCardRank(HighestHeld(so, r)) != ACE) continue;
+                const int h = HighestHeld(own, r);
+                const int l = LowestHeld(own, r);
                 const int q = own.CollectSuit(r, false, nullptr) - 1;
-                if (Order(l) < 5 && (IsTen(h) || q > 1) && !IsCardGone(r, TEN, own.seat)) return l;
+                if (Order(l) < 5 && (GetCardRank(h) == TEN || q > 1) && !IsCardGone(r, TEN, own.seat)) return l;
             }
         }
     }
@@ -75,13 +68,13 @@ void ThroughDoubleton(OpenLead& o) {
         const int k = own.CollectSuit(s, false, A);
         const bool tenHeldOrGone = so.HasCard(CardCodeOf(TEN, s)) || IsCardGone(s, TEN, own.seat);
         if (j != 2 || k <= 1 || !(k >= 5 || ((k == 3 || k == 4) && tenHeldOrGone))) continue;
-        int x = Above(own, B[1]);
-        int y = Above(own, x);
+        int x = HeldAbove(own, B[1]);
+        int y = HeldAbove(own, x);
         if (y == NO_CARD) {
             const int t = A[0] == B[0] ? A[1] : A[0];
             if (Order(t) <= Order(B[1])) continue;
             y = t;
-            x = LowOf(own, s);
+            x = LowestHeld(own, s);
         }
         if (IsTop(own, B[0]) && IsCard(x)) o.M.Offer(x, 11 - Points(y));
     }
@@ -94,14 +87,13 @@ void SoloistVoidSuits(OpenLead& o, int z) {
     for (int s = 0; s < 4; ++s) {
         const int n = own.CountInSuit(s);
         if (s == o.type || n == 0 || o.so.CountInSuit(s) != 0) continue;
-        const int h = TopOf(own, s);
-        const int g = Below(own, h);
-        const int l = LowOf(own, s);
+        const int h = HighestHeld(own, s);
+        const int g = HeldBelow(own, h);
+        const int l = LowestHeld(own, s);
         if (z == NO_CARD) {
             best.Offer(l, 18 - n - Points(l));
         } else {
-            if (IsCard(g) && !IsTen(g))
-                best.Offer(h, 20);
+            if (IsCard(g) && GetCardRank(g) != TEN) best.Offer(h, 20);
             else
                 best.Offer(g, own.CountInSuit(SuitOf(z)) == 1 ? 22 : 0);
             if (IsTop(own, h)) o.H.Offer(h, Order(h));
@@ -117,12 +109,12 @@ void AgainstBareAce(OpenLead& o) {
         const int n = o.own.CountInSuit(s);
         const int m = o.so.CountInSuit(s);
         if (s == o.type || n == 0 || m < 2) continue;
-        const int b = TopOf(o.so, s);
-        const int c = Below(o.so, b);
-        if (!IsAce(b) || Order(c) >= 5) continue;
-        const int e = Above(o.own, c);
+        const int b = HighestHeld(o.so, s);
+        const int c = HeldBelow(o.so, b);
+        if (GetCardRank(b) != ACE || Order(c) >= 5) continue;
+        const int e = HeldAbove(o.own, c);
         if (!IsCard(e) || Points(e) >= 10 || n + m == 6) continue;
-        const int f = Above(o.own, e);
+        const int f = HeldAbove(o.own, e);
         o.H.Offer(e, f == NO_CARD ? Points(c) : Points(f));
     }
 }
@@ -136,16 +128,16 @@ void LastResort(OpenLead& o) {
         const int h = o.own.CollectSuit(s, true, A);
         const int m = o.so.CollectSuit(s, true, B);
         if (h == 0) continue;
-        const int l = LowOf(o.own, s);
+        const int l = LowestHeld(o.own, s);
         if (m == 0) {
             o.M.Offer(l, 11 - Points(l));
             continue;
         }
         if (h > 1 && m > 1 && Order(A[0]) > Order(B[1])) continue;
         if (o.own.CountInSuit(s) == 2 && o.own.HasCard(CardCodeOf(TEN, s)) && o.so.HasCard(CardCodeOf(ACE, s))) continue;
-        const int b = TopOf(o.so, s);
-        const int c = Below(o.so, b);
-        const int k = (IsCard(c) && IsAce(b) && o.so.IsTopCard(c, b, -1)) ? 0 : 4;
+        const int b = HighestHeld(o.so, s);
+        const int c = HeldBelow(o.so, b);
+        const int k = (IsCard(c) && GetCardRank(b) == ACE && o.so.IsTopCard(c, b, -1)) ? 0 : 4;
         o.M.Offer(l, 11 + (m == 1 ? 1 : 0) - k - Points(l));
     }
 }
@@ -157,7 +149,7 @@ int FinalChecks(OpenLead& o) {
     if (IsTrump(result) && own.GetTrumpCount() == 1 && !IsTop(own, result)) result = NO_CARD;
     if (IsCard(result) && o.soloistNext) {
         const int s = SuitOf(result);
-        if (o.so.CountInSuit(s) == 2 && IsTop(own, result) && own.CountInSuit(s) == 2) result = Below(own, result);
+        if (o.so.CountInSuit(s) == 2 && IsTop(own, result) && own.CountInSuit(s) == 2) result = HeldBelow(own, result);
     }
     return result;
 }
@@ -184,12 +176,12 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
     // Step 2: the Ace over the soloist's Ten (a trump Ace has no card below it here).
     if (soloistNext) {
         for (int s = 0; s < 4; ++s) {
-            const int a = TopOf(*this, s);
-            const int ten = TopOf(so, s);
-            if (!IsAce(a) || CountInSuit(s) <= 1 || !IsTen(ten)) continue;
-            const int c = Below(so, ten);
+            const int a = HighestHeld(*this, s);
+            const int ten = HighestHeld(so, s);
+            if (GetCardRank(a) != ACE || CountInSuit(s) <= 1 || GetCardRank(ten) != TEN) continue;
+            const int c = HeldBelow(so, ten);
             if (!IsCard(c) || so.IsTopCard(c, ten, -1)) continue;
-            return Below(*this, a);
+            return HeldBelow(*this, a);
         }
     }
     // Step 3: the survey of the side suits.
@@ -197,12 +189,13 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
         const int n = CountInSuit(s);
         const int m = so.CountInSuit(s);
         if (s == type || n == 0 || m == 0) continue;
-        const int a = TopOf(*this, s);
-        const int b = TopOf(so, s);
+        const int a = HighestHeld(*this, s);
+        const int b = HighestHeld(so, s);
         const bool bTopForHim = so.IsTopCard(b, -1, -1);
-        if (m >= 2 && m <= 4 && IsTen(b) && !bTopForHim) continue;
+        if (m >= 2 && m <= 4 && GetCardRank(b) == TEN && !bTopForHim) continue;
         if (!bTopForHim && (soloistNext || m < 3)) o.H.Offer(a, n + 1);
-        if (!(m == 2 && IsTen(b) && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(*this, b))) o.M.Offer(a, Points(a));
+        if (!(m == 2 && GetCardRank(b) == TEN && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(*this, b)))
+            o.M.Offer(a, Points(a));
         if (!MayHoldSuit(o.mate, s) && MayHoldSuit(o.mate, type)) o.M.Offer(a, 11);
     }
     // Step 4: a trump lead when the survey found nothing.
@@ -222,11 +215,11 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
     if ((o.M.priority == 3 || o.H.priority == 2) && S == 1) {
         for (int s = 0; s < 4; ++s) {
             if (s == type) continue;
-            const int b = TopOf(so, s);
+            const int b = HighestHeld(so, s);
             if (!IsCard(b) || so.IsTopCard(b, -1, -1)) continue;
             for (int r = 0; r < 4; ++r) {
                 if (r == s || r == type || so.CountInSuit(r) != 0) continue;
-                const int d = TopOf(*this, r);
+                const int d = HighestHeld(*this, r);
                 if (Points(d) >= 10) o.M.Offer(d, 4);
             }
             break;
@@ -256,14 +249,14 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
     if (!toEleven && IsCard(o.M.card)) {
         const int z = so.ChooseTrumpGameCard(true);
         const int s = SuitOf(o.M.card);
-        const int w0 = TopOf(so, s);
+        const int w0 = HighestHeld(so, s);
         if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
             Empty(o.H);
             toEleven = true;
         } else {
             if (so.CountInSuit(s) == 2) {
-                o.M.card = Above(*this, LowOf(so, s));
-                if (IsTen(o.M.card)) o.M.card = NO_CARD;
+                o.M.card = HeldAbove(*this, LowestHeld(so, s));
+                if (GetCardRank(o.M.card) == TEN) o.M.card = NO_CARD;
                 if (!IsCard(o.M.card)) {
                     o.M.card = o.H.card;
                     toEleven = true;
@@ -271,8 +264,8 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
             }
             if (!toEleven && IsCard(o.M.card) && IsCard(o.H.card)) {
                 const int hs = SuitOf(o.H.card);
-                const int w = TopOf(so, hs);
-                const int v = Above(*this, w);
+                const int w = HighestHeld(so, hs);
+                const int v = HeldAbove(*this, w);
                 if (z != NO_CARD) return o.H.card;
                 if (Order(o.H.card) > Order(w) && (o.H.card != v || so.CountInSuit(hs) == 1)) return o.H.card;
                 o.M.card = NO_CARD;
@@ -282,13 +275,13 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
                         const int n = CountInSuit(r);
                         const int m = so.CountInSuit(r);
                         if (r == type || r == hs || n == 0 || m == 0) continue;
-                        const int b = TopOf(so, r);
-                        const int a = TopOf(*this, r);
-                        int l = LowOf(*this, r);
-                        if (!so.IsTopCard(b, -1, -1) || (IsTen(a) && n <= 2)) continue;
+                        const int b = HighestHeld(so, r);
+                        const int a = HighestHeld(*this, r);
+                        int l = LowestHeld(*this, r);
+                        if (!so.IsTopCard(b, -1, -1) || (GetCardRank(a) == TEN && n <= 2)) continue;
                         if (m == 2) {
-                            const int up = Above(*this, LowOf(so, r));
-                            if (IsCard(up) && !IsTen(up)) l = up;
+                            const int up = HeldAbove(*this, LowestHeld(so, r));
+                            if (IsCard(up) && GetCardRank(up) != TEN) l = up;
                         }
                         o.H.Offer(l, 11 - Points(l));
                     }
@@ -310,7 +303,7 @@ int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
     }
     if (IsCard(o.M.card)) {
         const int s = SuitOf(o.M.card);
-        if (so.CountInSuit(s) == 0) o.M.card = LowOf(*this, s);
+        if (so.CountInSuit(s) == 0) o.M.card = LowestHeld(*this, s);
         return FinalChecks(o);
     }
     // Step 12.

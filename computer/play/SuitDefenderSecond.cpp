@@ -24,19 +24,14 @@ struct SecondWords {
     int D;      // the defenders' points
 };
 
-int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
-bool IsTrumpAce(int c) { return IsCard(c) && c == TrumpSuitCard(ACE); }
-bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
-bool SoloistMayHold(const CPlayer& p, int s) { return p.MayHoldSuit(g_Game.Soloist, s); }
-
 // The common fallback: the score choice, then the defender's own choice, then the lowest card
 // he may play (counted).
 int CommonFallback(SecondWords& w) {
     ++g_SuitFallbacks.reached[FALLBACK_SECOND_COMMON];
     int c = w.p.ChooseCardByScore(11, -1, false);
-    if (Allowed(w.p, c)) return c;
+    if (MayPlay(w.p, c)) return c;
     c = w.p.ChooseOpponentCardSuit(w.soloistNext, true);
-    if (Allowed(w.p, c)) return c;
+    if (MayPlay(w.p, c)) return c;
     ++g_SuitFallbacks.replaced[FALLBACK_SECOND_COMMON];
     return LowestAllowedCard(w.p, false);
 }
@@ -49,7 +44,7 @@ int TrumpLedDiscard(SecondWords& w) {
     int z = p.ChooseCardByScore(4, -1, false);
     if (p.count == 3 && IsCard(z)) {
         const int s = SuitOf(z);
-        const int top = TopOf(p, s);
+        const int top = HighestHeld(p, s);
         if (GetCardRank(top) == TEN && !IsTop(p, top) && p.CountInSuit(s) == 2) {
             const int c = p.ChooseCardByScore2(s);
             if (IsCard(c)) z = c;
@@ -78,7 +73,7 @@ int NoTrumpUnderTrump(SecondWords& w) {
     if (w.D < 60 && w.D + Points(w.led) + Points(K) + Points(X) >= 60 && IsCard(X)) return X;
     const int Y = p.ChooseCardByScore3(Points(w.led), true);
     if (!IsCard(Y)) return Y;
-    return p.CountInSuit(SuitOf(Y)) <= 3 ? Y : TopOf(p, SuitOf(Y));
+    return p.CountInSuit(SuitOf(Y)) <= 3 ? Y : HighestHeld(p, SuitOf(Y));
 }
 
 // T1: the soloist led a trump and the defender holds trumps.
@@ -118,8 +113,7 @@ int TakeOrDuckTrump(SecondWords& w) {
                 R = p.GetNextHigherHeld((Order(led) >= 4 || w.T > 2) ? A : (IsJack(Wp) ? A : Wp));
             else if (w.Jo > 1 || !IsTrumpAce(Wp))
                 R = p.GetNextHigherHeld(A);
-            else
-                R = p.GetNextHigherHeld(CoinFlipReplaces() ? L : A);
+            else R = p.GetNextHigherHeld(CoinHeads() ? L : A);
         }
     }
     // 2.
@@ -184,8 +178,7 @@ int TakeOrDuckTrump(SecondWords& w) {
             toSix = true;
         else if (t)
             toSix = w.T < 4 && Points(Wp) > 4;
-        else
-            toSix = Rand() % 2 != 0;
+        else toSix = CoinTails();
     }
     // 6.
     if (toSix) {
@@ -215,9 +208,9 @@ int TakeOrDuckTrump(SecondWords& w) {
 int FollowPartner(SecondWords& w) {
     CPlayer& p = w.p;
     const int s = w.suit;
-    const int h = TopOf(p, s);
+    const int h = HighestHeld(p, s);
     if (AreOuvertCardsOpen() && p.partner && p.partner->CountInSuit(s) > 0) {
-        const int SH = TopOf(*p.partner, s);
+        const int SH = HighestHeld(*p.partner, s);
         if (Beats(h, SH) || Beats(w.led, SH)) return h;
     }
     if (g_Game.TrumpCount > 0 && !SoloistMayHold(p, s)) {
@@ -298,7 +291,7 @@ int NoTrumpThrowOff(SecondWords& w) {
             best.Offer(c, 11 - Points(c));
             continue;
         }
-        const int top = TopOf(p, s);
+        const int top = HighestHeld(p, s);
         if (n <= 1 || (GetCardRank(top) == TEN && !IsTop(p, top) && n <= 2)) continue;
         best.Offer(c, n - Points(c) + 11);
     }
@@ -439,7 +432,7 @@ int TrumpIn(SecondWords& w) {
         } else if (w.T == w.out) {
             bool topSide = false;
             for (int s = 0; s < 4; ++s)
-                if (s != w.type && p.CountInSuit(s) > 0 && IsTop(p, TopOf(p, s))) topSide = true;
+                if (s != w.type && p.CountInSuit(s) > 0 && IsTop(p, HighestHeld(p, s))) topSide = true;
             if (topSide) c = Q;
         }
         if (IsCard(c)) return c;
@@ -500,7 +493,7 @@ int VoidInSideSuit(SecondWords& w) {
     if (!p.MayHoldSuit(w.mate, w.suit)) return TrumpIn(w);
     for (int s = 0; s < 4; ++s) {
         if (s == w.type || p.CountInSuit(s) == 0) continue;
-        const int h = TopOf(p, s);
+        const int h = HighestHeld(p, s);
         if (Points(h) >= 10 && (p.CountOutstanding(s) - p.CountInSuit(s) == 1 || !SoloistMayHold(p, s))) return h;
     }
     if (pts > 4) return TrumpIn(w);

@@ -11,11 +11,6 @@ using namespace suit;
 
 namespace {
 
-int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
-int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
-int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
-int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
-
 struct OpenSecond {
     CPlayer& own;
     CPlayer& so;
@@ -34,22 +29,22 @@ int PartnerLedSoloistVoid(OpenSecond& o) {
     if (S == NO_CARD) {
         const int t = own.ChooseTrumpGameCard(true);
         const int k = own.ChooseCardByScore(4, -1, false);
-        if (holds) return LowOf(own, o.suit);
+        if (holds) return LowestHeld(own, o.suit);
         return IsCard(t) ? t : k;
     }
-    const int B = Above(own, o.led);
+    const int B = HeldAbove(own, o.led);
     if (IsCard(B)) {
         if (Points(B) + Points(o.led) <= 4) {
             if (o.so.ChooseTrumpGameCard(false) == NO_CARD) return B;
-            const int H = TopOf(own, o.suit);
+            const int H = HighestHeld(own, o.suit);
             if (GetCardRank(H) != ACE) return H;
-            const int ten = Below(own, H);
+            const int ten = HeldBelow(own, H);
             return GetCardRank(ten) == TEN ? ten : H;
         }
         if (Points(o.led) <= 4 || Points(B) <= 4) return B;
-        return LowOf(own, o.suit);
+        return LowestHeld(own, o.suit);
     }
-    if (holds) return Points(o.led) >= 4 ? LowOf(own, o.suit) : TopOf(own, o.suit);
+    if (holds) return Points(o.led) >= 4 ? LowestHeld(own, o.suit) : HighestHeld(own, o.suit);
     const int F = own.PickUnguardedTen();
     int result = (IsCard(F) && o.so.HasCard(CardCodeOf(ACE, SuitOf(F)))) ? F : NO_CARD;
     const int S2 = o.so.ChooseTrumpGameCard(true);
@@ -64,17 +59,17 @@ int PartnerLedSoloistVoid(OpenSecond& o) {
 // A3: the partner led a side suit the soloist holds.
 int PartnerLedSoloistHolds(OpenSecond& o) {
     CPlayer& own = o.own;
-    const int SH = TopOf(o.so, o.suit);
-    const int H = TopOf(own, o.suit);
-    const int H2 = Below(own, H);
-    const int L = LowOf(own, o.suit);
+    const int SH = HighestHeld(o.so, o.suit);
+    const int H = HighestHeld(own, o.suit);
+    const int H2 = HeldBelow(own, H);
+    const int L = LowestHeld(own, o.suit);
     const int n = o.so.CountInSuit(o.suit);
     const int m = own.CountInSuit(o.suit);
     if (m == 0) {
         if (Beats(o.led, SH)) {
             const int K = own.ChooseCardByScore3(0, true);
             const int s = SuitOf(K);
-            int X = o.so.CountInSuit(s) > 0 ? own.GetNextHigherHeld(K) : TopOf(own, s);
+            int X = o.so.CountInSuit(s) > 0 ? own.GetNextHigherHeld(K) : HighestHeld(own, s);
             const int base = Points(SH) + Points(o.led) + g_Game.PartyPoints[1];
             const int need = 60 - base;
             if (need <= 11 && Points(X) < need) {
@@ -93,7 +88,7 @@ int PartnerLedSoloistHolds(OpenSecond& o) {
         return Order(P) < Order(o.so.PickHighestInSuit(-1, true)) ? P : NO_CARD;
     }
     if (n == 2 && m >= 2) {
-        const int X = Above(own, SH);
+        const int X = HeldAbove(own, SH);
         const int l = Order(o.so.PickLowCardAnySuit(o.suit));
         if (IsCard(X) && X != H) return own.GetNextHigherHeld(X);
         if (Order(H2) > l) return H2;
@@ -117,9 +112,9 @@ int SmearForPartner(OpenSecond& o) {
         RunningBest best;
         for (int s = 0; s < 4; ++s) {
             if (s == o.type || own.CountInSuit(s) == 0) continue;
-            int h = TopOf(own, s);
-            if (so.CountInSuit(s) > 0 && Beats(h, TopOf(so, s))) continue;
-            if (own.CountInSuit(s) >= 2 && so.CountInSuit(s) >= 2 && Beats(h, Below(so, TopOf(so, s)))) {
+            int h = HighestHeld(own, s);
+            if (so.CountInSuit(s) > 0 && Beats(h, HighestHeld(so, s))) continue;
+            if (own.CountInSuit(s) >= 2 && so.CountInSuit(s) >= 2 && Beats(h, HeldBelow(so, HighestHeld(so, s)))) {
                 int A[11];
                 const int a = own.CollectSuit(s, true, A);
                 if (a < 3) continue;
@@ -137,15 +132,15 @@ int SmearForPartner(OpenSecond& o) {
     if (!g_Game.SchneiderAnnounced) {
         for (int s = 0; s < 4; ++s) {
             if (s == o.type || own.CountInSuit(s) == 0) continue;
-            const int h = TopOf(own, s);
+            const int h = HighestHeld(own, s);
             if (h == heldBack) continue;
-            const int d = Below(so, h);
+            const int d = HeldBelow(so, h);
             if (own.CountInSuit(s) == so.CountInSuit(s) && IsCard(d)) continue;
-            if (Beats(TopOf(so, s), h)) {
+            if (Beats(HighestHeld(so, s), h)) {
                 const bool deep = so.CountInSuit(s) <= 3 && own.CountInSuit(s) >= 3 && IsCard(d);
                 second.Offer(h, deep ? 1 : Points(h));
             } else {
-                const int below = Below(own, h);
+                const int below = HeldBelow(own, h);
                 if (!IsCard(below)) continue;
                 second.Offer(below, (so.CountInSuit(s) == 0 || own.CountInSuit(s) == 1) ? Points(below) : 2);
             }
@@ -154,7 +149,7 @@ int SmearForPartner(OpenSecond& o) {
     RunningBest third;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) == 0 || so.CountInSuit(s) != 0) continue;
-        const int h = TopOf(own, s);
+        const int h = HighestHeld(own, s);
         third.Offer(h, Points(h));
     }
     if (second.card == NO_CARD || Points(third.card) >= 10) return third.card;
@@ -177,8 +172,8 @@ int DiscardLow(OpenSecond& o) {
             best.Offer(cand, 6 - Order(cand));
             continue;
         }
-        const int soTop = TopOf(so, s);
-        const int soLow = LowOf(so, s);
+        const int soTop = HighestHeld(so, s);
+        const int soLow = LowestHeld(so, s);
         if (a == b && (a == 2 || a == 3) && Beats(A[0], soLow)) continue;
         const int step = a - b > 1 ? 2 : 1;
         if (step == 1 && !Beats(soTop, A[0])) continue;
@@ -196,9 +191,10 @@ int DiscardLow(OpenSecond& o) {
     if (IsCard(best.card)) return best.card;
     int last = NO_CARD;
     for (int s = 0; s < 4; ++s) {
-        if (so.CountInSuit(s) == 0 || !Beats(TopOf(own, s), TopOf(so, s))) continue;
+        if (so.CountInSuit(s) == 0 || !Beats(HighestHeld(own, s), HighestHeld(so, s))) continue;
         int K = own.ChooseCardByScore2(s);
-        if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !so.IsTopCard(TopOf(so, SuitOf(K)), -1, -1)) K = NO_CARD;
+        if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !so.IsTopCard(HighestHeld(so, SuitOf(K)), -1, -1))
+            K = NO_CARD;
         last = K;
     }
     return last;
@@ -259,8 +255,8 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
         RunningBest best;
         for (int s = 0; s < 4; ++s) {
             if (s == o.type || own.CountInSuit(s) != 1 || so.CountInSuit(s) == 0) continue;
-            if (!IsTop(own, TopOf(so, s))) continue;
-            const int low = LowOf(own, s);
+            if (!IsTop(own, HighestHeld(so, s))) continue;
+            const int low = LowestHeld(own, s);
             best.Offer(low, 11 - Points(low));
         }
         if (IsCard(best.card)) return best.card;
@@ -268,7 +264,8 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
             RunningBest high;
             for (int s = 0; s < 4; ++s) {
                 if (s == o.type || own.CountInSuit(s) == 0) continue;
-                if (so.CountInSuit(s) == 0 || !IsTop(own, TopOf(so, s))) high.Offer(TopOf(own, s), Points(TopOf(own, s)));
+                if (so.CountInSuit(s) == 0 || !IsTop(own, HighestHeld(so, s)))
+                    high.Offer(HighestHeld(own, s), Points(HighestHeld(own, s)));
             }
             if (IsCard(high.card)) {
                 own.forcedCard = high.card;
@@ -278,12 +275,12 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
         }
         return NO_CARD;
     }
-    if (own.IsTopCard(o.led, TopOf(so, o.suit), -1)) return NO_CARD;
+    if (own.IsTopCard(o.led, HighestHeld(so, o.suit), -1)) return NO_CARD;
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) == 0) continue;
-        const int h = TopOf(own, s);
-        if (so.CountInSuit(s) == 0 || !Beats(h, TopOf(so, s))) best.Offer(h, Points(h));
+        const int h = HighestHeld(own, s);
+        if (so.CountInSuit(s) == 0 || !Beats(h, HighestHeld(so, s))) best.Offer(h, Points(h));
     }
     if (T == 0 || Points(best.card) > 4) return best.card;
     const int P = own.PickCardBelowWinner(false);
@@ -295,10 +292,10 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
 int SoloistLedDefenderHolds(OpenSecond& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int H = TopOf(own, o.suit);
-    const int B = Above(own, o.led);
-    const int SH = TopOf(so, o.suit);
-    const int L = LowOf(own, o.suit);
+    const int H = HighestHeld(own, o.suit);
+    const int B = HeldAbove(own, o.led);
+    const int SH = HighestHeld(so, o.suit);
+    const int L = LowestHeld(own, o.suit);
     int A[11];
     const int a = own.CollectSuit(o.suit, true, A);
     const int b = so.CountInSuit(o.suit);

@@ -9,11 +9,6 @@ using namespace suit;
 
 namespace {
 
-int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
-int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
-bool IsTrumpAce(int c) { return IsCard(c) && c == TrumpSuitCard(ACE); }
-bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
-
 // T1: no trump, the partner holds the trump trick: smear.
 int SmearIntoTrumpTrick(ThirdWords& w) {
     CPlayer& p = w.p;
@@ -51,7 +46,7 @@ int SmearIntoTrumpTrick(ThirdWords& w) {
         if (IsCard(rich.card)) return rich.card;
     }
     const int c = p.ChooseCardByScore3(w.tp, true);
-    return Allowed(p, c) ? c : p.SuitCascadeFallback(FALLBACK_THIRD_SMEAR, false);
+    return MayPlay(p, c) ? c : p.SuitCascadeFallback(FALLBACK_THIRD_SMEAR, false);
 }
 
 // T2: no trump, the soloist holds the trump trick: throw off.
@@ -62,7 +57,7 @@ int ThrowOffUnderTrump(ThirdWords& w) {
     K = NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
-        const int L = LowOf(p, s);
+        const int L = LowestHeld(p, s);
         if (IsCard(L) && !IsTop(p, L) && (K == NO_CARD || Order(L) < Order(K))) K = L;
     }
     return IsCard(K) ? K : p.ChooseCardByScore(11, -1, false);
@@ -90,7 +85,7 @@ int TrumpUnderPartner(ThirdWords& w) {
             result = (IsJack(A) || Points(A) < Points(D)) ? D : A;
         }
     }
-    return Allowed(p, result) ? result : p.SuitCascadeFallback(FALLBACK_THIRD_TRUMP, true);
+    return MayPlay(p, result) ? result : p.SuitCascadeFallback(FALLBACK_THIRD_TRUMP, true);
 }
 
 // T4 rule 3: taking with the highest trump.
@@ -113,7 +108,7 @@ int TakeWithHighest(ThirdWords& w, int H, int L, int B, int W, int R, int A) {
         return D;
     }
     if (!IsJack(A)) return H;
-    if (Order(H) - Order(A) < 2) return CoinFlipReplaces() ? H : A;
+    if (Order(H) - Order(A) < 2) return CoinHeads() ? H : A;
     return A;
 }
 
@@ -164,7 +159,7 @@ int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
     const int Y = p.NextLowerInSuit(X, true);
     if (!Beats(X, w.S)) {
         const int c = p.PickLowCardAnySuit(led);
-        return IsCard(c) ? c : LowOf(p, led);
+        return IsCard(c) ? c : LowestHeld(p, led);
     }
     if (!IsTop(p, X) || rest < 1) return X;
     if ((IsCard(A) && !p.MayHoldSuit(w.partnerSeat, led)) ||
@@ -180,11 +175,11 @@ int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
         const int c = p.ChooseOpponentFollowCard(w.S);
         if (IsCard(c)) return c;
     } else if (p.GetHeldRankNeighbour(NO_CARD, NO_CARD) == NO_CARD) {
-        const int Z = Below(p, X);
+        const int Z = HeldBelow(p, X);
         return Beats(Z, w.S) ? Z : X;
     }
     (void)n;
-    return LowOf(p, led);
+    return LowestHeld(p, led);
 }
 
 // 5.223 F3: the soloist led and the partner holds the trick.
@@ -193,9 +188,9 @@ int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
     const int led = w.led;
     int X = p.PickLowCardOfSuit(led);
     if (n >= 2 && p.HasCard(CardCodeOf(ACE, led)) && !p.HasCard(CardCodeOf(TEN, led)) && !IsCardGone(led, TEN, p.seat))
-        X = Below(p, CardCodeOf(ACE, led));
+        X = HeldBelow(p, CardCodeOf(ACE, led));
     if (IsTrump(w.P) || !p.MayHoldSuit(w.soloistSeat, led)) return X;
-    const int Y = Below(p, X);
+    const int Y = HeldBelow(p, X);
     const int W = SameSuit(w.first, w.second) ? (Beats(w.second, w.first) ? w.second : w.first) : w.first;
     const int total = base + w.tp;
     if (IsCard(Y) && p.IsTopCard(X, W, -1)) {
@@ -211,8 +206,8 @@ int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
     CPlayer& p = w.p;
     const int R = p.ChooseOpponentFollowCard(w.S);
     if ((w.tp + base < 31 && Points(X) + base > 30) || Points(X) + base > 59) return X;
-    if (IsCard(R) && !CoinFlipReplaces()) return R;
-    const int Z = Below(p, X);
+    if (IsCard(R) && !CoinHeads()) return R;
+    const int Z = HeldBelow(p, X);
     if (IsTop(p, X) && Points(X) < 10 && p.IsSuitGuarded(SuitOf(X), 1, false) &&
         p.GetHeldRankNeighbour(X, -1) == NO_CARD && IsCard(Z))
         return Z;
@@ -224,7 +219,7 @@ int SoloistHoldsPartnerLead(ThirdWords& w, int X, int A, int n, int rest, int ba
     CPlayer& p = w.p;
     const int led = w.led;
     if (rest > 0 && Beats(X, w.S) && IsTop(p, X)) {
-        const int Z = Below(p, X);
+        const int Z = HeldBelow(p, X);
         if (w.tp < 5 && Points(X) + base < 60) {
             if (Order(X) - Order(Z) <= 1) return X;
             if (IsCard(A)) return A;

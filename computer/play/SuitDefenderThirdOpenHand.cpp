@@ -12,11 +12,6 @@ using namespace suit;
 
 namespace {
 
-int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
-int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
-int Below(const CPlayer& p, int c) { return p.NextLowerInSuit(c, false); }
-int Above(const CPlayer& p, int c) { return p.NextHigherInSuit(c); }
-
 struct OpenThird {
     CPlayer& own;
     CPlayer& so;
@@ -37,12 +32,11 @@ int PartnerHoldsTrumpLead(OpenThird& o) {
         if (s == o.type || m == 0) continue;
         int B[11];
         const int n = o.so.CollectSuit(s, true, B);
-        const int H = TopOf(own, s);
+        const int H = HighestHeld(own, s);
         int cand = NO_CARD;
         if (n == 0)
             cand = H;
-        else if (n == 1)
-            cand = Beats(H, B[0]) ? Below(own, H) : H;
+        else if (n == 1) cand = Beats(H, B[0]) ? HeldBelow(own, H) : H;
         else if (m >= n && Beats(B[0], H))
             cand = H;
         best.Offer(cand, n >= 2 ? Points(cand) : Points(own.GetNextHigherHeld(cand)));
@@ -53,14 +47,14 @@ int PartnerHoldsTrumpLead(OpenThird& o) {
 // A2: the partner holds the trick in the led side suit.
 int PartnerHoldsSideLead(OpenThird& o) {
     CPlayer& own = o.own;
-    const int H = TopOf(own, o.led);
+    const int H = HighestHeld(own, o.led);
     const int m = own.CountInSuit(o.led);
     if (m > 0) {
         const int n = o.so.CountInSuit(o.led);
-        const int SH = TopOf(o.so, o.led);
-        const int H2 = Below(own, H);
+        const int SH = HighestHeld(o.so, o.led);
+        const int H2 = HeldBelow(own, H);
         if (n >= 2) {
-            const int A = Above(own, SH);
+            const int A = HeldAbove(own, SH);
             if (H2 == NO_CARD) return H;
             if (A == NO_CARD) return H2;
             if (A != H) return H;
@@ -73,7 +67,7 @@ int PartnerHoldsSideLead(OpenThird& o) {
     for (int s = 0; s < 4; ++s) {
         if (own.CountInSuit(s) == 0) continue;
         const int X = own.PickLowCardOfSuit(s);
-        const int Y = Below(own, X);
+        const int Y = HeldBelow(own, X);
         const int Z = o.so.PickLowCardOfSuit(s);
         if (Order(Y) >= Order(Z)) best.Offer(X, Points(X));
     }
@@ -106,9 +100,9 @@ int DiscardUnderTrump(OpenThird& o) {
             const int m = own.CountInSuit(s);
             if (s == o.type || m == 0) continue;
             const int n = o.so.CountInSuit(s);
-            const int H = TopOf(own, s);
-            const int SH = TopOf(o.so, s);
-            const int L = LowOf(own, s);
+            const int H = HighestHeld(own, s);
+            const int SH = HighestHeld(o.so, s);
+            const int L = LowestHeld(own, s);
             const bool ruleA = (n > 0 && Beats(SH, H) && !o.so.IsTopCard(SH, -1, -1)) || m == 1;
             if (ruleA) {
                 if (n > 0 && m <= 1) continue;
@@ -119,7 +113,7 @@ int DiscardUnderTrump(OpenThird& o) {
                 int out[11];
                 const int k = own.CollectSuit(s, false, out);
                 if (n == m && n >= 1 && n <= k && Order(out[n - 1]) < Order(L)) continue;
-                if (m <= 2 && Beats(H, LowOf(o.so, s))) continue;
+                if (m <= 2 && Beats(H, LowestHeld(o.so, s))) continue;
             }
             const bool f = SH == NO_CARD || Beats(SH, H);
             if (n > 0 && !(m >= 2 && f)) continue;
@@ -138,25 +132,25 @@ int DiscardUnderTrump(OpenThird& o) {
 // A5: the soloist holds the trick in the led side suit.
 int SoloistHoldsSideLead(OpenThird& o) {
     CPlayer& own = o.own;
-    const int A = Above(own, o.S);
+    const int A = HeldAbove(own, o.S);
     if (IsCard(A)) {
         int B[11];
         const int n = o.so.CollectSuit(o.led, true, B);
         int X = NO_CARD;
         int D = A;
         if (n == 0) {
-            D = TopOf(own, o.led);
+            D = HighestHeld(own, o.led);
         } else if (n == 1) {
-            X = Above(own, B[0]);
+            X = HeldAbove(own, B[0]);
             if (IsCard(X)) {
-                const int H = TopOf(own, o.led);
+                const int H = HighestHeld(own, o.led);
                 if (Beats(H, X) && Beats(H, A)) D = H;
-                if (D == X) D = LowOf(own, o.led);
+                if (D == X) D = LowestHeld(own, o.led);
             }
         }
         return (D == X || IsTrump(D)) ? D : own.GetNextHigherHeld(D);
     }
-    if (own.CountInSuit(o.led) > 0) return LowOf(own, o.led);
+    if (own.CountInSuit(o.led) > 0) return LowestHeld(own, o.led);
     if (o.T > 0) {
         const int R = own.ChooseCardByRunScore(false);
         const int G = o.so.NextHigherInSuit(R);
@@ -192,18 +186,19 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
         if (Beats(o.P, o.S)) {
             int ten = NO_CARD;
             for (int s = 0; s < 4; ++s)
-                if (s != o.type && own.CountInSuit(s) == 1 && GetCardRank(TopOf(own, s)) == TEN) ten = TopOf(own, s);
+                if (s != o.type && own.CountInSuit(s) == 1 && GetCardRank(HighestHeld(own, s)) == TEN)
+                    ten = HighestHeld(own, s);
             if (IsCard(ten)) return ten;
             RunningBest best;
             for (int s = 0; s < 4; ++s) {
                 if (s == o.type || own.CountInSuit(s) == 0) continue;
-                const int h = TopOf(own, s);
-                if (o.so.CountInSuit(s) == 0 || Beats(TopOf(o.so, s), h)) best.Offer(h, Points(h));
+                const int h = HighestHeld(own, s);
+                if (o.so.CountInSuit(s) == 0 || Beats(HighestHeld(o.so, s), h)) best.Offer(h, Points(h));
             }
             return best.card;
         }
         const int K = o.so.ChooseTrumpGameCard(true);
-        if (IsCard(K) && own.CountInSuit(SuitOf(K)) == 1 && Beats(TopOf(own, SuitOf(K)), K))
+        if (IsCard(K) && own.CountInSuit(SuitOf(K)) == 1 && Beats(HighestHeld(own, SuitOf(K)), K))
             return own.ChooseCardByScore2(SuitOf(K));
         return NO_CARD;
     }
@@ -228,10 +223,10 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
 // B2: the partner led and the soloist's card is no trump.
 int SoloistNoTrumpAfterPartner(OpenThird& o) {
     CPlayer& own = o.own;
-    const int HS = TopOf(o.so, o.led);
-    const int H = TopOf(own, o.led);
-    const int H2 = Below(own, H);
-    const int A = Above(own, HS);
+    const int HS = HighestHeld(o.so, o.led);
+    const int H = HighestHeld(own, o.led);
+    const int H2 = HeldBelow(own, H);
+    const int A = HeldAbove(own, HS);
     const int L = own.PickLowCardAnySuit(o.led);
     const bool sFollowed = SuitOf(o.S) == o.led;
     // A trump lead with only Jacks for trumps: he must follow with a Jack, which these rules,
@@ -247,7 +242,7 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
         for (int s = 0; s < 4; ++s) {
             const int m = own.CountInSuit(s);
             if (s == o.type || m == 0 || o.so.CountInSuit(s) != 0) continue;
-            const int h = TopOf(own, s);
+            const int h = HighestHeld(own, s);
             first.Offer(h, Points(h) + (m == 1 ? 3 : m));
         }
         if (Points(first.card) > 4) return first.card;
@@ -256,12 +251,12 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
             const int m = own.CountInSuit(s);
             if (s == o.type || m == 0) continue;
             const int n = o.so.CountInSuit(s);
-            const int h = Order(TopOf(own, s));
-            const int sh = Order(TopOf(o.so, s));
-            const int sl = Order(LowOf(o.so, s));
+            const int h = Order(HighestHeld(own, s));
+            const int sh = Order(HighestHeld(o.so, s));
+            const int sl = Order(LowestHeld(o.so, s));
             if (m >= 2 && n >= 2 && m >= n && h > sl) continue;
             if (n > 0 && ((m == 1 && n >= 2) || h >= sh)) continue;
-            const int D = TopOf(own, s);
+            const int D = HighestHeld(own, s);
             int value = 13 - Points(D);
             if (h < sh && m >= 3 && n == 3 && h >= 4)
                 value = 1;
@@ -272,14 +267,14 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
             second.Offer(D, value);
         }
         const int B = Points(second.card) > Points(first.card) ? second.card : first.card;
-        if (Points(B) > 4 && Beats(TopOf(o.so, SuitOf(B)), B)) return B;
+        if (Points(B) > 4 && Beats(HighestHeld(o.so, SuitOf(B)), B)) return B;
         RunningBest third;
         for (int s = 0; s < 4; ++s) {
-            const int sh = TopOf(o.so, s);
+            const int sh = HighestHeld(o.so, s);
             if (!IsCard(sh)) continue;
-            const int a = Above(own, sh);
+            const int a = HeldAbove(own, sh);
             if (!IsCard(a)) continue;
-            const int h = TopOf(own, s);
+            const int h = HighestHeld(own, s);
             if (h != a) third.Offer(h, Order(h));
         }
         return Points(third.card) > Points(B) ? third.card : B;

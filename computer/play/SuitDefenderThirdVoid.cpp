@@ -9,12 +9,6 @@ using namespace suit;
 
 namespace {
 
-int TopOf(const CPlayer& p, int s) { return p.PickHighestInSuit(s, true); }
-int LowOf(const CPlayer& p, int s) { return p.PickLowestInSuit(s, true); }
-bool Allowed(const CPlayer& p, int c) { return IsCard(c) && p.HasCard(c) && p.CanPlayCard(c, p.trickLeadCard); }
-
-int ScoreFallback(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
-
 // V1.1: no trump under the soloist's trick.
 int ThrowOffNoTrump(ThirdWords& w) {
     CPlayer& p = w.p;
@@ -44,7 +38,7 @@ int OverTrumpSoloist(ThirdWords& w) {
             const int K = p.ChooseTrumpGameCard(true);
             if (IsCard(K)) return p.MayHoldSuit(w.soloistSeat, SuitOf(K)) ? K : D;
             const int G = p.ChooseCardGeneral(false, false);
-            if (IsCard(G) && IsCard(LowOf(p, SuitOf(G)))) return LowOf(p, SuitOf(G));
+            if (IsCard(G) && IsCard(LowestHeld(p, SuitOf(G)))) return LowestHeld(p, SuitOf(G));
             if (w.T < w.out && w.T < 4 && IsCard(G)) return G;
             return p.ChooseCardByScore(4, O, false);
         }
@@ -54,7 +48,7 @@ int OverTrumpSoloist(ThirdWords& w) {
         const int K = p.ChooseTrumpGameCard(true);
         if (IsCard(K)) return K;
         const int G = p.ChooseCardGeneral(false, false);
-        if (IsCard(G) && p.CountInSuit(SuitOf(G)) > 2) return LowOf(p, SuitOf(G));
+        if (IsCard(G) && p.CountInSuit(SuitOf(G)) > 2) return LowestHeld(p, SuitOf(G));
         int M = p.ChooseCardByScore(4, O, false);
         if (IsCard(G) && IsCard(M) && Points(G) < Points(M)) M = G;
         return IsCard(M) ? M : ScoreFallback(p);
@@ -191,7 +185,7 @@ int IntoPartnersTrick(ThirdWords& w) {
     int D = NO_CARD;
     bool toSeven = false;
     if (!(SuitOf(w.second) == w.led || w.soloistLed)) {
-        D = TopOf(p, SuitOf(w.second));
+        D = HighestHeld(p, SuitOf(w.second));
         toSeven = IsCard(D) && Points(D) >= 5;
     }
     if (!toSeven) {
@@ -210,7 +204,7 @@ int IntoPartnersTrick(ThirdWords& w) {
     // 7.
     const int K2 = p.ChooseTrumpGameCard(true);
     if (!(Points(D) >= 10 || K2 == NO_CARD) && Points(K2) == Points(D)) D = K2;
-    return Allowed(p, D) ? D : p.SuitCascadeFallback(FALLBACK_THIRD_VOID, false);
+    return MayPlay(p, D) ? D : p.SuitCascadeFallback(FALLBACK_THIRD_VOID, false);
 }
 
 }  // namespace

@@ -51,25 +51,25 @@ struct Terms {
           next((p.seat + 1) % 3) {}
 };
 
-// Held by the player: the trump-suit card of a rank, or the suit card of a rank.
-inline bool Holds(const CPlayer& p, int suit, int rank) {
-    return suit >= 0 && suit <= 3 && rank >= 0 && rank <= 7 && p.handInfo.RankTable[suit][rank] != -1;
-}
 // Neither held nor gone for the player's seat.
 inline bool IsOutFor(const CPlayer& p, int suit, int rank) {
     return !Holds(p, suit, rank) && !IsCardGone(suit, rank, p.seat);
 }
 inline bool IsTop(const CPlayer& p, int card) { return p.IsTopCard(card, -1, -1); }
+// The Ace of the trump suit.
+inline bool IsTrumpAce(int card) { return IsCard(card) && card == TrumpSuitCard(ACE); }
+// The last rule of a cascade: the card the scores choose.
+inline int ScoreFallback(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
 
 // A running best by priority: a greater priority replaces the kept card, an equal one by the
-// coin flip of the rules (the newcomer wins when Rand() % 2 is 0).
+// coin flip of the rules (the newcomer wins on heads).
 struct RunningBest {
     int card = NO_CARD;
     int priority = -1;
     explicit RunningBest(int start = -1) : priority(start) {}
     void Offer(int candidate, int value) {
         if (!IsCardCode(candidate) || value < 0) return;
-        if (value > priority || (value == priority && CoinFlipReplaces())) {
+        if (value > priority || (value == priority && CoinHeads())) {
             card = candidate;
             priority = value;
         }

@@ -24,8 +24,6 @@ bool TenHeldOrGone(const CPlayer& p, int suit) { return Holds(p, suit, TEN) || I
 // The trump Ten neither held nor gone.
 bool TrumpTenOut(const CPlayer& p) { return IsOutFor(p, g_Game.GameType, TEN); }
 
-bool IsTrumpAce(int card) { return IsCard(card) && card == TrumpSuitCard(ACE); }
-
 int SuitLedMark(int suit) {
     if (suit < 0 || suit > 3) return 0;
     return g_ComputerFrame.LedMarks()[suit];
@@ -86,211 +84,214 @@ int SecondFollow(Second& k) {
     return Points(lw) < 10 ? lw : p.PickLowCardAnySuit(S);
 }
 
-// III. Void in the led side suit: ruff or throw off.
-int SecondVoid(Second& k) {
-    CPlayer& p = k.p;
-    const Terms& t = k.t;
-    const int S = k.S, p1 = k.p1, pts = k.pts, type = t.type;
-    // 1.
-    if (t.H == 0) {
-        const int c = p.ChooseTrumpGameCard(true);
-        return IsCard(c) ? c : p.ChooseCardByScore(11, -1, false);
+// What the void second hand works out at step 2: the trumps still out (list0, list1), the card
+// below the winner w and the trump below it wb, the highest trump hi and the one below it hb, the
+// lowest trump, whether the third hand may hold the led suit and the trumps, and D: he may ruff
+// over a trump that is not on top.
+struct VoidWords {
+    Second& k;
+    CPlayer& p;
+    const Terms& t;
+    int list0, list1, w, wb, hi, hb, lowest;
+    bool thirdMayS, thirdMayTrump, D;
+};
+
+// 8. A high card led: the highest trump, or on to 7.
+int SecondVoidHighCardLed(const VoidWords& v, int& step) {
+    int x = NO_CARD;
+    if (!IsTop(v.p, v.hi) || v.t.N > 8) {
+        if (Order(v.w) > Order(v.list1)) x = v.hi;
+        else step = 7;
+    } else {
+        x = Order(v.w) <= Order(v.list0) ? v.hi : v.w;
     }
-    // 2.
-    int list[11];
-    const int n = p.CollectSuit(type, false, list);
-    const int list0 = n > 0 ? list[0] : NO_CARD;
-    const int list1 = n > 1 ? list[1] : NO_CARD;
-    const int w = p.PickCardBelowWinner(false);
-    const int wb = p.PickTrumpBelow(w);
-    const int hi = p.PickHighestInSuit(-1, true);
-    const int hb = p.PickTrumpBelow(hi);
-    const int lowest = p.PickLowestInSuit(-1, true);
-    const bool thirdMayS = p.MayHoldSuit(k.third, S);
-    const bool thirdMayTrump = p.MayHoldSuit(k.third, type);
-    const bool D = !thirdMayS && thirdMayTrump && !IsTop(p, hi);
-    // 3.
-    if (!D && t.H > 1 && t.O == 1 && IsTop(p, hi)) return Order(list0) > Order(hb) ? lowest : hb;
-    // 4.
-    if (t.H == 2 && t.O > 1 && !IsTop(p, hi)) return lowest;
-    // 5.
-    if (!D) {
-        if (pts < 61) return pts + p1 + Points(hi) >= 61 ? hi : w;
-        if (LeadCount(S) == 0) return w;
+    if (step == 8) step = 9;
+    return x;
+}
+
+// 7. A ruff that wins.
+int SecondVoidWinningRuff(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int p1 = v.k.p1, w = v.w, wb = v.wb, hi = v.hi;
+    int x = NO_CARD;
+    if (!v.thirdMayS) {
+        if (p1 > 9) {
+            x = Order(v.lowest) > 4 ? p.ChooseTrumpGameCard(true) : v.lowest;
+            if (IsJack(v.hb)) x = v.hb;
+            if (IsTop(p, hi)) x = hi;
+        }
+        return x;
     }
+    x = p.ChooseTrumpGameCard(true);
+    if (x != NO_CARD && p1 <= 9) return x;
+    if (p.IsTopCard(v.hb, hi, -1)) return (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
+    if (t.J < 2 || t.N < 9 || !Holds(p, t.type, ACE)) {
+        if (!v.thirdMayTrump && Points(w) >= 10 && !IsTop(p, w)) return w;
+        const int r = p.ChooseLowTrump();
+        x = w;
+        if ((Points(w) >= 10 || Points(v.k.c1) >= 10) && LeadCount(v.k.S) != 0) {
+            if (!IsTop(p, hi)) x = IsCard(r) ? r : v.lowest;
+            else if (t.O > 1 && p.IsTopCard(wb, hi, -1)) x = hi;
+        }
+        if (t.O == 1 && !IsTop(p, hi)) x = Points(w) > 0 ? w : hi;
+        return x;
+    }
+    const int nh = p.GetNextHigherHeld(v.lowest);
+    const int y = p.handInfo.SmallCards[DIAMONDS][JACK] == -1 ? nh : hi;
+    const int usual = (SuitLedMark(v.k.S) && IsTop(p, hi)) ? y : w;
+    return (t.H >= 6 && t.N <= 7) ? nh : usual;
+}
+
+// 9, when no trump is chosen yet: the spare trump's next higher one, a Jack over a top card led,
+// else by the trumps held; c is the cheap winner the settling may fall back on.
+int SecondVoidFindRuff(const VoidWords& v, int& c) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int w = v.w, wb = v.wb, hi = v.hi, c1 = v.k.c1;
+    c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
+    if (c != w && (!Holds(p, t.type, ACE) || TenHeldOrGone(p, t.type))) c = p.PickCardAboveInTrumps(c, true);
+    const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
+    int x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
+    if (!v.thirdMayTrump && !IsTop(p, x)) {
+        x = p.PickCardBelowWinner(true);
+    } else if (IsTop(p, c1) && GetCardRank(c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
+               v.thirdMayTrump) {
+        if (v.k.p1 < 5) {
+            const int cj = p.ChooseCardWithRandomJack(-1, true);
+            if (!IsJack(cj)) x = cj;
+        } else {
+            x = p.PickRandomJack(0);
+        }
+    }
+    if (x != NO_CARD) return x;
+    if (t.H == 1) return hi;
+    if (!IsTop(p, hi) && hi != w) return w;
+    if (!IsJack(hb3) && c != w) return hb3;
+    return w;
+}
+
+// 9. Settling the ruff; true when the card is chosen.
+bool SecondVoidSettleRuff(const VoidWords& v, int x, int& card) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    int c = NO_CARD;
+    if (x == NO_CARD) x = SecondVoidFindRuff(v, c);
+    if (Order(x) > 4 && v.k.p1 < 10) {
+        if (!v.thirdMayTrump || v.thirdMayS) {
+            if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
+        } else {
+            const int g = p.ChooseTrumpGameCard(true);
+            if (IsCard(g)) {
+                card = g;
+                return true;
+            }
+            x = p.ChooseCardWithRandomJack(-1, true);
+        }
+    }
+    card = x;
+    return IsCard(x);
+}
+
+// 6 to 9: whether the trick is worth a ruff and with which trump; true when the card is chosen.
+bool SecondVoidRuff(const VoidWords& v, int& card) {
+    const int p1 = v.k.p1, pts = v.k.pts;
     // 6.
     int step = 10;
     int x = NO_CARD;
-    if (pts < 61 && pts + p1 + Points(w) > 60)
+    if (pts < 61 && pts + p1 + Points(v.w) > 60) {
         step = p1 > 4 ? 8 : 7;
-    else if (p1 > 4)
+    } else if (p1 > 4) {
         step = 8;
-    else if (t.H == 1 && t.N == 2 && !IsTop(p, hi))
-        return w;
-    // 8. A high card led.
-    if (step == 8) {
-        if (!IsTop(p, hi) || t.N > 8) {
-            if (Order(w) > Order(list1))
-                x = hi;
-            else
-                step = 7;
-        } else {
-            x = Order(w) <= Order(list0) ? hi : w;
-        }
-        if (step == 8) step = 9;
+    } else if (v.t.H == 1 && v.t.N == 2 && !IsTop(v.p, v.hi)) {
+        card = v.w;
+        return true;
     }
-    // 7. A ruff that wins.
+    if (step == 8) x = SecondVoidHighCardLed(v, step);
     if (step == 7) {
-        if (!thirdMayS) {
-            if (p1 > 9) {
-                x = Order(lowest) > 4 ? p.ChooseTrumpGameCard(true) : lowest;
-                if (IsJack(hb)) x = hb;
-                if (IsTop(p, hi)) x = hi;
-            }
-        } else {
-            x = p.ChooseTrumpGameCard(true);
-            if (x == NO_CARD || p1 > 9) {
-                if (p.IsTopCard(hb, hi, -1)) {
-                    x = (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
-                } else if (t.J < 2 || t.N < 9 || !Holds(p, type, ACE)) {
-                    if (thirdMayTrump || Points(w) < 10 || IsTop(p, w)) {
-                        const int r = p.ChooseLowTrump();
-                        x = w;
-                        if ((Points(w) >= 10 || Points(k.c1) >= 10) && LeadCount(S) != 0) {
-                            if (!IsTop(p, hi))
-                                x = IsCard(r) ? r : lowest;
-                            else if (t.O > 1 && p.IsTopCard(wb, hi, -1))
-                                x = hi;
-                        }
-                        if (t.O == 1 && !IsTop(p, hi)) x = Points(w) > 0 ? w : hi;
-                    } else {
-                        x = w;
-                    }
-                } else {
-                    const int nh = p.GetNextHigherHeld(lowest);
-                    const int y = p.handInfo.SmallCards[DIAMONDS][JACK] == -1 ? nh : hi;
-                    const int usual = (SuitLedMark(S) && IsTop(p, hi)) ? y : w;
-                    x = (t.H >= 6 && t.N <= 7) ? nh : usual;
-                }
-            }
-        }
+        x = SecondVoidWinningRuff(v);
         step = 9;
     }
-    // 9. Settling the ruff.
-    if (step == 9) {
-        int c = NO_CARD;
-        if (x == NO_CARD) {
-            c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
-            if (c != w && (!Holds(p, type, ACE) || TenHeldOrGone(p, type))) c = p.PickCardAboveInTrumps(c, true);
-            const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
-            x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
-            if (!thirdMayTrump && !IsTop(p, x)) {
-                x = p.PickCardBelowWinner(true);
-            } else if (IsTop(p, k.c1) && GetCardRank(k.c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
-                       thirdMayTrump) {
-                if (p1 < 5) {
-                    const int cj = p.ChooseCardWithRandomJack(-1, true);
-                    if (!IsJack(cj)) x = cj;
-                } else {
-                    x = p.PickRandomJack(0);
-                }
-            }
-            if (x == NO_CARD) {
-                if (t.H == 1)
-                    x = hi;
-                else if (!IsTop(p, hi) && hi != w)
-                    x = w;
-                else if (!IsJack(hb3) && c != w)
-                    x = hb3;
-                else
-                    x = w;
-            }
+    return step == 9 && SecondVoidSettleRuff(v, x, card);
+}
+
+// 10. A cheap card to throw off.
+int SecondVoidCheapThrowOff(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int g = p.ChooseTrumpGameCard(true);
+    const int ts = SuitOf(g);
+    if (IsCard(g) && Points(g) < 5 && Points(v.k.c1) < 5 && !Holds(p, ts, TEN) &&
+        ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
+        return g;
+    return NO_CARD;
+}
+
+// 11. The Ace or Ten of the led suit still in play.
+int SecondVoidAceOrTenOut(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int S = v.k.S, w = v.w, wb = v.wb;
+    if (IsCardGone(S, ACE, p.seat) && IsCardGone(S, TEN, p.seat)) return NO_CARD;
+    int y = w;
+    if (IsCard(wb) && (IsTop(p, w) || t.H >= 3) && (IsJack(w) || Points(w) >= 10))
+        y = Order(w) == Order(wb) + 1 ? w : wb;
+    int weak = -1, weakCount = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (s == t.type || p.CountInSuit(s) == 0 || p.ChooseTrumpGameHelper(s)) continue;
+        weak = s;
+        ++weakCount;
+    }
+    if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, p.PickHighestInSuit(weak, true)))
+        y = p.PickLowCardAnySuit(weak);
+    if (Points(y) < 10) {
+        if (!v.thirdMayTrump && !IsTop(p, v.hi)) y = p.PickCardBelowWinner(false);
+    } else if (TrumpTenOut(p) && t.O < t.H) {
+        if (IsCard(p.PickTrumpBelow(y))) y = p.PickTrumpBelow(y);
+    } else if (!v.thirdMayS) {
+        y = v.lowest;
+    }
+    return y;
+}
+
+// 14. More trumps held than out.
+int SecondVoidMoreTrumps(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int w = v.w, hi = v.hi;
+    if (t.O == 1 && IsTop(p, hi)) return hi;
+    const int cnt = p.CountOutstanding(v.k.S);
+    const bool allThree = Holds(p, t.type, ACE) && Holds(p, t.type, TEN) && Holds(p, t.type, KING);
+    int c = NO_CARD;
+    if (cnt < 3 && !allThree) {
+        c = (v.thirdMayTrump && !v.thirdMayS) ? v.wb : w;
+        if (Points(w) >= 10 && IsCard(p.PickTrumpBelow(w))) c = p.PickTrumpBelow(w);
+        if ((c == NO_CARD || !IsTop(p, c)) && (!v.thirdMayTrump || v.thirdMayS)) {
+            if (IsTrumpAce(c) && TrumpTenOut(p)) c = p.PickTrumpBelow(c);
+        } else if (t.H > 1 && t.H < g_Game.TrumpCount) {
+            c = IsCard(p.PickCardAboveInTrumps(p.FirstMissingJack(), true)) ? v.lowest : NO_CARD;
         }
-        if (Order(x) > 4 && p1 < 10) {
-            if (!thirdMayTrump || thirdMayS) {
-                if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
-            } else {
-                const int g = p.ChooseTrumpGameCard(true);
-                if (IsCard(g)) return g;
-                x = p.ChooseCardWithRandomJack(-1, true);
-            }
-        }
-        if (IsCard(x)) return x;
+    } else {
+        const int nb = p.NextLowerInSuit(w, false);
+        if (!IsTop(p, w)) c = v.thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
+        else c = p.IsTopCard(nb, w, -1) ? w : v.lowest;
     }
-    // 10. A cheap card to throw off.
-    {
-        const int g = p.ChooseTrumpGameCard(true);
-        const int ts = SuitOf(g);
-        if (IsCard(g) && Points(g) < 5 && Points(k.c1) < 5 && !Holds(p, ts, TEN) &&
-            ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
-            return g;
-    }
-    // 11. The Ace or Ten of the led suit still in play.
-    if (!IsCardGone(S, ACE, p.seat) || !IsCardGone(S, TEN, p.seat)) {
-        int y = w;
-        if (IsCard(wb) && (IsTop(p, w) || t.H >= 3) && (IsJack(w) || Points(w) >= 10))
-            y = Order(w) == Order(wb) + 1 ? w : wb;
-        int weak = -1, weakCount = 0;
-        for (int s = 0; s < 4; ++s) {
-            if (s == type || p.CountInSuit(s) == 0 || p.ChooseTrumpGameHelper(s)) continue;
-            weak = s;
-            ++weakCount;
-        }
-        if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, p.PickHighestInSuit(weak, true)))
-            y = p.PickLowCardAnySuit(weak);
-        if (Points(y) < 10) {
-            if (!thirdMayTrump && !IsTop(p, hi)) y = p.PickCardBelowWinner(false);
-        } else if (TrumpTenOut(p) && t.O < t.H) {
-            if (IsCard(p.PickTrumpBelow(y))) y = p.PickTrumpBelow(y);
-        } else if (!thirdMayS) {
-            y = lowest;
-        }
-        if (IsCard(y)) return y;
-    }
-    // 12. No trump out.
-    if (t.H == g_Game.TrumpCount) {
-        if (t.N == 2) return hi;
-        const int ten = p.PickUnguardedTen();
-        return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
-    }
-    // 13.
-    bool toFifteen = false;
-    if (t.H < 3 && p1 < 5) {
-        const int g = p.ChooseTrumpGameCard(true);
-        if (IsCard(g) && Points(g) == 0) return g;
-        toFifteen = true;
-    }
-    // 14.
-    if (!toFifteen && t.O < t.H && t.H > 2) {
-        if (t.O == 1 && IsTop(p, hi)) return hi;
-        const int cnt = p.CountOutstanding(S);
-        const bool allThree = Holds(p, type, ACE) && Holds(p, type, TEN) && Holds(p, type, KING);
-        int c = NO_CARD;
-        if (cnt < 3 && !allThree) {
-            c = (thirdMayTrump && !thirdMayS) ? wb : w;
-            if (Points(w) >= 10 && IsCard(p.PickTrumpBelow(w))) c = p.PickTrumpBelow(w);
-            if ((c == NO_CARD || !IsTop(p, c)) && (!thirdMayTrump || thirdMayS)) {
-                if (IsTrumpAce(c) && TrumpTenOut(p)) c = p.PickTrumpBelow(c);
-            } else if (t.H > 1 && t.H < g_Game.TrumpCount) {
-                c = IsCard(p.PickCardAboveInTrumps(p.FirstMissingJack(), true)) ? lowest : NO_CARD;
-            }
-        } else {
-            const int nb = p.NextLowerInSuit(w, false);
-            if (!IsTop(p, w))
-                c = thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
-            else
-                c = p.IsTopCard(nb, w, -1) ? w : lowest;
-        }
-        if (IsCard(c)) return c;
-    }
-    // 15. The last rule.
-    if (thirdMayTrump && !thirdMayS) {
-        if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && wb != TrumpSuitCard(TEN) && !IsCardGone(type, TEN, p.seat))
+    return c;
+}
+
+// 15. The last rule.
+int SecondVoidLastRule(const VoidWords& v) {
+    CPlayer& p = v.p;
+    const Terms& t = v.t;
+    const int w = v.w;
+    if (v.thirdMayTrump && !v.thirdMayS) {
+        if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && v.wb != TrumpSuitCard(TEN) &&
+            !IsCardGone(t.type, TEN, p.seat))
             return w;
         return p.ChooseCardWithRandomJack(-1, true);
     }
     int found = NO_CARD;
-    if (pts + Points(w) + p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
+    if (v.k.pts + Points(w) + v.k.p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
         int c = w;
         while (Points(c) > 4 && IsCard(p.PickTrumpBelow(c))) c = p.PickTrumpBelow(c);
         found = c;
@@ -304,6 +305,62 @@ int SecondVoid(Second& k) {
     return IsCard(found) ? found : w;
 }
 
+// III. Void in the led side suit: ruff or throw off.
+int SecondVoid(Second& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int S = k.S, p1 = k.p1, pts = k.pts, type = t.type;
+    // 1.
+    if (t.H == 0) {
+        const int c = p.ChooseTrumpGameCard(true);
+        return IsCard(c) ? c : p.ChooseCardByScore(11, -1, false);
+    }
+    // 2.
+    int list[11];
+    const int n = p.CollectSuit(type, false, list);
+    const int w = p.PickCardBelowWinner(false);
+    const int wb = p.PickTrumpBelow(w);
+    const int hi = p.PickHighestInSuit(-1, true);
+    const int hb = p.PickTrumpBelow(hi);
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const bool thirdMayS = p.MayHoldSuit(k.third, S);
+    const bool thirdMayTrump = p.MayHoldSuit(k.third, type);
+    const int list0 = n > 0 ? list[0] : NO_CARD;
+    const int list1 = n > 1 ? list[1] : NO_CARD;
+    const bool D = !thirdMayS && thirdMayTrump && !IsTop(p, hi);
+    const VoidWords v{k, p, t, list0, list1, w, wb, hi, hb, lowest, thirdMayS, thirdMayTrump, D};
+    // 3.
+    if (!D && t.H > 1 && t.O == 1 && IsTop(p, hi)) return Order(list0) > Order(hb) ? lowest : hb;
+    // 4.
+    if (t.H == 2 && t.O > 1 && !IsTop(p, hi)) return lowest;
+    // 5.
+    if (!D) {
+        if (pts < 61) return pts + p1 + Points(hi) >= 61 ? hi : w;
+        if (LeadCount(S) == 0) return w;
+    }
+    int card = NO_CARD;
+    if (SecondVoidRuff(v, card)) return card;
+    card = SecondVoidCheapThrowOff(v);
+    if (IsCard(card)) return card;
+    card = SecondVoidAceOrTenOut(v);
+    if (IsCard(card)) return card;
+    // 12. No trump out.
+    if (t.H == g_Game.TrumpCount) {
+        if (t.N == 2) return hi;
+        const int ten = p.PickUnguardedTen();
+        return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
+    }
+    // 13.
+    if (t.H < 3 && p1 < 5) {
+        const int g = p.ChooseTrumpGameCard(true);
+        if (IsCard(g) && Points(g) == 0) return g;
+    } else if (t.O < t.H && t.H > 2) {
+        card = SecondVoidMoreTrumps(v);
+        if (IsCard(card)) return card;
+    }
+    return SecondVoidLastRule(v);
+}
+
 // ---------------------------------------------------------------- third hand
 
 struct Third {
@@ -311,8 +368,6 @@ struct Third {
     const Terms& t;
     int c1, c2, S1, S2, ow, tp, pts;
 };
-
-int TheLastRule(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
 
 // I. Trump led.
 int ThirdTrumpLed(Third& k) {
@@ -444,151 +499,147 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
     return NO_CARD;
 }
 
-// III. Void in the led side suit.
-int ThirdVoid(Third& k) {
+// What the void third hand works out at step 3: his suit card sc, the highest trump h, the card
+// below the winner w and the trump below it wb, and his lowest trump.
+struct ThirdVoidWords {
+    Third& k;
+    bool secondRuffed;
+    int lowest, sc, h, w, wb;
+};
+
+// 1. A cheap trick.
+int ThirdVoidCheapTrick(Third& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
-    const int type = t.type;
-    const bool secondRuffed = k.S2 == type;
-    const int lowest = p.PickLowestInSuit(-1, true);
-    // 1. A cheap trick.
-    {
-        const int g = p.ChooseTrumpGameCard(true);
-        if (IsCard(g) && k.tp + Points(g) < 10) {
-            int x = g;
-            const int w = p.PickCardBelowWinner(false);
-            if (t.H <= t.O && !IsTop(p, p.PickHighestInSuit(-1, true)) && Points(w) > 2 &&
-                CountAcesElsewhere(p.handInfo, type) > 1)
-                x = w;
-            return x;
-        }
-    }
-    // 2.
-    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
-    // 3.
-    const int sc = p.ChooseSoloistCardSuit();
-    const int h = p.PickHighestInSuit(-1, true);
+    const int g = p.ChooseTrumpGameCard(true);
+    if (!IsCard(g) || k.tp + Points(g) >= 10) return NO_CARD;
+    int x = g;
     const int w = p.PickCardBelowWinner(false);
-    const int wb = p.PickTrumpBelow(w);
-    // 4. Second hand ruffed.
-    if (secondRuffed) {
-        const int ab = p.PickCardAboveInTrumps(k.c2, true);
-        int x = NO_CARD;
-        if (ab == NO_CARD) {
-            x = p.ChooseCardByScore(4, lowest, false);
-        } else {
-            if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
-                x = Order(w) > Order(k.c2) ? w : ab;
-            } else if (Points(w) + k.pts + k.tp > 60 && Order(w) > Order(k.c2)) {
-                x = w;
-            } else if (k.tp > 4 && Order(sc) > Order(k.c2)) {
-                x = sc;
-            }
-            if (t.N == t.H) {
-                const int a2 = p.PickCardAboveInTrumps(k.c2, true);
-                x = (IsCard(a2) && !p.IsTopCard(w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
-            }
-        }
-        if (IsCard(x)) return x;
-        const int g = p.ChooseTrumpGameCard(true);
-        if (IsCard(g)) return g;
-        int s4 = p.ChooseCardByScore(4, -1, false);
-        if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
-            s4 = p.GetNextHigherHeld(ab);
-        } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
-            const int cj = p.ChooseCardWithRandomJack(-1, true);
-            if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
-        }
-        return s4;
-    }
-    // 5. Nobody ruffed, a trick of ten points or more.
-    if (k.tp > 9) {
-        int y = w;
-        if (IsTrumpAce(w) && TrumpTenOut(p)) y = IsTop(p, h) ? wb : (Order(sc) < 5 ? wb : sc);
-        int from = y;
-        if (IsTop(p, h))
-            from = sc;
-        else if (t.O < t.H && t.O > 1)
-            from = wb;
-        const int x = p.GetNextHigherHeld(from);
-        if (IsCard(x)) return x;
-    }
-    // 6. This trick decides the game.
-    if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
-        const int lead = p.ChooseLeadOrLastCard(-1);
-        if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
-            if (IsCard(w)) return w;
-    }
-    // 7. A card to throw off.
+    if (t.H <= t.O && !IsTop(p, p.PickHighestInSuit(-1, true)) && Points(w) > 2 &&
+        CountAcesElsewhere(p.handInfo, t.type) > 1)
+        x = w;
+    return x;
+}
+
+// 4. Second hand ruffed.
+int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int h = v.h, w = v.w, sc = v.sc;
+    const int ab = p.PickCardAboveInTrumps(k.c2, true);
     int x = NO_CARD;
-    {
-        const int g = p.ChooseTrumpGameCard(true);
-        const int ts = SuitOf(g);
-        const int top = p.PickHighestInSuit(ts, true);
-        const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
-        if (!skip && IsCard(g)) {
-            bool general = true;
-            if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || secondRuffed) {
-                if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) {
-                    x = p.PickUnguardedTen();
-                    general = false;
-                }
-            }
-            if (general) {
-                x = g;
-                const int below = p.NextLowerInSuit(top, false);
-                if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
-                    (below == NO_CARD || p.IsTopCard(below, top, -1)))
-                    x = p.PickUnguardedTen();
-            }
-        }
-    }
-    // 8.
-    if (secondRuffed && Order(k.c2) >= Order(h)) {
-        if (IsCard(x)) return x;
+    if (ab == NO_CARD) {
+        x = p.ChooseCardByScore(4, v.lowest, false);
     } else {
-        if (IsCard(x)) return x;
-        bool toNine = false;
-        if (t.H >= 6 && t.J == 2 && IsTrumpAce(p.PickCardBelowWinner(false))) {
-            x = p.GetNextHigherHeld(lowest);
-            Commit(p, p.PickJack(0));
-        } else if (t.H == t.O) {
-            const int g = p.ChooseTrumpGameCard(true);
-            bool played = false;
-            if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
-                int sure = t.H + 1;
-                for (int s = 0; s < 4; ++s) {
-                    if (s == type) continue;
-                    for (int c = p.PickHighestInSuit(s, true); IsCard(c) && IsTop(p, c); c = p.NextLowerInSuit(c, false))
-                        ++sure;
-                }
-                if (sure == t.N) {
-                    x = g;
-                    played = true;
-                }
-            }
-            if (!played && IsCard(h)) {
-                x = p.PickCardBelowWinner(false);
-                if (IsTop(p, x) && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
-            }
-        } else {
-            toNine = true;
+        if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
+            x = Order(w) > Order(k.c2) ? w : ab;
+        } else if (Points(w) + k.pts + k.tp > 60 && Order(w) > Order(k.c2)) {
+            x = w;
+        } else if (k.tp > 4 && Order(sc) > Order(k.c2)) {
+            x = sc;
         }
-        if (toNine) {
-            const int r = ThirdRuffChoice(k, w, wb, h, sc);
-            if (IsCard(r)) return r;
-        } else {
-            if (IsCard(x)) return x;
-            if (t.H > 1 || IsTop(p, h)) {
-                x = p.ChooseTrumpGameCard(t.dealtTrumps < 6);
-                if (IsCard(x)) return x;
-            }
+        if (t.N == t.H) {
+            const int a2 = p.PickCardAboveInTrumps(k.c2, true);
+            x = (IsCard(a2) && !p.IsTopCard(w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
         }
     }
-    // 10. The last trumps.
-    const int y = secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
+    if (IsCard(x)) return x;
+    const int g = p.ChooseTrumpGameCard(true);
+    if (IsCard(g)) return g;
+    int s4 = p.ChooseCardByScore(4, -1, false);
+    if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
+        s4 = p.GetNextHigherHeld(ab);
+    } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
+        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
+    }
+    return s4;
+}
+
+// 5. Nobody ruffed, a trick of ten points or more.
+int ThirdVoidRichTrick(const ThirdVoidWords& v) {
+    CPlayer& p = v.k.p;
+    const Terms& t = v.k.t;
+    int y = v.w;
+    if (IsTrumpAce(v.w) && TrumpTenOut(p)) y = IsTop(p, v.h) ? v.wb : (Order(v.sc) < 5 ? v.wb : v.sc);
+    int from = y;
+    if (IsTop(p, v.h)) from = v.sc;
+    else if (t.O < t.H && t.O > 1) from = v.wb;
+    return p.GetNextHigherHeld(from);
+}
+
+// 7. A card to throw off.
+int ThirdVoidThrowOff(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int g = p.ChooseTrumpGameCard(true);
+    const int ts = SuitOf(g);
+    const int top = p.PickHighestInSuit(ts, true);
+    const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
+    if (skip || !IsCard(g)) return NO_CARD;
+    if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || v.secondRuffed) {
+        if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) return p.PickUnguardedTen();
+    }
+    const int below = p.NextLowerInSuit(top, false);
+    if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
+        (below == NO_CARD || p.IsTopCard(below, top, -1)))
+        return p.PickUnguardedTen();
+    return g;
+}
+
+// 8, as many trumps held as out: a sure run of the rest, else the card below the winner.
+int ThirdVoidEvenTrumps(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    int x = NO_CARD;
+    const int g = p.ChooseTrumpGameCard(true);
+    if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
+        int sure = t.H + 1;
+        for (int s = 0; s < 4; ++s) {
+            if (s == t.type) continue;
+            for (int c = p.PickHighestInSuit(s, true); IsCard(c) && IsTop(p, c); c = p.NextLowerInSuit(c, false))
+                ++sure;
+        }
+        if (sure == t.N) return g;
+    }
+    if (IsCard(v.h)) {
+        x = p.PickCardBelowWinner(false);
+        if (IsTop(p, x) && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
+    }
+    return x;
+}
+
+// 8 and 9: the throw-off card x, else a trump by the count of trumps held and out.
+int ThirdVoidTrumpOrThrowOff(const ThirdVoidWords& v, int x) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    if (IsCard(x)) return x;
+    if (v.secondRuffed && Order(k.c2) >= Order(v.h)) return NO_CARD;
+    if (t.H >= 6 && t.J == 2 && IsTrumpAce(p.PickCardBelowWinner(false))) {
+        x = p.GetNextHigherHeld(v.lowest);
+        Commit(p, p.PickJack(0));
+    } else if (t.H == t.O) {
+        x = ThirdVoidEvenTrumps(v);
+    } else {
+        return ThirdRuffChoice(k, v.w, v.wb, v.h, v.sc);
+    }
+    if (IsCard(x)) return x;
+    if (t.H > 1 || IsTop(p, v.h)) return p.ChooseTrumpGameCard(t.dealtTrumps < 6);
+    return NO_CARD;
+}
+
+// 10. The last trumps.
+int ThirdVoidLastTrumps(const ThirdVoidWords& v) {
+    Third& k = v.k;
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const int y = v.secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
     if (IsCard(y)) {
-        x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
+        const int x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
         if (IsCard(x)) return x;
     }
     if (t.O < t.H && IsCard(y)) {
@@ -601,13 +652,41 @@ int ThirdVoid(Third& k) {
     }
     const int s4 = p.ChooseCardByScore(4, -1, false);
     const int cj = p.ChooseCardWithRandomJack(-1, true);
-    if (Points(s4) > 3) {
-        x = IsCard(y) ? y : s4;
-        if (!IsCard(y) && IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) x = cj;
-    } else {
-        x = s4;
+    if (Points(s4) <= 3) return s4;
+    if (IsCard(y)) return y;
+    if (IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) return cj;
+    return s4;
+}
+
+// III. Void in the led side suit.
+int ThirdVoid(Third& k) {
+    CPlayer& p = k.p;
+    const Terms& t = k.t;
+    const bool secondRuffed = k.S2 == t.type;
+    const int lowest = p.PickLowestInSuit(-1, true);
+    const int cheap = ThirdVoidCheapTrick(k);
+    if (IsCard(cheap)) return cheap;
+    // 2.
+    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
+    // 3.
+    const int sc = p.ChooseSoloistCardSuit();
+    const int h = p.PickHighestInSuit(-1, true);
+    const int w = p.PickCardBelowWinner(false);
+    const ThirdVoidWords v{k, secondRuffed, lowest, sc, h, w, p.PickTrumpBelow(w)};
+    if (secondRuffed) return ThirdVoidOverTheRuff(v);
+    if (k.tp > 9) {
+        const int x = ThirdVoidRichTrick(v);
+        if (IsCard(x)) return x;
     }
-    return x;
+    // 6. This trick decides the game.
+    if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
+        const int lead = p.ChooseLeadOrLastCard(-1);
+        if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
+            if (IsCard(w)) return w;
+    }
+    const int x = ThirdVoidTrumpOrThrowOff(v, ThirdVoidThrowOff(v));
+    if (IsCard(x)) return x;
+    return ThirdVoidLastTrumps(v);
 }
 
 }  // namespace
@@ -641,7 +720,7 @@ int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
         x = ThirdFollow(k);
     else
         x = ThirdVoid(k);
-    if (x == NO_CARD) x = TheLastRule(*this);
+    if (x == NO_CARD) x = ScoreFallback(*this);
     const int planned = ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
     return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);

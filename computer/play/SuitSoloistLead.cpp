@@ -102,7 +102,7 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     if (pick == NO_CARD) {
         if (t.H == t.N) {
             for (int trump = p.PickHighestInSuit(-1, false); IsCard(trump); trump = p.PickTrumpBelow(trump))
-                if (pick == NO_CARD || CoinFlipReplaces()) pick = trump;
+                if (pick == NO_CARD || CoinHeads()) pick = trump;
         } else if (t.H == t.N - 1 && t.N > 1 && IsCard(s4b) && !IsTop(p, s4b)) {
             pick = s4b;
         } else if (IsCard(c0) && t.N == 2) {
@@ -242,10 +242,10 @@ void StageDrawTrumps(CPlayer& p, const Terms& t, LeadState& st) {
         if (r == NO_CARD || t.O < 2) {
             card = DrawLastTrump(p, t, st, top, second);
         } else if (IsTop(p, top) && p.IsTopCard(second, top, -1)) {
-            card = CoinFlipReplaces() ? second : top;
+            card = CoinHeads() ? second : top;
         } else {
             int x = (IsTop(p, top) && t.O <= 2) ? top : r;
-            if (Rand() % 2 != 0) x = p.GetNextLowerHeld(x);
+            if (CoinTails()) x = p.GetNextLowerHeld(x);
             if (t.J == 0 && t.N > 8 && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
             card = x;
         }
@@ -262,7 +262,7 @@ void StageLongSuit(CPlayer& p, const Terms& t, LeadState& st) {
         if (s == t.type) continue;
         const int n = p.CountInSuit(s);
         if (n <= 1) continue;
-        if (n > length || (n == length && CoinFlipReplaces())) {
+        if (n > length || (n == length && CoinHeads())) {
             suit = s;
             length = n;
         }

@@ -17,8 +17,6 @@ bool CardSuggestionRunning() { return g_ComputerFrame.CardAutoPlayFlag != 0; }
 
 namespace {
 
-bool IsHeldCard(const CPlayer& player, int card) { return card != NO_CARD && IsHeld(player, card); }
-
 int SumOf(const int (&values)[3]) { return values[0] + values[1] + values[2]; }
 
 }  // namespace
@@ -269,7 +267,7 @@ int CPlayer::RamschAdvanceStep(int card, int e, bool advance) {
     // 2. A high planned card waits behind a Jack candidate.
     if (PointsOf(CardPlan[0]) >= 10 && IsJack(card)) return RamschRunStep(e, card, card);
     // 3. Planned cards no longer held are skipped.
-    while (CardPlan[0] != NO_CARD && !IsHeldCard(*this, CardPlan[0])) AdvanceCardPlan();
+    while (CardPlan[0] != NO_CARD && !IsHeld(*this, CardPlan[0])) AdvanceCardPlan();
     const int p = CardPlan[0];
     // 4.
     if (p != NO_CARD) {
@@ -410,7 +408,7 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
             const int h = PickHighestInSuit(t, true);
             if (!IsTopCard(h, -1, -1)) continue;
             if (result == NO_CARD) result = h;
-            else if (Rand() % 2 != 0) result = h;
+            else if (CoinTails()) result = h;
             continue;
         }
         if (mode == 9) {
@@ -423,7 +421,7 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
             if (result == NO_CARD || candidateSpread > spread) {
                 result = h;
                 spread = candidateSpread;
-            } else if (candidateSpread == spread && Rand() % 2 != 0) {
+            } else if (candidateSpread == spread && CoinTails()) {
                 result = h;
             }
             continue;
@@ -457,7 +455,7 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
                     if (o.own[i] > o.out[0]) return NO_CARD;
                 const int candidate = CardCodeOf(GetRankOrderEntry(o.own[n - 1], IsNullGame()), t);
                 if (result == NO_CARD || OrderOf(result) < OrderOf(candidate)) result = candidate;
-                else if (OrderOf(result) == OrderOf(candidate) && Rand() % 2 != 0) result = candidate;
+                else if (OrderOf(result) == OrderOf(candidate) && CoinTails()) result = candidate;
                 break;
             }
             default: {  // 2, 3, 7
@@ -480,7 +478,7 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
                 if (result == NO_CARD || value > bestValue) {
                     result = l;
                     bestValue = value;
-                } else if (value == bestValue && Rand() % 2 == 0) {
+                } else if (value == bestValue && CoinHeads()) {
                     result = l;
                 }
                 break;
@@ -508,10 +506,9 @@ int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
     if (forcedCard > 0 && count < ForcedCardCount) {
         const int fc = forcedCard;
         const int s = SuitOf(fc);
-        if (IsHeldCard(*this, fc) &&
-            ((!IsSuitSafe(fc, -1, -1) && CountInSuit(s) == 1 && IsSuitGuarded(s, 1, false)) ||
-             (PlainCount(*this, s) > 0 && IsSuitGuarded(s, 1, true) &&
-              (MayHoldSuit(next, s) || MayHoldSuit(previous, s))))) {
+        if (IsHeld(*this, fc) && ((!IsSuitSafe(fc, -1, -1) && CountInSuit(s) == 1 && IsSuitGuarded(s, 1, false)) ||
+                                  (PlainCount(*this, s) > 0 && IsSuitGuarded(s, 1, true) &&
+                                   (MayHoldSuit(next, s) || MayHoldSuit(previous, s))))) {
             decided = true;
             return fc;
         }

@@ -1,6 +1,7 @@
 // The Grand and suit card choosers, families 3 to 5: the random low-card pickers, the trump
 // choosers of the suit games and the follow chooser.
 #include "computer/play/CardQueries.h"
+#include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace {
-
-bool Held(const CPlayer& p, int suit, int rank) { return p.handInfo.RankTable[suit][rank] != -1; }
-bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
-int Order(int card) { return GetCardOrder(card); }
 
 // The ranks of a suit from the Seven up.
 constexpr int kUpward[7] = {SEVEN, EIGHT, NINE, QUEEN, KING, TEN, ACE};
@@ -31,7 +28,7 @@ std::vector<int> TrumpOrders(const CPlayer& p, bool held) {
     int list[11];
     const int n = p.CollectSuit(g_Game.GameType, held, list);
     std::vector<int> orders;
-    for (int i = 0; i < n; ++i) orders.push_back(Order(list[i]));
+    for (int i = 0; i < n; ++i) orders.push_back(OrderOf(list[i]));
     return orders;
 }
 
@@ -47,13 +44,13 @@ int CPlayer::ChooseOpponentLeadSuit() {
         else TieNext(kept, card);
     };
     for (int s = 0; s < 4; ++s) {
-        if (IsTrumpSuit(s) || PlainCount(*this, s) <= 2 || Held(*this, s, ACE)) continue;
+        if (IsTrumpSuit(s) || PlainCount(*this, s) <= 2 || Holds(*this, s, ACE)) continue;
         for (int rank : kUpward) {
-            if (!Held(*this, s, rank)) continue;
+            if (!Holds(*this, s, rank)) continue;
             const int card = HeldCard(*this, s, rank);
-            if (Order(card) < 3) {
+            if (OrderOf(card) < 3) {
                 // Ten and King together: the King leads at once.
-                if (Held(*this, s, TEN) && Held(*this, s, KING)) return HeldCard(*this, s, KING);
+                if (Holds(*this, s, TEN) && Holds(*this, s, KING)) return HeldCard(*this, s, KING);
                 draw(card);
                 lowMarked = true;
                 continue;
@@ -64,7 +61,7 @@ int CPlayer::ChooseOpponentLeadSuit() {
     }
     if (kept != NO_CARD) return kept;
     for (int s = 0; s < 4; ++s)
-        if (!IsTrumpSuit(s) && Held(*this, s, ACE)) draw(HeldCard(*this, s, ACE));
+        if (!IsTrumpSuit(s) && Holds(*this, s, ACE)) draw(HeldCard(*this, s, ACE));
     return kept;
 }
 
@@ -72,20 +69,20 @@ int CPlayer::ChooseOpponentLeadSuit2() {
     int best = NO_CARD, priority = -1;
     bool lowMarked = false;
     const auto offer = [&](int value, int card) {
-        if (best == NO_CARD || value > priority || (value == priority && Rand() % 2 == 0)) {
+        if (best == NO_CARD || value > priority || (value == priority && CoinHeads())) {
             best = card;
             priority = value;
         }
     };
     for (int s = 0; s < 4; ++s) {
         const int n = PlainCount(*this, s);
-        if (IsTrumpSuit(s) || n < 1 || n > 3 || Held(*this, s, ACE) || Held(*this, s, TEN)) continue;
+        if (IsTrumpSuit(s) || n < 1 || n > 3 || Holds(*this, s, ACE) || Holds(*this, s, TEN)) continue;
         const int low = PickLowCardOfSuit(s);
         if (IsTopCard(low, -1, -1) || (n == 2 && GetCardRank(low) == KING)) continue;
         for (int rank : kUpward) {
-            if (!Held(*this, s, rank)) continue;
+            if (!Holds(*this, s, rank)) continue;
             const int card = HeldCard(*this, s, rank);
-            if (Order(card) < 3) {
+            if (OrderOf(card) < 3) {
                 offer(4 - n, card);
                 lowMarked = true;
                 continue;
@@ -102,9 +99,9 @@ int CPlayer::ChooseOpponentSecond(int suit) {
     int budget = MayHoldSuit(g_Game.Soloist, g_Game.GameType) ? PlainCount(*this, suit) - 3 : 0;
     int kept = NO_CARD;
     for (int rank : SuitRankList) {
-        if (!Held(*this, suit, rank)) continue;
+        if (!Holds(*this, suit, rank)) continue;
         const int card = HeldCard(*this, suit, rank);
-        if (Order(card) >= 3) {
+        if (OrderOf(card) >= 3) {
             if (budget > 0) {
                 --budget;
                 continue;
@@ -127,7 +124,7 @@ int CPlayer::ChooseCardWithRandomJack(int card, bool lowestFirst) {
     int endRank = ACE;  // the rank that ended the walk; a walk through ends at the Ace
     bool anyTrumpSuit = false;
     for (int rank : kUpward) {
-        if (!Held(*this, type, rank)) continue;
+        if (!Holds(*this, type, rank)) continue;
         anyTrumpSuit = true;
         const int held = HeldCard(*this, type, rank);
         if (lowestFirst) {
@@ -135,7 +132,7 @@ int CPlayer::ChooseCardWithRandomJack(int card, bool lowestFirst) {
             endRank = rank;
             break;
         }
-        if (Order(held) < 3) {
+        if (OrderOf(held) < 3) {
             if (answer == NO_CARD) TieFirst(answer, held);
             else TieNext(answer, held);
             lowDrawn = true;
@@ -220,9 +217,9 @@ int CPlayer::ChooseLowTrump() {
         // The lowest trump-suit card above which every card down from the Ace is held or gone.
         int start = NO_CARD;
         for (int rank : SuitRankList) {
-            const bool held = Held(*this, type, rank);
+            const bool held = Holds(*this, type, rank);
             if (!held && !IsCardGone(type, rank, seat)) break;
-            if (held && Order(HeldCard(*this, type, rank)) < 5) start = HeldCard(*this, type, rank);
+            if (held && OrderOf(HeldCard(*this, type, rank)) < 5) start = HeldCard(*this, type, rank);
         }
         answer = start;
         if (start != NO_CARD) {
@@ -232,8 +229,8 @@ int CPlayer::ChooseLowTrump() {
                 if (kUpward[i] == GetCardRank(start)) place = i;
             for (int i = place + 1; i < 7; ++i) {
                 const int next = HeldCard(*this, type, kUpward[i]);
-                if (next == NO_CARD || Order(next) >= 3) break;
-                if (Rand() % 2 == 0) answer = next;
+                if (next == NO_CARD || OrderOf(next) >= 3) break;
+                if (CoinHeads()) answer = next;
             }
         }
     }
@@ -241,9 +238,9 @@ int CPlayer::ChooseLowTrump() {
     if (handInfo.JackCount >= 2 && GetTrumpCount() >= 6) {
         int lowest = -1;
         for (int s = 3; s >= 0 && lowest < 0; --s)
-            if (Held(*this, s, JACK)) lowest = s;
+            if (Holds(*this, s, JACK)) lowest = s;
         int run = 0;
-        for (int s = lowest; s >= 0 && Held(*this, s, JACK); --s) ++run;
+        for (int s = lowest; s >= 0 && Holds(*this, s, JACK); --s) ++run;
         return CardCodeOf(JACK, lowest - Rand() % run);
     }
     return NO_CARD;
@@ -266,7 +263,7 @@ int CPlayer::ChooseSoloistCardSuit() {
     for (int s = 0; s < 4; ++s) trumps[n++] = CardCodeOf(JACK, s);
     if (IsSuitGame(type))
         for (int rank : SuitRankList) trumps[n++] = CardCodeOf(rank, type);
-    const auto isHeld = [this](int c) { return Held(*this, GetCardSuit(c, true), GetCardRank(c)); };
+    const auto isHeld = [this](int c) { return Holds(*this, GetCardSuit(c, true), GetCardRank(c)); };
     const auto isOut = [this, &isHeld](int c) { return !isHeld(c) && !IsCardGone(GetCardSuit(c, true), GetCardRank(c), seat); };
     int answer = PickCardBelowWinner(false);
     for (int i = 0; i < n; ++i) {
@@ -288,7 +285,7 @@ int CPlayer::ChooseSoloistCardSuit() {
         }
     }
     if (!IsSuitGame(type)) return answer;
-    const auto heldOrGone = [this, type](int rank) { return Held(*this, type, rank) || IsCardGone(type, rank, seat); };
+    const auto heldOrGone = [this, type](int rank) { return Holds(*this, type, rank) || IsCardGone(type, rank, seat); };
     if (GetCardRank(answer) == ACE && GetTrumpCount() > 4 && !heldOrGone(TEN)) {
         const int below = PickTrumpBelow(answer);
         if (below != NO_CARD) answer = below;
@@ -317,22 +314,22 @@ int CPlayer::ChooseOpponentFollowCard(int ledCard) {
     const int s = GetCardSuit(ledCard, false);
     if (s < 0 || s > 3) return NO_CARD;
     if (!MayHoldSuit(g_Game.Soloist, s) || PlainCount(*this, s) > 4) return NO_CARD;
-    if (IsCardGone(s, TEN, seat) || !Held(*this, s, ACE) || Held(*this, s, TEN)) return NO_CARD;
-    const int o = Order(ledCard);
+    if (IsCardGone(s, TEN, seat) || !Holds(*this, s, ACE) || Holds(*this, s, TEN)) return NO_CARD;
+    const int o = OrderOf(ledCard);
     static const int kDown[] = {TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
     int kept = NO_CARD, priority = -1;
     for (int rank : kDown) {
-        if (!Held(*this, s, rank)) continue;
+        if (!Holds(*this, s, rank)) continue;
         const int card = HeldCard(*this, s, rank);
-        if (Order(card) > o) break;
-        if (Order(card) < 3) {
-            if (kept == NO_CARD || 6 > priority || (priority == 6 && Rand() % 2 == 0)) {
+        if (OrderOf(card) > o) break;
+        if (OrderOf(card) < 3) {
+            if (kept == NO_CARD || 6 > priority || (priority == 6 && CoinHeads())) {
                 kept = card;
                 priority = 6;
             }
-        } else if (kept == NO_CARD || Order(card) < priority) {
+        } else if (kept == NO_CARD || OrderOf(card) < priority) {
             kept = card;
-            priority = Order(card);
+            priority = OrderOf(card);
         }
     }
     if (kept == NO_CARD) {
