@@ -4,7 +4,7 @@
 // stays where it is.
 #include "flow/FrameFixture.h"
 
-#include "flow/FlowIds.h"
+#include "resources/FlowIds.h"
 #include "platform/core/Screen.h"
 #include "resources/CommandIds.h"
 #include "shell/ShellGlobals.h"
