@@ -84,7 +84,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     if (stringId != 0 && value >= 0) {
         WB_RemoveBalloon(g_Shell.hTableWnd, 5);
         if (!printer) RemoveText(seat + 4, stringId);
-        if (dc && g_pApp) {
+        if (dc.KeepsPixels() && g_pApp) {
             dc.SelectAppFont(5);
             const platform::Color back = dc->SetBkColor(TableColour());
             const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Opaque);
@@ -116,7 +116,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
             // Drawn into the painted surface: showing it anew would erase and invalidate the
             // window inside its own paint, and the paints would never end. A seat without a
             // word of its own leaves a shown balloon (a message balloon) as it is.
-            if (stringId != 0 && dc && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
+            if (stringId != 0 && dc.KeepsPixels() && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
                 WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
@@ -145,7 +145,7 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
         if (inPaint) {
             // Into the painted surface, as in MoveBalloonText.
             TableDC dc(nullptr, g_Shell.hTableWnd);
-            if (dc && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
+            if (dc.KeepsPixels() && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
                 WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);

@@ -14,6 +14,10 @@ TableDC::TableDC(platform::DeviceContext* printer, HWND table) {
 
 TableDC::~TableDC() { Release(); }
 
+bool TableDC::ShowsNothing(const platform::DeviceContext* printer, HWND table) {
+    return !printer && !SurfaceKeepsPixels(table);
+}
+
 void TableDC::Release() {
     if (!dc_) return;
     if (fontSaved_ && (!window_ || IsWindow(window_))) dc_->SelectFont(previous_);

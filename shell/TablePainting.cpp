@@ -18,6 +18,7 @@
 #include "shell/WindowPlacement.h"
 #include "shell/SkatApp.h"
 #include "shell/SkatView.h"
+#include "shell/TableDC.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>
@@ -181,7 +182,7 @@ void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* pri
 }
 
 void CMainFrame::DrawScore(platform::DeviceContext* printer) {
-    if (!g_Settings.Settings.Score || !g_pApp) return;
+    if (!g_Settings.Settings.Score || !g_pApp || TableDC::ShowsNothing(printer, g_Shell.hTableWnd)) return;
     platform::DeviceContext* dc = printer ? printer : (g_Shell.hTableWnd ? GetDC(g_Shell.hTableWnd) : nullptr);
     if (!dc) return;
     const platform::Point offset = PrintOffset(printer);

@@ -77,6 +77,8 @@ std::string FormatNotice(int stringId) {
 void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update) {
     // Step 1.
     TracePlace("MovePosText", seat);
+    // The label leaves nothing but pixels.
+    if (TableDC::ShowsNothing(printer, g_Shell.hTableWnd)) return;
     TableDC dc(printer, g_Shell.hTableWnd);
     if (!dc || !g_pApp) return;
     // Step 2.
@@ -134,6 +136,7 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
 
 void CMainFrame::RemoveText(int place, int stringId) {
     TracePlace("RemoveText", place);
+    if (TableDC::ShowsNothing(nullptr, g_Shell.hTableWnd)) return;
     TableDC dc(nullptr, g_Shell.hTableWnd);
     if (!dc || !g_pApp) return;
     std::string text = platform::LoadString(stringId);
@@ -186,7 +189,8 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
         const int left = (width - size.cx) / 2 - 1;
         const int top = yOffset - 2 + Layout.LayoutY - g_Shell.ZoomExtraHeight - Layout.TableTop;
         WS_RemoveSymbol(g_Shell.hTableWnd, 8);
-        if (!printer) dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
+        if (!printer && dc.KeepsPixels())
+            dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
     }
     // Step 4.
     if (!showId) return;
@@ -203,7 +207,7 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     const platform::Rect r{offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Layout.LayoutY - Layout.TableTop + yOffset,
                            offset.x + x + size.cx, 0};
     const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
-    if (LiesOutside(update, box, 1, 1, 1, 1)) return;
+    if (LiesOutside(update, box, 1, 1, 1, 1) || !dc.KeepsPixels()) return;
     // Step 6.
     const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
     dc->SetTextColor({});

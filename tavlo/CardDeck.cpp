@@ -4,10 +4,10 @@
 
 namespace tavlo {
 
-std::ptrdiff_t CardDeck::IndexOf(int card) const {
-    const auto it = std::find_if(m_stacking.begin(), m_stacking.end(),
-                                 [card](const Dealt& d) { return d.card == card; });
-    return it == m_stacking.end() ? -1 : it - m_stacking.begin();
+std::ptrdiff_t CardDeck::IndexOf(int card) const { return IsCardCode(card) ? m_index[card] : -1; }
+
+void CardDeck::Renumber(std::size_t from) {
+    for (std::size_t i = from; i < m_stacking.size(); ++i) m_index[m_stacking[i].card] = static_cast<std::int8_t>(i);
 }
 
 const CardDeck::Dealt* CardDeck::Find(int card) const {
@@ -36,6 +36,7 @@ void CardDeck::Deal(int card, platform::Point position) {
     if (!IsCardCode(card)) return;
     Take(card);
     m_stacking.push_back({card, position});
+    Renumber(m_stacking.size() - 1);
 }
 
 bool CardDeck::Move(int card, platform::Point position) {
@@ -49,6 +50,8 @@ bool CardDeck::Take(int card) {
     const std::ptrdiff_t i = IndexOf(card);
     if (i < 0) return false;
     m_stacking.erase(m_stacking.begin() + i);
+    m_index[card] = -1;
+    Renumber(static_cast<std::size_t>(i));
     return true;
 }
 
@@ -60,8 +63,12 @@ bool CardDeck::PlaceBelow(int card, int above) {
     if (above == card) return true;
     const Dealt moved = m_stacking[static_cast<std::size_t>(i)];
     m_stacking.erase(m_stacking.begin() + i);
+    m_index[card] = -1;
+    Renumber(static_cast<std::size_t>(i));
     const std::ptrdiff_t j = IndexOf(above);
-    m_stacking.insert(j < 0 ? m_stacking.end() : m_stacking.begin() + j, moved);
+    const std::ptrdiff_t at = j < 0 ? static_cast<std::ptrdiff_t>(m_stacking.size()) : j;
+    m_stacking.insert(m_stacking.begin() + at, moved);
+    Renumber(static_cast<std::size_t>(at));
     return true;
 }
 

@@ -4,6 +4,7 @@
 // it is dealt), and the dealt cards with their positions in stacking order, bottom first.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -57,9 +58,19 @@ public:
 private:
     const Dealt* Find(int card) const;
     std::ptrdiff_t IndexOf(int card) const;
+    // Renumbers the cards' places in the stacking from `from` up, after a change there.
+    void Renumber(std::size_t from);
 
     platform::Size m_size{71, 96};
     std::vector<Dealt> m_stacking;
+    // Each card's place in m_stacking, -1 while it is not dealt: every redraw and hit test of a
+    // card asks for it.
+    std::array<std::int8_t, kLastCode + 1> m_index = NotDealt();
+    static std::array<std::int8_t, kLastCode + 1> NotDealt() {
+        std::array<std::int8_t, kLastCode + 1> index{};
+        index.fill(-1);
+        return index;
+    }
     std::array<bool, kLastCode + 1> m_faceUp{};
     std::array<bool, kLastCode + 1> m_highlight{};
 };

@@ -51,7 +51,9 @@ void Table::PaintInto(platform::DeviceContext& dc, const platform::Rect& area) {
 }
 
 void Table::Redraw(const platform::Rect& area) {
-    if (area.IsEmpty()) return;
+    // A surface that keeps nothing shows nothing: the cards', symbols' and balloons' places are
+    // state already (a balloon's bounds were laid out when it was shown), so nothing is drawn.
+    if (area.IsEmpty() || !SurfaceKeepsPixels(m_window)) return;
     platform::DeviceContext* dc = GetDC(m_window);
     if (!dc) return;
     const int saved = dc->SaveDC();

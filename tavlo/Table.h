@@ -60,7 +60,8 @@ public:
     CardLook LookOf(int card) const;
     // Everything of tavlo that meets the area, in stacking order: cards, then symbols, then balloons.
     void PaintInto(platform::DeviceContext& dc, const platform::Rect& area);
-    // PaintInto on the window's surface, clipped to the area.
+    // PaintInto on the window's surface, clipped to the area; nothing where the surface keeps no
+    // pixels.
     void Redraw(const platform::Rect& area);
     // The window's own paint is asked to restore the area.
     void Erase(const platform::Rect& area) const;

@@ -22,6 +22,13 @@ public:
     // A width x height bitmap filled with one colour; a side below 1 or above kMaxSide gives an
     // empty bitmap.
     Bitmap(int width, int height, Color fill = Color{});
+    // A copy shares the picture's content id.
+    Bitmap(const Bitmap& other);
+    Bitmap& operator=(const Bitmap& other);
+    // The bitmap moved from is left empty and without a name for its pixels.
+    Bitmap(Bitmap&& other) noexcept;
+    Bitmap& operator=(Bitmap&& other) noexcept;
+    ~Bitmap() = default;
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -35,7 +42,10 @@ public:
     void SetPixel(int x, int y, Color color);
     // Raw access for fast loops; the caller checks Contains first.
     std::uint32_t RawPixel(int x, int y) const { return pixels_[Index(x, y)]; }
-    void SetRawPixel(int x, int y, std::uint32_t pixel) { pixels_[Index(x, y)] = pixel & 0xFFFFFFu; }
+    void SetRawPixel(int x, int y, std::uint32_t pixel) {
+        pixels_[Index(x, y)] = pixel & 0xFFFFFFu;
+        contentId_ = 0;
+    }
 
     void Fill(Color color);
     const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
@@ -48,7 +58,15 @@ public:
     // Row by row like Pixels; empty without an alpha channel.
     const std::vector<std::uint8_t>& AlphaChannel() const { return alpha_; }
 
-    friend bool operator==(const Bitmap&, const Bitmap&) = default;
+    // A number that names the present pixels and alpha: copies share it, every change gives the
+    // bitmap a new one, and no two different pictures share one. A host keeps what it converted a
+    // bitmap into under this number, so a picture shown again and again is converted once.
+    std::uint64_t ContentId() const;
+
+    // Equal pixels and alpha, whatever their names.
+    friend bool operator==(const Bitmap& a, const Bitmap& b) {
+        return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_ && a.alpha_ == b.alpha_;
+    }
 
 private:
     std::size_t Index(int x, int y) const {
@@ -60,6 +78,7 @@ private:
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
     std::vector<std::uint8_t> alpha_;  // empty: opaque
+    mutable std::uint64_t contentId_ = 0;  // 0: not named since the last change
 };
 
 }  // namespace platform

@@ -147,6 +147,12 @@ DeviceContext* WindowSystem::GetDC(HWND hwnd) {
     return dc;
 }
 
+bool WindowSystem::SurfaceKeepsPixels(HWND hwnd) {
+    if (!IsWindow(hwnd)) return false;
+    const DeviceContext* dc = m_host->WindowSurface(hwnd);
+    return dc && dc->KeepsPixels();
+}
+
 void WindowSystem::ReleaseDC(HWND hwnd, DeviceContext* dc) {
     if (!dc) return;
     auto hold = m_surfaceHolds.find(hwnd);

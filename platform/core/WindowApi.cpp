@@ -148,6 +148,7 @@ int ReleaseDC(HWND hwnd, platform::DeviceContext* dc) {
     System().ReleaseDC(hwnd, dc);
     return dc ? 1 : 0;
 }
+bool SurfaceKeepsPixels(HWND hwnd) { return System().SurfaceKeepsPixels(hwnd); }
 
 void DeliverFromOtherProcess(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     System().DeliverFromOtherProcess(hwnd, message, wParam, lParam);

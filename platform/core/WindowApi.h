@@ -104,6 +104,9 @@ bool EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
 // The window's retained surface for drawing outside paint; ReleaseDC tells the host to show it.
 platform::DeviceContext* GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, platform::DeviceContext* dc);
+// Whether the window's surface keeps what is drawn on it: where it does not, drawing that leaves
+// nothing but pixels may be left out (false without a window or a surface).
+bool SurfaceKeepsPixels(HWND hwnd);
 
 // --- Other processes ---------------------------------------------------------------------------
 // For the host: a message from another process, delivered first by the next retrieval of any pump.

@@ -211,6 +211,8 @@ public:
     void EndPaint(HWND hwnd, const PaintInfo* info);
     DeviceContext* GetDC(HWND hwnd);
     void ReleaseDC(HWND hwnd, DeviceContext* dc);
+    // Whether what is drawn on the window's surface is kept (false without a window or surface).
+    bool SurfaceKeepsPixels(HWND hwnd);
 
     // --- Diagnostics ---------------------------------------------------------------------------
     // Window procedure calls on the stack now.

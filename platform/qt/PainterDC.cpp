@@ -335,7 +335,7 @@ void PainterDC::DeviceBlit(const Rect& destination, const Bitmap& source, const 
     PainterScope scope(*painter_);
     if (!BeginPrimitive()) return;
     // Only the blend blit reads the alpha channel; the others copy and combine colours alone.
-    const QImage image = ToQImage(source, op == RasterOp::SrcAlpha);
+    const QImage image = ConvertedImage(source, op == RasterOp::SrcAlpha);
     const bool raster = painter_->paintEngine() &&
                         painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
     if (op == RasterOp::SrcAlpha) {

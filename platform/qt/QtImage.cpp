@@ -2,7 +2,56 @@
 
 #include <QPainter>
 
+#include <cstdint>
+#include <map>
+#include <utility>
+
 namespace platform {
+
+namespace {
+
+// Converted images kept at most, in bytes: every card picture of a table at a few sizes.
+constexpr std::size_t kConvertedBudget = 32u << 20;
+
+struct Converted {
+    QImage image;
+    std::uint64_t lastUse = 0;
+};
+
+// The converted images by (content id, with alpha); a content id names one picture for ever.
+struct ConvertedImages {
+    std::map<std::pair<std::uint64_t, bool>, Converted> images;
+    std::size_t bytes = 0;
+    std::uint64_t clock = 0;
+};
+
+ConvertedImages g_converted;
+
+}  // namespace
+
+QImage ConvertedImage(const Bitmap& bitmap, bool withAlpha) {
+    if (bitmap.IsEmpty()) return {};
+    ConvertedImages& kept = g_converted;
+    const std::pair<std::uint64_t, bool> key{bitmap.ContentId(), withAlpha && bitmap.HasAlpha()};
+    if (auto it = kept.images.find(key); it != kept.images.end()) {
+        it->second.lastUse = ++kept.clock;
+        return it->second.image;
+    }
+    const QImage image = ToQImage(bitmap, withAlpha);
+    const auto size = static_cast<std::size_t>(image.sizeInBytes());
+    if (size > kConvertedBudget) return image;
+    // The least recently used go until the new one fits.
+    while (kept.bytes + size > kConvertedBudget && !kept.images.empty()) {
+        auto oldest = kept.images.begin();
+        for (auto it = kept.images.begin(); it != kept.images.end(); ++it)
+            if (it->second.lastUse < oldest->second.lastUse) oldest = it;
+        kept.bytes -= static_cast<std::size_t>(oldest->second.image.sizeInBytes());
+        kept.images.erase(oldest);
+    }
+    kept.images[key] = Converted{image, ++kept.clock};
+    kept.bytes += size;
+    return image;
+}
 
 QImage ToQImage(const Bitmap& bitmap, bool withAlpha) {
     if (bitmap.IsEmpty()) return {};

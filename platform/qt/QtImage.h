@@ -19,6 +19,9 @@ inline Color ToColor(const QColor& color) {
 // An image of the bitmap (an empty bitmap gives a null image): ARGB32 where it carries an alpha
 // channel and `withAlpha` is set, else opaque RGB32 with the colours alone.
 QImage ToQImage(const Bitmap& bitmap, bool withAlpha = true);
+// ToQImage's image, converted once per picture (by the bitmap's content id) and kept while it is
+// among the most recently used: the cards and portraits are blitted at every repaint.
+QImage ConvertedImage(const Bitmap& bitmap, bool withAlpha);
 // The image's pixels; transparent parts are laid over `background` first. An image larger than a
 // bitmap may be (Bitmap::kMaxSide) gives an empty bitmap.
 Bitmap ToBitmap(const QImage& image, Color background = Color{255, 255, 255});

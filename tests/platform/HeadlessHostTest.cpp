@@ -190,7 +190,13 @@ TEST(HeadlessHost, ASurfaceKeepsPixelsUnlessTheHostDropsWhatIsDrawn) {
         ASSERT_NE(dc, nullptr);
         EXPECT_EQ(dc->KeepsPixels(), c.keepsPixels) << "keep drawing " << c.keepDrawing;
         ReleaseDC(window.Handle(), dc);
+        // The window system answers the same without a context taken.
+        EXPECT_EQ(SurfaceKeepsPixels(window.Handle()), c.keepsPixels) << "keep drawing " << c.keepDrawing;
+        const HWND gone = window.Handle();
+        window.DestroyWindow();
+        EXPECT_FALSE(SurfaceKeepsPixels(gone)) << "a destroyed window keeps nothing";
     }
+    EXPECT_FALSE(SurfaceKeepsPixels(nullptr));
 }
 
 }  // namespace

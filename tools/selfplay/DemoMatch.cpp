@@ -99,9 +99,10 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
 
     platform::HeadlessHost host;
     // The dispatch trace is off: it would keep every message of every game. The table lays out and
-    // measures as always, but what it draws is dropped: the self-play reads none of it.
+    // measures as always, but what it draws is dropped unless asked for: the self-play reads none
+    // of it.
     host.Trace().SetEnabled(false);
-    host.SetKeepDrawing(false);
+    host.SetKeepDrawing(options.keepDrawing);
     auto app = std::make_unique<CSkatApp>();
     if (!app->InitInstance()) {
         result.fault = "the program did not start";
@@ -150,7 +151,10 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         std::string nestedStall;
         try {
             moved = host.PumpUntil(
-                [&] { return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0; },
+                [&] {
+                    if (options.betweenMessages) options.betweenMessages();
+                    return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0;
+                },
                 kStallMs);
         } catch (const platform::IdleStall& stall) {
             nestedStall = stall.what();

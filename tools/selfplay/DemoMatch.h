@@ -16,6 +16,12 @@ struct DemoMatchOptions {
     // (Auto) or kept on its first view.
     bool estimationWindow = false;
     bool estimationAuto = false;
+    // The windows keep what is drawn on them, as the program's windows do (slower); by default
+    // what the table draws is dropped.
+    bool keepDrawing = false;
+    // Called after every message the match dispatches at its own level (tests read the table
+    // there); may be empty.
+    std::function<void()> betweenMessages;
     // Each finished game's line (without its line feed); may be empty.
     std::function<void(const std::string&)> line;
 };
