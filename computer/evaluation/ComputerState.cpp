@@ -5,10 +5,21 @@
 ComputerState g_Computer;
 RiskSettings g_Risk;
 
-TrickEstimationSheet::TrickEstimationSheet() {
+void TrickEstimationSheet::Clear() {
     for (auto& block : Rows)
         for (auto& row : block)
             for (int f = 0; f < SHEET_FIELDS; ++f) row[f] = (f == 1 || f == 8 || f > 8) ? 0 : SHEET_EMPTY;
+}
+
+void ComputerState::Reset() {
+    RandomTieCounter = 2;
+    AllPassedQuery = 0;
+    GrandHandQuery = 0;
+    SkatTaken = 0;
+    ThrownOffSuit = -1;
+    ReplacedCardCount = 0;
+    Discard = DiscardPlannerBlock{};
+    for (TrickEstimationSheet& sheet : Sheets) sheet.Clear();
 }
 
 void DiscardPlannerBlock::ClearCounts() {

@@ -17,7 +17,8 @@ constexpr int SHEET_PLAY = 6;
 
 struct TrickEstimationSheet {
     // Every field empty, but for the counts (fields 1, 8 and those above 8), which start at 0.
-    TrickEstimationSheet();
+    TrickEstimationSheet() { Clear(); }
+    void Clear();
     std::int32_t Rows[SHEET_BLOCKS][SHEET_ROWS][SHEET_FIELDS];
 };
 
@@ -75,6 +76,9 @@ struct ComputerState {
     DiscardPlannerBlock Discard;
     // One sheet per seat 0..2 and the temporary 22-card player (seat 3).
     TrickEstimationSheet Sheets[4];
+
+    // Everything to its start value in place, without a fresh record's copy of the sheets.
+    void Reset();
 };
 
 extern ComputerState g_Computer;

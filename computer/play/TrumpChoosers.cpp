@@ -12,7 +12,10 @@
 
 namespace {
 
-bool Held(const CPlayer& p, int suit, int rank) { return p.handInfo.RankTable[suit][rank] != -1; }
+bool Held(const CPlayer& p, int suit, int rank) {
+    if (static_cast<unsigned>(suit) > 3 || static_cast<unsigned>(rank) > 7) return false;  // no card
+    return p.handInfo.RankTable[suit][rank] != -1;
+}
 bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
 int Order(int card) { return GetCardOrder(card); }
 
