@@ -11,17 +11,6 @@ void TrickEstimationSheet::Clear() {
             for (int f = 0; f < SHEET_FIELDS; ++f) row[f] = (f == 1 || f == 8 || f > 8) ? 0 : SHEET_EMPTY;
 }
 
-void ComputerState::Reset() {
-    RandomTieCounter = 2;
-    AllPassedQuery = 0;
-    GrandHandQuery = 0;
-    SkatTaken = 0;
-    ThrownOffSuit = -1;
-    ReplacedCardCount = 0;
-    Discard = DiscardPlannerBlock{};
-    for (TrickEstimationSheet& sheet : Sheets) sheet.Clear();
-}
-
 void DiscardPlannerBlock::ClearCounts() {
     Singles1Count = Singles2Count = Singles3Count = 0;
     Pairs1Count = Pairs2Count = Pairs3Count = 0;

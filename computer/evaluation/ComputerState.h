@@ -76,9 +76,6 @@ struct ComputerState {
     DiscardPlannerBlock Discard;
     // One sheet per seat 0..2 and the temporary 22-card player (seat 3).
     TrickEstimationSheet Sheets[4];
-
-    // Everything to its start value in place, without a fresh record's copy of the sheets.
-    void Reset();
 };
 
 extern ComputerState g_Computer;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "SelfPlayHarness.h"
 #include "computer/evaluation/ComputerState.h"
 
 namespace {
@@ -42,14 +43,15 @@ TEST(ComputerStateTest, EverySheetStartsEmpty) {
                     ASSERT_EQ(row[f], f == 1 || f == 8 || f > 8 ? 0 : SHEET_EMPTY) << "field " << f;
 }
 
-// A reset in place brings back every byte of a fresh state, whatever the games left in it.
+// The self-play harness's reset in place brings back every byte of a fresh state, whatever the
+// games left in it.
 TEST(ComputerStateTest, AResetStateIsAFreshOne) {
     const auto fresh = std::make_unique<ComputerState>();
     const auto used = std::make_unique<ComputerState>();
     static_assert(std::is_trivially_copyable_v<ComputerState>);
     for (unsigned char fill : {0x00, 0x5A, 0xFF}) {
         std::memset(static_cast<void*>(used.get()), fill, sizeof(ComputerState));
-        used->Reset();
+        ResetComputerState(*used);
         EXPECT_EQ(std::memcmp(used.get(), fresh.get(), sizeof(ComputerState)), 0) << "filled with " << int{fill};
     }
 }

@@ -60,7 +60,7 @@ void ResetGlobals() {
     g_Game.Reset();
     g_Knowledge.Reset();
     ResetCardTables();
-    g_Computer.Reset();
+    ResetComputerState(g_Computer);
     g_ComputerFrame.Reset();
 }
 
@@ -290,4 +290,15 @@ SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
         while (game.PlayCard()) {
         }
     return game.Result();
+}
+
+void ResetComputerState(ComputerState& state) {
+    state.RandomTieCounter = 2;
+    state.AllPassedQuery = 0;
+    state.GrandHandQuery = 0;
+    state.SkatTaken = 0;
+    state.ThrownOffSuit = -1;
+    state.ReplacedCardCount = 0;
+    state.Discard = DiscardPlannerBlock{};
+    for (TrickEstimationSheet& sheet : state.Sheets) sheet.Clear();
 }
