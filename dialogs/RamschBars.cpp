@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogServices.h"
 #include "resources/FlowIds.h"
+#include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "platform/core/ControlMessages.h"
 
@@ -49,8 +50,7 @@ void CGrandHandDialog::OnRule() {
         const int kept = g_Game.GameType;
         g_Game.SetGameType(6);
         topicNumber = RuleHelpNumber(kGrandRecord, kGrandRuleDefault);
-        g_Game.GameType = kept;
-        g_Game.TrumpCount = kept < 4 ? 11 : 4;
+        g_Game.SetGameType(kept);
     }
     help.Toggle(RuleHelpTopic(topicNumber));
 }
@@ -106,8 +106,7 @@ bool CEndSwapRamschDialog::OnCommand(int id, unsigned code, HWND control) {
     switch (id) {
         case IDC_SUGGEST:
             // The skat suggestion for the pass-on plays no sound; Enter then finishes.
-            g_Game.GameType = 7;
-            g_Game.TrumpCount = 4;
+            g_Game.SetGameType(GAME_RAMSCH);
             SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_FINISH_SWAP)), 1);
             PostFrameCommand(CM_SUGGEST_SKAT);
             return true;

@@ -9,6 +9,7 @@
 #include "flow/PromptBars.h"
 #include "resources/ids.h"
 #include "model/BidLadder.h"
+#include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -137,7 +138,6 @@ void CMainFrame::OnAuction() {
         BidAtTop = 0;
         int(*options)[13] = Game.person.ChooseGame(0);
         const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
-        g_Game.FlowState = state;
         char text[96];
         std::snprintf(text, sizeof text, "%s:max bid:%d", GetPlayerName(2).c_str(), PersonBidLimit());
         say.Trace(text);
@@ -156,8 +156,7 @@ void CMainFrame::OnAuction() {
             ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(PromptDialog, FocusButton)), 1);
             RedrawWindow(PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         }
-        g_Game.GameType = 0;
-        g_Game.TrumpCount = 11;
+        g_Game.SetGameType(GAME_CLUBS);
         EnableBidButtons(false);
     }
     // Step 3: the computers speak until the person must answer.

@@ -8,6 +8,7 @@
 #include "model/CardCodes.h"
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
+#include "model/KeptValues.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
@@ -58,11 +59,12 @@ void CMainFrame::OnBreak() {
     RuleText = platform::LoadString(rule);
     SetStatusPane(2, RuleText);
     // Step 7: the panels show the table as between two games.
-    const int state = g_Game.FlowState;
-    g_Game.FlowState = STATE_NEW;
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog(1, 0);
-    g_Game.FlowState = state;
+    {
+        CKeptValues kept(g_Game.FlowState);
+        g_Game.FlowState = STATE_NEW;
+        ShowDataDialog(0, 1);
+        ShowGameStatusDialog(1, 0);
+    }
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
     HistoryPosition = 0;
@@ -88,8 +90,7 @@ void CMainFrame::OnRepeat() {
     FreshDeal = 1;
     // Step 3: only between games; a repeat during a game only wrote the traces.
     if (GameRunning) return;
-    g_Game.FlowState = STATE_NEW;
-    WriteTrace(":State(" + FlowStateName(STATE_NEW) + ")", LOG_MAINFRAME | LOG_VERBOSE);
+    SetFlowState(STATE_NEW, true);
     GameRunning = 1;
     RepeatAllowed = 0;
     if (WB_IsBalloonShown(g_Shell.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Shell.hTableWnd, kMessageBalloon);
@@ -223,8 +224,7 @@ void CMainFrame::OnResume() {
         hand.AnalyseHand(0);
     }
     SelectEstimatedGame();
-    g_Game.GameType = 0;
-    g_Game.TrumpCount = 11;
+    g_Game.SetGameType(GAME_CLUBS);
     g_Flow.ExchangeRunning = 0;
     StartGame();
 }

@@ -157,7 +157,6 @@ void CMainFrame::OnRevolution() {
         player->AnalyseHand(0);
     }
     // Step 6.
-    g_Game.FlowState = STATE_PLAY;
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
     SetFlowState(STATE_PLAY);
     // Step 7.

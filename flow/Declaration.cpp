@@ -184,8 +184,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     }
     // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
     if (g_Game.DemoMode) {
-        g_Game.GameType = SuggestedGame;
-        g_Game.TrumpCount = SuggestedGame >= 4 ? 4 : 11;
+        g_Game.SetGameType(SuggestedGame);
         SetTimer(handSuggested ? TM_DEMO_HAND : TM_DEMO_PICKUP, g_Settings.Delay.Demo);
     }
 }

@@ -249,13 +249,12 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     StatusRotationTicks = 20;
     StatusRotation = 1;
     // Step 7: play is set up.
-    g_Game.FlowState = STATE_PLAY;
+    SetFlowState(STATE_PLAY);
     g_Game.PreviousForehand = g_Game.Forehand;
     StartPlayKnowledge();
     for (int party = 0; party < 3; ++party) g_Game.PartyPoints[party] = g_Game.PartyTricks[party] = 0;
     g_Game.TurnSeat = g_Game.TrickWinner = g_Game.Leader;
     Game.trick.Clear();
-    SetFlowState(STATE_PLAY);
     // Step 8: the skat counts for the soloist's party unless it stays out of the game.
     if (!g_Game.HandAnnounced && type != GAME_NULL && type != GAME_REVOLUTION) {
         const int points = Game.CountPoints();

@@ -76,12 +76,11 @@ void CMainFrame::SelectEstimatedGame() {
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         const bool grandHand = player && player->PreparePlay() && g_Settings.Variants.GrandHand != 0;
         const int saved = g_Game.GameType;
-        g_Game.TrumpCount = 4;
         if (grandHand) {
-            g_Game.GameType = GAME_GRAND;
+            g_Game.SetGameType(GAME_GRAND);
             window->UpdateEstimation(-1);
         } else {
-            g_Game.GameType = GAME_RAMSCH;
+            g_Game.SetGameType(GAME_RAMSCH);
             window->UpdateEstimation(-1);
             g_Game.SetGameType(saved);
         }

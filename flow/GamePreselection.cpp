@@ -31,8 +31,7 @@ constexpr int kSuitBaseValues[4] = {12, 11, 10, 9};
 void CMainFrame::SelectGame(int mode) {
     CPerson& person = Game.person;
     // 1.
-    g_Game.GameType = GAME_CLUBS;
-    g_Game.TrumpCount = 11;
+    g_Game.SetGameType(GAME_CLUBS);
     const int matadors = GetMatadors(person, GAME_CLUBS);
     // 2. The evaluation writes announcements as it goes; here the boxes decide them.
     const int ouvert = g_Game.OuvertAnnounced, schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;

@@ -12,6 +12,7 @@
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/GameValue.h"
+#include "model/KeptValues.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
@@ -46,16 +47,11 @@ bool CMainFrame::IsGameWon(int seat) {
     if (g_Game.Soloist < 0 || g_Game.Soloist > 2) return false;
     // Only a question: the counters that the give-up completes are put back afterwards, so that
     // the scoring completes them once.
-    int tricks[3], points[3];
-    std::copy(std::begin(g_Game.PartyTricks), std::end(g_Game.PartyTricks), tricks);
-    std::copy(std::begin(g_Game.PartyPoints), std::end(g_Game.PartyPoints), points);
+    CKeptValues kept(g_Game.PartyTricks, g_Game.PartyPoints);
     const CCards& skat = Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game;
     const int level = GetMatadorsWithSkat(*Game.Player(g_Game.Soloist), g_Game.GameType, skat);
     int value = 0;
-    const int outcome = GameValue(seat, value, level);
-    std::copy(std::begin(tricks), std::end(tricks), g_Game.PartyTricks);
-    std::copy(std::begin(points), std::end(points), g_Game.PartyPoints);
-    return outcome >= 0;
+    return GameValue(seat, value, level) >= 0;
 }
 
 void CMainFrame::TraceAssignedCards() {

@@ -8,6 +8,8 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
 #include "model/FlowGlobals.h"
+#include "model/CardCodes.h"
+#include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -40,7 +42,7 @@ void CMainFrame::FillSnapshot(GameSnapshot& record) {
     }
     std::copy(std::begin(g_Knowledge.TrickLeadCounts), std::end(g_Knowledge.TrickLeadCounts), record.trickLeadCounts);
     std::copy(std::begin(g_Knowledge.LedSuitBySeat), std::end(g_Knowledge.LedSuitBySeat), record.ledSuitBySeat);
-    std::copy(std::begin(g_Knowledge.PlayedCardTable), std::end(g_Knowledge.PlayedCardTable), record.playedCardTable);
+    for (int row = 0; row < DECK_SIZE; ++row) record.playedCardTable[row] = g_Knowledge.CardLocation(row);
     record.earlyFaceUp = g_Game.EarlyFaceUp;
     record.gameEndFlags = g_Game.GameEndFlags;
     record.forehand = g_Game.Forehand;

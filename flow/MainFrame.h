@@ -100,8 +100,9 @@ public:
     CSkatView* GetView() const { return View; }
 
     // --- Flow states, pause and timers (flow/Timers.cpp) ---------------------------------------
-    // FlowState := state, traced as ":State(NAME)".
-    void SetFlowState(int state);
+    // FlowState := state, traced as ":State(NAME)", with verbose among the verbose lines. The one
+    // way the flow changes its state.
+    void SetFlowState(int state, bool verbose = false);
     int SetPause(int level);
     void OnTimer(unsigned id);
     void OnTick();

@@ -150,8 +150,7 @@ void CMainFrame::OnNewMatch() {
     CheckCheat(0, 1);
     if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
     // Step 6.
-    g_Game.FlowState = STATE_NEW;
-    WriteTrace(":State(" + FlowStateName(STATE_NEW) + ")", LOG_MAINFRAME | LOG_VERBOSE);
+    SetFlowState(STATE_NEW, true);
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {

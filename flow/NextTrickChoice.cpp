@@ -15,7 +15,8 @@
 
 namespace {
 
-int NextSeat(int seat) { return (seat + 1) % 3; }
+// The seat after this one around the table (the model's NextSeat sends a stray value to 0).
+int SeatAfter(int seat) { return (seat + 1) % 3; }
 
 // The keyboard focus value of a seat's hand (2, 4, 6) and back.
 int FocusOfSeat(int seat) { return 2 * (seat + 1); }
@@ -24,9 +25,9 @@ int FocusOfSeat(int seat) { return 2 * (seat + 1); }
 
 bool CMainFrame::CheckTrickWinnerCard(int seat, bool show) {
     if (seat != g_Game.TrickWinner || seat < 0 || seat > 2) return false;
-    const int second = NextSeat(seat);
+    const int second = SeatAfter(seat);
     const bool laterChosen =
-        Game.Player(second)->GetSelectedCard() > 0 || Game.Player(NextSeat(second))->GetSelectedCard() > 0;
+        Game.Player(second)->GetSelectedCard() > 0 || Game.Player(SeatAfter(second))->GetSelectedCard() > 0;
     if (laterChosen && show) SetStatusText(IDS_WINNER_CARD_REQUIRED);
     return laterChosen;
 }
@@ -92,7 +93,7 @@ void CMainFrame::NextTrickKey(int key) {
                 KeyGroup = FocusOfSeat(winner);
                 GroupPickedCards[winner + 1] = std::max(0, winnerHand.GetSelectedCard());
             } else if (hand.GetSelectedCard() > 0) {
-                KeyGroup = FocusOfSeat(NextSeat(focused));
+                KeyGroup = FocusOfSeat(SeatAfter(focused));
             } else {
                 // The hand's first card, then on to the first one that may follow the winner's;
                 // round the hand without one, nothing stays raised.
@@ -122,7 +123,7 @@ void CMainFrame::NextTrickKey(int key) {
                 // Lowered only: the hand's marked card stays as it was.
                 hand.SelectCard(4, 0, true);
             } else {
-                KeyGroup = FocusOfSeat(NextSeat(focused));
+                KeyGroup = FocusOfSeat(SeatAfter(focused));
             }
             return;
         }

@@ -23,8 +23,6 @@ constexpr int kBoxSchneider = 1045;
 constexpr int kSuggestionPrefix = 41071;  // "Suggestion: "
 constexpr int kLaidAway = 1000, kNotRecommended = 2000, kOverbid = 3000;
 
-int TrumpCountOf(int type) { return type >= GAME_NULL ? 4 : 11; }
-
 }  // namespace
 
 void CMainFrame::OnSuggestSkat() {
@@ -74,8 +72,7 @@ void CMainFrame::OnSuggestSkat() {
         std::string suffix;
         for (int t = GAME_GRAND; t >= GAME_CLUBS; --t) {
             if (t == GAME_REVOLUTION && g_Game.VariantMode != VARIANT_SKAT) continue;
-            g_Game.GameType = t;
-            g_Game.TrumpCount = TrumpCountOf(t);
+            g_Game.SetGameType(t);
             if (t == GAME_NULL) {
                 // Null Ouvert at 46 wins over whatever came before.
                 g_Game.OuvertAnnounced = 1;
@@ -93,8 +90,7 @@ void CMainFrame::OnSuggestSkat() {
                 suffix.clear();
             }
         }
-        g_Game.GameType = type;
-        g_Game.TrumpCount = TrumpCountOf(type);
+        g_Game.SetGameType(type);
         g_Game.HandAnnounced = hand;
         g_Game.OuvertAnnounced = ouvert;
         g_Game.SchneiderAnnounced = schneider;

@@ -31,8 +31,7 @@ public:
         std::memcpy(options, player.gameOptions, sizeof options);
     }
     ~KeepGameAsItIs() {
-        g_Game.GameType = gameType;
-        g_Game.TrumpCount = trumpCount;
+        g_Game.SetGameTypeWithTrumps(gameType, trumpCount);
         g_Game.HandAnnounced = hand;
         g_Game.OuvertAnnounced = ouvert;
         g_Game.SchneiderAnnounced = schneider;

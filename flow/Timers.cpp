@@ -24,12 +24,12 @@ std::int64_t StampPauseLevel(int level) {
     return Time64();
 }
 
-void CMainFrame::SetFlowState(int state) {
+void CMainFrame::SetFlowState(int state, bool verbose) {
     g_Game.FlowState = state;
     std::string line = ":State(";
     line += FlowStateName(state);
     line += ")";
-    WriteTrace(line, LOG_MAINFRAME);
+    WriteTrace(line, verbose ? LOG_MAINFRAME | LOG_VERBOSE : LOG_MAINFRAME);
 }
 
 int CMainFrame::SetPause(int level) {

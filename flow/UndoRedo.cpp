@@ -124,7 +124,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     }
     std::copy(std::begin(record.trickLeadCounts), std::end(record.trickLeadCounts), g_Knowledge.TrickLeadCounts);
     std::copy(std::begin(record.ledSuitBySeat), std::end(record.ledSuitBySeat), g_Knowledge.LedSuitBySeat);
-    std::copy(std::begin(record.playedCardTable), std::end(record.playedCardTable), g_Knowledge.PlayedCardTable);
+    for (int row = 0; row < DECK_SIZE; ++row) SetCardLocation(NO_CARD, record.playedCardTable[row], row / 8, row % 8);
     g_Knowledge.TrickLeadSuit = record.trickLeadSuit;
     g_Computer.ThrownOffSuit = record.thrownOffSuit;
     std::copy(std::begin(record.suitLedMarks), std::end(record.suitLedMarks), g_Flow.SuitLedMarks);

@@ -9,17 +9,17 @@ DeckRow DeckTable[DECK_SIZE] = {
     {40, 0}, {46, 0}, {47, 0}, {48, 0}, {49, 0}, {50, 0}, {51, 0}, {52, 0},  // Spades
 };
 
-const int SuitToBlock[4] = {0, 3, 2, 1};
-const int SuitDeckBase[4] = {0, 24, 16, 8};
-const int CardPointsTable[8] = {11, 0, 0, 0, 10, 2, 3, 4};
-const int TrumpOrderTable[8] = {6, 0, 1, 2, 5, 7, 3, 4};
-const int NullOrderTable[8] = {7, 0, 1, 2, 3, 4, 5, 6};
-const int TrumpRankList[8] = {5, 0, 4, 7, 6, 3, 2, 1};
-const int NullRankList[8] = {0, 7, 6, 5, 4, 3, 2, 1};
-const int SuitRankList[7] = {0, 4, 7, 6, 3, 2, 1};
-const int NullRankOrder[8] = {1, 2, 3, 4, 5, 6, 7, 0};
-const int TrumpRankOrder[8] = {1, 2, 3, 6, 7, 4, 0, 5};
-const int PointsOrder[8] = {0, 7, 6, 5, 1, 4, 3, 2};
+constexpr int SuitToBlock[4] = {0, 3, 2, 1};
+constexpr int SuitDeckBase[4] = {0, 24, 16, 8};
+constexpr int CardPointsTable[8] = {11, 0, 0, 0, 10, 2, 3, 4};
+constexpr int TrumpOrderTable[8] = {6, 0, 1, 2, 5, 7, 3, 4};
+constexpr int NullOrderTable[8] = {7, 0, 1, 2, 3, 4, 5, 6};
+constexpr int TrumpRankList[8] = {5, 0, 4, 7, 6, 3, 2, 1};
+constexpr int NullRankList[8] = {0, 7, 6, 5, 4, 3, 2, 1};
+constexpr int SuitRankList[7] = {0, 4, 7, 6, 3, 2, 1};
+constexpr int NullRankOrder[8] = {1, 2, 3, 4, 5, 6, 7, 0};
+constexpr int TrumpRankOrder[8] = {1, 2, 3, 6, 7, 4, 0, 5};
+constexpr int PointsOrder[8] = {0, 7, 6, 5, 1, 4, 3, 2};
 
 // Indexed by card code in rows of 13 (Clubs, Diamonds, Hearts, Spades blocks). Tables 0-3: Jacks,
 // then Clubs, Spades, Hearts, Diamonds with the trump suit moved to the front; 4-7 the alternating
@@ -77,76 +77,80 @@ const int SortKeyTables[10][53] = {
      18},
 };
 
-bool IsCardCode(int card) {
+using cardtables::CardTableSet;
+using cardtables::CODE_SLOTS;
+using cardtables::TypeRow;
+
+namespace {
+
+// The rules behind the lookups, evaluated once when the tables below are built. The block order
+// Clubs, Diamonds, Hearts, Spades maps onto the suit order by the same exchange as SuitToBlock (it
+// is its own inverse), so SuitToBlock[block] is the block's suit.
+
+constexpr bool IsCardCodeRule(int card) {
     if (card < 1 || card > 52) return false;
     int offset = (card - 1) % 13;  // 0 the Ace, 6..12 Seven to King
     return offset == 0 || offset >= 6;
 }
 
-int GetCardRank(int card) {
-    if (!IsCardCode(card)) return -1;
+constexpr int RankRule(int card) {
+    if (!IsCardCodeRule(card)) return -1;
     int r = card % 13;
     if (r == 0) r = 13;
     return r <= 1 ? ACE : r - 6;
 }
 
-int GetCardBlock(int card) {
-    if (!IsCardCode(card)) return -1;
-    return (card - 1) / 13;
+constexpr int BlockRule(int card) { return IsCardCodeRule(card) ? (card - 1) / 13 : -1; }
+
+constexpr bool JackTakesTypeRule(int type) {
+    return (type >= GAME_CLUBS && type <= GAME_DIAMONDS) || type == GAME_GRAND || type == GAME_RAMSCH;
 }
 
-int GetCardRow(int card) {
-    int block = GetCardBlock(card);
-    return block < 0 ? -1 : block * 8 + GetCardRank(card);
-}
-
-int GetCardSuit(int card, bool plain) {
-    int block = GetCardBlock(card);
+constexpr int EffectiveSuitRule(int card, int type) {
+    int block = BlockRule(card);
     if (block < 0) return -1;
-    if (!plain && GetCardRank(card) == JACK) {
-        int type = g_Game.GameType;
-        if ((type >= GAME_CLUBS && type <= GAME_DIAMONDS) || type == GAME_GRAND || type == GAME_RAMSCH)
-            return type;
-    }
-    // The block order Clubs, Diamonds, Hearts, Spades maps onto the suit order by the same
-    // exchange as SuitToBlock (it is its own inverse).
+    if (RankRule(card) == JACK && JackTakesTypeRule(type)) return type;
     return SuitToBlock[block];
 }
 
-int CardCodeOf(int rank, int suit) {
-    if (rank < 0 || rank > 7 || suit < 0 || suit > 3) return NO_CARD;
-    return DeckTable[SuitToBlock[suit] * 8 + rank].code;
-}
-
-int GetCardPoints(int card) {
-    int rank = GetCardRank(card);
-    return rank < 0 ? 0 : CardPointsTable[rank];
-}
-
-int GetCardOrder(int card) {
-    int rank = GetCardRank(card);
+constexpr int OrderRule(int card, int type) {
+    int rank = RankRule(card);
     if (rank < 0) return -1;
-    if (IsNullGame()) return NullOrderTable[rank];
+    if (type == GAME_NULL || type == GAME_REVOLUTION) return NullOrderTable[rank];
     // A Jack outranks every other card of its effective suit: Diamonds 7 up to Clubs 10.
-    if (rank == JACK) return 7 + 3 - GetCardSuit(card, true);
+    if (rank == JACK) return 7 + 3 - SuitToBlock[BlockRule(card)];
     return TrumpOrderTable[rank];
 }
+
+constexpr CardTableSet BuildCardTables() {
+    CardTableSet tables;
+    for (int card = 0; card < CODE_SLOTS; ++card) {
+        int rank = RankRule(card);
+        int block = BlockRule(card);
+        tables.rank[card] = static_cast<signed char>(rank);
+        tables.block[card] = static_cast<signed char>(block);
+        tables.row[card] = static_cast<signed char>(block < 0 ? -1 : block * 8 + rank);
+        tables.plainSuit[card] = static_cast<signed char>(block < 0 ? -1 : SuitToBlock[block]);
+        tables.points[card] = static_cast<signed char>(rank < 0 ? 0 : CardPointsTable[rank]);
+        tables.pointsPosition[card] = static_cast<signed char>(rank < 0 ? -1 : PointsOrder[rank]);
+        for (int type = GAME_NONE; type <= GAME_DURCHMARSCH; ++type) {
+            tables.effectiveSuit[TypeRow(type)][card] = static_cast<signed char>(EffectiveSuitRule(card, type));
+            tables.order[TypeRow(type)][card] = static_cast<signed char>(OrderRule(card, type));
+        }
+        if (block >= 0) tables.code[SuitToBlock[block]][rank] = static_cast<signed char>(card);
+    }
+    return tables;
+}
+
+}  // namespace
+
+// Built here once, at compile time, from the rules above.
+constexpr CardTableSet cardtables::Tables = BuildCardTables();
 
 int GetRankOrderEntry(int position, bool null) {
     if (position < 0 || position > 7) return -1;
     return null ? NullRankOrder[position] : TrumpRankOrder[position];
 }
-
-int CardTableLookupB(int card) {
-    int rank = GetCardRank(card);
-    return rank < 0 ? -1 : PointsOrder[rank];
-}
-
-bool IsSuitGame(int type) { return type >= 0 && type <= 3; }
-
-bool IsRamschGame() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
-
-bool IsNullGame() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
 
 int NextSeat(int seat) {
     if (seat == 0) return 1;

@@ -1,11 +1,14 @@
 #pragma once
 // Card codes, suit and rank indexes, game types and seats, with the static card tables behind
 // them: the vocabulary every subsystem uses to speak about cards. Pure lookups on static tables
-// and on the current game type (g_Game.GameType); nothing allocates and nothing fails.
+// and on the current game type (g_Game.GameType); nothing allocates and nothing fails. The
+// computer asks them in every step of its thinking, so the lookups are inline.
 //
 // A card code is 1..52 in four blocks of 13 (Clubs 1-13, Diamonds 14-26, Hearts 27-39, Spades
 // 40-52); offset 1 is the Ace, offsets 7..13 Seven to King. -1 is no card. The same code names the
 // card's picture in the card-table library.
+
+#include "model/GameState.h"
 
 // Suit index: the order used by every rule and table (equal to the suit game types 0..3).
 enum SuitIndex : int { CLUBS = 0, SPADES = 1, HEARTS = 2, DIAMONDS = 3 };
@@ -59,35 +62,80 @@ extern const int PointsOrder[8];       // rank index -> position in A 10 K Q J 9
 // its suit; which applies is chosen by CCards::Sort.
 extern const int SortKeyTables[10][53];
 
+// The tables behind the lookups below, indexed by card code 0..52 and, where the game type
+// matters, by game type; built once from the rules at compile time (model/CardCodes.cpp). The
+// game type is read at each lookup, never kept: the computer sets trial types while it weighs a game.
+namespace cardtables {
+
+constexpr int TYPE_ROWS = GAME_DURCHMARSCH - GAME_NONE + 1;
+constexpr int CODE_SLOTS = 53;
+
+struct CardTableSet {
+    signed char rank[CODE_SLOTS] = {};
+    signed char block[CODE_SLOTS] = {};
+    signed char row[CODE_SLOTS] = {};
+    signed char plainSuit[CODE_SLOTS] = {};
+    signed char points[CODE_SLOTS] = {};
+    signed char pointsPosition[CODE_SLOTS] = {};
+    signed char effectiveSuit[TYPE_ROWS][CODE_SLOTS] = {};
+    signed char order[TYPE_ROWS][CODE_SLOTS] = {};
+    signed char code[4][8] = {};  // [suit index][rank index]
+};
+extern const CardTableSet Tables;
+
+// The row of a game type: GAME_NONE..GAME_DURCHMARSCH. Any other value (a type stored negated by
+// a Bock-to-Ramsch hand-over) reads the row of GAME_NONE, as the rule does.
+constexpr int TypeRow(int type) {
+    unsigned row = static_cast<unsigned>(type - GAME_NONE);
+    return row < TYPE_ROWS ? static_cast<int>(row) : 0;
+}
+
+// Card codes are 0..52; anything else (-1 for no card included) is no card.
+constexpr bool InCodeRange(int card) { return static_cast<unsigned>(card) < CODE_SLOTS; }
+
+}  // namespace cardtables
+
+// True for 1..52 and a code that names one of the 32 cards.
+inline bool IsCardCode(int card) { return cardtables::InCodeRange(card) && cardtables::Tables.rank[card] >= 0; }
 // Rank index of a card; -1 gives -1.
-int GetCardRank(int card);
+inline int GetCardRank(int card) { return cardtables::InCodeRange(card) ? cardtables::Tables.rank[card] : -1; }
 // Suit of a card. With plain false a Jack in a trump game (types 0-3, 6, 7) yields GameType
 // itself (its effective suit); otherwise the printed suit. -1 gives -1.
-int GetCardSuit(int card, bool plain);
+inline int GetCardSuit(int card, bool plain) {
+    using namespace cardtables;
+    if (!InCodeRange(card)) return -1;
+    return plain ? Tables.plainSuit[card] : Tables.effectiveSuit[TypeRow(g_Game.GameType)][card];
+}
 // Code of the card (rank index, suit index).
-int CardCodeOf(int rank, int suit);
+inline int CardCodeOf(int rank, int suit) {
+    if (static_cast<unsigned>(rank) > 7 || static_cast<unsigned>(suit) > 3) return NO_CARD;
+    return cardtables::Tables.code[suit][rank];
+}
 // Card points by rank: A 11, 10 10, K 4, Q 3, J 2, else 0; -1 gives 0.
-int GetCardPoints(int card);
+inline int GetCardPoints(int card) { return cardtables::InCodeRange(card) ? cardtables::Tables.points[card] : 0; }
 // Strength of a card, comparable only within one effective suit; -1 gives -1.
-int GetCardOrder(int card);
+inline int GetCardOrder(int card) {
+    using namespace cardtables;
+    return InCodeRange(card) ? Tables.order[TypeRow(g_Game.GameType)][card] : -1;
+}
 // Rank index at a position 0..7 of the ascending order (Null or trump games); beyond 7 gives -1.
 int GetRankOrderEntry(int position, bool null);
 // Position of the card's rank in A 10 K Q J 9 8 7 (statistics counters); -1 gives -1.
-int CardTableLookupB(int card);
+inline int CardTableLookupB(int card) {
+    return cardtables::InCodeRange(card) ? cardtables::Tables.pointsPosition[card] : -1;
+}
 // Code block 0..3 of a card (Clubs, Diamonds, Hearts, Spades); -1 for no card.
-int GetCardBlock(int card);
+inline int GetCardBlock(int card) { return cardtables::InCodeRange(card) ? cardtables::Tables.block[card] : -1; }
 // Row 0..31 of the card in every 32-entry card table (block x 8 + rank); -1 for no card.
-int GetCardRow(int card);
+inline int GetCardRow(int card) { return cardtables::InCodeRange(card) ? cardtables::Tables.row[card] : -1; }
 // True for 0..3: a suit game type, or a suit index.
-bool IsSuitGame(int type);
+inline bool IsSuitGame(int type) { return type >= 0 && type <= 3; }
 // True for the game types with trumps: the suit games, Grand and Ramsch (not Durchmarsch).
 inline bool IsTrumpGame(int type) { return IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH; }
 // True while GameType is Null or Revolution.
-bool IsNullGame();
+inline bool IsNullGame() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
 // True while GameType is Ramsch, or Durchmarsch while its option is evaluated.
-bool IsRamschGame();
+inline bool IsRamschGame() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
 // The next and previous seat in playing order 0, 1, 2, 0; any other value gives 0 and 1.
 int NextSeat(int seat);
 int PreviousSeat(int seat);
-// True for 1..52 and a code that names one of the 32 cards.
-bool IsCardCode(int card);

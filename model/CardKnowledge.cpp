@@ -4,12 +4,12 @@
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 
-#include <utility>
+#include <bit>
 
 CCardKnowledge g_Knowledge;
 
 void CCardKnowledge::Reset() {
-    for (int& entry : PlayedCardTable) entry = CARD_IN_HAND;
+    PlayedCards = SkatCards = 0;
     for (int& unseen : UnseenSuitCounts) unseen = 7;
     for (auto& row : VoidTable)
         for (unsigned char& mayHold : row) mayHold = 1;
@@ -20,31 +20,37 @@ void CCardKnowledge::Reset() {
     DiscardBusy = 0;
 }
 
+int CCardKnowledge::CardLocation(int row) const {
+    unsigned bit = 1u << row;
+    if (PlayedCards & bit) return CARD_PLAYED;
+    return SkatCards & bit ? CARD_IN_SKAT : CARD_IN_HAND;
+}
+
 namespace {
 
-// Resolves a card, or block and rank when the card is -1, to its PlayedCardTable entry.
-int* LocationEntry(int card, int block, int rank) {
-    if (card != NO_CARD) {
-        int row = GetCardRow(card);
-        return row < 0 ? nullptr : &g_Knowledge.PlayedCardTable[row];
-    }
-    if (block < 0 || block > 3 || rank < 0 || rank > 7) return nullptr;
-    return &g_Knowledge.PlayedCardTable[block * 8 + rank];
+// Resolves a card, or block and rank when the card is -1, to its row; -1 for none.
+int LocationRow(int card, int block, int rank) {
+    if (card != NO_CARD) return GetCardRow(card);
+    if (block < 0 || block > 3 || rank < 0 || rank > 7) return -1;
+    return block * 8 + rank;
 }
 
-// The seat that knows what lies in the skat: in Ramsch the seat holding it, in a Hand game
-// nobody, otherwise the soloist.
-int SkatKnower() {
-    if (g_Game.GameType == GAME_RAMSCH) return g_Game.SkatHolderSeat;
-    if (g_Game.HandAnnounced) return -100;
-    return g_Game.Soloist;
+void PutCard(int row, int value) {
+    unsigned bit = 1u << row;
+    g_Knowledge.PlayedCards &= ~bit;
+    g_Knowledge.SkatCards &= ~bit;
+    if (value == CARD_IN_SKAT)
+        g_Knowledge.SkatCards |= bit;
+    else if (value != CARD_IN_HAND)
+        g_Knowledge.PlayedCards |= bit;
 }
+
+// The four Jacks' bits.
+constexpr unsigned JackCards = 0x01010101u << JACK;
 
 }  // namespace
 
-void ResetCardTables() {
-    for (int& entry : g_Knowledge.PlayedCardTable) entry = CARD_IN_HAND;
-}
+void ResetCardTables() { g_Knowledge.PlayedCards = g_Knowledge.SkatCards = 0; }
 
 void ClearDeckTaken() {
     for (DeckRow& row : DeckTable) row.taken = 0;
@@ -57,24 +63,19 @@ void StartPlayKnowledge() {
 }
 
 void SetCardLocation(int card, int value, int block, int rank) {
-    if (int* entry = LocationEntry(card, block, rank)) *entry = value;
+    int row = LocationRow(card, block, rank);
+    if (row >= 0) PutCard(row, value);
 }
 
 void ClearCardLocation(int card, int block, int rank) { SetCardLocation(card, CARD_IN_HAND, block, rank); }
 
 void SwapCardLocations(int card1, int card2, int block1, int rank1, int block2, int rank2) {
-    int* first = LocationEntry(card1, block1, rank1);
-    int* second = LocationEntry(card2, block2, rank2);
-    if (first && second) std::swap(*first, *second);
-}
-
-bool IsCardGone(int suit, int rank, int seat) {
-    if (suit < 0 || suit > 3 || rank < 0 || rank > 7) return false;
-    int entry = g_Knowledge.PlayedCardTable[SuitToBlock[suit] * 8 + rank];
-    // While the lay-away planner weighs the skat, the skat cards are unseen for everybody.
-    if (g_Knowledge.DiscardBusy && entry == CARD_IN_SKAT) entry = CARD_IN_HAND;
-    int knows = seat == SkatKnower() ? 2 : 1;
-    return (entry | knows) != -1;
+    int first = LocationRow(card1, block1, rank1);
+    int second = LocationRow(card2, block2, rank2);
+    if (first < 0 || second < 0) return;
+    int firstValue = g_Knowledge.CardLocation(first);
+    PutCard(first, g_Knowledge.CardLocation(second));
+    PutCard(second, firstValue);
 }
 
 void NoteCardPlayed(int card) {
@@ -111,20 +112,13 @@ bool AreOuvertCardsOpen() {
 }
 
 int CountSuitCards(int suit, int seat) {
-    if (suit < 0 || suit > 3) return 0;
-    bool null = IsNullGame();
-    int gone = 0;
-    for (int rank : TrumpRankList) {
-        if (rank == JACK && !null) continue;
-        if (IsCardGone(suit, rank, seat)) ++gone;
-    }
-    return gone;
+    if (static_cast<unsigned>(suit) > 3) return 0;
+    unsigned suitCards = 0xFFu << (SuitToBlock[suit] * 8);
+    if (!IsNullGame()) suitCards &= ~JackCards;
+    return std::popcount(GoneCards(seat) & suitCards);
 }
 
 int CountJacks(int seat) {
     if (IsNullGame()) return 0;
-    int gone = 0;
-    for (int suit = 0; suit < 4; ++suit)
-        if (IsCardGone(suit, JACK, seat)) ++gone;
-    return gone;
+    return std::popcount(GoneCards(seat) & JackCards);
 }

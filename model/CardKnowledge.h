@@ -4,7 +4,10 @@
 // the defenders signalled, and the trick counters of the running game. One instance, g_Knowledge;
 // the undo history saves and restores it whole. TrumpCount lives in the game record (g_Game).
 
-// Values of PlayedCardTable.
+#include "model/CardCodes.h"
+#include "model/GameState.h"
+
+// Where a card is, as CardLocation answers and SetCardLocation takes it.
 constexpr int CARD_IN_HAND = -1;
 constexpr int CARD_IN_SKAT = -2;
 constexpr int CARD_PLAYED = 0;
@@ -13,8 +16,10 @@ constexpr int CARD_PLAYED = 0;
 constexpr int VOID_COLUMNS = 9;
 
 struct CCardKnowledge {
-    // [code block x 8 + rank]: -1 in a hand, -2 in the skat, 0 played.
-    int PlayedCardTable[32];
+    // One bit per card, bit (code block x 8 + rank), as GetCardRow numbers them: the cards played
+    // and the cards lying in the skat; a card in neither is in a hand.
+    unsigned PlayedCards;
+    unsigned SkatCards;
     // Cards of each suit (Jack excluded) not yet played; 7 each when play starts.
     int UnseenSuitCounts[4];
     // [seat][column]: 1 the seat may still hold cards of the column, 0 known to hold none.
@@ -33,24 +38,44 @@ struct CCardKnowledge {
     CCardKnowledge() { Reset(); }
     // The state at program start: every card in a hand, counters 7, nothing known, no signal.
     void Reset();
+    // Where the card of row 0..31 is: CARD_IN_HAND, CARD_IN_SKAT or CARD_PLAYED.
+    int CardLocation(int row) const;
 };
 
 extern CCardKnowledge g_Knowledge;
 
-// All 32 entries of PlayedCardTable to -1 (each game start).
+// Every card back in a hand (each game start).
 void ResetCardTables();
 // The taken flags of DeckTable to 0 (before a deal).
 void ClearDeckTaken();
 // At the start of play: UnseenSuitCounts 7 each, VoidTable all 1.
 void StartPlayKnowledge();
-// Writes value into the card's entry; with card -1 the entry is given as block and rank.
+// Puts the card in a hand, the skat or the played cards (value CARD_IN_HAND, CARD_IN_SKAT, any
+// other value played); with card -1 the card is given as block and rank.
 void SetCardLocation(int card, int value, int block = -1, int rank = -1);
 void ClearCardLocation(int card, int block = -1, int rank = -1);
 // Exchanges the entries of two cards (skat and hand exchange); a card -1 is given by block, rank.
 void SwapCardLocations(int card1, int card2, int block1 = -1, int rank1 = -1, int block2 = -1,
                        int rank2 = -1);
+// The seat that knows what lies in the skat: in Ramsch the seat holding it, in a Hand game
+// nobody (-100), otherwise the soloist.
+inline int SkatKnower() {
+    if (g_Game.GameType == GAME_RAMSCH) return g_Game.SkatHolderSeat;
+    if (g_Game.HandAnnounced) return -100;
+    return g_Game.Soloist;
+}
+// The cards out of play as far as seat knows, bits as in PlayedCards: those played, and the skat
+// for the seat that knows it. While the lay-away planner weighs the skat, the skat cards are
+// unseen for everybody.
+inline unsigned GoneCards(int seat) {
+    if (g_Knowledge.DiscardBusy || seat != SkatKnower()) return g_Knowledge.PlayedCards;
+    return g_Knowledge.PlayedCards | g_Knowledge.SkatCards;
+}
 // Whether the card (suit index, rank index) is out of play as far as seat knows.
-bool IsCardGone(int suit, int rank, int seat);
+inline bool IsCardGone(int suit, int rank, int seat) {
+    if (static_cast<unsigned>(suit) > 3 || static_cast<unsigned>(rank) > 7) return false;
+    return (GoneCards(seat) >> (SuitToBlock[suit] * 8 + rank)) & 1u;
+}
 // The per-card update of UnseenSuitCounts, TrumpCount (never below 0) and VoidTable.
 void NoteCardPlayed(int card);
 // Stores suit in PreferredSuit unless it equals GameType.

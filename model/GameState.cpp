@@ -34,3 +34,10 @@ void CGameState::SetGameType(int type) {
     GameType = type;
     TrumpCount = type < 4 ? 11 : 4;
 }
+
+void CGameState::SetGameTypeWithTrumps(int type, int trumpCount) {
+    GameType = type;
+    TrumpCount = trumpCount;
+}
+
+void CGameState::SetGameTypeKeepingTrumps(int type) { GameType = type; }

@@ -110,6 +110,12 @@ struct CGameState {
     void ResetAuction();
     // Sets GameType and the matching TrumpCount (11 below 4, else 4).
     void SetGameType(int type);
+    // Sets GameType with a trump count other than a fresh game's: a state put back as it was (an
+    // undo step, a question's end) or an estimation sheet drawn for another game.
+    void SetGameTypeWithTrumps(int type, int trumpCount);
+    // Sets GameType and leaves the trumps counted so far: the Bock-to-Ramsch hand-over stores the
+    // type negated and takes it back.
+    void SetGameTypeKeepingTrumps(int type);
 };
 
 extern CGameState g_Game;

@@ -36,7 +36,7 @@ int AdvanceRoundCounters() {
             g.BockCounter = 0;
             if (++g.BockRound > g.BockRounds) g.BockRound = g.BockRounds = 0;
             if (g.RamschRound > 0) {
-                g.GameType = -g.GameType;
+                g.SetGameTypeKeepingTrumps(-g.GameType);
                 g.RoundStatus = ROUND_RAMSCH;
             } else if (g.BockRound < 1) {
                 g.RoundStatus = ROUND_NORMAL;

@@ -20,7 +20,7 @@ class CSkat : public CCards {
 public:
     CSkat();
 
-    // Deals the skat and marks both cards as lying in the skat (PlayedCardTable -2).
+    // Deals the skat and marks both cards as lying in the skat (CARD_IN_SKAT).
     void Deal() override;
     void Restore(bool fromDealt) override;
 

@@ -73,7 +73,7 @@ int CMainFrame::OnCreate() {
                                  platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
 
     // Step 5: a fresh table.
-    g_Game.FlowState = STATE_INIT;
+    SetFlowState(STATE_INIT);
     HistoryPosition = RedoLimit = 0;
     PromptDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
     RunningMessage = nullptr;

@@ -92,13 +92,11 @@ int PopupLineHeight(PopupCanvas& canvas) { return canvas.MeasureText("0").cy; }
 
 PopupGameTypeSwitch::PopupGameTypeSwitch(int gameType, int trumpCount)
     : keptType_(g_Game.GameType), keptTrumpCount_(g_Game.TrumpCount) {
-    g_Game.GameType = gameType;
-    g_Game.TrumpCount = trumpCount;
+    g_Game.SetGameTypeWithTrumps(gameType, trumpCount);
 }
 
 PopupGameTypeSwitch::~PopupGameTypeSwitch() {
-    CTrickEstimation::SetGameType(keptType_);
-    g_Game.TrumpCount = keptTrumpCount_;
+    g_Game.SetGameTypeWithTrumps(keptType_, keptTrumpCount_);
 }
 
 void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,

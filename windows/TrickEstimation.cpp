@@ -210,7 +210,6 @@ void CTrickEstimation::UpdateDialog() {
     if (Panel) Panel->OnSelchangePlayer();
 }
 
-void CTrickEstimation::SetGameType(int type) { g_Game.SetGameType(type); }
 
 void CTrickEstimation::SetCompactSize() {
     SwitchSize(kCompactClientWidth + FrameExtraWidth, kCompactClientHeight + FrameExtraHeight, true);

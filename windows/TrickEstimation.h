@@ -63,8 +63,6 @@ public:
     int UpdateEstimation(int mode);
     // The panel's player choice again: shown player, phase text and, with Auto, the game.
     void UpdateDialog();
-    // Sets GameType and the TrumpCount that goes with it (11 below Null, else 4).
-    static void SetGameType(int type);
     void SetCompactSize();
     void SetFullSize();
 

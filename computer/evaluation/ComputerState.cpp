@@ -5,7 +5,7 @@
 ComputerState g_Computer;
 RiskSettings g_Risk;
 
-TrickEstimationSheet::TrickEstimationSheet() {
+void TrickEstimationSheet::Clear() {
     for (auto& block : Rows)
         for (auto& row : block)
             for (int f = 0; f < SHEET_FIELDS; ++f) row[f] = (f == 1 || f == 8 || f > 8) ? 0 : SHEET_EMPTY;

@@ -17,7 +17,8 @@ constexpr int SHEET_PLAY = 6;
 
 struct TrickEstimationSheet {
     // Every field empty, but for the counts (fields 1, 8 and those above 8), which start at 0.
-    TrickEstimationSheet();
+    TrickEstimationSheet() { Clear(); }
+    void Clear();
     std::int32_t Rows[SHEET_BLOCKS][SHEET_ROWS][SHEET_FIELDS];
 };
 

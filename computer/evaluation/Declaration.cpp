@@ -37,8 +37,6 @@ void SetPhaseText(const CPlayer& player, int text) {
     }
 }
 
-void SetTrumpCountFor(int type) { g_Game.TrumpCount = type < 4 ? 11 : 4; }
-
 void CopySkatIntoHand(CPlayer& player, const CCards& skat) {
     player.cards[10] = skat.cards[0];
     player.cards[11] = skat.cards[1];
@@ -53,8 +51,7 @@ void LayAway(CPlayer& player, CCards& skat, bool animated) {
 void PlanLayAway(CPlayer& player, const CCards& skat, int t) {
     CopySkatIntoHand(player, skat);
     player.AnalyseHand(1);
-    SetTrumpCountFor(t);
-    g_Game.GameType = t;
+    g_Game.SetGameType(t);
     PlanAndChooseDiscard(player, t);
 }
 
@@ -71,8 +68,7 @@ int (*CPlayer::ChooseGame(int mode))[13] {
     }
     // Step 2: without suggestions nothing is pre-selected.
     if (!g_Settings.Options.Suggest) {
-        g_Game.GameType = GAME_NONE;
-        g_Game.TrumpCount = 11;
+        g_Game.SetGameType(GAME_NONE);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         return options;
     }
@@ -90,8 +86,7 @@ int (*CPlayer::ChooseGame(int mode))[13] {
     }
     // Step 4: a Ramsch round keeps its game type.
     if (g_Game.RoundStatus != ROUND_RAMSCH && g_Game.VariantMode != VARIANT_RAMSCH_ONLY) {
-        g_Game.GameType = c;
-        SetTrumpCountFor(c);
+        g_Game.SetGameType(c);
     }
     // Step 5.
     if (c == -1) {
@@ -306,12 +301,11 @@ bool CPlayer::Declare(CCards& skat) {
             options[GAME_NULL][OPT_OUVERT] = 0;
     }
     // Step 13: the game record.
-    SetTrumpCountFor(c);
     g_Game.HandAnnounced = options[c][OPT_HAND];
     g_Game.OuvertAnnounced = options[c][OPT_OUVERT];
     g_Game.SchneiderAnnounced = options[c][OPT_SCHNEIDER];
     g_Game.SchwarzAnnounced = options[c][OPT_SCHWARZ];
-    g_Game.GameType = c;
+    g_Game.SetGameType(c);
     RemoveCards(false);
     Sort();
     // Step 14.

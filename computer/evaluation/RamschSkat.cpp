@@ -38,8 +38,7 @@ void RedrawRow(CCards& row) {
 
 void CPlayer::HandleRamschSkat(CCards& skat) {
     // Step 1.
-    g_Game.GameType = GAME_RAMSCH;
-    g_Game.TrumpCount = 4;
+    g_Game.SetGameType(GAME_RAMSCH);
     for (auto& slot : SuitPlanSlots) slot = SuitPlanSlot{};
     // Step 2: pass on when the risk analysis, or else the Durchmarsch plan, leaves a verdict.
     SortIntoTable(*this, 0);
@@ -100,8 +99,7 @@ void CPlayer::DecideRamschSkat(CCards& skat, bool plan) {
         PlanPlay(plan);
         if (plan && seat == PERSON_SEAT && exchanged) {
             ExchangeDiscardResult(*this, skat, false);
-            g_Game.GameType = GAME_RAMSCH;
-            g_Game.TrumpCount = 4;
+            g_Game.SetGameType(GAME_RAMSCH);
         }
     }
     // Step 4.

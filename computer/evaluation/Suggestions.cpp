@@ -13,6 +13,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/KeptValues.h"
 #include "model/Player.h"
 #include "model/Settings.h"
 
@@ -30,8 +31,6 @@ void SkatIntoSlots(CPlayer& player, const CCards& skat) {
     player.cards[10] = skat.cards[0];
     player.cards[11] = skat.cards[1];
 }
-
-void SetTrumpCountFor(int type) { g_Game.TrumpCount = type < 4 ? 11 : 4; }
 
 // A suit rule code that advises against the game (the variants' override flag left out).
 bool IsRejected(int code) {
@@ -84,7 +83,8 @@ int PruneWeakSuitOptions(int (*options)[13]) {
 int (*CPlayer::SuggestGame(int mode, CCards& skat))[13] {
     if (mode == 0) return ChooseGame(0);
     auto& options = gameOptions;
-    const int keptType = g_Game.GameType, keptTrumps = g_Game.TrumpCount;
+    // The trial game types below leave the declared one as it was.
+    CKeptValues kept(g_Game.GameType, g_Game.TrumpCount);
     // Step 1: S, the records and the twelve cards as they are now.
     SkatIntoSlots(*this, skat);
     AnalyseHand(mode);
@@ -97,8 +97,7 @@ int (*CPlayer::SuggestGame(int mode, CCards& skat))[13] {
     for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
         SkatIntoSlots(*this, skat);
         AnalyseHand(1);
-        SetTrumpCountFor(t);
-        g_Game.GameType = t;
+        g_Game.SetGameType(t);
         PlanAndChooseDiscard(*this, t);
         ExchangeDiscardResult(*this, skat, false);
         g_Computer.Discard.ClearCounts();
@@ -128,8 +127,6 @@ int (*CPlayer::SuggestGame(int mode, CCards& skat))[13] {
     // Step 6.
     SelectDeclaredOption();
     AnalyseHand(0);
-    g_Game.GameType = keptType;
-    g_Game.TrumpCount = keptTrumps;
     return options;
 }
 

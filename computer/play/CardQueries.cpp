@@ -83,8 +83,9 @@ int HeldCard(const CPlayer& player, int suit, int rank) {
 }
 
 bool IsHeld(const CPlayer& player, int card) {
-    if (card == NO_CARD) return false;
-    return player.handInfo.RankTable[GetCardSuit(card, true)][GetCardRank(card)] >= 0;
+    const int suit = GetCardSuit(card, true), rank = GetCardRank(card);
+    if (suit < 0 || rank < 0) return false;  // no card
+    return player.handInfo.RankTable[suit][rank] >= 0;
 }
 
 bool IsGoneFor(const CPlayer& player, int card) {

@@ -83,12 +83,12 @@ TEST_F(CardChoosersTest, TheLeadTrialCountsTheGivenCardPlayedWithoutTouchingTheC
     PlayedCards("CJ SJ HJ DJ");
     SetCardLocation(C(KING, HEARTS), CARD_IN_SKAT);
     GiveHand(seat0, "HA HT CA");
-    int before[32];
-    std::copy(std::begin(g_Knowledge.PlayedCardTable), std::end(g_Knowledge.PlayedCardTable), before);
+    const unsigned playedBefore = g_Knowledge.PlayedCards, skatBefore = g_Knowledge.SkatCards;
     EXPECT_EQ(seat0.ChooseOpponentLeadTrial(C(KING, HEARTS)), NO_CARD);  // the Ten is top
     EXPECT_EQ(seat0.ChooseOpponentLeadTrial(NO_CARD), NO_CARD);
-    EXPECT_TRUE(std::equal(std::begin(before), std::end(before), std::begin(g_Knowledge.PlayedCardTable)));
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(C(KING, HEARTS))], CARD_IN_SKAT);
+    EXPECT_EQ(g_Knowledge.PlayedCards, playedBefore);
+    EXPECT_EQ(g_Knowledge.SkatCards, skatBefore);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(C(KING, HEARTS))), CARD_IN_SKAT);
 }
 
 TEST_F(CardChoosersTest, DefenderLeadPrefersTheAceWithItsTen) {

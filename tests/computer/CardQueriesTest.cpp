@@ -34,6 +34,16 @@ TEST_F(CardQueriesTest, HighestInSuitDrawsAcrossAGoneCardButStopsAtOneStillOut) 
     EXPECT_EQ(seat0.PickHighestInSuit(4, false), NO_CARD);
 }
 
+// A code that names no card is held by nobody: the hand's rank table is never read outside it.
+TEST_F(CardQueriesTest, OnlyRealCardsAreHeld) {
+    g_Game.GameType = GAME_GRAND;
+    GiveCards(seat0, {C(ACE, HEARTS), C(JACK, CLUBS), C(SEVEN, DIAMONDS)});
+    Analyse(seat0);
+    for (int card : {C(ACE, HEARTS), C(JACK, CLUBS), C(SEVEN, DIAMONDS)}) EXPECT_TRUE(IsHeld(seat0, card)) << card;
+    for (int card : {C(TEN, HEARTS), C(JACK, SPADES)}) EXPECT_FALSE(IsHeld(seat0, card)) << card;
+    for (int card : {NO_CARD, 0, 2, 6, 53, 1000, -7}) EXPECT_FALSE(IsHeld(seat0, card)) << card;
+}
+
 TEST_F(CardQueriesTest, TieCounterGrowsOnlyWhenTheLaterCandidateWins) {
     g_Game.GameType = GAME_GRAND;
     GiveCards(seat0, "HA HT HK C7");

@@ -2,8 +2,11 @@
 // never resets them, begins its first game from the same state as every test.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <type_traits>
 
+#include "SelfPlayHarness.h"
 #include "computer/evaluation/ComputerState.h"
 
 namespace {
@@ -38,6 +41,19 @@ TEST(ComputerStateTest, EverySheetStartsEmpty) {
             for (const auto& row : block)
                 for (int f = 0; f < SHEET_FIELDS; ++f)
                     ASSERT_EQ(row[f], f == 1 || f == 8 || f > 8 ? 0 : SHEET_EMPTY) << "field " << f;
+}
+
+// The self-play harness's reset in place brings back every byte of a fresh state, whatever the
+// games left in it.
+TEST(ComputerStateTest, AResetStateIsAFreshOne) {
+    const auto fresh = std::make_unique<ComputerState>();
+    const auto used = std::make_unique<ComputerState>();
+    static_assert(std::is_trivially_copyable_v<ComputerState>);
+    for (unsigned char fill : {0x00, 0x5A, 0xFF}) {
+        std::memset(static_cast<void*>(used.get()), fill, sizeof(ComputerState));
+        ResetComputerState(*used);
+        EXPECT_EQ(std::memcmp(used.get(), fresh.get(), sizeof(ComputerState)), 0) << "filled with " << int{fill};
+    }
 }
 
 TEST(ComputerStateTest, TheRiskSettingsStartNeutral) {

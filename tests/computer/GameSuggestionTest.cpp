@@ -58,7 +58,7 @@ protected:
         c.schwarz = g_Game.SchwarzAnnounced;
         c.soloist = g_Game.Soloist;
         c.forehand = g_Game.Forehand;
-        std::memcpy(c.played, g_Knowledge.PlayedCardTable, sizeof(c.played));
+        for (int row = 0; row < DECK_SIZE; ++row) c.played[row] = g_Knowledge.CardLocation(row);
         return c;
     }
     // Equal, but for the skat cards' entries, which may carry the soloist's mark.

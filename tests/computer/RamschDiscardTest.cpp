@@ -38,14 +38,26 @@ protected:
         std::string text;
         auto singles = [&](const char* name, const DiscardEntry* list, int n) {
             if (n == 0) return;
-            text += std::string(text.empty() ? "" : " ") + name + "[";
-            for (int k = 0; k < n; ++k) text += (k ? " " : "") + Single(list[k]);
+            if (!text.empty()) text += ' ';
+            text += name;
+            text += '[';
+            for (int k = 0; k < n; ++k) {
+                if (k) text += ' ';
+                text += Single(list[k]);
+            }
             text += "]";
         };
         auto pairs = [&](const char* name, const DiscardPair* list, int n) {
             if (n == 0) return;
-            text += std::string(text.empty() ? "" : " ") + name + "[";
-            for (int k = 0; k < n; ++k) text += (k ? " " : "") + Single(list[k].First) + "+" + Single(list[k].Second);
+            if (!text.empty()) text += ' ';
+            text += name;
+            text += '[';
+            for (int k = 0; k < n; ++k) {
+                if (k) text += ' ';
+                text += Single(list[k].First);
+                text += '+';
+                text += Single(list[k].Second);
+            }
             text += "]";
         };
         singles("S1", b.Singles1, b.Singles1Count);

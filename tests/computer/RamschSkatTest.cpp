@@ -102,7 +102,7 @@ TEST_F(RamschSkatTest, PickingUpSendsPickUpAndPushesTwoCardsBack) {
         EXPECT_GE(changed, 1) << open;
         for (int card : {skat.cards[0], skat.cards[1]}) {
             EXPECT_NE(GetCardRank(card), JACK) << open;
-            EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(card)], CARD_IN_SKAT) << open;
+            EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(card)), CARD_IN_SKAT) << open;
         }
         EXPECT_EQ(animated, open ? changed : 0) << "the exchange is animated only with the open-cards option";
     }
@@ -226,8 +226,8 @@ TEST_F(RamschSkatTest, SwapCardsMarksTheCardsWhereTheyNowLie) {
     seat0.SwapCards(3, skat, 1, false);
     EXPECT_EQ(seat0.cards[3], skatCard);
     EXPECT_EQ(skat.cards[1], handCard);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(handCard)], CARD_IN_SKAT);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(skatCard)], -1);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(handCard)), CARD_IN_SKAT);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(skatCard)), -1);
     // An index outside either row moves nothing.
     seat0.SwapCards(12, skat, 0, false);
     seat0.SwapCards(0, skat, 2, false);

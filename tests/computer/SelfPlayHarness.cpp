@@ -35,7 +35,7 @@ std::string CheckAgreement(CSkat& game) {
             const int s = GetCardSuit(card, true), r = GetCardRank(card);
             if (s < 0 || r < 0) return "seat " + std::to_string(seat) + " holds no card code " + std::to_string(card);
             held[s][r] = true;
-            if (g_Knowledge.PlayedCardTable[GetCardRow(card)] == CARD_PLAYED)
+            if (g_Knowledge.CardLocation(GetCardRow(card)) == CARD_PLAYED)
                 return "seat " + std::to_string(seat) + " holds a card marked played";
         }
         if (present != p.count) return "seat " + std::to_string(seat) + " count differs from its cards";
@@ -60,7 +60,7 @@ void ResetGlobals() {
     g_Game.Reset();
     g_Knowledge.Reset();
     ResetCardTables();
-    g_Computer = ComputerState{};
+    ResetComputerState(g_Computer);
     g_ComputerFrame.Reset();
 }
 
@@ -290,4 +290,15 @@ SelfPlayResult PlaySelfGame(const SelfPlayOptions& options) {
         while (game.PlayCard()) {
         }
     return game.Result();
+}
+
+void ResetComputerState(ComputerState& state) {
+    state.RandomTieCounter = 2;
+    state.AllPassedQuery = 0;
+    state.GrandHandQuery = 0;
+    state.SkatTaken = 0;
+    state.ThrownOffSuit = -1;
+    state.ReplacedCardCount = 0;
+    state.Discard = DiscardPlannerBlock{};
+    for (TrickEstimationSheet& sheet : state.Sheets) sheet.Clear();
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+struct ComputerState;
+
 struct SelfPlayOptions {
     std::uint32_t seed = 1;
     int gameType = 6;  // -2: the computers bid and declare; else the type played (7 Ramsch)
@@ -73,3 +75,7 @@ private:
 
 // A whole game.
 SelfPlayResult PlaySelfGame(const SelfPlayOptions& options);
+
+// The computer's state back to its start values in place: copying in a fresh record with its four
+// large sheets would cost the harness a quarter of its time.
+void ResetComputerState(ComputerState& state);

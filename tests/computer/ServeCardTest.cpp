@@ -86,7 +86,7 @@ TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
     EXPECT_EQ(first, C(ACE, CLUBS));
     EXPECT_EQ(game.computer0.count, 0);
     EXPECT_EQ(game.computer0.handInfo.RankTable[GetCardSuit(first, true)][GetCardRank(first)], -1);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(first)], CARD_PLAYED);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(first)), CARD_PLAYED);
     EXPECT_TRUE(WC_IsCardDealt(g_table, first));
     EXPECT_EQ(steps, (std::vector<std::string>{"message 2 0 Comp1", "ask 0 2", "sound 6"}));
     EXPECT_TRUE(trace.Contains("CPlayer::ServeCard(Comp1:KzA)"));

@@ -15,19 +15,20 @@ struct Snapshot {
     std::vector<unsigned char> present;
     int count = 0;
     HandInfo info{};
-    int played[32] = {};
+    unsigned played = 0, skat = 0;
     int led[4] = {};
     int preferred = 0;
 
     explicit Snapshot(const CPlayer& p) : cards(p.cards), present(p.present), count(p.count), info(p.handInfo) {
-        std::memcpy(played, g_Knowledge.PlayedCardTable, sizeof(played));
+        played = g_Knowledge.PlayedCards;
+        skat = g_Knowledge.SkatCards;
         std::memcpy(led, g_Knowledge.LedSuitBySeat, sizeof(led));
         preferred = g_Knowledge.PreferredSuit;
     }
     bool Same(const CPlayer& p) const {
         return cards == p.cards && present == p.present && count == p.count &&
                std::memcmp(&info, &p.handInfo, sizeof(info)) == 0 &&
-               std::memcmp(played, g_Knowledge.PlayedCardTable, sizeof(played)) == 0 &&
+               played == g_Knowledge.PlayedCards && skat == g_Knowledge.SkatCards &&
                std::memcmp(led, g_Knowledge.LedSuitBySeat, sizeof(led)) == 0 && preferred == g_Knowledge.PreferredSuit;
     }
 };

@@ -150,7 +150,8 @@ TEST_F(SuitDefenderTest, ASuggestionLeavesTheHandAndTheCardMemoryAsTheyWere) {
         EXPECT_EQ(p.cards, cards);
         EXPECT_EQ(p.present, present);
         EXPECT_EQ(0, std::memcmp(&info, &p.handInfo, sizeof info));
-        EXPECT_EQ(0, std::memcmp(g_Knowledge.PlayedCardTable, knowledge.PlayedCardTable, sizeof knowledge.PlayedCardTable));
+        EXPECT_EQ(g_Knowledge.PlayedCards, knowledge.PlayedCards);
+        EXPECT_EQ(g_Knowledge.SkatCards, knowledge.SkatCards);
         EXPECT_EQ(0, std::memcmp(g_Knowledge.LedSuitBySeat, knowledge.LedSuitBySeat, sizeof knowledge.LedSuitBySeat));
         EXPECT_EQ(g_Knowledge.PreferredSuit, SPADES);
     }

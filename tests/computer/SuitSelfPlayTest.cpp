@@ -96,8 +96,8 @@ protected:
         ASSERT_EQ(p.cards, cards) << "seed " << seed;
         ASSERT_EQ(p.present, present) << "seed " << seed;
         ASSERT_EQ(0, std::memcmp(&info, &p.handInfo, sizeof info)) << "seed " << seed;
-        ASSERT_EQ(0, std::memcmp(g_Knowledge.PlayedCardTable, knowledge.PlayedCardTable, sizeof knowledge.PlayedCardTable))
-            << "seed " << seed;
+        ASSERT_EQ(g_Knowledge.PlayedCards, knowledge.PlayedCards) << "seed " << seed;
+        ASSERT_EQ(g_Knowledge.SkatCards, knowledge.SkatCards) << "seed " << seed;
         ASSERT_EQ(0, std::memcmp(g_Knowledge.LedSuitBySeat, knowledge.LedSuitBySeat, sizeof knowledge.LedSuitBySeat))
             << "seed " << seed;
         ASSERT_EQ(g_Knowledge.PreferredSuit, knowledge.PreferredSuit) << "seed " << seed;

@@ -135,8 +135,8 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     EXPECT_EQ(Frame().Game.cards[0], kept);
     EXPECT_EQ(Frame().Game.cards[1], hand);
     EXPECT_EQ(Frame().Game.count, 2);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(hand)], CARD_IN_SKAT);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(skat)], CARD_IN_HAND);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(hand)), CARD_IN_SKAT);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(skat)), CARD_IN_HAND);
     EXPECT_TRUE(person.HasCard(skat));
     EXPECT_FALSE(person.HasCard(hand));
     EXPECT_EQ(g_Game.PlayerPhaseText[2], 203);

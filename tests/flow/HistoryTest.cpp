@@ -46,7 +46,7 @@ protected:
         }
         for (int i = 0; i < 5; ++i) g_Knowledge.TrickLeadCounts[i] = 90 + i;
         for (int i = 0; i < 4; ++i) g_Knowledge.LedSuitBySeat[i] = 95 + i;
-        for (int i = 0; i < 32; ++i) g_Knowledge.PlayedCardTable[i] = i % 3 - 2;
+        for (int i = 0; i < 32; ++i) SetCardLocation(NO_CARD, i % 3 - 2, i / 8, i % 8);
         g_Game.EarlyFaceUp = 201;
         g_Game.GameEndFlags = 202;
         g_Game.Leader = 1;

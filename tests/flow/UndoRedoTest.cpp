@@ -158,7 +158,7 @@ protected:
         for (std::size_t i = 0; i < frame.Record.cards.size(); ++i)
             c.Add("record.card" + std::to_string(i), frame.Record.cards[i].seat * 100 + frame.Record.cards[i].card);
         c.Add("record.cards", static_cast<long long>(frame.Record.cards.size()));
-        for (int i = 0; i < 32; ++i) c.Add("PlayedCardTable" + std::to_string(i), g_Knowledge.PlayedCardTable[i]);
+        for (int i = 0; i < 32; ++i) c.Add("CardLocation" + std::to_string(i), g_Knowledge.CardLocation(i));
         for (int i = 0; i < 4; ++i) c.Add("UnseenSuitCounts" + std::to_string(i), g_Knowledge.UnseenSuitCounts[i]);
         for (int seat = 0; seat < 3; ++seat)
             for (int col = 0; col < VOID_COLUMNS; ++col)

@@ -2,6 +2,7 @@
 // comes back the same after writing and reading again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,9 +42,10 @@ TEST(FileRoundTrips, GameFiles) {
     for (int i = 0; i < 32; ++i) PutWord(deal, 4 * i, static_cast<std::uint32_t>(cards[i]));
     std::vector<std::uint8_t> note = deal;
     for (int byte = 0; byte < 256; ++byte) note.push_back(static_cast<std::uint8_t>(byte));  // every byte value
-    std::vector<std::uint8_t> course = deal;
+    // A course record after the deal, the file padded with zeros to 600 bytes.
+    std::vector<std::uint8_t> course(600, 0);
+    std::copy(deal.begin(), deal.end(), course.begin());
     PutWord(course, 256, 1001);
-    course.resize(600, 0);
     for (const auto& bytes : {deal, note, course, Words(127, 1)})
         EXPECT_EQ(fuzzcheck::CheckGameFileRoundTrip(bytes), "") << bytes.size();
 }

@@ -18,7 +18,7 @@ void PutDeal(ByteImage& image, int index, int gameNumber, int firstCard) {
 }
 
 ByteImage ThreeDeals() {
-    ByteImage image;
+    ByteImage image(40);  // the header; the deals follow it
     image.PutText(0, "Kartenzuordnung\nCards Assignment");
     for (int deal = 0; deal < 3; ++deal) PutDeal(image, deal, deal + 1, 5 * deal);
     return image;

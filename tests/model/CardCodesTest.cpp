@@ -1,7 +1,9 @@
 #include "ModelFixture.h"
 
 #include <algorithm>
+#include <climits>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -47,6 +49,79 @@ TEST_F(CardCodesTest, EveryCardAgreesWithItselfUnderEveryGameType) {
         EXPECT_EQ(codes.size(), 32u);
         EXPECT_EQ(points, 120);
     }
+}
+
+// What a game type makes of the cards: whether the Jacks join the trump suit (then their effective
+// suit is the game type) and whether the Null order holds. Values outside the game types (a type
+// stored negated by a Bock-to-Ramsch hand-over, or garbage) treat every card by its print.
+struct GameTypeCase {
+    int type;
+    bool jacksTakeType;
+    bool nullOrder;
+};
+constexpr GameTypeCase GameTypeCases[] = {
+    {GAME_NONE, false, false},       {GAME_CLUBS, true, false},       {GAME_SPADES, true, false},
+    {GAME_HEARTS, true, false},      {GAME_DIAMONDS, true, false},    {GAME_NULL, false, true},
+    {GAME_REVOLUTION, false, true},  {GAME_GRAND, true, false},       {GAME_RAMSCH, true, false},
+    {GAME_DURCHMARSCH, false, false}, {-GAME_RAMSCH, false, false},   {-GAME_GRAND, false, false},
+    {-2, false, false},              {9, false, false},               {1000, false, false},
+};
+
+// The printed face behind each code: code blocks of 13 in the order Clubs, Diamonds, Hearts,
+// Spades; within a block the Ace at offset 1 and Seven to King at 7..13.
+struct PrintedCard {
+    int rank;
+    int suit;
+};
+PrintedCard PrintedFace(int code) {
+    constexpr int blockSuits[4] = {CLUBS, DIAMONDS, HEARTS, SPADES};
+    constexpr int offsetRanks[14] = {-1, ACE, -1, -1, -1, -1, -1, SEVEN, EIGHT, NINE, TEN, JACK, QUEEN, KING};
+    if (code < 1 || code > 52) return {-1, -1};
+    int rank = offsetRanks[(code - 1) % 13 + 1];
+    return rank < 0 ? PrintedCard{-1, -1} : PrintedCard{rank, blockSuits[(code - 1) / 13]};
+}
+
+// Strength by rank within an effective suit, low 0: Null 7 8 9 10 J Q K A; trump games 7 8 9 Q K
+// 10 A, the Jacks above all by suit (Diamonds 7 .. Clubs 10).
+constexpr int NullStrength[8] = {7, 0, 1, 2, 3, 4, 5, 6};
+constexpr int PlainStrength[8] = {6, 0, 1, 2, 5, -1, 3, 4};
+constexpr int JackStrength[4] = {10, 9, 8, 7};  // by suit index
+constexpr int Points[8] = {11, 0, 0, 0, 10, 2, 3, 4};
+
+TEST_F(CardCodesTest, EveryLookupAnswersByTheRuleForEveryGameTypeAndCode) {
+    std::vector<int> codes = {INT_MIN, -1000, 1000, INT_MAX};
+    for (int code = -3; code <= 56; ++code) codes.push_back(code);
+    for (const GameTypeCase& c : GameTypeCases) {
+        g_Game.GameType = c.type;
+        for (int code : codes) {
+            SCOPED_TRACE(testing::Message() << "type " << c.type << " code " << code);
+            const PrintedCard face = PrintedFace(code);
+            const bool card = face.rank >= 0;
+            EXPECT_EQ(IsCardCode(code), card);
+            EXPECT_EQ(GetCardRank(code), face.rank);
+            EXPECT_EQ(GetCardSuit(code, true), face.suit);
+            const int block = card ? (code - 1) / 13 : -1;
+            EXPECT_EQ(GetCardBlock(code), block);
+            EXPECT_EQ(GetCardRow(code), card ? block * 8 + face.rank : -1);
+            EXPECT_EQ(GetCardPoints(code), card ? Points[face.rank] : 0);
+            EXPECT_EQ(CardTableLookupB(code), card ? PointsOrder[face.rank] : -1);
+            if (!card) {
+                EXPECT_EQ(GetCardSuit(code, false), -1);
+                EXPECT_EQ(GetCardOrder(code), -1);
+                continue;
+            }
+            const bool jackIsTrump = face.rank == JACK && c.jacksTakeType;
+            EXPECT_EQ(GetCardSuit(code, false), jackIsTrump ? c.type : face.suit);
+            int strength = c.nullOrder ? NullStrength[face.rank]
+                           : face.rank == JACK ? JackStrength[face.suit]
+                                               : PlainStrength[face.rank];
+            EXPECT_EQ(GetCardOrder(code), strength);
+            EXPECT_EQ(CardCodeOf(face.rank, face.suit), code);
+        }
+    }
+    for (int rank : {-1, 8, 100})
+        for (int suit = -1; suit <= 4; ++suit) EXPECT_EQ(CardCodeOf(rank, suit), NO_CARD) << rank << " " << suit;
+    for (int suit : {-1, 4, 100}) EXPECT_EQ(CardCodeOf(ACE, suit), NO_CARD) << suit;
 }
 
 TEST_F(CardCodesTest, OrdersAreStrictWithinEachEffectiveSuit) {

@@ -23,7 +23,7 @@ TEST_F(CardKnowledgeTest, SkatCardsAreGoneOnlyForTheSeatThatKnowsThem) {
     SeedRand(5);
     testsupport::DealAll(game);
     int marked = 0;
-    for (int entry : g_Knowledge.PlayedCardTable) marked += entry == CARD_IN_SKAT;
+    for (int row = 0; row < DECK_SIZE; ++row) marked += g_Knowledge.CardLocation(row) == CARD_IN_SKAT;
     EXPECT_EQ(marked, 2);
     int skatCard = game.cards[0];
     int suit = GetCardSuit(skatCard, true), rank = GetCardRank(skatCard);
@@ -52,10 +52,65 @@ TEST_F(CardKnowledgeTest, SkatCardsAreGoneOnlyForTheSeatThatKnowsThem) {
     for (int seat = -1; seat < 3; ++seat) EXPECT_FALSE(IsCardGone(suit, rank, seat));
     // Locations given by block and rank, and swapped between skat and hand.
     SetCardLocation(-1, CARD_IN_SKAT, 1, ACE);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[8], CARD_IN_SKAT);
+    EXPECT_EQ(g_Knowledge.CardLocation(8), CARD_IN_SKAT);
     SwapCardLocations(Card(ACE, DIAMONDS), Card(SEVEN, CLUBS));
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[8], CARD_IN_HAND);
-    EXPECT_EQ(g_Knowledge.PlayedCardTable[GetCardRow(Card(SEVEN, CLUBS))], CARD_IN_SKAT);
+    EXPECT_EQ(g_Knowledge.CardLocation(8), CARD_IN_HAND);
+    EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(Card(SEVEN, CLUBS))), CARD_IN_SKAT);
+}
+
+// Played: the Ace, Seven and Jack of Clubs and the Jack of Spades; in the skat: the Ten of Clubs
+// and the Jack of Hearts; the soloist is seat 1, the skat holder seat 2.
+TEST_F(CardKnowledgeTest, GoneCountsSeeTheSkatOnlyWhereItsKnowerLooks) {
+    for (int card : {Card(ACE, CLUBS), Card(SEVEN, CLUBS), Card(JACK, CLUBS), Card(JACK, SPADES)})
+        SetCardLocation(card, CARD_PLAYED);
+    SetCardLocation(Card(TEN, CLUBS), CARD_IN_SKAT);
+    SetCardLocation(Card(JACK, HEARTS), CARD_IN_SKAT);
+    g_Game.Soloist = 1;
+    g_Game.SkatHolderSeat = 2;
+    struct Case {
+        const char* what;
+        int type;
+        int seat;
+        int hand;
+        int discardBusy;
+        int clubsGone;
+        int spadesGone;
+        int heartsGone;
+        int jacksGone;
+    };
+    const Case cases[] = {
+        {"a defender does not see the skat", GAME_HEARTS, 0, 0, 0, 2, 0, 0, 2},
+        {"the soloist sees the skat", GAME_HEARTS, 1, 0, 0, 3, 0, 0, 3},
+        {"nobody sees a Hand game's skat", GAME_HEARTS, 1, 1, 0, 2, 0, 0, 2},
+        {"the lay-away weighs the skat as unseen", GAME_HEARTS, 1, 0, 1, 2, 0, 0, 2},
+        {"Grand counts the same", GAME_GRAND, 1, 0, 0, 3, 0, 0, 3},
+        {"Null counts the Jacks in their suits", GAME_NULL, 0, 0, 0, 3, 1, 0, 0},
+        {"Null with the skat seen", GAME_NULL, 1, 0, 0, 4, 1, 1, 0},
+        {"Revolution as Null", GAME_REVOLUTION, 1, 0, 1, 3, 1, 0, 0},
+        {"Ramsch: the skat holder sees it", GAME_RAMSCH, 2, 0, 0, 3, 0, 0, 3},
+        {"Ramsch: the soloist seat does not", GAME_RAMSCH, 1, 0, 0, 2, 0, 0, 2},
+        {"no seat", GAME_HEARTS, 3, 0, 0, 2, 0, 0, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Game.GameType = c.type;
+        g_Game.HandAnnounced = c.hand;
+        g_Knowledge.DiscardBusy = c.discardBusy;
+        EXPECT_EQ(CountSuitCards(CLUBS, c.seat), c.clubsGone);
+        EXPECT_EQ(CountSuitCards(SPADES, c.seat), c.spadesGone);
+        EXPECT_EQ(CountSuitCards(HEARTS, c.seat), c.heartsGone);
+        EXPECT_EQ(CountSuitCards(DIAMONDS, c.seat), 0);
+        EXPECT_EQ(CountJacks(c.seat), c.jacksGone);
+        EXPECT_EQ(CountSuitCards(-1, c.seat), 0);
+        EXPECT_EQ(CountSuitCards(4, c.seat), 0);
+        // Each count is the number of single cards gone.
+        const bool null = c.type == GAME_NULL || c.type == GAME_REVOLUTION;
+        for (int suit = 0; suit < 4; ++suit) {
+            int gone = 0;
+            for (int rank = 0; rank < 8; ++rank) gone += (rank != JACK || null) && IsCardGone(suit, rank, c.seat);
+            EXPECT_EQ(CountSuitCards(suit, c.seat), gone) << "suit " << suit;
+        }
+    }
 }
 
 TEST_F(CardKnowledgeTest, PlayedCardsCountDownSuitsAndTrumps) {
