@@ -2,6 +2,7 @@
 // the state that every trace line sees changes only on a ":State(NAME)" line naming the new state.
 #include "flow/FlowFixture.h"
 
+#include "model/FlowStateNames.h"
 #include "model/Trace.h"
 
 #include <string>
