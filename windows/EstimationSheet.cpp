@@ -11,10 +11,13 @@
 platform::LogFont CTrickEstimation::BeginSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
     // The block of the view; without a shown player every word reads empty.
     Sheet = BlockOfView(View);
+    // The columns as this context measures the texts.
+    LayOutColumns(dc);
+    const int right = Columns.right;
     // The panel: the players again, moved with the sheet, the phase and the shown player's context.
     if (Panel) {
         Panel->FillPlayerCombo();
-        Panel->MoveTo(-xOffset, -yOffset, kEstimationSheetWidth, PanelHeight);
+        Panel->MoveTo(-xOffset, -yOffset, SheetWidth(), PanelHeight);
         Panel->SetPhaseText(FlowStateName(g_Game.FlowState));
     }
     // The sheet is drawn in its own coordinates: the scroll offsets shift the origin.
@@ -25,11 +28,11 @@ platform::LogFont CTrickEstimation::BeginSheet(platform::DeviceContext& dc, int 
     // The outer frame and the rule under the top boxes.
     const int y0 = PanelHeight;
     dc.MoveTo(0, y0);
-    dc.LineTo(506, y0);
-    dc.LineTo(506, y0 + 595);
+    dc.LineTo(right, y0);
+    dc.LineTo(right, y0 + 595);
     dc.LineTo(0, y0 + 595);
     dc.LineTo(0, y0);
-    estimation::Rule(dc, 0, 506, y0 + 68);
+    estimation::Rule(dc, 0, right, y0 + 68);
     return previous;
 }
 

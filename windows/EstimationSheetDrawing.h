@@ -29,6 +29,23 @@ void CentredInColumn(platform::DeviceContext& dc, std::string_view text, int lef
 void Rule(platform::DeviceContext& dc, int left, int right, int y);
 void WhiteFill(platform::DeviceContext& dc, const platform::Rect& rect);
 
+// Where the columns of the three sheets stand. The texts set them as the context measures them: the
+// value boxes stand right of the longest condition, the adjustments are centred in a column wide
+// enough for the widest of them, and the frame's right line encloses every text.
+struct SheetColumns {
+    int box = 394;    // the left edge of the rule lines' value boxes
+    int right = 506;  // the frame's right line; the sheet is one pixel wider
+    // The adjustment column of the suit and Grand sheet, the Null sheet and the Ramsch sheet.
+    int termLeft[3] = {419, 415, 414};
+    int termWidth[3] = {93, 93, 93};
+    // The centres of the suit sheet's second heading row: the estimate over its box, the adjustment.
+    int estimateCentre = 386;
+    int adjustmentCentre = 470;
+    // How far the value boxes and everything tied to them stand right of their narrowest place.
+    int Shift() const { return box - 394; }
+    int Width() const { return right + 1; }
+};
+
 // The fields of a rule row "condition;abc;term".
 struct RuleLine {
     std::string condition;

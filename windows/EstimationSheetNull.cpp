@@ -86,57 +86,60 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
     };
     const int bonus = word(NullSheet::SafeNoForehandMark.row) != SHEET_EMPTY || word(NullSheet::SafeNoAceMark.row) != SHEET_EMPTY ? 1 : 0;
     const int y0 = PanelHeight, y1 = y0 + 17, y3 = y0 + 51;
+    // The suit columns stand left of the value boxes and move with them.
+    const estimation::SheetColumns& c = Columns;
+    const int box = c.box, right = c.right, dx = c.Shift();
 
     // Step 2: the rule under the class row.
-    estimation::Rule(dc, 0, 394, y0 + 85);
+    estimation::Rule(dc, 0, box, y0 + 85);
     // Step 3: the top boxes.
     estimation::CentredHeading(dc, HeaderLabels[0], 70, y0);
     record(70, y1);
     DrawCellText(70, y1, ShortLabels[0], dc);
-    estimation::CentredHeading(dc, HeaderLabels[5], 394, y0);
-    record(394, y1);
-    DrawCellText(394, y1, ShortLabels[10], dc);
-    estimation::CentredHeading(dc, HeaderLabels[6], 394, y0 + 34);
-    record(394, y3);
-    DrawCellText(394, y3, ShortLabels[11], dc);
+    estimation::CentredHeading(dc, HeaderLabels[5], box, y0);
+    record(box, y1);
+    DrawCellText(box, y1, ShortLabels[10], dc);
+    estimation::CentredHeading(dc, HeaderLabels[6], box, y0 + 34);
+    record(box, y3);
+    DrawCellText(box, y3, ShortLabels[11], dc);
 
     // Step 4: the lines.
     dc.SetBkMode(platform::BkMode::Opaque);
     for (int j = 0; j < kNullLines; ++j) {
         const int top = LineTop(y0, j);
         const estimation::RuleLine line = estimation::SplitRuleLine(RuleRows[62 + static_cast<std::size_t>(j)], 2);
-        estimation::WhiteFill(dc, {10, top + 1, 506, top + 17});
+        estimation::WhiteFill(dc, {10, top + 1, right, top + 17});
         dc.TextOut(10, top + 1, line.condition);
         if (line.a == '1') {
-            record(394, top);
-            DrawCellText(394, top, std::string(), dc);
+            record(box, top);
+            DrawCellText(box, top, std::string(), dc);
         }
-        if (line.b != '0') estimation::Rule(dc, 0, 506, top);
-        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, 415, 93, top + 1);
+        if (line.b != '0') estimation::Rule(dc, 0, right, top);
+        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, c.termLeft[1], c.termWidth[1], top + 1);
     }
 
     // Step 5: the OK row and the suit columns.
     dc.TextOut(10, y0 + 69, ExtraLabels[2]);
     for (int k = 0; k <= 4; ++k) {
-        dc.MoveTo(202 + 48 * k, y0 + 595);
-        dc.LineTo(202 + 48 * k, y0 + 68);
+        dc.MoveTo(dx + 202 + 48 * k, y0 + 595);
+        dc.LineTo(dx + 202 + 48 * k, y0 + 68);
     }
     for (int s = 0; s < 4; ++s) {
-        if (word(s) == 1) dc.FillRect({203 + 48 * s, y0 + 69, 250 + 48 * s, y0 + 85}, PastelBrush(10));
-        WS_DrawSymbol(Handle(), s + 1, 219 + 48 * s, y0 + 69, &dc);
+        if (word(s) == 1) dc.FillRect({dx + 203 + 48 * s, y0 + 69, dx + 250 + 48 * s, y0 + 85}, PastelBrush(10));
+        WS_DrawSymbol(Handle(), s + 1, dx + 219 + 48 * s, y0 + 69, &dc);
     }
 
     // Step 6: the top values.
     dc.SetBkMode(platform::BkMode::Transparent);
     estimation::ValueBox(dc, 70, y1, word(4), estimation::NullCountScale(word(4)));
-    estimation::ValueBox(dc, 394, y1, bonus, bonus == 1 ? 10 : 0);
+    estimation::ValueBox(dc, box, y1, bonus, bonus == 1 ? 10 : 0);
     const int chance = word(NullSheet::Chance.row);
-    estimation::ValueBox(dc, 394, y3, chance, chance == SHEET_EMPTY ? 0 : chance / 10);
+    estimation::ValueBox(dc, box, y3, chance, chance == SHEET_EMPTY ? 0 : chance / 10);
 
     // Step 7: the value boxes of lines 1 to 29 start green.
     for (int j = 1; j <= 29; ++j) {
         const int top = LineTop(y0, j);
-        dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(10));
+        dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(10));
     }
 
     // Step 8: the classes of the four suits, then the two bonus lines.
@@ -163,7 +166,7 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
         for (int k = 0; k < cls.lines; ++k) {
             const Pair& pair = cls.pairs[k];
             const int y = LineTop(y0, cls.firstLine + k) + 2;
-            if (pair.count != 0 || classCode == SHEET_EMPTY) writeText(222 + 48 * pass, y, pair.count);
+            if (pair.count != 0 || classCode == SHEET_EMPTY) writeText(dx + 222 + 48 * pass, y, pair.count);
             if (pair.term == None) continue;
             int value = pair.grow;
             if (pair.term != Fixed) {
@@ -171,8 +174,8 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
                 value = totals[pair.term];
             }
             const int top = y - 2;
-            dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(std::max(0, 10 - 3 * value)));
-            writeText(402, y, value);
+            dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(std::max(0, 10 - 3 * value)));
+            writeText(box + 8, y, value);
         }
     }
 

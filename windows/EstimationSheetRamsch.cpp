@@ -47,15 +47,18 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
         dc.TextOut(x, y, text);
     };
     const int y0 = PanelHeight, y1 = y0 + 17, y2 = y0 + 34, y3 = y0 + 51;
-    estimation::Rule(dc, 0, 506, y0 + 85);
+    // The grids of the class and weak lines stand left of the value boxes and move with them.
+    const estimation::SheetColumns& c = Columns;
+    const int box = c.box, right = c.right, dx = c.Shift();
+    estimation::Rule(dc, 0, right, y0 + 85);
 
     // Step 2: the top, hot spots 0 to 7.
     estimation::CentredHeading(dc, HeaderLabels[0], 70, y0);
     record(70, y1);
     DrawCellText(70, y1, ShortLabels[0], dc);
-    estimation::CentredHeading(dc, HeaderLabels[7], 394, y0);
-    record(394, y1);
-    DrawCellText(394, y1, ShortLabels[13], dc);
+    estimation::CentredHeading(dc, HeaderLabels[7], box, y0);
+    record(box, y1);
+    DrawCellText(box, y1, ShortLabels[13], dc);
     estimation::CentredHeading(dc, HeaderLabels[8], 70, y2);
     record(70, y3);
     DrawCellText(70, y3, ShortLabels[14], dc);
@@ -64,44 +67,44 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     DrawCellText(230, y3, ShortLabels[15], dc);
     {
         const platform::Size size = dc.GetTextExtent(HeaderLabels[10]);
-        const int left = 434 - size.cx / 2;
+        const int left = box + 40 - size.cx / 2;
         estimation::WhiteFill(dc, {left, y2 + 1, left + size.cx, y2 + 17});
         dc.TextOut(left, y2 + 2, HeaderLabels[10]);
     }
     for (int k = 0; k < 4; ++k) {
-        record(394 + 20 * k, y3);
-        DrawCellText(394 + 20 * k, y3, std::string(), dc);
+        record(box + 20 * k, y3);
+        DrawCellText(box + 20 * k, y3, std::string(), dc);
     }
 
     // Step 3: the lines, hot spots 8 onward.
     dc.SetBkMode(platform::BkMode::Opaque);
     for (int j = 0; j < kRamschLines; ++j) {
-        if (j == 17) estimation::Rule(dc, 0, 506, y3 + 323);
+        if (j == 17) estimation::Rule(dc, 0, right, y3 + 323);
         const int top = LineTop(y3, j);
         const estimation::RuleLine line = estimation::SplitRuleLine(RuleRows[93 + static_cast<std::size_t>(j)], 3);
-        estimation::WhiteFill(dc, {10, top + 1, 506, top + 17});
+        estimation::WhiteFill(dc, {10, top + 1, right, top + 17});
         dc.TextOut(10, top + 1, line.condition);
         if (line.a == '1') {
-            record(394, top);
-            DrawCellText(394, top, std::string(), dc);
+            record(box, top);
+            DrawCellText(box, top, std::string(), dc);
         }
-        if (line.b != '0') estimation::Rule(dc, 0, 506, top);
-        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, 414, 93, top + 1);
-        if (j == kRamschLines - 1) estimation::Rule(dc, 0, 506, top + 17);
+        if (line.b != '0') estimation::Rule(dc, 0, right, top);
+        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, c.termLeft[2], c.termWidth[2], top + 1);
+        if (j == kRamschLines - 1) estimation::Rule(dc, 0, right, top + 17);
     }
 
     // Step 4: the grids of the class and the weak areas.
     auto grid = [&](int from, int to) {
-        dc.MoveTo(182, from);
-        dc.LineTo(182, to);
+        dc.MoveTo(dx + 182, from);
+        dc.LineTo(dx + 182, to);
         for (int k = 0; k <= 4; ++k) {
-            dc.MoveTo(202 + 48 * k, from);
-            dc.LineTo(202 + 48 * k, to);
+            dc.MoveTo(dx + 202 + 48 * k, from);
+            dc.LineTo(dx + 202 + 48 * k, to);
         }
     };
     grid(y3 + 17, y3 + 187);
-    estimation::CentredHeading(dc, ShortLabels[7], 182, y3 + 17 - 1);
-    for (int k = 0; k < 4; ++k) WS_DrawSymbol(Handle(), k + 1, 219 + 48 * k, y3 + 18, &dc);
+    estimation::CentredHeading(dc, ShortLabels[7], dx + 182, y3 + 17 - 1);
+    for (int k = 0; k < 4; ++k) WS_DrawSymbol(Handle(), k + 1, dx + 219 + 48 * k, y3 + 18, &dc);
     grid(y3 + 340, y3 + 493);
 
     // Step 5: the top values.
@@ -110,20 +113,20 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     const int grandHand = word(5, 0) != 0 && word(5, 0) != SHEET_EMPTY ? 1 : 0;
     const int passOn = word(6, 0) > 0 && word(6, 0) != SHEET_EMPTY ? 1 : 0;
     const int durchmarsch = word(7, 0) > 0 && word(7, 0) != SHEET_EMPTY ? 1 : 0;
-    estimation::ValueBox(dc, 394, y1, grandHand, grandHand ? 10 : 0);
+    estimation::ValueBox(dc, box, y1, grandHand, grandHand ? 10 : 0);
     estimation::ValueBox(dc, 70, y3, passOn, passOn ? 10 : 0);
     estimation::ValueBox(dc, 230, y3, durchmarsch, durchmarsch ? 10 : 0);
     for (int k = 0; k < 4; ++k) {
         const int risk = word(PlaySheet::RamschRisk.row, PlaySheet::RamschRisk.word + k);
         const int colour = risk == SHEET_EMPTY ? 0 : std::clamp((100 - risk) / 10, 0, 10);
-        estimation::ValueBox(dc, 394 + 20 * k, y3, risk, colour);
+        estimation::ValueBox(dc, box + 20 * k, y3, risk, colour);
     }
 
     // Step 6: the value boxes of the valued lines start green.
     for (int j = 0; j < kRamschLines; ++j) {
         if (j == 14) continue;
         const int top = LineTop(y3, j);
-        dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(10));
+        dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(10));
     }
 
     // The running totals of the class terms.
@@ -138,16 +141,16 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     // Step 7: the Jacks' malus and their class mark.
     if (const int malus = word(PlaySheet::JacksMalus.row, PlaySheet::JacksMalus.word); malus != 0 && malus != SHEET_EMPTY) {
         const int top = LineTop(y3, 1);
-        onWhite(189, top + 1, 1);
-        dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(6));
-        writeNumber(402, top + 1, 1);
+        onWhite(dx + 189, top + 1, 1);
+        dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(6));
+        writeNumber(box + 8, top + 1, 1);
         totals[1] = 1;
     }
     {
         const int jackClass = word(PlaySheet::JacksStatus.row, PlaySheet::JacksStatus.word);
         if (!(jackClass == 1 && word(8, 3) == 0) && jackClass >= 0 && jackClass <= 12 && kRamschClasses[jackClass].line >= 0) {
             dc.SetTextColor(platform::Rgb(192, 192, 192));
-            onWhite(189, LineTop(y3, kRamschClasses[jackClass].line) + 1, 1);
+            onWhite(dx + 189, LineTop(y3, kRamschClasses[jackClass].line) + 1, 1);
             dc.SetTextColor(platform::Rgb(0, 0, 0));
         }
     }
@@ -169,12 +172,12 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
             const int y = LineTop(y3, line) + 1;
             totals[pairs[k].term] += pairs[k].grow;
             const int value = totals[pairs[k].term];
-            if (pairs[k].count != 0) onWhite(222 + 48 * s, y, pairs[k].count);
+            if (pairs[k].count != 0) onWhite(dx + 222 + 48 * s, y, pairs[k].count);
             if (value != 0) {
                 // Line 0 keeps green; the unfit line falls faster.
                 const int colour = line == 0 ? 10 : std::max(0, 10 - (line == 8 ? 5 : 4) * value);
-                dc.FillRect({395, y, 414, y + 16}, PastelBrush(colour));
-                writeNumber(402, y, value);
+                dc.FillRect({box + 1, y, box + 20, y + 16}, PastelBrush(colour));
+                writeNumber(box + 8, y, value);
             }
         }
     }
@@ -185,8 +188,8 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
         if (w == 0 || w == SHEET_EMPTY) continue;
         const int v = w & 15;
         const int top = LineTop(y3, kAdjustmentLines[k]);
-        dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(v + 1));
-        writeNumber(402, top + 1, v);
+        dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(v + 1));
+        writeNumber(box + 8, top + 1, v);
     }
     // Step 10: the weak lines. The suits keep code, count and value in words 4, 6 and 7 of their
     // rows; the Jacks in words 2, 4 and 5 of row 4, where the play preparation writes them. A count
@@ -204,11 +207,11 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
         if (code < 101 || code > 109) continue;  // a weak code outside the table is skipped
         const int top = LineTop(y3, 17 + code - 101);
         const int countWord = weakCount(s);
-        onWhite(s == 4 ? 189 : 222 + 48 * s, top + 1, countWord == 0 ? 1 : countWord);
+        onWhite(dx + (s == 4 ? 189 : 222 + 48 * s), top + 1, countWord == 0 ? 1 : countWord);
         const int v = code == 101 ? okRows : weakValue(s);
         const int colour = countWord == 0 ? 10 : (v < 4 ? std::clamp(9 - v, 0, 10) : 0);
-        dc.FillRect({395, top + 1, 414, top + 17}, PastelBrush(colour));
-        estimation::CentredNumber(dc, 394, top + 2, v);
+        dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(colour));
+        estimation::CentredNumber(dc, box, top + 2, v);
     }
 
     // Step 11.

@@ -30,6 +30,8 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
         ++spot;
     };
     const int y0 = PanelHeight, y1 = y0 + 17, y2 = y0 + 34, y3 = y0 + 51;
+    const estimation::SheetColumns& c = Columns;
+    const int box = c.box, right = c.right;
 
     // Step 2: headings and boxes of the top, in the order of their hot spots.
     estimation::CentredHeading(dc, HeaderLabels[0], 70, y0);
@@ -40,13 +42,13 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
         record(232, y1);
         DrawCellText(232, y1, ShortLabels[1], dc);
     }
-    estimation::CentredHeading(dc, HeaderLabels[2], 394, y0);
-    record(394, y1);
-    DrawCellText(394, y1, ShortLabels[2], dc);
-    estimation::CentredHeading(dc, HeaderLabels[3], 376, y2);
-    record(394, y3);
-    DrawCellText(394, y3, ShortLabels[3], dc);
-    estimation::CentredHeading(dc, HeaderLabels[4], 460, y2);
+    estimation::CentredHeading(dc, HeaderLabels[2], box, y0);
+    record(box, y1);
+    DrawCellText(box, y1, ShortLabels[2], dc);
+    estimation::CentredHeading(dc, HeaderLabels[3], c.estimateCentre - 10, y2);
+    record(box, y3);
+    DrawCellText(box, y3, ShortLabels[3], dc);
+    estimation::CentredHeading(dc, HeaderLabels[4], c.adjustmentCentre - 10, y2);
     record(10, y3);
     DrawCellText(10, y3, ShortLabels[grand ? 5 : 4], dc);
     record(70, y3);
@@ -65,7 +67,7 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
         const int t = y3 + 17 * (i + 1);
         const estimation::RuleLine line = estimation::SplitRuleLine(RuleRows[first + static_cast<std::size_t>(i)], 3);
         // 3.1 The condition on a white strip.
-        estimation::WhiteFill(dc, {10, t + 1, 506, t + 17});
+        estimation::WhiteFill(dc, {10, t + 1, right, t + 17});
         dc.TextOut(10, t + 1, line.condition);
         // 3.2 The first token of each suit, not at the start, gets its symbol.
         for (int k = 0; k < 4; ++k) {
@@ -76,16 +78,16 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
         }
         // 3.3 The hot spot and its box.
         if (line.a == '1') {
-            record(394, t);
-            DrawCellText(394, t, std::string(), dc);
+            record(box, t);
+            DrawCellText(box, t, std::string(), dc);
         } else if (line.a == '2') {
-            record(394, t);
+            record(box, t);
             wLineTop = t;
         }
         // 3.4 The separators.
         const int separator = line.b - '0';
-        if (separator & 1) estimation::Rule(dc, 0, 506, t);
-        if (separator & 2) dc.TextOut(419, t - 8, " | ");
+        if (separator & 1) estimation::Rule(dc, 0, right, t);
+        if (separator & 2) dc.TextOut(box + 25, t - 8, " | ");
         // 3.5 The value row of the line.
         if (line.c == '0' && line.a != '2' && valueRow < SHEET_ROWS) {
             rowTop[valueRow] = t;
@@ -94,7 +96,7 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
         }
         headingBefore = line.c == '1';
         // 3.6 The adjustment.
-        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, 419, 93, t + 1);
+        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, c.termLeft[0], c.termWidth[0], t + 1);
     }
 
     // Step 4: the values of the top boxes.
@@ -104,21 +106,22 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
     const int before = grand ? word(2) : word(3);
     estimation::ValueBox(dc, 70, y1, bare, CountScale(bare));
     if (!grand) estimation::ValueBox(dc, 232, y1, word(1), TrickScale(word(1)));
-    estimation::ValueBox(dc, 394, y1, safe, TrickScale(safe));
+    estimation::ValueBox(dc, box, y1, safe, TrickScale(safe));
     estimation::ValueBox(dc, 10, y3, before, TrickScale(before));
     estimation::ValueBox(dc, 70, y3, jacks, CountScale(jacks));
     const bool emptySum = before == SHEET_EMPTY || jacks == SHEET_EMPTY;
-    estimation::ValueBox(dc, 394, y3, before + jacks, emptySum ? 0 : TrickScale(before + jacks));
+    estimation::ValueBox(dc, box, y3, before + jacks, emptySum ? 0 : TrickScale(before + jacks));
 
     // Step 5: the value rows.
     const int lastRow = grand ? 34 : 33;
     for (int r = 6; r <= lastRow && r < valueRow; ++r) {
         const int y = rowTop[r];
         // Grand: the W line shows the flag without a box, above the row that follows it.
-        if (grand && r == 18 && rowAfterHeading[r] && wLineTop >= 0) estimation::CentredNumber(dc, 394, wLineTop + 2, word(5));
+        if (grand && r == 18 && rowAfterHeading[r] && wLineTop >= 0)
+            estimation::CentredNumber(dc, box, wLineTop + 2, word(5));
         const int v = word(r);
-        if (v == SHEET_EMPTY) dc.FillRect({395, y + 1, 414, y + 17}, PastelBrush(0));
-        else estimation::ValueBox(dc, 394, y, v, TrickScale(v));
+        if (v == SHEET_EMPTY) dc.FillRect({box + 1, y + 1, box + 20, y + 17}, PastelBrush(0));
+        else estimation::ValueBox(dc, box, y, v, TrickScale(v));
     }
 
     // Step 6.

@@ -94,11 +94,11 @@ void CSideWindow::Close() {
 void CSideWindow::OnSizeWindow(int cx, int cy) {
     // 1. The bars by the client size and the sheet.
     const int height = SheetHeight();
-    ShowBars(cx < traits.sheetWidth, cy < height);
+    ShowBars(cx < SheetWidth(), cy < height);
     // 2. The ranges from the client left by the bars.
     platform::Rect client;
     GetClientRect(Handle(), &client);
-    const int spanX = traits.horizontalRangeWidth - client.Width();
+    const int spanX = HorizontalRangeWidth() - client.Width();
     const int spanY = height - client.Height();
     if (traits.rangesAlways) {
         SetBarRange(false, 0, spanX);

@@ -61,6 +61,9 @@ public:
     int HorizontalOffset() const { return hScrollShown ? Bar(false).position : Bar(false).low; }
     int VerticalOffset() const { return vScrollShown ? Bar(true).position : Bar(true).low; }
     int PaintCount() const { return paintCount; }
+    // The sheet's width: a narrower client shows the horizontal bar. A window whose sheet is laid
+    // out from its texts gives its own.
+    virtual int SheetWidth() const { return traits.sheetWidth; }
 
 protected:
     // The sheet's height, for the vertical bar.
@@ -69,6 +72,8 @@ protected:
     virtual void Paint(platform::DeviceContext& dc, int xOffset, int yOffset) = 0;
     // The window's own set-up after the base creation; false refuses the creation.
     virtual bool OnCreateWindow() { return true; }
+    // The width the horizontal range is taken from.
+    virtual int HorizontalRangeWidth() const { return traits.horizontalRangeWidth; }
     // The trace line's rectangle part and any further values.
     virtual std::string CreationTrace() const;
     // The window's own clean-up in the plain close (before the window is destroyed).

@@ -109,10 +109,15 @@ bool CTrickEstimation::OnCreateWindow() {
     GetClientRect(Handle(), &client);
     FrameExtraWidth = window.Width() - client.Width();
     FrameExtraHeight = window.Height() - client.Height();
-    // Step 6: the save-under bitmap.
-    PopupSaveBitmap = platform::Bitmap(kEstimationSheetWidth, kEstimationSheetHeight);
     // Step 7.
     LoadLabels();
+    // The columns from the texts as the window's context measures them; the sheet's width follows.
+    if (platform::DeviceContext* dc = GetDC(Handle())) {
+        LayOutColumns(*dc);
+        ReleaseDC(Handle(), dc);
+    }
+    // Step 6: the save-under bitmap.
+    PopupSaveBitmap = platform::Bitmap(SheetWidth(), kEstimationSheetHeight);
     // Step 8: the panel, modeless, at the top of the client.
     Panel = new CTrickEstimationDialog(*this, &Player, &Auto, &View);
     if (Panel->CreatePanel()) {
@@ -125,7 +130,7 @@ bool CTrickEstimation::OnCreateWindow() {
     // The window is at least as wide as its sheet (and the vertical bar, where the sheet is taller
     // than the client), as far as the work area allows: a narrower one cuts the sheet's right-hand
     // column off behind a scroll bar.
-    const int sheetWidth = kEstimationSheetWidth + (client.Height() < kEstimationSheetHeight ? platform::kOwnScrollBarWidth : 0);
+    const int sheetWidth = SheetWidth() + (client.Height() < kEstimationSheetHeight ? platform::kOwnScrollBarWidth : 0);
     if (client.Width() < sheetWidth) {
         window.right = window.left + sheetWidth + FrameExtraWidth;
         MoveWindow(KeptInside(window, g_Shell.WorkArea), true);
@@ -178,7 +183,7 @@ LRESULT CTrickEstimation::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT result = CSideWindow::WindowProc(message, wParam, lParam);
     // The panel is a window of its own over the top of the client: it goes where the client goes.
     if ((message == WM_MOVE || message == WM_SIZE) && Panel && Panel->IsAlive())
-        Panel->MoveTo(-HorizontalOffset(), -VerticalOffset(), kEstimationSheetWidth, PanelHeight);
+        Panel->MoveTo(-HorizontalOffset(), -VerticalOffset(), SheetWidth(), PanelHeight);
     return result;
 }
 
@@ -212,11 +217,14 @@ void CTrickEstimation::UpdateDialog() {
 
 
 void CTrickEstimation::SetCompactSize() {
-    SwitchSize(kCompactClientWidth + FrameExtraWidth, kCompactClientHeight + FrameExtraHeight, true);
+    // The compact window is as wide as the sheet and its vertical bar.
+    SwitchSize(kCompactClientWidth - kEstimationSheetWidth + SheetWidth() + FrameExtraWidth,
+               kCompactClientHeight + FrameExtraHeight, true);
 }
 
 void CTrickEstimation::SetFullSize() {
-    SwitchSize(kFullClientWidth + FrameExtraWidth, kFullClientHeight + FrameExtraHeight);
+    SwitchSize(kFullClientWidth - kEstimationSheetWidth + SheetWidth() + FrameExtraWidth,
+               kFullClientHeight + FrameExtraHeight);
 }
 
 CTrickEstimation::SheetBlock CTrickEstimation::BlockOfView(int view) const {

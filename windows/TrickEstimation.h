@@ -9,6 +9,7 @@
 #include "platform/core/Bitmap.h"
 #include "platform/core/Geometry.h"
 #include "windows/EstimationPopups.h"
+#include "windows/EstimationSheetDrawing.h"
 #include "windows/SideWindow.h"
 
 #include <array>
@@ -37,7 +38,7 @@ inline constexpr int kHotSpots = 35;
 inline constexpr int kSpotWidth = 20;
 inline constexpr int kSpotHeight = 17;
 
-// The sheet's size and the window's sizes.
+// The sheet's size where its texts leave it narrowest, and the window's sizes.
 inline constexpr int kEstimationSheetWidth = 507;
 inline constexpr int kEstimationSheetHeight = 669;
 
@@ -85,6 +86,10 @@ public:
     // The player combo's seat (seat 2 when nothing is selected).
     int ComboSeat() const;
     CTrickEstimationDialog* PanelDialog() const { return Panel; }
+    // The sheet's width as its columns are laid out.
+    int SheetWidth() const override { return Columns.Width(); }
+    // Lays the columns out from the labels and rule rows in the sheet font as `dc` measures them.
+    void LayOutColumns(platform::DeviceContext& dc);
 
     // ---- The window's data ----
     platform::Bitmap PopupSaveBitmap;
@@ -95,6 +100,7 @@ public:
     std::array<std::string, 124> RuleRows;
     platform::Point HotSpots[kPopupModes][kHotSpots] = {};
     SheetBlock Sheet = nullptr;
+    estimation::SheetColumns Columns;
     int Auto = 0;
     int View = 0;
     int PanelHeight = 0;
@@ -113,6 +119,7 @@ public:
 
 protected:
     int SheetHeight() const override { return kEstimationSheetHeight; }
+    int HorizontalRangeWidth() const override { return Columns.Width(); }
     void Paint(platform::DeviceContext& dc, int xOffset, int yOffset) override;
     bool OnCreateWindow() override;
     void OnPlainClose() override;

@@ -15,11 +15,13 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtScaledTwice.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
 #include "QtTextFits.h"
 #include "model/Settings.h"
 #include "platform/core/WindowApi.h"
+#include "platform/qt/PainterDC.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
 #include "windows/TrickEstimation.h"
@@ -33,6 +35,39 @@ struct EditionCase {
 };
 
 void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
+// A painter context that keeps every word it draws with its box on the surface. A text spaced out
+// to leave room for the boxes it spans (the sum line "TS + J =") is its words, each apart.
+class TextBoxes final : public platform::PainterDC {
+public:
+    using PainterDC::PainterDC;
+    std::vector<platform::TextRun> runs;
+
+protected:
+    void DeviceText(const platform::TextRun& run) override {
+        const int whole = GetTextExtent(run.text).cx;
+        for (std::size_t start = run.text.find_first_not_of(' '); start != std::string::npos;) {
+            const std::size_t end = std::min(run.text.find(' ', start), run.text.size());
+            const std::size_t next = run.text.find_first_not_of(' ', end);
+            platform::TextRun word = run;
+            word.text = run.text.substr(start, end - start);
+            auto at = [&](std::size_t chars) {
+                const int extent = GetTextExtent(std::string_view(run.text).substr(0, chars)).cx;
+                return run.box.left + (whole > 0 ? extent * run.box.Width() / whole : 0);
+            };
+            word.box.left = at(start);
+            word.box.right = at(end);
+            runs.push_back(word);
+            start = next;
+        }
+        PainterDC::DeviceText(run);
+    }
+};
+
+std::string Described(const platform::TextRun& run) {
+    return "\"" + run.text + "\" " + std::to_string(run.box.left) + ".." + std::to_string(run.box.right) + " x " +
+           std::to_string(run.box.top) + ".." + std::to_string(run.box.bottom);
+}
 
 class QtTrickEstimationTest : public ::testing::TestWithParam<EditionCase> {
 protected:
@@ -107,6 +142,53 @@ TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
         }
     EXPECT_GT(total, 0);
     EXPECT_EQ(same, total) << "the popup's area shows the sheet again";
+}
+
+// Every text of the three sheets stands whole inside the sheet's frame and apart from every other
+// text, on screens scaled once and twice; the window is as wide as its sheet.
+TEST_P(QtTrickEstimationTest, EveryTextOfTheSheetsStandsWholeAndApart) {
+    const std::string name =
+        std::string("Editions/QtTrickEstimationTest.EveryTextOfTheSheetsStandsWholeAndApart/") + GetParam().name;
+    if (qttest::RanAgainScaledTwice(name)) {
+        if (HasFailure()) return;
+    }
+    app_.Start(1280, 1024);
+    if (HasFatalFailure()) return;
+    app_.Deal();
+    if (HasFatalFailure()) return;
+    g_Settings.View.Player = 0x22;
+    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
+    qttest::PumpFor(200);
+    CTrickEstimation* window = app_.Frame().TrickEstimationWindow();
+    ASSERT_NE(window, nullptr);
+    const int sheetWidth = window->SheetWidth();
+    EXPECT_GE(window->ClientRect().Width(), sheetWidth) << "the window shows the whole width of its sheet";
+    for (const int view : {VIEW_CLUBS, VIEW_GRAND, VIEW_NULL, VIEW_RAMSCH}) {
+        window->View = view;
+        QImage surface(sheetWidth + 40, kEstimationSheetHeight + window->PanelHeight + 20, QImage::Format_RGB32);
+        surface.fill(Qt::white);
+        TextBoxes dc(surface);
+        if (view == VIEW_NULL) window->PaintNullSheet(dc, 0, 0);
+        else if (view == VIEW_RAMSCH) window->PaintRamschSheet(dc, 0, 0);
+        else window->PaintSuitGrandSheet(dc, 0, 0);
+        dc.Finish();
+        EXPECT_GT(dc.runs.size(), 40u) << view;
+        std::vector<std::string> faults;
+        std::vector<const platform::TextRun*> inked;
+        for (const platform::TextRun& run : dc.runs) {
+            inked.push_back(&run);
+            // Inside the frame: its lines stand at 0 and at the sheet's last column.
+            if (run.box.left < 1 || run.box.right > sheetWidth - 1)
+                faults.push_back(Described(run) + " crosses the frame 0.." + std::to_string(sheetWidth - 1));
+        }
+        for (std::size_t i = 0; i < inked.size(); ++i)
+            for (std::size_t j = i + 1; j < inked.size(); ++j)
+                if (inked[i]->box.Intersects(inked[j]->box))
+                    faults.push_back(Described(*inked[i]) + " runs into " + Described(*inked[j]));
+        EXPECT_TRUE(faults.empty()) << "view " << view << " " << qttest::ScaleName() << qttest::Listed(faults);
+        qttest::SaveForViewing(surface, std::string("estimation-") + GetParam().name + "-texts-" +
+                                            std::to_string(view) + "-" + qttest::ScaleName());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, QtTrickEstimationTest,

@@ -9,6 +9,7 @@
 #include "resources/CommandIds.h"
 #include "windows/PastelBrushes.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,10 +23,13 @@ using testsupport::FrameFixture;
 class EstimationSheetTest : public FrameFixture {
 protected:
     void SetUp() override {
-        // Every window draws into a surface that keeps its pixels.
+        // Every window draws into a surface that keeps its pixels, wide enough for the sheet as the
+        // recording measure lays it out.
         host_->SetSurfaceFactory([this](HWND hwnd) -> platform::DeviceContext* {
             auto& surface = surfaces_[hwnd];
-            if (!surface) surface = std::make_unique<platform::RecordingDC>(platform::Bitmap(700, 900, platform::Rgb(255, 255, 255)));
+            if (!surface)
+                surface =
+                    std::make_unique<platform::RecordingDC>(platform::Bitmap(1400, 900, platform::Rgb(255, 255, 255)));
             return surface.get();
         });
         StartProgram();
@@ -144,21 +148,23 @@ TEST_F(EstimationSheetTest, SuitSheetsShowTheEvaluatorsWordsAndTheEstimate) {
 
 TEST_F(EstimationSheetTest, HotSpotsOfEveryViewAtTheirPlaces) {
     const int y0 = window_->PanelHeight;
+    // The boxes of the rule lines stand where the texts leave them.
+    const int box = window_->Columns.box;
     const struct {
         int view, mode, spots;
         int spot;
         platform::Point at;
     } cases[] = {
         {VIEW_CLUBS, kPopupModeSuit, 34, 1, {232, y0 + 17}},
-        {VIEW_CLUBS, kPopupModeSuit, 34, 6, {394, y0 + 51 + 17}},
-        {VIEW_CLUBS, kPopupModeSuit, 34, 17, {394, y0 + 51 + 17 * 13}},  // after the heading line 12
-        {VIEW_GRAND, kPopupModeGrand, 35, 1, {394, y0 + 17}},
-        {VIEW_GRAND, kPopupModeGrand, 35, 17, {394, y0 + 51 + 17 * 13}},  // the W line
-        {VIEW_NULL, kPopupModeNull, 32, 3, {394, y0 + 85 + 17}},
-        {VIEW_NULL, kPopupModeNull, 32, 31, {394, y0 + 85 + 17 * 29}},
-        {VIEW_RAMSCH, kPopupModeRamsch, 33, 7, {454, y0 + 51}},
-        {VIEW_RAMSCH, kPopupModeRamsch, 33, 23, {394, y0 + 51 + 34 + 17 * 16}},
-        {VIEW_RAMSCH, kPopupModeRamsch, 33, 24, {394, y0 + 51 + 51 + 17 * 17}},
+        {VIEW_CLUBS, kPopupModeSuit, 34, 6, {box, y0 + 51 + 17}},
+        {VIEW_CLUBS, kPopupModeSuit, 34, 17, {box, y0 + 51 + 17 * 13}},  // after the heading line 12
+        {VIEW_GRAND, kPopupModeGrand, 35, 1, {box, y0 + 17}},
+        {VIEW_GRAND, kPopupModeGrand, 35, 17, {box, y0 + 51 + 17 * 13}},  // the W line
+        {VIEW_NULL, kPopupModeNull, 32, 3, {box, y0 + 85 + 17}},
+        {VIEW_NULL, kPopupModeNull, 32, 31, {box, y0 + 85 + 17 * 29}},
+        {VIEW_RAMSCH, kPopupModeRamsch, 33, 7, {box + 60, y0 + 51}},
+        {VIEW_RAMSCH, kPopupModeRamsch, 33, 23, {box, y0 + 51 + 34 + 17 * 16}},
+        {VIEW_RAMSCH, kPopupModeRamsch, 33, 24, {box, y0 + 51 + 51 + 17 * 17}},
     };
     for (const auto& c : cases) {
         for (auto& spot : window_->HotSpots[c.mode]) spot = {};
@@ -190,20 +196,22 @@ TEST_F(EstimationSheetTest, NullClassesWriteTheirCountsAndRunningTotals) {
     block[7][0] = 80;
     block[8][0] = 0;
     auto texts = PaintView(VIEW_NULL);
+    // The suit columns and the boxes stand right of their narrowest place by the same shift.
+    const int dx = window_->Columns.Shift();
     const int y0 = window_->PanelHeight;
     auto line = [&](int j) { return y0 + 85 + 17 * j + 2; };
     // Line 4 (drop): counts 1 in both columns, the total ends at 2.
-    EXPECT_EQ(At(texts, 222, line(4)), "1");
-    EXPECT_EQ(At(texts, 270, line(4)), "1");
-    EXPECT_EQ(At(texts, 402, line(4)), "2");
+    EXPECT_EQ(At(texts, dx + 222, line(4)), "1");
+    EXPECT_EQ(At(texts, dx + 270, line(4)), "1");
+    EXPECT_EQ(At(texts, dx + 402, line(4)), "2");
     // Line 5 (caution2): both Clubs and Spades, then Diamonds' class 3 on line 2 counts its own.
-    EXPECT_EQ(At(texts, 402, line(5)), "2");
-    EXPECT_EQ(At(texts, 318, line(9)), "1");  // Hearts, class 6, caution1
-    EXPECT_EQ(At(texts, 366, line(2)), "1");  // Diamonds, class 3, caution2 from 2 to 3
-    EXPECT_EQ(At(texts, 402, line(2)), "3");
+    EXPECT_EQ(At(texts, dx + 402, line(5)), "2");
+    EXPECT_EQ(At(texts, dx + 318, line(9)), "1");  // Hearts, class 6, caution1
+    EXPECT_EQ(At(texts, dx + 366, line(2)), "1");  // Diamonds, class 3, caution2 from 2 to 3
+    EXPECT_EQ(At(texts, dx + 402, line(2)), "3");
     // The bonus lines end with the passes' 0.
-    EXPECT_EQ(At(texts, 402, line(1)), "0");
-    EXPECT_EQ(At(texts, 402, line(8)), "0");
+    EXPECT_EQ(At(texts, dx + 402, line(1)), "0");
+    EXPECT_EQ(At(texts, dx + 402, line(8)), "0");
     // The chance box.
     EXPECT_EQ(BoxText(texts, window_->HotSpots[kPopupModeNull][2]), "80");
 }
@@ -224,17 +232,53 @@ TEST_F(EstimationSheetTest, RamschWeakLinesAndTheJacksOnlyColumn) {
     const int y3 = window_->PanelHeight + 51;
     auto weakLine = [&](int j) { return y3 + 51 + 17 * j + 1; };
     auto texts = PaintView(VIEW_RAMSCH);
-    EXPECT_EQ(At(texts, 222, weakLine(18)), "2");  // Clubs' count on WEAK_ACE_TEN_EIGHT
-    EXPECT_EQ(At(texts, 189, weakLine(24)), "3");  // the Jacks' count on WEAK_JACK
+    const int dx = window_->Columns.Shift();
+    EXPECT_EQ(At(texts, dx + 222, weakLine(18)), "2");  // Clubs' count on WEAK_ACE_TEN_EIGHT
+    EXPECT_EQ(At(texts, dx + 189, weakLine(24)), "3");  // the Jacks' count on WEAK_JACK
     // Class 1 with malus: 1 on line 0 and on line 1 of the Clubs column.
-    EXPECT_EQ(At(texts, 222, y3 + 34 + 1), "1");
-    EXPECT_EQ(At(texts, 222, y3 + 34 + 17 + 1), "1");
-    EXPECT_EQ(At(texts, 402, y3 + 34 + 1), "4");  // four suits of bonus
+    EXPECT_EQ(At(texts, dx + 222, y3 + 34 + 1), "1");
+    EXPECT_EQ(At(texts, dx + 222, y3 + 34 + 17 + 1), "1");
+    EXPECT_EQ(At(texts, dx + 402, y3 + 34 + 1), "4");  // four suits of bonus
     // Four Jacks' count: only the Jacks' column of the weak lines.
     block[4][4] = 4;
     texts = PaintView(VIEW_RAMSCH);
-    EXPECT_EQ(texts.count(std::make_pair(222, weakLine(18))), 0u);
-    EXPECT_EQ(At(texts, 189, weakLine(24)), "4");
+    EXPECT_EQ(texts.count(std::make_pair(dx + 222, weakLine(18))), 0u);
+    EXPECT_EQ(At(texts, dx + 189, weakLine(24)), "4");
+}
+
+// The columns follow the texts as the context measures them: the boxes stand right of the longest
+// condition that runs across the sheet, every text stands inside the frame, and with short texts
+// the sheet keeps its narrowest layout.
+TEST_F(EstimationSheetTest, TheColumnsFollowTheMeasuredTexts) {
+    platform::RecordingDC measure(platform::Size{700, 900});
+    measure.SelectFont(SheetFont());
+    auto conditionEnd = [&](const std::string& row) {
+        return 10 + measure.GetTextExtent(row.substr(0, row.find(';'))).cx;
+    };
+    int longest = 0;
+    for (std::size_t i = 0; i < 62; ++i) longest = std::max(longest, conditionEnd(window_->RuleRows[i]));
+    for (std::size_t i = 102; i <= 109; ++i) longest = std::max(longest, conditionEnd(window_->RuleRows[i]));
+    ASSERT_GT(longest, 394) << "the recording measure is wider than the screen's fonts";
+    for (const int view : {VIEW_CLUBS, VIEW_GRAND, VIEW_NULL, VIEW_RAMSCH}) {
+        PaintView(view);
+        const estimation::SheetColumns& c = window_->Columns;
+        EXPECT_EQ(c.box, longest + 6) << view;
+        EXPECT_EQ(window_->SheetWidth(), c.right + 1);
+        for (const auto& r : records_)
+            if (r.kind == platform::DrawKind::Text && !r.points.empty()) {
+                const int end = r.points[0].x + measure.GetTextExtent(r.text).cx;
+                EXPECT_GE(r.points[0].x, 1) << view << " \"" << r.text << "\"";
+                EXPECT_LT(end, c.right) << view << " \"" << r.text << "\"";
+            }
+    }
+    // Short texts: the boxes at 394, the frame at 506.
+    for (auto& row : window_->RuleRows) row = row.empty() ? row : "a;100;b";
+    for (auto& label : window_->HeaderLabels) label = label.empty() ? label : "h";
+    for (auto& label : window_->ShortLabels) label = label.empty() ? label : "s";
+    PaintView(VIEW_CLUBS);
+    EXPECT_EQ(window_->Columns.box, 394);
+    EXPECT_EQ(window_->Columns.right, 506);
+    EXPECT_EQ(window_->SheetWidth(), kEstimationSheetWidth);
 }
 
 // ---- The popup machinery ----
