@@ -5,8 +5,7 @@
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
 #include "flow/FlowIds.h"
-#include "flow/GameRecord.h"
-#include "flow/GameSnapshot.h"
+#include "flow/FrameRecords.h"
 #include "model/Skat.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
@@ -33,31 +32,6 @@ struct GameScore;
 struct GameFileRecord;
 struct ListSettings;
 
-// The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
-// decides which are enabled, as for the menu.
-struct CToolBar {
-    std::vector<int> buttons;
-    bool Load(int resourceId);
-    bool IsLoaded() const { return !buttons.empty(); }
-};
-
-// Where the table and its rows stand on the screen (the frame's table layout).
-struct TableLayout {
-    int DesktopWidth = 0, DesktopHeight = 0;
-    int TableTop = 0;  // 0 until LayoutFrame has run; the notice line is not drawn meanwhile
-    int DialogLine13 = 0, DialogLine11 = 0;
-    int PromptBandHeight = 0;
-    int BalloonX = 0, BalloonY = 0;
-    int LayoutX = 0, LayoutY = 0;
-    int NoticeX = 0, NoticeY = 0;
-    int CardStepX = 0, RowStepY = 0;
-    int BorderWidth = 0, BorderHeight = 0;
-    int MinWindowWidth = 0, MinWindowHeight = 0;
-    int TableWidth = 0, TableHeight = 0;
-    int IdealWidth = 0, IdealHeight = 0;
-    platform::Rect WindowRect;  // RectMain; right 0 = none stored
-};
-
 struct CSideWindowRow;
 enum class PrintTarget;
 class CListPrintWindows;
@@ -76,8 +50,6 @@ public:
     void OnClose();
     // A game is under way: closing asks the person first (string 40104).
     bool CloseNeedsQuestion() const;
-    // The person already agreed to close (the language switch asked): the close asks no more.
-    int CloseConfirmed = 0;
     // A close signal (SIGTERM at the session's logout, SIGINT, SIGHUP): the close sequence runs as
     // if its question were answered Yes. A question or message holding the frame is answered as by
     // Esc, since nobody may be there to; a close that arrives while the frame is busy waits until
@@ -85,7 +57,6 @@ public:
     void OnCloseSignal();
     // Ends the modal dialogs that hold the frame with Cancel while a close signal waits.
     void EndModalDialogsForExit();
-    int ExitRequested = 0;
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
     void SetView(CSkatView* view) { View = view; }
@@ -175,11 +146,6 @@ public:
     void DrawGameHeader(platform::DeviceContext& dc);
     // The open annotation's title and at most 16 of its lines, from top down.
     void DrawAnnotation(platform::DeviceContext& dc, int top);
-    int PrintKind = 1;
-    int PrintingActive = 0;
-    // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
-    // from the job's set-up to its tear-down.
-    std::shared_ptr<CListPrintWindows> PrintWindows;
     platform::CommandUpdater Updater();
     void OnInitMenuPopup(platform::Menu& popup, int index);
     void OnMinimalWindow();
@@ -271,8 +237,6 @@ public:
     void ExchangeFocusKey(bool upper);
     // The card under the mouse, highlighted and named for the support option.
     void AnnounceCardUnderMouse(int card);
-    // The card last highlighted for the support voice, 0 none.
-    int HighlightedCard = 0;
     // Voices (0) or sound effects (1) on or off.
     void ToggleAudio(int which);
 
@@ -460,8 +424,6 @@ public:
     void DemoPushRamschSkat();
     // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
     void ShowRamschAdvice(const std::string& text);
-    // The Grand Hand offer's kept Durchmarsch answer for the person.
-    int GrandHandDurchmarsch = 0;
 
     // --- New match (flow/NewMatch.cpp) ----------------------------------------------------------
     void OnNewMatch();
@@ -482,7 +444,6 @@ public:
     // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
     // changes nothing, any other sets it. Whether any bit is set.
     bool LockFlag(int which, int mode);
-    int LockWord = 0;
 
     // --- Booking a game into the game list and the stored deals (flow/ListBooking.cpp) ----------
     // The game just counted joins the list with its score and short text.
@@ -552,7 +513,6 @@ public:
     void ResetCardStatistics();
     void ResetMatchGameStatistics();
     void ResetMatchCardStatistics();
-    std::array<std::uint32_t, 4> CardLatches[2] = {};
 
     // --- Match list, game and stored-deal files, title (match/Frame*.cpp) -----------------
     bool ReadList(const std::string& path, int compare, bool reportErrors);
@@ -599,7 +559,6 @@ public:
     // The course rows and the course record of the finished game (shell/CourseRecord.cpp):
     // image[0..31] the rows and the skat, image[offset..offset+67] the record.
     void CopyCourse(std::int32_t* image, int offset);
-    std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
     // --- File commands of the game and match menus (flow/FileCommands.cpp) ------------------
     void OnLoad();
     void OnLoadMatch();
@@ -614,7 +573,6 @@ public:
     bool SelectFile(int kind, std::string& path);
     // True when the new name is refused; otherwise the path takes it and the title follows.
     bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
-    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
     // Re-points a registered open command at the other edition (code "ge" or "en"). root: 0 the
     // classes, 1 the machine, 2 the user; only the user's keys are kept here. The program's own
     // open command (the first of the language switch's four calls) is the user's desktop entry.
@@ -622,10 +580,7 @@ public:
     // A file that cannot be read or written (40201 or 40202 with the operation and the path): a
     // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
     void ReportFileError(int stringId, const char* operation, const std::string& path);
-    int Destroying = 0;
-    // The close command stored the statistics (where a failure can still be shown).
-    int StatisticsSavedAtClose = 0;
-    int RamschLoser() const { return RamschResultSeats[0]; }
+    int RamschLoser() const { return Ramsch().RamschResultSeats[0]; }
     void SoundEffect(int effect, bool loop);
     void WaitForInput();
     void LogDeleteOn(int event);
@@ -657,118 +612,44 @@ public:
     void ReopenSideWindows();
     // The open information panel that a close command (CM_CLOSE_ANNOTATION ...) closes, or nullptr.
     HWND PanelWindow(int closeCommand) const;
-    std::map<int, HWND> SideWindows;  // command -> the open window
     // The name of a seat's player as the table shows it.
     std::string GetPlayerName(int seat) const;
 
     // --- The frame's state -------------------------------------------------------------------
-    // Paths (the file readers and writers use them; the temporary files live in the work folder).
-    std::string ListPath, StorePath, GamePath;
-    std::string TempListPath, TempStorePath;
-    std::string StatisticsPath;
-    std::string TempMatchFile, TempGameFile, TempStoreFile;
-    std::string HelpFilePath;
-    std::string LanguageCode;
-    int EnglishEdition = 0;
-
-    std::int64_t PlayClock = 0;
-    std::int64_t MatchStartTime = 0;
-
+    // The game object the flow plays on.
     CSkat Game;
-    CToolBar ToolBar;
-    platform::StatusBar StatusBar;
-    std::unique_ptr<platform::Menu> MainMenu;
-
-    // Texts of the status bar and the table.
-    std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
-    std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
-
-    // The open prompt bar and its three typed slots (each the prompt's handle or null), and the
-    // modal message of the game. Handles, not objects: a record of a destroyed window is stale
-    // and IsWindow says so.
-    HWND PromptDialog = nullptr;
-    HWND ContinuePrompt = nullptr;
-    HWND KontraPrompt = nullptr;
-    HWND RamschSkatPrompt = nullptr;
-    // The open prompt that minimising the frame hid; restoring or maximising shows it again while it
-    // is still the open prompt.
-    HWND PromptHiddenByMinimise = nullptr;
-    // The modal message DoModalDialog runs: the dialog lives in its caller's frame for exactly as
-    // long as it is recorded here, and its handle is null once it is destroyed.
-    platform::Dialog* RunningMessage = nullptr;
+    // The frame's state records (flow/FrameRecords.h): every part reads them through the const
+    // accessor; the Edit accessor is for the code of the record's own part.
+    const AuctionState& Auction() const { return auction_; }
+    AuctionState& EditAuction() { return auction_; }
+    const DeclarationState& Declaration() const { return declaration_; }
+    DeclarationState& EditDeclaration() { return declaration_; }
+    const RamschState& Ramsch() const { return ramsch_; }
+    RamschState& EditRamsch() { return ramsch_; }
+    const ExchangeState& Exchange() const { return exchange_; }
+    ExchangeState& EditExchange() { return exchange_; }
+    const TrickPlayState& TrickPlay() const { return trickPlay_; }
+    TrickPlayState& EditTrickPlay() { return trickPlay_; }
+    const SeriesState& Series() const { return series_; }
+    SeriesState& EditSeries() { return series_; }
+    const PromptState& Prompts() const { return prompts_; }
+    PromptState& EditPrompts() { return prompts_; }
+    const PanelState& Panels() const { return panels_; }
+    PanelState& EditPanels() { return panels_; }
+    const FileState& Files() const { return files_; }
+    FileState& EditFiles() { return files_; }
+    const TimerState& Timers() const { return timers_; }
+    TimerState& EditTimers() { return timers_; }
+    const TextState& Texts() const { return texts_; }
+    TextState& EditTexts() { return texts_; }
+    const TableState& Table() const { return table_; }
+    TableState& EditTable() { return table_; }
+    const PrintState& Printing() const { return printing_; }
+    PrintState& EditPrinting() { return printing_; }
+    const RunState& Run() const { return run_; }
+    RunState& EditRun() { return run_; }
     HWND MessageDialog() const;
-    // The auction bar's button that the next tick focuses.
-    int FocusButton = 0;
-    // The last step up of the bid could not raise it (the top of the ladder): nobody bids above.
-    int BidAtTop = 0;
-    // The exchange: the groups that take part (1 skat, 2/4/8 seats 0/1/2), each group's picked card,
-    // the keyboard's first and last group, the skat's open flag at the start, the slide target.
-    int ActiveGroups = 0;
-    int GroupPickedCards[4] = {0, 0, 0, 0};
-    int KeyGroupFirst = 1, KeyGroupLast = 8;
-    int SkatOpenSaved = 0;
-    int SwapAnimation = 3;
-    int ResumeSwapOpen = 0;
-    int NewMatchDue = 0;
-    int DragCard = 0;  // the card a drag of an exchange carries, 0 none
-    int HistoryPosition = 0, RedoLimit = 0;
-    int SparePosition = -1;  // the trick in which the spare record 11 was written, -1 none
-    GameSnapshot History[12];
-    // The current game as played, for tests and the self-play.
-    CGameRecord Record;
-    // Called before each deal (the self-play seeds the random source there); empty in the program.
-    std::function<void()> BeforeDeal;
-    int SelectedSlot = -1;  // the person's chosen slot for the keyboard play, -1 none
-    int GameScoreValue = 0;
-    std::string LastResultText;
-    int RamschPushCount = 0;  // the skat was pushed on this often in the Ramsch game
-    int RamschResultSeats[2] = {3, 3};
-    int SoloistGames[3] = {0, 0, 0}, SoloistLost[3] = {0, 0, 0}, SoloistWon[3] = {0, 0, 0};
-    int ListHeaderGrandRepeats = 0;  // the match list counts the Grands after which forehand stays
-    int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, CourseShown = 0;
-    int CardStatisticsPending = 0, AutoComplete = 0, StateWindowUsed = 0;
-    int FocusPending = 0, RedrawPending = 0, FullRepaint = 0, StatusRotation = 0;
-    int StatusRotationTicks = 0, StatusRotationIndex = 0, Pane2Toggle = 0;
-    int IdleTicks = 0, ReminderPending = 0, BalloonTicks = 0, ElapsedShown = 0;
-    int BidLimits[3] = {0, 0, 0};
-    int ListUpdateOnExit = 0;
-    int PendingSettings[7] = {0, 0, 0, 0, 0, 0, 0};
-    int AnnotationKept = 1;
-    int WindowResized = 0;
-    int LastTrickAvailable = 0;
-    int CourseRequested = 0, CourseAvailable = 0;
-    int PlayStep = 0;
-    // OnPlay's steps run: a computer's choice may wait inside them (the give-up question).
-    int PlayRunning = 0;
-    int FreshDeal = 0;
-    int GameFileRead = 0;
-    int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
-    int KeyGroup = 1, KeyGroupMask = 7;
-    // The keyboard during an exchange: the lower focus (2/3 seat 0, 4/5 seat 1, 6/7 the person;
-    // even: that row has a raised card) and whether Left and Right act on the upper one.
-    int KeyFocusLowerGroup = 7;
-    int KeyFocusUpperActive = 0;
-    int BusyFlag = 0;       // a computer's auction or Ramsch step runs: a close request is dropped
-    int SwapPausePending = 0;  // the skat swap pause pumps messages
-    int PrintPreview = 0;
-    int CloseDeferred = 0;  // a close arrived during a nested wait; done once it has unwound
-    int StepDepth = 0;      // steps of the flow running (nested) right now
-    std::string PendingFile;  // a file handed over while the flow was busy
-    int BalloonTextId[3] = {0, 0, 0};
-    int BalloonValue[3] = {0, 0, 0};
-    int PersonBidLimit() const { return BidLimits[2]; }
-
-    TableLayout Layout;
-    platform::Rect MainRect;  // the frame's rectangle kept for RectMain
-
-    // The cards' layout growths at the current zoom (LayoutTable reads them).
-    int GrowthW = 0, GrowthH = 0;
-    platform::Point TrickCentre;
-
-    // Child windows.
-    HWND TableWindow = nullptr;
-    HWND StatusBarWindow = nullptr;
-    HWND ToolBarWindow = nullptr;
+    int PersonBidLimit() const { return Auction().BidLimits[2]; }
 
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
@@ -786,10 +667,6 @@ public:
     int GetPlayerVoice(int seat) const;
     bool IsVoiceFromFile(int voice) const;
     void PlayVoiceTerm(int term, int language, int voice, bool fromFile);
-    // The game suggested to the person as declarer (record 0..8 of his game options, -1 none) and
-    // its announcements (1 Schneider, 2 Schwarz, 4 Ouvert).
-    int SuggestedGame = -1;
-    int SuggestedAnnouncements = 0;
 
     // --- Voices and sounds (flow/AudioFrame.cpp) ----------------------------------------------
     // A refusal: the string in status pane 0 for 20 ticks, with sound effect 2.
@@ -842,19 +719,29 @@ public:
     // A fresh deal empties the note; a listed panel is closed and, unless notes open by themselves,
     // opened again.
     void RenewAnnotationForDeal();
-    // The open panels (null when closed; a stale handle reads as closed).
-    HWND AnnotationPanel = nullptr, DataPanel = nullptr, GameValuePanel = nullptr, StatePanel = nullptr;
     // --- Settings and renames of the match and game menus (flow/SettingsRename.cpp) -------------
     void OnSettings();
     void OnRenameGame();
     void OnRenameSeries();
-    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
-    int StatusTextTicks = 0;
     // --- end of voices and sounds -------------------------------------------------------------
 
 private:
     void OnCommand(int id);
     CSkatView* View = nullptr;
+    AuctionState auction_;
+    DeclarationState declaration_;
+    RamschState ramsch_;
+    ExchangeState exchange_;
+    TrickPlayState trickPlay_;
+    SeriesState series_;
+    PromptState prompts_;
+    PanelState panels_;
+    FileState files_;
+    TimerState timers_;
+    TextState texts_;
+    TableState table_;
+    PrintState printing_;
+    RunState run_;
 };
 
 // The text with every rich-text control word (a backslash up to and including the next blank)
