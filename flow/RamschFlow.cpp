@@ -43,12 +43,12 @@ bool CMainFrame::RamschExchangeRunning() const {
 }
 
 void CMainFrame::ShowRamschAdvice(const std::string& text) {
-    HintText = text;
+    EditTexts().HintText = text;
     if (g_Settings.Options.Suggest && !text.empty()) {
         SetStatusPane(0, text);
-        StatusRotation = 1;
-        StatusRotationIndex = 0;
-        StatusRotationTicks = 0;
+        EditTimers().StatusRotation = 1;
+        EditTimers().StatusRotationIndex = 0;
+        EditTimers().StatusRotationTicks = 0;
     }
 }
 
@@ -82,7 +82,7 @@ void CMainFrame::OnRamsch() {
         WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
         return;
     }
-    BusyFlag = 1;
+    EditRun().BusyFlag = 1;
     CloseModelessDialog();
     WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
@@ -103,18 +103,18 @@ void CMainFrame::OnPassOnRamsch() {
     // Only while the Ramsch skat is offered to the seat whose turn it is.
     const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
-    const bool computersTurn = (s == 0 || s == 1) && BusyFlag;
+    const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
     if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPassOnRamsch(late)", LOG_MAINFRAME);
         return;
     }
     // Step 1: the bar stays the open prompt (the person's finished turn), out of sight.
-    if (::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_HIDE);
-    HintText.clear();
+    if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
+    EditTexts().HintText.clear();
     SetFlowState(STATE_PICKUP);
     // Steps 2 and 3.
     SaySeatTerm(s, kTermIPassOn, false);
-    ++RamschPushCount;
+    ++EditRamsch().RamschPushCount;
     g_Game.SkatPassedOnBySeat[s] = 1;
     WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
     MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
@@ -144,20 +144,20 @@ void CMainFrame::OnPushSkat() {
     }
     // Step 1: no Jack may be pushed on.
     if (IsJack(Game.trick.cards[0]) || IsJack(Game.trick.cards[1])) {
-        StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
+        EditTexts().StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
         SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
     }
     // Step 2.
     SetFlowState(STATE_PICKUP);
-    if (::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_HIDE);
+    if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
     SetPause(1);
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
-    SetStatusPane(0, StatusText);
+    EditTexts().StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
+    SetStatusPane(0, Texts().StatusText);
     SoundEffect(5, false);
     MoveTrickToSkat();
-    ActiveGroups = 0;
+    EditExchange().ActiveGroups = 0;
     Game.person.RemoveCards(false);
     Game.person.Sort();
     Game.person.PaintCards(0);
@@ -169,7 +169,7 @@ void CMainFrame::OnPushSkat() {
 void CMainFrame::GrandHand(int mode) {
     if (mode == 1) {
         // The person plays Grand Hand.
-        StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
+        EditTexts().StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
         g_Game.HandAnnounced = 1;
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         g_Game.SetGameType(GAME_GRAND);
@@ -178,7 +178,7 @@ void CMainFrame::GrandHand(int mode) {
         SetFlowState(STATE_HAND);
         OnDeclare();
         // The pause after the declaration, with the empty message balloon while it asks.
-        PlayClock = StampPauseLevel(kGrandHandPause);
+        EditSeries().PlayClock = StampPauseLevel(kGrandHandPause);
         g_Game.HasBid[kPersonSeat] = 0;
         const int state = g_Game.FlowState;
         const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
@@ -192,13 +192,13 @@ void CMainFrame::GrandHand(int mode) {
             ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != 1; });
             g_Shell.ModalPumpActive = 0;
         }
-        BusyFlag = 0;
+        EditRun().BusyFlag = 0;
         return;
     }
     // Step 1: the bid limits and the Durchmarsch plans of all three.
-    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 2; ++seat) Game.Player(seat)->PlanPlay(false);
-    GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
+    EditRamsch().GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
         while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 && g_Game.StopFlag == 0) {
@@ -213,7 +213,7 @@ void CMainFrame::GrandHand(int mode) {
                     // The person's suit tops for the statistics, as the game now stands (the
                     // design's ListSuitTops is the analysis's ListSmallCards).
                     ListSmallCards(Game.person);
-                    BusyFlag = 0;
+                    EditRun().BusyFlag = 0;
                     return;
                 }
                 ++g_Game.PartyTricks[s];
@@ -246,7 +246,7 @@ void CMainFrame::GrandHand(int mode) {
                         ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
                                       reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
                     SelectEstimatedGame();
-                } else if (GrandHandDurchmarsch) {
+                } else if (Ramsch().GrandHandDurchmarsch) {
                     char text[64];
                     std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
                                   Game.person.GetRuleNumber());
@@ -255,17 +255,17 @@ void CMainFrame::GrandHand(int mode) {
                     advice = platform::LoadString(IDS_GAME_RAMSCH);
                 }
                 ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
-                BusyFlag = 0;
+                EditRun().BusyFlag = 0;
                 return;
             } else {
                 ReportInternalError(s, "MainFrm", __LINE__);
-                BusyFlag = 0;
+                EditRun().BusyFlag = 0;
                 return;
             }
         }
     }
     // Step 3: the pick-up round.
-    BusyFlag = 0;
+    EditRun().BusyFlag = 0;
     if (g_Game.StopFlag == 1) {
         CloseModelessDialog();
         return;

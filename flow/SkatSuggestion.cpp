@@ -49,13 +49,13 @@ void CMainFrame::OnSuggestSkat() {
     const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
     // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
     if (g_Game.DemoMode && !ramsch) {
-        if (!FreshDeal) return;
-        FreshDeal = 0;
+        if (!Series().FreshDeal) return;
+        EditSeries().FreshDeal = 0;
     }
     // 2.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
-    IdleTicks = 0;
+    EditTimers().IdleTicks = 0;
     person.AnalyseHand(0);
     if (ramsch) {
         // 3.
@@ -99,13 +99,13 @@ void CMainFrame::OnSuggestSkat() {
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);
-            StatusText = platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
+            EditTexts().StatusText = platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
         } else if (result == kNotRecommended || result == kOverbid) {
             const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
-            StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
+            EditTexts().StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
                          platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
         }
-        SetStatusPane(0, StatusText);
+        SetStatusPane(0, Texts().StatusText);
     }
     // 6.
     ShowGameStatusDialog();

@@ -82,7 +82,7 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     if (!row || !panel) return;
     // 1. The panel is open from now on, across runs too, and its menu item says so.
     g_Settings.View.*(row->viewFlag) = 1;
-    if (frame.MainMenu) frame.MainMenu->CheckItem(row->menuItem, true);
+    if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, true);
     // 2. The frame's small icon.
     panel->SetSmallIcon(frame.SmallIconId());
     // 3. Its stored place; the annotation also takes its placed size.
@@ -115,7 +115,7 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
     // 1. At the program's end the View flag stays set: the next start opens the panel again.
     if (g_Shell.pMainFrame) {
         g_Settings.View.*(row->viewFlag) = 0;
-        if (frame.MainMenu) frame.MainMenu->CheckItem(row->menuItem, false);
+        if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, false);
     }
     // 2. Its place for the next opening, then the window goes.
     platform::Rect rect;
@@ -136,10 +136,10 @@ void CMainFrame::DestroyPanels() {
 
 void CMainFrame::ShowAnnotationDialog() {
     // An open panel is made anew on the note as it stands now (closing writes the panel's text).
-    const std::string note = AnnotationText;
+    const std::string note = Texts().AnnotationText;
     if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    AnnotationText = note;
-    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &AnnotationText), CM_CLOSE_ANNOTATION);
+    EditTexts().AnnotationText = note;
+    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &EditTexts().AnnotationText), CM_CLOSE_ANNOTATION);
 }
 
 void CMainFrame::ShowGameValueDialog() {
@@ -186,12 +186,12 @@ void CMainFrame::OnListState() {
 
 void CMainFrame::CloseAnnotationWindow() {
     ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    if (!AnnotationKept) {
-        AnnotationKept = 1;
-        AnnotationText.clear();
+    if (!Panels().AnnotationKept) {
+        EditPanels().AnnotationKept = 1;
+        EditTexts().AnnotationText.clear();
     }
     // The note goes with the current game into the work folder.
-    SaveFile(TempGameFile, 0);
+    SaveFile(Files().TempGameFile, 0);
 }
 
 void CMainFrame::CloseDataWindow() { ClosePanel(*this, CM_CLOSE_DATA); }
@@ -201,7 +201,7 @@ void CMainFrame::CloseStateWindow() {
     ClosePanel(*this, CM_CLOSE_STATE);
     // Between games an opponent's status no longer shows: its mark goes.
     if (g_Game.FlowState == STATE_PLAY) return;
-    StateWindowUsed = 0;
+    EditPanels().StateWindowUsed = 0;
     const int mask = g_Game.CheatMask & ~0x100;
     if (mask != g_Game.CheatMask) {
         g_Game.CheatMask = mask;
@@ -220,26 +220,26 @@ void CMainFrame::RenewAnnotationAfterLoad(const std::string& keptText) {
     if (g_Settings.Settings.Annotate) {
         if (PanelWindow(CM_CLOSE_ANNOTATION)) {
             SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-            AnnotationText = keptText;
+            EditTexts().AnnotationText = keptText;
         }
-        if (!AnnotationText.empty()) ShowAnnotationDialog();
+        if (!Texts().AnnotationText.empty()) ShowAnnotationDialog();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) {
         SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-        AnnotationText = keptText;
+        EditTexts().AnnotationText = keptText;
         ShowAnnotationDialog();
     } else {
-        SaveFile(TempGameFile, 0);
+        SaveFile(Files().TempGameFile, 0);
     }
 }
 
 void CMainFrame::RenewAnnotationForDeal() {
     if (!g_Settings.View.ListAnnotation) {
-        AnnotationText.clear();
+        EditTexts().AnnotationText.clear();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-    AnnotationText.clear();
+    EditTexts().AnnotationText.clear();
     if (g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
 }

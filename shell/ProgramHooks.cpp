@@ -30,7 +30,7 @@ void InstallProgramHooks() {
         return previous;
     };
     g_TableServices.DeckPosition = [] {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->TrickCentre : platform::Point{};
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Table().TrickCentre : platform::Point{};
     };
     g_TableServices.PrintOffset = [](platform::DeviceContext* printer) {
         return g_Shell.pMainFrame ? g_Shell.pMainFrame->PrintOffset(printer) : platform::Point{};

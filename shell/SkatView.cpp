@@ -210,7 +210,7 @@ void CSkatView::OnDrop(const std::vector<std::string>& names) {
         return;
     }
     // Nothing is opened while a step waits, or runs, underneath.
-    if (g_Shell.ModalPumpActive || Frame->StepDepth > 0) {
+    if (g_Shell.ModalPumpActive || Frame->Run().StepDepth > 0) {
         MessageBox(GetTopLevel(), platform::LoadString(IDS_WAIT_ACTIVE), platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return;
