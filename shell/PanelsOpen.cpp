@@ -27,7 +27,7 @@ namespace {
 // What each panel keeps: its handle on the frame, its View flag, its menu item and its place.
 struct PanelRow {
     int closeCommand;
-    HWND CMainFrame::*handle;
+    HWND PanelState::*handle;
     int CSettings::ViewSection::*viewFlag;
     int menuItem;
     const char* section;
@@ -35,13 +35,13 @@ struct PanelRow {
     const char* className;
 };
 constexpr PanelRow kPanels[] = {
-    {CM_CLOSE_ANNOTATION, &CMainFrame::AnnotationPanel, &CSettings::ViewSection::ListAnnotation, ID_ANNOTATION,
+    {CM_CLOSE_ANNOTATION, &PanelState::AnnotationPanel, &CSettings::ViewSection::ListAnnotation, ID_ANNOTATION,
      "RectAnnotation", 0, 614, "CAnnotationDialog"},
-    {CM_CLOSE_DATA, &CMainFrame::DataPanel, &CSettings::ViewSection::ListData, ID_LIST_DATA, "RectData", 0, 614,
+    {CM_CLOSE_DATA, &PanelState::DataPanel, &CSettings::ViewSection::ListData, ID_LIST_DATA, "RectData", 0, 614,
      "CDataDialog"},
-    {CM_CLOSE_GAME_VALUE, &CMainFrame::GameValuePanel, &CSettings::ViewSection::ListGameValue, ID_LIST_GAME_VALUE,
+    {CM_CLOSE_GAME_VALUE, &PanelState::GameValuePanel, &CSettings::ViewSection::ListGameValue, ID_LIST_GAME_VALUE,
      "RectGameValue", 417, 0, "CGameValueDialog"},
-    {CM_CLOSE_STATE, &CMainFrame::StatePanel, &CSettings::ViewSection::ListState, ID_LIST_STATE, "RectState", 0, 614,
+    {CM_CLOSE_STATE, &PanelState::StatePanel, &CSettings::ViewSection::ListState, ID_LIST_STATE, "RectState", 0, 614,
      "CStateDialog"},
 };
 
@@ -73,7 +73,7 @@ int PanelCloseCommand(int menuItem) {
 HWND CMainFrame::PanelWindow(int closeCommand) const {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return nullptr;
-    const HWND hwnd = this->*(row->handle);
+    const HWND hwnd = Panels().*(row->handle);
     return hwnd && ::IsWindow(hwnd) ? hwnd : nullptr;
 }
 
@@ -99,7 +99,7 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     panel->MoveWindow(KeptInside(rect, g_Shell.WorkArea), true);
     // 4. Shown and kept; the keyboard stays with the table.
     panel->ShowWindow(SW_SHOW);
-    frame.*(row->handle) = panel->Handle();
+    frame.EditPanels().*(row->handle) = panel->Handle();
     frame.SetFocus();
     char corner[64];
     std::snprintf(corner, sizeof corner, "left:%d:top:%d", left, top);
@@ -110,7 +110,7 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return;
     const HWND hwnd = frame.PanelWindow(closeCommand);
-    frame.*(row->handle) = nullptr;
+    frame.EditPanels().*(row->handle) = nullptr;
     if (!hwnd) return;
     // 1. At the program's end the View flag stays set: the next start opens the panel again.
     if (g_Shell.pMainFrame) {
@@ -129,7 +129,7 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
 void CMainFrame::DestroyPanels() {
     for (const PanelRow& row : kPanels) {
         const HWND hwnd = PanelWindow(row.closeCommand);
-        this->*(row.handle) = nullptr;
+        EditPanels().*(row.handle) = nullptr;
         if (hwnd) ::DestroyWindow(hwnd);
     }
 }
