@@ -276,11 +276,11 @@ void CDeclareDialog::OnOK() {
         case IDC_SUGGEST_SKAT_BOX: OnSuggestSkat(); break;
         case IDC_GRAND:
             SendMessage(WM_NEXTDLGCTL, 0, 0);
-            DialogSound(2);
+            DialogSound(SOUND_INVALID_CARD);
             break;
         case IDC_SUGGEST_GAME:
             SendMessage(WM_NEXTDLGCTL, 1, 0);
-            DialogSound(2);
+            DialogSound(SOUND_INVALID_CARD);
             break;
         default: break;
     }

@@ -2,6 +2,7 @@
 // person answers on the auction bar, and the last step names the soloist. Every spoken word shows
 // a balloon and waits for the tick to take it down, pumping messages meanwhile.
 #include "flow/AuctionWords.h"
+#include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/GameOption.h"
@@ -18,6 +19,7 @@
 #include "platform/core/WindowApi.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -121,7 +123,9 @@ void CMainFrame::SetBidButton(int role, int seat) {
 }
 
 void CMainFrame::EnableBidButtons(bool enable) {
-    if (g_Game.StopFlag != 0 || !IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID))) return;
+    if (g_Game.StopFlag != StopState::Running || !IsAuctionBarOpen() ||
+        !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID)))
+        return;
     for (int button : {BTN_BID, BTN_PASS, BTN_SUGGEST_GAME})
         if (HWND control = ::GetDlgItem(Prompts().PromptDialog, button)) ::EnableWindow(control, enable);
     EditTimers().FocusPending = 1;
@@ -161,10 +165,11 @@ void CMainFrame::OnAuction() {
         EnableBidButtons(false);
     }
     // Step 3: the computers speak until the person must answer.
+    std::optional<BusyStep> busy;
     switch (g_Game.FlowState) {
         case STATE_REPLY:
             // The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.
-            EditRun().BusyFlag = 1;
+            busy.emplace(*this);
             EnableBidButtons(false);
             if (Auction().BidLimits[0] == 0) {
                 say.Pass(0, TERM_I_AM_AWAY);
@@ -189,14 +194,11 @@ void CMainFrame::OnAuction() {
             break;
         case STATE_OBSERVE:
             // The person is rearhand: middlehand seat 1 bids to forehand seat 0 first.
-            EditRun().BusyFlag = 1;
+            busy.emplace(*this);
             if (Auction().BidLimits[1] == 0) {
                 const int more = Rand() % 2;
                 say.Say(1, AuctionWord::Pass, Value(), TERM_I_HAVE_NOTHING, false);
-                if (g_Game.StopFlag == 1) {
-                    EditRun().BusyFlag = 0;
-                    return;
-                }
+                if (g_Game.StopFlag == StopState::Requested) return;
                 say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
                 MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
                 TurnToPerson(*this, 0, 0);
@@ -209,19 +211,13 @@ void CMainFrame::OnAuction() {
                 StepUpBid(*this);
                 TurnToPerson(*this, 0, 1);
             } else {
-                if (g_Game.StopFlag == 1) {
-                    EditRun().BusyFlag = 0;
-                    return;
-                }
+                if (g_Game.StopFlag == StopState::Requested) return;
                 EnableBidButtons(false);
-                g_Game.StopFlag = -1;
-                while (g_Game.StopFlag == -1) {
+                g_Game.StopFlag = StopState::Auction;
+                while (g_Game.StopFlag == StopState::Auction) {
                     if (ComputerBids(*this, 1)) {
                         say.Bid(1);
-                        if (g_Game.StopFlag == 1) {
-                            EditRun().BusyFlag = 0;
-                            return;
-                        }
+                        if (g_Game.StopFlag == StopState::Requested) return;
                         UpdateGameValueBid();
                         if (Auction().BidLimits[0] >= Value()) {
                             say.Hold(0, TERM_YES, true);
@@ -231,26 +227,23 @@ void CMainFrame::OnAuction() {
                         say.Pass(0, TERM_I_AM_AWAY);
                         say.Hold(1, TERM_I_HEAR_MORE, false);
                         StepUpBid(*this);
-                        if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+                        if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
                         TurnToPerson(*this, 0, 1);
                         SetFlowState(STATE_AUCTION);
                     } else {
                         say.Pass(1, TERM_AWAY);
-                        if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+                        if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
                         say.Voice(0, TERM_MORE, false);
                         TurnToPerson(*this, 0, 0);
                     }
                 }
                 // A break during the last word: nothing further is said.
-                if (g_Game.StopFlag == 1) {
-                    EditRun().BusyFlag = 0;
-                    return;
-                }
+                if (g_Game.StopFlag == StopState::Requested) return;
             }
             break;
-        default: EditRun().BusyFlag = 0; return;
+        default: return;
     }
-    EditRun().BusyFlag = 0;
+    busy.reset();
     // Step 4.
     ArmAuctionDemoTimer(*this, true);
 }
@@ -261,7 +254,7 @@ namespace {
 void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
     // Step 1.
-    frame.EditRun().BusyFlag = 1;
+    BusyStep busy(frame);
     say.Hold(2, TERM_YES, true);
     // Step 2.
     StampWait(frame, 2);
@@ -271,7 +264,6 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
         say.Bid(c);
         frame.UpdateGameValueBid();
         ArmAuctionDemoTimer(frame, false);
-        frame.EditRun().BusyFlag = 0;
         return;
     }
     // Step 4: with the person forehand, rearhand seat 1 may still come in after seat 0.
@@ -282,7 +274,6 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
             frame.UpdateGameValueBid();
             g_Game.Soloist = 1;
             ArmAuctionDemoTimer(frame, false);
-            frame.EditRun().BusyFlag = 0;
             return;
         }
         say.Pass(1, TERM_I_AM_AWAY);
@@ -291,14 +282,13 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     StepDownBid(frame);
     g_Game.Soloist = 2;
     frame.OnPass();
-    frame.EditRun().BusyFlag = 0;
 }
 
 // The person bid; computer c (seat 0 or 1) holds, or passes.
 void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
     // Step 1.
-    frame.EditRun().BusyFlag = 1;
+    BusyStep busy(frame);
     say.Bid(2);
     frame.UpdateGameValueBid();
     // Step 2.
@@ -308,7 +298,6 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
         say.Hold(c, TERM_YES, true);
         StepUpBid(frame);
         ArmAuctionDemoTimer(frame, false);
-        frame.EditRun().BusyFlag = 0;
         return;
     }
     // Step 4.
@@ -333,8 +322,6 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
             frame.OnPass();
         }
     }
-    // Step 7.
-    frame.EditRun().BusyFlag = 0;
 }
 
 }  // namespace

@@ -17,12 +17,12 @@ constexpr int kLowestBid = 18;
 
 // StopFlag 0 becomes -1 while the computers bid among themselves; false when a stop is asked for.
 bool StartComputersLoop() {
-    if (g_Game.StopFlag == 0) g_Game.StopFlag = -1;
-    return g_Game.StopFlag != 1;
+    if (g_Game.StopFlag == StopState::Running) g_Game.StopFlag = StopState::Auction;
+    return g_Game.StopFlag != StopState::Requested;
 }
 
 void EndComputersLoop() {
-    if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+    if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
 }
 
 // The forehand computer decides alone at 18 when everybody else passed: a limit of 0 is looked at
@@ -66,7 +66,7 @@ void CMainFrame::OnPass() {
             EditRun().BusyFlag = 0;
             return;
         }
-        while (g_Game.StopFlag == -1) {
+        while (g_Game.StopFlag == StopState::Auction) {
             if (ComputerBids(*this, 1)) {
                 say.Bid(1);
                 UpdateGameValueBid();
@@ -86,7 +86,7 @@ void CMainFrame::OnPass() {
                 EndComputersLoop();
             }
         }
-        if (g_Game.StopFlag == 1) {
+        if (g_Game.StopFlag == StopState::Requested) {
             EditRun().BusyFlag = 0;
             return;
         }
@@ -100,19 +100,19 @@ void CMainFrame::OnPass() {
     } else if (soloist == 1 && leader == 1) {
         // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1.
         bool first = true;
-        if (g_Game.StopFlag == 0) {
-            g_Game.StopFlag = -1;
+        if (g_Game.StopFlag == StopState::Running) {
+            g_Game.StopFlag = StopState::Auction;
             EditRun().BusyFlag = 0;
         }
-        if (g_Game.StopFlag == 1) {
+        if (g_Game.StopFlag == StopState::Requested) {
             EditRun().BusyFlag = 0;
             return;
         }
-        while (g_Game.StopFlag == -1) {
+        while (g_Game.StopFlag == StopState::Auction) {
             if (ComputerBids(*this, 0)) {
                 first = false;
                 say.Bid(0);
-                if (g_Game.StopFlag == 1) break;
+                if (g_Game.StopFlag == StopState::Requested) break;
                 UpdateGameValueBid();
                 if (Auction().BidLimits[1] >= Value()) {
                     say.Hold(1, TERM_YES, true);
@@ -135,7 +135,7 @@ void CMainFrame::OnPass() {
                 EndComputersLoop();
             }
         }
-        if (g_Game.StopFlag == 1) {
+        if (g_Game.StopFlag == StopState::Requested) {
             EditRun().BusyFlag = 0;
             return;
         }

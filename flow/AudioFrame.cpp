@@ -35,7 +35,7 @@ void CMainFrame::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effec
 void CMainFrame::SetStatusText(int stringId) {
     EditTimers().StatusTextTicks = kStatusTextTicks;
     SetStatusPane(0, platform::LoadString(stringId));
-    SoundEffect(2, false);
+    SoundEffect(SOUND_INVALID_CARD, false);
 }
 
 void CMainFrame::ToggleAudio(int which) {

@@ -29,15 +29,15 @@ void CMainFrame::OnBreak() {
     // Step 1.
     WriteTrace(":OnBreak()", LOG_MAINFRAME);
     SetPause(0);
-    SoundEffect(7, false);
+    SoundEffect(SOUND_BROKEN_OFF, false);
     // Step 2.
-    if (g_Game.StopFlag == 0) {
+    if (g_Game.StopFlag == StopState::Running) {
         CheckCheat(kMarkAborted, 1);
         for (int& turns : g_Game.PartyTricks) turns = 0;
     }
     // Step 3: every step and wait ends; a skat swap pause ends by its option (only while one
     // runs: in any other wait the person's option must stay as he set it).
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     if (Declaration().SwapPausePending) g_Flow.SkatSwapOption = 0;
     // Step 4: the cards of a Ramsch exchange go back into the skat first.
     if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || RamschExchangeRunning()))
@@ -83,7 +83,7 @@ void CMainFrame::OnRepeat() {
     LogDeleteOn(1);
     WriteTrace(":OnRepeat()", LOG_MAINFRAME);
     // Step 2.
-    g_Game.StopFlag = 0;
+    g_Game.StopFlag = StopState::Running;
     EditSeries().FreshDeal = 1;
     // Step 3: only between games; a repeat during a game only wrote the traces.
     if (Series().GameRunning) return;
@@ -197,7 +197,7 @@ void CMainFrame::OnResume() {
     }
     SetFlowState(STATE_IDLE);
     WriteTrace(":OnResume()", LOG_MAINFRAME);
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     const int first = Game.trick.RemoveCard(0, true);
     const int second = Game.trick.RemoveCard(1, true);
     for (int seat = 0; seat < 3; ++seat) {

@@ -141,7 +141,7 @@ void CMainFrame::OnRevolution() {
     CPlayer& partner = g_Game.Soloist == 0 ? static_cast<CPlayer&>(Game.computer1) : Game.computer0;
     // Steps 2 and 3.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     // Step 4.
     soloist.RemoveCards(false);

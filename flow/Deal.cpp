@@ -46,7 +46,7 @@ void CMainFrame::OnNew() {
     // Step 2.
     LogDeleteOn(1);
     // Step 3.
-    g_Game.StopFlag = 0;
+    g_Game.StopFlag = StopState::Running;
     EditSeries().FreshDeal = 1;
     // Step 4.
     SetPause(1);
@@ -80,14 +80,14 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
         static constexpr int kPackets[3][2] = {{0, 2}, {3, 6}, {7, 9}};
         for (int packet = 0; packet < 3; ++packet) {
             for (int hand = 0; hand < 3; ++hand) {
-                frame.SoundEffect(4, true);
+                frame.SoundEffect(SOUND_DEAL, true);
                 order.rows[hand]->PaintCards(1, false, kPackets[packet][0], kPackets[packet][1]);
-                frame.SoundEffect(-1, false);
+                frame.SoundEffect(SOUND_STOP, false);
             }
             if (packet == 0) {
-                frame.SoundEffect(4, true);
+                frame.SoundEffect(SOUND_DEAL, true);
                 order.rows[3]->PaintCards(1, false, 0, 0);
-                frame.SoundEffect(-1, false);
+                frame.SoundEffect(SOUND_STOP, false);
             }
             frame.WaitForInput();
         }
@@ -99,12 +99,12 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
     }
     // Step 6: each row whole.
     for (int row = 0; row < 4; ++row) {
-        frame.SoundEffect(4, true);
+        frame.SoundEffect(SOUND_DEAL, true);
         order.rows[row]->PaintCards(packets ? 0 : 1);
-        frame.SoundEffect(-1, false);
+        frame.SoundEffect(SOUND_STOP, false);
         if (!packets && row < 3) frame.WaitForInput();
     }
-    if (!packets) frame.SoundEffect(-1, false);
+    if (!packets) frame.SoundEffect(SOUND_STOP, false);
 }
 
 void CMainFrame::OnDeal() {
@@ -126,10 +126,10 @@ void CMainFrame::OnDeal() {
     // Step 9.
     SaveFile(Files().GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.
-    if (g_Game.StopFlag == 0) {
+    if (g_Game.StopFlag == StopState::Running) {
         StartGame();
     } else {
-        SoundEffect(7, false);
+        SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
     }
 }
@@ -140,7 +140,7 @@ void CMainFrame::AssignedCards() {
     DealOrder order = OrderFromForehand(Game);
     for (CCards* row : order.rows) row->Restore(true);
     // Step 2.
-    SoundEffect(4, true);
+    SoundEffect(SOUND_DEAL, true);
     DrawDeal(*this, order);
     // Step 3: the deal in the trace, seat by seat.
     for (int seat = 0; seat < 3; ++seat) {
@@ -161,8 +161,8 @@ void CMainFrame::AssignedCards() {
     skat += ")";
     WriteTrace(skat, LOG_MAINFRAME);
     // Step 4.
-    if (g_Game.StopFlag != 0) {
-        SoundEffect(7, false);
+    if (g_Game.StopFlag != StopState::Running) {
+        SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
     } else {
         StartGame();
@@ -199,7 +199,7 @@ void CMainFrame::StartGame() {
     // Step 4.
     EditTexts().HintText.clear();
     EditTimers().StatusRotation = Texts().CheatText.empty() ? 0 : 1;
-    g_Game.StopFlag = 0;
+    g_Game.StopFlag = StopState::Running;
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
     // shows it).
@@ -217,8 +217,8 @@ void CMainFrame::StartGame() {
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
-        player.PickedCard = g_Game.StopFlag;
-        g_Game.StopFlag = 0;
+        player.PickedCard = static_cast<int>(g_Game.StopFlag);
+        g_Game.StopFlag = StopState::Running;
         if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
     }
     // Step 9.

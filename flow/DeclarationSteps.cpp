@@ -93,7 +93,7 @@ void CMainFrame::OnPickup() {
     SetPause(1);
     // Step 5.
     MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
-    SoundEffect(6, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 6: the skat lies face up in the trick.
     MoveSkatToTrick();
     // Step 7.
@@ -149,7 +149,7 @@ void CMainFrame::OnDeclare() {
     SetPause(1);
     // Step 2: what the person laid away goes back into the skat.
     if (!g_Game.HandAnnounced) {
-        SoundEffect(5, false);
+        SoundEffect(SOUND_REMOVE_CARDS, false);
         MoveTrickToSkat();
     }
     g_Flow.ExchangeRunning = 0;
@@ -311,13 +311,16 @@ bool CMainFrame::SkatSwapPause(bool setPlayState) {
         EditDeclaration().SwapPausePending = 1;
         // Fortsetzen ends it (SwapPausePending), a break clears the option, and a close waiting
         // its turn (StopFlag 1) ends it as well; a quit request taken here is put back by the wait.
-        WaitWhile([this] { return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 && g_Game.StopFlag != 1; });
+        WaitWhile([this] {
+            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
+                   g_Game.StopFlag != StopState::Requested;
+        });
         EditDeclaration().SwapPausePending = 0;
         g_Shell.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
         if (setPlayState) SetFlowState(STATE_PLAY);
     }
-    return g_Game.StopFlag == 1;
+    return g_Game.StopFlag == StopState::Requested;
 }
 
 void CMainFrame::EndSwapPause() { EditDeclaration().SwapPausePending = 0; }

@@ -129,7 +129,7 @@ void CMainFrame::OnLoad() {
     if (g_Game.CourseTricks <= 0) {
         OnRepeat();
     } else {
-        g_Game.StopFlag = 0;
+        g_Game.StopFlag = StopState::Running;
         g_Game.GameEndFlags = 8;
         if (!TrickPlay().CourseShown) OnLast();
     }

@@ -29,7 +29,7 @@ void CMainFrame::EndGame() {
     g_Game.PauseLevel = 0;
     EditSeries().PlayClock = Time64();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     SweepTrick(false);
     Game.trick.Reset();
     ClearDesk();
@@ -158,7 +158,7 @@ bool CMainFrame::ShowResult(int seat) {
     GameScore result = ScoreGame(seat);
     const int score = result.score;
     // 3.
-    if (seat == -1) SoundEffect(score >= 0 ? 8 : 9, false);
+    if (seat == -1) SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     VoiceResult(result.outcome);
     for (int s = 0; s < 3; ++s) EditTexts().BalloonTextId[s] = EditTexts().BalloonValue[s] = 0;
     // 4. The marks of a manipulated game.
@@ -201,9 +201,9 @@ bool CMainFrame::ShowResult(int seat) {
     else if (word & 8) next = STATE_STAY;
     if (word & 16) {
         // A repeat: the game is not counted, listed or entered in the statistics.
-        g_Game.StopFlag = 1;
+        g_Game.StopFlag = StopState::Requested;
         OnBreak();
-        g_Game.StopFlag = 0;
+        g_Game.StopFlag = StopState::Running;
         RefreshPosTexts(1);
         CheckCheat(4, 0);
         SetFlowState(next);

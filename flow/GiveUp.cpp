@@ -25,8 +25,6 @@
 namespace {
 
 constexpr int kGivenUpMark = 8;
-constexpr int kSoundWon = 8;
-constexpr int kSoundLost = 9;
 constexpr int kTermIGiveUpGame = 108;
 
 // A card of the row as the give-up trace writes it, the suit's short name before the rank; an
@@ -101,7 +99,7 @@ void CMainFrame::OnAbandon() {
     g_Game.GameEndFlags |= kGivenUpMark;
     SetPause(1);
     if (g == 2) SaySeatTerm(2, kTermIGiveUpGame, false);
-    SoundEffect(won ? kSoundWon : kSoundLost, false);
+    SoundEffect(won ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     // Step 7.
     ClearDesk();
     ShowMatchState();

@@ -7,6 +7,7 @@
 #include "flow/FlowIds.h"
 #include "flow/FrameRecords.h"
 #include "model/Skat.h"
+#include "model/SoundEffectIds.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
 #include "platform/core/PrintDocument.h"

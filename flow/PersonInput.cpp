@@ -196,8 +196,8 @@ void CMainFrame::LButtonUp(platform::Point point) {
 // flow held, so no step goes on inside it); in QUERY the person's play is prepared again.
 void CMainFrame::AfterExchange() {
     if (g_Game.FlowState == STATE_ASK) {
-        const int stop = g_Game.StopFlag;
-        g_Game.StopFlag = 1;
+        const StopState stop = g_Game.StopFlag;
+        g_Game.StopFlag = StopState::Requested;
         SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
         g_Game.StopFlag = stop;
     } else if (g_Game.FlowState == STATE_QUERY) {

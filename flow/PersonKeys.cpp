@@ -99,7 +99,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     const bool promptOpen = ::IsWindow(Prompts().PromptDialog);
     // Esc: back to the bar; the demonstration ends.
     if (key == VK_ESCAPE && promptOpen) {
-        SoundEffect(6, false);
+        SoundEffect(SOUND_CARD_PLAYED, false);
         if (g_Game.DemoMode) {
             g_Game.DemoMode = 0;
             if (Table().MainMenu) Table().MainMenu->CheckItem(ID_DEMONSTRATION, false);

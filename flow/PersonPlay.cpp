@@ -36,7 +36,7 @@ std::string CardTraceText(const CPlayer& player, int card) {
 void CMainFrame::PlayPersonCard(int slot, bool sound) {
     CPerson& person = Game.person;
     const int card = person.cards[slot];
-    if (sound) SoundEffect(6, false);
+    if (sound) SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Shell.hTableWnd, card), WC_GetCardY(g_Shell.hTableWnd, card)};
     person.PlayCard(slot);
@@ -112,7 +112,7 @@ void CMainFrame::RefuseInvalidCard() {
     SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
     EditTimers().StatusRotationTicks = 20;
     Sleep(200);
-    SoundEffect(2, false);
+    SoundEffect(SOUND_INVALID_CARD, false);
 }
 
 void CMainFrame::DragPlay(platform::Point point) {
@@ -158,7 +158,7 @@ void CMainFrame::PlayKey(int key) {
             PlayPersonCard(slot, false);
             EditTrickPlay().SelectedSlot = -1;
             EditExchange().GroupPickedCards[3] = 0;
-            SoundEffect(6, false);
+            SoundEffect(SOUND_CARD_PLAYED, false);
             PostMessage(WM_COMMAND, CM_PLAY);
             return;
         }

@@ -67,7 +67,8 @@ void CMainFrame::ApplyRamschChoice(int seat) {
 }
 
 void CMainFrame::OnGrandHand() {
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
+        OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
         WriteTrace(":OnGrandHand(late)", LOG_MAINFRAME);
         return;
     }
@@ -78,7 +79,8 @@ void CMainFrame::OnGrandHand() {
 }
 
 void CMainFrame::OnRamsch() {
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
+        OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
         WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
         return;
     }
@@ -91,7 +93,7 @@ void CMainFrame::OnRamsch() {
     g_Game.OuvertAnnounced = 0;
     RotatePickup();
     GrandHand(0);
-    if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == 0 &&
+    if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == StopState::Running &&
         g_Game.FlowState != STATE_PLAY)
         SetFlowState(STATE_QUERY);
     ShowDataDialog(0, 1);
@@ -104,7 +106,7 @@ void CMainFrame::OnPassOnRamsch() {
     const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
     const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPassOnRamsch(late)", LOG_MAINFRAME);
         return;
     }
@@ -134,7 +136,7 @@ void CMainFrame::OnPassOnRamsch() {
 void CMainFrame::OnPushSkat() {
     const bool cardsOut = Game.trick.present[0] && IsCardCode(Game.trick.cards[0]);
     // A break only puts the exchanged cards back into the skat.
-    if (g_Game.StopFlag) {
+    if (g_Game.StopFlag != StopState::Running) {
         if (g_Game.GameType == GAME_RAMSCH && cardsOut) MoveTrickToSkat();
         return;
     }
@@ -155,7 +157,7 @@ void CMainFrame::OnPushSkat() {
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     EditTexts().StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
     SetStatusPane(0, Texts().StatusText);
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     EditExchange().ActiveGroups = 0;
     Game.person.RemoveCards(false);
@@ -163,7 +165,7 @@ void CMainFrame::OnPushSkat() {
     Game.person.PaintCards(0);
     ResetPlayAnalysis(Game.person);
     Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
-    if (g_Game.StopFlag == 0) PickupRamsch(1);
+    if (g_Game.StopFlag == StopState::Running) PickupRamsch(1);
 }
 
 void CMainFrame::GrandHand(int mode) {
@@ -189,7 +191,7 @@ void CMainFrame::GrandHand(int mode) {
         if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
         else if (g_Shell.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
             g_Shell.ModalPumpActive = 1;
-            ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != 1; });
+            ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
             g_Shell.ModalPumpActive = 0;
         }
         EditRun().BusyFlag = 0;
@@ -201,7 +203,8 @@ void CMainFrame::GrandHand(int mode) {
     EditRamsch().GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
-        while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 && g_Game.StopFlag == 0) {
+        while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 &&
+               g_Game.StopFlag == StopState::Running) {
             const int s = g_Game.TurnSeat;
             if (s == 0 || s == 1) {
                 CPlayer& computer = *Game.Player(s);
@@ -266,7 +269,7 @@ void CMainFrame::GrandHand(int mode) {
     }
     // Step 3: the pick-up round.
     EditRun().BusyFlag = 0;
-    if (g_Game.StopFlag == 1) {
+    if (g_Game.StopFlag == StopState::Requested) {
         CloseModelessDialog();
         return;
     }
@@ -274,7 +277,7 @@ void CMainFrame::GrandHand(int mode) {
     PickupRamsch(1);
     // The person's advice for the pick-up round, only while he is asked (with pass-on off, play
     // has begun by now).
-    if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag) return;
+    if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag != StopState::Running) return;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
     if (Game.person.PlanPlay(false)) advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
     else if (Game.person.AnalysePlayRisk()) advice = IDS_ADVICE_PASS_ON_SKAT;

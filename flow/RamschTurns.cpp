@@ -6,6 +6,7 @@
 #include "dialogs/AnswerDialogs.h"
 #include "dialogs/HelpToggle.h"
 #include "dialogs/RamschBars.h"
+#include "flow/BusyStep.h"
 #include "flow/FlowGlobals.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"
@@ -43,18 +44,21 @@ bool CMainFrame::RamschResumePause() {
         OpenResumeSwapDialog();
         g_Shell.ModalPumpActive = 1;
         EditDeclaration().SwapPausePending = 1;
-        ::WaitWhile([this] { return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 && g_Game.StopFlag != 1; });
+        ::WaitWhile([this] {
+            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
+                   g_Game.StopFlag != StopState::Requested;
+        });
         EditDeclaration().SwapPausePending = 0;
         g_Shell.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
-        if (g_Game.StopFlag != 1 && g_Game.FlowState != state) SetFlowState(state);
+        if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) SetFlowState(state);
     }
-    return g_Game.StopFlag == 1;
+    return g_Game.StopFlag == StopState::Requested;
 }
 
 void CMainFrame::PickupRamsch(int ask) {
     // Step 1.
-    if (g_Game.StopFlag) return;
+    if (g_Game.StopFlag != StopState::Running) return;
     // Step 2.
     std::string who;
     if (!ask) who = "CGrandHandDialog";
@@ -109,10 +113,11 @@ void CMainFrame::PickupRamsch(int ask) {
     SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
         CPlayer& computer = *Game.Player(s);
-        EditRun().BusyFlag = 1;
-        computer.HandleRamschSkat(Game);
-        EditRun().BusyFlag = 0;
-        if (g_Game.StopFlag) return;
+        {
+            BusyStep busy(*this);
+            computer.HandleRamschSkat(Game);
+        }
+        if (g_Game.StopFlag != StopState::Running) return;
         computer.PreparePlay();
         RefreshEstimationOf(s);
         ++g_Game.PartyTricks[s];
@@ -167,7 +172,7 @@ void CMainFrame::OnPickupRamsch() {
     const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
     const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPickupRamsch(late)", LOG_MAINFRAME);
         return;
     }
@@ -194,7 +199,7 @@ void CMainFrame::OnPickupRamsch() {
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
     if (bar) ::SetFocus(bar->Handle());
     EditExchange().ActiveGroups = 9;
-    SoundEffect(6, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
     Game.person.TakeSkatCounts(Game.trick);
     if (g_Game.SchwarzAnnounced) {
@@ -210,7 +215,7 @@ void CMainFrame::OnPickupRamsch() {
 
 void CMainFrame::OnDurchmarschHint() {
     const bool exchanging = RamschExchangeRunning();
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag ||
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
         (!exchanging && OpenBarAs<CSkatRamschDialog>(*this) == nullptr)) {
         WriteTrace(":OnDurchmarschHint(late)", LOG_MAINFRAME);
         return;

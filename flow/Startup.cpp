@@ -171,11 +171,11 @@ void CMainFrame::Start(const std::string& path) {
         CheckCheat(2, 1);
         SetFlowState(STATE_IDLE);
         SaveFile(Files().GamePath, 0);
-        g_Game.StopFlag = 1;
+        g_Game.StopFlag = StopState::Requested;
         OnBreak();
         // Step 7: show the course when the file has one, else play the deal again.
         if (g_Game.CourseTricks > 0) {
-            g_Game.StopFlag = 0;
+            g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
             OnLast();
         } else {

@@ -76,7 +76,7 @@ void CMainFrame::OnSuggestGame() {
             KeepGameAsItIs keep(*player);
             int(*evaluated)[13] = nullptr;
             if (g_Game.FlowState == STATE_ASK) {
-                const int mode = g_Game.Soloist == 2 && g_Game.StopFlag == 0 ? 4 : 0;
+                const int mode = g_Game.Soloist == 2 && g_Game.StopFlag == StopState::Running ? 4 : 0;
                 evaluated = player->SuggestGame(mode, Game.trick);
             } else {
                 evaluated = player->ChooseGame(0);
@@ -84,7 +84,7 @@ void CMainFrame::OnSuggestGame() {
             std::memcpy(options, evaluated, sizeof options);
         }
         // Step 2.4: a break is pending; nothing is shown.
-        if (g_Game.StopFlag != 0) {
+        if (g_Game.StopFlag != StopState::Running) {
             WriteTrace(":OnSuggestGame(stopped)", LOG_MAINFRAME);
             return;
         }

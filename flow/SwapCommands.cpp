@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kMarkSwapped = 8;
-constexpr int kSwapSound = 6;
 constexpr int kWithJacks = 8;
 constexpr int kJack = 5;
 
@@ -65,7 +64,7 @@ void CMainFrame::OnSwapCardsMode() {
     CheckCheat(kMarkSwapped, 1);
     // Step 2.
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    SoundEffect(kSwapSound, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
     for (CCards* row : {static_cast<CCards*>(&Game.computer0), static_cast<CCards*>(&Game.computer1),
                         static_cast<CCards*>(&Game.person), static_cast<CCards*>(&Game)}) {
@@ -109,7 +108,7 @@ void CMainFrame::OnSkatSwap() {
     SetPause(0);
     CheckCheat(kMarkSwapped, 1);
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
-    SoundEffect(kSwapSound, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
     ShowGameStatusDialog();

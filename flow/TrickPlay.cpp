@@ -89,7 +89,7 @@ void CMainFrame::PlaySteps() {
     // Step 4: the sweep of the last trick when a new one begins; the seat to lead may now lay
     // his cards open.
     if (TrickPlay().PlayStep == 3) {
-        if (trick.count >= 3) SoundEffect(5, false);
+        if (trick.count >= 3) SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
         RefreshTexts();
         CheckEarlyFaceUp();
@@ -158,7 +158,7 @@ void CMainFrame::PlaySteps() {
             return;
         }
         // Step 7: after a card.
-        if (g_Game.StopFlag) {
+        if (g_Game.StopFlag != StopState::Running) {
             g_Settings.Options.SupportSuspended = 0;
             return;
         }

@@ -256,7 +256,7 @@ void CMainFrame::OnUndo() {
     if (TrickPlay().CourseShown) OnLast();
     SetPause(1);
     if (TrickPlay().HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
-    SoundEffect(10, false);
+    SoundEffect(SOUND_UNDO_REDO, false);
     if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
     InvalidateTable();
@@ -274,7 +274,7 @@ void CMainFrame::OnRecover() {
     if (TrickPlay().CourseShown) OnLast();
     SetPause(1);
     if (TrickPlay().HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
-    SoundEffect(10, false);
+    SoundEffect(SOUND_UNDO_REDO, false);
     RedoTrick(false);
     InvalidateTable();
     ShowGameStatusDialog();

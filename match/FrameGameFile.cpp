@@ -123,7 +123,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         }
         g_Game.CourseTricks = at(Tricks);
         if (g_Game.CourseTricks > 0) {
-            g_Game.StopFlag = 0;
+            g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
         }
     }

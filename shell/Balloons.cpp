@@ -27,7 +27,7 @@ int SeatBalloon(int seat) { return seat == 1 ? 6 : 5; }
 // or the end of the program ends the wait as well.
 void WaitWhileBalloonUp() {
     g_Shell.ModalPumpActive = 1;
-    WaitWhile([] { return g_Game.PauseLevel >= 5 && g_Game.StopFlag != 1; });
+    WaitWhile([] { return g_Game.PauseLevel >= 5 && g_Game.StopFlag != StopState::Requested; });
     g_Shell.ModalPumpActive = 0;
 }
 
@@ -120,7 +120,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
                 WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
-            SoundEffect(stringId == IDS_BALLOON_PASS ? 1 : 0, false);
+            SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
     // Step 8: the table's context is not held across the wait, during which the table may go.

@@ -170,7 +170,7 @@ void CMainFrame::OnClose() {
     // A close inside a nested wait or step waits until that has unwound; the step is told to stop.
     if (Run().StepDepth > 0 || g_Shell.ModalPumpActive) {
         EditRun().CloseDeferred = 1;
-        g_Game.StopFlag = 1;
+        g_Game.StopFlag = StopState::Requested;
         return;
     }
     // Step 2.
@@ -230,7 +230,7 @@ void CMainFrame::OnClose() {
     // Step 12.
     CloseModelessDialog();
     g_Shell.pMainFrame = nullptr;
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     // Step 13: the panels store their places through their close commands.
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})
         if (PanelWindow(close)) SendMessage(WM_COMMAND, static_cast<WPARAM>(close));

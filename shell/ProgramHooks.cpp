@@ -36,7 +36,7 @@ void InstallProgramHooks() {
         return g_Shell.pMainFrame ? g_Shell.pMainFrame->PrintOffset(printer) : platform::Point{};
     };
     g_TableServices.SelectionSound = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(6, false);
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
     };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
 

@@ -44,7 +44,7 @@ TEST_P(AuctionTable, EndsWithTheSoloistAndTheBid) {
     EXPECT_EQ((std::array<int, 3>{g_Game.HasBid[0], g_Game.HasBid[1], g_Game.HasBid[2]}), c.hasBid);
     EXPECT_EQ(Words(), c.words) << LogText();
     EXPECT_EQ(Frame().Run().BusyFlag, 0);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     // The auction ends in the declaration.
     const int soloist = FindLine(c.soloist == 3 ? "CMainFrame::Declare(nobody)" : "CMainFrame::Declare()");
     EXPECT_GE(soloist, 0);

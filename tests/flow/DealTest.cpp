@@ -259,7 +259,7 @@ TEST_F(CloseTest, CloseInIdleAsksNothingWritesSettingsAndEndsWithOnClose) {
     EXPECT_EQ(host_->QuitCode(), 0);
     EXPECT_FALSE(Frame().IsAlive());
     EXPECT_EQ(g_Shell.pMainFrame, nullptr);
-    EXPECT_EQ(g_Game.StopFlag, 1);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     // The settings are in the registry, the help topic with them.
     EXPECT_EQ(GetProfileInt("Delay", "Bid", 0), 1234);
     EXPECT_EQ(GetProfileInt("Help", "Topic", -1), 0);

@@ -117,7 +117,7 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
     const std::size_t played = Frame().Series().Record.cards.size();
     host_->PumpFor(3000);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(g_Game.StopFlag, 1);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     EXPECT_NE(g_Game.CheatMask & kMarkAborted, 0);
     EXPECT_EQ(Frame().Series().RepeatAllowed, 1);
     EXPECT_EQ(Frame().Series().GameRunning, 0);
@@ -134,7 +134,7 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Game.person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnRepeat()")), 0);
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -402,7 +402,7 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
     // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
     const testsupport::Deal again = testsupport::DealtCards(Frame());
     for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 

@@ -42,7 +42,7 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
     Frame().SendMessage(WM_COMMAND, ID_BREAK);
     host_->PumpFor(1000);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(g_Game.StopFlag, 1);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     EXPECT_EQ(Frame().Series().RepeatAllowed, 1);
     EXPECT_EQ(Frame().Series().GameRunning, 0);
     EXPECT_EQ(Frame().Prompts().PromptDialog, nullptr);
@@ -53,7 +53,7 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
 
     g_Game.KontraState = KONTRA_SAID;
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     EXPECT_EQ(Frame().Series().RepeatAllowed, 0);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
@@ -66,9 +66,9 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
 TEST_F(GameRoadsTest, RepeatWhileAGameRunsDealsNothing) {
     DealAndHold();
     const auto dealt = Dealt();
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_EQ(g_Game.FlowState, STATE_START);
     EXPECT_EQ(Dealt(), dealt);
     EXPECT_EQ(FindLine("CMainFrame::State(NEW)"), -1);
