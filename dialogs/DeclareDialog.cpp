@@ -72,8 +72,8 @@ void CDeclareDialog::UncheckAnnouncementBoxes() {
 bool CDeclareDialog::CheckSuggestedGame() {
     CMainFrame* frame = BarFrame();
     // Step 1: a game other than the suggested one drops the suggestion's announcements first.
-    if (frame && g_Settings.Options.Suggest && frame->Declaration().SuggestedGame != -1 && frame->Declaration().SuggestedGame != g_Game.GameType &&
-        frame->Declaration().SuggestedAnnouncements != 0) {
+    if (frame && g_Settings.Options.Suggest && frame->Declaration().SuggestedGame != -1 &&
+        frame->Declaration().SuggestedGame != g_Game.GameType && frame->Declaration().SuggestedAnnouncements != 0) {
         UncheckAnnouncementBoxes();
         g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = g_Game.OuvertAnnounced = 0;
         frame->EditDeclaration().SuggestedGame = -1;

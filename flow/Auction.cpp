@@ -85,7 +85,9 @@ void StepDownBid(CMainFrame& frame) {
 }
 
 // A computer bids the value on the table when its limit reaches it, and never above the top.
-bool ComputerBids(const CMainFrame& frame, int seat) { return !frame.Auction().BidAtTop && frame.Auction().BidLimits[seat] >= Value(); }
+bool ComputerBids(const CMainFrame& frame, int seat) {
+    return !frame.Auction().BidAtTop && frame.Auction().BidLimits[seat] >= Value();
+}
 
 // Demonstration mode: a timer presses the bid, pass or (at the opening, with suggestions) the
 // suggest button for the person.
@@ -106,7 +108,8 @@ void TurnToPerson(CMainFrame& frame, int role, int seat) {
 }  // namespace
 
 bool CMainFrame::IsAuctionBarOpen() const {
-    return ::IsWindow(Prompts().PromptDialog) && dynamic_cast<CAuctionDialog*>(::WindowFromHandle(Prompts().PromptDialog)) != nullptr;
+    return ::IsWindow(Prompts().PromptDialog) &&
+           dynamic_cast<CAuctionDialog*>(::WindowFromHandle(Prompts().PromptDialog)) != nullptr;
 }
 
 bool CMainFrame::HasBid(int seat) const {
@@ -157,7 +160,8 @@ void CMainFrame::OnAuction() {
             bool playable = false;
             for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
             EditAuction().FocusButton = playable ? BTN_BID : BTN_PASS;
-            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, Auction().FocusButton)), 1);
+            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, Auction().FocusButton)), 1);
             RedrawWindow(Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         }
         g_Game.GameType = 0;

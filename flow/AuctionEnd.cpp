@@ -28,7 +28,8 @@ void EndComputersLoop() {
 // The forehand computer decides alone at 18 when everybody else passed: a limit of 0 is looked at
 // again as a game still worth playing. False when it passes too.
 bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
-    if (frame.Auction().BidLimits[seat] == 0) frame.EditAuction().BidLimits[seat] = frame.Game.Player(seat)->EvaluateAllPassed();
+    if (frame.Auction().BidLimits[seat] == 0)
+        frame.EditAuction().BidLimits[seat] = frame.Game.Player(seat)->EvaluateAllPassed();
     if (frame.Auction().BidLimits[seat] >= kLowestBid) {
         say.Say(seat, AuctionWord::Hold, Value(), g_Game.BidIndex, true);
         return true;

@@ -172,7 +172,8 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
             EditDeclaration().SuggestedGame = type;
         }
     }
-    EditDeclaration().SuggestedAnnouncements = g_Game.SchneiderAnnounced + 2 * g_Game.SchwarzAnnounced + 4 * g_Game.OuvertAnnounced;
+    EditDeclaration().SuggestedAnnouncements =
+        g_Game.SchneiderAnnounced + 2 * g_Game.SchwarzAnnounced + 4 * g_Game.OuvertAnnounced;
     const bool handSuggested = Declaration().SuggestedGame >= 0 && options[Declaration().SuggestedGame][OPT_HAND] != 0;
     // Step 5.
     if (handSuggested && g_Settings.Options.Suggest) {
@@ -180,7 +181,8 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
         g_Game.SchneiderAnnounced = options[Declaration().SuggestedGame][OPT_SCHNEIDER];
         g_Game.SchwarzAnnounced = options[Declaration().SuggestedGame][OPT_SCHWARZ];
         if (::IsWindow(Prompts().PromptDialog))
-            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, BTN_HAND)), 1);
+            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, BTN_HAND)), 1);
     }
     // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
     if (g_Game.DemoMode) {

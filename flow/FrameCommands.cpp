@@ -63,7 +63,9 @@ void CMainFrame::OnSkatRamsch() { SwitchRuleSet(*this, kRuleSets[2]); }
 
 void CMainFrame::OnYourTurn() { MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nullptr); }
 
-void CMainFrame::OnRestoreTitle() { SetWindowText(Texts().WindowTitle.empty() ? Texts().FrameTitle : Texts().WindowTitle); }
+void CMainFrame::OnRestoreTitle() {
+    SetWindowText(Texts().WindowTitle.empty() ? Texts().FrameTitle : Texts().WindowTitle);
+}
 
 void CMainFrame::OnSize(int type, int width, int height) {
     if (!g_Shell.pMainFrame) return;
@@ -83,7 +85,8 @@ void CMainFrame::OnSize(int type, int width, int height) {
     }
     if (type != static_cast<int>(SIZE_RESTORED) && type != static_cast<int>(SIZE_MAXIMIZED)) return;
     if (Prompts().PromptHiddenByMinimise) {
-        if (Prompts().PromptHiddenByMinimise == Prompts().PromptDialog && ::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_SHOWNA);
+        if (Prompts().PromptHiddenByMinimise == Prompts().PromptDialog && ::IsWindow(Prompts().PromptDialog))
+            ::ShowWindow(Prompts().PromptDialog, SW_SHOWNA);
         EditPrompts().PromptHiddenByMinimise = nullptr;
     }
     KeepMainRect();
@@ -147,8 +150,12 @@ static void PlaceWindow(CMainFrame& frame, int width, int& height) {
     frame.WindowPosition({width, height});
 }
 
-void CMainFrame::OnMinimalWindow() { PlaceWindow(*this, EditTable().Layout.MinWindowWidth, EditTable().Layout.MinWindowHeight); }
-void CMainFrame::OnOptimalWindow() { PlaceWindow(*this, EditTable().Layout.TableWidth, EditTable().Layout.TableHeight); }
+void CMainFrame::OnMinimalWindow() {
+    PlaceWindow(*this, EditTable().Layout.MinWindowWidth, EditTable().Layout.MinWindowHeight);
+}
+void CMainFrame::OnOptimalWindow() {
+    PlaceWindow(*this, EditTable().Layout.TableWidth, EditTable().Layout.TableHeight);
+}
 void CMainFrame::OnIdealWindow() { PlaceWindow(*this, EditTable().Layout.IdealWidth, EditTable().Layout.IdealHeight); }
 
 void CMainFrame::UpdateCommand(platform::CommandState& state) {
@@ -168,7 +175,8 @@ void CMainFrame::UpdateCommand(platform::CommandState& state) {
             bool enabled = false;
             if (!((flow == STATE_IDLE || flow == STATE_NEW) && !TrickPlay().CourseRequested)) {
                 const int course = Game.courseRows[0].count;
-                enabled = Game.lastTrick.count > 0 || course == 10 || (course >= 1 && course <= 9 && TrickPlay().CourseRequested);
+                enabled = Game.lastTrick.count > 0 || course == 10 ||
+                          (course >= 1 && course <= 9 && TrickPlay().CourseRequested);
             }
             EditTrickPlay().CourseAvailable = enabled ? 1 : 0;
             state.Enable(enabled);

@@ -12,7 +12,8 @@
 void CMainFrame::CloseModelessDialog() {
     // The records go first: whatever runs while the bar is destroyed sees no open bar.
     const HWND prompt = Prompts().PromptDialog;
-    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
+    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt =
+        EditPrompts().RamschSkatPrompt = nullptr;
     EditDeclaration().ResumeSwapOpen = 0;
     EditAuction().FocusButton = 0;
     if (::IsWindow(prompt)) ::DestroyWindow(prompt);
@@ -20,7 +21,9 @@ void CMainFrame::CloseModelessDialog() {
 
 bool CMainFrame::IsOpenPrompt(HWND bar) const { return bar && ::IsWindow(bar) && Prompts().PromptDialog == bar; }
 
-HWND CMainFrame::MessageDialog() const { return Prompts().RunningMessage ? Prompts().RunningMessage->Handle() : nullptr; }
+HWND CMainFrame::MessageDialog() const {
+    return Prompts().RunningMessage ? Prompts().RunningMessage->Handle() : nullptr;
+}
 
 int CMainFrame::DoModalDialog(platform::Dialog& dialog) {
     platform::Dialog* const outer = Prompts().RunningMessage;

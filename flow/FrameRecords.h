@@ -164,7 +164,7 @@ struct FileState {
     std::string LanguageCode;
     int EnglishEdition = 0;
     std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
-    std::string PendingFile;  // a file handed over while the flow was busy
+    std::string PendingFile;                   // a file handed over while the flow was busy
     int GameFileRead = 0;
     int ListUpdateOnExit = 0;
     // The close command stored the statistics (where a failure can still be shown).

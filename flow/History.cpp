@@ -73,7 +73,8 @@ void CMainFrame::InitHistory() {
         EditTrickPlay().History[k].faceUp[0] = seat0Open;
     }
     // 5.
-    if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert) EditTrickPlay().History[0].faceUp[0] = 0;
+    if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert)
+        EditTrickPlay().History[0].faceUp[0] = 0;
     // 6.
     EditTrickPlay().HistoryPosition = 1;
     // The record: the declaration and the skat as play starts (and the forehand as it is now).
@@ -105,6 +106,8 @@ void CMainFrame::StartRecord() {
     EditSeries().Record.Clear();
     EditSeries().Record.leader = g_Game.Leader;
     for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot) EditSeries().Record.hands[seat][slot] = Game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
-    for (int slot = 0; slot < 2; ++slot) EditSeries().Record.dealtSkat[slot] = Game.dealt[static_cast<std::size_t>(slot)];
+        for (int slot = 0; slot < 10; ++slot)
+            EditSeries().Record.hands[seat][slot] = Game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
+    for (int slot = 0; slot < 2; ++slot)
+        EditSeries().Record.dealtSkat[slot] = Game.dealt[static_cast<std::size_t>(slot)];
 }

@@ -36,7 +36,8 @@ CPlayer& CMainFrame::ComputerOfSeat(int seat) {
 void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
     MovePosText(seat, stringId, nullptr, nullptr);
     // Undo and redo restore the label from the snapshot of this moment.
-    if (TrickPlay().HistoryPosition >= 0 && TrickPlay().HistoryPosition < 12) EditTrickPlay().History[TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
+    if (TrickPlay().HistoryPosition >= 0 && TrickPlay().HistoryPosition < 12)
+        EditTrickPlay().History[TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
 }
 
 void CMainFrame::SayKontra(int seat) {

@@ -29,8 +29,10 @@ CMainFrame::~CMainFrame() {
         SaveList(Files().ListPath, false);
         SaveStore(Files().StorePath);
     }
-    if (!Files().TempListPath.empty() && platform::FileExists(Files().TempListPath)) (void)platform::RemoveFile(Files().TempListPath);
-    if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath)) (void)platform::RemoveFile(Files().TempStorePath);
+    if (!Files().TempListPath.empty() && platform::FileExists(Files().TempListPath))
+        (void)platform::RemoveFile(Files().TempListPath);
+    if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath))
+        (void)platform::RemoveFile(Files().TempStorePath);
     if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
     // A panel still open would write into the frame that goes.
     DestroyPanels();

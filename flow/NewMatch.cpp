@@ -71,7 +71,8 @@ void CMainFrame::ResetMatchCounters() {
         SetRoundLimits(0, 0);
     }
     // Step 7.
-    for (int seat = 0; seat < 3; ++seat) EditSeries().SoloistGames[seat] = EditSeries().SoloistLost[seat] = EditSeries().SoloistWon[seat] = 0;
+    for (int seat = 0; seat < 3; ++seat)
+        EditSeries().SoloistGames[seat] = EditSeries().SoloistLost[seat] = EditSeries().SoloistWon[seat] = 0;
     ResetListTotals();
     // Step 8: the panels, the list windows and the match's statistics start afresh.
     ShowDataDialog(0, 1);

@@ -76,7 +76,9 @@ void CMainFrame::NextTrickKey(int key) {
     const int winner = g_Game.TrickWinner;
     if (winner < 0 || winner > 2) return;
     // The hand the arrow keys act on; before the first key of a trick, the winner's.
-    const int focused = Exchange().KeyGroup == 2 || Exchange().KeyGroup == 4 || Exchange().KeyGroup == 6 ? Exchange().KeyGroup / 2 - 1 : winner;
+    const int focused = Exchange().KeyGroup == 2 || Exchange().KeyGroup == 4 || Exchange().KeyGroup == 6
+                            ? Exchange().KeyGroup / 2 - 1
+                            : winner;
     CPlayer& hand = *Game.Player(focused);
     // The winner leads: any card of his; the others follow his marked card.
     auto playable = [&](int card) {

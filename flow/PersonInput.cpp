@@ -79,7 +79,8 @@ bool CMainFrame::LButtonDown(platform::Point point) {
     const int state = g_Game.FlowState;
     // Step 2: refused silently.
     if (Exchange().GroupPickedCards[3] > 0 || TrickPlay().PlayStep == 6 ||
-        (state == STATE_PLAY && (TrickPlay().PlayStep == 3 || (promptOpen && Prompts().PromptDialog != Prompts().KontraPrompt))))
+        (state == STATE_PLAY &&
+         (TrickPlay().PlayStep == 3 || (promptOpen && Prompts().PromptDialog != Prompts().KontraPrompt))))
         return continueOpen;
     // Step 3: the card groups open to a pick-up in this state.
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
@@ -100,7 +101,8 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         if (g_Settings.Options.Drag) {
             for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
             WC_InitDrag(g_Shell.hTableWnd, point.x, point.y, 0);
-        } else if (state == STATE_PLAY && takenGroup == 3 && !Game.person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
+        } else if (state == STATE_PLAY && takenGroup == 3 &&
+                   !Game.person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
             Game.person.SelectCard(3, Exchange().GroupPickedCards[3], true);
         }
         const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
@@ -263,7 +265,8 @@ static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
     if (card <= 0) return false;
     for (int group = 0; group < 4; ++group)
-        if (open[group] && (frame.Exchange().ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card)) return true;
+        if (open[group] && (frame.Exchange().ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card))
+            return true;
     return false;
 }
 

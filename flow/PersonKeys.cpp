@@ -120,7 +120,8 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
             case VK_DOWN: ExchangeFocusKey(false); break;
             case VK_LEFT:
             case VK_RIGHT: {
-                const int focus = Exchange().KeyFocusUpperActive ? EditExchange().KeyGroup : EditExchange().KeyFocusLowerGroup;
+                const int focus =
+                    Exchange().KeyFocusUpperActive ? EditExchange().KeyGroup : EditExchange().KeyFocusLowerGroup;
                 CCards& row = GroupRow(RowOf(focus));
                 if (row.GetSelectedCard() > 0) row.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
                 break;

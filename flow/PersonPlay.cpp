@@ -179,7 +179,8 @@ void CMainFrame::PlayKey(int key) {
                 EditTrickPlay().SelectedSlot = person.SelectCard(4, 0, true);
                 return;
             }
-            for (int step = 0; step < 11 && !valid(TrickPlay().SelectedSlot); ++step) EditTrickPlay().SelectedSlot = person.SelectCard(2, 0, true);
+            for (int step = 0; step < 11 && !valid(TrickPlay().SelectedSlot); ++step)
+                EditTrickPlay().SelectedSlot = person.SelectCard(2, 0, true);
             return;
         }
         default: return;

@@ -99,11 +99,12 @@ void CMainFrame::OnSuggestSkat() {
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);
-            EditTexts().StatusText = platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
+            EditTexts().StatusText =
+                platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
         } else if (result == kNotRecommended || result == kOverbid) {
             const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
             EditTexts().StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
-                         platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
+                                     platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
         }
         SetStatusPane(0, Texts().StatusText);
     }

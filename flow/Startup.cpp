@@ -153,8 +153,9 @@ void CMainFrame::Start(const std::string& path) {
         const int pause = SetPause(0);
         const std::string title = FileTitle(path);
         // Step 3.
-        if (Series().GameRunning &&
-            MessageBox(Handle(), platform::LoadString(IDS_QUERY_REPLACE_GAME), {title}, platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
+        if (Series().GameRunning && MessageBox(Handle(), platform::LoadString(IDS_QUERY_REPLACE_GAME), {title},
+                                               platform::LoadString(IDS_PRODUCT_NAME),
+                                               platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
             SetPause(pause);
             return;
         }

@@ -98,8 +98,8 @@ void CMainFrame::OnSuggestGame() {
     if (listAll && (g_Game.CheatMask & kMarkSuggestedForComputers) == 0) {
         if (!g_Game.DemoMode) {
             const int pause = SetPause(0);
-            const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_SUGGEST_FOR_COMPUTERS), Texts().FrameTitle,
-                                          platform::MB_YESNO | platform::MB_ICONQUESTION);
+            const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_SUGGEST_FOR_COMPUTERS),
+                                          Texts().FrameTitle, platform::MB_YESNO | platform::MB_ICONQUESTION);
             SetPause(pause);
             if (answer != IDYES) return;
         }

@@ -62,7 +62,8 @@ void CMainFrame::OnSuggest() {
     CModelessDialog* bar = OpenBarAs<CModelessDialog>(*this);
     if (!bar || Prompts().PromptDialog == Prompts().ContinuePrompt) return;
     const int state = g_Game.FlowState;
-    const int units = SuggestionPartWidth(state, ::IsWindow(Prompts().RamschSkatPrompt) && Prompts().RamschSkatPrompt == Prompts().PromptDialog);
+    const int units = SuggestionPartWidth(
+        state, ::IsWindow(Prompts().RamschSkatPrompt) && Prompts().RamschSkatPrompt == Prompts().PromptDialog);
     int half = (bar->MapDialogRect({0, 0, units, 0}).Width() + 1) / 2;
     if (on) half = -half;
     platform::Rect rect = bar->WindowRect();

@@ -164,8 +164,7 @@ void CMainFrame::OnTick() {
             HWND button = Auction().FocusButton ? ::GetDlgItem(Prompts().PromptDialog, Auction().FocusButton) : nullptr;
             if (::IsWindow(button))
                 ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), 1);
-            else
-                ::SetFocus(Prompts().PromptDialog);
+            else ::SetFocus(Prompts().PromptDialog);
         }
         else if (messageOpen) ::SetFocus(::GetDlgItem(MessageDialog(), IDOK));
         EditTimers().FocusPending = 0;
@@ -260,10 +259,13 @@ void CMainFrame::OnTick() {
         }
         EditTimers().StatusRotationTicks = 20;
         EditTimers().StatusRotationIndex = (Timers().StatusRotationIndex + 1) % 3;
-        if (Timers().StatusRotationIndex == 1 && (Texts().HintText.empty() || !g_Settings.Options.Suggest)) EditTimers().StatusRotationIndex = 2;
+        if (Timers().StatusRotationIndex == 1 && (Texts().HintText.empty() || !g_Settings.Options.Suggest))
+            EditTimers().StatusRotationIndex = 2;
         const std::string& third = Texts().DemoText.empty() ? Texts().CheatText : Texts().DemoText;
         if (Timers().StatusRotationIndex == 2 && third.empty()) EditTimers().StatusRotationIndex = 0;
-        SetStatusPane(0, Timers().StatusRotationIndex == 0 ? Texts().StatusText : Timers().StatusRotationIndex == 1 ? Texts().HintText : third);
+        SetStatusPane(0, Timers().StatusRotationIndex == 0   ? Texts().StatusText
+                         : Timers().StatusRotationIndex == 1 ? Texts().HintText
+                                                             : third);
         if (g_Game.KontraState != KONTRA_NONE) {
             EditTimers().Pane2Toggle = 1 - Timers().Pane2Toggle;
             if (Timers().Pane2Toggle == 1) SetStatusPane(2, Texts().KontraText);

@@ -59,8 +59,8 @@ void CMainFrame::OnPlay() {
     }
     // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
     // an exchange sends one) has no card to take, and would end his turn without it.
-    if (g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && g_Game.TurnSeat == kPersonSeat && !TrickPlay().AutoComplete &&
-        !Game.trick.present[kPersonSeat]) {
+    if (g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && g_Game.TurnSeat == kPersonSeat &&
+        !TrickPlay().AutoComplete && !Game.trick.present[kPersonSeat]) {
         WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
         return;
     }
@@ -112,7 +112,8 @@ void CMainFrame::PlaySteps() {
         int card = NO_CARD;
         if (seat != kPersonSeat || TrickPlay().AutoComplete) {
             // A computer serves (with AutoComplete the computer logic plays for the person).
-            if (seat != kPersonSeat) EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
+            if (seat != kPersonSeat)
+                EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
             player.ServeCard(&trick);
             card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
             if (IsCardCode(card)) {
@@ -146,7 +147,8 @@ void CMainFrame::PlaySteps() {
         } else {
             // d. The person must play.
             g_Settings.Options.SupportSuspended = 0;
-            EditTexts().HintText = platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
+            EditTexts().HintText =
+                platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
             EditTrickPlay().PlayStep = 2;
             EditExchange().ActiveGroups = 8;
             ShowGameStatusDialog();

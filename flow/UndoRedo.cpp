@@ -226,7 +226,8 @@ void CMainFrame::RedoTrick(bool spare) {
     RestoreSnapshot(TrickPlay().History[k]);
     // In a trick still open the trick just valued is the one before: its leader stays the
     // previous forehand (the record of the open trick names the new leader).
-    if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0) g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
+    if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0)
+        g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(k);
     ShowPoints();
     // 4.

@@ -119,7 +119,8 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         for (int snapshot = 0; snapshot < kCourseSnapshots; ++snapshot) {
             const std::size_t group = Snapshots + 16 * static_cast<std::size_t>(snapshot);
             EditTrickPlay().History[snapshot].trickWinner = at(group);
-            for (int party = 0; party < 3; ++party) EditTrickPlay().History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
+            for (int party = 0; party < 3; ++party)
+                EditTrickPlay().History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
         }
         g_Game.CourseTricks = at(Tricks);
         if (g_Game.CourseTricks > 0) {

@@ -148,7 +148,8 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     ReadProfile();
     // The menu shows the switches and the open windows as the settings have them.
     if (Frame->Table().MainMenu)
-        for (const ProfileMenuCheck& check : ProfileMenuChecks()) Frame->Table().MainMenu->CheckItem(check.Command, check.Checked);
+        for (const ProfileMenuCheck& check : ProfileMenuChecks())
+            Frame->Table().MainMenu->CheckItem(check.Command, check.Checked);
     // The seats carry the names of the profile from the start: the table's labels, the panels and
     // the score sheet show them before the first game.
     NameCardRows(Frame->Game);

@@ -59,12 +59,14 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     if (seat == 0) {
         x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
         y = computerY;
-        EditTable().Layout.BalloonX = Table().Layout.DesktopWidth * 23 / 1000 - g_Shell.ZoomExtraWidth + Table().Layout.LayoutX;
+        EditTable().Layout.BalloonX =
+            Table().Layout.DesktopWidth * 23 / 1000 - g_Shell.ZoomExtraWidth + Table().Layout.LayoutX;
         EditTable().Layout.BalloonY = 0;
     } else if (seat == 1) {
         x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - size.cx - 4 + width;
         y = computerY;
-        EditTable().Layout.BalloonX = g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + width;
+        EditTable().Layout.BalloonX =
+            g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + width;
         EditTable().Layout.BalloonY = 0;
     } else {
         x = (width - size.cx) / 2 + 6;
@@ -117,7 +119,8 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
             // window inside its own paint, and the paints would never end. A seat without a
             // word of its own leaves a shown balloon (a message balloon) as it is.
             if (stringId != 0 && dc && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text,
+                               &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
             SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
@@ -137,16 +140,18 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
     }
     if (g_Settings.Settings.Balloon) {
         const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
-        EditTable().Layout.BalloonX = side == 0
-                              ? Table().Layout.DesktopWidth * 23 / 1000 + Table().Layout.LayoutX - g_Shell.ZoomExtraWidth
-                              : g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + ClientWidth();
+        EditTable().Layout.BalloonX =
+            side == 0 ? Table().Layout.DesktopWidth * 23 / 1000 + Table().Layout.LayoutX - g_Shell.ZoomExtraWidth
+                      : g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX +
+                            ClientWidth();
         EditTable().Layout.BalloonY = Table().Layout.DesktopHeight * 20 / 1000 + y;
         const std::string text = platform::LoadString(stringId);
         if (inPaint) {
             // Into the painted surface, as in MoveBalloonText.
             TableDC dc(nullptr, g_Shell.hTableWnd);
             if (dc && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text,
+                               &*dc);
         } else {
             WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
         }

@@ -50,7 +50,9 @@ int CMainFrame::BarsHeight() const { return g_Shell.FrameBarsOutside ? 0 : kTool
 
 int CMainFrame::ClientWidth() const { return View ? View->ClientRect().Width() : ClientRect().Width(); }
 
-void CMainFrame::SetStatusPane(int pane, const std::string& text) { EditTable().StatusBar.SetPaneText(pane, text, true); }
+void CMainFrame::SetStatusPane(int pane, const std::string& text) {
+    EditTable().StatusBar.SetPaneText(pane, text, true);
+}
 
 int CMainFrame::OnCreate() {
     // Step 1.
@@ -69,13 +71,15 @@ int CMainFrame::OnCreate() {
     // them wide enough from the start: the game counter of a long series, of Bierlachs and of a
     // match by time; every rule name.
     EditTable().StatusBar.SetPaneSamples(1, {"999.3-10", "-9999-10", "999:59-10"});
-    EditTable().StatusBar.SetPaneSamples(2, {platform::LoadString(IDS_RULE_SKAT), platform::LoadString(IDS_VARIANT_SKAT),
-                                 platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
+    EditTable().StatusBar.SetPaneSamples(2,
+                                         {platform::LoadString(IDS_RULE_SKAT), platform::LoadString(IDS_VARIANT_SKAT),
+                                          platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
 
     // Step 5: a fresh table.
     g_Game.FlowState = STATE_INIT;
     EditTrickPlay().HistoryPosition = EditTrickPlay().RedoLimit = 0;
-    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
+    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt =
+        EditPrompts().RamschSkatPrompt = nullptr;
     EditPrompts().RunningMessage = nullptr;
     EditTimers().RedrawPending = 0;
     EditPanels().AnnotationKept = 1;

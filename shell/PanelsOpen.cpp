@@ -139,7 +139,8 @@ void CMainFrame::ShowAnnotationDialog() {
     const std::string note = Texts().AnnotationText;
     if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(*this, CM_CLOSE_ANNOTATION);
     EditTexts().AnnotationText = note;
-    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &EditTexts().AnnotationText), CM_CLOSE_ANNOTATION);
+    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &EditTexts().AnnotationText),
+              CM_CLOSE_ANNOTATION);
 }
 
 void CMainFrame::ShowGameValueDialog() {

@@ -152,7 +152,8 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
         // The seats' words, except in the Ramsch-only rules.
         if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY)
             for (int seat = 0; seat < 3; ++seat)
-                if (Texts().BalloonTextId[seat] != 0) MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], &dc, nullptr);
+                if (Texts().BalloonTextId[seat] != 0)
+                    MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
         CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick};
         for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);

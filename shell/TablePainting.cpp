@@ -157,7 +157,8 @@ void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* pri
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
     const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 43 + offset.y;
-    const int personY = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 24 + g_Shell.ZoomExtraHeight / 2 + offset.y;
+    const int personY =
+        Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 24 + g_Shell.ZoomExtraHeight / 2 + offset.y;
     const platform::Point places[4] = {
         {Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
         {g_Shell.ZoomExtraWidth - Table().Layout.LayoutX + width - 67 + offset.x, computerY},
@@ -235,13 +236,15 @@ void CMainFrame::LayoutFrame() {
     EditTable().Layout.DesktopWidth = g_Shell.Desktop.Width();
     EditTable().Layout.DesktopHeight = g_Shell.Desktop.Height();
     const int width = std::min(Table().Layout.BorderWidth + 820, Table().Layout.DesktopWidth);
-    const int height = std::min(Table().Layout.DialogLine13 + 464 + Table().Layout.BorderHeight + 2 * barHeight + Table().Layout.DialogLine11,
-                                Table().Layout.DesktopHeight);
+    const int height = std::min(
+        Table().Layout.DialogLine13 + 464 + Table().Layout.BorderHeight + 2 * barHeight + Table().Layout.DialogLine11,
+        Table().Layout.DesktopHeight);
     EditTable().Layout.CardStepX = 81;
     EditTable().Layout.RowStepY = 106;
     EditTable().Layout.MinWindowHeight = height;
     EditTable().Layout.MinWindowWidth = Table().Layout.BorderWidth + 410;
-    if (g_Shell.SetFrameMinimumSize) g_Shell.SetFrameMinimumSize(Handle(), Table().Layout.MinWindowWidth, Table().Layout.MinWindowHeight);
+    if (g_Shell.SetFrameMinimumSize)
+        g_Shell.SetFrameMinimumSize(Handle(), Table().Layout.MinWindowWidth, Table().Layout.MinWindowHeight);
     EditTable().Layout.TableWidth = width;
     EditTable().Layout.TableHeight = height;
     // Step 4: centred on the desktop (which need not start at 0, 0: a second screen, or the room

@@ -146,11 +146,26 @@ void CMainFrame::RemoveText(int place, int stringId) {
     const int top = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
     int x = 0, y = 0;
     switch (place) {
-        case 0: x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth; y = top; break;
-        case 1: x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w; y = top; break;
-        case 2: x = (w - tw) / 2; y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 62 + g_Shell.ZoomExtraHeight / 2; break;
-        case 4: x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth; y = top + 22; break;
-        case 5: x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w; y = top + 22; break;
+        case 0:
+            x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+            y = top;
+            break;
+        case 1:
+            x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            y = top;
+            break;
+        case 2:
+            x = (w - tw) / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 62 + g_Shell.ZoomExtraHeight / 2;
+            break;
+        case 4:
+            x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+            y = top + 22;
+            break;
+        case 5:
+            x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            y = top + 22;
+            break;
         case 6:
             x = (w - tw - 6) / 2;
             y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
@@ -200,8 +215,9 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
         x += 15;
     }
     // Step 5.
-    const platform::Rect r{offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
-                           offset.x + x + size.cx, 0};
+    const platform::Rect r{
+        offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
+        offset.x + x + size.cx, 0};
     const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
     if (LiesOutside(update, box, 1, 1, 1, 1)) return;
     // Step 6.
@@ -236,7 +252,8 @@ void CMainFrame::RefreshTexts() {
     RefreshPosTexts(1);
     g_Shell.PaintDepth = 1;
     for (int seat = 0; seat < 3; ++seat)
-        if (Texts().BalloonTextId[seat] != 0) MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, nullptr);
+        if (Texts().BalloonTextId[seat] != 0)
+            MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, nullptr);
     g_Shell.PaintDepth = 0;
     if (g_Game.GameType != 7) MoveSymbol(g_Game.Soloist, true, nullptr, nullptr);
 }

@@ -66,7 +66,8 @@ TEST_F(ComputerServicesRoadTest, TheSuitsLedAreTheFlowsMarksTakenBackWithATrickA
     // Play until a computer's lead has marked a suit, the person to play.
     std::vector<int> marked;
     for (int guard = 0; guard < 30 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
         if (Frame().Series().Record.scored) break;
         if (AnyMark(Marks())) {
             marked = Marks();

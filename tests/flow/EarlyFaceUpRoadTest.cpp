@@ -44,8 +44,8 @@ protected:
     // whenever it is his turn, until the game is scored.
     void PassAndPlayOut() {
         for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
-            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
-                                         60000))
+            ASSERT_TRUE(host_->PumpUntil(
+                [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
                 << LogText();
             if (Frame().Series().Record.scored) break;
             if (PersonMayBid()) PressPass();
@@ -97,8 +97,8 @@ TEST_P(Comp2LaysDownTest, TheSureGrandIsLaidOpenWhereTheSettingAllows) {
     // Comp2's hand as each of the person's turns finds it: laid open during play, or not.
     int openAtCards = -1;
     for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
-                                     60000))
+        ASSERT_TRUE(host_->PumpUntil(
+            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
             << LogText();
         if (Frame().Series().Record.scored) break;
         if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().Game.computer1.faceUp)
@@ -185,7 +185,9 @@ TEST_F(EarlyFaceUpRoadTest, InRamschTheSeatTakingEveryTrickGoesForDurchmarschAnd
     // The aims after the first trick, as the person's first turn of the second trick finds them.
     int aims[3] = {-1, -1, -1};
     for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000)) << LogText();
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000))
+            << LogText();
         if (Frame().Series().Record.scored) break;
         if (aims[0] < 0 && Frame().Series().Record.cards.size() >= 3)
             for (int seat = 0; seat < 3; ++seat) aims[seat] = Frame().Game.Player(seat)->durchmarschAim;
@@ -225,7 +227,8 @@ TEST_F(EarlyFaceUpRoadTest, TakingTheTricksBackTakesTheLayDownBack) {
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
         const std::size_t before = Frame().Series().Record.cards.size();
         ClickFirstAllowedCard();
-        ASSERT_TRUE(host_->PumpUntil([this, before] { return Frame().Series().Record.cards.size() >= before + 3; }, 10000));
+        ASSERT_TRUE(
+            host_->PumpUntil([this, before] { return Frame().Series().Record.cards.size() >= before + 3; }, 10000));
     };
     playTrick();
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
@@ -255,8 +258,8 @@ TEST_F(EarlyFaceUpRoadTest, TheComputersLayDownGoesAndComesWithItsTrick) {
     NoteReports();
     // Up to the person's first card after the lay-down: Comp2 has led that trick.
     for (int guard = 0; guard < 40 && Frame().Series().Record.faceUp < 0 && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
-                                     60000));
+        ASSERT_TRUE(host_->PumpUntil(
+            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000));
         ASSERT_FALSE(Frame().Series().Record.scored);
         if (Frame().Series().Record.faceUp >= 0) break;
         if (PersonMayBid()) PressPass();
@@ -274,7 +277,8 @@ TEST_F(EarlyFaceUpRoadTest, TheComputersLayDownGoesAndComesWithItsTrick) {
     host_->PumpFor(100);
     EXPECT_EQ(g_Game.EarlyFaceUp, 1);
     EXPECT_EQ(Frame().Series().Record.faceUp, 1);
-    EXPECT_NE(FormatGameLine(Frame().Series().Record, 1).find("decl=1:grand,hand,schneider,faceup1 "), std::string::npos)
+    EXPECT_NE(FormatGameLine(Frame().Series().Record, 1).find("decl=1:grand,hand,schneider,faceup1 "),
+              std::string::npos)
         << FormatGameLine(Frame().Series().Record, 1);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

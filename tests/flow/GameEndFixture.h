@@ -70,7 +70,8 @@ protected:
         for (int trick = 0; trick < 2; ++trick) {
             ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
             PersonPlaysACard();
-            ASSERT_TRUE(host_->PumpUntil([this, trick] { return Frame().Series().Record.cards.size() >= 3u * (trick + 1); }, 10000));
+            ASSERT_TRUE(host_->PumpUntil(
+                [this, trick] { return Frame().Series().Record.cards.size() >= 3u * (trick + 1); }, 10000));
         }
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
         ASSERT_EQ(g_Game.EarlyFaceUp, 1);

@@ -136,7 +136,9 @@ TEST_F(HistoryTest, InitHistoryStartsFromTheLeaderWithNoCardsPlayed) {
     ExpectMarked(frame.TrickPlay().History[0], 1, 1);  // forehand and trick winner are the leader
     for (int k = 0; k <= 10; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(frame.TrickPlay().History[k].card[0] + frame.TrickPlay().History[k].card[1] + frame.TrickPlay().History[k].card[2], 0);
+        EXPECT_EQ(frame.TrickPlay().History[k].card[0] + frame.TrickPlay().History[k].card[1] +
+                      frame.TrickPlay().History[k].card[2],
+                  0);
         EXPECT_EQ(frame.TrickPlay().History[k].faceUp[0], 1);
     }
     EXPECT_EQ(frame.TrickPlay().History[11].card[0], 9);  // the spare is not touched

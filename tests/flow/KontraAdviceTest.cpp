@@ -35,7 +35,8 @@ class KontraAdviceTest : public StoredDealFixture, public ::testing::WithParamIn
 protected:
     // The person's card prompt is up for his first card.
     void UpToTheFirstCard() {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
         ASSERT_TRUE(Frame().PersonMayPlay()) << LogText();
         ASSERT_EQ(g_Game.Soloist, 1);
         ASSERT_EQ(g_Game.GameType, GAME_SPADES);

@@ -31,10 +31,15 @@ protected:
     void UpToTheNextTrickEnd() {
         for (int guard = 0; guard < 10; ++guard) {
             ASSERT_TRUE(host_->PumpUntil(
-                [this] { return Frame().PersonMayPlay() || ::IsWindow(Frame().Prompts().ContinuePrompt) || Frame().Series().Record.scored; },
+                [this] {
+                    return Frame().PersonMayPlay() || ::IsWindow(Frame().Prompts().ContinuePrompt) ||
+                           Frame().Series().Record.scored;
+                },
                 60000));
             ASSERT_FALSE(Frame().Series().Record.scored);
-            if (::IsWindow(Frame().Prompts().ContinuePrompt) && Frame().Prompts().PromptDialog == Frame().Prompts().ContinuePrompt) return;
+            if (::IsWindow(Frame().Prompts().ContinuePrompt) &&
+                Frame().Prompts().PromptDialog == Frame().Prompts().ContinuePrompt)
+                return;
             ClickCard(FirstLegalCard());
         }
         FAIL() << "no trick end";
@@ -56,13 +61,15 @@ protected:
         Press(IDC_CONTINUE);
         std::vector<int> cards(3, NO_CARD);
         for (int guard = 0; guard < 5; ++guard) {
-            host_->PumpUntil([&] { return Frame().PersonMayPlay() || Frame().Series().Record.cards.size() >= before + 3; }, 60000);
+            host_->PumpUntil(
+                [&] { return Frame().PersonMayPlay() || Frame().Series().Record.cards.size() >= before + 3; }, 60000);
             if (Frame().Series().Record.cards.size() >= before + 3) break;
             const int marked = Person().PickedCard;
             ClickCard(marked > 0 && Person().HasCard(marked) ? marked : FirstLegalCard());
         }
         for (std::size_t i = before; i < Frame().Series().Record.cards.size() && i < before + 3; ++i)
-            cards[static_cast<std::size_t>(Frame().Series().Record.cards[i].seat)] = Frame().Series().Record.cards[i].card;
+            cards[static_cast<std::size_t>(Frame().Series().Record.cards[i].seat)] =
+                Frame().Series().Record.cards[i].card;
         return cards;
     }
     static std::string Text(int id) { return platform::LoadString(id); }

@@ -82,7 +82,8 @@ TEST_P(NullLayDownTest, TheSafeRestIsLaidOpenAfterTheClickedCard) {
     bool first = true, laid = false;
     int laidWithCards = -1;
     while (!Frame().Series().Record.scored) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
         if (Frame().Series().Record.scored) break;
         ASSERT_FALSE(laid && g_Game.OuvertAnnounced != 2) << "the hand stays laid open";
         const bool leads = g_Game.Forehand == 2;

@@ -49,7 +49,8 @@ protected:
     // Plays the person's cards (the suggested ones, by Enter) to the end of the game.
     void PlayOut() {
         for (int guard = 0; guard < 40 && !Frame().Series().Record.scored; ++guard) {
-            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+            ASSERT_TRUE(
+                host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
             if (Frame().Series().Record.scored) break;
             ClickCard(FirstLegalCard());
         }

@@ -90,7 +90,8 @@ protected:
     }
 
     bool AtBar() {
-        return g_Game.FlowState == STATE_PLAY && Frame().TrickPlay().PlayStep == 3 && ::IsWindow(Frame().Prompts().ContinuePrompt);
+        return g_Game.FlowState == STATE_PLAY && Frame().TrickPlay().PlayStep == 3 &&
+               ::IsWindow(Frame().Prompts().ContinuePrompt);
     }
     bool Scored() { return Frame().Series().Record.scored; }
     void WaitForTurn() {
@@ -156,7 +157,8 @@ protected:
         c.AddRow("trick", game.trick);
         c.AddRow("lastTrick", game.lastTrick);
         for (std::size_t i = 0; i < frame.Series().Record.cards.size(); ++i)
-            c.Add("record.card" + std::to_string(i), frame.Series().Record.cards[i].seat * 100 + frame.Series().Record.cards[i].card);
+            c.Add("record.card" + std::to_string(i),
+                  frame.Series().Record.cards[i].seat * 100 + frame.Series().Record.cards[i].card);
         c.Add("record.cards", static_cast<long long>(frame.Series().Record.cards.size()));
         for (int i = 0; i < 32; ++i) c.Add("PlayedCardTable" + std::to_string(i), g_Knowledge.PlayedCardTable[i]);
         for (int i = 0; i < 4; ++i) c.Add("UnseenSuitCounts" + std::to_string(i), g_Knowledge.UnseenSuitCounts[i]);
@@ -201,7 +203,8 @@ protected:
                 PlayPersonCard();
                 continue;
             }
-            ASSERT_TRUE(AtBar()) << "state " << g_Game.FlowState << " step " << Frame().TrickPlay().PlayStep << " bar " << ::GetWindowText(Bar());
+            ASSERT_TRUE(AtBar()) << "state " << g_Game.FlowState << " step " << Frame().TrickPlay().PlayStep << " bar "
+                                 << ::GetWindowText(Bar());
             const Capture atBar = Take();
             const int position = Frame().TrickPlay().HistoryPosition;
             Command(CM_NEXT_TRICK);

@@ -96,7 +96,8 @@ TEST_P(AppDesktopTest, WindowManagerKnowsTheMinimalSize) {
     ASSERT_EQ(frame.Table().Layout.MinWindowWidth, 410);
     ASSERT_GT(frame.Table().Layout.MinWindowHeight, 464);
     const QMargins& bars = app.Margins();
-    const QSize wanted(410 + bars.left() + bars.right(), frame.Table().Layout.MinWindowHeight + bars.top() + bars.bottom());
+    const QSize wanted(410 + bars.left() + bars.right(),
+                       frame.Table().Layout.MinWindowHeight + bars.top() + bars.bottom());
     EXPECT_EQ(app.Widget()->minimumSize(), wanted);
 
     app.Widget()->resize(200, 150);

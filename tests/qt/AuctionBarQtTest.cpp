@@ -131,7 +131,8 @@ TEST_P(AuctionBarQtTest, TheBarLiesOverTheTableAndTwoClicksEndTheAuction) {
     SeedRand(4711);
     frame.SendMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(qttest::PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 20000));
-    ASSERT_TRUE(qttest::PumpUntil([&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)); }, 20000));
+    ASSERT_TRUE(qttest::PumpUntil(
+        [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)); }, 20000));
     qttest::PumpFor(200);
     EXPECT_EQ(g_Game.FlowState, STATE_AUCTION);
 
@@ -164,7 +165,8 @@ TEST_P(AuctionBarQtTest, TheBarLiesOverTheTableAndTwoClicksEndTheAuction) {
     ASSERT_GE(g_Game.HasBid[2], 1);
     if (frame.IsAuctionBarOpen()) {
         // The pass ends it.
-        ASSERT_TRUE(qttest::PumpUntil([&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)); }, 20000));
+        ASSERT_TRUE(qttest::PumpUntil(
+            [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)); }, 20000));
         PressAndRelease(qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS))));
     }
     ASSERT_TRUE(qttest::PumpUntil([&frame] { return !frame.IsAuctionBarOpen() && frame.Run().BusyFlag == 0; }, 30000));

@@ -98,7 +98,8 @@ TEST_F(PrintTableTest, TheTableFitsThePageBelowItsTitleWithLabelsAndTheGamesHead
             EXPECT_TRUE(Has(texts, platform::LoadString(label))) << label;
         EXPECT_TRUE(Has(texts, "  " + Frame().Texts().StatusText));
         EXPECT_TRUE(HasPrefix(texts, "  Game: "));
-        EXPECT_TRUE(Has(texts, "  Points: " + Frame().Texts().PointsText) || Has(texts, "  " + Frame().Texts().RuleText));
+        EXPECT_TRUE(Has(texts, "  Points: " + Frame().Texts().PointsText) ||
+                    Has(texts, "  " + Frame().Texts().RuleText));
         EXPECT_TRUE(Has(texts, "Grand mit vieren"));
         EXPECT_TRUE(Has(texts, "zweite Zeile"));
     }

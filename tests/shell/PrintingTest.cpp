@@ -256,7 +256,8 @@ TEST_F(PrintingTest, AListJobsHiddenWindowsLiveOnlyForTheJob) {
         for (int command : {ID_PRINT_SCORE_SHEET, ID_PRINT_CARDS_ASSIGNMENT}) {
             SCOPED_TRACE(std::to_string(command) + (accepted ? " printed" : " cancelled"));
             desktop_.SetPrintDialogAccepted(accepted);
-            Frame().EditPrinting().PrintKind = command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
+            Frame().EditPrinting().PrintKind =
+                command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
             Frame().PreparePrinting(true);
             EXPECT_NE(Frame().Printing().PrintWindows, nullptr);
             Frame().PreparePrinting(false);

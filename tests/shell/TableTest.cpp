@@ -187,7 +187,8 @@ TEST_F(FrameSettingsTest, TheFrameUsesAndStoresTheProfilesSettings) {
 
 TEST_F(TableTest, TooSmallAWindowIsEnlargedToTheMinimalSize) {
     Frame().MoveWindow({0, 0, 500, 400}, true);
-    EXPECT_EQ(Frame().WindowRect().Width(), Frame().Table().Layout.MinWindowWidth < 500 ? 500 : Frame().Table().Layout.MinWindowWidth);
+    EXPECT_EQ(Frame().WindowRect().Width(),
+              Frame().Table().Layout.MinWindowWidth < 500 ? 500 : Frame().Table().Layout.MinWindowWidth);
     EXPECT_EQ(Frame().WindowRect().Height(), Frame().Table().Layout.MinWindowHeight);
     EXPECT_EQ(g_Shell.ZoomPercent, 100);
 }
