@@ -109,8 +109,8 @@ inline bool AttachProgramFrame(CSkatApp& app) {
     if (!frame || !host) return false;
     platform::FrameBarsSpec bars;
     bars.menu = platform::FindMenu(IDR_MAINFRAME);
-    bars.toolbarIds = frame->ToolBar.buttons;
-    bars.statusBar = &frame->StatusBar;
+    bars.toolbarIds = frame->Table().ToolBar.buttons;
+    bars.statusBar = &frame->EditTable().StatusBar;
     bars.updater = frame->Updater();
     bars.accelerators = platform::FindAccelerators(IDR_MAINFRAME);
     bars.pictures = [](int id) {

@@ -58,7 +58,7 @@ void CAuctionDialog::OnBid() {
     if (g_Game.Soloist == kPersonSeat) {
         const int voice = frame->GetPlayerVoice(kPersonSeat);
         if ((g_Settings.Audio.Voice & kVoicesOn) != 0 && voice != 8)
-            frame->PlayVoiceTerm(g_Game.BidIndex, frame->EnglishEdition, voice, frame->IsVoiceFromFile(voice));
+            frame->PlayVoiceTerm(g_Game.BidIndex, frame->Files().EnglishEdition, voice, frame->IsVoiceFromFile(voice));
         PostFrameCommand(CM_PASS);
         return;
     }

@@ -46,9 +46,9 @@ DataPanelFacts CurrentDataPanelFacts() {
     }
     if (const CMainFrame* frame = BarFrame()) {
         for (std::size_t seat = 0; seat < 3; ++seat) {
-            facts.games[seat] = frame->SoloistGames[seat];
-            facts.won[seat] = frame->SoloistWon[seat];
-            facts.lost[seat] = frame->SoloistLost[seat];
+            facts.games[seat] = frame->Series().SoloistGames[seat];
+            facts.won[seat] = frame->Series().SoloistWon[seat];
+            facts.lost[seat] = frame->Series().SoloistLost[seat];
         }
     }
     return facts;

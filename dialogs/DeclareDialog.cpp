@@ -72,11 +72,11 @@ void CDeclareDialog::UncheckAnnouncementBoxes() {
 bool CDeclareDialog::CheckSuggestedGame() {
     CMainFrame* frame = BarFrame();
     // Step 1: a game other than the suggested one drops the suggestion's announcements first.
-    if (frame && g_Settings.Options.Suggest && frame->SuggestedGame != -1 && frame->SuggestedGame != g_Game.GameType &&
-        frame->SuggestedAnnouncements != 0) {
+    if (frame && g_Settings.Options.Suggest && frame->Declaration().SuggestedGame != -1 &&
+        frame->Declaration().SuggestedGame != g_Game.GameType && frame->Declaration().SuggestedAnnouncements != 0) {
         UncheckAnnouncementBoxes();
         g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = g_Game.OuvertAnnounced = 0;
-        frame->SuggestedGame = -1;
+        frame->EditDeclaration().SuggestedGame = -1;
         return false;
     }
     // Step 2: a pending skat suggestion is taken now; the next click declares.
@@ -108,7 +108,7 @@ void CDeclareDialog::OnSize() {
     if (!GetDlgItem(IDC_SUGGEST_SKAT_BOX)) return;
     CMainFrame* frame = BarFrame();
     const platform::MenuItem* item =
-        frame && frame->MainMenu ? frame->MainMenu->FindCommand(ID_SUGGEST) : nullptr;
+        frame && frame->Table().MainMenu ? frame->Table().MainMenu->FindCommand(ID_SUGGEST) : nullptr;
     const bool menuOn = item && item->flags != 0;
     command = IsBoxChecked(IDC_SUGGEST_SKAT_BOX) && menuOn ? CM_SUGGEST_SKAT : CM_DECLARE;
     SetBox(IDC_SUGGEST_SKAT_BOX, command == CM_SUGGEST_SKAT ? 1 : 0);
@@ -126,7 +126,7 @@ void CDeclareDialog::OnSchneider() {
         g_Game.OuvertAnnounced = 0;
         SetBox(IDC_OUVERT, 0);
     }
-    if (CMainFrame* frame = BarFrame()) frame->SuggestedGame = -1;
+    if (CMainFrame* frame = BarFrame()) frame->EditDeclaration().SuggestedGame = -1;
     TraceDialog("CDeclareDialog::OnSchneider(mode:" + Mode(IsBoxChecked(IDC_SCHNEIDER)) + ")", LOG_PLAYER);
 }
 
@@ -142,7 +142,7 @@ void CDeclareDialog::OnSchwarz() {
         g_Game.OuvertAnnounced = 0;
         SetBox(IDC_OUVERT, 0);
     }
-    if (CMainFrame* frame = BarFrame()) frame->SuggestedGame = -1;
+    if (CMainFrame* frame = BarFrame()) frame->EditDeclaration().SuggestedGame = -1;
     TraceDialog("CDeclareDialog::OnSchwarz(mode:" + Mode(IsBoxChecked(IDC_SCHWARZ)) + ")", LOG_PLAYER);
 }
 
@@ -155,7 +155,7 @@ void CDeclareDialog::OnOuvert() {
         SetBox(IDC_SCHNEIDER, 0);
         SetBox(IDC_SCHWARZ, 0);
     }
-    if (CMainFrame* frame = BarFrame()) frame->SuggestedGame = -1;
+    if (CMainFrame* frame = BarFrame()) frame->EditDeclaration().SuggestedGame = -1;
     TraceDialog("CDeclareDialog::OnOuvert(mode:" + Mode(IsBoxChecked(IDC_OUVERT)) + ")", LOG_PLAYER);
 }
 
@@ -276,11 +276,11 @@ void CDeclareDialog::OnOK() {
         case IDC_SUGGEST_SKAT_BOX: OnSuggestSkat(); break;
         case IDC_GRAND:
             SendMessage(WM_NEXTDLGCTL, 0, 0);
-            DialogSound(2);
+            DialogSound(SOUND_INVALID_CARD);
             break;
         case IDC_SUGGEST_GAME:
             SendMessage(WM_NEXTDLGCTL, 1, 0);
-            DialogSound(2);
+            DialogSound(SOUND_INVALID_CARD);
             break;
         default: break;
     }

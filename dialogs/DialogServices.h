@@ -2,10 +2,13 @@
 // What the bars and messages ask of the frame for every click: the click sound, trace lines and
 // the commands to the frame.
 
+#include "model/SoundEffectIds.h"
+
 #include <string>
 
-// CMainFrame::SoundEffect with the effect (3: the click), not looping; nothing without a frame.
-void DialogSound(int effect = 3);
+// CMainFrame::SoundEffect with the effect (the click by default), not looping; nothing without a
+// frame.
+void DialogSound(int effect = SOUND_BUTTON);
 // One trace line of a dialog ("CDeclareDialog::OnClubs()") with its level bits.
 void TraceDialog(const std::string& line, unsigned flags);
 // Posts (the frame's handler runs after the button's) or sends (it runs now, nested) an internal

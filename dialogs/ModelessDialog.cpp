@@ -62,12 +62,12 @@ void CModelessDialog::PlaceOnTable(int adjust) {
     CMainFrame* frame = BarFrame();
     if (!frame || !IsAlive()) return;
     TablePlacementMetrics metrics;
-    metrics.tableTop = frame->Layout.TableTop;
-    metrics.lowerMargin = frame->Layout.DialogLine11;
-    metrics.middleRow = frame->Layout.LayoutY;
-    metrics.rowHeight = frame->Layout.RowStepY;
-    metrics.borderWidth = frame->Layout.BorderWidth;
-    metrics.borderHeight = frame->Layout.BorderHeight;
+    metrics.tableTop = frame->Table().Layout.TableTop;
+    metrics.lowerMargin = frame->Table().Layout.DialogLine11;
+    metrics.middleRow = frame->Table().Layout.LayoutY;
+    metrics.rowHeight = frame->Table().Layout.RowStepY;
+    metrics.borderWidth = frame->Table().Layout.BorderWidth;
+    metrics.borderHeight = frame->Table().Layout.BorderHeight;
     metrics.cardHeight = WC_GetCardHeight(g_Shell.hTableWnd, 0);
     const NarrowingRule rule{g_Settings.Options.Suggest != 0, g_Game.HandAnnounced != 0, g_Game.GameType};
     platform::Rect frameRect;

@@ -2,6 +2,7 @@
 // person answers on the auction bar, and the last step names the soloist. Every spoken word shows
 // a balloon and waits for the tick to take it down, pumping messages meanwhile.
 #include "flow/AuctionWords.h"
+#include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/GameOption.h"
@@ -19,11 +20,12 @@
 #include "platform/core/WindowApi.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 int Value() { return BidValue(-1); }
-void StampWait(CMainFrame& frame, int level) { frame.PlayClock = StampPauseLevel(level); }
+void StampWait(CMainFrame& frame, int level) { frame.EditSeries().PlayClock = StampPauseLevel(level); }
 
 }  // namespace
 
@@ -40,7 +42,7 @@ void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {
     std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
     Trace(text);
     frame_.MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
-    frame_.Record.NoteCall(seat, "bhp"[w], value);
+    frame_.EditSeries().Record.NoteCall(seat, "bhp"[w], value);
 }
 
 void AuctionSpeaker::Say(int seat, AuctionWord word, int value, int term, bool variant) {
@@ -64,10 +66,10 @@ void AuctionSpeaker::Trace(const std::string& text) const {
 // Step up one rung, over 92 under rule Skat. At the top the bid stays and nobody may bid above it.
 void StepUpBid(CMainFrame& frame) {
     if (g_Game.BidIndex >= BID_LADDER_SIZE - 1) {
-        frame.BidAtTop = 1;
+        frame.EditAuction().BidAtTop = 1;
         return;
     }
-    frame.BidAtTop = 0;
+    frame.EditAuction().BidAtTop = 0;
     ++g_Game.BidIndex;
     if (g_Game.VariantMode == VARIANT_OFFICIAL && g_Game.BidIndex < BID_LADDER_SIZE - 1 &&
         BidLadder[g_Game.BidIndex].flag)
@@ -76,15 +78,17 @@ void StepUpBid(CMainFrame& frame) {
 
 // Step down after a step up that nobody took: a step up that could not raise is not taken back.
 void StepDownBid(CMainFrame& frame) {
-    if (frame.BidAtTop) {
-        frame.BidAtTop = 0;
+    if (frame.Auction().BidAtTop) {
+        frame.EditAuction().BidAtTop = 0;
         return;
     }
     LowerBid();
 }
 
 // A computer bids the value on the table when its limit reaches it, and never above the top.
-bool ComputerBids(const CMainFrame& frame, int seat) { return !frame.BidAtTop && frame.BidLimits[seat] >= Value(); }
+bool ComputerBids(const CMainFrame& frame, int seat) {
+    return !frame.Auction().BidAtTop && frame.Auction().BidLimits[seat] >= Value();
+}
 
 // Demonstration mode: a timer presses the bid, pass or (at the opening, with suggestions) the
 // suggest button for the person.
@@ -105,7 +109,8 @@ void TurnToPerson(CMainFrame& frame, int role, int seat) {
 }  // namespace
 
 bool CMainFrame::IsAuctionBarOpen() const {
-    return ::IsWindow(PromptDialog) && dynamic_cast<CAuctionDialog*>(::WindowFromHandle(PromptDialog)) != nullptr;
+    return ::IsWindow(Prompts().PromptDialog) &&
+           dynamic_cast<CAuctionDialog*>(::WindowFromHandle(Prompts().PromptDialog)) != nullptr;
 }
 
 bool CMainFrame::HasBid(int seat) const {
@@ -114,18 +119,20 @@ bool CMainFrame::HasBid(int seat) const {
 }
 
 void CMainFrame::SetBidButton(int role, int seat) {
-    BusyFlag = 0;
-    if (!IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(PromptDialog, BTN_BID))) return;
+    EditRun().BusyFlag = 0;
+    if (!IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID))) return;
     g_Game.AuctionRole = role;
     g_Game.Soloist = seat;
-    ::SetWindowText(::GetDlgItem(PromptDialog, BTN_BID), CAuctionDialog::BidButtonLabel());
+    ::SetWindowText(::GetDlgItem(Prompts().PromptDialog, BTN_BID), CAuctionDialog::BidButtonLabel());
 }
 
 void CMainFrame::EnableBidButtons(bool enable) {
-    if (g_Game.StopFlag != 0 || !IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(PromptDialog, BTN_BID))) return;
+    if (g_Game.StopFlag != StopState::Running || !IsAuctionBarOpen() ||
+        !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID)))
+        return;
     for (int button : {BTN_BID, BTN_PASS, BTN_SUGGEST_GAME})
-        if (HWND control = ::GetDlgItem(PromptDialog, button)) ::EnableWindow(control, enable);
-    FocusPending = 1;
+        if (HWND control = ::GetDlgItem(Prompts().PromptDialog, button)) ::EnableWindow(control, enable);
+    EditTimers().FocusPending = 1;
 }
 
 void CMainFrame::OnAuction() {
@@ -135,7 +142,7 @@ void CMainFrame::OnAuction() {
     StampWait(*this, g_Game.FlowState == STATE_START ? 2 : 1);
     // Step 2: the bar opens.
     if (g_Game.FlowState == STATE_START) {
-        BidAtTop = 0;
+        EditAuction().BidAtTop = 0;
         int(*options)[13] = Game.person.ChooseGame(0);
         const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
         char text[96];
@@ -148,26 +155,28 @@ void CMainFrame::OnAuction() {
             bar->AlterBidDisplay(false);
         }
         // Step 5: the focus goes to the bid button when the person has a playable game.
-        FocusButton = BTN_BID;
+        EditAuction().FocusButton = BTN_BID;
         if (g_Settings.Options.Suggest) {
             bool playable = false;
             for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
-            FocusButton = playable ? BTN_BID : BTN_PASS;
-            ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(PromptDialog, FocusButton)), 1);
-            RedrawWindow(PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            EditAuction().FocusButton = playable ? BTN_BID : BTN_PASS;
+            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, Auction().FocusButton)), 1);
+            RedrawWindow(Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         }
         g_Game.SetGameType(GAME_CLUBS);
         EnableBidButtons(false);
     }
     // Step 3: the computers speak until the person must answer.
+    std::optional<BusyStep> busy;
     switch (g_Game.FlowState) {
         case STATE_REPLY:
             // The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.
-            BusyFlag = 1;
+            busy.emplace(*this);
             EnableBidButtons(false);
-            if (BidLimits[0] == 0) {
+            if (Auction().BidLimits[0] == 0) {
                 say.Pass(0, TERM_I_AM_AWAY);
-                if (BidLimits[1] == 0) {
+                if (Auction().BidLimits[1] == 0) {
                     say.Pass(1, TERM_ALSO_AWAY);
                     SetBidButton(1, 2);
                 } else {
@@ -188,18 +197,15 @@ void CMainFrame::OnAuction() {
             break;
         case STATE_OBSERVE:
             // The person is rearhand: middlehand seat 1 bids to forehand seat 0 first.
-            BusyFlag = 1;
-            if (BidLimits[1] == 0) {
+            busy.emplace(*this);
+            if (Auction().BidLimits[1] == 0) {
                 const int more = Rand() % 2;
                 say.Say(1, AuctionWord::Pass, Value(), TERM_I_HAVE_NOTHING, false);
-                if (g_Game.StopFlag == 1) {
-                    BusyFlag = 0;
-                    return;
-                }
+                if (g_Game.StopFlag == StopState::Requested) return;
                 say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
                 MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
                 TurnToPerson(*this, 0, 0);
-            } else if (BidLimits[0] == 0) {
+            } else if (Auction().BidLimits[0] == 0) {
                 say.Bid(1);
                 UpdateGameValueBid();
                 say.Pass(0, TERM_I_AM_AWAY);
@@ -208,21 +214,15 @@ void CMainFrame::OnAuction() {
                 StepUpBid(*this);
                 TurnToPerson(*this, 0, 1);
             } else {
-                if (g_Game.StopFlag == 1) {
-                    BusyFlag = 0;
-                    return;
-                }
+                if (g_Game.StopFlag == StopState::Requested) return;
                 EnableBidButtons(false);
-                g_Game.StopFlag = -1;
-                while (g_Game.StopFlag == -1) {
+                g_Game.StopFlag = StopState::Auction;
+                while (g_Game.StopFlag == StopState::Auction) {
                     if (ComputerBids(*this, 1)) {
                         say.Bid(1);
-                        if (g_Game.StopFlag == 1) {
-                            BusyFlag = 0;
-                            return;
-                        }
+                        if (g_Game.StopFlag == StopState::Requested) return;
                         UpdateGameValueBid();
-                        if (BidLimits[0] >= Value()) {
+                        if (Auction().BidLimits[0] >= Value()) {
                             say.Hold(0, TERM_YES, true);
                             StepUpBid(*this);
                             continue;
@@ -230,26 +230,23 @@ void CMainFrame::OnAuction() {
                         say.Pass(0, TERM_I_AM_AWAY);
                         say.Hold(1, TERM_I_HEAR_MORE, false);
                         StepUpBid(*this);
-                        if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+                        if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
                         TurnToPerson(*this, 0, 1);
                         SetFlowState(STATE_AUCTION);
                     } else {
                         say.Pass(1, TERM_AWAY);
-                        if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+                        if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
                         say.Voice(0, TERM_MORE, false);
                         TurnToPerson(*this, 0, 0);
                     }
                 }
                 // A break during the last word: nothing further is said.
-                if (g_Game.StopFlag == 1) {
-                    BusyFlag = 0;
-                    return;
-                }
+                if (g_Game.StopFlag == StopState::Requested) return;
             }
             break;
-        default: BusyFlag = 0; return;
+        default: return;
     }
-    BusyFlag = 0;
+    busy.reset();
     // Step 4.
     ArmAuctionDemoTimer(*this, true);
 }
@@ -260,7 +257,7 @@ namespace {
 void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
     // Step 1.
-    frame.BusyFlag = 1;
+    BusyStep busy(frame);
     say.Hold(2, TERM_YES, true);
     // Step 2.
     StampWait(frame, 2);
@@ -270,7 +267,6 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
         say.Bid(c);
         frame.UpdateGameValueBid();
         ArmAuctionDemoTimer(frame, false);
-        frame.BusyFlag = 0;
         return;
     }
     // Step 4: with the person forehand, rearhand seat 1 may still come in after seat 0.
@@ -281,7 +277,6 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
             frame.UpdateGameValueBid();
             g_Game.Soloist = 1;
             ArmAuctionDemoTimer(frame, false);
-            frame.BusyFlag = 0;
             return;
         }
         say.Pass(1, TERM_I_AM_AWAY);
@@ -290,24 +285,22 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     StepDownBid(frame);
     g_Game.Soloist = 2;
     frame.OnPass();
-    frame.BusyFlag = 0;
 }
 
 // The person bid; computer c (seat 0 or 1) holds, or passes.
 void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
     // Step 1.
-    frame.BusyFlag = 1;
+    BusyStep busy(frame);
     say.Bid(2);
     frame.UpdateGameValueBid();
     // Step 2.
     StampWait(frame, 2);
     // Step 3.
-    if (frame.BidLimits[c] >= Value()) {
+    if (frame.Auction().BidLimits[c] >= Value()) {
         say.Hold(c, TERM_YES, true);
         StepUpBid(frame);
         ArmAuctionDemoTimer(frame, false);
-        frame.BusyFlag = 0;
         return;
     }
     // Step 4.
@@ -319,7 +312,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     } else {
         // Step 6: rearhand seat 0 comes in only above the value the person bid.
         StepUpBid(frame);
-        if (!frame.BidAtTop && frame.BidLimits[0] > Value()) {
+        if (!frame.Auction().BidAtTop && frame.Auction().BidLimits[0] > Value()) {
             say.Bid(0);
             frame.UpdateGameValueBid();
             g_Game.Soloist = 0;
@@ -332,8 +325,6 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
             frame.OnPass();
         }
     }
-    // Step 7.
-    frame.BusyFlag = 0;
 }
 
 }  // namespace

@@ -17,19 +17,20 @@ constexpr int kLowestBid = 18;
 
 // StopFlag 0 becomes -1 while the computers bid among themselves; false when a stop is asked for.
 bool StartComputersLoop() {
-    if (g_Game.StopFlag == 0) g_Game.StopFlag = -1;
-    return g_Game.StopFlag != 1;
+    if (g_Game.StopFlag == StopState::Running) g_Game.StopFlag = StopState::Auction;
+    return g_Game.StopFlag != StopState::Requested;
 }
 
 void EndComputersLoop() {
-    if (g_Game.StopFlag == -1) g_Game.StopFlag = 0;
+    if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
 }
 
 // The forehand computer decides alone at 18 when everybody else passed: a limit of 0 is looked at
 // again as a game still worth playing. False when it passes too.
 bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
-    if (frame.BidLimits[seat] == 0) frame.BidLimits[seat] = frame.Game.Player(seat)->EvaluateAllPassed();
-    if (frame.BidLimits[seat] >= kLowestBid) {
+    if (frame.Auction().BidLimits[seat] == 0)
+        frame.EditAuction().BidLimits[seat] = frame.Game.Player(seat)->EvaluateAllPassed();
+    if (frame.Auction().BidLimits[seat] >= kLowestBid) {
         say.Say(seat, AuctionWord::Hold, Value(), g_Game.BidIndex, true);
         return true;
     }
@@ -46,7 +47,7 @@ void CMainFrame::OnPass() {
         const bool alsoAway = g_Game.Soloist == 0 && g_Game.Forehand != 2 && Value() == kLowestBid;
         say.Voice(2, alsoAway ? TERM_ALSO_AWAY : TERM_I_AM_AWAY, true);
     }
-    BusyFlag = 1;
+    EditRun().BusyFlag = 1;
     // Step 2: on the table.
     if (g_Game.Soloist == 2) {
         if (g_Game.Forehand == 2) say.Show(2, AuctionWord::Hold, Value());
@@ -55,7 +56,7 @@ void CMainFrame::OnPass() {
     }
     // Step 3.
     CloseModelessDialog();
-    PlayClock = StampPauseLevel(1);
+    EditSeries().PlayClock = StampPauseLevel(1);
     // Step 4: who is left.
     const int soloist = g_Game.Soloist;
     const int leader = g_Game.Leader;
@@ -63,14 +64,14 @@ void CMainFrame::OnPass() {
         // The person, forehand, passed on seat 0's bid: rearhand seat 1 now bids to seat 0.
         StepUpBid(*this);
         if (!StartComputersLoop()) {
-            BusyFlag = 0;
+            EditRun().BusyFlag = 0;
             return;
         }
-        while (g_Game.StopFlag == -1) {
+        while (g_Game.StopFlag == StopState::Auction) {
             if (ComputerBids(*this, 1)) {
                 say.Bid(1);
                 UpdateGameValueBid();
-                if (BidLimits[0] >= Value()) {
+                if (Auction().BidLimits[0] >= Value()) {
                     say.Hold(0, TERM_YES, true);
                     StepUpBid(*this);
                     continue;
@@ -86,8 +87,8 @@ void CMainFrame::OnPass() {
                 EndComputersLoop();
             }
         }
-        if (g_Game.StopFlag == 1) {
-            BusyFlag = 0;
+        if (g_Game.StopFlag == StopState::Requested) {
+            EditRun().BusyFlag = 0;
             return;
         }
     } else if (soloist == 0 && leader == 0) {
@@ -100,21 +101,21 @@ void CMainFrame::OnPass() {
     } else if (soloist == 1 && leader == 1) {
         // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1.
         bool first = true;
-        if (g_Game.StopFlag == 0) {
-            g_Game.StopFlag = -1;
-            BusyFlag = 0;
+        if (g_Game.StopFlag == StopState::Running) {
+            g_Game.StopFlag = StopState::Auction;
+            EditRun().BusyFlag = 0;
         }
-        if (g_Game.StopFlag == 1) {
-            BusyFlag = 0;
+        if (g_Game.StopFlag == StopState::Requested) {
+            EditRun().BusyFlag = 0;
             return;
         }
-        while (g_Game.StopFlag == -1) {
+        while (g_Game.StopFlag == StopState::Auction) {
             if (ComputerBids(*this, 0)) {
                 first = false;
                 say.Bid(0);
-                if (g_Game.StopFlag == 1) break;
+                if (g_Game.StopFlag == StopState::Requested) break;
                 UpdateGameValueBid();
-                if (BidLimits[1] >= Value()) {
+                if (Auction().BidLimits[1] >= Value()) {
                     say.Hold(1, TERM_YES, true);
                     StepUpBid(*this);
                     continue;
@@ -135,8 +136,8 @@ void CMainFrame::OnPass() {
                 EndComputersLoop();
             }
         }
-        if (g_Game.StopFlag == 1) {
-            BusyFlag = 0;
+        if (g_Game.StopFlag == StopState::Requested) {
+            EditRun().BusyFlag = 0;
             return;
         }
     } else if (soloist == 1 && leader == 0) {
@@ -144,11 +145,11 @@ void CMainFrame::OnPass() {
         StepDownBid(*this);
     }
     // Step 5: the soloist, or nobody.
-    BusyFlag = 0;
+    EditRun().BusyFlag = 0;
     if (g_Game.Soloist == 3) {
         SetFlowState(STATE_QUERY);
-        if (CardStatisticsPending) {
-            CardStatisticsPending = 0;
+        if (Files().CardStatisticsPending) {
+            EditFiles().CardStatisticsPending = 0;
             UpdateCardsStatistics(0);
         }
     } else {

@@ -33,9 +33,9 @@ constexpr int kMaxVolume = 15;
 void CMainFrame::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effect, loop); }
 
 void CMainFrame::SetStatusText(int stringId) {
-    StatusTextTicks = kStatusTextTicks;
+    EditTimers().StatusTextTicks = kStatusTextTicks;
     SetStatusPane(0, platform::LoadString(stringId));
-    SoundEffect(2, false);
+    SoundEffect(SOUND_INVALID_CARD, false);
 }
 
 void CMainFrame::ToggleAudio(int which) {
@@ -46,7 +46,7 @@ void CMainFrame::ToggleAudio(int which) {
     const bool on = (static_cast<std::uint32_t>(word) & SOUND_OUTPUT_ON) != 0;
     const int text = which ? (on ? IDS_SOUNDS_ON : IDS_SOUNDS_OFF) : (on ? IDS_VOICES_ON : IDS_VOICES_OFF);
     // Step 2: say so in the status bar for 20 ticks.
-    StatusTextTicks = kStatusTextTicks;
+    EditTimers().StatusTextTicks = kStatusTextTicks;
     SetStatusPane(0, platform::LoadString(text));
 }
 
@@ -57,7 +57,7 @@ void CMainFrame::ApplyVolume() {
     if ((word & VOICE_OUTPUT_ON) == 0) return;
     const int speaker = SpeakerOfVoiceField((word >> 25) & 7u);
     if (speaker == NO_VOICE) return;
-    ::PlayVoiceTerm(TERM_WELCOME, EnglishEdition, speaker, ::IsVoiceFromFile(speaker) != 0);
+    ::PlayVoiceTerm(TERM_WELCOME, Files().EnglishEdition, speaker, ::IsVoiceFromFile(speaker) != 0);
 }
 
 // --- Voices ------------------------------------------------------------------------------------
@@ -75,7 +75,7 @@ void CMainFrame::SaySeatTerm(int seat, int term, bool withVariant) {
     const int voice = ::GetPlayerVoice(seat);
     if ((AudioVoiceWord() & VOICE_OUTPUT_ON) == 0 || voice == NO_VOICE) return;
     if (withVariant) term = VoiceVariant(term);
-    ::PlayVoiceTerm(term, EnglishEdition, voice, ::IsVoiceFromFile(voice) != 0);
+    ::PlayVoiceTerm(term, Files().EnglishEdition, voice, ::IsVoiceFromFile(voice) != 0);
 }
 
 int CMainFrame::VoiceVariant(int term) { return VoiceVariantTerm(term, g_Game.Leader, g_Game.Soloist); }
@@ -112,12 +112,12 @@ void CMainFrame::VoiceDeclare(bool givesUp) {
     game.schneider = g_Game.SchneiderAnnounced != 0;
     game.schwarz = g_Game.SchwarzAnnounced != 0;
     const bool fromFile = ::IsVoiceFromFile(voice) != 0;
-    for (int term : DeclarationTerms(game, givesUp)) ::PlayVoiceTerm(term, EnglishEdition, voice, fromFile);
+    for (int term : DeclarationTerms(game, givesUp)) ::PlayVoiceTerm(term, Files().EnglishEdition, voice, fromFile);
 }
 
 void CMainFrame::VoiceSupport(int card, int seat) {
     // Steps 1 and 2: the support voice is on and the card is a card.
-    const std::vector<int> terms = SupportTerms(card, EnglishEdition);
+    const std::vector<int> terms = SupportTerms(card, Files().EnglishEdition);
     if (terms.empty() || ((AudioVoiceWord() >> 29) & 7u) == 0) return;
     // Step 3: the card's owner.
     int owner = -1;
@@ -137,7 +137,7 @@ void CMainFrame::VoiceSupport(int card, int seat) {
     WriteTrace(":VoiceSupport(" + GetPlayerName(owner) + ":" + name + ")", LOG_MAINFRAME);
     // Step 6: the two terms in the edition's order.
     const bool fromFile = ::IsVoiceFromFile(speaker) != 0;
-    for (int term : terms) ::PlayVoiceTerm(term, EnglishEdition, speaker, fromFile);
+    for (int term : terms) ::PlayVoiceTerm(term, Files().EnglishEdition, speaker, fromFile);
 }
 
 // The application font of the audio settings dialog's seat heads: bold 16-pixel Arial.

@@ -31,16 +31,16 @@ void CMainFrame::OnBreak() {
     // Step 1.
     WriteTrace(":OnBreak()", LOG_MAINFRAME);
     SetPause(0);
-    SoundEffect(7, false);
+    SoundEffect(SOUND_BROKEN_OFF, false);
     // Step 2.
-    if (g_Game.StopFlag == 0) {
+    if (g_Game.StopFlag == StopState::Running) {
         CheckCheat(kMarkAborted, 1);
         for (int& turns : g_Game.PartyTricks) turns = 0;
     }
     // Step 3: every step and wait ends; a skat swap pause ends by its option (only while one
     // runs: in any other wait the person's option must stay as he set it).
-    g_Game.StopFlag = 1;
-    if (SwapPausePending) g_Flow.SkatSwapOption = 0;
+    g_Game.StopFlag = StopState::Requested;
+    if (Declaration().SwapPausePending) g_Flow.SkatSwapOption = 0;
     // Step 4: the cards of a Ramsch exchange go back into the skat first.
     if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || RamschExchangeRunning()))
         OnPushSkat();
@@ -50,14 +50,14 @@ void CMainFrame::OnBreak() {
     g_Game.Forehand = g_Game.Leader;
     ClearDesk();
     ShowMatchState();
-    HintText.clear();
+    EditTexts().HintText.clear();
     // Step 6.
     int rule = IDS_RAMSCH;
     if (g_Game.VariantMode == VARIANT_OFFICIAL) rule = IDS_RULE_SKAT;
     else if (g_Game.VariantMode == VARIANT_SKAT) rule = IDS_VARIANT_SKAT;
     else if (g_Settings.Variants.PassOn) rule = IDS_SCHIEBERAMSCH;
-    RuleText = platform::LoadString(rule);
-    SetStatusPane(2, RuleText);
+    EditTexts().RuleText = platform::LoadString(rule);
+    SetStatusPane(2, Texts().RuleText);
     // Step 7: the panels show the table as between two games.
     {
         CKeptValues kept(g_Game.FlowState);
@@ -67,14 +67,14 @@ void CMainFrame::OnBreak() {
     }
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
-    HistoryPosition = 0;
-    History[1].card[0] = History[1].card[1] = 0;
-    KeyGroup = 0;
-    CourseShown = 0;
-    GameRunning = 0;
-    RepeatAllowed = 1;
-    SwapAnimation = 3;
-    DragCard = 0;
+    EditTrickPlay().HistoryPosition = 0;
+    EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
+    EditExchange().KeyGroup = 0;
+    EditTrickPlay().CourseShown = 0;
+    EditSeries().GameRunning = 0;
+    EditSeries().RepeatAllowed = 1;
+    EditDeclaration().SwapAnimation = 3;
+    EditExchange().DragCard = 0;
     // Step 9.
     SelectEstimatedGame();
 }
@@ -86,16 +86,16 @@ void CMainFrame::OnRepeat() {
     LogDeleteOn(1);
     WriteTrace(":OnRepeat()", LOG_MAINFRAME);
     // Step 2.
-    g_Game.StopFlag = 0;
-    FreshDeal = 1;
+    g_Game.StopFlag = StopState::Running;
+    EditSeries().FreshDeal = 1;
     // Step 3: only between games; a repeat during a game only wrote the traces.
-    if (GameRunning) return;
+    if (Series().GameRunning) return;
     SetFlowState(STATE_NEW, true);
-    GameRunning = 1;
-    RepeatAllowed = 0;
+    EditSeries().GameRunning = 1;
+    EditSeries().RepeatAllowed = 0;
     if (WB_IsBalloonShown(g_Shell.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Shell.hTableWnd, kMessageBalloon);
     RemoveTrick();
-    if (GamePath.empty()) GameFileRead = 0;
+    if (Files().GamePath.empty()) EditFiles().GameFileRead = 0;
     CheckCheat(kMarkRepeated, 1);
     InitializeSkat(Game);
     SetPause(1);
@@ -107,13 +107,13 @@ void CMainFrame::OnRepeat() {
 
 void CMainFrame::OnAbortMatch() {
     // Its close would be dropped while a computer's step runs: refused like any action out of turn.
-    if (BusyFlag) {
+    if (Run().BusyFlag) {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     // Step 1.
     const int pause = SetPause(1);
-    const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_ABORT_MATCH), FrameTitle,
+    const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_ABORT_MATCH), Texts().FrameTitle,
                                   platform::MB_YESNO | platform::MB_ICONQUESTION);
     if (answer != IDYES) {
         SetPause(pause);
@@ -121,7 +121,7 @@ void CMainFrame::OnAbortMatch() {
     }
     // Step 2: the match list and the stored deals are not written back.
     CheckCheat(kMarkAborted, 1);
-    ListUpdateOnExit = 0;
+    EditFiles().ListUpdateOnExit = 0;
     g_Profile.MatchListActive = 0;
     SetFlowState(STATE_NEW);
     OnClose();
@@ -129,19 +129,19 @@ void CMainFrame::OnAbortMatch() {
 
 void CMainFrame::OnCompleteGame() {
     // Step 1.
-    if (g_Game.FlowState != STATE_PLAY || AutoComplete) {
+    if (g_Game.FlowState != STATE_PLAY || TrickPlay().AutoComplete) {
         WriteTrace(":OnCompleteGame(late)", LOG_MAINFRAME);
         return;
     }
     WriteTrace(":OnCompleteGame()", LOG_MAINFRAME);
     // Step 2: what the game gives back afterwards.
-    PendingSettings[0] = g_Settings.Options.Suggest;
-    PendingSettings[1] = g_Settings.Audio.Voice;
-    PendingSettings[2] = g_Settings.Audio.Sound;
-    PendingSettings[3] = g_Settings.Delay.Show;
-    PendingSettings[4] = g_Settings.Delay.Continue;
-    PendingSettings[5] = g_Settings.Delay.Order;
-    PendingSettings[6] = g_Settings.Settings.Abandon;
+    EditSeries().PendingSettings[0] = g_Settings.Options.Suggest;
+    EditSeries().PendingSettings[1] = g_Settings.Audio.Voice;
+    EditSeries().PendingSettings[2] = g_Settings.Audio.Sound;
+    EditSeries().PendingSettings[3] = g_Settings.Delay.Show;
+    EditSeries().PendingSettings[4] = g_Settings.Delay.Continue;
+    EditSeries().PendingSettings[5] = g_Settings.Delay.Order;
+    EditSeries().PendingSettings[6] = g_Settings.Settings.Abandon;
     // Step 3.
     if (g_Settings.Options.Suggest) {
         OnSuggest();
@@ -157,7 +157,7 @@ void CMainFrame::OnCompleteGame() {
     g_Settings.Delay.Continue = 0;
     g_Settings.Delay.Order = 0;
     g_Settings.Settings.Abandon = 0;
-    AutoComplete = 1;
+    EditTrickPlay().AutoComplete = 1;
     OnPlay();
 }
 
@@ -166,7 +166,7 @@ void CMainFrame::OnResume() {
     SetPause(1);
     CloseModelessDialog();
     // Step 2: the end of a skat swap pause.
-    if (SwapPausePending) {
+    if (Declaration().SwapPausePending) {
         const int seat = g_Game.SkatHolderSeat;
         CPlayer& swapper = seat == 0 || seat == 1 ? *Game.Player(seat) : static_cast<CPlayer&>(Game.person);
         WriteTrace(":OnResume(Swapper(" + GetPlayerName(seat == 0 || seat == 1 ? seat : 2) + "))", LOG_MAINFRAME);
@@ -183,12 +183,12 @@ void CMainFrame::OnResume() {
             swapper.AnalyseHand(0);
             SelectEstimatedGame();
             MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
-            StatusText = SavedStatusText;
+            EditTexts().StatusText = Texts().SavedStatusText;
             SetFlowState(STATE_PLAY);
-            ActiveGroups = 9;
+            EditExchange().ActiveGroups = 9;
         }
         g_Flow.SkatSwapOption = 0;
-        SwapPausePending = 0;
+        EditDeclaration().SwapPausePending = 0;
         return;
     }
     // Step 3: the end of the person's card swap before the game: the game starts again with the
@@ -199,7 +199,7 @@ void CMainFrame::OnResume() {
     }
     SetFlowState(STATE_IDLE);
     WriteTrace(":OnResume()", LOG_MAINFRAME);
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     const int first = Game.trick.RemoveCard(0, true);
     const int second = Game.trick.RemoveCard(1, true);
     for (int seat = 0; seat < 3; ++seat) {

@@ -65,9 +65,9 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
     rowA.SetCard(slotA, cardB);
     rowB.SetCard(slotB, cardA);
     // Step 8: each glides from the other's place.
-    rowA.DealSlot(slotA, bx, by, SwapAnimation, true);
+    rowA.DealSlot(slotA, bx, by, Declaration().SwapAnimation, true);
     MoveSound();
-    rowB.DealSlot(slotB, ax, ay, SwapAnimation, true);
+    rowB.DealSlot(slotB, ax, ay, Declaration().SwapAnimation, true);
     MoveSound();
     // Step 9: each takes the other's place in the stacking.
     WC_OrderCard(table, cardB, aboveA);
@@ -80,13 +80,13 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
 void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode) {
     // Step 1.
     WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
-    ActiveGroups = 0;
-    SkatOpenSaved = Game.open ? 1 : 0;
+    EditExchange().ActiveGroups = 0;
+    EditDeclaration().SkatOpenSaved = Game.open ? 1 : 0;
     const bool moveSkat = (mode & 1) != 0;
     // Step 2.
     if (skat) {
         if (moveSkat) MoveSkatToTrick();
-        ActiveGroups |= 1;
+        EditExchange().ActiveGroups |= 1;
     }
     // Step 3: the computers' hands open for the exchange.
     CPlayer* computers[2] = {&Game.computer0, &Game.computer1};
@@ -98,21 +98,21 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
             computers[seat]->RemoveCards(false);
             computers[seat]->Redraw(true);
         }
-        ActiveGroups |= 2 << seat;
+        EditExchange().ActiveGroups |= 2 << seat;
     }
     // Step 4.
     if (mode == 1) return;
     // Step 5.
-    if (seat2) ActiveGroups |= 8;
+    if (seat2) EditExchange().ActiveGroups |= 8;
     // Step 6.
     SetFlowState(STATE_SWAP);
-    KeyGroupFirst = 1;
-    KeyGroupLast = 8;
+    EditExchange().KeyGroupFirst = 1;
+    EditExchange().KeyGroupLast = 8;
     mode &= ~1;
     // Step 7: the bar that ends the exchange.
     if (mode == 2) OpenPromptBar<CEndSwapGameDialog>(*this);
     else OpenPromptBar<CEndSwapRevolutionDialog>(*this);
-    if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
+    if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
 }
 
 void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2) {
@@ -141,7 +141,7 @@ void CMainFrame::OnRevolution() {
     CPlayer& partner = g_Game.Soloist == 0 ? static_cast<CPlayer&>(Game.computer1) : Game.computer0;
     // Steps 2 and 3.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     // Step 4.
     soloist.RemoveCards(false);
@@ -168,7 +168,7 @@ void CMainFrame::OnRevolution() {
 
 bool CMainFrame::FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
                                   bool& noOtherSelection) {
-    if (card < 1 || GroupPickedCards[group] != card) return false;
+    if (card < 1 || Exchange().GroupPickedCards[group] != card) return false;
     row = &GroupRow(group);
     partnerRow = nullptr;
     partnerCard = 0;
@@ -185,20 +185,20 @@ bool CMainFrame::FindClickedGroup(int card, int group, CCards*& row, CCards*& pa
 }
 
 bool CMainFrame::FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow) {
-    picked = GroupPickedCards[group];
+    picked = Exchange().GroupPickedCards[group];
     if (picked < 1 || picked == dropped) return false;
     row = &GroupRow(group);
     partnerRow = nullptr;
     for (int step = 1; step < 4 && !partnerRow; ++step) {
         const int other = (group + step) % 4;
-        if ((ActiveGroups & (1 << other)) && GroupRow(other).HasCard(dropped)) partnerRow = &GroupRow(other);
+        if ((Exchange().ActiveGroups & (1 << other)) && GroupRow(other).HasCard(dropped)) partnerRow = &GroupRow(other);
     }
     return true;
 }
 
 void CMainFrame::ReevaluateHands(int soloistMode) {
     for (int seat = 0; seat < 3; ++seat)
-        BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+        EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
 }
 
 void CMainFrame::ManipulateClick(platform::Point point) {
@@ -231,12 +231,12 @@ void CMainFrame::ManipulateClick(platform::Point point) {
         return;
     }
     // Step 6: the pair changes places.
-    SwapAnimation = 6;
+    EditDeclaration().SwapAnimation = 6;
     SwapCards(card, *row, partnerCard, *partnerRow, false);
-    SwapAnimation = 3;
+    EditDeclaration().SwapAnimation = 3;
     if (!g_Flow.SkatSwapOption)
         for (int g = 0; g < 4; ++g)
-            if (&GroupRow(g) == partnerRow) GroupPickedCards[g] = partnerCard;
+            if (&GroupRow(g) == partnerRow) EditExchange().GroupPickedCards[g] = partnerCard;
     // Step 7: the soloist's hand is looked at with the skat while he exchanges.
     ReevaluateHands(g_Game.FlowState == STATE_ASK ? 4 : 0);
 }

@@ -51,7 +51,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
     int m0 = mask;
     int message = 0;
     bool repaint = false;
-    CheatText.clear();
+    EditTexts().CheatText.clear();
 
     // Step 1: UNCOVERED is taken back when neither side window is in use, or both show the person.
     if (code == 256 || (mask & 256)) {
@@ -67,7 +67,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
                 m0 = mask;
                 if (code == 256) code = -1;
             }
-            FullRepaint = 1;
+            EditTimers().FullRepaint = 1;
             repaint = true;
         }
     }
@@ -77,8 +77,8 @@ void CMainFrame::CheckCheat(int code, int arg) {
     switch (code) {
         case 0:
             mask = openCards ? 16 : 0;
-            if (!GameStatusWindowOpen()) StateWindowUsed = 0;
-            else if (StateWindowUsed && (g_Flow.ShownSeats & 0x0F) != 2) mask |= 256;
+            if (!GameStatusWindowOpen()) EditPanels().StateWindowUsed = 0;
+            else if (Panels().StateWindowUsed && (g_Flow.ShownSeats & 0x0F) != 2) mask |= 256;
             if (m0 != 0) {
                 pending = m0;
                 repaint = true;
@@ -117,7 +117,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
         case 8:
             mask |= 8;
             if (m0 == 0) {
-                FullRepaint = 1;
+                EditTimers().FullRepaint = 1;
                 repaint = true;
             }
             message = IDS_CHEATED_SWAPPED;
@@ -159,7 +159,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
         case 512:
             mask |= code;
             if (m0 == 0) {
-                FullRepaint = 1;
+                EditTimers().FullRepaint = 1;
                 repaint = true;
                 message = IDS_CHEATED_UNCOVERED;
             }
@@ -182,9 +182,9 @@ void CMainFrame::CheckCheat(int code, int arg) {
 
     // Step 4: the message of the mark in pane 0.
     if (message != 0) {
-        CheatText = platform::LoadString(message);
-        StatusRotationIndex = 2;
-        SetStatusPane(0, CheatText);
+        EditTexts().CheatText = platform::LoadString(message);
+        EditTimers().StatusRotationIndex = 2;
+        SetStatusPane(0, Texts().CheatText);
     }
 
     // Step 5.

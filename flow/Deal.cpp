@@ -46,21 +46,21 @@ void CMainFrame::OnNew() {
     // Step 2.
     LogDeleteOn(1);
     // Step 3.
-    g_Game.StopFlag = 0;
-    FreshDeal = 1;
+    g_Game.StopFlag = StopState::Running;
+    EditSeries().FreshDeal = 1;
     // Step 4.
     SetPause(1);
     // Step 5: the game of this deal is the temporary one until it is saved under a name.
-    GamePath = TempGameFile;
-    SetTitle(GamePath, 3);
+    EditFiles().GamePath = Files().TempGameFile;
+    SetTitle(Files().GamePath, 3);
     // Step 6: the state window is never open yet.
-    StateWindowUsed = 0;
+    EditPanels().StateWindowUsed = 0;
     // Step 7.
     CheckCheat(32, 1);
     // Step 8: a second New while this deal is prepared does not deal again.
-    if (GameRunning) return;
-    GameRunning = 1;
-    RepeatAllowed = 0;
+    if (Series().GameRunning) return;
+    EditSeries().GameRunning = 1;
+    EditSeries().RepeatAllowed = 0;
     RemoveTrick();
     ShowMatchState();
     InitializeSkat(Game);
@@ -80,14 +80,14 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
         static constexpr int kPackets[3][2] = {{0, 2}, {3, 6}, {7, 9}};
         for (int packet = 0; packet < 3; ++packet) {
             for (int hand = 0; hand < 3; ++hand) {
-                frame.SoundEffect(4, true);
+                frame.SoundEffect(SOUND_DEAL, true);
                 order.rows[hand]->PaintCards(1, false, kPackets[packet][0], kPackets[packet][1]);
-                frame.SoundEffect(-1, false);
+                frame.SoundEffect(SOUND_STOP, false);
             }
             if (packet == 0) {
-                frame.SoundEffect(4, true);
+                frame.SoundEffect(SOUND_DEAL, true);
                 order.rows[3]->PaintCards(1, false, 0, 0);
-                frame.SoundEffect(-1, false);
+                frame.SoundEffect(SOUND_STOP, false);
             }
             frame.WaitForInput();
         }
@@ -99,23 +99,23 @@ static void DrawDeal(CMainFrame& frame, DealOrder& order) {
     }
     // Step 6: each row whole.
     for (int row = 0; row < 4; ++row) {
-        frame.SoundEffect(4, true);
+        frame.SoundEffect(SOUND_DEAL, true);
         order.rows[row]->PaintCards(packets ? 0 : 1);
-        frame.SoundEffect(-1, false);
+        frame.SoundEffect(SOUND_STOP, false);
         if (!packets && row < 3) frame.WaitForInput();
     }
-    if (!packets) frame.SoundEffect(-1, false);
+    if (!packets) frame.SoundEffect(SOUND_STOP, false);
 }
 
 void CMainFrame::OnDeal() {
     WriteTrace(":OnDeal()", LOG_MAINFRAME);
-    if (BeforeDeal) BeforeDeal();
+    if (Series().BeforeDeal) Series().BeforeDeal();
     // Steps 1 and 2: the seats from the forehand, then the skat.
     DealOrder order = OrderFromForehand(Game);
     for (CCards* row : order.rows) row->Deal();
     Game.CheckCardInvariant();
     // Step 3.
-    CardStatisticsPending = 1;
+    EditFiles().CardStatisticsPending = 1;
     LatchCardsStatistics(0);
     // Steps 4 to 6.
     DrawDeal(*this, order);
@@ -124,12 +124,12 @@ void CMainFrame::OnDeal() {
     // Step 8.
     RenewAnnotationForDeal();
     // Step 9.
-    SaveFile(GamePath, 0);
+    SaveFile(Files().GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.
-    if (g_Game.StopFlag == 0) {
+    if (g_Game.StopFlag == StopState::Running) {
         StartGame();
     } else {
-        SoundEffect(7, false);
+        SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
     }
 }
@@ -140,7 +140,7 @@ void CMainFrame::AssignedCards() {
     DealOrder order = OrderFromForehand(Game);
     for (CCards* row : order.rows) row->Restore(true);
     // Step 2.
-    SoundEffect(4, true);
+    SoundEffect(SOUND_DEAL, true);
     DrawDeal(*this, order);
     // Step 3: the deal in the trace, seat by seat.
     for (int seat = 0; seat < 3; ++seat) {
@@ -161,8 +161,8 @@ void CMainFrame::AssignedCards() {
     skat += ")";
     WriteTrace(skat, LOG_MAINFRAME);
     // Step 4.
-    if (g_Game.StopFlag != 0) {
-        SoundEffect(7, false);
+    if (g_Game.StopFlag != StopState::Running) {
+        SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
     } else {
         StartGame();
@@ -197,13 +197,13 @@ void CMainFrame::StartGame() {
     line += ")";
     WriteTrace(line, LOG_MAINFRAME);
     // Step 4.
-    HintText.clear();
-    StatusRotation = CheatText.empty() ? 0 : 1;
-    g_Game.StopFlag = 0;
+    EditTexts().HintText.clear();
+    EditTimers().StatusRotation = Texts().CheatText.empty() ? 0 : 1;
+    g_Game.StopFlag = StopState::Running;
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
     // shows it).
-    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PreparePlay();
     // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
     // view it still shows the new hand's sheet, not the last game's.
@@ -213,12 +213,12 @@ void CMainFrame::StartGame() {
     }
     // Step 7.
     g_Game.PauseLevel = 1;
-    PlayClock = Time64();
+    EditSeries().PlayClock = Time64();
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
-        player.PickedCard = g_Game.StopFlag;
-        g_Game.StopFlag = 0;
+        player.PickedCard = static_cast<int>(g_Game.StopFlag);
+        g_Game.StopFlag = StopState::Running;
         if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
     }
     // Step 9.
@@ -230,7 +230,7 @@ void CMainFrame::StartGame() {
         // The players judge their hands for the Grand Hand offer that follows under its rule.
         g_Computer.GrandHandQuery = g_Flow.GrandHandOffered;
         AnnounceSeats();
-        if (SeriesEnded) NewMatch();
+        if (Series().SeriesEnded) NewMatch();
         PickupRamsch(0);
     } else {
         EndContinue();
@@ -239,35 +239,35 @@ void CMainFrame::StartGame() {
 
 void CMainFrame::OnStartView() {
     ShowMatchState();
-    SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
     RefreshScoreSheet();
     ShowDataDialog(0, 1);
 }
 
 void CMainFrame::EndContinue() {
-    CourseShown = 0;
-    PlayStep = 3;
+    EditTrickPlay().CourseShown = 0;
+    EditTrickPlay().PlayStep = 3;
     CloseModelessDialog();
     for (int& points : g_Game.PartyPoints) points = 0;
-    if (SeriesEnded) NewMatch();
+    if (Series().SeriesEnded) NewMatch();
     else OnStart();
 }
 
 void CMainFrame::OnStart() {
     WriteTrace(":OnStart()", LOG_MAINFRAME);
     // Step 1: a new match starts.
-    if (SeriesEnded) {
-        PlayClock = Time64();
+    if (Series().SeriesEnded) {
+        EditSeries().PlayClock = Time64();
         g_Game.GameCount = 0;
         g_Game.StoreCount = 0;
         ResetListTotals();
         RefreshListWindows();
         g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
         ShowMatchState();
-        SeriesEnded = 0;
-        StatusRotationIndex = 0;
-        SetStatusPane(0, StatusText);
-        if (!(CourseShown && CourseAvailable))
+        EditSeries().SeriesEnded = 0;
+        EditTimers().StatusRotationIndex = 0;
+        SetStatusPane(0, Texts().StatusText);
+        if (!(TrickPlay().CourseShown && TrickPlay().CourseAvailable))
             for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
     }
     // Step 2.
@@ -277,8 +277,8 @@ void CMainFrame::OnStart() {
     // Step 5: the first game after the program start waits for New.
     if (g_Game.FlowState != STATE_IDLE) {
         for (int seat = 0; seat < 3; ++seat) {
-            BalloonTextId[seat] = 0;
-            BalloonValue[seat] = 0;
+            EditTexts().BalloonTextId[seat] = 0;
+            EditTexts().BalloonValue[seat] = 0;
         }
         // A Ramsch game has no auction: the match-start dialog's start can arrive while its
         // rounds wait.
@@ -291,7 +291,7 @@ void CMainFrame::OnStart() {
 
 void CMainFrame::LayoutTable(CSkat& game, platform::Point origin, int a, int b) {
     const int x0 = origin.x, y0 = origin.y;
-    const int W = GrowthW, H = GrowthH;
+    const int W = Table().GrowthW, H = Table().GrowthH;
     const int sideStep = (4 * a - 71) / 10;
     game.SetLayout(x0 + 4 * a, y0, 13 * W / 63 + a, 0);
     game.SetLayoutOffset(-W / 6, -H);
@@ -312,5 +312,5 @@ void CMainFrame::LayoutTable(CSkat& game, platform::Point origin, int a, int b) 
         game.courseRows[seat].SetLayout(x0, courseY[seat], 13 * W / 63 + a, 0);
         game.courseRows[seat].SetLayoutOffset(-W, H / 10);
     }
-    TrickCentre = {game.trick.originX + game.trick.stepX / 2, game.trick.originY + game.trick.stepY};
+    EditTable().TrickCentre = {game.trick.originX + game.trick.stepX / 2, game.trick.originY + game.trick.stepY};
 }

@@ -53,7 +53,7 @@ void CMainFrame::Declare() {
     std::string bidText;
     if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY && g_Game.GameType != GAME_RAMSCH)
         bidText = platform::LoadString(IDS_BIDS) + std::to_string(BidValue(-1));
-    SetStatusPane(0, StatusText);
+    SetStatusPane(0, Texts().StatusText);
     g_Knowledge.PreferredSuit = -1;
     // Everybody looks at the soloist; with nobody playing nobody is linked.
     CPlayer* soloist = Game.Player(g_Game.Soloist);
@@ -62,7 +62,7 @@ void CMainFrame::Declare() {
     if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
     else if (g_Game.Soloist == 2) DeclarePerson(bidText);
     else DeclareNobody(ramschVariant);
-    IdleTicks = 0;
+    EditTimers().IdleTicks = 0;
 }
 
 void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText) {
@@ -70,7 +70,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     CPlayer& soloist = *Game.Player(s);
     CPlayer& other = *Game.Player(1 - s);
     // Steps 1 to 5: the declaration and the game message.
-    StatusText = ShortName(*this, s) + bidText;
+    EditTexts().StatusText = ShortName(*this, s) + bidText;
     // Under the open-cards option the computer's lay-away is shown on the table.
     g_ComputerFrame.Game = &Game;
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
@@ -89,21 +89,21 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         // Step 7: the person first exchanges cards with the other defender.
         OnSortCards();
         RegisterGameAttributes();
-        HintText = platform::LoadString(IDS_PLEASE_SWAP);
+        EditTexts().HintText = platform::LoadString(IDS_PLEASE_SWAP);
         soloist.RemoveCards(false);
         soloist.Redraw(false);
         VoiceDeclare(overbid);
         DoModalDialog(gameMessage);
         if (SkatSwapPause(true)) return;
         WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
-        SkatOpenSaved = Game.open ? 1 : 0;
-        ActiveGroups = 0;
+        EditDeclaration().SkatOpenSaved = Game.open ? 1 : 0;
+        EditExchange().ActiveGroups = 0;
         MoveSkatToTrick();
-        ActiveGroups |= 1;
+        EditExchange().ActiveGroups |= 1;
         other.open = true;
         other.RemoveCards(false);
         other.Redraw(true);
-        ActiveGroups |= 2 << (1 - s);
+        EditExchange().ActiveGroups |= 2 << (1 - s);
         SwapCardsPerson(true, s == 1, s == 0, true, 4);
         if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
         MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
@@ -122,13 +122,13 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
     if (g_Game.KontraState == KONTRA_NONE && !overbid && other.AnnounceKontra()) {
         SaySeatTerm(other.seat, TERM_KONTRA, false);
-        KontraText = platform::LoadString(IDS_KONTRA);
+        EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
         ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
         if (soloist.AnnounceRekontra()) {
             SaySeatTerm(s, TERM_REKONTRA, false);
-            KontraText = platform::LoadString(IDS_REKONTRA);
+            EditTexts().KontraText = platform::LoadString(IDS_REKONTRA);
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
             DoModalDialog(rekontra);
         }
@@ -147,8 +147,8 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         for (int seat = 0; seat < 3; ++seat) {
             if (seat == s) continue;
-            BalloonTextId[seat] = 0;
-            BalloonValue[seat] = 0;
+            EditTexts().BalloonTextId[seat] = 0;
+            EditTexts().BalloonValue[seat] = 0;
             RemoveText(4 + seat, IDS_GAME_RAMSCH);
         }
     }
@@ -160,8 +160,8 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
 void CMainFrame::DeclarePerson(const std::string& bidText) {
     // Steps 1 to 3: the skat bar.
     SetFlowState(STATE_SKAT);
-    SuggestedGame = -1;
-    StatusText = ShortName(*this, 2) + bidText;
+    EditDeclaration().SuggestedGame = -1;
+    EditTexts().StatusText = ShortName(*this, 2) + bidText;
     OpenPromptBar<CSkatDialog>(*this);
     // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
     int(*options)[13] = Game.person.ChooseGame(0);
@@ -169,22 +169,24 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     for (int type = 0; type < 9; ++type) {
         if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > best) {
             best = options[type][OPT_VALUE];
-            SuggestedGame = type;
+            EditDeclaration().SuggestedGame = type;
         }
     }
-    SuggestedAnnouncements = g_Game.SchneiderAnnounced + 2 * g_Game.SchwarzAnnounced + 4 * g_Game.OuvertAnnounced;
-    const bool handSuggested = SuggestedGame >= 0 && options[SuggestedGame][OPT_HAND] != 0;
+    EditDeclaration().SuggestedAnnouncements =
+        g_Game.SchneiderAnnounced + 2 * g_Game.SchwarzAnnounced + 4 * g_Game.OuvertAnnounced;
+    const bool handSuggested = Declaration().SuggestedGame >= 0 && options[Declaration().SuggestedGame][OPT_HAND] != 0;
     // Step 5.
     if (handSuggested && g_Settings.Options.Suggest) {
-        g_Game.OuvertAnnounced = options[SuggestedGame][OPT_OUVERT];
-        g_Game.SchneiderAnnounced = options[SuggestedGame][OPT_SCHNEIDER];
-        g_Game.SchwarzAnnounced = options[SuggestedGame][OPT_SCHWARZ];
-        if (::IsWindow(PromptDialog))
-            ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(PromptDialog, BTN_HAND)), 1);
+        g_Game.OuvertAnnounced = options[Declaration().SuggestedGame][OPT_OUVERT];
+        g_Game.SchneiderAnnounced = options[Declaration().SuggestedGame][OPT_SCHNEIDER];
+        g_Game.SchwarzAnnounced = options[Declaration().SuggestedGame][OPT_SCHWARZ];
+        if (::IsWindow(Prompts().PromptDialog))
+            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, BTN_HAND)), 1);
     }
     // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
     if (g_Game.DemoMode) {
-        g_Game.SetGameType(SuggestedGame);
+        g_Game.SetGameType(Declaration().SuggestedGame);
         SetTimer(handSuggested ? TM_DEMO_HAND : TM_DEMO_PICKUP, g_Settings.Delay.Demo);
     }
 }
@@ -193,8 +195,8 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     WriteTrace(":Declare(nobody)", LOG_MAINFRAME);
     // Step 2: in the Ramsch variant a Ramsch follows.
     if (ramschVariant) {
-        RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
-        SetStatusPane(2, RuleText);
+        EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+        SetStatusPane(2, Texts().RuleText);
         PickupRamsch(1);
         return;
     }
@@ -208,17 +210,17 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (answer & kPassedRepeat) {
         OnBreak();
         if (answer & kPassedYes) OnRepeat();
-        else RepeatAllowed = 1;
+        else EditSeries().RepeatAllowed = 1;
         return;
     }
     // Step 5: the passed-in game counts as a game.
     ++g_Game.GameCount;
     ++g_Game.StoreCount;
-    NewMatchDue = CheckSeriesEnd() ? 1 : 0;
+    EditSeries().NewMatchDue = CheckSeriesEnd() ? 1 : 0;
     AddGameToList(0, std::string());
     AddDealToStore();
     RefreshListWindows();
-    GameRunning = 0;
+    EditSeries().GameRunning = 0;
     NextForehand();
     // A passed-in game is a game of the match: its files are written as after any other.
     SaveGameEndFiles();
@@ -232,5 +234,5 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
     // Step 7.
     if (answer & kPassedYes) OnNew();
-    else RepeatAllowed = 1;
+    else EditSeries().RepeatAllowed = 1;
 }

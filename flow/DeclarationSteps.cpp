@@ -70,7 +70,7 @@ void CMainFrame::MoveTrickToSkat() {
 
 void CMainFrame::OpenDeclareBar() {
     OpenPromptBar<CDeclareDialog>(*this);
-    if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
+    if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
 }
 
 void CMainFrame::OnPickup() {
@@ -89,11 +89,11 @@ void CMainFrame::OnPickup() {
     ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
-    ActiveGroups = 9;
+    EditExchange().ActiveGroups = 9;
     SetPause(1);
     // Step 5.
     MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
-    SoundEffect(6, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 6: the skat lies face up in the trick.
     MoveSkatToTrick();
     // Step 7.
@@ -102,12 +102,12 @@ void CMainFrame::OnPickup() {
     if (!((g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ouvert == 2) ||
           g_Game.VariantMode == VARIANT_RAMSCH_ONLY)) {
         g_Game.OuvertAnnounced = 0;
-        if (HWND box = ::GetDlgItem(PromptDialog, kBoxOuvert)) ::EnableWindow(box, false);
+        if (HWND box = ::GetDlgItem(Prompts().PromptDialog, kBoxOuvert)) ::EnableWindow(box, false);
     }
     if (g_Game.VariantMode == VARIANT_OFFICIAL || (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Schneider == 1)) {
         g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         for (int id : {kBoxSchneider, kBoxSchwarz})
-            if (HWND box = ::GetDlgItem(PromptDialog, id)) ::EnableWindow(box, false);
+            if (HWND box = ::GetDlgItem(Prompts().PromptDialog, id)) ::EnableWindow(box, false);
     }
     // Step 9.
     if (g_Settings.Options.Suggest) SelectGame(4);
@@ -118,10 +118,10 @@ void CMainFrame::OnPickup() {
     if (g_Game.DemoMode) {
         int(*options)[13] = Game.person.ChooseGame(0);
         const int type = g_Game.GameType;
-        if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(PromptDialog)) {
-            if (options[type][OPT_OUVERT]) ::PostMessage(PromptDialog, WM_COMMAND, kBoxOuvert, 0);
-            if (options[type][OPT_SCHWARZ]) ::PostMessage(PromptDialog, WM_COMMAND, kBoxSchwarz, 0);
-            if (options[type][OPT_SCHNEIDER]) ::PostMessage(PromptDialog, WM_COMMAND, kBoxSchneider, 0);
+        if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(Prompts().PromptDialog)) {
+            if (options[type][OPT_OUVERT]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxOuvert, 0);
+            if (options[type][OPT_SCHWARZ]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxSchwarz, 0);
+            if (options[type][OPT_SCHNEIDER]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxSchneider, 0);
         }
     }
 }
@@ -149,7 +149,7 @@ void CMainFrame::OnDeclare() {
     SetPause(1);
     // Step 2: what the person laid away goes back into the skat.
     if (!g_Game.HandAnnounced) {
-        SoundEffect(5, false);
+        SoundEffect(SOUND_REMOVE_CARDS, false);
         MoveTrickToSkat();
     }
     g_Flow.ExchangeRunning = 0;
@@ -172,9 +172,9 @@ void CMainFrame::OnDeclare() {
 
 void CMainFrame::OnDeclared() {
     // Step 1.
-    BidLimits[2] = Game.person.GetGameValue();
-    HintText.clear();
-    SetStatusPane(0, StatusText);
+    EditAuction().BidLimits[2] = Game.person.GetGameValue();
+    EditTexts().HintText.clear();
+    SetStatusPane(0, Texts().StatusText);
     // Step 2.
     SetupGame(Game.person, Game.computer1, Game.computer0);
     // Step 4.
@@ -210,15 +210,15 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     const bool schneider = g_Game.SchneiderAnnounced != 0 && !schwarz;
     // Step 3.
     std::string result = platform::LoadString(IDS_PLAY);
-    StatusText += ": " + platform::LoadString(IDS_PLAYS) + " ";
+    EditTexts().StatusText += ": " + platform::LoadString(IDS_PLAYS) + " ";
     // Step 4.
     const std::string name = platform::LoadString(GameNameId(type));
-    StatusText += name;
+    EditTexts().StatusText += name;
     result += " \\b\\cf2 " + name + "\\b0\\cf1 ";
     // Step 5: each word plain in the status bar, in dark red bold in the course.
     auto word = [&](int stringId, const char* statusPrefix, const char* coursePrefix) {
         const std::string text = platform::LoadString(stringId);
-        StatusText += statusPrefix + text;
+        EditTexts().StatusText += statusPrefix + text;
         result += coursePrefix + text + "\\b0\\cf1 ";
     };
     if (type == GAME_NULL) {
@@ -243,11 +243,11 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
         if (g_Game.HandAnnounced) word(IDS_SUFFIX_HAND, "", " \\b\\cf2 ");
     }
     // Step 6.
-    SetStatusPane(0, StatusText);
-    StatusRotationIndex = 0;
-    Pane2Toggle = 0;
-    StatusRotationTicks = 20;
-    StatusRotation = 1;
+    SetStatusPane(0, Texts().StatusText);
+    EditTimers().StatusRotationIndex = 0;
+    EditTimers().Pane2Toggle = 0;
+    EditTimers().StatusRotationTicks = 20;
+    EditTimers().StatusRotation = 1;
     // Step 7: play is set up.
     SetFlowState(STATE_PLAY);
     g_Game.PreviousForehand = g_Game.Forehand;
@@ -266,8 +266,8 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     }
     // Step 9.
     if (g_Settings.Options.Count) {
-        PointsText = std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0);
-        SetStatusPane(2, PointsText);
+        EditTexts().PointsText = std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0);
+        SetStatusPane(2, Texts().PointsText);
     }
     return result;
 }
@@ -307,21 +307,24 @@ bool CMainFrame::SkatSwapPause(bool setPlayState) {
         OpenResumeSwapDialog();
         SetFlowState(STATE_MANIPULATE);
         g_Shell.ModalPumpActive = 1;
-        SwapPausePending = 1;
+        EditDeclaration().SwapPausePending = 1;
         // Fortsetzen ends it (SwapPausePending), a break clears the option, and a close waiting
         // its turn (StopFlag 1) ends it as well; a quit request taken here is put back by the wait.
-        WaitWhile([this] { return g_Flow.SkatSwapOption != 0 && SwapPausePending != 0 && g_Game.StopFlag != 1; });
-        SwapPausePending = 0;
+        WaitWhile([this] {
+            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
+                   g_Game.StopFlag != StopState::Requested;
+        });
+        EditDeclaration().SwapPausePending = 0;
         g_Shell.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
         if (setPlayState) SetFlowState(STATE_PLAY);
     }
-    return g_Game.StopFlag == 1;
+    return g_Game.StopFlag == StopState::Requested;
 }
 
-void CMainFrame::EndSwapPause() { SwapPausePending = 0; }
+void CMainFrame::EndSwapPause() { EditDeclaration().SwapPausePending = 0; }
 
 void CMainFrame::OpenResumeSwapDialog() {
     OpenPromptBar<CResumeSwapDialog>(*this);
-    ResumeSwapOpen = ::IsWindow(PromptDialog) ? 1 : 0;
+    EditDeclaration().ResumeSwapOpen = ::IsWindow(Prompts().PromptDialog) ? 1 : 0;
 }

@@ -13,7 +13,8 @@
 #include <algorithm>
 
 void CMainFrame::DemoDeclareBestGame() {
-    if (!::IsWindow(PromptDialog) || (g_Game.FlowState != STATE_ASK && g_Game.FlowState != STATE_HAND)) return;
+    if (!::IsWindow(Prompts().PromptDialog) || (g_Game.FlowState != STATE_ASK && g_Game.FlowState != STATE_HAND))
+        return;
     CPerson& person = Game.person;
     // Step 1: the skat lies in the trick while the person holds it, else in its own row.
     CCards& skat = g_Game.HandAnnounced ? static_cast<CCards&>(Game) : static_cast<CCards&>(Game.trick);
@@ -23,7 +24,9 @@ void CMainFrame::DemoDeclareBestGame() {
     // have disabled (Revolution outside a Hand game of the variants) is none either.
     static constexpr int kButtons[GAME_GRAND + 1] = {IDC_CLUBS, IDC_CLUBS + 1, IDC_CLUBS + 2, IDC_CLUBS + 3,
                                                      IDC_NULL,  IDC_REVOLUTION, IDC_GRAND};
-    const auto pressable = [this](int type) { return ::IsWindowEnabled(::GetDlgItem(PromptDialog, kButtons[type])); };
+    const auto pressable = [this](int type) {
+        return ::IsWindowEnabled(::GetDlgItem(Prompts().PromptDialog, kButtons[type]));
+    };
     int best = GAME_CLUBS, bestValue = std::max(0, options[GAME_CLUBS][OPT_VALUE]);
     for (int type = GAME_SPADES; type <= GAME_GRAND; ++type)
         if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > bestValue && pressable(type)) {

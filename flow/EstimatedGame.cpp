@@ -87,7 +87,7 @@ void CMainFrame::SelectEstimatedGame() {
         return;
     }
     // Step 2: during the play, and during the skat swap pause, the game is decided: only refresh.
-    if (g_Game.FlowState == STATE_PLAY || (g_Game.FlowState == STATE_SWAP && SwapPausePending != 0)) {
+    if (g_Game.FlowState == STATE_PLAY || (g_Game.FlowState == STATE_SWAP && Declaration().SwapPausePending != 0)) {
         window->UpdateEstimation(-1);
         return;
     }

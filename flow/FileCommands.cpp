@@ -57,7 +57,7 @@ bool CMainFrame::SelectFile(int kind, std::string& path) {
     }
     const std::string extension = platform::LoadString(game ? IDS_EXTENSION_GAME : IDS_EXTENSION_MATCH);
     // The start folder: the last one of this kind, else the storage folder of games or matches.
-    std::string folder = SelectFolders[kind];
+    std::string folder = EditFiles().SelectFolders[kind];
     if (folder.empty()) {
         folder = g_Profile.Work + platform::LoadString(IDS_FOLDER_STORAGE) + "/" +
                  platform::LoadString(game ? IDS_FOLDER_GAMES : IDS_FOLDER_MATCHES) + "/";
@@ -80,7 +80,7 @@ bool CMainFrame::SelectFile(int kind, std::string& path) {
     }
     SetPause(pause);
     if (!answer.accepted) return false;
-    SelectFolders[kind] = FolderOf(answer.path);
+    EditFiles().SelectFolders[kind] = FolderOf(answer.path);
     path = answer.path;
     return true;
 }
@@ -119,19 +119,19 @@ void CMainFrame::OnLoad() {
     }
     InvalidateTable();
     // 3. The loaded game becomes the current one in the work folder too.
-    const std::string loadedNote = AnnotationText;
+    const std::string loadedNote = Texts().AnnotationText;
     CheckCheat(2, 1);
     SetFlowState(STATE_IDLE);
-    SaveFile(TempGameFile, 0);
+    SaveFile(Files().TempGameFile, 0);
     // 4. The note panel shows the loaded game's note.
     RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
     if (g_Game.CourseTricks <= 0) {
         OnRepeat();
     } else {
-        g_Game.StopFlag = 0;
+        g_Game.StopFlag = StopState::Running;
         g_Game.GameEndFlags = 8;
-        if (!CourseShown) OnLast();
+        if (!TrickPlay().CourseShown) OnLast();
     }
     // 6.
     SetPause(pause);
@@ -156,21 +156,21 @@ void CMainFrame::OnLoadMatch() {
     ResetMatchCardStatistics();
     ResetMatchGameStatistics();
     // 4. The list and its stored deals, kept as the current match in the work folder.
-    ListPath = path;
-    StorePath = path.substr(0, path.size() - 4) + ".sks";
+    EditFiles().ListPath = path;
+    EditFiles().StorePath = path.substr(0, path.size() - 4) + ".sks";
     if (ReadList(path, 1, true)) {
-        SaveList(TempMatchFile, false);
-        ReadStore(StorePath, 1);
-        SaveStore(TempStoreFile);
-        ListPath = TempMatchFile;
-        StorePath = TempStoreFile;
+        SaveList(Files().TempMatchFile, false);
+        ReadStore(Files().StorePath, 1);
+        SaveStore(Files().TempStoreFile);
+        EditFiles().ListPath = Files().TempMatchFile;
+        EditFiles().StorePath = Files().TempStoreFile;
         // 5.
         CheckCheat(0, 1);
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     } else {
-        ListPath = TempMatchFile;
-        StorePath = TempStoreFile;
+        EditFiles().ListPath = Files().TempMatchFile;
+        EditFiles().StorePath = Files().TempStoreFile;
     }
     // 6.
     SetPause(pause);

@@ -33,11 +33,11 @@ constexpr RuleSet kRuleSets[3] = {
 // One routine for the three rule sets, differing only in their table row.
 void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     WriteTrace(rule.trace, LOG_MAINFRAME);
-    if (frame.MainMenu) {
-        frame.MainMenu->CheckItem(ID_SKAT_RULE + g_Game.VariantMode, false);
-        frame.MainMenu->CheckItem(rule.menuId, true);
+    if (frame.Table().MainMenu) {
+        frame.Table().MainMenu->CheckItem(ID_SKAT_RULE + g_Game.VariantMode, false);
+        frame.Table().MainMenu->CheckItem(rule.menuId, true);
     }
-    if (!frame.CourseShown) {
+    if (!frame.TrickPlay().CourseShown) {
         int notice = 0;
         if (rule.variantMode == 1 && g_Game.RoundStatus == ROUND_BOCK) notice = IDS_NOTICE_BOCK;
         if (rule.variantMode == 1 && g_Game.RoundStatus == ROUND_RAMSCH) notice = IDS_NOTICE_RAMSCH;
@@ -45,12 +45,12 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     }
     g_Game.VariantMode = rule.variantMode;
     frame.ShowDataDialog(1, 1);
-    if (rule.variantMode == 0) frame.RuleText = platform::LoadString(IDS_RULE_SKAT);
-    else if (rule.variantMode == 1) frame.RuleText = platform::LoadString(IDS_VARIANT_SKAT);
-    else frame.RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
-    frame.SetStatusPane(2, frame.RuleText);
+    if (rule.variantMode == 0) frame.EditTexts().RuleText = platform::LoadString(IDS_RULE_SKAT);
+    else if (rule.variantMode == 1) frame.EditTexts().RuleText = platform::LoadString(IDS_VARIANT_SKAT);
+    else frame.EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+    frame.SetStatusPane(2, frame.Texts().RuleText);
     frame.ShowMatchState();
-    frame.SeriesEnded = frame.CheckSeriesEnd() ? 1 : 0;
+    frame.EditSeries().SeriesEnded = frame.CheckSeriesEnd() ? 1 : 0;
     frame.RefreshScoreSheet();
     frame.ShowDataDialog(0, 1);
 }
@@ -63,80 +63,83 @@ void CMainFrame::OnSkatRamsch() { SwitchRuleSet(*this, kRuleSets[2]); }
 
 void CMainFrame::OnYourTurn() { MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nullptr); }
 
-void CMainFrame::OnRestoreTitle() { SetWindowText(WindowTitle.empty() ? FrameTitle : WindowTitle); }
+void CMainFrame::OnRestoreTitle() {
+    SetWindowText(Texts().WindowTitle.empty() ? Texts().FrameTitle : Texts().WindowTitle);
+}
 
 void CMainFrame::OnSize(int type, int width, int height) {
     if (!g_Shell.pMainFrame) return;
     // Step 1.
     if (width == 0 && height == 0) {
-        FullRepaint = 0;
+        EditTimers().FullRepaint = 0;
         return;
     }
     // Step 2: minimised, the open prompt goes out of sight with the table; back from the task bar
     // (restored or maximised) it comes again, unless it was closed or replaced meanwhile.
     if (type == static_cast<int>(SIZE_MINIMIZED)) {
-        if (::IsWindow(PromptDialog) && ::IsWindowVisible(PromptDialog)) {
-            ::ShowWindow(PromptDialog, SW_HIDE);
-            PromptHiddenByMinimise = PromptDialog;
+        if (::IsWindow(Prompts().PromptDialog) && ::IsWindowVisible(Prompts().PromptDialog)) {
+            ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
+            EditPrompts().PromptHiddenByMinimise = Prompts().PromptDialog;
         }
         return;
     }
     if (type != static_cast<int>(SIZE_RESTORED) && type != static_cast<int>(SIZE_MAXIMIZED)) return;
-    if (PromptHiddenByMinimise) {
-        if (PromptHiddenByMinimise == PromptDialog && ::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_SHOWNA);
-        PromptHiddenByMinimise = nullptr;
+    if (Prompts().PromptHiddenByMinimise) {
+        if (Prompts().PromptHiddenByMinimise == Prompts().PromptDialog && ::IsWindow(Prompts().PromptDialog))
+            ::ShowWindow(Prompts().PromptDialog, SW_SHOWNA);
+        EditPrompts().PromptHiddenByMinimise = nullptr;
     }
     KeepMainRect();
     // Step 3.
     const int clientWidth = ClientWidth();
-    const int clientHeight = std::max(0, WindowRect().Height() - Layout.BorderHeight);
-    int w = Layout.BorderWidth + clientWidth;
-    int h = Layout.BorderHeight + clientHeight;
-    const bool tooSmall = w < Layout.MinWindowWidth || h < Layout.MinWindowHeight;
-    w = std::max(w, Layout.MinWindowWidth);
-    h = std::max(h, Layout.MinWindowHeight);
+    const int clientHeight = std::max(0, WindowRect().Height() - EditTable().Layout.BorderHeight);
+    int w = EditTable().Layout.BorderWidth + clientWidth;
+    int h = EditTable().Layout.BorderHeight + clientHeight;
+    const bool tooSmall = w < EditTable().Layout.MinWindowWidth || h < EditTable().Layout.MinWindowHeight;
+    w = std::max(w, EditTable().Layout.MinWindowWidth);
+    h = std::max(h, EditTable().Layout.MinWindowHeight);
     // Step 4: the zoom.
-    const int optimalWidth = std::max(1, Layout.TableWidth);
-    const int optimalHeight = std::max(1, Layout.TableHeight);
+    const int optimalWidth = std::max(1, EditTable().Layout.TableWidth);
+    const int optimalHeight = std::max(1, EditTable().Layout.TableHeight);
     const int zoom = std::min(std::max(100, w * 100 / optimalWidth), std::max(100, h * 100 / optimalHeight));
     // Step 5: the growths of the layout, which the labels, boxes and portraits follow as well. They
     // are half the table's growth: the rows spread out from the table's middle to both sides, so a
     // whole table's growth on each side would push the outer cards past the window's edges at any
     // zoom above 100.
     g_Shell.ZoomPercent = zoom;
-    g_Shell.ZoomExtraWidth = Layout.TableWidth * (zoom - 100) / 200;
-    g_Shell.ZoomExtraHeight = Layout.TableHeight * (zoom - 100) / 200;
+    g_Shell.ZoomExtraWidth = EditTable().Layout.TableWidth * (zoom - 100) / 200;
+    g_Shell.ZoomExtraHeight = EditTable().Layout.TableHeight * (zoom - 100) / 200;
     WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
-    GrowthW = g_Shell.ZoomExtraWidth;
-    GrowthH = g_Shell.ZoomExtraHeight;
+    EditTable().GrowthW = g_Shell.ZoomExtraWidth;
+    EditTable().GrowthH = g_Shell.ZoomExtraHeight;
     // Step 6.
-    int a = (w - Layout.BorderWidth - 730) / 9;
+    int a = (w - EditTable().Layout.BorderWidth - 730) / 9;
     a = a < 0 ? a + 71 : std::min(a, 10) + 71;
     const int b = 110;
     // Step 7.
-    const platform::Point origin{(w - 9 * a - Layout.BorderWidth - 71) / 2 - 2,
-                                 (h - Layout.MinWindowHeight) / 2 + Layout.TableTop + 4};
-    Layout.LayoutX = origin.x;
-    Layout.LayoutY = origin.y;
-    Layout.CardStepX = a;
-    Layout.RowStepY = b;
+    const platform::Point origin{(w - 9 * a - EditTable().Layout.BorderWidth - 71) / 2 - 2,
+                                 (h - EditTable().Layout.MinWindowHeight) / 2 + EditTable().Layout.TableTop + 4};
+    EditTable().Layout.LayoutX = origin.x;
+    EditTable().Layout.LayoutY = origin.y;
+    EditTable().Layout.CardStepX = a;
+    EditTable().Layout.RowStepY = b;
     // Step 8.
     LayoutTable(Game, origin, a, b);
     // Step 9.
     if (tooSmall) {
         const platform::Rect& r = WindowRect();
         MoveWindow({r.left, r.top, r.left + w, r.top + h}, true);
-        WindowResized = 1;
+        EditTable().WindowResized = 1;
     } else if (View) {
-        FullRepaint = 1;
+        EditTimers().FullRepaint = 1;
     }
     // Step 10.
     if (g_Profile.RectMain.Zoomed) {
-        WindowResized = 1;
-        RedrawPending = 1;
-    } else if (WindowResized) {
-        WindowResized = 0;
-        RedrawPending = 1;
+        EditTable().WindowResized = 1;
+        EditTimers().RedrawPending = 1;
+    } else if (Table().WindowResized) {
+        EditTable().WindowResized = 0;
+        EditTimers().RedrawPending = 1;
     }
 }
 
@@ -147,30 +150,35 @@ static void PlaceWindow(CMainFrame& frame, int width, int& height) {
     frame.WindowPosition({width, height});
 }
 
-void CMainFrame::OnMinimalWindow() { PlaceWindow(*this, Layout.MinWindowWidth, Layout.MinWindowHeight); }
-void CMainFrame::OnOptimalWindow() { PlaceWindow(*this, Layout.TableWidth, Layout.TableHeight); }
-void CMainFrame::OnIdealWindow() { PlaceWindow(*this, Layout.IdealWidth, Layout.IdealHeight); }
+void CMainFrame::OnMinimalWindow() {
+    PlaceWindow(*this, EditTable().Layout.MinWindowWidth, EditTable().Layout.MinWindowHeight);
+}
+void CMainFrame::OnOptimalWindow() {
+    PlaceWindow(*this, EditTable().Layout.TableWidth, EditTable().Layout.TableHeight);
+}
+void CMainFrame::OnIdealWindow() { PlaceWindow(*this, EditTable().Layout.IdealWidth, EditTable().Layout.IdealHeight); }
 
 void CMainFrame::UpdateCommand(platform::CommandState& state) {
     const int flow = g_Game.FlowState;
     switch (state.Id()) {
         case ID_ABANDON: state.Enable(flow == STATE_PLAY); break;
-        case ID_BREAK: state.Enable(GameRunning != 0); break;
-        case ID_LOAD: state.Enable(GameRunning == 0); break;
-        case ID_NEW: state.Enable(GameRunning == 0); break;
-        case ID_REPEAT: state.Enable(RepeatAllowed != 0); break;
+        case ID_BREAK: state.Enable(Series().GameRunning != 0); break;
+        case ID_LOAD: state.Enable(Series().GameRunning == 0); break;
+        case ID_NEW: state.Enable(Series().GameRunning == 0); break;
+        case ID_REPEAT: state.Enable(Series().RepeatAllowed != 0); break;
         case ID_SAVE_GAME: state.Enable(flow != STATE_INIT); break;
-        case ID_SORT: state.Enable(GameRunning != 0); break;
-        case ID_UNDO: state.Enable(!g_Game.DemoMode && HistoryPosition > 0); break;
+        case ID_SORT: state.Enable(Series().GameRunning != 0); break;
+        case ID_UNDO: state.Enable(!g_Game.DemoMode && TrickPlay().HistoryPosition > 0); break;
         case ID_RECOVER: state.Enable(!g_Game.DemoMode && IsRedoPossible()); break;
         case ID_LAST: {
-            CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
+            EditTrickPlay().CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
             bool enabled = false;
-            if (!((flow == STATE_IDLE || flow == STATE_NEW) && !CourseRequested)) {
+            if (!((flow == STATE_IDLE || flow == STATE_NEW) && !TrickPlay().CourseRequested)) {
                 const int course = Game.courseRows[0].count;
-                enabled = Game.lastTrick.count > 0 || course == 10 || (course >= 1 && course <= 9 && CourseRequested);
+                enabled = Game.lastTrick.count > 0 || course == 10 ||
+                          (course >= 1 && course <= 9 && TrickPlay().CourseRequested);
             }
-            CourseAvailable = enabled ? 1 : 0;
+            EditTrickPlay().CourseAvailable = enabled ? 1 : 0;
             state.Enable(enabled);
             break;
         }
@@ -181,7 +189,7 @@ void CMainFrame::UpdateCommand(platform::CommandState& state) {
         case ID_SKAT_RULE:
         case ID_SKAT_VARIANT:
         case ID_SKAT_RAMSCH:
-        case ID_CONFIGURATION: state.Enable(GameRunning == 0); break;
+        case ID_CONFIGURATION: state.Enable(Series().GameRunning == 0); break;
         default: UpdateMenuCommand(state); break;
     }
 }
@@ -193,10 +201,10 @@ platform::CommandUpdater CMainFrame::Updater() {
 void CMainFrame::OnInitMenuPopup(platform::Menu& popup, int index) {
     popup.Open(Updater());
     // A host's menu keeps its own model: it shows the check marks the frame keeps in its menu.
-    if (MainMenu) {
+    if (Table().MainMenu) {
         for (const platform::MenuItem& item : popup.Items()) {
             if (item.IsPopup() || item.IsSeparator()) continue;
-            const platform::MenuItem* own = MainMenu->FindCommand(item.id);
+            const platform::MenuItem* own = Table().MainMenu->FindCommand(item.id);
             if (own && own != &item) popup.CheckItem(item.id, own->IsChecked());
         }
     }

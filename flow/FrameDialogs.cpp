@@ -11,25 +11,28 @@
 
 void CMainFrame::CloseModelessDialog() {
     // The records go first: whatever runs while the bar is destroyed sees no open bar.
-    const HWND prompt = PromptDialog;
-    PromptDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
-    ResumeSwapOpen = 0;
-    FocusButton = 0;
+    const HWND prompt = Prompts().PromptDialog;
+    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt =
+        EditPrompts().RamschSkatPrompt = nullptr;
+    EditDeclaration().ResumeSwapOpen = 0;
+    EditAuction().FocusButton = 0;
     if (::IsWindow(prompt)) ::DestroyWindow(prompt);
 }
 
-bool CMainFrame::IsOpenPrompt(HWND bar) const { return bar && ::IsWindow(bar) && PromptDialog == bar; }
+bool CMainFrame::IsOpenPrompt(HWND bar) const { return bar && ::IsWindow(bar) && Prompts().PromptDialog == bar; }
 
-HWND CMainFrame::MessageDialog() const { return RunningMessage ? RunningMessage->Handle() : nullptr; }
+HWND CMainFrame::MessageDialog() const {
+    return Prompts().RunningMessage ? Prompts().RunningMessage->Handle() : nullptr;
+}
 
 int CMainFrame::DoModalDialog(platform::Dialog& dialog) {
-    platform::Dialog* const outer = RunningMessage;
-    RunningMessage = &dialog;
+    platform::Dialog* const outer = Prompts().RunningMessage;
+    EditPrompts().RunningMessage = &dialog;
     const int previous = g_Game.PauseLevel;
     g_Game.PauseLevel = 0;
     const int result = dialog.DoModal();
     SetPause(previous);
-    RunningMessage = outer;
+    EditPrompts().RunningMessage = outer;
     return result;
 }
 

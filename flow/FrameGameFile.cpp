@@ -26,7 +26,7 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
         CopyCourse(course.data(), 32);
         record.Course = course;
     }
-    if (withAnnotation) record.Annotation = AnnotationText;
+    if (withAnnotation) record.Annotation = Texts().AnnotationText;
     return record;
 }
 
@@ -35,7 +35,7 @@ void CMainFrame::SaveFile(const std::string& path, int kind) {
     SetTitle(path, kind);
     // 2. Saving under another name first keeps the current game in the work folder. The
     //    annotation stays whether or not its panel is open.
-    if (path != TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(TempGameFile, 0);
+    if (path != Files().TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(Files().TempGameFile, 0);
     // 3. The course only of a finished game.
     const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && Game.courseRows[0].count == 10;
     WriteTrace(":SaveFile(" + path + ")", LOG_MAINFRAME);
@@ -48,7 +48,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     //    a deal is passed over without a word; one whose cards are not a deal is named. The
     //    program's own game file in the work folder is moved aside when it is damaged; a file the
     //    person chose is theirs and stays where it is, named when it is missing or cannot be read.
-    const bool ownFile = path == TempGameFile;
+    const bool ownFile = path == Files().TempGameFile;
     const OwnFileRead read = ReadOwnFile(path, kGameFileCap);
     GameFileDecoded decoded;
     if (read.Result == OwnFileRead::Read) decoded = DecodeGameFile(read.Bytes);
@@ -66,14 +66,14 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     const GameFileRecord& record = *decoded.Record;
     WriteTrace(":ReadCards(" + path + ")", LOG_MAINFRAME);
     // 3. The dealt rows.
-    GameFileRead = 1;
+    EditFiles().GameFileRead = 1;
     g_Game.CourseTricks = 0;
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
         for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(10 * seat + i)];
     }
     for (int i = 0; i < 2; ++i) Game.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
-    AnnotationText = record.Annotation;
+    EditTexts().AnnotationText = record.Annotation;
     for (CTrick& row : Game.courseRows) row.Reset();
     Game.courseSkat.Reset();
     bool lastTrickShown = false;
@@ -93,11 +93,11 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         const std::int32_t packed = at(LastTrickAndSecondLoser);
         lastTrickShown = (packed & kLastTrickShownBit) != 0;
         if (ramsch) {
-            RamschResultSeats[0] = at(ScoreOrLoser);
-            RamschResultSeats[1] = packed & ~kLastTrickShownBit;
+            EditRamsch().RamschResultSeats[0] = at(ScoreOrLoser);
+            EditRamsch().RamschResultSeats[1] = packed & ~kLastTrickShownBit;
         } else {
-            GameScoreValue = at(ScoreOrLoser);
-            RamschResultSeats[0] = RamschResultSeats[1] = 3;
+            EditSeries().GameScoreValue = at(ScoreOrLoser);
+            EditRamsch().RamschResultSeats[0] = EditRamsch().RamschResultSeats[1] = 3;
         }
         g_Game.PartyPoints[0] = at(Points0);
         g_Game.PartyPoints[1] = at(Points1);
@@ -105,7 +105,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         else g_Game.BidIndex = at(BidOrPoints2);
         g_Game.HandAnnounced = at(HandAnnounced);
         g_Game.OuvertAnnounced = at(OuvertAnnounced);
-        RamschPushCount = at(PassOnCount);
+        EditRamsch().RamschPushCount = at(PassOnCount);
         for (int seat = 0; seat < 3; ++seat) {
             g_Game.SkatPassedOnBySeat[seat] = at(PassedOnFlags + 4 * seat);
             g_Game.PartyTricks[seat] = at(PartyTricks + 4 * seat);
@@ -118,22 +118,23 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         g_Game.Soloist = at(Soloist);
         for (int snapshot = 0; snapshot < kCourseSnapshots; ++snapshot) {
             const std::size_t group = Snapshots + 16 * static_cast<std::size_t>(snapshot);
-            History[snapshot].trickWinner = at(group);
-            for (int party = 0; party < 3; ++party) History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
+            EditTrickPlay().History[snapshot].trickWinner = at(group);
+            for (int party = 0; party < 3; ++party)
+                EditTrickPlay().History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
         }
         g_Game.CourseTricks = at(Tricks);
         if (g_Game.CourseTricks > 0) {
-            g_Game.StopFlag = 0;
+            g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
         }
     }
     // 5. The players look at the deal; the cards stay off the table.
     Game.Restore(true);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
-    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     Game.RemoveCards(true);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
-    if (lastTrickShown && !CourseShown) OnLast();
+    if (lastTrickShown && !TrickPlay().CourseShown) OnLast();
     // 6.
     SetTitle(path, titleKind);
     return true;

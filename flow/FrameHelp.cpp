@@ -19,6 +19,6 @@ void CMainFrame::OnSetCursor(int hitTest) {
         return;
     }
     // Over the table: the game's status text, or the manipulation mark when there is none.
-    StatusRotationIndex = StatusText.empty() ? 2 : 0;
-    SetStatusPane(0, StatusText.empty() ? CheatText : StatusText);
+    EditTimers().StatusRotationIndex = Texts().StatusText.empty() ? 2 : 0;
+    SetStatusPane(0, Texts().StatusText.empty() ? Texts().CheatText : Texts().StatusText);
 }

@@ -44,7 +44,7 @@ std::string BalancesText(const int balances[3]) {
 }  // namespace
 
 void CMainFrame::ReportFileError(int stringId, const char* operation, const std::string& path) {
-    if (Destroying) {
+    if (Run().Destroying) {
         WriteTrace(std::string(":FileError(") + operation + ":" + path + ")", LOG_MAINFRAME);
         return;
     }
@@ -57,9 +57,9 @@ void CMainFrame::FillListHeader() {
     for (int seat = 0; seat < 3; ++seat) {
         header.SetText(LIST_NAME_0 + seat * kListSeatStride, 21,
                        platform::Utf8ToCp1252(platform::TruncateToCp1252(g_Profile.Names[seat], 20)));
-        header.SetInt(lh::SeatCounters[seat], SoloistGames[seat]);
-        header.SetInt(lh::SeatCounters[seat] + 4, SoloistLost[seat]);
-        header.SetInt(lh::SeatCounters[seat] + 8, SoloistWon[seat]);
+        header.SetInt(lh::SeatCounters[seat], Series().SoloistGames[seat]);
+        header.SetInt(lh::SeatCounters[seat] + 4, Series().SoloistLost[seat]);
+        header.SetInt(lh::SeatCounters[seat] + 8, Series().SoloistWon[seat]);
     }
     if (g_Game.GameCount == 0) header.SetInt(lh::StartForehand, g_Game.Forehand);
     header.SetInt(lh::CheatMarks, g_Game.CheatMask);
@@ -134,7 +134,7 @@ void CMainFrame::WriteListFile(const std::string& path, bool inPlace) {
 
 bool CMainFrame::ReadList(const std::string& path, int compare, bool reportErrors) {
     // 1. The list kept while a game was abandoned wins at the start.
-    const std::string source = compare == 0 && platform::FileExists(TempListPath) ? TempListPath : path;
+    const std::string source = compare == 0 && platform::FileExists(Files().TempListPath) ? Files().TempListPath : path;
     WriteTrace(":ReadList(" + source + ")", LOG_MAINFRAME);
     // 2. The whole file.
     const OwnFileRead read = ReadOwnFile(source, kMatchListCap);
@@ -174,7 +174,7 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
         g_GameList.Games = record->Games;
         g_Game.GameCount = static_cast<int>(record->Games.size());
         // 3.
-        if (CourseShown) OnLast();
+        if (TrickPlay().CourseShown) OnLast();
         g_Game.GameEndFlags = 2;
         if (g_Game.GameCount == 0) g_GameList.Header.SetInt(LIST_START_TIME, static_cast<std::int32_t>(Time64()));
         // 5. The forehand of the next game.
@@ -192,7 +192,7 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
     // The program's own copy of the match (the one kept between runs, or the one kept while a
     // game was abandoned) is read at every start: the match keeps the name it was loaded or saved
     // under, and only the title is made anew.
-    const bool ownCopy = compare == 0 && (source == TempMatchFile || source == TempListPath);
+    const bool ownCopy = compare == 0 && (source == Files().TempMatchFile || source == Files().TempListPath);
     if (record && ownCopy) SetTitle(std::string(), 0);
     else SetTitle(record ? source : path, 1);
     RestoreMatch(takeHeader);
@@ -290,9 +290,9 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
             const auto value = static_cast<std::uint32_t>(header.Int(lh::SeatCounters[seat] + 4 * field));
             return value < 65536u ? static_cast<int>(value) : 0;
         };
-        SoloistGames[seat] = counter(0);
-        SoloistLost[seat] = counter(1);
-        SoloistWon[seat] = counter(2);
+        EditSeries().SoloistGames[seat] = counter(0);
+        EditSeries().SoloistLost[seat] = counter(1);
+        EditSeries().SoloistWon[seat] = counter(2);
     }
     // 5. The end of the match by its mode.
     const MatchEnd end = MatchEndOfList(g_Game.MatchMode, g_Game.GameCount, g_Settings.Game.MaxRounds,
@@ -312,7 +312,7 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
         SetPause(pause);
     }
     // 6. The match clock, the match state and the table.
-    MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
+    EditSeries().MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
     ShowMatchState();
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
 }

@@ -78,7 +78,7 @@ void CMainFrame::ResetMatchCardStatistics() {
 
 void CMainFrame::LatchCardsStatistics(int kind) {
     WriteTrace(":LatchCardsStatistics()", LOG_MAINFRAME);
-    CardLatch& latch = CardLatches[kind == 0 ? 0 : 1];
+    CardLatch& latch = EditFiles().CardLatches[kind == 0 ? 0 : 1];
     latch = {};
     if (kind == 0) {
         // The three hands and the skat as dealt.
@@ -100,7 +100,7 @@ void CMainFrame::LatchCardsStatistics(int kind) {
 
 void CMainFrame::UpdateCardsStatistics(int kind) {
     WriteTrace(":UpdateCardsStatistics()", LOG_MAINFRAME);
-    AddLatchToTables(Block(), CardLatches[kind == 0 ? 0 : 1], kind);
+    AddLatchToTables(Block(), EditFiles().CardLatches[kind == 0 ? 0 : 1], kind);
     RedrawStatisticsWindow(*this, ID_LIST_CARD_STATISTICS);
 }
 
@@ -121,8 +121,8 @@ void CMainFrame::Statistics(int score) {
         game.PartyTricks[i] = g_Game.PartyTricks[i];
         game.PassedOnFlags[i] = g_Game.SkatPassedOnBySeat[i];
     }
-    game.RamschLoser = RamschResultSeats[0];
-    game.RamschSecondLoser = RamschResultSeats[1];
+    game.RamschLoser = Ramsch().RamschResultSeats[0];
+    game.RamschSecondLoser = Ramsch().RamschResultSeats[1];
     CountFinishedGame(Block(), game, score);
     // 7. The trace names the class and who gave Kontra and Rekontra.
     std::string detail = std::string("GAME_TYPE_") + StatisticsClassName(StatisticsClass(game));

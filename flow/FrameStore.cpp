@@ -54,7 +54,7 @@ void CMainFrame::WriteStoreFile(const std::string& path, bool inPlace) {
 
 void CMainFrame::ReadStore(const std::string& path, int which) {
     // The stored deals of an abandoned game win at the start.
-    const std::string source = which == 0 && platform::FileExists(TempStorePath) ? TempStorePath : path;
+    const std::string source = which == 0 && platform::FileExists(Files().TempStorePath) ? Files().TempStorePath : path;
     WriteTrace(":ReadStore(" + source + ")", LOG_MAINFRAME);
     const OwnFileRead read = ReadOwnFile(source, kStoredDealCap);
     std::optional<CStoreRows> rows;

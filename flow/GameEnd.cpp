@@ -28,26 +28,26 @@
 void CMainFrame::EndGame() {
     // 1.
     g_Game.PauseLevel = 0;
-    PlayClock = Time64();
+    EditSeries().PlayClock = Time64();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
-    SoundEffect(5, false);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     SweepTrick(false);
     Game.trick.Reset();
     ClearDesk();
     ShowMatchState();
     g_Settings.Options.SupportSuspended = 0;
     // 2.
-    if (CardStatisticsPending) {
-        CardStatisticsPending = 0;
+    if (Files().CardStatisticsPending) {
+        EditFiles().CardStatisticsPending = 0;
         UpdateCardsStatistics(0);
     }
     // 3.
     const bool counted = ShowResult(-1);
     // 4.
     if (counted) {
-        SeriesEnded = CheckSeriesEnd() ? 1 : 0;
-        HistoryPosition = 0;
-        History[1].card[0] = History[1].card[1] = 0;
+        EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+        EditTrickPlay().HistoryPosition = 0;
+        EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
         AdvanceAfterCountedGame();
         FollowGameEnd();
     } else if (g_Game.FlowState == STATE_IDLE) {
@@ -55,7 +55,7 @@ void CMainFrame::EndGame() {
     } else if (g_Game.FlowState == STATE_STAY) {
         RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
         SetFlowState(STATE_IDLE);
-        RepeatAllowed = 1;
+        EditSeries().RepeatAllowed = 1;
     }
     // 6.
     WriteTrace(":OnPlay()", LOG_MAINFRAME);
@@ -70,20 +70,20 @@ void CMainFrame::AdvanceAfterCountedGame() {
                                g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
     if (sameForehand) {
         g_Game.Forehand = g_Game.Leader;
-        ++ListHeaderGrandRepeats;
+        ++EditSeries().ListHeaderGrandRepeats;
     } else {
         NextForehand();
     }
-    GameRunning = 0;
+    EditSeries().GameRunning = 0;
     SaveGameEndFiles();
 }
 
 void CMainFrame::SaveGameEndFiles() {
     // The deal before its list row, so a game end cut short leaves at most a deal ahead of the
     // list (dropped at the next start); the statistics with them, so a killed run keeps them.
-    SaveStoreAfterGame(StorePath);
-    SaveListAfterGame(ListPath);
-    SaveStatistics(StatisticsPath);
+    SaveStoreAfterGame(Files().StorePath);
+    SaveListAfterGame(Files().ListPath);
+    SaveStatistics(Files().StatisticsPath);
 }
 
 // Step 9.4 of OnPlay: what follows a counted game, by the state the result step left.
@@ -91,7 +91,7 @@ void CMainFrame::FollowGameEnd() {
     switch (g_Game.FlowState) {
         case STATE_IDLE:
             RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
-            if (SeriesEnded) {
+            if (Series().SeriesEnded) {
                 NewMatch();
                 if (g_Game.DemoMode) PostMessage(WM_COMMAND, ID_NEW);
             } else {
@@ -102,8 +102,8 @@ void CMainFrame::FollowGameEnd() {
             // The person stays at the table: the seats keep their labels and Kontra marks.
             RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
             SetFlowState(STATE_IDLE);
-            RepeatAllowed = 1;
-            if (!CourseShown) RefreshPosTexts(g_Game.KontraState);
+            EditSeries().RepeatAllowed = 1;
+            if (!TrickPlay().CourseShown) RefreshPosTexts(g_Game.KontraState);
             break;
         case STATE_BREAK:
             SetFlowState(STATE_IDLE);
@@ -115,7 +115,7 @@ void CMainFrame::FollowGameEnd() {
             break;
         default:
             SetFlowState(STATE_IDLE);
-            RepeatAllowed = 1;
+            EditSeries().RepeatAllowed = 1;
             ClearDesk();
             break;
     }
@@ -135,12 +135,12 @@ GameScore CMainFrame::ScoreGame(int seat) {
     for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
     const CCards& skat = Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game;
     CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? Game.Player(g_Game.Soloist) : nullptr;
-    GameScore result = ScoreFinishedGame(seat, soloist, skat, RamschPushCount, names);
+    GameScore result = ScoreFinishedGame(seat, soloist, skat, Ramsch().RamschPushCount, names);
     if (g_Game.GameType == GAME_RAMSCH) {
-        RamschResultSeats[0] = result.loser;
-        RamschResultSeats[1] = result.secondLoser;
+        EditRamsch().RamschResultSeats[0] = result.loser;
+        EditRamsch().RamschResultSeats[1] = result.secondLoser;
     }
-    GameScoreValue = result.score;
+    EditSeries().GameScoreValue = result.score;
     return result;
 }
 
@@ -159,9 +159,9 @@ bool CMainFrame::ShowResult(int seat) {
     GameScore result = ScoreGame(seat);
     const int score = result.score;
     // 3.
-    if (seat == -1) SoundEffect(score >= 0 ? 8 : 9, false);
+    if (seat == -1) SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     VoiceResult(result.outcome);
-    for (int s = 0; s < 3; ++s) BalloonTextId[s] = BalloonValue[s] = 0;
+    for (int s = 0; s < 3; ++s) EditTexts().BalloonTextId[s] = EditTexts().BalloonValue[s] = 0;
     // 4. The marks of a manipulated game.
     if (g_Game.CheatMask != 0) {
         std::string marks = ":";
@@ -180,18 +180,18 @@ bool CMainFrame::ShowResult(int seat) {
     CheckCheat(0, 1);
     // 6.
     const std::string text = platform::LoadString(IDS_RICH_TEXT_HEAD) + result.resultText + "}";
-    LastResultText = text;
-    Record.scored = true;
-    Record.score = score;
-    Record.outcome = type == GAME_RAMSCH ? (result.outcome == 0 ? 1 : -1) : (score >= 0 ? 1 : -1);
-    for (int s = 0; s < 3; ++s) Record.points[s] = g_Game.PartyPoints[s];
+    EditSeries().LastResultText = text;
+    EditSeries().Record.scored = true;
+    EditSeries().Record.score = score;
+    EditSeries().Record.outcome = type == GAME_RAMSCH ? (result.outcome == 0 ? 1 : -1) : (score >= 0 ? 1 : -1);
+    for (int s = 0; s < 3; ++s) EditSeries().Record.points[s] = g_Game.PartyPoints[s];
     // 7. The dialog, with the pause held at 0.
     CResultDialog dialog(text);
     const int pause = g_Game.PauseLevel;
     DoModalDialog(dialog);
     if (pause != 0) {
         SetPause(pause);
-        PlayClock = Time64();
+        EditSeries().PlayClock = Time64();
     }
     Game.RemoveCards(false);
     // 8. The answer.
@@ -202,9 +202,9 @@ bool CMainFrame::ShowResult(int seat) {
     else if (word & 8) next = STATE_STAY;
     if (word & 16) {
         // A repeat: the game is not counted, listed or entered in the statistics.
-        g_Game.StopFlag = 1;
+        g_Game.StopFlag = StopState::Requested;
         OnBreak();
-        g_Game.StopFlag = 0;
+        g_Game.StopFlag = StopState::Running;
         RefreshPosTexts(1);
         CheckCheat(4, 0);
         SetFlowState(next);
@@ -227,18 +227,18 @@ void CMainFrame::CountGame(int result) {
     int seat = g_Game.Soloist;
     bool lost = result < 0;
     if (result == 0) {
-        if (RamschResultSeats[1] == 3) {
-            seat = RamschResultSeats[0];
+        if (Ramsch().RamschResultSeats[1] == 3) {
+            seat = Ramsch().RamschResultSeats[0];
             lost = true;
         } else {
-            seat = 3 - RamschResultSeats[0] - RamschResultSeats[1];
+            seat = 3 - Ramsch().RamschResultSeats[0] - Ramsch().RamschResultSeats[1];
             lost = false;
         }
         g_Game.Soloist = seat;
     }
     if (seat >= 0 && seat <= 2) {
-        (lost ? SoloistLost : SoloistWon)[seat] += 1;
-        SoloistGames[seat] += 1;
+        (lost ? EditSeries().SoloistLost : EditSeries().SoloistWon)[seat] += 1;
+        EditSeries().SoloistGames[seat] += 1;
     }
     g_Game.GameCount += 1;
     g_Game.StoreCount += 1;

@@ -27,8 +27,6 @@
 namespace {
 
 constexpr int kGivenUpMark = 8;
-constexpr int kSoundWon = 8;
-constexpr int kSoundLost = 9;
 constexpr int kTermIGiveUpGame = 108;
 
 // A card of the row as the give-up trace writes it, the suit's short name before the rank; an
@@ -90,7 +88,7 @@ void CMainFrame::OnAbandon() {
     // Step 3.
     const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);
     const bool won = noSoloist || g == g_Game.Soloist ? false : IsGameWon(g);
-    Record.gaveUp = g;
+    EditSeries().Record.gaveUp = g;
     // Steps 4 and 5.
     WriteTrace(":OnAbandon(" + GetPlayerName(g) + ")", LOG_MAINFRAME);
     TraceAssignedCards();
@@ -98,31 +96,31 @@ void CMainFrame::OnAbandon() {
     g_Game.GameEndFlags |= kGivenUpMark;
     SetPause(1);
     if (g == 2) SaySeatTerm(2, kTermIGiveUpGame, false);
-    SoundEffect(won ? kSoundWon : kSoundLost, false);
+    SoundEffect(won ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     // Step 7.
     ClearDesk();
     ShowMatchState();
-    HistoryPosition = 0;
-    RedoLimit = 0;
-    History[1].card[0] = History[1].card[1] = 0;
+    EditTrickPlay().HistoryPosition = 0;
+    EditTrickPlay().RedoLimit = 0;
+    EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
-    GameRunning = 0;
-    SwapAnimation = 3;
-    if (CardStatisticsPending) {
-        CardStatisticsPending = 0;
+    EditSeries().GameRunning = 0;
+    EditDeclaration().SwapAnimation = 3;
+    if (Files().CardStatisticsPending) {
+        EditFiles().CardStatisticsPending = 0;
         UpdateCardsStatistics(0);
     }
     // Step 8: the result for the seat that gave up.
     if (ShowResult(g)) {
-        SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+        EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
         AdvanceAfterCountedGame();
-        SwapAnimation = 3;
+        EditDeclaration().SwapAnimation = 3;
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
         if (g_Game.FlowState == STATE_STAY) {
             // Staying at the table after a give-up puts the seats' texts back, not the whole table.
             SetFlowState(STATE_IDLE);
-            RepeatAllowed = 1;
-            if (!CourseShown) RefreshPosTexts(g_Game.KontraState);
+            EditSeries().RepeatAllowed = 1;
+            if (!TrickPlay().CourseShown) RefreshPosTexts(g_Game.KontraState);
         } else {
             FollowGameEnd();
         }
@@ -130,7 +128,7 @@ void CMainFrame::OnAbandon() {
         OnRepeat();
     } else if (g_Game.FlowState == STATE_STAY) {
         SetFlowState(STATE_IDLE);
-        RepeatAllowed = 1;
+        EditSeries().RepeatAllowed = 1;
     }
     // Step 9.
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);

@@ -63,50 +63,53 @@ void CMainFrame::InitHistory() {
     // 1.
     const unsigned char seat0Open = Game.computer0.faceUp ? 1 : 0;
     // 2.
-    HistoryPosition = 0;
-    RedoLimit = 0;
-    SparePosition = -1;
+    EditTrickPlay().HistoryPosition = 0;
+    EditTrickPlay().RedoLimit = 0;
+    EditTrickPlay().SparePosition = -1;
     // 3.
-    FillSnapshot(History[0]);
-    History[0].forehand = History[0].trickWinner = g_Game.Leader;
+    FillSnapshot(EditTrickPlay().History[0]);
+    EditTrickPlay().History[0].forehand = EditTrickPlay().History[0].trickWinner = g_Game.Leader;
     // 4.
     for (int k = 0; k <= 10; ++k) {
-        for (int& card : History[k].card) card = 0;
-        History[k].faceUp[0] = seat0Open;
+        for (int& card : EditTrickPlay().History[k].card) card = 0;
+        EditTrickPlay().History[k].faceUp[0] = seat0Open;
     }
     // 5.
-    if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert) History[0].faceUp[0] = 0;
+    if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert)
+        EditTrickPlay().History[0].faceUp[0] = 0;
     // 6.
-    HistoryPosition = 1;
+    EditTrickPlay().HistoryPosition = 1;
     // The record: the declaration and the skat as play starts (and the forehand as it is now).
-    Record.leader = g_Game.Leader;
-    Record.gameType = g_Game.GameType;
-    Record.soloist = g_Game.Soloist;
-    Record.hand = g_Game.HandAnnounced;
-    Record.ouvert = g_Game.OuvertAnnounced == 1 ? 1 : 0;
-    Record.schneider = g_Game.SchneiderAnnounced;
-    Record.schwarz = g_Game.SchwarzAnnounced;
-    Record.kontraState = g_Game.KontraState;
-    Record.passOns = RamschPushCount;
-    for (int slot = 0; slot < 2; ++slot) Record.skat[slot] = Game.cards[slot] > 0 ? Game.cards[slot] : 0;
+    EditSeries().Record.leader = g_Game.Leader;
+    EditSeries().Record.gameType = g_Game.GameType;
+    EditSeries().Record.soloist = g_Game.Soloist;
+    EditSeries().Record.hand = g_Game.HandAnnounced;
+    EditSeries().Record.ouvert = g_Game.OuvertAnnounced == 1 ? 1 : 0;
+    EditSeries().Record.schneider = g_Game.SchneiderAnnounced;
+    EditSeries().Record.schwarz = g_Game.SchwarzAnnounced;
+    EditSeries().Record.kontraState = g_Game.KontraState;
+    EditSeries().Record.passOns = Ramsch().RamschPushCount;
+    for (int slot = 0; slot < 2; ++slot) EditSeries().Record.skat[slot] = Game.cards[slot] > 0 ? Game.cards[slot] : 0;
 }
 
 void CMainFrame::SaveGameState(bool spare) {
-    const int k = spare ? 11 : HistoryPosition;
+    const int k = spare ? 11 : TrickPlay().HistoryPosition;
     if (k < 0 || k > 11) return;
-    if (spare) SparePosition = HistoryPosition;
-    const GameSnapshot kept = History[k];
-    FillSnapshot(History[k]);
+    if (spare) EditTrickPlay().SparePosition = TrickPlay().HistoryPosition;
+    const GameSnapshot kept = EditTrickPlay().History[k];
+    FillSnapshot(EditTrickPlay().History[k]);
     // The cards of the trick are written by OnPlay itself, card by card.
-    for (int seat = 0; seat < 3; ++seat) History[k].card[seat] = kept.card[seat];
+    for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = kept.card[seat];
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SaveCardPlan(k);
 }
 
 // The record's deal: the cards as dealt and the forehand.
 void CMainFrame::StartRecord() {
-    Record.Clear();
-    Record.leader = g_Game.Leader;
+    EditSeries().Record.Clear();
+    EditSeries().Record.leader = g_Game.Leader;
     for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot) Record.hands[seat][slot] = Game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
-    for (int slot = 0; slot < 2; ++slot) Record.dealtSkat[slot] = Game.dealt[static_cast<std::size_t>(slot)];
+        for (int slot = 0; slot < 10; ++slot)
+            EditSeries().Record.hands[seat][slot] = Game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
+    for (int slot = 0; slot < 2; ++slot)
+        EditSeries().Record.dealtSkat[slot] = Game.dealt[static_cast<std::size_t>(slot)];
 }

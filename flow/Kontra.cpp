@@ -36,7 +36,8 @@ CPlayer& CMainFrame::ComputerOfSeat(int seat) {
 void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
     MovePosText(seat, stringId, nullptr, nullptr);
     // Undo and redo restore the label from the snapshot of this moment.
-    if (HistoryPosition >= 0 && HistoryPosition < 12) History[HistoryPosition].kontraState = g_Game.KontraState;
+    if (TrickPlay().HistoryPosition >= 0 && TrickPlay().HistoryPosition < 12)
+        EditTrickPlay().History[TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
 }
 
 void CMainFrame::SayKontra(int seat) {
@@ -64,7 +65,7 @@ void CMainFrame::SayKontra(int seat) {
     // Step 5.
     if (g_Settings.Options.Suggest) {
         if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, false)) {
-            KontraPrompt = PromptDialog;
+            EditPrompts().KontraPrompt = Prompts().PromptDialog;
             ::SetFocus(bar->Handle());
         }
     }
@@ -94,7 +95,7 @@ void CMainFrame::OnKontra() {
         RunGameMessage(message);
     }
     // Step 5.
-    IdleTicks = 0;
+    EditTimers().IdleTicks = 0;
 }
 
 void CMainFrame::AskComputersKontra(int seat, int soloist) {
@@ -105,7 +106,7 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     if (!player.AnnounceKontra()) return;
     // Step 3.
     SaySeatTerm(seat, TERM_KONTRA, false);
-    KontraText = platform::LoadString(IDS_KONTRA);
+    EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
     ShowPoints();
     // Step 4: the person answers from the Rekontra prompt.
     if (soloist == kPersonSeat) {
@@ -139,7 +140,7 @@ void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
     // Step 6.
     if (g_Game.KontraState != KONTRA_NONE)
-        KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+        EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
 }
 
 void CMainFrame::ComputerKontra() {
@@ -172,5 +173,5 @@ void CMainFrame::ComputerKontra() {
     }
     // Step 4.
     if (g_Game.KontraState != KONTRA_NONE)
-        KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+        EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
 }

@@ -62,12 +62,12 @@ static void CompleteCourse(CSkat& game) {
 }
 
 void CMainFrame::OnLast() {
-    LastTrickAvailable = 1;
+    EditTrickPlay().LastTrickAvailable = 1;
     const bool inPlay = g_Game.FlowState == STATE_PLAY;
-    if (!CourseShown) {
+    if (!TrickPlay().CourseShown) {
         WriteTrace(":OnLast(trick)", LOG_MAINFRAME);
         SetPause(0);
-        CourseShown = 1;
+        EditTrickPlay().CourseShown = 1;
         if (inPlay) {
             // The last trick lies where the skat lay; the skat's cards stay in the game object.
             Game.RemoveCards(false);
@@ -87,7 +87,7 @@ void CMainFrame::OnLast() {
     } else {
         WriteTrace(":OnLast(remove)", LOG_MAINFRAME);
         SetPause(1);
-        CourseShown = 0;
+        EditTrickPlay().CourseShown = 0;
         if (inPlay) {
             if (Game.lastTrick.count > 0) Game.lastTrick.RemoveCards(false);
             Game.PaintCards();
@@ -112,7 +112,7 @@ void CMainFrame::OnLast() {
 
 void CMainFrame::AnnounceSeats() {
     // The course on the table keeps its own layout; the labels come back when it is removed.
-    if (CourseShown && LastTrickAvailable != 0) return;
+    if (TrickPlay().CourseShown && TrickPlay().LastTrickAvailable != 0) return;
     g_Game.Forehand = g_Game.Leader;
     LabelSeatsFrom(*this, g_Game.Leader);
 }

@@ -11,7 +11,7 @@
 #include "windows/Store.h"
 
 void CMainFrame::AddGameToList(int kind, const std::string& text) {
-    ::AddGameToList(kind, text, RamschResultSeats[1]);
+    ::AddGameToList(kind, text, Ramsch().RamschResultSeats[1]);
 }
 
 void CMainFrame::AddDealToStore() {
@@ -19,8 +19,8 @@ void CMainFrame::AddDealToStore() {
 }
 
 void CMainFrame::UpdateListFiguresForLastGame() {
-    UpdateTotalsForLastGame(RamschResultSeats[1]);
-    UpdateBalancesForLastGame(RamschResultSeats[1]);
+    UpdateTotalsForLastGame(Ramsch().RamschResultSeats[1]);
+    UpdateBalancesForLastGame(Ramsch().RamschResultSeats[1]);
 }
 
 void CMainFrame::RefreshListWindows() {

@@ -25,14 +25,16 @@ CMainFrame::CMainFrame() = default;
 // match list and stored deals unless the match was ended without updating them; the temporary list
 // and store go away.
 CMainFrame::~CMainFrame() {
-    Destroying = 1;
-    if (!StatisticsSavedAtClose) SaveStatistics(StatisticsPath);
-    if (ListUpdateOnExit) {
-        SaveList(ListPath, false);
-        SaveStore(StorePath);
+    EditRun().Destroying = 1;
+    if (!Files().StatisticsSavedAtClose) SaveStatistics(Files().StatisticsPath);
+    if (Files().ListUpdateOnExit) {
+        SaveList(Files().ListPath, false);
+        SaveStore(Files().StorePath);
     }
-    if (!TempListPath.empty() && platform::FileExists(TempListPath)) (void)platform::RemoveFile(TempListPath);
-    if (!TempStorePath.empty() && platform::FileExists(TempStorePath)) (void)platform::RemoveFile(TempStorePath);
+    if (!Files().TempListPath.empty() && platform::FileExists(Files().TempListPath))
+        (void)platform::RemoveFile(Files().TempListPath);
+    if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath))
+        (void)platform::RemoveFile(Files().TempStorePath);
     if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
     // A panel still open would write into the frame that goes.
     DestroyPanels();
@@ -58,15 +60,15 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
         case WM_COMMAND: {
             // A step of the flow: a close or a file that arrives inside it waits until it is over.
-            ++StepDepth;
+            ++EditRun().StepDepth;
             if (message == WM_TIMER) OnTimer(static_cast<unsigned>(wParam));
             else OnCommand(LOWORD(wParam));
-            --StepDepth;
-            if (StepDepth == 0 && g_Shell.ModalPumpActive == 0) {
-                if (CloseDeferred) {
-                    CloseDeferred = 0;
+            --EditRun().StepDepth;
+            if (Run().StepDepth == 0 && g_Shell.ModalPumpActive == 0) {
+                if (Run().CloseDeferred) {
+                    EditRun().CloseDeferred = 0;
                     PostMessage(WM_CLOSE);
-                } else if (!PendingFile.empty()) {
+                } else if (!Files().PendingFile.empty()) {
                     OpenPendingFile();
                 }
             }
@@ -181,7 +183,7 @@ void CMainFrame::OnCommand(int id) {
         case CM_GRAND_HAND: OnGrandHand(); break;
         case CM_DURCHMARSCH: OnDurchmarschHint(); break;
         case CM_FOCUS_DIALOG:
-            if (::IsWindow(PromptDialog)) ::SetFocus(PromptDialog);
+            if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
             break;
         // Menu commands.
         case ID_NEW: OnNew(); break;

@@ -5,9 +5,9 @@
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
 #include "resources/FlowIds.h"
-#include "flow/GameRecord.h"
-#include "flow/GameSnapshot.h"
+#include "flow/FrameRecords.h"
 #include "model/Skat.h"
+#include "model/SoundEffectIds.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
 #include "platform/core/PrintDocument.h"
@@ -33,31 +33,6 @@ struct GameScore;
 struct GameFileRecord;
 struct ListSettings;
 
-// The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
-// decides which are enabled, as for the menu.
-struct CToolBar {
-    std::vector<int> buttons;
-    bool Load(int resourceId);
-    bool IsLoaded() const { return !buttons.empty(); }
-};
-
-// Where the table and its rows stand on the screen (the frame's table layout).
-struct TableLayout {
-    int DesktopWidth = 0, DesktopHeight = 0;
-    int TableTop = 0;  // 0 until LayoutFrame has run; the notice line is not drawn meanwhile
-    int DialogLine13 = 0, DialogLine11 = 0;
-    int PromptBandHeight = 0;
-    int BalloonX = 0, BalloonY = 0;
-    int LayoutX = 0, LayoutY = 0;
-    int NoticeX = 0, NoticeY = 0;
-    int CardStepX = 0, RowStepY = 0;
-    int BorderWidth = 0, BorderHeight = 0;
-    int MinWindowWidth = 0, MinWindowHeight = 0;
-    int TableWidth = 0, TableHeight = 0;
-    int IdealWidth = 0, IdealHeight = 0;
-    platform::Rect WindowRect;  // RectMain; right 0 = none stored
-};
-
 struct CSideWindowRow;
 enum class PrintTarget;
 class CListPrintWindows;
@@ -65,19 +40,19 @@ class CListPrintWindows;
 class CTrickEstimation;
 class CMainFrame : public platform::Window {
 public:
+    // --- The frame's construction and message map (flow/MainFrame.cpp) ---------------------------
     CMainFrame();
     ~CMainFrame() override;
-
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslateMessage(platform::Message& message) override;
+    // The name of a seat's player as the table shows it.
+    std::string GetPlayerName(int seat) const;
 
-    // --- Window creation and close (shell/FrameWindow.cpp) ------------------------------------
+    // --- Window creation and close (shell/FrameWindow.cpp) ---------------------------------------
     int OnCreate();
     void OnClose();
     // A game is under way: closing asks the person first (string 40104).
     bool CloseNeedsQuestion() const;
-    // The person already agreed to close (the language switch asked): the close asks no more.
-    int CloseConfirmed = 0;
     // A close signal (SIGTERM at the session's logout, SIGINT, SIGHUP): the close sequence runs as
     // if its question were answered Yes. A question or message holding the frame is answered as by
     // Esc, since nobody may be there to; a close that arrives while the frame is busy waits until
@@ -85,7 +60,6 @@ public:
     void OnCloseSignal();
     // Ends the modal dialogs that hold the frame with Cancel while a close signal waits.
     void EndModalDialogsForExit();
-    int ExitRequested = 0;
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
     void SetView(CSkatView* view) { View = view; }
@@ -98,8 +72,13 @@ public:
     void InvalidateTable();
     bool IsMaximised() const;
     CSkatView* GetView() const { return View; }
+    // The height the tool bar and the status bar take inside the client area.
+    int BarsHeight() const;
+    // The frame's client width as the table drawing counts it (the view's width).
+    int ClientWidth() const;
+    void SetStatusPane(int pane, const std::string& text);
 
-    // --- Flow states, pause and timers (flow/Timers.cpp) ---------------------------------------
+    // --- Flow states, pause and timers (flow/Timers.cpp) -----------------------------------------
     // FlowState := state, traced as ":State(NAME)", with verbose among the verbose lines. The one
     // way the flow changes its state.
     void SetFlowState(int state, bool verbose = false);
@@ -109,13 +88,16 @@ public:
     // Presses a button of the open prompt by posting its command; nothing when none is open.
     void PressButton(int button);
 
-    // --- Start-up and the desk (flow/Startup.cpp) ----------------------------------------------
+    // --- Start-up and the desk (flow/Startup.cpp) ------------------------------------------------
     void Startup();
     void Start(const std::string& path);
     void ClearDesk();
     void ApplyPendingSettings();
+    // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
+    // is there but cannot be read is named (message 40201).
+    bool MatchFileUsable(const std::string& path, bool storedDeals);
 
-    // --- Deal and game start (flow/Deal.cpp) --------------------------------------------------
+    // --- Deal and game start (flow/Deal.cpp) -----------------------------------------------------
     void OnNew();
     void OnDeal();
     void AssignedCards();
@@ -125,7 +107,7 @@ public:
     void OnStartView();
     void LayoutTable(CSkat& game, platform::Point origin, int a, int b);
 
-    // --- Menu commands of the flow (flow/FrameCommands.cpp) -----------------------------------
+    // --- Menu commands of the flow (flow/FrameCommands.cpp) --------------------------------------
     void OnSkatRule();
     void OnSkatVariant();
     void OnSkatRamsch();
@@ -134,21 +116,13 @@ public:
     void OnRestoreTitle();
     // The one update function of menus, accelerators and the tool bar.
     void UpdateCommand(platform::CommandState& state);
-    // The menu rules of the shell (shell/MenuState.cpp): true when it answered for the command.
-    bool UpdateMenuCommand(platform::CommandState& state);
-    // The texts of the items that say what choosing them will do, in any popup that has them.
-    void SetMenuTexts(platform::Menu& popup);
-    // The Options menu's switches (shell/MenuSwitches.cpp); RunSwitchCommand: false for another id.
-    void OnContinue();
-    void OnCount();
-    void OnDemonstration();
-    void OnDragCards();
-    void OnFaceUp();
-    bool RunSwitchCommand(int id);
-    // CM_CONFIGURATION_CHANGED: the rule set's status pane follows the configuration.
-    void UpdateVariantPane();
+    platform::CommandUpdater Updater();
+    void OnInitMenuPopup(platform::Menu& popup, int index);
+    void OnMinimalWindow();
+    void OnOptimalWindow();
+    void OnIdealWindow();
 
-    // --- Printing the reports (shell/Printing.cpp) ----------------------------------------------
+    // --- Printing the reports (shell/Printing.cpp) -----------------------------------------------
     // The print and preview commands and the orientation; false for another id.
     bool RunPrintCommand(int id);
     void OnPrintOrientation();
@@ -161,33 +135,8 @@ public:
     void PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages);
     // The report's title centred in the band from top, height high, across the page.
     void PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId);
-    // The bodies of the table and the course (shell/PrintTable.cpp): the table's drawing scaled
-    // into the page below the title.
-    void PrintTable(platform::DeviceContext& dc);
-    void PrintCourse(platform::DeviceContext& dc);
-    // The size of the table's drawing: its window's client, down to the game's header line.
-    platform::Size PrintedTableSize() const;
-    // The part of the page the table is scaled into: below the title, above the annotation's
-    // lines and the footer.
-    platform::Rect PrintedTableArea(int titleBottom) const;
-    // Where the game's header line stands in the table's coordinates: under the person's cards.
-    int GameHeaderY() const;
-    // The game's header line: the status text, the game clock and the points or the rule set.
-    void DrawGameHeader(platform::DeviceContext& dc);
-    // The open annotation's title and at most 16 of its lines, from top down.
-    void DrawAnnotation(platform::DeviceContext& dc, int top);
-    int PrintKind = 1;
-    int PrintingActive = 0;
-    // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
-    // from the job's set-up to its tear-down.
-    std::shared_ptr<CListPrintWindows> PrintWindows;
-    platform::CommandUpdater Updater();
-    void OnInitMenuPopup(platform::Menu& popup, int index);
-    void OnMinimalWindow();
-    void OnOptimalWindow();
-    void OnIdealWindow();
 
-    // --- Help and the language switch (shell/HelpCommands.cpp, shell/LanguageSwitch.cpp) ------
+    // --- Help and the language switch (shell/HelpCommands.cpp, shell/LanguageSwitch.cpp) ---------
     // The help menu's topics: the page in the help window, HelpTopic 1 to 4; 40206 when the help
     // pages cannot be opened.
     void OnHelpInstructions();
@@ -202,13 +151,13 @@ public:
     // shortcuts and the file registration pointed at it, this one closed.
     void OnLanguage();
 
-    // --- Input, files handed over (shell/Console.cpp) -----------------------------------------
+    // --- Input, files handed over (shell/Console.cpp) --------------------------------------------
     void OnConsole();
     bool OnCopyData(HWND sender, const COPYDATASTRUCT* data);
     // A file handed over while a wait or a step runs is kept and opened when the flow is free.
     void OpenPendingFile();
 
-    // --- Table painting (shell/TablePainting.cpp) ---------------------------------------------
+    // --- Table painting (shell/TablePainting.cpp) ------------------------------------------------
     void Paint(const platform::Rect& update);
     void ShowImages(platform::Rect& update, platform::DeviceContext* printer);
     void DrawScore(platform::DeviceContext* printer);
@@ -223,12 +172,8 @@ public:
     void SetCardBack(int step);
     void SetCardFace(int step);
     void RemoveTrick();
-    // The height the tool bar and the status bar take inside the client area.
-    int BarsHeight() const;
-    // The frame's client width as the table drawing counts it (the view's width).
-    int ClientWidth() const;
 
-    // --- Table texts, balloons, symbols (shell/TableTexts.cpp, shell/Balloons.cpp) ------------
+    // --- Table texts, balloons, symbols (shell/TableTexts.cpp, shell/Balloons.cpp) ---------------
     void MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update);
     void RemoveText(int place, int stringId);
     void MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
@@ -239,12 +184,8 @@ public:
     void MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* update);
     void RefreshPosTexts(int kontraMode);
     void RefreshTexts();
-    void ShowMatchState();
-    void ShowPoints();
-    bool CheckSeriesEnd();
-    void SetStatusPane(int pane, const std::string& text);
 
-    // --- The person's input on the table (flow/PersonInput.cpp, flow/PersonKeys.cpp) ----------
+    // --- The person's input on the table (flow/PersonInput.cpp, flow/PersonKeys.cpp) -------------
     void KeyDown(int key, unsigned flags);
     void KeyUp(int key, unsigned flags);
     // The table keys that act in every state: H (the rule help), Shift, Shift+L (the log window),
@@ -272,68 +213,34 @@ public:
     void ExchangeFocusKey(bool upper);
     // The card under the mouse, highlighted and named for the support option.
     void AnnounceCardUnderMouse(int card);
-    // The card last highlighted for the support voice, 0 none.
-    int HighlightedCard = 0;
-    // Voices (0) or sound effects (1) on or off.
-    void ToggleAudio(int which);
 
-    // --- Auction (flow/Auction.cpp) -----------------------------------------------------------
+    // --- Auction (flow/Auction.cpp) --------------------------------------------------------------
     void OnAuction();
     void OnListenComputer1();
     void OnListenComputer2();
     void OnSpeakComputer1();
     void OnSpeakComputer2();
-    // The person passes, or the auction ends; names the soloist and goes on to the declaration.
-    void OnPass();
     void SetBidButton(int role, int seat);
     void EnableBidButtons(bool enable);
     // Seat 0..2: that seat has bid in this auction; 3: any seat has.
     bool HasBid(int seat) const;
     // The open prompt is a live auction bar (never a byte that a measuring bar could clear).
     bool IsAuctionBarOpen() const;
-    // The game-value panel follows the bid on the table.
-    void UpdateGameValueBid();
 
-    // --- Skat, Hand and declaration (flow/Declaration.cpp, flow/DeclarationRoads.cpp) ----------
+    // --- Skat, Hand and declaration (flow/Declaration.cpp) ---------------------------------------
     void Declare();
     // The three roads: a computer declares, the person gets the skat bar, nobody bid.
     void DeclareComputer(bool kontraAllowed, const std::string& bidText);
     void DeclarePerson(const std::string& bidText);
     void DeclareNobody(bool ramschVariant);
-    // The two skat cards face up into the trick's first two places, and back into the skat.
-    void MoveSkatToTrick();
-    void MoveTrickToSkat();
-    void OpenDeclareBar();
-    void OnPickup();
-    void OnHand();
-    void OnDeclare();
-    void OnDeclared();
-    // The declaration part of the game message; traces the game and sets play up.
-    std::string SetupGame(CPlayer& soloist, CPlayer& second, CPlayer& third);
-    void OnSortCards();
-    // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
-    bool SkatSwapPause(bool setPlayState);
-    // Registers the declared game's top cards with the three players (flow/GameAttributes.cpp).
-    void RegisterGameAttributes();
-    // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
-    std::string CardOwnerName(int card, int where) const;
-    // Runs a modal message of the game with the pause level held at 0; returns its result.
-    int DoModalDialog(platform::Dialog& dialog);
 
-    // --- Card moves between hands, skat and trick (flow/CardMoves.cpp, flow/Exchange.cpp) ------
+    // --- Card moves between hands, skat and trick (flow/CardMoves.cpp) ---------------------------
     void SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged);
     void SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode);
     void SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2);
     void OnRevolution();
     void ManipulateClick(platform::Point point);
     void ManipulateDragEnd(platform::Point point);
-    // Choosing the next trick's cards while the complete trick waits under the continue bar
-    // (flow/NextTrickChoice.cpp): a click on a card of a hand, or the arrow keys.
-    void ManipulateTrickCard(platform::Point point);
-    void NextTrickKey(int key);
-    // Whether a seat after the trick's winner already has a card chosen for the next trick (then
-    // the winner's card may not change); with show, string 41080 says so.
-    bool CheckTrickWinnerCard(int seat, bool show);
     // Group g (0 skat, 1..3 seats 0..2) holds the clicked card as its picked card: its row, and the
     // first other row with a selected card as partner.
     bool FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
@@ -343,11 +250,10 @@ public:
     bool FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow);
     // The three hands' bid limits again after cards changed hands.
     void ReevaluateHands(int soloistMode);
-    void OpenResumeSwapDialog();
     // The rows of the four card groups: 0 the skat (in the trick row while exchanging), 1..3 seats.
     CCards& GroupRow(int group);
 
-    // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) -----------
+    // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) --------------
     void OnPlay();
     // OnPlay's steps; OnPlay runs them once at a time.
     void PlaySteps();
@@ -361,12 +267,6 @@ public:
     void ShowStateDialog();
     void OnSuggestCard();
     void DemoPlayPersonCard();
-    // Timer 51: the person's most valuable game pressed on the declaration bar.
-    void DemoDeclareBestGame();
-    // May the player still give Kontra (before his first card, by the rule set); without a
-    // player: the person.
-    bool IsKontraPossible(const CPlayer& player) const;
-    bool IsKontraPossible() const;
     bool PersonMayPlay() const;
     void PlayPersonCard(int slot, bool sound);
     void ClickPlay(platform::Point point);
@@ -376,44 +276,13 @@ public:
     void InitHistory();
     void SaveGameState(bool spare);
     void FillSnapshot(GameSnapshot& record);
-    // Taking the last trick back and bringing it again (flow/UndoRedo.cpp).
-    void UndoTrick();
-    void RedoTrick(bool spare);
-    void OnUndo();
-    void OnRecover();
-    // Whether a later trick was recorded and not played over, so that redo can bring it back.
-    bool IsRedoPossible() const;
-    // Play aids (flow/PlayAids.cpp).
-    void OnSupport();
-    void OnSuggestExchange();
-    void OnSuggestSkat();
-    // The games the hand allows, in a message with rule links (flow/SuggestGameCommand.cpp).
-    void OnSuggestGame();
-    // The manipulation commands (flow/SwapCommands.cpp): a free card exchange, the skat swap (a
-    // switch, or an exchange with the skat), whole hands or two suits exchanged and the deal replayed.
-    void OnSwapCardsMode();
-    void OnSkatSwap();
-    void OnSwapHands();
-    void OnSwapSuits();
-    // Hands or suits exchanged in the dealt copies: the game is broken off, marked and dealt again.
-    void ReplaySwappedDeal();
-    // The folder commands (flow/FolderCommands.cpp).
-    void OpenWorkFolder(const std::string& name);
-    void OnSoundsFolder();
-    void OnVoicesFolder();
-    void OnStorageFolder();
-    // The help text of the window part under the mouse (its hit-test code) in status pane 0.
-    void OnSetCursor(int hitTest);
-    void CheckEarlyFaceUp();
-    // The player's remaining cards are laid open once the defenders can no longer make him take
-    // a trick (the card he has just played counts as gone).
-    void LayDownCards(CPlayer& player, int card);
-    // Before the person's first card as a defender: the Kontra advice on his card prompt.
-    void AdviseKontra();
-    // Restores the fields of a record that undo and redo give back (all but the played cards).
-    void RestoreSnapshot(const GameSnapshot& record);
     void StartRecord();
-    // --- Kontra and Rekontra (flow/Kontra.cpp) -------------------------------------------------
+
+    // --- Kontra and Rekontra (flow/Kontra.cpp) ---------------------------------------------------
+    // May the player still give Kontra (before his first card, by the rule set); without a
+    // player: the person.
+    bool IsKontraPossible(const CPlayer& player) const;
+    bool IsKontraPossible() const;
     // The person gives Kontra (CM_KONTRA); the soloist may answer.
     void OnKontra();
     // Before computer seat `seat` plays its card: its Kontra, and the soloist's answer.
@@ -423,14 +292,9 @@ public:
     CPlayer& ComputerOfSeat(int seat);
     // The label at the seat, kept in the current snapshot.
     void MarkKontraAtSeat(int seat, int stringId);
-    // The person's Rekontra prompt over a computer's Kontra (its button says Rekontra).
-    void RunRekontraPrompt(const std::string& text, int ruleNumber, int personRuleNumber);
-    // A modal message of the game; in demonstration mode a timer answers it with OK.
-    int RunGameMessage(platform::Dialog& dialog);
-    // The person's answer to a computer's giving up: true when he accepts.
-    bool RunResignPrompt(const std::string& text);
+    void ComputerKontra();
 
-    // --- Giving up, breaking off, repeating, resuming (flow/GiveUp.cpp, flow/BreakRepeat.cpp) --
+    // --- Giving up, breaking off, repeating, resuming (flow/GiveUp.cpp, flow/BreakRepeat.cpp) ----
     // The person's question whether computer seat `seat` may give the game up; true: accepted.
     bool Abandon(int seat, const std::string& name);
     // Would the seat that gives up have won the game?
@@ -440,10 +304,13 @@ public:
     void OnResume();
     // The deal as the trace shows it at a give-up.
     void TraceAssignedCards();
+    void OnAbandon();
+    void OnBreak();
+    void OnRepeat();
+
+    // --- The Ramsch rounds (flow/RamschFlow.cpp, flow/RamschTurns.cpp) ---------------------------
     // The person exchanges cards with the Ramsch skat (its end-swap bar is open).
     bool RamschExchangeRunning() const;
-
-    // --- The Ramsch rounds (flow/RamschFlow.cpp, flow/RamschTurns.cpp) ------------------------
     // The Grand Hand offer (0) or the person's Grand Hand (1).
     void GrandHand(int mode);
     void OnGrandHand();
@@ -461,16 +328,16 @@ public:
     void DemoPushRamschSkat();
     // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
     void ShowRamschAdvice(const std::string& text);
-    // The Grand Hand offer's kept Durchmarsch answer for the person.
-    int GrandHandDurchmarsch = 0;
+    void PickupRamsch(int mode);
 
-    // --- New match (flow/NewMatch.cpp) ----------------------------------------------------------
+    // --- New match (flow/NewMatch.cpp) -----------------------------------------------------------
     void OnNewMatch();
     std::array<std::string, 3> SeatNames() const;
     // The counters of a match set back (the round notice, the players' counts, the totals).
     void ResetMatchCounters();
+    void NewMatch();
 
-    // --- The end of a game (flow/GameEnd.cpp) ---------------------------------------------------
+    // --- The end of a game (flow/GameEnd.cpp) ----------------------------------------------------
     void EndGame();
     void AdvanceAfterCountedGame();
     void FollowGameEnd();
@@ -480,12 +347,10 @@ public:
     void NoticeRound(bool newRound);
     void VoiceResult(int outcome);
     void SetPoints(int points, int party);
-    // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
-    // changes nothing, any other sets it. Whether any bit is set.
-    bool LockFlag(int which, int mode);
-    int LockWord = 0;
+    // The files of a finished game: the stored deal, then the list row, then the statistics.
+    void SaveGameEndFiles();
 
-    // --- Booking a game into the game list and the stored deals (flow/ListBooking.cpp) ----------
+    // --- Booking a game into the game list and the stored deals (flow/ListBooking.cpp) -----------
     // The game just counted joins the list with its score and short text.
     void AddGameToList(int kind, const std::string& text);
     // The deal goes into the stored deals, numbered as the list's header counts.
@@ -499,46 +364,9 @@ public:
     // With the cards assignment open, the stored hands follow the table's new sort order.
     void ResortStoredDealsIfShown();
 
-    // --- Steps of the flow that other steps call, each in the file of its part of the game ----
-    // Offers to play a stored deal (its 40 words) again as the current game.
-    void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
-    void OnAbandon();
-    void ComputerKontra();
-    void SelectGame(int mode);
-    // reset: the status shown becomes unknown; collect: the chosen seat's status is taken anew.
-    void ShowGameStatusDialog(int reset = 0, int collect = 1);
-    void PickupRamsch(int mode);
-    void NewMatch();
-    void OnBreak();
-    void OnRepeat();
-    // "Letzten Stich": shows the last trick during play, the whole course after the game; a
-    // second use puts the table back (flow/LastTrick.cpp).
-    void OnLast();
-    void OnSuggest();
-    // Applies one manipulation mark (code 0 resets the mask), shows its message in pane 0,
-    // repaints and traces (flow/CheatMarks.cpp). `arg` counts only for code 16: the flow state.
-    void CheckCheat(int code, int arg);
-    // The side windows the marks look at, until they are built: the game-status window's state
-    // and the legend's repaint.
-    bool GameStatusWindowOpen() const;
-    void RepaintLegend();
-    void AnnounceSeats();
-    // Puts the open trick estimation window on its player's best game (flow/EstimatedGame.cpp).
-    void SelectEstimatedGame();
-    // The Grand Hand offer, the skat round or the play of a Ramsch is going on.
-    bool RamschUnderWay() const;
-    CTrickEstimation* TrickEstimationWindow() const;
-    // The open trick estimation window shows the game as it now stands; the seat form only when
-    // the window follows the game and shows that seat.
-    void RefreshEstimation();
-    void RefreshEstimationOf(int seat);
-    void ShowDataDialog(int reset, int collect);
-    // The open game data panel names the winner of the last trick.
-    void ShowTrickWinner();
-    void ShowAnnotationDialog();
-    void CloseModelessDialog();
+    // --- Steps of the flow that other steps call, each in the file of its part of the game -------
 
-    // --- Statistics (flow/FrameStatistics.cpp) ---------------------------------------------
+    // --- Statistics (flow/FrameStatistics.cpp) --------------------------------------------------
     // Creates the block when there is none and fills it from the file; a file that cannot be read
     // is moved aside (with a message when showError, or when it was there but damaged).
     void ReadStatistics(const std::string& path, bool showError);
@@ -553,9 +381,8 @@ public:
     void ResetCardStatistics();
     void ResetMatchGameStatistics();
     void ResetMatchCardStatistics();
-    std::array<std::uint32_t, 4> CardLatches[2] = {};
 
-    // --- Match list, game and stored-deal files, title (flow/Frame*.cpp) -----------------
+    // --- Match list, game and stored-deal files, title (flow/Frame*.cpp) ------------------------
     bool ReadList(const std::string& path, int compare, bool reportErrors);
     void SaveList(const std::string& path, bool setTitle);
     // The list after a game: in place, only the new rows, the changed header words and the
@@ -567,8 +394,6 @@ public:
     // Lists what the trailer would change and takes it over when the person agrees (at start-up
     // without asking); true when taken.
     bool CompareListSettings(const ListSettings& settings);
-    // The match-end dialog of a loaded match that has reached its end.
-    void OpenTerminationDialog();
     void ReadStore(const std::string& path, int which);
     void SaveStore(const std::string& path);
     // The stored deals after a game: the new deal appended when the file is the one written last.
@@ -577,11 +402,6 @@ public:
     // Stored deals of games the list does not hold (a game end cut short after its deal was
     // written) go.
     void DropDealsPastList();
-    // The files of a finished game: the stored deal, then the list row, then the statistics.
-    void SaveGameEndFiles();
-    // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
-    // is there but cannot be read is named (message 40201).
-    bool MatchFileUsable(const std::string& path, bool storedDeals);
     bool ReadCards(const std::string& path, int titleKind);
     // Kind 2 makes the file the current game and includes the course; kind 0 writes the deal and
     // the annotation only.
@@ -598,25 +418,8 @@ public:
     // The game as the game file holds it: the deal, the course when asked for and complete, and
     // the annotation when asked for.
     GameFileRecord GameImage(bool withCourse, bool withAnnotation);
-    // The course rows and the course record of the finished game (shell/CourseRecord.cpp):
-    // image[0..31] the rows and the skat, image[offset..offset+67] the record.
-    void CopyCourse(std::int32_t* image, int offset);
-    std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
-    // --- File commands of the game and match menus (flow/FileCommands.cpp) ------------------
-    void OnLoad();
-    void OnLoadMatch();
-    void OnSaveGame();
-    void OnSaveStore();
-    void OnDeleteGame();
-    void OnDeleteMatch();
     // Match > Initialization: every setting into the desk folder's "Kartovan+.reg" after asking.
     void OnInitialization();
-    // The open, save or delete dialog of a kind (1 open game, 2 save game, 0x10000 delete game,
-    // 4 open match, 5 save match, else delete match); false when cancelled.
-    bool SelectFile(int kind, std::string& path);
-    // True when the new name is refused; otherwise the path takes it and the title follows.
-    bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
-    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
     // Re-points a registered open command at the other edition (code "ge" or "en"). root: 0 the
     // classes, 1 the machine, 2 the user; only the user's keys are kept here. The program's own
     // open command (the first of the language switch's four calls) is the user's desktop entry.
@@ -624,24 +427,22 @@ public:
     // A file that cannot be read or written (40201 or 40202 with the operation and the path): a
     // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
     void ReportFileError(int stringId, const char* operation, const std::string& path);
-    int Destroying = 0;
-    // The close command stored the statistics (where a failure can still be shown).
-    int StatisticsSavedAtClose = 0;
-    int RamschLoser() const { return RamschResultSeats[0]; }
-    void SoundEffect(int effect, bool loop);
-    void WaitForInput();
-    void LogDeleteOn(int event);
-    // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
-    // is not there) is no error.
-    void DeleteFile(const std::string& path, bool silent);
-    // The course texts beside the shown course (1 show, 0 remove), on the table or a printed page
-    // (shell/CourseText.cpp); CourseHeadline: who won or lost which game.
-    void MoveCourseText(int show, platform::DeviceContext* printer = nullptr, const platform::Rect* update = nullptr);
-    std::string CourseHeadline();
-    void OnListLog();
-    void ApplyVolume();
 
-    // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ----------------------------
+    // --- File commands of the game and match menus (flow/FileCommands.cpp) -----------------------
+    void OnLoad();
+    void OnLoadMatch();
+    void OnSaveGame();
+    void OnSaveStore();
+    void OnDeleteGame();
+    void OnDeleteMatch();
+    // The open, save or delete dialog of a kind (1 open game, 2 save game, 0x10000 delete game,
+    // 4 open match, 5 save match, else delete match); false when cancelled.
+    bool SelectFile(int kind, std::string& path);
+    // True when the new name is refused; otherwise the path takes it and the title follows.
+    bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
+    int RamschLoser() const { return Ramsch().RamschResultSeats[0]; }
+
+    // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ------------------------------
     // The row's command: an open window closes storing its place, a closed one opens at it.
     void ToggleSideWindow(const CSideWindowRow& row);
     // Opens the row's window at its stored place (no flag changes); its handle or nullptr.
@@ -657,131 +458,71 @@ public:
     void CloseSideWindowsAtExit();
     // The start reopens the panels and side windows that were open at the last exit, then the log.
     void ReopenSideWindows();
-    // The open information panel that a close command (CM_CLOSE_ANNOTATION ...) closes, or nullptr.
-    HWND PanelWindow(int closeCommand) const;
-    std::map<int, HWND> SideWindows;  // command -> the open window
-    // The name of a seat's player as the table shows it.
-    std::string GetPlayerName(int seat) const;
 
-    // --- The frame's state -------------------------------------------------------------------
-    // Paths (the file readers and writers use them; the temporary files live in the work folder).
-    std::string ListPath, StorePath, GamePath;
-    std::string TempListPath, TempStorePath;
-    std::string StatisticsPath;
-    std::string TempMatchFile, TempGameFile, TempStoreFile;
-    std::string HelpFilePath;
-    std::string LanguageCode;
-    int EnglishEdition = 0;
-
-    std::int64_t PlayClock = 0;
-    std::int64_t MatchStartTime = 0;
-
+    // --- The frame's state -----------------------------------------------------------------------
+    // The game object the flow plays on.
     CSkat Game;
-    CToolBar ToolBar;
-    platform::StatusBar StatusBar;
-    std::unique_ptr<platform::Menu> MainMenu;
-
-    // Texts of the status bar and the table.
-    std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
-    std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
-
-    // The open prompt bar and its three typed slots (each the prompt's handle or null), and the
-    // modal message of the game. Handles, not objects: a record of a destroyed window is stale
-    // and IsWindow says so.
-    HWND PromptDialog = nullptr;
-    HWND ContinuePrompt = nullptr;
-    HWND KontraPrompt = nullptr;
-    HWND RamschSkatPrompt = nullptr;
-    // The open prompt that minimising the frame hid; restoring or maximising shows it again while it
-    // is still the open prompt.
-    HWND PromptHiddenByMinimise = nullptr;
-    // The modal message DoModalDialog runs: the dialog lives in its caller's frame for exactly as
-    // long as it is recorded here, and its handle is null once it is destroyed.
-    platform::Dialog* RunningMessage = nullptr;
-    HWND MessageDialog() const;
-    // The auction bar's button that the next tick focuses.
-    int FocusButton = 0;
-    // The last step up of the bid could not raise it (the top of the ladder): nobody bids above.
-    int BidAtTop = 0;
-    // The exchange: the groups that take part (1 skat, 2/4/8 seats 0/1/2), each group's picked card,
-    // the keyboard's first and last group, the skat's open flag at the start, the slide target.
-    int ActiveGroups = 0;
-    int GroupPickedCards[4] = {0, 0, 0, 0};
-    int KeyGroupFirst = 1, KeyGroupLast = 8;
-    int SkatOpenSaved = 0;
-    int SwapAnimation = 3;
-    int ResumeSwapOpen = 0;
-    int NewMatchDue = 0;
-    int DragCard = 0;  // the card a drag of an exchange carries, 0 none
-    int HistoryPosition = 0, RedoLimit = 0;
-    int SparePosition = -1;  // the trick in which the spare record 11 was written, -1 none
-    GameSnapshot History[12];
-    // The current game as played, for tests and the self-play.
-    CGameRecord Record;
-    // Called before each deal (the self-play seeds the random source there); empty in the program.
-    std::function<void()> BeforeDeal;
-    int SelectedSlot = -1;  // the person's chosen slot for the keyboard play, -1 none
-    int GameScoreValue = 0;
-    std::string LastResultText;
-    int RamschPushCount = 0;  // the skat was pushed on this often in the Ramsch game
-    int RamschResultSeats[2] = {3, 3};
-    int SoloistGames[3] = {0, 0, 0}, SoloistLost[3] = {0, 0, 0}, SoloistWon[3] = {0, 0, 0};
-    int ListHeaderGrandRepeats = 0;  // the match list counts the Grands after which forehand stays
-    int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, CourseShown = 0;
-    int CardStatisticsPending = 0, AutoComplete = 0, StateWindowUsed = 0;
-    int FocusPending = 0, RedrawPending = 0, FullRepaint = 0, StatusRotation = 0;
-    int StatusRotationTicks = 0, StatusRotationIndex = 0, Pane2Toggle = 0;
-    int IdleTicks = 0, ReminderPending = 0, BalloonTicks = 0, ElapsedShown = 0;
-    int BidLimits[3] = {0, 0, 0};
-    int ListUpdateOnExit = 0;
-    int PendingSettings[7] = {0, 0, 0, 0, 0, 0, 0};
-    int AnnotationKept = 1;
-    int WindowResized = 0;
-    int LastTrickAvailable = 0;
-    int CourseRequested = 0, CourseAvailable = 0;
-    int PlayStep = 0;
-    // OnPlay's steps run: a computer's choice may wait inside them (the give-up question).
-    int PlayRunning = 0;
-    int FreshDeal = 0;
-    // The skat suggestion is moving cards (its slides wait for the clock): a second suggestion
-    // waits for none, and a push of the skat asked for meanwhile follows once the cards lie.
-    int SkatSuggestionRunning = 0;
-    int PushAfterSuggestion = 0;
-    int GameFileRead = 0;
-    int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
-    int KeyGroup = 1, KeyGroupMask = 7;
-    // The keyboard during an exchange: the lower focus (2/3 seat 0, 4/5 seat 1, 6/7 the person;
-    // even: that row has a raised card) and whether Left and Right act on the upper one.
-    int KeyFocusLowerGroup = 7;
-    int KeyFocusUpperActive = 0;
-    int BusyFlag = 0;       // a computer's auction or Ramsch step runs: a close request is dropped
-    int SwapPausePending = 0;  // the skat swap pause pumps messages
-    int PrintPreview = 0;
-    int CloseDeferred = 0;  // a close arrived during a nested wait; done once it has unwound
-    int StepDepth = 0;      // steps of the flow running (nested) right now
-    std::string PendingFile;  // a file handed over while the flow was busy
-    int BalloonTextId[3] = {0, 0, 0};
-    int BalloonValue[3] = {0, 0, 0};
-    int PersonBidLimit() const { return BidLimits[2]; }
-
-    TableLayout Layout;
-    platform::Rect MainRect;  // the frame's rectangle kept for RectMain
-
-    // The cards' layout growths at the current zoom (LayoutTable reads them).
-    int GrowthW = 0, GrowthH = 0;
-    platform::Point TrickCentre;
-
-    // Child windows.
-    HWND TableWindow = nullptr;
-    HWND StatusBarWindow = nullptr;
-    HWND ToolBarWindow = nullptr;
-
+    // The frame's state records (flow/FrameRecords.h): every part reads them through the const
+    // accessor; the Edit accessor is for the code of the record's own part.
+    const AuctionState& Auction() const { return auction_; }
+    AuctionState& EditAuction() { return auction_; }
+    const DeclarationState& Declaration() const { return declaration_; }
+    DeclarationState& EditDeclaration() { return declaration_; }
+    const RamschState& Ramsch() const { return ramsch_; }
+    RamschState& EditRamsch() { return ramsch_; }
+    const ExchangeState& Exchange() const { return exchange_; }
+    ExchangeState& EditExchange() { return exchange_; }
+    const TrickPlayState& TrickPlay() const { return trickPlay_; }
+    TrickPlayState& EditTrickPlay() { return trickPlay_; }
+    const SeriesState& Series() const { return series_; }
+    SeriesState& EditSeries() { return series_; }
+    const PromptState& Prompts() const { return prompts_; }
+    PromptState& EditPrompts() { return prompts_; }
+    const PanelState& Panels() const { return panels_; }
+    PanelState& EditPanels() { return panels_; }
+    const FileState& Files() const { return files_; }
+    FileState& EditFiles() { return files_; }
+    const TimerState& Timers() const { return timers_; }
+    TimerState& EditTimers() { return timers_; }
+    const TextState& Texts() const { return texts_; }
+    TextState& EditTexts() { return texts_; }
+    const TableState& Table() const { return table_; }
+    TableState& EditTable() { return table_; }
+    const PrintState& Printing() const { return printing_; }
+    PrintState& EditPrinting() { return printing_; }
+    const RunState& Run() const { return run_; }
+    RunState& EditRun() { return run_; }
+    int PersonBidLimit() const { return Auction().BidLimits[2]; }
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
 
-    // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp, -------------------
-    // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp)
+    // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
+    // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
+    // Voices (0) or sound effects (1) on or off.
+    void ToggleAudio(int which);
+    // The two skat cards face up into the trick's first two places, and back into the skat.
+    void MoveSkatToTrick();
+    void MoveTrickToSkat();
+    void OpenDeclareBar();
+    void OnPickup();
+    void OnHand();
+    void OnDeclare();
+    void OnDeclared();
+    // The declaration part of the game message; traces the game and sets play up.
+    std::string SetupGame(CPlayer& soloist, CPlayer& second, CPlayer& third);
+    void OnSortCards();
+    // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
+    bool SkatSwapPause(bool setPlayState);
+    // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
+    std::string CardOwnerName(int card, int where) const;
+    // Runs a modal message of the game with the pause level held at 0; returns its result.
+    int DoModalDialog(platform::Dialog& dialog);
+    void OpenResumeSwapDialog();
+    void CloseModelessDialog();
+    void SoundEffect(int effect, bool loop);
+    void ApplyVolume();
+    HWND MessageDialog() const;
     // Whether `bar` is the live window the frame holds as its open prompt.
     bool IsOpenPrompt(HWND bar) const;
     // A seat gives Kontra (the person: 2); replaces the open bar.
@@ -792,12 +533,8 @@ public:
     int GetPlayerVoice(int seat) const;
     bool IsVoiceFromFile(int voice) const;
     void PlayVoiceTerm(int term, int language, int voice, bool fromFile);
-    // The game suggested to the person as declarer (record 0..8 of his game options, -1 none) and
-    // its announcements (1 Schneider, 2 Schwarz, 4 Ouvert).
-    int SuggestedGame = -1;
-    int SuggestedAnnouncements = 0;
 
-    // --- Voices and sounds (flow/AudioFrame.cpp) ----------------------------------------------
+    // --- Voices and sounds (flow/AudioFrame.cpp) -------------------------------------------------
     // A refusal: the string in status pane 0 for 20 ticks, with sound effect 2.
     void SetStatusText(int stringId);
     // The person says Rekontra.
@@ -812,20 +549,21 @@ public:
     void SaySeatTerm(int seat, int term, bool withVariant);
     // Options > Voices and Sounds: the settings dialog, with the game paused.
     void OnAudio();
-    // Settings dialogs of the Options and Variations menus (flow/SettingsCommands.cpp).
-    void OnRiskDisposition();
-    void OnLogging();
-    void OnSortDialog();
-    void OnRamschEvalMode();
-    void OnTermination();
-    // The settings dialogs of the table's look, the players and the rules (flow/SettingsDialogs.cpp).
-    void OnCardBack();
-    void OnCardFace();
-    void OnDelay();
-    void OnImages();
-    void OnConfiguration();
-    void OnNames();
-    // --- The game information panels beside the table (shell/Panels*.cpp) -----------------------
+
+    // --- The game information panels beside the table (shell/Panels*.cpp) ------------------------
+    // The game-value panel follows the bid on the table.
+    void UpdateGameValueBid();
+    // reset: the status shown becomes unknown; collect: the chosen seat's status is taken anew.
+    void ShowGameStatusDialog(int reset = 0, int collect = 1);
+    // The side windows the marks look at, until they are built: the game-status window's state
+    // and the legend's repaint.
+    bool GameStatusWindowOpen() const;
+    void ShowDataDialog(int reset, int collect);
+    // The open game data panel names the winner of the last trick.
+    void ShowTrickWinner();
+    void ShowAnnotationDialog();
+    // The open information panel that a close command (CM_CLOSE_ANNOTATION ...) closes, or nullptr.
+    HWND PanelWindow(int closeCommand) const;
     void ShowGameValueDialog();
     // The View menu's toggles: an open panel closes through its close command, a closed one opens.
     void OnListAnnotation();
@@ -848,19 +586,222 @@ public:
     // A fresh deal empties the note; a listed panel is closed and, unless notes open by themselves,
     // opened again.
     void RenewAnnotationForDeal();
-    // The open panels (null when closed; a stale handle reads as closed).
-    HWND AnnotationPanel = nullptr, DataPanel = nullptr, GameValuePanel = nullptr, StatePanel = nullptr;
-    // --- Settings and renames of the match and game menus (flow/SettingsRename.cpp) -------------
+
+    // --- Settings and renames of the match and game menus (flow/SettingsRename.cpp) --------------
     void OnSettings();
     void OnRenameGame();
     void OnRenameSeries();
-    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
-    int StatusTextTicks = 0;
-    // --- end of voices and sounds -------------------------------------------------------------
+
+    // --- The menu rules of the shell (shell/MenuState.cpp) ---------------------------------------
+    // True when it answered for the command.
+    bool UpdateMenuCommand(platform::CommandState& state);
+    // The texts of the items that say what choosing them will do, in any popup that has them.
+    void SetMenuTexts(platform::Menu& popup);
+
+    // --- The Options menu's switches (shell/MenuSwitches.cpp) ------------------------------------
+    // RunSwitchCommand: false for another id.
+    void OnContinue();
+    void OnCount();
+    void OnDemonstration();
+    void OnDragCards();
+    void OnFaceUp();
+    bool RunSwitchCommand(int id);
+    // CM_CONFIGURATION_CHANGED: the rule set's status pane follows the configuration.
+    void UpdateVariantPane();
+
+    // --- The table and the course on paper (shell/PrintTable.cpp) --------------------------------
+    // The bodies of the table and the course: the table's drawing scaled
+    // into the page below the title.
+    void PrintTable(platform::DeviceContext& dc);
+    void PrintCourse(platform::DeviceContext& dc);
+    // The size of the table's drawing: its window's client, down to the game's header line.
+    platform::Size PrintedTableSize() const;
+    // The part of the page the table is scaled into: below the title, above the annotation's
+    // lines and the footer.
+    platform::Rect PrintedTableArea(int titleBottom) const;
+    // Where the game's header line stands in the table's coordinates: under the person's cards.
+    int GameHeaderY() const;
+    // The game's header line: the status text, the game clock and the points or the rule set.
+    void DrawGameHeader(platform::DeviceContext& dc);
+    // The open annotation's title and at most 16 of its lines, from top down.
+    void DrawAnnotation(platform::DeviceContext& dc, int top);
+
+    // --- The match state, the points, the end of a series (shell/MatchState.cpp) -----------------
+    void ShowMatchState();
+    void ShowPoints();
+    bool CheckSeriesEnd();
+
+    // --- The end of the auction (flow/AuctionEnd.cpp) --------------------------------------------
+    // The person passes, or the auction ends; names the soloist and goes on to the declaration.
+    void OnPass();
+
+    // --- The declared game's attributes for the statistics (flow/GameAttributes.cpp) ------------
+    // Registers the declared game's top cards with the three players (flow/).
+    void RegisterGameAttributes();
+
+    // --- Choosing the next trick's cards under the continue bar (flow/NextTrickChoice.cpp) -------
+    // A click on a card of a hand, or the arrow keys.
+    void ManipulateTrickCard(platform::Point point);
+    void NextTrickKey(int key);
+    // Whether a seat after the trick's winner already has a card chosen for the next trick (then
+    // the winner's card may not change); with show, string 41080 says so.
+    bool CheckTrickWinnerCard(int seat, bool show);
+
+    // --- Demonstration mode declares for the person (flow/DemoBestGame.cpp) ----------------------
+    // Timer 51: the person's most valuable game pressed on the declaration bar.
+    void DemoDeclareBestGame();
+
+    // --- Taking the last trick back and bringing it again (flow/UndoRedo.cpp) --------------------
+    void UndoTrick();
+    void RedoTrick(bool spare);
+    void OnUndo();
+    void OnRecover();
+    // Whether a later trick was recorded and not played over, so that redo can bring it back.
+    bool IsRedoPossible() const;
+    // Restores the fields of a record that undo and redo give back (all but the played cards).
+    void RestoreSnapshot(const GameSnapshot& record);
+
+    // --- Play aids (flow/PlayAids.cpp) -----------------------------------------------------------
+    void OnSupport();
+    void OnSuggestExchange();
+    void CheckEarlyFaceUp();
+    // The player's remaining cards are laid open once the defenders can no longer make him take
+    // a trick (the card he has just played counts as gone).
+    void LayDownCards(CPlayer& player, int card);
+    // Before the person's first card as a defender: the Kontra advice on his card prompt.
+    void AdviseKontra();
+
+    // --- The skat suggestion (flow/SkatSuggestion.cpp) -------------------------------------------
+    void OnSuggestSkat();
+
+    // --- The game suggestion (flow/SuggestGameCommand.cpp) ---------------------------------------
+    // The games the hand allows, in a message with rule links.
+    void OnSuggestGame();
+
+    // --- The manipulation commands (flow/SwapCommands.cpp) ---------------------------------------
+    // The manipulation commands: a free card exchange, the skat swap (a
+    // switch, or an exchange with the skat), whole hands or two suits exchanged and the deal replayed.
+    void OnSwapCardsMode();
+    void OnSkatSwap();
+    void OnSwapHands();
+    void OnSwapSuits();
+    // Hands or suits exchanged in the dealt copies: the game is broken off, marked and dealt again.
+    void ReplaySwappedDeal();
+
+    // --- The folder commands (flow/FolderCommands.cpp) -------------------------------------------
+    void OpenWorkFolder(const std::string& name);
+    void OnSoundsFolder();
+    void OnVoicesFolder();
+    void OnStorageFolder();
+
+    // --- The help text of the window part under the mouse (flow/FrameHelp.cpp) -------------------
+    // The help text of the window part under the mouse (its hit-test code) in status pane 0.
+    void OnSetCursor(int hitTest);
+
+    // --- The modal prompts of the game (flow/GamePrompts.cpp) ------------------------------------
+    // The person's Rekontra prompt over a computer's Kontra (its button says Rekontra).
+    void RunRekontraPrompt(const std::string& text, int ruleNumber, int personRuleNumber);
+    // A modal message of the game; in demonstration mode a timer answers it with OK.
+    int RunGameMessage(platform::Dialog& dialog);
+    // The person's answer to a computer's giving up: true when he accepts.
+    bool RunResignPrompt(const std::string& text);
+
+    // --- Small services of the frame for dialogs and the view (flow/SmallServices.cpp) -----------
+    // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
+    // changes nothing, any other sets it. Whether any bit is set.
+    bool LockFlag(int which, int mode);
+
+    // --- Playing a stored deal again (flow/StoredDealReplay.cpp) ---------------------------------
+    // Offers to play a stored deal (its 40 words) again as the current game.
+    void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
+
+    // --- The declaration bar's preselection (flow/GamePreselection.cpp) --------------------------
+    void SelectGame(int mode);
+
+    // --- The last trick and the course (flow/LastTrick.cpp) --------------------------------------
+    // "Letzten Stich": shows the last trick during play, the whole course after the game; a
+    // second use puts the table back.
+    void OnLast();
+    void AnnounceSeats();
+    void LogDeleteOn(int event);
+    // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
+    // is not there) is no error.
+    void DeleteFile(const std::string& path, bool silent);
+
+    // --- The suggestion switch (flow/SuggestSwitch.cpp) ------------------------------------------
+    void OnSuggest();
+
+    // --- The manipulation marks (flow/CheatMarks.cpp) --------------------------------------------
+    // Applies one manipulation mark (code 0 resets the mask), shows its message in pane 0,
+    // repaints and traces. `arg` counts only for code 16: the flow state.
+    void CheckCheat(int code, int arg);
+    void RepaintLegend();
+
+    // --- The frame's side of the trick estimation window (flow/EstimatedGame.cpp) ----------------
+    // Puts the open trick estimation window on its player's best game.
+    void SelectEstimatedGame();
+    // The Grand Hand offer, the skat round or the play of a Ramsch is going on.
+    bool RamschUnderWay() const;
+    CTrickEstimation* TrickEstimationWindow() const;
+    // The open trick estimation window shows the game as it now stands; the seat form only when
+    // the window follows the game and shows that seat.
+    void RefreshEstimation();
+    void RefreshEstimationOf(int seat);
+
+    // --- Settings dialogs of the Options and Variations menus (flow/SettingsCommands.cpp) --------
+    // The match-end dialog of a loaded match that has reached its end.
+    void OpenTerminationDialog();
+    void OnRiskDisposition();
+    void OnLogging();
+    void OnSortDialog();
+    void OnRamschEvalMode();
+    void OnTermination();
+
+    // --- The course record of a finished game (shell/CourseRecord.cpp) ---------------------------
+    // The course rows and the course record of the finished game:
+    // image[0..31] the rows and the skat, image[offset..offset+67] the record.
+    void CopyCourse(std::int32_t* image, int offset);
+
+    // --- The wait between the packets of a deal (flow/WaitForInput.cpp) --------------------------
+    void WaitForInput();
+
+    // --- The course texts on the table and on paper (shell/CourseText.cpp) -----------------------
+    // The course texts beside the shown course (1 show, 0 remove), on the table or a printed page;
+    // CourseHeadline: who won or lost which game.
+    void MoveCourseText(int show, platform::DeviceContext* printer = nullptr, const platform::Rect* update = nullptr);
+    std::string CourseHeadline();
+
+    // --- The log window (shell/LogWindow.cpp) ----------------------------------------------------
+    void OnListLog();
+
+    // --- The settings dialogs of the look, the players, the rules (flow/SettingsDialogs.cpp) -----
+    void OnCardBack();
+    void OnCardFace();
+    void OnDelay();
+    void OnImages();
+    void OnConfiguration();
+    void OnNames();
 
 private:
+    // --- The command dispatch (flow/MainFrame.cpp) -----------------------------------------------
     void OnCommand(int id);
+
+    // --- The frame's own data ----------------------------------------------------------------------
     CSkatView* View = nullptr;
+    AuctionState auction_;
+    DeclarationState declaration_;
+    RamschState ramsch_;
+    ExchangeState exchange_;
+    TrickPlayState trickPlay_;
+    SeriesState series_;
+    PromptState prompts_;
+    PanelState panels_;
+    FileState files_;
+    TimerState timers_;
+    TextState texts_;
+    TableState table_;
+    PrintState printing_;
+    RunState run_;
 };
 
 // The text with every rich-text control word (a backslash up to and including the next blank)

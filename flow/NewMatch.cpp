@@ -72,13 +72,14 @@ void CMainFrame::ResetMatchCounters() {
         SetRoundLimits(0, 0);
     }
     // Step 7.
-    for (int seat = 0; seat < 3; ++seat) SoloistGames[seat] = SoloistLost[seat] = SoloistWon[seat] = 0;
+    for (int seat = 0; seat < 3; ++seat)
+        EditSeries().SoloistGames[seat] = EditSeries().SoloistLost[seat] = EditSeries().SoloistWon[seat] = 0;
     ResetListTotals();
     // Step 8: the panels, the list windows and the match's statistics start afresh.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog(1, 0);
     ShowMatchState();
-    ListHeaderGrandRepeats = 0;
+    EditSeries().ListHeaderGrandRepeats = 0;
     RefreshListWindows();
     ResetMatchCardStatistics();
     ResetMatchGameStatistics();
@@ -98,8 +99,8 @@ void CMainFrame::NewMatch() {
     DoModalDialog(dialog);
     // Step 4: closed without a starter: the game is broken off.
     if (!dialog.Started()) {
-        RepeatAllowed = 1;
-        SeriesEnded = 0;
+        EditSeries().RepeatAllowed = 1;
+        EditSeries().SeriesEnded = 0;
         SendMessage(WM_COMMAND, ID_BREAK);
         return;
     }
@@ -142,7 +143,7 @@ void CMainFrame::OnNewMatch() {
     SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
     // Step 5.
     g_Game.PauseLevel = 0;
-    MatchStartTime = Time64();
+    EditSeries().MatchStartTime = Time64();
     g_Game.GameCount = 0;
     g_Game.StoreCount = 0;
     g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
@@ -154,7 +155,7 @@ void CMainFrame::OnNewMatch() {
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {
-        BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+        EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
         Game.Player(seat)->PreparePlay();
     }
     SelectEstimatedGame();

@@ -46,12 +46,12 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
         return;
     }
     CPlayer& player = *Game.Player(owner);
-    const int required = GroupPickedCards[winner + 1];
+    const int required = Exchange().GroupPickedCards[winner + 1];
     // Step 5: the card is marked for its hand.
     auto pick = [&] {
-        GroupPickedCards[owner + 1] = card;
+        EditExchange().GroupPickedCards[owner + 1] = card;
         player.SelectCard(3, card, true);
-        KeyGroup = FocusOfSeat(owner);
+        EditExchange().KeyGroup = FocusOfSeat(owner);
     };
     // Step 3: a card the hand may play after the winner's; a second click takes it back, unless
     // a later hand has followed the winner's card already.
@@ -59,7 +59,7 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
         if (!player.IsSelectedCard(card)) {
             pick();
         } else if (!CheckTrickWinnerCard(owner, true)) {
-            GroupPickedCards[owner + 1] = 0;
+            EditExchange().GroupPickedCards[owner + 1] = 0;
             player.SelectCard(4, 0, true);
         }
         return;
@@ -77,23 +77,25 @@ void CMainFrame::NextTrickKey(int key) {
     const int winner = g_Game.TrickWinner;
     if (winner < 0 || winner > 2) return;
     // The hand the arrow keys act on; before the first key of a trick, the winner's.
-    const int focused = KeyGroup == 2 || KeyGroup == 4 || KeyGroup == 6 ? KeyGroup / 2 - 1 : winner;
+    const int focused = Exchange().KeyGroup == 2 || Exchange().KeyGroup == 4 || Exchange().KeyGroup == 6
+                            ? Exchange().KeyGroup / 2 - 1
+                            : winner;
     CPlayer& hand = *Game.Player(focused);
     // The winner leads: any card of his; the others follow his marked card.
     auto playable = [&](int card) {
-        return focused == winner || hand.CanPlayCard(card, GroupPickedCards[winner + 1]);
+        return focused == winner || hand.CanPlayCard(card, Exchange().GroupPickedCards[winner + 1]);
     };
-    auto follow = [&] { GroupPickedCards[focused + 1] = std::max(0, hand.GetSelectedCard()); };
+    auto follow = [&] { EditExchange().GroupPickedCards[focused + 1] = std::max(0, hand.GetSelectedCard()); };
     switch (key) {
         case VK_UP: {
             CPlayer& winnerHand = *Game.Player(winner);
             if (winnerHand.GetSelectedCard() <= 0) {
                 // The winner's card first.
                 winnerHand.SelectCard(4, 0, true);
-                KeyGroup = FocusOfSeat(winner);
-                GroupPickedCards[winner + 1] = std::max(0, winnerHand.GetSelectedCard());
+                EditExchange().KeyGroup = FocusOfSeat(winner);
+                EditExchange().GroupPickedCards[winner + 1] = std::max(0, winnerHand.GetSelectedCard());
             } else if (hand.GetSelectedCard() > 0) {
-                KeyGroup = FocusOfSeat(SeatAfter(focused));
+                EditExchange().KeyGroup = FocusOfSeat(SeatAfter(focused));
             } else {
                 // The hand's first card, then on to the first one that may follow the winner's;
                 // round the hand without one, nothing stays raised.
@@ -118,12 +120,12 @@ void CMainFrame::NextTrickKey(int key) {
             if (focused == winner) {
                 if (CheckTrickWinnerCard(winner, true)) return;
                 if (hand.GetSelectedCard() > 0) hand.SelectCard(4, 0, true);
-                for (int seat = 0; seat < 3; ++seat) GroupPickedCards[seat + 1] = 0;
+                for (int seat = 0; seat < 3; ++seat) EditExchange().GroupPickedCards[seat + 1] = 0;
             } else if (hand.GetSelectedCard() > 0) {
                 // Lowered only: the hand's marked card stays as it was.
                 hand.SelectCard(4, 0, true);
             } else {
-                KeyGroup = FocusOfSeat(SeatAfter(focused));
+                EditExchange().KeyGroup = FocusOfSeat(SeatAfter(focused));
             }
             return;
         }

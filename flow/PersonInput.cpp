@@ -57,17 +57,17 @@ int CMainFrame::CutPause() {
     const int old = g_Game.PauseLevel;
     const int balloon = old > 5 ? 6 : 5;
     g_Game.PauseLevel = 1;
-    PlayClock = Time64();
+    EditSeries().PlayClock = Time64();
     if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon)) WB_RemoveBalloon(g_Shell.hTableWnd, balloon);
     return old;
 }
 
 // The status text for a while, then the saved one again (timer 7).
 void CMainFrame::ShowStatusForAWhile(const std::string& text) {
-    if (!SavedStatusText.empty()) return;
-    SavedStatusText = StatusText;
-    StatusText = text;
-    SetStatusPane(0, StatusText);
+    if (!Texts().SavedStatusText.empty()) return;
+    EditTexts().SavedStatusText = Texts().StatusText;
+    EditTexts().StatusText = text;
+    SetStatusPane(0, Texts().StatusText);
     SetTimer(kStatusRestoreTimer, kStatusRestoreMs);
 }
 
@@ -75,12 +75,13 @@ bool CMainFrame::LButtonDown(platform::Point point) {
     TraceCall("LButtonDown", point);
     // Step 1.
     const int oldPause = CutPause();
-    const bool continueOpen = ::IsWindow(ContinuePrompt);
-    const bool promptOpen = ::IsWindow(PromptDialog);
+    const bool continueOpen = ::IsWindow(Prompts().ContinuePrompt);
+    const bool promptOpen = ::IsWindow(Prompts().PromptDialog);
     const int state = g_Game.FlowState;
     // Step 2: refused silently.
-    if (GroupPickedCards[3] > 0 || PlayStep == 6 ||
-        (state == STATE_PLAY && (PlayStep == 3 || (promptOpen && PromptDialog != KontraPrompt))))
+    if (Exchange().GroupPickedCards[3] > 0 || TrickPlay().PlayStep == 6 ||
+        (state == STATE_PLAY &&
+         (TrickPlay().PlayStep == 3 || (promptOpen && Prompts().PromptDialog != Prompts().KontraPrompt))))
         return continueOpen;
     // Step 3: the card groups open to a pick-up in this state.
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
@@ -89,23 +90,24 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         const bool computersOpen = state == STATE_SWAP;
         const bool open[4] = {true, computersOpen, computersOpen, personOpen};
         for (int group = 0; group < 4; ++group) {
-            const bool pickable = open[group] && (ActiveGroups & (1 << group)) && card > 0;
-            GroupPickedCards[group] = pickable && GroupRow(group).HasCard(card) ? card : 0;
+            const bool pickable = open[group] && (Exchange().ActiveGroups & (1 << group)) && card > 0;
+            EditExchange().GroupPickedCards[group] = pickable && GroupRow(group).HasCard(card) ? card : 0;
         }
     }
     // Step 4: a card is taken.
     int takenGroup = -1;
     for (int group = 0; group < 4 && takenGroup < 0; ++group)
-        if (GroupPickedCards[group] > 0) takenGroup = group;
+        if (Exchange().GroupPickedCards[group] > 0) takenGroup = group;
     if (takenGroup >= 0) {
         if (g_Settings.Options.Drag) {
             for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
             WC_InitDrag(g_Shell.hTableWnd, point.x, point.y, 0);
-        } else if (state == STATE_PLAY && takenGroup == 3 && !Game.person.IsSelectedCard(GroupPickedCards[3])) {
-            Game.person.SelectCard(3, GroupPickedCards[3], true);
+        } else if (state == STATE_PLAY && takenGroup == 3 &&
+                   !Game.person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
+            Game.person.SelectCard(3, Exchange().GroupPickedCards[3], true);
         }
         const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
-        const int taken = GroupPickedCards[takenGroup];
+        const int taken = Exchange().GroupPickedCards[takenGroup];
         const int suit = GetCardSuit(taken, true);
         char text[96];
         std::snprintf(text, sizeof text, ":LButtonDown(%s:%s:%s%s)", FlowStateName(state).c_str(), SeatName(seat),
@@ -139,7 +141,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
 
 // "Reizen: " and the person's value of the game on the table, or "18 (Nicht einpassen)".
 void CMainFrame::ShowBiddingValue() {
-    if (!SavedStatusText.empty()) return;
+    if (!Texts().SavedStatusText.empty()) return;
     int value = 0, code = 0;
     const int type = g_Game.GameType;
     if (type >= 0 && type < GAME_OPTION_COUNT) {
@@ -156,10 +158,10 @@ void CMainFrame::LButtonUp(platform::Point point) {
     TraceCall("LButtonUp", point);
     const int state = g_Game.FlowState;
     WriteTrace(":LButtonUp(" + FlowStateName(state) + ")", kVerboseFrame);
-    const bool continueOpen = ::IsWindow(ContinuePrompt);
-    const bool promptOpen = ::IsWindow(PromptDialog);
+    const bool continueOpen = ::IsWindow(Prompts().ContinuePrompt);
+    const bool promptOpen = ::IsWindow(Prompts().PromptDialog);
     // The person's card prompt in play (the suggestion bar or the Kontra bar before the first card).
-    const bool cardPrompt = promptOpen && PromptDialog == KontraPrompt;
+    const bool cardPrompt = promptOpen && Prompts().PromptDialog == Prompts().KontraPrompt;
     if (g_Settings.Options.Drag && promptOpen && !continueOpen) {
         if (state == STATE_ASK || state == STATE_QUERY) DragMove(point);
         else if (state == STATE_SWAP) ManipulateDragEnd(point);
@@ -189,16 +191,16 @@ void CMainFrame::LButtonUp(platform::Point point) {
     }
     // The picks live from the press to the release.
     if (!continueOpen)
-        for (int group = 1; group < 4; ++group) GroupPickedCards[group] = 0;
-    GroupPickedCards[0] = 0;
+        for (int group = 1; group < 4; ++group) EditExchange().GroupPickedCards[group] = 0;
+    EditExchange().GroupPickedCards[0] = 0;
 }
 
 // After the person changed cards with the skat: in ASK the game suggestion follows (with the
 // flow held, so no step goes on inside it); in QUERY the person's play is prepared again.
 void CMainFrame::AfterExchange() {
     if (g_Game.FlowState == STATE_ASK) {
-        const int stop = g_Game.StopFlag;
-        g_Game.StopFlag = 1;
+        const StopState stop = g_Game.StopFlag;
+        g_Game.StopFlag = StopState::Requested;
         SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
         g_Game.StopFlag = stop;
     } else if (g_Game.FlowState == STATE_QUERY) {
@@ -210,11 +212,11 @@ void CMainFrame::AfterExchange() {
 
 void CMainFrame::DragMove(platform::Point point) {
     const int dropped = WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
-    PlayClock = Time64();
+    EditSeries().PlayClock = Time64();
     // A hand card goes onto a skat card, or a skat card onto a hand card.
     CCards& skat = GroupRow(0);
     CCards& hand = GroupRow(3);
-    const int handCard = GroupPickedCards[3], skatCard = GroupPickedCards[0];
+    const int handCard = Exchange().GroupPickedCards[3], skatCard = Exchange().GroupPickedCards[0];
     const bool skatSlot = dropped > 0 && (dropped == skat.cards[0] || dropped == skat.cards[1]) && skat.HasCard(dropped);
     if (handCard > 0 && skatSlot) {
         SwapCards(handCard, hand, dropped, skat, true);
@@ -232,9 +234,9 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
     TraceCall("RButtonDown", point, dragEnter ? ",1" : ",0");
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
     const int oldPause = CutPause();
-    if (!::IsWindow(PromptDialog)) return;
+    if (!::IsWindow(Prompts().PromptDialog)) return;
     // A right click goes on with the next trick while the trick waits under its bar.
-    if (g_Game.FlowState == STATE_PLAY && !dragEnter && PromptDialog != KontraPrompt) {
+    if (g_Game.FlowState == STATE_PLAY && !dragEnter && Prompts().PromptDialog != Prompts().KontraPrompt) {
         CloseModelessDialog();
         OnNextTrick();
         return;
@@ -246,7 +248,7 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
             if (CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this)) bar->AlterBidDisplay(false);
             SetStatusPane(0, platform::LoadString(IDS_STATUS_LOWER_BID));
         }
-    } else if (PromptDialog == ContinuePrompt) {
+    } else if (Prompts().PromptDialog == Prompts().ContinuePrompt) {
         SetStatusText(IDS_ILLEGAL_ACTION);
     }
 }
@@ -256,7 +258,7 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
 // play; each row only while it is open to a pick-up. The arrow elsewhere.
 static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
     for (int group = 0; group < 4; ++group)
-        if (frame.GroupPickedCards[group] > 0) return true;
+        if (frame.Exchange().GroupPickedCards[group] > 0) return true;
     const int state = g_Game.FlowState;
     const bool exchanging = state == STATE_SWAP || state == STATE_ASK || state == STATE_PICKUP;
     const bool personOpen = exchanging || state == STATE_PLAY;
@@ -264,7 +266,8 @@ static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
     if (card <= 0) return false;
     for (int group = 0; group < 4; ++group)
-        if (open[group] && (frame.ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card)) return true;
+        if (open[group] && (frame.Exchange().ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card))
+            return true;
     return false;
 }
 
@@ -274,11 +277,11 @@ void CMainFrame::MouseMove(platform::Point point) {
     ::SetCursor(g_Shell.hTableWnd, ::LoadCursor(PointsAtPickableCard(*this, point) ? SYSTEM_CURSOR_HAND : SYSTEM_CURSOR_ARROW));
     // Step 2: a picked card follows the pointer in the row that holds it.
     for (int group = 0; group < 4; ++group) {
-        if (GroupPickedCards[group] <= 0) continue;
+        if (Exchange().GroupPickedCards[group] <= 0) continue;
         const int over = GroupRow(group).DragCard(point.x, point.y);
         if (group == 3) {
             g_Game.PauseLevel = 0;
-            PlayClock = Time64();
+            EditSeries().PlayClock = Time64();
             WB_RemoveBalloon(g_Shell.hTableWnd, 5);
             if (over > 0) g_Settings.Options.SupportSuspended = 1;
         }
@@ -287,8 +290,8 @@ void CMainFrame::MouseMove(platform::Point point) {
     // Step 3: off every card the highlight goes; over a card the support option names it.
     const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
     if (card == WC_NO_CARD_HERE) {
-        if (HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, HighlightedCard, 0);
-        HighlightedCard = 0;
+        if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, TrickPlay().HighlightedCard, 0);
+        EditTrickPlay().HighlightedCard = 0;
         return;
     }
     if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) AnnounceCardUnderMouse(card);
@@ -296,7 +299,7 @@ void CMainFrame::MouseMove(platform::Point point) {
 
 void CMainFrame::AnnounceCardUnderMouse(int card) {
     const int state = g_Game.FlowState;
-    if (card <= 0 || card == HighlightedCard || (state == STATE_PLAY && Game.person.count == 0)) return;
+    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && Game.person.count == 0)) return;
     // The rows whose cards the person may have named: what he sees face up.
     std::vector<const CCards*> rows;
     const int soloist = g_Game.Soloist;
@@ -318,20 +321,20 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
         rows.push_back(&Game.computer0);
         rows.push_back(&Game.computer1);
     }
-    if (state == STATE_IDLE && CourseShown) {
+    if (state == STATE_IDLE && TrickPlay().CourseShown) {
         rows.push_back(&Game.courseSkat);
         for (const CCards& played : Game.courseRows) rows.push_back(&played);
     }
     if (std::none_of(rows.begin(), rows.end(), [card](const CCards* row) { return row->HasCard(card); })) return;
     // One card shines at a time: the one named before goes dark again.
-    if (HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, HighlightedCard, 0);
+    if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, TrickPlay().HighlightedCard, 0);
     WC_HighlightCard(g_Shell.hTableWnd, card, 1);
     VoiceSupport(card, -1);
-    HighlightedCard = card;
+    EditTrickPlay().HighlightedCard = card;
 }
 
 bool CMainFrame::IsPersonHandInvalid(const platform::Rect& update) {
-    if (::IsWindow(PromptDialog)) {
+    if (::IsWindow(Prompts().PromptDialog)) {
         if (update.top > Game.person.GetSlotPosition(0).y) {
             Game.person.Relayout(update);
             return false;

@@ -31,12 +31,12 @@ int RowOf(int focus) { return focus / 2; }
 }  // namespace
 
 void CMainFrame::ExchangeFocusKey(bool upper) {
-    KeyFocusUpperActive = upper ? 1 : 0;
-    int& focus = upper ? KeyGroup : KeyFocusLowerGroup;
-    const int heldByOther = RowOf(upper ? KeyFocusLowerGroup : KeyGroup);
+    EditExchange().KeyFocusUpperActive = upper ? 1 : 0;
+    int& focus = upper ? EditExchange().KeyGroup : EditExchange().KeyFocusLowerGroup;
+    const int heldByOther = RowOf(upper ? EditExchange().KeyFocusLowerGroup : EditExchange().KeyGroup);
     // The rows of the group in their cycle: the trick (the skat) or the person's hand first.
     const int order[3] = {upper ? kTrickRow : kPersonRow, 1, 2};
-    auto usable = [&](int row) { return (ActiveGroups & (1 << row)) && row != heldByOther; };
+    auto usable = [&](int row) { return (Exchange().ActiveGroups & (1 << row)) && row != heldByOther; };
     auto raised = [&](int row) { return GroupRow(row).GetSelectedCard() > 0; };
     auto focusOn = [&](int row) { focus = 2 * row + (raised(row) ? 0 : 1); };
     // A row of the group with a raised card takes the focus.
@@ -96,23 +96,23 @@ bool CMainFrame::TableKey(int key) {
 void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     TraceKey("KeyDown", key);
     if (TableKey(key)) return;
-    const bool promptOpen = ::IsWindow(PromptDialog);
+    const bool promptOpen = ::IsWindow(Prompts().PromptDialog);
     // Esc: back to the bar; the demonstration ends.
     if (key == VK_ESCAPE && promptOpen) {
-        SoundEffect(6, false);
+        SoundEffect(SOUND_CARD_PLAYED, false);
         if (g_Game.DemoMode) {
             g_Game.DemoMode = 0;
-            if (MainMenu) MainMenu->CheckItem(ID_DEMONSTRATION, false);
-            DemoText.clear();
+            if (Table().MainMenu) Table().MainMenu->CheckItem(ID_DEMONSTRATION, false);
+            EditTexts().DemoText.clear();
         }
-        ::SetFocus(PromptDialog);
+        ::SetFocus(Prompts().PromptDialog);
     }
     // Only a card that this key raised is named below.
     g_Game.LastRaisedCard = 0;
     const int state = g_Game.FlowState;
     if (state == STATE_PLAY) {
-        if (!promptOpen || PromptDialog == KontraPrompt) PlayKey(key);
-        else if (PromptDialog == ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
+        if (!promptOpen || Prompts().PromptDialog == Prompts().KontraPrompt) PlayKey(key);
+        else if (Prompts().PromptDialog == Prompts().ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
         else if (key != VK_ESCAPE) SetStatusText(IDS_ILLEGAL_ACTION);
     } else if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
         switch (key) {
@@ -120,7 +120,8 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
             case VK_DOWN: ExchangeFocusKey(false); break;
             case VK_LEFT:
             case VK_RIGHT: {
-                const int focus = KeyFocusUpperActive ? KeyGroup : KeyFocusLowerGroup;
+                const int focus =
+                    Exchange().KeyFocusUpperActive ? EditExchange().KeyGroup : EditExchange().KeyFocusLowerGroup;
                 CCards& row = GroupRow(RowOf(focus));
                 if (row.GetSelectedCard() > 0) row.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
                 break;
@@ -129,7 +130,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
                 // The first row with a raised card and the next with one exchange those two.
                 int first = -1;
                 for (int row = 0; row < 4; ++row) {
-                    if (!(ActiveGroups & (1 << row)) || GroupRow(row).GetSelectedCard() <= 0) continue;
+                    if (!(Exchange().ActiveGroups & (1 << row)) || GroupRow(row).GetSelectedCard() <= 0) continue;
                     if (first < 0) {
                         first = row;
                         continue;
@@ -158,7 +159,7 @@ void CMainFrame::KeyUp(int key, unsigned /*flags*/) {
     TraceKey("KeyUp", key);
     if (key == 'H') g_Flow.HelpKeyOpens = g_Flow.HelpKeyOpens ? 0 : 1;
     else if (key == VK_SHIFT) g_Flow.ShiftHeld = 0;
-    if (!::IsWindow(PromptDialog)) return;
-    if (key == VK_RETURN) ::ShowWindow(PromptDialog, SW_SHOW);
-    else if (key == VK_TAB) ::SetFocus(PromptDialog);
+    if (!::IsWindow(Prompts().PromptDialog)) return;
+    if (key == VK_RETURN) ::ShowWindow(Prompts().PromptDialog, SW_SHOW);
+    else if (key == VK_TAB) ::SetFocus(Prompts().PromptDialog);
 }

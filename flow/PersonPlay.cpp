@@ -36,7 +36,7 @@ std::string CardTraceText(const CPlayer& player, int card) {
 void CMainFrame::PlayPersonCard(int slot, bool sound) {
     CPerson& person = Game.person;
     const int card = person.cards[slot];
-    if (sound) SoundEffect(6, false);
+    if (sound) SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Shell.hTableWnd, card), WC_GetCardY(g_Shell.hTableWnd, card)};
     person.PlayCard(slot);
@@ -45,16 +45,16 @@ void CMainFrame::PlayPersonCard(int slot, bool sound) {
     Game.trick.SetCard(kPersonSeat, card);
     Game.trick.DealSlot(kPersonSeat, from.x, from.y, 2, true);
     Game.courseRows[kPersonSeat].AddCard(card);
-    Record.NoteCard(kPersonSeat, card);
+    EditSeries().Record.NoteCard(kPersonSeat, card);
 }
 
 // Whether the person may put a card into the trick now: his turn, and no card of his is in it.
 bool CMainFrame::PersonMayPlay() const {
-    return g_Game.FlowState == STATE_PLAY && PlayStep == 2 && !Game.trick.present[kPersonSeat];
+    return g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && !Game.trick.present[kPersonSeat];
 }
 
 void CMainFrame::ClickPlay(platform::Point point) {
-    const int card = GroupPickedCards[3];
+    const int card = Exchange().GroupPickedCards[3];
     // 1.
     if (card <= 0 || !PersonMayPlay()) return;
     CPerson& person = Game.person;
@@ -79,7 +79,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     }
     // 5. The follow rule.
     const int slot = person.FindCard(card);
-    SelectedSlot = slot;
+    EditTrickPlay().SelectedSlot = slot;
     if (slot < 0 || !person.ValidCard(slot, Game.trick)) {
         RefuseInvalidCard();
         return;
@@ -110,20 +110,20 @@ void CMainFrame::ClickPlay(platform::Point point) {
 
 void CMainFrame::RefuseInvalidCard() {
     SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
-    StatusRotationTicks = 20;
+    EditTimers().StatusRotationTicks = 20;
     Sleep(200);
-    SoundEffect(2, false);
+    SoundEffect(SOUND_INVALID_CARD, false);
 }
 
 void CMainFrame::DragPlay(platform::Point point) {
-    const int card = GroupPickedCards[3];
+    const int card = Exchange().GroupPickedCards[3];
     const bool overTrick = card > 0 && Game.trick.HitTest(point.x, point.y);
     const int slot = card > 0 ? Game.person.FindCard(card) : -1;
     if (overTrick && PersonMayPlay() && slot >= 0 && Game.person.ValidCard(slot, Game.trick)) {
         WriteTrace(":DragPlay(" + CardTraceText(Game.person, card) + ")", LOG_MAINFRAME);
         WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
         g_Game.PauseLevel = 3;
-        PlayClock = Time64();
+        EditSeries().PlayClock = Time64();
         PlayPersonCard(slot, false);
         PostMessage(WM_COMMAND, CM_PLAY);
         return;
@@ -139,8 +139,8 @@ void CMainFrame::PlayKey(int key) {
     auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, Game.trick); };
     switch (key) {
         case VK_RETURN: {
-            if (SelectedSlot < 0 || !PersonMayPlay()) return;
-            const int slot = SelectedSlot;
+            if (TrickPlay().SelectedSlot < 0 || !PersonMayPlay()) return;
+            const int slot = TrickPlay().SelectedSlot;
             if (slot >= person.capacity || !person.present[slot]) return;
             if (!valid(slot)) {
                 RefuseInvalidCard();
@@ -156,9 +156,9 @@ void CMainFrame::PlayKey(int key) {
             SetPause(3);
             if (person.IsSelectedCard(card)) person.SelectCard(4, 0, false);
             PlayPersonCard(slot, false);
-            SelectedSlot = -1;
-            GroupPickedCards[3] = 0;
-            SoundEffect(6, false);
+            EditTrickPlay().SelectedSlot = -1;
+            EditExchange().GroupPickedCards[3] = 0;
+            SoundEffect(SOUND_CARD_PLAYED, false);
             PostMessage(WM_COMMAND, CM_PLAY);
             return;
         }
@@ -166,20 +166,21 @@ void CMainFrame::PlayKey(int key) {
         case VK_RIGHT: {
             // The raised card moves on until the follow rule allows it (at most 11 steps).
             for (int step = 0; step < 11; ++step) {
-                SelectedSlot = person.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
-                if (valid(SelectedSlot)) break;
+                EditTrickPlay().SelectedSlot = person.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
+                if (valid(TrickPlay().SelectedSlot)) break;
             }
             return;
         }
         case VK_UP:
         case VK_DOWN: {
-            SelectedSlot = person.SelectCard(4, 0, true);
-            if (SelectedSlot < 0 || valid(SelectedSlot)) return;
+            EditTrickPlay().SelectedSlot = person.SelectCard(4, 0, true);
+            if (TrickPlay().SelectedSlot < 0 || valid(TrickPlay().SelectedSlot)) return;
             if (key == VK_UP) {
-                SelectedSlot = person.SelectCard(4, 0, true);
+                EditTrickPlay().SelectedSlot = person.SelectCard(4, 0, true);
                 return;
             }
-            for (int step = 0; step < 11 && !valid(SelectedSlot); ++step) SelectedSlot = person.SelectCard(2, 0, true);
+            for (int step = 0; step < 11 && !valid(TrickPlay().SelectedSlot); ++step)
+                EditTrickPlay().SelectedSlot = person.SelectCard(2, 0, true);
             return;
         }
         default: return;

@@ -24,7 +24,7 @@ void CMainFrame::OnSupport() {
     const bool effective = options.Support && !options.SupportSuspended;
     options.SupportSuspended = 0;
     options.Support = effective ? 0 : 1;
-    if (MainMenu) MainMenu->CheckItem(ID_SUPPORT, options.Support != 0);
+    if (Table().MainMenu) Table().MainMenu->CheckItem(ID_SUPPORT, options.Support != 0);
 }
 
 void CMainFrame::OnSuggestExchange() {
@@ -58,7 +58,7 @@ void CMainFrame::CheckEarlyFaceUp() {
         default: break;  // Null and Revolution are never laid open early
     }
     // The game's line names the seat that laid its cards open first.
-    if (g_Game.EarlyFaceUp == 1 && Record.faceUp < 0) Record.faceUp = g_Game.Forehand;
+    if (g_Game.EarlyFaceUp == 1 && Series().Record.faceUp < 0) EditSeries().Record.faceUp = g_Game.Forehand;
 }
 
 void CMainFrame::LayDownCards(CPlayer& player, int card) {
@@ -71,13 +71,13 @@ void CMainFrame::LayDownCards(CPlayer& player, int card) {
 }
 
 void CMainFrame::AdviseKontra() {
-    if (!::IsWindow(PromptDialog) || !Game.person.DecideKontra()) return;
+    if (!::IsWindow(Prompts().PromptDialog) || !Game.person.DecideKontra()) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
         const int rule = Game.person.GetRuleNumber();
-        AppendToRuleButton(PromptDialog, rule);
+        AppendToRuleButton(Prompts().PromptDialog, rule);
         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
     }
-    const HWND kontra = ::GetDlgItem(PromptDialog, IDC_KONTRA);
-    if (::IsWindow(kontra)) ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(kontra), 1);
+    const HWND kontra = ::GetDlgItem(Prompts().PromptDialog, IDC_KONTRA);
+    if (::IsWindow(kontra)) ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(kontra), 1);
 }

@@ -17,16 +17,16 @@ Bar* OpenPromptBar(CMainFrame& frame, Args&&... args) {
     frame.CloseModelessDialog();
     Bar* bar = CreateBar<Bar>(std::forward<Args>(args)...);
     if (!bar) return nullptr;
-    frame.PromptDialog = bar->Handle();
-    ::ShowWindow(frame.PromptDialog, SW_SHOW);
+    frame.EditPrompts().PromptDialog = bar->Handle();
+    ::ShowWindow(frame.Prompts().PromptDialog, SW_SHOW);
     return bar;
 }
 
 // The bar recorded as the open prompt when it is a live bar of that class, else nullptr.
 template <class Bar>
 Bar* OpenBarAs(const CMainFrame& frame) {
-    if (!::IsWindow(frame.PromptDialog)) return nullptr;
-    return dynamic_cast<Bar*>(::WindowFromHandle(frame.PromptDialog));
+    if (!::IsWindow(frame.Prompts().PromptDialog)) return nullptr;
+    return dynamic_cast<Bar*>(::WindowFromHandle(frame.Prompts().PromptDialog));
 }
 
 // A rule code as the bars show it: without the variant flag.

@@ -43,12 +43,12 @@ bool CMainFrame::RamschExchangeRunning() const {
 }
 
 void CMainFrame::ShowRamschAdvice(const std::string& text) {
-    HintText = text;
+    EditTexts().HintText = text;
     if (g_Settings.Options.Suggest && !text.empty()) {
         SetStatusPane(0, text);
-        StatusRotation = 1;
-        StatusRotationIndex = 0;
-        StatusRotationTicks = 0;
+        EditTimers().StatusRotation = 1;
+        EditTimers().StatusRotationIndex = 0;
+        EditTimers().StatusRotationTicks = 0;
     }
 }
 
@@ -67,7 +67,8 @@ void CMainFrame::ApplyRamschChoice(int seat) {
 }
 
 void CMainFrame::OnGrandHand() {
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
+        OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
         WriteTrace(":OnGrandHand(late)", LOG_MAINFRAME);
         return;
     }
@@ -78,11 +79,12 @@ void CMainFrame::OnGrandHand() {
 }
 
 void CMainFrame::OnRamsch() {
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
+        OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
         WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
         return;
     }
-    BusyFlag = 1;
+    EditRun().BusyFlag = 1;
     CloseModelessDialog();
     WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
@@ -91,7 +93,7 @@ void CMainFrame::OnRamsch() {
     g_Game.OuvertAnnounced = 0;
     RotatePickup();
     GrandHand(0);
-    if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == 0 &&
+    if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == StopState::Running &&
         g_Game.FlowState != STATE_PLAY)
         SetFlowState(STATE_QUERY);
     ShowDataDialog(0, 1);
@@ -103,18 +105,18 @@ void CMainFrame::OnPassOnRamsch() {
     // Only while the Ramsch skat is offered to the seat whose turn it is.
     const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
-    const bool computersTurn = (s == 0 || s == 1) && BusyFlag;
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
+    const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPassOnRamsch(late)", LOG_MAINFRAME);
         return;
     }
     // Step 1: the bar stays the open prompt (the person's finished turn), out of sight.
-    if (::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_HIDE);
-    HintText.clear();
+    if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
+    EditTexts().HintText.clear();
     SetFlowState(STATE_PICKUP);
     // Steps 2 and 3.
     SaySeatTerm(s, kTermIPassOn, false);
-    ++RamschPushCount;
+    ++EditRamsch().RamschPushCount;
     g_Game.SkatPassedOnBySeat[s] = 1;
     WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
     MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
@@ -134,13 +136,13 @@ void CMainFrame::OnPassOnRamsch() {
 void CMainFrame::OnPushSkat() {
     const bool cardsOut = Game.trick.present[0] && IsCardCode(Game.trick.cards[0]);
     // The skat suggestion is still swapping: the push follows once its cards lie.
-    if (SkatSuggestionRunning && !g_Game.StopFlag) {
+    if (Ramsch().SkatSuggestionRunning && g_Game.StopFlag == StopState::Running) {
         WriteTrace(":OnPushSkat(after the suggestion)", LOG_MAINFRAME);
-        PushAfterSuggestion = 1;
+        EditRamsch().PushAfterSuggestion = 1;
         return;
     }
     // A break only puts the exchanged cards back into the skat.
-    if (g_Game.StopFlag) {
+    if (g_Game.StopFlag != StopState::Running) {
         if (g_Game.GameType == GAME_RAMSCH && cardsOut) MoveTrickToSkat();
         return;
     }
@@ -150,32 +152,32 @@ void CMainFrame::OnPushSkat() {
     }
     // Step 1: no Jack may be pushed on.
     if (IsJack(Game.trick.cards[0]) || IsJack(Game.trick.cards[1])) {
-        StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
+        EditTexts().StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
         SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
     }
     // Step 2.
     SetFlowState(STATE_PICKUP);
-    if (::IsWindow(PromptDialog)) ::ShowWindow(PromptDialog, SW_HIDE);
+    if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
     SetPause(1);
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
-    SetStatusPane(0, StatusText);
-    SoundEffect(5, false);
+    EditTexts().StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
+    SetStatusPane(0, Texts().StatusText);
+    SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
-    ActiveGroups = 0;
+    EditExchange().ActiveGroups = 0;
     Game.person.RemoveCards(false);
     Game.person.Sort();
     Game.person.PaintCards(0);
     ResetPlayAnalysis(Game.person);
     Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
-    if (g_Game.StopFlag == 0) PickupRamsch(1);
+    if (g_Game.StopFlag == StopState::Running) PickupRamsch(1);
 }
 
 void CMainFrame::GrandHand(int mode) {
     if (mode == 1) {
         // The person plays Grand Hand.
-        StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
+        EditTexts().StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
         g_Game.HandAnnounced = 1;
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         g_Game.SetGameType(GAME_GRAND);
@@ -184,7 +186,7 @@ void CMainFrame::GrandHand(int mode) {
         SetFlowState(STATE_HAND);
         OnDeclare();
         // The pause after the declaration, with the empty message balloon while it asks.
-        PlayClock = StampPauseLevel(kGrandHandPause);
+        EditSeries().PlayClock = StampPauseLevel(kGrandHandPause);
         g_Game.HasBid[kPersonSeat] = 0;
         const int state = g_Game.FlowState;
         const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
@@ -195,19 +197,20 @@ void CMainFrame::GrandHand(int mode) {
         if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
         else if (g_Shell.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
             g_Shell.ModalPumpActive = 1;
-            ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != 1; });
+            ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
             g_Shell.ModalPumpActive = 0;
         }
-        BusyFlag = 0;
+        EditRun().BusyFlag = 0;
         return;
     }
     // Step 1: the bid limits and the Durchmarsch plans of all three.
-    for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 2; ++seat) Game.Player(seat)->PlanPlay(false);
-    GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
+    EditRamsch().GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
-        while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 && g_Game.StopFlag == 0) {
+        while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 &&
+               g_Game.StopFlag == StopState::Running) {
             const int s = g_Game.TurnSeat;
             if (s == 0 || s == 1) {
                 CPlayer& computer = *Game.Player(s);
@@ -219,7 +222,7 @@ void CMainFrame::GrandHand(int mode) {
                     // The person's suit tops for the statistics, as the game now stands (the
                     // design's ListSuitTops is the analysis's ListSmallCards).
                     ListSmallCards(Game.person);
-                    BusyFlag = 0;
+                    EditRun().BusyFlag = 0;
                     return;
                 }
                 ++g_Game.PartyTricks[s];
@@ -252,7 +255,7 @@ void CMainFrame::GrandHand(int mode) {
                         ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
                                       reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
                     SelectEstimatedGame();
-                } else if (GrandHandDurchmarsch) {
+                } else if (Ramsch().GrandHandDurchmarsch) {
                     char text[64];
                     std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
                                   Game.person.GetRuleNumber());
@@ -261,18 +264,18 @@ void CMainFrame::GrandHand(int mode) {
                     advice = platform::LoadString(IDS_GAME_RAMSCH);
                 }
                 ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
-                BusyFlag = 0;
+                EditRun().BusyFlag = 0;
                 return;
             } else {
                 ReportInternalError(s, "MainFrm", __LINE__);
-                BusyFlag = 0;
+                EditRun().BusyFlag = 0;
                 return;
             }
         }
     }
     // Step 3: the pick-up round.
-    BusyFlag = 0;
-    if (g_Game.StopFlag == 1) {
+    EditRun().BusyFlag = 0;
+    if (g_Game.StopFlag == StopState::Requested) {
         CloseModelessDialog();
         return;
     }
@@ -280,7 +283,7 @@ void CMainFrame::GrandHand(int mode) {
     PickupRamsch(1);
     // The person's advice for the pick-up round, only while he is asked (with pass-on off, play
     // has begun by now).
-    if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag) return;
+    if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag != StopState::Running) return;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
     if (Game.person.PlanPlay(false)) advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
     else if (Game.person.AnalysePlayRisk()) advice = IDS_ADVICE_PASS_ON_SKAT;

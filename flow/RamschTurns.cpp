@@ -7,6 +7,7 @@
 #include "dialogs/HelpToggle.h"
 #include "dialogs/RamschBars.h"
 #include "model/FlowGlobals.h"
+#include "flow/BusyStep.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"
 #include "flow/RichText.h"
@@ -42,19 +43,22 @@ bool CMainFrame::RamschResumePause() {
         const int state = g_Game.FlowState;
         OpenResumeSwapDialog();
         g_Shell.ModalPumpActive = 1;
-        SwapPausePending = 1;
-        ::WaitWhile([this] { return g_Flow.SkatSwapOption != 0 && SwapPausePending != 0 && g_Game.StopFlag != 1; });
-        SwapPausePending = 0;
+        EditDeclaration().SwapPausePending = 1;
+        ::WaitWhile([this] {
+            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
+                   g_Game.StopFlag != StopState::Requested;
+        });
+        EditDeclaration().SwapPausePending = 0;
         g_Shell.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
-        if (g_Game.StopFlag != 1 && g_Game.FlowState != state) SetFlowState(state);
+        if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) SetFlowState(state);
     }
-    return g_Game.StopFlag == 1;
+    return g_Game.StopFlag == StopState::Requested;
 }
 
 void CMainFrame::PickupRamsch(int ask) {
     // Step 1.
-    if (g_Game.StopFlag) return;
+    if (g_Game.StopFlag != StopState::Running) return;
     // Step 2.
     std::string who;
     if (!ask) who = "CGrandHandDialog";
@@ -63,18 +67,18 @@ void CMainFrame::PickupRamsch(int ask) {
     else who = GetPlayerName(g_Game.TurnSeat);
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
     // Step 3.
-    PlayClock = StampPauseLevel(1);
+    EditSeries().PlayClock = StampPauseLevel(1);
     // Step 4: the first entry makes the game a Ramsch.
     if (g_Game.GameType != GAME_RAMSCH) {
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.PreviousForehand = g_Game.TrickWinner = g_Game.TurnSeat = g_Game.Forehand;
         g_Game.SkatHolderSeat = g_Game.Forehand;
-        RamschPushCount = 0;
+        EditRamsch().RamschPushCount = 0;
         for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
         InitRamschPickup();
         for (int& turns : g_Game.PartyTricks) turns = 0;
-        StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
-        SetStatusPane(0, StatusText);
+        EditTexts().StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
+        SetStatusPane(0, Texts().StatusText);
         if (!ask) {
             GrandHand(0);
             return;
@@ -85,7 +89,7 @@ void CMainFrame::PickupRamsch(int ask) {
         CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
         RunGameMessage(notice);
         for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
-        for (int seat = 0; seat < 3; ++seat) BalloonTextId[seat] = BalloonValue[seat] = 0;
+        for (int seat = 0; seat < 3; ++seat) EditTexts().BalloonTextId[seat] = EditTexts().BalloonValue[seat] = 0;
         ShowGameStatusDialog();
         PickupRamsch(1);
         return;
@@ -95,7 +99,7 @@ void CMainFrame::PickupRamsch(int ask) {
         for (int& turns : g_Game.PartyTricks) turns = 0;
         SetFlowState(STATE_PLAY);
         SetAllPhaseTexts(IDS_PHASE_DISCARDED);
-        SetStatusPane(2, PointsText);
+        SetStatusPane(2, Texts().PointsText);
         ShowDataDialog(0, 1);
         ShowGameStatusDialog();
         RefreshEstimation();
@@ -109,14 +113,15 @@ void CMainFrame::PickupRamsch(int ask) {
     SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
         CPlayer& computer = *Game.Player(s);
-        BusyFlag = 1;
-        computer.HandleRamschSkat(Game);
-        BusyFlag = 0;
-        if (g_Game.StopFlag) return;
+        {
+            BusyStep busy(*this);
+            computer.HandleRamschSkat(Game);
+        }
+        if (g_Game.StopFlag != StopState::Running) return;
         computer.PreparePlay();
         RefreshEstimationOf(s);
         ++g_Game.PartyTricks[s];
-    } else if (s == kPersonSeat && ::IsWindow(PromptDialog)) {
+    } else if (s == kPersonSeat && ::IsWindow(Prompts().PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.
         if (RamschResumePause()) return;
         Game.person.PreparePlay();
@@ -127,7 +132,7 @@ void CMainFrame::PickupRamsch(int ask) {
         ResetPlayAnalysis(Game.person);
         g_Game.SchwarzAnnounced = Game.person.PlanPlay(false) ? 1 : 0;
         CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
-        RamschSkatPrompt = PromptDialog;
+        EditPrompts().RamschSkatPrompt = Prompts().PromptDialog;
         int advice = IDS_ADVICE_PICK_UP_SKAT;
         // The rule behind the advice, on the bar's rule button and as the rule help's topic.
         int rule = 0;
@@ -166,13 +171,13 @@ void CMainFrame::OnPickupRamsch() {
     const int s = g_Game.TurnSeat;
     const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
-    const bool computersTurn = (s == 0 || s == 1) && BusyFlag;
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag || (!personsTurn && !computersTurn)) {
+    const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPickupRamsch(late)", LOG_MAINFRAME);
         return;
     }
     // Step 1.
-    HintText.clear();
+    EditTexts().HintText.clear();
     SetPause(1);
     SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
     SelectEstimatedGame();
@@ -193,8 +198,8 @@ void CMainFrame::OnPickupRamsch() {
     g_Game.SchwarzAnnounced = Game.person.PlanPlay(true) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
     if (bar) ::SetFocus(bar->Handle());
-    ActiveGroups = 9;
-    SoundEffect(6, false);
+    EditExchange().ActiveGroups = 9;
+    SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
     Game.person.TakeSkatCounts(Game.trick);
     if (g_Game.SchwarzAnnounced) {
@@ -210,7 +215,7 @@ void CMainFrame::OnPickupRamsch() {
 
 void CMainFrame::OnDurchmarschHint() {
     const bool exchanging = RamschExchangeRunning();
-    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag ||
+    if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
         (!exchanging && OpenBarAs<CSkatRamschDialog>(*this) == nullptr)) {
         WriteTrace(":OnDurchmarschHint(late)", LOG_MAINFRAME);
         return;
@@ -233,6 +238,6 @@ void CMainFrame::OnDurchmarschHint() {
 void CMainFrame::DemoPushRamschSkat() {
     if (!RamschExchangeRunning()) return;
     // A suggestion swapping cards already lays away for him; the push follows it.
-    if (!SkatSuggestionRunning) Game.person.SuggestSkat(Game.trick, true);
+    if (!Ramsch().SkatSuggestionRunning) Game.person.SuggestSkat(Game.trick, true);
     PressButton(BTN_FINISH_SWAP);
 }

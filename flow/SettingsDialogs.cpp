@@ -154,7 +154,7 @@ void CMainFrame::OnImages() {
 void CMainFrame::OnConfiguration() {
     // The menu greys the command while a game runs; a command that arrives anyway (posted, not
     // chosen) must not take the running game's cards off the table.
-    if (GameRunning) return;
+    if (Series().GameRunning) return;
     const int grandHand = g_Settings.Variants.GrandHand;
     const RoundState rounds = RoundState::Now();
     const int previous = SetPause(0);
@@ -172,7 +172,7 @@ void CMainFrame::OnConfiguration() {
     if (g_Settings.Variants.GrandHand != grandHand) {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
-            BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+            EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
             Game.Player(seat)->PreparePlay();
         }
         CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2)};
@@ -193,7 +193,7 @@ void CMainFrame::OnNames() {
     for (int seat = 0; seat < 3; ++seat) WriteProfileString("Names", kSeatKeys[seat], g_Profile.Names[seat]);
     NameCardRows(Game);
     // Step 1: the course's headline names the players.
-    if (CourseShown) MoveCourseText(1);
+    if (TrickPlay().CourseShown) MoveCourseText(1);
     // Step 2: the list's name slots hold 20 bytes of the files' code page, cut between characters.
     for (int seat = 0; seat < 3; ++seat)
         g_GameList.Header.SetText(LIST_NAME_0 + seat * kListSeatStride, 21,

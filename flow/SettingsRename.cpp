@@ -81,12 +81,12 @@ void CMainFrame::OnRenameGame() {
     const std::string oldTitle = g_Profile.SktName;
     // A name is taken only when it can be the game file's name in its folder.
     CRenameDialog dialog(0, g_Profile.SktName, Game.courseRows[0].count == 10, [this](int kind, std::string& name) {
-        std::string path = GamePath;
+        std::string path = Files().GamePath;
         if (CheckFileExtension(kind, path, name)) {
             ::MessageBeep();
             return false;
         }
-        GamePath = path;
+        EditFiles().GamePath = path;
         return true;
     });
     const int previous = SetPause(0);
@@ -105,12 +105,12 @@ void CMainFrame::OnRenameGame() {
 
 void CMainFrame::OnRenameSeries() {
     CRenameDialog dialog(1, g_Profile.SkmName, false, [this](int kind, std::string& name) {
-        std::string path = ListPath;
+        std::string path = Files().ListPath;
         if (CheckFileExtension(kind, path, name)) {
             ::MessageBeep();
             return false;
         }
-        ListPath = path;
+        EditFiles().ListPath = path;
         return true;
     });
     const int previous = SetPause(0);

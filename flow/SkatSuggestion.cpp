@@ -32,7 +32,7 @@ void CMainFrame::OnSuggestSkat() {
     // there is nothing to lay away.
     // A suggestion already moving cards is not begun again: its second swap would take the cards
     // that lie in the trick row by then.
-    if (SkatSuggestionRunning || skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
+    if (Ramsch().SkatSuggestionRunning || skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
         WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
         return;
     }
@@ -45,22 +45,22 @@ void CMainFrame::OnSuggestSkat() {
     }
     // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
     if (g_Game.DemoMode && !ramsch) {
-        if (!FreshDeal) return;
-        FreshDeal = 0;
+        if (!Series().FreshDeal) return;
+        EditSeries().FreshDeal = 0;
     }
     // 2.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
-    IdleTicks = 0;
+    EditTimers().IdleTicks = 0;
     person.AnalyseHand(0);
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
         // person's Finish, the demonstration's timer) follows once both cards lie.
-        SkatSuggestionRunning = 1;
+        EditRamsch().SkatSuggestionRunning = 1;
         person.SuggestSkat(skatRow, true);
-        SkatSuggestionRunning = 0;
-        if (PushAfterSuggestion) {
-            PushAfterSuggestion = 0;
+        EditRamsch().SkatSuggestionRunning = 0;
+        if (Ramsch().PushAfterSuggestion) {
+            EditRamsch().PushAfterSuggestion = 0;
             if (RamschExchangeRunning()) PostMessage(WM_COMMAND, CM_PUSH_SKAT);
         }
     } else {
@@ -100,13 +100,14 @@ void CMainFrame::OnSuggestSkat() {
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);
-            StatusText = platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
+            EditTexts().StatusText =
+                platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
         } else if (result == kNotRecommended || result == kOverbid) {
             const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
-            StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
-                         platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
+            EditTexts().StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
+                                     platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
         }
-        SetStatusPane(0, StatusText);
+        SetStatusPane(0, Texts().StatusText);
     }
     // 6.
     ShowGameStatusDialog();

@@ -5,10 +5,10 @@
 bool CMainFrame::LockFlag(int which, int mode) {
     if (which == 1 || which == 2) {
         const int bit = which;
-        if (mode == 2) LockWord &= ~bit;
-        else if (mode != -1) LockWord |= bit;
+        if (mode == 2) EditPanels().LockWord &= ~bit;
+        else if (mode != -1) EditPanels().LockWord |= bit;
     }
-    return LockWord != 0;
+    return Panels().LockWord != 0;
 }
 
 std::string StripRtfControls(const std::string& text) {

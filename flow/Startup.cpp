@@ -59,12 +59,12 @@ void CMainFrame::Startup() {
     WriteTrace(line, LOG_MAINFRAME);
 
     // Step 2: the temporary list and store in the work folder.
-    TableWindow = g_Shell.hTableWnd;
-    TempListPath = g_Profile.Work + "temp~.skm";
-    TempStorePath = g_Profile.Work + "temp~.sks";
+    EditTable().TableWindow = g_Shell.hTableWnd;
+    EditFiles().TempListPath = g_Profile.Work + "temp~.skm";
+    EditFiles().TempStorePath = g_Profile.Work + "temp~.sks";
     // The list read here is the running match: the exit writes it back, and the settings keep its
     // rounds and seats (section Actual) for the next start.
-    ListUpdateOnExit = 1;
+    EditFiles().ListUpdateOnExit = 1;
     g_Profile.MatchListActive = 1;
     // The program's own files live there; a work folder named in the settings is made when missing.
     platform::EnsureFolder(g_Profile.Work);
@@ -72,8 +72,8 @@ void CMainFrame::Startup() {
     // Step 3.
     // Deals past the list's last game go, when the list was read (a new list after a damaged one
     // leaves the stored deals alone).
-    const bool listRead = ReadList(ListPath, 0, false);
-    ReadStore(StorePath, 0);
+    const bool listRead = ReadList(Files().ListPath, 0, false);
+    ReadStore(Files().StorePath, 0);
     if (listRead) DropDealsPastList();
 
     // Step 4.
@@ -92,8 +92,8 @@ void CMainFrame::Startup() {
     else OnSkatRamsch();
 
     // Step 7: the match clock continues where it stood.
-    BalloonTicks = 0;
-    MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
+    EditTimers().BalloonTicks = 0;
+    EditSeries().MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
 
     // Step 8.
     g_Game.RealPlayFlag = 1;
@@ -103,7 +103,7 @@ void CMainFrame::Startup() {
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
 
     // Step 10.
-    if (!g_pStatistics) ReadStatistics(StatisticsPath, false);
+    if (!g_pStatistics) ReadStatistics(Files().StatisticsPath, false);
 
     // Step 11: the round notice.
     MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
@@ -111,28 +111,28 @@ void CMainFrame::Startup() {
         MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 
     // Step 12.
-    const int read = ReadCards(GamePath, 2) ? 1 : 0;
+    const int read = ReadCards(Files().GamePath, 2) ? 1 : 0;
 
     // Step 13.
-    GameRunning = 0;
-    AutoComplete = 0;
-    RepeatAllowed = read;
-    RedrawPending = 0;
-    KeyGroup = 1;
-    KeyGroupMask = 7;
+    EditSeries().GameRunning = 0;
+    EditTrickPlay().AutoComplete = 0;
+    EditSeries().RepeatAllowed = read;
+    EditTimers().RedrawPending = 0;
+    EditExchange().KeyGroup = 1;
+    EditExchange().KeyGroupMask = 7;
     ShowMatchState();
-    CardStatisticsPending = 0;
-    SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    EditFiles().CardStatisticsPending = 0;
+    EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
     CheckCheat(g_Game.CheatMask, 1);
-    for (int& limit : BidLimits) limit = 0;
+    for (int& limit : EditAuction().BidLimits) limit = 0;
 
     // Step 14: the players look at the last deal again, off the table.
-    if (!CourseShown) {
-        if (SeriesEnded) NewMatch();
+    if (!TrickPlay().CourseShown) {
+        if (Series().SeriesEnded) NewMatch();
         Game.Restore(true);
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
         // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
-        for (int seat = 0; seat < 3; ++seat) BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+        for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
         Game.RemoveCards(true);
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
     }
@@ -153,8 +153,9 @@ void CMainFrame::Start(const std::string& path) {
         const int pause = SetPause(0);
         const std::string title = FileTitle(path);
         // Step 3.
-        if (GameRunning &&
-            MessageBox(Handle(), platform::LoadString(IDS_QUERY_REPLACE_GAME), {title}, platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
+        if (Series().GameRunning && MessageBox(Handle(), platform::LoadString(IDS_QUERY_REPLACE_GAME), {title},
+                                               platform::LoadString(IDS_PRODUCT_NAME),
+                                               platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
             SetPause(pause);
             return;
         }
@@ -170,12 +171,12 @@ void CMainFrame::Start(const std::string& path) {
         // Step 5.
         CheckCheat(2, 1);
         SetFlowState(STATE_IDLE);
-        SaveFile(GamePath, 0);
-        g_Game.StopFlag = 1;
+        SaveFile(Files().GamePath, 0);
+        g_Game.StopFlag = StopState::Requested;
         OnBreak();
         // Step 7: show the course when the file has one, else play the deal again.
         if (g_Game.CourseTricks > 0) {
-            g_Game.StopFlag = 0;
+            g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
             OnLast();
         } else {
@@ -193,14 +194,14 @@ void CMainFrame::Start(const std::string& path) {
         // The person's files are theirs: one that is there but cannot be read is named and left
         // alone, and the match stays as it was.
         if (!MatchFileUsable(stem + ".skm", false) || !MatchFileUsable(stem + ".sks", true)) return;
-        ListPath = stem + ".skm";
-        StorePath = stem + ".sks";
+        EditFiles().ListPath = stem + ".skm";
+        EditFiles().StorePath = stem + ".sks";
         // Steps 4 and 5: the match list and store come with the files' own step.
-        if (GameRunning) OnBreak();
-        ReadList(ListPath, 1, false);
-        SaveList(ListPath, false);
-        ReadStore(StorePath, 1);
-        SaveStore(StorePath);
+        if (Series().GameRunning) OnBreak();
+        ReadList(Files().ListPath, 1, false);
+        SaveList(Files().ListPath, false);
+        ReadStore(Files().StorePath, 1);
+        SaveStore(Files().StorePath);
         CheckCheat(0, 1);
         ResetMatchCardStatistics();
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
@@ -222,7 +223,7 @@ void CMainFrame::ClearDesk() {
     // Step 1.
     KillTimer(TM_DEMO_PLAY_CARD);
     // Step 2.
-    if (CourseShown) OnLast();
+    if (TrickPlay().CourseShown) OnLast();
     // Step 3.
     Game.RemoveCards(true);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
@@ -240,9 +241,9 @@ void CMainFrame::ClearDesk() {
         }
     }
     // Step 6.
-    StatusRotation = 0;
-    StatusText.clear();
-    SetStatusPane(0, CheatText.empty() ? StatusText : CheatText);
+    EditTimers().StatusRotation = 0;
+    EditTexts().StatusText.clear();
+    SetStatusPane(0, Texts().CheatText.empty() ? Texts().StatusText : Texts().CheatText);
     // Step 7.
     CloseModelessDialog();
     // Step 8.
@@ -252,13 +253,13 @@ void CMainFrame::ClearDesk() {
 }
 
 void CMainFrame::ApplyPendingSettings() {
-    if (!AutoComplete) return;
-    g_Settings.Audio.Voice = PendingSettings[1];
-    g_Settings.Audio.Sound = PendingSettings[2];
-    g_Settings.Delay.Show = std::max(0, PendingSettings[3]);
-    g_Settings.Delay.Continue = std::max(0, PendingSettings[4]);
-    g_Settings.Delay.Order = std::max(0, PendingSettings[5]);
-    g_Settings.Settings.Abandon = PendingSettings[6] != 0 ? 1 : 0;
-    AutoComplete = 0;
-    if (PendingSettings[0] != 0) OnSuggest();
+    if (!TrickPlay().AutoComplete) return;
+    g_Settings.Audio.Voice = Series().PendingSettings[1];
+    g_Settings.Audio.Sound = Series().PendingSettings[2];
+    g_Settings.Delay.Show = std::max(0, Series().PendingSettings[3]);
+    g_Settings.Delay.Continue = std::max(0, Series().PendingSettings[4]);
+    g_Settings.Delay.Order = std::max(0, Series().PendingSettings[5]);
+    g_Settings.Settings.Abandon = Series().PendingSettings[6] != 0 ? 1 : 0;
+    EditTrickPlay().AutoComplete = 0;
+    if (Series().PendingSettings[0] != 0) OnSuggest();
 }

@@ -75,7 +75,7 @@ void CMainFrame::OnSuggestGame() {
             KeepGameAsItIs keep(*player);
             int(*evaluated)[13] = nullptr;
             if (g_Game.FlowState == STATE_ASK) {
-                const int mode = g_Game.Soloist == 2 && g_Game.StopFlag == 0 ? 4 : 0;
+                const int mode = g_Game.Soloist == 2 && g_Game.StopFlag == StopState::Running ? 4 : 0;
                 evaluated = player->SuggestGame(mode, Game.trick);
             } else {
                 evaluated = player->ChooseGame(0);
@@ -83,7 +83,7 @@ void CMainFrame::OnSuggestGame() {
             std::memcpy(options, evaluated, sizeof options);
         }
         // Step 2.4: a break is pending; nothing is shown.
-        if (g_Game.StopFlag != 0) {
+        if (g_Game.StopFlag != StopState::Running) {
             WriteTrace(":OnSuggestGame(stopped)", LOG_MAINFRAME);
             return;
         }
@@ -97,8 +97,8 @@ void CMainFrame::OnSuggestGame() {
     if (listAll && (g_Game.CheatMask & kMarkSuggestedForComputers) == 0) {
         if (!g_Game.DemoMode) {
             const int pause = SetPause(0);
-            const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_SUGGEST_FOR_COMPUTERS), FrameTitle,
-                                          platform::MB_YESNO | platform::MB_ICONQUESTION);
+            const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_SUGGEST_FOR_COMPUTERS),
+                                          Texts().FrameTitle, platform::MB_YESNO | platform::MB_ICONQUESTION);
             SetPause(pause);
             if (answer != IDYES) return;
         }

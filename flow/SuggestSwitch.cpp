@@ -39,30 +39,31 @@ int SuggestionPartWidth(int state, bool ramschSkatPromptOpen) {
 void CMainFrame::OnSuggest() {
     const bool on = g_Settings.Options.Suggest == 0;
     if (!on) {
-        StatusRotation = !CheatText.empty() || !HintText.empty() ? 1 : 0;
+        EditTimers().StatusRotation = !Texts().CheatText.empty() || !Texts().HintText.empty() ? 1 : 0;
         g_Settings.Options.Suggest = 0;
         if (g_Game.FlowState != STATE_IDLE) {
             for (int seat = 0; seat < 3; ++seat) {
                 CPlayer& player = *Game.Player(seat);
                 if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, true);
             }
-            SelectedSlot = -1;
+            EditTrickPlay().SelectedSlot = -1;
         }
     } else {
-        StatusRotation = 1;
+        EditTimers().StatusRotation = 1;
         g_Settings.Options.Suggest = 1;
-        if (!::IsWindow(ContinuePrompt)) MoveExtraText(0, IDS_YOUR_TURN, 466, nullptr, nullptr);
+        if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(0, IDS_YOUR_TURN, 466, nullptr, nullptr);
     }
-    if (MainMenu) MainMenu->CheckItem(ID_SUGGEST, on);
-    if (PlayStep == 2) {
+    if (Table().MainMenu) Table().MainMenu->CheckItem(ID_SUGGEST, on);
+    if (TrickPlay().PlayStep == 2) {
         ShowStateDialog();
         return;
     }
     // The open bar, unless it is the continue bar, gains or loses its suggestion part.
     CModelessDialog* bar = OpenBarAs<CModelessDialog>(*this);
-    if (!bar || PromptDialog == ContinuePrompt) return;
+    if (!bar || Prompts().PromptDialog == Prompts().ContinuePrompt) return;
     const int state = g_Game.FlowState;
-    const int units = SuggestionPartWidth(state, ::IsWindow(RamschSkatPrompt) && RamschSkatPrompt == PromptDialog);
+    const int units = SuggestionPartWidth(
+        state, ::IsWindow(Prompts().RamschSkatPrompt) && Prompts().RamschSkatPrompt == Prompts().PromptDialog);
     int half = (bar->MapDialogRect({0, 0, units, 0}).Width() + 1) / 2;
     if (on) half = -half;
     platform::Rect rect = bar->WindowRect();

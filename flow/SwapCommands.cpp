@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kMarkSwapped = 8;
-constexpr int kSwapSound = 6;
 constexpr int kWithJacks = 8;
 constexpr int kJack = 5;
 
@@ -43,7 +42,7 @@ namespace {
 bool MayManipulate(CMainFrame& frame, int command) {
     platform::CommandState state(command);
     frame.UpdateCommand(state);
-    if (frame.StepDepth > 1 || g_Shell.ModalPumpActive || !state.Enabled()) {
+    if (frame.Run().StepDepth > 1 || g_Shell.ModalPumpActive || !state.Enabled()) {
         WriteTrace(":OnCommand(" + std::to_string(command) + ":refused)", LOG_MAINFRAME);
         frame.SetStatusText(IDS_ILLEGAL_ACTION);
         return false;
@@ -65,7 +64,7 @@ void CMainFrame::OnSwapCardsMode() {
     CheckCheat(kMarkSwapped, 1);
     // Step 2.
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    SoundEffect(kSwapSound, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
     for (CCards* row : {static_cast<CCards*>(&Game.computer0), static_cast<CCards*>(&Game.computer1),
                         static_cast<CCards*>(&Game.person), static_cast<CCards*>(&Game)}) {
@@ -77,11 +76,11 @@ void CMainFrame::OnSwapCardsMode() {
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5.
     ShowGameStatusDialog();
-    HintText = platform::LoadString(SwapHint());
-    StatusText = platform::LoadString(IDS_SWAP_CARDS);
-    StatusRotation = 1;
-    StatusRotationIndex = 0;
-    SetStatusPane(0, HintText);
+    EditTexts().HintText = platform::LoadString(SwapHint());
+    EditTexts().StatusText = platform::LoadString(IDS_SWAP_CARDS);
+    EditTimers().StatusRotation = 1;
+    EditTimers().StatusRotationIndex = 0;
+    SetStatusPane(0, Texts().HintText);
 }
 
 void CMainFrame::OnSkatSwap() {
@@ -91,16 +90,16 @@ void CMainFrame::OnSkatSwap() {
                              STATE_HAND, STATE_ASK, STATE_PASS, STATE_QUERY, STATE_SWAP, STATE_PLAY})) {
         g_Flow.SkatSwapOption = g_Flow.SkatSwapOption ? 0 : 1;
         WriteTrace(":OnSkatSwap(" + std::string(g_Flow.SkatSwapOption ? "on" : "off") + ")", LOG_MAINFRAME);
-        StatusText = platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF);
-        SetStatusPane(0, StatusText);
+        EditTexts().StatusText = platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF);
+        SetStatusPane(0, Texts().StatusText);
         return;
     }
     // Otherwise the skat's holder exchanges cards with it: beneath another step only inside a swap
     // pause, and only while the skat and a holder are on the table.
     const int holder = g_Game.SkatHolderSeat;
-    const bool nested = StepDepth > 1 || g_Shell.ModalPumpActive;
+    const bool nested = Run().StepDepth > 1 || g_Shell.ModalPumpActive;
     const bool skatOnTable = Game.count == 2 && Game.present[0] && Game.present[1];
-    if ((nested && !SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
+    if ((nested && !Declaration().SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
         WriteTrace(":OnSkatSwap(refused)", LOG_MAINFRAME);
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
@@ -109,16 +108,16 @@ void CMainFrame::OnSkatSwap() {
     SetPause(0);
     CheckCheat(kMarkSwapped, 1);
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
-    SoundEffect(kSwapSound, false);
+    SoundEffect(SOUND_CARD_PLAYED, false);
     CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
     ShowGameStatusDialog();
-    HintText = platform::LoadString(SwapHint());
-    SavedStatusText = StatusText;
-    StatusText = platform::LoadString(IDS_SWAP_CARDS);
-    StatusRotation = 1;
-    StatusRotationIndex = 0;
-    SetStatusPane(0, HintText);
+    EditTexts().HintText = platform::LoadString(SwapHint());
+    EditTexts().SavedStatusText = Texts().StatusText;
+    EditTexts().StatusText = platform::LoadString(IDS_SWAP_CARDS);
+    EditTimers().StatusRotation = 1;
+    EditTimers().StatusRotationIndex = 0;
+    SetStatusPane(0, Texts().HintText);
 }
 
 void CMainFrame::OnSwapHands() {

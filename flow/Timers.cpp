@@ -39,7 +39,7 @@ int CMainFrame::SetPause(int level) {
         return previous;
     }
     g_Game.PauseLevel = level;
-    PlayClock = Time64();
+    EditSeries().PlayClock = Time64();
     // The reminder goes away: the person is busy with something else now.
     const int balloon = previous < 6 ? 5 : 6;
     if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon)) WB_RemoveBalloon(g_Shell.hTableWnd, balloon);
@@ -47,8 +47,8 @@ int CMainFrame::SetPause(int level) {
 }
 
 void CMainFrame::PressButton(int button) {
-    if (::IsWindow(PromptDialog))
-        ::PostMessage(PromptDialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(button), 0), 0);
+    if (::IsWindow(Prompts().PromptDialog))
+        ::PostMessage(Prompts().PromptDialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(button), 0), 0);
 }
 
 void CMainFrame::OnTimer(unsigned id) {
@@ -60,9 +60,9 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_ASSIGN: PostMessage(WM_COMMAND, CM_ASSIGNED_CARDS); break;
         case TM_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_STATUS:
-            StatusText = SavedStatusText;
-            SetStatusPane(0, StatusText);
-            SavedStatusText.clear();
+            EditTexts().StatusText = Texts().SavedStatusText;
+            SetStatusPane(0, Texts().StatusText);
+            EditTexts().SavedStatusText.clear();
             break;
         case TM_DEMO_BID: PressButton(BTN_BID); break;
         case TM_DEMO_PASS: PressButton(BTN_PASS); break;
@@ -82,7 +82,7 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_DECLARE: DemoDeclareBestGame(); break;
         case TM_DEMO_SUGGEST_SKAT:
             if (g_Game.GameType == GAME_RAMSCH) DemoPushRamschSkat();
-            else if (::IsWindow(PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
+            else if (::IsWindow(Prompts().PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
             break;
         case TM_DEMO_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_DEMO_OK: {
@@ -112,7 +112,7 @@ void CMainFrame::OnTimer(unsigned id) {
             }
             break;
         case TM_DEMO_FINISH_OR_PLAY:
-            if (::IsWindow(PromptDialog)) PressButton(BTN_FINISH_SWAP);
+            if (::IsWindow(Prompts().PromptDialog)) PressButton(BTN_FINISH_SWAP);
             else SendMessage(WM_COMMAND, CM_PLAY);
             break;
         // The demonstration answers the Ramsch bars as the computer would for the person; the
@@ -147,75 +147,74 @@ void CMainFrame::OnTimer(unsigned id) {
 void CMainFrame::OnTick() {
     // Step 1: the match clock.
     const std::int64_t now = Time64();
-    const std::int64_t elapsed = now - MatchStartTime;
+    const std::int64_t elapsed = now - Series().MatchStartTime;
     const std::int64_t remaining = g_Settings.Game.MaxTime - elapsed;
 
-    const bool promptOpen = ::IsWindow(PromptDialog);
+    const bool promptOpen = ::IsWindow(Prompts().PromptDialog);
     const bool messageOpen = ::IsWindow(MessageDialog());
 
     // A close signal waits: a message the step opened meanwhile is answered as by Esc.
     EndModalDialogsForExit();
 
     // Step 2: a finished game whose prompt is still up is broken off.
-    if (promptOpen && RepeatAllowed) OnBreak();
+    if (promptOpen && Series().RepeatAllowed) OnBreak();
 
     // Step 3: the focus back into the open dialog.
-    if (FocusPending) {
+    if (Timers().FocusPending) {
         if (promptOpen) {
-            HWND button = FocusButton ? ::GetDlgItem(PromptDialog, FocusButton) : nullptr;
+            HWND button = Auction().FocusButton ? ::GetDlgItem(Prompts().PromptDialog, Auction().FocusButton) : nullptr;
             if (::IsWindow(button))
-                ::SendMessage(PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), 1);
-            else
-                ::SetFocus(PromptDialog);
+                ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), 1);
+            else ::SetFocus(Prompts().PromptDialog);
         }
         else if (messageOpen) ::SetFocus(::GetDlgItem(MessageDialog(), IDOK));
-        FocusPending = 0;
+        EditTimers().FocusPending = 0;
     }
 
     // Step 4: a match ended by time shows its clock.
     if (g_Game.MatchMode == 1) {
-        const bool newSecond = elapsed != ElapsedShown;
-        if (newSecond) ElapsedShown = static_cast<int>(elapsed);
+        const bool newSecond = elapsed != Timers().ElapsedShown;
+        if (newSecond) EditTimers().ElapsedShown = static_cast<int>(elapsed);
         if (g_Settings.Game.CountDown > remaining) {
             char text[48];
             std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60,
                           g_Settings.Game.CountDown % 60, 10 - Game.person.count);
-            ClockText = text;
-            SetStatusPane(1, ClockText);
+            EditTexts().ClockText = text;
+            SetStatusPane(1, Texts().ClockText);
             g_Settings.Game.CountDown = static_cast<int>(remaining);
         }
         if (newSecond) ShowDataPanelClock();
     }
 
     // Step 5: a full repaint asked for by a resize or the side windows.
-    if (RedrawPending) {
-        RedrawPending = 0;
-        FullRepaint = 1;
+    if (Timers().RedrawPending) {
+        EditTimers().RedrawPending = 0;
+        EditTimers().FullRepaint = 1;
         RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
 
     // Step 6: hints and balloons, not while a message dialog is up.
     if (!messageOpen) {
         // 6a: the idle hint, every 22 ticks while the person does not play.
-        if (g_Game.FlowState == STATE_PLAY && !::IsWindow(PromptDialog) &&
-            !::IsWindow(ContinuePrompt) && !g_Settings.Options.Suggest) {
-            if (IdleTicks++ > 20) {
-                IdleTicks = 0;
+        if (g_Game.FlowState == STATE_PLAY && !::IsWindow(Prompts().PromptDialog) &&
+            !::IsWindow(Prompts().ContinuePrompt) && !g_Settings.Options.Suggest) {
+            if (EditTimers().IdleTicks++ > 20) {
+                EditTimers().IdleTicks = 0;
                 PostMessage(WM_COMMAND, CM_YOUR_TURN);
             }
         }
         // 6b: the reminder balloons.
         if (g_Game.PauseLevel != 0) {
             const HWND table = g_Shell.hTableWnd;
-            const std::int64_t t = now - PlayClock;
+            const std::int64_t t = now - Series().PlayClock;
             auto countDownBidBalloon = [&] {
-                if (BalloonTicks == 0) {
-                    BalloonTicks = static_cast<int>((std::int64_t{g_Settings.Delay.Bid} + 199) / 200);
-                    if (BalloonTicks < 2) BalloonTicks = 2;
+                if (Timers().BalloonTicks == 0) {
+                    EditTimers().BalloonTicks = static_cast<int>((std::int64_t{g_Settings.Delay.Bid} + 199) / 200);
+                    if (Timers().BalloonTicks < 2) EditTimers().BalloonTicks = 2;
                 }
-                if (--BalloonTicks == 0) {
+                if (--EditTimers().BalloonTicks == 0) {
                     WB_RemoveBalloon(table, g_Game.PauseLevel);
-                    PlayClock = StampPauseLevel(2);
+                    EditSeries().PlayClock = StampPauseLevel(2);
                 }
             };
             const bool speechBalloon = g_Game.PauseLevel == 5 || g_Game.PauseLevel == 6;
@@ -223,15 +222,15 @@ void CMainFrame::OnTick() {
                 if (speechBalloon) {
                     countDownBidBalloon();
                 } else if (WB_IsBalloonShown(table, 5)) {
-                    if (ReminderPending == 1) {
-                        ReminderPending = 0;
-                        PlayClock = now;
+                    if (Timers().ReminderPending == 1) {
+                        EditTimers().ReminderPending = 0;
+                        EditSeries().PlayClock = now;
                     } else if (t >= g_Settings.Delay.Show / 1000) {
                         WB_RemoveBalloon(table, 5);
-                        PlayClock = now;
+                        EditSeries().PlayClock = now;
                     }
                 } else if (t < g_Settings.Delay.Answer / 1000) {
-                    ReminderPending = 1;
+                    EditTimers().ReminderPending = 1;
                 } else {
                     platform::Rect rect;
                     GetWindowRect(table, &rect);
@@ -244,31 +243,34 @@ void CMainFrame::OnTick() {
                 countDownBidBalloon();
             } else if (t >= g_Settings.Delay.Show / 1000) {
                 WB_RemoveBalloon(table, g_Game.PauseLevel);
-                PlayClock = StampPauseLevel(2);
+                EditSeries().PlayClock = StampPauseLevel(2);
             }
         }
     }
 
     // A refusal or a toggle of voices or sounds gives way to the status text after its 20 ticks,
     // whether the rotation runs or not.
-    if (StatusTextTicks > 0 && --StatusTextTicks == 0) SetStatusPane(0, StatusText);
+    if (Timers().StatusTextTicks > 0 && --EditTimers().StatusTextTicks == 0) SetStatusPane(0, Texts().StatusText);
 
     // Step 7: the rotation of the status texts.
-    if (StatusRotation) {
-        if (StatusRotationTicks > 0) {
-            --StatusRotationTicks;
+    if (Timers().StatusRotation) {
+        if (Timers().StatusRotationTicks > 0) {
+            --EditTimers().StatusRotationTicks;
             return;
         }
-        StatusRotationTicks = 20;
-        StatusRotationIndex = (StatusRotationIndex + 1) % 3;
-        if (StatusRotationIndex == 1 && (HintText.empty() || !g_Settings.Options.Suggest)) StatusRotationIndex = 2;
-        const std::string& third = DemoText.empty() ? CheatText : DemoText;
-        if (StatusRotationIndex == 2 && third.empty()) StatusRotationIndex = 0;
-        SetStatusPane(0, StatusRotationIndex == 0 ? StatusText : StatusRotationIndex == 1 ? HintText : third);
+        EditTimers().StatusRotationTicks = 20;
+        EditTimers().StatusRotationIndex = (Timers().StatusRotationIndex + 1) % 3;
+        if (Timers().StatusRotationIndex == 1 && (Texts().HintText.empty() || !g_Settings.Options.Suggest))
+            EditTimers().StatusRotationIndex = 2;
+        const std::string& third = Texts().DemoText.empty() ? Texts().CheatText : Texts().DemoText;
+        if (Timers().StatusRotationIndex == 2 && third.empty()) EditTimers().StatusRotationIndex = 0;
+        SetStatusPane(0, Timers().StatusRotationIndex == 0   ? Texts().StatusText
+                         : Timers().StatusRotationIndex == 1 ? Texts().HintText
+                                                             : third);
         if (g_Game.KontraState != KONTRA_NONE) {
-            Pane2Toggle = 1 - Pane2Toggle;
-            if (Pane2Toggle == 1) SetStatusPane(2, KontraText);
-            else SetStatusPane(2, g_Settings.Options.Count ? PointsText : RuleText);
+            EditTimers().Pane2Toggle = 1 - Timers().Pane2Toggle;
+            if (Timers().Pane2Toggle == 1) SetStatusPane(2, Texts().KontraText);
+            else SetStatusPane(2, g_Settings.Options.Count ? Texts().PointsText : Texts().RuleText);
         }
     }
 }

@@ -40,10 +40,10 @@ bool IsNullOrRevolution() { return g_Game.GameType == GAME_NULL || g_Game.GameTy
 
 // The card a seat has just put into the trick goes into the history, the course and the record.
 void CMainFrame::NoteCardInTrick(int seat, int card) {
-    History[HistoryPosition].card[seat] = card;
+    EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
         Game.courseRows[seat].AddCard(card);
-        Record.NoteCard(seat, card);
+        EditSeries().Record.NoteCard(seat, card);
     }
 }
 
@@ -53,14 +53,14 @@ void CMainFrame::OnPlay() {
     // demonstration timer, a late click) would let the same seat choose again in the middle of
     // its own turn and could carry the game to its end, and the next game on, while the question
     // still waits. It is late: the running steps play on once the question is answered.
-    if (PlayRunning) {
+    if (EditTrickPlay().PlayRunning) {
         WriteTrace(":OnPlay(refused)", LOG_MAINFRAME);
         return;
     }
     // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
     // an exchange sends one) has no card to take, and would end his turn without it.
-    if (g_Game.FlowState == STATE_PLAY && PlayStep == 2 && g_Game.TurnSeat == kPersonSeat && !AutoComplete &&
-        !Game.trick.present[kPersonSeat]) {
+    if (g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && g_Game.TurnSeat == kPersonSeat &&
+        !TrickPlay().AutoComplete && !Game.trick.present[kPersonSeat]) {
         WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
         return;
     }
@@ -68,7 +68,7 @@ void CMainFrame::OnPlay() {
         int& flag;
         explicit Running(int& f) : flag(f) { flag = 1; }
         ~Running() { flag = 0; }
-    } running(PlayRunning);
+    } running(EditTrickPlay().PlayRunning);
     PlaySteps();
 }
 
@@ -78,8 +78,8 @@ void CMainFrame::PlaySteps() {
     CloseModelessDialog();
     // Step 2.
     g_Game.PauseLevel = 3;
-    PlayClock = Time64();
-    IdleTicks = 0;
+    EditSeries().PlayClock = Time64();
+    EditTimers().IdleTicks = 0;
     // Step 3.
     if (TricksCounted() >= 10) {
         EndGame();
@@ -88,14 +88,14 @@ void CMainFrame::PlaySteps() {
     CTrick& trick = Game.trick;
     // Step 4: the sweep of the last trick when a new one begins; the seat to lead may now lay
     // his cards open.
-    if (PlayStep == 3) {
-        if (trick.count >= 3) SoundEffect(5, false);
+    if (TrickPlay().PlayStep == 3) {
+        if (trick.count >= 3) SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
         RefreshTexts();
         CheckEarlyFaceUp();
     }
     // Step 5.
-    HintText.clear();
+    EditTexts().HintText.clear();
     SetPause(3);
     // Step 6: the card loop.
     for (;;) {
@@ -106,13 +106,14 @@ void CMainFrame::PlaySteps() {
             return;
         }
         // History.
-        if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && PlayStep != 3);
+        if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && TrickPlay().PlayStep != 3);
         else if (seat == kPersonSeat) SaveGameState(true);
         CPlayer& player = *Game.Player(seat);
         int card = NO_CARD;
-        if (seat != kPersonSeat || AutoComplete) {
+        if (seat != kPersonSeat || TrickPlay().AutoComplete) {
             // A computer serves (with AutoComplete the computer logic plays for the person).
-            if (seat != kPersonSeat) History[HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
+            if (seat != kPersonSeat)
+                EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
             player.ServeCard(&trick);
             card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
             if (IsCardCode(card)) {
@@ -122,17 +123,17 @@ void CMainFrame::PlaySteps() {
                 g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
                 NoteCardInTrick(seat, card);
             }
-            if (seat == kPersonSeat && PlayStep == 2) {
-                PlayStep = 3;
+            if (seat == kPersonSeat && TrickPlay().PlayStep == 2) {
+                EditTrickPlay().PlayStep = 3;
                 g_Knowledge.PreferredSuit = -1;
             }
-        } else if (PlayStep == 2) {
+        } else if (TrickPlay().PlayStep == 2) {
             // b. The person's card lies in his place since the input step.
             g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
-            if (CourseShown) OnLast();
+            if (TrickPlay().CourseShown) OnLast();
             card = trick.cards[seat];
-            History[HistoryPosition].card[seat] = card;
-            PlayStep = 3;
+            EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
+            EditTrickPlay().PlayStep = 3;
             g_Knowledge.PreferredSuit = -1;
         } else if (player.count == 1 && g_Settings.Settings.Last) {
             // c. The last card goes by itself.
@@ -146,9 +147,10 @@ void CMainFrame::PlaySteps() {
         } else {
             // d. The person must play.
             g_Settings.Options.SupportSuspended = 0;
-            HintText = platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
-            PlayStep = 2;
-            ActiveGroups = 8;
+            EditTexts().HintText =
+                platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
+            EditTrickPlay().PlayStep = 2;
+            EditExchange().ActiveGroups = 8;
             ShowGameStatusDialog();
             // The suggestion that follows chooses the card without raising it. Without suggestions
             // nothing would take the skip, and the person's first key would be lost to it.
@@ -158,7 +160,7 @@ void CMainFrame::PlaySteps() {
             return;
         }
         // Step 7: after a card.
-        if (g_Game.StopFlag) {
+        if (g_Game.StopFlag != StopState::Running) {
             g_Settings.Options.SupportSuspended = 0;
             return;
         }
@@ -196,19 +198,19 @@ void CMainFrame::EndTrick() {
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
         Game.Player(g_Game.Soloist)->OpenCards();
     // 4.
-    SetStatusPane(0, StatusText);
-    StatusRotationIndex = 0;
+    SetStatusPane(0, Texts().StatusText);
+    EditTimers().StatusRotationIndex = 0;
     // 5. The continue bar; hidden while the game completes itself.
     CContinueDialog* bar = CreateBar<CContinueDialog>();
     if (bar) {
-        PromptDialog = ContinuePrompt = bar->Handle();
-        if (!AutoComplete) {
-            ::ShowWindow(PromptDialog, SW_SHOW);
+        EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = bar->Handle();
+        if (!TrickPlay().AutoComplete) {
+            ::ShowWindow(Prompts().PromptDialog, SW_SHOW);
             PostMessage(WM_COMMAND, CM_FOCUS_DIALOG);
         }
     }
     // Without the bar shown nobody presses it: an automatic completion continues by itself.
-    if ((g_Settings.Options.Continue || AutoComplete) && !g_Game.DemoMode)
+    if ((g_Settings.Options.Continue || TrickPlay().AutoComplete) && !g_Game.DemoMode)
         SetTimer(TM_CONTINUE, static_cast<unsigned>(std::max(0, g_Settings.Delay.Continue)));
     int buttonText = IDS_GO_ON;
     int nextTrick = 0;
@@ -242,8 +244,8 @@ void CMainFrame::EndTrick() {
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
-        PointsText = std::to_string(g_Game.PartyPoints[party]);
-        SetStatusPane(2, PointsText);
+        EditTexts().PointsText = std::to_string(g_Game.PartyPoints[party]);
+        SetStatusPane(2, Texts().PointsText);
     }
     // 9.
     if (bar) bar->SetDlgItemText(IDC_CONTINUE, ContinueCaption(buttonText, nextTrick));
@@ -276,29 +278,29 @@ void CMainFrame::SweepTrick(bool reset) {
 void CMainFrame::OnNextTrick() {
     // Only a complete trick under its bar goes on; a second press or a late timer finds none.
     // Taken back to the start of play, the trick row is empty and continuing plays trick 1 again.
-    const bool atStart = HistoryPosition == 0 && Game.trick.count == 0;
-    if (g_Game.FlowState != STATE_PLAY || !(Game.trick.IsComplete() || atStart) || PlayStep != 3) {
+    const bool atStart = TrickPlay().HistoryPosition == 0 && Game.trick.count == 0;
+    if (g_Game.FlowState != STATE_PLAY || !(Game.trick.IsComplete() || atStart) || TrickPlay().PlayStep != 3) {
         WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
         return;
     }
     // 1.
     g_Game.Forehand = g_Game.TrickWinner;
     // 2.
-    HistoryPosition = std::min(HistoryPosition + 1, 10);
-    RedoLimit = HistoryPosition;
-    for (int k = HistoryPosition; k <= std::min(HistoryPosition + 1, 10); ++k)
-        for (int seat = 0; seat < 3; ++seat) History[k].card[seat] = 0;
+    EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
+    EditTrickPlay().RedoLimit = TrickPlay().HistoryPosition;
+    for (int k = TrickPlay().HistoryPosition; k <= std::min(TrickPlay().HistoryPosition + 1, 10); ++k)
+        for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = 0;
     // 3.
-    if (CourseShown) OnLast();
+    if (TrickPlay().CourseShown) OnLast();
     // 4.
     SetPause(1);
     g_Settings.Options.SupportSuspended = 1;
     // 5. The cards chosen for the next trick become the players' picked cards.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
-        int selected = GroupPickedCards[seat + 1];
+        int selected = Exchange().GroupPickedCards[seat + 1];
         player.SetPickedCard(&selected);
-        GroupPickedCards[seat + 1] = 0;
+        EditExchange().GroupPickedCards[seat + 1] = 0;
         if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, false);
     }
     // 6.
@@ -311,7 +313,7 @@ void CMainFrame::OnNextTrick() {
 void CMainFrame::ShowContinueDialog() {
     CContinueDialog* bar = OpenPromptBar<CContinueDialog>(*this);
     if (!bar) return;
-    ContinuePrompt = PromptDialog;
+    EditPrompts().ContinuePrompt = Prompts().PromptDialog;
     const int tricks = TricksCounted();
     bar->SetDlgItemText(IDC_CONTINUE, tricks < 10 ? ContinueCaption(IDS_PLAY_CARD, tricks + 1) : ContinueCaption(IDS_GO_ON, 0));
 }
@@ -323,13 +325,13 @@ void CMainFrame::ShowStateDialog() {
     CloseModelessDialog();
     if (g_Settings.Options.Suggest) {
         if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, kontra)) {
-            KontraPrompt = PromptDialog;
+            EditPrompts().KontraPrompt = Prompts().PromptDialog;
             ::SetFocus(bar->Handle());
         }
     } else if (kontra) {
-        if (OpenPromptBar<CKontraFirstDialog>(*this)) KontraPrompt = PromptDialog;
+        if (OpenPromptBar<CKontraFirstDialog>(*this)) EditPrompts().KontraPrompt = Prompts().PromptDialog;
     } else {
-        IdleTicks = 0;
+        EditTimers().IdleTicks = 0;
         // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
         if (::IsWindow(g_Shell.hTableWnd) && ::GetFocus() != g_Shell.hTableWnd) ::SetFocus(g_Shell.hTableWnd);
     }
@@ -342,7 +344,7 @@ void CMainFrame::OnSuggestCard() {
     // 1.
     SetPause(3);
     // 2. The computer's card for the person, chosen in shadow, becomes his chosen slot.
-    if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && PlayStep == 2) {
+    if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2) {
         CPerson& person = Game.person;
         g_ComputerFrame.CardAutoPlayFlag = 1;
         g_Game.RealPlayFlag = 0;
@@ -351,7 +353,7 @@ void CMainFrame::OnSuggestCard() {
         g_ComputerFrame.CardAutoPlayFlag = 0;
         if (IsCardCode(card)) {
             const int slot = person.SelectCard(3, card, true);
-            SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
+            EditTrickPlay().SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
             char text[96];
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
                           GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
@@ -363,14 +365,14 @@ void CMainFrame::OnSuggestCard() {
         if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
     }
     // 3.
-    if (!::IsWindow(PromptDialog)) ShowStateDialog();
+    if (!::IsWindow(Prompts().PromptDialog)) ShowStateDialog();
 }
 
 // Timer 33: the person's card in demonstration mode.
 void CMainFrame::DemoPlayPersonCard() {
-    if (g_Game.FlowState != STATE_PLAY || PlayStep != 2) return;
+    if (g_Game.FlowState != STATE_PLAY || TrickPlay().PlayStep != 2) return;
     // 1.
-    if (::IsWindow(PromptDialog)) ::PostMessage(PromptDialog, WM_CLOSE);
+    if (::IsWindow(Prompts().PromptDialog)) ::PostMessage(Prompts().PromptDialog, WM_CLOSE);
     // 2. With suggestions the suggested card is played by Enter.
     if (g_Settings.Options.Suggest) {
         KeyDown(VK_RETURN, 0);
@@ -383,10 +385,10 @@ void CMainFrame::DemoPlayPersonCard() {
     person.ServeCard(&Game.trick);
     const int card = Game.trick.present[kPersonSeat] ? Game.trick.cards[kPersonSeat] : NO_CARD;
     if (!IsCardCode(card)) return;
-    History[HistoryPosition].card[kPersonSeat] = card;
+    EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
     Game.courseRows[kPersonSeat].AddCard(card);
-    Record.NoteCard(kPersonSeat, card);
+    EditSeries().Record.NoteCard(kPersonSeat, card);
     PostMessage(WM_COMMAND, CM_PLAY);
 }
 

@@ -77,8 +77,8 @@ void LayTrick(CTrick& row, const GameSnapshot& record) {
 }  // namespace
 
 bool CMainFrame::IsRedoPossible() const {
-    if (HistoryPosition < 0 || HistoryPosition >= 10) return false;
-    const GameSnapshot& next = History[HistoryPosition + 1];
+    if (TrickPlay().HistoryPosition < 0 || TrickPlay().HistoryPosition >= 10) return false;
+    const GameSnapshot& next = TrickPlay().History[TrickPlay().HistoryPosition + 1];
     return IsCardCode(next.card[0]) || IsCardCode(next.card[1]);
 }
 
@@ -96,8 +96,8 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
     // The game's line names a lay-down only while the cards lie open: taken back to before it,
     // none; brought again, the seat that laid down.
-    if (g_Game.EarlyFaceUp == 0) Record.faceUp = -1;
-    else if (Record.faceUp < 0) Record.faceUp = LayDownSeat(Game);
+    if (g_Game.EarlyFaceUp == 0) EditSeries().Record.faceUp = -1;
+    else if (EditSeries().Record.faceUp < 0) EditSeries().Record.faceUp = LayDownSeat(Game);
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
@@ -153,17 +153,17 @@ void CMainFrame::UndoTrick() {
         const auto slot = static_cast<std::size_t>(seat);
         if (!trick.present[slot] || !IsCardCode(trick.cards[slot])) continue;
         DropLastCard(Game.courseRows[seat]);
-        ForgetRecordedCard(Record, seat, trick.cards[slot]);
+        ForgetRecordedCard(EditSeries().Record, seat, trick.cards[slot]);
     }
     // 4.
     trick.Reset();
     Game.lastTrick.Reset();
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SelectCard(5, 0, false);
-    SelectedSlot = -1;
+    EditTrickPlay().SelectedSlot = -1;
     CheckCheat(64, 0);
     // 5. The cards of the trick go back into the hands.
     if (fullRepaint) Game.PaintCards();
-    const GameSnapshot& current = History[HistoryPosition];
+    const GameSnapshot& current = TrickPlay().History[TrickPlay().HistoryPosition];
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *Game.Player(seat);
         const int card = current.card[seat];
@@ -173,20 +173,20 @@ void CMainFrame::UndoTrick() {
         player.PaintCards();
     }
     // 6. and 8. The state after the last complete trick.
-    HistoryPosition = std::max(HistoryPosition - 1, 0);
-    const GameSnapshot& restored = History[HistoryPosition];
+    EditTrickPlay().HistoryPosition = std::max(TrickPlay().HistoryPosition - 1, 0);
+    const GameSnapshot& restored = TrickPlay().History[TrickPlay().HistoryPosition];
     // 7.
-    if (HistoryPosition > 0) {
-        LayTrick(Game.lastTrick, History[HistoryPosition - 1]);
+    if (TrickPlay().HistoryPosition > 0) {
+        LayTrick(Game.lastTrick, TrickPlay().History[TrickPlay().HistoryPosition - 1]);
         LayTrick(trick, restored);
         trick.PaintCards();
     }
     RestoreSnapshot(restored);
     // 9.
-    PlayStep = 3;
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(HistoryPosition);
+    EditTrickPlay().PlayStep = 3;
+    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(TrickPlay().HistoryPosition);
     // 10. The keyboard starts at the row of the trick's winner.
-    KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
+    EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
     // 11.
     ShowPoints();
     ShowContinueDialog();
@@ -200,11 +200,11 @@ void CMainFrame::RedoTrick(bool spare) {
         WriteTrace(":RedoTrick(" + TrickCardsText(Game) + ")", LOG_MAINFRAME);
         trick.Reset();
         Game.lastTrick.Reset();
-        LayTrick(Game.lastTrick, History[HistoryPosition]);
+        LayTrick(Game.lastTrick, TrickPlay().History[TrickPlay().HistoryPosition]);
         // The trick is led by the winner of the one before.
-        const int leader = std::clamp(History[HistoryPosition].trickWinner, 0, 2);
-        HistoryPosition = std::min(HistoryPosition + 1, 10);
-        const GameSnapshot& next = History[HistoryPosition];
+        const int leader = std::clamp(TrickPlay().History[TrickPlay().HistoryPosition].trickWinner, 0, 2);
+        EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
+        const GameSnapshot& next = TrickPlay().History[TrickPlay().HistoryPosition];
         for (int turn = 0; turn < 3; ++turn) {
             const int seat = (leader + turn) % 3;
             const int card = next.card[seat];
@@ -214,29 +214,30 @@ void CMainFrame::RedoTrick(bool spare) {
             if (slot >= 0 && player.present[static_cast<std::size_t>(slot)]) player.PlayCard(slot);
             trick.SetCard(seat, card);
             Game.courseRows[seat].AddCard(card);
-            Record.NoteCard(seat, card);
+            EditSeries().Record.NoteCard(seat, card);
         }
         trick.PaintCards();
-        k = HistoryPosition;
+        k = TrickPlay().HistoryPosition;
         // A trick that waits for the person's card: the record of its start knows nothing of the
         // computers' cards lying in it again, the spare written at his turn does.
-        if (!trick.IsComplete() && SparePosition == HistoryPosition) k = 11;
+        if (!trick.IsComplete() && TrickPlay().SparePosition == TrickPlay().HistoryPosition) k = 11;
     }
     // 3.
-    RestoreSnapshot(History[k]);
+    RestoreSnapshot(TrickPlay().History[k]);
     // In a trick still open the trick just valued is the one before: its leader stays the
     // previous forehand (the record of the open trick names the new leader).
-    if (!trick.IsComplete() && HistoryPosition > 0) g_Game.PreviousForehand = History[HistoryPosition - 1].forehand;
+    if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0)
+        g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(k);
     ShowPoints();
     // 4.
     if (trick.IsComplete()) {
-        PlayStep = 3;
+        EditTrickPlay().PlayStep = 3;
         ShowContinueDialog();
     } else {
         CloseModelessDialog();
         g_Game.TurnSeat = kPersonSeat;
-        PlayStep = 2;
+        EditTrickPlay().PlayStep = 2;
         ShowStateDialog();
     }
 }
@@ -244,7 +245,7 @@ void CMainFrame::RedoTrick(bool spare) {
 namespace {
 
 // Taking back or bringing again while another step runs beneath would rebuild the game under it.
-bool StepRunsBeneath(const CMainFrame& frame) { return frame.StepDepth > 1 || g_Shell.ModalPumpActive != 0; }
+bool StepRunsBeneath(const CMainFrame& frame) { return frame.Run().StepDepth > 1 || g_Shell.ModalPumpActive != 0; }
 
 }  // namespace
 
@@ -253,11 +254,11 @@ void CMainFrame::OnUndo() {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    if (CourseShown) OnLast();
+    if (TrickPlay().CourseShown) OnLast();
     SetPause(1);
-    if (HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
-    SoundEffect(10, false);
-    if (!::IsWindow(ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
+    if (TrickPlay().HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
+    SoundEffect(SOUND_UNDO_REDO, false);
+    if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
     InvalidateTable();
     ShowGameStatusDialog();
@@ -271,10 +272,10 @@ void CMainFrame::OnRecover() {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    if (CourseShown) OnLast();
+    if (TrickPlay().CourseShown) OnLast();
     SetPause(1);
-    if (HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
-    SoundEffect(10, false);
+    if (TrickPlay().HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
+    SoundEffect(SOUND_UNDO_REDO, false);
     RedoTrick(false);
     InvalidateTable();
     ShowGameStatusDialog();

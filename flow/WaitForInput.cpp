@@ -17,7 +17,7 @@ void CMainFrame::WaitForInput() {
     const std::int64_t waitMs = (static_cast<std::int64_t>(g_Settings.Delay.Switch) * 4096 + 999) / 1000;
     const std::int64_t deadline = TickCount() + waitMs;
     // Step 2. A stop request (a break-off, a close waiting its turn) ends the wait as well.
-    while (waitMs > 0 && g_Game.PauseLevel >= 1 && g_Game.StopFlag != 1) {
+    while (waitMs > 0 && g_Game.PauseLevel >= 1 && g_Game.StopFlag != StopState::Requested) {
         MSG message;
         if (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {

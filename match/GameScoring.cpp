@@ -11,6 +11,7 @@
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
+#include "resources/ids.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,14 +30,16 @@ std::string Spaced(int id) {
 
 // An abbreviation of string 41251: 4 characters at 22 and 26, 2 below 46, 1 from 46 on.
 std::string Abbreviation(int index) {
-    const std::string all = S(41251);
+    const std::string all = S(IDS_ABBREVIATIONS);
     const std::size_t length = index == 22 || index == 26 ? 4 : index < 46 ? 2 : 1;
     if (index < 0 || static_cast<std::size_t>(index) >= all.size()) return std::string();
     return all.substr(static_cast<std::size_t>(index), length);
 }
 
 // The suit names 41304 Clubs .. 41301 Diamonds by game type.
-std::string ScoredSuitName(int type) { return type == GAME_GRAND ? S(41311) : S(41304 - type); }
+std::string ScoredSuitName(int type) {
+    return type == GAME_GRAND ? S(IDS_HEADLINE_GRAND) : S(IDS_HEADLINE_CLUBS - type);
+}
 
 std::string Headline(const std::string& name) { return "\\b\\fs32\\qc " + EscapeRichText(name) + "\\b0\\fs17\\par\\par\\qc\n"; }
 
@@ -46,7 +49,7 @@ bool InBockRound() {
 
 void AddKontra(GameScore& result, std::string& list) {
     if (g_Game.KontraState == KONTRA_NONE) return;
-    result.resultText += Spaced(g_Game.KontraState == 4 ? 41316 : 41315);
+    result.resultText += Spaced(g_Game.KontraState == 4 ? IDS_SCORE_WITH_REKONTRA : IDS_SCORE_WITH_KONTRA);
     result.score *= g_Game.KontraState;
     list += Abbreviation(g_Game.KontraState == 4 ? 44 : 42);
 }
@@ -79,19 +82,20 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     // 5. The text: who, with how many points, and why lost.
     std::string& text = result.resultText;
     text += Headline(soloist >= 0 && soloist <= 2 ? names.seat[soloist] : std::string());
-    text += S(won ? 41280 : 41281) + " \\b " + std::to_string(points) + " \\b0 " + S(41286);
+    text += S(won ? IDS_SCORE_WINS_WITH : IDS_SCORE_LOSES_WITH) + " \\b " + std::to_string(points) + " \\b0 " +
+            S(IDS_SCORE_POINTS);
     if (outcome == RESULT_OVERBID) {
         char reason[32];
         std::snprintf(reason, sizeof reason, " (%d).", BidValue(-1));
-        text += S(41283) + reason;
+        text += S(IDS_SCORE_AS_OVERBID) + reason;
     } else if (outcome == RESULT_SCHNEIDER_MISSED) {
-        text += S(41284);
+        text += S(IDS_SCORE_AS_NOT_SCHNEIDER);
     } else if (outcome == RESULT_SCHWARZ_MISSED) {
-        text += S(41285);
+        text += S(IDS_SCORE_AS_NOT_SCHWARZ);
     } else if (!won) {
-        text += S(41330);
+        text += S(IDS_SCORE_FULL_STOP);
     }
-    if (seat != -1) text += Spaced(41235);
+    if (seat != -1) text += Spaced(IDS_SCORE_AT_ABANDON);
     text += ".\\par\\par\n";
     // The value lines.
     const int level = std::abs(matadors);
@@ -99,24 +103,24 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     auto line = [&text](const std::string& label, int number) {
         text += "\\qc " + label + " \\b " + std::to_string(number) + " \\b0 ";
     };
-    line(S(matadors >= 0 ? 41333 : 41334), level - 1);
-    line(S(41332), running);
+    line(S(matadors >= 0 ? IDS_SCORE_WITH : IDS_SCORE_WITHOUT), level - 1);
+    line(S(IDS_CAPTION_GAME), running);
     // 6. Ouvert demands Schneider and Schwarz under the official rules: both count as announced.
     const AnnouncedLevels announced = AnnouncedTrumpLevels(g_Game.OuvertAnnounced);
     const bool schneiderAnnounced = announced.schneider, schwarzAnnounced = announced.schwarz;
-    if (g_Game.HandAnnounced) line(S(41212), ++running);
-    if (g_Game.OuvertAnnounced == 1) line(S(41331), ++running);
+    if (g_Game.HandAnnounced) line(S(IDS_GAME_HAND_WORD), ++running);
+    if (g_Game.OuvertAnnounced == 1) line(S(IDS_GAME_OUVERT_WORD), ++running);
     if (schwarzAnnounced) {
-        line(S(41213), ++running);
-        line(S(41214), ++running);
+        line(S(IDS_SCORE_SCHNEIDER_ANNOUNCED), ++running);
+        line(S(IDS_SCORE_SCHWARZ_ANNOUNCED), ++running);
     } else if (schneiderAnnounced) {
-        line(S(41213), ++running);
+        line(S(IDS_SCORE_SCHNEIDER_ANNOUNCED), ++running);
     }
     // An announced level counts whether reached or not, as the value counts it: the running
     // number ends at the level the base is multiplied by.
-    if (schneider || schneiderAnnounced) line(S(41215), ++running);
-    if (schwarz || schwarzAnnounced) line(S(41216), ++running);
-    text += S(41224) + " \\cf2\\b " + ScoredSuitName(g_Game.GameType) + "\\cf1\\b0 ";
+    if (schneider || schneiderAnnounced) line(S(IDS_BALLOON_SCHNEIDER), ++running);
+    if (schwarz || schwarzAnnounced) line(S(IDS_BALLOON_SCHWARZ), ++running);
+    text += S(IDS_SCORE_TIMES) + " \\cf2\\b " + ScoredSuitName(g_Game.GameType) + "\\cf1\\b0 ";
     // 7. Lost, Kontra, Bock.
     std::string list = matadors >= 0 ? "+" : "-";
     list += std::to_string(level - 1);
@@ -130,16 +134,16 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     char base[16];
     std::snprintf(base, sizeof base, "%02d", g_Game.GameType == GAME_GRAND ? 24 : 12 - g_Game.GameType);
     list += base;
-    if (!won) text += Spaced(41225);
+    if (!won) text += Spaced(IDS_SCORE_LOST);
     AddKontra(result, list);
     if (InBockRound()) {
-        text += Spaced(41317);
+        text += Spaced(IDS_SCORE_IN_BOCK_ROUND);
         result.score *= 2;
         list += Abbreviation(40);
     } else if (g_Game.RoundStatus == ROUND_RAMSCH && g_Game.VariantMode == VARIANT_SKAT) {
         list += Abbreviation(40) + Abbreviation(14);
     }
-    text += ", " + S(41226) + " \\b " + std::to_string(result.score) + "\\b0 .\\par\\par\n";
+    text += ", " + S(IDS_SCORE_RESULTS_IN) + " \\b " + std::to_string(result.score) + "\\b0 .\\par\\par\n";
     result.listText = list;
     // 9.
     result.newRound = NoticeBock(outcome, value, points, g_Game.GameCount, text);
@@ -159,14 +163,17 @@ GameScore ScoreNullGame(int seat, const ScoreNames& names) {
     const bool won = outcome == RESULT_WON;
     std::string& text = result.resultText;
     text += Headline(soloist >= 0 && soloist <= 2 ? names.seat[soloist] : std::string());
-    text += S(won ? 41233 : 41234);
-    if (outcome == RESULT_OVERBID) text += S(41283);
-    else if (seat != -1) text += Spaced(41235);
+    text += S(won ? IDS_SCORE_WINS : IDS_SCORE_LOSES);
+    if (outcome == RESULT_OVERBID) text += S(IDS_SCORE_AS_OVERBID);
+    else if (seat != -1) text += Spaced(IDS_SCORE_AT_ABANDON);
     text += "\\par\\par\n";
-    int nameId = 41309;
-    if (g_Game.GameType == GAME_NULL) nameId = g_Game.OuvertAnnounced == 1 ? (g_Game.HandAnnounced ? 41308 : 41307) : (g_Game.HandAnnounced ? 41306 : 41305);
+    int nameId = IDS_HEADLINE_REVOLUTION;
+    if (g_Game.GameType == GAME_NULL)
+        nameId = g_Game.OuvertAnnounced == 1
+                     ? (g_Game.HandAnnounced ? IDS_HEADLINE_NULL_OUVERT_HAND : IDS_HEADLINE_NULL_OUVERT)
+                     : (g_Game.HandAnnounced ? IDS_HEADLINE_NULL_HAND : IDS_HEADLINE_NULL);
     text += " \\b\\cf2 " + S(nameId) + "\\b0\\cf1 ";
-    if (!won) text += Spaced(41225);
+    if (!won) text += Spaced(IDS_SCORE_LOST);
     std::string list;
     if (g_Game.HandAnnounced) list += Abbreviation(18);
     if (g_Game.OuvertAnnounced == 1 && g_Game.GameType == GAME_NULL) list += Abbreviation(16);
@@ -178,13 +185,13 @@ GameScore ScoreNullGame(int seat, const ScoreNames& names) {
     AddKontra(result, kontra);
     list += kontra;
     if (InBockRound()) {
-        text += Spaced(41317);
+        text += Spaced(IDS_SCORE_IN_BOCK_ROUND);
         result.score *= 2;
         list += Abbreviation(40);
     }
     char end[48];
     std::snprintf(end, sizeof end, " \\b  %d\\b0\\par\\par\n", result.score);
-    text += Spaced(41226) + end;
+    text += Spaced(IDS_SCORE_RESULTS_IN) + end;
     result.listText = list;
     result.newRound = NoticeBock(outcome, 61, g_Game.PartyPoints[0], g_Game.GameCount, text);
     WriteTrace(":ShowResultNull(" + (soloist >= 0 && soloist <= 2 ? names.seat[soloist] : std::string()) + "," + list +
@@ -234,9 +241,9 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
         result.loser = (d + 1) % 3 < (d + 2) % 3 ? (d + 1) % 3 : (d + 2) % 3;
         result.secondLoser = 3 - d - result.loser;
         list += Abbreviation(38);
-        text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[d]) + " \\b0\\fs17 " + S(41280) + " \\b " +
-                std::to_string(points[d]) + " \\b0 " + S(41286) + "\\par\n";
-        text += " \\b\\cf2\\qc " + S(41220) + "\\b0\\cf1\\par\\par\n";
+        text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[d]) + " \\b0\\fs17 " + S(IDS_SCORE_WINS_WITH) + " \\b " +
+                std::to_string(points[d]) + " \\b0 " + S(IDS_SCORE_POINTS) + "\\par\n";
+        text += " \\b\\cf2\\qc " + S(IDS_BALLOON_DURCHMARSCH) + "\\b0\\cf1\\par\\par\n";
         v = evalFixed ? g_Settings.Ramsch.Game : points[d];
         result.score = v;
         result.outcome = RESULT_WON;
@@ -258,19 +265,20 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
         result.secondLoser = second;
         text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[loser]) + " \\b0\\fs17 ";
         if (second != 3)
-            text += S(41223) + " \\b\\fs32 " + EscapeRichText(names.seat[second]) + " \\b0\\fs17\n " + S(41282);
-        else
-            text += Spaced(41281);
-        text += "\\b " + std::to_string(points[loser]) + " \\b0 " + S(41286) + "\\par\n\\par\n";
+            text += S(IDS_SCORE_AND) + " \\b\\fs32 " + EscapeRichText(names.seat[second]) + " \\b0\\fs17\n " +
+                    S(IDS_SCORE_LOSE_WITH);
+        else text += Spaced(IDS_SCORE_LOSES_WITH);
+        text += "\\b " + std::to_string(points[loser]) + " \\b0 " + S(IDS_SCORE_POINTS) + "\\par\n\\par\n";
         v = evalFixed ? g_Settings.Ramsch.Game : points[loser];
         result.score = -v;
         result.outcome = RESULT_LOST;
     }
-    text += " \\b\\cf2 " + S(41310) + " \\b0\\cf1  ";
+    text += " \\b\\cf2 " + S(IDS_HEADLINE_RAMSCH) + " \\b0\\cf1  ";
     const int scale = g_Settings.Ramsch.Scale;
     // 6. Each push of the skat raises the score.
     if (passOns > 0) {
-        text += S(41223) + " \\b " + std::to_string(passOns) + " \\b0 " + S(41224) + " \\b\\cf2 " + S(41217) + " \\b0\\cf1 ";
+        text += S(IDS_SCORE_AND) + " \\b " + std::to_string(passOns) + " \\b0 " + S(IDS_SCORE_TIMES) + " \\b\\cf2 " +
+                S(IDS_SCORE_PASS_ON) + " \\b0\\cf1 ";
         const int sign = result.score < 0 ? -1 : 1;
         if (scale == 0)
             for (int n = 0; n < passOns; ++n) result.score *= 2;
@@ -281,14 +289,14 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
     }
     // 7. Jungfrau.
     if (jungfrau) {
-        text += S(41223) + " \\b\\cf2 " + S(41218) + " \\b0\\cf1 ";
+        text += S(IDS_SCORE_AND) + " \\b\\cf2 " + S(IDS_BALLOON_JUNGFRAU) + " \\b0\\cf1 ";
         if (scale == 0) result.score *= 2;
         else if (scale == 1) result.score -= v;
         else result.score -= evalFixed ? g_Settings.Ramsch.Jungfrau : v;
     }
     // 8. Bock.
     if (InBockRound()) {
-        text += Spaced(41317);
+        text += Spaced(IDS_SCORE_IN_BOCK_ROUND);
         list += Abbreviation(40);
         result.score *= 2;
     } else if (g_Game.RoundStatus == ROUND_RAMSCH && g_Game.VariantMode == VARIANT_SKAT) {
@@ -296,7 +304,7 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
     }
     char end[48];
     std::snprintf(end, sizeof end, "\\b  %d\\b0\\par\n", result.score);
-    text += S(41226) + end;
+    text += S(IDS_SCORE_RESULTS_IN) + end;
     result.listText = list;
     result.valueBeforeFactors = v;
     WriteTrace(":ShowResultRamsch(" + names.seat[result.loser <= 2 ? result.loser : 0] + "," + list + "," +
@@ -338,9 +346,10 @@ void ApplyOverbid(GameScore& result, int bid) {
     }
     result.score = -2 * bestBase * bestTimes;
     char line[256];
-    std::snprintf(line, sizeof line, S(41111).c_str(), bid);
+    std::snprintf(line, sizeof line, S(IDS_SCORE_BID_TO).c_str(), bid);
     result.resultText += line;
-    std::snprintf(line, sizeof line, S(41112).c_str(), bestTimes - 1, bestTimes, ScoredSuitName(bestSuit).c_str(), result.score);
+    std::snprintf(line, sizeof line, S(IDS_SCORE_OVERBID_VALUE).c_str(), bestTimes - 1, bestTimes,
+                  ScoredSuitName(bestSuit).c_str(), result.score);
     result.resultText += line;
 }
 
@@ -358,19 +367,23 @@ bool NoticeBock(int outcome, int value, int soloistPoints, int gamesListed, std:
     };
     const bool countdownEnd = g_Game.MatchMode == 1 && g_Settings.Game.CountDown <= 1;
     const Reason reasons[] = {
-        {1, "==60", soloistPoints == 60, 42001},
-        {2, ">=100", outcome == RESULT_WON && value >= 100, 42002},
-        {4, "GdHdWon", type == GAME_GRAND && g_Game.HandAnnounced == 1 && outcome == RESULT_WON, 42003},
-        {8, "KoLost", g_Game.KontraState != KONTRA_NONE && outcome < 0, 42004},
-        {16, "SnLost", type != GAME_NULL && type != GAME_REVOLUTION && soloistPoints <= 30, 42005},
-        {32, "End", (g_Game.MatchMode == 0 && gamesListed >= 3 * g_Settings.Game.MaxRounds) || countdownEnd, 42006},
+        {1, "==60", soloistPoints == 60, IDS_BOCK_REASON_60},
+        {2, ">=100", outcome == RESULT_WON && value >= 100, IDS_BOCK_REASON_100},
+        {4, "GdHdWon", type == GAME_GRAND && g_Game.HandAnnounced == 1 && outcome == RESULT_WON,
+         IDS_BOCK_REASON_GRAND_HAND},
+        {8, "KoLost", g_Game.KontraState != KONTRA_NONE && outcome < 0, IDS_BOCK_REASON_KONTRA_LOST},
+        {16, "SnLost", type != GAME_NULL && type != GAME_REVOLUTION && soloistPoints <= 30, IDS_BOCK_REASON_SCHNEIDER},
+        {32, "End", (g_Game.MatchMode == 0 && gamesListed >= 3 * g_Settings.Game.MaxRounds) || countdownEnd,
+         IDS_BOCK_REASON_MATCH_END},
     };
     for (const Reason& reason : reasons) {
         if (!(bits & reason.bit) || !reason.holds) continue;
         WriteTrace(std::string(":NoticeBock(reason:") + reason.name + ")", LOG_MAINFRAME);
         const int extra = g_Settings.Variants.Extra;
-        const std::string round = S(extra == 1 ? 41318 : extra == 2 ? 41319 : 41320);
-        std::string head = S(41321);
+        const std::string round = S(extra == 1   ? IDS_NOTICE_BOCK_ROUND
+                                    : extra == 2 ? IDS_NOTICE_RAMSCH_ROUND
+                                                 : IDS_NOTICE_BOCK_AND_RAMSCH);
+        std::string head = S(IDS_NOTICE_NEW_ROUND);
         const std::size_t at = head.find("%1");
         if (at != std::string::npos) head.replace(at, 2, round);
         text += head + S(reason.textId) + "\\par\n";

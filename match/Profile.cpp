@@ -8,6 +8,7 @@
 #include "model/Trace.h"
 #include "platform/core/Folders.h"
 #include "platform/core/Registry.h"
+#include "resources/CommandIds.h"
 #include "shell/SkatApp.h"
 
 #include <algorithm>
@@ -514,22 +515,22 @@ void NameCardRows(CSkat& skat) {
 std::vector<ProfileMenuCheck> ProfileMenuChecks() {
     const CSettings& s = g_Settings;
     return {
-        {32824, g_Game.DemoMode != 0},
-        {32864, s.Options.Suggest != 0},
-        {32810, s.Options.Drag != 0},
-        {32829, s.Options.Continue != 0},
-        {32935, s.Options.Count != 0},
-        {32873, s.Options.EffectiveSupport() != 0},
-        {222, s.View.ListAnnotation != 0},
-        {32859, s.View.ListGameValue != 0},
-        {32895, s.View.ListData != 0},
-        {32800, s.View.ListLegend != 0},
-        {32886, s.View.ListCardStatistics != 0},
-        {32882, s.View.ListGameStatistics != 0},
-        {32823, s.View.ListState != 0},
-        {32843, s.View.ListScore != 0},
-        {32848, s.View.ListStore != 0},
-        {32869, s.View.ListTrickEstimation != 0},
+        {ID_DEMONSTRATION, g_Game.DemoMode != 0},
+        {ID_SUGGEST, s.Options.Suggest != 0},
+        {ID_DRAG_CARDS, s.Options.Drag != 0},
+        {ID_CONTINUE, s.Options.Continue != 0},
+        {ID_COUNT, s.Options.Count != 0},
+        {ID_SUPPORT, s.Options.EffectiveSupport() != 0},
+        {ID_ANNOTATION, s.View.ListAnnotation != 0},
+        {ID_LIST_GAME_VALUE, s.View.ListGameValue != 0},
+        {ID_LIST_DATA, s.View.ListData != 0},
+        {ID_LIST_LEGEND, s.View.ListLegend != 0},
+        {ID_LIST_CARD_STATISTICS, s.View.ListCardStatistics != 0},
+        {ID_LIST_GAME_STATISTICS, s.View.ListGameStatistics != 0},
+        {ID_LIST_STATE, s.View.ListState != 0},
+        {ID_LIST_SCORE, s.View.ListScore != 0},
+        {ID_LIST_STORE, s.View.ListStore != 0},
+        {ID_LIST_TRICK_ESTIMATION, s.View.ListTrickEstimation != 0},
     };
 }
 

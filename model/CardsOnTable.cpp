@@ -35,7 +35,7 @@ platform::Point PrintOffset(platform::DeviceContext* dc) {
 
 platform::Point ZoomExtra() { return g_TableServices.ZoomExtra ? g_TableServices.ZoomExtra() : platform::Point{}; }
 
-bool StopRequested() { return g_Game.StopFlag == 1; }
+bool StopRequested() { return g_Game.StopFlag == StopState::Requested; }
 
 int SlideDelay(int target) {
     switch (target) {

@@ -14,7 +14,7 @@ void CGameState::ResetForGame() {
     Soloist = 3;
     GameEndFlags = 2;
     PauseLevel = 1;
-    StopFlag = 0;
+    StopFlag = StopState::Running;
     SkatHolderSeat = Forehand;
     for (int& text : PlayerPhaseText) text = 200;
 }

@@ -36,6 +36,11 @@ enum RoundStatusValue : int { ROUND_NORMAL = 0, ROUND_BOCK = 1, ROUND_RAMSCH = 2
 // Values of VariantMode: the rule set.
 enum VariantModeValue : int { VARIANT_OFFICIAL = 0, VARIANT_SKAT = 1, VARIANT_RAMSCH_ONLY = 2 };
 
+// Values of StopFlag: a break-off, the close, a file arriving or an impossible card asks the running
+// step, animation or waiting loop to stop; while the computers bid among themselves inside one
+// auction step it stands at Auction.
+enum class StopState : int { Auction = -1, Running = 0, Requested = 1 };
+
 struct CGameState {
     // The declared game: -1 none, 0-3 suit games, 4 Null, 5 Revolution, 6 Grand, 7 Ramsch,
     // 8 Durchmarsch (only while a Ramsch pick-up is evaluated). Stored negated by a Bock-to-Ramsch
@@ -70,7 +75,7 @@ struct CGameState {
 
     int GameEndFlags = 2;
     int PauseLevel = 0;
-    int StopFlag = 0;  // 0 running, 1 stop requested, -1 while the auction runs
+    StopState StopFlag = StopState::Running;
     int PlayerPhaseText[3] = {200, 200, 200};
     unsigned char RealPlayFlag = 1;  // 0 while a suggestion runs the card choice in shadow
     int CourseTricks = 10;

@@ -34,7 +34,7 @@ void CPlayer::Discard(int card) {
     // a card that does not exist.
     if (!IsCardCode(card)) {
         ReportFatalDiscard(seat, card, "Player", __LINE__);
-        g_Game.StopFlag = 1;
+        g_Game.StopFlag = StopState::Requested;
         return;
     }
     if (!g_Game.RealPlayFlag) return;

@@ -256,6 +256,46 @@ inline constexpr int IDS_HEADLINE_RAMSCH = 41310;
 inline constexpr int IDS_HEADLINE_GRAND = 41311;
 inline constexpr int IDS_GAME_OUVERT_WORD = 41331;  // "Ouvert"
 
+// The score of a game: the result message, the Ramsch result and the notice of a new round.
+inline constexpr int IDS_SCORE_BID_TO = 41111;         // "there was bid to %d": the overbid game's value follows
+inline constexpr int IDS_SCORE_OVERBID_VALUE = 41112;  // the overbid game's value line
+inline constexpr int IDS_SCORE_SCHNEIDER_ANNOUNCED = 41213;
+inline constexpr int IDS_SCORE_SCHWARZ_ANNOUNCED = 41214;
+inline constexpr int IDS_SCORE_PASS_ON = 41217;  // "schieben" / "pass on"
+inline constexpr int IDS_SCORE_AND = 41223;
+inline constexpr int IDS_SCORE_TIMES = 41224;
+inline constexpr int IDS_SCORE_LOST = 41225;
+inline constexpr int IDS_SCORE_RESULTS_IN = 41226;
+inline constexpr int IDS_SCORE_WINS = 41233;
+inline constexpr int IDS_SCORE_LOSES = 41234;
+inline constexpr int IDS_SCORE_AT_ABANDON = 41235;
+inline constexpr int IDS_SCORE_WINS_WITH = 41280;
+inline constexpr int IDS_SCORE_LOSES_WITH = 41281;
+inline constexpr int IDS_SCORE_LOSE_WITH = 41282;  // two Ramsch losers
+inline constexpr int IDS_SCORE_AS_OVERBID = 41283;
+inline constexpr int IDS_SCORE_AS_NOT_SCHNEIDER = 41284;
+inline constexpr int IDS_SCORE_AS_NOT_SCHWARZ = 41285;
+inline constexpr int IDS_SCORE_POINTS = 41286;
+inline constexpr int IDS_HEADLINE_NULL_HAND = 41306;
+inline constexpr int IDS_HEADLINE_NULL_OUVERT = 41307;
+inline constexpr int IDS_HEADLINE_NULL_OUVERT_HAND = 41308;
+inline constexpr int IDS_SCORE_WITH_KONTRA = 41315;
+inline constexpr int IDS_SCORE_WITH_REKONTRA = 41316;
+inline constexpr int IDS_SCORE_IN_BOCK_ROUND = 41317;
+inline constexpr int IDS_NOTICE_BOCK_ROUND = 41318;
+inline constexpr int IDS_NOTICE_RAMSCH_ROUND = 41319;
+inline constexpr int IDS_NOTICE_BOCK_AND_RAMSCH = 41320;
+inline constexpr int IDS_NOTICE_NEW_ROUND = 41321;  // "%1" is the round's name; the reason follows
+inline constexpr int IDS_SCORE_FULL_STOP = 41330;
+inline constexpr int IDS_SCORE_WITH = 41333;      // matadors: with
+inline constexpr int IDS_SCORE_WITHOUT = 41334;   // matadors: without
+inline constexpr int IDS_BOCK_REASON_60 = 42001;  // the Bock round's reasons, by the bits of Variants/IfExtra
+inline constexpr int IDS_BOCK_REASON_100 = 42002;
+inline constexpr int IDS_BOCK_REASON_GRAND_HAND = 42003;
+inline constexpr int IDS_BOCK_REASON_KONTRA_LOST = 42004;
+inline constexpr int IDS_BOCK_REASON_SCHNEIDER = 42005;
+inline constexpr int IDS_BOCK_REASON_MATCH_END = 42006;
+
 // Printing: the reports' names (by print kind 1..4) and the footer's page text (%1 of %2).
 inline constexpr int IDS_REPORT_TABLE = 41130;
 inline constexpr int IDS_REPORT_SCORE_SHEET = 41131;

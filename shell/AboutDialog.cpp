@@ -75,7 +75,7 @@ bool CAboutDlg::OnCommand(int id, unsigned code, HWND control) {
                          platform::MB_OK | platform::MB_ICONINFORMATION);
             return true;
         case kSystem:
-            if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(3, false);
+            if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_BUTTON, false);
             ::MessageBox(Handle(), platform::LoadString(IDS_ABOUT_SYSTEM), platform::LoadString(IDS_PRODUCT_NAME),
                          platform::MB_OK | platform::MB_ICONINFORMATION);
             return true;

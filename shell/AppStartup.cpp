@@ -144,14 +144,15 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     // The main window owns every window made without one: the prompt bars above the table, the
     // message dialogs.
     platform::Dialog::SetDefaultOwner(Frame->Handle());
-    g_Shell.HelpFile = Frame->HelpFilePath;
+    g_Shell.HelpFile = Frame->Files().HelpFilePath;
     AppName = product;
 
     // Step 13: every setting into its global. The profile's reader takes over here when it comes.
     ReadProfile();
     // The menu shows the switches and the open windows as the settings have them.
-    if (Frame->MainMenu)
-        for (const ProfileMenuCheck& check : ProfileMenuChecks()) Frame->MainMenu->CheckItem(check.Command, check.Checked);
+    if (Frame->Table().MainMenu)
+        for (const ProfileMenuCheck& check : ProfileMenuChecks())
+            Frame->Table().MainMenu->CheckItem(check.Command, check.Checked);
     // The seats carry the names of the profile from the start: the table's labels, the panels and
     // the score sheet show them before the first game.
     NameCardRows(Frame->Game);

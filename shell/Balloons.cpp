@@ -27,7 +27,7 @@ int SeatBalloon(int seat) { return seat == 1 ? 6 : 5; }
 // or the end of the program ends the wait as well.
 void WaitWhileBalloonUp() {
     g_Shell.ModalPumpActive = 1;
-    WaitWhile([] { return g_Game.PauseLevel >= 5 && g_Game.StopFlag != 1; });
+    WaitWhile([] { return g_Game.PauseLevel >= 5 && g_Game.StopFlag != StopState::Requested; });
     g_Shell.ModalPumpActive = 0;
 }
 
@@ -54,30 +54,32 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
         (g_Game.GameType == GAME_RAMSCH || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
     // Step 3.
     const int width = ClientWidth();
-    const int computerY = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
+    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
     int x = 0, y = 0;
     if (seat == 0) {
-        x = Layout.LayoutX - g_Shell.ZoomExtraWidth;
+        x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
         y = computerY;
-        Layout.BalloonX = Layout.DesktopWidth * 23 / 1000 - g_Shell.ZoomExtraWidth + Layout.LayoutX;
-        Layout.BalloonY = 0;
+        EditTable().Layout.BalloonX =
+            Table().Layout.DesktopWidth * 23 / 1000 - g_Shell.ZoomExtraWidth + Table().Layout.LayoutX;
+        EditTable().Layout.BalloonY = 0;
     } else if (seat == 1) {
-        x = g_Shell.ZoomExtraWidth - Layout.LayoutX - size.cx - 4 + width;
+        x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - size.cx - 4 + width;
         y = computerY;
-        Layout.BalloonX = g_Shell.ZoomExtraWidth - Layout.DesktopWidth * 101 / 1000 - Layout.LayoutX + width;
-        Layout.BalloonY = 0;
+        EditTable().Layout.BalloonX =
+            g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + width;
+        EditTable().Layout.BalloonY = 0;
     } else {
         x = (width - size.cx) / 2 + 6;
-        y = Layout.LayoutY + 2 * Layout.RowStepY + g_Shell.ZoomExtraHeight / 2;
-        Layout.BalloonX = (width - 141) / 2;
-        Layout.BalloonY = 82;
+        y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + g_Shell.ZoomExtraHeight / 2;
+        EditTable().Layout.BalloonX = (width - 141) / 2;
+        EditTable().Layout.BalloonY = 82;
     }
-    BalloonTextId[seat] = stringId;
-    BalloonValue[seat] = (stringId == IDS_BALLOON_PASS && value == 18) ? 1 : value;
+    EditTexts().BalloonTextId[seat] = stringId;
+    EditTexts().BalloonValue[seat] = (stringId == IDS_BALLOON_PASS && value == 18) ? 1 : value;
     // Step 4.
     const platform::Point offset = PrintOffset(printer);
-    const platform::Rect r{offset.x + x, Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
-                           Layout.BalloonY + offset.y + y + size.cy};
+    const platform::Rect r{offset.x + x, Table().Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
+                           Table().Layout.BalloonY + offset.y + y + size.cy};
     if (LiesOutside(update, r, 1, 0, 1, 0)) return;
     const bool inPaint = g_Shell.PaintDepth > 0;
     // Step 5: the text on the table.
@@ -102,7 +104,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const int balloon = SeatBalloon(seat);
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        PlayClock = Time64();
+        EditSeries().PlayClock = Time64();
     }
     // Step 7: the balloon itself.
     const int state = g_Game.FlowState;
@@ -111,16 +113,16 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const bool ramschState = g_Game.GameType == GAME_RAMSCH && (state == STATE_ASK || state == STATE_PICKUP ||
                                                       state == STATE_PASS || state == STATE_PLAY || state == STATE_START);
     if (g_Settings.Settings.Balloon && (value < 0 || auctionState || ramschState)) {
-        Layout.BalloonY = (Layout.BalloonY == 0 ? Layout.DesktopHeight * 20 / 1000 : 0) + y;
+        EditTable().Layout.BalloonY = (Table().Layout.BalloonY == 0 ? Table().Layout.DesktopHeight * 20 / 1000 : 0) + y;
         if (inPaint) {
             // Drawn into the painted surface: showing it anew would erase and invalidate the
             // window inside its own paint, and the paints would never end. A seat without a
             // word of its own leaves a shown balloon (a message balloon) as it is.
             if (stringId != 0 && dc.KeepsPixels() && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
-            SoundEffect(stringId == IDS_BALLOON_PASS ? 1 : 0, false);
+            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
+            SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
     // Step 8: the table's context is not held across the wait, during which the table may go.
@@ -133,22 +135,23 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
     const bool inPaint = g_Shell.PaintDepth > 0;
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        PlayClock = Time64();
+        EditSeries().PlayClock = Time64();
     }
     if (g_Settings.Settings.Balloon) {
-        const int y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
-        Layout.BalloonX = side == 0
-                              ? Layout.DesktopWidth * 23 / 1000 + Layout.LayoutX - g_Shell.ZoomExtraWidth
-                              : g_Shell.ZoomExtraWidth - Layout.DesktopWidth * 101 / 1000 - Layout.LayoutX + ClientWidth();
-        Layout.BalloonY = Layout.DesktopHeight * 20 / 1000 + y;
+        const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
+        EditTable().Layout.BalloonX =
+            side == 0 ? Table().Layout.DesktopWidth * 23 / 1000 + Table().Layout.LayoutX - g_Shell.ZoomExtraWidth
+                      : g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX +
+                            ClientWidth();
+        EditTable().Layout.BalloonY = Table().Layout.DesktopHeight * 20 / 1000 + y;
         const std::string text = platform::LoadString(stringId);
         if (inPaint) {
             // Into the painted surface, as in MoveBalloonText.
             TableDC dc(nullptr, g_Shell.hTableWnd);
             if (dc.KeepsPixels() && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Layout.BalloonX, Layout.BalloonY, 20, text);
+            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
         }
     }
     if (!inPaint) WaitWhileBalloonUp();
@@ -157,18 +160,18 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
 void CMainFrame::MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* /*update*/) {
     const int width = ClientWidth();
     int symbol = g_Game.GameType + 1;
-    int x = 0, y = Layout.LayoutY - g_Shell.ZoomExtraHeight + 2;
+    int x = 0, y = Table().Layout.LayoutY - g_Shell.ZoomExtraHeight + 2;
     switch (seat) {
-        case 0: x = Layout.LayoutX - g_Shell.ZoomExtraWidth + 78; break;
-        case 1: x = width - 15 + g_Shell.ZoomExtraWidth - Layout.LayoutX - 84; break;
+        case 0: x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + 78; break;
+        case 1: x = width - 15 + g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - 84; break;
         case 2:
             x = (width - 84) / 2 - 25;
-            y = Layout.LayoutY + 2 * Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
             break;
         default:
             symbol = 8;
-            x = Layout.NoticeX;
-            y = Layout.NoticeY - g_Shell.ZoomExtraHeight;
+            x = Table().Layout.NoticeX;
+            y = Table().Layout.NoticeY - g_Shell.ZoomExtraHeight;
             break;
     }
     const platform::Point offset = PrintOffset(printer);

@@ -26,7 +26,7 @@ void CMainFrame::OnConsole() {
     const std::string name = Unquote(commandLine);
     // Step 3: the table comes to life first.
     g_Shell.ModalPumpActive = 1;
-    WaitWhile([this] { return TableWindow == nullptr && IsAlive(); });
+    WaitWhile([this] { return Table().TableWindow == nullptr && IsAlive(); });
     g_Shell.ModalPumpActive = 0;
     // Step 4.
     if (!name.empty() && IsAlive()) Start(name);
@@ -42,15 +42,15 @@ bool CMainFrame::OnCopyData(HWND /*sender*/, const COPYDATASTRUCT* data) {
     line += name;
     line += ")";
     WriteTrace(line, LOG_MAINFRAME);
-    PendingFile = name;
+    EditFiles().PendingFile = name;
     // A step or a wait running underneath keeps the file until it is over.
-    if (StepDepth == 0 && g_Shell.ModalPumpActive == 0 && !BusyFlag) OpenPendingFile();
+    if (Run().StepDepth == 0 && g_Shell.ModalPumpActive == 0 && !Run().BusyFlag) OpenPendingFile();
     return true;
 }
 
 void CMainFrame::OpenPendingFile() {
-    if (PendingFile.empty()) return;
-    const std::string name = PendingFile;
-    PendingFile.clear();
+    if (Files().PendingFile.empty()) return;
+    const std::string name = Files().PendingFile;
+    EditFiles().PendingFile.clear();
     Start(name);
 }

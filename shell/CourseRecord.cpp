@@ -17,8 +17,8 @@ void CMainFrame::CopyCourse(std::int32_t* image, int offset) {
     std::int32_t* record = image + offset;
     record[0] = 1001;
     record[1] = g_Game.GameType;
-    record[2] = ramsch ? RamschResultSeats[0] : GameScoreValue;
-    record[3] = (CourseShown ? 0x10000000 : 0) + (ramsch ? RamschResultSeats[1] : 0);
+    record[2] = ramsch ? Ramsch().RamschResultSeats[0] : Series().GameScoreValue;
+    record[3] = (TrickPlay().CourseShown ? 0x10000000 : 0) + (ramsch ? Ramsch().RamschResultSeats[1] : 0);
     record[4] = g_Game.PartyPoints[0];
     record[5] = g_Game.PartyPoints[1];
     record[6] = ramsch ? g_Game.PartyPoints[2] : g_Game.BidIndex;
@@ -27,7 +27,7 @@ void CMainFrame::CopyCourse(std::int32_t* image, int offset) {
     record[11] = g_Game.CourseTricks;
     record[12] = g_Game.HandAnnounced;
     record[13] = g_Game.OuvertAnnounced;
-    record[14] = RamschPushCount;
+    record[14] = Ramsch().RamschPushCount;
     for (int seat = 0; seat < 3; ++seat) record[15 + seat] = g_Game.SkatPassedOnBySeat[seat];
     for (int party = 0; party < 3; ++party) record[18 + party] = g_Game.PartyTricks[party];
     record[21] = g_Game.KontraState + 8 * g_Game.SchneiderAnnounced + 16 * g_Game.SchwarzAnnounced;
@@ -35,7 +35,7 @@ void CMainFrame::CopyCourse(std::int32_t* image, int offset) {
     record[23] = g_Game.Soloist;
     // Each of the 11 snapshots: the trick winner and the three points stored in it.
     for (int snapshot = 0; snapshot < 11; ++snapshot) {
-        const GameSnapshot& stored = History[snapshot];
+        const GameSnapshot& stored = TrickPlay().History[snapshot];
         record[24 + 4 * snapshot] = stored.trickWinner;
         for (int party = 0; party < 3; ++party) record[25 + 4 * snapshot + party] = stored.partyPoints[party];
     }

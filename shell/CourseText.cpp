@@ -65,8 +65,8 @@ std::string CMainFrame::CourseHeadline() {
     int seat = 3;
     bool wins = true;
     if (g_Game.GameType == GAME_RAMSCH) {
-        const int first = RamschResultSeats[0];
-        const int second = RamschResultSeats[1];
+        const int first = Ramsch().RamschResultSeats[0];
+        const int second = Ramsch().RamschResultSeats[1];
         if (second == 3) {
             seat = first;
             wins = false;
@@ -78,7 +78,7 @@ std::string CMainFrame::CourseHeadline() {
         }
     } else {
         seat = g_Game.Soloist;
-        if (GameScoreValue < 0) {
+        if (Series().GameScoreValue < 0) {
             wins = false;
             // The defenders' points of a lost game: whatever is left of 120.
             SetPoints(120 - g_Game.PartyPoints[0], 1);
@@ -125,7 +125,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     const std::string headline = CourseHeadline();
     const platform::Size size = dc->GetTextExtent(headline);
     const int x = (width - size.cx) / 2;
-    const int y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+    const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
     if (!show) {
         const platform::Rect box{ox - 64 + x, oy - 2 + y, x + ox + 128 + size.cx, oy - 2 + y + size.cy + 1};
         if (!printer && !LiesOutside(update, box, 0, 0, 0, 0)) dc->FillRect(box, TableBrush());
@@ -151,7 +151,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     std::string marker(kBlank);
     if (show) ((marker = ' ') += platform::LoadString(IDS_LABEL_FOREHAND)) += ' ';
     for (int k = 0; k < tricksShown; ++k) {
-        const int leader = History[k].trickWinner;
+        const int leader = TrickPlay().History[k].trickWinner;
         if (!IsSeat(leader)) continue;
         dc->TextOut(column(k) + ox + 1, markerY[leader] + oy, marker);
     }
@@ -185,7 +185,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     // Step 7: the running points per trick.
     if (type != GAME_NULL && type != GAME_REVOLUTION) {
         dc.SelectAppFont(14);
-        for (int seat = 0; seat < 3; ++seat) History[10].partyPoints[seat] = g_Game.PartyPoints[seat];
+        for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[10].partyPoints[seat] = g_Game.PartyPoints[seat];
         // Ramsch: who gets the skat at the end.
         bool getsSkat[3] = {false, false, false};
         if (ramsch) {
@@ -199,7 +199,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
         for (int t = 1; t <= 10; ++t) {
             const bool value = show && (t == 10 || t <= tricksShown);
             const int px = column(t - 1) + ox;
-            const GameSnapshot& snapshot = History[t];
+            const GameSnapshot& snapshot = TrickPlay().History[t];
             if (ramsch) {
                 for (int seat = 0; seat < 3; ++seat) {
                     std::string text = kBlank;

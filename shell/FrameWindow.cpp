@@ -50,41 +50,44 @@ int CMainFrame::BarsHeight() const { return g_Shell.FrameBarsOutside ? 0 : kTool
 
 int CMainFrame::ClientWidth() const { return View ? View->ClientRect().Width() : ClientRect().Width(); }
 
-void CMainFrame::SetStatusPane(int pane, const std::string& text) { StatusBar.SetPaneText(pane, text, true); }
+void CMainFrame::SetStatusPane(int pane, const std::string& text) {
+    EditTable().StatusBar.SetPaneText(pane, text, true);
+}
 
 int CMainFrame::OnCreate() {
     // Step 1.
     WriteTrace(":OnCreate()", LOG_MAINFRAME);
-    FrameTitle = platform::LoadString(IDS_PRODUCT_NAME);
+    EditTexts().FrameTitle = platform::LoadString(IDS_PRODUCT_NAME);
     if (const platform::MenuTemplate* menu = platform::FindMenu(IDR_MAINFRAME))
-        MainMenu = std::make_unique<platform::Menu>(*menu);
+        EditTable().MainMenu = std::make_unique<platform::Menu>(*menu);
 
     // Step 2: the tool bar.
-    if (!ToolBar.Load(IDR_MAINFRAME)) return -1;
+    if (!EditTable().ToolBar.Load(IDR_MAINFRAME)) return -1;
 
     // Step 3: the status bar, pane 0 stretching, 44 and 78 pixels for the clock and the rule.
-    if (!StatusBar.SetPanes({{0, true}, {44, false}, {78, false}})) return -1;
-    StatusBar.SetFont(6);
+    if (!EditTable().StatusBar.SetPanes({{0, true}, {44, false}, {78, false}})) return -1;
+    EditTable().StatusBar.SetFont(6);
     // The longest texts of the clock and the rule panes, so that a host measuring its text makes
     // them wide enough from the start: the game counter of a long series, of Bierlachs and of a
     // match by time; every rule name.
-    StatusBar.SetPaneSamples(1, {"999.3-10", "-9999-10", "999:59-10"});
-    StatusBar.SetPaneSamples(2, {platform::LoadString(IDS_RULE_SKAT), platform::LoadString(IDS_VARIANT_SKAT),
-                                 platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
+    EditTable().StatusBar.SetPaneSamples(1, {"999.3-10", "-9999-10", "999:59-10"});
+    EditTable().StatusBar.SetPaneSamples(2,
+                                         {platform::LoadString(IDS_RULE_SKAT), platform::LoadString(IDS_VARIANT_SKAT),
+                                          platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
 
     // Step 5: a fresh table.
     SetFlowState(STATE_INIT);
-    HistoryPosition = RedoLimit = 0;
-    PromptDialog = ContinuePrompt = KontraPrompt = RamschSkatPrompt = nullptr;
-    RunningMessage = nullptr;
-    RedrawPending = 0;
-    AnnotationKept = 1;
-    PlayClock = StampPauseLevel(0);
+    EditTrickPlay().HistoryPosition = EditTrickPlay().RedoLimit = 0;
+    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
+    EditPrompts().RunningMessage = nullptr;
+    EditTimers().RedrawPending = 0;
+    EditPanels().AnnotationKept = 1;
+    EditSeries().PlayClock = StampPauseLevel(0);
 
     // Step 6: the tick for the program's life. Our timers cannot fail on a live window; should it
     // happen all the same, the folders and paths below are still set up.
     if (SetTimer(TM_TICK, kTickMs) == 0)
-        MessageBox(Handle(), platform::LoadString(IDS_TIMER_FAILED), FrameTitle,
+        MessageBox(Handle(), platform::LoadString(IDS_TIMER_FAILED), Texts().FrameTitle,
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
 
     // Step 7.
@@ -100,27 +103,27 @@ int CMainFrame::OnCreate() {
 
     // Step 11: the other edition's code names our own.
     const std::string other = platform::LoadString(IDS_OTHER_LANGUAGE);
-    LanguageCode = other == "en" ? "ge" : "en";
-    EnglishEdition = other != "en" ? 1 : 0;
-    SetVoiceEdition(EnglishEdition);
-    g_ComputerFrame.LanguageIndex = EnglishEdition;
+    EditFiles().LanguageCode = other == "en" ? "ge" : "en";
+    EditFiles().EnglishEdition = other != "en" ? 1 : 0;
+    SetVoiceEdition(Files().EnglishEdition);
+    g_ComputerFrame.LanguageIndex = Files().EnglishEdition;
     // The wording of bids and answers has its own generator, so voices never touch the game's.
     VoiceRandom().Seed(static_cast<std::uint32_t>(Time64()));
 
     // Step 12.
-    StatisticsPath = g_Profile.Work + "statistics2";
-    TempMatchFile = g_Profile.Work + "cards~.skm";
-    TempGameFile = g_Profile.Work + "cards~.skt";
-    TempStoreFile = g_Profile.Work + "cards~.sks";
-    ListPath = TempMatchFile;
-    StorePath = TempStoreFile;
-    GamePath = TempGameFile;
+    EditFiles().StatisticsPath = g_Profile.Work + "statistics2";
+    EditFiles().TempMatchFile = g_Profile.Work + "cards~.skm";
+    EditFiles().TempGameFile = g_Profile.Work + "cards~.skt";
+    EditFiles().TempStoreFile = g_Profile.Work + "cards~.sks";
+    EditFiles().ListPath = Files().TempMatchFile;
+    EditFiles().StorePath = Files().TempStoreFile;
+    EditFiles().GamePath = Files().TempGameFile;
     // What saves of an earlier run left half-done under temporary names goes.
     const std::string ownFiles[] = {"cards~.skm", "cards~.skt", "cards~.sks", "temp~.skm", "temp~.sks", "statistics2"};
     RemoveStaleTemporaryFiles(g_Profile.Work, ownFiles);
 
     // Step 13: the edition's help pages, beside the program or where it was installed.
-    HelpFilePath = HelpFolder(g_Profile.Inst, LanguageCode);
+    EditFiles().HelpFilePath = HelpFolder(g_Profile.Inst, Files().LanguageCode);
     return 0;
 }
 
@@ -136,7 +139,7 @@ bool CMainFrame::IsMaximised() const {
 void CMainFrame::KeepMainRect() {
     const bool maximised = IsMaximised();
     g_Profile.RectMain.Zoomed = maximised ? 1 : 0;
-    if (!maximised) MainRect = WindowRect();
+    if (!maximised) EditTable().MainRect = WindowRect();
 }
 
 bool CMainFrame::CloseNeedsQuestion() const {
@@ -146,14 +149,14 @@ bool CMainFrame::CloseNeedsQuestion() const {
 
 void CMainFrame::OnCloseSignal() {
     if (!IsAlive()) return;
-    ExitRequested = 1;
-    CloseConfirmed = 1;
+    EditRun().ExitRequested = 1;
+    EditRun().CloseConfirmed = 1;
     EndModalDialogsForExit();
     PostMessage(WM_CLOSE);
 }
 
 void CMainFrame::EndModalDialogsForExit() {
-    if (!ExitRequested) return;
+    if (!Run().ExitRequested) return;
     // Each dialog ends after the dispatch in which it was ended; a nested one first.
     const std::vector<platform::Window*> loops = platform::WindowSystem::Instance().ModalLoops();
     for (auto it = loops.rbegin(); it != loops.rend(); ++it)
@@ -163,33 +166,33 @@ void CMainFrame::EndModalDialogsForExit() {
 void CMainFrame::OnClose() {
     // Step 1: a computer's auction or Ramsch step runs: the person's request is dropped; a close
     // signal's waits until the step is over.
-    if (BusyFlag) {
-        if (ExitRequested) CloseDeferred = 1;
+    if (Run().BusyFlag) {
+        if (Run().ExitRequested) EditRun().CloseDeferred = 1;
         return;
     }
     // A close inside a nested wait or step waits until that has unwound; the step is told to stop.
-    if (StepDepth > 0 || g_Shell.ModalPumpActive) {
-        CloseDeferred = 1;
-        g_Game.StopFlag = 1;
+    if (Run().StepDepth > 0 || g_Shell.ModalPumpActive) {
+        EditRun().CloseDeferred = 1;
+        g_Game.StopFlag = StopState::Requested;
         return;
     }
     // Step 2.
-    if (PrintPreview) {
-        PrintPreview = 0;
+    if (Printing().PrintPreview) {
+        EditPrinting().PrintPreview = 0;
         return;
     }
     // Step 3.
     const int pause = SetPause(0);
     const int state = g_Game.FlowState;
-    if (CloseNeedsQuestion() && !CloseConfirmed) {
-        if (MessageBox(Handle(), platform::LoadString(IDS_QUERY_EXIT), FrameTitle,
+    if (CloseNeedsQuestion() && !Run().CloseConfirmed) {
+        if (MessageBox(Handle(), platform::LoadString(IDS_QUERY_EXIT), Texts().FrameTitle,
                        platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
             SetPause(pause);
             return;
         }
     }
     // Step 4.
-    if (SwapPausePending) {
+    if (Declaration().SwapPausePending) {
         OnBreak();
         PostMessage(WM_CLOSE);
         return;
@@ -208,20 +211,20 @@ void CMainFrame::OnClose() {
     // Step 8.
     KillTimer(TM_TICK);
     KeepMainRect();
-    Layout.WindowRect = MainRect;
-    g_Profile.RectMain.Left = MainRect.left;
-    g_Profile.RectMain.Top = MainRect.top;
-    g_Profile.RectMain.Right = MainRect.right;
-    g_Profile.RectMain.Bottom = MainRect.bottom;
-    g_Profile.RectMain.Stored = MainRect.right != 0 ? 1 : 0;
+    EditTable().Layout.WindowRect = Table().MainRect;
+    g_Profile.RectMain.Left = Table().MainRect.left;
+    g_Profile.RectMain.Top = Table().MainRect.top;
+    g_Profile.RectMain.Right = Table().MainRect.right;
+    g_Profile.RectMain.Bottom = Table().MainRect.bottom;
+    g_Profile.RectMain.Stored = Table().MainRect.right != 0 ? 1 : 0;
     // An automatic completion cut short by the close gives the person's settings back first.
     ApplyPendingSettings();
     WriteProfile();
     // The statistics now, while the frame can still say when they cannot be stored.
-    SaveStatistics(StatisticsPath);
-    StatisticsSavedAtClose = 1;
+    SaveStatistics(Files().StatisticsPath);
+    EditFiles().StatisticsSavedAtClose = 1;
     // Step 9.
-    if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
+    if (Files().GameFileRead) SaveFile(Files().TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
     // Step 10.
     CloseSideWindowsAtExit();
     // Step 11: the closing line still reaches the log window.
@@ -230,7 +233,7 @@ void CMainFrame::OnClose() {
     // Step 12.
     CloseModelessDialog();
     g_Shell.pMainFrame = nullptr;
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     // Step 13: the panels store their places through their close commands.
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})
         if (PanelWindow(close)) SendMessage(WM_COMMAND, static_cast<WPARAM>(close));

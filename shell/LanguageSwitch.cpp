@@ -53,8 +53,8 @@ void CMainFrame::OnLanguage() {
     // Step 2: a game under way is given up only when the person agrees, before anything starts;
     // No leaves both the game and the edition as they are.
     const int pause = SetPause(0);
-    if (CloseNeedsQuestion() && !CloseConfirmed) {
-        if (::MessageBox(Handle(), platform::LoadString(IDS_QUERY_EXIT), FrameTitle,
+    if (CloseNeedsQuestion() && !Run().CloseConfirmed) {
+        if (::MessageBox(Handle(), platform::LoadString(IDS_QUERY_EXIT), Texts().FrameTitle,
                          platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
             SetPause(pause);
             return;
@@ -66,21 +66,21 @@ void CMainFrame::OnLanguage() {
     // statistics and the temporary game. Otherwise it would start from stale files, and this
     // edition's later saving would overwrite the games played there.
     KeepMainRect();
-    g_Profile.RectMain.Left = MainRect.left;
-    g_Profile.RectMain.Top = MainRect.top;
-    g_Profile.RectMain.Right = MainRect.right;
-    g_Profile.RectMain.Bottom = MainRect.bottom;
-    g_Profile.RectMain.Stored = MainRect.right != 0 ? 1 : 0;
+    g_Profile.RectMain.Left = Table().MainRect.left;
+    g_Profile.RectMain.Top = Table().MainRect.top;
+    g_Profile.RectMain.Right = Table().MainRect.right;
+    g_Profile.RectMain.Bottom = Table().MainRect.bottom;
+    g_Profile.RectMain.Stored = Table().MainRect.right != 0 ? 1 : 0;
     ForgetClosedHelp();
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     WriteProfile();
     (void)platform::SaveCurrentUserRegistry();
-    if (ListUpdateOnExit) {
-        SaveList(ListPath, false);
-        SaveStore(StorePath);
+    if (Files().ListUpdateOnExit) {
+        SaveList(Files().ListPath, false);
+        SaveStore(Files().StorePath);
     }
-    SaveStatistics(StatisticsPath);
-    if (GameFileRead) SaveFile(TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
+    SaveStatistics(Files().StatisticsPath);
+    if (Files().GameFileRead) SaveFile(Files().TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
 
     // Step 4: start the other edition's program; when it cannot start, nothing else changes.
     const std::string program = g_Profile.Inst + "kartovan-" + other;
@@ -107,6 +107,6 @@ void CMainFrame::OnLanguage() {
 
     // Step 7: this edition closes; the person has already agreed to give up a game under way.
     SetPause(pause);
-    CloseConfirmed = 1;
+    EditRun().CloseConfirmed = 1;
     OnClose();
 }

@@ -19,15 +19,15 @@ void CMainFrame::ShowMatchState() {
     const int t = g_Game.FlowState == STATE_PLAY ? 10 - Game.person.count : 0;
     char text[96];
     switch (g_Game.MatchMode) {
-        case 1: StatusText = platform::LoadString(IDS_MODE_DURATION); break;
+        case 1: EditTexts().StatusText = platform::LoadString(IDS_MODE_DURATION); break;
         case 2: {
             // The person's balance, then every seat's.
             const int* balance = g_GameList.Balances;
             std::snprintf(text, sizeof text, "%4d-%d", balance[2], t);
-            ClockText = text;
+            EditTexts().ClockText = text;
             std::snprintf(text, sizeof text, " (%d, %d, %d)", balance[0], balance[1], balance[2]);
-            StatusText = platform::LoadString(IDS_MODE_BIERLACHS);
-            StatusText += text;
+            EditTexts().StatusText = platform::LoadString(IDS_MODE_BIERLACHS);
+            EditTexts().StatusText += text;
             break;
         }
         default: {
@@ -37,26 +37,26 @@ void CMainFrame::ShowMatchState() {
             const int inRound = g % 3 == 0 ? 3 : g % 3;
             if (g_GameList.Header.Int(LIST_COUNTING) == 1) std::snprintf(text, sizeof text, "%4d-%d", g, t);
             else std::snprintf(text, sizeof text, "%3d.%d-%d", (g + 2) / 3, inRound, t);
-            ClockText = text;
-            StatusText = platform::LoadString(g_Game.MatchMode == 3 ? IDS_MODE_UNLIMITED : IDS_MODE_SERIES);
+            EditTexts().ClockText = text;
+            EditTexts().StatusText = platform::LoadString(g_Game.MatchMode == 3 ? IDS_MODE_UNLIMITED : IDS_MODE_SERIES);
             break;
         }
     }
-    if (g_Game.FlowState != STATE_PLAY) SetStatusPane(0, StatusText);
-    SetStatusPane(1, ClockText);
-    g_Shell.GameNumberText = ClockText.substr(0, ClockText.find('-'));
+    if (g_Game.FlowState != STATE_PLAY) SetStatusPane(0, Texts().StatusText);
+    SetStatusPane(1, Texts().ClockText);
+    g_Shell.GameNumberText = Texts().ClockText.substr(0, Texts().ClockText.find('-'));
 }
 
 void CMainFrame::ShowPoints() {
     if (!g_Settings.Options.Count) {
-        SetStatusPane(2, RuleText);
+        SetStatusPane(2, Texts().RuleText);
         return;
     }
     int points = 0;
     if (g_Game.GameType == GAME_RAMSCH) points = g_Game.PartyPoints[2];
     else points = g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : g_Game.PartyPoints[1];
-    PointsText = std::to_string(points);
-    SetStatusPane(2, PointsText);
+    EditTexts().PointsText = std::to_string(points);
+    SetStatusPane(2, Texts().PointsText);
 }
 
 // The end of a series by the match mode; with Bock or Ramsch games pending the person may go on.
@@ -72,9 +72,9 @@ bool CMainFrame::CheckSeriesEnd() {
         case 0:
             if (g_Game.GameCount < 3 * g_Settings.Game.MaxRounds) return false;
             if (!extra) return true;
-            if (ExtraGamesAccepted) return false;
+            if (Series().ExtraGamesAccepted) return false;
             if (askToGoOn(IDS_GAMES_PLAYED)) {
-                ExtraGamesAccepted = 1;
+                EditSeries().ExtraGamesAccepted = 1;
                 return false;
             }
             g_Game.RoundStatus = ROUND_NORMAL;
@@ -83,9 +83,9 @@ bool CMainFrame::CheckSeriesEnd() {
         case 1:
             if (g_Settings.Game.CountDown > 0) return false;
             if (!extra) return g_Game.RoundStatus == ROUND_NORMAL;
-            if (ExtraGamesAccepted) return false;
+            if (Series().ExtraGamesAccepted) return false;
             if (askToGoOn(IDS_TIME_UP)) {
-                ExtraGamesAccepted = 1;
+                EditSeries().ExtraGamesAccepted = 1;
                 return false;
             }
             g_Game.RoundStatus = ROUND_NORMAL;

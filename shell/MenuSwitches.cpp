@@ -16,7 +16,7 @@ constexpr int kCheatFaceUp = 16;
 // Flips a setting and checks the menu item by its new value.
 int Flip(CMainFrame& frame, int& setting, int command) {
     setting = setting ? 0 : 1;
-    if (frame.MainMenu) frame.MainMenu->CheckItem(command, setting != 0);
+    if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(command, setting != 0);
     return setting;
 }
 
@@ -31,12 +31,12 @@ void CMainFrame::OnCount() {
 
 void CMainFrame::OnDemonstration() {
     if (Flip(*this, g_Game.DemoMode, ID_DEMONSTRATION)) {
-        DemoText = platform::LoadString(IDS_DEMONSTRATION);
-        SetStatusPane(0, DemoText);
+        EditTexts().DemoText = platform::LoadString(IDS_DEMONSTRATION);
+        SetStatusPane(0, Texts().DemoText);
         // The tick's rotation shows the demonstration text next.
-        StatusRotationIndex = 2;
+        EditTimers().StatusRotationIndex = 2;
     } else {
-        DemoText.clear();
+        EditTexts().DemoText.clear();
     }
 }
 
@@ -48,7 +48,7 @@ void CMainFrame::OnDragCards() {
 void CMainFrame::OnFaceUp() {
     // No check mark: the item's text says what choosing it does.
     g_Game.AllCardsOpen = g_Game.AllCardsOpen ? 0 : 1;
-    RedrawPending = 1;
+    EditTimers().RedrawPending = 1;
     CheckCheat(kCheatFaceUp, g_Game.FlowState);
 }
 

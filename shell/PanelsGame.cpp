@@ -62,8 +62,8 @@ void CMainFrame::ShowDataDialog(int reset, int collect) {
         const int type = g_Game.GameType;
         std::string soloist, game = type >= 0 && type <= 7 ? platform::LoadString(GameNameId(type)) : std::string();
         if (type == GAME_RAMSCH) {
-            if (RamschPushCount > 0)
-                game += " (" + std::to_string(RamschPushCount) + " " + platform::LoadString(kTimes) + " " +
+            if (Ramsch().RamschPushCount > 0)
+                game += " (" + std::to_string(Ramsch().RamschPushCount) + " " + platform::LoadString(kTimes) + " " +
                         platform::LoadString(kPassOn) + ")";
         } else {
             if (g_Game.Soloist >= 0 && g_Game.Soloist < 3) soloist = names[g_Game.Soloist];
@@ -122,7 +122,7 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     } else if (!reset && !collect) {
         OpenPanel(*this, CreatePanel<CStateDialog>(Handle()), CM_CLOSE_STATE);
         panel = PanelAs<CStateDialog>(PanelWindow(CM_CLOSE_STATE));
-        StateWindowUsed = 1;
+        EditPanels().StateWindowUsed = 1;
     }
     if (!panel) return;
     // 3. A computer's status shown marks the game; outside play the person's own takes the mark back.

@@ -27,7 +27,7 @@ namespace {
 // What each panel keeps: its handle on the frame, its View flag, its menu item and its place.
 struct PanelRow {
     int closeCommand;
-    HWND CMainFrame::*handle;
+    HWND PanelState::*handle;
     int CSettings::ViewSection::*viewFlag;
     int menuItem;
     const char* section;
@@ -35,13 +35,13 @@ struct PanelRow {
     const char* className;
 };
 constexpr PanelRow kPanels[] = {
-    {CM_CLOSE_ANNOTATION, &CMainFrame::AnnotationPanel, &CSettings::ViewSection::ListAnnotation, ID_ANNOTATION,
+    {CM_CLOSE_ANNOTATION, &PanelState::AnnotationPanel, &CSettings::ViewSection::ListAnnotation, ID_ANNOTATION,
      "RectAnnotation", 0, 614, "CAnnotationDialog"},
-    {CM_CLOSE_DATA, &CMainFrame::DataPanel, &CSettings::ViewSection::ListData, ID_LIST_DATA, "RectData", 0, 614,
+    {CM_CLOSE_DATA, &PanelState::DataPanel, &CSettings::ViewSection::ListData, ID_LIST_DATA, "RectData", 0, 614,
      "CDataDialog"},
-    {CM_CLOSE_GAME_VALUE, &CMainFrame::GameValuePanel, &CSettings::ViewSection::ListGameValue, ID_LIST_GAME_VALUE,
+    {CM_CLOSE_GAME_VALUE, &PanelState::GameValuePanel, &CSettings::ViewSection::ListGameValue, ID_LIST_GAME_VALUE,
      "RectGameValue", 417, 0, "CGameValueDialog"},
-    {CM_CLOSE_STATE, &CMainFrame::StatePanel, &CSettings::ViewSection::ListState, ID_LIST_STATE, "RectState", 0, 614,
+    {CM_CLOSE_STATE, &PanelState::StatePanel, &CSettings::ViewSection::ListState, ID_LIST_STATE, "RectState", 0, 614,
      "CStateDialog"},
 };
 
@@ -73,7 +73,7 @@ int PanelCloseCommand(int menuItem) {
 HWND CMainFrame::PanelWindow(int closeCommand) const {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return nullptr;
-    const HWND hwnd = this->*(row->handle);
+    const HWND hwnd = Panels().*(row->handle);
     return hwnd && ::IsWindow(hwnd) ? hwnd : nullptr;
 }
 
@@ -82,7 +82,7 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     if (!row || !panel) return;
     // 1. The panel is open from now on, across runs too, and its menu item says so.
     g_Settings.View.*(row->viewFlag) = 1;
-    if (frame.MainMenu) frame.MainMenu->CheckItem(row->menuItem, true);
+    if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, true);
     // 2. The frame's small icon.
     panel->SetSmallIcon(frame.SmallIconId());
     // 3. Its stored place; the annotation also takes its placed size.
@@ -99,7 +99,7 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     panel->MoveWindow(KeptInside(rect, g_Shell.WorkArea), true);
     // 4. Shown and kept; the keyboard stays with the table.
     panel->ShowWindow(SW_SHOW);
-    frame.*(row->handle) = panel->Handle();
+    frame.EditPanels().*(row->handle) = panel->Handle();
     frame.SetFocus();
     char corner[64];
     std::snprintf(corner, sizeof corner, "left:%d:top:%d", left, top);
@@ -110,12 +110,12 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return;
     const HWND hwnd = frame.PanelWindow(closeCommand);
-    frame.*(row->handle) = nullptr;
+    frame.EditPanels().*(row->handle) = nullptr;
     if (!hwnd) return;
     // 1. At the program's end the View flag stays set: the next start opens the panel again.
     if (g_Shell.pMainFrame) {
         g_Settings.View.*(row->viewFlag) = 0;
-        if (frame.MainMenu) frame.MainMenu->CheckItem(row->menuItem, false);
+        if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, false);
     }
     // 2. Its place for the next opening, then the window goes.
     platform::Rect rect;
@@ -129,17 +129,18 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
 void CMainFrame::DestroyPanels() {
     for (const PanelRow& row : kPanels) {
         const HWND hwnd = PanelWindow(row.closeCommand);
-        this->*(row.handle) = nullptr;
+        EditPanels().*(row.handle) = nullptr;
         if (hwnd) ::DestroyWindow(hwnd);
     }
 }
 
 void CMainFrame::ShowAnnotationDialog() {
     // An open panel is made anew on the note as it stands now (closing writes the panel's text).
-    const std::string note = AnnotationText;
+    const std::string note = Texts().AnnotationText;
     if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    AnnotationText = note;
-    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &AnnotationText), CM_CLOSE_ANNOTATION);
+    EditTexts().AnnotationText = note;
+    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &EditTexts().AnnotationText),
+              CM_CLOSE_ANNOTATION);
 }
 
 void CMainFrame::ShowGameValueDialog() {
@@ -186,12 +187,12 @@ void CMainFrame::OnListState() {
 
 void CMainFrame::CloseAnnotationWindow() {
     ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    if (!AnnotationKept) {
-        AnnotationKept = 1;
-        AnnotationText.clear();
+    if (!Panels().AnnotationKept) {
+        EditPanels().AnnotationKept = 1;
+        EditTexts().AnnotationText.clear();
     }
     // The note goes with the current game into the work folder.
-    SaveFile(TempGameFile, 0);
+    SaveFile(Files().TempGameFile, 0);
 }
 
 void CMainFrame::CloseDataWindow() { ClosePanel(*this, CM_CLOSE_DATA); }
@@ -201,7 +202,7 @@ void CMainFrame::CloseStateWindow() {
     ClosePanel(*this, CM_CLOSE_STATE);
     // Between games an opponent's status no longer shows: its mark goes.
     if (g_Game.FlowState == STATE_PLAY) return;
-    StateWindowUsed = 0;
+    EditPanels().StateWindowUsed = 0;
     const int mask = g_Game.CheatMask & ~0x100;
     if (mask != g_Game.CheatMask) {
         g_Game.CheatMask = mask;
@@ -220,26 +221,26 @@ void CMainFrame::RenewAnnotationAfterLoad(const std::string& keptText) {
     if (g_Settings.Settings.Annotate) {
         if (PanelWindow(CM_CLOSE_ANNOTATION)) {
             SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-            AnnotationText = keptText;
+            EditTexts().AnnotationText = keptText;
         }
-        if (!AnnotationText.empty()) ShowAnnotationDialog();
+        if (!Texts().AnnotationText.empty()) ShowAnnotationDialog();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) {
         SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-        AnnotationText = keptText;
+        EditTexts().AnnotationText = keptText;
         ShowAnnotationDialog();
     } else {
-        SaveFile(TempGameFile, 0);
+        SaveFile(Files().TempGameFile, 0);
     }
 }
 
 void CMainFrame::RenewAnnotationForDeal() {
     if (!g_Settings.View.ListAnnotation) {
-        AnnotationText.clear();
+        EditTexts().AnnotationText.clear();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-    AnnotationText.clear();
+    EditTexts().AnnotationText.clear();
     if (g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
 }

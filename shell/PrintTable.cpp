@@ -110,7 +110,7 @@ platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {
     int bottom = PrintFooterY(landscape) - kPrintGap;
     // The annotation's lines keep their room below the table.
     if (::IsWindow(PanelWindow(CM_CLOSE_ANNOTATION))) {
-        const int lines = static_cast<int>(AnnotationLines(AnnotationText).size());
+        const int lines = static_cast<int>(AnnotationLines(Texts().AnnotationText).size());
         bottom -= kAnnotationTitleHeight + lines * kAnnotationLineHeight + kPrintGap;
     }
     const int top = titleBottom + kPrintGap;
@@ -152,7 +152,8 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
         // The seats' words, except in the Ramsch-only rules.
         if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY)
             for (int seat = 0; seat < 3; ++seat)
-                if (BalloonTextId[seat] != 0) MoveBalloonText(seat, BalloonTextId[seat], BalloonValue[seat], &dc, nullptr);
+                if (Texts().BalloonTextId[seat] != 0)
+                    MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
         CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick};
         for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
@@ -186,13 +187,13 @@ void CMainFrame::DrawGameHeader(platform::DeviceContext& dc) {
     const int y = GameHeaderY() + offset.y;
     // The game as the status bar names it, the game clock, and the points while they are counted
     // in play, else the rule set.
-    std::string last = "  " + RuleText;
-    if (!PointsText.empty() && g_Game.FlowState == STATE_PLAY && g_Settings.Options.Count)
-        last = "  " + platform::LoadString(IDS_PRINT_POINTS) + ": " + PointsText;
-    dc.TextOut(Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, y, "  " + StatusText);
-    dc.TextOut(g_Shell.ZoomExtraWidth - Layout.LayoutX - 200 + width + offset.x, y,
-               "  " + platform::LoadString(IDS_CAPTION_GAME) + ": " + ClockText);
-    dc.TextOut(g_Shell.ZoomExtraWidth - Layout.LayoutX - 110 + width + offset.x, y, last);
+    std::string last = "  " + Texts().RuleText;
+    if (!Texts().PointsText.empty() && g_Game.FlowState == STATE_PLAY && g_Settings.Options.Count)
+        last = "  " + platform::LoadString(IDS_PRINT_POINTS) + ": " + Texts().PointsText;
+    dc.TextOut(Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, y, "  " + Texts().StatusText);
+    dc.TextOut(g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - 200 + width + offset.x, y,
+               "  " + platform::LoadString(IDS_CAPTION_GAME) + ": " + Texts().ClockText);
+    dc.TextOut(g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - 110 + width + offset.x, y, last);
     dc.SetTextColor(colour);
     dc.SetBkMode(mode);
     dc.SelectFont(font);
@@ -206,7 +207,7 @@ void CMainFrame::DrawAnnotation(platform::DeviceContext& dc, int top) {
     dc.TextOut(0, top, ::GetWindowText(panel));
     dc.SelectFont(g_pApp->Font(10));
     int y = top + kAnnotationTitleHeight;
-    for (const std::string& line : AnnotationLines(AnnotationText)) {
+    for (const std::string& line : AnnotationLines(Texts().AnnotationText)) {
         dc.TextOut(10, y, line);
         y += kAnnotationLineHeight;
     }

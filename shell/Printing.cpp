@@ -104,19 +104,19 @@ platform::PrintDocument CMainFrame::MakePrintDocument(int kind) {
 }
 
 platform::PrintOutcome CMainFrame::PrintReport(int kind, PrintTarget target, const std::string& pdfPath) {
-    PrintKind = kind;
+    EditPrinting().PrintKind = kind;
     WriteTrace(target == PrintTarget::Preview ? ":OnPreparePrinting(preview)" : ":OnPreparePrinting(print)", LOG_VIEW);
     const platform::PrintDocument document = MakePrintDocument(kind);
     PreparePrinting(true);
     platform::PrintOutcome outcome = platform::PrintOutcome::Failed;
     // The preview is modal; a close request meanwhile ends the preview only.
-    if (target == PrintTarget::Preview) PrintPreview = 1;
+    if (target == PrintTarget::Preview) EditPrinting().PrintPreview = 1;
     switch (target) {
         case PrintTarget::Printer: outcome = platform::PrintDocumentWithDialog(Handle(), document); break;
         case PrintTarget::Preview: outcome = platform::PreviewDocument(Handle(), document); break;
         case PrintTarget::Pdf: outcome = platform::PrintDocumentToPdf(document, pdfPath); break;
     }
-    PrintPreview = 0;
+    EditPrinting().PrintPreview = 0;
     // Set-up and tear-down run also when the dialog was cancelled or the job failed.
     PreparePrinting(false);
     return outcome;
@@ -124,23 +124,23 @@ platform::PrintOutcome CMainFrame::PrintReport(int kind, PrintTarget target, con
 
 void CMainFrame::PreparePrinting(bool start) {
     // Step 1: the open prompt bar keeps out of the way of the job.
-    PrintingActive = start ? 1 : 0;
-    if (::IsWindow(PromptDialog)) {
-        ::EnableWindow(PromptDialog, !start);
-        ::ShowWindow(PromptDialog, start ? SW_HIDE : SW_SHOW);
+    EditPrinting().PrintingActive = start ? 1 : 0;
+    if (::IsWindow(Prompts().PromptDialog)) {
+        ::EnableWindow(Prompts().PromptDialog, !start);
+        ::ShowWindow(Prompts().PromptDialog, start ? SW_HIDE : SW_SHOW);
     }
-    RedrawPending = 1;
+    EditTimers().RedrawPending = 1;
     // Step 2: the title shows the job while it runs and comes back afterwards.
     if (start) {
-        PendingTitle = ::GetWindowText(Handle());
-        SetWindowText(MakePrintDocument(PrintKind).title);
+        EditTexts().PendingTitle = ::GetWindowText(Handle());
+        SetWindowText(MakePrintDocument(Printing().PrintKind).title);
     } else {
         PostMessage(WM_COMMAND, CM_RESTORE_TITLE);
     }
     // Step 3: the lists print through hidden windows of their own, made for the job only.
-    const bool list = PrintKind == PRINT_SCORE_SHEET || PrintKind == PRINT_CARDS_ASSIGNMENT;
-    if (start && list) PrintWindows = std::make_shared<CListPrintWindows>(Handle());
-    else PrintWindows.reset();
+    const bool list = Printing().PrintKind == PRINT_SCORE_SHEET || Printing().PrintKind == PRINT_CARDS_ASSIGNMENT;
+    if (start && list) EditPrinting().PrintWindows = std::make_shared<CListPrintWindows>(Handle());
+    else EditPrinting().PrintWindows.reset();
 }
 
 void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page) {
@@ -164,7 +164,7 @@ void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform
     PrintFooter(dc, offsetY, page.number, page.pageCount);
     if (kind == PRINT_COURSE) PrintCourse(dc);
     else if (kind == PRINT_TABLE) PrintTable(dc);
-    else if (PrintWindows) PrintWindows->DrawBody(kind, dc);
+    else if (Printing().PrintWindows) Printing().PrintWindows->DrawBody(kind, dc);
     // Step 4.
     WriteTrace(std::string(":OnPrint(") + KindWords(kind) + ")", LOG_VIEW);
 }
@@ -176,7 +176,7 @@ void CMainFrame::PrintHeader(platform::DeviceContext& dc, int offsetY) {
     const int width = PrintPageWidth(Landscape());
     dc.MoveTo(0, offsetY + kPrintHeaderHeight);
     dc.LineTo(width, offsetY + kPrintHeaderHeight);
-    const char* format = EnglishEdition ? "%Y-%m-%d" : "%d.%m.%Y";
+    const char* format = Files().EnglishEdition ? "%Y-%m-%d" : "%d.%m.%Y";
     platform::Rect band{0, offsetY, width, offsetY + kPrintHeaderHeight};
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Transparent);
     dc.DrawText(platform::FormatLocalTime(format, Time64()), band,

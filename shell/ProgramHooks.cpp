@@ -30,13 +30,13 @@ void InstallProgramHooks() {
         return previous;
     };
     g_TableServices.DeckPosition = [] {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->TrickCentre : platform::Point{};
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Table().TrickCentre : platform::Point{};
     };
     g_TableServices.PrintOffset = [](platform::DeviceContext* printer) {
         return g_Shell.pMainFrame ? g_Shell.pMainFrame->PrintOffset(printer) : platform::Point{};
     };
     g_TableServices.SelectionSound = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(6, false);
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
     };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
 

@@ -40,14 +40,14 @@ platform::Rect StoredRect(const CSideWindowRow& row) {
 }  // namespace
 
 HWND CMainFrame::SideWindow(int command) const {
-    auto it = SideWindows.find(command);
-    return it != SideWindows.end() && ::IsWindow(it->second) ? it->second : nullptr;
+    auto it = Panels().SideWindows.find(command);
+    return it != Panels().SideWindows.end() && ::IsWindow(it->second) ? it->second : nullptr;
 }
 
 void CMainFrame::ToggleSideWindow(const CSideWindowRow& row) {
     const bool open = SideWindow(row.command) != nullptr;
     // Step 1: the menu item shows the state after the command.
-    if (MainMenu) MainMenu->CheckItem(row.command, !open);
+    if (Table().MainMenu) Table().MainMenu->CheckItem(row.command, !open);
     // Step 2: an open window closes, storing its place.
     if (open) {
         row.viewFlag() = 0;
@@ -70,11 +70,11 @@ HWND CMainFrame::OpenSideWindow(const CSideWindowRow& row) {
     params.lifetime = platform::Lifetime::Engine;
     platform::Window* window = row.create(*this, params);
     if (!window || !window->IsAlive()) {
-        SideWindows.erase(row.command);
+        EditPanels().SideWindows.erase(row.command);
         return nullptr;
     }
     const HWND hwnd = window->Handle();
-    SideWindows[row.command] = hwnd;
+    EditPanels().SideWindows[row.command] = hwnd;
     if (row.openTrace) {
         char corner[64];
         std::snprintf(corner, sizeof corner, "left:%d:top:%d", params.rect.left, params.rect.top);
@@ -86,7 +86,7 @@ HWND CMainFrame::OpenSideWindow(const CSideWindowRow& row) {
 
 void CMainFrame::CloseSideWindow(const CSideWindowRow& row) {
     const HWND hwnd = SideWindow(row.command);
-    SideWindows.erase(row.command);
+    EditPanels().SideWindows.erase(row.command);
     if (!hwnd) return;
     if (::IsIconic(hwnd) || ::IsZoomed(hwnd)) ::ShowWindow(hwnd, SW_RESTORE);
     platform::Rect rect;

@@ -210,7 +210,7 @@ void CSkatView::OnDrop(const std::vector<std::string>& names) {
         return;
     }
     // Nothing is opened while a step waits, or runs, underneath.
-    if (g_Shell.ModalPumpActive || Frame->StepDepth > 0) {
+    if (g_Shell.ModalPumpActive || Frame->Run().StepDepth > 0) {
         MessageBox(GetTopLevel(), platform::LoadString(IDS_WAIT_ACTIVE), platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return;
@@ -223,7 +223,7 @@ bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {
     // Step 1.
     if (names.empty()) return false;
     // Step 2.
-    g_Game.StopFlag = 0;
+    g_Game.StopFlag = StopState::Running;
     // Step 3.
     bool anyValid = false;
     for (const std::string& name : names) {
@@ -234,7 +234,7 @@ bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {
         if (!IsGameFileName(name)) continue;
         anyValid = true;
         Frame->Start(name);
-        if (g_Game.StopFlag) break;
+        if (g_Game.StopFlag != StopState::Running) break;
     }
     // Step 4.
     if (!anyValid)

@@ -41,7 +41,7 @@ platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
 struct PaintScope {
     explicit PaintScope(CMainFrame& frame) : frame_(frame) { ++g_Shell.PaintDepth; }
     ~PaintScope() {
-        frame_.FullRepaint = 0;
+        frame_.EditTimers().FullRepaint = 0;
         --g_Shell.PaintDepth;
     }
     CMainFrame& frame_;
@@ -58,7 +58,7 @@ platform::Point CMainFrame::PrintOffset(platform::DeviceContext* printer) const 
 
 int CMainFrame::NoticeLine(bool needsExtra) const {
     const int state = g_Game.FlowState;
-    if (!CourseShown && g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT &&
+    if (!TrickPlay().CourseShown && g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT &&
         (!needsExtra || g_Settings.Variants.Extra != 0)) {
         return state == STATE_PICKUP                 ? IDS_NOTICE_SWAP_SKAT
                : state == STATE_SWAP                 ? IDS_NOTICE_SWAP_CARDS
@@ -76,7 +76,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
     PaintScope scope(*this);
     platform::Rect r = update;
     const int state = g_Game.FlowState;
-    const bool coursePicture = CourseShown && LastTrickAvailable;
+    const bool coursePicture = TrickPlay().CourseShown && TrickPlay().LastTrickAvailable;
     // Step 1.
     ShowImages(r, nullptr);
     // Step 2.
@@ -101,10 +101,10 @@ void CMainFrame::Paint(const platform::Rect& update) {
     };
     auto coursePictureStep = [&] {
         // Step 8.
-        if (CourseShown) {
+        if (TrickPlay().CourseShown) {
             CCards* rows[4] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
             for (CCards* row : rows) {
-                if (FullRepaint) row->PaintCards(0);
+                if (Timers().FullRepaint) row->PaintCards(0);
                 else row->Relayout(r);
             }
             ShowImages(r, nullptr);
@@ -114,8 +114,8 @@ void CMainFrame::Paint(const platform::Rect& update) {
     };
     // Step 4: nothing is played. A deal under way is still in IDLE, but its cards lie on the table
     // and slide over it: they are painted back where a slide erased them.
-    if ((state == STATE_INIT || state == STATE_IDLE) && !GameRunning) {
-        if (LastTrickAvailable) coursePictureStep();
+    if ((state == STATE_INIT || state == STATE_IDLE) && !Series().GameRunning) {
+        if (TrickPlay().LastTrickAvailable) coursePictureStep();
         else roundNotice();
         return;
     }
@@ -126,7 +126,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
     }
     kontraMarks();
     for (int seat = 0; seat < 3; ++seat)
-        MoveBalloonText(seat, BalloonTextId[seat], BalloonValue[seat], nullptr, &r);
+        MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, &r);
     for (int id = 1; id <= 22; ++id) {
         if (id != 8 && WS_IsSymbolShown(g_Shell.hTableWnd, id)) {
             MoveSymbol(g_Game.Soloist, true, nullptr, &r);
@@ -136,19 +136,19 @@ void CMainFrame::Paint(const platform::Rect& update) {
     // Step 6: the notice line.
     if (const int notice = NoticeLine(false)) MoveExtraText(notice, 0, 0, nullptr, &r);
     // Step 7: the cards.
-    if (FullRepaint) {
+    if (Timers().FullRepaint) {
         WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);
-        if (!PendingTitle.empty()) {
-            SetWindowText(PendingTitle);
-            PendingTitle.clear();
+        if (!Texts().PendingTitle.empty()) {
+            SetWindowText(Texts().PendingTitle);
+            EditTexts().PendingTitle.clear();
         }
         PlaceOpenBar();
     }
     CCards* rows[5] = {Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick,
-                       CourseShown ? static_cast<CCards*>(&Game.lastTrick) : &Game};
+                       TrickPlay().CourseShown ? static_cast<CCards*>(&Game.lastTrick) : &Game};
     for (CCards* row : rows) {
         // A full repaint lays every row out anew; an expose only puts back what was covered.
-        if (FullRepaint) row->PaintCards(0, row == &Game.trick);
+        if (Timers().FullRepaint) row->PaintCards(0, row == &Game.trick);
         else row->Relayout(r);
     }
 }
@@ -157,11 +157,12 @@ void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* pri
     if (!g_Shell.PortraitLoader) return;
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
-    const int computerY = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight + 43 + offset.y;
-    const int personY = Layout.LayoutY + 2 * Layout.RowStepY + 24 + g_Shell.ZoomExtraHeight / 2 + offset.y;
+    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 43 + offset.y;
+    const int personY =
+        Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 24 + g_Shell.ZoomExtraHeight / 2 + offset.y;
     const platform::Point places[4] = {
-        {Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
-        {g_Shell.ZoomExtraWidth - Layout.LayoutX + width - 67 + offset.x, computerY},
+        {Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
+        {g_Shell.ZoomExtraWidth - Table().Layout.LayoutX + width - 67 + offset.x, computerY},
         {(width - 6) / 2 - 121 + offset.x, personY},
         {(width - 6) / 2 + 57 + offset.x, personY},
     };
@@ -187,13 +188,13 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
     if (!dc) return;
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
-    const int computerY = Layout.LayoutY - g_Shell.ZoomExtraHeight + 91 + offset.y;
+    const int computerY = Table().Layout.LayoutY - g_Shell.ZoomExtraHeight + 91 + offset.y;
     const bool underFirst = g_Profile.Image.ShowPerson1 || !g_Profile.Image.ShowPerson2;
     const platform::Point boxes[3] = {
-        {Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
-        {g_Shell.ZoomExtraWidth - Layout.LayoutX + width - 37 + offset.x, computerY},
+        {Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
+        {g_Shell.ZoomExtraWidth - Table().Layout.LayoutX + width - 37 + offset.x, computerY},
         {(underFirst ? (width - 248) / 2 : (width + 168) / 2) + offset.x,
-         Layout.LayoutY + 2 * (Layout.RowStepY + 47) + g_Shell.ZoomExtraHeight / 2 + offset.y},
+         Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 47) + g_Shell.ZoomExtraHeight / 2 + offset.y},
     };
     const platform::LogFont previous = dc->SelectFont(g_pApp->Font(12));
     const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
@@ -214,9 +215,9 @@ void CMainFrame::LayoutFrame() {
     // bars outside the client area).
     const platform::Rect work = g_Shell.WorkArea;
     const platform::Rect frameRect = WindowRect();
-    Layout.BorderWidth = frameRect.Width() - ClientWidth();
-    Layout.BorderHeight = BarsHeight();
-    Layout.TableTop = 0;
+    EditTable().Layout.BorderWidth = frameRect.Width() - ClientWidth();
+    EditTable().Layout.BorderHeight = BarsHeight();
+    EditTable().Layout.TableTop = 0;
     // Step 2: the auction bar's lines, measured on a hidden bar made for that and destroyed again.
     // Our bar is a thin strip; the table's band below the cards keeps at least the room of a
     // 40-unit bar, else the placement over the table would put the bar below the frame's edge.
@@ -225,56 +226,58 @@ void CMainFrame::LayoutFrame() {
         CAuctionDialog measuring;
         if (measuring.Create(nullptr)) {
             barHeight = std::max(measuring.WindowRect().Height(), measuring.MapDialogRect({0, 0, 0, kLeastBarHeight}).bottom);
-            Layout.DialogLine13 = measuring.MapDialogRect({0, 0, 0, 13}).bottom;
-            Layout.DialogLine11 = measuring.MapDialogRect({0, 0, 0, 11}).bottom;
+            EditTable().Layout.DialogLine13 = measuring.MapDialogRect({0, 0, 0, 13}).bottom;
+            EditTable().Layout.DialogLine11 = measuring.MapDialogRect({0, 0, 0, 11}).bottom;
             measuring.DestroyWindow();
         }
     }
-    Layout.PromptBandHeight = 2 * barHeight;
-    Layout.TableTop = 22;
+    EditTable().Layout.PromptBandHeight = 2 * barHeight;
+    EditTable().Layout.TableTop = 22;
     // Step 3: the wanted size, held to the desktop.
-    Layout.DesktopWidth = g_Shell.Desktop.Width();
-    Layout.DesktopHeight = g_Shell.Desktop.Height();
-    const int width = std::min(Layout.BorderWidth + 820, Layout.DesktopWidth);
-    const int height = std::min(Layout.DialogLine13 + 464 + Layout.BorderHeight + 2 * barHeight + Layout.DialogLine11,
-                                Layout.DesktopHeight);
-    Layout.CardStepX = 81;
-    Layout.RowStepY = 106;
-    Layout.MinWindowHeight = height;
-    Layout.MinWindowWidth = Layout.BorderWidth + 410;
-    if (g_Shell.SetFrameMinimumSize) g_Shell.SetFrameMinimumSize(Handle(), Layout.MinWindowWidth, Layout.MinWindowHeight);
-    Layout.TableWidth = width;
-    Layout.TableHeight = height;
+    EditTable().Layout.DesktopWidth = g_Shell.Desktop.Width();
+    EditTable().Layout.DesktopHeight = g_Shell.Desktop.Height();
+    const int width = std::min(Table().Layout.BorderWidth + 820, Table().Layout.DesktopWidth);
+    const int height = std::min(
+        Table().Layout.DialogLine13 + 464 + Table().Layout.BorderHeight + 2 * barHeight + Table().Layout.DialogLine11,
+        Table().Layout.DesktopHeight);
+    EditTable().Layout.CardStepX = 81;
+    EditTable().Layout.RowStepY = 106;
+    EditTable().Layout.MinWindowHeight = height;
+    EditTable().Layout.MinWindowWidth = Table().Layout.BorderWidth + 410;
+    if (g_Shell.SetFrameMinimumSize)
+        g_Shell.SetFrameMinimumSize(Handle(), Table().Layout.MinWindowWidth, Table().Layout.MinWindowHeight);
+    EditTable().Layout.TableWidth = width;
+    EditTable().Layout.TableHeight = height;
     // Step 4: centred on the desktop (which need not start at 0, 0: a second screen, or the room
     // left beside the host's bars).
-    const int left = g_Shell.Desktop.left + (Layout.DesktopWidth - width) / 2;
-    const int top = g_Shell.Desktop.top + (Layout.DesktopHeight - height) / 2;
+    const int left = g_Shell.Desktop.left + (Table().Layout.DesktopWidth - width) / 2;
+    const int top = g_Shell.Desktop.top + (Table().Layout.DesktopHeight - height) / 2;
     // Step 5: the ideal size keeps the table's proportions and fills the work area's shorter side.
     const int right = std::max(1, work.Width());
     const int bottom = std::max(1, work.Height());
     if (right * 100 / bottom > width * 100 / height) {
-        Layout.IdealWidth = width * bottom / height;
-        Layout.IdealHeight = bottom;
+        EditTable().Layout.IdealWidth = width * bottom / height;
+        EditTable().Layout.IdealHeight = bottom;
     } else {
-        Layout.IdealWidth = right;
-        Layout.IdealHeight = height * right / width;
+        EditTable().Layout.IdealWidth = right;
+        EditTable().Layout.IdealHeight = height * right / width;
     }
     // Step 6: the rectangle stored at the last close, kept inside the work area (the screens may
     // have changed since), else the centred one.
-    if (g_Profile.RectMain.Stored) Layout.WindowRect = KeptInside(g_Profile.RectMain.AsRect(), work);
-    if (Layout.WindowRect.right == 0) Layout.WindowRect = {left, top, left + width, top + height};
+    if (g_Profile.RectMain.Stored) EditTable().Layout.WindowRect = KeptInside(g_Profile.RectMain.AsRect(), work);
+    if (Table().Layout.WindowRect.right == 0) EditTable().Layout.WindowRect = {left, top, left + width, top + height};
     // Step 7: the size handler, which runs as the frame moves, keeps the maximised flag: take it
     // first.
     const bool maximised = g_Profile.RectMain.Zoomed != 0;
-    MoveWindow(Layout.WindowRect, true);
-    MainRect = WindowRect();
+    MoveWindow(Table().Layout.WindowRect, true);
+    EditTable().MainRect = WindowRect();
     if (maximised) {
         if (g_Shell.ShowFrameMaximised) g_Shell.ShowFrameMaximised(Handle());
         else MoveWindow(work, true);
         g_Profile.RectMain.Zoomed = 1;
     }
     ShowWindow(SW_SHOW);
-    SetStatusPane(0, CheatText);
+    SetStatusPane(0, Texts().CheatText);
 }
 
 void CMainFrame::WindowPosition(platform::Size size) {
@@ -283,7 +286,7 @@ void CMainFrame::WindowPosition(platform::Size size) {
     // title bar reachable; a size larger than the work area is shrunk to it.
     const platform::Rect& here = WindowRect();
     MoveWindow(KeptInside({here.left, here.top, here.left + size.cx, here.top + size.cy}, g_Shell.WorkArea), true);
-    RedrawPending = 1;
+    EditTimers().RedrawPending = 1;
 }
 
 void CMainFrame::SetCardBack(int step) {
@@ -294,7 +297,7 @@ void CMainFrame::SetCardBack(int step) {
     }
     if (step != 0) g_Settings.View.CardBack = ((g_Settings.View.CardBack + step) % 32 + 32) % 32;
     WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
-    if (GameRunning) {
+    if (Series().GameRunning) {
         CCards* rows[3] = {&Game.computer0, &Game.computer1, &Game};
         for (CCards* row : rows) {
             row->RemoveCards(false);
@@ -305,13 +308,13 @@ void CMainFrame::SetCardBack(int step) {
 
 void CMainFrame::SetCardFace(int step) {
     const HWND table = g_Shell.hTableWnd;
-    if (g_Game.FlowState == STATE_IDLE && !CourseShown) {
+    if (g_Game.FlowState == STATE_IDLE && !TrickPlay().CourseShown) {
         WC_SetCardFace(table, g_Settings.View.CardFace + 1);
         return;
     }
     if (step != 0) g_Settings.View.CardFace = ((g_Settings.View.CardFace + step) % 10 + 10) % 10;
     WC_SetCardFace(table, g_Settings.View.CardFace + 1);
-    if (GameRunning) {
+    if (Series().GameRunning) {
         auto repaint = [](CCards& row) {
             row.RemoveCards(false);
             row.PaintCards(0);
@@ -327,7 +330,7 @@ void CMainFrame::SetCardFace(int step) {
         Game.trick.PaintCards(0, true);
         repaint(Game.person);
     }
-    if (g_Game.FlowState == STATE_IDLE && CourseShown) {
+    if (g_Game.FlowState == STATE_IDLE && TrickPlay().CourseShown) {
         OnLast();
         OnLast();
     }
@@ -336,7 +339,7 @@ void CMainFrame::SetCardFace(int step) {
 void CMainFrame::RemoveTrick() {
     int played = 0;
     for (const CTrick& row : Game.courseRows) played += row.count;
-    if (CourseShown && played > 0) {
+    if (TrickPlay().CourseShown && played > 0) {
         Game.courseSkat.RemoveCards(true);
         for (CTrick& row : Game.courseRows) row.RemoveCards(true);
         if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
@@ -346,7 +349,7 @@ void CMainFrame::RemoveTrick() {
         Game.lastTrick.count = 0;
         Game.courseRows[0].count = 0;
     }
-    CourseShown = 0;
+    EditTrickPlay().CourseShown = 0;
 }
 
 void CMainFrame::PlaceOpenBar() {

@@ -93,14 +93,14 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     const int width = ClientWidth();
     int x = 0, y = 0;
     if (seat == 0) {
-        x = Layout.LayoutX - g_Shell.ZoomExtraWidth;
-        y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+        x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
     } else if (seat == 1) {
-        x = width - 15 + g_Shell.ZoomExtraWidth - Layout.LayoutX - nameSize.cx;
-        y = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+        x = width - 15 + g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - nameSize.cx;
+        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
     } else if (seat == 2) {
         x = (width - nameSize.cx) / 2;
-        y = Layout.LayoutY + 2 * (Layout.RowStepY + 31) + g_Shell.ZoomExtraHeight / 2;
+        y = Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 31) + g_Shell.ZoomExtraHeight / 2;
     }
     const platform::Point offset = PrintOffset(printer);
     platform::Rect r{x + offset.x, y + offset.y, x + offset.x + labelWidth + nameSize.cx, y + offset.y + nameSize.cy};
@@ -128,7 +128,7 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     dc->SetBkMode(mode);
     // Step 7: the person's label may lie over the person's card in the trick.
     CTrick& trick = Game.trick;
-    if (!printer && !FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
+    if (!printer && !Timers().FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
         const platform::Point place = trick.GetSlotPosition(2);
         WC_DrawCard(g_Shell.hTableWnd, trick.cards[2], place.x, place.y, nullptr);
     }
@@ -146,26 +146,41 @@ void CMainFrame::RemoveText(int place, int stringId) {
     platform::Rect view;
     GetClientRect(g_Shell.hTableWnd, &view);
     const int w = view.Width();
-    const int top = Layout.LayoutY - Layout.TableTop - g_Shell.ZoomExtraHeight;
+    const int top = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
     int x = 0, y = 0;
     switch (place) {
-        case 0: x = Layout.LayoutX - g_Shell.ZoomExtraWidth; y = top; break;
-        case 1: x = g_Shell.ZoomExtraWidth - Layout.LayoutX - tw + w; y = top; break;
-        case 2: x = (w - tw) / 2; y = Layout.LayoutY + 2 * Layout.RowStepY + 62 + g_Shell.ZoomExtraHeight / 2; break;
-        case 4: x = Layout.LayoutX - g_Shell.ZoomExtraWidth; y = top + 22; break;
-        case 5: x = g_Shell.ZoomExtraWidth - Layout.LayoutX - tw + w; y = top + 22; break;
+        case 0:
+            x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+            y = top;
+            break;
+        case 1:
+            x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            y = top;
+            break;
+        case 2:
+            x = (w - tw) / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 62 + g_Shell.ZoomExtraHeight / 2;
+            break;
+        case 4:
+            x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+            y = top + 22;
+            break;
+        case 5:
+            x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            y = top + 22;
+            break;
         case 6:
             x = (w - tw - 6) / 2;
-            y = Layout.LayoutY + 2 * Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
             break;
         default: x = view.left; y = view.top; break;
     }
-    dc->FillRect({x - 4, y - 1, x + tw + 4, y - 1 + Layout.TableTop}, TableBrush());
+    dc->FillRect({x - 4, y - 1, x + tw + 4, y - 1 + Table().Layout.TableTop}, TableBrush());
 }
 
 void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
                                const platform::Rect* update) {
-    if (!View || Layout.TableTop == 0) return;
+    if (!View || Table().Layout.TableTop == 0) return;
     // Step 1.
     std::string line = ":MoveExtraText(";
     line += showId ? "display" : "remove";
@@ -187,7 +202,7 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     if (clearId) {
         const platform::Size size = dc->GetTextExtent(platform::LoadString(clearId));
         const int left = (width - size.cx) / 2 - 1;
-        const int top = yOffset - 2 + Layout.LayoutY - g_Shell.ZoomExtraHeight - Layout.TableTop;
+        const int top = yOffset - 2 + Table().Layout.LayoutY - g_Shell.ZoomExtraHeight - Table().Layout.TableTop;
         WS_RemoveSymbol(g_Shell.hTableWnd, 8);
         if (!printer && dc.KeepsPixels())
             dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
@@ -198,14 +213,15 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     const platform::Size size = dc->GetTextExtent(text);
     int x = (width - size.cx) / 2;
     if (showId == IDS_NOTICE_BOCK || showId == IDS_NOTICE_RAMSCH) {
-        Layout.NoticeX = x;
-        Layout.NoticeY = Layout.LayoutY - Layout.TableTop;
+        EditTable().Layout.NoticeX = x;
+        EditTable().Layout.NoticeY = Table().Layout.LayoutY - Table().Layout.TableTop;
         MoveSymbol(3, printer != nullptr || g_Shell.PaintDepth > 0, printer, update);
         x += 15;
     }
     // Step 5.
-    const platform::Rect r{offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Layout.LayoutY - Layout.TableTop + yOffset,
-                           offset.x + x + size.cx, 0};
+    const platform::Rect r{
+        offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
+        offset.x + x + size.cx, 0};
     const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
     if (LiesOutside(update, box, 1, 1, 1, 1) || !dc.KeepsPixels()) return;
     // Step 6.
@@ -224,7 +240,7 @@ void CMainFrame::RefreshPosTexts(int kontraMode) {
     MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
     MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
     if (g_Game.KontraState != KONTRA_NONE) {
-        if (HistoryPosition != 0 || kontraMode != 1) {
+        if (TrickPlay().HistoryPosition != 0 || kontraMode != 1) {
             MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
             if (g_Game.KontraState == KONTRA_REKONTRA) MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
         } else {
@@ -240,7 +256,8 @@ void CMainFrame::RefreshTexts() {
     RefreshPosTexts(1);
     g_Shell.PaintDepth = 1;
     for (int seat = 0; seat < 3; ++seat)
-        if (BalloonTextId[seat] != 0) MoveBalloonText(seat, BalloonTextId[seat], BalloonValue[seat], nullptr, nullptr);
+        if (Texts().BalloonTextId[seat] != 0)
+            MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, nullptr);
     g_Shell.PaintDepth = 0;
     if (g_Game.GameType != 7) MoveSymbol(g_Game.Soloist, true, nullptr, nullptr);
 }

@@ -358,8 +358,11 @@ int ScoreDrawer::DrawSettlement(int top) {
         for (int seat = 0; seat < 3; ++seat) {
             values[seat] = running[seat];
             if (!gamePoints) {
-                const int won = frame ? frame->SoloistWon[seat] : 0, lost = frame ? frame->SoloistLost[seat] : 0;
-                const int othersLost = frame ? frame->SoloistLost[(seat + 1) % 3] + frame->SoloistLost[(seat + 2) % 3] : 0;
+                const int won = frame ? frame->Series().SoloistWon[seat] : 0,
+                          lost = frame ? frame->Series().SoloistLost[seat] : 0;
+                const int othersLost =
+                    frame ? frame->Series().SoloistLost[(seat + 1) % 3] + frame->Series().SoloistLost[(seat + 2) % 3]
+                          : 0;
                 values[seat] += 50LL * (won - lost) + 40LL * othersLost;
             }
         }

@@ -5,6 +5,7 @@
 // before the card, the give-up question and command, the card sound, the face-up phrase). The game
 // flow installs its own; the defaults work without a window.
 
+#include "model/SoundEffectIds.h"
 #include "resources/CommandIds.h"
 
 #include <functional>
@@ -14,8 +15,6 @@ class CSkat;
 class CCards;
 
 // A defender who gives up posts the menu command ID_ABANDON (resources/CommandIds.h).
-// The sound effect of a computer card going into the trick.
-constexpr int SOUND_CARD_PLAYED = 6;
 
 struct ComputerFrameServices {
     // The game object, for the current trick; nullptr when there is none (tests of single hands).

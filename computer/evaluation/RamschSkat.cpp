@@ -21,7 +21,7 @@ constexpr int COMMAND_PICK_UP_RAMSCH = 110;
 constexpr int PERSON_SEAT = 2;
 
 // A break of the game (the frame's stop request) ends the round's later steps.
-bool Interrupted() { return g_Game.StopFlag == 1; }
+bool Interrupted() { return g_Game.StopFlag == StopState::Requested; }
 
 void SkatIntoSlots(CPlayer& player, const CCards& skat) {
     player.cards[10] = skat.cards[0];

@@ -86,22 +86,22 @@ TEST_F(AudioFrameTest, TheSettingsKeepEveryBitOfBothWords) {
 TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTicks) {
     StartQuietly();
     CMainFrame& frame = Frame();
-    frame.StatusText = "status";
+    frame.EditTexts().StatusText = "status";
     const int before = g_Settings.Audio.Sound;
     frame.ToggleAudio(1);
-    EXPECT_EQ(frame.StatusBar.PaneText(0), platform::LoadString(IDS_SOUNDS_OFF));
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(0), platform::LoadString(IDS_SOUNDS_OFF));
     frame.ToggleAudio(1);
     EXPECT_EQ(g_Settings.Audio.Sound, before);
-    EXPECT_EQ(frame.StatusBar.PaneText(0), "toggle S: Sounds on");
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle S: Sounds on");
     frame.ToggleAudio(0);
-    EXPECT_EQ(frame.StatusBar.PaneText(0), "toggle A: Voices off");
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle A: Voices off");
     EXPECT_EQ(static_cast<std::uint32_t>(g_Settings.Audio.Voice), 0x0C888BA9u);
     // The rotation is off; the countdown still runs.
-    frame.StatusRotation = 0;
+    frame.EditTimers().StatusRotation = 0;
     host_->PumpFor(19 * 200);
-    EXPECT_EQ(frame.StatusBar.PaneText(0), "toggle A: Voices off");
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle A: Voices off");
     host_->PumpFor(2 * 200);
-    EXPECT_EQ(frame.StatusBar.PaneText(0), "status");
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "status");
     EXPECT_TRUE(recorder.PlayedSounds().empty()) << "a toggle makes no sound";
 }
 
@@ -111,7 +111,7 @@ TEST_F(AudioFrameTest, ARefusalSoundsEffectTwoOnce) {
     ASSERT_EQ(recorder.PlayedSounds().size(), 1u);
     EXPECT_EQ(recorder.PlayedSounds()[0].kind, Kind::Effect);
     EXPECT_EQ(recorder.PlayedSounds()[0].effect, 2);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "toggle S: Sounds on");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "toggle S: Sounds on");
 }
 
 TEST_F(AudioFrameTest, ASeatSaysItsTermsOneAfterTheOther) {

@@ -177,7 +177,7 @@ TEST_F(CardPlayFrameTest, ClosingCheckPlaysTheFirstAllowedCardForAnUnheldIllegal
     GiveHand(seat0, "S7 HA H7 CJ");
     EXPECT_EQ(seat0.FinishStrategy(C(KING, CLUBS), EPILOGUE_PLAIN), C(ACE, HEARTS));
     EXPECT_EQ(g_Computer.ReplacedCardCount, 3);
-    EXPECT_EQ(g_Game.StopFlag, 0);  // never the fatal discard
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);  // never the fatal discard
     // A held and allowed card passes untouched.
     GiveHand(seat0, "S7 HA H7 CJ");
     EXPECT_EQ(seat0.FinishStrategy(C(SEVEN, HEARTS), EPILOGUE_PLAIN), C(SEVEN, HEARTS));

@@ -122,7 +122,7 @@ TEST_F(RamschSkatTest, SeededTurnsKeepTheTwelveCards) {
         for (int k = 0; k < 12; ++k) twelve += CardName(deck[static_cast<std::size_t>(k)]) + " ";
         CPlayer& player = seed % 2 ? static_cast<CPlayer&>(seat0) : static_cast<CPlayer&>(seat1);
         g_Game.Forehand = seed % 3;
-        g_Game.StopFlag = 0;
+        g_Game.StopFlag = StopState::Running;
         ResetCardTables();
         sent.clear();
         Deal(player, twelve.c_str());
@@ -153,7 +153,7 @@ TEST_F(RamschSkatTest, ResumePauseFollowsTheTurnUnlessTheGameIsBrokenOff) {
     pauses = 0;
     Deal(seat1, kRiskyHand);
     const auto hand = Hand(seat1);
-    g_ComputerFrame.SendCommand = [](int) { g_Game.StopFlag = 1; };
+    g_ComputerFrame.SendCommand = [](int) { g_Game.StopFlag = StopState::Requested; };
     seat1.HandleRamschSkat(skat);
     EXPECT_EQ(pauses, 0);
     EXPECT_EQ(Hand(seat1), hand);
@@ -186,7 +186,7 @@ TEST_F(RamschSkatTest, PersonsAdviceAfterABreakExchangesNothing) {
     const std::vector<int> skatBefore = {skat.cards[0], skat.cards[1]};
     g_Computer.Discard.DiscardResult[0] = {0, 6};
     g_Computer.Discard.DiscardResult[1] = {1, 5};
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     seat2.DecideRamschSkat(skat, true);
     EXPECT_EQ(Hand(seat2), hand);
     EXPECT_EQ((std::vector<int>{skat.cards[0], skat.cards[1]}), skatBefore);

@@ -225,7 +225,7 @@ bool SelfPlayGame::PlayCard() {
     if (!IsCardCode(card) || !held[card] || !allowed[card])
         return Fail(Where(t, seat) + (IsCardCode(card) && held[card] ? "card not allowed " : "card not held ") +
                     std::to_string(card));
-    if (g_Game.StopFlag) return Fail(Where(t, seat) + "stop flag set");
+    if (g_Game.StopFlag != StopState::Running) return Fail(Where(t, seat) + "stop flag set");
     NoteCardPlayed(card);
     if (trick.count < 3) return true;
     return FinishTrick();

@@ -52,9 +52,9 @@ protected:
         return bar;
     }
     // The frame's record of its open prompt: only these three know how the frame keeps it.
-    void RecordPrompt(platform::Window* bar) { Frame().PromptDialog = bar ? bar->Handle() : nullptr; }
-    void ForgetPrompt() { Frame().PromptDialog = nullptr; }
-    HWND RecordedPrompt() { return Frame().PromptDialog; }
+    void RecordPrompt(platform::Window* bar) { Frame().EditPrompts().PromptDialog = bar ? bar->Handle() : nullptr; }
+    void ForgetPrompt() { Frame().EditPrompts().PromptDialog = nullptr; }
+    HWND RecordedPrompt() { return Frame().Prompts().PromptDialog; }
     // Closes the open bar as the frame does: its record first, then the window.
     void CloseBar() {
         if (!app_ || !app_->MainFrame()) return;

@@ -102,8 +102,8 @@ TEST_P(GameButtonTest, SendsTheCommandOrRefuses) {
     g_Game.DemoMode = c.demo;
     if (bar->Command() != (c.skatPending ? CM_SUGGEST_SKAT : CM_DECLARE)) Press(bar, IDC_SUGGEST_SKAT_BOX);
     ASSERT_EQ(bar->Command(), c.skatPending ? CM_SUGGEST_SKAT : CM_DECLARE);
-    Frame().SuggestedGame = c.suggestedGame;
-    Frame().SuggestedAnnouncements = c.suggestedBits;
+    Frame().EditDeclaration().SuggestedGame = c.suggestedGame;
+    Frame().EditDeclaration().SuggestedAnnouncements = c.suggestedBits;
     const std::string boxes = c.boxes;
     bar->CheckDlgButton(IDC_SCHNEIDER, boxes[0] - '0');
     bar->CheckDlgButton(IDC_SCHWARZ, boxes[1] - '0');
@@ -135,13 +135,13 @@ TEST_F(DeclareBarTest, TheSecondClickAfterARefusalDeclares) {
     g_Settings.Options.Suggest = 1;
     g_Game.HandAnnounced = 1;
     auto* bar = Open();
-    Frame().SuggestedGame = 2;
-    Frame().SuggestedAnnouncements = 2;
+    Frame().EditDeclaration().SuggestedGame = 2;
+    Frame().EditDeclaration().SuggestedAnnouncements = 2;
     bar->CheckDlgButton(IDC_SCHWARZ, 1);
     g_Game.SchwarzAnnounced = 1;
     Click(bar, IDC_SPADES);
     EXPECT_TRUE(FrameCommands().empty());
-    EXPECT_EQ(Frame().SuggestedGame, -1);
+    EXPECT_EQ(Frame().Declaration().SuggestedGame, -1);
     Click(bar, IDC_SPADES);
     EXPECT_EQ(FrameCommands(), Commands{"S112"});
 }
@@ -218,11 +218,11 @@ TEST_P(AnnouncementBoxTest, TogglesByTheRules) {
     g_Game.VariantMode = c.variantMode;
     g_Settings.Variants.Ouvert = c.ouvertSetting;
     auto* bar = Open();
-    Frame().SuggestedGame = 3;
+    Frame().EditDeclaration().SuggestedGame = 3;
     for (int id : c.clicks) Click(bar, id);
     EXPECT_EQ(Flags(), c.flags);
     EXPECT_EQ(Boxes(bar), c.flags);
-    EXPECT_EQ(Frame().SuggestedGame, -1);
+    EXPECT_EQ(Frame().Declaration().SuggestedGame, -1);
     EXPECT_TRUE(FrameCommands().empty());
 }
 
@@ -327,14 +327,14 @@ TEST_F(DeclareBarTest, SwitchingSuggestionsOnDuringTheDeclarationMakesTheSkatSug
 TEST_F(DeclareBarTest, ResizingFollowsTheMenusSuggestionSwitch) {
     g_Settings.Options.Suggest = 1;
     auto* bar = Open();
-    ASSERT_TRUE(Frame().MainMenu);
+    ASSERT_TRUE(Frame().Table().MainMenu);
     platform::Rect rect = bar->WindowRect();
-    Frame().MainMenu->CheckItem(ID_SUGGEST, true);
+    Frame().Table().MainMenu->CheckItem(ID_SUGGEST, true);
     rect.right += 10;
     bar->MoveWindow(rect);
     EXPECT_EQ(bar->Command(), CM_SUGGEST_SKAT);
     EXPECT_EQ(Checked(bar, IDC_SUGGEST_SKAT_BOX), 1);
-    Frame().MainMenu->CheckItem(ID_SUGGEST, false);
+    Frame().Table().MainMenu->CheckItem(ID_SUGGEST, false);
     rect.right += 10;
     bar->MoveWindow(rect);
     EXPECT_EQ(bar->Command(), CM_DECLARE);

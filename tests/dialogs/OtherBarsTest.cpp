@@ -199,24 +199,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, ContinueButtonTest,
 
 // The resume button ends the pause and closes its own bar through the frame, inside its click.
 TEST_F(BarsTest, TheResumeBarEndsThePauseAndDestroysItselfSafely) {
-    Frame().SwapPausePending = 1;
+    Frame().EditDeclaration().SwapPausePending = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
     const HWND handle = bar->Handle();
     Click(bar, IDC_RESUME);
-    EXPECT_EQ(Frame().SwapPausePending, 0);
+    EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_FALSE(::IsWindow(handle));
     EXPECT_EQ(RecordedPrompt(), nullptr);
     EXPECT_EQ(Effects(), std::vector<int>{3});
 }
 
 TEST_F(BarsTest, AResumeBarTheFrameDoesNotHoldStays) {
-    Frame().SwapPausePending = 1;
+    Frame().EditDeclaration().SwapPausePending = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
     ForgetPrompt();
     Click(bar, IDC_RESUME);
-    EXPECT_EQ(Frame().SwapPausePending, 0);
+    EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_TRUE(::IsWindow(bar->Handle()));
     bar->DestroyWindow();
 }

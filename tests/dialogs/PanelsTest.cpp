@@ -47,7 +47,7 @@ protected:
         Frame().Game.dealt[1] = deck[31];
     }
     bool MenuChecked(int id) {
-        const platform::MenuItem* item = Frame().MainMenu ? Frame().MainMenu->FindCommand(id) : nullptr;
+        const platform::MenuItem* item = Frame().Table().MainMenu ? Frame().Table().MainMenu->FindCommand(id) : nullptr;
         return item && item->IsChecked();
     }
     int BoxHeight(CGameValueDialog& panel) {
@@ -63,7 +63,7 @@ TEST_F(PanelsTest, TheValuePanelOpensAtItsPlaceFollowsTheBidAndStoresItsPlaceOnC
     Command(ID_LIST_GAME_VALUE);
     auto* panel = Open<CGameValueDialog>(CM_CLOSE_GAME_VALUE);
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(Frame().GameValuePanel, panel->Handle());
+    EXPECT_EQ(Frame().Panels().GameValuePanel, panel->Handle());
     EXPECT_EQ(g_Settings.View.ListGameValue, 1);
     EXPECT_TRUE(MenuChecked(ID_LIST_GAME_VALUE));
     EXPECT_EQ(panel->WindowRect().left, 300);
@@ -92,7 +92,7 @@ TEST_F(PanelsTest, TheValuePanelOpensAtItsPlaceFollowsTheBidAndStoresItsPlaceOnC
     Command(ID_LIST_GAME_VALUE);
     host_->PumpUntilIdle();
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_GAME_VALUE), nullptr);
-    EXPECT_EQ(Frame().GameValuePanel, nullptr);
+    EXPECT_EQ(Frame().Panels().GameValuePanel, nullptr);
     EXPECT_EQ(g_Settings.View.ListGameValue, 0);
     EXPECT_FALSE(MenuChecked(ID_LIST_GAME_VALUE));
     EXPECT_EQ(GetProfileInt("RectGameValue", "Left", 0), 350);
@@ -211,7 +211,7 @@ protected:
         g_Game.FlowState = STATE_PLAY;
         g_Game.GameType = 6;
         g_Game.Soloist = 0;
-        Frame().LockWord = 0;
+        Frame().EditPanels().LockWord = 0;
     }
     CStateDialog* OpenState() {
         Command(ID_LIST_STATE);
@@ -237,7 +237,7 @@ TEST_F(StatePanelTest, ThePersonIsNeverAskedAboutAnOpponentOnceAndNotAfterYes) {
     EXPECT_EQ(Asked(1), 1u);
     EXPECT_EQ(players->GetCurSel(), 2);
     EXPECT_EQ(g_Settings.View.Player & 0x0F, 2);
-    EXPECT_EQ(Frame().LockWord, 0);
+    EXPECT_EQ(Frame().Panels().LockWord, 0);
     EXPECT_EQ(g_Game.CheatMask & 0x100, 0);
     // Yes: the opponent shows, the game is marked.
     host_->Answers().PushMessageBoxAnswer(IDYES);
@@ -323,7 +323,7 @@ TEST_F(StatePanelTest, TheProgramResetEmptiesTheStoredSnapshot) {
 TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     StartProgram();
     DealADeck();
-    Frame().AnnotationText = "alt";
+    Frame().EditTexts().AnnotationText = "alt";
     Command(ID_ANNOTATION);
     auto* panel = Open<CAnnotationDialog>(CM_CLOSE_ANNOTATION);
     ASSERT_NE(panel, nullptr);
@@ -332,19 +332,19 @@ TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     // Closing writes the note and saves it with the current game.
     Command(ID_ANNOTATION);
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
-    EXPECT_EQ(Frame().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
-    Frame().AnnotationText.clear();
-    ASSERT_TRUE(Frame().ReadCards(Frame().TempGameFile, 3));
-    EXPECT_EQ(Frame().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
+    EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
+    Frame().EditTexts().AnnotationText.clear();
+    ASSERT_TRUE(Frame().ReadCards(Frame().Files().TempGameFile, 3));
+    EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
 }
 
 TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     StartProgram();
     DealADeck();
     const std::string path = temp_.Folder() + "Abend.skt";
-    Frame().AnnotationText = "Notiz zum Abend";
+    Frame().EditTexts().AnnotationText = "Notiz zum Abend";
     Frame().SaveFile(path, 2);
-    Frame().AnnotationText = "anderes Spiel";
+    Frame().EditTexts().AnnotationText = "anderes Spiel";
     g_Settings.Settings.Annotate = 0;
     Command(ID_ANNOTATION);
     ASSERT_NE(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
@@ -358,7 +358,7 @@ TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     EXPECT_EQ(panel->GetDlgItemText(CAnnotationDialog::kText), "Notiz zum Abend");
     EXPECT_EQ(panel->Title(), "Annotation: Abend.skt");
     ::SendMessage(panel->Handle(), WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0);
-    EXPECT_EQ(Frame().AnnotationText, "Notiz zum Abend");
+    EXPECT_EQ(Frame().Texts().AnnotationText, "Notiz zum Abend");
 }
 
 TEST_F(PanelsTest, InAMatchEndedByTimeTheDataPanelShowsTheTimeLeft) {
@@ -395,14 +395,14 @@ TEST_F(StatePanelTest, AComputersStatusMarksTheGameThePersonsOwnTakesTheMarkBack
     Command(ID_LIST_STATE);
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
     EXPECT_EQ(g_Game.CheatMask & 0x100, 0);
-    EXPECT_EQ(Frame().StateWindowUsed, 0);
+    EXPECT_EQ(Frame().Panels().StateWindowUsed, 0);
 }
 
 TEST_F(StatePanelTest, ClosingInPlayKeepsTheMark) {
     Frame().LockFlag(1, 0);
     g_Settings.View.Player = 0;
     ASSERT_NE(OpenState(), nullptr);
-    EXPECT_EQ(Frame().StateWindowUsed, 1);
+    EXPECT_EQ(Frame().Panels().StateWindowUsed, 1);
     EXPECT_NE(g_Game.CheatMask & 0x100, 0);
     Command(ID_LIST_STATE);
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
@@ -439,7 +439,7 @@ TEST_F(PanelsTest, TheDataPanelNamesTheRuleSetTheRoundAndARamschPassedOn) {
     g_Game.VariantMode = 2;
     g_Game.FlowState = STATE_PLAY;
     g_Game.GameType = 7;
-    Frame().RamschPushCount = 2;
+    Frame().EditRamsch().RamschPushCount = 2;
     Frame().ShowDataDialog(0, 1);
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kGame), "Ramsch (2 times pass on)");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kSoloist), "");

@@ -104,7 +104,7 @@ TEST_F(SettingsRenameCommandsTest, RenamingTheGameNamesItsFileAndTheOpenNote) {
     EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     EXPECT_GT(host_->Beeps().size(), beeps);
     EXPECT_EQ(g_Profile.SktName, "Abend.skt");
-    EXPECT_EQ(Frame().GamePath.substr(Frame().GamePath.rfind('/') + 1), "Abend.skt");
+    EXPECT_EQ(Frame().Files().GamePath.substr(Frame().Files().GamePath.rfind('/') + 1), "Abend.skt");
     EXPECT_EQ(::WindowFromHandle(note)->Title(), "Annotation: Abend.skt");
     // Cancel keeps the name.
     host_->Answers().PushDialogAnswer(IDD_RENAME, {DialogAction::TypeText(CRenameDialog::kName, "Morgen"),
@@ -119,7 +119,7 @@ TEST_F(SettingsRenameCommandsTest, RenamingTheMatchNamesItsList) {
     Command(ID_RENAME_SERIES);
     EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 0u);
     EXPECT_EQ(g_Profile.SkmName, "Liga.skm");
-    EXPECT_EQ(Frame().ListPath.substr(Frame().ListPath.rfind('/') + 1), "Liga.skm");
+    EXPECT_EQ(Frame().Files().ListPath.substr(Frame().Files().ListPath.rfind('/') + 1), "Liga.skm");
 }
 
 }  // namespace

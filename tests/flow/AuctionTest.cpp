@@ -43,8 +43,8 @@ TEST_P(AuctionTable, EndsWithTheSoloistAndTheBid) {
     EXPECT_EQ(BidValue(-1), c.bid);
     EXPECT_EQ((std::array<int, 3>{g_Game.HasBid[0], g_Game.HasBid[1], g_Game.HasBid[2]}), c.hasBid);
     EXPECT_EQ(Words(), c.words) << LogText();
-    EXPECT_EQ(Frame().BusyFlag, 0);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(Frame().Run().BusyFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     // The auction ends in the declaration.
     const int soloist = FindLine(c.soloist == 3 ? "CMainFrame::Declare(nobody)" : "CMainFrame::Declare()");
     EXPECT_GE(soloist, 0);
@@ -195,7 +195,7 @@ TEST_F(AuctionTest, CloseDuringTheOpeningIsDropped) {
     host_->PumpFor(2000);
     EXPECT_TRUE(Frame().IsAlive());
     EXPECT_TRUE(Frame().IsAuctionBarOpen());
-    EXPECT_EQ(Frame().BusyFlag, 0);
+    EXPECT_EQ(Frame().Run().BusyFlag, 0);
     EXPECT_EQ(BidValue(-1), 63);
 }
 
@@ -301,12 +301,12 @@ TEST_F(BidClickTest, ClicksOnTheTableRaiseAndLowerTheValueShown) {
     host_->PumpFor(100);
     EXPECT_EQ(ButtonText(BTN_BID), "&Bid 20/1");
     EXPECT_EQ(g_Game.PendingRaise, 1);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Increase bid value");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Increase bid value");
     host_->Click(host_->NowMs() + 10, empty, WM_RBUTTONDOWN);
     host_->PumpFor(100);
     EXPECT_EQ(ButtonText(BTN_BID), "&Bid 18");
     EXPECT_EQ(g_Game.PendingRaise, 0);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Decrease bid value");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Decrease bid value");
     // A card is no place to raise the bid.
     const int card = Frame().Game.person.cards[0];
     const platform::Point onCard = platform::HeadlessHost::ScreenPoint(
@@ -314,7 +314,7 @@ TEST_F(BidClickTest, ClicksOnTheTableRaiseAndLowerTheValueShown) {
     host_->Click(host_->NowMs() + 10, onCard);
     host_->PumpFor(100);
     EXPECT_EQ(g_Game.PendingRaise, 0);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Illegal action");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Illegal action");
     // The raised value is what the bid button then bids.
     host_->Click(host_->NowMs() + 10, empty);
     host_->PumpFor(100);

@@ -30,7 +30,7 @@ TEST_P(CheatMarks, ApplyOneCode) {
     g_Profile.Cond = c.pending;
     g_Game.AllCardsOpen = c.openCards;
     g_Flow.LoadMarkPending = static_cast<unsigned char>(c.loadMark);
-    Frame().StatusBar.SetPaneText(0, "before", false);
+    Frame().EditTable().StatusBar.SetPaneText(0, "before", false);
 
     Frame().CheckCheat(c.code, c.arg);
 
@@ -38,10 +38,10 @@ TEST_P(CheatMarks, ApplyOneCode) {
     EXPECT_EQ(g_Profile.Cond, c.pendingAfter);
     EXPECT_EQ(g_Flow.LoadMarkPending, c.loadMarkAfter);
     const std::string expected = c.message ? platform::LoadString(c.message) : std::string();
-    EXPECT_EQ(Frame().CheatText, expected);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), c.message ? expected : std::string("before"));
+    EXPECT_EQ(Frame().Texts().CheatText, expected);
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), c.message ? expected : std::string("before"));
     if (c.message) {
-        EXPECT_EQ(Frame().StatusRotationIndex, 2);
+        EXPECT_EQ(Frame().Timers().StatusRotationIndex, 2);
     }
     EXPECT_GE(FindLine(std::string("CMainFrame::CheckCheat(") + c.words + ")"), 0) << LogText();
     EXPECT_EQ(g_Game.CheatMaskChanged, 0);  // the legend has been told
@@ -124,7 +124,7 @@ TEST_F(CheatMarksTest, UncoveredIsTakenBackOutsidePlayOnly) {
     // Code 256 itself outside play becomes no code at all.
     Frame().CheckCheat(256, 1);
     EXPECT_EQ(g_Game.CheatMask, 8 | 64);
-    EXPECT_TRUE(Frame().CheatText.empty());
+    EXPECT_TRUE(Frame().Texts().CheatText.empty());
 }
 
 // A changed mask repaints the legend once; an unchanged one does not.

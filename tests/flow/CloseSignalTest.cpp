@@ -43,7 +43,7 @@ TEST_P(CloseSignalTest, TheFrameClosesWithoutAskingAndWritesTheSettings) {
     EXPECT_NE(GetProfileInt("RectMain", "Right", 0), 0);
     EXPECT_GE(FindLine("CMainFrame::OnClose()"), 0);
     // Every signal's close ran once.
-    EXPECT_EQ(Frame().CloseDeferred, 0);
+    EXPECT_EQ(Frame().Run().CloseDeferred, 0);
 }
 
 const CloseSignalCase kCloseSignalCases[] = {
@@ -68,7 +68,7 @@ const CloseSignalCase kCloseSignalCases[] = {
          t.Deal();
          // Inside the computers' busy step, as the person's close in the auction's test.
          later.At(1500, [&t, signal] {
-             EXPECT_EQ(t.TheFrame().BusyFlag, 1);
+             EXPECT_EQ(t.TheFrame().Run().BusyFlag, 1);
              signal();
          });
          t.Auction(0, 60, 60);

@@ -65,9 +65,10 @@ TEST_F(ComputerServicesRoadTest, TheSuitsLedAreTheFlowsMarksTakenBackWithATrickA
     ASSERT_EQ(g_Game.Soloist, 1);
     // Play until a computer's lead has marked a suit, the person to play.
     std::vector<int> marked;
-    for (int guard = 0; guard < 30 && !Frame().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay(); }, 60000));
-        if (Frame().Record.scored) break;
+    for (int guard = 0; guard < 30 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+        if (Frame().Series().Record.scored) break;
         if (AnyMark(Marks())) {
             marked = Marks();
             break;
@@ -77,11 +78,11 @@ TEST_F(ComputerServicesRoadTest, TheSuitsLedAreTheFlowsMarksTakenBackWithATrickA
     ASSERT_TRUE(AnyMark(marked)) << "no computer led a suit";
     for (int suit = 0; suit < 4; ++suit) EXPECT_EQ(g_Flow.SuitLedMarks[suit], marked[static_cast<std::size_t>(suit)]);
     // Back to the first trick: no suit was led yet.
-    for (int guard = 0; guard < 12 && Frame().HistoryPosition > 1; ++guard) {
+    for (int guard = 0; guard < 12 && Frame().TrickPlay().HistoryPosition > 1; ++guard) {
         Frame().SendMessage(WM_COMMAND, ID_UNDO);
         host_->PumpFor(100);
     }
-    ASSERT_EQ(Frame().HistoryPosition, 1);
+    ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 1);
     EXPECT_FALSE(AnyMark(Marks())) << LogText();
 
     // The next game starts with no suit marked.
@@ -108,7 +109,7 @@ TEST_F(ComputerServicesRoadTest, EachComputerCardIsHeard) {
         if (PersonMayBid()) PressPass();
     }
     ASSERT_TRUE(Frame().PersonMayPlay());
-    ASSERT_EQ(Frame().Record.cards.size(), 2u);
+    ASSERT_EQ(Frame().Series().Record.cards.size(), 2u);
     EXPECT_EQ(CardSounds(), 2);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

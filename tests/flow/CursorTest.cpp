@@ -54,7 +54,7 @@ TEST_F(TableCursorTest, HandOverTheCardsOfTheExchangeArrowElsewhere) {
 
 TEST_F(TableCursorTest, ARowClosedToAPickUpShowsTheArrow) {
     PickUpTheSkat();
-    Frame().ActiveGroups = 1;  // only the trick row
+    Frame().EditExchange().ActiveGroups = 1;  // only the trick row
     MoveTo(OnCard(Frame().Game.person.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
@@ -62,17 +62,17 @@ TEST_F(TableCursorTest, ARowClosedToAPickUpShowsTheArrow) {
 TEST_F(TableCursorTest, TheAuctionOffersNoCard) {
     DealAndHold();
     StartAuction(2, 0, 0);
-    Frame().ActiveGroups = 15;
+    Frame().EditExchange().ActiveGroups = 15;
     MoveTo(OnCard(Frame().Game.person.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
 
 TEST_F(TableCursorTest, AHeldCardKeepsTheHandOffTheCards) {
     PickUpTheSkat();
-    Frame().GroupPickedCards[3] = Frame().Game.person.cards[0];
+    Frame().EditExchange().GroupPickedCards[3] = Frame().Game.person.cards[0];
     MoveTo({2, 2});
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND);
-    Frame().GroupPickedCards[3] = 0;
+    Frame().EditExchange().GroupPickedCards[3] = 0;
 }
 
 }  // namespace

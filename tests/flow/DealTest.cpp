@@ -54,8 +54,8 @@ TEST_F(DealTest, NewDealsTenCardsEachAndTheSkatAndReachesStart) {
     std::sort(all.begin(), all.end());
     EXPECT_EQ(std::unique(all.begin(), all.end()), all.end());
     EXPECT_EQ(all.size(), 32u);
-    EXPECT_EQ(Frame().GameRunning, 1);
-    EXPECT_EQ(Frame().RepeatAllowed, 0);
+    EXPECT_EQ(Frame().Series().GameRunning, 1);
+    EXPECT_EQ(Frame().Series().RepeatAllowed, 0);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     EXPECT_EQ(g_startSeen.soloist, 3);
     // The steps in order, ending in the auction.
@@ -85,7 +85,7 @@ TEST_F(DealTest, SeededDealIsReproducible) {
     NewToStart();
     EXPECT_EQ(testsupport::DealtCards(Frame()), first);
 
-    Frame().GameRunning = 0;
+    Frame().EditSeries().GameRunning = 0;
     g_Game.FlowState = STATE_IDLE;
     SeedRand(4712);
     NewToStart();
@@ -115,7 +115,7 @@ TEST_F(DealTest, RamschOnlyStartsInThePickUpWithoutAnAuction) {
     // The Ramsch rounds begin with the Grand Hand offer.
     EXPECT_GE(FindLine("CMainFrame::PickupRamsch(CGrandHandDialog)"), 0);
     EXPECT_EQ(FindLine("CMainFrame::OnAuction()"), -1);
-    EXPECT_EQ(Frame().StatusBar.PaneText(2), "Schieberamsch");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), "Schieberamsch");
 }
 
 // The dealing waits between packets: three with the packets, after each of the three hands with
@@ -134,7 +134,7 @@ TEST_F(DealTest, PacketWaitsEndOnAClick) {
     EXPECT_LT(unattended, 3 * 4096 + 200 + 100);
 
     // Clicks on the table cut the waits short.
-    Frame().GameRunning = 0;
+    Frame().EditSeries().GameRunning = 0;
     g_Game.FlowState = STATE_IDLE;
     const std::int64_t again = host_->NowMs();
     const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
@@ -232,7 +232,7 @@ TEST_F(DealTest, TheFirstCardComesFromTheMiddleOfTheTable) {
     watcher.SetTimer(1, 250);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState != STATE_IDLE; }, 10000));
     ASSERT_NE(watcher.card, 0);
-    const platform::Point from = Frame().TrickCentre;
+    const platform::Point from = Frame().Table().TrickCentre;
     CCards& forehand = *Frame().Game.Player(g_Game.Forehand);
     const int slot = forehand.FindCard(watcher.card);
     ASSERT_GE(slot, 0);
@@ -259,7 +259,7 @@ TEST_F(CloseTest, CloseInIdleAsksNothingWritesSettingsAndEndsWithOnClose) {
     EXPECT_EQ(host_->QuitCode(), 0);
     EXPECT_FALSE(Frame().IsAlive());
     EXPECT_EQ(g_Shell.pMainFrame, nullptr);
-    EXPECT_EQ(g_Game.StopFlag, 1);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     // The settings are in the registry, the help topic with them.
     EXPECT_EQ(GetProfileInt("Delay", "Bid", 0), 1234);
     EXPECT_EQ(GetProfileInt("Help", "Topic", -1), 0);

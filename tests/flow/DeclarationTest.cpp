@@ -51,7 +51,7 @@ protected:
             if (line.rfind(prefix, 0) == 0) ++count;
         return count;
     }
-    std::string Pane0() { return Frame().StatusBar.PaneText(0); }
+    std::string Pane0() { return Frame().Table().StatusBar.PaneText(0); }
 };
 
 TEST_F(DeclarationTest, PickUpLaysTheSkatFaceUpInTheTrick) {
@@ -65,7 +65,7 @@ TEST_F(DeclarationTest, PickUpLaysTheSkatFaceUpInTheTrick) {
     EXPECT_TRUE(WC_IsCardDealt(g_Shell.hTableWnd, first));
     EXPECT_EQ(Frame().Game.person.cards[10], first);
     EXPECT_EQ(Frame().Game.person.cards[11], second);
-    EXPECT_EQ(Frame().ActiveGroups, 9);
+    EXPECT_EQ(Frame().Exchange().ActiveGroups, 9);
     EXPECT_EQ(g_Game.PlayerPhaseText[2], 201);
     EXPECT_EQ(g_Flow.ExchangeRunning, 1);
     EXPECT_EQ(g_Game.HandAnnounced, 0);
@@ -114,7 +114,7 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     const int hand = person.cards[0];
     const int skat = Frame().Game.trick.cards[1];
     const int kept = Frame().Game.trick.cards[0];
-    Frame().BidLimits[0] = Frame().BidLimits[1] = -1;
+    Frame().EditAuction().BidLimits[0] = Frame().EditAuction().BidLimits[1] = -1;
     ClickCard(hand);
     EXPECT_TRUE(person.IsSelectedCard(hand));
     ClickCard(skat);
@@ -122,8 +122,8 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     EXPECT_EQ(Frame().Game.trick.cards[1], hand);
     EXPECT_FALSE(person.IsSelectedCard(skat));
     // Every seat's limit was evaluated again.
-    EXPECT_GE(Frame().BidLimits[0], 0);
-    EXPECT_GE(Frame().BidLimits[1], 0);
+    EXPECT_GE(Frame().Auction().BidLimits[0], 0);
+    EXPECT_GE(Frame().Auction().BidLimits[1], 0);
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 1);
 
     PressOnBar(kClubs);
@@ -236,8 +236,8 @@ TEST_F(DeclarationTest, ComputerDeclaresThroughTheGameMessage) {
     ASSERT_EQ(answerer_.answered.size(), 1u);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_TRUE(WS_IsSymbolShown(g_Shell.hTableWnd, g_Game.GameType + 1));
-    EXPECT_EQ(Frame().StatusText.rfind(Frame().GetPlayerName(1).substr(0, 10) + " bids 18: plays ", 0), 0u)
-        << Frame().StatusText;
+    EXPECT_EQ(Frame().Texts().StatusText.rfind(Frame().GetPlayerName(1).substr(0, 10) + " bids 18: plays ", 0), 0u)
+        << Frame().Texts().StatusText;
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
     EXPECT_EQ(FindLine("CMainFrame::OnAbandon()"), -1);
 }
@@ -284,7 +284,7 @@ TEST_F(DeclarationTest, OverbidComputerGivesUp) {
     // Seat 0 gave the game up, and it is marked as given up.
     EXPECT_EQ(g_Game.GameEndFlags, 8);
     EXPECT_GE(FindLine("CMainFrame::OnAbandon(Computer1)"), 0);
-    EXPECT_TRUE(Frame().Record.cards.empty());
+    EXPECT_TRUE(Frame().Series().Record.cards.empty());
 }
 
 TEST_F(DeclarationTest, NobodyBidInTheRamschVariantLeadsToRamsch) {
@@ -363,7 +363,7 @@ TEST_F(DeclarationTest, SwapPauseEndsWithFortsetzen) {
     testsupport::Later later;
     later.At(5000, [&] {
         state = g_Game.FlowState;
-        resumeOpen = Frame().ResumeSwapOpen;
+        resumeOpen = Frame().Declaration().ResumeSwapOpen;
         played = FindLine("CMainFrame::InitHistory()");
         ::PostMessage(Bar(), WM_COMMAND, kResume, 0);
     });
@@ -374,7 +374,7 @@ TEST_F(DeclarationTest, SwapPauseEndsWithFortsetzen) {
     EXPECT_EQ(resumeOpen, 1);
     EXPECT_EQ(played, -1);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_EQ(Frame().ResumeSwapOpen, 0);
+    EXPECT_EQ(Frame().Declaration().ResumeSwapOpen, 0);
     EXPECT_FALSE(::IsWindow(Bar()));
     EXPECT_EQ(g_Flow.SkatSwapOption, 1);
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);

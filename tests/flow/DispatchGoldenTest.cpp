@@ -82,8 +82,9 @@ TEST_F(DispatchGoldenTest, TheFirstTwoTricksDispatchAsRecorded) {
     ASSERT_TRUE(host_->PumpUntil([this] { return TricksDone() == 1 && Frame().Game.trick.count == 0; }, 60000));
     // Trick 2: the person's card; the bar is pressed twice before its timer.
     PlayPersonsCard();
-    ASSERT_TRUE(host_->PumpUntil([this] { return ::IsWindow(Frame().ContinuePrompt) && Frame().Game.trick.count == 3; }, 60000));
-    const HWND bar = Frame().ContinuePrompt;
+    ASSERT_TRUE(host_->PumpUntil(
+        [this] { return ::IsWindow(Frame().Prompts().ContinuePrompt) && Frame().Game.trick.count == 3; }, 60000));
+    const HWND bar = Frame().Prompts().ContinuePrompt;
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);
     host_->PumpFor(1500);

@@ -43,15 +43,15 @@ protected:
     // The person passes whenever the auction asks him and plays the first card the rule allows
     // whenever it is his turn, until the game is scored.
     void PassAndPlayOut() {
-        for (int guard = 0; guard < 60 && !Frame().Record.scored && !HasFailure(); ++guard) {
-            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
-                                         60000))
+        for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
+            ASSERT_TRUE(host_->PumpUntil(
+                [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
                 << LogText();
-            if (Frame().Record.scored) break;
+            if (Frame().Series().Record.scored) break;
             if (PersonMayBid()) PressPass();
             else ClickFirstAllowedCard();
         }
-        ASSERT_TRUE(Frame().Record.scored);
+        ASSERT_TRUE(Frame().Series().Record.scored);
     }
 
     std::vector<std::string> reports_;
@@ -96,23 +96,23 @@ TEST_P(Comp2LaysDownTest, TheSureGrandIsLaidOpenWhereTheSettingAllows) {
     NoteReports();
     // Comp2's hand as each of the person's turns finds it: laid open during play, or not.
     int openAtCards = -1;
-    for (int guard = 0; guard < 60 && !Frame().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
-                                     60000))
+    for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
+        ASSERT_TRUE(host_->PumpUntil(
+            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
             << LogText();
-        if (Frame().Record.scored) break;
+        if (Frame().Series().Record.scored) break;
         if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().Game.computer1.faceUp)
-            openAtCards = static_cast<int>(Frame().Record.cards.size());
+            openAtCards = static_cast<int>(Frame().Series().Record.cards.size());
         if (PersonMayBid()) PressPass();
         else ClickFirstAllowedCard();
     }
-    ASSERT_TRUE(Frame().Record.scored);
+    ASSERT_TRUE(Frame().Series().Record.scored);
 
-    EXPECT_EQ(Frame().Record.gameType, GAME_GRAND);
-    EXPECT_EQ(Frame().Record.soloist, 1);
-    EXPECT_EQ(Frame().Record.ouvert, c.ouvert ? 1 : 0);
+    EXPECT_EQ(Frame().Series().Record.gameType, GAME_GRAND);
+    EXPECT_EQ(Frame().Series().Record.soloist, 1);
+    EXPECT_EQ(Frame().Series().Record.ouvert, c.ouvert ? 1 : 0);
     EXPECT_EQ(FindLine("CMainFrame::EarlyFaceUpGrand(Computer2)") >= 0, c.laysDown) << LogText();
-    EXPECT_EQ(Frame().Record.faceUp, c.laysDown ? 1 : -1);
+    EXPECT_EQ(Frame().Series().Record.faceUp, c.laysDown ? 1 : -1);
     // A declared Ouvert lies open anyway; any other hand is open only once laid down, never
     // before his first card is played.
     if (!c.ouvert) {
@@ -128,7 +128,7 @@ TEST_P(Comp2LaysDownTest, TheSureGrandIsLaidOpenWhereTheSettingAllows) {
     if (c.laysDown) {
         EXPECT_GE(FindLine(c.phrase), 0);
     }
-    const std::string line = FormatGameLine(Frame().Record, 1);
+    const std::string line = FormatGameLine(Frame().Series().Record, 1);
     EXPECT_EQ(line.find(",faceup1") != std::string::npos, c.laysDown) << line;
     EXPECT_EQ(CheckGameLine(line), "") << line;
     EXPECT_TRUE(reports_.empty()) << reports_.front();
@@ -163,11 +163,11 @@ TEST_F(EarlyFaceUpRoadTest, AComputerDefenderOffersToGiveUpAgainstASureSuitGame)
     const int offer = FindLine("CMainFrame::Abandon(Computer1)");
     ASSERT_GE(offer, 0) << LogText();
     EXPECT_GT(offer, FindLine("CMainFrame::EarlyFaceUpSuit(Person)"));
-    EXPECT_EQ(Frame().Record.faceUp, 2);
-    EXPECT_EQ(Frame().Record.gaveUp, 0);
+    EXPECT_EQ(Frame().Series().Record.faceUp, 2);
+    EXPECT_EQ(Frame().Series().Record.gaveUp, 0);
     // Three tricks: the lay-down before the second, the offer with Comp1's card of the third.
-    EXPECT_EQ(Frame().Record.cards.size(), 7u);
-    const std::string line = FormatGameLine(Frame().Record, 1);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), 7u);
+    const std::string line = FormatGameLine(Frame().Series().Record, 1);
     EXPECT_NE(line.find("decl=2:clubs,faceup2,gaveup0 "), std::string::npos) << line;
     EXPECT_EQ(CheckGameLine(line), "") << line;
     EXPECT_TRUE(reports_.empty()) << reports_.front();
@@ -184,23 +184,25 @@ TEST_F(EarlyFaceUpRoadTest, InRamschTheSeatTakingEveryTrickGoesForDurchmarschAnd
     ASSERT_EQ(g_Game.GameType, GAME_RAMSCH);
     // The aims after the first trick, as the person's first turn of the second trick finds them.
     int aims[3] = {-1, -1, -1};
-    for (int guard = 0; guard < 60 && !Frame().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay(); }, 60000)) << LogText();
-        if (Frame().Record.scored) break;
-        if (aims[0] < 0 && Frame().Record.cards.size() >= 3)
+    for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000))
+            << LogText();
+        if (Frame().Series().Record.scored) break;
+        if (aims[0] < 0 && Frame().Series().Record.cards.size() >= 3)
             for (int seat = 0; seat < 3; ++seat) aims[seat] = Frame().Game.Player(seat)->durchmarschAim;
         ClickFirstAllowedCard();
     }
-    ASSERT_TRUE(Frame().Record.scored);
+    ASSERT_TRUE(Frame().Series().Record.scored);
 
     EXPECT_EQ(aims[0], 1);
     EXPECT_EQ(aims[1], 0);
     EXPECT_EQ(aims[2], 0);
     EXPECT_GE(FindLine("CMainFrame::EarlyFaceUpGrand(Computer1)"), 0) << LogText();
-    EXPECT_EQ(Frame().Record.faceUp, 0);
-    EXPECT_EQ(Frame().Record.points[1], 0);
-    EXPECT_EQ(Frame().Record.points[2], 0);
-    const std::string line = FormatGameLine(Frame().Record, 1);
+    EXPECT_EQ(Frame().Series().Record.faceUp, 0);
+    EXPECT_EQ(Frame().Series().Record.points[1], 0);
+    EXPECT_EQ(Frame().Series().Record.points[2], 0);
+    const std::string line = FormatGameLine(Frame().Series().Record, 1);
     EXPECT_NE(line.find("decl=-:ramsch,faceup0 "), std::string::npos) << line;
     EXPECT_EQ(CheckGameLine(line), "") << line;
     EXPECT_TRUE(reports_.empty()) << reports_.front();
@@ -223,28 +225,29 @@ TEST_F(EarlyFaceUpRoadTest, TakingTheTricksBackTakesTheLayDownBack) {
     // The first trick, then the lay-down at his second lead.
     const auto playTrick = [this] {
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
-        const std::size_t before = Frame().Record.cards.size();
+        const std::size_t before = Frame().Series().Record.cards.size();
         ClickFirstAllowedCard();
-        ASSERT_TRUE(host_->PumpUntil([this, before] { return Frame().Record.cards.size() >= before + 3; }, 10000));
+        ASSERT_TRUE(
+            host_->PumpUntil([this, before] { return Frame().Series().Record.cards.size() >= before + 3; }, 10000));
     };
     playTrick();
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
     ASSERT_EQ(g_Game.EarlyFaceUp, 1);
-    ASSERT_EQ(Frame().Record.faceUp, 2);
+    ASSERT_EQ(Frame().Series().Record.faceUp, 2);
 
-    for (int guard = 0; guard < 12 && Frame().HistoryPosition > 1; ++guard) {
+    for (int guard = 0; guard < 12 && Frame().TrickPlay().HistoryPosition > 1; ++guard) {
         Frame().SendMessage(WM_COMMAND, ID_UNDO);
         host_->PumpFor(100);
     }
-    ASSERT_EQ(Frame().HistoryPosition, 1);
+    ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 1);
     EXPECT_EQ(g_Game.EarlyFaceUp, 0);
-    EXPECT_EQ(Frame().Record.faceUp, -1);
-    EXPECT_EQ(FormatGameLine(Frame().Record, 1).find(",faceup"), std::string::npos);
+    EXPECT_EQ(Frame().Series().Record.faceUp, -1);
+    EXPECT_EQ(FormatGameLine(Frame().Series().Record, 1).find(",faceup"), std::string::npos);
 
     Frame().SendMessage(WM_COMMAND, CM_NEXT_TRICK);
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
     EXPECT_EQ(g_Game.EarlyFaceUp, 1);
-    EXPECT_EQ(Frame().Record.faceUp, 2);
+    EXPECT_EQ(Frame().Series().Record.faceUp, 2);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -254,28 +257,29 @@ TEST_F(EarlyFaceUpRoadTest, TheComputersLayDownGoesAndComesWithItsTrick) {
     DealFixed(FixedDeal({"", kComp2GrandWithAHeart}), 1, VARIANT_OFFICIAL);
     NoteReports();
     // Up to the person's first card after the lay-down: Comp2 has led that trick.
-    for (int guard = 0; guard < 40 && Frame().Record.faceUp < 0 && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); },
-                                     60000));
-        ASSERT_FALSE(Frame().Record.scored);
-        if (Frame().Record.faceUp >= 0) break;
+    for (int guard = 0; guard < 40 && Frame().Series().Record.faceUp < 0 && !HasFailure(); ++guard) {
+        ASSERT_TRUE(host_->PumpUntil(
+            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000));
+        ASSERT_FALSE(Frame().Series().Record.scored);
+        if (Frame().Series().Record.faceUp >= 0) break;
         if (PersonMayBid()) PressPass();
         else ClickFirstAllowedCard();
     }
-    ASSERT_EQ(Frame().Record.faceUp, 1);
+    ASSERT_EQ(Frame().Series().Record.faceUp, 1);
     ASSERT_TRUE(Frame().PersonMayPlay());
     ASSERT_EQ(g_Game.EarlyFaceUp, 1);
 
     Frame().SendMessage(WM_COMMAND, ID_UNDO);
     host_->PumpFor(100);
     EXPECT_EQ(g_Game.EarlyFaceUp, 0);
-    EXPECT_EQ(Frame().Record.faceUp, -1);
+    EXPECT_EQ(Frame().Series().Record.faceUp, -1);
     Frame().SendMessage(WM_COMMAND, ID_RECOVER);
     host_->PumpFor(100);
     EXPECT_EQ(g_Game.EarlyFaceUp, 1);
-    EXPECT_EQ(Frame().Record.faceUp, 1);
-    EXPECT_NE(FormatGameLine(Frame().Record, 1).find("decl=1:grand,hand,schneider,faceup1 "), std::string::npos)
-        << FormatGameLine(Frame().Record, 1);
+    EXPECT_EQ(Frame().Series().Record.faceUp, 1);
+    EXPECT_NE(FormatGameLine(Frame().Series().Record, 1).find("decl=1:grand,hand,schneider,faceup1 "),
+              std::string::npos)
+        << FormatGameLine(Frame().Series().Record, 1);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 

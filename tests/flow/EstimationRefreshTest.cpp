@@ -73,8 +73,8 @@ TEST_F(EstimationRefreshTest, TheRamschSkatRoundRepaintsAtThePersonsTurnAndWhenP
     const int paintsAtTheDeal = window->PaintCount();
     const std::size_t linesAtTheDeal = LogBodies().size();
     // The person's turn in the skat round: his bar is open.
-    ASSERT_TRUE(host_->PumpUntil([&] { return g_Game.FlowState == STATE_QUERY && ::IsWindow(Frame().RamschSkatPrompt); },
-                                 600000));
+    ASSERT_TRUE(host_->PumpUntil(
+        [&] { return g_Game.FlowState == STATE_QUERY && ::IsWindow(Frame().Prompts().RamschSkatPrompt); }, 600000));
     const int paintsAtTheTurn = window->PaintCount();
     const std::size_t linesAtTheTurn = LogBodies().size();
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_PLAY; }, 600000));

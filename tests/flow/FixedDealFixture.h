@@ -63,7 +63,7 @@ protected:
         ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState != STATE_NEW && g_Game.FlowState != STATE_IDLE; }, 10000));
         // The record of the game holds the hands as dealt.
         for (int seat = 0; seat < 3; ++seat) {
-            std::vector<int> dealt(Frame().Record.hands[seat], Frame().Record.hands[seat] + 10);
+            std::vector<int> dealt(Frame().Series().Record.hands[seat], Frame().Series().Record.hands[seat] + 10);
             std::vector<int> wanted(deal.begin() + DEAL_HAND_0 + 10 * seat, deal.begin() + DEAL_HAND_0 + 10 * seat + 10);
             std::sort(dealt.begin(), dealt.end());
             std::sort(wanted.begin(), wanted.end());

@@ -119,13 +119,13 @@ protected:
         g_Game.VariantMode = variant;
         g_Game.Leader = g_Game.Forehand = leader;
         g_Game.GameType = 0;
-        Frame().BidLimits[0] = limit0;
-        Frame().BidLimits[1] = limit1;
+        Frame().EditAuction().BidLimits[0] = limit0;
+        Frame().EditAuction().BidLimits[1] = limit1;
         Frame().SendMessage(WM_COMMAND, CM_AUCTION);
         host_->PumpUntilIdle();
     }
 
-    HWND Bar() { return Frame().PromptDialog; }
+    HWND Bar() { return Frame().Prompts().PromptDialog; }
     // The person's buttons on the auction bar, as a click reaches the bar.
     void PressBid() {
         ::SendMessage(Bar(), WM_COMMAND, BTN_BID, 0);

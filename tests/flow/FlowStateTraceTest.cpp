@@ -35,7 +35,7 @@ protected:
         seenLines.clear();
         SetTraceSink({[] { return true; }, NoteLine});
         int deals = 0;
-        Frame().BeforeDeal = [&deals] { SeedRand(static_cast<std::uint32_t>(300 + deals++)); };
+        Frame().EditSeries().BeforeDeal = [&deals] { SeedRand(static_cast<std::uint32_t>(300 + deals++)); };
         g_Game.DemoMode = 1;
         Frame().PostMessage(WM_COMMAND, ID_NEW);
         ASSERT_TRUE(host_->PumpUntil([&deals, games] { return deals > games; }, 3600000));

@@ -47,7 +47,7 @@ protected:
     }
     int PersonsCards() const {
         int cards = 0;
-        for (const auto& played : app_->MainFrame()->Record.cards) cards += played.seat == 2 ? 1 : 0;
+        for (const auto& played : app_->MainFrame()->Series().Record.cards) cards += played.seat == 2 ? 1 : 0;
         return cards;
     }
 };
@@ -60,22 +60,22 @@ TEST_P(CompleteTest, ThePersonsCardsArePlayedAndTheSettingsComeBack) {
     PersonPlaysGrand();
     const Seven mine{GetParam(), testsupport::kVoicesOff, 0x01000003, 1700, 900, 40, 1};
     Set(mine);
-    const std::size_t before = Frame().Record.cards.size();
+    const std::size_t before = Frame().Series().Record.cards.size();
     Frame().SendMessage(WM_COMMAND, ID_COMPLETE);
-    EXPECT_EQ(Frame().AutoComplete, 1);
+    EXPECT_EQ(Frame().TrickPlay().AutoComplete, 1);
     EXPECT_EQ(g_Settings.Options.Suggest, 0);
     EXPECT_EQ(g_Settings.Delay.Continue, 0);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 60000));
-    EXPECT_EQ(Frame().Record.cards.size(), 30u);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 60000));
+    EXPECT_EQ(Frame().Series().Record.cards.size(), 30u);
     EXPECT_EQ(before, 0u);
     EXPECT_EQ(PersonsCards(), 10);
     host_->PumpFor(1000);
     EXPECT_EQ(Current(), mine);
-    EXPECT_EQ(Frame().AutoComplete, 0);
+    EXPECT_EQ(Frame().TrickPlay().AutoComplete, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
     // A second completion outside play does nothing.
     Frame().SendMessage(WM_COMMAND, ID_COMPLETE);
-    EXPECT_EQ(Frame().AutoComplete, 0);
+    EXPECT_EQ(Frame().TrickPlay().AutoComplete, 0);
     EXPECT_EQ(Current(), mine);
 }
 
@@ -96,10 +96,10 @@ TEST_F(GameEndCommandsTest, ABreakDuringTheCompletionGivesTheSettingsBack) {
     Frame().SendMessage(WM_COMMAND, ID_COMPLETE);
     host_->PumpFor(3000);
     ASSERT_TRUE(broke) << "the break came after the game";
-    EXPECT_FALSE(Frame().Record.scored);
-    EXPECT_LT(Frame().Record.cards.size(), 30u);
+    EXPECT_FALSE(Frame().Series().Record.scored);
+    EXPECT_LT(Frame().Series().Record.cards.size(), 30u);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(Frame().AutoComplete, 0);
+    EXPECT_EQ(Frame().TrickPlay().AutoComplete, 0);
     EXPECT_EQ(Current(), mine);
     EXPECT_NE(g_Game.CheatMask & kMarkAborted, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
@@ -112,29 +112,29 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
     const testsupport::Deal dealt = testsupport::DealtCards(Frame());
     PersonPlaysACard();
     host_->PumpFor(200);
-    ASSERT_FALSE(Frame().Record.cards.empty());
+    ASSERT_FALSE(Frame().Series().Record.cards.empty());
     Frame().SendMessage(WM_COMMAND, ID_BREAK);
-    const std::size_t played = Frame().Record.cards.size();
+    const std::size_t played = Frame().Series().Record.cards.size();
     host_->PumpFor(3000);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(g_Game.StopFlag, 1);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     EXPECT_NE(g_Game.CheatMask & kMarkAborted, 0);
-    EXPECT_EQ(Frame().RepeatAllowed, 1);
-    EXPECT_EQ(Frame().GameRunning, 0);
-    EXPECT_EQ(Frame().PromptDialog, nullptr);
-    EXPECT_EQ(Frame().Record.cards.size(), played) << "no card after the break";
-    EXPECT_FALSE(Frame().Record.scored);
+    EXPECT_EQ(Frame().Series().RepeatAllowed, 1);
+    EXPECT_EQ(Frame().Series().GameRunning, 0);
+    EXPECT_EQ(Frame().Prompts().PromptDialog, nullptr);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), played) << "no card after the break";
+    EXPECT_FALSE(Frame().Series().Record.scored);
     // The deal is kept for a repeat.
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
     // A late card command finds no game.
     Frame().SendMessage(WM_COMMAND, CM_NEXT_TRICK);
-    EXPECT_EQ(Frame().Record.cards.size(), played);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), played);
 
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Game.person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnRepeat()")), 0);
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -142,7 +142,7 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
 // list unwritten.
 TEST_F(GameEndCommandsTest, AbortTheMatchAsksAndYesClosesWithoutTheList) {
     DealAndHold();
-    const std::string list = Frame().ListPath;
+    const std::string list = Frame().Files().ListPath;
     ASSERT_FALSE(list.empty());
     std::error_code ignored;
     std::filesystem::remove(list, ignored);
@@ -153,13 +153,13 @@ TEST_F(GameEndCommandsTest, AbortTheMatchAsksAndYesClosesWithoutTheList) {
     EXPECT_TRUE(Frame().IsAlive());
     EXPECT_EQ(g_Game.FlowState, state);
     EXPECT_EQ(g_Game.CheatMask & kMarkAborted, 0);
-    EXPECT_EQ(Frame().ListUpdateOnExit, 1);
+    EXPECT_EQ(Frame().Files().ListUpdateOnExit, 1);
 
     host_->Answers().PushMessageBoxAnswer(IDYES);
     host_->Answers().PushMessageBoxAnswer(IDYES);
     Frame().SendMessage(WM_COMMAND, ID_ABORT_MATCH);
     EXPECT_NE(g_Game.CheatMask & kMarkAborted, 0);
-    EXPECT_EQ(Frame().ListUpdateOnExit, 0);
+    EXPECT_EQ(Frame().Files().ListUpdateOnExit, 0);
     // The close comes once the command's step has unwound.
     host_->PumpUntilIdle();
     EXPECT_FALSE(Frame().IsAlive());
@@ -171,13 +171,13 @@ TEST_F(GameEndCommandsTest, AbortTheMatchAsksAndYesClosesWithoutTheList) {
 // turn, and nothing is asked or marked.
 TEST_F(GameEndCommandsTest, AbortWhileAComputersStepRunsIsRefused) {
     DealAndHold();
-    Frame().BusyFlag = 1;
+    Frame().EditRun().BusyFlag = 1;
     host_->Answers().PushMessageBoxAnswer(IDYES);
     Frame().SendMessage(WM_COMMAND, ID_ABORT_MATCH);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
     EXPECT_EQ(g_Game.CheatMask & kMarkAborted, 0);
-    EXPECT_EQ(Frame().ListUpdateOnExit, 1);
-    Frame().BusyFlag = 0;
+    EXPECT_EQ(Frame().Files().ListUpdateOnExit, 1);
+    Frame().EditRun().BusyFlag = 0;
     host_->PumpUntilIdle();
     EXPECT_TRUE(Frame().IsAlive());
     // The question was never asked: its answer is still waiting.
@@ -187,7 +187,7 @@ TEST_F(GameEndCommandsTest, AbortWhileAComputersStepRunsIsRefused) {
 // The control: a plain close writes the match list.
 TEST_F(GameEndCommandsTest, APlainCloseWritesTheList) {
     DealAndHold();
-    const std::string list = Frame().ListPath;
+    const std::string list = Frame().Files().ListPath;
     std::error_code ignored;
     std::filesystem::remove(list, ignored);
     host_->Answers().PushMessageBoxAnswer(IDYES);
@@ -272,7 +272,7 @@ TEST_F(GameEndCommandsTest, ResumeInTheSwapPauseGoesOnToPlay) {
     EXPECT_GE(FindLine("CMainFrame::OnResume(Swapper(Person))"), 0) << LogText();
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_TRUE(Frame().PersonMayPlay());
-    EXPECT_EQ(Frame().SwapPausePending, 0);
+    EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -369,16 +369,16 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
             break;
     }
     ASSERT_FALSE(HasFailure());
-    const std::size_t played = Frame().Record.cards.size();
+    const std::size_t played = Frame().Series().Record.cards.size();
     host_->PumpFor(3000);
     const int broke = LastLine("CMainFrame::OnBreak()");
     ASSERT_GE(broke, 0) << LogText();
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
     EXPECT_NE(g_Game.CheatMask & kMarkAborted, 0);
-    EXPECT_EQ(Frame().RepeatAllowed, 1);
-    EXPECT_EQ(Frame().GameRunning, 0);
-    EXPECT_EQ(Frame().PromptDialog, nullptr);
-    EXPECT_EQ(Frame().Record.cards.size(), played);
+    EXPECT_EQ(Frame().Series().RepeatAllowed, 1);
+    EXPECT_EQ(Frame().Series().GameRunning, 0);
+    EXPECT_EQ(Frame().Prompts().PromptDialog, nullptr);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), played);
     for (const std::string& line : LinesAfter(broke))
         for (const char* step : {"CMainFrame::StartGame(", "CMainFrame::Declare(", "CMainFrame::InitHistory(",
                                  "CMainFrame::PickupRamsch(", "CMainFrame::OnAuction("})
@@ -402,7 +402,7 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
     // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
     const testsupport::Deal again = testsupport::DealtCards(Frame());
     for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 

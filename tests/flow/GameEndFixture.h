@@ -70,11 +70,12 @@ protected:
         for (int trick = 0; trick < 2; ++trick) {
             ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
             PersonPlaysACard();
-            ASSERT_TRUE(host_->PumpUntil([this, trick] { return Frame().Record.cards.size() >= 3u * (trick + 1); }, 10000));
+            ASSERT_TRUE(host_->PumpUntil(
+                [this, trick] { return Frame().Series().Record.cards.size() >= 3u * (trick + 1); }, 10000));
         }
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
         ASSERT_EQ(g_Game.EarlyFaceUp, 1);
-        ASSERT_EQ(Frame().Record.faceUp, 2);
+        ASSERT_EQ(Frame().Series().Record.faceUp, 2);
         ASSERT_EQ(Frame().Game.computer0.FaceUpSeen, 1);
         ASSERT_EQ(FindLine("CMainFrame::Abandon(Computer1)"), -1);
     }

@@ -43,10 +43,10 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
     Frame().SendMessage(WM_COMMAND, ID_BREAK);
     host_->PumpFor(1000);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(g_Game.StopFlag, 1);
-    EXPECT_EQ(Frame().RepeatAllowed, 1);
-    EXPECT_EQ(Frame().GameRunning, 0);
-    EXPECT_EQ(Frame().PromptDialog, nullptr);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
+    EXPECT_EQ(Frame().Series().RepeatAllowed, 1);
+    EXPECT_EQ(Frame().Series().GameRunning, 0);
+    EXPECT_EQ(Frame().Prompts().PromptDialog, nullptr);
     // A late answer to the offer moves nothing.
     Frame().SendMessage(WM_COMMAND, CM_GRAND_HAND);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
@@ -54,9 +54,9 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
 
     g_Game.KontraState = KONTRA_SAID;
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
-    EXPECT_EQ(Frame().RepeatAllowed, 0);
+    EXPECT_EQ(Frame().Series().RepeatAllowed, 0);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
     EXPECT_EQ(Dealt(), dealt);
     EXPECT_EQ(Frame().Game.person.count, 10);
@@ -67,9 +67,9 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
 TEST_F(GameRoadsTest, RepeatWhileAGameRunsDealsNothing) {
     DealAndHold();
     const auto dealt = Dealt();
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_EQ(g_Game.FlowState, STATE_START);
     EXPECT_EQ(Dealt(), dealt);
     EXPECT_EQ(FindLine("CMainFrame::State(NEW)"), -1);
@@ -131,20 +131,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, KontraRuleTest, ::testing::ValuesIn(kKontraRules
 TEST_F(GameRoadsTest, TheKontraMessageComesOnlyAfterAChangeFromOpen) {
     DealAndHold();
     g_Game.KontraState = KONTRA_SAID;
-    Frame().KontraText.clear();
+    Frame().EditTexts().KontraText.clear();
     Frame().ShowKontraMessage(KONTRA_SAID, 0, "Comp1");
     host_->PumpFor(500);
     EXPECT_TRUE(answerer_.answered.empty());
-    EXPECT_EQ(Frame().KontraText, "");
+    EXPECT_EQ(Frame().Texts().KontraText, "");
 
     Frame().ShowKontraMessage(KONTRA_NONE, 0, "Comp1");
     EXPECT_EQ(answerer_.answered.size(), 1u);
-    EXPECT_EQ(Frame().KontraText, "Kontra");
+    EXPECT_EQ(Frame().Texts().KontraText, "Kontra");
 
     g_Game.KontraState = KONTRA_REKONTRA;
     Frame().ShowKontraMessage(KONTRA_NONE, 1, "Comp2");
     EXPECT_EQ(answerer_.answered.size(), 2u);
-    EXPECT_EQ(Frame().KontraText, "Rekontra");
+    EXPECT_EQ(Frame().Texts().KontraText, "Rekontra");
 
     g_Game.KontraState = KONTRA_NONE;
     Frame().ShowKontraMessage(KONTRA_NONE, 1, "Comp2");
@@ -189,11 +189,11 @@ TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
     frame.SetFlowState(STATE_QUERY);
     frame.MoveSkatToTrick();
     ASSERT_NE(OpenPromptBar<CEndSwapRamschDialog>(frame), nullptr);
-    const HWND bar = frame.PromptDialog;
+    const HWND bar = frame.Prompts().PromptDialog;
     frame.SendMessage(WM_COMMAND, CM_PUSH_SKAT);
-    EXPECT_EQ(frame.StatusBar.PaneText(0), platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(0), platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
     EXPECT_EQ(g_Game.FlowState, STATE_QUERY);
-    EXPECT_EQ(frame.PromptDialog, bar);
+    EXPECT_EQ(frame.Prompts().PromptDialog, bar);
     EXPECT_EQ(game.trick.count, 2);
     EXPECT_EQ(CardsInPlay(), 32);
 
@@ -248,7 +248,7 @@ TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
     EXPECT_EQ(answerer_.answered.size(), 1u);
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
-    EXPECT_EQ(frame.KontraText, "Kontra");
+    EXPECT_EQ(frame.Texts().KontraText, "Kontra");
 }
 
 }  // namespace

@@ -56,11 +56,11 @@ TEST_F(GameStateTest, StageResets) {
     EXPECT_EQ(g_Game.TrumpCount, 11);
     EXPECT_EQ(g_Game.HandAnnounced, 0);
     g_Game.Forehand = 2;
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     g_Game.ResetForGame();
     EXPECT_EQ(g_Game.SkatHolderSeat, 2);
     EXPECT_EQ(g_Game.Soloist, 3);
-    EXPECT_EQ(g_Game.StopFlag, 0);
+    EXPECT_EQ(g_Game.StopFlag, StopState::Running);
     EXPECT_EQ(g_Game.PauseLevel, 1);
     g_Game.SetGameType(GAME_NULL);
     EXPECT_EQ(g_Game.TrumpCount, 4);

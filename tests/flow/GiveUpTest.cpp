@@ -21,8 +21,8 @@ TEST_F(GiveUpTest, PlayWaitsWhileTheGiveUpQuestionIsOpen) {
     // Yes to the question, then the result's OK: the next game is dealt.
     answerer_.answers = {IDOK, IDOK};
     PersonPlaysACard();
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 20000));
-    EXPECT_EQ(Frame().Record.gaveUp, 0);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 20000));
+    EXPECT_EQ(Frame().Series().Record.gaveUp, 0);
     host_->PumpFor(2000);
 
     EXPECT_EQ(CountLines("CMainFrame::Abandon(Computer1)"), 1) << LogText();
@@ -43,10 +43,10 @@ TEST_F(GiveUpTest, AStrayPlayCommandKeepsThePersonsTurn) {
     PersonPlaysGrand();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);
     EXPECT_TRUE(Frame().PersonMayPlay());
-    EXPECT_TRUE(Frame().Record.cards.empty());
+    EXPECT_TRUE(Frame().Series().Record.cards.empty());
     PersonPlaysACard();
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.cards.size() >= 3; }, 10000));
-    EXPECT_EQ(Frame().Record.cards.front().seat, 2);
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.cards.size() >= 3; }, 10000));
+    EXPECT_EQ(Frame().Series().Record.cards.front().seat, 2);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -95,9 +95,9 @@ TEST_P(GiveUpRoadTest, TheSeatThatGivesUpIsScoredAndTheAnswerLeads) {
     } else {
         Frame().SendMessage(WM_COMMAND, ID_ABANDON);
     }
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 20000));
-    EXPECT_EQ(Frame().Record.gaveUp, c.seat);
-    EXPECT_EQ(Frame().Record.score > 0, c.soloistWins) << Frame().Record.score;
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 20000));
+    EXPECT_EQ(Frame().Series().Record.gaveUp, c.seat);
+    EXPECT_EQ(Frame().Series().Record.score > 0, c.soloistWins) << Frame().Series().Record.score;
     EXPECT_EQ(g_Game.Soloist, soloist);
     host_->PumpFor(2000);
 
@@ -107,8 +107,8 @@ TEST_P(GiveUpRoadTest, TheSeatThatGivesUpIsScoredAndTheAnswerLeads) {
     EXPECT_EQ(FindLine("CMainFrame::OnNew()", gaveUp) >= 0, c.nextGame);
     if (!c.nextGame) {
         EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-        EXPECT_EQ(Frame().RepeatAllowed, 1);
-        EXPECT_EQ(Frame().GameRunning, 0);
+        EXPECT_EQ(Frame().Series().RepeatAllowed, 1);
+        EXPECT_EQ(Frame().Series().GameRunning, 0);
         // A late give-up finds no game.
         Frame().SendMessage(WM_COMMAND, ID_ABANDON);
         EXPECT_EQ(CountLines(c.line), 1);
@@ -125,17 +125,17 @@ INSTANTIATE_TEST_SUITE_P(Roads, GiveUpRoadTest, ::testing::ValuesIn(kGiveUps),
 TEST_F(GiveUpTest, ADeclinedOfferLetsThePlayGoOn) {
     PersonLaysDownHisGrand();
     answerer_.answers = {IDCANCEL};
-    const std::size_t cardsBefore = Frame().Record.cards.size();
+    const std::size_t cardsBefore = Frame().Series().Record.cards.size();
     PersonPlaysACard();
     ASSERT_TRUE(host_->PumpUntil([this] { return !answerer_.answered.empty(); }, 10000));
     host_->PumpFor(1000);
     EXPECT_EQ(CountLines("CMainFrame::Abandon(Computer1)"), 1);
     EXPECT_EQ(FindLine("CMainFrame::OnAbandon(Computer1)"), -1);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_FALSE(Frame().Record.scored);
+    EXPECT_FALSE(Frame().Series().Record.scored);
     // The person's card and Comp1's after it lie in the trick.
-    ASSERT_GE(Frame().Record.cards.size(), cardsBefore + 2);
-    EXPECT_EQ(Frame().Record.cards[cardsBefore + 1].seat, 0);
+    ASSERT_GE(Frame().Series().Record.cards.size(), cardsBefore + 2);
+    EXPECT_EQ(Frame().Series().Record.cards[cardsBefore + 1].seat, 0);
     EXPECT_NE(g_Game.GameEndFlags & 8, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

@@ -103,24 +103,24 @@ TEST_F(HistoryTest, SaveGameStateWritesEveryFieldAndKeepsThePlayedCards) {
     StartProgram();
     MarkState();
     CMainFrame& frame = Frame();
-    frame.HistoryPosition = 3;
-    frame.History[3].card[0] = 5;
-    frame.History[3].card[1] = 6;
-    frame.History[3].card[2] = 7;
+    frame.EditTrickPlay().HistoryPosition = 3;
+    frame.EditTrickPlay().History[3].card[0] = 5;
+    frame.EditTrickPlay().History[3].card[1] = 6;
+    frame.EditTrickPlay().History[3].card[2] = 7;
     frame.SaveGameState(false);
-    ExpectMarked(frame.History[3], 0, 2);
-    EXPECT_EQ(frame.History[3].faceUp[0], 0);
-    EXPECT_EQ(frame.History[3].faceUp[1], 1);
-    EXPECT_EQ(frame.History[3].card[0], 5);
-    EXPECT_EQ(frame.History[3].card[1], 6);
-    EXPECT_EQ(frame.History[3].card[2], 7);
+    ExpectMarked(frame.TrickPlay().History[3], 0, 2);
+    EXPECT_EQ(frame.TrickPlay().History[3].faceUp[0], 0);
+    EXPECT_EQ(frame.TrickPlay().History[3].faceUp[1], 1);
+    EXPECT_EQ(frame.TrickPlay().History[3].card[0], 5);
+    EXPECT_EQ(frame.TrickPlay().History[3].card[1], 6);
+    EXPECT_EQ(frame.TrickPlay().History[3].card[2], 7);
     EXPECT_EQ(frame.Game.computer1.CardPlanSnapshots[3].Counter, 250);
 
     // The spare goes to record 11 and leaves the trick's record alone.
     g_Game.EarlyFaceUp = 999;
     frame.SaveGameState(true);
-    EXPECT_EQ(frame.History[11].earlyFaceUp, 999);
-    EXPECT_EQ(frame.History[3].earlyFaceUp, 201);
+    EXPECT_EQ(frame.TrickPlay().History[11].earlyFaceUp, 999);
+    EXPECT_EQ(frame.TrickPlay().History[3].earlyFaceUp, 201);
     EXPECT_EQ(frame.Game.person.CardPlanSnapshots[11].Counter, 350);
 }
 
@@ -130,18 +130,20 @@ TEST_F(HistoryTest, InitHistoryStartsFromTheLeaderWithNoCardsPlayed) {
     CMainFrame& frame = Frame();
     frame.Game.computer0.faceUp = true;
     for (int k = 0; k <= 11; ++k)
-        for (int seat = 0; seat < 3; ++seat) frame.History[k].card[seat] = 9;
-    frame.RedoLimit = 4;
+        for (int seat = 0; seat < 3; ++seat) frame.EditTrickPlay().History[k].card[seat] = 9;
+    frame.EditTrickPlay().RedoLimit = 4;
     frame.InitHistory();
-    ExpectMarked(frame.History[0], 1, 1);  // forehand and trick winner are the leader
+    ExpectMarked(frame.TrickPlay().History[0], 1, 1);  // forehand and trick winner are the leader
     for (int k = 0; k <= 10; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(frame.History[k].card[0] + frame.History[k].card[1] + frame.History[k].card[2], 0);
-        EXPECT_EQ(frame.History[k].faceUp[0], 1);
+        EXPECT_EQ(frame.TrickPlay().History[k].card[0] + frame.TrickPlay().History[k].card[1] +
+                      frame.TrickPlay().History[k].card[2],
+                  0);
+        EXPECT_EQ(frame.TrickPlay().History[k].faceUp[0], 1);
     }
-    EXPECT_EQ(frame.History[11].card[0], 9);  // the spare is not touched
-    EXPECT_EQ(frame.HistoryPosition, 1);
-    EXPECT_EQ(frame.RedoLimit, 0);
+    EXPECT_EQ(frame.TrickPlay().History[11].card[0], 9);  // the spare is not touched
+    EXPECT_EQ(frame.TrickPlay().HistoryPosition, 1);
+    EXPECT_EQ(frame.TrickPlay().RedoLimit, 0);
 }
 
 // In an Ouvert game under the variant rules with Null Ouvert on, record 0 shows seat 0's hand
@@ -159,8 +161,8 @@ TEST_F(HistoryTest, AnOuvertVariantGameStartsWithSeatZeroClosed) {
         g_Game.VariantMode = c.variant;
         g_Settings.Variants.NullOuvert = c.nullOuvert;
         Frame().InitHistory();
-        EXPECT_EQ(Frame().History[0].faceUp[0], c.record0) << c.ouvert << c.variant << c.nullOuvert;
-        EXPECT_EQ(Frame().History[1].faceUp[0], 1);
+        EXPECT_EQ(Frame().TrickPlay().History[0].faceUp[0], c.record0) << c.ouvert << c.variant << c.nullOuvert;
+        EXPECT_EQ(Frame().TrickPlay().History[1].faceUp[0], 1);
     }
 }
 

@@ -65,7 +65,7 @@ protected:
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 20000))
             << "state " << g_Game.FlowState << "\n" << LogText();
         host_->PumpFor(100);
-        ASSERT_TRUE(::IsWindow(Frame().KontraPrompt)) << "the suggestion bar";
+        ASSERT_TRUE(::IsWindow(Frame().Prompts().KontraPrompt)) << "the suggestion bar";
         // The bar holds the keyboard.
         const HWND focus = ::GetFocus();
         ASSERT_TRUE(focus == Bar() || ::IsChild(Bar(), focus));
@@ -113,8 +113,8 @@ TEST_F(KeyboardFocusTest, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
     ToThePersonsFirstCard();
     if (HasFatalFailure()) return;
     ClickButton(Bar(), IDC_SUGGEST);
-    ASSERT_GE(Frame().SelectedSlot, 0);
-    const int suggested = Person().cards[Frame().SelectedSlot];
+    ASSERT_GE(Frame().TrickPlay().SelectedSlot, 0);
+    const int suggested = Person().cards[Frame().TrickPlay().SelectedSlot];
     ASSERT_TRUE(IsCardCode(suggested));
     EXPECT_EQ(::GetFocus(), Frame().Handle());
     Press(VK_RETURN);

@@ -35,7 +35,8 @@ class KontraAdviceTest : public StoredDealFixture, public ::testing::WithParamIn
 protected:
     // The person's card prompt is up for his first card.
     void UpToTheFirstCard() {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Record.scored; }, 60000));
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
         ASSERT_TRUE(Frame().PersonMayPlay()) << LogText();
         ASSERT_EQ(g_Game.Soloist, 1);
         ASSERT_EQ(g_Game.GameType, GAME_SPADES);
@@ -84,7 +85,7 @@ TEST_P(KontraAdviceTest, TheKontraButtonIsFocusedOnlyWhenKontraIsAdvised) {
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     // His card; before his second card no advice comes again.
     ClickCard(FirstLegalCard());
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Record.scored; }, 60000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
     if (Frame().PersonMayPlay() && ::IsWindow(KontraButton())) {
         EXPECT_NE(::GetFocus(), KontraButton());
     }

@@ -37,13 +37,13 @@ TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatB
     }
 
     Frame().OnLast();
-    EXPECT_EQ(Frame().CourseShown, 1);
-    EXPECT_EQ(Frame().LastTrickAvailable, 1);
+    EXPECT_EQ(Frame().TrickPlay().CourseShown, 1);
+    EXPECT_EQ(Frame().TrickPlay().LastTrickAvailable, 1);
     for (int card : skat) EXPECT_FALSE(OnTable(card));
     for (int seat = 0; seat < 3; ++seat) EXPECT_TRUE(OnTable(Game().lastTrick.cards[seat]));
 
     Frame().OnLast();
-    EXPECT_EQ(Frame().CourseShown, 0);
+    EXPECT_EQ(Frame().TrickPlay().CourseShown, 0);
     for (int seat = 0; seat < 3; ++seat) EXPECT_FALSE(OnTable(Game().lastTrick.cards[seat]));
     // The skat is back exactly as it was: same cards, same places.
     ASSERT_EQ(Game().count, 2);
@@ -85,7 +85,7 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
     }
 
     Frame().OnLast();
-    EXPECT_EQ(Frame().CourseShown, 1);
+    EXPECT_EQ(Frame().TrickPlay().CourseShown, 1);
     EXPECT_EQ(g_Game.CourseTricks, GetParam().courseTricks);
     EXPECT_EQ(g_Game.TrickWinner, 1);
     EXPECT_EQ(g_Game.TurnSeat, 1);
@@ -100,7 +100,7 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
     }
 
     Frame().OnLast();
-    EXPECT_EQ(Frame().CourseShown, 0);
+    EXPECT_EQ(Frame().TrickPlay().CourseShown, 0);
     for (int seat = 0; seat < 3; ++seat) {
         EXPECT_EQ(Game().courseRows[seat].count, 10);  // kept for the next showing
         for (int slot = 0; slot < 10; ++slot) EXPECT_FALSE(OnTable(Game().courseRows[seat].cards[slot]));
@@ -128,12 +128,12 @@ TEST_F(LastTrickTest, AWholeCourseIsShownAsItStands) {
 TEST_F(LastTrickTest, AnnounceSeatsMakesTheLeaderForehandUnlessTheCourseIsShown) {
     g_Game.Leader = 2;
     g_Game.Forehand = 0;
-    Frame().CourseShown = 1;
-    Frame().LastTrickAvailable = 1;
+    Frame().EditTrickPlay().CourseShown = 1;
+    Frame().EditTrickPlay().LastTrickAvailable = 1;
     Frame().AnnounceSeats();
     EXPECT_EQ(g_Game.Forehand, 0);
 
-    Frame().CourseShown = 0;
+    Frame().EditTrickPlay().CourseShown = 0;
     Frame().AnnounceSeats();
     EXPECT_EQ(g_Game.Forehand, 2);
 }

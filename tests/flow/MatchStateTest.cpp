@@ -31,7 +31,7 @@ TEST_F(MatchStateTest, GameNumberFollowsTheListsCounting) {
         g_GameList.Header.SetInt(LIST_COUNTING, c.counting);
         g_Game.GameCount = c.games;
         Frame().ShowMatchState();
-        EXPECT_EQ(Frame().ClockText, c.clock) << c.counting << " " << c.games;
+        EXPECT_EQ(Frame().Texts().ClockText, c.clock) << c.counting << " " << c.games;
     }
 }
 
@@ -48,8 +48,8 @@ TEST_F(MatchStateTest, BierlachsShowsAndEndsByTheBalances) {
     g_Game.MatchMode = 2;
     g_Game.FlowState = STATE_IDLE;
     Frame().ShowMatchState();
-    EXPECT_EQ(Frame().ClockText, "  76-0");
-    EXPECT_NE(Frame().StatusText.find(" (100, 76, 76)"), std::string::npos) << Frame().StatusText;
+    EXPECT_EQ(Frame().Texts().ClockText, "  76-0");
+    EXPECT_NE(Frame().Texts().StatusText.find(" (100, 76, 76)"), std::string::npos) << Frame().Texts().StatusText;
     EXPECT_FALSE(Frame().CheckSeriesEnd());
     // Seat 2 wins 80: no total is below 0 (24, 0, 80), but seat 1's balance is (20, -4, 76).
     g_Game.Soloist = 2;

@@ -31,17 +31,22 @@ protected:
     void UpToTheNextTrickEnd() {
         for (int guard = 0; guard < 10; ++guard) {
             ASSERT_TRUE(host_->PumpUntil(
-                [this] { return Frame().PersonMayPlay() || ::IsWindow(Frame().ContinuePrompt) || Frame().Record.scored; },
+                [this] {
+                    return Frame().PersonMayPlay() || ::IsWindow(Frame().Prompts().ContinuePrompt) ||
+                           Frame().Series().Record.scored;
+                },
                 60000));
-            ASSERT_FALSE(Frame().Record.scored);
-            if (::IsWindow(Frame().ContinuePrompt) && Frame().PromptDialog == Frame().ContinuePrompt) return;
+            ASSERT_FALSE(Frame().Series().Record.scored);
+            if (::IsWindow(Frame().Prompts().ContinuePrompt) &&
+                Frame().Prompts().PromptDialog == Frame().Prompts().ContinuePrompt)
+                return;
             ClickCard(FirstLegalCard());
         }
         FAIL() << "no trick end";
     }
     CPlayer& Hand(int seat) { return *Frame().Game.Player(seat); }
-    int Marked(int seat) { return Frame().GroupPickedCards[seat + 1]; }
-    std::string Pane() { return Frame().StatusBar.PaneText(0); }
+    int Marked(int seat) { return Frame().Exchange().GroupPickedCards[seat + 1]; }
+    std::string Pane() { return Frame().Table().StatusBar.PaneText(0); }
     // The held cards of a seat that it may (or may not) play after `lead`.
     std::vector<int> Cards(int seat, int lead, bool playable) {
         std::vector<int> found;
@@ -52,17 +57,19 @@ protected:
     }
     // The cards of the trick after the continue: seat -> card, as the record notes them.
     std::vector<int> NextTrickCards() {
-        const std::size_t before = Frame().Record.cards.size();
+        const std::size_t before = Frame().Series().Record.cards.size();
         Press(IDC_CONTINUE);
         std::vector<int> cards(3, NO_CARD);
         for (int guard = 0; guard < 5; ++guard) {
-            host_->PumpUntil([&] { return Frame().PersonMayPlay() || Frame().Record.cards.size() >= before + 3; }, 60000);
-            if (Frame().Record.cards.size() >= before + 3) break;
+            host_->PumpUntil(
+                [&] { return Frame().PersonMayPlay() || Frame().Series().Record.cards.size() >= before + 3; }, 60000);
+            if (Frame().Series().Record.cards.size() >= before + 3) break;
             const int marked = Person().PickedCard;
             ClickCard(marked > 0 && Person().HasCard(marked) ? marked : FirstLegalCard());
         }
-        for (std::size_t i = before; i < Frame().Record.cards.size() && i < before + 3; ++i)
-            cards[static_cast<std::size_t>(Frame().Record.cards[i].seat)] = Frame().Record.cards[i].card;
+        for (std::size_t i = before; i < Frame().Series().Record.cards.size() && i < before + 3; ++i)
+            cards[static_cast<std::size_t>(Frame().Series().Record.cards[i].seat)] =
+                Frame().Series().Record.cards[i].card;
         return cards;
     }
     static std::string Text(int id) { return platform::LoadString(id); }
@@ -83,7 +90,7 @@ TEST_F(NextTrickChoiceTest, ClicksMarkTheWinnersCardFirstThenCardsThatFollowIt) 
     ClickCard(lead);
     EXPECT_EQ(Marked(w), lead);
     EXPECT_TRUE(Hand(w).IsSelectedCard(lead));
-    EXPECT_EQ(Frame().KeyGroup, 2 * (w + 1));
+    EXPECT_EQ(Frame().Exchange().KeyGroup, 2 * (w + 1));
     // The second hand: a card that does not follow is refused, one that does is marked.
     const std::vector<int> notFollowing = Cards(second, lead, false);
     if (!notFollowing.empty()) {
@@ -144,7 +151,7 @@ TEST_F(NextTrickChoiceTest, TheArrowKeysMarkTheWinnersCardAndTheFollowers) {
     const int lead = Hand(w).GetSelectedCard();
     ASSERT_GT(lead, 0);
     EXPECT_EQ(Marked(w), lead);
-    EXPECT_EQ(Frame().KeyGroup, 2 * (w + 1));
+    EXPECT_EQ(Frame().Exchange().KeyGroup, 2 * (w + 1));
     // Right moves it on while no later hand has a card; the mark follows.
     key(VK_RIGHT);
     const int moved = Hand(w).GetSelectedCard();
@@ -159,7 +166,7 @@ TEST_F(NextTrickChoiceTest, TheArrowKeysMarkTheWinnersCardAndTheFollowers) {
     ASSERT_GT(chosen, 0);
     // Up again passes the focus on; the next Up raises the first card that follows the winner's.
     key(VK_UP);
-    EXPECT_EQ(Frame().KeyGroup, 2 * (second + 1));
+    EXPECT_EQ(Frame().Exchange().KeyGroup, 2 * (second + 1));
     EXPECT_EQ(Hand(second).GetSelectedCard(), 0);
     key(VK_UP);
     const int follow = Hand(second).GetSelectedCard();
@@ -170,14 +177,14 @@ TEST_F(NextTrickChoiceTest, TheArrowKeysMarkTheWinnersCardAndTheFollowers) {
     // On to the third hand, which is given its first follower in the same way, and back to the
     // winner, whose card now stays: Down is refused with the reason, Left silently.
     key(VK_UP);
-    EXPECT_EQ(Frame().KeyGroup, 2 * (third + 1));
+    EXPECT_EQ(Frame().Exchange().KeyGroup, 2 * (third + 1));
     key(VK_UP);
     const int last = Hand(third).GetSelectedCard();
     ASSERT_GT(last, 0);
     EXPECT_EQ(Cards(third, chosen, true).front(), last);
     EXPECT_EQ(Marked(third), last);
     key(VK_UP);
-    EXPECT_EQ(Frame().KeyGroup, 2 * (w + 1));
+    EXPECT_EQ(Frame().Exchange().KeyGroup, 2 * (w + 1));
     key(VK_DOWN);
     EXPECT_EQ(Pane(), Text(IDS_WINNER_CARD_REQUIRED));
     EXPECT_EQ(Hand(w).GetSelectedCard(), chosen);

@@ -75,9 +75,10 @@ TEST_P(NullLayDownTest, TheSafeRestIsLaidOpenAfterTheClickedCard) {
 
     bool first = true, laid = false;
     int laidWithCards = -1;
-    while (!Frame().Record.scored) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay(); }, 60000));
-        if (Frame().Record.scored) break;
+    while (!Frame().Series().Record.scored) {
+        ASSERT_TRUE(
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+        if (Frame().Series().Record.scored) break;
         ASSERT_FALSE(laid && g_Game.OuvertAnnounced != 2) << "the hand stays laid open";
         const bool leads = g_Game.Forehand == 2;
         ClickCard(FirstLegalCard());
@@ -91,7 +92,7 @@ TEST_P(NullLayDownTest, TheSafeRestIsLaidOpenAfterTheClickedCard) {
             EXPECT_FALSE(leads) << "only a card that follows a trick";
             // Nothing of his could go under the Seven of Hearts while it was out.
             if (!c.safeHand) {
-                EXPECT_TRUE(Played(Frame().Record, C(SEVEN, HEARTS)));
+                EXPECT_TRUE(Played(Frame().Series().Record, C(SEVEN, HEARTS)));
             }
             laidWithCards = Person().count;
         }
@@ -105,7 +106,7 @@ TEST_P(NullLayDownTest, TheSafeRestIsLaidOpenAfterTheClickedCard) {
     // Laid open with the rest safe: from there on every lower card goes under, and the game is won.
     if (laid) {
         EXPECT_GT(laidWithCards, 0);
-        EXPECT_GT(Frame().Record.score, 0);
+        EXPECT_GT(Frame().Series().Record.score, 0);
     }
     // Whatever was laid open, the game ends as it was declared.
     EXPECT_EQ(g_Game.OuvertAnnounced, 0);

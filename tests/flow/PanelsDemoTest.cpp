@@ -42,7 +42,7 @@ TEST_F(PanelsDemoTest, TheOpenPanelsFollowADemonstrationGameAndLeaveNothingBehin
     // Notes open by themselves (Settings/Annotate): the fresh deal has none, so its panel closed.
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     EXPECT_EQ(g_Settings.View.ListAnnotation, 0);
-    EXPECT_TRUE(Frame().AnnotationText.empty());
+    EXPECT_TRUE(Frame().Texts().AnnotationText.empty());
     auto* value = Open<CGameValueDialog>(CM_CLOSE_GAME_VALUE);
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->GetControlAs<platform::ComboBox>(CGameValueDialog::kValue)->GetCurSel(), g_Game.BidIndex);
@@ -64,10 +64,10 @@ TEST_F(PanelsDemoTest, TheOpenPanelsFollowADemonstrationGameAndLeaveNothingBehin
     for (int toggle : {ID_LIST_DATA, ID_LIST_GAME_VALUE, ID_LIST_STATE}) Frame().SendMessage(WM_COMMAND, toggle);
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})
         EXPECT_EQ(Frame().PanelWindow(close), nullptr) << close;
-    EXPECT_EQ(Frame().AnnotationPanel, nullptr);
-    EXPECT_EQ(Frame().DataPanel, nullptr);
-    EXPECT_EQ(Frame().GameValuePanel, nullptr);
-    EXPECT_EQ(Frame().StatePanel, nullptr);
+    EXPECT_EQ(Frame().Panels().AnnotationPanel, nullptr);
+    EXPECT_EQ(Frame().Panels().DataPanel, nullptr);
+    EXPECT_EQ(Frame().Panels().GameValuePanel, nullptr);
+    EXPECT_EQ(Frame().Panels().StatePanel, nullptr);
     // The game plays on without them.
     host_->PumpFor(20000);
 }

@@ -48,7 +48,7 @@ std::string TableState() {
             out << " symbol " << id << '@' << place.x << ',' << place.y;
     }
     if (const CMainFrame* frame = g_Shell.pMainFrame) {
-        const TableLayout& layout = frame->Layout;
+        const TableLayout& layout = frame->Table().Layout;
         out << " notice " << layout.NoticeX << ',' << layout.NoticeY << " balloon at " << layout.BalloonX << ','
             << layout.BalloonY;
     }
@@ -126,9 +126,9 @@ TEST_F(PixelLessClickTest, EveryClickHitsTheCardWhereTheTableHasJustPutIt) {
     PressPass();
     ASSERT_EQ(g_Game.Soloist, 1);
     int played = 0;
-    for (int guard = 0; guard < 40 && !Frame().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay(); }, 60000));
-        if (Frame().Record.scored) break;
+    for (int guard = 0; guard < 40 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+        if (Frame().Series().Record.scored) break;
         // The next face design: every card of the hand is dealt again where the design puts it.
         ::SetFocus(g_Shell.hTableWnd);
         host_->Key(host_->NowMs() + 10, 'V');
@@ -142,12 +142,12 @@ TEST_F(PixelLessClickTest, EveryClickHitsTheCardWhereTheTableHasJustPutIt) {
         }
         ASSERT_NE(aimed, 0);
         ClickFirstAllowedCard();
-        ASSERT_TRUE(host_->PumpUntil([&] { return person.count < before || Frame().Record.scored; }, 5000))
+        ASSERT_TRUE(host_->PumpUntil([&] { return person.count < before || Frame().Series().Record.scored; }, 5000))
             << "the click on card " << aimed << " took nothing";
         EXPECT_FALSE(person.HasCard(aimed)) << "card " << aimed;
         ++played;
     }
-    EXPECT_TRUE(Frame().Record.scored);
+    EXPECT_TRUE(Frame().Series().Record.scored);
     // His last card goes into the trick by itself.
     EXPECT_EQ(played, 9) << "the person played " << played << " cards by click";
 }

@@ -122,7 +122,7 @@ TEST_F(PlayAidsTest, SupportSwitchTurnsOnWhileSuspended) {
         Frame().SendMessage(WM_COMMAND, ID_SUPPORT);
         EXPECT_EQ(g_Settings.Options.Support, c.after);
         EXPECT_EQ(g_Settings.Options.SupportSuspended, 0);
-        if (const platform::MenuItem* item = Frame().MainMenu->FindCommand(ID_SUPPORT)) {
+        if (const platform::MenuItem* item = Frame().Table().MainMenu->FindCommand(ID_SUPPORT)) {
             EXPECT_EQ(item->IsChecked(), c.after != 0);
         }
     }
@@ -215,7 +215,7 @@ TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
     EXPECT_EQ(Frame().Game.person.count, 10);
     EXPECT_EQ(Frame().Game.trick.count, 2);
     EXPECT_EQ(g_Game.GameType, gameType);
-    const std::string status = Frame().StatusBar.PaneText(0);
+    const std::string status = Frame().Table().StatusBar.PaneText(0);
     bool named = false;
     for (int id = IDS_GAME_CLUBS; id <= IDS_GAME_RAMSCH; ++id)
         named = named || status.find(platform::LoadString(id)) != std::string::npos;
@@ -301,12 +301,12 @@ TEST_F(PlayAidsTest, CursorHelpTextsByHitTestCode) {
         {4, "", "marked"},
     };
     StartProgram();
-    Frame().CheatText = "marked";
+    Frame().EditTexts().CheatText = "marked";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hitTest);
-        Frame().StatusText = c.statusText;
+        Frame().EditTexts().StatusText = c.statusText;
         Frame().OnSetCursor(c.hitTest);
-        EXPECT_EQ(Frame().StatusBar.PaneText(0), c.expected);
+        EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), c.expected);
     }
 }
 

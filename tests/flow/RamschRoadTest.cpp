@@ -147,7 +147,7 @@ protected:
             }
         }
         for (int card : wanted) ASSERT_TRUE(hand.HasCard(card)) << card;
-        for (int s = 0; s < 3; ++s) F().BidLimits[s] = game.Player(s)->AnalyseAndEvaluate(0);
+        for (int s = 0; s < 3; ++s) F().EditAuction().BidLimits[s] = game.Player(s)->AnalyseAndEvaluate(0);
         for (int s = 0; s < 3; ++s) game.Player(s)->PlanPlay(false);
     }
 
@@ -217,9 +217,9 @@ protected:
     // Answers the bars by the script and plays the person's cards until the game is scored.
     void PlayToTheResult(const char* script) {
         script_ = script;
-        for (int guard = 0; guard < 80 && !F().Record.scored && !HasFailure(); ++guard) {
-            ASSERT_TRUE(host_->PumpUntil([this] { return F().Record.scored || Asked(); }, 60000)) << LogText();
-            if (F().Record.scored) break;
+        for (int guard = 0; guard < 80 && !F().Series().Record.scored && !HasFailure(); ++guard) {
+            ASSERT_TRUE(host_->PumpUntil([this] { return F().Series().Record.scored || Asked(); }, 60000)) << LogText();
+            if (F().Series().Record.scored) break;
             if (g_Game.FlowState == STATE_PLAY) sawPlay_ = true;
             EXPECT_TRUE(EveryCardOnce()) << guard;
             if (OpenBarAs<CGrandHandDialog>(F())) {
@@ -256,12 +256,12 @@ TEST_P(RamschRoadTest, EachRoadPlaysToItsResult) {
     const RamschRoad& road = GetParam();
     Deal(road);
     ASSERT_FALSE(HasFailure());
-    const int pushesBefore = F().RamschPushCount;
+    const int pushesBefore = F().Ramsch().RamschPushCount;
     PlayToTheResult(road.script);
-    ASSERT_TRUE(F().Record.scored) << LogText();
+    ASSERT_TRUE(F().Series().Record.scored) << LogText();
 
     EXPECT_EQ(g_Game.GameType, road.playedType);
-    EXPECT_EQ(F().Record.gameType, road.playedType);
+    EXPECT_EQ(F().Series().Record.gameType, road.playedType);
     // A Grand Hand is the person's game; a Ramsch's score names its loser.
     if (road.playedType == GAME_GRAND) {
         EXPECT_EQ(g_Game.Soloist, road.soloist);
@@ -277,10 +277,10 @@ TEST_P(RamschRoadTest, EachRoadPlaysToItsResult) {
         EXPECT_EQ(FindLine(line) >= 0, std::string(line) == road.personLine) << line;
     // The person's pass-on counts; without passing on nobody passes the skat on.
     if (std::string(road.personLine) == kPassedOn) {
-        EXPECT_GT(F().RamschPushCount, pushesBefore);
+        EXPECT_GT(F().Ramsch().RamschPushCount, pushesBefore);
     }
     if (!road.passOn) {
-        EXPECT_EQ(F().RamschPushCount, 0);
+        EXPECT_EQ(F().Ramsch().RamschPushCount, 0);
     }
     // A push asked for while the suggested cards slide follows once they lie.
     if (std::string(road.script).find('s') != std::string::npos) {
@@ -288,14 +288,14 @@ TEST_P(RamschRoadTest, EachRoadPlaysToItsResult) {
         EXPECT_GE(FindLine("CMainFrame::OnSuggestSkat(refused)"), 0);
     }
     // Play was led by the game's forehand.
-    ASSERT_FALSE(F().Record.cards.empty());
-    EXPECT_EQ(F().Record.cards.front().seat, leader_);
-    EXPECT_EQ(F().Record.cards.size(), 30u);
+    ASSERT_FALSE(F().Series().Record.cards.empty());
+    EXPECT_EQ(F().Series().Record.cards.front().seat, leader_);
+    EXPECT_EQ(F().Series().Record.cards.size(), 30u);
     if (road.rig == Rig::PersonDurchmarsch) {
         // Every trick was the person's: the others took no point.
-        EXPECT_EQ(F().Record.points[0], 0);
-        EXPECT_EQ(F().Record.points[1], 0);
-        EXPECT_GT(F().Record.points[2], 0);
+        EXPECT_EQ(F().Series().Record.points[0], 0);
+        EXPECT_EQ(F().Series().Record.points[1], 0);
+        EXPECT_GT(F().Series().Record.points[2], 0);
     }
     if (road.rig == Rig::Comp1GrandHand) {
         EXPECT_GE(FindLine("CMainFrame::GrandHand(Computer1)"), 0);

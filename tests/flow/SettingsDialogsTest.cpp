@@ -288,7 +288,7 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
 
 // The menu greys the configuration during a game; posted anyway, it does nothing.
 TEST_F(SettingsDialogsTest, TheConfigurationWaitsForTheGameToEnd) {
-    Frame().GameRunning = 1;
+    Frame().EditSeries().GameRunning = 1;
     Answer(IDD_CONFIGURATION, {DialogAction::Check(CConfigurationDialog::kGrandHand, 0), DialogAction::Press(IDOK)});
     Command(ID_CONFIGURATION);
     EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 1u) << "no dialog while the game runs";
@@ -297,7 +297,7 @@ TEST_F(SettingsDialogsTest, TheConfigurationWaitsForTheGameToEnd) {
     Frame().UpdateCommand(state);
     EXPECT_FALSE(state.Enabled());
     host_->Answers().Clear();
-    Frame().GameRunning = 0;
+    Frame().EditSeries().GameRunning = 0;
 }
 
 // Looking at an opponent's hidden cards marks the game while it is played; between games the

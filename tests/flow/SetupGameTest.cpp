@@ -26,14 +26,14 @@ TEST_P(SetupGameTest, CourseAndStatusSayTheGame) {
     g_Game.SchneiderAnnounced = c.schneider;
     g_Game.SchwarzAnnounced = c.schwarz;
     g_Game.Soloist = 2;
-    Frame().StatusText = "X";
+    Frame().EditTexts().StatusText = "X";
     const std::string course = Frame().SetupGame(Frame().Game.person, Frame().Game.computer1, Frame().Game.computer0);
     EXPECT_EQ(course, c.course);
-    EXPECT_EQ(Frame().StatusText, c.status);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), c.status);
+    EXPECT_EQ(Frame().Texts().StatusText, c.status);
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), c.status);
     EXPECT_GE(FindLine(std::string("CMainFrame::SetupGame(") + c.trace + ")"), 0) << LogText();
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_EQ(Frame().StatusRotation, 1);
+    EXPECT_EQ(Frame().Timers().StatusRotation, 1);
 }
 
 const SetupCase kSetupCases[] = {

@@ -53,13 +53,13 @@ TEST_P(CountGame, CountsTheSoloistsGame) {
     StartProgram();
     CMainFrame& frame = Frame();
     g_Game.Soloist = c.soloist;
-    frame.RamschResultSeats[0] = c.first;
-    frame.RamschResultSeats[1] = c.second;
+    frame.EditRamsch().RamschResultSeats[0] = c.first;
+    frame.EditRamsch().RamschResultSeats[1] = c.second;
     const int listed = g_Game.GameCount;
     frame.CountGame(c.result);
-    EXPECT_EQ(frame.SoloistGames[c.countedSeat], 1);
-    EXPECT_EQ(frame.SoloistLost[c.countedSeat], c.lost ? 1 : 0);
-    EXPECT_EQ(frame.SoloistWon[c.countedSeat], c.lost ? 0 : 1);
+    EXPECT_EQ(frame.Series().SoloistGames[c.countedSeat], 1);
+    EXPECT_EQ(frame.Series().SoloistLost[c.countedSeat], c.lost ? 1 : 0);
+    EXPECT_EQ(frame.Series().SoloistWon[c.countedSeat], c.lost ? 0 : 1);
     EXPECT_EQ(g_Game.GameCount, listed + 1);
     if (c.result == 0) {
         EXPECT_EQ(g_Game.Soloist, c.countedSeat);

@@ -29,10 +29,10 @@ TEST_F(StartupTest, EmptyRegistryReachesIdleWithEverySettingAtItsDefault) {
     EXPECT_EQ(g_Game.VariantMode, 0);
     EXPECT_EQ(g_Game.CheatMask, 0);
     // The status bar: the match state, and the rule set in pane 2.
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Game Series");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Game Series");
     // A new list numbers its games straight through.
-    EXPECT_EQ(Frame().StatusBar.PaneText(1), "   1-0");
-    EXPECT_EQ(Frame().StatusBar.PaneText(2), "Rule Skat");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(1), "   1-0");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), "Rule Skat");
     // The first game waits for New: OnStart did not open an auction.
     EXPECT_EQ(FindLine("CMainFrame::OnAuction()"), -1);
 }
@@ -57,13 +57,13 @@ TEST_P(StartupEditionTest, FoldersHelpAndLabels) {
     EXPECT_EQ(g_Profile.Inst, platform::ProgramFolder());
     EXPECT_EQ(g_Profile.Work, platform::WorkFolder());
     // The help pages' folder of the edition (this test program has none beside it).
-    const std::string helpPath = Frame().HelpFilePath;
+    const std::string helpPath = Frame().Files().HelpFilePath;
     ASSERT_GE(helpPath.size(), std::string(edition.helpFile).size());
     EXPECT_EQ(helpPath.substr(helpPath.size() - std::string(edition.helpFile).size()), edition.helpFile);
-    EXPECT_EQ(g_Shell.HelpFile, Frame().HelpFilePath);
+    EXPECT_EQ(g_Shell.HelpFile, Frame().Files().HelpFilePath);
     EXPECT_EQ(app_->LogFilePath, platform::DesktopFolder() + "Kartovan+.log");
-    EXPECT_EQ(Frame().TempGameFile, platform::WorkFolder() + "cards~.skt");
-    EXPECT_EQ(Frame().TempStoreFile, platform::WorkFolder() + "cards~.sks");
+    EXPECT_EQ(Frame().Files().TempGameFile, platform::WorkFolder() + "cards~.skt");
+    EXPECT_EQ(Frame().Files().TempStoreFile, platform::WorkFolder() + "cards~.sks");
 
     // New shows the three position labels beside the names; the auction then waits for the person.
     Frame().SendMessage(WM_COMMAND, ID_NEW);
@@ -83,8 +83,8 @@ TEST_F(StartupTest, StoredPathsAreTakenAsTheyStand) {
     WriteProfileString("Paths", "Work", temp_.Folder() + "work/");
     WriteProfileString("Paths", "Desk", temp_.Folder());
     StartProgram();
-    EXPECT_EQ(Frame().HelpFilePath, "/opt/share/kartovan/help/en/");
-    EXPECT_EQ(Frame().StatisticsPath, temp_.Folder() + "work/statistics2");
+    EXPECT_EQ(Frame().Files().HelpFilePath, "/opt/share/kartovan/help/en/");
+    EXPECT_EQ(Frame().Files().StatisticsPath, temp_.Folder() + "work/statistics2");
     EXPECT_EQ(app_->LogFilePath, temp_.Folder() + "Kartovan+.log");
 }
 
@@ -93,7 +93,7 @@ TEST_F(StartupTest, MatchClockResumesWhereItStood) {
     WriteProfileInt("Game", "CountDown", 600);
     StartProgram();
     // 1200 seconds of the match were played in earlier runs.
-    EXPECT_EQ(Frame().MatchStartTime, Time64() - 1200);
+    EXPECT_EQ(Frame().Series().MatchStartTime, Time64() - 1200);
 }
 
 TEST_F(StartupTest, TraceOfStartUpInOrder) {

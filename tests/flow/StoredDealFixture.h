@@ -88,8 +88,8 @@ protected:
     }
     // Pumps until the person is asked something (a bar, or his card) or the game is scored.
     bool WaitForThePerson() {
-        return host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay() || Bar() != nullptr; },
-                                60000);
+        return host_->PumpUntil(
+            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || Bar() != nullptr; }, 60000);
     }
 
     CPerson& Person() { return Frame().Game.person; }

@@ -133,7 +133,7 @@ TEST_F(SuggestGameCommandTest, PendingBreakShowsNothing) {
     DealAndHold(4711);
     WatchDialogs();
     StartAuction(2, 0, 0);
-    g_Game.StopFlag = 1;
+    g_Game.StopFlag = StopState::Requested;
     Suggest();
     EXPECT_TRUE(answerer_.probes.empty());
     EXPECT_EQ(g_Game.CheatMask & kSuggestedForComputers, 0);

@@ -14,7 +14,7 @@ class SupportItemTest : public FlowFixture, public ::testing::WithParamInterface
 TEST_P(SupportItemTest, CheckMarkFollowsTheSupport) {
     if (GetParam()) UseEdition(GermanResources());
     StartProgram();
-    const platform::MenuItem* item = Frame().MainMenu->FindCommand(ID_SUPPORT);
+    const platform::MenuItem* item = Frame().Table().MainMenu->FindCommand(ID_SUPPORT);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text, GetParam() ? "&Unterstützung Sehbehinderter" : "Su&pport Visually Impaired");
     EXPECT_FALSE(item->IsChecked());

@@ -48,19 +48,20 @@ protected:
     }
     // Plays the person's cards (the suggested ones, by Enter) to the end of the game.
     void PlayOut() {
-        for (int guard = 0; guard < 40 && !Frame().Record.scored; ++guard) {
-            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored || Frame().PersonMayPlay(); }, 60000));
-            if (Frame().Record.scored) break;
+        for (int guard = 0; guard < 40 && !Frame().Series().Record.scored; ++guard) {
+            ASSERT_TRUE(
+                host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+            if (Frame().Series().Record.scored) break;
             ClickCard(FirstLegalCard());
         }
-        ASSERT_TRUE(Frame().Record.scored);
+        ASSERT_TRUE(Frame().Series().Record.scored);
     }
     int ComputerCards() {
         int cards = 0;
-        for (const auto& played : Frame().Record.cards) cards += played.seat != 2 ? 1 : 0;
+        for (const auto& played : Frame().Series().Record.cards) cards += played.seat != 2 ? 1 : 0;
         return cards;
     }
-    int PersonCards() { return static_cast<int>(Frame().Record.cards.size()) - ComputerCards(); }
+    int PersonCards() { return static_cast<int>(Frame().Series().Record.cards.size()) - ComputerCards(); }
 };
 
 TEST_F(SupportVoiceTest, EveryComputersCardAndEverySuggestionIsNamed) {

@@ -177,17 +177,17 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
         for (int command : {ID_SWAP_CARDS, ID_SWAP_HAND, ID_SWAP_SUITS}) {
             SCOPED_TRACE(std::string(c.name) + " " + std::to_string(command));
             g_Game.FlowState = c.state;
-            Frame().StepDepth = c.stepDepth;
+            Frame().EditRun().StepDepth = c.stepDepth;
             g_Shell.ModalPumpActive = c.modalPump;
-            Frame().StatusBar.SetPaneText(0, "");
+            Frame().EditTable().StatusBar.SetPaneText(0, "");
             // A dialog that opened would take this answer and swap.
             host_->Answers().Clear();
             host_->Answers().PushDialogAnswer(IDD_SWAP_HANDS, {DialogAction::Press(IDOK)});
             host_->Answers().PushDialogAnswer(IDD_SWAP_SUITS, {DialogAction::Press(IDOK)});
             Frame().SendMessage(WM_COMMAND, command);
-            Frame().StepDepth = 0;
+            Frame().EditRun().StepDepth = 0;
             g_Shell.ModalPumpActive = 0;
-            EXPECT_EQ(Frame().StatusBar.PaneText(0), "Illegal action");
+            EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Illegal action");
             EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 2u);
             EXPECT_EQ(g_Game.CheatMask, 0);
             EXPECT_EQ(Dealt(0), Sorted(kSeat0));
@@ -207,15 +207,15 @@ TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
         row->Restore(true);
     // The hint stands in the status bar until the rotation moves on.
     Frame().SendMessage(WM_COMMAND, ID_SWAP_CARDS);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Please swap (click) a card");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Please swap (click) a card");
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_SWAP);
     EXPECT_EQ(Held(Frame().Game.trick), Sorted(kSkat));
     EXPECT_TRUE(Frame().Game.computer0.open);
     EXPECT_TRUE(Frame().Game.computer1.open);
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
-    EXPECT_EQ(Frame().HintText, "Please swap (click) a card");
-    EXPECT_EQ(Frame().StatusText, "Swap Cards");
+    EXPECT_EQ(Frame().Texts().HintText, "Please swap (click) a card");
+    EXPECT_EQ(Frame().Texts().StatusText, "Swap Cards");
 
     Frame().SwapCards(C(kAce, kDiamonds), Frame().Game.person, C(kSeven, kDiamonds), Frame().Game.trick, false);
     ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
@@ -239,10 +239,10 @@ TEST_F(SwapCommandsTest, SkatSwapTogglesInTheStatesOfAGame) {
         g_Flow.SkatSwapOption = 0;
         Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
         EXPECT_EQ(g_Flow.SkatSwapOption, 1);
-        EXPECT_EQ(Frame().StatusBar.PaneText(0), "Swapping of  Skat is turned on");
+        EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Swapping of  Skat is turned on");
         Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
         EXPECT_EQ(g_Flow.SkatSwapOption, 0);
-        EXPECT_EQ(Frame().StatusBar.PaneText(0), "Swapping of  Skat is turned off");
+        EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Swapping of  Skat is turned off");
         EXPECT_EQ(g_Game.CheatMask, 0);
         EXPECT_EQ(g_Game.FlowState, state);
     }
@@ -257,10 +257,10 @@ TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
         SCOPED_TRACE(state);
         g_Game.FlowState = state;
         g_Game.SkatHolderSeat = 2;
-        Frame().StepDepth = 1;  // beneath another step
+        Frame().EditRun().StepDepth = 1;  // beneath another step
         Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
-        Frame().StepDepth = 0;
-        EXPECT_EQ(Frame().StatusBar.PaneText(0), "Illegal action");
+        Frame().EditRun().StepDepth = 0;
+        EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Illegal action");
         EXPECT_EQ(g_Game.FlowState, state);
     }
     g_Game.FlowState = STATE_PICKUP;
@@ -270,7 +270,7 @@ TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
     EXPECT_EQ(g_Game.FlowState, STATE_SWAP);
     EXPECT_EQ(Held(Frame().Game.trick), Sorted(kSkat));
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
-    EXPECT_EQ(Frame().ActiveGroups, 1 | 8);
+    EXPECT_EQ(Frame().Exchange().ActiveGroups, 1 | 8);
     EXPECT_FALSE(Frame().Game.computer0.open);
 }
 
@@ -289,7 +289,7 @@ TEST_F(SwapCommandsTest, SkatSwapInsideTheSwapPauseExchangesWithTheSoloist) {
     swap.At(5000, [&] {
         Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
         state = g_Game.FlowState;
-        groups = Frame().ActiveGroups;
+        groups = Frame().Exchange().ActiveGroups;
         marked = g_Game.CheatMask & kSwapped;
         skatInTrick = Frame().Game.trick.count;
         finish.At(1000, [&] { ::PostMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0); });
@@ -302,7 +302,7 @@ TEST_F(SwapCommandsTest, SkatSwapInsideTheSwapPauseExchangesWithTheSoloist) {
     EXPECT_EQ(marked, kSwapped);
     EXPECT_EQ(skatInTrick, 2);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_EQ(Frame().SwapPausePending, 0);
+    EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_EQ(Frame().Game.count, 2);
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
 }

@@ -41,7 +41,7 @@ protected:
         ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
         const auto reached = [this, tricks, computerCardFirst] {
             const CTrick& trick = Frame().Game.trick;
-            return Frame().HistoryPosition >= tricks &&
+            return Frame().TrickPlay().HistoryPosition >= tricks &&
                    (!computerCardFirst || (Frame().PersonMayPlay() && (trick.present[0] || trick.present[1])));
         };
         for (int guard = 0; guard < 30 && !reached(); ++guard) {

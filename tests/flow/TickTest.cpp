@@ -33,7 +33,7 @@ protected:
 TEST_F(TickTest, IdleHintEveryTwentyTwoTicksInPlay) {
     g_Settings.Options.Suggest = 0;
     g_Game.FlowState = STATE_PLAY;
-    Frame().IdleTicks = 0;
+    Frame().EditTimers().IdleTicks = 0;
     host_->Trace().Clear();
     // Tick 21 posts nothing yet; tick 22 posts CM_YOUR_TURN; then every 22 ticks again.
     Ticks(21);
@@ -132,7 +132,7 @@ TEST_P(BidBalloonTest, RemovedAfterItsTicks) {
     g_Game.FlowState = STATE_AUCTION;
     WB_ShowBalloon(g_Shell.hTableWnd, 6, 10, 10, 20, "passe  18");
     g_Game.PauseLevel = 6;
-    Frame().BalloonTicks = 0;
+    Frame().EditTimers().BalloonTicks = 0;
     Ticks(c.ticks - 1);
     EXPECT_TRUE(BalloonUp(6));
     EXPECT_EQ(g_Game.PauseLevel, 6);
@@ -164,26 +164,26 @@ class StatusRotationTest : public TickTest, public ::testing::WithParamInterface
 TEST_P(StatusRotationTest, ShowsTheTextsInTurn) {
     const RotationCase& c = GetParam();
     CMainFrame& frame = Frame();
-    frame.StatusText = "status";
-    frame.HintText = c.hint;
-    frame.DemoText = c.demo;
-    frame.CheatText = c.cheat;
-    frame.KontraText = "kontra";
-    frame.PointsText = "points";
-    frame.RuleText = "rule";
+    frame.EditTexts().StatusText = "status";
+    frame.EditTexts().HintText = c.hint;
+    frame.EditTexts().DemoText = c.demo;
+    frame.EditTexts().CheatText = c.cheat;
+    frame.EditTexts().KontraText = "kontra";
+    frame.EditTexts().PointsText = "points";
+    frame.EditTexts().RuleText = "rule";
     g_Settings.Options.Suggest = c.suggest;
     g_Settings.Options.Count = 1;
     g_Game.KontraState = c.kontra;
-    frame.StatusRotation = 1;
-    frame.StatusRotationTicks = 0;
-    frame.StatusRotationIndex = 0;
-    frame.Pane2Toggle = 0;
+    frame.EditTimers().StatusRotation = 1;
+    frame.EditTimers().StatusRotationTicks = 0;
+    frame.EditTimers().StatusRotationIndex = 0;
+    frame.EditTimers().Pane2Toggle = 0;
     frame.SetStatusPane(2, "before");
     std::vector<std::string> pane0, pane2;
     Ticks(1);
     for (int turn = 0; turn < 4; ++turn) {
-        pane0.push_back(frame.StatusBar.PaneText(0));
-        pane2.push_back(frame.StatusBar.PaneText(2));
+        pane0.push_back(frame.Table().StatusBar.PaneText(0));
+        pane2.push_back(frame.Table().StatusBar.PaneText(2));
         Ticks(21);
     }
     EXPECT_EQ(pane0, c.pane0);

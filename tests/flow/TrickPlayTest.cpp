@@ -36,7 +36,7 @@ protected:
         return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
     }
     platform::Point TrickPoint() {
-        const platform::Point centre = Frame().TrickCentre;
+        const platform::Point centre = Frame().Table().TrickCentre;
         return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {centre.x + 20, centre.y + 20});
     }
     int FirstLegalSlot() {
@@ -66,13 +66,13 @@ protected:
 
     // Plays the person's cards by the input until the game is scored.
     void PlayOut(Input input) {
-        for (int guard = 0; guard < 40 && !Frame().Record.scored; ++guard) {
-            host_->PumpUntil([this] { return Frame().Record.scored || PersonToPlay(); }, 60000);
-            if (Frame().Record.scored) break;
+        for (int guard = 0; guard < 40 && !Frame().Series().Record.scored; ++guard) {
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || PersonToPlay(); }, 60000);
+            if (Frame().Series().Record.scored) break;
             const int slot = FirstLegalSlot();
             ASSERT_GE(slot, 0);
             const int card = Person().cards[slot];
-            const std::size_t before = Frame().Record.cards.size();
+            const std::size_t before = Frame().Series().Record.cards.size();
             switch (input) {
                 case Input::Click: host_->Click(host_->NowMs() + 10, CardPoint(card)); break;
                 case Input::Drag: host_->Drag(host_->NowMs() + 10, CardPoint(card), TrickPoint(), 40); break;
@@ -85,21 +85,21 @@ protected:
                 }
             }
             host_->PumpFor(100);
-            if (!Frame().Record.scored) {
-                ASSERT_GT(Frame().Record.cards.size(), before) << "no card was played";
+            if (!Frame().Series().Record.scored) {
+                ASSERT_GT(Frame().Series().Record.cards.size(), before) << "no card was played";
                 bool played = false;
-                for (std::size_t i = before; i < Frame().Record.cards.size(); ++i)
-                    played = played || Frame().Record.cards[i].seat == 2;
+                for (std::size_t i = before; i < Frame().Series().Record.cards.size(); ++i)
+                    played = played || Frame().Series().Record.cards[i].seat == 2;
                 EXPECT_TRUE(played);
             }
         }
-        ASSERT_TRUE(Frame().Record.scored);
+        ASSERT_TRUE(Frame().Series().Record.scored);
     }
     void ExpectSoundGame() {
-        const std::string line = FormatGameLine(Frame().Record, 4711);
+        const std::string line = FormatGameLine(Frame().Series().Record, 4711);
         EXPECT_EQ(CheckGameLine(line), "") << line;
         EXPECT_TRUE(reports_.empty()) << reports_.front();
-        EXPECT_EQ(Frame().Record.cards.size(), 30u);
+        EXPECT_EQ(Frame().Series().Record.cards.size(), 30u);
         // The result dialog was answered (Nein: the table stays).
         ASSERT_FALSE(answerer_.answered.empty());
     }
@@ -112,15 +112,15 @@ TEST_F(TrickPlayTest, PersonAsClubsSoloistPlaysByClicks) {
     PlayOut(Input::Click);
     ExpectSoundGame();
     // A suit game's score is a multiple of its base value, won above 60 points.
-    EXPECT_EQ(Frame().Record.score % 12, 0);
-    EXPECT_EQ(Frame().Record.score > 0, Frame().Record.points[0] > 60);
+    EXPECT_EQ(Frame().Series().Record.score % 12, 0);
+    EXPECT_EQ(Frame().Series().Record.score > 0, Frame().Series().Record.points[0] > 60);
 }
 
 TEST_F(TrickPlayTest, PersonAsGrandSoloistPlaysByKeys) {
     PersonPlaysAsSoloist(kGrand);
     PlayOut(Input::Keys);
     ExpectSoundGame();
-    EXPECT_EQ(Frame().Record.score % 24, 0);
+    EXPECT_EQ(Frame().Series().Record.score % 24, 0);
 }
 
 TEST_F(TrickPlayTest, PersonAsClubsSoloistPlaysByDrags) {
@@ -155,17 +155,17 @@ TEST_P(PersonHandGame, IsPlayedToTheResult) {
     ::SendMessage(Bar(), WM_COMMAND, static_cast<WPARAM>(c.button), 0);
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_EQ(Frame().Record.hand, c.hand ? 1 : 0);
-    EXPECT_EQ(Frame().Record.ouvert, c.ouvert ? 1 : 0);
+    EXPECT_EQ(Frame().Series().Record.hand, c.hand ? 1 : 0);
+    EXPECT_EQ(Frame().Series().Record.ouvert, c.ouvert ? 1 : 0);
     PlayOut(Input::Click);
-    const std::string line = FormatGameLine(Frame().Record, 4711);
+    const std::string line = FormatGameLine(Frame().Series().Record, 4711);
     EXPECT_EQ(CheckGameLine(line), "") << line;
     EXPECT_TRUE(reports_.empty()) << reports_.front();
     const bool won = g_Game.PartyTricks[0] == 0;
     // Lost, the game counts double against the soloist; a lost Null ends at the soloist's trick.
-    EXPECT_EQ(Frame().Record.score, won ? c.value : -2 * c.value) << line;
+    EXPECT_EQ(Frame().Series().Record.score, won ? c.value : -2 * c.value) << line;
     if (won) {
-        EXPECT_EQ(Frame().Record.cards.size(), 30u);
+        EXPECT_EQ(Frame().Series().Record.cards.size(), 30u);
     }
     EXPECT_FALSE(answerer_.answered.empty());
 }
@@ -206,24 +206,26 @@ TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
     PersonPlaysAsSoloist(kClubs, 1);
     host_->PumpUntil([this] { return PersonToPlay() && Frame().Game.trick.count > 0; }, 60000);
     // Find a trick where the person must follow and holds another suit too.
-    for (int guard = 0; guard < 10 && !Frame().Record.scored; ++guard) {
+    for (int guard = 0; guard < 10 && !Frame().Series().Record.scored; ++guard) {
         int invalid = -1;
         for (int slot = 0; slot < Person().capacity && invalid < 0; ++slot)
             if (Person().present[slot] && !Person().ValidCard(slot, Frame().Game.trick)) invalid = slot;
         if (PersonToPlay() && invalid >= 0) {
             const int card = Person().cards[invalid];
-            const std::size_t before = Frame().Record.cards.size();
+            const std::size_t before = Frame().Series().Record.cards.size();
             host_->Click(host_->NowMs() + 10, CardPoint(card));
             host_->PumpFor(400);
             EXPECT_TRUE(Person().HasCard(card));
-            EXPECT_EQ(Frame().Record.cards.size(), before);
-            EXPECT_EQ(Frame().StatusBar.PaneText(0), "Context: Invalid card!");
+            EXPECT_EQ(Frame().Series().Record.cards.size(), before);
+            EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Context: Invalid card!");
             EXPECT_TRUE(PersonToPlay());
             return;
         }
         const int slot = FirstLegalSlot();
         host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[slot]));
-        host_->PumpUntil([this] { return Frame().Record.scored || (PersonToPlay() && Frame().Game.trick.count > 0); }, 60000);
+        host_->PumpUntil(
+            [this] { return Frame().Series().Record.scored || (PersonToPlay() && Frame().Game.trick.count > 0); },
+            60000);
     }
     FAIL() << "the deal gave no trick with a refused card: the seed no longer shows the refusal";
 }
@@ -235,10 +237,10 @@ TEST_F(TrickPlayTest, TheContinueBarGoesOnByOneTrickPerPress) {
     host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
     const int slot = FirstLegalSlot();
     host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[slot]));
-    host_->PumpUntil([this] { return ::IsWindow(Frame().ContinuePrompt); }, 60000);
-    ASSERT_TRUE(::IsWindow(Frame().ContinuePrompt));
-    EXPECT_EQ(::GetWindowText(::GetDlgItem(Frame().ContinuePrompt, IDC_CONTINUE)), "&Play Card 2");
-    const HWND bar = Frame().ContinuePrompt;
+    host_->PumpUntil([this] { return ::IsWindow(Frame().Prompts().ContinuePrompt); }, 60000);
+    ASSERT_TRUE(::IsWindow(Frame().Prompts().ContinuePrompt));
+    EXPECT_EQ(::GetWindowText(::GetDlgItem(Frame().Prompts().ContinuePrompt, IDC_CONTINUE)), "&Play Card 2");
+    const HWND bar = Frame().Prompts().ContinuePrompt;
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);
     Frame().PostMessage(WM_COMMAND, CM_NEXT_TRICK);
@@ -259,8 +261,8 @@ TEST_F(TrickPlayTest, PersonAsDefenderPlaysByClicks) {
     ASSERT_EQ(g_Game.Soloist, 1);
     PlayOut(Input::Click);
     ExpectSoundGame();
-    EXPECT_EQ(Frame().Record.soloist, 1);
-    EXPECT_NE(Frame().Record.score, 0);
+    EXPECT_EQ(Frame().Series().Record.soloist, 1);
+    EXPECT_NE(Frame().Series().Record.score, 0);
 }
 
 // The continue bar names the next trick, and after the ninth the tenth; pane 2 shows the points
@@ -269,21 +271,21 @@ TEST_F(TrickPlayTest, TheBarNamesTheNextTrickAndPaneTwoThePoints) {
     WriteProfileInt("Options", "Continue", 0);
     PersonPlaysAsSoloist(kClubs);
     for (int trick = 1; trick <= 10; ++trick) {
-        host_->PumpUntil([this] { return PersonToPlay() || ::IsWindow(Frame().ContinuePrompt); }, 60000);
+        host_->PumpUntil([this] { return PersonToPlay() || ::IsWindow(Frame().Prompts().ContinuePrompt); }, 60000);
         if (PersonToPlay()) {
             host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[FirstLegalSlot()]));
-            host_->PumpUntil([this] { return ::IsWindow(Frame().ContinuePrompt); }, 60000);
+            host_->PumpUntil([this] { return ::IsWindow(Frame().Prompts().ContinuePrompt); }, 60000);
         }
-        ASSERT_TRUE(::IsWindow(Frame().ContinuePrompt)) << "trick " << trick;
-        const std::string caption = ::GetWindowText(::GetDlgItem(Frame().ContinuePrompt, IDC_CONTINUE));
+        ASSERT_TRUE(::IsWindow(Frame().Prompts().ContinuePrompt)) << "trick " << trick;
+        const std::string caption = ::GetWindowText(::GetDlgItem(Frame().Prompts().ContinuePrompt, IDC_CONTINUE));
         EXPECT_EQ(caption, trick < 10 ? "&Play Card " + std::to_string(trick + 1) : std::string("Go On"));
-        EXPECT_EQ(Frame().StatusBar.PaneText(2), std::to_string(g_Game.PartyPoints[0]));
+        EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), std::to_string(g_Game.PartyPoints[0]));
         // A right click on the table goes on.
         const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
         host_->Click(host_->NowMs() + 10, table, WM_RBUTTONDOWN);
         host_->PumpFor(50);
     }
-    host_->PumpUntil([this] { return Frame().Record.scored; }, 60000);
+    host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 60000);
     ExpectSoundGame();
 }
 
@@ -291,14 +293,14 @@ TEST_F(TrickPlayTest, TheBarNamesTheNextTrickAndPaneTwoThePoints) {
 TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
     PersonPlaysAsSoloist(kClubs);
     host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
-    const std::size_t before = Frame().Record.cards.size();
-    Frame().PlayStep = 3;
+    const std::size_t before = Frame().Series().Record.cards.size();
+    Frame().EditTrickPlay().PlayStep = 3;
     g_Game.TurnSeat = 5;
     Frame().Game.trick.Reset();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_NE(reports_[0].find("Handler"), std::string::npos);
-    EXPECT_EQ(Frame().Record.cards.size(), before);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), before);
     reports_.clear();
 }
 
@@ -308,9 +310,9 @@ TEST_F(TrickPlayTest, AnAutomaticCompletionContinuesWithoutTheOption) {
     WriteProfileInt("Options", "Continue", 0);
     PersonPlaysAsSoloist(kClubs);
     host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
-    Frame().AutoComplete = 1;
+    Frame().EditTrickPlay().AutoComplete = 1;
     Frame().PostMessage(WM_COMMAND, CM_PLAY);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 60000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 60000));
     ExpectSoundGame();
 }
 
@@ -321,7 +323,7 @@ TEST_F(TrickPlayTest, AnInvalidGameTypeAtTheResultIsNotListed) {
     const int listed = g_Game.GameCount;
     EXPECT_TRUE(Frame().ShowResult(-1));
     EXPECT_EQ(g_Game.GameCount, listed);
-    EXPECT_FALSE(Frame().Record.scored);
+    EXPECT_FALSE(Frame().Series().Record.scored);
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
 }
 

@@ -90,9 +90,10 @@ protected:
     }
 
     bool AtBar() {
-        return g_Game.FlowState == STATE_PLAY && Frame().PlayStep == 3 && ::IsWindow(Frame().ContinuePrompt);
+        return g_Game.FlowState == STATE_PLAY && Frame().TrickPlay().PlayStep == 3 &&
+               ::IsWindow(Frame().Prompts().ContinuePrompt);
     }
-    bool Scored() { return Frame().Record.scored; }
+    bool Scored() { return Frame().Series().Record.scored; }
     void WaitForTurn() {
         host_->PumpUntil([this] { return Scored() || Frame().PersonMayPlay() || AtBar(); }, 60000);
     }
@@ -155,9 +156,9 @@ protected:
         c.AddRow("skat", game);
         c.AddRow("trick", game.trick);
         c.AddRow("lastTrick", game.lastTrick);
-        for (std::size_t i = 0; i < frame.Record.cards.size(); ++i)
-            c.Add("record.card" + std::to_string(i), frame.Record.cards[i].seat * 100 + frame.Record.cards[i].card);
-        c.Add("record.cards", static_cast<long long>(frame.Record.cards.size()));
+        for (std::size_t i = 0; i < frame.Series().Record.cards.size(); ++i)
+            c.Add("record.card" + std::to_string(i), frame.Series().Record.cards[i].seat * 100 + frame.Series().Record.cards[i].card);
+        c.Add("record.cards", static_cast<long long>(frame.Series().Record.cards.size()));
         for (int i = 0; i < 32; ++i) c.Add("CardLocation" + std::to_string(i), g_Knowledge.CardLocation(i));
         for (int i = 0; i < 4; ++i) c.Add("UnseenSuitCounts" + std::to_string(i), g_Knowledge.UnseenSuitCounts[i]);
         for (int seat = 0; seat < 3; ++seat)
@@ -185,8 +186,8 @@ protected:
         c.Add("EarlyFaceUp", g_Game.EarlyFaceUp);
         c.Add("OuvertAnnounced", g_Game.OuvertAnnounced);
         c.Add("KontraState", g_Game.KontraState);
-        c.Add("PlayStep", frame.PlayStep);
-        c.Add("HistoryPosition", frame.HistoryPosition);
+        c.Add("PlayStep", frame.TrickPlay().PlayStep);
+        c.Add("HistoryPosition", frame.TrickPlay().HistoryPosition);
         return c;
     }
 
@@ -201,9 +202,10 @@ protected:
                 PlayPersonCard();
                 continue;
             }
-            ASSERT_TRUE(AtBar()) << "state " << g_Game.FlowState << " step " << Frame().PlayStep << " bar " << ::GetWindowText(Bar());
+            ASSERT_TRUE(AtBar()) << "state " << g_Game.FlowState << " step " << Frame().TrickPlay().PlayStep << " bar "
+                                 << ::GetWindowText(Bar());
             const Capture atBar = Take();
-            const int position = Frame().HistoryPosition;
+            const int position = Frame().TrickPlay().HistoryPosition;
             Command(CM_NEXT_TRICK);
             WaitForTurn();
             if (Scored()) break;
@@ -230,7 +232,7 @@ protected:
         }
         ASSERT_TRUE(Scored());
         EXPECT_GE(roundTrips, 3);
-        EXPECT_EQ(Frame().Record.cards.size(), 30u);
+        EXPECT_EQ(Frame().Series().Record.cards.size(), 30u);
         EXPECT_TRUE(reports_.empty()) << reports_.front();
     }
 
@@ -262,11 +264,11 @@ TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
             continue;
         }
         ASSERT_TRUE(AtBar());
-        bars[static_cast<std::size_t>(Frame().HistoryPosition)] = Take();
-        if (Frame().HistoryPosition == 10) break;
+        bars[static_cast<std::size_t>(Frame().TrickPlay().HistoryPosition)] = Take();
+        if (Frame().TrickPlay().HistoryPosition == 10) break;
         Command(CM_NEXT_TRICK);
     }
-    ASSERT_EQ(Frame().HistoryPosition, 10);
+    ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 10);
     EXPECT_FALSE(Enabled(ID_RECOVER));
     for (int position = 9; position >= 1; --position) {
         SCOPED_TRACE("undo to " + std::to_string(position));
@@ -277,15 +279,15 @@ TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
     }
     // The start of play: every card back in the hands, no trick on the table.
     Command(ID_UNDO);
-    EXPECT_EQ(Frame().HistoryPosition, 0);
+    EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
     EXPECT_FALSE(Enabled(ID_UNDO));
     EXPECT_EQ(Frame().Game.trick.count, 0);
     EXPECT_EQ(Frame().Game.lastTrick.count, 0);
     for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().Game.Player(seat)->count, 10);
-    EXPECT_TRUE(Frame().Record.cards.empty());
+    EXPECT_TRUE(Frame().Series().Record.cards.empty());
     // Undo at the start only pauses.
     Command(ID_UNDO);
-    EXPECT_EQ(Frame().HistoryPosition, 0);
+    EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
     for (int position = 1; position <= 10; ++position) {
         SCOPED_TRACE("redo to " + std::to_string(position));
         ASSERT_TRUE(Enabled(ID_RECOVER));
@@ -299,7 +301,7 @@ TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
     Command(CM_NEXT_TRICK);
     host_->PumpUntil([this] { return Scored(); }, 60000);
     ASSERT_TRUE(Scored());
-    EXPECT_EQ(Frame().Record.cards.size(), 30u);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), 30u);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -313,24 +315,24 @@ TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
     ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
     WaitForTurn();
     ASSERT_TRUE(Frame().PersonMayPlay());
-    ASSERT_EQ(Frame().HistoryPosition, 1);
+    ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 1);
     ASSERT_EQ(Frame().Game.trick.count, 2);
     Command(ID_UNDO);
-    EXPECT_EQ(Frame().HistoryPosition, 0);
+    EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
     EXPECT_EQ(Frame().Game.trick.count, 0);
     EXPECT_EQ(Frame().Game.lastTrick.count, 0);
     EXPECT_EQ(Frame().Game.computer0.count, 10);
     EXPECT_EQ(Frame().Game.computer1.count, 10);
-    EXPECT_TRUE(::IsWindow(Frame().ContinuePrompt));
+    EXPECT_TRUE(::IsWindow(Frame().Prompts().ContinuePrompt));
     EXPECT_EQ(g_Game.TurnSeat, g_Game.Leader);
     Command(CM_NEXT_TRICK);
     WaitForTurn();
     ASSERT_TRUE(Frame().PersonMayPlay());
-    EXPECT_EQ(Frame().HistoryPosition, 1);
+    EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 1);
     EXPECT_EQ(Frame().Game.trick.count, 2);
     EXPECT_EQ(Frame().Game.computer0.count, 9);
     EXPECT_EQ(Frame().Game.computer1.count, 9);
-    EXPECT_EQ(Frame().Record.cards.size(), 2u);
+    EXPECT_EQ(Frame().Series().Record.cards.size(), 2u);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 
@@ -344,11 +346,11 @@ TEST_F(UndoRedoTest, UndoAndRedoBeneathAnotherStepAreRefused) {
     const Capture before = Take();
     for (const int id : {ID_UNDO, ID_RECOVER}) {
         SCOPED_TRACE(id);
-        Frame().StepDepth = 1;  // the command arrives inside a running step
+        Frame().EditRun().StepDepth = 1;  // the command arrives inside a running step
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id));
-        Frame().StepDepth = 0;
+        Frame().EditRun().StepDepth = 0;
         EXPECT_EQ(FirstDifference(Take(), before), "");
-        EXPECT_EQ(Frame().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
+        EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
     }
     EXPECT_EQ(g_Game.CheatMask & 64, 0);
 }

@@ -77,7 +77,7 @@ TEST_F(MatchFilesFrameTest, ARestartFindsTheListTheGameTheStoredDealsAndTheStati
     EXPECT_EQ(g_Profile.Names[0], "Jürgen");
     EXPECT_EQ(g_Game.Forehand, (1 + 3) % 3);  // the match began with seat 1, three games later
     EXPECT_EQ(Frame().Game.Player(1)->dealt[0], kDeal[10]);
-    EXPECT_EQ(Frame().AnnotationText, "Notiz");
+    EXPECT_EQ(Frame().Texts().AnnotationText, "Notiz");
     ASSERT_TRUE(g_pStatistics);
     EXPECT_EQ(g_pStatistics->Count(3, 1), 12);
     EXPECT_EQ(g_pStatistics->Counter(STAT_SCORE, 0, 0, 1), -40);
@@ -208,7 +208,7 @@ TEST_F(MatchFilesFrameTest, AFinishedGameComesBackWithItsCourse) {
     Write("finished.skt", image.Bytes());
     ASSERT_TRUE(Frame().ReadCards(Work() + "finished.skt", 2));
     EXPECT_EQ(g_Game.GameType, 1);
-    EXPECT_EQ(Frame().GameScoreValue, -60);
+    EXPECT_EQ(Frame().Series().GameScoreValue, -60);
     EXPECT_EQ(g_Game.KontraState, 2);
     EXPECT_EQ(g_Game.Soloist, 1);
     EXPECT_EQ(Frame().Game.courseRows[2].count, 10);

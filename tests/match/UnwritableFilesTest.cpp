@@ -254,7 +254,7 @@ TEST_F(UnwritableFilesTest, AMatchFileHandedOverThatCannotBeReadLeavesTheMatchAs
     StartProgram("\"" + folder + "Kurz.skm\"");
     host_->PumpUntilIdle();
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
-    EXPECT_EQ(Frame().ListPath, temp_.Folder() + "data/kartovan/cards~.skm");
+    EXPECT_EQ(Frame().Files().ListPath, temp_.Folder() + "data/kartovan/cards~.skm");
     app_.reset();
     EXPECT_EQ(Bytes(folder + "Kurz.skm"), damaged);
     EXPECT_FALSE(platform::FileExists(folder + "Kurz.skm.bad"));

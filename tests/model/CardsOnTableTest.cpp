@@ -275,7 +275,7 @@ TEST_F(CardsOnTableTest, PaintingStopsInTheMiddleOfTheRowOnAStopRequest) {
     // The request comes 250 ms in, during the third card's slide.
     window.onTimer = [&](WPARAM id) {
         KillTimer(table, id);
-        g_Game.StopFlag = 1;
+        g_Game.StopFlag = StopState::Requested;
     };
     SetTimer(table, 9, 250);
     g_Game.PauseLevel = 1;
@@ -285,15 +285,16 @@ TEST_F(CardsOnTableTest, PaintingStopsInTheMiddleOfTheRowOnAStopRequest) {
     EXPECT_EQ(g_Game.PauseLevel, 1);
 
     struct Case {
-        int stopFlag, dealt;
+        StopState stopFlag;
+        int dealt;
     };
-    for (const Case c : {Case{1, 0}, Case{-1, 10}, Case{0, 10}}) {
+    for (const Case c : {Case{StopState::Requested, 0}, Case{StopState::Auction, 10}, Case{StopState::Running, 10}}) {
         hand.RemoveCards(false);
         g_Game.StopFlag = c.stopFlag;
         hand.PaintCards(0);
         int dealt = 0;
         for (int slot = 0; slot < 10; ++slot) dealt += Dealt(hand.cards[slot]) ? 1 : 0;
-        EXPECT_EQ(dealt, c.dealt) << "StopFlag " << c.stopFlag;
+        EXPECT_EQ(dealt, c.dealt) << "StopFlag " << static_cast<int>(c.stopFlag);
     }
 }
 

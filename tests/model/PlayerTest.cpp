@@ -59,9 +59,9 @@ TEST_F(PlayerTest, DiscardBooksTheCardOnlyInRealPlay) {
     std::vector<std::string> reports;
     SetInternalErrorHandler([&](const std::string& text) { reports.push_back(text); });
     for (int bad : {0, 53, -1, 3}) {
-        g_Game.StopFlag = 0;
+        g_Game.StopFlag = StopState::Running;
         player.Discard(bad);
-        EXPECT_EQ(g_Game.StopFlag, 1) << bad;
+        EXPECT_EQ(g_Game.StopFlag, StopState::Requested) << bad;
     }
     ASSERT_EQ(reports.size(), 4u);
     EXPECT_EQ(reports[1].rfind("fatal discard:  player: 1, card: 53\n\n  file:\tPlayer\n  line:\t", 0), 0u);

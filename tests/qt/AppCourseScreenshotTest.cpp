@@ -63,9 +63,9 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     g_Game.GameType = GAME_HEARTS;
     g_Game.Soloist = 2;
     g_Game.CourseTricks = 10;
-    frame.GameScoreValue = 60;
+    frame.EditSeries().GameScoreValue = 60;
     frame.OnLast();
-    ASSERT_EQ(frame.CourseShown, 1);
+    ASSERT_EQ(frame.TrickPlay().CourseShown, 1);
     qttest::PumpFor(200);
     const QImage shot = app_.Shot(std::string("course-") + c.name);
     const QMargins& m = app_.Margins();

@@ -93,16 +93,17 @@ TEST_P(AppDesktopTest, WindowManagerKnowsTheMinimalSize) {
     app.Start(1600, 1200);
     if (::testing::Test::HasFatalFailure()) return;
     const CMainFrame& frame = app.Frame();
-    ASSERT_EQ(frame.Layout.MinWindowWidth, 410);
-    ASSERT_GT(frame.Layout.MinWindowHeight, 464);
+    ASSERT_EQ(frame.Table().Layout.MinWindowWidth, 410);
+    ASSERT_GT(frame.Table().Layout.MinWindowHeight, 464);
     const QMargins& bars = app.Margins();
-    const QSize wanted(410 + bars.left() + bars.right(), frame.Layout.MinWindowHeight + bars.top() + bars.bottom());
+    const QSize wanted(410 + bars.left() + bars.right(),
+                       frame.Table().Layout.MinWindowHeight + bars.top() + bars.bottom());
     EXPECT_EQ(app.Widget()->minimumSize(), wanted);
 
     app.Widget()->resize(200, 150);
     EXPECT_EQ(app.Widget()->size(), wanted);
     ASSERT_TRUE(PumpUntil([&] { return frame.WindowRect().Width() == 410; }));
-    EXPECT_EQ(frame.WindowRect().Height(), frame.Layout.MinWindowHeight);
+    EXPECT_EQ(frame.WindowRect().Height(), frame.Table().Layout.MinWindowHeight);
 }
 
 // The person drags the frame larger: the new part shows the table's green at once, before our loop

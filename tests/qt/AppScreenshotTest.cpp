@@ -145,8 +145,8 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
     const QList<QAction*> titles = bars->MenuBar()->actions();
     ASSERT_EQ(titles.size(), 7);
     EXPECT_EQ(titles.front()->text().toStdString(), c.firstMenu);
-    EXPECT_EQ(frame.StatusBar.PaneText(2), frame.RuleText);
-    EXPECT_FALSE(frame.RuleText.empty());
+    EXPECT_EQ(frame.Table().StatusBar.PaneText(2), frame.Texts().RuleText);
+    EXPECT_FALSE(frame.Texts().RuleText.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, AppScreenshotTest,

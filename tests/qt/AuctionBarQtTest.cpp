@@ -131,22 +131,23 @@ TEST_P(AuctionBarQtTest, TheBarLiesOverTheTableAndTwoClicksEndTheAuction) {
     SeedRand(4711);
     frame.SendMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(qttest::PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 20000));
-    ASSERT_TRUE(qttest::PumpUntil([&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.PromptDialog, BTN_BID)); }, 20000));
+    ASSERT_TRUE(qttest::PumpUntil(
+        [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)); }, 20000));
     qttest::PumpFor(200);
     EXPECT_EQ(g_Game.FlowState, STATE_AUCTION);
 
     // The bar: visible, centred over the frame, in the table's lower half, with the edition's captions.
-    QWidget* bar = Native(frame.PromptDialog);
+    QWidget* bar = Native(frame.Prompts().PromptDialog);
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->isVisible());
     platform::Rect frameRect, barRect;
     ::GetWindowRect(frame.Handle(), &frameRect);
-    ::GetWindowRect(frame.PromptDialog, &barRect);
+    ::GetWindowRect(frame.Prompts().PromptDialog, &barRect);
     EXPECT_LE(std::abs((barRect.left + barRect.right) - (frameRect.left + frameRect.right)), 1);
     EXPECT_GT(barRect.top, (frameRect.top + frameRect.bottom) / 2);
     EXPECT_LT(barRect.bottom, frameRect.bottom);
-    auto* bid = qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.PromptDialog, BTN_BID)));
-    auto* pass = qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.PromptDialog, BTN_PASS)));
+    auto* bid = qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)));
+    auto* pass = qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)));
     ASSERT_NE(bid, nullptr);
     ASSERT_NE(pass, nullptr);
     // The native buttons show the mnemonic underlined, not its "&".
@@ -164,10 +165,11 @@ TEST_P(AuctionBarQtTest, TheBarLiesOverTheTableAndTwoClicksEndTheAuction) {
     ASSERT_GE(g_Game.HasBid[2], 1);
     if (frame.IsAuctionBarOpen()) {
         // The pass ends it.
-        ASSERT_TRUE(qttest::PumpUntil([&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.PromptDialog, BTN_PASS)); }, 20000));
-        PressAndRelease(qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.PromptDialog, BTN_PASS))));
+        ASSERT_TRUE(qttest::PumpUntil(
+            [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)); }, 20000));
+        PressAndRelease(qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS))));
     }
-    ASSERT_TRUE(qttest::PumpUntil([&frame] { return !frame.IsAuctionBarOpen() && frame.BusyFlag == 0; }, 30000));
+    ASSERT_TRUE(qttest::PumpUntil([&frame] { return !frame.IsAuctionBarOpen() && frame.Run().BusyFlag == 0; }, 30000));
     qttest::PumpFor(300);
     EXPECT_NE(g_Game.Soloist, 3);
     EXPECT_TRUE(g_Game.FlowState == STATE_SKAT || g_Game.FlowState == STATE_PLAY) << g_Game.FlowState;

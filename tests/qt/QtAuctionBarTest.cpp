@@ -78,7 +78,7 @@ protected:
         if (!bar) return nullptr;
         bar->SetDlgItemText(IDC_BID, CAuctionDialog::BidButtonLabel());
         bar->ShowWindow(SW_SHOW);
-        app_->MainFrame()->PromptDialog = bar->Handle();
+        app_->MainFrame()->EditPrompts().PromptDialog = bar->Handle();
         bar_ = bar->Handle();
         qttest::PumpFor(100);
         return bar;
@@ -167,7 +167,7 @@ TEST_P(QtAuctionBarTest, TheDeclarationBarShowsTheSuitSymbols) {
     CDeclareDialog* bar = CreateBar<CDeclareDialog>();
     ASSERT_NE(bar, nullptr);
     bar->ShowWindow(SW_SHOW);
-    app_->MainFrame()->PromptDialog = bar->Handle();
+    app_->MainFrame()->EditPrompts().PromptDialog = bar->Handle();
     bar_ = bar->Handle();
     qttest::PumpFor(100);
     for (int id : {IDC_CLUBS, IDC_SPADES, IDC_HEARTS, IDC_DIAMONDS}) {

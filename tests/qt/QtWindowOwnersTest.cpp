@@ -60,7 +60,7 @@ TEST_P(QtWindowOwners, TheWindowStaysAboveTheMainWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Windows, QtWindowOwners,
     ::testing::Values(
-        OwnedCase{"BiddingBar", 0, [](CMainFrame& f) { return f.PromptDialog; }, Qt::Tool},
+        OwnedCase{"BiddingBar", 0, [](CMainFrame& f) { return f.Prompts().PromptDialog; }, Qt::Tool},
         OwnedCase{"DataPanel", ID_LIST_DATA, [](CMainFrame& f) { return f.PanelWindow(CM_CLOSE_DATA); }, Qt::Dialog},
         OwnedCase{"StatePanel", ID_LIST_STATE, [](CMainFrame& f) { return f.PanelWindow(CM_CLOSE_STATE); }, Qt::Dialog},
         OwnedCase{"GameValuePanel", ID_LIST_GAME_VALUE,

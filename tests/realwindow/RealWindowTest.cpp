@@ -168,9 +168,9 @@ protected:
     // bids on, takes the skat up and plays Clubs; a continue bar goes on.
     void ToThePersonsTurn() {
         for (int step = 0; step < 80 && !Frame().PersonMayPlay(); ++step) {
-            const HWND bar = Frame().PromptDialog;
-            if (g_Game.FlowState == STATE_PLAY && ::IsWindow(Frame().ContinuePrompt)) {
-                ::PostMessage(Frame().ContinuePrompt, WM_COMMAND, IDC_CONTINUE, 0);
+            const HWND bar = Frame().Prompts().PromptDialog;
+            if (g_Game.FlowState == STATE_PLAY && ::IsWindow(Frame().Prompts().ContinuePrompt)) {
+                ::PostMessage(Frame().Prompts().ContinuePrompt, WM_COMMAND, IDC_CONTINUE, 0);
             } else if (g_Game.FlowState == STATE_SKAT && ::IsWindow(bar)) {
                 ::SendMessage(bar, WM_COMMAND, BTN_PICKUP, 0);
             } else if (g_Game.FlowState == STATE_ASK && ::IsWindow(bar)) {
@@ -214,7 +214,7 @@ protected:
         ASSERT_TRUE(PumpUntil([&] { return Frame().Game.trick.present[kPersonSeat]; }, 5000)) << name;
         ASSERT_EQ(Frame().Game.trick.cards[kPersonSeat], card) << name;
         // The trick full and waiting on the continue bar: the hand and the trick are painted.
-        PumpUntil([this] { return ::IsWindow(Frame().ContinuePrompt); }, 5000);
+        PumpUntil([this] { return ::IsWindow(Frame().Prompts().ContinuePrompt); }, 5000);
         PumpFor(50);
         ASSERT_TRUE(Frame().Game.trick.present[kPersonSeat]) << name;
         const QImage after = app_.Shot(name);
@@ -316,7 +316,7 @@ TEST_F(RealWindowPlay, TheBiddingBarStaysAboveTheMainWindow) {
     RealKey("ctrl+n");
     ASSERT_TRUE(PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 20000));
     PumpFor(300);
-    QWidget* bar = platform::QtHost::Current()->WidgetOf(Frame().PromptDialog);
+    QWidget* bar = platform::QtHost::Current()->WidgetOf(Frame().Prompts().PromptDialog);
     ASSERT_NE(bar, nullptr);
     const unsigned long barId = bar->winId();
     const unsigned long mainId = app_.Widget()->winId();
@@ -361,7 +361,7 @@ class RealWindowKeyboard : public RealWindowPlay, public ::testing::WithParamInt
 TEST_P(RealWindowKeyboard, RightAndEnterPlayACard) {
     ToTheFirstCard();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(::IsWindow(Frame().KontraPrompt)) << "the suggestion bar";
+    ASSERT_TRUE(::IsWindow(Frame().Prompts().KontraPrompt)) << "the suggestion bar";
     PumpFor(300);
     GetParam().first(Table());
     ASSERT_FALSE(Frame().Game.trick.present[kPersonSeat]);
@@ -384,11 +384,11 @@ TEST_F(RealWindowPlay, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
     ToTheFirstCard();
     if (HasFatalFailure()) return;
     PumpFor(300);
-    QWidget* suggest = platform::QtHost::Current()->WidgetOf(::GetDlgItem(Frame().KontraPrompt, IDC_SUGGEST));
+    QWidget* suggest = platform::QtHost::Current()->WidgetOf(::GetDlgItem(Frame().Prompts().KontraPrompt, IDC_SUGGEST));
     ASSERT_NE(suggest, nullptr);
     RealClick(suggest, suggest->rect().center());
-    ASSERT_TRUE(PumpUntil([this] { return Frame().SelectedSlot >= 0; }, 3000));
-    const int suggested = Person().cards[Frame().SelectedSlot];
+    ASSERT_TRUE(PumpUntil([this] { return Frame().TrickPlay().SelectedSlot >= 0; }, 3000));
+    const int suggested = Person().cards[Frame().TrickPlay().SelectedSlot];
     ASSERT_TRUE(IsCardCode(suggested));
     RealKey("Return");
     ASSERT_TRUE(PumpUntil([this] { return Frame().Game.trick.present[kPersonSeat] != 0; }, 5000));

@@ -31,7 +31,7 @@ protected:
         Frame().Game.courseSkat.AddCard(Frame().Game.dealt[0]);
         Frame().Game.courseSkat.AddCard(Frame().Game.dealt[1]);
         g_Game.CourseTricks = 10;
-        for (int k = 0; k <= 10; ++k) Frame().History[k].trickWinner = k % 3;
+        for (int k = 0; k <= 10; ++k) Frame().EditTrickPlay().History[k].trickWinner = k % 3;
         SuitGame(/*value*/ 48);
     }
 
@@ -42,11 +42,11 @@ protected:
         g_Game.OuvertAnnounced = 0;
         g_Game.BidIndex = 0;
         g_Game.PendingRaise = 0;
-        Frame().GameScoreValue = value;
+        Frame().EditSeries().GameScoreValue = value;
         // The soloist's count starts with the skat's points (not Hand).
         for (int t = 0; t <= 10; ++t) {
-            Frame().History[t].partyPoints[0] = SkatPoints() + 5 * t;
-            Frame().History[t].partyPoints[1] = 100 + t;
+            Frame().EditTrickPlay().History[t].partyPoints[0] = SkatPoints() + 5 * t;
+            Frame().EditTrickPlay().History[t].partyPoints[1] = 100 + t;
         }
         g_Game.PartyPoints[0] = SkatPoints() + 50;
         g_Game.PartyPoints[1] = 110;
@@ -77,7 +77,7 @@ TEST_F(CourseTextTest, TheHeadlineNamesWhoWonOrLostWhichGame) {
 
     g_Game.GameType = GAME_CLUBS;
     g_Game.HandAnnounced = g_Game.OuvertAnnounced = 0;
-    Frame().GameScoreValue = -48;
+    Frame().EditSeries().GameScoreValue = -48;
     g_Game.PartyPoints[0] = 52;
     g_Game.PartyPoints[1] = 0;
     EXPECT_EQ(Frame().CourseHeadline(), " " + Name(2) + " loses Clubs (18) ");
@@ -98,8 +98,8 @@ TEST_F(CourseTextTest, TheRamschHeadlineFollowsTheResultSeats) {
     g_Game.GameType = GAME_RAMSCH;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seat);
-        Frame().RamschResultSeats[0] = c.first;
-        Frame().RamschResultSeats[1] = c.second;
+        Frame().EditRamsch().RamschResultSeats[0] = c.first;
+        Frame().EditRamsch().RamschResultSeats[1] = c.second;
         EXPECT_EQ(Frame().CourseHeadline(), " " + Name(c.seat) + " " + c.word + " Ramsch ");
     }
 }
@@ -134,15 +134,15 @@ TEST_F(CourseTextTest, AHandGameCountsTheSkatOnlyAtTheEnd) {
 }
 
 TEST_F(CourseTextTest, ALeaderOutsideTheSeatsDrawsNoMarker) {
-    Frame().History[2].trickWinner = 7;
-    Frame().History[5].trickWinner = -1;
+    Frame().EditTrickPlay().History[2].trickWinner = 7;
+    Frame().EditTrickPlay().History[5].trickWinner = -1;
     EXPECT_EQ(Count(Drawn(1), " Fh "), 8);
 }
 
 TEST_F(CourseTextTest, RamschCodesGiveJungfrauOrDurchmarsch) {
     g_Game.GameType = GAME_RAMSCH;
-    Frame().RamschResultSeats[0] = 1;
-    Frame().RamschResultSeats[1] = 3;
+    Frame().EditRamsch().RamschResultSeats[0] = 1;
+    Frame().EditRamsch().RamschResultSeats[1] = 3;
     g_Game.SkatPassedOnBySeat[0] = 1;
     g_Game.SkatPassedOnBySeat[1] = 0;
     g_Game.SkatPassedOnBySeat[2] = 0;
@@ -212,12 +212,12 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
     g_Game.VariantMode = GetParam().variant;
     SeedRand(GetParam().seed);
     Frame().SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Record.scored; }, 600000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 600000));
     // The course as the player calls it up after the game (or as it already stands).
-    if (!Frame().CourseShown) Frame().SendMessage(WM_COMMAND, ID_LAST);
-    ASSERT_TRUE(Frame().CourseShown);
+    if (!Frame().TrickPlay().CourseShown) Frame().SendMessage(WM_COMMAND, ID_LAST);
+    ASSERT_TRUE(Frame().TrickPlay().CourseShown);
 
-    const CGameRecord& record = Frame().Record;
+    const CGameRecord& record = Frame().Series().Record;
     const int tricks = static_cast<int>(record.cards.size()) / 3;
     ASSERT_GT(tricks, 1);
     ASSERT_EQ(g_Game.CourseTricks, tricks);

@@ -149,7 +149,7 @@ TEST_F(HelpTest, StartupFindsTheEditionsPagesBesideTheProgramFolder) {
     std::filesystem::create_directories(inst + "help/en");
     WriteProfileString("Paths", "Inst", inst);
     StartProgram();
-    EXPECT_EQ(Frame().HelpFilePath, inst + "help/en/");
+    EXPECT_EQ(Frame().Files().HelpFilePath, inst + "help/en/");
     EXPECT_EQ(g_Shell.HelpFile, inst + "help/en/");
 }
 

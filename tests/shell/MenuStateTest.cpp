@@ -123,7 +123,7 @@ TEST_F(MenuStateTest, TheAcceleratorObeysTheSameRule) {
     ASSERT_NE(table, nullptr);
     // Every accelerator of a command the update function greys is refused as disabled.
     g_Game.FlowState = STATE_PLAY;
-    Frame().GameRunning = 1;
+    Frame().EditSeries().GameRunning = 1;
     int checked = 0;
     for (const platform::Accelerator& entry : table->entries) {
         if (Enabled(entry.command)) continue;
@@ -147,7 +147,7 @@ protected:
         StartProgram();
     }
     bool Checked(int id) {
-        const platform::MenuItem* item = Frame().MainMenu->FindCommand(id);
+        const platform::MenuItem* item = Frame().Table().MainMenu->FindCommand(id);
         return item && item->IsChecked();
     }
 };
@@ -163,7 +163,7 @@ TEST_F(MenuSwitchesTest, EachSwitchFlipsItsSettingAndItsCheckMark) {
         {ID_DEMONSTRATION, &g_Game.DemoMode},
         {ID_DRAG_CARDS, &g_Settings.Options.Drag},
     };
-    ASSERT_NE(Frame().MainMenu, nullptr);
+    ASSERT_NE(Frame().Table().MainMenu, nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         *c.setting = 0;
@@ -179,14 +179,14 @@ TEST_F(MenuSwitchesTest, EachSwitchFlipsItsSettingAndItsCheckMark) {
 TEST_F(MenuSwitchesTest, TheStatusBarSaysWhatChanged) {
     g_Game.DemoMode = 0;
     Frame().SendMessage(WM_COMMAND, ID_DEMONSTRATION);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Demonstration: To exit, press Esc key");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Demonstration: To exit, press Esc key");
     Frame().SendMessage(WM_COMMAND, ID_DEMONSTRATION);
-    EXPECT_EQ(Frame().DemoText, "");
+    EXPECT_EQ(Frame().Texts().DemoText, "");
     g_Settings.Options.Drag = 0;
     Frame().SendMessage(WM_COMMAND, ID_DRAG_CARDS);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Please play (drag) a card");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Please play (drag) a card");
     Frame().SendMessage(WM_COMMAND, ID_DRAG_CARDS);
-    EXPECT_EQ(Frame().StatusBar.PaneText(0), "Please play (click) a card");
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Please play (click) a card");
 }
 
 TEST_F(MenuSwitchesTest, OpenPlayFlipsTheCardsWithoutACheckMark) {
@@ -202,14 +202,14 @@ TEST_F(MenuSwitchesTest, AChangedConfigurationNamesTheRamschRulesInTheStatusBar)
     g_Game.VariantMode = VARIANT_RAMSCH_ONLY;
     g_Settings.Variants.PassOn = 1;
     Frame().SendMessage(WM_COMMAND, CM_CONFIGURATION_CHANGED);
-    EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_SCHIEBERAMSCH));
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), platform::LoadString(IDS_SCHIEBERAMSCH));
     g_Settings.Variants.PassOn = 0;
     Frame().SendMessage(WM_COMMAND, CM_CONFIGURATION_CHANGED);
-    EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
     // The official rules leave the pane as it is.
     g_Game.VariantMode = VARIANT_OFFICIAL;
     Frame().SendMessage(WM_COMMAND, CM_CONFIGURATION_CHANGED);
-    EXPECT_EQ(Frame().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
+    EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), platform::LoadString(IDS_RAMSCH));
 }
 
 // The program starts with the check marks of its switches and side windows as the settings have
@@ -233,9 +233,9 @@ TEST_F(StartMenuChecksTest, TheSettingsCheckTheirMenuItemsFromTheStart) {
     for (const auto& c : cases)
         if (c.value >= 0) WriteProfileInt(c.section, c.key, c.value);
     StartProgram();
-    ASSERT_NE(Frame().MainMenu, nullptr);
+    ASSERT_NE(Frame().Table().MainMenu, nullptr);
     for (const auto& c : cases) {
-        const platform::MenuItem* item = Frame().MainMenu->FindCommand(c.command);
+        const platform::MenuItem* item = Frame().Table().MainMenu->FindCommand(c.command);
         ASSERT_NE(item, nullptr) << c.key;
         EXPECT_EQ(item->IsChecked(), c.checked) << c.section << "/" << c.key;
     }

@@ -96,9 +96,10 @@ TEST_F(PrintTableTest, TheTableFitsThePageBelowItsTitleWithLabelsAndTheGamesHead
         const std::vector<std::string> texts = Texts(page);
         for (const int label : {IDS_LABEL_FOREHAND, IDS_LABEL_MIDDLEHAND, IDS_LABEL_REARHAND})
             EXPECT_TRUE(Has(texts, platform::LoadString(label))) << label;
-        EXPECT_TRUE(Has(texts, "  " + Frame().StatusText));
+        EXPECT_TRUE(Has(texts, "  " + Frame().Texts().StatusText));
         EXPECT_TRUE(HasPrefix(texts, "  Game: "));
-        EXPECT_TRUE(Has(texts, "  Points: " + Frame().PointsText) || Has(texts, "  " + Frame().RuleText));
+        EXPECT_TRUE(Has(texts, "  Points: " + Frame().Texts().PointsText) ||
+                    Has(texts, "  " + Frame().Texts().RuleText));
         EXPECT_TRUE(Has(texts, "Grand mit vieren"));
         EXPECT_TRUE(Has(texts, "zweite Zeile"));
     }

@@ -117,7 +117,7 @@ TEST_F(PrintingTest, TheHeaderDatesThePageInTheEditionsForm) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         UseEdition(*c.edition);
-        Frame().EnglishEdition = c.english;
+        Frame().EditFiles().EnglishEdition = c.english;
         const std::size_t before = desktop_.PrintJobs().size();
         Frame().SendMessage(WM_COMMAND, ID_PREVIEW_TABLE);
         ASSERT_EQ(desktop_.PrintJobs().size(), before + 1);
@@ -243,7 +243,7 @@ TEST_F(PrintingTest, ACancelledDialogStillPutsTheTitleAndThePromptBack) {
     std::string duringJob;
     Frame().SendMessage(WM_COMMAND, ID_PRINT_TABLE);
     EXPECT_EQ(desktop_.PrintJobs().back().outcome, platform::PrintOutcome::Cancelled);
-    EXPECT_EQ(Frame().PrintingActive, 0);
+    EXPECT_EQ(Frame().Printing().PrintingActive, 0);
     host_->PumpUntilIdle();
     EXPECT_EQ(GetWindowText(Frame().Handle()), title);
 }
@@ -256,32 +256,33 @@ TEST_F(PrintingTest, AListJobsHiddenWindowsLiveOnlyForTheJob) {
         for (int command : {ID_PRINT_SCORE_SHEET, ID_PRINT_CARDS_ASSIGNMENT}) {
             SCOPED_TRACE(std::to_string(command) + (accepted ? " printed" : " cancelled"));
             desktop_.SetPrintDialogAccepted(accepted);
-            Frame().PrintKind = command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
+            Frame().EditPrinting().PrintKind =
+                command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
             Frame().PreparePrinting(true);
-            EXPECT_NE(Frame().PrintWindows, nullptr);
+            EXPECT_NE(Frame().Printing().PrintWindows, nullptr);
             Frame().PreparePrinting(false);
-            EXPECT_EQ(Frame().PrintWindows, nullptr);
+            EXPECT_EQ(Frame().Printing().PrintWindows, nullptr);
             Frame().SendMessage(WM_COMMAND, command);
             EXPECT_EQ(desktop_.PrintJobs().back().outcome,
                       accepted ? platform::PrintOutcome::Done : platform::PrintOutcome::Cancelled);
-            EXPECT_EQ(Frame().PrintWindows, nullptr);
-            EXPECT_EQ(Frame().PrintingActive, 0);
+            EXPECT_EQ(Frame().Printing().PrintWindows, nullptr);
+            EXPECT_EQ(Frame().Printing().PrintingActive, 0);
         }
     }
     // The table needs none.
-    Frame().PrintKind = PRINT_TABLE;
+    Frame().EditPrinting().PrintKind = PRINT_TABLE;
     Frame().PreparePrinting(true);
-    EXPECT_EQ(Frame().PrintWindows, nullptr);
+    EXPECT_EQ(Frame().Printing().PrintWindows, nullptr);
     Frame().PreparePrinting(false);
 }
 
 TEST_F(PrintingTest, TheTitleShowsTheJobWhileItRuns) {
     std::string seen;
     platform::PrintDocument document = Frame().MakePrintDocument(PRINT_COURSE);
-    Frame().PrintKind = PRINT_COURSE;
+    Frame().EditPrinting().PrintKind = PRINT_COURSE;
     Frame().PreparePrinting(true);
     seen = GetWindowText(Frame().Handle());
-    EXPECT_EQ(Frame().PrintingActive, 1);
+    EXPECT_EQ(Frame().Printing().PrintingActive, 1);
     Frame().PreparePrinting(false);
     EXPECT_EQ(seen, document.title);
     EXPECT_EQ(seen, "Kartovan+: Game Course");
@@ -398,14 +399,14 @@ TEST_F(PrintToPdfTest, TheListsBodiesArePagedOntoTheSheets) {
         }
         EXPECT_TRUE(PageText(pdf, pages + 1).empty()) << "no page beyond the count";
     }
-    EXPECT_EQ(Frame().PrintWindows, nullptr) << "the job's hidden windows are gone";
+    EXPECT_EQ(Frame().Printing().PrintWindows, nullptr) << "the job's hidden windows are gone";
 }
 
 TEST_F(PrintToPdfTest, AnUnwritablePathFailsAndChangesNothing) {
     const std::string title = GetWindowText(Frame().Handle());
     EXPECT_EQ(Frame().PrintReport(PRINT_TABLE, PrintTarget::Pdf, temp_.File("no folder/table.pdf")),
               platform::PrintOutcome::Failed);
-    EXPECT_EQ(Frame().PrintingActive, 0);
+    EXPECT_EQ(Frame().Printing().PrintingActive, 0);
     host_->PumpUntilIdle();
     EXPECT_EQ(GetWindowText(Frame().Handle()), title);
 }

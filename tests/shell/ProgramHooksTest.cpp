@@ -40,7 +40,7 @@ TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
     EXPECT_TRUE(g_ComputerFrame.PlayVoiceTerm);
     // The English edition speaks English clips.
     EXPECT_EQ(g_ComputerFrame.LanguageIndex, 1);
-    EXPECT_EQ(g_ComputerFrame.LanguageIndex, Frame().EnglishEdition);
+    EXPECT_EQ(g_ComputerFrame.LanguageIndex, Frame().Files().EnglishEdition);
     // A strategy's mark is the flow's mark.
     EXPECT_EQ(g_ComputerFrame.LedMarks(), g_Flow.SuitLedMarks);
     EXPECT_TRUE(IsTraceOn());

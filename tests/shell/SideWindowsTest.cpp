@@ -53,7 +53,8 @@ protected:
         return rect;
     }
     bool Checked(int command) {
-        const platform::MenuItem* item = Frame().MainMenu ? Frame().MainMenu->FindCommand(command) : nullptr;
+        const platform::MenuItem* item =
+            Frame().Table().MainMenu ? Frame().Table().MainMenu->FindCommand(command) : nullptr;
         return item && item->IsChecked();
     }
 };

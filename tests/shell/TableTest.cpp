@@ -30,7 +30,7 @@ TEST_F(TableTest, PassAt18LeavesNoBidAndIsShownAs18Again) {
     g_Game.FlowState = STATE_AUCTION;
     Frame().MoveBalloonText(0, IDS_BALLOON_PASS, 18, nullptr, nullptr);
     EXPECT_EQ(g_Game.HasBid[0], 0);
-    EXPECT_EQ(Frame().BalloonValue[0], 1);
+    EXPECT_EQ(Frame().Texts().BalloonValue[0], 1);
     EXPECT_EQ(g_Game.PauseLevel, 2);  // the tick ended the wait
     Frame().MoveBalloonText(1, IDS_BALLOON_BID, 20, nullptr, nullptr);
     EXPECT_EQ(g_Game.HasBid[1], 1);
@@ -75,7 +75,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
     };
     for (const Case c : {Case{2, 0, true}, Case{2, 1, false}, Case{0, 0, false}}) {
         host_->Surface(g_Shell.hTableWnd)->ClearRecords();
-        Frame().FullRepaint = c.fullRepaint;
+        Frame().EditTimers().FullRepaint = c.fullRepaint;
         Frame().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
         bool drawn = false;
         for (const platform::DrawRecord& text :
@@ -87,7 +87,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
             }
         EXPECT_EQ(drawn, c.drawn) << "seat " << c.seat << " full " << c.fullRepaint;
     }
-    Frame().FullRepaint = 0;
+    Frame().EditTimers().FullRepaint = 0;
 }
 
 // A full repaint lays every card out anew; a paint after an expose only draws the cards again where
@@ -102,14 +102,14 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     const platform::Point place = person.GetSlotPosition(4);
     WC_DealCard(table, card, 5, 5);
     const platform::Rect all{0, 0, 2000, 2000};
-    Frame().FullRepaint = 0;
+    Frame().EditTimers().FullRepaint = 0;
     Frame().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), 5);
-    Frame().FullRepaint = 1;
+    Frame().EditTimers().FullRepaint = 1;
     Frame().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), place.x);
     EXPECT_EQ(WC_GetCardY(table, card), place.y);
-    EXPECT_EQ(Frame().FullRepaint, 0);
+    EXPECT_EQ(Frame().Timers().FullRepaint, 0);
 }
 
 // Card designs wrap around: 32 backs, 10 faces; the library counts from 1.
@@ -187,19 +187,20 @@ TEST_F(FrameSettingsTest, TheFrameUsesAndStoresTheProfilesSettings) {
 
 TEST_F(TableTest, TooSmallAWindowIsEnlargedToTheMinimalSize) {
     Frame().MoveWindow({0, 0, 500, 400}, true);
-    EXPECT_EQ(Frame().WindowRect().Width(), Frame().Layout.MinWindowWidth < 500 ? 500 : Frame().Layout.MinWindowWidth);
-    EXPECT_EQ(Frame().WindowRect().Height(), Frame().Layout.MinWindowHeight);
+    EXPECT_EQ(Frame().WindowRect().Width(),
+              Frame().Table().Layout.MinWindowWidth < 500 ? 500 : Frame().Table().Layout.MinWindowWidth);
+    EXPECT_EQ(Frame().WindowRect().Height(), Frame().Table().Layout.MinWindowHeight);
     EXPECT_EQ(g_Shell.ZoomPercent, 100);
 }
 
 TEST_F(TableTest, IdealSizeKeepsTheTablesProportionsWithinTheWorkArea) {
-    const double table = static_cast<double>(Frame().Layout.TableWidth) / Frame().Layout.TableHeight;
-    const double ideal = static_cast<double>(Frame().Layout.IdealWidth) / Frame().Layout.IdealHeight;
+    const double table = static_cast<double>(Frame().Table().Layout.TableWidth) / Frame().Table().Layout.TableHeight;
+    const double ideal = static_cast<double>(Frame().Table().Layout.IdealWidth) / Frame().Table().Layout.IdealHeight;
     EXPECT_NEAR(ideal, table, 0.01);
-    EXPECT_LE(Frame().Layout.IdealWidth, g_Shell.WorkArea.right);
-    EXPECT_LE(Frame().Layout.IdealHeight, g_Shell.WorkArea.bottom);
+    EXPECT_LE(Frame().Table().Layout.IdealWidth, g_Shell.WorkArea.right);
+    EXPECT_LE(Frame().Table().Layout.IdealHeight, g_Shell.WorkArea.bottom);
     // A wide work area is filled in height, a tall one in width.
-    EXPECT_EQ(Frame().Layout.IdealHeight, g_Shell.WorkArea.bottom);
+    EXPECT_EQ(Frame().Table().Layout.IdealHeight, g_Shell.WorkArea.bottom);
 }
 
 // The window-size commands keep the frame wholly inside the work area: moved in from wherever it
@@ -225,10 +226,10 @@ TEST_F(TableTest, WindowPositionKeepsTheWindowInsideTheWorkArea) {
         SCOPED_TRACE(c.what);
         g_Shell.WorkArea = c.workArea;
         Frame().MoveWindow(c.before, true);
-        Frame().RedrawPending = 0;
+        Frame().EditTimers().RedrawPending = 0;
         Frame().WindowPosition(c.size);
         EXPECT_EQ(Frame().WindowRect(), c.after);
-        EXPECT_EQ(Frame().RedrawPending, 1);
+        EXPECT_EQ(Frame().Timers().RedrawPending, 1);
     }
 }
 
@@ -298,15 +299,15 @@ TEST_F(TableTest, AcceleratorRunsNewOnlyWhileNoGameRuns) {
     const platform::AcceleratorTable* table = platform::FindAccelerators(IDR_MAINFRAME);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).command, ID_NEW);
-    Frame().GameRunning = 1;
+    Frame().EditSeries().GameRunning = 1;
     EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).result,
               platform::AcceleratorTranslation::Result::Disabled);
 }
 
 TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
-    ASSERT_NE(Frame().MainMenu, nullptr);
+    ASSERT_NE(Frame().Table().MainMenu, nullptr);
     platform::MenuItem* game = nullptr;
-    for (const platform::MenuItem& item : Frame().MainMenu->Items())
+    for (const platform::MenuItem& item : Frame().Table().MainMenu->Items())
         if (item.IsPopup() && item.popup->FindCommand(ID_NEW)) game = const_cast<platform::MenuItem*>(&item);
     ASSERT_NE(game, nullptr);
     Frame().OnInitMenuPopup(*game->popup, 1);
@@ -315,8 +316,8 @@ TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
     EXPECT_FALSE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
     EXPECT_EQ(g_Game.PauseLevel, 0);  // a menu in IDLE stops nothing
 
-    Frame().GameRunning = 1;
-    Frame().HistoryPosition = 2;
+    Frame().EditSeries().GameRunning = 1;
+    Frame().EditTrickPlay().HistoryPosition = 2;
     g_Game.FlowState = STATE_PLAY;
     Frame().OnInitMenuPopup(*game->popup, 1);
     EXPECT_FALSE(game->popup->FindCommand(ID_NEW)->IsEnabled());
@@ -335,13 +336,13 @@ TEST_F(TableTest, InitMenuPopupWorksOnTheHostsOwnMenu) {
     platform::Menu& game = *hostMenu.Items()[1].popup;
     platform::Menu& variations = *hostMenu.Items()[3].popup;
     g_Game.FlowState = STATE_PLAY;
-    Frame().GameRunning = 1;
+    Frame().EditSeries().GameRunning = 1;
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&game), MAKELPARAM(1, 0));
     EXPECT_FALSE(game.FindCommand(ID_NEW)->IsEnabled());
     EXPECT_EQ(game.FindCommand(ID_FACE_UP)->text, platform::LoadString(IDS_MENU_OPEN_PLAY));
     EXPECT_EQ(g_Game.PauseLevel, 1);
 
-    Frame().GameRunning = 0;
+    Frame().EditSeries().GameRunning = 0;
     g_Game.FlowState = STATE_IDLE;
     Frame().OnSkatVariant();
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&variations), MAKELPARAM(3, 0));

@@ -210,8 +210,8 @@ TEST_F(CardsAssignmentTest, CloseBoxStoresTheRectangleOnceAndUnchecksTheItem) {
     EXPECT_EQ(g_Settings.View.ListStore, 0);
     EXPECT_EQ(GetProfileInt("RectStore", "Left", 0), 310);
     EXPECT_EQ(GetProfileInt("RectStore", "Bottom", 0), 510);
-    ASSERT_NE(Frame().MainMenu, nullptr);
-    const platform::MenuItem* item = Frame().MainMenu->FindCommand(ID_LIST_STORE);
+    ASSERT_NE(Frame().Table().MainMenu, nullptr);
+    const platform::MenuItem* item = Frame().Table().MainMenu->FindCommand(ID_LIST_STORE);
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->IsChecked());
     // Reopened, it stands where it was closed.

@@ -232,7 +232,7 @@ TEST_F(ScoreSheetTest, RuleVariantZeroShowsMagnitudeInitialsAndSign) {
 TEST_F(ScoreSheetTest, SettlementTwoGivesFourLinesDifferingByTheBonusTerms) {
     g_GameList.Header.SetInt(LIST_SETTLEMENT, 2);
     Book({{0, 24, "Gd24"}});
-    Frame().SoloistWon[0] = 1;
+    Frame().EditSeries().SoloistWon[0] = 1;
     const auto texts = Texts(Draw());
     auto count = [&](const std::string& text) { return std::count(texts.begin(), texts.end(), text); };
     EXPECT_EQ(count("Game Points: "), 1);

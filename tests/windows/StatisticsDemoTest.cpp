@@ -34,7 +34,7 @@ TEST_F(StatisticsDemoTest, EachGameCountsItsDealAndRepaintsTheOpenWindows) {
     constexpr int kGames = 40;
     int dealt = 0, countedBefore = 0, scored = 0;
     int cardPaints = cards->PaintCount(), gamePaints = games->PaintCount();
-    frame.BeforeDeal = [&] {
+    frame.EditSeries().BeforeDeal = [&] {
         if (dealt > 0) {
             // The game before this deal: its deal counted once and the card window repainted; a
             // scored game (not one passed in) counted and the game window repainted.
@@ -56,7 +56,7 @@ TEST_F(StatisticsDemoTest, EachGameCountsItsDealAndRepaintsTheOpenWindows) {
     g_Game.DemoMode = 1;
     frame.PostMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(host_->PumpUntil([&] { return dealt > kGames; }, 60 * 60 * 1000));
-    frame.BeforeDeal = nullptr;
+    frame.EditSeries().BeforeDeal = nullptr;
     EXPECT_GT(scored, 0);
     // Each deal put 10, 10, 10 and 2 cards into the match's table.
     for (int holder = 0; holder < 4; ++holder) {

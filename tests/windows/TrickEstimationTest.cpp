@@ -232,7 +232,7 @@ TEST_F(TrickEstimationTest, NoShowsThePersonReleasesTheLockAndWritesOnlyTheEstim
     CTrickEstimation* window = Open(IDNO);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(g_Settings.View.Player, 0x21);
-    EXPECT_EQ(Frame().LockWord & 2, 0);
+    EXPECT_EQ(Frame().Panels().LockWord & 2, 0);
     EXPECT_EQ(g_Game.CheatMask & 0x200, 0);
     EXPECT_EQ(window->Player, Frame().Game.Player(2));
     EXPECT_EQ(window->UpdateEstimation(2), 2);

@@ -43,13 +43,13 @@ public:
 
 // New with the seed, the person passes at once: true when a computer's declaration reaches the first card.
 bool DealToFirstCard(platform::HeadlessHost& host, CMainFrame& frame, std::uint32_t seed) {
-    frame.GameRunning = 0;
+    frame.EditSeries().GameRunning = 0;
     g_Game.FlowState = STATE_IDLE;
     g_Game.Leader = g_Game.Forehand = 0;
     SeedRand(seed);
     frame.SendMessage(WM_COMMAND, ID_NEW);
     if (!host.PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 60000)) return false;
-    ::SendMessage(frame.PromptDialog, WM_COMMAND, BTN_PASS, 0);
+    ::SendMessage(frame.Prompts().PromptDialog, WM_COMMAND, BTN_PASS, 0);
     return host.PumpUntil([] { return g_Game.FlowState == STATE_PLAY; }, 60000);
 }
 

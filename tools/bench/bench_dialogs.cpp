@@ -37,7 +37,7 @@ void BM_BarLifeCycle(benchmark::State& state) {
     app.InitInstance();
     host.PumpUntilIdle();
     CMainFrame& frame = *app.MainFrame();
-    if (frame.Layout.TableTop == 0) state.SkipWithError("the table was not laid out");
+    if (frame.Table().Layout.TableTop == 0) state.SkipWithError("the table was not laid out");
     for (auto _ : state) {
         Bar* bar = CreateBar<Bar>();
         if (!bar) {
@@ -45,9 +45,9 @@ void BM_BarLifeCycle(benchmark::State& state) {
             break;
         }
         bar->ShowWindow(SW_SHOW);
-        frame.PromptDialog = bar->Handle();
+        frame.EditPrompts().PromptDialog = bar->Handle();
         benchmark::DoNotOptimize(bar->WindowRect());
-        frame.PromptDialog = nullptr;
+        frame.EditPrompts().PromptDialog = nullptr;
         bar->DestroyWindow();
     }
 }

@@ -51,7 +51,7 @@ void BM_NewToAuction(benchmark::State& state) {
     host.PumpUntilIdle();
     CMainFrame& frame = *app.MainFrame();
     for (auto _ : state) {
-        frame.GameRunning = 0;
+        frame.EditSeries().GameRunning = 0;
         g_Game.FlowState = STATE_IDLE;
         frame.CloseModelessDialog();
         frame.SendMessage(WM_COMMAND, ID_NEW);

@@ -122,13 +122,13 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     bool done = false;
     auto finishGame = [&] {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(dealt - 1);
-        const std::string line = FormatGameLine(frame.Record, seed);
+        const std::string line = FormatGameLine(frame.Series().Record, seed);
         result.signature = Fnv1a(result.signature, line + "\n");
-        result.gameTypes[TypeIndex(frame.Record)] += 1;
+        result.gameTypes[TypeIndex(frame.Series().Record)] += 1;
         if (options.line) options.line(line);
         ++result.games;
     };
-    frame.BeforeDeal = [&] {
+    frame.EditSeries().BeforeDeal = [&] {
         if (dealt > 0) finishGame();
         if (dealt >= options.games) {
             done = true;
@@ -187,7 +187,7 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
             break;
         }
     }
-    frame.BeforeDeal = nullptr;
+    frame.EditSeries().BeforeDeal = nullptr;
     app.reset();
     SetInternalErrorHandler({});
     return result;

@@ -1,0 +1,234 @@
+#pragma once
+// The main frame's state, one record per part of the game and of the window. Each record is written
+// by the code of its own part; every other part reads it through the frame's const accessor.
+
+#include "flow/GameRecord.h"
+#include "flow/GameSnapshot.h"
+#include "platform/core/Menu.h"
+#include "platform/core/StatusBar.h"
+#include "platform/core/Window.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+class Dialog;
+}
+
+class CListPrintWindows;
+
+// The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
+// decides which are enabled, as for the menu.
+struct CToolBar {
+    std::vector<int> buttons;
+    bool Load(int resourceId);
+    bool IsLoaded() const { return !buttons.empty(); }
+};
+
+// Where the table and its rows stand on the screen (the frame's table layout).
+struct TableLayout {
+    int DesktopWidth = 0, DesktopHeight = 0;
+    int TableTop = 0;  // 0 until LayoutFrame has run; the notice line is not drawn meanwhile
+    int DialogLine13 = 0, DialogLine11 = 0;
+    int PromptBandHeight = 0;
+    int BalloonX = 0, BalloonY = 0;
+    int LayoutX = 0, LayoutY = 0;
+    int NoticeX = 0, NoticeY = 0;
+    int CardStepX = 0, RowStepY = 0;
+    int BorderWidth = 0, BorderHeight = 0;
+    int MinWindowWidth = 0, MinWindowHeight = 0;
+    int TableWidth = 0, TableHeight = 0;
+    int IdealWidth = 0, IdealHeight = 0;
+    platform::Rect WindowRect;  // RectMain; right 0 = none stored
+};
+
+// The auction: the bar's focus and the three hands' limits.
+struct AuctionState {
+    // The auction bar's button that the next tick focuses.
+    int FocusButton = 0;
+    // The last step up of the bid could not raise it (the top of the ladder): nobody bids above.
+    int BidAtTop = 0;
+    int BidLimits[3] = {0, 0, 0};
+};
+
+// The declaration: the game suggested to the person and the skat swap pause.
+struct DeclarationState {
+    // The game suggested to the person as declarer (record 0..8 of his game options, -1 none) and
+    // its announcements (1 Schneider, 2 Schwarz, 4 Ouvert).
+    int SuggestedGame = -1;
+    int SuggestedAnnouncements = 0;
+    // The skat's open flag at the start of an exchange, the slide of the swap and the resume bar.
+    int SkatOpenSaved = 0;
+    int SwapAnimation = 3;
+    int ResumeSwapOpen = 0;
+    int SwapPausePending = 0;  // the skat swap pause pumps messages
+};
+
+// The Ramsch rounds: the pushes of the skat, the result and the Grand Hand offer's answer.
+struct RamschState {
+    int RamschPushCount = 0;  // the skat was pushed on this often in the Ramsch game
+    int RamschResultSeats[2] = {3, 3};
+    // The Grand Hand offer's kept Durchmarsch answer for the person.
+    int GrandHandDurchmarsch = 0;
+    // The skat suggestion is moving cards (its slides wait for the clock): a second suggestion
+    // waits for none, and a push of the skat asked for meanwhile follows once the cards lie.
+    int SkatSuggestionRunning = 0;
+    int PushAfterSuggestion = 0;
+};
+
+// An exchange of cards on the table, by mouse or keyboard.
+struct ExchangeState {
+    // The groups that take part (1 skat, 2/4/8 seats 0/1/2), each group's picked card, the
+    // keyboard's first and last group.
+    int ActiveGroups = 0;
+    int GroupPickedCards[4] = {0, 0, 0, 0};
+    int KeyGroupFirst = 1, KeyGroupLast = 8;
+    int DragCard = 0;  // the card a drag of an exchange carries, 0 none
+    int KeyGroup = 1, KeyGroupMask = 7;
+    // The lower focus (2/3 seat 0, 4/5 seat 1, 6/7 the person; even: that row has a raised card)
+    // and whether Left and Right act on the upper one.
+    int KeyFocusLowerGroup = 7;
+    int KeyFocusUpperActive = 0;
+};
+
+// The ten tricks: the play's steps, the person's choice, undo and redo, the last trick and course.
+struct TrickPlayState {
+    int PlayStep = 0;
+    // OnPlay's steps run: a computer's choice may wait inside them (the give-up question).
+    int PlayRunning = 0;
+    int SelectedSlot = -1;  // the person's chosen slot for the keyboard play, -1 none
+    // The card last highlighted for the support voice, 0 none.
+    int HighlightedCard = 0;
+    int HistoryPosition = 0, RedoLimit = 0;
+    int SparePosition = -1;  // the trick in which the spare record 11 was written, -1 none
+    GameSnapshot History[12];
+    int LastTrickAvailable = 0;
+    int CourseRequested = 0, CourseAvailable = 0, CourseShown = 0;
+    int AutoComplete = 0;
+};
+
+// The games of a match: whether one runs, its result, the soloists' counts, the clocks.
+struct SeriesState {
+    int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, NewMatchDue = 0;
+    int FreshDeal = 0;
+    int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
+    int GameScoreValue = 0;
+    std::string LastResultText;
+    int SoloistGames[3] = {0, 0, 0}, SoloistLost[3] = {0, 0, 0}, SoloistWon[3] = {0, 0, 0};
+    int ListHeaderGrandRepeats = 0;  // the match list counts the Grands after which forehand stays
+    int PendingSettings[7] = {0, 0, 0, 0, 0, 0, 0};
+    std::int64_t PlayClock = 0;
+    std::int64_t MatchStartTime = 0;
+    // The current game as played, for tests and the self-play.
+    CGameRecord Record;
+    // Called before each deal (the self-play seeds the random source there); empty in the program.
+    std::function<void()> BeforeDeal;
+};
+
+// The open prompt bar and its three typed slots (each the prompt's handle or null), and the modal
+// message of the game. Handles, not objects: a record of a destroyed window is stale and IsWindow
+// says so.
+struct PromptState {
+    HWND PromptDialog = nullptr;
+    HWND ContinuePrompt = nullptr;
+    HWND KontraPrompt = nullptr;
+    HWND RamschSkatPrompt = nullptr;
+    // The open prompt that minimising the frame hid; restoring or maximising shows it again while it
+    // is still the open prompt.
+    HWND PromptHiddenByMinimise = nullptr;
+    // The modal message DoModalDialog runs: the dialog lives in its caller's frame for exactly as
+    // long as it is recorded here, and its handle is null once it is destroyed.
+    platform::Dialog* RunningMessage = nullptr;
+};
+
+// The game information panels and the side windows beside the table.
+struct PanelState {
+    // The open panels (null when closed; a stale handle reads as closed).
+    HWND AnnotationPanel = nullptr, DataPanel = nullptr, GameValuePanel = nullptr, StatePanel = nullptr;
+    std::map<int, HWND> SideWindows;  // command -> the open window
+    int AnnotationKept = 1;
+    int StateWindowUsed = 0;
+    // Bit 1 the game-status panel, bit 2 the trick estimation window (LockFlag).
+    int LockWord = 0;
+};
+
+// The program's files: their paths (the temporary ones live in the work folder), the edition, the
+// file handed over while the flow was busy, the statistics' latches.
+struct FileState {
+    std::string ListPath, StorePath, GamePath;
+    std::string TempListPath, TempStorePath;
+    std::string StatisticsPath;
+    std::string TempMatchFile, TempGameFile, TempStoreFile;
+    std::string HelpFilePath;
+    std::string LanguageCode;
+    int EnglishEdition = 0;
+    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
+    std::string PendingFile;                   // a file handed over while the flow was busy
+    int GameFileRead = 0;
+    int ListUpdateOnExit = 0;
+    // The close command stored the statistics (where a failure can still be shown).
+    int StatisticsSavedAtClose = 0;
+    std::array<std::uint32_t, 4> CardLatches[2] = {};
+    int CardStatisticsPending = 0;
+};
+
+// The ticks of the timers: idle time, the reminder, the balloons, the status bar's rotation and the
+// repaints they ask for.
+struct TimerState {
+    int IdleTicks = 0, ReminderPending = 0, BalloonTicks = 0, ElapsedShown = 0;
+    int StatusRotation = 0, StatusRotationTicks = 0, StatusRotationIndex = 0, Pane2Toggle = 0;
+    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
+    int StatusTextTicks = 0;
+    int FocusPending = 0, RedrawPending = 0, FullRepaint = 0;
+};
+
+// Texts of the status bar, the title and the table.
+struct TextState {
+    std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
+    std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
+    std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
+    int BalloonTextId[3] = {0, 0, 0};
+    int BalloonValue[3] = {0, 0, 0};
+};
+
+// The frame's window: its bars, menu and child windows, the table's layout and the cards' growths.
+struct TableState {
+    CToolBar ToolBar;
+    platform::StatusBar StatusBar;
+    std::unique_ptr<platform::Menu> MainMenu;
+    TableLayout Layout;
+    platform::Rect MainRect;  // the frame's rectangle kept for RectMain
+    // The cards' layout growths at the current zoom (LayoutTable reads them).
+    int GrowthW = 0, GrowthH = 0;
+    platform::Point TrickCentre;
+    HWND TableWindow = nullptr;
+    HWND StatusBarWindow = nullptr;
+    HWND ToolBarWindow = nullptr;
+    int WindowResized = 0;
+};
+
+// A print job of a report.
+struct PrintState {
+    int PrintKind = 1;
+    int PrintingActive = 0;
+    int PrintPreview = 0;
+    // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
+    // from the job's set-up to its tear-down.
+    std::shared_ptr<CListPrintWindows> PrintWindows;
+};
+
+// The flow's run and the frame's close: steps under way, the busy step, the close requests.
+struct RunState {
+    // The person already agreed to close (the language switch asked): the close asks no more.
+    int CloseConfirmed = 0;
+    int ExitRequested = 0;
+    int Destroying = 0;
+    int CloseDeferred = 0;  // a close arrived during a nested wait; done once it has unwound
+    int BusyFlag = 0;       // a computer's auction or Ramsch step runs: a close request is dropped
+    int StepDepth = 0;      // steps of the flow running (nested) right now
+};
