@@ -112,6 +112,11 @@ struct RamschPlanner {
     Stage SevenStillTooMany();
     Stage StageSevenPairKept();
     Stage StageEight();
+    void EightTwoBlanksOneSmall();
+    Stage EightBlankAndTopOverTen();
+    void EightTwoBlanks();
+    bool EightPairForALongerSuit(int& x);
+    void EightPairUnderThreeCardSuits(int x);
     Stage StageNine();
     Stage StageNineForehand();
     void NineForehandSteps(int from);
