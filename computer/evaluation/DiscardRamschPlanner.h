@@ -119,7 +119,16 @@ struct RamschPlanner {
     void EightPairUnderThreeCardSuits(int x);
     Stage StageNine();
     Stage StageNineForehand();
+    int NineWithoutBlanks();
+    void NinePairsOnly();
+    void NineTopOfAPairWithAThreeCardSuit();
+    void NineOnePairAndThirdList();
+    int NineTwoCardsAboveTheLowest();
+    void NineBlanksGiveWayToAPair();
     void NineForehandSteps(int from);
+    int NineSinglesOverASafeLowCard();
+    void NineAceWithItsTen();
+    bool NineOnePairAgainstTheOthers();
 
     void Run() {
         Stage stage = Stage::One;
