@@ -148,20 +148,185 @@ std::string DeclarationText(const CPlayer& player, int type) {
     return text;
 }
 
+namespace {
+
+bool ReachesBid(const Options& options, int b, int t) { return options[t][OPT_BASE] > 0 && options[t][OPT_VALUE] >= b; }
+
+// The probability correction: any option more probable than the choice that reaches the bid.
+int MostProbableReachingBid(const Options& options, int b, int c) {
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+        if (ReachesBid(options, b, t) && options[t][OPT_PROBABILITY] > options[c][OPT_PROBABILITY]) c = t;
+    return c;
+}
+
+// Steps 4 to 6: whether the soloist plays the chosen game from the hand, the skat left lying.
+bool DecideHand(CPlayer& player, int c, int b) {
+    g_Computer.SkatTaken = 1;
+    int* chosen = player.gameOptions[c];
+    const int d = chosen[OPT_PROBABILITY] <= 60 ? 5 : chosen[OPT_PROBABILITY] <= 70 ? 3 : 2;
+    bool hand = false;
+    if (player.handInfo.MatadorRun <= -2 && 2 * chosen[OPT_BASE] < b && chosen[OPT_PROBABILITY] >= 60) {
+        // Step 5: without two, the skat could only spoil the level.
+        chosen[OPT_HAND] = 1;
+        hand = true;
+    } else if (chosen[OPT_HAND] == 1) {
+        // Step 6: a Hand option stays Hand when sure or needed; otherwise one draw decides.
+        hand = chosen[OPT_PROBABILITY] > 80 || chosen[OPT_VALUE_NO_HAND] < b || Rand() % d == 0;
+    }
+    SetPhaseText(player, hand ? PHASE_HAND : PHASE_PICKED_UP);
+    return hand;
+}
+
+// Step 7 (copy B) and step 8: every playable game laid away and evaluated on its own, B keeping
+// the best record per game with the skat.
+void EvaluateEveryLayAway(CPlayer& player, CCards& skat, Options& B) {
+    auto& options = player.gameOptions;
+    g_Computer.Discard.ClearCounts();
+    CopySkatIntoHand(player, skat);
+    player.AnalyseHand(1);
+    player.EvaluateBid(1, -1);
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+        if (options[t][OPT_PROBABILITY] != 0 && options[t][OPT_PROBABILITY] >= B[t][OPT_PROBABILITY])
+            std::memcpy(B[t], options[t], sizeof(B[t]));
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
+        if (B[t][OPT_BASE] == 0 || B[t][OPT_HAND] != 0) continue;
+        PlanLayAway(player, skat, t);
+        LayAway(player, skat, true);
+        SetPhaseText(player, PHASE_LAID_AWAY);
+        g_Computer.Discard.ClearCounts();
+        CopySkatIntoHand(player, skat);
+        player.AnalyseHand(2);
+        player.EvaluateBid(2, t);
+        if (t < 4) options[t][OPT_SUIT_COUNT] = player.handInfo.SuitCount[t];
+        std::memcpy(B[t], options[t], sizeof(B[t]));
+    }
+}
+
+// Step 10: the final choice by probability (suit games: plus the announcements of a long trump
+// holding); on equal scores a suit whose low card is not an Ace wins. Returns the best score.
+int ChooseByProbability(CPlayer& player, int b, int& c) {
+    auto& options = player.gameOptions;
+    int best = 0;
+    int k = c;
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
+        int* o = options[t];
+        if (o[OPT_BASE] <= 0) continue;
+        if (o[OPT_HAND]) {
+            o[OPT_VALUE] = o[OPT_VALUE_NO_HAND];
+            o[OPT_HAND] = 0;
+        }
+        int score = o[OPT_PROBABILITY];
+        if (t < 4 && o[OPT_SUIT_COUNT] + o[OPT_JACK_COUNT] > 5)
+            score += o[OPT_OUVERT] + o[OPT_SCHNEIDER] + o[OPT_SCHWARZ] + 1;
+        if (score < best || o[OPT_VALUE] < b) continue;
+        if (score > best) {
+            best = score;
+            k = t;
+        } else if (GetCardRank(player.PickLowCardOfSuit(k)) == ACE && GetCardRank(player.PickLowCardOfSuit(t)) != ACE) {
+            k = t;
+        }
+    }
+    c = k;
+    return best;
+}
+
+// Step 11, no game scored: the suit whose next multiple of its base value lies nearest above the
+// bid, from the records as dealt (A), or that suit at a loss when none was playable.
+int NearestSuitAboveBid(CPlayer& player, const Options& A, int b) {
+    auto& options = player.gameOptions;
+    const int base[4] = {12, 11, 10, 9};
+    int nearest = 0, distance = -1;
+    for (int s = 0; s < 4; ++s) {
+        const int dist = (b + base[s] - 1) / base[s] * base[s] - b;
+        if (distance < 0 || dist < distance) nearest = s, distance = dist;
+    }
+    int pick = -1;
+    for (int s = 0; s <= nearest; ++s)
+        if (A[s][OPT_BASE] > 0 && (pick < 0 || A[s][OPT_PROBABILITY] >= A[pick][OPT_PROBABILITY])) pick = s;
+    if (pick >= 0) {
+        std::memcpy(options[pick], A[pick], sizeof(A[pick]));
+        return pick;
+    }
+    int* o = options[nearest];
+    o[OPT_HAND] = o[OPT_OUVERT] = o[OPT_SCHNEIDER] = o[OPT_SCHWARZ] = 0;
+    o[OPT_BASE] = 2 * o[OPT_VALUE_NO_HAND];
+    o[OPT_VALUE] = -2 * o[OPT_VALUE_NO_HAND];
+    o[OPT_PROBABILITY] = 1;
+    return nearest;
+}
+
+// Step 11: fallbacks when no game scored, else Grand at 60 percent or the probability correction.
+int ChooseFallback(CPlayer& player, const Options& A, int b, int best, int c) {
+    auto& options = player.gameOptions;
+    if (best <= 0) {
+        for (int t = 0; t < 4; ++t) {
+            int* o = options[t];
+            if (o[OPT_BASE] > 0 && o[OPT_PROBABILITY] >= 70) {
+                o[OPT_VALUE] += o[OPT_BASE];
+                if (o[OPT_VALUE] >= b) best = o[OPT_PROBABILITY];
+            }
+        }
+    }
+    if (best <= 0 && c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] < 100) {
+        int* o = options[GAME_NULL];
+        if (o[OPT_VALUE] < b) {
+            const bool ouvert = b > 23;
+            o[OPT_BASE] = o[OPT_VALUE] = ouvert ? 46 : 23;
+            o[OPT_OUVERT] = ouvert ? 1 : 0;
+        }
+        return c;
+    }
+    if (best <= 0) return NearestSuitAboveBid(player, A, b);
+    if (options[GAME_GRAND][OPT_BASE] >= 1 && options[GAME_GRAND][OPT_PROBABILITY] >= 60) return GAME_GRAND;
+    if (options[c][OPT_PROBABILITY] <= 60) return MostProbableReachingBid(options, b, c);
+    return c;
+}
+
+// Steps 7 to 11: the game chosen again with the skat picked up.
+int ChooseWithSkat(CPlayer& player, CCards& skat, int c, int b) {
+    auto& options = player.gameOptions;
+    // Step 7: copy A as dealt, copy B the best record per game with the skat.
+    options[c][OPT_HAND] = 0;
+    Options A, B;
+    CopyOptions(A, options);
+    CopyOptions(B, A);
+    EvaluateEveryLayAway(player, skat, B);
+    // Step 9.
+    for (int t = 0; t < GAME_OPTION_COUNT; ++t)
+        if (options[t][OPT_HAND] == 0) std::memcpy(options[t], B[t], sizeof(B[t]));
+    player.SelectDeclaredOption();
+    const int best = ChooseByProbability(player, b, c);
+    return ChooseFallback(player, A, b, best, c);
+}
+
+// Step 12: the final lay-away for the declared game, without animation.
+void FinalLayAway(CPlayer& player, CCards& skat, int c, int b) {
+    auto& options = player.gameOptions;
+    PlanLayAway(player, skat, c);
+    LayAway(player, skat, false);
+    if (c == GAME_NULL) {
+        player.AnalyseHand(0);
+    } else if (options[c][OPT_SCHNEIDER] || options[c][OPT_SCHWARZ]) {
+        player.AnalyseHand(0);
+        player.EvaluateBid(1, c);
+    }
+    skat.RemoveCards(false);
+    skat.Sort();
+    skat.PaintCards();
+    options[c][OPT_HAND] = 0;
+    if (c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] != 100 && b <= 23 && player.seat != g_Game.Forehand)
+        options[GAME_NULL][OPT_OUVERT] = 0;
+}
+
+}  // namespace
+
 bool CPlayer::Declare(CCards& skat) {
     auto& options = gameOptions;
     const int b = BidValue(-1);
-    auto reaches = [&](int t) { return options[t][OPT_BASE] > 0 && options[t][OPT_VALUE] >= b; };
-    // The probability correction: any option more probable than the choice that reaches the bid.
-    auto correct = [&](int c) {
-        for (int t = 0; t < GAME_OPTION_COUNT; ++t)
-            if (reaches(t) && options[t][OPT_PROBABILITY] > options[c][OPT_PROBABILITY]) c = t;
-        return c;
-    };
     // Step 1: the highest value that reaches the bid; Diamonds when none does.
     int c = -1;
     for (int t = 0; t < GAME_OPTION_COUNT; ++t)
-        if (reaches(t) && (c < 0 || options[t][OPT_VALUE] > options[c][OPT_VALUE])) c = t;
+        if (ReachesBid(options, b, t) && (c < 0 || options[t][OPT_VALUE] > options[c][OPT_VALUE])) c = t;
     if (c < 0) c = GAME_DIAMONDS;
     bool pickedUp = false;
     // Step 2: a Ramsch-only series or a Ramsch round of the variants declares as it stands.
@@ -169,137 +334,13 @@ bool CPlayer::Declare(CCards& skat) {
     if (!direct) {
         // Step 3.
         const int p = options[c][OPT_PROBABILITY];
-        if (p < 60 || (p == 60 && c != GAME_GRAND)) c = correct(c);
-        // Step 4.
-        g_Computer.SkatTaken = 1;
-        int* chosen = options[c];
-        const int d = chosen[OPT_PROBABILITY] <= 60 ? 5 : chosen[OPT_PROBABILITY] <= 70 ? 3 : 2;
-        bool hand = false;
-        if (handInfo.MatadorRun <= -2 && 2 * chosen[OPT_BASE] < b && chosen[OPT_PROBABILITY] >= 60) {
-            // Step 5: without two, the skat could only spoil the level.
-            chosen[OPT_HAND] = 1;
-            hand = true;
-        } else if (chosen[OPT_HAND] == 1) {
-            // Step 6: a Hand option stays Hand when sure or needed; otherwise one draw decides.
-            hand = chosen[OPT_PROBABILITY] > 80 || chosen[OPT_VALUE_NO_HAND] < b || Rand() % d == 0;
-        }
-        SetPhaseText(*this, hand ? PHASE_HAND : PHASE_PICKED_UP);
-        if (!hand) {
+        if (p < 60 || (p == 60 && c != GAME_GRAND)) c = MostProbableReachingBid(options, b, c);
+        if (!DecideHand(*this, c, b)) {
             pickedUp = true;
-            // Step 7: copy A as dealt, copy B the best record per game with the skat.
-            chosen[OPT_HAND] = 0;
-            Options A, B;
-            CopyOptions(A, options);
-            CopyOptions(B, A);
-            g_Computer.Discard.ClearCounts();
-            CopySkatIntoHand(*this, skat);
-            AnalyseHand(1);
-            EvaluateBid(1, -1);
-            for (int t = 0; t < GAME_OPTION_COUNT; ++t)
-                if (options[t][OPT_PROBABILITY] != 0 && options[t][OPT_PROBABILITY] >= B[t][OPT_PROBABILITY])
-                    std::memcpy(B[t], options[t], sizeof(B[t]));
-            // Step 8: every playable game laid away and evaluated on its own.
-            for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
-                if (B[t][OPT_BASE] == 0 || B[t][OPT_HAND] != 0) continue;
-                PlanLayAway(*this, skat, t);
-                LayAway(*this, skat, true);
-                SetPhaseText(*this, PHASE_LAID_AWAY);
-                g_Computer.Discard.ClearCounts();
-                CopySkatIntoHand(*this, skat);
-                AnalyseHand(2);
-                EvaluateBid(2, t);
-                if (t < 4) options[t][OPT_SUIT_COUNT] = handInfo.SuitCount[t];
-                std::memcpy(B[t], options[t], sizeof(B[t]));
-            }
-            // Step 9.
-            for (int t = 0; t < GAME_OPTION_COUNT; ++t)
-                if (options[t][OPT_HAND] == 0) std::memcpy(options[t], B[t], sizeof(B[t]));
-            SelectDeclaredOption();
-            // Step 10: the final choice by probability (suit games: plus the announcements of a
-            // long trump holding); on equal scores a suit whose low card is not an Ace wins.
-            int best = 0;
-            int k = c;
-            for (int t = 0; t < GAME_OPTION_COUNT; ++t) {
-                int* o = options[t];
-                if (o[OPT_BASE] <= 0) continue;
-                if (o[OPT_HAND]) {
-                    o[OPT_VALUE] = o[OPT_VALUE_NO_HAND];
-                    o[OPT_HAND] = 0;
-                }
-                int score = o[OPT_PROBABILITY];
-                if (t < 4 && o[OPT_SUIT_COUNT] + o[OPT_JACK_COUNT] > 5) score += o[OPT_OUVERT] + o[OPT_SCHNEIDER] + o[OPT_SCHWARZ] + 1;
-                if (score < best || o[OPT_VALUE] < b) continue;
-                if (score > best) {
-                    best = score;
-                    k = t;
-                } else if (GetCardRank(PickLowCardOfSuit(k)) == ACE &&
-                           GetCardRank(PickLowCardOfSuit(t)) != ACE) {
-                    k = t;
-                }
-            }
-            c = k;
-            // Step 11: fallbacks.
-            if (best <= 0) {
-                for (int t = 0; t < 4; ++t) {
-                    int* o = options[t];
-                    if (o[OPT_BASE] > 0 && o[OPT_PROBABILITY] >= 70) {
-                        o[OPT_VALUE] += o[OPT_BASE];
-                        if (o[OPT_VALUE] >= b) best = o[OPT_PROBABILITY];
-                    }
-                }
-            }
-            if (best <= 0 && c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] < 100) {
-                int* o = options[GAME_NULL];
-                if (o[OPT_VALUE] < b) {
-                    const bool ouvert = b > 23;
-                    o[OPT_BASE] = o[OPT_VALUE] = ouvert ? 46 : 23;
-                    o[OPT_OUVERT] = ouvert ? 1 : 0;
-                }
-            } else if (best <= 0) {
-                // The suit whose next multiple of its base value lies nearest above the bid.
-                const int base[4] = {12, 11, 10, 9};
-                int nearest = 0, distance = -1;
-                for (int s = 0; s < 4; ++s) {
-                    const int dist = (b + base[s] - 1) / base[s] * base[s] - b;
-                    if (distance < 0 || dist < distance) nearest = s, distance = dist;
-                }
-                int pick = -1;
-                for (int s = 0; s <= nearest; ++s)
-                    if (A[s][OPT_BASE] > 0 && (pick < 0 || A[s][OPT_PROBABILITY] >= A[pick][OPT_PROBABILITY])) pick = s;
-                if (pick >= 0) {
-                    c = pick;
-                    std::memcpy(options[c], A[c], sizeof(A[c]));
-                } else {
-                    c = nearest;
-                    int* o = options[c];
-                    o[OPT_HAND] = o[OPT_OUVERT] = o[OPT_SCHNEIDER] = o[OPT_SCHWARZ] = 0;
-                    o[OPT_BASE] = 2 * o[OPT_VALUE_NO_HAND];
-                    o[OPT_VALUE] = -2 * o[OPT_VALUE_NO_HAND];
-                    o[OPT_PROBABILITY] = 1;
-                }
-            } else {
-                if (options[GAME_GRAND][OPT_BASE] >= 1 && options[GAME_GRAND][OPT_PROBABILITY] >= 60) c = GAME_GRAND;
-                else if (options[c][OPT_PROBABILITY] <= 60) c = correct(c);
-            }
+            c = ChooseWithSkat(*this, skat, c, b);
         }
     }
-    // Step 12: the final lay-away for the declared game, without animation.
-    if (pickedUp) {
-        PlanLayAway(*this, skat, c);
-        LayAway(*this, skat, false);
-        if (c == GAME_NULL) {
-            AnalyseHand(0);
-        } else if (options[c][OPT_SCHNEIDER] || options[c][OPT_SCHWARZ]) {
-            AnalyseHand(0);
-            EvaluateBid(1, c);
-        }
-        skat.RemoveCards(false);
-        skat.Sort();
-        skat.PaintCards();
-        options[c][OPT_HAND] = 0;
-        if (c == GAME_NULL && options[GAME_NULL][OPT_PROBABILITY] != 100 && b <= 23 && seat != g_Game.Forehand)
-            options[GAME_NULL][OPT_OUVERT] = 0;
-    }
+    if (pickedUp) FinalLayAway(*this, skat, c, b);
     // Step 13: the game record.
     g_Game.HandAnnounced = options[c][OPT_HAND];
     g_Game.OuvertAnnounced = options[c][OPT_OUVERT];

@@ -29,52 +29,58 @@ bool IsAceOfFourCardSuit(const CPlayer& player, int index) {
 
 }  // namespace
 
-void CPlayer::PlanDiscardNull() {
-    const HandInfo& info = handInfo;
-    DiscardPlannerBlock& b = Block();
-    auto entry = [&](int s, int rank) {
-        const int index = Slot(info, s, rank);
-        return DiscardEntry{index, DiscardOrderScore(*this, index)};
-    };
-    for (int s = 0; s < 4; ++s) {
-        const int n = info.SuitCountWithJack[s];
-        if (n == 0) continue;
-        const auto ranks = HeldInWalk(info, s, kNullWalk, 8);
-        auto has = [&](int rank) { return info.Holds(s, rank); };
-        auto top = [&] { return entry(s, ranks[0]); };
-        auto topPair = [&](DiscardPair* list, int& listCount) { AddPair(list, listCount, entry(s, ranks[0]), entry(s, ranks[1])); };
-        auto single = [&](DiscardEntry* list, int& listCount, DiscardEntry e) { AddSingle(list, listCount, e.Index, e.Score); };
-        const bool seven = has(SEVEN), eight = has(EIGHT), nine = has(NINE), ten = has(TEN), jack = has(JACK);
-        if (n == 1) {
-            if (!seven) single(b.Singles1, b.Singles1Count, top());
-        } else if (n == 2 && !seven) {
-            topPair(b.Pairs1, b.Pairs1Count);
-        } else if (n == 2) {
-            if (!eight && !nine) single(b.Singles2, b.Singles2Count, top());
-        } else if (!seven) {
-            const bool twoOfThree = (nine && ten) || (nine && jack) || (ten && jack);
-            if ((n == 3 && eight && (nine || ten)) || (n == 4 && eight && twoOfThree)) single(b.Singles3, b.Singles3Count, top());
-            else topPair(b.Pairs2, b.Pairs2Count);
-        } else if (!eight && !nine) {
-            topPair(b.Pairs2, b.Pairs2Count);
-        } else if (nine && !eight && !ten && !jack && n <= 4) {
-            if (n == 4) topPair(b.Pairs3, b.Pairs3Count);
-            else single(b.Singles3, b.Singles3Count, top());
-        } else if (nine && !eight && n == 4 && has(ACE)) {
-            single(b.Singles3, b.Singles3Count, {Slot(info, s, ACE), 5});
-        } else if (eight && !nine && !ten && !jack && n <= 4) {
-            if (n == 4) topPair(b.Pairs2, b.Pairs2Count);
-            else single(b.Singles3, b.Singles3Count, top());
-        } else if (eight && n == 4 && has(ACE)) {
-            single(b.Singles3, b.Singles3Count, {Slot(info, s, ACE), 5});
-        }
-    }
+namespace {
 
-    int v = b.Singles1Count + b.Singles2Count + b.Singles3Count + 2 * (b.Pairs1Count + b.Pairs2Count + b.Pairs3Count);
+// The candidates of one suit s of n cards (the Jack a plain card): blanks without the Seven,
+// doubletons, and longer suits by their low cards.
+void ListNullSuit(const CPlayer& player, DiscardPlannerBlock& b, int s, int n) {
+    const HandInfo& info = player.handInfo;
+    auto entry = [&](int rank) {
+        const int index = Slot(info, s, rank);
+        return DiscardEntry{index, DiscardOrderScore(player, index)};
+    };
+    const auto ranks = HeldInWalk(info, s, kNullWalk, 8);
+    auto has = [&](int rank) { return info.Holds(s, rank); };
+    auto top = [&] { return entry(ranks[0]); };
+    auto topPair = [&](DiscardPair* list, int& listCount) {
+        AddPair(list, listCount, entry(ranks[0]), entry(ranks[1]));
+    };
+    auto single = [&](DiscardEntry* list, int& listCount, DiscardEntry e) {
+        AddSingle(list, listCount, e.Index, e.Score);
+    };
+    const bool seven = has(SEVEN), eight = has(EIGHT), nine = has(NINE), ten = has(TEN), jack = has(JACK);
+    if (n == 1) {
+        if (!seven) single(b.Singles1, b.Singles1Count, top());
+    } else if (n == 2 && !seven) {
+        topPair(b.Pairs1, b.Pairs1Count);
+    } else if (n == 2) {
+        if (!eight && !nine) single(b.Singles2, b.Singles2Count, top());
+    } else if (!seven) {
+        const bool twoOfThree = (nine && ten) || (nine && jack) || (ten && jack);
+        if ((n == 3 && eight && (nine || ten)) || (n == 4 && eight && twoOfThree))
+            single(b.Singles3, b.Singles3Count, top());
+        else topPair(b.Pairs2, b.Pairs2Count);
+    } else if (!eight && !nine) {
+        topPair(b.Pairs2, b.Pairs2Count);
+    } else if (nine && !eight && !ten && !jack && n <= 4) {
+        if (n == 4) topPair(b.Pairs3, b.Pairs3Count);
+        else single(b.Singles3, b.Singles3Count, top());
+    } else if (nine && !eight && n == 4 && has(ACE)) {
+        single(b.Singles3, b.Singles3Count, {Slot(info, s, ACE), 5});
+    } else if (eight && !nine && !ten && !jack && n <= 4) {
+        if (n == 4) topPair(b.Pairs2, b.Pairs2Count);
+        else single(b.Singles3, b.Singles3Count, top());
+    } else if (eight && n == 4 && has(ACE)) {
+        single(b.Singles3, b.Singles3Count, {Slot(info, s, ACE), 5});
+    }
+}
+
+// Steps 1 and 2: an Ace of a four-card suit among the middle singles goes; v the candidate count.
+void DropTheFourCardAce(const CPlayer& player, DiscardPlannerBlock& b, int& v) {
     // Step 1: of two middle singles, an Ace of a four-card suit goes.
     if (v > 2 && b.Singles3Count == 2) {
         for (int i = 0; i < 2; ++i) {
-            if (!IsAceOfFourCardSuit(*this, b.Singles3[i].Index)) continue;
+            if (!IsAceOfFourCardSuit(player, b.Singles3[i].Index)) continue;
             if (i == 0) b.Singles3[0] = b.Singles3[1];
             b.Singles3Count = 1;
             --v;
@@ -82,13 +88,46 @@ void CPlayer::PlanDiscardNull() {
         }
     }
     // Step 2.
-    if (b.Singles3Count == 1 && v > 2 && IsAceOfFourCardSuit(*this, b.Singles3[0].Index)) {
+    if (b.Singles3Count == 1 && v > 2 && IsAceOfFourCardSuit(player, b.Singles3[0].Index)) {
         if (b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
-            if (b.Singles1Count == 1 && RankAt(*this, b.Singles1[0].Index) == EIGHT) b.Singles1Count = 0;
+            if (b.Singles1Count == 1 && RankAt(player, b.Singles1[0].Index) == EIGHT) b.Singles1Count = 0;
         } else {
             b.Singles3Count = 0;
         }
     }
+}
+
+// Step 5: beside one pair of the second list without the Seven, the middle singles that score
+// above its top card or lack their Seven stay; v becomes their count.
+void MiddleSinglesAgainstThePair(const CPlayer& player, DiscardPlannerBlock& b, int& v) {
+    if (b.Singles3Count == 0 || b.Pairs2Count != 1) return;
+    const HandInfo& info = player.handInfo;
+    const int pairSuit = SuitAt(player, b.Pairs2[0].First.Index);
+    if (info.Holds(pairSuit, SEVEN)) return;
+    const int o = b.Pairs2[0].First.Score;
+    int kept = 0;
+    for (int i = 0; i < b.Singles3Count; ++i) {
+        const DiscardEntry e = b.Singles3[i];
+        const int s = SuitAt(player, e.Index);
+        if (DiscardOrderScore(player, e.Index) > o || !info.Holds(s, SEVEN)) b.Singles3[kept++] = e;
+    }
+    b.Singles3Count = kept;
+    v = kept;
+}
+
+}  // namespace
+
+void CPlayer::PlanDiscardNull() {
+    const HandInfo& info = handInfo;
+    DiscardPlannerBlock& b = Block();
+    for (int s = 0; s < 4; ++s) {
+        const int n = info.SuitCountWithJack[s];
+        if (n == 0) continue;
+        ListNullSuit(*this, b, s, n);
+    }
+
+    int v = b.Singles1Count + b.Singles2Count + b.Singles3Count + 2 * (b.Pairs1Count + b.Pairs2Count + b.Pairs3Count);
+    DropTheFourCardAce(*this, b, v);
     // Step 3: doubletons and longer suits without a blank: the doubletons' high cards gain.
     if (b.Pairs1Count > 0 && b.Pairs2Count > 0 && b.Singles1Count == 0) {
         if (b.Pairs1Count == 1 && b.Pairs2Count == 1 && b.Pairs1[0].First.Score > 2) b.Pairs2Count = 0;
@@ -108,21 +147,7 @@ void CPlayer::PlanDiscardNull() {
         return;
     }
     if (v < 3) return;
-    // Step 5.
-    if (b.Singles3Count > 0 && b.Pairs2Count == 1) {
-        const int pairSuit = SuitAt(*this, b.Pairs2[0].First.Index);
-        if (!handInfo.Holds(pairSuit, SEVEN)) {
-            const int o = b.Pairs2[0].First.Score;
-            int kept = 0;
-            for (int i = 0; i < b.Singles3Count; ++i) {
-                const DiscardEntry e = b.Singles3[i];
-                const int s = SuitAt(*this, e.Index);
-                if (DiscardOrderScore(*this, e.Index) > o || !info.Holds(s, SEVEN)) b.Singles3[kept++] = e;
-            }
-            b.Singles3Count = kept;
-            v = kept;
-        }
-    }
+    MiddleSinglesAgainstThePair(*this, b, v);
     // Step 6.
     if (v == 3 && b.Singles1Count == 1 && b.Pairs2Count == 1 && b.Singles1[0].Score > 1 &&
         b.Pairs2[0].First.Score >= b.Singles1[0].Score) {

@@ -97,210 +97,229 @@ Stage RamschPlanner::StageNine() {
     return Stage::End;
 }
 
+// 9.1.2, with two good pairs: their top cards as two blanks.
+void RamschPlanner::NinePairsOnly() {
+    int i = -1, j = -1;
+    for (int k = 0; k < b.Pairs1Count; ++k) {
+        const DiscardPair& pair = b.Pairs1[k];
+        if (Points(pair.First.Index) <= 4 || Points(pair.Second.Index) >= 5) continue;
+        const int points = Points(pair.First.Index);
+        if (i < 0) {
+            i = k;
+        } else if (j < 0) {
+            if (points > Points(b.Pairs1[i].First.Index)) j = i, i = k;
+            else j = k;
+        } else if (points > Points(b.Pairs1[j].First.Index)) {
+            j = k;
+        }
+    }
+    if (i >= 0 && j >= 0) {
+        const DiscardEntry a = b.Pairs1[i].First, c = b.Pairs1[j].First;
+        b.Singles1Count = 0;
+        Add(b.Singles1, b.Singles1Count, a);
+        Add(b.Singles1, b.Singles1Count, c);
+        b.Pairs1Count = 0;
+    } else {
+        NineTopOfAPairWithAThreeCardSuit();
+    }
+}
+
+// 9.1.2, the first two pairs mostly low: the Ace (or Ten) on top of one of them goes with the top
+// card of a three-card suit holding its Ace or Ten.
+void RamschPlanner::NineTopOfAPairWithAThreeCardSuit() {
+    const DiscardPair first = b.Pairs1[0], second = b.Pairs1[1];
+    const int high = (Order(first.First.Index) > 4) + (Order(first.Second.Index) > 4) + (Order(second.First.Index) > 4);
+    if (high >= 2) return;
+    const DiscardPair* a = IsAce(second.First.Index)                   ? &second
+                           : IsAce(first.First.Index)                  ? &first
+                           : RankAt(player, second.First.Index) == TEN ? &second
+                           : RankAt(player, first.First.Index) == TEN  ? &first
+                                                                       : nullptr;
+    if (!a) return;
+    const DiscardEntry kept = a->First;
+    for (int s = 0; s < 4; ++s)
+        if (N(s) == 3 && (Has(s, ACE) || Has(s, TEN))) {
+            b.Singles1Count = 0;
+            Add(b.Singles1, b.Singles1Count, Top(s));
+            Add(b.Singles1, b.Singles1Count, kept);
+            b.Pairs1Count = 0;
+            break;
+        }
+}
+
+// 9.1.3: one pair with a low second card gives its top card to the second list, unless the
+// third list's single has a safe low card.
+void RamschPlanner::NineOnePairAndThirdList() {
+    const DiscardPair pair = b.Pairs1[0];
+    if (Order(pair.Second.Index) >= 5) return;
+    const int x = player.PickLowestInSuit(SuitOf(b.Singles3[0].Index), true);
+    if (b.Singles3Count >= 2 || !player.IsSuitSafe(x, -1, -1)) {
+        SetOnly(b.Singles2, b.Singles2Count, pair.First);
+        b.Pairs1Count = 0;
+    }
+}
+
+// 9.1.5: the two cards above the lowest of the single's suit; the step that follows.
+int RamschPlanner::NineTwoCardsAboveTheLowest() {
+    const int y = player.NextHigherInSuit(player.PickLowestInSuit(SuitOf(b.Singles3[0].Index), true));
+    if (y == NO_CARD || GetCardOrder(y) < 3) return 4;
+    const int z = player.NextHigherInSuit(y);
+    const int yIndex = IndexOfCard(y), zIndex = IndexOfCard(z);
+    if (z == NO_CARD || yIndex < 0 || zIndex < 0) return 3;
+    b.Pairs2Count = 0;
+    AddPair(b.Pairs2, b.Pairs2Count, Entry(zIndex), Entry(yIndex));
+    b.Singles3Count = 0;
+    b.Pairs3Count = 0;
+    return 5;
+}
+
+// 9.1: no blank; the step that follows.
+int RamschPlanner::NineWithoutBlanks() {
+    if (b.Singles2Count > 0) return 3;  // 9.1.1
+    if (b.Singles3Count == 0) {
+        // 9.1.2
+        if (b.Pairs1Count >= 2 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
+            NinePairsOnly();
+            return 4;
+        }
+        return 3;
+    }
+    if (b.Pairs1Count == 1 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
+        NineOnePairAndThirdList();  // 9.1.3
+        return 4;
+    }
+    if (b.Singles3Count >= 2) return 3;  // 9.1.4
+    if (b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 1) return NineTwoCardsAboveTheLowest();
+    return 3;
+}
+
+// 9.2: blanks worth less than a pair give way to it.
+void RamschPlanner::NineBlanksGiveWayToAPair() {
+    int t = 0;
+    for (int k = 0; k < b.Singles1Count; ++k) t += Points(b.Singles1[k].Index);
+    for (int k = 0; k < b.Pairs1Count; ++k) {
+        if (PairPoints(b.Pairs1[k]) < t) continue;
+        if (b.Singles1Count == 2 && b.Pairs1Count == 1 && t > 9 && PairPoints(b.Pairs1[k]) < 22) {
+            const int replaced = Points(b.Singles1[0].Index) >= 10 ? 1 : 0;
+            b.Singles1[replaced] = b.Pairs1[0].First;
+            b.Pairs1Count = 0;
+        } else {
+            b.Singles1Count = 0;
+        }
+        break;
+    }
+}
+
 // Stage 9 for the player who leads the first trick: steps 1 and 2 choose where to go on among
 // the later steps 3 to 7.
 Stage RamschPlanner::StageNineForehand() {
     int next = 3;
     if (b.Singles1Count == 0) {
-        if (b.Singles2Count > 0) {
-            next = 3;  // 9.1.1
-        } else if (b.Singles3Count == 0) {
-            // 9.1.2
-            if (b.Pairs1Count >= 2 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
-                int i = -1, j = -1;
-                for (int k = 0; k < b.Pairs1Count; ++k) {
-                    const DiscardPair& pair = b.Pairs1[k];
-                    if (Points(pair.First.Index) <= 4 || Points(pair.Second.Index) >= 5) continue;
-                    const int points = Points(pair.First.Index);
-                    if (i < 0) {
-                        i = k;
-                    } else if (j < 0) {
-                        if (points > Points(b.Pairs1[i].First.Index)) j = i, i = k;
-                        else j = k;
-                    } else if (points > Points(b.Pairs1[j].First.Index)) {
-                        j = k;
-                    }
-                }
-                if (i >= 0 && j >= 0) {
-                    const DiscardEntry a = b.Pairs1[i].First, c = b.Pairs1[j].First;
-                    b.Singles1Count = 0;
-                    Add(b.Singles1, b.Singles1Count, a);
-                    Add(b.Singles1, b.Singles1Count, c);
-                    b.Pairs1Count = 0;
-                } else {
-                    const DiscardPair first = b.Pairs1[0], second = b.Pairs1[1];
-                    const int high = (Order(first.First.Index) > 4) + (Order(first.Second.Index) > 4) +
-                                     (Order(second.First.Index) > 4);
-                    if (high < 2) {
-                        const DiscardPair* a = IsAce(second.First.Index) ? &second
-                                               : IsAce(first.First.Index) ? &first
-                                               : RankAt(player, second.First.Index) == TEN ? &second
-                                               : RankAt(player, first.First.Index) == TEN ? &first
-                                                                                           : nullptr;
-                        if (a) {
-                            const DiscardEntry kept = a->First;
-                            for (int s = 0; s < 4; ++s)
-                                if (N(s) == 3 && (Has(s, ACE) || Has(s, TEN))) {
-                                    b.Singles1Count = 0;
-                                    Add(b.Singles1, b.Singles1Count, Top(s));
-                                    Add(b.Singles1, b.Singles1Count, kept);
-                                    b.Pairs1Count = 0;
-                                    break;
-                                }
-                        }
-                    }
-                }
-                next = 4;
-            } else {
-                next = 3;
-            }
-        } else if (b.Pairs1Count == 1 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
-            // 9.1.3
-            const DiscardPair pair = b.Pairs1[0];
-            if (Order(pair.Second.Index) < 5) {
-                const int x = player.PickLowestInSuit(SuitOf(b.Singles3[0].Index), true);
-                if (b.Singles3Count >= 2 || !player.IsSuitSafe(x, -1, -1)) {
-                    SetOnly(b.Singles2, b.Singles2Count, pair.First);
-                    b.Pairs1Count = 0;
-                }
-            }
-            next = 4;
-        } else if (b.Singles3Count >= 2) {
-            next = 3;  // 9.1.4
-        } else if (b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 1) {
-            // 9.1.5: the two cards above the lowest of the single's suit.
-            const int y = player.NextHigherInSuit(player.PickLowestInSuit(SuitOf(b.Singles3[0].Index), true));
-            if (y == NO_CARD || GetCardOrder(y) < 3) {
-                next = 4;
-            } else {
-                const int z = player.NextHigherInSuit(y);
-                const int yIndex = IndexOfCard(y), zIndex = IndexOfCard(z);
-                if (z == NO_CARD || yIndex < 0 || zIndex < 0) {
-                    next = 3;
-                } else {
-                    b.Pairs2Count = 0;
-                    AddPair(b.Pairs2, b.Pairs2Count, Entry(zIndex), Entry(yIndex));
-                    b.Singles3Count = 0;
-                    b.Pairs3Count = 0;
-                    next = 5;
-                }
-            }
-        }
+        next = NineWithoutBlanks();
     } else if (b.Singles1Count >= 2 && b.Pairs1Count > 0) {
-        // 9.2: blanks worth less than a pair give way to it.
-        int t = 0;
-        for (int k = 0; k < b.Singles1Count; ++k) t += Points(b.Singles1[k].Index);
-        for (int k = 0; k < b.Pairs1Count; ++k) {
-            if (PairPoints(b.Pairs1[k]) < t) continue;
-            if (b.Singles1Count == 2 && b.Pairs1Count == 1 && t > 9 && PairPoints(b.Pairs1[k]) < 22) {
-                const int replaced = Points(b.Singles1[0].Index) >= 10 ? 1 : 0;
-                b.Singles1[replaced] = b.Pairs1[0].First;
-                b.Pairs1Count = 0;
-            } else {
-                b.Singles1Count = 0;
-            }
-            break;
-        }
+        NineBlanksGiveWayToAPair();
         next = 4;
     }
     NineForehandSteps(next);
     return Stage::End;
 }
 
+// 9.3: two single candidates worth laying away only with a safe low card behind them; the step
+// that follows (4, or 6 when a three-card suit's pair replaces them).
+int RamschPlanner::NineSinglesOverASafeLowCard() {
+    if (v != 2 || b.Pairs1Count != 0 || b.Pairs2Count != 0 || b.Pairs3Count != 0) return 4;
+    DiscardEntry singles[12];
+    int count = 0;
+    for (int k = 0; k < b.Singles1Count; ++k) singles[count++] = b.Singles1[k];
+    for (int k = 0; k < b.Singles2Count; ++k) singles[count++] = b.Singles2[k];
+    for (int k = 0; k < b.Singles3Count; ++k) singles[count++] = b.Singles3[k];
+    if (count < 2) return 4;
+    const int f = singles[0].Index, g = singles[1].Index;
+    auto lowSeven = [&](int index) {
+        const int s = SuitOf(index);
+        return s >= 0 && N(s) > 1 && GetCardRank(player.PickLowestInSuit(s, true)) == SEVEN;
+    };
+    bool fits = Points(f) < 10 || lowSeven(f);
+    if (Points(g) >= 10) {
+        const int s = SuitOf(g);
+        fits = fits && lowSeven(g) && (N(s) <= 2 || GetCardOrder(player.NextLowerInSuit(Card(g), false)) <= 2);
+    }
+    if (!fits) return 4;
+    for (int s = 0; s < 4; ++s) {
+        if (N(s) < 3 || Has(s, SEVEN) || (!Has(s, ACE) && !Has(s, TEN))) continue;
+        if (b.Singles3Count > 0 && IsAce(b.Singles3[0].Index)) {
+            AddS3(s);
+            b.Singles1Count = b.Singles2Count = 0;
+            return 4;
+        }
+        AddTopPair(b.Pairs2, b.Pairs2Count, s);
+        ClearSingles();
+        return 6;
+    }
+    return 4;
+}
+
+// 9.4: an Ace whose Ten is held goes with it; small blanks and pairs stay.
+void RamschPlanner::NineAceWithItsTen() {
+    if (b.Singles3Count != 1 || !IsAce(b.Singles3[0].Index)) return;
+    const int s = SuitOf(b.Singles3[0].Index);
+    const int ten = player.NextLowerInSuit(Card(b.Singles3[0].Index), false);
+    const int tenIndex = IndexOfCard(ten);
+    if (Has(s, TEN) && GetCardRank(ten) == TEN && tenIndex >= 0) {
+        const DiscardEntry ace = b.Singles3[0];
+        b.Pairs2Count = 0;
+        AddPair(b.Pairs2, b.Pairs2Count, ace, Entry(tenIndex));
+        b.Singles3Count = 0;
+        for (int k = b.Singles1Count - 1; k >= 0; --k)
+            if (Points(b.Singles1[k].Index) < 4) RemoveSingle(b.Singles1, b.Singles1Count, k);
+        for (int k = b.Pairs1Count - 1; k >= 0; --k)
+            if (Points(b.Pairs1[k].First.Index) < 4) RemovePair(b.Pairs1, b.Pairs1Count, k);
+    }
+}
+
+// 9.6: one pair against the third list and the second pair list; false when two rich top cards
+// end the planning as blanks.
+bool RamschPlanner::NineOnePairAgainstTheOthers() {
+    if (b.Pairs1Count != 1) return true;
+    const DiscardPair pair = b.Pairs1[0];
+    const int c1 = pair.First.Index, c2 = pair.Second.Index;
+    bool heavier = false;
+    for (int k = 0; k < b.Singles3Count; ++k) heavier = heavier || Points(b.Singles3[k].Index) >= Points(c1);
+    if (b.Singles3Count > 0 && heavier) {
+        Add(b.Singles2, b.Singles2Count, pair.First);
+        b.Pairs1Count = 0;
+    } else if (b.Pairs2Count > 0) {
+        const int q = Points(c1) + Points(c2);
+        if (q < 5) {
+            for (int k = 0; k < b.Pairs2Count; ++k)
+                if (PairPoints(b.Pairs2[k]) >= q) b.Pairs1Count = 0;
+        } else if (q <= 20 && b.Pairs2Count == 1 && Points(c1) >= 10 && Points(b.Pairs2[0].First.Index) >= 10) {
+            const DiscardEntry other = b.Pairs2[0].First;
+            b.Singles1Count = 0;
+            Add(b.Singles1, b.Singles1Count, pair.First);
+            Add(b.Singles1, b.Singles1Count, other);
+            b.Pairs1Count = 0;
+            b.Pairs2Count = 0;
+            return false;
+        }
+    }
+    return true;
+}
+
 // Steps 3 to 7 of stage 9 for the leading player, from the given step on.
 void RamschPlanner::NineForehandSteps(int from) {
     int step = from;
-    // 9.3: two single candidates worth laying away only with a safe low card behind them.
-    if (step == 3) {
-        step = 4;
-        if (v == 2 && b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
-            DiscardEntry singles[12];
-            int count = 0;
-            for (int k = 0; k < b.Singles1Count; ++k) singles[count++] = b.Singles1[k];
-            for (int k = 0; k < b.Singles2Count; ++k) singles[count++] = b.Singles2[k];
-            for (int k = 0; k < b.Singles3Count; ++k) singles[count++] = b.Singles3[k];
-            if (count >= 2) {
-                const int f = singles[0].Index, g = singles[1].Index;
-                auto lowSeven = [&](int index) {
-                    const int s = SuitOf(index);
-                    return s >= 0 && N(s) > 1 && GetCardRank(player.PickLowestInSuit(s, true)) == SEVEN;
-                };
-                bool fits = Points(f) < 10 || lowSeven(f);
-                if (Points(g) >= 10) {
-                    const int s = SuitOf(g);
-                    fits = fits && lowSeven(g) &&
-                           (N(s) <= 2 || GetCardOrder(player.NextLowerInSuit(Card(g), false)) <= 2);
-                }
-                if (fits) {
-                    for (int s = 0; s < 4; ++s) {
-                        if (N(s) < 3 || Has(s, SEVEN) || (!Has(s, ACE) && !Has(s, TEN))) continue;
-                        if (b.Singles3Count > 0 && IsAce(b.Singles3[0].Index)) {
-                            AddS3(s);
-                            b.Singles1Count = b.Singles2Count = 0;
-                            step = 4;
-                        } else {
-                            AddTopPair(b.Pairs2, b.Pairs2Count, s);
-                            ClearSingles();
-                            step = 6;
-                        }
-                        break;
-                    }
-                }
-            }
-        }
-    }
-    // 9.4: an Ace whose Ten is held goes with it; small blanks and pairs stay.
+    if (step == 3) step = NineSinglesOverASafeLowCard();
     if (step == 4) {
+        NineAceWithItsTen();
         step = 5;
-        if (b.Singles3Count == 1 && IsAce(b.Singles3[0].Index)) {
-            const int s = SuitOf(b.Singles3[0].Index);
-            const int ten = player.NextLowerInSuit(Card(b.Singles3[0].Index), false);
-            const int tenIndex = IndexOfCard(ten);
-            if (Has(s, TEN) && GetCardRank(ten) == TEN && tenIndex >= 0) {
-                const DiscardEntry ace = b.Singles3[0];
-                b.Pairs2Count = 0;
-                AddPair(b.Pairs2, b.Pairs2Count, ace, Entry(tenIndex));
-                b.Singles3Count = 0;
-                for (int k = b.Singles1Count - 1; k >= 0; --k)
-                    if (Points(b.Singles1[k].Index) < 4) RemoveSingle(b.Singles1, b.Singles1Count, k);
-                for (int k = b.Pairs1Count - 1; k >= 0; --k)
-                    if (Points(b.Pairs1[k].First.Index) < 4) RemovePair(b.Pairs1, b.Pairs1Count, k);
-            }
-        }
     }
     // 9.5
     if (step == 5) {
         step = 6;
         if (v == 3 && b.Singles3Count == 1 && info.JackCount != 0) b.Singles3Count = 0;
     }
-    // 9.6
-    if (step == 6) {
-        step = 7;
-        if (b.Pairs1Count == 1) {
-            const DiscardPair pair = b.Pairs1[0];
-            const int c1 = pair.First.Index, c2 = pair.Second.Index;
-            bool heavier = false;
-            for (int k = 0; k < b.Singles3Count; ++k) heavier = heavier || Points(b.Singles3[k].Index) >= Points(c1);
-            if (b.Singles3Count > 0 && heavier) {
-                Add(b.Singles2, b.Singles2Count, pair.First);
-                b.Pairs1Count = 0;
-            } else if (b.Pairs2Count > 0) {
-                const int q = Points(c1) + Points(c2);
-                if (q < 5) {
-                    for (int k = 0; k < b.Pairs2Count; ++k)
-                        if (PairPoints(b.Pairs2[k]) >= q) b.Pairs1Count = 0;
-                } else if (q <= 20 && b.Pairs2Count == 1 && Points(c1) >= 10 && Points(b.Pairs2[0].First.Index) >= 10) {
-                    const DiscardEntry other = b.Pairs2[0].First;
-                    b.Singles1Count = 0;
-                    Add(b.Singles1, b.Singles1Count, pair.First);
-                    Add(b.Singles1, b.Singles1Count, other);
-                    b.Pairs1Count = 0;
-                    b.Pairs2Count = 0;
-                    return;
-                }
-            }
-        }
-    }
+    if (step == 6 && !NineOnePairAgainstTheOthers()) return;
     // 9.7
     if (b.Singles1Count == 1 && b.Pairs1Count == 1 && !Has(CLUBS, JACK) && Points(b.Singles1[0].Index) <= 3 &&
         Points(b.Pairs1[0].Second.Index) == 0) {

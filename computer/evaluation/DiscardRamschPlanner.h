@@ -112,9 +112,23 @@ struct RamschPlanner {
     Stage SevenStillTooMany();
     Stage StageSevenPairKept();
     Stage StageEight();
+    void EightTwoBlanksOneSmall();
+    Stage EightBlankAndTopOverTen();
+    void EightTwoBlanks();
+    bool EightPairForALongerSuit(int& x);
+    void EightPairUnderThreeCardSuits(int x);
     Stage StageNine();
     Stage StageNineForehand();
+    int NineWithoutBlanks();
+    void NinePairsOnly();
+    void NineTopOfAPairWithAThreeCardSuit();
+    void NineOnePairAndThirdList();
+    int NineTwoCardsAboveTheLowest();
+    void NineBlanksGiveWayToAPair();
     void NineForehandSteps(int from);
+    int NineSinglesOverASafeLowCard();
+    void NineAceWithItsTen();
+    bool NineOnePairAgainstTheOthers();
 
     void Run() {
         Stage stage = Stage::One;

@@ -268,88 +268,88 @@ Stage RamschPlanner::StageSevenPairKept() {
     return Stage::Eight;
 }
 
-// Stage 8: exactly two candidate cards.
-Stage RamschPlanner::StageEight() {
-    if (v != 2) return Stage::Nine;
-    // 8.1: two blanks, the lower one small.
-    if (b.Singles1Count == 2) {
-        const int loK = b.Singles1[1].Score <= b.Singles1[0].Score ? 1 : 0;
-        const DiscardEntry lo = b.Singles1[loK], hi = b.Singles1[1 - loK];
-        if (Order(lo.Index) < 3) {
-            bool done = false;
-            for (int s = 0; s < 4 && !done; ++s)
-                if (N(s) == 2 && GetCardOrder(player.PickLowestInSuit(s, true)) > 3) {
+// 8.1: two blanks, the lower one small: a doubleton or a three-card suit with its Ace takes the
+// place of the small one, or with a long suit beside them a doubleton takes both.
+void RamschPlanner::EightTwoBlanksOneSmall() {
+    const int loK = b.Singles1[1].Score <= b.Singles1[0].Score ? 1 : 0;
+    const DiscardEntry lo = b.Singles1[loK], hi = b.Singles1[1 - loK];
+    if (Order(lo.Index) >= 3) return;
+    bool done = false;
+    for (int s = 0; s < 4 && !done; ++s)
+        if (N(s) == 2 && GetCardOrder(player.PickLowestInSuit(s, true)) > 3) {
+            AddTopPair(b.Pairs1, b.Pairs1Count, s);
+            SetOnly(b.Singles1, b.Singles1Count, hi);
+            done = true;
+        }
+    for (int s = 0; s < 4 && !done; ++s)
+        if (N(s) == 3 && Has(s, ACE) && GetCardOrder(player.PickLowestInSuit(s, true)) > 1) {
+            AddS3(s);
+            b.Singles1Count = 1;
+            done = true;
+        }
+    if (!done && Order(hi.Index) < 3) {
+        bool longSuit = false;
+        for (int s = 0; s < 4; ++s) longSuit = longSuit || N(s) > 5;
+        if (longSuit)
+            for (int s = 0; s < 4; ++s)
+                if (N(s) == 2 && GetCardOrder(player.PickLowestInSuit(s, true)) > 1) {
                     AddTopPair(b.Pairs1, b.Pairs1Count, s);
-                    SetOnly(b.Singles1, b.Singles1Count, hi);
-                    done = true;
+                    b.Singles1Count = 0;
                 }
-            for (int s = 0; s < 4 && !done; ++s)
-                if (N(s) == 3 && Has(s, ACE) && GetCardOrder(player.PickLowestInSuit(s, true)) > 1) {
-                    AddS3(s);
-                    b.Singles1Count = 1;
-                    done = true;
-                }
-            if (!done && Order(hi.Index) < 3) {
-                bool longSuit = false;
-                for (int s = 0; s < 4; ++s) longSuit = longSuit || N(s) > 5;
-                if (longSuit)
-                    for (int s = 0; s < 4; ++s)
-                        if (N(s) == 2 && GetCardOrder(player.PickLowestInSuit(s, true)) > 1) {
-                            AddTopPair(b.Pairs1, b.Pairs1Count, s);
-                            b.Singles1Count = 0;
-                        }
-            }
+    }
+}
+
+// 8.2: a blank and the high card of a suit whose next card is the Ten: the two top cards of
+// that suit end the planning.
+Stage RamschPlanner::EightBlankAndTopOverTen() {
+    const DiscardEntry single = b.Singles3[0];
+    const int ten = player.NextLowerInSuit(Card(single.Index), false);
+    if (Points(b.Singles1[0].Index) < 10 && ten != NO_CARD && GetCardRank(ten) == TEN) {
+        const int tenSuit = GetCardSuit(ten, true);
+        bool otherDoubleton = forehand;
+        for (int s = 0; s < 4 && !otherDoubleton; ++s) {
+            if (s == tenSuit || N(s) != 2 || !Has(s, SEVEN)) continue;
+            const int top = TopIndex(s);
+            otherDoubleton = top >= 0 && Order(top) > 3;
+        }
+        const int tenIndex = IndexOfCard(ten);
+        if (otherDoubleton && tenIndex >= 0) {
+            b.Pairs2Count = 0;
+            AddPair(b.Pairs2, b.Pairs2Count, single, Entry(tenIndex));
+            b.Singles1Count = 0;
+            b.Singles3Count = 0;
+            return Stage::End;
         }
     }
-    // 8.2: a blank and the high card of a suit whose next card is the Ten: the two top cards of
-    // that suit end the planning.
-    if (b.Singles1Count == 1 && b.Singles3Count == 1) {
-        const DiscardEntry single = b.Singles3[0];
-        const int ten = player.NextLowerInSuit(Card(single.Index), false);
-        if (Points(b.Singles1[0].Index) < 10 && ten != NO_CARD && GetCardRank(ten) == TEN) {
-            const int tenSuit = GetCardSuit(ten, true);
-            bool otherDoubleton = forehand;
-            for (int s = 0; s < 4 && !otherDoubleton; ++s) {
-                if (s == tenSuit || N(s) != 2 || !Has(s, SEVEN)) continue;
-                const int top = TopIndex(s);
-                otherDoubleton = top >= 0 && Order(top) > 3;
-            }
-            const int tenIndex = IndexOfCard(ten);
-            if (otherDoubleton && tenIndex >= 0) {
-                b.Pairs2Count = 0;
-                AddPair(b.Pairs2, b.Pairs2Count, single, Entry(tenIndex));
-                b.Singles1Count = 0;
-                b.Singles3Count = 0;
-                return Stage::End;
-            }
+    return Stage::Nine;
+}
+
+// 8.3: two blanks still: a three-card suit with Ace, Ten and Seven takes the lower one's place,
+// or the Ace and Ten of a three-card suit take both.
+void RamschPlanner::EightTwoBlanks() {
+    if (b.Singles1[0].Score >= 5 && b.Singles1[1].Score >= 5) return;
+    for (int s = 0; s < 4; ++s)
+        if (N(s) == 3 && Has(s, ACE) && Has(s, TEN) && Has(s, SEVEN)) {
+            AddS3(s);
+            const int higher = b.Singles1[1].Score > b.Singles1[0].Score ? 1 : 0;
+            SetOnly(b.Singles1, b.Singles1Count, b.Singles1[higher]);
+            return;
         }
-        return Stage::Nine;
-    }
-    // 8.3
-    if (b.Singles1Count == 2) {
-        if (b.Singles1[0].Score >= 5 && b.Singles1[1].Score >= 5) return Stage::Nine;
-        for (int s = 0; s < 4; ++s)
-            if (N(s) == 3 && Has(s, ACE) && Has(s, TEN) && Has(s, SEVEN)) {
-                AddS3(s);
-                const int higher = b.Singles1[1].Score > b.Singles1[0].Score ? 1 : 0;
-                SetOnly(b.Singles1, b.Singles1Count, b.Singles1[higher]);
-                return Stage::Nine;
-            }
-        for (int s = 0; s < 4; ++s)
-            if (N(s) == 3 && Has(s, ACE) && Has(s, TEN)) {
-                AddTopPair(b.Pairs2, b.Pairs2Count, s);
-                b.Singles1Count = 0;
-                break;
-            }
-        return Stage::Nine;
-    }
-    // 8.4: one pair (with one blank that has no third-list partner, or none or many blanks).
-    if (b.Pairs1Count != 1) return Stage::Nine;
+    for (int s = 0; s < 4; ++s)
+        if (N(s) == 3 && Has(s, ACE) && Has(s, TEN)) {
+            AddTopPair(b.Pairs2, b.Pairs2Count, s);
+            b.Singles1Count = 0;
+            break;
+        }
+}
+
+// 8.4.1 and 8.4.2: the one pair given up for a five-card suit's Ace and Ten or a three-card
+// suit's Ace over low cards; true when it was. x ends as the last suit's high card looked at.
+bool RamschPlanner::EightPairForALongerSuit(int& x) {
     const DiscardPair pair = b.Pairs1[0];
     const int c1 = pair.First.Index, c2 = pair.Second.Index;
-    int x = Card(c1);
-    // 8.4.1
     if (Order(c1) < 5 && Order(c2) < 3) {
+        // 8.4.1
         for (int s = 0; s < 4; ++s) {
             if (N(s) != 5) continue;
             const int high = player.PickHighestInSuit(s, true);
@@ -358,7 +358,7 @@ Stage RamschPlanner::StageEight() {
                 GetCardRank(player.PickLowestInSuit(s, true)) != SEVEN) {
                 AddTopPair(b.Pairs2, b.Pairs2Count, s);
                 b.Pairs1Count = 0;
-                return Stage::Nine;
+                return true;
             }
             x = high;
         }
@@ -372,40 +372,58 @@ Stage RamschPlanner::StageEight() {
                 SetOnly(b.Singles2, b.Singles2Count, pair.First);
                 AddS3(s);
                 b.Pairs1Count = 0;
-                return Stage::Nine;
+                return true;
             }
             x = high;
         }
     }
-    // 8.4.3
-    if (b.Pairs1Count == 1 && GetCardOrder(x) < 4) {
+    return false;
+}
+
+// 8.4.3: a pair under a low card x: the three-card suits with their Ace (or Ten) offered instead.
+void RamschPlanner::EightPairUnderThreeCardSuits(int x) {
+    if (b.Pairs1Count != 1 || GetCardOrder(x) >= 4) return;
+    for (int s = 0; s < 4; ++s)
+        if (N(s) == 3 && Has(s, ACE) && !Has(s, SEVEN)) AddTopPair(b.Pairs2, b.Pairs2Count, s);
+    if (b.Pairs2Count == 1) {
+        const int u = SuitOf(b.Pairs2[0].First.Index);
         for (int s = 0; s < 4; ++s)
-            if (N(s) == 3 && Has(s, ACE) && !Has(s, SEVEN)) AddTopPair(b.Pairs2, b.Pairs2Count, s);
-        if (b.Pairs2Count == 1) {
-            const int u = SuitOf(b.Pairs2[0].First.Index);
+            if (s != u && N(s) == 2 && Has(s, SEVEN)) b.Pairs1Count = 0;
+        if (Order(b.Pairs2[0].Second.Index) < 5) {
             for (int s = 0; s < 4; ++s)
-                if (s != u && N(s) == 2 && Has(s, SEVEN)) b.Pairs1Count = 0;
-            if (Order(b.Pairs2[0].Second.Index) < 5) {
-                for (int s = 0; s < 4; ++s)
-                    if (s != u && N(s) == 3 && (Has(s, ACE) || Has(s, TEN)) && Has(s, SEVEN)) {
-                        AddS3(s);
-                        break;
-                    }
-                Add(b.Singles3, b.Singles3Count, b.Pairs2[0].First);
-                b.Pairs2Count = 0;
-                b.Pairs1Count = 0;
-                return Stage::Nine;
-            }
-        }
-        if (b.Pairs1Count == 1) {
-            for (int s = 0; s < 4; ++s)
-                if (N(s) == 3 && (Has(s, ACE) || Has(s, TEN))) AddS3(s);
-            if (b.Singles3Count >= 2) {
-                b.Pairs1Count = 0;
-                v = b.Singles3Count;
-            }
+                if (s != u && N(s) == 3 && (Has(s, ACE) || Has(s, TEN)) && Has(s, SEVEN)) {
+                    AddS3(s);
+                    break;
+                }
+            Add(b.Singles3, b.Singles3Count, b.Pairs2[0].First);
+            b.Pairs2Count = 0;
+            b.Pairs1Count = 0;
+            return;
         }
     }
+    if (b.Pairs1Count == 1) {
+        for (int s = 0; s < 4; ++s)
+            if (N(s) == 3 && (Has(s, ACE) || Has(s, TEN))) AddS3(s);
+        if (b.Singles3Count >= 2) {
+            b.Pairs1Count = 0;
+            v = b.Singles3Count;
+        }
+    }
+}
+
+// Stage 8: exactly two candidate cards.
+Stage RamschPlanner::StageEight() {
+    if (v != 2) return Stage::Nine;
+    if (b.Singles1Count == 2) EightTwoBlanksOneSmall();
+    if (b.Singles1Count == 1 && b.Singles3Count == 1) return EightBlankAndTopOverTen();
+    if (b.Singles1Count == 2) {
+        EightTwoBlanks();
+        return Stage::Nine;
+    }
+    // 8.4: one pair (with one blank that has no third-list partner, or none or many blanks).
+    if (b.Pairs1Count != 1) return Stage::Nine;
+    int x = Card(b.Pairs1[0].First.Index);
+    if (!EightPairForALongerSuit(x)) EightPairUnderThreeCardSuits(x);
     return Stage::Nine;
 }
 

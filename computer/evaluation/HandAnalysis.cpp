@@ -82,16 +82,20 @@ void SortIntoTable(CPlayer& player, int mode) {
     }
 }
 
-void AnalyseSuits(CPlayer& player, int mode) {
-    HandInfo& info = player.handInfo;
-    // Step 1: clear.
+namespace {
+
+// Step 1: clear.
+void ClearSuitAnalysis(HandInfo& info) {
     info.AceSuitCount = info.TenSuitCount = info.SuitTrickSum = info.SecondaryTrickSum = 0;
     info.ShortSuitCount = info.JackCount = 0;
     info.MatadorRun = -4;
     for (auto& record : info.SuitRecords)
         for (auto& slot : record.Slots) slot = 0;
     for (auto& tricks : info.SuitTricks) tricks = 0;
-    // Step 2: the Jacks, Clubs first, give the matador run.
+}
+
+// Step 2: the Jacks, Clubs first, give the matador run.
+void CountJacksAndMatadorRun(HandInfo& info) {
     for (int j = 0; j < 4; ++j) {
         if (info.RankTable[j][JACK] < 0) continue;
         if (info.MatadorRun == -4) info.MatadorRun = 0;
@@ -100,23 +104,120 @@ void AnalyseSuits(CPlayer& player, int mode) {
         else if (info.MatadorRun == 0) info.MatadorRun = -j;
     }
     info.DealtJackCount = info.JackCount;
-    // Step 3: the skat the soloist took counts for its Ace, Ten, King and Queen (the first of
-    // the two skat slots holding each).
-    int skatSuit[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
-    if (g_Computer.SkatTaken && !g_Game.HandAnnounced) {
-        for (int slot = 10; slot < 12; ++slot) {
-            const int card = SlotCard(player, slot);
-            if (card == NO_CARD) continue;
-            const int rank = GetCardRank(card);
-            if ((rank == ACE || rank == TEN || rank == KING || rank == QUEEN) && skatSuit[rank] < 0)
-                skatSuit[rank] = GetCardSuit(card, true);
-        }
+}
+
+// Step 3: the skat the soloist took counts for its Ace, Ten, King and Queen (the first of the
+// two skat slots holding each): skatSuit by rank, -1 where the skat adds nothing.
+void SkatSuitsByRank(const CPlayer& player, int* skatSuit) {
+    if (!g_Computer.SkatTaken || g_Game.HandAnnounced) return;
+    for (int slot = 10; slot < 12; ++slot) {
+        const int card = SlotCard(player, slot);
+        if (card == NO_CARD) continue;
+        const int rank = GetCardRank(card);
+        if ((rank == ACE || rank == TEN || rank == KING || rank == QUEEN) && skatSuit[rank] < 0)
+            skatSuit[rank] = GetCardSuit(card, true);
     }
-    // Step 4: each suit's tricks by the first matching rule.
+}
+
+// What the suit rules ask of the Jacks: J held, the matador run R, forehand F, and whether the
+// Jacks run the trumps out.
+struct JackFacts {
+    int J, R;
+    bool F, run;
+};
+
+// Step 4, rules 1 to 10: a suit with its Ace (A) of n cards; the tricks T it takes.
+int TricksWithTheAce(SuitRules& rules, int n, bool T10, bool K, bool Q, const JackFacts& jacks) {
+    const int J = jacks.J, R = jacks.R;
+    const bool F = jacks.F, run = jacks.run;
+    int* P = rules.primary;
+    int T = 0;
+    if (n >= 6) {  // rule 1
+        P[1] = n;
+        T += n;
+        if (run) rules.Secondary(12, n);
+        else rules.Secondary(13, n - 1);
+    } else if (T10 && n < 6 && (K || n == 5)) {  // rule 2
+        T += 2;
+        P[3] = n;
+        T += n - 2;
+        if (K && F && (R > 1 || (J > 1 && n > 2))) rules.Secondary(11, n);
+        else if (run) rules.Secondary(12, n);
+        else if (n < 4) rules.Secondary(2, 2);
+        else rules.Secondary(13, n - 1);
+    } else if (T10 && !K && n < 4) {  // rule 3
+        T += 2;
+        P[2] = 2;
+        rules.Secondary(2, 2);
+    } else if (T10 && !K && n == 4) {  // rule 4
+        T = 3;
+        P[4] = 3;
+        rules.Secondary(13, 3);
+    } else if (!T10 && K && n < 4 && Q && n > 2) {  // rule 5
+        T += 1;
+        P[6] = n - 1;
+        T += n - 2;
+        rules.Secondary(13, n - 1);
+    } else if (!T10 && K && n < 4) {  // rule 6
+        T += 1;
+        P[0] = 1;
+        if (n == 3) rules.Secondary(13, 2);
+        else rules.info.SecondaryTrickSum += 1;
+    } else if (!T10 && K && n < 6 && R < 2 && J < 3) {  // rule 7
+        T += 1;
+        P[6] = n - 1;
+        T += n - 2;
+        rules.Secondary(13, n - 1);
+    } else if (!T10 && K && n < 6) {  // rule 8
+        T += 1;
+        P[5] = n - 1;
+        T += n - 2;
+        rules.Secondary(13, n - 1);
+    } else if (!T10 && !K && n >= 4 && (R >= 2 || (R == 1 && J >= 3))) {  // rule 9
+        T += 1;
+        P[7] = 2;
+        T += 1;
+        rules.Secondary(0, 1);
+    } else if (!T10 && !K) {  // rule 10
+        T += 1;
+        P[0] = 1;
+        rules.Secondary(0, 1);
+    }
+    return T;
+}
+
+// Step 4, rules 11 to 15: a suit of n cards without its Ace; the tricks T it takes.
+int TricksWithoutTheAce(SuitRules& rules, int n, bool T10, bool K, bool Q, const JackFacts& jacks) {
+    const int J = jacks.J, R = jacks.R;
+    int* P = rules.primary;
+    int T = 0;
+    if (T10 && n >= 6 && R >= 1 && J >= 3) {  // rule 11
+        rules.Secondary(14, n - 1);
+    } else if (T10 && K && (n > 3 || Q)) {  // rule 12
+        P[8] = n - 1;
+        T += n - 1;
+        if (J > 2) rules.Secondary(14, n - 1);
+        if (rules.secondary[14] == 0) rules.Secondary(15, 1);
+    } else if (T10 && K && !Q && (n > 2 || R > 1)) {  // rule 13
+        P[9] = 1;
+        T += 1;
+        rules.Secondary(15, 1);
+    } else if (T10 && K) {  // rule 14
+        rules.Secondary(15, 1);
+    } else if (T10 && !K && Q && (n > 2 || R == 4)) {  // rule 15
+        P[10] = 1;
+        T += 1;
+    }
+    return T;
+}
+
+// Step 4: each suit's tricks by the first matching rule.
+void SuitTricksByRule(CPlayer& player, const int* skatSuit) {
+    HandInfo& info = player.handInfo;
     const int J = info.JackCount;
     const int R = info.MatadorRun;
     const bool F = player.seat == g_Game.Forehand;
-    const bool run = R == 4 || (J == 3 && F);
+    const JackFacts jacks{J, R, F, R == 4 || (J == 3 && F)};
     for (int s = 0; s < 4; ++s) {
         const int n = IsNullGame() ? info.SuitCountWithJack[s] : info.SuitCount[s];
         info.TopClosed[s] = info.TenKingQueen[s] = info.TenGuarded[s] = info.KingGuarded[s] = 0;
@@ -129,75 +230,8 @@ void AnalyseSuits(CPlayer& player, int mode) {
         if (info.RankTable[s][TEN] >= 0) ++info.TenSuitCount;
         const bool A = held(ACE), T10 = held(TEN), K = held(KING), Q = held(QUEEN);
         SuitRules rules{info.SuitRecords[2 * s].Slots, info.SuitRecords[2 * s + 1].Slots, info};
-        int* P = rules.primary;
-        int T = 0;
-        if (A && n >= 6) {                                           // rule 1
-            P[1] = n;
-            T += n;
-            if (run) rules.Secondary(12, n);
-            else rules.Secondary(13, n - 1);
-        } else if (A && T10 && n < 6 && (K || n == 5)) {             // rule 2
-            T += 2;
-            P[3] = n;
-            T += n - 2;
-            if (K && F && (R > 1 || (J > 1 && n > 2))) rules.Secondary(11, n);
-            else if (run) rules.Secondary(12, n);
-            else if (n < 4) rules.Secondary(2, 2);
-            else rules.Secondary(13, n - 1);
-        } else if (A && T10 && !K && n < 4) {                        // rule 3
-            T += 2;
-            P[2] = 2;
-            rules.Secondary(2, 2);
-        } else if (A && T10 && !K && n == 4) {                       // rule 4
-            T = 3;
-            P[4] = 3;
-            rules.Secondary(13, 3);
-        } else if (A && !T10 && K && n < 4 && Q && n > 2) {          // rule 5
-            T += 1;
-            P[6] = n - 1;
-            T += n - 2;
-            rules.Secondary(13, n - 1);
-        } else if (A && !T10 && K && n < 4) {                        // rule 6
-            T += 1;
-            P[0] = 1;
-            if (n == 3) rules.Secondary(13, 2);
-            else info.SecondaryTrickSum += 1;
-        } else if (A && !T10 && K && n < 6 && R < 2 && J < 3) {      // rule 7
-            T += 1;
-            P[6] = n - 1;
-            T += n - 2;
-            rules.Secondary(13, n - 1);
-        } else if (A && !T10 && K && n < 6) {                        // rule 8
-            T += 1;
-            P[5] = n - 1;
-            T += n - 2;
-            rules.Secondary(13, n - 1);
-        } else if (A && !T10 && !K && n >= 4 && (R >= 2 || (R == 1 && J >= 3))) {  // rule 9
-            T += 1;
-            P[7] = 2;
-            T += 1;
-            rules.Secondary(0, 1);
-        } else if (A && !T10 && !K) {                                // rule 10
-            T += 1;
-            P[0] = 1;
-            rules.Secondary(0, 1);
-        } else if (!A && T10 && n >= 6 && R >= 1 && J >= 3) {        // rule 11
-            rules.Secondary(14, n - 1);
-        } else if (!A && T10 && K && (n > 3 || Q)) {                 // rule 12
-            P[8] = n - 1;
-            T += n - 1;
-            if (J > 2) rules.Secondary(14, n - 1);
-            if (rules.secondary[14] == 0) rules.Secondary(15, 1);
-        } else if (!A && T10 && K && !Q && (n > 2 || R > 1)) {       // rule 13
-            P[9] = 1;
-            T += 1;
-            rules.Secondary(15, 1);
-        } else if (!A && T10 && K) {                                 // rule 14
-            rules.Secondary(15, 1);
-        } else if (!A && T10 && !K && Q && (n > 2 || R == 4)) {      // rule 15
-            P[10] = 1;
-            T += 1;
-        }
+        const int T =
+            A ? TricksWithTheAce(rules, n, T10, K, Q, jacks) : TricksWithoutTheAce(rules, n, T10, K, Q, jacks);
         info.SuitTrickSum += T;
         info.SuitTricks[s] = J > 2 ? n : T;
         info.TopClosed[s] = A && T10 && K;
@@ -205,18 +239,31 @@ void AnalyseSuits(CPlayer& player, int mode) {
         info.TenGuarded[s] = info.RankTable[s][TEN] >= 0 && n > 1;
         info.KingGuarded[s] = info.RankTable[s][KING] >= 0 && n > 2;
     }
-    // Step 5: with the skat counted, short suits without their Ace add to ShortSuitCount.
-    if (mode == 1 || mode == 4) {
-        int singles = 0, doubles = 0;
-        for (int s = 0; s < 4; ++s) {
-            if (info.RankTable[s][ACE] >= 0) continue;
-            const int n = IsNullGame() ? info.SuitCountWithJack[s] : info.SuitCount[s];
-            if (n == 1) ++singles;
-            if (n == 2) ++doubles;
-        }
-        if (singles > 0) info.ShortSuitCount += singles;
-        else if (doubles > 0) info.ShortSuitCount += 1;
+}
+
+// Step 5: with the skat counted, short suits without their Ace add to ShortSuitCount.
+void CountShortSuitsWithTheSkat(HandInfo& info) {
+    int singles = 0, doubles = 0;
+    for (int s = 0; s < 4; ++s) {
+        if (info.RankTable[s][ACE] >= 0) continue;
+        const int n = IsNullGame() ? info.SuitCountWithJack[s] : info.SuitCount[s];
+        if (n == 1) ++singles;
+        if (n == 2) ++doubles;
     }
+    if (singles > 0) info.ShortSuitCount += singles;
+    else if (doubles > 0) info.ShortSuitCount += 1;
+}
+
+}  // namespace
+
+void AnalyseSuits(CPlayer& player, int mode) {
+    HandInfo& info = player.handInfo;
+    ClearSuitAnalysis(info);
+    CountJacksAndMatadorRun(info);
+    int skatSuit[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    SkatSuitsByRank(player, skatSuit);
+    SuitTricksByRule(player, skatSuit);
+    if (mode == 1 || mode == 4) CountShortSuitsWithTheSkat(info);
 }
 
 void ClassifySuits(CPlayer& player, int mode) {

@@ -37,28 +37,33 @@ int LowestOfSharedSuits(const CPlayer& own, const CPlayer& open, int except) {
 
 }  // namespace
 
-int CPlayer::GrandOpponentLeadFirstChoice(bool) {
-    if (!OpenHandShown(*this)) return NO_CARD;
-    const CPlayer& open = *partner;
-    const auto m = [this](int s) { return CountInSuit(s); };
+namespace {
+
+// 1. A suit the partner lacks, when the trick is worth it; no card when none.
+int SuitThePartnerLacks(CPlayer& p, const CPlayer& open) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    // 1. A suit the partner lacks, when the trick is worth it.
-    if (handInfo.JackCount + open.handInfo.JackCount + CountJacks(seat) < g_Game.TrumpCount) {
-        for (int s = 0; s < 4; ++s) {
-            if (m(s) == 0 || o(s) == 0 || CountSuitCards(s, seat) + o(s) + m(s) != 7) continue;
-            const int x = PickLowCardOfSuit(s);
-            const int y = open.PickLowestInSuit(s, true);
-            if (PointsOf(x) + PointsOf(y) > 4 || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) return x;
-            break;
-        }
+    if (p.handInfo.JackCount + open.handInfo.JackCount + CountJacks(p.seat) >= g_Game.TrumpCount) return NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (m(s) == 0 || o(s) == 0 || CountSuitCards(s, p.seat) + o(s) + m(s) != 7) continue;
+        const int x = p.PickLowCardOfSuit(s);
+        const int y = open.PickLowestInSuit(s, true);
+        if (PointsOf(x) + PointsOf(y) > 4 || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) return x;
+        break;
     }
-    // 2. Candidates: A a top card, B a card against the soloist's beatable top card.
+    return NO_CARD;
+}
+
+// 2. Candidates: A a top card, B a card against the soloist's beatable top card; 3. the choice.
+int TopOrBeatingCard(CPlayer& p, const CPlayer& open) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
     CoinFlipBest A, B;
     for (int s = 0; s < 4; ++s) {
         if (m(s) == 0) continue;
-        const int h = PickHighestInSuit(s, true);
+        const int h = p.PickHighestInSuit(s, true);
         bool dropped = false;
-        if (IsTopCard(h, -1, -1)) {
+        if (p.IsTopCard(h, -1, -1)) {
             if (m(s) > 1 && o(s) <= m(s) && GetCardRank(open.PickHighestInSuit(s, true)) == TEN)
                 dropped = true;
             else A.Offer(o(s) > 0 ? OrderOf(h) : m(s), h);
@@ -70,82 +75,108 @@ int CPlayer::GrandOpponentLeadFirstChoice(bool) {
     }
     // 3.
     int x = B.card != NO_CARD ? B.card : A.card;
-    if (A.card != NO_CARD && IsTopCard(A.card, -1, -1) && o(PlainSuitOf(A.card)) == 0 && B.card != NO_CARD &&
+    if (A.card != NO_CARD && p.IsTopCard(A.card, -1, -1) && o(PlainSuitOf(A.card)) == 0 && B.card != NO_CARD &&
         o(PlainSuitOf(B.card)) == 0 && PointsOf(A.card) < PointsOf(B.card))
         x = A.card;
-    // 4. An Ace that would only fall on the soloist's Ten or small cards waits.
-    if (x != NO_CARD) {
-        const int s = PlainSuitOf(x);
-        const int hs = PickHighestInSuit(s, true);
-        if (GetCardRank(hs) == ACE && m(s) > 1) {
-            const int hsol = open.PickHighestInSuit(s, true);
-            if (GetCardRank(hsol) == TEN) {
-                const int y = open.NextLowerInSuit(hsol, false);
-                if (y != NO_CARD && !open.IsTopCard(y, hsol, -1)) {
-                    const int below = NextLowerInSuit(hs, false);
-                    if (below != NO_CARD) x = below;
-                }
-            } else if (o(s) == 2 && !open.IsTopCard(hsol, x, -1)) {
-                const int below = NextLowerInSuit(x, false);
-                if (below != NO_CARD) x = below;
+    return x;
+}
+
+// 4. An Ace that would only fall on the soloist's Ten or small cards waits: the card below it.
+int HoldBackTheAce(CPlayer& p, const CPlayer& open, int x) {
+    if (x == NO_CARD) return x;
+    const int s = PlainSuitOf(x);
+    const int hs = p.PickHighestInSuit(s, true);
+    if (GetCardRank(hs) != ACE || p.CountInSuit(s) <= 1) return x;
+    const int hsol = open.PickHighestInSuit(s, true);
+    if (GetCardRank(hsol) == TEN) {
+        const int y = open.NextLowerInSuit(hsol, false);
+        if (y != NO_CARD && !open.IsTopCard(y, hsol, -1)) {
+            const int below = p.NextLowerInSuit(hs, false);
+            if (below != NO_CARD) x = below;
+        }
+    } else if (open.CountInSuit(s) == 2 && !open.IsTopCard(hsol, x, -1)) {
+        const int below = p.NextLowerInSuit(x, false);
+        if (below != NO_CARD) x = below;
+    }
+    return x;
+}
+
+// 5. No Jack left: a long suit the soloist lacks.
+int LongSuitTheSoloistLacks(CPlayer& p, const CPlayer& open) {
+    CoinFlipBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (p.CountInSuit(s) == 0 || open.CountInSuit(s) != 0) continue;
+        const int h = p.PickHighestInSuit(s, true);
+        best.Offer(OrderOf(h) + (p.IsTopCard(h, -1, -1) ? 9 : 0) + 10 * p.CountInSuit(s) + 10, h);
+    }
+    return best.card;
+}
+
+// 6, no shared suit: of the suits the soloist lacks, an Ace, a Ten, or the low card of a suit
+// whose Ten or Ace is still out.
+int CardOfASuitTheSoloistLacks(CPlayer& p, const CPlayer& open) {
+    int choice = NO_CARD, value = 0;
+    for (int j = 0; j < 4; ++j) {
+        if (open.CountInSuit(j) != 0 || p.CountInSuit(j) == 0) continue;
+        const int h = p.PickHighestInSuit(j, true);
+        const int l = p.PickLowestInSuit(j, true);
+        const int k = p.CollectSuit(j, false, nullptr);
+        if (GetCardRank(h) == ACE) {
+            choice = h;
+            value = 5;
+        } else if (GetCardRank(h) == TEN) {
+            if (choice == NO_CARD || value <= 5 || (value == 6 && CoinHeads())) {
+                choice = h;
+                value = 6;
+            }
+        } else {
+            int v = -1;
+            if (!IsCardGone(j, TEN, p.seat)) v = k + 2;
+            else if (!IsCardGone(j, ACE, p.seat)) v = k + 1;
+            if (v >= 0 && (choice == NO_CARD || v > value || (v == value && CoinHeads()))) {
+                choice = l;
+                value = v;
             }
         }
     }
-    // 5. No Jack left: a long suit the soloist lacks.
-    if (g_Game.TrumpCount == 0) {
-        CoinFlipBest best;
-        for (int s = 0; s < 4; ++s) {
-            if (m(s) == 0 || o(s) != 0) continue;
-            const int h = PickHighestInSuit(s, true);
-            best.Offer(OrderOf(h) + (IsTopCard(h, -1, -1) ? 9 : 0) + 10 * m(s) + 10, h);
-        }
-        x = best.card;
-    }
-    if (x != NO_CARD) return x;
-    // 6. The soloist's two-card suits whose lower card can be caught.
+    return choice;
+}
+
+// 6. The soloist's two-card suits whose lower card can be caught.
+int CatchTheLowerOfTwo(CPlayer& p, const CPlayer& open) {
+    int x = NO_CARD;
     for (int s0 = 0; s0 < 4; ++s0) {
-        if (o(s0) != 2) continue;
+        if (open.CountInSuit(s0) != 2) continue;
         const int lower = open.PickLowestInSuit(s0, true);
         const int higher = open.PickHighestInSuit(s0, true);
         if (open.IsTopCard(lower, higher, -1)) continue;
         bool fromB = false;
         if (x == NO_CARD) {
-            x = LowestOfSharedSuits(*this, open, s0);
+            x = LowestOfSharedSuits(p, open, s0);
             if (x == NO_CARD) {
-                int choice = NO_CARD, value = 0;
-                for (int j = 0; j < 4; ++j) {
-                    if (o(j) != 0 || m(j) == 0) continue;
-                    const int h = PickHighestInSuit(j, true);
-                    const int l = PickLowestInSuit(j, true);
-                    const int k = CollectSuit(j, false, nullptr);
-                    if (GetCardRank(h) == ACE) {
-                        choice = h;
-                        value = 5;
-                    } else if (GetCardRank(h) == TEN) {
-                        if (choice == NO_CARD || value <= 5 || (value == 6 && CoinHeads())) {
-                            choice = h;
-                            value = 6;
-                        }
-                    } else {
-                        int v = -1;
-                        if (!IsCardGone(j, TEN, seat)) v = k + 2;
-                        else if (!IsCardGone(j, ACE, seat)) v = k + 1;
-                        if (v >= 0 && (choice == NO_CARD || v > value || (v == value && CoinHeads()))) {
-                            choice = l;
-                            value = v;
-                        }
-                    }
-                }
-                x = choice;
+                x = CardOfASuitTheSoloistLacks(p, open);
                 fromB = x != NO_CARD;
             }
         }
-        if (x != NO_CARD && o(PlainSuitOf(x)) == 0 && fromB) {
-            const int again = LowestOfSharedSuits(*this, open, s0);
+        if (x != NO_CARD && open.CountInSuit(PlainSuitOf(x)) == 0 && fromB) {
+            const int again = LowestOfSharedSuits(p, open, s0);
             if (again != NO_CARD) x = again;
         }
     }
     return x;
+}
+
+}  // namespace
+
+int CPlayer::GrandOpponentLeadFirstChoice(bool) {
+    if (!OpenHandShown(*this)) return NO_CARD;
+    const CPlayer& open = *partner;
+    const int partnerLacks = SuitThePartnerLacks(*this, open);
+    if (partnerLacks != NO_CARD) return partnerLacks;
+    int x = HoldBackTheAce(*this, open, TopOrBeatingCard(*this, open));
+    if (g_Game.TrumpCount == 0) x = LongSuitTheSoloistLacks(*this, open);
+    if (x != NO_CARD) return x;
+    return CatchTheLowerOfTwo(*this, open);
 }
 
 namespace {
@@ -370,129 +401,129 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     return best.card;
 }
 
-int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second) {
-    if (!OpenHandShown(*this) || first == NO_CARD) return NO_CARD;
-    const CPlayer& open = *partner;
-    const int J = handInfo.JackCount;
-    const auto m = [this](int s) { return CountInSuit(s); };
+namespace {
+
+// J1 to J3: a Jack led.
+int ThirdAfterJackLed(CPlayer& p, const CPlayer& open, bool soloistNext, int first, int T) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
-    const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
-    const int S = soloistNext ? first : second;
-    const int T = soloistNext ? second : first;
+    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
+    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
+    if (p.handInfo.JackCount > 0 || !soloistNext) return NO_CARD;  // J1
+    if (IsJack(T) && OrderOf(T) > OrderOf(first)) {
+        // J2.
+        CoinFlipBest best;
+        for (int i = 0; i < 4; ++i) {
+            if (m(i) == 0) continue;
+            if (o(i) == 0 || p.NextHigherInSuit(open.PickHighestInSuit(i, true)) == NO_CARD)
+                best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
+        }
+        return best.card;
+    }
+    // J3.
+    CoinFlipBest best;
+    for (int i = 0; i < 4; ++i) {
+        if (m(i) == 0) continue;
+        const int l = ownLowest(i);
+        if (o(i) == 0) {
+            best.Offer(6 - OrderOf(l), l);
+            continue;
+        }
+        const int u = open.PickHighestInSuit(i, true);
+        if (!open.IsTopCard(u, -1, -1)) continue;
+        int candidate = l;
+        if (m(i) == 2) {
+            const int u2 = open.NextLowerInSuit(u, false);
+            if (u2 != NO_CARD && !open.IsTopCard(u2, u, -1) && OrderOf(u2) > 2) continue;
+        } else if (m(i) == 3) {
+            candidate = ownHighest(i);
+            if (o(i) >= 3 && OrderOf(candidate) < OrderOf(u)) continue;
+        }
+        best.Offer(14 - m(i) - OrderOf(candidate), candidate);
+    }
+    return best.card;
+}
+
+// F1 to F6: following the suit led (L); S the soloist's card, T the partner's.
+int ThirdFollowingSuit(CPlayer& p, const CPlayer& open, int first, int S, int T) {
     const int L = PlainSuitOf(first);
     const int pS = PlainSuitOf(S), pT = PlainSuitOf(T);
+    const int h = p.PickHighestInSuit(L, true), u = open.PickHighestInSuit(L, true);
+    const int h2 = p.NextLowerInSuit(h, false);
+    if (pT == pS && OrderOf(T) > OrderOf(S)) {
+        // F1: the partner's card holds.
+        if (u == NO_CARD || h2 == NO_CARD || OrderOf(h) < OrderOf(u)) return h;
+        return OrderOf(h2) > OrderOf(u) ? h : h2;
+    }
+    if (pT == pS) {
+        // F2: the soloist's card holds.
+        if (OrderOf(h) <= OrderOf(S)) return p.PickLowestInSuit(L, true);
+        if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return p.PickLowestInSuit(L, true);
+        return h;
+    }
+    if (IsJack(S)) return p.PickLowestInSuit(L, true);                               // F3
+    if (pT == L) return h;                                                           // F4
+    if (open.CountInSuit(L) == 0) return OrderOf(h) > OrderOf(first) ? h : NO_CARD;  // F5
+    // F6.
+    const int a = p.NextHigherInSuit(u);
+    if (a == NO_CARD) return NO_CARD;
+    if (a != h) return h;
+    const int r = p.GetNextHigherHeld(p.NextHigherInSuit(first));
+    if (r == NO_CARD) return NO_CARD;
+    if (r != a) return r;
+    return PointsOf(T) >= 10 ? r : NO_CARD;
+}
 
-    if (IsJack(first)) {
-        if (J > 0 || !soloistNext) return NO_CARD;  // J1
-        if (IsJack(T) && OrderOf(T) > OrderOf(first)) {
-            // J2.
-            CoinFlipBest best;
-            for (int i = 0; i < 4; ++i) {
-                if (m(i) == 0) continue;
-                if (o(i) == 0 || NextHigherInSuit(open.PickHighestInSuit(i, true)) == NO_CARD)
-                    best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
-            }
-            return best.card;
+// Void in the suit led, the partner's card holds: a high card into his trick.
+int ThirdIntoPartnersTrick(CPlayer& p, const CPlayer& open, bool soloistNext) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    CoinFlipBest best;
+    for (int i = 0; i < 4; ++i) {
+        if (m(i) == 0) continue;
+        const int h = p.PickHighestInSuit(i, true);
+        if (o(i) == 0) {
+            const int below = p.NextLowerInSuit(h, false);
+            best.Offer(soloistNext && below != NO_CARD && p.IsTopCard(below, h, -1) ? OrderOf(h) + 6 : OrderOf(h) + 3,
+                       h);
+            continue;
         }
-        // J3.
-        CoinFlipBest best;
-        for (int i = 0; i < 4; ++i) {
-            if (m(i) == 0) continue;
-            const int l = ownLowest(i);
-            if (o(i) == 0) {
-                best.Offer(6 - OrderOf(l), l);
-                continue;
-            }
-            const int u = open.PickHighestInSuit(i, true);
-            if (!open.IsTopCard(u, -1, -1)) continue;
-            int candidate = l;
-            if (m(i) == 2) {
-                const int u2 = open.NextLowerInSuit(u, false);
-                if (u2 != NO_CARD && !open.IsTopCard(u2, u, -1) && OrderOf(u2) > 2) continue;
-            } else if (m(i) == 3) {
-                candidate = ownHighest(i);
-                if (o(i) >= 3 && OrderOf(candidate) < OrderOf(u)) continue;
-            }
-            best.Offer(14 - m(i) - OrderOf(candidate), candidate);
+        const int above = p.NextHigherInSuit(open.PickHighestInSuit(i, true));
+        if (above == NO_CARD) {
+            best.Offer(OrderOf(h) >= 4 && o(i) > 1 ? 0 : OrderOf(h) + 4, h);
+        } else if (m(i) > o(i) && h != above) {
+            best.Offer(OrderOf(h) + 4, h);
         }
-        return best.card;
     }
+    return best.card;
+}
 
-    if (m(L) > 0) {
-        const int h = ownHighest(L), u = open.PickHighestInSuit(L, true);
-        const int h2 = NextLowerInSuit(h, false);
-        if (pT == pS && OrderOf(T) > OrderOf(S)) {
-            // F1: the partner's card holds.
-            if (u == NO_CARD || h2 == NO_CARD || OrderOf(h) < OrderOf(u)) return h;
-            return OrderOf(h2) > OrderOf(u) ? h : h2;
+// Void, the soloist's card holds: a low card of a suit the soloist lacks or cannot use.
+int LowCardOutOfTheSoloistsReach(CPlayer& p, const CPlayer& open) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    CoinFlipBest best;
+    for (int i = 0; i < 4; ++i) {
+        if (m(i) == 0) continue;
+        const int l = p.PickLowestInSuit(i, true);
+        if (o(i) == 0) {
+            if (OrderOf(l) < 5) best.Offer(6 - OrderOf(l), l);
+            continue;
         }
-        if (pT == pS) {
-            // F2: the soloist's card holds.
-            if (OrderOf(h) <= OrderOf(S)) return ownLowest(L);
-            if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return ownLowest(L);
-            return h;
-        }
-        if (IsJack(S)) return ownLowest(L);  // F3
-        if (pT == L) return h;               // F4
-        if (o(L) == 0) return OrderOf(h) > OrderOf(first) ? h : NO_CARD;  // F5
-        // F6.
-        const int a = NextHigherInSuit(u);
-        if (a == NO_CARD) return NO_CARD;
-        if (a != h) return h;
-        const int r = GetNextHigherHeld(NextHigherInSuit(first));
-        if (r == NO_CARD) return NO_CARD;
-        if (r != a) return r;
-        return PointsOf(T) >= 10 ? r : NO_CARD;
+        const int u = open.PickHighestInSuit(i, true);
+        if (!open.IsTopCard(u, -1, -1) && p.NextHigherInSuit(u) == NO_CARD && m(i) <= o(i))
+            best.Offer(6 - OrderOf(l), l);
     }
+    return best.card;
+}
 
-    // Cannot follow: whose card holds the trick?
-    const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && OrderOf(T) > OrderOf(S));
-    if (partnerHolds) {
-        CoinFlipBest best;
-        for (int i = 0; i < 4; ++i) {
-            if (m(i) == 0) continue;
-            const int h = ownHighest(i);
-            if (o(i) == 0) {
-                const int below = NextLowerInSuit(h, false);
-                best.Offer(soloistNext && below != NO_CARD && IsTopCard(below, h, -1) ? OrderOf(h) + 6 : OrderOf(h) + 3,
-                           h);
-                continue;
-            }
-            const int above = NextHigherInSuit(open.PickHighestInSuit(i, true));
-            if (above == NO_CARD) {
-                best.Offer(OrderOf(h) >= 4 && o(i) > 1 ? 0 : OrderOf(h) + 4, h);
-            } else if (m(i) > o(i) && h != above) {
-                best.Offer(OrderOf(h) + 4, h);
-            }
-        }
-        return best.card;
-    }
-    // The soloist's card holds.
-    const int P = PointsOf(first) + PointsOf(second);
-    if (J > 0 && P >= 10) {
-        const int jack = PickRandomJack(0);
-        if (jack != NO_CARD) return jack;
-    }
-    {
-        CoinFlipBest best;
-        for (int i = 0; i < 4; ++i) {
-            if (m(i) == 0) continue;
-            const int l = ownLowest(i);
-            if (o(i) == 0) {
-                if (OrderOf(l) < 5) best.Offer(6 - OrderOf(l), l);
-                continue;
-            }
-            const int u = open.PickHighestInSuit(i, true);
-            if (!open.IsTopCard(u, -1, -1) && NextHigherInSuit(u) == NO_CARD && m(i) <= o(i))
-                best.Offer(6 - OrderOf(l), l);
-        }
-        if (best.card != NO_CARD) return best.card;
-    }
+// The one suit whose own top card stands over the soloist's lowest and is not the longer, or -1
+// when there is none or more than one.
+int SoleSuitAboveTheOpenHand(CPlayer& p, const CPlayer& open) {
     int z = -1;
     for (int i = 0; i < 4; ++i) {
         int A[11], B[11];
-        const int a = CollectSuit(i, true, A);
+        const int a = p.CollectSuit(i, true, A);
         const int b = open.CollectSuit(i, true, B);
         const int k = a < b ? a : b;
         if (k > 0 && OrderOf(A[0]) > OrderOf(B[k - 1])) {
@@ -504,10 +535,28 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
             }
         }
     }
+    return z;
+}
+
+// Void, the soloist's card holds: a Jack on a rich trick, else a low card, keeping the guarded
+// suits; no card when a Jack could still take a trick worth more than four points.
+int ThirdAgainstTheSoloistsTrick(CPlayer& p, const CPlayer& open, int first, int second) {
+    const auto m = [&p](int s) { return p.CountInSuit(s); };
+    const auto o = [&open](int s) { return open.CountInSuit(s); };
+    const int J = p.handInfo.JackCount;
+    const int P = PointsOf(first) + PointsOf(second);
+    if (J > 0 && P >= 10) {
+        const int jack = p.PickRandomJack(0);
+        if (jack != NO_CARD) return jack;
+    }
+    const int low = LowCardOutOfTheSoloistsReach(p, open);
+    if (low != NO_CARD) return low;
+    const int z = SoleSuitAboveTheOpenHand(p, open);
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (i == z || m(i) == 0) continue;
-        const int h = ownHighest(i), l = ownLowest(i), u = open.PickHighestInSuit(i, true);
+        const int h = p.PickHighestInSuit(i, true), l = p.PickLowestInSuit(i, true),
+                  u = open.PickHighestInSuit(i, true);
         if (o(i) == 0) {
             best.Offer(m(i) == 1 ? 7 - OrderOf(l) : 7 - OrderOf(h), l);
             continue;
@@ -524,4 +573,20 @@ int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int seco
     const int w = best.card;
     if (J > 0 && PointsOf(w) + PointsOf(first) + PointsOf(second) > 4) return NO_CARD;
     return w;
+}
+
+}  // namespace
+
+int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second) {
+    if (!OpenHandShown(*this) || first == NO_CARD) return NO_CARD;
+    const CPlayer& open = *partner;
+    const int S = soloistNext ? first : second;
+    const int T = soloistNext ? second : first;
+    const int pS = PlainSuitOf(S), pT = PlainSuitOf(T);
+    if (IsJack(first)) return ThirdAfterJackLed(*this, open, soloistNext, first, T);
+    if (CountInSuit(PlainSuitOf(first)) > 0) return ThirdFollowingSuit(*this, open, first, S, T);
+    // Cannot follow: whose card holds the trick?
+    const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && OrderOf(T) > OrderOf(S));
+    if (partnerHolds) return ThirdIntoPartnersTrick(*this, open, soloistNext);
+    return ThirdAgainstTheSoloistsTrick(*this, open, first, second);
 }

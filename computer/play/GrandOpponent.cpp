@@ -10,10 +10,156 @@
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
+#include <optional>
+
 namespace {
 
 void MarkVoid(int seat, int column) {
     if (seat >= 0 && seat <= 2 && column >= 0 && column < VOID_COLUMNS) g_Knowledge.VoidTable[seat][column] = 0;
+}
+
+}  // namespace
+
+namespace {
+
+// What the Grand defender's lead works out first: his hand size n and Jacks J, the trumps still
+// out, the seat before him, and the suit of the last trick, whether plain and won by him.
+struct OpponentLead {
+    CPlayer& p;
+    bool soloistNext;
+    int n, J, trumps, prev, lastSuit;
+    bool wonLast, lastPlain;
+};
+
+// L5: back to the suit the partner side can still win, while prev may trump.
+std::optional<int> BackToTheSuitWon(const OpponentLead& o) {
+    CPlayer& p = o.p;
+    const int prev = o.prev, lastSuit = o.lastSuit;
+    if (o.wonLast && o.lastPlain && p.CountInSuit(lastSuit) > 0 && p.lastTrick && p.lastTrick->present[prev] &&
+        SuitOf(p.lastTrick->cards[prev]) != lastSuit && p.MayHoldSuit(prev, g_Game.GameType)) {
+        const int h = p.PickHighestInSuit(lastSuit, true);
+        if (h != NO_CARD) return h;
+    }
+    return std::nullopt;
+}
+
+// L6: a suit of nothing but top Tens and Aces.
+int SuitOfTopTensAndAces(CPlayer& p) {
+    CoinFlipBest best;
+    for (int s = 0; s < 4; ++s) {
+        const int low = p.PickLowCardOfSuit(s);
+        if (low != NO_CARD && p.IsTopCard(low, -1, -1) && OrderOf(low) >= 5) best.Offer(SuitCountOf(p, s), low);
+    }
+    return best.card;
+}
+
+// L7 and L8: the preferred suit, then the suit led last and won by this player; spare keeps a
+// card of them for L9.
+std::optional<int> PreferredOrWonSuit(const OpponentLead& o, int& spare) {
+    CPlayer& p = o.p;
+    // L7.
+    const int preferred = g_Knowledge.PreferredSuit;
+    if (preferred >= 0 && preferred <= 3) {
+        const int x = p.PickLowCardOfSuit(preferred);
+        spare = x;
+        if (x != NO_CARD && (!SoloistMayHold(p, preferred) || p.IsTopCard(x, -1, -1))) return x;
+    }
+    // L8.
+    if (o.wonLast && o.lastPlain) {
+        const int h = p.PickHighestInSuit(o.lastSuit, true);
+        if (h != NO_CARD && (p.IsTopCard(h, -1, -1) ||
+                             (GetCardRank(h) == KING && IsCardGone(o.lastSuit, TEN, p.seat) && g_Game.HandAnnounced)))
+            return h;
+        if (spare == NO_CARD) spare = h;
+    }
+    return std::nullopt;
+}
+
+// L9: no trump left: a suit that stands or the soloist lacks, the spare card, or a short suit's
+// card by its run; nothing goes on to L13.
+std::optional<int> LeadWithoutTrumps(CPlayer& p, int spare) {
+    CoinFlipBest best;
+    for (int s = 0; s < 4; ++s) {
+        if (SuitCountOf(p, s) == 0) continue;
+        const int low = p.PickLowCardOfSuit(s);
+        if (low != NO_CARD && (p.IsTopCard(low, -1, -1) || !SoloistMayHold(p, s))) best.Offer(SuitCountOf(p, s), low);
+    }
+    if (best.card != NO_CARD) return best.card;
+    if (spare != NO_CARD) return spare;
+    const int c = p.ChooseCardByRunScore(true);
+    if (c != NO_CARD && SuitCountOf(p, PlainSuitOf(c)) <= 1) return c;
+    return std::nullopt;
+}
+
+// L10: one trump left: a top card by its run, or the top card below it when the partner sits
+// behind; nothing goes on to L13.
+std::optional<int> LeadAgainstTheLastTrump(const OpponentLead& o) {
+    CPlayer& p = o.p;
+    const int k = p.ChooseCardByRunScore(false);
+    if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
+        const int below = p.NextLowerInSuit(k, false);
+        if (!o.soloistNext && GetCardRank(k) >= TEN && below != NO_CARD && p.IsTopCard(below, k, -1)) return below;
+        return k;
+    }
+    return std::nullopt;
+}
+
+// L11: all four Jacks out, the soloist next: a suit the seat before may not hold, or a low card
+// of a standing suit once the defenders have 40.
+std::optional<int> LeadUnderFourJacks(const OpponentLead& o) {
+    CPlayer& p = o.p;
+    int candidate = NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (SuitCountOf(p, s) == 0 || !SoloistMayHold(p, s)) continue;
+        const int low = p.PickLowCardOfSuit(s);
+        if (!p.MayHoldSuit(o.prev, s)) return low;
+        if (p.IsTopCard(low, -1, -1) && SuitCountOf(p, s) > 1 && g_Game.PartyPoints[1] >= 40)
+            candidate = p.PickLowestInSuit(s, true);
+    }
+    if (candidate != NO_CARD) return candidate;
+    return std::nullopt;
+}
+
+// L12: draw the soloist's Jacks with a top Jack, when a top side card (mode 10) waits to take a
+// trick once the trumps are out.
+std::optional<int> DrawTheSoloistsJacks(const OpponentLead& o) {
+    CPlayer& p = o.p;
+    const int t = p.PickHighestInSuit(-1, true);
+    const int b = p.ChooseCardByMode(10, -1);
+    if (p.IsTopCard(t, -1, -1) && (o.J >= 2 || (o.J == 1 && o.trumps == 2))) {
+        const int d = p.ChooseDefenderLead(o.soloistNext);
+        if (b != NO_CARD || o.n < 4 || p.IsTopCard(d, -1, -1)) return t;
+    }
+    return std::nullopt;
+}
+
+// L9 to L12, by the trumps out and the Jacks held; nothing goes on to L13.
+std::optional<int> LeadByTheTrumpsOut(const OpponentLead& o, int spare) {
+    CPlayer& p = o.p;
+    const int J = o.J, trumps = o.trumps;
+    if (J == 0 || J == trumps || !SoloistMayHold(p, g_Game.GameType)) {
+        if (trumps == 0) return LeadWithoutTrumps(p, spare);
+        if (trumps == 1) return LeadAgainstTheLastTrump(o);
+        if (trumps == 4 && o.n < 10 && o.soloistNext) {
+            if (const std::optional<int> card = LeadUnderFourJacks(o)) return card;
+        }
+    }
+    if (J >= 1 && J < trumps && SoloistMayHold(p, g_Game.GameType)) return DrawTheSoloistsJacks(o);
+    return std::nullopt;
+}
+
+// L13: the scored lead; an Ace from a long suit commits the next card of the suit.
+int ScoredDefenderLead(const OpponentLead& o) {
+    CPlayer& p = o.p;
+    const int d = p.ChooseDefenderLead(o.soloistNext);
+    if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(p, PlainSuitOf(d)) > 2) {
+        const int next = p.NextLowerInSuit(d, false);
+        if (next != NO_CARD) {
+            p.forcedCard = next;
+            p.ForcedCardCount = o.n;
+        }
+    }
+    return d;
 }
 
 }  // namespace
@@ -29,104 +175,23 @@ int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
         forcedCard = 0;
         if (HasCard(committed)) return FinishStrategy(committed, EPILOGUE_PLAIN);
     }
-    const int n = count;
-    const int J = handInfo.JackCount;
-    const int trumps = g_Game.TrumpCount;
-    const int prev = PreviousSeat(seat);
     const int lastSuit = g_Knowledge.TrickLeadSuit;
-    const bool wonLast = g_Game.TrickWinner == seat;
-    const bool lastPlain = lastSuit >= 0 && lastSuit <= 3;
-    // L5: back to the suit the partner side can still win, while prev may trump.
-    if (wonLast && lastPlain && CountInSuit(lastSuit) > 0 && lastTrick && lastTrick->present[prev] &&
-        SuitOf(lastTrick->cards[prev]) != lastSuit && MayHoldSuit(prev, g_Game.GameType)) {
-        const int h = PickHighestInSuit(lastSuit, true);
-        if (h != NO_CARD) return FinishStrategy(h, EPILOGUE_PLAIN);
-    }
-    // L6: a suit of nothing but top Tens and Aces.
-    {
-        CoinFlipBest best;
-        for (int s = 0; s < 4; ++s) {
-            const int low = PickLowCardOfSuit(s);
-            if (low != NO_CARD && IsTopCard(low, -1, -1) && OrderOf(low) >= 5) best.Offer(SuitCountOf(*this, s), low);
-        }
-        if (best.card != NO_CARD) return FinishStrategy(best.card, EPILOGUE_PLAIN);
-    }
-    // L7: the preferred suit.
+    const OpponentLead o{*this,
+                         soloistNext,
+                         count,
+                         handInfo.JackCount,
+                         g_Game.TrumpCount,
+                         PreviousSeat(seat),
+                         lastSuit,
+                         g_Game.TrickWinner == seat,
+                         lastSuit >= 0 && lastSuit <= 3};
+    if (const std::optional<int> card = BackToTheSuitWon(o)) return FinishStrategy(*card, EPILOGUE_PLAIN);
+    const int topSuit = SuitOfTopTensAndAces(*this);
+    if (topSuit != NO_CARD) return FinishStrategy(topSuit, EPILOGUE_PLAIN);
     int spare = NO_CARD;
-    const int preferred = g_Knowledge.PreferredSuit;
-    if (preferred >= 0 && preferred <= 3) {
-        const int x = PickLowCardOfSuit(preferred);
-        spare = x;
-        if (x != NO_CARD && (!SoloistMayHold(*this, preferred) || IsTopCard(x, -1, -1)))
-            return FinishStrategy(x, EPILOGUE_PLAIN);
-    }
-    // L8: the suit led last, won by this player.
-    if (wonLast && lastPlain) {
-        const int h = PickHighestInSuit(lastSuit, true);
-        if (h != NO_CARD && (IsTopCard(h, -1, -1) || (GetCardRank(h) == KING && IsCardGone(lastSuit, TEN, seat) &&
-                                                       g_Game.HandAnnounced)))
-            return FinishStrategy(h, EPILOGUE_PLAIN);
-        if (spare == NO_CARD) spare = h;
-    }
-    bool toL13 = false;
-    if (J == 0 || J == trumps || !SoloistMayHold(*this, g_Game.GameType)) {
-        if (trumps == 0) {
-            // L9.
-            CoinFlipBest best;
-            for (int s = 0; s < 4; ++s) {
-                if (SuitCountOf(*this, s) == 0) continue;
-                const int low = PickLowCardOfSuit(s);
-                if (low != NO_CARD && (IsTopCard(low, -1, -1) || !SoloistMayHold(*this, s)))
-                    best.Offer(SuitCountOf(*this, s), low);
-            }
-            if (best.card != NO_CARD) return FinishStrategy(best.card, EPILOGUE_PLAIN);
-            if (spare != NO_CARD) return FinishStrategy(spare, EPILOGUE_PLAIN);
-            const int c = ChooseCardByRunScore(true);
-            if (c != NO_CARD && SuitCountOf(*this, PlainSuitOf(c)) <= 1) return FinishStrategy(c, EPILOGUE_PLAIN);
-            toL13 = true;
-        } else if (trumps == 1) {
-            // L10.
-            const int k = ChooseCardByRunScore(false);
-            if (k != NO_CARD && IsTopCard(k, -1, -1)) {
-                const int below = NextLowerInSuit(k, false);
-                if (!soloistNext && GetCardRank(k) >= TEN && below != NO_CARD && IsTopCard(below, k, -1))
-                    return FinishStrategy(below, EPILOGUE_PLAIN);
-                return FinishStrategy(k, EPILOGUE_PLAIN);
-            }
-            toL13 = true;
-        } else if (trumps == 4 && n < 10 && soloistNext) {
-            // L11.
-            int candidate = NO_CARD;
-            for (int s = 0; s < 4; ++s) {
-                if (SuitCountOf(*this, s) == 0 || !SoloistMayHold(*this, s)) continue;
-                const int low = PickLowCardOfSuit(s);
-                if (!MayHoldSuit(prev, s)) return FinishStrategy(low, EPILOGUE_PLAIN);
-                if (IsTopCard(low, -1, -1) && SuitCountOf(*this, s) > 1 && g_Game.PartyPoints[1] >= 40)
-                    candidate = PickLowestInSuit(s, true);
-            }
-            if (candidate != NO_CARD) return FinishStrategy(candidate, EPILOGUE_PLAIN);
-        }
-    }
-    if (!toL13 && J >= 1 && J < trumps && SoloistMayHold(*this, g_Game.GameType)) {
-        // L12: draw the soloist's Jacks with a top Jack, when a top side card (mode 10) waits to
-        // take a trick once the trumps are out.
-        const int t = PickHighestInSuit(-1, true);
-        const int b = ChooseCardByMode(10, -1);
-        if (IsTopCard(t, -1, -1) && (J >= 2 || (J == 1 && trumps == 2))) {
-            const int d = ChooseDefenderLead(soloistNext);
-            if (b != NO_CARD || n < 4 || IsTopCard(d, -1, -1)) return FinishStrategy(t, EPILOGUE_PLAIN);
-        }
-    }
-    // L13: the scored lead; an Ace from a long suit commits the next card of the suit.
-    const int d = ChooseDefenderLead(soloistNext);
-    if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(*this, PlainSuitOf(d)) > 2) {
-        const int next = NextLowerInSuit(d, false);
-        if (next != NO_CARD) {
-            forcedCard = next;
-            ForcedCardCount = n;
-        }
-    }
-    return FinishStrategy(d, EPILOGUE_PLAIN);
+    if (const std::optional<int> card = PreferredOrWonSuit(o, spare)) return FinishStrategy(*card, EPILOGUE_PLAIN);
+    if (const std::optional<int> card = LeadByTheTrumpsOut(o, spare)) return FinishStrategy(*card, EPILOGUE_PLAIN);
+    return FinishStrategy(ScoredDefenderLead(o), EPILOGUE_PLAIN);
 }
 
 namespace {
@@ -331,149 +396,201 @@ int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
     return FinishStrategy(card, EPILOGUE_PLAIN);
 }
 
-int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondCard) {
-    const int firstChoice = GrandOpponentThirdFirstChoice(soloistNext, firstCard, secondCard);
-    if (CheckSoloist(NO_CARD)) return NO_CARD;
-    if (firstChoice != NO_CARD) return FinishStrategy(firstChoice, EPILOGUE_PLAIN);
-    const auto finish = [this](int card) { return FinishStrategy(card, EPILOGUE_PLAIN); };
-    const int n = count;
-    const int J = handInfo.JackCount;
-    // soloistNext: the soloist led and the partner played second; else the reverse.
-    const int S = soloistNext ? firstCard : secondCard;
-    const int T = soloistNext ? secondCard : firstCard;
-    const int partner = PreviousSeat(seat) == g_Game.Soloist ? NextSeat(seat) : PreviousSeat(seat);
-    const int L = SuitOf(firstCard);
-    const int P = PointsOf(firstCard) + PointsOf(secondCard);
-    const int points1 = g_Game.PartyPoints[1];
+namespace {
 
-    if (IsJack(firstCard)) {
-        if (J == 0) {
-            // A1.
-            if (IsJack(T) && OrderOf(T) > OrderOf(S)) {
-                const int card = ChooseCardByScore3(P, true);
-                return finish(card != NO_CARD ? card : ChooseCardByScore(11, NO_CARD, false));
-            }
-            int c = ChooseTrumpGameCard(true);
-            if (c == NO_CARD) c = ChooseGrandCard(false);
-            if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
-            const int sc = PlainSuitOf(c);
-            if (c != NO_CARD && SoloistMayHold(*this, sc) && SuitCountOf(*this, sc) == 1 && IsTopCard(c, -1, -1)) {
-                const int y = ChooseCardByScore2(sc);
-                if (y != NO_CARD) return finish(y);
-            }
-            return finish(c);
-        }
-        // A2.
-        int c = PickRandomJack(0);
-        if (!(IsJack(T) && OrderOf(T) > OrderOf(S))) {
-            const int above = PickCardAboveInTrumps(S, true);
-            if (above != NO_CARD) c = above;
-        }
-        return finish(c);
-    }
+// What the Grand defender in third hand works out first: his hand size n and Jacks J, the
+// soloist's card S and the partner's T, the partner's seat, the suit L led, the points P in the
+// trick and the defenders' points so far.
+struct OpponentThird {
+    CPlayer& p;
+    bool soloistNext;  // the soloist led and the partner played second; else the reverse
+    int firstCard, secondCard;
+    int n, J, S, T, partner, L, P, points1;
+};
 
-    if (CountInSuit(L) > 0) {
-        const int low = PickLowCardOfSuit(L);
-        const bool soloistFollowed = SuitOf(S) == L;
-        if (!soloistNext) {
-            // B1, B2: the partner led.
-            if (soloistFollowed) {
-                if (OrderOf(T) > OrderOf(S)) {
-                    const int follow = ChooseOpponentFollowCard(S);
-                    return finish(follow != NO_CARD ? follow : low);
-                }
-                return finish(OrderOf(low) >= OrderOf(S) ? low : PickLowCardAnySuit(L));
-            }
-            return finish(IsJack(S) ? PickLowCardAnySuit(L) : PickLowCardOfSuit(L));
+// A1, A2: a Jack led.
+int ThirdOverAJack(const OpponentThird& o) {
+    CPlayer& p = o.p;
+    const int S = o.S, T = o.T, P = o.P;
+    if (o.J == 0) {
+        // A1.
+        if (IsJack(T) && OrderOf(T) > OrderOf(S)) {
+            const int card = p.ChooseCardByScore3(P, true);
+            return card != NO_CARD ? card : p.ChooseCardByScore(11, NO_CARD, false);
         }
-        // B3, B4: the soloist led.
-        const bool partnerFollowed = SuitOf(T) == L;
-        if (!partnerFollowed) MarkVoid(partner, PlainSuitOf(S));
-        const bool soloistHolds = (partnerFollowed && OrderOf(T) < OrderOf(S)) || (!partnerFollowed && !IsJack(T));
-        if (soloistHolds) {
-            if (OrderOf(low) < OrderOf(S)) return finish(PickLowCardAnySuit(L));
-            if (GetCardRank(low) == ACE && (!partnerFollowed || PointsOf(secondCard) < 10)) {
-                const int over = GetNextHigherHeld(NextHigherInSuit(S));
-                if (over != NO_CARD) return finish(over);
-            }
-            if (IsTopCard(low, -1, -1)) {
-                const int x = NextLowerInSuit(low, false);
-                if (x != NO_CARD && OrderOf(x) > OrderOf(S) && !IsTopCard(x, low, -1)) return finish(x);
-            }
-            return finish(low);
+        int c = p.ChooseTrumpGameCard(true);
+        if (c == NO_CARD) c = p.ChooseGrandCard(false);
+        if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+        const int sc = PlainSuitOf(c);
+        if (c != NO_CARD && SoloistMayHold(p, sc) && SuitCountOf(p, sc) == 1 && p.IsTopCard(c, -1, -1)) {
+            const int y = p.ChooseCardByScore2(sc);
+            if (y != NO_CARD) return y;
         }
-        if ((IsTopCard(low, -1, -1) && IsSuitGuarded(L, 1, false)) ||
-            (CountInSuit(L) >= 3 && CollectSuit(L, false, nullptr) >= 3 && OrderOf(low) >= 4)) {
-            const int x = NextLowerInSuit(low, true);
-            if (x != NO_CARD && !IsTopCard(x, low, -1) && (points1 + P > 60 || PointsOf(low) + points1 + P < 61))
-                return finish(x);
-        }
-        return finish(low);
+        return c;
     }
+    // A2.
+    int c = p.PickRandomJack(0);
+    if (!(IsJack(T) && OrderOf(T) > OrderOf(S))) {
+        const int above = p.PickCardAboveInTrumps(S, true);
+        if (above != NO_CARD) c = above;
+    }
+    return c;
+}
 
-    // Void in the suit led: who holds the trick?
-    const bool sameSuit = SuitOf(S) == SuitOf(T);
-    const bool partnerHolds =
-        IsJack(T) ? !(IsJack(S) && OrderOf(S) > OrderOf(T))
-                  : (sameSuit && OrderOf(T) > OrderOf(S)) || (!soloistNext && SuitOf(S) != L && !IsJack(S));
-    if (partnerHolds) {
-        // C1.
-        if (sameSuit) {
-            int k = ChooseCardByRunScore(true);
-            if (J == 0 && k != NO_CARD && IsTopCard(k, -1, -1) && !IsTopCard(NextLowerInSuit(k, false), k, -1))
-                k = ChooseOpponentFollow(PlainSuitOf(k));
-            if (k != NO_CARD) return finish(k);
-        } else {
-            const int h = PickHighestInSuit(PlainSuitOf(S), true);
-            if (IsTopCard(h, -1, -1)) return finish(h);
+// B1, B2: following the partner's lead.
+int ThirdFollowingThePartner(const OpponentThird& o) {
+    CPlayer& p = o.p;
+    const int S = o.S, T = o.T, L = o.L;
+    const int low = p.PickLowCardOfSuit(L);
+    if (SuitOf(S) == L) {
+        if (OrderOf(T) > OrderOf(S)) {
+            const int follow = p.ChooseOpponentFollowCard(S);
+            return follow != NO_CARD ? follow : low;
         }
-        // C2.
-        const int x = ChooseCardByScore3(P, false);
-        const int g = GetNextHigherHeld(x);
-        const int gs = PlainSuitOf(g);
-        if (J > 0 && g != NO_CARD && Holds(*this, gs, ACE) && IsTopCard(g, HeldCard(*this, gs, ACE), -1) &&
-            SuitCountOf(*this, gs) <= 3) {
-            int c = ChooseGrandCard(false);
-            if (c == NO_CARD) {
-                c = ChooseCardByRunScore(true);
-                if (c == NO_CARD || c == g) c = ChooseCardByScore(4, NO_CARD, false);
-            }
-            if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
-            return finish(c);
-        }
-        const int D = P + points1;
-        const int need = D < 30 ? 31 - D : D < 60 ? 60 - D : 0;
-        if (g != NO_CARD && PointsOf(g) < need && need >= 1 && need <= 11) {
-            CoinFlipBest best;
-            for (int s = 0; s < 4; ++s) {
-                const int low = PickLowCardOfSuit(s);
-                if (low != NO_CARD) best.Offer(PointsOf(low), low);
-            }
-            if (best.card != NO_CARD && PointsOf(best.card) >= need) return finish(best.card);
-        }
-        return finish(g != NO_CARD ? g : ChooseCardByScore(11, NO_CARD, false));
+        return OrderOf(low) >= OrderOf(S) ? low : p.PickLowCardAnySuit(L);
     }
-    // D1: the soloist holds the trick.
-    int c = ChooseGrandCard(false);
-    if (c != NO_CARD && PointsOf(c) == 10 && MayHoldSuit(partner, PlainSuitOf(c))) c = NO_CARD;
-    if (J > 0 && (c == NO_CARD || P > 4)) {
+    return IsJack(S) ? p.PickLowCardAnySuit(L) : p.PickLowCardOfSuit(L);
+}
+
+// B3, B4: following the soloist's lead; a partner who could not follow is marked void.
+int ThirdFollowingTheSoloist(const OpponentThird& o) {
+    CPlayer& p = o.p;
+    const int S = o.S, T = o.T, L = o.L, P = o.P;
+    const int low = p.PickLowCardOfSuit(L);
+    const bool partnerFollowed = SuitOf(T) == L;
+    if (!partnerFollowed) MarkVoid(o.partner, PlainSuitOf(S));
+    const bool soloistHolds = (partnerFollowed && OrderOf(T) < OrderOf(S)) || (!partnerFollowed && !IsJack(T));
+    if (soloistHolds) {
+        if (OrderOf(low) < OrderOf(S)) return p.PickLowCardAnySuit(L);
+        if (GetCardRank(low) == ACE && (!partnerFollowed || PointsOf(o.secondCard) < 10)) {
+            const int over = p.GetNextHigherHeld(p.NextHigherInSuit(S));
+            if (over != NO_CARD) return over;
+        }
+        if (p.IsTopCard(low, -1, -1)) {
+            const int x = p.NextLowerInSuit(low, false);
+            if (x != NO_CARD && OrderOf(x) > OrderOf(S) && !p.IsTopCard(x, low, -1)) return x;
+        }
+        return low;
+    }
+    if ((p.IsTopCard(low, -1, -1) && p.IsSuitGuarded(L, 1, false)) ||
+        (p.CountInSuit(L) >= 3 && p.CollectSuit(L, false, nullptr) >= 3 && OrderOf(low) >= 4)) {
+        const int x = p.NextLowerInSuit(low, true);
+        if (x != NO_CARD && !p.IsTopCard(x, low, -1) && (o.points1 + P > 60 || PointsOf(low) + o.points1 + P < 61))
+            return x;
+    }
+    return low;
+}
+
+// C2: a card into the partner's trick by score, a Grand card when the Ace above stands, or the
+// points the defenders still need for 31 or 60.
+int ThirdPointsIntoThePartnersTrick(const OpponentThird& o) {
+    CPlayer& p = o.p;
+    const int P = o.P;
+    const int x = p.ChooseCardByScore3(P, false);
+    const int g = p.GetNextHigherHeld(x);
+    const int gs = PlainSuitOf(g);
+    if (o.J > 0 && g != NO_CARD && Holds(p, gs, ACE) && p.IsTopCard(g, HeldCard(p, gs, ACE), -1) &&
+        SuitCountOf(p, gs) <= 3) {
+        int c = p.ChooseGrandCard(false);
+        if (c == NO_CARD) {
+            c = p.ChooseCardByRunScore(true);
+            if (c == NO_CARD || c == g) c = p.ChooseCardByScore(4, NO_CARD, false);
+        }
+        if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+        return c;
+    }
+    const int D = P + o.points1;
+    const int need = D < 30 ? 31 - D : D < 60 ? 60 - D : 0;
+    if (g != NO_CARD && PointsOf(g) < need && need >= 1 && need <= 11) {
+        CoinFlipBest best;
+        for (int s = 0; s < 4; ++s) {
+            const int low = p.PickLowCardOfSuit(s);
+            if (low != NO_CARD) best.Offer(PointsOf(low), low);
+        }
+        if (best.card != NO_CARD && PointsOf(best.card) >= need) return best.card;
+    }
+    return g != NO_CARD ? g : p.ChooseCardByScore(11, NO_CARD, false);
+}
+
+// C1, C2: void in the suit led, the partner's card holds.
+int ThirdVoidThePartnerHolds(const OpponentThird& o, bool sameSuit) {
+    CPlayer& p = o.p;
+    // C1.
+    if (sameSuit) {
+        int k = p.ChooseCardByRunScore(true);
+        if (o.J == 0 && k != NO_CARD && p.IsTopCard(k, -1, -1) && !p.IsTopCard(p.NextLowerInSuit(k, false), k, -1))
+            k = p.ChooseOpponentFollow(PlainSuitOf(k));
+        if (k != NO_CARD) return k;
+    } else {
+        const int h = p.PickHighestInSuit(PlainSuitOf(o.S), true);
+        if (p.IsTopCard(h, -1, -1)) return h;
+    }
+    return ThirdPointsIntoThePartnersTrick(o);
+}
+
+// D1, D2: void in the suit led, the soloist's card holds: a Grand card, or a Jack in when the
+// trick is worth it (over the soloist's top card, his suit's highest card committed).
+int ThirdVoidTheSoloistHolds(const OpponentThird& o) {
+    CPlayer& p = o.p;
+    const int S = o.S, T = o.T, P = o.P, points1 = o.points1;
+    int c = p.ChooseGrandCard(false);
+    if (c != NO_CARD && PointsOf(c) == 10 && p.MayHoldSuit(o.partner, PlainSuitOf(c))) c = NO_CARD;
+    if (o.J > 0 && (c == NO_CARD || P > 4)) {
         // D2: trump in.
         if (IsJack(S)) {
-            const int j = PickJack(0);
+            const int j = p.PickJack(0);
             if (j != NO_CARD && OrderOf(j) > OrderOf(S) && (P + 2 >= 10 || (points1 < 61 && points1 + 3 + P >= 61)))
                 c = j;
         } else {
-            c = PickRandomJack(0);
-            if (IsTopCard(T, -1, -1)) {
-                const int h = PickHighestInSuit(PlainSuitOf(T), true);
+            c = p.PickRandomJack(0);
+            if (p.IsTopCard(T, -1, -1)) {
+                const int h = p.PickHighestInSuit(PlainSuitOf(T), true);
                 if (h != NO_CARD) {
-                    forcedCard = h;
-                    ForcedCardCount = n;
+                    p.forcedCard = h;
+                    p.ForcedCardCount = o.n;
                     MarkVoid(g_Game.Soloist, PlainSuitOf(h));
                 }
             }
         }
     }
-    if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
-    return finish(c);
+    if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+    return c;
+}
+
+}  // namespace
+
+int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondCard) {
+    const int firstChoice = GrandOpponentThirdFirstChoice(soloistNext, firstCard, secondCard);
+    if (CheckSoloist(NO_CARD)) return NO_CARD;
+    if (firstChoice != NO_CARD) return FinishStrategy(firstChoice, EPILOGUE_PLAIN);
+    const int S = soloistNext ? firstCard : secondCard;
+    const int T = soloistNext ? secondCard : firstCard;
+    const int partnerSeat = PreviousSeat(seat) == g_Game.Soloist ? NextSeat(seat) : PreviousSeat(seat);
+    const int L = SuitOf(firstCard);
+    const OpponentThird o{*this,
+                          soloistNext,
+                          firstCard,
+                          secondCard,
+                          count,
+                          handInfo.JackCount,
+                          S,
+                          T,
+                          partnerSeat,
+                          L,
+                          PointsOf(firstCard) + PointsOf(secondCard),
+                          g_Game.PartyPoints[1]};
+    int card;
+    if (IsJack(firstCard)) {
+        card = ThirdOverAJack(o);
+    } else if (CountInSuit(L) > 0) {
+        card = soloistNext ? ThirdFollowingTheSoloist(o) : ThirdFollowingThePartner(o);
+    } else {
+        // Void in the suit led: who holds the trick?
+        const bool sameSuit = SuitOf(S) == SuitOf(T);
+        const bool partnerHolds =
+            IsJack(T) ? !(IsJack(S) && OrderOf(S) > OrderOf(T))
+                      : (sameSuit && OrderOf(T) > OrderOf(S)) || (!soloistNext && SuitOf(S) != L && !IsJack(S));
+        card = partnerHolds ? ThirdVoidThePartnerHolds(o, sameSuit) : ThirdVoidTheSoloistHolds(o);
+    }
+    return FinishStrategy(card, EPILOGUE_PLAIN);
 }

@@ -383,6 +383,110 @@ int CPlayer::PlayGrandSoloistLead() {
     return FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
 }
 
+namespace {
+
+// S2: following suit; the card just above the lead when the third hand cannot follow, a low card
+// under the lead, else the top card's neighbours by how the suit stands.
+int FollowInSecondHand(CPlayer& p, int lead, int J, int O) {
+    const int s = GetCardSuit(lead, false);
+    const int third = NextSeat(p.seat);
+    const int hi = p.NextHigherInSuit(lead);
+    const int low = p.PickLowCardOfSuit(s);
+    const int nl = p.NextLowerInSuit(low, false);
+    int card;
+    if (!p.MayHoldSuit(third, s)) {
+        card = hi;
+    } else if (OrderOf(low) < OrderOf(lead)) {
+        card = p.PickLowCardAnySuit(s);
+    } else if (!p.IsTopCard(low, -1, -1)) {
+        return p.PickLowestInSuit(s, true);
+    } else {
+        const int b = p.GetNextLowerHeld(low);
+        if ((b != hi && OrderOf(b) - OrderOf(hi) == 1) || !p.IsTopCard(nl, low, -1)) card = hi;
+        else if (OrderOf(low) - OrderOf(b) == 1) card = low;
+        else if (J > 0 && J <= O && !p.IsTopCard(p.PickHighestInSuit(-1, true), -1, -1)) card = low;
+        else card = b;
+    }
+    if (card == NO_CARD) card = p.PickLowestInSuit(s, true);
+    return card;
+}
+
+// S3: nothing to follow with and no Jack: a Grand card or a trump game card, else by score.
+int DiscardWithoutJacks(CPlayer& p, bool jackLead) {
+    int card = NO_CARD;
+    if (!jackLead) {
+        card = p.ChooseGrandCard(false);
+        if (card == NO_CARD) card = p.ChooseTrumpGameCard(true);
+    }
+    if (card == NO_CARD) card = p.ChooseCardByScore(11, NO_CARD, false);
+    return card;
+}
+
+// S5: on a lead under five points the Grand card c stays; with the suit's Ace and Ten gone it
+// takes the place of the lone Ten k, and a sure game with two top cards and three Jacks plays a
+// Jack instead.
+int GrandCardOnALowLead(CPlayer& p, int lead, int J, int c, int& k) {
+    if (c == NO_CARD || PointsOf(lead) >= 5) return c;
+    const int s = GetCardSuit(lead, false);
+    if (IsCardGone(s, ACE, p.seat) && IsCardGone(s, TEN, p.seat)) k = c;
+    const int h = p.PickHighestInSuit(PlainSuitOf(c), true);
+    if (p.gameOptions[g_Game.GameType][OPT_PROBABILITY] >= 90 && p.IsTopCard(h, -1, -1) &&
+        p.IsTopCard(p.NextLowerInSuit(h, false), h, -1) && J > 2)
+        c = p.PickRandomJack(0);
+    return c;
+}
+
+// S6: no Grand card: the card by score, or a Jack with more Jacks than the defenders when a top
+// side card can still take a trick.
+int ScoredCardOrJack(CPlayer& p, int lead, int n, int J, int O) {
+    const int points = g_Game.PartyPoints[0];
+    int c = p.ChooseCardByScore(4, NO_CARD, false);
+    if (O >= J) return c;
+    bool qualified = false;
+    for (int t = 0; t < 4; ++t) {
+        const int held = SuitCountOf(p, t);
+        if (held == 0) continue;
+        const int h = p.PickHighestInSuit(t, true);
+        if (!p.IsTopCard(h, -1, -1)) continue;
+        if (held >= 3) {
+            qualified |= p.NextLowerInSuit(h, false) != NO_CARD;
+        } else if (n < 4) {
+            qualified = true;
+        } else if (PointsOf(h) + PointsOf(lead) + 2 + points >= 61) {
+            qualified = true;
+        } else {
+            c = p.ChooseGrandCard(false);
+            qualified |= c == NO_CARD;
+        }
+    }
+    if (qualified) c = p.PickRandomJack(0);
+    return c;
+}
+
+// S7: trumping in, when the card or the trick is worth it or the Jacks must come out: the top
+// trump or the sure one below it, a random Jack, or a random step down a long run.
+int TrumpInSecondHand(CPlayer& p, int lead, int c, int k, int n, int J, int O) {
+    const int points = g_Game.PartyPoints[0];
+    if (!(k == NO_CARD && (IsJack(c) || (PointsOf(c) >= 10 && n > 3) || PointsOf(lead) >= 10 ||
+                           (points < 61 && points + PointsOf(lead) + 2 > 60) ||
+                           (J > 1 && O < J && p.handInfo.AceSuitCount + p.handInfo.TenSuitCount < 3))))
+        return c;
+    const int t = p.PickHighestInSuit(-1, true);
+    const int below = p.PickTrumpBelow(t);
+    const int r = p.PickRandomJack(0);
+    if (J == 2 || (J >= 3 && J != p.handInfo.MatadorRun)) {
+        if (p.IsTopCard(below, t, -1)) c = CoinHeads() ? below : t;
+        else c = r;
+    } else if (J >= 3) {
+        c = p.PickHighestTrumpRandomStep(J);
+    } else {
+        c = r;
+    }
+    return c;
+}
+
+}  // namespace
+
 int CPlayer::PlayGrandSoloistSecond(int lead) {
     forcedCard = 0;
     const int n = count;
@@ -396,96 +500,15 @@ int CPlayer::PlayGrandSoloistSecond(int lead) {
         if (card == NO_CARD) card = PickRandomJack(0);
         return FinishStrategy(card, EPILOGUE_PLAIN);
     }
-    // S2: following suit.
-    if (!jackLead && SuitCountOf(*this, s) > 0) {
-        const int third = NextSeat(seat);
-        const int hi = NextHigherInSuit(lead);
-        const int low = PickLowCardOfSuit(s);
-        const int nl = NextLowerInSuit(low, false);
-        int card;
-        if (!MayHoldSuit(third, s)) {
-            card = hi;
-        } else if (OrderOf(low) < OrderOf(lead)) {
-            card = PickLowCardAnySuit(s);
-        } else if (!IsTopCard(low, -1, -1)) {
-            return FinishStrategy(PickLowestInSuit(s, true), EPILOGUE_PLAIN);
-        } else {
-            const int b = GetNextLowerHeld(low);
-            if ((b != hi && OrderOf(b) - OrderOf(hi) == 1) || !IsTopCard(nl, low, -1)) card = hi;
-            else if (OrderOf(low) - OrderOf(b) == 1) card = low;
-            else if (J > 0 && J <= O && !IsTopCard(PickHighestInSuit(-1, true), -1, -1))
-                card = low;
-            else
-                card = b;
-        }
-        if (card == NO_CARD) card = PickLowestInSuit(s, true);
-        return FinishStrategy(card, EPILOGUE_PLAIN);
-    }
-    // S3: nothing to follow with and no Jack.
-    if (J == 0) {
-        int card = NO_CARD;
-        if (!jackLead) {
-            card = ChooseGrandCard(false);
-            if (card == NO_CARD) card = ChooseTrumpGameCard(true);
-        }
-        if (card == NO_CARD) card = ChooseCardByScore(11, NO_CARD, false);
-        return FinishStrategy(card, EPILOGUE_PLAIN);
-    }
+    if (!jackLead && SuitCountOf(*this, s) > 0)
+        return FinishStrategy(FollowInSecondHand(*this, lead, J, O), EPILOGUE_PLAIN);
+    if (J == 0) return FinishStrategy(DiscardWithoutJacks(*this, jackLead), EPILOGUE_PLAIN);
     // S4: a lone Ten that is not top goes first (kept aside in a Hand game).
     int k = PickUnguardedTen();
     if (!g_Game.HandAnnounced && k != NO_CARD) return FinishStrategy(k, EPILOGUE_PLAIN);
-    int c = ChooseGrandCard(false);
-    const int points = g_Game.PartyPoints[0];
-    // S5.
-    if (c != NO_CARD && PointsOf(lead) < 5) {
-        if (IsCardGone(s, ACE, seat) && IsCardGone(s, TEN, seat)) k = c;
-        const int h = PickHighestInSuit(PlainSuitOf(c), true);
-        if (gameOptions[g_Game.GameType][OPT_PROBABILITY] >= 90 && IsTopCard(h, -1, -1) &&
-            IsTopCard(NextLowerInSuit(h, false), h, -1) && J > 2)
-            c = PickRandomJack(0);
-    }
-    // S6.
-    if (c == NO_CARD) {
-        c = ChooseCardByScore(4, NO_CARD, false);
-        if (O < J) {
-            bool qualified = false;
-            for (int t = 0; t < 4; ++t) {
-                const int held = SuitCountOf(*this, t);
-                if (held == 0) continue;
-                const int h = PickHighestInSuit(t, true);
-                if (!IsTopCard(h, -1, -1)) continue;
-                if (held >= 3) {
-                    qualified |= NextLowerInSuit(h, false) != NO_CARD;
-                } else if (n < 4) {
-                    qualified = true;
-                } else if (PointsOf(h) + PointsOf(lead) + 2 + points >= 61) {
-                    qualified = true;
-                } else {
-                    c = ChooseGrandCard(false);
-                    qualified |= c == NO_CARD;
-                }
-            }
-            if (qualified) c = PickRandomJack(0);
-        }
-    }
-    // S7: trumping in.
-    if (k == NO_CARD && (IsJack(c) || (PointsOf(c) >= 10 && n > 3) || PointsOf(lead) >= 10 ||
-                         (points < 61 && points + PointsOf(lead) + 2 > 60) ||
-                         (J > 1 && O < J && handInfo.AceSuitCount + handInfo.TenSuitCount < 3))) {
-        const int t = PickHighestInSuit(-1, true);
-        const int below = PickTrumpBelow(t);
-        const int r = PickRandomJack(0);
-        if (J == 2 || (J >= 3 && J != handInfo.MatadorRun)) {
-            if (IsTopCard(below, t, -1)) c = CoinHeads() ? below : t;
-            else
-                c = r;
-        } else if (J >= 3) {
-            c = PickHighestTrumpRandomStep(J);
-        } else {
-            c = r;
-        }
-    }
-    return FinishStrategy(c, EPILOGUE_PLAIN);
+    int c = GrandCardOnALowLead(*this, lead, J, ChooseGrandCard(false), k);
+    if (c == NO_CARD) c = ScoredCardOrJack(*this, lead, n, J, O);
+    return FinishStrategy(TrumpInSecondHand(*this, lead, c, k, n, J, O), EPILOGUE_PLAIN);
 }
 
 int CPlayer::PlayGrandSoloistThird(int lead, int second) {

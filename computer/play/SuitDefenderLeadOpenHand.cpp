@@ -5,6 +5,8 @@
 
 #include "computer/play/SuitPlayTerms.h"
 
+#include <optional>
+
 using namespace suit;
 
 namespace {
@@ -156,157 +158,215 @@ int FinalChecks(OpenLead& o) {
 
 }  // namespace
 
-int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
-    // Step 0: only against an open hand.
-    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
-    OpenLead o{*this, *partner, soloistNext, 3 - g_Game.Soloist - seat, g_Game.GameType, RunningBest(), RunningBest()};
-    CPlayer& so = *partner;
-    const int type = o.type;
-    const int T = GetTrumpCount();
-    const int S = so.GetTrumpCount();
-    // Step 1: a single trump.
-    if (T == 1) {
-        const int t = PickHighestInSuit(-1, true);
-        if (count == 10) {
-            if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
-        } else if (g_Game.TrumpCount == 2 && IsTop(*this, t) && IsTop(*this, ChooseCardByRunScore(true))) {
-            return t;
-        }
+namespace {
+
+// Step 1: a single trump, led when it is worth points against the soloist's beatable top trump
+// (ten cards) or is on top with a sure side card behind it (two trumps out).
+std::optional<int> SingleTrumpLead(OpenLead& o, int T) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    if (T != 1) return std::nullopt;
+    const int t = own.PickHighestInSuit(-1, true);
+    if (own.count == 10) {
+        if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
+    } else if (g_Game.TrumpCount == 2 && IsTop(own, t) && IsTop(own, own.ChooseCardByRunScore(true))) {
+        return t;
     }
-    // Step 2: the Ace over the soloist's Ten (a trump Ace has no card below it here).
-    if (soloistNext) {
-        for (int s = 0; s < 4; ++s) {
-            const int a = HighestHeld(*this, s);
-            const int ten = HighestHeld(so, s);
-            if (GetCardRank(a) != ACE || CountInSuit(s) <= 1 || GetCardRank(ten) != TEN) continue;
-            const int c = HeldBelow(so, ten);
-            if (!IsCard(c) || so.IsTopCard(c, ten, -1)) continue;
-            return HeldBelow(*this, a);
-        }
-    }
-    // Step 3: the survey of the side suits.
+    return std::nullopt;
+}
+
+// Step 2: the Ace over the soloist's Ten (a trump Ace has no card below it here): the card below
+// the Ace.
+std::optional<int> AceOverTheSoloistsTen(OpenLead& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    if (!o.soloistNext) return std::nullopt;
     for (int s = 0; s < 4; ++s) {
-        const int n = CountInSuit(s);
+        const int a = HighestHeld(own, s);
+        const int ten = HighestHeld(so, s);
+        if (GetCardRank(a) != ACE || own.CountInSuit(s) <= 1 || GetCardRank(ten) != TEN) continue;
+        const int c = HeldBelow(so, ten);
+        if (!IsCard(c) || so.IsTopCard(c, ten, -1)) continue;
+        return HeldBelow(own, a);
+    }
+    return std::nullopt;
+}
+
+// Step 3: the survey of the side suits.
+void SurveySideSuits(OpenLead& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    for (int s = 0; s < 4; ++s) {
+        const int n = own.CountInSuit(s);
         const int m = so.CountInSuit(s);
-        if (s == type || n == 0 || m == 0) continue;
-        const int a = HighestHeld(*this, s);
+        if (s == o.type || n == 0 || m == 0) continue;
+        const int a = HighestHeld(own, s);
         const int b = HighestHeld(so, s);
         const bool bTopForHim = so.IsTopCard(b, -1, -1);
         if (m >= 2 && m <= 4 && GetCardRank(b) == TEN && !bTopForHim) continue;
-        if (!bTopForHim && (soloistNext || m < 3)) o.H.Offer(a, n + 1);
-        if (!(m == 2 && GetCardRank(b) == TEN && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(*this, b)))
+        if (!bTopForHim && (o.soloistNext || m < 3)) o.H.Offer(a, n + 1);
+        if (!(m == 2 && GetCardRank(b) == TEN && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(own, b)))
             o.M.Offer(a, Points(a));
-        if (!MayHoldSuit(o.mate, s) && MayHoldSuit(o.mate, type)) o.M.Offer(a, 11);
+        if (!own.MayHoldSuit(o.mate, s) && own.MayHoldSuit(o.mate, o.type)) o.M.Offer(a, 11);
     }
-    // Step 4: a trump lead when the survey found nothing.
-    if (!IsCard(o.H.card) && !IsCard(o.M.card)) {
-        if (S >= 1 && (S < T || (S == 1 && T == 1))) {
-            int t = PickHighestInSuit(-1, true);
-            if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = ChooseCardWithRandomJack(-1, true);
-            o.M.Offer(t, 2);
-        } else if (S == 2 && T == 2) {
-            const int x = PickHighestInSuit(-1, true);
-            const int y = PickTrumpBelow(x);
-            const int z = so.PickHighestInSuit(-1, true);
-            if (Order(x) > Order(z) && Order(y) > Order(z)) o.M.Offer(soloistNext ? x : y, 2);
+}
+
+// Step 4: a trump lead when the survey found nothing; T and S the own and the soloist's trumps.
+void TrumpLeadWhenNothingFound(OpenLead& o, int T, int S) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    if (IsCard(o.H.card) || IsCard(o.M.card)) return;
+    if (S >= 1 && (S < T || (S == 1 && T == 1))) {
+        int t = own.PickHighestInSuit(-1, true);
+        if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = own.ChooseCardWithRandomJack(-1, true);
+        o.M.Offer(t, 2);
+    } else if (S == 2 && T == 2) {
+        const int x = own.PickHighestInSuit(-1, true);
+        const int y = own.PickTrumpBelow(x);
+        const int z = so.PickHighestInSuit(-1, true);
+        if (Order(x) > Order(z) && Order(y) > Order(z)) o.M.Offer(o.soloistNext ? x : y, 2);
+    }
+}
+
+// Step 5: force the soloist's last trump with a rich card of a suit he lacks.
+void ForceTheLastTrump(OpenLead& o, int S) {
+    CPlayer& so = o.so;
+    if (!((o.M.priority == 3 || o.H.priority == 2) && S == 1)) return;
+    for (int s = 0; s < 4; ++s) {
+        if (s == o.type) continue;
+        const int b = HighestHeld(so, s);
+        if (!IsCard(b) || so.IsTopCard(b, -1, -1)) continue;
+        for (int r = 0; r < 4; ++r) {
+            if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
+            const int d = HighestHeld(o.own, r);
+            if (Points(d) >= 10) o.M.Offer(d, 4);
+        }
+        break;
+    }
+}
+
+// Step 10, the high card against a top card of the soloist: the low cards of the other suits
+// where his top card stands, or where it does not but a doubleton of his can be caught.
+void LowCardUnderTheSoloistsTop(OpenLead& o, int hs) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    Empty(o.H);
+    for (int r = 0; r < 4; ++r) {
+        const int n = own.CountInSuit(r);
+        const int m = so.CountInSuit(r);
+        if (r == o.type || r == hs || n == 0 || m == 0) continue;
+        const int b = HighestHeld(so, r);
+        const int a = HighestHeld(own, r);
+        int l = LowestHeld(own, r);
+        if (!so.IsTopCard(b, -1, -1) || (GetCardRank(a) == TEN && n <= 2)) continue;
+        if (m == 2) {
+            const int up = HeldAbove(own, LowestHeld(so, r));
+            if (IsCard(up) && GetCardRank(up) != TEN) l = up;
+        }
+        o.H.Offer(l, 11 - Points(l));
+    }
+}
+
+// Step 10 with both choices made: the high card when the soloist has a trump game card or it
+// beats his card, else the main choice dropped and the final checks decide.
+int HighCardOrTheFinalChecks(OpenLead& o, int z) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int hs = SuitOf(o.H.card);
+    const int w = HighestHeld(so, hs);
+    const int v = HeldAbove(own, w);
+    if (z != NO_CARD) return o.H.card;
+    if (Order(o.H.card) > Order(w) && (o.H.card != v || so.CountInSuit(hs) == 1)) return o.H.card;
+    o.M.card = NO_CARD;
+    if (!so.IsTopCard(w, -1, -1)) {
+        LowCardUnderTheSoloistsTop(o, hs);
+        if (!IsCard(o.H.card)) {
+            LastResort(o);
+            return FinalChecks(o);
         }
     }
-    // Step 5: force the soloist's last trump.
-    if ((o.M.priority == 3 || o.H.priority == 2) && S == 1) {
-        for (int s = 0; s < 4; ++s) {
-            if (s == type) continue;
-            const int b = HighestHeld(so, s);
-            if (!IsCard(b) || so.IsTopCard(b, -1, -1)) continue;
-            for (int r = 0; r < 4; ++r) {
-                if (r == s || r == type || so.CountInSuit(r) != 0) continue;
-                const int d = HighestHeld(*this, r);
-                if (Points(d) >= 10) o.M.Offer(d, 4);
-            }
-            break;
+    return FinalChecks(o);
+}
+
+// Step 10: check of the main choice; the card when the check settles the lead, nothing when
+// Step 11 decides.
+std::optional<int> CheckMainChoice(OpenLead& o) {
+    CPlayer& own = o.own;
+    CPlayer& so = o.so;
+    const int z = so.ChooseTrumpGameCard(true);
+    const int s = SuitOf(o.M.card);
+    const int w0 = HighestHeld(so, s);
+    if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
+        Empty(o.H);
+        return std::nullopt;
+    }
+    if (so.CountInSuit(s) == 2) {
+        o.M.card = HeldAbove(own, LowestHeld(so, s));
+        if (GetCardRank(o.M.card) == TEN) o.M.card = NO_CARD;
+        if (!IsCard(o.M.card)) {
+            o.M.card = o.H.card;
+            return std::nullopt;
         }
     }
-    // Step 6: dispatch.
-    bool toEleven = false;
+    if (IsCard(o.M.card) && IsCard(o.H.card)) return HighCardOrTheFinalChecks(o, z);
+    return std::nullopt;
+}
+
+// Step 6: dispatch. Without a main choice the high card goes on to Step 11, else Steps 7 to 9
+// look for one; a found main choice is checked in Step 10. The card when these steps settle the
+// lead, nothing when Step 11 decides.
+std::optional<int> DispatchMainChoice(OpenLead& o) {
     if (!IsCard(o.M.card)) {
         if (IsCard(o.H.card)) {
             o.M.card = o.H.card;
-            toEleven = true;
-        } else {
-            // Steps 7 to 9.
-            const int planned = PlansAgainstHoldings(o);
-            if (IsCard(planned)) return planned;
-            ThroughDoubleton(o);
+            return std::nullopt;
+        }
+        // Steps 7 to 9.
+        const int planned = PlansAgainstHoldings(o);
+        if (IsCard(planned)) return planned;
+        ThroughDoubleton(o);
+        if (!IsCard(o.M.card)) {
+            SoloistVoidSuits(o, o.so.ChooseTrumpGameCard(true));
             if (!IsCard(o.M.card)) {
-                SoloistVoidSuits(o, so.ChooseTrumpGameCard(true));
-                if (!IsCard(o.M.card)) {
-                    o.M.card = o.H.card;
-                    toEleven = true;
-                }
+                o.M.card = o.H.card;
+                return std::nullopt;
             }
         }
     }
-    // Step 10: check of the main choice.
-    if (!toEleven && IsCard(o.M.card)) {
-        const int z = so.ChooseTrumpGameCard(true);
-        const int s = SuitOf(o.M.card);
-        const int w0 = HighestHeld(so, s);
-        if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
-            Empty(o.H);
-            toEleven = true;
-        } else {
-            if (so.CountInSuit(s) == 2) {
-                o.M.card = HeldAbove(*this, LowestHeld(so, s));
-                if (GetCardRank(o.M.card) == TEN) o.M.card = NO_CARD;
-                if (!IsCard(o.M.card)) {
-                    o.M.card = o.H.card;
-                    toEleven = true;
-                }
-            }
-            if (!toEleven && IsCard(o.M.card) && IsCard(o.H.card)) {
-                const int hs = SuitOf(o.H.card);
-                const int w = HighestHeld(so, hs);
-                const int v = HeldAbove(*this, w);
-                if (z != NO_CARD) return o.H.card;
-                if (Order(o.H.card) > Order(w) && (o.H.card != v || so.CountInSuit(hs) == 1)) return o.H.card;
-                o.M.card = NO_CARD;
-                if (!so.IsTopCard(w, -1, -1)) {
-                    Empty(o.H);
-                    for (int r = 0; r < 4; ++r) {
-                        const int n = CountInSuit(r);
-                        const int m = so.CountInSuit(r);
-                        if (r == type || r == hs || n == 0 || m == 0) continue;
-                        const int b = HighestHeld(so, r);
-                        const int a = HighestHeld(*this, r);
-                        int l = LowestHeld(*this, r);
-                        if (!so.IsTopCard(b, -1, -1) || (GetCardRank(a) == TEN && n <= 2)) continue;
-                        if (m == 2) {
-                            const int up = HeldAbove(*this, LowestHeld(so, r));
-                            if (IsCard(up) && GetCardRank(up) != TEN) l = up;
-                        }
-                        o.H.Offer(l, 11 - Points(l));
-                    }
-                    if (!IsCard(o.H.card)) {
-                        LastResort(o);
-                        return FinalChecks(o);
-                    }
-                }
-                return FinalChecks(o);
-            }
-            toEleven = true;
-        }
-    }
-    // Step 11: against the soloist's Ace with small cards.
+    return CheckMainChoice(o);
+}
+
+// Steps 11 and 12: against the soloist's Ace with small cards, else the last resort.
+int AgainstBareAceOrLastResort(OpenLead& o, int T) {
+    CPlayer& own = o.own;
     AgainstBareAce(o);
     if (IsCard(o.H.card)) {
-        if (T > 3 || (T == 3 && handInfo.JackCount >= 2)) o.M.card = NO_CARD;
+        if (T > 3 || (T == 3 && own.handInfo.JackCount >= 2)) o.M.card = NO_CARD;
         return FinalChecks(o);
     }
     if (IsCard(o.M.card)) {
         const int s = SuitOf(o.M.card);
-        if (so.CountInSuit(s) == 0) o.M.card = LowestHeld(*this, s);
+        if (o.so.CountInSuit(s) == 0) o.M.card = LowestHeld(own, s);
         return FinalChecks(o);
     }
     // Step 12.
     LastResort(o);
     return FinalChecks(o);
+}
+
+}  // namespace
+
+int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
+    // Step 0: only against an open hand.
+    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
+    OpenLead o{*this, *partner, soloistNext, 3 - g_Game.Soloist - seat, g_Game.GameType, RunningBest(), RunningBest()};
+    const int T = GetTrumpCount();
+    const int S = partner->GetTrumpCount();
+    if (const std::optional<int> single = SingleTrumpLead(o, T)) return *single;
+    if (const std::optional<int> below = AceOverTheSoloistsTen(o)) return *below;
+    SurveySideSuits(o);
+    TrumpLeadWhenNothingFound(o, T, S);
+    ForceTheLastTrump(o, S);
+    if (const std::optional<int> settled = DispatchMainChoice(o)) return *settled;
+    return AgainstBareAceOrLastResort(o, T);
 }

@@ -7,6 +7,8 @@
 #include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitPlayTerms.h"
 
+#include <optional>
+
 using namespace suit;
 
 namespace {
@@ -76,132 +78,171 @@ int NoTrumpUnderTrump(SecondWords& w) {
     return p.CountInSuit(SuitOf(Y)) <= 3 ? Y : HighestHeld(p, SuitOf(Y));
 }
 
-// T1: the soloist led a trump and the defender holds trumps.
-int TakeOrDuckTrump(SecondWords& w) {
+// The trumps T1 weighs against the trump led: W the card below the winner and Wp the one to
+// play for it, H and L the highest and the lowest trump, A the lowest above the card led, and
+// the trumps below W, H and A.
+struct TrumpLedCards {
+    int W, H, L, WB, HB, A, AB, Wp;
+};
+
+TrumpLedCards CardsAgainstTheTrumpLed(SecondWords& w) {
     CPlayer& p = w.p;
     const int led = w.led;
-    const int W = p.PickCardBelowWinner(false);
-    const int H = p.PickHighestInSuit(-1, true);
-    const int L = p.PickLowestInSuit(-1, true);
-    const int WB = p.PickTrumpBelow(W);
-    const int HB = p.PickTrumpBelow(H);
-    int A = p.PickCardAboveInTrumps(led, true);
-    const int AB = p.PickTrumpBelow(A);
-    int Wp = W;
-    if (W == H && IsCard(WB) && Order(W) - Order(WB) > 1 && IsTop(p, H) && Points(led) <= 4) Wp = WB;
+    TrumpLedCards t{};
+    t.W = p.PickCardBelowWinner(false);
+    t.H = p.PickHighestInSuit(-1, true);
+    t.L = p.PickLowestInSuit(-1, true);
+    t.WB = p.PickTrumpBelow(t.W);
+    t.HB = p.PickTrumpBelow(t.H);
+    t.A = p.PickCardAboveInTrumps(led, true);
+    t.AB = p.PickTrumpBelow(t.A);
+    t.Wp = t.W;
+    if (t.W == t.H && IsCard(t.WB) && Order(t.W) - Order(t.WB) > 1 && IsTop(p, t.H) && Points(led) <= 4) t.Wp = t.WB;
+    return t;
+}
+
+// T1 step 1: over the trump led with the highest trump; a Jack led may turn A to the lowest
+// trump and Wp to the highest trump out.
+int OverTheTrumpLed(SecondWords& w, TrumpLedCards& t) {
+    CPlayer& p = w.p;
+    const int led = w.led;
     int R = NO_CARD;
-    // 1.
-    if (Beats(H, led)) {
-        if (IsJack(led)) {
-            if (w.T == 2 && g_Game.TrumpCount == 3 && IsTop(p, H)) {
-                int out[11];
-                const int n = p.CollectSuit(w.type, false, out);
-                Wp = n > 0 ? out[0] : NO_CARD;  // compared only, never played
-                if (Points(Wp) > 2) A = L;
-            }
-            if (Points(L) < 10 && !p.MayHoldSuit(w.mate, w.type))
-                R = L;
-            else if (w.T > 3 && !IsJack(L) && Points(L) < 4 && p.count < 9)
-                R = L;
-            else
-                R = A;
-        } else if (IsJack(HB) || IsTrumpAce(HB)) {
-            R = A;
-        } else if (!(IsTrumpAce(Wp) && w.T < 4)) {
-            const int X = p.ChooseOpponentCardSuit(false, true);
-            if (IsCard(X) && w.T <= 4)
-                R = p.GetNextHigherHeld((Order(led) >= 4 || w.T > 2) ? A : (IsJack(Wp) ? A : Wp));
-            else if (w.Jo > 1 || !IsTrumpAce(Wp))
-                R = p.GetNextHigherHeld(A);
-            else R = p.GetNextHigherHeld(CoinHeads() ? L : A);
+    if (!Beats(t.H, led)) return R;
+    if (IsJack(led)) {
+        if (w.T == 2 && g_Game.TrumpCount == 3 && IsTop(p, t.H)) {
+            int out[11];
+            const int n = p.CollectSuit(w.type, false, out);
+            t.Wp = n > 0 ? out[0] : NO_CARD;  // compared only, never played
+            if (Points(t.Wp) > 2) t.A = t.L;
         }
+        if (Points(t.L) < 10 && !p.MayHoldSuit(w.mate, w.type)) R = t.L;
+        else if (w.T > 3 && !IsJack(t.L) && Points(t.L) < 4 && p.count < 9) R = t.L;
+        else R = t.A;
+    } else if (IsJack(t.HB) || IsTrumpAce(t.HB)) {
+        R = t.A;
+    } else if (!(IsTrumpAce(t.Wp) && w.T < 4)) {
+        const int X = p.ChooseOpponentCardSuit(false, true);
+        if (IsCard(X) && w.T <= 4)
+            R = p.GetNextHigherHeld((Order(led) >= 4 || w.T > 2) ? t.A : (IsJack(t.Wp) ? t.A : t.Wp));
+        else if (w.Jo > 1 || !IsTrumpAce(t.Wp)) R = p.GetNextHigherHeld(t.A);
+        else R = p.GetNextHigherHeld(CoinHeads() ? t.L : t.A);
     }
-    // 2.
-    bool toThree = false;
-    if (IsTrump(R)) return R;
-    if (Beats(Wp, led)) {
-        if (w.T >= w.out && IsTop(p, H)) {
-            R = A;
-        } else if (!IsTop(p, Wp)) {
-            R = Points(A) == Points(Wp) ? A : Wp;
-        } else if (A != Wp) {
-            R = A;
-        } else if (p.count >= 9 || Points(led) <= 4) {
-            if (p.GetTrumpCount() <= 3 && !p.IsTopCard(led, Wp, -1) && IsCard(WB) && Beats(led, WB))
-                R = Wp;
-            else if (Points(L) <= 4)
-                R = L;
-            else
-                toThree = true;
-        } else {
-            toThree = true;
-        }
-        if (!toThree && IsCard(R)) return R;
-        // 3.
-        const int P = p.PickCardAboveInTrumps(led, true);
-        if (Beats(Wp, P) && !IsTop(p, Wp))
-            R = Wp;
-        else if (p.GetTrumpCount() == 2 && !p.IsTopCard(led, Wp, -1) && !IsTrumpAce(Wp))
-            R = Points(L) > 4 ? L : P;
-        else
-            R = P;
-        if (IsCard(L)) {
-            const int clubsJack = CardCodeOf(JACK, CLUBS);
-            if ((R == CardCodeOf(JACK, DIAMONDS) && !p.HasCard(clubsJack) && !IsCardGone(CLUBS, JACK, p.seat) &&
-                 Points(led) <= 4) ||
-                (Points(led) == 0 && IsJack(R)))
-                R = L;
-        }
-        if (IsCard(R)) return R;
-    } else {
-        // 4.
-        if ((w.T <= 2 && !IsTop(p, H) && !IsTop(p, led) && (IsJack(led) || Order(led) < 5)) ||
-            (Points(led) == 0 && Points(Wp) == 0)) {
-            if (w.T == 2 && Points(Wp) >= 10)
-                R = Wp;
-            else if (IsCard(A) && Points(led) > 0)
-                R = A;
-            else if (Order(L) < Order(led) && w.T == 2 && g_Game.TrumpCount == 3 && !IsTop(p, A) && IsCard(A))
-                R = A;
-            else
-                R = Wp;
-        } else if (Beats(A, led) && (IsJack(led) || Points(led) > 0) && !p.MayHoldSuit(w.mate, w.type) && w.T >= 3) {
-            R = A;
-        }
-        if (IsCard(R) && p.HasCard(R)) return R;
+    return R;
+}
+
+// T1 step 2: Wp beats the trump led: take with A or Wp, or duck with the lowest trump; no card
+// goes on to step 3.
+int TakeWithTheWinner(SecondWords& w, const TrumpLedCards& t) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    if (w.T >= w.out && IsTop(p, t.H)) return t.A;
+    if (!IsTop(p, t.Wp)) return Points(t.A) == Points(t.Wp) ? t.A : t.Wp;
+    if (t.A != t.Wp) return t.A;
+    if (p.count >= 9 || Points(led) <= 4) {
+        if (p.GetTrumpCount() <= 3 && !p.IsTopCard(led, t.Wp, -1) && IsCard(t.WB) && Beats(led, t.WB)) return t.Wp;
+        if (Points(t.L) <= 4) return t.L;
     }
+    return NO_CARD;
+}
+
+// T1 step 3: the trump just above the card led, Wp or the lowest trump; a Jack of Diamonds or a
+// Jack on a trick without points gives way to the lowest trump.
+int JustAboveTheTrumpLed(SecondWords& w, const TrumpLedCards& t) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    int R;
+    const int P = p.PickCardAboveInTrumps(led, true);
+    if (Beats(t.Wp, P) && !IsTop(p, t.Wp)) R = t.Wp;
+    else if (p.GetTrumpCount() == 2 && !p.IsTopCard(led, t.Wp, -1) && !IsTrumpAce(t.Wp)) R = Points(t.L) > 4 ? t.L : P;
+    else R = P;
+    if (IsCard(t.L)) {
+        const int clubsJack = CardCodeOf(JACK, CLUBS);
+        if ((R == CardCodeOf(JACK, DIAMONDS) && !p.HasCard(clubsJack) && !IsCardGone(CLUBS, JACK, p.seat) &&
+             Points(led) <= 4) ||
+            (Points(led) == 0 && IsJack(R)))
+            R = t.L;
+    }
+    return R;
+}
+
+// T1 step 4: Wp does not beat the trump led: Wp or A under a weak trump lead, or A when the
+// partner is out of trumps; R stays the choice of step 1 otherwise.
+int UnderTheTrumpLed(SecondWords& w, const TrumpLedCards& t, int R) {
+    CPlayer& p = w.p;
+    const int led = w.led;
+    if ((w.T <= 2 && !IsTop(p, t.H) && !IsTop(p, led) && (IsJack(led) || Order(led) < 5)) ||
+        (Points(led) == 0 && Points(t.Wp) == 0)) {
+        if (w.T == 2 && Points(t.Wp) >= 10) R = t.Wp;
+        else if (IsCard(t.A) && Points(led) > 0) R = t.A;
+        else if (Order(t.L) < Order(led) && w.T == 2 && g_Game.TrumpCount == 3 && !IsTop(p, t.A) && IsCard(t.A))
+            R = t.A;
+        else R = t.Wp;
+    } else if (Beats(t.A, led) && (IsJack(led) || Points(led) > 0) && !p.MayHoldSuit(w.mate, w.type) && w.T >= 3) {
+        R = t.A;
+    }
+    return R;
+}
+
+// T1 steps 5 and 6: whether A over the trump led is worth it (a draw decides a close case); then
+// the lowest trump or the high one below the top.
+std::optional<int> HighTrumpOverTheLead(SecondWords& w, const TrumpLedCards& t) {
+    CPlayer& p = w.p;
+    const int led = w.led;
     // 5.
     bool toSix = false;
-    if (Beats(A, led)) {
-        const bool t = p.IsTopCard(led, H, -1);
-        if (p.IsTopCard(AB, A, led) || A != H)
-            toSix = true;
-        else if (t)
-            toSix = w.T < 4 && Points(Wp) > 4;
+    if (Beats(t.A, led)) {
+        const bool top = p.IsTopCard(led, t.H, -1);
+        if (p.IsTopCard(t.AB, t.A, led) || t.A != t.H) toSix = true;
+        else if (top) toSix = w.T < 4 && Points(t.Wp) > 4;
         else toSix = CoinTails();
     }
     // 6.
     if (toSix) {
-        if (w.T > 3 && Points(L) < 4) return L;
-        const int c = IsTop(p, H) ? HB : H;
+        if (w.T > 3 && Points(t.L) < 4) return t.L;
+        const int c = IsTop(p, t.H) ? t.HB : t.H;
         if (IsCard(c)) return c;
     }
-    // 7.
+    return std::nullopt;
+}
+
+// T1 step 7: the last choices: W on a small trump led, a random Jack, or the lowest trump.
+int LastTrumpChoice(SecondWords& w, const TrumpLedCards& t) {
+    CPlayer& p = w.p;
+    const int led = w.led;
     const int Lw = p.PickLowestInSuit(-1, true);
     if ((p.count >= 9 || (w.T <= 2 && Order(led) <= 8)) && p.MayHoldSuit(w.mate, w.type) && !IsTop(p, led) &&
-        Points(led) == 2 && Points(W) >= 10 && GetCardSuit(led, true) >= w.T - 1 && IsCard(W))
-        return W;
+        Points(led) == 2 && Points(t.W) >= 10 && GetCardSuit(led, true) >= w.T - 1 && IsCard(t.W))
+        return t.W;
     const int J = p.ChooseCardWithRandomJack(-1, true);
     if (w.T > 3) return J;
-    if (IsTop(p, H)) {
+    if (IsTop(p, t.H)) {
         if (w.T < 2 || Points(Lw) < 10) return Lw;
-        if (Points(Lw) > Points(J) && p.IsTopCard(HB, J, -1)) return J;
+        if (Points(Lw) > Points(J) && p.IsTopCard(t.HB, J, -1)) return J;
         return w.Jo <= 1 ? Lw : J;
     }
     if (w.T != 2 || IsTop(p, led)) return J;
     const int m = 4 - CountJacks(p.seat);
     const int W0 = p.PickCardBelowWinner(false);
     return (m == 1 && IsTrumpAce(W0)) ? Lw : W0;
+}
+
+// T1: the soloist led a trump and the defender holds trumps.
+int TakeOrDuckTrump(SecondWords& w) {
+    CPlayer& p = w.p;
+    TrumpLedCards t = CardsAgainstTheTrumpLed(w);
+    int R = OverTheTrumpLed(w, t);
+    if (IsTrump(R)) return R;
+    if (Beats(t.Wp, w.led)) {
+        R = TakeWithTheWinner(w, t);
+        if (IsCard(R)) return R;
+        R = JustAboveTheTrumpLed(w, t);
+        if (IsCard(R)) return R;
+    } else {
+        R = UnderTheTrumpLed(w, t, R);
+        if (IsCard(R) && p.HasCard(R)) return R;
+    }
+    if (const std::optional<int> high = HighTrumpOverTheLead(w, t)) return *high;
+    return LastTrumpChoice(w, t);
 }
 
 // F1: the partner led a side suit the defender holds.

@@ -5,6 +5,8 @@
 #include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitDefenderThird.h"
 
+#include <optional>
+
 using namespace suit;
 
 namespace {
@@ -105,102 +107,117 @@ int RuffSoloistTrick(ThirdWords& w) {
     return IsCard(c) ? c : W;
 }
 
+// V2 step 1: past 59 with a low side card, else with the trump below the winner.
+int PastFiftyNine(ThirdWords& w, int total) {
+    CPlayer& p = w.p;
+    int result = NO_CARD;
+    if (total < 50 || total > 59) return result;
+    for (int s = 0; s < 4 && result == NO_CARD; ++s) {
+        if (s == w.type || p.CountInSuit(s) == 0) continue;
+        const int c = p.PickLowCardOfSuit(s);
+        if (total + Points(c) > 59) result = c;
+    }
+    if (result == NO_CARD) {
+        const int H = p.PickHighestInSuit(-1, true);
+        const int W = p.PickCardBelowWinner(true);
+        if (!((W == H && IsTop(p, H)) || Points(W) + total < 60 || W == NO_CARD)) result = W;
+    }
+    return result;
+}
+
+// V2 step 2: the card by its run; a top card of a suit the soloist may hold gives way to a card
+// by score, or a ruff that keeps a card of a suit he lacks for the next lead.
+int RunCardOrALeadKept(ThirdWords& w) {
+    CPlayer& p = w.p;
+    const int R = p.ChooseCardByRunScore(true);
+    if (!(IsCard(R) && p.MayHoldSuit(w.soloistSeat, SuitOf(R)) && IsTop(p, R))) return R;
+    const int K3 = p.ChooseCardByScore3(0, true);
+    if (IsCard(K3) && p.MayHoldSuit(w.soloistSeat, SuitOf(K3))) return K3;
+    const int K = p.ChooseTrumpGameCard(false);
+    const int U = p.PickLowCardOfSuit(w.type);
+    if (K == NO_CARD) {
+        const int h = p.PickHighestInSuit(SuitOf(p.ChooseCardByScore3(0, false)), false);
+        return IsCard(h) ? h : R;
+    }
+    if (!p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(U)) {
+        // Ruff the partner's trick and keep K, of a suit the soloist lacks, for the lead.
+        p.forcedCard = K;
+        p.ForcedCardCount = p.count;
+        return U;
+    }
+    return K;
+}
+
+// V2 step 3: past 30 with the low card of a side suit, the one that costs least.
+int PastThirty(ThirdWords& w, int total) {
+    CPlayer& p = w.p;
+    RunningBest best;
+    if (total < 20 || total > 30) return best.card;
+    for (int s = 0; s < 4; ++s) {
+        const int n = p.CountInSuit(s);
+        if (s == w.type || n == 0) continue;
+        const int L = p.PickLowCardOfSuit(s);
+        const int pts = Points(L);
+        if (total + pts <= 30) continue;
+        int value = pts + 11;
+        if (n == 1) value = IsTop(p, L) ? pts : (pts == 10 ? 12 : pts) + 11;
+        else if (n == 2) value = IsTop(p, L) ? pts : pts + 11;
+        else if (n == 3 && (GetCardRank(L) == TEN || GetCardRank(L) == KING)) value = pts;
+        best.Offer(L, value);
+    }
+    return best.card;
+}
+
+// V2 step 4: the lowest trump beside a sure top trump, or the trump below the winner when it
+// passes 59 or is a high single trump.
+std::optional<int> TrumpIntoPartnersTrick(ThirdWords& w, int total) {
+    CPlayer& p = w.p;
+    const int H = p.PickHighestInSuit(-1, true);
+    const int W = p.PickCardBelowWinner(false);
+    const int lowest = p.PickLowestInSuit(-1, true);
+    if (w.T > w.out && IsTop(p, H) && IsCard(p.ChooseOpponentCardSuit(w.soloistLed, false)) && IsCard(lowest))
+        return lowest;
+    const bool highSingle = w.T == 1 && (H == TrumpSuitCard(ACE) || H == TrumpSuitCard(TEN));
+    if (((!IsTop(p, H) && highSingle) || Points(W) + total > 59) && IsCard(W)) return W;
+    return std::nullopt;
+}
+
+// V2 steps 5 and 6: the highest card of the soloist's suit when it is worth points, else the
+// card above a trump game card of a suit he may hold, or the card by score (the next lower one
+// of a guarded suit).
+int SideCardIntoPartnersTrick(ThirdWords& w) {
+    CPlayer& p = w.p;
+    int D = NO_CARD;
+    if (!(SuitOf(w.second) == w.led || w.soloistLed)) {
+        D = HighestHeld(p, SuitOf(w.second));
+        if (IsCard(D) && Points(D) >= 5) return D;
+    }
+    const int K = w.T > 0 ? p.ChooseTrumpGameCard(false) : NO_CARD;
+    if (IsCard(K) && p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(p.GetNextHigherHeld(K)))
+        return p.GetNextHigherHeld(K);
+    D = p.ChooseCardByScore3(w.tp, true);
+    const int s = SuitOf(D);
+    if (IsTop(p, D) && p.CountInSuit(s) < 4) {
+        const int Z = p.NextLowerInSuit(D, false);
+        if (IsCard(Z) && p.IsSuitGuarded(s, 1, false) && p.MayHoldSuit(w.soloistSeat, s) && !p.IsTopCard(Z, D, -1))
+            D = Z;
+    }
+    return D;
+}
+
 // V2: the partner holds the trick.
 int IntoPartnersTrick(ThirdWords& w) {
     CPlayer& p = w.p;
     const int schneider = g_Game.SchneiderAnnounced ? 30 : 0;
     const int total = w.D + w.tp + schneider;
-    int result = NO_CARD;
-    // 1. Past 59.
-    if (total >= 50 && total <= 59) {
-        for (int s = 0; s < 4 && result == NO_CARD; ++s) {
-            if (s == w.type || p.CountInSuit(s) == 0) continue;
-            const int c = p.PickLowCardOfSuit(s);
-            if (total + Points(c) > 59) result = c;
-        }
-        if (result == NO_CARD) {
-            const int H = p.PickHighestInSuit(-1, true);
-            const int W = p.PickCardBelowWinner(true);
-            if (!((W == H && IsTop(p, H)) || Points(W) + total < 60 || W == NO_CARD)) result = W;
-        }
-    }
-    // 2.
-    bool toThree = true;
-    if (result == NO_CARD) {
-        const int R = p.ChooseCardByRunScore(true);
-        result = R;
-        if (IsCard(R) && p.MayHoldSuit(w.soloistSeat, SuitOf(R)) && IsTop(p, R)) {
-            const int K3 = p.ChooseCardByScore3(0, true);
-            if (IsCard(K3) && p.MayHoldSuit(w.soloistSeat, SuitOf(K3))) {
-                result = K3;
-            } else {
-                const int K = p.ChooseTrumpGameCard(false);
-                const int U = p.PickLowCardOfSuit(w.type);
-                if (K == NO_CARD) {
-                    const int h = p.PickHighestInSuit(SuitOf(p.ChooseCardByScore3(0, false)), false);
-                    result = IsCard(h) ? h : R;
-                } else if (!p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(U)) {
-                    // Ruff the partner's trick and keep K, of a suit the soloist lacks, for the lead.
-                    p.forcedCard = K;
-                    p.ForcedCardCount = p.count;
-                    result = U;
-                } else {
-                    result = K;
-                }
-            }
-        }
-    }
-    // 3. Past 30.
-    if (toThree && total >= 20 && total <= 30) {
-        RunningBest best;
-        for (int s = 0; s < 4; ++s) {
-            const int n = p.CountInSuit(s);
-            if (s == w.type || n == 0) continue;
-            const int L = p.PickLowCardOfSuit(s);
-            const int pts = Points(L);
-            if (total + pts <= 30) continue;
-            int value = pts + 11;
-            if (n == 1)
-                value = IsTop(p, L) ? pts : (pts == 10 ? 12 : pts) + 11;
-            else if (n == 2)
-                value = IsTop(p, L) ? pts : pts + 11;
-            else if (n == 3 && (GetCardRank(L) == TEN || GetCardRank(L) == KING))
-                value = pts;
-            best.Offer(L, value);
-        }
-        if (IsCard(best.card)) result = best.card;
-    }
+    int result = PastFiftyNine(w, total);
+    if (result == NO_CARD) result = RunCardOrALeadKept(w);
+    const int thirty = PastThirty(w, total);
+    if (IsCard(thirty)) result = thirty;
     // 4.
     if (IsCard(result)) return result;
-    {
-        const int H = p.PickHighestInSuit(-1, true);
-        const int W = p.PickCardBelowWinner(false);
-        const int lowest = p.PickLowestInSuit(-1, true);
-        if (w.T > w.out && IsTop(p, H) && IsCard(p.ChooseOpponentCardSuit(w.soloistLed, false)) && IsCard(lowest))
-            return lowest;
-        const bool highSingle = w.T == 1 && (H == TrumpSuitCard(ACE) || H == TrumpSuitCard(TEN));
-        if (((!IsTop(p, H) && highSingle) || Points(W) + total > 59) && IsCard(W)) return W;
-    }
-    // 5. and 6.
-    int D = NO_CARD;
-    bool toSeven = false;
-    if (!(SuitOf(w.second) == w.led || w.soloistLed)) {
-        D = HighestHeld(p, SuitOf(w.second));
-        toSeven = IsCard(D) && Points(D) >= 5;
-    }
-    if (!toSeven) {
-        const int K = w.T > 0 ? p.ChooseTrumpGameCard(false) : NO_CARD;
-        if (IsCard(K) && p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(p.GetNextHigherHeld(K))) {
-            D = p.GetNextHigherHeld(K);
-        } else {
-            D = p.ChooseCardByScore3(w.tp, true);
-            const int s = SuitOf(D);
-            if (IsTop(p, D) && p.CountInSuit(s) < 4) {
-                const int Z = p.NextLowerInSuit(D, false);
-                if (IsCard(Z) && p.IsSuitGuarded(s, 1, false) && p.MayHoldSuit(w.soloistSeat, s) && !p.IsTopCard(Z, D, -1)) D = Z;
-            }
-        }
-    }
+    if (const std::optional<int> trump = TrumpIntoPartnersTrick(w, total)) return *trump;
+    int D = SideCardIntoPartnersTrick(w);
     // 7.
     const int K2 = p.ChooseTrumpGameCard(true);
     if (!(Points(D) >= 10 || K2 == NO_CARD) && Points(K2) == Points(D)) D = K2;

@@ -148,6 +148,105 @@ int DrawLastTrump(CPlayer& p, const Terms& t, const LeadState& st, int top, int 
     return st.fallback;
 }
 
+// B1 with the top trump sure, many trumps out and no early face-up: a low singleton that makes a
+// side suit void (the one with the fewest points), else the second trump when it is a Jack, else
+// on to the fallback stage.
+void VoidASideSuitFirst(CPlayer& p, const Terms& t, LeadState& st, int second) {
+    RunningBest best;
+    int last = NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (s == t.type || p.CountInSuit(s) != 1) continue;
+        const int low = p.PickLowCardAnySuit(s);
+        if (!IsCard(low) || Order(low) > 2) continue;
+        last = low;
+        best.Offer(low, 11 - Points(low));
+    }
+    if (IsCard(best.card) && Order(best.card) <= 4) {
+        st.companion = last;
+        st.Settle(best.card);
+        return;
+    }
+    if (IsJack(second)) {
+        st.Settle(second);
+        return;
+    }
+    st.toStageSix = true;
+}
+
+// B1 with the top trump sure: the top trump, with the next sure trump as its companion.
+void DrawWithTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int second) {
+    if (t.O <= 2) {
+        st.Settle(top);
+        return;
+    }
+    const int probe = LastTrickAllTrumps(p) ? top : second;
+    if (p.IsTopCard(probe, top, -1)) {
+        st.companion = probe;
+        st.Settle(top);
+        return;
+    }
+    if ((t.N < 8 || t.dealtJacks < 3) && g_Game.EarlyFaceUp == 0) {
+        VoidASideSuitFirst(p, t, st, second);
+        return;
+    }
+    st.Settle(top);
+}
+
+// B1 with the top trump not sure: a trump to pull the higher ones out.
+void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
+    int card = NO_CARD;
+    if (t.O == 1) {
+        card = p.ChooseCardWithRandomJack(-1, true);
+        if (t.J != 0 && Points(card) > 2) card = p.PickRandomJack(0);
+    } else {
+        int list[11];
+        const int n = p.CollectSuit(t.type, false, list);
+        const int above = n >= 2 ? p.PickCardAboveInTrumps(list[1], true) : NO_CARD;
+        st.companion = above;
+        if (n >= 2 && IsCard(above) && above != top) {
+            card = above;
+        } else if (t.O == 2 && t.H > 2) {
+            if (!IsCard(above) || above == top) card = st.fallback;
+            else if (Points(above) < 10) card = above;
+            else if (Points(top) >= 10) card = p.PickLowestInSuit(-1, true);
+            else card = top;
+        } else if (n == 3 && t.J > 1 && Order(above) >= 5) {
+            card = top;
+        } else {
+            st.companion = p.ChooseTrumpGameCard(true);
+            if (IsCard(st.companion)) {
+                card = st.fallback;
+            } else {
+                card = p.PickLowestInSuit(-1, true);
+                if (Points(card) > 4) card = p.PickRandomJack(0);
+            }
+        }
+    }
+    if (IsCard(card)) st.Settle(card);
+    else st.toStageSix = true;
+}
+
+// B2: no card plan for what is settled here; a low trump, or the last trump drawn.
+void DrawWithALowTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int second, bool aceOut, bool tenOut) {
+    const int type = t.type;
+    int r = p.ChooseLowTrump();
+    if (r == NO_CARD && t.O >= 2 && !p.HasJacksOut() && !p.MayHoldSuit(t.previous, type) && (aceOut || tenOut))
+        r = p.PickCardAboveInTrumps(p.LowestCardOutInSuit(type), false);
+    int card = NO_CARD;
+    if (r == NO_CARD || t.O < 2) {
+        card = DrawLastTrump(p, t, st, top, second);
+    } else if (IsTop(p, top) && p.IsTopCard(second, top, -1)) {
+        card = CoinHeads() ? second : top;
+    } else {
+        int x = (IsTop(p, top) && t.O <= 2) ? top : r;
+        if (CoinTails()) x = p.GetNextLowerHeld(x);
+        if (t.J == 0 && t.N > 8 && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
+        card = x;
+    }
+    st.companion = NO_CARD;
+    st.Settle(card);
+}
+
 // Stage II: drawing trumps. Returns false when the cascade goes on to the next stages.
 void StageDrawTrumps(CPlayer& p, const Terms& t, LeadState& st) {
     const int type = t.type;
@@ -158,100 +257,11 @@ void StageDrawTrumps(CPlayer& p, const Terms& t, LeadState& st) {
     const bool tenOut = IsOutFor(p, type, TEN);
     if (t.O != 0 && t.H >= 2 && t.O <= t.H) {
         // B1.
-        int card = NO_CARD;
-        if (IsTop(p, top)) {
-            if (t.O <= 2) {
-                st.Settle(top);
-                return;
-            }
-            const int probe = LastTrickAllTrumps(p) ? top : second;
-            if (p.IsTopCard(probe, top, -1)) {
-                st.companion = probe;
-                st.Settle(top);
-                return;
-            }
-            if ((t.N < 8 || t.dealtJacks < 3) && g_Game.EarlyFaceUp == 0) {
-                // A low singleton to make a side suit void, the one with the fewest points.
-                RunningBest best;
-                int last = NO_CARD;
-                for (int s = 0; s < 4; ++s) {
-                    if (s == type || p.CountInSuit(s) != 1) continue;
-                    const int low = p.PickLowCardAnySuit(s);
-                    if (!IsCard(low) || Order(low) > 2) continue;
-                    last = low;
-                    best.Offer(low, 11 - Points(low));
-                }
-                if (IsCard(best.card) && Order(best.card) <= 4) {
-                    st.companion = last;
-                    st.Settle(best.card);
-                    return;
-                }
-                if (IsJack(second)) {
-                    st.Settle(second);
-                    return;
-                }
-                st.toStageSix = true;
-                return;
-            }
-            st.Settle(top);
-            return;
-        }
-        if (t.O == 1) {
-            card = p.ChooseCardWithRandomJack(-1, true);
-            if (t.J != 0 && Points(card) > 2) card = p.PickRandomJack(0);
-        } else {
-            int list[11];
-            const int n = p.CollectSuit(type, false, list);
-            const int above = n >= 2 ? p.PickCardAboveInTrumps(list[1], true) : NO_CARD;
-            st.companion = above;
-            if (n >= 2 && IsCard(above) && above != top) {
-                card = above;
-            } else if (t.O == 2 && t.H > 2) {
-                if (!IsCard(above) || above == top)
-                    card = st.fallback;
-                else if (Points(above) < 10)
-                    card = above;
-                else if (Points(top) >= 10)
-                    card = p.PickLowestInSuit(-1, true);
-                else
-                    card = top;
-            } else if (n == 3 && t.J > 1 && Order(above) >= 5) {
-                card = top;
-            } else {
-                st.companion = p.ChooseTrumpGameCard(true);
-                if (IsCard(st.companion)) {
-                    card = st.fallback;
-                } else {
-                    card = p.PickLowestInSuit(-1, true);
-                    if (Points(card) > 4) card = p.PickRandomJack(0);
-                }
-            }
-        }
-        if (IsCard(card))
-            st.Settle(card);
-        else
-            st.toStageSix = true;
+        if (IsTop(p, top)) DrawWithTheTopTrump(p, t, st, top, second);
+        else DrawUnderTheTopTrump(p, t, st, top);
         return;
     }
-    if (t.H > 0 && t.H != g_Game.TrumpCount) {
-        // B2: no card plan for what is settled here.
-        int r = p.ChooseLowTrump();
-        if (r == NO_CARD && t.O >= 2 && !p.HasJacksOut() && !p.MayHoldSuit(t.previous, type) && (aceOut || tenOut))
-            r = p.PickCardAboveInTrumps(p.LowestCardOutInSuit(type), false);
-        int card = NO_CARD;
-        if (r == NO_CARD || t.O < 2) {
-            card = DrawLastTrump(p, t, st, top, second);
-        } else if (IsTop(p, top) && p.IsTopCard(second, top, -1)) {
-            card = CoinHeads() ? second : top;
-        } else {
-            int x = (IsTop(p, top) && t.O <= 2) ? top : r;
-            if (CoinTails()) x = p.GetNextLowerHeld(x);
-            if (t.J == 0 && t.N > 8 && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
-            card = x;
-        }
-        st.companion = NO_CARD;
-        st.Settle(card);
-    }
+    if (t.H > 0 && t.H != g_Game.TrumpCount) DrawWithALowTrump(p, t, st, top, second, aceOut, tenOut);
 }
 
 // Stage III: no trump out; the longest side suit from the top.
@@ -508,16 +518,9 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
     return true;
 }
 
-// Stage IV: trumps out and no card yet.
-void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
-    const int type = t.type;
-    const int top = p.PickHighestInSuit(-1, true);
-    const int second = p.PickTrumpBelow(top);
-    const bool aceOut = IsOutFor(p, type, ACE);
-    const bool tenOut = IsOutFor(p, type, TEN);
-    bool flag = false;
-    // 1.
-    if (TrumpLeadByCounts(p, t, st, top, second, flag)) return;
+// Stage IV steps 2 and 3: a Jack of the run with three Jacks, or with two Jacks of three dealt;
+// true when one settles the lead.
+bool LeadAJackOfTheRun(CPlayer& p, const Terms& t, LeadState& st, bool flag) {
     // 2.
     if (t.J == 3 && (t.H > 6 || t.O < 4)) {
         if (!flag) {
@@ -527,13 +530,34 @@ void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
             Commit(p, p.PickTrumpBelow(jack));
             st.Settle(jack);
         }
-        if (st.settled) return;
+        if (st.settled) return true;
     }
     // 3.
     if (t.dealtJacks > 2 && t.J >= 2 && t.O < t.H) {
         st.Settle(p.PickJack(-1));
-        if (st.settled) return;
+        if (st.settled) return true;
     }
+    return false;
+}
+
+// Stage IV step 4 with the highest Jack not sure and no Jack on top: the trump below the highest
+// (below the Ten too), or a low trump when the highest is a Jack.
+int TrumpBelowTheHighest(CPlayer& p, int type) {
+    int list[11];
+    const int n = p.CollectSuit(type, false, list);
+    int c = NO_CARD;
+    if (n > 0 && IsJack(list[0])) {
+        if (n >= 2) c = p.ChooseLowTrump();
+    } else if (n > 0) {
+        c = p.PickTrumpBelow(list[0]);
+        if (GetCardRank(c) == TEN) c = p.PickTrumpBelow(c);
+    }
+    return c;
+}
+
+// Stage IV steps 4 and 5: the highest Jack when it is sure, a random Jack or a trump below the
+// highest when it is not; true when one settles the lead.
+bool LeadTheHighestJack(CPlayer& p, const Terms& t, LeadState& st) {
     // 4.
     bool toFive = true;
     if (t.H >= t.O && t.O > 1) {
@@ -547,31 +571,27 @@ void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
             st.Settle(j);
             toFive = false;
         } else {
-            int list[11];
-            const int n = p.CollectSuit(type, false, list);
-            int c = NO_CARD;
-            if (n > 0 && IsJack(list[0])) {
-                if (n >= 2) c = p.ChooseLowTrump();
-            } else if (n > 0) {
-                c = p.PickTrumpBelow(list[0]);
-                if (GetCardRank(c) == TEN) c = p.PickTrumpBelow(c);
-            }
-            st.Settle(c);
+            st.Settle(TrumpBelowTheHighest(p, t.type));
             toFive = !st.settled;
         }
     }
-    if (st.settled) return;
+    if (st.settled) return true;
     // 5.
     if (toFive && t.H >= t.O && t.matadors >= 2 && !((t.J < 2 || t.H < 3) && t.O > 3)) {
         const int j = p.PickJack(-1);
         if (p.IsTopCard(p.PickTrumpBelow(j), j, -1)) {
             st.Settle(j);
-            return;
+            return true;
         }
     }
-    // 6.
+    return false;
+}
+
+// Stage IV step 6: two trumps against two while both opponents may hold trumps, or a random Jack
+// with two Jacks and the trump Ace or Ten out; true when one settles the lead.
+bool LeadTwoAgainstTwo(CPlayer& p, const Terms& t, LeadState& st, bool aceOut, bool tenOut) {
     if (t.H < 3 || t.J != 2 || (!aceOut && !tenOut)) {
-        const bool both = p.MayHoldSuit(t.previous, type) && p.MayHoldSuit(t.next, type);
+        const bool both = p.MayHoldSuit(t.previous, t.type) && p.MayHoldSuit(t.next, t.type);
         if (t.H == 2 && t.O == 2 && both && g_Game.PartyPoints[0] < 62) {
             int c = p.ChooseLeadOrLastCard(-1);
             if (c == NO_CARD) {
@@ -579,44 +599,73 @@ void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
                 if (Order(c) > 4) c = p.PickRandomJack(0);
             }
             st.Settle(c);
-            if (st.settled) return;
+            if (st.settled) return true;
         }
     } else {
         st.Settle(p.PickRandomJack(-1));
-        if (st.settled) return;
+        if (st.settled) return true;
     }
-    // 7.
+    return false;
+}
+
+// Stage IV step 7 with more trumps held than out: the lowest trump (or the blank one above a safe
+// one), a low trump or Jack, or with few trumps in a long hand the general choice or a short
+// suit's top card.
+int LowTrumpOrShortTopSuit(CPlayer& p, const Terms& t) {
+    int low = p.PickLowestInSuit(-1, true);
+    if (p.IsSuitSafe(low, -1, -1)) {
+        const int a = p.PickCardAboveInTrumps(low, false);
+        if (IsCard(a) && Points(a) == 0) low = a;
+    }
+    int c = NO_CARD;
+    if (Points(low) < 5 || (t.J < 2 && (t.J != 1 || t.O > 2))) {
+        c = t.N > 7 ? p.ChooseLowTrump() : p.PickRandomJack(0);
+        if (c == NO_CARD || Points(c) > 0) c = low;
+    }
+    if (t.H < 4 && t.N > 8) {
+        c = p.ChooseCardGeneral(0, 0);
+        if (c == NO_CARD) {
+            RunningBest best;
+            for (int s = 0; s < 4; ++s) {
+                if (s == t.type) continue;
+                const int lc = p.PickLowCardOfSuit(s);
+                if (IsTop(p, lc) && p.CountInSuit(s) < 4) best.Offer(lc, 4 - p.CountInSuit(s));
+            }
+            c = best.card;
+        }
+    }
+    return c;
+}
+
+// Stage IV step 7: the companion once the hand lies face up, else a low trump; true when one
+// settles the lead.
+bool LeadTheCompanionOrALowTrump(CPlayer& p, const Terms& t, LeadState& st) {
     if (g_Game.EarlyFaceUp) {
         if (IsCard(st.companion)) {
             st.Settle(st.companion);
-            return;
+            return true;
         }
     } else if (t.H > 2 && t.O < t.H) {
-        int low = p.PickLowestInSuit(-1, true);
-        if (p.IsSuitSafe(low, -1, -1)) {
-            const int a = p.PickCardAboveInTrumps(low, false);
-            if (IsCard(a) && Points(a) == 0) low = a;
-        }
-        int c = NO_CARD;
-        if (Points(low) < 5 || (t.J < 2 && (t.J != 1 || t.O > 2))) {
-            c = t.N > 7 ? p.ChooseLowTrump() : p.PickRandomJack(0);
-            if (c == NO_CARD || Points(c) > 0) c = low;
-        }
-        if (t.H < 4 && t.N > 8) {
-            c = p.ChooseCardGeneral(0, 0);
-            if (c == NO_CARD) {
-                RunningBest best;
-                for (int s = 0; s < 4; ++s) {
-                    if (s == type) continue;
-                    const int lc = p.PickLowCardOfSuit(s);
-                    if (IsTop(p, lc) && p.CountInSuit(s) < 4) best.Offer(lc, 4 - p.CountInSuit(s));
-                }
-                c = best.card;
-            }
-        }
-        st.Settle(c);
-        if (st.settled) return;
+        st.Settle(LowTrumpOrShortTopSuit(p, t));
+        if (st.settled) return true;
     }
+    return false;
+}
+
+// Stage IV: trumps out and no card yet.
+void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
+    const int type = t.type;
+    const int top = p.PickHighestInSuit(-1, true);
+    const int second = p.PickTrumpBelow(top);
+    const bool aceOut = IsOutFor(p, type, ACE);
+    const bool tenOut = IsOutFor(p, type, TEN);
+    bool flag = false;
+    // 1.
+    if (TrumpLeadByCounts(p, t, st, top, second, flag)) return;
+    if (LeadAJackOfTheRun(p, t, st, flag)) return;
+    if (LeadTheHighestJack(p, t, st)) return;
+    if (LeadTwoAgainstTwo(p, t, st, aceOut, tenOut)) return;
+    if (LeadTheCompanionOrALowTrump(p, t, st)) return;
     // 8.
     if (t.O == 1 && t.H > 0 && IsTop(p, top)) {
         st.Settle(top);
