@@ -5,6 +5,7 @@
 
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/BarFixture.h"
+#include "dialogs/DeclareDialog.h"
 #include "dialogs/DialogServices.h"
 #include "model/GameState.h"
 
@@ -25,11 +26,21 @@ TEST_F(DialogServicesTest, TheProgramsStartConnectsTheDialogsToTheRunningFrame) 
     EXPECT_EQ(series.games[1], 4);
     EXPECT_EQ(series.won[1], 3);
     EXPECT_EQ(series.lost[1], 1);
-    // The suggestion's game is the frame's, and the person's choice makes the frame forget it.
+}
+
+// A click on the declaration bar: the flow announces Schneider in the game record, the frame forgets
+// the game its suggestion named, and the box shows what the record now holds.
+TEST_F(DialogServicesTest, ABarsClickReachesTheFlowAndTheFrame) {
     Frame().EditDeclaration().SuggestedGame = 2;
     EXPECT_EQ(g_DialogFrame.SuggestedGame(), 2);
-    g_DialogFrame.ForgetSuggestedGame();
+    g_Game.SchneiderAnnounced = 0;
+    auto* bar = OpenBar<CDeclareDialog>();
+    ASSERT_NE(bar, nullptr);
+    Click(bar, IDC_SCHNEIDER);
+    EXPECT_EQ(g_Game.SchneiderAnnounced, 1);
+    EXPECT_EQ(Checked(bar, IDC_SCHNEIDER), 1);
     EXPECT_EQ(Frame().Declaration().SuggestedGame, -1);
+    EXPECT_EQ(Effects(), std::vector<int>{SOUND_BUTTON});
 }
 
 TEST_F(DialogServicesTest, UninstalledABarsClickReachesNothingAndChangesNothing) {
