@@ -1,9 +1,7 @@
 #include "dialogs/AnswerDialogs.h"
 
 #include "dialogs/DialogServices.h"
-#include "dialogs/ModelessDialog.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
 #include "platform/core/ControlMessages.h"
@@ -44,9 +42,8 @@ void CRekontraDialog::OnRekontra() {
     // A press that reaches a disabled button (a posted command) changes nothing.
     if (g_Game.Soloist != 2) return;
     DialogSound();
-    CMainFrame* frame = BarFrame();
-    if (frame) frame->SayRekontra();
-    TraceDialog("CRekontraDialog::OnRekontra(" + (frame ? frame->GetPlayerName(2) : std::string()) + ")", LOG_PLAYER);
+    g_DialogFrame.SayRekontra();
+    TraceDialog("CRekontraDialog::OnRekontra(" + g_DialogFrame.PlayerName(2) + ")", LOG_PLAYER);
     EndDialog(IDOK);
 }
 

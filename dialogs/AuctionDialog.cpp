@@ -2,7 +2,6 @@
 
 #include "dialogs/DialogServices.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/BidLadder.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -12,12 +11,10 @@
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr int kTopRung = BID_LADDER_SIZE - 1;
 constexpr int kPersonSeat = 2;
 constexpr int kVoicesOn = 1 << 24;
 
@@ -46,19 +43,16 @@ bool CAuctionDialog::OnCommand(int id, unsigned code, HWND control) {
 }
 
 void CAuctionDialog::OnBid() {
-    CMainFrame* frame = BarFrame();
+    const bool frame = g_DialogFrame.FrameWindow() != nullptr;
     // Step 1: the value shown becomes the bid; the person has bid.
     DialogSound();
-    g_Game.BidIndex = std::min(g_Game.BidIndex + g_Game.PendingRaise, kTopRung);
-    g_Game.PendingRaise = 0;
-    g_Game.HasBid[kPersonSeat] = 1;
+    g_DialogFrame.TakePersonBid();
     if (!frame) return;
 
     // Step 2: the person answers the computers' last word: he says the bid, the frame goes on.
     if (g_Game.Soloist == kPersonSeat) {
-        const int voice = frame->GetPlayerVoice(kPersonSeat);
-        if ((g_Settings.Audio.Voice & kVoicesOn) != 0 && voice != 8)
-            frame->PlayVoiceTerm(g_Game.BidIndex, frame->Files().EnglishEdition, voice, frame->IsVoiceFromFile(voice));
+        const int voice = g_DialogFrame.PlayerVoice(kPersonSeat);
+        if ((g_Settings.Audio.Voice & kVoicesOn) != 0 && voice != 8) g_DialogFrame.SayTerm(g_Game.BidIndex, voice);
         PostFrameCommand(CM_PASS);
         return;
     }
@@ -70,14 +64,14 @@ void CAuctionDialog::OnBid() {
 
     // Step 4: no second click while the computers answer; their answer runs inside this send and
     // may end the auction and destroy this bar.
-    frame->SetPause(1);
+    g_DialogFrame.SetPause(1);
     EnableDlgItem(IDC_BID, false);
     EnableDlgItem(IDC_PASS, false);
     const HWND self = Handle();
     SendFrameCommand(command);
 
     // Step 5: only while this bar is still the frame's open prompt: the next value to bid or hold.
-    if (!IsAlive() || !frame->IsOpenPrompt(self)) return;
+    if (!IsAlive() || !g_DialogFrame.IsOpenPrompt(self)) return;
     SetDlgItemText(IDC_BID, BidButtonLabel());
     EnableDlgItem(IDC_BID, true);
     EnableDlgItem(IDC_PASS, true);
@@ -86,16 +80,14 @@ void CAuctionDialog::OnBid() {
 
 void CAuctionDialog::OnPass() {
     DialogSound();
-    if (CMainFrame* frame = BarFrame()) frame->SetPause(1);
-    g_Game.PendingRaise = 0;
-    // The person as holder passes at the opening bid: nobody has bid to him.
-    if (g_Game.Soloist == kPersonSeat && BidValue(g_Game.BidIndex) == BidValue(0)) g_Game.Soloist = 3;
+    g_DialogFrame.SetPause(1);
+    g_DialogFrame.TakePersonPass();
     PostFrameCommand(CM_PASS);
 }
 
 void CAuctionDialog::OnSuggest() {
     DialogSound();
-    if (CMainFrame* frame = BarFrame()) frame->SetPause(1);
+    g_DialogFrame.SetPause(1);
     PostFrameCommand(CM_SUGGEST_GAME);
 }
 
@@ -103,11 +95,7 @@ void CAuctionDialog::AlterBidDisplay(bool raise) {
     // Step 1: nothing while the computers answer.
     if (!::IsWindowEnabled(GetDlgItem(IDC_BID))) return;
     // Steps 2-3: one rung up or down, never past the top of the ladder or below the bid itself.
-    if (raise) {
-        if (g_Game.BidIndex + g_Game.PendingRaise < kTopRung) ++g_Game.PendingRaise;
-    } else if (g_Game.PendingRaise >= 1) {
-        --g_Game.PendingRaise;
-    }
+    g_DialogFrame.AlterPendingRaise(raise);
     // Steps 4-5: the value, with the number of rungs raised after a slash.
     std::string value = std::to_string(BidValue(g_Game.BidIndex));
     if (g_Game.PendingRaise != 0)

@@ -5,7 +5,6 @@
 #include "dialogs/DialogIds.h"
 #include "dialogs/DialogServices.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -44,12 +43,10 @@ DataPanelFacts CurrentDataPanelFacts() {
         facts.points[seat] = g_GameList.MatchTotals[seat];
         facts.balances[seat] = g_GameList.Balances[seat];
     }
-    if (const CMainFrame* frame = BarFrame()) {
-        for (std::size_t seat = 0; seat < 3; ++seat) {
-            facts.games[seat] = frame->Series().SoloistGames[seat];
-            facts.won[seat] = frame->Series().SoloistWon[seat];
-            facts.lost[seat] = frame->Series().SoloistLost[seat];
-        }
+    if (SoloistSeries series; g_DialogFrame.Series(series)) {
+        facts.games = series.games;
+        facts.won = series.won;
+        facts.lost = series.lost;
     }
     return facts;
 }

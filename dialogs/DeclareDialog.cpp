@@ -2,14 +2,12 @@
 
 #include "dialogs/DialogServices.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
-#include "shell/SkatApp.h"
 
 namespace {
 
@@ -48,10 +46,9 @@ bool CDeclareDialog::OnInitDialog() {
     for (const auto& [button, picture] : suitPictures)
         ::SendMessage(GetDlgItem(button), BM_SETIMAGE, static_cast<WPARAM>(picture), 0);
     // The games without a suit picture name themselves in the declaration bar's font.
-    if (g_pApp) {
-        const platform::LogFont& font = g_pApp->Font(kDeclareBarFont);
+    if (const platform::LogFont* font = g_DialogFrame.AppFont(kDeclareBarFont)) {
         for (int button : {IDC_NULL, IDC_NULL_OUVERT, IDC_GRAND, IDC_REVOLUTION})
-            ::SendMessage(GetDlgItem(button), WM_SETFONT, 0, reinterpret_cast<LPARAM>(&font));
+            ::SendMessage(GetDlgItem(button), WM_SETFONT, 0, reinterpret_cast<LPARAM>(font));
     }
     const bool declareBest = g_Settings.Options.Suggest != 0 || g_Game.HandAnnounced != 0;
     ArmDemoTimer(declareBest ? TM_DEMO_DECLARE : TM_DEMO_SUGGEST_SKAT);
@@ -70,13 +67,13 @@ void CDeclareDialog::UncheckAnnouncementBoxes() {
 }
 
 bool CDeclareDialog::CheckSuggestedGame() {
-    CMainFrame* frame = BarFrame();
-    // Step 1: a game other than the suggested one drops the suggestion's announcements first.
-    if (frame && g_Settings.Options.Suggest && frame->Declaration().SuggestedGame != -1 &&
-        frame->Declaration().SuggestedGame != g_Game.GameType && frame->Declaration().SuggestedAnnouncements != 0) {
+    // Step 1: a game other than the suggested one drops the suggestion's announcements first (no
+    // frame, no suggestion).
+    if (g_Settings.Options.Suggest && g_DialogFrame.SuggestedGame() != -1 &&
+        g_DialogFrame.SuggestedGame() != g_Game.GameType && g_DialogFrame.SuggestedAnnouncements() != 0) {
         UncheckAnnouncementBoxes();
-        g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = g_Game.OuvertAnnounced = 0;
-        frame->EditDeclaration().SuggestedGame = -1;
+        g_DialogFrame.DropAnnouncements();
+        g_DialogFrame.ForgetSuggestedGame();
         return false;
     }
     // Step 2: a pending skat suggestion is taken now; the next click declares.
@@ -106,56 +103,42 @@ void CDeclareDialog::OnSize() {
     // Once the controls exist: the skat suggestion stays pending only while the suggestion button is
     // on the menu; the box follows the command.
     if (!GetDlgItem(IDC_SUGGEST_SKAT_BOX)) return;
-    CMainFrame* frame = BarFrame();
-    const platform::MenuItem* item =
-        frame && frame->Table().MainMenu ? frame->Table().MainMenu->FindCommand(ID_SUGGEST) : nullptr;
-    const bool menuOn = item && item->flags != 0;
+    const bool menuOn = g_DialogFrame.MenuItemFlags(ID_SUGGEST) != 0;
     command = IsBoxChecked(IDC_SUGGEST_SKAT_BOX) && menuOn ? CM_SUGGEST_SKAT : CM_DECLARE;
     SetBox(IDC_SUGGEST_SKAT_BOX, command == CM_SUGGEST_SKAT ? 1 : 0);
 }
 
 void CDeclareDialog::OnSchneider() {
     DialogSound();
-    g_Game.SchneiderAnnounced = g_Game.SchneiderAnnounced ? 0 : 1;
+    const bool schwarzDropped = g_Game.SchwarzAnnounced != 0;
+    g_DialogFrame.ToggleSchneiderAnnounced(OuvertExcludesSchneider());
     SetBox(IDC_SCHNEIDER, g_Game.SchneiderAnnounced);
-    if (g_Game.SchwarzAnnounced) {
-        g_Game.SchwarzAnnounced = 0;
-        SetBox(IDC_SCHWARZ, 0);
-    }
-    if (g_Game.SchneiderAnnounced && OuvertExcludesSchneider()) {
-        g_Game.OuvertAnnounced = 0;
-        SetBox(IDC_OUVERT, 0);
-    }
-    if (CMainFrame* frame = BarFrame()) frame->EditDeclaration().SuggestedGame = -1;
+    if (schwarzDropped) SetBox(IDC_SCHWARZ, 0);
+    if (g_Game.SchneiderAnnounced && OuvertExcludesSchneider()) SetBox(IDC_OUVERT, 0);
+    g_DialogFrame.ForgetSuggestedGame();
     TraceDialog("CDeclareDialog::OnSchneider(mode:" + Mode(IsBoxChecked(IDC_SCHNEIDER)) + ")", LOG_PLAYER);
 }
 
 void CDeclareDialog::OnSchwarz() {
     DialogSound();
-    g_Game.SchwarzAnnounced = g_Game.SchwarzAnnounced ? 0 : 1;
+    const bool schneiderDropped = g_Game.SchneiderAnnounced != 0;
+    g_DialogFrame.ToggleSchwarzAnnounced(OuvertExcludesSchneider());
     SetBox(IDC_SCHWARZ, g_Game.SchwarzAnnounced);
-    if (g_Game.SchneiderAnnounced) {
-        g_Game.SchneiderAnnounced = 0;
-        SetBox(IDC_SCHNEIDER, 0);
-    }
-    if (g_Game.SchwarzAnnounced && OuvertExcludesSchneider()) {
-        g_Game.OuvertAnnounced = 0;
-        SetBox(IDC_OUVERT, 0);
-    }
-    if (CMainFrame* frame = BarFrame()) frame->EditDeclaration().SuggestedGame = -1;
+    if (schneiderDropped) SetBox(IDC_SCHNEIDER, 0);
+    if (g_Game.SchwarzAnnounced && OuvertExcludesSchneider()) SetBox(IDC_OUVERT, 0);
+    g_DialogFrame.ForgetSuggestedGame();
     TraceDialog("CDeclareDialog::OnSchwarz(mode:" + Mode(IsBoxChecked(IDC_SCHWARZ)) + ")", LOG_PLAYER);
 }
 
 void CDeclareDialog::OnOuvert() {
     DialogSound();
-    g_Game.OuvertAnnounced = g_Game.OuvertAnnounced ? 0 : 1;
+    g_DialogFrame.ToggleOuvertAnnounced(OuvertExcludesSchneider());
     SetBox(IDC_OUVERT, g_Game.OuvertAnnounced ? 1 : 0);
     if (g_Game.OuvertAnnounced && OuvertExcludesSchneider()) {
-        g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         SetBox(IDC_SCHNEIDER, 0);
         SetBox(IDC_SCHWARZ, 0);
     }
-    if (CMainFrame* frame = BarFrame()) frame->EditDeclaration().SuggestedGame = -1;
+    g_DialogFrame.ForgetSuggestedGame();
     TraceDialog("CDeclareDialog::OnOuvert(mode:" + Mode(IsBoxChecked(IDC_OUVERT)) + ")", LOG_PLAYER);
 }
 
@@ -183,7 +166,7 @@ void CDeclareDialog::SendCommand(int noted) { SendFrameCommand(noted); }
 void CDeclareDialog::DeclarePlainGame(const char* name, int gameType, bool sound) {
     const int noted = command;
     if (sound) DialogSound();
-    g_Game.SetGameType(gameType);
+    g_DialogFrame.ChangeGameType(gameType);
     TraceDialog(std::string("CDeclareDialog::") + name + "()", LOG_PLAYER);
     if (CheckSuggestedGame()) SendCommand(noted);
 }
@@ -207,8 +190,7 @@ void CDeclareDialog::OnNull() {
         UncheckAnnouncementBoxes();
         return;
     }
-    g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = g_Game.OuvertAnnounced = 0;
-    g_Game.SetGameType(4);
+    g_DialogFrame.DeclareNullGame(false);
     if (CheckSuggestedGame()) SendCommand(noted);
 }
 
@@ -220,9 +202,7 @@ void CDeclareDialog::OnNullOuvert() {
         UncheckAnnouncementBoxes();
         return;
     }
-    g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
-    g_Game.OuvertAnnounced = 1;
-    g_Game.SetGameType(4);
+    g_DialogFrame.DeclareNullGame(true);
     if (CheckSuggestedGame()) SendCommand(noted);
 }
 
@@ -230,14 +210,13 @@ void CDeclareDialog::OnRevolution() {
     const int noted = command;
     DialogSound();
     TraceDialog("CDeclareDialog::OnRevolution()", LOG_PLAYER);
-    g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+    g_DialogFrame.DropSchneiderAndSchwarz();
     // Revolution is open by itself: any announcement box refuses the click, in every mode.
     if (IsBoxChecked(IDC_OUVERT) || IsBoxChecked(IDC_SCHNEIDER) || IsBoxChecked(IDC_SCHWARZ)) {
         UncheckAnnouncementBoxes();
         return;
     }
-    g_Game.OuvertAnnounced = 1;
-    g_Game.SetGameType(5);
+    g_DialogFrame.DeclareRevolutionGame();
     SendCommand(noted);
 }
 

@@ -1,17 +1,17 @@
 #include "dialogs/HelpToggle.h"
 
 #include "computer/evaluation/GameOption.h"
-#include "dialogs/ModelessDialog.h"
-#include "flow/MainFrame.h"
+#include "dialogs/DialogServices.h"
+#include "model/Player.h"
 #include "model/Settings.h"
+#include "model/TableServices.h"
 #include "platform/core/DesktopServices.h"
-#include "shell/ShellGlobals.h"
 
 void CHelpToggle::Toggle(const std::string& topic) {
     // The help window belongs to the table view, so it outlives a modal message.
     if (!open) {
-        platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + topic);
-        if (CMainFrame* frame = BarFrame()) frame->SetFocus();
+        platform::ShowHelpTopic(g_TableServices.Window(), g_DialogFrame.HelpFile() + topic);
+        FocusFrame();
     } else {
         platform::CloseAllHelpWindows();
     }
@@ -19,9 +19,8 @@ void CHelpToggle::Toggle(const std::string& topic) {
 }
 
 int RuleHelpNumber(int record, int fallback) {
-    CMainFrame* frame = BarFrame();
     int number = 0;
-    const CPlayer* person = frame ? frame->Game.Player(2) : nullptr;
+    const CPlayer* person = g_DialogFrame.Player(2);
     if (person && record >= 0 && record < GAME_OPTION_COUNT && (person->seat == 2 || g_Settings.Settings.Rule)) {
         number = person->gameOptions[record][OPT_RULE];
         if (number > RULE_OVERRIDE_FLAG) number -= RULE_OVERRIDE_FLAG;

@@ -1,13 +1,11 @@
 #include "dialogs/InfoDialog.h"
 
 #include "dialogs/DialogServices.h"
-#include "dialogs/ModelessDialog.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
+#include "model/TableServices.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
 
 namespace {
 
@@ -57,8 +55,8 @@ void CInfoDialog::OnLink(int id) {
         openAnchor.clear();
         return;
     }
-    platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + RuleHelpTopic(anchor));
-    if (CMainFrame* frame = BarFrame()) frame->SetFocus();
+    platform::ShowHelpTopic(g_TableServices.Window(), g_DialogFrame.HelpFile() + RuleHelpTopic(anchor));
+    FocusFrame();
     openAnchor = anchor;
 }
 

@@ -12,7 +12,6 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/SkatApp.h"
 
 namespace {
 
@@ -114,7 +113,10 @@ void CTerminationDialog::OnOK() {
         if (balance) *balance += credit - game.MaxCredit;
     game.MaxCredit = credit;
     // Step 4: the mode by the checked radio.
-    g_Game.MatchMode = IsDlgButtonChecked(kSeries) ? 0 : IsDlgButtonChecked(kDuration) ? 1 : IsDlgButtonChecked(kBierlachs) ? 2 : 3;
+    g_DialogFrame.SetMatchMode(IsDlgButtonChecked(kSeries)      ? 0
+                               : IsDlgButtonChecked(kDuration)  ? 1
+                               : IsDlgButtonChecked(kBierlachs) ? 2
+                                                                : 3);
     // Step 5.
     CSettingsDialogBase::OnOK();
     SendFrameCommand(CM_START_VIEW);
@@ -127,16 +129,16 @@ CLoggingDialog::CLoggingDialog() : CSettingsDialogBase(IDD_LOGGING, "::/Bedienun
 
 bool CLoggingDialog::OnInitDialog() {
     CSettingsDialogBase::OnInitDialog();
-    if (!g_pApp) return true;
-    const CSkatApp& app = *g_pApp;
-    CheckDlgButton(app.Log ? kLogOn : kLogOff, 1);
-    const int mode = app.LogDelete >= 0 && app.LogDelete <= 3 ? app.LogDelete : 3;
+    LogSettings logs;
+    if (!g_DialogFrame.ReadLogSettings(logs)) return true;
+    CheckDlgButton(logs.log ? kLogOn : kLogOff, 1);
+    const int mode = logs.deleteMode >= 0 && logs.deleteMode <= 3 ? logs.deleteMode : 3;
     CheckDlgButton(kDelete[static_cast<std::size_t>(mode)], 1);
     for (std::size_t row = 0; row < 4; ++row) {
-        CheckDlgButton(kNormal[row], (app.LogLevel >> row) & 1);
-        CheckDlgButton(kAdvanced[row], (app.LogLevelV >> row) & 1);
+        CheckDlgButton(kNormal[row], (logs.level >> row) & 1);
+        CheckDlgButton(kAdvanced[row], (logs.advanced >> row) & 1);
     }
-    CheckDlgButton(kDisplay, app.LogList ? 1 : 0);
+    CheckDlgButton(kDisplay, logs.list ? 1 : 0);
     return true;
 }
 
@@ -169,13 +171,7 @@ void CLoggingDialog::OnOK() {
     const int log = IsDlgButtonChecked(kLogOn) ? 1 : 0;
     const int deleteMode = IsDlgButtonChecked(kDelete[0]) ? 0 : IsDlgButtonChecked(kDelete[1]) ? 1 : IsDlgButtonChecked(kDelete[2]) ? 2 : 3;
     const int display = IsDlgButtonChecked(kDisplay) ? 1 : 0;
-    if (g_pApp) {
-        g_pApp->Log = log;
-        g_pApp->LogDelete = deleteMode;
-        g_pApp->LogLevel = level;
-        g_pApp->LogLevelV = advanced;
-        g_pApp->LogList = display;
-    }
+    g_DialogFrame.TakeLogSettings({log, deleteMode, level, advanced, display});
     WriteProfileInt("View", "Log", log);
     WriteProfileInt("View", "LogDelete", deleteMode);
     WriteProfileInt("View", "LogLevel", level);

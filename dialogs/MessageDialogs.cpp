@@ -1,9 +1,7 @@
 #include "dialogs/MessageDialogs.h"
 
 #include "dialogs/DialogServices.h"
-#include "dialogs/ModelessDialog.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/ControlMessages.h"
@@ -12,8 +10,6 @@
 #include "platform/core/RichTextReader.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
 
 #include <algorithm>
 
@@ -53,7 +49,7 @@ CGameMessageDialog::CGameMessageDialog(int templateId, std::string messageText, 
     : platform::Dialog(TemplateFor(templateId)), text(std::move(messageText)), ruleNumber(rule) {}
 
 bool CGameMessageDialog::ShowCaptionAndText() {
-    SetWindowText(platform::LoadString(IDS_CAPTION_GAME) + " " + g_Shell.GameNumberText);
+    SetWindowText(platform::LoadString(IDS_CAPTION_GAME) + " " + g_DialogFrame.GameNumberText());
     ShowText();
     return true;
 }
@@ -65,7 +61,8 @@ void CGameMessageDialog::ShowText() {
 
 void CGameMessageDialog::SetButtonInAppFont(int id, const std::string& caption, int font) {
     SetDlgItemText(id, caption);
-    if (g_pApp) ::SendMessage(GetDlgItem(id), WM_SETFONT, 0, reinterpret_cast<LPARAM>(&g_pApp->Font(font)));
+    if (const platform::LogFont* appFont = g_DialogFrame.AppFont(font))
+        ::SendMessage(GetDlgItem(id), WM_SETFONT, 0, reinterpret_cast<LPARAM>(appFont));
 }
 
 bool CGameMessageDialog::ShowRuleButton(int cheatMark) {
@@ -73,7 +70,7 @@ bool CGameMessageDialog::ShowRuleButton(int cheatMark) {
     SetButtonInAppFont(IDC_HELP, std::to_string(ruleNumber), kRuleNumberFont);
     ShowDlgItem(IDC_HELP, true);
     // The mark follows the shown number only: a hidden button tells the person nothing.
-    if (CMainFrame* frame = BarFrame()) frame->CheckCheat(cheatMark, 1);
+    g_DialogFrame.CheckCheat(cheatMark, 1);
     return true;
 }
 
@@ -181,8 +178,7 @@ bool CKontraDialog::OnInitDialog() {
     // The declaration keeps the box's size unless the host's fonts need more room for it.
     GrowTextBy(LaidOutGrowth());
     // Kontra is open and nobody has given it yet.
-    g_Game.KontraState = KONTRA_NONE;
-    g_Game.KontraSeat = 3;
+    g_DialogFrame.OpenKontra();
     // The game's picture left and right of the buttons; none in Ramsch.
     for (int type = 0; type < static_cast<int>(std::size(kGamePictures)); ++type) {
         const GamePictures& pictures = kGamePictures[type];

@@ -1,10 +1,10 @@
 #include "dialogs/ModelessDialog.h"
 
-#include "flow/MainFrame.h"
+#include "dialogs/DialogServices.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/TableServices.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
 #include "tavlo/CardDeckApi.h"
 
 namespace {
@@ -18,8 +18,6 @@ const platform::DialogTemplate& TemplateFor(int templateId) {
 }
 
 }  // namespace
-
-CMainFrame* BarFrame() { return g_Shell.pMainFrame; }
 
 std::optional<platform::Rect> PlaceOnTableRect(const platform::Rect& frame, const platform::Rect& bar,
                                                const TablePlacementMetrics& metrics, int adjust,
@@ -59,19 +57,14 @@ CModelessDialog::CModelessDialog(int id, int cutUnits)
 bool CModelessDialog::CreateBar(HWND owner) { return Create(owner, platform::Lifetime::Engine); }
 
 void CModelessDialog::PlaceOnTable(int adjust) {
-    CMainFrame* frame = BarFrame();
+    const HWND frame = g_DialogFrame.FrameWindow();
     if (!frame || !IsAlive()) return;
     TablePlacementMetrics metrics;
-    metrics.tableTop = frame->Table().Layout.TableTop;
-    metrics.lowerMargin = frame->Table().Layout.DialogLine11;
-    metrics.middleRow = frame->Table().Layout.LayoutY;
-    metrics.rowHeight = frame->Table().Layout.RowStepY;
-    metrics.borderWidth = frame->Table().Layout.BorderWidth;
-    metrics.borderHeight = frame->Table().Layout.BorderHeight;
-    metrics.cardHeight = WC_GetCardHeight(g_Shell.hTableWnd, 0);
+    if (!g_DialogFrame.TableLayout(metrics)) return;
+    metrics.cardHeight = WC_GetCardHeight(g_TableServices.Window(), 0);
     const NarrowingRule rule{g_Settings.Options.Suggest != 0, g_Game.HandAnnounced != 0, g_Game.GameType};
     platform::Rect frameRect;
-    if (!::GetWindowRect(frame->Handle(), &frameRect)) return;
+    if (!::GetWindowRect(frame, &frameRect)) return;
     if (std::optional<platform::Rect> placed = PlaceOnTableRect(frameRect, WindowRect(), metrics, adjust, rule))
         MoveWindow(*placed, true);
 }
@@ -88,8 +81,6 @@ bool CModelessDialog::OnInitDialog() {
     return true;
 }
 
-void CModelessDialog::OnCancel() {
-    if (CMainFrame* frame = BarFrame()) frame->SetFocus();
-}
+void CModelessDialog::OnCancel() { FocusFrame(); }
 
 void CModelessDialog::OnClose() { ShowWindow(SW_HIDE); }

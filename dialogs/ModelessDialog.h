@@ -16,8 +16,6 @@
 #include <optional>
 #include <utility>
 
-class CMainFrame;
-
 // The table metrics the placement reads from the frame's layout, in pixels.
 struct TablePlacementMetrics {
     int tableTop = 0;      // 0 until the table has been laid out: then nothing is placed
@@ -93,7 +91,3 @@ Panel* CreatePanel(HWND owner, Args&&... args) {
     auto* panel = new Panel(std::forward<Args>(args)...);
     return panel->CreateBar(owner) ? panel : nullptr;
 }
-
-// The frame the bars talk to (the application's main frame), or nullptr while there is none.
-CMainFrame* BarFrame();
-

@@ -2,7 +2,6 @@
 
 #include "dialogs/DialogServices.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/ControlMessages.h"
@@ -25,7 +24,7 @@ int SuggestRuleDefault(int gameType) {
 void BarKontra() {
     if (g_Game.KontraState != KONTRA_NONE) return;
     DialogSound();
-    if (CMainFrame* frame = BarFrame()) frame->SayKontra(kPersonSeat);
+    g_DialogFrame.SayKontra(kPersonSeat);
 }
 
 // --- Kontra before the first card -------------------------------------------------------------
@@ -107,8 +106,7 @@ bool CResumeSwapDialog::OnInitDialog() {
     // The button names the seat that holds the skat, cut to ten characters beyond its own label
     // (whole characters: a name is UTF-8).
     const std::string label = GetDlgItemText(IDC_RESUME);
-    std::string name;
-    if (CMainFrame* frame = BarFrame()) name = frame->GetPlayerName(g_Game.SkatHolderSeat);
+    const std::string name = g_DialogFrame.PlayerName(g_Game.SkatHolderSeat);
     std::size_t end = 0;
     for (std::size_t characters = 0; end < name.size() && characters < kNameRoom; ++characters) {
         ++end;
@@ -121,11 +119,10 @@ bool CResumeSwapDialog::OnInitDialog() {
 bool CResumeSwapDialog::OnCommand(int id, unsigned code, HWND control) {
     if (code == BN_CLICKED && id == IDC_RESUME) {
         DialogSound();
-        CMainFrame* frame = BarFrame();
-        if (!frame) return true;
-        frame->EndSwapPause();
+        if (!g_DialogFrame.FrameWindow()) return true;
+        g_DialogFrame.EndSwapPause();
         // The frame clears its records before the bar goes; this handler then ends on a live object.
-        if (frame->IsOpenPrompt(Handle())) frame->CloseModelessDialog();
+        if (g_DialogFrame.IsOpenPrompt(Handle())) g_DialogFrame.CloseOpenPrompt();
         return true;
     }
     return CModelessDialog::OnCommand(id, code, control);

@@ -48,9 +48,9 @@ void CGrandHandDialog::OnRule() {
     int topicNumber = 0;
     if (!help.IsOpen()) {
         const int kept = g_Game.GameType;
-        g_Game.SetGameType(6);
+        g_DialogFrame.ChangeGameType(6);
         topicNumber = RuleHelpNumber(kGrandRecord, kGrandRuleDefault);
-        g_Game.SetGameType(kept);
+        g_DialogFrame.ChangeGameType(kept);
     }
     help.Toggle(RuleHelpTopic(topicNumber));
 }
@@ -69,7 +69,7 @@ void CRamschBar::OnDurchmarsch(HWND control) {
     DialogSound();
     // A press by a timer comes without the control and leaves the box as it was: check it first.
     if (!control) CheckDlgButton(IDC_DURCHMARSCH, 1);
-    g_Game.SchwarzAnnounced = IsDlgButtonChecked(IDC_DURCHMARSCH) ? 1 : 0;
+    g_DialogFrame.AnnounceDurchmarsch(IsDlgButtonChecked(IDC_DURCHMARSCH) != 0);
     PostFrameCommand(CM_DURCHMARSCH);
 }
 
@@ -106,7 +106,7 @@ bool CEndSwapRamschDialog::OnCommand(int id, unsigned code, HWND control) {
     switch (id) {
         case IDC_SUGGEST:
             // The skat suggestion for the pass-on plays no sound; Enter then finishes.
-            g_Game.SetGameType(GAME_RAMSCH);
+            g_DialogFrame.ChangeGameType(GAME_RAMSCH);
             SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_FINISH_SWAP)), 1);
             PostFrameCommand(CM_SUGGEST_SKAT);
             return true;

@@ -7,7 +7,6 @@
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 
 CResultDialog::CResultDialog(std::string messageText) : CGameMessageDialog(kTemplateId, std::move(messageText), 0) {}
 
@@ -17,7 +16,8 @@ bool CResultDialog::OnInitDialog() {
     int rules = IDS_RULE_SKAT;
     if (g_Game.VariantMode == VARIANT_SKAT) rules = IDS_VARIANT_SKAT;
     else if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) rules = g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH;
-    SetWindowText(platform::LoadString(rules) + ": " + platform::LoadString(IDS_CAPTION_GAME) + " " + g_Shell.GameNumberText);
+    SetWindowText(platform::LoadString(rules) + ": " + platform::LoadString(IDS_CAPTION_GAME) + " " +
+                  g_DialogFrame.GameNumberText());
     CheckDlgButton(IDC_REPEAT_BOX, 0);
     GrowWithText();
     result = 1;
@@ -32,7 +32,7 @@ bool CResultDialog::OnCommand(int id, unsigned code, HWND control) {
     }
     if (code == BN_CLICKED && id == IDC_REPEAT_BOX) {
         DialogSound();
-        g_Game.GameEndFlags |= 8;
+        g_DialogFrame.RequestCourse();
         return true;
     }
     return CGameMessageDialog::OnCommand(id, code, control);
@@ -40,7 +40,7 @@ bool CResultDialog::OnCommand(int id, unsigned code, HWND control) {
 
 void CResultDialog::Close(int answer, bool markEnd) {
     DialogSound();
-    if (markEnd) g_Game.GameEndFlags |= 8;
+    if (markEnd) g_DialogFrame.RequestCourse();
     result = answer + (IsDlgButtonChecked(IDC_REPEAT_BOX) ? 16 : 0);
     EndDialog(IDOK);
 }

@@ -1,10 +1,10 @@
 #include "dialogs/RuleOptionDialogs.h"
 
 #include "dialogs/DialogServices.h"
+#include "dialogs/RtfControls.h"
 #include "dialogs/SettingsFields.h"
 #include "dialogs/SettingsIds.h"
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Rounds.h"
 #include "model/Settings.h"

@@ -55,8 +55,7 @@ bool CStartDialog::OnCommand(int id, unsigned code, HWND control) {
 // The chosen seat leads the first game of the new match; the start buttons play no sound.
 void CStartDialog::Start(int seat) {
     started = 1;
-    g_Game.Leader = seat;
-    g_Game.Forehand = seat;
+    g_DialogFrame.ChooseFirstLeader(seat);
     PostFrameCommand(CM_START);
     EndDialog(IDOK);
 }

@@ -7,7 +7,6 @@
 #include "dialogs/DialogServices.h"
 #include "resources/FlowIds.h"
 #include "dialogs/GameNames.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/ComboBox.h"
@@ -38,10 +37,7 @@ bool Inactive() {
     }
 }
 
-std::string PlayerName(int seat) {
-    if (const CMainFrame* frame = BarFrame()) return frame->GetPlayerName(seat);
-    return std::string();
-}
+std::string PlayerName(int seat) { return g_DialogFrame.PlayerName(seat); }
 
 }  // namespace
 
@@ -116,13 +112,12 @@ bool CStateDialog::AskReveal(int seat) {
 
 void CStateDialog::OnSelchangePlayer() {
     auto* players = GetControlAs<platform::ComboBox>(kPlayer);
-    CMainFrame* frame = BarFrame();
-    if (!players || !frame) return;
+    if (!players || !g_DialogFrame.FrameWindow()) return;
     const int choice = players->GetCurSel();
     if (choice < 0 || choice > 2) return;
     // 1. Whether an opponent is revealed already, and whether this choice needs the mark.
-    const bool revealed = frame->LockFlag(1, -1);
-    const bool needsMark = frame->LockFlag(1, choice);
+    const bool revealed = g_DialogFrame.LockFlag(1, -1);
+    const bool needsMark = g_DialogFrame.LockFlag(1, choice);
     // 2. The person himself, or an opponent already revealed: show him.
     if (!needsMark || revealed || AskReveal(choice)) {
         g_Settings.View.Player = (g_Settings.View.Player & ~0x0F) | choice;
@@ -130,7 +125,7 @@ void CStateDialog::OnSelchangePlayer() {
         return;
     }
     // 3. Not revealed: the person again, nothing sent.
-    frame->LockFlag(1, 2);
+    g_DialogFrame.LockFlag(1, 2);
     players->SetCurSel(2);
 }
 
@@ -139,11 +134,11 @@ bool CStateDialog::OnInitDialog() {
     help.Reset();
     // A stored opponent is asked for again unless a reveal mark is set already.
     const int seat = ChosenSeat();
-    if (CMainFrame* frame = BarFrame(); frame && seat != 2 && !frame->LockFlag(1, -1)) {
+    if (g_DialogFrame.FrameWindow() && seat != 2 && !g_DialogFrame.LockFlag(1, -1)) {
         if (AskReveal(seat)) {
-            frame->LockFlag(1, seat);
+            g_DialogFrame.LockFlag(1, seat);
         } else {
-            frame->LockFlag(1, 2);
+            g_DialogFrame.LockFlag(1, 2);
             g_Settings.View.Player = (g_Settings.View.Player & ~0x0F) | 2;
         }
     }

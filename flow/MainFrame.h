@@ -804,10 +804,6 @@ private:
     RunState run_;
 };
 
-// The text with every rich-text control word (a backslash up to and including the next blank)
-// removed; a backslash without a blank after it ends the text.
-std::string StripRtfControls(const std::string& text);
-
 // The final standing of a match: the reason line (empty: none, and then no seat lines either) and
 // a number per seat.
 std::string FinalStandingText(const std::string& reasonLine, const int (&numbers)[3],

@@ -37,9 +37,6 @@ app                 shell flow windows audio dialogs match computer/evaluation c
 # The back edges not cut yet: a folder may include this one header of a folder above it, and no
 # other. Each line says why the edge is still there; a new back edge is never added here.
 exceptions='
-dialogs  flow/MainFrame.h         the prompt bars and panels call the frame'"'"'s handlers and read its state
-dialogs  shell/ShellGlobals.h     the dialogs find the frame and the table window through the shell'"'"'s record
-dialogs  shell/SkatApp.h          the bars take the application'"'"'s fonts; the match settings write its log settings
 windows  flow/MainFrame.h         the side windows read the frame'"'"'s state and send it their commands
 windows  shell/ShellGlobals.h     the side windows find the frame, the table window and the work area through the shell'"'"'s record
 windows  shell/SkatApp.h          the side window base writes its creation to the application'"'"'s log

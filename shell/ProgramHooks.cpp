@@ -43,6 +43,9 @@ void InstallProgramHooks() {
     // The model's player hooks ask the computer player's analysis, matadors and top-card test.
     InstallComputerPlayer();
 
+    // The bars, panels and messages ask the frame, the shell and the flow through their record.
+    InstallDialogServices();
+
     // The frame's services for the computer player. The game object comes with the frame
     // (CSkatApp::InitInstance); the open-cards option starts as the game record has it.
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;

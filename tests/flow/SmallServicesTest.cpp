@@ -1,4 +1,4 @@
-// The frame's small services: the lock word, rich text stripped of control words, the game count.
+// The frame's small services: the lock word and the game count.
 #include "flow/FrameFixture.h"
 
 #include "model/GameState.h"
@@ -6,25 +6,6 @@
 namespace {
 
 using testsupport::FrameFixture;
-
-struct StripCase {
-    const char* name;
-    const char* text;
-    const char* plain;
-};
-
-class StripRtf : public ::testing::TestWithParam<StripCase> {};
-
-TEST_P(StripRtf, RemovesControlWords) { EXPECT_EQ(StripRtfControls(GetParam().text), GetParam().plain); }
-
-INSTANTIATE_TEST_SUITE_P(Cases, StripRtf,
-                         ::testing::Values(StripCase{"Plain", "no controls", "no controls"},
-                                           StripCase{"Between", "\\b bold\\b0 text", "boldtext"},
-                                           StripCase{"Leading", "\\qc centred", "centred"},
-                                           StripCase{"NoBlankEnds", "kept \\b0", "kept "},
-                                           StripCase{"Empty", "", ""},
-                                           StripCase{"Several", "a\\b b\\cf2 c\\par d", "abcd"}),
-                         [](const ::testing::TestParamInfo<StripCase>& info) { return std::string(info.param.name); });
 
 class SmallServicesTest : public FrameFixture {};
 
