@@ -20,7 +20,7 @@
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 #include <cstdio>
 #include <string>
@@ -195,10 +195,10 @@ void CMainFrame::GrandHand(int mode) {
                              (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
                               state == STATE_PLAY || state == STATE_START));
         if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
-        else if (g_Shell.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
-            g_Shell.ModalPumpActive = 1;
+        else if (g_Frame.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
+            g_Frame.ModalPumpActive = 1;
             ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
-            g_Shell.ModalPumpActive = 0;
+            g_Frame.ModalPumpActive = 0;
         }
         EditRun().BusyFlag = 0;
         return;
