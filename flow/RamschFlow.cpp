@@ -84,6 +84,8 @@ void CMainFrame::OnRamsch() {
         WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
         return;
     }
+    // Busy until the Grand Hand round that follows ends: GrandHand clears the flag at each of its
+    // ends, since the same round also follows a Ramsch deal that was never busy.
     EditRun().BusyFlag = 1;
     CloseModelessDialog();
     WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
@@ -174,6 +176,8 @@ void CMainFrame::OnPushSkat() {
     if (g_Game.StopFlag == StopState::Running) PickupRamsch(1);
 }
 
+// Each end clears BusyFlag by hand: the flag is OnRamsch's, set before the round began (a round
+// after a Ramsch deal, or the person's Grand Hand, finds it clear already).
 void CMainFrame::GrandHand(int mode) {
     if (mode == 1) {
         // The person plays Grand Hand.
