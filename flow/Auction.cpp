@@ -101,7 +101,9 @@ void ArmAuctionDemoTimer(CMainFrame& frame, bool opening) {
 
 namespace {
 
-void TurnToPerson(CMainFrame& frame, int role, int seat) {
+// The person's turn: the computers' busy step ends as the bid button names the holder.
+void TurnToPerson(CMainFrame& frame, std::optional<BusyStep>& busy, int role, int seat) {
+    busy.reset();
     frame.SetBidButton(role, seat);
     frame.EnableBidButtons(true);
 }
@@ -119,7 +121,6 @@ bool CMainFrame::HasBid(int seat) const {
 }
 
 void CMainFrame::SetBidButton(int role, int seat) {
-    EditRun().BusyFlag = 0;
     if (!IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID))) return;
     g_Game.AuctionRole = role;
     g_Game.Soloist = seat;
@@ -178,22 +179,21 @@ void CMainFrame::OnAuction() {
                 say.Pass(0, TERM_I_AM_AWAY);
                 if (Auction().BidLimits[1] == 0) {
                     say.Pass(1, TERM_ALSO_AWAY);
-                    SetBidButton(1, 2);
+                    TurnToPerson(*this, busy, 1, 2);
                 } else {
                     say.Bid(1);
-                    SetBidButton(1, 1);
+                    TurnToPerson(*this, busy, 1, 1);
                 }
             } else {
                 say.Bid(0);
-                SetBidButton(1, 0);
+                TurnToPerson(*this, busy, 1, 0);
             }
-            EnableBidButtons(true);
             break;
         case STATE_AUCTION:
             // The person is middlehand: forehand seat 1 asks him to speak.
             say.Voice(1, TERM_SAY_SOMETHING, false);
             MessageBalloon(1, IDS_BALLOON_SAY_SOMETHING);
-            TurnToPerson(*this, 0, 1);
+            TurnToPerson(*this, busy, 0, 1);
             break;
         case STATE_OBSERVE:
             // The person is rearhand: middlehand seat 1 bids to forehand seat 0 first.
@@ -204,7 +204,7 @@ void CMainFrame::OnAuction() {
                 if (g_Game.StopFlag == StopState::Requested) return;
                 say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
                 MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
-                TurnToPerson(*this, 0, 0);
+                TurnToPerson(*this, busy, 0, 0);
             } else if (Auction().BidLimits[0] == 0) {
                 say.Bid(1);
                 UpdateGameValueBid();
@@ -212,7 +212,7 @@ void CMainFrame::OnAuction() {
                 RemoveText(5, IDS_GRAND_HAND);
                 say.Hold(1, TERM_I_HEAR_MORE, false);
                 StepUpBid(*this);
-                TurnToPerson(*this, 0, 1);
+                TurnToPerson(*this, busy, 0, 1);
             } else {
                 if (g_Game.StopFlag == StopState::Requested) return;
                 EnableBidButtons(false);
@@ -231,13 +231,13 @@ void CMainFrame::OnAuction() {
                         say.Hold(1, TERM_I_HEAR_MORE, false);
                         StepUpBid(*this);
                         if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
-                        TurnToPerson(*this, 0, 1);
+                        TurnToPerson(*this, busy, 0, 1);
                         SetFlowState(STATE_AUCTION);
                     } else {
                         say.Pass(1, TERM_AWAY);
                         if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
                         say.Voice(0, TERM_MORE, false);
-                        TurnToPerson(*this, 0, 0);
+                        TurnToPerson(*this, busy, 0, 0);
                     }
                 }
                 // A break during the last word: nothing further is said.
@@ -284,6 +284,8 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 5: nobody bids the new value; the person has it.
     StepDownBid(frame);
     g_Game.Soloist = 2;
+    // The pass is a busy step of its own, which ends before the declaration.
+    busy.End();
     frame.OnPass();
 }
 
@@ -306,8 +308,9 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 4.
     say.Pass(c, TERM_I_AM_AWAY);
     if (c == 0 || g_Game.Leader != 1) {
-        // Step 5.
+        // Step 5 (the pass is a busy step of its own, which ends before the declaration).
         g_Game.Soloist = 2;
+        busy.End();
         frame.OnPass();
     } else {
         // Step 6: rearhand seat 0 comes in only above the value the person bid.
@@ -322,6 +325,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
             say.Pass(0, TERM_ALSO_AWAY);
             StepDownBid(frame);
             g_Game.Soloist = 2;
+            busy.End();
             frame.OnPass();
         }
     }

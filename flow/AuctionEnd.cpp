@@ -1,6 +1,7 @@
 // The end of the auction: the person passes (or has the bid), the computers left bid among
 // themselves, and the soloist is named before the declaration.
 #include "flow/AuctionWords.h"
+#include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
 
 #include "model/BidLadder.h"
@@ -47,7 +48,7 @@ void CMainFrame::OnPass() {
         const bool alsoAway = g_Game.Soloist == 0 && g_Game.Forehand != 2 && Value() == kLowestBid;
         say.Voice(2, alsoAway ? TERM_ALSO_AWAY : TERM_I_AM_AWAY, true);
     }
-    EditRun().BusyFlag = 1;
+    BusyStep busy(*this);
     // Step 2: on the table.
     if (g_Game.Soloist == 2) {
         if (g_Game.Forehand == 2) say.Show(2, AuctionWord::Hold, Value());
@@ -63,10 +64,7 @@ void CMainFrame::OnPass() {
     if (soloist == 0 && leader == 2) {
         // The person, forehand, passed on seat 0's bid: rearhand seat 1 now bids to seat 0.
         StepUpBid(*this);
-        if (!StartComputersLoop()) {
-            EditRun().BusyFlag = 0;
-            return;
-        }
+        if (!StartComputersLoop()) return;
         while (g_Game.StopFlag == StopState::Auction) {
             if (ComputerBids(*this, 1)) {
                 say.Bid(1);
@@ -87,10 +85,7 @@ void CMainFrame::OnPass() {
                 EndComputersLoop();
             }
         }
-        if (g_Game.StopFlag == StopState::Requested) {
-            EditRun().BusyFlag = 0;
-            return;
-        }
+        if (g_Game.StopFlag == StopState::Requested) return;
     } else if (soloist == 0 && leader == 0) {
         // The person, rearhand, passed against forehand seat 0.
         if (Value() == kLowestBid) {
@@ -102,13 +97,11 @@ void CMainFrame::OnPass() {
         // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1.
         bool first = true;
         if (g_Game.StopFlag == StopState::Running) {
+            // Not busy while they bid: a close request stops their loop at its next check.
             g_Game.StopFlag = StopState::Auction;
-            EditRun().BusyFlag = 0;
+            busy.End();
         }
-        if (g_Game.StopFlag == StopState::Requested) {
-            EditRun().BusyFlag = 0;
-            return;
-        }
+        if (g_Game.StopFlag == StopState::Requested) return;
         while (g_Game.StopFlag == StopState::Auction) {
             if (ComputerBids(*this, 0)) {
                 first = false;
@@ -136,16 +129,13 @@ void CMainFrame::OnPass() {
                 EndComputersLoop();
             }
         }
-        if (g_Game.StopFlag == StopState::Requested) {
-            EditRun().BusyFlag = 0;
-            return;
-        }
+        if (g_Game.StopFlag == StopState::Requested) return;
     } else if (soloist == 1 && leader == 0) {
         // The person, rearhand, passed against seat 1, who had won against forehand.
         StepDownBid(*this);
     }
     // Step 5: the soloist, or nobody.
-    EditRun().BusyFlag = 0;
+    busy.End();
     if (g_Game.Soloist == 3) {
         SetFlowState(STATE_QUERY);
         if (Files().CardStatisticsPending) {

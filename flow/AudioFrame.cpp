@@ -18,7 +18,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/SkatApp.h"
+#include "flow/ShellServices.h"
 
 namespace {
 
@@ -148,7 +148,8 @@ void CMainFrame::OnAudio() {
     const int previous = SetPause(0);
     CAudioDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2),
                         [this](int level) { return SetPause(level); });
-    if (g_pApp) dialog.SeatHeadFont = g_pApp->Font(kSeatHeadFont);
+    if (const platform::LogFont* font = g_FrameShell.Font ? g_FrameShell.Font(kSeatHeadFont) : nullptr)
+        dialog.SeatHeadFont = *font;
     dialog.DoModal();
     SetPause(previous);
 }

@@ -17,7 +17,7 @@
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 namespace {
@@ -93,7 +93,7 @@ void CMainFrame::OnRepeat() {
     SetFlowState(STATE_NEW, true);
     EditSeries().GameRunning = 1;
     EditSeries().RepeatAllowed = 0;
-    if (WB_IsBalloonShown(g_Shell.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Shell.hTableWnd, kMessageBalloon);
+    if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
     RemoveTrick();
     if (Files().GamePath.empty()) EditFiles().GameFileRead = 0;
     CheckCheat(kMarkRepeated, 1);

@@ -12,7 +12,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "flow/TableTextHelpers.h"
 #include "tavlo/Tavlo.h"
 
@@ -48,7 +48,7 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
     rowA.SelectCard(5, 0, false);
     rowB.SelectCard(5, 0, false);
     // Step 4: where both lie and what lies above them.
-    const HWND table = g_Shell.hTableWnd;
+    const HWND table = g_Frame.hTableWnd;
     const int bx = WC_GetCardX(table, cardB), by = WC_GetCardY(table, cardB);
     const int ax = WC_GetCardX(table, cardA), ay = WC_GetCardY(table, cardA);
     const int aboveB = WC_GetSuccCardDealt(table, cardB, 0, 0);
@@ -203,7 +203,7 @@ void CMainFrame::ReevaluateHands(int soloistMode) {
 
 void CMainFrame::ManipulateClick(platform::Point point) {
     // Steps 1 and 2: the clicked card must be the one picked in its group.
-    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     CCards* row = nullptr;
     CCards* partnerRow = nullptr;
     int partnerCard = 0, group = -1;
@@ -243,7 +243,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
 
 void CMainFrame::ManipulateDragEnd(platform::Point point) {
     // Step 1: a drop on no card changes nothing.
-    const int dropped = WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
+    const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
     if (dropped == WC_NO_DROP_TARGET) return;
     // Step 2.
     CCards* row = nullptr;
@@ -258,7 +258,7 @@ void CMainFrame::ManipulateDragEnd(platform::Point point) {
         return;
     }
     // Step 4: the card glides back.
-    WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+    WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     if (row) row->SelectCard(5, 0, false);
     SetStatusText(IDS_ILLEGAL_ACTION);
 }

@@ -17,8 +17,6 @@
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
 #include "flow/TableTextHelpers.h"
 #include "windows/TrickEstimation.h"
 

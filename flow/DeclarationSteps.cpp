@@ -18,7 +18,7 @@
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 #include <cstdio>
 
@@ -49,8 +49,7 @@ std::string DeclarationLine(const std::string& name) {
     return line;
 }
 
-
-void FocusTable() { ::SetFocus(g_Shell.hTableWnd); }
+void FocusTable() { ::SetFocus(g_Frame.hTableWnd); }
 
 }  // namespace
 
@@ -306,7 +305,7 @@ bool CMainFrame::SkatSwapPause(bool setPlayState) {
     if (g_Flow.SkatSwapOption) {
         OpenResumeSwapDialog();
         SetFlowState(STATE_MANIPULATE);
-        g_Shell.ModalPumpActive = 1;
+        g_Frame.ModalPumpActive = 1;
         EditDeclaration().SwapPausePending = 1;
         // Fortsetzen ends it (SwapPausePending), a break clears the option, and a close waiting
         // its turn (StopFlag 1) ends it as well; a quit request taken here is put back by the wait.
@@ -315,7 +314,7 @@ bool CMainFrame::SkatSwapPause(bool setPlayState) {
                    g_Game.StopFlag != StopState::Requested;
         });
         EditDeclaration().SwapPausePending = 0;
-        g_Shell.ModalPumpActive = 0;
+        g_Frame.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
         if (setPlayState) SetFlowState(STATE_PLAY);
     }

@@ -10,8 +10,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>
@@ -68,7 +67,7 @@ void CMainFrame::OnRestoreTitle() {
 }
 
 void CMainFrame::OnSize(int type, int width, int height) {
-    if (!g_Shell.pMainFrame) return;
+    if (!g_Frame.pMainFrame) return;
     // Step 1.
     if (width == 0 && height == 0) {
         EditTimers().FullRepaint = 0;
@@ -106,12 +105,12 @@ void CMainFrame::OnSize(int type, int width, int height) {
     // are half the table's growth: the rows spread out from the table's middle to both sides, so a
     // whole table's growth on each side would push the outer cards past the window's edges at any
     // zoom above 100.
-    g_Shell.ZoomPercent = zoom;
-    g_Shell.ZoomExtraWidth = EditTable().Layout.TableWidth * (zoom - 100) / 200;
-    g_Shell.ZoomExtraHeight = EditTable().Layout.TableHeight * (zoom - 100) / 200;
-    WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
-    EditTable().GrowthW = g_Shell.ZoomExtraWidth;
-    EditTable().GrowthH = g_Shell.ZoomExtraHeight;
+    g_Frame.ZoomPercent = zoom;
+    g_Frame.ZoomExtraWidth = EditTable().Layout.TableWidth * (zoom - 100) / 200;
+    g_Frame.ZoomExtraHeight = EditTable().Layout.TableHeight * (zoom - 100) / 200;
+    WC_SetZoom(g_Frame.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
+    EditTable().GrowthW = g_Frame.ZoomExtraWidth;
+    EditTable().GrowthH = g_Frame.ZoomExtraHeight;
     // Step 6.
     int a = (w - EditTable().Layout.BorderWidth - 730) / 9;
     a = a < 0 ? a + 71 : std::min(a, 10) + 71;

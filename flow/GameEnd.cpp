@@ -21,7 +21,6 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
 
 // Step 9 of OnPlay.

@@ -10,8 +10,7 @@
 #include "model/Trick.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Random.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 void InitializeSkat(CSkat& game) {
@@ -48,7 +47,7 @@ void StartupSkat(CSkat& /*game*/, HWND table, const CMainFrame& /*frame*/) {
     WB_NewBalloonDeck(table);
     WS_NewSymbolDeck(table);
     WC_NewCardDeck(table);
-    WC_SetZoom(table, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);
+    WC_SetZoom(table, g_Settings.Settings.Zoom ? g_Frame.ZoomPercent : 100);
     WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
     WC_SetCardFace(table, g_Settings.View.CardFace + 1);
 }

@@ -14,7 +14,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void CMainFrame::SelectGame(int mode) {
     CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(*this);
     // 5.
     if (chosen < 0 || !bar) {
-        ::SetFocus(g_Shell.hTableWnd);
+        ::SetFocus(g_Frame.hTableWnd);
         return;
     }
     // 6. A box the rules have disabled is never ticked.

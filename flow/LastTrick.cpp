@@ -11,9 +11,8 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
-#include "shell/SkatView.h"
+#include "flow/FrameGlobals.h"
+#include "flow/ShellServices.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>
@@ -92,7 +91,7 @@ void CMainFrame::OnLast() {
             if (Game.lastTrick.count > 0) Game.lastTrick.RemoveCards(false);
             Game.PaintCards();
         } else {
-            if (WB_IsBalloonShown(g_Shell.hTableWnd, 5)) WB_RemoveBalloon(g_Shell.hTableWnd, 5);
+            if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             MoveCourseText(0);
             WriteTrace("CCards::RemoveCards(course)", LOG_GAME);
             Game.courseSkat.RemoveCards(false);
@@ -134,13 +133,11 @@ void CMainFrame::DeleteFile(const std::string& path, bool silent) {
 }
 
 void CMainFrame::LogDeleteOn(int event) {
-    if (!g_pApp || !g_pApp->Log || (g_pApp->LogDelete & event) == 0) return;
-    DeleteFile(g_pApp->LogFilePath, true);
-    g_pApp->LogLineCount = 0;
-    // The longest line goes with the text, or an empty window would keep its horizontal bar.
-    g_pApp->LogLongestLine = 0;
-    g_pApp->LogText.clear();
-    g_pApp->LogTextLength = 0;
+    const std::optional<std::string> path =
+        g_FrameShell.LogFileToDelete ? g_FrameShell.LogFileToDelete(event) : std::nullopt;
+    if (!path) return;
+    DeleteFile(*path, true);
+    if (g_FrameShell.ForgetLogText) g_FrameShell.ForgetLogText();
     // The open log window sizes its bars to the empty text.
     if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
 }

@@ -11,13 +11,10 @@
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"
 #include "platform/core/Screen.h"
-#include "shell/SideWindows.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
-#include "shell/SkatView.h"
-#include "shell/WindowPlacement.h"
+#include "flow/FrameGlobals.h"
+#include "flow/ShellServices.h"
 
 CMainFrame::CMainFrame() = default;
 
@@ -35,7 +32,7 @@ CMainFrame::~CMainFrame() {
         (void)platform::RemoveFile(Files().TempListPath);
     if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath))
         (void)platform::RemoveFile(Files().TempStorePath);
-    if (g_Shell.pMainFrame == this) g_Shell.pMainFrame = nullptr;
+    if (g_Frame.pMainFrame == this) g_Frame.pMainFrame = nullptr;
     // A panel still open would write into the frame that goes.
     DestroyPanels();
     // The computer player must not look at a game that is gone.
@@ -47,7 +44,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate();
         case WM_MOVE:
-            if (g_Shell.pMainFrame == this) {
+            if (g_Frame.pMainFrame == this) {
                 KeepMainRect();
                 PlaceOpenBar();
             }
@@ -64,7 +61,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == WM_TIMER) OnTimer(static_cast<unsigned>(wParam));
             else OnCommand(LOWORD(wParam));
             --EditRun().StepDepth;
-            if (Run().StepDepth == 0 && g_Shell.ModalPumpActive == 0) {
+            if (Run().StepDepth == 0 && g_Frame.ModalPumpActive == 0) {
                 if (Run().CloseDeferred) {
                     EditRun().CloseDeferred = 0;
                     PostMessage(WM_CLOSE);
@@ -77,7 +74,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE: OnClose(); return 0;
         case WM_DISPLAYCHANGE:
             // Maximised or not is judged on the screen as it was.
-            if (g_Shell.pMainFrame == this) FollowScreenChange(Handle(), IsMaximised());
+            if (g_Frame.pMainFrame == this && g_FrameShell.FollowScreenChange)
+                g_FrameShell.FollowScreenChange(Handle(), IsMaximised());
             return 0;
         case WM_KEYDOWN:
         case WM_KEYUP:
@@ -253,13 +251,10 @@ void CMainFrame::OnCommand(int id) {
         case ID_HELP_CLOSE: OnHelpClose(); break;
         case ID_LANGUAGE: OnLanguage(); break;
         case ID_APP_ABOUT:
-            if (g_pApp) g_pApp->OnAppAbout();
+            if (g_FrameShell.ShowAbout) g_FrameShell.ShowAbout();
             break;
         default: {
-            if (const CSideWindowRow* row = FindSideWindowRow(id); row && row->create) {
-                ToggleSideWindow(*row);
-                break;
-            }
+            if (g_FrameShell.ToggleSideWindow && g_FrameShell.ToggleSideWindow(*this, id)) break;
             if (RunSwitchCommand(id)) break;
             if (RunPrintCommand(id)) break;
             // Commands whose steps later stages build: the trace shows they arrived.

@@ -28,7 +28,6 @@ class DeviceContext;
 class Dialog;
 }
 
-class CSkatView;
 struct GameScore;
 struct GameFileRecord;
 struct ListSettings;
@@ -62,7 +61,7 @@ public:
     void EndModalDialogsForExit();
     // Places the tool bar, the view and the status bar in the frame.
     void ArrangeChildren();
-    void SetView(CSkatView* view) { View = view; }
+    void SetView(platform::Window* view) { View = view; }
     // Keeps the RectMain members while the frame is moved or sized: whether it is maximised, and
     // its rectangle while it is not.
     void KeepMainRect();
@@ -71,7 +70,7 @@ public:
     // repainted whole, never in patches that leave old pictures beside them.
     void InvalidateTable();
     bool IsMaximised() const;
-    CSkatView* GetView() const { return View; }
+    platform::Window* GetView() const { return View; }
     // The height the tool bar and the status bar take inside the client area.
     int BarsHeight() const;
     // The frame's client width as the table drawing counts it (the view's width).
@@ -787,7 +786,7 @@ private:
     void OnCommand(int id);
 
     // --- The frame's own data ----------------------------------------------------------------------
-    CSkatView* View = nullptr;
+    platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
     AuctionState auction_;
     DeclarationState declaration_;
     RamschState ramsch_;

@@ -18,7 +18,6 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "windows/TrickEstimation.h"
 
 #include <array>

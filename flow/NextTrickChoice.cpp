@@ -8,7 +8,7 @@
 #include "model/Player.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ bool CMainFrame::CheckTrickWinnerCard(int seat, bool show) {
 
 void CMainFrame::ManipulateTrickCard(platform::Point point) {
     // Step 1: the card under the point and the hand that holds it.
-    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     const int winner = g_Game.TrickWinner;
     // Step 2.
     if (card <= 0 || winner < 0 || winner > 2) return;

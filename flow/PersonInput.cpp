@@ -19,7 +19,7 @@
 #include "platform/core/Cursor.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "flow/TableTextHelpers.h"
 #include "tavlo/Tavlo.h"
 
@@ -58,7 +58,7 @@ int CMainFrame::CutPause() {
     const int balloon = old > 5 ? 6 : 5;
     g_Game.PauseLevel = 1;
     EditSeries().PlayClock = Time64();
-    if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon)) WB_RemoveBalloon(g_Shell.hTableWnd, balloon);
+    if (WB_IsBalloonShown(g_Frame.hTableWnd, balloon)) WB_RemoveBalloon(g_Frame.hTableWnd, balloon);
     return old;
 }
 
@@ -84,7 +84,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
          (TrickPlay().PlayStep == 3 || (promptOpen && Prompts().PromptDialog != Prompts().KontraPrompt))))
         return continueOpen;
     // Step 3: the card groups open to a pick-up in this state.
-    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     if (state != STATE_AUCTION) {
         const bool personOpen = state == STATE_ASK || state == STATE_QUERY || state == STATE_SWAP || state == STATE_PLAY;
         const bool computersOpen = state == STATE_SWAP;
@@ -101,7 +101,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
     if (takenGroup >= 0) {
         if (g_Settings.Options.Drag) {
             for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
-            WC_InitDrag(g_Shell.hTableWnd, point.x, point.y, 0);
+            WC_InitDrag(g_Frame.hTableWnd, point.x, point.y, 0);
         } else if (state == STATE_PLAY && takenGroup == 3 &&
                    !Game.person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
             Game.person.SelectCard(3, Exchange().GroupPickedCards[3], true);
@@ -166,7 +166,7 @@ void CMainFrame::LButtonUp(platform::Point point) {
         if (state == STATE_ASK || state == STATE_QUERY) DragMove(point);
         else if (state == STATE_SWAP) ManipulateDragEnd(point);
         else if (state == STATE_PLAY && cardPrompt) DragPlay(point);
-        else WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+        else WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     } else if (state == STATE_PLAY) {
         // The card is looked up 9 pixels higher: the press raised it by that much.
         const platform::Point raised{point.x, point.y - 9};
@@ -211,7 +211,7 @@ void CMainFrame::AfterExchange() {
 }
 
 void CMainFrame::DragMove(platform::Point point) {
-    const int dropped = WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
+    const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
     EditSeries().PlayClock = Time64();
     // A hand card goes onto a skat card, or a skat card onto a hand card.
     CCards& skat = GroupRow(0);
@@ -223,7 +223,7 @@ void CMainFrame::DragMove(platform::Point point) {
     } else if (skatCard > 0 && dropped > 0 && hand.HasCard(dropped)) {
         SwapCards(skatCard, skat, dropped, hand, true);
     } else {
-        WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+        WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
         return;
     }
     AfterExchange();
@@ -232,7 +232,7 @@ void CMainFrame::DragMove(platform::Point point) {
 
 void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
     TraceCall("RButtonDown", point, dragEnter ? ",1" : ",0");
-    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     const int oldPause = CutPause();
     if (!::IsWindow(Prompts().PromptDialog)) return;
     // A right click goes on with the next trick while the trick waits under its bar.
@@ -263,7 +263,7 @@ static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
     const bool exchanging = state == STATE_SWAP || state == STATE_ASK || state == STATE_PICKUP;
     const bool personOpen = exchanging || state == STATE_PLAY;
     const bool open[4] = {exchanging, exchanging, exchanging, personOpen};
-    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     if (card <= 0) return false;
     for (int group = 0; group < 4; ++group)
         if (open[group] && (frame.Exchange().ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card))
@@ -274,7 +274,8 @@ static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
 void CMainFrame::MouseMove(platform::Point point) {
     TraceCall("MouseMove", point);
     // Step 1: the cursor.
-    ::SetCursor(g_Shell.hTableWnd, ::LoadCursor(PointsAtPickableCard(*this, point) ? SYSTEM_CURSOR_HAND : SYSTEM_CURSOR_ARROW));
+    ::SetCursor(g_Frame.hTableWnd,
+                ::LoadCursor(PointsAtPickableCard(*this, point) ? SYSTEM_CURSOR_HAND : SYSTEM_CURSOR_ARROW));
     // Step 2: a picked card follows the pointer in the row that holds it.
     for (int group = 0; group < 4; ++group) {
         if (Exchange().GroupPickedCards[group] <= 0) continue;
@@ -282,15 +283,15 @@ void CMainFrame::MouseMove(platform::Point point) {
         if (group == 3) {
             g_Game.PauseLevel = 0;
             EditSeries().PlayClock = Time64();
-            WB_RemoveBalloon(g_Shell.hTableWnd, 5);
+            WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             if (over > 0) g_Settings.Options.SupportSuspended = 1;
         }
         return;
     }
     // Step 3: off every card the highlight goes; over a card the support option names it.
-    const int card = WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1);
+    const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     if (card == WC_NO_CARD_HERE) {
-        if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, TrickPlay().HighlightedCard, 0);
+        if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Frame.hTableWnd, TrickPlay().HighlightedCard, 0);
         EditTrickPlay().HighlightedCard = 0;
         return;
     }
@@ -327,8 +328,8 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
     }
     if (std::none_of(rows.begin(), rows.end(), [card](const CCards* row) { return row->HasCard(card); })) return;
     // One card shines at a time: the one named before goes dark again.
-    if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Shell.hTableWnd, TrickPlay().HighlightedCard, 0);
-    WC_HighlightCard(g_Shell.hTableWnd, card, 1);
+    if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Frame.hTableWnd, TrickPlay().HighlightedCard, 0);
+    WC_HighlightCard(g_Frame.hTableWnd, card, 1);
     VoiceSupport(card, -1);
     EditTrickPlay().HighlightedCard = card;
 }

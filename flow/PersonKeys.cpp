@@ -14,8 +14,8 @@
 #include "platform/core/DesktopServices.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
+#include "flow/FrameGlobals.h"
+#include "flow/ShellServices.h"
 
 namespace {
 
@@ -68,10 +68,11 @@ void CMainFrame::ExchangeFocusKey(bool upper) {
 bool CMainFrame::TableKey(int key) {
     if (key == 'H') {
         // The first press opens the rule last named, the next closes every help window.
-        if (g_Flow.HelpKeyOpens) platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + g_Flow.RuleHelpTopic);
+        if (g_Flow.HelpKeyOpens)
+            platform::ShowHelpTopic(g_Frame.hTableWnd, Files().HelpFilePath + g_Flow.RuleHelpTopic);
         else platform::CloseAllHelpWindows();
         // The table keeps the keys, so that the next H reaches it.
-        if (::IsWindow(g_Shell.hTableWnd)) ::SetFocus(g_Shell.hTableWnd);
+        if (::IsWindow(g_Frame.hTableWnd)) ::SetFocus(g_Frame.hTableWnd);
         return true;
     }
     if (key == VK_SHIFT) {
@@ -81,7 +82,7 @@ bool CMainFrame::TableKey(int key) {
     if (!g_Flow.ShiftHeld) return false;
     if (key == 'L') {
         // The log window is wanted when it is closed, and not when it is open.
-        if (g_pApp) g_pApp->LogList = SideWindow(CM_LOG_WINDOW) ? 0 : 1;
+        if (g_FrameShell.WantLogWindow) g_FrameShell.WantLogWindow(!SideWindow(CM_LOG_WINDOW));
         OnListLog();
         return true;
     }

@@ -14,7 +14,7 @@
 #include "platform/core/Clock.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 #include <cstdio>
@@ -38,7 +38,7 @@ void CMainFrame::PlayPersonCard(int slot, bool sound) {
     const int card = person.cards[slot];
     if (sound) SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
-    const platform::Point from{WC_GetCardX(g_Shell.hTableWnd, card), WC_GetCardY(g_Shell.hTableWnd, card)};
+    const platform::Point from{WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
     person.PlayCard(slot);
     person.Discard(card);
     SetCardLocation(card, CARD_PLAYED);
@@ -65,7 +65,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     // 3. Only a release over the raised card plays it.
     if (person.IsSelectedCard(card)) {
         person.SelectCard(4, 0, false);
-        if (WC_GetCardDealt(g_Shell.hTableWnd, point.x, point.y, 0, 1) != card) return;
+        if (WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1) != card) return;
     }
     // 4. Leading another suit than the one chosen for him under the continue bar, the person
     //    frees the computers from the cards chosen for them after it.
@@ -121,7 +121,7 @@ void CMainFrame::DragPlay(platform::Point point) {
     const int slot = card > 0 ? Game.person.FindCard(card) : -1;
     if (overTrick && PersonMayPlay() && slot >= 0 && Game.person.ValidCard(slot, Game.trick)) {
         WriteTrace(":DragPlay(" + CardTraceText(Game.person, card) + ")", LOG_MAINFRAME);
-        WC_EndDrag(g_Shell.hTableWnd, point.x, point.y);
+        WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
         g_Game.PauseLevel = 3;
         EditSeries().PlayClock = Time64();
         PlayPersonCard(slot, false);
@@ -129,7 +129,7 @@ void CMainFrame::DragPlay(platform::Point point) {
         return;
     }
     // Beside the trick, a card the rule refuses, or a card of the trick: it slides back.
-    WC_UndoDrag(g_Shell.hTableWnd, g_Settings.Delay.Play);
+    WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     SetStatusText(IDS_ILLEGAL_ACTION);
 }
 

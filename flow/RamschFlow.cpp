@@ -20,7 +20,7 @@
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 #include <cstdio>
 #include <string>
@@ -84,6 +84,8 @@ void CMainFrame::OnRamsch() {
         WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
         return;
     }
+    // Busy until the Grand Hand round that follows ends: GrandHand clears the flag at each of its
+    // ends, since the same round also follows a Ramsch deal that was never busy.
     EditRun().BusyFlag = 1;
     CloseModelessDialog();
     WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
@@ -174,6 +176,8 @@ void CMainFrame::OnPushSkat() {
     if (g_Game.StopFlag == StopState::Running) PickupRamsch(1);
 }
 
+// Each end clears BusyFlag by hand: the flag is OnRamsch's, set before the round began (a round
+// after a Ramsch deal, or the person's Grand Hand, finds it clear already).
 void CMainFrame::GrandHand(int mode) {
     if (mode == 1) {
         // The person plays Grand Hand.
@@ -195,10 +199,10 @@ void CMainFrame::GrandHand(int mode) {
                              (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
                               state == STATE_PLAY || state == STATE_START));
         if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
-        else if (g_Shell.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
-            g_Shell.ModalPumpActive = 1;
+        else if (g_Frame.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
+            g_Frame.ModalPumpActive = 1;
             ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
-            g_Shell.ModalPumpActive = 0;
+            g_Frame.ModalPumpActive = 0;
         }
         EditRun().BusyFlag = 0;
         return;

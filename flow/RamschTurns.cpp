@@ -19,7 +19,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 #include <string>
 
@@ -42,14 +42,14 @@ bool CMainFrame::RamschResumePause() {
         // An exchange inside the pause may leave another state behind: the round goes on in its own.
         const int state = g_Game.FlowState;
         OpenResumeSwapDialog();
-        g_Shell.ModalPumpActive = 1;
+        g_Frame.ModalPumpActive = 1;
         EditDeclaration().SwapPausePending = 1;
         ::WaitWhile([this] {
             return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
                    g_Game.StopFlag != StopState::Requested;
         });
         EditDeclaration().SwapPausePending = 0;
-        g_Shell.ModalPumpActive = 0;
+        g_Frame.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
         if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) SetFlowState(state);
     }

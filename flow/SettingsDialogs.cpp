@@ -14,6 +14,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/PanelObject.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
@@ -22,7 +23,6 @@
 #include "platform/core/Registry.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
-#include "shell/Panels.h"
 
 namespace {
 

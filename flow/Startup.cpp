@@ -22,8 +22,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 #include <algorithm>
@@ -59,7 +58,7 @@ void CMainFrame::Startup() {
     WriteTrace(line, LOG_MAINFRAME);
 
     // Step 2: the temporary list and store in the work folder.
-    EditTable().TableWindow = g_Shell.hTableWnd;
+    EditTable().TableWindow = g_Frame.hTableWnd;
     EditFiles().TempListPath = g_Profile.Work + "temp~.skm";
     EditFiles().TempStorePath = g_Profile.Work + "temp~.sks";
     // The list read here is the running match: the exit writes it back, and the settings keep its
@@ -97,7 +96,7 @@ void CMainFrame::Startup() {
 
     // Step 8.
     g_Game.RealPlayFlag = 1;
-    StartupSkat(Game, g_Shell.hTableWnd, *this);
+    StartupSkat(Game, g_Frame.hTableWnd, *this);
 
     // Step 9.
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
@@ -235,8 +234,8 @@ void CMainFrame::ClearDesk() {
     RemoveText(5, IDS_GRAND_HAND);
     // Step 5: the first symbol shown goes.
     for (int id = 1; id <= 22; ++id) {
-        if (WS_IsSymbolShown(g_Shell.hTableWnd, id)) {
-            WS_RemoveSymbol(g_Shell.hTableWnd, id);
+        if (WS_IsSymbolShown(g_Frame.hTableWnd, id)) {
+            WS_RemoveSymbol(g_Frame.hTableWnd, id);
             break;
         }
     }

@@ -14,7 +14,7 @@
 #include "platform/core/Resources.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 #include <vector>
 
@@ -42,7 +42,7 @@ namespace {
 bool MayManipulate(CMainFrame& frame, int command) {
     platform::CommandState state(command);
     frame.UpdateCommand(state);
-    if (frame.Run().StepDepth > 1 || g_Shell.ModalPumpActive || !state.Enabled()) {
+    if (frame.Run().StepDepth > 1 || g_Frame.ModalPumpActive || !state.Enabled()) {
         WriteTrace(":OnCommand(" + std::to_string(command) + ":refused)", LOG_MAINFRAME);
         frame.SetStatusText(IDS_ILLEGAL_ACTION);
         return false;
@@ -97,7 +97,7 @@ void CMainFrame::OnSkatSwap() {
     // Otherwise the skat's holder exchanges cards with it: beneath another step only inside a swap
     // pause, and only while the skat and a holder are on the table.
     const int holder = g_Game.SkatHolderSeat;
-    const bool nested = Run().StepDepth > 1 || g_Shell.ModalPumpActive;
+    const bool nested = Run().StepDepth > 1 || g_Frame.ModalPumpActive;
     const bool skatOnTable = Game.count == 2 && Game.present[0] && Game.present[1];
     if ((nested && !Declaration().SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
         WriteTrace(":OnSkatSwap(refused)", LOG_MAINFRAME);

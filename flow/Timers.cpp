@@ -12,8 +12,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 
 #include <cstdint>
@@ -42,7 +41,7 @@ int CMainFrame::SetPause(int level) {
     EditSeries().PlayClock = Time64();
     // The reminder goes away: the person is busy with something else now.
     const int balloon = previous < 6 ? 5 : 6;
-    if (WB_IsBalloonShown(g_Shell.hTableWnd, balloon)) WB_RemoveBalloon(g_Shell.hTableWnd, balloon);
+    if (WB_IsBalloonShown(g_Frame.hTableWnd, balloon)) WB_RemoveBalloon(g_Frame.hTableWnd, balloon);
     return previous;
 }
 
@@ -205,7 +204,7 @@ void CMainFrame::OnTick() {
         }
         // 6b: the reminder balloons.
         if (g_Game.PauseLevel != 0) {
-            const HWND table = g_Shell.hTableWnd;
+            const HWND table = g_Frame.hTableWnd;
             const std::int64_t t = now - Series().PlayClock;
             auto countDownBidBalloon = [&] {
                 if (Timers().BalloonTicks == 0) {

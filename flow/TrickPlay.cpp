@@ -24,7 +24,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 #include <cstdio>
 
@@ -333,7 +333,7 @@ void CMainFrame::ShowStateDialog() {
     } else {
         EditTimers().IdleTicks = 0;
         // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
-        if (::IsWindow(g_Shell.hTableWnd) && ::GetFocus() != g_Shell.hTableWnd) ::SetFocus(g_Shell.hTableWnd);
+        if (::IsWindow(g_Frame.hTableWnd) && ::GetFocus() != g_Frame.hTableWnd) ::SetFocus(g_Frame.hTableWnd);
     }
     if (g_Game.DemoMode)
         SetTimer(g_Settings.Options.Suggest ? TM_DEMO_SUGGEST_CARD : TM_DEMO_PLAY_CARD,

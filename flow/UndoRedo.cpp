@@ -17,7 +17,7 @@
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "flow/TableTextHelpers.h"
 
 namespace {
@@ -245,7 +245,7 @@ void CMainFrame::RedoTrick(bool spare) {
 namespace {
 
 // Taking back or bringing again while another step runs beneath would rebuild the game under it.
-bool StepRunsBeneath(const CMainFrame& frame) { return frame.Run().StepDepth > 1 || g_Shell.ModalPumpActive != 0; }
+bool StepRunsBeneath(const CMainFrame& frame) { return frame.Run().StepDepth > 1 || g_Frame.ModalPumpActive != 0; }
 
 }  // namespace
 

@@ -6,14 +6,14 @@
 #include "model/Settings.h"
 #include "platform/core/Clock.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 
 void CMainFrame::WaitForInput() {
     // Step 1. Delay/Switch counts polls of 4096 each; a poll stood for about a microsecond where the
     // setting was made, so the count is read as that much time: 100 waits about 0.4 s. Counting
     // polls here would wait minutes, as an empty poll on our hosts waits for events instead of
     // spinning the processor.
-    g_Shell.ModalPumpActive = 1;
+    g_Frame.ModalPumpActive = 1;
     const std::int64_t waitMs = (static_cast<std::int64_t>(g_Settings.Delay.Switch) * 4096 + 999) / 1000;
     const std::int64_t deadline = TickCount() + waitMs;
     // Step 2. A stop request (a break-off, a close waiting its turn) ends the wait as well.
@@ -32,5 +32,5 @@ void CMainFrame::WaitForInput() {
         if (TickCount() >= deadline) break;
     }
     // Step 3.
-    g_Shell.ModalPumpActive = 0;
+    g_Frame.ModalPumpActive = 0;
 }

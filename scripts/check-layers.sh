@@ -42,12 +42,6 @@ windows  shell/ShellGlobals.h     the side windows find the frame, the table win
 windows  shell/SkatApp.h          the side window base writes its creation to the application'"'"'s log
 windows  shell/WindowPlacement.h  the trick estimation window is kept inside the work area by the shell'"'"'s rule
 match    shell/SkatApp.h          the profile stores whether the application'"'"'s log window is open
-flow     shell/ShellGlobals.h     the frame'"'"'s steps reach the table window, the view and the modal pump through the shell'"'"'s record
-flow     shell/SkatApp.h          the frame'"'"'s steps take the application'"'"'s fonts, its log and its about box
-flow     shell/SkatView.h         the frame repaints the table view after the last trick and on start-up
-flow     shell/SideWindows.h      the frame opens and closes the side windows through the shell
-flow     shell/Panels.h           the settings dialogs refresh the shell'"'"'s open panels
-flow     shell/WindowPlacement.h  the frame moves the open windows into the work area by the shell'"'"'s rule when the screens change
 '
 
 folders=$(printf '%s\n' "$table" | awk 'NF { print $1 }')

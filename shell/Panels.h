@@ -1,6 +1,7 @@
 #pragma once
 // The frame's steps shared by the four information panels (shell/PanelsOpen.cpp).
 
+#include "flow/PanelObject.h"
 #include "platform/core/WindowApi.h"
 
 class CMainFrame;
@@ -14,9 +15,3 @@ void ClosePanel(CMainFrame& frame, int closeCommand);
 
 // The close command of the panel a View menu item toggles (0 for any other item).
 int PanelCloseCommand(int menuItem);
-
-// The panel object behind an open panel's handle, or nullptr.
-template <class Panel>
-Panel* PanelAs(HWND hwnd) {
-    return hwnd ? dynamic_cast<Panel*>(::WindowFromHandle(hwnd)) : nullptr;
-}

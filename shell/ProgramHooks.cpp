@@ -4,6 +4,7 @@
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/ShellServices.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
 #include "model/TableServices.h"
@@ -12,8 +13,11 @@
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "shell/SideWindows.h"
 #include "shell/SkatApp.h"
+#include "shell/WindowPlacement.h"
 
+#include <optional>
 #include <string>
 
 void InstallProgramHooks() {
@@ -106,6 +110,35 @@ void InstallProgramHooks() {
     // The suits a strategy led are the flow's marks: cleared when a game starts, taken back with a
     // trick.
     g_ComputerFrame.SuitLedMarks = [] { return g_Flow.SuitLedMarks; };
+
+    // What the frame's steps ask of the shell: the application's fonts, log and about box, the side
+    // windows, the screens.
+    g_FrameShell.Font = [](int index) -> const platform::LogFont* { return g_pApp ? &g_pApp->Font(index) : nullptr; };
+    g_FrameShell.ShowAbout = [] {
+        if (g_pApp) g_pApp->OnAppAbout();
+    };
+    g_FrameShell.LogFileToDelete = [](int event) -> std::optional<std::string> {
+        if (!g_pApp || !g_pApp->Log || (g_pApp->LogDelete & event) == 0) return std::nullopt;
+        return g_pApp->LogFilePath;
+    };
+    g_FrameShell.ForgetLogText = [] {
+        if (!g_pApp) return;
+        g_pApp->LogLineCount = 0;
+        // The longest line goes with the text, or an empty window would keep its horizontal bar.
+        g_pApp->LogLongestLine = 0;
+        g_pApp->LogText.clear();
+        g_pApp->LogTextLength = 0;
+    };
+    g_FrameShell.WantLogWindow = [](bool wanted) {
+        if (g_pApp) g_pApp->LogList = wanted ? 1 : 0;
+    };
+    g_FrameShell.ToggleSideWindow = [](CMainFrame& frame, int command) {
+        const CSideWindowRow* row = FindSideWindowRow(command);
+        if (!row || !row->create) return false;
+        frame.ToggleSideWindow(*row);
+        return true;
+    };
+    g_FrameShell.FollowScreenChange = FollowScreenChange;
 
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.

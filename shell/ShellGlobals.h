@@ -1,11 +1,13 @@
 #pragma once
-// The globals of the shell that every drawing and flow step reads: the main frame, the view and its
-// window, the waits in progress, the zoom state and the desktop the frame is placed on. One
-// instance, g_Shell, reset to the program-start state by Reset().
+// The globals of the shell that every drawing step reads: the view, the help folder, the desktop the
+// frame is placed on and the host's window services. One instance, g_Shell, reset to the
+// program-start state by Reset(). The frame, the table window, the waits, the paint and the zoom
+// are the frame's (flow/FrameGlobals.h).
 
 #include "platform/core/Bitmap.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
+#include "flow/FrameGlobals.h"
 
 #include <functional>
 #include <string>
@@ -13,19 +15,12 @@
 class CMainFrame;
 class CSkatView;
 
-struct CShellGlobals {
-    CMainFrame* pMainFrame = nullptr;  // set by the view's first erase, cleared by OnClose
+struct CShellState {
     CSkatView* pView = nullptr;
-    HWND hTableWnd = nullptr;          // the window every card-table library call names
     HWND hSharedMainWnd = nullptr;     // the main window, for a second instance
     std::string HelpFile;              // g_strHelpFile
-    int ModalPumpActive = 0;           // a step pumps messages and waits
-    int PaintDepth = 0;                // CMainFrame::Paint is running
     int BlinkPhase = 0;                // colour of the "Your Turn" notice
     std::string GameNumberText;        // the game number of the match state text
-    int ZoomPercent = 100;
-    int ZoomExtraWidth = 0;
-    int ZoomExtraHeight = 0;
     // The desktop and its work area (the host tells its real ones; tests set their own).
     platform::Rect Desktop{0, 0, 1920, 1080};
     platform::Rect WorkArea{0, 0, 1920, 1040};
@@ -43,8 +38,24 @@ struct CShellGlobals {
     // Tells the host's window manager the frame's smallest size (the Qt host), so that a person
     // dragging the border stops there instead of seeing the size handler snap the frame back.
     std::function<void(HWND, int width, int height)> SetFrameMinimumSize;
+};
 
-    void Reset() { *this = CShellGlobals(); }
+struct CShellGlobals : CShellState {
+    // The frame's fields under their old names, each the field of g_Frame itself, for the readers
+    // that still look here (the shell's drawing, the dialogs, the side windows and the tests).
+    CMainFrame*& pMainFrame = g_Frame.pMainFrame;
+    HWND& hTableWnd = g_Frame.hTableWnd;
+    int& ModalPumpActive = g_Frame.ModalPumpActive;
+    int& PaintDepth = g_Frame.PaintDepth;
+    int& ZoomPercent = g_Frame.ZoomPercent;
+    int& ZoomExtraWidth = g_Frame.ZoomExtraWidth;
+    int& ZoomExtraHeight = g_Frame.ZoomExtraHeight;
+
+    // The shell's state and, with it, the frame's fields it names above.
+    void Reset() {
+        static_cast<CShellState&>(*this) = CShellState();
+        g_Frame.Reset();
+    }
 };
 
 extern CShellGlobals g_Shell;

@@ -5,6 +5,8 @@
 #include "dialogs/AuctionDialog.h"
 #include "tavlo/Tavlo.h"
 #include "platform/core/Random.h"
+#include "model/Trace.h"
+#include "shell/SkatApp.h"
 
 namespace {
 
@@ -214,6 +216,54 @@ TEST_F(AuctionTest, CloseDuringTheComputersLoopStopsItWithoutDeclaration) {
     EXPECT_EQ(FindLine("CMainFrame::Declare()"), -1) << LogText();
     EXPECT_EQ(g_Shell.pMainFrame, nullptr);
     EXPECT_LT(BidValue(-1), 60);
+}
+
+// A close signal while the computers bid after the person, forehand, passed waits for the pass's
+// busy step: the computers bid to its end and the soloist is declared, then the frame closes.
+TEST_F(AuctionTest, CloseSignalWhileTheComputersBidAfterThePassWaitsForTheirEnd) {
+    DealAndHold();
+    StartAuction(2, 264, 264);
+    testsupport::Later later;
+    int busyAtSignal = -1;
+    later.At(500, [&] {
+        busyAtSignal = Frame().Run().BusyFlag;
+        Frame().OnCloseSignal();
+    });
+    PressPass();
+    host_->PumpFor(8000);
+    EXPECT_EQ(busyAtSignal, 1);
+    const std::vector<std::string> words = Words();
+    ASSERT_GE(words.size(), 2u);
+    EXPECT_EQ(words.back(), "1p264");
+    EXPECT_EQ(g_Game.Soloist, 0);
+    const int declared = FindLine("CMainFrame::Declare()");
+    EXPECT_GE(declared, 0) << LogText();
+    EXPECT_GT(FindLine("CMainFrame::OnClose()"), declared);
+    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(Frame().Run().CloseDeferred, 0);
+}
+
+// BusyFlag as the declaration's trace line is written, -1 before it is.
+int g_busyAtDeclaration = -1;
+
+// The pass after a computer's answer to the person's bid is a busy step of its own, over before the
+// declaration: the person declares with the flag clear, not with the answering computer's still set.
+TEST_F(AuctionTest, TheDeclarationAfterTheComputersAnswerFindsTheBusyStepsOver) {
+    DealAndHold();
+    StartAuction(1, 0, 0);
+    ASSERT_TRUE(Frame().IsAuctionBarOpen());
+    g_busyAtDeclaration = -1;
+    SetTraceSink({[] { return g_pApp != nullptr; },
+                  [](const std::string& text, unsigned flags) {
+                      if (text.find(":Declare()") != std::string::npos)
+                          g_busyAtDeclaration = g_pApp->MainFrame()->Run().BusyFlag;
+                      g_pApp->WriteLog(text, flags);
+                  }});
+    PressBid();
+    host_->PumpFor(3000);
+    EXPECT_EQ(g_Game.Soloist, 2);
+    EXPECT_EQ(g_busyAtDeclaration, 0) << LogText();
+    EXPECT_EQ(Frame().Run().BusyFlag, 0);
 }
 
 }  // namespace

@@ -1,0 +1,5 @@
+#include "flow/FrameGlobals.h"
+#include "flow/ShellServices.h"
+
+CFrameGlobals g_Frame;
+FrameShellServices g_FrameShell;
