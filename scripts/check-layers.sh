@@ -40,11 +40,6 @@ exceptions='
 dialogs  flow/MainFrame.h         the prompt bars and panels call the frame'"'"'s handlers and read its state
 dialogs  shell/ShellGlobals.h     the dialogs find the frame and the table window through the shell'"'"'s record
 dialogs  shell/SkatApp.h          the bars take the application'"'"'s fonts; the match settings write its log settings
-windows  flow/MainFrame.h         the side windows read the frame'"'"'s state and send it their commands
-windows  shell/ShellGlobals.h     the side windows find the frame, the table window and the work area through the shell'"'"'s record
-windows  shell/SkatApp.h          the side window base writes its creation to the application'"'"'s log
-windows  shell/WindowPlacement.h  the trick estimation window is kept inside the work area by the shell'"'"'s rule
-match    shell/SkatApp.h          the profile stores whether the application'"'"'s log window is open
 flow     shell/ShellGlobals.h     the frame'"'"'s steps reach the table window, the view and the modal pump through the shell'"'"'s record
 flow     shell/SkatApp.h          the frame'"'"'s steps take the application'"'"'s fonts, its log and its about box
 flow     shell/SkatView.h         the frame repaints the table view after the last trick and on start-up
