@@ -6,8 +6,6 @@
 
 struct ProfileShellServices {
     std::function<bool()> LogWindowOpen = [] { return false; };
-
-    void Reset() { *this = ProfileShellServices(); }
 };
 
 extern ProfileShellServices g_ProfileShell;

@@ -49,8 +49,6 @@ struct SideWindowFrameServices {
     std::function<platform::Rect(const platform::Rect&)> KeptInWorkArea = [](const platform::Rect& rect) {
         return rect;
     };
-
-    void Reset() { *this = SideWindowFrameServices(); }
 };
 
 extern SideWindowFrameServices g_SideWindowFrame;

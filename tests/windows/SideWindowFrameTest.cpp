@@ -4,7 +4,12 @@
 #include "windows/WindowFrameServices.h"
 
 #include "flow/FrameFixture.h"
+#include "model/Trace.h"
 #include "resources/CommandIds.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,6 +36,27 @@ TEST_F(SideWindowFrameTest, ARefreshedListWindowGivesTheFocusBackToTheFrame) {
     }
 }
 
+// A side window's creation goes to the application's trace as a verbose line of the frame's
+// category, with the window's rectangle (the score sheet adds its own marks after it).
+TEST_F(SideWindowFrameTest, TheCreationIsTracedWithTheWindowsRectangle) {
+    TraceOn();
+    WriteProfileInt("View", "LogLevelV", LOG_MAINFRAME);
+    StartProgram();
+    Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(ID_LIST_SCORE));
+    host_->PumpUntilIdle();
+    const HWND score = Frame().SideWindow(ID_LIST_SCORE);
+    ASSERT_NE(score, nullptr);
+    platform::Rect rect;
+    ASSERT_TRUE(GetWindowRect(score, &rect));
+    const std::string head = "CMainFrame::CScore(left:" + std::to_string(rect.left) +
+                             ":top:" + std::to_string(rect.top) + ":right:" + std::to_string(rect.right) +
+                             ":bottom:" + std::to_string(rect.bottom);
+    const std::vector<std::string> lines = LogBodies();
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.rfind(head, 0) == 0; }), 1)
+        << LogText();
+}
+
 // The started program answers from its frame; after the frame is gone every answer is the one
 // without a frame and no request reaches anything.
 TEST_F(SideWindowFrameTest, TheAnswersGoWithTheFrame) {
@@ -51,6 +77,7 @@ TEST_F(SideWindowFrameTest, TheAnswersGoWithTheFrame) {
     EXPECT_FALSE(g_SideWindowFrame.LockFlag(2, 0));
     EXPECT_FALSE(g_SideWindowFrame.RouteSideWindowClose(ID_LIST_SCORE));
     EXPECT_FALSE(g_SideWindowFrame.SelectEstimatedGame());
+    // The requests reach nothing: a call on the freed frame would be the sanitizer's report.
     g_SideWindowFrame.CheckCheat(0x200, 1);
     g_SideWindowFrame.FocusFrame();
     g_SideWindowFrame.DealStatisticsTest();
