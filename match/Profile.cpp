@@ -1,6 +1,7 @@
 #include "match/Profile.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "match/ProfileServices.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Rounds.h"
@@ -9,7 +10,6 @@
 #include "platform/core/Folders.h"
 #include "platform/core/Registry.h"
 #include "resources/CommandIds.h"
-#include "shell/SkatApp.h"
 
 #include <algorithm>
 #include <climits>
@@ -17,6 +17,7 @@
 #include <string_view>
 
 CProfile g_Profile;
+ProfileShellServices g_ProfileShell;
 
 namespace {
 
@@ -501,9 +502,8 @@ void WriteProfile() {
         WriteRoundCounters();
     }
 
-    // The log window is open while the application has a sink for it.
     StoreKeys(tables.View);
-    WriteProfileInt("View", "LogList", g_pApp != nullptr && g_pApp->LogWindowSink ? 1 : 0);
+    WriteProfileInt("View", "LogList", g_ProfileShell.LogWindowOpen() ? 1 : 0);
     StoreKeys(tables.Print);
 }
 

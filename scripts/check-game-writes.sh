@@ -13,7 +13,7 @@ root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root"
 
 # The folders that only read the game record.
-folders='dialogs audio'
+folders='dialogs windows audio'
 
 files=$(for folder in $folders; do
           [ -d "$folder" ] && find "$folder" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \)

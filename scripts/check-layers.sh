@@ -37,11 +37,6 @@ app                 shell flow windows audio dialogs match computer/evaluation c
 # The back edges not cut yet: a folder may include this one header of a folder above it, and no
 # other. Each line says why the edge is still there; a new back edge is never added here.
 exceptions='
-windows  flow/MainFrame.h         the side windows read the frame'"'"'s state and send it their commands
-windows  shell/ShellGlobals.h     the side windows find the frame, the table window and the work area through the shell'"'"'s record
-windows  shell/SkatApp.h          the side window base writes its creation to the application'"'"'s log
-windows  shell/WindowPlacement.h  the trick estimation window is kept inside the work area by the shell'"'"'s rule
-match    shell/SkatApp.h          the profile stores whether the application'"'"'s log window is open
 '
 
 folders=$(printf '%s\n' "$table" | awk 'NF { print $1 }')

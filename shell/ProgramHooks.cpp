@@ -5,6 +5,7 @@
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "flow/ShellServices.h"
+#include "match/ProfileServices.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
 #include "model/TableServices.h"
@@ -16,6 +17,7 @@
 #include "shell/SideWindows.h"
 #include "shell/SkatApp.h"
 #include "shell/WindowPlacement.h"
+#include "windows/WindowFrameServices.h"
 
 #include <optional>
 #include <string>
@@ -43,6 +45,55 @@ void InstallProgramHooks() {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
     };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
+
+    // The side windows ask the main frame while it exists, and keep inside the shell's work area.
+    g_SideWindowFrame.GetPlayerName = [](int seat) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerName(seat) : std::string();
+    };
+    g_SideWindowFrame.UserFileName = [] {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->UserFileName() : std::string();
+    };
+    g_SideWindowFrame.SoloistWon = [](int seat) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Series().SoloistWon[seat] : 0;
+    };
+    g_SideWindowFrame.SoloistLost = [](int seat) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Series().SoloistLost[seat] : 0;
+    };
+    g_SideWindowFrame.FocusFrame = [] {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SetFocus();
+    };
+    g_SideWindowFrame.DealStatisticsTest = [] {
+        if (!g_Shell.pMainFrame) return;
+        g_Shell.pMainFrame->LatchCardsStatistics(1);
+        g_Shell.pMainFrame->UpdateCardsStatistics(1);
+    };
+    g_SideWindowFrame.RouteSideWindowClose = [](int command) {
+        return g_Shell.pMainFrame && g_Shell.pMainFrame->RouteSideWindowClose(command);
+    };
+    g_SideWindowFrame.LoadFromStore = [](int numberingMode, const std::array<int, 40>& deal) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->LoadFromStore(numberingMode, deal);
+    };
+    g_SideWindowFrame.GamePlayer = [](int seat) {
+        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Game.Player(seat) : nullptr;
+    };
+    g_SideWindowFrame.LockFlag = [](int which, int mode) {
+        return g_Shell.pMainFrame && g_Shell.pMainFrame->LockFlag(which, mode);
+    };
+    g_SideWindowFrame.CheckCheat = [](int code, int argument) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->CheckCheat(code, argument);
+    };
+    g_SideWindowFrame.SelectEstimatedGame = [] {
+        if (!g_Shell.pMainFrame) return false;
+        g_Shell.pMainFrame->SelectEstimatedGame();
+        return true;
+    };
+    g_SideWindowFrame.SendCommand = [](int command) {
+        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+    };
+    g_SideWindowFrame.KeptInWorkArea = [](const platform::Rect& rect) { return KeptInside(rect, g_Shell.WorkArea); };
+
+    // The profile stores the log window as open while the application has a sink for it.
+    g_ProfileShell.LogWindowOpen = [] { return g_pApp != nullptr && static_cast<bool>(g_pApp->LogWindowSink); };
 
     // The model's player hooks ask the computer player's analysis, matadors and top-card test.
     InstallComputerPlayer();

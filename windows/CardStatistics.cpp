@@ -1,6 +1,5 @@
 #include "windows/CardStatistics.h"
 
-#include "flow/MainFrame.h"
 #include "match/Statistics.h"
 #include "model/Settings.h"
 #include "platform/core/DeviceContext.h"
@@ -8,11 +7,11 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/CardStatisticsPanel.h"
 #include "windows/PastelBrushes.h"
 #include "windows/StatisticsPainting.h"
+#include "windows/WindowFrameServices.h"
 
 #include <string>
 
@@ -125,8 +124,7 @@ void CCardStatistics::PaintGrid(platform::DeviceContext& dc, int scrollX, int sc
 
     // 5. The columns' names: the three seats and the skat, each cut to its column.
     for (int k = 0; k < 4; ++k) {
-        std::string name = k < 3 ? (g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerName(k) : std::string())
-                                 : platform::LoadString(IDS_STATISTICS_SKAT);
+        std::string name = k < 3 ? g_SideWindowFrame.GetPlayerName(k) : platform::LoadString(IDS_STATISTICS_SKAT);
         name = statistics::ShortenToWidth(dc, name, kColumn);
         fill(89 + kColumn * k, H + 1, 176 + kColumn * k, H + 19, kWhite);
         text((264 + 176 * k - width(name)) / 2, H + 1, name);

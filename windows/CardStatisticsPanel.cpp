@@ -1,14 +1,13 @@
 #include "windows/CardStatisticsPanel.h"
 
-#include "flow/MainFrame.h"
 #include "match/Statistics.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "windows/CardStatistics.h"
 #include "windows/StatisticsPainting.h"
+#include "windows/WindowFrameServices.h"
 
 namespace {
 
@@ -43,10 +42,7 @@ bool CCardsDialog::OnCommand(int id, unsigned code, HWND control) {
         case kTest: SelectView(CARDS_TEST); return true;
         case kDeal:
             // One random deal of 10, 10, 10 and 2 cards into the test table; the table's cards stay.
-            if (g_Shell.pMainFrame) {
-                g_Shell.pMainFrame->LatchCardsStatistics(1);
-                g_Shell.pMainFrame->UpdateCardsStatistics(1);
-            }
+            g_SideWindowFrame.DealStatisticsTest();
             if (owner) owner->Redraw();
             return true;
         case kReset:

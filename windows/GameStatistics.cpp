@@ -1,6 +1,5 @@
 #include "windows/GameStatistics.h"
 
-#include "flow/MainFrame.h"
 #include "match/Statistics.h"
 #include "model/Settings.h"
 #include "platform/core/DeviceContext.h"
@@ -8,10 +7,10 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "windows/GameStatisticsPanel.h"
 #include "windows/PastelBrushes.h"
 #include "windows/StatisticsPainting.h"
+#include "windows/WindowFrameServices.h"
 
 #include <cstdlib>
 #include <string>
@@ -141,7 +140,7 @@ void CGameStatistics::PaintChart(platform::DeviceContext& dc, int scrollX, int s
 
     // 6.-7. The seats' names, each cut to its column, and "abs" and "rel" over the halves.
     for (int k = 0; k < 3; ++k) {
-        std::string name = g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerName(k) : std::string();
+        std::string name = g_SideWindowFrame.GetPlayerName(k);
         name = statistics::ShortenToWidth(dc, name, kSeat);
         fill(171 + kSeat * k, H + 1, 280 + kSeat * k, H + 19, kWhite);
         text(kLabels + (kSeat + 220 * k - width(name)) / 2, H + 1, name);

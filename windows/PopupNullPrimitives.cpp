@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "computer/evaluation/EstimationSheetLayout.h"
+#include "computer/evaluation/OtherGameOrder.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 #include "platform/core/Resources.h"
@@ -78,26 +79,18 @@ void PaintPopupSuitA(PopupCanvas& canvas, const PopupTexts& texts, const NullPri
     const CPlayer* player = canvas.ShownPlayer();
     if (!block || !player) return;
     std::vector<SuitEntry> entries;
-    {
-        // Step 1: the cards in Null order.
-        PopupGameTypeSwitch nullOrder(GAME_NULL, 4);
-        // Step 2: only the first suit of the class, and only when a bonus mark names the class.
-        const bool marked =
-            SheetAt(*block, NullSheet::SafeNoForehandMark) == call.code || SheetAt(*block, NullSheet::SafeNoAceMark) == call.code;
-        const std::vector<int> suits = SuitsOfClass(*block, call.code);
-        if (marked && !suits.empty()) {
-            const int s = suits.front();
-            SuitEntry entry{s, {}};
-            if (call.code == 3) {
-                const int lowest = player->PickLowestInSuit(s, true);
-                const int above = player->NextHigherInSuit(lowest);
-                entry.cards = {texts.CardText(above), texts.CardText(lowest)};
-            } else {
-                entry.cards = {texts.CardText(player->PickHighestInSuit(s, true))};
-            }
-            entries.push_back(entry);
-        }
-    }  // Step 3: the game type and trump count are back.
+    // Step 1: only the first suit of the class, and only when a bonus mark names the class.
+    const bool marked = SheetAt(*block, NullSheet::SafeNoForehandMark) == call.code ||
+                        SheetAt(*block, NullSheet::SafeNoAceMark) == call.code;
+    const std::vector<int> suits = SuitsOfClass(*block, call.code);
+    if (marked && !suits.empty()) {
+        // Step 2: its cards in the Null order.
+        const NullSuitCards cards = NullOrderCards(*player, {suits.front()}).front();
+        SuitEntry entry{cards.suit, {}};
+        if (call.code == 3) entry.cards = {texts.CardText(cards.aboveLowest), texts.CardText(cards.lowest)};
+        else entry.cards = {texts.CardText(cards.highest)};
+        entries.push_back(entry);
+    }
     DrawEntries(canvas, call, "1: ", entries);
 }
 
@@ -117,13 +110,9 @@ void PaintPopupC(PopupCanvas& canvas, const PopupTexts& texts, const NullPrimiti
     std::string scoring;
     const bool scored = ScoringText(call.code, scoring);
     std::vector<SuitEntry> entries;
-    {
-        PopupGameTypeSwitch nullOrder(GAME_NULL, 4);
-        for (int s : SuitsOfClass(*block, call.code)) {
-            int card = player->PickHighestInSuit(s, true);
-            if (card < 0) card = SkatCardOfSuit(*player, s);
-            entries.push_back({s, {scored ? scoring : texts.CardText(card)}});
-        }
+    for (const NullSuitCards& cards : NullOrderCards(*player, SuitsOfClass(*block, call.code))) {
+        const int card = cards.highest < 0 ? SkatCardOfSuit(*player, cards.suit) : cards.highest;
+        entries.push_back({cards.suit, {scored ? scoring : texts.CardText(card)}});
     }
     DrawEntries(canvas, call, "", entries);
 }
@@ -133,14 +122,11 @@ void PaintPopupD(PopupCanvas& canvas, const PopupTexts& texts, const NullPrimiti
     const CPlayer* player = canvas.ShownPlayer();
     if (!block || !player) return;
     std::vector<SuitEntry> entries;
-    {
-        PopupGameTypeSwitch nullOrder(GAME_NULL, 4);
-        for (int s : SuitsOfClass(*block, call.code)) {
-            const int highest = player->PickHighestInSuit(s, true);
-            const int below = player->NextLowerInSuit(highest, false);
-            const int skat = SkatCardOfSuit(*player, s);
-            entries.push_back({s, {texts.CardText(highest < 0 ? skat : highest), texts.CardText(below < 0 ? skat : below)}});
-        }
+    for (const NullSuitCards& cards : NullOrderCards(*player, SuitsOfClass(*block, call.code))) {
+        const int skat = SkatCardOfSuit(*player, cards.suit);
+        entries.push_back({cards.suit,
+                           {texts.CardText(cards.highest < 0 ? skat : cards.highest),
+                            texts.CardText(cards.belowHighest < 0 ? skat : cards.belowHighest)}});
     }
     DrawEntries(canvas, call, PopupFormat(" %d: ", 2 * static_cast<int>(entries.size())), entries);
 }
@@ -152,10 +138,7 @@ void DrawEstimateRow(PopupCanvas& canvas, const PopupTexts& texts, const NullPri
     std::string scoring;
     const bool scored = ScoringText(call.code, scoring);
     std::vector<SuitEntry> entries;
-    {
-        PopupGameTypeSwitch nullOrder(GAME_NULL, 4);
-        for (int s : SuitsOfClass(*block, call.code))
-            entries.push_back({s, {scored ? scoring : texts.CardText(player->PickHighestInSuit(s, true))}});
-    }
+    for (const NullSuitCards& cards : NullOrderCards(*player, SuitsOfClass(*block, call.code)))
+        entries.push_back({cards.suit, {scored ? scoring : texts.CardText(cards.highest)}});
     DrawEntries(canvas, call, "", entries);
 }

@@ -2,7 +2,7 @@
 // The five card-list primitives of the Null popups. Each lists the suits of the shown Null block
 // whose Null class equals `code`, with their symbols and the cards that decide the term, in one
 // line "<spot> <term>: ..."; without such a suit the line is "<spot> <term>: 0". The cards are
-// looked up under the Null order, and the game type and trump count are put back afterwards.
+// named in the Null order, as the computer player's card routines give it for the hand.
 
 #include <string>
 

@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "model/CardCodes.h"
-#include "model/GameState.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "windows/TrickEstimation.h"
@@ -89,15 +88,6 @@ void PopupLines::Draw(PopupCanvas& canvas, const platform::Rect& box, int lineHe
 }
 
 int PopupLineHeight(PopupCanvas& canvas) { return canvas.MeasureText("0").cy; }
-
-PopupGameTypeSwitch::PopupGameTypeSwitch(int gameType, int trumpCount)
-    : keptType_(g_Game.GameType), keptTrumpCount_(g_Game.TrumpCount) {
-    g_Game.SetGameTypeWithTrumps(gameType, trumpCount);
-}
-
-PopupGameTypeSwitch::~PopupGameTypeSwitch() {
-    g_Game.SetGameTypeWithTrumps(keptType_, keptTrumpCount_);
-}
 
 void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,
                    const std::string& verdict) {

@@ -1,7 +1,6 @@
 #pragma once
 // What the popup families share: the popups' fixed texts, the window's labels they quote, a line
-// of texts and suit symbols laid out from left to right, and the temporary change of game type
-// under which the card routines judge the cards.
+// of texts and suit symbols laid out from left to right.
 
 #include <array>
 #include <string>
@@ -82,20 +81,6 @@ struct PopupLines {
 
 // The popup's text height: the height of a measured text.
 int PopupLineHeight(PopupCanvas& canvas);
-
-// Sets a game type and the trump count for the card routines and puts both back, exactly as they
-// were, when it goes out of scope: the popups may be hovered in the middle of a game.
-class PopupGameTypeSwitch {
-public:
-    PopupGameTypeSwitch(int gameType, int trumpCount);
-    ~PopupGameTypeSwitch();
-    PopupGameTypeSwitch(const PopupGameTypeSwitch&) = delete;
-    PopupGameTypeSwitch& operator=(const PopupGameTypeSwitch&) = delete;
-
-private:
-    int keptType_;
-    int keptTrumpCount_;
-};
 
 // The shape every rule popup shares: the term lines indented by the width of "<n> " so they
 // stand under the rule's text, one text height apart, and the verdict line last at the margin.

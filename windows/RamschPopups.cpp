@@ -1,7 +1,7 @@
 // The Ramsch view's popups: the alternatives' rule codes and risks, the suits and cards of each
 // Ramsch class, the malus suits and Jacks, the inputs and result of each bonus adjustment, and
-// the weak holdings of a Durchmarsch. Each runs under the Ramsch game type with four trumps and
-// puts the game type and trump count back, also where it draws nothing.
+// the weak holdings of a Durchmarsch. The cards are named in the Ramsch order, as the computer
+// player's card routines give it for the hand.
 
 #include "windows/EstimationPopups.h"
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "computer/evaluation/EstimationSheetLayout.h"
+#include "computer/evaluation/OtherGameOrder.h"
 #include "dialogs/HelpToggle.h"
 #include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
@@ -30,9 +31,8 @@ std::string RamschClassName(int code) { return code >= 0 && code < 13 ? kRamschC
 struct RamschContext {
     PopupCanvas& canvas;
     const EstimationSheetBlock& block;
-    const CPlayer& player;
     const PopupTexts& texts;
-    std::vector<int> jacks;  // the Jacks held, in suit order
+    RamschHandCards hand;  // the Jacks held in suit order, each suit's cards held
 
     int At(SheetWord w) const { return SheetAt(block, w); }
     int Suit(int s, int word) const { return block[s][word]; }
@@ -63,13 +63,12 @@ void DrawLines(PopupCanvas& canvas, int spot, const PopupLines& lines) {
 // The cards the player holds of suit s, each as its symbol and rank, " + " between them; "0"
 // and the symbol when he holds none.
 void AddHeldCards(const RamschContext& c, int s, PopupLine& line) {
-    int cards[11];
-    const int count = c.player.CollectSuit(s, true, cards);
-    if (count == 0) {
+    const std::vector<int>& cards = c.hand.suits[static_cast<std::size_t>(s)];
+    if (cards.empty()) {
         line.Text("0").Symbol(s);
         return;
     }
-    for (int k = 0; k < count; ++k) {
+    for (std::size_t k = 0; k < cards.size(); ++k) {
         if (k > 0) line.Fixed(c.texts.Joiners[JOINER_PLUS], 12);
         line.Symbol(s).Text(c.texts.CardText(cards[k]));
     }
@@ -77,9 +76,9 @@ void AddHeldCards(const RamschContext& c, int s, PopupLine& line) {
 
 // The Jacks held as their symbols, " + " between them.
 PopupLine JackLine(const RamschContext& c, PopupLine line, bool withLabel) {
-    for (std::size_t k = 0; k < c.jacks.size(); ++k) {
+    for (std::size_t k = 0; k < c.hand.jacks.size(); ++k) {
         if (k > 0) line.Text(c.texts.Joiners[JOINER_PLUS]);
-        line.Symbol(GetCardSuit(c.jacks[k], true));
+        line.Symbol(GetCardSuit(c.hand.jacks[k], true));
         if (withLabel) line.Text(c.texts.Jack);
     }
     return line;
@@ -240,7 +239,7 @@ void DrawWeakRow(const RamschContext& c, int spot) {
     if (spot == 32) {
         const std::string head = PopupFormat("%d %s: ", 9, term.c_str());
         if (jackCode == 109) {
-            if (c.jacks.empty()) return DrawOneLine(c.canvas, spot, PopupLine().Text(head + "0" + c.texts.Jack));
+            if (c.hand.jacks.empty()) return DrawOneLine(c.canvas, spot, PopupLine().Text(head + "0" + c.texts.Jack));
             return DrawOneLine(c.canvas, spot, JackLine(c, PopupLine().Text(head), true));
         }
         const std::vector<int> suits = SuitsWhere(c, WeakCodeWord, 109);
@@ -260,14 +259,9 @@ void DrawRamschPopup(PopupCanvas& canvas, int spot) {
     const EstimationSheetBlock* block = canvas.ShownBlock();
     const CPlayer* player = canvas.ShownPlayer();
     if (!block || !player) return;
-    // The cards are judged under Ramsch with four trumps; the switch puts both back on every path.
-    PopupGameTypeSwitch ramschOrder(GAME_RAMSCH, 4);
     if (spot < 1 || spot > 32) return;
     const PopupTexts texts = PopupTexts::Load();
-    RamschContext c{canvas, *block, *player, texts, {}};
-    int jacks[11];
-    const int count = player->CollectSuit(GAME_RAMSCH, true, jacks);
-    c.jacks.assign(jacks, jacks + count);
+    const RamschContext c{canvas, *block, texts, RamschOrderCards(*player)};
     if (spot <= 3) return DrawAlternative(c, spot);
     if (spot <= 7) return DrawRisk(c, spot);
     if (spot == 9) return DrawMalus(c);

@@ -1,6 +1,5 @@
 #include "windows/Score.h"
 
-#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/WindowSections.h"
 #include "model/GameState.h"
@@ -9,8 +8,8 @@
 #include "platform/core/SystemMenu.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
-#include "shell/ShellGlobals.h"
 #include "windows/SideWindowGlobals.h"
+#include "windows/WindowFrameServices.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -104,5 +103,5 @@ void CScore::UpdateScrollRange(bool redraw) {
     // 2. The bars (the drawn sheet ends at 605) and a repaint; the main frame keeps the focus.
     ShowBars(client.Width() < 605, client.Height() < height);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    if (g_Shell.pMainFrame) g_Shell.pMainFrame->SetFocus();
+    g_SideWindowFrame.FocusFrame();
 }

@@ -3,7 +3,6 @@
 // through the same routine.
 #include "windows/Score.h"
 
-#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -11,10 +10,10 @@
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "windows/PastelBrushes.h"
 #include "windows/PrintingContext.h"
 #include "windows/ScoreNotation.h"
+#include "windows/WindowFrameServices.h"
 
 #include <algorithm>
 #include <cctype>
@@ -66,7 +65,7 @@ const Column kColumns[kScoreColumns] = {
 constexpr int kSeatColumns[3] = {14, 17, 20};
 
 // The stem of the match's list file; empty while the list has no file of its own yet.
-std::string MatchFileStem() { return g_Shell.pMainFrame ? g_Shell.pMainFrame->UserFileName() : std::string(); }
+std::string MatchFileStem() { return g_SideWindowFrame.UserFileName(); }
 
 bool IsGermanEdition() { return platform::LoadString(IDS_OTHER_LANGUAGE) == "en"; }
 
@@ -350,7 +349,6 @@ int ScoreDrawer::DrawSettlement(int top) {
     if (settlement == 0) blocks = {false};
     else if (settlement == 1) blocks = {true};
     else blocks = {true, false};
-    const CMainFrame* frame = g_Shell.pMainFrame;
     const int widths[5] = {250, 86, 86, 86, 92};
     dc.SelectFont(Arial(12, 700));
     for (const bool gamePoints : blocks) {
@@ -358,11 +356,9 @@ int ScoreDrawer::DrawSettlement(int top) {
         for (int seat = 0; seat < 3; ++seat) {
             values[seat] = running[seat];
             if (!gamePoints) {
-                const int won = frame ? frame->Series().SoloistWon[seat] : 0,
-                          lost = frame ? frame->Series().SoloistLost[seat] : 0;
+                const int won = g_SideWindowFrame.SoloistWon(seat), lost = g_SideWindowFrame.SoloistLost(seat);
                 const int othersLost =
-                    frame ? frame->Series().SoloistLost[(seat + 1) % 3] + frame->Series().SoloistLost[(seat + 2) % 3]
-                          : 0;
+                    g_SideWindowFrame.SoloistLost((seat + 1) % 3) + g_SideWindowFrame.SoloistLost((seat + 2) % 3);
                 values[seat] += 50LL * (won - lost) + 40LL * othersLost;
             }
         }

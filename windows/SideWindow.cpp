@@ -1,13 +1,13 @@
 #include "windows/SideWindow.h"
 
-#include "flow/MainFrame.h"
+#include "model/Trace.h"
 #include "platform/core/ControlMessages.h"
+#include "platform/core/DeviceContext.h"
 #include "platform/core/SystemMenu.h"
 #include "platform/core/WindowApi.h"
 #include "platform/core/WindowScrollBars.h"
-#include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
 #include "windows/ScrollRules.h"
+#include "windows/WindowFrameServices.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -42,7 +42,7 @@ LRESULT CSideWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             if (!OnCreateWindow()) return -1;
-            if (g_pApp) g_pApp->WriteLog(std::string(":") + traits.className + "(" + CreationTrace() + ")", 0x10000002);
+            WriteTrace(std::string(":") + traits.className + "(" + CreationTrace() + ")", LOG_VERBOSE | LOG_MAINFRAME);
             return 0;
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY: platform::ForgetSystemMenu(Handle()); break;
@@ -86,7 +86,7 @@ LRESULT CSideWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 // menu): the toggle closes it, storing the rectangle in one place, and its WM_CLOSE comes back here
 // with the flag cleared. Then the window cleans up and goes.
 void CSideWindow::Close() {
-    if (*shownFlag != 0 && g_Shell.pMainFrame && g_Shell.pMainFrame->RouteSideWindowClose(traits.toggleCommand)) return;
+    if (*shownFlag != 0 && g_SideWindowFrame.RouteSideWindowClose(traits.toggleCommand)) return;
     OnPlainClose();
     DestroyWindow();
 }

@@ -1,6 +1,5 @@
 #include "windows/Store.h"
 
-#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/GameState.h"
@@ -11,9 +10,9 @@
 #include "platform/core/SystemMenu.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
-#include "shell/ShellGlobals.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/Score.h"
+#include "windows/WindowFrameServices.h"
 
 #include <algorithm>
 #include <array>
@@ -136,10 +135,10 @@ bool CStore::OnLeftClick(platform::Point) {
     // The click acts on the deal the last movement selected, and only while it is stored.
     const int deal = std::abs(Selection);
     if (deal == 0) return false;
-    if (deal <= g_StoreRows.StoredDeals() && g_Shell.pMainFrame) {
+    if (deal <= g_StoreRows.StoredDeals()) {
         std::array<int, 40> words{};
         for (int w = 0; w < 40; ++w) words[static_cast<std::size_t>(w)] = g_StoreRows.DealWord(deal, w);
-        g_Shell.pMainFrame->LoadFromStore(g_StoreRows.DealWord(1, DEAL_NUMBERING), words);
+        g_SideWindowFrame.LoadFromStore(g_StoreRows.DealWord(1, DEAL_NUMBERING), words);
     }
     Selection = -Selection;
     return true;
@@ -183,5 +182,5 @@ void CStore::UpdateScrollBars(bool show) {
     // 2. The bars, measured before they change, and a repaint.
     ShowBars(client.Width() < 445, client.Height() < height);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    if (g_Shell.pMainFrame) g_Shell.pMainFrame->SetFocus();
+    g_SideWindowFrame.FocusFrame();
 }

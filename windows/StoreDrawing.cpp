@@ -3,7 +3,6 @@
 // the other on the screen, ten to a page in portrait and three side by side in landscape.
 #include "windows/Store.h"
 
-#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"
@@ -13,9 +12,9 @@
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/PrintingContext.h"
+#include "windows/WindowFrameServices.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -49,9 +48,7 @@ std::string StoreTitle() {
     std::string title = g_StoreRows.Title();
     const std::size_t feed = title.find('\n');
     if (feed != std::string::npos) title = IsGermanEdition() ? title.substr(0, feed) : title.substr(feed + 1);
-    if (g_Shell.pMainFrame) {
-        if (const std::string name = g_Shell.pMainFrame->UserFileName(); !name.empty()) title += " (" + name + ")";
-    }
+    if (const std::string name = g_SideWindowFrame.UserFileName(); !name.empty()) title += " (" + name + ")";
     return title;
 }
 

@@ -1,6 +1,5 @@
 #include "windows/TrickEstimation.h"
 
-#include "flow/MainFrame.h"
 #include "match/WindowSections.h"
 #include "model/GameState.h"
 #include "model/Player.h"
@@ -10,10 +9,9 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
-#include "shell/WindowPlacement.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/TrickEstimationDialog.h"
+#include "windows/WindowFrameServices.h"
 
 namespace {
 
@@ -133,7 +131,7 @@ bool CTrickEstimation::OnCreateWindow() {
     const int sheetWidth = SheetWidth() + (client.Height() < kEstimationSheetHeight ? platform::kOwnScrollBarWidth : 0);
     if (client.Width() < sheetWidth) {
         window.right = window.left + sheetWidth + FrameExtraWidth;
-        MoveWindow(KeptInside(window, g_Shell.WorkArea), true);
+        MoveWindow(g_SideWindowFrame.KeptInWorkArea(window), true);
     }
     return true;
 }

@@ -1,7 +1,6 @@
 #include "windows/TrickEstimationDialog.h"
 
 #include "resources/FlowIds.h"
-#include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Button.h"
@@ -13,8 +12,8 @@
 #include "resources/CommandIds.h"
 #include "resources/EstimationTemplates.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "windows/TrickEstimation.h"
+#include "windows/WindowFrameServices.h"
 
 namespace {
 
@@ -25,8 +24,6 @@ const platform::DialogTemplate& PanelTemplate() {
     const platform::DialogTemplate* found = platform::FindDialog(IDD_TRICK_ESTIMATION);
     return found ? *found : kNoTemplate;
 }
-
-CMainFrame* Frame() { return g_Shell.pMainFrame; }
 
 constexpr int kRevealMark = 0x200;
 
@@ -48,31 +45,27 @@ void CTrickEstimationDialog::RememberSeat(int seat) {
 }
 
 bool CTrickEstimationDialog::AskReveal(int seat) {
-    const std::string name = Frame() ? Frame()->GetPlayerName(seat) : std::string();
+    const std::string name = g_SideWindowFrame.GetPlayerName(seat);
     // The question heads with this window's own name, as the status panel's heads with its own.
     const std::string caption = platform::LoadString(IDS_CAPTION_TRICK_ESTIMATION);
     return ::MessageBox(Handle(), platform::LoadString(IDS_STATUS_REVEAL), {caption, name}, caption,
                         platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
 }
 
-void CTrickEstimationDialog::ShowPlayer(int seat) {
-    CMainFrame* frame = Frame();
-    *player = frame ? frame->Game.Player(seat) : nullptr;
-}
+void CTrickEstimationDialog::ShowPlayer(int seat) { *player = g_SideWindowFrame.GamePlayer(seat); }
 
 bool CTrickEstimationDialog::OnInitDialog() {
-    CMainFrame* frame = Frame();
     // Step 1: the remembered seat; whether a window shows an opponent's data already.
     int seat = RememberedSeat();
-    const bool lockedBefore = frame && frame->LockFlag(2, -1);
+    const bool lockedBefore = g_SideWindowFrame.LockFlag(2, -1);
     // Step 2: this window's choice joins the lock; the first opponent's data asks.
-    if (frame && frame->LockFlag(2, seat) && !lockedBefore) {
+    if (g_SideWindowFrame.LockFlag(2, seat) && !lockedBefore) {
         if (AskReveal(seat)) {
-            frame->CheckCheat(kRevealMark, 1);
+            g_SideWindowFrame.CheckCheat(kRevealMark, 1);
             if (window.IsAlive()) InvalidateRect(window.Handle(), nullptr, true);
         } else {
             seat = 2;
-            frame->LockFlag(2, 2);
+            g_SideWindowFrame.LockFlag(2, 2);
             RememberSeat(2);
         }
     }
@@ -108,7 +101,7 @@ void CTrickEstimationDialog::FillPlayerCombo() {
     if (!players) return;
     const int seat = RememberedSeat();
     players->Items().Clear();
-    for (int s = 0; s < 3; ++s) players->Items().Insert(s, Frame() ? Frame()->GetPlayerName(s) : std::string());
+    for (int s = 0; s < 3; ++s) players->Items().Insert(s, g_SideWindowFrame.GetPlayerName(s));
     players->SetCurSel(seat);
     SetDlgItemText(IDC_ESTIMATION_CONTEXT, platform::LoadString(g_Game.PlayerPhaseText[seat]));
 }
@@ -155,16 +148,15 @@ void CTrickEstimationDialog::OnSelchangeGame() {
 }
 
 void CTrickEstimationDialog::OnSelchangePlayer() {
-    CMainFrame* frame = Frame();
     // Step 1: the chosen seat joins the lock.
     int seat = SelectedSeat();
     if (seat < 0 || seat > 2) seat = 2;
     // Step 2: an opponent's data asks first, unless the game carries the mark already. The
     // person's own seat reveals nothing and is never asked about.
-    if (frame && frame->LockFlag(2, seat) && seat != 2 && (g_Game.CheatMask & kRevealMark) == 0) {
+    if (g_SideWindowFrame.LockFlag(2, seat) && seat != 2 && (g_Game.CheatMask & kRevealMark) == 0) {
         if (!AskReveal(seat)) {
             seat = 2;
-            frame->LockFlag(2, 2);
+            g_SideWindowFrame.LockFlag(2, 2);
             if (auto* players = GetControlAs<platform::ComboBox>(IDC_ESTIMATION_PLAYER)) players->SetCurSel(2);
         }
     }
@@ -173,11 +165,10 @@ void CTrickEstimationDialog::OnSelchangePlayer() {
     SetDlgItemText(IDC_ESTIMATION_CONTEXT, platform::LoadString(g_Game.PlayerPhaseText[seat]));
     ShowPlayer(seat);
     // Step 4.
-    if (seat != 2 && frame) frame->CheckCheat(kRevealMark, 1);
+    if (seat != 2) g_SideWindowFrame.CheckCheat(kRevealMark, 1);
     // Step 5.
     if (*autoFlag) {
-        if (g_Game.FlowState != STATE_PLAY && frame) frame->SelectEstimatedGame();
-        else window.UpdateEstimation(-1);
+        if (g_Game.FlowState == STATE_PLAY || !g_SideWindowFrame.SelectEstimatedGame()) window.UpdateEstimation(-1);
     } else if (window.IsAlive()) {
         RedrawWindow(window.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
@@ -186,14 +177,10 @@ void CTrickEstimationDialog::OnSelchangePlayer() {
 void CTrickEstimationDialog::OnAuto() {
     *autoFlag = AutoChecked() ? 1 : 0;
     if (!*autoFlag) return;
-    CMainFrame* frame = Frame();
-    if (g_Game.FlowState != STATE_PLAY && frame) frame->SelectEstimatedGame();
-    else window.UpdateEstimation(-1);
+    if (g_Game.FlowState == STATE_PLAY || !g_SideWindowFrame.SelectEstimatedGame()) window.UpdateEstimation(-1);
 }
 
-void CTrickEstimationDialog::OnLegend() {
-    if (CMainFrame* frame = Frame()) frame->SendMessage(WM_COMMAND, ID_LIST_LEGEND);
-}
+void CTrickEstimationDialog::OnLegend() { g_SideWindowFrame.SendCommand(ID_LIST_LEGEND); }
 
 void CTrickEstimationDialog::OnCompact() { window.SetCompactSize(); }
 

@@ -1,0 +1,3 @@
+#include "windows/WindowFrameServices.h"
+
+SideWindowFrameServices g_SideWindowFrame;
