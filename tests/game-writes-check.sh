@@ -8,7 +8,7 @@ source_root="$(cd "$(dirname "$0")/.." && pwd)"
 script="$source_root/scripts/check-game-writes.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-(cd "$source_root" && find dialogs audio -type f \( -name '*.h' -o -name '*.cpp' \) -print0 |
+(cd "$source_root" && find dialogs windows audio -type f \( -name '*.h' -o -name '*.cpp' \) -print0 |
    xargs -0 cp --parents -t "$work")
 
 failures=0
