@@ -428,6 +428,21 @@ public:
     int PlayNullOpponentThird(bool soloistFollows, int firstCard, int secondCard);
     int ChooseNullDefenderLead(bool soloistFollows);
     int NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort);
+
+private:
+    // The rules of NullOpponentLeadFirstChoice in their order: each returns true when it chose
+    // (card, possibly none); dropped is the first rule's card kept back for the fifth.
+    struct NullLeadHands;  // the defender's hand and the soloist's open one, suit by suit
+    bool NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int& card);
+    bool NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& card);
+    bool NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card);
+    bool NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card);
+    bool NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, int& card);
+    bool NullLeadWithoutDraw(const NullLeadHands& hands, int& card);
+    bool NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloistFollows, int& card);
+    bool NullLeadOpeningForPartner(const NullLeadHands& hands, int& card);
+
+public:
     int NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, bool& abort);
     int NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, int secondCard, bool& abort);
     // The other defender's seat, 3 when there is none.
