@@ -463,7 +463,27 @@ public:
     // Ramsch (DurchmarschAim 0) and Durchmarsch (aim 1) strategies.
     int PlayRamschLead();
     int PlayRamschSecond(int firstCard);
+
+private:
+    // The steps of PlayRamschSecond: a Jack led (1), following (2, with two cards of the suit in
+    // RamschSecondPair) and the last resort (5); overtakeSuit -1 ends the overtake check.
+    int RamschSecondJackLed(int cb4);
+    int RamschSecondFollow(int c1, int k, int n, const int* list, int below, int above, int low, int high, bool guarded,
+                           int& overtakeSuit);
+    int RamschSecondPair(int c1, int n, int below, int above, int low, int high, bool guarded, int& overtakeSuit);
+    int RamschSecondLastResort(int c1, int cb);
+
+public:
     int PlayRamschThird(int firstCard, int secondCard);
+
+private:
+    // The steps of PlayRamschThird: a Jack led (1), no card of the led suit (3), and in step 3 the
+    // Jacks in hand (toRule5: only the fifth rule may shed).
+    int RamschThirdJackLed(int c1, int c2);
+    int RamschThirdCannotFollow(int c1, int c2, int cb4, int pj);
+    int RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRule5);
+
+public:
     int PlayDurchmarschLead();
     int PlayDurchmarschSecond(int firstCard);
     int PlayDurchmarschThird(int firstCard, int secondCard);
@@ -489,6 +509,10 @@ private:
     int RamschSecondDiscard(int c1, int cb4, int& cb);
     int RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
                           const int* list, int x, int pj, bool guarded);
+    // The steps of RamschThirdFollow: every card held above the winning card (2.1 to 2.4), and the
+    // safe low card (2.14 to 2.18).
+    int RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded);
+    int RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list, bool guarded);
     int RamschLeadForcedCard();
     int RamschLeadAfterWin(int& cand);
     void RamschLeadSearch(RamschLeadState& st);
