@@ -515,9 +515,23 @@ private:
     int RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list, bool guarded);
     int RamschLeadForcedCard();
     int RamschLeadAfterWin(int& cand);
+    // The steps of RamschLeadAfterWin: a Jack led to the trick won (2a); the won suit by its cards
+    // still out (2e, 1. and 2.; n as step 3 reads it).
+    int RamschLeadAfterJackTrick(int& cand);
+    int RamschLeadInWonSuit(int m, int low, int& n, int& cand);
     void RamschLeadSearch(RamschLeadState& st);
     bool RamschLeadTrickSearch(RamschLeadState& st);
+    // The steps of RamschLeadTrickSearch: 1. and 2., 3. and 4., 5. (false: on to 7.) and 6.
+    void RamschLeadTrickCandidates(RamschLeadState& st);
+    void RamschLeadWithCommitted(RamschLeadState& st);
+    bool RamschLeadBelowCandidate(RamschLeadState& st);
+    void RamschLeadJackOrLowCard(RamschLeadState& st);
     void RamschLeadVerify(RamschLeadState& st);
+    // The steps of RamschLeadVerify: 3., 4. (with its part for no card yet) and 5.
+    void RamschLeadLowCardAnalysis(RamschLeadState& st);
+    void RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule);
+    void RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule);
+    void RamschLeadLastChoice(RamschLeadState& st);
 
 public:
     // ==== end of the card-play block (Null, Ramsch) ====
