@@ -492,6 +492,12 @@ private:
     struct RamschLeadState;  // the working values of one Ramsch lead
     int ChooseTrickCardSuit(int card, bool advance);
     int ChooseTrickCardRamsch(int suit, int card, int e, bool advance);
+    // The steps of ChooseTrickCardRamsch: the second and third card (2), an Ace before its Ten
+    // (4 a), the Jacks while others are out (4 b and c) and two short suits (4 d).
+    int RamschFollowOpinion(int card, int e, bool advance);
+    int RamschAceBeforeTen(int card, int e);
+    int RamschJackWhileOthersOut(int r);
+    int RamschHighOfShortPairs();
     void MakeRamschSkatPlan();
     int RamschResultStep(int r, int card, int e);
     int RamschAdvanceStep(int card, int e, bool advance);
