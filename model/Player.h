@@ -508,6 +508,11 @@ private:
     bool NullKontraBookkeeping(bool notPerson) const;
     void NoteNullKontra(int code, bool announce);
     void FollowSuitPlan(int leader, int first, int& r, int& k);
+    // The parts of FollowSuitPlan: the player follows the suit led, or throws off by passes, the
+    // last of them by the lowest card still out.
+    void FollowSuitPlanFollowing(int s, int first, int& r, int& k);
+    void FollowSuitPlanThrowOff(int& r, int& k);
+    void FollowSuitPlanLowestOut(int& r, int& k);
     // Commits a card for a later lead (forcedCard, ForcedCardCount); no card commits nothing.
     void CommitCard(int card);
     void MarkSeatFreeOf(int markedSeat, int suit);
