@@ -75,6 +75,34 @@ bool RamschSuitBase(const RamschSuitShape& suit, int x, bool D, bool forehand, b
     return true;
 }
 
+// Steps 3 and 4 of ChooseRamschCard: the candidate w corrected by the seat (the forehand plays the
+// held card below it) and its priority p; false when the suit gives no candidate after all.
+bool RamschCandidatePriority(const CPlayer& player, const RamschSuitShape& suit, int s, int x, bool forehand, int b,
+                             int len, int& w, int& p) {
+    const int k = suit.k, second = suit.second, top = suit.top;
+    int low = suit.low;
+    // 3. Candidate correction.
+    if (!forehand) {
+        if (w == x) return false;
+        if (IsRank(w, ACE) && second != NO_CARD && OrderOf(second) < OrderOf(CardCodeOf(TEN, s))) w = second;
+    } else {
+        if (w != NO_CARD && w != low) low = player.NextLowerInSuit(w, false);
+        if (second != x && second != NO_CARD) w = second;
+        else if (low != x && low != NO_CARD) w = low;
+        else return false;
+    }
+    // 4. Priority.
+    const int L = len > 2 ? len : 0;
+    if (forehand) {
+        w = player.GetNextLowerHeld(w);
+        p = k > 1 ? b + 10 - L - OrderOf(w) : b + 10 - L + OrderOf(w);
+    } else {
+        if (top == x) b = 0;
+        p = b + 8 - L + OrderOf(w);
+    }
+    return true;
+}
+
 }  // namespace
 
 int CPlayer::ChooseRamschCard(int x, bool high, bool skipSafe) {
@@ -105,28 +133,8 @@ int CPlayer::ChooseRamschCard(int x, bool high, bool skipSafe) {
         suit.gap = OrderOf(suit.second) - OrderOf(suit.low);
         int b = 0, len = suit.k, w = suit.top;
         if (!RamschSuitBase(suit, x, D, forehand, passedOn, b, len, w)) continue;
-        const int k = suit.k, second = suit.second, top = suit.top;
-        int low = suit.low;
-        // 3. Candidate correction.
-        if (!forehand) {
-            if (w == x) continue;
-            if (IsRank(w, ACE) && second != NO_CARD && OrderOf(second) < OrderOf(CardCodeOf(TEN, s))) w = second;
-        } else {
-            if (w != NO_CARD && w != low) low = NextLowerInSuit(w, false);
-            if (second != x && second != NO_CARD) w = second;
-            else if (low != x && low != NO_CARD) w = low;
-            else continue;
-        }
-        // 4. Priority.
-        const int L = len > 2 ? len : 0;
-        int p;
-        if (forehand) {
-            w = GetNextLowerHeld(w);
-            p = k > 1 ? b + 10 - L - OrderOf(w) : b + 10 - L + OrderOf(w);
-        } else {
-            if (top == x) b = 0;
-            p = b + 8 - L + OrderOf(w);
-        }
+        int p = 0;
+        if (!RamschCandidatePriority(*this, suit, s, x, forehand, b, len, w, p)) continue;
         best.Offer(w, p);
     }
     const int r = best.card;
