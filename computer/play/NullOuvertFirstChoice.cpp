@@ -166,42 +166,61 @@ int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, in
     return NO_CARD;
 }
 
+// The two hands the open-hand lead compares suit by suit: this defender's and the soloist's.
+struct CPlayer::NullLeadHands {
+    const CPlayer& own;
+    const CPlayer& soloist;
+    int partnerSeat;
+    int Mine(int s) const { return own.CountInSuit(s); }
+    int His(int s) const { return soloist.CountInSuit(s); }
+    bool Shared(int s) const { return Mine(s) > 0 && His(s) > 0; }
+    bool PartnerMayHold(int s) const { return partnerSeat != NO_SEAT && own.MayHoldSuit(partnerSeat, s); }
+    int MyLowest(int s) const { return LowestHeld(own, s); }
+    int HisLowest(int s) const { return LowestHeld(soloist, s); }
+};
+
 int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
     abort = false;
     if (!NullFirstChoiceActive()) return NO_CARD;
     abort = CheckSoloist(NO_CARD);
     if (abort) return NO_CARD;
-    const CPlayer& S = *partner;
-    const int P = PartnerSeat();
-    auto n = [&](int s) { return CountInSuit(s); };
-    auto m = [&](int s) { return S.CountInSuit(s); };
-    auto shared = [&](int s) { return n(s) > 0 && m(s) > 0; };
-    auto partnerMayHold = [&](int s) { return P != NO_SEAT && MayHoldSuit(P, s); };
-    auto a = [&](int s) { return LowestHeld(*this, s); };
-    auto b = [&](int s) { return LowestHeld(S, s); };
-    auto kontra = [&](int code) {
-        if (NullKontraBookkeeping(true)) NoteNullKontra(code, true);
-    };
-
-    // First rule: lead under the soloist's lowest card where he must take.
+    const NullLeadHands hands{*this, *partner, PartnerSeat()};
+    // The rules in their order; the first that decides gives the card.
     int dropped = NO_CARD;
+    int card = NO_CARD;
+    if (NullLeadUnderSoloist(hands, dropped, card) || NullLeadWhereOnlySoloistAbove(hands, card) ||
+        NullLeadIntoShortAceSuit(hands, card) || NullLeadUnderUnsafeLow(hands, card) ||
+        NullLeadUnderHisLowest(hands, dropped, card) || NullLeadWithoutDraw(hands, card) ||
+        NullLeadIntoWeakStructure(hands, soloistFollows, card) || NullLeadOpeningForPartner(hands, card))
+        return card;
+    return NO_CARD;
+}
+
+// First rule: lead under the soloist's lowest card where he must take.
+bool CPlayer::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int& card) {
+    const CPlayer& S = hands.soloist;
+    const int P = hands.partnerSeat;
     int reachedStep2 = 0;
     for (int s = 0; s < 4; ++s) {
-        if (m(s) == 0) continue;
-        if (n(s) == 0 && m(s) == 4 && IsRank(S.PickHighestInSuit(s, true), ACE)) {
+        if (hands.His(s) == 0) continue;
+        if (hands.Mine(s) == 0 && hands.His(s) == 4 && IsRank(S.PickHighestInSuit(s, true), ACE)) {
             // Step 1: another suit the partner may still hold (never for Clubs).
             RunningBest other;
             for (int i = 0; i < 4 && s != CLUBS; ++i) {
-                if (i == s || !shared(i) || n(i) + m(i) >= 8 || !partnerMayHold(i)) continue;
-                const int low = a(i);
+                if (i == s || !hands.Shared(i) || hands.Mine(i) + hands.His(i) >= 8 || !hands.PartnerMayHold(i))
+                    continue;
+                const int low = hands.MyLowest(i);
                 other.Offer(low, 7 - OrderOf(low));
             }
-            if (other.card != NO_CARD) return other.card;
+            if (other.card != NO_CARD) {
+                card = other.card;
+                return true;
+            }
             continue;
         }
         // Step 2.
         ++reachedStep2;
-        const int k = n(s) < m(s) ? n(s) : m(s);
+        const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
         const int mine = KthLowest(*this, s, k), his = KthLowest(S, s, k);
         int candidate = RanksBelow(mine, his) ? NextLowerInSuit(his, false) : NO_CARD;
         if (g_Game.TrickWinner == seat && lastTrick != nullptr && P != NO_SEAT) {
@@ -210,12 +229,12 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
                 PlainSuitOf(partnerCard) != s)
                 g_Knowledge.VoidTable[P][s] = 0;
         }
-        if (candidate != NO_CARD && partnerMayHold(s)) {
+        if (candidate != NO_CARD && hands.PartnerMayHold(s)) {
             // Dropped when the lowest card held by neither hand lies above the soloist's card.
             for (int rank = 7; rank >= 0; --rank) {
-                const int card = CardCodeOf(NullRankList[rank], s);
-                if (IsHeld(*this, card) || IsHeld(S, card) || IsGoneFor(*this, card)) continue;
-                if (RanksBelow(his, card)) {
+                const int unheld = CardCodeOf(NullRankList[rank], s);
+                if (IsHeld(*this, unheld) || IsHeld(S, unheld) || IsGoneFor(*this, unheld)) continue;
+                if (RanksBelow(his, unheld)) {
                     dropped = candidate;
                     candidate = NO_CARD;
                 }
@@ -223,16 +242,24 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
             }
         }
         if (candidate != NO_CARD) {
-            kontra(6250);
-            return candidate;
+            if (NullKontraBookkeeping(true)) NoteNullKontra(6250, true);
+            card = candidate;
+            return true;
         }
     }
     // Step 3.
-    if (dropped != NO_CARD && reachedStep2 == 1) return dropped;
+    if (dropped != NO_CARD && reachedStep2 == 1) {
+        card = dropped;
+        return true;
+    }
+    return false;
+}
 
-    // Second rule: where only the soloist holds the cards above ours.
+// Second rule: where only the soloist holds the cards above ours.
+bool CPlayer::NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& card) {
+    const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s)) continue;
+        if (!hands.Shared(s)) continue;
         int mineList[11], hisList[11], outList[11];
         const int cn = CollectSuit(s, true, mineList);
         const int cm = S.CollectSuit(s, true, hisList);
@@ -244,120 +271,187 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
             if (!IsHeld(S, outList[i])) firstOther = outList[i];
         if (firstOther == NO_CARD || !RanksBelow(firstOther, hisList[0])) continue;
         for (int i = 0; i < 4; ++i) {
-            if (i == s || !shared(i) || !partnerMayHold(i)) continue;
-            const int card = NextLowerInSuit(HighestCardOutInSuit(i), false);
-            if (card != NO_CARD) return card;
-        }
-    }
-
-    // Third rule, when the partner made no bid: into the soloist's short Ace suit.
-    if (P != NO_SEAT && !g_Game.HasBid[P]) {
-        for (int s = 0; s < 4; ++s) {
-            if (n(s) != 0 || m(s) < 1 || m(s) > 4 || !IsRank(S.PickHighestInSuit(s, true), ACE)) continue;
-            for (int i = 0; i < 4; ++i) {
-                if (i == s || m(i) == 0) continue;
-                if (handInfo.PlayedSuitCountWithJack[i] + n(i) + m(i) >= 8 || !partnerMayHold(s)) continue;
-                const int c = PickLowCardAnySuit(i);
-                if (c != NO_CARD && !IsTopCard(c, -1, -1)) {
-                    kontra(6260);
-                    return c;
-                }
+            if (i == s || !hands.Shared(i) || !hands.PartnerMayHold(i)) continue;
+            const int below = NextLowerInSuit(HighestCardOutInSuit(i), false);
+            if (below != NO_CARD) {
+                card = below;
+                return true;
             }
         }
     }
+    return false;
+}
 
-    // Fourth rule.
+// Third rule, when the partner made no bid: into the soloist's short Ace suit.
+bool CPlayer::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) {
+    const CPlayer& S = hands.soloist;
+    const int P = hands.partnerSeat;
+    if (P == NO_SEAT || g_Game.HasBid[P]) return false;
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s) || !RanksBelow(a(s), b(s)) || IsSuitSafe(b(s), a(s), -1)) continue;
-        if (!partnerMayHold(s)) {
-            kontra(6260);
-            return a(s);
+        if (hands.Mine(s) != 0 || hands.His(s) < 1 || hands.His(s) > 4 || !IsRank(S.PickHighestInSuit(s, true), ACE))
+            continue;
+        for (int i = 0; i < 4; ++i) {
+            if (i == s || hands.His(i) == 0) continue;
+            if (handInfo.PlayedSuitCountWithJack[i] + hands.Mine(i) + hands.His(i) >= 8 || !hands.PartnerMayHold(s))
+                continue;
+            const int c = PickLowCardAnySuit(i);
+            if (c != NO_CARD && !IsTopCard(c, -1, -1)) {
+                if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
+                card = c;
+                return true;
+            }
         }
-        if (m(s) == 1) {
+    }
+    return false;
+}
+
+// Fourth rule: under the soloist's lowest card where he cannot stay under ours.
+bool CPlayer::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
+    for (int s = 0; s < 4; ++s) {
+        if (!hands.Shared(s) || !RanksBelow(hands.MyLowest(s), hands.HisLowest(s)) ||
+            IsSuitSafe(hands.HisLowest(s), hands.MyLowest(s), -1))
+            continue;
+        if (!hands.PartnerMayHold(s)) {
+            if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
+            card = hands.MyLowest(s);
+            return true;
+        }
+        if (hands.His(s) == 1) {
             bool lowerOut = false;
             for (int rank = 7; rank >= 0; --rank) {
-                const int card = CardCodeOf(NullRankList[rank], s);
-                if (OrderOf(card) >= OrderOf(b(s))) break;
-                if (!IsHeld(*this, card) && !IsGoneFor(*this, card)) lowerOut = true;
+                const int lower = CardCodeOf(NullRankList[rank], s);
+                if (OrderOf(lower) >= OrderOf(hands.HisLowest(s))) break;
+                if (!IsHeld(*this, lower) && !IsGoneFor(*this, lower)) lowerOut = true;
             }
             if (lowerOut) {
-                kontra(6260);
-                return a(s);
+                if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
+                card = hands.MyLowest(s);
+                return true;
             }
         }
         RunningBest other;
         for (int i = 0; i < 4; ++i)
-            if (i != s && shared(i)) other.Offer(i + 1, m(i));
-        if (other.card != NO_CARD) return PickHighestInSuit(other.card - 1, true);
+            if (i != s && hands.Shared(i)) other.Offer(i + 1, hands.His(i));
+        if (other.card != NO_CARD) {
+            card = PickHighestInSuit(other.card - 1, true);
+            return true;
+        }
     }
+    return false;
+}
 
-    // Fifth rule: the first suit in which the soloist's lowest card lies above ours.
+// Fifth rule: the first suit in which the soloist's lowest card lies above ours.
+bool CPlayer::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, int& card) {
+    const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s) || !RanksBelow(a(s), b(s))) continue;
+        if (!hands.Shared(s) || !RanksBelow(hands.MyLowest(s), hands.HisLowest(s))) continue;
         const int t = PickLowCardOfSuit(s);
-        if (!partnerMayHold(s)) {
-            kontra(6260);
-            return a(s);
+        if (!hands.PartnerMayHold(s)) {
+            if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
+            card = hands.MyLowest(s);
+            return true;
         }
         RunningBest other;
         for (int i = 0; i < 4; ++i)
-            if (i != s && shared(i)) other.Offer(i + 1, m(i) + (partnerMayHold(i) ? 0 : 7));
+            if (i != s && hands.Shared(i)) other.Offer(i + 1, hands.His(i) + (hands.PartnerMayHold(i) ? 0 : 7));
         if (other.card != NO_CARD) {
             const int h = PickHighestInSuit(other.card - 1, true);
-            if (!IsTopCard(h, -1, -1) && dropped != NO_CARD && S.NextHigherInSuit(h) == NO_CARD) return dropped;
-            return h;
+            card = !IsTopCard(h, -1, -1) && dropped != NO_CARD && S.NextHigherInSuit(h) == NO_CARD ? dropped : h;
+            return true;
         }
-        return m(s) > 1 ? t : a(s);
+        card = hands.His(s) > 1 ? t : hands.MyLowest(s);
+        return true;
     }
+    return false;
+}
 
-    // Sixth rule: no draw between suits.
+// Sixth rule: no draw between suits.
+bool CPlayer::NullLeadWithoutDraw(const NullLeadHands& hands, int& card) {
+    const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s)) continue;
-        const int k = n(s) < m(s) ? n(s) : m(s);
+        if (!hands.Shared(s)) continue;
+        const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
         if (!RanksBelow(KthLowest(*this, s, k), KthLowest(S, s, k))) continue;
-        if (IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !partnerMayHold(s)) return PickLowCardAnySuit(s);
+        if (IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !hands.PartnerMayHold(s)) {
+            card = PickLowCardAnySuit(s);
+            return true;
+        }
         int winner = -1;
         for (int i = 0; i < 4; ++i) {
-            if (!shared(i)) continue;
-            if (winner < 0 || m(i) > m(winner) || (m(i) == m(winner) && n(i) > n(winner))) winner = i;
+            if (!hands.Shared(i)) continue;
+            if (winner < 0 || hands.His(i) > hands.His(winner) ||
+                (hands.His(i) == hands.His(winner) && hands.Mine(i) > hands.Mine(winner)))
+                winner = i;
         }
-        return PickLowCardAnySuit(winner);
+        card = PickLowCardAnySuit(winner);
+        return true;
     }
+    return false;
+}
 
-    // Seventh rule: the soloist's suits of weak structure.
+// Seventh rule: the soloist's suits of weak structure.
+bool CPlayer::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloistFollows, int& card) {
+    const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
+        if (!hands.Shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
         const int t = S.PickLowCardOfSuit(s);
         const int h = PickHighestInSuit(s, true);
-        if (RanksBelow(a(s), b(s)) && (!IsSuitSafe(b(s), a(s), -1) || !partnerMayHold(s))) return a(s);
-        if (m(s) <= n(s) && IsHeld(S, CardCodeOf(ACE, s))) return PickLowCardOfSuit(s);
-        if (n(s) == 1 && m(s) >= 2 && RanksBelow(a(s), t)) return a(s);
-        if (!RanksBelow(a(s), t)) continue;
-        if (soloistFollows && RanksBelow(h, t)) return h;
+        const int a = hands.MyLowest(s);
+        if (RanksBelow(a, hands.HisLowest(s)) && (!IsSuitSafe(hands.HisLowest(s), a, -1) || !hands.PartnerMayHold(s))) {
+            card = a;
+            return true;
+        }
+        if (hands.His(s) <= hands.Mine(s) && IsHeld(S, CardCodeOf(ACE, s))) {
+            card = PickLowCardOfSuit(s);
+            return true;
+        }
+        if (hands.Mine(s) == 1 && hands.His(s) >= 2 && RanksBelow(a, t)) {
+            card = a;
+            return true;
+        }
+        if (!RanksBelow(a, t)) continue;
+        if (soloistFollows && RanksBelow(h, t)) {
+            card = h;
+            return true;
+        }
         int outList[11];
         const int outCount = CollectSuit(s, false, outList);
-        if (outCount - m(s) <= 0) continue;
+        if (outCount - hands.His(s) <= 0) continue;
         const int hisHighest = S.PickHighestInSuit(s, true);
         bool above = false;
         int looked = 0;
-        for (int i = outCount - 1; i >= 0 && looked < m(s); --i) {
+        for (int i = outCount - 1; i >= 0 && looked < hands.His(s); --i) {
             if (IsHeld(S, outList[i])) continue;
             ++looked;
             if (RanksBelow(hisHighest, outList[i])) above = true;
         }
-        if (above) return h;
+        if (above) {
+            card = h;
+            return true;
+        }
         RunningBest other;
         for (int i = 0; i < 4; ++i)
-            if (i != s && shared(i) && partnerMayHold(i)) other.Offer(a(i), 7 - OrderOf(a(i)));
-        if (other.card != NO_CARD) return other.card;
+            if (i != s && hands.Shared(i) && hands.PartnerMayHold(i))
+                other.Offer(hands.MyLowest(i), 7 - OrderOf(hands.MyLowest(i)));
+        if (other.card != NO_CARD) {
+            card = other.card;
+            return true;
+        }
     }
+    return false;
+}
 
-    // Eighth rule: the first suit of weak structure opens the way for any suit the partner holds.
+// Eighth rule: the first suit of weak structure opens the way for any suit the partner holds.
+bool CPlayer::NullLeadOpeningForPartner(const NullLeadHands& hands, int& card) {
     for (int s = 0; s < 4; ++s) {
-        if (!shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
-        for (int i = 0; i < 4; ++i)
-            if (shared(i) && partnerMayHold(i)) return a(i);
+        if (!hands.Shared(s) || hands.soloist.handInfo.StructureCode[s] <= 3) continue;
+        for (int i = 0; i < 4; ++i) {
+            if (hands.Shared(i) && hands.PartnerMayHold(i)) {
+                card = hands.MyLowest(i);
+                return true;
+            }
+        }
         break;
     }
-    return NO_CARD;
+    return false;
 }

@@ -14,6 +14,95 @@ bool IsNoCard(int x) { return x == NO_CARD || x == 0; }
 
 int SlotCard(const CPlayer& player, int suit) { return IsSuitIndex(suit) ? player.SuitPlanSlots[suit].Card : 0; }
 
+// One suit as ChooseRamschCard weighs it.
+struct RamschSuitShape {
+    int k = 0;    // cards held
+    int out = 0;  // cards still out
+    int low = NO_CARD;
+    int second = NO_CARD;  // the held card next above the low card
+    int top = NO_CARD;
+    bool lowSafe = false;
+    bool secondSafe = false;
+    int gap = 0;  // the orders between the low card and the second
+};
+
+// Step 2 of ChooseRamschCard, by the length of the suit: the base score b, the length len that
+// the priority reads and the candidate w (the top card unless the rule names another); false
+// when the suit gives no candidate. x is the card kept apart; D: a suit can always play under.
+bool RamschSuitBase(const RamschSuitShape& suit, int x, bool D, bool forehand, bool passedOn, int& b, int& len,
+                    int& w) {
+    const int k = suit.k, out = suit.out, low = suit.low, second = suit.second, top = suit.top;
+    const bool lowSafe = suit.lowSafe, secondSafe = suit.secondSafe;
+    const int gap = suit.gap;
+    if (k == 1) {
+        if (lowSafe) return false;
+        b = IsRank(top, ACE) ? 60 : 50;
+    } else if (k == 2) {
+        if (lowSafe) {
+            if (out == 1 || secondSafe || gap < 2) return false;
+            b = 1;
+            len = 6 - OrderOf(top);
+        } else if (IsRank(low, EIGHT) && (IsRank(top, TEN) || IsRank(top, ACE)) && IsNoCard(x)) {
+            b = 50;
+            if (forehand) w = low;
+        } else {
+            b = 45;
+        }
+        if (passedOn) b += 3;
+    } else if (k == 3) {
+        if (lowSafe) {
+            if (!secondSafe && gap > 2) {
+                b = 45;
+                if (out == 2 && IsNoCard(x)) w = low;
+            } else if (out == 2 || OrderOf(top) - OrderOf(second) <= 2 || (D && !IsNoCard(x))) {
+                return false;
+            } else {
+                b = 2;
+            }
+        } else {
+            b = 35;
+            w = low;
+        }
+    } else {
+        if (lowSafe) {
+            if (k >= 6 || secondSafe || gap <= 2) return false;
+            b = k == 4 ? 10 : 1;
+        } else {
+            b = 30;
+            if (IsRank(low, EIGHT) && IsRank(second, NINE) && forehand && IsNoCard(x)) w = low;
+        }
+    }
+    return true;
+}
+
+// Steps 3 and 4 of ChooseRamschCard: the candidate w corrected by the seat (the forehand plays the
+// held card below it) and its priority p; false when the suit gives no candidate after all.
+bool RamschCandidatePriority(const CPlayer& player, const RamschSuitShape& suit, int s, int x, bool forehand, int b,
+                             int len, int& w, int& p) {
+    const int k = suit.k, second = suit.second, top = suit.top;
+    int low = suit.low;
+    // 3. Candidate correction.
+    if (!forehand) {
+        if (w == x) return false;
+        if (IsRank(w, ACE) && second != NO_CARD && OrderOf(second) < OrderOf(CardCodeOf(TEN, s))) w = second;
+    } else {
+        if (w != NO_CARD && w != low) low = player.NextLowerInSuit(w, false);
+        if (second != x && second != NO_CARD) w = second;
+        else if (low != x && low != NO_CARD) w = low;
+        else return false;
+    }
+    // 4. Priority.
+    const int L = len > 2 ? len : 0;
+    if (forehand) {
+        w = player.GetNextLowerHeld(w);
+        p = k > 1 ? b + 10 - L - OrderOf(w) : b + 10 - L + OrderOf(w);
+    } else {
+        if (top == x) b = 0;
+        p = b + 8 - L + OrderOf(w);
+    }
+    return true;
+}
+
 }  // namespace
 
 int CPlayer::ChooseRamschCard(int x, bool high, bool skipSafe) {
@@ -32,76 +121,20 @@ int CPlayer::ChooseRamschCard(int x, bool high, bool skipSafe) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (excluded[s]) continue;
-        const int k = handInfo.SuitCount[s];
-        const int out = CountOutstanding(s) - k;
-        int len = k;
-        int low = PickLowestInSuit(s, true);
-        const int second = NextHigherInSuit(low);
-        const int top = PickHighestInSuit(s, true);
-        const bool lowSafe = IsSuitSafe(low, -1, -1);
-        if (skipSafe && lowSafe) continue;
-        const bool secondSafe = IsSuitSafe(second, low, -1);
-        const int gap = OrderOf(second) - OrderOf(low);
-        int b = 0;
-        int w = top;
-        if (k == 1) {
-            if (lowSafe) continue;
-            b = IsRank(top, ACE) ? 60 : 50;
-        } else if (k == 2) {
-            if (lowSafe) {
-                if (out == 1 || secondSafe || gap < 2) continue;
-                b = 1;
-                len = 6 - OrderOf(top);
-            } else if (IsRank(low, EIGHT) && (IsRank(top, TEN) || IsRank(top, ACE)) && IsNoCard(x)) {
-                b = 50;
-                if (forehand) w = low;
-            } else {
-                b = 45;
-            }
-            if (passedOn) b += 3;
-        } else if (k == 3) {
-            if (lowSafe) {
-                if (!secondSafe && gap > 2) {
-                    b = 45;
-                    if (out == 2 && IsNoCard(x)) w = low;
-                } else if (out == 2 || OrderOf(top) - OrderOf(second) <= 2 || (D && !IsNoCard(x))) {
-                    continue;
-                } else {
-                    b = 2;
-                }
-            } else {
-                b = 35;
-                w = low;
-            }
-        } else {
-            if (lowSafe) {
-                if (k >= 6 || secondSafe || gap <= 2) continue;
-                b = k == 4 ? 10 : 1;
-            } else {
-                b = 30;
-                if (IsRank(low, EIGHT) && IsRank(second, NINE) && forehand && IsNoCard(x)) w = low;
-            }
-        }
-        // 3. Candidate correction.
-        if (!forehand) {
-            if (w == x) continue;
-            if (IsRank(w, ACE) && second != NO_CARD && OrderOf(second) < OrderOf(CardCodeOf(TEN, s))) w = second;
-        } else {
-            if (w != NO_CARD && w != low) low = NextLowerInSuit(w, false);
-            if (second != x && second != NO_CARD) w = second;
-            else if (low != x && low != NO_CARD) w = low;
-            else continue;
-        }
-        // 4. Priority.
-        const int L = len > 2 ? len : 0;
-        int p;
-        if (forehand) {
-            w = GetNextLowerHeld(w);
-            p = k > 1 ? b + 10 - L - OrderOf(w) : b + 10 - L + OrderOf(w);
-        } else {
-            if (top == x) b = 0;
-            p = b + 8 - L + OrderOf(w);
-        }
+        RamschSuitShape suit;
+        suit.k = handInfo.SuitCount[s];
+        suit.out = CountOutstanding(s) - suit.k;
+        suit.low = PickLowestInSuit(s, true);
+        suit.second = NextHigherInSuit(suit.low);
+        suit.top = PickHighestInSuit(s, true);
+        suit.lowSafe = IsSuitSafe(suit.low, -1, -1);
+        if (skipSafe && suit.lowSafe) continue;
+        suit.secondSafe = IsSuitSafe(suit.second, suit.low, -1);
+        suit.gap = OrderOf(suit.second) - OrderOf(suit.low);
+        int b = 0, len = suit.k, w = suit.top;
+        if (!RamschSuitBase(suit, x, D, forehand, passedOn, b, len, w)) continue;
+        int p = 0;
+        if (!RamschCandidatePriority(*this, suit, s, x, forehand, b, len, w, p)) continue;
         best.Offer(w, p);
     }
     const int r = best.card;
@@ -345,54 +378,60 @@ void CPlayer::FollowSuitPlan(int leader, int first, int& r, int& k) {
             SuitPlanSlots[s].Card = 0;
     }
     const int s = SuitOf(r);
+    if (s == firstSuit && IsSuitIndex(s)) FollowSuitPlanFollowing(s, first, r, k);
+    else FollowSuitPlanThrowOff(r, k);
+}
+
+// The player follows suit s: the planned card of the suit led, or the card below it, or the plan
+// drops.
+void CPlayer::FollowSuitPlanFollowing(int s, int first, int& r, int& k) {
     auto allToZero = [&] {
         for (SuitPlanSlot& slot : SuitPlanSlots) slot.Card = 0;
     };
-    if (s == firstSuit && IsSuitIndex(s)) {
-        // The player follows.
-        const int slot = SuitPlanSlots[s].Card;
-        const int p = slot > 0 ? slot : r;
-        if (OrderOf(p) >= OrderOf(first)) {
-            if (slot > 0) {
-                r = slot;
-                k = NO_CARD;
-                allToZero();
-            }
-            return;
-        }
-        bool safeElsewhere = false;
-        for (int i = 0; i < 4 && !safeElsewhere; ++i)
-            safeElsewhere = CountInSuit(i) > 0 && CollectSuit(i, false, nullptr) > 0 &&
-                            IsSuitSafe(PickLowestInSuit(i, true), -1, -1);
-        int list[11];
-        const int out = CollectSuit(s, false, list);
-        if (out == 0 && !safeElsewhere) {
-            SuitPlanSlots[s].Card = 0;
-        } else if (CountInSuit(s) <= 1 || (out == 1 && !IsSuitSafe(PickLowestInSuit(s, true), -1, -1))) {
-            SuitPlanSlots[s].Card = 0;
-        } else if (slot > 0) {
-            const int below = NextLowerInSuit(slot, false);
-            if (below != NO_CARD) {
-                r = below;
-                k = NO_CARD;
-            }
-        } else if (slot == -1) {
-            const int above = NextHigherInSuit(first);
-            if (above != NO_CARD) {
-                r = above;
-                k = NO_CARD;
-                allToZero();
-            } else {
-                const int h = PickHighestInSuit(s, true);
-                SuitPlanSlots[s].Card = h;
-                if (IsTopCard(h, -1, -1)) SuitPlanSlots[s].Flag = 1;
-                const int below = NextLowerInSuit(h, false);
-                if (below != NO_CARD) r = below;
-            }
+    const int slot = SuitPlanSlots[s].Card;
+    const int p = slot > 0 ? slot : r;
+    if (OrderOf(p) >= OrderOf(first)) {
+        if (slot > 0) {
+            r = slot;
+            k = NO_CARD;
+            allToZero();
         }
         return;
     }
-    // The player throws off: the passes in order; the first that finds a candidate decides.
+    bool safeElsewhere = false;
+    for (int i = 0; i < 4 && !safeElsewhere; ++i)
+        safeElsewhere =
+            CountInSuit(i) > 0 && CollectSuit(i, false, nullptr) > 0 && IsSuitSafe(PickLowestInSuit(i, true), -1, -1);
+    int list[11];
+    const int out = CollectSuit(s, false, list);
+    if (out == 0 && !safeElsewhere) {
+        SuitPlanSlots[s].Card = 0;
+    } else if (CountInSuit(s) <= 1 || (out == 1 && !IsSuitSafe(PickLowestInSuit(s, true), -1, -1))) {
+        SuitPlanSlots[s].Card = 0;
+    } else if (slot > 0) {
+        const int below = NextLowerInSuit(slot, false);
+        if (below != NO_CARD) {
+            r = below;
+            k = NO_CARD;
+        }
+    } else if (slot == -1) {
+        const int above = NextHigherInSuit(first);
+        if (above != NO_CARD) {
+            r = above;
+            k = NO_CARD;
+            allToZero();
+        } else {
+            const int h = PickHighestInSuit(s, true);
+            SuitPlanSlots[s].Card = h;
+            if (IsTopCard(h, -1, -1)) SuitPlanSlots[s].Flag = 1;
+            const int below = NextLowerInSuit(h, false);
+            if (below != NO_CARD) r = below;
+        }
+    }
+}
+
+// The player throws off: the passes in order; the first that finds a candidate decides.
+void CPlayer::FollowSuitPlanThrowOff(int& r, int& k) {
     RunningBest pass;
     auto settle = [&]() {
         if (pass.card == NO_CARD) return false;
@@ -443,7 +482,13 @@ void CPlayer::FollowSuitPlan(int leader, int first, int& r, int& k) {
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
-    // Pass 7: the planned card whose suit has the lowest card still out above it.
+    FollowSuitPlanLowestOut(r, k);
+}
+
+// Pass 7 of the throw-off: the planned card whose suit has the lowest card still out above it;
+// without one the slot of r's suit drops.
+void CPlayer::FollowSuitPlanLowestOut(int& r, int& k) {
+    const int s = SuitOf(r);
     int winner = -1;
     RunningBest byKey;
     for (int i = 0; i < 4; ++i) {

@@ -177,16 +177,7 @@ int CPlayer::RamschLeadAfterWin(int& cand) {
     auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
     auto top = [&](int card) { return IsTopCard(card, -1, -1); };
     bool flag = false;
-    if (m == GAME_RAMSCH) {
-        // 2a: a Jack was led.
-        int r0 = ChooseRamschCard(-1, false, false);
-        if (r0 != NO_CARD && !safe(PickLowestInSuit(SuitOf(r0), true))) r0 = NO_CARD;
-        const int jr = J == T ? NO_CARD : PickRandomJack(0);
-        cand = jr;
-        if (r0 != NO_CARD) return r0;
-        if (J != T && safe(jr)) return jr;
-        return NO_CARD;
-    }
+    if (m == GAME_RAMSCH) return RamschLeadAfterJackTrick(cand);
     if (!IsSuitIndex(m)) return NO_CARD;
     const int low = PickLowestInSuit(m, true);
     const int held = CountInSuit(m);
@@ -203,8 +194,57 @@ int CPlayer::RamschLeadAfterWin(int& cand) {
         cand = t;
     }
     // 2e.
+    int n = 0;
+    int r = RamschLeadInWonSuit(m, low, n, cand);
+    // 3.
+    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && handInfo.DealtSuitCount[SuitOf(r)] > 3) {
+        const int t = ChooseTrickCard2(flag, NO_CARD);
+        const int h2 = GetNextHigherHeld(t);
+        if (h2 != NO_CARD && n != 2) r = top(h2) || PointsOf(h2) == 10 ? GetNextLowerHeld(h2) : h2;
+        if (PointsOf(h2) == 10) {
+            for (int s = 0; s < 4; ++s) {
+                if (CountInSuit(s) == 1 && Holds(*this, s, SEVEN) && CollectSuit(s, false, nullptr) > 0) {
+                    r = CardCodeOf(SEVEN, s);
+                    break;
+                }
+            }
+        }
+    }
+    // 4. The Jacks.
+    if (J > 0 && J != T) {
+        if (r == NO_CARD) return NO_CARD;
+        const int jk = PickJack(-1);
+        if (J == 1 && !safe(jk)) {
+            r = jk;
+        } else if (top(jk)) {
+            const int jr = PickRandomJack(-1);
+            if (OrderOf(jk) - OrderOf(jr) <= 1) r = jr;
+        }
+    }
+    return r;
+}
+
+// 2a: a Jack was led to the trick won.
+int CPlayer::RamschLeadAfterJackTrick(int& cand) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    int r0 = ChooseRamschCard(-1, false, false);
+    if (r0 != NO_CARD && !IsSuitSafe(PickLowestInSuit(SuitOf(r0), true), -1, -1)) r0 = NO_CARD;
+    const int jr = J == T ? NO_CARD : PickRandomJack(0);
+    cand = jr;
+    if (r0 != NO_CARD) return r0;
+    if (J != T && IsSuitSafe(jr, -1, -1)) return jr;
+    return NO_CARD;
+}
+
+// 2e, 1. and 2.: the suit of the trick won, by the number of its cards still out (n, -1 once the
+// low card is chosen, 0 once another suit is).
+int CPlayer::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
+    const int cnt = count;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    bool flag = false;
     int list[11];
-    int n = CollectSuit(m, false, list);
+    n = CollectSuit(m, false, list);
     int r = NO_CARD;
     // 1.
     if (n == 1 || n == 2) {
@@ -256,31 +296,6 @@ int CPlayer::RamschLeadAfterWin(int& cand) {
     } else if (n == 3 && CountInSuit(m) == 1) {
         if (safe(low)) r = low;
         else cand = low;
-    }
-    // 3.
-    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && handInfo.DealtSuitCount[SuitOf(r)] > 3) {
-        const int t = ChooseTrickCard2(flag, NO_CARD);
-        const int h2 = GetNextHigherHeld(t);
-        if (h2 != NO_CARD && n != 2) r = top(h2) || PointsOf(h2) == 10 ? GetNextLowerHeld(h2) : h2;
-        if (PointsOf(h2) == 10) {
-            for (int s = 0; s < 4; ++s) {
-                if (CountInSuit(s) == 1 && Holds(*this, s, SEVEN) && CollectSuit(s, false, nullptr) > 0) {
-                    r = CardCodeOf(SEVEN, s);
-                    break;
-                }
-            }
-        }
-    }
-    // 4. The Jacks.
-    if (J > 0 && J != T) {
-        if (r == NO_CARD) return NO_CARD;
-        const int jk = PickJack(-1);
-        if (J == 1 && !safe(jk)) {
-            r = jk;
-        } else if (top(jk)) {
-            const int jr = PickRandomJack(-1);
-            if (OrderOf(jk) - OrderOf(jr) <= 1) r = jr;
-        }
     }
     return r;
 }
@@ -368,128 +383,21 @@ void CPlayer::RamschLeadSearch(RamschLeadState& st) {
 // Phase 4; false when the lead ends here (phase 5 is skipped).
 bool CPlayer::RamschLeadTrickSearch(RamschLeadState& st) {
     const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
     auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
     auto top = [&](int card) { return IsTopCard(card, -1, -1); };
     auto held = [&](int suit) { return CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     int& t = st.t;
-    // 1.
-    t = ChooseTrickCard2(st.flag, NO_CARD);
-    if (t == NO_CARD) t = ChooseRamschCard(-1, false, false);
-    st.v = t;
-    if (t != NO_CARD && held(SuitOf(t)) >= 4 && Holds(*this, SuitOf(t), SEVEN) && Holds(*this, SuitOf(t), QUEEN))
-        t = st.v = ChooseRamschCard(t, false, false);
-    // 2.
-    if (t != NO_CARD && (held(SuitOf(t)) <= 1 || CollectSuit(SuitOf(t), false, nullptr) <= 1)) {
-        if (st.pj != NO_CARD && t != st.pj) r = PickLowestInSuit(SuitOf(t), true);
-        else if (held(SuitOf(t)) == 1) r = t;
-    } else {
-        const int u = ChooseTrickCard2(st.flag, NO_CARD);
-        cand = u;
-        if (t != NO_CARD && PointsOf(u) > 4 && PointsOf(t) < PointsOf(u)) {
-            cand = NO_CARD;
-            st.p = NO_CARD;
-        }
-    }
+    RamschLeadTrickCandidates(st);
     // 3. and 4., only with a committed card.
-    if (forcedCard != 0) {
-        const int rj2 = PickRandomJack(0);
-        if ((J == 1 || J == 3) && J != T && safe(rj2)) {
-            r = cand = rj2;
-        } else if (J == 2 && J != T && st.pj == JackOf(CLUBS) && rj2 == JackOf(DIAMONDS)) {
-            r = cand;
-            cand = NO_CARD;
-        } else {
-            r = ChooseRamschCard3(7);
-            if (r != NO_CARD) {
-                const int s = SuitOf(r);
-                if (held(s) < 4 && (Holds(*this, s, ACE) || Holds(*this, s, TEN))) r = NO_CARD;
-            }
-            if (r != NO_CARD && (J == 1 || J == 3) && J != T && !safe(rj2)) {
-                CommitCard(r);
-                r = rj2;
-            }
-        }
-        if (!IsJack(r) && cand != NO_CARD) {
-            if (r != NO_CARD) {
-                if (cand == t) r = cand;
-                cand = NO_CARD;
-                forcedCard = 0;
-                if (J > 0 && J < T && top(PickJack(0))) r = NO_CARD;
-            }
-        }
-        if (r == NO_CARD && J > 0 && J < T) {
-            r = PickRandomJack(0);
-            cand = NO_CARD;
-            forcedCard = 0;
-        }
-        if (r == NO_CARD && cnt - J == 2 && forcedCard > 0) r = forcedCard;
-    }
+    if (forcedCard != 0) RamschLeadWithCommitted(st);
     // 5.
     if (IsJack(r)) return true;
-    bool toStep7 = false;
     if (cand == NO_CARD) {
         if (r != NO_CARD) return true;
-        toStep7 = true;
-    } else {
-        st.jk = PickJack(-1);
-        if (!top(st.jk) && t != NO_CARD) {
-            r = t;
-            cand = NO_CARD;
-            toStep7 = true;
-        } else {
-            st.rj3 = PickRandomJack(-1);
-            const int hb = NextLowerInSuit(cand, false);
-            st.v = hb != NO_CARD ? hb : cand;
-            if (cnt <= 2) {
-                if (hb != NO_CARD) r = hb;
-            } else if (hb != NO_CARD && top(cand) && safe(hb)) {
-                if ((J == 1 || J == 3) && !safe(st.rj3)) r = cand = st.rj3;
-                else if (J == 2 && !top(st.jk)) r = st.jk;
-                else r = ChooseRamschCard3(7);
-            }
-        }
-    }
-    if (!toStep7) {
-        // 6.
-        if (!IsJack(cand) && handInfo.PlayStatusSummary == 9 && J == 2 && J != T) {
-            r = st.jk;
-            st.p = NO_CARD;
-        } else if (cand != NO_CARD && held(SuitOf(cand)) > 2 && J == 1 && !safe(st.jk)) {
-            r = st.jk;
-            st.p = NO_CARD;
-        }
-        if (r == NO_CARD && (cnt == 10 || safe(st.v))) {
-            r = ChooseCardByMode(8, -1);
-            if (J > 0 && J < T) {
-                const int jk2 = PickJack(-1);
-                cand = jk2;
-                auto playTopJack = [&]() {
-                    if (top(jk2)) {
-                        forcedCard = 0;
-                        st.p = NO_CARD;
-                        r = jk2;
-                    }
-                };
-                if (J == 1) {
-                    playTopJack();
-                } else if (J == 2) {
-                    if (!safe(st.rj3)) playTopJack();
-                    else if (T == 4 && Holds(*this, SPADES, JACK) && Holds(*this, DIAMONDS, JACK)) r = jk2;
-                    else if ((Holds(*this, CLUBS, JACK) && Holds(*this, HEARTS, JACK)) || (forcedCard != 0 && safe(st.rj3)))
-                        r = st.rj3;
-                } else if (J == 3) {
-                    const int rj4 = PickRandomJack(0);
-                    cand = rj4;
-                    if (!safe(rj4)) {
-                        st.p = NO_CARD;
-                        r = rj4;
-                    }
-                }
-            }
-        }
+    } else if (RamschLeadBelowCandidate(st)) {
+        RamschLeadJackOrLowCard(st);  // 6
     }
     // 7.
     if (r == NO_CARD && forcedCard != 0) {
@@ -521,6 +429,147 @@ bool CPlayer::RamschLeadTrickSearch(RamschLeadState& st) {
         }
     }
     return true;
+}
+
+// Phase 4, 1. and 2.: the card that gives the lead away and the candidate beside it.
+void CPlayer::RamschLeadTrickCandidates(RamschLeadState& st) {
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    int& t = st.t;
+    // 1.
+    t = ChooseTrickCard2(st.flag, NO_CARD);
+    if (t == NO_CARD) t = ChooseRamschCard(-1, false, false);
+    st.v = t;
+    if (t != NO_CARD && held(SuitOf(t)) >= 4 && Holds(*this, SuitOf(t), SEVEN) && Holds(*this, SuitOf(t), QUEEN))
+        t = st.v = ChooseRamschCard(t, false, false);
+    // 2.
+    if (t != NO_CARD && (held(SuitOf(t)) <= 1 || CollectSuit(SuitOf(t), false, nullptr) <= 1)) {
+        if (st.pj != NO_CARD && t != st.pj) r = PickLowestInSuit(SuitOf(t), true);
+        else if (held(SuitOf(t)) == 1) r = t;
+    } else {
+        const int u = ChooseTrickCard2(st.flag, NO_CARD);
+        st.cand = u;
+        if (t != NO_CARD && PointsOf(u) > 4 && PointsOf(t) < PointsOf(u)) {
+            st.cand = NO_CARD;
+            st.p = NO_CARD;
+        }
+    }
+}
+
+// Phase 4, 3. and 4.: a committed card stays, gives way to a Jack, or is dropped.
+void CPlayer::RamschLeadWithCommitted(RamschLeadState& st) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    int& cand = st.cand;
+    const int rj2 = PickRandomJack(0);
+    if ((J == 1 || J == 3) && J != T && safe(rj2)) {
+        r = cand = rj2;
+    } else if (J == 2 && J != T && st.pj == JackOf(CLUBS) && rj2 == JackOf(DIAMONDS)) {
+        r = cand;
+        cand = NO_CARD;
+    } else {
+        r = ChooseRamschCard3(7);
+        if (r != NO_CARD) {
+            const int s = SuitOf(r);
+            if (held(s) < 4 && (Holds(*this, s, ACE) || Holds(*this, s, TEN))) r = NO_CARD;
+        }
+        if (r != NO_CARD && (J == 1 || J == 3) && J != T && !safe(rj2)) {
+            CommitCard(r);
+            r = rj2;
+        }
+    }
+    if (!IsJack(r) && cand != NO_CARD) {
+        if (r != NO_CARD) {
+            if (cand == st.t) r = cand;
+            cand = NO_CARD;
+            forcedCard = 0;
+            if (J > 0 && J < T && top(PickJack(0))) r = NO_CARD;
+        }
+    }
+    if (r == NO_CARD && J > 0 && J < T) {
+        r = PickRandomJack(0);
+        cand = NO_CARD;
+        forcedCard = 0;
+    }
+    if (r == NO_CARD && cnt - J == 2 && forcedCard > 0) r = forcedCard;
+}
+
+// Phase 4, 5. with a candidate: the card below it; false when the lead goes on at 7.
+bool CPlayer::RamschLeadBelowCandidate(RamschLeadState& st) {
+    const int J = handInfo.JackCount;
+    const int cnt = count;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    int& r = st.r;
+    int& cand = st.cand;
+    st.jk = PickJack(-1);
+    if (!top(st.jk) && st.t != NO_CARD) {
+        r = st.t;
+        cand = NO_CARD;
+        return false;
+    }
+    st.rj3 = PickRandomJack(-1);
+    const int hb = NextLowerInSuit(cand, false);
+    st.v = hb != NO_CARD ? hb : cand;
+    if (cnt <= 2) {
+        if (hb != NO_CARD) r = hb;
+    } else if (hb != NO_CARD && top(cand) && safe(hb)) {
+        if ((J == 1 || J == 3) && !safe(st.rj3)) r = cand = st.rj3;
+        else if (J == 2 && !top(st.jk)) r = st.jk;
+        else r = ChooseRamschCard3(7);
+    }
+    return true;
+}
+
+// Phase 4, 6.: a Jack ahead of the candidate, or the low card of a suit that can give the lead away.
+void CPlayer::RamschLeadJackOrLowCard(RamschLeadState& st) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    int& cand = st.cand;
+    if (!IsJack(cand) && handInfo.PlayStatusSummary == 9 && J == 2 && J != T) {
+        r = st.jk;
+        st.p = NO_CARD;
+    } else if (cand != NO_CARD && held(SuitOf(cand)) > 2 && J == 1 && !safe(st.jk)) {
+        r = st.jk;
+        st.p = NO_CARD;
+    }
+    if (r == NO_CARD && (cnt == 10 || safe(st.v))) {
+        r = ChooseCardByMode(8, -1);
+        if (J > 0 && J < T) {
+            const int jk2 = PickJack(-1);
+            cand = jk2;
+            auto playTopJack = [&]() {
+                if (top(jk2)) {
+                    forcedCard = 0;
+                    st.p = NO_CARD;
+                    r = jk2;
+                }
+            };
+            if (J == 1) {
+                playTopJack();
+            } else if (J == 2) {
+                if (!safe(st.rj3)) playTopJack();
+                else if (T == 4 && Holds(*this, SPADES, JACK) && Holds(*this, DIAMONDS, JACK)) r = jk2;
+                else if ((Holds(*this, CLUBS, JACK) && Holds(*this, HEARTS, JACK)) || (forcedCard != 0 && safe(st.rj3)))
+                    r = st.rj3;
+            } else if (J == 3) {
+                const int rj4 = PickRandomJack(0);
+                cand = rj4;
+                if (!safe(rj4)) {
+                    st.p = NO_CARD;
+                    r = rj4;
+                }
+            }
+        }
+    }
 }
 
 // Phase 5, the verification.
@@ -571,136 +620,177 @@ void CPlayer::RamschLeadVerify(RamschLeadState& st) {
             jackRulesOnly = true;
         }
     }
-    if (!lastJackRule && !jackRulesOnly && v != NO_CARD && IsSuitIndex(SuitOf(v))) {
-        // 3. The low-card analysis of v's suit.
-        const int s = SuitOf(v);
-        p = v;
-        const int k = held(s);
-        int list[11];
-        const int n = CollectSuit(s, false, list);
-        const int lo = PickLowestInSuit(s, true);
-        int lowCard = lo;
-        if (n == 2) {
-            if (!safe(lo)) {
-                if (top(v)) {
-                    p = v = lo;
-                } else if (k >= 5) {
-                    const int below = NextLowerInSuit(list[0], false);
-                    if (below != NO_CARD) cand = v = below;
-                }
-            } else {
-                const int h = NextHigherInSuit(lo);
-                if (h != NO_CARD) {
-                    p = v = h;
-                    lowCard = h;
-                }
-            }
-            if (J + k == cnt) r = v;
-            if (cand != NO_CARD) {
-                if (!IsJack(r) && (k >= 3 || CountSuitsWithLowCards() == 2)) {
-                    r = v;
-                } else if (k == 2 && safe(lowCard)) {
-                    v = NO_CARD;
-                    p = cand;
-                }
-            }
-        } else if (n >= 3) {
-            if ((k == 2 && !safe(lo)) || (k > 2 && safe(lo) && IsSuitSafe(NO_CARD, lo, -1))) p = v = lo;
-            if (k < 3 || OrderOf(PickLowCardOfSuit(s)) < OrderOf(CardCodeOf(TEN, s))) cand = v;
-        }
-    }
-    // 4. The Jack rules.
-    if (!lastJackRule && J > 0 && J < T && !IsJack(r)) {
-        const int rj7 = PickRandomJack(-1), jk7 = PickJack(-1);
-        if (J == 3) {
-            if (safe(rj7)) r = rj7;
-            else if (top(jk7)) r = PickJack(0);
-        } else if (!(J == 2 && T == 4)) {
-            if (!top(jk7)) {
-                r = PickJack(0);
-            } else if (!safe(rj7)) {
-                if (forcedCard != 0) {
-                    r = rj7;
-                    forcedCard = 0;
-                }
-            } else if ((v != NO_CARD && held(SuitOf(v)) == 1) || forcedCard != 0) {
-                r = v;
-            } else {
-                r = rj7;
-            }
-        }
-        if (r == NO_CARD) {
-            if (J == 1) {
-                const int jack = PickJack(-1);
-                if (!safe(jack)) {
-                    r = cnt == T - 1 && cnt != 1 ? ChooseCardByRunScore(true) : jack;
-                    if (r == NO_CARD) r = jack;
-                } else if (cand == NO_CARD || PointsOf(cand) >= 10 || IsSuitGuarded(SuitOf(cand), 3, false)) {
-                    cand = jack;
-                    lastJackRule = true;
-                }
-            } else if (J == 2 && T == 3) {
-                const int rj8 = PickRandomJack(0);
-                if (safe(rj8)) {
-                    const int mode1 = ChooseCardByMode(1, -1);
-                    if (mode1 > 0) r = rj8;
-                    else if (cand == NO_CARD) cand = rj8;
-                }
-            } else if (J == 2 && T == 4) {
-                const int ra = PickRandomJack(-1), ja = PickJack(-1);
-                auto coin = [&]() { return CoinTails() ? ja : ra; };
-                if (ra == JackOf(DIAMONDS)) {
-                    const int candHeld = cand != NO_CARD ? held(SuitOf(cand)) : 0;
-                    if (candHeld == 1) {
-                        r = cand;
-                    } else if (candHeld == 2) {
-                        r = NextHigherInSuit(cand);
-                    } else if (ja == JackOf(CLUBS)) {
-                        if (ChooseCardByMode(9, -1) != NO_CARD) r = ra;
-                        else if (GetTrickCount(seat) == 10 - cnt) r = ja;
-                        else if (cand != NO_CARD) r = cand;
-                        else r = coin();
-                    } else if (ja == JackOf(SPADES)) {
-                        r = ja;
-                    } else {
-                        r = v != NO_CARD ? v : coin();
-                    }
-                } else if (ja == JackOf(CLUBS) && ra == JackOf(HEARTS)) {
-                    r = cand != NO_CARD ? cand : ra;
-                } else {
-                    r = coin();
-                }
-            } else if (J == 3) {
-                r = st.flag && cand != NO_CARD ? cand : PickRandomJack(0);
-            }
-        }
-    }
+    // 3.
+    if (!lastJackRule && !jackRulesOnly && v != NO_CARD && IsSuitIndex(SuitOf(v))) RamschLeadLowCardAnalysis(st);
+    // 4.
+    if (!lastJackRule && J > 0 && J < T && !IsJack(r)) RamschLeadJackRules(st, lastJackRule);
     if (lastJackRule && r == NO_CARD && J == 1 && Holds(*this, CLUBS, JACK)) r = PickJack(0);
     // 5.
-    if (r == NO_CARD) {
-        if (IsJack(cand)) {
-            const bool keep = AreLowerJacksGone(cand) || ChooseCardByMode(2, -1) != NO_CARD ||
-                              ChooseCardByMode(4, -1) != NO_CARD || ChooseRamschCard3(7) != NO_CARD;
-            if (!keep) cand = p;
+    if (r == NO_CARD) RamschLeadLastChoice(st);
+}
+
+// Phase 5, 3.: the low-card analysis of v's suit.
+void CPlayer::RamschLeadLowCardAnalysis(RamschLeadState& st) {
+    const int J = handInfo.JackCount;
+    const int cnt = count;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    int& cand = st.cand;
+    int& p = st.p;
+    int& v = st.v;
+    const int s = SuitOf(v);
+    p = v;
+    const int k = held(s);
+    int list[11];
+    const int n = CollectSuit(s, false, list);
+    const int lo = PickLowestInSuit(s, true);
+    int lowCard = lo;
+    if (n == 2) {
+        if (!safe(lo)) {
+            if (top(v)) {
+                p = v = lo;
+            } else if (k >= 5) {
+                const int below = NextLowerInSuit(list[0], false);
+                if (below != NO_CARD) cand = v = below;
+            }
         } else {
-            cand = p;
+            const int h = NextHigherInSuit(lo);
+            if (h != NO_CARD) {
+                p = v = h;
+                lowCard = h;
+            }
         }
+        if (J + k == cnt) r = v;
         if (cand != NO_CARD) {
-            cand = GetNextLowerHeld(cand);
-            if (OrderOf(cand) >= 5 || (J == 0 && cnt >= 9 && held(SuitOf(cand)) > 1)) {
-                for (int s = 0; s < 4; ++s) {
-                    if (held(s) > 0 && IsSuitGuarded(s, 1, false) && EvaluateRamschHand(s)) {
-                        const int c = ChooseRamschCard3(7);
-                        if (c != NO_CARD) cand = c;
-                        break;
-                    }
+            if (!IsJack(r) && (k >= 3 || CountSuitsWithLowCards() == 2)) {
+                r = v;
+            } else if (k == 2 && safe(lowCard)) {
+                v = NO_CARD;
+                p = cand;
+            }
+        }
+    } else if (n >= 3) {
+        if ((k == 2 && !safe(lo)) || (k > 2 && safe(lo) && IsSuitSafe(NO_CARD, lo, -1))) p = v = lo;
+        if (k < 3 || OrderOf(PickLowCardOfSuit(s)) < OrderOf(CardCodeOf(TEN, s))) cand = v;
+    }
+}
+
+// Phase 5, 4.: the Jack rules; lastJackRule when only the last of them may still play a Jack.
+void CPlayer::RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    const int v = st.v;
+    const int rj7 = PickRandomJack(-1), jk7 = PickJack(-1);
+    if (J == 3) {
+        if (safe(rj7)) r = rj7;
+        else if (top(jk7)) r = PickJack(0);
+    } else if (!(J == 2 && T == 4)) {
+        if (!top(jk7)) {
+            r = PickJack(0);
+        } else if (!safe(rj7)) {
+            if (forcedCard != 0) {
+                r = rj7;
+                forcedCard = 0;
+            }
+        } else if ((v != NO_CARD && held(SuitOf(v)) == 1) || forcedCard != 0) {
+            r = v;
+        } else {
+            r = rj7;
+        }
+    }
+    if (r == NO_CARD) RamschLeadJackWithoutCard(st, lastJackRule);
+}
+
+// Phase 5, 4., when the Jack rules above chose no card: by the number of Jacks held and out.
+void CPlayer::RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    int& cand = st.cand;
+    const int v = st.v;
+    if (J == 1) {
+        const int jack = PickJack(-1);
+        if (!safe(jack)) {
+            r = cnt == T - 1 && cnt != 1 ? ChooseCardByRunScore(true) : jack;
+            if (r == NO_CARD) r = jack;
+        } else if (cand == NO_CARD || PointsOf(cand) >= 10 || IsSuitGuarded(SuitOf(cand), 3, false)) {
+            cand = jack;
+            lastJackRule = true;
+        }
+    } else if (J == 2 && T == 3) {
+        const int rj8 = PickRandomJack(0);
+        if (safe(rj8)) {
+            const int mode1 = ChooseCardByMode(1, -1);
+            if (mode1 > 0) r = rj8;
+            else if (cand == NO_CARD) cand = rj8;
+        }
+    } else if (J == 2 && T == 4) {
+        const int ra = PickRandomJack(-1), ja = PickJack(-1);
+        auto coin = [&]() { return CoinTails() ? ja : ra; };
+        if (ra == JackOf(DIAMONDS)) {
+            const int candHeld = cand != NO_CARD ? held(SuitOf(cand)) : 0;
+            if (candHeld == 1) {
+                r = cand;
+            } else if (candHeld == 2) {
+                r = NextHigherInSuit(cand);
+            } else if (ja == JackOf(CLUBS)) {
+                if (ChooseCardByMode(9, -1) != NO_CARD) r = ra;
+                else if (GetTrickCount(seat) == 10 - cnt) r = ja;
+                else if (cand != NO_CARD) r = cand;
+                else r = coin();
+            } else if (ja == JackOf(SPADES)) {
+                r = ja;
+            } else {
+                r = v != NO_CARD ? v : coin();
+            }
+        } else if (ja == JackOf(CLUBS) && ra == JackOf(HEARTS)) {
+            r = cand != NO_CARD ? cand : ra;
+        } else {
+            r = coin();
+        }
+    } else if (J == 3) {
+        r = st.flag && cand != NO_CARD ? cand : PickRandomJack(0);
+    }
+}
+
+// Phase 5, 5.: the candidate, else v, lowered where the suit allows it.
+void CPlayer::RamschLeadLastChoice(RamschLeadState& st) {
+    const int J = handInfo.JackCount;
+    const int cnt = count;
+    auto held = [&](int suit) { return CountInSuit(suit); };
+    int& r = st.r;
+    int& cand = st.cand;
+    const int p = st.p;
+    const int v = st.v;
+    if (IsJack(cand)) {
+        const bool keep = AreLowerJacksGone(cand) || ChooseCardByMode(2, -1) != NO_CARD ||
+                          ChooseCardByMode(4, -1) != NO_CARD || ChooseRamschCard3(7) != NO_CARD;
+        if (!keep) cand = p;
+    } else {
+        cand = p;
+    }
+    if (cand != NO_CARD) {
+        cand = GetNextLowerHeld(cand);
+        if (OrderOf(cand) >= 5 || (J == 0 && cnt >= 9 && held(SuitOf(cand)) > 1)) {
+            for (int s = 0; s < 4; ++s) {
+                if (held(s) > 0 && IsSuitGuarded(s, 1, false) && EvaluateRamschHand(s)) {
+                    const int c = ChooseRamschCard3(7);
+                    if (c != NO_CARD) cand = c;
+                    break;
                 }
             }
         }
-        r = cand != NO_CARD ? cand : v;
-        if (r != NO_CARD && !IsJack(r)) {
-            if (CollectSuit(SuitOf(r), false, nullptr) == 1 || (PointsOf(r) > 4 && cnt < 4))
-                r = PickLowestInSuit(SuitOf(r), true);
-        }
+    }
+    r = cand != NO_CARD ? cand : v;
+    if (r != NO_CARD && !IsJack(r)) {
+        if (CollectSuit(SuitOf(r), false, nullptr) == 1 || (PointsOf(r) > 4 && cnt < 4))
+            r = PickLowestInSuit(SuitOf(r), true);
     }
 }

@@ -25,17 +25,13 @@ int CPlayer::PlayRamschSecond(int firstCard) {
     const int k = IsSuitIndex(s) ? handInfo.SuitCount[s] : 0;
     int list[11] = {};
     const int n = CollectSuit(s, false, list);
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
+    const int J = handInfo.JackCount;
     const int cb4 = ChooseCardByMode(4, -1);
-    const int next = NextSeat(seat), leader = PreviousSeat(seat);
+    const int leader = PreviousSeat(seat);
     const int below = NextLowerInSuit(c1, false);
     const int above = NextHigherInSuit(below);
     const int low = PickLowestInSuit(s, true), high = PickHighestInSuit(s, true);
     const bool guarded = IsSuitGuarded(s, 1, false);
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    bool decided = false;
     int overtakeSuit = s;
 
     // Step 0.
@@ -44,136 +40,16 @@ int CPlayer::PlayRamschSecond(int firstCard) {
 
     int r = NO_CARD;
     int cb = cb4;
-    bool toStep5 = false;
     if (IsJack(c1)) {
-        // Step 1: a Jack was led.
-        if (J == 2 && T != 2) {
-            const int a = PickJack(0), b = PickRandomJack(0);
-            if (a == CardCodeOf(JACK, CLUBS) && (b == CardCodeOf(JACK, HEARTS) || b == CardCodeOf(JACK, DIAMONDS)) &&
-                CoinTails())
-                r = PickHighestInSuit(-1, false);
-            else
-                r = T == 3 ? a : b;
-            if (r == NO_CARD) r = b;
-        } else if (J > 0) {
-            PickJack(0);
-            r = PickRandomJack(0);
-        } else {
-            const int r0 = ChooseRamschCard(cb4, true, false);
-            const int r0Suit = SuitOf(r0);
-            r = CountInSuit(r0Suit) == 2 && IsRank(PickLowestInSuit(r0Suit, true), SEVEN) ? cb4 : r0;
-        }
-        toStep5 = r == NO_CARD;
+        r = RamschSecondJackLed(cb4);
     } else if (k > 0) {
-        // Step 2: following a plain lead.
-        int e = below;
-        bool toStep3 = false;
-        if (k == 1) {
-            r = low;
-        } else if (k == 2) {
-            if (below == NO_CARD) {
-                r = IsRank(low, NINE) && guarded && (n == 0 || top(high)) ? high : low;
-                overtakeSuit = -1;
-            } else if (!safe(low)) {
-                r = OrderOf(below) == 1 ? above : below;
-            } else if (IsSuitSafe(high, low, -1)) {
-                r = below;
-            } else if (above == NO_CARD || !guarded) {
-                r = below;
-            } else if (n == 1 && !top(above)) {
-                r = low;
-            } else if (cnt <= 3 && J == 0 && T > 0) {
-                r = low;
-            } else if (OrderOf(above) <= OrderOf(c1)) {
-                r = low;
-            } else {
-                // 2.9.
-                const int x = cnt <= 5 && J == 0 && T > 0 ? above
-                                                          : GetNextLowerHeld(ChooseRamschCard(low, false, true));
-                const int p = x != NO_CARD && x != above ? x : low;
-                const int committed = GetNextLowerHeld(p);
-                CommitCard(committed);
-                if (n < 2 && OrderOf(above) >= 5) {
-                    if (n == 1 && OrderOf(above) == 6) {
-                        r = above;
-                        overtakeSuit = -1;
-                    } else {
-                        r = below;
-                        MarkSeatFreeOf(leader, s);
-                    }
-                } else {
-                    r = above;
-                    if (committed != x) CommitCard(below);
-                }
-            }
-        } else if (safe(low) && n == 2) {
-            // 2.10.
-            const int oa = OrderOf(above);
-            if (below != NO_CARD && (below != low || OrderOf(high) <= 3)) r = below;
-            else if (oa > 3) r = above;
-            else r = oa > OrderOf(list[1]) ? below : above;
-            overtakeSuit = -1;
-        } else if (k == 3 && below == NO_CARD) {
-            toStep3 = true;
-            e = NO_CARD;
-        } else if (below == NO_CARD) {
-            if (n == 0) {
-                r = low;
-            } else if (IsRank(c1, SEVEN) && Holds(*this, s, EIGHT) && Holds(*this, s, NINE)) {
-                r = CoinTails() ? CardCodeOf(EIGHT, s) : CardCodeOf(NINE, s);
-            } else {
-                const int ph = PickHighestInSuit(s, true);
-                const int ab = LowestHeldRunBelow(ph);
-                const int hb = NextLowerInSuit(ph, false);
-                r = ab == NO_CARD ? GetNextLowerHeld(hb != NO_CARD ? hb : ph) : GetNextLowerHeld(PickLowestInSuit(s, false));
-            }
-        } else if (IsSuitSafe(above, below, -1) || OrderOf(low) < OrderOf(below) || n == 0) {
-            // 2.15.
-            r = below;
-            if (n <= 2 && below != low && cnt >= 8) MarkSeatFreeOf(leader, s);
-        } else if (n > 0 && CountInSuit(s) > 1 && safe(below)) {
-            if (n == 3) {
-                r = high;
-            } else if (n == 2 && CountInSuit(s) > 2) {
-                CommitCard(above);
-                r = NextHigherInSuit(above);
-            } else {
-                // 2.18.
-                CommitCard(below);
-                const int t = ChooseTrickCard2(decided, NO_CARD);
-                if (t != NO_CARD) CommitCard(t);
-                r = above;
-                if (r == NO_CARD) e = t;
-            }
-        } else {
-            toStep3 = true;
-        }
-        if (r == NO_CARD || toStep3) r = RamschSecondFallback(e, s, k, n, above, low);
-        toStep5 = r == NO_CARD;
+        r = RamschSecondFollow(c1, k, n, list, below, above, low, high, guarded, overtakeSuit);
     } else {
         // Step 4: no card of the led suit.
         overtakeSuit = -1;
         r = RamschSecondDiscard(c1, cb4, cb);
-        toStep5 = r == NO_CARD;
     }
-    if (toStep5) {
-        // Step 5, the last resort.
-        int outList[11];
-        if (cb != NO_CARD) {
-            const int outCount = CollectSuit(SuitOf(cb), false, outList);
-            if (outCount == 0 || cnt < 3 || PointsOf(outList[0]) > 0) cb = NO_CARD;
-        }
-        if (J == T && J > 0 && cb != NO_CARD && CountInSuit(SuitOf(cb)) == 1 && PointsOf(c1) < 10 &&
-            (MayHoldSuit(next, SuitOf(cb)) || MayHoldSuit(leader, SuitOf(cb))))
-            r = PickJack(0);
-        if (r == NO_CARD) {
-            r = ChooseTrickCard2(decided, NO_CARD);
-            if (r == NO_CARD) {
-                r = ChooseRamschCard2(cb);
-                if (r == NO_CARD || IsJack(r)) r = ChooseRamschCard2(NO_CARD);
-            }
-        }
-    }
+    if (r == NO_CARD) r = RamschSecondLastResort(c1, cb);
     // Step 6. The guard against another player's Durchmarsch.
     const int x = ChooseRamschCardToFollow(leader, r, c1, NO_CARD);
     if (x != r) {
@@ -186,6 +62,161 @@ int CPlayer::PlayRamschSecond(int firstCard) {
         if (t != NO_CARD) r = GetNextLowerHeld(t);
     }
     return FinishStrategy(r, EPILOGUE_PLAIN);
+}
+
+// Step 1: a Jack was led.
+int CPlayer::RamschSecondJackLed(int cb4) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    int r = NO_CARD;
+    if (J == 2 && T != 2) {
+        const int a = PickJack(0), b = PickRandomJack(0);
+        if (a == CardCodeOf(JACK, CLUBS) && (b == CardCodeOf(JACK, HEARTS) || b == CardCodeOf(JACK, DIAMONDS)) &&
+            CoinTails())
+            r = PickHighestInSuit(-1, false);
+        else r = T == 3 ? a : b;
+        if (r == NO_CARD) r = b;
+    } else if (J > 0) {
+        PickJack(0);
+        r = PickRandomJack(0);
+    } else {
+        const int r0 = ChooseRamschCard(cb4, true, false);
+        const int r0Suit = SuitOf(r0);
+        r = CountInSuit(r0Suit) == 2 && IsRank(PickLowestInSuit(r0Suit, true), SEVEN) ? cb4 : r0;
+    }
+    return r;
+}
+
+// Step 2: following a plain lead.
+int CPlayer::RamschSecondFollow(int c1, int k, int n, const int* list, int below, int above, int low, int high,
+                                bool guarded, int& overtakeSuit) {
+    const int s = SuitOf(c1);
+    const int cnt = count;
+    const int leader = PreviousSeat(seat);
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    bool decided = false;
+    int r = NO_CARD;
+    int e = below;
+    bool toStep3 = false;
+    if (k == 1) {
+        r = low;
+    } else if (k == 2) {
+        r = RamschSecondPair(c1, n, below, above, low, high, guarded, overtakeSuit);
+    } else if (safe(low) && n == 2) {
+        // 2.10.
+        const int oa = OrderOf(above);
+        if (below != NO_CARD && (below != low || OrderOf(high) <= 3)) r = below;
+        else if (oa > 3) r = above;
+        else r = oa > OrderOf(list[1]) ? below : above;
+        overtakeSuit = -1;
+    } else if (k == 3 && below == NO_CARD) {
+        toStep3 = true;
+        e = NO_CARD;
+    } else if (below == NO_CARD) {
+        if (n == 0) {
+            r = low;
+        } else if (IsRank(c1, SEVEN) && Holds(*this, s, EIGHT) && Holds(*this, s, NINE)) {
+            r = CoinTails() ? CardCodeOf(EIGHT, s) : CardCodeOf(NINE, s);
+        } else {
+            const int ph = PickHighestInSuit(s, true);
+            const int ab = LowestHeldRunBelow(ph);
+            const int hb = NextLowerInSuit(ph, false);
+            r = ab == NO_CARD ? GetNextLowerHeld(hb != NO_CARD ? hb : ph)
+                              : GetNextLowerHeld(PickLowestInSuit(s, false));
+        }
+    } else if (IsSuitSafe(above, below, -1) || OrderOf(low) < OrderOf(below) || n == 0) {
+        // 2.15.
+        r = below;
+        if (n <= 2 && below != low && cnt >= 8) MarkSeatFreeOf(leader, s);
+    } else if (n > 0 && CountInSuit(s) > 1 && safe(below)) {
+        if (n == 3) {
+            r = high;
+        } else if (n == 2 && CountInSuit(s) > 2) {
+            CommitCard(above);
+            r = NextHigherInSuit(above);
+        } else {
+            // 2.18.
+            CommitCard(below);
+            const int t = ChooseTrickCard2(decided, NO_CARD);
+            if (t != NO_CARD) CommitCard(t);
+            r = above;
+            if (r == NO_CARD) e = t;
+        }
+    } else {
+        toStep3 = true;
+    }
+    if (r == NO_CARD || toStep3) r = RamschSecondFallback(e, s, k, n, above, low);
+    return r;
+}
+
+// Step 2 with two cards of the led suit.
+int CPlayer::RamschSecondPair(int c1, int n, int below, int above, int low, int high, bool guarded, int& overtakeSuit) {
+    const int s = SuitOf(c1);
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    const int leader = PreviousSeat(seat);
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    int r = NO_CARD;
+    if (below == NO_CARD) {
+        r = IsRank(low, NINE) && guarded && (n == 0 || top(high)) ? high : low;
+        overtakeSuit = -1;
+    } else if (!safe(low)) {
+        r = OrderOf(below) == 1 ? above : below;
+    } else if (IsSuitSafe(high, low, -1)) {
+        r = below;
+    } else if (above == NO_CARD || !guarded) {
+        r = below;
+    } else if (n == 1 && !top(above)) {
+        r = low;
+    } else if (cnt <= 3 && J == 0 && T > 0) {
+        r = low;
+    } else if (OrderOf(above) <= OrderOf(c1)) {
+        r = low;
+    } else {
+        // 2.9.
+        const int x = cnt <= 5 && J == 0 && T > 0 ? above : GetNextLowerHeld(ChooseRamschCard(low, false, true));
+        const int p = x != NO_CARD && x != above ? x : low;
+        const int committed = GetNextLowerHeld(p);
+        CommitCard(committed);
+        if (n < 2 && OrderOf(above) >= 5) {
+            if (n == 1 && OrderOf(above) == 6) {
+                r = above;
+                overtakeSuit = -1;
+            } else {
+                r = below;
+                MarkSeatFreeOf(leader, s);
+            }
+        } else {
+            r = above;
+            if (committed != x) CommitCard(below);
+        }
+    }
+    return r;
+}
+
+// Step 5, the last resort.
+int CPlayer::RamschSecondLastResort(int c1, int cb) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    const int next = NextSeat(seat), leader = PreviousSeat(seat);
+    bool decided = false;
+    int r = NO_CARD;
+    int outList[11];
+    if (cb != NO_CARD) {
+        const int outCount = CollectSuit(SuitOf(cb), false, outList);
+        if (outCount == 0 || cnt < 3 || PointsOf(outList[0]) > 0) cb = NO_CARD;
+    }
+    if (J == T && J > 0 && cb != NO_CARD && CountInSuit(SuitOf(cb)) == 1 && PointsOf(c1) < 10 &&
+        (MayHoldSuit(next, SuitOf(cb)) || MayHoldSuit(leader, SuitOf(cb))))
+        r = PickJack(0);
+    if (r == NO_CARD) {
+        r = ChooseTrickCard2(decided, NO_CARD);
+        if (r == NO_CARD) {
+            r = ChooseRamschCard2(cb);
+            if (r == NO_CARD || IsJack(r)) r = ChooseRamschCard2(NO_CARD);
+        }
+    }
+    return r;
 }
 
 int CPlayer::RamschSecondFallback(int e, int s, int k, int n, int above, int low) {

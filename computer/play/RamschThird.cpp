@@ -10,7 +10,7 @@
 int CPlayer::PlayRamschThird(int firstCard, int secondCard) {
     const int c1 = firstCard, c2 = secondCard;
     const int s1 = SuitOf(c1), s2 = SuitOf(c2);
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int J = handInfo.JackCount;
     const int cnt = count;
     const int cb4 = ChooseCardByMode(4, -1);
     const bool secondWins = s2 == s1 && OrderOf(c2) > OrderOf(c1);
@@ -26,9 +26,7 @@ int CPlayer::PlayRamschThird(int firstCard, int secondCard) {
     const int x = IsRank(high, ACE) || (IsSuitIndex(s1) && IsCardGone(s1, ACE, seat)) ? above : below;
     const int pj = PickJack(0);
     const bool guarded = IsSuitGuarded(s1, 1, false);
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
     const int ownPoints = seat >= 0 && seat < 3 ? g_Game.PartyPoints[seat] : 0;
-    bool decided = false;
 
     // Step 0.
     if (J == 0 && seat >= 0 && seat < 3 && g_Game.PartyTricks[seat] == 0 && !IsJack(c2) && !secondWins &&
@@ -37,144 +35,20 @@ int CPlayer::PlayRamschThird(int firstCard, int secondCard) {
     forcedCard = 0;
 
     int r = NO_CARD;
-    bool fromStep3 = false;
     if (IsJack(c1)) {
-        // Step 1: a Jack was led.
-        if (J == 0) {
-            r = ChooseRamschCard(-1, true, false);
-            if (r == NO_CARD) r = ChooseTrickCard2(decided, NO_CARD);
-            if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
-        } else if (J == 2) {
-            const int a = PickJack(0), b = PickRandomJack(0);
-            if (IsJack(c2)) {
-                const int w = OrderOf(c2) > OrderOf(c1) ? c2 : c1;
-                if (OrderOf(w) > OrderOf(a)) r = a;
-                else if (OrderOf(w) > OrderOf(b)) r = b;
-                else r = PickTrumpBelow(w);
-                if (r == NO_CARD) r = a;
-            } else {
-                if (cnt == 2 && IsRank(c2, ACE) && OrderOf(b) < OrderOf(c1)) r = b;
-                else if (a == CardCodeOf(JACK, CLUBS) && b == CardCodeOf(JACK, DIAMONDS) && T > 2) r = a;
-                else r = PickTrumpBelow(c1);
-                if (r == NO_CARD) r = a;
-            }
-        } else {
-            r = PickTrumpBelow(c1);
-            if (r == NO_CARD) r = PickJack(0);
-        }
+        r = RamschThirdJackLed(c1, c2);
     } else if (k > 0) {
         // Step 2: following a plain lead.
         r = IsJack(c2) ? PickHighestInSuit(s1, true) : RamschThirdFollow(c1, c2, W, P, below, above, low, high, k, n,
                                                                            list, x, pj, guarded);
         if (r == NO_CARD) r = low;
     } else {
-        // Step 3: the player cannot follow.
-        fromStep3 = true;
-        const int Q = PointsOf(c1) + PointsOf(c2);
-        r = ChooseTrickCard(-1, NO_CARD, true);
-        if (r == NO_CARD && IsJack(c2) && J > 0) {
-            int tb = PickTrumpBelow(c2);
-            if (tb != NO_CARD && (J != 1 || IsTopCard(tb, -1, -1))) {
-                r = tb;
-            } else {
-                if (tb == NO_CARD && J == 2 && T == 3 && PointsOf(c1) <= 4 && IsSuitSafe(NO_CARD, -1, -1) && !safe(pj))
-                    tb = pj;
-                if (tb != NO_CARD) r = ChooseRamschCard(-1, true, false);
-            }
+        r = RamschThirdCannotFollow(c1, c2, cb4, pj);
+        // Step 4: with few cards left a high card goes while the points are low.
+        if (cnt <= 3 && PointsOf(r) <= 4 && ownPoints < 30 && CountInSuit(SuitOf(r)) > 1) {
+            const int e = ChooseCardByRunScore(true);
+            if (PointsOf(e) >= 10) r = e;
         }
-        bool toRule5 = false;
-        if (r == NO_CARD && J > 0) {
-            const int r3 = ChooseRamschCard(cb4, true, false);
-            const int hj = PickHighestInSuit(-1, true), lj = PickLowestInSuit(-1, true);
-            int t2 = ChooseTrickCard2(decided, NO_CARD);
-            if (t2 == lj && t2 != NO_CARD) t2 = ChooseTrickCard2(decided, lj);
-            if (J == 1 && !safe(lj) && Q < 10 && t2 != NO_CARD) {
-                CommitCard(t2);
-                r = lj;
-            } else if (J == T) {
-                const int q3 = ChooseCardByMode(3, -1);
-                if (q3 != NO_CARD) {
-                    if (Q < 10 && IsSuitGuarded(SuitOf(q3), 2, false) && OrderOf(q3) < 2 && cnt > 3) {
-                        CommitCard(q3);
-                        r = hj;
-                    }
-                } else {
-                    const int q8 = ChooseCardByMode(8, -1);
-                    if (q8 != NO_CARD && Q < 10 && cnt > 4 && CountInSuit(SuitOf(q8)) < 5 &&
-                        (CollectSuit(SuitOf(q8), false, nullptr) > 1 ||
-                         OrderOf(PickHighestInSuit(SuitOf(q8), true)) < OrderOf(CardCodeOf(TEN, CLUBS)))) {
-                        CommitCard(q8);
-                        r = hj;
-                    }
-                }
-                if (r == NO_CARD) {
-                    if (cb4 != NO_CARD) {
-                        // The card-code bound stays as the rule has it: below 10 are the Clubs Ace to Nine.
-                        if (Q < 10 && IsSuitGuarded(SuitOf(cb4), 3, false) && cb4 < 10) {
-                            CommitCard(cb4);
-                            r = hj;
-                        } else {
-                            r = PickHighestInSuit(SuitOf(cb4), true);
-                        }
-                    } else {
-                        toRule5 = true;
-                    }
-                }
-            } else if (J >= 2) {
-                if (hj == lj && safe(hj) && Q < 10) {
-                    CommitCard(r3 != NO_CARD ? r3 : hj);
-                    r = PickJack(-1);
-                } else {
-                    if (r3 != NO_CARD) {
-                        r = r3;
-                    } else if (!IsSuitSafe(hj, lj, -1) && CheckDoubletonSuit()) {
-                        r = hj;
-                        if (Q <= 4) CommitCard(lj);
-                    } else {
-                        r = ChooseCardByRunScore(true);
-                    }
-                    if (PointsOf(r) < 10 && Q < 10 && J == 2 && T == 4 &&
-                        ((lj == CardCodeOf(JACK, DIAMONDS) && r3 == NO_CARD) ||
-                         (SuitOf(c1) == SuitOf(c2) && OrderOf(c2) > OrderOf(c1))))
-                        r = hj;
-                }
-            }
-        }
-        // 4.
-        if (r == NO_CARD && !toRule5 && cb4 != NO_CARD) {
-            const int h = PickHighestInSuit(SuitOf(cb4), true);
-            if (h != cb4 && h != NO_CARD) r = h;
-            else if (h == cb4 && ChooseCardByMode(1, SuitOf(cb4)) == 0) r = cb4;
-        }
-        // 5.
-        if (r == NO_CARD) {
-            int z = ChooseRamschCard(cb4, true, false);
-            if (z == NO_CARD) {
-                z = ChooseTrickCard2(decided, cb4);
-            } else if (IsRank(z, TEN) && CountInSuit(SuitOf(z)) == 3 && !IsCardGone(SuitOf(z), ACE, seat)) {
-                const int again = ChooseRamschCard(z, true, false);
-                if (again != NO_CARD) z = again;
-            }
-            if (z != NO_CARD) {
-                r = PickHighestInSuit(SuitOf(z), true);
-                if (cnt <= 5 && CountInSuit(SuitOf(z)) > 2 && PointsOf(r) < 10) {
-                    const int e = ChooseCardByRunScore(true);
-                    if (PointsOf(e) > 10) r = e;
-                }
-            }
-        }
-        // 6.
-        if (r == NO_CARD) {
-            r = ChooseRamschCardToFollow(g_Game.Forehand, ChooseRamschCard2(cb4), c1, c2);
-            if (IsJack(r) && IsJack(c2) && OrderOf(PickRandomJack(-1)) > OrderOf(c2)) r = PickJack(-1);
-            if (r == NO_CARD) r = cb4;
-            if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
-        }
-    }
-    // Step 4: with few cards left a high card goes while the points are low.
-    if (fromStep3 && cnt <= 3 && PointsOf(r) <= 4 && ownPoints < 30 && CountInSuit(SuitOf(r)) > 1) {
-        const int e = ChooseCardByRunScore(true);
-        if (PointsOf(e) >= 10) r = e;
     }
     // Step 5: the guard against another player's Durchmarsch, then the overtake check.
     int played = ChooseRamschCardToFollow(NextSeat(seat), r, c1, c2);
@@ -189,9 +63,158 @@ int CPlayer::PlayRamschThird(int firstCard, int secondCard) {
     return FinishStrategy(played, EPILOGUE_PLAIN);
 }
 
-int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k,
-                               int n, const int* list, int x, int pj, bool guarded) {
-    const int s1 = SuitOf(c1);
+// Step 1: a Jack was led.
+int CPlayer::RamschThirdJackLed(int c1, int c2) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    bool decided = false;
+    int r = NO_CARD;
+    if (J == 0) {
+        r = ChooseRamschCard(-1, true, false);
+        if (r == NO_CARD) r = ChooseTrickCard2(decided, NO_CARD);
+        if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
+    } else if (J == 2) {
+        const int a = PickJack(0), b = PickRandomJack(0);
+        if (IsJack(c2)) {
+            const int w = OrderOf(c2) > OrderOf(c1) ? c2 : c1;
+            if (OrderOf(w) > OrderOf(a)) r = a;
+            else if (OrderOf(w) > OrderOf(b)) r = b;
+            else r = PickTrumpBelow(w);
+            if (r == NO_CARD) r = a;
+        } else {
+            if (cnt == 2 && IsRank(c2, ACE) && OrderOf(b) < OrderOf(c1)) r = b;
+            else if (a == CardCodeOf(JACK, CLUBS) && b == CardCodeOf(JACK, DIAMONDS) && T > 2) r = a;
+            else r = PickTrumpBelow(c1);
+            if (r == NO_CARD) r = a;
+        }
+    } else {
+        r = PickTrumpBelow(c1);
+        if (r == NO_CARD) r = PickJack(0);
+    }
+    return r;
+}
+
+// Step 3: the player cannot follow.
+int CPlayer::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    bool decided = false;
+    const int Q = PointsOf(c1) + PointsOf(c2);
+    int r = ChooseTrickCard(-1, NO_CARD, true);
+    if (r == NO_CARD && IsJack(c2) && J > 0) {
+        int tb = PickTrumpBelow(c2);
+        if (tb != NO_CARD && (J != 1 || IsTopCard(tb, -1, -1))) {
+            r = tb;
+        } else {
+            if (tb == NO_CARD && J == 2 && T == 3 && PointsOf(c1) <= 4 && IsSuitSafe(NO_CARD, -1, -1) &&
+                !IsSuitSafe(pj, -1, -1))
+                tb = pj;
+            if (tb != NO_CARD) r = ChooseRamschCard(-1, true, false);
+        }
+    }
+    bool toRule5 = false;
+    if (r == NO_CARD && J > 0) r = RamschThirdShedWithJacks(c1, c2, cb4, Q, toRule5);
+    // 4.
+    if (r == NO_CARD && !toRule5 && cb4 != NO_CARD) {
+        const int h = PickHighestInSuit(SuitOf(cb4), true);
+        if (h != cb4 && h != NO_CARD) r = h;
+        else if (h == cb4 && ChooseCardByMode(1, SuitOf(cb4)) == 0) r = cb4;
+    }
+    // 5.
+    if (r == NO_CARD) {
+        int z = ChooseRamschCard(cb4, true, false);
+        if (z == NO_CARD) {
+            z = ChooseTrickCard2(decided, cb4);
+        } else if (IsRank(z, TEN) && CountInSuit(SuitOf(z)) == 3 && !IsCardGone(SuitOf(z), ACE, seat)) {
+            const int again = ChooseRamschCard(z, true, false);
+            if (again != NO_CARD) z = again;
+        }
+        if (z != NO_CARD) {
+            r = PickHighestInSuit(SuitOf(z), true);
+            if (cnt <= 5 && CountInSuit(SuitOf(z)) > 2 && PointsOf(r) < 10) {
+                const int e = ChooseCardByRunScore(true);
+                if (PointsOf(e) > 10) r = e;
+            }
+        }
+    }
+    // 6.
+    if (r == NO_CARD) {
+        r = ChooseRamschCardToFollow(g_Game.Forehand, ChooseRamschCard2(cb4), c1, c2);
+        if (IsJack(r) && IsJack(c2) && OrderOf(PickRandomJack(-1)) > OrderOf(c2)) r = PickJack(-1);
+        if (r == NO_CARD) r = cb4;
+        if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
+    }
+    return r;
+}
+
+// Step 3 with Jacks in hand: a high card goes with a follow-up committed, or a Jack with a card
+// committed behind it; toRule5 when only the fifth rule may shed.
+int CPlayer::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRule5) {
+    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = count;
+    bool decided = false;
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    int r = NO_CARD;
+    const int r3 = ChooseRamschCard(cb4, true, false);
+    const int hj = PickHighestInSuit(-1, true), lj = PickLowestInSuit(-1, true);
+    int t2 = ChooseTrickCard2(decided, NO_CARD);
+    if (t2 == lj && t2 != NO_CARD) t2 = ChooseTrickCard2(decided, lj);
+    if (J == 1 && !safe(lj) && Q < 10 && t2 != NO_CARD) {
+        CommitCard(t2);
+        r = lj;
+    } else if (J == T) {
+        const int q3 = ChooseCardByMode(3, -1);
+        if (q3 != NO_CARD) {
+            if (Q < 10 && IsSuitGuarded(SuitOf(q3), 2, false) && OrderOf(q3) < 2 && cnt > 3) {
+                CommitCard(q3);
+                r = hj;
+            }
+        } else {
+            const int q8 = ChooseCardByMode(8, -1);
+            if (q8 != NO_CARD && Q < 10 && cnt > 4 && CountInSuit(SuitOf(q8)) < 5 &&
+                (CollectSuit(SuitOf(q8), false, nullptr) > 1 ||
+                 OrderOf(PickHighestInSuit(SuitOf(q8), true)) < OrderOf(CardCodeOf(TEN, CLUBS)))) {
+                CommitCard(q8);
+                r = hj;
+            }
+        }
+        if (r == NO_CARD) {
+            if (cb4 != NO_CARD) {
+                // The card-code bound stays as the rule has it: below 10 are the Clubs Ace to Nine.
+                if (Q < 10 && IsSuitGuarded(SuitOf(cb4), 3, false) && cb4 < 10) {
+                    CommitCard(cb4);
+                    r = hj;
+                } else {
+                    r = PickHighestInSuit(SuitOf(cb4), true);
+                }
+            } else {
+                toRule5 = true;
+            }
+        }
+    } else if (J >= 2) {
+        if (hj == lj && safe(hj) && Q < 10) {
+            CommitCard(r3 != NO_CARD ? r3 : hj);
+            r = PickJack(-1);
+        } else {
+            if (r3 != NO_CARD) {
+                r = r3;
+            } else if (!IsSuitSafe(hj, lj, -1) && CheckDoubletonSuit()) {
+                r = hj;
+                if (Q <= 4) CommitCard(lj);
+            } else {
+                r = ChooseCardByRunScore(true);
+            }
+            if (PointsOf(r) < 10 && Q < 10 && J == 2 && T == 4 &&
+                ((lj == CardCodeOf(JACK, DIAMONDS) && r3 == NO_CARD) ||
+                 (SuitOf(c1) == SuitOf(c2) && OrderOf(c2) > OrderOf(c1))))
+                r = hj;
+        }
+    }
+    return r;
+}
+
+int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
+                               const int* list, int x, int pj, bool guarded) {
     const int J = handInfo.JackCount, T = g_Game.TrumpCount;
     const int cnt = count;
     const int ownPoints = seat >= 0 && seat < 3 ? g_Game.PartyPoints[seat] : 0;
@@ -199,23 +222,7 @@ int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int abov
     auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
     auto top = [&](int card) { return IsTopCard(card, -1, -1); };
     bool decided = false;
-    if (below == NO_CARD) {
-        // 2.1 to 2.4: every card held lies above the winning card.
-        if (k == 2 && IsRank(low, SEVEN) && guarded) {
-            CommitCard(low);
-            return high;
-        }
-        if (k > 3 || !safe(low) || !guarded) return low;
-        if (n == 1) {
-            const int h = NextLowerInSuit(list[0], false);
-            if (h != NO_CARD && OrderOf(h) > OrderOf(low)) return low;
-            const int up = NextHigherInSuit(h);
-            if (h != NO_CARD && up != NO_CARD) return up;
-        }
-        int y = IsSuitSafe(high, low, -1) ? GetNextHigherHeld(low) : GetNextLowerHeld(high);
-        if (safe(low) && GetNextLowerHeld(y) == low) y = low;
-        return y != NO_CARD ? y : low;
-    }
+    if (below == NO_CARD) return RamschThirdAllAbove(low, high, k, n, list, guarded);
     // 2.5.
     if (n == 0 || k == 6 || ((n == 1 || k == 5) && low != below)) return below;
     // 2.6: the card-code bound stays as the rule has it (every card but the Clubs Ace is above 4).
@@ -273,25 +280,52 @@ int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int abov
     }
     // 2.13.
     if (P >= 10 && cnt <= 3 && J == 0 && T >= 1) return below;
-    if (safe(low)) {
-        // 2.14 to 2.18.
-        if (!guarded) return RamschJackTest(1, -1) && above != NO_CARD ? above : low;
-        if (!RamschJackTest(0, 86)) return low;
-        const int e = ChooseCardByScore2(s1);
-        if (safe(e) && ownPoints + P > 25 && cnt < 6) return low;
-        if (n == 2 && k > 2 && SuitOf(c1) != SuitOf(c2) && OrderOf(list[0]) > OrderOf(above)) {
-            CommitCard(NextHigherInSuit(above));
-            return above != NO_CARD ? above : low;
-        }
-        const int r0 = ChooseRamschCard(above, false, false);
-        const int cand = r0 != NO_CARD && OrderOf(PickLowCardAnySuit(SuitOf(r0))) <= 1 ? r0 : low;
-        const int candSuit = SuitOf(cand);
-        const bool lowInstead = MayHoldSuit(NextSeat(seat), candSuit) &&
-                                ((MayHoldSuit(PreviousSeat(seat), candSuit) && n == 2) || CoinTails()) &&
-                                IsSuitGuarded(s1, 2, false);
-        CommitCard(lowInstead ? low : cand);
-        return above != NO_CARD ? above : low;
-    }
+    // 2.14 to 2.18.
+    if (safe(low)) return RamschThirdOverSafeLow(c1, c2, P, above, low, k, n, list, guarded);
     // 2.19.
     return guarded && k == 2 && safe(below) ? high : low;
+}
+
+// 2.1 to 2.4: every card held lies above the winning card.
+int CPlayer::RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded) {
+    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    if (k == 2 && IsRank(low, SEVEN) && guarded) {
+        CommitCard(low);
+        return high;
+    }
+    if (k > 3 || !safe(low) || !guarded) return low;
+    if (n == 1) {
+        const int h = NextLowerInSuit(list[0], false);
+        if (h != NO_CARD && OrderOf(h) > OrderOf(low)) return low;
+        const int up = NextHigherInSuit(h);
+        if (h != NO_CARD && up != NO_CARD) return up;
+    }
+    int y = IsSuitSafe(high, low, -1) ? GetNextHigherHeld(low) : GetNextLowerHeld(high);
+    if (safe(low) && GetNextLowerHeld(y) == low) y = low;
+    return y != NO_CARD ? y : low;
+}
+
+// 2.14 to 2.18: the low card is safe; the trick is taken with the card above the winner while a
+// card is committed for the next lead, unless the Jacks or the points say duck.
+int CPlayer::RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list,
+                                    bool guarded) {
+    const int s1 = SuitOf(c1);
+    const int cnt = count;
+    const int ownPoints = seat >= 0 && seat < 3 ? g_Game.PartyPoints[seat] : 0;
+    if (!guarded) return RamschJackTest(1, -1) && above != NO_CARD ? above : low;
+    if (!RamschJackTest(0, 86)) return low;
+    const int e = ChooseCardByScore2(s1);
+    if (IsSuitSafe(e, -1, -1) && ownPoints + P > 25 && cnt < 6) return low;
+    if (n == 2 && k > 2 && SuitOf(c1) != SuitOf(c2) && OrderOf(list[0]) > OrderOf(above)) {
+        CommitCard(NextHigherInSuit(above));
+        return above != NO_CARD ? above : low;
+    }
+    const int r0 = ChooseRamschCard(above, false, false);
+    const int cand = r0 != NO_CARD && OrderOf(PickLowCardAnySuit(SuitOf(r0))) <= 1 ? r0 : low;
+    const int candSuit = SuitOf(cand);
+    const bool lowInstead = MayHoldSuit(NextSeat(seat), candSuit) &&
+                            ((MayHoldSuit(PreviousSeat(seat), candSuit) && n == 2) || CoinTails()) &&
+                            IsSuitGuarded(s1, 2, false);
+    CommitCard(lowInstead ? low : cand);
+    return above != NO_CARD ? above : low;
 }

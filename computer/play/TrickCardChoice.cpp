@@ -125,7 +125,6 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
     }
     if (state != STATE_PLAY) return RamschAdvanceStep(card, e, advance);
 
-    const int J = handInfo.JackCount;
     // Step 1: a Jack candidate, or the Jack-and-run plan, while another seat leads.
     if (IsJack(card) || CardPlanState == 3) {
         if (seat != g_Game.Forehand) {
@@ -138,90 +137,17 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
     bool toGap = false;
     if (suit != -1) {
         // Step 2: the second and third card.
-        if (OrderOf(card) < 4) {
-            toGap = true;
-        } else {
-            const int d = NextLowerInSuit(card, false);
-            int list[11];
-            if (d != NO_CARD && OrderOf(card) - OrderOf(d) > 1) {
-                r = ChooseCardByMode(2, -1);
-                if (r == NO_CARD) r = ChooseCardByMode(8, -1);
-                return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
-            }
-            if (OrderOf(card) >= 3 && CollectSuit(e, false, list) == 1) {
-                if (OrderOf(list[0]) >= 3) {
-                    r = ChooseCardByMode(2, -1);
-                    if (r == NO_CARD) r = ChooseCardByMode(8, -1);
-                } else {
-                    r = ChooseCardByMode(8, -1);
-                }
-                return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
-            }
-            return RamschAdvanceStep(card, e, advance);
-        }
+        if (OrderOf(card) >= 4) return RamschFollowOpinion(card, e, advance);
+        toGap = true;
     } else if (CardPlanState != 0) {
         // Step 3.
         toGap = true;
     }
     if (!toGap) {
-        // Step 4 a: no suit with a safe low card: an Ace with its Ten planned next.
-        if (card != NO_CARD && CollectSuit(e, false, nullptr) > 0) {
-            bool safeLow = false;
-            for (int t = 0; t < 4 && !safeLow; ++t)
-                safeLow = CountInSuit(t) > 0 && IsSuitSafe(PickLowestInSuit(t, true), -1, -1);
-            if (!safeLow) {
-                for (int u = 0; u < 4; ++u) {
-                    const int ace = CardCodeOf(ACE, u), ten = CardCodeOf(TEN, u);
-                    if (IsHeld(*this, ace) && IsHeld(*this, ten)) {
-                        r = ace;
-                        CardPlan[0] = ten;
-                        break;
-                    }
-                }
-            }
-        }
-        // Step 4 b and c: the Jacks while other Jacks are out.
-        const int trumpsOut = g_Game.TrumpCount - J;
-        if (J > 0 && trumpsOut > 0) {
-            const int j = PickJack(0);
-            if (J == 1 && !IsSuitSafe(j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
-                int v = 0;
-                for (int s = 0; s < 4; ++s) {
-                    const int status = handInfo.PlayStatus[s];
-                    const int k = CountInSuit(s);
-                    if (status == 1 || status == 2) ++v;
-                    else if ((k == 1 && OrderOf(PickLowestInSuit(s, true)) <= 4) ||
-                             (k == 2 && OrderOf(PickLowestInSuit(s, true)) == 0))
-                        ;
-                    else v = -2;
-                }
-                if (v >= 2) r = j;
-            }
-            if (r != NO_CARD && !IsTopCard(j, -1, -1)) {
-                bool longSuit = false;
-                int pick = -1;
-                for (int s = 0; s < 4; ++s) {
-                    if (handInfo.DealtSuitCount[s] > 5) longSuit = true;
-                    if (CountInSuit(s) == 3 && IsHeld(*this, CardCodeOf(SEVEN, s)) &&
-                        !IsHeld(*this, CardCodeOf(EIGHT, s)) && !IsHeld(*this, CardCodeOf(NINE, s)) &&
-                        OrderOf(PickHighestInSuit(s, true)) > 3)
-                        pick = s;
-                }
-                if (!longSuit) r = PickHighestInSuit(pick, true);
-            }
-        }
+        r = RamschAceBeforeTen(card, e);
+        r = RamschJackWhileOthersOut(r);
         // Step 4 d: two short suits with the Seven and a high card.
-        if (r == NO_CARD && handInfo.ShortSuitCount == 1) {
-            int found = 0, kept = NO_CARD;
-            for (int s = 0; s < 4; ++s) {
-                if (CountInSuit(s) != 2 || !IsHeld(*this, CardCodeOf(SEVEN, s))) continue;
-                if (!IsHeld(*this, CardCodeOf(ACE, s)) && !IsHeld(*this, CardCodeOf(TEN, s))) continue;
-                ++found;
-                const int h = PickHighestInSuit(s, true);
-                if (kept == NO_CARD || OrderOf(h) > OrderOf(kept)) kept = h;
-            }
-            if (found == 2) r = kept;
-        }
+        if (r == NO_CARD && handInfo.ShortSuitCount == 1) r = RamschHighOfShortPairs();
     }
     // Step 4 e, the gap step.
     if (card != NO_CARD && CollectSuit(e, false, nullptr) != 1) {
@@ -229,6 +155,98 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
         if (u != NO_CARD && OrderOf(u) - OrderOf(card) > 1) r = ChooseCardByMode(8, -1);
     }
     return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
+}
+
+// Step 2 with a candidate of order 4 or more: a card below a gap under the candidate, or the only
+// card out lies below it.
+int CPlayer::RamschFollowOpinion(int card, int e, bool advance) {
+    int r = NO_CARD;
+    const int d = NextLowerInSuit(card, false);
+    int list[11];
+    if (d != NO_CARD && OrderOf(card) - OrderOf(d) > 1) {
+        r = ChooseCardByMode(2, -1);
+        if (r == NO_CARD) r = ChooseCardByMode(8, -1);
+        return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
+    }
+    if (OrderOf(card) >= 3 && CollectSuit(e, false, list) == 1) {
+        if (OrderOf(list[0]) >= 3) {
+            r = ChooseCardByMode(2, -1);
+            if (r == NO_CARD) r = ChooseCardByMode(8, -1);
+        } else {
+            r = ChooseCardByMode(8, -1);
+        }
+        return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
+    }
+    return RamschAdvanceStep(card, e, advance);
+}
+
+// Step 4 a: no suit with a safe low card: an Ace with its Ten planned next.
+int CPlayer::RamschAceBeforeTen(int card, int e) {
+    int r = NO_CARD;
+    if (card != NO_CARD && CollectSuit(e, false, nullptr) > 0) {
+        bool safeLow = false;
+        for (int t = 0; t < 4 && !safeLow; ++t)
+            safeLow = CountInSuit(t) > 0 && IsSuitSafe(PickLowestInSuit(t, true), -1, -1);
+        if (!safeLow) {
+            for (int u = 0; u < 4; ++u) {
+                const int ace = CardCodeOf(ACE, u), ten = CardCodeOf(TEN, u);
+                if (IsHeld(*this, ace) && IsHeld(*this, ten)) {
+                    r = ace;
+                    CardPlan[0] = ten;
+                    break;
+                }
+            }
+        }
+    }
+    return r;
+}
+
+// Step 4 b and c: the Jacks while other Jacks are out; r is the card chosen so far.
+int CPlayer::RamschJackWhileOthersOut(int r) {
+    const int J = handInfo.JackCount;
+    const int trumpsOut = g_Game.TrumpCount - J;
+    if (J > 0 && trumpsOut > 0) {
+        const int j = PickJack(0);
+        if (J == 1 && !IsSuitSafe(j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
+            int v = 0;
+            for (int s = 0; s < 4; ++s) {
+                const int status = handInfo.PlayStatus[s];
+                const int k = CountInSuit(s);
+                if (status == 1 || status == 2) ++v;
+                else if ((k == 1 && OrderOf(PickLowestInSuit(s, true)) <= 4) ||
+                         (k == 2 && OrderOf(PickLowestInSuit(s, true)) == 0))
+                    ;
+                else v = -2;
+            }
+            if (v >= 2) r = j;
+        }
+        if (r != NO_CARD && !IsTopCard(j, -1, -1)) {
+            bool longSuit = false;
+            int pick = -1;
+            for (int s = 0; s < 4; ++s) {
+                if (handInfo.DealtSuitCount[s] > 5) longSuit = true;
+                if (CountInSuit(s) == 3 && IsHeld(*this, CardCodeOf(SEVEN, s)) &&
+                    !IsHeld(*this, CardCodeOf(EIGHT, s)) && !IsHeld(*this, CardCodeOf(NINE, s)) &&
+                    OrderOf(PickHighestInSuit(s, true)) > 3)
+                    pick = s;
+            }
+            if (!longSuit) r = PickHighestInSuit(pick, true);
+        }
+    }
+    return r;
+}
+
+// Step 4 d: of exactly two two-card suits with the Seven and the Ace or Ten, the higher top card.
+int CPlayer::RamschHighOfShortPairs() {
+    int found = 0, kept = NO_CARD;
+    for (int s = 0; s < 4; ++s) {
+        if (CountInSuit(s) != 2 || !IsHeld(*this, CardCodeOf(SEVEN, s))) continue;
+        if (!IsHeld(*this, CardCodeOf(ACE, s)) && !IsHeld(*this, CardCodeOf(TEN, s))) continue;
+        ++found;
+        const int h = PickHighestInSuit(s, true);
+        if (kept == NO_CARD || OrderOf(h) > OrderOf(kept)) kept = h;
+    }
+    return found == 2 ? kept : NO_CARD;
 }
 
 void CPlayer::MakeRamschSkatPlan() {
@@ -366,6 +384,105 @@ SuitOrders CollectOrders(const CPlayer& player, int suit) {
     return orders;
 }
 
+// What a mode's step answers when the scan goes on with the next suit (any other answer ends it).
+constexpr int NEXT_SUIT = -2;
+
+// Mode 8: the card above a safe low card where that card is safe too (in Ramsch only with few
+// cards out and no high card left unguarded); no card when nothing stands above the low card.
+int SafeSecondCard(const CPlayer& player, int t, bool ramsch, int outCount, const int* list) {
+    const int l = player.PickLowestInSuit(t, true);
+    if (!player.IsSuitSafe(l, -1, -1)) return NEXT_SUIT;
+    if (ramsch) {
+        if (outCount == 0) return NEXT_SUIT;
+        if (outCount == 1) {
+            const int h = player.PickHighestInSuit(t, true);
+            if (!(player.IsTopCard(h, -1, -1) || OrderOf(h) < 4) || OrderOf(list[0]) > 5) return NEXT_SUIT;
+        }
+        const int u = player.NextHigherInSuit(l);
+        if (u == NO_CARD) return NO_CARD;
+        if (outCount == 1) return u;
+        if (!player.IsSuitSafe(u, l, -1)) return NEXT_SUIT;
+        if (player.NextHigherInSuit(u) == NO_CARD || outCount == 2) return u;
+        return NEXT_SUIT;
+    }
+    const int u = player.NextHigherInSuit(l);
+    if (u == NO_CARD) return l;
+    if (!player.IsSuitSafe(u, l, -1)) return NEXT_SUIT;
+    if (player.NextHigherInSuit(u) == NO_CARD) return u;
+    return NEXT_SUIT;
+}
+
+// Mode 9: the high card of a doubleton with the greatest spread; at an equal spread the newcomer
+// on an odd coin.
+void OfferWideDoubleton(const CPlayer& player, int t, int outCount, int& result, int& spread) {
+    if (player.CountInSuit(t) != 2 || outCount <= 1) return;
+    const int h = player.PickHighestInSuit(t, true);
+    const int l = player.PickLowestInSuit(t, true);
+    const int candidateSpread = OrderOf(h) - OrderOf(l);
+    if (candidateSpread <= 1) return;
+    if (result == NO_CARD || candidateSpread > spread) {
+        result = h;
+        spread = candidateSpread;
+    } else if (candidateSpread == spread && CoinTails()) {
+        result = h;
+    }
+}
+
+// The order comparison of modes 1, 2, 3, 4, 6 and 7: the held cards against those still out.
+// Modes 2, 3 and 4 keep their candidate in result (bestValue its value; requiredOut the cards out
+// a suit needs, which the first suit compared sets in mode 3).
+int CompareSuitOrders(const CPlayer& player, int mode, int t, int held, int& result, int& bestValue, int& requiredOut) {
+    const SuitOrders o = CollectOrders(player, t);
+    const int n = std::min(o.k, o.j);
+    switch (mode) {
+        case 1:
+            for (int i = 0; i < n; ++i)
+                if (o.out[i] < o.own[i]) return NO_CARD;
+            break;
+        case 6:
+            for (int i = 0; i < n; ++i)
+                if (o.out[o.j - 1 - i] > o.own[o.k - 1 - i]) return NO_CARD;
+            break;
+        case 4: {
+            if (n == 0 || o.out[0] >= o.own[n - 1]) break;
+            if (n == 1) return NO_CARD;
+            for (int i = 0; i < n - 1; ++i)
+                if (o.own[i] > o.out[0]) return NO_CARD;
+            const int candidate = CardCodeOf(GetRankOrderEntry(o.own[n - 1], IsNullGame()), t);
+            if (result == NO_CARD || OrderOf(result) < OrderOf(candidate)) result = candidate;
+            else if (OrderOf(result) == OrderOf(candidate) && CoinTails()) result = candidate;
+            break;
+        }
+        default: {  // 2, 3, 7
+            // Mode 3: the first suit compared sets the cards out a suit needs.
+            if (requiredOut < 0) requiredOut = held;
+            const int need = requiredOut;
+            if (mode == 3) requiredOut = 2;
+            if (o.j < need) break;
+            bool pairwise = true;
+            for (int i = 0; i < n; ++i)
+                if (o.out[n - 1 - i] < o.own[i]) pairwise = false;
+            if (!pairwise) {
+                for (int i = 0; i < n; ++i)
+                    if (o.out[i] < o.own[i]) return NO_CARD;
+                break;
+            }
+            // Mode 7 ends the scan at its first candidate with the result kept before it.
+            if (mode == 7) return result;
+            const int l = player.PickLowestInSuit(t, true);
+            const int value = (player.IsSuitSafe(l, -1, -1) ? o.j : 0) - OrderOf(l) + 6;
+            if (result == NO_CARD || value > bestValue) {
+                result = l;
+                bestValue = value;
+            } else if (value == bestValue && CoinHeads()) {
+                result = l;
+            }
+            break;
+        }
+    }
+    return NEXT_SUIT;
+}
+
 }  // namespace
 
 int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
@@ -383,25 +500,8 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
         int list[11];
         const int outCount = CollectSuit(t, false, list);
         if (mode == 8) {
-            const int l = PickLowestInSuit(t, true);
-            if (!IsSuitSafe(l, -1, -1)) continue;
-            if (ramsch) {
-                if (outCount == 0) continue;
-                if (outCount == 1) {
-                    const int h = PickHighestInSuit(t, true);
-                    if (!(IsTopCard(h, -1, -1) || OrderOf(h) < 4) || OrderOf(list[0]) > 5) continue;
-                }
-                const int u = NextHigherInSuit(l);
-                if (u == NO_CARD) return NO_CARD;
-                if (outCount == 1) return u;
-                if (!IsSuitSafe(u, l, -1)) continue;
-                if (NextHigherInSuit(u) == NO_CARD || outCount == 2) return u;
-                continue;
-            }
-            const int u = NextHigherInSuit(l);
-            if (u == NO_CARD) return l;
-            if (!IsSuitSafe(u, l, -1)) continue;
-            if (NextHigherInSuit(u) == NO_CARD) return u;
+            const int card = SafeSecondCard(*this, t, ramsch, outCount, list);
+            if (card != NEXT_SUIT) return card;
             continue;
         }
         if (mode == 10) {
@@ -412,18 +512,7 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
             continue;
         }
         if (mode == 9) {
-            if (CountInSuit(t) != 2 || outCount <= 1) continue;
-            const int h = PickHighestInSuit(t, true);
-            const int l = PickLowestInSuit(t, true);
-            const int candidateSpread = OrderOf(h) - OrderOf(l);
-            if (candidateSpread <= 1) continue;
-            // The greatest spread wins; at an equal spread the newcomer on an odd coin.
-            if (result == NO_CARD || candidateSpread > spread) {
-                result = h;
-                spread = candidateSpread;
-            } else if (candidateSpread == spread && CoinTails()) {
-                result = h;
-            }
+            OfferWideDoubleton(*this, t, outCount, result, spread);
             continue;
         }
         if (mode == 5) {
@@ -435,55 +524,9 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
             if (!IsSuitSafe(u, l, -1)) continue;
             return GetNextHigherHeld(u);
         }
-        // The order comparison of modes 1, 2, 3, 4, 6 and 7.
         if (outCount == 0) continue;
-        const SuitOrders o = CollectOrders(*this, t);
-        const int n = std::min(o.k, o.j);
-        switch (mode) {
-            case 1:
-                for (int i = 0; i < n; ++i)
-                    if (o.out[i] < o.own[i]) return NO_CARD;
-                break;
-            case 6:
-                for (int i = 0; i < n; ++i)
-                    if (o.out[o.j - 1 - i] > o.own[o.k - 1 - i]) return NO_CARD;
-                break;
-            case 4: {
-                if (n == 0 || o.out[0] >= o.own[n - 1]) break;
-                if (n == 1) return NO_CARD;
-                for (int i = 0; i < n - 1; ++i)
-                    if (o.own[i] > o.out[0]) return NO_CARD;
-                const int candidate = CardCodeOf(GetRankOrderEntry(o.own[n - 1], IsNullGame()), t);
-                if (result == NO_CARD || OrderOf(result) < OrderOf(candidate)) result = candidate;
-                else if (OrderOf(result) == OrderOf(candidate) && CoinTails()) result = candidate;
-                break;
-            }
-            default: {  // 2, 3, 7
-                if (requiredOut < 0) requiredOut = held;  // mode 3: the first suit compared sets it
-                const int need = requiredOut;
-                if (mode == 3) requiredOut = 2;
-                if (o.j < need) break;
-                bool pairwise = true;
-                for (int i = 0; i < n; ++i)
-                    if (o.out[n - 1 - i] < o.own[i]) pairwise = false;
-                if (!pairwise) {
-                    for (int i = 0; i < n; ++i)
-                        if (o.out[i] < o.own[i]) return NO_CARD;
-                    break;
-                }
-                // Mode 7 ends the scan at its first candidate with the result kept before it.
-                if (mode == 7) return result;
-                const int l = PickLowestInSuit(t, true);
-                const int value = (IsSuitSafe(l, -1, -1) ? o.j : 0) - OrderOf(l) + 6;
-                if (result == NO_CARD || value > bestValue) {
-                    result = l;
-                    bestValue = value;
-                } else if (value == bestValue && CoinHeads()) {
-                    result = l;
-                }
-                break;
-            }
-        }
+        const int card = CompareSuitOrders(*this, mode, t, held, result, bestValue, requiredOut);
+        if (card != NEXT_SUIT) return card;
     }
     if (mode == 1 || mode == 6) return 0;
     if (mode == 9 && ramsch && seat == g_Game.Forehand && IsSuitIndex(SuitOf(result)) &&
@@ -498,6 +541,114 @@ int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
 }
 
 // ---- ChooseTrickCard2 --------------------------------------------------------------------------
+
+namespace {
+
+// Rule B: the forehand's suit without a top card, the low card unsafe or far below the next.
+void OfferForehandSuit(const CPlayer& player, int t, int c, int n, int l, int u, int h, bool lowSafe,
+                       RunningBest& best) {
+    if (!lowSafe || (!player.IsSuitSafe(u, l, -1) && OrderOf(u) - OrderOf(l) > 2)) {
+        if (n == 2) {
+            const int x = u != NO_CARD ? u : h;
+            best.Offer(x, OrderOf(x) + 50);
+        } else if (OrderOf(u) - OrderOf(l) > 2) {
+            int x = h;
+            if (c > n) {
+                x = player.NextLowerInSuit(h, false);
+                if (IsRank(l, SEVEN) && IsRank(u, QUEEN) &&
+                    (IsCardGone(t, EIGHT, player.seat) || IsCardGone(t, NINE, player.seat)))
+                    x = l;
+            }
+            best.Offer(x, OrderOf(x) + 50);
+        }
+    }
+}
+
+// Three cards held: the high card (or the Eight or Nine) where the pattern of the suit lets it go.
+void OfferThreeCardSuit(const CPlayer& player, int t, int n, int h, bool lowSafe, bool forehand, RunningBest& best,
+                        int& k) {
+    const bool has8 = IsHeld(player, CardCodeOf(EIGHT, t)), has9 = IsHeld(player, CardCodeOf(NINE, t));
+    const bool hasQ = IsHeld(player, CardCodeOf(QUEEN, t)), hasK = IsHeld(player, CardCodeOf(KING, t));
+    const bool has7 = IsHeld(player, CardCodeOf(SEVEN, t));
+    bool pattern;
+    if (n < 3 || player.IsTopCard(h, -1, -1) || !has7 || hasQ) pattern = has8 && has9 && (hasQ || hasK);
+    else pattern = (has8 != has9) || (has8 && has9 && hasK);
+    if ((forehand || OrderOf(h) > 4 || !lowSafe) && pattern) {
+        int x = h;
+        if (forehand && !IsCardGone(t, QUEEN, player.seat)) x = has8 ? CardCodeOf(EIGHT, t) : CardCodeOf(NINE, t);
+        best.Offer(x, OrderOf(x));
+        ++k;
+    }
+}
+
+// Step 2 for one suit: the held-count rules offer its candidate (k counts the suits that count
+// towards the Jack of step 3); some rules commit the low card for a later lead.
+void OfferLeadAwayCard(CPlayer& player, int t, int excludedCard, bool forehand, RunningBest& best, int& k) {
+    const int c = PlainCount(player, t);
+    int list[11];
+    const int n = player.CollectSuit(t, false, list);
+    if (c == 0 || n == 0) return;
+    const int l = player.PickLowestInSuit(t, true);
+    const int u = player.NextHigherInSuit(l);
+    const int h = player.PickHighestInSuit(t, true);
+    const bool lowSafe = player.IsSuitSafe(l, -1, -1);
+    if (n == 1) {
+        // Rule A.
+        if (!lowSafe) best.Offer(l, OrderOf(l) + c);
+    } else if (forehand && n <= c && !player.IsTopCard(h, -1, -1)) {
+        OfferForehandSuit(player, t, c, n, l, u, h, lowSafe, best);
+    } else if (c == 1) {
+        if (!lowSafe && l != excludedCard) {
+            best.Offer(l, OrderOf(l) + 55);
+            ++k;
+        }
+    } else if (c == 2) {
+        if (n > 1 && forehand && h != excludedCard) {
+            if (lowSafe && OrderOf(h) - OrderOf(l) > 1) {
+                best.Offer(h, OrderOf(h) + 10);
+                player.forcedCard = l;
+                player.ForcedCardCount = player.count;
+            } else if (!lowSafe && IsRank(h, NINE)) {
+                best.Offer(h, 17);
+            }
+        }
+    } else if (c == 3) {
+        OfferThreeCardSuit(player, t, n, h, lowSafe, forehand, best, k);
+    } else if (c == 4) {
+        if (!lowSafe && n == 2) {
+            best.Offer(u, OrderOf(u) + 55);
+            if (OrderOf(u) > 2) {
+                player.forcedCard = l;
+                player.ForcedCardCount = player.count;
+            }
+            ++k;
+        }
+    } else if (c == 5) {
+        if (n == 2 && !player.IsHeldOrGone(t, ACE, player.seat) && !player.IsHeldOrGone(t, SEVEN, player.seat)) {
+            const int x = player.PickLowCardOfSuit(t);
+            best.Offer(x, OrderOf(x) + 20);
+            ++k;
+        }
+    }
+}
+
+// Step 5, the two-card pass: the low card of a doubleton with the Seven and without the Eight
+// (m counts such suits).
+int TwoCardPassLow(const CPlayer& player, int& m) {
+    RunningBest twoCard;
+    int keptLow = NO_CARD;
+    for (int t = 0; t < 4; ++t) {
+        if (PlainCount(player, t) != 2 || player.CollectSuit(t, false, nullptr) <= 1) continue;
+        if (!IsHeld(player, CardCodeOf(SEVEN, t)) || IsHeld(player, CardCodeOf(EIGHT, t))) continue;
+        ++m;
+        const int low = player.PickLowCardAnySuit(t);
+        if (low == NO_CARD) continue;
+        if (twoCard.Offer(low, 6 - OrderOf(player.PickLowCardOfSuit(t)))) keptLow = low;
+    }
+    return keptLow;
+}
+
+}  // namespace
 
 int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
     const int next = NextSeat(seat), previous = PreviousSeat(seat);
@@ -518,80 +669,7 @@ int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
     const bool forehand = seat == g_Game.Forehand;
     RunningBest best;
     int k = 0;
-    for (int t = 0; t < 4; ++t) {
-        const int c = PlainCount(*this, t);
-        int list[11];
-        const int n = CollectSuit(t, false, list);
-        if (c == 0 || n == 0) continue;
-        const int l = PickLowestInSuit(t, true);
-        const int u = NextHigherInSuit(l);
-        const int h = PickHighestInSuit(t, true);
-        const bool lowSafe = IsSuitSafe(l, -1, -1);
-        if (n == 1) {
-            // Rule A.
-            if (!lowSafe) best.Offer(l, OrderOf(l) + c);
-        } else if (forehand && n <= c && !IsTopCard(h, -1, -1)) {
-            // Rule B.
-            if (!lowSafe || (!IsSuitSafe(u, l, -1) && OrderOf(u) - OrderOf(l) > 2)) {
-                if (n == 2) {
-                    const int x = u != NO_CARD ? u : h;
-                    best.Offer(x, OrderOf(x) + 50);
-                } else if (OrderOf(u) - OrderOf(l) > 2) {
-                    int x = h;
-                    if (c > n) {
-                        x = NextLowerInSuit(h, false);
-                        if (IsRank(l, SEVEN) && IsRank(u, QUEEN) &&
-                            (IsCardGone(t, EIGHT, seat) || IsCardGone(t, NINE, seat)))
-                            x = l;
-                    }
-                    best.Offer(x, OrderOf(x) + 50);
-                }
-            }
-        } else if (c == 1) {
-            if (!lowSafe && l != excludedCard) {
-                best.Offer(l, OrderOf(l) + 55);
-                ++k;
-            }
-        } else if (c == 2) {
-            if (n > 1 && forehand && h != excludedCard) {
-                if (lowSafe && OrderOf(h) - OrderOf(l) > 1) {
-                    best.Offer(h, OrderOf(h) + 10);
-                    forcedCard = l;
-                    ForcedCardCount = count;
-                } else if (!lowSafe && IsRank(h, NINE)) {
-                    best.Offer(h, 17);
-                }
-            }
-        } else if (c == 3) {
-            const bool has8 = IsHeld(*this, CardCodeOf(EIGHT, t)), has9 = IsHeld(*this, CardCodeOf(NINE, t));
-            const bool hasQ = IsHeld(*this, CardCodeOf(QUEEN, t)), hasK = IsHeld(*this, CardCodeOf(KING, t));
-            const bool has7 = IsHeld(*this, CardCodeOf(SEVEN, t));
-            bool pattern;
-            if (n < 3 || IsTopCard(h, -1, -1) || !has7 || hasQ) pattern = has8 && has9 && (hasQ || hasK);
-            else pattern = (has8 != has9) || (has8 && has9 && hasK);
-            if ((forehand || OrderOf(h) > 4 || !lowSafe) && pattern) {
-                int x = h;
-                if (forehand && !IsCardGone(t, QUEEN, seat)) x = has8 ? CardCodeOf(EIGHT, t) : CardCodeOf(NINE, t);
-                best.Offer(x, OrderOf(x));
-                ++k;
-            }
-        } else if (c == 4) {
-            if (!lowSafe && n == 2) {
-                best.Offer(u, OrderOf(u) + 55);
-                if (OrderOf(u) > 2) {
-                    forcedCard = l;
-                    ForcedCardCount = count;
-                }
-                ++k;
-            }
-        } else if (c == 5) {
-            if (n == 2 && !IsHeldOrGone(t, ACE, seat) && !IsHeldOrGone(t, SEVEN, seat)) {
-                const int x = PickLowCardOfSuit(t);
-                best.Offer(x, OrderOf(x) + 20);
-                ++k;
-            }
-        }
-    }
+    for (int t = 0; t < 4; ++t) OfferLeadAwayCard(*this, t, excludedCard, forehand, best, k);
     // 3. Several candidate suits and one Jack: the Jack when it is not safe.
     int result = NO_CARD;
     bool jackTaken = false;
@@ -608,18 +686,9 @@ int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
         decided = k == 1 && best.score > 29;
         result = best.card;
     }
-    // 5. The two-card pass: a doubleton with the Seven and without the Eight.
+    // 5. The two-card pass.
     int m = 0;
-    RunningBest twoCard;
-    int keptLow = NO_CARD;
-    for (int t = 0; t < 4; ++t) {
-        if (PlainCount(*this, t) != 2 || CollectSuit(t, false, nullptr) <= 1) continue;
-        if (!IsHeld(*this, CardCodeOf(SEVEN, t)) || IsHeld(*this, CardCodeOf(EIGHT, t))) continue;
-        ++m;
-        const int low = PickLowCardAnySuit(t);
-        if (low == NO_CARD) continue;
-        if (twoCard.Offer(low, 6 - OrderOf(PickLowCardOfSuit(t)))) keptLow = low;
-    }
+    const int keptLow = TwoCardPassLow(*this, m);
     // 6.
     if ((m > 1 || (m == 1 && result == NO_CARD)) && keptLow != NO_CARD) {
         decided = true;
