@@ -785,6 +785,12 @@ public:
 private:
     // --- The command dispatch (flow/MainFrame.cpp) -----------------------------------------------
     void OnCommand(int id);
+    // A command with a handler of its own: OnCommand runs the handler of its row.
+    struct CommandRow {
+        int id;
+        void (CMainFrame::*handler)();
+    };
+    static const CommandRow kCommandRows[];
 
     // --- The frame's own data ----------------------------------------------------------------------
     CSkatView* View = nullptr;
