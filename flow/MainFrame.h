@@ -85,6 +85,14 @@ public:
     int SetPause(int level);
     void OnTimer(unsigned id);
     void OnTick();
+    // OnTick's steps: the focus back into the open dialog, the clock of a match ended by time, the
+    // idle hint, the reminder balloons, a bid balloon's countdown and the rotation of the status texts.
+    void RestoreDialogFocus(bool promptOpen, bool messageOpen);
+    void ShowMatchClock(std::int64_t elapsed, std::int64_t remaining);
+    void PostIdleHint();
+    void RemindByBalloon(std::int64_t now);
+    void CountDownBidBalloon(HWND table);
+    void RotateStatusTexts();
     // Presses a button of the open prompt by posting its command; nothing when none is open.
     void PressButton(int button);
 
