@@ -321,6 +321,12 @@ public:
     bool RamschExchangeRunning() const;
     // The Grand Hand offer (0) or the person's Grand Hand (1).
     void GrandHand(int mode);
+    // GrandHand's steps: the person's Grand Hand, a computer's answer to the offer (true when it
+    // plays Grand Hand), the offer to the person, and the pick-up round.
+    void PlayPersonsGrandHand();
+    bool ComputerAnswersGrandHand(int s);
+    void OfferGrandHandToPerson();
+    void StartRamschPickupRound();
     void OnGrandHand();
     void OnRamsch();
     void OnPassOnRamsch();
@@ -337,6 +343,12 @@ public:
     // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
     void ShowRamschAdvice(const std::string& text);
     void PickupRamsch(int mode);
+    // PickupRamsch's steps: the first entry that makes the game a Ramsch, the start of play after
+    // the round, a computer's turn with the skat (false when stopped) and the person's turn.
+    void StartRamsch(int ask);
+    void BeginRamschPlay();
+    bool ComputerTakesRamschTurn(int s);
+    void OfferRamschSkatToPerson();
 
     // --- New match (flow/NewMatch.cpp) -----------------------------------------------------------
     void OnNewMatch();
