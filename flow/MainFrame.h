@@ -265,6 +265,14 @@ public:
     void OnPlay();
     // OnPlay's steps; OnPlay runs them once at a time.
     void PlaySteps();
+    // PlaySteps' card steps: a computer's card (or the person's under AutoComplete), the person's
+    // card from the input step, his last card by itself, the person asked to play; then after a
+    // card, false when the play stops there.
+    int ServeComputerCard(CPlayer& player, int seat);
+    int TakePersonsCard(int seat);
+    int PlayLastCardItself(CPlayer& player, int seat);
+    void AskPersonForCard();
+    bool GoOnAfterCard(int card);
     void OnNextTrick();
     // The card a seat has just put into the trick: into the history, the course and the record.
     void NoteCardInTrick(int seat, int card);
