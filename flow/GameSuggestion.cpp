@@ -156,7 +156,8 @@ void CGameSuggestion::AddGameLine(int i, int* option, const GameSuggestionContex
     if (i == GAME_NULL || i == GAME_REVOLUTION)
         text += Formatted(IDS_SUGGESTION_CHANCE, option[OPT_VALUE], overbid, option[OPT_PROBABILITY]);
     else
-        text += Formatted(IDS_SUGGESTION_TRICKS, option[OPT_VALUE], overbid, option[OPT_TRICKS], option[OPT_PROBABILITY]);
+        text += Formatted(IDS_SUGGESTION_TRICKS, option[OPT_VALUE], overbid, option[OPT_TRICKS],
+                          option[OPT_PROBABILITY]);
     text += "\\par\\par\n";
     trace.append("(").append(std::to_string(option[OPT_VALUE])).append(")");
     // The dialog has eight links: later games are listed without one.

@@ -172,7 +172,8 @@ void CMainFrame::OfferRamschSkatToPerson() {
         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
     }
     if (bar && advice != IDS_ADVICE_PICK_UP_SKAT && g_Settings.Options.Suggest)
-        ::SendMessage(bar->Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_PASS_ON)), 1);
+        ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
+                      reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_PASS_ON)), 1);
     if (bar) ::ShowWindow(bar->Handle(), SW_SHOW);
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }

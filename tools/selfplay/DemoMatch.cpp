@@ -105,7 +105,8 @@ struct GamePump {
 // Pumps one game until `ended` holds, within its virtual time. The host's own limit counts from
 // this game, so that a wait nested inside the game (a modal loop the pump cannot leave) fails
 // this game and not a later one after a day of virtual time summed over many games.
-GamePump PumpOneGame(platform::HeadlessHost& host, const DemoMatchOptions& options, const std::function<bool()>& ended) {
+GamePump PumpOneGame(platform::HeadlessHost& host, const DemoMatchOptions& options,
+                     const std::function<bool()>& ended) {
     GamePump pump;
     host.SetTimeLimitMs(host.NowMs() + 2 * kStallMs);
     try {
