@@ -108,6 +108,112 @@ void TurnToPerson(CMainFrame& frame, std::optional<BusyStep>& busy, int role, in
     frame.EnableBidButtons(true);
 }
 
+// Step 5: the focus goes to the bid button when the person has a playable game.
+void FocusBidOrPass(CMainFrame& frame, int (*options)[13]) {
+    frame.EditAuction().FocusButton = BTN_BID;
+    if (!g_Settings.Options.Suggest) return;
+    bool playable = false;
+    for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
+    frame.EditAuction().FocusButton = playable ? BTN_BID : BTN_PASS;
+    ::SendMessage(frame.Prompts().PromptDialog, WM_NEXTDLGCTL,
+                  reinterpret_cast<WPARAM>(::GetDlgItem(frame.Prompts().PromptDialog, frame.Auction().FocusButton)), 1);
+    RedrawWindow(frame.Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// Step 2: the bar opens, in the state of the person's seat.
+void OpenAuctionBar(CMainFrame& frame, AuctionSpeaker& say) {
+    frame.EditAuction().BidAtTop = 0;
+    int(*options)[13] = frame.Game.person.ChooseGame(0);
+    const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
+    char text[96];
+    std::snprintf(text, sizeof text, "%s:max bid:%d", frame.GetPlayerName(2).c_str(), frame.PersonBidLimit());
+    say.Trace(text);
+    frame.SetFlowState(state);
+    frame.RefreshScoreSheet();
+    if (CAuctionDialog* bar = OpenPromptBar<CAuctionDialog>(frame)) {
+        bar->AlterBidDisplay(true);
+        bar->AlterBidDisplay(false);
+    }
+    FocusBidOrPass(frame, options);
+    g_Game.SetGameType(GAME_CLUBS);
+    frame.EnableBidButtons(false);
+}
+
+// The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.
+void MiddlehandThenRearhandSpeak(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
+    frame.EnableBidButtons(false);
+    if (frame.Auction().BidLimits[0] == 0) {
+        say.Pass(0, TERM_I_AM_AWAY);
+        if (frame.Auction().BidLimits[1] == 0) {
+            say.Pass(1, TERM_ALSO_AWAY);
+            TurnToPerson(frame, busy, 1, 2);
+        } else {
+            say.Bid(1);
+            TurnToPerson(frame, busy, 1, 1);
+        }
+    } else {
+        say.Bid(0);
+        TurnToPerson(frame, busy, 1, 0);
+    }
+}
+
+// Both computers bid: middlehand seat 1 bids to forehand seat 0 until one of them passes and the
+// other turns to the person (rearhand). False when a stop was asked for.
+bool MiddlehandBidsToForehand(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
+    if (g_Game.StopFlag == StopState::Requested) return false;
+    frame.EnableBidButtons(false);
+    g_Game.StopFlag = StopState::Auction;
+    while (g_Game.StopFlag == StopState::Auction) {
+        if (ComputerBids(frame, 1)) {
+            say.Bid(1);
+            if (g_Game.StopFlag == StopState::Requested) return false;
+            frame.UpdateGameValueBid();
+            if (frame.Auction().BidLimits[0] >= Value()) {
+                say.Hold(0, TERM_YES, true);
+                StepUpBid(frame);
+                continue;
+            }
+            say.Pass(0, TERM_I_AM_AWAY);
+            say.Hold(1, TERM_I_HEAR_MORE, false);
+            StepUpBid(frame);
+            if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
+            TurnToPerson(frame, busy, 0, 1);
+            frame.SetFlowState(STATE_AUCTION);
+        } else {
+            say.Pass(1, TERM_AWAY);
+            if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
+            say.Voice(0, TERM_MORE, false);
+            TurnToPerson(frame, busy, 0, 0);
+        }
+    }
+    // A break during the last word: nothing further is said.
+    return g_Game.StopFlag != StopState::Requested;
+}
+
+// The person is rearhand: middlehand seat 1 bids to forehand seat 0 first. False when a stop was
+// asked for.
+bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
+    if (frame.Auction().BidLimits[1] == 0) {
+        const int more = Rand() % 2;
+        say.Say(1, AuctionWord::Pass, Value(), TERM_I_HAVE_NOTHING, false);
+        if (g_Game.StopFlag == StopState::Requested) return false;
+        say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
+        frame.MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
+        TurnToPerson(frame, busy, 0, 0);
+    } else if (frame.Auction().BidLimits[0] == 0) {
+        say.Bid(1);
+        frame.UpdateGameValueBid();
+        say.Pass(0, TERM_I_AM_AWAY);
+        frame.RemoveText(5, IDS_GRAND_HAND);
+        say.Hold(1, TERM_I_HEAR_MORE, false);
+        StepUpBid(frame);
+        TurnToPerson(frame, busy, 0, 1);
+    } else {
+        return MiddlehandBidsToForehand(frame, busy, say);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool CMainFrame::IsAuctionBarOpen() const {
@@ -141,53 +247,13 @@ void CMainFrame::OnAuction() {
     AuctionSpeaker say(*this, "OnAuction");
     // Step 1.
     StampWait(*this, g_Game.FlowState == STATE_START ? 2 : 1);
-    // Step 2: the bar opens.
-    if (g_Game.FlowState == STATE_START) {
-        EditAuction().BidAtTop = 0;
-        int(*options)[13] = Game.person.ChooseGame(0);
-        const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
-        char text[96];
-        std::snprintf(text, sizeof text, "%s:max bid:%d", GetPlayerName(2).c_str(), PersonBidLimit());
-        say.Trace(text);
-        SetFlowState(state);
-        RefreshScoreSheet();
-        if (CAuctionDialog* bar = OpenPromptBar<CAuctionDialog>(*this)) {
-            bar->AlterBidDisplay(true);
-            bar->AlterBidDisplay(false);
-        }
-        // Step 5: the focus goes to the bid button when the person has a playable game.
-        EditAuction().FocusButton = BTN_BID;
-        if (g_Settings.Options.Suggest) {
-            bool playable = false;
-            for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
-            EditAuction().FocusButton = playable ? BTN_BID : BTN_PASS;
-            ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL,
-                          reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, Auction().FocusButton)), 1);
-            RedrawWindow(Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        }
-        g_Game.SetGameType(GAME_CLUBS);
-        EnableBidButtons(false);
-    }
+    if (g_Game.FlowState == STATE_START) OpenAuctionBar(*this, say);
     // Step 3: the computers speak until the person must answer.
     std::optional<BusyStep> busy;
     switch (g_Game.FlowState) {
         case STATE_REPLY:
-            // The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.
             busy.emplace(*this);
-            EnableBidButtons(false);
-            if (Auction().BidLimits[0] == 0) {
-                say.Pass(0, TERM_I_AM_AWAY);
-                if (Auction().BidLimits[1] == 0) {
-                    say.Pass(1, TERM_ALSO_AWAY);
-                    TurnToPerson(*this, busy, 1, 2);
-                } else {
-                    say.Bid(1);
-                    TurnToPerson(*this, busy, 1, 1);
-                }
-            } else {
-                say.Bid(0);
-                TurnToPerson(*this, busy, 1, 0);
-            }
+            MiddlehandThenRearhandSpeak(*this, busy, say);
             break;
         case STATE_AUCTION:
             // The person is middlehand: forehand seat 1 asks him to speak.
@@ -196,53 +262,8 @@ void CMainFrame::OnAuction() {
             TurnToPerson(*this, busy, 0, 1);
             break;
         case STATE_OBSERVE:
-            // The person is rearhand: middlehand seat 1 bids to forehand seat 0 first.
             busy.emplace(*this);
-            if (Auction().BidLimits[1] == 0) {
-                const int more = Rand() % 2;
-                say.Say(1, AuctionWord::Pass, Value(), TERM_I_HAVE_NOTHING, false);
-                if (g_Game.StopFlag == StopState::Requested) return;
-                say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
-                MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
-                TurnToPerson(*this, busy, 0, 0);
-            } else if (Auction().BidLimits[0] == 0) {
-                say.Bid(1);
-                UpdateGameValueBid();
-                say.Pass(0, TERM_I_AM_AWAY);
-                RemoveText(5, IDS_GRAND_HAND);
-                say.Hold(1, TERM_I_HEAR_MORE, false);
-                StepUpBid(*this);
-                TurnToPerson(*this, busy, 0, 1);
-            } else {
-                if (g_Game.StopFlag == StopState::Requested) return;
-                EnableBidButtons(false);
-                g_Game.StopFlag = StopState::Auction;
-                while (g_Game.StopFlag == StopState::Auction) {
-                    if (ComputerBids(*this, 1)) {
-                        say.Bid(1);
-                        if (g_Game.StopFlag == StopState::Requested) return;
-                        UpdateGameValueBid();
-                        if (Auction().BidLimits[0] >= Value()) {
-                            say.Hold(0, TERM_YES, true);
-                            StepUpBid(*this);
-                            continue;
-                        }
-                        say.Pass(0, TERM_I_AM_AWAY);
-                        say.Hold(1, TERM_I_HEAR_MORE, false);
-                        StepUpBid(*this);
-                        if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
-                        TurnToPerson(*this, busy, 0, 1);
-                        SetFlowState(STATE_AUCTION);
-                    } else {
-                        say.Pass(1, TERM_AWAY);
-                        if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
-                        say.Voice(0, TERM_MORE, false);
-                        TurnToPerson(*this, busy, 0, 0);
-                    }
-                }
-                // A break during the last word: nothing further is said.
-                if (g_Game.StopFlag == StopState::Requested) return;
-            }
+            if (!ComputersBidBeforeRearhand(*this, busy, say)) return;
             break;
         default: return;
     }

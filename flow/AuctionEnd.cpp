@@ -39,6 +39,76 @@ bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int pa
     return false;
 }
 
+// The person, forehand, passed on seat 0's bid: rearhand seat 1 now bids to seat 0. False when a
+// stop was asked for and the pass ends here.
+bool RearhandSeat1BidsToSeat0(CMainFrame& frame, AuctionSpeaker& say) {
+    StepUpBid(frame);
+    if (!StartComputersLoop()) return false;
+    while (g_Game.StopFlag == StopState::Auction) {
+        if (ComputerBids(frame, 1)) {
+            say.Bid(1);
+            frame.UpdateGameValueBid();
+            if (frame.Auction().BidLimits[0] >= Value()) {
+                say.Hold(0, TERM_YES, true);
+                StepUpBid(frame);
+                continue;
+            }
+            say.Pass(0, TERM_I_AM_AWAY);
+            g_Game.Soloist = 1;
+            EndComputersLoop();
+        } else {
+            // Seat 1 passes the value seat 0 holds.
+            say.Voice(1, TERM_ALSO_AWAY, true);
+            StepDownBid(frame);
+            say.Show(1, AuctionWord::Pass, Value());
+            EndComputersLoop();
+        }
+    }
+    if (g_Game.StopFlag == StopState::Requested) return false;
+    return true;
+}
+
+// The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1. False
+// when a stop was asked for and the pass ends here.
+bool RearhandSeat0BidsToSeat1(CMainFrame& frame, BusyStep& busy, AuctionSpeaker& say) {
+    bool first = true;
+    if (g_Game.StopFlag == StopState::Running) {
+        // Not busy while they bid: a close request stops their loop at its next check.
+        g_Game.StopFlag = StopState::Auction;
+        busy.End();
+    }
+    if (g_Game.StopFlag == StopState::Requested) return false;
+    while (g_Game.StopFlag == StopState::Auction) {
+        if (ComputerBids(frame, 0)) {
+            first = false;
+            say.Bid(0);
+            if (g_Game.StopFlag == StopState::Requested) break;
+            frame.UpdateGameValueBid();
+            if (frame.Auction().BidLimits[1] >= Value()) {
+                say.Hold(1, TERM_YES, true);
+                StepUpBid(frame);
+                continue;
+            }
+            say.Pass(1, TERM_ALSO_AWAY);
+            g_Game.Soloist = 0;
+            EndComputersLoop();
+        } else {
+            say.Pass(0, first ? TERM_ALSO_AWAY : TERM_I_AM_AWAY);
+            if (Value() == kLowestBid) {
+                if (!ForehandPlaysAlone(frame, say, 1, TERM_I_AM_AWAY)) {
+                    g_Game.Soloist = 3;
+                    frame.SetFlowState(STATE_QUERY);
+                }
+            } else {
+                StepDownBid(frame);
+            }
+            EndComputersLoop();
+        }
+    }
+    if (g_Game.StopFlag == StopState::Requested) return false;
+    return true;
+}
+
 }  // namespace
 
 void CMainFrame::OnPass() {
@@ -62,30 +132,7 @@ void CMainFrame::OnPass() {
     const int soloist = g_Game.Soloist;
     const int leader = g_Game.Leader;
     if (soloist == 0 && leader == 2) {
-        // The person, forehand, passed on seat 0's bid: rearhand seat 1 now bids to seat 0.
-        StepUpBid(*this);
-        if (!StartComputersLoop()) return;
-        while (g_Game.StopFlag == StopState::Auction) {
-            if (ComputerBids(*this, 1)) {
-                say.Bid(1);
-                UpdateGameValueBid();
-                if (Auction().BidLimits[0] >= Value()) {
-                    say.Hold(0, TERM_YES, true);
-                    StepUpBid(*this);
-                    continue;
-                }
-                say.Pass(0, TERM_I_AM_AWAY);
-                g_Game.Soloist = 1;
-                EndComputersLoop();
-            } else {
-                // Seat 1 passes the value seat 0 holds.
-                say.Voice(1, TERM_ALSO_AWAY, true);
-                StepDownBid(*this);
-                say.Show(1, AuctionWord::Pass, Value());
-                EndComputersLoop();
-            }
-        }
-        if (g_Game.StopFlag == StopState::Requested) return;
+        if (!RearhandSeat1BidsToSeat0(*this, say)) return;
     } else if (soloist == 0 && leader == 0) {
         // The person, rearhand, passed against forehand seat 0.
         if (Value() == kLowestBid) {
@@ -94,42 +141,7 @@ void CMainFrame::OnPass() {
             StepDownBid(*this);
         }
     } else if (soloist == 1 && leader == 1) {
-        // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1.
-        bool first = true;
-        if (g_Game.StopFlag == StopState::Running) {
-            // Not busy while they bid: a close request stops their loop at its next check.
-            g_Game.StopFlag = StopState::Auction;
-            busy.End();
-        }
-        if (g_Game.StopFlag == StopState::Requested) return;
-        while (g_Game.StopFlag == StopState::Auction) {
-            if (ComputerBids(*this, 0)) {
-                first = false;
-                say.Bid(0);
-                if (g_Game.StopFlag == StopState::Requested) break;
-                UpdateGameValueBid();
-                if (Auction().BidLimits[1] >= Value()) {
-                    say.Hold(1, TERM_YES, true);
-                    StepUpBid(*this);
-                    continue;
-                }
-                say.Pass(1, TERM_ALSO_AWAY);
-                g_Game.Soloist = 0;
-                EndComputersLoop();
-            } else {
-                say.Pass(0, first ? TERM_ALSO_AWAY : TERM_I_AM_AWAY);
-                if (Value() == kLowestBid) {
-                    if (!ForehandPlaysAlone(*this, say, 1, TERM_I_AM_AWAY)) {
-                        g_Game.Soloist = 3;
-                        SetFlowState(STATE_QUERY);
-                    }
-                } else {
-                    StepDownBid(*this);
-                }
-                EndComputersLoop();
-            }
-        }
-        if (g_Game.StopFlag == StopState::Requested) return;
+        if (!RearhandSeat0BidsToSeat1(*this, busy, say)) return;
     } else if (soloist == 1 && leader == 0) {
         // The person, rearhand, passed against seat 1, who had won against forehand.
         StepDownBid(*this);

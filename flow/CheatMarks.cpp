@@ -42,134 +42,172 @@ int LowestMarkMessage(int mask) {
     return IDS_CHEATED_FACEUP;
 }
 
+// One call's change of the marks: the mask and the marks of the previous game (written through),
+// the mask before the mark, and what the mark asks for.
+struct MarkChange {
+    int& mask;
+    int& pending;
+    int m0;
+    bool openCards;
+    int message = 0;
+    bool repaint = false;
+};
+
+// Step 1: UNCOVERED is taken back when neither side window is in use, or both show the person.
+void TakeBackUncovered(CMainFrame& frame, MarkChange& c, int& code) {
+    if (!(code == 256 || (c.mask & 256))) return;
+    const auto unused = [&frame](int id) {
+        platform::CommandState state(id);
+        frame.UpdateCommand(state);
+        return state.Enabled() && state.Check().value_or(0) == 0;
+    };
+    const bool personOnly = (g_Flow.ShownSeats & 0x0F) == 2 && ((g_Flow.ShownSeats >> 4) & 0x0F) == 2;
+    if ((unused(ID_LIST_STATE) && unused(ID_LIST_TRICK_ESTIMATION)) || personOnly) {
+        if (g_Game.FlowState != STATE_PLAY) {
+            c.mask &= ~256;
+            c.m0 = c.mask;
+            if (code == 256) code = -1;
+        }
+        frame.EditTimers().FullRepaint = 1;
+        c.repaint = true;
+    }
+}
+
+// Mark 0, a game begun: only FACEUP stays, and UNCOVERED while the status window shows another
+// seat; the marks held pass to the next game.
+void ClearMarks(CMainFrame& frame, MarkChange& c) {
+    c.mask = c.openCards ? 16 : 0;
+    if (!frame.GameStatusWindowOpen()) frame.EditPanels().StateWindowUsed = 0;
+    else if (frame.Panels().StateWindowUsed && (g_Flow.ShownSeats & 0x0F) != 2) c.mask |= 256;
+    if (c.m0 != 0) {
+        c.pending = c.m0;
+        c.repaint = true;
+    }
+}
+
+void MarkAborted(MarkChange& c) {
+    c.mask |= 1;
+    if (c.m0 == 0) c.repaint = true;
+    c.message = IDS_CHEATED_ABORTED;
+}
+
+// A game recovered takes the marks of the game it left.
+void MarkRecovered(MarkChange& c) {
+    c.mask |= c.pending | 2;
+    c.pending = c.openCards ? 16 : 0;
+    if (c.mask & 16) c.mask |= 32;
+    c.mask &= ~4;
+    if (c.m0 == 0) c.repaint = true;
+    g_Flow.LoadMarkPending = 1;
+    c.message = IDS_CHEATED_RECOVERED;
+}
+
+// A game repeated; the first repeat after a recovered game that was aborted is the recovery's own.
+void MarkRepeated(MarkChange& c) {
+    if (c.mask & 16) c.mask |= 32;
+    if (c.mask & 1) {
+        if (g_Flow.LoadMarkPending) {
+            g_Flow.LoadMarkPending = 0;
+        } else {
+            c.mask |= 4;
+            c.message = IDS_CHEATED_REPEATED;
+        }
+    } else {
+        c.mask |= 4;
+        c.repaint = true;
+        c.message = IDS_CHEATED_REPEATED;
+        c.pending = 0;
+    }
+}
+
+void MarkSwapped(CMainFrame& frame, MarkChange& c) {
+    c.mask |= 8;
+    if (c.m0 == 0) {
+        frame.EditTimers().FullRepaint = 1;
+        c.repaint = true;
+    }
+    c.message = IDS_CHEATED_SWAPPED;
+}
+
+// The cards laid open or closed in flow state `state`: DEALT follows FACEUP during a game.
+void MarkFaceUp(MarkChange& c, int state) {
+    const bool betweenGames = state == STATE_IDLE || state == STATE_NEW;
+    if (c.openCards) {
+        c.mask |= 16;
+        if (!betweenGames) c.mask |= 32;
+        c.message = IDS_CHEATED_FACEUP;
+    } else {
+        if (state != STATE_PLAY) c.mask &= ~16;
+        if (betweenGames) c.mask &= ~32;
+    }
+    c.repaint = true;
+}
+
+// A deal: the marks pending from before join the mask, unless the load's mark is all there is.
+void MarkDealt(MarkChange& c) {
+    if (c.m0 == 0) c.pending = 0;
+    if (c.pending != 128) c.mask |= c.pending;
+    if (c.mask & 16) c.mask |= 32;
+    if (!(c.mask & 2) && !c.openCards) c.mask &= ~16;
+    if (c.m0 == 0) {
+        if (c.mask != 0) c.repaint = true;
+    } else {
+        c.message = c.openCards ? IDS_CHEATED_FACEUP : IDS_CHEATED_ABORTED;
+    }
+}
+
+void MarkUndone(MarkChange& c) {
+    c.mask |= 64;
+    if (c.m0 == 0) c.repaint = true;
+    c.message = IDS_CHEATED_UNDONE;
+}
+
+void MarkLoaded(MarkChange& c) {
+    if (c.m0 != 0) c.message = LowestMarkMessage(c.m0);
+    c.pending |= 128;
+}
+
+// 256 and 512: cards the person does not hold shown to him (a side window, a suggestion).
+void MarkUncovered(CMainFrame& frame, MarkChange& c, int code) {
+    c.mask |= code;
+    if (c.m0 == 0) {
+        frame.EditTimers().FullRepaint = 1;
+        c.repaint = true;
+        c.message = IDS_CHEATED_UNCOVERED;
+    }
+}
+
+// Step 2: the mark itself.
+void ApplyMark(CMainFrame& frame, MarkChange& c, int code, int arg) {
+    switch (code) {
+        case 0: ClearMarks(frame, c); break;
+        case 1: MarkAborted(c); break;
+        case 2: MarkRecovered(c); break;
+        case 4: MarkRepeated(c); break;
+        case 8: MarkSwapped(frame, c); break;
+        case 16: MarkFaceUp(c, arg); break;
+        case 32: MarkDealt(c); break;
+        case 64: MarkUndone(c); break;
+        case 128: MarkLoaded(c); break;
+        case 256:
+        case 512: MarkUncovered(frame, c, code); break;
+        default: break;
+    }
+}
+
 }  // namespace
 
 void CMainFrame::CheckCheat(int code, int arg) {
-    int& mask = g_Game.CheatMask;
-    int& pending = g_Profile.Cond;
-    const int entryMask = mask;
-    int m0 = mask;
-    int message = 0;
-    bool repaint = false;
+    const int entryMask = g_Game.CheatMask;
+    MarkChange change{g_Game.CheatMask, g_Profile.Cond, g_Game.CheatMask, false};
     EditTexts().CheatText.clear();
 
-    // Step 1: UNCOVERED is taken back when neither side window is in use, or both show the person.
-    if (code == 256 || (mask & 256)) {
-        const auto unused = [this](int id) {
-            platform::CommandState state(id);
-            UpdateCommand(state);
-            return state.Enabled() && state.Check().value_or(0) == 0;
-        };
-        const bool personOnly = (g_Flow.ShownSeats & 0x0F) == 2 && ((g_Flow.ShownSeats >> 4) & 0x0F) == 2;
-        if ((unused(ID_LIST_STATE) && unused(ID_LIST_TRICK_ESTIMATION)) || personOnly) {
-            if (g_Game.FlowState != STATE_PLAY) {
-                mask &= ~256;
-                m0 = mask;
-                if (code == 256) code = -1;
-            }
-            EditTimers().FullRepaint = 1;
-            repaint = true;
-        }
-    }
-
-    // Step 2: the mark itself.
-    const bool openCards = g_Game.AllCardsOpen != 0;
-    switch (code) {
-        case 0:
-            mask = openCards ? 16 : 0;
-            if (!GameStatusWindowOpen()) EditPanels().StateWindowUsed = 0;
-            else if (Panels().StateWindowUsed && (g_Flow.ShownSeats & 0x0F) != 2) mask |= 256;
-            if (m0 != 0) {
-                pending = m0;
-                repaint = true;
-            }
-            break;
-        case 1:
-            mask |= 1;
-            if (m0 == 0) repaint = true;
-            message = IDS_CHEATED_ABORTED;
-            break;
-        case 2:
-            mask |= pending | 2;
-            pending = openCards ? 16 : 0;
-            if (mask & 16) mask |= 32;
-            mask &= ~4;
-            if (m0 == 0) repaint = true;
-            g_Flow.LoadMarkPending = 1;
-            message = IDS_CHEATED_RECOVERED;
-            break;
-        case 4:
-            if (mask & 16) mask |= 32;
-            if (mask & 1) {
-                if (g_Flow.LoadMarkPending) {
-                    g_Flow.LoadMarkPending = 0;
-                } else {
-                    mask |= 4;
-                    message = IDS_CHEATED_REPEATED;
-                }
-            } else {
-                mask |= 4;
-                repaint = true;
-                message = IDS_CHEATED_REPEATED;
-                pending = 0;
-            }
-            break;
-        case 8:
-            mask |= 8;
-            if (m0 == 0) {
-                EditTimers().FullRepaint = 1;
-                repaint = true;
-            }
-            message = IDS_CHEATED_SWAPPED;
-            break;
-        case 16: {
-            const bool betweenGames = arg == STATE_IDLE || arg == STATE_NEW;
-            if (openCards) {
-                mask |= 16;
-                if (!betweenGames) mask |= 32;
-                message = IDS_CHEATED_FACEUP;
-            } else {
-                if (arg != STATE_PLAY) mask &= ~16;
-                if (betweenGames) mask &= ~32;
-            }
-            repaint = true;
-            break;
-        }
-        case 32:
-            if (m0 == 0) pending = 0;
-            if (pending != 128) mask |= pending;
-            if (mask & 16) mask |= 32;
-            if (!(mask & 2) && !openCards) mask &= ~16;
-            if (m0 == 0) {
-                if (mask != 0) repaint = true;
-            } else {
-                message = openCards ? IDS_CHEATED_FACEUP : IDS_CHEATED_ABORTED;
-            }
-            break;
-        case 64:
-            mask |= 64;
-            if (m0 == 0) repaint = true;
-            message = IDS_CHEATED_UNDONE;
-            break;
-        case 128:
-            if (m0 != 0) message = LowestMarkMessage(m0);
-            pending |= 128;
-            break;
-        case 256:
-        case 512:
-            mask |= code;
-            if (m0 == 0) {
-                EditTimers().FullRepaint = 1;
-                repaint = true;
-                message = IDS_CHEATED_UNCOVERED;
-            }
-            break;
-        default:
-            break;
-    }
-    if (mask != entryMask) g_Game.CheatMaskChanged = 1;
+    TakeBackUncovered(*this, change, code);
+    change.openCards = g_Game.AllCardsOpen != 0;
+    ApplyMark(*this, change, code, arg);
+    if (change.mask != entryMask) g_Game.CheatMaskChanged = 1;
     // The table's colour changes with the marks: all of it.
-    if (repaint) {
+    if (change.repaint) {
         Invalidate();
         InvalidateTable();
     }
@@ -181,14 +219,14 @@ void CMainFrame::CheckCheat(int code, int arg) {
     }
 
     // Step 4: the message of the mark in pane 0.
-    if (message != 0) {
-        EditTexts().CheatText = platform::LoadString(message);
+    if (change.message != 0) {
+        EditTexts().CheatText = platform::LoadString(change.message);
         EditTimers().StatusRotationIndex = 2;
         SetStatusPane(0, Texts().CheatText);
     }
 
     // Step 5.
-    WriteTrace(":CheckCheat(" + CheatWords(mask) + ")", LOG_MAINFRAME);
+    WriteTrace(":CheckCheat(" + CheatWords(change.mask) + ")", LOG_MAINFRAME);
 }
 
 // Until the legend window is built its repaint is only traced.

@@ -32,6 +32,12 @@ public:
     static bool IsRejectCode(int rule);
 
 private:
+    // AddPlayer's steps: the heading, one game's line and its announcements.
+    void AddHeading(const std::string& name, const GameSuggestionContext& context);
+    void AddGameLine(int i, int* option, const GameSuggestionContext& context, bool pickup, bool holdsSkat);
+    void AddNullAnnouncements(const int* option);
+    void AddSuitGrandAnnouncements(const int* option, int variantMode);
+
     std::string text;
     std::vector<RuleLink> links;
     std::string trace;

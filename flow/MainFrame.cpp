@@ -137,134 +137,138 @@ bool CommandInTime(const CMainFrame& frame, int id) {
 
 }  // namespace
 
+// The commands with a handler of their own: the internal ones of the flow's stages, then the menu's.
+const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
+    // Internal commands of this stage of the flow.
+    {CM_DEAL, &CMainFrame::OnDeal},
+    {CM_ASSIGNED_CARDS, &CMainFrame::AssignedCards},
+    {CM_START, &CMainFrame::OnStart},
+    {CM_START_VIEW, &CMainFrame::OnStartView},
+    {CM_AUCTION, &CMainFrame::OnAuction},
+    {CM_PASS, &CMainFrame::OnPass},
+    {CM_LISTEN_COMPUTER1, &CMainFrame::OnListenComputer1},
+    {CM_LISTEN_COMPUTER2, &CMainFrame::OnListenComputer2},
+    {CM_SPEAK_COMPUTER1, &CMainFrame::OnSpeakComputer1},
+    {CM_SPEAK_COMPUTER2, &CMainFrame::OnSpeakComputer2},
+    {CM_PICKUP, &CMainFrame::OnPickup},
+    {CM_HAND, &CMainFrame::OnHand},
+    {CM_DECLARE, &CMainFrame::OnDeclare},
+    {CM_DECLARED, &CMainFrame::OnDeclared},
+    {CM_REVOLUTION, &CMainFrame::OnRevolution},
+    {CM_CONSOLE, &CMainFrame::OnConsole},
+    {CM_YOUR_TURN, &CMainFrame::OnYourTurn},
+    {CM_RESTORE_TITLE, &CMainFrame::OnRestoreTitle},
+    {CM_LOG_WINDOW, &CMainFrame::OnListLog},
+    {CM_LAST, &CMainFrame::OnLast},
+    {CM_PLAY, &CMainFrame::OnPlay},
+    {CM_NEXT_TRICK, &CMainFrame::OnNextTrick},
+    {CM_SUGGEST_CARD, &CMainFrame::OnSuggestCard},
+    {CM_KONTRA, &CMainFrame::OnKontra},
+    {CM_PASS_ON_RAMSCH, &CMainFrame::OnPassOnRamsch},
+    {CM_PICKUP_RAMSCH, &CMainFrame::OnPickupRamsch},
+    {CM_RESUME, &CMainFrame::OnResume},
+    {CM_SHOW_STATE, &CMainFrame::OnUncoverState},
+    {CM_PUSH_SKAT, &CMainFrame::OnPushSkat},
+    {CM_RAMSCH, &CMainFrame::OnRamsch},
+    {CM_GRAND_HAND, &CMainFrame::OnGrandHand},
+    {CM_DURCHMARSCH, &CMainFrame::OnDurchmarschHint},
+    // Menu commands.
+    {ID_NEW, &CMainFrame::OnNew},
+    {ID_BREAK, &CMainFrame::OnBreak},
+    {ID_REPEAT, &CMainFrame::OnRepeat},
+    {ID_ABANDON, &CMainFrame::OnAbandon},
+    {ID_COMPLETE, &CMainFrame::OnCompleteGame},
+    {ID_ABORT_MATCH, &CMainFrame::OnAbortMatch},
+    {ID_NEW_MATCH, &CMainFrame::OnNewMatch},
+    {ID_LAST, &CMainFrame::OnLast},
+    {ID_LOAD, &CMainFrame::OnLoad},
+    {ID_LOAD_MATCH, &CMainFrame::OnLoadMatch},
+    {ID_SAVE_GAME, &CMainFrame::OnSaveGame},
+    {ID_SAVE_STORE, &CMainFrame::OnSaveStore},
+    {ID_DELETE_GAME, &CMainFrame::OnDeleteGame},
+    {ID_DELETE_MATCH, &CMainFrame::OnDeleteMatch},
+    {ID_INITIALIZATION, &CMainFrame::OnInitialization},
+    {ID_UNDO, &CMainFrame::OnUndo},
+    {ID_RECOVER, &CMainFrame::OnRecover},
+    {ID_SUPPORT, &CMainFrame::OnSupport},
+    {CM_SUGGEST_EXCHANGE, &CMainFrame::OnSuggestExchange},
+    {CM_SUGGEST_SKAT, &CMainFrame::OnSuggestSkat},
+    {CM_SUGGEST_GAME, &CMainFrame::OnSuggestGame},
+    {ID_SWAP_CARDS, &CMainFrame::OnSwapCardsMode},
+    {ID_SWAP_SKAT, &CMainFrame::OnSkatSwap},
+    {ID_SWAP_HAND, &CMainFrame::OnSwapHands},
+    {ID_SWAP_SUITS, &CMainFrame::OnSwapSuits},
+    {ID_SOUNDS_FOLDER, &CMainFrame::OnSoundsFolder},
+    {ID_VOICES_FOLDER, &CMainFrame::OnVoicesFolder},
+    {ID_STORAGE_FOLDER, &CMainFrame::OnStorageFolder},
+    {ID_SORT, &CMainFrame::OnSortCards},
+    {ID_SUGGEST, &CMainFrame::OnSuggest},
+    {ID_SKAT_RULE, &CMainFrame::OnSkatRule},
+    {ID_SKAT_VARIANT, &CMainFrame::OnSkatVariant},
+    {ID_SKAT_RAMSCH, &CMainFrame::OnSkatRamsch},
+    {ID_MINIMAL_WINDOW, &CMainFrame::OnMinimalWindow},
+    {ID_OPTIMAL_WINDOW, &CMainFrame::OnOptimalWindow},
+    {ID_IDEAL_WINDOW, &CMainFrame::OnIdealWindow},
+    {ID_AUDIO, &CMainFrame::OnAudio},
+    {ID_RISK, &CMainFrame::OnRiskDisposition},
+    {ID_LOGGING, &CMainFrame::OnLogging},
+    {ID_SORT_DIALOG, &CMainFrame::OnSortDialog},
+    {ID_RAMSCH_EVAL_MODE, &CMainFrame::OnRamschEvalMode},
+    {ID_TERMINATION, &CMainFrame::OnTermination},
+    {ID_CARD_BACK, &CMainFrame::OnCardBack},
+    {ID_CARD_FACE, &CMainFrame::OnCardFace},
+    {ID_DELAY, &CMainFrame::OnDelay},
+    {ID_IMAGES, &CMainFrame::OnImages},
+    {ID_CONFIGURATION, &CMainFrame::OnConfiguration},
+    {ID_NAMES, &CMainFrame::OnNames},
+    {ID_SETTINGS, &CMainFrame::OnSettings},
+    {ID_RENAME_GAME, &CMainFrame::OnRenameGame},
+    {ID_RENAME_SERIES, &CMainFrame::OnRenameSeries},
+    {ID_ANNOTATION, &CMainFrame::OnListAnnotation},
+    {ID_LIST_DATA, &CMainFrame::OnListData},
+    {ID_LIST_GAME_VALUE, &CMainFrame::OnListGameValue},
+    {ID_LIST_STATE, &CMainFrame::OnListState},
+    {CM_CLOSE_ANNOTATION, &CMainFrame::CloseAnnotationWindow},
+    {CM_CLOSE_DATA, &CMainFrame::CloseDataWindow},
+    {CM_CLOSE_GAME_VALUE, &CMainFrame::CloseGameValueWindow},
+    {CM_CLOSE_STATE, &CMainFrame::CloseStateWindow},
+    {ID_HELP_INSTRUCTIONS, &CMainFrame::OnHelpInstructions},
+    {ID_HELP_OPERATING, &CMainFrame::OnHelpOperation},
+    {ID_HELP_GLOSSARY, &CMainFrame::OnHelpGlossary},
+    {ID_HELP_RULE, &CMainFrame::OnHelpKeyboard},
+    {ID_HELP_CLOSE, &CMainFrame::OnHelpClose},
+    {ID_LANGUAGE, &CMainFrame::OnLanguage},
+};
+
 void CMainFrame::OnCommand(int id) {
     if (!CommandInTime(*this, id)) {
         WriteTrace(":OnCommand(" + std::to_string(id) + ":late)", LOG_MAINFRAME);
         return;
     }
+    for (const CommandRow& row : kCommandRows)
+        if (row.id == id) return (this->*row.handler)();
     switch (id) {
-        // Internal commands of this stage of the flow.
-        case CM_DEAL: OnDeal(); break;
-        case CM_ASSIGNED_CARDS: AssignedCards(); break;
-        case CM_START: OnStart(); break;
-        case CM_START_VIEW: OnStartView(); break;
-        case CM_AUCTION: OnAuction(); break;
-        case CM_PASS: OnPass(); break;
-        case CM_LISTEN_COMPUTER1: OnListenComputer1(); break;
-        case CM_LISTEN_COMPUTER2: OnListenComputer2(); break;
-        case CM_SPEAK_COMPUTER1: OnSpeakComputer1(); break;
-        case CM_SPEAK_COMPUTER2: OnSpeakComputer2(); break;
-        case CM_PICKUP: OnPickup(); break;
-        case CM_HAND: OnHand(); break;
-        case CM_DECLARE: OnDeclare(); break;
-        case CM_DECLARED: OnDeclared(); break;
-        case CM_REVOLUTION: OnRevolution(); break;
-        case CM_CONSOLE: OnConsole(); break;
-        case CM_YOUR_TURN: OnYourTurn(); break;
-        case CM_RESTORE_TITLE: OnRestoreTitle(); break;
-        case CM_LOG_WINDOW: OnListLog(); break;
         case CM_CLOSE_GAME_STATISTICS:
             // The game statistics close through their toggle, which stores the window's place.
             if (SideWindow(ID_LIST_GAME_STATISTICS)) OnCommand(ID_LIST_GAME_STATISTICS);
-            break;
-        case CM_LAST: OnLast(); break;
-        case CM_PLAY: OnPlay(); break;
-        case CM_NEXT_TRICK: OnNextTrick(); break;
-        case CM_SUGGEST_CARD: OnSuggestCard(); break;
-        case CM_KONTRA: OnKontra(); break;
-        case CM_PASS_ON_RAMSCH: OnPassOnRamsch(); break;
-        case CM_PICKUP_RAMSCH: OnPickupRamsch(); break;
-        case CM_RESUME: OnResume(); break;
-        case CM_SHOW_STATE: OnUncoverState(); break;
-        case CM_PUSH_SKAT: OnPushSkat(); break;
-        case CM_RAMSCH: OnRamsch(); break;
-        case CM_GRAND_HAND: OnGrandHand(); break;
-        case CM_DURCHMARSCH: OnDurchmarschHint(); break;
+            return;
         case CM_FOCUS_DIALOG:
             if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
-            break;
-        // Menu commands.
-        case ID_NEW: OnNew(); break;
-        case ID_BREAK: OnBreak(); break;
-        case ID_REPEAT: OnRepeat(); break;
-        case ID_ABANDON: OnAbandon(); break;
-        case ID_COMPLETE: OnCompleteGame(); break;
-        case ID_ABORT_MATCH: OnAbortMatch(); break;
-        case ID_NEW_MATCH: OnNewMatch(); break;
-        case ID_LAST: OnLast(); break;
-        case ID_LOAD: OnLoad(); break;
-        case ID_LOAD_MATCH: OnLoadMatch(); break;
-        case ID_SAVE_GAME: OnSaveGame(); break;
-        case ID_SAVE_STORE: OnSaveStore(); break;
-        case ID_DELETE_GAME: OnDeleteGame(); break;
-        case ID_DELETE_MATCH: OnDeleteMatch(); break;
-        case ID_INITIALIZATION: OnInitialization(); break;
-        case ID_UNDO: OnUndo(); break;
-        case ID_RECOVER: OnRecover(); break;
-        case ID_SUPPORT: OnSupport(); break;
-        case CM_SUGGEST_EXCHANGE: OnSuggestExchange(); break;
-        case CM_SUGGEST_SKAT: OnSuggestSkat(); break;
-        case CM_SUGGEST_GAME: OnSuggestGame(); break;
-        case ID_SWAP_CARDS: OnSwapCardsMode(); break;
-        case ID_SWAP_SKAT: OnSkatSwap(); break;
-        case ID_SWAP_HAND: OnSwapHands(); break;
-        case ID_SWAP_SUITS: OnSwapSuits(); break;
-        case ID_SOUNDS_FOLDER: OnSoundsFolder(); break;
-        case ID_VOICES_FOLDER: OnVoicesFolder(); break;
-        case ID_STORAGE_FOLDER: OnStorageFolder(); break;
-        case ID_SORT: OnSortCards(); break;
-        case ID_SUGGEST: OnSuggest(); break;
-        case ID_SKAT_RULE: OnSkatRule(); break;
-        case ID_SKAT_VARIANT: OnSkatVariant(); break;
-        case ID_SKAT_RAMSCH: OnSkatRamsch(); break;
-        case ID_MINIMAL_WINDOW: OnMinimalWindow(); break;
-        case ID_OPTIMAL_WINDOW: OnOptimalWindow(); break;
-        case ID_IDEAL_WINDOW: OnIdealWindow(); break;
-        case ID_AUDIO: OnAudio(); break;
-        case ID_RISK: OnRiskDisposition(); break;
-        case ID_LOGGING: OnLogging(); break;
-        case ID_SORT_DIALOG: OnSortDialog(); break;
-        case ID_RAMSCH_EVAL_MODE: OnRamschEvalMode(); break;
-        case ID_TERMINATION: OnTermination(); break;
-        case ID_CARD_BACK: OnCardBack(); break;
-        case ID_CARD_FACE: OnCardFace(); break;
-        case ID_DELAY: OnDelay(); break;
-        case ID_IMAGES: OnImages(); break;
-        case ID_CONFIGURATION: OnConfiguration(); break;
-        case ID_NAMES: OnNames(); break;
-        case ID_SETTINGS: OnSettings(); break;
-        case ID_RENAME_GAME: OnRenameGame(); break;
-        case ID_RENAME_SERIES: OnRenameSeries(); break;
-        case ID_ANNOTATION: OnListAnnotation(); break;
-        case ID_LIST_DATA: OnListData(); break;
-        case ID_LIST_GAME_VALUE: OnListGameValue(); break;
-        case ID_LIST_STATE: OnListState(); break;
-        case CM_CLOSE_ANNOTATION: CloseAnnotationWindow(); break;
-        case CM_CLOSE_DATA: CloseDataWindow(); break;
-        case CM_CLOSE_GAME_VALUE: CloseGameValueWindow(); break;
-        case CM_CLOSE_STATE: CloseStateWindow(); break;
-        case ID_APP_EXIT: PostMessage(WM_CLOSE); break;
-        case ID_HELP_INSTRUCTIONS: OnHelpInstructions(); break;
-        case ID_HELP_OPERATING: OnHelpOperation(); break;
-        case ID_HELP_GLOSSARY: OnHelpGlossary(); break;
-        case ID_HELP_RULE: OnHelpKeyboard(); break;
-        case ID_HELP_CLOSE: OnHelpClose(); break;
-        case ID_LANGUAGE: OnLanguage(); break;
+            return;
+        case ID_APP_EXIT: PostMessage(WM_CLOSE); return;
         case ID_APP_ABOUT:
             if (g_FrameShell.ShowAbout) g_FrameShell.ShowAbout();
-            break;
-        default: {
-            if (g_FrameShell.ToggleSideWindow && g_FrameShell.ToggleSideWindow(*this, id)) break;
-            if (RunSwitchCommand(id)) break;
-            if (RunPrintCommand(id)) break;
-            // Commands whose steps later stages build: the trace shows they arrived.
-            std::string line = "OnCommand(";
-            line += std::to_string(id);
-            line += ")";
-            WriteTrace(line, LOG_MAINFRAME | LOG_VERBOSE);
-            break;
-        }
+            return;
+        default: break;
     }
+    if (g_FrameShell.ToggleSideWindow && g_FrameShell.ToggleSideWindow(*this, id)) return;
+    if (RunSwitchCommand(id)) return;
+    if (RunPrintCommand(id)) return;
+    // Commands whose steps later stages build: the trace shows they arrived.
+    std::string line = "OnCommand(";
+    line += std::to_string(id);
+    line += ")";
+    WriteTrace(line, LOG_MAINFRAME | LOG_VERBOSE);
 }
 
 std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }

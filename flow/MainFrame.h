@@ -84,6 +84,14 @@ public:
     int SetPause(int level);
     void OnTimer(unsigned id);
     void OnTick();
+    // OnTick's steps: the focus back into the open dialog, the clock of a match ended by time, the
+    // idle hint, the reminder balloons, a bid balloon's countdown and the rotation of the status texts.
+    void RestoreDialogFocus(bool promptOpen, bool messageOpen);
+    void ShowMatchClock(std::int64_t elapsed, std::int64_t remaining);
+    void PostIdleHint();
+    void RemindByBalloon(std::int64_t now);
+    void CountDownBidBalloon(HWND table);
+    void RotateStatusTexts();
     // Presses a button of the open prompt by posting its command; nothing when none is open.
     void PressButton(int button);
 
@@ -256,6 +264,14 @@ public:
     void OnPlay();
     // OnPlay's steps; OnPlay runs them once at a time.
     void PlaySteps();
+    // PlaySteps' card steps: a computer's card (or the person's under AutoComplete), the person's
+    // card from the input step, his last card by itself, the person asked to play; then after a
+    // card, false when the play stops there.
+    int ServeComputerCard(CPlayer& player, int seat);
+    int TakePersonsCard(int seat);
+    int PlayLastCardItself(CPlayer& player, int seat);
+    void AskPersonForCard();
+    bool GoOnAfterCard(int card);
     void OnNextTrick();
     // The card a seat has just put into the trick: into the history, the course and the record.
     void NoteCardInTrick(int seat, int card);
@@ -312,6 +328,12 @@ public:
     bool RamschExchangeRunning() const;
     // The Grand Hand offer (0) or the person's Grand Hand (1).
     void GrandHand(int mode);
+    // GrandHand's steps: the person's Grand Hand, a computer's answer to the offer (true when it
+    // plays Grand Hand), the offer to the person, and the pick-up round.
+    void PlayPersonsGrandHand();
+    bool ComputerAnswersGrandHand(int s);
+    void OfferGrandHandToPerson();
+    void StartRamschPickupRound();
     void OnGrandHand();
     void OnRamsch();
     void OnPassOnRamsch();
@@ -328,6 +350,12 @@ public:
     // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
     void ShowRamschAdvice(const std::string& text);
     void PickupRamsch(int mode);
+    // PickupRamsch's steps: the first entry that makes the game a Ramsch, the start of play after
+    // the round, a computer's turn with the skat (false when stopped) and the person's turn.
+    void StartRamsch(int ask);
+    void BeginRamschPlay();
+    bool ComputerTakesRamschTurn(int s);
+    void OfferRamschSkatToPerson();
 
     // --- New match (flow/NewMatch.cpp) -----------------------------------------------------------
     void OnNewMatch();
@@ -784,6 +812,12 @@ public:
 private:
     // --- The command dispatch (flow/MainFrame.cpp) -----------------------------------------------
     void OnCommand(int id);
+    // A command with a handler of its own: OnCommand runs the handler of its row.
+    struct CommandRow {
+        int id;
+        void (CMainFrame::*handler)();
+    };
+    static const CommandRow kCommandRows[];
 
     // --- The frame's own data ----------------------------------------------------------------------
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys

@@ -36,6 +36,36 @@ constexpr int kGrandHandPause = 5;
 
 bool IsJack(int card) { return IsCardCode(card) && GetCardRank(card) == kJackRank; }
 
+// The advice on the person's Grand Hand bar: Grand Hand with its rule when his hand holds one
+// (the bar's rule button and the rule help then name the rule), else Durchmarsch or Ramsch.
+std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
+    if (frame.Game.person.InitPlayEstimate()) {
+        frame.Game.person.ChooseGame(-1);
+        // Choosing may change the game record: the offer is still made in a Ramsch.
+        g_Game.SetGameType(GAME_RAMSCH);
+        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        std::string advice = platform::LoadString(IDS_GRAND_HAND);
+        // The rule of the Grand option, even a 0, on the rule button and as the rule help's topic.
+        const int rule = ShownRuleNumber(frame.Game.person.gameOptions[GAME_GRAND][OPT_RULE]);
+        if (bar && rule >= 0) {
+            AppendToRuleButton(bar->Handle(), rule);
+            g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
+        }
+        if (g_Settings.Options.Suggest && bar)
+            ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
+        frame.SelectEstimatedGame();
+        return advice;
+    }
+    if (frame.Ramsch().GrandHandDurchmarsch) {
+        char text[64];
+        std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
+                      frame.Game.person.GetRuleNumber());
+        return text;
+    }
+    return platform::LoadString(IDS_GAME_RAMSCH);
+}
+
 }  // namespace
 
 bool CMainFrame::RamschExchangeRunning() const {
@@ -179,34 +209,7 @@ void CMainFrame::OnPushSkat() {
 // Each end clears BusyFlag by hand: the flag is OnRamsch's, set before the round began (a round
 // after a Ramsch deal, or the person's Grand Hand, finds it clear already).
 void CMainFrame::GrandHand(int mode) {
-    if (mode == 1) {
-        // The person plays Grand Hand.
-        EditTexts().StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
-        g_Game.HandAnnounced = 1;
-        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
-        g_Game.SetGameType(GAME_GRAND);
-        g_Game.Soloist = kPersonSeat;
-        // The declaration of a Hand game follows (its demonstration timer comes back to it).
-        SetFlowState(STATE_HAND);
-        OnDeclare();
-        // The pause after the declaration, with the empty message balloon while it asks.
-        EditSeries().PlayClock = StampPauseLevel(kGrandHandPause);
-        g_Game.HasBid[kPersonSeat] = 0;
-        const int state = g_Game.FlowState;
-        const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
-                            state == STATE_QUERY ||
-                            (g_Game.GameType == GAME_RAMSCH &&
-                             (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
-                              state == STATE_PLAY || state == STATE_START));
-        if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
-        else if (g_Frame.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
-            g_Frame.ModalPumpActive = 1;
-            ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
-            g_Frame.ModalPumpActive = 0;
-        }
-        EditRun().BusyFlag = 0;
-        return;
-    }
+    if (mode == 1) return PlayPersonsGrandHand();
     // Step 1: the bid limits and the Durchmarsch plans of all three.
     for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 2; ++seat) Game.Player(seat)->PlanPlay(false);
@@ -217,59 +220,9 @@ void CMainFrame::GrandHand(int mode) {
                g_Game.StopFlag == StopState::Running) {
             const int s = g_Game.TurnSeat;
             if (s == 0 || s == 1) {
-                CPlayer& computer = *Game.Player(s);
-                if (computer.InitPlayEstimate()) {
-                    g_Game.Soloist = s;
-                    WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
-                    MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
-                    Declare();
-                    // The person's suit tops for the statistics, as the game now stands (the
-                    // design's ListSuitTops is the analysis's ListSmallCards).
-                    ListSmallCards(Game.person);
-                    EditRun().BusyFlag = 0;
-                    return;
-                }
-                ++g_Game.PartyTricks[s];
-                RotateTurn();
-                WriteTrace(":GrandHand(" + computer.name + ":ramsch)", LOG_MAINFRAME);
-                MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
-                SaySeatTerm(s, kTermRamsch, false);
-                ::Sleep(kPauseAfterRamschMs);
-                RotatePickup();
+                if (ComputerAnswersGrandHand(s)) return;
             } else if (s == kPersonSeat) {
-                ++g_Game.PartyTricks[kPersonSeat];
-                RotateTurn();
-                CGrandHandDialog* bar = OpenPromptBar<CGrandHandDialog>(*this);
-                if (bar) ::SetFocus(bar->Handle());
-                std::string advice;
-                if (Game.person.InitPlayEstimate()) {
-                    Game.person.ChooseGame(-1);
-                    // Choosing may change the game record: the offer is still made in a Ramsch.
-                    g_Game.SetGameType(GAME_RAMSCH);
-                    g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
-                    advice = platform::LoadString(IDS_GRAND_HAND);
-                    // The rule of the Grand option, even a 0, on the rule button and as the
-                    // rule help's topic.
-                    const int rule = ShownRuleNumber(Game.person.gameOptions[GAME_GRAND][OPT_RULE]);
-                    if (bar && rule >= 0) {
-                        AppendToRuleButton(bar->Handle(), rule);
-                        g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
-                    }
-                    if (g_Settings.Options.Suggest && bar)
-                        ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
-                                      reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
-                    SelectEstimatedGame();
-                } else if (Ramsch().GrandHandDurchmarsch) {
-                    char text[64];
-                    std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
-                                  Game.person.GetRuleNumber());
-                    advice = text;
-                } else {
-                    advice = platform::LoadString(IDS_GAME_RAMSCH);
-                }
-                ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
-                EditRun().BusyFlag = 0;
-                return;
+                return OfferGrandHandToPerson();
             } else {
                 ReportInternalError(s, "MainFrm", __LINE__);
                 EditRun().BusyFlag = 0;
@@ -277,7 +230,75 @@ void CMainFrame::GrandHand(int mode) {
             }
         }
     }
-    // Step 3: the pick-up round.
+    StartRamschPickupRound();
+}
+
+// The person plays Grand Hand.
+void CMainFrame::PlayPersonsGrandHand() {
+    EditTexts().StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
+    g_Game.HandAnnounced = 1;
+    g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+    g_Game.SetGameType(GAME_GRAND);
+    g_Game.Soloist = kPersonSeat;
+    // The declaration of a Hand game follows (its demonstration timer comes back to it).
+    SetFlowState(STATE_HAND);
+    OnDeclare();
+    // The pause after the declaration, with the empty message balloon while it asks.
+    EditSeries().PlayClock = StampPauseLevel(kGrandHandPause);
+    g_Game.HasBid[kPersonSeat] = 0;
+    const int state = g_Game.FlowState;
+    const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
+                        state == STATE_QUERY ||
+                        (g_Game.GameType == GAME_RAMSCH &&
+                         (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
+                          state == STATE_PLAY || state == STATE_START));
+    if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
+    else if (g_Frame.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
+        g_Frame.ModalPumpActive = 1;
+        ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
+        g_Frame.ModalPumpActive = 0;
+    }
+    EditRun().BusyFlag = 0;
+}
+
+// A computer's turn in the offer: Grand Hand (true; the declaration follows), or Ramsch and the
+// turn goes on.
+bool CMainFrame::ComputerAnswersGrandHand(int s) {
+    CPlayer& computer = *Game.Player(s);
+    if (computer.InitPlayEstimate()) {
+        g_Game.Soloist = s;
+        WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
+        MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
+        Declare();
+        // The person's suit tops for the statistics, as the game now stands (the design's
+        // ListSuitTops is the analysis's ListSmallCards).
+        ListSmallCards(Game.person);
+        EditRun().BusyFlag = 0;
+        return true;
+    }
+    ++g_Game.PartyTricks[s];
+    RotateTurn();
+    WriteTrace(":GrandHand(" + computer.name + ":ramsch)", LOG_MAINFRAME);
+    MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+    SaySeatTerm(s, kTermRamsch, false);
+    ::Sleep(kPauseAfterRamschMs);
+    RotatePickup();
+    return false;
+}
+
+// The person's turn in the offer: the Grand Hand bar with its advice.
+void CMainFrame::OfferGrandHandToPerson() {
+    ++g_Game.PartyTricks[kPersonSeat];
+    RotateTurn();
+    CGrandHandDialog* bar = OpenPromptBar<CGrandHandDialog>(*this);
+    if (bar) ::SetFocus(bar->Handle());
+    const std::string advice = GrandHandAdvice(*this, bar);
+    ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
+    EditRun().BusyFlag = 0;
+}
+
+// Step 3: the pick-up round.
+void CMainFrame::StartRamschPickupRound() {
     EditRun().BusyFlag = 0;
     if (g_Game.StopFlag == StopState::Requested) {
         CloseModelessDialog();

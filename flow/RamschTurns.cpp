@@ -68,95 +68,21 @@ void CMainFrame::PickupRamsch(int ask) {
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
     // Step 3.
     EditSeries().PlayClock = StampPauseLevel(1);
-    // Step 4: the first entry makes the game a Ramsch.
-    if (g_Game.GameType != GAME_RAMSCH) {
-        g_Game.SetGameType(GAME_RAMSCH);
-        g_Game.PreviousForehand = g_Game.TrickWinner = g_Game.TurnSeat = g_Game.Forehand;
-        g_Game.SkatHolderSeat = g_Game.Forehand;
-        EditRamsch().RamschPushCount = 0;
-        for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
-        InitRamschPickup();
-        for (int& turns : g_Game.PartyTricks) turns = 0;
-        EditTexts().StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
-        SetStatusPane(0, Texts().StatusText);
-        if (!ask) {
-            GrandHand(0);
-            return;
-        }
-        // All passed: the person is told why a Ramsch is played.
-        SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
-        RefreshEstimation();
-        CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
-        RunGameMessage(notice);
-        for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
-        for (int seat = 0; seat < 3; ++seat) EditTexts().BalloonTextId[seat] = EditTexts().BalloonValue[seat] = 0;
-        ShowGameStatusDialog();
-        PickupRamsch(1);
-        return;
-    }
-    // Step 5: the round is over; play begins.
-    if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) {
-        for (int& turns : g_Game.PartyTricks) turns = 0;
-        SetFlowState(STATE_PLAY);
-        SetAllPhaseTexts(IDS_PHASE_DISCARDED);
-        SetStatusPane(2, Texts().PointsText);
-        ShowDataDialog(0, 1);
-        ShowGameStatusDialog();
-        RefreshEstimation();
-        InitHistory();
-        OnPlay();
-        return;
-    }
+    if (g_Game.GameType != GAME_RAMSCH) return StartRamsch(ask);
+    if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
     // Step 6: one seat's turn, shown in the estimation window when it follows this seat.
     const int s = g_Game.TurnSeat;
     RefreshEstimationOf(s);
     SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
-        CPlayer& computer = *Game.Player(s);
-        {
-            BusyStep busy(*this);
-            computer.HandleRamschSkat(Game);
-        }
-        if (g_Game.StopFlag != StopState::Running) return;
-        computer.PreparePlay();
-        RefreshEstimationOf(s);
-        ++g_Game.PartyTricks[s];
+        if (!ComputerTakesRamschTurn(s)) return;
     } else if (s == kPersonSeat && ::IsWindow(Prompts().PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.
         if (RamschResumePause()) return;
         Game.person.PreparePlay();
         ++g_Game.PartyTricks[kPersonSeat];
     } else if (s == kPersonSeat) {
-        // The person's turn begins.
-        SetFlowState(STATE_QUERY);
-        ResetPlayAnalysis(Game.person);
-        g_Game.SchwarzAnnounced = Game.person.PlanPlay(false) ? 1 : 0;
-        CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
-        EditPrompts().RamschSkatPrompt = Prompts().PromptDialog;
-        int advice = IDS_ADVICE_PICK_UP_SKAT;
-        // The rule behind the advice, on the bar's rule button and as the rule help's topic.
-        int rule = 0;
-        if (g_Game.SchwarzAnnounced) {
-            advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-            rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
-        } else if (Game.person.AnalysePlayRisk()) {
-            Game.person.ChooseGame(-1);
-            // Choosing may change the game record: the game stays a plain Ramsch.
-            g_Game.SetGameType(GAME_RAMSCH);
-            g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
-            advice = IDS_ADVICE_PASS_ON_SKAT;
-            rule = ShownRuleNumber(Game.person.gameOptions[GAME_RAMSCH][OPT_RULE]);
-        }
-        if (bar && rule > 0) {
-            AppendToRuleButton(bar->Handle(), rule);
-            g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
-        }
-        if (bar && advice != IDS_ADVICE_PICK_UP_SKAT && g_Settings.Options.Suggest)
-            ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
-                          reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_PASS_ON)), 1);
-        if (bar) ::ShowWindow(bar->Handle(), SW_SHOW);
-        ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
-        return;
+        return OfferRamschSkatToPerson();
     } else {
         ReportInternalError(s, "MainFrm", __LINE__);
         return;
@@ -165,6 +91,91 @@ void CMainFrame::PickupRamsch(int ask) {
     RotateTurn();
     RotatePickup();
     PickupRamsch(1);
+}
+
+// Step 4: the first entry makes the game a Ramsch.
+void CMainFrame::StartRamsch(int ask) {
+    g_Game.SetGameType(GAME_RAMSCH);
+    g_Game.PreviousForehand = g_Game.TrickWinner = g_Game.TurnSeat = g_Game.Forehand;
+    g_Game.SkatHolderSeat = g_Game.Forehand;
+    EditRamsch().RamschPushCount = 0;
+    for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
+    InitRamschPickup();
+    for (int& turns : g_Game.PartyTricks) turns = 0;
+    EditTexts().StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
+    SetStatusPane(0, Texts().StatusText);
+    if (!ask) {
+        GrandHand(0);
+        return;
+    }
+    // All passed: the person is told why a Ramsch is played.
+    SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
+    RefreshEstimation();
+    CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
+    RunGameMessage(notice);
+    for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
+    for (int seat = 0; seat < 3; ++seat) EditTexts().BalloonTextId[seat] = EditTexts().BalloonValue[seat] = 0;
+    ShowGameStatusDialog();
+    PickupRamsch(1);
+}
+
+// Step 5: the round is over; play begins.
+void CMainFrame::BeginRamschPlay() {
+    for (int& turns : g_Game.PartyTricks) turns = 0;
+    SetFlowState(STATE_PLAY);
+    SetAllPhaseTexts(IDS_PHASE_DISCARDED);
+    SetStatusPane(2, Texts().PointsText);
+    ShowDataDialog(0, 1);
+    ShowGameStatusDialog();
+    RefreshEstimation();
+    InitHistory();
+    OnPlay();
+}
+
+// A computer's turn with the skat; false when the game was stopped meanwhile.
+bool CMainFrame::ComputerTakesRamschTurn(int s) {
+    CPlayer& computer = *Game.Player(s);
+    {
+        BusyStep busy(*this);
+        computer.HandleRamschSkat(Game);
+    }
+    if (g_Game.StopFlag != StopState::Running) return false;
+    computer.PreparePlay();
+    RefreshEstimationOf(s);
+    ++g_Game.PartyTricks[s];
+    return true;
+}
+
+// The person's turn begins: the Ramsch skat bar with its advice.
+void CMainFrame::OfferRamschSkatToPerson() {
+    SetFlowState(STATE_QUERY);
+    ResetPlayAnalysis(Game.person);
+    g_Game.SchwarzAnnounced = Game.person.PlanPlay(false) ? 1 : 0;
+    CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
+    EditPrompts().RamschSkatPrompt = Prompts().PromptDialog;
+    int advice = IDS_ADVICE_PICK_UP_SKAT;
+    // The rule behind the advice, on the bar's rule button and as the rule help's topic.
+    int rule = 0;
+    if (g_Game.SchwarzAnnounced) {
+        advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
+        rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+    } else if (Game.person.AnalysePlayRisk()) {
+        Game.person.ChooseGame(-1);
+        // Choosing may change the game record: the game stays a plain Ramsch.
+        g_Game.SetGameType(GAME_RAMSCH);
+        g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
+        advice = IDS_ADVICE_PASS_ON_SKAT;
+        rule = ShownRuleNumber(Game.person.gameOptions[GAME_RAMSCH][OPT_RULE]);
+    }
+    if (bar && rule > 0) {
+        AppendToRuleButton(bar->Handle(), rule);
+        g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
+    }
+    if (bar && advice != IDS_ADVICE_PICK_UP_SKAT && g_Settings.Options.Suggest)
+        ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
+                      reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_PASS_ON)), 1);
+    if (bar) ::ShowWindow(bar->Handle(), SW_SHOW);
+    ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }
 
 void CMainFrame::OnPickupRamsch() {

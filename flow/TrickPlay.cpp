@@ -111,71 +111,95 @@ void CMainFrame::PlaySteps() {
         CPlayer& player = *Game.Player(seat);
         int card = NO_CARD;
         if (seat != kPersonSeat || TrickPlay().AutoComplete) {
-            // A computer serves (with AutoComplete the computer logic plays for the person).
-            if (seat != kPersonSeat)
-                EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
-            player.ServeCard(&trick);
-            card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
-            if (IsCardCode(card)) {
-                // The support option names the card as it lands in the trick.
-                g_Settings.Options.SupportSuspended = 0;
-                if (g_Settings.Options.Support) VoiceSupport(card, seat);
-                g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
-                NoteCardInTrick(seat, card);
-            }
-            if (seat == kPersonSeat && TrickPlay().PlayStep == 2) {
-                EditTrickPlay().PlayStep = 3;
-                g_Knowledge.PreferredSuit = -1;
-            }
+            card = ServeComputerCard(player, seat);
         } else if (TrickPlay().PlayStep == 2) {
-            // b. The person's card lies in his place since the input step.
-            g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
-            if (TrickPlay().CourseShown) OnLast();
-            card = trick.cards[seat];
-            EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
-            EditTrickPlay().PlayStep = 3;
-            g_Knowledge.PreferredSuit = -1;
+            card = TakePersonsCard(seat);
         } else if (player.count == 1 && g_Settings.Settings.Last) {
-            // c. The last card goes by itself.
-            g_Settings.Options.SupportSuspended = 0;
-            g_ComputerFrame.CardAutoPlayFlag = 1;
-            player.ServeCard(&trick);
-            g_ComputerFrame.CardAutoPlayFlag = 0;
-            card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
-            if (IsCardCode(card)) NoteCardInTrick(seat, card);
-            g_Knowledge.PreferredSuit = -1;
+            card = PlayLastCardItself(player, seat);
         } else {
-            // d. The person must play.
-            g_Settings.Options.SupportSuspended = 0;
-            EditTexts().HintText =
-                platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
-            EditTrickPlay().PlayStep = 2;
-            EditExchange().ActiveGroups = 8;
-            ShowGameStatusDialog();
-            // The suggestion that follows chooses the card without raising it. Without suggestions
-            // nothing would take the skip, and the person's first key would be lost to it.
-            if (g_Settings.Options.Suggest) Game.person.SelectCard(6, 0, false);
-            SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
-            AdviseKontra();
-            return;
+            return AskPersonForCard();
         }
-        // Step 7: after a card.
-        if (g_Game.StopFlag != StopState::Running) {
-            g_Settings.Options.SupportSuspended = 0;
-            return;
-        }
-        if ((g_Game.GameEndFlags & ~8) != 2) {
-            g_Settings.Options.SupportSuspended = 0;
-            return;
-        }
-        if (!IsCardCode(card)) return;  // a strategy served nothing: the trick waits
-        NoteCardPlayed(card);
-        Game.CheckCardInvariant();
-        ShowGameStatusDialog();
+        if (!GoOnAfterCard(card)) return;
         if (trick.count >= 3) break;
         g_Game.TurnSeat = (seat + 1) % 3;
     }
     EndTrick();
+}
+
+// A computer serves (with AutoComplete the computer logic plays for the person).
+int CMainFrame::ServeComputerCard(CPlayer& player, int seat) {
+    CTrick& trick = Game.trick;
+    if (seat != kPersonSeat)
+        EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
+    player.ServeCard(&trick);
+    const int card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
+    if (IsCardCode(card)) {
+        // The support option names the card as it lands in the trick.
+        g_Settings.Options.SupportSuspended = 0;
+        if (g_Settings.Options.Support) VoiceSupport(card, seat);
+        g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
+        NoteCardInTrick(seat, card);
+    }
+    if (seat == kPersonSeat && TrickPlay().PlayStep == 2) {
+        EditTrickPlay().PlayStep = 3;
+        g_Knowledge.PreferredSuit = -1;
+    }
+    return card;
+}
+
+// b. The person's card lies in his place since the input step.
+int CMainFrame::TakePersonsCard(int seat) {
+    g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
+    if (TrickPlay().CourseShown) OnLast();
+    const int card = Game.trick.cards[seat];
+    EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
+    EditTrickPlay().PlayStep = 3;
+    g_Knowledge.PreferredSuit = -1;
+    return card;
+}
+
+// c. The last card goes by itself.
+int CMainFrame::PlayLastCardItself(CPlayer& player, int seat) {
+    CTrick& trick = Game.trick;
+    g_Settings.Options.SupportSuspended = 0;
+    g_ComputerFrame.CardAutoPlayFlag = 1;
+    player.ServeCard(&trick);
+    g_ComputerFrame.CardAutoPlayFlag = 0;
+    const int card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
+    if (IsCardCode(card)) NoteCardInTrick(seat, card);
+    g_Knowledge.PreferredSuit = -1;
+    return card;
+}
+
+// d. The person must play.
+void CMainFrame::AskPersonForCard() {
+    g_Settings.Options.SupportSuspended = 0;
+    EditTexts().HintText = platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
+    EditTrickPlay().PlayStep = 2;
+    EditExchange().ActiveGroups = 8;
+    ShowGameStatusDialog();
+    // The suggestion that follows chooses the card without raising it. Without suggestions
+    // nothing would take the skip, and the person's first key would be lost to it.
+    if (g_Settings.Options.Suggest) Game.person.SelectCard(6, 0, false);
+    SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
+    AdviseKontra();
+}
+
+// Step 7: after a card; false when the play stops here (a stop, the game's end, no card served).
+bool CMainFrame::GoOnAfterCard(int card) {
+    if (g_Game.StopFlag != StopState::Running) {
+        g_Settings.Options.SupportSuspended = 0;
+        return false;
+    }
+    if ((g_Game.GameEndFlags & ~8) != 2) {
+        g_Settings.Options.SupportSuspended = 0;
+        return false;
+    }
+    if (!IsCardCode(card)) return false;  // a strategy served nothing: the trick waits
+    NoteCardPlayed(card);
+    Game.CheckCardInvariant();
+    ShowGameStatusDialog();
+    return true;
 }
 
 // Step 8 of OnPlay: the complete trick is valued and waits under the continue bar.

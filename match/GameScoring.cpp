@@ -200,80 +200,84 @@ GameScore ScoreNullGame(int seat, const ScoreNames& names) {
     return result;
 }
 
-GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWinner, const ScoreNames& names) {
-    GameScore result;
+namespace {
+
+// A Ramsch given up: against a Durchmarsch (the soloist is the one seat with tricks) the
+// Durchmarsch is conceded, every trick and card point goes to it; with nobody playing for it,
+// the seat that gave up takes what is still out.
+void CompleteGivenUpRamsch(int seat, int skatPoints) {
     int* points = g_Game.PartyPoints;
     int* tricks = g_Game.PartyTricks;
-    passOns = std::clamp(passOns, 0, 3);
-    // A Ramsch given up: against a Durchmarsch (the soloist is the one seat with tricks) the
-    // Durchmarsch is conceded, every trick and card point goes to it; with nobody playing for it,
-    // the seat that gave up takes what is still out.
-    if (seat >= 0 && seat <= 2) {
-        const int soloist = g_Game.Soloist;
-        const int taken = tricks[0] + tricks[1] + tricks[2];
-        const int outside = 120 - skatPoints - points[0] - points[1] - points[2];
-        if (soloist >= 0 && soloist <= 2 && soloist != seat) {
-            for (int s = 0; s < 3; ++s) {
-                if (s == soloist) continue;
-                points[soloist] += points[s];
-                tricks[soloist] += tricks[s];
-                points[s] = tricks[s] = 0;
-            }
-            tricks[soloist] = 10;
-            points[soloist] = 120 - skatPoints;
-        } else if (taken < 10) {
-            tricks[seat] += 10 - taken;
-            points[seat] += outside > 0 ? outside : 0;
+    const int soloist = g_Game.Soloist;
+    const int taken = tricks[0] + tricks[1] + tricks[2];
+    const int outside = 120 - skatPoints - points[0] - points[1] - points[2];
+    if (soloist >= 0 && soloist <= 2 && soloist != seat) {
+        for (int s = 0; s < 3; ++s) {
+            if (s == soloist) continue;
+            points[soloist] += points[s];
+            tricks[soloist] += tricks[s];
+            points[s] = tricks[s] = 0;
         }
+        tricks[soloist] = 10;
+        points[soloist] = 120 - skatPoints;
+    } else if (taken < 10) {
+        tricks[seat] += 10 - taken;
+        points[seat] += outside > 0 ? outside : 0;
     }
-    std::string list = Abbreviation(14);
-    for (int n = 0; n < passOns; ++n) list += Abbreviation(34);
-    int withoutTrick = 0;
-    for (int s = 0; s < 3; ++s) withoutTrick += tricks[s] == 0 ? 1 : 0;
+}
+
+// Durchmarsch: the one seat with points took every trick and wins with them and the skat. The
+// value before the factors.
+int ScoreDurchmarsch(GameScore& result, std::string& list, int skatPoints, const ScoreNames& names, bool evalFixed) {
+    int* points = g_Game.PartyPoints;
     std::string& text = result.resultText;
-    const bool evalFixed = g_Settings.Ramsch.EvalMode != 0;
-    int v = 0;
-    bool jungfrau = false;
-    if (withoutTrick == 2) {
-        // Durchmarsch: the one seat with points took every trick.
-        const int d = points[0] > 0 ? 0 : points[1] > 0 ? 1 : 2;
-        points[d] += skatPoints;
-        result.loser = (d + 1) % 3 < (d + 2) % 3 ? (d + 1) % 3 : (d + 2) % 3;
-        result.secondLoser = 3 - d - result.loser;
-        list += Abbreviation(38);
-        text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[d]) + " \\b0\\fs17 " + S(IDS_SCORE_WINS_WITH) + " \\b " +
-                std::to_string(points[d]) + " \\b0 " + S(IDS_SCORE_POINTS) + "\\par\n";
-        text += " \\b\\cf2\\qc " + S(IDS_BALLOON_DURCHMARSCH) + "\\b0\\cf1\\par\\par\n";
-        v = evalFixed ? g_Settings.Ramsch.Game : points[d];
-        result.score = v;
-        result.outcome = RESULT_WON;
-    } else {
-        jungfrau = withoutTrick == 1;
-        if (jungfrau) list += Abbreviation(36);
-        if (g_Settings.Variants.RamschStock == 1 && lastTrickWinner >= 0 && lastTrickWinner <= 2)
-            points[lastTrickWinner] += skatPoints;
-        int loser = points[0] < points[1] ? 1 : 0;
-        if (points[loser] < points[2]) loser = 2;
-        int second = 3;
-        for (int s = 0; s < 3; ++s)
-            if (s != loser && points[s] == points[loser]) second = s;
-        if (g_Settings.Variants.RamschStock == 0) {
-            points[loser] += skatPoints;
-            if (second != 3) points[second] += skatPoints;
-        }
-        result.loser = loser;
-        result.secondLoser = second;
-        text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[loser]) + " \\b0\\fs17 ";
-        if (second != 3)
-            text += S(IDS_SCORE_AND) + " \\b\\fs32 " + EscapeRichText(names.seat[second]) + " \\b0\\fs17\n " +
-                    S(IDS_SCORE_LOSE_WITH);
-        else text += Spaced(IDS_SCORE_LOSES_WITH);
-        text += "\\b " + std::to_string(points[loser]) + " \\b0 " + S(IDS_SCORE_POINTS) + "\\par\n\\par\n";
-        v = evalFixed ? g_Settings.Ramsch.Game : points[loser];
-        result.score = -v;
-        result.outcome = RESULT_LOST;
+    const int d = points[0] > 0 ? 0 : points[1] > 0 ? 1 : 2;
+    points[d] += skatPoints;
+    result.loser = (d + 1) % 3 < (d + 2) % 3 ? (d + 1) % 3 : (d + 2) % 3;
+    result.secondLoser = 3 - d - result.loser;
+    list += Abbreviation(38);
+    text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[d]) + " \\b0\\fs17 " + S(IDS_SCORE_WINS_WITH) + " \\b " +
+            std::to_string(points[d]) + " \\b0 " + S(IDS_SCORE_POINTS) + "\\par\n";
+    text += " \\b\\cf2\\qc " + S(IDS_BALLOON_DURCHMARSCH) + "\\b0\\cf1\\par\\par\n";
+    const int v = evalFixed ? g_Settings.Ramsch.Game : points[d];
+    result.score = v;
+    result.outcome = RESULT_WON;
+    return v;
+}
+
+// The seat with the most points loses, two with equal most both; the skat goes to the last trick's
+// winner or to the losers as the rules say. The value before the factors.
+int ScoreRamschLoser(GameScore& result, int skatPoints, int lastTrickWinner, const ScoreNames& names, bool evalFixed) {
+    int* points = g_Game.PartyPoints;
+    std::string& text = result.resultText;
+    if (g_Settings.Variants.RamschStock == 1 && lastTrickWinner >= 0 && lastTrickWinner <= 2)
+        points[lastTrickWinner] += skatPoints;
+    int loser = points[0] < points[1] ? 1 : 0;
+    if (points[loser] < points[2]) loser = 2;
+    int second = 3;
+    for (int s = 0; s < 3; ++s)
+        if (s != loser && points[s] == points[loser]) second = s;
+    if (g_Settings.Variants.RamschStock == 0) {
+        points[loser] += skatPoints;
+        if (second != 3) points[second] += skatPoints;
     }
-    text += " \\b\\cf2 " + S(IDS_HEADLINE_RAMSCH) + " \\b0\\cf1  ";
+    result.loser = loser;
+    result.secondLoser = second;
+    text += "\\b\\fs32\\qc " + EscapeRichText(names.seat[loser]) + " \\b0\\fs17 ";
+    if (second != 3)
+        text += S(IDS_SCORE_AND) + " \\b\\fs32 " + EscapeRichText(names.seat[second]) + " \\b0\\fs17\n " +
+                S(IDS_SCORE_LOSE_WITH);
+    else text += Spaced(IDS_SCORE_LOSES_WITH);
+    text += "\\b " + std::to_string(points[loser]) + " \\b0 " + S(IDS_SCORE_POINTS) + "\\par\n\\par\n";
+    const int v = evalFixed ? g_Settings.Ramsch.Game : points[loser];
+    result.score = -v;
+    result.outcome = RESULT_LOST;
+    return v;
+}
+
+// 6 to 8: the pushes of the skat, the Jungfrau and the Bock round raise the score of value v.
+void ApplyRamschFactors(GameScore& result, std::string& list, int passOns, bool jungfrau, int v, bool evalFixed) {
+    std::string& text = result.resultText;
     const int scale = g_Settings.Ramsch.Scale;
     // 6. Each push of the skat raises the score.
     if (passOns > 0) {
@@ -302,6 +306,32 @@ GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWi
     } else if (g_Game.RoundStatus == ROUND_RAMSCH && g_Game.VariantMode == VARIANT_SKAT) {
         list += Abbreviation(40) + Abbreviation(14);
     }
+}
+
+}  // namespace
+
+GameScore ScoreRamschGame(int seat, int skatPoints, int passOns, int lastTrickWinner, const ScoreNames& names) {
+    GameScore result;
+    const int* tricks = g_Game.PartyTricks;
+    passOns = std::clamp(passOns, 0, 3);
+    if (seat >= 0 && seat <= 2) CompleteGivenUpRamsch(seat, skatPoints);
+    std::string list = Abbreviation(14);
+    for (int n = 0; n < passOns; ++n) list += Abbreviation(34);
+    int withoutTrick = 0;
+    for (int s = 0; s < 3; ++s) withoutTrick += tricks[s] == 0 ? 1 : 0;
+    std::string& text = result.resultText;
+    const bool evalFixed = g_Settings.Ramsch.EvalMode != 0;
+    int v = 0;
+    bool jungfrau = false;
+    if (withoutTrick == 2) {
+        v = ScoreDurchmarsch(result, list, skatPoints, names, evalFixed);
+    } else {
+        jungfrau = withoutTrick == 1;
+        if (jungfrau) list += Abbreviation(36);
+        v = ScoreRamschLoser(result, skatPoints, lastTrickWinner, names, evalFixed);
+    }
+    text += " \\b\\cf2 " + S(IDS_HEADLINE_RAMSCH) + " \\b0\\cf1  ";
+    ApplyRamschFactors(result, list, passOns, jungfrau, v, evalFixed);
     char end[48];
     std::snprintf(end, sizeof end, "\\b  %d\\b0\\par\n", result.score);
     text += S(IDS_SCORE_RESULTS_IN) + end;

@@ -17,12 +17,14 @@ constexpr int kVariants = 40330, kConfiguration = 40331, kRamsch = 40332, kOptio
 constexpr int kUnnamed = 0;
 }  // namespace
 
-std::vector<ListSettingField> ListSettingFields() {
+namespace {
+
+// The rule variants and the Ramsch settings.
+std::vector<ListSettingField> VariantAndRamschFields() {
     CSettings& s = g_Settings;
     CGameState& g = g_Game;
-    CProfile& p = g_Profile;
     using enum ListSettingField::Packing;
-    std::vector<ListSettingField> f = {
+    return {
         {4, Whole, "Variants", "Variant", &g.VariantMode, 40349, kVariants, false},
         {8, Whole, "Variants", "Kontra", &s.Variants.Kontra, 40350, kConfiguration, false},
         {12, Whole, "Variants", "Ramsch", &s.Variants.Ramsch, 40351, kConfiguration, false},
@@ -42,6 +44,15 @@ std::vector<ListSettingField> ListSettingFields() {
         {68, Whole, "Ramsch", "PassOn", &s.Ramsch.PassOn, 40365, kRamsch, false},
         {72, Whole, "Ramsch", "Jungfrau", &s.Ramsch.Jungfrau, 40366, kRamsch, false},
         {76, Whole, "Ramsch", "Durchmarsch", &s.Ramsch.Durchmarsch, 40367, kRamsch, false},
+    };
+}
+
+// The options and the delays; Swap and Switch share a word.
+std::vector<ListSettingField> OptionAndDelayFields() {
+    CSettings& s = g_Settings;
+    CGameState& g = g_Game;
+    using enum ListSettingField::Packing;
+    return {
         {80, Whole, "Options", "Demo", &g.DemoMode, 40368, kOptions, true},
         {84, Whole, "Options", "Suggest", &s.Options.Suggest, 40369, kOptions, true},
         {88, Whole, "Options", "Drag", &s.Options.Drag, 40370, kOptions, true},
@@ -59,14 +70,14 @@ std::vector<ListSettingField> ListSettingFields() {
         {136, Low16, "Delay", "Swap", &s.Delay.Swap, 40382, kDelay, false},
         {136, High16, "Delay", "Switch", &s.Delay.Switch, 40383, kDelay, false},
     };
-    const char* const seats[3] = {"Computer1", "Computer2", "Person"};
-    for (int seat = 0; seat < 3; ++seat)
-        f.push_back({140 + 4u * seat, Whole, "RiskGrand", seats[seat], &g_Risk.RiskGrand[seat], 40384 + seat, kRisk, false});
-    for (int seat = 0; seat < 3; ++seat)
-        f.push_back({152 + 4u * seat, Whole, "RiskSuit", seats[seat], &g_Risk.RiskSuit[seat], 40387 + seat, kRisk, false});
-    for (int seat = 0; seat < 3; ++seat)
-        f.push_back({164 + 4u * seat, Whole, "RiskNull", seats[seat], &g_Risk.RiskNull[seat], 40390 + seat, kRisk, false});
-    const std::vector<ListSettingField> rest = {
+}
+
+// The presettings (three pairs share a word), the sound, the main window and the images.
+std::vector<ListSettingField> SettingsAudioWindowAndImageFields() {
+    CSettings& s = g_Settings;
+    CProfile& p = g_Profile;
+    using enum ListSettingField::Packing;
+    return {
         {176, Whole, "Settings", "Annotate", &s.Settings.Annotate, 40393, kPresetting, false},
         {180, Whole, "Settings", "Deal", &s.Settings.Deal, 40394, kPresetting, false},
         {184, Whole, "Settings", "Last", &s.Settings.Last, 40395, kPresetting, false},
@@ -88,6 +99,16 @@ std::vector<ListSettingField> ListSettingFields() {
         {236, Whole, "Image", "ShowComputer2", &p.Image.ShowComputer2, 40419, kImages, false},
         {240, Whole, "Image", "ShowPerson1", &p.Image.ShowPerson1, 40420, kImages, false},
         {244, Whole, "Image", "ShowPerson2", &p.Image.ShowPerson2, 40421, kImages, false},
+    };
+}
+
+// The game's settings and the round counters (the Bock and Ramsch rounds two to a word).
+std::vector<ListSettingField> GameAndRoundFields() {
+    CSettings& s = g_Settings;
+    CGameState& g = g_Game;
+    CProfile& p = g_Profile;
+    using enum ListSettingField::Packing;
+    return {
         {248, Whole, "Game", "Cond", &p.Cond, 40423, kGame, false},
         {252, Whole, "Game", "Bypass", &s.Game.Bypass, 40424, kGame, false},
         {256, Whole, "Game", "Face", &s.Game.Face, 40425, kGame, false},
@@ -106,6 +127,14 @@ std::vector<ListSettingField> ListSettingFields() {
         {308, High16, "Actual", "BockRounds", &g.BockRounds, 40438, kActual, false},
         {312, Low16, "Actual", "RamschRound", &g.RamschRound, 40439, kActual, false},
         {312, High16, "Actual", "RamschRounds", &g.RamschRounds, 40439, kActual, false},
+    };
+}
+
+// The view and the printing.
+std::vector<ListSettingField> ViewAndPrintFields() {
+    CSettings& s = g_Settings;
+    using enum ListSettingField::Packing;
+    return {
         {316, Whole, "View", "Player", &s.View.Player, 40440, kView, false},
         {320, Whole, "View", "CardBack", &s.View.CardBack, 40441, kView, false},
         {324, Whole, "View", "CardFace", &s.View.CardFace, 40442, kView, false},
@@ -122,7 +151,31 @@ std::vector<ListSettingField> ListSettingFields() {
         {364, Whole, "View", "ListTrickEstimation", &s.View.ListTrickEstimation, 40456, kView, false},
         {368, Whole, "Print", "Orient", &s.Print.Orient, 40457, kPrint, false},
     };
-    f.insert(f.end(), rest.begin(), rest.end());
+}
+
+// The computers' risks by seat.
+std::vector<ListSettingField> RiskFields() {
+    using enum ListSettingField::Packing;
+    std::vector<ListSettingField> f;
+    const char* const seats[3] = {"Computer1", "Computer2", "Person"};
+    for (int seat = 0; seat < 3; ++seat)
+        f.push_back({140 + 4u * seat, Whole, "RiskGrand", seats[seat], &g_Risk.RiskGrand[seat], 40384 + seat, kRisk, false});
+    for (int seat = 0; seat < 3; ++seat)
+        f.push_back({152 + 4u * seat, Whole, "RiskSuit", seats[seat], &g_Risk.RiskSuit[seat], 40387 + seat, kRisk, false});
+    for (int seat = 0; seat < 3; ++seat)
+        f.push_back({164 + 4u * seat, Whole, "RiskNull", seats[seat], &g_Risk.RiskNull[seat], 40390 + seat, kRisk, false});
+    return f;
+}
+
+}  // namespace
+
+std::vector<ListSettingField> ListSettingFields() {
+    std::vector<ListSettingField> f;
+    for (auto group : {VariantAndRamschFields, OptionAndDelayFields, RiskFields, SettingsAudioWindowAndImageFields,
+                       GameAndRoundFields, ViewAndPrintFields}) {
+        const std::vector<ListSettingField> fields = group();
+        f.insert(f.end(), fields.begin(), fields.end());
+    }
     return f;
 }
 

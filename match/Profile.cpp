@@ -130,16 +130,24 @@ struct IntKeyTables {
     std::vector<IntKey> Rules, Options, Players, ImageShows, Game, Actual, Rounds, View, Print;
 };
 
-IntKeyTables BuildTables() {
+// The records the number settings are read into, and their defaults.
+struct KeyRecords {
     CSettings& s = g_Settings;
     CGameState& g = g_Game;
     CProfile& p = g_Profile;
     const CSettings ds;
     const CGameState dg;
     const CProfile dp;
+};
+
+// The rule variants and the Ramsch settings.
+std::vector<IntKey> RuleKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    CGameState& g = r.g;
+    const CGameState& dg = r.dg;
     using enum Rule;
-    IntKeyTables t;
-    t.Rules = {
+    return {
         {"Variants", "Variant", &g.VariantMode, dg.VariantMode, Range, 0, 2, dg.VariantMode},
         {"Variants", "Kontra", &s.Variants.Kontra, ds.Variants.Kontra, Flag},
         {"Variants", "Ramsch", &s.Variants.Ramsch, ds.Variants.Ramsch, Flag},
@@ -160,7 +168,15 @@ IntKeyTables BuildTables() {
         {"Ramsch", "Jungfrau", &s.Ramsch.Jungfrau, ds.Ramsch.Jungfrau, Clamp, 1, 120},
         {"Ramsch", "Durchmarsch", &s.Ramsch.Durchmarsch, ds.Ramsch.Durchmarsch, Clamp, 1, 120},
     };
-    t.Options = {
+}
+
+std::vector<IntKey> OptionKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    CGameState& g = r.g;
+    const CGameState& dg = r.dg;
+    using enum Rule;
+    return {
         {"Options", "Demo", &g.DemoMode, dg.DemoMode, Flag},
         {"Options", "Suggest", &s.Options.Suggest, ds.Options.Suggest, Flag},
         {"Options", "Drag", &s.Options.Drag, ds.Options.Drag, Flag},
@@ -168,7 +184,13 @@ IntKeyTables BuildTables() {
         {"Options", "Count", &s.Options.Count, ds.Options.Count, Flag},
         {"Options", "Support", &s.Options.Support, ds.Options.Support, Support},
     };
-    t.Players = {
+}
+
+std::vector<IntKey> DelayKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    using enum Rule;
+    return {
         {"Delay", "Bid", &s.Delay.Bid, ds.Delay.Bid, Clamp, 0, kDelayMax},
         {"Delay", "Answer", &s.Delay.Answer, ds.Delay.Answer, Clamp, 0, kDelayMax},
         {"Delay", "Show", &s.Delay.Show, ds.Delay.Show, Clamp, 0, kDelayMax},
@@ -180,18 +202,36 @@ IntKeyTables BuildTables() {
         {"Delay", "Swap", &s.Delay.Swap, ds.Delay.Swap, Clamp, 0, kDelayMax},
         {"Delay", "Switch", &s.Delay.Switch, ds.Delay.Switch, Clamp, 0, kDelayMax},
     };
+}
+
+// The computers' risks by seat, and the suit each seat's suit risk names.
+std::vector<IntKey> RiskKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    using enum Rule;
+    std::vector<IntKey> keys;
     const char* const seatKeys[3] = {"Computer1", "Computer2", "Person"};
     // A fresh profile has suit risk 4 for Clubs only at seats 0 and 2, but for Clubs, Spades and
     // Hearts at seat 1: the stored defaults are 4, 0x40404 and 4.
     const int suitRiskDefaults[3] = {kRiskDefault, 0x40404, kRiskDefault};
     for (int seat = 0; seat < 3; ++seat)
-        t.Players.push_back({"RiskGrand", seatKeys[seat], &g_Risk.RiskGrand[seat], kRiskDefault, Clamp, 0, kRiskOff});
+        keys.push_back({"RiskGrand", seatKeys[seat], &g_Risk.RiskGrand[seat], kRiskDefault, Clamp, 0, kRiskOff});
     for (int seat = 0; seat < 3; ++seat)
-        t.Players.push_back({"RiskSuit", seatKeys[seat], &g_Risk.RiskSuit[seat], suitRiskDefaults[seat], SuitRisks});
-    t.Players.push_back({"RiskSuit", "Suit", &s.RiskSuit.Suit, ds.RiskSuit.Suit, SuitChoice});
+        keys.push_back({"RiskSuit", seatKeys[seat], &g_Risk.RiskSuit[seat], suitRiskDefaults[seat], SuitRisks});
+    keys.push_back({"RiskSuit", "Suit", &s.RiskSuit.Suit, ds.RiskSuit.Suit, SuitChoice});
     for (int seat = 0; seat < 3; ++seat)
-        t.Players.push_back({"RiskNull", seatKeys[seat], &g_Risk.RiskNull[seat], kRiskDefault, Clamp, 0, kRiskOff});
-    const std::vector<IntKey> rest = {
+        keys.push_back({"RiskNull", seatKeys[seat], &g_Risk.RiskNull[seat], kRiskDefault, Clamp, 0, kRiskOff});
+    return keys;
+}
+
+// The settings switches, the sound and the main window's place.
+std::vector<IntKey> SettingsAudioAndWindowKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    CProfile& p = r.p;
+    const CProfile& dp = r.dp;
+    using enum Rule;
+    return {
         {"Settings", "Annotate", &s.Settings.Annotate, ds.Settings.Annotate, Flag},
         {"Settings", "Deal", &s.Settings.Deal, ds.Settings.Deal, Flag},
         {"Settings", "Zoom", &s.Settings.Zoom, ds.Settings.Zoom, Flag},
@@ -211,14 +251,39 @@ IntKeyTables BuildTables() {
         {"RectMain", "Bottom", &p.RectMain.Bottom, dp.RectMain.Bottom},
         {"RectMain", "Zoomed", &p.RectMain.Zoomed, dp.RectMain.Zoomed, Flag},
     };
-    t.Players.insert(t.Players.end(), rest.begin(), rest.end());
-    t.ImageShows = {
+}
+
+// The players' settings: the delays, the risks, then the switches, sound and window.
+std::vector<IntKey> PlayerKeys(const KeyRecords& r) {
+    std::vector<IntKey> keys = DelayKeys(r);
+    const std::vector<IntKey> risks = RiskKeys(r);
+    keys.insert(keys.end(), risks.begin(), risks.end());
+    const std::vector<IntKey> rest = SettingsAudioAndWindowKeys(r);
+    keys.insert(keys.end(), rest.begin(), rest.end());
+    return keys;
+}
+
+std::vector<IntKey> ImageShowKeys(const KeyRecords& r) {
+    CProfile& p = r.p;
+    const CProfile& dp = r.dp;
+    using enum Rule;
+    return {
         {"Image", "ShowComputer1", &p.Image.ShowComputer1, dp.Image.ShowComputer1, Flag},
         {"Image", "ShowComputer2", &p.Image.ShowComputer2, dp.Image.ShowComputer2, Flag},
         {"Image", "ShowPerson1", &p.Image.ShowPerson1, dp.Image.ShowPerson1, Flag},
         {"Image", "ShowPerson2", &p.Image.ShowPerson2, dp.Image.ShowPerson2, Flag},
     };
-    t.Game = {
+}
+
+std::vector<IntKey> GameKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    CGameState& g = r.g;
+    const CGameState& dg = r.dg;
+    CProfile& p = r.p;
+    const CProfile& dp = r.dp;
+    using enum Rule;
+    return {
         {"Game", "Cond", &p.Cond, dp.Cond},
         {"Game", "Bypass", &s.Game.Bypass, ds.Game.Bypass, Flag},
         {"Game", "Face", &s.Game.Face, ds.Game.Face, Flag},
@@ -232,13 +297,25 @@ IntKeyTables BuildTables() {
         // The time left may run below zero by the game that outlasts the match.
         {"Game", "CountDown", &s.Game.CountDown, ds.Game.CountDown, Clamp, -kMaxTimeHigh, kMaxTimeHigh},
     };
-    // Status, BockCounter, BockNumber and RamschNumber are read by ReadRoundCounters and brought
-    // into range by the Rounds table; a match file's trailer carries the round numbers split.
-    t.Actual = {
+}
+
+// Status, BockCounter, BockNumber and RamschNumber are read by ReadRoundCounters and brought
+// into range by the Rounds table; a match file's trailer carries the round numbers split.
+std::vector<IntKey> ActualKeys(const KeyRecords& r) {
+    CGameState& g = r.g;
+    const CGameState& dg = r.dg;
+    using enum Rule;
+    return {
         {"Actual", "Leader", &g.Leader, dg.Leader, Range, 0, 2, dg.Leader},
         {"Actual", "Forehand", &g.Forehand, dg.Forehand, Range, 0, 2, dg.Forehand},
     };
-    t.Rounds = {
+}
+
+std::vector<IntKey> RoundKeys(const KeyRecords& r) {
+    CGameState& g = r.g;
+    const CGameState& dg = r.dg;
+    using enum Rule;
+    return {
         {"Actual", "Status", &g.RoundStatus, dg.RoundStatus, Range, 0, 2, 0},
         // Games played of the Bock round's three.
         {"Actual", "BockCounter", &g.BockCounter, dg.BockCounter, Clamp, 0, 2},
@@ -247,7 +324,13 @@ IntKeyTables BuildTables() {
         {"Actual", "RamschRound", &g.RamschRound, dg.RamschRound, Clamp, 0, kRoundNumberMax},
         {"Actual", "RamschRounds", &g.RamschRounds, dg.RamschRounds, Clamp, 0, kRoundNumberMax},
     };
-    t.View = {
+}
+
+std::vector<IntKey> ViewKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    using enum Rule;
+    return {
         {"View", "Player", &s.View.Player, ds.View.Player, PlayerWord},
         {"View", "CardBack", &s.View.CardBack, ds.View.CardBack, Range, 0, 31, ds.View.CardBack},
         {"View", "CardFace", &s.View.CardFace, ds.View.CardFace, Range, 0, 9, ds.View.CardFace},
@@ -263,9 +346,29 @@ IntKeyTables BuildTables() {
         {"View", "ListStore", &s.View.ListStore, ds.View.ListStore, Flag},
         {"View", "ListTrickEstimation", &s.View.ListTrickEstimation, ds.View.ListTrickEstimation, Flag},
     };
-    t.Print = {
+}
+
+std::vector<IntKey> PrintKeys(const KeyRecords& r) {
+    CSettings& s = r.s;
+    const CSettings& ds = r.ds;
+    using enum Rule;
+    return {
         {"Print", "Orient", &s.Print.Orient, ds.Print.Orient, Range, 1, 2, ds.Print.Orient},
     };
+}
+
+IntKeyTables BuildTables() {
+    const KeyRecords records;
+    IntKeyTables t;
+    t.Rules = RuleKeys(records);
+    t.Options = OptionKeys(records);
+    t.Players = PlayerKeys(records);
+    t.ImageShows = ImageShowKeys(records);
+    t.Game = GameKeys(records);
+    t.Actual = ActualKeys(records);
+    t.Rounds = RoundKeys(records);
+    t.View = ViewKeys(records);
+    t.Print = PrintKeys(records);
     return t;
 }
 

@@ -55,11 +55,10 @@ std::string ExportTextValue(const std::string& text) {
     return escaped;
 }
 
-std::string SettingsExportText(const std::string& productDefault, int flowState) {
-    const CSettings& s = g_Settings;
-    const CGameState& g = g_Game;
-    const CProfile& p = g_Profile;
-    ExportWriter out;
+namespace {
+
+// The file's head: the format line and the program's key with its default value.
+void WriteHead(ExportWriter& out, const std::string& productDefault) {
     out.Line("Windows Registry Editor Version 5.00");
     out.End();
     out.Line("[HKEY_CURRENT_USER\\SOFTWARE\\Kartovan+]");
@@ -67,7 +66,11 @@ std::string SettingsExportText(const std::string& productDefault, int flowState)
     out.End();
     out.Line(std::string(kPrefix) + "]");
     out.End();
+}
 
+
+// The game record's sections: the round, the sound, the delays and the game.
+void WriteGameSections(ExportWriter& out, const CSettings& s, const CGameState& g, const CProfile& p, int flowState) {
     out.Section("Actual");
     out.Number("Leader", g.Leader);
     out.Number("Forehand", g.Forehand);
@@ -105,6 +108,10 @@ std::string SettingsExportText(const std::string& productDefault, int flowState)
     out.Number("Mode", g.MatchMode);
     out.Number("CountDown", s.Game.CountDown);
     out.End();
+}
+
+// The person's sections: help, images, names, options, paths, printing and the Ramsch evaluation.
+void WriteProfileSections(ExportWriter& out, const CSettings& s, const CGameState& g, const CProfile& p) {
     out.Section("Help");
     out.Number("Topic", p.HelpTopic);
     out.End();
@@ -148,7 +155,10 @@ std::string SettingsExportText(const std::string& productDefault, int flowState)
     out.Number("Jungfrau", s.Ramsch.Jungfrau);
     out.Number("Durchmarsch", s.Ramsch.Durchmarsch);
     out.End();
-    // The window sections as the registry holds them now, with their defaults.
+}
+
+// The window sections as the registry holds them now, with their defaults.
+void WriteWindowSections(ExportWriter& out) {
     const struct {
         const char* section;
         std::vector<std::pair<const char*, int>> keys;
@@ -163,6 +173,10 @@ std::string SettingsExportText(const std::string& productDefault, int flowState)
         for (const auto& [key, fallback] : window.keys) out.Number(key, GetProfileInt(window.section, key, fallback));
         out.End();
     }
+}
+
+// The computers' risks, one section per game kind with a value per seat.
+void WriteRiskSections(ExportWriter& out) {
     const char* const seats[3] = {"Computer1", "Computer2", "Person"};
     const std::pair<const char*, const int*> risks[] = {
         {"RiskGrand", g_Risk.RiskGrand}, {"RiskNull", g_Risk.RiskNull}, {"RiskSuit", g_Risk.RiskSuit}};
@@ -171,6 +185,10 @@ std::string SettingsExportText(const std::string& productDefault, int flowState)
         for (int seat = 0; seat < 3; ++seat) out.Number(seats[seat], values[seat]);
         out.End();
     }
+}
+
+// The settings, the rule variants and the view.
+void WriteSettingsSections(ExportWriter& out, const CSettings& s, const CGameState& g) {
     out.Section("Settings");
     for (const auto& [key, value] : std::vector<std::pair<const char*, int>>{
              {"Annotate", s.Settings.Annotate}, {"Deal", s.Settings.Deal}, {"Zoom", s.Settings.Zoom},
@@ -198,5 +216,20 @@ std::string SettingsExportText(const std::string& productDefault, int flowState)
              {"ListTrickEstimation", s.View.ListTrickEstimation}})
         out.Number(key, value);
     out.End();
+}
+
+}  // namespace
+
+std::string SettingsExportText(const std::string& productDefault, int flowState) {
+    const CSettings& s = g_Settings;
+    const CGameState& g = g_Game;
+    const CProfile& p = g_Profile;
+    ExportWriter out;
+    WriteHead(out, productDefault);
+    WriteGameSections(out, s, g, p, flowState);
+    WriteProfileSections(out, s, g, p);
+    WriteWindowSections(out);
+    WriteRiskSections(out);
+    WriteSettingsSections(out, s, g);
     return out.Result();
 }

@@ -59,6 +59,182 @@ std::string GameName(int type) {
     return {};
 }
 
+// Where the course texts stand on the table or the page, and whether they are shown or blanked.
+struct CoursePlaces {
+    TableDC& dc;
+    bool show;
+    int ox, oy;  // the printed page's offset
+    int pointY[3];
+    int codeX;  // the codes beside the tenth column
+    CCards& firstRow;
+
+    int Column(int trick) const { return firstRow.GetSlotPosition(trick).x; }
+};
+
+// Steps 2 and 3: the headline, centred above the table; removing it fills its box with the table.
+void DrawHeadline(const CoursePlaces& at, const std::string& headline, int width, int y, bool printing,
+                  const platform::Rect* update) {
+    TableDC& dc = at.dc;
+    const int ox = at.ox, oy = at.oy;
+    const platform::Size size = dc->GetTextExtent(headline);
+    const int x = (width - size.cx) / 2;
+    if (!at.show) {
+        const platform::Rect box{ox - 64 + x, oy - 2 + y, x + ox + 128 + size.cx, oy - 2 + y + size.cy + 1};
+        if (!printing && !LiesOutside(update, box, 0, 0, 0, 0)) dc->FillRect(box, TableBrush());
+    } else {
+        const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
+        dc->SetTextColor({});
+        dc->TextOut(x + ox - 1, y + oy - 2, headline);
+        dc->SetTextColor(platform::Rgb(255, 255, 255));
+        dc->TextOut(x + ox - 2, y + oy - 3, headline);
+        dc->SetBkMode(mode);
+    }
+}
+
+// Step 5: the marker of the seat that led each trick (a damaged leader word draws none). The
+// column of trick k counts from 0; the seat that led it is the leader word of record k: the
+// leader of play in record 0, the winner of the trick before in the record taken at its end.
+// The same words are what a game file keeps, so a loaded course marks the same seats.
+void DrawTrickLeaders(const CoursePlaces& at, const TrickPlayState& play, int tricksShown, const int markerY[3]) {
+    std::string marker(kBlank);
+    if (at.show) ((marker = ' ') += platform::LoadString(IDS_LABEL_FOREHAND)) += ' ';
+    for (int k = 0; k < tricksShown; ++k) {
+        const int leader = play.History[k].trickWinner;
+        if (!IsSeat(leader)) continue;
+        at.dc->TextOut(at.Column(k) + at.ox + 1, markerY[leader] + at.oy, marker);
+    }
+}
+
+// Step 6: "Skat" on the two skat cards wherever they ended up.
+void DrawSkatLabels(const CoursePlaces& at, CSkat& game, int zoomStep) {
+    for (int i = 0; i < 2 && i < game.courseSkat.capacity; ++i) {
+        const int card = game.courseSkat.cards[i];
+        if (!IsCardCode(card)) continue;
+        CCards* rows[4] = {&game.courseSkat, &game.courseRows[0], &game.courseRows[1], &game.courseRows[2]};
+        bool written = false;
+        for (CCards* row : rows) {
+            const int slots = row == &game.courseSkat ? 2 : 10;
+            for (int slot = 0; slot < slots && slot < row->capacity && !written; ++slot) {
+                if (row->cards[slot] != card) continue;
+                const platform::Point position = row->GetSlotPosition(slot);
+                if (position.x == 0) continue;
+                at.dc->TextOut(position.x + at.ox + zoomStep, position.y + at.oy + 2, "Skat");
+                written = true;
+            }
+            if (written) break;
+        }
+    }
+}
+
+// Ramsch: who gets the skat at the end, the last trick's winner or the seats with the most points.
+void SeatsGettingTheSkat(bool getsSkat[3]) {
+    if (g_Settings.Variants.RamschStock == 1) {
+        if (IsSeat(g_Game.TrickWinner)) getsSkat[g_Game.TrickWinner] = true;
+    } else {
+        const int highest = std::max({g_Game.PartyPoints[0], g_Game.PartyPoints[1], g_Game.PartyPoints[2]});
+        for (int seat = 0; seat < 3; ++seat) getsSkat[seat] = g_Game.PartyPoints[seat] == highest;
+    }
+}
+
+// A Ramsch trick's column: each seat's points, the skat added after the tenth for whom it goes to.
+void DrawRamschPoints(const CoursePlaces& at, const GameSnapshot& snapshot, int t, bool value, int px,
+                      const bool getsSkat[3], int skatPoints) {
+    for (int seat = 0; seat < 3; ++seat) {
+        std::string text = kBlank;
+        if (value) {
+            const int points = snapshot.partyPoints[seat];
+            if (t == 10 && getsSkat[seat]) {
+                text = Format(seat == 1 ? "%u+%2u   " : "%2u+%2u   ", points - skatPoints, skatPoints);
+            } else {
+                text = Format("%5u  ", points);
+            }
+        }
+        at.dc->TextOut(px, at.pointY[seat] + at.oy, text);
+    }
+}
+
+// A trick's column of a game with a soloist: the soloist's points (the skat apart unless played
+// from the hand, beside them after the tenth) and the defenders'.
+void DrawPartyPoints(const CoursePlaces& at, const GameSnapshot& snapshot, int t, bool value, int px,
+                     int skatPoints) {
+    std::string soloist = kBlank;
+    std::string defenders = kBlank;
+    if (value) {
+        const int points = snapshot.partyPoints[0];
+        if (t == 10) {
+            soloist = Format("%u+%2u   ", points - skatPoints, skatPoints);
+        } else {
+            soloist = Format("%5u  ", g_Game.HandAnnounced ? points : points - skatPoints);
+        }
+        defenders = Format("%5u  ", snapshot.partyPoints[1]);
+    }
+    at.dc->TextOut(px, at.pointY[0] + at.oy, soloist);
+    at.dc->TextOut(px, at.pointY[1] + at.oy, defenders);
+}
+
+// Step 7: the running points per trick; the tenth record takes the game's final points first.
+void DrawRunningPoints(const CoursePlaces& at, TrickPlayState& play, int tricksShown, int skatPoints) {
+    const bool ramsch = g_Game.GameType == GAME_RAMSCH;
+    at.dc.SelectAppFont(14);
+    for (int seat = 0; seat < 3; ++seat) play.History[10].partyPoints[seat] = g_Game.PartyPoints[seat];
+    bool getsSkat[3] = {false, false, false};
+    if (ramsch) SeatsGettingTheSkat(getsSkat);
+    for (int t = 1; t <= 10; ++t) {
+        const bool value = at.show && (t == 10 || t <= tricksShown);
+        const int px = at.Column(t - 1) + at.ox;
+        const GameSnapshot& snapshot = play.History[t];
+        if (ramsch) {
+            DrawRamschPoints(at, snapshot, t, value, px, getsSkat, skatPoints);
+        } else {
+            DrawPartyPoints(at, snapshot, t, value, px, skatPoints);
+        }
+    }
+}
+
+// Step 8: the Ramsch codes beside the tenth column.
+void DrawRamschCodes(const CoursePlaces& at) {
+    int withoutTrick = 0;
+    for (int seat = 0; seat < 3; ++seat)
+        if (g_Game.PartyTricks[seat] == 0) ++withoutTrick;
+    std::string codes[3];
+    for (int seat = 0; seat < 3; ++seat) {
+        codes[seat].assign(1, ' ');
+        if (g_Game.SkatPassedOnBySeat[seat]) codes[seat] += Code(34);
+        if (withoutTrick != 2 && g_Game.PartyTricks[seat] == 0) codes[seat] += Code(36);
+    }
+    if (withoutTrick == 2) {
+        const int durchmarsch = g_Game.PartyPoints[0] != 0 ? 0 : g_Game.PartyPoints[1] != 0 ? 1 : 2;
+        codes[durchmarsch] += Code(38);
+    }
+    for (int seat = 0; seat < 3; ++seat)
+        at.dc->TextOut(at.codeX, at.pointY[seat] + at.oy, at.show ? PadTo7(codes[seat]) : std::string(kBlank));
+}
+
+// Step 9: announcement and Kontra codes of the variant rules.
+void DrawAnnouncementCodes(const CoursePlaces& at) {
+    const int type = g_Game.GameType;
+    const bool kontra = g_Game.KontraState != KONTRA_NONE;
+    if (!(type != GAME_RAMSCH && g_Game.VariantMode == VARIANT_SKAT &&
+          (kontra || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced)))
+        return;
+    std::string first = " ";
+    if (g_Game.SchwarzAnnounced) first += Code(26, 4);
+    else if (g_Game.SchneiderAnnounced) first += Code(22, 4);
+    if (g_Game.KontraState == KONTRA_REKONTRA) first += Code(44);
+    std::string second = " ";
+    if (kontra) {
+        second += Code(42);
+        const int seat = g_Game.KontraSeat;
+        second += seat == 0 ? " C1" : seat == 1 ? " C2" : seat == 2 ? " P" : "";
+    }
+    const bool noPoints = type == GAME_NULL || type == GAME_REVOLUTION;
+    if (!noPoints || kontra) {
+        at.dc.SelectAppFont(14);
+        at.dc->TextOut(at.codeX, at.pointY[0] + at.oy, at.show ? PadTo7(first) : std::string(kBlank));
+        at.dc->TextOut(at.codeX, at.pointY[1] + at.oy, at.show ? PadTo7(second) : std::string(kBlank));
+    }
+}
+
 }  // namespace
 
 std::string CMainFrame::CourseHeadline() {
@@ -109,34 +285,21 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     TableDC dc(printer, g_Shell.hTableWnd);
     if (!dc || !g_pApp) return;
     const platform::Point offset = PrintOffset(printer);
-    const int ox = offset.x;
-    const int oy = offset.y;
     const int width = ClientWidth();
     int markerY[3];
     for (int seat = 0; seat < 3; ++seat) markerY[seat] = Game.courseRows[seat].GetSlotPosition(0).y - 13;
     const int linesTop = Game.courseRows[2].GetSlotPosition(0).y + g_Shell.ZoomExtraHeight / 3;
-    const int pointY[3] = {linesTop + 110, linesTop + 123, linesTop + 136};
     const int zoomStep = (g_Shell.ZoomPercent * 147 - 3700) / 1000;
-    auto column = [this](int trick) { return Game.courseRows[0].GetSlotPosition(trick).x; };
     const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
+    const int codeX = Game.courseRows[0].GetSlotPosition(9).x + 37 + offset.x;
+    const CoursePlaces at{dc, show != 0, offset.x, offset.y, {linesTop + 110, linesTop + 123, linesTop + 136},
+                          codeX, Game.courseRows[0]};
 
-    // Steps 2 and 3: the headline, centred above the table.
+    // Steps 2 and 3.
     dc.SelectAppFont(2);
     const std::string headline = CourseHeadline();
-    const platform::Size size = dc->GetTextExtent(headline);
-    const int x = (width - size.cx) / 2;
-    const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
-    if (!show) {
-        const platform::Rect box{ox - 64 + x, oy - 2 + y, x + ox + 128 + size.cx, oy - 2 + y + size.cy + 1};
-        if (!printer && !LiesOutside(update, box, 0, 0, 0, 0)) dc->FillRect(box, TableBrush());
-    } else {
-        const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
-        dc->SetTextColor({});
-        dc->TextOut(x + ox - 1, y + oy - 2, headline);
-        dc->SetTextColor(platform::Rgb(255, 255, 255));
-        dc->TextOut(x + ox - 2, y + oy - 3, headline);
-        dc->SetBkMode(mode);
-    }
+    DrawHeadline(at, headline, width, Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight,
+                 printer != nullptr, update);
 
     // Step 4.
     dc.SelectAppFont(12);
@@ -144,132 +307,13 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     dc->SetBkMode(platform::BkMode::Opaque);
     dc->SetTextColor({});
 
-    // Step 5: the marker of the seat that led each trick (a damaged leader word draws none). The
-    // column of trick k counts from 0; the seat that led it is the leader word of record k: the
-    // leader of play in record 0, the winner of the trick before in the record taken at its end.
-    // The same words are what a game file keeps, so a loaded course marks the same seats.
-    std::string marker(kBlank);
-    if (show) ((marker = ' ') += platform::LoadString(IDS_LABEL_FOREHAND)) += ' ';
-    for (int k = 0; k < tricksShown; ++k) {
-        const int leader = TrickPlay().History[k].trickWinner;
-        if (!IsSeat(leader)) continue;
-        dc->TextOut(column(k) + ox + 1, markerY[leader] + oy, marker);
-    }
-
-    // Step 6: "Skat" on the two skat cards wherever they ended up.
-    if (show) {
-        for (int i = 0; i < 2 && i < Game.courseSkat.capacity; ++i) {
-            const int card = Game.courseSkat.cards[i];
-            if (!IsCardCode(card)) continue;
-            CCards* rows[4] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
-            bool written = false;
-            for (CCards* row : rows) {
-                const int slots = row == &Game.courseSkat ? 2 : 10;
-                for (int slot = 0; slot < slots && slot < row->capacity && !written; ++slot) {
-                    if (row->cards[slot] != card) continue;
-                    const platform::Point at = row->GetSlotPosition(slot);
-                    if (at.x == 0) continue;
-                    dc->TextOut(at.x + ox + zoomStep, at.y + oy + 2, "Skat");
-                    written = true;
-                }
-                if (written) break;
-            }
-        }
-    }
+    DrawTrickLeaders(at, TrickPlay(), tricksShown, markerY);
+    if (show) DrawSkatLabels(at, Game, zoomStep);
 
     const int type = g_Game.GameType;
-    const bool ramsch = type == GAME_RAMSCH;
     const int skatPoints = Game.courseSkat.CountPoints();
-    const int codeX = column(9) + 37 + ox;
-
-    // Step 7: the running points per trick.
-    if (type != GAME_NULL && type != GAME_REVOLUTION) {
-        dc.SelectAppFont(14);
-        for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[10].partyPoints[seat] = g_Game.PartyPoints[seat];
-        // Ramsch: who gets the skat at the end.
-        bool getsSkat[3] = {false, false, false};
-        if (ramsch) {
-            if (g_Settings.Variants.RamschStock == 1) {
-                if (IsSeat(g_Game.TrickWinner)) getsSkat[g_Game.TrickWinner] = true;
-            } else {
-                const int highest = std::max({g_Game.PartyPoints[0], g_Game.PartyPoints[1], g_Game.PartyPoints[2]});
-                for (int seat = 0; seat < 3; ++seat) getsSkat[seat] = g_Game.PartyPoints[seat] == highest;
-            }
-        }
-        for (int t = 1; t <= 10; ++t) {
-            const bool value = show && (t == 10 || t <= tricksShown);
-            const int px = column(t - 1) + ox;
-            const GameSnapshot& snapshot = TrickPlay().History[t];
-            if (ramsch) {
-                for (int seat = 0; seat < 3; ++seat) {
-                    std::string text = kBlank;
-                    if (value) {
-                        const int points = snapshot.partyPoints[seat];
-                        if (t == 10 && getsSkat[seat]) {
-                            text = Format(seat == 1 ? "%u+%2u   " : "%2u+%2u   ", points - skatPoints, skatPoints);
-                        } else {
-                            text = Format("%5u  ", points);
-                        }
-                    }
-                    dc->TextOut(px, pointY[seat] + oy, text);
-                }
-                continue;
-            }
-            std::string soloist = kBlank;
-            std::string defenders = kBlank;
-            if (value) {
-                const int points = snapshot.partyPoints[0];
-                if (t == 10) {
-                    soloist = Format("%u+%2u   ", points - skatPoints, skatPoints);
-                } else {
-                    soloist = Format("%5u  ", g_Game.HandAnnounced ? points : points - skatPoints);
-                }
-                defenders = Format("%5u  ", snapshot.partyPoints[1]);
-            }
-            dc->TextOut(px, pointY[0] + oy, soloist);
-            dc->TextOut(px, pointY[1] + oy, defenders);
-        }
-    }
-
-    // Step 8: the Ramsch codes beside the tenth column.
-    if (ramsch) {
-        int withoutTrick = 0;
-        for (int seat = 0; seat < 3; ++seat)
-            if (g_Game.PartyTricks[seat] == 0) ++withoutTrick;
-        std::string codes[3];
-        for (int seat = 0; seat < 3; ++seat) {
-            codes[seat].assign(1, ' ');
-            if (g_Game.SkatPassedOnBySeat[seat]) codes[seat] += Code(34);
-            if (withoutTrick != 2 && g_Game.PartyTricks[seat] == 0) codes[seat] += Code(36);
-        }
-        if (withoutTrick == 2) {
-            const int durchmarsch = g_Game.PartyPoints[0] != 0 ? 0 : g_Game.PartyPoints[1] != 0 ? 1 : 2;
-            codes[durchmarsch] += Code(38);
-        }
-        for (int seat = 0; seat < 3; ++seat)
-            dc->TextOut(codeX, pointY[seat] + oy, show ? PadTo7(codes[seat]) : std::string(kBlank));
-    }
-
-    // Step 9: announcement and Kontra codes of the variant rules.
-    const bool kontra = g_Game.KontraState != KONTRA_NONE;
-    if (!ramsch && g_Game.VariantMode == VARIANT_SKAT &&
-        (kontra || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced)) {
-        std::string first = " ";
-        if (g_Game.SchwarzAnnounced) first += Code(26, 4);
-        else if (g_Game.SchneiderAnnounced) first += Code(22, 4);
-        if (g_Game.KontraState == KONTRA_REKONTRA) first += Code(44);
-        std::string second = " ";
-        if (kontra) {
-            second += Code(42);
-            const int seat = g_Game.KontraSeat;
-            second += seat == 0 ? " C1" : seat == 1 ? " C2" : seat == 2 ? " P" : "";
-        }
-        const bool noPoints = type == GAME_NULL || type == GAME_REVOLUTION;
-        if (!noPoints || kontra) {
-            dc.SelectAppFont(14);
-            dc->TextOut(codeX, pointY[0] + oy, show ? PadTo7(first) : std::string(kBlank));
-            dc->TextOut(codeX, pointY[1] + oy, show ? PadTo7(second) : std::string(kBlank));
-        }
-    }
+    if (type != GAME_NULL && type != GAME_REVOLUTION) DrawRunningPoints(at, EditTrickPlay(), tricksShown, skatPoints);
+    if (type == GAME_RAMSCH) DrawRamschCodes(at);
+    DrawAnnouncementCodes(at);
     // Step 10: the context lets go of its fonts on leaving.
 }

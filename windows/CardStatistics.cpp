@@ -36,6 +36,125 @@ const SideWindowTraits kCardStatisticsTraits = [] {
 constexpr int kColumn = 88, kHalf = 44, kRow = 19, kRows = 34;
 const platform::Brush kWhite = platform::Brush::Solid(platform::Rgb(255, 255, 255));
 
+// The grid's drawing shifted by the scroll positions, below the panel's height H.
+struct GridPainter {
+    platform::DeviceContext& dc;
+    const int scrollX, scrollY;
+    const int H;
+
+    int X(int x) const { return x - scrollX; }
+    int Y(int y) const { return y - scrollY; }
+    void Fill(int left, int top, int right, int bottom, const platform::Brush& brush) {
+        dc.FillRect({X(left), Y(top), X(right), Y(bottom)}, brush);
+    }
+    void Text(int x, int y, const std::string& s) { dc.TextOut(X(x), Y(y), s); }
+    int Width(const std::string& s) { return statistics::TextWidth(dc, s); }
+
+    void PanelFollows(CCardsDialog* panel);
+    void Lines();
+    void Headings(const std::string& cardsLabel, const std::string& absLabel, const std::string& relLabel);
+    void RowSymbols(HWND window);
+    void PanelShowsView(CCardsDialog* panel, CStatisticsBlock& cards, int view);
+    void Cells(CStatisticsBlock& cards, int view);
+};
+
+// 2. The panel scrolls with the grid (moved only when its place changes: a move repaints).
+void GridPainter::PanelFollows(CCardsDialog* panel) {
+    if (panel && panel->IsAlive()) {
+        const platform::Rect place{-scrollX, -scrollY, -scrollX + CCardStatistics::kGridWidth,
+                                   -scrollY + panel->WindowRect().Height()};
+        if (panel->WindowRect() != place) panel->MoveWindow(place, true);
+    }
+}
+
+// 3. The grid's lines; the second starts right of the corner cell, which spans two rows.
+void GridPainter::Lines() {
+    for (int i = 0; i <= kRows; ++i) {
+        dc.MoveTo(X(i == 1 ? kColumn : 0), Y(H + kRow * i));
+        dc.LineTo(X(CCardStatistics::kGridWidth), Y(H + kRow * i));
+    }
+    for (int x = 0; x <= 5 * kColumn; x += kColumn) {
+        dc.MoveTo(X(x), Y(H));
+        dc.LineTo(X(x), Y(H + kRow * kRows));
+    }
+    for (int k = 0; k < 4; ++k) {
+        const int x = kColumn * (k + 1) + kHalf;
+        dc.MoveTo(X(x), Y(H + kRow));
+        dc.LineTo(X(x), Y(H + kRow * kRows));
+    }
+}
+
+void GridPainter::Headings(const std::string& cardsLabel, const std::string& absLabel, const std::string& relLabel) {
+    // 4. The corner cell.
+    Fill(1, H + 1, kColumn, H + 38, kWhite);
+    Text((kColumn - Width(cardsLabel)) / 2, H + 10, cardsLabel);
+    // 5. The columns' names: the three seats and the skat, each cut to its column.
+    for (int k = 0; k < 4; ++k) {
+        std::string name = k < 3 ? g_SideWindowFrame.GetPlayerName(k) : platform::LoadString(IDS_STATISTICS_SKAT);
+        name = statistics::ShortenToWidth(dc, name, kColumn);
+        Fill(89 + kColumn * k, H + 1, 176 + kColumn * k, H + 19, kWhite);
+        Text((264 + 176 * k - Width(name)) / 2, H + 1, name);
+    }
+    // 6. "abs" and "rel" over each column's halves.
+    for (int k = 0; k < 4; ++k) {
+        Fill(89 + kColumn * k, H + 20, 132 + kColumn * k, H + 38, kWhite);
+        Fill(133 + kColumn * k, H + 20, 176 + kColumn * k, H + 38, kWhite);
+        Text((222 + 176 * k - Width(absLabel)) / 2, H + 20, absLabel);
+        Text((310 + 176 * k - Width(relLabel)) / 2, H + 20, relLabel);
+    }
+}
+
+// 7. Each row's suit and rank; the German edition has its own Jack and Queen.
+void GridPainter::RowSymbols(HWND window) {
+    const bool german = statistics::GermanEdition();
+    for (int s = 0; s < 4; ++s) {
+        for (int p = 0; p < 8; ++p) {
+            const int y = H + 40 + kRow * (8 * s + p);
+            int rank = 13 + CCardStatistics::CardRankRowOrder[static_cast<std::size_t>(p)];
+            if (german && rank == 18) rank = 21;
+            if (german && rank == 19) rank = 22;
+            WS_DrawSymbol(window, 9 + s, X(32), Y(y), &dc);
+            WS_DrawSymbol(window, rank, X(46), Y(y), &dc);
+        }
+    }
+}
+
+// 8. The panel shows the view: its radio button, the test deal's button and the count.
+void GridPainter::PanelShowsView(CCardsDialog* panel, CStatisticsBlock& cards, int view) {
+    if (!panel || !panel->IsAlive()) return;
+    panel->CheckRadioButton(CCardsDialog::kSeries, CCardsDialog::kTest,
+                            view == 0 ? CCardsDialog::kSeries : view == 1 ? CCardsDialog::kUnlimited : CCardsDialog::kTest);
+    panel->ShowDlgItem(CCardsDialog::kDeal, view == 2);
+    const std::string count = std::to_string(cards.CardCount(view));
+    if (panel->GetDlgItemText(CCardsDialog::kCount) != count) panel->SetDlgItemText(CCardsDialog::kCount, count);
+}
+
+// 9. The cells: the count and its share of the view's deals, tinted by the share in tens. A
+//    card never there (or a view without deals) is "0" on the first tint.
+void GridPainter::Cells(CStatisticsBlock& cards, int view) {
+    const std::int64_t deals = cards.CardCount(view);
+    for (int c = 0; c < kCardRows; ++c) {
+        const int L = kColumn * (c + 1);
+        for (int r = 0; r < kCardColumns; ++r) {
+            const int top = H + 39 + kRow * r, bottom = top + 18;
+            const std::int64_t n = cards.CardCounter(view, c, r);
+            if (n > 0 && deals > 0) {
+                const int rel = statistics::Percent(n, deals);
+                const platform::Brush& brush = PastelBrush(statistics::TintIndex(rel));
+                Fill(L + 1, top, L + kHalf, bottom, brush);
+                Fill(L + kHalf + 1, top, L + kColumn, bottom, brush);
+                const std::string absText = std::to_string(n), relText = std::to_string(rel);
+                Text(L + (kHalf - Width(absText)) / 2, top, absText);
+                Text(L + kHalf + (kHalf - Width(relText)) / 2, top, relText);
+            } else {
+                Fill(L + 1, top, L + kHalf, bottom, PastelBrush(0));
+                Fill(L + kHalf + 1, top, L + kColumn, bottom, PastelBrush(0));
+                Text(L + kHalf + (kHalf - Width("0")) / 2, top, "0");
+            }
+        }
+    }
+}
+
 }  // namespace
 
 CCardStatistics::CCardStatistics() : CSideWindow(kCardStatisticsTraits, &g_Settings.View.ListCardStatistics) {}
@@ -81,14 +200,7 @@ void CCardStatistics::SetFullSize() { SwitchSize(kGridWidth + frameExtraWidth, k
 
 void CCardStatistics::PaintGrid(platform::DeviceContext& dc, int scrollX, int scrollY) {
     CStatisticsBlock& cards = block ? *block : statistics::FrameBlock();
-    const int H = panelHeight;
-    const auto X = [&](int x) { return x - scrollX; };
-    const auto Y = [&](int y) { return y - scrollY; };
-    const auto fill = [&](int left, int top, int right, int bottom, const platform::Brush& brush) {
-        dc.FillRect({X(left), Y(top), X(right), Y(bottom)}, brush);
-    };
-    const auto text = [&](int x, int y, const std::string& s) { dc.TextOut(X(x), Y(y), s); };
-    const auto width = [&](const std::string& s) { return statistics::TextWidth(dc, s); };
+    GridPainter grid{dc, scrollX, scrollY, panelHeight};
 
     // 1. Transparent black text in the bold Arial; the context's own objects come back at the end.
     const int saved = dc.SaveDC();
@@ -97,93 +209,13 @@ void CCardStatistics::PaintGrid(platform::DeviceContext& dc, int scrollX, int sc
     dc.SelectFont(statistics::TextFont());
     dc.SelectPen(platform::Pen{});
 
-    // 2. The panel scrolls with the grid (moved only when its place changes: a move repaints).
-    if (panel && panel->IsAlive()) {
-        const platform::Rect place{-scrollX, -scrollY, -scrollX + kGridWidth, -scrollY + panel->WindowRect().Height()};
-        if (panel->WindowRect() != place) panel->MoveWindow(place, true);
-    }
-
-    // 3. The grid's lines; the second starts right of the corner cell, which spans two rows.
-    for (int i = 0; i <= kRows; ++i) {
-        dc.MoveTo(X(i == 1 ? kColumn : 0), Y(H + kRow * i));
-        dc.LineTo(X(kGridWidth), Y(H + kRow * i));
-    }
-    for (int x = 0; x <= 5 * kColumn; x += kColumn) {
-        dc.MoveTo(X(x), Y(H));
-        dc.LineTo(X(x), Y(H + kRow * kRows));
-    }
-    for (int k = 0; k < 4; ++k) {
-        const int x = kColumn * (k + 1) + kHalf;
-        dc.MoveTo(X(x), Y(H + kRow));
-        dc.LineTo(X(x), Y(H + kRow * kRows));
-    }
-
-    // 4. The corner cell.
-    fill(1, H + 1, kColumn, H + 38, kWhite);
-    text((kColumn - width(cardsLabel)) / 2, H + 10, cardsLabel);
-
-    // 5. The columns' names: the three seats and the skat, each cut to its column.
-    for (int k = 0; k < 4; ++k) {
-        std::string name = k < 3 ? g_SideWindowFrame.GetPlayerName(k) : platform::LoadString(IDS_STATISTICS_SKAT);
-        name = statistics::ShortenToWidth(dc, name, kColumn);
-        fill(89 + kColumn * k, H + 1, 176 + kColumn * k, H + 19, kWhite);
-        text((264 + 176 * k - width(name)) / 2, H + 1, name);
-    }
-
-    // 6. "abs" and "rel" over each column's halves.
-    for (int k = 0; k < 4; ++k) {
-        fill(89 + kColumn * k, H + 20, 132 + kColumn * k, H + 38, kWhite);
-        fill(133 + kColumn * k, H + 20, 176 + kColumn * k, H + 38, kWhite);
-        text((222 + 176 * k - width(absLabel)) / 2, H + 20, absLabel);
-        text((310 + 176 * k - width(relLabel)) / 2, H + 20, relLabel);
-    }
-
-    // 7. Each row's suit and rank; the German edition has its own Jack and Queen.
-    const bool german = statistics::GermanEdition();
-    for (int s = 0; s < 4; ++s) {
-        for (int p = 0; p < 8; ++p) {
-            const int y = H + 40 + kRow * (8 * s + p);
-            int rank = 13 + CardRankRowOrder[static_cast<std::size_t>(p)];
-            if (german && rank == 18) rank = 21;
-            if (german && rank == 19) rank = 22;
-            WS_DrawSymbol(Handle(), 9 + s, X(32), Y(y), &dc);
-            WS_DrawSymbol(Handle(), rank, X(46), Y(y), &dc);
-        }
-    }
-
-    // 8. The panel shows the view: its radio button, the test deal's button and the count.
+    grid.PanelFollows(panel.get());
+    grid.Lines();
+    grid.Headings(cardsLabel, absLabel, relLabel);
+    grid.RowSymbols(Handle());
     int view = cards.CardView();
     if (view < 0 || view >= kCardTables) view = 0;
-    if (panel && panel->IsAlive()) {
-        panel->CheckRadioButton(CCardsDialog::kSeries, CCardsDialog::kTest,
-                                view == 0 ? CCardsDialog::kSeries : view == 1 ? CCardsDialog::kUnlimited : CCardsDialog::kTest);
-        panel->ShowDlgItem(CCardsDialog::kDeal, view == 2);
-        const std::string count = std::to_string(cards.CardCount(view));
-        if (panel->GetDlgItemText(CCardsDialog::kCount) != count) panel->SetDlgItemText(CCardsDialog::kCount, count);
-    }
-
-    // 9. The cells: the count and its share of the view's deals, tinted by the share in tens. A
-    //    card never there (or a view without deals) is "0" on the first tint.
-    const std::int64_t deals = cards.CardCount(view);
-    for (int c = 0; c < kCardRows; ++c) {
-        const int L = kColumn * (c + 1);
-        for (int r = 0; r < kCardColumns; ++r) {
-            const int top = H + 39 + kRow * r, bottom = top + 18;
-            const std::int64_t n = cards.CardCounter(view, c, r);
-            if (n > 0 && deals > 0) {
-                const int rel = statistics::Percent(n, deals);
-                const platform::Brush& brush = PastelBrush(statistics::TintIndex(rel));
-                fill(L + 1, top, L + kHalf, bottom, brush);
-                fill(L + kHalf + 1, top, L + kColumn, bottom, brush);
-                const std::string absText = std::to_string(n), relText = std::to_string(rel);
-                text(L + (kHalf - width(absText)) / 2, top, absText);
-                text(L + kHalf + (kHalf - width(relText)) / 2, top, relText);
-            } else {
-                fill(L + 1, top, L + kHalf, bottom, PastelBrush(0));
-                fill(L + kHalf + 1, top, L + kColumn, bottom, PastelBrush(0));
-                text(L + kHalf + (kHalf - width("0")) / 2, top, "0");
-            }
-        }
-    }
+    grid.PanelShowsView(panel.get(), cards, view);
+    grid.Cells(cards, view);
     dc.RestoreDC(saved);
 }

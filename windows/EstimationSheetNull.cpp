@@ -72,101 +72,126 @@ constexpr int kNullLines = 31;
 
 int LineTop(int y0, int line) { return y0 + 85 + 17 * line; }
 
-}  // namespace
-
-void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
-    const int mode = kPopupModeNull;
-    // Step 1: the common start and the bonus flag.
-    const platform::LogFont previous = BeginSheet(dc, xOffset, yOffset);
-    auto word = [this](int row) { return Sheet ? static_cast<int>(Sheet[row][0]) : static_cast<int>(SHEET_EMPTY); };
-    int spot = 0;
-    auto record = [&](int x, int y) {
-        if (spot < kHotSpots) HotSpots[mode][spot] = {x - xOffset, y - yOffset};
-        ++spot;
-    };
-    const int bonus = word(NullSheet::SafeNoForehandMark.row) != SHEET_EMPTY || word(NullSheet::SafeNoAceMark.row) != SHEET_EMPTY ? 1 : 0;
-    const int y0 = PanelHeight, y1 = y0 + 17, y3 = y0 + 51;
+// What the painting steps share: the window and its context, the scroll offsets, the bonus flag,
+// the tops of the top rows, the columns and the hot spots recorded so far.
+struct NullSheetPainter {
+    CTrickEstimation& window;
+    platform::DeviceContext& dc;
+    const int xOffset, yOffset;
+    const int bonus;
+    const int y0, y1, y3;
     // The suit columns stand left of the value boxes and move with them.
-    const estimation::SheetColumns& c = Columns;
-    const int box = c.box, right = c.right, dx = c.Shift();
+    const estimation::SheetColumns& c;
+    const int box, right, dx;
+    int spot = 0;
 
-    // Step 2: the rule under the class row.
+    NullSheetPainter(CTrickEstimation& w, platform::DeviceContext& context, int x, int y)
+        : window(w), dc(context), xOffset(x), yOffset(y),
+          bonus(Word(NullSheet::SafeNoForehandMark.row) != SHEET_EMPTY ||
+                        Word(NullSheet::SafeNoAceMark.row) != SHEET_EMPTY
+                    ? 1
+                    : 0),
+          y0(w.PanelHeight), y1(y0 + 17), y3(y0 + 51), c(w.Columns), box(c.box), right(c.right), dx(c.Shift()) {}
+
+    int Word(int row) const {
+        return window.Sheet ? static_cast<int>(window.Sheet[row][0]) : static_cast<int>(SHEET_EMPTY);
+    }
+    void Record(int x, int y) {
+        if (spot < kHotSpots) window.HotSpots[kPopupModeNull][spot] = {x - xOffset, y - yOffset};
+        ++spot;
+    }
+    void WriteText(int x, int y, int value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", value);
+        dc.TextOut(x, y, text);
+    }
+
+    void PaintTop();
+    void PaintLines();
+    void PaintSuitColumns();
+    void PaintTopValues();
+    void PaintClasses();
+};
+
+// Steps 2 and 3: the rule under the class row and the top boxes.
+void NullSheetPainter::PaintTop() {
     estimation::Rule(dc, 0, box, y0 + 85);
-    // Step 3: the top boxes.
-    estimation::CentredHeading(dc, HeaderLabels[0], 70, y0);
-    record(70, y1);
-    DrawCellText(70, y1, ShortLabels[0], dc);
-    estimation::CentredHeading(dc, HeaderLabels[5], box, y0);
-    record(box, y1);
-    DrawCellText(box, y1, ShortLabels[10], dc);
-    estimation::CentredHeading(dc, HeaderLabels[6], box, y0 + 34);
-    record(box, y3);
-    DrawCellText(box, y3, ShortLabels[11], dc);
+    estimation::CentredHeading(dc, window.HeaderLabels[0], 70, y0);
+    Record(70, y1);
+    window.DrawCellText(70, y1, window.ShortLabels[0], dc);
+    estimation::CentredHeading(dc, window.HeaderLabels[5], box, y0);
+    Record(box, y1);
+    window.DrawCellText(box, y1, window.ShortLabels[10], dc);
+    estimation::CentredHeading(dc, window.HeaderLabels[6], box, y0 + 34);
+    Record(box, y3);
+    window.DrawCellText(box, y3, window.ShortLabels[11], dc);
+}
 
-    // Step 4: the lines.
+// Step 4: the lines.
+void NullSheetPainter::PaintLines() {
     dc.SetBkMode(platform::BkMode::Opaque);
     for (int j = 0; j < kNullLines; ++j) {
         const int top = LineTop(y0, j);
-        const estimation::RuleLine line = estimation::SplitRuleLine(RuleRows[62 + static_cast<std::size_t>(j)], 2);
+        const estimation::RuleLine line =
+            estimation::SplitRuleLine(window.RuleRows[62 + static_cast<std::size_t>(j)], 2);
         estimation::WhiteFill(dc, {10, top + 1, right, top + 17});
         dc.TextOut(10, top + 1, line.condition);
         if (line.a == '1') {
-            record(box, top);
-            DrawCellText(box, top, std::string(), dc);
+            Record(box, top);
+            window.DrawCellText(box, top, std::string(), dc);
         }
         if (line.b != '0') estimation::Rule(dc, 0, right, top);
         if (line.hasTerm) estimation::CentredInColumn(dc, line.term, c.termLeft[1], c.termWidth[1], top + 1);
     }
+}
 
-    // Step 5: the OK row and the suit columns.
-    dc.TextOut(10, y0 + 69, ExtraLabels[2]);
+// Step 5: the OK row and the suit columns.
+void NullSheetPainter::PaintSuitColumns() {
+    dc.TextOut(10, y0 + 69, window.ExtraLabels[2]);
     for (int k = 0; k <= 4; ++k) {
         dc.MoveTo(dx + 202 + 48 * k, y0 + 595);
         dc.LineTo(dx + 202 + 48 * k, y0 + 68);
     }
     for (int s = 0; s < 4; ++s) {
-        if (word(s) == 1) dc.FillRect({dx + 203 + 48 * s, y0 + 69, dx + 250 + 48 * s, y0 + 85}, PastelBrush(10));
-        WS_DrawSymbol(Handle(), s + 1, dx + 219 + 48 * s, y0 + 69, &dc);
+        if (Word(s) == 1) dc.FillRect({dx + 203 + 48 * s, y0 + 69, dx + 250 + 48 * s, y0 + 85}, PastelBrush(10));
+        WS_DrawSymbol(window.Handle(), s + 1, dx + 219 + 48 * s, y0 + 69, &dc);
     }
+}
 
-    // Step 6: the top values.
+// Steps 6 and 7: the top values; the value boxes of lines 1 to 29 start green.
+void NullSheetPainter::PaintTopValues() {
     dc.SetBkMode(platform::BkMode::Transparent);
-    estimation::ValueBox(dc, 70, y1, word(4), estimation::NullCountScale(word(4)));
+    estimation::ValueBox(dc, 70, y1, Word(4), estimation::NullCountScale(Word(4)));
     estimation::ValueBox(dc, box, y1, bonus, bonus == 1 ? 10 : 0);
-    const int chance = word(NullSheet::Chance.row);
+    const int chance = Word(NullSheet::Chance.row);
     estimation::ValueBox(dc, box, y3, chance, chance == SHEET_EMPTY ? 0 : chance / 10);
-
-    // Step 7: the value boxes of lines 1 to 29 start green.
     for (int j = 1; j <= 29; ++j) {
         const int top = LineTop(y0, j);
         dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(10));
     }
+}
 
-    // Step 8: the classes of the four suits, then the two bonus lines.
-    const bool plain = word(NullSheet::Reading.row) == 0;
+// Step 8: the classes of the four suits, then the two bonus lines.
+void NullSheetPainter::PaintClasses() {
+    const bool plain = Word(NullSheet::Reading.row) == 0;
     int totals[TermCount] = {};
-    auto writeText = [&](int x, int y, int value) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
-        dc.TextOut(x, y, text);
-    };
     for (int pass = 0; pass < 6; ++pass) {
         NullClass cls{};
         int classCode = 0;
         if (pass < 4) {
-            classCode = word(pass);
+            classCode = Word(pass);
             if (classCode == SHEET_EMPTY) cls = {0, 1, {{0, None, 0}}};
             else if (classCode >= 1 && classCode <= 13) cls = plain ? kPlainClasses[classCode] : kOtherClasses[classCode];
             else continue;  // a class outside 1..13 writes nothing
         } else {
-            const int v = word(pass == 4 ? 5 : 6) != SHEET_EMPTY ? 1 : 0;
+            const int v = Word(pass == 4 ? 5 : 6) != SHEET_EMPTY ? 1 : 0;
             cls = {pass == 4 ? 1 : 8, 1, {{0, Fixed, v}}};
             classCode = pass == 4 ? 3 : 6;
         }
         for (int k = 0; k < cls.lines; ++k) {
             const Pair& pair = cls.pairs[k];
             const int y = LineTop(y0, cls.firstLine + k) + 2;
-            if (pair.count != 0 || classCode == SHEET_EMPTY) writeText(dx + 222 + 48 * pass, y, pair.count);
+            if (pair.count != 0 || classCode == SHEET_EMPTY) WriteText(dx + 222 + 48 * pass, y, pair.count);
             if (pair.term == None) continue;
             int value = pair.grow;
             if (pair.term != Fixed) {
@@ -175,10 +200,22 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
             }
             const int top = y - 2;
             dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(std::max(0, 10 - 3 * value)));
-            writeText(box + 8, y, value);
+            WriteText(box + 8, y, value);
         }
     }
+}
 
+}  // namespace
+
+void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
+    // Step 1: the common start and the bonus flag.
+    const platform::LogFont previous = BeginSheet(dc, xOffset, yOffset);
+    NullSheetPainter painter(*this, dc, xOffset, yOffset);
+    painter.PaintTop();
+    painter.PaintLines();
+    painter.PaintSuitColumns();
+    painter.PaintTopValues();
+    painter.PaintClasses();
     // Step 9.
     dc.SelectFont(previous);
     dc.SetViewportOrg(0, 0);

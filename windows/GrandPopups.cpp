@@ -118,274 +118,273 @@ struct GrandRule {
 bool Always(const GrandContext&) { return true; }
 int L(const GrandContext& c, int w) { return c.Long(w); }
 
-const std::vector<GrandRule>& GrandRules() {
-    static const std::vector<GrandRule> rules = {
-        // 1: no Jack.
-        {6, {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 0; }}}, [](const GrandContext&) { return std::string(" - 4"); }},
-        // 2: without Jacks no fewer than the safe tricks.
-        {7,
-         {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 0; }},
-          {{G_ESTIMATE, G_SAFE_TRICKS}, [](const GrandContext& c) { return c.Estimate() < c.At(SafeTricks); }}},
-         [](const GrandContext& c) { return PopupFormat(" %d", c.At(SafeTricks)); }},
-        // 3
-        {8,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 9; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 0; }},
-          {{G_JACK_LIST, G_ACE_LIST}, [](const GrandContext& c) { return c.B() == 2 || (c.B() == 3 && c.A() == 3); }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 4
-        {9,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 9; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
-          {{G_ACE_LIST, G_FOREHAND}, [](const GrandContext& c) { return !(c.Star() == 1 && c.B() == 2 && c.A() == 4 && c.Vh() == 1); }}},
-         [](const GrandContext&) { return std::string(" - 2"); }},
-        // 5
-        {10,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 7; }},
-          {{G_STAR, G_JACK_LIST}, [](const GrandContext& c) { return c.Star() <= 1 || c.B() <= 2; }},
-          {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() <= 2; }},
-          {{G_RULE5_LONGEST}, [](const GrandContext& c) { return c.At(Rule5LongestLength) <= 5; }},
-          {{G_ACE_TEN_LIST, G_FOREHAND}, [](const GrandContext& c) { return c.A10() <= 1 || c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string(" - 2"); }},
-        // 6: the fourth term counts the bare suits.
-        {11,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 4; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
-          {{G_BARE_LIST}, [](const GrandContext& c) { return c.F0() >= 2; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string(" 3"); }},
-        // 7
-        {12,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 6; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 4; }},
-          {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() >= 1; }},
-          {{G_RULE7_LENGTH, G_RULE7_TENS},
-           [](const GrandContext& c) { return c.A() + (c.At(Rule7TenSuitLength) != 0 ? 1 : 0) >= 2; }},
-          {{G_LITERAL_SAFE_TRICKS}, [](const GrandContext& c) { return c.At(SafeTricks) >= 2; }},
-          {{G_BARE}, [](const GrandContext& c) { return c.F0() >= 1; }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 8
-        {13,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 4; }},
-          {{G_LITERAL_SAFE_TRICKS}, [](const GrandContext& c) { return c.At(SafeTricks) >= 2; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 3; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) == 0 && (L(c, LongSuitWord::Ten) != 0 || L(c, LongSuitWord::King) != 0) &&
-                      L(c, LongSuitWord::Queen) == 0;
-           }},
-          {{G_RULE8_SUIT_TRICKS},
-           [](const GrandContext& c) { return L(c, LongSuitWord::Length) - 1 > c.At(Rule8SuitSafeTricks); }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 9: the long suit's length comes last once its ranks are looked at.
-        {14,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
-          {{}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 4; }, {G_LONG_SUIT}},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_LONG_SUIT},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) != 0;
-           }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 10
-        {15,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 6; }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 11
-        {16,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 8; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 4; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) == 0 && (L(c, LongSuitWord::Ten) != 0) != (L(c, LongSuitWord::King) != 0);
-           }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() != 0; }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 12
-        {17,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 3 || L(c, LongSuitWord::Length) == 4; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && !(L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) != 0);
-           }},
-          {{G_BARE}, [](const GrandContext& c) { return c.F0() == 0; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 13: the W line (its verdict is the W value itself).
-        {5,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
-          {{G_JACK_LIST, G_W_LONG_SUIT}, [](const GrandContext& c) { return c.B() == 2; }},
-          {{G_W_CLOSED}, [](const GrandContext& c) { return c.At(LongestLength) >= 4; }}},
-         nullptr},
-        // 14
-        {18,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() != 4; }},
-          {{G_BARE}, [](const GrandContext& c) { return c.F0() == 2; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
-          {{G_W}, Always}},
-         [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 1 : 0); }},
-        // 15
-        {19,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() != 4; }},
-          {{G_BARE}, [](const GrandContext& c) { return c.F0() == 1; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
-          {{G_W}, Always}},
-         [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 2 : 1); }},
-        // 16
-        {20,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) > 4; }},
-          {{G_ACE_LIST, G_FOREHAND, G_BARE},
-           [](const GrandContext& c) { return c.A() >= 1 || c.Vh() == 1 || (c.Star() == 4 && c.F0() == 2); }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::Ace) == 0 && L(c, LongSuitWord::King) == 0;
-           }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 17: the estimate of row 20 shown first, not tested.
-        {21,
-         {{{G_RULE17_ESTIMATE}, Always},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 2; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) > 4; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) == 0;
-           }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-        // 18
-        {22,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4 || L(c, LongSuitWord::Length) == 5; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0 && L(c, LongSuitWord::King) == 0;
-           }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 19: as 18, and no Queen.
-        {23,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4 || L(c, LongSuitWord::Length) == 5; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0 && L(c, LongSuitWord::King) == 0 &&
-                      L(c, LongSuitWord::Queen) == 0;
-           }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 20
-        {24,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4 || L(c, LongSuitWord::Length) == 5; }},
-          {{G_RANK_ACE, G_RANK_TEN},
-           [](const GrandContext& c) { return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 21
-        {25,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 6; }},
-          {{G_STAR, G_JACK_LIST}, [](const GrandContext& c) { return c.Star() <= 2 || c.B() <= 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN, G_RANK_NINE},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) == 0 &&
-                      L(c, LongSuitWord::Queen) == 0 && L(c, LongSuitWord::Nine) == 0;
-           }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 22
-        {26,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 8; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() == 3; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 3 || L(c, LongSuitWord::Length) == 4; }},
-          {{G_RANK_ACE, G_RANK_TEN},
-           [](const GrandContext& c) { return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 23
-        {27,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 9; }},
-          {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4; }},
-          {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN},
-           [](const GrandContext& c) {
-               return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0 && L(c, LongSuitWord::King) != 0 &&
-                      L(c, LongSuitWord::Queen) == 0;
-           }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 24
-        {28,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
-          {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }},
-          {{G_ACE_TEN_KING_LIST}, [](const GrandContext& c) { return c.A10K() == 0; }},
-          {{G_BARE}, [](const GrandContext& c) { return c.F0() == 1; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
-          {{G_W}, Always}},
-         [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 2 : 1); }},
-        // 25: down by five, not below 0: " - $" when the estimate is 4 or less.
-        {29,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
-          {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }},
-          {{G_ACE_TEN_KING_LIST}, [](const GrandContext& c) { return c.A10K() == 0; }},
-          {{G_BARE}, [](const GrandContext& c) { return c.F0() == 2; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
-          {{G_RULE25_ESTIMATE}, Always}},
-         [](const GrandContext& c) { return PopupFormat(" - %d", c.Estimate() > 4 ? 5 : c.Estimate()); }},
-        // 26
-        {30,
-         {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
-          {{G_STAR, G_HEARTS_JACK, G_ESTIMATE, G_ESTIMATE_BEFORE_RULES},
-           [](const GrandContext& c) {
-               return (c.Star() == -1 && c.At(HeartsJackHeld) == 0) || c.Estimate() == c.At(EstimateBeforeRules) ||
-                      c.Star() == -2 || c.Star() == 1;
-           }},
-          {{G_ACE_COUNT}, [](const GrandContext& c) { return c.A() <= 3; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 27
-        {31,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() <= -1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
-          {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }}},
-         [](const GrandContext&) { return std::string(" - 2"); }},
-        // 28
-        {32,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 8; }},
-          {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
-          {{G_SINGLE_COUNT, G_FIRST_SINGLE, G_SECOND_SINGLE}, [](const GrandContext& c) { return c.At(SingleCount) >= 2; }}},
-         [](const GrandContext&) { return std::string(" - 1"); }},
-        // 29
-        {33,
-         {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 10; }},
-          {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
-          {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
-         [](const GrandContext&) { return std::string("- 1"); }},
-        // 30
-        {34,
-         {{{G_STAR}, [](const GrandContext& c) { return c.Star() < -1; }},
-          {{G_ACE_TEN_LIST}, [](const GrandContext& c) { return c.A10() == 4; }},
-          {{G_ACE_TEN_KING_LIST}, [](const GrandContext& c) { return c.A10K() >= 1; }}},
-         [](const GrandContext&) { return std::string(" + 1"); }},
-    };
-    return rules;
-}
+// Rules 1..30 by rule number, the popups of spots 5..34.
+const GrandRule kGrandRules[] = {
+    // 1: no Jack.
+    {6, {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 0; }}}, [](const GrandContext&) { return std::string(" - 4"); }},
+    // 2: without Jacks no fewer than the safe tricks.
+    {7,
+     {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 0; }},
+      {{G_ESTIMATE, G_SAFE_TRICKS}, [](const GrandContext& c) { return c.Estimate() < c.At(SafeTricks); }}},
+     [](const GrandContext& c) { return PopupFormat(" %d", c.At(SafeTricks)); }},
+    // 3
+    {8,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 9; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 0; }},
+      {{G_JACK_LIST, G_ACE_LIST}, [](const GrandContext& c) { return c.B() == 2 || (c.B() == 3 && c.A() == 3); }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 4
+    {9,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 9; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
+      {{G_ACE_LIST, G_FOREHAND}, [](const GrandContext& c) { return !(c.Star() == 1 && c.B() == 2 && c.A() == 4 && c.Vh() == 1); }}},
+     [](const GrandContext&) { return std::string(" - 2"); }},
+    // 5
+    {10,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 7; }},
+      {{G_STAR, G_JACK_LIST}, [](const GrandContext& c) { return c.Star() <= 1 || c.B() <= 2; }},
+      {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() <= 2; }},
+      {{G_RULE5_LONGEST}, [](const GrandContext& c) { return c.At(Rule5LongestLength) <= 5; }},
+      {{G_ACE_TEN_LIST, G_FOREHAND}, [](const GrandContext& c) { return c.A10() <= 1 || c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string(" - 2"); }},
+    // 6: the fourth term counts the bare suits.
+    {11,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 4; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
+      {{G_BARE_LIST}, [](const GrandContext& c) { return c.F0() >= 2; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string(" 3"); }},
+    // 7
+    {12,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 6; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 4; }},
+      {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() >= 1; }},
+      {{G_RULE7_LENGTH, G_RULE7_TENS},
+       [](const GrandContext& c) { return c.A() + (c.At(Rule7TenSuitLength) != 0 ? 1 : 0) >= 2; }},
+      {{G_LITERAL_SAFE_TRICKS}, [](const GrandContext& c) { return c.At(SafeTricks) >= 2; }},
+      {{G_BARE}, [](const GrandContext& c) { return c.F0() >= 1; }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 8
+    {13,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 4; }},
+      {{G_LITERAL_SAFE_TRICKS}, [](const GrandContext& c) { return c.At(SafeTricks) >= 2; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 3; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) == 0 && (L(c, LongSuitWord::Ten) != 0 || L(c, LongSuitWord::King) != 0) &&
+                  L(c, LongSuitWord::Queen) == 0;
+       }},
+      {{G_RULE8_SUIT_TRICKS},
+       [](const GrandContext& c) { return L(c, LongSuitWord::Length) - 1 > c.At(Rule8SuitSafeTricks); }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 9: the long suit's length comes last once its ranks are looked at.
+    {14,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
+      {{}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 4; }, {G_LONG_SUIT}},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_LONG_SUIT},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) != 0;
+       }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 10
+    {15,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 6; }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 11
+    {16,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 8; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 4; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) == 0 && (L(c, LongSuitWord::Ten) != 0) != (L(c, LongSuitWord::King) != 0);
+       }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() != 0; }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 12
+    {17,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 3 || L(c, LongSuitWord::Length) == 4; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && !(L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) != 0);
+       }},
+      {{G_BARE}, [](const GrandContext& c) { return c.F0() == 0; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 13: the W line (its verdict is the W value itself).
+    {5,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
+      {{G_JACK_LIST, G_W_LONG_SUIT}, [](const GrandContext& c) { return c.B() == 2; }},
+      {{G_W_CLOSED}, [](const GrandContext& c) { return c.At(LongestLength) >= 4; }}},
+     nullptr},
+    // 14
+    {18,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() != 4; }},
+      {{G_BARE}, [](const GrandContext& c) { return c.F0() == 2; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
+      {{G_W}, Always}},
+     [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 1 : 0); }},
+    // 15
+    {19,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() != 4; }},
+      {{G_BARE}, [](const GrandContext& c) { return c.F0() == 1; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
+      {{G_W}, Always}},
+     [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 2 : 1); }},
+    // 16
+    {20,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) > 4; }},
+      {{G_ACE_LIST, G_FOREHAND, G_BARE},
+       [](const GrandContext& c) { return c.A() >= 1 || c.Vh() == 1 || (c.Star() == 4 && c.F0() == 2); }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::Ace) == 0 && L(c, LongSuitWord::King) == 0;
+       }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 17: the estimate of row 20 shown first, not tested.
+    {21,
+     {{{G_RULE17_ESTIMATE}, Always},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 2; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) > 4; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) == 0;
+       }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+    // 18
+    {22,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4 || L(c, LongSuitWord::Length) == 5; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0 && L(c, LongSuitWord::King) == 0;
+       }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 19: as 18, and no Queen.
+    {23,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4 || L(c, LongSuitWord::Length) == 5; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0 && L(c, LongSuitWord::King) == 0 &&
+                  L(c, LongSuitWord::Queen) == 0;
+       }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 20
+    {24,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4 || L(c, LongSuitWord::Length) == 5; }},
+      {{G_RANK_ACE, G_RANK_TEN},
+       [](const GrandContext& c) { return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 21
+    {25,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 6; }},
+      {{G_STAR, G_JACK_LIST}, [](const GrandContext& c) { return c.Star() <= 2 || c.B() <= 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN, G_RANK_NINE},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) == 0 &&
+                  L(c, LongSuitWord::Queen) == 0 && L(c, LongSuitWord::Nine) == 0;
+       }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 22
+    {26,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 8; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() == 3; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 3 || L(c, LongSuitWord::Length) == 4; }},
+      {{G_RANK_ACE, G_RANK_TEN},
+       [](const GrandContext& c) { return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 23
+    {27,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 9; }},
+      {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4; }},
+      {{G_RANK_ACE, G_RANK_TEN, G_RANK_KING, G_RANK_QUEEN},
+       [](const GrandContext& c) {
+           return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0 && L(c, LongSuitWord::King) != 0 &&
+                  L(c, LongSuitWord::Queen) == 0;
+       }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 24
+    {28,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
+      {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }},
+      {{G_ACE_TEN_KING_LIST}, [](const GrandContext& c) { return c.A10K() == 0; }},
+      {{G_BARE}, [](const GrandContext& c) { return c.F0() == 1; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
+      {{G_W}, Always}},
+     [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 2 : 1); }},
+    // 25: down by five, not below 0: " - $" when the estimate is 4 or less.
+    {29,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
+      {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }},
+      {{G_ACE_TEN_KING_LIST}, [](const GrandContext& c) { return c.A10K() == 0; }},
+      {{G_BARE}, [](const GrandContext& c) { return c.F0() == 2; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
+      {{G_RULE25_ESTIMATE}, Always}},
+     [](const GrandContext& c) { return PopupFormat(" - %d", c.Estimate() > 4 ? 5 : c.Estimate()); }},
+    // 26
+    {30,
+     {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
+      {{G_STAR, G_HEARTS_JACK, G_ESTIMATE, G_ESTIMATE_BEFORE_RULES},
+       [](const GrandContext& c) {
+           return (c.Star() == -1 && c.At(HeartsJackHeld) == 0) || c.Estimate() == c.At(EstimateBeforeRules) ||
+                  c.Star() == -2 || c.Star() == 1;
+       }},
+      {{G_ACE_COUNT}, [](const GrandContext& c) { return c.A() <= 3; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 27
+    {31,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() <= -1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
+      {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }}},
+     [](const GrandContext&) { return std::string(" - 2"); }},
+    // 28
+    {32,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 8; }},
+      {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
+      {{G_SINGLE_COUNT, G_FIRST_SINGLE, G_SECOND_SINGLE}, [](const GrandContext& c) { return c.At(SingleCount) >= 2; }}},
+     [](const GrandContext&) { return std::string(" - 1"); }},
+    // 29
+    {33,
+     {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 10; }},
+      {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
+      {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
+     [](const GrandContext&) { return std::string("- 1"); }},
+    // 30
+    {34,
+     {{{G_STAR}, [](const GrandContext& c) { return c.Star() < -1; }},
+      {{G_ACE_TEN_LIST}, [](const GrandContext& c) { return c.A10() == 4; }},
+      {{G_ACE_TEN_KING_LIST}, [](const GrandContext& c) { return c.A10K() >= 1; }}},
+     [](const GrandContext&) { return std::string(" + 1"); }},
+};
+static_assert(sizeof(kGrandRules) / sizeof(kGrandRules[0]) == 30, "one row per rule popup");
 
 // The suits with safe tricks, each value (its first nonzero record word less its malus) as a
 // text: a value outside 0..9 prints whole.
@@ -519,7 +518,7 @@ void DrawGrandPopup(PopupCanvas& canvas, int spot) {
     default: break;
     }
     const int n = spot - 4;
-    const GrandRule& rule = GrandRules()[static_cast<std::size_t>(n - 1)];
+    const GrandRule& rule = kGrandRules[n - 1];
     c.row = rule.row;
     std::vector<PopupLine> lines;
     bool fired = true;

@@ -150,162 +150,160 @@ std::vector<RuleTest> WithHeader(std::vector<RuleTest> header, std::vector<RuleT
 }
 
 // Rules 1..27 by rule number (rule 28 has alternatives of its own).
-const std::vector<SuitRule>& SuitRules() {
-    static const std::vector<SuitRule> rules = {
-        // 1: a long side suit with few trumps costs the tricks beyond three.
-        {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }},
-          {{TERM_LONGEST_SIDE_SUIT}, [](const SuitContext& c) { return c.At(LongestSideSuitLength) > 3; }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) {
-             const std::string text = f ? PopupFormat("%s%d", " - ", c.At(LongestSideSuitLength) - 3) : " 0";
-             return PopupFormat("%d %s:%s", n, l.c_str(), text.c_str());
-         }},
-        // 2
-        {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 5; }}}, MinusOne},
-        // 3
-        {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 5; }},
-          {{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= 0; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 2; }},
-          {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() != 1; }},
-          {{TERM_T10}, [](const SuitContext& c) { return c.TrumpTen() == 0; }}},
-         MinusOne},
-        // 4
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -1; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }}},
-         MinusOne},
-        // 5
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -2; }}}, MinusOne},
-        // 6
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -3; }},
-          {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
-         MinusOne},
-        // 7
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == -1; }},
-          {{TERM_HEARTS_JACK}, [](const SuitContext& c) { return c.At(HeartsJackHeld) == 0; }},
-          {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
-         MinusOne},
-        // 8
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }}},
-         MinusOne},
-        // 9
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }},
-          {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
-         MinusOne},
-        // 10
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
-          {{TERM_HEARTS_JACK}, [](const SuitContext& c) { return c.At(HeartsJackHeld) <= 0; }},
-          {{TERM_TRUMPS, TERM_TA}, [](const SuitContext& c) { return T(c) < 6 || (T(c) == 6 && c.TrumpAce() == 0); }}},
-         MinusOne},
-        // 11: without the trump Ace and Ten, as the estimator tests it.
-        {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 2; }},
-          {{TERM_DIAMONDS_JACK}, [](const SuitContext& c) { return c.At(DiamondsJackHeld) == 0; }},
-          {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }},
-          {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() == 0; }},
-          {{TERM_T10}, [](const SuitContext& c) { return c.TrumpTen() == 0; }}},
-         MinusOne},
-        // 12
-        {WithHeader(kWeakHeader, {{{TERM_ESTIMATE, TERM_SAFE_TRICKS, TERM_JACKS},
-                                   [](const SuitContext& c) { return E(c) < c.At(SafeTricks) + B(c); }}}),
-         MinusOne},
-        // 13
-        {WithHeader(kWeakHeader,
-                    {{{TERM_ESTIMATE, TERM_TRUMPS}, [](const SuitContext& c) { return E(c) < T(c); }},
-                     {{TERM_SAFE_TRICKS, TERM_JACKS}, [](const SuitContext& c) { return E(c) == c.At(SafeTricks) + B(c); }},
-                     {{}, [](const SuitContext& c) { return c.At(AcesElsewhereCount) > 0; }}}),
-         PlusOne},
-        // 14
-        {{kStrongHeader,
-          {{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 4; }},
-          {{TERM_TRUMP_TRICKS, TERM_SAFE_TRICKS}, [](const SuitContext& c) { return c.At(SafeTricks) > c.At(TrumpTricks); }},
-          {{TERM_TRUMP_ACE, TERM_TRUMP_TEN, TERM_TRUMP_KING}, [](const SuitContext& c) { return c.At(TrumpHighSuit) != SHEET_EMPTY; }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) {
-             const std::string text = f ? PopupFormat("+ %d", c.At(SafeTricks) - c.At(TrumpTricks)) : " 0";
-             return PopupFormat("%d %s: %s", n, l.c_str(), text.c_str());
-         }},
-        // 15
-        {{kStrongHeader,
-          {{TERM_ESTIMATE, TERM_TRUMPS, TERM_SAFE_TRICKS}, [](const SuitContext& c) { return E(c) < T(c) || E(c) < c.At(SafeTricks); }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) {
-             return Number(n, l, f ? std::max(T(c), c.At(SafeTricks)) : 0);
-         }},
-        // 16
-        {{kStrongHeader,
-          {{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 5; }},
-          {{TERM_LONE_TEN_LENGTH}, [](const SuitContext& c) { return c.At(LoneTenLength) != 0 && c.At(LoneTenLength) < 4; }},
-          {{TERM_LONE_TEN_ACE, TERM_LONE_TEN_TEN, TERM_LONE_TEN_KING}, [](const SuitContext& c) {
-               return c.At(LoneTenAce) == 0 && c.At(LoneTenTen) == 1 && c.At(LoneTenKing) == 0;
-           }}},
-         [](const SuitContext&, int n, const std::string& l, bool f) {
-             return PopupFormat("%d %s: %s", n, l.c_str(), f ? " - 1" : " 0");
-         }},
-        // 17
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 7; }},
-          {{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= 0; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 2; }}},
-         [](const SuitContext&, int n, const std::string& l, bool f) { return Number(n, l, f ? 7 : 0); }},
-        // 18: the estimate back into 0..10.
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 0 || E(c) > 10; }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) {
-             const int e = E(c);
-             if (!f) return PopupFormat("%d %s:%s%d", n, l.c_str(), "", 0);
-             return e < 0 ? PopupFormat("%d %s:%s%d", n, l.c_str(), " + ", -e)
-                          : PopupFormat("%d %s:%s%d", n, l.c_str(), " - ", e - 10);
-         }},
-        // 19
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) == 10; }},
-          {{TERM_STAR, TERM_TRUMPS, TERM_FOREHAND},
-           [](const SuitContext& c) { return (Star(c) == 1 && T(c) < 9) || c.At(IsForehand) == 0; }}},
-         MinusOne},
-        // 20
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 9; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) <= 3; }},
-          {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() == 0; }},
-          {{TERM_FOREHAND}, [](const SuitContext& c) { return c.At(IsForehand) == 0; }}},
-         MinusOne},
-        // 21
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 8; }},
-          {{TERM_STAR}, [](const SuitContext& c) { return Star(c) < 0; }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) {
-             const std::string text = f ? PopupFormat("%s%d", " - ", c.At(BareSuitCount)) : "0";
-             return PopupFormat("%d %s:%s", n, l.c_str(), text.c_str());
-         }},
-        // 22: a run of Jacks with few tricks: the run plus two.
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) <= 1; }},
-          {{TERM_STAR}, [](const SuitContext& c) { return Star(c) > 0; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) > 1; }},
-          {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) > 3; }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) { return Number(n, l, f ? Star(c) + 2 : 0); }},
-        // 23
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) <= 4; }},
-          {{TERM_A}, [](const SuitContext& c) { return c.At(AceCount) >= 2; }},
-          {{TERM_TRUMPS}, [](const SuitContext& c) {
-               return (c.TrumpAce() == 1 && T(c) >= 4) || (c.TrumpAce() == 0 && T(c) >= 5);
-           }}},
-         PlusOne},
-        // 24
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 4; }},
-          {{TERM_A, TERM_JACKS}, [](const SuitContext& c) { return c.At(AceCount) > 2; }}},
-         [](const SuitContext& c, int n, const std::string& l, bool f) { return Number(n, l, f ? B(c) + c.At(AceCount) : 0); }},
-        // 25
-        {{{{TERM_ESTIMATE, TERM_TRUMPS}, [](const SuitContext& c) { return E(c) > T(c); }},
-          {{TERM_STAR}, [](const SuitContext& c) { return Star(c) < -1; }},
-          {{TERM_JACKS}, [](const SuitContext& c) { return B(c) == 1; }}},
-         MinusOne},
-        // 26
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 4; }},
-          {{TERM_A}, [](const SuitContext& c) { return c.At(AceCount) >= 2; }},
-          {{TERM_TEN}, [](const SuitContext& c) { return c.At(TenCount) >= 2; }}},
-         [](const SuitContext&, int n, const std::string& l, bool f) { return Number(n, l, f ? 4 : 0); }},
-        // 27
-        {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 7 && E(c) <= 9; }},
-          {{TERM_STAR}, [](const SuitContext& c) { return Star(c) >= 3; }},
-          {{TERM_NA, TERM_NA10}, [](const SuitContext& c) { return c.At(SideCover) != 0; }},
-          {{TERM_FOREHAND}, [](const SuitContext& c) { return c.At(IsForehand) != 0; }}},
-         PlusOne},
-    };
-    return rules;
-}
+const SuitRule kSuitRules[] = {
+    // 1: a long side suit with few trumps costs the tricks beyond three.
+    {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }},
+      {{TERM_LONGEST_SIDE_SUIT}, [](const SuitContext& c) { return c.At(LongestSideSuitLength) > 3; }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) {
+         const std::string text = f ? PopupFormat("%s%d", " - ", c.At(LongestSideSuitLength) - 3) : " 0";
+         return PopupFormat("%d %s:%s", n, l.c_str(), text.c_str());
+     }},
+    // 2
+    {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 5; }}}, MinusOne},
+    // 3
+    {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 5; }},
+      {{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= 0; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 2; }},
+      {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() != 1; }},
+      {{TERM_T10}, [](const SuitContext& c) { return c.TrumpTen() == 0; }}},
+     MinusOne},
+    // 4
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -1; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }}},
+     MinusOne},
+    // 5
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -2; }}}, MinusOne},
+    // 6
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -3; }},
+      {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
+     MinusOne},
+    // 7
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == -1; }},
+      {{TERM_HEARTS_JACK}, [](const SuitContext& c) { return c.At(HeartsJackHeld) == 0; }},
+      {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
+     MinusOne},
+    // 8
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }}},
+     MinusOne},
+    // 9
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }},
+      {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
+     MinusOne},
+    // 10
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
+      {{TERM_HEARTS_JACK}, [](const SuitContext& c) { return c.At(HeartsJackHeld) <= 0; }},
+      {{TERM_TRUMPS, TERM_TA}, [](const SuitContext& c) { return T(c) < 6 || (T(c) == 6 && c.TrumpAce() == 0); }}},
+     MinusOne},
+    // 11: without the trump Ace and Ten, as the estimator tests it.
+    {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 2; }},
+      {{TERM_DIAMONDS_JACK}, [](const SuitContext& c) { return c.At(DiamondsJackHeld) == 0; }},
+      {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }},
+      {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() == 0; }},
+      {{TERM_T10}, [](const SuitContext& c) { return c.TrumpTen() == 0; }}},
+     MinusOne},
+    // 12
+    {WithHeader(kWeakHeader, {{{TERM_ESTIMATE, TERM_SAFE_TRICKS, TERM_JACKS},
+                               [](const SuitContext& c) { return E(c) < c.At(SafeTricks) + B(c); }}}),
+     MinusOne},
+    // 13
+    {WithHeader(kWeakHeader,
+                {{{TERM_ESTIMATE, TERM_TRUMPS}, [](const SuitContext& c) { return E(c) < T(c); }},
+                 {{TERM_SAFE_TRICKS, TERM_JACKS}, [](const SuitContext& c) { return E(c) == c.At(SafeTricks) + B(c); }},
+                 {{}, [](const SuitContext& c) { return c.At(AcesElsewhereCount) > 0; }}}),
+     PlusOne},
+    // 14
+    {{kStrongHeader,
+      {{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 4; }},
+      {{TERM_TRUMP_TRICKS, TERM_SAFE_TRICKS}, [](const SuitContext& c) { return c.At(SafeTricks) > c.At(TrumpTricks); }},
+      {{TERM_TRUMP_ACE, TERM_TRUMP_TEN, TERM_TRUMP_KING}, [](const SuitContext& c) { return c.At(TrumpHighSuit) != SHEET_EMPTY; }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) {
+         const std::string text = f ? PopupFormat("+ %d", c.At(SafeTricks) - c.At(TrumpTricks)) : " 0";
+         return PopupFormat("%d %s: %s", n, l.c_str(), text.c_str());
+     }},
+    // 15
+    {{kStrongHeader,
+      {{TERM_ESTIMATE, TERM_TRUMPS, TERM_SAFE_TRICKS}, [](const SuitContext& c) { return E(c) < T(c) || E(c) < c.At(SafeTricks); }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) {
+         return Number(n, l, f ? std::max(T(c), c.At(SafeTricks)) : 0);
+     }},
+    // 16
+    {{kStrongHeader,
+      {{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 5; }},
+      {{TERM_LONE_TEN_LENGTH}, [](const SuitContext& c) { return c.At(LoneTenLength) != 0 && c.At(LoneTenLength) < 4; }},
+      {{TERM_LONE_TEN_ACE, TERM_LONE_TEN_TEN, TERM_LONE_TEN_KING}, [](const SuitContext& c) {
+           return c.At(LoneTenAce) == 0 && c.At(LoneTenTen) == 1 && c.At(LoneTenKing) == 0;
+       }}},
+     [](const SuitContext&, int n, const std::string& l, bool f) {
+         return PopupFormat("%d %s: %s", n, l.c_str(), f ? " - 1" : " 0");
+     }},
+    // 17
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 7; }},
+      {{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= 0; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 2; }}},
+     [](const SuitContext&, int n, const std::string& l, bool f) { return Number(n, l, f ? 7 : 0); }},
+    // 18: the estimate back into 0..10.
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 0 || E(c) > 10; }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) {
+         const int e = E(c);
+         if (!f) return PopupFormat("%d %s:%s%d", n, l.c_str(), "", 0);
+         return e < 0 ? PopupFormat("%d %s:%s%d", n, l.c_str(), " + ", -e)
+                      : PopupFormat("%d %s:%s%d", n, l.c_str(), " - ", e - 10);
+     }},
+    // 19
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) == 10; }},
+      {{TERM_STAR, TERM_TRUMPS, TERM_FOREHAND},
+       [](const SuitContext& c) { return (Star(c) == 1 && T(c) < 9) || c.At(IsForehand) == 0; }}},
+     MinusOne},
+    // 20
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 9; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) <= 3; }},
+      {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() == 0; }},
+      {{TERM_FOREHAND}, [](const SuitContext& c) { return c.At(IsForehand) == 0; }}},
+     MinusOne},
+    // 21
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 8; }},
+      {{TERM_STAR}, [](const SuitContext& c) { return Star(c) < 0; }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) {
+         const std::string text = f ? PopupFormat("%s%d", " - ", c.At(BareSuitCount)) : "0";
+         return PopupFormat("%d %s:%s", n, l.c_str(), text.c_str());
+     }},
+    // 22: a run of Jacks with few tricks: the run plus two.
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) <= 1; }},
+      {{TERM_STAR}, [](const SuitContext& c) { return Star(c) > 0; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) > 1; }},
+      {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) > 3; }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) { return Number(n, l, f ? Star(c) + 2 : 0); }},
+    // 23
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) <= 4; }},
+      {{TERM_A}, [](const SuitContext& c) { return c.At(AceCount) >= 2; }},
+      {{TERM_TRUMPS}, [](const SuitContext& c) {
+           return (c.TrumpAce() == 1 && T(c) >= 4) || (c.TrumpAce() == 0 && T(c) >= 5);
+       }}},
+     PlusOne},
+    // 24
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 4; }},
+      {{TERM_A, TERM_JACKS}, [](const SuitContext& c) { return c.At(AceCount) > 2; }}},
+     [](const SuitContext& c, int n, const std::string& l, bool f) { return Number(n, l, f ? B(c) + c.At(AceCount) : 0); }},
+    // 25
+    {{{{TERM_ESTIMATE, TERM_TRUMPS}, [](const SuitContext& c) { return E(c) > T(c); }},
+      {{TERM_STAR}, [](const SuitContext& c) { return Star(c) < -1; }},
+      {{TERM_JACKS}, [](const SuitContext& c) { return B(c) == 1; }}},
+     MinusOne},
+    // 26
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 4; }},
+      {{TERM_A}, [](const SuitContext& c) { return c.At(AceCount) >= 2; }},
+      {{TERM_TEN}, [](const SuitContext& c) { return c.At(TenCount) >= 2; }}},
+     [](const SuitContext&, int n, const std::string& l, bool f) { return Number(n, l, f ? 4 : 0); }},
+    // 27
+    {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 7 && E(c) <= 9; }},
+      {{TERM_STAR}, [](const SuitContext& c) { return Star(c) >= 3; }},
+      {{TERM_NA, TERM_NA10}, [](const SuitContext& c) { return c.At(SideCover) != 0; }},
+      {{TERM_FOREHAND}, [](const SuitContext& c) { return c.At(IsForehand) != 0; }}},
+     PlusOne},
+};
+static_assert(sizeof(kSuitRules) / sizeof(kSuitRules[0]) == 27, "one row per rule popup");
 
 // Runs a rule's tests up to the first that fails: the lines shown and whether all held.
 bool RunTests(const SuitContext& c, const std::vector<RuleTest>& tests, std::vector<PopupLine>& lines) {
@@ -498,7 +496,7 @@ void DrawSuitPopup(PopupCanvas& canvas, int spot) {
     const std::string label = platform::LoadString(PopupLabel::Adjustment);
     if (spot == 33) return DrawRule28(c, spot, label);
     const int n = spot - 5;
-    const SuitRule& rule = SuitRules()[static_cast<std::size_t>(n - 1)];
+    const SuitRule& rule = kSuitRules[n - 1];
     std::vector<PopupLine> lines;
     const bool fired = RunTests(c, rule.tests, lines);
     DrawRulePopup(canvas, kPopupModeSuit, spot, n, lines, rule.verdict(c, n, label, fired));

@@ -110,6 +110,122 @@ void DrawCourt(QPainter& painter, int card, const DrawnFaceStyle& style, const Q
                symbol, true);
 }
 
+// The patterned field of a back: where it lies, the card's size and the pattern's step. Each
+// pattern below draws over the whole field, the pen and brush in the design's ink to begin with.
+struct BackField {
+    QRectF field;
+    double w, h, step;
+};
+
+void DrawLattice(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    for (double d = -h; d < w + h; d += step) {
+        painter.drawLine(QPointF(d, 0), QPointF(d + h, h));
+        painter.drawLine(QPointF(d, h), QPointF(d + h, 0));
+    }
+}
+
+void DrawChecks(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    painter.setPen(Qt::NoPen);
+    for (int row = 0; row * step < h; ++row) {
+        for (int column = row % 2; column * step < w; column += 2) {
+            painter.drawRect(QRectF(column * step, row * step, step, step));
+        }
+    }
+}
+
+void DrawStripes(QPainter& painter, const BackDesign& design, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    painter.setPen(QPen(design.ink, step / 2));
+    for (double d = -h; d < w + h; d += step) painter.drawLine(QPointF(d, h), QPointF(d + h, 0));
+}
+
+void DrawDots(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    painter.setPen(Qt::NoPen);
+    for (int row = 0; row * step < h + step; ++row) {
+        for (double x = (row % 2) * step / 2; x < w + step; x += step) {
+            painter.drawEllipse(QPointF(x, row * step), step * 0.28, step * 0.28);
+        }
+    }
+}
+
+void DrawHarlequin(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    painter.setPen(Qt::NoPen);
+    for (int row = 0; row * step < h + step; ++row) {
+        for (int column = row % 2; column * step < w + step; column += 2) {
+            const QPointF c(column * step, row * step);
+            QPolygonF rhombus;
+            rhombus << c + QPointF(0, -step) << c + QPointF(step, 0) << c + QPointF(0, step)
+                    << c + QPointF(-step, 0);
+            painter.drawPolygon(rhombus);
+        }
+    }
+}
+
+void DrawFrames(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    const QRectF& field = f.field;
+    painter.setBrush(Qt::NoBrush);
+    for (double inset = step / 2; inset * 2 < std::min(w, h); inset += step / 1.5) {
+        painter.drawRoundedRect(field.adjusted(inset, inset, -inset, -inset), step / 2, step / 2);
+    }
+}
+
+void DrawWaves(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    painter.setBrush(Qt::NoBrush);
+    for (double y = 0; y < h + step; y += step / 1.5) {
+        QPainterPath wave;
+        wave.moveTo(0, y);
+        for (double x = 0; x < w + step; x += step) {
+            wave.quadTo(QPointF(x + step / 2, y - step / 2), QPointF(x + step, y));
+        }
+        painter.drawPath(wave);
+    }
+}
+
+void DrawPlaid(QPainter& painter, const BackDesign& design, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    QColor light = design.ink;
+    light.setAlpha(140);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(light);
+    for (double x = 0; x < w; x += step * 2) painter.drawRect(QRectF(x, 0, step * 0.8, h));
+    for (double y = 0; y < h; y += step * 2) painter.drawRect(QRectF(0, y, w, step * 0.8));
+    painter.setPen(QPen(Qt::white, 1));
+    for (double x = step * 1.4; x < w; x += step * 2) painter.drawLine(QPointF(x, 0), QPointF(x, h));
+}
+
+void DrawScales(QPainter& painter, const BackDesign&, const BackField& f) {
+    const double w = f.w, h = f.h, step = f.step;
+    painter.setBrush(Qt::NoBrush);
+    for (int row = 0; row * step / 2 < h + step; ++row) {
+        for (double x = (row % 2) * step / 2; x < w + step; x += step) {
+            painter.drawEllipse(QPointF(x, row * step / 2), step / 2, step / 2);
+        }
+    }
+}
+
+void DrawRays(QPainter& painter, const BackDesign& design, const BackField& f) {
+    const double w = f.w, h = f.h;
+    const QRectF& field = f.field;
+    painter.setPen(Qt::NoPen);
+    const QPointF centre = field.center();
+    const double reach = w + h;
+    for (int ray = 0; ray < 24; ray += 2) {
+        QPolygonF wedge;
+        const double a0 = ray * std::numbers::pi / 12, a1 = (ray + 1) * std::numbers::pi / 12;
+        wedge << centre << centre + QPointF(std::cos(a0) * reach, std::sin(a0) * reach)
+              << centre + QPointF(std::cos(a1) * reach, std::sin(a1) * reach);
+        painter.drawPolygon(wedge);
+    }
+    painter.setBrush(design.ground);
+    painter.drawEllipse(centre, w * 0.15, w * 0.15);
+}
+
 }  // namespace
 
 QPainterPath SuitSymbol(Suit suit) {
@@ -215,96 +331,18 @@ QImage DrawnBack(const BackDesign& design, int width, int height) {
     const double step = std::max(4.0, w / 9);
     painter.setPen(QPen(design.ink, std::max(1.0, step / 6)));
     painter.setBrush(design.ink);
+    const BackField f{field, w, h, step};
     switch (design.pattern) {
-        case BackPattern::Lattice:
-            for (double d = -h; d < w + h; d += step) {
-                painter.drawLine(QPointF(d, 0), QPointF(d + h, h));
-                painter.drawLine(QPointF(d, h), QPointF(d + h, 0));
-            }
-            break;
-        case BackPattern::Checks:
-            painter.setPen(Qt::NoPen);
-            for (int row = 0; row * step < h; ++row) {
-                for (int column = row % 2; column * step < w; column += 2) {
-                    painter.drawRect(QRectF(column * step, row * step, step, step));
-                }
-            }
-            break;
-        case BackPattern::Stripes:
-            painter.setPen(QPen(design.ink, step / 2));
-            for (double d = -h; d < w + h; d += step) painter.drawLine(QPointF(d, h), QPointF(d + h, 0));
-            break;
-        case BackPattern::Dots:
-            painter.setPen(Qt::NoPen);
-            for (int row = 0; row * step < h + step; ++row) {
-                for (double x = (row % 2) * step / 2; x < w + step; x += step) {
-                    painter.drawEllipse(QPointF(x, row * step), step * 0.28, step * 0.28);
-                }
-            }
-            break;
-        case BackPattern::Harlequin:
-            painter.setPen(Qt::NoPen);
-            for (int row = 0; row * step < h + step; ++row) {
-                for (int column = row % 2; column * step < w + step; column += 2) {
-                    const QPointF c(column * step, row * step);
-                    QPolygonF rhombus;
-                    rhombus << c + QPointF(0, -step) << c + QPointF(step, 0) << c + QPointF(0, step)
-                            << c + QPointF(-step, 0);
-                    painter.drawPolygon(rhombus);
-                }
-            }
-            break;
-        case BackPattern::Frames:
-            painter.setBrush(Qt::NoBrush);
-            for (double inset = step / 2; inset * 2 < std::min(w, h); inset += step / 1.5) {
-                painter.drawRoundedRect(field.adjusted(inset, inset, -inset, -inset), step / 2, step / 2);
-            }
-            break;
-        case BackPattern::Waves:
-            painter.setBrush(Qt::NoBrush);
-            for (double y = 0; y < h + step; y += step / 1.5) {
-                QPainterPath wave;
-                wave.moveTo(0, y);
-                for (double x = 0; x < w + step; x += step) {
-                    wave.quadTo(QPointF(x + step / 2, y - step / 2), QPointF(x + step, y));
-                }
-                painter.drawPath(wave);
-            }
-            break;
-        case BackPattern::Plaid: {
-            QColor light = design.ink;
-            light.setAlpha(140);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(light);
-            for (double x = 0; x < w; x += step * 2) painter.drawRect(QRectF(x, 0, step * 0.8, h));
-            for (double y = 0; y < h; y += step * 2) painter.drawRect(QRectF(0, y, w, step * 0.8));
-            painter.setPen(QPen(Qt::white, 1));
-            for (double x = step * 1.4; x < w; x += step * 2) painter.drawLine(QPointF(x, 0), QPointF(x, h));
-            break;
-        }
-        case BackPattern::Scales:
-            painter.setBrush(Qt::NoBrush);
-            for (int row = 0; row * step / 2 < h + step; ++row) {
-                for (double x = (row % 2) * step / 2; x < w + step; x += step) {
-                    painter.drawEllipse(QPointF(x, row * step / 2), step / 2, step / 2);
-                }
-            }
-            break;
-        case BackPattern::Rays: {
-            painter.setPen(Qt::NoPen);
-            const QPointF centre = field.center();
-            const double reach = w + h;
-            for (int ray = 0; ray < 24; ray += 2) {
-                QPolygonF wedge;
-                const double a0 = ray * std::numbers::pi / 12, a1 = (ray + 1) * std::numbers::pi / 12;
-                wedge << centre << centre + QPointF(std::cos(a0) * reach, std::sin(a0) * reach)
-                      << centre + QPointF(std::cos(a1) * reach, std::sin(a1) * reach);
-                painter.drawPolygon(wedge);
-            }
-            painter.setBrush(design.ground);
-            painter.drawEllipse(centre, w * 0.15, w * 0.15);
-            break;
-        }
+        case BackPattern::Lattice: DrawLattice(painter, design, f); break;
+        case BackPattern::Checks: DrawChecks(painter, design, f); break;
+        case BackPattern::Stripes: DrawStripes(painter, design, f); break;
+        case BackPattern::Dots: DrawDots(painter, design, f); break;
+        case BackPattern::Harlequin: DrawHarlequin(painter, design, f); break;
+        case BackPattern::Frames: DrawFrames(painter, design, f); break;
+        case BackPattern::Waves: DrawWaves(painter, design, f); break;
+        case BackPattern::Plaid: DrawPlaid(painter, design, f); break;
+        case BackPattern::Scales: DrawScales(painter, design, f); break;
+        case BackPattern::Rays: DrawRays(painter, design, f); break;
     }
     painter.setClipping(false);
     painter.setPen(QPen(design.ink.darker(150), 1));

@@ -388,190 +388,213 @@ void QtControl::Connect(Report report) {
     }
 }
 
+namespace {
+
+// Check boxes show three states; radio buttons are checkable and checked or not.
+void SyncCheckable(QAbstractButton* button, ControlKind kind, const Button& ours) {
+    const QString text = DisplayText(ours.Title(), true);
+    if (button->text() != text) button->setText(text);
+    if (kind == ControlKind::CheckBox) {
+        const Qt::CheckState state = ours.GetCheck() == static_cast<int>(BST_CHECKED) ? Qt::Checked
+                                     : ours.GetCheck() == static_cast<int>(BST_INDETERMINATE)
+                                         ? Qt::PartiallyChecked
+                                         : Qt::Unchecked;
+        auto* box = static_cast<QCheckBox*>(button);
+        if (box->checkState() != state) box->setCheckState(state);
+    } else {
+        button->setCheckable(true);
+        const bool checked = ours.GetCheck() != static_cast<int>(BST_UNCHECKED);
+        if (button->isChecked() != checked) button->setChecked(checked);
+    }
+}
+
+void SyncGroupBox(QGroupBox* group, const Control& control) {
+    const QString text = DisplayText(control.Title(), true);
+    if (group->title() != text) group->setTitle(text);
+}
+
+// A single-line field keeps the program's selection, limit and read-only flag; a multi-line one
+// its text and read-only flag.
+void SyncEdit(QWidget* widget, const Edit& edit) {
+    const QString text = FieldText(edit.Title());
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (line->text() != text) line->setText(text);
+        // A selection the program set (a refused entry shown selected) is shown selected.
+        if (edit.SelectionEnd() > edit.SelectionStart() &&
+            (line->selectionStart() != edit.SelectionStart() ||
+             line->selectedText().size() != edit.SelectionEnd() - edit.SelectionStart())) {
+            line->setSelection(edit.SelectionStart(), edit.SelectionEnd() - edit.SelectionStart());
+        }
+        const int limit = edit.Limit() == 0 ? 32767 : static_cast<int>(std::min<std::size_t>(edit.Limit(), 32767));
+        if (line->maxLength() != limit) line->setMaxLength(limit);
+        if (line->isReadOnly() != edit.IsReadOnly()) line->setReadOnly(edit.IsReadOnly());
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (multi->toPlainText() != text) multi->setPlainText(text);
+        if (multi->isReadOnly() != edit.IsReadOnly()) multi->setReadOnly(edit.IsReadOnly());
+    }
+}
+
+void SyncRichText(QTextEdit* text, const RichText& control) {
+    // The runs are laid out again only when the text changed.
+    const QString source = FromUtf8(control.Title());
+    if (text->property("richTextSource").toString() != source) {
+        text->setProperty("richTextSource", source);
+        FillRichTextDocument(*text->document(), ReadRichText(control.Title()));
+    }
+    const unsigned ground = control.BackgroundColour();
+    const QColor colour(static_cast<int>(ground & 0xFF), static_cast<int>((ground >> 8) & 0xFF),
+                        static_cast<int>((ground >> 16) & 0xFF));
+    QPalette palette = text->palette();
+    if (palette.color(QPalette::Base) != colour) {
+        palette.setColor(QPalette::Base, colour);
+        text->setPalette(palette);
+    }
+}
+
+void SyncComboBox(QComboBox* combo, const ComboBox& control) {
+    const ControlItems& items = control.Items();
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+    if (!SameItems(items, shown)) {
+        combo->clear();
+        combo->addItems(TextsOf(items));
+    }
+    if (combo->currentIndex() != items.Selection()) combo->setCurrentIndex(items.Selection());
+}
+
+void SyncListBox(QListWidget* list, const ListBox& ours) {
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    if (!SameItems(ours.Items(), shown)) {
+        list->clear();
+        list->addItems(TextsOf(ours.Items()));
+    }
+    if (ours.IsMultipleSelection()) {
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->item(i)->isSelected() != ours.IsSelected(i)) list->item(i)->setSelected(ours.IsSelected(i));
+        }
+        return;
+    }
+    if (list->currentRow() != ours.GetCurSel()) list->setCurrentRow(ours.GetCurSel());
+}
+
+// The pictures are made again only when the captions changed.
+void SyncIconList(QListWidget* list, const IconList& ours) {
+    bool same = list->count() == ours.Count();
+    for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == FromUtf8(ours.Caption(i));
+    if (!same) {
+        list->clear();
+        for (int i = 0; i < ours.Count(); ++i) {
+            const QImage picture = ToQImage(ours.Picture(i));
+            list->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), FromUtf8(ours.Caption(i))));
+        }
+    }
+    if (list->currentRow() != ours.Selection()) {
+        list->setCurrentRow(ours.Selection());
+        if (ours.Selection() >= 0) list->scrollToItem(list->item(ours.Selection()));
+    }
+}
+
+// Scroll bars and sliders: range, page, value, and the thumb unless the person holds it.
+void SyncRange(QAbstractSlider* slider, const ScrollRange& range) {
+    if (slider->minimum() != range.minimum || slider->maximum() != range.maximum)
+        slider->setRange(range.minimum, range.maximum);
+    if (slider->pageStep() != std::max(1, range.page)) slider->setPageStep(std::max(1, range.page));
+    if (slider->value() != range.position) slider->setValue(range.position);
+    if (slider->sliderPosition() != range.position && !slider->isSliderDown())
+        slider->setSliderPosition(range.position);
+}
+
+}  // namespace
+
 void QtControl::Sync(const Control& control) {
     const QSignalBlocker blocker(m_widget);
-    // A font of its own (WM_SETFONT), else the dialog's, which the widget inherits.
+    SyncFont(control);
+    switch (m_kind) {
+        case ControlKind::PushButton:
+            SyncPushButton(static_cast<QPushButton*>(m_widget), static_cast<const Button&>(control));
+            break;
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            SyncCheckable(static_cast<QAbstractButton*>(m_widget), m_kind, static_cast<const Button&>(control));
+            break;
+        case ControlKind::GroupBox: SyncGroupBox(static_cast<QGroupBox*>(m_widget), control); break;
+        case ControlKind::Static: SyncLabel(static_cast<QLabel*>(m_widget), static_cast<const Static&>(control)); break;
+        case ControlKind::Edit: SyncEdit(m_widget, static_cast<const Edit&>(control)); break;
+        case ControlKind::RichText:
+            SyncRichText(static_cast<QTextEdit*>(m_widget), static_cast<const RichText&>(control));
+            break;
+        case ControlKind::ComboBox:
+            SyncComboBox(static_cast<QComboBox*>(m_widget), static_cast<const ComboBox&>(control));
+            break;
+        case ControlKind::ListBox:
+            SyncListBox(static_cast<QListWidget*>(m_widget), static_cast<const ListBox&>(control));
+            break;
+        case ControlKind::IconList:
+            SyncIconList(static_cast<QListWidget*>(m_widget), static_cast<const IconList&>(control));
+            break;
+        case ControlKind::ScrollBar:
+        case ControlKind::Slider:
+            SyncRange(static_cast<QAbstractSlider*>(m_widget), static_cast<const ScrollBar&>(control).Range());
+            break;
+        case ControlKind::Image: SyncImage(static_cast<QLabel*>(m_widget), static_cast<const Image&>(control)); break;
+    }
+}
+
+// A font of its own (WM_SETFONT), else the dialog's, which the widget inherits.
+void QtControl::SyncFont(const Control& control) {
     const std::optional<LogFont> font = control.Font() ? std::optional<LogFont>(*control.Font()) : std::nullopt;
     if (font != m_shownFont) {
         m_shownFont = font;
         m_widget->setFont(font ? ToQFont(*font) : QFont());
     }
-    switch (m_kind) {
-        case ControlKind::PushButton: {
-            auto* button = static_cast<QPushButton*>(m_widget);
-            const auto& ours = static_cast<const Button&>(control);
-            const QString text = DisplayText(control.Title(), true);
-            // A button with a picture shows the picture; its text keeps only the mnemonic.
-            const QString shownText = ours.ImageId() != 0 ? QString() : text;
-            if (button->text() != shownText) button->setText(shownText);
-            if (button->isDefault() != ours.IsDefault()) button->setDefault(ours.IsDefault());
-            if (ours.ImageId() != m_shownImage || button->size() != m_shownSize) {
-                m_shownImage = ours.ImageId();
-                m_shownSize = button->size();
-                // A bitmap keeps its pixels: it may use the button's face up to the frame.
-                const bool bitmap = m_shownImage != 0 && DialogPictureIsBitmap(m_shownImage);
-                const QSize room(std::max(1, button->width() - (bitmap ? 4 : 8)),
-                                 std::max(1, button->height() - (bitmap ? 4 : 6)));
-                const QImage picture = m_shownImage != 0 ? PictureOf(m_shownImage, room) : QImage();
-                button->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
-                button->setIconSize(picture.isNull() ? QSize() : picture.size());
-                if (m_shownImage != 0 && picture.isNull()) button->setText(text);
-            }
-            break;
-        }
-        case ControlKind::CheckBox:
-        case ControlKind::RadioButton: {
-            auto* button = static_cast<QAbstractButton*>(m_widget);
-            const auto& ours = static_cast<const Button&>(control);
-            const QString text = DisplayText(control.Title(), true);
-            if (button->text() != text) button->setText(text);
-            if (m_kind == ControlKind::CheckBox) {
-                const Qt::CheckState state = ours.GetCheck() == static_cast<int>(BST_CHECKED) ? Qt::Checked
-                                             : ours.GetCheck() == static_cast<int>(BST_INDETERMINATE)
-                                                 ? Qt::PartiallyChecked
-                                                 : Qt::Unchecked;
-                auto* box = static_cast<QCheckBox*>(m_widget);
-                if (box->checkState() != state) box->setCheckState(state);
-            } else {
-                button->setCheckable(true);
-                const bool checked = ours.GetCheck() != static_cast<int>(BST_UNCHECKED);
-                if (button->isChecked() != checked) button->setChecked(checked);
-            }
-            break;
-        }
-        case ControlKind::GroupBox: {
-            auto* group = static_cast<QGroupBox*>(m_widget);
-            const QString text = DisplayText(control.Title(), true);
-            if (group->title() != text) group->setTitle(text);
-            break;
-        }
-        case ControlKind::Static: {
-            auto* label = static_cast<QLabel*>(m_widget);
-            const QString text = DisplayText(control.Title(), false);
-            if (label->text() != text) label->setText(text);
-            // A label with a colour of its own (a link) shows it; the others keep the dialog's.
-            const std::optional<Color> colour = static_cast<const Static&>(control).TextColour();
-            if (colour != m_shownTextColour) {
-                m_shownTextColour = colour;
-                QPalette palette = label->palette();
-                if (colour) {
-                    palette.setColor(QPalette::WindowText, QColor(colour->red, colour->green, colour->blue));
-                } else if (label->parentWidget()) {
-                    palette.setColor(QPalette::WindowText, label->parentWidget()->palette().color(QPalette::WindowText));
-                }
-                label->setPalette(palette);
-            }
-            break;
-        }
-        case ControlKind::Edit: {
-            const auto& edit = static_cast<const Edit&>(control);
-            const QString text = FieldText(control.Title());
-            if (auto* line = qobject_cast<QLineEdit*>(m_widget)) {
-                if (line->text() != text) line->setText(text);
-                // A selection the program set (a refused entry shown selected) is shown selected.
-                if (edit.SelectionEnd() > edit.SelectionStart() &&
-                    (line->selectionStart() != edit.SelectionStart() ||
-                     line->selectedText().size() != edit.SelectionEnd() - edit.SelectionStart())) {
-                    line->setSelection(edit.SelectionStart(), edit.SelectionEnd() - edit.SelectionStart());
-                }
-                const int limit = edit.Limit() == 0 ? 32767 : static_cast<int>(std::min<std::size_t>(edit.Limit(), 32767));
-                if (line->maxLength() != limit) line->setMaxLength(limit);
-                if (line->isReadOnly() != edit.IsReadOnly()) line->setReadOnly(edit.IsReadOnly());
-            } else if (auto* multi = qobject_cast<QPlainTextEdit*>(m_widget)) {
-                if (multi->toPlainText() != text) multi->setPlainText(text);
-                if (multi->isReadOnly() != edit.IsReadOnly()) multi->setReadOnly(edit.IsReadOnly());
-            }
-            break;
-        }
-        case ControlKind::RichText: {
-            auto* text = static_cast<QTextEdit*>(m_widget);
-            // The runs are laid out again only when the text changed.
-            const QString source = FromUtf8(control.Title());
-            if (text->property("richTextSource").toString() != source) {
-                text->setProperty("richTextSource", source);
-                FillRichTextDocument(*text->document(), ReadRichText(control.Title()));
-            }
-            const unsigned ground = static_cast<const RichText&>(control).BackgroundColour();
-            const QColor colour(static_cast<int>(ground & 0xFF), static_cast<int>((ground >> 8) & 0xFF),
-                                static_cast<int>((ground >> 16) & 0xFF));
-            QPalette palette = text->palette();
-            if (palette.color(QPalette::Base) != colour) {
-                palette.setColor(QPalette::Base, colour);
-                text->setPalette(palette);
-            }
-            break;
-        }
-        case ControlKind::ComboBox: {
-            auto* combo = static_cast<QComboBox*>(m_widget);
-            const ControlItems& items = static_cast<const ComboBox&>(control).Items();
-            QStringList shown;
-            for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
-            if (!SameItems(items, shown)) {
-                combo->clear();
-                combo->addItems(TextsOf(items));
-            }
-            if (combo->currentIndex() != items.Selection()) combo->setCurrentIndex(items.Selection());
-            break;
-        }
-        case ControlKind::ListBox: {
-            auto* list = static_cast<QListWidget*>(m_widget);
-            const auto& ours = static_cast<const ListBox&>(control);
-            QStringList shown;
-            for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
-            if (!SameItems(ours.Items(), shown)) {
-                list->clear();
-                list->addItems(TextsOf(ours.Items()));
-            }
-            if (ours.IsMultipleSelection()) {
-                for (int i = 0; i < list->count(); ++i) {
-                    if (list->item(i)->isSelected() != ours.IsSelected(i)) list->item(i)->setSelected(ours.IsSelected(i));
-                }
-                break;
-            }
-            if (list->currentRow() != ours.GetCurSel()) list->setCurrentRow(ours.GetCurSel());
-            break;
-        }
-        case ControlKind::IconList: {
-            auto* list = static_cast<QListWidget*>(m_widget);
-            const auto& ours = static_cast<const IconList&>(control);
-            bool same = list->count() == ours.Count();
-            for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == FromUtf8(ours.Caption(i));
-            if (!same) {
-                list->clear();
-                for (int i = 0; i < ours.Count(); ++i) {
-                    const QImage picture = ToQImage(ours.Picture(i));
-                    list->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), FromUtf8(ours.Caption(i))));
-                }
-            }
-            if (list->currentRow() != ours.Selection()) {
-                list->setCurrentRow(ours.Selection());
-                if (ours.Selection() >= 0) list->scrollToItem(list->item(ours.Selection()));
-            }
-            break;
-        }
-        case ControlKind::ScrollBar:
-        case ControlKind::Slider: {
-            auto* slider = static_cast<QAbstractSlider*>(m_widget);
-            const ScrollRange& range = static_cast<const ScrollBar&>(control).Range();
-            if (slider->minimum() != range.minimum || slider->maximum() != range.maximum)
-                slider->setRange(range.minimum, range.maximum);
-            if (slider->pageStep() != std::max(1, range.page)) slider->setPageStep(std::max(1, range.page));
-            if (slider->value() != range.position) slider->setValue(range.position);
-            if (slider->sliderPosition() != range.position && !slider->isSliderDown())
-                slider->setSliderPosition(range.position);
-            break;
-        }
-        case ControlKind::Image: {
-            auto* label = static_cast<QLabel*>(m_widget);
-            const int id = static_cast<const Image&>(control).ImageId();
-            if (id == m_shownImage && label->size() == m_shownSize) break;
-            m_shownImage = id;
-            m_shownSize = label->size();
-            QImage picture = PictureOf(id, label->size());
-            label->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
-            break;
-        }
+}
+
+void QtControl::SyncPushButton(QPushButton* button, const Button& ours) {
+    const QString text = DisplayText(ours.Title(), true);
+    // A button with a picture shows the picture; its text keeps only the mnemonic.
+    const QString shownText = ours.ImageId() != 0 ? QString() : text;
+    if (button->text() != shownText) button->setText(shownText);
+    if (button->isDefault() != ours.IsDefault()) button->setDefault(ours.IsDefault());
+    if (ours.ImageId() != m_shownImage || button->size() != m_shownSize) {
+        m_shownImage = ours.ImageId();
+        m_shownSize = button->size();
+        // A bitmap keeps its pixels: it may use the button's face up to the frame.
+        const bool bitmap = m_shownImage != 0 && DialogPictureIsBitmap(m_shownImage);
+        const QSize room(std::max(1, button->width() - (bitmap ? 4 : 8)),
+                         std::max(1, button->height() - (bitmap ? 4 : 6)));
+        const QImage picture = m_shownImage != 0 ? PictureOf(m_shownImage, room) : QImage();
+        button->setIcon(picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture)));
+        button->setIconSize(picture.isNull() ? QSize() : picture.size());
+        if (m_shownImage != 0 && picture.isNull()) button->setText(text);
     }
+}
+
+void QtControl::SyncLabel(QLabel* label, const Static& control) {
+    const QString text = DisplayText(control.Title(), false);
+    if (label->text() != text) label->setText(text);
+    // A label with a colour of its own (a link) shows it; the others keep the dialog's.
+    const std::optional<Color> colour = control.TextColour();
+    if (colour != m_shownTextColour) {
+        m_shownTextColour = colour;
+        QPalette palette = label->palette();
+        if (colour) {
+            palette.setColor(QPalette::WindowText, QColor(colour->red, colour->green, colour->blue));
+        } else if (label->parentWidget()) {
+            palette.setColor(QPalette::WindowText, label->parentWidget()->palette().color(QPalette::WindowText));
+        }
+        label->setPalette(palette);
+    }
+}
+
+// The picture is made again only when the image or the label's size changed.
+void QtControl::SyncImage(QLabel* label, const Image& control) {
+    const int id = control.ImageId();
+    if (id == m_shownImage && label->size() == m_shownSize) return;
+    m_shownImage = id;
+    m_shownSize = label->size();
+    QImage picture = PictureOf(id, label->size());
+    label->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
 }
 
 }  // namespace platform

@@ -14,13 +14,18 @@
 #include "platform/core/DrawingObjects.h"
 #include "platform/core/RichTextReader.h"
 
+class QLabel;
+class QPushButton;
 class QTextDocument;
 class QWidget;
 
 namespace platform {
 
+class Button;
 class Control;
+class Image;
 class QtHost;
+class Static;
 
 class QtControl {
 public:
@@ -42,6 +47,13 @@ public:
     void Sync(const Control& control);
 
 private:
+    // Sync's parts that keep what the widget shows: the font, a button's picture, a label's colour,
+    // an image.
+    void SyncFont(const Control& control);
+    void SyncPushButton(QPushButton* button, const Button& ours);
+    void SyncLabel(QLabel* label, const Static& control);
+    void SyncImage(QLabel* label, const Image& control);
+
     QImage PictureOf(int imageId, QSize size) const;
     using Report = std::function<void(std::function<void(Control&)>)>;
     void Connect(Report report);

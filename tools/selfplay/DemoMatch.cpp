@@ -71,10 +71,10 @@ std::uint64_t Fnv1a(std::uint64_t hash, const std::string& text) {
     return hash;
 }
 
-DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
-    DemoMatchResult result;
-    RunFolders folders;
-    // 1. The settings of an empty registry, with the demonstration on and every delay 0.
+namespace {
+
+// 1. The settings of an empty registry, with the demonstration on and every delay 0.
+void WriteDemoSettings(const DemoMatchOptions& options) {
     platform::SetResources(&EnglishResources());
     platform::SetRegistryKey("Kartovan+", "skat");
     platform::CurrentUserRegistry().Clear();
@@ -94,6 +94,72 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         WriteProfileInt("View", "Player", 0x22);  // the person's own hand: nothing to reveal
         WriteProfileInt("RectTrickEstimation", "Auto", options.estimationAuto ? 1 : 0);
     }
+}
+
+// How one game's pumping ended: whether the program moved on, or the stall a nested wait threw.
+struct GamePump {
+    bool moved = false;
+    std::string nestedStall;
+};
+
+// Pumps one game until `ended` holds, within its virtual time. The host's own limit counts from
+// this game, so that a wait nested inside the game (a modal loop the pump cannot leave) fails
+// this game and not a later one after a day of virtual time summed over many games.
+GamePump PumpOneGame(platform::HeadlessHost& host, const DemoMatchOptions& options,
+                     const std::function<bool()>& ended) {
+    GamePump pump;
+    host.SetTimeLimitMs(host.NowMs() + 2 * kStallMs);
+    try {
+        pump.moved = host.PumpUntil(
+            [&] {
+                if (options.betweenMessages) options.betweenMessages();
+                return ended();
+            },
+            kStallMs);
+    } catch (const platform::IdleStall& stall) {
+        pump.nestedStall = stall.what();
+    }
+    return pump;
+}
+
+// The fault of the game of `seed`, if it had one, into the result: a stall inside a nested wait,
+// an internal error reported, a strategy's card replaced, or a stall. True when it had one.
+bool RecordFault(DemoMatchResult& result, std::uint64_t seed, const GamePump& pump, long reports, bool replaced) {
+    if (!pump.nestedStall.empty()) {
+        result.stalls += 1;
+        result.failedSeed = seed;
+        result.fault = "the game of seed " + std::to_string(seed) + " stalled in state " +
+                       FlowStateName(g_Game.FlowState) + " (" + pump.nestedStall + ")";
+        return true;
+    }
+    if (reports > 0) {
+        result.invariantFaults = reports;
+        result.failedSeed = seed;
+        result.fault = "an internal error was reported in the game of seed " + std::to_string(seed);
+        return true;
+    }
+    if (replaced) {
+        result.illegal += 1;
+        result.failedSeed = seed;
+        result.fault = "a strategy's card was replaced in the game of seed " + std::to_string(seed);
+        return true;
+    }
+    if (!pump.moved) {
+        result.stalls += 1;
+        result.failedSeed = seed;
+        result.fault = "the game of seed " + std::to_string(seed) + " stalled in state " +
+                       FlowStateName(g_Game.FlowState);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
+    DemoMatchResult result;
+    RunFolders folders;
+    WriteDemoSettings(options);
     InstallProgramHooks();
     long reports = 0;
 
@@ -143,49 +209,11 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     while (!done) {
         const long before = dealt;
         const int replaced = g_Computer.ReplacedCardCount;
-        // The host's own limit counts from this game, so that a wait nested inside the game (a
-        // modal loop the pump cannot leave) fails this game and not a later one after a day of
-        // virtual time summed over many games.
-        host.SetTimeLimitMs(host.NowMs() + 2 * kStallMs);
-        bool moved = false;
-        std::string nestedStall;
-        try {
-            moved = host.PumpUntil(
-                [&] {
-                    if (options.betweenMessages) options.betweenMessages();
-                    return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0;
-                },
-                kStallMs);
-        } catch (const platform::IdleStall& stall) {
-            nestedStall = stall.what();
-        }
+        const GamePump pump = PumpOneGame(host, options, [&] {
+            return done || dealt != before || g_Computer.ReplacedCardCount != replaced || reports > 0;
+        });
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(dealt > 0 ? dealt - 1 : 0);
-        if (!nestedStall.empty()) {
-            result.stalls += 1;
-            result.failedSeed = seed;
-            result.fault = "the game of seed " + std::to_string(seed) + " stalled in state " +
-                           FlowStateName(g_Game.FlowState) + " (" + nestedStall + ")";
-            break;
-        }
-        if (reports > 0) {
-            result.invariantFaults = reports;
-            result.failedSeed = seed;
-            result.fault = "an internal error was reported in the game of seed " + std::to_string(seed);
-            break;
-        }
-        if (g_Computer.ReplacedCardCount != replaced) {
-            result.illegal += 1;
-            result.failedSeed = seed;
-            result.fault = "a strategy's card was replaced in the game of seed " + std::to_string(seed);
-            break;
-        }
-        if (!moved) {
-            result.stalls += 1;
-            result.failedSeed = seed;
-            result.fault = "the game of seed " + std::to_string(seed) + " stalled in state " +
-                           FlowStateName(g_Game.FlowState);
-            break;
-        }
+        if (RecordFault(result, seed, pump, reports, g_Computer.ReplacedCardCount != replaced)) break;
     }
     frame.EditSeries().BeforeDeal = nullptr;
     app.reset();
