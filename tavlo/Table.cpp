@@ -1,7 +1,10 @@
 #include "tavlo/Table.h"
 
 #include <map>
+#include <utility>
+#include <vector>
 
+#include "platform/core/DrawingRegion.h"
 #include "platform/core/WindowApi.h"
 #include "tavlo/SlideClock.h"
 
@@ -54,6 +57,46 @@ void Table::Redraw(const platform::Rect& area) {
     // A surface that keeps nothing shows nothing: the cards', symbols' and balloons' places are
     // state already (a balloon's bounds were laid out when it was shown), so nothing is drawn.
     if (area.IsEmpty() || !SurfaceKeepsPixels(m_window)) return;
+    // On a screen the areas wait for the host to show the window (or for anyone else to draw on
+    // it): a card sliding through many steps is drawn once where it lies then, not at every step.
+    const HWND window = m_window;
+    if (DeferDrawing(window, [window] {
+            if (Table* table = FindTable(window)) table->DrawPending();
+        })) {
+        AddPending(area);
+        return;
+    }
+    DrawNow(area);
+}
+
+void Table::AddPending(const platform::Rect& area) {
+    for (const platform::Rect& pending : m_pending)
+        if (pending.Intersect(area) == area) return;
+    std::erase_if(m_pending, [&area](const platform::Rect& pending) { return area.Intersect(pending) == pending; });
+    m_pending.push_back(area);
+}
+
+void Table::DrawPending() {
+    const std::vector<platform::Rect> pending = std::move(m_pending);
+    m_pending.clear();
+    if (pending.empty()) return;
+    // One drawing clipped to the areas together: a card that lies in several of them (the steps of
+    // a slide) is drawn once, and nothing outside them is touched.
+    platform::Rect bounds = pending.front();
+    for (const platform::Rect& area : pending) bounds = bounds.Union(area);
+    platform::Region outside(bounds);
+    for (const platform::Rect& area : pending) outside.ExcludeRect(area);
+    platform::DeviceContext* dc = GetDC(m_window);
+    if (!dc) return;
+    const int saved = dc->SaveDC();
+    dc->IntersectClipRect(bounds);
+    for (const platform::Rect& piece : outside.Rects()) dc->ExcludeClipRect(piece);
+    PaintInto(*dc, bounds);
+    dc->RestoreDC(saved);
+    ReleaseDC(m_window, dc);
+}
+
+void Table::DrawNow(const platform::Rect& area) {
     platform::DeviceContext* dc = GetDC(m_window);
     if (!dc) return;
     const int saved = dc->SaveDC();

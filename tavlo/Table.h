@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Message.h"
@@ -61,8 +62,11 @@ public:
     // Everything of tavlo that meets the area, in stacking order: cards, then symbols, then balloons.
     void PaintInto(platform::DeviceContext& dc, const platform::Rect& area);
     // PaintInto on the window's surface, clipped to the area; nothing where the surface keeps no
-    // pixels.
+    // pixels. Where the host shows the surface later (a screen), the area waits for that, or for
+    // the next drawing on the window by anyone, and is drawn as the table stands then.
     void Redraw(const platform::Rect& area);
+    // The areas whose drawing waits, each drawn now.
+    void DrawPending();
     // The window's own paint is asked to restore the area.
     void Erase(const platform::Rect& area) const;
 
@@ -76,8 +80,13 @@ public:
     void StopSlides(int card);
 
 private:
+    // Keeps an area to draw; one inside an area already kept adds nothing.
+    void AddPending(const platform::Rect& area);
+    void DrawNow(const platform::Rect& area);
+
     HWND m_window;
     std::unique_ptr<SlideClock> m_clock;
+    std::vector<platform::Rect> m_pending;
 };
 
 // The registry.

@@ -110,6 +110,11 @@ public:
     // Sleep: let `ms` pass without dispatching anything.
     virtual void Sleep(std::int64_t ms) = 0;
 
+    // Whether the host shows the windows' surfaces only when it gets round to it (a real screen):
+    // drawing that only shows may then wait for it (WindowSystem::DeferDrawing), and the host calls
+    // WindowSystem::DrawDeferred before it shows them.
+    virtual bool DefersDrawing() const { return false; }
+
     // The window's retained drawing surface (drawing outside paint and inside BeginPaint/EndPaint), or
     // nullptr when the host has none.
     virtual DeviceContext* WindowSurface(HWND hwnd) { (void)hwnd; return nullptr; }

@@ -78,6 +78,7 @@ bool WindowSystem::UpdateWindow(HWND hwnd) {
 bool WindowSystem::RedrawWindow(HWND hwnd, const Rect* rect, UINT flags) {
     Window* window = FromHandle(hwnd);
     if (!window) return false;
+    DrawDeferredOf(hwnd);
     if (flags & RDW_INVALIDATE) InvalidateRect(hwnd, rect, (flags & RDW_ERASE) != 0);
     if (flags & RDW_VALIDATE) ValidateRect(hwnd, rect);
     if (flags & RDW_NOERASE) window->m_needsErase = false;
@@ -97,6 +98,9 @@ bool WindowSystem::RedrawWindow(HWND hwnd, const Rect* rect, UINT flags) {
 }
 
 DeviceContext* WindowSystem::BeginPaint(HWND hwnd, PaintInfo* info) {
+    if (!FromHandle(hwnd)) return nullptr;
+    // What was put off lies under the paint, as if drawn when asked for.
+    DrawDeferredOf(hwnd);
     Window* window = FromHandle(hwnd);
     if (!window) return nullptr;
     ++window->m_paintCount;
@@ -139,6 +143,8 @@ void WindowSystem::EndPaint(HWND hwnd, const PaintInfo* info) {
 
 DeviceContext* WindowSystem::GetDC(HWND hwnd) {
     if (!IsWindow(hwnd)) return nullptr;
+    DrawDeferredOf(hwnd);
+    if (!IsWindow(hwnd)) return nullptr;
     DeviceContext* dc = m_host->WindowSurface(hwnd);
     if (dc) {
         dc->SaveDC();
@@ -151,6 +157,29 @@ bool WindowSystem::SurfaceKeepsPixels(HWND hwnd) {
     if (!IsWindow(hwnd)) return false;
     const DeviceContext* dc = m_host->WindowSurface(hwnd);
     return dc && dc->KeepsPixels();
+}
+
+bool WindowSystem::DeferDrawing(HWND hwnd, std::function<void()> draw) {
+    if (!m_host || !m_host->DefersDrawing() || !IsWindow(hwnd)) return false;
+    // A held surface draws at once, in the order of its holder's own drawing (and inside a paint,
+    // within the paint's clip).
+    const auto hold = m_surfaceHolds.find(hwnd);
+    if (hold != m_surfaceHolds.end() && (hold->second.contexts > 0 || hold->second.paint)) return false;
+    m_deferredDrawing[hwnd] = std::move(draw);
+    return true;
+}
+
+void WindowSystem::DrawDeferredOf(HWND hwnd) {
+    const auto it = m_deferredDrawing.find(hwnd);
+    if (it == m_deferredDrawing.end()) return;
+    // Taken off first: the drawing takes the window's context itself.
+    const std::function<void()> draw = std::move(it->second);
+    m_deferredDrawing.erase(it);
+    if (draw) draw();
+}
+
+void WindowSystem::DrawDeferred() {
+    while (!m_deferredDrawing.empty()) DrawDeferredOf(m_deferredDrawing.begin()->first);
 }
 
 void WindowSystem::ReleaseDC(HWND hwnd, DeviceContext* dc) {

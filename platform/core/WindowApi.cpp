@@ -1,5 +1,7 @@
 #include "platform/core/WindowApi.h"
 
+#include <utility>
+
 using platform::WindowSystem;
 
 namespace {
@@ -149,6 +151,7 @@ int ReleaseDC(HWND hwnd, platform::DeviceContext* dc) {
     return dc ? 1 : 0;
 }
 bool SurfaceKeepsPixels(HWND hwnd) { return System().SurfaceKeepsPixels(hwnd); }
+bool DeferDrawing(HWND hwnd, std::function<void()> draw) { return System().DeferDrawing(hwnd, std::move(draw)); }
 
 void DeliverFromOtherProcess(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     System().DeliverFromOtherProcess(hwnd, message, wParam, lParam);

@@ -107,6 +107,9 @@ int ReleaseDC(HWND hwnd, platform::DeviceContext* dc);
 // Whether the window's surface keeps what is drawn on it: where it does not, drawing that leaves
 // nothing but pixels may be left out (false without a window or a surface).
 bool SurfaceKeepsPixels(HWND hwnd);
+// Drawing that only shows, put off until the surface is next drawn on or shown (see
+// WindowSystem::DeferDrawing); false where it has to be drawn now.
+bool DeferDrawing(HWND hwnd, std::function<void()> draw);
 
 // --- Other processes ---------------------------------------------------------------------------
 // For the host: a message from another process, delivered first by the next retrieval of any pump.

@@ -71,6 +71,7 @@ void WindowSystem::Reset() {
     m_paintList.clear();
     // Surfaces still held go with the host that made them.
     m_surfaceHolds.clear();
+    m_deferredDrawing.clear();
     m_surfacesAwaitingHandlers = 0;
     m_timers.clear();
     m_modalStack.clear();
@@ -249,6 +250,7 @@ void WindowSystem::FinishDestroy(Window* window) {
     if (m_active == hwnd) m_active = nullptr;
     if (m_capture == hwnd) m_capture = nullptr;
     window->m_needsPaint = window->m_needsErase = false;
+    m_deferredDrawing.erase(hwnd);  // nothing of a gone window is shown any more
     Notify(hwnd, WindowEvent::Destroyed);
     HoldSurfaceUntilReleased(hwnd, *window);
     FreeHandle(hwnd);

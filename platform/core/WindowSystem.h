@@ -213,6 +213,14 @@ public:
     void ReleaseDC(HWND hwnd, DeviceContext* dc);
     // Whether what is drawn on the window's surface is kept (false without a window or surface).
     bool SurfaceKeepsPixels(HWND hwnd);
+    // Drawing that only shows (a card table's redraw) put off until the surface is next drawn on or
+    // shown: true when the host shows surfaces later and nobody holds this window's surface now,
+    // and then `draw` runs before the next GetDC, BeginPaint or RedrawWindow of the window, or at
+    // DrawDeferred, whichever comes first (one pending drawing per window: a later one replaces it).
+    // False (and nothing kept) where drawing must happen at once; the caller draws then.
+    bool DeferDrawing(HWND hwnd, std::function<void()> draw);
+    // Runs the put-off drawing of every window (the host, before it shows the surfaces).
+    void DrawDeferred();
 
     // --- Diagnostics ---------------------------------------------------------------------------
     // Window procedure calls on the stack now.
@@ -285,6 +293,7 @@ private:
     void HoldSurfaceUntilReleased(HWND hwnd, const Window& window);
     void HandlersReturned(const Window& window);
     void ReleaseSurfaceIfUnused(HWND hwnd);
+    void DrawDeferredOf(HWND hwnd);
     std::int64_t IntervalOf(int ms) const;
 
     Host* m_host = nullptr;
@@ -307,6 +316,7 @@ private:
     std::deque<ForeignMessage> m_foreign;
     std::vector<HWND> m_paintList;
     std::map<HWND, SurfaceHold> m_surfaceHolds;
+    std::map<HWND, std::function<void()>> m_deferredDrawing;
     int m_surfacesAwaitingHandlers = 0;  // holds of destroyed windows whose handlers still run
     std::vector<Timer> m_timers;
     std::uint64_t m_timerSequence = 0;

@@ -43,6 +43,7 @@ void HeadlessHost::FetchInput(WindowSystem& system) {
 }
 
 void HeadlessHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
+    if (m_defersDrawing) WindowSystem::Instance().DrawDeferred();
     m_clock.Advance(m_pollCostMs);
     if (!nextDueMs && m_script.empty()) {
         m_stalledMs += m_pollCostMs;
@@ -56,6 +57,7 @@ void HeadlessHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
 }
 
 void HeadlessHost::WaitForWork(std::optional<std::int64_t> nextDueMs) {
+    if (m_defersDrawing) WindowSystem::Instance().DrawDeferred();
     const std::optional<std::int64_t> next = Earliest(nextDueMs, NextScriptedTime());
     if (!next)
         throw IdleStall("headless host: a loop waits for work with no timer and no scripted input left, "

@@ -117,6 +117,10 @@ public:
     void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
     // Off: surfaces made from now on measure text alike but keep no records (long self-play runs).
     void SetKeepDrawing(bool keep) { m_keepDrawing = keep; }
+    // On: the host shows surfaces as a screen does, later: drawing that only shows waits for the
+    // host's next wait or poll (or the next drawing on its window), as on the Qt host.
+    void SetDefersDrawing(bool defers) { m_defersDrawing = defers; }
+    bool DefersDrawing() const override { return m_defersDrawing; }
     // The window's recording surface, or nullptr when it has drawn nothing yet.
     RecordingDC* Surface(HWND hwnd) const;
     // The surface of a destroyed window that is still kept (a context on it is held or a handler of
@@ -159,6 +163,7 @@ private:
     DispatchTrace m_trace;
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
     bool m_keepDrawing = true;
+    bool m_defersDrawing = false;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
     // Paints per living window, found by handle: a long run makes a window per prompt.

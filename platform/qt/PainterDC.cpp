@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -115,11 +116,20 @@ double PainterDC::ScaleY() const {
     return std::abs(static_cast<double>(mapping.ViewportExt().cy) / mapping.WindowExt().cy);
 }
 
-bool PainterDC::BeginPrimitive(const Rect* extraClip) {
+std::optional<Rect> PainterDC::TakeTouched() { return std::exchange(touched_, std::nullopt); }
+
+void PainterDC::Touch(const Rect& reach, const Region& drawable) {
+    const Rect part = drawable.Bounds().Intersect(reach.Normalized());
+    if (part.IsEmpty()) return;
+    touched_ = touched_ ? touched_->Union(part) : part;
+}
+
+bool PainterDC::BeginPrimitive(const Rect& reach, const Rect* extraClip) {
     if (!IsActive()) return false;
     Region drawable = DrawableRegion();
     if (extraClip) drawable.IntersectRect(extraClip->Normalized());
     if (drawable.IsEmpty()) return false;
+    Touch(reach, drawable);
     QRegion region;
     for (const Rect& piece : drawable.Rects()) region += ToQRect(piece);
     painter_->setClipRegion(region);
@@ -171,7 +181,14 @@ TextMetrics PainterDC::MeasureFont(const LogFont& font) const {
 void PainterDC::DeviceText(const TextRun& run) {
     if (!IsActive()) return;
     PainterScope scope(*painter_);
-    if (!BeginPrimitive(run.clip ? &*run.clip : nullptr)) return;
+    // Glyphs may stand out of their cells (italics, accents): a margin of the box's height; turned
+    // text is counted as the whole surface.
+    Rect reach = SurfaceBounds();
+    if (run.escapement == 0) {
+        reach = run.box.Normalized();
+        reach.Inflate(reach.Height() + 2, reach.Height() + 2);
+    }
+    if (!BeginPrimitive(reach, run.clip ? &*run.clip : nullptr)) return;
     if (GetBkMode() == BkMode::Opaque) {
         const Region drawable = DrawableRegion();
         for (const Rect& piece : drawable.Clip(run.box.Normalized())) {
@@ -197,8 +214,10 @@ void PainterDC::DeviceText(const TextRun& run) {
 void PainterDC::DeviceLine(Point from, Point to) {
     if (CurrentPen().style == PenStyle::Null || from == to || !IsActive()) return;
     PainterScope scope(*painter_);
-    if (!BeginPrimitive()) return;
     const int width = DevicePenWidth();
+    Rect reach{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1, std::max(from.y, to.y) + 1};
+    reach.Inflate(width + 1, width + 1);
+    if (!BeginPrimitive(reach)) return;
     double x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
     Rect box = SurfaceBounds();
     box.Inflate(width + 1, width + 1);
@@ -238,14 +257,20 @@ void PainterDC::DeviceRectangle(const Rect& rect) {
     path.addRect(QRectF(r.left + 0.5, r.top + 0.5, r.Width() - 1.0, r.Height() - 1.0));
     if (!IsActive()) return;
     PainterScope scope(*painter_);
-    if (!BeginPrimitive()) return;
+    Rect reach = r;
+    reach.Inflate(width + 1, width + 1);
+    if (!BeginPrimitive(reach)) return;
     painter_->strokePath(path, OutlinePen());
 }
 
 void PainterDC::DrawShape(const QPainterPath& path) {
     if (!IsActive()) return;
     PainterScope scope(*painter_);
-    if (!BeginPrimitive()) return;
+    const QRect bounds = path.boundingRect().toAlignedRect();
+    Rect reach{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+    const int width = DevicePenWidth();
+    reach.Inflate(width + 1, width + 1);
+    if (!BeginPrimitive(reach)) return;
     painter_->setPen(OutlinePen());
     painter_->setBrush(FillBrush());
     painter_->drawPath(path);
@@ -283,7 +308,9 @@ void PainterDC::DevicePolygon(const std::vector<Point>& points) {
 void PainterDC::DeviceFill(const Rect& rect, const Brush& brush) {
     if (brush.null || !IsActive()) return;
     PainterScope scope(*painter_);
-    for (const Rect& piece : DrawableRegion().Clip(rect.Normalized())) {
+    const Region drawable = DrawableRegion();
+    Touch(rect, drawable);
+    for (const Rect& piece : drawable.Clip(rect.Normalized())) {
         painter_->fillRect(ToQRect(piece), ToQColor(brush.color));
     }
 }
@@ -301,6 +328,8 @@ void PainterDC::DeviceFrame(const Rect& rect, const Brush& brush, Size thickness
 
 void PainterDC::DevicePixel(Point point, Color color) {
     if (!IsActive() || !DrawableRegion().Contains(point)) return;
+    touched_ = touched_ ? touched_->Union({point.x, point.y, point.x + 1, point.y + 1})
+                        : Rect{point.x, point.y, point.x + 1, point.y + 1};
     painter_->fillRect(QRect(point.x, point.y, 1, 1), ToQColor(color));
 }
 
@@ -333,7 +362,7 @@ void PainterDC::DeviceBlit(const Rect& destination, const Bitmap& source, const 
                             onSurface.Width() * scaleX, onSurface.Height() * scaleY);
 
     PainterScope scope(*painter_);
-    if (!BeginPrimitive()) return;
+    if (!BeginPrimitive(onSurface)) return;
     // Only the blend blit reads the alpha channel; the others copy and combine colours alone.
     const QImage image = ConvertedImage(source, op == RasterOp::SrcAlpha);
     const bool raster = painter_->paintEngine() &&
@@ -374,6 +403,7 @@ void PainterDC::DeviceScroll(const Rect& area, int dx, int dy) {
     if (!IsActive()) return;
     auto* image = dynamic_cast<QImage*>(painter_->device());
     if (!image) return;
+    touched_ = touched_ ? touched_->Union(area) : area;
     const qreal ratio = image->devicePixelRatio();
     const QRect from(qRound(area.left * ratio), qRound(area.top * ratio), qRound(area.Width() * ratio),
                      qRound(area.Height() * ratio));

@@ -39,6 +39,9 @@ public:
     // The pixels of an image device (a window's retained surface), one per device unit: on a
     // scaled screen the device pixel at each unit's top left. A printer keeps none.
     bool CopyPixels(const Rect& device, Bitmap& into) const override;
+    // The device rectangle around everything drawn since the last call (nothing when nothing was):
+    // what a window has to show anew of its surface.
+    std::optional<Rect> TakeTouched();
 
 protected:
     Rect SurfaceBounds() const override { return {0, 0, surface_.cx, surface_.cy}; }
@@ -62,7 +65,9 @@ protected:
 private:
     // Sets the painter's clip to the drawable region (and an extra rectangle); false when nothing
     // is drawable, so the primitive can stop.
-    bool BeginPrimitive(const Rect* extraClip = nullptr);
+    // `reach`: the device rectangle the primitive may draw in, kept as touched where drawable.
+    bool BeginPrimitive(const Rect& reach, const Rect* extraClip = nullptr);
+    void Touch(const Rect& reach, const Region& drawable);
     QPen OutlinePen() const;
     QBrush FillBrush() const;
     // Outlines and fills a path given in device pixels.
@@ -83,6 +88,7 @@ private:
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
     Size surface_;
+    std::optional<Rect> touched_;
 };
 
 }  // namespace platform

@@ -98,6 +98,8 @@ int QtHost::Run() { return System().RunMessageLoop(); }
 // --- Time and waiting ------------------------------------------------------------------------------
 
 void QtHost::ProcessQtEvents(std::optional<std::int64_t> waitMs) {
+    // What waited for the screen is drawn now, before Qt paints.
+    System().DrawDeferred();
     if (waitMs && *waitMs <= 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     } else {
@@ -632,8 +634,7 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
                 mirror->dirty = true;
                 break;
             }
-            if (mirror->resizePending) ApplySurfaceSize(hwnd, *mirror);
-            widget->update();
+            ShowDrawn(hwnd, *mirror);
             break;
         case WindowEvent::CursorChanged:
             widget->setCursor(window->CursorId() == SYSTEM_CURSOR_HAND ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -648,6 +649,21 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         case WindowEvent::Destroyed:
             break;
     }
+}
+
+void QtHost::ShowDrawn(HWND hwnd, Mirror& mirror) {
+    // Only what was drawn is shown anew; a surface made larger meanwhile is shown whole.
+    const std::optional<Rect> touched = mirror.surface ? mirror.surface->TakeTouched() : std::nullopt;
+    if (!mirror.surface || mirror.resizePending) {
+        if (mirror.resizePending) ApplySurfaceSize(hwnd, mirror);
+        mirror.widget->update();
+        return;
+    }
+    if (!touched) return;
+    // A pixel more on each side: on a scaled screen an edge drawn between two device pixels
+    // colours both.
+    const QRect area = ToQRect(*touched).adjusted(-1, -1, 1, 1).translated(ClientOffsetOf(hwnd));
+    mirror.widget->update(area);
 }
 
 void QtHost::SyncToQt(bool everything) {

@@ -53,7 +53,10 @@ class QtWindowSurface;
 
 class QtHost final : public Host {
 public:
-    static constexpr std::int64_t kDefaultPollWaitMs = 1;
+    // What ends a nested wait comes as one of our messages or a Qt event, either of which ends the
+    // block at once: a longer block only spares wake-ups (a wait of one millisecond woke the
+    // program a thousand times a second while a speech balloon stood).
+    static constexpr std::int64_t kDefaultPollWaitMs = 15;
     static constexpr std::int64_t kBusyProcessMs = 15;
 
     QtHost();
@@ -73,6 +76,9 @@ public:
     void IdlePoll(std::optional<std::int64_t> nextDueMs) override;
     void WaitForWork(std::optional<std::int64_t> nextDueMs) override;
     void Sleep(std::int64_t ms) override;
+    // The screen shows a surface when Qt gets round to painting it: drawing that only shows waits
+    // until then (the events Qt processes), so many changes of one place are drawn once.
+    bool DefersDrawing() const override { return true; }
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
     void Beep(unsigned type) override;
@@ -168,6 +174,9 @@ private:
     // At the next retrieval our window's rectangle becomes its top-level widget's client area.
     void FollowWidgetGeometry(HWND hwnd);
     void ApplySurfaceSize(HWND hwnd, Mirror& mirror);
+    // Has the widget show what was drawn on the surface since the last notice (a paint ended or a
+    // context released): only that rectangle, or all of it when the surface changed its size.
+    void ShowDrawn(HWND hwnd, Mirror& mirror);
     // Brings Qt in step with our side: focus and the controls whose state changed (all of them with
     // `everything`).
     void SyncToQt(bool everything);

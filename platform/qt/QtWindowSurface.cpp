@@ -29,6 +29,10 @@ QtWindowSurface::QtWindowSurface(Size size, qreal ratio, QColor background)
 
 QtWindowSurface::~QtWindowSurface() = default;
 
+DeviceContext& QtWindowSurface::Context() { return *m_context; }
+
+std::optional<Rect> QtWindowSurface::TakeTouched() { return m_context->TakeTouched(); }
+
 void QtWindowSurface::MakeContext() {
     m_context = std::make_unique<PainterDC>(m_image, m_size);
 }

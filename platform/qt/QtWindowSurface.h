@@ -4,6 +4,7 @@
 // program draws on; the window's widget shows the image when Qt paints it.
 
 #include <memory>
+#include <optional>
 
 #include <QColor>
 #include <QImage>
@@ -13,6 +14,7 @@
 namespace platform {
 
 class DeviceContext;
+class PainterDC;
 
 class QtWindowSurface {
 public:
@@ -23,7 +25,9 @@ public:
     QtWindowSurface(const QtWindowSurface&) = delete;
     QtWindowSurface& operator=(const QtWindowSurface&) = delete;
 
-    DeviceContext& Context() { return *m_context; }
+    DeviceContext& Context();
+    // The rectangle of our pixels drawn on since the last call, if any: what the widget shows anew.
+    std::optional<Rect> TakeTouched();
     const QImage& Image() const { return m_image; }
     Size LogicalSize() const { return m_size; }
     qreal Ratio() const { return m_ratio; }
@@ -42,7 +46,7 @@ private:
     Size m_size;
     qreal m_ratio;
     QColor m_background;
-    std::unique_ptr<DeviceContext> m_context;
+    std::unique_ptr<PainterDC> m_context;
 };
 
 }  // namespace platform
