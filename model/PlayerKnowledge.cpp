@@ -105,10 +105,11 @@ bool CPlayer::MayHoldSuit(int askedSeat, int suit) const {
     if (g_Knowledge.VoidTable[askedSeat][suit] == 0) return false;
     if (suit == type) return true;
     int outstanding = CountOutstanding(suit);
+    const int own = CountInSuit(suit);
     // All cards of the suit still out are his own.
-    if (outstanding == CountInSuit(suit)) return false;
+    if (outstanding == own) return false;
     if (AreOuvertCardsOpen() && partner && partner->seat != askedSeat && partner != this)
-        return outstanding != CountInSuit(suit) + partner->CountInSuit(suit);
+        return outstanding != own + partner->CountInSuit(suit);
     // The soloist, not leading, played a card of the suit to the last trick that now outranks
     // every card of it still out: he would not have thrown it had he held a smaller one.
     int soloist = g_Game.Soloist;

@@ -640,7 +640,8 @@ bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
     int second = PreviousSeat(seat);
     if (seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
     int k = 0;
-    if (MayHoldSuit(first, suit) || MayHoldSuit(second, suit)) {
+    // A defender asks about the soloist alone: one question, not the same one twice.
+    if (MayHoldSuit(first, suit) || (second != first && MayHoldSuit(second, suit))) {
         if (suit >= 0 && suit <= 3) {
             int suitCards[8];
             const int walkLength = SuitCards(suit, suitCards);
