@@ -4,8 +4,6 @@
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 
-#include <bit>
-
 CCardKnowledge g_Knowledge;
 
 void CCardKnowledge::Reset() {
@@ -115,10 +113,10 @@ int CountSuitCards(int suit, int seat) {
     if (static_cast<unsigned>(suit) > 3) return 0;
     unsigned suitCards = 0xFFu << (SuitToBlock[suit] * 8);
     if (!IsNullGame()) suitCards &= ~JackCards;
-    return std::popcount(GoneCards(seat) & suitCards);
+    return CountCards(GoneCards(seat) & suitCards);
 }
 
 int CountJacks(int seat) {
     if (IsNullGame()) return 0;
-    return std::popcount(GoneCards(seat) & JackCards);
+    return CountCards(GoneCards(seat) & JackCards);
 }

@@ -71,6 +71,13 @@ inline unsigned GoneCards(int seat) {
     if (g_Knowledge.DiscardBusy || seat != SkatKnower()) return g_Knowledge.PlayedCards;
     return g_Knowledge.PlayedCards | g_Knowledge.SkatCards;
 }
+// The number of cards in a card mask. Bit arithmetic, not std::popcount: on the baseline x86-64
+// target that is a library call, and the computer counts masks at every step.
+constexpr int CountCards(unsigned mask) {
+    mask = mask - ((mask >> 1) & 0x55555555u);
+    mask = (mask & 0x33333333u) + ((mask >> 2) & 0x33333333u);
+    return static_cast<int>((((mask + (mask >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
 // Whether the card (suit index, rank index) is out of play as far as seat knows.
 inline bool IsCardGone(int suit, int rank, int seat) {
     if (static_cast<unsigned>(suit) > 3 || static_cast<unsigned>(rank) > 7) return false;

@@ -116,12 +116,6 @@ int CCards::FindCard(int card) const {
     return -1;
 }
 
-bool CCards::HasCard(int card) const {
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        if (present[i] && cards[i] == card) return true;
-    return false;
-}
-
 int CCards::GetSelectedCard() const {
     if (!selectionActive || selectedSlot < 0 || selectedSlot >= static_cast<int>(cards.size())) return 0;
     return cards[selectedSlot];

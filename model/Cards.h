@@ -41,8 +41,12 @@ public:
     void AddCard(int card);
     // Slot of a card among capacity + 2 entries, present or not; -1 when absent.
     int FindCard(int card) const;
-    // True when a present slot holds the card.
-    bool HasCard(int card) const;
+    // True when a present slot holds the card. Inline: the computer asks it for every card it weighs.
+    bool HasCard(int card) const {
+        for (std::size_t i = 0; i < cards.size(); ++i)
+            if (present[i] && cards[i] == card) return true;
+        return false;
+    }
     int GetSelectedCard() const;
     bool IsSelectedCard(int card) const;
     bool IsComplete() const { return count == capacity; }

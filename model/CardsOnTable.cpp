@@ -108,6 +108,9 @@ void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::
     GetSlotPosition(first);
     const int previousPause = SetPauseLevel(0);
     const int selected = selectionActive ? selectedSlot : -1;
+    // With no card deck on the table (the computer playing on its own) every card call would do
+    // nothing: the row only walks its layout cursor and notes where the selected card lies.
+    const bool drawn = dc != nullptr || WC_HasCardDeck(table);
     // Step 2: slot by slot; a stop request ends the row at once, even in the middle.
     for (int slot = std::max(first, 0); slot <= last && slot < static_cast<int>(present.size()); ++slot) {
         if (StopRequested()) break;
@@ -118,6 +121,14 @@ void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::
         }
         const int card = cards[slot];
         const int x = cursorX, y = cursorY;
+        if (!drawn) {
+            if (mode != 1 && slot == selected) {
+                selectedX = x;
+                selectedY = y;
+            }
+            NextLayoutPosition();
+            continue;
+        }
         const int raise = slot == selected ? 9 : 0;
         ExposeCard(card);
         if (mode == 1) {
@@ -229,13 +240,15 @@ void CCards::CloseCards() {
 
 void CCards::RemoveCards(bool take) {
     const HWND table = Table();
+    // Without a card deck on the table there is no picture to take off.
+    const bool drawn = WC_HasCardDeck(table) != 0;
     for (std::size_t i = 0; i < present.size() && count > 0; ++i) {
         if (!present[i]) continue;
         if (take) {
             present[i] = 0;
             --count;
         }
-        WC_RemoveCard(table, cards[i]);
+        if (drawn) WC_RemoveCard(table, cards[i]);
     }
 }
 

@@ -37,8 +37,3 @@ int HandInfo::GetTopRank(int suit) const {
         if (RankTableWithSkat[suit][rank] != -1) return rank;
     return -1;
 }
-
-bool HandInfo::Holds(int suit, int rank) const {
-    if (suit < 0 || suit > 3 || rank < 0 || rank > 7) return false;
-    return RankTable[suit][rank] != -1;
-}

@@ -49,7 +49,11 @@ struct HandInfo {
     // Highest held rank of suit s in the order A 10 K Q 9 8 7 (never the Jack), -1 when none.
     int GetTopRank(int suit) const;
     // Whether the hand holds the card of suit s and rank r; false for a suit or rank out of range.
-    bool Holds(int suit, int rank) const;
+    // Inline: the computer asks it for every card it weighs.
+    bool Holds(int suit, int rank) const {
+        if (static_cast<unsigned>(suit) > 3 || static_cast<unsigned>(rank) > 7) return false;
+        return RankTable[suit][rank] != -1;
+    }
 };
 
 static_assert(sizeof(HandInfo) == 287 * 4, "the hand-analysis block is saved whole as 287 ints");

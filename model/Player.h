@@ -75,6 +75,8 @@ public:
     // for this seat), with held true his own. When suit is GameType the Jacks come first. list
     // (when given) needs room for 11 cards. Returns the count.
     int CollectSuit(int suit, bool held, int* list) const;
+    // The first card CollectSuit(suit, false, list) lists (the highest still out), -1 when none.
+    int HighestOutstanding(int suit) const;
     // Whether seat may still hold cards of suit (a suit index, or GameType for the trumps).
     bool MayHoldSuit(int seat, int suit) const;
     // Whether his own cards and the cards gone make the whole suit.

@@ -38,26 +38,52 @@ void CPlayer::SetTrumpCount() const {
         g_Game.TrumpCount = handInfo.JackCount;
 }
 
-int CPlayer::CollectSuit(int suit, bool held, int* list) const {
+namespace {
+
+// Walks the cards of a suit column highest first, as CollectSuit lists them, and hands each one
+// that is held (held true) or still out (held false) to take, until take answers false.
+template <typename Take>
+void WalkSuitColumn(const HandInfo& hand, int seat, int suit, bool held, Take take) {
     // Null and Revolution are no columns of the suit tables: nothing to list.
-    if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return 0;
-    int found = 0;
-    auto take = [&](int rank, int cardSuit) {
-        bool holds = handInfo.Holds(cardSuit, rank);
-        if (held ? holds : (!holds && !IsCardGone(cardSuit, rank, seat))) {
-            if (list) list[found] = CardCodeOf(rank, cardSuit);
-            ++found;
-        }
+    if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return;
+    // What is gone for this seat does not change while the suit is walked: read it once.
+    const unsigned gone = GoneCards(seat);
+    auto listed = [&](int rank, int cardSuit) {
+        const bool holds = hand.Holds(cardSuit, rank);
+        return held ? holds : (!holds && !((gone >> (SuitToBlock[cardSuit] * 8 + rank)) & 1u));
     };
     if (suit == g_Game.GameType)
-        for (int jackSuit = 0; jackSuit < 4; ++jackSuit) take(JACK, jackSuit);
-    if (suit >= 6) return found;
+        for (int jackSuit = 0; jackSuit < 4; ++jackSuit)
+            if (listed(JACK, jackSuit) && !take(CardCodeOf(JACK, jackSuit))) return;
+    if (suit >= 6) return;
     if (IsNullGame()) {
-        for (int rank : NullRankList) take(rank, suit);
+        for (int rank : NullRankList)
+            if (listed(rank, suit) && !take(CardCodeOf(rank, suit))) return;
     } else {
-        for (int i = 1; i < 8; ++i) take(TrumpRankList[i], suit);
+        for (int i = 1; i < 8; ++i)
+            if (listed(TrumpRankList[i], suit) && !take(CardCodeOf(TrumpRankList[i], suit))) return;
     }
+}
+
+}  // namespace
+
+int CPlayer::CollectSuit(int suit, bool held, int* list) const {
+    int found = 0;
+    WalkSuitColumn(handInfo, seat, suit, held, [&](int card) {
+        if (list) list[found] = card;
+        ++found;
+        return true;
+    });
     return found;
+}
+
+int CPlayer::HighestOutstanding(int suit) const {
+    int highest = NO_CARD;
+    WalkSuitColumn(handInfo, seat, suit, false, [&](int card) {
+        highest = card;
+        return false;
+    });
+    return highest;
 }
 
 int CPlayer::CountOutstanding(int suit) const {
@@ -65,12 +91,10 @@ int CPlayer::CountOutstanding(int suit) const {
     bool null = IsNullGame();
     // In the Ramsch skat round nobody is asked as the skat's holder: skat cards stay unseen.
     int asking = g_Game.GameType == GAME_RAMSCH && g_Game.FlowState == STATE_ASK ? -1 : seat;
-    int outstanding = null ? 8 : 7;
-    for (int rank = 0; rank < 8; ++rank) {
-        if (rank == JACK && !null) continue;
-        if (IsCardGone(suit, rank, asking)) --outstanding;
-    }
-    return outstanding;
+    // The suit's eight cards are one byte of the gone-card mask (Jack at its rank bit).
+    unsigned suitGone = (GoneCards(asking) >> (SuitToBlock[suit] * 8)) & 0xFFu;
+    if (!null) suitGone &= ~(1u << JACK);
+    return (null ? 8 : 7) - CountCards(suitGone);
 }
 
 bool CPlayer::MayHoldSuit(int askedSeat, int suit) const {
@@ -81,10 +105,11 @@ bool CPlayer::MayHoldSuit(int askedSeat, int suit) const {
     if (g_Knowledge.VoidTable[askedSeat][suit] == 0) return false;
     if (suit == type) return true;
     int outstanding = CountOutstanding(suit);
+    const int own = CountInSuit(suit);
     // All cards of the suit still out are his own.
-    if (outstanding == CountInSuit(suit)) return false;
+    if (outstanding == own) return false;
     if (AreOuvertCardsOpen() && partner && partner->seat != askedSeat && partner != this)
-        return outstanding != CountInSuit(suit) + partner->CountInSuit(suit);
+        return outstanding != own + partner->CountInSuit(suit);
     // The soloist, not leading, played a card of the suit to the last trick that now outranks
     // every card of it still out: he would not have thrown it had he held a smaller one.
     int soloist = g_Game.Soloist;
@@ -92,9 +117,7 @@ bool CPlayer::MayHoldSuit(int askedSeat, int suit) const {
         soloist < lastTrick->capacity) {
         int played = lastTrick->cards[soloist];
         if (played != NO_CARD && GetCardSuit(played, false) == suit) {
-            int out[11];
-            int highest = CollectSuit(suit, false, out) > 0 ? out[0] : NO_CARD;
-            if (GetCardOrder(highest) < GetCardOrder(played)) return false;
+            if (GetCardOrder(HighestOutstanding(suit)) < GetCardOrder(played)) return false;
         }
     }
     return true;

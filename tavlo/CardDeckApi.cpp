@@ -47,6 +47,8 @@ int WC_NewCardDeck(HWND window) {
     return 1;
 }
 
+int WC_HasCardDeck(HWND window) { return CardsOf(window) ? 1 : 0; }
+
 int WC_DeleteCardDeck(HWND window) {
     tavlo::Table* table = tavlo::FindTable(window);
     if (!table || !table->cards) return 0;

@@ -26,6 +26,8 @@ constexpr int WC_NO_DROP_TARGET = -13;
 
 int WC_NewCardDeck(HWND window);
 int WC_DeleteCardDeck(HWND window);
+// 1 when the window has a card deck; without one every card call on it does nothing.
+int WC_HasCardDeck(HWND window);
 // Card size in percent of the pictures' own size (above 0).
 int WC_SetZoom(HWND window, int percent);
 int WC_SetCardBack(HWND window, int unused, int back);

@@ -6,7 +6,7 @@
 #include "model/CardKnowledge.h"
 #include "model/Player.h"
 
-#include <vector>
+#include <cstddef>
 
 using namespace discard;
 
@@ -38,6 +38,19 @@ void CPlayer::PlanDiscard(int type) {
 
 namespace {
 
+// Up to seven ranks of one suit (or a few suits) in a fixed array: the planner walks suits for
+// every hand it weighs, so the walk allocates nothing.
+struct ShortList {
+    int items[7] = {};
+    std::size_t count = 0;
+    void push_back(int item) { items[count++] = item; }
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    int operator[](std::size_t i) const { return items[i]; }
+    const int* begin() const { return items; }
+    const int* end() const { return items + count; }
+};
+
 // The suit planner's view of one hand: the suits considered, their held cards in the descending
 // walk (A 10 K Q 9 8 7) and the entries it adds.
 struct SuitPlanner {
@@ -51,8 +64,8 @@ struct SuitPlanner {
     int N(int s) const { return info.SuitCount[s]; }
     bool Has(int s, int rank) const { return info.Holds(s, rank); }
     // Held ranks of suit s in the descending walk, leaving out the given ranks.
-    std::vector<int> Walk(int s, std::initializer_list<int> except = {}) const {
-        std::vector<int> ranks;
+    ShortList Walk(int s, std::initializer_list<int> except = {}) const {
+        ShortList ranks;
         for (int rank : {ACE, TEN, KING, QUEEN, NINE, EIGHT, SEVEN}) {
             bool skip = false;
             for (int e : except) skip = skip || e == rank;
@@ -444,7 +457,7 @@ void SuitPlanner::Step10TenBesideAnAcePair() {
 
 void SuitPlanner::Step11AceOfGrand() {
     if (!grand || info.MatadorRun >= 0 || info.JackCount > 1 || info.AceSuitCount < 3 || info.TenSuitCount < 1) return;
-    std::vector<int> aceTen;
+    ShortList aceTen;
     for (int s = 0; s < 4; ++s)
         if (N(s) >= 2 && Has(s, ACE) && Has(s, TEN)) aceTen.push_back(s);
     auto addAce = [&](int s) {

@@ -14,12 +14,20 @@
 namespace {
 
 // Writes the rules of one block: a rule that applies puts its result into field 0 of its row
-// and the running estimate into field 2 of every later row.
+// and the running estimate into field 2 of every later row. The carries are noted and written
+// by Flush, each row once: no rule reads field 2 of a rule row, and a later carry covers the
+// rows an earlier one reached.
 struct SheetWriter {
+    struct Carried {
+        int from, value;
+    };
     std::int32_t (*rows)[SHEET_FIELDS];
     int E;
+    Carried carried[SHEET_ROWS] = {};
+    int carries = 0;
     void Carry(int from) {
-        for (int r = from; r < SHEET_ROWS; ++r) rows[r][RuleRow::EstimateBefore] = E;
+        if (carries == SHEET_ROWS) Flush();
+        carried[carries++] = {from, E};
     }
     void Apply(int row, int value) {
         E = value;
@@ -27,6 +35,15 @@ struct SheetWriter {
         Carry(row + 1);
     }
     int Value(int row) const { return rows[row][RuleRow::Value]; }
+    // Field 2 of every row as the carries in their order leave it, newest first.
+    void Flush() {
+        int upper = SHEET_ROWS;
+        for (int i = carries - 1; i >= 0; --i) {
+            for (int r = carried[i].from; r < upper; ++r) rows[r][RuleRow::EstimateBefore] = carried[i].value;
+            upper = std::min(upper, carried[i].from);
+        }
+        carries = 0;
+    }
 };
 
 int SuitMask(const HandInfo& info, bool (*test)(const HandInfo&, int)) {
@@ -253,6 +270,7 @@ int EstimateSuit(CPlayer& player, int t) {
     rules.Rows17To22ByTheTrumpTricks();
     rules.Rows23To31Bounds();
     rules.Rows32And33();
+    rules.w.Flush();
     SheetAt(rows, FinalEstimate) = rules.w.E;
     return rules.w.E;
 }
@@ -602,6 +620,7 @@ int EstimateGrand(CPlayer& player) {
     g.Rows18To21();
     if (!g.Rows22To24()) g.Rows25To31();
     g.Rows32And33();
+    g.w.Flush();
     SheetAt(rows, FinalEstimate) = g.w.E;
     return g.w.E;
 }

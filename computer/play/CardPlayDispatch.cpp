@@ -66,8 +66,7 @@ void CPlayer::ServeCard(CTrick* trick) {
     HWND table = g_TableServices.Window();
     const int x = WC_GetCardX(table, card);
     const int y = WC_GetCardY(table, card);
-    // 5. The trace text: player, suit, rank.
-    const std::string text = name + ":" + GetAbbreviation(2 * GetCardSuit(card, true)) + RankText(GetCardRank(card));
+    // 5. The trace text (player, suit, rank) is built with the trace line, in step 9.
     // 6. The card's sound.
     if (g_ComputerFrame.SoundEffect) g_ComputerFrame.SoundEffect(SOUND_CARD_PLAYED, false);
     // 7. From the hand into this seat's trick place, marked played.
@@ -85,8 +84,9 @@ void CPlayer::ServeCard(CTrick* trick) {
         stack(TrickCardOf(trick, 0), card);
     else
         stack(TrickCardOf(trick, 1), card);
-    // 9. The trace line.
-    TraceServe(text);
+    // 9. The trace line; its text only when a trace is written (this runs for every card).
+    if (IsTraceOn())
+        TraceServe(name + ":" + GetAbbreviation(2 * GetCardSuit(card, true)) + RankText(GetCardRank(card)));
 }
 
 int CPlayer::ChooseCardForTrick(CTrick* trick) {

@@ -32,13 +32,21 @@ bool IsTrumpCard(int card) {
 
 bool IsExcluded(int card, int ex1, int ex2) { return card == ex1 || card == ex2; }
 
+// Whether a card is set in a gone-card mask (GoneCards), read once for a whole walk; as
+// IsGoneFor with the mask of the player's seat.
+bool IsGoneIn(unsigned gone, int card) {
+    const int row = GetCardRow(card);
+    return row >= 0 && ((gone >> row) & 1u) != 0;
+}
+
 // The common walk of the pick family: cards gone are skipped, held cards are candidates by the
 // random tie counter, a card neither held nor gone ends the walk once there is a candidate.
 int WalkRun(const CPlayer& player, const int* cards, int n, bool first) {
     int kept = NO_CARD;
+    const unsigned gone = GoneCards(player.seat);
     for (int i = 0; i < n; ++i) {
         const int card = cards[i];
-        if (IsGoneFor(player, card)) continue;
+        if (IsGoneIn(gone, card)) continue;
         if (IsHeld(player, card)) {
             if (first) return card;
             if (kept == NO_CARD) TieFirst(kept, card);
@@ -595,11 +603,8 @@ bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
         }
     }
     // Step 5: the highest card of the suit still out.
-    int list[12];
     const int column = IsTrumpCard(card) ? g_Game.GameType : suit;
-    const int n = CollectSuit(column, false, list);
-    const int highest = n > 0 ? list[0] : NO_CARD;
-    return GetCardOrder(card) >= GetCardOrder(highest);
+    return GetCardOrder(card) >= GetCardOrder(HighestOutstanding(column));
 }
 
 bool CPlayer::IsSuitSafe(int card, int ex1, int ex2) const {
@@ -635,12 +640,14 @@ bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
     int second = PreviousSeat(seat);
     if (seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
     int k = 0;
-    if (MayHoldSuit(first, suit) || MayHoldSuit(second, suit)) {
+    // A defender asks about the soloist alone: one question, not the same one twice.
+    if (MayHoldSuit(first, suit) || (second != first && MayHoldSuit(second, suit))) {
         if (suit >= 0 && suit <= 3) {
             int suitCards[8];
             const int walkLength = SuitCards(suit, suitCards);
+            const unsigned gone = GoneCards(seat);
             for (int i = 0; i < walkLength; ++i)
-                if (!IsGoneFor(*this, suitCards[i])) ++k;
+                if (!IsGoneIn(gone, suitCards[i])) ++k;
         } else {
             for (int s = 0; s < 4; ++s)
                 if (!IsCardGone(s, JACK, seat)) ++k;

@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "platform/core/Random.h"
 #include "support/WholeDeal.h"
 
 #include <string>
@@ -273,3 +274,67 @@ TEST_F(CardKnowledgeTest, LinkedHoldsHigherInOuvertGames) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rank walk CountOutstanding answered before it read the suit's byte of the gone-card mask.
+int OutstandingByRanks(int suit, int asking) {
+    if (suit < 0 || suit > 3) return 0;
+    const bool null = IsNullGame();
+    int outstanding = null ? 8 : 7;
+    for (int rank = 0; rank < 8; ++rank) {
+        if (rank == JACK && !null) continue;
+        if (IsCardGone(suit, rank, asking)) --outstanding;
+    }
+    return outstanding;
+}
+
+}  // namespace
+
+// The highest card still out is the first card CollectSuit lists, and the outstanding count that of
+// the rank walk, for every column, seat and game type over dealt hands with cards played and the
+// skat laid away, the lay-away planner busy or not.
+TEST_F(CardKnowledgeTest, HighestAndCountOutstandingAgreeWithTheSuitWalk) {
+    SeedRand(7);
+    for (int deal = 0; deal < 12; ++deal) {
+        testsupport::DealAll(game);  // the skat lies in the skat
+        for (int seat = 0; seat < 3; ++seat) game.Player(seat)->TallyHand();
+        // Up to a dozen cards of the three hands played.
+        for (int played = deal; played > 0; --played) {
+            CPlayer& from = *game.Player(played % 3);
+            const int card = from.cards[Rand() % from.capacity];
+            SetCardLocation(card, CARD_PLAYED);
+        }
+        for (int type = GAME_NONE; type <= GAME_DURCHMARSCH; ++type) {
+            g_Game.SetGameType(type);
+            g_Game.Soloist = deal % 3;
+            g_Game.HandAnnounced = deal % 4 == 3;
+            g_Game.FlowState = deal % 2 ? STATE_ASK : STATE_PLAY;
+            g_Knowledge.DiscardBusy = deal % 5 == 4;
+            for (int seat = 0; seat < 3; ++seat) {
+                const CPlayer& player = *game.Player(seat);
+                for (int column = -1; column <= 9; ++column) {
+                    int list[12];
+                    const int n = player.CollectSuit(column, false, list);
+                    EXPECT_EQ(player.HighestOutstanding(column), n > 0 ? list[0] : NO_CARD)
+                        << "deal " << deal << " type " << type << " seat " << seat << " column " << column;
+                }
+                const int asking = type == GAME_RAMSCH && g_Game.FlowState == STATE_ASK ? -1 : seat;
+                for (int suit = -1; suit <= 4; ++suit)
+                    EXPECT_EQ(player.CountOutstanding(suit), OutstandingByRanks(suit, asking))
+                        << "deal " << deal << " type " << type << " seat " << seat << " suit " << suit;
+            }
+        }
+    }
+}
+
+// The bit count of a card mask, against counting bit by bit.
+TEST(CardMaskTest, CountCardsCountsEveryBitSet) {
+    const unsigned masks[] = {0u,          1u,          0x80000000u, 0xFFFFFFFFu, 0xFFu,       0xFF00u,
+                              0x01010101u, 0x80808080u, 0x55555555u, 0xAAAAAAAAu, 0x12345678u, 0xDEADBEEFu};
+    for (unsigned mask : masks) {
+        int bits = 0;
+        for (int b = 0; b < 32; ++b) bits += (mask >> b) & 1u;
+        EXPECT_EQ(CountCards(mask), bits) << std::hex << mask;
+    }
+}

@@ -431,4 +431,53 @@ TEST_F(CardsOnTableTest, HitTestCoversTheTrickArea) {
         EXPECT_EQ(trick.HitTest(c.x, c.y), c.hit) << c.x << "," << c.y;
 }
 
+// A table window without a card deck (the computer playing on its own) draws nothing, yet every row
+// walks its layout as on a table with one: the cursor, the raised card's place, the slots taken
+// out. The same steps, with and without the deck, leave each row in the same state.
+TEST_F(CardsOnTableTest, WithoutACardDeckARowKeepsTheLayoutAndSelectionItWouldHave) {
+    struct RowState {
+        int cursorX, cursorY, cursorSlot, selectedX, selectedY, count;
+        bool operator==(const RowState&) const = default;
+    };
+    auto play = [this](std::vector<RowState>& states) {
+        CPerson person("Person", 10, true, 2);
+        person.SetLayout(100, 500, 81, 0);
+        person.SetLayoutOffset(-6, 5);
+        Fill(person);
+        auto note = [&] {
+            states.push_back(
+                {person.cursorX, person.cursorY, person.cursorSlot, person.selectedX, person.selectedY, person.count});
+        };
+        person.PaintCards(1);
+        note();
+        ASSERT_EQ(person.SelectCard(3, person.cards[6], false), 6);
+        for (bool keepGaps : {false, true}) {
+            for (int mode : {0, 1, 2}) {
+                person.PaintCards(mode, keepGaps);
+                note();
+            }
+        }
+        person.PaintCards(0, false, 2, 5);
+        note();
+        person.PlayCard(2);
+        note();
+        person.RemoveCard(8, true);
+        person.PaintCards(0, true);
+        note();
+        person.RemoveCards(true);
+        note();
+    };
+    ASSERT_EQ(WC_HasCardDeck(table), 1);
+    std::vector<RowState> drawn;
+    play(drawn);
+    ASSERT_EQ(WC_DeleteCardDeck(table), 1);
+    ASSERT_EQ(WC_HasCardDeck(table), 0);
+    std::vector<RowState> undrawn;
+    play(undrawn);
+    ASSERT_EQ(drawn.size(), undrawn.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i) EXPECT_TRUE(drawn[i] == undrawn[i]) << "step " << i;
+    EXPECT_EQ(undrawn.back().count, 0);
+    EXPECT_NE(drawn[7].selectedX, drawn[8].selectedX);  // a card played moves the raised card along
+}
+
 }  // namespace
