@@ -2,6 +2,7 @@
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/VoidTable.h"
 #include "dialogs/SkatBars.h"
 #include "model/FlowGlobals.h"
@@ -198,7 +199,8 @@ bool CMainFrame::FindCardGroup(int dropped, int group, int& picked, CCards*& row
 
 void CMainFrame::ReevaluateHands(int soloistMode) {
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+        EditAuction().BidLimits[seat] =
+            CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
 }
 
 void CMainFrame::ManipulateClick(platform::Point point) {

@@ -5,6 +5,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "match/ListTotals.h"
@@ -201,7 +202,8 @@ void CMainFrame::StartGame() {
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
     // shows it).
-    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat)
+        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PreparePlay();
     // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
     // view it still shows the new hand's sheet, not the last game's.

@@ -4,6 +4,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
+#include "computer/evaluation/KontraDecision.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/SkatBars.h"
 #include "flow/AuctionWords.h"
@@ -120,13 +121,13 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     DoModalDialog(gameMessage);
     if (SkatSwapPause(true)) return;
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
-    if (g_Game.KontraState == KONTRA_NONE && !overbid && other.AnnounceKontra()) {
+    if (g_Game.KontraState == KONTRA_NONE && !overbid && CKontraDecision(other).AnnounceKontra()) {
         SaySeatTerm(other.seat, TERM_KONTRA, false);
         EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
         ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
-        if (soloist.AnnounceRekontra()) {
+        if (CKontraDecision(soloist).AnnounceRekontra()) {
             SaySeatTerm(s, TERM_REKONTRA, false);
             EditTexts().KontraText = platform::LoadString(IDS_REKONTRA);
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());

@@ -2,6 +2,7 @@
 // written whole and read whole; a file that does not hold a sound game leaves the game as it was.
 #include "flow/MainFrame.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "match/GameFile.h"
 #include "match/OwnFiles.h"
 #include "model/CardCodes.h"
@@ -131,7 +132,8 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     // 5. The players look at the deal; the cards stay off the table.
     Game.Restore(true);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
-    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat)
+        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
     Game.RemoveCards(true);
     for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
     if (lastTrickShown && !TrickPlay().CourseShown) OnLast();

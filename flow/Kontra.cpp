@@ -5,6 +5,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/Kontra.h"
+#include "computer/evaluation/KontraDecision.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/PlayBars.h"
 #include "flow/AuctionWords.h"
@@ -87,7 +88,7 @@ void CMainFrame::OnKontra() {
     // Step 3.
     WriteTrace(":OnKontra(" + GetPlayerName(kPersonSeat) + ":kontra)", LOG_MAINFRAME);
     // Step 4: the soloist may answer with Rekontra.
-    if (soloist.AnnounceRekontra()) {
+    if (CKontraDecision(soloist).AnnounceRekontra()) {
         SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
         MarkKontraAtSeat(soloist.seat, IDS_MARK_REKONTRA);
         WriteTrace(":OnKontra(" + soloist.name + ":rekontra)", LOG_MAINFRAME);
@@ -103,7 +104,7 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     // Step 1.
     CPlayer& player = ComputerOfSeat(seat);
     // Step 2.
-    if (!player.AnnounceKontra()) return;
+    if (!CKontraDecision(player).AnnounceKontra()) return;
     // Step 3.
     SaySeatTerm(seat, TERM_KONTRA, false);
     EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
@@ -118,7 +119,7 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     CPlayer& soloistPlayer = ComputerOfSeat(soloist);
     CMessageDialog kontra(RichTextKontra(1, player), 1, player.GetRuleNumber());
     RunGameMessage(kontra);
-    if (soloistPlayer.AnnounceRekontra()) {
+    if (CKontraDecision(soloistPlayer).AnnounceRekontra()) {
         SaySeatTerm(soloist, TERM_REKONTRA, false);
         CMessageDialog rekontra(RichTextKontra(2, soloistPlayer), 3, soloistPlayer.GetRuleNumber());
         RunGameMessage(rekontra);
@@ -147,12 +148,12 @@ void CMainFrame::ComputerKontra() {
     // Steps 1 to 3: Comp2 is asked only when Comp1 gave no Kontra.
     for (int seat = 0; seat < 2; ++seat) {
         CPlayer& computer = ComputerOfSeat(seat);
-        if (!computer.AnnounceKontra()) continue;
+        if (!CKontraDecision(computer).AnnounceKontra()) continue;
         SaySeatTerm(seat, TERM_KONTRA, false);
         // The person's Rekontra advice only fills the rule number of his prompt: the game itself
         // changes only by his button.
         const int state = g_Game.KontraState, kontraSeat = g_Game.KontraSeat;
-        Game.person.AnnounceRekontra();
+        CKontraDecision(Game.person).AnnounceRekontra();
         g_Game.KontraState = state;
         g_Game.KontraSeat = kontraSeat;
         const std::string text = RichTextKontra(1, computer);
@@ -163,7 +164,7 @@ void CMainFrame::ComputerKontra() {
             CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
             CMessageDialog kontra(text, 1, computer.GetRuleNumber());
             RunGameMessage(kontra);
-            if (soloist.AnnounceRekontra()) {
+            if (CKontraDecision(soloist).AnnounceRekontra()) {
                 SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
                 CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
                 RunGameMessage(rekontra);

@@ -2,6 +2,7 @@
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/StartDialog.h"
 #include "flow/RichText.h"
 #include "match/GameList.h"
@@ -154,7 +155,7 @@ void CMainFrame::OnNewMatch() {
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {
-        EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
         Game.Player(seat)->PreparePlay();
     }
     SelectEstimatedGame();

@@ -7,7 +7,11 @@
 #include <string>
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/KontraDecision.h"
 #include "computer/play/EarlyFaceUp.h"
+#include "computer/play/GrandPlay.h"
+#include "computer/play/NullPlay.h"
+#include "computer/play/SuitSoloistPlay.h"
 #include "dialogs/HelpToggle.h"
 #include "model/FlowGlobals.h"
 #include "resources/FlowIds.h"
@@ -48,10 +52,10 @@ void CMainFrame::CheckEarlyFaceUp() {
         case GAME_CLUBS:
         case GAME_SPADES:
         case GAME_HEARTS:
-        case GAME_DIAMONDS: leader->EarlyFaceUpSuit(); break;
-        case GAME_GRAND: leader->EarlyFaceUpGrand(); break;
+        case GAME_DIAMONDS: CSuitSoloistPlay(*leader).EarlyFaceUpSuit(); break;
+        case GAME_GRAND: CGrandPlay(*leader).EarlyFaceUpGrand(); break;
         case GAME_RAMSCH:
-            leader->EarlyFaceUpGrand();
+            CGrandPlay(*leader).EarlyFaceUpGrand();
             if (g_Game.OuvertAnnounced)
                 for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SetPartner(leader);
             break;
@@ -64,14 +68,16 @@ void CMainFrame::CheckEarlyFaceUp() {
 void CMainFrame::LayDownCards(CPlayer& player, int card) {
     // Not while a suggestion is being worked out, only with the setting, and only a rest the
     // defenders can no longer force a trick on.
-    if (g_ComputerFrame.CardAutoPlayFlag || !g_Settings.Settings.Safe || !player.EvaluateNullFollow(card, -1)) return;
+    if (g_ComputerFrame.CardAutoPlayFlag || !g_Settings.Settings.Safe ||
+        !CNullPlay(player).EvaluateNullFollow(card, -1))
+        return;
     if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(player.seat);
     player.OpenCards();
     if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
 }
 
 void CMainFrame::AdviseKontra() {
-    if (!::IsWindow(Prompts().PromptDialog) || !Game.person.DecideKontra()) return;
+    if (!::IsWindow(Prompts().PromptDialog) || !CKontraDecision(Game.person).DecideKontra()) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
         const int rule = Game.person.GetRuleNumber();

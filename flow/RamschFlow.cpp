@@ -2,7 +2,9 @@
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/HandAnalysis.h"
+#include "computer/play/SuitSoloistPlay.h"
 #include "dialogs/HelpToggle.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/RamschBars.h"
@@ -91,7 +93,7 @@ void CMainFrame::ApplyRamschChoice(int seat) {
     if (g_Game.GameType != GAME_RAMSCH || seat < 0 || seat > 2) return;
     for (int s = 0; s < 3; ++s) {
         CPlayer& player = *Game.Player(s);
-        if (s == seat) player.CheckDurchmarsch();
+        if (s == seat) CSuitSoloistPlay(player).CheckDurchmarsch();
         else player.SetDurchmarsch(0, -1);
     }
 }
@@ -211,7 +213,8 @@ void CMainFrame::OnPushSkat() {
 void CMainFrame::GrandHand(int mode) {
     if (mode == 1) return PlayPersonsGrandHand();
     // Step 1: the bid limits and the Durchmarsch plans of all three.
-    for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat)
+        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
     for (int seat = 0; seat < 2; ++seat) Game.Player(seat)->PlanPlay(false);
     EditRamsch().GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/ImageDialog.h"
 #include "dialogs/PlayerOptionDialogs.h"
@@ -172,7 +173,7 @@ void CMainFrame::OnConfiguration() {
     if (g_Settings.Variants.GrandHand != grandHand) {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
-            EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+            EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
             Game.Player(seat)->PreparePlay();
         }
         CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2)};

@@ -4,6 +4,7 @@
 #include "match/Profile.h"
 
 #include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
 #include "match/MatchListFile.h"
@@ -131,7 +132,8 @@ void CMainFrame::Startup() {
         Game.Restore(true);
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
         // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
-        for (int seat = 0; seat < 3; ++seat) EditAuction().BidLimits[seat] = Game.Player(seat)->AnalyseAndEvaluate(0);
+        for (int seat = 0; seat < 3; ++seat)
+            EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
         Game.RemoveCards(true);
         for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
     }

@@ -119,22 +119,6 @@ public:
     void SaveCardPlan(int trick);
     void LoadCardPlan(int trick);
 
-    // Evaluation and the bid limit. Mode 0 is the bidding before the skat; a nonzero mode
-    // evaluates against the current bid with the skat known.
-    // AnalyseHand(mode), then EvaluateBid(mode, -1): the bid limit of the hand.
-    int AnalyseAndEvaluate(int mode);
-    // Option -1 evaluates all and returns the bid limit; 0..3, 4 or 6 only that option (its value).
-    int EvaluateBid(int mode, int option);
-    // The four suit options (option -1), or one.
-    void EvaluateSuit(int mode, int option);
-    void EvaluateGrand(int mode);
-    void EvaluateNull(int mode);
-    bool IsRevolutionHand() const;
-    // Threshold in percent of the player's seat for a game type (risk setting x 10).
-    int GetRiskSetting(int type) const;
-    // The level to bid with for suit game t when the hand is without matadors.
-    int GetBiddingLevel(int type, int level);
-
     // The trick estimator and the estimation sheet.
     // Expected tricks 0..10 of suit game t (0..3) or Grand (6); fills the sheet block of t.
     int EstimateTricks(int type);
@@ -159,37 +143,6 @@ public:
     // Forehand after all passed: the value of a game still worth playing, else 0.
     int EvaluateAllPassed();
     void ReevaluateAllPassed();
-
-    // Lay-away: planners fill the shared candidate block (g_Computer.Discard), the choice
-    // settles DiscardResult, the builders add fallback candidates.
-    // Sets DiscardBusy around the planner of the game type (0..3 and 6 suit, 4 and 5 Null, 7 Ramsch,
-    // 8 Durchmarsch; any other type plans nothing).
-    void PlanDiscard(int type);
-    // trump: the trump suit index, 6 in Grand.
-    void PlanDiscardSuit(int trump);
-    void PlanDiscardNull();
-    void PlanDiscardDurchmarsch();
-    // The final choice from the lists; ChosenCount tells how many result slots are settled.
-    void ChooseDiscard();
-    // The best two cards among the single e and the pairs; ChosenCount is the count truly written.
-    void ChooseBestPair(int n, DiscardEntry e, const DiscardPair* pairs, bool flag);
-    // The two best-scored entries into the result slots (with reset: from scratch).
-    static void ChooseBestSingles(int n, const DiscardEntry* entries, bool reset);
-    // The fallback candidates by game type, appended to the lists as they stand.
-    void BuildDiscardCandidates(int type);
-    void BuildDiscardCandidatesSuit(int trump);
-    void BuildDiscardCandidatesNull();
-    void BuildDiscardCandidatesRamsch();
-    void BuildDiscardCandidatesDurchmarsch();
-    // The Ramsch planner (the skat picked up in slots 10 and 11, twelve cards analysed): fills
-    // the lists, never with a Jack.
-    void PlanDiscardRamsch();
-    // Appends to pairs the first two cards of a rank walk over one suit's RankTable row that pass
-    // filter, as one pair scored by pair score (start 1 walks Ace, Ten, King, Queen, Nine, Eight,
-    // Seven); fewer than two passing cards add nothing.
-    void AddPairCandidate(int start, const int* row, int (*filter)(const int*, int), DiscardPair* pairs, int& count);
-    // Whether the Jacks held make a Ramsch hand strong enough to give the lead away with a Jack.
-    bool CheckJackHolding() const;
 
     // Exchanges of cards with the skat.
     // The hand card of handIndex and the card of otherIndex in the other row change places
@@ -235,29 +188,6 @@ public:
     // The Grand Hand answer of an all-passed game; true when recommended.
     bool InitPlayEstimate();
 
-    // Kontra and Rekontra.
-    // Before a card: true when this player announces Kontra now (KontraState 2, KontraSeat him).
-    bool AnnounceKontra();
-    // The start-of-play test: would this player give Kontra? Leaves KontraState and KontraSeat as
-    // they were.
-    bool DecideKontra();
-    // The soloist after a Kontra: true when he announces Rekontra (KontraState 4).
-    bool AnnounceRekontra();
-    // The estimators by game type: each leaves the state alone or announces (KontraState 2 or 4)
-    // and writes its decision code into the option record of the game type.
-    void EstimateKontraSuit();
-    void EstimateKontraNull();
-    void EstimateKontraRevolution();
-    void EstimateKontraGrand();
-    void EstimateRekontraSuit();
-    void EstimateRekontraNull();
-    void EstimateRekontraRevolution();
-    void EstimateRekontraGrand();
-
-    // Null safety: true when this player cannot be forced to take a trick in suit (0..3, -1 all
-    // four), counting card (or the person's pending card) as played.
-    bool EvaluateNullFollow(int card, int suit) const;
-
     // Card queries of the card play (none changes the hand; the random tie counter is the only
     // state they touch). Cards are codes, -1 = none; a suit is 0..3, or -1 for the trumps.
     // The player holds the card, or it is gone for seat.
@@ -295,8 +225,8 @@ public:
     int GetSuitWord(int suit) const;
     int GetCountInSuit2(int suit) const;
 
-    // ==== Card play: dispatcher, strategy frame, scorers, choosers and the Grand strategies ====
-    // (computer/play/; the Null and Ramsch strategies keep their own block below.)
+    // ==== Card play: the dispatcher and the strategy frame ====
+    // (computer/play/; each strategy family is a part class there, with a header of its own.)
 
     // Chooses this computer seat's card for the running trick and puts it into the trick.
     void ServeCard(CTrick* trick);
@@ -323,264 +253,9 @@ public:
     bool RamschJackTest(int mode, int value) const;
     int CountSuitsWithLowCards() const;
 
-    // The card scorers (suit s, length or count, modifier, top bonus; -1 for a card not held) and
-    // the score choosers over them.
-    int ScoreAce1(int s, int n, int F, int t) const;
-    int ScoreTen1(int s, int n, int F, int t) const;
-    int ScoreKing1(int s, int n, int F, int t) const;
-    int ScoreQueen1(int s, int n, int F, int t) const;
-    int ScoreNine1(int s, int n, int F, int t) const;
-    int ScoreEight1(int s, int n, int F, int t) const;
-    int ScoreSeven1(int s, int n, int F, int t) const;
-    int ScoreAce2(int s, int c, int a) const;
-    int ScoreTen2(int s, int c, int a) const;
-    int ScoreKing2(int s, int c, int a) const;
-    int ScoreQueen2(int s, int c, int a) const;
-    int ScoreNine2(int s, int c, int a) const;
-    int ScoreEight2(int s, int c, int a) const;
-    int ScoreSeven2(int s, int c, int a) const;
-    int ScoreAce3(int s, int c, int a, int t) const;
-    int ScoreTen3(int s, int c, int a, int t) const;
-    int ScoreKing3(int s, int c, int a, int t) const;
-    int ScoreQueen3(int s, int c, int a, int t) const;
-    int ScoreNine3(int s, int c, int a, int t) const;
-    int ScoreEight3(int s, int c, int a, int t) const;
-    int ScoreSeven3(int s, int c, int a, int t) const;
-    int ScoreAce4(int s, int c, int a, int t) const;
-    int ScoreTen4(int s, int c, int a, int t) const;
-    int ScoreKing4(int s, int c, int a, int t) const;
-    int ScoreQueen4(int s, int c, int a, int t) const;
-    int ScoreNine4(int s, int c, int a, int t) const;
-    int ScoreEight4(int s, int c, int a, int t) const;
-    int ScoreSeven4(int s, int c, int a, int t) const;
-    int ChooseDefenderLead(bool soloistNext);
-    int ChooseOpponentFollow(int excludedSuit);
-    int ChooseCardByRunScore(bool flag);
-    int ChooseCardByScore(int maxPoints, int fallback, bool noLimit);
-    int ChooseCardByScore2(int excludedSuit);
-    int ChooseCardByScore3(int trickPoints, bool flag);
-
-    // The Grand and suit card choosers: a card of the kind asked for, or -1.
-    int GetHeldRankNeighbour(int card, int step) const;
-    int PickRandomDownRun(int card) const;
-    int PickUnguardedTen() const;
-    int ChooseOpponentLeadTrial(int card);
-    int ChooseTrumpGameCard(bool allowTopSuit);
-    int ChooseLeadOrLastCard(int excludedSuit);
-    int ChooseSoloistLead2();
-    int PickSuitToSchmier(bool keepTen);
-    int ChooseOpponentCardSuit(bool preferLong, bool jackFirst);
-    int ChooseGrandCard(bool strict);
-    int ChooseCardGeneral(int a, int b);
-    int ChooseSoloistLead();
-    int ChooseOpponentLeadSuit();
-    int ChooseOpponentLeadSuit2();
-    int ChooseOpponentSecond(int suit);
-    int ChooseCardWithRandomJack(int card, bool lowestFirst);
-    int ChooseSpareTrump(int mode);
-    int ChooseLowTrump();
-    int ChooseSoloistCardSuit();
-    int ChooseOpponentFollowCard(int ledCard);
-
-    // The soloist about to lead lays the rest of his hand face up when no trick can be lost.
-    void EarlyFaceUpGrand();
-
-    // The Grand defenders' first choices against the soloist's open hand (-1: none applies).
-    int GrandOpponentLeadFirstChoice(bool soloistNext);
-    int GrandOpponentSecondFirstChoice(bool soloistNext, int lead);
-    int GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second);
-
-    // The Grand strategies.
-    int PlayGrandSoloistLead();
-    int PlayGrandSoloistSecond(int c1);
-    int PlayGrandSoloistThird(int c1, int c2);
-    int PlayGrandOpponentLead(bool soloistNext);
-    int PlayGrandOpponentSecond(bool soloistNext, int c1);
-    int PlayGrandOpponentThird(bool soloistNext, int c1, int c2);
-
     // The card led to the trick the dispatcher is choosing for (-1: this player leads).
     int trickLeadCard = -1;
-    // ==== end of the card-play block (dispatcher, frame, Grand) ====
-
-    // ==== Card play: trick-card choice, Null, Null Ouvert, Ramsch and Durchmarsch ====
-    // Cards are codes, -1 = none. A strategy returns a card the player holds and may play, or -1
-    // only after its defender gave the game up.
-
-    // Trick-card choice. ChooseTrickCard: the second opinion on a candidate (suit filter s or -1;
-    // advance: the plan may move on); -1 = no opinion. ChooseCardByMode: modes 2 3 4 5 7 8 9 10 a
-    // card or -1, modes 1 and 6 0 (holds for every suit) or -1. ChooseTrickCard2: the Ramsch card
-    // that gives the lead away; decided tells whether the choice is firm.
-    int ChooseTrickCard(int suit, int card, bool advance);
-    int ChooseCardByMode(int mode, int excludedSuit);
-    int ChooseTrickCard2(bool& decided, int excludedCard);
-    void AdvanceCardPlan();
-    void ClearCardPlan();
-
-    // Null and Revolution soloist; the discards both roles use; laying a safe hand down.
-    int PlayNullSoloistLead();
-    int PlayNullSoloistSecond(int firstCard);
-    int PlayNullSoloistThird(int firstCard, int secondCard);
-    int ChooseNullDiscard();
-    int ChooseNullSoloistFollow();
-
-    // Null and Revolution defenders (soloistFollows: the soloist sits next in playing order) and
-    // their first choices while the soloist's cards lie open (abort: the game was given up).
-    int PlayNullOpponentLead(bool soloistFollows);
-    int PlayNullOpponentSecond(bool soloistFollows, int firstCard);
-    int PlayNullOpponentThird(bool soloistFollows, int firstCard, int secondCard);
-    int ChooseNullDefenderLead(bool soloistFollows);
-    int NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort);
-
-private:
-    // The rules of NullOpponentLeadFirstChoice in their order: each returns true when it chose
-    // (card, possibly none); dropped is the first rule's card kept back for the fifth.
-    struct NullLeadHands;  // the defender's hand and the soloist's open one, suit by suit
-    bool NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int& card);
-    bool NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& card);
-    bool NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card);
-    bool NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card);
-    bool NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, int& card);
-    bool NullLeadWithoutDraw(const NullLeadHands& hands, int& card);
-    bool NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloistFollows, int& card);
-    bool NullLeadOpeningForPartner(const NullLeadHands& hands, int& card);
-
-public:
-    int NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, bool& abort);
-    int NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, int secondCard, bool& abort);
-    // The other defender's seat, 3 when there is none.
-    int PartnerSeat() const;
-
-    // Ramsch choosers (x: a card to keep apart, -1 or 0 none).
-    int ChooseRamschCard(int x, bool high, bool skipSafe);
-    int ChooseRamschCard3(int maxLength);
-    int ChooseRamschLead(int flag);
-    int ChooseRamschLead2();
-    int ChooseRamschVariantLead();
-    int ChooseRamschCard2(int x);
-    bool EvaluateRamschHand(int suit) const;
-    int ChooseRamschCardToFollow(int leader, int card, int first, int second);
-    // Whether a two-card suit with a safe low card can be played down with the Ramsch choice.
-    bool CheckDoubletonSuit();
-
-    // Ramsch (DurchmarschAim 0) and Durchmarsch (aim 1) strategies.
-    int PlayRamschLead();
-    int PlayRamschSecond(int firstCard);
-
-private:
-    // The steps of PlayRamschSecond: a Jack led (1), following (2, with two cards of the suit in
-    // RamschSecondPair) and the last resort (5); overtakeSuit -1 ends the overtake check.
-    int RamschSecondJackLed(int cb4);
-    int RamschSecondFollow(int c1, int k, int n, const int* list, int below, int above, int low, int high, bool guarded,
-                           int& overtakeSuit);
-    int RamschSecondPair(int c1, int n, int below, int above, int low, int high, bool guarded, int& overtakeSuit);
-    int RamschSecondLastResort(int c1, int cb);
-
-public:
-    int PlayRamschThird(int firstCard, int secondCard);
-
-private:
-    // The steps of PlayRamschThird: a Jack led (1), no card of the led suit (3), and in step 3 the
-    // Jacks in hand (toRule5: only the fifth rule may shed).
-    int RamschThirdJackLed(int c1, int c2);
-    int RamschThirdCannotFollow(int c1, int c2, int cb4, int pj);
-    int RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRule5);
-
-public:
-    int PlayDurchmarschLead();
-    int PlayDurchmarschSecond(int firstCard);
-    int PlayDurchmarschThird(int firstCard, int secondCard);
-
-private:
-    struct RamschLeadState;  // the working values of one Ramsch lead
-    int ChooseTrickCardSuit(int card, bool advance);
-    int ChooseTrickCardRamsch(int suit, int card, int e, bool advance);
-    // The steps of ChooseTrickCardRamsch: the second and third card (2), an Ace before its Ten
-    // (4 a), the Jacks while others are out (4 b and c) and two short suits (4 d).
-    int RamschFollowOpinion(int card, int e, bool advance);
-    int RamschAceBeforeTen(int card, int e);
-    int RamschJackWhileOthersOut(int r);
-    int RamschHighOfShortPairs();
-    void MakeRamschSkatPlan();
-    int RamschResultStep(int r, int card, int e);
-    int RamschAdvanceStep(int card, int e, bool advance);
-    int RamschRunStep(int x, int r, int card);
-    int PlayNullSoloistFollow(int firstCard, int top, bool second);
-    bool IsSoloistHandVisible() const;
-    bool NullFirstChoiceActive() const;
-    bool NullKontraBookkeeping(bool notPerson) const;
-    void NoteNullKontra(int code, bool announce);
-    void FollowSuitPlan(int leader, int first, int& r, int& k);
-    // The parts of FollowSuitPlan: the player follows the suit led, or throws off by passes, the
-    // last of them by the lowest card still out.
-    void FollowSuitPlanFollowing(int s, int first, int& r, int& k);
-    void FollowSuitPlanThrowOff(int& r, int& k);
-    void FollowSuitPlanLowestOut(int& r, int& k);
-    // Commits a card for a later lead (forcedCard, ForcedCardCount); no card commits nothing.
-    void CommitCard(int card);
-    void MarkSeatFreeOf(int markedSeat, int suit);
-    int RamschSecondFallback(int e, int s, int k, int n, int above, int low);
-    int RamschSecondDiscard(int c1, int cb4, int& cb);
-    int RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
-                          const int* list, int x, int pj, bool guarded);
-    // The steps of RamschThirdFollow: every card held above the winning card (2.1 to 2.4), and the
-    // safe low card (2.14 to 2.18).
-    int RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded);
-    int RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list, bool guarded);
-    int RamschLeadForcedCard();
-    int RamschLeadAfterWin(int& cand);
-    // The steps of RamschLeadAfterWin: a Jack led to the trick won (2a); the won suit by its cards
-    // still out (2e, 1. and 2.; n as step 3 reads it).
-    int RamschLeadAfterJackTrick(int& cand);
-    int RamschLeadInWonSuit(int m, int low, int& n, int& cand);
-    void RamschLeadSearch(RamschLeadState& st);
-    bool RamschLeadTrickSearch(RamschLeadState& st);
-    // The steps of RamschLeadTrickSearch: 1. and 2., 3. and 4., 5. (false: on to 7.) and 6.
-    void RamschLeadTrickCandidates(RamschLeadState& st);
-    void RamschLeadWithCommitted(RamschLeadState& st);
-    bool RamschLeadBelowCandidate(RamschLeadState& st);
-    void RamschLeadJackOrLowCard(RamschLeadState& st);
-    void RamschLeadVerify(RamschLeadState& st);
-    // The steps of RamschLeadVerify: 3., 4. (with its part for no card yet) and 5.
-    void RamschLeadLowCardAnalysis(RamschLeadState& st);
-    void RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule);
-    void RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule);
-    void RamschLeadLastChoice(RamschLeadState& st);
-
-public:
-    // ==== end of the card-play block (Null, Ramsch) ====
-
-    // ==== Card play: the suit games (Clubs, Spades, Hearts, Diamonds) ====
-    // The soloist: lead, second and third hand. Each returns the card played.
-    int PlaySuitSoloistLead();
-    int PlaySuitSoloistSecond(int c1);
-    int PlaySuitSoloistThird(int c1, int c2);
-    // The defenders: lead, second and third hand; -1 when this defender gave the game up.
-    // soloistNext: the soloist plays after this seat; soloistLed: the soloist led this trick.
-    int PlaySuitOpponentLead(bool soloistNext);
-    int PlaySuitOpponentSecond(bool soloistNext, int cardLed);
-    int PlaySuitOpponentThird(bool soloistLed, int firstCard, int secondCard);
-    // The first choices against an open soloist hand: a card, or -1 (not open, or no rule).
-    int SuitOpponentLeadFirstChoice(bool soloistNext);
-    int SuitOpponentSecondFirstChoice(bool soloistNext, int cardLed);
-    int SuitOpponentThirdFirstChoice(bool soloistLed, int firstCard, int secondCard);
-    // The soloist lays his cards face up when every remaining trick is his.
-    void EarlyFaceUpSuit();
-    // Ramsch: does the leader of this trick aim at Durchmarsch?
-    void CheckDurchmarsch();
-    // The defenders' shared frame: first choice, give-up check, cascade by position, epilogue.
-    int PlaySuitDefender(int position, bool flag, int c1, int c2);
-    // The rule cascades behind the frame (position by position).
-    int SuitOpponentLeadCascade(bool soloistNext);
-    int SuitOpponentLeadSideSuits(bool soloistNext, int kept);
-    int SuitOpponentSecondTrumpLed(bool soloistNext, int cardLed);
-    int SuitOpponentSecondSideLed(bool soloistNext, int cardLed);
-    int SuitOpponentThirdTrumpLed(bool soloistLed, int firstCard, int secondCard);
-    int SuitOpponentThirdFollow(bool soloistLed, int firstCard, int secondCard);
-    int SuitOpponentThirdVoid(bool soloistLed, int firstCard, int secondCard);
-    // A cascade's own last step: the chooser's card when it may be played, else the lowest
-    // allowed card (trumps first when trumpFirst). which names the counter of the self-play.
-    int SuitCascadeFallback(int which, bool trumpFirst);
-    // ==== end of the card-play block (suit games) ====
+    // ==== end of the card-play block (dispatcher, frame) ====
 
     int seat = 0;
     int playedSuit[4] = {0, 0, 0, 0};  // by effective suit 0..3: played a card of it this game

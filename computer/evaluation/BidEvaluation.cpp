@@ -1,6 +1,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/GameState.h"
@@ -10,18 +11,18 @@
 
 #include <cstdlib>
 
-int CPlayer::AnalyseAndEvaluate(int mode) {
+int CGameEvaluation::AnalyseAndEvaluate(int mode) {
     // A new deal (mode 0) is judged on its own cards: the option records start cleared, so no
     // field of the previous deal (the Grand Schwarz that the Grand trick count reads, a bidding
     // level) carries over. Within the deal, the later modes build on these records.
     if (mode == 0)
-        for (auto& record : gameOptions) ClearGameOption(record);
-    AnalyseHand(mode);
+        for (auto& record : me.gameOptions) ClearGameOption(record);
+    me.AnalyseHand(mode);
     return EvaluateBid(mode, -1);
 }
 
-int CPlayer::EvaluateBid(int mode, int option) {
-    auto& options = gameOptions;
+int CGameEvaluation::EvaluateBid(int mode, int option) {
+    auto& options = me.gameOptions;
     // Step 1: the current bid counts only after the skat.
     const int B = mode != 0 ? BidValue(-1) : 0;
     // Step 2.
@@ -36,7 +37,7 @@ int CPlayer::EvaluateBid(int mode, int option) {
     if (option == -1 || option == GAME_GRAND) {
         EvaluateGrand(mode);
         int* grand = options[GAME_GRAND];
-        const int m = std::abs(handInfo.MatadorRun);
+        const int m = std::abs(me.handInfo.MatadorRun);
         const int a = grand[OPT_OUVERT] + 2 * (grand[OPT_SCHNEIDER] + grand[OPT_SCHWARZ]);
         grand[OPT_VALUE_NO_HAND] = (m + 1 + a) * grand[OPT_BASE];
         grand[OPT_VALUE] = (grand[OPT_HAND] + m + 1 + a) * grand[OPT_BASE];
@@ -46,7 +47,7 @@ int CPlayer::EvaluateBid(int mode, int option) {
     for (int t = 3; t >= 0; --t) {
         int* opt = options[t];
         if (opt[OPT_BASE] == 0 || (option != -1 && option != t)) continue;
-        int level = GetMatadors(*this, t);
+        int level = GetMatadors(me, t);
         if (mode == 0 && IsRejectCode(opt[OPT_RULE])) level = level >= 1 ? 2 : -2;
         if (level < 0) level = mode != 0 ? -level : GetBiddingLevel(t, level);
         const int a = opt[OPT_OUVERT] + 2 * (opt[OPT_SCHNEIDER] + opt[OPT_SCHWARZ]);

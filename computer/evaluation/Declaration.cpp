@@ -4,6 +4,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/SkatExchange.h"
@@ -64,7 +65,7 @@ int (*CPlayer::ChooseGame(int mode))[13] {
     // Step 1.
     if (mode != -1) {
         AnalyseHand(mode);
-        EvaluateBid(mode, -1);
+        CGameEvaluation(*this).EvaluateBid(mode, -1);
     }
     // Step 2: without suggestions nothing is pre-selected.
     if (!g_Settings.Options.Suggest) {
@@ -184,7 +185,7 @@ void EvaluateEveryLayAway(CPlayer& player, CCards& skat, Options& B) {
     g_Computer.Discard.ClearCounts();
     CopySkatIntoHand(player, skat);
     player.AnalyseHand(1);
-    player.EvaluateBid(1, -1);
+    CGameEvaluation(player).EvaluateBid(1, -1);
     for (int t = 0; t < GAME_OPTION_COUNT; ++t)
         if (options[t][OPT_PROBABILITY] != 0 && options[t][OPT_PROBABILITY] >= B[t][OPT_PROBABILITY])
             std::memcpy(B[t], options[t], sizeof(B[t]));
@@ -196,7 +197,7 @@ void EvaluateEveryLayAway(CPlayer& player, CCards& skat, Options& B) {
         g_Computer.Discard.ClearCounts();
         CopySkatIntoHand(player, skat);
         player.AnalyseHand(2);
-        player.EvaluateBid(2, t);
+        CGameEvaluation(player).EvaluateBid(2, t);
         if (t < 4) options[t][OPT_SUIT_COUNT] = player.handInfo.SuitCount[t];
         std::memcpy(B[t], options[t], sizeof(B[t]));
     }
@@ -308,7 +309,7 @@ void FinalLayAway(CPlayer& player, CCards& skat, int c, int b) {
         player.AnalyseHand(0);
     } else if (options[c][OPT_SCHNEIDER] || options[c][OPT_SCHWARZ]) {
         player.AnalyseHand(0);
-        player.EvaluateBid(1, c);
+        CGameEvaluation(player).EvaluateBid(1, c);
     }
     skat.RemoveCards(false);
     skat.Sort();
@@ -424,7 +425,7 @@ void CPlayer::ReevaluateAllPassed() {
     // Step 3: a strong hand looks again at its games, relaxed, and keeps only the best.
     if (T > 6 || (T == 6 && S > 3)) {
         g_Computer.AllPassedQuery = 1;
-        EvaluateBid(0, -1);
+        CGameEvaluation(*this).EvaluateBid(0, -1);
         g_Computer.AllPassedQuery = 0;
         auto& options = gameOptions;
         int kept = -1;

@@ -3,7 +3,7 @@
 // DiscardPlannerBlock (g_Computer.Discard), the final choice of two cards into DiscardResult, and
 // the fallback builders that add candidates when the choice stays incomplete. Cards are named by
 // hand index: slots 0..9 the hand, 10 and 11 the two skat cards (laying one away = leaving it).
-// The planners, the choice and the builders are CPlayer members (model/Player.h); this header
+// The planners, the choice and the builders are CDiscardPlanner's (DiscardPlanner.h); this header
 // holds the calling protocol and the card scores they share.
 
 #include "computer/evaluation/ComputerState.h"

@@ -2,6 +2,7 @@
 #include "computer/evaluation/DiscardLists.h"
 #include "computer/evaluation/GameOption.h"
 
+#include "computer/evaluation/DiscardPlanner.h"
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
@@ -38,7 +39,7 @@ bool IsTenOrKing(const CPlayer& player, int index) {
 
 }  // namespace
 
-void CPlayer::ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) {
+void CDiscardPlanner::ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) {
     DiscardPlannerBlock& b = Block();
     DiscardEntry& first = b.DiscardResult[0];
     DiscardEntry& second = b.DiscardResult[1];
@@ -60,14 +61,14 @@ void CPlayer::ChooseBestSingles(int n, const DiscardEntry* entries, bool reset) 
     b.ChosenCount = written;
 }
 
-void CPlayer::ChooseBestPair(int n, DiscardEntry e, const DiscardPair* pairs, bool flag) {
+void CDiscardPlanner::ChooseBestPair(int n, DiscardEntry e, const DiscardPair* pairs, bool flag) {
     DiscardPlannerBlock& b = Block();
     DiscardEntry& first = b.DiscardResult[0];
     DiscardEntry& second = b.DiscardResult[1];
     const int type = g_Game.GameType;
     // A Durchmarsch wants the single kept together with the pair's first card.
-    const int bonus = (type == GAME_DURCHMARSCH || (type == GAME_RAMSCH && gameOptions[GAME_RAMSCH][OPT_SCHWARZ]))
-                          ? 100 : 0;
+    const int bonus =
+        (type == GAME_DURCHMARSCH || (type == GAME_RAMSCH && me.gameOptions[GAME_RAMSCH][OPT_SCHWARZ])) ? 100 : 0;
     int best = -1;
     auto take = [&](int value, DiscardEntry a, DiscardEntry c) {
         best = value;
@@ -179,7 +180,7 @@ bool DiscardCases::OneBlankBesidePairs(DiscardEntry blank) {
         }
     }
     if (!null) {
-        p.ChooseBestPair(b.Pairs1Count, blank, b.Pairs1, true);
+        CDiscardPlanner(p).ChooseBestPair(b.Pairs1Count, blank, b.Pairs1, true);
         if (IsTenOrKing(p, first.Index) && IsTenOrKing(p, second.Index) && b.Singles2Count > 0) {
             first = blank;
             second = BestSingle(b.Singles2, b.Singles2Count);
@@ -201,12 +202,12 @@ bool DiscardCases::OneBlankBesidePairs(DiscardEntry blank) {
 // Case 3: neither a blank nor a doubleton.
 bool DiscardCases::NoBlankNoDoubleton() {
     if (b.Singles2Count >= 2) {
-        CPlayer::ChooseBestSingles(b.Singles2Count, b.Singles2, true);
+        CDiscardPlanner::ChooseBestSingles(b.Singles2Count, b.Singles2, true);
     } else if (b.Singles2Count == 1) {
         first = b.Singles2[0];
         b.ChosenCount = 1;
         if (b.Pairs2Count > 0) {
-            p.ChooseBestPair(b.Pairs2Count, b.Singles2[0], b.Pairs2, false);
+            CDiscardPlanner(p).ChooseBestPair(b.Pairs2Count, b.Singles2[0], b.Pairs2, false);
         } else if (b.Singles3Count == 0) {
             return false;
         } else {
@@ -218,7 +219,7 @@ bool DiscardCases::NoBlankNoDoubleton() {
             TakeBestPairBySum(b.Pairs3, b.Pairs3Count);
             b.ChosenCount = 2;
         } else if (b.Singles3Count >= 2) {
-            CPlayer::ChooseBestSingles(b.Singles3Count, b.Singles3, true);
+            CDiscardPlanner::ChooseBestSingles(b.Singles3Count, b.Singles3, true);
         } else {
             if (b.Singles3Count == 1) first = b.Singles3[0];
             b.ChosenCount = b.Singles3Count;
@@ -265,7 +266,7 @@ void DiscardCases::Doubletons() {
 void DiscardCases::DoubletonsInNull() {
     bool fromSingle = false;
     if (b.Singles2Count >= 2) {
-        CPlayer::ChooseBestSingles(b.Singles2Count, b.Singles2, true);
+        CDiscardPlanner::ChooseBestSingles(b.Singles2Count, b.Singles2, true);
     } else if (b.Singles2Count == 1) {
         first = b.Singles2[0];
         b.ChosenCount = 1;
@@ -350,14 +351,14 @@ void DiscardCases::HighestBlankForTheTensSuit() {
 
 }  // namespace
 
-void CPlayer::ChooseDiscard() {
+void CDiscardPlanner::ChooseDiscard() {
     DiscardPlannerBlock& b = Block();
-    DiscardCases cases{.p = *this,
+    DiscardCases cases{.p = me,
                        .b = b,
                        .first = b.DiscardResult[0],
                        .second = b.DiscardResult[1],
                        .null = IsNullGame(),
-                       .leads = seat == g_Game.Forehand,
+                       .leads = me.seat == g_Game.Forehand,
                        .type = g_Game.GameType};
     bool goOn = true;
     if (b.Singles1Count >= 2) ChooseBestSingles(b.Singles1Count, b.Singles1, true);  // Case 1: two blanks or more.

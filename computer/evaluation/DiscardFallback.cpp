@@ -1,6 +1,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
 
+#include "computer/evaluation/DiscardPlanner.h"
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
@@ -37,15 +38,15 @@ int LastResortRank(const CPlayer& player, int index) {
 
 }  // namespace
 
-void CPlayer::BuildDiscardCandidates(int type) {
+void CDiscardPlanner::BuildDiscardCandidates(int type) {
     if (IsSuitGame(type) || type == GAME_GRAND) BuildDiscardCandidatesSuit(type);
     else if (type == GAME_NULL || type == GAME_REVOLUTION) BuildDiscardCandidatesNull();
     else if (type == GAME_RAMSCH) BuildDiscardCandidatesRamsch();
     else if (type == GAME_DURCHMARSCH) BuildDiscardCandidatesDurchmarsch();
 }
 
-void CPlayer::BuildDiscardCandidatesNull() {
-    const HandInfo& info = handInfo;
+void CDiscardPlanner::BuildDiscardCandidatesNull() {
+    const HandInfo& info = me.handInfo;
     DiscardPlannerBlock& b = Block();
     for (int s = 0; s < 4; ++s) {
         if (info.SuitCountWithJack[s] <= 2) continue;
@@ -236,12 +237,12 @@ void SuitFallback::Refill() {
 
 }  // namespace
 
-void CPlayer::BuildDiscardCandidatesSuit(int trump) {
+void CDiscardPlanner::BuildDiscardCandidatesSuit(int trump) {
     DiscardPlannerBlock& b = Block();
     const int settled = b.ChosenCount < 0 ? 0 : b.ChosenCount > 2 ? 2 : b.ChosenCount;
-    SuitFallback f{*this, handInfo, b, trump, trump == GAME_GRAND, settled >= 1 ? b.DiscardResult[0].Index : -1,
+    SuitFallback f{me,     me.handInfo, b, trump, trump == GAME_GRAND, settled >= 1 ? b.DiscardResult[0].Index : -1,
                    settled};
-    const HandInfo& info = handInfo;
+    const HandInfo& info = me.handInfo;
     int aceTenSuit = -1;
     // Rules 1 to 4, each suit by the first rule that applies.
     f.SuitRules(aceTenSuit);
@@ -293,19 +294,19 @@ void CPlayer::BuildDiscardCandidatesSuit(int trump) {
         b.Singles3Count = 0;
 }
 
-void CPlayer::BuildDiscardCandidatesRamsch() {
-    const HandInfo& info = handInfo;
+void CDiscardPlanner::BuildDiscardCandidatesRamsch() {
+    const HandInfo& info = me.handInfo;
     DiscardPlannerBlock& b = Block();
     const int settled = b.ChosenCount < 0 ? 0 : b.ChosenCount > 1 ? 1 : b.ChosenCount;
     b.ChosenCount = settled;
-    const int firstSuit = settled == 1 ? SuitAt(*this, b.DiscardResult[0].Index) : -1;
+    const int firstSuit = settled == 1 ? SuitAt(me, b.DiscardResult[0].Index) : -1;
     // The held cards of a suit from the top, as hand indexes; a Ramsch scores them by order.
     auto top = [&](int s) {
         std::vector<int> indexes;
         for (int rank : HeldRanks(info, s, kHighestFirst)) indexes.push_back(Slot(info, s, rank));
         return indexes;
     };
-    auto entry = [&](int index) { return DiscardEntry{index, DiscardOrderScore(*this, index)}; };
+    auto entry = [&](int index) { return DiscardEntry{index, DiscardOrderScore(me, index)}; };
     // The long suits without the Seven are where a high card can go; with too few of them every
     // suit may give one, but a suit held whole is kept when two suits are long.
     bool marked[4];
@@ -344,7 +345,7 @@ void CPlayer::BuildDiscardCandidatesRamsch() {
         for (int s = 0; s < 4; ++s) {
             if (!marked[s] || info.SuitCount[s] < 4) continue;
             const int index = top(s)[0];
-            AddSingle(b.Singles3, b.Singles3Count, index, DiscardOrderScore(*this, index));
+            AddSingle(b.Singles3, b.Singles3Count, index, DiscardOrderScore(me, index));
             ++k;
         }
         if (k > 2 && b.Singles3Count > 1) b.Singles3Count = 1;
@@ -363,14 +364,14 @@ void CPlayer::BuildDiscardCandidatesRamsch() {
         for (int s = 0; s < 4; ++s) {
             if (!marked[s] || info.SuitCount[s] < 3) continue;
             const auto cards = top(s);
-            if (b.ChosenCount == 1) AddSingle(b.Singles3, b.Singles3Count, cards[0], DiscardOrderScore(*this, cards[0]));
+            if (b.ChosenCount == 1) AddSingle(b.Singles3, b.Singles3Count, cards[0], DiscardOrderScore(me, cards[0]));
             else AddPair(b.Pairs2, b.Pairs2Count, entry(cards[0]), entry(cards[1]));
         }
     }
 }
 
-void CPlayer::BuildDiscardCandidatesDurchmarsch() {
-    const HandInfo& info = handInfo;
+void CDiscardPlanner::BuildDiscardCandidatesDurchmarsch() {
+    const HandInfo& info = me.handInfo;
     DiscardPlannerBlock& b = Block();
     // The card already settled: the one entry of the first single list holding exactly one.
     int chosen = -1;
@@ -381,7 +382,7 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
         else chosen = b.DiscardResult[0].Index;
     }
     int counter = b.ChosenCount < 0 ? 0 : b.ChosenCount;
-    auto score = [&](int index) { return 7 - DiscardOrderScore(*this, index); };
+    auto score = [&](int index) { return 7 - DiscardOrderScore(me, index); };
     auto lowPair = [&](int s) {
         const auto low = HeldRanks(info, s, kLowestFirst);
         if (low.size() < 2) return;
@@ -434,7 +435,7 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
         const auto low = HeldRanks(info, s, kLowestFirst, chosen);
         if (!low.empty()) {
             const int index = Slot(info, s, low[0]);
-            AddSingle(b.Singles3, b.Singles3Count, index, GetCardPoints(CardAt(*this, index)));
+            AddSingle(b.Singles3, b.Singles3Count, index, GetCardPoints(CardAt(me, index)));
         }
         return;
     }
@@ -459,18 +460,18 @@ void CPlayer::BuildDiscardCandidatesDurchmarsch() {
         const int a = Slot(info, s, low[0]);
         int c = Slot(info, s, low[1]);
         if (info.Holds(s, QUEEN) && info.Holds(s, NINE) && Slot(info, s, QUEEN) != a) c = Slot(info, s, QUEEN);
-        AddPair(b.Pairs2, b.Pairs2Count, {a, GetCardPoints(CardAt(*this, a))}, {c, GetCardPoints(CardAt(*this, c))});
+        AddPair(b.Pairs2, b.Pairs2Count, {a, GetCardPoints(CardAt(me, a))}, {c, GetCardPoints(CardAt(me, c))});
     }
 }
 
 void PlanAndChooseDiscard(CPlayer& player, int type) {
     DiscardPlannerBlock& b = Block();
     b.ClearCounts();
-    player.PlanDiscard(type);
-    player.ChooseDiscard();
+    CDiscardPlanner(player).PlanDiscard(type);
+    CDiscardPlanner(player).ChooseDiscard();
     if (b.ChosenCount < 2) {
-        player.BuildDiscardCandidates(type);
-        player.ChooseDiscard();
+        CDiscardPlanner(player).BuildDiscardCandidates(type);
+        CDiscardPlanner(player).ChooseDiscard();
     }
     // The last resort: two distinct cards the player holds, whatever the lists gave.
     DiscardEntry* slots = b.DiscardResult;

@@ -1,6 +1,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
 
+#include "computer/evaluation/DiscardPlanner.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
 
@@ -117,17 +118,17 @@ void MiddleSinglesAgainstThePair(const CPlayer& player, DiscardPlannerBlock& b, 
 
 }  // namespace
 
-void CPlayer::PlanDiscardNull() {
-    const HandInfo& info = handInfo;
+void CDiscardPlanner::PlanDiscardNull() {
+    const HandInfo& info = me.handInfo;
     DiscardPlannerBlock& b = Block();
     for (int s = 0; s < 4; ++s) {
         const int n = info.SuitCountWithJack[s];
         if (n == 0) continue;
-        ListNullSuit(*this, b, s, n);
+        ListNullSuit(me, b, s, n);
     }
 
     int v = b.Singles1Count + b.Singles2Count + b.Singles3Count + 2 * (b.Pairs1Count + b.Pairs2Count + b.Pairs3Count);
-    DropTheFourCardAce(*this, b, v);
+    DropTheFourCardAce(me, b, v);
     // Step 3: doubletons and longer suits without a blank: the doubletons' high cards gain.
     if (b.Pairs1Count > 0 && b.Pairs2Count > 0 && b.Singles1Count == 0) {
         if (b.Pairs1Count == 1 && b.Pairs2Count == 1 && b.Pairs1[0].First.Score > 2) b.Pairs2Count = 0;
@@ -138,8 +139,8 @@ void CPlayer::PlanDiscardNull() {
         return;
     }
     // Step 4.
-    if (v == 4 && b.Pairs1Count == 2 && RankAt(*this, b.Pairs1[0].Second.Index) == EIGHT &&
-        RankAt(*this, b.Pairs1[1].Second.Index) == EIGHT) {
+    if (v == 4 && b.Pairs1Count == 2 && RankAt(me, b.Pairs1[0].Second.Index) == EIGHT &&
+        RankAt(me, b.Pairs1[1].Second.Index) == EIGHT) {
         b.Singles2[0] = b.Pairs1[0].First;
         b.Singles2[1] = b.Pairs1[1].First;
         b.Singles2Count = 2;
@@ -147,7 +148,7 @@ void CPlayer::PlanDiscardNull() {
         return;
     }
     if (v < 3) return;
-    MiddleSinglesAgainstThePair(*this, b, v);
+    MiddleSinglesAgainstThePair(me, b, v);
     // Step 6.
     if (v == 3 && b.Singles1Count == 1 && b.Pairs2Count == 1 && b.Singles1[0].Score > 1 &&
         b.Pairs2[0].First.Score >= b.Singles1[0].Score) {
@@ -157,12 +158,12 @@ void CPlayer::PlanDiscardNull() {
     }
 }
 
-void CPlayer::PlanDiscardDurchmarsch() {
-    const HandInfo& info = handInfo;
+void CDiscardPlanner::PlanDiscardDurchmarsch() {
+    const HandInfo& info = me.handInfo;
     DiscardPlannerBlock& b = Block();
     auto entry = [&](int s, int rank) {
         const int index = Slot(info, s, rank);
-        return DiscardEntry{index, 7 - DiscardOrderScore(*this, index)};
+        return DiscardEntry{index, 7 - DiscardOrderScore(me, index)};
     };
     int c = 0;
     for (int s = 0; s < 4; ++s) {
@@ -209,7 +210,7 @@ void CPlayer::PlanDiscardDurchmarsch() {
             DiscardEntry four[4] = {b.Pairs1[0].First, b.Pairs1[0].Second, b.Pairs1[1].First, b.Pairs1[1].Second};
             for (int i = 0; i < 4; ++i)
                 for (int j = i + 1; j < 4; ++j)
-                    if (DiscardOrderScore(*this, four[j].Index) < DiscardOrderScore(*this, four[i].Index)) {
+                    if (DiscardOrderScore(me, four[j].Index) < DiscardOrderScore(me, four[i].Index)) {
                         const DiscardEntry t = four[i];
                         four[i] = four[j];
                         four[j] = t;

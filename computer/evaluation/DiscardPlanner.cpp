@@ -1,6 +1,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
 
+#include "computer/evaluation/DiscardPlanner.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -27,7 +28,7 @@ int DiscardPairScore(const CPlayer& player, int index) {
     return order;
 }
 
-void CPlayer::PlanDiscard(int type) {
+void CDiscardPlanner::PlanDiscard(int type) {
     g_Knowledge.DiscardBusy = 1;
     if (IsSuitGame(type) || type == GAME_GRAND) PlanDiscardSuit(type);
     else if (type == GAME_NULL || type == GAME_REVOLUTION) PlanDiscardNull();
@@ -486,8 +487,8 @@ void SuitPlanner::Step11AceOfGrand() {
 
 }  // namespace
 
-void CPlayer::PlanDiscardSuit(int trump) {
-    SuitPlanner planner{*this, handInfo, Block(), trump, trump == GAME_GRAND};
+void CDiscardPlanner::PlanDiscardSuit(int trump) {
+    SuitPlanner planner{me, me.handInfo, Block(), trump, trump == GAME_GRAND};
     planner.Step1();
     planner.Step2();
     planner.Steps3To11();

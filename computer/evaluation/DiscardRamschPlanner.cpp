@@ -10,6 +10,8 @@
 
 #include "computer/evaluation/DiscardRamschPlanner.h"
 
+#include "computer/evaluation/DiscardPlanner.h"
+#include "computer/play/TrickCardChoice.h"
 #include "platform/core/Random.h"
 #include "computer/play/CardQueries.h"
 
@@ -302,8 +304,9 @@ Stage RamschPlanner::StageSix() {
             int taken = -1, most = 0;
             for (int s = 0; s < 4; ++s) {
                 if (N(s) != 3 || !Has(s, SEVEN) || Has(s, EIGHT) || Has(s, NINE)) continue;
-                const bool gives = player.ChooseCardByMode(4, s) != NO_CARD ||
-                                   ((forehand || !player.CheckJackHolding()) && player.ChooseCardByMode(2, s) != NO_CARD);
+                const bool gives = CTrickCardChoice(player).ChooseCardByMode(4, s) != NO_CARD ||
+                                   ((forehand || !CDiscardPlanner(player).CheckJackHolding()) &&
+                                    CTrickCardChoice(player).ChooseCardByMode(2, s) != NO_CARD);
                 if (!gives) continue;
                 const int points = GetCardPoints(player.PickLowCardOfSuit(s));
                 if (points > most) {
@@ -324,8 +327,8 @@ Stage RamschPlanner::StageSix() {
 
 }  // namespace ramsch_plan
 
-void CPlayer::AddPairCandidate(int start, const int* row, int (*filter)(const int*, int), DiscardPair* pairs,
-                               int& count) {
+void CDiscardPlanner::AddPairCandidate(int start, const int* row, int (*filter)(const int*, int), DiscardPair* pairs,
+                                       int& count) {
     if (!row || !filter || !pairs || start < 0) return;
     int found[2] = {-1, -1};
     int n = 0;
@@ -334,21 +337,21 @@ void CPlayer::AddPairCandidate(int start, const int* row, int (*filter)(const in
         if (index >= 0) found[n++] = index;
     }
     if (n < 2) return;
-    AddPair(pairs, count, {found[0], DiscardPairScore(*this, found[0])}, {found[1], DiscardPairScore(*this, found[1])});
+    AddPair(pairs, count, {found[0], DiscardPairScore(me, found[0])}, {found[1], DiscardPairScore(me, found[1])});
 }
 
-bool CPlayer::CheckJackHolding() const {
-    const auto jack = [&](int suit) { return handInfo.RankTable[suit][JACK] >= 0; };
-    switch (handInfo.JackCount) {
-    case 1: return !jack(DIAMONDS);
-    case 2: return !(jack(HEARTS) && jack(DIAMONDS));
-    case 3: return !jack(CLUBS);
-    case 4: return true;
-    default: return false;
+bool CDiscardPlanner::CheckJackHolding() const {
+    const auto jack = [&](int suit) { return me.handInfo.RankTable[suit][JACK] >= 0; };
+    switch (me.handInfo.JackCount) {
+        case 1: return !jack(DIAMONDS);
+        case 2: return !(jack(HEARTS) && jack(DIAMONDS));
+        case 3: return !jack(CLUBS);
+        case 4: return true;
+        default: return false;
     }
 }
 
-void CPlayer::PlanDiscardRamsch() {
-    RamschPlanner planner(*this);
+void CDiscardPlanner::PlanDiscardRamsch() {
+    RamschPlanner planner(me);
     planner.Run();
 }

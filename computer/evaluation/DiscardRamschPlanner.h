@@ -6,6 +6,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
 
+#include "computer/evaluation/DiscardPlanner.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Player.h"
@@ -80,7 +81,7 @@ struct RamschPlanner {
     bool AddS3(int s, int bonus = 0) { return Add(b.Singles3, b.Singles3Count, Top(s, bonus)); }
     bool AddTopPair(DiscardPair* list, int& count, int s) {
         const int before = count;
-        player.AddPairCandidate(1, info.RankTable[s], RankFilterAll, list, count);
+        CDiscardPlanner(player).AddPairCandidate(1, info.RankTable[s], RankFilterAll, list, count);
         return count > before;
     }
     void SetOnly(DiscardEntry* list, int& count, DiscardEntry entry) {

@@ -1,6 +1,8 @@
 #include "computer/evaluation/GameStatus.h"
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/NullPlay.h"
+#include "computer/play/RamschPlay.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -57,7 +59,7 @@ void CPlayer::AnalyseGameStatus(GameStatusRecord& record) const {
         record.SeatBHoldsTrump = MayHoldSuit(seatB, type);
         if (IsSuitGame(type)) record.TrumpTen = !IsHeldOrGone(type, TEN, me);
         else if (type == GAME_GRAND) record.TrumpTen = -1;
-        else record.TrumpTen = EvaluateRamschHand(-1);
+        else record.TrumpTen = CRamschPlay(*this).EvaluateRamschHand(-1);
     }
     // The four suit blocks.
     for (int s = 0; s < 4; ++s) {
@@ -72,8 +74,10 @@ void CPlayer::AnalyseGameStatus(GameStatusRecord& record) const {
         if (null || ramsch) {
             block.Outstanding = outstanding;
             block.TopCard = own > 0 ? IsSuitSafe(PickLowestInSuit(s, true), -1, -1) : 0;
-            if (ramsch) block.Fourth = EvaluateRamschHand(s);
-            else block.Fourth = (me == g_Game.Soloist || open) && soloist ? soloist->EvaluateNullFollow(-1, s) : -1;
+            if (ramsch) block.Fourth = CRamschPlay(*this).EvaluateRamschHand(s);
+            else
+                block.Fourth =
+                    (me == g_Game.Soloist || open) && soloist ? CNullPlay(*soloist).EvaluateNullFollow(-1, s) : -1;
             continue;
         }
         block.TopCard = own > 0 ? IsTopCard(PickHighestInSuit(s, true), -1, -1) : 0;

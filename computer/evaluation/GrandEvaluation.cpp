@@ -1,6 +1,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
 #include "computer/evaluation/TrickEstimator.h"
@@ -318,11 +319,11 @@ void GrandRules::Step6Closing() {
 
 }  // namespace
 
-void CPlayer::EvaluateGrand(int mode) {
-    HandInfo& info = handInfo;
-    int* opt = gameOptions[GAME_GRAND];
+void CGameEvaluation::EvaluateGrand(int mode) {
+    HandInfo& info = me.handInfo;
+    int* opt = me.gameOptions[GAME_GRAND];
     // Step 1: the Grand trick estimate.
-    const int E = EstimateTricks(GAME_GRAND);
+    const int E = me.EstimateTricks(GAME_GRAND);
     const int P = TricksToPercent(E);
     for (int f : {OPT_BASE, OPT_VALUE_NO_HAND, OPT_VALUE, OPT_BIDDING_LEVEL, OPT_HAND, OPT_OUVERT, OPT_SCHNEIDER,
                   OPT_SCHWARZ, OPT_RULE, OPT_SUIT_COUNT, OPT_JACK_COUNT})
@@ -338,7 +339,7 @@ void CPlayer::EvaluateGrand(int mode) {
                      info.ShortSuitCount,
                      info.AceSuitCount,
                      info.TenSuitCount,
-                     seat == g_Game.Forehand,
+                     me.seat == g_Game.Forehand,
                      g_Computer.GrandHandQuery != 0,
                      hand};
     if (rules.R == 4) rules.Step2AllFourJacks();

@@ -2,7 +2,7 @@
 // Kontra and Rekontra: whether a computer defender announces Kontra against the soloist's game
 // (decided once, while he holds all ten cards) and whether a computer soloist answers with
 // Rekontra. Deterministic; the decision code lands in the option record of the game type.
-// The operations of the player are CPlayer members (declared in model/Player.h, defined here).
+// The operations of the player are CKontraDecision's (declared in KontraDecision.h, defined here).
 
 class CPlayer;
 

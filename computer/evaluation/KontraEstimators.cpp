@@ -3,10 +3,13 @@
 // the soloist judges whether his Null is still safe.
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
 #include "computer/evaluation/Kontra.h"
+#include "computer/evaluation/KontraDecision.h"
 #include "computer/play/CardQueries.h"
+#include "computer/play/NullPlay.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
@@ -55,64 +58,63 @@ bool ShortTrumpsWithMatadors(const HandInfo& info, int t, int T) {
 
 }  // namespace
 
-void CPlayer::EstimateKontraSuit() {
+void CKontraDecision::EstimateKontraSuit() {
     const int t = g_Game.GameType;
     if (!IsSuitGame(t)) return;
-    const HandInfo& info = handInfo;
+    const HandInfo& info = me.handInfo;
     const int J = info.JackCount, M = info.MatadorRun, A = info.AceSuitCount;
     const int T = info.SuitCount[t] + J;
     auto held = [&](int s, int rank) { return info.RankTable[s][rank] >= 0; };
-    int& code = gameOptions[t][OPT_RULE];
+    int& code = me.gameOptions[t][OPT_RULE];
     // Rule 1: the soloist's cards lie open; the person's hand is judged first.
-    if (g_Game.OuvertAnnounced && partner != nullptr) {
-        if (partner->seat == 2 && partner->count == 10) partner->EvaluateSuit(0, t);
-        const int w = partner->gameOptions[t][OPT_PROBABILITY];
-        if (w <= 49) return Kontra(*this, t, 2993);
+    if (g_Game.OuvertAnnounced && me.partner != nullptr) {
+        if (me.partner->seat == 2 && me.partner->count == 10) CGameEvaluation(*me.partner).EvaluateSuit(0, t);
+        const int w = me.partner->gameOptions[t][OPT_PROBABILITY];
+        if (w <= 49) return Kontra(me, t, 2993);
         if (w >= 60) return;
     }
     // Rule 2: many trumps.
     code = 0;
     if (T > 4 && (T > 5 || !CountSingleSuits(info, 1))) {
-        if (M >= 1 || M == -1) Kontra(*this, t, 2999);
+        if (M >= 1 || M == -1) Kontra(me, t, 2999);
         else if (J > 0 && (HasAceCoverInOtherSuits(info, t, 1, 1) || HasCoverInOtherSuits2(info, t, 1, 1)))
-            Kontra(*this, t, 2998);
+            Kontra(me, t, 2998);
     }
     // Rule 3: few trumps.
     if (T < 4) {
-        if (ShortTrumpsWithMatadors(info, t, T)) Kontra(*this, t, 2980);
+        if (ShortTrumpsWithMatadors(info, t, T)) Kontra(me, t, 2980);
         return;
     }
     // Rule 4: three Jacks and a long high side suit, or two guarded Tens.
     if (M > 0 && J > 2) {
         for (int s = 0; s < 4; ++s)
-            if (s != t && (held(s, ACE) || held(s, TEN)) && info.SuitCount[s] > 3) return Kontra(*this, t, 2996);
+            if (s != t && (held(s, ACE) || held(s, TEN)) && info.SuitCount[s] > 3) return Kontra(me, t, 2996);
         int guardedTens = 0;
         for (int s = 0; s < 4; ++s) {
             if (s == t) continue;
             if (held(s, ACE) || (held(s, TEN) && info.SuitCount[s] < 2)) break;
-            if (held(s, TEN) && ++guardedTens == 2) return Kontra(*this, t, 2995);
+            if (held(s, TEN) && ++guardedTens == 2) return Kontra(me, t, 2995);
         }
     }
     // Rule 5: with or without the top Jack, Aces and a short suit.
     if (M >= 1 || M == -1) {
-        if (A >= 2 && info.ShortSuitCount >= 1) return Kontra(*this, t, 2994);
-        if (HasAceCoverInOtherSuits(info, t, 1, 5)) return Kontra(*this, t, 2992);
+        if (A >= 2 && info.ShortSuitCount >= 1) return Kontra(me, t, 2994);
+        if (HasAceCoverInOtherSuits(info, t, 1, 5)) return Kontra(me, t, 2992);
     }
     // Rule 6: two Jacks, weighed against the soloist's card in the trick.
     if (J >= 2) {
-        if (HasCoverInOtherSuits(info, t, 1, 1) || HasAceCoverInOtherSuits(info, t, 2, 1))
-            return Kontra(*this, t, 2991);
+        if (HasCoverInOtherSuits(info, t, 1, 1) || HasAceCoverInOtherSuits(info, t, 2, 1)) return Kontra(me, t, 2991);
         const int S = TrickCardOf(g_Game.Soloist);
         const int P = GetCardPoints(S);
-        const int n = NextHigherInSuit(S);
+        const int n = me.NextHigherInSuit(S);
         const int effective = S != NO_CARD ? GetCardSuit(S, false) : -1;
         if (g_Game.Forehand == g_Game.Soloist) {
             // The cards this player holds of the led card's suit: for a trump (a Jack too) his
             // trumps, else his cards of that suit.
-            const int ofLedSuit = effective == t ? T : CountInSuit(effective);
+            const int ofLedSuit = effective == t ? T : me.CountInSuit(effective);
             const bool goOn = (n == NO_CARD || GetCardPoints(n) + P < 5) && (S == NO_CARD || ofLedSuit != 1) &&
                               info.ShortSuitCount < 1 && !HasAceCoverInOtherSuits(info, t, 1, 1);
-            if (!goOn) return Kontra(*this, t, 2991);
+            if (!goOn) return Kontra(me, t, 2991);
         } else {
             const int L = TrickCardOf(g_Game.Forehand);
             const int leadSuit = L != NO_CARD ? GetCardSuit(L, false) : -1;
@@ -120,86 +122,87 @@ void CPlayer::EstimateKontraSuit() {
             const bool beats = (follows && GetCardOrder(S) < GetCardOrder(L)) ||
                                (n != NO_CARD && GetCardOrder(n) > GetCardOrder(S)) ||
                                (S != NO_CARD && L != NO_CARD && !follows && effective != t);
-            if (beats && GetCardPoints(n) + 2 * P > 4) return Kontra(*this, t, 2991);
-            if (info.ShortSuitCount >= 1) return Kontra(*this, t, 2991);
+            if (beats && GetCardPoints(n) + 2 * P > 4) return Kontra(me, t, 2991);
+            if (info.ShortSuitCount >= 1) return Kontra(me, t, 2991);
         }
     }
     // Rule 7.
-    if ((J >= 2 || (J == 1 && held(t, ACE))) && A >= 3) return Kontra(*this, t, 2990);
-    if (ShortTrumpsWithMatadors(info, t, T)) Kontra(*this, t, 2980);
+    if ((J >= 2 || (J == 1 && held(t, ACE))) && A >= 3) return Kontra(me, t, 2990);
+    if (ShortTrumpsWithMatadors(info, t, T)) Kontra(me, t, 2980);
 }
 
-void CPlayer::EstimateKontraNull() {
+void CKontraDecision::EstimateKontraNull() {
     const int type = g_Game.GameType;
     // Rule 1: the soloist's cards are hidden from the defenders.
     const bool hidden = !g_Game.OuvertAnnounced || g_Game.VariantMode == VARIANT_RAMSCH_ONLY ||
                         (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert);
-    if (hidden || partner == nullptr) {
+    if (hidden || me.partner == nullptr) {
         for (int s = 0; s < 4; ++s) {
-            if (CountInSuit(s) != 4) continue;
-            const bool ace = HeldCard(*this, s, ACE) != NO_CARD, seven = HeldCard(*this, s, SEVEN) != NO_CARD;
-            if ((ace || seven) && HeldCard(*this, s, EIGHT) == NO_CARD) return Kontra(*this, type, 6220);
+            if (me.CountInSuit(s) != 4) continue;
+            const bool ace = HeldCard(me, s, ACE) != NO_CARD, seven = HeldCard(me, s, SEVEN) != NO_CARD;
+            if ((ace || seven) && HeldCard(me, s, EIGHT) == NO_CARD) return Kontra(me, type, 6220);
         }
         return;
     }
     // Rule 2: the open hand against this player's cards, suit by suit.
-    const CPlayer& open = *partner;
-    forcedCard = 0;
+    const CPlayer& open = *me.partner;
+    me.forcedCard = 0;
     const bool soloistLeads = g_Game.Forehand == g_Game.Soloist;
     for (int s = 0; s < 4; ++s) {
-        if (open.EvaluateNullFollow(NO_CARD, s)) continue;
+        if (CNullPlay(open).EvaluateNullFollow(NO_CARD, s)) continue;
         int mine[8], theirs[8];
-        const int a = HeldLowestFirst(*this, s, mine), b = HeldLowestFirst(open, s, theirs);
+        const int a = HeldLowestFirst(me, s, mine), b = HeldLowestFirst(open, s, theirs);
         if (b == 1 && a >= 1 && GetCardOrder(theirs[0]) >= 2 && GetCardOrder(theirs[0]) > GetCardOrder(mine[0]))
-            return Kontra(*this, type, 6264);
-        if (a == 2 && b > 4 && IsSuitSafe(mine[0], NO_CARD, NO_CARD)) return Kontra(*this, type, 6263);
+            return Kontra(me, type, 6264);
+        if (a == 2 && b > 4 && me.IsSuitSafe(mine[0], NO_CARD, NO_CARD)) return Kontra(me, type, 6263);
         const int k = a < b ? a : b;
         if (k >= 1 && GetCardOrder(theirs[k - 1]) > GetCardOrder(mine[k - 1]) && (b >= 2 || (b == 1 && a >= 5)) &&
             !(soloistLeads && GetCardOrder(theirs[b - 1]) < 2))
-            return Kontra(*this, type, 6261);
+            return Kontra(me, type, 6261);
     }
     // Rule 3: a suit the open hand lacks, which this player can lead to force the soloist in.
-    if (g_Game.Forehand != seat && !soloistLeads) return;
+    if (g_Game.Forehand != me.seat && !soloistLeads) return;
     for (int s = 0; s < 4; ++s) {
-        if (open.EvaluateNullFollow(NO_CARD, s) || open.CountInSuit(s) != 0 || CountInSuit(s) <= 2) continue;
+        if (CNullPlay(open).EvaluateNullFollow(NO_CARD, s) || open.CountInSuit(s) != 0 || me.CountInSuit(s) <= 2)
+            continue;
         int mine[8];
-        const int a = HeldLowestFirst(*this, s, mine);
-        const int outCount = OutCount(*this, s);
+        const int a = HeldLowestFirst(me, s, mine);
+        const int outCount = OutCount(me, s);
         const int k = a < outCount ? a : outCount;
-        const int lowestOut = LowestCardOutInSuit(s);
+        const int lowestOut = me.LowestCardOutInSuit(s);
         if (k < 1 || lowestOut == NO_CARD || GetCardOrder(mine[k - 1]) <= GetCardOrder(lowestOut)) continue;
         for (int u = 0; u < 4; ++u) {
             if (u == s) continue;
-            const int low = PickLowestInSuit(u, true), high = HighestCardOutInSuit(u);
+            const int low = me.PickLowestInSuit(u, true), high = me.HighestCardOutInSuit(u);
             if (low == NO_CARD || high == NO_CARD || GetCardOrder(low) >= GetCardOrder(high)) continue;
-            forcedCard = low;
-            gameOptions[type][OPT_RULE] = 6262;
+            me.forcedCard = low;
+            me.gameOptions[type][OPT_RULE] = 6262;
             // The partner may still announce it himself while this player holds all ten cards.
-            const int other = 3 - seat - g_Game.Soloist;
+            const int other = 3 - me.seat - g_Game.Soloist;
             const bool partnerMay = other >= 0 && other <= 2 && g_Game.VariantMode == VARIANT_SKAT && g_Game.HasBid[other];
-            if (count == 10 && g_Game.KontraState == KONTRA_NONE && partnerMay && g_Settings.Variants.Kontra) return;
-            return Kontra(*this, type, 6262);
+            if (me.count == 10 && g_Game.KontraState == KONTRA_NONE && partnerMay && g_Settings.Variants.Kontra) return;
+            return Kontra(me, type, 6262);
         }
     }
 }
 
-void CPlayer::EstimateKontraRevolution() {
+void CKontraDecision::EstimateKontraRevolution() {
     // A card committed by the Revolution exchange means the soloist can be caught.
-    if (forcedCard != 0) {
+    if (me.forcedCard != 0) {
         g_Game.KontraState = KONTRA_SAID;
-        g_Game.KontraSeat = seat;
+        g_Game.KontraSeat = me.seat;
         return;
     }
-    if (count == 10 && g_Game.GameType >= 0 && g_Game.GameType < GAME_OPTION_COUNT)
-        gameOptions[g_Game.GameType][OPT_RULE] = 0;
+    if (me.count == 10 && g_Game.GameType >= 0 && g_Game.GameType < GAME_OPTION_COUNT)
+        me.gameOptions[g_Game.GameType][OPT_RULE] = 0;
     EstimateKontraNull();
 }
 
-void CPlayer::EstimateRekontraNull() {
+void CKontraDecision::EstimateRekontraNull() {
     // The soloist reads his own hand when no open-hand link is set.
-    const CPlayer& hand = partner != nullptr ? *partner : *this;
-    int& code = gameOptions[GAME_NULL][OPT_RULE];
-    if (forcedCard == -1 || !hand.EvaluateNullFollow(NO_CARD, -1)) {
+    const CPlayer& hand = me.partner != nullptr ? *me.partner : me;
+    int& code = me.gameOptions[GAME_NULL][OPT_RULE];
+    if (me.forcedCard == -1 || !CNullPlay(hand).EvaluateNullFollow(NO_CARD, -1)) {
         code = 0;
         return;
     }
@@ -207,4 +210,4 @@ void CPlayer::EstimateRekontraNull() {
     code = 6210;
 }
 
-void CPlayer::EstimateRekontraRevolution() { EstimateRekontraNull(); }
+void CKontraDecision::EstimateRekontraRevolution() { EstimateRekontraNull(); }

@@ -2,6 +2,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/EstimationSheetLayout.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/HandPredicates.h"
@@ -24,12 +25,12 @@ void SetNull(int* opt, int base, int hand, int ouvert, int probability, int code
 
 }  // namespace
 
-bool CPlayer::IsRevolutionHand() const {
-    if (seat != g_Game.Forehand) return true;
+bool CGameEvaluation::IsRevolutionHand() const {
+    if (me.seat != g_Game.Forehand) return true;
     for (int s = 0; s < 4; ++s) {
-        const int n = CountInSuit(s);
+        const int n = me.CountInSuit(s);
         if (n == 1) return true;
-        if (n >= 2 && n <= 5 && handInfo.RankTable[s][EIGHT] >= 0) return true;
+        if (n >= 2 && n <= 5 && me.handInfo.RankTable[s][EIGHT] >= 0) return true;
     }
     return false;
 }
@@ -92,7 +93,7 @@ bool EvaluateNullWithTheSkat(CPlayer& player, int mode, int f, SheetRows rows) {
         else {
             // Once more with all twelve cards: the skat may close the gap.
             player.AnalyseHand(4);
-            player.EvaluateNull(4);
+            CGameEvaluation(player).EvaluateNull(4);
             return false;
         }
     } else if (D == 0 && K < 2) SetNull(nullOpt, 46, 0, 1, std::max(P, 30), 6010);
@@ -172,7 +173,7 @@ bool EvaluateNullForTheBidding(CPlayer& player, SheetRows rows) {
             SetNull(nullOpt, 46, 0, 1, P, 6013);
         } else if (b == 0) {
             if (g == 0 && d == 0 && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Revolution &&
-                player.IsRevolutionHand())
+                CGameEvaluation(player).IsRevolutionHand())
                 SetNull(revolution, 92, 1, 1, 100, 6200);
             else SetNull(nullOpt, 59, 1, 1, P, 6100);
         } else {
@@ -196,20 +197,20 @@ bool EvaluateNullForTheBidding(CPlayer& player, SheetRows rows) {
 
 }  // namespace
 
-void CPlayer::EvaluateNull(int mode) {
-    int* nullOpt = gameOptions[GAME_NULL];
-    int* revolution = gameOptions[GAME_REVOLUTION];
+void CGameEvaluation::EvaluateNull(int mode) {
+    int* nullOpt = me.gameOptions[GAME_NULL];
+    int* revolution = me.gameOptions[GAME_REVOLUTION];
     // Step 1.
     ClearGameOption(nullOpt);
     ClearGameOption(revolution);
     const int risk = GetRiskSetting(GAME_NULL);
     if (risk > 100) return;
-    auto rows = SheetOf(*this).Rows[SHEET_NULL];
-    const int f = FillNullSheet(handInfo, rows);
+    auto rows = SheetOf(me).Rows[SHEET_NULL];
+    const int f = FillNullSheet(me.handInfo, rows);
     if (mode != 0) {
-        if (!EvaluateNullWithTheSkat(*this, mode, f, rows)) return;
+        if (!EvaluateNullWithTheSkat(me, mode, f, rows)) return;
     } else {
-        if (!EvaluateNullForTheBidding(*this, rows)) return;
+        if (!EvaluateNullForTheBidding(me, rows)) return;
     }
     if (nullOpt[OPT_BASE] != 0 && nullOpt[OPT_PROBABILITY] < risk) nullOpt[OPT_BASE] = 0;
 }

@@ -4,6 +4,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
+#include "computer/evaluation/DiscardPlanner.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/play/CardQueries.h"
 #include "model/CardCodes.h"
@@ -274,8 +275,8 @@ void CPlayer::SwapOpponentCards(CCards& skat, CPlayer& first, CPlayer& second, C
     DiscardPlannerBlock& b = g_Computer.Discard;
     b.Singles1Count = b.Singles2Count = b.Pairs1Count = 0;
     SortIntoTable(second, 1);
-    second.BuildDiscardCandidatesNull();
-    second.ChooseDiscard();
+    CDiscardPlanner(second).BuildDiscardCandidatesNull();
+    CDiscardPlanner(second).ChooseDiscard();
     int i1 = b.DiscardResult[0].Index, i2 = b.DiscardResult[1].Index;
     if (b.ChosenCount < 2 || i1 < 0 || i1 > 11 || i2 < 0 || i2 > 11 || i1 == i2) i1 = 10, i2 = 11;
     skat.cards[0] = second.cards[i1];

@@ -5,6 +5,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/SkatExchange.h"
@@ -88,7 +89,7 @@ int (*CPlayer::SuggestGame(int mode, CCards& skat))[13] {
     // Step 1: S, the records and the twelve cards as they are now.
     SkatIntoSlots(*this, skat);
     AnalyseHand(mode);
-    EvaluateBid(mode, -1);
+    CGameEvaluation(*this).EvaluateBid(mode, -1);
     Options S;
     std::memcpy(S, options, sizeof(S));
     int hand[10], skatCards[2] = {skat.cards[0], skat.cards[1]};
@@ -103,7 +104,7 @@ int (*CPlayer::SuggestGame(int mode, CCards& skat))[13] {
         g_Computer.Discard.ClearCounts();
         SkatIntoSlots(*this, skat);
         AnalyseHand(2);
-        EvaluateBid(2, t);
+        CGameEvaluation(*this).EvaluateBid(2, t);
         int* now = options[t];
         int* before = S[t];
         if (now[OPT_BASE] == 0 && before[OPT_BASE] != 0) KeepOptionSpoiledBySkat(t, before);
@@ -161,7 +162,7 @@ int CPlayer::SuggestSkat(CCards& skat, bool carryOut) {
     } else {
         SkatIntoSlots(*this, skat);
         AnalyseHand(2);
-        EvaluateBid(2, t);
+        CGameEvaluation(*this).EvaluateBid(2, t);
     }
     // Step 6: only asked: the cards go back.
     if (!carryOut) {

@@ -1,6 +1,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 
 #include "computer/evaluation/ComputerState.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandPredicates.h"
 #include "computer/evaluation/TrickEstimator.h"
@@ -78,7 +79,7 @@ private:
             return;
         }
         code_ = code;
-        if (overrideTest && (P > 40 || player_.GetRiskSetting(t_) < 40)) {
+        if (overrideTest && (P > 40 || CGameEvaluation(player_).GetRiskSetting(t_) < 40)) {
             code_ |= RULE_OVERRIDE_FLAG;
             option_[OPT_PROBABILITY] = P;
         }
@@ -437,16 +438,16 @@ bool CheckOuvertRule(int a, int b) {
     }
 }
 
-int CPlayer::GetRiskSetting(int type) const {
-    const int guardedSeat = seat >= 0 && seat <= 2 ? seat : 2;
+int CGameEvaluation::GetRiskSetting(int type) const {
+    const int guardedSeat = me.seat >= 0 && me.seat <= 2 ? me.seat : 2;
     if (type == GAME_GRAND) return g_Risk.RiskGrand[guardedSeat] * 10;
     if (type == GAME_NULL || type == GAME_REVOLUTION) return g_Risk.RiskNull[guardedSeat] * 10;
     if (type >= 0 && type <= 3) return ((g_Risk.RiskSuit[guardedSeat] >> (8 * type)) & 0xFF) * 10;
     return 0;
 }
 
-int CPlayer::GetBiddingLevel(int t, int level) {
-    const HandInfo& info = handInfo;
+int CGameEvaluation::GetBiddingLevel(int t, int level) {
+    const HandInfo& info = me.handInfo;
     const int J = info.JackCount, S = info.SuitCount[t] + J, V = info.ShortSuitCount, A = info.AceSuitCount;
     const bool ace = info.RankTable[t][ACE] >= 0, ten = info.RankTable[t][TEN] >= 0;
     const int strong = J >= 2 ? -level : 3;
@@ -457,7 +458,7 @@ int CPlayer::GetBiddingLevel(int t, int level) {
             if (sTen && (info.RankTable[s][ACE] >= 0 || info.RankTable[s][KING] >= 0)) return strong;
         }
     }
-    if (gameOptions[t][OPT_BIDDING_LEVEL] != 0) return gameOptions[t][OPT_BIDDING_LEVEL];
+    if (me.gameOptions[t][OPT_BIDDING_LEVEL] != 0) return me.gameOptions[t][OPT_BIDDING_LEVEL];
     if (S >= 8 && ace && ten) return strong;
     if (S >= 7) {
         if (ace && ten && (V >= 1 || A >= 2)) return strong;
@@ -468,13 +469,13 @@ int CPlayer::GetBiddingLevel(int t, int level) {
     return strong;
 }
 
-void CPlayer::EvaluateSuit(int mode, int option) {
-    HandInfo& info = handInfo;
+void CGameEvaluation::EvaluateSuit(int mode, int option) {
+    HandInfo& info = me.handInfo;
     // Step 1: Aces and Tens, with those of a taken skat.
     int A = info.AceSuitCount, T = info.TenSuitCount;
     if (g_Computer.SkatTaken && mode != 4 && !g_Game.HandAnnounced) {
         for (int slot = 10; slot < 12; ++slot) {
-            const int card = cards[slot];
+            const int card = me.cards[slot];
             if (!IsCardCode(card)) continue;
             if (GetCardRank(card) == ACE) ++A;
             if (GetCardRank(card) == TEN) ++T;
@@ -482,17 +483,17 @@ void CPlayer::EvaluateSuit(int mode, int option) {
     }
     const int from = option < 0 ? 0 : option, to = option < 0 ? 3 : option;
     // Step 2.
-    for (int t = from; t <= to; ++t) ClearGameOption(gameOptions[t]);
+    for (int t = from; t <= to; ++t) ClearGameOption(me.gameOptions[t]);
     // Step 3.
     for (int t = from; t <= to; ++t) {
-        int* opt = gameOptions[t];
-        const int n = EstimateTricks(t);
+        int* opt = me.gameOptions[t];
+        const int n = me.EstimateTricks(t);
         const int held = IsNullGame() ? info.SuitCountWithJack[t] : info.SuitCount[t];
         if (held == 0) continue;
         opt[OPT_TRICKS] = n;
         if (n < 2) continue;
         const int S = info.SuitCount[t] + info.JackCount;
-        SuitRules rules(*this, mode, t, A, T, n);
+        SuitRules rules(me, mode, t, A, T, n);
         const int code = rules.Evaluate(S);
         opt[OPT_RULE] = code;
         if (code == 0) continue;
@@ -501,9 +502,9 @@ void CPlayer::EvaluateSuit(int mode, int option) {
             opt[OPT_PROBABILITY] = rules.P;
     }
     // Step 4: the risk settings.
-    const int guardedSeat = seat >= 0 && seat <= 2 ? seat : 2;
+    const int guardedSeat = me.seat >= 0 && me.seat <= 2 ? me.seat : 2;
     for (int t = from; t <= to; ++t) {
-        int* opt = gameOptions[t];
+        int* opt = me.gameOptions[t];
         if (opt[OPT_BASE] == 0) continue;
         const int r = (g_Risk.RiskSuit[guardedSeat] >> (8 * t)) & 0xFF;
         if (mode == 0) {

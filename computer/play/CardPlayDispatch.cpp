@@ -3,6 +3,11 @@
 // the table. The same dispatcher suggests a card to the person without playing it.
 #include "computer/play/CardPlayDispatch.h"
 
+#include "computer/play/GrandPlay.h"
+#include "computer/play/NullPlay.h"
+#include "computer/play/RamschPlay.h"
+#include "computer/play/SuitDefenderPlay.h"
+#include "computer/play/SuitSoloistPlay.h"
 #include "model/Player.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -123,30 +128,30 @@ int CPlayer::ServeCardDispatch(int position, int c1, int c2) {
     trickLeadCard = position == 0 ? NO_CARD : c1;
     const bool f = choice.soloistNext;
     switch (choice.strategy) {
-        case GRAND_SOLOIST_LEAD: return PlayGrandSoloistLead();
-        case GRAND_SOLOIST_SECOND: return PlayGrandSoloistSecond(c1);
-        case GRAND_SOLOIST_THIRD: return PlayGrandSoloistThird(c1, c2);
-        case GRAND_OPPONENT_LEAD: return PlayGrandOpponentLead(f);
-        case GRAND_OPPONENT_SECOND: return PlayGrandOpponentSecond(f, c1);
-        case GRAND_OPPONENT_THIRD: return PlayGrandOpponentThird(f, c1, c2);
-        case SUIT_SOLOIST_LEAD: return PlaySuitSoloistLead();
-        case SUIT_SOLOIST_SECOND: return PlaySuitSoloistSecond(c1);
-        case SUIT_SOLOIST_THIRD: return PlaySuitSoloistThird(c1, c2);
-        case SUIT_OPPONENT_LEAD: return PlaySuitOpponentLead(f);
-        case SUIT_OPPONENT_SECOND: return PlaySuitOpponentSecond(f, c1);
-        case SUIT_OPPONENT_THIRD: return PlaySuitOpponentThird(f, c1, c2);
-        case NULL_SOLOIST_LEAD: return PlayNullSoloistLead();
-        case NULL_SOLOIST_SECOND: return PlayNullSoloistSecond(c1);
-        case NULL_SOLOIST_THIRD: return PlayNullSoloistThird(c1, c2);
-        case NULL_OPPONENT_LEAD: return PlayNullOpponentLead(f);
-        case NULL_OPPONENT_SECOND: return PlayNullOpponentSecond(f, c1);
-        case NULL_OPPONENT_THIRD: return PlayNullOpponentThird(f, c1, c2);
-        case RAMSCH_LEAD: return PlayRamschLead();
-        case RAMSCH_SECOND: return PlayRamschSecond(c1);
-        case RAMSCH_THIRD: return PlayRamschThird(c1, c2);
-        case DURCHMARSCH_LEAD: return PlayDurchmarschLead();
-        case DURCHMARSCH_SECOND: return PlayDurchmarschSecond(c1);
-        case DURCHMARSCH_THIRD: return PlayDurchmarschThird(c1, c2);
+        case GRAND_SOLOIST_LEAD: return CGrandPlay(*this).PlayGrandSoloistLead();
+        case GRAND_SOLOIST_SECOND: return CGrandPlay(*this).PlayGrandSoloistSecond(c1);
+        case GRAND_SOLOIST_THIRD: return CGrandPlay(*this).PlayGrandSoloistThird(c1, c2);
+        case GRAND_OPPONENT_LEAD: return CGrandPlay(*this).PlayGrandOpponentLead(f);
+        case GRAND_OPPONENT_SECOND: return CGrandPlay(*this).PlayGrandOpponentSecond(f, c1);
+        case GRAND_OPPONENT_THIRD: return CGrandPlay(*this).PlayGrandOpponentThird(f, c1, c2);
+        case SUIT_SOLOIST_LEAD: return CSuitSoloistPlay(*this).PlaySuitSoloistLead();
+        case SUIT_SOLOIST_SECOND: return CSuitSoloistPlay(*this).PlaySuitSoloistSecond(c1);
+        case SUIT_SOLOIST_THIRD: return CSuitSoloistPlay(*this).PlaySuitSoloistThird(c1, c2);
+        case SUIT_OPPONENT_LEAD: return CSuitDefenderPlay(*this).PlaySuitOpponentLead(f);
+        case SUIT_OPPONENT_SECOND: return CSuitDefenderPlay(*this).PlaySuitOpponentSecond(f, c1);
+        case SUIT_OPPONENT_THIRD: return CSuitDefenderPlay(*this).PlaySuitOpponentThird(f, c1, c2);
+        case NULL_SOLOIST_LEAD: return CNullPlay(*this).PlayNullSoloistLead();
+        case NULL_SOLOIST_SECOND: return CNullPlay(*this).PlayNullSoloistSecond(c1);
+        case NULL_SOLOIST_THIRD: return CNullPlay(*this).PlayNullSoloistThird(c1, c2);
+        case NULL_OPPONENT_LEAD: return CNullPlay(*this).PlayNullOpponentLead(f);
+        case NULL_OPPONENT_SECOND: return CNullPlay(*this).PlayNullOpponentSecond(f, c1);
+        case NULL_OPPONENT_THIRD: return CNullPlay(*this).PlayNullOpponentThird(f, c1, c2);
+        case RAMSCH_LEAD: return CRamschPlay(*this).PlayRamschLead();
+        case RAMSCH_SECOND: return CRamschPlay(*this).PlayRamschSecond(c1);
+        case RAMSCH_THIRD: return CRamschPlay(*this).PlayRamschThird(c1, c2);
+        case DURCHMARSCH_LEAD: return CRamschPlay(*this).PlayDurchmarschLead();
+        case DURCHMARSCH_SECOND: return CRamschPlay(*this).PlayDurchmarschSecond(c1);
+        case DURCHMARSCH_THIRD: return CRamschPlay(*this).PlayDurchmarschThird(c1, c2);
     }
     // ChooseStrategy names only the strategies above.
     return NO_CARD;

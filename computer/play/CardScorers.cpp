@@ -6,6 +6,7 @@
 //   group 3 (s, c, a or b, t): the card to give away with the fewest regrets;
 //   group 4 (s, c, a = points the trick brings, t): the card to add to a trick.
 #include "computer/play/CardQueries.h"
+#include "computer/play/CardScorers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -63,67 +64,67 @@ const Group3Member* MemberOf(int rank) {
 
 // ---- Group 1 -------------------------------------------------------------------------------------
 
-int CPlayer::ScoreAce1(int s, int n, int, int) const {
-    if (!Holds(*this, s, ACE)) return -1;
+int CCardScorers::ScoreAce1(int s, int n, int, int) const {
+    if (!Holds(me, s, ACE)) return -1;
     const int type = g_Game.GameType;
     const bool grand = type == GAME_GRAND;
-    const bool soloistTrumps = SoloistMayHold(*this, type);
-    const bool soloistSuit = SoloistMayHold(*this, s);
-    const bool ten = Holds(*this, s, TEN);
+    const bool soloistTrumps = SoloistMayHold(me, type);
+    const bool soloistSuit = SoloistMayHold(me, s);
+    const bool ten = Holds(me, s, TEN);
     int v;
     if (IsSuitGame(type) && soloistTrumps && soloistSuit) {
-        v = n == 1 ? 39 : n == 2 ? (ten ? 39 : HeldLow(*this, s) ? 26 : Holds(*this, s, QUEEN) ? 25 : 24) : 27;
+        v = n == 1 ? 39 : n == 2 ? (ten ? 39 : HeldLow(me, s) ? 26 : Holds(me, s, QUEEN) ? 25 : 24) : 27;
     } else if (IsSuitGame(type) && soloistTrumps) {
         v = n == 1 ? 2 : n == 2 ? (ten ? 3 : 4) : 5;
     } else {
-        v = n == 1 ? 49 : n == 2 ? (ten ? 49 : HeldLow(*this, s) ? 46 : Holds(*this, s, QUEEN) ? 45 : 44) : 47;
+        v = n == 1 ? 49 : n == 2 ? (ten ? 49 : HeldLow(me, s) ? 46 : Holds(me, s, QUEEN) ? 45 : 44) : 47;
         if (grand && ten) v = 50;
-        if (grand && count >= 9) v += n;
+        if (grand && me.count >= 9) v += n;
     }
-    return FreeSuitBonus(*this, s, v, 40);
+    return FreeSuitBonus(me, s, v, 40);
 }
 
-int CPlayer::ScoreTen1(int s, int n, int, int) const {
-    if (!Holds(*this, s, TEN)) return -1;
+int CCardScorers::ScoreTen1(int s, int n, int, int) const {
+    if (!Holds(me, s, TEN)) return -1;
     const int type = g_Game.GameType;
-    const bool top = Top(*this, s, TEN);
-    const bool ace = Holds(*this, s, ACE);
+    const bool top = Top(me, s, TEN);
+    const bool ace = Holds(me, s, ACE);
     const auto doubleton = [&](int withAce, int withLow, int withKing, int otherwise) {
-        return ace ? withAce : HeldLow(*this, s) ? withLow : Holds(*this, s, KING) ? withKing : otherwise;
+        return ace ? withAce : HeldLow(me, s) ? withLow : Holds(me, s, KING) ? withKing : otherwise;
     };
     int v = 1;
     if (type == GAME_GRAND) {
-        v = top ? 48 : SoloistMayHold(*this, s) ? 1 : 4;
-    } else if (!SoloistMayHold(*this, type)) {
+        v = top ? 48 : SoloistMayHold(me, s) ? 1 : 4;
+    } else if (!SoloistMayHold(me, type)) {
         if (top && n == 1) v = 48;
         else if (top && n == 2) v = doubleton(48, 42, 41, 43);
-    } else if (SoloistMayHold(*this, s) && top) {
+    } else if (SoloistMayHold(me, s) && top) {
         if (n == 1) v = 38;
         else if (n == 2) v = doubleton(38, 22, 21, 23);
     }
-    return FreeSuitBonus(*this, s, v, 40);
+    return FreeSuitBonus(me, s, v, 40);
 }
 
-int CPlayer::ScoreKing1(int s, int n, int F, int) const {
-    if (!Holds(*this, s, KING)) return -1;
-    const int top = handInfo.GetTopRank(s);
+int CCardScorers::ScoreKing1(int s, int n, int F, int) const {
+    if (!Holds(me, s, KING)) return -1;
+    const int top = me.handInfo.GetTopRank(s);
     int v;
     if (!F)
         v = n == 1 ? 18 : n == 2 ? (top == TEN ? 9 : 14) : (top == TEN ? 20 : 9);
     else
         v = (n >= 2 && n <= 4 && top == TEN) ? 11 : (n == 3 && top == KING) ? 3 : n + 4;
-    return FreeSuitBonus(*this, s, v, 40);
+    return FreeSuitBonus(me, s, v, 40);
 }
 
-int CPlayer::ScoreQueen1(int s, int n, int F, int) const {
-    if (!Holds(*this, s, QUEEN)) return -1;
-    const int top = handInfo.GetTopRank(s);
+int CCardScorers::ScoreQueen1(int s, int n, int F, int) const {
+    if (!Holds(me, s, QUEEN)) return -1;
+    const int top = me.handInfo.GetTopRank(s);
     int v;
     if (!F)
         v = n == 1 ? 18 : n == 2 ? (top == TEN ? 7 : 15) : 7;
     else
         v = n == 2 ? (top == TEN ? 2 : 7) : (n == 3 && top == KING) ? 4 : n + 5;
-    return FreeSuitBonus(*this, s, v, 40);
+    return FreeSuitBonus(me, s, v, 40);
 }
 
 // The 9, 8 and 7 of group 1 share one rule.
@@ -137,54 +138,54 @@ static int ScoreLow1(const CPlayer& p, int rank, int s, int n, int F) {
         v = n == 2 ? (top == TEN ? 4 : 8) : n == 3 ? (top == KING ? 5 : top == TEN ? 10 : 9) : n + 6;
     return FreeSuitBonus(p, s, v, 20);
 }
-int CPlayer::ScoreNine1(int s, int n, int F, int) const { return ScoreLow1(*this, NINE, s, n, F); }
-int CPlayer::ScoreEight1(int s, int n, int F, int) const { return ScoreLow1(*this, EIGHT, s, n, F); }
-int CPlayer::ScoreSeven1(int s, int n, int F, int) const { return ScoreLow1(*this, SEVEN, s, n, F); }
+int CCardScorers::ScoreNine1(int s, int n, int F, int) const { return ScoreLow1(me, NINE, s, n, F); }
+int CCardScorers::ScoreEight1(int s, int n, int F, int) const { return ScoreLow1(me, EIGHT, s, n, F); }
+int CCardScorers::ScoreSeven1(int s, int n, int F, int) const { return ScoreLow1(me, SEVEN, s, n, F); }
 
 // ---- Group 2 -------------------------------------------------------------------------------------
 
-int CPlayer::ScoreAce2(int s, int, int a) const {
-    if (!Holds(*this, s, ACE)) return -1;
-    if (Holds(*this, s, TEN)) return 32;
-    if (IsDefender(*this) && handInfo.DealtSuitCount[s] >= 3) return 23;
+int CCardScorers::ScoreAce2(int s, int, int a) const {
+    if (!Holds(me, s, ACE)) return -1;
+    if (Holds(me, s, TEN)) return 32;
+    if (IsDefender(me) && me.handInfo.DealtSuitCount[s] >= 3) return 23;
     return a + 24;
 }
 
-int CPlayer::ScoreTen2(int s, int, int a) const {
-    if (!Holds(*this, s, TEN)) return -1;
-    int v = Holds(*this, s, KING) ? a + 16 : 23;
-    if (s >= 0 && s <= 3 && CountInSuit(s) == 1 && !Top(*this, s, TEN)) ++v;
+int CCardScorers::ScoreTen2(int s, int, int a) const {
+    if (!Holds(me, s, TEN)) return -1;
+    int v = Holds(me, s, KING) ? a + 16 : 23;
+    if (s >= 0 && s <= 3 && me.CountInSuit(s) == 1 && !Top(me, s, TEN)) ++v;
     return v;
 }
 
-int CPlayer::ScoreKing2(int s, int, int a) const { return Holds(*this, s, KING) ? a + 8 : -1; }
-int CPlayer::ScoreQueen2(int s, int, int a) const { return Holds(*this, s, QUEEN) ? a + 4 : -1; }
-int CPlayer::ScoreNine2(int s, int, int a) const { return Holds(*this, s, NINE) ? a + 3 : -1; }
-int CPlayer::ScoreEight2(int s, int, int a) const { return Holds(*this, s, EIGHT) ? a + 2 : -1; }
-int CPlayer::ScoreSeven2(int s, int, int a) const { return Holds(*this, s, SEVEN) ? a + 1 : -1; }
+int CCardScorers::ScoreKing2(int s, int, int a) const { return Holds(me, s, KING) ? a + 8 : -1; }
+int CCardScorers::ScoreQueen2(int s, int, int a) const { return Holds(me, s, QUEEN) ? a + 4 : -1; }
+int CCardScorers::ScoreNine2(int s, int, int a) const { return Holds(me, s, NINE) ? a + 3 : -1; }
+int CCardScorers::ScoreEight2(int s, int, int a) const { return Holds(me, s, EIGHT) ? a + 2 : -1; }
+int CCardScorers::ScoreSeven2(int s, int, int a) const { return Holds(me, s, SEVEN) ? a + 1 : -1; }
 
 // ---- Group 3 -------------------------------------------------------------------------------------
 
-int CPlayer::ScoreAce3(int s, int c, int a, int t) const {
-    if (!Holds(*this, s, ACE)) return -1;
-    if (IsDefender(*this)) {
-        if (IsSuitGuarded(s, 1, false) && SoloistMayHold(*this, s) && t != 0) return a + 11 - t;
+int CCardScorers::ScoreAce3(int s, int c, int a, int t) const {
+    if (!Holds(me, s, ACE)) return -1;
+    if (IsDefender(me)) {
+        if (me.IsSuitGuarded(s, 1, false) && SoloistMayHold(me, s) && t != 0) return a + 11 - t;
         return c == 2 ? a + 7 : a + 11;
     }
-    if (MayHoldSuit(PreviousSeat(seat), s)) return a + 1;
-    return MayHoldSuit(NextSeat(seat), s) ? a + 1 : 8;
+    if (me.MayHoldSuit(PreviousSeat(me.seat), s)) return a + 1;
+    return me.MayHoldSuit(NextSeat(me.seat), s) ? a + 1 : 8;
 }
 
-int CPlayer::ScoreTen3(int s, int c, int a, int t) const {
-    if (!Holds(*this, s, TEN)) return -1;
-    const bool ace = Holds(*this, s, ACE);
-    const bool top = Top(*this, s, TEN);
+int CCardScorers::ScoreTen3(int s, int c, int a, int t) const {
+    if (!Holds(me, s, TEN)) return -1;
+    const bool ace = Holds(me, s, ACE);
+    const bool top = Top(me, s, TEN);
     const int base = ace ? a + 13 : 17;
-    if (IsDefender(*this) && IsSuitGuarded(s, 1, false) && SoloistMayHold(*this, s) && t != 0)
+    if (IsDefender(me) && me.IsSuitGuarded(s, 1, false) && SoloistMayHold(me, s) && t != 0)
         return top ? (ace ? 1 : 0) + 8 : base - t + (ace ? 1 : 0);
     if (ace || top) return 13;
     if (c != 2) return base;
-    return CountOutstanding(s) - 2 < 2 ? a + 9 : 1;
+    return me.CountOutstanding(s) - 2 < 2 ? a + 9 : 1;
 }
 
 // The shared cascade of the group-3 Seven, Eight, Nine, Queen and King.
@@ -226,7 +227,7 @@ static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, i
     // 5. A doubleton with its Ten.
     if (next <= 5 && c == 2 && tenHeld) {
         if (!Top(p, s, TEN) && p.CountOutstanding(s) - 2 < 2) return m.C5;
-        return p.ScoreTen3(s, 2, a, t) + m.C5 - 9;
+        return CCardScorers(p).ScoreTen3(s, 2, a, t) + m.C5 - 9;
     }
     // 6. The small cards keep or give up the Ace's protection.
     if (!smallCard) return v;
@@ -234,11 +235,11 @@ static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, i
     if (defender) return (!ace && SoloistMayHold(p, s)) ? v : v + a;
     return (ace && v >= 28) ? v - 1 : v;
 }
-int CPlayer::ScoreKing3(int s, int c, int a, int t) const { return ScoreMember3(*this, kKing3, s, c, a, t); }
-int CPlayer::ScoreQueen3(int s, int c, int a, int t) const { return ScoreMember3(*this, kQueen3, s, c, a, t); }
-int CPlayer::ScoreNine3(int s, int c, int a, int t) const { return ScoreMember3(*this, kNine3, s, c, a, t); }
-int CPlayer::ScoreEight3(int s, int c, int a, int t) const { return ScoreMember3(*this, kEight3, s, c, a, t); }
-int CPlayer::ScoreSeven3(int s, int c, int a, int t) const { return ScoreMember3(*this, kSeven3, s, c, a, t); }
+int CCardScorers::ScoreKing3(int s, int c, int a, int t) const { return ScoreMember3(me, kKing3, s, c, a, t); }
+int CCardScorers::ScoreQueen3(int s, int c, int a, int t) const { return ScoreMember3(me, kQueen3, s, c, a, t); }
+int CCardScorers::ScoreNine3(int s, int c, int a, int t) const { return ScoreMember3(me, kNine3, s, c, a, t); }
+int CCardScorers::ScoreEight3(int s, int c, int a, int t) const { return ScoreMember3(me, kEight3, s, c, a, t); }
+int CCardScorers::ScoreSeven3(int s, int c, int a, int t) const { return ScoreMember3(me, kSeven3, s, c, a, t); }
 
 // ---- Group 4 -------------------------------------------------------------------------------------
 
@@ -260,64 +261,65 @@ static int ScoreLow4(const CPlayer& p, int rank, int s, int c, int t) {
         v = (K || X) ? 2 : 12;
     return Lowered(v, t, 5);
 }
-int CPlayer::ScoreSeven4(int s, int c, int, int t) const { return ScoreLow4(*this, SEVEN, s, c, t); }
-int CPlayer::ScoreEight4(int s, int c, int, int t) const { return ScoreLow4(*this, EIGHT, s, c, t); }
-int CPlayer::ScoreNine4(int s, int c, int, int t) const { return ScoreLow4(*this, NINE, s, c, t); }
+int CCardScorers::ScoreSeven4(int s, int c, int, int t) const { return ScoreLow4(me, SEVEN, s, c, t); }
+int CCardScorers::ScoreEight4(int s, int c, int, int t) const { return ScoreLow4(me, EIGHT, s, c, t); }
+int CCardScorers::ScoreNine4(int s, int c, int, int t) const { return ScoreLow4(me, NINE, s, c, t); }
 
-int CPlayer::ScoreTen4(int s, int c, int a, int t) const {
-    if (!Holds(*this, s, TEN)) return -1;
-    if (!LinkedHoldsHigher(s)) return 2;
+int CCardScorers::ScoreTen4(int s, int c, int a, int t) const {
+    if (!Holds(me, s, TEN)) return -1;
+    if (!me.LinkedHoldsHigher(s)) return 2;
     const bool open = g_Game.OuvertAnnounced != 0;
-    const bool ace = Holds(*this, s, ACE);
-    const bool T = Top(*this, s, TEN);
+    const bool ace = Holds(me, s, ACE);
+    const bool T = Top(me, s, TEN);
     if (open && !ace) return 31;
     int v;
     if (c == 1) {
         v = !T ? 35 : ace ? 30 : (open ? 26 : 2);
-    } else if (Holds(*this, s, KING)) {
+    } else if (Holds(me, s, KING)) {
         v = 27;
     } else if (c == 2 && !T) {
         v = 23;
     } else {
-        v = handInfo.PlayedSuitCount[s] + c < 3 ? 11 : (T ? 25 : 30);
+        v = me.handInfo.PlayedSuitCount[s] + c < 3 ? 11 : (T ? 25 : 30);
     }
     if (v == 23 || v == 11) {
-        const int p = PartyWithTrick(*this, a), pp = PartyWithTrickPrime(*this, a);
+        const int p = PartyWithTrick(me, a), pp = PartyWithTrickPrime(me, a);
         if (p >= 21 && p <= 30) v = 10;
         else if (pp >= 51 && pp <= 59) v = 24;
     }
     if (!open) return Lowered(v, t, 2);
-    return CountInSuit(s) == 1 ? v + t : v;
+    return me.CountInSuit(s) == 1 ? v + t : v;
 }
 
-int CPlayer::ScoreAce4(int s, int c, int a, int t) const {
-    if (!Holds(*this, s, ACE)) return -1;
-    if (!LinkedHoldsHigher(s)) return 1;
+int CCardScorers::ScoreAce4(int s, int c, int a, int t) const {
+    if (!Holds(me, s, ACE)) return -1;
+    if (!me.LinkedHoldsHigher(s)) return 1;
     const bool open = g_Game.OuvertAnnounced != 0;
     int v;
     if (open) {
         v = 35;
-    } else if (Holds(*this, s, TEN)) {
+    } else if (Holds(me, s, TEN)) {
         v = 34;
     } else {
-        v = handInfo.PlayedSuitCount[s] + c < 4 ? c + 1 : c + 2;
+        v = me.handInfo.PlayedSuitCount[s] + c < 4 ? c + 1 : c + 2;
     }
     if (v < 29) {
-        const int p = PartyWithTrick(*this, a), pp = PartyWithTrickPrime(*this, a);
-        const bool anyMark = FollowSuitMarks[0] || FollowSuitMarks[1] || FollowSuitMarks[2] || FollowSuitMarks[3];
-        if (pp < 50 && anyMark && GetSuitWord(s) == 0) return 11;
+        const int p = PartyWithTrick(me, a), pp = PartyWithTrickPrime(me, a);
+        const bool anyMark =
+            me.FollowSuitMarks[0] || me.FollowSuitMarks[1] || me.FollowSuitMarks[2] || me.FollowSuitMarks[3];
+        if (pp < 50 && anyMark && me.GetSuitWord(s) == 0) return 11;
         if (p >= 20 && p <= 30) return 11;
         if (pp >= 50 && pp <= 59) return 23;
     }
-    const bool lower = open ? (partner && partner->CountInSuit(s) > 0) : SoloistMayHold(*this, s);
+    const bool lower = open ? (me.partner && me.partner->CountInSuit(s) > 0) : SoloistMayHold(me, s);
     return lower ? Lowered(v, t, 1) : v;
 }
 
-int CPlayer::ScoreKing4(int s, int c, int a, int t) const {
-    if (!Holds(*this, s, KING)) return -1;
-    if (!LinkedHoldsHigher(s)) return -1;
+int CCardScorers::ScoreKing4(int s, int c, int a, int t) const {
+    if (!Holds(me, s, KING)) return -1;
+    if (!me.LinkedHoldsHigher(s)) return -1;
     if (g_Game.OuvertAnnounced) return 25;
-    const bool K = Top(*this, s, KING);
+    const bool K = Top(me, s, KING);
     int v;
     bool single = false;
     if (!K) {
@@ -328,36 +330,36 @@ int CPlayer::ScoreKing4(int s, int c, int a, int t) const {
             v = c == 2 ? 14 : (t < 0 && c == 3) ? 9 : 17;
         }
     } else {
-        v = c == 3 ? 4 : Holds(*this, s, QUEEN) ? ((t < 0 && c == 3) ? 9 : 17) : 1;
+        v = c == 3 ? 4 : Holds(me, s, QUEEN) ? ((t < 0 && c == 3) ? 9 : 17) : 1;
     }
     if (!single) {
-        const int p = PartyWithTrick(*this, a), pp = PartyWithTrickPrime(*this, a);
+        const int p = PartyWithTrick(me, a), pp = PartyWithTrickPrime(me, a);
         if (p >= 27 && p <= 30) return v + 8;
         if (pp >= 57 && pp <= 59) return v + 16;
     }
     return Lowered(v, t, 3);
 }
 
-int CPlayer::ScoreQueen4(int s, int c, int a, int t) const {
-    if (!Holds(*this, s, QUEEN)) return -1;
-    if (!LinkedHoldsHigher(s)) return -1;
+int CCardScorers::ScoreQueen4(int s, int c, int a, int t) const {
+    if (!Holds(me, s, QUEEN)) return -1;
+    if (!me.LinkedHoldsHigher(s)) return -1;
     if (g_Game.OuvertAnnounced) return 22;
-    const bool K = Holds(*this, s, KING) && Top(*this, s, KING);
-    const bool Q = Top(*this, s, QUEEN);
+    const bool K = Holds(me, s, KING) && Top(me, s, KING);
+    const bool Q = Top(me, s, QUEEN);
     int v;
     bool single = false;
     if (!K && c == 1) {
         v = 21;
         single = true;
     } else if (!K && c == 2) {
-        v = Holds(*this, s, TEN) ? 3 : 8;
+        v = Holds(me, s, TEN) ? 3 : 8;
     } else if (K) {
         v = 3;
     } else {
-        v = (Q && !Holds(*this, s, NINE)) ? 1 : 16;
+        v = (Q && !Holds(me, s, NINE)) ? 1 : 16;
     }
     if (!single) {
-        const int p = PartyWithTrick(*this, a), pp = PartyWithTrickPrime(*this, a);
+        const int p = PartyWithTrick(me, a), pp = PartyWithTrickPrime(me, a);
         if (p >= 28 && p <= 30) return v + 8;
         if (pp >= 58 && pp <= 59) return v + 16;
     }

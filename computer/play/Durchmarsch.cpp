@@ -1,69 +1,71 @@
 // Durchmarsch: a Ramsch player who aims at taking every trick plays for the tricks instead of
 // avoiding points. None of these cards gives the game up or commits a later card.
 
+#include "computer/play/CardChoosers.h"
+#include "computer/play/RamschPlay.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/GameState.h"
 #include "model/Player.h"
 
-int CPlayer::PlayDurchmarschLead() {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+int CRamschPlay::PlayDurchmarschLead() {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     int card = NO_CARD;
     if (J == 0) {
         // 1. No Jack: the lead or last card; once every Jack is gone, the top of its suit.
-        card = ChooseLeadOrLastCard(-1);
+        card = CCardChoosers(me).ChooseLeadOrLastCard(-1);
         if (card == NO_CARD) {
-            card = ChooseCardGeneral(0, 0);
+            card = CCardChoosers(me).ChooseCardGeneral(0, 0);
             if (card == NO_CARD) card = ChooseRamschCard2(-1);
         } else if (T == 0) {
-            const int h = PickHighestInSuit(SuitOf(card), true);
-            if (IsTopCard(h, -1, -1)) card = h;
+            const int h = me.PickHighestInSuit(SuitOf(card), true);
+            if (me.IsTopCard(h, -1, -1)) card = h;
         }
     } else if (J < T) {
         // 2. Another player still holds a Jack: draw it with a Jack from the top.
-        card = PickHighestInSuit(-1, false);
+        card = me.PickHighestInSuit(-1, false);
     } else {
         // 3. Every Jack still in play is his own.
         card = ChooseRamschVariantLead();
         if (card == NO_CARD) {
-            card = ChooseLeadOrLastCard(-1);
+            card = CCardChoosers(me).ChooseLeadOrLastCard(-1);
             if (card == NO_CARD) {
-                card = PickRandomJack(0);
-            } else if (!IsTopCard(card, -1, -1) && J == T && CollectSuit(SuitOf(card), false, nullptr) == 1) {
-                card = PickHighestInSuit(-1, true);
+                card = me.PickRandomJack(0);
+            } else if (!me.IsTopCard(card, -1, -1) && J == T && me.CollectSuit(SuitOf(card), false, nullptr) == 1) {
+                card = me.PickHighestInSuit(-1, true);
             }
         }
     }
     if (card == NO_CARD) card = ChooseRamschCard2(-1);
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
 
-int CPlayer::PlayDurchmarschSecond(int firstCard) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+int CRamschPlay::PlayDurchmarschSecond(int firstCard) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     const int s = SuitOf(firstCard);
     int card;
     if (IsJack(firstCard)) {
         // 1. Half of the time with two Jacks: the Jack just above the led one.
         // A Jack lead must be followed with a Jack: the one above only when there is one.
-        card = PickJack(0);
+        card = me.PickJack(0);
         if (J == 2 && CoinTails()) {
-            const int above = PickCardAboveInTrumps(firstCard, true);
+            const int above = me.PickCardAboveInTrumps(firstCard, true);
             if (above != NO_CARD) card = above;
         }
-    } else if (CountInSuit(s) > 0) {
+    } else if (me.CountInSuit(s) > 0) {
         // 2. A low card at the bottom of its run.
-        card = GetNextLowerHeld(PickLowCardOfSuit(s));
+        card = me.GetNextLowerHeld(me.PickLowCardOfSuit(s));
     } else if (J > 0 && J >= T - J) {
         // 3. Trump only with at least half of the Jacks still in play.
-        card = PickRandomJack(0);
+        card = me.PickRandomJack(0);
     } else {
         card = ChooseRamschCard(-1, false, false);
     }
     if (card == NO_CARD) card = ChooseRamschCard2(-1);
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
 
-int CPlayer::PlayDurchmarschThird(int firstCard, int secondCard) {
-    const int J = handInfo.JackCount;
+int CRamschPlay::PlayDurchmarschThird(int firstCard, int secondCard) {
+    const int J = me.handInfo.JackCount;
     const int s = SuitOf(firstCard);
     // The order of the card winning so far; a Jack on a plain lead does not enter it.
     const bool secondFollows = secondCard != NO_CARD && SuitOf(secondCard) == s;
@@ -74,26 +76,26 @@ int CPlayer::PlayDurchmarschThird(int firstCard, int secondCard) {
             card = ChooseRamschCard(-1, false, false);
         } else {
             const int x = IsJack(secondCard) && OrderOf(secondCard) > OrderOf(firstCard) ? secondCard : firstCard;
-            card = PickCardAboveInTrumps(x, true);
+            card = me.PickCardAboveInTrumps(x, true);
             // No Jack above: the lowest Jack still follows the Jack lead.
-            if (card == NO_CARD) card = PickRandomJack(-1);
+            if (card == NO_CARD) card = me.PickRandomJack(-1);
         }
-    } else if (CountInSuit(s) > 0) {
+    } else if (me.CountInSuit(s) > 0) {
         if (IsJack(secondCard)) {
-            card = PickLowCardOfSuit(s);
+            card = me.PickLowCardOfSuit(s);
         } else {
             const int x = OrderOf(firstCard) == W ? firstCard : secondCard;
-            card = NextHigherInSuit(x);
-            if (card == NO_CARD) card = PickLowCardOfSuit(s);
+            card = me.NextHigherInSuit(x);
+            if (card == NO_CARD) card = me.PickLowCardOfSuit(s);
         }
     } else if (J == 0) {
         card = ChooseRamschCard(-1, false, false);
     } else if (IsJack(secondCard)) {
-        card = PickCardAboveInTrumps(secondCard, true);
+        card = me.PickCardAboveInTrumps(secondCard, true);
         if (card == NO_CARD) card = ChooseRamschCard(-1, false, false);
     } else {
-        card = PickRandomJack(0);
+        card = me.PickRandomJack(0);
     }
     if (card == NO_CARD) card = ChooseRamschCard2(-1);
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }

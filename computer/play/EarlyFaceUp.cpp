@@ -3,6 +3,7 @@
 #include "computer/play/EarlyFaceUp.h"
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/GrandPlay.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -58,32 +59,32 @@ void AnnounceFaceUp(int seat) {
     g_ComputerFrame.FaceUpAnnouncePending = 0;
 }
 
-void CPlayer::EarlyFaceUpGrand() {
-    const int jacks = handInfo.JackCount;
+void CGrandPlay::EarlyFaceUpGrand() {
+    const int jacks = me.handInfo.JackCount;
     const int others = g_Game.TrumpCount - jacks;
     // 1. Ramsch: only a player who has won every trick so far.
     if (g_Game.GameType == GAME_RAMSCH) {
-        if (seat < 0 || seat > 2) return;
+        if (me.seat < 0 || me.seat > 2) return;
         const int all = g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2];
-        if (g_Game.PartyTricks[seat] != all) return;
+        if (g_Game.PartyTricks[me.seat] != all) return;
     }
     // 2. The trumps: none out, or his top Jacks draw them.
     if (others != 0) {
         if (jacks < others) return;
-        const int top = PickHighestInSuit(-1, true);
-        if (!IsTopCard(top, -1, -1)) return;
-        if (others != 1 && !IsTopCard(PickTrumpBelow(top), top, -1)) return;
+        const int top = me.PickHighestInSuit(-1, true);
+        if (!me.IsTopCard(top, -1, -1)) return;
+        if (others != 1 && !me.IsTopCard(me.PickTrumpBelow(top), top, -1)) return;
     }
     // 3. Every plain suit he holds is safe.
     for (int suit = 0; suit < 4; ++suit)
-        if (handInfo.SuitCount[suit] > 0 && !SuitIsSafe(*this, suit)) return;
+        if (me.handInfo.SuitCount[suit] > 0 && !SuitIsSafe(me, suit)) return;
     // 4. Laid face up once he has played a card and holds at least two.
-    if (count <= 1 || count >= 10) return;
-    AnnounceFaceUp(seat);
+    if (me.count <= 1 || me.count >= 10) return;
+    AnnounceFaceUp(me.seat);
     g_Game.EarlyFaceUp = 1;
-    if (seat == 0 || seat == 1) {
-        OpenCards();
+    if (me.seat == 0 || me.seat == 1) {
+        me.OpenCards();
         if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
     }
-    WriteTrace(":EarlyFaceUpGrand(" + name + ")", LOG_MAINFRAME);
+    WriteTrace(":EarlyFaceUpGrand(" + me.name + ")", LOG_MAINFRAME);
 }

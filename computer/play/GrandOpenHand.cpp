@@ -1,6 +1,8 @@
 // The Grand defenders' first choices against a soloist whose cards lie open: each reads the own
 // hand and the soloist's open hand (the open-hand link) and gives a card of the own hand, or -1
 // when none of its rules applies and the defender's own cascade decides.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/GrandPlay.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -168,15 +170,15 @@ int CatchTheLowerOfTwo(CPlayer& p, const CPlayer& open) {
 
 }  // namespace
 
-int CPlayer::GrandOpponentLeadFirstChoice(bool) {
-    if (!OpenHandShown(*this)) return NO_CARD;
-    const CPlayer& open = *partner;
-    const int partnerLacks = SuitThePartnerLacks(*this, open);
+int CGrandPlay::GrandOpponentLeadFirstChoice(bool) {
+    if (!OpenHandShown(me)) return NO_CARD;
+    const CPlayer& open = *me.partner;
+    const int partnerLacks = SuitThePartnerLacks(me, open);
     if (partnerLacks != NO_CARD) return partnerLacks;
-    int x = HoldBackTheAce(*this, open, TopOrBeatingCard(*this, open));
-    if (g_Game.TrumpCount == 0) x = LongSuitTheSoloistLacks(*this, open);
+    int x = HoldBackTheAce(me, open, TopOrBeatingCard(me, open));
+    if (g_Game.TrumpCount == 0) x = LongSuitTheSoloistLacks(me, open);
     if (x != NO_CARD) return x;
-    return CatchTheLowerOfTwo(*this, open);
+    return CatchTheLowerOfTwo(me, open);
 }
 
 namespace {
@@ -222,13 +224,14 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
         return OrderOf(h) > OrderOf(u) ? h : p.PickLowCardAnySuit(s);
     }
     if (o(s) > 0)
-        return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? p.ChooseCardByRunScore(false) : NO_CARD;
-    if (open.handInfo.JackCount > 0) return p.ChooseCardByScore(4, NO_CARD, false);  // P6
+        return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? CCardChoosers(p).ChooseCardByRunScore(false)
+                                                                        : NO_CARD;
+    if (open.handInfo.JackCount > 0) return CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);  // P6
     // P7.
-    const int k = p.ChooseCardByRunScore(true);
+    const int k = CCardChoosers(p).ChooseCardByRunScore(true);
     if (k == NO_CARD || !p.IsTopCard(k, -1, -1)) return k;
     const int b = p.NextLowerInSuit(k, false);
-    const int q = p.ChooseOpponentFollow(GetCardSuit(k, false));
+    const int q = CCardChoosers(p).ChooseOpponentFollow(GetCardSuit(k, false));
     return OrderOf(q) >= OrderOf(b) ? q : b;
 }
 
@@ -280,7 +283,7 @@ void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* ma
         const bool gTop = open.IsTopCard(g, -1, -1);
         const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
         if (!gTop && IsJack(g)) {
-            y = p.ChooseCardByScore3(0, true);  // M1
+            y = CCardChoosers(p).ChooseCardByScore3(0, true);  // M1
         } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
                    open.CollectSuit(s, false, nullptr) >= 2) {
             if (m(s) > 0) {
@@ -289,16 +292,16 @@ void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* ma
                 x = (d == 1 && lead == u) ? p.PickHighestInSuit(s, true) : ownLowest(s);
             } else {
                 // M3.
-                const int k = p.ChooseCardByRunScore(true);
+                const int k = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
                     const int b = p.NextLowerInSuit(k, false);
-                    const int q = p.ChooseOpponentFollow(GetCardSuit(k, false));
+                    const int q = CCardChoosers(p).ChooseOpponentFollow(GetCardSuit(k, false));
                     y = OrderOf(q) >= OrderOf(b) ? q : b;
                 }
             }
         } else if (gTop && (IsJack(g) || m(GetCardSuit(g, false)) == 0)) {
             // M4.
-            const int q = p.ChooseCardByScore(4, NO_CARD, false);
+            const int q = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
             if (q != NO_CARD && OrderOf(q) <= 4 && (m(PlainSuitOf(q)) == 1 || o(PlainSuitOf(q)) == 0)) y = q;
         }
     }
@@ -306,31 +309,31 @@ void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* ma
 
 }  // namespace
 
-int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
-    if (!OpenHandShown(*this) || lead == NO_CARD) return NO_CARD;
-    const CPlayer& open = *partner;
-    const int J = handInfo.JackCount;
-    const auto m = [this](int s) { return CountInSuit(s); };
+int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
+    if (!OpenHandShown(me) || lead == NO_CARD) return NO_CARD;
+    const CPlayer& open = *me.partner;
+    const int J = me.handInfo.JackCount;
+    const auto m = [this](int s) { return me.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [this](int s) { return PickLowestInSuit(s, true); };
-    const auto ownHighest = [this](int s) { return PickHighestInSuit(s, true); };
+    const auto ownLowest = [this](int s) { return me.PickLowestInSuit(s, true); };
+    const auto ownHighest = [this](int s) { return me.PickHighestInSuit(s, true); };
     const bool jackLead = IsJack(lead);
     const int s = jackLead ? -1 : PlainSuitOf(lead);
 
-    if (soloistNext) return PartnerLedFirstChoice(*this, open, lead);
+    if (soloistNext) return PartnerLedFirstChoice(me, open, lead);
 
     // The soloist led.
     int x = NO_CARD, y = NO_CARD;
     bool marked[4] = {};
-    const bool anyMarked = MarkSuitsAgainstTheOpenHand(*this, open, marked);
-    ChooseReserveCard(*this, open, lead, marked, anyMarked, x, y);
+    const bool anyMarked = MarkSuitsAgainstTheOpenHand(me, open, marked);
+    ChooseReserveCard(me, open, lead, marked, anyMarked, x, y);
     // 3. A Jack led.
     if (jackLead) {
         if (J > 0) return NO_CARD;
         const int openJack = open.PickHighestInSuit(-1, true);
         const int t = (openJack == NO_CARD || OrderOf(lead) > OrderOf(openJack)) ? lead : openJack;
-        if (!IsTopCard(t, -1, -1)) {
-            const int z = ChooseCardByScore3(0, true);
+        if (!me.IsTopCard(t, -1, -1)) {
+            const int z = CCardChoosers(me).ChooseCardByScore3(0, true);
             if (z != NO_CARD) return z;
         }
         x = y;
@@ -341,45 +344,45 @@ int CPlayer::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     // 5. Following a plain lead.
     if (!jackLead && m(s) > 0) {
         const int h = ownHighest(s);
-        int e = NextHigherInSuit(lead);
+        int e = me.NextHigherInSuit(lead);
         if (e == h && OrderOf(h) > OrderOf(u) && PointsOf(lead) < PointsOf(u)) e = ownLowest(s);
         if (e != NO_CARD) {
             if (OrderOf(lead) >= 5) return e;               // E1
             if (o(s) == 0) return h;                        // E2
-            if (!IsTopCard(h, -1, -1)) return h;            // E3
+            if (!me.IsTopCard(h, -1, -1)) return h;         // E3
             if (o(s) == 1 && e == h) return OrderOf(h) > OrderOf(u) ? ownLowest(s) : h;  // E4
             return e;                                       // E5
         }
-        if (IsTopCard(lead, -1, -1)) return NO_CARD;        // E6
+        if (me.IsTopCard(lead, -1, -1)) return NO_CARD;     // E6
         if (u == NO_CARD) return ownLowest(s);              // E7
-        const int uPrime = IsTopCard(u, -1, -1) ? u : NextHigherInSuit(u);  // E8
+        const int uPrime = me.IsTopCard(u, -1, -1) ? u : me.NextHigherInSuit(u);  // E8
         return (uPrime == NO_CARD || uPrime == h) ? ownLowest(s) : h;
     }
     // 6. Not following, or a Jack lead without Jacks.
-    const bool leadTop = IsTopCard(lead, u, -1);
+    const bool leadTop = me.IsTopCard(lead, u, -1);
     int card = NO_CARD;
     if (leadTop && J > 0 && PointsOf(lead) >= 10) {
-        card = PickRandomJack(0);  // V1
+        card = me.PickRandomJack(0);  // V1
     } else if (leadTop && J > g_Game.TrumpCount - J && marked[CLUBS]) {
-        card = PickRandomJack(0);  // V2
+        card = me.PickRandomJack(0);  // V2
     } else if (leadTop) {
         // V3.
         x = y;
-        if (x == NO_CARD) x = ChooseTrumpGameCard(true);
-        if (x == NO_CARD) x = ChooseCardByScore(4, NO_CARD, false);
+        if (x == NO_CARD) x = CCardChoosers(me).ChooseTrumpGameCard(true);
+        if (x == NO_CARD) x = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
         for (int i = 0; i < 4; ++i) {
             if (!(m(i) == o(i) && m(i) > 0)) continue;
             if (OrderOf(ownHighest(i)) > OrderOf(open.PickLowestInSuit(i, true)) && x != NO_CARD && PlainSuitOf(x) == i)
-                x = y != NO_CARD ? y : ChooseCardByScore(4, NO_CARD, false);
+                x = y != NO_CARD ? y : CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
         }
         card = x;
     } else if (u != NO_CARD && open.IsTopCard(u, -1, -1)) {
         // V4.
-        card = ChooseTrumpGameCard(true);
-        if (card == NO_CARD) card = ChooseCardByScore(4, NO_CARD, false);
+        card = CCardChoosers(me).ChooseTrumpGameCard(true);
+        if (card == NO_CARD) card = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
     } else if (!(u != NO_CARD && open.IsTopCard(u, -1, -1)) &&
                open.CollectSuit(jackLead ? g_Game.GameType : s, true, nullptr) <
-                   CollectSuit(jackLead ? g_Game.GameType : s, false, nullptr)) {
+                   me.CollectSuit(jackLead ? g_Game.GameType : s, false, nullptr)) {
         // V5.
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
@@ -577,16 +580,16 @@ int ThirdAgainstTheSoloistsTrick(CPlayer& p, const CPlayer& open, int first, int
 
 }  // namespace
 
-int CPlayer::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second) {
-    if (!OpenHandShown(*this) || first == NO_CARD) return NO_CARD;
-    const CPlayer& open = *partner;
+int CGrandPlay::GrandOpponentThirdFirstChoice(bool soloistNext, int first, int second) {
+    if (!OpenHandShown(me) || first == NO_CARD) return NO_CARD;
+    const CPlayer& open = *me.partner;
     const int S = soloistNext ? first : second;
     const int T = soloistNext ? second : first;
     const int pS = PlainSuitOf(S), pT = PlainSuitOf(T);
-    if (IsJack(first)) return ThirdAfterJackLed(*this, open, soloistNext, first, T);
-    if (CountInSuit(PlainSuitOf(first)) > 0) return ThirdFollowingSuit(*this, open, first, S, T);
+    if (IsJack(first)) return ThirdAfterJackLed(me, open, soloistNext, first, T);
+    if (me.CountInSuit(PlainSuitOf(first)) > 0) return ThirdFollowingSuit(me, open, first, S, T);
     // Cannot follow: whose card holds the trick?
     const bool partnerHolds = (!soloistNext && !IsJack(S) && pS != pT) || (pS == pT && OrderOf(T) > OrderOf(S));
-    if (partnerHolds) return ThirdIntoPartnersTrick(*this, open, soloistNext);
-    return ThirdAgainstTheSoloistsTrick(*this, open, first, second);
+    if (partnerHolds) return ThirdIntoPartnersTrick(me, open, soloistNext);
+    return ThirdAgainstTheSoloistsTrick(me, open, first, second);
 }

@@ -2,8 +2,11 @@
 // defenders' frame (the open-hand first choice, the give-up test, the committed card) and then
 // its own cascade of rules.
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/CardChoosers.h"
 #include "computer/play/CardQueries.h"
+#include "computer/play/GrandPlay.h"
 #include "computer/play/StrategyHelpers.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -86,7 +89,7 @@ std::optional<int> LeadWithoutTrumps(CPlayer& p, int spare) {
     }
     if (best.card != NO_CARD) return best.card;
     if (spare != NO_CARD) return spare;
-    const int c = p.ChooseCardByRunScore(true);
+    const int c = CCardChoosers(p).ChooseCardByRunScore(true);
     if (c != NO_CARD && SuitCountOf(p, PlainSuitOf(c)) <= 1) return c;
     return std::nullopt;
 }
@@ -95,7 +98,7 @@ std::optional<int> LeadWithoutTrumps(CPlayer& p, int spare) {
 // behind; nothing goes on to L13.
 std::optional<int> LeadAgainstTheLastTrump(const OpponentLead& o) {
     CPlayer& p = o.p;
-    const int k = p.ChooseCardByRunScore(false);
+    const int k = CCardChoosers(p).ChooseCardByRunScore(false);
     if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
         const int below = p.NextLowerInSuit(k, false);
         if (!o.soloistNext && GetCardRank(k) >= TEN && below != NO_CARD && p.IsTopCard(below, k, -1)) return below;
@@ -125,9 +128,9 @@ std::optional<int> LeadUnderFourJacks(const OpponentLead& o) {
 std::optional<int> DrawTheSoloistsJacks(const OpponentLead& o) {
     CPlayer& p = o.p;
     const int t = p.PickHighestInSuit(-1, true);
-    const int b = p.ChooseCardByMode(10, -1);
+    const int b = CTrickCardChoice(p).ChooseCardByMode(10, -1);
     if (p.IsTopCard(t, -1, -1) && (o.J >= 2 || (o.J == 1 && o.trumps == 2))) {
-        const int d = p.ChooseDefenderLead(o.soloistNext);
+        const int d = CCardChoosers(p).ChooseDefenderLead(o.soloistNext);
         if (b != NO_CARD || o.n < 4 || p.IsTopCard(d, -1, -1)) return t;
     }
     return std::nullopt;
@@ -151,7 +154,7 @@ std::optional<int> LeadByTheTrumpsOut(const OpponentLead& o, int spare) {
 // L13: the scored lead; an Ace from a long suit commits the next card of the suit.
 int ScoredDefenderLead(const OpponentLead& o) {
     CPlayer& p = o.p;
-    const int d = p.ChooseDefenderLead(o.soloistNext);
+    const int d = CCardChoosers(p).ChooseDefenderLead(o.soloistNext);
     if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(p, PlainSuitOf(d)) > 2) {
         const int next = p.NextLowerInSuit(d, false);
         if (next != NO_CARD) {
@@ -164,34 +167,34 @@ int ScoredDefenderLead(const OpponentLead& o) {
 
 }  // namespace
 
-int CPlayer::PlayGrandOpponentLead(bool soloistNext) {
+int CGrandPlay::PlayGrandOpponentLead(bool soloistNext) {
     // L1 to L3: the open-hand first choice, the give-up test.
     const int first = GrandOpponentLeadFirstChoice(soloistNext);
-    if (CheckSoloist(NO_CARD)) return NO_CARD;
-    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
+    if (me.CheckSoloist(NO_CARD)) return NO_CARD;
+    if (first != NO_CARD) return me.FinishStrategy(first, EPILOGUE_PLAIN);
     // L4: a committed card still held.
-    if (forcedCard > 0) {
-        const int committed = forcedCard;
-        forcedCard = 0;
-        if (HasCard(committed)) return FinishStrategy(committed, EPILOGUE_PLAIN);
+    if (me.forcedCard > 0) {
+        const int committed = me.forcedCard;
+        me.forcedCard = 0;
+        if (me.HasCard(committed)) return me.FinishStrategy(committed, EPILOGUE_PLAIN);
     }
     const int lastSuit = g_Knowledge.TrickLeadSuit;
-    const OpponentLead o{*this,
+    const OpponentLead o{me,
                          soloistNext,
-                         count,
-                         handInfo.JackCount,
+                         me.count,
+                         me.handInfo.JackCount,
                          g_Game.TrumpCount,
-                         PreviousSeat(seat),
+                         PreviousSeat(me.seat),
                          lastSuit,
-                         g_Game.TrickWinner == seat,
+                         g_Game.TrickWinner == me.seat,
                          lastSuit >= 0 && lastSuit <= 3};
-    if (const std::optional<int> card = BackToTheSuitWon(o)) return FinishStrategy(*card, EPILOGUE_PLAIN);
-    const int topSuit = SuitOfTopTensAndAces(*this);
-    if (topSuit != NO_CARD) return FinishStrategy(topSuit, EPILOGUE_PLAIN);
+    if (const std::optional<int> card = BackToTheSuitWon(o)) return me.FinishStrategy(*card, EPILOGUE_PLAIN);
+    const int topSuit = SuitOfTopTensAndAces(me);
+    if (topSuit != NO_CARD) return me.FinishStrategy(topSuit, EPILOGUE_PLAIN);
     int spare = NO_CARD;
-    if (const std::optional<int> card = PreferredOrWonSuit(o, spare)) return FinishStrategy(*card, EPILOGUE_PLAIN);
-    if (const std::optional<int> card = LeadByTheTrumpsOut(o, spare)) return FinishStrategy(*card, EPILOGUE_PLAIN);
-    return FinishStrategy(ScoredDefenderLead(o), EPILOGUE_PLAIN);
+    if (const std::optional<int> card = PreferredOrWonSuit(o, spare)) return me.FinishStrategy(*card, EPILOGUE_PLAIN);
+    if (const std::optional<int> card = LeadByTheTrumpsOut(o, spare)) return me.FinishStrategy(*card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(ScoredDefenderLead(o), EPILOGUE_PLAIN);
 }
 
 namespace {
@@ -206,8 +209,8 @@ struct OpponentSecond {
     // The group-4 choice can come back empty (every card of the open hand's suits outranked and no
     // Jack to play low); a card to throw is then scored as usual.
     int S3() const {
-        const int card = p.ChooseCardByScore3(PointsOf(lead), true);
-        return card != NO_CARD ? card : p.ChooseCardByScore(11, NO_CARD, false);
+        const int card = CCardChoosers(p).ChooseCardByScore3(PointsOf(lead), true);
+        return card != NO_CARD ? card : CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     }
 };
 
@@ -224,32 +227,32 @@ int SecondOverAJack(const OpponentSecond& o) {
     }
     if (soloistLed && (n < 8 || p.IsTopCard(lead, -1, -1) || !p.MayHoldSuit(third, g_Game.GameType))) {
         // J2.
-        const int c = p.ChooseGrandCard(false);
+        const int c = CCardChoosers(p).ChooseGrandCard(false);
         if (c != NO_CARD) {
             const int sc = PlainSuitOf(c);
             const int h = p.PickHighestInSuit(sc, true);
             if ((SoloistMayHold(p, sc) && OrderOf(c) == 4) ||
                 (SuitCountOf(p, sc) >= 2 && OrderOf(h) >= 4 && p.CountOutstanding(sc) - p.GetCountInSuit2(sc) >= 2)) {
-                const int y = p.ChooseCardByScore2(sc);
+                const int y = CCardChoosers(p).ChooseCardByScore2(sc);
                 return y != NO_CARD && PointsOf(y) < 5 ? y : c;
             }
             return c;
         }
-        const int x = p.ChooseCardByScore(11, NO_CARD, false);
+        const int x = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
         if (x == NO_CARD) return o.S3();
         const int sx = PlainSuitOf(x);
         const bool keepTen =
             SuitCountOf(p, sx) == 2 && SoloistMayHold(p, sx) && GetCardRank(p.PickHighestInSuit(sx, true)) == TEN;
         if (g_ComputerFrame.SuitLedMark(sx) == 0 && (SoloistMayHold(p, sx) || !p.IsTopCard(x, -1, -1)) && !keepTen)
             return x;
-        const int y = p.ChooseCardByScore2(sx);
+        const int y = CCardChoosers(p).ChooseCardByScore2(sx);
         if (y == NO_CARD) return x;
         if (g_ComputerFrame.SuitLedMark(PlainSuitOf(y)) && PointsOf(x) <= PointsOf(y)) return x;
         return y;
     }
     if (soloistLed) return o.S3();  // J3
     // J4: the partner's Jack.
-    if (!p.IsTopCard(lead, -1, -1)) return p.ChooseCardByScore(11, NO_CARD, false);
+    if (!p.IsTopCard(lead, -1, -1)) return CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     CoinFlipBest best;
     for (int t = 0; t < 4; ++t) {
         if (SuitCountOf(p, t) == 0 || !SoloistMayHold(p, t)) continue;
@@ -269,7 +272,7 @@ int SecondFollowing(const OpponentSecond& o) {
         // F1.
         if (OrderOf(low) < OrderOf(lead)) return p.PickLowCardAnySuit(s);
         if (p.IsTopCard(low, -1, -1)) {
-            const int follow = p.ChooseOpponentFollowCard(lead);
+            const int follow = CCardChoosers(p).ChooseOpponentFollowCard(lead);
             if (follow != NO_CARD) return follow;
             const int x = p.NextLowerInSuit(low, true);
             return x != NO_CARD && OrderOf(x) > OrderOf(lead) ? x : low;
@@ -278,7 +281,7 @@ int SecondFollowing(const OpponentSecond& o) {
     }
     if (g_Game.TrumpCount == 0 || SoloistMayHold(p, s)) {
         // F2.
-        if (p.IsTopCard(lead, -1, -1)) return p.ChooseOpponentSecond(s);
+        if (p.IsTopCard(lead, -1, -1)) return CCardChoosers(p).ChooseOpponentSecond(s);
         if (!p.IsTopCard(low, -1, -1)) {
             if (GetCardRank(low) == TEN && Holds(p, s, KING)) return HeldCard(p, s, KING);
             int c = SuitCountOf(p, s) < 4 ? p.PickCardGrandSuit(lead, 4) : p.NextHigherInSuit(lead);
@@ -297,10 +300,11 @@ int SecondFollowing(const OpponentSecond& o) {
 int SecondVoidOverThePartnerWithJacks(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int J = o.J, third = o.third, s = o.s, lead = o.lead;
-    if (!p.MayHoldSuit(third, s)) return J != g_Game.TrumpCount ? p.ChooseCardByScore(11, NO_CARD, false) : o.S3();
+    if (!p.MayHoldSuit(third, s))
+        return J != g_Game.TrumpCount ? CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false) : o.S3();
     if (p.IsTopCard(lead, -1, -1)) return o.S3();
     int c = p.PickRandomJack(1);
-    if (c == NO_CARD) c = p.ChooseCardByScore(4, NO_CARD, false);
+    if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
     if (c == NO_CARD) c = p.PickRandomJack(0);
     return c;
 }
@@ -310,7 +314,7 @@ int SecondVoidOverTheSoloistWithJacks(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int J = o.J, O = o.O, third = o.third, s = o.s, lead = o.lead;
     if (O < J) {
-        const int r = p.ChooseCardByRunScore(true);
+        const int r = CCardChoosers(p).ChooseCardByRunScore(true);
         if (r != NO_CARD && p.IsTopCard(r, -1, -1) && SuitCountOf(p, PlainSuitOf(r)) > 2) {
             const int jack = p.PickRandomJack(0);
             if (jack != NO_CARD) return jack;
@@ -318,7 +322,7 @@ int SecondVoidOverTheSoloistWithJacks(const OpponentSecond& o) {
     }
     if (!p.MayHoldSuit(third, s) || p.IsTopCard(lead, -1, -1) || OrderOf(lead) >= 5) {
         if (PointsOf(lead) < 5) {
-            const int c = p.ChooseGrandCard(false);
+            const int c = CCardChoosers(p).ChooseGrandCard(false);
             if (c != NO_CARD) return c;
         }
         return p.PickRandomJack(0);
@@ -332,22 +336,22 @@ int SecondVoidOverTheSoloist(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int third = o.third, s = o.s, lead = o.lead;
     if (p.MayHoldSuit(third, s) && !p.IsTopCard(lead, -1, -1) && OrderOf(lead) < 5) {
-        const int k = p.ChooseCardByRunScore(true);
+        const int k = CCardChoosers(p).ChooseCardByRunScore(true);
         if (k != NO_CARD && PointsOf(lead) + g_Game.PartyPoints[1] + PointsOf(k) >= 61) return k;
         const int c = o.S3();
         if (c != NO_CARD) return c;
     } else if (OrderOf(lead) >= 5 && !p.MayHoldSuit(third, s) && p.MayHoldSuit(third, g_Game.GameType)) {
-        const int c = p.ChooseCardByRunScore(true);
+        const int c = CCardChoosers(p).ChooseCardByRunScore(true);
         if (c != NO_CARD) return c;
     }
-    int x = p.ChooseCardByScore(4, NO_CARD, false);
-    if (x == NO_CARD) x = p.ChooseCardByScore(11, NO_CARD, false);
+    int x = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
+    if (x == NO_CARD) x = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     const int sx = PlainSuitOf(x);
     const int h = p.PickHighestInSuit(sx, true);
     if (x != NO_CARD && SoloistMayHold(p, sx) &&
         ((SuitCountOf(p, sx) == 2 && GetCardRank(h) == TEN && !p.IsTopCard(h, -1, -1)) ||
          (SuitCountOf(p, sx) == 1 && p.IsTopCard(h, -1, -1)))) {
-        const int y = p.ChooseCardByScore2(sx);
+        const int y = CCardChoosers(p).ChooseCardByScore2(sx);
         if (y != NO_CARD) return y;
     }
     return x;
@@ -360,40 +364,40 @@ int SecondVoidOverThePartner(const OpponentSecond& o) {
     if ((g_Game.TrumpCount == 0 || SoloistMayHold(p, s)) && (p.IsTopCard(lead, -1, -1) || !SoloistMayHold(p, s))) {
         // V4: the partner's trick: add points when they cross 61 or 31.
         if (SoloistMayHold(p, s)) {
-            const int k = p.ChooseCardByRunScore(true);
+            const int k = CCardChoosers(p).ChooseCardByRunScore(true);
             const int T = g_Game.PartyPoints[1] + PointsOf(lead);
             if (k != NO_CARD && ((T < 61 && T + PointsOf(k) > 60) || (T < 31 && T + PointsOf(k) > 30))) return k;
         }
         const int x = o.S3();
         if (x != NO_CARD && SoloistMayHold(p, PlainSuitOf(x)) && p.IsTopCard(x, -1, -1)) {
             int y = p.NextLowerInSuit(x, false);
-            if (y == NO_CARD) y = p.ChooseCardByScore2(PlainSuitOf(x));
+            if (y == NO_CARD) y = CCardChoosers(p).ChooseCardByScore2(PlainSuitOf(x));
             if (y != NO_CARD) return y;
         }
-        return x != NO_CARD ? x : p.ChooseCardByScore(11, NO_CARD, false);
+        return x != NO_CARD ? x : CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     }
     // V5.
-    int c = p.ChooseGrandCard(false);
-    if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+    int c = CCardChoosers(p).ChooseGrandCard(false);
+    if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     return c;
 }
 
 }  // namespace
 
-int CPlayer::PlayGrandOpponentSecond(bool soloistNext, int lead) {
+int CGrandPlay::PlayGrandOpponentSecond(bool soloistNext, int lead) {
     const int first = GrandOpponentSecondFirstChoice(soloistNext, lead);
-    if (CheckSoloist(NO_CARD)) return NO_CARD;
-    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
-    const int J = handInfo.JackCount;
-    const OpponentSecond o{*this, lead, count, J, g_Game.TrumpCount - J, NextSeat(seat), SuitOf(lead), !soloistNext};
+    if (me.CheckSoloist(NO_CARD)) return NO_CARD;
+    if (first != NO_CARD) return me.FinishStrategy(first, EPILOGUE_PLAIN);
+    const int J = me.handInfo.JackCount;
+    const OpponentSecond o{me, lead, me.count, J, g_Game.TrumpCount - J, NextSeat(me.seat), SuitOf(lead), !soloistNext};
     int card;
     if (IsJack(lead)) card = SecondOverAJack(o);
-    else if (SuitCountOf(*this, o.s) > 0) card = SecondFollowing(o);
+    else if (SuitCountOf(me, o.s) > 0) card = SecondFollowing(o);
     else if (J > 0 && !o.soloistLed) card = SecondVoidOverThePartnerWithJacks(o);
     else if (J > 0) card = SecondVoidOverTheSoloistWithJacks(o);
     else if (o.soloistLed) card = SecondVoidOverTheSoloist(o);
     else card = SecondVoidOverThePartner(o);
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
 
 namespace {
@@ -415,15 +419,15 @@ int ThirdOverAJack(const OpponentThird& o) {
     if (o.J == 0) {
         // A1.
         if (IsJack(T) && OrderOf(T) > OrderOf(S)) {
-            const int card = p.ChooseCardByScore3(P, true);
-            return card != NO_CARD ? card : p.ChooseCardByScore(11, NO_CARD, false);
+            const int card = CCardChoosers(p).ChooseCardByScore3(P, true);
+            return card != NO_CARD ? card : CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
         }
-        int c = p.ChooseTrumpGameCard(true);
-        if (c == NO_CARD) c = p.ChooseGrandCard(false);
-        if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+        int c = CCardChoosers(p).ChooseTrumpGameCard(true);
+        if (c == NO_CARD) c = CCardChoosers(p).ChooseGrandCard(false);
+        if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
         const int sc = PlainSuitOf(c);
         if (c != NO_CARD && SoloistMayHold(p, sc) && SuitCountOf(p, sc) == 1 && p.IsTopCard(c, -1, -1)) {
-            const int y = p.ChooseCardByScore2(sc);
+            const int y = CCardChoosers(p).ChooseCardByScore2(sc);
             if (y != NO_CARD) return y;
         }
         return c;
@@ -444,7 +448,7 @@ int ThirdFollowingThePartner(const OpponentThird& o) {
     const int low = p.PickLowCardOfSuit(L);
     if (SuitOf(S) == L) {
         if (OrderOf(T) > OrderOf(S)) {
-            const int follow = p.ChooseOpponentFollowCard(S);
+            const int follow = CCardChoosers(p).ChooseOpponentFollowCard(S);
             return follow != NO_CARD ? follow : low;
         }
         return OrderOf(low) >= OrderOf(S) ? low : p.PickLowCardAnySuit(L);
@@ -486,17 +490,17 @@ int ThirdFollowingTheSoloist(const OpponentThird& o) {
 int ThirdPointsIntoThePartnersTrick(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int P = o.P;
-    const int x = p.ChooseCardByScore3(P, false);
+    const int x = CCardChoosers(p).ChooseCardByScore3(P, false);
     const int g = p.GetNextHigherHeld(x);
     const int gs = PlainSuitOf(g);
     if (o.J > 0 && g != NO_CARD && Holds(p, gs, ACE) && p.IsTopCard(g, HeldCard(p, gs, ACE), -1) &&
         SuitCountOf(p, gs) <= 3) {
-        int c = p.ChooseGrandCard(false);
+        int c = CCardChoosers(p).ChooseGrandCard(false);
         if (c == NO_CARD) {
-            c = p.ChooseCardByRunScore(true);
-            if (c == NO_CARD || c == g) c = p.ChooseCardByScore(4, NO_CARD, false);
+            c = CCardChoosers(p).ChooseCardByRunScore(true);
+            if (c == NO_CARD || c == g) c = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
         }
-        if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+        if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
         return c;
     }
     const int D = P + o.points1;
@@ -509,7 +513,7 @@ int ThirdPointsIntoThePartnersTrick(const OpponentThird& o) {
         }
         if (best.card != NO_CARD && PointsOf(best.card) >= need) return best.card;
     }
-    return g != NO_CARD ? g : p.ChooseCardByScore(11, NO_CARD, false);
+    return g != NO_CARD ? g : CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
 }
 
 // C1, C2: void in the suit led, the partner's card holds.
@@ -517,9 +521,9 @@ int ThirdVoidThePartnerHolds(const OpponentThird& o, bool sameSuit) {
     CPlayer& p = o.p;
     // C1.
     if (sameSuit) {
-        int k = p.ChooseCardByRunScore(true);
+        int k = CCardChoosers(p).ChooseCardByRunScore(true);
         if (o.J == 0 && k != NO_CARD && p.IsTopCard(k, -1, -1) && !p.IsTopCard(p.NextLowerInSuit(k, false), k, -1))
-            k = p.ChooseOpponentFollow(PlainSuitOf(k));
+            k = CCardChoosers(p).ChooseOpponentFollow(PlainSuitOf(k));
         if (k != NO_CARD) return k;
     } else {
         const int h = p.PickHighestInSuit(PlainSuitOf(o.S), true);
@@ -533,7 +537,7 @@ int ThirdVoidThePartnerHolds(const OpponentThird& o, bool sameSuit) {
 int ThirdVoidTheSoloistHolds(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int S = o.S, T = o.T, P = o.P, points1 = o.points1;
-    int c = p.ChooseGrandCard(false);
+    int c = CCardChoosers(p).ChooseGrandCard(false);
     if (c != NO_CARD && PointsOf(c) == 10 && p.MayHoldSuit(o.partner, PlainSuitOf(c))) c = NO_CARD;
     if (o.J > 0 && (c == NO_CARD || P > 4)) {
         // D2: trump in.
@@ -553,26 +557,26 @@ int ThirdVoidTheSoloistHolds(const OpponentThird& o) {
             }
         }
     }
-    if (c == NO_CARD) c = p.ChooseCardByScore(11, NO_CARD, false);
+    if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     return c;
 }
 
 }  // namespace
 
-int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondCard) {
+int CGrandPlay::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondCard) {
     const int firstChoice = GrandOpponentThirdFirstChoice(soloistNext, firstCard, secondCard);
-    if (CheckSoloist(NO_CARD)) return NO_CARD;
-    if (firstChoice != NO_CARD) return FinishStrategy(firstChoice, EPILOGUE_PLAIN);
+    if (me.CheckSoloist(NO_CARD)) return NO_CARD;
+    if (firstChoice != NO_CARD) return me.FinishStrategy(firstChoice, EPILOGUE_PLAIN);
     const int S = soloistNext ? firstCard : secondCard;
     const int T = soloistNext ? secondCard : firstCard;
-    const int partnerSeat = PreviousSeat(seat) == g_Game.Soloist ? NextSeat(seat) : PreviousSeat(seat);
+    const int partnerSeat = PreviousSeat(me.seat) == g_Game.Soloist ? NextSeat(me.seat) : PreviousSeat(me.seat);
     const int L = SuitOf(firstCard);
-    const OpponentThird o{*this,
+    const OpponentThird o{me,
                           soloistNext,
                           firstCard,
                           secondCard,
-                          count,
-                          handInfo.JackCount,
+                          me.count,
+                          me.handInfo.JackCount,
                           S,
                           T,
                           partnerSeat,
@@ -582,7 +586,7 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
     int card;
     if (IsJack(firstCard)) {
         card = ThirdOverAJack(o);
-    } else if (CountInSuit(L) > 0) {
+    } else if (me.CountInSuit(L) > 0) {
         card = soloistNext ? ThirdFollowingTheSoloist(o) : ThirdFollowingThePartner(o);
     } else {
         // Void in the suit led: who holds the trick?
@@ -592,5 +596,5 @@ int CPlayer::PlayGrandOpponentThird(bool soloistNext, int firstCard, int secondC
                       : (sameSuit && OrderOf(T) > OrderOf(S)) || (!soloistNext && SuitOf(S) != L && !IsJack(S));
         card = partnerHolds ? ThirdVoidThePartnerHolds(o, sameSuit) : ThirdVoidTheSoloistHolds(o);
     }
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }

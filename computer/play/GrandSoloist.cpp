@@ -1,7 +1,9 @@
 // The Grand soloist's card play: a fixed cascade of rules over his hand, the cards gone and the
 // Jacks still out, for the lead, the second and the third card of a trick.
 #include "computer/evaluation/GameOption.h"
+#include "computer/play/CardChoosers.h"
 #include "computer/play/CardQueries.h"
+#include "computer/play/GrandPlay.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -29,7 +31,7 @@ int NoJackCandidate(CPlayer& p, int& general) {
         }
     }
     int candidate = a1.card;
-    general = p.ChooseCardGeneral(0, 0);
+    general = CCardChoosers(p).ChooseCardGeneral(0, 0);
     if (topSuits >= 3 && general != NO_CARD) {
         candidate = general;
         p.forcedCard = 0;
@@ -48,7 +50,7 @@ int NoJackCandidate(CPlayer& p, int& general) {
         candidate = a3.card;
     }
     if (candidate == NO_CARD) {
-        candidate = p.ChooseLeadOrLastCard(-1);
+        candidate = CCardChoosers(p).ChooseLeadOrLastCard(-1);
         if (candidate != NO_CARD && SuitCountOf(p, PlainSuitOf(candidate)) == 5) {
             p.forcedCard = candidate;
             p.ForcedCardCount = p.count;
@@ -74,7 +76,8 @@ int LeadWithoutJacks(CPlayer& p) {
     if (candidate != NO_CARD && g_Game.TrumpCount < 1) {
         // A6: with every Jack played, any card of the held run below does as well.
         int choice = candidate;
-        for (int x = p.GetHeldRankNeighbour(candidate, -1); x != NO_CARD; x = p.GetHeldRankNeighbour(x, -1))
+        for (int x = CCardChoosers(p).GetHeldRankNeighbour(candidate, -1); x != NO_CARD;
+             x = CCardChoosers(p).GetHeldRankNeighbour(x, -1))
             if (CoinHeads()) choice = x;
         return choice;
     }
@@ -82,11 +85,11 @@ int LeadWithoutJacks(CPlayer& p) {
     if (g != NO_CARD)
         return SuitCountOf(p, PlainSuitOf(g)) == 3 ? p.NextLowerInSuit(p.PickHighestInSuit(PlainSuitOf(g), true), false)
                                                    : g;
-    const int c1 = p.ChooseCardByScore(4, NO_CARD, false);
-    const int c2 = p.ChooseCardByRunScore(true);
+    const int c1 = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
+    const int c2 = CCardChoosers(p).ChooseCardByRunScore(true);
     int card = c1;
     if (g_Game.HandAnnounced && p.count == 2 && c2 != NO_CARD && PlainSuitOf(c1) != PlainSuitOf(c2)) card = c2;
-    if (card == NO_CARD) card = p.ChooseCardByScore(11, NO_CARD, false);
+    if (card == NO_CARD) card = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     return card;
 }
 
@@ -158,16 +161,16 @@ int LeadWhenNothingChosen(CPlayer& p, int J, int O) {
         break;
     }
     int card = NO_CARD;
-    const int L = p.ChooseSoloistLead();
+    const int L = CCardChoosers(p).ChooseSoloistLead();
     if (jPrime < 3 && !p.IsTopCard(p.PickHighestInSuit(-1, true), -1, -1)) {
         if (p.AllSuitsTopOrGuarded()) {
             card = p.PickLowestInSuit(-1, false);
         } else if (jPrime < 2 || O > 1) {
             card = L;
-            if (card == NO_CARD) card = p.ChooseSoloistLead2();
-            if (card == NO_CARD) card = p.ChooseCardByScore(11, NO_CARD, false);
+            if (card == NO_CARD) card = CCardChoosers(p).ChooseSoloistLead2();
+            if (card == NO_CARD) card = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
         } else {
-            card = p.ChooseSoloistLead();
+            card = CCardChoosers(p).ChooseSoloistLead();
         }
     }
     if (card == NO_CARD) card = p.PickHighestInSuit(-1, false);
@@ -189,7 +192,7 @@ int LeadWhileDefendersHoldJacks(CPlayer& p, int J, int O) {
     } else if (tTop && J == 3) {
         card = p.GetNextLowerHeld(t);
         if (p.gameOptions[GAME_GRAND][OPT_PROBABILITY] >= 80) {
-            const int x = p.ChooseGrandCard(true);
+            const int x = CCardChoosers(p).ChooseGrandCard(true);
             if (x != NO_CARD && !p.IsTopCard(p.PickHighestInSuit(PlainSuitOf(x), true), -1, -1)) {
                 p.forcedCard = x;
                 p.ForcedCardCount = p.count;
@@ -198,7 +201,8 @@ int LeadWhileDefendersHoldJacks(CPlayer& p, int J, int O) {
     }
     if (card == NO_CARD && O < J) {
         // B6.
-        if (O == 1 && p.count == 4 && !tTop && p.handInfo.AceSuitCount <= 0) card = p.ChooseGrandCard(false);
+        if (O == 1 && p.count == 4 && !tTop && p.handInfo.AceSuitCount <= 0)
+            card = CCardChoosers(p).ChooseGrandCard(false);
     } else if (card == NO_CARD && O == J) {
         card = LeadAfterThreeSafeSuits(p, J);
     }
@@ -236,7 +240,7 @@ int WalkTheSuits(CPlayer& p, NoJackOutLead& k) {
             if (p.IsTopCard(low, -1, -1)) {
                 k.c = p.PickHighestInSuit(s, false);
             } else {
-                const int lead = p.ChooseSoloistLead();
+                const int lead = CCardChoosers(p).ChooseSoloistLead();
                 if (lead == NO_CARD) {
                     k.c = NO_CARD;
                 } else {
@@ -274,8 +278,8 @@ int LowInALongSuit(CPlayer& p, int tenSuit) {
 // K6: the lead or last card of the Ten suit, else the highest single card.
 void LeadOrLastCard(CPlayer& p, NoJackOutLead& k, int J, int suitsHeld) {
     if (suitsHeld == 1) k.tenSuit = -1;
-    const int a = p.ChooseLeadOrLastCard(-1);
-    k.b = p.ChooseLeadOrLastCard(k.tenSuit);
+    const int a = CCardChoosers(p).ChooseLeadOrLastCard(-1);
+    k.b = CCardChoosers(p).ChooseLeadOrLastCard(k.tenSuit);
     if (k.b == NO_CARD && a != NO_CARD) {
         int highest = NO_CARD;
         for (int s = 0; s < 4; ++s) {
@@ -285,14 +289,14 @@ void LeadOrLastCard(CPlayer& p, NoJackOutLead& k, int J, int suitsHeld) {
         }
         k.b = highest;
     }
-    const int L = p.ChooseSoloistLead();
+    const int L = CCardChoosers(p).ChooseSoloistLead();
     if (k.b != NO_CARD) {
         if (J >= 1) {
             k.c = p.count <= 3 ? k.b : L;
             k.n3 = 0;
         }
     } else if (L == NO_CARD) {
-        k.c = p.ChooseCardGeneral(0, 0);
+        k.c = CCardChoosers(p).ChooseCardGeneral(0, 0);
     }
 }
 
@@ -300,7 +304,7 @@ void LeadOrLastCard(CPlayer& p, NoJackOutLead& k, int J, int suitsHeld) {
 void ChooseAmongTheSuits(CPlayer& p, NoJackOutLead& k, int J) {
     const int suitsHeld = WalkTheSuits(p, k);
     if (k.c == NO_CARD && g_Game.PartyPoints[0] >= 61) {
-        k.c = p.ChooseLeadOrLastCard(-1);
+        k.c = CCardChoosers(p).ChooseLeadOrLastCard(-1);
         k.pointsLead = true;
     }
     const int lastSuit = g_Knowledge.TrickLeadSuit;
@@ -311,7 +315,7 @@ void ChooseAmongTheSuits(CPlayer& p, NoJackOutLead& k, int J) {
             k.c = h;
     }
     if (k.c != NO_CARD) return;
-    k.c = p.ChooseSoloistLead();
+    k.c = CCardChoosers(p).ChooseSoloistLead();
     if (k.c == NO_CARD && suitsHeld == 2) {
         k.c = LowInALongSuit(p, k.tenSuit);
         if (k.c != NO_CARD) k.singletonTest = true;
@@ -324,7 +328,7 @@ int CompleteTheChoice(CPlayer& p, NoJackOutLead& k, int J) {
     const int n = p.count;
     int c = k.c;
     if (c == NO_CARD) {
-        c = p.ChooseGrandCard(true);
+        c = CCardChoosers(p).ChooseGrandCard(true);
         if (c != NO_CARD) k.singletonTest = true;
     }
     if (c == NO_CARD && k.b != NO_CARD) c = p.PickTopRunInSuit(PlainSuitOf(k.b));
@@ -334,13 +338,13 @@ int CompleteTheChoice(CPlayer& p, NoJackOutLead& k, int J) {
             if (SuitCountOf(p, s) == 2) c = p.PickLowestInSuit(s, true);
     }
     if (c == NO_CARD && !k.pointsLead && g_Game.PartyPoints[0] >= 59) c = p.PickRandomJack(0);
-    if (c == NO_CARD) c = J < n - 1 ? p.ChooseCardByScore(4, NO_CARD, false) : p.PickRandomJack(0);
+    if (c == NO_CARD) c = J < n - 1 ? CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false) : p.PickRandomJack(0);
     if (k.singletonTest) {
-        const int g = p.ChooseGrandCard(false);
+        const int g = CCardChoosers(p).ChooseGrandCard(false);
         if (g != NO_CARD && J >= 2 && SuitCountOf(p, PlainSuitOf(g)) == 1) c = g;
     }
     if (k.n3 == 3) {
-        const int x = p.ChooseCardByScore(4, NO_CARD, true);
+        const int x = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, true);
         if (x != NO_CARD && (SuitCountOf(p, PlainSuitOf(x)) != 2 || GetCardRank(p.NextHigherInSuit(x)) == TEN))
             return x;
         if (p.IsTopCard(c, -1, -1) && g_Game.TrumpCount >= 1) c = p.PickHighestInSuit(-1, true);
@@ -351,7 +355,7 @@ int CompleteTheChoice(CPlayer& p, NoJackOutLead& k, int J) {
 // Case 3: the defenders hold no Jack.
 int LeadWhenDefendersHoldNoJack(CPlayer& p, int J) {
     const int n = p.count;
-    NoJackOutLead k{p.ChooseCardByRunScore(true), n};
+    NoJackOutLead k{CCardChoosers(p).ChooseCardByRunScore(true), n};
     if (n < 4 && k.R != NO_CARD && p.IsTopCard(k.R, -1, -1)) return k.R;
     if (J == 4) {
         k.c = p.PickRandomJack(1);
@@ -366,21 +370,21 @@ int LeadWhenDefendersHoldNoJack(CPlayer& p, int J) {
 
 }  // namespace
 
-int CPlayer::PlayGrandSoloistLead() {
+int CGrandPlay::PlayGrandSoloistLead() {
     // Step 0: a pending card is dropped; a committed one still held is led.
-    if (forcedCard < 0) forcedCard = 0;
-    if (forcedCard > 0) {
-        const int committed = forcedCard;
-        forcedCard = 0;
-        if (HasCard(committed)) return FinishStrategy(committed, EPILOGUE_GRAND_SOLOIST_LEAD);
+    if (me.forcedCard < 0) me.forcedCard = 0;
+    if (me.forcedCard > 0) {
+        const int committed = me.forcedCard;
+        me.forcedCard = 0;
+        if (me.HasCard(committed)) return me.FinishStrategy(committed, EPILOGUE_GRAND_SOLOIST_LEAD);
     }
-    const int J = handInfo.JackCount;
+    const int J = me.handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
     int card;
-    if (J == 0) card = LeadWithoutJacks(*this);
-    else if (J < g_Game.TrumpCount) card = LeadWhileDefendersHoldJacks(*this, J, O);
-    else card = LeadWhenDefendersHoldNoJack(*this, J);
-    return FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
+    if (J == 0) card = LeadWithoutJacks(me);
+    else if (J < g_Game.TrumpCount) card = LeadWhileDefendersHoldJacks(me, J, O);
+    else card = LeadWhenDefendersHoldNoJack(me, J);
+    return me.FinishStrategy(card, EPILOGUE_GRAND_SOLOIST_LEAD);
 }
 
 namespace {
@@ -415,10 +419,10 @@ int FollowInSecondHand(CPlayer& p, int lead, int J, int O) {
 int DiscardWithoutJacks(CPlayer& p, bool jackLead) {
     int card = NO_CARD;
     if (!jackLead) {
-        card = p.ChooseGrandCard(false);
-        if (card == NO_CARD) card = p.ChooseTrumpGameCard(true);
+        card = CCardChoosers(p).ChooseGrandCard(false);
+        if (card == NO_CARD) card = CCardChoosers(p).ChooseTrumpGameCard(true);
     }
-    if (card == NO_CARD) card = p.ChooseCardByScore(11, NO_CARD, false);
+    if (card == NO_CARD) card = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     return card;
 }
 
@@ -440,7 +444,7 @@ int GrandCardOnALowLead(CPlayer& p, int lead, int J, int c, int& k) {
 // side card can still take a trick.
 int ScoredCardOrJack(CPlayer& p, int lead, int n, int J, int O) {
     const int points = g_Game.PartyPoints[0];
-    int c = p.ChooseCardByScore(4, NO_CARD, false);
+    int c = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
     if (O >= J) return c;
     bool qualified = false;
     for (int t = 0; t < 4; ++t) {
@@ -455,7 +459,7 @@ int ScoredCardOrJack(CPlayer& p, int lead, int n, int J, int O) {
         } else if (PointsOf(h) + PointsOf(lead) + 2 + points >= 61) {
             qualified = true;
         } else {
-            c = p.ChooseGrandCard(false);
+            c = CCardChoosers(p).ChooseGrandCard(false);
             qualified |= c == NO_CARD;
         }
     }
@@ -487,34 +491,34 @@ int TrumpInSecondHand(CPlayer& p, int lead, int c, int k, int n, int J, int O) {
 
 }  // namespace
 
-int CPlayer::PlayGrandSoloistSecond(int lead) {
-    forcedCard = 0;
-    const int n = count;
-    const int J = handInfo.JackCount;
+int CGrandPlay::PlayGrandSoloistSecond(int lead) {
+    me.forcedCard = 0;
+    const int n = me.count;
+    const int J = me.handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
     const int s = GetCardSuit(lead, false);
     const bool jackLead = IsJack(lead);
     // S1: a Jack led, Jacks held: just above it, or a random Jack of the lowest run.
     if (jackLead && J > 0) {
-        int card = PickCardAboveInTrumps(lead, true);
-        if (card == NO_CARD) card = PickRandomJack(0);
-        return FinishStrategy(card, EPILOGUE_PLAIN);
+        int card = me.PickCardAboveInTrumps(lead, true);
+        if (card == NO_CARD) card = me.PickRandomJack(0);
+        return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
-    if (!jackLead && SuitCountOf(*this, s) > 0)
-        return FinishStrategy(FollowInSecondHand(*this, lead, J, O), EPILOGUE_PLAIN);
-    if (J == 0) return FinishStrategy(DiscardWithoutJacks(*this, jackLead), EPILOGUE_PLAIN);
+    if (!jackLead && SuitCountOf(me, s) > 0)
+        return me.FinishStrategy(FollowInSecondHand(me, lead, J, O), EPILOGUE_PLAIN);
+    if (J == 0) return me.FinishStrategy(DiscardWithoutJacks(me, jackLead), EPILOGUE_PLAIN);
     // S4: a lone Ten that is not top goes first (kept aside in a Hand game).
-    int k = PickUnguardedTen();
-    if (!g_Game.HandAnnounced && k != NO_CARD) return FinishStrategy(k, EPILOGUE_PLAIN);
-    int c = GrandCardOnALowLead(*this, lead, J, ChooseGrandCard(false), k);
-    if (c == NO_CARD) c = ScoredCardOrJack(*this, lead, n, J, O);
-    return FinishStrategy(TrumpInSecondHand(*this, lead, c, k, n, J, O), EPILOGUE_PLAIN);
+    int k = CCardChoosers(me).PickUnguardedTen();
+    if (!g_Game.HandAnnounced && k != NO_CARD) return me.FinishStrategy(k, EPILOGUE_PLAIN);
+    int c = GrandCardOnALowLead(me, lead, J, CCardChoosers(me).ChooseGrandCard(false), k);
+    if (c == NO_CARD) c = ScoredCardOrJack(me, lead, n, J, O);
+    return me.FinishStrategy(TrumpInSecondHand(me, lead, c, k, n, J, O), EPILOGUE_PLAIN);
 }
 
-int CPlayer::PlayGrandSoloistThird(int lead, int second) {
-    forcedCard = 0;
-    const int n = count;
-    const int J = handInfo.JackCount;
+int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
+    me.forcedCard = 0;
+    const int n = me.count;
+    const int J = me.handInfo.JackCount;
     const int O = g_Game.TrumpCount - J;
     const int s = GetCardSuit(lead, false);
     int P = PointsOf(lead) + PointsOf(second);
@@ -523,84 +527,85 @@ int CPlayer::PlayGrandSoloistThird(int lead, int second) {
     // takes it; when none does, the lowest Jack, never a higher one given away for nothing.
     if (jackLead && J > 0) {
         const int best = IsJack(second) && OrderOf(second) > OrderOf(lead) ? second : lead;
-        int card = PickCardAboveInTrumps(best, true);
-        if (card == NO_CARD) card = PickRandomJack(-1);
-        return FinishStrategy(card, EPILOGUE_PLAIN);
+        int card = me.PickCardAboveInTrumps(best, true);
+        if (card == NO_CARD) card = me.PickRandomJack(-1);
+        return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
-    if (jackLead) return FinishStrategy(ChooseCardByScore(11, NO_CARD, false), EPILOGUE_PLAIN);
+    if (jackLead) return me.FinishStrategy(CCardChoosers(me).ChooseCardByScore(11, NO_CARD, false), EPILOGUE_PLAIN);
     // T3: following suit.
-    if (SuitCountOf(*this, s) > 0) {
+    if (SuitCountOf(me, s) > 0) {
         const int w = (GetCardSuit(second, false) == s && OrderOf(second) > OrderOf(lead)) ? second : lead;
-        const int low = PickLowCardAnySuit(s);
-        const int hi = NextHigherInSuit(w);
+        const int low = me.PickLowCardAnySuit(s);
+        const int hi = me.NextHigherInSuit(w);
         int card = low;
-        if (hi != NO_CARD && !IsJack(second)) card = GetNextHigherHeld(hi);
-        if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Holds(*this, s, TEN) && !IsCardGone(s, TEN, seat) &&
-            !IsTopCard(PickHighestInSuit(-1, true), -1, -1))
+        if (hi != NO_CARD && !IsJack(second)) card = me.GetNextHigherHeld(hi);
+        if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Holds(me, s, TEN) && !IsCardGone(s, TEN, me.seat) &&
+            !me.IsTopCard(me.PickHighestInSuit(-1, true), -1, -1))
             card = low;
         if (!(P > 4 || J != g_Game.TrumpCount || J < 1)) card = low;
-        return FinishStrategy(card, EPILOGUE_PLAIN);
+        return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     const int points0 = g_Game.PartyPoints[0];
     const int points1 = g_Game.PartyPoints[1];
-    const int probability = gameOptions[GAME_GRAND][OPT_PROBABILITY];
+    const int probability = me.gameOptions[GAME_GRAND][OPT_PROBABILITY];
     if (J > 0) {
         // T4.
-        const int t = ChooseTrumpGameCard(false);
+        const int t = CCardChoosers(me).ChooseTrumpGameCard(false);
         if (probability >= 80 && t != NO_CARD && PointsOf(t) + points1 + P <= 29 && P <= 10)
-            return FinishStrategy(t, EPILOGUE_PLAIN);
+            return me.FinishStrategy(t, EPILOGUE_PLAIN);
         if (J == 1 && g_Game.TrumpCount > 1) {
             const int card = (PointsOf(lead) + PointsOf(second) + 2 + points0 < 61)
-                                 ? ChooseCardByScore(11, NO_CARD, false)
-                                 : PickRandomJack(0);
+                                 ? CCardChoosers(me).ChooseCardByScore(11, NO_CARD, false)
+                                 : me.PickRandomJack(0);
             P = 11;
-            if (card != NO_CARD) return FinishStrategy(card, EPILOGUE_PLAIN);
+            if (card != NO_CARD) return me.FinishStrategy(card, EPILOGUE_PLAIN);
         }
         // T5.
         if (P < 12 && t != NO_CARD) {
             bool stopped = false;
             for (int u = 0; u < 4 && !stopped; ++u) {
-                if (SuitCountOf(*this, u) == 0) continue;
-                if (PickLowCardAnySuit(u) != t && !IsTopCard(PickLowCardOfSuit(u), -1, -1)) stopped = true;
+                if (SuitCountOf(me, u) == 0) continue;
+                if (me.PickLowCardAnySuit(u) != t && !me.IsTopCard(me.PickLowCardOfSuit(u), -1, -1)) stopped = true;
             }
-            if (!stopped) return FinishStrategy(t, EPILOGUE_PLAIN);
+            if (!stopped) return me.FinishStrategy(t, EPILOGUE_PLAIN);
         }
         // T6.
         if (P < 5) {
-            int c = t != NO_CARD ? t : ChooseGrandCard(false);
+            int c = t != NO_CARD ? t : CCardChoosers(me).ChooseGrandCard(false);
             if (c != NO_CARD) {
-                const int h = PickHighestInSuit(PlainSuitOf(c), true);
-                if (probability >= 90 && IsTopCard(h, -1, -1) && IsTopCard(NextLowerInSuit(h, false), h, -1) && J > 2)
-                    c = PickRandomJack(0);
+                const int h = me.PickHighestInSuit(PlainSuitOf(c), true);
+                if (probability >= 90 && me.IsTopCard(h, -1, -1) && me.IsTopCard(me.NextLowerInSuit(h, false), h, -1) &&
+                    J > 2)
+                    c = me.PickRandomJack(0);
             } else {
-                c = PickRandomJack(0);
+                c = me.PickRandomJack(0);
                 if (J <= O) {
-                    const int x = ChooseCardByScore(0, NO_CARD, false);
+                    const int x = CCardChoosers(me).ChooseCardByScore(0, NO_CARD, false);
                     if (x != NO_CARD) {
-                        const int h = PickHighestInSuit(PlainSuitOf(x), true);
-                        if (h == x || IsTopCard(h, -1, -1)) c = x;
+                        const int h = me.PickHighestInSuit(PlainSuitOf(x), true);
+                        if (h == x || me.IsTopCard(h, -1, -1)) c = x;
                     }
                 }
             }
-            if (c != NO_CARD) return FinishStrategy(c, EPILOGUE_PLAIN);
+            if (c != NO_CARD) return me.FinishStrategy(c, EPILOGUE_PLAIN);
         }
     }
     // T7: trump in, or push for Schneider.
-    int c = IsJack(second) ? PickCardAboveInTrumps(second, true) : PickRandomJack(0);
-    const int tricks = gameOptions[g_Game.GameType][OPT_TRICKS];
+    int c = IsJack(second) ? me.PickCardAboveInTrumps(second, true) : me.PickRandomJack(0);
+    const int tricks = me.gameOptions[g_Game.GameType][OPT_TRICKS];
     if ((points0 > 90 || points0 + PointsOf(c) + P < 91) && tricks > 7 && g_Game.PartyTricks[1] + tricks > 8) {
-        const int t2 = ChooseTrumpGameCard(false);
+        const int t2 = CCardChoosers(me).ChooseTrumpGameCard(false);
         if (t2 != NO_CARD && PointsOf(t2) + P + points1 < 31) c = t2;
     }
-    if (c == NO_CARD) c = ChooseTrumpGameCard(true);
-    if (c == NO_CARD) c = ChooseGrandCard(false);
+    if (c == NO_CARD) c = CCardChoosers(me).ChooseTrumpGameCard(true);
+    if (c == NO_CARD) c = CCardChoosers(me).ChooseGrandCard(false);
     if (c == NO_CARD) {
-        const int x = ChooseCardByScore(0, NO_CARD, false);
+        const int x = CCardChoosers(me).ChooseCardByScore(0, NO_CARD, false);
         if (x != NO_CARD) {
-            const int h = PickHighestInSuit(PlainSuitOf(x), true);
-            if (h == x || IsTopCard(h, -1, -1)) c = x;
+            const int h = me.PickHighestInSuit(PlainSuitOf(x), true);
+            if (h == x || me.IsTopCard(h, -1, -1)) c = x;
         }
     }
-    if (c == NO_CARD) c = ChooseCardByScore(11, NO_CARD, false);
-    return FinishStrategy(c, EPILOGUE_PLAIN);
+    if (c == NO_CARD) c = CCardChoosers(me).ChooseCardByScore(11, NO_CARD, false);
+    return me.FinishStrategy(c, EPILOGUE_PLAIN);
 }

@@ -2,6 +2,7 @@
 // of a held run, the unguarded Ten, and the per-suit priority choosers. Each suit that passes a
 // chooser's filter gives one candidate with a priority; the greatest wins and an equal one is
 // settled by a coin flip whose sense each chooser states.
+#include "computer/play/CardChoosers.h"
 #include "computer/play/CardQueries.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
@@ -41,14 +42,14 @@ struct Best {
 
 // ---- Family 1: rank queries ----------------------------------------------------------------------
 
-int CPlayer::GetHeldRankNeighbour(int card, int step) const {
+int CCardChoosers::GetHeldRankNeighbour(int card, int step) const {
     if (card == NO_CARD) return NO_CARD;
     const int suit = GetCardSuit(card, true);
     const int rank = GetCardRank(card);
     if (IsTrumpJack(card)) {
         const int target = suit - step;
         if (target < 0 || target > 3) return NO_CARD;
-        return HeldCard(*this, target, JACK);
+        return HeldCard(me, target, JACK);
     }
     const bool null = IsNullGame();
     const int* list = null ? NullRankList : SuitRankList;
@@ -59,10 +60,10 @@ int CPlayer::GetHeldRankNeighbour(int card, int step) const {
     if (position < 0) return NO_CARD;
     const int q = position - step;
     if (q < 0 || q >= length) return NO_CARD;
-    return HeldCard(*this, suit, list[q]);
+    return HeldCard(me, suit, list[q]);
 }
 
-int CPlayer::PickRandomDownRun(int card) const {
+int CCardChoosers::PickRandomDownRun(int card) const {
     int answer = card;
     int current = card;
     while (current != NO_CARD) {
@@ -74,70 +75,71 @@ int CPlayer::PickRandomDownRun(int card) const {
     return answer;
 }
 
-int CPlayer::PickUnguardedTen() const {
+int CCardChoosers::PickUnguardedTen() const {
     for (int s = 0; s < 4; ++s) {
-        if (IsTrumpSuit(s) || PlainCount(*this, s) != 1 || !Holds(*this, s, TEN)) continue;
-        const int ten = HeldCard(*this, s, TEN);
-        if (!IsTopCard(ten, -1, -1)) return ten;
+        if (IsTrumpSuit(s) || PlainCount(me, s) != 1 || !Holds(me, s, TEN)) continue;
+        const int ten = HeldCard(me, s, TEN);
+        if (!me.IsTopCard(ten, -1, -1)) return ten;
     }
     return NO_CARD;
 }
 
 // ---- Family 2: per-suit priority choosers --------------------------------------------------------
 
-int CPlayer::ChooseTrumpGameCard(bool allowTopSuit) {
+int CCardChoosers::ChooseTrumpGameCard(bool allowTopSuit) {
     Best best(true);
     static const int kSmallRanks[] = {SEVEN, EIGHT, NINE, QUEEN, KING};
     // Pass 1: a small card of a short guarded suit.
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
-        if (IsTrumpSuit(t) || n == 0 || n > 3 || !IsSuitGuarded(t, 1, false)) continue;
-        if (IsDefender(*this) && ChooseTrumpGameHelper(t)) continue;
+        const int n = PlainCount(me, t);
+        if (IsTrumpSuit(t) || n == 0 || n > 3 || !me.IsSuitGuarded(t, 1, false)) continue;
+        if (IsDefender(me) && me.ChooseTrumpGameHelper(t)) continue;
         int card = NO_CARD;
         for (int rank : kSmallRanks) {
-            if (handInfo.SmallCards[t][rank] != -1 && Holds(*this, t, rank)) {
-                card = HeldCard(*this, t, rank);
+            if (me.handInfo.SmallCards[t][rank] != -1 && Holds(me, t, rank)) {
+                card = HeldCard(me, t, rank);
                 break;
             }
         }
         if (card == NO_CARD) continue;
-        const int h = PickHighestInSuit(t, true);
-        if (IsTopCard(h, -1, -1) && !allowTopSuit) continue;
-        if (IsTopCard(card, h, -1)) continue;
-        if (!(n == 1 || n > 2 || (n == 2 && !Holds(*this, t, TEN) && IsSuitGuarded(t, 2, false)))) continue;
+        const int h = me.PickHighestInSuit(t, true);
+        if (me.IsTopCard(h, -1, -1) && !allowTopSuit) continue;
+        if (me.IsTopCard(card, h, -1)) continue;
+        if (!(n == 1 || n > 2 || (n == 2 && !Holds(me, t, TEN) && me.IsSuitGuarded(t, 2, false)))) continue;
         best.Offer(14 - n - OrderOf(card), card);
     }
     if (best.found) return best.card;
     // Pass 2: a single card that is neither top nor a Ten.
     for (int t = 0; t < 4; ++t) {
-        if (IsTrumpSuit(t) || PlainCount(*this, t) != 1) continue;
-        if (!(seat == g_Game.Soloist || SoloistMayHold(*this, t)) || ChooseTrumpGameHelper(t)) continue;
-        const int card = PickHighestInSuit(t, true);
-        if (card == NO_CARD || IsTopCard(card, -1, -1) || GetCardPoints(card) == 10) continue;
+        if (IsTrumpSuit(t) || PlainCount(me, t) != 1) continue;
+        if (!(me.seat == g_Game.Soloist || SoloistMayHold(me, t)) || me.ChooseTrumpGameHelper(t)) continue;
+        const int card = me.PickHighestInSuit(t, true);
+        if (card == NO_CARD || me.IsTopCard(card, -1, -1) || GetCardPoints(card) == 10) continue;
         best.Offer(11 - GetCardPoints(card), card);
     }
     return best.card;
 }
 
-int CPlayer::ChooseLeadOrLastCard(int excludedSuit) {
+int CCardChoosers::ChooseLeadOrLastCard(int excludedSuit) {
     Best best(false);
-    const bool aim = IsDurchmarschAim();
-    const int lastCard = (lastTrick && seat >= 0 && seat < lastTrick->capacity && lastTrick->present[seat])
-                             ? lastTrick->cards[seat]
-                             : NO_CARD;
+    const bool aim = me.IsDurchmarschAim();
+    const int lastCard =
+        (me.lastTrick && me.seat >= 0 && me.seat < me.lastTrick->capacity && me.lastTrick->present[me.seat])
+            ? me.lastTrick->cards[me.seat]
+            : NO_CARD;
     for (int t = 0; t < 4; ++t) {
-        if (IsTrumpSuit(t) || t == excludedSuit || PlainCount(*this, t) == 0) continue;
-        const int l = PickLowCardOfSuit(t);
+        if (IsTrumpSuit(t) || t == excludedSuit || PlainCount(me, t) == 0) continue;
+        const int l = me.PickLowCardOfSuit(t);
         if (l == NO_CARD) continue;
-        if (!IsTopCard(l, -1, -1)) {
+        if (!me.IsTopCard(l, -1, -1)) {
             if (aim) best.Offer(20 - OrderOf(l), l);
             continue;
         }
-        const int below = NextLowerInSuit(l, false);
-        const int w = (below == NO_CARD || IsTopCard(below, l, -1)) ? 1 : 0;
+        const int below = me.NextLowerInSuit(l, false);
+        const int w = (below == NO_CARD || me.IsTopCard(below, l, -1)) ? 1 : 0;
         int value;
         switch (GetCardRank(l)) {
-            case ACE: value = w ? 10 : CountInSuit(t) >= 5 ? 9 : CountInSuit(t) == 2 ? 1 : 7; break;
+            case ACE: value = w ? 10 : me.CountInSuit(t) >= 5 ? 9 : me.CountInSuit(t) == 2 ? 1 : 7; break;
             case TEN: value = 6 + 2 * w; break;
             case KING: value = 4 + w; break;
             case QUEEN: value = 3; break;
@@ -145,60 +147,60 @@ int CPlayer::ChooseLeadOrLastCard(int excludedSuit) {
         }
         if (aim && w == 0 && lastCard != NO_CARD && GetCardSuit(lastCard, false) == t) value = 20 - OrderOf(l);
         if (aim && w == 1) {
-            const int next = NextLowerInSuit(below, false);
-            if (next != NO_CARD && !IsTopCard(next, -1, -1)) value += 10;
+            const int next = me.NextLowerInSuit(below, false);
+            if (next != NO_CARD && !me.IsTopCard(next, -1, -1)) value += 10;
         }
         best.Offer(value, l);
     }
     return best.card;
 }
 
-int CPlayer::ChooseSoloistLead2() {
+int CCardChoosers::ChooseSoloistLead2() {
     Best best(false);
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
+        const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n == 0) continue;
-        const int l = PickLowCardOfSuit(t);
-        if (!IsTopCard(l, -1, -1)) continue;
+        const int l = me.PickLowCardOfSuit(t);
+        if (!me.IsTopCard(l, -1, -1)) continue;
         const int m = (GetHeldRankNeighbour(l, -1) != NO_CARD || n == 1) ? 2 : 1;
-        best.Offer((handInfo.SuitCount[t] + handInfo.PlayedSuitCount[t]) * m, l);
+        best.Offer((me.handInfo.SuitCount[t] + me.handInfo.PlayedSuitCount[t]) * m, l);
     }
     return best.card;
 }
 
-int CPlayer::PickSuitToSchmier(bool keepTen) {
+int CCardChoosers::PickSuitToSchmier(bool keepTen) {
     Best best(true);
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
+        const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n <= 1) continue;
-        const int l = PickLowCardOfSuit(t);
-        if (l == NO_CARD || GetCardRank(l) != TEN || IsTopCard(l, -1, -1)) continue;
-        const int u = NextLowerInSuit(l, false);
-        if (!IsTopCard(u, CardCodeOf(ACE, t), l)) continue;
+        const int l = me.PickLowCardOfSuit(t);
+        if (l == NO_CARD || GetCardRank(l) != TEN || me.IsTopCard(l, -1, -1)) continue;
+        const int u = me.NextLowerInSuit(l, false);
+        if (!me.IsTopCard(u, CardCodeOf(ACE, t), l)) continue;
         best.Offer(n, (keepTen && n < 4) ? l : u);
     }
     return best.card;
 }
 
-int CPlayer::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
-    if (jackFirst && GetTrumpCount() > 0) {
+int CCardChoosers::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
+    if (jackFirst && me.GetTrumpCount() > 0) {
         int out[11];
-        const int outstanding = CollectSuit(g_Game.GameType, false, out);
-        if (outstanding <= GetTrumpCount()) {
+        const int outstanding = me.CollectSuit(g_Game.GameType, false, out);
+        if (outstanding <= me.GetTrumpCount()) {
             const int c = ChooseCardWithRandomJack(-1, true);
-            if (IsTopCard(c, -1, -1)) return c;
+            if (me.IsTopCard(c, -1, -1)) return c;
         }
     }
     Best best(false);
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
+        const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n == 0) continue;
         int l;
-        if (SoloistMayHold(*this, t)) {
-            l = PickLowCardOfSuit(t);
-            if (!IsTopCard(l, -1, -1)) continue;
+        if (SoloistMayHold(me, t)) {
+            l = me.PickLowCardOfSuit(t);
+            if (!me.IsTopCard(l, -1, -1)) continue;
         } else {
-            l = PickLowCardAnySuit(t);
+            l = me.PickLowCardAnySuit(t);
         }
         best.Offer(OrderOf(l) + (preferLong ? 2 : -2) * (4 - n), l);
     }
@@ -206,24 +208,24 @@ int CPlayer::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
     return best.card;
 }
 
-int CPlayer::ChooseGrandCard(bool strict) {
-    if (IsDefender(*this)) {
+int CCardChoosers::ChooseGrandCard(bool strict) {
+    if (IsDefender(me)) {
         const int c = ChooseTrumpGameCard(false);
         if (c != NO_CARD) return c;
     }
     Best best(true);
     for (int t = 0; t < 4; ++t) {
-        const int k = PlainCount(*this, t);
+        const int k = PlainCount(me, t);
         if (IsTrumpSuit(t) || k == 0) continue;
-        const int h = PickHighestInSuit(t, true);
-        if (k == 2 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) continue;
+        const int h = me.PickHighestInSuit(t, true);
+        if (k == 2 && GetCardRank(h) == TEN && !me.IsTopCard(h, -1, -1)) continue;
         int out[11];
-        int n = CollectSuit(t, false, out);
-        if (IsDefender(*this)) {
-            if (SoloistMayHold(*this, t)) {
+        int n = me.CollectSuit(t, false, out);
+        if (IsDefender(me)) {
+            if (SoloistMayHold(me, t)) {
                 if (k > 1 && n > 1 && !(OrderOf(h) <= OrderOf(out[1]))) continue;
             } else {
-                const int l = PickLowCardAnySuit(t);
+                const int l = me.PickLowCardAnySuit(t);
                 if (l == NO_CARD) continue;
                 if (GetCardPoints(l) == 0) {
                     best.Offer(101, l);
@@ -233,39 +235,39 @@ int CPlayer::ChooseGrandCard(bool strict) {
         }
         // A long suit with its Ace and the Ten beside King or Queen (or the King and Jacks to
         // spare) is kept for the tricks it will make.
-        if (k >= 4 && Holds(*this, t, ACE) &&
-            ((Holds(*this, t, TEN) && (Holds(*this, t, KING) || Holds(*this, t, QUEEN))) ||
-             (!Holds(*this, t, TEN) && Holds(*this, t, KING) && handInfo.DealtJackCount > 1)))
+        if (k >= 4 && Holds(me, t, ACE) &&
+            ((Holds(me, t, TEN) && (Holds(me, t, KING) || Holds(me, t, QUEEN))) ||
+             (!Holds(me, t, TEN) && Holds(me, t, KING) && me.handInfo.DealtJackCount > 1)))
             continue;
         if (strict) {
-            if (n == 2 && !IsTopCard(h, -1, -1)) {
-                const int x = NextHigherInSuit(out[1]);
+            if (n == 2 && !me.IsTopCard(h, -1, -1)) {
+                const int x = me.NextHigherInSuit(out[1]);
                 if (x != NO_CARD && OrderOf(x) <= 4) best.Offer(k, x);
                 continue;
             }
             n = n - 1;
         }
         const int m = std::min(n, k);
-        const int lowest = PickLowestInSuit(t, true);
+        const int lowest = me.PickLowestInSuit(t, true);
         if (k < 2 || m <= 0 || OrderOf(out[0]) <= OrderOf(lowest)) continue;
-        const int l = PickLowCardAnySuit(t);
-        const int b = NextLowerInSuit(h, false);
+        const int l = me.PickLowCardAnySuit(t);
+        const int b = me.NextLowerInSuit(h, false);
         int priority;
         if (k == 3) {
-            if (IsTopCard(b, h, -1)) continue;
+            if (me.IsTopCard(b, h, -1)) continue;
             priority = m < 3 ? m : (OrderOf(l) < OrderOf(h) ? 1 : m);
         } else {
             priority = 10 - k - (OrderOf(h) >= 3 ? 1 : 0) - GetCardPoints(l);
         }
         int candidate = l;
-        if (strict && priority != 1 && GetCardRank(h) == TEN && !IsTopCard(h, -1, -1)) candidate = b;
+        if (strict && priority != 1 && GetCardRank(h) == TEN && !me.IsTopCard(h, -1, -1)) candidate = b;
         best.Offer(priority, candidate);
     }
-    if (!best.found && !IsDefender(*this)) return ChooseTrumpGameCard(false);
+    if (!best.found && !IsDefender(me)) return ChooseTrumpGameCard(false);
     return best.card;
 }
 
-int CPlayer::ChooseCardGeneral(int a, int b) {
+int CCardChoosers::ChooseCardGeneral(int a, int b) {
     int bestClass = -1;
     int answer = NO_CARD;
     const auto offer = [&](int cls, int card) {
@@ -276,18 +278,17 @@ int CPlayer::ChooseCardGeneral(int a, int b) {
         }
     };
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
+        const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n == 0) continue;
-        int l = PickLowCardOfSuit(t);
+        int l = me.PickLowCardOfSuit(t);
         if (l == NO_CARD) continue;
-        if (!IsTopCard(l, -1, -1)) {
+        if (!me.IsTopCard(l, -1, -1)) {
             if (GetCardRank(l) == TEN && n > 2) {
-                const int below = NextLowerInSuit(l, false);
+                const int below = me.NextLowerInSuit(l, false);
                 if (below != NO_CARD) l = below;
             }
             int cls;
-            if (!IsDefender(*this) && a == 1)
-                cls = bestClass + 1;
+            if (!IsDefender(me) && a == 1) cls = bestClass + 1;
             else if (GetCardRank(l) == TEN)
                 cls = n >= 3 ? 4 : n == 2 ? -1 : (n <= b ? 1 : -1);
             else if (GetCardRank(l) == KING && n == 3)
@@ -298,14 +299,14 @@ int CPlayer::ChooseCardGeneral(int a, int b) {
                 cls = n <= b ? 1 : -1;
             if (cls < 0 || !(cls > bestClass || cls == bestClass)) continue;
             int card;
-            if (GetCountInSuit2(t) == 1 || b != 0) {
-                card = PickLowCardAnySuit(t);
+            if (me.GetCountInSuit2(t) == 1 || b != 0) {
+                card = me.PickLowCardAnySuit(t);
             } else {
                 // The card below the top run: walking down from the Ten over held cards.
                 static const int kWalk[] = {TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
                 int x = NO_CARD;
                 for (int rank : kWalk) {
-                    const int c = HeldCard(*this, t, rank);
+                    const int c = HeldCard(me, t, rank);
                     if (c == NO_CARD) {
                         if (x != NO_CARD) break;
                         continue;
@@ -315,9 +316,9 @@ int CPlayer::ChooseCardGeneral(int a, int b) {
                 if (x == NO_CARD) {
                     card = l;
                 } else {
-                    const int above = NextHigherInSuit(x);
+                    const int above = me.NextHigherInSuit(x);
                     const int nextRank = GetCardRank(x) + 1;
-                    const bool nextOut = nextRank <= KING && !IsCardGone(t, nextRank, seat);
+                    const bool nextOut = nextRank <= KING && !IsCardGone(t, nextRank, me.seat);
                     card = (above != NO_CARD && (GetCardRank(above) == QUEEN || GetCardRank(above) == KING) &&
                             OrderOf(above) - OrderOf(x) > 1 && nextOut)
                                ? above
@@ -325,51 +326,52 @@ int CPlayer::ChooseCardGeneral(int a, int b) {
                 }
             }
             offer(cls, card);
-        } else if ((seat != g_Game.Forehand || !IsSuitGuarded(t, 1, false)) && !IsSuitGuarded(t, 1, true) &&
-                   !g_Game.HandAnnounced && a && bestClass < 0 && n > 2 && !Holds(*this, t, TEN)) {
-            const int card = Holds(*this, t, KING) ? GetNextLowerHeld(HeldCard(*this, t, KING)) : PickLowCardAnySuit(t);
+        } else if ((me.seat != g_Game.Forehand || !me.IsSuitGuarded(t, 1, false)) && !me.IsSuitGuarded(t, 1, true) &&
+                   !g_Game.HandAnnounced && a && bestClass < 0 && n > 2 && !Holds(me, t, TEN)) {
+            const int card = Holds(me, t, KING) ? me.GetNextLowerHeld(HeldCard(me, t, KING)) : me.PickLowCardAnySuit(t);
             offer(5, card);
         }
     }
     return answer;
 }
 
-int CPlayer::ChooseSoloistLead() {
+int CCardChoosers::ChooseSoloistLead() {
     Best best(true);
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
-        if (IsTrumpSuit(t) || n <= 1 || !IsSuitGuarded(t, 1, false)) continue;
-        const int h = PickHighestInSuit(t, true);
-        if (IsTopCard(h, -1, -1)) continue;
+        const int n = PlainCount(me, t);
+        if (IsTrumpSuit(t) || n <= 1 || !me.IsSuitGuarded(t, 1, false)) continue;
+        const int h = me.PickHighestInSuit(t, true);
+        if (me.IsTopCard(h, -1, -1)) continue;
         if (GetCardRank(h) == TEN && n > 2) {
-            const int below = CollectSuit(t, false, nullptr) == 1 ? PickLowCardAnySuit(t) : NextLowerInSuit(h, false);
-            if (below != NO_CARD) best.Offer(OrderOf(below) + 2 * n, GetNextLowerHeld(below));
-        } else if (GetCardRank(h) == KING && (IsCardGone(t, ACE, seat) || IsCardGone(t, TEN, seat))) {
-            int low = PickLowestInSuit(t, true);
-            if (GetCardPoints(low) == 0 && n > 2 && CollectSuit(t, false, nullptr) > 1) {
-                const int above = NextHigherInSuit(low);
+            const int below =
+                me.CollectSuit(t, false, nullptr) == 1 ? me.PickLowCardAnySuit(t) : me.NextLowerInSuit(h, false);
+            if (below != NO_CARD) best.Offer(OrderOf(below) + 2 * n, me.GetNextLowerHeld(below));
+        } else if (GetCardRank(h) == KING && (IsCardGone(t, ACE, me.seat) || IsCardGone(t, TEN, me.seat))) {
+            int low = me.PickLowestInSuit(t, true);
+            if (GetCardPoints(low) == 0 && n > 2 && me.CollectSuit(t, false, nullptr) > 1) {
+                const int above = me.NextHigherInSuit(low);
                 if (above != NO_CARD) low = above;
             }
-            best.Offer(OrderOf(low) + n, GetNextLowerHeld(low));
+            best.Offer(OrderOf(low) + n, me.GetNextLowerHeld(low));
         }
     }
     if (best.found) return best.card;
     // Second pass: guarded suits under a Ten that is not top.
     for (int t = 0; t < 4; ++t) {
-        const int n = PlainCount(*this, t);
-        if (IsTrumpSuit(t) || n <= 1 || !IsSuitGuarded(t, 1, false)) continue;
-        const int ten = PickHighestInSuit(t, true);
-        if (GetCardRank(ten) != TEN || IsTopCard(ten, -1, -1)) continue;
-        if (handInfo.PlayedSuitCount[t] == 1) {
-            best.Offer(1, GetNextLowerHeld(PickLowCardAnySuit(t)));
-        } else if (n == 3 && Holds(*this, t, KING) && !Holds(*this, t, QUEEN)) {
-            const int below = NextLowerInSuit(ten, false);
+        const int n = PlainCount(me, t);
+        if (IsTrumpSuit(t) || n <= 1 || !me.IsSuitGuarded(t, 1, false)) continue;
+        const int ten = me.PickHighestInSuit(t, true);
+        if (GetCardRank(ten) != TEN || me.IsTopCard(ten, -1, -1)) continue;
+        if (me.handInfo.PlayedSuitCount[t] == 1) {
+            best.Offer(1, me.GetNextLowerHeld(me.PickLowCardAnySuit(t)));
+        } else if (n == 3 && Holds(me, t, KING) && !Holds(me, t, QUEEN)) {
+            const int below = me.NextLowerInSuit(ten, false);
             if (below != NO_CARD) best.Offer(7 - OrderOf(below), below);
         } else {
             int current = ten;
-            for (int next = NextLowerInSuit(current, false); next != NO_CARD && OrderOf(next) == OrderOf(current) - 1;
-                 next = NextLowerInSuit(current, false)) {
-                best.Offer(7 - OrderOf(current), GetNextLowerHeld(next));
+            for (int next = me.NextLowerInSuit(current, false);
+                 next != NO_CARD && OrderOf(next) == OrderOf(current) - 1; next = me.NextLowerInSuit(current, false)) {
+                best.Offer(7 - OrderOf(current), me.GetNextLowerHeld(next));
                 current = next;
             }
         }

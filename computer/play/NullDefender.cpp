@@ -2,88 +2,91 @@
 // the second and third card. The defenders want the soloist to take a trick: they lead into his
 // suits, stay under his card while he wins the trick and throw high cards when he cannot.
 
+#include "computer/play/CardChoosers.h"
+#include "computer/play/NullPlay.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Player.h"
 #include "model/Settings.h"
 
-int CPlayer::PartnerSeat() const {
+int CNullPlay::PartnerSeat() const {
     const int soloist = g_Game.Soloist;
-    if (soloist < 0 || soloist > 2 || soloist == seat || seat < 0 || seat > 2) return NO_SEAT;
-    return 3 - seat - soloist;
+    if (soloist < 0 || soloist > 2 || soloist == me.seat || me.seat < 0 || me.seat > 2) return NO_SEAT;
+    return 3 - me.seat - soloist;
 }
 
-bool CPlayer::IsSoloistHandVisible() const {
-    if (partner == nullptr || g_Game.OuvertAnnounced == 0) return false;
+bool CNullPlay::IsSoloistHandVisible() const {
+    if (me.partner == nullptr || g_Game.OuvertAnnounced == 0) return false;
     const int tricks = g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2];
     return !(g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert == 1 && tricks == 0);
 }
 
-int CPlayer::PlayNullOpponentLead(bool soloistFollows) {
+int CNullPlay::PlayNullOpponentLead(bool soloistFollows) {
     bool abort = false;
     const int first = NullOpponentLeadFirstChoice(soloistFollows, abort);
     if (abort) return NO_CARD;
-    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
+    if (first != NO_CARD) return me.FinishStrategy(first, EPILOGUE_PLAIN);
     int card = NO_CARD;
     // 1. A pending card not yet due is dropped.
-    if (forcedCard < 0) forcedCard = 0;
+    if (me.forcedCard < 0) me.forcedCard = 0;
     // 2. A committed card is led; the next card of its suit waits as the pending card.
-    if (forcedCard > 0 && IsHeld(*this, forcedCard)) {
-        card = forcedCard;
-        const int next = NextHigherInSuit(card);
-        forcedCard = next != NO_CARD ? -next : 0;
-    } else if (forcedCard > 0) {
-        forcedCard = 0;
+    if (me.forcedCard > 0 && IsHeld(me, me.forcedCard)) {
+        card = me.forcedCard;
+        const int next = me.NextHigherInSuit(card);
+        me.forcedCard = next != NO_CARD ? -next : 0;
+    } else if (me.forcedCard > 0) {
+        me.forcedCard = 0;
     }
     // 3. After winning a trick: go on in the suit only the soloist can still take.
     const int s = g_Knowledge.TrickLeadSuit;
     const int partnerSeat = PartnerSeat();
-    if (card == NO_CARD && g_Game.TrickWinner == seat && IsSuitIndex(s) && CountInSuit(s) > 0 &&
-        MayHoldSuit(g_Game.Soloist, s) && partnerSeat != NO_SEAT && !MayHoldSuit(partnerSeat, s)) {
+    if (card == NO_CARD && g_Game.TrickWinner == me.seat && IsSuitIndex(s) && me.CountInSuit(s) > 0 &&
+        me.MayHoldSuit(g_Game.Soloist, s) && partnerSeat != NO_SEAT && !me.MayHoldSuit(partnerSeat, s)) {
         int out[11], held[11];
-        const int a = CollectSuit(s, false, out);
-        const int b = CollectSuit(s, true, held);
+        const int a = me.CollectSuit(s, false, out);
+        const int b = me.CollectSuit(s, true, held);
         const int k = b < a ? b : a;
-        if (k >= 1 && OrderOf(out[0]) > OrderOf(held[k - 1])) card = NextLowerInSuit(out[0], false);
+        if (k >= 1 && OrderOf(out[0]) > OrderOf(held[k - 1])) card = me.NextLowerInSuit(out[0], false);
     }
     // 4.
     if (card == NO_CARD) card = ChooseNullDefenderLead(soloistFollows);
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
 
-int CPlayer::ChooseNullDefenderLead(bool soloistFollows) {
+int CNullPlay::ChooseNullDefenderLead(bool soloistFollows) {
     const bool F = soloistFollows;
     const int soloist = g_Game.Soloist;
     // 1. Go on in the suit of the last lead while the soloist may still hold it.
-    const int last = rememberedSuit;
-    if (IsSuitIndex(last) && CountInSuit(last) > 0 && MayHoldSuit(soloist, last)) return PickLowCardAnySuit(last);
+    const int last = me.rememberedSuit;
+    if (IsSuitIndex(last) && me.CountInSuit(last) > 0 && me.MayHoldSuit(soloist, last))
+        return me.PickLowCardAnySuit(last);
     // 2. One candidate per suit the soloist may still hold.
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        const int n = CountInSuit(s);
-        if (n == 0 || !MayHoldSuit(soloist, s)) continue;
-        const bool has7 = Holds(*this, s, SEVEN), has8 = Holds(*this, s, EIGHT), has9 = Holds(*this, s, NINE);
+        const int n = me.CountInSuit(s);
+        if (n == 0 || !me.MayHoldSuit(soloist, s)) continue;
+        const bool has7 = Holds(me, s, SEVEN), has8 = Holds(me, s, EIGHT), has9 = Holds(me, s, NINE);
         const int seven = CardCodeOf(SEVEN, s);
         if (n == 1) {
-            const int x = PickLowestInSuit(s, true);
+            const int x = me.PickLowestInSuit(s, true);
             best.Offer(x, F ? 28 - OrderOf(x) : 28 + OrderOf(x));
         } else if (n == 2) {
             if (!has7) {
-                const int x = PickLowestInSuit(s, true);
+                const int x = me.PickLowestInSuit(s, true);
                 int priority = 18 - OrderOf(x) + (F ? 1 : 0);
-                if (IsCardGone(s, SEVEN, seat) && !IsSuitSafe(x, -1, -1)) priority -= 10;
+                if (IsCardGone(s, SEVEN, me.seat) && !me.IsSuitSafe(x, -1, -1)) priority -= 10;
                 best.Offer(x, priority);
             } else {
                 best.Offer(seven, has8 ? 16 : 17);
             }
         } else if (n == 3) {
-            const int x = PickLowestInSuit(s, true);
+            const int x = me.PickLowestInSuit(s, true);
             best.Offer(x, F ? 14 - OrderOf(x) : 10 - OrderOf(x));
         } else if (n == 4) {
-            const int h = PickLowCardOfSuit(s);
-            const int l = PickLowCardAnySuit(s);
-            if (!IsTopCard(h, -1, -1) && !IsSuitSafe(l, -1, -1))
+            const int h = me.PickLowCardOfSuit(s);
+            const int l = me.PickLowCardAnySuit(s);
+            if (!me.IsTopCard(h, -1, -1) && !me.IsSuitSafe(l, -1, -1))
                 best.Offer(IsRank(l, SEVEN) || IsRank(l, EIGHT) ? l : h, 36);
             else
                 best.Offer(l, 9);
@@ -92,60 +95,60 @@ int CPlayer::ChooseNullDefenderLead(bool soloistFollows) {
         } else {
             for (int rank : NullRankList) {
                 const int x = CardCodeOf(rank, s);
-                if (IsHeld(*this, x)) best.Offer(x, F ? 11 - OrderOf(x) : 7 - OrderOf(x));
+                if (IsHeld(me, x)) best.Offer(x, F ? 11 - OrderOf(x) : 7 - OrderOf(x));
             }
         }
     }
     // 3.
-    rememberedSuit = PlainSuitOf(best.card);
+    me.rememberedSuit = PlainSuitOf(best.card);
     if (best.card != NO_CARD) return best.card;
     // 4. The soloist lacks every suit held: the lowest card before him, the highest after him.
     for (int s = 0; s < 4; ++s)
         for (int rank : NullRankList) {
             const int x = CardCodeOf(rank, s);
-            if (IsHeld(*this, x)) best.Offer(x, F ? 17 - OrderOf(x) : OrderOf(x));
+            if (IsHeld(me, x)) best.Offer(x, F ? 17 - OrderOf(x) : OrderOf(x));
         }
     return best.card;
 }
 
-int CPlayer::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
+int CNullPlay::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
     bool abort = false;
     const int first = NullOpponentSecondFirstChoice(soloistFollows, firstCard, abort);
     if (abort) return NO_CARD;
-    rememberedSuit = -1;
-    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
+    me.rememberedSuit = -1;
+    if (first != NO_CARD) return me.FinishStrategy(first, EPILOGUE_PLAIN);
     const int c1 = firstCard;
     const int s = PlainSuitOf(c1);
     int card = NO_CARD;
-    if (CountInSuit(s) == 0) return FinishStrategy(ChooseNullDiscard(), EPILOGUE_PLAIN);
+    if (me.CountInSuit(s) == 0) return me.FinishStrategy(ChooseNullDiscard(), EPILOGUE_PLAIN);
     if (!soloistFollows) {
         // The soloist led: a card of the lowest run when it stays under him, else the highest.
-        const int x = PickLowestInSuit(s, false);
-        card = OrderOf(x) > OrderOf(c1) ? PickHighestInSuit(s, true) : x;
-        return FinishStrategy(card, EPILOGUE_PLAIN);
+        const int x = me.PickLowestInSuit(s, false);
+        card = OrderOf(x) > OrderOf(c1) ? me.PickHighestInSuit(s, true) : x;
+        return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     // The partner led, the soloist plays third.
     // 1.
-    const int l = PickLowestInSuit(s, true);
-    if (IsSuitSafe(l, -1, -1) && IsSuitSafe(c1, l, -1)) return FinishStrategy(l, EPILOGUE_PLAIN);
+    const int l = me.PickLowestInSuit(s, true);
+    if (me.IsSuitSafe(l, -1, -1) && me.IsSuitSafe(c1, l, -1)) return me.FinishStrategy(l, EPILOGUE_PLAIN);
     // 2.
-    const int a = GetHeldRankNeighbour(c1, 1);
+    const int a = CCardChoosers(me).GetHeldRankNeighbour(c1, 1);
     bool toStep5 = false;
     if (IsSoloistHandVisible()) {
         // 3.
-        const int m = partner->PickLowestInSuit(s, false);
-        if (m == NO_CARD) card = a != NO_CARD ? a : PickHighestInSuit(s, true);
-        else if (OrderOf(c1) < OrderOf(m)) card = NextLowerInSuit(m, false);
+        const int m = me.partner->PickLowestInSuit(s, false);
+        if (m == NO_CARD) card = a != NO_CARD ? a : me.PickHighestInSuit(s, true);
+        else if (OrderOf(c1) < OrderOf(m)) card = me.NextLowerInSuit(m, false);
         else card = a;
         toStep5 = card == NO_CARD;
     } else if (a != NO_CARD) {
         // 4.
         if (IsRank(l, SEVEN) || IsRank(l, EIGHT)) {
-            forcedCard = -l;
-            ForcedCardCount = count;
+            me.forcedCard = -l;
+            me.ForcedCardCount = me.count;
             card = a;
         } else if (OrderOf(l) > 3) {
-            card = PickHighestInSuit(s, true);
+            card = me.PickHighestInSuit(s, true);
         } else {
             card = a;
         }
@@ -154,65 +157,65 @@ int CPlayer::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
     }
     if (toStep5) {
         // 5. Over the partner's card with the second-lowest card; the lowest waits.
-        const int h = PickHighestInSuit(s, true);
+        const int h = me.PickHighestInSuit(s, true);
         if (OrderOf(h) > OrderOf(c1) && h != l) {
             card = h;
-            for (int step = 0; step < CountInSuit(s) - 2; ++step) card = NextLowerInSuit(card, false);
-            forcedCard = -l;
-            ForcedCardCount = count;
+            for (int step = 0; step < me.CountInSuit(s) - 2; ++step) card = me.NextLowerInSuit(card, false);
+            me.forcedCard = -l;
+            me.ForcedCardCount = me.count;
         } else {
             card = h;
         }
     }
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
 
-int CPlayer::PlayNullOpponentThird(bool soloistFollows, int firstCard, int secondCard) {
+int CNullPlay::PlayNullOpponentThird(bool soloistFollows, int firstCard, int secondCard) {
     bool abort = false;
     const int first = NullOpponentThirdFirstChoice(soloistFollows, firstCard, secondCard, abort);
     if (abort) return NO_CARD;
-    rememberedSuit = -1;
-    if (first != NO_CARD) return FinishStrategy(first, EPILOGUE_PLAIN);
+    me.rememberedSuit = -1;
+    if (first != NO_CARD) return me.FinishStrategy(first, EPILOGUE_PLAIN);
     const int c1 = firstCard;
     const int s = PlainSuitOf(c1);
     const int S = soloistFollows ? firstCard : secondCard;
     const int P = soloistFollows ? secondCard : firstCard;
-    if (CountInSuit(s) == 0) return FinishStrategy(ChooseNullDiscard(), EPILOGUE_PLAIN);
+    if (me.CountInSuit(s) == 0) return me.FinishStrategy(ChooseNullDiscard(), EPILOGUE_PLAIN);
     const bool sameSuit = PlainSuitOf(P) == PlainSuitOf(S);
     int card = NO_CARD;
     if (soloistFollows) {
         // The soloist led.
         if (sameSuit && OrderOf(P) >= OrderOf(S)) {
-            card = PickHighestInSuit(s, true);
+            card = me.PickHighestInSuit(s, true);
         } else {
-            const int x = PickLowestInSuit(s, false);
-            card = OrderOf(x) < OrderOf(S) ? x : PickHighestInSuit(s, true);
+            const int x = me.PickLowestInSuit(s, false);
+            card = OrderOf(x) < OrderOf(S) ? x : me.PickHighestInSuit(s, true);
         }
-        return FinishStrategy(card, EPILOGUE_PLAIN);
+        return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     // The partner led P, the soloist played S.
-    const int l = PickLowestInSuit(s, true);
+    const int l = me.PickLowestInSuit(s, true);
     bool toCase2 = false;
     if (sameSuit && OrderOf(S) > OrderOf(P)) {
         // Case 1: the soloist is winning.
-        card = NextLowerInSuit(S, false);
+        card = me.NextLowerInSuit(S, false);
         if (card == NO_CARD) {
-            const int t = PickLowCardOfSuit(s);
+            const int t = me.PickLowCardOfSuit(s);
             int candidate = l;
             for (int i = 0; i < 4; ++i)
-                if (CountInSuit(i) == 4 && !Holds(*this, i, ACE) && !IsCardGone(i, ACE, seat))
-                    candidate = PickLowestInSuit(i, true);
+                if (me.CountInSuit(i) == 4 && !Holds(me, i, ACE) && !IsCardGone(i, ACE, me.seat))
+                    candidate = me.PickLowestInSuit(i, true);
             if (candidate != t && candidate != NO_CARD) {
-                forcedCard = candidate;
-                ForcedCardCount = count;
+                me.forcedCard = candidate;
+                me.ForcedCardCount = me.count;
             }
             card = t;
-            if (CountInSuit(s) == 3 && IsSuitSafe(l, -1, -1)) card = NextHigherInSuit(l);
+            if (me.CountInSuit(s) == 3 && me.IsSuitSafe(l, -1, -1)) card = me.NextHigherInSuit(l);
             toCase2 = card == NO_CARD;
         }
     } else if (!sameSuit) {
         // Case 3: the soloist threw another suit.
-        return FinishStrategy(PickLowestInSuit(s, false), EPILOGUE_PLAIN);
+        return me.FinishStrategy(me.PickLowestInSuit(s, false), EPILOGUE_PLAIN);
     } else {
         toCase2 = true;
     }
@@ -221,17 +224,17 @@ int CPlayer::PlayNullOpponentThird(bool soloistFollows, int firstCard, int secon
         // Case 2: the partner is winning, or the soloist must be overtaken.
         RunningBest other;
         for (int i = 0; i < 4; ++i) {
-            if (i == s || CountInSuit(i) == 0) continue;
-            const int low = PickLowestInSuit(i, true);
-            if (IsSuitSafe(low, -1, -1) && MayHoldSuit(g_Game.Soloist, i)) other.Offer(low, 7 - OrderOf(low));
+            if (i == s || me.CountInSuit(i) == 0) continue;
+            const int low = me.PickLowestInSuit(i, true);
+            if (me.IsSuitSafe(low, -1, -1) && me.MayHoldSuit(g_Game.Soloist, i)) other.Offer(low, 7 - OrderOf(low));
         }
         if (other.card != NO_CARD) {
-            int e = NextHigherInSuit(c1);
+            int e = me.NextHigherInSuit(c1);
             if (e != NO_CARD) {
-                e = PickLowCardOfSuit(s);
-                if (e != l && IsSuitSafe(l, -1, -1)) {
-                    forcedCard = l;
-                    ForcedCardCount = count;
+                e = me.PickLowCardOfSuit(s);
+                if (e != l && me.IsSuitSafe(l, -1, -1)) {
+                    me.forcedCard = l;
+                    me.ForcedCardCount = me.count;
                 }
                 card = e;
             } else {
@@ -243,17 +246,17 @@ int CPlayer::PlayNullOpponentThird(bool soloistFollows, int firstCard, int secon
     }
     if (toCase4) {
         // Case 4.
-        const int b = NextLowerInSuit(c1, false);
-        if (b != NO_CARD && !IsSuitSafe(b, -1, -1) && OrderOf(b) < OrderOf(P) && !IsRank(b, SEVEN)) {
+        const int b = me.NextLowerInSuit(c1, false);
+        if (b != NO_CARD && !me.IsSuitSafe(b, -1, -1) && OrderOf(b) < OrderOf(P) && !IsRank(b, SEVEN)) {
             card = b;
         } else {
-            const int h = PickHighestInSuit(s, true);
-            if (IsSuitSafe(l, -1, -1) && OrderOf(h) > OrderOf(c1) && h != l) {
-                forcedCard = l;
-                ForcedCardCount = count;
+            const int h = me.PickHighestInSuit(s, true);
+            if (me.IsSuitSafe(l, -1, -1) && OrderOf(h) > OrderOf(c1) && h != l) {
+                me.forcedCard = l;
+                me.ForcedCardCount = me.count;
             }
             card = h;
         }
     }
-    return FinishStrategy(card, EPILOGUE_PLAIN);
+    return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }

@@ -2,6 +2,7 @@
 // give the game up, and at the first trick note (or announce) Kontra for the Null option.
 
 #include "computer/evaluation/GameOption.h"
+#include "computer/play/NullPlay.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -19,61 +20,61 @@ int KthLowest(const CPlayer& player, int suit, int k) {
 
 }  // namespace
 
-bool CPlayer::NullFirstChoiceActive() const {
-    if (partner == nullptr || g_Game.OuvertAnnounced == 0) return false;
+bool CNullPlay::NullFirstChoiceActive() const {
+    if (me.partner == nullptr || g_Game.OuvertAnnounced == 0) return false;
     const int tricks = g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2];
     if (g_Game.VariantMode == VARIANT_OFFICIAL) return true;
     return g_Game.VariantMode == VARIANT_SKAT && (g_Settings.Variants.NullOuvert == 0 || tricks >= 1);
 }
 
-bool CPlayer::NullKontraBookkeeping(bool notPerson) const {
-    if (notPerson && seat == 2) return false;
-    return count == 10 && g_Game.KontraState == KONTRA_NONE && seat != g_Game.Soloist &&
-           g_Game.VariantMode == VARIANT_SKAT && seat >= 0 && seat < 3 && g_Game.HasBid[seat] &&
+bool CNullPlay::NullKontraBookkeeping(bool notPerson) const {
+    if (notPerson && me.seat == 2) return false;
+    return me.count == 10 && g_Game.KontraState == KONTRA_NONE && me.seat != g_Game.Soloist &&
+           g_Game.VariantMode == VARIANT_SKAT && me.seat >= 0 && me.seat < 3 && g_Game.HasBid[me.seat] &&
            g_Settings.Variants.Kontra;
 }
 
-void CPlayer::NoteNullKontra(int code, bool announce) {
-    gameOptions[GAME_NULL][OPT_RULE] = code;
+void CNullPlay::NoteNullKontra(int code, bool announce) {
+    me.gameOptions[GAME_NULL][OPT_RULE] = code;
     if (!announce) return;
     g_Game.KontraState = KONTRA_SAID;
-    g_Game.KontraSeat = seat;
+    g_Game.KontraSeat = me.seat;
 }
 
-int CPlayer::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, bool& abort) {
+int CNullPlay::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, bool& abort) {
     abort = false;
     if (!NullFirstChoiceActive()) return NO_CARD;
-    const CPlayer& S = *partner;
+    const CPlayer& S = *me.partner;
     const bool F = soloistFollows;
     const int c1 = firstCard;
     const int s = PlainSuitOf(c1);
-    const int n = CountInSuit(s);
+    const int n = me.CountInSuit(s);
     // 1.
-    if (count == 10 && g_Game.GameType >= 0 && g_Game.GameType < 9) gameOptions[g_Game.GameType][OPT_RULE] = 0;
+    if (me.count == 10 && g_Game.GameType >= 0 && g_Game.GameType < 9) me.gameOptions[g_Game.GameType][OPT_RULE] = 0;
     // 2. The give-up test.
-    if (n > 0 && (seat == 2 || F || NextLowerInSuit(c1, false) == NO_CARD)) {
-        abort = CheckSoloist(c1);
+    if (n > 0 && (me.seat == 2 || F || me.NextLowerInSuit(c1, false) == NO_CARD)) {
+        abort = me.CheckSoloist(c1);
         if (abort) return NO_CARD;
     }
     // 3.
     if (NullKontraBookkeeping(true) && F) {
         const int x = S.PickLowCardAnySuit(s);
-        if (x != NO_CARD && RanksBelow(c1, x) && RanksBelow(PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
+        if (x != NO_CARD && RanksBelow(c1, x) && RanksBelow(me.PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
     }
     // 4. Following.
     if (n > 0) {
-        const bool anyLow = g_Game.KontraState == 0 || (g_Game.KontraSeat != seat && g_Game.HasBid[seat]);
-        const int t = anyLow ? PickLowCardAnySuit(s) : PickLowCardOfSuit(s);
+        const bool anyLow = g_Game.KontraState == 0 || (g_Game.KontraSeat != me.seat && g_Game.HasBid[me.seat]);
+        const int t = anyLow ? me.PickLowCardAnySuit(s) : me.PickLowCardOfSuit(s);
         int result = NO_CARD;
         if (F) {
             const int z = S.PickLowCardAnySuit(s);
-            const int w = NextLowerInSuit(z, false);
+            const int w = me.NextLowerInSuit(z, false);
             result = S.CountInSuit(s) > 0 && OrderOf(z) > OrderOf(c1) && w != NO_CARD ? w : t;
         } else {
-            const int b = NextLowerInSuit(c1, false);
+            const int b = me.NextLowerInSuit(c1, false);
             if (b == NO_CARD) result = t;
             else if (n >= 5) result = b;
-            else if (IsSuitSafe(c1, b, -1) && MayHoldSuit(PartnerSeat(), s)) result = t;
+            else if (me.IsSuitSafe(c1, b, -1) && me.MayHoldSuit(PartnerSeat(), s)) result = t;
             else result = b;
             if (NullKontraBookkeeping(false) && result == b && b != t) NoteNullKontra(6242, false);
         }
@@ -81,38 +82,39 @@ int CPlayer::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard, b
     } else if (NullKontraBookkeeping(true)) {
         // 5.
         const int l = LowestHeld(S, s);
-        if (l != NO_CARD && (F ? RanksBelow(c1, l) : !IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
+        if (l != NO_CARD && (F ? RanksBelow(c1, l) : !me.IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
     }
     // 6. The discard: the suit of the soloist's weakest structure, unless he can stay under it.
     RunningBest best;
     for (int i = 0; i < 4; ++i)
-        if (CountInSuit(i) > 0 && S.CountInSuit(i) > 0) best.Offer(PickLowCardOfSuit(i), S.handInfo.StructureCode[i]);
+        if (me.CountInSuit(i) > 0 && S.CountInSuit(i) > 0)
+            best.Offer(me.PickLowCardOfSuit(i), S.handInfo.StructureCode[i]);
     if (best.card == NO_CARD || best.score <= 3) return best.card;
     const int s2 = PlainSuitOf(best.card);
-    const int mine = CountInSuit(s2), his = S.CountInSuit(s2);
+    const int mine = me.CountInSuit(s2), his = S.CountInSuit(s2);
     const int k = mine < his ? mine : his;
-    const int a = KthLowest(*this, s2, k), b = KthLowest(S, s2, k);
+    const int a = KthLowest(me, s2, k), b = KthLowest(S, s2, k);
     if (!RanksBelow(a, b)) return best.card;
     RunningBest high;
     for (int i = 0; i < 4; ++i)
-        if (i != s2 && CountInSuit(i) > 0) high.Offer(PickHighestInSuit(i, true), S.handInfo.StructureCode[i]);
+        if (i != s2 && me.CountInSuit(i) > 0) high.Offer(me.PickHighestInSuit(i, true), S.handInfo.StructureCode[i]);
     return high.card;
 }
 
-int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, int secondCard, bool& abort) {
+int CNullPlay::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, int secondCard, bool& abort) {
     abort = false;
     if (!NullFirstChoiceActive()) return NO_CARD;
-    const CPlayer& Sh = *partner;
+    const CPlayer& Sh = *me.partner;
     const bool F = soloistFollows;
     const int S = F ? firstCard : secondCard;
     const int P = F ? secondCard : firstCard;
     const int sSuit = PlainSuitOf(S);
     const bool pWithS = PlainSuitOf(P) == sSuit;
-    const int x = CountInSuit(sSuit) > 0 ? PickLowCardAnySuit(sSuit) : NO_CARD;
+    const int x = me.CountInSuit(sSuit) > 0 ? me.PickLowCardAnySuit(sSuit) : NO_CARD;
     // 1. The give-up test.
     const bool soloistUnder = x != NO_CARD ? RanksBelow(S, x) : !IsRank(S, ACE);
     if (soloistUnder && !(pWithS && OrderOf(P) <= OrderOf(S))) {
-        abort = CheckSoloist(NO_CARD);
+        abort = me.CheckSoloist(NO_CARD);
         if (abort) return NO_CARD;
     }
     // 2.
@@ -120,54 +122,55 @@ int CPlayer::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, in
         (x == NO_CARD || RanksBelow(x, S)))
         NoteNullKontra(6230, false);
     const int s = PlainSuitOf(firstCard);
-    if (CountInSuit(s) > 0) {
+    if (me.CountInSuit(s) > 0) {
         // 3. Following.
-        const int t = PickLowCardOfSuit(s);
-        const int pb = F && !pWithS ? NO_CARD : NextLowerInSuit(P, false);
-        const int sb = !F && !pWithS ? NO_CARD : NextLowerInSuit(S, false);
+        const int t = me.PickLowCardOfSuit(s);
+        const int pb = F && !pWithS ? NO_CARD : me.NextLowerInSuit(P, false);
+        const int sb = !F && !pWithS ? NO_CARD : me.NextLowerInSuit(S, false);
         int c;
-        if (g_Game.KontraSeat == seat && forcedCard != -1) c = pb;
+        if (g_Game.KontraSeat == me.seat && me.forcedCard != -1) c = pb;
         else if (sb != NO_CARD && (!pWithS || RanksBelow(P, S))) c = sb;
         else if (F) c = t;
         else c = pb != NO_CARD ? pb : t;
         if (F) return c;
         if (c != NO_CARD && OrderOf(c) >= OrderOf(P)) return c;
-        if (RanksBelow(LowestHeld(*this, s), Sh.PickHighestInSuit(s, true))) return t;
-        const int mine = CountInSuit(s), his = Sh.CountInSuit(s);
+        if (RanksBelow(LowestHeld(me, s), Sh.PickHighestInSuit(s, true))) return t;
+        const int mine = me.CountInSuit(s), his = Sh.CountInSuit(s);
         const int k = mine < his ? mine : his;
-        return OrderOf(KthLowest(*this, s, k)) >= OrderOf(KthLowest(Sh, s, k)) ? c : t;
+        return OrderOf(KthLowest(me, s, k)) >= OrderOf(KthLowest(Sh, s, k)) ? c : t;
     }
     // 4. Discarding. First pass: the soloist's weakest suit with his low card under ours.
     RunningBest first;
     for (int i = 0; i < 4; ++i)
-        if (CountInSuit(i) > 0 && Sh.CountInSuit(i) > 0) first.Offer(PickLowCardOfSuit(i), Sh.handInfo.StructureCode[i]);
+        if (me.CountInSuit(i) > 0 && Sh.CountInSuit(i) > 0)
+            first.Offer(me.PickLowCardOfSuit(i), Sh.handInfo.StructureCode[i]);
     const int s2 = PlainSuitOf(first.card);
-    if (s2 >= 0 && Sh.handInfo.StructureCode[s2] >= 7 && RanksBelow(LowestHeld(Sh, s2), LowestHeld(*this, s2)))
-        return PickHighestInSuit(s2, true);
+    if (s2 >= 0 && Sh.handInfo.StructureCode[s2] >= 7 && RanksBelow(LowestHeld(Sh, s2), LowestHeld(me, s2)))
+        return me.PickHighestInSuit(s2, true);
     // Second pass.
     RunningBest second;
     for (int i = 0; i < 4; ++i) {
-        if (i == s2 || CountInSuit(i) == 0 || Sh.CountInSuit(i) == 0) continue;
+        if (i == s2 || me.CountInSuit(i) == 0 || Sh.CountInSuit(i) == 0) continue;
         const int his = LowestHeld(Sh, i);
-        if (!RanksBelow(his, LowestHeld(*this, i))) continue;
-        const int unsafeKey = IsSuitSafe(his, -1, -1) ? 0 : 13;
+        if (!RanksBelow(his, LowestHeld(me, i))) continue;
+        const int unsafeKey = me.IsSuitSafe(his, -1, -1) ? 0 : 13;
         const int key = Sh.handInfo.StructureCode[i] > unsafeKey ? Sh.handInfo.StructureCode[i] : unsafeKey;
-        second.Offer(PickLowCardOfSuit(i), key);
+        second.Offer(me.PickLowCardOfSuit(i), key);
     }
     const int s3 = PlainSuitOf(second.card);
     const bool soloistWinning = F ? (!pWithS || RanksBelow(P, S)) : (pWithS && RanksBelow(P, S));
     if (soloistWinning || (second.card != NO_CARD && second.score >= 6)) {
-        int y = NextLowerInSuit(S, false);
-        if (y == NO_CARD) y = PickHighestInSuit(sSuit, true);
-        if (y == NO_CARD) y = PickHighestInSuit(s3, true);
-        if (y != NO_CARD && !IsSuitSafe(y, -1, -1)) return y;
+        int y = me.NextLowerInSuit(S, false);
+        if (y == NO_CARD) y = me.PickHighestInSuit(sSuit, true);
+        if (y == NO_CARD) y = me.PickHighestInSuit(s3, true);
+        if (y != NO_CARD && !me.IsSuitSafe(y, -1, -1)) return y;
     }
-    if (s3 >= 0) return IsSuitSafe(second.card, -1, -1) ? NO_CARD : second.card;
+    if (s3 >= 0) return me.IsSuitSafe(second.card, -1, -1) ? NO_CARD : second.card;
     return NO_CARD;
 }
 
 // The two hands the open-hand lead compares suit by suit: this defender's and the soloist's.
-struct CPlayer::NullLeadHands {
+struct CNullPlay::NullLeadHands {
     const CPlayer& own;
     const CPlayer& soloist;
     int partnerSeat;
@@ -179,12 +182,12 @@ struct CPlayer::NullLeadHands {
     int HisLowest(int s) const { return LowestHeld(soloist, s); }
 };
 
-int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
+int CNullPlay::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
     abort = false;
     if (!NullFirstChoiceActive()) return NO_CARD;
-    abort = CheckSoloist(NO_CARD);
+    abort = me.CheckSoloist(NO_CARD);
     if (abort) return NO_CARD;
-    const NullLeadHands hands{*this, *partner, PartnerSeat()};
+    const NullLeadHands hands{me, *me.partner, PartnerSeat()};
     // The rules in their order; the first that decides gives the card.
     int dropped = NO_CARD;
     int card = NO_CARD;
@@ -197,7 +200,7 @@ int CPlayer::NullOpponentLeadFirstChoice(bool soloistFollows, bool& abort) {
 }
 
 // First rule: lead under the soloist's lowest card where he must take.
-bool CPlayer::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int& card) {
+bool CNullPlay::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int& card) {
     const CPlayer& S = hands.soloist;
     const int P = hands.partnerSeat;
     int reachedStep2 = 0;
@@ -221,10 +224,10 @@ bool CPlayer::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int
         // Step 2.
         ++reachedStep2;
         const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
-        const int mine = KthLowest(*this, s, k), his = KthLowest(S, s, k);
-        int candidate = RanksBelow(mine, his) ? NextLowerInSuit(his, false) : NO_CARD;
-        if (g_Game.TrickWinner == seat && lastTrick != nullptr && P != NO_SEAT) {
-            const int partnerCard = lastTrick->cards[P], ownCard = lastTrick->cards[seat];
+        const int mine = KthLowest(me, s, k), his = KthLowest(S, s, k);
+        int candidate = RanksBelow(mine, his) ? me.NextLowerInSuit(his, false) : NO_CARD;
+        if (g_Game.TrickWinner == me.seat && me.lastTrick != nullptr && P != NO_SEAT) {
+            const int partnerCard = me.lastTrick->cards[P], ownCard = me.lastTrick->cards[me.seat];
             if (partnerCard > 0 && ownCard > 0 && PlainSuitOf(partnerCard) != PlainSuitOf(ownCard) &&
                 PlainSuitOf(partnerCard) != s)
                 g_Knowledge.VoidTable[P][s] = 0;
@@ -233,7 +236,7 @@ bool CPlayer::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int
             // Dropped when the lowest card held by neither hand lies above the soloist's card.
             for (int rank = 7; rank >= 0; --rank) {
                 const int unheld = CardCodeOf(NullRankList[rank], s);
-                if (IsHeld(*this, unheld) || IsHeld(S, unheld) || IsGoneFor(*this, unheld)) continue;
+                if (IsHeld(me, unheld) || IsHeld(S, unheld) || IsGoneFor(me, unheld)) continue;
                 if (RanksBelow(his, unheld)) {
                     dropped = candidate;
                     candidate = NO_CARD;
@@ -256,23 +259,23 @@ bool CPlayer::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, int
 }
 
 // Second rule: where only the soloist holds the cards above ours.
-bool CPlayer::NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& card) {
+bool CNullPlay::NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& card) {
     const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s)) continue;
         int mineList[11], hisList[11], outList[11];
-        const int cn = CollectSuit(s, true, mineList);
+        const int cn = me.CollectSuit(s, true, mineList);
         const int cm = S.CollectSuit(s, true, hisList);
         const int d = cm > cn ? cm - cn : 0;
-        if (d >= cm || !RanksBelow(LowestHeld(*this, s), hisList[d])) continue;
-        const int outCount = CollectSuit(s, false, outList);
+        if (d >= cm || !RanksBelow(LowestHeld(me, s), hisList[d])) continue;
+        const int outCount = me.CollectSuit(s, false, outList);
         int firstOther = NO_CARD;
         for (int i = 0; i < outCount && firstOther == NO_CARD; ++i)
             if (!IsHeld(S, outList[i])) firstOther = outList[i];
         if (firstOther == NO_CARD || !RanksBelow(firstOther, hisList[0])) continue;
         for (int i = 0; i < 4; ++i) {
             if (i == s || !hands.Shared(i) || !hands.PartnerMayHold(i)) continue;
-            const int below = NextLowerInSuit(HighestCardOutInSuit(i), false);
+            const int below = me.NextLowerInSuit(me.HighestCardOutInSuit(i), false);
             if (below != NO_CARD) {
                 card = below;
                 return true;
@@ -283,7 +286,7 @@ bool CPlayer::NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& car
 }
 
 // Third rule, when the partner made no bid: into the soloist's short Ace suit.
-bool CPlayer::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) {
+bool CNullPlay::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) {
     const CPlayer& S = hands.soloist;
     const int P = hands.partnerSeat;
     if (P == NO_SEAT || g_Game.HasBid[P]) return false;
@@ -292,10 +295,10 @@ bool CPlayer::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) {
             continue;
         for (int i = 0; i < 4; ++i) {
             if (i == s || hands.His(i) == 0) continue;
-            if (handInfo.PlayedSuitCountWithJack[i] + hands.Mine(i) + hands.His(i) >= 8 || !hands.PartnerMayHold(s))
+            if (me.handInfo.PlayedSuitCountWithJack[i] + hands.Mine(i) + hands.His(i) >= 8 || !hands.PartnerMayHold(s))
                 continue;
-            const int c = PickLowCardAnySuit(i);
-            if (c != NO_CARD && !IsTopCard(c, -1, -1)) {
+            const int c = me.PickLowCardAnySuit(i);
+            if (c != NO_CARD && !me.IsTopCard(c, -1, -1)) {
                 if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
                 card = c;
                 return true;
@@ -306,10 +309,10 @@ bool CPlayer::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) {
 }
 
 // Fourth rule: under the soloist's lowest card where he cannot stay under ours.
-bool CPlayer::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
+bool CNullPlay::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || !RanksBelow(hands.MyLowest(s), hands.HisLowest(s)) ||
-            IsSuitSafe(hands.HisLowest(s), hands.MyLowest(s), -1))
+            me.IsSuitSafe(hands.HisLowest(s), hands.MyLowest(s), -1))
             continue;
         if (!hands.PartnerMayHold(s)) {
             if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
@@ -321,7 +324,7 @@ bool CPlayer::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
             for (int rank = 7; rank >= 0; --rank) {
                 const int lower = CardCodeOf(NullRankList[rank], s);
                 if (OrderOf(lower) >= OrderOf(hands.HisLowest(s))) break;
-                if (!IsHeld(*this, lower) && !IsGoneFor(*this, lower)) lowerOut = true;
+                if (!IsHeld(me, lower) && !IsGoneFor(me, lower)) lowerOut = true;
             }
             if (lowerOut) {
                 if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
@@ -333,7 +336,7 @@ bool CPlayer::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
         for (int i = 0; i < 4; ++i)
             if (i != s && hands.Shared(i)) other.Offer(i + 1, hands.His(i));
         if (other.card != NO_CARD) {
-            card = PickHighestInSuit(other.card - 1, true);
+            card = me.PickHighestInSuit(other.card - 1, true);
             return true;
         }
     }
@@ -341,11 +344,11 @@ bool CPlayer::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
 }
 
 // Fifth rule: the first suit in which the soloist's lowest card lies above ours.
-bool CPlayer::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, int& card) {
+bool CNullPlay::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, int& card) {
     const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || !RanksBelow(hands.MyLowest(s), hands.HisLowest(s))) continue;
-        const int t = PickLowCardOfSuit(s);
+        const int t = me.PickLowCardOfSuit(s);
         if (!hands.PartnerMayHold(s)) {
             if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
             card = hands.MyLowest(s);
@@ -355,8 +358,8 @@ bool CPlayer::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, in
         for (int i = 0; i < 4; ++i)
             if (i != s && hands.Shared(i)) other.Offer(i + 1, hands.His(i) + (hands.PartnerMayHold(i) ? 0 : 7));
         if (other.card != NO_CARD) {
-            const int h = PickHighestInSuit(other.card - 1, true);
-            card = !IsTopCard(h, -1, -1) && dropped != NO_CARD && S.NextHigherInSuit(h) == NO_CARD ? dropped : h;
+            const int h = me.PickHighestInSuit(other.card - 1, true);
+            card = !me.IsTopCard(h, -1, -1) && dropped != NO_CARD && S.NextHigherInSuit(h) == NO_CARD ? dropped : h;
             return true;
         }
         card = hands.His(s) > 1 ? t : hands.MyLowest(s);
@@ -366,14 +369,14 @@ bool CPlayer::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, in
 }
 
 // Sixth rule: no draw between suits.
-bool CPlayer::NullLeadWithoutDraw(const NullLeadHands& hands, int& card) {
+bool CNullPlay::NullLeadWithoutDraw(const NullLeadHands& hands, int& card) {
     const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s)) continue;
         const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
-        if (!RanksBelow(KthLowest(*this, s, k), KthLowest(S, s, k))) continue;
-        if (IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !hands.PartnerMayHold(s)) {
-            card = PickLowCardAnySuit(s);
+        if (!RanksBelow(KthLowest(me, s, k), KthLowest(S, s, k))) continue;
+        if (me.IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !hands.PartnerMayHold(s)) {
+            card = me.PickLowCardAnySuit(s);
             return true;
         }
         int winner = -1;
@@ -383,26 +386,27 @@ bool CPlayer::NullLeadWithoutDraw(const NullLeadHands& hands, int& card) {
                 (hands.His(i) == hands.His(winner) && hands.Mine(i) > hands.Mine(winner)))
                 winner = i;
         }
-        card = PickLowCardAnySuit(winner);
+        card = me.PickLowCardAnySuit(winner);
         return true;
     }
     return false;
 }
 
 // Seventh rule: the soloist's suits of weak structure.
-bool CPlayer::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloistFollows, int& card) {
+bool CNullPlay::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloistFollows, int& card) {
     const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
         const int t = S.PickLowCardOfSuit(s);
-        const int h = PickHighestInSuit(s, true);
+        const int h = me.PickHighestInSuit(s, true);
         const int a = hands.MyLowest(s);
-        if (RanksBelow(a, hands.HisLowest(s)) && (!IsSuitSafe(hands.HisLowest(s), a, -1) || !hands.PartnerMayHold(s))) {
+        if (RanksBelow(a, hands.HisLowest(s)) &&
+            (!me.IsSuitSafe(hands.HisLowest(s), a, -1) || !hands.PartnerMayHold(s))) {
             card = a;
             return true;
         }
         if (hands.His(s) <= hands.Mine(s) && IsHeld(S, CardCodeOf(ACE, s))) {
-            card = PickLowCardOfSuit(s);
+            card = me.PickLowCardOfSuit(s);
             return true;
         }
         if (hands.Mine(s) == 1 && hands.His(s) >= 2 && RanksBelow(a, t)) {
@@ -415,7 +419,7 @@ bool CPlayer::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloist
             return true;
         }
         int outList[11];
-        const int outCount = CollectSuit(s, false, outList);
+        const int outCount = me.CollectSuit(s, false, outList);
         if (outCount - hands.His(s) <= 0) continue;
         const int hisHighest = S.PickHighestInSuit(s, true);
         bool above = false;
@@ -442,7 +446,7 @@ bool CPlayer::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloist
 }
 
 // Eighth rule: the first suit of weak structure opens the way for any suit the partner holds.
-bool CPlayer::NullLeadOpeningForPartner(const NullLeadHands& hands, int& card) {
+bool CNullPlay::NullLeadOpeningForPartner(const NullLeadHands& hands, int& card) {
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || hands.soloist.handInfo.StructureCode[s] <= 3) continue;
         for (int i = 0; i < 4; ++i) {

@@ -1,11 +1,12 @@
 // The Null safety test: can the defenders still force this player to take a trick?
 
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/NullPlay.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Player.h"
 
-bool CPlayer::EvaluateNullFollow(int card, int suit) const {
+bool CNullPlay::EvaluateNullFollow(int card, int suit) const {
     // Step 1: the person's card in play counts as the card under test.
     const int tested = g_ComputerFrame.PersonPendingCard != NO_CARD ? g_ComputerFrame.PersonPendingCard : card;
     const int testedSuit = tested != NO_CARD ? GetCardSuit(tested, true) : -1;
@@ -20,14 +21,14 @@ bool CPlayer::EvaluateNullFollow(int card, int suit) const {
         for (int i = 0; i < 8; ++i) {
             const int rank = NullRankList[7 - i];
             if (s == testedSuit && rank == testedRank) continue;
-            held[i] = handInfo.RankTable[s][rank] >= 0;
-            out[i] = !held[i] && !IsCardGone(s, rank, seat);
+            held[i] = me.handInfo.RankTable[s][rank] >= 0;
+            out[i] = !held[i] && !IsCardGone(s, rank, me.seat);
             heldCount += held[i] ? 1 : 0;
         }
         if (heldCount == 0) continue;
         // Step 4: every out card, from the lowest up, needs a lower held card to go under it.
         bool used[8] = {};
-        int m = CountInSuit(s);
+        int m = me.CountInSuit(s);
         for (int i = 0; i < 8 && m > 0; ++i) {
             if (!out[i]) continue;
             int under = -1;

@@ -3,6 +3,7 @@
 // always play under a suit; and the guard against another player's Durchmarsch through the suit
 // plan slots.
 
+#include "computer/play/RamschPlay.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -105,137 +106,137 @@ bool RamschCandidatePriority(const CPlayer& player, const RamschSuitShape& suit,
 
 }  // namespace
 
-int CPlayer::ChooseRamschCard(int x, bool high, bool skipSafe) {
+int CRamschPlay::ChooseRamschCard(int x, bool high, bool skipSafe) {
     const int xSuit = IsNoCard(x) ? -2 : SuitOf(x);
-    const bool forehand = seat == g_Game.Forehand;
-    const bool passedOn = seat >= 0 && seat < 3 && g_Game.SkatPassedOnBySeat[seat] != 0;
+    const bool forehand = me.seat == g_Game.Forehand;
+    const bool passedOn = me.seat >= 0 && me.seat < 3 && g_Game.SkatPassedOnBySeat[me.seat] != 0;
     // 1. The exclusion pass; a suit the player can always play under sets D.
     bool excluded[4] = {};
     bool D = false;
     for (int s = 0; s < 4; ++s) {
-        if (handInfo.SuitCount[s] == 0 || !IsSuitGuarded(s, 1, false)) excluded[s] = true;
+        if (me.handInfo.SuitCount[s] == 0 || !me.IsSuitGuarded(s, 1, false)) excluded[s] = true;
         else if (EvaluateRamschHand(s)) excluded[s] = D = true;
-        else if (s == xSuit && handInfo.SuitCount[s] >= 4) excluded[s] = true;
+        else if (s == xSuit && me.handInfo.SuitCount[s] >= 4) excluded[s] = true;
     }
     // 2. to 4. Scoring.
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (excluded[s]) continue;
         RamschSuitShape suit;
-        suit.k = handInfo.SuitCount[s];
-        suit.out = CountOutstanding(s) - suit.k;
-        suit.low = PickLowestInSuit(s, true);
-        suit.second = NextHigherInSuit(suit.low);
-        suit.top = PickHighestInSuit(s, true);
-        suit.lowSafe = IsSuitSafe(suit.low, -1, -1);
+        suit.k = me.handInfo.SuitCount[s];
+        suit.out = me.CountOutstanding(s) - suit.k;
+        suit.low = me.PickLowestInSuit(s, true);
+        suit.second = me.NextHigherInSuit(suit.low);
+        suit.top = me.PickHighestInSuit(s, true);
+        suit.lowSafe = me.IsSuitSafe(suit.low, -1, -1);
         if (skipSafe && suit.lowSafe) continue;
-        suit.secondSafe = IsSuitSafe(suit.second, suit.low, -1);
+        suit.secondSafe = me.IsSuitSafe(suit.second, suit.low, -1);
         suit.gap = OrderOf(suit.second) - OrderOf(suit.low);
         int b = 0, len = suit.k, w = suit.top;
         if (!RamschSuitBase(suit, x, D, forehand, passedOn, b, len, w)) continue;
         int p = 0;
-        if (!RamschCandidatePriority(*this, suit, s, x, forehand, b, len, w, p)) continue;
+        if (!RamschCandidatePriority(me, suit, s, x, forehand, b, len, w, p)) continue;
         best.Offer(w, p);
     }
     const int r = best.card;
     // 5. The other card of a two-card suit waits as the committed card.
-    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && handInfo.SuitCount[SuitOf(r)] == 2 && forcedCard == 0) {
-        int other = PickHighestInSuit(SuitOf(r), true);
-        if (other == r) other = NextLowerInSuit(r, false);
+    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && me.handInfo.SuitCount[SuitOf(r)] == 2 && me.forcedCard == 0) {
+        int other = me.PickHighestInSuit(SuitOf(r), true);
+        if (other == r) other = me.NextLowerInSuit(r, false);
         if (other != NO_CARD) {
-            forcedCard = other;
-            ForcedCardCount = -count;
+            me.forcedCard = other;
+            me.ForcedCardCount = -me.count;
         }
     }
     // 6.
-    if (high && r != NO_CARD) return PickHighestInSuit(SuitOf(r), true);
+    if (high && r != NO_CARD) return me.PickHighestInSuit(SuitOf(r), true);
     return r;
 }
 
-int CPlayer::ChooseRamschCard3(int maxLength) {
+int CRamschPlay::ChooseRamschCard3(int maxLength) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        const int k = handInfo.SuitCount[s];
+        const int k = me.handInfo.SuitCount[s];
         int list[11];
-        const int out = CollectSuit(s, false, list);
-        if (k == 0 || k > maxLength || k > 6 || !IsSuitGuarded(s, 1, false) || out < 1) continue;
-        if (out == 1 && count < 5 && PointsOf(list[0]) > 4) continue;
-        const int low = PickLowestInSuit(s, true);
-        const int second = NextHigherInSuit(low);
+        const int out = me.CollectSuit(s, false, list);
+        if (k == 0 || k > maxLength || k > 6 || !me.IsSuitGuarded(s, 1, false) || out < 1) continue;
+        if (out == 1 && me.count < 5 && PointsOf(list[0]) > 4) continue;
+        const int low = me.PickLowestInSuit(s, true);
+        const int second = me.NextHigherInSuit(low);
         const int priority = k <= 2 ? 6 : k + 4;
         if (k == 1) {
-            if (IsSuitSafe(low, -1, -1)) best.Offer(low, 5);
+            if (me.IsSuitSafe(low, -1, -1)) best.Offer(low, 5);
         } else if (out == 1) {
-            if (!IsSuitSafe(low, -1, -1)) continue;
+            if (!me.IsSuitSafe(low, -1, -1)) continue;
             if (k == 2 && PointsOf(second) < 10) {
                 best.card = low;
                 best.score = 6;
             } else {
                 best.Offer(low, k == 2 ? 4 : priority);
             }
-        } else if (IsSuitSafe(second, low, -1)) {
+        } else if (me.IsSuitSafe(second, low, -1)) {
             best.Offer(CoinTails() ? second : low, priority);
         }
     }
     return best.card;
 }
 
-int CPlayer::ChooseRamschLead2() {
+int CRamschPlay::ChooseRamschLead2() {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        const int k = handInfo.SuitCount[s];
+        const int k = me.handInfo.SuitCount[s];
         int list[11];
-        if (k == 0 || CollectSuit(s, false, list) != 1) continue;
-        const int l = PickLowCardAnySuit(s);
+        if (k == 0 || me.CollectSuit(s, false, list) != 1) continue;
+        const int l = me.PickLowCardAnySuit(s);
         const int t = 6 - OrderOf(list[0]);
         if (OrderOf(l) < t) best.Offer(l, k > 4 ? t - k : t);
     }
     return best.card;
 }
 
-int CPlayer::ChooseRamschVariantLead() {
+int CRamschPlay::ChooseRamschVariantLead() {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        if (handInfo.SuitCount[s] == 0) continue;
-        const int h = PickHighestInSuit(s, true);
-        const int n = NextLowerInSuit(h, false);
-        if (!IsTopCard(h, -1, -1)) best.Offer(h, 12 - OrderOf(h));
+        if (me.handInfo.SuitCount[s] == 0) continue;
+        const int h = me.PickHighestInSuit(s, true);
+        const int n = me.NextLowerInSuit(h, false);
+        if (!me.IsTopCard(h, -1, -1)) best.Offer(h, 12 - OrderOf(h));
         else if (n != NO_CARD && OrderOf(h) - OrderOf(n) > 1) best.Offer(n, OrderOf(h) - OrderOf(n));
     }
     return best.card;
 }
 
-int CPlayer::ChooseRamschCard2(int x) {
+int CRamschPlay::ChooseRamschCard2(int x) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        if (handInfo.SuitCount[s] == 0) continue;
-        int h = PickHighestInSuit(s, true);
-        if (h == x) h = NextLowerInSuit(h, false);
+        if (me.handInfo.SuitCount[s] == 0) continue;
+        int h = me.PickHighestInSuit(s, true);
+        if (h == x) h = me.NextLowerInSuit(h, false);
         best.Offer(h, OrderOf(h));
     }
     if (best.card != NO_CARD) return best.card;
     // No plain card: a Jack of the run that begins at the highest Jack held.
-    return PickJack(0);
+    return me.PickJack(0);
 }
 
-int CPlayer::ChooseRamschLead(int flag) {
+int CRamschPlay::ChooseRamschLead(int flag) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        const int k = handInfo.SuitCount[s];
-        if (k == 0 || !IsSuitGuarded(s, 1, false)) continue;
+        const int k = me.handInfo.SuitCount[s];
+        if (k == 0 || !me.IsSuitGuarded(s, 1, false)) continue;
         if (k == 1) {
-            if (Holds(*this, s, SEVEN)) best.Offer(CardCodeOf(SEVEN, s), 5);
-            else if (Holds(*this, s, EIGHT)) best.Offer(CardCodeOf(EIGHT, s), 6);
+            if (Holds(me, s, SEVEN)) best.Offer(CardCodeOf(SEVEN, s), 5);
+            else if (Holds(me, s, EIGHT)) best.Offer(CardCodeOf(EIGHT, s), 6);
             continue;
         }
-        const int lowest = PickLowestInSuit(s, true);
-        int w = count <= 3 ? lowest : NextLowerInSuit(LowestCardOutInSuit(s), false);
+        const int lowest = me.PickLowestInSuit(s, true);
+        int w = me.count <= 3 ? lowest : me.NextLowerInSuit(me.LowestCardOutInSuit(s), false);
         if (w != NO_CARD) {
-            if (CollectSuit(s, false, nullptr) <= 1) {
+            if (me.CollectSuit(s, false, nullptr) <= 1) {
                 best.Offer(w, 1);
             } else {
                 if (w == lowest) {
-                    const int up = NextHigherInSuit(w);
+                    const int up = me.NextHigherInSuit(w);
                     if (up != NO_CARD) w = up;
                 } else if (CoinTails()) {
                     w = lowest;
@@ -243,44 +244,44 @@ int CPlayer::ChooseRamschLead(int flag) {
                 best.Offer(w, 2);
             }
         } else {
-            const bool others = MayHoldSuit(NextSeat(seat), s) || MayHoldSuit(PreviousSeat(seat), s);
+            const bool others = me.MayHoldSuit(NextSeat(me.seat), s) || me.MayHoldSuit(PreviousSeat(me.seat), s);
             best.Offer(lowest, others ? 1 : 0);
         }
     }
     if (flag) return best.card;
     if (best.card != NO_CARD) return best.card;
     for (int s = 0; s < 4; ++s) {
-        if (handInfo.SuitCount[s] == 0) continue;
-        const int l = PickLowCardAnySuit(s);
+        if (me.handInfo.SuitCount[s] == 0) continue;
+        const int l = me.PickLowCardAnySuit(s);
         best.Offer(l, 6 - OrderOf(l));
     }
     if (best.card != NO_CARD) return best.card;
-    return PickRandomJack(0);
+    return me.PickRandomJack(0);
 }
 
-bool CPlayer::EvaluateRamschHand(int suit) const {
+bool CRamschPlay::EvaluateRamschHand(int suit) const {
     if (!IsSuitIndex(suit)) {
         // The Jacks.
         int held = 0, out = 0;
         for (int s = 0; s < 4; ++s) {
             const int jack = CardCodeOf(JACK, s);
-            if (IsHeld(*this, jack)) ++held;
-            else if (!IsGoneFor(*this, jack)) ++out;
+            if (IsHeld(me, jack)) ++held;
+            else if (!IsGoneFor(me, jack)) ++out;
         }
-        const bool diamondsOut = IsOut(*this, CardCodeOf(JACK, DIAMONDS));
-        const bool heartsOut = IsOut(*this, CardCodeOf(JACK, HEARTS));
+        const bool diamondsOut = IsOut(me, CardCodeOf(JACK, DIAMONDS));
+        const bool heartsOut = IsOut(me, CardCodeOf(JACK, HEARTS));
         if (held == 1 || held == 3) return !diamondsOut;
         if (held == 2) return !(diamondsOut || (out == 2 && heartsOut));
         return true;
     }
-    if (handInfo.SuitCount[suit] == 0) return true;
+    if (me.handInfo.SuitCount[suit] == 0) return true;
     // Ranks from the 7 up: each card out takes the highest held card below it not yet taken.
     bool held[7] = {}, out[7] = {}, taken[7] = {};
     int untaken = 0;
     for (int i = 0; i < 7; ++i) {
         const int card = CardCodeOf(SuitRankList[6 - i], suit);
-        held[i] = IsHeld(*this, card);
-        out[i] = !held[i] && !IsGoneFor(*this, card);
+        held[i] = IsHeld(me, card);
+        out[i] = !held[i] && !IsGoneFor(me, card);
         untaken += held[i] ? 1 : 0;
     }
     for (int i = 0; i < 7 && untaken > 0; ++i) {
@@ -295,23 +296,23 @@ bool CPlayer::EvaluateRamschHand(int suit) const {
     return true;
 }
 
-int CPlayer::ChooseRamschCardToFollow(int leader, int card, int first, int second) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int second) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     // 1.
-    if (leader < 0 || leader > 2 || leader == seat || seat < 0 || seat > 2) return card;
-    const int other = 3 - seat - leader;
+    if (leader < 0 || leader > 2 || leader == me.seat || me.seat < 0 || me.seat > 2) return card;
+    const int other = 3 - me.seat - leader;
     // 2. A player with the high Jacks is safe from a Durchmarsch.
-    const int highestJack = PickJack(-1);
+    const int highestJack = me.PickJack(-1);
     if ((J == T && J > 0) || (J > 0 && J < T && highestJack == CardCodeOf(JACK, CLUBS)) ||
         (J > 1 && highestJack == CardCodeOf(JACK, SPADES)) || J > 2)
         return card;
     // 3. Somebody else has a trick already: no Durchmarsch to fear.
-    if (g_Game.PartyTricks[seat] != 0 || g_Game.PartyTricks[other] != 0) return card;
+    if (g_Game.PartyTricks[me.seat] != 0 || g_Game.PartyTricks[other] != 0) return card;
     int r = card, k = card;
     // 4.
     const int firstSuit = SuitOf(first);
-    if ((count == 6 || count == 7) && OrderOf(first) > 3) {
-        const int a = NextHigherInSuit(first);
+    if ((me.count == 6 || me.count == 7) && OrderOf(first) > 3) {
+        const int a = me.NextHigherInSuit(first);
         if (a != NO_CARD && CheckDoubletonSuit()) {
             r = a;
             k = NO_CARD;
@@ -319,63 +320,62 @@ int CPlayer::ChooseRamschCardToFollow(int leader, int card, int first, int secon
     }
     // 5. The plan of the suit slots.
     bool anySlot = false;
-    for (const SuitPlanSlot& slot : SuitPlanSlots) anySlot = anySlot || slot.Card != 0;
-    const bool planTakesPart = anySlot && !(count > 5 && g_Game.PartyPoints[leader] < 45);
+    for (const SuitPlanSlot& slot : me.SuitPlanSlots) anySlot = anySlot || slot.Card != 0;
+    const bool planTakesPart = anySlot && !(me.count > 5 && g_Game.PartyPoints[leader] < 45);
     SuitPlanSlot backup[4];
-    for (int s = 0; s < 4; ++s) backup[s] = SuitPlanSlots[s];
+    for (int s = 0; s < 4; ++s) backup[s] = me.SuitPlanSlots[s];
     const bool suggestion = !g_Game.RealPlayFlag;
     if (planTakesPart) {
         // A planned card already played is read as a dropped slot.
-        for (SuitPlanSlot& slot : SuitPlanSlots)
-            if (slot.Card > 0 && !IsHeld(*this, slot.Card)) slot.Card = 0;
+        for (SuitPlanSlot& slot : me.SuitPlanSlots)
+            if (slot.Card > 0 && !IsHeld(me, slot.Card)) slot.Card = 0;
         bool dropped = false;
         if (J > 0) {
-            const int pj = PickJack(0);
-            if (!IsJack(first) && CountInSuit(firstSuit) == 0 && g_Game.PartyPoints[leader] >= 45) {
+            const int pj = me.PickJack(0);
+            if (!IsJack(first) && me.CountInSuit(firstSuit) == 0 && g_Game.PartyPoints[leader] >= 45) {
                 if (suggestion)
-                    for (int s = 0; s < 4; ++s) SuitPlanSlots[s] = backup[s];
+                    for (int s = 0; s < 4; ++s) me.SuitPlanSlots[s] = backup[s];
                 return pj != NO_CARD ? pj : card;
             }
-            dropped = IsTopCard(pj, -1, -1) || T - J < J || (J == 2 && pj == CardCodeOf(JACK, SPADES));
+            dropped = me.IsTopCard(pj, -1, -1) || T - J < J || (J == 2 && pj == CardCodeOf(JACK, SPADES));
         }
         // 6.
         const bool secondBeats = second != NO_CARD && first != NO_CARD &&
                                  ((IsJack(second) && !IsJack(first)) ||
                                   (SuitOf(second) == SuitOf(first) && OrderOf(second) > OrderOf(first)));
-        if (g_Game.PartyTricks[leader] != 10 - count || secondBeats || dropped) {
-            for (SuitPlanSlot& slot : SuitPlanSlots) slot.Card = 0;
+        if (g_Game.PartyTricks[leader] != 10 - me.count || secondBeats || dropped) {
+            for (SuitPlanSlot& slot : me.SuitPlanSlots) slot.Card = 0;
         } else {
             FollowSuitPlan(leader, first, r, k);
         }
         // 8. Exchange with the plan.
         const int rs = SuitOf(r);
-        if (r != NO_CARD && SlotCard(*this, rs) > 0 && IsTopCard(r, SuitPlanSlots[rs].Card, -1)) {
-            const int former = SuitPlanSlots[rs].Card;
-            SuitPlanSlots[rs].Card = r;
+        if (r != NO_CARD && SlotCard(me, rs) > 0 && me.IsTopCard(r, me.SuitPlanSlots[rs].Card, -1)) {
+            const int former = me.SuitPlanSlots[rs].Card;
+            me.SuitPlanSlots[rs].Card = r;
             r = former;
         }
     }
     // 9.
     int result = r;
-    if (k != NO_CARD && r != k && IsTopCard(r, k, -1) && IsSuitIndex(SuitOf(r))) {
-        SuitPlanSlots[SuitOf(r)].Card = r;
+    if (k != NO_CARD && r != k && me.IsTopCard(r, k, -1) && IsSuitIndex(SuitOf(r))) {
+        me.SuitPlanSlots[SuitOf(r)].Card = r;
         result = k;
     }
     // A suggestion leaves the slots as they were.
     if (suggestion)
-        for (int s = 0; s < 4; ++s) SuitPlanSlots[s] = backup[s];
+        for (int s = 0; s < 4; ++s) me.SuitPlanSlots[s] = backup[s];
     // Only a card held that follows suit where the given card does replaces it.
     const bool follows = first == NO_CARD || SuitOf(result) == SuitOf(first) || SuitOf(card) != SuitOf(first);
-    return result != NO_CARD && IsHeld(*this, result) && follows ? result : card;
+    return result != NO_CARD && IsHeld(me, result) && follows ? result : card;
 }
 
-void CPlayer::FollowSuitPlan(int leader, int first, int& r, int& k) {
+void CRamschPlay::FollowSuitPlan(int leader, int first, int& r, int& k) {
     const int firstSuit = SuitOf(first);
     // 7. Slots of suits that can no longer be played to the leader drop out.
     for (int s = 0; s < 4; ++s) {
-        if (SuitPlanSlots[s].Card == 0 || s == firstSuit) continue;
-        if (CountInSuit(s) == 0 || !MayHoldSuit(leader, s))
-            SuitPlanSlots[s].Card = 0;
+        if (me.SuitPlanSlots[s].Card == 0 || s == firstSuit) continue;
+        if (me.CountInSuit(s) == 0 || !me.MayHoldSuit(leader, s)) me.SuitPlanSlots[s].Card = 0;
     }
     const int s = SuitOf(r);
     if (s == firstSuit && IsSuitIndex(s)) FollowSuitPlanFollowing(s, first, r, k);
@@ -384,11 +384,11 @@ void CPlayer::FollowSuitPlan(int leader, int first, int& r, int& k) {
 
 // The player follows suit s: the planned card of the suit led, or the card below it, or the plan
 // drops.
-void CPlayer::FollowSuitPlanFollowing(int s, int first, int& r, int& k) {
+void CRamschPlay::FollowSuitPlanFollowing(int s, int first, int& r, int& k) {
     auto allToZero = [&] {
-        for (SuitPlanSlot& slot : SuitPlanSlots) slot.Card = 0;
+        for (SuitPlanSlot& slot : me.SuitPlanSlots) slot.Card = 0;
     };
-    const int slot = SuitPlanSlots[s].Card;
+    const int slot = me.SuitPlanSlots[s].Card;
     const int p = slot > 0 ? slot : r;
     if (OrderOf(p) >= OrderOf(first)) {
         if (slot > 0) {
@@ -400,38 +400,38 @@ void CPlayer::FollowSuitPlanFollowing(int s, int first, int& r, int& k) {
     }
     bool safeElsewhere = false;
     for (int i = 0; i < 4 && !safeElsewhere; ++i)
-        safeElsewhere =
-            CountInSuit(i) > 0 && CollectSuit(i, false, nullptr) > 0 && IsSuitSafe(PickLowestInSuit(i, true), -1, -1);
+        safeElsewhere = me.CountInSuit(i) > 0 && me.CollectSuit(i, false, nullptr) > 0 &&
+                        me.IsSuitSafe(me.PickLowestInSuit(i, true), -1, -1);
     int list[11];
-    const int out = CollectSuit(s, false, list);
+    const int out = me.CollectSuit(s, false, list);
     if (out == 0 && !safeElsewhere) {
-        SuitPlanSlots[s].Card = 0;
-    } else if (CountInSuit(s) <= 1 || (out == 1 && !IsSuitSafe(PickLowestInSuit(s, true), -1, -1))) {
-        SuitPlanSlots[s].Card = 0;
+        me.SuitPlanSlots[s].Card = 0;
+    } else if (me.CountInSuit(s) <= 1 || (out == 1 && !me.IsSuitSafe(me.PickLowestInSuit(s, true), -1, -1))) {
+        me.SuitPlanSlots[s].Card = 0;
     } else if (slot > 0) {
-        const int below = NextLowerInSuit(slot, false);
+        const int below = me.NextLowerInSuit(slot, false);
         if (below != NO_CARD) {
             r = below;
             k = NO_CARD;
         }
     } else if (slot == -1) {
-        const int above = NextHigherInSuit(first);
+        const int above = me.NextHigherInSuit(first);
         if (above != NO_CARD) {
             r = above;
             k = NO_CARD;
             allToZero();
         } else {
-            const int h = PickHighestInSuit(s, true);
-            SuitPlanSlots[s].Card = h;
-            if (IsTopCard(h, -1, -1)) SuitPlanSlots[s].Flag = 1;
-            const int below = NextLowerInSuit(h, false);
+            const int h = me.PickHighestInSuit(s, true);
+            me.SuitPlanSlots[s].Card = h;
+            if (me.IsTopCard(h, -1, -1)) me.SuitPlanSlots[s].Flag = 1;
+            const int below = me.NextLowerInSuit(h, false);
             if (below != NO_CARD) r = below;
         }
     }
 }
 
 // The player throws off: the passes in order; the first that finds a candidate decides.
-void CPlayer::FollowSuitPlanThrowOff(int& r, int& k) {
+void CRamschPlay::FollowSuitPlanThrowOff(int& r, int& k) {
     RunningBest pass;
     auto settle = [&]() {
         if (pass.card == NO_CARD) return false;
@@ -440,45 +440,46 @@ void CPlayer::FollowSuitPlanThrowOff(int& r, int& k) {
         return true;
     };
     for (int i = 0; i < 4; ++i) {
-        if (SuitPlanSlots[i].Card != -1 || CountInSuit(i) == 0) continue;
-        const int h = PickHighestInSuit(i, true);
-        if (!IsTopCard(h, -1, -1)) continue;
-        SuitPlanSlots[i].Card = h;
-        SuitPlanSlots[i].Flag = 1;
+        if (me.SuitPlanSlots[i].Card != -1 || me.CountInSuit(i) == 0) continue;
+        const int h = me.PickHighestInSuit(i, true);
+        if (!me.IsTopCard(h, -1, -1)) continue;
+        me.SuitPlanSlots[i].Card = h;
+        me.SuitPlanSlots[i].Flag = 1;
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
-        if (SuitPlanSlots[i].Card != -1 || CountInSuit(i) < 2) continue;
-        const int h = PickHighestInSuit(i, true);
-        SuitPlanSlots[i].Card = h;
+        if (me.SuitPlanSlots[i].Card != -1 || me.CountInSuit(i) < 2) continue;
+        const int h = me.PickHighestInSuit(i, true);
+        me.SuitPlanSlots[i].Card = h;
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
-        if (CountInSuit(i) == 0 || SuitPlanSlots[i].Card != 0) continue;
-        const int h = PickHighestInSuit(i, true);
+        if (me.CountInSuit(i) == 0 || me.SuitPlanSlots[i].Card != 0) continue;
+        const int h = me.PickHighestInSuit(i, true);
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i)
-        if (SuitPlanSlots[i].Card > 0 && SuitPlanSlots[i].Flag == 0 && IsTopCard(SuitPlanSlots[i].Card, -1, -1))
-            SuitPlanSlots[i].Flag = 1;
+        if (me.SuitPlanSlots[i].Card > 0 && me.SuitPlanSlots[i].Flag == 0 &&
+            me.IsTopCard(me.SuitPlanSlots[i].Card, -1, -1))
+            me.SuitPlanSlots[i].Flag = 1;
     for (int i = 0; i < 4; ++i) {
-        if (SuitPlanSlots[i].Card <= 0 || SuitPlanSlots[i].Flag != 1 || CountInSuit(i) < 2) continue;
-        const int below = NextLowerInSuit(SuitPlanSlots[i].Card, false);
+        if (me.SuitPlanSlots[i].Card <= 0 || me.SuitPlanSlots[i].Flag != 1 || me.CountInSuit(i) < 2) continue;
+        const int below = me.NextLowerInSuit(me.SuitPlanSlots[i].Card, false);
         pass.Offer(below, OrderOf(below));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
-        if (SuitPlanSlots[i].Card <= 0 || SuitPlanSlots[i].Flag != 0 || CountInSuit(i) < 3) continue;
-        const int below = NextLowerInSuit(SuitPlanSlots[i].Card, false);
+        if (me.SuitPlanSlots[i].Card <= 0 || me.SuitPlanSlots[i].Flag != 0 || me.CountInSuit(i) < 3) continue;
+        const int below = me.NextLowerInSuit(me.SuitPlanSlots[i].Card, false);
         pass.Offer(below, OrderOf(below));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
-        if (CountInSuit(i) == 0 || SuitPlanSlots[i].Card != -1) continue;
-        const int h = PickHighestInSuit(i, true);
+        if (me.CountInSuit(i) == 0 || me.SuitPlanSlots[i].Card != -1) continue;
+        const int h = me.PickHighestInSuit(i, true);
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
@@ -487,17 +488,17 @@ void CPlayer::FollowSuitPlanThrowOff(int& r, int& k) {
 
 // Pass 7 of the throw-off: the planned card whose suit has the lowest card still out above it;
 // without one the slot of r's suit drops.
-void CPlayer::FollowSuitPlanLowestOut(int& r, int& k) {
+void CRamschPlay::FollowSuitPlanLowestOut(int& r, int& k) {
     const int s = SuitOf(r);
     int winner = -1;
     RunningBest byKey;
     for (int i = 0; i < 4; ++i) {
-        const int slot = SuitPlanSlots[i].Card;
+        const int slot = me.SuitPlanSlots[i].Card;
         if (slot <= 0) continue;
         int key = 6;
         for (int rank : SuitRankList) {
             const int c = CardCodeOf(rank, i);
-            if (IsOut(*this, c)) {
+            if (IsOut(me, c)) {
                 key = 6 - OrderOf(c);
                 break;
             }
@@ -505,28 +506,28 @@ void CPlayer::FollowSuitPlanLowestOut(int& r, int& k) {
         if (byKey.Offer(slot, key)) winner = i;
     }
     if (winner >= 0) {
-        SuitPlanSlots[winner].Card = 0;
+        me.SuitPlanSlots[winner].Card = 0;
         r = byKey.card;
         k = NO_CARD;
     } else if (IsSuitIndex(s)) {
-        SuitPlanSlots[s].Card = 0;
+        me.SuitPlanSlots[s].Card = 0;
     }
 }
 
-bool CPlayer::CheckDoubletonSuit() {
+bool CRamschPlay::CheckDoubletonSuit() {
     for (int s = 0; s < 4; ++s) {
         // 1. Exactly two cards held, and cards of the suit still out.
-        if (CountInSuit(s) != 2 || CollectSuit(s, false, nullptr) == 0) continue;
+        if (me.CountInSuit(s) != 2 || me.CollectSuit(s, false, nullptr) == 0) continue;
         // 2. A safe low card with a second card below the Ten.
-        const int low = PickLowestInSuit(s, true);
-        if (!IsSuitSafe(low, -1, -1) || OrderOf(NextHigherInSuit(low)) >= 5) continue;
+        const int low = me.PickLowestInSuit(s, true);
+        if (!me.IsSuitSafe(low, -1, -1) || OrderOf(me.NextHigherInSuit(low)) >= 5) continue;
         // 3. The Ramsch choice plays low or into a suit with a safe low card.
         const int first = ChooseRamschCard(-1, false, false);
-        if (!(OrderOf(first) <= 2 || IsSuitSafe(PickLowestInSuit(SuitOf(first), true), -1, -1))) continue;
+        if (!(OrderOf(first) <= 2 || me.IsSuitSafe(me.PickLowestInSuit(SuitOf(first), true), -1, -1))) continue;
         // 4. So does the choice after it.
         const int second = ChooseRamschCard(first, false, false);
         if (second == NO_CARD) return true;
-        return IsSuitSafe(PickLowestInSuit(SuitOf(second), true), -1, -1);
+        return me.IsSuitSafe(me.PickLowestInSuit(SuitOf(second), true), -1, -1);
     }
     return false;
 }

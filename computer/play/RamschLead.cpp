@@ -2,7 +2,10 @@
 // suit led there or with the Jacks, search over Jacks, planned cards and the Ramsch choosers, and
 // correct the chosen card at the end. The fewest card points win; the four Jacks are the trumps.
 
+#include "computer/play/CardChoosers.h"
+#include "computer/play/RamschPlay.h"
 #include "computer/play/StrategyHelpers.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Player.h"
@@ -10,7 +13,7 @@
 
 #include <cstdlib>
 
-struct CPlayer::RamschLeadState {
+struct CRamschPlay::RamschLeadState {
     int r = NO_CARD;
     int cand = NO_CARD;
     int p = NO_CARD;
@@ -23,11 +26,11 @@ struct CPlayer::RamschLeadState {
     bool toPhase6 = false;
 };
 
-int CPlayer::PlayRamschLead() {
-    const int cnt = count;
+int CRamschPlay::PlayRamschLead() {
+    const int cnt = me.count;
     RamschLeadState st;
     // A committed card no longer held is dropped where it is read.
-    if (forcedCard != 0 && !IsHeld(*this, std::abs(forcedCard))) forcedCard = 0;
+    if (me.forcedCard != 0 && !IsHeld(me, std::abs(me.forcedCard))) me.forcedCard = 0;
 
     // Phase 1, the forced card.
     int r = RamschLeadForcedCard();
@@ -40,7 +43,7 @@ int CPlayer::PlayRamschLead() {
     if (phase1) {
         // 1e: with two cards left no card of more than 4 points.
         if (cnt < 3 && PointsOf(r) > 4) {
-            const int low = ChooseCardByScore(4, NO_CARD, false);
+            const int low = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
             if (low != NO_CARD) r = low;
         }
         st.r = r;
@@ -51,36 +54,36 @@ int CPlayer::PlayRamschLead() {
 
     // Phase 6, the closing steps.
     // 1.
-    if (r != forcedCard) {
-        forcedCard = 0;
+    if (r != me.forcedCard) {
+        me.forcedCard = 0;
     } else if (st.p != NO_CARD && st.cand != NO_CARD && !(st.p == st.cand && st.cand == r)) {
-        forcedCard = 0;
+        me.forcedCard = 0;
     }
     // 2.
     if (r == NO_CARD) {
-        const int q = ChooseCardByMode(9, -1);
+        const int q = CTrickCardChoice(me).ChooseCardByMode(9, -1);
         if (q != NO_CARD && cnt != 2) {
-            const int played = IsSuitIndex(SuitOf(q)) ? handInfo.PlayedSuitCount[SuitOf(q)] : 0;
-            r = played == 1 ? PickLowestInSuit(SuitOf(q), true) : played > 1 ? q : NO_CARD;
+            const int played = IsSuitIndex(SuitOf(q)) ? me.handInfo.PlayedSuitCount[SuitOf(q)] : 0;
+            r = played == 1 ? me.PickLowestInSuit(SuitOf(q), true) : played > 1 ? q : NO_CARD;
         }
     }
     int keptAlternative = NO_CARD;
     if (r == NO_CARD) {
         // 3.
-        const int q9 = ChooseCardByMode(9, -1);
-        const int q7 = ChooseCardByMode(7, -1);
+        const int q9 = CTrickCardChoice(me).ChooseCardByMode(9, -1);
+        const int q7 = CTrickCardChoice(me).ChooseCardByMode(7, -1);
         r = ChooseRamschCard(st.v, false, false);
-        const int h = GetNextHigherHeld(r);
-        if (h != NO_CARD && !IsTopCard(h, -1, -1)) r = h;
+        const int h = me.GetNextHigherHeld(r);
+        if (h != NO_CARD && !me.IsTopCard(h, -1, -1)) r = h;
         if (r != NO_CARD) {
-            if (q7 != NO_CARD && CountInSuit(SuitOf(q7)) < 3 && CountInSuit(SuitOf(r)) > 2) {
+            if (q7 != NO_CARD && me.CountInSuit(SuitOf(q7)) < 3 && me.CountInSuit(SuitOf(r)) > 2) {
                 keptAlternative = q7;
                 r = q7;
             }
-            if (q9 != NO_CARD && CountInSuit(SuitOf(r)) == 2 && IsRank(PickLowestInSuit(SuitOf(r), true), SEVEN))
+            if (q9 != NO_CARD && me.CountInSuit(SuitOf(r)) == 2 && IsRank(me.PickLowestInSuit(SuitOf(r), true), SEVEN))
                 r = q9;
         }
-        if (r == NO_CARD || CountInSuit(SuitOf(r)) > 2) {
+        if (r == NO_CARD || me.CountInSuit(SuitOf(r)) > 2) {
             // 4.
             r = ChooseRamschCard3(1);
             if (OrderOf(r) > 2) {
@@ -88,9 +91,10 @@ int CPlayer::PlayRamschLead() {
                 if (seven != NO_CARD) r = seven;
             }
             int list[11];
-            if (r != NO_CARD && CollectSuit(SuitOf(r), false, list) == 1 && (IsRank(list[0], TEN) || IsRank(list[0], ACE))) {
-                const int e = ChooseCardByScore2(SuitOf(r));
-                if (e != NO_CARD && IsSuitSafe(e, -1, -1) && CollectSuit(SuitOf(e), false, nullptr) > 1) {
+            if (r != NO_CARD && me.CollectSuit(SuitOf(r), false, list) == 1 &&
+                (IsRank(list[0], TEN) || IsRank(list[0], ACE))) {
+                const int e = CCardChoosers(me).ChooseCardByScore2(SuitOf(r));
+                if (e != NO_CARD && me.IsSuitSafe(e, -1, -1) && me.CollectSuit(SuitOf(e), false, nullptr) > 1) {
                     r = e;
                     keptAlternative = e;
                 }
@@ -105,63 +109,63 @@ int CPlayer::PlayRamschLead() {
     }
     // 6.
     if (st.v != NO_CARD && r != st.v) {
-        const int t = ChooseTrickCard(-1, r, true);
+        const int t = CTrickCardChoice(me).ChooseTrickCard(-1, r, true);
         if (t != NO_CARD) r = t;
     }
     if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
     // 7.
-    return FinishStrategy(r, EPILOGUE_PLAIN);
+    return me.FinishStrategy(r, EPILOGUE_PLAIN);
 }
 
-int CPlayer::RamschLeadForcedCard() {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    const int fc = forcedCard, fcc = ForcedCardCount;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+int CRamschPlay::RamschLeadForcedCard() {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    const int fc = me.forcedCard, fcc = me.ForcedCardCount;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
     if (fc < 0) {
         const int c = -fc;
         if (!safe(c)) {
             // 1a.
-            const int jk = PickRandomJack(0);
+            const int jk = me.PickRandomJack(0);
             if ((J == 3 && T != 3 && safe(jk)) || (T > J && top(jk)) || (J == 1 && !safe(jk))) return jk;
-            forcedCard = 0;
+            me.forcedCard = 0;
             return c;
         }
         // 1b.
         const int suit = SuitOf(c);
-        const int n = CollectSuit(suit, false, nullptr);
+        const int n = me.CollectSuit(suit, false, nullptr);
         if (n == 0) return NO_CARD;
-        if (n == 1 || CountInSuit(suit) <= 1) {
-            forcedCard = 0;
+        if (n == 1 || me.CountInSuit(suit) <= 1) {
+            me.forcedCard = 0;
             return c;
         }
         for (int s = 0; s < 4; ++s)
-            if (CountInSuit(s) > 1 && Holds(*this, s, SEVEN)) return NO_CARD;
-        forcedCard = 0;
+            if (me.CountInSuit(s) > 1 && Holds(me, s, SEVEN)) return NO_CARD;
+        me.forcedCard = 0;
         return c;
     }
     if (fc > 0 && fcc > cnt) {
         // 1c.
         const int suit = SuitOf(fc);
-        return CollectSuit(suit, false, nullptr) == 1 ? PickLowestInSuit(suit, true) : fc;
+        return me.CollectSuit(suit, false, nullptr) == 1 ? me.PickLowestInSuit(suit, true) : fc;
     }
     if (fc > 0) {
         // 1d.
         const int r0 = ChooseRamschCard(0, false, false);
-        if (r0 == fc) forcedCard = 0;
+        if (r0 == fc) me.forcedCard = 0;
         if (r0 != NO_CARD && OrderOf(r0) <= 2) return r0;
         if (J >= 1 && J < T) {
-            const int jk = PickJack(-1);
+            const int jk = me.PickJack(-1);
             if (top(jk)) {
-                const int jb = PickTrumpBelow(jk);
-                if (jb == NO_CARD || IsTopCard(jb, jk, -1)) return jk;
+                const int jb = me.PickTrumpBelow(jk);
+                if (jb == NO_CARD || me.IsTopCard(jb, jk, -1)) return jk;
             }
         }
-        if (forcedCard != 0) {
-            const int out = CollectSuit(SuitOf(fc), false, nullptr);
+        if (me.forcedCard != 0) {
+            const int out = me.CollectSuit(SuitOf(fc), false, nullptr);
             if (out > 1 || (out == 1 && OrderOf(fc) < 3)) {
-                forcedCard = 0;
+                me.forcedCard = 0;
                 return fc;
             }
         }
@@ -169,27 +173,27 @@ int CPlayer::RamschLeadForcedCard() {
     return NO_CARD;
 }
 
-int CPlayer::RamschLeadAfterWin(int& cand) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
+int CRamschPlay::RamschLeadAfterWin(int& cand) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
     const int m = cnt == 10 ? -1 : g_Knowledge.TrickLeadSuit;
-    if (g_Game.TrickWinner != seat || m == -1) return NO_CARD;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+    if (g_Game.TrickWinner != me.seat || m == -1) return NO_CARD;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
     bool flag = false;
     if (m == GAME_RAMSCH) return RamschLeadAfterJackTrick(cand);
     if (!IsSuitIndex(m)) return NO_CARD;
-    const int low = PickLowestInSuit(m, true);
-    const int held = CountInSuit(m);
+    const int low = me.PickLowestInSuit(m, true);
+    const int held = me.CountInSuit(m);
     if (held == 0) return NO_CARD;  // 2d
     if (held == 1) {
         if (PointsOf(low) >= 10) {
             // 2b.
             if (cnt > 5) return NO_CARD;
-            return ChooseTrickCard2(flag, low);
+            return CTrickCardChoice(me).ChooseTrickCard2(flag, low);
         }
         // 2c.
-        const int t = ChooseTrickCard2(flag, NO_CARD);
+        const int t = CTrickCardChoice(me).ChooseTrickCard2(flag, NO_CARD);
         if (flag) return t;
         cand = t;
     }
@@ -197,13 +201,13 @@ int CPlayer::RamschLeadAfterWin(int& cand) {
     int n = 0;
     int r = RamschLeadInWonSuit(m, low, n, cand);
     // 3.
-    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && handInfo.DealtSuitCount[SuitOf(r)] > 3) {
-        const int t = ChooseTrickCard2(flag, NO_CARD);
-        const int h2 = GetNextHigherHeld(t);
-        if (h2 != NO_CARD && n != 2) r = top(h2) || PointsOf(h2) == 10 ? GetNextLowerHeld(h2) : h2;
+    if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && me.handInfo.DealtSuitCount[SuitOf(r)] > 3) {
+        const int t = CTrickCardChoice(me).ChooseTrickCard2(flag, NO_CARD);
+        const int h2 = me.GetNextHigherHeld(t);
+        if (h2 != NO_CARD && n != 2) r = top(h2) || PointsOf(h2) == 10 ? me.GetNextLowerHeld(h2) : h2;
         if (PointsOf(h2) == 10) {
             for (int s = 0; s < 4; ++s) {
-                if (CountInSuit(s) == 1 && Holds(*this, s, SEVEN) && CollectSuit(s, false, nullptr) > 0) {
+                if (me.CountInSuit(s) == 1 && Holds(me, s, SEVEN) && me.CollectSuit(s, false, nullptr) > 0) {
                     r = CardCodeOf(SEVEN, s);
                     break;
                 }
@@ -213,11 +217,11 @@ int CPlayer::RamschLeadAfterWin(int& cand) {
     // 4. The Jacks.
     if (J > 0 && J != T) {
         if (r == NO_CARD) return NO_CARD;
-        const int jk = PickJack(-1);
+        const int jk = me.PickJack(-1);
         if (J == 1 && !safe(jk)) {
             r = jk;
         } else if (top(jk)) {
-            const int jr = PickRandomJack(-1);
+            const int jr = me.PickRandomJack(-1);
             if (OrderOf(jk) - OrderOf(jr) <= 1) r = jr;
         }
     }
@@ -225,45 +229,45 @@ int CPlayer::RamschLeadAfterWin(int& cand) {
 }
 
 // 2a: a Jack was led to the trick won.
-int CPlayer::RamschLeadAfterJackTrick(int& cand) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
+int CRamschPlay::RamschLeadAfterJackTrick(int& cand) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     int r0 = ChooseRamschCard(-1, false, false);
-    if (r0 != NO_CARD && !IsSuitSafe(PickLowestInSuit(SuitOf(r0), true), -1, -1)) r0 = NO_CARD;
-    const int jr = J == T ? NO_CARD : PickRandomJack(0);
+    if (r0 != NO_CARD && !me.IsSuitSafe(me.PickLowestInSuit(SuitOf(r0), true), -1, -1)) r0 = NO_CARD;
+    const int jr = J == T ? NO_CARD : me.PickRandomJack(0);
     cand = jr;
     if (r0 != NO_CARD) return r0;
-    if (J != T && IsSuitSafe(jr, -1, -1)) return jr;
+    if (J != T && me.IsSuitSafe(jr, -1, -1)) return jr;
     return NO_CARD;
 }
 
 // 2e, 1. and 2.: the suit of the trick won, by the number of its cards still out (n, -1 once the
 // low card is chosen, 0 once another suit is).
-int CPlayer::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+int CRamschPlay::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
     bool flag = false;
     int list[11];
-    n = CollectSuit(m, false, list);
+    n = me.CollectSuit(m, false, list);
     int r = NO_CARD;
     // 1.
     if (n == 1 || n == 2) {
         const int o = list[n - 1];
         if (OrderOf(o) <= 4) {
             if (safe(o)) {
-                r = PickLowestInSuit(m, true);
+                r = me.PickLowestInSuit(m, true);
                 n = -1;
             }
         } else {
             n = 0;
             r = ChooseRamschCard(-1, false, false);
             if (r == NO_CARD) {
-                r = ChooseCardByMode(2, m);
+                r = CTrickCardChoice(me).ChooseCardByMode(2, m);
                 if (r == NO_CARD || SuitOf(r) == m) {
-                    r = ChooseCardByScore2(m);
-                    if (r != NO_CARD && !MayHoldSuit(NextSeat(seat), SuitOf(r)) &&
-                        !MayHoldSuit(PreviousSeat(seat), SuitOf(r)))
-                        r = PickLowestInSuit(m, true);
+                    r = CCardChoosers(me).ChooseCardByScore2(m);
+                    if (r != NO_CARD && !me.MayHoldSuit(NextSeat(me.seat), SuitOf(r)) &&
+                        !me.MayHoldSuit(PreviousSeat(me.seat), SuitOf(r)))
+                        r = me.PickLowestInSuit(m, true);
                 }
             }
         }
@@ -273,27 +277,27 @@ int CPlayer::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
         if (safe(low)) {
             r = low;
         } else {
-            const int t = ChooseTrickCard2(flag, NO_CARD);
+            const int t = CTrickCardChoice(me).ChooseTrickCard2(flag, NO_CARD);
             if (t != NO_CARD && SuitOf(t) != m) {
                 r = t;
                 if (PointsOf(low) <= 4) CommitCard(low);
             } else if (t != NO_CARD && flag) {
                 r = t;
             } else {
-                cand = PickLowestInSuit(m, true);
+                cand = me.PickLowestInSuit(m, true);
             }
         }
     } else if (n == 2) {
         if (cnt == 2) {
             r = low;
         } else {
-            const int h = PickHighestInSuit(m, true);
-            if ((CountInSuit(m) == 1 && safe(low)) || (!top(h) && !safe(low))) {
+            const int h = me.PickHighestInSuit(m, true);
+            if ((me.CountInSuit(m) == 1 && safe(low)) || (!top(h) && !safe(low))) {
                 r = h;
                 CommitCard(low);
             }
         }
-    } else if (n == 3 && CountInSuit(m) == 1) {
+    } else if (n == 3 && me.CountInSuit(m) == 1) {
         if (safe(low)) r = low;
         else cand = low;
     }
@@ -301,30 +305,30 @@ int CPlayer::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
 }
 
 // Phases 3 to 5: candidates, the trick-card search and the verification.
-void CPlayer::RamschLeadSearch(RamschLeadState& st) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadSearch(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     int& p = st.p;
     int& v = st.v;
     int& pj = st.pj;
-    p = ChooseCardByMode(2, -1);
-    const bool passedOn = seat >= 0 && seat < 3 && g_Game.SkatPassedOnBySeat[seat] != 0;
+    p = CTrickCardChoice(me).ChooseCardByMode(2, -1);
+    const bool passedOn = me.seat >= 0 && me.seat < 3 && g_Game.SkatPassedOnBySeat[me.seat] != 0;
 
     // Phase 3, candidates.
     bool toPhase4 = false;
     bool to3d = false;
     if (cand == NO_CARD && J == 0) {
-        cand = ChooseCardByMode(5, -1);
+        cand = CTrickCardChoice(me).ChooseCardByMode(5, -1);
         to3d = true;
     } else if (cand == NO_CARD && J > 0) {
         v = ChooseRamschCard(-1, false, false);
-        pj = PickJack(0);
-        const int rj = PickRandomJack(0);
+        pj = me.PickJack(0);
+        const int rj = me.PickRandomJack(0);
         if (J == 1 && T > 1 && !safe(rj)) {
             r = rj;
             toPhase4 = true;
@@ -340,27 +344,27 @@ void CPlayer::RamschLeadSearch(RamschLeadState& st) {
     if (!toPhase4) {
         if (!to3d && J == 2 && T == 4) {
             // 3c.
-            cand = Holds(*this, CLUBS, JACK) ? PickRandomJack(0) : PickJack(0);
+            cand = Holds(me, CLUBS, JACK) ? me.PickRandomJack(0) : me.PickJack(0);
             if (v != NO_CARD) {
                 r = ChooseRamschCard(-1, false, false);
-            } else if (Holds(*this, SPADES, JACK) && Holds(*this, DIAMONDS, JACK) && cnt < 9) {
+            } else if (Holds(me, SPADES, JACK) && Holds(me, DIAMONDS, JACK) && cnt < 9) {
                 r = cand;
-                CommitCard(PickRandomJack(0));
+                CommitCard(me.PickRandomJack(0));
             }
         }
         if (passedOn && J > 0 && J < T) {
             // 3d.
-            const int pj0 = PickJack(0), rj0 = PickRandomJack(0);
+            const int pj0 = me.PickJack(0), rj0 = me.PickRandomJack(0);
             if (!top(pj0) && !safe(rj0)) {
-                r = GetNextLowerHeld(ChooseRamschCard(-1, true, true));
+                r = me.GetNextLowerHeld(ChooseRamschCard(-1, true, true));
             } else {
-                forcedCard = cand > 0 ? cand : 0;
-                ForcedCardCount = cnt;
+                me.forcedCard = cand > 0 ? cand : 0;
+                me.ForcedCardCount = cnt;
             }
         }
         if (r == NO_CARD && cand == NO_CARD) {
             // 3e.
-            const int pj1 = PickJack(0);
+            const int pj1 = me.PickJack(0);
             if (J == 1 && T > 1 && (pj1 == JackOf(CLUBS) || pj1 == JackOf(SPADES))) {
                 r = cand = pj1;
             } else {
@@ -381,17 +385,17 @@ void CPlayer::RamschLeadSearch(RamschLeadState& st) {
 }
 
 // Phase 4; false when the lead ends here (phase 5 is skipped).
-bool CPlayer::RamschLeadTrickSearch(RamschLeadState& st) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+bool CRamschPlay::RamschLeadTrickSearch(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     int& t = st.t;
     RamschLeadTrickCandidates(st);
     // 3. and 4., only with a committed card.
-    if (forcedCard != 0) RamschLeadWithCommitted(st);
+    if (me.forcedCard != 0) RamschLeadWithCommitted(st);
     // 5.
     if (IsJack(r)) return true;
     if (cand == NO_CARD) {
@@ -400,27 +404,27 @@ bool CPlayer::RamschLeadTrickSearch(RamschLeadState& st) {
         RamschLeadJackOrLowCard(st);  // 6
     }
     // 7.
-    if (r == NO_CARD && forcedCard != 0) {
+    if (r == NO_CARD && me.forcedCard != 0) {
         if (cand != NO_CARD) {
             r = cand;
         } else {
             r = ChooseRamschCard(-1, false, false);
-            const int below = NextLowerInSuit(r, false);
+            const int below = me.NextLowerInSuit(r, false);
             if (below != NO_CARD && !safe(below)) r = NO_CARD;
         }
         if (PointsOf(r) >= 10 && J == 1 && J < T) {
-            const int rj5 = PickRandomJack(0);
+            const int rj5 = me.PickRandomJack(0);
             if (!top(rj5)) r = rj5;
         }
         return true;
     }
     // 8.
-    if (r == NO_CARD && forcedCard == 0) {
-        if (!RamschJackTest(0, 10)) {
-            if (cand != NO_CARD) cand = PickLowestInSuit(SuitOf(cand), false);
+    if (r == NO_CARD && me.forcedCard == 0) {
+        if (!me.RamschJackTest(0, 10)) {
+            if (cand != NO_CARD) cand = me.PickLowestInSuit(SuitOf(cand), false);
         } else if (t != NO_CARD && held(SuitOf(t)) > 0) {
             for (int s = 0; s < 4; ++s) {
-                if (held(s) > 0 && IsSuitGuarded(s, 1, false) && EvaluateRamschHand(s)) {
+                if (held(s) > 0 && me.IsSuitGuarded(s, 1, false) && EvaluateRamschHand(s)) {
                     const int c = ChooseRamschCard3(7);
                     if (c != NO_CARD) cand = c;
                     break;
@@ -432,22 +436,22 @@ bool CPlayer::RamschLeadTrickSearch(RamschLeadState& st) {
 }
 
 // Phase 4, 1. and 2.: the card that gives the lead away and the candidate beside it.
-void CPlayer::RamschLeadTrickCandidates(RamschLeadState& st) {
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadTrickCandidates(RamschLeadState& st) {
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& t = st.t;
     // 1.
-    t = ChooseTrickCard2(st.flag, NO_CARD);
+    t = CTrickCardChoice(me).ChooseTrickCard2(st.flag, NO_CARD);
     if (t == NO_CARD) t = ChooseRamschCard(-1, false, false);
     st.v = t;
-    if (t != NO_CARD && held(SuitOf(t)) >= 4 && Holds(*this, SuitOf(t), SEVEN) && Holds(*this, SuitOf(t), QUEEN))
+    if (t != NO_CARD && held(SuitOf(t)) >= 4 && Holds(me, SuitOf(t), SEVEN) && Holds(me, SuitOf(t), QUEEN))
         t = st.v = ChooseRamschCard(t, false, false);
     // 2.
-    if (t != NO_CARD && (held(SuitOf(t)) <= 1 || CollectSuit(SuitOf(t), false, nullptr) <= 1)) {
-        if (st.pj != NO_CARD && t != st.pj) r = PickLowestInSuit(SuitOf(t), true);
+    if (t != NO_CARD && (held(SuitOf(t)) <= 1 || me.CollectSuit(SuitOf(t), false, nullptr) <= 1)) {
+        if (st.pj != NO_CARD && t != st.pj) r = me.PickLowestInSuit(SuitOf(t), true);
         else if (held(SuitOf(t)) == 1) r = t;
     } else {
-        const int u = ChooseTrickCard2(st.flag, NO_CARD);
+        const int u = CTrickCardChoice(me).ChooseTrickCard2(st.flag, NO_CARD);
         st.cand = u;
         if (t != NO_CARD && PointsOf(u) > 4 && PointsOf(t) < PointsOf(u)) {
             st.cand = NO_CARD;
@@ -457,15 +461,15 @@ void CPlayer::RamschLeadTrickCandidates(RamschLeadState& st) {
 }
 
 // Phase 4, 3. and 4.: a committed card stays, gives way to a Jack, or is dropped.
-void CPlayer::RamschLeadWithCommitted(RamschLeadState& st) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadWithCommitted(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
-    const int rj2 = PickRandomJack(0);
+    const int rj2 = me.PickRandomJack(0);
     if ((J == 1 || J == 3) && J != T && safe(rj2)) {
         r = cand = rj2;
     } else if (J == 2 && J != T && st.pj == JackOf(CLUBS) && rj2 == JackOf(DIAMONDS)) {
@@ -475,7 +479,7 @@ void CPlayer::RamschLeadWithCommitted(RamschLeadState& st) {
         r = ChooseRamschCard3(7);
         if (r != NO_CARD) {
             const int s = SuitOf(r);
-            if (held(s) < 4 && (Holds(*this, s, ACE) || Holds(*this, s, TEN))) r = NO_CARD;
+            if (held(s) < 4 && (Holds(me, s, ACE) || Holds(me, s, TEN))) r = NO_CARD;
         }
         if (r != NO_CARD && (J == 1 || J == 3) && J != T && !safe(rj2)) {
             CommitCard(r);
@@ -486,34 +490,34 @@ void CPlayer::RamschLeadWithCommitted(RamschLeadState& st) {
         if (r != NO_CARD) {
             if (cand == st.t) r = cand;
             cand = NO_CARD;
-            forcedCard = 0;
-            if (J > 0 && J < T && top(PickJack(0))) r = NO_CARD;
+            me.forcedCard = 0;
+            if (J > 0 && J < T && top(me.PickJack(0))) r = NO_CARD;
         }
     }
     if (r == NO_CARD && J > 0 && J < T) {
-        r = PickRandomJack(0);
+        r = me.PickRandomJack(0);
         cand = NO_CARD;
-        forcedCard = 0;
+        me.forcedCard = 0;
     }
-    if (r == NO_CARD && cnt - J == 2 && forcedCard > 0) r = forcedCard;
+    if (r == NO_CARD && cnt - J == 2 && me.forcedCard > 0) r = me.forcedCard;
 }
 
 // Phase 4, 5. with a candidate: the card below it; false when the lead goes on at 7.
-bool CPlayer::RamschLeadBelowCandidate(RamschLeadState& st) {
-    const int J = handInfo.JackCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+bool CRamschPlay::RamschLeadBelowCandidate(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
     int& r = st.r;
     int& cand = st.cand;
-    st.jk = PickJack(-1);
+    st.jk = me.PickJack(-1);
     if (!top(st.jk) && st.t != NO_CARD) {
         r = st.t;
         cand = NO_CARD;
         return false;
     }
-    st.rj3 = PickRandomJack(-1);
-    const int hb = NextLowerInSuit(cand, false);
+    st.rj3 = me.PickRandomJack(-1);
+    const int hb = me.NextLowerInSuit(cand, false);
     st.v = hb != NO_CARD ? hb : cand;
     if (cnt <= 2) {
         if (hb != NO_CARD) r = hb;
@@ -526,15 +530,15 @@ bool CPlayer::RamschLeadBelowCandidate(RamschLeadState& st) {
 }
 
 // Phase 4, 6.: a Jack ahead of the candidate, or the low card of a suit that can give the lead away.
-void CPlayer::RamschLeadJackOrLowCard(RamschLeadState& st) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadJackOrLowCard(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
-    if (!IsJack(cand) && handInfo.PlayStatusSummary == 9 && J == 2 && J != T) {
+    if (!IsJack(cand) && me.handInfo.PlayStatusSummary == 9 && J == 2 && J != T) {
         r = st.jk;
         st.p = NO_CARD;
     } else if (cand != NO_CARD && held(SuitOf(cand)) > 2 && J == 1 && !safe(st.jk)) {
@@ -542,13 +546,13 @@ void CPlayer::RamschLeadJackOrLowCard(RamschLeadState& st) {
         st.p = NO_CARD;
     }
     if (r == NO_CARD && (cnt == 10 || safe(st.v))) {
-        r = ChooseCardByMode(8, -1);
+        r = CTrickCardChoice(me).ChooseCardByMode(8, -1);
         if (J > 0 && J < T) {
-            const int jk2 = PickJack(-1);
+            const int jk2 = me.PickJack(-1);
             cand = jk2;
             auto playTopJack = [&]() {
                 if (top(jk2)) {
-                    forcedCard = 0;
+                    me.forcedCard = 0;
                     st.p = NO_CARD;
                     r = jk2;
                 }
@@ -557,11 +561,11 @@ void CPlayer::RamschLeadJackOrLowCard(RamschLeadState& st) {
                 playTopJack();
             } else if (J == 2) {
                 if (!safe(st.rj3)) playTopJack();
-                else if (T == 4 && Holds(*this, SPADES, JACK) && Holds(*this, DIAMONDS, JACK)) r = jk2;
-                else if ((Holds(*this, CLUBS, JACK) && Holds(*this, HEARTS, JACK)) || (forcedCard != 0 && safe(st.rj3)))
+                else if (T == 4 && Holds(me, SPADES, JACK) && Holds(me, DIAMONDS, JACK)) r = jk2;
+                else if ((Holds(me, CLUBS, JACK) && Holds(me, HEARTS, JACK)) || (me.forcedCard != 0 && safe(st.rj3)))
                     r = st.rj3;
             } else if (J == 3) {
-                const int rj4 = PickRandomJack(0);
+                const int rj4 = me.PickRandomJack(0);
                 cand = rj4;
                 if (!safe(rj4)) {
                     st.p = NO_CARD;
@@ -573,12 +577,12 @@ void CPlayer::RamschLeadJackOrLowCard(RamschLeadState& st) {
 }
 
 // Phase 5, the verification.
-void CPlayer::RamschLeadVerify(RamschLeadState& st) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadVerify(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     int& p = st.p;
@@ -587,16 +591,16 @@ void CPlayer::RamschLeadVerify(RamschLeadState& st) {
     if (r != NO_CARD && r != cand) {
         if (p == NO_CARD) return;
         int list[11];
-        const int out = CollectSuit(SuitOf(p), false, list);
+        const int out = me.CollectSuit(SuitOf(p), false, list);
         if ((held(SuitOf(p)) > 1 && out != 2) || safe(p)) {
             r = p;
             return;
         }
         r = p;
-        const int low = PickLowestInSuit(SuitOf(p), true);
+        const int low = me.PickLowestInSuit(SuitOf(p), true);
         if (PointsOf(p) >= 10 && out <= 2 && held(SuitOf(p)) >= 4 && safe(low)) r = low;
         if (J == 1 && J < T) {
-            const int rj6 = PickRandomJack(0);
+            const int rj6 = me.PickRandomJack(0);
             if (top(rj6)) r = rj6;
         }
         return;
@@ -608,13 +612,13 @@ void CPlayer::RamschLeadVerify(RamschLeadState& st) {
     }
     bool jackRulesOnly = false;
     bool lastJackRule = false;
-    if (forcedCard != 0) {
+    if (me.forcedCard != 0) {
         lastJackRule = true;
     } else {
         r = cand;
         if (r != NO_CARD) return;
         if (v == NO_CARD) v = ChooseRamschCard(0, false, false);
-        if (v != NO_CARD && held(SuitOf(v)) == 1 && OrderOf(v) <= 4 && !top(PickJack(-1))) {
+        if (v != NO_CARD && held(SuitOf(v)) == 1 && OrderOf(v) <= 4 && !top(me.PickJack(-1))) {
             r = v;
             if (cnt != 10) return;
             jackRulesOnly = true;
@@ -624,18 +628,18 @@ void CPlayer::RamschLeadVerify(RamschLeadState& st) {
     if (!lastJackRule && !jackRulesOnly && v != NO_CARD && IsSuitIndex(SuitOf(v))) RamschLeadLowCardAnalysis(st);
     // 4.
     if (!lastJackRule && J > 0 && J < T && !IsJack(r)) RamschLeadJackRules(st, lastJackRule);
-    if (lastJackRule && r == NO_CARD && J == 1 && Holds(*this, CLUBS, JACK)) r = PickJack(0);
+    if (lastJackRule && r == NO_CARD && J == 1 && Holds(me, CLUBS, JACK)) r = me.PickJack(0);
     // 5.
     if (r == NO_CARD) RamschLeadLastChoice(st);
 }
 
 // Phase 5, 3.: the low-card analysis of v's suit.
-void CPlayer::RamschLeadLowCardAnalysis(RamschLeadState& st) {
-    const int J = handInfo.JackCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadLowCardAnalysis(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     int& p = st.p;
@@ -644,19 +648,19 @@ void CPlayer::RamschLeadLowCardAnalysis(RamschLeadState& st) {
     p = v;
     const int k = held(s);
     int list[11];
-    const int n = CollectSuit(s, false, list);
-    const int lo = PickLowestInSuit(s, true);
+    const int n = me.CollectSuit(s, false, list);
+    const int lo = me.PickLowestInSuit(s, true);
     int lowCard = lo;
     if (n == 2) {
         if (!safe(lo)) {
             if (top(v)) {
                 p = v = lo;
             } else if (k >= 5) {
-                const int below = NextLowerInSuit(list[0], false);
+                const int below = me.NextLowerInSuit(list[0], false);
                 if (below != NO_CARD) cand = v = below;
             }
         } else {
-            const int h = NextHigherInSuit(lo);
+            const int h = me.NextHigherInSuit(lo);
             if (h != NO_CARD) {
                 p = v = h;
                 lowCard = h;
@@ -664,7 +668,7 @@ void CPlayer::RamschLeadLowCardAnalysis(RamschLeadState& st) {
         }
         if (J + k == cnt) r = v;
         if (cand != NO_CARD) {
-            if (!IsJack(r) && (k >= 3 || CountSuitsWithLowCards() == 2)) {
+            if (!IsJack(r) && (k >= 3 || me.CountSuitsWithLowCards() == 2)) {
                 r = v;
             } else if (k == 2 && safe(lowCard)) {
                 v = NO_CARD;
@@ -672,32 +676,32 @@ void CPlayer::RamschLeadLowCardAnalysis(RamschLeadState& st) {
             }
         }
     } else if (n >= 3) {
-        if ((k == 2 && !safe(lo)) || (k > 2 && safe(lo) && IsSuitSafe(NO_CARD, lo, -1))) p = v = lo;
-        if (k < 3 || OrderOf(PickLowCardOfSuit(s)) < OrderOf(CardCodeOf(TEN, s))) cand = v;
+        if ((k == 2 && !safe(lo)) || (k > 2 && safe(lo) && me.IsSuitSafe(NO_CARD, lo, -1))) p = v = lo;
+        if (k < 3 || OrderOf(me.PickLowCardOfSuit(s)) < OrderOf(CardCodeOf(TEN, s))) cand = v;
     }
 }
 
 // Phase 5, 4.: the Jack rules; lastJackRule when only the last of them may still play a Jack.
-void CPlayer::RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     const int v = st.v;
-    const int rj7 = PickRandomJack(-1), jk7 = PickJack(-1);
+    const int rj7 = me.PickRandomJack(-1), jk7 = me.PickJack(-1);
     if (J == 3) {
         if (safe(rj7)) r = rj7;
-        else if (top(jk7)) r = PickJack(0);
+        else if (top(jk7)) r = me.PickJack(0);
     } else if (!(J == 2 && T == 4)) {
         if (!top(jk7)) {
-            r = PickJack(0);
+            r = me.PickJack(0);
         } else if (!safe(rj7)) {
-            if (forcedCard != 0) {
+            if (me.forcedCard != 0) {
                 r = rj7;
-                forcedCard = 0;
+                me.forcedCard = 0;
             }
-        } else if ((v != NO_CARD && held(SuitOf(v)) == 1) || forcedCard != 0) {
+        } else if ((v != NO_CARD && held(SuitOf(v)) == 1) || me.forcedCard != 0) {
             r = v;
         } else {
             r = rj7;
@@ -707,42 +711,42 @@ void CPlayer::RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule) {
 }
 
 // Phase 5, 4., when the Jack rules above chose no card: by the number of Jacks held and out.
-void CPlayer::RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     const int v = st.v;
     if (J == 1) {
-        const int jack = PickJack(-1);
+        const int jack = me.PickJack(-1);
         if (!safe(jack)) {
-            r = cnt == T - 1 && cnt != 1 ? ChooseCardByRunScore(true) : jack;
+            r = cnt == T - 1 && cnt != 1 ? CCardChoosers(me).ChooseCardByRunScore(true) : jack;
             if (r == NO_CARD) r = jack;
-        } else if (cand == NO_CARD || PointsOf(cand) >= 10 || IsSuitGuarded(SuitOf(cand), 3, false)) {
+        } else if (cand == NO_CARD || PointsOf(cand) >= 10 || me.IsSuitGuarded(SuitOf(cand), 3, false)) {
             cand = jack;
             lastJackRule = true;
         }
     } else if (J == 2 && T == 3) {
-        const int rj8 = PickRandomJack(0);
+        const int rj8 = me.PickRandomJack(0);
         if (safe(rj8)) {
-            const int mode1 = ChooseCardByMode(1, -1);
+            const int mode1 = CTrickCardChoice(me).ChooseCardByMode(1, -1);
             if (mode1 > 0) r = rj8;
             else if (cand == NO_CARD) cand = rj8;
         }
     } else if (J == 2 && T == 4) {
-        const int ra = PickRandomJack(-1), ja = PickJack(-1);
+        const int ra = me.PickRandomJack(-1), ja = me.PickJack(-1);
         auto coin = [&]() { return CoinTails() ? ja : ra; };
         if (ra == JackOf(DIAMONDS)) {
             const int candHeld = cand != NO_CARD ? held(SuitOf(cand)) : 0;
             if (candHeld == 1) {
                 r = cand;
             } else if (candHeld == 2) {
-                r = NextHigherInSuit(cand);
+                r = me.NextHigherInSuit(cand);
             } else if (ja == JackOf(CLUBS)) {
-                if (ChooseCardByMode(9, -1) != NO_CARD) r = ra;
-                else if (GetTrickCount(seat) == 10 - cnt) r = ja;
+                if (CTrickCardChoice(me).ChooseCardByMode(9, -1) != NO_CARD) r = ra;
+                else if (GetTrickCount(me.seat) == 10 - cnt) r = ja;
                 else if (cand != NO_CARD) r = cand;
                 else r = coin();
             } else if (ja == JackOf(SPADES)) {
@@ -756,31 +760,31 @@ void CPlayer::RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule)
             r = coin();
         }
     } else if (J == 3) {
-        r = st.flag && cand != NO_CARD ? cand : PickRandomJack(0);
+        r = st.flag && cand != NO_CARD ? cand : me.PickRandomJack(0);
     }
 }
 
 // Phase 5, 5.: the candidate, else v, lowered where the suit allows it.
-void CPlayer::RamschLeadLastChoice(RamschLeadState& st) {
-    const int J = handInfo.JackCount;
-    const int cnt = count;
-    auto held = [&](int suit) { return CountInSuit(suit); };
+void CRamschPlay::RamschLeadLastChoice(RamschLeadState& st) {
+    const int J = me.handInfo.JackCount;
+    const int cnt = me.count;
+    auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& cand = st.cand;
     const int p = st.p;
     const int v = st.v;
     if (IsJack(cand)) {
-        const bool keep = AreLowerJacksGone(cand) || ChooseCardByMode(2, -1) != NO_CARD ||
-                          ChooseCardByMode(4, -1) != NO_CARD || ChooseRamschCard3(7) != NO_CARD;
+        const bool keep = me.AreLowerJacksGone(cand) || CTrickCardChoice(me).ChooseCardByMode(2, -1) != NO_CARD ||
+                          CTrickCardChoice(me).ChooseCardByMode(4, -1) != NO_CARD || ChooseRamschCard3(7) != NO_CARD;
         if (!keep) cand = p;
     } else {
         cand = p;
     }
     if (cand != NO_CARD) {
-        cand = GetNextLowerHeld(cand);
+        cand = me.GetNextLowerHeld(cand);
         if (OrderOf(cand) >= 5 || (J == 0 && cnt >= 9 && held(SuitOf(cand)) > 1)) {
             for (int s = 0; s < 4; ++s) {
-                if (held(s) > 0 && IsSuitGuarded(s, 1, false) && EvaluateRamschHand(s)) {
+                if (held(s) > 0 && me.IsSuitGuarded(s, 1, false) && EvaluateRamschHand(s)) {
                     const int c = ChooseRamschCard3(7);
                     if (c != NO_CARD) cand = c;
                     break;
@@ -790,7 +794,7 @@ void CPlayer::RamschLeadLastChoice(RamschLeadState& st) {
     }
     r = cand != NO_CARD ? cand : v;
     if (r != NO_CARD && !IsJack(r)) {
-        if (CollectSuit(SuitOf(r), false, nullptr) == 1 || (PointsOf(r) > 4 && cnt < 4))
-            r = PickLowestInSuit(SuitOf(r), true);
+        if (me.CollectSuit(SuitOf(r), false, nullptr) == 1 || (PointsOf(r) > 4 && cnt < 4))
+            r = me.PickLowestInSuit(SuitOf(r), true);
     }
 }

@@ -2,112 +2,115 @@
 // can, takes the trick with his lowest sufficient card where ducking is impossible or cheap, sheds
 // high cards when he cannot follow, and commits follow-up cards for his next lead.
 
+#include "computer/play/CardChoosers.h"
+#include "computer/play/RamschPlay.h"
 #include "computer/play/StrategyHelpers.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Player.h"
 
-int CPlayer::PlayRamschThird(int firstCard, int secondCard) {
+int CRamschPlay::PlayRamschThird(int firstCard, int secondCard) {
     const int c1 = firstCard, c2 = secondCard;
     const int s1 = SuitOf(c1), s2 = SuitOf(c2);
-    const int J = handInfo.JackCount;
-    const int cnt = count;
-    const int cb4 = ChooseCardByMode(4, -1);
+    const int J = me.handInfo.JackCount;
+    const int cnt = me.count;
+    const int cb4 = CTrickCardChoice(me).ChooseCardByMode(4, -1);
     const bool secondWins = s2 == s1 && OrderOf(c2) > OrderOf(c1);
     const int W = secondWins ? c2 : c1;
     const int O = secondWins ? c1 : c2;
     const int P = PointsOf(W) + PointsOf(O);
-    const int below = NextLowerInSuit(W, false);
-    const int above = NextHigherInSuit(below);
-    const int low = PickLowestInSuit(s1, true), high = PickHighestInSuit(s1, true);
-    const int k = CountInSuit(s1);
+    const int below = me.NextLowerInSuit(W, false);
+    const int above = me.NextHigherInSuit(below);
+    const int low = me.PickLowestInSuit(s1, true), high = me.PickHighestInSuit(s1, true);
+    const int k = me.CountInSuit(s1);
     int list[11] = {};
-    const int n = CollectSuit(s1, false, list);
-    const int x = IsRank(high, ACE) || (IsSuitIndex(s1) && IsCardGone(s1, ACE, seat)) ? above : below;
-    const int pj = PickJack(0);
-    const bool guarded = IsSuitGuarded(s1, 1, false);
-    const int ownPoints = seat >= 0 && seat < 3 ? g_Game.PartyPoints[seat] : 0;
+    const int n = me.CollectSuit(s1, false, list);
+    const int x = IsRank(high, ACE) || (IsSuitIndex(s1) && IsCardGone(s1, ACE, me.seat)) ? above : below;
+    const int pj = me.PickJack(0);
+    const bool guarded = me.IsSuitGuarded(s1, 1, false);
+    const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
 
     // Step 0.
-    if (J == 0 && seat >= 0 && seat < 3 && g_Game.PartyTricks[seat] == 0 && !IsJack(c2) && !secondWins &&
-        CheckSoloist(c1))
+    if (J == 0 && me.seat >= 0 && me.seat < 3 && g_Game.PartyTricks[me.seat] == 0 && !IsJack(c2) && !secondWins &&
+        me.CheckSoloist(c1))
         return NO_CARD;
-    forcedCard = 0;
+    me.forcedCard = 0;
 
     int r = NO_CARD;
     if (IsJack(c1)) {
         r = RamschThirdJackLed(c1, c2);
     } else if (k > 0) {
         // Step 2: following a plain lead.
-        r = IsJack(c2) ? PickHighestInSuit(s1, true) : RamschThirdFollow(c1, c2, W, P, below, above, low, high, k, n,
-                                                                           list, x, pj, guarded);
+        r = IsJack(c2) ? me.PickHighestInSuit(s1, true)
+                       : RamschThirdFollow(c1, c2, W, P, below, above, low, high, k, n, list, x, pj, guarded);
         if (r == NO_CARD) r = low;
     } else {
         r = RamschThirdCannotFollow(c1, c2, cb4, pj);
         // Step 4: with few cards left a high card goes while the points are low.
-        if (cnt <= 3 && PointsOf(r) <= 4 && ownPoints < 30 && CountInSuit(SuitOf(r)) > 1) {
-            const int e = ChooseCardByRunScore(true);
+        if (cnt <= 3 && PointsOf(r) <= 4 && ownPoints < 30 && me.CountInSuit(SuitOf(r)) > 1) {
+            const int e = CCardChoosers(me).ChooseCardByRunScore(true);
             if (PointsOf(e) >= 10) r = e;
         }
     }
     // Step 5: the guard against another player's Durchmarsch, then the overtake check.
-    int played = ChooseRamschCardToFollow(NextSeat(seat), r, c1, c2);
-    if (played == r && forcedCard == 0) {
+    int played = ChooseRamschCardToFollow(NextSeat(me.seat), r, c1, c2);
+    if (played == r && me.forcedCard == 0) {
         const bool trumped = IsJack(c2) && !IsJack(c1);
         const int w = trumped ? NO_CARD : (s2 == s1 ? (OrderOf(c2) > OrderOf(c1) ? c2 : c1) : c1);
         if (w != NO_CARD && OrderOf(played) > OrderOf(w)) {
-            const int t = ChooseTrickCard(s1, w, false);
+            const int t = CTrickCardChoice(me).ChooseTrickCard(s1, w, false);
             if (t != NO_CARD) played = t;
         }
     }
-    return FinishStrategy(played, EPILOGUE_PLAIN);
+    return me.FinishStrategy(played, EPILOGUE_PLAIN);
 }
 
 // Step 1: a Jack was led.
-int CPlayer::RamschThirdJackLed(int c1, int c2) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
+int CRamschPlay::RamschThirdJackLed(int c1, int c2) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
     bool decided = false;
     int r = NO_CARD;
     if (J == 0) {
         r = ChooseRamschCard(-1, true, false);
-        if (r == NO_CARD) r = ChooseTrickCard2(decided, NO_CARD);
+        if (r == NO_CARD) r = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
         if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
     } else if (J == 2) {
-        const int a = PickJack(0), b = PickRandomJack(0);
+        const int a = me.PickJack(0), b = me.PickRandomJack(0);
         if (IsJack(c2)) {
             const int w = OrderOf(c2) > OrderOf(c1) ? c2 : c1;
             if (OrderOf(w) > OrderOf(a)) r = a;
             else if (OrderOf(w) > OrderOf(b)) r = b;
-            else r = PickTrumpBelow(w);
+            else r = me.PickTrumpBelow(w);
             if (r == NO_CARD) r = a;
         } else {
             if (cnt == 2 && IsRank(c2, ACE) && OrderOf(b) < OrderOf(c1)) r = b;
             else if (a == CardCodeOf(JACK, CLUBS) && b == CardCodeOf(JACK, DIAMONDS) && T > 2) r = a;
-            else r = PickTrumpBelow(c1);
+            else r = me.PickTrumpBelow(c1);
             if (r == NO_CARD) r = a;
         }
     } else {
-        r = PickTrumpBelow(c1);
-        if (r == NO_CARD) r = PickJack(0);
+        r = me.PickTrumpBelow(c1);
+        if (r == NO_CARD) r = me.PickJack(0);
     }
     return r;
 }
 
 // Step 3: the player cannot follow.
-int CPlayer::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
+int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
     bool decided = false;
     const int Q = PointsOf(c1) + PointsOf(c2);
-    int r = ChooseTrickCard(-1, NO_CARD, true);
+    int r = CTrickCardChoice(me).ChooseTrickCard(-1, NO_CARD, true);
     if (r == NO_CARD && IsJack(c2) && J > 0) {
-        int tb = PickTrumpBelow(c2);
-        if (tb != NO_CARD && (J != 1 || IsTopCard(tb, -1, -1))) {
+        int tb = me.PickTrumpBelow(c2);
+        if (tb != NO_CARD && (J != 1 || me.IsTopCard(tb, -1, -1))) {
             r = tb;
         } else {
-            if (tb == NO_CARD && J == 2 && T == 3 && PointsOf(c1) <= 4 && IsSuitSafe(NO_CARD, -1, -1) &&
-                !IsSuitSafe(pj, -1, -1))
+            if (tb == NO_CARD && J == 2 && T == 3 && PointsOf(c1) <= 4 && me.IsSuitSafe(NO_CARD, -1, -1) &&
+                !me.IsSuitSafe(pj, -1, -1))
                 tb = pj;
             if (tb != NO_CARD) r = ChooseRamschCard(-1, true, false);
         }
@@ -116,23 +119,23 @@ int CPlayer::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
     if (r == NO_CARD && J > 0) r = RamschThirdShedWithJacks(c1, c2, cb4, Q, toRule5);
     // 4.
     if (r == NO_CARD && !toRule5 && cb4 != NO_CARD) {
-        const int h = PickHighestInSuit(SuitOf(cb4), true);
+        const int h = me.PickHighestInSuit(SuitOf(cb4), true);
         if (h != cb4 && h != NO_CARD) r = h;
-        else if (h == cb4 && ChooseCardByMode(1, SuitOf(cb4)) == 0) r = cb4;
+        else if (h == cb4 && CTrickCardChoice(me).ChooseCardByMode(1, SuitOf(cb4)) == 0) r = cb4;
     }
     // 5.
     if (r == NO_CARD) {
         int z = ChooseRamschCard(cb4, true, false);
         if (z == NO_CARD) {
-            z = ChooseTrickCard2(decided, cb4);
-        } else if (IsRank(z, TEN) && CountInSuit(SuitOf(z)) == 3 && !IsCardGone(SuitOf(z), ACE, seat)) {
+            z = CTrickCardChoice(me).ChooseTrickCard2(decided, cb4);
+        } else if (IsRank(z, TEN) && me.CountInSuit(SuitOf(z)) == 3 && !IsCardGone(SuitOf(z), ACE, me.seat)) {
             const int again = ChooseRamschCard(z, true, false);
             if (again != NO_CARD) z = again;
         }
         if (z != NO_CARD) {
-            r = PickHighestInSuit(SuitOf(z), true);
-            if (cnt <= 5 && CountInSuit(SuitOf(z)) > 2 && PointsOf(r) < 10) {
-                const int e = ChooseCardByRunScore(true);
+            r = me.PickHighestInSuit(SuitOf(z), true);
+            if (cnt <= 5 && me.CountInSuit(SuitOf(z)) > 2 && PointsOf(r) < 10) {
+                const int e = CCardChoosers(me).ChooseCardByRunScore(true);
                 if (PointsOf(e) > 10) r = e;
             }
         }
@@ -140,7 +143,7 @@ int CPlayer::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
     // 6.
     if (r == NO_CARD) {
         r = ChooseRamschCardToFollow(g_Game.Forehand, ChooseRamschCard2(cb4), c1, c2);
-        if (IsJack(r) && IsJack(c2) && OrderOf(PickRandomJack(-1)) > OrderOf(c2)) r = PickJack(-1);
+        if (IsJack(r) && IsJack(c2) && OrderOf(me.PickRandomJack(-1)) > OrderOf(c2)) r = me.PickJack(-1);
         if (r == NO_CARD) r = cb4;
         if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
     }
@@ -149,31 +152,31 @@ int CPlayer::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
 
 // Step 3 with Jacks in hand: a high card goes with a follow-up committed, or a Jack with a card
 // committed behind it; toRule5 when only the fifth rule may shed.
-int CPlayer::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRule5) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
+int CRamschPlay::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRule5) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
     bool decided = false;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
     int r = NO_CARD;
     const int r3 = ChooseRamschCard(cb4, true, false);
-    const int hj = PickHighestInSuit(-1, true), lj = PickLowestInSuit(-1, true);
-    int t2 = ChooseTrickCard2(decided, NO_CARD);
-    if (t2 == lj && t2 != NO_CARD) t2 = ChooseTrickCard2(decided, lj);
+    const int hj = me.PickHighestInSuit(-1, true), lj = me.PickLowestInSuit(-1, true);
+    int t2 = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
+    if (t2 == lj && t2 != NO_CARD) t2 = CTrickCardChoice(me).ChooseTrickCard2(decided, lj);
     if (J == 1 && !safe(lj) && Q < 10 && t2 != NO_CARD) {
         CommitCard(t2);
         r = lj;
     } else if (J == T) {
-        const int q3 = ChooseCardByMode(3, -1);
+        const int q3 = CTrickCardChoice(me).ChooseCardByMode(3, -1);
         if (q3 != NO_CARD) {
-            if (Q < 10 && IsSuitGuarded(SuitOf(q3), 2, false) && OrderOf(q3) < 2 && cnt > 3) {
+            if (Q < 10 && me.IsSuitGuarded(SuitOf(q3), 2, false) && OrderOf(q3) < 2 && cnt > 3) {
                 CommitCard(q3);
                 r = hj;
             }
         } else {
-            const int q8 = ChooseCardByMode(8, -1);
-            if (q8 != NO_CARD && Q < 10 && cnt > 4 && CountInSuit(SuitOf(q8)) < 5 &&
-                (CollectSuit(SuitOf(q8), false, nullptr) > 1 ||
-                 OrderOf(PickHighestInSuit(SuitOf(q8), true)) < OrderOf(CardCodeOf(TEN, CLUBS)))) {
+            const int q8 = CTrickCardChoice(me).ChooseCardByMode(8, -1);
+            if (q8 != NO_CARD && Q < 10 && cnt > 4 && me.CountInSuit(SuitOf(q8)) < 5 &&
+                (me.CollectSuit(SuitOf(q8), false, nullptr) > 1 ||
+                 OrderOf(me.PickHighestInSuit(SuitOf(q8), true)) < OrderOf(CardCodeOf(TEN, CLUBS)))) {
                 CommitCard(q8);
                 r = hj;
             }
@@ -181,11 +184,11 @@ int CPlayer::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRu
         if (r == NO_CARD) {
             if (cb4 != NO_CARD) {
                 // The card-code bound stays as the rule has it: below 10 are the Clubs Ace to Nine.
-                if (Q < 10 && IsSuitGuarded(SuitOf(cb4), 3, false) && cb4 < 10) {
+                if (Q < 10 && me.IsSuitGuarded(SuitOf(cb4), 3, false) && cb4 < 10) {
                     CommitCard(cb4);
                     r = hj;
                 } else {
-                    r = PickHighestInSuit(SuitOf(cb4), true);
+                    r = me.PickHighestInSuit(SuitOf(cb4), true);
                 }
             } else {
                 toRule5 = true;
@@ -194,15 +197,15 @@ int CPlayer::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRu
     } else if (J >= 2) {
         if (hj == lj && safe(hj) && Q < 10) {
             CommitCard(r3 != NO_CARD ? r3 : hj);
-            r = PickJack(-1);
+            r = me.PickJack(-1);
         } else {
             if (r3 != NO_CARD) {
                 r = r3;
-            } else if (!IsSuitSafe(hj, lj, -1) && CheckDoubletonSuit()) {
+            } else if (!me.IsSuitSafe(hj, lj, -1) && CheckDoubletonSuit()) {
                 r = hj;
                 if (Q <= 4) CommitCard(lj);
             } else {
-                r = ChooseCardByRunScore(true);
+                r = CCardChoosers(me).ChooseCardByRunScore(true);
             }
             if (PointsOf(r) < 10 && Q < 10 && J == 2 && T == 4 &&
                 ((lj == CardCodeOf(JACK, DIAMONDS) && r3 == NO_CARD) ||
@@ -213,14 +216,14 @@ int CPlayer::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRu
     return r;
 }
 
-int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
-                               const int* list, int x, int pj, bool guarded) {
-    const int J = handInfo.JackCount, T = g_Game.TrumpCount;
-    const int cnt = count;
-    const int ownPoints = seat >= 0 && seat < 3 ? g_Game.PartyPoints[seat] : 0;
-    const bool passedOn = seat >= 0 && seat < 3 && g_Game.SkatPassedOnBySeat[seat] != 0;
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return IsTopCard(card, -1, -1); };
+int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int above, int low, int high, int k, int n,
+                                   const int* list, int x, int pj, bool guarded) {
+    const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
+    const int cnt = me.count;
+    const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
+    const bool passedOn = me.seat >= 0 && me.seat < 3 && g_Game.SkatPassedOnBySeat[me.seat] != 0;
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
     bool decided = false;
     if (below == NO_CARD) return RamschThirdAllAbove(low, high, k, n, list, guarded);
     // 2.5.
@@ -247,14 +250,14 @@ int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int abov
         return below;
     }
     // 2.10.
-    if (IsSuitSafe(above, below, -1)) {
+    if (me.IsSuitSafe(above, below, -1)) {
         if (k == 3 && (n >= 3 || below != low) && P < 10) return top(high) ? high : below;
         return below;
     }
     // 2.11.
     if (below == x) {
         if (!safe(low) && OrderOf(low) <= OrderOf(W) && P > 4) return low;
-        const int rj = PickRandomJack(0);
+        const int rj = me.PickRandomJack(0);
         int commit;
         if (J > 1 || safe(rj)) {
             commit = ChooseRamschCard(-1, false, false);
@@ -269,11 +272,11 @@ int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int abov
     if (k == 2 && (safe(below) || (passedOn && SuitOf(c1) == SuitOf(c2)))) {
         int fallback = below;
         if (J == 1) {
-            const int pj2 = PickJack(0);
+            const int pj2 = me.PickJack(0);
             if (!safe(pj2)) fallback = pj2;
         }
         int commit = ChooseRamschCard(-1, false, false);
-        if (commit == NO_CARD) commit = ChooseTrickCard2(decided, NO_CARD);
+        if (commit == NO_CARD) commit = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
         if (commit == NO_CARD || commit == above) commit = fallback;
         CommitCard(commit);
         return above != NO_CARD ? above : below;
@@ -287,45 +290,45 @@ int CPlayer::RamschThirdFollow(int c1, int c2, int W, int P, int below, int abov
 }
 
 // 2.1 to 2.4: every card held lies above the winning card.
-int CPlayer::RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded) {
-    auto safe = [&](int card) { return IsSuitSafe(card, -1, -1); };
+int CRamschPlay::RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded) {
+    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
     if (k == 2 && IsRank(low, SEVEN) && guarded) {
         CommitCard(low);
         return high;
     }
     if (k > 3 || !safe(low) || !guarded) return low;
     if (n == 1) {
-        const int h = NextLowerInSuit(list[0], false);
+        const int h = me.NextLowerInSuit(list[0], false);
         if (h != NO_CARD && OrderOf(h) > OrderOf(low)) return low;
-        const int up = NextHigherInSuit(h);
+        const int up = me.NextHigherInSuit(h);
         if (h != NO_CARD && up != NO_CARD) return up;
     }
-    int y = IsSuitSafe(high, low, -1) ? GetNextHigherHeld(low) : GetNextLowerHeld(high);
-    if (safe(low) && GetNextLowerHeld(y) == low) y = low;
+    int y = me.IsSuitSafe(high, low, -1) ? me.GetNextHigherHeld(low) : me.GetNextLowerHeld(high);
+    if (safe(low) && me.GetNextLowerHeld(y) == low) y = low;
     return y != NO_CARD ? y : low;
 }
 
 // 2.14 to 2.18: the low card is safe; the trick is taken with the card above the winner while a
 // card is committed for the next lead, unless the Jacks or the points say duck.
-int CPlayer::RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list,
-                                    bool guarded) {
+int CRamschPlay::RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list,
+                                        bool guarded) {
     const int s1 = SuitOf(c1);
-    const int cnt = count;
-    const int ownPoints = seat >= 0 && seat < 3 ? g_Game.PartyPoints[seat] : 0;
-    if (!guarded) return RamschJackTest(1, -1) && above != NO_CARD ? above : low;
-    if (!RamschJackTest(0, 86)) return low;
-    const int e = ChooseCardByScore2(s1);
-    if (IsSuitSafe(e, -1, -1) && ownPoints + P > 25 && cnt < 6) return low;
+    const int cnt = me.count;
+    const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
+    if (!guarded) return me.RamschJackTest(1, -1) && above != NO_CARD ? above : low;
+    if (!me.RamschJackTest(0, 86)) return low;
+    const int e = CCardChoosers(me).ChooseCardByScore2(s1);
+    if (me.IsSuitSafe(e, -1, -1) && ownPoints + P > 25 && cnt < 6) return low;
     if (n == 2 && k > 2 && SuitOf(c1) != SuitOf(c2) && OrderOf(list[0]) > OrderOf(above)) {
-        CommitCard(NextHigherInSuit(above));
+        CommitCard(me.NextHigherInSuit(above));
         return above != NO_CARD ? above : low;
     }
     const int r0 = ChooseRamschCard(above, false, false);
-    const int cand = r0 != NO_CARD && OrderOf(PickLowCardAnySuit(SuitOf(r0))) <= 1 ? r0 : low;
+    const int cand = r0 != NO_CARD && OrderOf(me.PickLowCardAnySuit(SuitOf(r0))) <= 1 ? r0 : low;
     const int candSuit = SuitOf(cand);
-    const bool lowInstead = MayHoldSuit(NextSeat(seat), candSuit) &&
-                            ((MayHoldSuit(PreviousSeat(seat), candSuit) && n == 2) || CoinTails()) &&
-                            IsSuitGuarded(s1, 2, false);
+    const bool lowInstead = me.MayHoldSuit(NextSeat(me.seat), candSuit) &&
+                            ((me.MayHoldSuit(PreviousSeat(me.seat), candSuit) && n == 2) || CoinTails()) &&
+                            me.IsSuitGuarded(s1, 2, false);
     CommitCard(lowInstead ? low : cand);
     return above != NO_CARD ? above : low;
 }

@@ -1,7 +1,9 @@
 // The score choosers: each walks the plain suits the player holds and, in each, the ranks Ace,
 // Ten, King, Queen, 9, 8, 7, asks its group's scorer for every held card and keeps the best (an
 // equal score replaces it on the coin flip). Trumps are never scored here.
+#include "computer/play/CardChoosers.h"
 #include "computer/play/CardQueries.h"
+#include "computer/play/CardScorers.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
@@ -43,96 +45,96 @@ bool HighestIsTop(const CPlayer& p, int suit) { return p.IsTopCard(p.PickHighest
 
 }  // namespace
 
-int CPlayer::ChooseDefenderLead(bool F) {
+int CCardChoosers::ChooseDefenderLead(bool F) {
     Best best;
     for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(*this, s, -1)) continue;
-        const int n = handInfo.SuitCount[s] + handInfo.PlayedSuitCount[s];
+        if (SkipSuit(me, s, -1)) continue;
+        const int n = me.handInfo.SuitCount[s] + me.handInfo.PlayedSuitCount[s];
         const int f = F ? 1 : 0;
-        best.Offer(ScoreAce1(s, n, f, 0), HeldCard(*this, s, ACE));
-        best.Offer(ScoreTen1(s, n, f, 0), HeldCard(*this, s, TEN));
-        best.Offer(ScoreKing1(s, n, f, 0), HeldCard(*this, s, KING));
-        best.Offer(ScoreQueen1(s, n, f, 0), HeldCard(*this, s, QUEEN));
-        best.Offer(ScoreNine1(s, n, f, 0), HeldCard(*this, s, NINE));
-        best.Offer(ScoreEight1(s, n, f, 0), HeldCard(*this, s, EIGHT));
-        best.Offer(ScoreSeven1(s, n, f, 0), HeldCard(*this, s, SEVEN));
+        best.Offer(CCardScorers(me).ScoreAce1(s, n, f, 0), HeldCard(me, s, ACE));
+        best.Offer(CCardScorers(me).ScoreTen1(s, n, f, 0), HeldCard(me, s, TEN));
+        best.Offer(CCardScorers(me).ScoreKing1(s, n, f, 0), HeldCard(me, s, KING));
+        best.Offer(CCardScorers(me).ScoreQueen1(s, n, f, 0), HeldCard(me, s, QUEEN));
+        best.Offer(CCardScorers(me).ScoreNine1(s, n, f, 0), HeldCard(me, s, NINE));
+        best.Offer(CCardScorers(me).ScoreEight1(s, n, f, 0), HeldCard(me, s, EIGHT));
+        best.Offer(CCardScorers(me).ScoreSeven1(s, n, f, 0), HeldCard(me, s, SEVEN));
     }
     int card = best.card;
     if (card != NO_CARD) {
         // A 7 or 8 gives way to the card above its run when that is close.
         if (GetCardOrder(card) < 2) {
-            const int h = NextHigherInSuit(GetNextHigherHeld(card));
+            const int h = me.NextHigherInSuit(me.GetNextHigherHeld(card));
             if (h != NO_CARD && GetCardOrder(h) - GetCardOrder(card) < 4) card = h;
         }
         return card;
     }
-    const int t = PickHighestInSuit(-1, true);
-    return IsTopCard(t, -1, -1) ? t : ChooseCardWithRandomJack(-1, true);
+    const int t = me.PickHighestInSuit(-1, true);
+    return me.IsTopCard(t, -1, -1) ? t : ChooseCardWithRandomJack(-1, true);
 }
 
-int CPlayer::ChooseOpponentFollow(int excluded) {
+int CCardChoosers::ChooseOpponentFollow(int excluded) {
     if (excluded < 0 || excluded > 3) return NO_CARD;
     Best best;
     for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(*this, s, excluded) || IsUnguardedTenDoubleton(*this, s)) continue;
-        const int c = PlainCount(*this, s);
-        const int a = (c == 1 || !SoloistMayHold(*this, s)) ? 1 : 0;
+        if (SkipSuit(me, s, excluded) || IsUnguardedTenDoubleton(me, s)) continue;
+        const int c = PlainCount(me, s);
+        const int a = (c == 1 || !SoloistMayHold(me, s)) ? 1 : 0;
         const int b = c == 1 ? 10 : a;
-        best.Offer(ScoreAce2(s, c, a), HeldCard(*this, s, ACE));
-        best.Offer(ScoreTen2(s, c, a), HeldCard(*this, s, TEN));
-        best.Offer(ScoreKing2(s, c, a), HeldCard(*this, s, KING));
-        best.Offer(ScoreQueen2(s, c, a), HeldCard(*this, s, QUEEN));
-        best.Offer(ScoreNine2(s, c, b), HeldCard(*this, s, NINE));
-        best.Offer(ScoreEight2(s, c, b), HeldCard(*this, s, EIGHT));
-        best.Offer(ScoreSeven2(s, c, b), HeldCard(*this, s, SEVEN));
+        best.Offer(CCardScorers(me).ScoreAce2(s, c, a), HeldCard(me, s, ACE));
+        best.Offer(CCardScorers(me).ScoreTen2(s, c, a), HeldCard(me, s, TEN));
+        best.Offer(CCardScorers(me).ScoreKing2(s, c, a), HeldCard(me, s, KING));
+        best.Offer(CCardScorers(me).ScoreQueen2(s, c, a), HeldCard(me, s, QUEEN));
+        best.Offer(CCardScorers(me).ScoreNine2(s, c, b), HeldCard(me, s, NINE));
+        best.Offer(CCardScorers(me).ScoreEight2(s, c, b), HeldCard(me, s, EIGHT));
+        best.Offer(CCardScorers(me).ScoreSeven2(s, c, b), HeldCard(me, s, SEVEN));
     }
     return best.card;
 }
 
-int CPlayer::ChooseCardByRunScore(bool flag) {
+int CCardChoosers::ChooseCardByRunScore(bool flag) {
     Best best;
     int freeSuitCard = NO_CARD;
     for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(*this, s, -1)) continue;
-        const int c = PlainCount(*this, s);
-        const int a = (c == 1 || !SoloistMayHold(*this, s)) ? 1 : 0;
-        best.Offer(ScoreAce2(s, c, a), HeldCard(*this, s, ACE));
-        best.Offer(ScoreTen2(s, c, a), HeldCard(*this, s, TEN));
-        best.Offer(ScoreKing2(s, c, a), HeldCard(*this, s, KING));
-        best.Offer(ScoreQueen2(s, c, a), HeldCard(*this, s, QUEEN));
-        best.Offer(ScoreNine2(s, c, a), HeldCard(*this, s, NINE));
-        best.Offer(ScoreEight2(s, c, a), HeldCard(*this, s, EIGHT));
-        best.Offer(ScoreSeven2(s, c, a), HeldCard(*this, s, SEVEN));
+        if (SkipSuit(me, s, -1)) continue;
+        const int c = PlainCount(me, s);
+        const int a = (c == 1 || !SoloistMayHold(me, s)) ? 1 : 0;
+        best.Offer(CCardScorers(me).ScoreAce2(s, c, a), HeldCard(me, s, ACE));
+        best.Offer(CCardScorers(me).ScoreTen2(s, c, a), HeldCard(me, s, TEN));
+        best.Offer(CCardScorers(me).ScoreKing2(s, c, a), HeldCard(me, s, KING));
+        best.Offer(CCardScorers(me).ScoreQueen2(s, c, a), HeldCard(me, s, QUEEN));
+        best.Offer(CCardScorers(me).ScoreNine2(s, c, a), HeldCard(me, s, NINE));
+        best.Offer(CCardScorers(me).ScoreEight2(s, c, a), HeldCard(me, s, EIGHT));
+        best.Offer(CCardScorers(me).ScoreSeven2(s, c, a), HeldCard(me, s, SEVEN));
         if (flag || best.card == NO_CARD) continue;
         // The best card of a suit the soloist is known free of is kept aside, the highest first.
         const int bestSuit = GetCardSuit(best.card, false);
-        if (!SoloistMayHold(*this, bestSuit) &&
+        if (!SoloistMayHold(me, bestSuit) &&
             (freeSuitCard == NO_CARD || GetCardOrder(best.card) > GetCardOrder(freeSuitCard)))
             freeSuitCard = best.card;
         // A Ten that is not top, in a suit of more cards, loses a point.
-        if (c > 1 && best.card == HeldCard(*this, s, TEN) && !IsTopCard(best.card, -1, -1)) --best.score;
+        if (c > 1 && best.card == HeldCard(me, s, TEN) && !me.IsTopCard(best.card, -1, -1)) --best.score;
     }
     return freeSuitCard != NO_CARD ? freeSuitCard : best.card;
 }
 
-int CPlayer::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) {
+int CCardChoosers::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) {
     Best best;
     const bool grand = g_Game.GameType == GAME_GRAND;
     for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(*this, s, -1)) continue;
-        const int c = PlainCount(*this, s);
-        const bool soloistMay = SoloistMayHold(*this, s);
+        if (SkipSuit(me, s, -1)) continue;
+        const int c = PlainCount(me, s);
+        const bool soloistMay = SoloistMayHold(me, s);
         const int a = (c == 1 && soloistMay) ? 0 : 1;
         const int b = (c < 3 && soloistMay && grand) ? 11 : (c != 1 && soloistMay) ? 0 : 10;
-        const bool top = HighestIsTop(*this, s);
+        const bool top = HighestIsTop(me, s);
         const int t = (c == 1 && top) ? 3 : (c == 2 && top) ? 5 : 0;
-        best.Offer(ScoreAce3(s, c, a, t), HeldCard(*this, s, ACE));
-        best.Offer(ScoreTen3(s, c, a, t), HeldCard(*this, s, TEN));
-        best.Offer(ScoreKing3(s, c, a, t), HeldCard(*this, s, KING));
-        best.Offer(ScoreQueen3(s, c, a, t), HeldCard(*this, s, QUEEN));
-        best.Offer(ScoreNine3(s, c, b, t), HeldCard(*this, s, NINE));
-        best.Offer(ScoreEight3(s, c, b, t), HeldCard(*this, s, EIGHT));
-        best.Offer(ScoreSeven3(s, c, b, t), HeldCard(*this, s, SEVEN));
+        best.Offer(CCardScorers(me).ScoreAce3(s, c, a, t), HeldCard(me, s, ACE));
+        best.Offer(CCardScorers(me).ScoreTen3(s, c, a, t), HeldCard(me, s, TEN));
+        best.Offer(CCardScorers(me).ScoreKing3(s, c, a, t), HeldCard(me, s, KING));
+        best.Offer(CCardScorers(me).ScoreQueen3(s, c, a, t), HeldCard(me, s, QUEEN));
+        best.Offer(CCardScorers(me).ScoreNine3(s, c, b, t), HeldCard(me, s, NINE));
+        best.Offer(CCardScorers(me).ScoreEight3(s, c, b, t), HeldCard(me, s, EIGHT));
+        best.Offer(CCardScorers(me).ScoreSeven3(s, c, b, t), HeldCard(me, s, SEVEN));
     }
     int card = best.card;
     if (!noLimit) {
@@ -145,9 +147,9 @@ int CPlayer::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) {
             card = fallback;
         } else if (instead != NO_CARD) {
             const int e = GetCardSuit(card, false);
-            const int held = PlainCount(*this, e);
-            const bool keep = held == 2 || (held == 3 && !IsDefender(*this) && CountOutstanding(e) > 5);
-            if (keep && handInfo.GetTopRank(e) == TEN && !IsTopCard(HeldCard(*this, e, TEN), -1, -1)) card = instead;
+            const int held = PlainCount(me, e);
+            const bool keep = held == 2 || (held == 3 && !IsDefender(me) && me.CountOutstanding(e) > 5);
+            if (keep && me.handInfo.GetTopRank(e) == TEN && !me.IsTopCard(HeldCard(me, e, TEN), -1, -1)) card = instead;
         }
         // 3. Too many points for the trick.
         if (card == NO_CARD ||
@@ -158,55 +160,54 @@ int CPlayer::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) {
     return card;
 }
 
-int CPlayer::ChooseCardByScore2(int excluded) {
+int CCardChoosers::ChooseCardByScore2(int excluded) {
     if (excluded < 0 || excluded > 3) return NO_CARD;
     Best best;
     for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(*this, s, excluded) || IsUnguardedTenDoubleton(*this, s)) continue;
-        const int c = PlainCount(*this, s);
-        const int a = (c == 1 || !SoloistMayHold(*this, s)) ? 1 : 0;
+        if (SkipSuit(me, s, excluded) || IsUnguardedTenDoubleton(me, s)) continue;
+        const int c = PlainCount(me, s);
+        const int a = (c == 1 || !SoloistMayHold(me, s)) ? 1 : 0;
         const int b = c == 1 ? 10 : a;
-        best.Offer(ScoreAce3(s, c, a, 0), HeldCard(*this, s, ACE));
-        best.Offer(ScoreTen3(s, c, a, 0), HeldCard(*this, s, TEN));
-        best.Offer(ScoreKing3(s, c, a, 0), HeldCard(*this, s, KING));
-        best.Offer(ScoreQueen3(s, c, a, 0), HeldCard(*this, s, QUEEN));
-        best.Offer(ScoreNine3(s, c, b, 0), HeldCard(*this, s, NINE));
-        best.Offer(ScoreEight3(s, c, b, 0), HeldCard(*this, s, EIGHT));
-        best.Offer(ScoreSeven3(s, c, b, 0), HeldCard(*this, s, SEVEN));
+        best.Offer(CCardScorers(me).ScoreAce3(s, c, a, 0), HeldCard(me, s, ACE));
+        best.Offer(CCardScorers(me).ScoreTen3(s, c, a, 0), HeldCard(me, s, TEN));
+        best.Offer(CCardScorers(me).ScoreKing3(s, c, a, 0), HeldCard(me, s, KING));
+        best.Offer(CCardScorers(me).ScoreQueen3(s, c, a, 0), HeldCard(me, s, QUEEN));
+        best.Offer(CCardScorers(me).ScoreNine3(s, c, b, 0), HeldCard(me, s, NINE));
+        best.Offer(CCardScorers(me).ScoreEight3(s, c, b, 0), HeldCard(me, s, EIGHT));
+        best.Offer(CCardScorers(me).ScoreSeven3(s, c, b, 0), HeldCard(me, s, SEVEN));
     }
     return best.card;
 }
 
-int CPlayer::ChooseCardByScore3(int a, bool flag) {
+int CCardChoosers::ChooseCardByScore3(int a, bool flag) {
     Best best;
     for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(*this, s, -1)) continue;
-        const int c = PlainCount(*this, s);
-        const int t = HighestIsTop(*this, s) ? (c < 4 ? 10 : 0) : (flag ? 0 : -1);
-        best.Offer(ScoreAce4(s, c, a, t), HeldCard(*this, s, ACE));
-        best.Offer(ScoreTen4(s, c, a, t), HeldCard(*this, s, TEN));
-        best.Offer(ScoreKing4(s, c, a, t), HeldCard(*this, s, KING));
-        best.Offer(ScoreQueen4(s, c, a, t), HeldCard(*this, s, QUEEN));
-        best.Offer(ScoreNine4(s, c, a, t), HeldCard(*this, s, NINE));
-        best.Offer(ScoreEight4(s, c, a, t), HeldCard(*this, s, EIGHT));
-        best.Offer(ScoreSeven4(s, c, a, t), HeldCard(*this, s, SEVEN));
+        if (SkipSuit(me, s, -1)) continue;
+        const int c = PlainCount(me, s);
+        const int t = HighestIsTop(me, s) ? (c < 4 ? 10 : 0) : (flag ? 0 : -1);
+        best.Offer(CCardScorers(me).ScoreAce4(s, c, a, t), HeldCard(me, s, ACE));
+        best.Offer(CCardScorers(me).ScoreTen4(s, c, a, t), HeldCard(me, s, TEN));
+        best.Offer(CCardScorers(me).ScoreKing4(s, c, a, t), HeldCard(me, s, KING));
+        best.Offer(CCardScorers(me).ScoreQueen4(s, c, a, t), HeldCard(me, s, QUEEN));
+        best.Offer(CCardScorers(me).ScoreNine4(s, c, a, t), HeldCard(me, s, NINE));
+        best.Offer(CCardScorers(me).ScoreEight4(s, c, a, t), HeldCard(me, s, EIGHT));
+        best.Offer(CCardScorers(me).ScoreSeven4(s, c, a, t), HeldCard(me, s, SEVEN));
     }
     int card = best.card;
     // 1. Nothing to add: a trump to play low.
     if (card == NO_CARD) {
-        card = PickCardBelowWinner(false);
-        if (IsTopCard(card, -1, -1)) card = ChooseCardWithRandomJack(-1, true);
+        card = me.PickCardBelowWinner(false);
+        if (me.IsTopCard(card, -1, -1)) card = ChooseCardWithRandomJack(-1, true);
     }
     // 2. A defender's Ace the soloist could still take is better spent in a suit he lacks.
-    if (IsDefender(*this) && card != NO_CARD && GetCardRank(card) == ACE &&
-        SoloistMayHold(*this, GetCardSuit(card, false))) {
+    if (IsDefender(me) && card != NO_CARD && GetCardRank(card) == ACE && SoloistMayHold(me, GetCardSuit(card, false))) {
         Best ace;
         for (int s = 0; s < 4; ++s) {
-            if (SkipSuit(*this, s, -1) || SoloistMayHold(*this, s) || handInfo.GetTopRank(s) != ACE) continue;
-            ace.Offer(ScoreAce4(s, PlainCount(*this, s), a, 0), HeldCard(*this, s, ACE));
+            if (SkipSuit(me, s, -1) || SoloistMayHold(me, s) || me.handInfo.GetTopRank(s) != ACE) continue;
+            ace.Offer(CCardScorers(me).ScoreAce4(s, PlainCount(me, s), a, 0), HeldCard(me, s, ACE));
         }
         if (ace.card != NO_CARD) card = ace.card;
     }
     // 3. The highest of the held run above it.
-    return GetNextHigherHeld(card);
+    return me.GetNextHigherHeld(card);
 }

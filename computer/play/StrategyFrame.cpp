@@ -1,5 +1,6 @@
 // What every card-play strategy shares: the follow rule, the closing steps with their legality
 // check, and the defenders' give-up test.
+#include "computer/play/NullPlay.h"
 #include "model/Player.h"
 
 #include "computer/evaluation/ComputerState.h"
@@ -106,7 +107,7 @@ bool CPlayer::CheckSoloist(int card) {
     }
     // 5. Null: the soloist's open hand cannot be forced to take a trick.
     if (!offer) {
-        if (!IsNullGame() || !partner || !partner->EvaluateNullFollow(card, -1)) return false;
+        if (!IsNullGame() || !partner || !CNullPlay(*partner).EvaluateNullFollow(card, -1)) return false;
     }
     // 6. The offer: never for the person's seat (nor the Revolution pool), once a game.
     if (seat < 0 || seat > 1) return false;

@@ -2,6 +2,8 @@
 // the previous trick, a kept top card; the trumps while the soloist sits next; then the side
 // suits: small cards where the soloist must follow, top cards and the card below them, forcing
 // the soloist to ruff, a suit to give up, and at last the trump count-down.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitDefenderPlay.h"
 #include "model/Player.h"
 
 #include "computer/evaluation/ComputerState.h"
@@ -70,7 +72,7 @@ int TrumpCountDown(LeadWords& w) {
     }
     const int x = (h < i0 ? h : i0) - 1;
     if (x >= 0 && !IsTop(p, B[0])) {
-        int c = p.ChooseOpponentLeadTrial(-1);
+        int c = CCardChoosers(p).ChooseOpponentLeadTrial(-1);
         if (IsCard(c) && Order(c) > Order(B[0])) {
             for (int i = 1; i <= x; ++i) {
                 if (Order(A[i]) >= Order(B[0])) continue;
@@ -111,7 +113,7 @@ int LeadFirstHalf(LeadWords& w) {
                         const int k = p.CollectSuit(type, false, B);
                         bool all = h > 0;
                         for (int i = 0; i < h; ++i) all = all && (k == 0 || Order(A[i]) > Order(B[0]));
-                        if (all && IsTop(p, p.ChooseCardByRunScore(true))) w.P = A[0];
+                        if (all && IsTop(p, CCardChoosers(p).ChooseCardByRunScore(true))) w.P = A[0];
                     }
                 }
             } else {
@@ -141,7 +143,7 @@ int LeadFirstHalf(LeadWords& w) {
     }
     if (p.count == 2) return u;
     if (w.T >= w.O) {
-        const int r = p.ChooseCardByRunScore(true);
+        const int r = CCardChoosers(p).ChooseCardByRunScore(true);
         const int b = p.PickTrumpBelow(u);
         w.P = NO_CARD;
         if (w.O != 1 && (w.T != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
@@ -167,18 +169,18 @@ int LeadFirstHalf(LeadWords& w) {
         const int b = p.PickTrumpBelow(u);
         if (IsCard(b)) return b;
     } else if (w.T == w.O && w.T > 1) {
-        const int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
+        const int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
         if (IsCard(c)) return c;
     } else {
-        int c = p.ChooseCardGeneral(w.soloistNext, false);
-        if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
+        int c = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
+        if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(c) && w.T > 1 && w.T <= w.O) return c;
     }
     // 3.5
     const int c = TrumpCountDown(w);
     if (IsCard(c)) return c;
     // 3.6
-    return p.ChooseOpponentCardSuit(w.soloistNext, false);
+    return CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
 }
 
 // 5.215 steps 4 and 5.
@@ -187,7 +189,7 @@ int LowAndTopCards(LeadWords& w) {
     const int type = g_Game.GameType;
     // 4.1
     if (g_Game.TrumpCount == 0) {
-        const int c = p.ChooseLeadOrLastCard(-1);
+        const int c = CCardChoosers(p).ChooseLeadOrLastCard(-1);
         if (IsCard(c)) return c;
     }
     // 4.2 The partner's suit signal.
@@ -196,7 +198,7 @@ int LowAndTopCards(LeadWords& w) {
     // 4.3
     int c = NO_CARD;
     if (!w.soloistNext) {
-        c = p.ChooseOpponentLeadSuit2();
+        c = CCardChoosers(p).ChooseOpponentLeadSuit2();
     } else {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
@@ -205,7 +207,7 @@ int LowAndTopCards(LeadWords& w) {
         });
         const int run = p.GetNextLowerHeld(best.card);
         if (IsCard(run)) return run;
-        c = p.ChooseOpponentLeadSuit();
+        c = CCardChoosers(p).ChooseOpponentLeadSuit();
     }
     // 4.4
     if (IsCard(c) && Points(c) == 0) {
@@ -213,12 +215,12 @@ int LowAndTopCards(LeadWords& w) {
         if (IsCard(b) && Points(b) < 10) c = b;
     }
     // 4.5 After Kontra an Ace gives way.
-    if (g_Game.KontraState != KONTRA_NONE && GetCardRank(c) == ACE) c = p.ChooseTrumpGameCard(true);
+    if (g_Game.KontraState != KONTRA_NONE && GetCardRank(c) == ACE) c = CCardChoosers(p).ChooseTrumpGameCard(true);
     // 4.6
     if (IsCard(c)) return c;
-    c = p.ChooseCardGeneral(false, false);
+    c = CCardChoosers(p).ChooseCardGeneral(false, false);
     if (IsCard(c)) return c;
-    c = p.GetNextLowerHeld(p.PickSuitToSchmier(false));
+    c = p.GetNextLowerHeld(CCardChoosers(p).PickSuitToSchmier(false));
     if (IsCard(c)) return c;
     // 4.7
     if (w.soloistNext) {
@@ -249,7 +251,7 @@ int LowAndTopCards(LeadWords& w) {
     }
     // 5.3
     if (w.O == 1 && w.T >= 2) {
-        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         return cj;  // -1 goes on at step 6
     }
     if (w.O >= 3) return NO_CARD;
@@ -281,7 +283,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = p.PickHighestInSuit(-1, true);
     // Step 6.
-    w.r = p.ChooseCardByRunScore(true);
+    w.r = CCardChoosers(p).ChooseCardByRunScore(true);
     if ((p.CountInSuit(SuitOf(w.r)) >= 5 && w.T < 2) || (IsCard(w.r) && !SoloistMayHold(p, SuitOf(w.r)) && Points(w.r) > 4)) {
         w.K = NO_CARD;
         w.r = NO_CARD;
@@ -291,8 +293,8 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
             if (IsTop(p, u)) return u;
             if (IsTop(p, w.r)) return w.r;
         } else if (w.T > 3 && IsTop(p, u)) {
-            int c = p.ChooseCardGeneral(w.soloistNext, false);
-            if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
+            int c = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
+            if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(c)) {
                 w.r = NO_CARD;
                 return c;
@@ -305,13 +307,13 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
             const int lowest = p.PickLowestInSuit(-1, true);
             if (IsCard(lowest)) return lowest;
         }
-        const int spare = p.ChooseSpareTrump(1);
+        const int spare = CCardChoosers(p).ChooseSpareTrump(1);
         if (IsCard(spare)) return spare;
     }
     // Step 7: top cards of long suits.
     if (!w.soloistNext) {
         if (w.O > 0) {
-            const int c = p.ChooseTrumpGameCard(true);
+            const int c = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(c)) return c;
         }
     } else {
@@ -339,7 +341,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
         }
         const int thrown = g_Computer.ThrownOffSuit;
         if (w.O > 0 && thrown != -1 && X == NO_CARD) X = LowestOfPlainSuit(p, thrown);
-        if (w.O > 0 && X == NO_CARD) X = p.ChooseTrumpGameCard(true);
+        if (w.O > 0 && X == NO_CARD) X = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(X)) return X;
         RunningBest weak;
         ForHeldSideSuits(p, [&](int s) {
@@ -376,8 +378,8 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
     // Step 9.
-    int X = p.ChooseTrumpGameCard(true);
-    if (w.soloistNext || X == NO_CARD) X = p.ChooseCardGeneral(w.soloistNext, false);
+    int X = CCardChoosers(p).ChooseTrumpGameCard(true);
+    if (w.soloistNext || X == NO_CARD) X = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
     bool anew = X == NO_CARD;
     if (!anew) {
         const int s = SuitOf(X);
@@ -403,13 +405,14 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
             if (IsCard(l) && GetCardRank(l) != ACE && !SoloistMayHold(p, s)) best.Offer(l, Points(l));
         });
         X = best.card;
-        if (X == NO_CARD) X = w.soloistNext ? p.ChooseOpponentLeadSuit() : p.ChooseOpponentLeadSuit2();
+        if (X == NO_CARD)
+            X = w.soloistNext ? CCardChoosers(p).ChooseOpponentLeadSuit() : CCardChoosers(p).ChooseOpponentLeadSuit2();
         if (X == NO_CARD) {
             if (w.soloistNext) {
-                const int g = p.ChooseCardGeneral(w.soloistNext, false);
+                const int g = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
                 if (IsCard(g)) return g;
             }
-            int Y = p.ChooseCardByScore(4, -1, true);
+            int Y = CCardChoosers(p).ChooseCardByScore(4, -1, true);
             if (SameSuit(Y, w.K)) Y = w.K;
             P = (w.T < 3 && p.count > 7 && IsCard(Y)) ? Y : w.K;
         }
@@ -417,7 +420,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     if (IsCard(X)) {
         P = X;
         if (w.T == 0 && (p.CountInSuit(SuitOf(X)) >= 3 || !SoloistMayHold(p, SuitOf(X))))
-            P = IsCard(w.K) ? w.K : p.ChooseCardByScore(4, -1, false);
+            P = IsCard(w.K) ? w.K : CCardChoosers(p).ChooseCardByScore(4, -1, false);
     }
     // Step 10: the candidate.
     if (IsCard(P)) return P;
@@ -432,15 +435,15 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     const int* dealt = p.handInfo.DealtSuitCount;
     auto dealtOf = [dealt](int card) { return dealt[SuitOf(card)]; };
     if (!w.soloistNext) {
-        int c = p.ChooseOpponentLeadSuit2();
+        int c = CCardChoosers(p).ChooseOpponentLeadSuit2();
         if (IsCard(c) && IsTop(p, HighestOfPlainSuit(p, SuitOf(c)))) c = HighestOfPlainSuit(p, SuitOf(c));
         if (IsCard(c)) {
             if (IsCard(X) && dealtOf(c) >= 3 && dealtOf(c) >= dealtOf(X)) c = X;
             return c;
         }
     } else {
-        int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
-        if (c == NO_CARD) c = p.ChooseOpponentLeadSuit();
+        int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
+        if (c == NO_CARD) c = CCardChoosers(p).ChooseOpponentLeadSuit();
         if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && p.MayHoldSuit(w.mate, SuitOf(c))) c = X;
         if (IsCard(c)) return c;
     }
@@ -458,25 +461,26 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
         }
     }
     // Step 12: the last resort.
-    const int c = p.ChooseOpponentCardSuit(w.soloistNext, false);
-    return IsCard(c) ? c : p.ChooseDefenderLead(w.soloistNext);
+    const int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
+    return IsCard(c) ? c : CCardChoosers(p).ChooseDefenderLead(w.soloistNext);
 }
 
 }  // namespace
 
-int CPlayer::PlaySuitOpponentLead(bool soloistNext) { return PlaySuitDefender(0, soloistNext, NO_CARD, NO_CARD); }
+int CSuitDefenderPlay::PlaySuitOpponentLead(bool soloistNext) {
+    return PlaySuitDefender(0, soloistNext, NO_CARD, NO_CARD);
+}
 
-int CPlayer::SuitOpponentLeadCascade(bool soloistNext) {
-    const int T = GetTrumpCount();
-    LeadWords w{*this, soloistNext, 3 - g_Game.Soloist - seat, T, g_Game.TrumpCount - T};
+int CSuitDefenderPlay::SuitOpponentLeadCascade(bool soloistNext) {
+    const int T = me.GetTrumpCount();
+    LeadWords w{me, soloistNext, 3 - g_Game.Soloist - me.seat, T, g_Game.TrumpCount - T};
     // The committed card: the candidate when set at his last lead, kept when older; dropped when
     // no longer held.
-    if (forcedCard > 0) {
-        const int forced = forcedCard;
-        forcedCard = 0;
-        if (HasCard(forced)) {
-            if (ForcedCardCount > count + 1)
-                w.K = forced;
+    if (me.forcedCard > 0) {
+        const int forced = me.forcedCard;
+        me.forcedCard = 0;
+        if (me.HasCard(forced)) {
+            if (me.ForcedCardCount > me.count + 1) w.K = forced;
             else
                 w.P = forced;
         }
@@ -485,9 +489,9 @@ int CPlayer::SuitOpponentLeadCascade(bool soloistNext) {
     return IsCard(card) ? card : SuitOpponentLeadSideSuits(soloistNext, w.K);
 }
 
-int CPlayer::SuitOpponentLeadSideSuits(bool soloistNext, int kept) {
-    const int T = GetTrumpCount();
-    LeadWords w{*this, soloistNext, 3 - g_Game.Soloist - seat, T, g_Game.TrumpCount - T};
+int CSuitDefenderPlay::SuitOpponentLeadSideSuits(bool soloistNext, int kept) {
+    const int T = me.GetTrumpCount();
+    LeadWords w{me, soloistNext, 3 - g_Game.Soloist - me.seat, T, g_Game.TrumpCount - T};
     w.K = kept;
     int card = LowAndTopCards(w);
     if (!IsCard(card)) card = TrumpPositionAndLongSuits(w);

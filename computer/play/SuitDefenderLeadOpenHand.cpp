@@ -1,6 +1,8 @@
 // The suit-game defender's first choice of a lead while the soloist's cards lie open: keep an Ace
 // over his Ten, draw his last trump, force him to ruff, lead through his doubletons and give up
 // low cards where he is void. -1 when his hand is not open or no rule applies.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitDefenderPlay.h"
 #include "model/Player.h"
 
 #include "computer/play/SuitPlayTerms.h"
@@ -169,7 +171,7 @@ std::optional<int> SingleTrumpLead(OpenLead& o, int T) {
     const int t = own.PickHighestInSuit(-1, true);
     if (own.count == 10) {
         if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
-    } else if (g_Game.TrumpCount == 2 && IsTop(own, t) && IsTop(own, own.ChooseCardByRunScore(true))) {
+    } else if (g_Game.TrumpCount == 2 && IsTop(own, t) && IsTop(own, CCardChoosers(own).ChooseCardByRunScore(true))) {
         return t;
     }
     return std::nullopt;
@@ -218,7 +220,7 @@ void TrumpLeadWhenNothingFound(OpenLead& o, int T, int S) {
     if (IsCard(o.H.card) || IsCard(o.M.card)) return;
     if (S >= 1 && (S < T || (S == 1 && T == 1))) {
         int t = own.PickHighestInSuit(-1, true);
-        if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = own.ChooseCardWithRandomJack(-1, true);
+        if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
         o.M.Offer(t, 2);
     } else if (S == 2 && T == 2) {
         const int x = own.PickHighestInSuit(-1, true);
@@ -293,7 +295,7 @@ int HighCardOrTheFinalChecks(OpenLead& o, int z) {
 std::optional<int> CheckMainChoice(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int z = so.ChooseTrumpGameCard(true);
+    const int z = CCardChoosers(so).ChooseTrumpGameCard(true);
     const int s = SuitOf(o.M.card);
     const int w0 = HighestHeld(so, s);
     if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
@@ -326,7 +328,7 @@ std::optional<int> DispatchMainChoice(OpenLead& o) {
         if (IsCard(planned)) return planned;
         ThroughDoubleton(o);
         if (!IsCard(o.M.card)) {
-            SoloistVoidSuits(o, o.so.ChooseTrumpGameCard(true));
+            SoloistVoidSuits(o, CCardChoosers(o.so).ChooseTrumpGameCard(true));
             if (!IsCard(o.M.card)) {
                 o.M.card = o.H.card;
                 return std::nullopt;
@@ -356,12 +358,13 @@ int AgainstBareAceOrLastResort(OpenLead& o, int T) {
 
 }  // namespace
 
-int CPlayer::SuitOpponentLeadFirstChoice(bool soloistNext) {
+int CSuitDefenderPlay::SuitOpponentLeadFirstChoice(bool soloistNext) {
     // Step 0: only against an open hand.
-    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
-    OpenLead o{*this, *partner, soloistNext, 3 - g_Game.Soloist - seat, g_Game.GameType, RunningBest(), RunningBest()};
-    const int T = GetTrumpCount();
-    const int S = partner->GetTrumpCount();
+    if (!me.partner || !AreOuvertCardsOpen()) return NO_CARD;
+    OpenLead o{me,           *me.partner, soloistNext, 3 - g_Game.Soloist - me.seat, g_Game.GameType, RunningBest(),
+               RunningBest()};
+    const int T = me.GetTrumpCount();
+    const int S = me.partner->GetTrumpCount();
     if (const std::optional<int> single = SingleTrumpLead(o, T)) return *single;
     if (const std::optional<int> below = AceOverTheSoloistsTen(o)) return *below;
     SurveySideSuits(o);

@@ -2,6 +2,8 @@
 // soloist's is taken or ducked by the trumps held and still out, and without trumps the defender
 // smears for a partner who may overtrump or throws off. Over a side suit: following, he takes
 // with the top card or keeps it back; void, he ruffs (rule T) or throws off (rule N).
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitDefenderPlay.h"
 #include "model/Player.h"
 
 #include "computer/play/SuitDefenderFrame.h"
@@ -30,33 +32,35 @@ struct SecondWords {
 // he may play (counted).
 int CommonFallback(SecondWords& w) {
     ++g_SuitFallbacks.reached[FALLBACK_SECOND_COMMON];
-    int c = w.p.ChooseCardByScore(11, -1, false);
+    int c = CCardChoosers(w.p).ChooseCardByScore(11, -1, false);
     if (MayPlay(w.p, c)) return c;
-    c = w.p.ChooseOpponentCardSuit(w.soloistNext, true);
+    c = CCardChoosers(w.p).ChooseOpponentCardSuit(w.soloistNext, true);
     if (MayPlay(w.p, c)) return c;
     ++g_SuitFallbacks.replaced[FALLBACK_SECOND_COMMON];
     return LowestAllowedCard(w.p, false);
 }
 
-int OrCardSuit(SecondWords& w, int c) { return IsCard(c) ? c : w.p.ChooseOpponentCardSuit(w.soloistNext, true); }
+int OrCardSuit(SecondWords& w, int c) {
+    return IsCard(c) ? c : CCardChoosers(w.p).ChooseOpponentCardSuit(w.soloistNext, true);
+}
 
 // T0 step 4: the discard under a trump lead; a suit with the mark 2 is drawn again up to ten times.
 int TrumpLedDiscard(SecondWords& w) {
     CPlayer& p = w.p;
-    int z = p.ChooseCardByScore(4, -1, false);
+    int z = CCardChoosers(p).ChooseCardByScore(4, -1, false);
     if (p.count == 3 && IsCard(z)) {
         const int s = SuitOf(z);
         const int top = HighestHeld(p, s);
         if (GetCardRank(top) == TEN && !IsTop(p, top) && p.CountInSuit(s) == 2) {
-            const int c = p.ChooseCardByScore2(s);
+            const int c = CCardChoosers(p).ChooseCardByScore2(s);
             if (IsCard(c)) z = c;
         }
     }
     if (z == NO_CARD) {
-        z = p.ChooseCardByScore(11, -1, false);
+        z = CCardChoosers(p).ChooseCardByScore(11, -1, false);
         for (int redraw = 0; redraw < 10 && IsCard(z) && SuitOf(z) >= 0 && SuitOf(z) <= 3 && p.playedSuit[SuitOf(z)] == 2;
              ++redraw)
-            z = p.ChooseCardByScore(11, -1, false);
+            z = CCardChoosers(p).ChooseCardByScore(11, -1, false);
     }
     return z;
 }
@@ -65,15 +69,16 @@ int TrumpLedDiscard(SecondWords& w) {
 int NoTrumpUnderTrump(SecondWords& w) {
     CPlayer& p = w.p;
     if (w.soloistNext)
-        return IsTop(p, w.led) ? p.ChooseCardByScore3(Points(w.led), true) : p.ChooseCardByScore(11, -1, false);
+        return IsTop(p, w.led) ? CCardChoosers(p).ChooseCardByScore3(Points(w.led), true)
+                               : CCardChoosers(p).ChooseCardByScore(11, -1, false);
     const bool strong = w.led == CardCodeOf(JACK, SPADES) || GetCardRank(w.led) == ACE || GetCardRank(w.led) == TEN;
     if (strong || IsTop(p, w.led) || !p.MayHoldSuit(w.mate, w.type)) return TrumpLedDiscard(w);
     int out[11];
     const int n = p.CollectSuit(w.type, false, out);
     const int K = n > 0 ? out[0] : NO_CARD;
-    const int X = p.ChooseCardByRunScore(true);
+    const int X = CCardChoosers(p).ChooseCardByRunScore(true);
     if (w.D < 60 && w.D + Points(w.led) + Points(K) + Points(X) >= 60 && IsCard(X)) return X;
-    const int Y = p.ChooseCardByScore3(Points(w.led), true);
+    const int Y = CCardChoosers(p).ChooseCardByScore3(Points(w.led), true);
     if (!IsCard(Y)) return Y;
     return p.CountInSuit(SuitOf(Y)) <= 3 ? Y : HighestHeld(p, SuitOf(Y));
 }
@@ -121,7 +126,7 @@ int OverTheTrumpLed(SecondWords& w, TrumpLedCards& t) {
     } else if (IsJack(t.HB) || IsTrumpAce(t.HB)) {
         R = t.A;
     } else if (!(IsTrumpAce(t.Wp) && w.T < 4)) {
-        const int X = p.ChooseOpponentCardSuit(false, true);
+        const int X = CCardChoosers(p).ChooseOpponentCardSuit(false, true);
         if (IsCard(X) && w.T <= 4)
             R = p.GetNextHigherHeld((Order(led) >= 4 || w.T > 2) ? t.A : (IsJack(t.Wp) ? t.A : t.Wp));
         else if (w.Jo > 1 || !IsTrumpAce(t.Wp)) R = p.GetNextHigherHeld(t.A);
@@ -213,7 +218,7 @@ int LastTrumpChoice(SecondWords& w, const TrumpLedCards& t) {
     if ((p.count >= 9 || (w.T <= 2 && Order(led) <= 8)) && p.MayHoldSuit(w.mate, w.type) && !IsTop(p, led) &&
         Points(led) == 2 && Points(t.W) >= 10 && GetCardSuit(led, true) >= w.T - 1 && IsCard(t.W))
         return t.W;
-    const int J = p.ChooseCardWithRandomJack(-1, true);
+    const int J = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     if (w.T > 3) return J;
     if (IsTop(p, t.H)) {
         if (w.T < 2 || Points(Lw) < 10) return Lw;
@@ -261,7 +266,7 @@ int FollowPartner(SecondWords& w) {
     }
     if (IsTop(p, w.led)) {
         if (p.count == 10) return p.IsTopCard(h, w.led, -1) ? h : p.PickLowCardAnySuit(s);
-        const int c = p.ChooseOpponentSecond(s);
+        const int c = CCardChoosers(p).ChooseOpponentSecond(s);
         if (p.handInfo.DealtSuitCount[s] >= 4 || !IsCard(c) || p.IsTopCard(c, w.led, -1)) return p.PickLowCardAnySuit(s);
         return c;
     }
@@ -296,7 +301,7 @@ int FollowSoloist(SecondWords& w) {
     if (!Beats(lo, w.led)) return p.PickLowCardAnySuit(s);
     if (!IsTop(p, lo)) return lo;
     if (w.D < 61 && w.D + Points(lo) + Points(w.led) >= 61) return lo;
-    const int k = p.ChooseOpponentFollowCard(w.led);
+    const int k = CCardChoosers(p).ChooseOpponentFollowCard(w.led);
     if (IsCard(k)) {
         const int dealt = p.handInfo.DealtSuitCount[s];
         const bool keptAll = dealt <= 3 && p.CountInSuit(s) == dealt;
@@ -307,7 +312,7 @@ int FollowSoloist(SecondWords& w) {
     const int d = p.NextLowerInSuit(lo, false);
     const int outBeyond = p.CountOutstanding(s) - p.CountInSuit(s);
     if (outBeyond <= 0 || !Beats(d, w.led)) return lo;
-    const int e = p.GetHeldRankNeighbour(lo, -1);
+    const int e = CCardChoosers(p).GetHeldRankNeighbour(lo, -1);
     return d == e ? lo : d;
 }
 
@@ -316,13 +321,13 @@ int NoTrumpThrowOff(SecondWords& w) {
     CPlayer& p = w.p;
     if (w.soloistNext) {
         if ((g_Game.TrumpCount > 0 && !SoloistMayHold(p, w.suit)) || !IsTop(p, w.led)) return CommonFallback(w);
-        const int c = p.ChooseCardByScore3(Points(w.led), true);
+        const int c = CCardChoosers(p).ChooseCardByScore3(Points(w.led), true);
         if (IsCard(c) && (!SoloistMayHold(p, SuitOf(c)) || !IsTop(p, c))) return c;
-        return OrCardSuit(w, p.ChooseCardByScore(4, -1, false));
+        return OrCardSuit(w, CCardChoosers(p).ChooseCardByScore(4, -1, false));
     }
     const bool mateMayLed = p.MayHoldSuit(w.mate, w.suit);
     if ((!mateMayLed && p.MayHoldSuit(w.mate, w.type)) || (mateMayLed && !IsTop(p, w.led) && Order(w.led) < 5))
-        return OrCardSuit(w, p.ChooseCardByScore3(Points(w.led), true));
+        return OrCardSuit(w, CCardChoosers(p).ChooseCardByScore3(Points(w.led), true));
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         const int n = p.CountInSuit(s);
@@ -345,7 +350,7 @@ int RuffLastChoices(SecondWords& w, int W, int H) {
     const int pts = Points(w.led);
     if (w.soloistNext) {
         if (IsTop(p, w.led) && SoloistMayHold(p, w.suit)) {
-            const int c = p.ChooseCardByRunScore(true);
+            const int c = CCardChoosers(p).ChooseCardByRunScore(true);
             if (IsCard(c)) return c;
         } else if (pts > 4 && IsTop(p, H)) {
             const int c = p.IsTopCard(W, H, -1) ? W : H;
@@ -353,11 +358,12 @@ int RuffLastChoices(SecondWords& w, int W, int H) {
         }
         int c = NO_CARD;
         if (IsTop(p, w.led)) {
-            if (SoloistMayHold(p, w.suit) && p.GetCountInSuit2(w.suit) <= 1) c = p.ChooseCardByScore3(pts, true);
-            if (c == NO_CARD) c = p.ChooseTrumpGameCard(true);
-            if (c == NO_CARD) c = p.ChooseCardByScore(4, -1, false);
+            if (SoloistMayHold(p, w.suit) && p.GetCountInSuit2(w.suit) <= 1)
+                c = CCardChoosers(p).ChooseCardByScore3(pts, true);
+            if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
+            if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
         } else if (!SoloistMayHold(p, w.suit) || p.GetCountInSuit2(w.suit) > 1) {
-            c = p.ChooseCardByScore(4, -1, false);
+            c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
         } else {
             c = p.CountInSuit(w.type) > 0 ? p.PickLowCardOfSuit(w.type) : p.PickRandomJack(0);
         }
@@ -366,7 +372,7 @@ int RuffLastChoices(SecondWords& w, int W, int H) {
     int c = NO_CARD;
     if (p.MayHoldSuit(w.mate, w.suit)) {
         if (!IsTop(p, w.led) && Order(w.led) < 5) {
-            c = p.ChooseCardByScore3(pts, true);
+            c = CCardChoosers(p).ChooseCardByScore3(pts, true);
         } else if (p.CountInSuit(w.type) > 0) {
             const int t = p.PickLowCardOfSuit(w.type);
             if (!IsTop(p, t))
@@ -376,15 +382,15 @@ int RuffLastChoices(SecondWords& w, int W, int H) {
         } else {
             c = p.PickRandomJack(0);
             if (p.count == 2 && IsTop(p, c) && p.MayHoldSuit(w.mate, w.type)) {
-                const int r = p.ChooseCardByRunScore(true);
+                const int r = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (IsCard(r)) c = r;
             }
         }
     } else if (p.MayHoldSuit(w.mate, w.type)) {
-        c = p.ChooseCardByScore3(pts, true);
-        if (c == NO_CARD) c = p.ChooseCardByRunScore(true);
+        c = CCardChoosers(p).ChooseCardByScore3(pts, true);
+        if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByRunScore(true);
     } else {
-        c = p.ChooseCardByScore(4, p.ChooseCardWithRandomJack(-1, true), false);
+        c = CCardChoosers(p).ChooseCardByScore(4, CCardChoosers(p).ChooseCardWithRandomJack(-1, true), false);
     }
     return OrCardSuit(w, c);
 }
@@ -398,7 +404,7 @@ int TrumpIn(SecondWords& w) {
     const int pts = Points(w.led);
     // 1. and 2.
     if (w.soloistNext && IsTop(p, w.led)) {
-        const int R = p.ChooseCardByRunScore(true);
+        const int R = CCardChoosers(p).ChooseCardByRunScore(true);
         if (IsTop(p, H) && GetCardRank(w.led) == TEN) {
             // The Ten wins the partner's trick: smear R when that carries the defenders to 61.
             return (IsCard(R) && w.D + pts + Points(R) >= 61) ? R : H;
@@ -409,7 +415,7 @@ int TrumpIn(SecondWords& w) {
             if (IsCard(c)) return c;
         }
     } else if (w.T < w.out && !p.MayHoldSuit(w.mate, w.suit)) {
-        const int c = p.ChooseCardByScore3(0, true);
+        const int c = CCardChoosers(p).ChooseCardByScore3(0, true);
         if (IsCard(c)) return c;
     }
     // 3.
@@ -427,8 +433,9 @@ int TrumpIn(SecondWords& w) {
             if (pts > 4) {
                 c = W;
             } else {
-                const int t2 = p.ChooseTrumpGameCard(true);
-                c = (IsCard(t2) && p.CountInSuit(SuitOf(t2)) <= 1) ? t2 : p.ChooseCardByScore(4, -1, true);
+                const int t2 = CCardChoosers(p).ChooseTrumpGameCard(true);
+                c = (IsCard(t2) && p.CountInSuit(SuitOf(t2)) <= 1) ? t2
+                                                                   : CCardChoosers(p).ChooseCardByScore(4, -1, true);
             }
         } else if (w.T == 2) {
             if (w.out == 1) {
@@ -440,7 +447,8 @@ int TrumpIn(SecondWords& w) {
             } else if (p.count >= 9) {
                 c = W;
             } else if (IsCardGone(w.type, ACE, p.seat) && IsCardGone(w.type, TEN, p.seat)) {
-                c = pts >= 3 ? (p.IsTopCard(HB, H, -1) ? lowest : HB) : p.ChooseCardByScore(4, -1, false);
+                c = pts >= 3 ? (p.IsTopCard(HB, H, -1) ? lowest : HB)
+                             : CCardChoosers(p).ChooseCardByScore(4, -1, false);
             } else {
                 c = W;
             }
@@ -448,24 +456,23 @@ int TrumpIn(SecondWords& w) {
         if (IsCard(c)) return c;
     } else {
         // 5.
-        const int R = p.ChooseCardByRunScore(true);
+        const int R = CCardChoosers(p).ChooseCardByRunScore(true);
         const int W5 = p.PickCardBelowWinner(false);
         const bool f = SoloistMayHold(p, w.suit) && w.out > 0;
         const bool g = f && IsCard(R) && Points(R) < 10;
         int c = NO_CARD;
         if (Points(W5) >= 4 || (g && (w.T == 1 || (p.count >= 9 && w.T <= 2))))
-            c = (f || Points(W5) < 10) ? W5 : p.ChooseCardByScore(4, -1, false);
+            c = (f || Points(W5) < 10) ? W5 : CCardChoosers(p).ChooseCardByScore(4, -1, false);
         else if (w.T == p.count && H != W5)
             c = H;
         else if (g)
             c = R;
-        else
-            c = p.ChooseCardByScore(4, -1, false);
+        else c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
         if (IsCard(c)) return c;
     }
     // 4.
     if (toFour) {
-        const int Q = p.ChooseSpareTrump(0);
+        const int Q = CCardChoosers(p).ChooseSpareTrump(0);
         int c = NO_CARD;
         if (w.T > w.out) {
             if (w.out == 1 && !IsTop(p, H)) c = p.PickCardBelowWinner(true);
@@ -491,18 +498,17 @@ int VoidInSideSuit(SecondWords& w) {
             int c = NO_CARD;
             if (!IsTop(p, w.led) && pts >= 3)
                 c = p.PickCardBelowWinner(false);
-            else if (IsTop(p, w.led))
-                c = p.ChooseCardByRunScore(true);
+            else if (IsTop(p, w.led)) c = CCardChoosers(p).ChooseCardByRunScore(true);
             if (IsCard(c)) return c;
         }
         if (pts <= 4) {
-            int r = p.ChooseTrumpGameCard(true);
+            int r = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (w.T > 0 && !IsTop(p, w.led) && SoloistMayHold(p, w.suit) &&
                 (r == NO_CARD || Points(p.HighestCardOutInSuit(w.suit)) > 4))
-                r = p.ChooseCardWithRandomJack(-1, true);
+                r = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
             if (IsCard(r)) return r;
             if (w.T == p.count) {
-                const int c = p.ChooseCardWithRandomJack(-1, true);
+                const int c = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
                 if (IsCard(c)) return c;
             }
             return TrumpIn(w);
@@ -527,7 +533,7 @@ int VoidInSideSuit(SecondWords& w) {
             if (freeSuit || (w.D < 61 && w.D + Points(P) + pts >= 61)) return P;
         }
         if (pts > 4 || !IsTop(p, H)) return TrumpIn(w);
-        const int Z = p.ChooseCardByScore(4, -1, false);
+        const int Z = CCardChoosers(p).ChooseCardByScore(4, -1, false);
         if (IsCard(Z) && !IsTrump(Z) && Points(Z) <= 4) return Z;
         return IsCard(P) ? P : TrumpIn(w);
     }
@@ -538,9 +544,9 @@ int VoidInSideSuit(SecondWords& w) {
         if (Points(h) >= 10 && (p.CountOutstanding(s) - p.CountInSuit(s) == 1 || !SoloistMayHold(p, s))) return h;
     }
     if (pts > 4) return TrumpIn(w);
-    int c = p.ChooseTrumpGameCard(false);
+    int c = CCardChoosers(p).ChooseTrumpGameCard(false);
     if (IsCard(c)) return c;
-    c = p.ChooseCardByScore3(0, true);
+    c = CCardChoosers(p).ChooseCardByScore3(0, true);
     return IsCard(c) ? c : TrumpIn(w);
 }
 
@@ -553,22 +559,25 @@ SecondWords WordsFor(CPlayer& p, bool soloistNext, int cardLed) {
 
 }  // namespace
 
-int CPlayer::PlaySuitOpponentSecond(bool soloistNext, int cardLed) { return PlaySuitDefender(1, soloistNext, cardLed, NO_CARD); }
+int CSuitDefenderPlay::PlaySuitOpponentSecond(bool soloistNext, int cardLed) {
+    return PlaySuitDefender(1, soloistNext, cardLed, NO_CARD);
+}
 
-int CPlayer::SuitOpponentSecondTrumpLed(bool soloistNext, int cardLed) {
-    SecondWords w = WordsFor(*this, soloistNext, cardLed);
+int CSuitDefenderPlay::SuitOpponentSecondTrumpLed(bool soloistNext, int cardLed) {
+    SecondWords w = WordsFor(me, soloistNext, cardLed);
     if (w.T == 0) return NoTrumpUnderTrump(w);
     if (soloistNext) {
-        const int H = PickHighestInSuit(-1, true);
-        if (IsTop(*this, cardLed)) return PickCardBelowWinner(false);
-        if (Points(cardLed) >= 10 && IsTop(*this, H)) return H;
-        return ChooseCardWithRandomJack(-1, true);
+        const int H = me.PickHighestInSuit(-1, true);
+        if (IsTop(me, cardLed)) return me.PickCardBelowWinner(false);
+        if (Points(cardLed) >= 10 && IsTop(me, H)) return H;
+        return CCardChoosers(me).ChooseCardWithRandomJack(-1, true);
     }
     return TakeOrDuckTrump(w);
 }
 
-int CPlayer::SuitOpponentSecondSideLed(bool soloistNext, int cardLed) {
-    SecondWords w = WordsFor(*this, soloistNext, cardLed);
-    if (w.suit >= 0 && w.suit <= 3 && CountInSuit(w.suit) > 0) return soloistNext ? FollowPartner(w) : FollowSoloist(w);
+int CSuitDefenderPlay::SuitOpponentSecondSideLed(bool soloistNext, int cardLed) {
+    SecondWords w = WordsFor(me, soloistNext, cardLed);
+    if (w.suit >= 0 && w.suit <= 3 && me.CountInSuit(w.suit) > 0)
+        return soloistNext ? FollowPartner(w) : FollowSoloist(w);
     return VoidInSideSuit(w);
 }

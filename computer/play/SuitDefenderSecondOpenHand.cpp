@@ -1,6 +1,8 @@
 // The suit-game defender's first choice in second hand while the soloist's cards lie open: it
 // reads his hand to overtake, smear for the partner or throw off. -1 when his hand is not open or
 // no rule decides; a forced card is played only when the partner can ruff.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitDefenderPlay.h"
 #include "model/Player.h"
 
 #include "computer/play/SuitPlayTerms.h"
@@ -24,18 +26,18 @@ struct OpenSecond {
 // A2: the partner led a side suit the soloist lacks.
 int PartnerLedSoloistVoid(OpenSecond& o) {
     CPlayer& own = o.own;
-    const int S = o.so.ChooseTrumpGameCard(true);
+    const int S = CCardChoosers(o.so).ChooseTrumpGameCard(true);
     const bool holds = own.CountInSuit(o.suit) > 0;
     if (S == NO_CARD) {
-        const int t = own.ChooseTrumpGameCard(true);
-        const int k = own.ChooseCardByScore(4, -1, false);
+        const int t = CCardChoosers(own).ChooseTrumpGameCard(true);
+        const int k = CCardChoosers(own).ChooseCardByScore(4, -1, false);
         if (holds) return LowestHeld(own, o.suit);
         return IsCard(t) ? t : k;
     }
     const int B = HeldAbove(own, o.led);
     if (IsCard(B)) {
         if (Points(B) + Points(o.led) <= 4) {
-            if (o.so.ChooseTrumpGameCard(false) == NO_CARD) return B;
+            if (CCardChoosers(o.so).ChooseTrumpGameCard(false) == NO_CARD) return B;
             const int H = HighestHeld(own, o.suit);
             if (GetCardRank(H) != ACE) return H;
             const int ten = HeldBelow(own, H);
@@ -45,14 +47,14 @@ int PartnerLedSoloistVoid(OpenSecond& o) {
         return LowestHeld(own, o.suit);
     }
     if (holds) return Points(o.led) >= 4 ? LowestHeld(own, o.suit) : HighestHeld(own, o.suit);
-    const int F = own.PickUnguardedTen();
+    const int F = CCardChoosers(own).PickUnguardedTen();
     int result = (IsCard(F) && o.so.HasCard(CardCodeOf(ACE, SuitOf(F)))) ? F : NO_CARD;
-    const int S2 = o.so.ChooseTrumpGameCard(true);
+    const int S2 = CCardChoosers(o.so).ChooseTrumpGameCard(true);
     if (IsCard(S2))
-        result = Points(o.led) > 4 ? own.ChooseCardByScore(4, -1, false)
-                                   : own.GetNextLowerHeld(own.ChooseOpponentFollow(SuitOf(S2)));
-    if (result == NO_CARD) result = own.ChooseCardByScore(4, -1, false);
-    if (result == NO_CARD) result = own.ChooseCardGeneral(o.soloistNext, false);
+        result = Points(o.led) > 4 ? CCardChoosers(own).ChooseCardByScore(4, -1, false)
+                                   : own.GetNextLowerHeld(CCardChoosers(own).ChooseOpponentFollow(SuitOf(S2)));
+    if (result == NO_CARD) result = CCardChoosers(own).ChooseCardByScore(4, -1, false);
+    if (result == NO_CARD) result = CCardChoosers(own).ChooseCardGeneral(o.soloistNext, false);
     return result;
 }
 
@@ -67,7 +69,7 @@ int PartnerLedSoloistHolds(OpenSecond& o) {
     const int m = own.CountInSuit(o.suit);
     if (m == 0) {
         if (Beats(o.led, SH)) {
-            const int K = own.ChooseCardByScore3(0, true);
+            const int K = CCardChoosers(own).ChooseCardByScore3(0, true);
             const int s = SuitOf(K);
             int X = o.so.CountInSuit(s) > 0 ? own.GetNextHigherHeld(K) : HighestHeld(own, s);
             const int base = Points(SH) + Points(o.led) + g_Game.PartyPoints[1];
@@ -160,7 +162,7 @@ int SmearForPartner(OpenSecond& o) {
 int DiscardLow(OpenSecond& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int giveUpSuit = SuitOf(so.ChooseTrumpGameCard(true));
+    const int giveUpSuit = SuitOf(CCardChoosers(so).ChooseTrumpGameCard(true));
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) == 0) continue;
@@ -192,7 +194,7 @@ int DiscardLow(OpenSecond& o) {
     int last = NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (so.CountInSuit(s) == 0 || !Beats(HighestHeld(own, s), HighestHeld(so, s))) continue;
-        int K = own.ChooseCardByScore2(s);
+        int K = CCardChoosers(own).ChooseCardByScore2(s);
         if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !so.IsTopCard(HighestHeld(so, SuitOf(K)), -1, -1))
             K = NO_CARD;
         last = K;
@@ -206,7 +208,7 @@ int SoloistTrumpLed(OpenSecond& o) {
     CPlayer& so = o.so;
     const int SH = so.PickHighestInSuit(-1, true);
     const int H = own.PickHighestInSuit(-1, true);
-    const int R = own.ChooseCardWithRandomJack(-1, true);
+    const int R = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
     const int L = own.PickLowestInSuit(-1, true);
     const int T = own.GetTrumpCount();
     if (IsTop(own, o.led)) {
@@ -246,7 +248,7 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
         const int n = own.CollectSuit(o.suit, false, list);
         for (int i = 0; i < n; ++i) {
             if (!Beats(list[i], o.led) || so.HasCard(list[i])) continue;
-            const int c = own.ChooseCardByRunScore(true);
+            const int c = CCardChoosers(own).ChooseCardByRunScore(true);
             if (IsCard(c)) return c;
             break;
         }
@@ -308,20 +310,25 @@ int SoloistLedDefenderHolds(OpenSecond& o) {
 
 }  // namespace
 
-int CPlayer::SuitOpponentSecondFirstChoice(bool soloistNext, int cardLed) {
+int CSuitDefenderPlay::SuitOpponentSecondFirstChoice(bool soloistNext, int cardLed) {
     // Step 0: only against an open hand.
-    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
-    OpenSecond o{*this, *partner, soloistNext, cardLed, SuitOf(cardLed), g_Game.GameType,
-                 soloistNext ? (seat + 2) % 3 : (seat + 1) % 3};
-    const int T = GetTrumpCount();
+    if (!me.partner || !AreOuvertCardsOpen()) return NO_CARD;
+    OpenSecond o{me,
+                 *me.partner,
+                 soloistNext,
+                 cardLed,
+                 SuitOf(cardLed),
+                 g_Game.GameType,
+                 soloistNext ? (me.seat + 2) % 3 : (me.seat + 1) % 3};
+    const int T = me.GetTrumpCount();
     // Step 1: the forced card, only when he can neither follow nor ruff and the partner can.
-    if (forcedCard != 0) {
-        if (o.suit == o.type || CountInSuit(o.suit) > 0 || T > 0) {
-            forcedCard = 0;
-        } else if (MayHoldSuit(o.mate, o.type) && !MayHoldSuit(o.mate, o.suit)) {
-            const int forced = std::abs(forcedCard);
-            forcedCard = 0;
-            if (HasCard(forced)) return forced;
+    if (me.forcedCard != 0) {
+        if (o.suit == o.type || me.CountInSuit(o.suit) > 0 || T > 0) {
+            me.forcedCard = 0;
+        } else if (me.MayHoldSuit(o.mate, o.type) && !me.MayHoldSuit(o.mate, o.suit)) {
+            const int forced = std::abs(me.forcedCard);
+            me.forcedCard = 0;
+            if (me.HasCard(forced)) return forced;
         } else {
             return NO_CARD;
         }
@@ -330,7 +337,7 @@ int CPlayer::SuitOpponentSecondFirstChoice(bool soloistNext, int cardLed) {
         // Step 2: the partner led.
         if (o.suit == o.type) {
             if (Points(cardLed) < 10) return NO_CARD;
-            return PickCardAboveInTrumps(o.so.PickHighestInSuit(-1, true), true);
+            return me.PickCardAboveInTrumps(o.so.PickHighestInSuit(-1, true), true);
         }
         if (o.so.CountInSuit(o.suit) == 0) return PartnerLedSoloistVoid(o);
         return PartnerLedSoloistHolds(o);
@@ -338,12 +345,12 @@ int CPlayer::SuitOpponentSecondFirstChoice(bool soloistNext, int cardLed) {
     // Step 3: the soloist led.
     if (o.suit == o.type) {
         if (T == 0) {
-            const bool mayOvertrump = o.so.CollectSuit(o.type, false, nullptr) != 0 && !IsTop(*this, cardLed) &&
-                                      MayHoldSuit(o.mate, o.type);
+            const bool mayOvertrump =
+                o.so.CollectSuit(o.type, false, nullptr) != 0 && !IsTop(me, cardLed) && me.MayHoldSuit(o.mate, o.type);
             return mayOvertrump ? SmearForPartner(o) : DiscardLow(o);
         }
         return SoloistTrumpLed(o);
     }
-    if (CountInSuit(o.suit) == 0) return SoloistLedDefenderVoid(o);
+    if (me.CountInSuit(o.suit) == 0) return SoloistLedDefenderVoid(o);
     return SoloistLedDefenderHolds(o);
 }

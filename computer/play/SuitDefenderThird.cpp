@@ -3,7 +3,10 @@
 // keep the high trumps and cards back and play low.
 #include "computer/play/SuitDefenderThird.h"
 
+#include "computer/play/CardChoosers.h"
 #include "computer/play/SuitDefenderFrame.h"
+#include "computer/play/SuitDefenderPlay.h"
+#include "computer/play/TrickCardChoice.h"
 
 using namespace suit;
 
@@ -45,14 +48,14 @@ int SmearIntoTrumpTrick(ThirdWords& w) {
         }
         if (IsCard(rich.card)) return rich.card;
     }
-    const int c = p.ChooseCardByScore3(w.tp, true);
-    return MayPlay(p, c) ? c : p.SuitCascadeFallback(FALLBACK_THIRD_SMEAR, false);
+    const int c = CCardChoosers(p).ChooseCardByScore3(w.tp, true);
+    return MayPlay(p, c) ? c : CSuitDefenderPlay(p).SuitCascadeFallback(FALLBACK_THIRD_SMEAR, false);
 }
 
 // T2: no trump, the soloist holds the trump trick: throw off.
 int ThrowOffUnderTrump(ThirdWords& w) {
     CPlayer& p = w.p;
-    int K = p.ChooseTrumpGameCard(true);
+    int K = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (IsCard(K) && Points(K) < 5) return K;
     K = NO_CARD;
     for (int s = 0; s < 4; ++s) {
@@ -60,13 +63,13 @@ int ThrowOffUnderTrump(ThirdWords& w) {
         const int L = LowestHeld(p, s);
         if (IsCard(L) && !IsTop(p, L) && (K == NO_CARD || Order(L) < Order(K))) K = L;
     }
-    return IsCard(K) ? K : p.ChooseCardByScore(11, -1, false);
+    return IsCard(K) ? K : CCardChoosers(p).ChooseCardByScore(11, -1, false);
 }
 
 // T3: trumps held, the partner holds the trump trick.
 int TrumpUnderPartner(ThirdWords& w) {
     CPlayer& p = w.p;
-    int D = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
+    int D = p.GetNextHigherHeld(CCardChoosers(p).ChooseSpareTrump(0));
     if (Order(D) > 4) {
         int M[11], O[11];
         const int h = p.CollectSuit(w.type, true, M);
@@ -79,13 +82,13 @@ int TrumpUnderPartner(ThirdWords& w) {
         const int A = p.PickCardAboveInTrumps(w.P, true);
         if (A == NO_CARD ||
             (!p.IsTopCard(D, A, -1) && (IsTop(p, A) || IsJack(A)) && (g_Game.KontraState == KONTRA_NONE || IsTop(p, A)))) {
-            const int R = p.ChooseTrickCard(w.type, D, false);
+            const int R = CTrickCardChoice(p).ChooseTrickCard(w.type, D, false);
             result = IsCard(R) ? R : D;
         } else {
             result = (IsJack(A) || Points(A) < Points(D)) ? D : A;
         }
     }
-    return MayPlay(p, result) ? result : p.SuitCascadeFallback(FALLBACK_THIRD_TRUMP, true);
+    return MayPlay(p, result) ? result : CSuitDefenderPlay(p).SuitCascadeFallback(FALLBACK_THIRD_TRUMP, true);
 }
 
 // T4 rule 3: taking with the highest trump.
@@ -119,7 +122,7 @@ int TrumpOverSoloist(ThirdWords& w) {
     const int L = p.PickLowestInSuit(-1, true);
     const int B = p.PickTrumpBelow(H);
     const int W = p.PickCardBelowWinner(false);
-    const int R = p.ChooseCardWithRandomJack(-1, true);
+    const int R = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     const int A = p.PickCardAboveInTrumps(w.S, true);
     const int J = p.handInfo.JackCount;
     if (Beats(H, w.S)) {
@@ -172,9 +175,9 @@ int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
         if (IsCard(c)) return c;
     }
     if (Points(w.second) < 10) {
-        const int c = p.ChooseOpponentFollowCard(w.S);
+        const int c = CCardChoosers(p).ChooseOpponentFollowCard(w.S);
         if (IsCard(c)) return c;
-    } else if (p.GetHeldRankNeighbour(NO_CARD, NO_CARD) == NO_CARD) {
+    } else if (CCardChoosers(p).GetHeldRankNeighbour(NO_CARD, NO_CARD) == NO_CARD) {
         const int Z = HeldBelow(p, X);
         return Beats(Z, w.S) ? Z : X;
     }
@@ -204,12 +207,12 @@ int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
 // 5.223 F4: the partner led and holds the trick over the soloist's card.
 int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
     CPlayer& p = w.p;
-    const int R = p.ChooseOpponentFollowCard(w.S);
+    const int R = CCardChoosers(p).ChooseOpponentFollowCard(w.S);
     if ((w.tp + base < 31 && Points(X) + base > 30) || Points(X) + base > 59) return X;
     if (IsCard(R) && !CoinHeads()) return R;
     const int Z = HeldBelow(p, X);
     if (IsTop(p, X) && Points(X) < 10 && p.IsSuitGuarded(SuitOf(X), 1, false) &&
-        p.GetHeldRankNeighbour(X, -1) == NO_CARD && IsCard(Z))
+        CCardChoosers(p).GetHeldRankNeighbour(X, -1) == NO_CARD && IsCard(Z))
         return Z;
     return X;
 }
@@ -223,7 +226,7 @@ int SoloistHoldsPartnerLead(ThirdWords& w, int X, int A, int n, int rest, int ba
         if (w.tp < 5 && Points(X) + base < 60) {
             if (Order(X) - Order(Z) <= 1) return X;
             if (IsCard(A)) return A;
-            const int R = p.ChooseOpponentFollowCard(w.S);
+            const int R = CCardChoosers(p).ChooseOpponentFollowCard(w.S);
             return IsCard(R) ? R : p.PickLowCardAnySuit(led);
         }
         if (n == 2) {
@@ -253,25 +256,25 @@ bool PartnerHoldsTrick(const ThirdWords& w) {
     return IsTrump(w.P) && !IsTrump(w.S);
 }
 
-int CPlayer::PlaySuitOpponentThird(bool soloistLed, int firstCard, int secondCard) {
+int CSuitDefenderPlay::PlaySuitOpponentThird(bool soloistLed, int firstCard, int secondCard) {
     return PlaySuitDefender(2, soloistLed, firstCard, secondCard);
 }
 
-int CPlayer::SuitOpponentThirdTrumpLed(bool soloistLed, int firstCard, int secondCard) {
-    ThirdWords w = ThirdWordsFor(*this, soloistLed, firstCard, secondCard);
+int CSuitDefenderPlay::SuitOpponentThirdTrumpLed(bool soloistLed, int firstCard, int secondCard) {
+    ThirdWords w = ThirdWordsFor(me, soloistLed, firstCard, secondCard);
     const bool partnerHolds = PartnerHoldsTrick(w);
     if (w.T == 0) return partnerHolds ? SmearIntoTrumpTrick(w) : ThrowOffUnderTrump(w);
     return partnerHolds ? TrumpUnderPartner(w) : TrumpOverSoloist(w);
 }
 
-int CPlayer::SuitOpponentThirdFollow(bool soloistLed, int firstCard, int secondCard) {
-    ThirdWords w = ThirdWordsFor(*this, soloistLed, firstCard, secondCard);
+int CSuitDefenderPlay::SuitOpponentThirdFollow(bool soloistLed, int firstCard, int secondCard) {
+    ThirdWords w = ThirdWordsFor(me, soloistLed, firstCard, secondCard);
     const int led = w.led;
-    const int n = CountInSuit(led);
-    const int rest = CountOutstanding(led) - n;
+    const int n = me.CountInSuit(led);
+    const int rest = me.CountOutstanding(led) - n;
     const int base = w.D + (g_Game.SchneiderAnnounced ? 30 : 0);
-    const int X = PickLowCardOfSuit(led);
-    const int A = NextHigherInSuit(w.S);
+    const int X = me.PickLowCardOfSuit(led);
+    const int A = me.NextHigherInSuit(w.S);
     if (soloistLed) {
         if (SuitOf(w.P) != led) {
             // F1: the partner did not follow; he is void in the suit (in suggestions too).
@@ -283,5 +286,5 @@ int CPlayer::SuitOpponentThirdFollow(bool soloistLed, int firstCard, int secondC
     }
     if (SuitOf(w.S) == led) return Beats(w.P, w.S) ? PartnerLedAndHolds(w, X, base) : SoloistHoldsPartnerLead(w, X, A, n, rest, base);
     // F6: the soloist did not follow.
-    return IsTrump(w.S) ? PickLowCardAnySuit(led) : PickLowCardOfSuit(led);
+    return IsTrump(w.S) ? me.PickLowCardAnySuit(led) : me.PickLowCardOfSuit(led);
 }

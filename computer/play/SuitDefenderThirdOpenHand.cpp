@@ -2,6 +2,8 @@
 // both cards of the trick known and his hand in view it smears into the partner's trick, takes
 // the soloist's, or throws off where he cannot hurt. -1 when his hand is not open or no rule
 // decides; a forced card is played only on the soloist's throw-off.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitDefenderPlay.h"
 #include "model/Player.h"
 
 #include "computer/play/SuitPlayTerms.h"
@@ -87,7 +89,7 @@ int SoloistHoldsTrumpLead(OpenThird& o) {
     if (Points(L) <= 4) return L;
     if (IsJack(o.S) && own.handInfo.JackCount >= o.so.handInfo.JackCount) return own.PickRandomJack(0);
     if (own.IsTopCard(L, H, -1)) return H;
-    const int R = own.ChooseCardWithRandomJack(-1, true);
+    const int R = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
     return IsTop(own, H) ? L : R;
 }
 
@@ -152,12 +154,12 @@ int SoloistHoldsSideLead(OpenThird& o) {
     }
     if (own.CountInSuit(o.led) > 0) return LowestHeld(own, o.led);
     if (o.T > 0) {
-        const int R = own.ChooseCardByRunScore(false);
+        const int R = CCardChoosers(own).ChooseCardByRunScore(false);
         const int G = o.so.NextHigherInSuit(R);
         if ((o.tp >= 10 && G == NO_CARD) || o.T > 1 || (o.T == 1 && g_Game.TrumpCount == 1 && own.count == 2))
             return own.PickLowestInSuit(-1, true);
     }
-    const int N = o.so.ChooseGrandCard(false);
+    const int N = CCardChoosers(o.so).ChooseGrandCard(false);
     if (N == NO_CARD) return NO_CARD;
     const int ns = SuitOf(N);
     const bool others = ns != o.led && own.CountInSuit(ns) > 0;
@@ -197,9 +199,9 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
             }
             return best.card;
         }
-        const int K = o.so.ChooseTrumpGameCard(true);
+        const int K = CCardChoosers(o.so).ChooseTrumpGameCard(true);
         if (IsCard(K) && own.CountInSuit(SuitOf(K)) == 1 && Beats(HighestHeld(own, SuitOf(K)), K))
-            return own.ChooseCardByScore2(SuitOf(K));
+            return CCardChoosers(own).ChooseCardByScore2(SuitOf(K));
         return NO_CARD;
     }
     const int O = own.PickCardAboveInTrumps(o.S, true);
@@ -210,7 +212,7 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
         if (Order(O) > 4 && !IsTop(own, O)) return O;
     }
     if (o.tp == 0) {
-        const int K = own.ChooseCardByScore(4, -1, false);
+        const int K = CCardChoosers(own).ChooseCardByScore(4, -1, false);
         if (IsCard(K)) return K;
     }
     if (Beats(H, o.S) && !IsTop(own, H)) {
@@ -286,20 +288,20 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
 
 }  // namespace
 
-int CPlayer::SuitOpponentThirdFirstChoice(bool soloistLed, int firstCard, int secondCard) {
+int CSuitDefenderPlay::SuitOpponentThirdFirstChoice(bool soloistLed, int firstCard, int secondCard) {
     // Step 0: only against an open hand.
-    if (!partner || !AreOuvertCardsOpen()) return NO_CARD;
+    if (!me.partner || !AreOuvertCardsOpen()) return NO_CARD;
     const int S = soloistLed ? firstCard : secondCard;
     const int P = soloistLed ? secondCard : firstCard;
-    OpenThird o{*this, *partner, firstCard, secondCard, S, P, SuitOf(firstCard), g_Game.GameType,
-                GetTrumpCount(), Points(firstCard) + Points(secondCard)};
+    OpenThird o{me, *me.partner,       firstCard,       secondCard,         S,
+                P,  SuitOf(firstCard), g_Game.GameType, me.GetTrumpCount(), Points(firstCard) + Points(secondCard)};
     // Step 1: the forced card, played only on the soloist's throw-off.
-    if (forcedCard != 0) {
-        const int forced = std::abs(forcedCard);
-        forcedCard = 0;
+    if (me.forcedCard != 0) {
+        const int forced = std::abs(me.forcedCard);
+        me.forcedCard = 0;
         const bool threwOff = !IsTrump(S) && SuitOf(S) != o.led;
-        const bool cannotFollow = (o.led == o.type || CountInSuit(o.led) == 0) && o.T == 0;
-        if (threwOff && cannotFollow && HasCard(forced)) return forced;
+        const bool cannotFollow = (o.led == o.type || me.CountInSuit(o.led) == 0) && o.T == 0;
+        if (threwOff && cannotFollow && me.HasCard(forced)) return forced;
     }
     if (soloistLed) {
         // Step 2.

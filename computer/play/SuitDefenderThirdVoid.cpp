@@ -2,7 +2,9 @@
 // when it pays or wins the game, throw off when his trick is cheap; into the partner's trick give
 // points that carry the defenders past 30 or 60, ruff it only to pass 59, or keep a card of a
 // suit the soloist lacks for the next lead.
+#include "computer/play/CardChoosers.h"
 #include "computer/play/SuitDefenderFrame.h"
+#include "computer/play/SuitDefenderPlay.h"
 #include "computer/play/SuitDefenderThird.h"
 
 #include <optional>
@@ -14,7 +16,7 @@ namespace {
 // V1.1: no trump under the soloist's trick.
 int ThrowOffNoTrump(ThirdWords& w) {
     CPlayer& p = w.p;
-    const int K = p.ChooseTrumpGameCard(true);
+    const int K = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (!IsCard(K)) return ScoreFallback(p);
     return Points(K) < 10 ? p.PickLowCardAnySuit(SuitOf(K)) : K;
 }
@@ -27,7 +29,7 @@ int OverTrumpSoloist(ThirdWords& w) {
     const int O = p.PickCardAboveInTrumps(w.S, true);
     if (O == NO_CARD) {
         if (w.T == 1 && Points(W) == 0) {
-            const int K = p.ChooseCardByScore(4, -1, false);
+            const int K = CCardChoosers(p).ChooseCardByScore(4, -1, false);
             return (K == NO_CARD || g_Game.TrumpCount > 3) ? W : K;
         }
         return ScoreFallback(p);
@@ -37,21 +39,21 @@ int OverTrumpSoloist(ThirdWords& w) {
         if (w.T == 1 && !IsTop(p, O)) return O;
         const int D = Order(O) < Order(W) ? W : O;
         if (w.tp < 5 && Points(D) < 5 && (w.D > 59 || w.D + w.tp < 60)) {
-            const int K = p.ChooseTrumpGameCard(true);
+            const int K = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(K)) return p.MayHoldSuit(w.soloistSeat, SuitOf(K)) ? K : D;
-            const int G = p.ChooseCardGeneral(false, false);
+            const int G = CCardChoosers(p).ChooseCardGeneral(false, false);
             if (IsCard(G) && IsCard(LowestHeld(p, SuitOf(G)))) return LowestHeld(p, SuitOf(G));
             if (w.T < w.out && w.T < 4 && IsCard(G)) return G;
-            return p.ChooseCardByScore(4, O, false);
+            return CCardChoosers(p).ChooseCardByScore(4, O, false);
         }
         return D;
     }
     if (w.tp < 3) {
-        const int K = p.ChooseTrumpGameCard(true);
+        const int K = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(K)) return K;
-        const int G = p.ChooseCardGeneral(false, false);
+        const int G = CCardChoosers(p).ChooseCardGeneral(false, false);
         if (IsCard(G) && p.CountInSuit(SuitOf(G)) > 2) return LowestHeld(p, SuitOf(G));
-        int M = p.ChooseCardByScore(4, O, false);
+        int M = CCardChoosers(p).ChooseCardByScore(4, O, false);
         if (IsCard(G) && IsCard(M) && Points(G) < Points(M)) M = G;
         return IsCard(M) ? M : ScoreFallback(p);
     }
@@ -72,19 +74,20 @@ int RuffSoloistTrick(ThirdWords& w) {
             if (s == w.type || p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
             if (!IsTop(p, p.PickLowCardOfSuit(s))) D = NO_CARD;
         }
-        if (w.T == 1 && p.count == 2 && IsTop(p, D) && Points(D) + w.D < 31) D = p.ChooseCardByScore(11, -1, true);
+        if (w.T == 1 && p.count == 2 && IsTop(p, D) && Points(D) + w.D < 31)
+            D = CCardChoosers(p).ChooseCardByScore(11, -1, true);
         if (IsCard(D)) return D;
     }
     if (w.T <= w.out && Points(W) > 3 && !p.IsTopCard(W, H, -1)) return W;
     if (w.tp < 5) {
         if (p.count == 2) {
             if (Points(W) + w.tp + base >= 61) return W;
-            int c = p.ChooseCardByScore(10, -1, true);
+            int c = CCardChoosers(p).ChooseCardByScore(10, -1, true);
             if (!IsTop(p, H)) c = H;
             if (IsCard(c)) return c;
         } else if (IsTop(p, W)) {
             const int Z = p.NextLowerInSuit(W, false);
-            int c = (IsCard(Z) && p.IsTopCard(Z, W, -1)) ? lowest : p.ChooseCardByScore(4, -1, false);
+            int c = (IsCard(Z) && p.IsTopCard(Z, W, -1)) ? lowest : CCardChoosers(p).ChooseCardByScore(4, -1, false);
             if (Points(c) > 4) c = W;
             if (IsCard(c)) return c;
         }
@@ -103,7 +106,7 @@ int RuffSoloistTrick(ThirdWords& w) {
         }
         if (IsCard(D)) return D;
     }
-    const int c = p.ChooseTrumpGameCard(true);
+    const int c = CCardChoosers(p).ChooseTrumpGameCard(true);
     return IsCard(c) ? c : W;
 }
 
@@ -129,14 +132,14 @@ int PastFiftyNine(ThirdWords& w, int total) {
 // by score, or a ruff that keeps a card of a suit he lacks for the next lead.
 int RunCardOrALeadKept(ThirdWords& w) {
     CPlayer& p = w.p;
-    const int R = p.ChooseCardByRunScore(true);
+    const int R = CCardChoosers(p).ChooseCardByRunScore(true);
     if (!(IsCard(R) && p.MayHoldSuit(w.soloistSeat, SuitOf(R)) && IsTop(p, R))) return R;
-    const int K3 = p.ChooseCardByScore3(0, true);
+    const int K3 = CCardChoosers(p).ChooseCardByScore3(0, true);
     if (IsCard(K3) && p.MayHoldSuit(w.soloistSeat, SuitOf(K3))) return K3;
-    const int K = p.ChooseTrumpGameCard(false);
+    const int K = CCardChoosers(p).ChooseTrumpGameCard(false);
     const int U = p.PickLowCardOfSuit(w.type);
     if (K == NO_CARD) {
-        const int h = p.PickHighestInSuit(SuitOf(p.ChooseCardByScore3(0, false)), false);
+        const int h = p.PickHighestInSuit(SuitOf(CCardChoosers(p).ChooseCardByScore3(0, false)), false);
         return IsCard(h) ? h : R;
     }
     if (!p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(U)) {
@@ -175,7 +178,8 @@ std::optional<int> TrumpIntoPartnersTrick(ThirdWords& w, int total) {
     const int H = p.PickHighestInSuit(-1, true);
     const int W = p.PickCardBelowWinner(false);
     const int lowest = p.PickLowestInSuit(-1, true);
-    if (w.T > w.out && IsTop(p, H) && IsCard(p.ChooseOpponentCardSuit(w.soloistLed, false)) && IsCard(lowest))
+    if (w.T > w.out && IsTop(p, H) && IsCard(CCardChoosers(p).ChooseOpponentCardSuit(w.soloistLed, false)) &&
+        IsCard(lowest))
         return lowest;
     const bool highSingle = w.T == 1 && (H == TrumpSuitCard(ACE) || H == TrumpSuitCard(TEN));
     if (((!IsTop(p, H) && highSingle) || Points(W) + total > 59) && IsCard(W)) return W;
@@ -192,10 +196,10 @@ int SideCardIntoPartnersTrick(ThirdWords& w) {
         D = HighestHeld(p, SuitOf(w.second));
         if (IsCard(D) && Points(D) >= 5) return D;
     }
-    const int K = w.T > 0 ? p.ChooseTrumpGameCard(false) : NO_CARD;
+    const int K = w.T > 0 ? CCardChoosers(p).ChooseTrumpGameCard(false) : NO_CARD;
     if (IsCard(K) && p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(p.GetNextHigherHeld(K)))
         return p.GetNextHigherHeld(K);
-    D = p.ChooseCardByScore3(w.tp, true);
+    D = CCardChoosers(p).ChooseCardByScore3(w.tp, true);
     const int s = SuitOf(D);
     if (IsTop(p, D) && p.CountInSuit(s) < 4) {
         const int Z = p.NextLowerInSuit(D, false);
@@ -219,15 +223,15 @@ int IntoPartnersTrick(ThirdWords& w) {
     if (const std::optional<int> trump = TrumpIntoPartnersTrick(w, total)) return *trump;
     int D = SideCardIntoPartnersTrick(w);
     // 7.
-    const int K2 = p.ChooseTrumpGameCard(true);
+    const int K2 = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (!(Points(D) >= 10 || K2 == NO_CARD) && Points(K2) == Points(D)) D = K2;
-    return MayPlay(p, D) ? D : p.SuitCascadeFallback(FALLBACK_THIRD_VOID, false);
+    return MayPlay(p, D) ? D : CSuitDefenderPlay(p).SuitCascadeFallback(FALLBACK_THIRD_VOID, false);
 }
 
 }  // namespace
 
-int CPlayer::SuitOpponentThirdVoid(bool soloistLed, int firstCard, int secondCard) {
-    ThirdWords w = ThirdWordsFor(*this, soloistLed, firstCard, secondCard);
+int CSuitDefenderPlay::SuitOpponentThirdVoid(bool soloistLed, int firstCard, int secondCard) {
+    ThirdWords w = ThirdWordsFor(me, soloistLed, firstCard, secondCard);
     // The soloist threw off: the partner holds the trick.
     const bool partnerHolds = PartnerHoldsTrick(w) || (!IsTrump(w.S) && SuitOf(w.S) != w.led);
     if (partnerHolds) return IntoPartnersTrick(w);

@@ -1,5 +1,7 @@
 // Two decisions between cards: the suit soloist who cannot lose another trick lays his cards face
 // up, and in Ramsch the leader of a trick decides whether he goes for Durchmarsch.
+#include "computer/play/SuitSoloistPlay.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/Player.h"
 
 #include "computer/play/EarlyFaceUp.h"
@@ -43,63 +45,63 @@ bool HeldCardsDrawOutstanding(const CPlayer& player, const int* ladder, int n, b
 
 }  // namespace
 
-void CPlayer::EarlyFaceUpSuit() {
+void CSuitSoloistPlay::EarlyFaceUpSuit() {
     const int type = g_Game.GameType;
-    if (!IsSuitGame(type) || seat < 0 || seat > 2) return;
+    if (!IsSuitGame(type) || me.seat < 0 || me.seat > 2) return;
     int ladder[11];
     // 1. Trumps: his highest trumps must draw every trump still out.
-    const int trumps = GetTrumpCount();
+    const int trumps = me.GetTrumpCount();
     if (trumps != g_Game.TrumpCount) {
         const int n = RankLadder(type, true, ladder);
-        if (!HeldCardsDrawOutstanding(*this, ladder, n, true)) return;
+        if (!HeldCardsDrawOutstanding(me, ladder, n, true)) return;
     }
     // 2. Side suits: each held suit that an opponent may still hold must run from the top.
     for (int s = 0; s < 4; ++s) {
-        if (s == type || CountInSuit(s) == 0) continue;
-        if (!MayHoldSuit((seat + 1) % 3, s) && !MayHoldSuit((seat + 2) % 3, s)) continue;
+        if (s == type || me.CountInSuit(s) == 0) continue;
+        if (!me.MayHoldSuit((me.seat + 1) % 3, s) && !me.MayHoldSuit((me.seat + 2) % 3, s)) continue;
         const int n = RankLadder(s, false, ladder);
-        if (!HeldCardsDrawOutstanding(*this, ladder, n, false)) return;
+        if (!HeldCardsDrawOutstanding(me, ladder, n, false)) return;
     }
     // 3. Sure of every trick: with more than one card he lays them down and says so.
-    if (count <= 1) return;
-    AnnounceFaceUp(seat);
+    if (me.count <= 1) return;
+    AnnounceFaceUp(me.seat);
     g_Game.EarlyFaceUp = 1;
-    if (seat != 2) {
-        OpenCards();
+    if (me.seat != 2) {
+        me.OpenCards();
         if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
     }
-    WriteTrace(":EarlyFaceUpSuit(" + name + ")", LOG_MAINFRAME);
+    WriteTrace(":EarlyFaceUpSuit(" + me.name + ")", LOG_MAINFRAME);
 }
 
-void CPlayer::CheckDurchmarsch() {
-    if (seat < 0 || seat > 2) return;
+void CSuitSoloistPlay::CheckDurchmarsch() {
+    if (me.seat < 0 || me.seat > 2) return;
     // 1. The first look: nobody else has taken a point, his top Jack run is sure and he holds
     //    at least as many Jacks as are still out. A failed test ends the call undecided.
-    if (durchmarschDecided == 0) {
-        const int jack = PickJack(0);
-        if (g_Game.PartyPoints[(seat + 1) % 3] != 0 || g_Game.PartyPoints[(seat + 2) % 3] != 0) {
-            durchmarschAim = 0;
+    if (me.durchmarschDecided == 0) {
+        const int jack = me.PickJack(0);
+        if (g_Game.PartyPoints[(me.seat + 1) % 3] != 0 || g_Game.PartyPoints[(me.seat + 2) % 3] != 0) {
+            me.durchmarschAim = 0;
             return;
         }
-        if (handInfo.JackCount > 0 && !IsTopCard(jack, -1, -1)) {
-            durchmarschAim = 0;
+        if (me.handInfo.JackCount > 0 && !me.IsTopCard(jack, -1, -1)) {
+            me.durchmarschAim = 0;
             return;
         }
-        if (handInfo.JackCount < g_Game.TrumpCount - handInfo.JackCount) {
-            durchmarschAim = 0;
+        if (me.handInfo.JackCount < g_Game.TrumpCount - me.handInfo.JackCount) {
+            me.durchmarschAim = 0;
             return;
         }
-        durchmarschDecided = 1;
+        me.durchmarschDecided = 1;
     }
     // 2. His highest Jack while Jacks are in play (0: none left).
-    const int top = g_Game.TrumpCount != 0 ? PickJack(-1) : 0;
-    const bool topSure = top == 0 || IsTopCard(top, -1, -1);
+    const int top = g_Game.TrumpCount != 0 ? me.PickJack(-1) : 0;
+    const bool topSure = top == 0 || me.IsTopCard(top, -1, -1);
     // 3. An aim is dropped once his highest Jack is no longer sure.
-    if (durchmarschAim == 1) {
-        if (!topSure) durchmarschAim = 0;
+    if (me.durchmarschAim == 1) {
+        if (!topSure) me.durchmarschAim = 0;
         return;
     }
     // 4. Otherwise it is taken up when the Jacks allow it and the hand passes the test.
     if (!topSure) return;
-    if (ChooseCardByMode(6, -1) != NO_CARD) durchmarschAim = 1;
+    if (CTrickCardChoice(me).ChooseCardByMode(6, -1) != NO_CARD) me.durchmarschAim = 1;
 }

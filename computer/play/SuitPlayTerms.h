@@ -3,6 +3,7 @@
 // hand size, the two other seats, and short forms of the card tests (top, points, order, trump).
 // A strategy takes them fresh when it starts; nothing here changes the player.
 
+#include "computer/play/CardChoosers.h"
 #include "computer/play/CardQueries.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -59,7 +60,7 @@ inline bool IsTop(const CPlayer& p, int card) { return p.IsTopCard(card, -1, -1)
 // The Ace of the trump suit.
 inline bool IsTrumpAce(int card) { return IsCard(card) && card == TrumpSuitCard(ACE); }
 // The last rule of a cascade: the card the scores choose.
-inline int ScoreFallback(CPlayer& p) { return p.ChooseCardByScore(11, -1, false); }
+inline int ScoreFallback(CPlayer& p) { return CCardChoosers(p).ChooseCardByScore(11, -1, false); }
 
 // A running best by priority: a greater priority replaces the kept card, an equal one by the
 // coin flip of the rules (the newcomer wins on heads).

@@ -2,6 +2,9 @@
 // as his sure trumps allow; in a side suit he takes with the top card or stays low; void, he ruffs
 // when the trick is worth it or would win the game, else he throws off a card he can spare. Both
 // end with the card plan's second opinion and the common closing steps; neither marks a suit led.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitSoloistPlay.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/Player.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -42,10 +45,10 @@ struct Second {
 // I. Trump led.
 int SecondTrumpLed(Second& k) {
     CPlayer& p = k.p;
-    if (k.t.H == 0) return p.ChooseCardByScore(11, -1, false);
+    if (k.t.H == 0) return CCardChoosers(p).ChooseCardByScore(11, -1, false);
     const int hi = p.PickHighestInSuit(-1, true);
     if (Order(hi) <= Order(k.c1)) {
-        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         if (!IsTop(p, hi)) return cj;
         return p.IsTopCard(p.PickTrumpBelow(hi), hi, -1) ? cj : p.PickLowestInSuit(-1, true);
     }
@@ -53,7 +56,7 @@ int SecondTrumpLed(Second& k) {
     if (!p.MayHoldSuit(k.third, k.t.type)) return above;
     if (IsTop(p, hi)) return (k.t.N <= 2 && IsCard(above) && Points(above) <= 4) ? above : hi;
     if (IsCard(above) && Points(above) < 10) return above;
-    return k.t.J == 0 ? p.ChooseCardWithRandomJack(-1, true) : p.PickRandomJack(0);
+    return k.t.J == 0 ? CCardChoosers(p).ChooseCardWithRandomJack(-1, true) : p.PickRandomJack(0);
 }
 
 // II. A side suit led that he holds.
@@ -117,18 +120,18 @@ int SecondVoidWinningRuff(const VoidWords& v) {
     int x = NO_CARD;
     if (!v.thirdMayS) {
         if (p1 > 9) {
-            x = Order(v.lowest) > 4 ? p.ChooseTrumpGameCard(true) : v.lowest;
+            x = Order(v.lowest) > 4 ? CCardChoosers(p).ChooseTrumpGameCard(true) : v.lowest;
             if (IsJack(v.hb)) x = v.hb;
             if (IsTop(p, hi)) x = hi;
         }
         return x;
     }
-    x = p.ChooseTrumpGameCard(true);
+    x = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (x != NO_CARD && p1 <= 9) return x;
     if (p.IsTopCard(v.hb, hi, -1)) return (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
     if (t.J < 2 || t.N < 9 || !Holds(p, t.type, ACE)) {
         if (!v.thirdMayTrump && Points(w) >= 10 && !IsTop(p, w)) return w;
-        const int r = p.ChooseLowTrump();
+        const int r = CCardChoosers(p).ChooseLowTrump();
         x = w;
         if ((Points(w) >= 10 || Points(v.k.c1) >= 10) && LeadCount(v.k.S) != 0) {
             if (!IsTop(p, hi)) x = IsCard(r) ? r : v.lowest;
@@ -152,13 +155,13 @@ int SecondVoidFindRuff(const VoidWords& v, int& c) {
     c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
     if (c != w && (!Holds(p, t.type, ACE) || TenHeldOrGone(p, t.type))) c = p.PickCardAboveInTrumps(c, true);
     const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
-    int x = p.GetNextHigherHeld(p.ChooseSpareTrump(0));
+    int x = p.GetNextHigherHeld(CCardChoosers(p).ChooseSpareTrump(0));
     if (!v.thirdMayTrump && !IsTop(p, x)) {
         x = p.PickCardBelowWinner(true);
     } else if (IsTop(p, c1) && GetCardRank(c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
                v.thirdMayTrump) {
         if (v.k.p1 < 5) {
-            const int cj = p.ChooseCardWithRandomJack(-1, true);
+            const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
             if (!IsJack(cj)) x = cj;
         } else {
             x = p.PickRandomJack(0);
@@ -181,12 +184,12 @@ bool SecondVoidSettleRuff(const VoidWords& v, int x, int& card) {
         if (!v.thirdMayTrump || v.thirdMayS) {
             if (t.O < t.H && IsCard(c) && (t.J > 0 || t.H != 3 || IsTop(p, x))) x = c;
         } else {
-            const int g = p.ChooseTrumpGameCard(true);
+            const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(g)) {
                 card = g;
                 return true;
             }
-            x = p.ChooseCardWithRandomJack(-1, true);
+            x = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         }
     }
     card = x;
@@ -219,7 +222,7 @@ bool SecondVoidRuff(const VoidWords& v, int& card) {
 int SecondVoidCheapThrowOff(const VoidWords& v) {
     CPlayer& p = v.p;
     const Terms& t = v.t;
-    const int g = p.ChooseTrumpGameCard(true);
+    const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     const int ts = SuitOf(g);
     if (IsCard(g) && Points(g) < 5 && Points(v.k.c1) < 5 && !Holds(p, ts, TEN) &&
         ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
@@ -273,7 +276,7 @@ int SecondVoidMoreTrumps(const VoidWords& v) {
         }
     } else {
         const int nb = p.NextLowerInSuit(w, false);
-        if (!IsTop(p, w)) c = v.thirdMayS ? w : p.ChooseCardWithRandomJack(-1, true);
+        if (!IsTop(p, w)) c = v.thirdMayS ? w : CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         else c = p.IsTopCard(nb, w, -1) ? w : v.lowest;
     }
     return c;
@@ -288,7 +291,7 @@ int SecondVoidLastRule(const VoidWords& v) {
         if (t.J > 1 && t.matadors < 0 && IsTrumpAce(w) && v.wb != TrumpSuitCard(TEN) &&
             !IsCardGone(t.type, TEN, p.seat))
             return w;
-        return p.ChooseCardWithRandomJack(-1, true);
+        return CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     }
     int found = NO_CARD;
     if (v.k.pts + Points(w) + v.k.p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
@@ -312,8 +315,8 @@ int SecondVoid(Second& k) {
     const int S = k.S, p1 = k.p1, pts = k.pts, type = t.type;
     // 1.
     if (t.H == 0) {
-        const int c = p.ChooseTrumpGameCard(true);
-        return IsCard(c) ? c : p.ChooseCardByScore(11, -1, false);
+        const int c = CCardChoosers(p).ChooseTrumpGameCard(true);
+        return IsCard(c) ? c : CCardChoosers(p).ChooseCardByScore(11, -1, false);
     }
     // 2.
     int list[11];
@@ -347,12 +350,12 @@ int SecondVoid(Second& k) {
     // 12. No trump out.
     if (t.H == g_Game.TrumpCount) {
         if (t.N == 2) return hi;
-        const int ten = p.PickUnguardedTen();
+        const int ten = CCardChoosers(p).PickUnguardedTen();
         return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
     }
     // 13.
     if (t.H < 3 && p1 < 5) {
-        const int g = p.ChooseTrumpGameCard(true);
+        const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(g) && Points(g) == 0) return g;
     } else if (t.O < t.H && t.H > 2) {
         card = SecondVoidMoreTrumps(v);
@@ -395,7 +398,7 @@ int ThirdTrumpLed(Third& k) {
     // 3.
     if (Order(h) > k.ow && t.H > 1) {
         if (Points(lowest) > Points(h) && p.IsTopCard(lowest, h, -1) && t.H != g_Game.TrumpCount) return h;
-        if (t.H - 1 == t.O && IsCard(p.ChooseLeadOrLastCard(-1))) return h;
+        if (t.H - 1 == t.O && IsCard(CCardChoosers(p).ChooseLeadOrLastCard(-1))) return h;
         return lowest;
     }
     // 4.
@@ -435,7 +438,7 @@ int ThirdFollow(Third& k) {
         if (cnt < 4) {
             const int top = p.PickHighestInSuit(-1, true);
             const bool tt = IsTop(p, top);
-            const int cj = p.ChooseCardWithRandomJack(-1, true);
+            const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
             if (!tt && k.pts > 30 && t.N < 9) {
                 x = cnt == 2 ? lw : hi;
             } else {
@@ -490,8 +493,8 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
     }
     if (t.H == 1 && (k.pts > 60 || Points(v) + k.pts + k.tp < 61)) {
         int c = NO_CARD;
-        if (t.N == 2) c = p.ChooseCardByScore(4, -1, false);
-        if (t.N == 3) c = p.ChooseTrumpGameCard(false);
+        if (t.N == 2) c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
+        if (t.N == 3) c = CCardChoosers(p).ChooseTrumpGameCard(false);
         if (IsTop(p, c)) c = sc;
         if (IsCard(c)) return c;
     }
@@ -511,7 +514,7 @@ struct ThirdVoidWords {
 int ThirdVoidCheapTrick(Third& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
-    const int g = p.ChooseTrumpGameCard(true);
+    const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (!IsCard(g) || k.tp + Points(g) >= 10) return NO_CARD;
     int x = g;
     const int w = p.PickCardBelowWinner(false);
@@ -530,7 +533,7 @@ int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
     const int ab = p.PickCardAboveInTrumps(k.c2, true);
     int x = NO_CARD;
     if (ab == NO_CARD) {
-        x = p.ChooseCardByScore(4, v.lowest, false);
+        x = CCardChoosers(p).ChooseCardByScore(4, v.lowest, false);
     } else {
         if ((Order(k.c2) < Order(h) && (k.tp > 9 || Points(h) + k.pts + k.tp > 60)) || t.O < t.H) {
             x = Order(w) > Order(k.c2) ? w : ab;
@@ -545,13 +548,13 @@ int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
         }
     }
     if (IsCard(x)) return x;
-    const int g = p.ChooseTrumpGameCard(true);
+    const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (IsCard(g)) return g;
-    int s4 = p.ChooseCardByScore(4, -1, false);
+    int s4 = CCardChoosers(p).ChooseCardByScore(4, -1, false);
     if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
         s4 = p.GetNextHigherHeld(ab);
     } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
-        const int cj = p.ChooseCardWithRandomJack(-1, true);
+        const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
     }
     return s4;
@@ -574,18 +577,19 @@ int ThirdVoidThrowOff(const ThirdVoidWords& v) {
     Third& k = v.k;
     CPlayer& p = k.p;
     const Terms& t = k.t;
-    const int g = p.ChooseTrumpGameCard(true);
+    const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     const int ts = SuitOf(g);
     const int top = p.PickHighestInSuit(ts, true);
     const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
     if (skip || !IsCard(g)) return NO_CARD;
     if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || v.secondRuffed) {
-        if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts)) return p.PickUnguardedTen();
+        if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts))
+            return CCardChoosers(p).PickUnguardedTen();
     }
     const int below = p.NextLowerInSuit(top, false);
     if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
         (below == NO_CARD || p.IsTopCard(below, top, -1)))
-        return p.PickUnguardedTen();
+        return CCardChoosers(p).PickUnguardedTen();
     return g;
 }
 
@@ -595,7 +599,7 @@ int ThirdVoidEvenTrumps(const ThirdVoidWords& v) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
     int x = NO_CARD;
-    const int g = p.ChooseTrumpGameCard(true);
+    const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (IsCard(g) && Points(g) + g_Game.PartyPoints[1] + k.tp <= 30) {
         int sure = t.H + 1;
         for (int s = 0; s < 4; ++s) {
@@ -628,7 +632,7 @@ int ThirdVoidTrumpOrThrowOff(const ThirdVoidWords& v, int x) {
         return ThirdRuffChoice(k, v.w, v.wb, v.h, v.sc);
     }
     if (IsCard(x)) return x;
-    if (t.H > 1 || IsTop(p, v.h)) return p.ChooseTrumpGameCard(t.dealtTrumps < 6);
+    if (t.H > 1 || IsTop(p, v.h)) return CCardChoosers(p).ChooseTrumpGameCard(t.dealtTrumps < 6);
     return NO_CARD;
 }
 
@@ -639,7 +643,7 @@ int ThirdVoidLastTrumps(const ThirdVoidWords& v) {
     const Terms& t = k.t;
     const int y = v.secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
     if (IsCard(y)) {
-        const int x = k.tp < 5 ? p.ChooseTrumpGameCard(true) : y;
+        const int x = k.tp < 5 ? CCardChoosers(p).ChooseTrumpGameCard(true) : y;
         if (IsCard(x)) return x;
     }
     if (t.O < t.H && IsCard(y)) {
@@ -650,8 +654,8 @@ int ThirdVoidLastTrumps(const ThirdVoidWords& v) {
             if (IsCard(nb)) return nb;
         }
     }
-    const int s4 = p.ChooseCardByScore(4, -1, false);
-    const int cj = p.ChooseCardWithRandomJack(-1, true);
+    const int s4 = CCardChoosers(p).ChooseCardByScore(4, -1, false);
+    const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     if (Points(s4) <= 3) return s4;
     if (IsCard(y)) return y;
     if (IsCard(cj) && g_Game.TrumpCount > 1 && !IsTop(p, cj) && Points(cj) < Points(s4)) return cj;
@@ -667,9 +671,9 @@ int ThirdVoid(Third& k) {
     const int cheap = ThirdVoidCheapTrick(k);
     if (IsCard(cheap)) return cheap;
     // 2.
-    if (t.H == 0) return k.tp > 4 ? NO_CARD : p.ChooseTrumpGameCard(true);
+    if (t.H == 0) return k.tp > 4 ? NO_CARD : CCardChoosers(p).ChooseTrumpGameCard(true);
     // 3.
-    const int sc = p.ChooseSoloistCardSuit();
+    const int sc = CCardChoosers(p).ChooseSoloistCardSuit();
     const int h = p.PickHighestInSuit(-1, true);
     const int w = p.PickCardBelowWinner(false);
     const ThirdVoidWords v{k, secondRuffed, lowest, sc, h, w, p.PickTrumpBelow(w)};
@@ -680,7 +684,7 @@ int ThirdVoid(Third& k) {
     }
     // 6. This trick decides the game.
     if (k.tp <= 9 && k.pts < 61 && k.pts + Points(w) < 61 && k.pts + Points(w) + k.tp > 60) {
-        const int lead = p.ChooseLeadOrLastCard(-1);
+        const int lead = CCardChoosers(p).ChooseLeadOrLastCard(-1);
         if ((IsCard(lead) && t.O == 0) || ((lead == NO_CARD || t.N < 3 || !IsTop(p, h)) && (t.H < 3 || t.H <= t.O)))
             if (IsCard(w)) return w;
     }
@@ -691,37 +695,35 @@ int ThirdVoid(Third& k) {
 
 }  // namespace
 
-int CPlayer::PlaySuitSoloistSecond(int c1) {
-    const Terms t(*this);
-    Second k{*this, t, c1, SuitOf(c1), Points(c1), t.next, g_Game.PartyPoints[0]};
+int CSuitSoloistPlay::PlaySuitSoloistSecond(int c1) {
+    const Terms t(me);
+    Second k{me, t, c1, SuitOf(c1), Points(c1), t.next, g_Game.PartyPoints[0]};
     int x = NO_CARD;
     if (k.S == t.type)
         x = SecondTrumpLed(k);
-    else if (k.S >= 0 && k.S <= 3 && CountInSuit(k.S) > 0)
-        x = SecondFollow(k);
+    else if (k.S >= 0 && k.S <= 3 && me.CountInSuit(k.S) > 0) x = SecondFollow(k);
     else
         x = SecondVoid(k);
     // The card plan's second opinion on the candidate.
-    const int planned = ChooseTrickCard(-1, x, true);
+    const int planned = CTrickCardChoice(me).ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
-    return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
+    return me.FinishStrategy(AllowedOrLastStep(me, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
 }
 
-int CPlayer::PlaySuitSoloistThird(int c1, int c2) {
-    const Terms t(*this);
+int CSuitSoloistPlay::PlaySuitSoloistThird(int c1, int c2) {
+    const Terms t(me);
     const int S1 = SuitOf(c1);
     const int S2 = SuitOf(c2);
     const int ow = (S2 == S1 && Order(c2) > Order(c1)) ? Order(c2) : Order(c1);
-    Third k{*this, t, c1, c2, S1, S2, ow, Points(c1) + Points(c2), g_Game.PartyPoints[0]};
+    Third k{me, t, c1, c2, S1, S2, ow, Points(c1) + Points(c2), g_Game.PartyPoints[0]};
     int x = NO_CARD;
     if (S1 == t.type)
         x = ThirdTrumpLed(k);
-    else if (S1 >= 0 && S1 <= 3 && CountInSuit(S1) > 0)
-        x = ThirdFollow(k);
+    else if (S1 >= 0 && S1 <= 3 && me.CountInSuit(S1) > 0) x = ThirdFollow(k);
     else
         x = ThirdVoid(k);
-    if (x == NO_CARD) x = ScoreFallback(*this);
-    const int planned = ChooseTrickCard(-1, x, true);
+    if (x == NO_CARD) x = ScoreFallback(me);
+    const int planned = CTrickCardChoice(me).ChooseTrickCard(-1, x, true);
     if (IsCard(planned)) x = planned;
-    return FinishStrategy(AllowedOrLastStep(*this, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
+    return me.FinishStrategy(AllowedOrLastStep(me, x, FALLBACK_SOLOIST), EPILOGUE_PLAIN);
 }

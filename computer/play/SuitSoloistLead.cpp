@@ -2,6 +2,9 @@
 // it is sure and the next one committed; a low trump to pull the higher ones when his top trump
 // is not sure; his long side suit once no trump is out; a void, a smear or the general choice
 // when the trumps cannot be drawn. One fixed cascade of stages, first match wins.
+#include "computer/play/CardChoosers.h"
+#include "computer/play/SuitSoloistPlay.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/Player.h"
 
 #include "computer/play/SuitDefenderFrame.h"
@@ -50,10 +53,10 @@ bool LastTrickAllTrumps(const CPlayer& p) {
 void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     const int type = t.type;
     // 1. First candidate.
-    int c0 = p.ChooseLeadOrLastCard(-1);
-    if (c0 == NO_CARD) c0 = p.ChooseCardGeneral(0, 3);
+    int c0 = CCardChoosers(p).ChooseLeadOrLastCard(-1);
+    if (c0 == NO_CARD) c0 = CCardChoosers(p).ChooseCardGeneral(0, 3);
     // 2.
-    const int s4 = p.ChooseCardByScore(4, -1, true);
+    const int s4 = CCardChoosers(p).ChooseCardByScore(4, -1, true);
     int pick = NO_CARD;
     // 3. Schneider: a doubleton under its Ace gives its low card.
     if (g_Game.SchneiderAnnounced && t.N > 2 && t.H > 0) {
@@ -66,20 +69,20 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     // 4. Nearly only trumps left.
     if (s4 == NO_CARD && pick == NO_CARD && (t.N <= 2 || t.N - t.H <= 1)) pick = p.PickHighestInSuit(-1, true);
     // 5.
-    const int s4b = p.ChooseCardByScore(4, -1, false);
-    const int sm = p.PickSuitToSchmier(false);
+    const int s4b = CCardChoosers(p).ChooseCardByScore(4, -1, false);
+    const int sm = CCardChoosers(p).PickSuitToSchmier(false);
     // 6.
     if (pick == NO_CARD) {
-        pick = (IsCard(sm) && !IsTrump(sm)) ? sm : p.ChooseCardGeneral(0, 0);
-        if (pick == NO_CARD) pick = p.ChooseSoloistLead();
+        pick = (IsCard(sm) && !IsTrump(sm)) ? sm : CCardChoosers(p).ChooseCardGeneral(0, 0);
+        if (pick == NO_CARD) pick = CCardChoosers(p).ChooseSoloistLead();
     }
     // 7.
     const int rt = t.N - t.H == 2 ? p.PickHighestTrumpRandomStep(t.H) : NO_CARD;
     // 8. The first of these that yields a card.
     if (pick == NO_CARD && IsCard(rt) && IsTop(p, c0)) pick = rt;
-    if (pick == NO_CARD && t.H == 1) pick = p.ChooseCardGeneral(1, 0);
+    if (pick == NO_CARD && t.H == 1) pick = CCardChoosers(p).ChooseCardGeneral(1, 0);
     if (pick == NO_CARD && IsCard(rt)) pick = s4b == c0 ? p.PickHighestTrumpRandomStep(t.H) : s4b;
-    if (pick == NO_CARD) pick = p.PickSuitToSchmier(true);
+    if (pick == NO_CARD) pick = CCardChoosers(p).PickSuitToSchmier(true);
     if (pick == NO_CARD && IsCard(rt)) pick = s4b;
     // 9. With the trumps in hand a side card that still draws is led at once.
     if (pick == NO_CARD) {
@@ -110,12 +113,12 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
         } else if (t.H == t.N - 1) {
             pick = p.PickLowestInSuit(-1, true);
         } else {
-            pick = p.ChooseCardGeneral(0, 0);
+            pick = CCardChoosers(p).ChooseCardGeneral(0, 0);
             if (pick == NO_CARD) {
-                pick = p.ChooseTrumpGameCard(true);
+                pick = CCardChoosers(p).ChooseTrumpGameCard(true);
                 if (SameSuit(pick, c0)) pick = c0;
                 if (pick == NO_CARD && !st.noHighTrump) {
-                    pick = p.ChooseCardByScore(4, c0, false);
+                    pick = CCardChoosers(p).ChooseCardByScore(4, c0, false);
                     if (IsCard(pick) && (Points(pick) == 10 ||
                                          (p.IsSuitSafe(pick, -1, -1) && p.CollectSuit(SuitOf(pick), false, nullptr) > 1)))
                         pick = NO_CARD;
@@ -136,12 +139,12 @@ int DrawLastTrump(CPlayer& p, const Terms& t, const LeadState& st, int top, int 
     if (t.H >= 1 && t.O == 1) {
         if (t.H == 1 && IsTop(p, top)) return top;
         if (t.H == 1) {
-            const int rs = p.ChooseCardByRunScore(true);
+            const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
             if (!IsTop(p, rs)) return st.fallback;
             if (p.CountInSuit(SuitOf(rs)) > 1) Commit(p, p.PickLowestInSuit(SuitOf(rs), true));
             return rs;
         }
-        return IsTop(p, top) ? top : p.ChooseCardWithRandomJack(-1, true);
+        return IsTop(p, top) ? top : CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     }
     const bool lowThree = Holds(p, t.type, NINE) && Holds(p, t.type, EIGHT) && Holds(p, t.type, SEVEN);
     if (t.H >= 6 && lowThree) return IsTop(p, top) ? top : second;
@@ -196,7 +199,7 @@ void DrawWithTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int
 void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
     int card = NO_CARD;
     if (t.O == 1) {
-        card = p.ChooseCardWithRandomJack(-1, true);
+        card = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         if (t.J != 0 && Points(card) > 2) card = p.PickRandomJack(0);
     } else {
         int list[11];
@@ -213,7 +216,7 @@ void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
         } else if (n == 3 && t.J > 1 && Order(above) >= 5) {
             card = top;
         } else {
-            st.companion = p.ChooseTrumpGameCard(true);
+            st.companion = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(st.companion)) {
                 card = st.fallback;
             } else {
@@ -229,7 +232,7 @@ void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
 // B2: no card plan for what is settled here; a low trump, or the last trump drawn.
 void DrawWithALowTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int second, bool aceOut, bool tenOut) {
     const int type = t.type;
-    int r = p.ChooseLowTrump();
+    int r = CCardChoosers(p).ChooseLowTrump();
     if (r == NO_CARD && t.O >= 2 && !p.HasJacksOut() && !p.MayHoldSuit(t.previous, type) && (aceOut || tenOut))
         r = p.PickCardAboveInTrumps(p.LowestCardOutInSuit(type), false);
     int card = NO_CARD;
@@ -351,9 +354,9 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
         return p.PickJack(0);
     }
     if (t.O < t.H) {
-        const int r = p.ChooseLowTrump();
+        const int r = CCardChoosers(p).ChooseLowTrump();
         if (r == NO_CARD) {
-            const int rs = p.ChooseCardByRunScore(true);
+            const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
             const int s = SuitOf(rs);
             if (IsTop(p, rs) && s != type &&
                 (!Holds(p, s, ACE) || Holds(p, s, TEN) || IsCardGone(s, TEN, p.seat) ||
@@ -365,15 +368,15 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
             if (t.N == 10 && t.H <= 6 && !sixStrong) return p.PickLowestInSuit(-1, true);
             return r;
         }
-        if (t.O == 1) return p.ChooseCardWithRandomJack(-1, true);
+        if (t.O == 1) return CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         return NO_CARD;
     }
     if (g_Game.TrumpCount > 6 && (!Holds(p, type, ACE) || !Holds(p, type, TEN))) {
-        const int r = p.ChooseLowTrump();
+        const int r = CCardChoosers(p).ChooseLowTrump();
         if (IsCard(r)) return r;
     }
     const int rj = p.PickRandomJack(0);
-    const int cj = p.ChooseCardWithRandomJack(-1, true);
+    const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     if (t.O == 1) {
         if (IsTop(p, hi)) return hi;
         return (Points(cj) > 0 && IsCard(rj)) ? rj : cj;
@@ -391,7 +394,7 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
     }
     if (t.O == 3) {
         if (flag && IsTop(p, hi)) return hi;
-        const int rs = p.ChooseCardByRunScore(true);
+        const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
         const int nh = p.NextLowerInSuit(rs, false);
         auto playKing = [&p](int king) {
             Commit(p, p.NextLowerInSuit(king, false));
@@ -405,7 +408,7 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
     const int a = p.PickCardAboveInTrumps(low, false);
     const int card = (IsCard(a) && Order(a) - Order(low) > 1) ? a : low;
     (void)st;
-    return Points(card) < 5 ? card : p.ChooseCardWithRandomJack(-1, true);
+    return Points(card) < 5 ? card : CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
 }
 
 // Stage IV step 9, the Jack rules.
@@ -422,14 +425,14 @@ int JackRules(CPlayer& p, const Terms& t, int hi) {
     if ((t.J > 2 || (t.J > 1 && t.O < 4)) && aceOrTenOut) return p.PickRandomJack(0);
     if (t.J > 1 || (t.J == 1 && Holds(p, type, ACE) && t.O > 0)) {
         if (t.O == 2 && IsJack(hi)) return hi;
-        int c = p.ChooseLowTrump();
+        int c = CCardChoosers(p).ChooseLowTrump();
         if (c == NO_CARD) {
             c = p.PickLowestInSuit(-1, true);
             if (Points(c) > 0) c = p.PickRandomJack(0);
         }
         return c;
     }
-    if (t.O < 2 && t.H < 3) return p.ChooseCardGeneral(0, 0);
+    if (t.O < 2 && t.H < 3) return CCardChoosers(p).ChooseCardGeneral(0, 0);
     if (t.O >= 2) {
         const int a = p.PickCardAboveInTrumps(p.LowestCardOutInSuit(type), false);
         if (IsCard(a) && !IsJack(a) && Points(a) < 5) return a;
@@ -446,7 +449,7 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
     int card = NO_CARD;
     bool tried = false;
     if (!hiTop && t.H > t.O) {
-        card = p.ChooseCardWithRandomJack(-1, true);
+        card = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         tried = true;
     } else if (hiTop) {
         const bool low987 = Holds(p, type, NINE) && Holds(p, type, EIGHT) && Holds(p, type, SEVEN);
@@ -465,7 +468,7 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
         const bool aceOut = IsOutFor(p, type, ACE);
         const bool tenOut = IsOutFor(p, type, TEN);
         if (t.N == 10 && t.H < 5 && p.ChooseSuitSoloistLeadHelper()) {
-            if (IsCard(p.ChooseSoloistCardSuit())) card = p.PickLowestInSuit(-1, true);
+            if (IsCard(CCardChoosers(p).ChooseSoloistCardSuit())) card = p.PickLowestInSuit(-1, true);
         } else if (aceOut && tenOut) {
             card = p.PickJack(0);
         } else if (aceOut || tenOut) {
@@ -483,7 +486,7 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
         } else {
             if (Holds(p, type, ACE) && Holds(p, type, TEN) && t.J < 2 && g_Game.OuvertAnnounced != 2)
                 card = p.PickLowestInSuit(-1, true);
-            if (card == NO_CARD) card = p.ChooseSpareTrump(t.H <= t.O ? 2 : 1);
+            if (card == NO_CARD) card = CCardChoosers(p).ChooseSpareTrump(t.H <= t.O ? 2 : 1);
             if (card == NO_CARD) card = hi;
         }
     }
@@ -499,7 +502,7 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
     // A side card worth more than 2 points gives way to a Jack while few trumps are out.
     if (IsCard(card) && !IsTrump(card) && Points(card) > 2 && t.J > 1 && t.O < 3) card = p.PickRandomJack(0);
     if (card == NO_CARD) {
-        card = p.ChooseLowTrump();
+        card = CCardChoosers(p).ChooseLowTrump();
         if (card == NO_CARD) {
             if (p.MayHoldSuit(t.previous, type) && p.MayHoldSuit(t.next, type)) {
                 const int low = p.PickLowestInSuit(-1, true);
@@ -509,7 +512,7 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
                 }
                 card = low;
             } else {
-                card = p.ChooseCardGeneral(0, 0);
+                card = CCardChoosers(p).ChooseCardGeneral(0, 0);
             }
         }
     }
@@ -547,7 +550,7 @@ int TrumpBelowTheHighest(CPlayer& p, int type) {
     const int n = p.CollectSuit(type, false, list);
     int c = NO_CARD;
     if (n > 0 && IsJack(list[0])) {
-        if (n >= 2) c = p.ChooseLowTrump();
+        if (n >= 2) c = CCardChoosers(p).ChooseLowTrump();
     } else if (n > 0) {
         c = p.PickTrumpBelow(list[0]);
         if (GetCardRank(c) == TEN) c = p.PickTrumpBelow(c);
@@ -593,7 +596,7 @@ bool LeadTwoAgainstTwo(CPlayer& p, const Terms& t, LeadState& st, bool aceOut, b
     if (t.H < 3 || t.J != 2 || (!aceOut && !tenOut)) {
         const bool both = p.MayHoldSuit(t.previous, t.type) && p.MayHoldSuit(t.next, t.type);
         if (t.H == 2 && t.O == 2 && both && g_Game.PartyPoints[0] < 62) {
-            int c = p.ChooseLeadOrLastCard(-1);
+            int c = CCardChoosers(p).ChooseLeadOrLastCard(-1);
             if (c == NO_CARD) {
                 c = p.PickLowestInSuit(-1, true);
                 if (Order(c) > 4) c = p.PickRandomJack(0);
@@ -619,11 +622,11 @@ int LowTrumpOrShortTopSuit(CPlayer& p, const Terms& t) {
     }
     int c = NO_CARD;
     if (Points(low) < 5 || (t.J < 2 && (t.J != 1 || t.O > 2))) {
-        c = t.N > 7 ? p.ChooseLowTrump() : p.PickRandomJack(0);
+        c = t.N > 7 ? CCardChoosers(p).ChooseLowTrump() : p.PickRandomJack(0);
         if (c == NO_CARD || Points(c) > 0) c = low;
     }
     if (t.H < 4 && t.N > 8) {
-        c = p.ChooseCardGeneral(0, 0);
+        c = CCardChoosers(p).ChooseCardGeneral(0, 0);
         if (c == NO_CARD) {
             RunningBest best;
             for (int s = 0; s < 4; ++s) {
@@ -685,7 +688,8 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
     auto ruleOne = [&]() {
         if (t.J < 3) {
             if (t.H > 0 && t.N == 2 &&
-                ((g_Game.TrumpCount == 3 && IsTop(p, p.ChooseCardByRunScore(true))) || (pts >= 56 && pts <= 60)) &&
+                ((g_Game.TrumpCount == 3 && IsTop(p, CCardChoosers(p).ChooseCardByRunScore(true))) ||
+                 (pts >= 56 && pts <= 60)) &&
                 IsTop(p, top))
                 st.Settle(top);
         } else if (both && g_Game.KontraState == KONTRA_NONE && IsTop(p, top) &&
@@ -710,7 +714,7 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
             if (!IsTop(p, lc)) continue;
             const int nh = p.NextLowerInSuit(lc, false);
             if (pts + Points(lc) > 60 || nh == NO_CARD || p.IsTopCard(nh, lc, -1)) {
-                int card = p.ChooseCardWithRandomJack(-1, true);
+                int card = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
                 if (IsCard(nh) && Points(nh) < Points(card)) card = nh;
                 st.Settle(card);
             }
@@ -723,7 +727,7 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
     if (t.O == t.H) {
         if (t.H >= 2 && IsTop(p, top)) {
             if (t.H == 2) {
-                const int rs = p.ChooseCardByRunScore(true);
+                const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (IsCard(rs) && !IsTop(p, rs))
                     toFour = true;
                 else
@@ -731,13 +735,13 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
             } else if (p.IsTopCard(p.PickTrumpBelow(top), top, -1)) {
                 st.Settle(top);
             } else {
-                const int rs = p.ChooseCardByRunScore(true);
+                const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (IsTop(p, rs)) st.Settle(rs);
                 return;
             }
         } else if (t.H == 1) {
             if (IsTop(p, top)) {
-                const int rs = p.ChooseCardByRunScore(true);
+                const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (IsTop(p, rs)) st.Settle(rs);
             }
             return;
@@ -748,11 +752,11 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
     if (st.settled || !toFour) return;
     // 4.
     if (!both) return;
-    const int lc = p.ChooseLeadOrLastCard(-1);
-    const int tc = p.GetHeldRankNeighbour(lc, -1);
+    const int lc = CCardChoosers(p).ChooseLeadOrLastCard(-1);
+    const int tc = CCardChoosers(p).GetHeldRankNeighbour(lc, -1);
     if (!IsTop(p, top)) {
         if (t.H < 4) {
-            int c = IsJack(top) ? p.ChooseLowTrump() : NO_CARD;
+            int c = IsJack(top) ? CCardChoosers(p).ChooseLowTrump() : NO_CARD;
             if (c == NO_CARD) c = (Order(lc) == 5 && IsCard(tc)) ? tc : lc;
             st.Settle(c);
         }
@@ -774,7 +778,7 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
 // Stage VI: the fallback; always ends with a card while the hand holds one.
 void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
     const int type = t.type;
-    const int g = p.ChooseCardGeneral(0, 0);
+    const int g = CCardChoosers(p).ChooseCardGeneral(0, 0);
     st.companion = g;
     int card = NO_CARD;
     // 1.
@@ -795,7 +799,7 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
                 card = (p.IsSuitSafe(l, -1, -1) && IsCard(a) && !p.IsSuitSafe(a, l, -1) && Order(a) < 3) ? a : l;
             }
             if (IsCard(card)) {
-                const int r = p.ChooseLowTrump();
+                const int r = CCardChoosers(p).ChooseLowTrump();
                 if (IsCard(r) && !IsJack(r) && Order(r) > Order(card)) card = r;
             }
             if (t.J > 0 && Points(card) >= 10) card = p.PickRandomJack(0);
@@ -803,16 +807,16 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
     } else if (card == NO_CARD && t.H >= 3 && t.H > t.O) {
         // 3.
         card = g == NO_CARD ? p.PickHighestInSuit(-1, false) : NO_CARD;
-        if (!IsTop(p, card)) card = p.ChooseCardWithRandomJack(card, true);
+        if (!IsTop(p, card)) card = CCardChoosers(p).ChooseCardWithRandomJack(card, true);
     }
     // 4.
     if (IsCard(card) && !IsTrump(card)) {
         if (!IsTop(p, card)) {
-            const int lead = p.ChooseLeadOrLastCard(-1);
+            const int lead = CCardChoosers(p).ChooseLeadOrLastCard(-1);
             if (IsCard(lead)) {
                 card = lead;
             } else {
-                const int cj = p.ChooseCardWithRandomJack(-1, true);
+                const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
                 if (IsCard(cj) && Points(cj) < 10) card = cj;
             }
         } else if (Holds(p, type, ACE) && Holds(p, type, TEN)) {
@@ -828,7 +832,7 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
         }
     }
     // 5.
-    if (IsCard(card) && t.dealtTrumps < 5) card = p.ChooseLeadOrLastCard(-1);
+    if (IsCard(card) && t.dealtTrumps < 5) card = CCardChoosers(p).ChooseLeadOrLastCard(-1);
     // 6.
     if (card == NO_CARD) card = g;
     if (card == NO_CARD) {
@@ -838,13 +842,13 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
         if (IsTop(p, top) && t.O < 3 && pts < 61 && pts + Points(lowOut) + Points(top) > 60) {
             card = top;
         } else {
-            const int s = p.ChooseCardByScore(4, -1, false);
-            card = p.ChooseLeadOrLastCard(-1);
-            const int lead2 = p.ChooseSoloistLead2();
+            const int s = CCardChoosers(p).ChooseCardByScore(4, -1, false);
+            card = CCardChoosers(p).ChooseLeadOrLastCard(-1);
+            const int lead2 = CCardChoosers(p).ChooseSoloistLead2();
             if (IsCard(lead2) && t.H < t.O && IsCard(card) && p.CountInSuit(SuitOf(card)) == 1) card = lead2;
-            if (card == NO_CARD) card = p.ChooseCardByScore(11, s, false);
+            if (card == NO_CARD) card = CCardChoosers(p).ChooseCardByScore(11, s, false);
             if (Order(card) > 4 && (t.O < t.H || IsTop(p, card)) && t.O > 2 && t.H > 2) {
-                const int cj = p.ChooseCardWithRandomJack(-1, true);
+                const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
                 if (IsCard(cj) && Order(cj) < 5) card = cj;
             }
         }
@@ -854,34 +858,35 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
 
 }  // namespace
 
-int CPlayer::PlaySuitSoloistLead() {
+int CSuitSoloistPlay::PlaySuitSoloistLead() {
     // 1. A committed card is led at once while he still holds it.
-    if (forcedCard != 0) {
-        const int forced = std::abs(forcedCard);
-        forcedCard = 0;
-        if (HasCard(forced)) return FinishStrategy(forced, EPILOGUE_SUIT_LEAD);
+    if (me.forcedCard != 0) {
+        const int forced = std::abs(me.forcedCard);
+        me.forcedCard = 0;
+        if (me.HasCard(forced)) return me.FinishStrategy(forced, EPILOGUE_SUIT_LEAD);
     }
     // 2. The cascade.
-    const Terms t(*this);
+    const Terms t(me);
     LeadState st;
     bool plain = false;
-    if (t.H == g_Game.TrumpCount) StageNoTrumpOut(*this, t, st);
-    if (!st.settled && !st.toStageSix) StageDrawTrumps(*this, t, st);
-    if (!st.settled && !st.toStageSix && t.O == 0) StageLongSuit(*this, t, st);
+    if (t.H == g_Game.TrumpCount) StageNoTrumpOut(me, t, st);
+    if (!st.settled && !st.toStageSix) StageDrawTrumps(me, t, st);
+    if (!st.settled && !st.toStageSix && t.O == 0) StageLongSuit(me, t, st);
     if (!st.settled && !st.toStageSix && t.O > 0) {
-        StageTrumpsOut(*this, t, st, plain);
-        if (!st.settled && !st.toStageSix) StageRemaining(*this, t, st);
+        StageTrumpsOut(me, t, st, plain);
+        if (!st.settled && !st.toStageSix) StageRemaining(me, t, st);
     }
-    if (!st.settled) StageFallback(*this, t, st);
+    if (!st.settled) StageFallback(me, t, st);
     int card = st.card;
     // 3./4. The card plan beside a companion, and an equal Jack below a Jack.
     if (!st.atOnce) {
         if (IsCard(st.companion)) {
-            const int planned = ChooseTrickCard(-1, card, true);
-            if (IsCard(planned) && planned != forcedCard) card = planned;
+            const int planned = CTrickCardChoice(me).ChooseTrickCard(-1, card, true);
+            if (IsCard(planned) && planned != me.forcedCard) card = planned;
         }
-        if (IsJack(card)) card = PickRandomDownRun(card);
+        if (IsJack(card)) card = CCardChoosers(me).PickRandomDownRun(card);
     }
     // 5. The closing steps.
-    return FinishStrategy(AllowedOrLastStep(*this, card, FALLBACK_SOLOIST), plain ? EPILOGUE_PLAIN : EPILOGUE_SUIT_LEAD);
+    return me.FinishStrategy(AllowedOrLastStep(me, card, FALLBACK_SOLOIST),
+                             plain ? EPILOGUE_PLAIN : EPILOGUE_SUIT_LEAD);
 }

@@ -4,7 +4,9 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/play/CardChoosers.h"
 #include "computer/play/StrategyHelpers.h"
+#include "computer/play/TrickCardChoice.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Player.h"
@@ -23,22 +25,22 @@ int SumOf(const int (&values)[3]) { return values[0] + values[1] + values[2]; }
 
 // ---- The card plan memory ----------------------------------------------------------------------
 
-void CPlayer::AdvanceCardPlan() {
-    CardPlan[0] = CardPlan[1];
-    CardPlan[1] = CardPlan[2];
-    CardPlan[2] = CardPlan[3];
-    CardPlan[3] = NO_CARD;
+void CTrickCardChoice::AdvanceCardPlan() {
+    me.CardPlan[0] = me.CardPlan[1];
+    me.CardPlan[1] = me.CardPlan[2];
+    me.CardPlan[2] = me.CardPlan[3];
+    me.CardPlan[3] = NO_CARD;
 }
 
-void CPlayer::ClearCardPlan() {
-    for (int& card : CardPlan) card = NO_CARD;
+void CTrickCardChoice::ClearCardPlan() {
+    for (int& card : me.CardPlan) card = NO_CARD;
 }
 
 // ---- ChooseTrickCard --------------------------------------------------------------------------
 
-int CPlayer::ChooseTrickCard(int suit, int card, bool advance) {
+int CTrickCardChoice::ChooseTrickCard(int suit, int card, bool advance) {
     const int e = SuitOf(card);
-    if (CardPlan[0] == NO_CARD) CardPlanCounter = 0;
+    if (me.CardPlan[0] == NO_CARD) me.CardPlanCounter = 0;
     int r = NO_CARD;
     const int type = g_Game.GameType;
     if (type >= 0 && type <= 3) r = ChooseTrickCardSuit(card, advance);
@@ -48,56 +50,56 @@ int CPlayer::ChooseTrickCard(int suit, int card, bool advance) {
     return r;
 }
 
-int CPlayer::ChooseTrickCardSuit(int card, bool advance) {
+int CTrickCardChoice::ChooseTrickCardSuit(int card, bool advance) {
     const int trump = g_Game.GameType;
     // Only a trump candidate gets a second opinion.
     if (SuitOf(card) != trump) return NO_CARD;
-    const int J = handInfo.JackCount;
-    if (seat != g_Game.Soloist) {
+    const int J = me.handInfo.JackCount;
+    if (me.seat != g_Game.Soloist) {
         // The defender: under-trump below the Ace when the soloist's trumps allow it.
-        const int a = ChooseSpareTrump(0);
-        const int h = GetNextHigherHeld(a);
+        const int a = CCardChoosers(me).ChooseSpareTrump(0);
+        const int h = me.GetNextHigherHeld(a);
         if (h == card) return card;
         if (!IsRank(h, ACE)) return NO_CARD;
-        const int n = CountInSuit(trump);
+        const int n = me.CountInSuit(trump);
         int m = -J;
         for (int s = 0; s < 4; ++s)
-            if (!IsCardGone(s, JACK, seat)) ++m;
-        return n > 1 && n > m ? PickTrumpBelow(h) : NO_CARD;
+            if (!IsCardGone(s, JACK, me.seat)) ++m;
+        return n > 1 && n > m ? me.PickTrumpBelow(h) : NO_CARD;
     }
     // The soloist's trump plan.
-    const bool fresh = CardPlan[0] == NO_CARD || (seat == 2 && CardPlanCounter == count);
-    const int ownTrumps = GetTrumpCount();
+    const bool fresh = me.CardPlan[0] == NO_CARD || (me.seat == 2 && me.CardPlanCounter == me.count);
+    const int ownTrumps = me.GetTrumpCount();
     const int trumpsOut = g_Game.TrumpCount - ownTrumps;
     int r = NO_CARD;
     bool rowsGaveCard = false;
-    if (seat != g_Game.Forehand || !fresh) {
+    if (me.seat != g_Game.Forehand || !fresh) {
         // Row 1: follow the plan; a planned card gone for this seat ends it.
-        const int head = CardPlan[0];
-        if (head != NO_CARD && IsCardGone(PlainSuitOf(head), GetCardRank(head), seat)) ClearCardPlan();
-        r = CardPlan[0];
-        if (r != NO_CARD && (!advance || g_Game.TrumpCount == 3)) r = PickLowestInSuit(-1, true);
+        const int head = me.CardPlan[0];
+        if (head != NO_CARD && IsCardGone(PlainSuitOf(head), GetCardRank(head), me.seat)) ClearCardPlan();
+        r = me.CardPlan[0];
+        if (r != NO_CARD && (!advance || g_Game.TrumpCount == 3)) r = me.PickLowestInSuit(-1, true);
         rowsGaveCard = true;
     } else if (ownTrumps >= 6) {
-        const int h = PickHighestInSuit(-1, true);
-        const int q = IsJack(h) ? ChooseLowTrump() : NO_CARD;
+        const int h = me.PickHighestInSuit(-1, true);
+        const int q = IsJack(h) ? CCardChoosers(me).ChooseLowTrump() : NO_CARD;
         if (IsJack(h) && q != NO_CARD) {
             // Row 2.
-            r = IsTopCard(h, -1, -1) ? h : q;
+            r = me.IsTopCard(h, -1, -1) ? h : q;
             rowsGaveCard = true;
         } else if (PlainSuitOf(h) == HEARTS) {
             // Row 3: Hearts Jack, Diamonds Jack, trump Ace, trump Ten make the plan.
-            const int a = PickTrumpBelow(h);
-            const int b = PickTrumpBelow(a);
-            const int d = PickTrumpBelow(b);
+            const int a = me.PickTrumpBelow(h);
+            const int b = me.PickTrumpBelow(a);
+            const int d = me.PickTrumpBelow(b);
             if (a == CardCodeOf(JACK, DIAMONDS) && b == CardCodeOf(ACE, trump) && d == CardCodeOf(TEN, trump)) {
-                CardPlanState = 1;
-                CardPlan[0] = h;
-                CardPlan[1] = a;
-                CardPlan[2] = d;
-                CardPlan[3] = b;
-                r = PickLowestInSuit(-1, true);
-                if (seat == 2) CardPlanCounter = count;
+                me.CardPlanState = 1;
+                me.CardPlan[0] = h;
+                me.CardPlan[1] = a;
+                me.CardPlan[2] = d;
+                me.CardPlan[3] = b;
+                r = me.PickLowestInSuit(-1, true);
+                if (me.seat == 2) me.CardPlanCounter = me.count;
                 rowsGaveCard = true;
             }
         }
@@ -105,18 +107,18 @@ int CPlayer::ChooseTrickCardSuit(int card, bool advance) {
     if (!rowsGaveCard) {
         // Row 4: a soloist with two Jacks leads low while a defender is known free of trumps.
         if (fresh && ownTrumps == 5 && trumpsOut == 4 && IsJack(card) && J == 2) {
-            if (!MayHoldSuit(PreviousSeat(seat), trump) || !MayHoldSuit(NextSeat(seat), trump))
-                r = PickLowestInSuit(-1, true);
+            if (!me.MayHoldSuit(PreviousSeat(me.seat), trump) || !me.MayHoldSuit(NextSeat(me.seat), trump))
+                r = me.PickLowestInSuit(-1, true);
         }
         // Row 5.
-        if (fresh && trumpsOut <= 2 && J == 2) r = PickRandomJack(0);
+        if (fresh && trumpsOut <= 2 && J == 2) r = me.PickRandomJack(0);
     }
     // Row 6.
     if (advance && !CardSuggestionRunning()) AdvanceCardPlan();
     return r;
 }
 
-int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
+int CTrickCardChoice::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
     const int state = g_Game.FlowState;
     if (state == STATE_ASK || state == STATE_PASS) {
         MakeRamschSkatPlan();
@@ -126,10 +128,10 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
     if (state != STATE_PLAY) return RamschAdvanceStep(card, e, advance);
 
     // Step 1: a Jack candidate, or the Jack-and-run plan, while another seat leads.
-    if (IsJack(card) || CardPlanState == 3) {
-        if (seat != g_Game.Forehand) {
-            CardPlanState = 0;
-            CardPlan[0] = NO_CARD;
+    if (IsJack(card) || me.CardPlanState == 3) {
+        if (me.seat != g_Game.Forehand) {
+            me.CardPlanState = 0;
+            me.CardPlan[0] = NO_CARD;
         }
         return RamschAdvanceStep(card, e, advance);
     }
@@ -139,7 +141,7 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
         // Step 2: the second and third card.
         if (OrderOf(card) >= 4) return RamschFollowOpinion(card, e, advance);
         toGap = true;
-    } else if (CardPlanState != 0) {
+    } else if (me.CardPlanState != 0) {
         // Step 3.
         toGap = true;
     }
@@ -147,11 +149,11 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
         r = RamschAceBeforeTen(card, e);
         r = RamschJackWhileOthersOut(r);
         // Step 4 d: two short suits with the Seven and a high card.
-        if (r == NO_CARD && handInfo.ShortSuitCount == 1) r = RamschHighOfShortPairs();
+        if (r == NO_CARD && me.handInfo.ShortSuitCount == 1) r = RamschHighOfShortPairs();
     }
     // Step 4 e, the gap step.
-    if (card != NO_CARD && CollectSuit(e, false, nullptr) != 1) {
-        const int u = NextHigherInSuit(card);
+    if (card != NO_CARD && me.CollectSuit(e, false, nullptr) != 1) {
+        const int u = me.NextHigherInSuit(card);
         if (u != NO_CARD && OrderOf(u) - OrderOf(card) > 1) r = ChooseCardByMode(8, -1);
     }
     return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
@@ -159,16 +161,16 @@ int CPlayer::ChooseTrickCardRamsch(int suit, int card, int e, bool advance) {
 
 // Step 2 with a candidate of order 4 or more: a card below a gap under the candidate, or the only
 // card out lies below it.
-int CPlayer::RamschFollowOpinion(int card, int e, bool advance) {
+int CTrickCardChoice::RamschFollowOpinion(int card, int e, bool advance) {
     int r = NO_CARD;
-    const int d = NextLowerInSuit(card, false);
+    const int d = me.NextLowerInSuit(card, false);
     int list[11];
     if (d != NO_CARD && OrderOf(card) - OrderOf(d) > 1) {
         r = ChooseCardByMode(2, -1);
         if (r == NO_CARD) r = ChooseCardByMode(8, -1);
         return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
     }
-    if (OrderOf(card) >= 3 && CollectSuit(e, false, list) == 1) {
+    if (OrderOf(card) >= 3 && me.CollectSuit(e, false, list) == 1) {
         if (OrderOf(list[0]) >= 3) {
             r = ChooseCardByMode(2, -1);
             if (r == NO_CARD) r = ChooseCardByMode(8, -1);
@@ -181,18 +183,18 @@ int CPlayer::RamschFollowOpinion(int card, int e, bool advance) {
 }
 
 // Step 4 a: no suit with a safe low card: an Ace with its Ten planned next.
-int CPlayer::RamschAceBeforeTen(int card, int e) {
+int CTrickCardChoice::RamschAceBeforeTen(int card, int e) {
     int r = NO_CARD;
-    if (card != NO_CARD && CollectSuit(e, false, nullptr) > 0) {
+    if (card != NO_CARD && me.CollectSuit(e, false, nullptr) > 0) {
         bool safeLow = false;
         for (int t = 0; t < 4 && !safeLow; ++t)
-            safeLow = CountInSuit(t) > 0 && IsSuitSafe(PickLowestInSuit(t, true), -1, -1);
+            safeLow = me.CountInSuit(t) > 0 && me.IsSuitSafe(me.PickLowestInSuit(t, true), -1, -1);
         if (!safeLow) {
             for (int u = 0; u < 4; ++u) {
                 const int ace = CardCodeOf(ACE, u), ten = CardCodeOf(TEN, u);
-                if (IsHeld(*this, ace) && IsHeld(*this, ten)) {
+                if (IsHeld(me, ace) && IsHeld(me, ten)) {
                     r = ace;
-                    CardPlan[0] = ten;
+                    me.CardPlan[0] = ten;
                     break;
                 }
             }
@@ -202,91 +204,90 @@ int CPlayer::RamschAceBeforeTen(int card, int e) {
 }
 
 // Step 4 b and c: the Jacks while other Jacks are out; r is the card chosen so far.
-int CPlayer::RamschJackWhileOthersOut(int r) {
-    const int J = handInfo.JackCount;
+int CTrickCardChoice::RamschJackWhileOthersOut(int r) {
+    const int J = me.handInfo.JackCount;
     const int trumpsOut = g_Game.TrumpCount - J;
     if (J > 0 && trumpsOut > 0) {
-        const int j = PickJack(0);
-        if (J == 1 && !IsSuitSafe(j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
+        const int j = me.PickJack(0);
+        if (J == 1 && !me.IsSuitSafe(j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
             int v = 0;
             for (int s = 0; s < 4; ++s) {
-                const int status = handInfo.PlayStatus[s];
-                const int k = CountInSuit(s);
+                const int status = me.handInfo.PlayStatus[s];
+                const int k = me.CountInSuit(s);
                 if (status == 1 || status == 2) ++v;
-                else if ((k == 1 && OrderOf(PickLowestInSuit(s, true)) <= 4) ||
-                         (k == 2 && OrderOf(PickLowestInSuit(s, true)) == 0))
+                else if ((k == 1 && OrderOf(me.PickLowestInSuit(s, true)) <= 4) ||
+                         (k == 2 && OrderOf(me.PickLowestInSuit(s, true)) == 0))
                     ;
                 else v = -2;
             }
             if (v >= 2) r = j;
         }
-        if (r != NO_CARD && !IsTopCard(j, -1, -1)) {
+        if (r != NO_CARD && !me.IsTopCard(j, -1, -1)) {
             bool longSuit = false;
             int pick = -1;
             for (int s = 0; s < 4; ++s) {
-                if (handInfo.DealtSuitCount[s] > 5) longSuit = true;
-                if (CountInSuit(s) == 3 && IsHeld(*this, CardCodeOf(SEVEN, s)) &&
-                    !IsHeld(*this, CardCodeOf(EIGHT, s)) && !IsHeld(*this, CardCodeOf(NINE, s)) &&
-                    OrderOf(PickHighestInSuit(s, true)) > 3)
+                if (me.handInfo.DealtSuitCount[s] > 5) longSuit = true;
+                if (me.CountInSuit(s) == 3 && IsHeld(me, CardCodeOf(SEVEN, s)) && !IsHeld(me, CardCodeOf(EIGHT, s)) &&
+                    !IsHeld(me, CardCodeOf(NINE, s)) && OrderOf(me.PickHighestInSuit(s, true)) > 3)
                     pick = s;
             }
-            if (!longSuit) r = PickHighestInSuit(pick, true);
+            if (!longSuit) r = me.PickHighestInSuit(pick, true);
         }
     }
     return r;
 }
 
 // Step 4 d: of exactly two two-card suits with the Seven and the Ace or Ten, the higher top card.
-int CPlayer::RamschHighOfShortPairs() {
+int CTrickCardChoice::RamschHighOfShortPairs() {
     int found = 0, kept = NO_CARD;
     for (int s = 0; s < 4; ++s) {
-        if (CountInSuit(s) != 2 || !IsHeld(*this, CardCodeOf(SEVEN, s))) continue;
-        if (!IsHeld(*this, CardCodeOf(ACE, s)) && !IsHeld(*this, CardCodeOf(TEN, s))) continue;
+        if (me.CountInSuit(s) != 2 || !IsHeld(me, CardCodeOf(SEVEN, s))) continue;
+        if (!IsHeld(me, CardCodeOf(ACE, s)) && !IsHeld(me, CardCodeOf(TEN, s))) continue;
         ++found;
-        const int h = PickHighestInSuit(s, true);
+        const int h = me.PickHighestInSuit(s, true);
         if (kept == NO_CARD || OrderOf(h) > OrderOf(kept)) kept = h;
     }
     return found == 2 ? kept : NO_CARD;
 }
 
-void CPlayer::MakeRamschSkatPlan() {
-    const int J = handInfo.JackCount;
+void CTrickCardChoice::MakeRamschSkatPlan() {
+    const int J = me.handInfo.JackCount;
     for (int t = 0; t < 4; ++t) {
-        if (handInfo.PlayStatus[t] != 12 || J > 1) continue;
-        if (!IsHeld(*this, CardCodeOf(EIGHT, t)) || !IsHeld(*this, CardCodeOf(NINE, t))) continue;
-        CardPlanState = 4;
-        CardPlan[0] = PickRandomJack(0);
-        int k = CardPlan[0] != NO_CARD ? 1 : 0;
-        CardPlan[k] = PickLowestInSuit(t, true);
+        if (me.handInfo.PlayStatus[t] != 12 || J > 1) continue;
+        if (!IsHeld(me, CardCodeOf(EIGHT, t)) || !IsHeld(me, CardCodeOf(NINE, t))) continue;
+        me.CardPlanState = 4;
+        me.CardPlan[0] = me.PickRandomJack(0);
+        int k = me.CardPlan[0] != NO_CARD ? 1 : 0;
+        me.CardPlan[k] = me.PickLowestInSuit(t, true);
         ++k;
         for (int u = 0; u < 4 && k < 4; ++u) {
-            if (CountInSuit(u) != 2 || !IsHeld(*this, CardCodeOf(SEVEN, u))) continue;
-            const int c = PickHighestInSuit(u, true);
-            if (OrderOf(c) > OrderOf(CardPlan[k])) CardPlan[k] = c;
+            if (me.CountInSuit(u) != 2 || !IsHeld(me, CardCodeOf(SEVEN, u))) continue;
+            const int c = me.PickHighestInSuit(u, true);
+            if (OrderOf(c) > OrderOf(me.CardPlan[k])) me.CardPlan[k] = c;
         }
-        if (seat == 2) CardPlanCounter = count;
+        if (me.seat == 2) me.CardPlanCounter = me.count;
         return;
     }
 }
 
 // Step f: a plan in force hands the chosen card back (a finished run plan is dropped).
-int CPlayer::RamschResultStep(int r, int card, int e) {
-    if (!CardSuggestionRunning() && CardPlan[0] != NO_CARD) {
-        if (CardPlanState == 3) ClearCardPlan();
-        CardPlanCounter = 0;
+int CTrickCardChoice::RamschResultStep(int r, int card, int e) {
+    if (!CardSuggestionRunning() && me.CardPlan[0] != NO_CARD) {
+        if (me.CardPlanState == 3) ClearCardPlan();
+        me.CardPlanCounter = 0;
         return r;
     }
     return RamschRunStep(e, r, card);
 }
 
-int CPlayer::RamschAdvanceStep(int card, int e, bool advance) {
+int CTrickCardChoice::RamschAdvanceStep(int card, int e, bool advance) {
     // 1.
     if (!advance) return RamschResultStep(NO_CARD, card, e);
     // 2. A high planned card waits behind a Jack candidate.
-    if (PointsOf(CardPlan[0]) >= 10 && IsJack(card)) return RamschRunStep(e, card, card);
+    if (PointsOf(me.CardPlan[0]) >= 10 && IsJack(card)) return RamschRunStep(e, card, card);
     // 3. Planned cards no longer held are skipped.
-    while (CardPlan[0] != NO_CARD && !IsHeld(*this, CardPlan[0])) AdvanceCardPlan();
-    const int p = CardPlan[0];
+    while (me.CardPlan[0] != NO_CARD && !IsHeld(me, me.CardPlan[0])) AdvanceCardPlan();
+    const int p = me.CardPlan[0];
     // 4.
     if (p != NO_CARD) {
         if (!CardSuggestionRunning()) AdvanceCardPlan();
@@ -294,9 +295,9 @@ int CPlayer::RamschAdvanceStep(int card, int e, bool advance) {
     }
     // 5.
     int x = e;
-    if (seat == g_Game.Forehand) {
+    if (me.seat == g_Game.Forehand) {
         for (int s = 0; s < 4; ++s)
-            if (CountInSuit(s) >= 5) {
+            if (me.CountInSuit(s) >= 5) {
                 x = s;
                 break;
             }
@@ -304,56 +305,56 @@ int CPlayer::RamschAdvanceStep(int card, int e, bool advance) {
     return RamschRunStep(x, NO_CARD, card);
 }
 
-int CPlayer::RamschRunStep(int x, int r, int card) {
+int CTrickCardChoice::RamschRunStep(int x, int r, int card) {
     const int e = SuitOf(card);
-    const int J = handInfo.JackCount;
-    const int n = CountInSuit(x);
-    if (n >= 5 && J == 1 && g_Game.TrumpCount > 1 && n + 1 != count && IsHeld(*this, CardCodeOf(SEVEN, x))) {
-        const int j = PickRandomJack(0);
-        if (AreLowerJacksGone(j)) {
+    const int J = me.handInfo.JackCount;
+    const int n = me.CountInSuit(x);
+    if (n >= 5 && J == 1 && g_Game.TrumpCount > 1 && n + 1 != me.count && IsHeld(me, CardCodeOf(SEVEN, x))) {
+        const int j = me.PickRandomJack(0);
+        if (me.AreLowerJacksGone(j)) {
             // The Jack-and-run plan: the high cards of the other suits, the Jack after them.
-            CardPlanState = 3;
+            me.CardPlanState = 3;
             int k = 0;
             for (int t = 0; t < 4; ++t) {
                 if (t == x) continue;
-                CardPlan[k] = PickHighestInSuit(t, true);
-                if (CountInSuit(t) > 3) CardPlan[k] = NextLowerInSuit(CardPlan[k], false);
-                while (k < 3 && CardPlan[k] != NO_CARD) {
+                me.CardPlan[k] = me.PickHighestInSuit(t, true);
+                if (me.CountInSuit(t) > 3) me.CardPlan[k] = me.NextLowerInSuit(me.CardPlan[k], false);
+                while (k < 3 && me.CardPlan[k] != NO_CARD) {
                     ++k;
-                    CardPlan[k] = NextLowerInSuit(CardPlan[k - 1], false);
+                    me.CardPlan[k] = me.NextLowerInSuit(me.CardPlan[k - 1], false);
                 }
             }
             for (int p = 0; p < 2; ++p)
                 for (int q = p + 1; q < 4; ++q)
-                    if (OrderOf(CardPlan[p]) < OrderOf(CardPlan[q])) std::swap(CardPlan[p], CardPlan[q]);
+                    if (OrderOf(me.CardPlan[p]) < OrderOf(me.CardPlan[q])) std::swap(me.CardPlan[p], me.CardPlan[q]);
             int l = -1;
             for (int i = 0; i < 4; ++i)
-                if (CardPlan[i] != NO_CARD) l = i;
-            if (l >= 0 && IsRank(CardPlan[l], SEVEN)) {
+                if (me.CardPlan[i] != NO_CARD) l = i;
+            if (l >= 0 && IsRank(me.CardPlan[l], SEVEN)) {
                 ClearCardPlan();
-                CardPlanState = 0;
-            } else if (PointsOf(CardPlan[0]) >= 10) {
+                me.CardPlanState = 0;
+            } else if (PointsOf(me.CardPlan[0]) >= 10) {
                 r = IsJack(card) ? card : j;
             } else {
-                r = CardPlan[0];
+                r = me.CardPlan[0];
                 if (r != NO_CARD) AdvanceCardPlan();
-                if (l >= 0) CardPlan[l] = j;
+                if (l >= 0) me.CardPlan[l] = j;
                 if (CardSuggestionRunning()) {
                     ClearCardPlan();
-                    CardPlanState = 0;
-                    if (seat == 2) CardPlanCounter = count;
+                    me.CardPlanState = 0;
+                    if (me.seat == 2) me.CardPlanCounter = me.count;
                 }
             }
         }
         if (r != NO_CARD) return r;
-        return CountInSuit(e) >= 5 && AreLowerJacksGone(j) ? j : NO_CARD;
+        return me.CountInSuit(e) >= 5 && me.AreLowerJacksGone(j) ? j : NO_CARD;
     }
     if (r != NO_CARD) return r;
-    const int n2 = CountInSuit(e);
-    const int rj = PickRandomJack(0);
-    const int pj = PickJack(0);
+    const int n2 = me.CountInSuit(e);
+    const int rj = me.PickRandomJack(0);
+    const int pj = me.PickJack(0);
     if (n2 < 5) return NO_CARD;
-    if (AreLowerJacksGone(rj) && J != g_Game.TrumpCount && pj != NO_CARD) return IsTopCard(pj, -1, -1) ? rj : pj;
+    if (me.AreLowerJacksGone(rj) && J != g_Game.TrumpCount && pj != NO_CARD) return me.IsTopCard(pj, -1, -1) ? rj : pj;
     bool decided = false;
     return ChooseTrickCard2(decided, NO_CARD);
 }
@@ -485,55 +486,55 @@ int CompareSuitOrders(const CPlayer& player, int mode, int t, int held, int& res
 
 }  // namespace
 
-int CPlayer::ChooseCardByMode(int mode, int excludedSuit) {
+int CTrickCardChoice::ChooseCardByMode(int mode, int excludedSuit) {
     int result = NO_CARD;
     const bool ramsch = g_Game.GameType == GAME_RAMSCH;
-    if (mode == 6 && g_Game.PartyTricks[seat] != SumOf(g_Game.PartyTricks)) return NO_CARD;
+    if (mode == 6 && g_Game.PartyTricks[me.seat] != SumOf(g_Game.PartyTricks)) return NO_CARD;
     int spread = -1;             // mode 9: the kept candidate's spread
     int bestValue = 0;           // modes 2 and 3: the kept candidate's value
     int requiredOut = mode == 3 ? -1 : 2;
     for (int t = 0; t < 4; ++t) {
-        const int held = PlainCount(*this, t);
+        const int held = PlainCount(me, t);
         if (held == 0) continue;
-        if (!IsSuitGuarded(t, 1, false) && seat == g_Game.Soloist) continue;
+        if (!me.IsSuitGuarded(t, 1, false) && me.seat == g_Game.Soloist) continue;
         if (t == excludedSuit) continue;
         int list[11];
-        const int outCount = CollectSuit(t, false, list);
+        const int outCount = me.CollectSuit(t, false, list);
         if (mode == 8) {
-            const int card = SafeSecondCard(*this, t, ramsch, outCount, list);
+            const int card = SafeSecondCard(me, t, ramsch, outCount, list);
             if (card != NEXT_SUIT) return card;
             continue;
         }
         if (mode == 10) {
-            const int h = PickHighestInSuit(t, true);
-            if (!IsTopCard(h, -1, -1)) continue;
+            const int h = me.PickHighestInSuit(t, true);
+            if (!me.IsTopCard(h, -1, -1)) continue;
             if (result == NO_CARD) result = h;
             else if (CoinTails()) result = h;
             continue;
         }
         if (mode == 9) {
-            OfferWideDoubleton(*this, t, outCount, result, spread);
+            OfferWideDoubleton(me, t, outCount, result, spread);
             continue;
         }
         if (mode == 5) {
             if (!ramsch) continue;
-            if (CountInSuit(t) <= 1 || outCount <= 1) continue;
-            const int l = PickLowestInSuit(t, true);
-            if (!IsSuitSafe(l, -1, -1)) continue;
-            const int u = NextHigherInSuit(l);
-            if (!IsSuitSafe(u, l, -1)) continue;
-            return GetNextHigherHeld(u);
+            if (me.CountInSuit(t) <= 1 || outCount <= 1) continue;
+            const int l = me.PickLowestInSuit(t, true);
+            if (!me.IsSuitSafe(l, -1, -1)) continue;
+            const int u = me.NextHigherInSuit(l);
+            if (!me.IsSuitSafe(u, l, -1)) continue;
+            return me.GetNextHigherHeld(u);
         }
         if (outCount == 0) continue;
-        const int card = CompareSuitOrders(*this, mode, t, held, result, bestValue, requiredOut);
+        const int card = CompareSuitOrders(me, mode, t, held, result, bestValue, requiredOut);
         if (card != NEXT_SUIT) return card;
     }
     if (mode == 1 || mode == 6) return 0;
-    if (mode == 9 && ramsch && seat == g_Game.Forehand && IsSuitIndex(SuitOf(result)) &&
-        CountInSuit(SuitOf(result)) > 1) {
+    if (mode == 9 && ramsch && me.seat == g_Game.Forehand && IsSuitIndex(SuitOf(result)) &&
+        me.CountInSuit(SuitOf(result)) > 1) {
         for (int u = 0; u < 4; ++u) {
-            if (CountInSuit(u) != 1) continue;
-            const int low = PickLowestInSuit(u, true);
+            if (me.CountInSuit(u) != 1) continue;
+            const int low = me.PickLowestInSuit(u, true);
             if (OrderOf(low) == 0) result = low;
         }
     }
@@ -650,33 +651,34 @@ int TwoCardPassLow(const CPlayer& player, int& m) {
 
 }  // namespace
 
-int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
-    const int next = NextSeat(seat), previous = PreviousSeat(seat);
+int CTrickCardChoice::ChooseTrickCard2(bool& decided, int excludedCard) {
+    const int next = NextSeat(me.seat), previous = PreviousSeat(me.seat);
     decided = false;
     // 1. A committed card from an earlier trick stays while its suit is still dangerous.
-    if (forcedCard > 0 && count < ForcedCardCount) {
-        const int fc = forcedCard;
+    if (me.forcedCard > 0 && me.count < me.ForcedCardCount) {
+        const int fc = me.forcedCard;
         const int s = SuitOf(fc);
-        if (IsHeld(*this, fc) && ((!IsSuitSafe(fc, -1, -1) && CountInSuit(s) == 1 && IsSuitGuarded(s, 1, false)) ||
-                                  (PlainCount(*this, s) > 0 && IsSuitGuarded(s, 1, true) &&
-                                   (MayHoldSuit(next, s) || MayHoldSuit(previous, s))))) {
+        if (IsHeld(me, fc) &&
+            ((!me.IsSuitSafe(fc, -1, -1) && me.CountInSuit(s) == 1 && me.IsSuitGuarded(s, 1, false)) ||
+             (PlainCount(me, s) > 0 && me.IsSuitGuarded(s, 1, true) &&
+              (me.MayHoldSuit(next, s) || me.MayHoldSuit(previous, s))))) {
             decided = true;
             return fc;
         }
-        forcedCard = 0;
+        me.forcedCard = 0;
     }
     // 2. The held-count rules, one candidate per suit.
-    const bool forehand = seat == g_Game.Forehand;
+    const bool forehand = me.seat == g_Game.Forehand;
     RunningBest best;
     int k = 0;
-    for (int t = 0; t < 4; ++t) OfferLeadAwayCard(*this, t, excludedCard, forehand, best, k);
+    for (int t = 0; t < 4; ++t) OfferLeadAwayCard(me, t, excludedCard, forehand, best, k);
     // 3. Several candidate suits and one Jack: the Jack when it is not safe.
     int result = NO_CARD;
     bool jackTaken = false;
     decided = true;
-    if (k > 1 && handInfo.JackCount == 1) {
-        const int jack = PickJack(0);  // a run of one Jack: the draw always gives it
-        if (jack != excludedCard && !IsSuitSafe(jack, -1, -1)) {
+    if (k > 1 && me.handInfo.JackCount == 1) {
+        const int jack = me.PickJack(0);  // a run of one Jack: the draw always gives it
+        if (jack != excludedCard && !me.IsSuitSafe(jack, -1, -1)) {
             result = jack;
             jackTaken = true;
         }
@@ -688,15 +690,15 @@ int CPlayer::ChooseTrickCard2(bool& decided, int excludedCard) {
     }
     // 5. The two-card pass.
     int m = 0;
-    const int keptLow = TwoCardPassLow(*this, m);
+    const int keptLow = TwoCardPassLow(me, m);
     // 6.
     if ((m > 1 || (m == 1 && result == NO_CARD)) && keptLow != NO_CARD) {
         decided = true;
-        forcedCard = keptLow;
-        ForcedCardCount = count;
-        result = PickLowCardOfSuit(SuitOf(keptLow));
+        me.forcedCard = keptLow;
+        me.ForcedCardCount = me.count;
+        result = me.PickLowCardOfSuit(SuitOf(keptLow));
     }
     // 7.
-    if (forcedCard != 0 && SuitOf(std::abs(forcedCard)) != SuitOf(result)) forcedCard = 0;
+    if (me.forcedCard != 0 && SuitOf(std::abs(me.forcedCard)) != SuitOf(result)) me.forcedCard = 0;
     return result;
 }

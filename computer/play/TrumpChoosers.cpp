@@ -1,5 +1,6 @@
 // The Grand and suit card choosers, families 3 to 5: the random low-card pickers, the trump
 // choosers of the suit games and the follow chooser.
+#include "computer/play/CardChoosers.h"
 #include "computer/play/CardQueries.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/CardCodes.h"
@@ -36,7 +37,7 @@ std::vector<int> TrumpOrders(const CPlayer& p, bool held) {
 
 // ---- Family 3: random low-card pickers -----------------------------------------------------------
 
-int CPlayer::ChooseOpponentLeadSuit() {
+int CCardChoosers::ChooseOpponentLeadSuit() {
     int kept = NO_CARD;
     bool lowMarked = false;
     const auto draw = [&kept](int card) {
@@ -44,13 +45,13 @@ int CPlayer::ChooseOpponentLeadSuit() {
         else TieNext(kept, card);
     };
     for (int s = 0; s < 4; ++s) {
-        if (IsTrumpSuit(s) || PlainCount(*this, s) <= 2 || Holds(*this, s, ACE)) continue;
+        if (IsTrumpSuit(s) || PlainCount(me, s) <= 2 || Holds(me, s, ACE)) continue;
         for (int rank : kUpward) {
-            if (!Holds(*this, s, rank)) continue;
-            const int card = HeldCard(*this, s, rank);
+            if (!Holds(me, s, rank)) continue;
+            const int card = HeldCard(me, s, rank);
             if (OrderOf(card) < 3) {
                 // Ten and King together: the King leads at once.
-                if (Holds(*this, s, TEN) && Holds(*this, s, KING)) return HeldCard(*this, s, KING);
+                if (Holds(me, s, TEN) && Holds(me, s, KING)) return HeldCard(me, s, KING);
                 draw(card);
                 lowMarked = true;
                 continue;
@@ -61,11 +62,11 @@ int CPlayer::ChooseOpponentLeadSuit() {
     }
     if (kept != NO_CARD) return kept;
     for (int s = 0; s < 4; ++s)
-        if (!IsTrumpSuit(s) && Holds(*this, s, ACE)) draw(HeldCard(*this, s, ACE));
+        if (!IsTrumpSuit(s) && Holds(me, s, ACE)) draw(HeldCard(me, s, ACE));
     return kept;
 }
 
-int CPlayer::ChooseOpponentLeadSuit2() {
+int CCardChoosers::ChooseOpponentLeadSuit2() {
     int best = NO_CARD, priority = -1;
     bool lowMarked = false;
     const auto offer = [&](int value, int card) {
@@ -75,13 +76,13 @@ int CPlayer::ChooseOpponentLeadSuit2() {
         }
     };
     for (int s = 0; s < 4; ++s) {
-        const int n = PlainCount(*this, s);
-        if (IsTrumpSuit(s) || n < 1 || n > 3 || Holds(*this, s, ACE) || Holds(*this, s, TEN)) continue;
-        const int low = PickLowCardOfSuit(s);
-        if (IsTopCard(low, -1, -1) || (n == 2 && GetCardRank(low) == KING)) continue;
+        const int n = PlainCount(me, s);
+        if (IsTrumpSuit(s) || n < 1 || n > 3 || Holds(me, s, ACE) || Holds(me, s, TEN)) continue;
+        const int low = me.PickLowCardOfSuit(s);
+        if (me.IsTopCard(low, -1, -1) || (n == 2 && GetCardRank(low) == KING)) continue;
         for (int rank : kUpward) {
-            if (!Holds(*this, s, rank)) continue;
-            const int card = HeldCard(*this, s, rank);
+            if (!Holds(me, s, rank)) continue;
+            const int card = HeldCard(me, s, rank);
             if (OrderOf(card) < 3) {
                 offer(4 - n, card);
                 lowMarked = true;
@@ -94,13 +95,13 @@ int CPlayer::ChooseOpponentLeadSuit2() {
     return best;
 }
 
-int CPlayer::ChooseOpponentSecond(int suit) {
+int CCardChoosers::ChooseOpponentSecond(int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
-    int budget = MayHoldSuit(g_Game.Soloist, g_Game.GameType) ? PlainCount(*this, suit) - 3 : 0;
+    int budget = me.MayHoldSuit(g_Game.Soloist, g_Game.GameType) ? PlainCount(me, suit) - 3 : 0;
     int kept = NO_CARD;
     for (int rank : SuitRankList) {
-        if (!Holds(*this, suit, rank)) continue;
-        const int card = HeldCard(*this, suit, rank);
+        if (!Holds(me, suit, rank)) continue;
+        const int card = HeldCard(me, suit, rank);
         if (OrderOf(card) >= 3) {
             if (budget > 0) {
                 --budget;
@@ -115,18 +116,18 @@ int CPlayer::ChooseOpponentSecond(int suit) {
     return kept;
 }
 
-int CPlayer::ChooseCardWithRandomJack(int card, bool lowestFirst) {
+int CCardChoosers::ChooseCardWithRandomJack(int card, bool lowestFirst) {
     const int type = g_Game.GameType;
     if (IsNullGame()) return NO_CARD;
-    if (!IsSuitGame(type)) return PickRandomJack(0);
+    if (!IsSuitGame(type)) return me.PickRandomJack(0);
     int answer = NO_CARD;
     bool lowDrawn = false;
     int endRank = ACE;  // the rank that ended the walk; a walk through ends at the Ace
     bool anyTrumpSuit = false;
     for (int rank : kUpward) {
-        if (!Holds(*this, type, rank)) continue;
+        if (!Holds(me, type, rank)) continue;
         anyTrumpSuit = true;
-        const int held = HeldCard(*this, type, rank);
+        const int held = HeldCard(me, type, rank);
         if (lowestFirst) {
             answer = held;
             endRank = rank;
@@ -145,14 +146,14 @@ int CPlayer::ChooseCardWithRandomJack(int card, bool lowestFirst) {
         endRank = rank;
         break;
     }
-    if (!anyTrumpSuit) return PickRandomJack(0);
-    if (handInfo.JackCount > 0 && !lowDrawn && (endRank == ACE || endRank == TEN))
-        answer = PickRandomJack(lowestFirst ? -1 : 0);
+    if (!anyTrumpSuit) return me.PickRandomJack(0);
+    if (me.handInfo.JackCount > 0 && !lowDrawn && (endRank == ACE || endRank == TEN))
+        answer = me.PickRandomJack(lowestFirst ? -1 : 0);
     // A valuable answer gives way to the second Jack when the top trump covers it.
     if (card != NO_CARD && GetCardRank(card) != JACK && GetCardPoints(answer) > 2) {
-        const std::vector<int> own = TrumpOrders(*this, true);
-        const std::vector<int> out = TrumpOrders(*this, false);
-        if (std::min(own.size(), out.size()) > 1 && IsTopCard(TrumpOfOrder(own[0]), -1, -1) && own[1] >= 7)
+        const std::vector<int> own = TrumpOrders(me, true);
+        const std::vector<int> out = TrumpOrders(me, false);
+        if (std::min(own.size(), out.size()) > 1 && me.IsTopCard(TrumpOfOrder(own[0]), -1, -1) && own[1] >= 7)
             answer = TrumpOfOrder(own[1]);
     }
     return answer;
@@ -160,17 +161,17 @@ int CPlayer::ChooseCardWithRandomJack(int card, bool lowestFirst) {
 
 // ---- Family 4: trump choosers of the suit games ---------------------------------------------------
 
-int CPlayer::ChooseSpareTrump(int mode) {
-    if (IsNullGame() || GetTrumpCount() == 0) return NO_CARD;
-    const std::vector<int> own = TrumpOrders(*this, true);
-    const std::vector<int> out = TrumpOrders(*this, false);
+int CCardChoosers::ChooseSpareTrump(int mode) {
+    if (IsNullGame() || me.GetTrumpCount() == 0) return NO_CARD;
+    const std::vector<int> own = TrumpOrders(me, true);
+    const std::vector<int> out = TrumpOrders(me, false);
     if (own.empty()) return NO_CARD;
     const int m = std::min(static_cast<int>(out.size()), static_cast<int>(own.size()) - 1);
-    const int lowest = PickLowestInSuit(-1, true);
+    const int lowest = me.PickLowestInSuit(-1, true);
     if (mode != 0) {
         if (m == 1) {
             const int highest = TrumpOfOrder(own[0]);
-            return (own[0] > out[0] && IsTopCard(highest, -1, -1)) ? highest : NO_CARD;
+            return (own[0] > out[0] && me.IsTopCard(highest, -1, -1)) ? highest : NO_CARD;
         }
         if (m > 1 && mode < static_cast<int>(own.size())) return own[mode] > out[0] ? TrumpOfOrder(own[mode]) : NO_CARD;
         return NO_CARD;
@@ -206,20 +207,20 @@ int CPlayer::ChooseSpareTrump(int mode) {
     }
     if (chosen >= static_cast<int>(own.size())) return lowest;
     const int card = TrumpOfOrder(own[chosen]);
-    if (GetCardRank(card) == ACE && IsTopCard(PickHighestInSuit(-1, true), -1, -1)) return lowest;
+    if (GetCardRank(card) == ACE && me.IsTopCard(me.PickHighestInSuit(-1, true), -1, -1)) return lowest;
     return card;
 }
 
-int CPlayer::ChooseLowTrump() {
+int CCardChoosers::ChooseLowTrump() {
     const int type = g_Game.GameType;
     int answer = NO_CARD;
     if (IsSuitGame(type)) {
         // The lowest trump-suit card above which every card down from the Ace is held or gone.
         int start = NO_CARD;
         for (int rank : SuitRankList) {
-            const bool held = Holds(*this, type, rank);
-            if (!held && !IsCardGone(type, rank, seat)) break;
-            if (held && OrderOf(HeldCard(*this, type, rank)) < 5) start = HeldCard(*this, type, rank);
+            const bool held = Holds(me, type, rank);
+            if (!held && !IsCardGone(type, rank, me.seat)) break;
+            if (held && OrderOf(HeldCard(me, type, rank)) < 5) start = HeldCard(me, type, rank);
         }
         answer = start;
         if (start != NO_CARD) {
@@ -228,34 +229,34 @@ int CPlayer::ChooseLowTrump() {
             for (int i = 0; i < 7; ++i)
                 if (kUpward[i] == GetCardRank(start)) place = i;
             for (int i = place + 1; i < 7; ++i) {
-                const int next = HeldCard(*this, type, kUpward[i]);
+                const int next = HeldCard(me, type, kUpward[i]);
                 if (next == NO_CARD || OrderOf(next) >= 3) break;
                 if (CoinHeads()) answer = next;
             }
         }
     }
     if (answer != NO_CARD) return answer;
-    if (handInfo.JackCount >= 2 && GetTrumpCount() >= 6) {
+    if (me.handInfo.JackCount >= 2 && me.GetTrumpCount() >= 6) {
         int lowest = -1;
         for (int s = 3; s >= 0 && lowest < 0; --s)
-            if (Holds(*this, s, JACK)) lowest = s;
+            if (Holds(me, s, JACK)) lowest = s;
         int run = 0;
-        for (int s = lowest; s >= 0 && Holds(*this, s, JACK); --s) ++run;
+        for (int s = lowest; s >= 0 && Holds(me, s, JACK); --s) ++run;
         return CardCodeOf(JACK, lowest - Rand() % run);
     }
     return NO_CARD;
 }
 
-int CPlayer::ChooseOpponentLeadTrial(int card) {
-    if (IsNullGame() || GetTrumpCount() != 2) return NO_CARD;
-    const int lower = PickLowestInSuit(-1, true);
+int CCardChoosers::ChooseOpponentLeadTrial(int card) {
+    if (IsNullGame() || me.GetTrumpCount() != 2) return NO_CARD;
+    const int lower = me.PickLowestInSuit(-1, true);
     const int rank = GetCardRank(lower);
     if (rank != ACE && rank != TEN) return lower;
     // The given card counts as played through the top test's exclusion.
-    return IsTopCard(lower, card, -1) ? NO_CARD : lower;
+    return me.IsTopCard(lower, card, -1) ? NO_CARD : lower;
 }
 
-int CPlayer::ChooseSoloistCardSuit() {
+int CCardChoosers::ChooseSoloistCardSuit() {
     const int type = g_Game.GameType;
     // The eleven trumps from the Clubs Jack down to the trump Seven.
     int trumps[11];
@@ -263,9 +264,11 @@ int CPlayer::ChooseSoloistCardSuit() {
     for (int s = 0; s < 4; ++s) trumps[n++] = CardCodeOf(JACK, s);
     if (IsSuitGame(type))
         for (int rank : SuitRankList) trumps[n++] = CardCodeOf(rank, type);
-    const auto isHeld = [this](int c) { return Holds(*this, GetCardSuit(c, true), GetCardRank(c)); };
-    const auto isOut = [this, &isHeld](int c) { return !isHeld(c) && !IsCardGone(GetCardSuit(c, true), GetCardRank(c), seat); };
-    int answer = PickCardBelowWinner(false);
+    const auto isHeld = [this](int c) { return Holds(me, GetCardSuit(c, true), GetCardRank(c)); };
+    const auto isOut = [this, &isHeld](int c) {
+        return !isHeld(c) && !IsCardGone(GetCardSuit(c, true), GetCardRank(c), me.seat);
+    };
+    int answer = me.PickCardBelowWinner(false);
     for (int i = 0; i < n; ++i) {
         if (!isHeld(trumps[i])) continue;
         // The other held trumps, from the highest, each take the lowest outstanding trump left.
@@ -285,24 +288,24 @@ int CPlayer::ChooseSoloistCardSuit() {
         }
     }
     if (!IsSuitGame(type)) return answer;
-    const auto heldOrGone = [this, type](int rank) { return Holds(*this, type, rank) || IsCardGone(type, rank, seat); };
-    if (GetCardRank(answer) == ACE && GetTrumpCount() > 4 && !heldOrGone(TEN)) {
-        const int below = PickTrumpBelow(answer);
+    const auto heldOrGone = [this, type](int rank) { return Holds(me, type, rank) || IsCardGone(type, rank, me.seat); };
+    if (GetCardRank(answer) == ACE && me.GetTrumpCount() > 4 && !heldOrGone(TEN)) {
+        const int below = me.PickTrumpBelow(answer);
         if (below != NO_CARD) answer = below;
     } else if (GetCardRank(answer) == TEN && GetCardSuit(answer, true) == type && !heldOrGone(KING)) {
-        const int below = PickTrumpBelow(answer);
+        const int below = me.PickTrumpBelow(answer);
         if (below != NO_CARD) answer = below;
     }
     if (GetCardRank(answer) == JACK) {
-        int replacement = PickLowCardOfSuit(type);
+        int replacement = me.PickLowCardOfSuit(type);
         if (replacement != NO_CARD && GetCardPoints(replacement) == 0)
-            replacement = PickHighestInSuit(GetCardSuit(replacement, true), true);
-        if (replacement != NO_CARD && GetCardRank(replacement) == ACE && !IsCardGone(type, TEN, seat)) {
-            const int below = PickTrumpBelow(replacement);
+            replacement = me.PickHighestInSuit(GetCardSuit(replacement, true), true);
+        if (replacement != NO_CARD && GetCardRank(replacement) == ACE && !IsCardGone(type, TEN, me.seat)) {
+            const int below = me.PickTrumpBelow(replacement);
             if (below != NO_CARD) replacement = below;
         }
-        if (replacement == NO_CARD) replacement = PickRandomJack(-1);
-        if (replacement == NO_CARD || GetCardRank(replacement) == JACK) replacement = PickLowestInSuit(type, false);
+        if (replacement == NO_CARD) replacement = me.PickRandomJack(-1);
+        if (replacement == NO_CARD || GetCardRank(replacement) == JACK) replacement = me.PickLowestInSuit(type, false);
         answer = replacement;
     }
     return answer;
@@ -310,17 +313,17 @@ int CPlayer::ChooseSoloistCardSuit() {
 
 // ---- Family 5: the follow chooser ----------------------------------------------------------------
 
-int CPlayer::ChooseOpponentFollowCard(int ledCard) {
+int CCardChoosers::ChooseOpponentFollowCard(int ledCard) {
     const int s = GetCardSuit(ledCard, false);
     if (s < 0 || s > 3) return NO_CARD;
-    if (!MayHoldSuit(g_Game.Soloist, s) || PlainCount(*this, s) > 4) return NO_CARD;
-    if (IsCardGone(s, TEN, seat) || !Holds(*this, s, ACE) || Holds(*this, s, TEN)) return NO_CARD;
+    if (!me.MayHoldSuit(g_Game.Soloist, s) || PlainCount(me, s) > 4) return NO_CARD;
+    if (IsCardGone(s, TEN, me.seat) || !Holds(me, s, ACE) || Holds(me, s, TEN)) return NO_CARD;
     const int o = OrderOf(ledCard);
     static const int kDown[] = {TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
     int kept = NO_CARD, priority = -1;
     for (int rank : kDown) {
-        if (!Holds(*this, s, rank)) continue;
-        const int card = HeldCard(*this, s, rank);
+        if (!Holds(me, s, rank)) continue;
+        const int card = HeldCard(me, s, rank);
         if (OrderOf(card) > o) break;
         if (OrderOf(card) < 3) {
             if (kept == NO_CARD || 6 > priority || (priority == 6 && CoinHeads())) {
@@ -333,10 +336,10 @@ int CPlayer::ChooseOpponentFollowCard(int ledCard) {
         }
     }
     if (kept == NO_CARD) {
-        for (int& mark : FollowSuitMarks) mark = 1;
+        for (int& mark : me.FollowSuitMarks) mark = 1;
         return NO_CARD;
     }
-    if (g_Game.GameType == GAME_GRAND && g_Game.TrumpCount >= count - 1) return NO_CARD;
-    FollowSuitMarks[s] = 1;
+    if (g_Game.GameType == GAME_GRAND && g_Game.TrumpCount >= me.count - 1) return NO_CARD;
+    me.FollowSuitMarks[s] = 1;
     return kept;
 }

@@ -4,6 +4,7 @@
 
 #include "CardPlayTestSupport.h"
 
+#include "computer/play/CardChoosers.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
 
@@ -28,40 +29,40 @@ TEST_F(CardChoosersTest, CoinFlipSensesOfThePerSuitChoosers) {
     // Two single Aces score alike in the lead-or-last chooser: the newcomer wins on an odd draw.
     GiveHand(seat0, "CA SA");
     Draws(0);
-    EXPECT_EQ(seat0.ChooseLeadOrLastCard(-1), C(ACE, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseLeadOrLastCard(-1), C(ACE, CLUBS));
     Draws(1);
-    EXPECT_EQ(seat0.ChooseLeadOrLastCard(-1), C(ACE, SPADES));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseLeadOrLastCard(-1), C(ACE, SPADES));
     // Two single Sevens in the trump-game chooser: the newcomer wins on an even draw.
     g_Game.Soloist = 0;
     GiveHand(seat0, "C7 S7 CJ");
     Draws(0);
-    EXPECT_EQ(seat0.ChooseTrumpGameCard(false), C(SEVEN, SPADES));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseTrumpGameCard(false), C(SEVEN, SPADES));
     Draws(1);
-    EXPECT_EQ(seat0.ChooseTrumpGameCard(false), C(SEVEN, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseTrumpGameCard(false), C(SEVEN, CLUBS));
     // The score chooser of the discard: two single Sevens, the newcomer on an even draw.
     g_Game.Soloist = 2;
     GiveHand(seat0, "C7 S7 HA");
     Draws(0);
-    EXPECT_EQ(seat0.ChooseOpponentFollow(HEARTS), C(SEVEN, SPADES));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentFollow(HEARTS), C(SEVEN, SPADES));
     Draws(1);
-    EXPECT_EQ(seat0.ChooseOpponentFollow(HEARTS), C(SEVEN, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentFollow(HEARTS), C(SEVEN, CLUBS));
 }
 
 TEST_F(CardChoosersTest, RankNeighboursAndRuns) {
     GiveHand(seat0, "CJ SJ CA CK C7");
-    EXPECT_EQ(seat0.GetHeldRankNeighbour(C(JACK, CLUBS), 1), NO_CARD);
-    EXPECT_EQ(seat0.GetHeldRankNeighbour(C(JACK, CLUBS), -1), C(JACK, SPADES));
-    EXPECT_EQ(seat0.GetHeldRankNeighbour(C(ACE, CLUBS), -1), NO_CARD);  // the Ten is not held
-    EXPECT_EQ(seat0.GetHeldRankNeighbour(C(ACE, CLUBS), -2), C(KING, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).GetHeldRankNeighbour(C(JACK, CLUBS), 1), NO_CARD);
+    EXPECT_EQ(CCardChoosers(seat0).GetHeldRankNeighbour(C(JACK, CLUBS), -1), C(JACK, SPADES));
+    EXPECT_EQ(CCardChoosers(seat0).GetHeldRankNeighbour(C(ACE, CLUBS), -1), NO_CARD);  // the Ten is not held
+    EXPECT_EQ(CCardChoosers(seat0).GetHeldRankNeighbour(C(ACE, CLUBS), -2), C(KING, CLUBS));
     // The next lower card not held: the card itself, without a draw.
     const auto draws = platform::Random().DrawCount();
-    EXPECT_EQ(seat0.PickRandomDownRun(C(ACE, CLUBS)), C(ACE, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).PickRandomDownRun(C(ACE, CLUBS)), C(ACE, CLUBS));
     EXPECT_EQ(platform::Random().DrawCount(), draws);
     // Null: the Jack sits in its suit between Queen and Ten.
     g_Game.SetGameType(GAME_NULL);
     GiveHand(seat0, "CQ CJ CT");
-    EXPECT_EQ(seat0.GetHeldRankNeighbour(C(QUEEN, CLUBS), -1), C(JACK, CLUBS));
-    EXPECT_EQ(seat0.GetHeldRankNeighbour(C(JACK, CLUBS), -1), C(TEN, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).GetHeldRankNeighbour(C(QUEEN, CLUBS), -1), C(JACK, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).GetHeldRankNeighbour(C(JACK, CLUBS), -1), C(TEN, CLUBS));
 }
 
 TEST_F(CardChoosersTest, SuitGameTrumpChoosers) {
@@ -69,11 +70,11 @@ TEST_F(CardChoosersTest, SuitGameTrumpChoosers) {
     StartPlayKnowledge();
     // Three trumps: the trial lead is for two only.
     GiveHand(seat0, "HJ H7 H8 CA");
-    EXPECT_EQ(seat0.ChooseOpponentLeadTrial(NO_CARD), NO_CARD);
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentLeadTrial(NO_CARD), NO_CARD);
     // A four-card suit without its Ace holding Ten, King and Seven: the King, no draw.
     GiveHand(seat0, "CT CK C9 C7 S8");
     const auto draws = platform::Random().DrawCount();
-    EXPECT_EQ(seat0.ChooseOpponentLeadSuit(), C(KING, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentLeadSuit(), C(KING, CLUBS));
     EXPECT_EQ(platform::Random().DrawCount(), draws);
 }
 
@@ -84,8 +85,8 @@ TEST_F(CardChoosersTest, TheLeadTrialCountsTheGivenCardPlayedWithoutTouchingTheC
     SetCardLocation(C(KING, HEARTS), CARD_IN_SKAT);
     GiveHand(seat0, "HA HT CA");
     const unsigned playedBefore = g_Knowledge.PlayedCards, skatBefore = g_Knowledge.SkatCards;
-    EXPECT_EQ(seat0.ChooseOpponentLeadTrial(C(KING, HEARTS)), NO_CARD);  // the Ten is top
-    EXPECT_EQ(seat0.ChooseOpponentLeadTrial(NO_CARD), NO_CARD);
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentLeadTrial(C(KING, HEARTS)), NO_CARD);  // the Ten is top
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentLeadTrial(NO_CARD), NO_CARD);
     EXPECT_EQ(g_Knowledge.PlayedCards, playedBefore);
     EXPECT_EQ(g_Knowledge.SkatCards, skatBefore);
     EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(C(KING, HEARTS))), CARD_IN_SKAT);
@@ -94,10 +95,10 @@ TEST_F(CardChoosersTest, TheLeadTrialCountsTheGivenCardPlayedWithoutTouchingTheC
 TEST_F(CardChoosersTest, DefenderLeadPrefersTheAceWithItsTen) {
     g_Game.Soloist = 1;
     GiveHand(seat0, "CA CT S7");
-    EXPECT_EQ(seat0.ChooseDefenderLead(false), C(ACE, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseDefenderLead(false), C(ACE, CLUBS));
     // The soloist known free of Spades: the Seven gains 20 but stays below the Ace.
     g_Knowledge.VoidTable[1][SPADES] = 0;
-    EXPECT_EQ(seat0.ChooseDefenderLead(false), C(ACE, CLUBS));
+    EXPECT_EQ(CCardChoosers(seat0).ChooseDefenderLead(false), C(ACE, CLUBS));
 }
 
 TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
@@ -114,7 +115,7 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
         // Never a card worth more than allowed, with or without the limit steps.
         for (int maxPoints : {0, 3, 4, 10, 11}) {
             for (bool noLimit : {false, true}) {
-                const int card = p.ChooseCardByScore(maxPoints, NO_CARD, noLimit);
+                const int card = CCardChoosers(p).ChooseCardByScore(maxPoints, NO_CARD, noLimit);
                 if (card != NO_CARD) {
                     EXPECT_LE(GetCardPoints(card), maxPoints) << seed;
                     EXPECT_TRUE(p.HasCard(card)) << seed;
@@ -123,7 +124,8 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
         }
         // A two-card suit under a Ten that is not top is never thrown.
         for (int excluded = 0; excluded < 4; ++excluded) {
-            for (int card : {p.ChooseOpponentFollow(excluded), p.ChooseCardByScore2(excluded)}) {
+            for (int card :
+                 {CCardChoosers(p).ChooseOpponentFollow(excluded), CCardChoosers(p).ChooseCardByScore2(excluded)}) {
                 if (card == NO_CARD) continue;
                 const int s = GetCardSuit(card, true);
                 const bool unguardedTen = p.CountInSuit(s) == 2 && p.handInfo.GetTopRank(s) == TEN &&
@@ -133,7 +135,7 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
             }
         }
         // The group-4 chooser plays the top of a run of touching held cards.
-        const int card = p.ChooseCardByScore3(5, true);
+        const int card = CCardChoosers(p).ChooseCardByScore3(5, true);
         if (card != NO_CARD) {
             EXPECT_EQ(p.GetNextHigherHeld(card), card) << seed;
         }

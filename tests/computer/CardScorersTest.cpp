@@ -2,6 +2,7 @@
 // soloist in seat 1.
 
 #include "CardPlayTestSupport.h"
+#include "computer/play/CardScorers.h"
 
 namespace {
 
@@ -47,37 +48,37 @@ TEST_F(CardScorersTest, DefenderLeadScores) {
         GiveHand(seat0, c.hand);
         int value = -2;
         switch (c.rank) {
-            case ACE: value = seat0.ScoreAce1(CLUBS, c.n, c.F, 0); break;
-            case TEN: value = seat0.ScoreTen1(CLUBS, c.n, c.F, 0); break;
-            case KING: value = seat0.ScoreKing1(CLUBS, c.n, c.F, 0); break;
-            case SEVEN: value = seat0.ScoreSeven1(CLUBS, c.n, c.F, 0); break;
-            case EIGHT: value = seat0.ScoreEight1(CLUBS, c.n, c.F, 0); break;
+            case ACE: value = CCardScorers(seat0).ScoreAce1(CLUBS, c.n, c.F, 0); break;
+            case TEN: value = CCardScorers(seat0).ScoreTen1(CLUBS, c.n, c.F, 0); break;
+            case KING: value = CCardScorers(seat0).ScoreKing1(CLUBS, c.n, c.F, 0); break;
+            case SEVEN: value = CCardScorers(seat0).ScoreSeven1(CLUBS, c.n, c.F, 0); break;
+            case EIGHT: value = CCardScorers(seat0).ScoreEight1(CLUBS, c.n, c.F, 0); break;
         }
         EXPECT_EQ(value, c.value) << c.hand << " rank " << c.rank << " F " << c.F;
     }
     GiveHand(seat0, "CT");
-    EXPECT_EQ(seat0.ScoreAce1(CLUBS, 1, 0, 0), -1);  // not held
+    EXPECT_EQ(CCardScorers(seat0).ScoreAce1(CLUBS, 1, 0, 0), -1);  // not held
 }
 
 TEST_F(CardScorersTest, DiscardAndAddScores) {
     GiveHand(seat0, "CA CT SA S7 S8 HT");
-    EXPECT_EQ(seat0.ScoreAce2(CLUBS, 2, 0), 32);   // with its Ten
-    EXPECT_EQ(seat0.ScoreAce2(SPADES, 3, 0), 23);  // a defender dealt three or more
-    EXPECT_EQ(seat0.ScoreTen2(HEARTS, 1, 1), 24);  // 23 without the King, +1: single and not top
-    EXPECT_EQ(seat0.ScoreSeven2(SPADES, 3, 10), 11);
+    EXPECT_EQ(CCardScorers(seat0).ScoreAce2(CLUBS, 2, 0), 32);   // with its Ten
+    EXPECT_EQ(CCardScorers(seat0).ScoreAce2(SPADES, 3, 0), 23);  // a defender dealt three or more
+    EXPECT_EQ(CCardScorers(seat0).ScoreTen2(HEARTS, 1, 1), 24);  // 23 without the King, +1: single and not top
+    EXPECT_EQ(CCardScorers(seat0).ScoreSeven2(SPADES, 3, 10), 11);
     // Adding to a trick: a single Ten that is not top gives 35, lowered by t to no less than 2.
-    EXPECT_EQ(seat0.ScoreTen4(HEARTS, 1, 0, 0), 35);
-    EXPECT_EQ(seat0.ScoreTen4(HEARTS, 1, 0, 5), 30);
-    EXPECT_EQ(seat0.ScoreTen4(HEARTS, 1, 0, 40), 2);
+    EXPECT_EQ(CCardScorers(seat0).ScoreTen4(HEARTS, 1, 0, 0), 35);
+    EXPECT_EQ(CCardScorers(seat0).ScoreTen4(HEARTS, 1, 0, 5), 30);
+    EXPECT_EQ(CCardScorers(seat0).ScoreTen4(HEARTS, 1, 0, 40), 2);
     // A King that is not top beside one card: 14, and 8 more when the defenders' points with the
     // trick come to 27..30, 16 more at 57..59 (counting one more for a defender).
     GiveHand(seat0, "CK C7");
-    EXPECT_EQ(seat0.ScoreKing4(CLUBS, 2, 0, 0), 14);
+    EXPECT_EQ(CCardScorers(seat0).ScoreKing4(CLUBS, 2, 0, 0), 14);
     g_Game.PartyPoints[1] = 20;
-    EXPECT_EQ(seat0.ScoreKing4(CLUBS, 2, 8, 0), 22);
+    EXPECT_EQ(CCardScorers(seat0).ScoreKing4(CLUBS, 2, 8, 0), 22);
     g_Game.PartyPoints[1] = 50;
-    EXPECT_EQ(seat0.ScoreKing4(CLUBS, 2, 6, 0), 30);
-    EXPECT_EQ(seat0.ScoreKing4(CLUBS, 2, 5, 0), 14);
+    EXPECT_EQ(CCardScorers(seat0).ScoreKing4(CLUBS, 2, 6, 0), 30);
+    EXPECT_EQ(CCardScorers(seat0).ScoreKing4(CLUBS, 2, 5, 0), 14);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "computer/evaluation/BidEvaluation.h"
 #include "computer/evaluation/Declaration.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/BidLadder.h"
@@ -135,7 +136,7 @@ TEST_F(DeclarationTest, StrongGrandDeclaresGrandAfterThePickUp) {
     GiveCards(game, "D7 H8");
     g_Game.Soloist = 0;
     Bid(18);
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     seat0.gameOptions[GAME_GRAND][OPT_HAND] = 0;
     EXPECT_FALSE(seat0.Declare(game));
     EXPECT_EQ(g_Game.GameType, GAME_GRAND);
@@ -147,7 +148,7 @@ TEST_F(DeclarationTest, StrongGrandDeclaresGrandAfterThePickUp) {
 
 TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
     GiveStrongGrand(seat0);
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     g_Game.Forehand = 0;
     g_Game.VariantMode = VARIANT_OFFICIAL;
     EXPECT_EQ(seat0.EvaluateAllPassed(), 0);
@@ -157,7 +158,7 @@ TEST_F(DeclarationTest, AllPassedOnlyForForehandUnderTheVariants) {
     // Forehand with a strong hand under the variants keeps one suit option worth playing.
     g_Game.Forehand = 0;
     GiveCards(seat0, "CJ SJ HJ CA CT CK CQ C9 SA HA");
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     const int value = seat0.EvaluateAllPassed();
     EXPECT_GT(value, 0);
     int on = 0;
@@ -186,7 +187,7 @@ TEST_F(DeclarationTest, NoGameReachesTheBidSoTheNearestSuitIsDeclared) {
         GiveCards(game, "CA SA");
         g_Game.Soloist = 0;
         Bid(c.bid);
-        seat0.AnalyseAndEvaluate(0);
+        CGameEvaluation(seat0).AnalyseAndEvaluate(0);
         EXPECT_TRUE(seat0.Declare(game)) << c.bid;  // overbid
         EXPECT_EQ(g_Game.GameType, c.type) << c.bid;
         EXPECT_EQ(g_Game.HandAnnounced, 0) << c.bid;
@@ -202,7 +203,7 @@ TEST_F(DeclarationTest, NullIsPlayedOpenOnlyWhenTheBidNeedsIt) {
         GiveCards(game, "CA SA");
         g_Game.Soloist = 0;
         Bid(bid);
-        seat0.AnalyseAndEvaluate(0);
+        CGameEvaluation(seat0).AnalyseAndEvaluate(0);
         platform::Random().Script({1, 1, 1, 1});
         EXPECT_FALSE(seat0.Declare(game)) << bid;
         EXPECT_EQ(g_Game.GameType, GAME_NULL) << bid;
@@ -245,7 +246,7 @@ TEST_F(DeclarationTest, APlainNullBelowTheBidBecomesNullOuvert) {
         GiveCards(game, {cards[10], cards[11]});
         g_Game.Soloist = 0;
         Bid(c.bid);
-        seat0.AnalyseAndEvaluate(0);
+        CGameEvaluation(seat0).AnalyseAndEvaluate(0);
         platform::Random().Script({1, 1, 1, 1, 1, 1, 1, 1});
         SCOPED_TRACE(testing::Message() << "bid " << c.bid);
         EXPECT_EQ(seat0.Declare(game), c.overbid);

@@ -4,6 +4,7 @@
 #include "ComputerTestSupport.h"
 
 #include "computer/evaluation/Discard.h"
+#include "computer/evaluation/DiscardPlanner.h"
 
 #include <string>
 #include <vector>
@@ -127,7 +128,7 @@ TEST_F(DiscardFallbackTest, SuitAndGrandBuilder) {
     };
     for (const FallbackCase& c : cases) {
         Prepare(c);
-        seat0.BuildDiscardCandidatesSuit(c.type == GAME_GRAND ? GAME_GRAND : c.type);
+        CDiscardPlanner(seat0).BuildDiscardCandidatesSuit(c.type == GAME_GRAND ? GAME_GRAND : c.type);
         EXPECT_EQ(Lists(), c.lists) << c.why;
     }
 }
@@ -139,7 +140,7 @@ TEST_F(DiscardFallbackTest, ASingleThatIsPartOfTheOnlyPairGoes) {
     DiscardPlannerBlock& b = g_Computer.Discard;
     b.Singles3[0] = {9, 3};  // the Queen of Spades
     b.Singles3Count = 1;
-    seat0.BuildDiscardCandidatesSuit(GAME_CLUBS);
+    CDiscardPlanner(seat0).BuildDiscardCandidatesSuit(GAME_CLUBS);
     EXPECT_EQ(Lists(), "P2[SQ:3+S9:0]");
 }
 
@@ -166,7 +167,7 @@ TEST_F(DiscardFallbackTest, DurchmarschBuilder) {
     };
     for (const FallbackCase& c : cases) {
         Prepare(c);
-        seat0.BuildDiscardCandidatesDurchmarsch();
+        CDiscardPlanner(seat0).BuildDiscardCandidatesDurchmarsch();
         EXPECT_EQ(Lists(), c.lists) << c.why;
     }
 }
@@ -190,7 +191,7 @@ TEST_F(DiscardFallbackTest, RamschBuilder) {
     };
     for (const FallbackCase& c : cases) {
         Prepare(c);
-        seat0.BuildDiscardCandidatesRamsch();
+        CDiscardPlanner(seat0).BuildDiscardCandidatesRamsch();
         EXPECT_EQ(Lists(), c.lists) << c.why;
     }
 }
@@ -215,8 +216,8 @@ TEST_F(DiscardFallbackTest, TheProtocolCompletesTheChoiceFromTheBuilder) {
     for (const FallbackCase& c : cases) {
         Prepare(c);
         if (c.type == GAME_RAMSCH) g_Game.Forehand = 1;  // the seat laying away does not lead
-        seat0.PlanDiscard(c.type);
-        seat0.ChooseDiscard();
+        CDiscardPlanner(seat0).PlanDiscard(c.type);
+        CDiscardPlanner(seat0).ChooseDiscard();
         EXPECT_LT(g_Computer.Discard.ChosenCount, 2) << c.why << ": the planner alone settles it";
         Prepare(c);
         if (c.type == GAME_RAMSCH) g_Game.Forehand = 1;

@@ -4,6 +4,7 @@
 #include "ComputerTestSupport.h"
 
 #include "computer/evaluation/Discard.h"
+#include "computer/evaluation/DiscardPlanner.h"
 #include "computer/evaluation/HandAnalysis.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ TEST_F(DiscardTest, SuitGameLaysAwayTwoBlanks) {
     // Clubs game: blank King of Spades and blank Nine of Hearts go, the rest is trumps and Aces.
     Prepare(ParseCards("CJ SJ CA CT CK CQ C9 SK H9 DA"), C(TEN, DIAMONDS), C(EIGHT, CLUBS), GAME_CLUBS);
     g_Computer.Discard.ClearCounts();
-    seat0.PlanDiscardSuit(GAME_CLUBS);
+    CDiscardPlanner(seat0).PlanDiscardSuit(GAME_CLUBS);
     const auto& b = g_Computer.Discard;
     ASSERT_EQ(b.Singles1Count, 2);
     EXPECT_EQ(b.Singles1[0].Score, 4);  // the King
@@ -72,7 +73,7 @@ TEST_F(DiscardTest, FirstPassProposalsOfSingleSuits) {
         g_Game.GameType = GAME_CLUBS;
         seat0.AnalyseHand(1);
         g_Computer.Discard.ClearCounts();
-        seat0.PlanDiscardSuit(GAME_CLUBS);
+        CDiscardPlanner(seat0).PlanDiscardSuit(GAME_CLUBS);
         const auto& b = g_Computer.Discard;
         const int counts[] = {b.Singles1Count, b.Singles2Count, b.Singles3Count, b.Pairs1Count, b.Pairs2Count};
         const int scores[] = {b.Singles1[0].Score, b.Singles2[0].Score, b.Singles3[0].Score, b.Pairs1[0].First.Score,
@@ -91,7 +92,7 @@ TEST_F(DiscardTest, NullAndDurchmarschPlanners) {
     // proposes nothing.
     Prepare(ParseCards("CA S7 H7 HK D7 D8 D9 DT DJ DQ"), C(KING, DIAMONDS), C(ACE, DIAMONDS), GAME_NULL);
     g_Computer.Discard.ClearCounts();
-    seat0.PlanDiscardNull();
+    CDiscardPlanner(seat0).PlanDiscardNull();
     const auto& b = g_Computer.Discard;
     ASSERT_EQ(b.Singles1Count, 1);
     EXPECT_EQ(b.Singles1[0].Score, 7);
@@ -104,7 +105,7 @@ TEST_F(DiscardTest, NullAndDurchmarschPlanners) {
     // Durchmarsch: two doubletons without Ace and nothing else to give: the two lowest of them.
     Prepare(ParseCards("C9 CK S8 SQ HA HT HK DA DT DK"), C(JACK, CLUBS), C(JACK, SPADES), GAME_DURCHMARSCH);
     g_Computer.Discard.ClearCounts();
-    seat0.PlanDiscardDurchmarsch();
+    CDiscardPlanner(seat0).PlanDiscardDurchmarsch();
     ASSERT_EQ(b.Singles2Count, 2);
     EXPECT_EQ(b.Pairs1Count, 0);
     EXPECT_EQ(Sorted({CardOf(b.Singles2[0].Index), CardOf(b.Singles2[1].Index)}), Sorted(ParseCards("S8 C9")));
@@ -114,17 +115,17 @@ TEST_F(DiscardTest, EqualScoresAreSettledByTheOddDraw) {
     // Two blanks of equal score: the later replaces the earlier exactly when the draw is odd.
     const DiscardEntry entries[3] = {{1, 4}, {2, 4}, {3, 4}};
     platform::Random().Script({0, 0, 0, 0, 0, 0});
-    CPlayer::ChooseBestSingles(3, entries, true);
+    CDiscardPlanner::ChooseBestSingles(3, entries, true);
     EXPECT_EQ(g_Computer.Discard.ChosenCount, 2);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[0].Index, 2);  // the second filled the first slot
     EXPECT_EQ(g_Computer.Discard.DiscardResult[1].Index, 1);
     platform::Random().ClearScript();
     platform::Random().Script({1, 1, 1, 1, 1, 1});
-    CPlayer::ChooseBestSingles(3, entries, true);
+    CDiscardPlanner::ChooseBestSingles(3, entries, true);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[1].Index, 3);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[0].Index, 2);
     // One entry is one card, in the first slot.
-    CPlayer::ChooseBestSingles(1, entries, true);
+    CDiscardPlanner::ChooseBestSingles(1, entries, true);
     EXPECT_EQ(g_Computer.Discard.ChosenCount, 1);
     EXPECT_EQ(g_Computer.Discard.DiscardResult[0].Index, 1);
 }

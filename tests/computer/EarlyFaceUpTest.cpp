@@ -3,6 +3,7 @@
 #include "CardPlayTestSupport.h"
 
 #include "computer/play/EarlyFaceUp.h"
+#include "computer/play/GrandPlay.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ protected:
         PlayedCards(played);
         g_Game.TrumpCount = trumpsLeft;
         GiveHand(seat0, hand);
-        seat0.EarlyFaceUpGrand();
+        CGrandPlay(seat0).EarlyFaceUpGrand();
         return g_Game.EarlyFaceUp == 1;
     }
 };

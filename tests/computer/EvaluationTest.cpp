@@ -4,6 +4,7 @@
 #include "ComputerTestSupport.h"
 
 #include "computer/evaluation/BidEvaluation.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/TrickEstimator.h"
@@ -20,7 +21,7 @@ protected:
 
 TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
     GiveStrongGrand(seat0);
-    const int limit = seat0.AnalyseAndEvaluate(0);
+    const int limit = CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     const int* grand = seat0.gameOptions[GAME_GRAND];
     EXPECT_EQ(grand[OPT_BASE], 24);
     EXPECT_GE(grand[OPT_TRICKS], 8);
@@ -29,14 +30,14 @@ TEST_F(EvaluationTest, StrongGrandBidsHighAndAWeakHandPasses) {
 
     GiveWeakHand(seat1);
     g_Game.Forehand = 0;
-    EXPECT_EQ(seat1.AnalyseAndEvaluate(0), 0);
+    EXPECT_EQ(CGameEvaluation(seat1).AnalyseAndEvaluate(0), 0);
     for (int t = 0; t < 7; ++t) EXPECT_EQ(seat1.gameOptions[t][OPT_BASE], 0) << "option " << t;
 }
 
 TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItOff) {
     // Clubs and Spades Jack with seven Hearts from the Ace: a strong Hearts game.
     GiveCards(seat0, "CJ SJ HA HT HK HQ H9 H8 CA S7");
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     const int* hearts = seat0.gameOptions[GAME_HEARTS];
     EXPECT_EQ(hearts[OPT_BASE], 10);
     EXPECT_GE(hearts[OPT_RULE], 2400);  // a strong code
@@ -44,7 +45,7 @@ TEST_F(EvaluationTest, LongTrumpSuitWithJacksIsPlayedAndARiskOfElevenSwitchesItO
     // Risk setting 11 for Hearts: that game is off in the bidding, whatever the hand.
     g_Risk.RiskSuit[0] = 0x05050B05 | (11 << 16);
     g_Risk.RiskSuit[0] = (0x05 << 24) | (11 << 16) | (0x05 << 8) | 0x05;
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_HEARTS][OPT_BASE], 0);
 }
 
@@ -52,7 +53,7 @@ TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
     g_Game.Forehand = 1;
     // Low cards in every suit: Null Ouvert Hand material.
     GiveCards(seat0, "C7 C8 C9 S7 S8 H7 H8 H9 D7 D8");
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     const int* null = seat0.gameOptions[GAME_NULL];
     EXPECT_EQ(null[OPT_BASE], 59);
     EXPECT_EQ(null[OPT_RULE], 6100);
@@ -60,7 +61,7 @@ TEST_F(EvaluationTest, SafeNullAndTheNullRiskSetting) {
     // RiskNull 11: Null and Revolution stay off without evaluation, the Null block untouched.
     SheetOf(seat0).Rows[SHEET_NULL][7][0] = 12345;
     g_Risk.RiskNull[0] = 11;
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_NULL][OPT_BASE], 0);
     EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 0);
     EXPECT_EQ(SheetOf(seat0).Rows[SHEET_NULL][7][0], 12345);
@@ -72,13 +73,13 @@ TEST_F(EvaluationTest, RevolutionHandTest) {
     GiveCards(seat0, "SA S9 S7 SK HA HK HQ H9 H8 H7");
     seat0.AnalyseHand(0);
     g_Game.GameType = GAME_NULL;
-    EXPECT_FALSE(seat0.IsRevolutionHand());
+    EXPECT_FALSE(CGameEvaluation(seat0).IsRevolutionHand());
     g_Game.Forehand = 1;
-    EXPECT_TRUE(seat0.IsRevolutionHand());
+    EXPECT_TRUE(CGameEvaluation(seat0).IsRevolutionHand());
     g_Game.Forehand = 0;
     seat0.cards[1] = C(EIGHT, SPADES);
     seat0.AnalyseHand(0);
-    EXPECT_TRUE(seat0.IsRevolutionHand());
+    EXPECT_TRUE(CGameEvaluation(seat0).IsRevolutionHand());
 }
 
 TEST_F(EvaluationTest, SchneiderAndOuvertRulesByRuleSet) {
@@ -135,7 +136,7 @@ TEST_F(EvaluationTest, ClearingAllViewsLeavesTheNullAndPlayBlocks) {
 TEST_F(EvaluationTest, EvaluationIsDeterministicAndDrawsNothing) {
     GiveStrongGrand(seat0);
     const auto draws = platform::Random().DrawCount();
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(platform::Random().DrawCount(), draws);
 }
 
@@ -176,7 +177,7 @@ TEST_F(EvaluationTest, BidLimitsOfCharacteristicHandsUnderEveryRuleSetAndRisk) {
                 g_Risk.RiskGrand[0] = g_Risk.RiskNull[0] = risks[r];
                 for (auto& record : seat0.gameOptions) ClearGameOption(record);
                 GiveCards(seat0, c.cards);
-                const int limit = seat0.AnalyseAndEvaluate(0);
+                const int limit = CGameEvaluation(seat0).AnalyseAndEvaluate(0);
                 EXPECT_EQ(limit, c.limit[rules][r]) << c.hand << ", rule set " << rules << ", risk " << risks[r];
                 // The limit is always the value of one option that is on.
                 bool found = limit == 0;
@@ -194,7 +195,7 @@ TEST_F(EvaluationTest, RuleSetsDecideOpenGamesRevolutionAndWeakSuitOptions) {
     GiveStrongGrand(seat0);
     for (int rules : {0, 1, 2}) {
         g_Game.VariantMode = rules;
-        seat0.AnalyseAndEvaluate(0);
+        CGameEvaluation(seat0).AnalyseAndEvaluate(0);
         EXPECT_EQ(grand[OPT_OUVERT], rules == 2 ? 0 : 1) << rules;
         EXPECT_EQ(grand[OPT_HAND], 1) << rules;
     }
@@ -202,22 +203,22 @@ TEST_F(EvaluationTest, RuleSetsDecideOpenGamesRevolutionAndWeakSuitOptions) {
     // Ramsch, where it stays in the records marked as weak (1304) for the all-passed judgement.
     g_Risk.RiskSuit[0] = 9 * 0x01010101;
     g_Game.VariantMode = VARIANT_OFFICIAL;
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(hearts[OPT_BASE], 0);
     g_Game.VariantMode = VARIANT_SKAT;
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(hearts[OPT_BASE], 10);
     EXPECT_EQ(hearts[OPT_RULE], 1304);
     g_Settings.Variants.Ramsch = 0;
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(hearts[OPT_BASE], 0);
     // Revolution: only the variants with the setting on.
     g_Game.Forehand = 1;
     GiveCards(seat0, "C7 C8 C9 S7 S8 H7 H8 H9 D7 D8");
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 92);
     g_Settings.Variants.Revolution = 0;
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     EXPECT_EQ(seat0.gameOptions[GAME_REVOLUTION][OPT_BASE], 0);
     EXPECT_EQ(seat0.gameOptions[GAME_NULL][OPT_BASE], 59);
 }

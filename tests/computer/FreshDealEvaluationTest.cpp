@@ -3,6 +3,7 @@
 
 #include "ComputerTestSupport.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
@@ -58,13 +59,13 @@ TEST_F(FreshDealEvaluationTest, AGrandSchwarzDealDoesNotRaiseTheNextDealsBidLimi
     const std::vector<int> next = ParseCards("DJ DK DT S7 D8 HQ CJ DQ HK SJ");
     CComputer fresh{"Comp1", 10, false, 0};
     SetHand(fresh, next);
-    EXPECT_EQ(fresh.AnalyseAndEvaluate(0), 27);
+    EXPECT_EQ(CGameEvaluation(fresh).AnalyseAndEvaluate(0), 27);
 
     SetHand(seat0, schwarz);
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     ASSERT_EQ(seat0.gameOptions[GAME_GRAND][OPT_SCHWARZ], 1);
     SetHand(seat0, next);
-    EXPECT_EQ(seat0.AnalyseAndEvaluate(0), 27);
+    EXPECT_EQ(CGameEvaluation(seat0).AnalyseAndEvaluate(0), 27);
     EXPECT_TRUE(SameRecords(seat0, fresh));
 }
 
@@ -83,14 +84,14 @@ TEST_F(FreshDealEvaluationTest, TheBidLimitOfAHandIsTheSameWhateverWasEvaluatedB
 
         CComputer fresh{"Comp1", 10, false, 0};
         SetHand(fresh, hand);
-        const int freshLimit = fresh.AnalyseAndEvaluate(0);
+        const int freshLimit = CGameEvaluation(fresh).AnalyseAndEvaluate(0);
 
         for (const std::vector<int>& before : {HandOf(*game.Player(1)), grandSchwarz}) {
             CComputer player{"Comp1", 10, false, 0};
             SetHand(player, before);
-            player.AnalyseAndEvaluate(0);
+            CGameEvaluation(player).AnalyseAndEvaluate(0);
             SetHand(player, hand);
-            const int limit = player.AnalyseAndEvaluate(0);
+            const int limit = CGameEvaluation(player).AnalyseAndEvaluate(0);
             if (limit != freshLimit || !SameRecords(player, fresh)) {
                 ++differing;
                 ADD_FAILURE() << "deal " << deal << ": limit " << limit << " after another hand, " << freshLimit

@@ -3,6 +3,7 @@
 
 #include "ComputerTestSupport.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 
 #include <vector>
@@ -35,7 +36,7 @@ protected:
         seat0.count = 10;
         g_Game.Forehand = c.forehand ? 0 : 1;
         g_Computer.GrandHandQuery = c.grandHandQuery ? 1 : 0;
-        seat0.AnalyseAndEvaluate(0);
+        CGameEvaluation(seat0).AnalyseAndEvaluate(0);
         return seat0.gameOptions[GAME_GRAND];
     }
 };

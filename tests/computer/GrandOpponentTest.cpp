@@ -3,6 +3,7 @@
 // choices against an open hand, which only rule sets 0 and 1 show.
 
 #include "CardPlayTestSupport.h"
+#include "computer/play/GrandPlay.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST_F(GrandOpponentTest, OpenHandFirstChoicesOnlyWhereTheRuleSetShowsTheHand) {
         GiveHand(seat0, "HJ DT D9 D8 D7 H7 H8 H9 HK HQ");
         PlayedCards("DQ");  // so the partner holds no Diamonds
         seat0.SetPartner(&seat2);
-        const int choice = seat0.GrandOpponentLeadFirstChoice(false);
+        const int choice = CGrandPlay(seat0).GrandOpponentLeadFirstChoice(false);
         if (c.shown)
             EXPECT_EQ(choice, C(TEN, DIAMONDS)) << c.variant << " " << c.nullOuvertSetting << " " << c.tricks;
         else
@@ -134,11 +135,11 @@ TEST_F(GrandOpponentTest, OpenHandSecondCardLeavesAJackLeadToAPlayerWithJacks) {
     seat0.SetPartner(&seat1);
     Trick(ParseCards("SJ"));
     // The partner led a Jack, and the soloist led one: both -1 while a Jack is held.
-    EXPECT_EQ(seat0.GrandOpponentSecondFirstChoice(true, C(JACK, SPADES)), NO_CARD);
-    EXPECT_EQ(seat0.GrandOpponentSecondFirstChoice(false, C(JACK, SPADES)), NO_CARD);
+    EXPECT_EQ(CGrandPlay(seat0).GrandOpponentSecondFirstChoice(true, C(JACK, SPADES)), NO_CARD);
+    EXPECT_EQ(CGrandPlay(seat0).GrandOpponentSecondFirstChoice(false, C(JACK, SPADES)), NO_CARD);
     // Without the link nothing applies.
     seat0.SetPartner(nullptr);
-    EXPECT_EQ(seat0.GrandOpponentLeadFirstChoice(false), NO_CARD);
+    EXPECT_EQ(CGrandPlay(seat0).GrandOpponentLeadFirstChoice(false), NO_CARD);
 }
 
 }  // namespace
@@ -155,7 +156,7 @@ TEST_F(GrandOpponentTest, WithoutJacksTheOpenHandLeadGoesToASuitTheSoloistLacks)
     GiveHand(seat2, "HA HT DA DT");
     GiveHand(seat0, "CA SK S7 H7 D7");
     seat0.SetPartner(&seat2);
-    EXPECT_EQ(seat0.GrandOpponentLeadFirstChoice(false), C(ACE, CLUBS));
+    EXPECT_EQ(CGrandPlay(seat0).GrandOpponentLeadFirstChoice(false), C(ACE, CLUBS));
 }
 
 // L12: a defender with the top Jack and a second one draws the soloist's Jacks when a top side
@@ -177,7 +178,7 @@ TEST_F(GrandOpponentTest, TheTopJackDrawsTrumpsWhenATopSideCardWaits) {
         g_Game.TrickWinner = g_Game.Forehand = 0;
         if (c.aceAndTenGone) Trick(ParseCards("SA ST"));
         GiveHand(seat0, "CJ HJ SK S8 S7 H9 H8 D8 D7 C7");
-        EXPECT_EQ(CardName(seat0.PlayGrandOpponentLead(true)), c.card) << c.why;
+        EXPECT_EQ(CardName(CGrandPlay(seat0).PlayGrandOpponentLead(true)), c.card) << c.why;
     }
 }
 

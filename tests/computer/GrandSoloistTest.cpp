@@ -3,6 +3,7 @@
 // card over a Jack lead.
 
 #include "CardPlayTestSupport.h"
+#include "computer/play/GrandPlay.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
     int Lead(const char* hand) {
         GiveHand(seat0, hand);
         seat0.trickLeadCard = NO_CARD;
-        return seat0.PlayGrandSoloistLead();
+        return CGrandPlay(seat0).PlayGrandSoloistLead();
     }
 };
 
@@ -27,16 +28,16 @@ TEST_F(GrandSoloistTest, CommittedCardLeadsFirstPendingOneIsDropped) {
     seat0.Reset();
     GiveHand(seat0, "CA C7 SA ST SK S9");
     seat0.forcedCard = C(SEVEN, CLUBS);
-    EXPECT_EQ(seat0.PlayGrandSoloistLead(), C(SEVEN, CLUBS));
+    EXPECT_EQ(CGrandPlay(seat0).PlayGrandSoloistLead(), C(SEVEN, CLUBS));
     EXPECT_EQ(seat0.forcedCard, 0);
     GiveHand(seat0, "CA C7 SA ST SK S9");
     seat0.forcedCard = -C(SEVEN, CLUBS);
-    EXPECT_EQ(seat0.PlayGrandSoloistLead(), C(ACE, SPADES));
+    EXPECT_EQ(CGrandPlay(seat0).PlayGrandSoloistLead(), C(ACE, SPADES));
     EXPECT_EQ(seat0.forcedCard, 0);
     // A committed card no longer held is skipped.
     GiveHand(seat0, "CA C7 SA ST SK S9");
     seat0.forcedCard = C(ACE, HEARTS);
-    EXPECT_EQ(seat0.PlayGrandSoloistLead(), C(ACE, SPADES));
+    EXPECT_EQ(CGrandPlay(seat0).PlayGrandSoloistLead(), C(ACE, SPADES));
     EXPECT_EQ(g_Computer.ReplacedCardCount, 0);
 }
 
@@ -92,7 +93,7 @@ TEST_F(GrandSoloistTest, SecondAndThirdCardsLeaveNoCommitment) {
     SetCardLocation(C(ACE, HEARTS), CARD_PLAYED);
     seat1.trickLeadCard = C(ACE, HEARTS);
     const auto draws = platform::Random().DrawCount();
-    EXPECT_EQ(seat1.PlayGrandSoloistSecond(C(ACE, HEARTS)), C(JACK, DIAMONDS));
+    EXPECT_EQ(CGrandPlay(seat1).PlayGrandSoloistSecond(C(ACE, HEARTS)), C(JACK, DIAMONDS));
     EXPECT_EQ(seat1.forcedCard, 0);
     EXPECT_EQ(platform::Random().DrawCount() - draws, 1u);  // the one draw of the Jack run
     // Third card on a Jack lead (decision: the card compared with the lead is the candidate): the
@@ -103,7 +104,7 @@ TEST_F(GrandSoloistTest, SecondAndThirdCardsLeaveNoCommitment) {
     SetCardLocation(C(JACK, HEARTS), CARD_PLAYED);
     SetCardLocation(C(SEVEN, HEARTS), CARD_PLAYED);
     seat2.trickLeadCard = C(JACK, HEARTS);
-    EXPECT_EQ(seat2.PlayGrandSoloistThird(C(JACK, HEARTS), C(SEVEN, HEARTS)), C(JACK, SPADES));
+    EXPECT_EQ(CGrandPlay(seat2).PlayGrandSoloistThird(C(JACK, HEARTS), C(SEVEN, HEARTS)), C(JACK, SPADES));
     EXPECT_EQ(seat2.forcedCard, 0);
 }
 
@@ -115,12 +116,12 @@ TEST_F(GrandSoloistTest, FollowingSuitTakesTheTrickWhenTheThirdPlayerIsVoid) {
     SetCardLocation(C(TEN, HEARTS), CARD_PLAYED);
     seat1.trickLeadCard = C(TEN, HEARTS);
     // The lowest card above the Ten: the Ace (the King is below it).
-    EXPECT_EQ(seat1.PlayGrandSoloistSecond(C(TEN, HEARTS)), C(ACE, HEARTS));
+    EXPECT_EQ(CGrandPlay(seat1).PlayGrandSoloistSecond(C(TEN, HEARTS)), C(ACE, HEARTS));
     // Led the Queen: the King is the next above.
     GiveHand(seat1, "HA HK H7 CJ");
     SetCardLocation(C(QUEEN, HEARTS), CARD_PLAYED);
     seat1.trickLeadCard = C(QUEEN, HEARTS);
-    EXPECT_EQ(seat1.PlayGrandSoloistSecond(C(QUEEN, HEARTS)), C(KING, HEARTS));
+    EXPECT_EQ(CGrandPlay(seat1).PlayGrandSoloistSecond(C(QUEEN, HEARTS)), C(KING, HEARTS));
 }
 
 // The third card on a Jack lead: the lowest held Jack that takes the trick, else the lowest Jack.
@@ -148,7 +149,7 @@ TEST_F(GrandSoloistTest, ThirdCardOnAJackLeadTakesTheTrickWithTheLowestJackThatC
         SetCardLocation(c.lead, CARD_PLAYED);
         SetCardLocation(c.second, CARD_PLAYED);
         seat2.trickLeadCard = c.lead;
-        EXPECT_EQ(CardName(seat2.PlayGrandSoloistThird(c.lead, c.second)), CardName(c.card)) << c.why;
+        EXPECT_EQ(CardName(CGrandPlay(seat2).PlayGrandSoloistThird(c.lead, c.second)), CardName(c.card)) << c.why;
     }
 }
 

@@ -6,6 +6,8 @@
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/Kontra.h"
+#include "computer/evaluation/KontraDecision.h"
+#include "computer/play/NullPlay.h"
 #include "model/Skat.h"
 
 namespace {
@@ -52,29 +54,29 @@ TEST_F(KontraTest, StrongGrandDefenderAnnouncesAndTheQuestionChangesNothing) {
     g_Game.VariantMode = VARIANT_SKAT;
     g_Game.HasBid[0] = 1;
     // The start-of-play question is not asked against the person's game.
-    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).DecideKontra());
     g_Game.Soloist = 1;
-    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     EXPECT_EQ(g_Game.KontraSeat, 1);  // put back as it was
-    EXPECT_TRUE(seat0.AnnounceKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
     EXPECT_EQ(seat0.gameOptions[GAME_GRAND][OPT_RULE], 3570);  // three matadors, covered side suits
     // Once Kontra stands, nobody announces it again.
-    EXPECT_FALSE(seat1.AnnounceKontra());
+    EXPECT_FALSE(CKontraDecision(seat1).AnnounceKontra());
 }
 
 TEST_F(KontraTest, OfficialRulesNeverKontraAndTheSoloistNeverDoes) {
     StrongGrandDefender();
     g_Game.VariantMode = VARIANT_OFFICIAL;
     g_Game.HasBid[0] = 1;
-    EXPECT_FALSE(seat0.DecideKontra());
-    EXPECT_FALSE(seat0.AnnounceKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).DecideKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).AnnounceKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     g_Game.VariantMode = VARIANT_SKAT;
     g_Game.Soloist = 0;
-    EXPECT_FALSE(seat0.AnnounceKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).AnnounceKontra());
 }
 
 }  // namespace
@@ -124,11 +126,11 @@ TEST_F(KontraEstimateTest, SuitGameDefenderHands) {
         SetUp();
         seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
         Defend(GAME_HEARTS, c.cards);
-        const bool would = seat0.DecideKontra();
+        const bool would = CKontraDecision(seat0).DecideKontra();
         EXPECT_EQ(would, c.code != 0) << c.hand;
         EXPECT_EQ(Code(GAME_HEARTS), c.code) << c.hand;
         EXPECT_EQ(g_Game.KontraState, KONTRA_NONE) << c.hand;
-        EXPECT_EQ(seat0.AnnounceKontra(), c.code != 0) << c.hand;
+        EXPECT_EQ(CKontraDecision(seat0).AnnounceKontra(), c.code != 0) << c.hand;
         EXPECT_EQ(g_Game.KontraSeat, c.code != 0 ? 0 : 3) << c.hand;
     }
 }
@@ -156,7 +158,7 @@ TEST_F(KontraEstimateTest, SoloistsLeadIsWeighedBySuitAndATrumpLeadByTrumps) {
         Defend(GAME_HEARTS, c.cards);
         game.trick.cards[1] = ParseCards(c.led)[0];
         game.trick.present[1] = 1;
-        EXPECT_EQ(seat0.DecideKontra(), c.code != 0);
+        EXPECT_EQ(CKontraDecision(seat0).DecideKontra(), c.code != 0);
         EXPECT_EQ(Code(GAME_HEARTS), c.code);
     }
     g_ComputerFrame.Game = nullptr;
@@ -169,22 +171,22 @@ TEST_F(KontraEstimateTest, SuitGameAgainstAnOpenHandFollowsItsWinProbability) {
     g_Game.OuvertAnnounced = 1;
     seat0.SetPartner(&seat1);
     seat1.gameOptions[GAME_HEARTS][OPT_PROBABILITY] = 45;
-    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(Code(GAME_HEARTS), 2993);
     seat1.gameOptions[GAME_HEARTS][OPT_PROBABILITY] = 70;
     seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
-    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(Code(GAME_HEARTS), 0);
 }
 
 TEST_F(KontraEstimateTest, NullAgainstHiddenCardsWantsFourOfASuitWithoutTheEight) {
     Defend(GAME_NULL, ParseCards("CA CK C9 C7 ST SJ HQ HK DA DK"));
-    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(Code(GAME_NULL), 6220);
     // The same four with the Eight instead of the Seven are no trap.
     Defend(GAME_NULL, ParseCards("CA CK C9 C8 ST SJ HQ HK DA DK"));
     seat0.gameOptions[GAME_NULL][OPT_RULE] = 0;
-    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).DecideKontra());
 }
 
 TEST_F(KontraEstimateTest, NullOuvertDefenderCatchesABareHighCard) {
@@ -196,16 +198,16 @@ TEST_F(KontraEstimateTest, NullOuvertDefenderCatchesABareHighCard) {
     g_Game.Soloist = 1;
     g_Game.OuvertAnnounced = 1;
     seat0.SetPartner(&seat1);
-    EXPECT_FALSE(seat1.EvaluateNullFollow(NO_CARD, SPADES));
-    EXPECT_TRUE(seat0.AnnounceKontra());
+    EXPECT_FALSE(CNullPlay(seat1).EvaluateNullFollow(NO_CARD, SPADES));
+    EXPECT_TRUE(CKontraDecision(seat0).AnnounceKontra());
     EXPECT_EQ(Code(GAME_NULL), 6264);
 }
 
 TEST_F(KontraEstimateTest, RevolutionWithACommittedCardAnnouncesAtOnce) {
     Defend(GAME_REVOLUTION, ParseCards("S7 S8 S9 ST C7 C8 C9 H7 H8 D7"));
-    EXPECT_FALSE(seat0.DecideKontra());
+    EXPECT_FALSE(CKontraDecision(seat0).DecideKontra());
     seat0.forcedCard = C(SEVEN, SPADES);
-    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
 }
 
@@ -226,7 +228,7 @@ TEST_F(KontraEstimateTest, NullRekontraWhenTheSoloistCannotBeForced) {
         g_Game.KontraState = KONTRA_SAID;
         GiveCards(seat1, c.cards);
         seat1.AnalyseHand(0);
-        EXPECT_EQ(seat1.AnnounceRekontra(), c.rekontra);
+        EXPECT_EQ(CKontraDecision(seat1).AnnounceRekontra(), c.rekontra);
         EXPECT_EQ(seat1.gameOptions[GAME_NULL][OPT_RULE], c.rekontra ? 6210 : 0);
     }
     // A card left pending by the strategy (forcedCard -1) withholds the Rekontra.
@@ -234,36 +236,36 @@ TEST_F(KontraEstimateTest, NullRekontraWhenTheSoloistCannotBeForced) {
     GiveCards(seat1, cases[0].cards);
     seat1.AnalyseHand(0);
     seat1.forcedCard = -1;
-    EXPECT_FALSE(seat1.AnnounceRekontra());
+    EXPECT_FALSE(CKontraDecision(seat1).AnnounceRekontra());
 }
 
 TEST_F(KontraEstimateTest, NullSafetyCountsOutCardsAgainstLowerHeldCards) {
     g_Game.SetGameType(GAME_NULL);
     GiveCards(seat0, "C7 S8 H7 H9 HJ DA DK DQ DJ DT");
     seat0.AnalyseHand(0);
-    EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, CLUBS));    // only the Seven
-    EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, SPADES));  // only the Eight, the Seven out
-    EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, HEARTS));   // 7, 9, J: each out card finds one below
-    EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, DIAMONDS));
-    EXPECT_FALSE(seat0.EvaluateNullFollow(NO_CARD, -1));
+    EXPECT_TRUE(CNullPlay(seat0).EvaluateNullFollow(NO_CARD, CLUBS));    // only the Seven
+    EXPECT_FALSE(CNullPlay(seat0).EvaluateNullFollow(NO_CARD, SPADES));  // only the Eight, the Seven out
+    EXPECT_TRUE(CNullPlay(seat0).EvaluateNullFollow(NO_CARD, HEARTS));   // 7, 9, J: each out card finds one below
+    EXPECT_FALSE(CNullPlay(seat0).EvaluateNullFollow(NO_CARD, DIAMONDS));
+    EXPECT_FALSE(CNullPlay(seat0).EvaluateNullFollow(NO_CARD, -1));
     // The Eight counted as played leaves nothing to force in Spades.
-    EXPECT_TRUE(seat0.EvaluateNullFollow(C(EIGHT, SPADES), SPADES));
+    EXPECT_TRUE(CNullPlay(seat0).EvaluateNullFollow(C(EIGHT, SPADES), SPADES));
     // Once the Seven is gone, the Eight is safe too.
     SetCardLocation(C(SEVEN, SPADES), 0);
-    EXPECT_TRUE(seat0.EvaluateNullFollow(NO_CARD, SPADES));
+    EXPECT_TRUE(CNullPlay(seat0).EvaluateNullFollow(NO_CARD, SPADES));
 }
 
 TEST_F(KontraEstimateTest, GrandInARamschRoundLetsEveryDefenderJudge) {
     // Two Jacks from the top and three short Aces: the Ramsch round's own rule, else rule 7.
     Defend(GAME_GRAND, ParseCards("CJ SJ CA C7 SA S7 HA H7 D7 D8"));
     g_Game.HasBid[0] = 0;
-    EXPECT_FALSE(seat0.DecideKontra());  // did not bid, normal round
+    EXPECT_FALSE(CKontraDecision(seat0).DecideKontra());  // did not bid, normal round
     g_Game.RoundStatus = ROUND_RAMSCH;
-    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(Code(GAME_GRAND), 3550);
     g_Game.RoundStatus = ROUND_NORMAL;
     g_Game.HasBid[0] = 1;
-    EXPECT_TRUE(seat0.DecideKontra());
+    EXPECT_TRUE(CKontraDecision(seat0).DecideKontra());
     EXPECT_EQ(Code(GAME_GRAND), 3538);
 }
 
@@ -290,7 +292,7 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
         grand[OPT_SCHNEIDER] = c.schneider;
         grand[OPT_SCHWARZ] = c.schwarz;
         grand[OPT_OUVERT] = c.ouvert;
-        EXPECT_TRUE(seat1.AnnounceRekontra()) << c.code;
+        EXPECT_TRUE(CKontraDecision(seat1).AnnounceRekontra()) << c.code;
         EXPECT_EQ(g_Game.KontraState, KONTRA_REKONTRA) << c.code;
         EXPECT_EQ(grand[OPT_RULE], c.code);
     }
@@ -305,7 +307,7 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
         grand[OPT_SCHNEIDER] = c.schneider;
         grand[OPT_SCHWARZ] = c.schwarz;
         grand[OPT_OUVERT] = c.ouvert;
-        EXPECT_EQ(seat1.AnnounceRekontra(), c.code != 0) << c.schwarz;
+        EXPECT_EQ(CKontraDecision(seat1).AnnounceRekontra(), c.code != 0) << c.schwarz;
         EXPECT_EQ(grand[OPT_RULE], c.code) << c.schwarz;
     }
     GiveCards(seat1, "DJ C7 C8 C9 S7 S8 H7 H8 D7 D8");
@@ -313,7 +315,7 @@ TEST_F(KontraEstimateTest, GrandRekontraNeedsMoreTricksForEachAnnouncement) {
     grand[OPT_SCHNEIDER] = grand[OPT_SCHWARZ] = grand[OPT_OUVERT] = 0;
     g_Game.KontraState = KONTRA_SAID;
     ASSERT_EQ(seat1.EstimateTricks(GAME_GRAND), 1);
-    EXPECT_FALSE(seat1.AnnounceRekontra());
+    EXPECT_FALSE(CKontraDecision(seat1).AnnounceRekontra());
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
 }
 
@@ -356,7 +358,7 @@ TEST_F(RekontraThresholdTest, SuitGameAtSixTricksNeedsARunOfTwo) {
     };
     for (const Case& c : cases) {
         ASSERT_EQ(Estimate(GAME_HEARTS, c.cards), c.tricks) << c.cards;
-        EXPECT_EQ(seat1.AnnounceRekontra(), c.rekontra) << c.cards;
+        EXPECT_EQ(CKontraDecision(seat1).AnnounceRekontra(), c.rekontra) << c.cards;
         EXPECT_EQ(g_Game.KontraState, c.rekontra ? KONTRA_REKONTRA : KONTRA_SAID) << c.cards;
         EXPECT_EQ(seat1.gameOptions[GAME_HEARTS][OPT_RULE], c.rekontra ? 3520 : 0) << c.cards;
     }
@@ -389,7 +391,7 @@ TEST_F(RekontraThresholdTest, GrandAtTheEdgesOfEachAnnouncement) {
         grand[OPT_SCHWARZ] = 0;
         grand[OPT_OUVERT] = c.ouvert;
         SCOPED_TRACE(testing::Message() << c.cards << " Schneider " << c.schneider << " Ouvert " << c.ouvert);
-        EXPECT_EQ(seat1.AnnounceRekontra(), c.code != 0);
+        EXPECT_EQ(CKontraDecision(seat1).AnnounceRekontra(), c.code != 0);
         EXPECT_EQ(grand[OPT_RULE], c.code);
     }
 }

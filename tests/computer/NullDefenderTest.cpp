@@ -4,6 +4,7 @@
 #include "CardPlayTestSupport.h"
 
 #include "computer/evaluation/GameOption.h"
+#include "computer/play/NullPlay.h"
 
 namespace {
 
@@ -112,17 +113,17 @@ TEST_F(NullOuvertFirstChoiceTest, SilentUnderTheRamschOnlyRulesAndBeforeTheFirst
     GiveHand(seat1, "C8 CA S7 S8 S9 ST SJ SQ SK SA");
     bool abort = true;
     g_Game.VariantMode = VARIANT_RAMSCH_ONLY;
-    EXPECT_EQ(seat1.NullOpponentLeadFirstChoice(false, abort), NO_CARD);
+    EXPECT_EQ(CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort), NO_CARD);
     EXPECT_FALSE(abort);
     // Variant rules with the open cards withheld: silent until a trick is complete.
     g_Game.VariantMode = VARIANT_SKAT;
     g_Settings.Variants.NullOuvert = 1;
-    EXPECT_EQ(seat1.NullOpponentLeadFirstChoice(false, abort), NO_CARD);
+    EXPECT_EQ(CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort), NO_CARD);
     g_Game.PartyTricks[1] = 1;
-    EXPECT_NE(seat1.NullOpponentLeadFirstChoice(false, abort), NO_CARD);
+    EXPECT_NE(CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort), NO_CARD);
     // Without the open-hand link nothing acts.
     seat1.SetPartner(nullptr);
-    EXPECT_EQ(seat1.NullOpponentLeadFirstChoice(false, abort), NO_CARD);
+    EXPECT_EQ(CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort), NO_CARD);
 }
 
 TEST_F(NullOuvertFirstChoiceTest, FourthRuleLeadsUnderTheSoloistAndAnnouncesKontraAtTheFirstTrick) {
@@ -148,7 +149,7 @@ TEST_F(NullOuvertFirstChoiceTest, SixthRuleDrawsNothing) {
     GiveHand(seat1, "C8 CT S9 H7");
     const auto draws = platform::Random().DrawCount();
     bool abort = false;
-    EXPECT_EQ(CardName(seat1.NullOpponentLeadFirstChoice(false, abort)), "C8");
+    EXPECT_EQ(CardName(CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort)), "C8");
     EXPECT_FALSE(abort);
     EXPECT_EQ(platform::Random().DrawCount(), draws);
 }
@@ -160,9 +161,9 @@ TEST_F(NullOuvertFirstChoiceTest, FirstRuleStepOneNeverActsForClubs) {
     GiveHand(seat0, "SA SK SQ SJ H8 D7");
     GiveHand(seat1, "H7 HA D8 DA");
     bool abort = false;
-    EXPECT_EQ(CardName(seat1.NullOpponentLeadFirstChoice(false, abort)), "H7");
+    EXPECT_EQ(CardName(CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort)), "H7");
     GiveHand(seat0, "CA CK CQ CJ H8 D7");
-    const int card = seat1.NullOpponentLeadFirstChoice(false, abort);
+    const int card = CNullPlay(seat1).NullOpponentLeadFirstChoice(false, abort);
     EXPECT_NE(CardName(card), "H7");
 }
 
@@ -176,7 +177,7 @@ TEST_F(NullOuvertFirstChoiceTest, SecondPositionBehindTheSoloistKeepsACardBelowW
     GiveHand(seat0, "CT S7 D7");
     GiveHand(seat1, "C8 CA H7");
     bool abort = false;
-    const int card = seat1.NullOpponentSecondFirstChoice(false, C(TEN, CLUBS), abort);
+    const int card = CNullPlay(seat1).NullOpponentSecondFirstChoice(false, C(TEN, CLUBS), abort);
     EXPECT_EQ(asked, 0);
     EXPECT_FALSE(abort);
     EXPECT_EQ(CardName(card), "C8");

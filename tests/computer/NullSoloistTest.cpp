@@ -2,6 +2,7 @@
 // position, laying a safe hand down, and the discards.
 
 #include "CardPlayTestSupport.h"
+#include "computer/play/NullPlay.h"
 
 namespace {
 
@@ -131,12 +132,12 @@ TEST_F(NullSoloistTest, DiscardsFromAThreatenedSuitFirst) {
     g_Game.Forehand = g_Game.TrickWinner = 1;
     // Spades 8 with the 7 out is threatened; Hearts 7-8 is not. The Spades King goes.
     Hand("S8 SK H7 H8");
-    EXPECT_EQ(CardName(seat0.ChooseNullSoloistFollow()), "SK");
+    EXPECT_EQ(CardName(CNullPlay(seat0).ChooseNullSoloistFollow()), "SK");
     // Nothing threatened: the discard skips the safe single 7 and throws from the pair.
     Hand("S7 H7 H8");
-    EXPECT_EQ(seat0.ChooseNullSoloistFollow(), NO_CARD);
+    EXPECT_EQ(CNullPlay(seat0).ChooseNullSoloistFollow(), NO_CARD);
     platform::Random().Script({1});
-    EXPECT_EQ(CardName(seat0.ChooseNullDiscard()), "H8");
+    EXPECT_EQ(CardName(CNullPlay(seat0).ChooseNullDiscard()), "H8");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardLists.h"
+#include "computer/evaluation/DiscardPlanner.h"
 #include "computer/evaluation/HandAnalysis.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ class RamschPlanTable : public RamschDiscardTest, public ::testing::WithParamInt
 TEST_P(RamschPlanTable, LeavesTheseCandidates) {
     const PlanCase& c = GetParam();
     Prepare(c.cards, c.forehand);
-    seat0.PlanDiscard(GAME_RAMSCH);
+    CDiscardPlanner(seat0).PlanDiscard(GAME_RAMSCH);
     EXPECT_EQ(Lists(), c.lists) << c.name;
     EXPECT_EQ(g_Knowledge.DiscardBusy, 0);
     EXPECT_EQ(g_Computer.Discard.ChosenCount, 0);
@@ -119,7 +120,7 @@ TEST_F(RamschDiscardTest, PairSplitTakesTheLaterPairOnAnOddDraw) {
         platform::Random().ClearScript();
         platform::Random().Script({d.value});
         const auto before = platform::Random().DrawCount();
-        seat0.PlanDiscard(GAME_RAMSCH);
+        CDiscardPlanner(seat0).PlanDiscard(GAME_RAMSCH);
         EXPECT_EQ(Lists(), d.lists) << d.value;
         EXPECT_EQ(platform::Random().DrawCount() - before, 1u) << d.value;
     }
@@ -135,7 +136,7 @@ TEST_F(RamschDiscardTest, TooManyCandidatesDropsTheLaterEqualSingleOnAnOddDraw) 
         Prepare("HA H9 SA SK SQ DA DK DQ C7 C8 C9 CT", 0);
         platform::Random().ClearScript();
         platform::Random().Script({d.value});
-        seat0.PlanDiscard(GAME_RAMSCH);
+        CDiscardPlanner(seat0).PlanDiscard(GAME_RAMSCH);
         EXPECT_EQ(Lists(), d.lists) << d.value;
     }
 }
@@ -154,7 +155,7 @@ TEST_F(RamschDiscardTest, JackHoldingByTheJacksHeld) {
         const char* fill[] = {"C7", "C8", "C9", "CQ", "CK", "S7", "S8", "S9", "SQ", "SK", "H7", "H8"};
         for (int k = 0; ParseCards(twelve.c_str()).size() < 12; ++k) twelve += std::string(" ") + fill[k];
         Prepare(twelve.c_str(), 0);
-        EXPECT_EQ(seat0.CheckJackHolding(), c.strong) << c.jacks;
+        EXPECT_EQ(CDiscardPlanner(seat0).CheckJackHolding(), c.strong) << c.jacks;
     }
 }
 
@@ -162,13 +163,13 @@ TEST_F(RamschDiscardTest, PairCandidateTakesTheTwoHighestThatPass) {
     Prepare("SK S9 S7 HA HT C7 C8 C9 CQ D7 D8 DJ", 0);
     DiscardPair pairs[4];
     int count = 0;
-    seat0.AddPairCandidate(1, seat0.handInfo.RankTable[SPADES], RankFilterAll, pairs, count);
+    CDiscardPlanner(seat0).AddPairCandidate(1, seat0.handInfo.RankTable[SPADES], RankFilterAll, pairs, count);
     ASSERT_EQ(count, 1);
     EXPECT_EQ(Single(pairs[0].First) + "+" + Single(pairs[0].Second), "SK/4+S9/2");
     // A suit with one card (the Jack is never walked) adds nothing.
     Prepare("SA S9 S7 H7 HT C7 C8 C9 CQ CK D7 DJ", 0);
     count = 0;
-    seat0.AddPairCandidate(1, seat0.handInfo.RankTable[DIAMONDS], RankFilterAll, pairs, count);
+    CDiscardPlanner(seat0).AddPairCandidate(1, seat0.handInfo.RankTable[DIAMONDS], RankFilterAll, pairs, count);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(RankFilterAll(seat0.handInfo.RankTable[HEARTS], TEN), seat0.FindCard(C(TEN, HEARTS)));
     EXPECT_EQ(RankFilterAll(seat0.handInfo.RankTable[HEARTS], ACE), -1);
@@ -187,7 +188,7 @@ TEST_F(RamschDiscardTest, SeededHandsNeverProposeAJackAndAlwaysChooseTwoCards) {
         for (int k = 0; k < 12; ++k) twelve += CardName(deck[static_cast<std::size_t>(k)]) + " ";
         for (int forehand : {0, 1, 2}) {
             Prepare(twelve.c_str(), forehand);
-            seat0.PlanDiscard(GAME_RAMSCH);
+            CDiscardPlanner(seat0).PlanDiscard(GAME_RAMSCH);
             const auto& b = g_Computer.Discard;
             const int counts[] = {b.Singles1Count, b.Singles2Count, b.Singles3Count, b.Pairs1Count, b.Pairs2Count, b.Pairs3Count};
             for (int n : counts) ASSERT_LE(n, 4) << twelve;

@@ -2,8 +2,10 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/VoidTable.h"
+#include "computer/play/GrandPlay.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -68,7 +70,7 @@ void ResetGlobals() {
 // second-highest limit; nobody bidding gives Ramsch.
 void DeclareByBidding(CSkat& game) {
     int limits[3];
-    for (int seat = 0; seat < 3; ++seat) limits[seat] = game.Player(seat)->AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) limits[seat] = CGameEvaluation(*game.Player(seat)).AnalyseAndEvaluate(0);
     int best = -1;
     for (int k = 0; k < 3; ++k) {
         const int seat = (g_Game.Leader + k) % 3;
@@ -194,7 +196,7 @@ bool SelfPlayGame::PlayCard() {
     // aiming at Durchmarsch).
     if (k == 0 && g_Settings.Settings.Safe && g_ComputerFrame.FaceUpAnnouncePending &&
         ((type == GAME_GRAND && seat == g_Game.Soloist) || (type == GAME_RAMSCH && p.durchmarschAim == 1))) {
-        p.EarlyFaceUpGrand();
+        CGrandPlay(p).EarlyFaceUpGrand();
         if (type == GAME_RAMSCH && g_Game.OuvertAnnounced)
             for (int other = 0; other < 3; ++other)
                 if (other != seat) game.Player(other)->SetPartner(&p);

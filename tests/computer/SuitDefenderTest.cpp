@@ -3,6 +3,7 @@
 // mark that the second hand's follow rule leaves.
 
 #include "SuitPlayTestSupport.h"
+#include "computer/play/SuitDefenderPlay.h"
 
 #include <cstring>
 
@@ -41,11 +42,11 @@ TEST_F(SuitDefenderTest, OpenHandRulesOnlyWhileTheSoloistsCardsLieOpen) {
         g_Settings.Variants.NullOuvert = c.nullOuvert;
         g_Game.PartyTricks[2] = c.tricks;
         // First lead: the lone trump Ace goes against the soloist's unsure Diamonds Jack.
-        EXPECT_EQ(CardName(seat0.SuitOpponentLeadFirstChoice(false)), c.open ? "CA" : "--");
+        EXPECT_EQ(CardName(CSuitDefenderPlay(seat0).SuitOpponentLeadFirstChoice(false)), c.open ? "CA" : "--");
     }
     OpenDeal();
     seat0.SetPartner(nullptr);  // no link to the soloist's hand
-    EXPECT_EQ(seat0.SuitOpponentLeadFirstChoice(false), NO_CARD);
+    EXPECT_EQ(CSuitDefenderPlay(seat0).SuitOpponentLeadFirstChoice(false), NO_CARD);
 }
 
 TEST_F(SuitDefenderTest, AceOverTheSoloistsTenLeadsTheCardBelowTheAce) {

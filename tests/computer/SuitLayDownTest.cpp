@@ -1,6 +1,7 @@
 // The suit soloist's early lay-down and the Ramsch leader's Durchmarsch aim.
 
 #include "SuitPlayTestSupport.h"
+#include "computer/play/SuitSoloistPlay.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ TEST_F(SuitLayDownTest, SoloistLaysDownOnlyWhenEveryTrickIsSure) {
         g_Game.EarlyFaceUp = 0;
         CPlayer& soloist = Seat(c.soloist);
         soloist.faceUp = false;
-        soloist.EarlyFaceUpSuit();
+        CSuitSoloistPlay(soloist).EarlyFaceUpSuit();
         EXPECT_EQ(g_Game.EarlyFaceUp, c.laysDown ? 1 : 0);
         EXPECT_EQ(g_Game.OuvertAnnounced, c.ouvertAfter);
         EXPECT_EQ(soloist.faceUp, c.laysDown && c.soloist != 2);
@@ -51,7 +52,7 @@ TEST_F(SuitLayDownTest, ASuitNeitherOpponentCanHoldPassesWithoutComparing) {
     Deal(GAME_CLUBS, 0, "CJ HK H7", "C7 S7 S8", "D7 D8 D9", "HA");
     g_Knowledge.VoidTable[1][HEARTS] = 0;
     g_Knowledge.VoidTable[2][HEARTS] = 0;
-    seat0.EarlyFaceUpSuit();
+    CSuitSoloistPlay(seat0).EarlyFaceUpSuit();
     EXPECT_EQ(g_Game.EarlyFaceUp, 1);
 }
 
@@ -87,7 +88,7 @@ TEST_F(SuitLayDownTest, RamschLeaderDecidesHisDurchmarschAim) {
         g_Game.PartyTricks[1] = 1;
         seat0.durchmarschDecided = c.decided;
         seat0.durchmarschAim = c.aim;
-        seat0.CheckDurchmarsch();
+        CSuitSoloistPlay(seat0).CheckDurchmarsch();
         EXPECT_EQ(seat0.durchmarschDecided, c.decidedAfter);
         EXPECT_EQ(seat0.durchmarschAim, c.aimAfter);
     }

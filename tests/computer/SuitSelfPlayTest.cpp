@@ -5,6 +5,7 @@
 
 #include "ComputerTestSupport.h"
 #include "computer/play/SuitDefenderFrame.h"
+#include "computer/play/SuitSoloistPlay.h"
 #include "model/Skat.h"
 
 #include <cstdio>
@@ -123,11 +124,12 @@ protected:
                 if (game.Position() == 0 && IsSuitGame(type)) {
                     // A committed card at a lead is one he holds.
                     ASSERT_TRUE(p.forcedCard == 0 || p.HasCard(std::abs(p.forcedCard))) << "seed " << options.seed;
-                    if (seat == g_Game.Soloist && g_ComputerFrame.FaceUpAnnouncePending) p.EarlyFaceUpSuit();
+                    if (seat == g_Game.Soloist && g_ComputerFrame.FaceUpAnnouncePending)
+                        CSuitSoloistPlay(p).EarlyFaceUpSuit();
                     layDowns += g_Game.EarlyFaceUp;
                 }
                 if (game.Position() == 0 && type == GAME_RAMSCH) {
-                    p.CheckDurchmarsch();
+                    CSuitSoloistPlay(p).CheckDurchmarsch();
                     for (int other = 0; other < 3; ++other)
                         if (other != seat) game.Game().Player(other)->SetDurchmarsch(0, -1);
                     aims += p.durchmarschAim;

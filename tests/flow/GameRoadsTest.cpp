@@ -3,6 +3,7 @@
 #include "flow/FlowFixture.h"
 
 #include "computer/evaluation/Kontra.h"
+#include "computer/evaluation/KontraDecision.h"
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
@@ -241,7 +242,7 @@ TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
     {
         const int state = g_Game.KontraState;
         g_Game.KontraState = KONTRA_SAID;
-        ASSERT_TRUE(game.person.AnnounceRekontra());
+        ASSERT_TRUE(CKontraDecision(game.person).AnnounceRekontra());
         g_Game.KontraState = state;
     }
     frame.ComputerKontra();

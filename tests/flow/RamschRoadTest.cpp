@@ -5,6 +5,7 @@
 // they still slide), with the Durchmarsch box ticked on the way.
 #include "flow/FlowFixture.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
@@ -147,7 +148,8 @@ protected:
             }
         }
         for (int card : wanted) ASSERT_TRUE(hand.HasCard(card)) << card;
-        for (int s = 0; s < 3; ++s) F().EditAuction().BidLimits[s] = game.Player(s)->AnalyseAndEvaluate(0);
+        for (int s = 0; s < 3; ++s)
+            F().EditAuction().BidLimits[s] = CGameEvaluation(*game.Player(s)).AnalyseAndEvaluate(0);
         for (int s = 0; s < 3; ++s) game.Player(s)->PlanPlay(false);
     }
 

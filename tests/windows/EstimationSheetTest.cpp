@@ -4,6 +4,7 @@
 #include "windows/TrickEstimation.h"
 
 #include "computer/ComputerTestSupport.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "flow/FrameFixture.h"
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
@@ -401,7 +402,7 @@ namespace {
 TEST_F(PopupMachineryTest, EveryViewsPopupIsDrawnAndErasedWithTheGameTypeKept) {
     Give("CJ HJ CA CT C9 SA S7 HK D8 D7");
     g_Game.Forehand = 2;
-    Person().AnalyseAndEvaluate(0);
+    CGameEvaluation(Person()).AnalyseAndEvaluate(0);
     Person().PreparePlay();
     const struct {
         int view, mode, spot;
@@ -438,7 +439,7 @@ namespace {
 // clipped, and the erase puts back exactly what was inside.
 TEST_F(PopupMachineryTest, APopupPastTheEdgeIsClippedAndErasedExactly) {
     Give("CJ HJ CA CT C9 SA S7 HK D8 D7");
-    Person().AnalyseAndEvaluate(0);
+    CGameEvaluation(Person()).AnalyseAndEvaluate(0);
     window_->View = VIEW_CLUBS;
     ::RedrawWindow(window_->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     host_->PumpUntilIdle();

@@ -4,6 +4,7 @@
 #include "PopupTestSupport.h"
 
 #include "computer/evaluation/EstimationSheetLayout.h"
+#include "computer/evaluation/GameEvaluation.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST_F(NullPopupsTest, EvaluatedHandListsEachSuitAtTheSpotsOfItsClass) {
     // A real evaluation: every suit of the block is listed by the term spots of its class and by
     // no other drop spot.
     Deal("C7 C8 C9 S7 S9 SJ H8 HA D7 DK");
-    seat0.AnalyseAndEvaluate(0);
+    CGameEvaluation(seat0).AnalyseAndEvaluate(0);
     const EstimationSheetBlock& block = ShowBlock(SHEET_NULL);
     int classified = 0;
     for (int s = 0; s < 4; ++s) {

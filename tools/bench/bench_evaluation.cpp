@@ -2,6 +2,7 @@
 #include "computer/evaluation/BidEvaluation.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
@@ -27,7 +28,8 @@ static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
             testsupport::DealAll(game);
             state.ResumeTiming();
         }
-        for (int seat = 0; seat < 3; ++seat) benchmark::DoNotOptimize(game.Player(seat)->AnalyseAndEvaluate(0));
+        for (int seat = 0; seat < 3; ++seat)
+            benchmark::DoNotOptimize(CGameEvaluation(*game.Player(seat)).AnalyseAndEvaluate(0));
     }
 }
 BENCHMARK(BM_AnalyseAndEvaluateThreeHands);

@@ -2,6 +2,7 @@
 // and the game-status summary, each over freshly dealt hands.
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameStatus.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/CardCodes.h"
@@ -79,7 +80,7 @@ static void BM_SuggestGame(benchmark::State& state) {
         if (deal++ % 16 == 0) {
             state.PauseTiming();
             Redeal(game);
-            game.Player(2)->AnalyseAndEvaluate(0);
+            CGameEvaluation(*game.Player(2)).AnalyseAndEvaluate(0);
             state.ResumeTiming();
         }
         benchmark::DoNotOptimize(game.Player(2)->SuggestGame(2, game));
