@@ -7,9 +7,9 @@
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
-void InstallDialogServices() {
-    g_DialogFrame.Reset();
+namespace {
 
+void ConnectDialogsToTheFrame() {
     // The frame while there is one; without it every question is answered by the defaults.
     g_DialogFrame.FrameWindow = [] { return g_Shell.pMainFrame ? g_Shell.pMainFrame->Handle() : HWND{}; };
     g_DialogFrame.SoundEffect = [](int effect) {
@@ -89,7 +89,9 @@ void InstallDialogServices() {
     g_DialogFrame.ForgetSuggestedGame = [] {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->EditDeclaration().SuggestedGame = -1;
     };
+}
 
+void ConnectDialogsToTheShell() {
     // The shell's help file and match state, the application's fonts and log settings.
     g_DialogFrame.HelpFile = [] { return g_Shell.HelpFile; };
     g_DialogFrame.GameNumberText = [] { return g_Shell.GameNumberText; };
@@ -107,7 +109,9 @@ void InstallDialogServices() {
         g_pApp->LogLevelV = settings.advanced;
         g_pApp->LogList = settings.list;
     };
+}
 
+void ConnectDialogsToTheFlow() {
     // The game record changes through the flow's steps, with or without a frame.
     g_DialogFrame.TakePersonBid = &TakePersonBid;
     g_DialogFrame.TakePersonPass = &TakePersonPass;
@@ -125,4 +129,13 @@ void InstallDialogServices() {
     g_DialogFrame.ChooseFirstLeader = &ChooseFirstLeader;
     g_DialogFrame.OpenKontra = &OpenKontra;
     g_DialogFrame.SetMatchMode = &SetMatchMode;
+}
+
+}  // namespace
+
+void InstallDialogServices() {
+    g_DialogFrame.Reset();
+    ConnectDialogsToTheFrame();
+    ConnectDialogsToTheShell();
+    ConnectDialogsToTheFlow();
 }

@@ -22,7 +22,9 @@
 #include <optional>
 #include <string>
 
-void InstallProgramHooks() {
+namespace {
+
+void InstallTraceAndTableServices() {
     // Trace lines reach the application object that is current when they are written.
     SetTraceSink({[] { return g_pApp != nullptr; },
                   [](const std::string& text, unsigned flags) { g_pApp->WriteLog(text, flags); }});
@@ -45,7 +47,9 @@ void InstallProgramHooks() {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
     };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
+}
 
+void InstallSideWindowServices() {
     // The side windows ask the main frame while it exists, and keep inside the shell's work area.
     g_SideWindowFrame.GetPlayerName = [](int seat) {
         return g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerName(seat) : std::string();
@@ -91,16 +95,14 @@ void InstallProgramHooks() {
         if (g_Shell.pMainFrame) g_Shell.pMainFrame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     };
     g_SideWindowFrame.KeptInWorkArea = [](const platform::Rect& rect) { return KeptInside(rect, g_Shell.WorkArea); };
+}
 
+void InstallProfileServices() {
     // The profile stores the log window as open while the application has a sink for it.
     g_ProfileShell.LogWindowOpen = [] { return g_pApp != nullptr && static_cast<bool>(g_pApp->LogWindowSink); };
+}
 
-    // The model's player hooks ask the computer player's analysis, matadors and top-card test.
-    InstallComputerPlayer();
-
-    // The bars, panels and messages ask the frame, the shell and the flow through their record.
-    InstallDialogServices();
-
+void InstallComputerFrameServices() {
     // The frame's services for the computer player. The game object comes with the frame
     // (CSkatApp::InitInstance); the open-cards option starts as the game record has it.
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
@@ -161,7 +163,9 @@ void InstallProgramHooks() {
     // The suits a strategy led are the flow's marks: cleared when a game starts, taken back with a
     // trick.
     g_ComputerFrame.SuitLedMarks = [] { return g_Flow.SuitLedMarks; };
+}
 
+void InstallFrameShellServices() {
     // What the frame's steps ask of the shell: the application's fonts, log and about box, the side
     // windows, the screens.
     g_FrameShell.Font = [](int index) -> const platform::LogFont* { return g_pApp ? &g_pApp->Font(index) : nullptr; };
@@ -190,7 +194,9 @@ void InstallProgramHooks() {
         return true;
     };
     g_FrameShell.FollowScreenChange = FollowScreenChange;
+}
 
+void InstallInternalErrorBox() {
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
     SetInternalErrorHandler([](const std::string& text) {
@@ -199,4 +205,22 @@ void InstallProgramHooks() {
         MessageBox(frame->Handle(), text, platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
     });
+}
+
+}  // namespace
+
+void InstallProgramHooks() {
+    InstallTraceAndTableServices();
+    InstallSideWindowServices();
+    InstallProfileServices();
+
+    // The model's player hooks ask the computer player's analysis, matadors and top-card test.
+    InstallComputerPlayer();
+
+    // The bars, panels and messages ask the frame, the shell and the flow through their record.
+    InstallDialogServices();
+
+    InstallComputerFrameServices();
+    InstallFrameShellServices();
+    InstallInternalErrorBox();
 }
