@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
 namespace program {
@@ -30,7 +30,7 @@ void CloseOnSignal::TakeRequest() {
     if (!m_pending) return;
     // Step 1: the frame has started up (its first erase made it the shell's main frame).
     CMainFrame* frame = m_app.MainFrame();
-    if (frame == nullptr || g_Shell.pMainFrame != frame || !frame->IsAlive()) return;
+    if (frame == nullptr || g_Frame.pMainFrame != frame || !frame->IsAlive()) return;
     // Step 2: the frame's close as a confirmed exit; the frame waits while it is busy and answers
     // a question or message that holds it.
     m_pending = false;

@@ -1,5 +1,6 @@
 #include "shell/AboutDialog.h"
 
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "platform/core/ControlMessages.h"
@@ -9,7 +10,6 @@
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/HyperLink.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
 namespace {
@@ -75,7 +75,7 @@ bool CAboutDlg::OnCommand(int id, unsigned code, HWND control) {
                          platform::MB_OK | platform::MB_ICONINFORMATION);
             return true;
         case kSystem:
-            if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_BUTTON, false);
+            if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(SOUND_BUTTON, false);
             ::MessageBox(Handle(), platform::LoadString(IDS_ABOUT_SYSTEM), platform::LoadString(IDS_PRODUCT_NAME),
                          platform::MB_OK | platform::MB_ICONINFORMATION);
             return true;
@@ -85,9 +85,9 @@ bool CAboutDlg::OnCommand(int id, unsigned code, HWND control) {
 
 // Help > About: the game pauses while the box is open.
 void CSkatApp::OnAppAbout() {
-    CMainFrame* frame = g_Shell.pMainFrame;
+    CMainFrame* frame = g_Frame.pMainFrame;
     const int pause = frame ? frame->SetPause(0) : 0;
     CAboutDlg about;
     about.DoModal(frame ? frame->Handle() : nullptr);
-    if (frame && g_Shell.pMainFrame == frame) frame->SetPause(pause);
+    if (frame && g_Frame.pMainFrame == frame) frame->SetPause(pause);
 }

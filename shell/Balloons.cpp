@@ -1,6 +1,7 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/MainFrame.h"
 
+#include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -9,7 +10,6 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/TableColours.h"
 #include "shell/TableDC.h"
@@ -26,9 +26,9 @@ int SeatBalloon(int seat) { return seat == 1 ? 6 : 5; }
 // Waits, dispatching messages, while a speech balloon is up; the tick takes it down. A stop request
 // or the end of the program ends the wait as well.
 void WaitWhileBalloonUp() {
-    g_Shell.ModalPumpActive = 1;
+    g_Frame.ModalPumpActive = 1;
     WaitWhile([] { return g_Game.PauseLevel >= 5 && g_Game.StopFlag != StopState::Requested; });
-    g_Shell.ModalPumpActive = 0;
+    g_Frame.ModalPumpActive = 0;
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
         std::snprintf(number, sizeof number, "%3d", value == 1 ? 18 : value);
         text += number;
     }
-    TableDC dc(printer, g_Shell.hTableWnd);
+    TableDC dc(printer, g_Frame.hTableWnd);
     platform::Size size{};
     if (dc && g_pApp) {
         dc.SelectAppFont(5);
@@ -54,23 +54,23 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
         (g_Game.GameType == GAME_RAMSCH || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
     // Step 3.
     const int width = ClientWidth();
-    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
+    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
     int x = 0, y = 0;
     if (seat == 0) {
-        x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+        x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
         y = computerY;
         EditTable().Layout.BalloonX =
-            Table().Layout.DesktopWidth * 23 / 1000 - g_Shell.ZoomExtraWidth + Table().Layout.LayoutX;
+            Table().Layout.DesktopWidth * 23 / 1000 - g_Frame.ZoomExtraWidth + Table().Layout.LayoutX;
         EditTable().Layout.BalloonY = 0;
     } else if (seat == 1) {
-        x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - size.cx - 4 + width;
+        x = g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - size.cx - 4 + width;
         y = computerY;
         EditTable().Layout.BalloonX =
-            g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + width;
+            g_Frame.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + width;
         EditTable().Layout.BalloonY = 0;
     } else {
         x = (width - size.cx) / 2 + 6;
-        y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + g_Shell.ZoomExtraHeight / 2;
+        y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + g_Frame.ZoomExtraHeight / 2;
         EditTable().Layout.BalloonX = (width - 141) / 2;
         EditTable().Layout.BalloonY = 82;
     }
@@ -81,10 +81,10 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const platform::Rect r{offset.x + x, Table().Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
                            Table().Layout.BalloonY + offset.y + y + size.cy};
     if (LiesOutside(update, r, 1, 0, 1, 0)) return;
-    const bool inPaint = g_Shell.PaintDepth > 0;
+    const bool inPaint = g_Frame.PaintDepth > 0;
     // Step 5: the text on the table.
     if (stringId != 0 && value >= 0) {
-        WB_RemoveBalloon(g_Shell.hTableWnd, 5);
+        WB_RemoveBalloon(g_Frame.hTableWnd, 5);
         if (!printer) RemoveText(seat + 4, stringId);
         if (dc.KeepsPixels() && g_pApp) {
             dc.SelectAppFont(5);
@@ -118,10 +118,10 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
             // Drawn into the painted surface: showing it anew would erase and invalidate the
             // window inside its own paint, and the paints would never end. A seat without a
             // word of its own leaves a shown balloon (a message balloon) as it is.
-            if (stringId != 0 && dc.KeepsPixels() && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
+            if (stringId != 0 && dc.KeepsPixels() && WB_IsBalloonShown(g_Frame.hTableWnd, balloon))
+                WB_DrawBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
+            WB_ShowBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
             SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
@@ -132,26 +132,26 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
 
 void CMainFrame::MessageBalloon(int side, int stringId) {
     const int balloon = side == 1 ? 6 : 5;
-    const bool inPaint = g_Shell.PaintDepth > 0;
+    const bool inPaint = g_Frame.PaintDepth > 0;
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
         EditSeries().PlayClock = Time64();
     }
     if (g_Settings.Settings.Balloon) {
-        const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 22;
+        const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
         EditTable().Layout.BalloonX =
-            side == 0 ? Table().Layout.DesktopWidth * 23 / 1000 + Table().Layout.LayoutX - g_Shell.ZoomExtraWidth
-                      : g_Shell.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX +
+            side == 0 ? Table().Layout.DesktopWidth * 23 / 1000 + Table().Layout.LayoutX - g_Frame.ZoomExtraWidth
+                      : g_Frame.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX +
                             ClientWidth();
         EditTable().Layout.BalloonY = Table().Layout.DesktopHeight * 20 / 1000 + y;
         const std::string text = platform::LoadString(stringId);
         if (inPaint) {
             // Into the painted surface, as in MoveBalloonText.
-            TableDC dc(nullptr, g_Shell.hTableWnd);
-            if (dc.KeepsPixels() && WB_IsBalloonShown(g_Shell.hTableWnd, balloon))
-                WB_DrawBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
+            TableDC dc(nullptr, g_Frame.hTableWnd);
+            if (dc.KeepsPixels() && WB_IsBalloonShown(g_Frame.hTableWnd, balloon))
+                WB_DrawBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Shell.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
+            WB_ShowBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
         }
     }
     if (!inPaint) WaitWhileBalloonUp();
@@ -160,24 +160,24 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
 void CMainFrame::MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* /*update*/) {
     const int width = ClientWidth();
     int symbol = g_Game.GameType + 1;
-    int x = 0, y = Table().Layout.LayoutY - g_Shell.ZoomExtraHeight + 2;
+    int x = 0, y = Table().Layout.LayoutY - g_Frame.ZoomExtraHeight + 2;
     switch (seat) {
-        case 0: x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + 78; break;
-        case 1: x = width - 15 + g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - 84; break;
+        case 0: x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + 78; break;
+        case 1: x = width - 15 + g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - 84; break;
         case 2:
             x = (width - 84) / 2 - 25;
-            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Frame.ZoomExtraHeight / 2;
             break;
         default:
             symbol = 8;
             x = Table().Layout.NoticeX;
-            y = Table().Layout.NoticeY - g_Shell.ZoomExtraHeight;
+            y = Table().Layout.NoticeY - g_Frame.ZoomExtraHeight;
             break;
     }
     const platform::Point offset = PrintOffset(printer);
     x += offset.x;
     y += offset.y;
-    if (printer) WS_DrawSymbol(g_Shell.hTableWnd, symbol, x, y, printer);
-    else if (draw) WS_DrawSymbol(g_Shell.hTableWnd, symbol, x, y, nullptr);
-    else WS_ShowSymbol(g_Shell.hTableWnd, symbol, x, y);
+    if (printer) WS_DrawSymbol(g_Frame.hTableWnd, symbol, x, y, printer);
+    else if (draw) WS_DrawSymbol(g_Frame.hTableWnd, symbol, x, y, nullptr);
+    else WS_ShowSymbol(g_Frame.hTableWnd, symbol, x, y);
 }

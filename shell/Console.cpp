@@ -1,9 +1,9 @@
 // Files handed to the program: named on the command line or sent by a second instance.
 #include "flow/MainFrame.h"
 
+#include "flow/FrameGlobals.h"
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
 #include <cstring>
@@ -25,9 +25,9 @@ void CMainFrame::OnConsole() {
     // Step 2.
     const std::string name = Unquote(commandLine);
     // Step 3: the table comes to life first.
-    g_Shell.ModalPumpActive = 1;
+    g_Frame.ModalPumpActive = 1;
     WaitWhile([this] { return Table().TableWindow == nullptr && IsAlive(); });
-    g_Shell.ModalPumpActive = 0;
+    g_Frame.ModalPumpActive = 0;
     // Step 4.
     if (!name.empty() && IsAlive()) Start(name);
 }
@@ -44,7 +44,7 @@ bool CMainFrame::OnCopyData(HWND /*sender*/, const COPYDATASTRUCT* data) {
     WriteTrace(line, LOG_MAINFRAME);
     EditFiles().PendingFile = name;
     // A step or a wait running underneath keeps the file until it is over.
-    if (Run().StepDepth == 0 && g_Shell.ModalPumpActive == 0 && !Run().BusyFlag) OpenPendingFile();
+    if (Run().StepDepth == 0 && g_Frame.ModalPumpActive == 0 && !Run().BusyFlag) OpenPendingFile();
     return true;
 }
 

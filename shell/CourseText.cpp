@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/MainFrame.h"
+#include "flow/FrameGlobals.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -13,7 +14,6 @@
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/TableColours.h"
 #include "shell/TableDC.h"
@@ -282,14 +282,14 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     if (!View) return;
     // Step 1.
     WriteTrace(std::string(":MoveCourseText(") + (show ? "view" : "remove") + ")", LOG_MAINFRAME);
-    TableDC dc(printer, g_Shell.hTableWnd);
+    TableDC dc(printer, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
     int markerY[3];
     for (int seat = 0; seat < 3; ++seat) markerY[seat] = Game.courseRows[seat].GetSlotPosition(0).y - 13;
-    const int linesTop = Game.courseRows[2].GetSlotPosition(0).y + g_Shell.ZoomExtraHeight / 3;
-    const int zoomStep = (g_Shell.ZoomPercent * 147 - 3700) / 1000;
+    const int linesTop = Game.courseRows[2].GetSlotPosition(0).y + g_Frame.ZoomExtraHeight / 3;
+    const int zoomStep = (g_Frame.ZoomPercent * 147 - 3700) / 1000;
     const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
     const int codeX = Game.courseRows[0].GetSlotPosition(9).x + 37 + offset.x;
     const CoursePlaces at{dc, show != 0, offset.x, offset.y, {linesTop + 110, linesTop + 123, linesTop + 136},
@@ -298,7 +298,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     // Steps 2 and 3.
     dc.SelectAppFont(2);
     const std::string headline = CourseHeadline();
-    DrawHeadline(at, headline, width, Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight,
+    DrawHeadline(at, headline, width, Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight,
                  printer != nullptr, update);
 
     // Step 4.

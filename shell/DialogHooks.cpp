@@ -3,6 +3,7 @@
 #include "dialogs/DialogServices.h"
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
@@ -11,49 +12,49 @@ namespace {
 
 void ConnectDialogsToTheFrame() {
     // The frame while there is one; without it every question is answered by the defaults.
-    g_DialogFrame.FrameWindow = [] { return g_Shell.pMainFrame ? g_Shell.pMainFrame->Handle() : HWND{}; };
+    g_DialogFrame.FrameWindow = [] { return g_Frame.pMainFrame ? g_Frame.pMainFrame->Handle() : HWND{}; };
     g_DialogFrame.SoundEffect = [](int effect) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(effect, false);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(effect, false);
     };
     g_DialogFrame.SetPause = [](int level) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SetPause(level);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SetPause(level);
     };
     g_DialogFrame.CheckCheat = [](int code, int arg) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->CheckCheat(code, arg);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->CheckCheat(code, arg);
     };
     g_DialogFrame.SayKontra = [](int seat) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SayKontra(seat);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SayKontra(seat);
     };
     g_DialogFrame.SayRekontra = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SayRekontra();
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SayRekontra();
     };
     g_DialogFrame.EndSwapPause = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->EndSwapPause();
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->EndSwapPause();
     };
-    g_DialogFrame.IsOpenPrompt = [](HWND bar) { return g_Shell.pMainFrame && g_Shell.pMainFrame->IsOpenPrompt(bar); };
+    g_DialogFrame.IsOpenPrompt = [](HWND bar) { return g_Frame.pMainFrame && g_Frame.pMainFrame->IsOpenPrompt(bar); };
     g_DialogFrame.CloseOpenPrompt = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->CloseModelessDialog();
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->CloseModelessDialog();
     };
     g_DialogFrame.PlayerName = [](int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerName(seat) : std::string();
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerName(seat) : std::string();
     };
     g_DialogFrame.PlayerVoice = [](int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerVoice(seat) : 8;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerVoice(seat) : 8;
     };
     // A term is spoken in the edition's language, from files when that voice is.
     g_DialogFrame.SayTerm = [](int term, int voice) {
-        CMainFrame* frame = g_Shell.pMainFrame;
+        CMainFrame* frame = g_Frame.pMainFrame;
         if (frame) frame->PlayVoiceTerm(term, frame->Files().EnglishEdition, voice, frame->IsVoiceFromFile(voice));
     };
     g_DialogFrame.LockFlag = [](int which, int mode) {
-        return g_Shell.pMainFrame && g_Shell.pMainFrame->LockFlag(which, mode);
+        return g_Frame.pMainFrame && g_Frame.pMainFrame->LockFlag(which, mode);
     };
     g_DialogFrame.Player = [](int index) {
-        const CMainFrame* frame = g_Shell.pMainFrame;
+        const CMainFrame* frame = g_Frame.pMainFrame;
         return frame ? frame->Game.Player(index) : nullptr;
     };
     g_DialogFrame.Series = [](SoloistSeries& series) {
-        const CMainFrame* frame = g_Shell.pMainFrame;
+        const CMainFrame* frame = g_Frame.pMainFrame;
         if (!frame) return false;
         for (std::size_t seat = 0; seat < 3; ++seat) {
             series.games[seat] = frame->Series().SoloistGames[seat];
@@ -63,7 +64,7 @@ void ConnectDialogsToTheFrame() {
         return true;
     };
     g_DialogFrame.TableLayout = [](TablePlacementMetrics& metrics) {
-        const CMainFrame* frame = g_Shell.pMainFrame;
+        const CMainFrame* frame = g_Frame.pMainFrame;
         if (!frame) return false;
         const TableLayout& layout = frame->Table().Layout;
         metrics.tableTop = layout.TableTop;
@@ -75,19 +76,19 @@ void ConnectDialogsToTheFrame() {
         return true;
     };
     g_DialogFrame.MenuItemFlags = [](int command) {
-        const CMainFrame* frame = g_Shell.pMainFrame;
+        const CMainFrame* frame = g_Frame.pMainFrame;
         const platform::MenuItem* item =
             frame && frame->Table().MainMenu ? frame->Table().MainMenu->FindCommand(command) : nullptr;
         return item ? item->flags : 0u;
     };
     g_DialogFrame.SuggestedGame = [] {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Declaration().SuggestedGame : -1;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Declaration().SuggestedGame : -1;
     };
     g_DialogFrame.SuggestedAnnouncements = [] {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Declaration().SuggestedAnnouncements : 0;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Declaration().SuggestedAnnouncements : 0;
     };
     g_DialogFrame.ForgetSuggestedGame = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->EditDeclaration().SuggestedGame = -1;
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->EditDeclaration().SuggestedGame = -1;
     };
 }
 

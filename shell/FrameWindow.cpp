@@ -3,6 +3,7 @@
 #include "audio/VoiceClips.h"
 #include "audio/VoicePlayer.h"
 #include "computer/evaluation/FrameServices.h"
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 
 #include "model/GameState.h"
@@ -128,7 +129,7 @@ int CMainFrame::OnCreate() {
 }
 
 void CMainFrame::InvalidateTable() {
-    if (::IsWindow(g_Shell.hTableWnd)) ::InvalidateRect(g_Shell.hTableWnd, nullptr, true);
+    if (::IsWindow(g_Frame.hTableWnd)) ::InvalidateRect(g_Frame.hTableWnd, nullptr, true);
 }
 
 bool CMainFrame::IsMaximised() const {
@@ -171,7 +172,7 @@ void CMainFrame::OnClose() {
         return;
     }
     // A close inside a nested wait or step waits until that has unwound; the step is told to stop.
-    if (Run().StepDepth > 0 || g_Shell.ModalPumpActive) {
+    if (Run().StepDepth > 0 || g_Frame.ModalPumpActive) {
         EditRun().CloseDeferred = 1;
         g_Game.StopFlag = StopState::Requested;
         return;
@@ -201,9 +202,9 @@ void CMainFrame::OnClose() {
     if (g_Profile.HelpTopic != 0 && !platform::IsHelpWindowOpen()) g_Profile.HelpTopic = 0;
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     // Step 6.
-    WB_DeleteBalloonDeck(g_Shell.hTableWnd);
-    WC_DeleteCardDeck(g_Shell.hTableWnd);
-    WS_DeleteSymbolDeck(g_Shell.hTableWnd);
+    WB_DeleteBalloonDeck(g_Frame.hTableWnd);
+    WC_DeleteCardDeck(g_Frame.hTableWnd);
+    WS_DeleteSymbolDeck(g_Frame.hTableWnd);
     // Step 7.
     const bool running = state == STATE_START || state == STATE_OBSERVE || state == STATE_AUCTION ||
                          state == STATE_REPLY || state == STATE_PICKUP || state == STATE_SWAP || state == STATE_PLAY;
@@ -232,7 +233,7 @@ void CMainFrame::OnClose() {
     if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
     // Step 12.
     CloseModelessDialog();
-    g_Shell.pMainFrame = nullptr;
+    g_Frame.pMainFrame = nullptr;
     g_Game.StopFlag = StopState::Requested;
     // Step 13: the panels store their places through their close commands.
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})

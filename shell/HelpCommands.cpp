@@ -1,6 +1,7 @@
 // The help menu: four topics of the edition's help pages and closing the help windows.
 
 #include "flow/MainFrame.h"
+#include "flow/FrameGlobals.h"
 #include "match/Profile.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/MessageBox.h"
@@ -14,7 +15,7 @@ namespace {
 // Opens `topic` for the help menu's entry `number`; without help pages the person is told which
 // folder is missing and the recorded topic stays as it was.
 void OpenMenuTopic(CMainFrame& frame, int number, bool focusFrame) {
-    if (platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + HelpTopicPage(number))) {
+    if (platform::ShowHelpTopic(g_Frame.hTableWnd, g_Shell.HelpFile + HelpTopicPage(number))) {
         g_Profile.HelpTopic = number;
         if (focusFrame) ::SetFocus(frame.Handle());
         return;

@@ -1,5 +1,6 @@
 #include "shell/Legend.h"
 
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
@@ -96,8 +97,8 @@ void CLegend::OnPaint() {
 // The help toggle: the legend's page, or every help window closed.
 void CLegend::OnLButtonDown() {
     if (!helpOpen) {
-        platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + kLegendHelp);
-        if (g_Shell.pMainFrame) ::SetFocus(g_Shell.pMainFrame->Handle());
+        platform::ShowHelpTopic(g_Frame.hTableWnd, g_Shell.HelpFile + kLegendHelp);
+        if (g_Frame.pMainFrame) ::SetFocus(g_Frame.pMainFrame->Handle());
     } else {
         platform::CloseAllHelpWindows();
     }
@@ -107,8 +108,8 @@ void CLegend::OnLButtonDown() {
 // Closed by its own box while the View menu has it open: the menu's toggle stores its corner and
 // closes it, so that the menu's check mark follows.
 void CLegend::OnClose() {
-    if (g_Settings.View.ListLegend == 1 && g_Shell.pMainFrame) {
-        g_Shell.pMainFrame->SendMessage(WM_COMMAND, ID_LIST_LEGEND);
+    if (g_Settings.View.ListLegend == 1 && g_Frame.pMainFrame) {
+        g_Frame.pMainFrame->SendMessage(WM_COMMAND, ID_LIST_LEGEND);
         return;
     }
     DestroyWindow();

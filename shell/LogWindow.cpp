@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "model/Trace.h"
@@ -21,7 +22,7 @@ namespace {
 
 CSkatApp& App() { return *g_pApp; }
 
-HWND MainFrameWindow() { return g_Shell.pMainFrame ? g_Shell.pMainFrame->Handle() : nullptr; }
+HWND MainFrameWindow() { return g_Frame.pMainFrame ? g_Frame.pMainFrame->Handle() : nullptr; }
 
 // The position a bar's drawing starts at: its scroll position while shown, else its minimum.
 int Origin(HWND hwnd, int bar, bool shown) {
@@ -219,7 +220,7 @@ void CLog::OnScroll(int bar, unsigned code, int track) {
 
 void CLog::OnLeftClick() {
     if (!HelpOpen) {
-        platform::ShowHelpTopic(g_Shell.hTableWnd, g_Shell.HelpFile + "::/Bedienung/Protokoll.htm");
+        platform::ShowHelpTopic(g_Frame.hTableWnd, g_Shell.HelpFile + "::/Bedienung/Protokoll.htm");
         if (HWND frame = MainFrameWindow()) ::SetFocus(frame);
     } else {
         platform::CloseAllHelpWindows();
@@ -230,7 +231,7 @@ void CLog::OnLeftClick() {
 void CLog::OnRightClick() {
     CSkatApp& app = App();
     // A log that cannot be deleted stays; the window is emptied all the same.
-    if (g_Shell.pMainFrame) g_Shell.pMainFrame->DeleteFile(app.LogFilePath, true);
+    if (g_Frame.pMainFrame) g_Frame.pMainFrame->DeleteFile(app.LogFilePath, true);
     app.LogLineCount = 0;
     app.LogLongestLine = 0;
     app.LogText.clear();

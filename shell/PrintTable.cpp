@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "flow/FrameGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -16,7 +17,6 @@
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "shell/Printing.h"
-#include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "tavlo/Tavlo.h"
 
@@ -94,7 +94,7 @@ private:
 
 platform::Size CMainFrame::PrintedTableSize() const {
     platform::Rect client{};
-    if (g_Shell.hTableWnd) GetClientRect(g_Shell.hTableWnd, &client);
+    if (g_Frame.hTableWnd) GetClientRect(g_Frame.hTableWnd, &client);
     // The game's header line stands under the person's cards; the drawing reaches down to it.
     const int headerBottom = GameHeaderY() + kPrintHeaderHeight;
     return {std::max(client.Width(), 1), std::max({client.Height(), headerBottom, 1})};
@@ -102,7 +102,7 @@ platform::Size CMainFrame::PrintedTableSize() const {
 
 int CMainFrame::GameHeaderY() const {
     // The person's row as laid out on the table.
-    return Game.person.originY + 150 + g_Shell.ZoomExtraHeight * 15 / 16;
+    return Game.person.originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
 }
 
 platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {
@@ -142,7 +142,7 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
         }
         // The declarer's game symbol, when the table shows one.
         for (int id = 1; id <= 7; ++id) {
-            if (WS_IsSymbolShown(g_Shell.hTableWnd, id)) {
+            if (WS_IsSymbolShown(g_Frame.hTableWnd, id)) {
                 MoveSymbol(g_Game.Soloist, true, &dc, nullptr);
                 break;
             }
@@ -190,10 +190,10 @@ void CMainFrame::DrawGameHeader(platform::DeviceContext& dc) {
     std::string last = "  " + Texts().RuleText;
     if (!Texts().PointsText.empty() && g_Game.FlowState == STATE_PLAY && g_Settings.Options.Count)
         last = "  " + platform::LoadString(IDS_PRINT_POINTS) + ": " + Texts().PointsText;
-    dc.TextOut(Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, y, "  " + Texts().StatusText);
-    dc.TextOut(g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - 200 + width + offset.x, y,
+    dc.TextOut(Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + offset.x, y, "  " + Texts().StatusText);
+    dc.TextOut(g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - 200 + width + offset.x, y,
                "  " + platform::LoadString(IDS_CAPTION_GAME) + ": " + Texts().ClockText);
-    dc.TextOut(g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - 110 + width + offset.x, y, last);
+    dc.TextOut(g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - 110 + width + offset.x, y, last);
     dc.SetTextColor(colour);
     dc.SetBkMode(mode);
     dc.SelectFont(font);

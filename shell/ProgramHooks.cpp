@@ -2,6 +2,7 @@
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/HandAnalysis.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
 #include "flow/ShellServices.h"
@@ -30,69 +31,69 @@ void InstallTraceAndTableServices() {
                   [](const std::string& text, unsigned flags) { g_pApp->WriteLog(text, flags); }});
 
     // The card rows lie on the view's window and ask the main frame while it exists.
-    g_TableServices.TableWindow = [] { return g_Shell.hTableWnd; };
+    g_TableServices.TableWindow = [] { return g_Frame.hTableWnd; };
     g_TableServices.SetPause = [](int level) {
-        if (g_Shell.pMainFrame) return g_Shell.pMainFrame->SetPause(level);
+        if (g_Frame.pMainFrame) return g_Frame.pMainFrame->SetPause(level);
         const int previous = g_Game.PauseLevel;
         g_Game.PauseLevel = level;
         return previous;
     };
     g_TableServices.DeckPosition = [] {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Table().TrickCentre : platform::Point{};
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Table().TrickCentre : platform::Point{};
     };
     g_TableServices.PrintOffset = [](platform::DeviceContext* printer) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->PrintOffset(printer) : platform::Point{};
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->PrintOffset(printer) : platform::Point{};
     };
     g_TableServices.SelectionSound = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
     };
-    g_TableServices.ZoomExtra = [] { return platform::Point{g_Shell.ZoomExtraWidth, g_Shell.ZoomExtraHeight}; };
+    g_TableServices.ZoomExtra = [] { return platform::Point{g_Frame.ZoomExtraWidth, g_Frame.ZoomExtraHeight}; };
 }
 
 void InstallSideWindowServices() {
     // The side windows ask the main frame while it exists, and keep inside the shell's work area.
     g_SideWindowFrame.GetPlayerName = [](int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->GetPlayerName(seat) : std::string();
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerName(seat) : std::string();
     };
     g_SideWindowFrame.UserFileName = [] {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->UserFileName() : std::string();
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->UserFileName() : std::string();
     };
     g_SideWindowFrame.SoloistWon = [](int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Series().SoloistWon[seat] : 0;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Series().SoloistWon[seat] : 0;
     };
     g_SideWindowFrame.SoloistLost = [](int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Series().SoloistLost[seat] : 0;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Series().SoloistLost[seat] : 0;
     };
     g_SideWindowFrame.FocusFrame = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SetFocus();
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SetFocus();
     };
     g_SideWindowFrame.DealStatisticsTest = [] {
-        if (!g_Shell.pMainFrame) return;
-        g_Shell.pMainFrame->LatchCardsStatistics(1);
-        g_Shell.pMainFrame->UpdateCardsStatistics(1);
+        if (!g_Frame.pMainFrame) return;
+        g_Frame.pMainFrame->LatchCardsStatistics(1);
+        g_Frame.pMainFrame->UpdateCardsStatistics(1);
     };
     g_SideWindowFrame.RouteSideWindowClose = [](int command) {
-        return g_Shell.pMainFrame && g_Shell.pMainFrame->RouteSideWindowClose(command);
+        return g_Frame.pMainFrame && g_Frame.pMainFrame->RouteSideWindowClose(command);
     };
     g_SideWindowFrame.LoadFromStore = [](int numberingMode, const std::array<int, 40>& deal) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->LoadFromStore(numberingMode, deal);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->LoadFromStore(numberingMode, deal);
     };
     g_SideWindowFrame.GamePlayer = [](int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Game.Player(seat) : nullptr;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Game.Player(seat) : nullptr;
     };
     g_SideWindowFrame.LockFlag = [](int which, int mode) {
-        return g_Shell.pMainFrame && g_Shell.pMainFrame->LockFlag(which, mode);
+        return g_Frame.pMainFrame && g_Frame.pMainFrame->LockFlag(which, mode);
     };
     g_SideWindowFrame.CheckCheat = [](int code, int argument) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->CheckCheat(code, argument);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->CheckCheat(code, argument);
     };
     g_SideWindowFrame.SelectEstimatedGame = [] {
-        if (!g_Shell.pMainFrame) return false;
-        g_Shell.pMainFrame->SelectEstimatedGame();
+        if (!g_Frame.pMainFrame) return false;
+        g_Frame.pMainFrame->SelectEstimatedGame();
         return true;
     };
     g_SideWindowFrame.SendCommand = [](int command) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     };
     g_SideWindowFrame.KeptInWorkArea = [](const platform::Rect& rect) { return KeptInside(rect, g_Shell.WorkArea); };
 }
@@ -109,8 +110,8 @@ void InstallComputerFrameServices() {
     // A computer's lay-away glides on the table like the person's exchange; without a frame the
     // two cards still change places in their rows.
     g_ComputerFrame.SwapCards = [](int card, CCards& row, int otherCard, CCards& otherRow) {
-        if (g_Shell.pMainFrame) {
-            g_Shell.pMainFrame->SwapCards(card, row, otherCard, otherRow, false);
+        if (g_Frame.pMainFrame) {
+            g_Frame.pMainFrame->SwapCards(card, row, otherCard, otherRow, false);
             return;
         }
         const auto replace = [](CCards& cards, int from, int to) {
@@ -126,28 +127,28 @@ void InstallComputerFrameServices() {
 
     // Kontra before a computer's card and the person's answer to a computer's giving up.
     g_ComputerFrame.ShowKontraMessage = [](int kontraState, int seat, const std::string& name) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->ShowKontraMessage(kontraState, seat, name);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->ShowKontraMessage(kontraState, seat, name);
     };
     g_ComputerFrame.AskComputersKontra = [](int seat, int soloist) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->AskComputersKontra(seat, soloist);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->AskComputersKontra(seat, soloist);
     };
     g_ComputerFrame.Abandon = [](const std::string& name, int seat) {
-        return g_Shell.pMainFrame ? g_Shell.pMainFrame->Abandon(seat, name) : false;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Abandon(seat, name) : false;
     };
     g_ComputerFrame.PostCommand = [](int command) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->PostMessage(WM_COMMAND, command);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->PostMessage(WM_COMMAND, command);
     };
     // A computer's Ramsch skat turn answers the frame with its pass-on or pick-up command, whose
     // handler runs inside the turn.
     g_ComputerFrame.SendCommand = [](int command) {
-        CMainFrame* frame = g_Shell.pMainFrame;
+        CMainFrame* frame = g_Frame.pMainFrame;
         if (frame && frame->IsAlive()) frame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     };
     g_ComputerFrame.ResumeSwapPause = [] {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->RamschResumePause();
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->RamschResumePause();
     };
     g_ComputerFrame.SetPause = [](int level) {
-        if (g_Shell.pMainFrame) return g_Shell.pMainFrame->SetPause(level);
+        if (g_Frame.pMainFrame) return g_Frame.pMainFrame->SetPause(level);
         const int previous = g_Game.PauseLevel;
         g_Game.PauseLevel = level;
         return previous;
@@ -155,10 +156,10 @@ void InstallComputerFrameServices() {
     // A computer's card is heard as it goes into the trick; the lay-down phrase is spoken in the
     // player's voice (the edition's language comes with the frame's window).
     g_ComputerFrame.SoundEffect = [](int effect, bool loop) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->SoundEffect(effect, loop);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(effect, loop);
     };
     g_ComputerFrame.PlayVoiceTerm = [](int term, int language, int voice, bool fromFile) {
-        if (g_Shell.pMainFrame) g_Shell.pMainFrame->PlayVoiceTerm(term, language, voice, fromFile);
+        if (g_Frame.pMainFrame) g_Frame.pMainFrame->PlayVoiceTerm(term, language, voice, fromFile);
     };
     // The suits a strategy led are the flow's marks: cleared when a game starts, taken back with a
     // trick.
@@ -200,7 +201,7 @@ void InstallInternalErrorBox() {
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
     SetInternalErrorHandler([](const std::string& text) {
-        CMainFrame* frame = g_Shell.pMainFrame;
+        CMainFrame* frame = g_Frame.pMainFrame;
         if (frame == nullptr || !frame->IsAlive()) return;
         MessageBox(frame->Handle(), text, platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);

@@ -7,15 +7,13 @@
 #include "platform/core/Bitmap.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
-#include "flow/FrameGlobals.h"
 
 #include <functional>
 #include <string>
 
-class CMainFrame;
 class CSkatView;
 
-struct CShellState {
+struct CShellGlobals {
     CSkatView* pView = nullptr;
     HWND hSharedMainWnd = nullptr;     // the main window, for a second instance
     std::string HelpFile;              // g_strHelpFile
@@ -38,24 +36,8 @@ struct CShellState {
     // Tells the host's window manager the frame's smallest size (the Qt host), so that a person
     // dragging the border stops there instead of seeing the size handler snap the frame back.
     std::function<void(HWND, int width, int height)> SetFrameMinimumSize;
-};
 
-struct CShellGlobals : CShellState {
-    // The frame's fields under their old names, each the field of g_Frame itself, for the readers
-    // that still look here (the shell's drawing, the dialogs, the side windows and the tests).
-    CMainFrame*& pMainFrame = g_Frame.pMainFrame;
-    HWND& hTableWnd = g_Frame.hTableWnd;
-    int& ModalPumpActive = g_Frame.ModalPumpActive;
-    int& PaintDepth = g_Frame.PaintDepth;
-    int& ZoomPercent = g_Frame.ZoomPercent;
-    int& ZoomExtraWidth = g_Frame.ZoomExtraWidth;
-    int& ZoomExtraHeight = g_Frame.ZoomExtraHeight;
-
-    // The shell's state and, with it, the frame's fields it names above.
-    void Reset() {
-        static_cast<CShellState&>(*this) = CShellState();
-        g_Frame.Reset();
-    }
+    void Reset() { *this = CShellGlobals(); }
 };
 
 extern CShellGlobals g_Shell;

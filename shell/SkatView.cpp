@@ -1,4 +1,5 @@
 #include "shell/SkatView.h"
+#include "flow/FrameGlobals.h"
 #include "match/Profile.h"
 
 #include "platform/core/DragDrop.h"
@@ -48,7 +49,7 @@ CSkatView::~CSkatView() {
     ToRemove();
     if (g_Shell.pView == this) {
         g_Shell.pView = nullptr;
-        g_Shell.hTableWnd = nullptr;
+        g_Frame.hTableWnd = nullptr;
     }
     if (IsAlive()) DestroyWindow();
 }
@@ -70,11 +71,11 @@ bool CSkatView::CreateView(CMainFrame& frame) {
 
 bool CSkatView::OnEraseBackground() {
     // The first erase brings the table to life; it fills nothing.
-    if (!g_Shell.pMainFrame) {
+    if (!g_Frame.pMainFrame) {
         WriteTrace(":OnEraseBkgnd(0)", kViewVerbose);
         g_Shell.pView = this;
-        g_Shell.hTableWnd = Handle();
-        g_Shell.pMainFrame = Frame;
+        g_Frame.hTableWnd = Handle();
+        g_Frame.pMainFrame = Frame;
         Frame->LayoutFrame();
         Frame->Startup();
         return true;
@@ -90,7 +91,7 @@ bool CSkatView::OnEraseBackground() {
 void CSkatView::OnPaint() {
     PAINTSTRUCT paint;
     BeginPaint(Handle(), &paint);
-    if (g_Shell.pMainFrame) {
+    if (g_Frame.pMainFrame) {
         const platform::Rect& r = paint.paintRect;
         char text[96];
         std::snprintf(text, sizeof text, "top:%d:bottom:%d:left:%d:right:%d", r.top, r.bottom, r.left, r.right);
@@ -116,7 +117,7 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         DoubleClickFlag = true;
         return 0;
     }
-    if (!g_Shell.pMainFrame) return platform::Window::WindowProc(message, wParam, lParam);
+    if (!g_Frame.pMainFrame) return platform::Window::WindowProc(message, wParam, lParam);
     const platform::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
         case WM_KEYDOWN: {
@@ -210,7 +211,7 @@ void CSkatView::OnDrop(const std::vector<std::string>& names) {
         return;
     }
     // Nothing is opened while a step waits, or runs, underneath.
-    if (g_Shell.ModalPumpActive || Frame->Run().StepDepth > 0) {
+    if (g_Frame.ModalPumpActive || Frame->Run().StepDepth > 0) {
         MessageBox(GetTopLevel(), platform::LoadString(IDS_WAIT_ACTIVE), platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return;

@@ -4,6 +4,7 @@
 #include "flow/MainFrame.h"
 
 #include "dialogs/AuctionDialog.h"
+#include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -39,10 +40,10 @@ platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
 
 // Paint's depth counter, lowered on every exit.
 struct PaintScope {
-    explicit PaintScope(CMainFrame& frame) : frame_(frame) { ++g_Shell.PaintDepth; }
+    explicit PaintScope(CMainFrame& frame) : frame_(frame) { ++g_Frame.PaintDepth; }
     ~PaintScope() {
         frame_.EditTimers().FullRepaint = 0;
-        --g_Shell.PaintDepth;
+        --g_Frame.PaintDepth;
     }
     CMainFrame& frame_;
 };
@@ -128,7 +129,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
     for (int seat = 0; seat < 3; ++seat)
         MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, &r);
     for (int id = 1; id <= 22; ++id) {
-        if (id != 8 && WS_IsSymbolShown(g_Shell.hTableWnd, id)) {
+        if (id != 8 && WS_IsSymbolShown(g_Frame.hTableWnd, id)) {
             MoveSymbol(g_Game.Soloist, true, nullptr, &r);
             break;
         }
@@ -137,7 +138,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
     if (const int notice = NoticeLine(false)) MoveExtraText(notice, 0, 0, nullptr, &r);
     // Step 7: the cards.
     if (Timers().FullRepaint) {
-        WC_SetZoom(g_Shell.hTableWnd, g_Settings.Settings.Zoom ? g_Shell.ZoomPercent : 100);
+        WC_SetZoom(g_Frame.hTableWnd, g_Settings.Settings.Zoom ? g_Frame.ZoomPercent : 100);
         if (!Texts().PendingTitle.empty()) {
             SetWindowText(Texts().PendingTitle);
             EditTexts().PendingTitle.clear();
@@ -157,16 +158,16 @@ void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* pri
     if (!g_Shell.PortraitLoader) return;
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
-    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight + 43 + offset.y;
+    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 43 + offset.y;
     const int personY =
-        Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 24 + g_Shell.ZoomExtraHeight / 2 + offset.y;
+        Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 24 + g_Frame.ZoomExtraHeight / 2 + offset.y;
     const platform::Point places[4] = {
-        {Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
-        {g_Shell.ZoomExtraWidth - Table().Layout.LayoutX + width - 67 + offset.x, computerY},
+        {Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + offset.x, computerY},
+        {g_Frame.ZoomExtraWidth - Table().Layout.LayoutX + width - 67 + offset.x, computerY},
         {(width - 6) / 2 - 121 + offset.x, personY},
         {(width - 6) / 2 + 57 + offset.x, personY},
     };
-    platform::DeviceContext* dc = printer ? printer : (g_Shell.hTableWnd ? GetDC(g_Shell.hTableWnd) : nullptr);
+    platform::DeviceContext* dc = printer ? printer : (g_Frame.hTableWnd ? GetDC(g_Frame.hTableWnd) : nullptr);
     if (!dc) return;
     for (int i = 0; i < 4; ++i) {
         if (!g_Profile.Image.Shown(i)) continue;
@@ -179,22 +180,22 @@ void CMainFrame::ShowImages(platform::Rect& update, platform::DeviceContext* pri
         dc->BitBlt(place.left, place.top, 64, 82, picture, sx, sy, platform::RasterOp::SrcCopy);
         if (!printer) update = Union(update, place);
     }
-    if (!printer) ReleaseDC(g_Shell.hTableWnd, dc);
+    if (!printer) ReleaseDC(g_Frame.hTableWnd, dc);
 }
 
 void CMainFrame::DrawScore(platform::DeviceContext* printer) {
-    if (!g_Settings.Settings.Score || !g_pApp || TableDC::ShowsNothing(printer, g_Shell.hTableWnd)) return;
-    platform::DeviceContext* dc = printer ? printer : (g_Shell.hTableWnd ? GetDC(g_Shell.hTableWnd) : nullptr);
+    if (!g_Settings.Settings.Score || !g_pApp || TableDC::ShowsNothing(printer, g_Frame.hTableWnd)) return;
+    platform::DeviceContext* dc = printer ? printer : (g_Frame.hTableWnd ? GetDC(g_Frame.hTableWnd) : nullptr);
     if (!dc) return;
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
-    const int computerY = Table().Layout.LayoutY - g_Shell.ZoomExtraHeight + 91 + offset.y;
+    const int computerY = Table().Layout.LayoutY - g_Frame.ZoomExtraHeight + 91 + offset.y;
     const bool underFirst = g_Profile.Image.ShowPerson1 || !g_Profile.Image.ShowPerson2;
     const platform::Point boxes[3] = {
-        {Table().Layout.LayoutX - g_Shell.ZoomExtraWidth + offset.x, computerY},
-        {g_Shell.ZoomExtraWidth - Table().Layout.LayoutX + width - 37 + offset.x, computerY},
+        {Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + offset.x, computerY},
+        {g_Frame.ZoomExtraWidth - Table().Layout.LayoutX + width - 37 + offset.x, computerY},
         {(underFirst ? (width - 248) / 2 : (width + 168) / 2) + offset.x,
-         Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 47) + g_Shell.ZoomExtraHeight / 2 + offset.y},
+         Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 47) + g_Frame.ZoomExtraHeight / 2 + offset.y},
     };
     const platform::LogFont previous = dc->SelectFont(g_pApp->Font(12));
     const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
@@ -207,7 +208,7 @@ void CMainFrame::DrawScore(platform::DeviceContext* printer) {
     }
     dc->SetBkMode(mode);
     dc->SelectFont(previous);
-    if (!printer) ReleaseDC(g_Shell.hTableWnd, dc);
+    if (!printer) ReleaseDC(g_Frame.hTableWnd, dc);
 }
 
 void CMainFrame::LayoutFrame() {
@@ -290,7 +291,7 @@ void CMainFrame::WindowPosition(platform::Size size) {
 }
 
 void CMainFrame::SetCardBack(int step) {
-    const HWND table = g_Shell.hTableWnd;
+    const HWND table = g_Frame.hTableWnd;
     if (g_Game.FlowState == STATE_IDLE || g_Game.AllCardsOpen) {
         WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
         return;
@@ -307,7 +308,7 @@ void CMainFrame::SetCardBack(int step) {
 }
 
 void CMainFrame::SetCardFace(int step) {
-    const HWND table = g_Shell.hTableWnd;
+    const HWND table = g_Frame.hTableWnd;
     if (g_Game.FlowState == STATE_IDLE && !TrickPlay().CourseShown) {
         WC_SetCardFace(table, g_Settings.View.CardFace + 1);
         return;

@@ -2,6 +2,7 @@
 // label, the notice line above the table, and redrawing them all.
 #include "flow/MainFrame.h"
 
+#include "flow/FrameGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -78,8 +79,8 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     // Step 1.
     TracePlace("MovePosText", seat);
     // The label leaves nothing but pixels.
-    if (TableDC::ShowsNothing(printer, g_Shell.hTableWnd)) return;
-    TableDC dc(printer, g_Shell.hTableWnd);
+    if (TableDC::ShowsNothing(printer, g_Frame.hTableWnd)) return;
+    TableDC dc(printer, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
     // Step 2.
     const std::string label = platform::LoadString(stringId);
@@ -93,14 +94,14 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     const int width = ClientWidth();
     int x = 0, y = 0;
     if (seat == 0) {
-        x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
-        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
+        x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
+        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight;
     } else if (seat == 1) {
-        x = width - 15 + g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - nameSize.cx;
-        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
+        x = width - 15 + g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - nameSize.cx;
+        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight;
     } else if (seat == 2) {
         x = (width - nameSize.cx) / 2;
-        y = Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 31) + g_Shell.ZoomExtraHeight / 2;
+        y = Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 31) + g_Frame.ZoomExtraHeight / 2;
     }
     const platform::Point offset = PrintOffset(printer);
     platform::Rect r{x + offset.x, y + offset.y, x + offset.x + labelWidth + nameSize.cx, y + offset.y + nameSize.cy};
@@ -130,48 +131,48 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     CTrick& trick = Game.trick;
     if (!printer && !Timers().FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
         const platform::Point place = trick.GetSlotPosition(2);
-        WC_DrawCard(g_Shell.hTableWnd, trick.cards[2], place.x, place.y, nullptr);
+        WC_DrawCard(g_Frame.hTableWnd, trick.cards[2], place.x, place.y, nullptr);
     }
 }
 
 void CMainFrame::RemoveText(int place, int stringId) {
     TracePlace("RemoveText", place);
-    if (TableDC::ShowsNothing(nullptr, g_Shell.hTableWnd)) return;
-    TableDC dc(nullptr, g_Shell.hTableWnd);
+    if (TableDC::ShowsNothing(nullptr, g_Frame.hTableWnd)) return;
+    TableDC dc(nullptr, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
     std::string text = platform::LoadString(stringId);
     if (place > 3) text += "888";
     dc.SelectAppFont(2);
     const int tw = dc->GetTextExtent(text).cx;
     platform::Rect view;
-    GetClientRect(g_Shell.hTableWnd, &view);
+    GetClientRect(g_Frame.hTableWnd, &view);
     const int w = view.Width();
-    const int top = Table().Layout.LayoutY - Table().Layout.TableTop - g_Shell.ZoomExtraHeight;
+    const int top = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight;
     int x = 0, y = 0;
     switch (place) {
         case 0:
-            x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+            x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
             y = top;
             break;
         case 1:
-            x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            x = g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
             y = top;
             break;
         case 2:
             x = (w - tw) / 2;
-            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 62 + g_Shell.ZoomExtraHeight / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 62 + g_Frame.ZoomExtraHeight / 2;
             break;
         case 4:
-            x = Table().Layout.LayoutX - g_Shell.ZoomExtraWidth;
+            x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
             y = top + 22;
             break;
         case 5:
-            x = g_Shell.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            x = g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
             y = top + 22;
             break;
         case 6:
             x = (w - tw - 6) / 2;
-            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Shell.ZoomExtraHeight / 2;
+            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Frame.ZoomExtraHeight / 2;
             break;
         default: x = view.left; y = view.top; break;
     }
@@ -186,12 +187,12 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     line += showId ? "display" : "remove";
     line += ")";
     WriteTrace(line, kVerboseFrame);
-    TableDC dc(printer, g_Shell.hTableWnd);
+    TableDC dc(printer, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
     dc.SelectAppFont(2);
     // Step 2: a notice over the person's row blinks.
     if (yOffset > 0) {
-        if (g_Shell.ZoomExtraHeight > 0) yOffset += g_Shell.ZoomExtraHeight * 2;
+        if (g_Frame.ZoomExtraHeight > 0) yOffset += g_Frame.ZoomExtraHeight * 2;
         g_Shell.BlinkPhase = 1 - g_Shell.BlinkPhase;
     } else {
         g_Shell.BlinkPhase = 0;
@@ -202,8 +203,8 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     if (clearId) {
         const platform::Size size = dc->GetTextExtent(platform::LoadString(clearId));
         const int left = (width - size.cx) / 2 - 1;
-        const int top = yOffset - 2 + Table().Layout.LayoutY - g_Shell.ZoomExtraHeight - Table().Layout.TableTop;
-        WS_RemoveSymbol(g_Shell.hTableWnd, 8);
+        const int top = yOffset - 2 + Table().Layout.LayoutY - g_Frame.ZoomExtraHeight - Table().Layout.TableTop;
+        WS_RemoveSymbol(g_Frame.hTableWnd, 8);
         if (!printer && dc.KeepsPixels())
             dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
     }
@@ -215,12 +216,12 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     if (showId == IDS_NOTICE_BOCK || showId == IDS_NOTICE_RAMSCH) {
         EditTable().Layout.NoticeX = x;
         EditTable().Layout.NoticeY = Table().Layout.LayoutY - Table().Layout.TableTop;
-        MoveSymbol(3, printer != nullptr || g_Shell.PaintDepth > 0, printer, update);
+        MoveSymbol(3, printer != nullptr || g_Frame.PaintDepth > 0, printer, update);
         x += 15;
     }
     // Step 5.
     const platform::Rect r{
-        offset.x + x, offset.y - g_Shell.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
+        offset.x + x, offset.y - g_Frame.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
         offset.x + x + size.cx, 0};
     const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
     if (LiesOutside(update, box, 1, 1, 1, 1) || !dc.KeepsPixels()) return;
@@ -254,10 +255,10 @@ void CMainFrame::RefreshPosTexts(int kontraMode) {
 
 void CMainFrame::RefreshTexts() {
     RefreshPosTexts(1);
-    g_Shell.PaintDepth = 1;
+    g_Frame.PaintDepth = 1;
     for (int seat = 0; seat < 3; ++seat)
         if (Texts().BalloonTextId[seat] != 0)
             MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, nullptr);
-    g_Shell.PaintDepth = 0;
+    g_Frame.PaintDepth = 0;
     if (g_Game.GameType != 7) MoveSymbol(g_Game.Soloist, true, nullptr, nullptr);
 }

@@ -3,6 +3,7 @@
 #include "flow/FlowFixture.h"
 
 #include "dialogs/AuctionDialog.h"
+#include "flow/FrameGlobals.h"
 #include "tavlo/Tavlo.h"
 #include "platform/core/Random.h"
 #include "model/Trace.h"
@@ -159,7 +160,7 @@ TEST_P(MoreTest, ForehandAsksForMoreByChance) {
     platform::Random().Script({draw});
     StartAuction(0, 18, 0);
     EXPECT_EQ(platform::Random().ScriptedLeft(), 0u);
-    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, g_Shell.hTableWnd),
+    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, g_Frame.hTableWnd),
                                       draw == 1 ? "More?" : "Have you more?"));
     EXPECT_EQ(g_Game.FlowState, STATE_OBSERVE);
     EXPECT_EQ(g_Game.Soloist, 0);
@@ -214,7 +215,7 @@ TEST_F(AuctionTest, CloseDuringTheComputersLoopStopsItWithoutDeclaration) {
     PressPass();
     host_->PumpFor(5000);
     EXPECT_EQ(FindLine("CMainFrame::Declare()"), -1) << LogText();
-    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
     EXPECT_LT(BidValue(-1), 60);
 }
 
@@ -239,7 +240,7 @@ TEST_F(AuctionTest, CloseSignalWhileTheComputersBidAfterThePassWaitsForTheirEnd)
     const int declared = FindLine("CMainFrame::Declare()");
     EXPECT_GE(declared, 0) << LogText();
     EXPECT_GT(FindLine("CMainFrame::OnClose()"), declared);
-    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
     EXPECT_EQ(Frame().Run().CloseDeferred, 0);
 }
 
@@ -346,7 +347,7 @@ namespace {
 TEST_F(BidClickTest, ClicksOnTheTableRaiseAndLowerTheValueShown) {
     DealAndHold();
     StartAuction(1, 0, 30);
-    const platform::Point empty = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+    const platform::Point empty = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {5, 5});
     host_->Click(host_->NowMs() + 10, empty);
     host_->PumpFor(100);
     EXPECT_EQ(ButtonText(BTN_BID), "&Bid 20/1");
@@ -360,7 +361,7 @@ TEST_F(BidClickTest, ClicksOnTheTableRaiseAndLowerTheValueShown) {
     // A card is no place to raise the bid.
     const int card = Frame().Game.person.cards[0];
     const platform::Point onCard = platform::HeadlessHost::ScreenPoint(
-        g_Shell.hTableWnd, {WC_GetCardX(g_Shell.hTableWnd, card) + 10, WC_GetCardY(g_Shell.hTableWnd, card) + 10});
+        g_Frame.hTableWnd, {WC_GetCardX(g_Frame.hTableWnd, card) + 10, WC_GetCardY(g_Frame.hTableWnd, card) + 10});
     host_->Click(host_->NowMs() + 10, onCard);
     host_->PumpFor(100);
     EXPECT_EQ(g_Game.PendingRaise, 0);

@@ -3,6 +3,7 @@
 // the person, while the computers bid (busy: the close waits for the step), and with the exit
 // question the person opened still on the screen (nobody may be there to answer it).
 #include "flow/FlowFixture.h"
+#include "flow/FrameGlobals.h"
 
 #include <functional>
 
@@ -35,7 +36,7 @@ TEST_P(CloseSignalTest, TheFrameClosesWithoutAskingAndWritesTheSettings) {
     c.setUp(*this, later, [this] { Frame().OnCloseSignal(); });
     host_->PumpFor(8000);
 
-    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
     EXPECT_FALSE(Frame().IsAlive());
     // No question was asked: the scripted No is still there.
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);

@@ -2,6 +2,7 @@
 // the arrow elsewhere.
 #include "flow/FlowFixture.h"
 
+#include "flow/FrameGlobals.h"
 #include "platform/core/Cursor.h"
 #include "tavlo/Tavlo.h"
 
@@ -25,17 +26,17 @@ protected:
         ASSERT_EQ(g_Game.FlowState, STATE_ASK);
     }
     static platform::Point OnCard(int card) {
-        return {WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
+        return {WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
     }
     void MoveTo(platform::Point client) {
         platform::InputEvent move;
         move.message = WM_MOUSEMOVE;
-        move.screenPoint = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
+        move.screenPoint = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
         host_->Input(host_->NowMs() + 10, move);
         host_->PumpFor(50);
     }
     static int Cursor() {
-        HCURSOR cursor = ::GetWindowCursor(g_Shell.hTableWnd);
+        HCURSOR cursor = ::GetWindowCursor(g_Frame.hTableWnd);
         return cursor ? cursor->systemId : 0;
     }
 };

@@ -1,4 +1,5 @@
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
 #include "resources/CommandIds.h"
@@ -137,7 +138,7 @@ TEST_F(DealTest, PacketWaitsEndOnAClick) {
     Frame().EditSeries().GameRunning = 0;
     g_Game.FlowState = STATE_IDLE;
     const std::int64_t again = host_->NowMs();
-    const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+    const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {5, 5});
     for (int i = 0; i < 3; ++i) host_->Click(again + 1000 + i * 500, table);
     WatchStart(*host_);
     Frame().SendMessage(WM_COMMAND, ID_NEW);
@@ -154,7 +155,7 @@ TEST_F(DealTest, NewLaysEveryDealtCardOnTheTableAtItsPlace) {
         WriteProfileInt("Delay", "Deal", 20);
         StartProgram();
         NewToStart();
-        const HWND table = g_Shell.hTableWnd;
+        const HWND table = g_Frame.hTableWnd;
         CCards* rows[4] = {Frame().Game.Player(0), Frame().Game.Player(1), Frame().Game.Player(2), &Frame().Game};
         for (int row = 0; row < 4; ++row) {
             CCards& cards = *rows[row];
@@ -209,9 +210,9 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER) {
             KillTimer(1);
-            const CCards& forehand = *g_Shell.pMainFrame->Game.Player(g_Game.Forehand);
+            const CCards& forehand = *g_Frame.pMainFrame->Game.Player(g_Game.Forehand);
             card = forehand.cards[0];
-            seen = {WC_GetCardX(g_Shell.hTableWnd, card), WC_GetCardY(g_Shell.hTableWnd, card)};
+            seen = {WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
             return 0;
         }
         return platform::Window::WindowProc(message, wParam, lParam);
@@ -258,7 +259,7 @@ TEST_F(CloseTest, CloseInIdleAsksNothingWritesSettingsAndEndsWithOnClose) {
     host_->PumpUntilIdle();
     EXPECT_EQ(host_->QuitCode(), 0);
     EXPECT_FALSE(Frame().IsAlive());
-    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
     EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     // The settings are in the registry, the help topic with them.
     EXPECT_EQ(GetProfileInt("Delay", "Bid", 0), 1234);
@@ -340,13 +341,13 @@ TEST_F(DealTest, DealtCardsStayInsideTheViewAtEveryWindowSize) {
         host_->PumpUntilIdle();
         NewToStart();
         platform::Rect view;
-        ASSERT_TRUE(GetClientRect(g_Shell.hTableWnd, &view));
+        ASSERT_TRUE(GetClientRect(g_Frame.hTableWnd, &view));
         for (const auto& row : testsupport::DealtCards(Frame())) {
             for (int card : row) {
-                const int x = WC_GetCardX(g_Shell.hTableWnd, card);
-                const int y = WC_GetCardY(g_Shell.hTableWnd, card);
-                const platform::Rect place{x, y, x + WC_GetCardWidth(g_Shell.hTableWnd, card),
-                                           y + WC_GetCardHeight(g_Shell.hTableWnd, card)};
+                const int x = WC_GetCardX(g_Frame.hTableWnd, card);
+                const int y = WC_GetCardY(g_Frame.hTableWnd, card);
+                const platform::Rect place{x, y, x + WC_GetCardWidth(g_Frame.hTableWnd, card),
+                                           y + WC_GetCardHeight(g_Frame.hTableWnd, card)};
                 EXPECT_EQ(place.Intersect(view), place) << "card " << card;
             }
         }

@@ -4,6 +4,7 @@
 
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/RamschBars.h"
+#include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
@@ -38,8 +39,8 @@ protected:
     }
     // Where a card lies on the table, a little inside its corner, in screen coordinates.
     platform::Point CardPoint(int card) {
-        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-        return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
+        const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+        return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
     }
     void ClickCard(int card) {
         host_->Click(host_->NowMs() + 10, CardPoint(card));
@@ -62,7 +63,7 @@ TEST_F(DeclarationTest, PickUpLaysTheSkatFaceUpInTheTrick) {
     EXPECT_EQ(Frame().Game.count, 0);
     EXPECT_EQ(Frame().Game.trick.cards[0], first);
     EXPECT_EQ(Frame().Game.trick.cards[1], second);
-    EXPECT_TRUE(WC_IsCardDealt(g_Shell.hTableWnd, first));
+    EXPECT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, first));
     EXPECT_EQ(Frame().Game.person.cards[10], first);
     EXPECT_EQ(Frame().Game.person.cards[11], second);
     EXPECT_EQ(Frame().Exchange().ActiveGroups, 9);
@@ -183,7 +184,7 @@ TEST_F(DeclarationTest, LayAwayByDragAtTheCardsPositions) {
     // A drop on the empty table changes nothing: the card glides back.
     const int other = person.cards[6];
     const platform::Point from = CardPoint(other);
-    const platform::Point empty = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+    const platform::Point empty = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {5, 5});
     host_->Drag(host_->NowMs() + 10, from, empty, 100);
     host_->PumpFor(1000);
     EXPECT_EQ(person.cards[6], other);
@@ -235,7 +236,7 @@ TEST_F(DeclarationTest, ComputerDeclaresThroughTheGameMessage) {
     EXPECT_EQ(g_Game.Soloist, 1);
     ASSERT_EQ(answerer_.answered.size(), 1u);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_TRUE(WS_IsSymbolShown(g_Shell.hTableWnd, g_Game.GameType + 1));
+    EXPECT_TRUE(WS_IsSymbolShown(g_Frame.hTableWnd, g_Game.GameType + 1));
     EXPECT_EQ(Frame().Texts().StatusText.rfind(Frame().GetPlayerName(1).substr(0, 10) + " bids 18: plays ", 0), 0u)
         << Frame().Texts().StatusText;
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
@@ -395,7 +396,7 @@ TEST_F(DeclarationTest, SwapPauseEndedByACloseStartsNoPlay) {
     host_->PumpFor(1000);
     EXPECT_EQ(state, STATE_MANIPULATE);
     EXPECT_EQ(FindLine("CMainFrame::InitHistory()"), -1);
-    EXPECT_EQ(g_Shell.pMainFrame, nullptr);
+    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
 }
 
 // A command that comes after its step is traced and dropped: a late pass after the auction ended,

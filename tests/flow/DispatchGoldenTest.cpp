@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "dialogs/PlayBars.h"
+#include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
 #include "tavlo/Tavlo.h"
@@ -27,8 +28,8 @@ class DispatchGoldenTest : public FlowFixture {
 protected:
     CPerson& Person() { return Frame().Game.person; }
     platform::Point CardPoint(int card) {
-        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-        return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
+        const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+        return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
     }
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)

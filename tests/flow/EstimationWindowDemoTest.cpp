@@ -3,9 +3,9 @@
 // person's hand and is painted anew in every game with the sheet of the view it shows.
 #include "DemoMatch.h"
 
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
-#include "shell/ShellGlobals.h"
 #include "support/ProgramGlobals.h"
 #include "windows/TrickEstimation.h"
 
@@ -42,7 +42,7 @@ TEST_P(EstimationWindowDemoTest, EveryGameEndsAndTheWindowShowsEachHand) {
     options.line = [&](const std::string& line) {
         ++finished;
         ramsch += line.find("decl=-:ramsch") != std::string::npos;
-        CMainFrame* frame = g_Shell.pMainFrame;
+        CMainFrame* frame = g_Frame.pMainFrame;
         ASSERT_NE(frame, nullptr);
         CTrickEstimation* window = frame->TrickEstimationWindow();
         ASSERT_NE(window, nullptr) << "game " << finished;

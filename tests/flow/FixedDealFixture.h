@@ -5,6 +5,7 @@
 
 #include "flow/FlowFixture.h"
 
+#include "flow/FrameGlobals.h"
 #include "match/StoreRows.h"
 #include "support/CardNames.h"
 #include "model/CardCodes.h"
@@ -77,9 +78,9 @@ protected:
         for (int slot = 0; slot < person.capacity; ++slot) {
             if (!person.present[slot] || !person.ValidCard(slot, Frame().Game.trick)) continue;
             const int card = person.cards[slot];
-            const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12,
-                                         WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+            const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12,
+                                         WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
             host_->PumpFor(50);
             return;
         }

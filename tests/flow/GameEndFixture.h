@@ -5,6 +5,7 @@
 
 #include "flow/FixedDealFixture.h"
 
+#include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
 #include "platform/headless/HeadlessHost.h"
@@ -85,9 +86,9 @@ protected:
         for (int slot = 0; slot < Person().capacity; ++slot) {
             if (!Person().present[slot] || !Person().ValidCard(slot, Frame().Game.trick)) continue;
             const int card = Person().cards[slot];
-            const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12,
-                                         WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+            const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12,
+                                         WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
             return;
         }
         FAIL() << "the person holds no card to play";

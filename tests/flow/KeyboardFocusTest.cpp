@@ -6,6 +6,7 @@
 
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/DialogIds.h"
+#include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "tavlo/Tavlo.h"
 
@@ -38,8 +39,8 @@ protected:
     // A point of the table that no card covers: the top left corner, above the computers' rows.
     void ClickTheTable() {
         const platform::Point corner{3, 3};
-        ASSERT_LE(WC_GetCardDealt(g_Shell.hTableWnd, corner.x, corner.y, 0, 1), 0);
-        ClickAt(g_Shell.hTableWnd, corner);
+        ASSERT_LE(WC_GetCardDealt(g_Frame.hTableWnd, corner.x, corner.y, 0, 1), 0);
+        ClickAt(g_Frame.hTableWnd, corner);
     }
     void ClickButton(HWND bar, int id) {
         const HWND button = ::GetDlgItem(bar, id);
@@ -131,7 +132,7 @@ TEST_F(KeyboardFocusTest, UpAndPlusRaiseTheBidAfterAClickOnTheTable) {
     host_->PumpFor(500);
     ASSERT_TRUE(::IsChild(Bar(), ::GetFocus()));
     ClickTheTable();
-    EXPECT_EQ(::GetFocus(), g_Shell.hTableWnd);
+    EXPECT_EQ(::GetFocus(), g_Frame.hTableWnd);
     for (int key : {VK_UP, VK_OEM_PLUS}) {
         const int before = g_Game.PendingRaise;
         Press(key);

@@ -6,6 +6,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/PlayBars.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
@@ -69,7 +70,7 @@ TEST_P(KontraAdviceTest, TheKontraButtonIsFocusedOnlyWhenKontraIsAdvised) {
         EXPECT_EQ(RuleCaption(), "&Rule " + std::to_string(Person().GetRuleNumber()));
         EXPECT_EQ(g_Flow.RuleHelpTopic, topic);
         // H on the table (which window has the keys after a click is the desktop's matter).
-        ::SetFocus(g_Shell.hTableWnd);
+        ::SetFocus(g_Frame.hTableWnd);
         host_->Key(host_->NowMs() + 10, 'H');
         host_->PumpFor(50);
         ASSERT_FALSE(desktop.HelpRequests().empty());

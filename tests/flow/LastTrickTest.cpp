@@ -3,6 +3,7 @@
 // the seat labels at the start of a game; deleting a file and the trace log.
 #include "flow/FlowFixture.h"
 
+#include "flow/FrameGlobals.h"
 #include "model/Player.h"
 #include "platform/core/FileIo.h"
 #include "tavlo/Tavlo.h"
@@ -20,7 +21,7 @@ protected:
         DealAndHold();
     }
     CSkat& Game() { return Frame().Game; }
-    static bool OnTable(int card) { return WC_IsCardDealt(g_Shell.hTableWnd, card) != 0; }
+    static bool OnTable(int card) { return WC_IsCardDealt(g_Frame.hTableWnd, card) != 0; }
 };
 
 TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatBack) {
@@ -33,7 +34,7 @@ TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatB
     std::array<platform::Point, 2> where{};
     for (int i = 0; i < 2; ++i) {
         ASSERT_TRUE(OnTable(skat[i]));
-        where[i] = {WC_GetCardX(g_Shell.hTableWnd, skat[i]), WC_GetCardY(g_Shell.hTableWnd, skat[i])};
+        where[i] = {WC_GetCardX(g_Frame.hTableWnd, skat[i]), WC_GetCardY(g_Frame.hTableWnd, skat[i])};
     }
 
     Frame().OnLast();
@@ -50,8 +51,8 @@ TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatB
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(Game().cards[i], skat[i]);
         ASSERT_TRUE(OnTable(skat[i]));
-        EXPECT_EQ(WC_GetCardX(g_Shell.hTableWnd, skat[i]), where[i].x);
-        EXPECT_EQ(WC_GetCardY(g_Shell.hTableWnd, skat[i]), where[i].y);
+        EXPECT_EQ(WC_GetCardX(g_Frame.hTableWnd, skat[i]), where[i].x);
+        EXPECT_EQ(WC_GetCardY(g_Frame.hTableWnd, skat[i]), where[i].y);
     }
     EXPECT_EQ(Game().lastTrick.count, 3);  // the trick's cards are kept
 }

@@ -3,6 +3,7 @@
 // and the totals and balances kept game by game equal a recomputation over the whole list.
 #include "DemoMatch.h"
 
+#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/ListTotals.h"
@@ -11,7 +12,6 @@
 #include "platform/core/WindowApi.h"
 #include "platform/core/WindowScrollBars.h"
 #include "resources/CommandIds.h"
-#include "shell/ShellGlobals.h"
 #include "support/ProgramGlobals.h"
 #include "windows/Score.h"
 #include "windows/Store.h"
@@ -42,7 +42,7 @@ TEST(ListWindowsDemoTest, EveryGameAddsOneLineAndOneDeal) {
             EXPECT_EQ(g_GameList.Balances[seat], kept.Balances[seat]) << "game " << finished;
         }
         // The open score sheet shows the newest line.
-        CMainFrame* frame = g_Shell.pMainFrame;
+        CMainFrame* frame = g_Frame.pMainFrame;
         ASSERT_NE(frame, nullptr);
         auto* score = dynamic_cast<CScore*>(WindowFromHandle(frame->SideWindow(ID_LIST_SCORE)));
         auto* store = dynamic_cast<CStore*>(WindowFromHandle(frame->SideWindow(ID_LIST_STORE)));

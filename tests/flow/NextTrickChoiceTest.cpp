@@ -5,6 +5,7 @@
 #include "flow/StoredDealFixture.h"
 
 #include "dialogs/DialogIds.h"
+#include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
@@ -141,7 +142,7 @@ TEST_F(NextTrickChoiceTest, TheArrowKeysMarkTheWinnersCardAndTheFollowers) {
     const int w = g_Game.TrickWinner;
     const int second = (w + 1) % 3, third = (w + 2) % 3;
     // The keys reach the table (which window has them is the desktop's matter).
-    ::SetFocus(g_Shell.hTableWnd);
+    ::SetFocus(g_Frame.hTableWnd);
     auto key = [this](int vk) {
         host_->Key(host_->NowMs() + 10, vk);
         host_->PumpFor(30);

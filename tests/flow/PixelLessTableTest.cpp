@@ -6,7 +6,7 @@
 #include "DemoMatch.h"
 
 #include "flow/FixedDealFixture.h"
-#include "shell/ShellGlobals.h"
+#include "flow/FrameGlobals.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/Table.h"
 
@@ -29,7 +29,7 @@ std::string RectText(const platform::Rect& r) {
 // Everything of the table a later step or a click reads.
 std::string TableState() {
     std::ostringstream out;
-    const tavlo::Table* table = tavlo::FindTable(g_Shell.hTableWnd);
+    const tavlo::Table* table = tavlo::FindTable(g_Frame.hTableWnd);
     if (!table) return "no table";
     if (table->cards) {
         const tavlo::CardDeck& deck = table->cards->deck;
@@ -47,7 +47,7 @@ std::string TableState() {
         for (const auto& [id, place] : table->symbols->shown)
             out << " symbol " << id << '@' << place.x << ',' << place.y;
     }
-    if (const CMainFrame* frame = g_Shell.pMainFrame) {
+    if (const CMainFrame* frame = g_Frame.pMainFrame) {
         const TableLayout& layout = frame->Table().Layout;
         out << " notice " << layout.NoticeX << ',' << layout.NoticeY << " balloon at " << layout.BalloonX << ','
             << layout.BalloonY;
@@ -121,7 +121,7 @@ class PixelLessClickTest : public testsupport::FixedDealFixture {};
 TEST_F(PixelLessClickTest, EveryClickHitsTheCardWhereTheTableHasJustPutIt) {
     host_->SetKeepDrawing(false);
     DealAndHold(4711);
-    ASSERT_FALSE(SurfaceKeepsPixels(g_Shell.hTableWnd));
+    ASSERT_FALSE(SurfaceKeepsPixels(g_Frame.hTableWnd));
     StartAuction(2, 0, 18, VARIANT_OFFICIAL);
     PressPass();
     ASSERT_EQ(g_Game.Soloist, 1);
@@ -130,7 +130,7 @@ TEST_F(PixelLessClickTest, EveryClickHitsTheCardWhereTheTableHasJustPutIt) {
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
         if (Frame().Series().Record.scored) break;
         // The next face design: every card of the hand is dealt again where the design puts it.
-        ::SetFocus(g_Shell.hTableWnd);
+        ::SetFocus(g_Frame.hTableWnd);
         host_->Key(host_->NowMs() + 10, 'V');
         host_->PumpFor(50);
         ASSERT_TRUE(Frame().PersonMayPlay());

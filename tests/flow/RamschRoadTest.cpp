@@ -7,6 +7,7 @@
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/RamschBars.h"
+#include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
@@ -167,8 +168,8 @@ protected:
         for (int slot = 0; slot < person.capacity; ++slot) {
             if (!person.present[slot] || !person.ValidCard(slot, F().Game.trick)) continue;
             const int card = person.cards[slot];
-            const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+            const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
             host_->PumpFor(100);
             return;
         }
@@ -198,8 +199,8 @@ protected:
         for (int button : {IDC_SUGGEST, IDC_SUGGEST, IDC_FINISH_SWAP}) ::PostMessage(Bar(), WM_COMMAND, button, 0);
     }
     void ClickCard(int card) {
-        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-        host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+        const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+        host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
         host_->PumpFor(300);
     }
 

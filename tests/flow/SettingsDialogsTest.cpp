@@ -12,6 +12,7 @@
 #include "dialogs/SettingsIds.h"
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
+#include "flow/FrameGlobals.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "platform/core/ComboBox.h"
@@ -48,8 +49,8 @@ protected:
     static bool Written(const char* section, const char* key) {
         return GetProfileInt(section, key, kUnwritten) != kUnwritten;
     }
-    static int TableBack() { return tavlo::FindTable(g_Shell.hTableWnd)->cards->backDesign; }
-    static int TableFace() { return tavlo::FindTable(g_Shell.hTableWnd)->cards->faceDesign; }
+    static int TableBack() { return tavlo::FindTable(g_Frame.hTableWnd)->cards->backDesign; }
+    static int TableFace() { return tavlo::FindTable(g_Frame.hTableWnd)->cards->faceDesign; }
 };
 
 TEST_F(SettingsDialogsTest, EachCommandRunsItsDialogAndLeavesThePauseAsItWas) {

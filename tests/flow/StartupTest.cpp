@@ -1,4 +1,5 @@
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "match/Profile.h"
 #include "flow/FrameTestSupport.h"
 
@@ -16,8 +17,8 @@ class StartupTest : public FrameFixture {};
 TEST_F(StartupTest, EmptyRegistryReachesIdleWithEverySettingAtItsDefault) {
     StartProgram();
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(g_Shell.pMainFrame, &Frame());
-    EXPECT_NE(g_Shell.hTableWnd, nullptr);
+    EXPECT_EQ(g_Frame.pMainFrame, &Frame());
+    EXPECT_NE(g_Frame.hTableWnd, nullptr);
     // Every setting of the flow stands at its default: the record equals a fresh one, byte by byte
     // of its sections.
     const CSettings defaults;
@@ -68,7 +69,7 @@ TEST_P(StartupEditionTest, FoldersHelpAndLabels) {
     // New shows the three position labels beside the names; the auction then waits for the person.
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 10000));
-    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
+    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     for (const char* label : edition.labels) EXPECT_TRUE(testsupport::WasDrawn(texts, label)) << label;
     EXPECT_TRUE(testsupport::WasDrawn(texts, "Person"));
 }

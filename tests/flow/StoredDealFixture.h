@@ -6,6 +6,7 @@
 
 #include "flow/FlowFixture.h"
 
+#include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 
 #include "match/StoreRows.h"
@@ -97,7 +98,7 @@ protected:
     // overlapping cards only a strip of each shows), low enough that the press, which raises the
     // person's card, leaves it under the point).
     platform::Point CardPoint(int card) {
-        const HWND table = g_Shell.hTableWnd;
+        const HWND table = g_Frame.hTableWnd;
         const int x = WC_GetCardX(table, card), y = WC_GetCardY(table, card);
         const int width = WC_GetCardWidth(table, card), height = WC_GetCardHeight(table, card);
         for (int dy = 12; dy < height; dy += 4)

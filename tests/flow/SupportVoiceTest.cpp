@@ -5,6 +5,7 @@
 #include "flow/StoredDealFixture.h"
 
 #include "flow/FlowFixture.h"
+#include "flow/FrameGlobals.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "tavlo/Table.h"
@@ -36,7 +37,7 @@ protected:
         return static_cast<int>(LinesStartingWith(kNamed + owner + ":").size());
     }
     bool Highlighted(int card) {
-        tavlo::Table* table = tavlo::FindTable(g_Shell.hTableWnd);
+        tavlo::Table* table = tavlo::FindTable(g_Frame.hTableWnd);
         return table && table->cards && table->cards->deck.IsHighlighted(card);
     }
     void MoveTo(platform::Point screen) {
@@ -103,7 +104,7 @@ TEST_F(SupportVoiceTest, TheCardUnderTheMouseIsHighlightedAndNamedOnce) {
     EXPECT_FALSE(Highlighted(first));
     EXPECT_EQ(Named(person), before + 2);
     // Off every card the highlight goes; back on the card it is named again.
-    MoveTo(platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {2, 2}));
+    MoveTo(platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {2, 2}));
     EXPECT_FALSE(Highlighted(second));
     MoveTo(CardPoint(second));
     EXPECT_EQ(Named(person), before + 3);
@@ -120,7 +121,7 @@ TEST_F(SupportVoiceTest, TheCardAnArrowKeyRaisesIsNamed) {
     const std::string person = Frame().GetPlayerName(2);
     const int before = Named(person);
     // The keys reach the table (which window has them is the desktop's matter).
-    ::SetFocus(g_Shell.hTableWnd);
+    ::SetFocus(g_Frame.hTableWnd);
     host_->Key(host_->NowMs() + 10, VK_RIGHT);
     host_->PumpFor(30);
     const int raised = Person().GetSelectedCard();

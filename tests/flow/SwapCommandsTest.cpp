@@ -5,11 +5,11 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/SettingsIds.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
 #include "platform/core/DialogAnswer.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "support/CardNames.h"
 
 #include <algorithm>
@@ -178,7 +178,7 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
             SCOPED_TRACE(std::string(c.name) + " " + std::to_string(command));
             g_Game.FlowState = c.state;
             Frame().EditRun().StepDepth = c.stepDepth;
-            g_Shell.ModalPumpActive = c.modalPump;
+            g_Frame.ModalPumpActive = c.modalPump;
             Frame().EditTable().StatusBar.SetPaneText(0, "");
             // A dialog that opened would take this answer and swap.
             host_->Answers().Clear();
@@ -186,7 +186,7 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
             host_->Answers().PushDialogAnswer(IDD_SWAP_SUITS, {DialogAction::Press(IDOK)});
             Frame().SendMessage(WM_COMMAND, command);
             Frame().EditRun().StepDepth = 0;
-            g_Shell.ModalPumpActive = 0;
+            g_Frame.ModalPumpActive = 0;
             EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Illegal action");
             EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 2u);
             EXPECT_EQ(g_Game.CheatMask, 0);

@@ -4,6 +4,7 @@
 #include "flow/StoredDealFixture.h"
 
 #include "dialogs/DialogIds.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "resources/FlowIds.h"
 #include "platform/core/HelpTopic.h"
@@ -19,7 +20,7 @@ class TableKeysTest : public StoredDealFixture {
 protected:
     // The keys reach the table (which window has them is the desktop's matter).
     void Key(int key, std::vector<int> modifiers = {}) {
-        ::SetFocus(g_Shell.hTableWnd);
+        ::SetFocus(g_Frame.hTableWnd);
         host_->Key(host_->NowMs() + 10, key, std::move(modifiers));
         host_->PumpFor(50);
     }
@@ -45,7 +46,7 @@ TEST_F(TableKeysTest, HOpensTheRuleLastNamedAndClosesTheHelpOnTheNextPress) {
         ASSERT_EQ(desktop.HelpRequests().size(), static_cast<std::size_t>(round));
         EXPECT_EQ(platform::HelpTopicText(desktop.HelpRequests().back().topic), topic);
         EXPECT_EQ(desktop.HelpClosings(), round - 1);
-        EXPECT_EQ(::GetFocus(), g_Shell.hTableWnd) << "the table keeps the keys";
+        EXPECT_EQ(::GetFocus(), g_Frame.hTableWnd) << "the table keeps the keys";
         Key('H');
         EXPECT_EQ(desktop.HelpRequests().size(), static_cast<std::size_t>(round));
         EXPECT_EQ(desktop.HelpClosings(), round);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "flow/FrameGlobals.h"
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
 
@@ -73,9 +74,9 @@ TEST_P(TableRepaintTest, TheWholeTableIsRepainted) {
         host_->Answers().PushFileDialogAnswer(path);
     }
     platform::Rect before;
-    ::GetUpdateRect(g_Shell.hTableWnd, &before);
+    ::GetUpdateRect(g_Frame.hTableWnd, &before);
     ASSERT_TRUE(before.IsEmpty()) << "the table is painted before the step";
-    platform::RecordingDC* surface = host_->Surface(g_Shell.hTableWnd);
+    platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     ASSERT_NE(surface, nullptr);
     surface->ClearRecords();
     Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(step.command));
@@ -85,13 +86,13 @@ TEST_P(TableRepaintTest, TheWholeTableIsRepainted) {
     // Either the step painted the whole table on its way (a step that plays on paints as it goes),
     // or it left all of it to be painted.
     platform::Rect client;
-    ::GetClientRect(g_Shell.hTableWnd, &client);
+    ::GetClientRect(g_Frame.hTableWnd, &client);
     const auto& records = surface->Records();
     const bool paintedWhole = std::any_of(records.begin(), records.end(), [&](const platform::DrawRecord& record) {
         return record.visible == client;
     });
     platform::Rect update;
-    const bool pending = ::GetUpdateRect(g_Shell.hTableWnd, &update);
+    const bool pending = ::GetUpdateRect(g_Frame.hTableWnd, &update);
     EXPECT_TRUE(paintedWhole || (pending && update == client))
         << "painted whole: " << paintedWhole << ", left to paint: " << update.left << "," << update.top << " - "
         << update.right << "," << update.bottom;

@@ -1,6 +1,7 @@
 // The 200 ms tick on the virtual clock: the idle hint, the reminder balloon, the bid balloon's
 // countdown and the rotation of the status texts.
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ protected:
             if (r.message == WM_COMMAND && LOWORD(r.wParam) == CM_YOUR_TURN) times.push_back(r.time);
         return times;
     }
-    bool BalloonUp(int id) const { return WB_IsBalloonShown(g_Shell.hTableWnd, id) != 0; }
+    bool BalloonUp(int id) const { return WB_IsBalloonShown(g_Frame.hTableWnd, id) != 0; }
 };
 
 TEST_F(TickTest, IdleHintEveryTwentyTwoTicksInPlay) {
@@ -130,7 +131,7 @@ TEST_P(BidBalloonTest, RemovedAfterItsTicks) {
     g_Settings.Delay.Bid = c.delayBid;
     g_Settings.Settings.Balloon = c.balloonSetting;
     g_Game.FlowState = STATE_AUCTION;
-    WB_ShowBalloon(g_Shell.hTableWnd, 6, 10, 10, 20, "passe  18");
+    WB_ShowBalloon(g_Frame.hTableWnd, 6, 10, 10, 20, "passe  18");
     g_Game.PauseLevel = 6;
     Frame().EditTimers().BalloonTicks = 0;
     Ticks(c.ticks - 1);
@@ -219,7 +220,7 @@ TEST_P(ReminderTextTest, NameAndRequest) {
     Ticks(15);
     ASSERT_TRUE(BalloonUp(5));
     // The balloon's text is kept by the card-table library; it is drawn into the window.
-    platform::RecordingDC* surface = host_->Surface(g_Shell.hTableWnd);
+    platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     ASSERT_NE(surface, nullptr);
     const std::string dump = surface->Dump();
     std::string expected = GetParam().text;

@@ -6,6 +6,7 @@
 #include "GameLine.h"
 #include "GameLineCheck.h"
 #include "dialogs/PlayBars.h"
+#include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"
 #include "tavlo/Tavlo.h"
@@ -32,12 +33,12 @@ protected:
 
     CPerson& Person() { return Frame().Game.person; }
     platform::Point CardPoint(int card) {
-        const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-        return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client);
+        const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+        return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
     }
     platform::Point TrickPoint() {
         const platform::Point centre = Frame().Table().TrickCentre;
-        return platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {centre.x + 20, centre.y + 20});
+        return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {centre.x + 20, centre.y + 20});
     }
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)
@@ -281,7 +282,7 @@ TEST_F(TrickPlayTest, TheBarNamesTheNextTrickAndPaneTwoThePoints) {
         EXPECT_EQ(caption, trick < 10 ? "&Play Card " + std::to_string(trick + 1) : std::string("Go On"));
         EXPECT_EQ(Frame().Table().StatusBar.PaneText(2), std::to_string(g_Game.PartyPoints[0]));
         // A right click on the table goes on.
-        const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, {5, 5});
+        const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {5, 5});
         host_->Click(host_->NowMs() + 10, table, WM_RBUTTONDOWN);
         host_->PumpFor(50);
     }

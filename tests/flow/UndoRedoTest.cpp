@@ -5,6 +5,7 @@
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "model/InternalError.h"
 #include "platform/core/Menu.h"
@@ -103,8 +104,8 @@ protected:
         for (int slot = 0; slot < person.capacity; ++slot) {
             if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().Game.trick)) continue;
             const int card = person.cards[static_cast<std::size_t>(slot)];
-            const platform::Point client{WC_GetCardX(g_Shell.hTableWnd, card) + 12, WC_GetCardY(g_Shell.hTableWnd, card) + 12};
-            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Shell.hTableWnd, client));
+            const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
+            host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
             host_->PumpFor(100);
             return;
         }

@@ -2,6 +2,7 @@
 // virtual clock, opening and closing, the person's selection.
 #include "model/ModelFixture.h"
 
+#include "flow/FrameGlobals.h"
 #include "model/Player.h"
 #include "model/Trick.h"
 #include "platform/core/WindowApi.h"
@@ -37,6 +38,7 @@ protected:
     void SetUp() override {
         ModelTest::SetUp();
         g_Shell.Reset();
+        g_Frame.Reset();
         InstallProgramHooks();
         tavlo::ResetAll();
         tavlo::SetCardPictures(&sizes);
@@ -46,13 +48,14 @@ protected:
         params.visible = true;
         ASSERT_TRUE(window.Create(params));
         table = window.Handle();
-        g_Shell.hTableWnd = table;
+        g_Frame.hTableWnd = table;
         WC_NewCardDeck(table);
     }
     void TearDown() override {
         tavlo::ResetAll();
         tavlo::SetCardPictures(nullptr);
         g_Shell.Reset();
+        g_Frame.Reset();
         ModelTest::TearDown();
     }
 
@@ -380,8 +383,8 @@ TEST_F(CardsOnTableTest, DealAllGathersTheTrick) {
 
 // Where the dealing animation of a row starts, moved with the zoom.
 TEST_F(CardsOnTableTest, DealCardStartsAboveTheSlot) {
-    g_Shell.ZoomExtraWidth = 120;
-    g_Shell.ZoomExtraHeight = 90;
+    g_Frame.ZoomExtraWidth = 120;
+    g_Frame.ZoomExtraHeight = 90;
     CCards skat("", 2, false, false);
     skat.count = 0;
     skat.SetLayout(400, 50, 81, 0);

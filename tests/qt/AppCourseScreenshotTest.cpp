@@ -14,6 +14,7 @@
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "tavlo/Tavlo.h"
@@ -36,7 +37,7 @@ protected:
     AppCourseScreenshotTest() : app_(GetParam().german) {}
 
     QRect CardInShot(int card) const {
-        const HWND table = g_Shell.hTableWnd;
+        const HWND table = g_Frame.hTableWnd;
         const QMargins& m = app_.Margins();
         return {m.left() + WC_GetCardX(table, card), m.top() + WC_GetCardY(table, card), WC_GetCardWidth(table, card),
                 WC_GetCardHeight(table, card)};
@@ -77,7 +78,7 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     for (const CTrick* row : {&game.courseRows[0], &game.courseRows[1], &game.courseRows[2], &game.courseSkat}) {
         for (int slot = 0; slot < row->count; ++slot) {
             const int card = row->cards[static_cast<std::size_t>(slot)];
-            ASSERT_TRUE(WC_IsCardDealt(g_Shell.hTableWnd, card)) << card;
+            ASSERT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, card)) << card;
             const QRect area = CardInShot(card);
             EXPECT_TRUE(client.contains(area)) << c.name << " card " << card << " at " << area.x() << "," << area.y();
             cards = cards.united(area);

@@ -16,6 +16,7 @@
 
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
+#include "flow/FrameGlobals.h"
 #include "platform/core/WindowApi.h"
 #include "platform/core/Resources.h"
 #include "platform/qt/QtPictures.h"
@@ -34,7 +35,7 @@ using qttest::PumpUntil;
 void Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::activePopupWidget();
     if (!target) target = QApplication::focusWidget();
-    if (!target) target = platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd);
+    if (!target) target = platform::QtHost::Current()->WidgetOf(g_Frame.hTableWnd);
     ASSERT_NE(target, nullptr);
     if (type == QEvent::KeyPress) {
         QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
@@ -126,7 +127,7 @@ TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
                             QPoint(50, before.height() - bars.bottom() + 60)})
         EXPECT_EQ(grown.pixelColor(at), green) << at.x() << ", " << at.y();
     ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }));
-    EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd)->size(),
+    EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Frame.hTableWnd)->size(),
               widget->size().shrunkBy(bars));
 }
 

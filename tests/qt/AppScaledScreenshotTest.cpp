@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/FrameGlobals.h"
 #include "model/Settings.h"
 #include "resources/CommandIds.h"
 #include "QtTestImages.h"
@@ -71,7 +72,7 @@ TEST_P(AppScaledScreenshotTest, DealtTableIsSharpOnAScreenScaledTwice) {
     for (std::size_t slot = 0; slot < person.cards.size(); ++slot) {
         if (!person.present[slot]) continue;
         const int card = person.cards[slot];
-        const HWND table = g_Shell.hTableWnd;
+        const HWND table = g_Frame.hTableWnd;
         const int w = WC_GetCardWidth(table, card), h = WC_GetCardHeight(table, card);
         const int renders = app.Pictures().RenderCount();
         ASSERT_NE(app.Pictures().Face(g_Settings.View.CardFace, card, {2 * w, 2 * h}), nullptr);

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "computer/evaluation/ComputerState.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -75,7 +76,7 @@ protected:
     // A card's rectangle in the screenshot: the view fills the frame's client area, inside the
     // bars' margins.
     QRect CardInShot(int card) const {
-        const HWND table = g_Shell.hTableWnd;
+        const HWND table = g_Frame.hTableWnd;
         return {margins_.left() + WC_GetCardX(table, card), margins_.top() + WC_GetCardY(table, card),
                 WC_GetCardWidth(table, card), WC_GetCardHeight(table, card)};
     }
@@ -105,7 +106,7 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
     for (std::size_t slot = 0; slot < person.cards.size(); ++slot) {
         if (!person.present[slot]) continue;
         const int card = person.cards[slot];
-        ASSERT_TRUE(WC_IsCardDealt(g_Shell.hTableWnd, card)) << card;
+        ASSERT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, card)) << card;
         const QRect area = CardInShot(card);
         EXPECT_GT(area.top(), client.top() + client.height() / 2) << card;
         EXPECT_LE(area.bottom(), client.bottom()) << card;
@@ -126,7 +127,7 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
         int top = 0;
         for (std::size_t slot = 0; slot < hand.present.size(); ++slot)
             if (hand.present[slot]) top = hand.cards[slot];
-        ASSERT_TRUE(WC_IsCardDealt(g_Shell.hTableWnd, top)) << seat;
+        ASSERT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, top)) << seat;
         const QRect inner = CardInShot(top).adjusted(6, 6, -6, -6);
         EXPECT_LT(Share(shot_, inner, IsPaper), 0.3) << seat;
         EXPECT_LT(Share(shot_, inner, IsTable), 0.05) << seat;

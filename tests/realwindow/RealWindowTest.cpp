@@ -32,6 +32,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/ResultDialog.h"
+#include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 #include "match/GameScoring.h"
 #include "model/CardCodes.h"
@@ -46,7 +47,6 @@
 #include "qt/QtTestImages.h"
 #include "qt/QtTestSupport.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "tavlo/Tavlo.h"
 #include "support/BidIndex.h"
 
@@ -162,7 +162,7 @@ protected:
 
     CMainFrame& Frame() { return app_.Frame(); }
     CPerson& Person() { return Frame().Game.person; }
-    QWidget* Table() { return platform::QtHost::Current()->WidgetOf(g_Shell.hTableWnd); }
+    QWidget* Table() { return platform::QtHost::Current()->WidgetOf(g_Frame.hTableWnd); }
 
     // The bars of the auction and the skat answered for the person until his card is awaited: he
     // bids on, takes the skat up and plays Clubs; a continue bar goes on.
@@ -203,7 +203,7 @@ protected:
 
     // A card's rectangle in the frame's screenshot: the table fills the client area inside the bars.
     QRect CardInShot(int card) const {
-        const HWND table = g_Shell.hTableWnd;
+        const HWND table = g_Frame.hTableWnd;
         return {app_.Margins().left() + WC_GetCardX(table, card), app_.Margins().top() + WC_GetCardY(table, card),
                 WC_GetCardWidth(table, card), WC_GetCardHeight(table, card)};
     }
@@ -270,7 +270,7 @@ TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
     const QImage beforeClick = app_.Shot("xcb-before-click");
     const QRect clickedInHand = CardInShot(clicked);
     ASSERT_NE(Table(), nullptr);
-    Click(QPointF(WC_GetCardX(g_Shell.hTableWnd, clicked) + 4, WC_GetCardY(g_Shell.hTableWnd, clicked) + 12));
+    Click(QPointF(WC_GetCardX(g_Frame.hTableWnd, clicked) + 4, WC_GetCardY(g_Frame.hTableWnd, clicked) + 12));
     ExpectCardInTrick(clicked, clickedInHand, beforeClick, "xcb-card-by-click");
     if (HasFatalFailure()) return;
 
@@ -283,7 +283,7 @@ TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
     PumpFor(300);
     app_.Widget()->activateWindow();
     PumpUntil([this] { return QApplication::activeWindow() == app_.Widget(); }, 3000);
-    ::SetFocus(g_Shell.hTableWnd);
+    ::SetFocus(g_Frame.hTableWnd);
     PumpUntil([this] { return QApplication::focusWidget() == Table(); }, 3000);
     ASSERT_EQ(QApplication::focusWidget(), Table());
     ASSERT_EQ(Person().GetSelectedCard(), 0);
@@ -414,16 +414,16 @@ TEST_F(RealWindowPlay, NoCardStaysDrawnAtThePersonsSeatAfterTheTrick) {
         const int slot = FirstLegalSlot();
         ASSERT_GE(slot, 0);
         const int card = Person().cards[slot];
-        Click(QPointF(WC_GetCardX(g_Shell.hTableWnd, card) + 4, WC_GetCardY(g_Shell.hTableWnd, card) + 12));
+        Click(QPointF(WC_GetCardX(g_Frame.hTableWnd, card) + 4, WC_GetCardY(g_Frame.hTableWnd, card) + 12));
         ASSERT_TRUE(PumpUntil([this] { return Frame().Game.trick.present[kPersonSeat] != 0; }, 5000));
-        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Shell.hTableWnd, card) < Person().GetSlotPosition(0).y - 20; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Frame.hTableWnd, card) < Person().GetSlotPosition(0).y - 20; }, 5000));
         ASSERT_TRUE(PumpUntil([&] { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] > tricksBefore; }, 10000));
         // Where the card lay in the trick, once the trick has been taken away.
-        ASSERT_TRUE(PumpUntil([&] { return !WC_IsCardDealt(g_Shell.hTableWnd, card); }, 10000));
+        ASSERT_TRUE(PumpUntil([&] { return !WC_IsCardDealt(g_Frame.hTableWnd, card); }, 10000));
         PumpFor(300);
         const QRect inTrick(app_.Margins().left() + Frame().Game.trick.GetSlotPosition(kPersonSeat).x,
                             app_.Margins().top() + Frame().Game.trick.GetSlotPosition(kPersonSeat).y,
-                            WC_GetCardWidth(g_Shell.hTableWnd, 0), WC_GetCardHeight(g_Shell.hTableWnd, 0));
+                            WC_GetCardWidth(g_Frame.hTableWnd, 0), WC_GetCardHeight(g_Frame.hTableWnd, 0));
         const QImage after = app_.Shot("xcb-seat-after-" + std::to_string(trick));
         if (!Frame().Game.trick.present[kPersonSeat]) {
             EXPECT_LT(Share(after, inTrick, IsPaper), 0.02) << "trick " << trick;

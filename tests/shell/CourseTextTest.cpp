@@ -3,6 +3,7 @@
 // the codes name pushes, Jungfrau, Durchmarsch, announcements and Kontra, and removing blanks out
 // everything that showing wrote.
 #include "flow/FlowFixture.h"
+#include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
 #include <algorithm>
@@ -53,10 +54,10 @@ protected:
     }
 
     std::vector<std::string> Drawn(int show) {
-        platform::RecordingDC* surface = host_->Surface(g_Shell.hTableWnd);
+        platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
         surface->ClearRecords();
         Frame().MoveCourseText(show);
-        return testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
+        return testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     }
     static int Count(const std::vector<std::string>& texts, const std::string& text) {
         return static_cast<int>(std::count(texts.begin(), texts.end(), text));
@@ -222,7 +223,7 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
     ASSERT_GT(tricks, 1);
     ASSERT_EQ(g_Game.CourseTricks, tricks);
     auto& rows = Frame().Game.courseRows;
-    platform::RecordingDC* surface = host_->Surface(g_Shell.hTableWnd);
+    platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     surface->ClearRecords();
     Frame().MoveCourseText(1);
     // Each marker as (column, seat): the column whose first slot it stands at, the seat whose

@@ -1,5 +1,6 @@
 // The help menu's four topics and closing, the help folder, and the pages every topic needs.
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "shell/ModalReader.h"
 
 #include "match/Profile.h"
@@ -44,17 +45,17 @@ class HelpTopicTest : public HelpTest, public ::testing::WithParamInterface<Topi
 TEST_P(HelpTopicTest, OpensItsPageAndRecordsIt) {
     const TopicCase& c = GetParam();
     // The focus elsewhere first, so that giving it back shows.
-    ::SetFocus(g_Shell.hTableWnd);
+    ::SetFocus(g_Frame.hTableWnd);
     Command(c.command);
     ASSERT_EQ(desktop_.HelpRequests().size(), 1u);
     const platform::DesktopRecorder::HelpRequest& request = desktop_.HelpRequests()[0];
-    EXPECT_EQ(request.owner, g_Shell.hTableWnd);
+    EXPECT_EQ(request.owner, g_Frame.hTableWnd);
     EXPECT_EQ(request.topic.folder, g_Shell.HelpFile);
     EXPECT_EQ(request.topic.page, c.page);
     EXPECT_EQ(request.topic.anchor, c.anchor);
     EXPECT_EQ(g_Profile.HelpTopic, c.number);
     if (c.frameTakesFocus) EXPECT_EQ(::GetFocus(), Frame().Handle());
-    else EXPECT_EQ(::GetFocus(), g_Shell.hTableWnd);
+    else EXPECT_EQ(::GetFocus(), g_Frame.hTableWnd);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 // The language menu hands over to the other edition: the question first, everything written
 // before the other program starts, its shortcuts and registrations, then this one closes.
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "shell/ModalReader.h"
 
 #include "match/Profile.h"
@@ -76,7 +77,7 @@ protected:
         Frame().SendMessage(WM_COMMAND, ID_LANGUAGE);
         host_->PumpUntilIdle();
     }
-    bool FrameClosed() const { return g_Shell.pMainFrame == nullptr; }
+    bool FrameClosed() const { return g_Frame.pMainFrame == nullptr; }
 
     StartWatchingDesktop desktop_;
     testsupport::ModalReader reader_;

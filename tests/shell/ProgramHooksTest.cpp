@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "computer/play/SuitDefenderFrame.h"
 #include "dialogs/DataDialog.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/InternalError.h"
@@ -45,7 +46,7 @@ TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
     EXPECT_EQ(g_ComputerFrame.LedMarks(), g_Flow.SuitLedMarks);
     EXPECT_TRUE(IsTraceOn());
     ASSERT_TRUE(g_TableServices.TableWindow);
-    EXPECT_EQ(g_TableServices.TableWindow(), g_Shell.hTableWnd);
+    EXPECT_EQ(g_TableServices.TableWindow(), g_Frame.hTableWnd);
 
     // An internal error shows its box over the frame: the box takes the answer lined up for it.
     host_->Answers().PushMessageBoxAnswer(IDOK);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 #include "model/Settings.h"
 #include "platform/core/Menu.h"
@@ -107,8 +108,8 @@ TEST_F(SideWindowsTest, EachKindGivesTheFocusBackAsItsRowSays) {
         EXPECT_EQ(PlaceOf(window), (platform::Rect{418, 316, 1058, 614}));
         EXPECT_EQ(GetFocus() == Frame().Handle(), c.focusAfterOpen);
         // Closing while the table has the focus: only a kind that gives it back moves it.
-        SetFocus(g_Shell.hTableWnd);
-        ASSERT_EQ(GetFocus(), g_Shell.hTableWnd);
+        SetFocus(g_Frame.hTableWnd);
+        ASSERT_EQ(GetFocus(), g_Frame.hTableWnd);
         Frame().ToggleSideWindow(row);
         EXPECT_FALSE(IsWindow(window));
         EXPECT_EQ(GetFocus() == Frame().Handle(), c.focusAfterClose);

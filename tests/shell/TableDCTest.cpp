@@ -1,12 +1,12 @@
 // The table's drawing context when the table window goes while a drawing routine holds it (a balloon
 // waits with the text just drawn): nothing is put back on the gone surface, and it is let go.
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
 #include "platform/core/Window.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
-#include "shell/ShellGlobals.h"
 #include "shell/TableDC.h"
 
 namespace {
@@ -31,7 +31,7 @@ protected:
     void SetUp() override {
         WriteProfileInt("Delay", "Switch", 0);
         StartProgram();
-        table_ = g_Shell.hTableWnd;
+        table_ = g_Frame.hTableWnd;
         ASSERT_TRUE(IsWindow(table_));
     }
     HWND table_ = nullptr;

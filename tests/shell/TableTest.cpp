@@ -1,6 +1,7 @@
 // The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
 // that press for the person, and files handed over.
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
 #include "match/Profile.h"
@@ -34,13 +35,13 @@ TEST_F(TableTest, PassAt18LeavesNoBidAndIsShownAs18Again) {
     EXPECT_EQ(g_Game.PauseLevel, 2);  // the tick ended the wait
     Frame().MoveBalloonText(1, IDS_BALLOON_BID, 20, nullptr, nullptr);
     EXPECT_EQ(g_Game.HasBid[1], 1);
-    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
+    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     EXPECT_TRUE(testsupport::WasDrawn(texts, "pass 18"));
     EXPECT_TRUE(testsupport::WasDrawn(texts, "bid 20"));
     // Redrawn from the stored value 1, the pass still reads 18.
-    host_->Surface(g_Shell.hTableWnd)->ClearRecords();
+    host_->Surface(g_Frame.hTableWnd)->ClearRecords();
     Frame().RefreshTexts();
-    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, g_Shell.hTableWnd), "pass 18"));
+    EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, g_Frame.hTableWnd), "pass 18"));
 }
 
 TEST_F(TableTest, NamesAreCutToTenCharacters) {
@@ -49,11 +50,11 @@ TEST_F(TableTest, NamesAreCutToTenCharacters) {
 }
 
 TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
-    host_->Surface(g_Shell.hTableWnd)->ClearRecords();
+    host_->Surface(g_Frame.hTableWnd)->ClearRecords();
     Frame().MovePosText(0, IDS_LABEL_FOREHAND, nullptr, nullptr);
     Frame().MovePosText(0, IDS_MARK_KONTRA, nullptr, nullptr);
     std::vector<platform::DrawRecord> texts =
-        host_->Surface(g_Shell.hTableWnd)->RecordsOfKind(platform::DrawKind::Text);
+        host_->Surface(g_Frame.hTableWnd)->RecordsOfKind(platform::DrawKind::Text);
     ASSERT_EQ(texts.size(), 6u);  // name twice and label twice, then the mark twice
     EXPECT_EQ(texts[0].text, "Computer1");
     EXPECT_EQ(texts[2].text, "Fh");
@@ -74,12 +75,12 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
         bool drawn;
     };
     for (const Case c : {Case{2, 0, true}, Case{2, 1, false}, Case{0, 0, false}}) {
-        host_->Surface(g_Shell.hTableWnd)->ClearRecords();
+        host_->Surface(g_Frame.hTableWnd)->ClearRecords();
         Frame().EditTimers().FullRepaint = c.fullRepaint;
         Frame().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
         bool drawn = false;
         for (const platform::DrawRecord& text :
-             host_->Surface(g_Shell.hTableWnd)->RecordsOfKind(platform::DrawKind::Text))
+             host_->Surface(g_Frame.hTableWnd)->RecordsOfKind(platform::DrawKind::Text))
             if (text.text == "30") {
                 drawn = true;
                 EXPECT_EQ(text.bounds.left, place.x + 4);
@@ -96,7 +97,7 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     // The auction waits for the person.
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
-    const HWND table = g_Shell.hTableWnd;
+    const HWND table = g_Frame.hTableWnd;
     CCards& person = Frame().Game.person;
     const int card = person.cards[4];
     const platform::Point place = person.GetSlotPosition(4);
@@ -190,7 +191,7 @@ TEST_F(TableTest, TooSmallAWindowIsEnlargedToTheMinimalSize) {
     EXPECT_EQ(Frame().WindowRect().Width(),
               Frame().Table().Layout.MinWindowWidth < 500 ? 500 : Frame().Table().Layout.MinWindowWidth);
     EXPECT_EQ(Frame().WindowRect().Height(), Frame().Table().Layout.MinWindowHeight);
-    EXPECT_EQ(g_Shell.ZoomPercent, 100);
+    EXPECT_EQ(g_Frame.ZoomPercent, 100);
 }
 
 TEST_F(TableTest, IdealSizeKeepsTheTablesProportionsWithinTheWorkArea) {
@@ -254,7 +255,7 @@ TEST_F(TableTest, TheIdealWindowStaysInsideTheWorkArea) {
 }
 
 TEST_F(TableTest, IdleTableShowsLabelsAndNoNotice) {
-    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Shell.hTableWnd);
+    const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     EXPECT_TRUE(testsupport::WasDrawn(texts, "Computer1"));
     EXPECT_TRUE(testsupport::WasDrawn(texts, "Computer2"));
     EXPECT_FALSE(testsupport::WasDrawn(texts, "Your Turn"));

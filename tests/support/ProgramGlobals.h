@@ -14,6 +14,7 @@
 #include "audio/VoicePlayer.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/StateDialog.h"
+#include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
@@ -39,6 +40,7 @@ inline void ResetProgramState() {
     g_SideWindows.Reset();
     g_Flow.Reset();
     g_Shell.Reset();
+    g_Frame.Reset();
     g_DataPanelTexts.Reset();
     CStateDialog::StoreSnapshot(EmptyGameStatusSnapshot());
     tavlo::ResetAll();

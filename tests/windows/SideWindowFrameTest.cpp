@@ -4,6 +4,7 @@
 #include "windows/WindowFrameServices.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/FrameGlobals.h"
 #include "model/Trace.h"
 #include "resources/CommandIds.h"
 
@@ -26,8 +27,8 @@ TEST_F(SideWindowFrameTest, ARefreshedListWindowGivesTheFocusBackToTheFrame) {
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
         host_->PumpUntilIdle();
         ASSERT_NE(Frame().SideWindow(command), nullptr);
-        SetFocus(g_Shell.hTableWnd);
-        ASSERT_EQ(GetFocus(), g_Shell.hTableWnd);
+        SetFocus(g_Frame.hTableWnd);
+        ASSERT_EQ(GetFocus(), g_Frame.hTableWnd);
         Frame().RefreshListWindows();
         EXPECT_EQ(GetFocus(), Frame().Handle());
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
