@@ -177,6 +177,9 @@ TEST(GameLineCheckTest, TheLayDownIsTheSoloistsOnceAndBeforeAGiveUp) {
         {"decl=1:null,faceup1", nullptr, "a Null or Revolution has cards laid open early"},
         {"decl=1:clubs,faceup1,gaveup0", "play=0SK,1SQ", "the cards were laid open before a trick was played"},
         {"decl=-:passed,faceup1", "play=-", "a passed game has cards laid open"},
+        {"decl=", nullptr, "the declaration has no seat"},
+        {"decl=3:clubs", nullptr, "the declaration names no seat 0 to 2"},
+        {"decl=-1:grand", nullptr, "the declaration names no seat 0 to 2"},
     };
     for (const auto& c : cases) {
         std::string line = good;

@@ -136,6 +136,7 @@ Verdict ReadLayDownAndGiveUp(GameLine& g) {
 // 2. The declaration.
 Verdict ReadDeclaration(GameLine& g) {
     g.declParts = Split(g.fields["decl"], ',');
+    if (g.declParts.empty()) return "the declaration has no seat";
     const std::size_t colon = g.declParts[0].find(':');
     if (colon == std::string::npos) return "the declaration has no seat";
     const std::string game = g.declParts[0].substr(colon + 1);
@@ -150,6 +151,8 @@ Verdict ReadDeclaration(GameLine& g) {
         return g.play == "-" ? std::string() : "a passed game has cards played";
     }
     g.soloist = g.type == 7 ? -1 : std::atoi(g.declParts[0].substr(0, colon).c_str());
+    // The seat indexes the hands, tricks and points that follow.
+    if (g.type != 7 && (g.soloist < 0 || g.soloist > 2)) return "the declaration names no seat 0 to 2";
     g.hand = std::find(g.declParts.begin(), g.declParts.end(), "hand") != g.declParts.end();
     // Null and Revolution are never laid open early; in the other games only the soloist does,
     // and only once a trick lies behind him.
