@@ -15,7 +15,7 @@ void CMainFrame::AddGameToList(int kind, const std::string& text) {
 }
 
 void CMainFrame::AddDealToStore() {
-    CStore::AddDeal(g_GameList.Header.Int(LIST_COUNTING), Game);
+    CStore::AddDeal(g_GameList.Header.Int(LIST_COUNTING), GameObject());
 }
 
 void CMainFrame::UpdateListFiguresForLastGame() {

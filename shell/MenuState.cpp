@@ -74,7 +74,7 @@ bool CMainFrame::UpdateMenuCommand(platform::CommandState& state) {
             return true;
         case ID_PRINT_COURSE:
         case ID_PREVIEW_COURSE:
-            state.Enable(Game.courseRows[0].count == 10);
+            state.Enable(GameObject().courseRows[0].count == 10);
             return true;
         default:
             return false;
