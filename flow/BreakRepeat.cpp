@@ -168,7 +168,8 @@ void CMainFrame::OnResume() {
     // Step 2: the end of a skat swap pause.
     if (Declaration().SwapPausePending) {
         const int seat = g_Game.SkatHolderSeat;
-        CPlayer& swapper = seat == 0 || seat == 1 ? *EditGameObject().Player(seat) : static_cast<CPlayer&>(EditGameObject().person);
+        CPlayer& swapper =
+            seat == 0 || seat == 1 ? *EditGameObject().Player(seat) : static_cast<CPlayer&>(EditGameObject().person);
         WriteTrace(":OnResume(Swapper(" + GetPlayerName(seat == 0 || seat == 1 ? seat : 2) + "))", LOG_MAINFRAME);
         WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
         if (GameObject().trick.present[0] && IsCardCode(GameObject().trick.cards[0])) {

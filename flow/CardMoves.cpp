@@ -138,8 +138,10 @@ void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPla
 void CMainFrame::OnRevolution() {
     CloseModelessDialog();
     // Step 1.
-    CPlayer& soloist = g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer0) : EditGameObject().computer1;
-    CPlayer& partner = g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer1) : EditGameObject().computer0;
+    CPlayer& soloist =
+        g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer0) : EditGameObject().computer1;
+    CPlayer& partner =
+        g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer1) : EditGameObject().computer0;
     // Steps 2 and 3.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_REMOVE_CARDS, false);

@@ -76,7 +76,8 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     g_ComputerFrame.Game = &EditGameObject();
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
     const bool overbid = soloist.Declare(EditGameObject());
-    std::string course = SetupGame(soloist, *EditGameObject().Player((s + 2) % 3), *EditGameObject().Player((s + 1) % 3));
+    std::string course =
+        SetupGame(soloist, *EditGameObject().Player((s + 2) % 3), *EditGameObject().Player((s + 1) % 3));
     if (overbid) {
         kontraAllowed = false;
         g_Game.GameEndFlags = s;

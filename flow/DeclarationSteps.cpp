@@ -154,7 +154,8 @@ void CMainFrame::OnDeclare() {
     g_Flow.ExchangeRunning = 0;
     // Step 3: Revolution Hand rearranges the defenders' hands.
     if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION)
-        SwapCardsOpponents(EditGameObject(), EditGameObject().computer0, EditGameObject().computer1, EditGameObject().person);
+        SwapCardsOpponents(EditGameObject(), EditGameObject().computer0, EditGameObject().computer1,
+                           EditGameObject().person);
     if (g_Game.DemoMode) {
         SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
         return;
@@ -179,7 +180,8 @@ void CMainFrame::OnDeclared() {
     // Step 4.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5.
-    for (CPlayer* computer : {static_cast<CPlayer*>(&EditGameObject().computer0), static_cast<CPlayer*>(&EditGameObject().computer1)}) {
+    for (CPlayer* computer :
+         {static_cast<CPlayer*>(&EditGameObject().computer0), static_cast<CPlayer*>(&EditGameObject().computer1)}) {
         computer->Sort();
         SortIntoTable(*computer, 0);
     }

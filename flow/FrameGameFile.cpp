@@ -21,7 +21,8 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
         const CPlayer& player = *GameObject().Player(seat);
         for (int i = 0; i < 10; ++i) record.Dealt[static_cast<std::size_t>(10 * seat + i)] = player.dealt[static_cast<std::size_t>(i)];
     }
-    for (int i = 0; i < 2; ++i) record.Dealt[static_cast<std::size_t>(30 + i)] = GameObject().dealt[static_cast<std::size_t>(i)];
+    for (int i = 0; i < 2; ++i)
+        record.Dealt[static_cast<std::size_t>(30 + i)] = GameObject().dealt[static_cast<std::size_t>(i)];
     if (withCourse) {
         std::array<std::int32_t, 100> course{};
         CopyCourse(course.data(), 32);
@@ -73,7 +74,8 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         CPlayer& player = *EditGameObject().Player(seat);
         for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(10 * seat + i)];
     }
-    for (int i = 0; i < 2; ++i) EditGameObject().dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
+    for (int i = 0; i < 2; ++i)
+        EditGameObject().dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
     EditTexts().AnnotationText = record.Annotation;
     for (CTrick& row : EditGameObject().courseRows) row.Reset();
     EditGameObject().courseSkat.Reset();

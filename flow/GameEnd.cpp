@@ -132,7 +132,8 @@ void CMainFrame::SetPoints(int points, int party) {
 GameScore CMainFrame::ScoreGame(int seat) {
     ScoreNames names;
     for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
-    const CCards& skat = GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
+    const CCards& skat =
+        GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
     CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? EditGameObject().Player(g_Game.Soloist) : nullptr;
     GameScore result = ScoreFinishedGame(seat, soloist, skat, Ramsch().RamschPushCount, names);
     if (g_Game.GameType == GAME_RAMSCH) {

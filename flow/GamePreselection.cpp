@@ -35,7 +35,8 @@ void CMainFrame::SelectGame(int mode) {
     const int matadors = GetMatadors(person, GAME_CLUBS);
     // 2. The evaluation writes announcements as it goes; here the boxes decide them.
     const int ouvert = g_Game.OuvertAnnounced, schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;
-    int(*options)[OPT_FIELD_COUNT] = mode == 4 ? person.SuggestGame(4, EditGameObject().trick) : person.ChooseGame(mode);
+    int(*options)[OPT_FIELD_COUNT] =
+        mode == 4 ? person.SuggestGame(4, EditGameObject().trick) : person.ChooseGame(mode);
     g_Game.OuvertAnnounced = ouvert;
     g_Game.SchneiderAnnounced = schneider;
     g_Game.SchwarzAnnounced = schwarz;

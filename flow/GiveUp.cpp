@@ -46,7 +46,8 @@ bool CMainFrame::IsGameWon(int seat) {
     // Only a question: the counters that the give-up completes are put back afterwards, so that
     // the scoring completes them once.
     CKeptValues kept(g_Game.PartyTricks, g_Game.PartyPoints);
-    const CCards& skat = GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
+    const CCards& skat =
+        GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
     const int level = GetMatadorsWithSkat(*EditGameObject().Player(g_Game.Soloist), g_Game.GameType, skat);
     int value = 0;
     return GameValue(seat, value, level) >= 0;

@@ -89,7 +89,8 @@ void CMainFrame::InitHistory() {
     EditSeries().Record.schwarz = g_Game.SchwarzAnnounced;
     EditSeries().Record.kontraState = g_Game.KontraState;
     EditSeries().Record.passOns = Ramsch().RamschPushCount;
-    for (int slot = 0; slot < 2; ++slot) EditSeries().Record.skat[slot] = GameObject().cards[slot] > 0 ? GameObject().cards[slot] : 0;
+    for (int slot = 0; slot < 2; ++slot)
+        EditSeries().Record.skat[slot] = GameObject().cards[slot] > 0 ? GameObject().cards[slot] : 0;
 }
 
 void CMainFrame::SaveGameState(bool spare) {

@@ -31,7 +31,8 @@ bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
 bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(GameObject().person); }
 
 CPlayer& CMainFrame::ComputerOfSeat(int seat) {
-    return seat == 0 ? static_cast<CPlayer&>(EditGameObject().computer0) : static_cast<CPlayer&>(EditGameObject().computer1);
+    return seat == 0 ? static_cast<CPlayer&>(EditGameObject().computer0)
+                     : static_cast<CPlayer&>(EditGameObject().computer1);
 }
 
 void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {

@@ -26,8 +26,8 @@ int FocusOfSeat(int seat) { return 2 * (seat + 1); }
 bool CMainFrame::CheckTrickWinnerCard(int seat, bool show) {
     if (seat != g_Game.TrickWinner || seat < 0 || seat > 2) return false;
     const int second = SeatAfter(seat);
-    const bool laterChosen =
-        GameObject().Player(second)->GetSelectedCard() > 0 || GameObject().Player(SeatAfter(second))->GetSelectedCard() > 0;
+    const bool laterChosen = GameObject().Player(second)->GetSelectedCard() > 0 ||
+                             GameObject().Player(SeatAfter(second))->GetSelectedCard() > 0;
     if (laterChosen && show) SetStatusText(IDS_WINNER_CARD_REQUIRED);
     return laterChosen;
 }

@@ -300,13 +300,15 @@ void CMainFrame::MouseMove(platform::Point point) {
 
 void CMainFrame::AnnounceCardUnderMouse(int card) {
     const int state = g_Game.FlowState;
-    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && GameObject().person.count == 0)) return;
+    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && GameObject().person.count == 0))
+        return;
     // The rows whose cards the person may have named: what he sees face up.
     std::vector<const CCards*> rows;
     const int soloist = g_Game.Soloist;
     const bool computerSoloist = soloist == 0 || soloist == 1;
     if (g_Game.AllCardsOpen) {
-        rows = {&GameObject(), &GameObject().trick, &GameObject().computer0, &GameObject().computer1, &GameObject().person};
+        rows = {&GameObject(), &GameObject().trick, &GameObject().computer0, &GameObject().computer1,
+                &GameObject().person};
     } else if (g_Game.GameType == GAME_REVOLUTION) {
         // The defenders see each other's cards while they exchange, the soloist's afterwards.
         if (state == STATE_SWAP && computerSoloist) rows.push_back(GameObject().Player(1 - soloist));

@@ -38,8 +38,12 @@ void CMainFrame::OnSuggestExchange() {
         WriteTrace(":OnSuggestExchange(refused)", LOG_MAINFRAME);
         return;
     }
-    if (g_Game.Soloist == 0) SwapCardsOpponents(EditGameObject().trick, EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
-    else SwapCardsOpponents(EditGameObject().trick, EditGameObject().computer0, EditGameObject().person, EditGameObject().computer1);
+    if (g_Game.Soloist == 0)
+        SwapCardsOpponents(EditGameObject().trick, EditGameObject().person, EditGameObject().computer1,
+                           EditGameObject().computer0);
+    else
+        SwapCardsOpponents(EditGameObject().trick, EditGameObject().computer0, EditGameObject().person,
+                           EditGameObject().computer1);
     if (g_Game.DemoMode) SetTimer(TM_DEMO_FINISH_OR_PLAY, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
 }
 

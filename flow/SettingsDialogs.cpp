@@ -176,7 +176,8 @@ void CMainFrame::OnConfiguration() {
             EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
             EditGameObject().Player(seat)->PreparePlay();
         }
-        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2)};
+        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1),
+                          EditGameObject().Player(2)};
         for (CCards* row : rows) row->RemoveCards(true);
     }
     // Step 3: the trick estimation follows.

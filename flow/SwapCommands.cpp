@@ -66,8 +66,9 @@ void CMainFrame::OnSwapCardsMode() {
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
-    for (CCards* row : {static_cast<CCards*>(&EditGameObject().computer0), static_cast<CCards*>(&EditGameObject().computer1),
-                        static_cast<CCards*>(&EditGameObject().person), static_cast<CCards*>(&EditGameObject())}) {
+    for (CCards* row :
+         {static_cast<CCards*>(&EditGameObject().computer0), static_cast<CCards*>(&EditGameObject().computer1),
+          static_cast<CCards*>(&EditGameObject().person), static_cast<CCards*>(&EditGameObject())}) {
         row->Restore(true);
         row->Sort();
         row->PaintCards(0);
@@ -155,7 +156,8 @@ void CMainFrame::OnSwapSuits() {
     // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
     // suits change places, the Jacks only when asked.
     const int a = kSuitPairs[pair][0], b = kSuitPairs[pair][1];
-    std::vector<int>* rows[4] = {&EditGameObject().computer0.dealt, &EditGameObject().computer1.dealt, &EditGameObject().person.dealt, &EditGameObject().dealt};
+    std::vector<int>* rows[4] = {&EditGameObject().computer0.dealt, &EditGameObject().computer1.dealt,
+                                 &EditGameObject().person.dealt, &EditGameObject().dealt};
     for (std::vector<int>* row : rows) {
         for (int& card : *row) {
             if (!IsCardCode(card)) continue;

@@ -215,7 +215,7 @@ void CMainFrame::EndTrick() {
         soloist.MarkOutstandingCards();
         const int winner = g_Game.TrickWinner;
         EditGameObject().Player(winner)->NoteTrickLeader(GetCardSuit(trick.cards[g_Game.Soloist], false),
-                                              GetCardSuit(trick.cards[winner], false));
+                                                         GetCardSuit(trick.cards[winner], false));
         if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
     }
     // 3.

@@ -10,7 +10,8 @@ void CMainFrame::CopyCourse(std::int32_t* image, int offset) {
     WriteTrace(":CopyCourse()", LOG_MAINFRAME);
     // The course rows of seats 0-2, ten words each, then the course skat's two.
     for (int seat = 0; seat < 3; ++seat)
-        for (int i = 0; i < 10; ++i) image[10 * seat + i] = GameObject().courseRows[seat].cards[static_cast<std::size_t>(i)];
+        for (int i = 0; i < 10; ++i)
+            image[10 * seat + i] = GameObject().courseRows[seat].cards[static_cast<std::size_t>(i)];
     for (int i = 0; i < 2; ++i) image[30 + i] = GameObject().courseSkat.cards[static_cast<std::size_t>(i)];
     // The record of 68 words.
     const bool ramsch = g_Game.GameType == GAME_RAMSCH;

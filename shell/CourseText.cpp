@@ -292,8 +292,13 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     const int zoomStep = (g_Frame.ZoomPercent * 147 - 3700) / 1000;
     const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
     const int codeX = EditGameObject().courseRows[0].GetSlotPosition(9).x + 37 + offset.x;
-    const CoursePlaces at{dc, show != 0, offset.x, offset.y, {linesTop + 110, linesTop + 123, linesTop + 136},
-                          codeX, EditGameObject().courseRows[0]};
+    const CoursePlaces at{dc,
+                          show != 0,
+                          offset.x,
+                          offset.y,
+                          {linesTop + 110, linesTop + 123, linesTop + 136},
+                          codeX,
+                          EditGameObject().courseRows[0]};
 
     // Steps 2 and 3.
     dc.SelectAppFont(2);

@@ -103,7 +103,8 @@ void CMainFrame::Paint(const platform::Rect& update) {
     auto coursePictureStep = [&] {
         // Step 8.
         if (TrickPlay().CourseShown) {
-            CCards* rows[4] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0], &EditGameObject().courseRows[1], &EditGameObject().courseRows[2]};
+            CCards* rows[4] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0],
+                               &EditGameObject().courseRows[1], &EditGameObject().courseRows[2]};
             for (CCards* row : rows) {
                 if (Timers().FullRepaint) row->PaintCards(0);
                 else row->Relayout(r);
@@ -145,7 +146,8 @@ void CMainFrame::Paint(const platform::Rect& update) {
         }
         PlaceOpenBar();
     }
-    CCards* rows[5] = {EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2), &EditGameObject().trick,
+    CCards* rows[5] = {EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2),
+                       &EditGameObject().trick,
                        TrickPlay().CourseShown ? static_cast<CCards*>(&EditGameObject().lastTrick) : &EditGameObject()};
     for (CCards* row : rows) {
         // A full repaint lays every row out anew; an expose only puts back what was covered.

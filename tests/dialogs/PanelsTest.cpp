@@ -42,7 +42,8 @@ protected:
         ASSERT_EQ(deck.size(), 32u);
         for (int seat = 0; seat < 3; ++seat)
             for (int i = 0; i < 10; ++i)
-                Frame().EditGameObject().Player(seat)->dealt[static_cast<std::size_t>(i)] = deck[static_cast<std::size_t>(10 * seat + i)];
+                Frame().EditGameObject().Player(seat)->dealt[static_cast<std::size_t>(i)] =
+                    deck[static_cast<std::size_t>(10 * seat + i)];
         Frame().EditGameObject().dealt[0] = deck[30];
         Frame().EditGameObject().dealt[1] = deck[31];
     }

@@ -156,7 +156,8 @@ TEST_F(DealTest, NewLaysEveryDealtCardOnTheTableAtItsPlace) {
         StartProgram();
         NewToStart();
         const HWND table = g_Frame.hTableWnd;
-        CCards* rows[4] = {Frame().EditGameObject().Player(0), Frame().EditGameObject().Player(1), Frame().EditGameObject().Player(2), &Frame().EditGameObject()};
+        CCards* rows[4] = {Frame().EditGameObject().Player(0), Frame().EditGameObject().Player(1),
+                           Frame().EditGameObject().Player(2), &Frame().EditGameObject()};
         for (int row = 0; row < 4; ++row) {
             CCards& cards = *rows[row];
             const std::vector<int> before = cards.cards;

@@ -84,7 +84,8 @@ TEST_F(DispatchGoldenTest, TheFirstTwoTricksDispatchAsRecorded) {
     // Trick 2: the person's card; the bar is pressed twice before its timer.
     PlayPersonsCard();
     ASSERT_TRUE(host_->PumpUntil(
-        [this] { return ::IsWindow(Frame().Prompts().ContinuePrompt) && Frame().GameObject().trick.count == 3; }, 60000));
+        [this] { return ::IsWindow(Frame().Prompts().ContinuePrompt) && Frame().GameObject().trick.count == 3; },
+        60000));
     const HWND bar = Frame().Prompts().ContinuePrompt;
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);

@@ -131,7 +131,8 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
     EXPECT_EQ(Frame().Series().Record.cards.size(), played);
 
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    ASSERT_TRUE(host_->PumpUntil(
+        [this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnRepeat()")), 0);
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
     EXPECT_EQ(g_Game.StopFlag, StopState::Running);
@@ -398,7 +399,8 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
     EXPECT_NE(g_Game.CheatMask & 4, 0);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    ASSERT_TRUE(host_->PumpUntil(
+        [this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
     const testsupport::Deal again = testsupport::DealtCards(Frame());
     for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;

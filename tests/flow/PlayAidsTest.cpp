@@ -133,7 +133,8 @@ TEST_F(PlayAidsTest, ExchangeSuggestionOutsideTheExchangeMovesNothing) {
     DealAndHold(4711);
     const std::vector<int> before(Frame().GameObject().person.cards.begin(), Frame().GameObject().person.cards.end());
     Frame().SendMessage(WM_COMMAND, CM_SUGGEST_EXCHANGE);
-    EXPECT_EQ(std::vector<int>(Frame().GameObject().person.cards.begin(), Frame().GameObject().person.cards.end()), before);
+    EXPECT_EQ(std::vector<int>(Frame().GameObject().person.cards.begin(), Frame().GameObject().person.cards.end()),
+              before);
     EXPECT_EQ(Frame().GameObject().person.count, 10);
 }
 
@@ -200,7 +201,8 @@ TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
         for (std::size_t slot = 0; slot < person.present.size(); ++slot)
             if (person.present[slot]) cards.push_back(person.cards[slot]);
         for (int slot = 0; slot < 3; ++slot)
-            if (Frame().GameObject().trick.present[static_cast<std::size_t>(slot)]) cards.push_back(Frame().GameObject().trick.cards[static_cast<std::size_t>(slot)]);
+            if (Frame().GameObject().trick.present[static_cast<std::size_t>(slot)])
+                cards.push_back(Frame().GameObject().trick.cards[static_cast<std::size_t>(slot)]);
         std::sort(cards.begin(), cards.end());
         return cards;
     };

@@ -115,7 +115,8 @@ protected:
     // The first card of the person's hand that the follow rule allows.
     int FirstLegalCard() {
         for (int slot = 0; slot < Person().capacity; ++slot)
-            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick)) return Person().cards[slot];
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick))
+                return Person().cards[slot];
         return NO_CARD;
     }
     // Presses a button of the open bar as a click on it does.

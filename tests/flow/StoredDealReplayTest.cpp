@@ -144,7 +144,8 @@ TEST_F(StoredDealReplayTest, DuringAGameTheRunningGameIsBrokenOffFirst) {
     ASSERT_GE(broken, 0);
     EXPECT_GT(FindLine("CMainFrame::OnRepeat()", broken), broken);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
-    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Held(*Frame().GameObject().Player(seat)), Part(deal, 10 + 10 * seat, 10)) << seat;
+    for (int seat = 0; seat < 3; ++seat)
+        EXPECT_EQ(Held(*Frame().GameObject().Player(seat)), Part(deal, 10 + 10 * seat, 10)) << seat;
     EXPECT_EQ(Held(Frame().GameObject()), Part(deal, 8, 2));
     EXPECT_EQ(GetWindowText(Frame().Handle()), "Kartovan+  5.8 (12.skt)");
 }

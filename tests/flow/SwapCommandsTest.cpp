@@ -52,7 +52,9 @@ protected:
         Frame().EditGameObject().dealt = kSkat;
         g_Game.CheatMask = 0;
     }
-    std::vector<int> Dealt(int seat) { return Sorted(seat == 3 ? Frame().GameObject().dealt : Frame().GameObject().Player(seat)->dealt); }
+    std::vector<int> Dealt(int seat) {
+        return Sorted(seat == 3 ? Frame().GameObject().dealt : Frame().GameObject().Player(seat)->dealt);
+    }
     // The cards a row holds now.
     static std::vector<int> Held(const CCards& row) {
         std::vector<int> cards;
@@ -202,8 +204,10 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
 TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     HoldFixedDeal();
     // The table holds the fixed deal.
-    for (CCards* row : {static_cast<CCards*>(&Frame().EditGameObject().computer0), static_cast<CCards*>(&Frame().EditGameObject().computer1),
-                        static_cast<CCards*>(&Frame().EditGameObject().person), static_cast<CCards*>(&Frame().EditGameObject())})
+    for (CCards* row :
+         {static_cast<CCards*>(&Frame().EditGameObject().computer0),
+          static_cast<CCards*>(&Frame().EditGameObject().computer1),
+          static_cast<CCards*>(&Frame().EditGameObject().person), static_cast<CCards*>(&Frame().EditGameObject())})
         row->Restore(true);
     // The hint stands in the status bar until the rotation moves on.
     Frame().SendMessage(WM_COMMAND, ID_SWAP_CARDS);
@@ -217,7 +221,8 @@ TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     EXPECT_EQ(Frame().Texts().HintText, "Please swap (click) a card");
     EXPECT_EQ(Frame().Texts().StatusText, "Swap Cards");
 
-    Frame().SwapCards(C(kAce, kDiamonds), Frame().EditGameObject().person, C(kSeven, kDiamonds), Frame().EditGameObject().trick, false);
+    Frame().SwapCards(C(kAce, kDiamonds), Frame().EditGameObject().person, C(kSeven, kDiamonds),
+                      Frame().EditGameObject().trick, false);
     ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
     host_->PumpUntilIdle();
     EXPECT_NE(g_Game.FlowState, STATE_SWAP);

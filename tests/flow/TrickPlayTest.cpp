@@ -225,7 +225,9 @@ TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
         const int slot = FirstLegalSlot();
         host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[slot]));
         host_->PumpUntil(
-            [this] { return Frame().Series().Record.scored || (PersonToPlay() && Frame().GameObject().trick.count > 0); },
+            [this] {
+                return Frame().Series().Record.scored || (PersonToPlay() && Frame().GameObject().trick.count > 0);
+            },
             60000);
     }
     FAIL() << "the deal gave no trick with a refused card: the seed no longer shows the refusal";

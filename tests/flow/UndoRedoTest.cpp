@@ -102,7 +102,8 @@ protected:
     void PlayPersonCard() {
         CPerson& person = Person();
         for (int slot = 0; slot < person.capacity; ++slot) {
-            if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().GameObject().trick)) continue;
+            if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().GameObject().trick))
+                continue;
             const int card = person.cards[static_cast<std::size_t>(slot)];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
             host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));

@@ -28,7 +28,8 @@ protected:
         // Every seat's hand is its course row; the skat as dealt.
         for (int seat = 0; seat < 3; ++seat)
             for (int slot = 0; slot < 10; ++slot)
-                Frame().EditGameObject().courseRows[seat].AddCard(Frame().GameObject().Player(seat)->cards[static_cast<std::size_t>(slot)]);
+                Frame().EditGameObject().courseRows[seat].AddCard(
+                    Frame().GameObject().Player(seat)->cards[static_cast<std::size_t>(slot)]);
         Frame().EditGameObject().courseSkat.AddCard(Frame().GameObject().dealt[0]);
         Frame().EditGameObject().courseSkat.AddCard(Frame().GameObject().dealt[1]);
         g_Game.CourseTricks = 10;
