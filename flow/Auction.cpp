@@ -123,7 +123,7 @@ void FocusBidOrPass(CMainFrame& frame, int (*options)[13]) {
 // Step 2: the bar opens, in the state of the person's seat.
 void OpenAuctionBar(CMainFrame& frame, AuctionSpeaker& say) {
     frame.EditAuction().BidAtTop = 0;
-    int(*options)[13] = frame.Game.person.ChooseGame(0);
+    int(*options)[13] = frame.EditGameObject().person.ChooseGame(0);
     const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
     char text[96];
     std::snprintf(text, sizeof text, "%s:max bid:%d", frame.GetPlayerName(2).c_str(), frame.PersonBidLimit());

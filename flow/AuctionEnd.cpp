@@ -30,7 +30,7 @@ void EndComputersLoop() {
 // again as a game still worth playing. False when it passes too.
 bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
     if (frame.Auction().BidLimits[seat] == 0)
-        frame.EditAuction().BidLimits[seat] = frame.Game.Player(seat)->EvaluateAllPassed();
+        frame.EditAuction().BidLimits[seat] = frame.EditGameObject().Player(seat)->EvaluateAllPassed();
     if (frame.Auction().BidLimits[seat] >= kLowestBid) {
         say.Say(seat, AuctionWord::Hold, Value(), g_Game.BidIndex, true);
         return true;

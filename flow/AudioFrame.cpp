@@ -122,7 +122,7 @@ void CMainFrame::VoiceSupport(int card, int seat) {
     // Step 3: the card's owner.
     int owner = -1;
     for (int s = 0; s < 3 && owner < 0; ++s)
-        if (Game.Player(s)->HasCard(card)) owner = s;
+        if (GameObject().Player(s)->HasCard(card)) owner = s;
     // Step 4: the speaker.
     const int speaker = SupportSpeaker(AudioVoiceWord(), seat, owner);
     if (speaker == NO_VOICE) return;

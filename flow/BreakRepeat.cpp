@@ -97,7 +97,7 @@ void CMainFrame::OnRepeat() {
     RemoveTrick();
     if (Files().GamePath.empty()) EditFiles().GameFileRead = 0;
     CheckCheat(kMarkRepeated, 1);
-    InitializeSkat(Game);
+    InitializeSkat(EditGameObject());
     SetPause(1);
     g_Game.ResetKontra();
     RefreshPosTexts(1);
@@ -168,14 +168,15 @@ void CMainFrame::OnResume() {
     // Step 2: the end of a skat swap pause.
     if (Declaration().SwapPausePending) {
         const int seat = g_Game.SkatHolderSeat;
-        CPlayer& swapper = seat == 0 || seat == 1 ? *Game.Player(seat) : static_cast<CPlayer&>(Game.person);
+        CPlayer& swapper =
+            seat == 0 || seat == 1 ? *EditGameObject().Player(seat) : static_cast<CPlayer&>(EditGameObject().person);
         WriteTrace(":OnResume(Swapper(" + GetPlayerName(seat == 0 || seat == 1 ? seat : 2) + "))", LOG_MAINFRAME);
         WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
-        if (Game.trick.present[0] && IsCardCode(Game.trick.cards[0])) {
+        if (GameObject().trick.present[0] && IsCardCode(GameObject().trick.cards[0])) {
             MoveTrickToSkat();
-            Game.RemoveCards(false);
-            Game.Sort();
-            Game.PaintCards(0);
+            EditGameObject().RemoveCards(false);
+            EditGameObject().Sort();
+            EditGameObject().PaintCards(0);
             if (!g_Game.AllCardsOpen && !g_Game.OuvertAnnounced) swapper.open = false;
             swapper.RemoveCards(false);
             swapper.Sort();
@@ -193,17 +194,17 @@ void CMainFrame::OnResume() {
     }
     // Step 3: the end of the person's card swap before the game: the game starts again with the
     // swapped cards as its deal.
-    if (!Game.trick.present[0] || !IsCardCode(Game.trick.cards[0])) {
+    if (!GameObject().trick.present[0] || !IsCardCode(GameObject().trick.cards[0])) {
         WriteTrace(":OnResume(late)", LOG_MAINFRAME);
         return;
     }
     SetFlowState(STATE_IDLE);
     WriteTrace(":OnResume()", LOG_MAINFRAME);
     SoundEffect(SOUND_REMOVE_CARDS, false);
-    const int first = Game.trick.RemoveCard(0, true);
-    const int second = Game.trick.RemoveCard(1, true);
+    const int first = EditGameObject().trick.RemoveCard(0, true);
+    const int second = EditGameObject().trick.RemoveCard(1, true);
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& hand = *Game.Player(seat);
+        CPlayer& hand = *EditGameObject().Player(seat);
         hand.SelectCard(5, 0, true);
         // Every hand's swapped cards become its dealt cards, the person's too: with his old ones
         // kept, a repeat of this game would deal a card twice and lose the one he took.
@@ -214,11 +215,11 @@ void CMainFrame::OnResume() {
         }
     }
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Game.DealCard(0, first);
-    Game.DealCard(1, second);
-    Game.dealt = Game.cards;
+    EditGameObject().DealCard(0, first);
+    EditGameObject().DealCard(1, second);
+    EditGameObject().dealt = GameObject().cards;
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& hand = *Game.Player(seat);
+        CPlayer& hand = *EditGameObject().Player(seat);
         hand.Sort();
         hand.PaintCards(0);
         hand.AnalyseHand(0);

@@ -34,9 +34,9 @@ std::string SuitRankText(int card) {
 }  // namespace
 
 CCards& CMainFrame::GroupRow(int group) {
-    if (group >= 1 && group <= 3) return *Game.Player(group - 1);
+    if (group >= 1 && group <= 3) return *EditGameObject().Player(group - 1);
     // The skat lies face up in the trick's first two places while the person exchanges.
-    return Game.trick;
+    return EditGameObject().trick;
 }
 
 void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged) {
@@ -82,7 +82,7 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
     // Step 1.
     WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
     EditExchange().ActiveGroups = 0;
-    EditDeclaration().SkatOpenSaved = Game.open ? 1 : 0;
+    EditDeclaration().SkatOpenSaved = GameObject().open ? 1 : 0;
     const bool moveSkat = (mode & 1) != 0;
     // Step 2.
     if (skat) {
@@ -90,7 +90,7 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
         EditExchange().ActiveGroups |= 1;
     }
     // Step 3: the computers' hands open for the exchange.
-    CPlayer* computers[2] = {&Game.computer0, &Game.computer1};
+    CPlayer* computers[2] = {&EditGameObject().computer0, &EditGameObject().computer1};
     const bool takesPart[2] = {seat0, seat1};
     for (int seat = 0; seat < 2; ++seat) {
         if (!takesPart[seat]) continue;
@@ -138,8 +138,10 @@ void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPla
 void CMainFrame::OnRevolution() {
     CloseModelessDialog();
     // Step 1.
-    CPlayer& soloist = g_Game.Soloist == 0 ? static_cast<CPlayer&>(Game.computer0) : Game.computer1;
-    CPlayer& partner = g_Game.Soloist == 0 ? static_cast<CPlayer&>(Game.computer1) : Game.computer0;
+    CPlayer& soloist =
+        g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer0) : EditGameObject().computer1;
+    CPlayer& partner =
+        g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer1) : EditGameObject().computer0;
     // Steps 2 and 3.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_REMOVE_CARDS, false);
@@ -150,8 +152,8 @@ void CMainFrame::OnRevolution() {
     // Step 5: the other defender's hand closes again; both defenders look at their new hands.
     partner.SelectCard(5, 0, false);
     partner.open = false;
-    for (CPlayer* player : {&partner, static_cast<CPlayer*>(&Game.person)}) {
-        if (player == &Game.person) player->SelectCard(5, 0, false);
+    for (CPlayer* player : {&partner, static_cast<CPlayer*>(&EditGameObject().person)}) {
+        if (player == &GameObject().person) player->SelectCard(5, 0, false);
         player->RemoveCards(false);
         player->Sort();
         player->PaintCards(2);
@@ -200,7 +202,7 @@ bool CMainFrame::FindCardGroup(int dropped, int group, int& picked, CCards*& row
 void CMainFrame::ReevaluateHands(int soloistMode) {
     for (int seat = 0; seat < 3; ++seat)
         EditAuction().BidLimits[seat] =
-            CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+            CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
 }
 
 void CMainFrame::ManipulateClick(platform::Point point) {
@@ -224,7 +226,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
     }
     // Step 5: the first card of a pair is raised.
     if (noOtherSelection) {
-        const bool skatCard = card == Game.trick.cards[0] || card == Game.trick.cards[1];
+        const bool skatCard = card == GameObject().trick.cards[0] || card == GameObject().trick.cards[1];
         if (g_Game.FlowState == STATE_QUERY && GetCardRank(card) == JACK && !skatCard) {
             SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
             return;

@@ -62,7 +62,7 @@ void CMainFrame::OnNew() {
     EditSeries().RepeatAllowed = 0;
     RemoveTrick();
     ShowMatchState();
-    InitializeSkat(Game);
+    InitializeSkat(EditGameObject());
     g_Game.ResetKontra();
     RefreshPosTexts(1);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -110,9 +110,9 @@ void CMainFrame::OnDeal() {
     WriteTrace(":OnDeal()", LOG_MAINFRAME);
     if (Series().BeforeDeal) Series().BeforeDeal();
     // Steps 1 and 2: the seats from the forehand, then the skat.
-    DealOrder order = OrderFromForehand(Game);
+    DealOrder order = OrderFromForehand(EditGameObject());
     for (CCards* row : order.rows) row->Deal();
-    Game.CheckCardInvariant();
+    GameObject().CheckCardInvariant();
     // Step 3.
     EditFiles().CardStatisticsPending = 1;
     LatchCardsStatistics(0);
@@ -136,7 +136,7 @@ void CMainFrame::OnDeal() {
 void CMainFrame::AssignedCards() {
     WriteTrace(":AssignedCards()", LOG_MAINFRAME);
     // Step 1.
-    DealOrder order = OrderFromForehand(Game);
+    DealOrder order = OrderFromForehand(EditGameObject());
     for (CCards* row : order.rows) row->Restore(true);
     // Step 2.
     SoundEffect(SOUND_DEAL, true);
@@ -147,7 +147,7 @@ void CMainFrame::AssignedCards() {
         line += GetPlayerName(seat);
         for (int slot = 0; slot < 10; ++slot) {
             line += ':';
-            line += CardShortText(Game.Player(seat)->dealt[static_cast<std::size_t>(slot)]);
+            line += CardShortText(GameObject().Player(seat)->dealt[static_cast<std::size_t>(slot)]);
         }
         line += ")";
         WriteTrace(line, LOG_MAINFRAME);
@@ -155,7 +155,7 @@ void CMainFrame::AssignedCards() {
     std::string skat = "AssignedCards(Skat";
     for (int slot = 0; slot < 2; ++slot) {
         skat += ':';
-        skat += CardShortText(Game.dealt[static_cast<std::size_t>(slot)]);
+        skat += CardShortText(GameObject().dealt[static_cast<std::size_t>(slot)]);
     }
     skat += ")";
     WriteTrace(skat, LOG_MAINFRAME);
@@ -203,8 +203,8 @@ void CMainFrame::StartGame() {
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
     // shows it).
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->PreparePlay();
+        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->PreparePlay();
     // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
     // view it still shows the new hand's sheet, not the last game's.
     if (CTrickEstimation* estimation = TrickEstimationWindow()) {
@@ -216,7 +216,7 @@ void CMainFrame::StartGame() {
     EditSeries().PlayClock = Time64();
     // Step 8.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         player.PickedCard = static_cast<int>(g_Game.StopFlag);
         g_Game.StopFlag = StopState::Running;
         if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);

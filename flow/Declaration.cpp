@@ -57,8 +57,8 @@ void CMainFrame::Declare() {
     SetStatusPane(0, Texts().StatusText);
     g_Knowledge.PreferredSuit = -1;
     // Everybody looks at the soloist; with nobody playing nobody is linked.
-    CPlayer* soloist = Game.Player(g_Game.Soloist);
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SetPartner(soloist);
+    CPlayer* soloist = EditGameObject().Player(g_Game.Soloist);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SetPartner(soloist);
 
     if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
     else if (g_Game.Soloist == 2) DeclarePerson(bidText);
@@ -68,15 +68,16 @@ void CMainFrame::Declare() {
 
 void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText) {
     const int s = g_Game.Soloist;
-    CPlayer& soloist = *Game.Player(s);
-    CPlayer& other = *Game.Player(1 - s);
+    CPlayer& soloist = *EditGameObject().Player(s);
+    CPlayer& other = *EditGameObject().Player(1 - s);
     // Steps 1 to 5: the declaration and the game message.
     EditTexts().StatusText = ShortName(*this, s) + bidText;
     // Under the open-cards option the computer's lay-away is shown on the table.
-    g_ComputerFrame.Game = &Game;
+    g_ComputerFrame.Game = &EditGameObject();
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
-    const bool overbid = soloist.Declare(Game);
-    std::string course = SetupGame(soloist, *Game.Player((s + 2) % 3), *Game.Player((s + 1) % 3));
+    const bool overbid = soloist.Declare(EditGameObject());
+    std::string course =
+        SetupGame(soloist, *EditGameObject().Player((s + 2) % 3), *EditGameObject().Player((s + 1) % 3));
     if (overbid) {
         kontraAllowed = false;
         g_Game.GameEndFlags = s;
@@ -97,7 +98,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         DoModalDialog(gameMessage);
         if (SkatSwapPause(true)) return;
         WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
-        EditDeclaration().SkatOpenSaved = Game.open ? 1 : 0;
+        EditDeclaration().SkatOpenSaved = GameObject().open ? 1 : 0;
         EditExchange().ActiveGroups = 0;
         MoveSkatToTrick();
         EditExchange().ActiveGroups |= 1;
@@ -154,7 +155,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         }
     }
     // Step 13.
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->UpdateTrumpFlag();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->UpdateTrumpFlag();
     OnPlay();
 }
 
@@ -165,7 +166,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     EditTexts().StatusText = ShortName(*this, 2) + bidText;
     OpenPromptBar<CSkatDialog>(*this);
     // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
-    int(*options)[13] = Game.person.ChooseGame(0);
+    int(*options)[13] = EditGameObject().person.ChooseGame(0);
     int best = 0;
     for (int type = 0; type < 9; ++type) {
         if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > best) {

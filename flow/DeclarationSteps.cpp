@@ -54,17 +54,17 @@ void FocusTable() { ::SetFocus(g_Frame.hTableWnd); }
 }  // namespace
 
 void CMainFrame::MoveSkatToTrick() {
-    const int first = Game.cards[0], second = Game.cards[1];
-    Game.RemoveCards(true);
-    Game.trick.DealCardToPile(0, first);
-    Game.trick.DealCardToPile(1, second);
+    const int first = GameObject().cards[0], second = GameObject().cards[1];
+    EditGameObject().RemoveCards(true);
+    EditGameObject().trick.DealCardToPile(0, first);
+    EditGameObject().trick.DealCardToPile(1, second);
 }
 
 void CMainFrame::MoveTrickToSkat() {
-    const int first = Game.trick.RemoveCard(0, true);
-    const int second = Game.trick.RemoveCard(1, true);
-    Game.DealCard(0, first);
-    Game.DealCard(1, second);
+    const int first = EditGameObject().trick.RemoveCard(0, true);
+    const int second = EditGameObject().trick.RemoveCard(1, true);
+    EditGameObject().DealCard(0, first);
+    EditGameObject().DealCard(1, second);
 }
 
 void CMainFrame::OpenDeclareBar() {
@@ -83,8 +83,8 @@ void CMainFrame::OnPickup() {
     // Step 3.
     SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
-    Game.person.cards[10] = Game.cards[0];
-    Game.person.cards[11] = Game.cards[1];
+    EditGameObject().person.cards[10] = GameObject().cards[0];
+    EditGameObject().person.cards[11] = GameObject().cards[1];
     ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
@@ -115,7 +115,7 @@ void CMainFrame::OnPickup() {
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
-        int(*options)[13] = Game.person.ChooseGame(0);
+        int(*options)[13] = EditGameObject().person.ChooseGame(0);
         const int type = g_Game.GameType;
         if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(Prompts().PromptDialog)) {
             if (options[type][OPT_OUVERT]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxOuvert, 0);
@@ -154,7 +154,8 @@ void CMainFrame::OnDeclare() {
     g_Flow.ExchangeRunning = 0;
     // Step 3: Revolution Hand rearranges the defenders' hands.
     if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION)
-        SwapCardsOpponents(Game, Game.computer0, Game.computer1, Game.person);
+        SwapCardsOpponents(EditGameObject(), EditGameObject().computer0, EditGameObject().computer1,
+                           EditGameObject().person);
     if (g_Game.DemoMode) {
         SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
         return;
@@ -171,15 +172,16 @@ void CMainFrame::OnDeclare() {
 
 void CMainFrame::OnDeclared() {
     // Step 1.
-    EditAuction().BidLimits[2] = Game.person.GetGameValue();
+    EditAuction().BidLimits[2] = EditGameObject().person.GetGameValue();
     EditTexts().HintText.clear();
     SetStatusPane(0, Texts().StatusText);
     // Step 2.
-    SetupGame(Game.person, Game.computer1, Game.computer0);
+    SetupGame(EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
     // Step 4.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5.
-    for (CPlayer* computer : {static_cast<CPlayer*>(&Game.computer0), static_cast<CPlayer*>(&Game.computer1)}) {
+    for (CPlayer* computer :
+         {static_cast<CPlayer*>(&EditGameObject().computer0), static_cast<CPlayer*>(&EditGameObject().computer1)}) {
         computer->Sort();
         SortIntoTable(*computer, 0);
     }
@@ -192,7 +194,7 @@ void CMainFrame::OnDeclared() {
     InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->UpdateTrumpFlag();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->UpdateTrumpFlag();
     if (g_Game.DemoMode) {
         SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
         return;
@@ -253,10 +255,10 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     StartPlayKnowledge();
     for (int party = 0; party < 3; ++party) g_Game.PartyPoints[party] = g_Game.PartyTricks[party] = 0;
     g_Game.TurnSeat = g_Game.TrickWinner = g_Game.Leader;
-    Game.trick.Clear();
+    EditGameObject().trick.Clear();
     // Step 8: the skat counts for the soloist's party unless it stays out of the game.
     if (!g_Game.HandAnnounced && type != GAME_NULL && type != GAME_REVOLUTION) {
-        const int points = Game.CountPoints();
+        const int points = GameObject().CountPoints();
         if (points == -1) {
             for (int& party : g_Game.PartyPoints) party = 0;
         } else {
@@ -277,27 +279,27 @@ void CMainFrame::OnSortCards() {
     const int state = g_Game.FlowState;
     if (state == STATE_INIT || state == STATE_IDLE) return;
     // Step 2.
-    Game.Sort();
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Sort();
+    EditGameObject().Sort();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Sort();
     if (state != STATE_PLAY) {
-        SortIntoTable(Game.computer1, 0);
-        SortIntoTable(Game.computer0, 0);
+        SortIntoTable(EditGameObject().computer1, 0);
+        SortIntoTable(EditGameObject().computer0, 0);
     }
     // Step 3: open hands are laid out again in their new order.
     if (state == STATE_SWAP || g_Game.AllCardsOpen || g_Game.GameType == GAME_REVOLUTION) {
-        CCards* rows[3] = {&Game.computer0, &Game.computer1, &Game};
+        CCards* rows[3] = {&EditGameObject().computer0, &EditGameObject().computer1, &EditGameObject()};
         for (CCards* row : rows) {
             row->RemoveCards(false);
             row->PaintCards(2);
         }
     } else if (g_Game.OuvertAnnounced && (g_Game.Soloist == 0 || g_Game.Soloist == 1)) {
-        CPlayer& soloist = *Game.Player(g_Game.Soloist);
+        CPlayer& soloist = *EditGameObject().Player(g_Game.Soloist);
         soloist.RemoveCards(false);
         soloist.PaintCards(2);
     }
     // Step 4.
-    Game.person.PaintCards(2);
-    if (state != STATE_PLAY) SortIntoTable(Game.person, 0);
+    EditGameObject().person.PaintCards(2);
+    if (state != STATE_PLAY) SortIntoTable(EditGameObject().person, 0);
     ResortStoredDealsIfShown();
 }
 

@@ -70,7 +70,7 @@ void CMainFrame::SelectEstimatedGame() {
         return;
     }
     const int seat = window->UpdateEstimation(2);
-    CPlayer* player = Game.Player(seat);
+    CPlayer* player = EditGameObject().Player(seat);
     // Step 1, Ramsch only: the selected player's play estimate; the window shows Grand when he would
     // play Grand Hand instead, else Ramsch, and then the game type goes back as it was.
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {

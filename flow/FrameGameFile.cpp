@@ -18,10 +18,11 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
     GameFileRecord record;
     // The four dealt rows: the three hands and the skat, as dealt.
     for (int seat = 0; seat < 3; ++seat) {
-        const CPlayer& player = *Game.Player(seat);
+        const CPlayer& player = *GameObject().Player(seat);
         for (int i = 0; i < 10; ++i) record.Dealt[static_cast<std::size_t>(10 * seat + i)] = player.dealt[static_cast<std::size_t>(i)];
     }
-    for (int i = 0; i < 2; ++i) record.Dealt[static_cast<std::size_t>(30 + i)] = Game.dealt[static_cast<std::size_t>(i)];
+    for (int i = 0; i < 2; ++i)
+        record.Dealt[static_cast<std::size_t>(30 + i)] = GameObject().dealt[static_cast<std::size_t>(i)];
     if (withCourse) {
         std::array<std::int32_t, 100> course{};
         CopyCourse(course.data(), 32);
@@ -38,7 +39,7 @@ void CMainFrame::SaveFile(const std::string& path, int kind) {
     //    annotation stays whether or not its panel is open.
     if (path != Files().TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(Files().TempGameFile, 0);
     // 3. The course only of a finished game.
-    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && Game.courseRows[0].count == 10;
+    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().courseRows[0].count == 10;
     WriteTrace(":SaveFile(" + path + ")", LOG_MAINFRAME);
     if (!WriteOwnFile(path, EncodeGameFile(GameImage(course, true))))
         ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
@@ -70,13 +71,14 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     EditFiles().GameFileRead = 1;
     g_Game.CourseTricks = 0;
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(10 * seat + i)];
     }
-    for (int i = 0; i < 2; ++i) Game.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
+    for (int i = 0; i < 2; ++i)
+        EditGameObject().dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
     EditTexts().AnnotationText = record.Annotation;
-    for (CTrick& row : Game.courseRows) row.Reset();
-    Game.courseSkat.Reset();
+    for (CTrick& row : EditGameObject().courseRows) row.Reset();
+    EditGameObject().courseSkat.Reset();
     bool lastTrickShown = false;
     if (record.Course) {
         // 4. The course and the game's result.
@@ -85,10 +87,10 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         for (int seat = 0; seat < 3; ++seat)
             for (int i = 0; i < at(RowCounts + 4 * seat); ++i) {
                 const int card = at(Rows + 40 * seat + 4 * i);
-                if (IsDeckCard(card)) Game.courseRows[seat].AddCard(card);
+                if (IsDeckCard(card)) EditGameObject().courseRows[seat].AddCard(card);
             }
         for (int i = 0; i < at(SkatCount); ++i)
-            if (IsDeckCard(at(Skat + 4 * i))) Game.courseSkat.AddCard(at(Skat + 4 * i));
+            if (IsDeckCard(at(Skat + 4 * i))) EditGameObject().courseSkat.AddCard(at(Skat + 4 * i));
         g_Game.SetGameType(at(GameType));
         const bool ramsch = at(GameType) == GAME_RAMSCH;
         const std::int32_t packed = at(LastTrickAndSecondLoser);
@@ -130,12 +132,12 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         }
     }
     // 5. The players look at the deal; the cards stay off the table.
-    Game.Restore(true);
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
+    EditGameObject().Restore(true);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Restore(true);
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
-    Game.RemoveCards(true);
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
+        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    EditGameObject().RemoveCards(true);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
     if (lastTrickShown && !TrickPlay().CourseShown) OnLast();
     // 6.
     SetTitle(path, titleKind);

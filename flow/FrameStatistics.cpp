@@ -83,10 +83,10 @@ void CMainFrame::LatchCardsStatistics(int kind) {
     if (kind == 0) {
         // The three hands and the skat as dealt.
         for (int seat = 0; seat < 3; ++seat) {
-            const CCards& hand = *Game.Player(seat);
+            const CCards& hand = *GameObject().Player(seat);
             LatchCards(latch, seat, hand.cards.data(), hand.capacity);
         }
-        LatchCards(latch, 3, Game.cards.data(), Game.capacity);
+        LatchCards(latch, 3, GameObject().cards.data(), GameObject().capacity);
         return;
     }
     // A test deal: four rows dealt from a full deck of their own.

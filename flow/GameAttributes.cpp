@@ -7,7 +7,7 @@
 
 void CMainFrame::RegisterGameAttributes() {
     WriteTrace(":RegisterGameAttributes()", LOG_MAINFRAME);
-    for (int seat = 0; seat < 3; ++seat) SortIntoTable(*Game.Player(seat), 0);
-    for (int seat = 0; seat < 3; ++seat) ListSmallCards(*Game.Player(seat));
-    for (int seat = 0; seat < 3; ++seat) StoreTrumpCount(*Game.Player(seat));
+    for (int seat = 0; seat < 3; ++seat) SortIntoTable(*EditGameObject().Player(seat), 0);
+    for (int seat = 0; seat < 3; ++seat) ListSmallCards(*EditGameObject().Player(seat));
+    for (int seat = 0; seat < 3; ++seat) StoreTrumpCount(*EditGameObject().Player(seat));
 }

@@ -31,7 +31,7 @@ void CMainFrame::EndGame() {
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     SoundEffect(SOUND_REMOVE_CARDS, false);
     SweepTrick(false);
-    Game.trick.Reset();
+    EditGameObject().trick.Reset();
     ClearDesk();
     ShowMatchState();
     g_Settings.Options.SupportSuspended = 0;
@@ -132,8 +132,9 @@ void CMainFrame::SetPoints(int points, int party) {
 GameScore CMainFrame::ScoreGame(int seat) {
     ScoreNames names;
     for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
-    const CCards& skat = Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game;
-    CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? Game.Player(g_Game.Soloist) : nullptr;
+    const CCards& skat =
+        GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
+    CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? EditGameObject().Player(g_Game.Soloist) : nullptr;
     GameScore result = ScoreFinishedGame(seat, soloist, skat, Ramsch().RamschPushCount, names);
     if (g_Game.GameType == GAME_RAMSCH) {
         EditRamsch().RamschResultSeats[0] = result.loser;
@@ -192,7 +193,7 @@ bool CMainFrame::ShowResult(int seat) {
         SetPause(pause);
         EditSeries().PlayClock = Time64();
     }
-    Game.RemoveCards(false);
+    EditGameObject().RemoveCards(false);
     // 8. The answer.
     const int word = dialog.ResultWord();
     int next = STATE_LOAD;

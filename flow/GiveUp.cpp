@@ -46,15 +46,16 @@ bool CMainFrame::IsGameWon(int seat) {
     // Only a question: the counters that the give-up completes are put back afterwards, so that
     // the scoring completes them once.
     CKeptValues kept(g_Game.PartyTricks, g_Game.PartyPoints);
-    const CCards& skat = Game.courseSkat.count > 0 ? static_cast<const CCards&>(Game.courseSkat) : Game;
-    const int level = GetMatadorsWithSkat(*Game.Player(g_Game.Soloist), g_Game.GameType, skat);
+    const CCards& skat =
+        GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
+    const int level = GetMatadorsWithSkat(*EditGameObject().Player(g_Game.Soloist), g_Game.GameType, skat);
     int value = 0;
     return GameValue(seat, value, level) >= 0;
 }
 
 void CMainFrame::TraceAssignedCards() {
     for (int seat = 0; seat < 3; ++seat) {
-        const CPlayer& player = *Game.Player(seat);
+        const CPlayer& player = *GameObject().Player(seat);
         std::string line = "AssignedCards(" + player.name;
         for (int slot = 0; slot < 10; ++slot) {
             line += ':';
@@ -66,7 +67,7 @@ void CMainFrame::TraceAssignedCards() {
     std::string skat = "AssignedCards(Skat";
     for (int place = 0; place < 2; ++place) {
         skat += ':';
-        skat += CardText(Game, place);
+        skat += CardText(GameObject(), place);
     }
     skat += ')';
     WriteTrace(skat, LOG_PLAYER);
@@ -84,7 +85,7 @@ void CMainFrame::OnAbandon() {
         WriteTrace(":OnAbandon(no such player " + std::to_string(g) + ")", LOG_MAINFRAME);
         return;
     }
-    if (g == 2) g_Game.Soloist = Game.person.GetSoloist();
+    if (g == 2) g_Game.Soloist = GameObject().person.GetSoloist();
     // Step 3.
     const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);
     const bool won = noSoloist || g == g_Game.Soloist ? false : IsGameWon(g);

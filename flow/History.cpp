@@ -18,7 +18,7 @@
 // game record as they stand.
 void CMainFrame::FillSnapshot(GameSnapshot& record) {
     for (int seat = 0; seat < 3; ++seat) {
-        const CPlayer& player = *Game.Player(seat);
+        const CPlayer& player = *GameObject().Player(seat);
         record.abandonOffer[seat] = player.FaceUpSeen;
         record.handInfo[seat] = player.handInfo;
         if (seat < 2) record.faceUp[seat] = player.faceUp ? 1 : 0;
@@ -61,7 +61,7 @@ void CMainFrame::FillSnapshot(GameSnapshot& record) {
 void CMainFrame::InitHistory() {
     WriteTrace(":InitHistory()", LOG_MAINFRAME);
     // 1.
-    const unsigned char seat0Open = Game.computer0.faceUp ? 1 : 0;
+    const unsigned char seat0Open = GameObject().computer0.faceUp ? 1 : 0;
     // 2.
     EditTrickPlay().HistoryPosition = 0;
     EditTrickPlay().RedoLimit = 0;
@@ -89,7 +89,8 @@ void CMainFrame::InitHistory() {
     EditSeries().Record.schwarz = g_Game.SchwarzAnnounced;
     EditSeries().Record.kontraState = g_Game.KontraState;
     EditSeries().Record.passOns = Ramsch().RamschPushCount;
-    for (int slot = 0; slot < 2; ++slot) EditSeries().Record.skat[slot] = Game.cards[slot] > 0 ? Game.cards[slot] : 0;
+    for (int slot = 0; slot < 2; ++slot)
+        EditSeries().Record.skat[slot] = GameObject().cards[slot] > 0 ? GameObject().cards[slot] : 0;
 }
 
 void CMainFrame::SaveGameState(bool spare) {
@@ -100,7 +101,7 @@ void CMainFrame::SaveGameState(bool spare) {
     FillSnapshot(EditTrickPlay().History[k]);
     // The cards of the trick are written by OnPlay itself, card by card.
     for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = kept.card[seat];
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SaveCardPlan(k);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SaveCardPlan(k);
 }
 
 // The record's deal: the cards as dealt and the forehand.
@@ -109,7 +110,7 @@ void CMainFrame::StartRecord() {
     EditSeries().Record.leader = g_Game.Leader;
     for (int seat = 0; seat < 3; ++seat)
         for (int slot = 0; slot < 10; ++slot)
-            EditSeries().Record.hands[seat][slot] = Game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
+            EditSeries().Record.hands[seat][slot] = GameObject().Player(seat)->dealt[static_cast<std::size_t>(slot)];
     for (int slot = 0; slot < 2; ++slot)
-        EditSeries().Record.dealtSkat[slot] = Game.dealt[static_cast<std::size_t>(slot)];
+        EditSeries().Record.dealtSkat[slot] = GameObject().dealt[static_cast<std::size_t>(slot)];
 }

@@ -28,10 +28,11 @@ bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
     return KontraPermitted(player);
 }
 
-bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(Game.person); }
+bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(GameObject().person); }
 
 CPlayer& CMainFrame::ComputerOfSeat(int seat) {
-    return seat == 0 ? static_cast<CPlayer&>(Game.computer0) : static_cast<CPlayer&>(Game.computer1);
+    return seat == 0 ? static_cast<CPlayer&>(EditGameObject().computer0)
+                     : static_cast<CPlayer&>(EditGameObject().computer1);
 }
 
 void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
@@ -44,7 +45,7 @@ void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
 void CMainFrame::SayKontra(int seat) {
     WriteTrace(":SayKontra(" + std::to_string(seat) + ")", LOG_MAINFRAME);
     // Step 1.
-    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(Game.person);
+    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(EditGameObject().person);
     if (!IsKontraPossible(player)) return;
     // Step 2: while the card play chooses for the person, Kontra is only suggested.
     if (!g_Game.DemoMode && g_ComputerFrame.CardAutoPlayFlag != 0) {
@@ -137,7 +138,7 @@ void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string
     const int said = g_Game.KontraState == KONTRA_SAID ? IDS_GIVE_KONTRA : IDS_GIVE_REKONTRA;
     const std::string text = PlayerMessage(name, platform::LoadString(said), false);
     // Step 5.
-    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(Game.person);
+    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(EditGameObject().person);
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
     // Step 6.
     if (g_Game.KontraState != KONTRA_NONE)
@@ -153,12 +154,12 @@ void CMainFrame::ComputerKontra() {
         // The person's Rekontra advice only fills the rule number of his prompt: the game itself
         // changes only by his button.
         const int state = g_Game.KontraState, kontraSeat = g_Game.KontraSeat;
-        CKontraDecision(Game.person).AnnounceRekontra();
+        CKontraDecision(EditGameObject().person).AnnounceRekontra();
         g_Game.KontraState = state;
         g_Game.KontraSeat = kontraSeat;
         const std::string text = RichTextKontra(1, computer);
         if (g_Game.Soloist == kPersonSeat) {
-            RunRekontraPrompt(text, computer.GetRuleNumber(), Game.person.GetRuleNumber());
+            RunRekontraPrompt(text, computer.GetRuleNumber(), GameObject().person.GetRuleNumber());
         } else if (g_Game.Soloist == 0 || g_Game.Soloist == 1) {
             // A computer soloist: the person only reads along, as before the computers' cards.
             CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);

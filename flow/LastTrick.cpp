@@ -69,17 +69,17 @@ void CMainFrame::OnLast() {
         EditTrickPlay().CourseShown = 1;
         if (inPlay) {
             // The last trick lies where the skat lay; the skat's cards stay in the game object.
-            Game.RemoveCards(false);
-            Game.lastTrick.PaintCards();
+            EditGameObject().RemoveCards(false);
+            EditGameObject().lastTrick.PaintCards();
             return;
         }
         // After the game: the seat labels make room for the course.
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
-        CompleteCourse(Game);
+        CompleteCourse(EditGameObject());
         MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         WriteTrace("CCards::PaintCards(course)", LOG_GAME);
-        Game.courseSkat.PaintCards();
-        for (CTrick& row : Game.courseRows) row.PaintCards();
+        EditGameObject().courseSkat.PaintCards();
+        for (CTrick& row : EditGameObject().courseRows) row.PaintCards();
         platform::Rect all = ClientRect();
         ShowImages(all, nullptr);
         MoveCourseText(1);
@@ -88,14 +88,14 @@ void CMainFrame::OnLast() {
         SetPause(1);
         EditTrickPlay().CourseShown = 0;
         if (inPlay) {
-            if (Game.lastTrick.count > 0) Game.lastTrick.RemoveCards(false);
-            Game.PaintCards();
+            if (GameObject().lastTrick.count > 0) EditGameObject().lastTrick.RemoveCards(false);
+            EditGameObject().PaintCards();
         } else {
             if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             MoveCourseText(0);
             WriteTrace("CCards::RemoveCards(course)", LOG_GAME);
-            Game.courseSkat.RemoveCards(false);
-            for (CTrick& row : Game.courseRows) row.RemoveCards(false);
+            EditGameObject().courseSkat.RemoveCards(false);
+            for (CTrick& row : EditGameObject().courseRows) row.RemoveCards(false);
             LabelSeatsFrom(*this, g_Game.Forehand);
             if (g_Game.KontraState != KONTRA_NONE) {
                 MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);

@@ -14,9 +14,7 @@ void CMainFrame::AddGameToList(int kind, const std::string& text) {
     ::AddGameToList(kind, text, Ramsch().RamschResultSeats[1]);
 }
 
-void CMainFrame::AddDealToStore() {
-    CStore::AddDeal(g_GameList.Header.Int(LIST_COUNTING), Game);
-}
+void CMainFrame::AddDealToStore() { CStore::AddDeal(g_GameList.Header.Int(LIST_COUNTING), GameObject()); }
 
 void CMainFrame::UpdateListFiguresForLastGame() {
     UpdateTotalsForLastGame(Ramsch().RamschResultSeats[1]);

@@ -36,7 +36,7 @@ CMainFrame::~CMainFrame() {
     // A panel still open would write into the frame that goes.
     DestroyPanels();
     // The computer player must not look at a game that is gone.
-    if (g_ComputerFrame.Game == &Game) g_ComputerFrame.Game = nullptr;
+    if (g_ComputerFrame.Game == &GameObject()) g_ComputerFrame.Game = nullptr;
     if (IsAlive()) DestroyWindow();
 }
 
@@ -271,4 +271,4 @@ void CMainFrame::OnCommand(int id) {
     WriteTrace(line, LOG_MAINFRAME | LOG_VERBOSE);
 }
 
-std::string CMainFrame::GetPlayerName(int seat) const { return Game.GetPlayerName(seat); }
+std::string CMainFrame::GetPlayerName(int seat) const { return GameObject().GetPlayerName(seat); }

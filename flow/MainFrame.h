@@ -487,8 +487,10 @@ public:
     void ReopenSideWindows();
 
     // --- The frame's state -----------------------------------------------------------------------
-    // The game object the flow plays on.
-    CSkat Game;
+    // The game object the flow plays on: every part reads it through the const accessor; the
+    // Edit accessor is for the steps that change the game.
+    const CSkat& GameObject() const { return game_; }
+    CSkat& EditGameObject() { return game_; }
     // The frame's state records (flow/FrameRecords.h): every part reads them through the const
     // accessor; the Edit accessor is for the code of the record's own part.
     const AuctionState& Auction() const { return auction_; }
@@ -820,6 +822,7 @@ private:
     static const CommandRow kCommandRows[];
 
     // --- The frame's own data ----------------------------------------------------------------------
+    CSkat game_;
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
     AuctionState auction_;
     DeclarationState declaration_;

@@ -155,8 +155,8 @@ void CMainFrame::OnNewMatch() {
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {
-        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
-        Game.Player(seat)->PreparePlay();
+        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+        EditGameObject().Player(seat)->PreparePlay();
     }
     SelectEstimatedGame();
     // Step 8.

@@ -26,8 +26,8 @@ int FocusOfSeat(int seat) { return 2 * (seat + 1); }
 bool CMainFrame::CheckTrickWinnerCard(int seat, bool show) {
     if (seat != g_Game.TrickWinner || seat < 0 || seat > 2) return false;
     const int second = SeatAfter(seat);
-    const bool laterChosen =
-        Game.Player(second)->GetSelectedCard() > 0 || Game.Player(SeatAfter(second))->GetSelectedCard() > 0;
+    const bool laterChosen = GameObject().Player(second)->GetSelectedCard() > 0 ||
+                             GameObject().Player(SeatAfter(second))->GetSelectedCard() > 0;
     if (laterChosen && show) SetStatusText(IDS_WINNER_CARD_REQUIRED);
     return laterChosen;
 }
@@ -40,12 +40,12 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
     if (card <= 0 || winner < 0 || winner > 2) return;
     int owner = -1;
     for (int seat = 0; seat < 3 && owner < 0; ++seat)
-        if (Game.Player(seat)->HasCard(card)) owner = seat;
+        if (GameObject().Player(seat)->HasCard(card)) owner = seat;
     if (owner < 0) {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    CPlayer& player = *Game.Player(owner);
+    CPlayer& player = *EditGameObject().Player(owner);
     const int required = Exchange().GroupPickedCards[winner + 1];
     // Step 5: the card is marked for its hand.
     auto pick = [&] {
@@ -80,7 +80,7 @@ void CMainFrame::NextTrickKey(int key) {
     const int focused = Exchange().KeyGroup == 2 || Exchange().KeyGroup == 4 || Exchange().KeyGroup == 6
                             ? Exchange().KeyGroup / 2 - 1
                             : winner;
-    CPlayer& hand = *Game.Player(focused);
+    CPlayer& hand = *EditGameObject().Player(focused);
     // The winner leads: any card of his; the others follow his marked card.
     auto playable = [&](int card) {
         return focused == winner || hand.CanPlayCard(card, Exchange().GroupPickedCards[winner + 1]);
@@ -88,7 +88,7 @@ void CMainFrame::NextTrickKey(int key) {
     auto follow = [&] { EditExchange().GroupPickedCards[focused + 1] = std::max(0, hand.GetSelectedCard()); };
     switch (key) {
         case VK_UP: {
-            CPlayer& winnerHand = *Game.Player(winner);
+            CPlayer& winnerHand = *EditGameObject().Player(winner);
             if (winnerHand.GetSelectedCard() <= 0) {
                 // The winner's card first.
                 winnerHand.SelectCard(4, 0, true);

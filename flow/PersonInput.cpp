@@ -103,8 +103,8 @@ bool CMainFrame::LButtonDown(platform::Point point) {
             for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
             WC_InitDrag(g_Frame.hTableWnd, point.x, point.y, 0);
         } else if (state == STATE_PLAY && takenGroup == 3 &&
-                   !Game.person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
-            Game.person.SelectCard(3, Exchange().GroupPickedCards[3], true);
+                   !GameObject().person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
+            EditGameObject().person.SelectCard(3, Exchange().GroupPickedCards[3], true);
         }
         const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
         const int taken = Exchange().GroupPickedCards[takenGroup];
@@ -145,8 +145,8 @@ void CMainFrame::ShowBiddingValue() {
     int value = 0, code = 0;
     const int type = g_Game.GameType;
     if (type >= 0 && type < GAME_OPTION_COUNT) {
-        value = Game.person.gameOptions[type][OPT_VALUE];
-        code = Game.person.gameOptions[type][OPT_RULE];
+        value = GameObject().person.gameOptions[type][OPT_VALUE];
+        code = GameObject().person.gameOptions[type][OPT_RULE];
         if (g_Game.VariantMode == VARIANT_SKAT && code > RULE_OVERRIDE_FLAG) code -= RULE_OVERRIDE_FLAG;
     }
     std::string text = platform::LoadString(IDS_BIDDING);
@@ -204,8 +204,8 @@ void CMainFrame::AfterExchange() {
         SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
         g_Game.StopFlag = stop;
     } else if (g_Game.FlowState == STATE_QUERY) {
-        Game.person.AnalyseHand(0);
-        Game.person.PreparePlay();
+        EditGameObject().person.AnalyseHand(0);
+        EditGameObject().person.PreparePlay();
     }
     ShowGameStatusDialog();
 }
@@ -300,31 +300,33 @@ void CMainFrame::MouseMove(platform::Point point) {
 
 void CMainFrame::AnnounceCardUnderMouse(int card) {
     const int state = g_Game.FlowState;
-    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && Game.person.count == 0)) return;
+    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && GameObject().person.count == 0))
+        return;
     // The rows whose cards the person may have named: what he sees face up.
     std::vector<const CCards*> rows;
     const int soloist = g_Game.Soloist;
     const bool computerSoloist = soloist == 0 || soloist == 1;
     if (g_Game.AllCardsOpen) {
-        rows = {&Game, &Game.trick, &Game.computer0, &Game.computer1, &Game.person};
+        rows = {&GameObject(), &GameObject().trick, &GameObject().computer0, &GameObject().computer1,
+                &GameObject().person};
     } else if (g_Game.GameType == GAME_REVOLUTION) {
         // The defenders see each other's cards while they exchange, the soloist's afterwards.
-        if (state == STATE_SWAP && computerSoloist) rows.push_back(Game.Player(1 - soloist));
-        else if (state != STATE_SWAP && computerSoloist) rows.push_back(Game.Player(soloist));
-        rows.push_back(&Game);
+        if (state == STATE_SWAP && computerSoloist) rows.push_back(GameObject().Player(1 - soloist));
+        else if (state != STATE_SWAP && computerSoloist) rows.push_back(GameObject().Player(soloist));
+        rows.push_back(&GameObject());
     } else if (g_Game.OuvertAnnounced && computerSoloist) {
-        rows.push_back(Game.Player(soloist));
-        rows.push_back(&Game.trick);
+        rows.push_back(GameObject().Player(soloist));
+        rows.push_back(&GameObject().trick);
     }
-    rows.push_back(&Game.trick);
-    rows.push_back(&Game.person);
+    rows.push_back(&GameObject().trick);
+    rows.push_back(&GameObject().person);
     if (g_Game.GameType == GAME_NONE && state == STATE_SWAP) {
-        rows.push_back(&Game.computer0);
-        rows.push_back(&Game.computer1);
+        rows.push_back(&GameObject().computer0);
+        rows.push_back(&GameObject().computer1);
     }
     if (state == STATE_IDLE && TrickPlay().CourseShown) {
-        rows.push_back(&Game.courseSkat);
-        for (const CCards& played : Game.courseRows) rows.push_back(&played);
+        rows.push_back(&GameObject().courseSkat);
+        for (const CCards& played : GameObject().courseRows) rows.push_back(&played);
     }
     if (std::none_of(rows.begin(), rows.end(), [card](const CCards* row) { return row->HasCard(card); })) return;
     // One card shines at a time: the one named before goes dark again.
@@ -336,8 +338,8 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
 
 bool CMainFrame::IsPersonHandInvalid(const platform::Rect& update) {
     if (::IsWindow(Prompts().PromptDialog)) {
-        if (update.top > Game.person.GetSlotPosition(0).y) {
-            Game.person.Relayout(update);
+        if (update.top > EditGameObject().person.GetSlotPosition(0).y) {
+            EditGameObject().person.Relayout(update);
             return false;
         }
         return true;

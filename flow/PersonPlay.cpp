@@ -34,7 +34,7 @@ std::string CardTraceText(const CPlayer& player, int card) {
 
 // Step 7 of ClickPlay: the card leaves the hand for the person's place in the trick.
 void CMainFrame::PlayPersonCard(int slot, bool sound) {
-    CPerson& person = Game.person;
+    CPerson& person = EditGameObject().person;
     const int card = person.cards[slot];
     if (sound) SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
@@ -42,22 +42,22 @@ void CMainFrame::PlayPersonCard(int slot, bool sound) {
     person.PlayCard(slot);
     person.Discard(card);
     SetCardLocation(card, CARD_PLAYED);
-    Game.trick.SetCard(kPersonSeat, card);
-    Game.trick.DealSlot(kPersonSeat, from.x, from.y, 2, true);
-    Game.courseRows[kPersonSeat].AddCard(card);
+    EditGameObject().trick.SetCard(kPersonSeat, card);
+    EditGameObject().trick.DealSlot(kPersonSeat, from.x, from.y, 2, true);
+    EditGameObject().courseRows[kPersonSeat].AddCard(card);
     EditSeries().Record.NoteCard(kPersonSeat, card);
 }
 
 // Whether the person may put a card into the trick now: his turn, and no card of his is in it.
 bool CMainFrame::PersonMayPlay() const {
-    return g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && !Game.trick.present[kPersonSeat];
+    return g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && !GameObject().trick.present[kPersonSeat];
 }
 
 void CMainFrame::ClickPlay(platform::Point point) {
     const int card = Exchange().GroupPickedCards[3];
     // 1.
     if (card <= 0 || !PersonMayPlay()) return;
-    CPerson& person = Game.person;
+    CPerson& person = EditGameObject().person;
     const int ouvert = g_Game.OuvertAnnounced;
     WriteTrace(":ClickPlay(" + CardTraceText(person, card) + ")", LOG_MAINFRAME);
     // 2.
@@ -71,16 +71,16 @@ void CMainFrame::ClickPlay(platform::Point point) {
     //    frees the computers from the cards chosen for them after it.
     const int picked = person.PickedCard;
     if (g_Game.Forehand == kPersonSeat && IsCardCode(picked) && GetCardSuit(picked, true) != GetCardSuit(card, true) &&
-        (Game.computer0.PickedCard != 0 || Game.computer1.PickedCard != 0)) {
+        (GameObject().computer0.PickedCard != 0 || GameObject().computer1.PickedCard != 0)) {
         int none = 0;
-        Game.computer0.SetPickedCard(&none);
-        Game.computer1.SetPickedCard(&none);
+        EditGameObject().computer0.SetPickedCard(&none);
+        EditGameObject().computer1.SetPickedCard(&none);
         SetStatusPane(0, platform::LoadString(IDS_FOREHAND_CARD_RELEASED));
     }
     // 5. The follow rule.
     const int slot = person.FindCard(card);
     EditTrickPlay().SelectedSlot = slot;
-    if (slot < 0 || !person.ValidCard(slot, Game.trick)) {
+    if (slot < 0 || !person.ValidCard(slot, GameObject().trick)) {
         RefuseInvalidCard();
         return;
     }
@@ -89,7 +89,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     g_ComputerFrame.CardAutoPlayFlag = 1;
     g_Game.RealPlayFlag = 0;
     g_ComputerFrame.PersonPendingCard = card;
-    const int suggested = person.ChooseCardForTrick(&Game.trick);
+    const int suggested = person.ChooseCardForTrick(&EditGameObject().trick);
     g_Game.RealPlayFlag = 1;
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(suggested) && suggested != card &&
@@ -117,10 +117,10 @@ void CMainFrame::RefuseInvalidCard() {
 
 void CMainFrame::DragPlay(platform::Point point) {
     const int card = Exchange().GroupPickedCards[3];
-    const bool overTrick = card > 0 && Game.trick.HitTest(point.x, point.y);
-    const int slot = card > 0 ? Game.person.FindCard(card) : -1;
-    if (overTrick && PersonMayPlay() && slot >= 0 && Game.person.ValidCard(slot, Game.trick)) {
-        WriteTrace(":DragPlay(" + CardTraceText(Game.person, card) + ")", LOG_MAINFRAME);
+    const bool overTrick = card > 0 && GameObject().trick.HitTest(point.x, point.y);
+    const int slot = card > 0 ? GameObject().person.FindCard(card) : -1;
+    if (overTrick && PersonMayPlay() && slot >= 0 && GameObject().person.ValidCard(slot, GameObject().trick)) {
+        WriteTrace(":DragPlay(" + CardTraceText(GameObject().person, card) + ")", LOG_MAINFRAME);
         WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
         g_Game.PauseLevel = 3;
         EditSeries().PlayClock = Time64();
@@ -135,8 +135,8 @@ void CMainFrame::DragPlay(platform::Point point) {
 
 // The play keys while the person's card is awaited.
 void CMainFrame::PlayKey(int key) {
-    CPerson& person = Game.person;
-    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, Game.trick); };
+    CPerson& person = EditGameObject().person;
+    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, GameObject().trick); };
     switch (key) {
         case VK_RETURN: {
             if (TrickPlay().SelectedSlot < 0 || !PersonMayPlay()) return;
@@ -149,7 +149,7 @@ void CMainFrame::PlayKey(int key) {
             const int card = person.cards[slot];
             g_ComputerFrame.CardAutoPlayFlag = 1;
             g_Game.RealPlayFlag = 0;
-            const int suggested = person.ChooseCardForTrick(&Game.trick);
+            const int suggested = person.ChooseCardForTrick(&EditGameObject().trick);
             g_Game.RealPlayFlag = 1;
             g_ComputerFrame.CardAutoPlayFlag = 0;
             if (IsCardCode(suggested) && suggested != card) person.forcedCard = 0;

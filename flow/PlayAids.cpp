@@ -38,14 +38,18 @@ void CMainFrame::OnSuggestExchange() {
         WriteTrace(":OnSuggestExchange(refused)", LOG_MAINFRAME);
         return;
     }
-    if (g_Game.Soloist == 0) SwapCardsOpponents(Game.trick, Game.person, Game.computer1, Game.computer0);
-    else SwapCardsOpponents(Game.trick, Game.computer0, Game.person, Game.computer1);
+    if (g_Game.Soloist == 0)
+        SwapCardsOpponents(EditGameObject().trick, EditGameObject().person, EditGameObject().computer1,
+                           EditGameObject().computer0);
+    else
+        SwapCardsOpponents(EditGameObject().trick, EditGameObject().computer0, EditGameObject().person,
+                           EditGameObject().computer1);
     if (g_Game.DemoMode) SetTimer(TM_DEMO_FINISH_OR_PLAY, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
 }
 
 void CMainFrame::CheckEarlyFaceUp() {
     if (!g_Settings.Settings.Safe || !g_ComputerFrame.FaceUpAnnouncePending) return;
-    CPlayer* leader = Game.Player(g_Game.Forehand);
+    CPlayer* leader = EditGameObject().Player(g_Game.Forehand);
     if (!leader) return;
     if (g_Game.Forehand != g_Game.Soloist && !leader->IsDurchmarschAim()) return;
     switch (g_Game.GameType) {
@@ -57,7 +61,7 @@ void CMainFrame::CheckEarlyFaceUp() {
         case GAME_RAMSCH:
             CGrandPlay(*leader).EarlyFaceUpGrand();
             if (g_Game.OuvertAnnounced)
-                for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SetPartner(leader);
+                for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SetPartner(leader);
             break;
         default: break;  // Null and Revolution are never laid open early
     }
@@ -77,10 +81,10 @@ void CMainFrame::LayDownCards(CPlayer& player, int card) {
 }
 
 void CMainFrame::AdviseKontra() {
-    if (!::IsWindow(Prompts().PromptDialog) || !CKontraDecision(Game.person).DecideKontra()) return;
+    if (!::IsWindow(Prompts().PromptDialog) || !CKontraDecision(EditGameObject().person).DecideKontra()) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
-        const int rule = Game.person.GetRuleNumber();
+        const int rule = GameObject().person.GetRuleNumber();
         AppendToRuleButton(Prompts().PromptDialog, rule);
         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
     }

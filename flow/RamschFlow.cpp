@@ -41,14 +41,14 @@ bool IsJack(int card) { return IsCardCode(card) && GetCardRank(card) == kJackRan
 // The advice on the person's Grand Hand bar: Grand Hand with its rule when his hand holds one
 // (the bar's rule button and the rule help then name the rule), else Durchmarsch or Ramsch.
 std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
-    if (frame.Game.person.InitPlayEstimate()) {
-        frame.Game.person.ChooseGame(-1);
+    if (frame.EditGameObject().person.InitPlayEstimate()) {
+        frame.EditGameObject().person.ChooseGame(-1);
         // Choosing may change the game record: the offer is still made in a Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         std::string advice = platform::LoadString(IDS_GRAND_HAND);
         // The rule of the Grand option, even a 0, on the rule button and as the rule help's topic.
-        const int rule = ShownRuleNumber(frame.Game.person.gameOptions[GAME_GRAND][OPT_RULE]);
+        const int rule = ShownRuleNumber(frame.GameObject().person.gameOptions[GAME_GRAND][OPT_RULE]);
         if (bar && rule >= 0) {
             AppendToRuleButton(bar->Handle(), rule);
             g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
@@ -62,7 +62,7 @@ std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
     if (frame.Ramsch().GrandHandDurchmarsch) {
         char text[64];
         std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
-                      frame.Game.person.GetRuleNumber());
+                      frame.GameObject().person.GetRuleNumber());
         return text;
     }
     return platform::LoadString(IDS_GAME_RAMSCH);
@@ -92,7 +92,7 @@ void CMainFrame::InitRamschPickup() {
 void CMainFrame::ApplyRamschChoice(int seat) {
     if (g_Game.GameType != GAME_RAMSCH || seat < 0 || seat > 2) return;
     for (int s = 0; s < 3; ++s) {
-        CPlayer& player = *Game.Player(s);
+        CPlayer& player = *EditGameObject().Player(s);
         if (s == seat) CSuitSoloistPlay(player).CheckDurchmarsch();
         else player.SetDurchmarsch(0, -1);
     }
@@ -155,12 +155,12 @@ void CMainFrame::OnPassOnRamsch() {
     WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
     MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
     if (s == kPersonSeat) {
-        Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+        EditGameObject().person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
         PickupRamsch(1);
         return;
     }
     if (g_Settings.Settings.Rule) {
-        CPlayer& player = *Game.Player(s);
+        CPlayer& player = *EditGameObject().Player(s);
         CMessageDialog message(PlayerMessage(player.name, platform::LoadString(IDS_I_PASS_ON), true), 0,
                                player.GetRuleNumber());
         RunGameMessage(message);
@@ -168,7 +168,7 @@ void CMainFrame::OnPassOnRamsch() {
 }
 
 void CMainFrame::OnPushSkat() {
-    const bool cardsOut = Game.trick.present[0] && IsCardCode(Game.trick.cards[0]);
+    const bool cardsOut = GameObject().trick.present[0] && IsCardCode(GameObject().trick.cards[0]);
     // The skat suggestion is still swapping: the push follows once its cards lie.
     if (Ramsch().SkatSuggestionRunning && g_Game.StopFlag == StopState::Running) {
         WriteTrace(":OnPushSkat(after the suggestion)", LOG_MAINFRAME);
@@ -185,7 +185,7 @@ void CMainFrame::OnPushSkat() {
         return;
     }
     // Step 1: no Jack may be pushed on.
-    if (IsJack(Game.trick.cards[0]) || IsJack(Game.trick.cards[1])) {
+    if (IsJack(GameObject().trick.cards[0]) || IsJack(GameObject().trick.cards[1])) {
         EditTexts().StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
         SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
@@ -200,11 +200,11 @@ void CMainFrame::OnPushSkat() {
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     EditExchange().ActiveGroups = 0;
-    Game.person.RemoveCards(false);
-    Game.person.Sort();
-    Game.person.PaintCards(0);
-    ResetPlayAnalysis(Game.person);
-    Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+    EditGameObject().person.RemoveCards(false);
+    EditGameObject().person.Sort();
+    EditGameObject().person.PaintCards(0);
+    ResetPlayAnalysis(EditGameObject().person);
+    EditGameObject().person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
     if (g_Game.StopFlag == StopState::Running) PickupRamsch(1);
 }
 
@@ -214,9 +214,9 @@ void CMainFrame::GrandHand(int mode) {
     if (mode == 1) return PlayPersonsGrandHand();
     // Step 1: the bid limits and the Durchmarsch plans of all three.
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
-    for (int seat = 0; seat < 2; ++seat) Game.Player(seat)->PlanPlay(false);
-    EditRamsch().GrandHandDurchmarsch = Game.person.PlanPlay(false) ? 1 : 0;
+        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 2; ++seat) EditGameObject().Player(seat)->PlanPlay(false);
+    EditRamsch().GrandHandDurchmarsch = EditGameObject().person.PlanPlay(false) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
         while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 &&
@@ -267,7 +267,7 @@ void CMainFrame::PlayPersonsGrandHand() {
 // A computer's turn in the offer: Grand Hand (true; the declaration follows), or Ramsch and the
 // turn goes on.
 bool CMainFrame::ComputerAnswersGrandHand(int s) {
-    CPlayer& computer = *Game.Player(s);
+    CPlayer& computer = *EditGameObject().Player(s);
     if (computer.InitPlayEstimate()) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
@@ -275,7 +275,7 @@ bool CMainFrame::ComputerAnswersGrandHand(int s) {
         Declare();
         // The person's suit tops for the statistics, as the game now stands (the design's
         // ListSuitTops is the analysis's ListSmallCards).
-        ListSmallCards(Game.person);
+        ListSmallCards(EditGameObject().person);
         EditRun().BusyFlag = 0;
         return true;
     }
@@ -313,7 +313,7 @@ void CMainFrame::StartRamschPickupRound() {
     // has begun by now).
     if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag != StopState::Running) return;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
-    if (Game.person.PlanPlay(false)) advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-    else if (Game.person.AnalysePlayRisk()) advice = IDS_ADVICE_PASS_ON_SKAT;
+    if (EditGameObject().person.PlanPlay(false)) advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
+    else if (EditGameObject().person.AnalysePlayRisk()) advice = IDS_ADVICE_PASS_ON_SKAT;
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }

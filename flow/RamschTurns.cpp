@@ -79,7 +79,7 @@ void CMainFrame::PickupRamsch(int ask) {
     } else if (s == kPersonSeat && ::IsWindow(Prompts().PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.
         if (RamschResumePause()) return;
-        Game.person.PreparePlay();
+        EditGameObject().person.PreparePlay();
         ++g_Game.PartyTricks[kPersonSeat];
     } else if (s == kPersonSeat) {
         return OfferRamschSkatToPerson();
@@ -134,10 +134,10 @@ void CMainFrame::BeginRamschPlay() {
 
 // A computer's turn with the skat; false when the game was stopped meanwhile.
 bool CMainFrame::ComputerTakesRamschTurn(int s) {
-    CPlayer& computer = *Game.Player(s);
+    CPlayer& computer = *EditGameObject().Player(s);
     {
         BusyStep busy(*this);
-        computer.HandleRamschSkat(Game);
+        computer.HandleRamschSkat(EditGameObject());
     }
     if (g_Game.StopFlag != StopState::Running) return false;
     computer.PreparePlay();
@@ -149,8 +149,8 @@ bool CMainFrame::ComputerTakesRamschTurn(int s) {
 // The person's turn begins: the Ramsch skat bar with its advice.
 void CMainFrame::OfferRamschSkatToPerson() {
     SetFlowState(STATE_QUERY);
-    ResetPlayAnalysis(Game.person);
-    g_Game.SchwarzAnnounced = Game.person.PlanPlay(false) ? 1 : 0;
+    ResetPlayAnalysis(EditGameObject().person);
+    g_Game.SchwarzAnnounced = EditGameObject().person.PlanPlay(false) ? 1 : 0;
     CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
     EditPrompts().RamschSkatPrompt = Prompts().PromptDialog;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
@@ -158,14 +158,14 @@ void CMainFrame::OfferRamschSkatToPerson() {
     int rule = 0;
     if (g_Game.SchwarzAnnounced) {
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-        rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
-    } else if (Game.person.AnalysePlayRisk()) {
-        Game.person.ChooseGame(-1);
+        rule = ShownRuleNumber(GameObject().person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+    } else if (EditGameObject().person.AnalysePlayRisk()) {
+        EditGameObject().person.ChooseGame(-1);
         // Choosing may change the game record: the game stays a plain Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         advice = IDS_ADVICE_PASS_ON_SKAT;
-        rule = ShownRuleNumber(Game.person.gameOptions[GAME_RAMSCH][OPT_RULE]);
+        rule = ShownRuleNumber(GameObject().person.gameOptions[GAME_RAMSCH][OPT_RULE]);
     }
     if (bar && rule > 0) {
         AppendToRuleButton(bar->Handle(), rule);
@@ -205,17 +205,17 @@ void CMainFrame::OnPickupRamsch() {
     MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
     SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
     ShowGameStatusDialog();
-    Game.person.DecideRamschSkat(Game, true);
-    g_Game.SchwarzAnnounced = Game.person.PlanPlay(true) ? 1 : 0;
+    EditGameObject().person.DecideRamschSkat(EditGameObject(), true);
+    g_Game.SchwarzAnnounced = EditGameObject().person.PlanPlay(true) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
     if (bar) ::SetFocus(bar->Handle());
     EditExchange().ActiveGroups = 9;
     SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
-    Game.person.TakeSkatCounts(Game.trick);
+    EditGameObject().person.TakeSkatCounts(GameObject().trick);
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
-        const int rule = ShownRuleNumber(Game.person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+        const int rule = ShownRuleNumber(GameObject().person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
         if (bar && rule > 0) AppendToRuleButton(bar->Handle(), rule, 2);
         ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
     }
@@ -232,9 +232,9 @@ void CMainFrame::OnDurchmarschHint() {
         return;
     }
     // The plan looks at the skat where it lies: in the trick row while the person exchanges.
-    if (exchanging) Game.person.DecideRamschSkat(Game.trick, true);
-    else Game.person.DecideRamschSkat(Game, false);
-    const bool advised = Game.person.PlanPlay(true);
+    if (exchanging) EditGameObject().person.DecideRamschSkat(EditGameObject().trick, true);
+    else EditGameObject().person.DecideRamschSkat(EditGameObject(), false);
+    const bool advised = EditGameObject().person.PlanPlay(true);
     std::string advice;
     if (g_Game.SchwarzAnnounced == 1) {
         if (!advised) advice = platform::LoadString(IDS_DURCHMARSCH_NOT_ADVISED);
@@ -242,13 +242,13 @@ void CMainFrame::OnDurchmarschHint() {
         advice = platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH);
     }
     ShowRamschAdvice(advice);
-    Game.person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+    EditGameObject().person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
 }
 
 // The demonstration's person lays away as the computer would and pushes the skat on.
 void CMainFrame::DemoPushRamschSkat() {
     if (!RamschExchangeRunning()) return;
     // A suggestion swapping cards already lays away for him; the push follows it.
-    if (!Ramsch().SkatSuggestionRunning) Game.person.SuggestSkat(Game.trick, true);
+    if (!Ramsch().SkatSuggestionRunning) EditGameObject().person.SuggestSkat(EditGameObject().trick, true);
     PressButton(BTN_FINISH_SWAP);
 }

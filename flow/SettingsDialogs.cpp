@@ -173,10 +173,11 @@ void CMainFrame::OnConfiguration() {
     if (g_Settings.Variants.GrandHand != grandHand) {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
-            EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
-            Game.Player(seat)->PreparePlay();
+            EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+            EditGameObject().Player(seat)->PreparePlay();
         }
-        CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2)};
+        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1),
+                          EditGameObject().Player(2)};
         for (CCards* row : rows) row->RemoveCards(true);
     }
     // Step 3: the trick estimation follows.
@@ -192,7 +193,7 @@ void CMainFrame::OnNames() {
     SetPause(previous);
     if (answer != IDOK || !dialog.Confirmed) return;
     for (int seat = 0; seat < 3; ++seat) WriteProfileString("Names", kSeatKeys[seat], g_Profile.Names[seat]);
-    NameCardRows(Game);
+    NameCardRows(EditGameObject());
     // Step 1: the course's headline names the players.
     if (TrickPlay().CourseShown) MoveCourseText(1);
     // Step 2: the list's name slots hold 20 bytes of the files' code page, cut between characters.

@@ -80,15 +80,16 @@ void CMainFrame::OnSettings() {
 void CMainFrame::OnRenameGame() {
     const std::string oldTitle = g_Profile.SktName;
     // A name is taken only when it can be the game file's name in its folder.
-    CRenameDialog dialog(0, g_Profile.SktName, Game.courseRows[0].count == 10, [this](int kind, std::string& name) {
-        std::string path = Files().GamePath;
-        if (CheckFileExtension(kind, path, name)) {
-            ::MessageBeep();
-            return false;
-        }
-        EditFiles().GamePath = path;
-        return true;
-    });
+    CRenameDialog dialog(0, g_Profile.SktName, GameObject().courseRows[0].count == 10,
+                         [this](int kind, std::string& name) {
+                             std::string path = Files().GamePath;
+                             if (CheckFileExtension(kind, path, name)) {
+                                 ::MessageBeep();
+                                 return false;
+                             }
+                             EditFiles().GamePath = path;
+                             return true;
+                         });
     const int previous = SetPause(0);
     const int result = dialog.DoModal();
     SetPause(previous);

@@ -26,8 +26,8 @@ constexpr int kLaidAway = 1000, kNotRecommended = 2000, kOverbid = 3000;
 }  // namespace
 
 void CMainFrame::OnSuggestSkat() {
-    CPerson& person = Game.person;
-    CCards& skatRow = Game.trick;
+    CPerson& person = EditGameObject().person;
+    CCards& skatRow = EditGameObject().trick;
     // The two skat cards lie in the trick row while the person holds the skat; anywhere else
     // there is nothing to lay away.
     // A suggestion already moving cards is not begun again: its second swap would take the cards

@@ -97,7 +97,7 @@ void CMainFrame::Startup() {
 
     // Step 8.
     g_Game.RealPlayFlag = 1;
-    StartupSkat(Game, g_Frame.hTableWnd, *this);
+    StartupSkat(EditGameObject(), g_Frame.hTableWnd, *this);
 
     // Step 9.
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
@@ -129,13 +129,13 @@ void CMainFrame::Startup() {
     // Step 14: the players look at the last deal again, off the table.
     if (!TrickPlay().CourseShown) {
         if (Series().SeriesEnded) NewMatch();
-        Game.Restore(true);
-        for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->Restore(true);
+        EditGameObject().Restore(true);
+        for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Restore(true);
         // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
         for (int seat = 0; seat < 3; ++seat)
-            EditAuction().BidLimits[seat] = CGameEvaluation(*Game.Player(seat)).AnalyseAndEvaluate(0);
-        Game.RemoveCards(true);
-        for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
+            EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+        EditGameObject().RemoveCards(true);
+        for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
     }
 
     // Step 15: the side windows open at the last exit, then the log window.
@@ -226,10 +226,10 @@ void CMainFrame::ClearDesk() {
     // Step 2.
     if (TrickPlay().CourseShown) OnLast();
     // Step 3.
-    Game.RemoveCards(true);
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCards(true);
-    Game.trick.RemoveCards(true);
-    Game.lastTrick.RemoveCards(true);
+    EditGameObject().RemoveCards(true);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
+    EditGameObject().trick.RemoveCards(true);
+    EditGameObject().lastTrick.RemoveCards(true);
     // Step 4.
     for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
     RemoveText(4, IDS_GRAND_HAND);

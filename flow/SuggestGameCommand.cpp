@@ -54,10 +54,10 @@ private:
 void CMainFrame::OnSuggestGame() {
     // Step 1: the person, and with Settings/Suggest the two computers.
     const bool listAll = g_Settings.Settings.Suggest != 0;
-    std::vector<CPlayer*> players{&Game.person};
+    std::vector<CPlayer*> players{&EditGameObject().person};
     if (listAll) {
-        players.push_back(&Game.computer0);
-        players.push_back(&Game.computer1);
+        players.push_back(&EditGameObject().computer0);
+        players.push_back(&EditGameObject().computer1);
     }
     GameSuggestionContext context;
     context.flowState = g_Game.FlowState;
@@ -76,7 +76,7 @@ void CMainFrame::OnSuggestGame() {
             int(*evaluated)[13] = nullptr;
             if (g_Game.FlowState == STATE_ASK) {
                 const int mode = g_Game.Soloist == 2 && g_Game.StopFlag == StopState::Running ? 4 : 0;
-                evaluated = player->SuggestGame(mode, Game.trick);
+                evaluated = player->SuggestGame(mode, EditGameObject().trick);
             } else {
                 evaluated = player->ChooseGame(0);
             }

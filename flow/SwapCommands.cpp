@@ -66,8 +66,9 @@ void CMainFrame::OnSwapCardsMode() {
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
-    for (CCards* row : {static_cast<CCards*>(&Game.computer0), static_cast<CCards*>(&Game.computer1),
-                        static_cast<CCards*>(&Game.person), static_cast<CCards*>(&Game)}) {
+    for (CCards* row :
+         {static_cast<CCards*>(&EditGameObject().computer0), static_cast<CCards*>(&EditGameObject().computer1),
+          static_cast<CCards*>(&EditGameObject().person), static_cast<CCards*>(&EditGameObject())}) {
         row->Restore(true);
         row->Sort();
         row->PaintCards(0);
@@ -98,7 +99,7 @@ void CMainFrame::OnSkatSwap() {
     // pause, and only while the skat and a holder are on the table.
     const int holder = g_Game.SkatHolderSeat;
     const bool nested = Run().StepDepth > 1 || g_Frame.ModalPumpActive;
-    const bool skatOnTable = Game.count == 2 && Game.present[0] && Game.present[1];
+    const bool skatOnTable = GameObject().count == 2 && GameObject().present[0] && GameObject().present[1];
     if ((nested && !Declaration().SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
         WriteTrace(":OnSkatSwap(refused)", LOG_MAINFRAME);
         SetStatusText(IDS_ILLEGAL_ACTION);
@@ -133,8 +134,8 @@ void CMainFrame::OnSwapHands() {
     OnBreak();
     CheckCheat(kMarkSwapped, 1);
     static constexpr int kPairs[4][2] = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
-    CPlayer& first = *Game.Player(kPairs[code][0]);
-    CPlayer& second = *Game.Player(kPairs[code][1]);
+    CPlayer& first = *EditGameObject().Player(kPairs[code][0]);
+    CPlayer& second = *EditGameObject().Player(kPairs[code][1]);
     first.dealt.swap(second.dealt);
     ReplaySwappedDeal();
 }
@@ -155,7 +156,8 @@ void CMainFrame::OnSwapSuits() {
     // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
     // suits change places, the Jacks only when asked.
     const int a = kSuitPairs[pair][0], b = kSuitPairs[pair][1];
-    std::vector<int>* rows[4] = {&Game.computer0.dealt, &Game.computer1.dealt, &Game.person.dealt, &Game.dealt};
+    std::vector<int>* rows[4] = {&EditGameObject().computer0.dealt, &EditGameObject().computer1.dealt,
+                                 &EditGameObject().person.dealt, &EditGameObject().dealt};
     for (std::vector<int>* row : rows) {
         for (int& card : *row) {
             if (!IsCardCode(card)) continue;
@@ -175,7 +177,7 @@ void CMainFrame::ReplaySwappedDeal() {
     KillTimer(TM_ASSIGN);
     AssignedCards();
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& hand = *Game.Player(seat);
+        CPlayer& hand = *EditGameObject().Player(seat);
         for (std::size_t slot = 0; slot < hand.dealt.size() && slot < hand.cards.size(); ++slot)
             hand.dealt[slot] = hand.cards[slot];
     }

@@ -118,21 +118,21 @@ void CMainFrame::OnTimer(unsigned id) {
         // Durchmarsch box only advises, so the bar's own answer follows it.
         case TM_DEMO_GRAND_HAND:
             if (OpenBarAs<CGrandHandDialog>(*this))
-                PressButton(Game.person.InitPlayEstimate() ? BTN_GRAND_HAND : BTN_RAMSCH);
+                PressButton(EditGameObject().person.InitPlayEstimate() ? BTN_GRAND_HAND : BTN_RAMSCH);
             break;
         case TM_DEMO_RAMSCH_SKAT:
             if (OpenBarAs<CSkatRamschDialog>(*this)) {
-                if (Game.person.PlanPlay(false)) {
+                if (EditGameObject().person.PlanPlay(false)) {
                     PressButton(BTN_DURCHMARSCH);
                     PressButton(BTN_PASS_ON);
                 } else {
-                    PressButton(Game.person.AnalysePlayRisk() ? BTN_PASS_ON : BTN_PICKUP);
+                    PressButton(EditGameObject().person.AnalysePlayRisk() ? BTN_PASS_ON : BTN_PICKUP);
                 }
             }
             break;
         case TM_DEMO_END_SWAP_RAMSCH:
             if (OpenBarAs<CEndSwapRamschDialog>(*this)) {
-                if (Game.person.PlanPlay(false)) PressButton(BTN_DURCHMARSCH);
+                if (EditGameObject().person.PlanPlay(false)) PressButton(BTN_DURCHMARSCH);
                 PressButton(BTN_SUGGEST);
             }
             break;
@@ -199,8 +199,8 @@ void CMainFrame::ShowMatchClock(std::int64_t elapsed, std::int64_t remaining) {
     if (newSecond) EditTimers().ElapsedShown = static_cast<int>(elapsed);
     if (g_Settings.Game.CountDown > remaining) {
         char text[48];
-        std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60,
-                      g_Settings.Game.CountDown % 60, 10 - Game.person.count);
+        std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60, g_Settings.Game.CountDown % 60,
+                      10 - GameObject().person.count);
         EditTexts().ClockText = text;
         SetStatusPane(1, Texts().ClockText);
         g_Settings.Game.CountDown = static_cast<int>(remaining);

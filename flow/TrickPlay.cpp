@@ -42,7 +42,7 @@ bool IsNullOrRevolution() { return g_Game.GameType == GAME_NULL || g_Game.GameTy
 void CMainFrame::NoteCardInTrick(int seat, int card) {
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
-        Game.courseRows[seat].AddCard(card);
+        EditGameObject().courseRows[seat].AddCard(card);
         EditSeries().Record.NoteCard(seat, card);
     }
 }
@@ -60,7 +60,7 @@ void CMainFrame::OnPlay() {
     // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
     // an exchange sends one) has no card to take, and would end his turn without it.
     if (g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && g_Game.TurnSeat == kPersonSeat &&
-        !TrickPlay().AutoComplete && !Game.trick.present[kPersonSeat]) {
+        !TrickPlay().AutoComplete && !GameObject().trick.present[kPersonSeat]) {
         WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
         return;
     }
@@ -85,7 +85,7 @@ void CMainFrame::PlaySteps() {
         EndGame();
         return;
     }
-    CTrick& trick = Game.trick;
+    CTrick& trick = EditGameObject().trick;
     // Step 4: the sweep of the last trick when a new one begins; the seat to lead may now lay
     // his cards open.
     if (TrickPlay().PlayStep == 3) {
@@ -108,7 +108,7 @@ void CMainFrame::PlaySteps() {
         // History.
         if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && TrickPlay().PlayStep != 3);
         else if (seat == kPersonSeat) SaveGameState(true);
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         int card = NO_CARD;
         if (seat != kPersonSeat || TrickPlay().AutoComplete) {
             card = ServeComputerCard(player, seat);
@@ -128,7 +128,7 @@ void CMainFrame::PlaySteps() {
 
 // A computer serves (with AutoComplete the computer logic plays for the person).
 int CMainFrame::ServeComputerCard(CPlayer& player, int seat) {
-    CTrick& trick = Game.trick;
+    CTrick& trick = EditGameObject().trick;
     if (seat != kPersonSeat)
         EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
     player.ServeCard(&trick);
@@ -151,7 +151,7 @@ int CMainFrame::ServeComputerCard(CPlayer& player, int seat) {
 int CMainFrame::TakePersonsCard(int seat) {
     g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
     if (TrickPlay().CourseShown) OnLast();
-    const int card = Game.trick.cards[seat];
+    const int card = GameObject().trick.cards[seat];
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     EditTrickPlay().PlayStep = 3;
     g_Knowledge.PreferredSuit = -1;
@@ -160,7 +160,7 @@ int CMainFrame::TakePersonsCard(int seat) {
 
 // c. The last card goes by itself.
 int CMainFrame::PlayLastCardItself(CPlayer& player, int seat) {
-    CTrick& trick = Game.trick;
+    CTrick& trick = EditGameObject().trick;
     g_Settings.Options.SupportSuspended = 0;
     g_ComputerFrame.CardAutoPlayFlag = 1;
     player.ServeCard(&trick);
@@ -180,7 +180,7 @@ void CMainFrame::AskPersonForCard() {
     ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
-    if (g_Settings.Options.Suggest) Game.person.SelectCard(6, 0, false);
+    if (g_Settings.Options.Suggest) EditGameObject().person.SelectCard(6, 0, false);
     SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
     AdviseKontra();
 }
@@ -197,30 +197,30 @@ bool CMainFrame::GoOnAfterCard(int card) {
     }
     if (!IsCardCode(card)) return false;  // a strategy served nothing: the trick waits
     NoteCardPlayed(card);
-    Game.CheckCardInvariant();
+    GameObject().CheckCardInvariant();
     ShowGameStatusDialog();
     return true;
 }
 
 // Step 8 of OnPlay: the complete trick is valued and waits under the continue bar.
 void CMainFrame::EndTrick() {
-    CTrick& trick = Game.trick;
+    CTrick& trick = EditGameObject().trick;
     const int leader = g_Game.TrickWinner;
     // 1.
     const bool won = trick.Valuate();
     ShowMatchState();
     // 2.
     if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
-        CPlayer& soloist = *Game.Player(g_Game.Soloist);
+        CPlayer& soloist = *EditGameObject().Player(g_Game.Soloist);
         soloist.MarkOutstandingCards();
         const int winner = g_Game.TrickWinner;
-        Game.Player(winner)->NoteTrickLeader(GetCardSuit(trick.cards[g_Game.Soloist], false),
-                                              GetCardSuit(trick.cards[winner], false));
+        EditGameObject().Player(winner)->NoteTrickLeader(GetCardSuit(trick.cards[g_Game.Soloist], false),
+                                                         GetCardSuit(trick.cards[winner], false));
         if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
     }
     // 3.
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
-        Game.Player(g_Game.Soloist)->OpenCards();
+        EditGameObject().Player(g_Game.Soloist)->OpenCards();
     // 4.
     SetStatusPane(0, Texts().StatusText);
     EditTimers().StatusRotationIndex = 0;
@@ -243,13 +243,13 @@ void CMainFrame::EndTrick() {
         int trumpsOut[11];
         int reference = NO_CARD;
         if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.GameType != GAME_RAMSCH &&
-            Game.Player(g_Game.Soloist)->CollectSuit(g_Game.GameType, false, trumpsOut) > 0)
+            GameObject().Player(g_Game.Soloist)->CollectSuit(g_Game.GameType, false, trumpsOut) > 0)
             reference = trumpsOut[0];
-        ControlSuits(&Game);
+        ControlSuits(&EditGameObject());
         trick.ControlTrump(reference);
         ShowGameStatusDialog();
         ShowDataDialog(0, 1);
-        Game.Player(leader)->Preferred(trick);
+        EditGameObject().Player(leader)->Preferred(trick);
         if (g_Game.GameType == GAME_RAMSCH) ++g_Game.PartyTricks[g_Game.TrickWinner];
         else ++g_Game.PartyTricks[g_Game.TrickWinner == g_Game.Soloist ? 0 : 1];
         if (TricksCounted() < 10) {
@@ -264,7 +264,7 @@ void CMainFrame::EndTrick() {
         g_Game.PartyTricks[0] = 10;
     }
     ShowTrickWinner();
-    Game.CheckCardInvariant();
+    GameObject().CheckCardInvariant();
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
@@ -284,15 +284,15 @@ std::string CMainFrame::ContinueCaption(int stringId, int nextTrick) {
 // Step 4 of OnPlay and step 9.1: the trick goes to its winner's pile; with reset the trick row
 // is emptied for the next one.
 void CMainFrame::SweepTrick(bool reset) {
-    CTrick& trick = Game.trick;
-    if (Game.courseSkat.count == 0) {
+    CTrick& trick = EditGameObject().trick;
+    if (GameObject().courseSkat.count == 0) {
         for (int slot = 0; slot < 2; ++slot)
-            if (Game.cards[slot] > 0) Game.courseSkat.SetCard(slot, Game.cards[slot]);
+            if (GameObject().cards[slot] > 0) EditGameObject().courseSkat.SetCard(slot, GameObject().cards[slot]);
     }
     if (trick.count == 0) return;
-    Game.lastTrick.CopyFrom(trick);
+    EditGameObject().lastTrick.CopyFrom(trick);
     const int winner = g_Game.TrickWinner >= 0 && g_Game.TrickWinner <= 2 ? g_Game.TrickWinner : 0;
-    const platform::Point pile = Game.Player(winner)->GetPilePosition(winner);
+    const platform::Point pile = EditGameObject().Player(winner)->GetPilePosition(winner);
     trick.DealAll(pile.x, pile.y);
     trick.RemoveCards(false);
     InvalidateTable();
@@ -302,8 +302,8 @@ void CMainFrame::SweepTrick(bool reset) {
 void CMainFrame::OnNextTrick() {
     // Only a complete trick under its bar goes on; a second press or a late timer finds none.
     // Taken back to the start of play, the trick row is empty and continuing plays trick 1 again.
-    const bool atStart = TrickPlay().HistoryPosition == 0 && Game.trick.count == 0;
-    if (g_Game.FlowState != STATE_PLAY || !(Game.trick.IsComplete() || atStart) || TrickPlay().PlayStep != 3) {
+    const bool atStart = TrickPlay().HistoryPosition == 0 && GameObject().trick.count == 0;
+    if (g_Game.FlowState != STATE_PLAY || !(GameObject().trick.IsComplete() || atStart) || TrickPlay().PlayStep != 3) {
         WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
         return;
     }
@@ -321,7 +321,7 @@ void CMainFrame::OnNextTrick() {
     g_Settings.Options.SupportSuspended = 1;
     // 5. The cards chosen for the next trick become the players' picked cards.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         int selected = Exchange().GroupPickedCards[seat + 1];
         player.SetPickedCard(&selected);
         EditExchange().GroupPickedCards[seat + 1] = 0;
@@ -344,7 +344,7 @@ void CMainFrame::ShowContinueDialog() {
 
 // The person's card prompt in play; in the other states it follows the suggestion option.
 void CMainFrame::ShowStateDialog() {
-    if (g_Game.FlowState != STATE_PLAY || Game.trick.IsComplete()) return;
+    if (g_Game.FlowState != STATE_PLAY || GameObject().trick.IsComplete()) return;
     const bool kontra = IsKontraPossible() && g_Game.Soloist != kPersonSeat;
     CloseModelessDialog();
     if (g_Settings.Options.Suggest) {
@@ -369,10 +369,10 @@ void CMainFrame::OnSuggestCard() {
     SetPause(3);
     // 2. The computer's card for the person, chosen in shadow, becomes his chosen slot.
     if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2) {
-        CPerson& person = Game.person;
+        CPerson& person = EditGameObject().person;
         g_ComputerFrame.CardAutoPlayFlag = 1;
         g_Game.RealPlayFlag = 0;
-        const int card = person.ChooseCardForTrick(&Game.trick);
+        const int card = person.ChooseCardForTrick(&EditGameObject().trick);
         g_Game.RealPlayFlag = 1;
         g_ComputerFrame.CardAutoPlayFlag = 0;
         if (IsCardCode(card)) {
@@ -403,15 +403,15 @@ void CMainFrame::DemoPlayPersonCard() {
         return;
     }
     // 3. Otherwise the computer logic serves for him.
-    CPerson& person = Game.person;
+    CPerson& person = EditGameObject().person;
     if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
-        person.SetPartner(Game.Player(g_Game.Soloist));
-    person.ServeCard(&Game.trick);
-    const int card = Game.trick.present[kPersonSeat] ? Game.trick.cards[kPersonSeat] : NO_CARD;
+        person.SetPartner(EditGameObject().Player(g_Game.Soloist));
+    person.ServeCard(&EditGameObject().trick);
+    const int card = GameObject().trick.present[kPersonSeat] ? GameObject().trick.cards[kPersonSeat] : NO_CARD;
     if (!IsCardCode(card)) return;
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
-    Game.courseRows[kPersonSeat].AddCard(card);
+    EditGameObject().courseRows[kPersonSeat].AddCard(card);
     EditSeries().Record.NoteCard(kPersonSeat, card);
     PostMessage(WM_COMMAND, CM_PLAY);
 }

@@ -97,10 +97,10 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     // The game's line names a lay-down only while the cards lie open: taken back to before it,
     // none; brought again, the seat that laid down.
     if (g_Game.EarlyFaceUp == 0) EditSeries().Record.faceUp = -1;
-    else if (EditSeries().Record.faceUp < 0) EditSeries().Record.faceUp = LayDownSeat(Game);
+    else if (EditSeries().Record.faceUp < 0) EditSeries().Record.faceUp = LayDownSeat(EditGameObject());
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         player.FaceUpSeen = record.abandonOffer[seat];
         player.handInfo = record.handInfo[seat];
         player.forcedCard = record.forcedCard[seat];
@@ -130,7 +130,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     std::copy(std::begin(record.suitLedMarks), std::end(record.suitLedMarks), g_Flow.SuitLedMarks);
     // The computers' hands lie open or closed as they did.
     for (int seat = 0; seat < 2; ++seat) {
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         if (record.faceUp[seat]) player.OpenCards();
         else player.CloseCards();
     }
@@ -138,34 +138,34 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
 }
 
 void CMainFrame::UndoTrick() {
-    CTrick& trick = Game.trick;
+    CTrick& trick = EditGameObject().trick;
     // 1.
-    WriteTrace(":UndoTrick(" + TrickCardsText(Game) + ")", LOG_MAINFRAME);
+    WriteTrace(":UndoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
     // 2. An honest game repaints every hand and the skat; a marked one only the hands that get a
     // card back.
     const bool fullRepaint = g_Game.CheatMask == 0;
     if (fullRepaint) {
-        Game.RemoveCardsIfAny(false);
-        for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->RemoveCardsIfAny(false);
+        EditGameObject().RemoveCardsIfAny(false);
+        for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCardsIfAny(false);
     }
     // 3. The played rows and the game's record forget the trick's cards.
     for (int seat = 0; seat < 3; ++seat) {
         const auto slot = static_cast<std::size_t>(seat);
         if (!trick.present[slot] || !IsCardCode(trick.cards[slot])) continue;
-        DropLastCard(Game.courseRows[seat]);
+        DropLastCard(EditGameObject().courseRows[seat]);
         ForgetRecordedCard(EditSeries().Record, seat, trick.cards[slot]);
     }
     // 4.
     trick.Reset();
-    Game.lastTrick.Reset();
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->SelectCard(5, 0, false);
+    EditGameObject().lastTrick.Reset();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SelectCard(5, 0, false);
     EditTrickPlay().SelectedSlot = -1;
     CheckCheat(64, 0);
     // 5. The cards of the trick go back into the hands.
-    if (fullRepaint) Game.PaintCards();
+    if (fullRepaint) EditGameObject().PaintCards();
     const GameSnapshot& current = TrickPlay().History[TrickPlay().HistoryPosition];
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Game.Player(seat);
+        CPlayer& player = *EditGameObject().Player(seat);
         const int card = current.card[seat];
         if (!fullRepaint && !IsCardCode(card)) continue;
         player.RemoveCardsIfAny(false);
@@ -177,14 +177,14 @@ void CMainFrame::UndoTrick() {
     const GameSnapshot& restored = TrickPlay().History[TrickPlay().HistoryPosition];
     // 7.
     if (TrickPlay().HistoryPosition > 0) {
-        LayTrick(Game.lastTrick, TrickPlay().History[TrickPlay().HistoryPosition - 1]);
+        LayTrick(EditGameObject().lastTrick, TrickPlay().History[TrickPlay().HistoryPosition - 1]);
         LayTrick(trick, restored);
         trick.PaintCards();
     }
     RestoreSnapshot(restored);
     // 9.
     EditTrickPlay().PlayStep = 3;
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(TrickPlay().HistoryPosition);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(TrickPlay().HistoryPosition);
     // 10. The keyboard starts at the row of the trick's winner.
     EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
     // 11.
@@ -193,14 +193,14 @@ void CMainFrame::UndoTrick() {
 }
 
 void CMainFrame::RedoTrick(bool spare) {
-    CTrick& trick = Game.trick;
+    CTrick& trick = EditGameObject().trick;
     int k = 11;
     if (!spare) {
         // 1. The cards of the next recorded trick come out of the hands into the trick.
-        WriteTrace(":RedoTrick(" + TrickCardsText(Game) + ")", LOG_MAINFRAME);
+        WriteTrace(":RedoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
         trick.Reset();
-        Game.lastTrick.Reset();
-        LayTrick(Game.lastTrick, TrickPlay().History[TrickPlay().HistoryPosition]);
+        EditGameObject().lastTrick.Reset();
+        LayTrick(EditGameObject().lastTrick, TrickPlay().History[TrickPlay().HistoryPosition]);
         // The trick is led by the winner of the one before.
         const int leader = std::clamp(TrickPlay().History[TrickPlay().HistoryPosition].trickWinner, 0, 2);
         EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
@@ -209,11 +209,11 @@ void CMainFrame::RedoTrick(bool spare) {
             const int seat = (leader + turn) % 3;
             const int card = next.card[seat];
             if (!IsCardCode(card)) continue;
-            CPlayer& player = *Game.Player(seat);
+            CPlayer& player = *EditGameObject().Player(seat);
             const int slot = player.FindCard(card);
             if (slot >= 0 && player.present[static_cast<std::size_t>(slot)]) player.PlayCard(slot);
             trick.SetCard(seat, card);
-            Game.courseRows[seat].AddCard(card);
+            EditGameObject().courseRows[seat].AddCard(card);
             EditSeries().Record.NoteCard(seat, card);
         }
         trick.PaintCards();
@@ -228,7 +228,7 @@ void CMainFrame::RedoTrick(bool spare) {
     // previous forehand (the record of the open trick names the new leader).
     if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0)
         g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
-    for (int seat = 0; seat < 3; ++seat) Game.Player(seat)->LoadCardPlan(k);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(k);
     ShowPoints();
     // 4.
     if (trick.IsComplete()) {

@@ -55,7 +55,7 @@ CSkatApp::~CSkatApp() { ExitInstance(); }
 
 void CSkatApp::ExitInstance() {
     // The computer player reads the trick through the frame's game object only while it exists.
-    if (Frame && g_ComputerFrame.Game == &Frame->Game) g_ComputerFrame.Game = nullptr;
+    if (Frame && g_ComputerFrame.Game == &Frame->GameObject()) g_ComputerFrame.Game = nullptr;
     TableView.reset();
     Frame.reset();
     Document.reset();
@@ -123,7 +123,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     // fonts are there, so that its first erase finds them.
     Document = std::make_unique<CSkatDoc>();
     Frame = std::make_unique<CMainFrame>();
-    g_ComputerFrame.Game = &Frame->Game;
+    g_ComputerFrame.Game = &Frame->EditGameObject();
     platform::CreateParams frameParams;
     frameParams.kind = platform::WindowKind::Overlapped;
     frameParams.rect = {0, 0, 1024, 768};
@@ -155,7 +155,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
             Frame->Table().MainMenu->CheckItem(check.Command, check.Checked);
     // The seats carry the names of the profile from the start: the table's labels, the panels and
     // the score sheet show them before the first game.
-    NameCardRows(Frame->Game);
+    NameCardRows(Frame->EditGameObject());
     // The help page that was open at the last exit opens again.
     if (const std::string page = HelpTopicPage(g_Profile.HelpTopic); !page.empty())
         platform::ShowHelpTopic(TableView->Handle(), g_Shell.HelpFile + page);

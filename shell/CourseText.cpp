@@ -287,13 +287,18 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
     int markerY[3];
-    for (int seat = 0; seat < 3; ++seat) markerY[seat] = Game.courseRows[seat].GetSlotPosition(0).y - 13;
-    const int linesTop = Game.courseRows[2].GetSlotPosition(0).y + g_Frame.ZoomExtraHeight / 3;
+    for (int seat = 0; seat < 3; ++seat) markerY[seat] = EditGameObject().courseRows[seat].GetSlotPosition(0).y - 13;
+    const int linesTop = EditGameObject().courseRows[2].GetSlotPosition(0).y + g_Frame.ZoomExtraHeight / 3;
     const int zoomStep = (g_Frame.ZoomPercent * 147 - 3700) / 1000;
     const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
-    const int codeX = Game.courseRows[0].GetSlotPosition(9).x + 37 + offset.x;
-    const CoursePlaces at{dc, show != 0, offset.x, offset.y, {linesTop + 110, linesTop + 123, linesTop + 136},
-                          codeX, Game.courseRows[0]};
+    const int codeX = EditGameObject().courseRows[0].GetSlotPosition(9).x + 37 + offset.x;
+    const CoursePlaces at{dc,
+                          show != 0,
+                          offset.x,
+                          offset.y,
+                          {linesTop + 110, linesTop + 123, linesTop + 136},
+                          codeX,
+                          EditGameObject().courseRows[0]};
 
     // Steps 2 and 3.
     dc.SelectAppFont(2);
@@ -308,10 +313,10 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     dc->SetTextColor({});
 
     DrawTrickLeaders(at, TrickPlay(), tricksShown, markerY);
-    if (show) DrawSkatLabels(at, Game, zoomStep);
+    if (show) DrawSkatLabels(at, EditGameObject(), zoomStep);
 
     const int type = g_Game.GameType;
-    const int skatPoints = Game.courseSkat.CountPoints();
+    const int skatPoints = GameObject().courseSkat.CountPoints();
     if (type != GAME_NULL && type != GAME_REVOLUTION) DrawRunningPoints(at, EditTrickPlay(), tricksShown, skatPoints);
     if (type == GAME_RAMSCH) DrawRamschCodes(at);
     DrawAnnouncementCodes(at);

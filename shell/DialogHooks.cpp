@@ -51,7 +51,7 @@ void ConnectDialogsToTheFrame() {
     };
     g_DialogFrame.Player = [](int index) {
         const CMainFrame* frame = g_Frame.pMainFrame;
-        return frame ? frame->Game.Player(index) : nullptr;
+        return frame ? frame->GameObject().Player(index) : nullptr;
     };
     g_DialogFrame.Series = [](SoloistSeries& series) {
         const CMainFrame* frame = g_Frame.pMainFrame;

@@ -112,7 +112,7 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
         GameStatusRecord record;
         const GameStatusSnapshot empty = EmptyGameStatusSnapshot();
         std::memcpy(&record, empty.data(), sizeof record);
-        if (const CPlayer* player = Game.Player(seat)) player->AnalyseGameStatus(record);
+        if (const CPlayer* player = GameObject().Player(seat)) player->AnalyseGameStatus(record);
         CStateDialog::StoreSnapshot(ToSnapshot(record));
     }
     // 2. An open panel follows; a closed one opens when neither flag is set.

@@ -102,7 +102,7 @@ platform::Size CMainFrame::PrintedTableSize() const {
 
 int CMainFrame::GameHeaderY() const {
     // The person's row as laid out on the table.
-    return Game.person.originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
+    return GameObject().person.originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
 }
 
 platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {
@@ -155,7 +155,8 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
                 if (Texts().BalloonTextId[seat] != 0)
                     MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
-        CCards* rows[] = {&Game, Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick};
+        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1),
+                          EditGameObject().Player(2), &EditGameObject().trick};
         for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
         DrawGameHeader(dc);
     }
@@ -169,7 +170,8 @@ void CMainFrame::PrintCourse(platform::DeviceContext& dc) {
     PrintTitle(dc, top, kPrintHeaderHeight, IDS_REPORT_COURSE);
     const platform::Size size = PrintedTableSize();
     TableOnPage table(dc, PrintedTableArea(top + kPrintHeaderHeight), size.cx, size.cy);
-    CCards* rows[] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
+    CCards* rows[] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0], &EditGameObject().courseRows[1],
+                      &EditGameObject().courseRows[2]};
     for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
     platform::Rect band{0, 0, size.cx, kPrintHeaderHeight};
     ShowImages(band, &dc);

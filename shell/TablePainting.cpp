@@ -103,7 +103,8 @@ void CMainFrame::Paint(const platform::Rect& update) {
     auto coursePictureStep = [&] {
         // Step 8.
         if (TrickPlay().CourseShown) {
-            CCards* rows[4] = {&Game.courseSkat, &Game.courseRows[0], &Game.courseRows[1], &Game.courseRows[2]};
+            CCards* rows[4] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0],
+                               &EditGameObject().courseRows[1], &EditGameObject().courseRows[2]};
             for (CCards* row : rows) {
                 if (Timers().FullRepaint) row->PaintCards(0);
                 else row->Relayout(r);
@@ -145,11 +146,12 @@ void CMainFrame::Paint(const platform::Rect& update) {
         }
         PlaceOpenBar();
     }
-    CCards* rows[5] = {Game.Player(0), Game.Player(1), Game.Player(2), &Game.trick,
-                       TrickPlay().CourseShown ? static_cast<CCards*>(&Game.lastTrick) : &Game};
+    CCards* rows[5] = {EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2),
+                       &EditGameObject().trick,
+                       TrickPlay().CourseShown ? static_cast<CCards*>(&EditGameObject().lastTrick) : &EditGameObject()};
     for (CCards* row : rows) {
         // A full repaint lays every row out anew; an expose only puts back what was covered.
-        if (Timers().FullRepaint) row->PaintCards(0, row == &Game.trick);
+        if (Timers().FullRepaint) row->PaintCards(0, row == &GameObject().trick);
         else row->Relayout(r);
     }
 }
@@ -299,7 +301,7 @@ void CMainFrame::SetCardBack(int step) {
     if (step != 0) g_Settings.View.CardBack = ((g_Settings.View.CardBack + step) % 32 + 32) % 32;
     WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
     if (Series().GameRunning) {
-        CCards* rows[3] = {&Game.computer0, &Game.computer1, &Game};
+        CCards* rows[3] = {&EditGameObject().computer0, &EditGameObject().computer1, &EditGameObject()};
         for (CCards* row : rows) {
             row->RemoveCards(false);
             row->PaintCards(0);
@@ -321,15 +323,15 @@ void CMainFrame::SetCardFace(int step) {
             row.PaintCards(0);
         };
         if (g_Game.AllCardsOpen || g_Game.FlowState == STATE_SWAP) {
-            repaint(Game.computer0);
-            repaint(Game.computer1);
-            repaint(Game);
+            repaint(EditGameObject().computer0);
+            repaint(EditGameObject().computer1);
+            repaint(EditGameObject());
         } else if (g_Game.OuvertAnnounced && (g_Game.Soloist == 0 || g_Game.Soloist == 1)) {
-            repaint(*Game.Player(g_Game.Soloist));
+            repaint(*EditGameObject().Player(g_Game.Soloist));
         }
-        Game.trick.RemoveCards(false);
-        Game.trick.PaintCards(0, true);
-        repaint(Game.person);
+        EditGameObject().trick.RemoveCards(false);
+        EditGameObject().trick.PaintCards(0, true);
+        repaint(EditGameObject().person);
     }
     if (g_Game.FlowState == STATE_IDLE && TrickPlay().CourseShown) {
         OnLast();
@@ -339,16 +341,16 @@ void CMainFrame::SetCardFace(int step) {
 
 void CMainFrame::RemoveTrick() {
     int played = 0;
-    for (const CTrick& row : Game.courseRows) played += row.count;
+    for (const CTrick& row : GameObject().courseRows) played += row.count;
     if (TrickPlay().CourseShown && played > 0) {
-        Game.courseSkat.RemoveCards(true);
-        for (CTrick& row : Game.courseRows) row.RemoveCards(true);
+        EditGameObject().courseSkat.RemoveCards(true);
+        for (CTrick& row : EditGameObject().courseRows) row.RemoveCards(true);
         if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
             MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
         platform::Rect all = View ? View->ClientRect() : ClientRect();
         ShowImages(all, nullptr);
-        Game.lastTrick.count = 0;
-        Game.courseRows[0].count = 0;
+        EditGameObject().lastTrick.count = 0;
+        EditGameObject().courseRows[0].count = 0;
     }
     EditTrickPlay().CourseShown = 0;
 }

@@ -17,7 +17,7 @@ class DialogServicesTest : public testsupport::BarFixture {};
 
 TEST_F(DialogServicesTest, TheProgramsStartConnectsTheDialogsToTheRunningFrame) {
     EXPECT_EQ(g_DialogFrame.FrameWindow(), Frame().Handle());
-    EXPECT_EQ(g_DialogFrame.Player(2), Frame().Game.Player(2));
+    EXPECT_EQ(g_DialogFrame.Player(2), Frame().GameObject().Player(2));
     Frame().EditSeries().SoloistGames[1] = 4;
     Frame().EditSeries().SoloistWon[1] = 3;
     Frame().EditSeries().SoloistLost[1] = 1;

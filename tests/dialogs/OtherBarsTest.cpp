@@ -222,7 +222,7 @@ TEST_F(BarsTest, AResumeBarTheFrameDoesNotHoldStays) {
 }
 
 TEST_F(BarsTest, TheResumeButtonNamesTheSkatHolderCutToTenCharacters) {
-    Frame().Game.Player(1)->name = "Ölbergmännchen";
+    Frame().EditGameObject().Player(1)->name = "Ölbergmännchen";
     g_Game.SkatHolderSeat = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
@@ -264,7 +264,7 @@ TEST_P(RuleButtonTest, OpensTheRuleOfThePersonsOptionThenClosesAllHelp) {
     g_Game.GameType = c.gameType;
     g_Game.TrumpCount = c.gameType < 4 ? 11 : 4;
     g_Settings.Settings.Rule = c.ruleSetting;
-    CPlayer* person = Frame().Game.Player(2);
+    CPlayer* person = Frame().EditGameObject().Player(2);
     person->seat = c.personSeat;
     person->gameOptions[c.record][9] = c.code;
     platform::Dialog* bar = Open(c.bar);

@@ -43,20 +43,20 @@ protected:
 
 TEST_F(TableCursorTest, HandOverTheCardsOfTheExchangeArrowElsewhere) {
     PickUpTheSkat();
-    MoveTo(OnCard(Frame().Game.person.cards[0]));
+    MoveTo(OnCard(Frame().GameObject().person.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND) << "the person's hand";
     MoveTo({2, 2});
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW) << "the empty table";
-    MoveTo(OnCard(Frame().Game.trick.cards[0]));
+    MoveTo(OnCard(Frame().GameObject().trick.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND) << "the skat in the trick row";
-    MoveTo(OnCard(Frame().Game.computer0.cards[0]));
+    MoveTo(OnCard(Frame().GameObject().computer0.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW) << "a computer's hand is closed to the person";
 }
 
 TEST_F(TableCursorTest, ARowClosedToAPickUpShowsTheArrow) {
     PickUpTheSkat();
     Frame().EditExchange().ActiveGroups = 1;  // only the trick row
-    MoveTo(OnCard(Frame().Game.person.cards[0]));
+    MoveTo(OnCard(Frame().GameObject().person.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
 
@@ -64,13 +64,13 @@ TEST_F(TableCursorTest, TheAuctionOffersNoCard) {
     DealAndHold();
     StartAuction(2, 0, 0);
     Frame().EditExchange().ActiveGroups = 15;
-    MoveTo(OnCard(Frame().Game.person.cards[0]));
+    MoveTo(OnCard(Frame().GameObject().person.cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
 
 TEST_F(TableCursorTest, AHeldCardKeepsTheHandOffTheCards) {
     PickUpTheSkat();
-    Frame().EditExchange().GroupPickedCards[3] = Frame().Game.person.cards[0];
+    Frame().EditExchange().GroupPickedCards[3] = Frame().GameObject().person.cards[0];
     MoveTo({2, 2});
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND);
     Frame().EditExchange().GroupPickedCards[3] = 0;

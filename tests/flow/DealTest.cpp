@@ -47,8 +47,8 @@ TEST_F(DealTest, NewDealsTenCardsEachAndTheSkatAndReachesStart) {
     TraceOn();
     StartProgram();
     NewToStart();
-    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().Game.Player(seat)->count, 10) << seat;
-    EXPECT_EQ(Frame().Game.count, 2);
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().GameObject().Player(seat)->count, 10) << seat;
+    EXPECT_EQ(Frame().GameObject().count, 2);
     // 32 different cards.
     std::vector<int> all;
     for (const auto& row : testsupport::DealtCards(Frame())) all.insert(all.end(), row.begin(), row.end());
@@ -156,7 +156,8 @@ TEST_F(DealTest, NewLaysEveryDealtCardOnTheTableAtItsPlace) {
         StartProgram();
         NewToStart();
         const HWND table = g_Frame.hTableWnd;
-        CCards* rows[4] = {Frame().Game.Player(0), Frame().Game.Player(1), Frame().Game.Player(2), &Frame().Game};
+        CCards* rows[4] = {Frame().EditGameObject().Player(0), Frame().EditGameObject().Player(1),
+                           Frame().EditGameObject().Player(2), &Frame().EditGameObject()};
         for (int row = 0; row < 4; ++row) {
             CCards& cards = *rows[row];
             const std::vector<int> before = cards.cards;
@@ -210,7 +211,7 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER) {
             KillTimer(1);
-            const CCards& forehand = *g_Frame.pMainFrame->Game.Player(g_Game.Forehand);
+            const CCards& forehand = *g_Frame.pMainFrame->GameObject().Player(g_Game.Forehand);
             card = forehand.cards[0];
             seen = {WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
             return 0;
@@ -234,7 +235,7 @@ TEST_F(DealTest, TheFirstCardComesFromTheMiddleOfTheTable) {
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState != STATE_IDLE; }, 10000));
     ASSERT_NE(watcher.card, 0);
     const platform::Point from = Frame().Table().TrickCentre;
-    CCards& forehand = *Frame().Game.Player(g_Game.Forehand);
+    CCards& forehand = *Frame().EditGameObject().Player(g_Game.Forehand);
     const int slot = forehand.FindCard(watcher.card);
     ASSERT_GE(slot, 0);
     // Where it lay in the dealt order: the first place of the full row.

@@ -57,15 +57,15 @@ protected:
 
 TEST_F(DeclarationTest, PickUpLaysTheSkatFaceUpInTheTrick) {
     PersonWinsTheAuction();
-    const int first = Frame().Game.cards[0], second = Frame().Game.cards[1];
+    const int first = Frame().GameObject().cards[0], second = Frame().GameObject().cards[1];
     PressOnBar(kPickUp);
     EXPECT_EQ(g_Game.FlowState, STATE_ASK);
-    EXPECT_EQ(Frame().Game.count, 0);
-    EXPECT_EQ(Frame().Game.trick.cards[0], first);
-    EXPECT_EQ(Frame().Game.trick.cards[1], second);
+    EXPECT_EQ(Frame().GameObject().count, 0);
+    EXPECT_EQ(Frame().GameObject().trick.cards[0], first);
+    EXPECT_EQ(Frame().GameObject().trick.cards[1], second);
     EXPECT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, first));
-    EXPECT_EQ(Frame().Game.person.cards[10], first);
-    EXPECT_EQ(Frame().Game.person.cards[11], second);
+    EXPECT_EQ(Frame().GameObject().person.cards[10], first);
+    EXPECT_EQ(Frame().GameObject().person.cards[11], second);
     EXPECT_EQ(Frame().Exchange().ActiveGroups, 9);
     EXPECT_EQ(g_Game.PlayerPhaseText[2], 201);
     EXPECT_EQ(g_Flow.ExchangeRunning, 1);
@@ -111,16 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Rules, RestrictionTest,
 TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().Game.person;
+    CPlayer& person = Frame().EditGameObject().person;
     const int hand = person.cards[0];
-    const int skat = Frame().Game.trick.cards[1];
-    const int kept = Frame().Game.trick.cards[0];
+    const int skat = Frame().GameObject().trick.cards[1];
+    const int kept = Frame().GameObject().trick.cards[0];
     Frame().EditAuction().BidLimits[0] = Frame().EditAuction().BidLimits[1] = -1;
     ClickCard(hand);
     EXPECT_TRUE(person.IsSelectedCard(hand));
     ClickCard(skat);
     EXPECT_EQ(person.cards[0], skat);
-    EXPECT_EQ(Frame().Game.trick.cards[1], hand);
+    EXPECT_EQ(Frame().GameObject().trick.cards[1], hand);
     EXPECT_FALSE(person.IsSelectedCard(skat));
     // Every seat's limit was evaluated again.
     EXPECT_GE(Frame().Auction().BidLimits[0], 0);
@@ -133,9 +133,9 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     EXPECT_FALSE(Frame().IsAuctionBarOpen());
     EXPECT_FALSE(::IsWindow(Bar()));
     // The skat row holds what was laid away, and the card locations agree.
-    EXPECT_EQ(Frame().Game.cards[0], kept);
-    EXPECT_EQ(Frame().Game.cards[1], hand);
-    EXPECT_EQ(Frame().Game.count, 2);
+    EXPECT_EQ(Frame().GameObject().cards[0], kept);
+    EXPECT_EQ(Frame().GameObject().cards[1], hand);
+    EXPECT_EQ(Frame().GameObject().count, 2);
     EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(hand)), CARD_IN_SKAT);
     EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(skat)), CARD_IN_HAND);
     EXPECT_TRUE(person.HasCard(skat));
@@ -153,7 +153,7 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
 TEST_F(DeclarationTest, TheSameCardTwiceLiftsItAndAComputersCardIsRefused) {
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().Game.person;
+    CPlayer& person = Frame().EditGameObject().person;
     const int hand = person.cards[3];
     ClickCard(hand);
     EXPECT_TRUE(person.IsSelectedCard(hand));
@@ -161,10 +161,10 @@ TEST_F(DeclarationTest, TheSameCardTwiceLiftsItAndAComputersCardIsRefused) {
     EXPECT_FALSE(person.IsSelectedCard(hand));
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 0);
 
-    const int computers = Frame().Game.computer0.cards[2];
+    const int computers = Frame().GameObject().computer0.cards[2];
     ClickCard(computers);
     EXPECT_EQ(Pane0(), "Illegal action");
-    EXPECT_TRUE(Frame().Game.computer0.HasCard(computers));
+    EXPECT_TRUE(Frame().GameObject().computer0.HasCard(computers));
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 0);
 }
 
@@ -172,12 +172,12 @@ TEST_F(DeclarationTest, LayAwayByDragAtTheCardsPositions) {
     WriteProfileInt("Options", "Drag", 1);
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().Game.person;
+    CPlayer& person = Frame().EditGameObject().person;
     const int hand = person.cards[5];
-    const int skat = Frame().Game.trick.cards[0];
+    const int skat = Frame().GameObject().trick.cards[0];
     host_->Drag(host_->NowMs() + 10, CardPoint(hand), CardPoint(skat), 100);
     host_->PumpFor(1000);
-    EXPECT_EQ(Frame().Game.trick.cards[0], hand);
+    EXPECT_EQ(Frame().GameObject().trick.cards[0], hand);
     EXPECT_EQ(person.cards[5], skat);
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 1);
 
@@ -195,12 +195,12 @@ TEST_F(DeclarationTest, LayAwayByDragAtTheCardsPositions) {
 TEST_F(DeclarationTest, TheKeysSwapExactlyOnePair) {
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().Game.person;
+    CPlayer& person = Frame().EditGameObject().person;
     // Up raises a skat card, Down one of the person's cards; Enter exchanges them.
     host_->Key(host_->NowMs() + 10, VK_UP);
     host_->Key(host_->NowMs() + 20, VK_DOWN);
     host_->PumpFor(200);
-    const int skat = Frame().Game.trick.GetSelectedCard();
+    const int skat = Frame().GameObject().trick.GetSelectedCard();
     const int hand = person.GetSelectedCard();
     ASSERT_GT(skat, 0);
     ASSERT_GT(hand, 0);
@@ -208,12 +208,12 @@ TEST_F(DeclarationTest, TheKeysSwapExactlyOnePair) {
     host_->PumpFor(200);
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 1);
     EXPECT_TRUE(person.HasCard(skat));
-    EXPECT_TRUE(Frame().Game.trick.HasCard(hand));
+    EXPECT_TRUE(Frame().GameObject().trick.HasCard(hand));
 }
 
 TEST_F(DeclarationTest, HandGameKeepsTheSkatAndSaysHand) {
     PersonWinsTheAuction();
-    const int first = Frame().Game.cards[0];
+    const int first = Frame().GameObject().cards[0];
     PressOnBar(kHand);
     EXPECT_EQ(g_Game.FlowState, STATE_HAND);
     EXPECT_EQ(g_Game.HandAnnounced, 1);
@@ -221,7 +221,7 @@ TEST_F(DeclarationTest, HandGameKeepsTheSkatAndSaysHand) {
     PressOnBar(kGrand);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_EQ(g_Game.GameType, GAME_GRAND);
-    EXPECT_EQ(Frame().Game.cards[0], first);
+    EXPECT_EQ(Frame().GameObject().cards[0], first);
     EXPECT_EQ(g_Game.PlayerPhaseText[2], 202);
     EXPECT_GE(FindLine("CMainFrame::OnDeclare(Person:GdHd)"), 0) << LogText();
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
@@ -324,7 +324,7 @@ TEST_P(PassedTest, TheAnswerDecidesWhatFollows) {
     DealAndHold();
     answerer_.answers = p.answers;
     const int games = g_Game.GameCount;
-    const std::vector<int> personDealt = Frame().Game.person.dealt;
+    const std::vector<int> personDealt = Frame().GameObject().person.dealt;
     StartAuction(2, 0, 0, VARIANT_OFFICIAL);
     PressPass();
     host_->PumpFor(500);
@@ -419,7 +419,7 @@ TEST_F(DeclarationTest, LateCommandsAreDropped) {
 // A hostile name from the profile shows as itself in the game message and breaks no rich text.
 TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
     DealAndHold();
-    Frame().Game.computer1.name = "Bad}{\\par";
+    Frame().EditGameObject().computer1.name = "Bad}{\\par";
     std::string text;
     answerer_.probe = [&text](HWND dialog) {
         if (auto* message = dynamic_cast<CGameMessageDialog*>(::WindowFromHandle(dialog))) text = message->Text();
@@ -436,16 +436,16 @@ TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
 // places, unless asked with 2, which says "Trick"), else the hand's.
 TEST_F(DeclarationTest, CardOwnerNameLooksWhereAsked) {
     PersonWinsTheAuction();
-    const int skat = Frame().Game.cards[0];
-    const int hand = Frame().Game.person.cards[0];
-    EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().Game.name);
+    const int skat = Frame().GameObject().cards[0];
+    const int hand = Frame().GameObject().person.cards[0];
+    EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().GameObject().name);
     EXPECT_EQ(Frame().CardOwnerName(skat, 3), "");
-    EXPECT_EQ(Frame().CardOwnerName(hand, 0), Frame().Game.person.name);
+    EXPECT_EQ(Frame().CardOwnerName(hand, 0), Frame().GameObject().person.name);
     PressOnBar(kPickUp);
     EXPECT_EQ(Frame().CardOwnerName(skat, 2), "Trick");
-    EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().Game.name);
+    EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().GameObject().name);
     EXPECT_EQ(Frame().CardOwnerName(skat, 1), "");
-    EXPECT_EQ(Frame().CardOwnerName(hand, 2), Frame().Game.person.name);
+    EXPECT_EQ(Frame().CardOwnerName(hand, 2), Frame().GameObject().person.name);
 }
 
 // Revolution: the defenders are handed over in an order set by the soloist and the forehand.
@@ -461,7 +461,7 @@ TEST_P(OpponentsOrderTest, FirstAndSecondDefender) {
     DealAndHold();
     g_Game.Soloist = o.soloist;
     g_Game.Forehand = o.forehand;
-    CSkat& game = Frame().Game;
+    CSkat& game = Frame().EditGameObject();
     Frame().SwapCardsOpponents(game, game.computer0, game.computer1, game.person);
     const std::string first = o.seat0First ? game.computer0.name : game.computer1.name;
     const std::string second = o.seat0First ? game.computer1.name : game.computer0.name;

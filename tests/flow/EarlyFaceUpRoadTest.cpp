@@ -101,7 +101,7 @@ TEST_P(Comp2LaysDownTest, TheSureGrandIsLaidOpenWhereTheSettingAllows) {
             [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
             << LogText();
         if (Frame().Series().Record.scored) break;
-        if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().Game.computer1.faceUp)
+        if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().GameObject().computer1.faceUp)
             openAtCards = static_cast<int>(Frame().Series().Record.cards.size());
         if (PersonMayBid()) PressPass();
         else ClickFirstAllowedCard();
@@ -190,7 +190,7 @@ TEST_F(EarlyFaceUpRoadTest, InRamschTheSeatTakingEveryTrickGoesForDurchmarschAnd
             << LogText();
         if (Frame().Series().Record.scored) break;
         if (aims[0] < 0 && Frame().Series().Record.cards.size() >= 3)
-            for (int seat = 0; seat < 3; ++seat) aims[seat] = Frame().Game.Player(seat)->durchmarschAim;
+            for (int seat = 0; seat < 3; ++seat) aims[seat] = Frame().GameObject().Player(seat)->durchmarschAim;
         ClickFirstAllowedCard();
     }
     ASSERT_TRUE(Frame().Series().Record.scored);

@@ -48,7 +48,7 @@ TEST_P(EstimationWindowDemoTest, EveryGameEndsAndTheWindowShowsEachHand) {
         ASSERT_NE(window, nullptr) << "game " << finished;
         EXPECT_EQ(window->Auto, c.autoOn ? 1 : 0);
         EXPECT_EQ(window->UpdateEstimation(2), 2);
-        EXPECT_EQ(window->Player, frame->Game.Player(2));
+        EXPECT_EQ(window->Player, frame->GameObject().Player(2));
         // The last paint drew the sheet of the view shown, and this game painted it anew.
         EXPECT_EQ(window->Sheet, window->BlockOfView(window->View)) << "game " << finished;
         EXPECT_GT(window->PaintCount(), paintsBefore) << "game " << finished;

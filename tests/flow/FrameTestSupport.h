@@ -26,8 +26,8 @@ inline bool WasDrawn(const std::vector<std::string>& texts, const std::string& t
 using Deal = std::array<std::vector<int>, 4>;
 inline Deal DealtCards(CMainFrame& frame) {
     Deal deal;
-    for (int seat = 0; seat < 3; ++seat) deal[static_cast<std::size_t>(seat)] = frame.Game.Player(seat)->dealt;
-    deal[3] = frame.Game.dealt;
+    for (int seat = 0; seat < 3; ++seat) deal[static_cast<std::size_t>(seat)] = frame.GameObject().Player(seat)->dealt;
+    deal[3] = frame.GameObject().dealt;
     return deal;
 }
 

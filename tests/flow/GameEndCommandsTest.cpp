@@ -131,7 +131,8 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
     EXPECT_EQ(Frame().Series().Record.cards.size(), played);
 
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Game.person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    ASSERT_TRUE(host_->PumpUntil(
+        [this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnRepeat()")), 0);
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
     EXPECT_EQ(g_Game.StopFlag, StopState::Running);
@@ -202,7 +203,7 @@ TEST_F(GameEndCommandsTest, APlainCloseWritesTheList) {
 TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards) {
     DealAndHold();
     CMainFrame& frame = Frame();
-    CSkat& game = frame.Game;
+    CSkat& game = frame.EditGameObject();
     const testsupport::Deal dealt = testsupport::DealtCards(frame);
     // The exchange as the swap command sets it up: the skat lies in the trick row, and the person
     // has given his first card for its first card.
@@ -364,7 +365,7 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
             ::SendMessage(Bar(), WM_COMMAND, BTN_PICKUP, 0);
             host_->PumpFor(200);
             ASSERT_NE(OpenBarAs<CEndSwapRamschDialog>(Frame()), nullptr);
-            ASSERT_EQ(Frame().Game.trick.count, 2);
+            ASSERT_EQ(Frame().GameObject().trick.count, 2);
             breakNow();
             break;
     }
@@ -398,7 +399,8 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
     EXPECT_NE(g_Game.CheatMask & 4, 0);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Game.person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    ASSERT_TRUE(host_->PumpUntil(
+        [this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
     const testsupport::Deal again = testsupport::DealtCards(Frame());
     for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;

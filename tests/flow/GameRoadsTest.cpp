@@ -24,13 +24,13 @@ class GameRoadsTest : public FlowFixture {
 protected:
     // The dealt cards of the three hands and the skat, each in card order.
     std::array<std::vector<int>, 4> Dealt() {
-        std::array<std::vector<int>, 4> rows{Frame().Game.computer0.dealt, Frame().Game.computer1.dealt,
-                                             Frame().Game.person.dealt, Frame().Game.dealt};
+        std::array<std::vector<int>, 4> rows{Frame().GameObject().computer0.dealt, Frame().GameObject().computer1.dealt,
+                                             Frame().GameObject().person.dealt, Frame().GameObject().dealt};
         for (auto& row : rows) std::sort(row.begin(), row.end());
         return rows;
     }
     int CardsInPlay() {
-        CSkat& game = Frame().Game;
+        CSkat& game = Frame().EditGameObject();
         return game.computer0.count + game.computer1.count + game.person.count + game.count + game.trick.count;
     }
 };
@@ -60,7 +60,7 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
     EXPECT_EQ(Frame().Series().RepeatAllowed, 0);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
     EXPECT_EQ(Dealt(), dealt);
-    EXPECT_EQ(Frame().Game.person.count, 10);
+    EXPECT_EQ(Frame().GameObject().person.count, 10);
     EXPECT_GE(FindLine("CMainFrame::OnRepeat()"), 0);
 }
 
@@ -110,7 +110,7 @@ class KontraRuleTest : public GameRoadsTest, public ::testing::WithParamInterfac
 TEST_P(KontraRuleTest, TheRuleOfTheBarAndTheComputersIsOne) {
     const KontraRuleCase& c = GetParam();
     DealAndHold();
-    CPerson& person = Frame().Game.person;
+    CPerson& person = Frame().EditGameObject().person;
     if (c.cards == 9) person.RemoveCard(0, true);
     ASSERT_EQ(person.count, c.cards);
     g_Game.VariantMode = c.variant;
@@ -171,7 +171,7 @@ TEST_F(GameRoadsTest, ALateKontraCommandChangesNothing) {
 TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
     DealAndHold();
     CMainFrame& frame = Frame();
-    CSkat& game = frame.Game;
+    CSkat& game = frame.EditGameObject();
     frame.CloseModelessDialog();
     // The skat is made to hold a Jack and a card that is none.
     int jackSlot = -1, plainSlot = -1;
@@ -224,7 +224,7 @@ namespace {
 TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
     DealAndHold();
     CMainFrame& frame = Frame();
-    CSkat& game = frame.Game;
+    CSkat& game = frame.EditGameObject();
     frame.CloseModelessDialog();
     // The person plays Clubs with every Jack and the Clubs from the Ace down: Rekontra is advised.
     const std::vector<int> strong = testsupport::CardsOf("CJ SJ HJ DJ CA CT CK CQ C9 C8");

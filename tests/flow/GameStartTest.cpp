@@ -27,7 +27,7 @@ protected:
     // the trace line of START.
     void NewToStart() {
         g_atStart = AtStart{};
-        g_watchedGame = &Frame().Game;
+        g_watchedGame = &Frame().EditGameObject();
         SetTraceSink({[] { return g_pApp != nullptr; },
                       [](const std::string& text, unsigned flags) {
                           if (text == ":State(START)" && !g_atStart.seen)

@@ -20,7 +20,7 @@ protected:
         FlowFixture::SetUp();
         DealAndHold();
     }
-    CSkat& Game() { return Frame().Game; }
+    CSkat& Game() { return Frame().EditGameObject(); }
     static bool OnTable(int card) { return WC_IsCardDealt(g_Frame.hTableWnd, card) != 0; }
 };
 

@@ -45,7 +45,7 @@ protected:
         }
         FAIL() << "no trick end";
     }
-    CPlayer& Hand(int seat) { return *Frame().Game.Player(seat); }
+    CPlayer& Hand(int seat) { return *Frame().EditGameObject().Player(seat); }
     int Marked(int seat) { return Frame().Exchange().GroupPickedCards[seat + 1]; }
     std::string Pane() { return Frame().Table().StatusBar.PaneText(0); }
     // The held cards of a seat that it may (or may not) play after `lead`.
@@ -114,7 +114,7 @@ TEST_F(NextTrickChoiceTest, ClicksMarkTheWinnersCardFirstThenCardsThatFollowIt) 
     EXPECT_EQ(Pane(), Text(IDS_WINNER_CARD_REQUIRED));
     EXPECT_TRUE(Hand(w).IsSelectedCard(lead));
     // A card off every hand (in the trick) is no card to mark.
-    const int inTrick = Frame().Game.trick.cards[0];
+    const int inTrick = Frame().GameObject().trick.cards[0];
     ClickCard(inTrick);
     EXPECT_EQ(Pane(), Text(IDS_ILLEGAL_ACTION));
     // A second click takes the second hand's card back, a third marks it again.
@@ -222,10 +222,10 @@ TEST_F(NextTrickChoiceTest, LeadingAnotherSuitGivesUpTheComputersMarks) {
     Press(IDC_CONTINUE);
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 60000));
     EXPECT_EQ(Person().PickedCard, lead);
-    EXPECT_EQ(Frame().Game.computer0.PickedCard, answer);
+    EXPECT_EQ(Frame().GameObject().computer0.PickedCard, answer);
     ClickCard(otherSuit.front());
-    EXPECT_EQ(Frame().Game.computer0.PickedCard, 0);
-    EXPECT_EQ(Frame().Game.computer1.PickedCard, 0);
+    EXPECT_EQ(Frame().GameObject().computer0.PickedCard, 0);
+    EXPECT_EQ(Frame().GameObject().computer1.PickedCard, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 

@@ -72,7 +72,7 @@ protected:
     // Every one of the 32 cards in exactly one place: a hand, the skat, or played (a card in the
     // trick row is played once it is in its seat's course row; before, it is the skat in exchange).
     bool EveryCardOnce() {
-        CSkat& game = F().Game;
+        CSkat& game = F().EditGameObject();
         int seen[53] = {};
         auto note = [&seen](const CCards& row) {
             for (int slot = 0; slot < row.capacity; ++slot)
@@ -131,7 +131,7 @@ protected:
     // The cards of the rig into the seat's hand, each swapped with a card of the seat that the rig
     // does not name (so every card stays in one place); the seat's hand is judged again.
     void GiveCards(int seat, const std::vector<int>& wanted) {
-        CSkat& game = F().Game;
+        CSkat& game = F().EditGameObject();
         CPlayer& hand = *game.Player(seat);
         auto isWanted = [&wanted](int card) { return std::find(wanted.begin(), wanted.end(), card) != wanted.end(); };
         for (int card : wanted) {
@@ -164,9 +164,9 @@ protected:
 
     // The person's card: the first the rule allows, by a click.
     void PlayACard() {
-        CPerson& person = F().Game.person;
+        CPerson& person = F().EditGameObject().person;
         for (int slot = 0; slot < person.capacity; ++slot) {
-            if (!person.present[slot] || !person.ValidCard(slot, F().Game.trick)) continue;
+            if (!person.present[slot] || !person.ValidCard(slot, F().GameObject().trick)) continue;
             const int card = person.cards[slot];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
             host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
@@ -179,7 +179,7 @@ protected:
     // The two cards the person pushes on: a Jack in the picked-up skat changes places with a card
     // of his hand that is none, by a click on each, as the person exchanges.
     void PushTwoCards() {
-        CSkat& game = F().Game;
+        CSkat& game = F().EditGameObject();
         for (int place = 0; place < 2; ++place) {
             const int jack = game.trick.cards[place];
             if (GetCardRank(jack) != JACK) continue;

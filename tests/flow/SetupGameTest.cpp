@@ -27,7 +27,8 @@ TEST_P(SetupGameTest, CourseAndStatusSayTheGame) {
     g_Game.SchwarzAnnounced = c.schwarz;
     g_Game.Soloist = 2;
     Frame().EditTexts().StatusText = "X";
-    const std::string course = Frame().SetupGame(Frame().Game.person, Frame().Game.computer1, Frame().Game.computer0);
+    const std::string course = Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
+                                                 Frame().EditGameObject().computer0);
     EXPECT_EQ(course, c.course);
     EXPECT_EQ(Frame().Texts().StatusText, c.status);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), c.status);
@@ -64,13 +65,15 @@ INSTANTIATE_TEST_SUITE_P(Games, SetupGameTest, ::testing::ValuesIn(kSetupCases),
 // The skat's card points count for the soloist's party after a pick-up; a Hand game leaves them out.
 TEST_F(SetupGameTest, TheSkatCountsForTheSoloistUnlessHand) {
     DealAndHold();
-    const int skat = Frame().Game.CountPoints();
+    const int skat = Frame().GameObject().CountPoints();
     g_Game.GameType = 0;
     g_Game.HandAnnounced = 0;
-    Frame().SetupGame(Frame().Game.person, Frame().Game.computer1, Frame().Game.computer0);
+    Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
+                      Frame().EditGameObject().computer0);
     EXPECT_EQ(g_Game.PartyPoints[0], skat);
     g_Game.HandAnnounced = 1;
-    Frame().SetupGame(Frame().Game.person, Frame().Game.computer1, Frame().Game.computer0);
+    Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
+                      Frame().EditGameObject().computer0);
     EXPECT_EQ(g_Game.PartyPoints[0], 0);
 }
 

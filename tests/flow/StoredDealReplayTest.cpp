@@ -69,8 +69,8 @@ protected:
     }
     std::vector<std::vector<int>> DealtRows() {
         std::vector<std::vector<int>> rows;
-        for (int seat = 0; seat < 3; ++seat) rows.push_back(Frame().Game.Player(seat)->dealt);
-        rows.push_back(Frame().Game.dealt);
+        for (int seat = 0; seat < 3; ++seat) rows.push_back(Frame().GameObject().Player(seat)->dealt);
+        rows.push_back(Frame().GameObject().dealt);
         return rows;
     }
     std::vector<std::string> shown_;
@@ -109,7 +109,7 @@ TEST_F(StoredDealReplayTest, BetweenGamesYesDealsExactlyTheStoredHandsAndSkat) {
     answerer_.answers = {IDYES};
     Frame().LoadFromStore(0, deal);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
-    CSkat& game = Frame().Game;
+    CSkat& game = Frame().EditGameObject();
     for (int seat = 0; seat < 3; ++seat) {
         EXPECT_EQ(Sorted(game.Player(seat)->dealt), Part(deal, 10 + 10 * seat, 10)) << seat;
         EXPECT_EQ(Held(*game.Player(seat)), Part(deal, 10 + 10 * seat, 10)) << seat;
@@ -127,13 +127,13 @@ TEST_F(StoredDealReplayTest, DuringAGameTheRunningGameIsBrokenOffFirst) {
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
     const std::array<int, 40> deal = StoredDeal(12);
-    ASSERT_NE(Sorted(Frame().Game.person.dealt), Part(deal, 30, 10));
+    ASSERT_NE(Sorted(Frame().GameObject().person.dealt), Part(deal, 30, 10));
     Store({deal});
     // Asked as a replacement of the running game; No leaves that game where it is.
     answerer_.answers = {IDNO, IDYES};
     Frame().LoadFromStore(1, deal);
     EXPECT_EQ(g_Game.FlowState, STATE_START);
-    EXPECT_NE(Sorted(Frame().Game.person.dealt), Part(deal, 30, 10));
+    EXPECT_NE(Sorted(Frame().GameObject().person.dealt), Part(deal, 30, 10));
     Frame().LoadFromStore(1, deal);
     ASSERT_EQ(shown_.size(), 2u);
     const std::string question =
@@ -144,8 +144,9 @@ TEST_F(StoredDealReplayTest, DuringAGameTheRunningGameIsBrokenOffFirst) {
     ASSERT_GE(broken, 0);
     EXPECT_GT(FindLine("CMainFrame::OnRepeat()", broken), broken);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
-    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Held(*Frame().Game.Player(seat)), Part(deal, 10 + 10 * seat, 10)) << seat;
-    EXPECT_EQ(Held(Frame().Game), Part(deal, 8, 2));
+    for (int seat = 0; seat < 3; ++seat)
+        EXPECT_EQ(Held(*Frame().GameObject().Player(seat)), Part(deal, 10 + 10 * seat, 10)) << seat;
+    EXPECT_EQ(Held(Frame().GameObject()), Part(deal, 8, 2));
     EXPECT_EQ(GetWindowText(Frame().Handle()), "Kartovan+  5.8 (12.skt)");
 }
 

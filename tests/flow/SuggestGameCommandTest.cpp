@@ -39,7 +39,7 @@ protected:
         image.schwarz = g_Game.SchwarzAnnounced;
         image.state = g_Game.FlowState;
         for (int seat = 0; seat < 3; ++seat) {
-            const CPlayer& player = *Frame().Game.Player(seat);
+            const CPlayer& player = *Frame().GameObject().Player(seat);
             image.cards[seat] = player.cards;
             image.present[seat] = player.present;
             image.handInfo[seat] = player.handInfo;
@@ -154,15 +154,15 @@ TEST_F(SuggestGameCommandTest, AfterThePickUpTheSkatStaysWhereItLies) {
     ::SendMessage(Bar(), WM_COMMAND, 1042, 0);  // pick the skat up
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_ASK);
-    const std::vector<int> trick = Frame().Game.trick.cards;
-    const std::vector<unsigned char> present = Frame().Game.trick.present;
-    const std::vector<int> skatDealt = Frame().Game.dealt;
+    const std::vector<int> trick = Frame().GameObject().trick.cards;
+    const std::vector<unsigned char> present = Frame().GameObject().trick.present;
+    const std::vector<int> skatDealt = Frame().GameObject().dealt;
     const GameImage before = Capture();
     Suggest();
     ExpectSame(before, Capture());
-    EXPECT_EQ(Frame().Game.trick.cards, trick);
-    EXPECT_EQ(Frame().Game.trick.present, present);
-    EXPECT_EQ(Frame().Game.dealt, skatDealt);
+    EXPECT_EQ(Frame().GameObject().trick.cards, trick);
+    EXPECT_EQ(Frame().GameObject().trick.present, present);
+    EXPECT_EQ(Frame().GameObject().dealt, skatDealt);
     EXPECT_EQ(answerer_.probes, std::vector<int>{1});
     EXPECT_NE(LogText().find("CMainFrame::OnSuggestGame(Person:"), std::string::npos);
 }

@@ -46,13 +46,15 @@ protected:
         SetFixedDeal();
     }
     void SetFixedDeal() {
-        Frame().Game.computer0.dealt = kSeat0;
-        Frame().Game.computer1.dealt = kSeat1;
-        Frame().Game.person.dealt = kSeat2;
-        Frame().Game.dealt = kSkat;
+        Frame().EditGameObject().computer0.dealt = kSeat0;
+        Frame().EditGameObject().computer1.dealt = kSeat1;
+        Frame().EditGameObject().person.dealt = kSeat2;
+        Frame().EditGameObject().dealt = kSkat;
         g_Game.CheatMask = 0;
     }
-    std::vector<int> Dealt(int seat) { return Sorted(seat == 3 ? Frame().Game.dealt : Frame().Game.Player(seat)->dealt); }
+    std::vector<int> Dealt(int seat) {
+        return Sorted(seat == 3 ? Frame().GameObject().dealt : Frame().GameObject().Player(seat)->dealt);
+    }
     // The cards a row holds now.
     static std::vector<int> Held(const CCards& row) {
         std::vector<int> cards;
@@ -98,8 +100,8 @@ TEST_F(SwapCommandsTest, SwapSuitsClubsAndSpades) {
         EXPECT_EQ(Dealt(2), Sorted(kSeat2));
         EXPECT_EQ(Dealt(3), Sorted(kSkat));
         // The replayed deal is the swapped one.
-        EXPECT_EQ(Held(Frame().Game.computer0), Sorted(c.seat0));
-        EXPECT_EQ(Held(Frame().Game.computer1), Sorted(c.seat1));
+        EXPECT_EQ(Held(Frame().GameObject().computer0), Sorted(c.seat0));
+        EXPECT_EQ(Held(Frame().GameObject().computer1), Sorted(c.seat1));
         EXPECT_EQ(g_Game.CheatMask & (kSwapped | kAborted | kRepeated), kSwapped | kAborted | kRepeated);
     }
 }
@@ -139,7 +141,7 @@ TEST_F(SwapCommandsTest, SwapHandsForEachPair) {
         EXPECT_EQ(Dealt(0), Sorted(c.seat0));
         EXPECT_EQ(Dealt(1), Sorted(c.seat1));
         EXPECT_EQ(Dealt(2), Sorted(c.seat2));
-        EXPECT_EQ(Held(Frame().Game.person), Sorted(c.seat2));
+        EXPECT_EQ(Held(Frame().GameObject().person), Sorted(c.seat2));
         EXPECT_EQ(Dealt(3), Sorted(kSkat));
         EXPECT_EQ(g_Game.CheatMask & (kSwapped | kAborted | kRepeated), kSwapped | kAborted | kRepeated);
     }
@@ -202,30 +204,33 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
 TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     HoldFixedDeal();
     // The table holds the fixed deal.
-    for (CCards* row : {static_cast<CCards*>(&Frame().Game.computer0), static_cast<CCards*>(&Frame().Game.computer1),
-                        static_cast<CCards*>(&Frame().Game.person), static_cast<CCards*>(&Frame().Game)})
+    for (CCards* row :
+         {static_cast<CCards*>(&Frame().EditGameObject().computer0),
+          static_cast<CCards*>(&Frame().EditGameObject().computer1),
+          static_cast<CCards*>(&Frame().EditGameObject().person), static_cast<CCards*>(&Frame().EditGameObject())})
         row->Restore(true);
     // The hint stands in the status bar until the rotation moves on.
     Frame().SendMessage(WM_COMMAND, ID_SWAP_CARDS);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Please swap (click) a card");
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_SWAP);
-    EXPECT_EQ(Held(Frame().Game.trick), Sorted(kSkat));
-    EXPECT_TRUE(Frame().Game.computer0.open);
-    EXPECT_TRUE(Frame().Game.computer1.open);
+    EXPECT_EQ(Held(Frame().GameObject().trick), Sorted(kSkat));
+    EXPECT_TRUE(Frame().GameObject().computer0.open);
+    EXPECT_TRUE(Frame().GameObject().computer1.open);
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
     EXPECT_EQ(Frame().Texts().HintText, "Please swap (click) a card");
     EXPECT_EQ(Frame().Texts().StatusText, "Swap Cards");
 
-    Frame().SwapCards(C(kAce, kDiamonds), Frame().Game.person, C(kSeven, kDiamonds), Frame().Game.trick, false);
+    Frame().SwapCards(C(kAce, kDiamonds), Frame().EditGameObject().person, C(kSeven, kDiamonds),
+                      Frame().EditGameObject().trick, false);
     ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
     host_->PumpUntilIdle();
     EXPECT_NE(g_Game.FlowState, STATE_SWAP);
-    EXPECT_EQ(Held(Frame().Game), Sorted(testsupport::CardsOf("D8 DA")));
+    EXPECT_EQ(Held(Frame().GameObject()), Sorted(testsupport::CardsOf("D8 DA")));
     std::vector<int> person = kSeat2;
     std::replace(person.begin(), person.end(), C(kAce, kDiamonds), C(kSeven, kDiamonds));
-    EXPECT_EQ(Held(Frame().Game.person), Sorted(person));
-    EXPECT_EQ(Held(Frame().Game.computer0), Sorted(kSeat0));
+    EXPECT_EQ(Held(Frame().GameObject().person), Sorted(person));
+    EXPECT_EQ(Held(Frame().GameObject().computer0), Sorted(kSeat0));
 }
 
 // The skat swap in the states before and during a game is the switch of the swap pause: each use
@@ -252,7 +257,7 @@ TEST_F(SwapCommandsTest, SkatSwapTogglesInTheStatesOfAGame) {
 // beneath another step outside a swap pause, the command is refused.
 TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
     HoldFixedDeal();
-    Frame().Game.Restore(true);
+    Frame().EditGameObject().Restore(true);
     for (int state : {STATE_NEW, STATE_PICKUP}) {
         SCOPED_TRACE(state);
         g_Game.FlowState = state;
@@ -268,10 +273,10 @@ TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
     Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
     host_->PumpUntilIdle();
     EXPECT_EQ(g_Game.FlowState, STATE_SWAP);
-    EXPECT_EQ(Held(Frame().Game.trick), Sorted(kSkat));
+    EXPECT_EQ(Held(Frame().GameObject().trick), Sorted(kSkat));
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
     EXPECT_EQ(Frame().Exchange().ActiveGroups, 1 | 8);
-    EXPECT_FALSE(Frame().Game.computer0.open);
+    EXPECT_FALSE(Frame().GameObject().computer0.open);
 }
 
 }  // namespace
@@ -291,7 +296,7 @@ TEST_F(SwapCommandsTest, SkatSwapInsideTheSwapPauseExchangesWithTheSoloist) {
         state = g_Game.FlowState;
         groups = Frame().Exchange().ActiveGroups;
         marked = g_Game.CheatMask & kSwapped;
-        skatInTrick = Frame().Game.trick.count;
+        skatInTrick = Frame().GameObject().trick.count;
         finish.At(1000, [&] { ::PostMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0); });
     });
     StartAuction(2, 0, 18);
@@ -303,7 +308,7 @@ TEST_F(SwapCommandsTest, SkatSwapInsideTheSwapPauseExchangesWithTheSoloist) {
     EXPECT_EQ(skatInTrick, 2);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
-    EXPECT_EQ(Frame().Game.count, 2);
+    EXPECT_EQ(Frame().GameObject().count, 2);
     EXPECT_GE(FindLine("CMainFrame::InitHistory()"), 0);
 }
 

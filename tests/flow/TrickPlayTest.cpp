@@ -31,7 +31,7 @@ protected:
     }
     void TearDown() override { SetInternalErrorHandler({}); }
 
-    CPerson& Person() { return Frame().Game.person; }
+    CPerson& Person() { return Frame().EditGameObject().person; }
     platform::Point CardPoint(int card) {
         const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
         return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
@@ -42,7 +42,7 @@ protected:
     }
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)
-            if (Person().present[slot] && Person().ValidCard(slot, Frame().Game.trick)) return slot;
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick)) return slot;
         return -1;
     }
     // The person's card is awaited and his place in the trick is still empty.
@@ -186,13 +186,13 @@ TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
     ::SendMessage(Bar(), WM_COMMAND, IDC_HAND, 0);
     host_->PumpUntilIdle();
     for (int seat = 0; seat < 3; ++seat)
-        for (auto& suit : Frame().Game.Player(seat)->handInfo.SmallCards)
+        for (auto& suit : Frame().EditGameObject().Player(seat)->handInfo.SmallCards)
             for (int& entry : suit) entry = 99;
     ::SendMessage(Bar(), WM_COMMAND, IDC_NULL, 0);
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
     for (int seat = 0; seat < 3; ++seat) {
-        const HandInfo& info = Frame().Game.Player(seat)->handInfo;
+        const HandInfo& info = Frame().GameObject().Player(seat)->handInfo;
         for (int suit = 0; suit < 4; ++suit) {
             EXPECT_LE(info.SmallCards[suit][0], 5) << seat << suit;
             for (int rank = 1; rank < 8; ++rank) EXPECT_LT(info.SmallCards[suit][rank], 12) << seat << suit << rank;
@@ -205,12 +205,12 @@ TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
 TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
     // This deal soon has the person follow a lead while holding another suit.
     PersonPlaysAsSoloist(kClubs, 1);
-    host_->PumpUntil([this] { return PersonToPlay() && Frame().Game.trick.count > 0; }, 60000);
+    host_->PumpUntil([this] { return PersonToPlay() && Frame().GameObject().trick.count > 0; }, 60000);
     // Find a trick where the person must follow and holds another suit too.
     for (int guard = 0; guard < 10 && !Frame().Series().Record.scored; ++guard) {
         int invalid = -1;
         for (int slot = 0; slot < Person().capacity && invalid < 0; ++slot)
-            if (Person().present[slot] && !Person().ValidCard(slot, Frame().Game.trick)) invalid = slot;
+            if (Person().present[slot] && !Person().ValidCard(slot, Frame().GameObject().trick)) invalid = slot;
         if (PersonToPlay() && invalid >= 0) {
             const int card = Person().cards[invalid];
             const std::size_t before = Frame().Series().Record.cards.size();
@@ -225,7 +225,9 @@ TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
         const int slot = FirstLegalSlot();
         host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[slot]));
         host_->PumpUntil(
-            [this] { return Frame().Series().Record.scored || (PersonToPlay() && Frame().Game.trick.count > 0); },
+            [this] {
+                return Frame().Series().Record.scored || (PersonToPlay() && Frame().GameObject().trick.count > 0);
+            },
             60000);
     }
     FAIL() << "the deal gave no trick with a refused card: the seed no longer shows the refusal";
@@ -297,7 +299,7 @@ TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
     const std::size_t before = Frame().Series().Record.cards.size();
     Frame().EditTrickPlay().PlayStep = 3;
     g_Game.TurnSeat = 5;
-    Frame().Game.trick.Reset();
+    Frame().EditGameObject().trick.Reset();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_NE(reports_[0].find("Handler"), std::string::npos);

@@ -66,7 +66,7 @@ protected:
     }
     void TearDown() override { SetInternalErrorHandler({}); }
 
-    CPerson& Person() { return Frame().Game.person; }
+    CPerson& Person() { return Frame().EditGameObject().person; }
 
     // The person declares a game after picking the skat up (the declaration lays the skat away).
     void PersonPlays(int button, std::uint32_t seed) {
@@ -102,7 +102,8 @@ protected:
     void PlayPersonCard() {
         CPerson& person = Person();
         for (int slot = 0; slot < person.capacity; ++slot) {
-            if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().Game.trick)) continue;
+            if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().GameObject().trick))
+                continue;
             const int card = person.cards[static_cast<std::size_t>(slot)];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
             host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
@@ -129,7 +130,7 @@ protected:
 
     Capture Take() {
         CMainFrame& frame = Frame();
-        CSkat& game = frame.Game;
+        CSkat& game = frame.EditGameObject();
         Capture c;
         for (int seat = 0; seat < 3; ++seat) {
             const CPlayer& player = *game.Player(seat);
@@ -282,9 +283,9 @@ TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
     Command(ID_UNDO);
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
     EXPECT_FALSE(Enabled(ID_UNDO));
-    EXPECT_EQ(Frame().Game.trick.count, 0);
-    EXPECT_EQ(Frame().Game.lastTrick.count, 0);
-    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().Game.Player(seat)->count, 10);
+    EXPECT_EQ(Frame().GameObject().trick.count, 0);
+    EXPECT_EQ(Frame().GameObject().lastTrick.count, 0);
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().GameObject().Player(seat)->count, 10);
     EXPECT_TRUE(Frame().Series().Record.cards.empty());
     // Undo at the start only pauses.
     Command(ID_UNDO);
@@ -317,22 +318,22 @@ TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
     WaitForTurn();
     ASSERT_TRUE(Frame().PersonMayPlay());
     ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 1);
-    ASSERT_EQ(Frame().Game.trick.count, 2);
+    ASSERT_EQ(Frame().GameObject().trick.count, 2);
     Command(ID_UNDO);
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
-    EXPECT_EQ(Frame().Game.trick.count, 0);
-    EXPECT_EQ(Frame().Game.lastTrick.count, 0);
-    EXPECT_EQ(Frame().Game.computer0.count, 10);
-    EXPECT_EQ(Frame().Game.computer1.count, 10);
+    EXPECT_EQ(Frame().GameObject().trick.count, 0);
+    EXPECT_EQ(Frame().GameObject().lastTrick.count, 0);
+    EXPECT_EQ(Frame().GameObject().computer0.count, 10);
+    EXPECT_EQ(Frame().GameObject().computer1.count, 10);
     EXPECT_TRUE(::IsWindow(Frame().Prompts().ContinuePrompt));
     EXPECT_EQ(g_Game.TurnSeat, g_Game.Leader);
     Command(CM_NEXT_TRICK);
     WaitForTurn();
     ASSERT_TRUE(Frame().PersonMayPlay());
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 1);
-    EXPECT_EQ(Frame().Game.trick.count, 2);
-    EXPECT_EQ(Frame().Game.computer0.count, 9);
-    EXPECT_EQ(Frame().Game.computer1.count, 9);
+    EXPECT_EQ(Frame().GameObject().trick.count, 2);
+    EXPECT_EQ(Frame().GameObject().computer0.count, 9);
+    EXPECT_EQ(Frame().GameObject().computer1.count, 9);
     EXPECT_EQ(Frame().Series().Record.cards.size(), 2u);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

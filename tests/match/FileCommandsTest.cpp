@@ -65,10 +65,10 @@ TEST_F(FileCommandsTest, SavingAndLoadingAMatchAndAGame) {
     EXPECT_TRUE(platform::FileExists(Work() + "cards~.skm"));
 
     // A game that is refused leaves everything as it was; Cancel changes nothing.
-    const std::vector<int> dealt = Frame().Game.Player(0)->dealt;
+    const std::vector<int> dealt = Frame().GameObject().Player(0)->dealt;
     host_->Answers().PushFileDialogCancel();
     Command(ID_LOAD);
-    EXPECT_EQ(Frame().Game.Player(0)->dealt, dealt);
+    EXPECT_EQ(Frame().GameObject().Player(0)->dealt, dealt);
 }
 
 // A loaded match is played on in the work folder's copy, which every start reads: the match keeps

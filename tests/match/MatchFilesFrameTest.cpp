@@ -76,7 +76,7 @@ TEST_F(MatchFilesFrameTest, ARestartFindsTheListTheGameTheStoredDealsAndTheStati
     EXPECT_EQ(g_Game.StoreCount, 3);
     EXPECT_EQ(g_Profile.Names[0], "Jürgen");
     EXPECT_EQ(g_Game.Forehand, (1 + 3) % 3);  // the match began with seat 1, three games later
-    EXPECT_EQ(Frame().Game.Player(1)->dealt[0], kDeal[10]);
+    EXPECT_EQ(Frame().GameObject().Player(1)->dealt[0], kDeal[10]);
     EXPECT_EQ(Frame().Texts().AnnotationText, "Notiz");
     ASSERT_TRUE(g_pStatistics);
     EXPECT_EQ(g_pStatistics->Count(3, 1), 12);
@@ -184,14 +184,14 @@ TEST_F(MatchFilesFrameTest, AGameFileThatIsRefusedLeavesTheGameAsItWas) {
     for (int i = 0; i < 32; ++i) good.Put32(4 * static_cast<std::size_t>(i), kDeal[i]);
     Write("chosen.skt", good.Bytes());
     ASSERT_TRUE(Frame().ReadCards(Work() + "chosen.skt", 2));
-    const std::vector<int> before = Frame().Game.Player(0)->dealt;
+    const std::vector<int> before = Frame().GameObject().Player(0)->dealt;
     ByteImage cut = good;
     cut.Put32(256, 1001).Resize(400);  // a course that promises more than the file holds
     Write("cut.skt", cut.Bytes());
     host_->Answers().PushMessageBoxAnswer(IDOK);
     EXPECT_FALSE(Frame().ReadCards(Work() + "cut.skt", 2));
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
-    EXPECT_EQ(Frame().Game.Player(0)->dealt, before);
+    EXPECT_EQ(Frame().GameObject().Player(0)->dealt, before);
     EXPECT_EQ(g_Profile.SktName, "chosen.skt");
 }
 
@@ -211,7 +211,7 @@ TEST_F(MatchFilesFrameTest, AFinishedGameComesBackWithItsCourse) {
     EXPECT_EQ(Frame().Series().GameScoreValue, -60);
     EXPECT_EQ(g_Game.KontraState, 2);
     EXPECT_EQ(g_Game.Soloist, 1);
-    EXPECT_EQ(Frame().Game.courseRows[2].count, 10);
+    EXPECT_EQ(Frame().GameObject().courseRows[2].count, 10);
     EXPECT_EQ(g_Game.GameEndFlags, 8);
     g_Game.FlowState = STATE_IDLE;
     Frame().SaveFile(Work() + "again.skt", 2);

@@ -56,7 +56,7 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     // The dealt hands become a whole course of a Hearts game won by the person.
     CMainFrame& frame = app_.Frame();
     frame.ClearDesk();
-    CSkat& game = frame.Game;
+    CSkat& game = frame.EditGameObject();
     for (int seat = 0; seat < 3; ++seat)
         for (int slot = 0; slot < 10; ++slot) game.courseRows[seat].AddCard(game.Player(seat)->cards[static_cast<std::size_t>(slot)]);
     game.courseSkat.AddCard(game.dealt[0]);

@@ -100,7 +100,7 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
 
     // The person's ten cards lie face up, side by side, in the bottom part of the table.
     CMainFrame& frame = app_.Frame();
-    const CCards& person = *frame.Game.Player(2);
+    const CCards& person = *frame.GameObject().Player(2);
     ASSERT_EQ(person.count, 10);
     int faceUp = 0;
     for (std::size_t slot = 0; slot < person.cards.size(); ++slot) {
@@ -122,7 +122,7 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
     // The computers' hands show backs: the hand's last card, put down last and lying on top of the
     // others, is neither paper nor table.
     for (int seat : {0, 1}) {
-        const CCards& hand = *frame.Game.Player(seat);
+        const CCards& hand = *frame.GameObject().Player(seat);
         ASSERT_EQ(hand.count, 10) << seat;
         int top = 0;
         for (std::size_t slot = 0; slot < hand.present.size(); ++slot)

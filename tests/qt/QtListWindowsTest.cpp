@@ -54,7 +54,7 @@ protected:
     void Book(const std::vector<Game>& games) {
         g_GameList.Header.SetText(LIST_TITLE, 56, "Spielliste\nScoresheet");
         g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
-        CSkat& game = app_.Frame().Game;
+        CSkat& game = app_.Frame().EditGameObject();
         std::vector<int> others;
         for (int base : {0, 13, 26, 39})
             for (int v : {1, 7, 8, 9, 10, 11, 12, 13})

@@ -28,9 +28,10 @@ protected:
         // Every seat's hand is its course row; the skat as dealt.
         for (int seat = 0; seat < 3; ++seat)
             for (int slot = 0; slot < 10; ++slot)
-                Frame().Game.courseRows[seat].AddCard(Frame().Game.Player(seat)->cards[static_cast<std::size_t>(slot)]);
-        Frame().Game.courseSkat.AddCard(Frame().Game.dealt[0]);
-        Frame().Game.courseSkat.AddCard(Frame().Game.dealt[1]);
+                Frame().EditGameObject().courseRows[seat].AddCard(
+                    Frame().GameObject().Player(seat)->cards[static_cast<std::size_t>(slot)]);
+        Frame().EditGameObject().courseSkat.AddCard(Frame().GameObject().dealt[0]);
+        Frame().EditGameObject().courseSkat.AddCard(Frame().GameObject().dealt[1]);
         g_Game.CourseTricks = 10;
         for (int k = 0; k <= 10; ++k) Frame().EditTrickPlay().History[k].trickWinner = k % 3;
         SuitGame(/*value*/ 48);
@@ -63,7 +64,7 @@ protected:
         return static_cast<int>(std::count(texts.begin(), texts.end(), text));
     }
     std::string Name(int seat) { return Frame().GetPlayerName(seat); }
-    int SkatPoints() { return Frame().Game.courseSkat.CountPoints(); }
+    int SkatPoints() { return Frame().GameObject().courseSkat.CountPoints(); }
 };
 
 TEST_F(CourseTextTest, TheHeadlineNamesWhoWonOrLostWhichGame) {
@@ -222,7 +223,7 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
     const int tricks = static_cast<int>(record.cards.size()) / 3;
     ASSERT_GT(tricks, 1);
     ASSERT_EQ(g_Game.CourseTricks, tricks);
-    auto& rows = Frame().Game.courseRows;
+    auto& rows = Frame().EditGameObject().courseRows;
     platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     surface->ClearRecords();
     Frame().MoveCourseText(1);

@@ -78,7 +78,7 @@ TEST_F(MenuStateTest, TheSwapCommandsOnlyBeforePlay) {
 TEST_F(MenuStateTest, TheCoursesPrintItemsWaitForTenTricks) {
     for (int tricks : {0, 9, 10}) {
         SCOPED_TRACE(tricks);
-        Frame().Game.courseRows[0].count = tricks;
+        Frame().EditGameObject().courseRows[0].count = tricks;
         EXPECT_EQ(Enabled(ID_PRINT_COURSE), tricks == 10);
         EXPECT_EQ(Enabled(ID_PREVIEW_COURSE), tricks == 10);
     }

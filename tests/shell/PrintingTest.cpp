@@ -39,7 +39,7 @@ void BookGames(CMainFrame& frame, int n) {
         g_Game.Leader = 0;
         g_Game.GameType = 0;
         AddGameToList(-24, "Gd24", 3);
-        CStore::AddDeal(1, frame.Game);
+        CStore::AddDeal(1, frame.GameObject());
     }
 }
 

@@ -35,7 +35,7 @@ TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
     EXPECT_NE(g_PlayerServices.IsTopCard, nullptr);
     EXPECT_NE(g_PlayerServices.AnalyseHand, nullptr);
     EXPECT_NE(g_PlayerServices.GetMatadors, nullptr);
-    EXPECT_EQ(g_ComputerFrame.Game, &Frame().Game);
+    EXPECT_EQ(g_ComputerFrame.Game, &Frame().GameObject());
     EXPECT_EQ(g_ComputerFrame.OpenCardsFlag, g_Game.AllCardsOpen);
     EXPECT_TRUE(g_ComputerFrame.SoundEffect);
     EXPECT_TRUE(g_ComputerFrame.PlayVoiceTerm);

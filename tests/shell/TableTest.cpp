@@ -65,7 +65,7 @@ TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
 // The person's label may lie over the person's card in the trick: that card is drawn again after the
 // label, on screen and outside a full repaint only.
 TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
-    CTrick& trick = Frame().Game.trick;
+    CTrick& trick = Frame().EditGameObject().trick;
     trick.Reset();
     trick.SetCard(2, 30);
     trick.PaintCards(0, true);
@@ -98,7 +98,7 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     // The auction waits for the person.
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
     const HWND table = g_Frame.hTableWnd;
-    CCards& person = Frame().Game.person;
+    CCards& person = Frame().EditGameObject().person;
     const int card = person.cards[4];
     const platform::Point place = person.GetSlotPosition(4);
     WC_DealCard(table, card, 5, 5);

@@ -98,9 +98,10 @@ TEST_F(CardStatisticsTest, CellsShowCountAndShareTintedByTens) {
 }
 
 TEST_F(CardStatisticsTest, HeadingsNamesAndSkatLieInTheirCells) {
-    Frame().Game.computer0.name = "Bartholomaeus-Maximilian";  // 24 characters of 7 pixels
-    Frame().Game.computer1.name = "\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84";  // 13 umlauts
-    Frame().Game.person.name = "";
+    Frame().EditGameObject().computer0.name = "Bartholomaeus-Maximilian";  // 24 characters of 7 pixels
+    Frame().EditGameObject().computer1.name =
+        "\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84";  // 13 umlauts
+    Frame().EditGameObject().person.name = "";
     Open();
     const auto dc = Paint();
     const int H = window_->PanelHeight();

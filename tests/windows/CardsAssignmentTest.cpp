@@ -48,7 +48,7 @@ protected:
     // Books n games with one fixed deal: the Jack (11) and Queen (12) of Clubs in the skat, the
     // other 30 cards in the hands, so that four Jacks and four Queens are drawn.
     void Book(int n) {
-        CSkat& game = Frame().Game;
+        CSkat& game = Frame().EditGameObject();
         std::vector<int> others;
         for (int base : {0, 13, 26, 39})
             for (int v : {1, 7, 8, 9, 10, 11, 12, 13})

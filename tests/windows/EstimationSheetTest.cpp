@@ -41,7 +41,7 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
 
-    CPlayer& Person() { return *Frame().Game.Player(2); }
+    CPlayer& Person() { return *Frame().EditGameObject().Player(2); }
     void Give(const char* cards) {
         CPlayer& person = Person();
         for (auto& card : person.cards) card = NO_CARD;

@@ -140,7 +140,7 @@ TEST_F(GameStatisticsTest, InconsistentCountersKeepTheTintOnTheScale) {
 }
 
 TEST_F(GameStatisticsTest, LabelsNamesAndHeadingsLieInTheirCells) {
-    Frame().Game.computer1.name = "Friedrich-Wilhelm-Maximilian";  // 28 characters of 7 pixels
+    Frame().EditGameObject().computer1.name = "Friedrich-Wilhelm-Maximilian";  // 28 characters of 7 pixels
     Open();
     const auto dc = Paint();
     const int H = window_->PanelHeight();

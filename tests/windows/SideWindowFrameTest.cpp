@@ -64,7 +64,7 @@ TEST_F(SideWindowFrameTest, TheAnswersGoWithTheFrame) {
     StartProgram();
     EXPECT_EQ(g_SideWindowFrame.GetPlayerName(2), Frame().GetPlayerName(2));
     EXPECT_FALSE(g_SideWindowFrame.GetPlayerName(2).empty());
-    EXPECT_EQ(g_SideWindowFrame.GamePlayer(1), Frame().Game.Player(1));
+    EXPECT_EQ(g_SideWindowFrame.GamePlayer(1), Frame().GameObject().Player(1));
     EXPECT_TRUE(g_SideWindowFrame.SelectEstimatedGame());
     g_Shell.WorkArea = {0, 0, 800, 600};
     EXPECT_EQ(g_SideWindowFrame.KeptInWorkArea({700, 500, 900, 700}), (platform::Rect{600, 400, 800, 600}));

@@ -121,11 +121,11 @@ TEST_F(TrickEstimationTest, TheFirstOpeningWithTheDefaultSeatAsksAndYesMarksTheG
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);  // the question was asked
     EXPECT_NE(g_Game.CheatMask & 0x200, 0);
-    EXPECT_EQ(window->Player, Frame().Game.Player(0));
+    EXPECT_EQ(window->Player, Frame().GameObject().Player(0));
     EXPECT_EQ(window->UpdateEstimation(2), 0);
     // A later opponent does not ask again.
     ChooseSeat(*window, 1);
-    EXPECT_EQ(window->Player, Frame().Game.Player(1));
+    EXPECT_EQ(window->Player, Frame().GameObject().Player(1));
     EXPECT_EQ(EstimationSeatBits(), 1);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
 }
@@ -219,7 +219,7 @@ TEST_P(RevealQuestionTest, CarriesTheWindowsOwnName) {
     EXPECT_EQ(text.rfind(std::string(c.caption) + "\n\n", 0), 0u) << text;
     EXPECT_NE(text.find(std::string(c.question) + Frame().GetPlayerName(1) + "'"), std::string::npos) << text;
     EXPECT_EQ(text.find(platform::LoadString(IDS_GAME_STATUS)), std::string::npos) << text;
-    EXPECT_EQ(window->Player, Frame().Game.Player(2)) << "No keeps the person's own data";
+    EXPECT_EQ(window->Player, Frame().GameObject().Player(2)) << "No keeps the person's own data";
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, RevealQuestionTest,
@@ -234,14 +234,14 @@ TEST_F(TrickEstimationTest, NoShowsThePersonReleasesTheLockAndWritesOnlyTheEstim
     EXPECT_EQ(g_Settings.View.Player, 0x21);
     EXPECT_EQ(Frame().Panels().LockWord & 2, 0);
     EXPECT_EQ(g_Game.CheatMask & 0x200, 0);
-    EXPECT_EQ(window->Player, Frame().Game.Player(2));
+    EXPECT_EQ(window->Player, Frame().GameObject().Player(2));
     EXPECT_EQ(window->UpdateEstimation(2), 2);
     // Choosing an opponent asks; declining it again goes back to the person in the combo.
     host_->Answers().PushMessageBoxAnswer(IDNO);
     ChooseSeat(*window, 0);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_EQ(Combo(*window, IDC_ESTIMATION_PLAYER)->GetCurSel(), 2);
-    EXPECT_EQ(window->Player, Frame().Game.Player(2));
+    EXPECT_EQ(window->Player, Frame().GameObject().Player(2));
     EXPECT_EQ(g_Game.CheatMask & 0x200, 0);
 }
 
@@ -251,7 +251,7 @@ TEST_F(TrickEstimationTest, ThePersonsOwnSeatAsksNothing) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);  // no question
     host_->Answers().TakeMessageBoxAnswer();
-    EXPECT_EQ(window->Player, Frame().Game.Player(2));
+    EXPECT_EQ(window->Player, Frame().GameObject().Player(2));
 }
 
 TEST_F(TrickEstimationTest, RefreshWithAutoOffOnlyRedrawsAndWithAutoFollowsTheGameType) {
@@ -332,7 +332,7 @@ TEST_F(TrickEstimationTest, AutoOutsideThePlaySelectsTheBestGameAndDuringThePlay
     ASSERT_NE(window, nullptr);
     // The person's hand: every Jack and the long Clubs, so Grand or Clubs is best; either way
     // not the view chosen before.
-    CPlayer& person = *Frame().Game.Player(2);
+    CPlayer& person = *Frame().EditGameObject().Player(2);
     const int hand[10] = {11, 50, 37, 24, 1, 10, 13, 12, 9, 8};
     for (int slot = 0; slot < 10; ++slot) {
         person.cards[static_cast<std::size_t>(slot)] = hand[slot];
