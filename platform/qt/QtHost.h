@@ -31,6 +31,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include <QIcon>
 #include <QImage>
 #include <QMargins>
 #include <QPointer>
@@ -58,6 +59,8 @@ public:
     // program a thousand times a second while a speech balloon stood).
     static constexpr std::int64_t kDefaultPollWaitMs = 15;
     static constexpr std::int64_t kBusyProcessMs = 15;
+    // The largest size of the program's icon an owned window (a dialog, a strip) carries.
+    static constexpr int kOwnedIconSide = 64;
 
     QtHost();
     ~QtHost() override;
@@ -201,6 +204,7 @@ private:
     std::map<int, std::function<void()>> m_idleHandlers;
     int m_nextIdleHandler = 0;
     QTimer m_wakeTimer;
+    QIcon m_ownedIcon;                  // the program's icon for owned windows, made at the first one
     std::int64_t m_pollWaitMs = kDefaultPollWaitMs;
     std::int64_t m_lastProcessedMs = 0;
     HWND m_focusShown = nullptr;        // the window Qt was last given the focus for

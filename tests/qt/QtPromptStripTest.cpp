@@ -13,6 +13,7 @@
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtDialogPictures.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtPictures.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "QtTestSupport.h"
 
@@ -75,6 +76,45 @@ TEST_F(QtPromptStrip, AStripHasNoCaptionAThinBorderAndStaysAboveTheMainWindow) {
     EXPECT_EQ(widget->height(), strip.WindowRect().Height() + 2);
     ASSERT_NE(widget->windowHandle(), nullptr);
     EXPECT_EQ(widget->windowHandle()->transientParent(), Widget(main.Handle())->windowHandle());
+}
+
+// The program's icon: strips and dialogs the main window owns carry its sizes up to 64 pixels, a
+// window of its own every size.
+TEST_F(QtPromptStrip, StripsAndOwnedDialogsCarryTheProgramIconsSmallSizesOnly) {
+    const QIcon before = QApplication::windowIcon();
+    const QIcon program = ProgramIcon();
+    ASSERT_GT(program.availableSizes().size(), 1);
+    QApplication::setWindowIcon(program);
+    Dialog strip(kStrip);
+    Dialog plain(kPlain);
+    ASSERT_TRUE(strip.Create(nullptr));
+    ASSERT_TRUE(plain.Create(nullptr));
+    strip.ShowWindow(SW_SHOW);
+    plain.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    ASSERT_NE(Widget(strip.Handle())->windowHandle(), nullptr);
+    ASSERT_NE(Widget(plain.Handle())->windowHandle(), nullptr);
+    QList<QSize> upTo64;
+    for (const QSize& size : program.availableSizes())
+        if (size.width() <= 64) upTo64.push_back(size);
+    ASSERT_LT(upTo64.size(), program.availableSizes().size());
+    EXPECT_EQ(Widget(strip.Handle())->windowHandle()->icon().availableSizes(), upTo64);
+    EXPECT_EQ(Widget(plain.Handle())->windowHandle()->icon().availableSizes(), upTo64);
+    MainWindow other;
+    CreateParams params;
+    params.kind = WindowKind::Overlapped;
+    params.rect = {100, 100, 300, 300};
+    params.title = "Other";
+    Dialog::SetDefaultOwner(nullptr);
+    ASSERT_TRUE(other.Create(params));
+    other.ShowWindow(SW_SHOW);
+    qttest::PumpFor(30);
+    ASSERT_NE(Widget(other.Handle())->windowHandle(), nullptr);
+    EXPECT_EQ(Widget(other.Handle())->windowHandle()->icon().availableSizes(), program.availableSizes());
+    other.DestroyWindow();
+    strip.DestroyWindow();
+    plain.DestroyWindow();
+    QApplication::setWindowIcon(before);
 }
 
 TEST_F(QtPromptStrip, AnOrdinaryModelessDialogKeepsItsCaption) {
