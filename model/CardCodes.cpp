@@ -152,14 +152,3 @@ int GetRankOrderEntry(int position, bool null) {
     return null ? NullRankOrder[position] : TrumpRankOrder[position];
 }
 
-int NextSeat(int seat) {
-    if (seat == 0) return 1;
-    if (seat == 1) return 2;
-    return 0;
-}
-
-int PreviousSeat(int seat) {
-    if (seat == 0) return 2;
-    if (seat == 1) return 0;
-    return 1;
-}

@@ -137,5 +137,6 @@ inline bool IsNullGame() { return g_Game.GameType == GAME_NULL || g_Game.GameTyp
 // True while GameType is Ramsch, or Durchmarsch while its option is evaluated.
 inline bool IsRamschGame() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
 // The next and previous seat in playing order 0, 1, 2, 0; any other value gives 0 and 1.
-int NextSeat(int seat);
-int PreviousSeat(int seat);
+// Inline: the card questions ask them for each opponent.
+inline int NextSeat(int seat) { return seat == 0 ? 1 : seat == 1 ? 2 : 0; }
+inline int PreviousSeat(int seat) { return seat == 0 ? 2 : seat == 1 ? 0 : 1; }

@@ -144,6 +144,9 @@ public:
     bool skipNextSelect = false;  // SelectCard mode 6: the next selection does nothing
 
 protected:
+    // PaintCards with no card deck on the table: the layout cursor's walk over slots first..last
+    // (last already resolved) and where the selected slot lies (-1: none noted), nothing drawn.
+    void WalkLayout(bool keepGaps, int first, int last, int selected);
     // The forced-card rule after card c left the row.
     void UpdateForcedCard(int card);
 };

@@ -111,6 +111,12 @@ void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::
     // With no card deck on the table (the computer playing on its own) every card call would do
     // nothing: the row only walks its layout cursor and notes where the selected card lies.
     const bool drawn = dc != nullptr || WC_HasCardDeck(table);
+    if (!drawn) {
+        // Nothing on the walk can raise a stop request: one look before it answers for every slot.
+        if (!StopRequested()) WalkLayout(keepGaps, first, last, mode != 1 ? selected : -1);
+        g_Game.PauseLevel = previousPause;
+        return;
+    }
     // Step 2: slot by slot; a stop request ends the row at once, even in the middle.
     for (int slot = std::max(first, 0); slot <= last && slot < static_cast<int>(present.size()); ++slot) {
         if (StopRequested()) break;
@@ -121,14 +127,6 @@ void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::
         }
         const int card = cards[slot];
         const int x = cursorX, y = cursorY;
-        if (!drawn) {
-            if (mode != 1 && slot == selected) {
-                selectedX = x;
-                selectedY = y;
-            }
-            NextLayoutPosition();
-            continue;
-        }
         const int raise = slot == selected ? 9 : 0;
         ExposeCard(card);
         if (mode == 1) {
@@ -160,6 +158,37 @@ void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::
     }
     // Step 3.
     g_Game.PauseLevel = previousPause;
+}
+
+void CCards::WalkLayout(bool keepGaps, int first, int last, int selected) {
+    const int end = std::min(last + 1, static_cast<int>(present.size()));
+    if (fixedPlaces) {
+        for (int slot = std::max(first, 0); slot < end; ++slot) {
+            if (!present[slot] && !keepGaps) continue;
+            if (present[slot] && slot == selected) {
+                selectedX = cursorX;
+                selectedY = cursorY;
+            }
+            NextLayoutPosition();
+        }
+        return;
+    }
+    // Along a row every card moves the cursor one step: count the steps, move once.
+    int steps = 0;
+    for (int slot = std::max(first, 0); slot < end; ++slot) {
+        if (present[slot]) {
+            if (slot == selected) {
+                selectedX = cursorX + steps * stepX;
+                selectedY = cursorY + steps * stepY;
+            }
+            ++steps;
+        } else if (keepGaps) {
+            ++steps;
+        }
+    }
+    cursorSlot += steps;
+    cursorX += steps * stepX;
+    cursorY += steps * stepY;
 }
 
 void CCards::DealSlot(int slot, int x, int y, int target, bool showFaceUp) {

@@ -97,11 +97,6 @@ void CPlayer::TallyHand() {
     h.MatadorRun = with ? run : -run;
 }
 
-int CPlayer::CountInSuit(int suit) const {
-    if (suit < 0 || suit > 3) return 0;
-    return IsNullGame() ? handInfo.SuitCountWithJack[suit] : handInfo.SuitCount[suit];
-}
-
 const char* SeatName(int seat) {
     switch (seat) {
         case 0: return "Comp1";

@@ -3,6 +3,7 @@
 // and what the player knows about the cards still out. CComputer and CPerson add nothing but their
 // type, which tells a computer seat from the person's seat; the person's follow rule is his.
 
+#include "model/CardCodes.h"
 #include "model/Cards.h"
 #include "model/HandInfo.h"
 
@@ -58,8 +59,12 @@ public:
     // hand slots (the part of the hand analysis the card model relies on).
     void TallyHand();
     // Cards of plain suit s held under the current game type (with the Jack in Null and
-    // Revolution, without it otherwise); 0 for a value outside 0..3.
-    int CountInSuit(int suit) const;
+    // Revolution, without it otherwise); 0 for a value outside 0..3. Inline: the follow rule and
+    // most card questions ask it at every card.
+    int CountInSuit(int suit) const {
+        if (suit < 0 || suit > 3) return 0;
+        return IsNullGame() ? handInfo.SuitCountWithJack[suit] : handInfo.SuitCount[suit];
+    }
 
     // Trick rules.
     // The winning defender notes his partner's card when it was the top card of its suit.

@@ -21,9 +21,11 @@ struct SheetWriter {
     struct Carried {
         int from, value;
     };
+    SheetWriter(std::int32_t (*sheetRows)[SHEET_FIELDS], int estimate) : rows(sheetRows), E(estimate) {}
     std::int32_t (*rows)[SHEET_FIELDS];
     int E;
-    Carried carried[SHEET_ROWS] = {};
+    // Only the first `carries` entries are ever read: left unset, not cleared at every estimate.
+    Carried carried[SHEET_ROWS];
     int carries = 0;
     void Carry(int from) {
         if (carries == SHEET_ROWS) Flush();

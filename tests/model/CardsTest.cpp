@@ -2,6 +2,7 @@
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -191,6 +192,81 @@ TEST_F(CardsTest, CopyFromTakesTheOtherRowsCards) {
     EXPECT_EQ(Present(course), Present(skat));
     EXPECT_EQ(course.count, 2);
     EXPECT_EQ(course.CountPoints(), 21);
+}
+
+// With no card deck on the table a row only walks its layout cursor: the walk answers as the
+// slot-by-slot walk did, card by card with a stop look at each slot, for every row shape.
+struct LayoutWalk {
+    int cursorX, cursorY, cursorSlot, selectedX, selectedY;
+    bool operator==(const LayoutWalk&) const = default;
+};
+
+LayoutWalk WalkOf(const CCards& row) {
+    return {row.cursorX, row.cursorY, row.cursorSlot, row.selectedX, row.selectedY};
+}
+
+// Walks the row slot by slot and leaves its cursor and selection as they were.
+LayoutWalk SlotBySlotWalk(CCards& row, int mode, bool keepGaps, int first, int last) {
+    const LayoutWalk before = WalkOf(row);
+    if (last == 0) last = row.capacity - 1;
+    row.GetSlotPosition(first);
+    const int selected = row.selectionActive ? row.selectedSlot : -1;
+    for (int slot = std::max(first, 0); slot <= last && slot < static_cast<int>(row.present.size()); ++slot) {
+        if (g_Game.StopFlag == StopState::Requested) break;
+        if (!row.present[slot]) {
+            if (keepGaps) row.NextLayoutPosition();
+            continue;
+        }
+        if (mode != 1 && slot == selected) {
+            row.selectedX = row.cursorX;
+            row.selectedY = row.cursorY;
+        }
+        row.NextLayoutPosition();
+    }
+    const LayoutWalk after = WalkOf(row);
+    row.cursorX = before.cursorX;
+    row.cursorY = before.cursorY;
+    row.cursorSlot = before.cursorSlot;
+    row.selectedX = before.selectedX;
+    row.selectedY = before.selectedY;
+    return after;
+}
+
+TEST_F(CardsTest, APaintWithoutACardDeckWalksTheLayoutAsCardByCard) {
+    struct Shape {
+        int capacity;
+        bool fixedPlaces;
+        unsigned gaps;  // bit per slot: the slot is empty
+    };
+    const Shape shapes[] = {{10, false, 0},     {10, false, 0x001}, {10, false, 0x2A4},
+                            {10, false, 0x3FF}, {12, false, 0x801}, {3, true, 0},
+                            {3, true, 0x2},     {3, true, 0x5},     {3, true, 0x7}};
+    const struct {
+        int first, last;
+    } ranges[] = {{0, 0}, {2, 0}, {0, 4}, {3, 3}, {-2, 1}, {5, 20}};
+    for (const Shape& shape : shapes)
+        for (const auto& range : ranges)
+            for (int mode : {0, 1, 2})
+                for (bool keepGaps : {false, true})
+                    for (int selected : {-1, 0, 1, 2, 7})
+                        for (StopState stop : {StopState::Running, StopState::Requested}) {
+                            CCards row("", shape.capacity, true, shape.fixedPlaces);
+                            row.SetLayout(40, 300, 17, -3);
+                            row.SetLayoutOffset(5, 2);
+                            for (int slot = 0; slot < shape.capacity; ++slot)
+                                if (!(shape.gaps >> slot & 1)) row.SetCard(slot, slot + 1);
+                            row.selectionActive = selected >= 0;
+                            row.selectedSlot = std::max(selected, 0);
+                            row.selectedX = row.selectedY = -99;
+                            g_Game.StopFlag = stop;
+                            const LayoutWalk expected = SlotBySlotWalk(row, mode, keepGaps, range.first, range.last);
+                            row.PaintCards(mode, keepGaps, range.first, range.last);
+                            EXPECT_EQ(WalkOf(row), expected)
+                                << "capacity " << shape.capacity << " gaps " << shape.gaps << " first "
+                                << range.first << " last " << range.last << " mode " << mode << " keepGaps "
+                                << keepGaps << " selected " << selected << " stop " << static_cast<int>(stop);
+                        }
+    g_Game.StopFlag = StopState::Running;
 }
 
 }  // namespace
