@@ -649,7 +649,11 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         case WindowEvent::IconChanged:
             if (widget->isWindow()) {
                 const QImage icon = window->SmallIconId() != 0 ? DialogPictureImage(window->SmallIconId(), QSize(16, 16)) : QImage();
-                widget->setWindowIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+                // Without a picture of its own a window shows the program's icon at the sizes it was
+                // made with (an owned one is transient for its owner), sent again only after another.
+                const bool owned = widget->windowHandle() && widget->windowHandle()->transientParent();
+                if (icon.isNull()) ShowIcon(*widget, owned ? m_ownedIcon : QIcon());
+                else widget->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
             }
             break;
         case WindowEvent::Created:

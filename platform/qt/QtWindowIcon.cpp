@@ -1,5 +1,6 @@
 #include "platform/qt/QtWindowIcon.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPixmap>
 #include <QWidget>
@@ -38,6 +39,12 @@ void GiveIconBeforeCreation(QWidget& widget, const QIcon& icon) {
     // pictures, so that making the native window sends nothing and the widget's icon follows once.
     widget.setAttribute(Qt::WA_NativeWindow);
     if (QWindow* window = widget.windowHandle()) window->setIcon(QIcon(new NoPicturesIconEngine));
+}
+
+void ShowIcon(QWidget& widget, const QIcon& icon) {
+    // Given a null icon, a widget that had one of its own would show none, not the application's.
+    const QIcon wanted = icon.isNull() ? QGuiApplication::windowIcon() : icon;
+    if (widget.windowIcon().cacheKey() != wanted.cacheKey()) widget.setWindowIcon(wanted);
 }
 
 }  // namespace platform

@@ -18,4 +18,8 @@ QIcon IconUpTo(const QIcon& icon, int side);
 // before it. On a widget whose native window is already made it only sets the icon.
 void GiveIconBeforeCreation(QWidget& widget, const QIcon& icon);
 
+// Gives a top-level widget `icon`, or with a null one the application's, unless it shows that icon
+// already: the window manager is sent no icon it has.
+void ShowIcon(QWidget& widget, const QIcon& icon);
+
 }  // namespace platform

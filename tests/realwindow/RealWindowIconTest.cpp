@@ -1,6 +1,6 @@
 // The program's icon as the X server hands it to the window manager: the main window carries every
-// size, each bar and dialog a dealt game opens the sizes up to 64 pixels, and every window is given
-// its icon in one send (each send converts and copies every size it holds, and a game opens many
+// size, each bar, dialog and panel a dealt game opens the sizes up to 64 pixels, and every window is
+// given its icon in one send (each send converts and copies every size it holds, and a game opens many
 // windows). The sends are counted from the X server's own reports of the property's changes, the
 // sizes read back with xprop.
 
@@ -26,6 +26,8 @@
 #include "platform/qt/QtPictures.h"
 #include "qt/AppOnQtHost.h"
 #include "qt/QtTestSupport.h"
+#include "resources/CommandIds.h"
+#include "resources/FlowIds.h"
 
 namespace {
 
@@ -107,6 +109,11 @@ TEST(RealWindowIcon, EachWindowOfADealtGameIsSentItsIconOnceAtItsSizes) {
     if (::testing::Test::HasFatalFailure()) return;
     app.Deal();
     if (::testing::Test::HasFatalFailure()) return;
+    // A panel from the View menu: it takes the frame's small icon, which is none.
+    app.Frame().SendMessage(WM_COMMAND, ID_LIST_GAME_VALUE);
+    ASSERT_NE(app.Frame().PanelWindow(CM_CLOSE_GAME_VALUE), nullptr);
+    QWidget* panel = app.Host().WidgetOf(app.Frame().PanelWindow(CM_CLOSE_GAME_VALUE));
+    ASSERT_NE(panel, nullptr);
     // Every change the program asked for has reached the X server and come back as a report.
     QGuiApplication::sync();
     qttest::PumpFor(100);
@@ -116,12 +123,13 @@ TEST(RealWindowIcon, EachWindowOfADealtGameIsSentItsIconOnceAtItsSizes) {
         const WId id = widget->winId();
         const bool main = widget == app.Widget();
         owned += main ? 0 : 1;
-        const std::string name = main ? "the main window" : widget->metaObject()->className();
+        const std::string name = main ? "the main window" : "\"" + widget->windowTitle().toStdString() + "\"";
         EXPECT_EQ(sends.Sends(id), 1) << name;
         EXPECT_EQ(IconSides(id), main ? all : upTo64) << name;
     }
-    // The auction's bar at least.
-    EXPECT_GE(owned, 1);
+    // The auction's bar and the panel at least.
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_GE(owned, 2);
 }
 
 }  // namespace
