@@ -99,6 +99,12 @@ inline void FollowDesktop(HWND frameHandle) {
     QObject::connect(qApp, &QGuiApplication::screenRemoved, context, retell, Qt::QueuedConnection);
 }
 
+// Our own icon on every top-level window (the frame, the dialogs, the side windows): the
+// application's icon is every window's icon unless it sets its own. Set before InitInstance makes
+// the first window, so that each window is made with it: a window made before is sent it again, at
+// every size, and the frame shows the window manager's own icon meanwhile.
+inline void UseProgramIcon() { QApplication::setWindowIcon(platform::ProgramIcon()); }
+
 // Attaches the frame's bars (its menu 128, tool bar, status bar model and update function, the
 // accelerators 128, the application fonts for the status bar) and tells the shell the desktop and
 // work area of the frame's screen, less the bars and the window manager's frame (and again as they change), and how the window manager maximises the frame. Call after InitInstance, before the loop runs
@@ -122,9 +128,6 @@ inline bool AttachProgramFrame(CSkatApp& app) {
         return app.Font(id);
     };
     if (!platform::AttachFrameBars(frame->Handle(), bars)) return false;
-    // Our own icon on every top-level window (the frame, the dialogs, the side windows): the
-    // application's icon is every window's icon unless it sets its own.
-    QApplication::setWindowIcon(platform::ProgramIcon());
 
     FollowDesktop(frame->Handle());
     // The window manager maximises the frame; the size it gives comes back as a move.

@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     auto desktop = platform::InstallQtDesktopServices(std::move(desktopOptions));
 
     // Step 6: the application object, its frame and view; the bars around the frame.
+    program::UseProgramIcon();
     CSkatApp app;
     if (!app.InitInstance(fileArgument)) return 1;
     if (!settings.message.empty()) {

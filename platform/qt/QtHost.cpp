@@ -28,6 +28,7 @@
 #include "platform/qt/QtDialogPictures.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtInput.h"
+#include "platform/qt/QtWindowIcon.h"
 #include "platform/qt/QtWindowMenuBar.h"
 #include "platform/qt/QtWindowSurface.h"
 #include "platform/qt/QtWindowWidget.h"
@@ -55,16 +56,6 @@ struct Applying {
 void BringForward(QWidget& widget) {
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) widget.raise();
     widget.activateWindow();
-}
-
-// The program's icon at its sizes up to `side` (at least its smallest), or none without one.
-QIcon ProgramIconUpTo(int side) {
-    const QIcon program = QApplication::windowIcon();
-    QIcon icon;
-    for (const QSize& size : program.availableSizes())
-        if (size.width() <= side && size.height() <= side) icon.addPixmap(program.pixmap(size));
-    if (icon.isNull() && !program.isNull()) icon.addPixmap(program.pixmap(QSize(side, side)));
-    return icon;
 }
 
 bool IsModifierKey(int key) { return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU; }
@@ -548,13 +539,13 @@ void QtHost::CreateMirror(HWND hwnd) {
             widget->SetClientMargins(QMargins(1, 1, 1, 1));
             widget->SetThinBorder(true);
         }
-        // Qt gives the window manager every size of the program's icon with each window it makes,
-        // and a game opens many bars and dialogs. A window the main window owns shows the icon in a
-        // caption or a task list at most, never as large as the main window's: it carries the sizes
-        // up to 64 pixels.
+        // Qt gives the window manager every size of a window's icon with each window it makes, and
+        // a game opens many bars and dialogs. A window the main window owns shows the icon in a
+        // caption or a task list at most, never as large as the main window's: it carries the
+        // program's sizes up to 64 pixels, a window of its own all of them; each is sent once.
+        if (ownerWidget && m_ownedIcon.isNull()) m_ownedIcon = IconUpTo(QApplication::windowIcon(), kOwnedIconSide);
+        GiveIconBeforeCreation(*widget, ownerWidget ? m_ownedIcon : QIcon());
         if (ownerWidget) {
-            if (m_ownedIcon.isNull()) m_ownedIcon = ProgramIconUpTo(kOwnedIconSide);
-            widget->setWindowIcon(m_ownedIcon);
             widget->winId();
             ownerWidget->winId();
             if (widget->windowHandle() && ownerWidget->windowHandle())
@@ -658,7 +649,11 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         case WindowEvent::IconChanged:
             if (widget->isWindow()) {
                 const QImage icon = window->SmallIconId() != 0 ? DialogPictureImage(window->SmallIconId(), QSize(16, 16)) : QImage();
-                widget->setWindowIcon(icon.isNull() ? QIcon() : QIcon(QPixmap::fromImage(icon)));
+                // Without a picture of its own a window shows the program's icon at the sizes it was
+                // made with (an owned one is transient for its owner), sent again only after another.
+                const bool owned = widget->windowHandle() && widget->windowHandle()->transientParent();
+                if (icon.isNull()) ShowIcon(*widget, owned ? m_ownedIcon : QIcon());
+                else widget->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
             }
             break;
         case WindowEvent::Created:

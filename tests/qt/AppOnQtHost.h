@@ -55,6 +55,7 @@ public:
     // Starts the program on a desktop on which its widget is exactly width x height, and waits for
     // the table to stand idle.
     void Start(int width, int height) {
+        program::UseProgramIcon();
         app_ = std::make_unique<CSkatApp>();
         ASSERT_TRUE(app_->InitInstance());
         ASSERT_TRUE(program::AttachProgramFrame(*app_));
