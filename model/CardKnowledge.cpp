@@ -98,17 +98,6 @@ void SetPreferredSuit(int suit) {
     if (suit != g_Game.GameType) g_Knowledge.PreferredSuit = suit;
 }
 
-bool AreOuvertCardsOpen() {
-    if (g_Game.OuvertAnnounced == 0) return false;
-    switch (g_Game.VariantMode) {
-        case 0: return true;
-        case 1:
-            if (!g_Settings.Variants.NullOuvert) return true;
-            return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] > 0;
-        default: return false;
-    }
-}
-
 int CountSuitCards(int suit, int seat) {
     if (static_cast<unsigned>(suit) > 3) return 0;
     unsigned suitCards = 0xFFu << (SuitToBlock[suit] * 8);

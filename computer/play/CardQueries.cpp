@@ -83,44 +83,9 @@ bool CoinHeads() { return Rand() % 2 == 0; }
 
 bool CoinTails() { return Rand() % 2 != 0; }
 
-int HeldCard(const CPlayer& player, int suit, int rank) {
-    if (suit < 0 || suit > 3 || rank < 0 || rank > 7) return NO_CARD;
-    const int slot = player.handInfo.RankTable[suit][rank];
-    if (slot < 0 || slot >= static_cast<int>(player.cards.size())) return NO_CARD;
-    return player.cards[slot];
-}
-
-bool IsHeld(const CPlayer& player, int card) {
-    const int suit = GetCardSuit(card, true), rank = GetCardRank(card);
-    if (suit < 0 || rank < 0) return false;  // no card
-    return player.handInfo.RankTable[suit][rank] >= 0;
-}
-
-bool IsGoneFor(const CPlayer& player, int card) {
-    if (card == NO_CARD) return false;
-    return IsCardGone(GetCardSuit(card, true), GetCardRank(card), player.seat);
-}
-
 bool IsOut(const CPlayer& player, int card) {
     return card != NO_CARD && !IsHeld(player, card) && !IsGoneFor(player, card);
 }
-
-int PlainCount(const CPlayer& player, int suit) { return PlainCount(player.handInfo, suit); }
-
-int PlainCount(const HandInfo& info, int suit) {
-    if (suit < 0 || suit > 3) return 0;
-    return IsNullGame() ? info.SuitCountWithJack[suit] : info.SuitCount[suit];
-}
-
-int SuitCountOf(const CPlayer& player, int suit) {
-    return suit >= 0 && suit <= 3 ? player.handInfo.SuitCount[suit] : 0;
-}
-
-bool Holds(const CPlayer& player, int suit, int rank) { return player.handInfo.Holds(suit, rank); }
-
-int JackOf(int suit) { return CardCodeOf(JACK, suit); }
-
-bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
 
 int HighestHeld(const CPlayer& player, int suit) { return player.PickHighestInSuit(suit, true); }
 
@@ -141,10 +106,6 @@ int LowCardOfPlainSuit(const CPlayer& player, int suit) {
 int HeldBelow(const CPlayer& player, int card) { return player.NextLowerInSuit(card, false); }
 
 int HeldAbove(const CPlayer& player, int card) { return player.NextHigherInSuit(card); }
-
-bool IsDefender(const CPlayer& player) { return player.seat != g_Game.Soloist; }
-
-bool SoloistMayHold(const CPlayer& player, int column) { return player.MayHoldSuit(g_Game.Soloist, column); }
 
 bool MayPlay(const CPlayer& player, int card) {
     return IsCardCode(card) && player.HasCard(card) && player.CanPlayCard(card, player.trickLeadCard);
