@@ -248,7 +248,7 @@ int EstimateSuit(CPlayer& player, int t) {
         if (u != t) lost += (L >> (4 * u)) & 15;
     // Step 2: the input rows.
     player.ClearEstimationSheet(t);
-    auto rows = SheetOf(player).Rows[t];
+    auto rows = SheetBlock(player, t);
     WriteSuitInputRows(rows, info, t, L, lost, F);
     using namespace SuitSheet;
     SuitSheetRules rules{.info = info,
@@ -587,7 +587,7 @@ int EstimateGrand(CPlayer& player) {
     int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
     // Step 2: the input rows.
     player.ClearEstimationSheet(SHEET_GRAND);
-    auto rows = SheetOf(player).Rows[SHEET_GRAND];
+    auto rows = SheetBlock(player, SHEET_GRAND);
     WriteNoCardFlags(rows, info);
     using namespace GrandSheet;
     SheetAt(rows, JackCount) = J;
@@ -735,12 +735,11 @@ int CPlayer::CountExtraTricks(int type) {
 }
 
 void CPlayer::ClearEstimationSheet(int view) {
-    TrickEstimationSheet& sheet = SheetOf(*this);
     const int from = view < 0 ? 0 : view;
     const int to = view < 0 ? 4 : view;
     if (from > 4 || to > 4) return;
     for (int b = from; b <= to; ++b) {
-        for (auto& row : sheet.Rows[b]) {
+        for (auto& row : SheetBlock(*this, b)) {
             row[0] = SHEET_EMPTY;
             for (int f = 2; f <= 7; ++f) row[f] = SHEET_EMPTY;
             row[8] = 0;
