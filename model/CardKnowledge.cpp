@@ -18,12 +18,6 @@ void CCardKnowledge::Reset() {
     DiscardBusy = 0;
 }
 
-int CCardKnowledge::CardLocation(int row) const {
-    unsigned bit = 1u << row;
-    if (PlayedCards & bit) return CARD_PLAYED;
-    return SkatCards & bit ? CARD_IN_SKAT : CARD_IN_HAND;
-}
-
 namespace {
 
 // Resolves a card, or block and rank when the card is -1, to its row; -1 for none.

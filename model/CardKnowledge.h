@@ -40,7 +40,11 @@ struct CCardKnowledge {
     // The state at program start: every card in a hand, counters 7, nothing known, no signal.
     void Reset();
     // Where the card of row 0..31 is: CARD_IN_HAND, CARD_IN_SKAT or CARD_PLAYED.
-    int CardLocation(int row) const;
+    int CardLocation(int row) const {
+        const unsigned bit = 1u << row;
+        if (PlayedCards & bit) return CARD_PLAYED;
+        return SkatCards & bit ? CARD_IN_SKAT : CARD_IN_HAND;
+    }
 };
 
 extern CCardKnowledge g_Knowledge;
