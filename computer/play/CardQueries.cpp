@@ -603,15 +603,16 @@ bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
     int k = 0;
     // A defender asks about the soloist alone: one question, not the same one twice.
     if (MayHoldSuit(first, suit) || (second != first && MayHoldSuit(second, suit))) {
+        // The cards of the suit not gone for him, his own included: the suit is one byte of the
+        // gone-card mask (its Jack counts only in Null and Revolution); the trumps count Jacks.
+        const unsigned gone = GoneCards(seat);
         if (suit >= 0 && suit <= 3) {
-            int suitCards[8];
-            const int walkLength = SuitCards(suit, suitCards);
-            const unsigned gone = GoneCards(seat);
-            for (int i = 0; i < walkLength; ++i)
-                if (!IsGoneIn(gone, suitCards[i])) ++k;
+            const bool null = IsNullGame();
+            unsigned suitGone = (gone >> (SuitToBlock[suit] * 8)) & 0xFFu;
+            if (!null) suitGone &= ~(1u << JACK);
+            k = (null ? 8 : 7) - CountCards(suitGone);
         } else {
-            for (int s = 0; s < 4; ++s)
-                if (!IsCardGone(s, JACK, seat)) ++k;
+            k = 4 - CountCards(gone & (0x01010101u << JACK));
         }
     }
     if (suit < 0 || suit > 3) return exact ? k == n : k >= n;
