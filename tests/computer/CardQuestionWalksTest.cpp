@@ -38,6 +38,26 @@ bool WalkedIsSuitGuarded(const CPlayer& player, int suit, int n, bool exact) {
     return exact ? k - own == n : k >= n + own;
 }
 
+// CollectSuit as it walked the suit column card by card (the Jacks first in the trump column).
+int WalkedCollectSuit(const CPlayer& player, int suit, bool held, int* list) {
+    if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return 0;
+    const unsigned gone = GoneCards(player.seat);
+    int found = 0;
+    auto walk = [&](int rank, int cardSuit) {
+        const bool holds = player.handInfo.Holds(cardSuit, rank);
+        if (held ? holds : (!holds && !((gone >> (SuitToBlock[cardSuit] * 8 + rank)) & 1u)))
+            list[found++] = CardCodeOf(rank, cardSuit);
+    };
+    if (suit == g_Game.GameType)
+        for (int jackSuit = 0; jackSuit < 4; ++jackSuit) walk(JACK, jackSuit);
+    if (suit >= 6) return found;
+    if (IsNullGame())
+        for (int rank : NullRankList) walk(rank, suit);
+    else
+        for (int i = 1; i < 8; ++i) walk(TrumpRankList[i], suit);
+    return found;
+}
+
 class CardQuestionWalksTest : public ComputerTest {
 protected:
     void TearDown() override { g_ComputerFrame.Reset(); }
@@ -89,6 +109,42 @@ TEST_F(CardQuestionWalksTest, IsSuitGuardedCountsTheSuitAsItsWalkDid) {
     // Both answers occur often: the states are a spread, not one side of the question.
     EXPECT_GT(guarded, asked / 20);
     EXPECT_LT(guarded, asked - asked / 20);
+}
+
+TEST_F(CardQuestionWalksTest, TheSuitColumnListsAsItsWalkDid) {
+    long listed = 0;
+    EveryState([&](const CPlayer& player) {
+        for (int suit = -1; suit <= 9; ++suit) {
+            for (bool held : {false, true}) {
+                int expected[11] = {}, actual[11] = {};
+                const int n = WalkedCollectSuit(player, suit, held, expected);
+                ASSERT_EQ(player.CollectSuit(suit, held, actual), n)
+                    << "type " << g_Game.GameType << " seat " << player.seat << " suit " << suit << " held " << held;
+                ASSERT_EQ(player.CollectSuit(suit, held, nullptr), n);
+                for (int i = 0; i < n; ++i) ASSERT_EQ(actual[i], expected[i]) << "suit " << suit << " place " << i;
+                if (!held) {
+                    ASSERT_EQ(player.HighestOutstanding(suit), n > 0 ? expected[0] : NO_CARD)
+                        << "type " << g_Game.GameType << " seat " << player.seat << " suit " << suit;
+                }
+                listed += n;
+            }
+        }
+    });
+    EXPECT_GT(listed, 0);
+}
+
+// The held ranks of a suit read at once are the ranks the rank table holds one by one.
+TEST_F(CardQuestionWalksTest, TheHeldRanksOfASuitAreItsRankTableRow) {
+    HandInfo info;
+    info.Clear();
+    for (unsigned set : {0x00u, 0xFFu, 0x01u, 0x80u, 0x5Au, 0xA5u, 0x21u, 0x7Eu})
+        for (int suit = 0; suit < 4; ++suit) {
+            for (int rank = 0; rank < 8; ++rank)
+                info.RankTable[suit][rank] = (set >> rank) & 1u ? (rank + suit) % 12 : -1;
+            EXPECT_EQ(info.HeldRanks(suit), set) << "suit " << suit;
+            for (int rank = 0; rank < 8; ++rank)
+                EXPECT_EQ(((info.HeldRanks(suit) >> rank) & 1u) != 0, info.Holds(suit, rank));
+        }
 }
 
 }  // namespace
