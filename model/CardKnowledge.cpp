@@ -18,12 +18,6 @@ void CCardKnowledge::Reset() {
     DiscardBusy = 0;
 }
 
-int CCardKnowledge::CardLocation(int row) const {
-    unsigned bit = 1u << row;
-    if (PlayedCards & bit) return CARD_PLAYED;
-    return SkatCards & bit ? CARD_IN_SKAT : CARD_IN_HAND;
-}
-
 namespace {
 
 // Resolves a card, or block and rank when the card is -1, to its row; -1 for none.
@@ -96,17 +90,6 @@ void NoteCardPlayed(int card) {
 
 void SetPreferredSuit(int suit) {
     if (suit != g_Game.GameType) g_Knowledge.PreferredSuit = suit;
-}
-
-bool AreOuvertCardsOpen() {
-    if (g_Game.OuvertAnnounced == 0) return false;
-    switch (g_Game.VariantMode) {
-        case 0: return true;
-        case 1:
-            if (!g_Settings.Variants.NullOuvert) return true;
-            return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] > 0;
-        default: return false;
-    }
 }
 
 int CountSuitCards(int suit, int seat) {

@@ -6,6 +6,7 @@
 
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/Settings.h"
 
 // Where a card is, as CardLocation answers and SetCardLocation takes it.
 constexpr int CARD_IN_HAND = -1;
@@ -39,7 +40,11 @@ struct CCardKnowledge {
     // The state at program start: every card in a hand, counters 7, nothing known, no signal.
     void Reset();
     // Where the card of row 0..31 is: CARD_IN_HAND, CARD_IN_SKAT or CARD_PLAYED.
-    int CardLocation(int row) const;
+    int CardLocation(int row) const {
+        const unsigned bit = 1u << row;
+        if (PlayedCards & bit) return CARD_PLAYED;
+        return SkatCards & bit ? CARD_IN_SKAT : CARD_IN_HAND;
+    }
 };
 
 extern CCardKnowledge g_Knowledge;
@@ -89,8 +94,18 @@ void NoteCardPlayed(int card);
 void SetPreferredSuit(int suit);
 
 // Small shared queries of the card knowledge, used by the model and the computer player.
-// Whether the soloist's cards lie open to the defenders.
-bool AreOuvertCardsOpen();
+// Whether the soloist's cards lie open to the defenders. Inline: the question whether a seat may
+// hold a suit asks it first.
+inline bool AreOuvertCardsOpen() {
+    if (g_Game.OuvertAnnounced == 0) return false;
+    switch (g_Game.VariantMode) {
+        case 0: return true;
+        case 1:
+            if (!g_Settings.Variants.NullOuvert) return true;
+            return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] > 0;
+        default: return false;
+    }
+}
 // Cards of the suit gone for seat, walking J A 10 K Q 9 8 7 (the Jack only in Null, Revolution).
 int CountSuitCards(int suit, int seat);
 // Jacks gone for seat; 0 in Null and Revolution.

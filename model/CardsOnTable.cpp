@@ -173,18 +173,15 @@ void CCards::WalkLayout(bool keepGaps, int first, int last, int selected) {
         }
         return;
     }
-    // Along a row every card moves the cursor one step: count the steps, move once.
+    // Along a row every card (and with keepGaps every gap) moves the cursor one step: count the
+    // steps without a branch on each slot, note the selected card's place, move once.
     int steps = 0;
     for (int slot = std::max(first, 0); slot < end; ++slot) {
-        if (present[slot]) {
-            if (slot == selected) {
-                selectedX = cursorX + steps * stepX;
-                selectedY = cursorY + steps * stepY;
-            }
-            ++steps;
-        } else if (keepGaps) {
-            ++steps;
+        if (slot == selected && present[slot]) {
+            selectedX = cursorX + steps * stepX;
+            selectedY = cursorY + steps * stepY;
         }
+        steps += (present[slot] != 0) | keepGaps;
     }
     cursorSlot += steps;
     cursorX += steps * stepX;

@@ -5,6 +5,9 @@
 // matador count with the skat), so its fields keep this order and these widths.
 
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // Two records a suit of the suit analysis; elements 0..15 are rule slots, 16 extra (or lost)
 // tricks, 17 a reason code.
@@ -53,6 +56,21 @@ struct HandInfo {
     bool Holds(int suit, int rank) const {
         if (static_cast<unsigned>(suit) > 3 || static_cast<unsigned>(rank) > 7) return false;
         return RankTable[suit][rank] != -1;
+    }
+    // The ranks of suit 0..3 held, bit r for rank index r: one row of the rank table read at once
+    // where the target has the vector compare, rank by rank elsewhere.
+    unsigned HeldRanks(int suit) const {
+#if defined(__SSE2__)
+        const __m128i none = _mm_set1_epi32(-1);
+        const auto* row = reinterpret_cast<const __m128i*>(RankTable[suit]);
+        const int low = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_loadu_si128(row), none)));
+        const int high = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_loadu_si128(row + 1), none)));
+        return ~static_cast<unsigned>(low | high << 4) & 0xFFu;
+#else
+        unsigned held = 0;
+        for (int rank = 0; rank < 8; ++rank) held |= static_cast<unsigned>(RankTable[suit][rank] != -1) << rank;
+        return held;
+#endif
     }
 };
 

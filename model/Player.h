@@ -243,7 +243,27 @@ public:
     // RealPlayFlag around it).
     int ChooseCardForTrick(CTrick* trick);
     // The follow rule: may this player play card onto a trick led with leadCard (<= 0: empty)?
-    bool CanPlayCard(int card, int leadCard) const;
+    // Inline: the strategies' closing check and the self-play checks ask it for every card.
+    bool CanPlayCard(int card, int leadCard) const {
+        // 1. An empty trick: only the seat whose turn it is to lead.
+        if (leadCard <= 0) return seat == g_Game.TrickWinner;
+        // 2. The effective suit led (a Jack in trump games is the trump column).
+        const int led = GetCardSuit(leadCard, false);
+        const int type = g_Game.GameType;
+        // 3. Trumps held.
+        int trumps = 0;
+        if (IsSuitGame(type))
+            trumps = handInfo.SuitCount[type] + handInfo.JackCount;
+        else if (type == GAME_GRAND || type == GAME_RAMSCH)
+            trumps = handInfo.JackCount;
+        const int chosen = GetCardSuit(card, false);
+        // 4. A plain suit led that he holds: follow it.
+        if (led >= 0 && led <= 3 && CountInSuit(led) > 0) return chosen == led;
+        // 5. Trumps led and trumps held: trump.
+        if (trumps > 0 && led == type) return chosen == led;
+        // 6. Otherwise any card.
+        return true;
+    }
     // Whether this defender has just given the game up (the strategy then returns -1 at once).
     bool CheckSoloist(int card);
     // The soloist's seat; in Ramsch the only other player with tricks.

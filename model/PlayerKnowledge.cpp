@@ -8,6 +8,7 @@
 #include "model/Trace.h"
 #include "model/Trick.h"
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -40,49 +41,71 @@ void CPlayer::SetTrumpCount() const {
 
 namespace {
 
-// Walks the cards of a suit column highest first, as CollectSuit lists them, and hands each one
-// that is held (held true) or still out (held false) to take, until take answers false.
-template <typename Take>
-void WalkSuitColumn(const HandInfo& hand, int seat, int suit, bool held, Take take) {
+// For every set of ranks (bit r for rank index r) the ranks of the set in the order a suit is
+// walked from the top, and how many: a suit column is listed from one table row, without a test
+// per rank. Ranks outside the walk (the Jack outside Null) are left out.
+struct SuitRuns {
+    std::uint8_t Count[256] = {};
+    std::uint8_t Ranks[256][8] = {};
+    template <int N>
+    constexpr explicit SuitRuns(const int (&walk)[N]) {
+        for (unsigned set = 0; set < 256; ++set)
+            for (int rank : walk)
+                if ((set >> rank) & 1u) Ranks[set][Count[set]++] = static_cast<std::uint8_t>(rank);
+    }
+};
+
+// A 10 K Q 9 8 7 (SuitRankList) and A K Q J 10 9 8 7 (NullRankList), as rank indexes.
+constexpr int PlainWalk[] = {ACE, TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
+constexpr int NullWalk[] = {ACE, KING, QUEEN, JACK, TEN, NINE, EIGHT, SEVEN};
+constexpr SuitRuns PlainRuns(PlainWalk);
+constexpr SuitRuns NullRuns(NullWalk);
+
+// The ranks of plain suit 0..3 that the walk lists: those held (held true) or those neither held
+// nor gone (held false), bit r for rank index r.
+unsigned ListedRanks(const HandInfo& hand, unsigned gone, int suit, bool held) {
+    const unsigned holds = hand.HeldRanks(suit);
+    if (held) return holds;
+    return ~(holds | (gone >> (SuitToBlock[suit] * 8))) & 0xFFu;
+}
+
+// Lists the cards of a suit column highest first, as CollectSuit does, into list (when given),
+// at most limit of them; returns how many.
+int ListSuitColumn(const HandInfo& hand, int seat, int suit, bool held, int* list, int limit) {
     // Null and Revolution are no columns of the suit tables: nothing to list.
-    if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return;
+    if (suit < 0 || suit > 8 || suit == GAME_NULL || suit == GAME_REVOLUTION) return 0;
     // What is gone for this seat does not change while the suit is walked: read it once.
     const unsigned gone = GoneCards(seat);
-    auto listed = [&](int rank, int cardSuit) {
-        const bool holds = hand.Holds(cardSuit, rank);
-        return held ? holds : (!holds && !((gone >> (SuitToBlock[cardSuit] * 8 + rank)) & 1u));
-    };
-    if (suit == g_Game.GameType)
-        for (int jackSuit = 0; jackSuit < 4; ++jackSuit)
-            if (listed(JACK, jackSuit) && !take(CardCodeOf(JACK, jackSuit))) return;
-    if (suit >= 6) return;
-    if (IsNullGame()) {
-        for (int rank : NullRankList)
-            if (listed(rank, suit) && !take(CardCodeOf(rank, suit))) return;
-    } else {
-        for (int i = 1; i < 8; ++i)
-            if (listed(TrumpRankList[i], suit) && !take(CardCodeOf(TrumpRankList[i], suit))) return;
+    int found = 0;
+    if (suit == g_Game.GameType) {
+        for (int jackSuit = 0; jackSuit < 4 && found < limit; ++jackSuit) {
+            const bool holds = hand.RankTable[jackSuit][JACK] != -1;
+            const bool listed = held ? holds : (!holds && !((gone >> (SuitToBlock[jackSuit] * 8 + JACK)) & 1u));
+            if (!listed) continue;
+            if (list) list[found] = CardCodeOf(JACK, jackSuit);
+            ++found;
+        }
     }
+    if (suit >= 6) return found;
+    const SuitRuns& runs = IsNullGame() ? NullRuns : PlainRuns;
+    const unsigned set = ListedRanks(hand, gone, suit, held);
+    const int count = runs.Count[set];
+    for (int i = 0; i < count && found < limit; ++i) {
+        if (list) list[found] = CardCodeOf(runs.Ranks[set][i], suit);
+        ++found;
+    }
+    return found;
 }
 
 }  // namespace
 
 int CPlayer::CollectSuit(int suit, bool held, int* list) const {
-    int found = 0;
-    WalkSuitColumn(handInfo, seat, suit, held, [&](int card) {
-        if (list) list[found] = card;
-        ++found;
-        return true;
-    });
-    return found;
+    return ListSuitColumn(handInfo, seat, suit, held, list, 11);
 }
 
 int CPlayer::HighestOutstanding(int suit) const {
     int highest = NO_CARD;
-    WalkSuitColumn(handInfo, seat, suit, false, [&](int card) {
-        highest = card;
-        return false;
-    });
+    ListSuitColumn(handInfo, seat, suit, false, &highest, 1);
     return highest;
 }
 

@@ -31,17 +31,6 @@ void CSkat::Restore(bool fromDealt) {
     MarkSkatCards(*this);
 }
 
-CPlayer* CSkat::Player(int seat) {
-    switch (seat) {
-        case 0: return &computer0;
-        case 1: return &computer1;
-        case 2: return &person;
-        default: return nullptr;
-    }
-}
-
-const CPlayer* CSkat::Player(int seat) const { return const_cast<CSkat*>(this)->Player(seat); }
-
 std::string CSkat::GetPlayerName(int seat) const {
     const CPlayer* player = Player(seat);
     return player ? player->name : name;

@@ -24,9 +24,17 @@ public:
     void Deal() override;
     void Restore(bool fromDealt) override;
 
-    // The player of a seat 0..2; nullptr for any other value.
-    CPlayer* Player(int seat);
-    const CPlayer* Player(int seat) const;
+    // The player of a seat 0..2; nullptr for any other value. Inline: every card of the play
+    // asks it.
+    CPlayer* Player(int seat) {
+        switch (seat) {
+            case 0: return &computer0;
+            case 1: return &computer1;
+            case 2: return &person;
+            default: return nullptr;
+        }
+    }
+    const CPlayer* Player(int seat) const { return const_cast<CSkat*>(this)->Player(seat); }
     // A copy of the row name of a seat: "Comp1", "Comp2", "Person"; the skat's (empty) otherwise.
     std::string GetPlayerName(int seat) const;
 

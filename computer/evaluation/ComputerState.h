@@ -15,10 +15,16 @@ constexpr int SHEET_GRAND = 4;
 constexpr int SHEET_NULL = 5;
 constexpr int SHEET_PLAY = 6;
 
+// One bit per block of a sheet.
+constexpr std::uint32_t ALL_SHEET_BLOCKS = (1u << SHEET_BLOCKS) - 1;
+
 struct TrickEstimationSheet {
     // Every field empty, but for the counts (fields 1, 8 and those above 8), which start at 0.
     TrickEstimationSheet() { Clear(); }
     void Clear();
+    // Clears the blocks whose bit is not in untouched; a word with bits beyond the blocks is no
+    // record of them, and then every block is cleared.
+    void ClearTouchedBlocks(std::uint32_t untouched);
     std::int32_t Rows[SHEET_BLOCKS][SHEET_ROWS][SHEET_FIELDS];
 };
 
@@ -76,11 +82,22 @@ struct ComputerState {
     DiscardPlannerBlock Discard;
     // One sheet per seat 0..2 and the temporary 22-card player (seat 3).
     TrickEstimationSheet Sheets[4];
+    // Per sheet, bit b: block b is as cleared, nobody has asked for it since. The self-play
+    // harness clears only the other blocks between its games: a whole sheet copy per seat and
+    // game would be a twentieth of its time.
+    std::uint32_t UntouchedBlocks[4] = {ALL_SHEET_BLOCKS, ALL_SHEET_BLOCKS, ALL_SHEET_BLOCKS, ALL_SHEET_BLOCKS};
 };
 
 extern ComputerState g_Computer;
 extern RiskSettings g_Risk;
 
 class CPlayer;
-// The sheet of a player's seat (seats outside 0..3 share the last one).
+// The sheet of a player's seat (seats outside 0..3 share the last one); every block of it counts
+// as touched.
 TrickEstimationSheet& SheetOf(const CPlayer& player);
+// One block of that sheet, the only one that counts as touched.
+using SheetBlockRows = std::int32_t[SHEET_ROWS][SHEET_FIELDS];
+SheetBlockRows& SheetBlock(const CPlayer& player, int block);
+// Every touched block of every sheet of the state back to cleared (the self-play harness between
+// its games; the program never resets its sheets).
+void ClearTouchedSheets(ComputerState& state);

@@ -28,17 +28,6 @@ bool Covers(const HandInfo& info, int s, int n, int limit, const int* ranks, int
     return false;
 }
 
-int CountHolding(const HandInfo& info, int s, const int* ranks, int rankCount) {
-    int count = 0;
-    for (int u = 0; u < 4; ++u) {
-        if (u == s) continue;
-        bool all = true;
-        for (int k = 0; k < rankCount; ++k) all = all && info.RankTableWithSkat[u][ranks[k]] >= 0;
-        if (all) ++count;
-    }
-    return count;
-}
-
 }  // namespace
 
 bool HasAceCoverInOtherSuits(const HandInfo& info, int s, int n, int limit) {
@@ -107,24 +96,4 @@ bool CountSingleSuits(const HandInfo& info, int n) {
     for (int u = 0; u < 4; ++u)
         if (info.RankTable[u][TEN] >= 0 && info.SuitCount[u] == 1) ++found;
     return found >= n;
-}
-
-int CountAcesElsewhere(const HandInfo& info, int s) {
-    static constexpr int ranks[] = {ACE};
-    return CountHolding(info, s, ranks, 1);
-}
-
-int CountHighElsewhere(const HandInfo& info, int s) {
-    static constexpr int ranks[] = {ACE, TEN, KING};
-    return CountHolding(info, s, ranks, 3);
-}
-
-int CountAceTenElsewhere(const HandInfo& info, int s) {
-    static constexpr int ranks[] = {ACE, TEN};
-    return CountHolding(info, s, ranks, 2);
-}
-
-int CountTensElsewhere(const HandInfo& info, int s) {
-    static constexpr int ranks[] = {TEN};
-    return CountHolding(info, s, ranks, 1);
 }

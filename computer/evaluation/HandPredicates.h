@@ -3,6 +3,7 @@
 // Ace and Ten, a guarded Ten ... with enough cards. s is the suit left out (6, Grand, leaves out
 // none), n how many suits are needed, limit the minimum SuitCount of a qualifying suit.
 
+#include "model/CardCodes.h"
 #include "model/HandInfo.h"
 
 // On the table with the skat; the limit is lowered by every inspected card lying in a skat slot.
@@ -22,7 +23,33 @@ bool CountHighPatterns(const HandInfo& info, int s, int n, int limit);
 bool CountSingleSuits(const HandInfo& info, int n);
 
 // Suits other than s (with the skat) holding: the Ace; Ace, Ten and King; Ace and Ten; the Ten.
-int CountAcesElsewhere(const HandInfo& info, int s);
-int CountHighElsewhere(const HandInfo& info, int s);
-int CountAceTenElsewhere(const HandInfo& info, int s);
-int CountTensElsewhere(const HandInfo& info, int s);
+// Inline: the trick estimator asks them several times for every estimate.
+namespace handpredicates {
+template <int N>
+int CountHolding(const HandInfo& info, int s, const int (&ranks)[N]) {
+    int count = 0;
+    for (int u = 0; u < 4; ++u) {
+        if (u == s) continue;
+        bool all = true;
+        for (int rank : ranks) all = all && info.RankTableWithSkat[u][rank] >= 0;
+        if (all) ++count;
+    }
+    return count;
+}
+}  // namespace handpredicates
+inline int CountAcesElsewhere(const HandInfo& info, int s) {
+    static constexpr int ranks[] = {ACE};
+    return handpredicates::CountHolding(info, s, ranks);
+}
+inline int CountHighElsewhere(const HandInfo& info, int s) {
+    static constexpr int ranks[] = {ACE, TEN, KING};
+    return handpredicates::CountHolding(info, s, ranks);
+}
+inline int CountAceTenElsewhere(const HandInfo& info, int s) {
+    static constexpr int ranks[] = {ACE, TEN};
+    return handpredicates::CountHolding(info, s, ranks);
+}
+inline int CountTensElsewhere(const HandInfo& info, int s) {
+    static constexpr int ranks[] = {TEN};
+    return handpredicates::CountHolding(info, s, ranks);
+}

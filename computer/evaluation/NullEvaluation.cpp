@@ -205,7 +205,7 @@ void CGameEvaluation::EvaluateNull(int mode) {
     ClearGameOption(revolution);
     const int risk = GetRiskSetting(GAME_NULL);
     if (risk > 100) return;
-    auto rows = SheetOf(me).Rows[SHEET_NULL];
+    auto rows = SheetBlock(me, SHEET_NULL);
     const int f = FillNullSheet(me.handInfo, rows);
     if (mode != 0) {
         if (!EvaluateNullWithTheSkat(me, mode, f, rows)) return;

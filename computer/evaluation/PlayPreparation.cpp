@@ -83,7 +83,7 @@ namespace {
 
 using PlayRows = std::int32_t[SHEET_ROWS][SHEET_FIELDS];
 
-PlayRows& PlayBlock(const CPlayer& player) { return SheetOf(player).Rows[SHEET_PLAY]; }
+PlayRows& PlayBlock(const CPlayer& player) { return SheetBlock(player, SHEET_PLAY); }
 
 }  // namespace
 

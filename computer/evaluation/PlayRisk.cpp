@@ -245,7 +245,7 @@ bool PlayRiskRules::Tail() {
 
 bool CPlayer::AnalysePlayRisk() {
     const HandInfo& info = handInfo;
-    auto& rows = SheetOf(*this).Rows[SHEET_PLAY];
+    auto& rows = SheetBlock(*this, SHEET_PLAY);
     const int J = info.JackCount, jacks = info.PlayStatusSummary;
     PlayRiskRules k{.player = *this,
                     .info = info,

@@ -44,7 +44,7 @@ void CPlayer::HandleRamschSkat(CCards& skat) {
     SortIntoTable(*this, 0);
     EvaluateSuitStatus();
     if (!AnalysePlayRisk()) PlanPlay(false);
-    const bool passOn = SheetOf(*this).Rows[SHEET_PLAY][6][0] != 0;
+    const bool passOn = SheetBlock(*this, SHEET_PLAY)[6][0] != 0;
     // Step 3: the frame's handler runs inside the call.
     g_ComputerFrame.Send(passOn ? COMMAND_PASS_ON_RAMSCH : COMMAND_PICK_UP_RAMSCH);
     // Step 4: picked up, two cards go back.

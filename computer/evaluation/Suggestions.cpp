@@ -154,7 +154,7 @@ int CPlayer::SuggestSkat(CCards& skat, bool carryOut) {
     if (g_Game.GameType == GAME_RAMSCH) {
         SortIntoTable(*this, 2);
         EvaluateSuitStatus();
-        SheetOf(*this).Rows[SHEET_PLAY][4][0] = handInfo.ShortSuitCount;
+        SheetBlock(*this, SHEET_PLAY)[4][0] = handInfo.ShortSuitCount;
         AnalysePlayRisk();
         PlanPlay(false);
         InitPlayEstimate();

@@ -48,7 +48,9 @@ struct SheetWriter {
     }
 };
 
-int SuitMask(const HandInfo& info, bool (*test)(const HandInfo&, int)) {
+// The suits (bit s) that pass the test; a template, so that each test is inlined.
+template <typename Test>
+int SuitMask(const HandInfo& info, Test test) {
     int mask = 0;
     for (int s = 0; s < 4; ++s)
         if (test(info, s)) mask |= 1 << s;
@@ -61,7 +63,8 @@ void WriteNoCardFlags(std::int32_t (*rows)[SHEET_FIELDS], const HandInfo& info) 
 
 // The suit sheet's rule rows 6 to 33 over one hand and trump suit t: J Jacks, R the matador run,
 // S the trumps, F forehand; row1 and row2 are the trump tricks and the safe tricks, acesAll and
-// tensAll the Aces and Tens of the hand.
+// tensAll the Aces and Tens of the hand, acesElsewhere and aceTensElsewhere the side suits with
+// their Ace and with Ace and Ten (the hand does not change while the rules run: counted once).
 struct SuitSheetRules {
     const HandInfo& info;
     std::int32_t (*rows)[SHEET_FIELDS];
@@ -69,6 +72,7 @@ struct SuitSheetRules {
     const int t, J, R, S;
     const bool F, trumpAce, trumpTen;
     const int row1, row2, acesAll, tensAll;
+    const int acesElsewhere, aceTensElsewhere;
 
     void Row6LongSideSuits();
     void Rows7To16ByTheMatadors();
@@ -129,10 +133,10 @@ void SuitSheetRules::Rows7To16ByTheMatadors() {
 }
 
 void SuitSheetRules::Rows17To22ByTheTrumpTricks() {
-    if (info.SuitTricks[t] == 0 && CountAcesElsewhere(info, t) < 2 && CountAceTenElsewhere(info, t) == 0) {
+    if (info.SuitTricks[t] == 0 && acesElsewhere < 2 && aceTensElsewhere == 0) {
         const int X = row2 + J;
         if (w.E < X) w.Apply(17, w.E - 1);
-        else if (w.E < S && w.E == X && CountAcesElsewhere(info, t) > 0) w.Apply(18, w.E + 1);
+        else if (w.E < S && w.E == X && acesElsewhere > 0) w.Apply(18, w.E + 1);
     } else {
         Rows19To22HighTrumps();
     }
@@ -191,7 +195,6 @@ void SuitSheetRules::Rows32And33() {
         w.Apply(32, w.E + 1);
         row32 = true;
     }
-    const int acesElsewhere = CountAcesElsewhere(info, t);
     if (!row32 && (((w.E == S || w.E < 7 || info.SuitTricks[t] == 0) && acesElsewhere == 0) ||
                    (w.E > 8 && R < 4 && S < 7 && info.ShortSuitCount > 1) ||
                    (w.E > 7 && R < 2 && acesElsewhere < 3 && info.ShortSuitCount < 2)))
@@ -248,7 +251,7 @@ int EstimateSuit(CPlayer& player, int t) {
         if (u != t) lost += (L >> (4 * u)) & 15;
     // Step 2: the input rows.
     player.ClearEstimationSheet(t);
-    auto rows = SheetOf(player).Rows[t];
+    auto rows = SheetBlock(player, t);
     WriteSuitInputRows(rows, info, t, L, lost, F);
     using namespace SuitSheet;
     SuitSheetRules rules{.info = info,
@@ -264,7 +267,9 @@ int EstimateSuit(CPlayer& player, int t) {
                          .row1 = SheetAt(rows, TrumpTricks),
                          .row2 = SheetAt(rows, SafeTricks),
                          .acesAll = SheetAt(rows, AceCount),
-                         .tensAll = SheetAt(rows, TenCount)};
+                         .tensAll = SheetAt(rows, TenCount),
+                         .acesElsewhere = SheetAt(rows, AcesElsewhereCount),
+                         .aceTensElsewhere = SheetAt(rows, AceTenElsewhereCount)};
     rules.w.Carry(6);
     // Step 3: the rules.
     rules.Row6LongSideSuits();
@@ -587,7 +592,7 @@ int EstimateGrand(CPlayer& player) {
     int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
     // Step 2: the input rows.
     player.ClearEstimationSheet(SHEET_GRAND);
-    auto rows = SheetOf(player).Rows[SHEET_GRAND];
+    auto rows = SheetBlock(player, SHEET_GRAND);
     WriteNoCardFlags(rows, info);
     using namespace GrandSheet;
     SheetAt(rows, JackCount) = J;
@@ -735,12 +740,11 @@ int CPlayer::CountExtraTricks(int type) {
 }
 
 void CPlayer::ClearEstimationSheet(int view) {
-    TrickEstimationSheet& sheet = SheetOf(*this);
     const int from = view < 0 ? 0 : view;
     const int to = view < 0 ? 4 : view;
     if (from > 4 || to > 4) return;
     for (int b = from; b <= to; ++b) {
-        for (auto& row : sheet.Rows[b]) {
+        for (auto& row : SheetBlock(*this, b)) {
             row[0] = SHEET_EMPTY;
             for (int f = 2; f <= 7; ++f) row[f] = SHEET_EMPTY;
             row[8] = 0;

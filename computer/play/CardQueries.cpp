@@ -83,44 +83,9 @@ bool CoinHeads() { return Rand() % 2 == 0; }
 
 bool CoinTails() { return Rand() % 2 != 0; }
 
-int HeldCard(const CPlayer& player, int suit, int rank) {
-    if (suit < 0 || suit > 3 || rank < 0 || rank > 7) return NO_CARD;
-    const int slot = player.handInfo.RankTable[suit][rank];
-    if (slot < 0 || slot >= static_cast<int>(player.cards.size())) return NO_CARD;
-    return player.cards[slot];
-}
-
-bool IsHeld(const CPlayer& player, int card) {
-    const int suit = GetCardSuit(card, true), rank = GetCardRank(card);
-    if (suit < 0 || rank < 0) return false;  // no card
-    return player.handInfo.RankTable[suit][rank] >= 0;
-}
-
-bool IsGoneFor(const CPlayer& player, int card) {
-    if (card == NO_CARD) return false;
-    return IsCardGone(GetCardSuit(card, true), GetCardRank(card), player.seat);
-}
-
 bool IsOut(const CPlayer& player, int card) {
     return card != NO_CARD && !IsHeld(player, card) && !IsGoneFor(player, card);
 }
-
-int PlainCount(const CPlayer& player, int suit) { return PlainCount(player.handInfo, suit); }
-
-int PlainCount(const HandInfo& info, int suit) {
-    if (suit < 0 || suit > 3) return 0;
-    return IsNullGame() ? info.SuitCountWithJack[suit] : info.SuitCount[suit];
-}
-
-int SuitCountOf(const CPlayer& player, int suit) {
-    return suit >= 0 && suit <= 3 ? player.handInfo.SuitCount[suit] : 0;
-}
-
-bool Holds(const CPlayer& player, int suit, int rank) { return player.handInfo.Holds(suit, rank); }
-
-int JackOf(int suit) { return CardCodeOf(JACK, suit); }
-
-bool IsTrumpSuit(int suit) { return IsSuitGame(g_Game.GameType) && suit == g_Game.GameType; }
 
 int HighestHeld(const CPlayer& player, int suit) { return player.PickHighestInSuit(suit, true); }
 
@@ -141,10 +106,6 @@ int LowCardOfPlainSuit(const CPlayer& player, int suit) {
 int HeldBelow(const CPlayer& player, int card) { return player.NextLowerInSuit(card, false); }
 
 int HeldAbove(const CPlayer& player, int card) { return player.NextHigherInSuit(card); }
-
-bool IsDefender(const CPlayer& player) { return player.seat != g_Game.Soloist; }
-
-bool SoloistMayHold(const CPlayer& player, int column) { return player.MayHoldSuit(g_Game.Soloist, column); }
 
 bool MayPlay(const CPlayer& player, int card) {
     return IsCardCode(card) && player.HasCard(card) && player.CanPlayCard(card, player.trickLeadCard);
@@ -642,15 +603,16 @@ bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
     int k = 0;
     // A defender asks about the soloist alone: one question, not the same one twice.
     if (MayHoldSuit(first, suit) || (second != first && MayHoldSuit(second, suit))) {
+        // The cards of the suit not gone for him, his own included: the suit is one byte of the
+        // gone-card mask (its Jack counts only in Null and Revolution); the trumps count Jacks.
+        const unsigned gone = GoneCards(seat);
         if (suit >= 0 && suit <= 3) {
-            int suitCards[8];
-            const int walkLength = SuitCards(suit, suitCards);
-            const unsigned gone = GoneCards(seat);
-            for (int i = 0; i < walkLength; ++i)
-                if (!IsGoneIn(gone, suitCards[i])) ++k;
+            const bool null = IsNullGame();
+            unsigned suitGone = (gone >> (SuitToBlock[suit] * 8)) & 0xFFu;
+            if (!null) suitGone &= ~(1u << JACK);
+            k = (null ? 8 : 7) - CountCards(suitGone);
         } else {
-            for (int s = 0; s < 4; ++s)
-                if (!IsCardGone(s, JACK, seat)) ++k;
+            k = 4 - CountCards(gone & (0x01010101u << JACK));
         }
     }
     if (suit < 0 || suit > 3) return exact ? k == n : k >= n;

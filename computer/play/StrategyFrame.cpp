@@ -19,27 +19,6 @@ void TraceFrame(const std::string& text) { WriteTrace(":FinishStrategy(" + text 
 
 }  // namespace
 
-bool CPlayer::CanPlayCard(int card, int leadCard) const {
-    // 1. An empty trick: only the seat whose turn it is to lead.
-    if (leadCard <= 0) return seat == g_Game.TrickWinner;
-    // 2. The effective suit led (a Jack in trump games is the trump column).
-    const int led = GetCardSuit(leadCard, false);
-    const int type = g_Game.GameType;
-    // 3. Trumps held.
-    int trumps = 0;
-    if (IsSuitGame(type))
-        trumps = handInfo.SuitCount[type] + handInfo.JackCount;
-    else if (type == GAME_GRAND || type == GAME_RAMSCH)
-        trumps = handInfo.JackCount;
-    const int chosen = GetCardSuit(card, false);
-    // 4. A plain suit led that he holds: follow it.
-    if (led >= 0 && led <= 3 && CountInSuit(led) > 0) return chosen == led;
-    // 5. Trumps led and trumps held: trump.
-    if (trumps > 0 && led == type) return chosen == led;
-    // 6. Otherwise any card.
-    return true;
-}
-
 int CPlayer::FirstPlayableCard() const {
     for (int slot = 0; slot < capacity; ++slot)
         if (present[slot] && CanPlayCard(cards[slot], trickLeadCard)) return cards[slot];

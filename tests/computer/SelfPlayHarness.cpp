@@ -302,5 +302,5 @@ void ResetComputerState(ComputerState& state) {
     state.ThrownOffSuit = -1;
     state.ReplacedCardCount = 0;
     state.Discard = DiscardPlannerBlock{};
-    for (TrickEstimationSheet& sheet : state.Sheets) sheet.Clear();
+    ClearTouchedSheets(state);
 }
