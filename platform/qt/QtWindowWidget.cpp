@@ -48,7 +48,22 @@ void QtWindowWidget::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
         return;
     }
-    painter.drawImage(QPointF(m_margins.left(), m_margins.top()), *image);
+    const QPoint origin(m_margins.left(), m_margins.top());
+    if (image->devicePixelRatio() == 1.0) {
+        // Each changed rectangle is copied alone, clipped to itself: a blit clipped to a region of
+        // many rectangles goes through the painter's blending, which hands a tall one to a pool of
+        // threads and waits for them, costing more than the copy.
+        const QRect shownArea(origin, image->size());
+        for (const QRect& changed : event->region()) {
+            const QRect target = changed & shownArea;
+            if (target.isEmpty()) continue;
+            painter.setClipRect(target);
+            painter.drawImage(target.topLeft(), *image, target.translated(-origin));
+        }
+        painter.setClipping(false);
+    } else {
+        painter.drawImage(QPointF(origin), *image);
+    }
     // Beyond the surface (a resize the program has not caught up with yet): the colour of the
     // surface's far corner, the window's own background (the table's green), never a grey band.
     const QSizeF shown = image->deviceIndependentSize();
