@@ -47,6 +47,7 @@ void QtStatusBar::Sync() {
         m_panes.push_back(label);
     }
     for (int pane = 0; pane < m_model.PaneCount(); ++pane) m_panes[pane]->setText(ToQt(m_model.PaneText(pane)));
+    m_waiting.assign(m_panes.size(), true);
     updateGeometry();
     PlacePanes();
 }
@@ -87,10 +88,19 @@ void QtStatusBar::TextChanged(int pane, bool immediate) {
     if (pane >= static_cast<int>(m_panes.size())) Sync();
     QLabel* label = Pane(pane);
     if (!label) return;
-    label->setText(ToQt(m_model.PaneText(pane)));
-    // A text longer than any the pane was sized for widens it.
-    PlacePanes();
-    if (immediate) label->repaint();
+    // The frame sets its panes at every trick, mostly to the texts they show already: an unchanged
+    // text is neither measured nor painted again, unless it still waits for Qt's next paint and is
+    // wanted on the screen now.
+    const QString text = ToQt(m_model.PaneText(pane));
+    const bool changed = label->text() != text;
+    if (changed) {
+        label->setText(text);
+        // A text longer than any the pane was sized for widens it.
+        PlacePanes();
+    }
+    const bool waiting = changed || m_waiting[static_cast<std::size_t>(pane)];
+    if (immediate && waiting) label->repaint();
+    m_waiting[static_cast<std::size_t>(pane)] = waiting && !immediate;
 }
 
 }  // namespace platform

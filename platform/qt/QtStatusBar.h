@@ -46,6 +46,9 @@ private:
     StatusBar& m_model;
     FontLookup m_fonts;
     std::vector<QLabel*> m_panes;
+    // Per pane: its text changed since it was last painted at the program's request, and may not be
+    // on the screen yet.
+    std::vector<bool> m_waiting;
 };
 
 }  // namespace platform
