@@ -1,5 +1,6 @@
 #include "platform/qt/QtStatusBar.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -63,6 +64,11 @@ QSize QtStatusBar::sizeHint() const {
     return {QStatusBar::sizeHint().width(), height};
 }
 
+void QtStatusBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange) m_textWidths.clear();
+}
+
 void QtStatusBar::resizeEvent(QResizeEvent* event) {
     QStatusBar::resizeEvent(event);
     PlacePanes();
@@ -71,7 +77,14 @@ void QtStatusBar::resizeEvent(QResizeEvent* event) {
 int QtStatusBar::TextRoom(const std::string& text) const {
     // The text in the bar's font, the indent on both sides and the sunken frame around it.
     const int frame = m_panes.empty() ? 1 : m_panes.front()->frameWidth();
-    return QFontMetrics(font()).horizontalAdvance(ToQt(text)) + 2 * (kTextIndent + frame) + 1;
+    // The panes are laid out again at every text that changes, and each measures its sample texts:
+    // their widths are kept until the font changes.
+    auto known = m_textWidths.find(text);
+    if (known == m_textWidths.end()) {
+        if (m_textWidths.size() >= kTextWidthsKept) m_textWidths.clear();
+        known = m_textWidths.emplace(text, QFontMetrics(font()).horizontalAdvance(ToQt(text))).first;
+    }
+    return known->second + 2 * (kTextIndent + frame) + 1;
 }
 
 void QtStatusBar::PlacePanes() {

@@ -102,6 +102,14 @@ TEST_F(QtMenusStatusBar, PanesFitTheirLongestTextInTheBarsFont) {
     model.SetPaneText(1, "1.1-0");
     EXPECT_EQ(bar->Pane(1)->width(), 44);
     EXPECT_EQ(bar->Pane(2)->geometry().right(), bar->width() - 1 - StatusBar::kBorder);
+
+    // In a larger font the same texts, measured before in the smaller one, need wider panes.
+    const int before = bar->Pane(2)->width();
+    model.SetFont(2);
+    model.SetPaneText(2, "Variants Skat");
+    model.SetPaneText(2, "Schieberamsch mit Kontra und Re");
+    EXPECT_GT(bar->Pane(2)->width(), before);
+    EXPECT_TRUE(showsWhole(bar->Pane(2)));
 }
 
 // Panes and a font the program sets anew show at once: the model announces them.
