@@ -392,10 +392,11 @@ void PainterDC::DeviceBlit(const Rect& destination, const Bitmap& source, const 
             std::abs(s.Height() - target.Height() * ratio) <= 1.0) {
             const QRectF exact(std::round(target.left * ratio) / ratio, std::round(target.top * ratio) / ratio,
                                s.Width() / ratio, s.Height() / ratio);
-            if (ratio == 1.0) {
-                // Pixel for pixel on an unscaled surface nothing is smoothed. Said so, and clipped to
-                // one rectangle at a time, the painter lays the card over the table in one pass
-                // instead of handing its rows to helper threads and waiting for them.
+            if (ratio == 1.0 && painter_->deviceTransform().type() <= QTransform::TxTranslate) {
+                // Pixel for pixel on an unscaled surface (not a printed page) nothing is smoothed.
+                // Said so, and clipped to one rectangle at a time, the painter lays the card over
+                // the table in one pass instead of handing its rows to helper threads and waiting
+                // for them.
                 painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
                 const QRegion clip = painter_->clipRegion();
                 for (const QRect& piece : clip) {

@@ -278,6 +278,34 @@ TEST(PainterDCTest, ACardLaidThroughAClipOfSeveralPiecesBlendsInEachAndNowhereEl
     EXPECT_NE(blended, kBlue);
 }
 
+// Through a painter that scales (a page drawn larger than its units), a card laid over the page at
+// its own size is smoothed as it grows: where its red half meets its blue half the page shows a
+// mix, not a hard step.
+TEST(PainterDCTest, ACardOnAScalingPainterIsSmoothed) {
+    platform::Bitmap card(8, 8, kRed);
+    for (int y = 0; y < card.Height(); ++y) {
+        for (int x = 0; x < card.Width(); ++x) {
+            if (x >= 4) card.SetPixel(x, y, kBlue);
+            card.SetAlpha(x, y, 255);
+        }
+    }
+    QImage page = qttest::Surface(60, 60);
+    {
+        QPainter painter(&page);
+        painter.scale(5, 5);
+        PainterDC dc(painter, {12, 12});
+        dc.BitBlt(2, 2, card.Width(), card.Height(), card, 0, 0, platform::RasterOp::SrcAlpha);
+    }
+    bool mixed = false;
+    for (int x = 25; x < 40; ++x) {
+        const Color c = At(page, x, 30);
+        mixed = mixed || (c.red > 0 && c.red < 200 && c.blue > 0 && c.blue < 180);
+    }
+    EXPECT_TRUE(mixed);
+    EXPECT_EQ(At(page, 12, 30), kRed);
+    EXPECT_EQ(At(page, 47, 30), kBlue);
+}
+
 TEST(PainterDCTest, BitmapsAndImagesConvertBothWays) {
     platform::Bitmap bitmap(3, 2, kRed);
     bitmap.SetPixel(2, 1, {1, 2, 3});
