@@ -155,15 +155,27 @@ QBrush PainterDC::FillBrush() const {
 // ---- Text ----
 
 const PainterDC::FontCache& PainterDC::Font(const LogFont& font) const {
-    if (!fontCache_ || fontCache_->font != font) {
+    const auto known =
+        std::find_if(fontCache_.begin(), fontCache_.end(), [&](const FontCache& kept) { return kept.font == font; });
+    if (known != fontCache_.end()) {
+        fontCache_.splice(fontCache_.begin(), fontCache_, known);
+    } else {
+        if (fontCache_.size() >= kFontsKept) fontCache_.pop_back();
         const QFont qfont = ToQFont(font);
-        fontCache_.emplace(FontCache{font, qfont, QFontMetricsF(qfont)});
+        fontCache_.push_front(FontCache{font, qfont, QFontMetricsF(qfont), {}});
     }
-    return *fontCache_;
+    return fontCache_.front();
 }
 
 Size PainterDC::MeasureText(std::string_view text, const LogFont& font) const {
-    const double width = Font(font).metrics.horizontalAdvance(ToQString(text));
+    const FontCache& cache = Font(font);
+    auto known = cache.widths.find(std::string(text));
+    if (known == cache.widths.end()) {
+        // Kept small: a long match measures many different scores.
+        if (cache.widths.size() >= kMeasuredTextsKept) cache.widths.clear();
+        known = cache.widths.emplace(std::string(text), cache.metrics.horizontalAdvance(ToQString(text))).first;
+    }
+    const double width = known->second;
     return {static_cast<int>(std::ceil(width)), MeasureFont(font).height};
 }
 
@@ -380,7 +392,21 @@ void PainterDC::DeviceBlit(const Rect& destination, const Bitmap& source, const 
             std::abs(s.Height() - target.Height() * ratio) <= 1.0) {
             const QRectF exact(std::round(target.left * ratio) / ratio, std::round(target.top * ratio) / ratio,
                                s.Width() / ratio, s.Height() / ratio);
-            painter_->drawImage(exact, image);
+            if (ratio == 1.0 && painter_->deviceTransform().type() <= QTransform::TxTranslate) {
+                // Pixel for pixel on an unscaled surface (not a printed page) nothing is smoothed.
+                // Said so, and clipped to one rectangle at a time, the painter lays the card over
+                // the table in one pass instead of handing its rows to helper threads and waiting
+                // for them.
+                painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+                const QRegion clip = painter_->clipRegion();
+                for (const QRect& piece : clip) {
+                    if (!piece.intersects(exact.toRect())) continue;
+                    painter_->setClipRect(piece);
+                    painter_->drawImage(exact, image);
+                }
+            } else {
+                painter_->drawImage(exact, image);
+            }
         } else {
             painter_->drawImage(QRectF(ToQRect(onSurface)), image, sourcePart);
         }

@@ -4,8 +4,11 @@
 // Liberation fonts in place of the program's Windows faces; under a scaling mapping (printing)
 // text, pens and bitmaps scale with it.
 
+#include <list>
 #include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -76,15 +79,21 @@ private:
     double ScaleX() const;
     double ScaleY() const;
 
-    // The Qt font and metrics of the last logical font asked for: DrawText measures every word.
+    // The Qt fonts and metrics of the last logical fonts asked for, most recent first: DrawText
+    // measures every word, and the table's texts take turns in a few fonts. With each, the widths
+    // of the texts measured in it: the table measures the same names, bids and scores at every
+    // redraw, and each measurement shapes the text anew.
     struct FontCache {
         LogFont font;
         QFont qfont;
         QFontMetricsF metrics{QFont()};
+        mutable std::unordered_map<std::string, double> widths;
     };
     const FontCache& Font(const LogFont& font) const;
 
-    mutable std::optional<FontCache> fontCache_;
+    static constexpr std::size_t kFontsKept = 4;
+    static constexpr std::size_t kMeasuredTextsKept = 512;
+    mutable std::list<FontCache> fontCache_;
     std::unique_ptr<QPainter> owned_;
     QPainter* painter_ = nullptr;
     Size surface_;

@@ -2,10 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <compare>
+#include <map>
+#include <string>
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 #include <QStringList>
 #include <QString>
 
@@ -21,8 +27,31 @@ QFont DialogQFont(const DialogFont& font) {
     return qfont;
 }
 
+namespace {
+
+// The base units of each font as this system resolves it, measured once: every dialog the game
+// opens asks for its font's units, and each measurement shapes the alphabet anew. The key holds
+// what decides the units: the face and size found for the font and the screen's resolution.
+struct MeasuredFont {
+    std::string family;
+    double pointSize;
+    int weight;
+    double dotsPerInch;
+    double pixelRatio;
+    friend auto operator<=>(const MeasuredFont&, const MeasuredFont&) = default;
+};
+
+std::map<MeasuredFont, DialogBaseUnits> g_measuredFonts;
+
+}  // namespace
+
 DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font) {
     const QFont qfont = DialogQFont(font);
+    const QFontInfo found(qfont);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const MeasuredFont key{found.family().toStdString(), found.pointSizeF(), found.weight(),
+                           screen ? screen->logicalDotsPerInchY() : 0.0, screen ? screen->devicePixelRatio() : 1.0};
+    if (const auto known = g_measuredFonts.find(key); known != g_measuredFonts.end()) return known->second;
     const QFontMetrics metrics(qfont);
     static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int width = metrics.horizontalAdvance(letters);
@@ -31,6 +60,7 @@ DialogBaseUnits MeasureDialogFontWithQt(const DialogFont& font) {
     // The character cell whole, its descent rounded up: a template's one-line text is 8 units
     // high, which then holds the lowest pixels of a "g" or "p" (the rounded-down height cuts them).
     units.y = std::max(1, static_cast<int>(std::ceil(QFontMetricsF(qfont).height())));
+    g_measuredFonts.emplace(key, units);
     return units;
 }
 

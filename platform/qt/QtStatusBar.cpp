@@ -1,5 +1,6 @@
 #include "platform/qt/QtStatusBar.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -47,6 +48,7 @@ void QtStatusBar::Sync() {
         m_panes.push_back(label);
     }
     for (int pane = 0; pane < m_model.PaneCount(); ++pane) m_panes[pane]->setText(ToQt(m_model.PaneText(pane)));
+    m_waiting.assign(m_panes.size(), true);
     updateGeometry();
     PlacePanes();
 }
@@ -62,6 +64,11 @@ QSize QtStatusBar::sizeHint() const {
     return {QStatusBar::sizeHint().width(), height};
 }
 
+void QtStatusBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange) m_textWidths.clear();
+}
+
 void QtStatusBar::resizeEvent(QResizeEvent* event) {
     QStatusBar::resizeEvent(event);
     PlacePanes();
@@ -70,7 +77,14 @@ void QtStatusBar::resizeEvent(QResizeEvent* event) {
 int QtStatusBar::TextRoom(const std::string& text) const {
     // The text in the bar's font, the indent on both sides and the sunken frame around it.
     const int frame = m_panes.empty() ? 1 : m_panes.front()->frameWidth();
-    return QFontMetrics(font()).horizontalAdvance(ToQt(text)) + 2 * (kTextIndent + frame) + 1;
+    // The panes are laid out again at every text that changes, and each measures its sample texts:
+    // their widths are kept until the font changes.
+    auto known = m_textWidths.find(text);
+    if (known == m_textWidths.end()) {
+        if (m_textWidths.size() >= kTextWidthsKept) m_textWidths.clear();
+        known = m_textWidths.emplace(text, QFontMetrics(font()).horizontalAdvance(ToQt(text))).first;
+    }
+    return known->second + 2 * (kTextIndent + frame) + 1;
 }
 
 void QtStatusBar::PlacePanes() {
@@ -87,10 +101,19 @@ void QtStatusBar::TextChanged(int pane, bool immediate) {
     if (pane >= static_cast<int>(m_panes.size())) Sync();
     QLabel* label = Pane(pane);
     if (!label) return;
-    label->setText(ToQt(m_model.PaneText(pane)));
-    // A text longer than any the pane was sized for widens it.
-    PlacePanes();
-    if (immediate) label->repaint();
+    // The frame sets its panes at every trick, mostly to the texts they show already: an unchanged
+    // text is neither measured nor painted again, unless it still waits for Qt's next paint and is
+    // wanted on the screen now.
+    const QString text = ToQt(m_model.PaneText(pane));
+    const bool changed = label->text() != text;
+    if (changed) {
+        label->setText(text);
+        // A text longer than any the pane was sized for widens it.
+        PlacePanes();
+    }
+    const bool waiting = changed || m_waiting[static_cast<std::size_t>(pane)];
+    if (immediate && waiting) label->repaint();
+    m_waiting[static_cast<std::size_t>(pane)] = waiting && !immediate;
 }
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <QStatusBar>
@@ -36,6 +38,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A new font: the texts are measured anew.
+    void changeEvent(QEvent* event) override;
 
 private:
     void TextChanged(int pane, bool immediate);
@@ -46,6 +50,12 @@ private:
     StatusBar& m_model;
     FontLookup m_fonts;
     std::vector<QLabel*> m_panes;
+    // Per pane: its text changed since it was last painted at the program's request, and may not be
+    // on the screen yet.
+    std::vector<bool> m_waiting;
+    // The widths of the texts measured in the bar's font.
+    static constexpr std::size_t kTextWidthsKept = 256;
+    mutable std::unordered_map<std::string, int> m_textWidths;
 };
 
 }  // namespace platform

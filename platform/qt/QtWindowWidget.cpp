@@ -1,6 +1,9 @@
 #include "platform/qt/QtWindowWidget.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,10 +33,23 @@ bool QtWindowWidget::event(QEvent* event) {
             return true;
         }
         case QEvent::WindowActivate:
-            if (isWindow()) m_host.ReportActivated(m_hwnd);
-            break;
         case QEvent::WindowDeactivate:
-            if (isWindow()) m_host.ReportDeactivated();
+            if (isWindow()) {
+                if (event->type() == QEvent::WindowActivate) m_host.ReportActivated(m_hwnd);
+                else m_host.ReportDeactivated();
+            }
+            // The surface looks the same in an active window and an inactive one: each dialog
+            // the game opens and closes need not paint the whole table again. The controls and
+            // windows inside are told as Qt tells them.
+            if (LooksTheSameIn(QPalette::Active, QPalette::Inactive)) {
+                const QObjectList children = this->children();
+                for (QObject* child : children) {
+                    auto* widget = qobject_cast<QWidget*>(child);
+                    if (widget && widget->isVisible() && !widget->isWindow())
+                        QCoreApplication::sendEvent(widget, event);
+                }
+                return true;
+            }
             break;
         default:
             break;
@@ -48,7 +64,22 @@ void QtWindowWidget::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
         return;
     }
-    painter.drawImage(QPointF(m_margins.left(), m_margins.top()), *image);
+    const QPoint origin(m_margins.left(), m_margins.top());
+    if (image->devicePixelRatio() == 1.0) {
+        // Each changed rectangle is copied alone, clipped to itself: a blit clipped to a region of
+        // many rectangles goes through the painter's blending, which hands a tall one to a pool of
+        // threads and waits for them, costing more than the copy.
+        const QRect shownArea(origin, image->size());
+        for (const QRect& changed : event->region()) {
+            const QRect target = changed & shownArea;
+            if (target.isEmpty()) continue;
+            painter.setClipRect(target);
+            painter.drawImage(target.topLeft(), *image, target.translated(-origin));
+        }
+        painter.setClipping(false);
+    } else {
+        painter.drawImage(QPointF(origin), *image);
+    }
     // Beyond the surface (a resize the program has not caught up with yet): the colour of the
     // surface's far corner, the window's own background (the table's green), never a grey band.
     const QSizeF shown = image->deviceIndependentSize();
@@ -62,6 +93,13 @@ void QtWindowWidget::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+bool QtWindowWidget::LooksTheSameIn(QPalette::ColorGroup one, QPalette::ColorGroup other) const {
+    const QPalette& colours = palette();
+    if (colours.color(one, QPalette::Window) != colours.color(other, QPalette::Window)) return false;
+    // The border is drawn darker while enabled.
+    return !m_thinBorder || colours.color(one, QPalette::Dark) == colours.color(other, QPalette::Dark);
 }
 
 QPoint QtWindowWidget::ToClient(QPointF position) const {
@@ -112,9 +150,27 @@ void QtWindowWidget::moveEvent(QMoveEvent* event) {
 }
 
 void QtWindowWidget::changeEvent(QEvent* event) {
+    // The widget shows the window's surface whether enabled or not: a modal dialog disabling the
+    // frame, and enabling it again, need not paint the whole table twice. Only the colours the
+    // widget paints beside its surface could tell the two states apart.
+    if (event->type() == QEvent::EnabledChange && LooksTheSameIn(QPalette::Active, QPalette::Disabled) &&
+        LooksTheSameIn(QPalette::Inactive, QPalette::Disabled)) {
+#if QT_CONFIG(accessibility)
+        QAccessible::State state;
+        state.disabled = true;
+        QAccessibleStateChangeEvent changed(this, state);
+        QAccessible::updateAccessibility(&changed);
+#endif
+        return;
+    }
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isWindow()) m_host.ReportWindowState(m_hwnd, windowState());
 }
+
+// Nothing the widget paints shows the keyboard focus: the table need not be painted again each time
+// the focus comes to it or leaves it for a dialog's control.
+void QtWindowWidget::focusInEvent(QFocusEvent* event) { event->accept(); }
+void QtWindowWidget::focusOutEvent(QFocusEvent* event) { event->accept(); }
 
 bool QtWindowWidget::focusNextPrevChild(bool next) {
     (void)next;

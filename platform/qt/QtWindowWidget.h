@@ -4,6 +4,7 @@
 // with it (mouse, keys, closing, resizing, activating) to the host, which passes it on to our queue.
 
 #include <QMargins>
+#include <QPalette>
 #include <QPointer>
 #include <QScrollBar>
 #include <QWidget>
@@ -45,10 +46,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // Tab belongs to our dialogs' navigation, never to Qt's focus chain.
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Whether what the widget paints beside the window's surface (the colour beyond it, a strip's
+    // border) is the same in the two colour groups (active, inactive, disabled).
+    bool LooksTheSameIn(QPalette::ColorGroup one, QPalette::ColorGroup other) const;
     void Mouse(QMouseEvent* event);
     QPoint ToClient(QPointF position) const;
 

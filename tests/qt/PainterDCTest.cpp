@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include <QPainter>
+#include <QRegion>
+
 #include <gtest/gtest.h>
 
 #include "platform/qt/PainterDC.h"
@@ -230,6 +233,77 @@ TEST(PainterDCTest, StretchBlitScalesAndSkipsSourcePixelsOutsideTheBitmap) {
     EXPECT_EQ(At(image, 7, 7), kRed);
     EXPECT_EQ(At(image, 8, 8), kWhite);
     EXPECT_EQ(qttest::Inked(image.copy(9, 9, 11, 11), kWhite), (Rect{5, 1, 9, 5}));
+}
+
+// A card laid over the table through a clip of several pieces (a hand partly covered, a paint of
+// two areas): in each piece its opaque pixels replace the table, its half-transparent ones blend
+// and its transparent corners let the table show, exactly as one blend through the whole clip
+// would; outside the clip nothing changes.
+TEST(PainterDCTest, ACardLaidThroughAClipOfSeveralPiecesBlendsInEachAndNowhereElse) {
+    const Color table{0, 120, 40};
+    platform::Bitmap card(70, 110, kRed);
+    for (int y = 0; y < card.Height(); ++y)
+        for (int x = 0; x < card.Width(); ++x) card.SetAlpha(x, y, 255);
+    card.SetAlpha(0, 0, 0);
+    card.SetPixel(20, 50, kBlue);
+    card.SetAlpha(20, 50, 128);
+    for (int x = 0; x < card.Width(); ++x) card.SetPixel(x, 80, kBlack);
+
+    QImage image = qttest::Surface(120, 140, table);
+    {
+        PainterDC dc(image);
+        dc.SetClipRect({5, 5, 100, 130});
+        dc.ExcludeClipRect({40, 0, 60, 140});  // two pieces side by side
+        dc.ExcludeClipRect({0, 90, 40, 95});   // the left one cut in two
+        dc.BitBlt(10, 10, card.Width(), card.Height(), card, 0, 0, platform::RasterOp::SrcAlpha);
+    }
+    // The same card through the same clip in one blend of the painter's.
+    QImage expected = qttest::Surface(120, 140, table);
+    {
+        QPainter painter(&expected);
+        QRegion clip = QRegion(5, 5, 95, 125) - QRegion(40, 0, 20, 140) - QRegion(0, 90, 40, 5);
+        painter.setClipRegion(clip);
+        painter.drawImage(QPoint(10, 10),
+                          platform::ToQImage(card).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+    EXPECT_EQ(image, expected);
+    EXPECT_EQ(At(image, 10, 10), table) << "a transparent corner shows the table";
+    EXPECT_EQ(At(image, 11, 10), kRed);
+    EXPECT_EQ(At(image, 50, 30), table) << "between the pieces";
+    EXPECT_EQ(At(image, 20, 92), table) << "in the cut";
+    EXPECT_EQ(At(image, 20, 90 + 5), kRed);
+    EXPECT_EQ(At(image, 65, 90), kBlack);
+    const Color blended = At(image, 30, 60);  // the card's half-transparent pixel
+    EXPECT_NE(blended, table);
+    EXPECT_NE(blended, kBlue);
+}
+
+// Through a painter that scales (a page drawn larger than its units), a card laid over the page at
+// its own size is smoothed as it grows: where its red half meets its blue half the page shows a
+// mix, not a hard step.
+TEST(PainterDCTest, ACardOnAScalingPainterIsSmoothed) {
+    platform::Bitmap card(8, 8, kRed);
+    for (int y = 0; y < card.Height(); ++y) {
+        for (int x = 0; x < card.Width(); ++x) {
+            if (x >= 4) card.SetPixel(x, y, kBlue);
+            card.SetAlpha(x, y, 255);
+        }
+    }
+    QImage page = qttest::Surface(60, 60);
+    {
+        QPainter painter(&page);
+        painter.scale(5, 5);
+        PainterDC dc(painter, {12, 12});
+        dc.BitBlt(2, 2, card.Width(), card.Height(), card, 0, 0, platform::RasterOp::SrcAlpha);
+    }
+    bool mixed = false;
+    for (int x = 25; x < 40; ++x) {
+        const Color c = At(page, x, 30);
+        mixed = mixed || (c.red > 0 && c.red < 200 && c.blue > 0 && c.blue < 180);
+    }
+    EXPECT_TRUE(mixed);
+    EXPECT_EQ(At(page, 12, 30), kRed);
+    EXPECT_EQ(At(page, 47, 30), kBlue);
 }
 
 TEST(PainterDCTest, BitmapsAndImagesConvertBothWays) {

@@ -153,4 +153,42 @@ TEST(PainterDCTextTest, TextScalesWithAPrinterMapping) {
     qttest::SaveForViewing(image, "printer-text");
 }
 
+// The context keeps the widths it measured, per font: a text measured again after other fonts (more
+// of them than it keeps) and after many other texts is as wide as a fresh context measures it, in
+// the font selected now, never in the font it was first measured in.
+TEST(PainterDCTextTest, AKeptWidthFollowsTheSelectedFont) {
+    const LogFont fonts[] = {Arial(12),
+                             Arial(24),
+                             Arial(24, 700),
+                             LogFont{"Courier New", 24},
+                             LogFont{"Arial", 24, 30},
+                             LogFont{"Times New Roman", 30}};
+    const std::string texts[] = {"Grand Hand", "Kontra", "Re"};
+    auto freshWidth = [](const LogFont& font, const std::string& text) {
+        QImage image = qttest::Surface(10, 10);
+        PainterDC fresh(image);
+        fresh.SelectFont(font);
+        return fresh.GetTextExtent(text).cx;
+    };
+    QImage image = qttest::Surface(10, 10);
+    PainterDC dc(image);
+    for (int round = 0; round < 3; ++round) {
+        for (const LogFont& font : fonts) {
+            dc.SelectFont(font);
+            for (const std::string& text : texts)
+                EXPECT_EQ(dc.GetTextExtent(text).cx, freshWidth(font, text))
+                    << font.face << " " << font.height << " " << text;
+        }
+        // Many other texts measured in between.
+        dc.SelectFont(fonts[0]);
+        for (int score = 0; score < 700; ++score) dc.GetTextExtent(std::to_string(score));
+    }
+    dc.SelectFont(Arial(12));
+    const int small = dc.GetTextExtent("Grand Hand").cx;
+    dc.SelectFont(Arial(24));
+    EXPECT_GT(dc.GetTextExtent("Grand Hand").cx, small * 3 / 2);
+    dc.SelectFont(Arial(12));
+    EXPECT_EQ(dc.GetTextExtent("Grand Hand").cx, small);
+}
+
 }  // namespace

@@ -3,12 +3,15 @@
 // our queue.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -252,6 +255,26 @@ TEST(QtHostDialogFont, BaseUnitsComeFromFontMetrics) {
     EXPECT_GT(small.y, 6);
     EXPECT_GT(large.x, small.x);
     EXPECT_GT(large.y, small.y);
+}
+
+// The units are measured once per font and kept: asked again, after other fonts, each font gives
+// its own units, those of its average letter and its cell, never another size's.
+TEST(QtHostDialogFont, KeptUnitsFollowTheFontAskedFor) {
+    QtHost host;
+    auto expected = [](const DialogFont& font) {
+        const QFont qfont = DialogQFont(font);
+        const int alphabet = QFontMetrics(qfont).horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        return std::pair{std::max(1, (alphabet / 26 + 1) / 2),
+                         std::max(1, static_cast<int>(std::ceil(QFontMetricsF(qfont).height())))};
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const DialogFont font : {DialogFont{"MS Sans Serif", 8}, DialogFont{"MS Sans Serif", 16},
+                                      DialogFont{"Arial", 12}, DialogFont{"MS Sans Serif", 9}}) {
+            const DialogBaseUnits units = MeasureDialogFont(font);
+            EXPECT_EQ(std::pair(units.x, units.y), expected(font)) << font.face << " " << font.pointSize;
+        }
+    }
 }
 
 // A template's line of text is 8 units high: that holds the font's whole character cell, its

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 #include "platform/core/Cursor.h"
@@ -92,6 +94,89 @@ TEST_F(QtHostWindow, SurfaceShowsInWidget) {
     EXPECT_EQ(PixelOf(child, 40, 40), QColor(0, 128, 0));
     // The frame's own widget shows the view where it lies.
     EXPECT_EQ(PixelOf(host.WidgetOf(frame.Handle()), 10 + 15, 20 + 15), QColor(200, 0, 0));
+}
+
+// A paint of two areas apart shows the surface in each of them, the red square cut by both, and
+// touches nothing between or around them.
+TEST_F(QtHostWindow, APaintOfTwoAreasShowsTheSurfaceInBothAndNothingElse) {
+    DeviceContext* dc = GetDC(view.Handle());
+    ASSERT_NE(dc, nullptr);
+    dc->FillRect({5, 5, 125, 125}, Brush::Solid({200, 0, 0}));
+    ReleaseDC(view.Handle(), dc);
+    QWidget* child = host.WidgetOf(view.Handle());
+    const QColor unpainted(255, 0, 255);
+    QImage shown(child->size(), QImage::Format_RGB32);
+    shown.fill(unpainted);
+    const QRegion areas = QRegion(0, 0, 20, 150) + QRegion(100, 10, 40, 10);
+    child->render(&shown, QPoint(), areas, QWidget::DrawChildren);
+    struct Case {
+        int x, y;
+        QColor colour;
+    };
+    for (const Case& c :
+         {Case{4, 4, QColor(0, 128, 0)}, Case{5, 5, QColor(200, 0, 0)}, Case{19, 124, QColor(200, 0, 0)},
+          Case{19, 125, QColor(0, 128, 0)}, Case{19, 149, QColor(0, 128, 0)}, Case{100, 10, QColor(200, 0, 0)},
+          Case{124, 19, QColor(200, 0, 0)}, Case{125, 19, QColor(0, 128, 0)}, Case{139, 19, QColor(0, 128, 0)},
+          Case{20, 10, unpainted}, Case{60, 15, unpainted}, Case{99, 15, unpainted}, Case{140, 15, unpainted},
+          Case{110, 20, unpainted}, Case{110, 9, unpainted}, Case{21, 149, unpainted}})
+        EXPECT_EQ(shown.pixelColor(c.x, c.y), c.colour) << c.x << "," << c.y;
+}
+
+// Counts the paints Qt gives a widget.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+};
+
+// The frame and its view show the same surfaces whether they have the focus, are active or are
+// disabled under a modal dialog: the focus moving, another window activated and the frame again,
+// the frame disabled and enabled paint neither of them again. What the view draws still shows.
+TEST_F(QtHostWindow, FocusActivationAndDisablingPaintNoSurfaceAgain) {
+    RecordingWindow other;
+    ASSERT_TRUE(qttest::CreateWindowOf(other, WindowKind::Overlapped, {400, 300, 500, 400}));
+    ShowWindow(other.Handle(), SW_SHOW);
+    SetActiveWindow(frame.Handle());
+    SetFocus(frame.Handle());
+    qttest::PumpFor(30);
+    QWidget* frameWidget = host.WidgetOf(frame.Handle());
+    QWidget* viewWidget = host.WidgetOf(view.Handle());
+    PaintCount framePaints(frameWidget);
+    PaintCount viewPaints(viewWidget);
+
+    SetFocus(view.Handle());
+    qttest::PumpFor(20);
+    EXPECT_TRUE(viewWidget->hasFocus());
+    SetFocus(frame.Handle());
+    qttest::PumpFor(20);
+    EXPECT_TRUE(frameWidget->hasFocus());
+    SetActiveWindow(other.Handle());
+    qttest::PumpUntil([&] { return !frameWidget->isActiveWindow(); });
+    EXPECT_FALSE(frameWidget->isActiveWindow());
+    SetActiveWindow(frame.Handle());
+    qttest::PumpUntil([&] { return frameWidget->isActiveWindow(); });
+    EXPECT_TRUE(frameWidget->isActiveWindow());
+    EnableWindow(frame.Handle(), false);
+    qttest::PumpFor(20);
+    EXPECT_FALSE(viewWidget->isEnabled());
+    EnableWindow(frame.Handle(), true);
+    qttest::PumpFor(20);
+    EXPECT_TRUE(viewWidget->isEnabled());
+    EXPECT_EQ(framePaints.paints, 0);
+    EXPECT_EQ(viewPaints.paints, 0);
+
+    DeviceContext* dc = GetDC(view.Handle());
+    ASSERT_NE(dc, nullptr);
+    dc->FillRect({5, 5, 25, 25}, Brush::Solid({200, 0, 0}));
+    ReleaseDC(view.Handle(), dc);
+    qttest::PumpFor(20);
+    EXPECT_EQ(viewPaints.paints, 1);
+    EXPECT_EQ(PixelOf(viewWidget, 15, 15), QColor(200, 0, 0));
+    EXPECT_EQ(PixelOf(viewWidget, 100, 100), QColor(0, 128, 0));
 }
 
 // A window that grows gets a larger surface; the new part is painted by the window and shown.

@@ -2,7 +2,9 @@
 // texts as the program sets them, the bar's application font.
 #include <gtest/gtest.h>
 
+#include <QEvent>
 #include <QLabel>
+#include <QObject>
 
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtStatusBar.h"
@@ -100,6 +102,14 @@ TEST_F(QtMenusStatusBar, PanesFitTheirLongestTextInTheBarsFont) {
     model.SetPaneText(1, "1.1-0");
     EXPECT_EQ(bar->Pane(1)->width(), 44);
     EXPECT_EQ(bar->Pane(2)->geometry().right(), bar->width() - 1 - StatusBar::kBorder);
+
+    // In a larger font the same texts, measured before in the smaller one, need wider panes.
+    const int before = bar->Pane(2)->width();
+    model.SetFont(2);
+    model.SetPaneText(2, "Variants Skat");
+    model.SetPaneText(2, "Schieberamsch mit Kontra und Re");
+    EXPECT_GT(bar->Pane(2)->width(), before);
+    EXPECT_TRUE(showsWhole(bar->Pane(2)));
 }
 
 // Panes and a font the program sets anew show at once: the model announces them.
@@ -119,6 +129,48 @@ TEST_F(QtMenusStatusBar, PanesChangedByProgram) {
     model.SetFont(2);
     EXPECT_LT(bar->Pane(0)->font().pixelSize(), 20);
     EXPECT_NEAR(QFontMetricsF(bar->Pane(0)->font()).height(), 20.0, 1.0);
+}
+
+// Counts the paints Qt gives a widget.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+};
+
+// A text wanted at once is painted before the program goes on, a changed one every time; the same
+// text again is painted again only while the earlier change still waits for Qt's paint.
+TEST_F(QtMenusStatusBar, ATextWantedAtOnceIsPaintedOnlyWhenItIsNotShownYet) {
+    ShowWindow(frame.Handle(), SW_SHOW);
+    qttest::PumpFor(50);
+    QLabel* pane = bar->Pane(1);
+    ASSERT_NE(pane, nullptr);
+    PaintCount count(pane);
+    struct Step {
+        const char* text;
+        bool immediate;
+        int paintsAfter;
+    };
+    const Step steps[] = {
+        {"5-1", true, 1},   // changed: painted at once
+        {"5-1", true, 1},   // shown already: not again
+        {"5-2", true, 2},   // changed again
+        {"5-3", false, 2},  // changed, left to Qt's next paint
+        {"5-3", true, 3},   // still waiting: painted now
+        {"5-3", true, 3},
+    };
+    for (const Step& step : steps) {
+        model.SetPaneText(1, step.text, step.immediate);
+        EXPECT_EQ(pane->text(), QString::fromUtf8(step.text));
+        EXPECT_EQ(count.paints, step.paintsAfter) << step.text << " " << step.immediate;
+    }
+    // A longer text still widens its pane.
+    model.SetPaneText(1, "a text far longer than the pane", true);
+    EXPECT_GT(pane->width(), 44);
 }
 
 // The model outlives the frame's window: once the bar is gone, its texts go nowhere.
