@@ -28,14 +28,6 @@ void TrickEstimationSheet::Clear() {
         for (auto& row : block) std::memcpy(row, BlankRow.Fields, sizeof row);
 }
 
-void TrickEstimationSheet::ClearTouchedBlocks(std::uint32_t untouched) {
-    if (untouched & ~ALL_SHEET_BLOCKS) untouched = 0;
-    for (int b = 0; b < SHEET_BLOCKS; ++b) {
-        if ((untouched >> b) & 1u) continue;
-        for (auto& row : Rows[b]) std::memcpy(row, BlankRow.Fields, sizeof row);
-    }
-}
-
 void DiscardPlannerBlock::ClearCounts() {
     Singles1Count = Singles2Count = Singles3Count = 0;
     Pairs1Count = Pairs2Count = Pairs3Count = 0;
@@ -58,11 +50,4 @@ SheetBlockRows& SheetBlock(const CPlayer& player, int block) {
     const int seat = SheetSeat(player);
     g_Computer.UntouchedBlocks[seat] &= ~(1u << block);
     return g_Computer.Sheets[seat].Rows[block];
-}
-
-void ClearTouchedSheets(ComputerState& state) {
-    for (int seat = 0; seat < 4; ++seat) {
-        state.Sheets[seat].ClearTouchedBlocks(state.UntouchedBlocks[seat]);
-        state.UntouchedBlocks[seat] = ALL_SHEET_BLOCKS;
-    }
 }

@@ -22,9 +22,6 @@ struct TrickEstimationSheet {
     // Every field empty, but for the counts (fields 1, 8 and those above 8), which start at 0.
     TrickEstimationSheet() { Clear(); }
     void Clear();
-    // Clears the blocks whose bit is not in untouched; a word with bits beyond the blocks is no
-    // record of them, and then every block is cleared.
-    void ClearTouchedBlocks(std::uint32_t untouched);
     std::int32_t Rows[SHEET_BLOCKS][SHEET_ROWS][SHEET_FIELDS];
 };
 
@@ -98,6 +95,3 @@ TrickEstimationSheet& SheetOf(const CPlayer& player);
 // One block of that sheet, the only one that counts as touched.
 using SheetBlockRows = std::int32_t[SHEET_ROWS][SHEET_FIELDS];
 SheetBlockRows& SheetBlock(const CPlayer& player, int block);
-// Every touched block of every sheet of the state back to cleared (the self-play harness between
-// its games; the program never resets its sheets).
-void ClearTouchedSheets(ComputerState& state);
