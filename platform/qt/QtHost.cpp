@@ -541,7 +541,10 @@ void QtHost::CreateMirror(HWND hwnd) {
             flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                     Qt::WindowCloseButtonHint;
         if (strip) flags = Qt::Tool | Qt::FramelessWindowHint;
-        auto* widget = new QtWindowWidget(*this, hwnd, nullptr, flags);
+        // An owned window takes the kept widget of one of its kind gone before, when there is one.
+        bool reused = false;
+        QtWindowWidget* widget = ownerWidget ? m_pool.Obtain(*this, hwnd, {flags, ownerWidget, strip}, reused)
+                                             : new QtWindowWidget(*this, hwnd, nullptr, flags);
         widget->setWindowTitle(QString::fromStdString(window->Title()));
         if (dialog) widget->setFont(DialogQFont(dialogTemplate ? dialogTemplate->font : DialogFont{}));
         if (strip) {
@@ -554,7 +557,8 @@ void QtHost::CreateMirror(HWND hwnd) {
         // up to 64 pixels.
         if (ownerWidget) {
             if (m_ownedIcon.isNull()) m_ownedIcon = ProgramIconUpTo(kOwnedIconSide);
-            widget->setWindowIcon(m_ownedIcon);
+            if (!reused || widget->windowIcon().cacheKey() != m_ownedIcon.cacheKey())
+                widget->setWindowIcon(m_ownedIcon);
             widget->winId();
             ownerWidget->winId();
             if (widget->windowHandle() && ownerWidget->windowHandle())
@@ -584,7 +588,7 @@ void QtHost::DestroyMirror(HWND hwnd) {
     if (mirror.control) {
         mirror.control.reset();  // deletes its widget
     } else {
-        delete mirror.widget.data();
+        m_pool.Release(mirror.widget.data());  // kept for a window of its kind, or deleted
     }
 }
 

@@ -41,6 +41,7 @@
 #include "platform/core/Host.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
+#include "platform/qt/QtWindowPool.h"
 
 class QKeyEvent;
 class QWidget;
@@ -102,6 +103,8 @@ public:
     // Whether the surface of a destroyed window is still kept (a context on it is held or a handler
     // of the window still runs).
     bool KeepsRetiredSurface(HWND hwnd) const { return m_retiredSurfaces.contains(hwnd); }
+    // The widgets of destroyed owned windows kept for later ones.
+    const QtWindowPool& WindowPool() const { return m_pool; }
 
     // Pictures of image controls by image id, at a size in pixels (the card pictures' owner
     // installs this); without one image controls stay empty.
@@ -198,6 +201,7 @@ private:
     SystemClock m_clock;
     std::unordered_map<HWND, Mirror> m_mirrors;
     std::unordered_map<HWND, std::unique_ptr<QtWindowSurface>> m_retiredSurfaces;  // of destroyed windows
+    QtWindowPool m_pool;  // top-level widgets of destroyed owned windows, for the next of their kind
     std::deque<std::function<void()>> m_recorded;
     std::unique_ptr<QtControlRelay> m_relay;
     ImageSource m_imageSource;
