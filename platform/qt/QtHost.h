@@ -103,8 +103,6 @@ public:
     // Whether the surface of a destroyed window is still kept (a context on it is held or a handler
     // of the window still runs).
     bool KeepsRetiredSurface(HWND hwnd) const { return m_retiredSurfaces.contains(hwnd); }
-    // The widgets of destroyed owned windows kept for later ones.
-    const QtWindowPool& WindowPool() const { return m_pool; }
 
     // Pictures of image controls by image id, at a size in pixels (the card pictures' owner
     // installs this); without one image controls stay empty.

@@ -9,7 +9,9 @@
 
 namespace platform {
 
-QtWindowPool::~QtWindowPool() { Clear(); }
+QtWindowPool::~QtWindowPool() {
+    for (const Kept& k : m_kept) delete k.widget;
+}
 
 bool QtWindowPool::SameKind(const Kind& a, const Kind& b) {
     return a.flags == b.flags && a.owner == b.owner && a.strip == b.strip;
@@ -69,16 +71,6 @@ void QtWindowPool::ForgetOwner(const QWidget* owner) {
         return true;
     });
     for (QtWindowWidget* widget : gone) delete widget;
-}
-
-void QtWindowPool::Clear() {
-    std::vector<Kept> kept;
-    kept.swap(m_kept);
-    for (const Kept& k : kept) delete k.widget;
-}
-
-bool QtWindowPool::Keeps(const QWidget* widget) const {
-    return std::any_of(m_kept.begin(), m_kept.end(), [&](const Kept& k) { return k.widget == widget; });
 }
 
 }  // namespace platform

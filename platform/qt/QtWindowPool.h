@@ -32,12 +32,12 @@ public:
         bool strip = false;
     };
 
-    // Kept widgets of one kind: a game has at most two of a kind open at once, and the one closed
-    // last may not be taken at once (Obtain).
+    // Kept widgets of one kind: enough for the strips and dialogs a game opens one after another,
+    // the one closed last often still being Qt's focus window, which Obtain passes over.
     static constexpr std::size_t kKeptPerKind = 3;
 
     QtWindowPool() = default;
-    ~QtWindowPool();
+    ~QtWindowPool();  // deletes every kept widget
     QtWindowPool(const QtWindowPool&) = delete;
     QtWindowPool& operator=(const QtWindowPool&) = delete;
 
@@ -47,12 +47,6 @@ public:
     // The widget of a destroyed window goes: kept hidden when it is of a kind the pool serves and the
     // pool has room, else deleted. The kept widgets the gone one owned are deleted with it.
     void Release(QWidget* widget);
-    // Deletes every kept widget.
-    void Clear();
-
-    std::size_t KeptCount() const { return m_kept.size(); }
-    // Whether `widget` waits in the pool.
-    bool Keeps(const QWidget* widget) const;
 
 private:
     struct Kept {

@@ -21,7 +21,6 @@
 #include "platform/core/SystemMenu.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
-#include "platform/qt/QtWindowPool.h"
 #include "platform/qt/QtWindowWidget.h"
 #include "resources/CommandIds.h"
 
@@ -53,6 +52,7 @@ TEST(QtWindowPool, TheNextSideWindowIsShownByTheClosedOnesNativeWindow) {
     qttest::PumpFor(50);
     QWidget* first = host.WidgetOf(score);
     ASSERT_NE(first, nullptr);
+    const QPointer<QWidget> kept(first);
     const WId nativeWindow = first->winId();
     const QString firstTitle = first->windowTitle();
     const std::vector<QPointer<QWidget>> firstChildren = ChildrenOf(first);
@@ -61,7 +61,7 @@ TEST(QtWindowPool, TheNextSideWindowIsShownByTheClosedOnesNativeWindow) {
     ::SendMessage(score, WM_CLOSE, 0, 0);
     ASSERT_TRUE(qttest::PumpUntil([&] { return !::IsWindow(score); }));
     qttest::PumpFor(50);  // the main window is active again
-    EXPECT_TRUE(host.WindowPool().Keeps(first));
+    ASSERT_FALSE(kept.isNull()) << "kept, not deleted";
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(host.WindowOf(first), nullptr) << "a kept widget names no window";
     for (const QPointer<QWidget>& child : firstChildren)
@@ -74,7 +74,6 @@ TEST(QtWindowPool, TheNextSideWindowIsShownByTheClosedOnesNativeWindow) {
     QWidget* second = host.WidgetOf(statistics);
     ASSERT_EQ(second, first) << "no new top-level widget";
     EXPECT_EQ(second->winId(), nativeWindow) << "no new native window";
-    EXPECT_FALSE(host.WindowPool().Keeps(first));
     EXPECT_EQ(host.WindowOf(second), statistics);
     EXPECT_EQ(dynamic_cast<QtWindowWidget&>(*second).Handle(), statistics);
     EXPECT_TRUE(second->isVisible());
@@ -144,9 +143,11 @@ TEST_F(QtWindowPoolKinds, AKeptWidgetShowsNothingOfItsLastWindow) {
     ASSERT_FALSE(widget->findChildren<QScrollBar*>().isEmpty());
     ASSERT_FALSE(widget->findChildren<QMenuBar*>().isEmpty());
     ASSERT_EQ(widget->maximumSize(), QSize(200, 150 + widget->findChild<QMenuBar*>()->height()));
+    const QPointer<QWidget> kept(widget);
     first.DestroyWindow();
     qttest::PumpFor(20);  // the owner is active again
-    ASSERT_TRUE(host.WindowPool().Keeps(widget));
+    ASSERT_FALSE(kept.isNull());
+    ASSERT_FALSE(widget->isVisible());
 
     qttest::RecordingWindow second;
     ASSERT_TRUE(CreateOwned(second, owner.Handle(), {30, 40, 330, 290}, "second", true, WindowKind::Overlapped));
@@ -175,7 +176,7 @@ TEST_F(QtWindowPoolKinds, OnlyTheSameKindTakesAKeptWidget) {
     ASSERT_TRUE(CreateOwned(first, owner.Handle(), {10, 10, 210, 160}, "first", false));
     QPointer<QWidget> kept = host.WidgetOf(first.Handle());
     first.DestroyWindow();
-    ASSERT_TRUE(host.WindowPool().Keeps(kept));
+    ASSERT_FALSE(kept.isNull());
 
     qttest::RecordingWindow elsewhere;
     ASSERT_TRUE(CreateOwned(elsewhere, otherOwner.Handle(), {10, 10, 210, 160}, "elsewhere", false));
@@ -183,7 +184,8 @@ TEST_F(QtWindowPoolKinds, OnlyTheSameKindTakesAKeptWidget) {
     qttest::RecordingWindow side;
     ASSERT_TRUE(CreateOwned(side, owner.Handle(), {10, 10, 210, 160}, "side", false, WindowKind::Overlapped));
     EXPECT_NE(host.WidgetOf(side.Handle()), kept.data());
-    EXPECT_TRUE(host.WindowPool().Keeps(kept));
+    EXPECT_FALSE(kept.isNull());
+    EXPECT_EQ(host.WindowOf(kept), nullptr) << "still kept";
 }
 
 // A kept widget stays above its owner when shown: when the owner goes, so does the widget.
@@ -192,10 +194,9 @@ TEST_F(QtWindowPoolKinds, AKeptWidgetGoesWithItsOwner) {
     ASSERT_TRUE(CreateOwned(dialog, owner.Handle(), {10, 10, 210, 160}, "owned", false));
     QPointer<QWidget> kept = host.WidgetOf(dialog.Handle());
     dialog.DestroyWindow();
-    ASSERT_TRUE(host.WindowPool().Keeps(kept));
+    ASSERT_FALSE(kept.isNull());
     owner.DestroyWindow();
     EXPECT_TRUE(kept.isNull());
-    EXPECT_EQ(host.WindowPool().KeptCount(), 0U);
 }
 
 // Nothing kept outlives the host: at the program's end its windows go, and the kept widgets with them.
@@ -214,7 +215,7 @@ TEST(QtWindowPool, AKeptWidgetGoesWithTheHost) {
         ASSERT_TRUE(owned.Create(params));
         kept = host.WidgetOf(owned.Handle());
         owned.DestroyWindow();
-        ASSERT_TRUE(host.WindowPool().Keeps(kept));
+        ASSERT_FALSE(kept.isNull());
     }
     EXPECT_TRUE(kept.isNull());
 }
