@@ -532,7 +532,10 @@ void QtHost::CreateMirror(HWND hwnd) {
             flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                     Qt::WindowCloseButtonHint;
         if (strip) flags = Qt::Tool | Qt::FramelessWindowHint;
-        auto* widget = new QtWindowWidget(*this, hwnd, nullptr, flags);
+        // An owned window takes the kept widget of one of its kind gone before, when there is one.
+        bool reused = false;
+        QtWindowWidget* widget = ownerWidget ? m_pool.Obtain(*this, hwnd, {flags, ownerWidget, strip}, reused)
+                                             : new QtWindowWidget(*this, hwnd, nullptr, flags);
         widget->setWindowTitle(QString::fromStdString(window->Title()));
         if (dialog) widget->setFont(DialogQFont(dialogTemplate ? dialogTemplate->font : DialogFont{}));
         if (strip) {
@@ -544,7 +547,11 @@ void QtHost::CreateMirror(HWND hwnd) {
         // caption or a task list at most, never as large as the main window's: it carries the
         // program's sizes up to 64 pixels, a window of its own all of them; each is sent once.
         if (ownerWidget && m_ownedIcon.isNull()) m_ownedIcon = IconUpTo(QApplication::windowIcon(), kOwnedIconSide);
-        GiveIconBeforeCreation(*widget, ownerWidget ? m_ownedIcon : QIcon());
+        // A kept widget shows the icon it was made with; it is sent none again.
+        if (reused)
+            ShowIcon(*widget, m_ownedIcon);
+        else
+            GiveIconBeforeCreation(*widget, ownerWidget ? m_ownedIcon : QIcon());
         if (ownerWidget) {
             widget->winId();
             ownerWidget->winId();
@@ -575,7 +582,7 @@ void QtHost::DestroyMirror(HWND hwnd) {
     if (mirror.control) {
         mirror.control.reset();  // deletes its widget
     } else {
-        delete mirror.widget.data();
+        m_pool.Release(mirror.widget.data());  // kept for a window of its kind, or deleted
     }
 }
 

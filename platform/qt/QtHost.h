@@ -41,6 +41,7 @@
 #include "platform/core/Host.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
+#include "platform/qt/QtWindowPool.h"
 
 class QKeyEvent;
 class QWidget;
@@ -198,6 +199,7 @@ private:
     SystemClock m_clock;
     std::unordered_map<HWND, Mirror> m_mirrors;
     std::unordered_map<HWND, std::unique_ptr<QtWindowSurface>> m_retiredSurfaces;  // of destroyed windows
+    QtWindowPool m_pool;  // top-level widgets of destroyed owned windows, for the next of their kind
     std::deque<std::function<void()>> m_recorded;
     std::unique_ptr<QtControlRelay> m_relay;
     ImageSource m_imageSource;

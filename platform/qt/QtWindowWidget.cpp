@@ -1,5 +1,7 @@
 #include "platform/qt/QtWindowWidget.h"
 
+#include <vector>
+
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Window.h"
@@ -22,6 +25,31 @@ QtWindowWidget::QtWindowWidget(QtHost& host, HWND hwnd, QWidget* parent, Qt::Win
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
+}
+
+void QtWindowWidget::Retire() {
+    m_hwnd = nullptr;
+    hide();
+    // Qt takes a hidden window for its focus window until the window manager's word that the focus
+    // moved comes: meanwhile the window it is transient for would count as active, and the owner's
+    // activation would never be asked for. A kept widget belongs to no window.
+    if (QWindow* window = windowHandle()) window->setTransientParent(nullptr);
+    // Whatever the window put on its widget (a menu bar, scroll bars, a frame's bars) goes as it
+    // would with the widget; one may take another with it.
+    std::vector<QPointer<QObject>> children;
+    for (QObject* child : QObject::children()) children.emplace_back(child);
+    for (const QPointer<QObject>& child : children) delete child.data();
+    m_syncingBars = false;
+    m_thinBorder = false;
+    m_margins = QMargins();
+    setFont(QFont());
+    unsetCursor();
+    setToolTip(QString());
+    setAcceptDrops(false);
+    setEnabled(true);
+    if (windowState() != Qt::WindowNoState) setWindowState(Qt::WindowNoState);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 bool QtWindowWidget::event(QEvent* event) {

@@ -22,6 +22,13 @@ public:
 
     HWND Handle() const { return m_hwnd; }
 
+    // A top-level widget kept for a later window (QtWindowPool): hidden, naming no window, with
+    // nothing left of the window it showed (its bars, scroll bars, font, cursor, tool tip, size
+    // limits, state and margins).
+    void Retire();
+    // A kept widget shows `hwnd` from now on.
+    void Rebind(HWND hwnd) { m_hwnd = hwnd; }
+
     // Room around the window's client area for a frame's bars (menu bar, tool bar, status bar): the
     // widget is that much larger than its window, and the window's client area and its children sit
     // inside the margins. Set through QtHost::SetClientMargins.
