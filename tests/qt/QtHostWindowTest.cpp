@@ -122,17 +122,6 @@ TEST_F(QtHostWindow, APaintOfTwoAreasShowsTheSurfaceInBothAndNothingElse) {
         EXPECT_EQ(shown.pixelColor(c.x, c.y), c.colour) << c.x << "," << c.y;
 }
 
-// Counts the paints Qt gives a widget.
-class PaintCount : public QObject {
-public:
-    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-    int paints = 0;
-};
-
 // The frame and its view show the same surfaces whether they have the focus, are active or are
 // disabled under a modal dialog: the focus moving, another window activated and the frame again,
 // the frame disabled and enabled paint neither of them again. What the view draws still shows.
@@ -145,8 +134,8 @@ TEST_F(QtHostWindow, FocusActivationAndDisablingPaintNoSurfaceAgain) {
     qttest::PumpFor(30);
     QWidget* frameWidget = host.WidgetOf(frame.Handle());
     QWidget* viewWidget = host.WidgetOf(view.Handle());
-    PaintCount framePaints(frameWidget);
-    PaintCount viewPaints(viewWidget);
+    qttest::PaintCount framePaints(frameWidget);
+    qttest::PaintCount viewPaints(viewWidget);
 
     SetFocus(view.Handle());
     qttest::PumpFor(20);

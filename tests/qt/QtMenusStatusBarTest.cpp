@@ -131,17 +131,6 @@ TEST_F(QtMenusStatusBar, PanesChangedByProgram) {
     EXPECT_NEAR(QFontMetricsF(bar->Pane(0)->font()).height(), 20.0, 1.0);
 }
 
-// Counts the paints Qt gives a widget.
-class PaintCount : public QObject {
-public:
-    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-    int paints = 0;
-};
-
 // A text wanted at once is painted before the program goes on, a changed one every time; the same
 // text again is painted again only while the earlier change still waits for Qt's paint.
 TEST_F(QtMenusStatusBar, ATextWantedAtOnceIsPaintedOnlyWhenItIsNotShownYet) {
@@ -149,7 +138,7 @@ TEST_F(QtMenusStatusBar, ATextWantedAtOnceIsPaintedOnlyWhenItIsNotShownYet) {
     qttest::PumpFor(50);
     QLabel* pane = bar->Pane(1);
     ASSERT_NE(pane, nullptr);
-    PaintCount count(pane);
+    qttest::PaintCount count(pane);
     struct Step {
         const char* text;
         bool immediate;

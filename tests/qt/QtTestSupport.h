@@ -6,9 +6,15 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include <QEvent>
+#include <QObject>
 #include <QPoint>
+#include <QProcess>
+#include <QStringList>
+#include <QWidget>
 
 #include "platform/core/Message.h"
 #include "platform/core/Window.h"
@@ -84,6 +90,29 @@ inline double ProcessCpuSeconds() {
 
 inline double WallSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Counts the paints Qt gives a widget.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+};
+
+// Runs an X tool to its end (at most five seconds) and gives what it printed.
+inline std::string RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    return process.readAllStandardOutput().toStdString();
 }
 
 }  // namespace qttest

@@ -31,27 +31,15 @@
 
 namespace {
 
-// Runs an X tool to its end (at most five seconds) and gives what it printed.
-std::string RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return {};
-    }
-    return process.readAllStandardOutput().toStdString();
-}
-
 // The X server's number for a property name ("280\t_NET_WM_ICON"), 0 when unknown.
 std::uint32_t AtomOf(const char* name) {
-    const std::string answer = RunTool(QStringLiteral("xlsatoms"), {QStringLiteral("-n"), QString::fromLatin1(name)});
+    const std::string answer = qttest::RunTool(QStringLiteral("xlsatoms"), {QStringLiteral("-n"), QString::fromLatin1(name)});
     return answer.empty() ? 0 : static_cast<std::uint32_t>(std::stoul(answer));
 }
 
 // The sides of the pictures a window's icon property holds, in order, as xprop lists them.
 std::vector<int> IconSides(WId window) {
-    const QString answer = QString::fromStdString(RunTool(
+    const QString answer = QString::fromStdString(qttest::RunTool(
         QStringLiteral("xprop"), {QStringLiteral("-len"), QStringLiteral("4000000"), QStringLiteral("-notype"),
                                   QStringLiteral("-id"), QString::number(window), QStringLiteral("_NET_WM_ICON")}));
     std::vector<int> sides;

@@ -91,18 +91,6 @@ QImage Grab(QWidget* widget, const std::string& name) {
     return shot;
 }
 
-// Runs an X tool to its end (at most five seconds) and gives what it printed.
-std::string RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return {};
-    }
-    return process.readAllStandardOutput().toStdString();
-}
-
 // The window ids of an xprop answer ("NAME(WINDOW): window id # 0x200003, 0x400007"), in order.
 std::vector<unsigned long> WindowIds(const std::string& answer) {
     std::vector<unsigned long> ids;
@@ -119,12 +107,12 @@ std::vector<unsigned long> WindowIds(const std::string& answer) {
 
 // The client windows from bottom to top, as the window manager stacks them.
 std::vector<unsigned long> Stacking() {
-    return WindowIds(RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
+    return WindowIds(qttest::RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
 }
 
 // The window a window is transient for, 0 for none.
 unsigned long TransientFor(unsigned long window) {
-    const std::vector<unsigned long> ids = WindowIds(RunTool(
+    const std::vector<unsigned long> ids = WindowIds(qttest::RunTool(
         QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), QStringLiteral("WM_TRANSIENT_FOR")}));
     return ids.empty() ? 0 : ids.front();
 }
@@ -139,14 +127,14 @@ int StackIndex(const std::vector<unsigned long>& stacking, unsigned long window)
 // A press and release of the first button at a point of a widget, through the X server.
 void RealClick(QWidget* widget, QPoint at) {
     const QPoint screen = widget->mapToGlobal(at);
-    RunTool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
+    qttest::RunTool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
                                         QString::number(screen.y()), QStringLiteral("click"), QStringLiteral("1")});
     qttest::PumpFor(300);
 }
 
 // A key (an X key name: Return, Right, Escape, ctrl+n) typed through the X server.
 void RealKey(const char* name) {
-    RunTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(name)});
+    qttest::RunTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(name)});
     qttest::PumpFor(300);
 }
 
