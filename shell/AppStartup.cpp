@@ -98,7 +98,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     // Step 4: the log lies in the desktop folder of the settings, a per-user folder by default.
     LogFilePath = GetProfileString("Paths", "Desk", platform::DesktopFolder()) + product + ".log";
 
-    // Step 5.
+    // Step 5: the log's switches and levels from the settings.
     Log = GetProfileInt("View", "Log", 0);
     LogDelete = GetProfileInt("View", "LogDelete", 3);
     LogLevel = GetProfileInt("View", "LogLevel", 15);
@@ -107,10 +107,10 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     LogTextLength = 0;
     g_pApp = this;
 
-    // Step 6.
+    // Step 6: a log set to start afresh each time is deleted.
     if (LogDelete == 1) (void)platform::RemoveFile(LogFilePath);
 
-    // Steps 7 and 8.
+    // Steps 7 and 8: the log's first lines, the start time and the product with its version.
     WriteLog(platform::FormatText(platform::LoadString(IDS_TRACE_PROGRAM), {StartTime}), LOG_FORCED);
     std::string line = "CSkatApp::InitInstance(";
     line += product;
@@ -139,7 +139,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
         return false;
     }
 
-    // Steps 11 and 12.
+    // Steps 11 and 12: the main window owns the others; its help file and the program's name are known.
     g_Shell.hSharedMainWnd = Frame->Handle();
     // The main window owns every window made without one: the prompt bars above the table, the
     // message dialogs.
@@ -160,13 +160,13 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     if (const std::string page = HelpTopicPage(g_Profile.HelpTopic); !page.empty())
         platform::ShowHelpTopic(TableView->Handle(), g_Shell.HelpFile + page);
 
-    // Step 14.
+    // Step 14: the fonts and pens of the table.
     CreateFontsAndPens();
 
-    // Step 15.
+    // Step 15: the main window shows.
     Frame->ShowWindow(SW_SHOW);
 
-    // Step 16.
+    // Step 16: a file named on the command line opens once the window is up.
     if (!CommandLine.empty()) {
         Frame->PostMessage(WM_COMMAND, CM_CONSOLE);
         WriteLog("PostMessage(CM_CONSOLE)\r\n", LOG_MAINFRAME);

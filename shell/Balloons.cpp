@@ -49,10 +49,10 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
         dc.SelectAppFont(5);
         size = dc->GetTextExtent(text);
     }
-    // Step 2.
+    // Step 2: the seat has bid, unless the game is Ramsch, the value is below 18 or it passed at 18.
     g_Game.HasBid[seat] =
         (g_Game.GameType == GAME_RAMSCH || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
-    // Step 3.
+    // Step 3: the balloon's place beside the seat.
     const int width = ClientWidth();
     const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
     int x = 0, y = 0;
@@ -76,7 +76,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     }
     EditTexts().BalloonTextId[seat] = stringId;
     EditTexts().BalloonValue[seat] = (stringId == IDS_BALLOON_PASS && value == 18) ? 1 : value;
-    // Step 4.
+    // Step 4: nothing is drawn where the balloon lies outside the area to repaint.
     const platform::Point offset = PrintOffset(printer);
     const platform::Rect r{offset.x + x, Table().Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
                            Table().Layout.BalloonY + offset.y + y + size.cy};
@@ -99,7 +99,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
             dc->SetBkColor(back);
         }
     }
-    // Step 6.
+    // Step 6: a printout ends here; on the screen the balloon holds the play and starts the pause clock.
     if (printer) return;
     const int balloon = SeatBalloon(seat);
     if (!inPaint) {

@@ -19,16 +19,16 @@ std::string Unquote(std::string name) {
 }  // namespace
 
 void CMainFrame::OnConsole() {
-    // Step 1.
+    // Step 1: the file named on the command line.
     const std::string commandLine = g_pApp ? g_pApp->CommandLine : std::string();
     WriteTrace(":OnConsole()", LOG_MAINFRAME);
-    // Step 2.
+    // Step 2: its name without quotes.
     const std::string name = Unquote(commandLine);
     // Step 3: the table comes to life first.
     g_Frame.ModalPumpActive = 1;
     WaitWhile([this] { return Table().TableWindow == nullptr && IsAlive(); });
     g_Frame.ModalPumpActive = 0;
-    // Step 4.
+    // Step 4: the named file opens.
     if (!name.empty() && IsAlive()) Start(name);
 }
 

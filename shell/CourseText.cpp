@@ -280,7 +280,7 @@ std::string CMainFrame::CourseHeadline() {
 
 void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, const platform::Rect* update) {
     if (!View) return;
-    // Step 1.
+    // Step 1: the places of the rows and how many tricks the course shows.
     WriteTrace(std::string(":MoveCourseText(") + (show ? "view" : "remove") + ")", LOG_MAINFRAME);
     TableDC dc(printer, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
@@ -300,13 +300,13 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
                           codeX,
                           EditGameObject().courseRows[0]};
 
-    // Steps 2 and 3.
+    // Steps 2 and 3: the headline above the table.
     dc.SelectAppFont(2);
     const std::string headline = CourseHeadline();
     DrawHeadline(at, headline, width, Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight,
                  printer != nullptr, update);
 
-    // Step 4.
+    // Step 4: the marks of the trick leaders, and the skat's labels when the course shows.
     dc.SelectAppFont(12);
     dc->SetBkColor(show ? platform::Rgb(255, 255, 255) : TableColour());
     dc->SetBkMode(platform::BkMode::Opaque);

@@ -56,7 +56,7 @@ void CMainFrame::SetStatusPane(int pane, const std::string& text) {
 }
 
 int CMainFrame::OnCreate() {
-    // Step 1.
+    // Step 1: the window's title and menu.
     WriteTrace(":OnCreate()", LOG_MAINFRAME);
     EditTexts().FrameTitle = platform::LoadString(IDS_PRODUCT_NAME);
     if (const platform::MenuTemplate* menu = platform::FindMenu(IDR_MAINFRAME))
@@ -91,14 +91,14 @@ int CMainFrame::OnCreate() {
         MessageBox(Handle(), platform::LoadString(IDS_TIMER_FAILED), Texts().FrameTitle,
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
 
-    // Step 7.
+    // Step 7: the volume is set a little after the start.
     SetTimer(TM_VOLUME, kVolumeDelayMs);
 
     // Steps 8 and 9: the program's folder is read-only; work and desktop default to per-user
     // writable folders.
     ReadProfilePaths();
 
-    // Step 10.
+    // Step 10: the sounds and voices come from the work folder.
     Sound_Path((g_Profile.Work + "Sounds/").c_str());
     SetVoiceBaseDirectory((g_Profile.Work + "Voices/").c_str());
 
@@ -111,7 +111,7 @@ int CMainFrame::OnCreate() {
     // The wording of bids and answers has its own generator, so voices never touch the game's.
     VoiceRandom().Seed(static_cast<std::uint32_t>(Time64()));
 
-    // Step 12.
+    // Step 12: the statistics and the temporary match, game and store files live in the work folder.
     EditFiles().StatisticsPath = g_Profile.Work + "statistics2";
     EditFiles().TempMatchFile = g_Profile.Work + "cards~.skm";
     EditFiles().TempGameFile = g_Profile.Work + "cards~.skt";
@@ -177,12 +177,12 @@ void CMainFrame::OnClose() {
         g_Game.StopFlag = StopState::Requested;
         return;
     }
-    // Step 2.
+    // Step 2: a close during the print preview only ends the preview.
     if (Printing().PrintPreview) {
         EditPrinting().PrintPreview = 0;
         return;
     }
-    // Step 3.
+    // Step 3: the play pauses while the person is asked whether to quit; a no goes back to the game.
     const int pause = SetPause(0);
     const int state = g_Game.FlowState;
     if (CloseNeedsQuestion() && !Run().CloseConfirmed) {
@@ -192,7 +192,7 @@ void CMainFrame::OnClose() {
             return;
         }
     }
-    // Step 4.
+    // Step 4: a swap pause waiting its turn breaks off first, and the close comes again after it.
     if (Declaration().SwapPausePending) {
         OnBreak();
         PostMessage(WM_CLOSE);
@@ -201,15 +201,15 @@ void CMainFrame::OnClose() {
     // Step 5: a help window the person closed leaves no open topic behind.
     if (g_Profile.HelpTopic != 0 && !platform::IsHelpWindowOpen()) g_Profile.HelpTopic = 0;
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
-    // Step 6.
+    // Step 6: the decks of balloons, cards and symbols go.
     WB_DeleteBalloonDeck(g_Frame.hTableWnd);
     WC_DeleteCardDeck(g_Frame.hTableWnd);
     WS_DeleteSymbolDeck(g_Frame.hTableWnd);
-    // Step 7.
+    // Step 7: a game still running at the close is marked as broken off.
     const bool running = state == STATE_START || state == STATE_OBSERVE || state == STATE_AUCTION ||
                          state == STATE_REPLY || state == STATE_PICKUP || state == STATE_SWAP || state == STATE_PLAY;
     CheckCheat(running ? 1 : g_Game.CheatMask, 1);
-    // Step 8.
+    // Step 8: the main window's place is kept for the next start.
     KillTimer(TM_TICK);
     KeepMainRect();
     EditTable().Layout.WindowRect = Table().MainRect;
@@ -224,14 +224,14 @@ void CMainFrame::OnClose() {
     // The statistics now, while the frame can still say when they cannot be stored.
     SaveStatistics(Files().StatisticsPath);
     EditFiles().StatisticsSavedAtClose = 1;
-    // Step 9.
+    // Step 9: a game read from a file is kept in the temporary game file.
     if (Files().GameFileRead) SaveFile(Files().TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
-    // Step 10.
+    // Step 10: the side windows close.
     CloseSideWindowsAtExit();
     // Step 11: the closing line still reaches the log window.
     WriteTrace(":OnClose()", LOG_MAINFRAME);
     if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
-    // Step 12.
+    // Step 12: the modeless dialog closes and the game's loop is told to stop.
     CloseModelessDialog();
     g_Frame.pMainFrame = nullptr;
     g_Game.StopFlag = StopState::Requested;

@@ -165,7 +165,7 @@ void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform
     if (kind == PRINT_COURSE) PrintCourse(dc);
     else if (kind == PRINT_TABLE) PrintTable(dc);
     else if (Printing().PrintWindows) Printing().PrintWindows->DrawBody(kind, dc);
-    // Step 4.
+    // Step 4: the trace names what was printed.
     WriteTrace(std::string(":OnPrint(") + KindWords(kind) + ")", LOG_VIEW);
 }
 

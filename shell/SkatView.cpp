@@ -221,11 +221,11 @@ void CSkatView::OnDrop(const std::vector<std::string>& names) {
 }
 
 bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {
-    // Step 1.
+    // Step 1: nothing dropped, nothing to do.
     if (names.empty()) return false;
-    // Step 2.
+    // Step 2: the files run until a stop request.
     g_Game.StopFlag = StopState::Running;
-    // Step 3.
+    // Step 3: each game file among the names starts in turn; a stop request ends the list.
     bool anyValid = false;
     for (const std::string& name : names) {
         std::string line = ":FileNamesToList(";
@@ -237,7 +237,7 @@ bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {
         Frame->Start(name);
         if (g_Game.StopFlag != StopState::Running) break;
     }
-    // Step 4.
+    // Step 4: without a single game file the person is told so.
     if (!anyValid)
         MessageBox(GetTopLevel(), platform::LoadString(IDS_NO_GAME_FILE), {names.back()},
                    platform::LoadString(IDS_PRODUCT_NAME), platform::MB_OK | platform::MB_ICONEXCLAMATION);
@@ -245,7 +245,7 @@ bool CSkatView::FileNamesToList(const std::vector<std::string>& names) {
 }
 
 void CSkatView::BeginDrag() {
-    // Step 1.
+    // Step 1: the files of an earlier drag go.
     WriteTrace(":BeginDrag()", kViewVerbose);
     ToRemove();
     // Steps 2 and 3: the frame writes the drag-out files into the work folder. A write can fail (a
@@ -261,7 +261,7 @@ void CSkatView::BeginDrag() {
     // Step 4: the drag runs until the person drops or cancels; a drop onto this view meanwhile sees
     // the flag still set and is ignored.
     if (!paths.empty()) platform::DragFilesOut(Handle(), paths);
-    // Step 5.
+    // Step 5: the drag is over.
     FileDragFlag = 0;
 }
 

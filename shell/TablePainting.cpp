@@ -78,9 +78,9 @@ void CMainFrame::Paint(const platform::Rect& update) {
     platform::Rect r = update;
     const int state = g_Game.FlowState;
     const bool coursePicture = TrickPlay().CourseShown && TrickPlay().LastTrickAvailable;
-    // Step 1.
+    // Step 1: the portraits.
     ShowImages(r, nullptr);
-    // Step 2.
+    // Step 2: the score, unless the course's picture covers the table.
     if (!coursePicture) DrawScore(nullptr);
     // Step 3: the position labels and the Kontra marks.
     const bool labels = !(state == STATE_INIT || state == STATE_STAY ||
@@ -101,7 +101,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
             MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, &r);
     };
     auto coursePictureStep = [&] {
-        // Step 8.
+        // Step 8: the course's picture: the skat and the three rows of tricks; without it the round's notice.
         if (TrickPlay().CourseShown) {
             CCards* rows[4] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0],
                                &EditGameObject().courseRows[1], &EditGameObject().courseRows[2]};
@@ -121,7 +121,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
         else roundNotice();
         return;
     }
-    // Step 5.
+    // Step 5: the course's picture stands alone; otherwise the Kontra marks, the balloons and the soloist's symbol.
     if (coursePicture) {
         coursePictureStep();
         return;

@@ -76,13 +76,13 @@ std::string FormatNotice(int stringId) {
 }
 
 void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update) {
-    // Step 1.
+    // Step 1: the trace names the seat.
     TracePlace("MovePosText", seat);
     // The label leaves nothing but pixels.
     if (TableDC::ShowsNothing(printer, g_Frame.hTableWnd)) return;
     TableDC dc(printer, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
-    // Step 2.
+    // Step 2: the label and the player's name, at most 10 characters, with their sizes.
     const std::string label = platform::LoadString(stringId);
     const std::string name = FirstCharacters(GetPlayerName(seat), 10);
     dc.SelectAppFont(12);
@@ -90,7 +90,7 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     dc.SelectAppFont(2);
     const platform::Size nameSize = dc->GetTextExtent(name);
     const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
-    // Step 3.
+    // Step 3: the place beside the seat.
     const int width = ClientWidth();
     int x = 0, y = 0;
     if (seat == 0) {
@@ -105,7 +105,7 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     }
     const platform::Point offset = PrintOffset(printer);
     platform::Rect r{x + offset.x, y + offset.y, x + offset.x + labelWidth + nameSize.cx, y + offset.y + nameSize.cy};
-    // Step 4.
+    // Step 4: nothing is drawn outside the area to repaint.
     if (LiesOutside(update, r, 1, 0, 2, 0)) {
         dc->SetBkMode(mode);
         return;
@@ -120,7 +120,7 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
         dc->SetTextColor(kSilver);
         dc->TextOut(r.left - 1, r.top - 1, name);
     }
-    // Step 6.
+    // Step 6: the label, silver over a black shadow.
     dc.SelectAppFont(12);
     dc->SetTextColor({});
     dc->TextOut(r.left + nameSize.cx + 1, r.top - 2, label);
@@ -182,7 +182,7 @@ void CMainFrame::RemoveText(int place, int stringId) {
 void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
                                const platform::Rect* update) {
     if (!View || Table().Layout.TableTop == 0) return;
-    // Step 1.
+    // Step 1: the trace, and the notice's font.
     std::string line = ":MoveExtraText(";
     line += showId ? "display" : "remove";
     line += ")";
@@ -199,7 +199,7 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     }
     const int width = ClientWidth();
     const platform::Point offset = PrintOffset(printer);
-    // Step 3.
+    // Step 3: the notice that goes is wiped from the table.
     if (clearId) {
         const platform::Size size = dc->GetTextExtent(platform::LoadString(clearId));
         const int left = (width - size.cx) / 2 - 1;
@@ -208,7 +208,7 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
         if (!printer && dc.KeepsPixels())
             dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
     }
-    // Step 4.
+    // Step 4: with no new notice that is all; the Bock and Ramsch notices make room for their symbol.
     if (!showId) return;
     const std::string text = FormatNotice(showId);
     const platform::Size size = dc->GetTextExtent(text);
@@ -219,13 +219,13 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
         MoveSymbol(3, printer != nullptr || g_Frame.PaintDepth > 0, printer, update);
         x += 15;
     }
-    // Step 5.
+    // Step 5: the notice's box; nothing is drawn outside the area to repaint or without kept pixels.
     const platform::Rect r{
         offset.x + x, offset.y - g_Frame.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
         offset.x + x + size.cx, 0};
     const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
     if (LiesOutside(update, box, 1, 1, 1, 1) || !dc.KeepsPixels()) return;
-    // Step 6.
+    // Step 6: the notice over a black shadow, its face black or white by the blink phase.
     const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
     dc->SetTextColor({});
     dc->TextOut(box.left, box.top, text);
