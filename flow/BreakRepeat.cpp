@@ -28,11 +28,11 @@ constexpr int kRepeatDealDelayMs = 200;
 }  // namespace
 
 void CMainFrame::OnBreak() {
-    // Step 1.
+    // Step 1: the play's pause ends; the break-off sounds.
     WriteTrace(":OnBreak()", LOG_MAINFRAME);
     SetPause(0);
     SoundEffect(SOUND_BROKEN_OFF, false);
-    // Step 2.
+    // Step 2: a game that was running is marked as broken off and its tricks count no more.
     if (g_Game.StopFlag == StopState::Running) {
         CheckCheat(kMarkAborted, 1);
         for (int& turns : g_Game.PartyTricks) turns = 0;
@@ -46,12 +46,12 @@ void CMainFrame::OnBreak() {
         OnPushSkat();
     // An automatic completion cut short gives the person's settings back.
     ApplyPendingSettings();
-    // Step 5.
+    // Step 5: the forehand is the leader again; the desk clears and the match's standing shows.
     g_Game.Forehand = g_Game.Leader;
     ClearDesk();
     ShowMatchState();
     EditTexts().HintText.clear();
-    // Step 6.
+    // Step 6: the rule in the status bar.
     int rule = IDS_RAMSCH;
     if (g_Game.VariantMode == VARIANT_OFFICIAL) rule = IDS_RULE_SKAT;
     else if (g_Game.VariantMode == VARIANT_SKAT) rule = IDS_VARIANT_SKAT;
@@ -65,7 +65,7 @@ void CMainFrame::OnBreak() {
         ShowDataDialog(0, 1);
         ShowGameStatusDialog(1, 0);
     }
-    // Step 8.
+    // Step 8: nobody has the skat; no history, course, exchange or drag; the game may be repeated.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
     EditTrickPlay().HistoryPosition = 0;
     EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
@@ -75,17 +75,17 @@ void CMainFrame::OnBreak() {
     EditSeries().RepeatAllowed = 1;
     EditDeclaration().SwapAnimation = 3;
     EditExchange().DragCard = 0;
-    // Step 9.
+    // Step 9: the trick estimation window picks its game.
     SelectEstimatedGame();
 }
 
 void CMainFrame::OnRepeat() {
-    // Step 1.
+    // Step 1: the repeat's time in the trace; a log set to start afresh with each game is deleted.
     const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_GAME), {now}), LOG_FORCED);
     LogDeleteOn(1);
     WriteTrace(":OnRepeat()", LOG_MAINFRAME);
-    // Step 2.
+    // Step 2: the deal runs until a stop request and is a fresh one.
     g_Game.StopFlag = StopState::Running;
     EditSeries().FreshDeal = 1;
     // Step 3: only between games; a repeat during a game only wrote the traces.
@@ -111,7 +111,7 @@ void CMainFrame::OnAbortMatch() {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    // Step 1.
+    // Step 1: the play pauses while the person is asked; a no goes back to the match.
     const int pause = SetPause(1);
     const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_ABORT_MATCH), Texts().FrameTitle,
                                   platform::MB_YESNO | platform::MB_ICONQUESTION);
@@ -128,7 +128,7 @@ void CMainFrame::OnAbortMatch() {
 }
 
 void CMainFrame::OnCompleteGame() {
-    // Step 1.
+    // Step 1: only a game in play that does not complete itself already.
     if (g_Game.FlowState != STATE_PLAY || TrickPlay().AutoComplete) {
         WriteTrace(":OnCompleteGame(late)", LOG_MAINFRAME);
         return;
@@ -142,7 +142,7 @@ void CMainFrame::OnCompleteGame() {
     EditSeries().PendingSettings[4] = g_Settings.Delay.Continue;
     EditSeries().PendingSettings[5] = g_Settings.Delay.Order;
     EditSeries().PendingSettings[6] = g_Settings.Settings.Abandon;
-    // Step 3.
+    // Step 3: the suggestion shows once and then stays off; without it the turn notice goes.
     if (g_Settings.Options.Suggest) {
         OnSuggest();
         g_Settings.Options.Suggest = 0;
@@ -162,7 +162,7 @@ void CMainFrame::OnCompleteGame() {
 }
 
 void CMainFrame::OnResume() {
-    // Step 1.
+    // Step 1: the play pauses and the modeless dialog closes.
     SetPause(1);
     CloseModelessDialog();
     // Step 2: the end of a skat swap pause.

@@ -40,11 +40,11 @@ CCards& CMainFrame::GroupRow(int group) {
 }
 
 void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged) {
-    // Step 1.
+    // Step 1: the two cards in the trace.
     WriteTrace(":SwapCards(" + CardOwnerName(cardA, 0) + ":" + SuitRankText(cardA) + ":" + CardOwnerName(cardB, 0) +
                    ":" + SuitRankText(cardB) + ")",
                LOG_MAINFRAME);
-    // Steps 2 and 3.
+    // Steps 2 and 3: no pause, and neither row keeps a raised card.
     g_Game.PauseLevel = 0;
     rowA.SelectCard(5, 0, false);
     rowB.SelectCard(5, 0, false);
@@ -54,7 +54,7 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
     const int ax = WC_GetCardX(table, cardA), ay = WC_GetCardY(table, cardA);
     const int aboveB = WC_GetSuccCardDealt(table, cardB, 0, 0);
     const int aboveA = dragged ? WC_GetSuccCardDragged(table) : WC_GetSuccCardDealt(table, cardA, 0, 0);
-    // Step 5.
+    // Step 5: both cards must be in their rows.
     const int slotA = rowA.FindCard(cardA);
     const int slotB = rowB.FindCard(cardB);
     if (slotA < 0 || slotB < 0) return;
@@ -73,18 +73,18 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
     // Step 9: each takes the other's place in the stacking.
     WC_OrderCard(table, cardB, aboveA);
     WC_OrderCard(table, cardA, aboveB);
-    // Step 10.
+    // Step 10: what is known of the two cards changes places with them.
     SwapCardLocations(cardA, cardB);
     g_Game.PauseLevel = 0;
 }
 
 void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode) {
-    // Step 1.
+    // Step 1: no group takes part yet; whether the skat lay open is kept.
     WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
     EditExchange().ActiveGroups = 0;
     EditDeclaration().SkatOpenSaved = GameObject().open ? 1 : 0;
     const bool moveSkat = (mode & 1) != 0;
-    // Step 2.
+    // Step 2: the skat takes part, moved to the trick's place when asked.
     if (skat) {
         if (moveSkat) MoveSkatToTrick();
         EditExchange().ActiveGroups |= 1;
@@ -101,11 +101,11 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
         }
         EditExchange().ActiveGroups |= 2 << seat;
     }
-    // Step 4.
+    // Step 4: the computers' hands only open; the exchange does not start.
     if (mode == 1) return;
-    // Step 5.
+    // Step 5: the person's hand takes part.
     if (seat2) EditExchange().ActiveGroups |= 8;
-    // Step 6.
+    // Step 6: the exchange starts; the keys walk all four groups.
     SetFlowState(STATE_SWAP);
     EditExchange().KeyGroupFirst = 1;
     EditExchange().KeyGroupLast = 8;
@@ -117,7 +117,7 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
 }
 
 void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2) {
-    // Step 1.
+    // Step 1: the rows in the trace.
     WriteTrace(":SwapCardsOpponents(" + skat.name + ":" + p0.name + ":" + p1.name + ")", LOG_MAINFRAME | LOG_VERBOSE);
     // Steps 2 and 3: the order in which the defenders are handed over.
     CPlayer scratch("", 22, false, 3);
@@ -126,7 +126,7 @@ void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPla
                             (soloist == 1 && forehand == 0);
     if (seat0First) scratch.SwapOpponentCards(skat, p0, p1, p2);
     else scratch.SwapOpponentCards(skat, p1, p0, p2);
-    // Step 4.
+    // Step 4: the rows are laid out again and the defenders look at their new hands.
     for (CCards* row : {static_cast<CCards*>(&p0), static_cast<CCards*>(&p1), &skat}) {
         row->RemoveCards(false);
         row->PaintCards(2);
@@ -137,16 +137,16 @@ void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPla
 
 void CMainFrame::OnRevolution() {
     CloseModelessDialog();
-    // Step 1.
+    // Step 1: which computer is the soloist and which his partner.
     CPlayer& soloist =
         g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer0) : EditGameObject().computer1;
     CPlayer& partner =
         g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer1) : EditGameObject().computer0;
-    // Steps 2 and 3.
+    // Steps 2 and 3: the exchange's notice goes, and the cards in the trick go back to the skat.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
-    // Step 4.
+    // Step 4: the soloist's hand is laid out again.
     soloist.RemoveCards(false);
     soloist.Redraw(true);
     // Step 5: the other defender's hand closes again; both defenders look at their new hands.
@@ -159,10 +159,10 @@ void CMainFrame::OnRevolution() {
         player->PaintCards(2);
         player->AnalyseHand(0);
     }
-    // Step 6.
+    // Step 6: the play starts.
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
     SetFlowState(STATE_PLAY);
-    // Step 7.
+    // Step 7: the data and status windows, the history, and the first trick.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
     InitHistory();
@@ -214,7 +214,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
     bool noOtherSelection = false;
     for (int g = 0; g < 4 && group < 0; ++g)
         if (FindClickedGroup(card, g, row, partnerRow, partnerCard, noOtherSelection)) group = g;
-    // Step 3.
+    // Step 3: a card that is in no group is not allowed.
     if (group < 0) {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
@@ -249,13 +249,13 @@ void CMainFrame::ManipulateDragEnd(platform::Point point) {
     // Step 1: a drop on no card changes nothing.
     const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
     if (dropped == WC_NO_DROP_TARGET) return;
-    // Step 2.
+    // Step 2: the group of the dropped card.
     CCards* row = nullptr;
     CCards* partnerRow = nullptr;
     int picked = 0;
     bool found = false;
     for (int g = 0; g < 4 && !found; ++g) found = FindCardGroup(dropped, g, picked, row, partnerRow);
-    // Step 3.
+    // Step 3: a card dropped on a card of the partner group changes places with it.
     if (found && partnerRow) {
         SwapCards(picked, *row, dropped, *partnerRow, true);
         ReevaluateHands(0);

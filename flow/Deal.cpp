@@ -38,23 +38,23 @@ DealOrder OrderFromForehand(CSkat& game) {
 }  // namespace
 
 void CMainFrame::OnNew() {
-    // Step 1.
+    // Step 1: the new game's time in the trace.
     const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_GAME), {now}), LOG_FORCED);
     WriteTrace(":OnNew()", LOG_MAINFRAME);
-    // Step 2.
+    // Step 2: a log set to start afresh with each game is deleted.
     LogDeleteOn(1);
-    // Step 3.
+    // Step 3: the deal runs until a stop request and is a fresh one.
     g_Game.StopFlag = StopState::Running;
     EditSeries().FreshDeal = 1;
-    // Step 4.
+    // Step 4: the play pauses while the cards are dealt.
     SetPause(1);
     // Step 5: the game of this deal is the temporary one until it is saved under a name.
     EditFiles().GamePath = Files().TempGameFile;
     SetTitle(Files().GamePath, 3);
     // Step 6: the state window is never open yet.
     EditPanels().StateWindowUsed = 0;
-    // Step 7.
+    // Step 7: the cheat marks take note of the new deal.
     CheckCheat(32, 1);
     // Step 8: a second New while this deal is prepared does not deal again.
     if (Series().GameRunning) return;
@@ -113,16 +113,16 @@ void CMainFrame::OnDeal() {
     DealOrder order = OrderFromForehand(EditGameObject());
     for (CCards* row : order.rows) row->Deal();
     GameObject().CheckCardInvariant();
-    // Step 3.
+    // Step 3: the card statistics count the new hands.
     EditFiles().CardStatisticsPending = 1;
     LatchCardsStatistics(0);
-    // Steps 4 to 6.
+    // Steps 4 to 6: the cards go out onto the table.
     DrawDeal(*this, order);
-    // Step 7.
+    // Step 7: each row in the table's order.
     for (CCards* row : order.rows) row->SortByTable();
-    // Step 8.
+    // Step 8: the annotation of the new deal.
     RenewAnnotationForDeal();
-    // Step 9.
+    // Step 9: the deal is saved in the game file.
     SaveFile(Files().GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.
     if (g_Game.StopFlag == StopState::Running) {
@@ -135,10 +135,10 @@ void CMainFrame::OnDeal() {
 
 void CMainFrame::AssignedCards() {
     WriteTrace(":AssignedCards()", LOG_MAINFRAME);
-    // Step 1.
+    // Step 1: the cards given in the file go back into the rows, from the forehand on.
     DealOrder order = OrderFromForehand(EditGameObject());
     for (CCards* row : order.rows) row->Restore(true);
-    // Step 2.
+    // Step 2: the deal is shown with its sound.
     SoundEffect(SOUND_DEAL, true);
     DrawDeal(*this, order);
     // Step 3: the deal in the trace, seat by seat.
@@ -159,7 +159,7 @@ void CMainFrame::AssignedCards() {
     }
     skat += ")";
     WriteTrace(skat, LOG_MAINFRAME);
-    // Step 4.
+    // Step 4: a stop during the deal clears the desk; otherwise the game starts.
     if (g_Game.StopFlag != StopState::Running) {
         SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
@@ -179,7 +179,7 @@ void CMainFrame::StartGame() {
     // Nobody has taken the skat of the new game yet.
     g_Computer.SkatTaken = 0;
     StartRecord();
-    // Step 3.
+    // Step 3: the round, normal, Bock or Ramsch, in the trace.
     std::string round = "round:";
     if (g_Game.RoundStatus == ROUND_NORMAL) {
         round += "NORMAL";
@@ -195,7 +195,7 @@ void CMainFrame::StartGame() {
     line += round;
     line += ")";
     WriteTrace(line, LOG_MAINFRAME);
-    // Step 4.
+    // Step 4: no hint; the status line rotates only with a cheat text; the game starts.
     EditTexts().HintText.clear();
     EditTimers().StatusRotation = Texts().CheatText.empty() ? 0 : 1;
     g_Game.StopFlag = StopState::Running;
@@ -211,19 +211,19 @@ void CMainFrame::StartGame() {
         if (estimation->UpdateEstimation(1) != 0) SelectEstimatedGame();
         else estimation->UpdateEstimation(-1);
     }
-    // Step 7.
+    // Step 7: the pause clock starts.
     g_Game.PauseLevel = 1;
     EditSeries().PlayClock = Time64();
-    // Step 8.
+    // Step 8: no card is picked, and a raised card goes down.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *EditGameObject().Player(seat);
         player.PickedCard = static_cast<int>(g_Game.StopFlag);
         g_Game.StopFlag = StopState::Running;
         if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
     }
-    // Step 9.
+    // Step 9: the match's standing, the score sheet and the data window.
     OnStartView();
-    // Step 10.
+    // Step 10: a Ramsch game goes to the pick-up round; any other to the auction.
     const bool ramschGame = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.RoundStatus == ROUND_RAMSCH);
     if (ramschGame) {
         g_Flow.GrandHandOffered = g_Settings.Variants.GrandHand != 0 ? 1 : 0;
@@ -270,9 +270,9 @@ void CMainFrame::OnStart() {
         if (!(TrickPlay().CourseShown && TrickPlay().CourseAvailable))
             for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
     }
-    // Step 2.
+    // Step 2: the auction starts afresh.
     g_Game.ResetAuction();
-    // Step 4.
+    // Step 4: the seats' labels.
     AnnounceSeats();
     // Step 5: the first game after the program start waits for New.
     if (g_Game.FlowState != STATE_IDLE) {

@@ -68,7 +68,7 @@ void CMainFrame::OnRestoreTitle() {
 
 void CMainFrame::OnSize(int type, int width, int height) {
     if (!g_Frame.pMainFrame) return;
-    // Step 1.
+    // Step 1: a window sized to nothing paints nothing.
     if (width == 0 && height == 0) {
         EditTimers().FullRepaint = 0;
         return;
@@ -89,7 +89,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
         EditPrompts().PromptHiddenByMinimise = nullptr;
     }
     KeepMainRect();
-    // Step 3.
+    // Step 3: the window's size, no smaller than its least.
     const int clientWidth = ClientWidth();
     const int clientHeight = std::max(0, WindowRect().Height() - EditTable().Layout.BorderHeight);
     int w = EditTable().Layout.BorderWidth + clientWidth;
@@ -111,20 +111,20 @@ void CMainFrame::OnSize(int type, int width, int height) {
     WC_SetZoom(g_Frame.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
     EditTable().GrowthW = g_Frame.ZoomExtraWidth;
     EditTable().GrowthH = g_Frame.ZoomExtraHeight;
-    // Step 6.
+    // Step 6: the steps between cards and between rows.
     int a = (w - EditTable().Layout.BorderWidth - 730) / 9;
     a = a < 0 ? a + 71 : std::min(a, 10) + 71;
     const int b = 110;
-    // Step 7.
+    // Step 7: the table's origin, centred in the window.
     const platform::Point origin{(w - 9 * a - EditTable().Layout.BorderWidth - 71) / 2 - 2,
                                  (h - EditTable().Layout.MinWindowHeight) / 2 + EditTable().Layout.TableTop + 4};
     EditTable().Layout.LayoutX = origin.x;
     EditTable().Layout.LayoutY = origin.y;
     EditTable().Layout.CardStepX = a;
     EditTable().Layout.RowStepY = b;
-    // Step 8.
+    // Step 8: the rows take their places.
     LayoutTable(EditGameObject(), origin, a, b);
-    // Step 9.
+    // Step 9: a window too small grows to its least size; otherwise the table repaints whole.
     if (tooSmall) {
         const platform::Rect& r = WindowRect();
         MoveWindow({r.left, r.top, r.left + w, r.top + h}, true);
@@ -132,7 +132,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
     } else if (View) {
         EditTimers().FullRepaint = 1;
     }
-    // Step 10.
+    // Step 10: a maximised or resized window redraws.
     if (g_Profile.RectMain.Zoomed) {
         EditTable().WindowResized = 1;
         EditTimers().RedrawPending = 1;

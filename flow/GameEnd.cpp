@@ -23,9 +23,9 @@
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 
-// Step 9 of OnPlay.
+// The end of a game played to its last trick: the result is counted and shown, then what follows it.
 void CMainFrame::EndGame() {
-    // 1.
+    // 1. The pause ends and the last trick is swept; the desk clears.
     g_Game.PauseLevel = 0;
     EditSeries().PlayClock = Time64();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
@@ -35,14 +35,14 @@ void CMainFrame::EndGame() {
     ClearDesk();
     ShowMatchState();
     g_Settings.Options.SupportSuspended = 0;
-    // 2.
+    // 2. The card statistics take the deal in.
     if (Files().CardStatisticsPending) {
         EditFiles().CardStatisticsPending = 0;
         UpdateCardsStatistics(0);
     }
-    // 3.
+    // 3. The result.
     const bool counted = ShowResult(-1);
-    // 4.
+    // 4. A counted game leads to the next game or the match's end; one not counted is dealt again or waits.
     if (counted) {
         EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
         EditTrickPlay().HistoryPosition = 0;
@@ -56,7 +56,7 @@ void CMainFrame::EndGame() {
         SetFlowState(STATE_IDLE);
         EditSeries().RepeatAllowed = 1;
     }
-    // 6.
+    // 6. The trace names the state the game ends in.
     WriteTrace(":OnPlay()", LOG_MAINFRAME);
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
 }
@@ -85,7 +85,7 @@ void CMainFrame::SaveGameEndFiles() {
     SaveStatistics(Files().StatisticsPath);
 }
 
-// Step 9.4 of OnPlay: what follows a counted game, by the state the result step left.
+// What follows a counted game, by the state the result left.
 void CMainFrame::FollowGameEnd() {
     switch (g_Game.FlowState) {
         case STATE_IDLE:
@@ -145,7 +145,7 @@ GameScore CMainFrame::ScoreGame(int seat) {
 }
 
 bool CMainFrame::ShowResult(int seat) {
-    // 1.
+    // 1. Pending settings come back; without a game type there is nothing to score.
     WriteTrace(":ShowResult()", LOG_MAINFRAME);
     ApplyPendingSettings();
     const int type = g_Game.GameType;
@@ -155,10 +155,10 @@ bool CMainFrame::ShowResult(int seat) {
         SetFlowState(STATE_IDLE);
         return true;
     }
-    // 2.
+    // 2. The score.
     GameScore result = ScoreGame(seat);
     const int score = result.score;
-    // 3.
+    // 3. Won or lost is heard, and the balloons go.
     if (seat == -1) SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     VoiceResult(result.outcome);
     for (int s = 0; s < 3; ++s) EditTexts().BalloonTextId[s] = EditTexts().BalloonValue[s] = 0;
@@ -178,7 +178,7 @@ bool CMainFrame::ShowResult(int seat) {
     }
     SetFlowState(STATE_IDLE);
     CheckCheat(0, 1);
-    // 6.
+    // 6. The result's text and the game's record.
     const std::string text = platform::LoadString(IDS_RICH_TEXT_HEAD) + result.resultText + "}";
     EditSeries().LastResultText = text;
     EditSeries().Record.scored = true;

@@ -71,7 +71,7 @@ void CMainFrame::ResetMatchCounters() {
         MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         SetRoundLimits(0, 0);
     }
-    // Step 7.
+    // Step 7: the soloist counts and the list's totals start at zero.
     for (int seat = 0; seat < 3; ++seat)
         EditSeries().SoloistGames[seat] = EditSeries().SoloistLost[seat] = EditSeries().SoloistWon[seat] = 0;
     ResetListTotals();
@@ -86,7 +86,7 @@ void CMainFrame::ResetMatchCounters() {
 }
 
 void CMainFrame::NewMatch() {
-    // Step 1.
+    // Step 1: the status bar says the match has ended.
     WriteTrace(":NewMatch()", LOG_MAINFRAME);
     SetStatusPane(0, platform::LoadString(IDS_MATCH_ENDED));
     SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
@@ -104,7 +104,7 @@ void CMainFrame::NewMatch() {
         SendMessage(WM_COMMAND, ID_BREAK);
         return;
     }
-    // Step 5.
+    // Step 5: a log set to start afresh with each match is deleted; the new match's time in the trace.
     LogDeleteOn(2);
     const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_MATCH), {now}), LOG_FORCED);
@@ -119,29 +119,29 @@ void CMainFrame::NewMatch() {
 }
 
 void CMainFrame::OnNewMatch() {
-    // Step 1.
+    // Step 1: the play's pause ends.
     const int pause = SetPause(0);
-    // Step 2.
+    // Step 2: the match has ended early: the reason and the standing to show.
     SetStatusPane(0, platform::LoadString(IDS_MATCH_ENDED));
     const std::array<std::string, 3> names = SeatNames();
     const int mode = g_Game.MatchMode;
     const std::string modeName = platform::LoadString(IDS_MODE_SERIES + (mode >= 0 && mode <= 3 ? mode : 0));
     const std::string reason = platform::FormatText(platform::LoadString(IDS_MATCH_END_EARLY), {modeName});
     const int(&numbers)[3] = mode == 2 ? g_GameList.Balances : g_GameList.MatchTotals;
-    // Step 3.
+    // Step 3: the final standing; the person chooses who begins, or goes back to the match.
     CStartDialog dialog(FinalStandingText(reason, numbers, names), names);
     DoModalDialog(dialog);
     if (!dialog.Started()) {
         SetPause(pause);
         return;
     }
-    // Step 4.
+    // Step 4: a log set to start afresh with each match is deleted; the new match's time in the trace.
     LogDeleteOn(2);
     const std::string now = platform::FormatLocalTime("%Y-%m-%d %H:%M", Time64());
     WriteTrace(platform::FormatText(platform::LoadString(IDS_TRACE_MATCH), {now}), LOG_FORCED);
     WriteTrace(":OnNewMatch()", LOG_MAINFRAME);
     SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
-    // Step 5.
+    // Step 5: the match's clock and counts start afresh; the cheat marks clear.
     g_Game.PauseLevel = 0;
     EditSeries().MatchStartTime = Time64();
     g_Game.GameCount = 0;
@@ -150,7 +150,7 @@ void CMainFrame::OnNewMatch() {
     ShowMatchState();
     CheckCheat(0, 1);
     if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
-    // Step 6.
+    // Step 6: the match's counters and rounds start afresh.
     SetFlowState(STATE_NEW, true);
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
@@ -159,9 +159,9 @@ void CMainFrame::OnNewMatch() {
         EditGameObject().Player(seat)->PreparePlay();
     }
     SelectEstimatedGame();
-    // Step 8.
+    // Step 8: the score on the table is painted afresh.
     if (g_Settings.Settings.Score) RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
-    // Step 9.
+    // Step 9: the table waits for the next game.
     SetFlowState(STATE_IDLE);
     SetPause(pause);
 }

@@ -139,7 +139,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
 
 void CMainFrame::UndoTrick() {
     CTrick& trick = EditGameObject().trick;
-    // 1.
+    // 1. The trick's cards in the trace.
     WriteTrace(":UndoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
     // 2. An honest game repaints every hand and the skat; a marked one only the hands that get a
     // card back.
@@ -155,7 +155,7 @@ void CMainFrame::UndoTrick() {
         DropLastCard(EditGameObject().courseRows[seat]);
         ForgetRecordedCard(EditSeries().Record, seat, trick.cards[slot]);
     }
-    // 4.
+    // 4. The trick and the last trick empty; no card stays raised; the cheat marks note the undo.
     trick.Reset();
     EditGameObject().lastTrick.Reset();
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SelectCard(5, 0, false);
@@ -175,19 +175,19 @@ void CMainFrame::UndoTrick() {
     // 6. and 8. The state after the last complete trick.
     EditTrickPlay().HistoryPosition = std::max(TrickPlay().HistoryPosition - 1, 0);
     const GameSnapshot& restored = TrickPlay().History[TrickPlay().HistoryPosition];
-    // 7.
+    // 7. The tricks before lie again as the last trick and the trick; the state comes back.
     if (TrickPlay().HistoryPosition > 0) {
         LayTrick(EditGameObject().lastTrick, TrickPlay().History[TrickPlay().HistoryPosition - 1]);
         LayTrick(trick, restored);
         trick.PaintCards();
     }
     RestoreSnapshot(restored);
-    // 9.
+    // 9. The trick waits under the continue bar; the players take up their plans of that trick.
     EditTrickPlay().PlayStep = 3;
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(TrickPlay().HistoryPosition);
     // 10. The keyboard starts at the row of the trick's winner.
     EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
-    // 11.
+    // 11. The points and the continue bar.
     ShowPoints();
     ShowContinueDialog();
 }
@@ -222,7 +222,7 @@ void CMainFrame::RedoTrick(bool spare) {
         // computers' cards lying in it again, the spare written at his turn does.
         if (!trick.IsComplete() && TrickPlay().SparePosition == TrickPlay().HistoryPosition) k = 11;
     }
-    // 3.
+    // 3. The state of the redone trick comes back, with the players' plans and the points.
     RestoreSnapshot(TrickPlay().History[k]);
     // In a trick still open the trick just valued is the one before: its leader stays the
     // previous forehand (the record of the open trick names the new leader).
@@ -230,7 +230,7 @@ void CMainFrame::RedoTrick(bool spare) {
         g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(k);
     ShowPoints();
-    // 4.
+    // 4. A complete trick waits under the continue bar; an open one waits for the person's card.
     if (trick.IsComplete()) {
         EditTrickPlay().PlayStep = 3;
         ShowContinueDialog();
