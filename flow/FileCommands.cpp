@@ -103,14 +103,14 @@ bool CMainFrame::CheckFileExtension(int kind, std::string& path, const std::stri
 }
 
 void CMainFrame::OnLoad() {
-    // 1.
+    // 1. The play pauses while the person picks a game file; a cancel goes back.
     const int pause = SetPause(0);
     std::string path;
     if (!SelectFile(1, path)) {
         SetPause(pause);
         return;
     }
-    // 2.
+    // 2. The table repaints and the game is read; a file that cannot be read changes nothing.
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
     WriteTrace(":OnLoad()", LOG_MAINFRAME);
     if (!ReadCards(path, 2)) {
@@ -133,12 +133,12 @@ void CMainFrame::OnLoad() {
         g_Game.GameEndFlags = 8;
         if (!TrickPlay().CourseShown) OnLast();
     }
-    // 6.
+    // 6. The pause is as before.
     SetPause(pause);
 }
 
 void CMainFrame::OnLoadMatch() {
-    // 1.
+    // 1. The play pauses; with games played the person is asked first.
     const int pause = SetPause(0);
     if (g_Game.GameCount > 0 &&
         MessageBox(Handle(), platform::LoadString(IDS_QUERY_LOAD_MATCH_NOW), platform::LoadString(IDS_PRODUCT_NAME),
@@ -146,7 +146,7 @@ void CMainFrame::OnLoadMatch() {
         SetPause(pause);
         return;
     }
-    // 2.
+    // 2. The person picks the match file; a cancel goes back.
     std::string path;
     if (!SelectFile(4, path)) {
         SetPause(pause);
@@ -164,7 +164,7 @@ void CMainFrame::OnLoadMatch() {
         SaveStore(Files().TempStoreFile);
         EditFiles().ListPath = Files().TempMatchFile;
         EditFiles().StorePath = Files().TempStoreFile;
-        // 5.
+        // 5. The cheat marks clear and the loaded match starts.
         CheckCheat(0, 1);
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
@@ -172,7 +172,7 @@ void CMainFrame::OnLoadMatch() {
         EditFiles().ListPath = Files().TempMatchFile;
         EditFiles().StorePath = Files().TempStoreFile;
     }
-    // 6.
+    // 6. The pause is as before.
     SetPause(pause);
 }
 

@@ -30,7 +30,7 @@ constexpr int kSuitBaseValues[4] = {12, 11, 10, 9};
 
 void CMainFrame::SelectGame(int mode) {
     CPerson& person = EditGameObject().person;
-    // 1.
+    // 1. The matadors are counted as for a Clubs game.
     g_Game.SetGameType(GAME_CLUBS);
     const int matadors = GetMatadors(person, GAME_CLUBS);
     // 2. The evaluation writes announcements as it goes; here the boxes decide them.
@@ -40,7 +40,7 @@ void CMainFrame::SelectGame(int mode) {
     g_Game.OuvertAnnounced = ouvert;
     g_Game.SchneiderAnnounced = schneider;
     g_Game.SchwarzAnnounced = schwarz;
-    // 3.
+    // 3. The boxes are ticked only with the suggestion on.
     if (!g_Settings.Options.Suggest) return;
     // 4. The most promising option that reaches the bid; Grand and Revolution at 60 % win whatever
     // the score.
@@ -68,7 +68,7 @@ void CMainFrame::SelectGame(int mode) {
         }
     }
     CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(*this);
-    // 5.
+    // 5. With no option chosen, or no bar, the focus goes back to the table.
     if (chosen < 0 || !bar) {
         ::SetFocus(g_Frame.hTableWnd);
         return;
@@ -100,7 +100,7 @@ void CMainFrame::SelectGame(int mode) {
     g_Game.OuvertAnnounced = bar->IsDlgButtonChecked(kBoxOuvert) ? 1 : 0;
     g_Game.SchneiderAnnounced = bar->IsDlgButtonChecked(kBoxSchneider) ? 1 : 0;
     g_Game.SchwarzAnnounced = bar->IsDlgButtonChecked(kBoxSchwarz) ? 1 : 0;
-    // 7.
+    // 7. The chosen game's button takes the focus.
     g_Flow.ChosenButton = button;
     ::SendMessage(bar->Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), button)), 1);
 }

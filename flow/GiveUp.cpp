@@ -74,7 +74,7 @@ void CMainFrame::TraceAssignedCards() {
 }
 
 void CMainFrame::OnAbandon() {
-    // Step 1.
+    // Step 1: only during the play.
     if (g_Game.FlowState != STATE_PLAY) {
         WriteTrace(":OnAbandon(late)", LOG_MAINFRAME);
         return;
@@ -86,19 +86,20 @@ void CMainFrame::OnAbandon() {
         return;
     }
     if (g == 2) g_Game.Soloist = GameObject().person.GetSoloist();
-    // Step 3.
+    // Step 3: whether the giving-up side has won, never for the soloist or a Ramsch without one;
+    // the record notes who gave up.
     const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);
     const bool won = noSoloist || g == g_Game.Soloist ? false : IsGameWon(g);
     EditSeries().Record.gaveUp = g;
-    // Steps 4 and 5.
+    // Steps 4 and 5: who gave up, and the dealt cards, in the trace.
     WriteTrace(":OnAbandon(" + GetPlayerName(g) + ")", LOG_MAINFRAME);
     TraceAssignedCards();
-    // Step 6.
+    // Step 6: the game is given up; the person says so, and won or lost is heard.
     g_Game.GameEndFlags |= kGivenUpMark;
     SetPause(1);
     if (g == 2) SaySeatTerm(2, kTermIGiveUpGame, false);
     SoundEffect(won ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
-    // Step 7.
+    // Step 7: the desk clears; no history, no game running; the card statistics take the deal in.
     ClearDesk();
     ShowMatchState();
     EditTrickPlay().HistoryPosition = 0;
@@ -131,13 +132,13 @@ void CMainFrame::OnAbandon() {
         SetFlowState(STATE_IDLE);
         EditSeries().RepeatAllowed = 1;
     }
-    // Step 9.
+    // Step 9: the state in the trace; the trick estimation window picks its game.
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
     SelectEstimatedGame();
 }
 
 bool CMainFrame::Abandon(int seat, const std::string& name) {
-    // Step 1.
+    // Step 1: the computer says it gives up.
     WriteTrace(":Abandon(" + name + ")", LOG_MAINFRAME);
     SaySeatTerm(seat, kTermIGiveUpGame, false);
     // Steps 2 and 3: the person answers.

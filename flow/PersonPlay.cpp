@@ -32,7 +32,7 @@ std::string CardTraceText(const CPlayer& player, int card) {
 
 }  // namespace
 
-// Step 7 of ClickPlay: the card leaves the hand for the person's place in the trick.
+// The person's card leaves the hand for his place in the trick.
 void CMainFrame::PlayPersonCard(int slot, bool sound) {
     CPerson& person = EditGameObject().person;
     const int card = person.cards[slot];
@@ -55,12 +55,12 @@ bool CMainFrame::PersonMayPlay() const {
 
 void CMainFrame::ClickPlay(platform::Point point) {
     const int card = Exchange().GroupPickedCards[3];
-    // 1.
+    // 1. Only a picked card, and only when the person may play.
     if (card <= 0 || !PersonMayPlay()) return;
     CPerson& person = EditGameObject().person;
     const int ouvert = g_Game.OuvertAnnounced;
     WriteTrace(":ClickPlay(" + CardTraceText(person, card) + ")", LOG_MAINFRAME);
-    // 2.
+    // 2. Without the suggestion the turn notice goes.
     if (!g_Settings.Options.Suggest) MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     // 3. Only a release over the raised card plays it.
     if (person.IsSelectedCard(card)) {
@@ -97,13 +97,13 @@ void CMainFrame::ClickPlay(platform::Point point) {
         person.forcedCard = forced;
         if (g_Game.OuvertAnnounced != ouvert) g_Game.OuvertAnnounced = 0;
     }
-    // 7.
+    // 7. The card goes into the trick.
     PlayPersonCard(slot, true);
     // 8. The Null soloist following a trick lays his rest open once nothing can make him take one.
     if (g_Game.GameType == GAME_NULL && g_Game.Soloist == kPersonSeat && g_Game.Forehand != kPersonSeat &&
         g_ComputerFrame.PersonPendingCard != NO_CARD)
         LayDownCards(person, NO_CARD);
-    // 9.
+    // 9. The play goes on; no card of the person's waits.
     PostMessage(WM_COMMAND, CM_PLAY);
     g_ComputerFrame.PersonPendingCard = -1;
 }

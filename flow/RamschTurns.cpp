@@ -57,16 +57,16 @@ bool CMainFrame::RamschResumePause() {
 }
 
 void CMainFrame::PickupRamsch(int ask) {
-    // Step 1.
+    // Step 1: nothing after a stop request.
     if (g_Game.StopFlag != StopState::Running) return;
-    // Step 2.
+    // Step 2: whose turn it is, in the trace.
     std::string who;
     if (!ask) who = "CGrandHandDialog";
     else if (g_Game.FlowState == STATE_START) who = "CSkatRamschDialog";
     else if (g_Game.FlowState == STATE_QUERY && g_Game.TurnSeat == kPersonSeat) who = "act";
     else who = GetPlayerName(g_Game.TurnSeat);
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
-    // Step 3.
+    // Step 3: the pause clock; the Ramsch starts when it has not, and the play when every seat has had its turn.
     EditSeries().PlayClock = StampPauseLevel(1);
     if (g_Game.GameType != GAME_RAMSCH) return StartRamsch(ask);
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
@@ -187,13 +187,13 @@ void CMainFrame::OnPickupRamsch() {
         WriteTrace(":OnPickupRamsch(late)", LOG_MAINFRAME);
         return;
     }
-    // Step 1.
+    // Step 1: the play pauses; the skat holder's turn, the person's to answer.
     EditTexts().HintText.clear();
     SetPause(1);
     SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
     SelectEstimatedGame();
     if (s != kPersonSeat) {
-        // Step 2.
+        // Step 2: a computer says it picks up the skat.
         WriteTrace(":OnPickupRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
         MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
         SaySeatTerm(s, kTermIPickUpSkat, false);
