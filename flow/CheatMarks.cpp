@@ -225,7 +225,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
         SetStatusPane(0, Texts().CheatText);
     }
 
-    // Step 5.
+    // Step 5: the marks in the trace.
     WriteTrace(":CheckCheat(" + CheatWords(change.mask) + ")", LOG_MAINFRAME);
 }
 

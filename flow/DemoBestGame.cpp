@@ -34,7 +34,7 @@ void CMainFrame::DemoDeclareBestGame() {
             best = type;
             bestValue = options[type][OPT_VALUE];
         }
-    // Step 4.
+    // Step 4: the best game, with its announcements, is the declared one.
     g_Game.SetGameType(best);
     g_Game.HandAnnounced = options[best][OPT_HAND];
     g_Game.OuvertAnnounced = options[best][OPT_OUVERT];

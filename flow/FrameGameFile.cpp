@@ -33,7 +33,7 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
 }
 
 void CMainFrame::SaveFile(const std::string& path, int kind) {
-    // 1.
+    // 1. The title names the file.
     SetTitle(path, kind);
     // 2. Saving under another name first keeps the current game in the work folder. The
     //    annotation stays whether or not its panel is open.
@@ -139,7 +139,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     EditGameObject().RemoveCards(true);
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
     if (lastTrickShown && !TrickPlay().CourseShown) OnLast();
-    // 6.
+    // 6. The title names the file read.
     SetTitle(path, titleKind);
     return true;
 }

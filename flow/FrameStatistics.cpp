@@ -131,6 +131,6 @@ void CMainFrame::Statistics(int score) {
         if (game.KontraState == KONTRA_REKONTRA) detail += ":Rekontra:" + GetPlayerName(game.Soloist);
     }
     WriteTrace(":Statistics(" + detail + ")", LOG_MAINFRAME);
-    // 8.
+    // 8. The statistics window shows the new numbers.
     RedrawStatisticsWindow(*this, ID_LIST_GAME_STATISTICS);
 }

@@ -14,18 +14,18 @@
 #include "tavlo/Tavlo.h"
 
 void InitializeSkat(CSkat& game) {
-    // Step 1.
+    // Step 1: the trace.
     WriteTrace(":Initialize()", LOG_GAME);
     // Step 2: nothing is known of any card.
     ResetCardTables();
     ClearDeckTaken();
     ClearTrickCounters();
     ClearLedSuits();
-    // Step 3.
+    // Step 3: the game's state for a new deal; no suit marked, no declaration.
     g_Game.ResetForDeal();
     g_Flow.CardPlaySuitMarker = -1;
     g_Flow.DeclarationFlag = 0;
-    // Step 4.
+    // Step 4: no player has a picked card, a lone trump or a card plan.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *game.Player(seat);
         player.PickedCard = 0;

@@ -96,7 +96,7 @@ bool CGameSuggestion::IsRejectCode(int rule) {
 }
 
 CGameSuggestion::CGameSuggestion() : position(kFirstLinkTop) {
-    // Step 1.
+    // Step 1: the text begins with its head and room for the heading.
     text = platform::LoadString(IDS_RICH_TEXT_HEAD) + "\\par\\par\\par";
 }
 
@@ -116,13 +116,13 @@ void CGameSuggestion::AddPlayer(const std::string& name, int (*options)[13], con
         AddGameLine(i, options[i], context, pickup, holdsSkat);
         anyTitle = true;
     }
-    // Step 2.8.
+    // Step 2.8: a player without a playable game passes.
     if (!anyTitle) {
         text += platform::LoadString(IDS_BALLOON_PASS) + "\\par\\par ";
         trace.append(":").append(platform::LoadString(IDS_BALLOON_PASS));
         position += kPassLineHeight;
     }
-    // Step 2.9.
+    // Step 2.9: with all three listed, a blank line after each player.
     if (context.listAll) {
         text += "\\par";
         position += kGameLineHeight;

@@ -120,7 +120,7 @@ void CMainFrame::DeleteFile(const std::string& path, bool silent) {
     // 1. No reminder while the question is open.
     const int pause = g_Game.PauseLevel;
     g_Game.PauseLevel = 0;
-    // 2.
+    // 2. Unless silent, the person confirms the delete; a no changes nothing.
     if (!silent && MessageBox(Handle(), platform::LoadString(IDS_QUERY_DELETE_FILE), {path}, platform::LoadString(IDS_PRODUCT_NAME),
                               platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
         SetPause(pause);
@@ -128,7 +128,7 @@ void CMainFrame::DeleteFile(const std::string& path, bool silent) {
     }
     // 3. A file that cannot be deleted stays; that is no reason to stop the game.
     (void)platform::RemoveFile(path);
-    // 4.
+    // 4. The pause is as before.
     SetPause(pause);
 }
 

@@ -36,7 +36,7 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
     // Step 1: the card under the point and the hand that holds it.
     const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     const int winner = g_Game.TrickWinner;
-    // Step 2.
+    // Step 2: a card in one of the hands, with a trick's winner to lead.
     if (card <= 0 || winner < 0 || winner > 2) return;
     int owner = -1;
     for (int seat = 0; seat < 3 && owner < 0; ++seat)

@@ -148,7 +148,7 @@ void CMainFrame::OnPassOnRamsch() {
     if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
     EditTexts().HintText.clear();
     SetFlowState(STATE_PICKUP);
-    // Steps 2 and 3.
+    // Steps 2 and 3: the seat says it passes the skat on; the count of pushes grows and the balloon shows it.
     SaySeatTerm(s, kTermIPassOn, false);
     ++EditRamsch().RamschPushCount;
     g_Game.SkatPassedOnBySeat[s] = 1;
@@ -190,7 +190,7 @@ void CMainFrame::OnPushSkat() {
         SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
     }
-    // Step 2.
+    // Step 2: the cards go back into the skat, the person's hand is laid out anew, and the turn passes on.
     SetFlowState(STATE_PICKUP);
     if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
     SetPause(1);

@@ -87,10 +87,10 @@ void CMainFrame::OnSuggestGame() {
             WriteTrace(":OnSuggestGame(stopped)", LOG_MAINFRAME);
             return;
         }
-        // Steps 2.2, 2.3 and 2.5 to 2.9.
+        // Each player's playable games join the suggestion.
         suggestion.AddPlayer(player->name, options, context);
     }
-    // Step 3.
+    // Step 3: the suggestion in the trace.
     WriteTrace(":OnSuggestGame(" + suggestion.Trace() + ")", LOG_MAINFRAME);
 
     // Step 4: the computers' games uncover their hands: the person is asked once per game.
@@ -104,7 +104,7 @@ void CMainFrame::OnSuggestGame() {
         }
         CheckCheat(kMarkSuggestedForComputers, 1);
     }
-    // Step 5.
+    // Step 5: the suggestion's dialog.
     CInfoDialog dialog(suggestion.Text(), suggestion.Links());
     DoModalDialog(dialog);
     // Step 6: the demonstration answers the auction bar it asked from.

@@ -58,11 +58,11 @@ int SwapHint() { return g_Settings.Options.Drag ? IDS_PLEASE_SWAP_DRAG : IDS_PLE
 void CMainFrame::OnSwapCardsMode() {
     if (!MayManipulate(*this, ID_SWAP_CARDS)) return;
     WriteTrace(":OnSwapCardsMode()", LOG_MAINFRAME);
-    // Step 1.
+    // Step 1: the pause ends, the desk clears, and the game is marked as swapped.
     SetPause(0);
     ClearDesk();
     CheckCheat(kMarkSwapped, 1);
-    // Step 2.
+    // Step 2: the exchange's notice replaces the declaration's.
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
@@ -75,7 +75,7 @@ void CMainFrame::OnSwapCardsMode() {
     }
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
     SwapCardsPerson(true, true, true, true, 3);
-    // Step 5.
+    // Step 5: the status window, and the exchange's hint in the status bar.
     ShowGameStatusDialog();
     EditTexts().HintText = platform::LoadString(SwapHint());
     EditTexts().StatusText = platform::LoadString(IDS_SWAP_CARDS);

@@ -31,6 +31,6 @@ void CMainFrame::WaitForInput() {
         }
         if (TickCount() >= deadline) break;
     }
-    // Step 3.
+    // Step 3: the wait is over.
     g_Frame.ModalPumpActive = 0;
 }
