@@ -65,7 +65,8 @@ void CMainFrame::OnBreak() {
         ShowDataDialog(0, 1);
         ShowGameStatusDialog(1, 0);
     }
-    // Step 8: nobody has the skat; no history, course, exchange or drag; the game may be repeated.
+    // Step 8: every player is without skat again; no history, course, exchange or drag; the game may
+    // be repeated.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
     EditTrickPlay().HistoryPosition = 0;
     EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;

@@ -101,7 +101,7 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
         }
         EditExchange().ActiveGroups |= 2 << seat;
     }
-    // Step 4: the computers' hands only open; the exchange does not start.
+    // Step 4: with only the skat to move, no exchange starts.
     if (mode == 1) return;
     // Step 5: the person's hand takes part.
     if (seat2) EditExchange().ActiveGroups |= 8;

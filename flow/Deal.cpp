@@ -118,7 +118,7 @@ void CMainFrame::OnDeal() {
     LatchCardsStatistics(0);
     // Steps 4 to 6: the cards go out onto the table.
     DrawDeal(*this, order);
-    // Step 7: each row in the table's order.
+    // Step 7: each row sorts into the table's order.
     for (CCards* row : order.rows) row->SortByTable();
     // Step 8: the annotation of the new deal.
     RenewAnnotationForDeal();

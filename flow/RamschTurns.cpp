@@ -66,7 +66,8 @@ void CMainFrame::PickupRamsch(int ask) {
     else if (g_Game.FlowState == STATE_QUERY && g_Game.TurnSeat == kPersonSeat) who = "act";
     else who = GetPlayerName(g_Game.TurnSeat);
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
-    // Step 3: the pause clock; the Ramsch starts when it has not, and the play when every seat has had its turn.
+    // Step 3: the pause clock; a Ramsch not yet begun starts; its play begins once every seat has had
+    // its turn, or at once when the skat may not be pushed on.
     EditSeries().PlayClock = StampPauseLevel(1);
     if (g_Game.GameType != GAME_RAMSCH) return StartRamsch(ask);
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
@@ -187,7 +188,8 @@ void CMainFrame::OnPickupRamsch() {
         WriteTrace(":OnPickupRamsch(late)", LOG_MAINFRAME);
         return;
     }
-    // Step 1: the play pauses; the skat holder's turn, the person's to answer.
+    // Step 1: no hint; the play pauses; the person is asked when he holds the skat; the trick
+    // estimation window picks its game.
     EditTexts().HintText.clear();
     SetPause(1);
     SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);

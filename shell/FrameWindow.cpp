@@ -231,7 +231,7 @@ void CMainFrame::OnClose() {
     // Step 11: the closing line still reaches the log window.
     WriteTrace(":OnClose()", LOG_MAINFRAME);
     if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
-    // Step 12: the modeless dialog closes and the game's loop is told to stop.
+    // Step 12: the modeless dialog closes and the running steps are told to stop.
     CloseModelessDialog();
     g_Frame.pMainFrame = nullptr;
     g_Game.StopFlag = StopState::Requested;
