@@ -245,7 +245,7 @@ void CMainFrame::EnableBidButtons(bool enable) {
 void CMainFrame::OnAuction() {
     WriteTrace(":OnAuction()", LOG_MAINFRAME);
     AuctionSpeaker say(*this, "OnAuction");
-    // Step 1.
+    // Step 1: the pause for the answer; at the start the auction bar opens.
     StampWait(*this, g_Game.FlowState == STATE_START ? 2 : 1);
     if (g_Game.FlowState == STATE_START) OpenAuctionBar(*this, say);
     // Step 3: the computers speak until the person must answer.
@@ -268,7 +268,7 @@ void CMainFrame::OnAuction() {
         default: return;
     }
     busy.reset();
-    // Step 4.
+    // Step 4: demonstration mode answers for the person.
     ArmAuctionDemoTimer(*this, true);
 }
 
@@ -277,13 +277,13 @@ namespace {
 // The person held; computer c (seat 0 or 1) bids on, or passes.
 void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
-    // Step 1.
+    // Step 1: the person holds.
     BusyStep busy(frame);
     say.Hold(2, TERM_YES, true);
-    // Step 2.
+    // Step 2: the pause for the answer; the bid goes up a step.
     StampWait(frame, 2);
     StepUpBid(frame);
-    // Step 3.
+    // Step 3: the computer bids on when its limit reaches the value.
     if (ComputerBids(frame, c)) {
         say.Bid(c);
         frame.UpdateGameValueBid();
@@ -313,23 +313,23 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
 // The person bid; computer c (seat 0 or 1) holds, or passes.
 void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
-    // Step 1.
+    // Step 1: the person bids.
     BusyStep busy(frame);
     say.Bid(2);
     frame.UpdateGameValueBid();
-    // Step 2.
+    // Step 2: the pause for the answer.
     StampWait(frame, 2);
-    // Step 3.
+    // Step 3: the computer holds when its limit reaches the value; the bid goes up a step.
     if (frame.Auction().BidLimits[c] >= Value()) {
         say.Hold(c, TERM_YES, true);
         StepUpBid(frame);
         ArmAuctionDemoTimer(frame, false);
         return;
     }
-    // Step 4.
+    // Step 4: otherwise it passes.
     say.Pass(c, TERM_I_AM_AWAY);
     if (c == 0 || g_Game.Leader != 1) {
-        // Step 5 (the pass is a busy step of its own, which ends before the declaration).
+        // Step 5: the person is the soloist; the pass is a busy step of its own, which ends before the declaration.
         g_Game.Soloist = 2;
         busy.End();
         frame.OnPass();

@@ -125,7 +125,7 @@ void CMainFrame::OnPass() {
     } else {
         say.Show(2, AuctionWord::Pass, Value());
     }
-    // Step 3.
+    // Step 3: the bar closes; the pause clock starts.
     CloseModelessDialog();
     EditSeries().PlayClock = StampPauseLevel(1);
     // Step 4: who is left.

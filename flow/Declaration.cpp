@@ -46,7 +46,7 @@ std::string ShortName(const CMainFrame& frame, int seat) { return frame.GetPlaye
 }  // namespace
 
 void CMainFrame::Declare() {
-    // Common start, steps 1 to 6.
+    // The start common to every soloist: the skat holder, the bid's text, everybody linked to the soloist.
     const bool kontraAllowed = KontraAllowed(*this);
     const bool ramschVariant = g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ramsch;
     WriteTrace(":Declare()", LOG_MAINFRAME);
@@ -112,7 +112,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         ShowGameStatusDialog();
         return;
     }
-    // Step 8.
+    // Step 8: the soloist's hand is laid out, open with Ouvert; he says his game and its message shows.
     g_Settings.Options.SupportSuspended = 1;
     soloist.RemoveCards(false);
     soloist.Redraw(g_Game.OuvertAnnounced != 0);
@@ -135,7 +135,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
             DoModalDialog(rekontra);
         }
     }
-    // Step 10.
+    // Step 10: the data and status windows and the history.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
     InitHistory();
@@ -144,7 +144,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         OnAbandon();
         return;
     }
-    // Step 12.
+    // Step 12: the soloist's symbol goes; in a Ramsch-only match the others' balloons and texts too.
     MoveSymbol(s, false, nullptr, nullptr);
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         for (int seat = 0; seat < 3; ++seat) {
@@ -154,7 +154,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
             RemoveText(4 + seat, IDS_GAME_RAMSCH);
         }
     }
-    // Step 13.
+    // Step 13: the trump flags of the declared game, then the play.
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->UpdateTrumpFlag();
     OnPlay();
 }
@@ -177,7 +177,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     EditDeclaration().SuggestedAnnouncements =
         g_Game.SchneiderAnnounced + 2 * g_Game.SchwarzAnnounced + 4 * g_Game.OuvertAnnounced;
     const bool handSuggested = Declaration().SuggestedGame >= 0 && options[Declaration().SuggestedGame][OPT_HAND] != 0;
-    // Step 5.
+    // Step 5: a suggested Hand game brings its announcements and the focus to the Hand button.
     if (handSuggested && g_Settings.Options.Suggest) {
         g_Game.OuvertAnnounced = options[Declaration().SuggestedGame][OPT_OUVERT];
         g_Game.SchneiderAnnounced = options[Declaration().SuggestedGame][OPT_SCHNEIDER];
@@ -234,7 +234,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
     MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
     MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
-    // Step 7.
+    // Step 7: a yes deals the next game; otherwise this one may be repeated.
     if (answer & kPassedYes) OnNew();
     else EditSeries().RepeatAllowed = 1;
 }

@@ -73,14 +73,14 @@ void CMainFrame::OpenDeclareBar() {
 }
 
 void CMainFrame::OnPickup() {
-    // Step 1.
+    // Step 1: the person picks up; the modeless dialog closes.
     WriteTrace(":OnPickup(" + GetPlayerName(2) + ")", LOG_MAINFRAME);
     CloseModelessDialog();
-    // Step 2.
+    // Step 2: nothing is known yet of the play; no points; the exchange runs.
     StartPlayKnowledge();
     for (int& points : g_Game.PartyPoints) points = 0;
     g_Flow.ExchangeRunning = 1;
-    // Step 3.
+    // Step 3: the person is asked for his game.
     SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
     EditGameObject().person.cards[10] = GameObject().cards[0];
@@ -90,12 +90,12 @@ void CMainFrame::OnPickup() {
     g_Flow.ChosenButton = 0;
     EditExchange().ActiveGroups = 9;
     SetPause(1);
-    // Step 5.
+    // Step 5: the notice to swap the skat and declare.
     MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 6: the skat lies face up in the trick.
     MoveSkatToTrick();
-    // Step 7.
+    // Step 7: the declaration bar.
     OpenDeclareBar();
     // Step 8: what may be announced with a game after a pick-up.
     if (!((g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ouvert == 2) ||
@@ -108,10 +108,10 @@ void CMainFrame::OnPickup() {
         for (int id : {kBoxSchneider, kBoxSchwarz})
             if (HWND box = ::GetDlgItem(Prompts().PromptDialog, id)) ::EnableWindow(box, false);
     }
-    // Step 9.
+    // Step 9: the suggested game ticked on the bar, or the focus on the table.
     if (g_Settings.Options.Suggest) SelectGame(4);
     else FocusTable();
-    // Step 10.
+    // Step 10: the person's phase: he has picked up the skat.
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
@@ -139,7 +139,7 @@ void CMainFrame::OnHand() {
 }
 
 void CMainFrame::OnDeclare() {
-    // Step 1.
+    // Step 1: the notice goes, the game is said and the hands sorted; the play pauses.
     CloseModelessDialog();
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     VoiceDeclare(false);
@@ -160,34 +160,34 @@ void CMainFrame::OnDeclare() {
         SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
         return;
     }
-    // Step 4.
+    // Step 4: the soloist's symbol goes; a skat swap pause may hold the declaration here.
     SetFlowState(STATE_MANIPULATE);
     MoveSymbol(2, false, nullptr, nullptr);
     if (SkatSwapPause(false)) return;
-    // Step 5.
+    // Step 5: the declaration in the trace.
     WriteTrace(":OnDeclare(" + DeclarationLine(GetPlayerName(2)) + ")", LOG_MAINFRAME);
-    // Step 6.
+    // Step 6: the game is declared.
     OnDeclared();
 }
 
 void CMainFrame::OnDeclared() {
-    // Step 1.
+    // Step 1: the person's bid limit is his game's value; the hint goes.
     EditAuction().BidLimits[2] = EditGameObject().person.GetGameValue();
     EditTexts().HintText.clear();
     SetStatusPane(0, Texts().StatusText);
-    // Step 2.
+    // Step 2: the game is set up with the person as soloist.
     SetupGame(EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
-    // Step 4.
+    // Step 4: the person's phase: he has laid away his skat, unless he played Hand.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
-    // Step 5.
+    // Step 5: the computers' hands in the table's order.
     for (CPlayer* computer :
          {static_cast<CPlayer*>(&EditGameObject().computer0), static_cast<CPlayer*>(&EditGameObject().computer1)}) {
         computer->Sort();
         SortIntoTable(*computer, 0);
     }
-    // Step 6.
+    // Step 6: demonstration mode confirms by itself.
     if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
-    // Step 7.
+    // Step 7: the computers may give Kontra; the data and status windows and the history.
     ComputerKontra();
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
@@ -203,16 +203,16 @@ void CMainFrame::OnDeclared() {
 }
 
 std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer& /*third*/) {
-    // Step 1.
+    // Step 1: the declaration in the trace.
     WriteTrace(":SetupGame(" + DeclarationLine(soloist.name) + ")", LOG_MAINFRAME);
     const int type = g_Game.GameType;
     // Step 2: Schwarz announced says Schneider as well.
     const bool schwarz = g_Game.SchwarzAnnounced != 0;
     const bool schneider = g_Game.SchneiderAnnounced != 0 && !schwarz;
-    // Step 3.
+    // Step 3: "plays" in the status bar, "Play" in the course.
     std::string result = platform::LoadString(IDS_PLAY);
     EditTexts().StatusText += ": " + platform::LoadString(IDS_PLAYS) + " ";
-    // Step 4.
+    // Step 4: the game's name.
     const std::string name = platform::LoadString(GameNameId(type));
     EditTexts().StatusText += name;
     result += " \\b\\cf2 " + name + "\\b0\\cf1 ";
@@ -243,7 +243,7 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     } else {
         if (g_Game.HandAnnounced) word(IDS_SUFFIX_HAND, "", " \\b\\cf2 ");
     }
-    // Step 6.
+    // Step 6: the status bar shows the game and rotates.
     SetStatusPane(0, Texts().StatusText);
     EditTimers().StatusRotationIndex = 0;
     EditTimers().Pane2Toggle = 0;
@@ -265,7 +265,7 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
             g_Game.PartyPoints[0] = points;
         }
     }
-    // Step 9.
+    // Step 9: with the count on, the status bar shows the person's points as soloist, else 0.
     if (g_Settings.Options.Count) {
         EditTexts().PointsText = std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0);
         SetStatusPane(2, Texts().PointsText);
@@ -274,11 +274,11 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
 }
 
 void CMainFrame::OnSortCards() {
-    // Step 1.
+    // Step 1: the play pauses; there is nothing to sort before a deal.
     SetPause(1);
     const int state = g_Game.FlowState;
     if (state == STATE_INIT || state == STATE_IDLE) return;
-    // Step 2.
+    // Step 2: the skat and the hands sort; before the play the computers' hands take the table's order.
     EditGameObject().Sort();
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Sort();
     if (state != STATE_PLAY) {
@@ -297,7 +297,7 @@ void CMainFrame::OnSortCards() {
         soloist.RemoveCards(false);
         soloist.PaintCards(2);
     }
-    // Step 4.
+    // Step 4: the person's hand is laid out again; the stored deals shown follow the new order.
     EditGameObject().person.PaintCards(2);
     if (state != STATE_PLAY) SortIntoTable(EditGameObject().person, 0);
     ResortStoredDealsIfShown();

@@ -85,7 +85,7 @@ void CMainFrame::FillListHeader() {
 }
 
 void CMainFrame::SaveList(const std::string& path, bool setTitle) {
-    // 1.
+    // 1. The list's header, and the title when asked.
     FillListHeader();
     if (setTitle) SetTitle(path, 1);
     // 2. and 3. The rows and the trailer as one file, written at once.
@@ -173,7 +173,7 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
         g_GameList.Header = record->Header;
         g_GameList.Games = record->Games;
         g_Game.GameCount = static_cast<int>(record->Games.size());
-        // 3.
+        // 3. The course shown goes; a list without games starts now.
         if (TrickPlay().CourseShown) OnLast();
         g_Game.GameEndFlags = 2;
         if (g_Game.GameCount == 0) g_GameList.Header.SetInt(LIST_START_TIME, static_cast<std::int32_t>(Time64()));
@@ -200,14 +200,14 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
 }
 
 bool CMainFrame::CompareListSettings(const ListSettings& settings) {
-    // 1.
+    // 1. The play's pause ends while the person compares.
     const int pause = SetPause(0);
     // 2. and 3. The differences under their headings, the version they were written with.
     const ListSettingsDifferences differences = CompareWithCurrentSettings(settings);
     const std::int32_t version = settings.At(4);
     std::string head = version == 0 ? std::string() : "Version " + ListVersionText(version) + "\n\n";
     head += std::to_string(differences.Count);
-    // 4.
+    // 4. The settings are taken only when they differ and, after the start, when the person agrees.
     bool take = differences.Count > 0;
     if (take && g_Game.FlowState != STATE_INIT)
         take = MessageBox(Handle(), platform::LoadString(IDS_QUERY_TAKE_SETTINGS), {head, differences.Text},

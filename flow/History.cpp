@@ -60,24 +60,24 @@ void CMainFrame::FillSnapshot(GameSnapshot& record) {
 
 void CMainFrame::InitHistory() {
     WriteTrace(":InitHistory()", LOG_MAINFRAME);
-    // 1.
+    // 1. Whether the computer at seat 0 lies face up.
     const unsigned char seat0Open = GameObject().computer0.faceUp ? 1 : 0;
-    // 2.
+    // 2. The history starts empty.
     EditTrickPlay().HistoryPosition = 0;
     EditTrickPlay().RedoLimit = 0;
     EditTrickPlay().SparePosition = -1;
-    // 3.
+    // 3. The first snapshot: the state as play starts, led by the leader.
     FillSnapshot(EditTrickPlay().History[0]);
     EditTrickPlay().History[0].forehand = EditTrickPlay().History[0].trickWinner = g_Game.Leader;
-    // 4.
+    // 4. No trick has a card yet; each snapshot knows whether seat 0 lies face up.
     for (int k = 0; k <= 10; ++k) {
         for (int& card : EditTrickPlay().History[k].card) card = 0;
         EditTrickPlay().History[k].faceUp[0] = seat0Open;
     }
-    // 5.
+    // 5. Under the variant's Null Ouvert rule an Ouvert game starts with seat 0's hand closed.
     if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert)
         EditTrickPlay().History[0].faceUp[0] = 0;
-    // 6.
+    // 6. The history stands at the first trick.
     EditTrickPlay().HistoryPosition = 1;
     // The record: the declaration and the skat as play starts (and the forehand as it is now).
     EditSeries().Record.leader = g_Game.Leader;

@@ -44,7 +44,7 @@ void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
 
 void CMainFrame::SayKontra(int seat) {
     WriteTrace(":SayKontra(" + std::to_string(seat) + ")", LOG_MAINFRAME);
-    // Step 1.
+    // Step 1: only a player who may still give Kontra.
     CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(EditGameObject().person);
     if (!IsKontraPossible(player)) return;
     // Step 2: while the card play chooses for the person, Kontra is only suggested.
@@ -53,7 +53,7 @@ void CMainFrame::SayKontra(int seat) {
             SetStatusPane(0, platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_KONTRA));
         return;
     }
-    // Step 3.
+    // Step 3: the person gives it through the Kontra command; a computer says it and its mark shows.
     if (seat == kPersonSeat || seat < 0 || seat > 2) {
         OnKontra();
     } else {
@@ -64,7 +64,7 @@ void CMainFrame::SayKontra(int seat) {
     }
     // Step 4: the Kontra bar has done its work.
     CloseModelessDialog();
-    // Step 5.
+    // Step 5: with the suggestion on, the suggestion bar takes the focus.
     if (g_Settings.Options.Suggest) {
         if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, false)) {
             EditPrompts().KontraPrompt = Prompts().PromptDialog;
@@ -79,14 +79,14 @@ void CMainFrame::OnKontra() {
         WriteTrace(":OnKontra(late)", LOG_MAINFRAME);
         return;
     }
-    // Step 1.
+    // Step 1: the soloist, a computer.
     CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
-    // Step 2.
+    // Step 2: the person says Kontra and its mark shows at his seat.
     SaySeatTerm(kPersonSeat, TERM_KONTRA, false);
     g_Game.KontraState = KONTRA_SAID;
     g_Game.KontraSeat = kPersonSeat;
     MarkKontraAtSeat(kPersonSeat, IDS_MARK_KONTRA);
-    // Step 3.
+    // Step 3: the Kontra in the trace.
     WriteTrace(":OnKontra(" + GetPlayerName(kPersonSeat) + ":kontra)", LOG_MAINFRAME);
     // Step 4: the soloist may answer with Rekontra.
     if (CKontraDecision(soloist).AnnounceRekontra()) {
@@ -96,17 +96,17 @@ void CMainFrame::OnKontra() {
         CMessageDialog message(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
         RunGameMessage(message);
     }
-    // Step 5.
+    // Step 5: the idle count starts afresh.
     EditTimers().IdleTicks = 0;
 }
 
 void CMainFrame::AskComputersKontra(int seat, int soloist) {
     if (seat != 0 && seat != 1) return;
-    // Step 1.
+    // Step 1: the computer of the seat.
     CPlayer& player = ComputerOfSeat(seat);
-    // Step 2.
+    // Step 2: it gives Kontra only when its judgement says so.
     if (!CKontraDecision(player).AnnounceKontra()) return;
-    // Step 3.
+    // Step 3: it says Kontra, and the status bar shows it beside the points.
     SaySeatTerm(seat, TERM_KONTRA, false);
     EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
     ShowPoints();
@@ -130,17 +130,17 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
 void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string& name) {
     // Step 1: only a change from "open" is news.
     if (earlierState != KONTRA_NONE || g_Game.KontraState == KONTRA_NONE) return;
-    // Step 2.
+    // Step 2: the seat says it.
     SaySeatTerm(seat, g_Game.KontraState == KONTRA_SAID ? TERM_KONTRA : TERM_REKONTRA, false);
-    // Step 3.
+    // Step 3: demonstration mode closes the message by itself.
     if (g_Game.DemoMode) SetTimer(TM_DEMO_CLOSE_MESSAGE, g_Settings.Delay.Demo);
-    // Step 4.
+    // Step 4: the message names who gave Kontra or Rekontra.
     const int said = g_Game.KontraState == KONTRA_SAID ? IDS_GIVE_KONTRA : IDS_GIVE_REKONTRA;
     const std::string text = PlayerMessage(name, platform::LoadString(said), false);
-    // Step 5.
+    // Step 5: the message, with the rule the player followed.
     CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(EditGameObject().person);
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
-    // Step 6.
+    // Step 6: the status bar names Kontra or Rekontra, by turns with the points.
     if (g_Game.KontraState != KONTRA_NONE)
         EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
 }
@@ -173,7 +173,7 @@ void CMainFrame::ComputerKontra() {
         }
         break;
     }
-    // Step 4.
+    // Step 4: the status bar names Kontra or Rekontra, by turns with the points.
     if (g_Game.KontraState != KONTRA_NONE)
         EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
 }

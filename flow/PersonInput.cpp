@@ -73,7 +73,7 @@ void CMainFrame::ShowStatusForAWhile(const std::string& text) {
 
 bool CMainFrame::LButtonDown(platform::Point point) {
     TraceCall("LButtonDown", point);
-    // Step 1.
+    // Step 1: a click ends the pause and its balloon.
     const int oldPause = CutPause();
     const bool continueOpen = ::IsWindow(Prompts().ContinuePrompt);
     const bool promptOpen = ::IsWindow(Prompts().PromptDialog);

@@ -48,7 +48,7 @@ void CMainFrame::OnSuggestSkat() {
         if (!Series().FreshDeal) return;
         EditSeries().FreshDeal = 0;
     }
-    // 2.
+    // 2. The trace; the play pauses and the person's hand is looked at afresh.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
     EditTimers().IdleTicks = 0;
@@ -109,7 +109,7 @@ void CMainFrame::OnSuggestSkat() {
         }
         SetStatusPane(0, Texts().StatusText);
     }
-    // 6.
+    // 6. The status window.
     ShowGameStatusDialog();
     // 7. The boxes show the announcements.
     if (g_Game.GameType != GAME_RAMSCH) {

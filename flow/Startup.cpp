@@ -52,7 +52,7 @@ void TraceForced(int stringId) {
 }  // namespace
 
 void CMainFrame::Startup() {
-    // Step 1.
+    // Step 1: the forehand in the trace.
     std::string line = ":Startup(";
     line += GetPlayerName(g_Game.Forehand);
     line += ":forehand)";
@@ -69,17 +69,17 @@ void CMainFrame::Startup() {
     // The program's own files live there; a work folder named in the settings is made when missing.
     platform::EnsureFolder(g_Profile.Work);
 
-    // Step 3.
+    // Step 3: the match list and its stored deals.
     // Deals past the list's last game go, when the list was read (a new list after a damaged one
     // leaves the stored deals alone).
     const bool listRead = ReadList(Files().ListPath, 0, false);
     ReadStore(Files().StorePath, 0);
     if (listRead) DropDealsPastList();
 
-    // Step 4.
+    // Step 4: the table waits for a game.
     SetFlowState(STATE_IDLE);
 
-    // Step 5.
+    // Step 5: nothing is known of any card; nobody's turn, no trick's winner, no phase.
     ResetCardTables();
     g_Game.PreviousForehand = g_Game.Forehand;
     g_Game.TurnSeat = 3;
@@ -95,14 +95,14 @@ void CMainFrame::Startup() {
     EditTimers().BalloonTicks = 0;
     EditSeries().MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
 
-    // Step 8.
+    // Step 8: real play; the random source is seeded and the decks of cards, balloons and symbols made.
     g_Game.RealPlayFlag = 1;
     StartupSkat(EditGameObject(), g_Frame.hTableWnd, *this);
 
-    // Step 9.
+    // Step 9: the uncover marks carry over from the cheat marks.
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
 
-    // Step 10.
+    // Step 10: the statistics, unless read already.
     if (!g_pStatistics) ReadStatistics(Files().StatisticsPath, false);
 
     // Step 11: the round notice.
@@ -110,10 +110,10 @@ void CMainFrame::Startup() {
     if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
         MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 
-    // Step 12.
+    // Step 12: the last game from its file.
     const int read = ReadCards(Files().GamePath, 2) ? 1 : 0;
 
-    // Step 13.
+    // Step 13: no game runs; the last one may be repeated when it was read; the match's standing shows.
     EditSeries().GameRunning = 0;
     EditTrickPlay().AutoComplete = 0;
     EditSeries().RepeatAllowed = read;
@@ -141,26 +141,26 @@ void CMainFrame::Startup() {
     // Step 15: the side windows open at the last exit, then the log window.
     ReopenSideWindows();
 
-    // Step 17.
+    // Step 17: the table takes its size, and the start command sets the seats for the next game.
     PostMessage(WM_SIZE, 0, 0);
     PostMessage(WM_COMMAND, CM_START);
 }
 
 void CMainFrame::Start(const std::string& path) {
     if (EndsWithNoCase(path, ".skt")) {
-        // Steps 1 and 2.
+        // Steps 1 and 2: a log set to start afresh with each game is deleted; the time in the trace; no pause.
         LogDeleteOn(1);
         TraceForced(IDS_TRACE_GAME);
         const int pause = SetPause(0);
         const std::string title = FileTitle(path);
-        // Step 3.
+        // Step 3: a game running is replaced only when the person agrees.
         if (Series().GameRunning && MessageBox(Handle(), platform::LoadString(IDS_QUERY_REPLACE_GAME), {title},
                                                platform::LoadString(IDS_PRODUCT_NAME),
                                                platform::MB_YESNO | platform::MB_ICONQUESTION) != IDYES) {
             SetPause(pause);
             return;
         }
-        // Step 4.
+        // Step 4: the file in the trace, and its game read; a file that cannot be read changes nothing.
         std::string line = ":Start(";
         line += path;
         line += ")";
@@ -169,7 +169,7 @@ void CMainFrame::Start(const std::string& path) {
             SetPause(pause);
             return;
         }
-        // Step 5.
+        // Step 5: the read game is marked, kept in the work folder, and the game before breaks off.
         CheckCheat(2, 1);
         SetFlowState(STATE_IDLE);
         SaveFile(Files().GamePath, 0);
@@ -183,12 +183,12 @@ void CMainFrame::Start(const std::string& path) {
         } else {
             OnRepeat();
         }
-        // Step 8.
+        // Step 8: the pause is as before.
         SetPause(pause);
         return;
     }
     if (EndsWithNoCase(path, ".skm") || EndsWithNoCase(path, ".sks")) {
-        // Steps 1 and 2.
+        // Steps 1 and 2: a log set to start afresh with each match is deleted; the time in the trace.
         LogDeleteOn(2);
         TraceForced(IDS_TRACE_MATCH);
         const std::string stem = path.substr(0, path.size() - 4);
@@ -221,16 +221,16 @@ bool CMainFrame::MatchFileUsable(const std::string& path, bool storedDeals) {
 }
 
 void CMainFrame::ClearDesk() {
-    // Step 1.
+    // Step 1: the demonstration plays no more cards.
     KillTimer(TM_DEMO_PLAY_CARD);
-    // Step 2.
+    // Step 2: the course shown goes.
     if (TrickPlay().CourseShown) OnLast();
-    // Step 3.
+    // Step 3: the cards leave the table: skat, hands, trick and last trick.
     EditGameObject().RemoveCards(true);
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
     EditGameObject().trick.RemoveCards(true);
     EditGameObject().lastTrick.RemoveCards(true);
-    // Step 4.
+    // Step 4: the seats' labels and the Grand Hand texts go.
     for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
     RemoveText(4, IDS_GRAND_HAND);
     RemoveText(5, IDS_GRAND_HAND);
@@ -241,13 +241,13 @@ void CMainFrame::ClearDesk() {
             break;
         }
     }
-    // Step 6.
+    // Step 6: the status bar shows no game; a cheat text stays.
     EditTimers().StatusRotation = 0;
     EditTexts().StatusText.clear();
     SetStatusPane(0, Texts().CheatText.empty() ? Texts().StatusText : Texts().CheatText);
-    // Step 7.
+    // Step 7: the modeless dialog closes.
     CloseModelessDialog();
-    // Step 8.
+    // Step 8: the table waits for a game and is painted afresh.
     WriteTrace(":ClearDesk()", LOG_MAINFRAME);
     SetFlowState(STATE_IDLE);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -76,11 +76,11 @@ void CMainFrame::PlaySteps() {
     // Step 1: the open prompt goes; a late press of its button finds nothing.
     KillTimer(TM_CONTINUE);
     CloseModelessDialog();
-    // Step 2.
+    // Step 2: the play clock starts afresh.
     g_Game.PauseLevel = 3;
     EditSeries().PlayClock = Time64();
     EditTimers().IdleTicks = 0;
-    // Step 3.
+    // Step 3: after ten tricks the game ends.
     if (TricksCounted() >= 10) {
         EndGame();
         return;
@@ -94,7 +94,7 @@ void CMainFrame::PlaySteps() {
         RefreshTexts();
         CheckEarlyFaceUp();
     }
-    // Step 5.
+    // Step 5: no hint; the play pauses between the cards.
     EditTexts().HintText.clear();
     SetPause(3);
     // Step 6: the card loop.
@@ -202,14 +202,14 @@ bool CMainFrame::GoOnAfterCard(int card) {
     return true;
 }
 
-// Step 8 of OnPlay: the complete trick is valued and waits under the continue bar.
+// The complete trick is valued and waits under the continue bar.
 void CMainFrame::EndTrick() {
     CTrick& trick = EditGameObject().trick;
     const int leader = g_Game.TrickWinner;
-    // 1.
+    // 1. The trick is valued; the match's standing shows.
     const bool won = trick.Valuate();
     ShowMatchState();
-    // 2.
+    // 2. In Null and Revolution the soloist marks his outstanding cards; the trick's winner notes the suits.
     if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
         CPlayer& soloist = *EditGameObject().Player(g_Game.Soloist);
         soloist.MarkOutstandingCards();
@@ -218,10 +218,10 @@ void CMainFrame::EndTrick() {
                                                          GetCardSuit(trick.cards[winner], false));
         if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
     }
-    // 3.
+    // 3. A computer soloist who announced Ouvert lays his cards open.
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
         EditGameObject().Player(g_Game.Soloist)->OpenCards();
-    // 4.
+    // 4. The status bar shows the game again.
     SetStatusPane(0, Texts().StatusText);
     EditTimers().StatusRotationIndex = 0;
     // 5. The continue bar; hidden while the game completes itself.
@@ -271,7 +271,7 @@ void CMainFrame::EndTrick() {
         EditTexts().PointsText = std::to_string(g_Game.PartyPoints[party]);
         SetStatusPane(2, Texts().PointsText);
     }
-    // 9.
+    // 9. The bar's button names what comes next.
     if (bar) bar->SetDlgItemText(IDC_CONTINUE, ContinueCaption(buttonText, nextTrick));
 }
 
@@ -281,8 +281,8 @@ std::string CMainFrame::ContinueCaption(int stringId, int nextTrick) {
     return text;
 }
 
-// Step 4 of OnPlay and step 9.1: the trick goes to its winner's pile; with reset the trick row
-// is emptied for the next one.
+// The trick goes to its winner's pile as the next trick begins and at the game's end; with reset
+// the trick row is emptied for the next one.
 void CMainFrame::SweepTrick(bool reset) {
     CTrick& trick = EditGameObject().trick;
     if (GameObject().courseSkat.count == 0) {
@@ -307,16 +307,16 @@ void CMainFrame::OnNextTrick() {
         WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
         return;
     }
-    // 1.
+    // 1. The trick's winner leads the next trick.
     g_Game.Forehand = g_Game.TrickWinner;
-    // 2.
+    // 2. The history moves on a trick; what lay beyond it is forgotten.
     EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
     EditTrickPlay().RedoLimit = TrickPlay().HistoryPosition;
     for (int k = TrickPlay().HistoryPosition; k <= std::min(TrickPlay().HistoryPosition + 1, 10); ++k)
         for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = 0;
-    // 3.
+    // 3. The course shown goes.
     if (TrickPlay().CourseShown) OnLast();
-    // 4.
+    // 4. The play pauses; the support is held back.
     SetPause(1);
     g_Settings.Options.SupportSuspended = 1;
     // 5. The cards chosen for the next trick become the players' picked cards.
@@ -327,9 +327,9 @@ void CMainFrame::OnNextTrick() {
         EditExchange().GroupPickedCards[seat + 1] = 0;
         if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, false);
     }
-    // 6.
+    // 6. A computer may give Kontra.
     ComputerKontra();
-    // 7.
+    // 7. The next trick is played.
     OnPlay();
 }
 
@@ -365,7 +365,7 @@ void CMainFrame::ShowStateDialog() {
 }
 
 void CMainFrame::OnSuggestCard() {
-    // 1.
+    // 1. The play pauses for the suggestion.
     SetPause(3);
     // 2. The computer's card for the person, chosen in shadow, becomes his chosen slot.
     if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2) {
@@ -388,14 +388,14 @@ void CMainFrame::OnSuggestCard() {
         }
         if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
     }
-    // 3.
+    // 3. Without an open prompt the state window shows.
     if (!::IsWindow(Prompts().PromptDialog)) ShowStateDialog();
 }
 
 // Timer 33: the person's card in demonstration mode.
 void CMainFrame::DemoPlayPersonCard() {
     if (g_Game.FlowState != STATE_PLAY || TrickPlay().PlayStep != 2) return;
-    // 1.
+    // 1. The open prompt closes.
     if (::IsWindow(Prompts().PromptDialog)) ::PostMessage(Prompts().PromptDialog, WM_CLOSE);
     // 2. With suggestions the suggested card is played by Enter.
     if (g_Settings.Options.Suggest) {
