@@ -15,9 +15,14 @@ cd "$root"
 # The folders that only read the game record.
 folders='dialogs windows audio'
 
-files=$(for folder in $folders; do
-          [ -d "$folder" ] && find "$folder" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \)
-        done | sort)
+present=()
+for folder in $folders; do
+  if [ -d "$folder" ]; then present+=("$folder"); fi
+done
+files=""
+if [ ${#present[@]} -gt 0 ]; then
+  files=$(find "${present[@]}" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \) | sort)
+fi
 [ -n "$files" ] || { echo "Game record: no file to check in $folders"; exit 1; }
 
 findings=$(printf '%s\n' "$files" | xargs -r -d '\n' perl -e '

@@ -14,33 +14,48 @@ build="${1:-$(cd "$(dirname "$0")/.." && pwd)/build/test}"
 # play) is declared with the player in the model and defined in the computer player's library.
 shared='CPlayer computer'
 
-# classes LIBRARY: "class<TAB>function" for every function the library defines out of line.
-classes() {
-  nm -C --defined-only "$1" 2>/dev/null | awk '$2 == "T" { $1 = ""; $2 = ""; sub(/^  /, ""); print }' |
-    awk '{ name = $0; sub(/\(.*/, "", name)
-           if (match(name, /^[A-Za-z_][A-Za-z_0-9]*::/)) print substr(name, 1, RLENGTH - 2) "\t" $0 }' | sort -u
-}
-
+# The three libraries' symbol tables are read in one pass: "library:member:address T function" for
+# every function a library defines out of line, the model's first, then the computer player's.
+libraries=()
 for library in model computer upper; do
   file="$build/libkartovan_$library.a"
   [ "$library" = upper ] && file="$build/libkartovan.a"
   if [ ! -f "$file" ]; then echo "Layer members: $file is missing (build the program first)."; exit 1; fi
-  classes "$file" > "$build/.layer-members-$library"
+  libraries+=("$file")
 done
-trap 'rm -f "$build"/.layer-members-*' EXIT
 
-findings=$(awk -F'\t' -v shared="$shared" '
+findings=$(nm -A -C --defined-only "${libraries[@]}" 2>/dev/null | awk -v shared="$shared" \
+             -v modelfile="${libraries[0]}" -v computerfile="${libraries[1]}" '
   BEGIN { split(shared, s, " "); allowed[s[1] SUBSEP s[2]] = 1 }
-  FILENAME ~ /-model$/ { owner[$1] = "model"; next }
-  FILENAME ~ /-computer$/ {
-    if (($1 in owner) && owner[$1] == "model") {
-      if (!(($1 SUBSEP "computer") in allowed)) print "the computer player defines " $2 " of the model'"'"'s class " $1
-      next
-    }
-    owner[$1] = "computer"; next
+  $2 == "T" {
+    library = $1; sub(/:[^:]*:[^:]*$/, "", library)
+    layer = library == modelfile ? "model" : library == computerfile ? "computer" : "upper"
+    $1 = ""; $2 = ""; sub(/^  /, ""); function_name = $0
+    name = function_name; sub(/\(.*/, "", name)
+    if (!match(name, /^[A-Za-z_][A-Za-z_0-9]*::/)) next
+    class = substr(name, 1, RLENGTH - 2)
+    if ((layer, class, function_name) in seen) next
+    seen[layer, class, function_name] = 1
+    count[layer]++; classes[layer, count[layer]] = class; functions[layer, count[layer]] = function_name
   }
-  ($1 in owner) { print "a layer above defines " $2 " of the " owner[$1] "'"'"'s class " $1 }
-' "$build/.layer-members-model" "$build/.layer-members-computer" "$build/.layer-members-upper" | sort -u)
+  END {
+    # A class is the model'"'"'s when the model defines a function of it, else the computer
+    # player'"'"'s when that library does; no layer above may define one of its functions.
+    for (i = 1; i <= count["model"]; i++) owner[classes["model", i]] = "model"
+    for (i = 1; i <= count["computer"]; i++) {
+      class = classes["computer", i]
+      if ((class in owner) && owner[class] == "model") {
+        if (!((class SUBSEP "computer") in allowed))
+          print "the computer player defines " functions["computer", i] " of the model'"'"'s class " class
+        continue
+      }
+      owner[class] = "computer"
+    }
+    for (i = 1; i <= count["upper"]; i++) {
+      class = classes["upper", i]
+      if (class in owner) print "a layer above defines " functions["upper", i] " of the " owner[class] "'"'"'s class " class
+    }
+  }' | sort -u)
 
 if [ -n "$findings" ]; then
   echo "Layer members: functions defined above the layer of their class:"

@@ -39,23 +39,22 @@ app                 shell flow windows audio dialogs match computer/evaluation c
 exceptions='
 '
 
-folders=$(printf '%s\n' "$table" | awk 'NF { print $1 }')
+# Every source file of the program's folders (tests/ and tools/ may include anything), from one
+# walk over the folders of the table's rows.
+tops=()
+while read -r folder _; do
+  [ -n "$folder" ] || continue
+  top="${folder%%/*}"
+  if [ -d "$top" ] && [[ " ${tops[*]} " != *" $top "* ]]; then tops+=("$top"); fi
+done <<< "$table"
+files=""
+if [ ${#tops[@]} -gt 0 ]; then
+  files=$(find "${tops[@]}" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \) | sort)
+fi
 
-# Every source file of the program's folders (tests/ and tools/ may include anything).
-tops=$(printf '%s\n' "$folders" | cut -d/ -f1 | sort -u)
-files=$(for top in $tops; do
-          [ -d "$top" ] && find "$top" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \)
-        done | sort)
-
-# Every include, as "file<TAB>line<TAB>named path".
-includes=$(printf '%s\n' "$files" | xargs -r -d '\n' awk '
-             match($0, /^[[:space:]]*#[[:space:]]*include[[:space:]]*["<][^">]+[">]/) {
-               text = substr($0, RSTART, RLENGTH); sub(/^[^"<]*["<]/, "", text); sub(/[">]$/, "", text)
-               print FILENAME "\t" FNR "\t" text
-             }')
-
-findings=$(printf '%s\n' "$includes" | awk -F'\t' -v tablefile=<(printf '%s\n' "$table") \
-             -v exceptfile=<(printf '%s\n' "$exceptions") -v filesfile=<(printf '%s\n' "$files") '
+# Each file is read once, in the one awk program that judges its includes.
+findings=$(awk -v tablefile=<(printf '%s\n' "$table") -v exceptfile=<(printf '%s\n' "$exceptions") \
+             -v filesfile=<(printf '%s\n' "$files") '
   # normal(path): the path with "." and ".." taken apart; "" when it climbs above the root.
   function normal(path,    parts, n, i, out, k, result) {
     n = split(path, parts, "/"); k = 0
@@ -85,26 +84,35 @@ findings=$(printf '%s\n' "$includes" | awk -F'\t' -v tablefile=<(printf '%s\n' "
       n = split(line, w, /[[:space:]]+/); if (n < 2 || w[1] == "") continue
       excepted[w[1] SUBSEP w[2]] = 1
     }
-    while ((getline line < filesfile) > 0) if (line != "") present[line] = 1
+    while ((getline line < filesfile) > 0) if (line != "") { present[line] = 1; order[++files] = line }
+    for (f = 1; f <= files; f++) {
+      file = order[f]; number = 0
+      while ((getline line < file) > 0) {
+        ++number
+        if (!match(line, /^[[:space:]]*#[[:space:]]*include[[:space:]]*["<][^">]+[">]/)) continue
+        named = substr(line, RSTART, RLENGTH); sub(/^[^"<]*["<]/, "", named); sub(/[">]$/, "", named)
+        judge(file, number, named)
+      }
+      close(file)
+    }
   }
-  {
-    file = $1; named = $3
+  function judge(file, number, named,    from, target, to) {
     from = folderof(file)
-    if (from == "") { if (!(file in unplaced)) print file ": the folder " dir(file) "/ has no row in the table"; unplaced[file] = 1; next }
+    if (from == "") { if (!(file in unplaced)) print file ": the folder " dir(file) "/ has no row in the table"; unplaced[file] = 1; return }
     # The file it names: beside the includer first, then from the root.
     target = normal(dir(file) "/" named)
     if (!(target in present)) target = normal(named)
-    if (target == "" ) { print file ":" $2 ": #include \"" named "\" climbs above the root"; next }
+    if (target == "" ) { print file ":" number ": #include \"" named "\" climbs above the root"; return }
     to = folderof(target)
-    if (to == "" || to == from) next  # a system or library header, or the same folder
-    if ((from SUBSEP to) in allowed) next
-    if ((from SUBSEP target) in excepted) { used[from SUBSEP target] = 1; next }
-    print file ":" $2 ": " from "/ may not include " to "/ (#include \"" named "\")"
+    if (to == "" || to == from) return  # a system or library header, or the same folder
+    if ((from SUBSEP to) in allowed) return
+    if ((from SUBSEP target) in excepted) { used[from SUBSEP target] = 1; return }
+    print file ":" number ": " from "/ may not include " to "/ (#include \"" named "\")"
   }
   END {
     # An exception no file needs any more is a line to remove.
     for (e in excepted) if (!(e in used)) { split(e, p, SUBSEP); print "the exception " p[1] " -> " p[2] " is no longer needed: remove its line" }
-  }' | sort)
+  }' /dev/null | sort)
 
 if [ -n "$findings" ]; then
   echo "Layering: includes against the folders' order:"

@@ -15,11 +15,18 @@ struct CPlayer { void Discard(); void UpdateTrumpFlag(); int PlayGrandSoloistLea
 struct CEstimator { int Estimate(); int Explain(); };
 struct CMainFrame { void OnDeal(); };
 EOF
-# library NAME SOURCE: the library of one layer from one source.
+# library NAME SOURCE: the library of one layer from one source. A source an earlier case built is
+# not compiled again: the cases share the libraries they have in common.
+mkdir built
 library() {
-  printf '#include "Classes.h"\n%s\n' "$2" > "$1.cpp"
-  c++ -c -o "$1.o" "$1.cpp"
-  rm -f "$1.a"; ar rcs "$1.a" "$1.o"
+  local kept
+  kept="built/$1-$(printf '%s' "$2" | cksum | cut -d' ' -f1).a"
+  if [ ! -f "$kept" ]; then
+    printf '#include "Classes.h"\n%s\n' "$2" > "$1.cpp"
+    c++ -c -o "$1.o" "$1.cpp"
+    rm -f "$kept"; ar rcs "$kept" "$1.o"
+  fi
+  cp "$kept" "$1.a"
 }
 base_model='void CTrick::Reset() {} void CPlayer::Discard() {}'
 base_computer='int CEstimator::Estimate() { return 1; }'

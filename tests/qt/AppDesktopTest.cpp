@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtSettled.h"
 #include "QtTestImages.h"
 #include "flow/FrameGlobals.h"
 #include "platform/core/WindowApi.h"
@@ -114,7 +115,8 @@ TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
     AppOnQtHost app(GetParam().german);
     app.Start(1024, 768);
     if (::testing::Test::HasFatalFailure()) return;
-    qttest::PumpFor(100);
+    // The frame stands at its first size on the screen, painted, before the person drags it.
+    ASSERT_TRUE(qttest::PumpUntilSettled());
     QWidget* widget = app.Widget();
     const QSize before = widget->size();
     const QMargins& bars = app.Margins();
@@ -126,7 +128,7 @@ TEST_P(AppDesktopTest, ResizedFrameShowsTheTableAtOnce) {
                             QPoint(before.width() + 190, grown.height() - bars.bottom() - 5),
                             QPoint(50, before.height() - bars.bottom() + 60)})
         EXPECT_EQ(grown.pixelColor(at), green) << at.x() << ", " << at.y();
-    ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }));
+    ASSERT_TRUE(PumpUntil([&] { return app.Frame().WindowRect().Width() == before.width() + 200; }, 60000));
     EXPECT_EQ(platform::QtHost::Current()->WidgetOf(g_Frame.hTableWnd)->size(),
               widget->size().shrunkBy(bars));
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtSettled.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
 #include "resources/FlowIds.h"
@@ -65,7 +66,7 @@ protected:
         EXPECT_TRUE(platform::WriteFileAtomic(app_.App().LogFilePath, text));
         app_.App().LogList = 1;
         app_.Frame().SendMessage(WM_COMMAND, CM_LOG_WINDOW);
-        qttest::PumpFor(100);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
         return app_.Frame().SideWindow(CM_LOG_WINDOW);
     }
 
@@ -118,7 +119,7 @@ TEST_P(AppLogWindowScreenshotTest, ALongWideLogInALargerWindowShowsBothBarsAndIt
     ASSERT_NE(window, nullptr);
     const platform::Rect place = window->WindowRect();
     window->MoveWindow({place.left, place.top, place.left + 700, place.top + 500}, true);
-    qttest::PumpFor(100);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
     const Seen seen = Look(log, "long");
     ASSERT_FALSE(seen.client.isNull());
     EXPECT_TRUE(seen.vertical);

@@ -19,6 +19,7 @@
 #include "platform/core/Random.h"
 #include "platform/core/Registry.h"
 #include "platform/qt/CardPictureStore.h"
+#include "QtSettled.h"
 #include "QtTestSupport.h"
 #include "resources/Editions.h"
 #include "support/ProgramGlobals.h"
@@ -66,7 +67,7 @@ public:
         room_ = program::ClientRoom(QRect(0, 0, width, height), margins_);
         g_Shell.Desktop = room_;
         g_Shell.WorkArea = room_;
-        ASSERT_TRUE(PumpUntil([] { return g_Game.FlowState == STATE_IDLE; }, 10000));
+        ASSERT_TRUE(PumpUntil([] { return g_Game.FlowState == STATE_IDLE; }, 60000));
         Frame().MoveWindow(room_, true);
     }
 
@@ -74,8 +75,8 @@ public:
     void Deal() {
         SeedRand(4711);
         Frame().SendMessage(WM_COMMAND, ID_NEW);
-        ASSERT_TRUE(PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 20000));
-        PumpFor(200);  // the last paints
+        ASSERT_TRUE(PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
+        ASSERT_TRUE(PumpUntilSettled());  // the last paints
     }
 
     // The frame's widget as the screen shows it, saved as app-<name>.png where

@@ -17,6 +17,7 @@
 #include "AppOnQtHost.h"
 #include "QtCutTextRuns.h"
 #include "QtScaledTwice.h"
+#include "QtSettled.h"
 #include "QtShotChecks.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
@@ -100,7 +101,7 @@ TEST_P(QtListWindowsTest, TheScoreSheetShowsItsTintsAndTextsAtBothSizes) {
     if (HasFatalFailure()) return;
     Book(kGames);
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_SCORE);
-    qttest::PumpFor(100);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
     auto* window = dynamic_cast<CScore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_SCORE)));
     ASSERT_NE(window, nullptr);
     // Highlight tints the seat cells of every game and of the settlement.
@@ -111,7 +112,7 @@ TEST_P(QtListWindowsTest, TheScoreSheetShowsItsTintsAndTextsAtBothSizes) {
     for (const char* size : kSizes) {
         SCOPED_TRACE(size);
         ::SendMessage(window->Handle(), platform::WM_SYSCOMMAND, ID_SCORE_OPTIMIZE, 0);
-        qttest::PumpFor(100);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
         const QImage shot = ClientShot(window->Handle(), std::string("score-") + size);
         qttest::ExpectNotBlank(shot);
         const auto records = qttest::RecordAsShot(shot, [&](platform::DeviceContext& dc) {
@@ -131,7 +132,7 @@ TEST_P(QtListWindowsTest, TheCardsAssignmentShowsItsSymbolsAndTextsAtBothSizes) 
     if (HasFatalFailure()) return;
     Book(kGames);
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
-    qttest::PumpFor(100);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
     auto* window = dynamic_cast<CStore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_STORE)));
     ASSERT_NE(window, nullptr);
 
@@ -139,7 +140,7 @@ TEST_P(QtListWindowsTest, TheCardsAssignmentShowsItsSymbolsAndTextsAtBothSizes) 
     for (const char* size : kSizes) {
         SCOPED_TRACE(size);
         ::SendMessage(window->Handle(), platform::WM_SYSCOMMAND, ID_SCORE_OPTIMIZE, 0);
-        qttest::PumpFor(100);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
         const QImage shot = ClientShot(window->Handle(), std::string("cards-") + size);
         qttest::ExpectNotBlank(shot);
         const auto records = qttest::RecordAsShot(shot, [&](platform::DeviceContext& dc) {
@@ -166,7 +167,7 @@ TEST_P(QtListWindowsTest, EveryTextStandsWholeInItsBox) {
     Book(kGames);
     for (const int list : {ID_LIST_SCORE, ID_LIST_STORE}) {
         app_.Frame().SendMessage(WM_COMMAND, list);
-        qttest::PumpFor(100);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
         auto* window = dynamic_cast<CSideWindow*>(::WindowFromHandle(app_.Frame().SideWindow(list)));
         ASSERT_NE(window, nullptr);
         const platform::Rect client = window->ClientRect();

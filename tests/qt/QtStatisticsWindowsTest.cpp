@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "QtSettled.h"
 #include "QtShotChecks.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
@@ -137,7 +138,7 @@ TEST_P(QtStatisticsWindowsTest, TheCardStatisticsShowTheirPicturesTintsAndTextsA
     app_.Start(1024, 768);
     if (HasFatalFailure()) return;
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_CARD_STATISTICS);
-    qttest::PumpFor(100);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
     auto* window = dynamic_cast<CCardStatistics*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_CARD_STATISTICS)));
     ASSERT_NE(window, nullptr);
     CCardsDialog* panel = window->Panel();
@@ -145,7 +146,7 @@ TEST_P(QtStatisticsWindowsTest, TheCardStatisticsShowTheirPicturesTintsAndTextsA
     // The test view with one deal: every column has its cards, so the cells are tinted.
     ::SendMessage(panel->GetDlgItem(CCardsDialog::kTest), BM_CLICK, 0, 0);
     ::SendMessage(panel->GetDlgItem(CCardsDialog::kDeal), BM_CLICK, 0, 0);
-    qttest::PumpFor(100);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
     ExpectSizeButtons(*panel, CCardsDialog::kCompact, CCardsDialog::kFull);
     ExpectTextsFit(*panel);
 
@@ -153,7 +154,7 @@ TEST_P(QtStatisticsWindowsTest, TheCardStatisticsShowTheirPicturesTintsAndTextsA
     for (const auto& [size, button] : {std::pair{"compact", CCardsDialog::kCompact}, std::pair{"full", CCardsDialog::kFull}}) {
         SCOPED_TRACE(size);
         ::SendMessage(panel->GetDlgItem(button), BM_CLICK, 0, 0);
-        qttest::PumpFor(100);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
         const QImage shot = ClientShot(window->Handle(), std::string("cards-") + size);
         ExpectNotBlank(shot);
         const int tints = ExpectShotFollowsRecording(shot, [&](platform::DeviceContext& dc) { window->PaintGrid(dc, 0, 0); });
@@ -167,7 +168,7 @@ TEST_P(QtStatisticsWindowsTest, TheGameStatisticsShowTheirPicturesAndTextsAtBoth
     app_.Start(1024, 768);
     if (HasFatalFailure()) return;
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_GAME_STATISTICS);
-    qttest::PumpFor(100);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
     auto* window = dynamic_cast<CGameStatistics*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_GAME_STATISTICS)));
     ASSERT_NE(window, nullptr);
     CGamesDialog* panel = window->Panel();
@@ -179,7 +180,7 @@ TEST_P(QtStatisticsWindowsTest, TheGameStatisticsShowTheirPicturesAndTextsAtBoth
     for (const auto& [size, button] : {std::pair{"compact", CGamesDialog::kCompact}, std::pair{"full", CGamesDialog::kFull}}) {
         SCOPED_TRACE(size);
         ::SendMessage(panel->GetDlgItem(button), BM_CLICK, 0, 0);
-        qttest::PumpFor(100);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
         const QImage shot = ClientShot(window->Handle(), std::string("games-") + size);
         ExpectNotBlank(shot);
         ExpectShotFollowsRecording(shot, [&](platform::DeviceContext& dc) { window->PaintChart(dc, 0, 0); });
