@@ -21,6 +21,10 @@
 
 namespace {
 constexpr int kPersonSeat = 2;
+
+// The game's record names Kontra and Rekontra as they stand: one said at a defender's first card
+// doubles the game as much as one said right after the declaration.
+void NoteKontra(CMainFrame& frame) { frame.EditSeries().Record.kontraState = g_Game.KontraState; }
 }  // namespace
 
 bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
@@ -40,6 +44,7 @@ void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
     // Undo and redo restore the label from the snapshot of this moment.
     if (TrickPlay().HistoryPosition >= 0 && TrickPlay().HistoryPosition < 12)
         EditTrickPlay().History[TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
+    NoteKontra(*this);
 }
 
 void CMainFrame::SayKontra(int seat) {
@@ -109,6 +114,7 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     // Step 3: it says Kontra, and the status bar shows it beside the points.
     SaySeatTerm(seat, TERM_KONTRA, false);
     EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
+    NoteKontra(*this);
     ShowPoints();
     // Step 4: the person answers from the Rekontra prompt.
     if (soloist == kPersonSeat) {
@@ -122,6 +128,7 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     RunGameMessage(kontra);
     if (CKontraDecision(soloistPlayer).AnnounceRekontra()) {
         SaySeatTerm(soloist, TERM_REKONTRA, false);
+        NoteKontra(*this);
         CMessageDialog rekontra(RichTextKontra(2, soloistPlayer), 3, soloistPlayer.GetRuleNumber());
         RunGameMessage(rekontra);
     }
@@ -130,6 +137,7 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
 void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string& name) {
     // Step 1: only a change from "open" is news.
     if (earlierState != KONTRA_NONE || g_Game.KontraState == KONTRA_NONE) return;
+    NoteKontra(*this);
     // Step 2: the seat says it.
     SaySeatTerm(seat, g_Game.KontraState == KONTRA_SAID ? TERM_KONTRA : TERM_REKONTRA, false);
     // Step 3: demonstration mode closes the message by itself.
@@ -173,7 +181,8 @@ void CMainFrame::ComputerKontra() {
         }
         break;
     }
-    // Step 4: the status bar names Kontra or Rekontra, by turns with the points.
+    // Step 4: the game record and the status bar name Kontra or Rekontra, by turns with the points.
+    NoteKontra(*this);
     if (g_Game.KontraState != KONTRA_NONE)
         EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
 }

@@ -264,7 +264,7 @@ void CMainFrame::OnCommand(int id) {
     if (g_FrameShell.ToggleSideWindow && g_FrameShell.ToggleSideWindow(*this, id)) return;
     if (RunSwitchCommand(id)) return;
     if (RunPrintCommand(id)) return;
-    // Commands whose steps later stages build: the trace shows they arrived.
+    // A command that no handler above takes changes nothing: the trace shows that it arrived.
     std::string line = "OnCommand(";
     line += std::to_string(id);
     line += ")";

@@ -114,7 +114,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     if (state == STATE_PLAY) {
         if (!promptOpen || Prompts().PromptDialog == Prompts().KontraPrompt) PlayKey(key);
         else if (Prompts().PromptDialog == Prompts().ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
-        else if (key != VK_ESCAPE) SetStatusText(IDS_ILLEGAL_ACTION);
+        else SetStatusText(IDS_ILLEGAL_ACTION);
     } else if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
         switch (key) {
             case VK_UP: ExchangeFocusKey(true); break;

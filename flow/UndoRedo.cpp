@@ -94,6 +94,8 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     g_Game.OuvertAnnounced = record.ouvertAnnounced;
     g_Game.KontraState = record.kontraState;
     g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
+    // Taken back to before a Kontra, the game's line names none; brought again, it names it.
+    EditSeries().Record.kontraState = g_Game.KontraState;
     // The game's line names a lay-down only while the cards lie open: taken back to before it,
     // none; brought again, the seat that laid down.
     if (g_Game.EarlyFaceUp == 0) EditSeries().Record.faceUp = -1;

@@ -144,15 +144,16 @@ int CardOfASuitTheSoloistLacks(CPlayer& p, const CPlayer& open) {
     return choice;
 }
 
-// 6. The soloist's two-card suits whose lower card can be caught.
+// 6. The soloist's two-card suits whose lower card can be caught. A card of a suit the soloist
+// lacks is only a stand-by: each later such suit tries a suit both hold again.
 int CatchTheLowerOfTwo(CPlayer& p, const CPlayer& open) {
     int x = NO_CARD;
+    bool fromB = false;
     for (int s0 = 0; s0 < 4; ++s0) {
         if (open.CountInSuit(s0) != 2) continue;
         const int lower = open.PickLowestInSuit(s0, true);
         const int higher = open.PickHighestInSuit(s0, true);
         if (open.IsTopCard(lower, higher, -1)) continue;
-        bool fromB = false;
         if (x == NO_CARD) {
             x = LowestOfSharedSuits(p, open, s0);
             if (x == NO_CARD) {

@@ -48,7 +48,7 @@ TEST_F(SelfPlayTest, NullAndRevolutionGamesKeepEveryCardHeldAndAllowed) {
 
 TEST_F(SelfPlayTest, RamschGamesKeepEveryCardHeldAndAllowed) { PlayMany(GAME_RAMSCH, 20001, 500, 0); }
 
-TEST_F(SelfPlayTest, SuitGamesOnTheirStandInKeepEveryCardHeldAndAllowed) {
+TEST_F(SelfPlayTest, SuitGamesKeepEveryCardHeldAndAllowed) {
     for (int suit = 0; suit < 4; ++suit) PlayMany(suit, 30001 + 1000 * suit, 50, 0);
 }
 

@@ -104,6 +104,22 @@ protected:
         ASSERT_EQ(g_Knowledge.PreferredSuit, knowledge.PreferredSuit) << "seed " << seed;
     }
 
+    // The leader's Durchmarsch decision by its rule: he first decides for it only while nobody
+    // else has a point and he holds at least as many Jacks as are out, his highest sure; an aim is
+    // held only while his highest Jack (if any is in play) is sure.
+    static void CheckDurchmarschAim(CPlayer& p, bool decidedBefore, std::uint32_t seed) {
+        const int others = g_Game.PartyPoints[(p.seat + 1) % 3] + g_Game.PartyPoints[(p.seat + 2) % 3];
+        if (!decidedBefore && p.durchmarschDecided) {
+            EXPECT_EQ(others, 0) << "seed " << seed << ": Durchmarsch decided after another seat took points";
+            EXPECT_GE(p.handInfo.JackCount, g_Game.TrumpCount - p.handInfo.JackCount)
+                << "seed " << seed << ": Durchmarsch decided with fewer Jacks than are out";
+        }
+        if (p.durchmarschAim && g_Game.TrumpCount != 0) {
+            EXPECT_TRUE(p.IsTopCard(p.PickJack(-1), -1, -1))
+                << "seed " << seed << ": Durchmarsch aimed at without a sure highest Jack";
+        }
+    }
+
     void PlayByCard(int type, std::uint32_t first, int count) {
         for (int i = 0; i < count; ++i) {
             SelfPlayOptions options;
@@ -129,9 +145,11 @@ protected:
                     layDowns += g_Game.EarlyFaceUp;
                 }
                 if (game.Position() == 0 && type == GAME_RAMSCH) {
+                    const bool decidedBefore = p.durchmarschDecided != 0;
                     CSuitSoloistPlay(p).CheckDurchmarsch();
                     for (int other = 0; other < 3; ++other)
                         if (other != seat) game.Game().Player(other)->SetDurchmarsch(0, -1);
+                    CheckDurchmarschAim(p, decidedBefore, options.seed);
                     aims += p.durchmarschAim;
                 }
                 CheckSuggestion(game, options.seed);
@@ -157,6 +175,7 @@ TEST_F(SuitSelfPlayStepTest, SuitGamesWithTheEarlyLayDownAndASuggestionAtEveryTu
 TEST_F(SuitSelfPlayStepTest, RamschWithTheLeadersDurchmarschDecision) {
     PlayByCard(GAME_RAMSCH, 90001, 400);
     std::printf("Ramsch: a leader aimed at Durchmarsch before %d leads\n", aims);
+    EXPECT_GT(aims, 0) << "no Ramsch leader ever aimed at Durchmarsch";
 }
 
 // The long run, 100,000 games of each suit card by card: run it by name in a Release build with

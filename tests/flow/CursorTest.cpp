@@ -35,6 +35,13 @@ protected:
         host_->Input(host_->NowMs() + 10, move);
         host_->PumpFor(50);
     }
+    void Press(UINT message, platform::Point client) {
+        platform::InputEvent press;
+        press.message = message;
+        press.screenPoint = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
+        host_->Input(host_->NowMs() + 10, press);
+        host_->PumpFor(50);
+    }
     static int Cursor() {
         HCURSOR cursor = ::GetWindowCursor(g_Frame.hTableWnd);
         return cursor ? cursor->systemId : 0;
@@ -70,10 +77,13 @@ TEST_F(TableCursorTest, TheAuctionOffersNoCard) {
 
 TEST_F(TableCursorTest, AHeldCardKeepsTheHandOffTheCards) {
     PickUpTheSkat();
-    Frame().EditExchange().GroupPickedCards[3] = Frame().GameObject().person.cards[0];
+    // The person presses on a card of his hand and keeps the button down.
+    const int card = Frame().GameObject().person.cards[0];
+    Press(WM_LBUTTONDOWN, OnCard(card));
+    ASSERT_EQ(Frame().Exchange().GroupPickedCards[3], card) << "the card is held";
     MoveTo({2, 2});
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND);
-    Frame().EditExchange().GroupPickedCards[3] = 0;
+    Press(WM_LBUTTONUP, {2, 2});
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Choosing the next trick's cards while the complete trick waits under the continue bar: by
 // clicks and by the arrow keys the person marks the trick winner's card first and then cards that
 // follow it; the refusals name their reason; continuing plays the marked cards. When the person
-// leads another suit than the one marked for him, the computers' marks are given up.
+// leads another suit than the one marked for him, the computers' marks are given up. Without
+// suggestions every key under the bar is refused.
 #include "flow/StoredDealFixture.h"
 
 #include "dialogs/DialogIds.h"
@@ -226,6 +227,33 @@ TEST_F(NextTrickChoiceTest, LeadingAnotherSuitGivesUpTheComputersMarks) {
     ClickCard(otherSuit.front());
     EXPECT_EQ(Frame().GameObject().computer0.PickedCard, 0);
     EXPECT_EQ(Frame().GameObject().computer1.PickedCard, 0);
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+}
+
+// With suggestions off there is nothing to choose under the continue bar: every key on the table,
+// Esc among them, shows "Unzulässige Aktion" and marks no card; Esc also hands the keys to the bar.
+TEST_F(NextTrickChoiceTest, WithoutSuggestionsEveryKeyUnderTheContinueBarIsRefused) {
+    StartTheGame(0);
+    UpToTheNextTrickEnd();
+    ASSERT_EQ(IDS_ILLEGAL_ACTION, 41092);
+    const struct {
+        const char* name;
+        int key;
+    } keys[] = {{"Esc", VK_ESCAPE}, {"Up", VK_UP}, {"Right", VK_RIGHT}, {"Enter", VK_RETURN}};
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.name);
+        Frame().SetStatusPane(0, "");
+        ::SetFocus(g_Frame.hTableWnd);
+        host_->Key(host_->NowMs() + 10, k.key);
+        host_->PumpFor(30);
+        EXPECT_EQ(Pane(), Text(IDS_ILLEGAL_ACTION));
+        for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Marked(seat), 0) << seat;
+        EXPECT_TRUE(::IsWindow(Frame().Prompts().ContinuePrompt));
+        if (k.key == VK_ESCAPE) {
+            const HWND focus = ::GetFocus();
+            EXPECT_TRUE(focus == Bar() || ::IsChild(Bar(), focus));
+        }
+    }
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 

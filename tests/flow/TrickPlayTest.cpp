@@ -9,6 +9,8 @@
 #include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"
+#include "platform/core/Menu.h"
+#include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 
 namespace {
@@ -307,14 +309,16 @@ TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
     reports_.clear();
 }
 
-// With the game completing itself and the automatic continue off, timer 6 still goes on: the
-// game ends without the person.
+// With the game completing itself (Game > Complete) and the automatic continue off, timer 6 still
+// goes on: the game ends without the person.
 TEST_F(TrickPlayTest, AnAutomaticCompletionContinuesWithoutTheOption) {
     WriteProfileInt("Options", "Continue", 0);
     PersonPlaysAsSoloist(kClubs);
     host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
-    Frame().EditTrickPlay().AutoComplete = 1;
-    Frame().PostMessage(WM_COMMAND, CM_PLAY);
+    platform::CommandState complete(ID_COMPLETE);
+    Frame().UpdateCommand(complete);
+    ASSERT_TRUE(complete.Enabled());
+    Frame().PostMessage(WM_COMMAND, ID_COMPLETE);
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored; }, 60000));
     ExpectSoundGame();
 }

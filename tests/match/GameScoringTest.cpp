@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,7 @@ struct SuitCase {
     int hand = 0, schneider = 0, kontra = 0, variant = 0, bock = 0, bid = 0;
     int score = 0;
     const char* list;
+    friend void PrintTo(const SuitCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class SuitScoring : public GameScoringTest, public ::testing::WithParamInterface<SuitCase> {};
@@ -84,6 +86,15 @@ INSTANTIATE_TEST_SUITE_P(
                  .bid = 18, .score = -44, .list = "-1Pk11"},
         SuitCase{.name = "SchneiderReached", .type = GAME_HEARTS, .matadors = 2, .points = 95, .tricks = 8, .kontra = 1,
                  .bid = 18, .score = 30, .list = "+1SnHz10"},
+        // The Schneider boundaries of a game played out: 90 and 30 are Schneider, 89 and 31 not.
+        SuitCase{.name = "SchneiderAtNinety", .type = GAME_HEARTS, .matadors = 2, .points = 90, .tricks = 7,
+                 .kontra = 1, .bid = 18, .score = 30, .list = "+1SnHz10"},
+        SuitCase{.name = "NoSchneiderAtEightyNine", .type = GAME_HEARTS, .matadors = 2, .points = 89, .tricks = 7,
+                 .kontra = 1, .bid = 18, .score = 20, .list = "+1Hz10"},
+        SuitCase{.name = "SchneiderAgainstTheSoloistAtThirty", .type = GAME_HEARTS, .matadors = 2, .points = 30,
+                 .tricks = 3, .kontra = 1, .bid = 18, .score = -60, .list = "+1SnHz10"},
+        SuitCase{.name = "NoSchneiderAgainstTheSoloistAtThirtyOne", .type = GAME_HEARTS, .matadors = 2, .points = 31,
+                 .tricks = 3, .kontra = 1, .bid = 18, .score = -40, .list = "+1Hz10"},
         SuitCase{.name = "SchwarzReached", .type = GAME_DIAMONDS, .matadors = 2, .points = 120, .tricks = 10,
                  .kontra = 1, .bid = 18, .score = 36, .list = "+1SnSwKa09"},
         SuitCase{.name = "GrandHandWithKontra", .type = GAME_GRAND, .matadors = 2, .points = 80, .tricks = 6, .hand = 1,

@@ -23,6 +23,18 @@ TEST_F(BidLadderTest, ValuesAndRungsAreInverse) {
     for (const auto& row : between) EXPECT_EQ(testsupport::BidIndexOf(row.value), row.rung) << row.value;
 }
 
+// Every rung of the ladder against the values a bid may take, in order.
+TEST_F(BidLadderTest, EveryRungHoldsItsBidValue) {
+    const int values[BID_LADDER_SIZE] = {
+        18,  20,  22,  23,  24,  27,  30,  33,  35,  36,  40,  44,  45,  46,  48,  50,  54,  55,  59,  60,  63,  66,
+        70,  72,  77,  80,  81,  84,  88,  90,  92,  96,  99,  100, 108, 110, 117, 120, 121, 126, 130, 132, 135, 140,
+        143, 144, 150, 153, 154, 156, 160, 162, 165, 168, 170, 176, 180, 187, 192, 198, 204, 216, 240, 264};
+    for (int rung = 0; rung < BID_LADDER_SIZE; ++rung) {
+        EXPECT_EQ(BidValue(rung), values[rung]) << "rung " << rung << " of the bid ladder";
+        EXPECT_EQ(BidLadder[rung].value, values[rung]) << "rung " << rung << " of the bid ladder";
+    }
+}
+
 TEST_F(BidLadderTest, CurrentBidIsTheSumOfIndexAndRaise) {
     g_Game.BidIndex = 3;
     g_Game.PendingRaise = 2;
