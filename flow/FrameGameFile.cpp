@@ -40,12 +40,12 @@ void CMainFrame::SaveFile(const std::string& path, int kind) {
     const GameFileRecord image = GameImage(course, true);
     const std::vector<std::uint8_t> bytes = EncodeGameFile(image);
     // A file the reader would refuse is not written, nor named as the game: it would be named and
-    // moved aside at the next start. Before the first deal there is no game to keep, and nothing is
-    // said.
+    // moved aside at the next start. Before the first deal the program's own file has no game to
+    // keep, and nothing is said; a save the person asked for is told that nothing was stored.
     if (!DecodeGameFile(bytes).Record) {
         const bool dealt =
             std::any_of(image.Dealt.begin(), image.Dealt.end(), [](std::int32_t card) { return card != NO_CARD; });
-        if (dealt) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
+        if (dealt || path != Files().TempGameFile) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
         return;
     }
     // 1.

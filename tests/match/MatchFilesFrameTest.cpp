@@ -209,14 +209,17 @@ TEST_F(MatchFilesFrameTest, AnExitBeforeAnyDealWritesNoGameFileTheNextStartRefus
     }
 }
 
-// The person's own save with no deal on the table: nothing written, the title unchanged.
+// The person's own save with no deal on the table: nothing written and that said, the title
+// unchanged.
 TEST_F(MatchFilesFrameTest, AGameWithoutADealIsNotSavedUnderTheNameTheDialogGave) {
     StartProgram();
     const std::string before = GetWindowText(Frame().Handle());
     host_->Answers().PushFileDialogAnswer(Work() + "Empty.skt");
+    host_->Answers().PushMessageBoxAnswer(IDOK);
     Frame().SendMessage(WM_COMMAND, ID_SAVE_GAME, 0);
     host_->PumpUntilIdle();
     ASSERT_EQ(host_->Answers().PendingFileDialogAnswers(), 0u);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_FALSE(std::filesystem::exists(Work() + "Empty.skt"));
     EXPECT_FALSE(std::filesystem::exists(Work() + "cards~.skt"));
     EXPECT_EQ(GetWindowText(Frame().Handle()), before);
