@@ -4,6 +4,7 @@
 // SIGINT and SIGHUP are a request to close it).
 #include <QApplication>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -53,6 +54,13 @@ int main(int argc, char** argv) {
     if (!fileArgument.empty() && platform::QtInstance::HandOver(server, fileArgument)) return 0;
     platform::QtInstance instance(server);
     instance.Listen();
+
+    // Without a home folder of the user's own there is no safe place for the settings and games.
+    if (platform::ConfigFolder().empty() || platform::WorkFolder().empty()) {
+        std::fputs("Kartovan+: no home folder, and no folder of this user's own in the temporary folder: not started\n",
+                   stderr);
+        return 1;
+    }
 
     // Step 4: the settings, before anything reads them.
     const platform::RegistryLoad settings = platform::LoadCurrentUserRegistry();

@@ -14,6 +14,8 @@
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 
+#include <algorithm>
+
 GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
     GameFileRecord record;
     // The four dealt rows: the three hands and the skat, as dealt.
@@ -33,16 +35,27 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
 }
 
 void CMainFrame::SaveFile(const std::string& path, int kind) {
+    // The course only of a finished game.
+    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().courseRows[0].count == 10;
+    const GameFileRecord image = GameImage(course, true);
+    const std::vector<std::uint8_t> bytes = EncodeGameFile(image);
+    // A file the reader would refuse is not written, nor named as the game: it would be named and
+    // moved aside at the next start. Before the first deal the program's own file has no game to
+    // keep, and nothing is said; a save the person asked for is told that nothing was stored.
+    if (!DecodeGameFile(bytes).Record) {
+        const bool dealt =
+            std::any_of(image.Dealt.begin(), image.Dealt.end(), [](std::int32_t card) { return card != NO_CARD; });
+        if (dealt || path != Files().TempGameFile) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
+        return;
+    }
     // 1. The title names the file.
     SetTitle(path, kind);
     // 2. Saving under another name first keeps the current game in the work folder. The
     //    annotation stays whether or not its panel is open.
     if (path != Files().TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(Files().TempGameFile, 0);
-    // 3. The course only of a finished game.
-    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().courseRows[0].count == 10;
+    // 3. The image goes to the file; a write that fails is named.
     WriteTrace(":SaveFile(" + path + ")", LOG_MAINFRAME);
-    if (!WriteOwnFile(path, EncodeGameFile(GameImage(course, true))))
-        ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
+    if (!WriteOwnFile(path, bytes)) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
 }
 
 bool CMainFrame::ReadCards(const std::string& path, int titleKind) {

@@ -44,7 +44,9 @@ std::string BalancesText(const int balances[3]) {
 }  // namespace
 
 void CMainFrame::ReportFileError(int stringId, const char* operation, const std::string& path) {
-    if (Run().Destroying) {
+    // Past the frame's end, and on a close by signal (the session ends: nobody is there to answer),
+    // the failure goes to the trace only.
+    if (Run().Destroying || Run().ExitRequested) {
         WriteTrace(std::string(":FileError(") + operation + ":" + path + ")", LOG_MAINFRAME);
         return;
     }

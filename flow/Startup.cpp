@@ -70,11 +70,14 @@ void CMainFrame::Startup() {
     platform::EnsureFolder(g_Profile.Work);
 
     // Step 3: the match list and its stored deals.
-    // Deals past the list's last game go, when the list was read (a new list after a damaged one
-    // leaves the stored deals alone).
+    // Deals past the list's last game go when the list was read, and when there was no list at all:
+    // a new match's first game end killed between its deal and its list row leaves a deal and no
+    // list. A new list after a damaged one leaves the stored deals alone: the games they belong to
+    // are in the damaged list moved aside.
+    const bool noList = NothingAt(Files().TempListPath) && NothingAt(Files().ListPath);
     const bool listRead = ReadList(Files().ListPath, 0, false);
     ReadStore(Files().StorePath, 0);
-    if (listRead) DropDealsPastList();
+    if (listRead || noList) DropDealsPastList();
 
     // Step 4: the table waits for a game.
     SetFlowState(STATE_IDLE);

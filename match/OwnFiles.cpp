@@ -13,8 +13,7 @@ std::vector<std::string> g_ProtectedFiles;
 OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap) {
     OwnFileRead read;
     // Anything at the path counts: a folder or a device where the file should be is unreadable.
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return read;
+    if (NothingAt(path)) return read;
     platform::FileContent content = platform::ReadRegularFile(path, cap + 1);
     if (!content.ok) {
         read.Result = content.missing ? OwnFileRead::Missing : OwnFileRead::Unreadable;
@@ -24,6 +23,11 @@ OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap) {
     read.TooLarge = content.tooLarge || content.bytes.size() > cap;
     read.Bytes = std::move(content.bytes);
     return read;
+}
+
+bool NothingAt(const std::string& path) {
+    std::error_code error;
+    return !std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
 bool MoveDamagedFileAside(const std::string& path) {

@@ -22,6 +22,9 @@ struct OwnFileRead {
 // Reads at most cap bytes of the file (one more tells whether it is longer).
 OwnFileRead ReadOwnFile(const std::string& path, std::size_t cap);
 
+// Whether nothing at all is at the path: no file, no folder, no link.
+bool NothingAt(const std::string& path);
+
 // Moves a damaged file aside; when that fails the path is kept from every later write.
 // Returns whether the file was moved.
 bool MoveDamagedFileAside(const std::string& path);

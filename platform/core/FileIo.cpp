@@ -199,11 +199,12 @@ FileStamp StampOfInfo(const struct stat& info) {
 }
 
 // Opens a regular file for writing without waiting; -1 for anything else at the path (a pipe
-// without a reader, a device, a folder), with `error` set.
+// without a reader, a device, a folder, a link that would lead the write elsewhere), with `error`
+// set (EINVAL for what is there but no regular file).
 int OpenRegularForWriting(const std::string& path, int flags, int& error) {
-    int fd = ::open(path.c_str(), flags | O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    int fd = ::open(path.c_str(), flags | O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
-        error = errno;
+        error = errno == ELOOP ? EINVAL : errno;
         return -1;
     }
     struct stat info {};

@@ -6,6 +6,10 @@
 
 namespace platform {
 
+// The home folder is $HOME, else the user entry's; with neither, the user's own folder in the
+// shared temporary folder (OwnFolderIn of $TMPDIR, else of /tmp). Where there is none of these,
+// the folders below under it are empty: the program must not start.
+
 // Settings: $XDG_CONFIG_HOME/kartovan/, else $HOME/.config/kartovan/. Not created here.
 std::string ConfigFolder();
 // The file the settings store is kept in: ConfigFolder() + "registry.reg".
@@ -14,6 +18,10 @@ std::string RegistryFilePath();
 // created (with its parents) when missing. Returns the path even when it cannot be created;
 // writing into it then fails with a message.
 std::string WorkFolder();
+// The user's own folder in a folder everyone may write to: "kartovan-<user id>", made with mode
+// 0700. Empty when it cannot be made, or when what is there is not a folder of this user that no
+// one else may enter (another user could have made it, or put a link there).
+std::string OwnFolderIn(const std::string& shared);
 // The default desktop folder, where the trace log and the user's own files go: the work folder.
 std::string DesktopFolder();
 // The folder of the running executable (read-only: the installed program's files).

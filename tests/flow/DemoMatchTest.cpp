@@ -3,12 +3,20 @@
 #include "DemoMatch.h"
 #include "GameLineCheck.h"
 
+#include "platform/FileTestSupport.h"
 #include "support/ProgramGlobals.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +62,54 @@ TEST_F(DemoMatchTest, TheSameSeedGivesTheSameLinesAndSignature) {
 
 // Some hundred games under the official rules (the variants' Ramsch waits for the Ramsch flow):
 // no stall, no replaced card, no broken invariant, and every line holds by the independent check.
+// The run keeps its files in a fresh folder of its own, whatever another user made beforehand
+// under the name the run would have had before (a folder anyone may write to, with a planted link
+// in it), and leaves no folder behind.
+TEST_F(DemoMatchTest, TheRunsFolderIsFreshItsOwnAndGoneAfterIt) {
+    testsupport::TempFolder shared;
+    testsupport::ScopedEnvironment tmp("TMPDIR", shared.Path());
+    const std::string planted = shared.File("kartovan-selfplay-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(planted + "/data/kartovan");
+    std::filesystem::permissions(planted, std::filesystem::perms::all);
+    ASSERT_EQ(::symlink("/etc/hostname", (planted + "/data/kartovan/cards~.skm").c_str()), 0);
+    std::string folder;
+    struct stat seen {};
+    DemoMatchOptions options;
+    options.games = 2;
+    options.line = [&](const std::string&) {
+        if (!folder.empty()) return;
+        folder = std::filesystem::path(std::getenv("XDG_DATA_HOME")).parent_path().string();
+        ASSERT_EQ(::lstat(folder.c_str(), &seen), 0);
+    };
+    const DemoMatchResult result = PlayDemoMatch(options);
+    EXPECT_TRUE(result.ok()) << result.fault;
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder, planted);
+    EXPECT_EQ(std::filesystem::path(folder).parent_path().string(), shared.Path());
+    EXPECT_TRUE(S_ISDIR(seen.st_mode));
+    EXPECT_EQ(seen.st_mode & 0777, 0700u);
+    EXPECT_EQ(seen.st_uid, ::getuid());
+    EXPECT_FALSE(std::filesystem::exists(folder));
+    // What was there before is as it was.
+    EXPECT_TRUE(std::filesystem::is_symlink(planted + "/data/kartovan/cards~.skm"));
+    EXPECT_EQ(shared.Entries(),
+              (std::map<std::string, bool>{{"kartovan-selfplay-" + std::to_string(::getpid()), true}}));
+}
+
+// Where the run's folder cannot be made the run says so and plays nothing.
+TEST_F(DemoMatchTest, ARunWithoutAFolderOfItsOwnFailsWithAClearFault) {
+    testsupport::TempFolder shared;
+    const std::string notAFolder = shared.File("file");
+    std::ofstream(notAFolder) << "x";
+    testsupport::ScopedEnvironment tmp("TMPDIR", notAFolder);
+    DemoMatchOptions options;
+    options.games = 1;
+    const DemoMatchResult result = PlayDemoMatch(options);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.games, 0);
+    EXPECT_NE(result.fault.find("folder"), std::string::npos) << result.fault;
+}
+
 TEST_F(DemoMatchTest, HundredsOfGamesRunSound) {
     std::vector<std::string> lines;
     const DemoMatchResult result = Play(300, 1000, 0, &lines);

@@ -88,15 +88,24 @@ void KillOnLine(const std::string& text, unsigned) {
     if (g_Armed && text.rfind(g_KillBefore, 0) == 0) ::raise(SIGKILL);
 }
 
+// The deals counted in the all-time card table of the statistics file; none without the file.
+int CountedDeals(const std::string& work) {
+    const std::vector<std::uint8_t> bytes = platform::ReadWholeFile(work + "statistics2").bytes;
+    return bytes.empty() ? 0 : Word(bytes, kAllTimeDeals);
+}
+
 class GameEndKillTest : public testsupport::FrameFixture {
 protected:
-    // Plays demonstration games in a child process that kills itself before the step `line` of the
-    // third game's end (or, with an empty line, once the third game is written); its work folder
-    // becomes ours. Returns the deals counted in the statistics of the last game finished whole.
-    int PlayAndKill(const std::string& line) {
+    // Plays demonstration games of a new match in a child process that kills itself before the step
+    // `line` of the end of game `game` (or, with an empty line, once that game is written); its
+    // work folder becomes ours. Returns the deals counted in the statistics of the last game
+    // finished whole (0 when none was).
+    int PlayAndKill(const std::string& line, int game) {
         const std::string runs = temp_.Folder() + "runs";
+        std::filesystem::remove_all(runs);
         std::filesystem::create_directories(runs);
         const std::string note = temp_.Folder() + "note";
+        std::filesystem::remove(note);
         const pid_t child = ::fork();
         if (child == 0) {
             // The run brings its own host and settings.
@@ -109,14 +118,19 @@ protected:
             options.games = 10;
             options.seed = 5;
             int finished = 0;
+            // Armed once the game is dealt and under way (an all-passed one too): the steps of the
+            // match's own start come before.
+            const auto arm = [&] {
+                const bool underWay = g_Game.FlowState >= STATE_START && g_Game.FlowState <= STATE_PLAY;
+                if (g_Armed || line.empty() || finished != game - 1 || !underWay) return;
+                g_Armed = true;
+                SetTraceSink({[] { return true; }, &KillOnLine});
+            };
+            options.betweenMessages = arm;
             options.line = [&](const std::string&) {
                 ++finished;
                 std::ofstream(g_NotePath) << Word(EncodeStatistics(*g_pStatistics), kAllTimeDeals) << "\n";
-                if (finished == 3 && g_KillBefore.empty()) ::raise(SIGKILL);
-                if (finished == 2 && !g_KillBefore.empty()) {
-                    g_Armed = true;
-                    SetTraceSink({[] { return true; }, &KillOnLine});
-                }
+                if (finished == game && line.empty()) ::raise(SIGKILL);
             };
             PlayDemoMatch(options);
             ::_exit(3);
@@ -124,11 +138,14 @@ protected:
         int status = 0;
         EXPECT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << line;
-        // The child's work folder becomes the program's.
-        const std::string work = runs + "/kartovan-selfplay-" + std::to_string(child) + "/data/kartovan";
+        // The child's work folder (the one folder of its run) becomes the program's.
+        std::vector<std::filesystem::path> made;
+        for (const auto& entry : std::filesystem::directory_iterator(runs)) made.push_back(entry.path());
+        EXPECT_EQ(made.size(), 1u);
+        if (made.empty()) return -1;
         std::filesystem::create_directories(temp_.Folder() + "data");
-        std::filesystem::rename(work, temp_.Folder() + "data/kartovan");
-        int counted = -1;
+        std::filesystem::rename(made.front() / "data/kartovan", temp_.Folder() + "data/kartovan");
+        int counted = 0;
         std::ifstream(note) >> counted;
         return counted;
     }
@@ -136,34 +153,55 @@ protected:
 
 TEST_F(GameEndKillTest, AKillAtAnyStepOfAGameEndLosesAtMostThatGame) {
     const struct {
+        int game;            // the game whose end is cut short: a new match's first, or its third
         const char* before;  // the step the kill comes before
         int listed;          // the games the list holds afterwards
         int deals;           // the deals the store file holds
     } cases[] = {
-        {":SaveStore(", 2, 2},
-        {":SaveList(", 2, 3},  // the deal is written, its row not: the deal goes at the start
-        {":SaveStatistics(", 3, 3},
-        {"", 3, 3},
+        {1, ":SaveStore(", 0, 0},
+        // The deal is written and there is no list yet: the deal goes at the start.
+        {1, ":SaveList(", 0, 1},
+        {1, ":SaveStatistics(", 1, 1},
+        {1, "", 1, 1},
+        {3, ":SaveStore(", 2, 2},
+        // The deal is written, its row not: the deal goes at the start.
+        {3, ":SaveList(", 2, 3},
+        {3, ":SaveStatistics(", 3, 3},
+        {3, "", 3, 3},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.before);
+        SCOPED_TRACE(std::to_string(c.game) + " " + c.before);
         std::filesystem::remove_all(temp_.Folder() + "data");
-        const int counted = PlayAndKill(c.before);
+        const int counted = PlayAndKill(c.before, c.game);
         const std::string work = temp_.Folder() + "data/kartovan/";
-        const std::optional<MatchListRecord> list = DecodeMatchList(platform::ReadWholeFile(work + "cards~.skm").bytes);
-        ASSERT_TRUE(list.has_value());
-        EXPECT_EQ(static_cast<int>(list->Games.size()), c.listed);
-        const std::optional<CStoreRows> deals = DecodeStoredDeals(platform::ReadWholeFile(work + "cards~.sks").bytes);
-        ASSERT_TRUE(deals.has_value());
-        EXPECT_EQ(StoreRecords(*deals), c.deals);
+        // A match with no game ended whole may have no list yet.
+        int listed = 0;
+        if (platform::FileExists(work + "cards~.skm")) {
+            const std::optional<MatchListRecord> list =
+                DecodeMatchList(platform::ReadWholeFile(work + "cards~.skm").bytes);
+            ASSERT_TRUE(list.has_value());
+            listed = static_cast<int>(list->Games.size());
+        }
+        EXPECT_EQ(listed, c.listed);
+        int stored = 0;
+        if (platform::FileExists(work + "cards~.sks")) {
+            const std::optional<CStoreRows> deals =
+                DecodeStoredDeals(platform::ReadWholeFile(work + "cards~.sks").bytes);
+            ASSERT_TRUE(deals.has_value());
+            stored = StoreRecords(*deals);
+        }
+        EXPECT_EQ(stored, c.deals);
         // The statistics of every game finished whole survive the kill.
-        EXPECT_GE(counted, 2);
-        EXPECT_EQ(Word(platform::ReadWholeFile(work + "statistics2").bytes, kAllTimeDeals), counted);
+        const int finishedWhole = c.before[0] == '\0' ? c.game : c.game - 1;
+        EXPECT_EQ(counted, finishedWhole);
+        EXPECT_EQ(CountedDeals(work), counted);
         // The next start holds every listed game and a deal for each, none beyond.
         StartProgram();
         EXPECT_EQ(g_Game.GameCount, c.listed);
         EXPECT_EQ(g_Game.StoreCount, c.listed);
-        EXPECT_EQ(g_StoreRows.DealWord(g_Game.StoreCount, DEAL_GAME), c.listed);
+        if (c.listed > 0) {
+            EXPECT_EQ(g_StoreRows.DealWord(g_Game.StoreCount, DEAL_GAME), c.listed);
+        }
         app_.reset();
         host_.reset();
         ResetGlobals();

@@ -131,6 +131,100 @@ TEST_F(MatchFilesFrameTest, DamagedFilesAreMovedAsideWithOneMessageAndNothingEls
     EXPECT_EQ(platform::ReadWholeFile(Work() + "cards~.skm.bad").bytes, shortList);
 }
 
+TEST_F(MatchFilesFrameTest, StoredDealsPastTheListGoAtTheStartUnlessTheListIsDamaged) {
+    ByteImage oneGame = fixtures::ListHeader();
+    fixtures::PutListRow(oneGame, 0, {1, -1, -1}, 48, "Kr", 1);
+    fixtures::AppendListTrailer(oneGame);
+    const struct {
+        const char* name;
+        std::optional<std::vector<std::uint8_t>> list;  // none: no list file at all
+        bool named;                                     // the list is named as damaged
+        int games;
+        int deals;  // kept at the start and written back at the exit
+    } cases[] = {
+        // A new match's first game end cut short after its deal: no game, so no deal either.
+        {"no list", std::nullopt, false, 0, 0},
+        {"a list of one game", oneGame.Bytes(), false, 1, 1},
+        // The games of these deals are in the damaged list moved aside: they stay.
+        {"a damaged list", std::vector<std::uint8_t>(100, 0x41), true, 0, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(Work());
+        if (c.list) Write("cards~.skm", *c.list);
+        Write("cards~.sks", ThreeDeals().Bytes());
+        if (c.named) host_->Answers().PushMessageBoxAnswer(IDOK);
+        StartProgram();
+        EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+        EXPECT_EQ(g_Game.GameCount, c.games);
+        EXPECT_EQ(g_Game.StoreCount, c.deals);
+        EndProgram();
+        const std::optional<CStoreRows> written = DecodeStoredDeals(Read("cards~.sks"));
+        ASSERT_TRUE(written.has_value());
+        EXPECT_EQ(StoreRecords(*written), c.deals);
+        host_.reset();
+        ResetGlobals();
+        host_ = std::make_unique<platform::HeadlessHost>();
+    }
+}
+
+// The note panel open at the last exit opens again at the start; its close at the exit keeps the
+// note with the current game. With no game (a first start, or the game file damaged and moved
+// aside) there is nothing to keep: no game file of 32 empty cards that the next start names and
+// moves aside, pushing out an older damaged copy.
+TEST_F(MatchFilesFrameTest, AnExitBeforeAnyDealWritesNoGameFileTheNextStartRefuses) {
+    ByteImage badGame;
+    for (int i = 0; i < 32; ++i) badGame.Put32(4 * static_cast<std::size_t>(i), kDeal[i]);
+    badGame.Put32(4, 1);  // the Ace of Clubs twice
+    const struct {
+        const char* name;
+        bool damagedGame;
+    } cases[] = {{"a first start", false}, {"a damaged game file", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(Work());
+        if (c.damagedGame) {
+            Write("cards~.skt", badGame.Bytes());
+            host_->Answers().PushMessageBoxAnswer(IDOK);
+        }
+        WriteProfileInt("View", "ListAnnotation", 1);
+        StartProgram();
+        EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+        ASSERT_TRUE(Frame().PanelWindow(CM_CLOSE_ANNOTATION));
+        Frame().SendMessage(WM_CLOSE);
+        host_->PumpUntilIdle();
+        ASSERT_FALSE(Frame().IsAlive());
+        app_.reset();
+        EXPECT_FALSE(std::filesystem::exists(Work() + "cards~.skt"));
+        // The next start says nothing (an unanswered message would stall it) and keeps one copy.
+        g_Profile.Reset();
+        StartProgram();
+        EXPECT_EQ(platform::ReadWholeFile(Work() + "cards~.skt.bad").bytes,
+                  c.damagedGame ? badGame.Bytes() : std::vector<std::uint8_t>());
+        EXPECT_FALSE(std::filesystem::exists(Work() + "cards~.skt.bad.1"));
+        app_.reset();
+        host_.reset();
+        ResetGlobals();
+        host_ = std::make_unique<platform::HeadlessHost>();
+    }
+}
+
+// The person's own save with no deal on the table: nothing written and that said, the title
+// unchanged.
+TEST_F(MatchFilesFrameTest, AGameWithoutADealIsNotSavedUnderTheNameTheDialogGave) {
+    StartProgram();
+    const std::string before = GetWindowText(Frame().Handle());
+    host_->Answers().PushFileDialogAnswer(Work() + "Empty.skt");
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    Frame().SendMessage(WM_COMMAND, ID_SAVE_GAME, 0);
+    host_->PumpUntilIdle();
+    ASSERT_EQ(host_->Answers().PendingFileDialogAnswers(), 0u);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(Work() + "Empty.skt"));
+    EXPECT_FALSE(std::filesystem::exists(Work() + "cards~.skt"));
+    EXPECT_EQ(GetWindowText(Frame().Handle()), before);
+}
+
 TEST_F(MatchFilesFrameTest, UnreadableStatisticsAreNamedAndNeverOverwritten) {
     // A folder where the file should be: it cannot be read as statistics.
     std::filesystem::create_directories(Work() + "statistics2");

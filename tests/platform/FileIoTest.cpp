@@ -7,6 +7,8 @@
 
 #include <climits>
 
+#include <unistd.h>
+
 namespace {
 
 using platform::Bytes;
@@ -59,6 +61,29 @@ TEST(FileIoTest, AppendCreatesThenExtendsAndRemoveToleratesAbsence) {
     EXPECT_TRUE(platform::RemoveFile(path));
     EXPECT_FALSE(platform::FileExists(path));
     EXPECT_TRUE(platform::RemoveFile(path));
+}
+
+TEST(FileIoTest, AppendAndInPlaceWritesRefuseALinkAndLeaveItsTargetAlone) {
+    testsupport::TempFolder temp;
+    const std::string target = temp.File("target");
+    ASSERT_TRUE(platform::WriteFileAtomic(target, std::string_view("kept")));
+    const std::optional<platform::FileStamp> stamp = platform::StampOf(target);
+    ASSERT_TRUE(stamp);
+    const std::string link = temp.File("link");
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+
+    const platform::FileStatus append = platform::AppendToFile(link, std::string_view("more"));
+    EXPECT_FALSE(append.ok);
+    EXPECT_NE(append.error.find("not a regular file"), std::string::npos) << append.error;
+    const platform::FileStep step{platform::FileStep::Write, 0, platform::Bytes{'X'}};
+    platform::FileStamp after;
+    EXPECT_FALSE(platform::UpdateFileInPlace(link, *stamp, std::span(&step, 1), after).ok);
+    EXPECT_EQ(platform::ReadWholeFile(target).Text(), "kept");
+    // A link to a place where nothing is yet makes nothing there either.
+    const std::string dangling = temp.File("dangling");
+    ASSERT_EQ(::symlink(temp.File("made").c_str(), dangling.c_str()), 0);
+    EXPECT_FALSE(platform::AppendToFile(dangling, std::string_view("x")).ok);
+    EXPECT_FALSE(platform::FileExists(temp.File("made")));
 }
 
 TEST(ByteReaderTest, ReadsLittleEndianFields) {

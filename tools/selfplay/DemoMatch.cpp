@@ -39,20 +39,29 @@ std::filesystem::path RunFolderBase() {
     std::error_code error;
     if (!std::getenv("TMPDIR") && std::filesystem::is_directory("/dev/shm", error) && ::access("/dev/shm", W_OK) == 0)
         return "/dev/shm";
-    return std::filesystem::temp_directory_path();
+    // A TMPDIR that names no folder is taken as it stands: no folder can be made in it.
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (!error) return base;
+    const char* named = std::getenv("TMPDIR");
+    return named ? named : "/tmp";
 }
 
+// A fresh folder of the run's own (mode 0700, made by mkdtemp, never one that was there before),
+// removed at the end. Empty when it could not be made.
 struct RunFolders {
     RunFolders() {
-        folder = (RunFolderBase() / ("kartovan-selfplay-" + std::to_string(::getpid()))).string();
-        std::filesystem::create_directories(folder);
+        std::string name = (RunFolderBase() / "kartovan-selfplay-XXXXXX").string();
+        if (!::mkdtemp(name.data())) return;
+        folder = name;
         ::setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (folder + "/config").c_str(), 1);
     }
     ~RunFolders() {
         std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
+        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
     }
+    RunFolders(const RunFolders&) = delete;
+    RunFolders& operator=(const RunFolders&) = delete;
     std::string folder;
 };
 
@@ -159,6 +168,11 @@ bool RecordFault(DemoMatchResult& result, std::uint64_t seed, const GamePump& pu
 DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     DemoMatchResult result;
     RunFolders folders;
+    if (folders.folder.empty()) {
+        result.fault = "the run's own temporary folder could not be made";
+        result.stalls = 1;
+        return result;
+    }
     WriteDemoSettings(options);
     InstallProgramHooks();
     long reports = 0;
@@ -170,12 +184,19 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
     host.Trace().SetEnabled(false);
     host.SetKeepDrawing(options.keepDrawing);
     auto app = std::make_unique<CSkatApp>();
-    if (!app->InitInstance()) {
-        result.fault = "the program did not start";
+    // A message at the start (a file of the run's folder refused) waits for an answer nobody gives.
+    try {
+        if (!app->InitInstance()) {
+            result.fault = "the program did not start";
+            result.stalls = 1;
+            return result;
+        }
+        host.PumpUntilIdle();
+    } catch (const platform::IdleStall& stall) {
+        result.fault = std::string("the program's start waited for an answer (") + stall.what() + ")";
         result.stalls = 1;
         return result;
     }
-    host.PumpUntilIdle();
     CMainFrame& frame = *app->MainFrame();
     // The program installs its own handler (a message box) at its start; the count replaces it.
     SetInternalErrorHandler([&reports](const std::string&) { ++reports; });
