@@ -111,8 +111,9 @@ void CMainFrame::OnPickup() {
     // Step 9.
     if (g_Settings.Options.Suggest) SelectGame(4);
     else FocusTable();
-    // Step 10.
+    // Step 10: the estimation window shows the hand with the skat.
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
+    SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
         int(*options)[13] = EditGameObject().person.ChooseGame(0);
@@ -177,6 +178,8 @@ void CMainFrame::OnDeclared() {
     SetStatusPane(0, Texts().StatusText);
     // Step 2.
     SetupGame(EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
+    // Step 3: the game is in play; the estimation window shows the declared game.
+    SelectEstimatedGame();
     // Step 4.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5.
