@@ -224,6 +224,8 @@ struct DemoRoad {
     std::vector<Refresh> refreshes;
 };
 
+void PrintTo(const DemoRoad& road, std::ostream* out) { *out << road.name; }
+
 class EstimationDemoRoadTest : public EstimationRoadTest, public ::testing::WithParamInterface<DemoRoad> {};
 
 TEST_P(EstimationDemoRoadTest, EveryStepRepaintsTheWindowOnThePersonsSheet) {
