@@ -7,6 +7,7 @@
 
 #include "computer/evaluation/GameOption.h"
 #include "dialogs/AuctionDialog.h"
+#include "flow/EstimatedGame.h"
 #include "flow/PromptBars.h"
 #include "resources/ids.h"
 #include "model/BidLadder.h"
@@ -18,6 +19,7 @@
 #include "platform/core/Random.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
+#include "windows/TrickEstimation.h"
 
 #include <cstdio>
 #include <optional>
@@ -120,6 +122,18 @@ void FocusBidOrPass(CMainFrame& frame, int (*options)[13]) {
     RedrawWindow(frame.Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// Step 8: the estimation window, when it follows the game, goes to the best game of the player it
+// shows; the person's options are those the bar was opened with.
+void ShowEstimatedBestGame(CMainFrame& frame, const int (*personOptions)[OPT_FIELD_COUNT]) {
+    CTrickEstimation* window = frame.TrickEstimationWindow();
+    if (!window || window->UpdateEstimation(1) == 0) return;
+    const int seat = window->UpdateEstimation(2);
+    const int(*options)[OPT_FIELD_COUNT] =
+        seat == 0 || seat == 1 ? frame.EditGameObject().Player(seat)->ChooseGame(0) : personOptions;
+    g_Game.SetGameType(BestEstimatedGame(options));
+    window->UpdateEstimation(-1);
+}
+
 // Step 2: the bar opens, in the state of the person's seat.
 void OpenAuctionBar(CMainFrame& frame, AuctionSpeaker& say) {
     frame.EditAuction().BidAtTop = 0;
@@ -137,6 +151,7 @@ void OpenAuctionBar(CMainFrame& frame, AuctionSpeaker& say) {
     FocusBidOrPass(frame, options);
     g_Game.SetGameType(GAME_CLUBS);
     frame.EnableBidButtons(false);
+    ShowEstimatedBestGame(frame, options);
 }
 
 // The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.

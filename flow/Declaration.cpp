@@ -186,6 +186,8 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
             ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL,
                           reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, BTN_HAND)), 1);
     }
+    // Step 6: the estimation window shows the person's hand as he holds the bid.
+    RefreshEstimation();
     // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
     if (g_Game.DemoMode) {
         g_Game.SetGameType(Declaration().SuggestedGame);
@@ -234,7 +236,11 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
     MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
     MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
-    // Step 7: a yes deals the next game; otherwise this one may be repeated.
-    if (answer & kPassedYes) OnNew();
-    else EditSeries().RepeatAllowed = 1;
+    // Step 7: the next deal, or the table waits with the estimation window on the best game.
+    if (answer & kPassedYes) {
+        OnNew();
+    } else {
+        EditSeries().RepeatAllowed = 1;
+        SelectEstimatedGame();
+    }
 }

@@ -111,8 +111,10 @@ void CMainFrame::OnPickup() {
     // Step 9: the suggested game ticked on the bar, or the focus on the table.
     if (g_Settings.Options.Suggest) SelectGame(4);
     else FocusTable();
-    // Step 10: the person's phase: he has picked up the skat.
+    // Step 10: the person's phase: he has picked up the skat; the estimation window shows the hand
+    // with the skat.
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
+    SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
         int(*options)[13] = EditGameObject().person.ChooseGame(0);
@@ -177,6 +179,8 @@ void CMainFrame::OnDeclared() {
     SetStatusPane(0, Texts().StatusText);
     // Step 2: the game is set up with the person as soloist.
     SetupGame(EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
+    // Step 3: the game is in play; the estimation window shows the declared game.
+    SelectEstimatedGame();
     // Step 4: the person's phase: he has laid away his skat, unless he played Hand.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5: the computers' hands in the table's order.

@@ -13,27 +13,42 @@
 #include "resources/CommandIds.h"
 #include "windows/TrickEstimation.h"
 
-int BestEstimatedGame(const int (*options)[OPT_FIELD_COUNT]) {
+int BestEstimatedGame(const int (*options)[OPT_FIELD_COUNT], int field) {
     auto playable = [&](int type) { return options[type][OPT_BASE] > 0; };
     int candidate = GAME_DIAMONDS, best = 0;
-    if (playable(GAME_CLUBS) && options[GAME_CLUBS][OPT_PROBABILITY] > 0) {
+    if (playable(GAME_CLUBS) && options[GAME_CLUBS][field] > 0) {
         candidate = GAME_CLUBS;
-        best = options[GAME_CLUBS][OPT_PROBABILITY];
+        best = options[GAME_CLUBS][field];
     }
     for (int type = 1; type <= 3; ++type) {
-        if (playable(type) && options[type][OPT_PROBABILITY] > best) {
+        if (playable(type) && options[type][field] > best) {
             candidate = type;
-            best = options[type][OPT_PROBABILITY];
+            best = options[type][field];
         }
     }
     for (int type = 4; type < GAME_OPTION_COUNT; ++type) {
-        if (playable(type) && options[type][OPT_PROBABILITY] >= best) {
+        if (playable(type) && options[type][field] >= best) {
             candidate = type;
-            best = options[type][OPT_PROBABILITY];
+            best = options[type][field];
         }
     }
     return candidate;
 }
+
+namespace {
+
+// The evaluation behind the window writes the announcements of the game it prefers; the window only
+// shows a game, so the announcements the person has made on the declaration bar stay.
+int BestGameKeepingAnnouncements(CPlayer& player, int field) {
+    const int ouvert = g_Game.OuvertAnnounced, schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;
+    const int best = BestEstimatedGame(player.ChooseGame(0), field);
+    g_Game.OuvertAnnounced = ouvert;
+    g_Game.SchneiderAnnounced = schneider;
+    g_Game.SchwarzAnnounced = schwarz;
+    return best;
+}
+
+}  // namespace
 
 CTrickEstimation* CMainFrame::TrickEstimationWindow() const {
     return dynamic_cast<CTrickEstimation*>(::WindowFromHandle(SideWindow(ID_LIST_TRICK_ESTIMATION)));
@@ -46,6 +61,16 @@ void CMainFrame::RefreshEstimation() {
 void CMainFrame::RefreshEstimationOf(int seat) {
     CTrickEstimation* window = TrickEstimationWindow();
     if (window && window->UpdateEstimation(1) != 0 && window->UpdateEstimation(2) == seat) window->UpdateEstimation(-1);
+}
+
+void CMainFrame::RefreshEstimationAfterExchange() {
+    constexpr int kPersonSeat = 2;
+    CTrickEstimation* window = TrickEstimationWindow();
+    if (!window || window->UpdateEstimation(1) == 0 || window->UpdateEstimation(2) != kPersonSeat) return;
+    // The person's most valuable game with the cards he now holds; a Ramsch being dealt out keeps
+    // its type, which its skat round reads.
+    if (!RamschUnderWay()) g_Game.SetGameType(BestGameKeepingAnnouncements(EditGameObject().person, OPT_VALUE));
+    window->UpdateEstimation(-1);
 }
 
 bool CMainFrame::RamschUnderWay() const {
@@ -93,7 +118,6 @@ void CMainFrame::SelectEstimatedGame() {
     }
     // Step 3: the most probable game of the selected player.
     if (!player) return;
-    const int(*options)[OPT_FIELD_COUNT] = player->ChooseGame(0);
-    g_Game.SetGameType(BestEstimatedGame(options));
+    g_Game.SetGameType(BestGameKeepingAnnouncements(*player, OPT_PROBABILITY));
     window->UpdateEstimation(-1);
 }

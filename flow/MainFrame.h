@@ -776,6 +776,9 @@ public:
     // the window follows the game and shows that seat.
     void RefreshEstimation();
     void RefreshEstimationOf(int seat);
+    // After the person changed cards with the skat: the window, when it follows the game and shows
+    // the person, goes to his most valuable game and repaints.
+    void RefreshEstimationAfterExchange();
 
     // --- Settings dialogs of the Options and Variations menus (flow/SettingsCommands.cpp) --------
     // The match-end dialog of a loaded match that has reached its end.

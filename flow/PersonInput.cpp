@@ -196,7 +196,8 @@ void CMainFrame::LButtonUp(platform::Point point) {
 }
 
 // After the person changed cards with the skat: in ASK the game suggestion follows (with the
-// flow held, so no step goes on inside it); in QUERY the person's play is prepared again.
+// flow held, so no step goes on inside it); in QUERY the person's play is prepared again. The
+// panels and the estimation window then show the new hand.
 void CMainFrame::AfterExchange() {
     if (g_Game.FlowState == STATE_ASK) {
         const StopState stop = g_Game.StopFlag;
@@ -208,6 +209,7 @@ void CMainFrame::AfterExchange() {
         EditGameObject().person.PreparePlay();
     }
     ShowGameStatusDialog();
+    RefreshEstimationAfterExchange();
 }
 
 void CMainFrame::DragMove(platform::Point point) {

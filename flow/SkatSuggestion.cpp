@@ -109,7 +109,9 @@ void CMainFrame::OnSuggestSkat() {
         }
         SetStatusPane(0, Texts().StatusText);
     }
-    // 6. The status window.
+    // 6. The estimation window following the person shows his sheet after the lay-away; the status
+    //    window follows.
+    RefreshEstimationOf(2);
     ShowGameStatusDialog();
     // 7. The boxes show the announcements.
     if (g_Game.GameType != GAME_RAMSCH) {

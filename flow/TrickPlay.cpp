@@ -86,12 +86,13 @@ void CMainFrame::PlaySteps() {
         return;
     }
     CTrick& trick = EditGameObject().trick;
-    // Step 4: the sweep of the last trick when a new one begins; the seat to lead may now lay
-    // his cards open.
+    // Step 4: the sweep of the last trick when a new one begins, the seat texts and the trick
+    // estimation brought up to date; the seat to lead may now lay his cards open.
     if (TrickPlay().PlayStep == 3) {
         if (trick.count >= 3) SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
         RefreshTexts();
+        RefreshEstimation();
         CheckEarlyFaceUp();
     }
     // Step 5: no hint; the play pauses between the cards.
