@@ -33,7 +33,8 @@ struct LeadWords {
     int X = NO_CARD;  // the suit to give up (step 9)
 };
 
-// 5.205 step 3.5: the trump count-down while the soloist sits next. -1 goes on at step 6.
+// Step 3.5, the trump count-down while the soloist sits next: his top trumps while they stand
+// above all the others', else the trump that draws theirs. -1 when no trump fits.
 int TrumpCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = p.PickHighestInSuit(-1, true);
@@ -90,7 +91,8 @@ int TrumpCountDown(LeadWords& w) {
     return NO_CARD;
 }
 
-// 5.205 steps 1 to 3; -1 goes on with the side suits.
+// Steps 1 to 3 of the defender's lead: the committed or asked-for card, a kept top card, and the
+// trumps while the soloist sits next; -1 goes on with the side suits.
 int LeadFirstHalf(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
@@ -183,7 +185,8 @@ int LeadFirstHalf(LeadWords& w) {
     return CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
 }
 
-// 5.215 steps 4 and 5.
+// Steps 4 and 5 of the defender's lead: small cards and top cards of the side suits, chosen by
+// the trump holding.
 int LowAndTopCards(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
@@ -278,7 +281,8 @@ int LowAndTopCards(LeadWords& w) {
     return fifth.card;
 }
 
-// 5.215 steps 6 to 8.
+// Steps 6 to 8 of the defender's lead: the trump position, the top cards of long suits, and the
+// run-score choice.
 int TrumpPositionAndLongSuits(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = p.PickHighestInSuit(-1, true);
@@ -373,7 +377,8 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     return NO_CARD;
 }
 
-// 5.215 steps 9 to 12.
+// Steps 9 to 12 of the defender's lead: a suit to give up, the candidate, the trump count-down and
+// the last resort.
 int GiveUpSuitAndCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
