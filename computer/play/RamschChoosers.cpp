@@ -27,7 +27,7 @@ struct RamschSuitShape {
     int gap = 0;  // the orders between the low card and the second
 };
 
-// Step 2 of ChooseRamschCard, by the length of the suit: the base score b, the length len that
+// The scoring of one suit in ChooseRamschCard, by its length: the base score b, the length len that
 // the priority reads and the candidate w (the top card unless the rule names another); false
 // when the suit gives no candidate. x is the card kept apart; D: a suit can always play under.
 bool RamschSuitBase(const RamschSuitShape& suit, int x, bool D, bool forehand, bool passedOn, int& b, int& len,
