@@ -117,7 +117,7 @@ void CTerminationDialog::OnOK() {
                                : IsDlgButtonChecked(kDuration)  ? 1
                                : IsDlgButtonChecked(kBierlachs) ? 2
                                                                 : 3);
-    // Step 5: close the dialog and show the start view for the new match.
+    // Step 5: the dialog closes and the frame shows the start view.
     CSettingsDialogBase::OnOK();
     SendFrameCommand(CM_START_VIEW);
 }

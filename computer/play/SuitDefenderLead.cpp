@@ -226,7 +226,7 @@ int LowAndTopCards(LeadWords& w) {
     if (IsCard(c)) return c;
     c = p.GetNextLowerHeld(CCardChoosers(p).PickSuitToSchmier(false));
     if (IsCard(c)) return c;
-    // 4.7 With the soloist next: the small card of a side suit the others hold one card of, its Ace
+    // 4.7 With the soloist next: a small card not top, of a side suit the others hold one card of, its Ace
     // still out and the partner able to trump.
     if (w.soloistNext) {
         for (int s = 0; s < 4; ++s) {

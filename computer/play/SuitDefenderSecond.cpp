@@ -193,8 +193,8 @@ int UnderTheTrumpLed(SecondWords& w, const TrumpLedCards& t, int R) {
 std::optional<int> HighTrumpOverTheLead(SecondWords& w, const TrumpLedCards& t) {
     CPlayer& p = w.p;
     const int led = w.led;
-    // 5. Going over the lead: when A beats it, surely with a lower top card or A below the high
-    // one; with the lead a top card, on few trumps and a partner's card worth something; else by a draw.
+    // 5. Going over the lead when A beats it: surely when the trump below A stands or A is not the
+    // highest; under a top lead, on few trumps and a Wp of more than 4 points; else by a draw.
     bool toSix = false;
     if (Beats(t.A, led)) {
         const bool top = p.IsTopCard(led, t.H, -1);
