@@ -13,7 +13,7 @@ const std::array<const char*, VOICE_TERM_COUNT> VoiceTermNames{
     "Clubs", "ClubsHand", "ClubsOuvert", "ClubsHandOuvert", "Spades", "SpadesHand", "SpadesOuvert",
     "SpadesHandOuvert", "Hearts", "HeartsHand", "HeartsOuvert", "HeartsHandOuvert", "Diamonds",
     "DiamondsHand", "DiamondsOuvert", "DiamondsHandOuvert",
-    // 80-129.
+    // 80-129: Null, Revolution and Grand, the words of the auction and the play, the cards' names.
     "Null", "NullHand", "NullOuvert", "NullOuvertHand", "Revolution", "Grand", "GrandHand",
     "GrandOuvert", "GrandHandOuvert", "RamschNoOneBids", "SchneiderAnnounced", "SchwarzAnnounced",
     "Pass", "GamePassedOut", "More", "HaveYouMore", "Yes", "IHave", "Away", "IAmAway", "AlsoAway",
@@ -29,7 +29,7 @@ const std::array<const char*, VOICE_TERM_COUNT> VoiceShortNames{
     "4", "5", "9", "", "3", "6", "", "2", "7", "", "1", "4", "8", "", "2", "6",
     "9", "", "8", "", "7", "", "1", "6", "", "2", "5", "", "3", "4", "", "3",
     "4", "6", "", "2", "5", "8", "", "6", "", "7", "", "", "", "", "", "",
-    // 64-118.
+    // 64-118: the games and the words, none said by a digit.
     "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
     "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
     "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",

@@ -117,7 +117,7 @@ void CTerminationDialog::OnOK() {
                                : IsDlgButtonChecked(kDuration)  ? 1
                                : IsDlgButtonChecked(kBierlachs) ? 2
                                                                 : 3);
-    // Step 5.
+    // Step 5: the dialog closes and the frame shows the start view.
     CSettingsDialogBase::OnOK();
     SendFrameCommand(CM_START_VIEW);
 }
@@ -246,13 +246,13 @@ void CSettingsDialog::OnOK() {
     const std::pair<int, std::size_t> texts[] = {{kListTitle, kListTitleLimit}, {kSubtitle, kSubtitleLimit}, {kStoreTitle, kStoreTitleLimit}};
     for (auto [id, limit] : texts)
         if (!CheckTextField(*this, id, limit, true)) return;
-    // Step 1.
+    // Step 1: the score setting as it was, to see below whether it changed.
     const int score = g_Settings.Settings.Score;
-    // Step 2.
+    // Step 2: the title flags, the counting and the calculation as checked.
     const int flags = (IsDlgButtonChecked(kSubtitleShowsVariant) ? 2 : 0) + (IsDlgButtonChecked(kListTitleShowsMatch) ? 1 : 0);
     const int counting = IsDlgButtonChecked(kByGame) ? 1 : 0;
     const int calculation = IsDlgButtonChecked(kBoth) ? 2 : IsDlgButtonChecked(kGamePoints) ? 1 : 0;
-    // Step 3.
+    // Step 3: changed when a title was edited or a choice differs; the new choices kept.
     bool modified = false;
     for (int id : {kListTitle, kStoreTitle, kSubtitle})
         if (const auto* edit = GetControlAs<platform::Edit>(id); edit && edit->IsModified()) modified = true;
@@ -260,7 +260,7 @@ void CSettingsDialog::OnOK() {
     TitleFlags = flags;
     Counting = counting;
     Calculation = calculation;
-    // Step 4.
+    // Step 4: the check boxes into the settings.
     for (const BoxSetting& box : kBoxes) g_Settings.Settings.*box.setting = IsDlgButtonChecked(box.id) ? 1 : 0;
     Balloon = IsDlgButtonChecked(kBalloon) ? 1 : 0;
     // Step 5: the texts into the members.
@@ -268,7 +268,7 @@ void CSettingsDialog::OnOK() {
     Subtitle = GetDlgItemText(kSubtitle);
     StoreTitle = GetDlgItemText(kStoreTitle);
     CSettingsDialogBase::OnOK();
-    // Step 6.
+    // Step 6: a changed score setting draws the main window anew.
     if (g_Settings.Settings.Score != score) {
         if (HWND main = platform::Dialog::DefaultOwner()) ::RedrawWindow(main, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The game object's start-of-run and start-of-deal steps (CSkat::Startup and CSkat::Initialize of
-// the game's description), kept beside the flow that calls them.
+// The game object's start-of-run and start-of-deal steps (CSkat::Startup and CSkat::Initialize),
+// kept beside the flow that calls them.
 
 #include "platform/core/Message.h"
 

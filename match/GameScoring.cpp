@@ -72,7 +72,7 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     const int outcome = GameValue(seat, value, matadors);
     result.outcome = outcome;
     if (outcome == RESULT_SCHWARZ_MISSED || outcome == RESULT_SCHNEIDER_MISSED) g_Game.PartyPoints[2] = outcome;
-    // 4.
+    // 4. Schneider and Schwarz as the cards fell; the base value before the factors.
     const int points = g_Game.PartyPoints[0];
     const bool schneider = (points <= 30 || points >= 90) && outcome != RESULT_SCHWARZ_MISSED;
     const bool schwarz = g_Game.PartyTricks[0] == 0 || g_Game.PartyTricks[0] == 10;
@@ -145,7 +145,7 @@ GameScore ScoreSuitGame(int seat, int matadors, int skatPoints, const ScoreNames
     }
     text += ", " + S(IDS_SCORE_RESULTS_IN) + " \\b " + std::to_string(result.score) + "\\b0 .\\par\\par\n";
     result.listText = list;
-    // 9.
+    // 8. Whether this game starts Bock rounds (said in the text); then the trace line.
     result.newRound = NoticeBock(outcome, value, points, g_Game.GameCount, text);
     WriteTrace(":ShowResultSuit(" + (soloist >= 0 && soloist <= 2 ? names.seat[soloist] : std::string()) + "," + list +
                    "," + (won ? "won" : "lost") + "," + std::to_string(result.score) + ")",

@@ -104,7 +104,7 @@ platform::Point CCards::NextLayoutPosition() {
 void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::DeviceContext* dc) {
     const HWND table = Table();
     if (last == 0) last = capacity - 1;
-    // Step 1.
+    // Step 1: the layout cursor at the first slot; no pause while the row is laid out.
     GetSlotPosition(first);
     const int previousPause = SetPauseLevel(0);
     const int selected = selectionActive ? selectedSlot : -1;
@@ -156,7 +156,7 @@ void CCards::PaintCards(int mode, bool keepGaps, int first, int last, platform::
         }
         NextLayoutPosition();
     }
-    // Step 3.
+    // Step 3: the pause level as it was.
     g_Game.PauseLevel = previousPause;
 }
 

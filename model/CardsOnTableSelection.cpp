@@ -21,7 +21,7 @@ void ShiftCard(int card, int dy) {
 
 int CCards::SelectCard(int mode, int card, bool sound) {
     const int slots = static_cast<int>(present.size());
-    // Step 1.
+    // Step 1: an empty row selects nothing; mode 6 passes over the next call.
     if (count <= 0 || slots == 0) return -1;
     if (mode == 6) {
         skipNextSelect = true;
@@ -34,9 +34,9 @@ int CCards::SelectCard(int mode, int card, bool sound) {
     // Step 2: a click, except for a plain deselection.
     if (sound && mode != 5 && !(mode == 4 && card != 0) && g_TableServices.SelectionSound)
         g_TableServices.SelectionSound();
-    // Step 3.
+    // Step 3: no card counts as raised while the selection moves.
     g_Game.LastRaisedCard = 0;
-    // Step 4.
+    // Step 4: the raised card goes down; with mode 4 that is all.
     int lowered = -1;
     if (selectionActive) {
         // A card that has left the row meanwhile lies elsewhere now and stays where it is.
@@ -45,7 +45,7 @@ int CCards::SelectCard(int mode, int card, bool sound) {
         lowered = selectedSlot;
         if (mode == 4) return -1;
     }
-    // Step 5.
+    // Step 5: the slot to raise: the card clicked, the next or previous present card, or the same.
     auto isPresent = [&](int slot) { return slot >= 0 && slot < slots && present[slot] != 0; };
     auto neighbour = [&](int step) {
         int slot = selectedSlot;
@@ -71,7 +71,7 @@ int CCards::SelectCard(int mode, int card, bool sound) {
         chosen = neighbour(-1);
     }
     if (chosen < 0) return -1;
-    // Step 6.
+    // Step 6: the chosen card goes up and is noted as raised.
     const HWND table = g_TableServices.Window();
     const int raised = cards[chosen];
     if (WC_IsCardDealt(table, raised)) {

@@ -1,7 +1,7 @@
 #pragma once
 // The game state record: the variables of the game being played, which the flow, the computer
 // player, the table drawing and the result step read and write directly. One instance, g_Game;
-// every variable keeps the name the game's description gives it (g_Game.GameType,
+// every variable keeps one name throughout the program, the trace and the tests (g_Game.GameType,
 // g_Game.Soloist, ...). Seats are 0, 1 (computers) and 2 (the person); 3 means no seat.
 
 // Flow states of the main frame (the names the trace prints).

@@ -216,7 +216,7 @@ void CTrickEstimation::PaintNullSheet(platform::DeviceContext& dc, int xOffset, 
     painter.PaintSuitColumns();
     painter.PaintTopValues();
     painter.PaintClasses();
-    // Step 9.
+    // Step 9: the font and the origin as they were.
     dc.SelectFont(previous);
     dc.SetViewportOrg(0, 0);
 }

@@ -252,7 +252,7 @@ void RamschSheetPainter::PaintWeakLines() {
 }  // namespace
 
 void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset, int yOffset) {
-    // Step 1.
+    // Step 1: the common start and the rule under the top.
     const platform::LogFont previous = BeginSheet(dc, xOffset, yOffset);
     RamschSheetPainter painter(*this, dc, xOffset, yOffset);
     estimation::Rule(dc, 0, painter.right, painter.y0 + 85);
@@ -265,7 +265,7 @@ void CTrickEstimation::PaintRamschSheet(platform::DeviceContext& dc, int xOffset
     painter.PaintSuitClasses();
     painter.PaintAdjustments();
     painter.PaintWeakLines();
-    // Step 11.
+    // Step 11: the font and the origin as they were.
     dc.SelectFont(previous);
     dc.SetViewportOrg(0, 0);
 }

@@ -166,7 +166,7 @@ void CTrickEstimation::PaintSuitGrandSheet(platform::DeviceContext& dc, int xOff
     painter.PaintRuleLines();
     painter.PaintTopValues();
     painter.PaintValueRows();
-    // Step 6.
+    // Step 6: the font and the origin as they were.
     dc.SelectFont(previous);
     dc.SetViewportOrg(0, 0);
 }

@@ -127,20 +127,21 @@ const GrandRule kGrandRules[] = {
      {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 0; }},
       {{G_ESTIMATE, G_SAFE_TRICKS}, [](const GrandContext& c) { return c.Estimate() < c.At(SafeTricks); }}},
      [](const GrandContext& c) { return PopupFormat(" %d", c.At(SafeTricks)); }},
-    // 3
+    // 3: estimate 9 or more, * 0 or less, two Jacks (or three with three Aces): - 1.
     {8,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 9; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 0; }},
       {{G_JACK_LIST, G_ACE_LIST}, [](const GrandContext& c) { return c.B() == 2 || (c.B() == 3 && c.A() == 3); }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 4
+    // 4: estimate 9 or more, * at most 1, at most two Jacks, not * 1 with two Jacks, four Aces and forehand: - 2.
     {9,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 9; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
       {{G_ACE_LIST, G_FOREHAND}, [](const GrandContext& c) { return !(c.Star() == 1 && c.B() == 2 && c.A() == 4 && c.Vh() == 1); }}},
      [](const GrandContext&) { return std::string(" - 2"); }},
-    // 5
+    // 5: estimate 7 or more, * at most 1 or at most two Jacks, at most two Aces, no suit longer than 5, at
+    // most one A10 or not forehand: - 2.
     {10,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 7; }},
       {{G_STAR, G_JACK_LIST}, [](const GrandContext& c) { return c.Star() <= 1 || c.B() <= 2; }},
@@ -156,7 +157,7 @@ const GrandRule kGrandRules[] = {
       {{G_BARE_LIST}, [](const GrandContext& c) { return c.F0() >= 2; }},
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
      [](const GrandContext&) { return std::string(" 3"); }},
-    // 7
+    // 7: estimate at most 6, * 4 or more, two Aces (or an Ace and a Ten suit), two safe tricks, a bare suit: + 1.
     {12,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 6; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 4; }},
@@ -166,7 +167,8 @@ const GrandRule kGrandRules[] = {
       {{G_LITERAL_SAFE_TRICKS}, [](const GrandContext& c) { return c.At(SafeTricks) >= 2; }},
       {{G_BARE}, [](const GrandContext& c) { return c.F0() >= 1; }}},
      [](const GrandContext&) { return std::string(" + 1"); }},
-    // 8
+    // 8: * 4, two safe tricks, a long suit of three or more with its Ten or King but no Ace or Queen, more
+    // cards in it than its safe tricks and one: + 1.
     {13,
      {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 4; }},
       {{G_LITERAL_SAFE_TRICKS}, [](const GrandContext& c) { return c.At(SafeTricks) >= 2; }},
@@ -189,14 +191,15 @@ const GrandRule kGrandRules[] = {
            return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) != 0;
        }}},
      [](const GrandContext&) { return std::string(" + 1"); }},
-    // 10
+    // 10: estimate at most 7, * 1 or more, three Jacks or more, a long suit of six or more: + 1.
     {15,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
       {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) >= 6; }}},
      [](const GrandContext&) { return std::string(" + 1"); }},
-    // 11
+    // 11: estimate at most 8, * 1 or more, three Jacks or more, a long suit of four or more without its Ace,
+    // with its Ten or its King but not both, forehand: + 1.
     {16,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 8; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
@@ -208,7 +211,7 @@ const GrandRule kGrandRules[] = {
        }},
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() != 0; }}},
      [](const GrandContext&) { return std::string(" + 1"); }},
-    // 12
+    // 12: * 2, two Jacks, a long suit of three or four with its Ace but not Ten and King, no bare suit: - 1.
     {17,
      {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
@@ -225,7 +228,7 @@ const GrandRule kGrandRules[] = {
       {{G_JACK_LIST, G_W_LONG_SUIT}, [](const GrandContext& c) { return c.B() == 2; }},
       {{G_W_CLOSED}, [](const GrandContext& c) { return c.At(LongestLength) >= 4; }}},
      nullptr},
-    // 14
+    // 14: estimate 6 or more, * at most 1, not four Jacks, two bare suits, not forehand: - 1 with W, else 0.
     {18,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
@@ -234,7 +237,7 @@ const GrandRule kGrandRules[] = {
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
       {{G_W}, Always}},
      [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 1 : 0); }},
-    // 15
+    // 15: as 14 with one bare suit: - 2 with W, else - 1.
     {19,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() <= 1; }},
@@ -243,7 +246,8 @@ const GrandRule kGrandRules[] = {
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
       {{G_W}, Always}},
      [](const GrandContext& c) { return PopupFormat(" - %d", c.W() != 0 ? 2 : 1); }},
-    // 16
+    // 16: estimate at most 7, * 3 or more, a long suit of five or more with its Ten but no Ace or King, and
+    // an Ace, forehand, or * 4 with two bare suits: + 1.
     {20,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() <= 7; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 3; }},
@@ -265,7 +269,8 @@ const GrandRule kGrandRules[] = {
            return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) != 0 && L(c, LongSuitWord::King) == 0;
        }}},
      [](const GrandContext&) { return std::string(" + 1"); }},
-    // 18
+    // 18: * 1, at most three Jacks, a long suit of four or five with its Ace but no Ten or King, not
+    // forehand: - 1.
     {22,
      {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
@@ -288,7 +293,7 @@ const GrandRule kGrandRules[] = {
        }},
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 20
+    // 20: * 1, at most two Jacks, a long suit of four or five with its Ace but no Ten, not forehand: - 1.
     {24,
      {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 1; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
@@ -297,7 +302,8 @@ const GrandRule kGrandRules[] = {
        [](const GrandContext& c) { return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0; }},
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 21
+    // 21: estimate 6, * at most 2 or at most three Jacks, a long suit of four with Ace and Ten but no King,
+    // Queen or Nine: - 1.
     {25,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 6; }},
       {{G_STAR, G_JACK_LIST}, [](const GrandContext& c) { return c.Star() <= 2 || c.B() <= 3; }},
@@ -308,7 +314,7 @@ const GrandRule kGrandRules[] = {
                   L(c, LongSuitWord::Queen) == 0 && L(c, LongSuitWord::Nine) == 0;
        }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 22
+    // 22: estimate 8, * 3, a long suit of three or four with its Ace but no Ten, not forehand: - 1.
     {26,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 8; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() == 3; }},
@@ -317,7 +323,7 @@ const GrandRule kGrandRules[] = {
        [](const GrandContext& c) { return L(c, LongSuitWord::Ace) != 0 && L(c, LongSuitWord::Ten) == 0; }},
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 23
+    // 23: estimate 9, a long suit of four with Ace and King but no Ten or Queen: - 1.
     {27,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 9; }},
       {{G_LONG_SUIT}, [](const GrandContext& c) { return L(c, LongSuitWord::Length) == 4; }},
@@ -327,7 +333,7 @@ const GrandRule kGrandRules[] = {
                   L(c, LongSuitWord::Queen) == 0;
        }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 24
+    // 24: * 2, two Jacks, fewer than three Aces, no A10K, one bare suit, not forehand: - 2 with W, else - 1.
     {28,
      {{{G_STAR}, [](const GrandContext& c) { return c.Star() == 2; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
@@ -347,7 +353,8 @@ const GrandRule kGrandRules[] = {
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }},
       {{G_RULE25_ESTIMATE}, Always}},
      [](const GrandContext& c) { return PopupFormat(" - %d", c.Estimate() > 4 ? 5 : c.Estimate()); }},
-    // 26
+    // 26: two Jacks; * -1 without the Hearts Jack, * -2 or 1, or the estimate as before the rules; at most
+    // three Aces: - 1.
     {30,
      {{{G_JACK_LIST}, [](const GrandContext& c) { return c.B() == 2; }},
       {{G_STAR, G_HEARTS_JACK, G_ESTIMATE, G_ESTIMATE_BEFORE_RULES},
@@ -357,27 +364,27 @@ const GrandRule kGrandRules[] = {
        }},
       {{G_ACE_COUNT}, [](const GrandContext& c) { return c.A() <= 3; }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 27
+    // 27: estimate 6 or more, * -1 or less, at most two Jacks, fewer than three Aces: - 2.
     {31,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() >= 6; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() <= -1; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 2; }},
       {{G_ACE_LIST}, [](const GrandContext& c) { return c.A() < 3; }}},
      [](const GrandContext&) { return std::string(" - 2"); }},
-    // 28
+    // 28: estimate 8, * 1 or more, three Jacks or more, two single cards or more: - 1.
     {32,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 8; }},
       {{G_STAR}, [](const GrandContext& c) { return c.Star() >= 1; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() >= 3; }},
       {{G_SINGLE_COUNT, G_FIRST_SINGLE, G_SECOND_SINGLE}, [](const GrandContext& c) { return c.At(SingleCount) >= 2; }}},
      [](const GrandContext&) { return std::string(" - 1"); }},
-    // 29
+    // 29: estimate 10, at most three Jacks, not forehand: - 1.
     {33,
      {{{G_ESTIMATE}, [](const GrandContext& c) { return c.Estimate() == 10; }},
       {{G_JACK_LIST}, [](const GrandContext& c) { return c.B() <= 3; }},
       {{G_FOREHAND}, [](const GrandContext& c) { return c.Vh() == 0; }}},
      [](const GrandContext&) { return std::string("- 1"); }},
-    // 30
+    // 30: * below -1, four A10, an A10K or more: + 1.
     {34,
      {{{G_STAR}, [](const GrandContext& c) { return c.Star() < -1; }},
       {{G_ACE_TEN_LIST}, [](const GrandContext& c) { return c.A10() == 4; }},

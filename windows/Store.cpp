@@ -97,7 +97,7 @@ void CStore::OnMouseMove(platform::Point point) {
         Selection = 0;
         return;
     }
-    // 5.
+    // 5. A selection that moved gets the highlight.
     if (Selection != HighlightedDeal) HighlightRow();
 }
 

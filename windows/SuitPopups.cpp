@@ -158,40 +158,40 @@ const SuitRule kSuitRules[] = {
          const std::string text = f ? PopupFormat("%s%d", " - ", c.At(LongestSideSuitLength) - 3) : " 0";
          return PopupFormat("%d %s:%s", n, l.c_str(), text.c_str());
      }},
-    // 2
+    // 2: fewer than five trumps: - 1.
     {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 5; }}}, MinusOne},
-    // 3
+    // 3: fewer than five trumps, * 0 or less, fewer than two Jacks, not the trump Ace alone, no trump Ten: - 1.
     {{{{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 5; }},
       {{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= 0; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 2; }},
       {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() != 1; }},
       {{TERM_T10}, [](const SuitContext& c) { return c.TrumpTen() == 0; }}},
      MinusOne},
-    // 4
+    // 4: * -1 or less, fewer than three Jacks: - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -1; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }}},
      MinusOne},
-    // 5
+    // 5: * -2 or less: - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -2; }}}, MinusOne},
-    // 6
+    // 6: * -3 or less, fewer than six trumps: - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= -3; }},
       {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
      MinusOne},
-    // 7
+    // 7: * -1 without the Hearts Jack, fewer than six trumps: - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == -1; }},
       {{TERM_HEARTS_JACK}, [](const SuitContext& c) { return c.At(HeartsJackHeld) == 0; }},
       {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
      MinusOne},
-    // 8
+    // 8: * 1, fewer than three Jacks: - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }}},
      MinusOne},
-    // 9
+    // 9: as 8 with fewer than six trumps: - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 3; }},
       {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) < 6; }}},
      MinusOne},
-    // 10
+    // 10: * 1 without the Hearts Jack, fewer than six trumps (or six without the trump Ace): - 1.
     {{{{TERM_STAR}, [](const SuitContext& c) { return Star(c) == 1; }},
       {{TERM_HEARTS_JACK}, [](const SuitContext& c) { return c.At(HeartsJackHeld) <= 0; }},
       {{TERM_TRUMPS, TERM_TA}, [](const SuitContext& c) { return T(c) < 6 || (T(c) == 6 && c.TrumpAce() == 0); }}},
@@ -203,17 +203,19 @@ const SuitRule kSuitRules[] = {
       {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() == 0; }},
       {{TERM_T10}, [](const SuitContext& c) { return c.TrumpTen() == 0; }}},
      MinusOne},
-    // 12
+    // 12: weak (the header), the estimate below the safe tricks and the Jacks: - 1.
     {WithHeader(kWeakHeader, {{{TERM_ESTIMATE, TERM_SAFE_TRICKS, TERM_JACKS},
                                [](const SuitContext& c) { return E(c) < c.At(SafeTricks) + B(c); }}}),
      MinusOne},
-    // 13
+    // 13: weak (the header), the estimate below the trumps and equal to the safe tricks and the Jacks, a side
+    // Ace: + 1.
     {WithHeader(kWeakHeader,
                 {{{TERM_ESTIMATE, TERM_TRUMPS}, [](const SuitContext& c) { return E(c) < T(c); }},
                  {{TERM_SAFE_TRICKS, TERM_JACKS}, [](const SuitContext& c) { return E(c) == c.At(SafeTricks) + B(c); }},
                  {{}, [](const SuitContext& c) { return c.At(AcesElsewhereCount) > 0; }}}),
      PlusOne},
-    // 14
+    // 14: strong (the header), estimate above 4, more safe tricks than trump tricks, a trump top card: the
+    // difference.
     {{kStrongHeader,
       {{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 4; }},
       {{TERM_TRUMP_TRICKS, TERM_SAFE_TRICKS}, [](const SuitContext& c) { return c.At(SafeTricks) > c.At(TrumpTricks); }},
@@ -222,13 +224,13 @@ const SuitRule kSuitRules[] = {
          const std::string text = f ? PopupFormat("+ %d", c.At(SafeTricks) - c.At(TrumpTricks)) : " 0";
          return PopupFormat("%d %s: %s", n, l.c_str(), text.c_str());
      }},
-    // 15
+    // 15: strong (the header), the estimate below the trumps or the safe tricks: the greater of the two.
     {{kStrongHeader,
       {{TERM_ESTIMATE, TERM_TRUMPS, TERM_SAFE_TRICKS}, [](const SuitContext& c) { return E(c) < T(c) || E(c) < c.At(SafeTricks); }}},
      [](const SuitContext& c, int n, const std::string& l, bool f) {
          return Number(n, l, f ? std::max(T(c), c.At(SafeTricks)) : 0);
      }},
-    // 16
+    // 16: strong (the header), estimate above 5, a Ten suit of fewer than four without Ace or King: - 1.
     {{kStrongHeader,
       {{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 5; }},
       {{TERM_LONE_TEN_LENGTH}, [](const SuitContext& c) { return c.At(LoneTenLength) != 0 && c.At(LoneTenLength) < 4; }},
@@ -238,7 +240,7 @@ const SuitRule kSuitRules[] = {
      [](const SuitContext&, int n, const std::string& l, bool f) {
          return PopupFormat("%d %s: %s", n, l.c_str(), f ? " - 1" : " 0");
      }},
-    // 17
+    // 17: estimate above 7, * 0 or less, fewer than two Jacks: 7.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) > 7; }},
       {{TERM_STAR}, [](const SuitContext& c) { return Star(c) <= 0; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) < 2; }}},
@@ -251,18 +253,18 @@ const SuitRule kSuitRules[] = {
          return e < 0 ? PopupFormat("%d %s:%s%d", n, l.c_str(), " + ", -e)
                       : PopupFormat("%d %s:%s%d", n, l.c_str(), " - ", e - 10);
      }},
-    // 19
+    // 19: estimate 10, * 1 with fewer than nine trumps, or not forehand: - 1.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) == 10; }},
       {{TERM_STAR, TERM_TRUMPS, TERM_FOREHAND},
        [](const SuitContext& c) { return (Star(c) == 1 && T(c) < 9) || c.At(IsForehand) == 0; }}},
      MinusOne},
-    // 20
+    // 20: estimate 9 or more, at most three Jacks, no trump Ace, not forehand: - 1.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 9; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) <= 3; }},
       {{TERM_TA}, [](const SuitContext& c) { return c.TrumpAce() == 0; }},
       {{TERM_FOREHAND}, [](const SuitContext& c) { return c.At(IsForehand) == 0; }}},
      MinusOne},
-    // 21
+    // 21: estimate 8 or more, * below 0: less the bare suits.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 8; }},
       {{TERM_STAR}, [](const SuitContext& c) { return Star(c) < 0; }}},
      [](const SuitContext& c, int n, const std::string& l, bool f) {
@@ -275,28 +277,28 @@ const SuitRule kSuitRules[] = {
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) > 1; }},
       {{TERM_TRUMPS}, [](const SuitContext& c) { return T(c) > 3; }}},
      [](const SuitContext& c, int n, const std::string& l, bool f) { return Number(n, l, f ? Star(c) + 2 : 0); }},
-    // 23
+    // 23: estimate at most 4, two Aces or more, four trumps with the trump Ace or five without: + 1.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) <= 4; }},
       {{TERM_A}, [](const SuitContext& c) { return c.At(AceCount) >= 2; }},
       {{TERM_TRUMPS}, [](const SuitContext& c) {
            return (c.TrumpAce() == 1 && T(c) >= 4) || (c.TrumpAce() == 0 && T(c) >= 5);
        }}},
      PlusOne},
-    // 24
+    // 24: estimate below 4, more than two Aces: the Jacks and the Aces.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 4; }},
       {{TERM_A, TERM_JACKS}, [](const SuitContext& c) { return c.At(AceCount) > 2; }}},
      [](const SuitContext& c, int n, const std::string& l, bool f) { return Number(n, l, f ? B(c) + c.At(AceCount) : 0); }},
-    // 25
+    // 25: the estimate above the trumps, * below -1, one Jack: - 1.
     {{{{TERM_ESTIMATE, TERM_TRUMPS}, [](const SuitContext& c) { return E(c) > T(c); }},
       {{TERM_STAR}, [](const SuitContext& c) { return Star(c) < -1; }},
       {{TERM_JACKS}, [](const SuitContext& c) { return B(c) == 1; }}},
      MinusOne},
-    // 26
+    // 26: estimate below 4, two Aces and two Tens or more: 4.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) < 4; }},
       {{TERM_A}, [](const SuitContext& c) { return c.At(AceCount) >= 2; }},
       {{TERM_TEN}, [](const SuitContext& c) { return c.At(TenCount) >= 2; }}},
      [](const SuitContext&, int n, const std::string& l, bool f) { return Number(n, l, f ? 4 : 0); }},
-    // 27
+    // 27: estimate 7 to 9, * 3 or more, the side suits covered, forehand: + 1.
     {{{{TERM_ESTIMATE}, [](const SuitContext& c) { return E(c) >= 7 && E(c) <= 9; }},
       {{TERM_STAR}, [](const SuitContext& c) { return Star(c) >= 3; }},
       {{TERM_NA, TERM_NA10}, [](const SuitContext& c) { return c.At(SideCover) != 0; }},

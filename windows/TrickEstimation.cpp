@@ -94,35 +94,35 @@ CTrickEstimation::~CTrickEstimation() {
     }
 }
 
-// Creation after the base frame: the settings, the frame extras, the panel, the labels and the
-// symbol deck, in the design's order.
+// Creation after the base frame: the settings, the frame extras, the labels, the panel and the
+// symbol deck, in this order.
 bool CTrickEstimation::OnCreateWindow() {
-    // Step 3: Auto and the view from the registry; a damaged value reads as its nearest meaning.
+    // Step 1: Auto and the view from the registry; a damaged value reads as its nearest meaning.
     Auto = ReadWindowFlag("RectTrickEstimation", "Auto") != 0 ? 1 : 0;
     View = ReadWindowFlag("RectTrickEstimation", "Game");
     if (View < 0 || View >= kEstimationViews) View = 0;
-    // Step 5: what the frame adds to the client.
+    // Step 2: what the frame adds to the client.
     platform::Rect window = WindowRect();
     platform::Rect client;
     GetClientRect(Handle(), &client);
     FrameExtraWidth = window.Width() - client.Width();
     FrameExtraHeight = window.Height() - client.Height();
-    // Step 7.
+    // Step 3: the texts of the labels and the rule rows.
     LoadLabels();
     // The columns from the texts as the window's context measures them; the sheet's width follows.
     if (platform::DeviceContext* dc = GetDC(Handle())) {
         LayOutColumns(*dc);
         ReleaseDC(Handle(), dc);
     }
-    // Step 6: the save-under bitmap.
+    // Step 4: the save-under bitmap, as large as the sheet.
     PopupSaveBitmap = platform::Bitmap(SheetWidth(), kEstimationSheetHeight);
-    // Step 8: the panel, modeless, at the top of the client.
+    // Step 5: the panel, modeless, at the top of the client.
     Panel = new CTrickEstimationDialog(*this, &Player, &Auto, &View);
     if (Panel->CreatePanel()) {
         Panel->ShowWindow(SW_SHOW);
         PanelHeight = Panel->WindowRect().Height();
     }
-    // Step 9.
+    // Step 6: the symbol deck; no hot spot is under the pointer yet.
     WS_NewSymbolDeck(Handle());
     CurrentSpot = -1;
     // The window is at least as wide as its sheet (and the vertical bar, where the sheet is taller

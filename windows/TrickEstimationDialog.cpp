@@ -90,7 +90,7 @@ bool CTrickEstimationDialog::OnInitDialog() {
     // picture 384, the full-size button 383.
     if (auto* compact = GetControlAs<platform::Button>(IDC_ESTIMATION_COMPACT)) compact->SetImage(IDB_SIZE_FULL);
     if (auto* full = GetControlAs<platform::Button>(IDC_ESTIMATION_FULL)) full->SetImage(IDB_SIZE_COMPACT);
-    // Step 5.
+    // Step 5: the window shows the chosen seat's player.
     ShowPlayer(seat);
     initialised = true;
     return true;
@@ -161,12 +161,12 @@ void CTrickEstimationDialog::OnSelchangePlayer() {
         }
     }
     RememberSeat(seat);
-    // Step 3.
+    // Step 3: the seat's phase text, and the window shows the seat's player.
     SetDlgItemText(IDC_ESTIMATION_CONTEXT, platform::LoadString(g_Game.PlayerPhaseText[seat]));
     ShowPlayer(seat);
-    // Step 4.
+    // Step 4: looking at an opponent's data marks the game.
     if (seat != 2) g_SideWindowFrame.CheckCheat(kRevealMark, 1);
-    // Step 5.
+    // Step 5: the sheet anew: estimated again when Auto is on, else drawn again.
     if (*autoFlag) {
         if (g_Game.FlowState == STATE_PLAY || !g_SideWindowFrame.SelectEstimatedGame()) window.UpdateEstimation(-1);
     } else if (window.IsAlive()) {

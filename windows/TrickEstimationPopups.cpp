@@ -36,16 +36,16 @@ private:
 
 void CTrickEstimation::OnMouseMove(platform::Point point) { HandleMouseMove(point); }
 
-// A mouse move, in the design's steps.
+// A mouse move: the popup of the hot spot under the pointer comes up, or the shown one goes.
 void CTrickEstimation::HandleMouseMove(platform::Point point) {
-    // 2. The window's context; without one the move changes nothing.
+    // 1. The window's context; without one the move changes nothing.
     platform::DeviceContext* dc = GetDC(Handle());
     if (!dc) return;
-    // 3. The mode of the view.
+    // 2. The mode of the view.
     const int mode = ViewToPopupMode(View);
-    // 6. The popup font, keeping the context's own.
+    // 3. The popup font, keeping the context's own.
     const platform::LogFont kept = dc->SelectFont(PopupFont());
-    // 7. The hit test: while a popup shows only its spot, else the first spot that holds the point.
+    // 4. The hit test: while a popup shows only its spot, else the first spot that holds the point.
     auto inside = [&](int spot) {
         const platform::Point corner = HotSpots[mode][spot];
         return point.x >= corner.x && point.x <= corner.x + kSpotWidth && point.y >= corner.y &&
@@ -58,7 +58,7 @@ void CTrickEstimation::HandleMouseMove(platform::Point point) {
         for (int spot = 0; spot < kHotSpots && hit < 0; ++spot)
             if (inside(spot)) hit = spot;
     }
-    // 8. Exactly one of: stay, erase, draw, nothing. After an erase no other spot is tested, so
+    // 5. Exactly one of: stay, erase, draw, nothing. After an erase no other spot is tested, so
     // a neighbour's popup comes up on the next move.
     if (CurrentSpot >= 0 && hit != CurrentSpot) {
         ErasePopup(*dc);
@@ -66,7 +66,7 @@ void CTrickEstimation::HandleMouseMove(platform::Point point) {
         CurrentSpot = hit;
         DrawPopup(*dc, mode, hit);
     }
-    // 10.
+    // 6. The context's own font back, and the context released.
     dc->SelectFont(kept);
     ReleaseDC(Handle(), dc);
 }

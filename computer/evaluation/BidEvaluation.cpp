@@ -25,7 +25,7 @@ int CGameEvaluation::EvaluateBid(int mode, int option) {
     auto& options = me.gameOptions;
     // Step 1: the current bid counts only after the skat.
     const int B = mode != 0 ? BidValue(-1) : 0;
-    // Step 2.
+    // Step 2: an evaluation of every option leaves Ramsch and Durchmarsch out.
     if (option == -1) options[GAME_RAMSCH][OPT_BASE] = options[GAME_DURCHMARSCH][OPT_BASE] = 0;
     // Steps 3 to 5: the evaluators.
     if (option == -1 || (option >= 0 && option <= 3)) EvaluateSuit(mode, option);
@@ -55,12 +55,12 @@ int CGameEvaluation::EvaluateBid(int mode, int option) {
         opt[OPT_VALUE] = (opt[OPT_HAND] + level + a) * opt[OPT_BASE];
         if (opt[OPT_VALUE] >= B && opt[OPT_VALUE] >= options[best][OPT_VALUE]) best = t;
     }
-    // Step 7.
+    // Step 7: the highest value of Null, Revolution, the best suit and Grand.
     int V = options[GAME_NULL][OPT_VALUE];
     if (options[GAME_REVOLUTION][OPT_VALUE] > V) V = options[GAME_REVOLUTION][OPT_VALUE];
     if (options[best][OPT_VALUE] > V) V = options[best][OPT_VALUE];
     if (options[GAME_GRAND][OPT_VALUE] > V) V = options[GAME_GRAND][OPT_VALUE];
-    // Step 8.
+    // Step 8: one option asked: its value.
     if (option != -1) return V;
     // Step 9: the deciding option; a rejected one bids only the lowest rung.
     const int order[4] = {GAME_GRAND, best, GAME_NULL, GAME_REVOLUTION};

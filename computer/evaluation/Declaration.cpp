@@ -62,7 +62,7 @@ void CopyOptions(Options& to, const Options& from) { std::memcpy(to, from, sizeo
 
 int (*CPlayer::ChooseGame(int mode))[13] {
     auto& options = gameOptions;
-    // Step 1.
+    // Step 1: a mode given, the hand analysed and the bid evaluated for it.
     if (mode != -1) {
         AnalyseHand(mode);
         CGameEvaluation(*this).EvaluateBid(mode, -1);
@@ -89,7 +89,8 @@ int (*CPlayer::ChooseGame(int mode))[13] {
     if (g_Game.RoundStatus != ROUND_RAMSCH && g_Game.VariantMode != VARIANT_RAMSCH_ONLY) {
         g_Game.SetGameType(c);
     }
-    // Step 5.
+    // Step 5: no game: nothing announced and the all-passed evaluation; else the chosen game's
+    // announcements.
     if (c == -1) {
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         EvaluateAllPassed();
@@ -132,7 +133,7 @@ void CPlayer::SelectDeclaredOption() {
             keptAce = ace;
         }
     }
-    // Step 3.
+    // Step 3: the kept suit's probability goes up by 5.
     options[kept][OPT_PROBABILITY] += 5;
 }
 
@@ -292,7 +293,8 @@ int ChooseWithSkat(CPlayer& player, CCards& skat, int c, int b) {
     CopyOptions(A, options);
     CopyOptions(B, A);
     EvaluateEveryLayAway(player, skat, B);
-    // Step 9.
+    // Step 9: a game without the hand keeps the record with the skat; the declared option chosen, then
+    // the game by probability or the fallback.
     for (int t = 0; t < GAME_OPTION_COUNT; ++t)
         if (options[t][OPT_HAND] == 0) std::memcpy(options[t], B[t], sizeof(B[t]));
     player.SelectDeclaredOption();
@@ -333,7 +335,8 @@ bool CPlayer::Declare(CCards& skat) {
     // Step 2: a Ramsch-only series or a Ramsch round of the variants declares as it stands.
     const bool direct = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode != VARIANT_OFFICIAL && g_Game.RoundStatus == ROUND_RAMSCH);
     if (!direct) {
-        // Step 3.
+        // Step 3: an unlikely game gives way to the likeliest that reaches the bid; without a hand game
+        // the skat is picked up.
         const int p = options[c][OPT_PROBABILITY];
         if (p < 60 || (p == 60 && c != GAME_GRAND)) c = MostProbableReachingBid(options, b, c);
         if (!DecideHand(*this, c, b)) {
@@ -350,9 +353,9 @@ bool CPlayer::Declare(CCards& skat) {
     g_Game.SetGameType(c);
     RemoveCards(false);
     Sort();
-    // Step 14.
+    // Step 14: the trace line.
     WriteTrace("CPlayer::Declare(" + DeclarationText(*this, c) + ")", 8);
-    // Step 15.
+    // Step 15: true when the declared game's value falls short of the bid.
     return options[c][OPT_VALUE] < b;
 }
 
@@ -360,7 +363,7 @@ int CPlayer::EvaluateAllPassed() {
     // Step 1: only forehand, with no bid made, under the variants with Ramsch.
     if (seat != g_Game.Forehand || g_Game.BidIndex != 0 || g_Game.VariantMode != VARIANT_SKAT || !g_Settings.Variants.Ramsch)
         return 0;
-    // Step 2.
+    // Step 2: evaluated again: the value without the hand of the first game that has a base.
     ReevaluateAllPassed();
     for (int t = 0; t <= GAME_NULL; ++t)
         if (gameOptions[t][OPT_BASE] >= 1) return gameOptions[t][OPT_VALUE_NO_HAND];

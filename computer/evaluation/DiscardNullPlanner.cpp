@@ -88,7 +88,8 @@ void DropTheFourCardAce(const CPlayer& player, DiscardPlannerBlock& b, int& v) {
             break;
         }
     }
-    // Step 2.
+    // Step 2: a lone middle single that is a four-card suit's Ace: it goes beside doubletons; without
+    // them a blank Eight goes instead.
     if (b.Singles3Count == 1 && v > 2 && IsAceOfFourCardSuit(player, b.Singles3[0].Index)) {
         if (b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
             if (b.Singles1Count == 1 && RankAt(player, b.Singles1[0].Index) == EIGHT) b.Singles1Count = 0;
@@ -138,7 +139,7 @@ void CDiscardPlanner::PlanDiscardNull() {
         }
         return;
     }
-    // Step 4.
+    // Step 4: two doubletons over Eights give their high cards as singles.
     if (v == 4 && b.Pairs1Count == 2 && RankAt(me, b.Pairs1[0].Second.Index) == EIGHT &&
         RankAt(me, b.Pairs1[1].Second.Index) == EIGHT) {
         b.Singles2[0] = b.Pairs1[0].First;
@@ -149,7 +150,7 @@ void CDiscardPlanner::PlanDiscardNull() {
     }
     if (v < 3) return;
     MiddleSinglesAgainstThePair(me, b, v);
-    // Step 6.
+    // Step 6: three cards of a blank and a pair scoring at least as high: the pair gives only its first card.
     if (v == 3 && b.Singles1Count == 1 && b.Pairs2Count == 1 && b.Singles1[0].Score > 1 &&
         b.Pairs2[0].First.Score >= b.Singles1[0].Score) {
         b.Singles3[0] = b.Pairs2[0].First;

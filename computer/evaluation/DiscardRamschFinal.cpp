@@ -12,7 +12,8 @@ Stage RamschPlanner::StageNine() {
         const DiscardPair pair = b.Pairs1[0];
         const int c1 = pair.First.Index, c2 = pair.Second.Index;
         bool toFour = false;
-        // 9.1.1
+        // 9.1.1 No third-list single: a pointless doubleton takes a three-card suit's Ace or Ten; with a
+        // pointless blank the doubleton's first card alone stays.
         if (b.Singles3Count == 0) {
             if (Points(c1) == 0 && Points(c2) == 0)
                 for (int s = 0; s < 4; ++s)
@@ -33,7 +34,7 @@ Stage RamschPlanner::StageNine() {
                 }
             }
         }
-        // 9.1.2
+        // 9.1.2 One third-list single: kept only for a three-card suit with the Seven and a low doubleton.
         if (!toFour && b.Singles3Count == 1) {
             const int u = SuitOf(b.Singles3[0].Index);
             if (!(u >= 0 && N(u) == 3 && Has(u, SEVEN) && (Has(u, ACE) || Has(u, TEN)) && Points(c1) <= 4)) {
@@ -50,12 +51,12 @@ Stage RamschPlanner::StageNine() {
                 }
             }
         }
-        // 9.1.3
+        // 9.1.3 Two third-list singles with the next seat leading: the doubleton goes.
         if (!toFour && b.Singles3Count == 2 && nextForehand) {
             b.Pairs1Count = 0;
             return Stage::End;
         }
-        // 9.1.4
+        // 9.1.4 A high doubleton alone: Aces and Tens of three-card suits above it join.
         if (b.Pairs1Count == 1 && b.Singles3Count == 0 && Order(c1) >= 5) {
             for (int s = 0; s < 4; ++s) {
                 if (N(s) != 3 || (!Has(s, ACE) && !Has(s, TEN))) continue;
@@ -70,7 +71,7 @@ Stage RamschPlanner::StageNine() {
             }
         }
     } else if (b.Pairs1Count == 2) {
-        // 9.2
+        // 9.2 Two doubletons.
         const DiscardPair first = b.Pairs1[0], second = b.Pairs1[1];
         if (b.Singles1Count == 1) {
             if (b.Singles1[0].Score <= 4 && IsAce(first.First.Index) && IsAce(second.First.Index)) {
@@ -175,9 +176,9 @@ int RamschPlanner::NineTwoCardsAboveTheLowest() {
 
 // 9.1: no blank; the step that follows.
 int RamschPlanner::NineWithoutBlanks() {
-    if (b.Singles2Count > 0) return 3;  // 9.1.1
+    if (b.Singles2Count > 0) return 3;  // 9.1.1: a second-list single: step 3
     if (b.Singles3Count == 0) {
-        // 9.1.2
+        // 9.1.2 No third-list single: two doubletons alone are weighed, step 4; else step 3.
         if (b.Pairs1Count >= 2 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
             NinePairsOnly();
             return 4;
@@ -185,10 +186,10 @@ int RamschPlanner::NineWithoutBlanks() {
         return 3;
     }
     if (b.Pairs1Count == 1 && b.Pairs2Count == 0 && b.Pairs3Count == 0) {
-        NineOnePairAndThirdList();  // 9.1.3
+        NineOnePairAndThirdList();  // 9.1.3: one doubleton beside the third list
         return 4;
     }
-    if (b.Singles3Count >= 2) return 3;  // 9.1.4
+    if (b.Singles3Count >= 2) return 3;  // 9.1.4: two third-list singles: step 3
     if (b.Pairs1Count == 0 && b.Pairs2Count == 0 && b.Pairs3Count == 1) return NineTwoCardsAboveTheLowest();
     return 3;
 }
@@ -314,13 +315,13 @@ void RamschPlanner::NineForehandSteps(int from) {
         NineAceWithItsTen();
         step = 5;
     }
-    // 9.5
+    // 9.5 Three candidates with one third-list single and a Jack: the single goes.
     if (step == 5) {
         step = 6;
         if (v == 3 && b.Singles3Count == 1 && info.JackCount != 0) b.Singles3Count = 0;
     }
     if (step == 6 && !NineOnePairAgainstTheOthers()) return;
-    // 9.7
+    // 9.7 A low blank and a pointless doubleton without the Clubs Jack: Ace and Ten of a three-card suit join.
     if (b.Singles1Count == 1 && b.Pairs1Count == 1 && !Has(CLUBS, JACK) && Points(b.Singles1[0].Index) <= 3 &&
         Points(b.Pairs1[0].Second.Index) == 0) {
         for (int s = 0; s < 4; ++s)

@@ -23,12 +23,12 @@ namespace ramsch_plan {
 
 // Stage 1: blanks and doubletons without the Seven.
 Stage RamschPlanner::StageOne() {
-    // 1.1
+    // 1.1 Blanks without the Seven.
     for (int s = 0; s < 4; ++s)
         if (N(s) == 1 && !Has(s, SEVEN) && AddS1(s)) ++v;
-    bool toSix = v >= 2 && !forehand;  // 1.2
+    bool toSix = v >= 2 && !forehand;  // 1.2: two blanks, not leading: on to stage 6
     if (!toSix) {
-        // 1.3
+        // 1.3 Doubletons without the Seven, and the cards that fill two blanks.
         for (int s = 0; s < 4; ++s)
             if (N(s) == 2 && !Has(s, SEVEN) && AddTopPair(b.Pairs1, b.Pairs1Count, s)) v += 2;
         // 1.4: two blanks and no doubleton; with a low blank the high cards of long suits may
@@ -66,7 +66,7 @@ Stage RamschPlanner::StageOne() {
             }
         }
     }
-    // 1.6
+    // 1.6 Two cards found: stage 2; one or none and no doubleton: stage 4; else stage 3.
     if (v == 2) return Stage::Two;
     if (v <= 1 && b.Pairs1Count == 0) return Stage::Four;
     return Stage::Three;
@@ -89,9 +89,9 @@ Stage RamschPlanner::StageTwo() {
             }
         if (found) return Stage::Three;
     }
-    // 2.2
+    // 2.2 The doubleton with its Ace: a high second card goes on to stage 3.
     if (s2 >= 4) return Stage::Three;
-    // 2.2.1
+    // 2.2.1 Ace or Ten of three-card suits with the Seven; past three cards the doubleton is dropped.
     for (int s = 0; s < 4; ++s) {
         if (N(s) != 3) continue;
         if ((Has(s, ACE) || Has(s, TEN)) && AddS3(s) && Has(s, SEVEN)) ++v;
@@ -101,7 +101,8 @@ Stage RamschPlanner::StageTwo() {
         }
     }
     if (forehand) {
-        // 2.2.2
+        // 2.2.2 Leading: by the three-card suits found, the doubleton's first card alone or the doubleton
+        // dropped.
         if (b.Singles3Count == 1) {
             v -= 1;
             SetOnly(b.Singles2, b.Singles2Count, pair.First);
@@ -112,7 +113,8 @@ Stage RamschPlanner::StageTwo() {
             v += b.Singles3Count;
         }
     } else {
-        // 2.2.3
+        // 2.2.3 Not leading: one three-card suit found keeps the doubleton's first card alone; more are
+        // dropped.
         if (b.Singles3Count == 1) {
             SetOnly(b.Singles2, b.Singles2Count, pair.First);
             b.Pairs1Count = 0;
@@ -120,7 +122,7 @@ Stage RamschPlanner::StageTwo() {
             b.Singles3Count = 0;
         }
     }
-    // 2.2.4
+    // 2.2.4 One card or none and no doubleton: stage 4; else stage 3.
     if (v <= 1 && b.Pairs1Count == 0) return Stage::Four;
     return Stage::Three;
 }
@@ -138,7 +140,7 @@ Stage RamschPlanner::StageFour() {
     // 4.1: a lone blank Eight does not count.
     const int t = v == 1 && b.Singles1Count == 1 && b.Singles1[0].Score == 1 ? 1 : 0;
     v -= t;
-    // 4.2
+    // 4.2 The top pairs of three-card suits without the Seven.
     for (int s = 0; s < 4; ++s) {
         if (N(s) != 3) {
             if (t == 1 && b.Pairs2Count > 0) b.Singles1Count = 0;
@@ -157,7 +159,7 @@ Stage RamschPlanner::StageFour() {
             if (AddS3(s)) ++v;
         }
     }
-    // 4.3
+    // 4.3 One low doubleton: a pair of another suit in its place.
     if (b.Pairs1Count == 1) {
         const DiscardPair pair = b.Pairs1[0];
         if (Order(pair.First.Index) < 5 && Order(pair.Second.Index) < 4) {
@@ -189,7 +191,7 @@ Stage RamschPlanner::StageFour() {
                 b.Pairs1Count = 0;
             }
         }
-        // 4.3.2
+        // 4.3.2 A pair found stands alone.
         if (b.Pairs2Count > 0) {
             b.Pairs1Count = 0;
             b.Pairs2Count = 1;
@@ -233,7 +235,8 @@ Stage RamschPlanner::StageFour() {
 Stage RamschPlanner::StageFive() {
     v = Singles() + 2 * (b.Pairs1Count + b.Pairs2Count);
     if (v >= 2) return Stage::Six;
-    // 5.1
+    // 5.1 Four-card suits whose low cards cannot stay under: their top pair; Ace, Ten and King
+    // while leading: the top pair or the top card.
     for (int s = 0; s < 4; ++s) {
         if (N(s) != 4) continue;
         if (nextForehand || !Has(s, ACE) || !Has(s, TEN) || !Has(s, KING)) {
@@ -299,7 +302,8 @@ Stage RamschPlanner::StageSix() {
                 if (AddS1(s)) ++v;
             }
         }
-        // 6.2
+        // 6.2 Still one card short: the top pair of the richest three-card suit with a lone Seven that
+        // can give the lead away; then the top cards of long suits without the Seven.
         if (v == 1) {
             int taken = -1, most = 0;
             for (int s = 0; s < 4; ++s) {

@@ -19,9 +19,9 @@ Stage RamschPlanner::StageSeven() {
     return SevenStillTooMany();
 }
 
-// 7.1 and 7.2.
+// 7.1 and 7.2: a third-list single whose suit keeps the Seven and a low card goes, then a low blank.
 void RamschPlanner::SevenDropAThirdOrTheLowBlank() {
-    // 7.1
+    // 7.1 Of two third-list singles, one whose suit keeps the Seven and the Eight or Nine goes.
     if (b.Singles3Count == 2) {
         for (int k = 0; k < 2; ++k) {
             const int s = SuitOf(b.Singles3[k].Index);
@@ -47,14 +47,15 @@ void RamschPlanner::SevenDropAThirdOrTheLowBlank() {
 
 // 7.3 and 7.4; true when two candidates are left, on to 7.6.
 bool RamschPlanner::SevenThreeCardSuitsAndTheBlank() {
-    // 7.3
+    // 7.3 Three cards of a blank and a doubleton without Aces: Ace, Ten or King of a three-card suit
+    // with the Seven join.
     if (v == 3 && b.Singles1Count == 1 && b.Pairs1Count == 1 && !IsAce(b.Singles1[0].Index) &&
         !IsAce(b.Pairs1[0].First.Index)) {
         for (int s = 0; s < 4; ++s)
             if (N(s) == 3 && Has(s, SEVEN) && (Has(s, ACE) || Has(s, TEN) || Has(s, KING)) && AddS3(s)) ++v;
     }
     if (v <= 2) return true;
-    // 7.4
+    // 7.4 One blank: a doubleton scoring below the third-list single goes.
     if (b.Singles1Count == 1) {
         if (b.Singles3Count == 1 && b.Pairs1Count == 1 && b.Singles3[0].Score > b.Pairs1[0].First.Score) {
             b.Pairs1Count = 0;
@@ -113,12 +114,12 @@ void RamschPlanner::SevenLeadingPlayer() {
     int step = 2;
     if (b.Singles1Count == 1 && b.Pairs3Count == 1 && Order(b.Singles1[0].Index) < 5) step = SevenBlankAndPair();
     if (step == 2) step = SevenTwoHighSingles();
-    // 7.7.3
+    // 7.7.3 A blank left ends the sub-steps; else on to 7.7.4.
     if (step == 3) step = b.Singles1Count > 0 ? 0 : 4;
     if (step == 4) SevenMiddlePairs();
 }
 
-// 7.7.1
+// 7.7.1: a low blank beside a four-card suit's top pair, by what stays under in that suit.
 int RamschPlanner::SevenBlankAndPair() {
     const int u = SuitOf(b.Pairs3[0].First.Index);
     const bool seven = Has(u, SEVEN), eight = Has(u, EIGHT), nine = Has(u, NINE);
@@ -139,7 +140,7 @@ int RamschPlanner::SevenBlankAndPair() {
     return 2;
 }
 
-// 7.7.2
+// 7.7.2: two high third-list singles beside a low doubleton and no high blank replace them.
 int RamschPlanner::SevenTwoHighSingles() {
     bool onwards = true;  // on to the second sentence
     if (v == 3 && b.Singles3Count == 1) {
@@ -161,7 +162,7 @@ int RamschPlanner::SevenTwoHighSingles() {
     return 4;
 }
 
-// 7.7.4
+// 7.7.4: low doubletons give way to the top pairs of strong three-card suits.
 void RamschPlanner::SevenMiddlePairs() {
     if (b.Singles2Count != 0 || b.Singles3Count != 0 || b.Pairs2Count != 0 || b.Pairs1Count <= 0) return;
     bool lowFirsts = true;
@@ -176,7 +177,7 @@ void RamschPlanner::SevenMiddlePairs() {
     }
 }
 
-// 7.8
+// 7.8: still too many: a pointless blank goes; of two doubletons the richer one stays.
 Stage RamschPlanner::SevenStillTooMany() {
     if (v < 4) return Stage::Eight;
     if (b.Singles1Count == 1 && Points(b.Singles1[0].Index) == 0) {
@@ -349,7 +350,7 @@ bool RamschPlanner::EightPairForALongerSuit(int& x) {
     const DiscardPair pair = b.Pairs1[0];
     const int c1 = pair.First.Index, c2 = pair.Second.Index;
     if (Order(c1) < 5 && Order(c2) < 3) {
-        // 8.4.1
+        // 8.4.1 A five-card suit of Ace and Ten without the Seven.
         for (int s = 0; s < 4; ++s) {
             if (N(s) != 5) continue;
             const int high = player.PickHighestInSuit(s, true);
@@ -363,7 +364,7 @@ bool RamschPlanner::EightPairForALongerSuit(int& x) {
             x = high;
         }
     } else if (Order(c2) < 5 && (RankAt(player, c1) == ACE || RankAt(player, c1) == TEN)) {
-        // 8.4.2
+        // 8.4.2 A three-card suit of the Ace over low cards.
         for (int s = 0; s < 4; ++s) {
             if (N(s) != 3) continue;
             const int high = player.PickHighestInSuit(s, true);

@@ -41,12 +41,12 @@ inline constexpr SheetWord MatadorRun{1, 3};             // *
 inline constexpr SheetWord IsForehand{1, 4};             // Vh
 inline constexpr SheetWord ShortSuits{1, 5};
 inline constexpr SheetWord SafeTricks{2, 0};             // F$
-inline constexpr SheetWord AceTenElsewhereCount{2, 7};   // NA10
+inline constexpr SheetWord AceTenElsewhereCount{2, 7};   // NA10, the side suits with Ace and Ten
 inline constexpr SheetWord TrumpSuitCount{3, 0};         // TF, the trump suit without Jacks
 inline constexpr SheetWord JackMask{3, 2};               // bit s: the Jack of suit s is held
 inline constexpr SheetWord AcesElsewhereCount{3, 3};     // NA
 inline constexpr SheetWord TensElsewhereCount{3, 4};
-inline constexpr SheetWord BareSuitCount{4, 0};          // F0
+inline constexpr SheetWord BareSuitCount{4, 0};          // F0, the bare suits
 inline constexpr SheetWord AcesElsewhereMask{4, 2};      // the suits of NA
 inline constexpr SheetWord AceMask{4, 3};                // the suits of A; the trump bit is TA
 inline constexpr SheetWord AceTenElsewhereMask{4, 4};    // the suits of NA10
@@ -85,13 +85,13 @@ inline constexpr SheetWord TricksLessExtra{1, 0};
 inline constexpr SheetWord MatadorRun{1, 3};             // *
 inline constexpr SheetWord IsForehand{1, 4};             // Vh
 inline constexpr SheetWord SafeTricks{2, 0};             // F$
-inline constexpr SheetWord AceTenCount{2, 7};            // A10
+inline constexpr SheetWord AceTenCount{2, 7};            // A10, the suits with Ace and Ten
 inline constexpr SheetWord EstimateBeforeRules{3, 0};    // F$ + B
 inline constexpr SheetWord JackMask{3, 2};
 inline constexpr SheetWord AceCount{3, 3};               // A
 inline constexpr SheetWord TenCount{3, 4};
 inline constexpr SheetWord AceTenKingCount{3, 7};        // A10K
-inline constexpr SheetWord BareSuitCount{4, 0};          // F0
+inline constexpr SheetWord BareSuitCount{4, 0};          // F0, the bare suits
 inline constexpr SheetWord AceMask{4, 2};
 inline constexpr SheetWord AceTenMask{4, 3};
 inline constexpr SheetWord AceTenKingMask{4, 4};
@@ -131,7 +131,7 @@ inline constexpr int Length = 9;
 // The Null block (5), also shown for Revolution.
 namespace NullSheet {
 inline constexpr int ClassWord = 0;                  // rows 0..3: the suit's Null class 1..13
-inline constexpr SheetWord BareSuitCount{4, 0};      // F0
+inline constexpr SheetWord BareSuitCount{4, 0};      // F0, the bare suits
 inline constexpr SheetWord SafeNoForehandMark{5, 0}; // 3 when a suit has class 3
 inline constexpr SheetWord SafeNoAceMark{6, 0};      // 6 when a suit has class 6
 inline constexpr SheetWord Chance{7, 0};             // percent

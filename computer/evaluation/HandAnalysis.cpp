@@ -132,12 +132,12 @@ int TricksWithTheAce(SuitRules& rules, int n, bool T10, bool K, bool Q, const Ja
     const bool F = jacks.F, run = jacks.run;
     int* P = rules.primary;
     int T = 0;
-    if (n >= 6) {  // rule 1
+    if (n >= 6) {  // rule 1: six or more, each card a trick
         P[1] = n;
         T += n;
         if (run) rules.Secondary(12, n);
         else rules.Secondary(13, n - 1);
-    } else if (T10 && n < 6 && (K || n == 5)) {  // rule 2
+    } else if (T10 && n < 6 && (K || n == 5)) {  // rule 2: Ace-Ten with King or five cards
         T += 2;
         P[3] = n;
         T += n - 2;
@@ -145,40 +145,40 @@ int TricksWithTheAce(SuitRules& rules, int n, bool T10, bool K, bool Q, const Ja
         else if (run) rules.Secondary(12, n);
         else if (n < 4) rules.Secondary(2, 2);
         else rules.Secondary(13, n - 1);
-    } else if (T10 && !K && n < 4) {  // rule 3
+    } else if (T10 && !K && n < 4) {  // rule 3: Ace-Ten short, two tricks
         T += 2;
         P[2] = 2;
         rules.Secondary(2, 2);
-    } else if (T10 && !K && n == 4) {  // rule 4
+    } else if (T10 && !K && n == 4) {  // rule 4: Ace-Ten of four, three tricks
         T = 3;
         P[4] = 3;
         rules.Secondary(13, 3);
-    } else if (!T10 && K && n < 4 && Q && n > 2) {  // rule 5
+    } else if (!T10 && K && n < 4 && Q && n > 2) {  // rule 5: Ace-King-Queen of three
         T += 1;
         P[6] = n - 1;
         T += n - 2;
         rules.Secondary(13, n - 1);
-    } else if (!T10 && K && n < 4) {  // rule 6
+    } else if (!T10 && K && n < 4) {  // rule 6: Ace-King short, one trick
         T += 1;
         P[0] = 1;
         if (n == 3) rules.Secondary(13, 2);
         else rules.info.SecondaryTrickSum += 1;
-    } else if (!T10 && K && n < 6 && R < 2 && J < 3) {  // rule 7
+    } else if (!T10 && K && n < 6 && R < 2 && J < 3) {  // rule 7: Ace-King of four or five, few Jacks
         T += 1;
         P[6] = n - 1;
         T += n - 2;
         rules.Secondary(13, n - 1);
-    } else if (!T10 && K && n < 6) {  // rule 8
+    } else if (!T10 && K && n < 6) {  // rule 8: Ace-King of four or five
         T += 1;
         P[5] = n - 1;
         T += n - 2;
         rules.Secondary(13, n - 1);
-    } else if (!T10 && !K && n >= 4 && (R >= 2 || (R == 1 && J >= 3))) {  // rule 9
+    } else if (!T10 && !K && n >= 4 && (R >= 2 || (R == 1 && J >= 3))) {  // rule 9: Ace of four or more, strong Jacks
         T += 1;
         P[7] = 2;
         T += 1;
         rules.Secondary(0, 1);
-    } else if (!T10 && !K) {  // rule 10
+    } else if (!T10 && !K) {  // rule 10: a bare Ace, one trick
         T += 1;
         P[0] = 1;
         rules.Secondary(0, 1);
@@ -191,20 +191,20 @@ int TricksWithoutTheAce(SuitRules& rules, int n, bool T10, bool K, bool Q, const
     const int J = jacks.J, R = jacks.R;
     int* P = rules.primary;
     int T = 0;
-    if (T10 && n >= 6 && R >= 1 && J >= 3) {  // rule 11
+    if (T10 && n >= 6 && R >= 1 && J >= 3) {  // rule 11: a long Ten suit with strong Jacks
         rules.Secondary(14, n - 1);
-    } else if (T10 && K && (n > 3 || Q)) {  // rule 12
+    } else if (T10 && K && (n > 3 || Q)) {  // rule 12: Ten-King with Queen or four cards
         P[8] = n - 1;
         T += n - 1;
         if (J > 2) rules.Secondary(14, n - 1);
         if (rules.secondary[14] == 0) rules.Secondary(15, 1);
-    } else if (T10 && K && !Q && (n > 2 || R > 1)) {  // rule 13
+    } else if (T10 && K && !Q && (n > 2 || R > 1)) {  // rule 13: Ten-King without Queen
         P[9] = 1;
         T += 1;
         rules.Secondary(15, 1);
-    } else if (T10 && K) {  // rule 14
+    } else if (T10 && K) {  // rule 14: Ten-King bare
         rules.Secondary(15, 1);
-    } else if (T10 && !K && Q && (n > 2 || R == 4)) {  // rule 15
+    } else if (T10 && !K && Q && (n > 2 || R == 4)) {  // rule 15: Ten-Queen
         P[10] = 1;
         T += 1;
     }

@@ -52,7 +52,7 @@ bool KontraPermitted(const CPlayer& player) {
 }
 
 bool CKontraDecision::AnnounceKontra() {
-    // Step 1.
+    // Step 1: never the soloist, and only once a game.
     if (me.seat == g_Game.Soloist || g_Game.KontraState != KONTRA_NONE) return false;
     // Step 2 and 3: a decision kept from the ten-card estimate still counts.
     if (me.count == 10) DecisionCode(me) = 0;
@@ -149,16 +149,16 @@ void CKontraDecision::EstimateKontraGrand() {
             }
         }
     }
-    // Rule 2.
+    // Rule 2: a run of three matadors or more with cover in the other suits.
     DecisionCode(me) = 0;
     if (M >= 3 && ((HasAceCoverInOtherSuits(info, 6, 1, 1) && HasCoverInOtherSuits2(info, 6, 1, 1)) ||
                    HasAceCoverInOtherSuits(info, 6, 2, 1) || HasCoverInOtherSuits2(info, 6, 2, 1)))
         return Kontra(me, 3570);
-    // Rule 3.
+    // Rule 3: a run of two or more in forehand, with a long suit under its Ace or Ten.
     if (M > 1 && me.seat == g_Game.Forehand)
         for (int s = 0; s < 4; ++s)
             if (info.SuitCount[s] > 3 && aceOrTen(s)) return Kontra(me, 3560);
-    // Rule 4.
+    // Rule 4: a run and two Jacks, with a long or well-covered suit under its Ace or Ten.
     if (M > 0 && J > 1) {
         for (int s = 0; s < 4; ++s)
             if (aceOrTen(s) && (info.SuitCount[s] >= 5 || (A > 1 && info.SuitCount[s] > 2))) return Kontra(me, 3551);
@@ -172,7 +172,7 @@ void CKontraDecision::EstimateKontraGrand() {
         }
     }
     bool finalTest = false;
-    // Rule 5.
+    // Rule 5: three Jacks or more, with Aces and cover, or a long suit under its Ace, Ten or King.
     if (J > 2) {
         const int strength = A + (HasCoverInOtherSuits(info, 6, 1, 1) ? 1 : 0) + (HasTenCoverInOtherSuits(info, 6, 1, 1) ? 1 : 0) +
                              (HasCoverInOtherSuits2(info, 6, 1, 1) ? 1 : 0);
@@ -180,9 +180,9 @@ void CKontraDecision::EstimateKontraGrand() {
         for (int s = 0; s < 4; ++s)
             if (info.SuitCount[s] > 3 && (aceOrTen(s) || held(s, KING))) return Kontra(me, 3548);
     }
-    // Rule 6.
+    // Rule 6: fewer than two Jacks: only the final test.
     if (J < 2) finalTest = true;
-    // Rule 7.
+    // Rule 7: three Aces, or a long suit under its Ace unless short of suits beside other high cards.
     if (!finalTest) {
         if (A >= 3) return Kontra(me, 3538);
         int found = -1;

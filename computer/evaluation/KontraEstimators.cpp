@@ -126,7 +126,7 @@ void CKontraDecision::EstimateKontraSuit() {
             if (info.ShortSuitCount >= 1) return Kontra(me, t, 2991);
         }
     }
-    // Rule 7.
+    // Rule 7: two Jacks (or one and the trump Ace) with three Aces; or short trumps with matadors.
     if ((J >= 2 || (J == 1 && held(t, ACE))) && A >= 3) return Kontra(me, t, 2990);
     if (ShortTrumpsWithMatadors(info, t, T)) Kontra(me, t, 2980);
 }

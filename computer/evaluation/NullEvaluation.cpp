@@ -200,7 +200,7 @@ bool EvaluateNullForTheBidding(CPlayer& player, SheetRows rows) {
 void CGameEvaluation::EvaluateNull(int mode) {
     int* nullOpt = me.gameOptions[GAME_NULL];
     int* revolution = me.gameOptions[GAME_REVOLUTION];
-    // Step 1.
+    // Step 1: both records cleared; a risk setting above 100 plays no Null.
     ClearGameOption(nullOpt);
     ClearGameOption(revolution);
     const int risk = GetRiskSetting(GAME_NULL);

@@ -256,7 +256,7 @@ bool CPlayer::AnalysePlayRisk() {
                     .jacks = jacks,
                     .FH = seat == g_Game.Forehand,
                     .c = {}};
-    // Step 1.
+    // Step 1: the Jacks' status, malus and count in the sheet.
     for (int i = 8; i <= 19; ++i) k.r6[i] = 0;
     k.r6[17] = k.r6[19] = SHEET_EMPTY;
     SheetAt(rows, PlaySheet::JacksStatus) = jacks;

@@ -37,7 +37,7 @@ void RedrawRow(CCards& row) {
 }  // namespace
 
 void CPlayer::HandleRamschSkat(CCards& skat) {
-    // Step 1.
+    // Step 1: the game is Ramsch; the suit plan starts empty.
     g_Game.SetGameType(GAME_RAMSCH);
     for (auto& slot : SuitPlanSlots) slot = SuitPlanSlot{};
     // Step 2: pass on when the risk analysis, or else the Durchmarsch plan, leaves a verdict.
@@ -102,7 +102,7 @@ void CPlayer::DecideRamschSkat(CCards& skat, bool plan) {
             g_Game.SetGameType(GAME_RAMSCH);
         }
     }
-    // Step 4.
+    // Step 4: the dealt hand and skat as they were.
     dealt = dealtHand;
     skat.dealt = dealtSkat;
 }

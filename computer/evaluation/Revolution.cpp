@@ -226,16 +226,16 @@ struct Redistribution {
 void CPlayer::RedistributeRevolution(CPlayer& first, CPlayer& second, const CPlayer& declarer, int (&marks)[22]) {
     (void)second;
     Redistribution r{*this, first, declarer, marks};
-    // Step 1.
+    // Step 1: a suit the soloist must take a trick in goes to the first defender, filled up.
     const int attack = r.AttackSuit();
     if (attack >= 0) {
         r.FillUp(&attack, 1);
     } else {
-        // Step 2.
+        // Step 2: else, with the person leading, the suits where the soloist is weakest, filled up.
         int kept[4] = {-1, -1, -1, -1};
         const int count = g_Game.Forehand == 2 ? r.WeakSuits(kept) : 0;
         if (count > 0) r.FillUp(kept, count);
-        else r.SpreadBySuit();  // Step 3.
+        else r.SpreadBySuit();  // Step 3: else per suit as many low cards as the soloist holds
     }
     r.MakeTen();
     // A forced card that did not come to the first defender is no forced card.
@@ -256,7 +256,7 @@ void CPlayer::SwapOpponentCards(CCards& skat, CPlayer& first, CPlayer& second, C
     }
     count = POOL;
     SortIntoTable(*this, 3);
-    // Step 2.
+    // Step 2: the pool marked: the cards the first defender gets.
     int marks[POOL];
     RedistributeRevolution(first, second, declarer, marks);
     // Steps 3 and 4: the first defender's ten, then the second defender's twelve.
@@ -286,7 +286,7 @@ void CPlayer::SwapOpponentCards(CCards& skat, CPlayer& first, CPlayer& second, C
         if (slot != i1 && slot != i2) rest.push_back(second.cards[slot]);
     for (int slot = 0; slot < 10; ++slot) second.cards[slot] = rest[static_cast<std::size_t>(slot)];
     second.cards[10] = second.cards[11] = NO_CARD;
-    // Step 6.
+    // Step 6: the three rows in order.
     first.Sort();
     second.Sort();
     skat.Sort();

@@ -122,10 +122,10 @@ int (*CPlayer::SuggestGame(int mode, CCards& skat))[13] {
         SetCardLocation(skatCards[place], CARD_IN_SKAT);
         cards[10 + place] = skatCards[place];
     }
-    // Steps 4 and 5.
+    // Steps 4 and 5: the records with the skat; weak suit games switched off.
     std::memcpy(options, S, sizeof(S));
     PruneWeakSuitOptions(options);
-    // Step 6.
+    // Step 6: the declared option chosen and the hand analysed as it stands.
     SelectDeclaredOption();
     AnalyseHand(0);
     return options;
@@ -138,13 +138,13 @@ int CPlayer::SuggestSkat(CCards& skat, bool carryOut) {
     g_Computer.Discard.ClearCounts();
     gameOptions[t][OPT_SCHNEIDER] = gameOptions[t][OPT_SCHWARZ] = g_Game.SchwarzAnnounced;
     if (g_Game.SchwarzAnnounced == 1) t = GAME_DURCHMARSCH;
-    // Steps 2 and 3.
+    // Steps 2 and 3: the skat taken into the hand, the lay-away planned and carried out.
     SkatIntoSlots(*this, skat);
     AnalyseHand(1);
     PlanAndChooseDiscard(*this, t);
     const DiscardEntry chosen[2] = {g_Computer.Discard.DiscardResult[0], g_Computer.Discard.DiscardResult[1]};
     ExchangeDiscardResult(*this, skat, carryOut);
-    // Step 4.
+    // Step 4: carried out: the rows drawn anew after a pause.
     if (carryOut) {
         if (g_ComputerFrame.SetPause) g_ComputerFrame.SetPause(1);
         RedrawRow(*this);
@@ -172,7 +172,7 @@ int CPlayer::SuggestSkat(CCards& skat, bool carryOut) {
         ExchangeDiscardResult(*this, skat, false);
         return value;
     }
-    // Step 7.
+    // Step 7: the verdict: fine, not recommended, or overbid.
     if (t == GAME_NULL) g_Game.OuvertAnnounced = 0;
     if (t == GAME_RAMSCH) return SKAT_FINE;
     if (gameOptions[t][OPT_VALUE] == 0) return SKAT_NOT_RECOMMENDED;

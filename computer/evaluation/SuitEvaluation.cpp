@@ -482,9 +482,9 @@ void CGameEvaluation::EvaluateSuit(int mode, int option) {
         }
     }
     const int from = option < 0 ? 0 : option, to = option < 0 ? 3 : option;
-    // Step 2.
+    // Step 2: the suits' records cleared.
     for (int t = from; t <= to; ++t) ClearGameOption(me.gameOptions[t]);
-    // Step 3.
+    // Step 3: each suit's tricks and record.
     for (int t = from; t <= to; ++t) {
         int* opt = me.gameOptions[t];
         const int n = me.EstimateTricks(t);

@@ -587,7 +587,7 @@ int EstimateGrand(CPlayer& player) {
     const int J = info.JackCount, R = info.MatadorRun, A = info.AceSuitCount, T = info.TenSuitCount;
     const int V = info.ShortSuitCount;
     const bool F = player.seat == g_Game.Forehand;
-    // Step 1.
+    // Step 1: the estimate: the Jacks and the suits' tricks less the tricks to take off.
     const int X = player.CountExtraTricks(6);
     int E = std::clamp(J + info.SecondaryTrickSum - X, 0, 10);
     // Step 2: the input rows.
@@ -667,11 +667,11 @@ int CPlayer::CountExtraTricks(int type) {
     };
     auto has = [&](int s, int r) { return info.RankTable[s][r] >= 0; };
     auto n = [&](int s) { return info.SuitCount[s]; };
-    // Step 1.
+    // Step 1: more than ten tricks counted: the excess comes off.
     const int sum = info.SecondaryTrickSum + J;
     int X = sum > 10 ? sum - 10 : 0;
     bool toStep6 = false;
-    // Step 2.
+    // Step 2: three Jacks and no Ace: one off for each suit of four with Ten, Queen and King.
     if (J >= 3 && info.AceSuitCount == 0 && gameOptions[GAME_GRAND][OPT_SCHWARZ] == 0) {
         for (int s = 0; s < 4; ++s) {
             if (n(s) >= 4 && has(s, TEN) && has(s, QUEEN) && has(s, KING)) {
@@ -682,7 +682,7 @@ int CPlayer::CountExtraTricks(int type) {
     }
     if (J != 4) {
         if (R >= 0) {
-            // Step 3.
+            // Step 3: with a run of two of two Jacks and two short suits: one off for each suit of three or more.
             if (J == 2 && R == 2 && info.ShortSuitCount >= 2) {
                 for (int s = 0; s < 4; ++s) {
                     if (n(s) > 2) {
@@ -693,7 +693,7 @@ int CPlayer::CountExtraTricks(int type) {
                 toStep6 = true;
             }
         } else {
-            // Step 4.
+            // Step 4: without the run: one off for an Ace of two to four without its Ten, or a suit without its Ace.
             for (int s = 0; s < 4; ++s) {
                 const int* slots = secondary(s);
                 if ((slots[0] == 0 && slots[12] == 0 && slots[13] == 0) || slots[0] == 1 || slots[12] == 1) continue;
@@ -707,7 +707,7 @@ int CPlayer::CountExtraTricks(int type) {
             }
         }
     }
-    // Step 5.
+    // Step 5: one Jack or none: the Ace-Ten suits of three or more lose their lower cards.
     if (!toStep6 && J <= 1) {
         for (int s = 0; s < 4; ++s) {
             if (!has(s, ACE) || !has(s, TEN) || n(s) < 3) continue;

@@ -75,7 +75,7 @@ int TopOrBeatingCard(CPlayer& p, const CPlayer& open) {
             if ((GetCardRank(u) != TEN || o(s) > 3) && !open.IsTopCard(u, -1, -1)) B.Offer(PointsOf(h), h);
         }
     }
-    // 3.
+    // 3. The beating card, or the top card when both suits are void in the open hand and it is cheaper.
     int x = B.card != NO_CARD ? B.card : A.card;
     if (A.card != NO_CARD && p.IsTopCard(A.card, -1, -1) && o(PlainSuitOf(A.card)) == 0 && B.card != NO_CARD &&
         o(PlainSuitOf(B.card)) == 0 && PointsOf(A.card) < PointsOf(B.card))
@@ -194,8 +194,8 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
     const bool jackLead = IsJack(lead);
     const int s = jackLead ? -1 : PlainSuitOf(lead);
     if (jackLead) {
-        if (J > 0) return NO_CARD;                              // P1
-        const int openJack = open.PickHighestInSuit(-1, true);  // P2
+        if (J > 0) return NO_CARD;                              // P1: he holds a Jack
+        const int openJack = open.PickHighestInSuit(-1, true);  // P2: the open hand's Jack
         if (openJack != NO_CARD && OrderOf(lead) <= OrderOf(openJack)) return NO_CARD;
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i)
@@ -203,7 +203,8 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
         return best.card;
     }
     if (m(s) > 0 && o(s) == 0) {
-        // P3.
+        // P3. The open hand is void in the suit led: the lowest under a rich lead, or the card above the lead
+        // when the open hand holds a beatable doubleton.
         if (PointsOf(lead) >= 10) return ownLowest(s);
         for (int i = 0; i < 4; ++i) {
             if (i == s || o(i) != 2) continue;
@@ -215,7 +216,7 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
         return NO_CARD;
     }
     if (m(s) > 0) {
-        // P4.
+        // P4. Both hold the suit: the highest (or the one below it) over the open hand's highest.
         const int u = open.PickHighestInSuit(s, true);
         const int h = ownHighest(s);
         if (OrderOf(lead) > OrderOf(u)) {
@@ -227,8 +228,8 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
     if (o(s) > 0)
         return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? CCardChoosers(p).ChooseCardByRunScore(false)
                                                                         : NO_CARD;
-    if (open.handInfo.JackCount > 0) return CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);  // P6
-    // P7.
+    if (open.handInfo.JackCount > 0) return CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);  // P6: Jacks there
+    // P7. The run-score card; a top card gives way to a follow card or the card below it.
     const int k = CCardChoosers(p).ChooseCardByRunScore(true);
     if (k == NO_CARD || !p.IsTopCard(k, -1, -1)) return k;
     const int b = p.NextLowerInSuit(k, false);
@@ -284,15 +285,15 @@ void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* ma
         const bool gTop = open.IsTopCard(g, -1, -1);
         const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
         if (!gTop && IsJack(g)) {
-            y = CCardChoosers(p).ChooseCardByScore3(0, true);  // M1
+            y = CCardChoosers(p).ChooseCardByScore3(0, true);  // M1: the open hand's next card a Jack
         } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
                    open.CollectSuit(s, false, nullptr) >= 2) {
             if (m(s) > 0) {
-                // M2.
+                // M2. The suit led held: the highest when the open hand keeps one card besides, else the lowest.
                 const int d = open.CollectSuit(s, false, nullptr) - m(s);
                 x = (d == 1 && lead == u) ? p.PickHighestInSuit(s, true) : ownLowest(s);
             } else {
-                // M3.
+                // M3. Not held: the run-score top card, or a follow card or the card below it.
                 const int k = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
                     const int b = p.NextLowerInSuit(k, false);
@@ -301,7 +302,7 @@ void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* ma
                 }
             }
         } else if (gTop && (IsJack(g) || m(GetCardSuit(g, false)) == 0)) {
-            // M4.
+            // M4. A low card by score of a single card or a suit the open hand lacks.
             const int q = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
             if (q != NO_CARD && OrderOf(q) <= 4 && (m(PlainSuitOf(q)) == 1 || o(PlainSuitOf(q)) == 0)) y = q;
         }
@@ -339,7 +340,7 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         }
         x = y;
     }
-    // 4.
+    // 4. A reserve card of the suit led stands.
     if (x != NO_CARD) return x;
     const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
     // 5. Following a plain lead.
@@ -348,26 +349,26 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         int e = me.NextHigherInSuit(lead);
         if (e == h && OrderOf(h) > OrderOf(u) && PointsOf(lead) < PointsOf(u)) e = ownLowest(s);
         if (e != NO_CARD) {
-            if (OrderOf(lead) >= 5) return e;               // E1
-            if (o(s) == 0) return h;                        // E2
-            if (!me.IsTopCard(h, -1, -1)) return h;         // E3
-            if (o(s) == 1 && e == h) return OrderOf(h) > OrderOf(u) ? ownLowest(s) : h;  // E4
-            return e;                                       // E5
+            if (OrderOf(lead) >= 5) return e;               // E1: over a high lead
+            if (o(s) == 0) return h;                        // E2: the open hand lacks the suit
+            if (!me.IsTopCard(h, -1, -1)) return h;         // E3: his highest not top
+            if (o(s) == 1 && e == h) return OrderOf(h) > OrderOf(u) ? ownLowest(s) : h;  // E4: one left there
+            return e;                                       // E5: else the card above the lead
         }
-        if (me.IsTopCard(lead, -1, -1)) return NO_CARD;     // E6
-        if (u == NO_CARD) return ownLowest(s);              // E7
-        const int uPrime = me.IsTopCard(u, -1, -1) ? u : me.NextHigherInSuit(u);  // E8
+        if (me.IsTopCard(lead, -1, -1)) return NO_CARD;     // E6: the lead holds
+        if (u == NO_CARD) return ownLowest(s);              // E7: the open hand lacks the suit
+        const int uPrime = me.IsTopCard(u, -1, -1) ? u : me.NextHigherInSuit(u);  // E8: its top or above
         return (uPrime == NO_CARD || uPrime == h) ? ownLowest(s) : h;
     }
     // 6. Not following, or a Jack lead without Jacks.
     const bool leadTop = me.IsTopCard(lead, u, -1);
     int card = NO_CARD;
     if (leadTop && J > 0 && PointsOf(lead) >= 10) {
-        card = me.PickRandomJack(0);  // V1
+        card = me.PickRandomJack(0);  // V1: a rich top lead, a Jack in
     } else if (leadTop && J > g_Game.TrumpCount - J && marked[CLUBS]) {
-        card = me.PickRandomJack(0);  // V2
+        card = me.PickRandomJack(0);  // V2: more Jacks than the others' trumps, Clubs marked
     } else if (leadTop) {
-        // V3.
+        // V3. The lead holds: the reserve card, else a trump game card or one by score.
         x = y;
         if (x == NO_CARD) x = CCardChoosers(me).ChooseTrumpGameCard(true);
         if (x == NO_CARD) x = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
@@ -378,13 +379,13 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         }
         card = x;
     } else if (u != NO_CARD && open.IsTopCard(u, -1, -1)) {
-        // V4.
+        // V4. The open hand's highest is top: a trump game card or one by score.
         card = CCardChoosers(me).ChooseTrumpGameCard(true);
         if (card == NO_CARD) card = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
     } else if (!(u != NO_CARD && open.IsTopCard(u, -1, -1)) &&
                open.CollectSuit(jackLead ? g_Game.GameType : s, true, nullptr) <
                    me.CollectSuit(jackLead ? g_Game.GameType : s, false, nullptr)) {
-        // V5.
+        // V5. The open hand has fewer of the suit: his highest of a suit not marked where it is top.
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (marked[i] || m(i) == 0) continue;
@@ -413,9 +414,9 @@ int ThirdAfterJackLed(CPlayer& p, const CPlayer& open, bool soloistNext, int fir
     const auto o = [&open](int s) { return open.CountInSuit(s); };
     const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
     const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
-    if (p.handInfo.JackCount > 0 || !soloistNext) return NO_CARD;  // J1
+    if (p.handInfo.JackCount > 0 || !soloistNext) return NO_CARD;  // J1: no first choice with Jacks or the partner next
     if (IsJack(T) && OrderOf(T) > OrderOf(first)) {
-        // J2.
+        // J2. The partner's Jack holds: the highest of a suit the open hand lacks or cannot beat.
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (m(i) == 0) continue;
@@ -424,7 +425,7 @@ int ThirdAfterJackLed(CPlayer& p, const CPlayer& open, bool soloistNext, int fir
         }
         return best.card;
     }
-    // J3.
+    // J3. Else a low card, of a suit the open hand lacks first.
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0) continue;
@@ -465,10 +466,11 @@ int ThirdFollowingSuit(CPlayer& p, const CPlayer& open, int first, int S, int T)
         if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return p.PickLowestInSuit(L, true);
         return h;
     }
-    if (IsJack(S)) return p.PickLowestInSuit(L, true);                               // F3
-    if (pT == L) return h;                                                           // F4
-    if (open.CountInSuit(L) == 0) return OrderOf(h) > OrderOf(first) ? h : NO_CARD;  // F5
-    // F6.
+    if (IsJack(S)) return p.PickLowestInSuit(L, true);                               // F3: a Jack on it
+    if (pT == L) return h;                                                           // F4: the partner trumped
+    if (open.CountInSuit(L) == 0) return OrderOf(h) > OrderOf(first) ? h : NO_CARD;  // F5: the open hand lacks the suit
+    // F6. The own highest unless it lies just above the open hand's; else the lowest card over the
+    // lead, that one itself only under a partner's card of 10 points or more.
     const int a = p.NextHigherInSuit(u);
     if (a == NO_CARD) return NO_CARD;
     if (a != h) return h;

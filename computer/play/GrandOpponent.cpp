@@ -60,14 +60,14 @@ int SuitOfTopTensAndAces(CPlayer& p) {
 // card of them for L9.
 std::optional<int> PreferredOrWonSuit(const OpponentLead& o, int& spare) {
     CPlayer& p = o.p;
-    // L7.
+    // L7. The preferred suit's low card, when the soloist is void there or it is top.
     const int preferred = g_Knowledge.PreferredSuit;
     if (preferred >= 0 && preferred <= 3) {
         const int x = p.PickLowCardOfSuit(preferred);
         spare = x;
         if (x != NO_CARD && (!SoloistMayHold(p, preferred) || p.IsTopCard(x, -1, -1))) return x;
     }
-    // L8.
+    // L8. The suit led last and won: its highest card when top (or the King after the Ten in a hand game).
     if (o.wonLast && o.lastPlain) {
         const int h = p.PickHighestInSuit(o.lastSuit, true);
         if (h != NO_CARD && (p.IsTopCard(h, -1, -1) ||
@@ -220,13 +220,14 @@ int SecondOverAJack(const OpponentSecond& o) {
     const int n = o.n, J = o.J, third = o.third, lead = o.lead;
     const bool soloistLed = o.soloistLed;
     if (J > 0) {
-        // J1.
+        // J1. With Jacks: over the soloist's Jack when a higher one is held, else a Jack at random.
         if (soloistLed && OrderOf(p.PickHighestInSuit(-1, true)) > OrderOf(lead))
             return p.PickCardAboveInTrumps(lead, true);
         return p.PickRandomJack(0);
     }
     if (soloistLed && (n < 8 || p.IsTopCard(lead, -1, -1) || !p.MayHoldSuit(third, g_Game.GameType))) {
-        // J2.
+        // J2. The soloist led with under eight cards left, a top Jack, or the partner out of trumps: a
+        // Grand card, or one scored in its suit.
         const int c = CCardChoosers(p).ChooseGrandCard(false);
         if (c != NO_CARD) {
             const int sc = PlainSuitOf(c);
@@ -250,7 +251,7 @@ int SecondOverAJack(const OpponentSecond& o) {
         if (g_ComputerFrame.SuitLedMark(PlainSuitOf(y)) && PointsOf(x) <= PointsOf(y)) return x;
         return y;
     }
-    if (soloistLed) return o.S3();  // J3
+    if (soloistLed) return o.S3();  // J3: a card scored for the soloist's trick.
     // J4: the partner's Jack.
     if (!p.IsTopCard(lead, -1, -1)) return CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     CoinFlipBest best;
@@ -269,7 +270,7 @@ int SecondFollowing(const OpponentSecond& o) {
     const bool soloistLed = o.soloistLed;
     const int low = p.PickLowCardOfSuit(s);
     if (soloistLed) {
-        // F1.
+        // F1. The soloist led: the low card when it cannot win; a follow card or the one below a top low card.
         if (OrderOf(low) < OrderOf(lead)) return p.PickLowCardAnySuit(s);
         if (p.IsTopCard(low, -1, -1)) {
             const int follow = CCardChoosers(p).ChooseOpponentFollowCard(lead);
@@ -280,7 +281,8 @@ int SecondFollowing(const OpponentSecond& o) {
         return low;
     }
     if (g_Game.TrumpCount == 0 || SoloistMayHold(p, s)) {
-        // F2.
+        // F2. The partner led, the soloist may hold the suit: the second-hand choice over a top lead, else a
+        // card that goes over the lead.
         if (p.IsTopCard(lead, -1, -1)) return CCardChoosers(p).ChooseOpponentSecond(s);
         if (!p.IsTopCard(low, -1, -1)) {
             if (GetCardRank(low) == TEN && Holds(p, s, KING)) return HeldCard(p, s, KING);
@@ -290,7 +292,7 @@ int SecondFollowing(const OpponentSecond& o) {
         }
         return low;
     }
-    // F3.
+    // F3. The soloist is void: a low card or the lowest.
     int c = OrderOf(lead) < 5 ? p.PickCardGrandSuit(lead, 4) : p.PickLowestInSuit(s, true);
     if (c == NO_CARD) c = p.PickLowestInSuit(s, false);
     return c;
@@ -376,7 +378,7 @@ int SecondVoidOverThePartner(const OpponentSecond& o) {
         }
         return x != NO_CARD ? x : CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     }
-    // V5.
+    // V5. Else a Grand card, or a card by score.
     int c = CCardChoosers(p).ChooseGrandCard(false);
     if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     return c;
@@ -417,7 +419,7 @@ int ThirdOverAJack(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int S = o.S, T = o.T, P = o.P;
     if (o.J == 0) {
-        // A1.
+        // A1. Without Jacks: a scored card under the partner's winning Jack, else a trump game or Grand card.
         if (IsJack(T) && OrderOf(T) > OrderOf(S)) {
             const int card = CCardChoosers(p).ChooseCardByScore3(P, true);
             return card != NO_CARD ? card : CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
@@ -432,7 +434,7 @@ int ThirdOverAJack(const OpponentThird& o) {
         }
         return c;
     }
-    // A2.
+    // A2. With Jacks: a Jack at random, or the Jack just above the soloist's when the partner's does not hold.
     int c = p.PickRandomJack(0);
     if (!(IsJack(T) && OrderOf(T) > OrderOf(S))) {
         const int above = p.PickCardAboveInTrumps(S, true);
@@ -519,7 +521,8 @@ int ThirdPointsIntoThePartnersTrick(const OpponentThird& o) {
 // C1, C2: void in the suit led, the partner's card holds.
 int ThirdVoidThePartnerHolds(const OpponentThird& o, bool sameSuit) {
     CPlayer& p = o.p;
-    // C1.
+    // C1. Following: the run-score card (a follow card instead of a lone top card); void: a top card of
+    // the soloist's suit; else points into the trick.
     if (sameSuit) {
         int k = CCardChoosers(p).ChooseCardByRunScore(true);
         if (o.J == 0 && k != NO_CARD && p.IsTopCard(k, -1, -1) && !p.IsTopCard(p.NextLowerInSuit(k, false), k, -1))

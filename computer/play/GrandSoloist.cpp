@@ -200,7 +200,8 @@ int LeadWhileDefendersHoldJacks(CPlayer& p, int J, int O) {
         }
     }
     if (card == NO_CARD && O < J) {
-        // B6.
+        // B6. More Jacks than the defenders: with four cards, one Jack out and no Ace suit, a Grand card;
+        // with as many, the lead after three safe suits.
         if (O == 1 && p.count == 4 && !tTop && p.handInfo.AceSuitCount <= 0)
             card = CCardChoosers(p).ChooseGrandCard(false);
     } else if (card == NO_CARD && O == J) {
@@ -549,7 +550,8 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
     const int points1 = g_Game.PartyPoints[1];
     const int probability = me.gameOptions[GAME_GRAND][OPT_PROBABILITY];
     if (J > 0) {
-        // T4.
+        // T4. Void in the suit led, with Jacks: a trump game card that keeps the defenders under 30 when the
+        // game looks safe; with one Jack of several out, a card by score or the Jack.
         const int t = CCardChoosers(me).ChooseTrumpGameCard(false);
         if (probability >= 80 && t != NO_CARD && PointsOf(t) + points1 + P <= 29 && P <= 10)
             return me.FinishStrategy(t, EPILOGUE_PLAIN);
@@ -560,7 +562,7 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
             P = 11;
             if (card != NO_CARD) return me.FinishStrategy(card, EPILOGUE_PLAIN);
         }
-        // T5.
+        // T5. A cheap trick: the trump game card when every other suit's low card is top.
         if (P < 12 && t != NO_CARD) {
             bool stopped = false;
             for (int u = 0; u < 4 && !stopped; ++u) {
@@ -569,7 +571,7 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
             }
             if (!stopped) return me.FinishStrategy(t, EPILOGUE_PLAIN);
         }
-        // T6.
+        // T6. A trick under 5 points: the trump game or Grand card, or a Jack when the suit is sure.
         if (P < 5) {
             int c = t != NO_CARD ? t : CCardChoosers(me).ChooseGrandCard(false);
             if (c != NO_CARD) {

@@ -49,7 +49,7 @@ int CNullPlay::PlayNullOpponentLead(bool soloistFollows) {
         const int k = b < a ? b : a;
         if (k >= 1 && OrderOf(out[0]) > OrderOf(held[k - 1])) card = me.NextLowerInSuit(out[0], false);
     }
-    // 4.
+    // 4. Else the defender's lead.
     if (card == NO_CARD) card = ChooseNullDefenderLead(soloistFollows);
     return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
@@ -99,7 +99,7 @@ int CNullPlay::ChooseNullDefenderLead(bool soloistFollows) {
             }
         }
     }
-    // 3.
+    // 3. The best candidate, its suit remembered for the next lead.
     me.rememberedSuit = PlainSuitOf(best.card);
     if (best.card != NO_CARD) return best.card;
     // 4. The soloist lacks every suit held: the lowest card before him, the highest after him.
@@ -128,21 +128,22 @@ int CNullPlay::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
         return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     // The partner led, the soloist plays third.
-    // 1.
+    // 1. The lowest card when it and the partner's card are both safe.
     const int l = me.PickLowestInSuit(s, true);
     if (me.IsSuitSafe(l, -1, -1) && me.IsSuitSafe(c1, l, -1)) return me.FinishStrategy(l, EPILOGUE_PLAIN);
-    // 2.
+    // 2. The held card beside the partner's lead.
     const int a = CCardChoosers(me).GetHeldRankNeighbour(c1, 1);
     bool toStep5 = false;
     if (IsSoloistHandVisible()) {
-        // 3.
+        // 3. The soloist's hand open: just under his lowest run, the neighbour, or the highest.
         const int m = me.partner->PickLowestInSuit(s, false);
         if (m == NO_CARD) card = a != NO_CARD ? a : me.PickHighestInSuit(s, true);
         else if (OrderOf(c1) < OrderOf(m)) card = me.NextLowerInSuit(m, false);
         else card = a;
         toStep5 = card == NO_CARD;
     } else if (a != NO_CARD) {
-        // 4.
+        // 4. With a Seven or Eight low, the neighbour with the low card committed; else the highest or the
+        // neighbour.
         if (IsRank(l, SEVEN) || IsRank(l, EIGHT)) {
             me.forcedCard = -l;
             me.ForcedCardCount = me.count;

@@ -49,14 +49,14 @@ int CNullPlay::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard,
     const int c1 = firstCard;
     const int s = PlainSuitOf(c1);
     const int n = me.CountInSuit(s);
-    // 1.
+    // 1. The first trick resets the game's rule option.
     if (me.count == 10 && g_Game.GameType >= 0 && g_Game.GameType < 9) me.gameOptions[g_Game.GameType][OPT_RULE] = 0;
     // 2. The give-up test.
     if (n > 0 && (me.seat == 2 || F || me.NextLowerInSuit(c1, false) == NO_CARD)) {
         abort = me.CheckSoloist(c1);
         if (abort) return NO_CARD;
     }
-    // 3.
+    // 3. A Kontra noted when the soloist must go under the lead.
     if (NullKontraBookkeeping(true) && F) {
         const int x = S.PickLowCardAnySuit(s);
         if (x != NO_CARD && RanksBelow(c1, x) && RanksBelow(me.PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
@@ -80,7 +80,7 @@ int CNullPlay::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard,
         }
         if (result != NO_CARD) return result;
     } else if (NullKontraBookkeeping(true)) {
-        // 5.
+        // 5. A Kontra noted when the soloist's lowest cannot stay under.
         const int l = LowestHeld(S, s);
         if (l != NO_CARD && (F ? RanksBelow(c1, l) : !me.IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
     }
@@ -117,7 +117,7 @@ int CNullPlay::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, 
         abort = me.CheckSoloist(NO_CARD);
         if (abort) return NO_CARD;
     }
-    // 2.
+    // 2. A Kontra noted when the partner's card or the first card leaves the soloist under.
     if (NullKontraBookkeeping(true) && ((pWithS && RanksBelow(P, S)) || (F && !pWithS)) &&
         (x == NO_CARD || RanksBelow(x, S)))
         NoteNullKontra(6230, false);
@@ -221,7 +221,7 @@ bool CNullPlay::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, i
             }
             continue;
         }
-        // Step 2.
+        // Step 2: below his k-th lowest card, where the own k-th lowest ranks under it.
         ++reachedStep2;
         const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
         const int mine = KthLowest(me, s, k), his = KthLowest(S, s, k);
@@ -250,7 +250,7 @@ bool CNullPlay::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, i
             return true;
         }
     }
-    // Step 3.
+    // Step 3: a candidate dropped in the only suit tried is played after all.
     if (dropped != NO_CARD && reachedStep2 == 1) {
         card = dropped;
         return true;

@@ -11,7 +11,7 @@ bool CNullPlay::EvaluateNullFollow(int card, int suit) const {
     const int tested = g_ComputerFrame.PersonPendingCard != NO_CARD ? g_ComputerFrame.PersonPendingCard : card;
     const int testedSuit = tested != NO_CARD ? GetCardSuit(tested, true) : -1;
     const int testedRank = tested != NO_CARD ? GetCardRank(tested) : -1;
-    // Step 2.
+    // Step 2: one suit, or all four with -1; a suit outside them counts as safe.
     if (suit < -1 || suit > 3) return true;
     const int from = suit == -1 ? 0 : suit, to = suit == -1 ? 3 : suit;
     for (int s = from; s <= to; ++s) {
@@ -39,6 +39,6 @@ bool CNullPlay::EvaluateNullFollow(int card, int suit) const {
             --m;
         }
     }
-    // Step 5.
+    // Step 5: every card out found a held card under it: the suit is safe.
     return true;
 }

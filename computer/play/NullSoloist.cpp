@@ -87,7 +87,7 @@ int CNullPlay::PlayNullSoloistFollow(int firstCard, int top, bool second) {
         card = ChooseNullSoloistFollow();
         if (card == NO_CARD) card = ChooseNullDiscard();
     }
-    // 3.
+    // 3. The card, finished as the plain play does.
     card = me.FinishStrategy(card, EPILOGUE_PLAIN);
     // 4. Laying down: a card that takes the trick never does.
     if (card == NO_CARD) return card;

@@ -27,7 +27,7 @@ struct RamschSuitShape {
     int gap = 0;  // the orders between the low card and the second
 };
 
-// Step 2 of ChooseRamschCard, by the length of the suit: the base score b, the length len that
+// The scoring of one suit in ChooseRamschCard, by its length: the base score b, the length len that
 // the priority reads and the candidate w (the top card unless the rule names another); false
 // when the suit gives no candidate. x is the card kept apart; D: a suit can always play under.
 bool RamschSuitBase(const RamschSuitShape& suit, int x, bool D, bool forehand, bool passedOn, int& b, int& len,
@@ -148,7 +148,7 @@ int CRamschPlay::ChooseRamschCard(int x, bool high, bool skipSafe) {
             me.ForcedCardCount = -me.count;
         }
     }
-    // 6.
+    // 6. With high, the highest card of the chosen suit instead.
     if (high && r != NO_CARD) return me.PickHighestInSuit(SuitOf(r), true);
     return r;
 }
@@ -298,7 +298,7 @@ bool CRamschPlay::EvaluateRamschHand(int suit) const {
 
 int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int second) {
     const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
-    // 1.
+    // 1. Only against another player's lead.
     if (leader < 0 || leader > 2 || leader == me.seat || me.seat < 0 || me.seat > 2) return card;
     const int other = 3 - me.seat - leader;
     // 2. A player with the high Jacks is safe from a Durchmarsch.
@@ -309,7 +309,7 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
     // 3. Somebody else has a trick already: no Durchmarsch to fear.
     if (g_Game.PartyTricks[me.seat] != 0 || g_Game.PartyTricks[other] != 0) return card;
     int r = card, k = card;
-    // 4.
+    // 4. Six or seven cards left and a high card led: the card above it, when a doubleton suit allows.
     const int firstSuit = SuitOf(first);
     if ((me.count == 6 || me.count == 7) && OrderOf(first) > 3) {
         const int a = me.NextHigherInSuit(first);
@@ -339,7 +339,8 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
             }
             dropped = me.IsTopCard(pj, -1, -1) || T - J < J || (J == 2 && pj == CardCodeOf(JACK, SPADES));
         }
-        // 6.
+        // 6. The leader has not taken every trick, the second card beats the first, or a slot dropped: the plan is
+        // cleared; else the plan is followed.
         const bool secondBeats = second != NO_CARD && first != NO_CARD &&
                                  ((IsJack(second) && !IsJack(first)) ||
                                   (SuitOf(second) == SuitOf(first) && OrderOf(second) > OrderOf(first)));
@@ -356,7 +357,7 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
             r = former;
         }
     }
-    // 9.
+    // 9. A planned top card waits in its suit's slot while the kept card is played.
     int result = r;
     if (k != NO_CARD && r != k && me.IsTopCard(r, k, -1) && IsSuitIndex(SuitOf(r))) {
         me.SuitPlanSlots[SuitOf(r)].Card = r;

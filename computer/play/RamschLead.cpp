@@ -53,13 +53,13 @@ int CRamschPlay::PlayRamschLead() {
     r = st.r;
 
     // Phase 6, the closing steps.
-    // 1.
+    // 1. A committed card not led, or led beside another candidate, is dropped.
     if (r != me.forcedCard) {
         me.forcedCard = 0;
     } else if (st.p != NO_CARD && st.cand != NO_CARD && !(st.p == st.cand && st.cand == r)) {
         me.forcedCard = 0;
     }
-    // 2.
+    // 2. No card yet: the mode-9 card, or the lowest of its suit when the suit was played once.
     if (r == NO_CARD) {
         const int q = CTrickCardChoice(me).ChooseCardByMode(9, -1);
         if (q != NO_CARD && cnt != 2) {
@@ -69,7 +69,8 @@ int CRamschPlay::PlayRamschLead() {
     }
     int keptAlternative = NO_CARD;
     if (r == NO_CARD) {
-        // 3.
+        // 3. Still none: the Ramsch card, raised to the held card above it unless that is top; a short suit's
+        // mode-7 card, or the mode-9 card over a doubleton under a Seven.
         const int q9 = CTrickCardChoice(me).ChooseCardByMode(9, -1);
         const int q7 = CTrickCardChoice(me).ChooseCardByMode(7, -1);
         r = ChooseRamschCard(st.v, false, false);
@@ -84,7 +85,8 @@ int CRamschPlay::PlayRamschLead() {
                 r = q9;
         }
         if (r == NO_CARD || me.CountInSuit(SuitOf(r)) > 2) {
-            // 4.
+            // 4. A long suit or none: the lowest Ramsch card, a Seven when higher; a lone Ten or Ace out gives
+            // way to a safe card of a suit with two or more out.
             r = ChooseRamschCard3(1);
             if (OrderOf(r) > 2) {
                 const int seven = ChooseRamschCard3(7);
@@ -100,20 +102,20 @@ int CRamschPlay::PlayRamschLead() {
                 }
             }
         }
-        // 5.
+        // 5. Still none: the kept alternative, a Ramsch card by mode 4, or the Ramsch lead.
         if (r == NO_CARD) {
             r = keptAlternative;
             if (r == NO_CARD) r = ChooseRamschCard3(4);
             if (r == NO_CARD) r = ChooseRamschLead(0);
         }
     }
-    // 6.
+    // 6. A card other than v gives way to the trick card beside it; else the last Ramsch choice.
     if (st.v != NO_CARD && r != st.v) {
         const int t = CTrickCardChoice(me).ChooseTrickCard(-1, r, true);
         if (t != NO_CARD) r = t;
     }
     if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
-    // 7.
+    // 7. The card, finished as the plain play does.
     return me.FinishStrategy(r, EPILOGUE_PLAIN);
 }
 
@@ -126,13 +128,13 @@ int CRamschPlay::RamschLeadForcedCard() {
     if (fc < 0) {
         const int c = -fc;
         if (!safe(c)) {
-            // 1a.
+            // 1a. A dropped card whose suit is not safe: a Jack when it fits, else that card, dropped.
             const int jk = me.PickRandomJack(0);
             if ((J == 3 && T != 3 && safe(jk)) || (T > J && top(jk)) || (J == 1 && !safe(jk))) return jk;
             me.forcedCard = 0;
             return c;
         }
-        // 1b.
+        // 1b. A safe suit: the card when one is out or it is his last; kept while a Seven guards a suit.
         const int suit = SuitOf(c);
         const int n = me.CollectSuit(suit, false, nullptr);
         if (n == 0) return NO_CARD;
@@ -146,12 +148,12 @@ int CRamschPlay::RamschLeadForcedCard() {
         return c;
     }
     if (fc > 0 && fcc > cnt) {
-        // 1c.
+        // 1c. Committed at a later lead: the suit's lowest when one card is out, else the card.
         const int suit = SuitOf(fc);
         return me.CollectSuit(suit, false, nullptr) == 1 ? me.PickLowestInSuit(suit, true) : fc;
     }
     if (fc > 0) {
-        // 1d.
+        // 1d. Committed for now: a low Ramsch card, a sure top Jack, or the card while more are out.
         const int r0 = ChooseRamschCard(0, false, false);
         if (r0 == fc) me.forcedCard = 0;
         if (r0 != NO_CARD && OrderOf(r0) <= 2) return r0;
@@ -185,22 +187,23 @@ int CRamschPlay::RamschLeadAfterWin(int& cand) {
     if (!IsSuitIndex(m)) return NO_CARD;
     const int low = me.PickLowestInSuit(m, true);
     const int held = me.CountInSuit(m);
-    if (held == 0) return NO_CARD;  // 2d
+    if (held == 0) return NO_CARD;  // 2d: the suit is gone from his hand
     if (held == 1) {
         if (PointsOf(low) >= 10) {
-            // 2b.
+            // 2b. His last card of the suit a Ten or Ace: the trick card, late in the game only.
             if (cnt > 5) return NO_CARD;
             return CTrickCardChoice(me).ChooseTrickCard2(flag, low);
         }
-        // 2c.
+        // 2c. His last card of the suit: the trick card leads when sure, else stands as candidate.
         const int t = CTrickCardChoice(me).ChooseTrickCard2(flag, NO_CARD);
         if (flag) return t;
         cand = t;
     }
-    // 2e.
+    // 2e. The suit of the trick won.
     int n = 0;
     int r = RamschLeadInWonSuit(m, low, n, cand);
-    // 3.
+    // 3. A long suit dealt: the held card above the trick card, or below it when top or a Ten; a
+    // lone Seven leads instead beside a Ten.
     if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && me.handInfo.DealtSuitCount[SuitOf(r)] > 3) {
         const int t = CTrickCardChoice(me).ChooseTrickCard2(flag, NO_CARD);
         const int h2 = me.GetNextHigherHeld(t);
@@ -250,7 +253,8 @@ int CRamschPlay::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
     int list[11];
     n = me.CollectSuit(m, false, list);
     int r = NO_CARD;
-    // 1.
+    // 1. One or two of the suit out: the lowest when the last out is low and the suit safe; a high one
+    // out turns to another suit's Ramsch card.
     if (n == 1 || n == 2) {
         const int o = list[n - 1];
         if (OrderOf(o) <= 4) {
@@ -272,7 +276,8 @@ int CRamschPlay::RamschLeadInWonSuit(int m, int low, int& n, int& cand) {
             }
         }
     }
-    // 2.
+    // 2. By the cards out: the low card when safe, else the trick card, the low card committed; with
+    // two out the highest, the low card committed.
     if (n == 1) {
         if (safe(low)) {
             r = low;
@@ -343,7 +348,8 @@ void CRamschPlay::RamschLeadSearch(RamschLeadState& st) {
     }
     if (!toPhase4) {
         if (!to3d && J == 2 && T == 4) {
-            // 3c.
+            // 3c. Two Jacks of four: a Jack as candidate; the Ramsch card leads, or the Jack with the next
+            // committed when he holds both low Jacks early.
             cand = Holds(me, CLUBS, JACK) ? me.PickRandomJack(0) : me.PickJack(0);
             if (v != NO_CARD) {
                 r = ChooseRamschCard(-1, false, false);
@@ -353,7 +359,8 @@ void CRamschPlay::RamschLeadSearch(RamschLeadState& st) {
             }
         }
         if (passedOn && J > 0 && J < T) {
-            // 3d.
+            // 3d. The skat passed on to him, with some of the Jacks: below the Ramsch card when his Jacks are
+            // weak, else the candidate committed.
             const int pj0 = me.PickJack(0), rj0 = me.PickRandomJack(0);
             if (!top(pj0) && !safe(rj0)) {
                 r = me.GetNextLowerHeld(ChooseRamschCard(-1, true, true));
@@ -363,7 +370,7 @@ void CRamschPlay::RamschLeadSearch(RamschLeadState& st) {
             }
         }
         if (r == NO_CARD && cand == NO_CARD) {
-            // 3e.
+            // 3e. No card yet: a high single Jack, else the second Ramsch lead while its suit is short.
             const int pj1 = me.PickJack(0);
             if (J == 1 && T > 1 && (pj1 == JackOf(CLUBS) || pj1 == JackOf(SPADES))) {
                 r = cand = pj1;
@@ -372,9 +379,9 @@ void CRamschPlay::RamschLeadSearch(RamschLeadState& st) {
                 if (cand != NO_CARD && held(SuitOf(cand)) < 5) r = cand;
             }
         }
-        if (r == NO_CARD && cand != NO_CARD) r = cand;  // 3f
+        if (r == NO_CARD && cand != NO_CARD) r = cand;  // 3f: the candidate leads
         if (r == NO_CARD) {
-            // 3g.
+            // 3g. Still none: the Ramsch card when it is his last of its suit.
             cand = ChooseRamschCard(-1, false, false);
             if (cand != NO_CARD && held(SuitOf(cand)) == 1) r = cand;
         }
@@ -396,14 +403,15 @@ bool CRamschPlay::RamschLeadTrickSearch(RamschLeadState& st) {
     RamschLeadTrickCandidates(st);
     // 3. and 4., only with a committed card.
     if (me.forcedCard != 0) RamschLeadWithCommitted(st);
-    // 5.
+    // 5. A Jack leads; without a candidate any card leads; with one, the card below it, else step 6.
     if (IsJack(r)) return true;
     if (cand == NO_CARD) {
         if (r != NO_CARD) return true;
     } else if (RamschLeadBelowCandidate(st)) {
-        RamschLeadJackOrLowCard(st);  // 6
+        RamschLeadJackOrLowCard(st);  // 6: a Jack or a low card
     }
-    // 7.
+    // 7. No card while one is committed: the candidate or a safe Ramsch card; a rich card gives way to
+    // a single Jack not top.
     if (r == NO_CARD && me.forcedCard != 0) {
         if (cand != NO_CARD) {
             r = cand;
@@ -418,7 +426,8 @@ bool CRamschPlay::RamschLeadTrickSearch(RamschLeadState& st) {
         }
         return true;
     }
-    // 8.
+    // 8. No card and none committed: the candidate lowered without the Jack test, or a guarded suit's
+    // low card with it.
     if (r == NO_CARD && me.forcedCard == 0) {
         if (!me.RamschJackTest(0, 10)) {
             if (cand != NO_CARD) cand = me.PickLowestInSuit(SuitOf(cand), false);
@@ -440,13 +449,15 @@ void CRamschPlay::RamschLeadTrickCandidates(RamschLeadState& st) {
     auto held = [&](int suit) { return me.CountInSuit(suit); };
     int& r = st.r;
     int& t = st.t;
-    // 1.
+    // 1. The trick card that gives the lead away, else the Ramsch card; a long suit with Seven and
+    // Queen asks the Ramsch card beside it.
     t = CTrickCardChoice(me).ChooseTrickCard2(st.flag, NO_CARD);
     if (t == NO_CARD) t = ChooseRamschCard(-1, false, false);
     st.v = t;
     if (t != NO_CARD && held(SuitOf(t)) >= 4 && Holds(me, SuitOf(t), SEVEN) && Holds(me, SuitOf(t), QUEEN))
         t = st.v = ChooseRamschCard(t, false, false);
-    // 2.
+    // 2. A short suit or one card out: its lowest or the card; else a second trick card as candidate,
+    // unless it costs more.
     if (t != NO_CARD && (held(SuitOf(t)) <= 1 || me.CollectSuit(SuitOf(t), false, nullptr) <= 1)) {
         if (st.pj != NO_CARD && t != st.pj) r = me.PickLowestInSuit(SuitOf(t), true);
         else if (held(SuitOf(t)) == 1) r = t;
@@ -587,7 +598,8 @@ void CRamschPlay::RamschLeadVerify(RamschLeadState& st) {
     int& cand = st.cand;
     int& p = st.p;
     int& v = st.v;
-    // 1.
+    // 1. A card chosen beside the candidate yields to the mode-2 card p, lowered or a top single Jack
+    // where the suit is risky.
     if (r != NO_CARD && r != cand) {
         if (p == NO_CARD) return;
         int list[11];
@@ -605,7 +617,7 @@ void CRamschPlay::RamschLeadVerify(RamschLeadState& st) {
         }
         return;
     }
-    // 2.
+    // 2. The mode-2 card p, else the candidate, else a low single card v.
     if (p != NO_CARD) {
         r = p;
         return;
@@ -624,12 +636,12 @@ void CRamschPlay::RamschLeadVerify(RamschLeadState& st) {
             jackRulesOnly = true;
         }
     }
-    // 3.
+    // 3. The low-card analysis of v's suit.
     if (!lastJackRule && !jackRulesOnly && v != NO_CARD && IsSuitIndex(SuitOf(v))) RamschLeadLowCardAnalysis(st);
-    // 4.
+    // 4. The Jack rules; the Clubs Jack as the last of them.
     if (!lastJackRule && J > 0 && J < T && !IsJack(r)) RamschLeadJackRules(st, lastJackRule);
     if (lastJackRule && r == NO_CARD && J == 1 && Holds(me, CLUBS, JACK)) r = me.PickJack(0);
-    // 5.
+    // 5. The last choice.
     if (r == NO_CARD) RamschLeadLastChoice(st);
 }
 

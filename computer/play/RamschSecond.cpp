@@ -37,7 +37,7 @@ int CRamschPlay::PlayRamschSecond(int firstCard) {
     const bool guarded = me.IsSuitGuarded(s, 1, false);
     int overtakeSuit = s;
 
-    // Step 0.
+    // Step 0: no Jacks: -1 when he gives up here (CheckSoloist); else any committed card is dropped.
     if (J == 0 && me.CheckSoloist(c1)) return NO_CARD;
     me.forcedCard = 0;
 
@@ -105,7 +105,7 @@ int CRamschPlay::RamschSecondFollow(int c1, int k, int n, const int* list, int b
     } else if (k == 2) {
         r = RamschSecondPair(c1, n, below, above, low, high, guarded, overtakeSuit);
     } else if (safe(low) && n == 2) {
-        // 2.10.
+        // 2.10. A safe low card with two out: the card below the lead, or above it when that is high.
         const int oa = OrderOf(above);
         if (below != NO_CARD && (below != low || OrderOf(high) <= 3)) r = below;
         else if (oa > 3) r = above;
@@ -127,7 +127,8 @@ int CRamschPlay::RamschSecondFollow(int c1, int k, int n, const int* list, int b
                               : me.GetNextLowerHeld(me.PickLowestInSuit(s, false));
         }
     } else if (me.IsSuitSafe(above, below, -1) || OrderOf(low) < OrderOf(below) || n == 0) {
-        // 2.15.
+        // 2.15. The card above safe beside the one below, or nothing out: the card below; the leader noted
+        // as free of the suit where the lead shows it.
         r = below;
         if (n <= 2 && below != low && cnt >= 8) MarkSeatFreeOf(leader, s);
     } else if (n > 0 && me.CountInSuit(s) > 1 && safe(below)) {
@@ -137,7 +138,7 @@ int CRamschPlay::RamschSecondFollow(int c1, int k, int n, const int* list, int b
             CommitCard(above);
             r = me.NextHigherInSuit(above);
         } else {
-            // 2.18.
+            // 2.18. The card below and a trick card committed; over the lead with the card above.
             CommitCard(below);
             const int t = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
             if (t != NO_CARD) CommitCard(t);
@@ -177,7 +178,7 @@ int CRamschPlay::RamschSecondPair(int c1, int n, int below, int above, int low, 
     } else if (OrderOf(above) <= OrderOf(c1)) {
         r = low;
     } else {
-        // 2.9.
+        // 2.9. Else over the lead, with the low card committed behind when the suit can take the lead back.
         const int x = cnt <= 5 && J == 0 && T > 0 ? above : me.GetNextLowerHeld(ChooseRamschCard(low, false, true));
         const int p = x != NO_CARD && x != above ? x : low;
         const int committed = me.GetNextLowerHeld(p);
@@ -252,15 +253,15 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
     const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     const int cnt = me.count;
     bool decided = false;
-    // 4.1.
+    // 4.1. The Ramsch card to shed, unless it is one of a pointless pair.
     const int r0 = ChooseRamschCard(cb4, true, false);
     const bool pointlessPair = r0 != NO_CARD && me.CountInSuit(SuitOf(r0)) == 2 && PointsOf(r0) == 0;
     if (r0 != NO_CARD && !pointlessPair) return r0;
-    // 4.2.
+    // 4.2. The trick card.
     int e = pointlessPair ? CCardChoosers(me).ChooseCardByRunScore(true) : NO_CARD;
     const int t = CTrickCardChoice(me).ChooseTrickCard(-1, NO_CARD, true);
     if (t != NO_CARD) return t;
-    // 4.3 and 4.4.
+    // 4.3 and 4.4. A second trick card's highest in its suit, or the run-score card.
     const int u = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
     if (u == NO_CARD) {
         if (e != NO_CARD) return e;
@@ -318,13 +319,13 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
             }
         }
     }
-    // 4.8.
+    // 4.8. With a high card of the mode-4 suit: the highest of it, or the card when that suit is done.
     if (cb4 != NO_CARD) {
         const int h = me.PickHighestInSuit(SuitOf(cb4), true);
         if (h != cb4 && h != NO_CARD) return h;
         if (h == cb4 && CTrickCardChoice(me).ChooseCardByMode(1, SuitOf(cb4)) == 0) return cb4;
     }
-    // 4.9.
+    // 4.9. The highest of the trick card's suit, else of a short Ramsch suit or the run-score card.
     const int r1 = ChooseRamschCard(cb4, true, false);
     const int u2 = CTrickCardChoice(me).ChooseTrickCard2(decided, cb4);
     if (u2 != NO_CARD) return me.PickHighestInSuit(SuitOf(u2), true);

@@ -31,7 +31,8 @@ int CRamschPlay::PlayRamschThird(int firstCard, int secondCard) {
     const bool guarded = me.IsSuitGuarded(s1, 1, false);
     const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
 
-    // Step 0.
+    // Step 0: no Jacks and no trick yet, the leader's card holding: -1 when he gives up here
+    // (CheckSoloist); else any committed card is dropped.
     if (J == 0 && me.seat >= 0 && me.seat < 3 && g_Game.PartyTricks[me.seat] == 0 && !IsJack(c2) && !secondWins &&
         me.CheckSoloist(c1))
         return NO_CARD;
@@ -117,13 +118,13 @@ int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
     }
     bool toRule5 = false;
     if (r == NO_CARD && J > 0) r = RamschThirdShedWithJacks(c1, c2, cb4, Q, toRule5);
-    // 4.
+    // 4. With a high card of the mode-4 suit: the highest of it, or the card when that suit is done.
     if (r == NO_CARD && !toRule5 && cb4 != NO_CARD) {
         const int h = me.PickHighestInSuit(SuitOf(cb4), true);
         if (h != cb4 && h != NO_CARD) r = h;
         else if (h == cb4 && CTrickCardChoice(me).ChooseCardByMode(1, SuitOf(cb4)) == 0) r = cb4;
     }
-    // 5.
+    // 5. A Ramsch card to shed (not a Ten of three with its Ace out), or the trick card.
     if (r == NO_CARD) {
         int z = ChooseRamschCard(cb4, true, false);
         if (z == NO_CARD) {
@@ -140,7 +141,7 @@ int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
             }
         }
     }
-    // 6.
+    // 6. The Ramsch card to follow, a higher Jack over a Jack, else the mode-4 or last Ramsch card.
     if (r == NO_CARD) {
         r = ChooseRamschCardToFollow(g_Game.Forehand, ChooseRamschCard2(cb4), c1, c2);
         if (IsJack(r) && IsJack(c2) && OrderOf(me.PickRandomJack(-1)) > OrderOf(c2)) r = me.PickJack(-1);
@@ -226,13 +227,13 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
     auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
     bool decided = false;
     if (below == NO_CARD) return RamschThirdAllAbove(low, high, k, n, list, guarded);
-    // 2.5.
+    // 2.5. Nothing out or six held, or one out and the low card not below: the card below the winner.
     if (n == 0 || k == 6 || ((n == 1 || k == 5) && low != below)) return below;
     // 2.6: the card-code bound stays as the rule has it (every card but the Clubs Ace is above 4).
     if (!safe(below) && n >= 2 && k == 2 && (P <= 4 || above > 4)) return below;
-    // 2.7.
+    // 2.7. Points in the trick with two cards left: the card below.
     if (P > 4 && cnt == 2) return below;
-    // 2.8.
+    // 2.8. Other cards under the winner: the card below, or the highest with the top single Jack committed.
     if (below != low) {
         if (J == 1 && P < 10 && OrderOf(W) <= 3 && OrderOf(high) <= 4 && top(pj)) {
             CommitCard(pj);
@@ -240,7 +241,8 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
         }
         return below;
     }
-    // 2.9.
+    // 2.9. A Ten or Ace in the trick late in the game: the card below, or over it with the low card
+    // committed when the second hand threw off.
     if (P >= 10 && cnt < 6 && T > 0 && (J == 0 || !top(pj)) && ownPoints < 10) {
         const bool secondOff = SuitOf(c1) != SuitOf(c2);
         if (secondOff && safe(low) && above != NO_CARD) {
@@ -249,12 +251,12 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
         }
         return below;
     }
-    // 2.10.
+    // 2.10. The card above is safe beside the one below: the card below, or a top high card of three.
     if (me.IsSuitSafe(above, below, -1)) {
         if (k == 3 && (n >= 3 || below != low) && P < 10) return top(high) ? high : below;
         return below;
     }
-    // 2.11.
+    // 2.11. Just one card below, x: the low card into a rich trick, else a card committed behind.
     if (below == x) {
         if (!safe(low) && OrderOf(low) <= OrderOf(W) && P > 4) return low;
         const int rj = me.PickRandomJack(0);
@@ -268,7 +270,8 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
         CommitCard(commit);
         return above != NO_CARD ? above : below;
     }
-    // 2.12.
+    // 2.12. Two held and the card below safe (or the suit followed after the skat passed on): a card
+    // committed behind the one below.
     if (k == 2 && (safe(below) || (passedOn && SuitOf(c1) == SuitOf(c2)))) {
         int fallback = below;
         if (J == 1) {
@@ -281,11 +284,11 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
         CommitCard(commit);
         return above != NO_CARD ? above : below;
     }
-    // 2.13.
+    // 2.13. A Ten or Ace in the trick, three cards left, no Jacks: the card below.
     if (P >= 10 && cnt <= 3 && J == 0 && T >= 1) return below;
-    // 2.14 to 2.18.
+    // 2.14 to 2.18. A safe low card: over the winner with a card committed, or below.
     if (safe(low)) return RamschThirdOverSafeLow(c1, c2, P, above, low, k, n, list, guarded);
-    // 2.19.
+    // 2.19. The highest when guarded with two held and the card below safe, else the lowest.
     return guarded && k == 2 && safe(below) ? high : low;
 }
 

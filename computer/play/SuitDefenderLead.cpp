@@ -33,7 +33,8 @@ struct LeadWords {
     int X = NO_CARD;  // the suit to give up (step 9)
 };
 
-// 5.205 step 3.5: the trump count-down while the soloist sits next. -1 goes on at step 6.
+// Step 3.5, the trump count-down while the soloist sits next: his top trumps while they stand
+// above all the others', else the trump that draws theirs. -1 when no trump fits.
 int TrumpCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = p.PickHighestInSuit(-1, true);
@@ -90,7 +91,8 @@ int TrumpCountDown(LeadWords& w) {
     return NO_CARD;
 }
 
-// 5.205 steps 1 to 3; -1 goes on with the side suits.
+// Steps 1 to 3 of the defender's lead: the committed or asked-for card, a kept top card, and the
+// trumps while the soloist sits next; -1 goes on with the side suits.
 int LeadFirstHalf(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
@@ -164,7 +166,8 @@ int LeadFirstHalf(LeadWords& w) {
         if (w.T >= 4 && IsCard(lowest) && Points(lowest) < 10) w.P = lowest;
         if (IsCard(w.P)) return w.P;
     }
-    // 3.4
+    // 3.4 Nothing but trumps: the trump below the top; as many trumps as the others: a card of a side
+    // suit; else a general choice, while he holds two trumps or more but no more than the others.
     if (w.T == p.count) {
         const int b = p.PickTrumpBelow(u);
         if (IsCard(b)) return b;
@@ -176,18 +179,19 @@ int LeadFirstHalf(LeadWords& w) {
         if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(c) && w.T > 1 && w.T <= w.O) return c;
     }
-    // 3.5
+    // 3.5 The trump count-down.
     const int c = TrumpCountDown(w);
     if (IsCard(c)) return c;
-    // 3.6
+    // 3.6 A card of a side suit for the soloist to follow.
     return CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
 }
 
-// 5.215 steps 4 and 5.
+// Steps 4 and 5 of the defender's lead: small cards and top cards of the side suits, chosen by
+// the trump holding.
 int LowAndTopCards(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
-    // 4.1
+    // 4.1 No trumps left out: the lead or the last card.
     if (g_Game.TrumpCount == 0) {
         const int c = CCardChoosers(p).ChooseLeadOrLastCard(-1);
         if (IsCard(c)) return c;
@@ -195,7 +199,7 @@ int LowAndTopCards(LeadWords& w) {
     // 4.2 The partner's suit signal.
     const int signalled = p.PickLowCardAnySuit(p.NextSuitFromMask());
     if (IsCard(signalled)) return signalled;
-    // 4.3
+    // 4.3 A side-suit card; with the soloist next, the card below his best top card first.
     int c = NO_CARD;
     if (!w.soloistNext) {
         c = CCardChoosers(p).ChooseOpponentLeadSuit2();
@@ -209,20 +213,21 @@ int LowAndTopCards(LeadWords& w) {
         if (IsCard(run)) return run;
         c = CCardChoosers(p).ChooseOpponentLeadSuit();
     }
-    // 4.4
+    // 4.4 A card without points gives way to the held card below the next above it, if under a Ten.
     if (IsCard(c) && Points(c) == 0) {
         const int b = p.GetNextLowerHeld(HeldAbove(p, c));
         if (IsCard(b) && Points(b) < 10) c = b;
     }
     // 4.5 After Kontra an Ace gives way.
     if (g_Game.KontraState != KONTRA_NONE && GetCardRank(c) == ACE) c = CCardChoosers(p).ChooseTrumpGameCard(true);
-    // 4.6
+    // 4.6 The card chosen, else a general choice, else the card below a suit to smear.
     if (IsCard(c)) return c;
     c = CCardChoosers(p).ChooseCardGeneral(false, false);
     if (IsCard(c)) return c;
     c = p.GetNextLowerHeld(CCardChoosers(p).PickSuitToSchmier(false));
     if (IsCard(c)) return c;
-    // 4.7
+    // 4.7 With the soloist next: a small card not top, of a side suit the others hold one card of, its Ace
+    // still out and the partner able to trump.
     if (w.soloistNext) {
         for (int s = 0; s < 4; ++s) {
             if (s == type || p.CountInSuit(s) == 0) continue;
@@ -249,13 +254,13 @@ int LowAndTopCards(LeadWords& w) {
         });
         if (IsCard(best.card)) return best.card;
     }
-    // 5.3
+    // 5.3 One trump out against his two or more: a Jack at random.
     if (w.O == 1 && w.T >= 2) {
         const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         return cj;  // -1 goes on at step 6
     }
     if (w.O >= 3) return NO_CARD;
-    // 5.4
+    // 5.4 A low card that is top or that the soloist cannot follow, the fewest points first.
     RunningBest best;
     ForHeldSideSuits(p, [&](int s) {
         const int l = LowCardOfPlainSuit(p, s);
@@ -269,7 +274,7 @@ int LowAndTopCards(LeadWords& w) {
             return c;
         }
     }
-    // 5.5
+    // 5.5 A low top card of a suit the soloist may hold, the longest suit first.
     RunningBest fifth;
     ForHeldSideSuits(p, [&](int s) {
         const int l = LowCardOfPlainSuit(p, s);
@@ -278,11 +283,12 @@ int LowAndTopCards(LeadWords& w) {
     return fifth.card;
 }
 
-// 5.215 steps 6 to 8.
+// Steps 6 to 8 of the defender's lead: the trump position, the top cards of long suits, and the
+// run-score choice.
 int TrumpPositionAndLongSuits(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = p.PickHighestInSuit(-1, true);
-    // Step 6.
+    // Step 6: the run-score choice and the trumps, by the trump position.
     w.r = CCardChoosers(p).ChooseCardByRunScore(true);
     if ((p.CountInSuit(SuitOf(w.r)) >= 5 && w.T < 2) || (IsCard(w.r) && !SoloistMayHold(p, SuitOf(w.r)) && Points(w.r) > 4)) {
         w.K = NO_CARD;
@@ -373,11 +379,12 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     return NO_CARD;
 }
 
-// 5.215 steps 9 to 12.
+// Steps 9 to 12 of the defender's lead: a suit to give up, the candidate, the trump count-down and
+// the last resort.
 int GiveUpSuitAndCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
-    // Step 9.
+    // Step 9: a suit to give up.
     int X = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (w.soloistNext || X == NO_CARD) X = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
     bool anew = X == NO_CARD;

@@ -323,7 +323,7 @@ std::optional<int> DispatchMainChoice(OpenLead& o) {
             o.M.card = o.H.card;
             return std::nullopt;
         }
-        // Steps 7 to 9.
+        // Steps 7 to 9: plans against his holdings, through his doubleton, his void suits.
         const int planned = PlansAgainstHoldings(o);
         if (IsCard(planned)) return planned;
         ThroughDoubleton(o);
@@ -351,7 +351,7 @@ int AgainstBareAceOrLastResort(OpenLead& o, int T) {
         if (o.so.CountInSuit(s) == 0) o.M.card = LowestHeld(own, s);
         return FinalChecks(o);
     }
-    // Step 12.
+    // Step 12: the last resort.
     LastResort(o);
     return FinalChecks(o);
 }

@@ -193,7 +193,8 @@ int UnderTheTrumpLed(SecondWords& w, const TrumpLedCards& t, int R) {
 std::optional<int> HighTrumpOverTheLead(SecondWords& w, const TrumpLedCards& t) {
     CPlayer& p = w.p;
     const int led = w.led;
-    // 5.
+    // 5. Going over the lead when A beats it: surely when the trump below A stands or A is not the
+    // highest; under a top lead, on few trumps and a Wp of more than 4 points; else by a draw.
     bool toSix = false;
     if (Beats(t.A, led)) {
         const bool top = p.IsTopCard(led, t.H, -1);
@@ -201,7 +202,7 @@ std::optional<int> HighTrumpOverTheLead(SecondWords& w, const TrumpLedCards& t) 
         else if (top) toSix = w.T < 4 && Points(t.Wp) > 4;
         else toSix = CoinTails();
     }
-    // 6.
+    // 6. Over it: a cheap lowest trump when strong in trumps, else the high one or the one below the top.
     if (toSix) {
         if (w.T > 3 && Points(t.L) < 4) return t.L;
         const int c = IsTop(p, t.H) ? t.HB : t.H;
@@ -402,7 +403,9 @@ int TrumpIn(SecondWords& w) {
     const int H = p.PickHighestInSuit(-1, true);
     const int lowest = p.PickLowestInSuit(-1, true);
     const int pts = Points(w.led);
-    // 1. and 2.
+    // 1. and 2. A top card led with the soloist next: a Ten takes it, with a smear when that reaches 61;
+    // the soloist next and able to follow: the trump above the lowest; with fewer trumps than the
+    // others and the partner void in the suit: a card by score.
     if (w.soloistNext && IsTop(p, w.led)) {
         const int R = CCardChoosers(p).ChooseCardByRunScore(true);
         if (IsTop(p, H) && GetCardRank(w.led) == TEN) {
@@ -418,7 +421,8 @@ int TrumpIn(SecondWords& w) {
         const int c = CCardChoosers(p).ChooseCardByScore3(0, true);
         if (IsCard(c)) return c;
     }
-    // 3.
+    // 3. With the top trump: over the lead to reach 60, or below the winner as the partner and the
+    // trump holding allow.
     int W = p.PickCardBelowWinner(false);
     const int HB = p.PickTrumpBelow(H);
     if (W == H && IsCard(HB)) W = HB;
@@ -455,7 +459,8 @@ int TrumpIn(SecondWords& w) {
         }
         if (IsCard(c)) return c;
     } else {
-        // 5.
+        // 5. Without the top trump: the trump below the winner when it carries points, the run-score card,
+        // the high trump when all are trumps, else a card by score.
         const int R = CCardChoosers(p).ChooseCardByRunScore(true);
         const int W5 = p.PickCardBelowWinner(false);
         const bool f = SoloistMayHold(p, w.suit) && w.out > 0;
@@ -470,7 +475,7 @@ int TrumpIn(SecondWords& w) {
         else c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
         if (IsCard(c)) return c;
     }
-    // 4.
+    // 4. A spare trump or one above the lowest, as the trump holdings stand.
     if (toFour) {
         const int Q = CCardChoosers(p).ChooseSpareTrump(0);
         int c = NO_CARD;
@@ -485,7 +490,7 @@ int TrumpIn(SecondWords& w) {
         }
         if (IsCard(c)) return c;
     }
-    // 6.
+    // 6. The last choices of a ruff.
     return RuffLastChoices(w, W, H);
 }
 

@@ -155,7 +155,7 @@ int TrumpOverSoloist(ThirdWords& w) {
     return L;
 }
 
-// 5.223 F2: the soloist led and holds the trick.
+// F2, a side suit followed: the soloist led and holds the trick.
 int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
     CPlayer& p = w.p;
     const int led = w.led;
@@ -185,7 +185,7 @@ int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
     return LowestHeld(p, led);
 }
 
-// 5.223 F3: the soloist led and the partner holds the trick.
+// F3, a side suit followed: the soloist led and the partner holds the trick.
 int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
     CPlayer& p = w.p;
     const int led = w.led;
@@ -204,7 +204,7 @@ int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
     return Points(X) >= 3 ? X : p.PickLowCardAnySuit(SuitOf(X));
 }
 
-// 5.223 F4: the partner led and holds the trick over the soloist's card.
+// F4, a side suit followed: the partner led and holds the trick over the soloist's card.
 int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
     CPlayer& p = w.p;
     const int R = CCardChoosers(p).ChooseOpponentFollowCard(w.S);
@@ -217,7 +217,7 @@ int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
     return X;
 }
 
-// 5.223 F5: the partner led and the soloist holds the trick.
+// F5, a side suit followed: the partner led and the soloist holds the trick.
 int SoloistHoldsPartnerLead(ThirdWords& w, int X, int A, int n, int rest, int base) {
     CPlayer& p = w.p;
     const int led = w.led;

@@ -304,7 +304,7 @@ int CSuitDefenderPlay::SuitOpponentThirdFirstChoice(bool soloistLed, int firstCa
         if (threwOff && cannotFollow && me.HasCard(forced)) return forced;
     }
     if (soloistLed) {
-        // Step 2.
+        // Step 2: the soloist led: by the suit led and who holds the trick.
         const bool partnerHolds = (SameSuit(P, S) && Beats(P, S)) || (IsTrump(P) && !IsTrump(S));
         if (o.led == o.type) {
             if (partnerHolds) return PartnerHoldsTrumpLead(o);
@@ -312,6 +312,6 @@ int CSuitDefenderPlay::SuitOpponentThirdFirstChoice(bool soloistLed, int firstCa
         }
         return partnerHolds ? PartnerHoldsSideLead(o) : SoloistHoldsSideLead(o);
     }
-    // Step 3.
+    // Step 3: the partner led: by whether the soloist trumped.
     return IsTrump(S) ? SoloistTrumpAfterPartner(o) : SoloistNoTrumpAfterPartner(o);
 }

@@ -218,11 +218,11 @@ int IntoPartnersTrick(ThirdWords& w) {
     if (result == NO_CARD) result = RunCardOrALeadKept(w);
     const int thirty = PastThirty(w, total);
     if (IsCard(thirty)) result = thirty;
-    // 4.
+    // 4. A card found above wins; else a trump into the partner's trick, else a side card.
     if (IsCard(result)) return result;
     if (const std::optional<int> trump = TrumpIntoPartnersTrick(w, total)) return *trump;
     int D = SideCardIntoPartnersTrick(w);
-    // 7.
+    // 7. A trump game card of the same points instead of a side card under a Ten.
     const int K2 = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (!(Points(D) >= 10 || K2 == NO_CARD) && Points(K2) == Points(D)) D = K2;
     return MayPlay(p, D) ? D : CSuitDefenderPlay(p).SuitCascadeFallback(FALLBACK_THIRD_VOID, false);

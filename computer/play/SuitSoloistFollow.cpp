@@ -199,7 +199,8 @@ bool SecondVoidSettleRuff(const VoidWords& v, int x, int& card) {
 // 6 to 9: whether the trick is worth a ruff and with which trump; true when the card is chosen.
 bool SecondVoidRuff(const VoidWords& v, int& card) {
     const int p1 = v.k.p1, pts = v.k.pts;
-    // 6.
+    // 6. A ruff that passes 60 (step 7), a trick with points (step 8); one trump among two cards: the
+    // trump below the winner at once; else no ruff (step 10).
     int step = 10;
     int x = NO_CARD;
     if (pts < 61 && pts + p1 + Points(v.w) > 60) {
@@ -313,12 +314,12 @@ int SecondVoid(Second& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
     const int S = k.S, p1 = k.p1, pts = k.pts, type = t.type;
-    // 1.
+    // 1. No trumps: a trump game card, else a card by score.
     if (t.H == 0) {
         const int c = CCardChoosers(p).ChooseTrumpGameCard(true);
         return IsCard(c) ? c : CCardChoosers(p).ChooseCardByScore(11, -1, false);
     }
-    // 2.
+    // 2. The trumps on both sides; D: the third hand may overruff, void in the suit, and his top trump not sure.
     int list[11];
     const int n = p.CollectSuit(type, false, list);
     const int w = p.PickCardBelowWinner(false);
@@ -332,11 +333,13 @@ int SecondVoid(Second& k) {
     const int list1 = n > 1 ? list[1] : NO_CARD;
     const bool D = !thirdMayS && thirdMayTrump && !IsTop(p, hi);
     const VoidWords v{k, p, t, list0, list1, w, wb, hi, hb, lowest, thirdMayS, thirdMayTrump, D};
-    // 3.
+    // 3. One trump out and the top trump his: the trump below the top, or the lowest when the trump
+    // out is above that one.
     if (!D && t.H > 1 && t.O == 1 && IsTop(p, hi)) return Order(list0) > Order(hb) ? lowest : hb;
-    // 4.
+    // 4. Two trumps against more, the top not his: the lowest trump.
     if (t.H == 2 && t.O > 1 && !IsTop(p, hi)) return lowest;
-    // 5.
+    // 5. No overruff to fear: below 61, the top trump when it reaches 61, else the trump below the
+    // winner; no lead yet, the same trump.
     if (!D) {
         if (pts < 61) return pts + p1 + Points(hi) >= 61 ? hi : w;
         if (LeadCount(S) == 0) return w;
@@ -353,7 +356,7 @@ int SecondVoid(Second& k) {
         const int ten = CCardChoosers(p).PickUnguardedTen();
         return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
     }
-    // 13.
+    // 13. Few trumps and few points led: a trump game card without points; more trumps than out: a ruff.
     if (t.H < 3 && p1 < 5) {
         const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(g) && Points(g) == 0) return g;
@@ -382,7 +385,7 @@ int ThirdTrumpLed(Third& k) {
     // 1. A low trump already wins.
     const int lo = p.PickLowCardOfSuit(t.type);
     if (IsCard(lo) && Order(lo) > k.ow) return lo;
-    // 2.
+    // 2. With Jacks: the trump above the winning card, or a random Jack, when it takes the trick.
     if (t.J > 0) {
         const int wc = (k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) ? k.c2 : k.c1;
         const int a = p.PickCardAboveInTrumps(wc, true);
@@ -395,13 +398,13 @@ int ThirdTrumpLed(Third& k) {
             return (t.N == 3 && t.H == 3) ? lowest : x;
         }
     }
-    // 3.
+    // 3. The highest trump takes the trick: it, or the lowest trump when that is worth more and sure.
     if (Order(h) > k.ow && t.H > 1) {
         if (Points(lowest) > Points(h) && p.IsTopCard(lowest, h, -1) && t.H != g_Game.TrumpCount) return h;
         if (t.H - 1 == t.O && IsCard(CCardChoosers(p).ChooseLeadOrLastCard(-1))) return h;
         return lowest;
     }
-    // 4.
+    // 4. Two Jacks and a high lowest trump: a Jack at random; else the lowest trump.
     if (Order(lowest) > 4 && t.J > 1 && (!IsTop(p, h) || !p.IsTopCard(lowest, h, -1))) return p.PickRandomJack(0);
     return lowest;
 }
@@ -670,9 +673,9 @@ int ThirdVoid(Third& k) {
     const int lowest = p.PickLowestInSuit(-1, true);
     const int cheap = ThirdVoidCheapTrick(k);
     if (IsCard(cheap)) return cheap;
-    // 2.
+    // 2. No trumps: a trump game card, unless the trick holds more than 4 points.
     if (t.H == 0) return k.tp > 4 ? NO_CARD : CCardChoosers(p).ChooseTrumpGameCard(true);
-    // 3.
+    // 3. The trumps: over the ruff of the second hand, or into a rich trick, or a cheap one.
     const int sc = CCardChoosers(p).ChooseSoloistCardSuit();
     const int h = p.PickHighestInSuit(-1, true);
     const int w = p.PickCardBelowWinner(false);

@@ -55,7 +55,7 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     // 1. First candidate.
     int c0 = CCardChoosers(p).ChooseLeadOrLastCard(-1);
     if (c0 == NO_CARD) c0 = CCardChoosers(p).ChooseCardGeneral(0, 3);
-    // 2.
+    // 2. The best card by score.
     const int s4 = CCardChoosers(p).ChooseCardByScore(4, -1, true);
     int pick = NO_CARD;
     // 3. Schneider: a doubleton under its Ace gives its low card.
@@ -68,15 +68,15 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     }
     // 4. Nearly only trumps left.
     if (s4 == NO_CARD && pick == NO_CARD && (t.N <= 2 || t.N - t.H <= 1)) pick = p.PickHighestInSuit(-1, true);
-    // 5.
+    // 5. The best card by score to give away, and the suit to smear.
     const int s4b = CCardChoosers(p).ChooseCardByScore(4, -1, false);
     const int sm = CCardChoosers(p).PickSuitToSchmier(false);
-    // 6.
+    // 6. None yet: the suit to smear unless a trump, else a general choice, else the soloist's lead.
     if (pick == NO_CARD) {
         pick = (IsCard(sm) && !IsTrump(sm)) ? sm : CCardChoosers(p).ChooseCardGeneral(0, 0);
         if (pick == NO_CARD) pick = CCardChoosers(p).ChooseSoloistLead();
     }
-    // 7.
+    // 7. With two side cards left, a high trump drawn at random.
     const int rt = t.N - t.H == 2 ? p.PickHighestTrumpRandomStep(t.H) : NO_CARD;
     // 8. The first of these that yields a card.
     if (pick == NO_CARD && IsCard(rt) && IsTop(p, c0)) pick = rt;
@@ -101,7 +101,7 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
             st.noHighTrump = true;
         }
     }
-    // 10.
+    // 10. Still none: by how many trumps he holds of his cards.
     if (pick == NO_CARD) {
         if (t.H == t.N) {
             for (int trump = p.PickHighestInSuit(-1, false); IsCard(trump); trump = p.PickTrumpBelow(trump))
@@ -126,7 +126,7 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
             }
         }
     }
-    // 11.
+    // 11. The first candidate settles the lead; any other card is kept as the fallback.
     if (IsCard(pick) && pick == c0) {
         st.Settle(pick, true);
         return;
@@ -259,7 +259,7 @@ void StageDrawTrumps(CPlayer& p, const Terms& t, LeadState& st) {
     const bool aceOut = IsOutFor(p, type, ACE);
     const bool tenOut = IsOutFor(p, type, TEN);
     if (t.O != 0 && t.H >= 2 && t.O <= t.H) {
-        // B1.
+        // B1. With at least as many trumps as are out: draw them, with or below the top trump, or a low one.
         if (IsTop(p, top)) DrawWithTheTopTrump(p, t, st, top, second);
         else DrawUnderTheTopTrump(p, t, st, top);
         return;
@@ -524,7 +524,7 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
 // Stage IV steps 2 and 3: a Jack of the run with three Jacks, or with two Jacks of three dealt;
 // true when one settles the lead.
 bool LeadAJackOfTheRun(CPlayer& p, const Terms& t, LeadState& st, bool flag) {
-    // 2.
+    // 2. Three Jacks with many trumps or few out: a Jack, or the top Jack with the trump below committed.
     if (t.J == 3 && (t.H > 6 || t.O < 4)) {
         if (!flag) {
             st.Settle(p.PickRandomJack(0));
@@ -535,7 +535,7 @@ bool LeadAJackOfTheRun(CPlayer& p, const Terms& t, LeadState& st, bool flag) {
         }
         if (st.settled) return true;
     }
-    // 3.
+    // 3. Three Jacks or more dealt, two held, fewer trumps out than his: the highest Jack.
     if (t.dealtJacks > 2 && t.J >= 2 && t.O < t.H) {
         st.Settle(p.PickJack(-1));
         if (st.settled) return true;
@@ -561,7 +561,7 @@ int TrumpBelowTheHighest(CPlayer& p, int type) {
 // Stage IV steps 4 and 5: the highest Jack when it is sure, a random Jack or a trump below the
 // highest when it is not; true when one settles the lead.
 bool LeadTheHighestJack(CPlayer& p, const Terms& t, LeadState& st) {
-    // 4.
+    // 4. The highest Jack not sure: a random Jack with four trumps or more; sure: the Jack itself.
     bool toFive = true;
     if (t.H >= t.O && t.O > 1) {
         const int j = p.PickJack(-1);
@@ -579,7 +579,7 @@ bool LeadTheHighestJack(CPlayer& p, const Terms& t, LeadState& st) {
         }
     }
     if (st.settled) return true;
-    // 5.
+    // 5. Two matadors or more and the trump below the highest Jack sure: the highest Jack.
     if (toFive && t.H >= t.O && t.matadors >= 2 && !((t.J < 2 || t.H < 3) && t.O > 3)) {
         const int j = p.PickJack(-1);
         if (p.IsTopCard(p.PickTrumpBelow(j), j, -1)) {
@@ -663,18 +663,19 @@ void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
     const bool aceOut = IsOutFor(p, type, ACE);
     const bool tenOut = IsOutFor(p, type, TEN);
     bool flag = false;
-    // 1.
+    // 1. By the trump counts, then the Jacks of the run, the highest Jack, two against two, and the
+    // companion or a low trump, each in turn.
     if (TrumpLeadByCounts(p, t, st, top, second, flag)) return;
     if (LeadAJackOfTheRun(p, t, st, flag)) return;
     if (LeadTheHighestJack(p, t, st)) return;
     if (LeadTwoAgainstTwo(p, t, st, aceOut, tenOut)) return;
     if (LeadTheCompanionOrALowTrump(p, t, st)) return;
-    // 8.
+    // 8. One trump out and the top trump in hand: the top trump.
     if (t.O == 1 && t.H > 0 && IsTop(p, top)) {
         st.Settle(top);
         return;
     }
-    // 9.
+    // 9. Three trumps or more, no more out, both defenders able to hold trumps: the safe-hand rules.
     if (t.H > 2 && t.O <= t.H && p.MayHoldSuit(t.previous, type) && p.MayHoldSuit(t.next, type))
         SafeHandRules(p, t, st, flag, plain);
 }
@@ -697,12 +698,14 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
             st.Settle(p.PickHighestInSuit(-1, false));
         }
     };
-    // 1. and 5.
+    // 1. and 5. More trumps out than his: the top trump, or a trump of his top run, when the points
+    // or the Jacks make it safe.
     if ((t.H > 2 && t.O > t.H) || (t.O > t.H && t.H <= 2)) {
         ruleOne();
         return;
     }
-    // 2.
+    // 2. Fewer trumps out than his, with two or fewer or a defender void: a trump of his top run when
+    // he holds the top trump, else the card below a low top side card.
     if ((t.H <= 2 || !both) && t.O < t.H) {
         if (IsTop(p, top)) {
             st.Settle(p.PickHighestInSuit(-1, false));
@@ -722,7 +725,7 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
         }
         return;
     }
-    // 3.
+    // 3. As many trumps out as his: the top trump, or the step-4 cases.
     bool toFour = false;
     if (t.O == t.H) {
         if (t.H >= 2 && IsTop(p, top)) {
@@ -750,7 +753,7 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
         }
     }
     if (st.settled || !toFour) return;
-    // 4.
+    // 4. Both defenders may hold trumps: a low card or trump when the top trump is not his.
     if (!both) return;
     const int lc = CCardChoosers(p).ChooseLeadOrLastCard(-1);
     const int tc = CCardChoosers(p).GetHeldRankNeighbour(lc, -1);
@@ -781,9 +784,9 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
     const int g = CCardChoosers(p).ChooseCardGeneral(0, 0);
     st.companion = g;
     int card = NO_CARD;
-    // 1.
+    // 1. Three Jacks and more trumps than Jacks: a random Jack.
     if (t.J >= 3 && t.H > t.J) card = p.PickRandomJack(0);
-    // 2.
+    // 2. Few trumps, or no more than are out: a low trump to draw, or the highest trump.
     if (card == NO_CARD && (t.H < 3 || t.H <= t.O)) {
         if (t.H >= 4 && g == NO_CARD) {
             const int l = p.PickLowestInSuit(-1, false);
@@ -805,11 +808,11 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
             if (t.J > 0 && Points(card) >= 10) card = p.PickRandomJack(0);
         }
     } else if (card == NO_CARD && t.H >= 3 && t.H > t.O) {
-        // 3.
+        // 3. No general choice: a trump of his top run, or a random Jack when it is not top.
         card = g == NO_CARD ? p.PickHighestInSuit(-1, false) : NO_CARD;
         if (!IsTop(p, card)) card = CCardChoosers(p).ChooseCardWithRandomJack(card, true);
     }
-    // 4.
+    // 4. A side card not top gives way to the lead or last card, or a cheap Jack.
     if (IsCard(card) && !IsTrump(card)) {
         if (!IsTop(p, card)) {
             const int lead = CCardChoosers(p).ChooseLeadOrLastCard(-1);
@@ -831,9 +834,9 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
             card = p.PickHighestInSuit(-1, false);
         }
     }
-    // 5.
+    // 5. Fewer than five trumps dealt: the lead or last card instead.
     if (IsCard(card) && t.dealtTrumps < 5) card = CCardChoosers(p).ChooseLeadOrLastCard(-1);
-    // 6.
+    // 6. None yet: the general choice, else the top trump to pass 60, else the lead by score.
     if (card == NO_CARD) card = g;
     if (card == NO_CARD) {
         const int top = p.PickHighestInSuit(-1, true);

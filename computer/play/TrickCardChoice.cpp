@@ -84,7 +84,7 @@ int CTrickCardChoice::ChooseTrickCardSuit(int card, bool advance) {
         const int h = me.PickHighestInSuit(-1, true);
         const int q = IsJack(h) ? CCardChoosers(me).ChooseLowTrump() : NO_CARD;
         if (IsJack(h) && q != NO_CARD) {
-            // Row 2.
+            // Row 2: six trumps or more under a Jack: the top Jack, else a low trump.
             r = me.IsTopCard(h, -1, -1) ? h : q;
             rowsGaveCard = true;
         } else if (PlainSuitOf(h) == HEARTS) {
@@ -110,10 +110,10 @@ int CTrickCardChoice::ChooseTrickCardSuit(int card, bool advance) {
             if (!me.MayHoldSuit(PreviousSeat(me.seat), trump) || !me.MayHoldSuit(NextSeat(me.seat), trump))
                 r = me.PickLowestInSuit(-1, true);
         }
-        // Row 5.
+        // Row 5: a fresh plan, two trumps out at most and two Jacks: a Jack at random.
         if (fresh && trumpsOut <= 2 && J == 2) r = me.PickRandomJack(0);
     }
-    // Row 6.
+    // Row 6: the plan moves on unless a suggestion is running.
     if (advance && !CardSuggestionRunning()) AdvanceCardPlan();
     return r;
 }
@@ -142,7 +142,7 @@ int CTrickCardChoice::ChooseTrickCardRamsch(int suit, int card, int e, bool adva
         if (OrderOf(card) >= 4) return RamschFollowOpinion(card, e, advance);
         toGap = true;
     } else if (me.CardPlanState != 0) {
-        // Step 3.
+        // Step 3: a lead with a plan in force skips the lead rules of step 4.
         toGap = true;
     }
     if (!toGap) {
@@ -281,19 +281,19 @@ int CTrickCardChoice::RamschResultStep(int r, int card, int e) {
 }
 
 int CTrickCardChoice::RamschAdvanceStep(int card, int e, bool advance) {
-    // 1.
+    // 1. Without advancing, the result step alone.
     if (!advance) return RamschResultStep(NO_CARD, card, e);
     // 2. A high planned card waits behind a Jack candidate.
     if (PointsOf(me.CardPlan[0]) >= 10 && IsJack(card)) return RamschRunStep(e, card, card);
     // 3. Planned cards no longer held are skipped.
     while (me.CardPlan[0] != NO_CARD && !IsHeld(me, me.CardPlan[0])) AdvanceCardPlan();
     const int p = me.CardPlan[0];
-    // 4.
+    // 4. The next planned card, the plan moving on.
     if (p != NO_CARD) {
         if (!CardSuggestionRunning()) AdvanceCardPlan();
         return p;
     }
-    // 5.
+    // 5. Else the run step, forehand with a suit of five or more.
     int x = e;
     if (me.seat == g_Game.Forehand) {
         for (int s = 0; s < 4; ++s)
@@ -454,7 +454,7 @@ int CompareSuitOrders(const CPlayer& player, int mode, int t, int held, int& res
             else if (OrderOf(result) == OrderOf(candidate) && CoinTails()) result = candidate;
             break;
         }
-        default: {  // 2, 3, 7
+        default: {  // modes 2, 3 and 7
             // Mode 3: the first suit compared sets the cards out a suit needs.
             if (requiredOut < 0) requiredOut = held;
             const int need = requiredOut;
@@ -683,7 +683,7 @@ int CTrickCardChoice::ChooseTrickCard2(bool& decided, int excludedCard) {
             jackTaken = true;
         }
     }
-    // 4.
+    // 4. Else the best candidate; one suit scoring above 29 decides.
     if (!jackTaken) {
         decided = k == 1 && best.score > 29;
         result = best.card;
@@ -691,14 +691,14 @@ int CTrickCardChoice::ChooseTrickCard2(bool& decided, int excludedCard) {
     // 5. The two-card pass.
     int m = 0;
     const int keptLow = TwoCardPassLow(me, m);
-    // 6.
+    // 6. Two suits or more to pass (or one and no card): the low card kept, its suit's low card led.
     if ((m > 1 || (m == 1 && result == NO_CARD)) && keptLow != NO_CARD) {
         decided = true;
         me.forcedCard = keptLow;
         me.ForcedCardCount = me.count;
         result = me.PickLowCardOfSuit(SuitOf(keptLow));
     }
-    // 7.
+    // 7. A committed card of another suit than the result is dropped.
     if (me.forcedCard != 0 && SuitOf(std::abs(me.forcedCard)) != SuitOf(result)) me.forcedCard = 0;
     return result;
 }

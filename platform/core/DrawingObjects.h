@@ -21,8 +21,7 @@ struct Color {
         return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
                 static_cast<std::uint8_t>(pixel)};
     }
-    // The classic colour word, 0x00BBGGRR: the table colours are written this way in the design
-    // (0x008000 green, 0x000080 dark red).
+    // The classic colour word, 0x00BBGGRR, red in the low byte (0x008000 green, 0x000080 dark red).
     static Color FromColorRef(std::uint32_t ref) {
         return {static_cast<std::uint8_t>(ref), static_cast<std::uint8_t>(ref >> 8),
                 static_cast<std::uint8_t>(ref >> 16)};

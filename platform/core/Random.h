@@ -20,7 +20,7 @@ public:
     void Script(const std::vector<int>& draws);
     void ClearScript();
     std::size_t ScriptedLeft() const { return scripted_.size(); }
-    // 0..32767.
+    // The next draw, 0..32767.
     int Next();
     // How many draws were made since the last Seed(); lets tests check that a step draws.
     std::uint64_t DrawCount() const { return draws_; }
