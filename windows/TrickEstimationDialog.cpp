@@ -33,7 +33,8 @@ CTrickEstimationDialog::CTrickEstimationDialog(CTrickEstimation& owner, CPlayer*
                                                int* viewAddress)
     : platform::Dialog(PanelTemplate()), window(owner), player(shownPlayer), autoFlag(autoAddress), view(viewAddress) {}
 
-bool CTrickEstimationDialog::CreatePanel() { return Create(window.Handle(), platform::Lifetime::Caller); }
+// A child of the estimation window: it sits in the window's client, under its title bar.
+bool CTrickEstimationDialog::CreatePanel() { return CreateChild(window.Handle(), platform::Lifetime::Caller); }
 
 int CTrickEstimationDialog::RememberedSeat() {
     const int seat = (g_Settings.View.Player >> 4) & 15;
@@ -107,9 +108,7 @@ void CTrickEstimationDialog::FillPlayerCombo() {
 }
 
 void CTrickEstimationDialog::MoveTo(int x, int y, int width, int height) {
-    platform::Point corner{x, y};
-    ClientToScreen(window.Handle(), &corner);
-    const platform::Rect target{corner.x, corner.y, corner.x + width, corner.y + height};
+    const platform::Rect target{x, y, x + width, y + height};
     const platform::Rect& now = WindowRect();
     if (now.left != target.left || now.top != target.top || now.Width() != width || now.Height() != height)
         MoveWindow(target, true);
