@@ -49,7 +49,8 @@ bool CTrickEstimationDialog::AskReveal(int seat) {
     const std::string name = g_SideWindowFrame.GetPlayerName(seat);
     // The question heads with this window's own name, as the status panel's heads with its own.
     const std::string caption = platform::LoadString(IDS_CAPTION_TRICK_ESTIMATION);
-    return ::MessageBox(Handle(), platform::LoadString(IDS_STATUS_REVEAL), {caption, name}, caption,
+    // The estimation window owns the question: it waits, disabled, while the panel inside asks.
+    return ::MessageBox(window.Handle(), platform::LoadString(IDS_STATUS_REVEAL), {caption, name}, caption,
                         platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
 }
 

@@ -127,6 +127,21 @@ INSTANTIATE_TEST_SUITE_P(
                                    [](CMainFrame& f) { ::PostMessage(f.Handle(), WM_COMMAND, ID_ABORT_MATCH, 0); }}),
     [](const ::testing::TestParamInfo<QuestionCase>& info) { return std::string(info.param.name); });
 
+// The trick estimation window opened on an opponent's estimation asks first whether to reveal it;
+// Esc says No, and the window shows the person's own.
+TEST_F(RealWindowClose, EscAnswersNoToTheEstimationsRevealQuestion) {
+    WriteProfileInt("View", "Player", 0);  // seat 0, an opponent, in the window's bits
+    app_.Start(1024, 768);
+    if (HasFatalFailure()) return;
+    BoxKeyer keyer("Escape", 8000);
+    ::PostMessage(Frame().Handle(), WM_COMMAND, ID_LIST_TRICK_ESTIMATION, 0);
+    ASSERT_TRUE(PumpUntil([&] { return keyer.seen && platform::ActiveMessageBox() == nullptr; }, 20000));
+    EXPECT_TRUE(keyer.typed) << "the question never became the active window: " << keyer.lastActive << " box "
+                             << keyer.boxId;
+    EXPECT_FALSE(keyer.stuck) << "Escape did not answer " << keyer.text;
+    EXPECT_EQ((g_Settings.View.Player >> 4) & 15, 2);
+}
+
 // The Game Data panel's close button: the panel stays open (and so comes back at the next start, as
 // its setting says) and the main window has the keys.
 TEST_F(RealWindowClose, ThePanelsCloseButtonKeepsItAndGivesTheKeysToTheMainWindow) {
