@@ -15,6 +15,8 @@ CRekontraDialog::CRekontraDialog(std::string messageText, int rule, int rekontra
 bool CRekontraDialog::OnInitDialog() {
     help.Reset();
     ShowCaptionAndText();
+    // The text box keeps its template height and grows where the text as laid out needs more.
+    GrowTextBy(LaidOutGrowth());
     ::SendMessage(GetDlgItem(IDC_PICTURE_LEFT), STM_SETIMAGE, IDB_MESSAGE_KONTRA, 0);
     // With the computer's rule shown, the button names the rule that advises Rekontra too.
     if (ShowRuleButton(kMarkRuleShown) && rekontraRuleNumber != 0)
@@ -58,6 +60,7 @@ CResignDialog::CResignDialog(std::string messageText) : CGameMessageDialog(kTemp
 
 bool CResignDialog::OnInitDialog() {
     ShowCaptionAndText();
+    GrowTextBy(LaidOutGrowth());
     accepted = 0;
     ArmDemoTimer(TM_DEMO_OK);
     return true;
@@ -81,6 +84,7 @@ CPassedVariantDialog::CPassedVariantDialog(std::string messageText)
 
 bool CPassedVariantDialog::OnInitDialog() {
     ShowCaptionAndText();
+    GrowTextBy(LaidOutGrowth());
     accepted = 0;
     ArmDemoTimer(TM_DEMO_OK);
     return true;

@@ -83,4 +83,11 @@ bool CModelessDialog::OnInitDialog() {
 
 void CModelessDialog::OnCancel() { FocusFrame(); }
 
-void CModelessDialog::OnClose() { ShowWindow(SW_HIDE); }
+void CModelessDialog::OnClose() {
+    // A panel's close button is its cancel: the panel stays open and the keys go to the frame.
+    if (cut < 0) {
+        OnCancel();
+        return;
+    }
+    ShowWindow(SW_HIDE);
+}

@@ -62,8 +62,8 @@ public:
     bool OnInitDialog() override;
     // Esc and the cancel command never close a bar: the keyboard goes back to the main frame.
     void OnCancel() override;
-    // A close request (the play's demonstration timer) only hides the bar; the frame's record of
-    // it stays valid until the frame destroys it.
+    // A close request (the play's demonstration timer) only hides a bar; the frame's record of it
+    // stays valid until the frame destroys it. A panel's close button cancels (see OnCancel).
     void OnClose() override;
 
 protected:

@@ -50,6 +50,9 @@ bool CSuggestDialog::OnInitDialog() {
         platform::Rect rect = WindowRect();
         rect.right = rect.left + rect.Width() / 3;
         MoveWindow(rect, true);
+        // The buttons cut off are hidden too: Tab must not take the keys where nobody sees them.
+        ShowDlgItem(IDC_KONTRA, false);
+        ShowDlgItem(IDC_RULE, false);
     }
     PlaceInitially();
     return true;

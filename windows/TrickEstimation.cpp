@@ -179,7 +179,7 @@ LRESULT CTrickEstimation::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         PopupSaved = false;
     }
     const LRESULT result = CSideWindow::WindowProc(message, wParam, lParam);
-    // The panel is a window of its own over the top of the client: it goes where the client goes.
+    // The panel at the top of the client keeps the sheet's width and follows its scrolling.
     if ((message == WM_MOVE || message == WM_SIZE) && Panel && Panel->IsAlive())
         Panel->MoveTo(-HorizontalOffset(), -VerticalOffset(), SheetWidth(), PanelHeight);
     return result;

@@ -33,7 +33,8 @@ CTrickEstimationDialog::CTrickEstimationDialog(CTrickEstimation& owner, CPlayer*
                                                int* viewAddress)
     : platform::Dialog(PanelTemplate()), window(owner), player(shownPlayer), autoFlag(autoAddress), view(viewAddress) {}
 
-bool CTrickEstimationDialog::CreatePanel() { return Create(window.Handle(), platform::Lifetime::Caller); }
+// A child of the estimation window: it sits in the window's client, under its title bar.
+bool CTrickEstimationDialog::CreatePanel() { return CreateChild(window.Handle(), platform::Lifetime::Caller); }
 
 int CTrickEstimationDialog::RememberedSeat() {
     const int seat = (g_Settings.View.Player >> 4) & 15;
@@ -48,7 +49,8 @@ bool CTrickEstimationDialog::AskReveal(int seat) {
     const std::string name = g_SideWindowFrame.GetPlayerName(seat);
     // The question heads with this window's own name, as the status panel's heads with its own.
     const std::string caption = platform::LoadString(IDS_CAPTION_TRICK_ESTIMATION);
-    return ::MessageBox(Handle(), platform::LoadString(IDS_STATUS_REVEAL), {caption, name}, caption,
+    // The estimation window owns the question: it waits, disabled, while the panel inside asks.
+    return ::MessageBox(window.Handle(), platform::LoadString(IDS_STATUS_REVEAL), {caption, name}, caption,
                         platform::MB_YESNO | platform::MB_ICONQUESTION) == IDYES;
 }
 
@@ -107,9 +109,7 @@ void CTrickEstimationDialog::FillPlayerCombo() {
 }
 
 void CTrickEstimationDialog::MoveTo(int x, int y, int width, int height) {
-    platform::Point corner{x, y};
-    ClientToScreen(window.Handle(), &corner);
-    const platform::Rect target{corner.x, corner.y, corner.x + width, corner.y + height};
+    const platform::Rect target{x, y, x + width, y + height};
     const platform::Rect& now = WindowRect();
     if (now.left != target.left || now.top != target.top || now.Width() != width || now.Height() != height)
         MoveWindow(target, true);

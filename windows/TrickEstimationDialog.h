@@ -17,7 +17,7 @@ public:
     // The window and the addresses of its shown player, Auto flag and view.
     CTrickEstimationDialog(CTrickEstimation& window, CPlayer** player, int* autoFlag, int* view);
 
-    // Creates the panel, modeless, owned by the window.
+    // Creates the panel, modeless, a child at the top of the window's client.
     bool CreatePanel();
 
     // Empties the player combo, inserts the three seats' names, selects the remembered seat and

@@ -271,6 +271,14 @@ bool Dialog::PreTranslateMessage(Message& message) {
     return false;
 }
 
+HWND ButtonEnterPresses(HWND dialog) {
+    const auto* target = dynamic_cast<const Dialog*>(::WindowFromHandle(dialog));
+    if (!target) return nullptr;
+    const NavigationSnapshot s = Snapshot(dialog, target->GetDefID());
+    const int button = DefaultButton(s.items, s.IndexOf(::GetFocus()));
+    return button >= 0 && CanTakeFocus(s.items[static_cast<std::size_t>(button)]) ? s.At(button) : nullptr;
+}
+
 bool Dialog::IsDialogMessage(Message& message) {
     if (!IsAlive() || !(message.hwnd == Handle() || ::IsChild(Handle(), message.hwnd))) return false;
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;

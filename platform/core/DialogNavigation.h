@@ -5,6 +5,7 @@
 // plain list.
 
 #include "platform/core/DialogTemplate.h"
+#include "platform/core/Message.h"
 
 #include <span>
 #include <string_view>
@@ -45,5 +46,9 @@ int DefaultButton(std::span<const NavigationItem> items, int focused);
 
 // Whether the control is a button that Space and Enter press.
 bool IsButtonKind(ControlKind kind);
+
+// The push button Enter would press in the dialog now, by DefaultButton over its controls and the
+// keyboard focus (a host marks it as the default); nullptr when Enter presses none.
+HWND ButtonEnterPresses(HWND dialog);
 
 }  // namespace platform

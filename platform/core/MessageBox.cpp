@@ -73,7 +73,7 @@ bool MessageBoxDialog::OnCommand(int id, unsigned code, HWND control) {
             return true;
         }
     }
-    // Esc and the close box: the box's escape answer; a Yes/No box waits for its answer.
+    // Esc and the close box: the box's escape answer (Cancel, No, or the one OK).
     if (id == IDCANCEL && m_kind.escapeResult) EndDialog(*m_kind.escapeResult);
     return true;
 }

@@ -27,6 +27,8 @@ MessageBoxSpec DescribeMessageBox(unsigned flags, std::string_view language) {
             break;
         case MB_YESNO:
             kind.buttons = {{IDYES, german ? "&Ja" : "&Yes"}, {IDNO, german ? "&Nein" : "&No"}};
+            // As on every desktop: Esc and the close button say No, the answer that changes nothing.
+            kind.escapeResult = IDNO;
             break;
         default:  // MB_OK, and any set we do not know: a box must always be answerable
             kind.buttons = {{IDOK, "OK"}};

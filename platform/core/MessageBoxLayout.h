@@ -36,7 +36,7 @@ struct MessageBoxSpec {
     std::vector<MessageBoxButton> buttons;  // left to right
     MessageBoxIcon icon = MessageBoxIcon::None;
     int defaultButton = 0;          // index into buttons: Enter presses it, it has the focus first
-    std::optional<int> escapeResult;  // what Esc and the close box answer; none for Yes/No, which must be answered
+    std::optional<int> escapeResult;  // what Esc and the close box answer: Cancel, No, or the one OK
 };
 
 // The button texts in the edition's language ("ge": German, anything else English).

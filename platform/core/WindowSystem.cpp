@@ -282,6 +282,9 @@ bool WindowSystem::ShowWindow(HWND hwnd, int command) {
         return ChangeSizeType(hwnd, type);
     }
     const bool wasVisible = window->m_visible;
+    // A window already shown stays as it is: showing it again neither raises nor activates it, so
+    // that a key released over the table (Enter shows the open bar) leaves the keys where they are.
+    if (command == SW_SHOW && wasVisible) return true;
     Pin pin(*window);
     if (command == SW_HIDE) {
         if (!wasVisible) return false;

@@ -34,6 +34,7 @@
 #include "platform/core/Codepage.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
+#include "platform/core/DialogNavigation.h"
 #include "platform/core/Edit.h"
 #include "platform/core/Image.h"
 #include "platform/qt/QtDialogPictures.h"
@@ -555,7 +556,10 @@ void QtControl::SyncPushButton(QPushButton* button, const Button& ours) {
     // A button with a picture shows the picture; its text keeps only the mnemonic.
     const QString shownText = ours.ImageId() != 0 ? QString() : text;
     if (button->text() != shownText) button->setText(shownText);
-    if (button->isDefault() != ours.IsDefault()) button->setDefault(ours.IsDefault());
+    // The button Enter would press is marked: the push button with the keyboard focus, else the
+    // dialog's default.
+    const bool marked = ButtonEnterPresses(ours.GetParent()) == ours.Handle();
+    if (button->isDefault() != marked) button->setDefault(marked);
     if (ours.ImageId() != m_shownImage || button->size() != m_shownSize) {
         m_shownImage = ours.ImageId();
         m_shownSize = button->size();

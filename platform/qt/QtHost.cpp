@@ -693,8 +693,14 @@ void QtHost::SyncToQt(bool everything) {
         } else if (mirror->widget && mirror->widget->isVisible()) {
             Applying applying(m_applying);
             mirror->widget->setFocus(Qt::OtherFocusReason);
+            // The keyboard's place is always shown, however it came there (our Tab, a step of the
+            // game, a click): the style draws the focus only in a window told so.
+            if (mirror->control) mirror->widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
             m_focusShown = focus;
         }
+        // The push button Enter presses is marked, and it follows the focus.
+        for (auto& [hwnd, other] : m_mirrors)
+            if (other.control && other.control->Kind() == ControlKind::PushButton) other.dirty = true;
     }
     for (auto& [hwnd, mirror] : m_mirrors) {
         if (!mirror.control || mirror.pendingUserActions > 0 || !(mirror.dirty || everything)) continue;

@@ -24,7 +24,7 @@ TEST(MessageBoxLayoutTest, ButtonSetsIconsAndEscape) {
         {MB_OK, {IDOK}, IDOK, MessageBoxIcon::None},
         {MB_OK | MB_ICONINFORMATION, {IDOK}, IDOK, MessageBoxIcon::Information},
         {MB_OKCANCEL | MB_ICONEXCLAMATION, {IDOK, IDCANCEL}, IDCANCEL, MessageBoxIcon::Exclamation},
-        {MB_YESNO | MB_ICONQUESTION, {IDYES, IDNO}, std::nullopt, MessageBoxIcon::Question},  // must be answered
+        {MB_YESNO | MB_ICONQUESTION, {IDYES, IDNO}, IDNO, MessageBoxIcon::Question},  // Esc says No
         {MB_OK | MB_ICONSTOP, {IDOK}, IDOK, MessageBoxIcon::Stop},
         {0xE, {IDOK}, IDOK, MessageBoxIcon::None},  // unknown set: still answerable
     };

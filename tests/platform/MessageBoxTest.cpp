@@ -46,11 +46,29 @@ TEST_F(MessageBoxTest, KeysAnswerTheBox) {
         {MB_OKCANCEL, {{VK_ESCAPE, {}}}, IDCANCEL},
         {MB_OKCANCEL, {{VK_TAB, {}}, {VK_RETURN, {}}}, IDCANCEL},
         {MB_YESNO, {{VK_RETURN, {}}}, IDYES},
-        {MB_YESNO, {{VK_ESCAPE, {}}, {'N', {VK_MENU}}}, IDNO},  // Esc cannot answer Yes/No
+        {MB_YESNO, {{VK_ESCAPE, {}}}, IDNO},  // Esc says No, the answer that changes nothing
+        {MB_YESNO | MB_ICONQUESTION, {{'N', {VK_MENU}}}, IDNO},
     };
     for (const Case& c : cases) {
         std::int64_t at = Soon();
         for (const auto& [key, modifiers] : c.keys) host.Key(at += 10, key, modifiers);
+        EXPECT_EQ(MessageBox(frame.Handle(), "Text", "Kartovan+", c.flags), c.result) << c.flags;
+    }
+}
+
+// The close box answers as Esc does: No to a question, Cancel where there is one, else OK.
+TEST_F(MessageBoxTest, TheCloseBoxAnswersAsEsc) {
+    struct Case {
+        unsigned flags;
+        int result;
+    };
+    const Case cases[] = {{MB_YESNO | MB_ICONQUESTION, IDNO}, {MB_OKCANCEL, IDCANCEL}, {MB_OK, IDOK}};
+    for (const Case& c : cases) {
+        frame.SetTimer(71, 500);
+        frame.onTimer = [&](UINT) {
+            frame.KillTimer(71);
+            PostMessage(GetLastActivePopup(frame.Handle()), WM_CLOSE, 0, 0);
+        };
         EXPECT_EQ(MessageBox(frame.Handle(), "Text", "Kartovan+", c.flags), c.result) << c.flags;
     }
 }

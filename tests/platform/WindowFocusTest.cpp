@@ -70,6 +70,16 @@ TEST_F(Focus, ShowingAParentlessPromptActivatesItAndTakesTheFocus) {
     EXPECT_NE(GetFocus(), second.Handle());
 }
 
+// Showing the shown prompt again (Enter let go over the table shows the open bar) changes nothing:
+// the window that has the keys keeps them.
+TEST_F(Focus, ShowingAShownWindowAgainLeavesTheKeysWhereTheyAre) {
+    EXPECT_TRUE(IsWindowVisible(world.prompt->Handle()));
+    EXPECT_TRUE(ShowWindow(world.prompt->Handle(), SW_SHOW));
+    EXPECT_EQ(GetActiveWindow(), world.Frame());
+    EXPECT_EQ(GetFocus(), world.view.Handle());
+    EXPECT_EQ(world.Trace(), "");
+}
+
 TEST_F(Focus, KeysGoToTheFocusWindow) {
     std::vector<HWND> got;
     for (TestWindow* w : {&world.view, &button})

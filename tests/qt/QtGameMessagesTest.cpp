@@ -1,7 +1,7 @@
 // The game's messages on the Qt host, in both editions: a computer's declaration with the Kontra
-// question, a plain message, a long result of a game, the passed-out question and the new match's
-// standings. Each shows its whole text: the rich text, laid out in the host's fonts at the box's
-// width, fits the box without a scroll bar.
+// question, a plain message, a long result of a game, the passed-out question and its Ramsch notice,
+// a computer's offer to give up, the Rekontra prompt and the new match's standings. Each shows its whole text: the rich
+// text, laid out in the host's fonts at the box's width, fits the box without a scroll bar.
 //
 // On screens scaled once and twice; with KARTOVAN_TEST_PNG_DIR set, each message is written there as
 // message-<edition>-<name>-<scale>.png.
@@ -21,6 +21,7 @@
 #include "QtScaledTwice.h"
 #include "QtTestSupport.h"
 #include "QtTextFits.h"
+#include "dialogs/AnswerDialogs.h"
 #include "dialogs/DialogIds.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/ResultDialog.h"
@@ -90,6 +91,19 @@ void EveryMessageShowsItsWholeText() {
         {"result", [] { return std::make_unique<CResultDialog>(LongResult()); }},
         {"passed-out",
          [] { return std::make_unique<CPassedRuleDialog>(RichTextHead() + LoadString(IDS_PASSED_OUT) + "}"); }},
+        {"passed-out-ramsch",
+         [] {
+             return std::make_unique<CPassedVariantDialog>(RichTextHead() + LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
+         }},
+        {"abandon-offer",
+         [] {
+             return std::make_unique<CResignDialog>(PlayerMessage("Computer1", LoadString(IDS_ABANDON_GAME), false));
+         }},
+        {"rekontra",
+         [] {
+             return std::make_unique<CRekontraDialog>(PlayerMessage("Computer2", LoadString(IDS_GIVE_KONTRA), false), 0,
+                                                      0);
+         }},
         {"new-match",
          [&] {
              return std::make_unique<CStartDialog>(FinalStandingText(MatchEndReason(0, names, balances), numbers, names),

@@ -46,6 +46,7 @@
 #include "qt/AppOnQtHost.h"
 #include "qt/QtTestImages.h"
 #include "qt/QtTestSupport.h"
+#include "realwindow/RealWindowSupport.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 #include "support/BidIndex.h"
@@ -54,89 +55,21 @@ namespace {
 
 using qttest::PumpFor;
 using qttest::PumpUntil;
+using realwindow::Alike;
+using realwindow::Grab;
+using realwindow::RealClick;
+using realwindow::RealKey;
+using realwindow::Share;
+using realwindow::StackIndex;
+using realwindow::Stacking;
+using realwindow::TransientFor;
 
 const platform::Color kTableGreen{0, 128, 0};
 constexpr int kPersonSeat = 2;
 
-// Share of the pixels in a rectangle of the image that satisfy `test`.
-template <typename Test>
-double Share(const QImage& image, const QRect& area, Test test) {
-    const QRect inside = area.intersected(image.rect());
-    if (inside.isEmpty()) return 0;
-    int hits = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) hits += test(qttest::At(image, x, y)) ? 1 : 0;
-    return double(hits) / double(inside.width() * inside.height());
-}
-
-// Share of the pixels of `a` inside `inA` equal to those of `b` inside `inB` (same size).
-double Alike(const QImage& a, const QRect& inA, const QImage& b, const QRect& inB) {
-    if (inA.size() != inB.size() || !a.rect().contains(inA) || !b.rect().contains(inB)) return 0;
-    int same = 0;
-    for (int y = 0; y < inA.height(); ++y)
-        for (int x = 0; x < inA.width(); ++x)
-            same += a.pixel(inA.left() + x, inA.top() + y) == b.pixel(inB.left() + x, inB.top() + y) ? 1 : 0;
-    return double(same) / double(inA.width() * inA.height());
-}
-
 bool IsPaper(platform::Color c) { return c.red > 225 && c.green > 225 && c.blue > 225; }
 bool IsTable(platform::Color c) { return c == kTableGreen; }
 bool IsDarkRed(platform::Color c) { return c.red > 90 && c.red < 170 && c.green < 50 && c.blue < 50; }
-
-// The widget as the screen shows it, saved as app-<name>.png where KARTOVAN_TEST_PNG_DIR points.
-QImage Grab(QWidget* widget, const std::string& name) {
-    QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (const char* folder = std::getenv("KARTOVAN_TEST_PNG_DIR"))
-        shot.save(QString::fromStdString(std::string(folder) + "/app-" + name + ".png"));
-    return shot;
-}
-
-// The window ids of an xprop answer ("NAME(WINDOW): window id # 0x200003, 0x400007"), in order.
-std::vector<unsigned long> WindowIds(const std::string& answer) {
-    std::vector<unsigned long> ids;
-    const std::size_t hash = answer.find('#');
-    if (hash == std::string::npos) return ids;
-    std::size_t at = hash + 1;
-    while ((at = answer.find("0x", at)) != std::string::npos) {
-        std::size_t end = at;
-        ids.push_back(std::stoul(answer.substr(at), &end, 16));
-        at += end;
-    }
-    return ids;
-}
-
-// The client windows from bottom to top, as the window manager stacks them.
-std::vector<unsigned long> Stacking() {
-    return WindowIds(qttest::RunTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
-}
-
-// The window a window is transient for, 0 for none.
-unsigned long TransientFor(unsigned long window) {
-    const std::vector<unsigned long> ids = WindowIds(qttest::RunTool(
-        QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), QStringLiteral("WM_TRANSIENT_FOR")}));
-    return ids.empty() ? 0 : ids.front();
-}
-
-// Position in the stacking, -1 when the window is not in it.
-int StackIndex(const std::vector<unsigned long>& stacking, unsigned long window) {
-    for (std::size_t i = 0; i < stacking.size(); ++i)
-        if (stacking[i] == window) return static_cast<int>(i);
-    return -1;
-}
-
-// A press and release of the first button at a point of a widget, through the X server.
-void RealClick(QWidget* widget, QPoint at) {
-    const QPoint screen = widget->mapToGlobal(at);
-    qttest::RunTool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
-                                        QString::number(screen.y()), QStringLiteral("click"), QStringLiteral("1")});
-    qttest::PumpFor(300);
-}
-
-// A key (an X key name: Return, Right, Escape, ctrl+n) typed through the X server.
-void RealKey(const char* name) {
-    qttest::RunTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(name)});
-    qttest::PumpFor(300);
-}
 
 class RealWindowTest : public ::testing::Test {
 protected:
@@ -152,24 +85,7 @@ protected:
     CPerson& Person() { return Frame().EditGameObject().person; }
     QWidget* Table() { return platform::QtHost::Current()->WidgetOf(g_Frame.hTableWnd); }
 
-    // The bars of the auction and the skat answered for the person until his card is awaited: he
-    // bids on, takes the skat up and plays Clubs; a continue bar goes on.
-    void ToThePersonsTurn() {
-        for (int step = 0; step < 80 && !Frame().PersonMayPlay(); ++step) {
-            const HWND bar = Frame().Prompts().PromptDialog;
-            if (g_Game.FlowState == STATE_PLAY && ::IsWindow(Frame().Prompts().ContinuePrompt)) {
-                ::PostMessage(Frame().Prompts().ContinuePrompt, WM_COMMAND, IDC_CONTINUE, 0);
-            } else if (g_Game.FlowState == STATE_SKAT && ::IsWindow(bar)) {
-                ::SendMessage(bar, WM_COMMAND, BTN_PICKUP, 0);
-            } else if (g_Game.FlowState == STATE_ASK && ::IsWindow(bar)) {
-                ::SendMessage(bar, WM_COMMAND, IDC_CLUBS, 0);
-            } else if (Frame().IsAuctionBarOpen()) {
-                ::SendMessage(bar, WM_COMMAND, BTN_BID, 0);
-            }
-            PumpUntil([this] { return Frame().PersonMayPlay(); }, 300);
-        }
-        ASSERT_TRUE(Frame().PersonMayPlay()) << "state " << g_Game.FlowState;
-    }
+    void ToThePersonsTurn() { realwindow::AnswerBarsUntilThePersonsCard(Frame()); }
 
     // The program on a 1024 x 768 desktop with a seeded game dealt; then the person's first card.
     void StartAndDeal() {

@@ -380,7 +380,7 @@ TEST_F(TrickEstimationTest, RamschOnlyShowsRamschAndPutsTheGameTypeBack) {
 
 namespace {
 
-// The panel stands over the top of the client wherever the window goes.
+// The panel stays at the top of the client wherever the window goes.
 TEST_F(TrickEstimationTest, ThePanelFollowsTheWindow) {
     g_Settings.View.Player = 0x22;
     CTrickEstimation* window = Open();
@@ -389,10 +389,10 @@ TEST_F(TrickEstimationTest, ThePanelFollowsTheWindow) {
     const int paints = window->PaintCount();
     window->MoveWindow({rect.left + 40, rect.top + 25, rect.right + 40, rect.bottom + 25}, false);
     ASSERT_EQ(window->PaintCount(), paints);  // before any paint
-    platform::Point origin{0, 0};
-    ClientToScreen(window->Handle(), &origin);
-    EXPECT_EQ(window->PanelDialog()->WindowRect().left, origin.x);
-    EXPECT_EQ(window->PanelDialog()->WindowRect().top, origin.y);
+    // A child of the window: it moves with it and stays at the top left of its client.
+    EXPECT_EQ(::GetParent(window->PanelDialog()->Handle()), window->Handle());
+    EXPECT_EQ(window->PanelDialog()->WindowRect().left, 0);
+    EXPECT_EQ(window->PanelDialog()->WindowRect().top, 0);
 }
 
 }  // namespace
