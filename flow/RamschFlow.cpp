@@ -273,8 +273,8 @@ bool CMainFrame::ComputerAnswersGrandHand(int s) {
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
         MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
         Declare();
-        // The person's suit tops for the statistics, as the game now stands (the design's
-        // ListSuitTops is the analysis's ListSmallCards).
+        // The person's suit tops for the statistics, as the game now stands (the analysis lists them
+        // with its small cards).
         ListSmallCards(EditGameObject().person);
         EditRun().BusyFlag = 0;
         return true;

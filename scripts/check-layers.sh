@@ -12,7 +12,7 @@ export LC_ALL=C
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root"
 
-# The allowed edges, bottom to top (the architecture page's order). A folder may always include
+# The allowed edges, bottom to top (the order of the folders, from the cards up to the shell). A folder may always include
 # itself; the platform, the card-table library and the resource ids lie under every game folder.
 table='
 platform/core       -
