@@ -37,7 +37,8 @@ Claim TakeFolder(WorkFolderLock& lock, QtInstance& instance) {
 
 // Nothing of the folder has been read or changed: the person is told, and this start ends.
 Claim Refuse(const WorkFolderLock& lock, int text, const char* why) {
-    std::fprintf(stderr, "Kartovan+: the work folder %s is held by another program that %s\n", lock.Folder().c_str(), why);
+    std::fprintf(stderr, "Kartovan+: the work folder %s is held by another program that %s\n", lock.Folder().c_str(),
+                 why);
     ::MessageBox(nullptr, platform::LoadString(text), {lock.Folder()}, platform::LoadString(IDS_PRODUCT_NAME),
                  platform::MB_OK | platform::MB_ICONEXCLAMATION);
     return Claim::Refused;
