@@ -1,7 +1,7 @@
-// The program's entry: the edition's resources, one running instance per edition, the Qt host with
-// its sound, card pictures and desktop services, the settings file, then the game's application
-// object with its main frame and table view, and the message loop until the frame closes (SIGTERM,
-// SIGINT and SIGHUP are a request to close it).
+// The program's entry: the edition's resources, the Qt host, one running program per work folder
+// (whichever edition), the settings file, the host's sound, card pictures and desktop services,
+// then the game's application object with its main frame and table view, and the message loop until
+// the frame closes (SIGTERM, SIGINT and SIGHUP are a request to close it).
 #include <QApplication>
 
 #include <cstdio>
@@ -12,9 +12,11 @@
 #include "app/Edition.h"
 #include "app/PortraitFiles.h"
 #include "app/ProgramFrame.h"
+#include "app/WorkFolderClaim.h"
 #include "model/Trace.h"
 #include "platform/core/Folders.h"
 #include "platform/core/RegistryFile.h"
+#include "platform/core/WorkFolderLock.h"
 #include "platform/qt/CardPictureStore.h"
 #include "platform/qt/QtInstance.h"
 #include "platform/qt/QtShellServices.h"
@@ -47,13 +49,16 @@ int main(int argc, char** argv) {
     // Step 2: Qt takes its own options off the command line; what is left is a file to open.
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kartovan+"));
-    const std::string fileArgument = argc > 1 ? std::string(argv[1]) : std::string();
+    const bool languageSwitch = argc > 1 && argv[1] == platform::kLanguageSwitchArgument;
+    const std::string fileArgument = argc > 1 && !languageSwitch ? std::string(argv[1]) : std::string();
 
-    // Step 3: a file for a running instance goes there, and this one ends.
-    const QString server = platform::QtInstance::ServerName(edition.edition);
-    if (!fileArgument.empty() && platform::QtInstance::HandOver(server, fileArgument)) return 0;
-    platform::QtInstance instance(server);
-    instance.Listen();
+    // Step 3: one program writes into the work folder. A later start hands its file to it and
+    // ends; one that cannot reach it says so and ends, before any file of the folder is read.
+    platform::QtHost host;
+    platform::WorkFolderLock workFolder(platform::WorkFolder());
+    platform::QtInstance instance(platform::QtInstance::ServerName(workFolder.Folder()));
+    const program::Claim claim = program::ClaimWorkFolder(workFolder, instance, fileArgument, languageSwitch);
+    if (claim != program::Claim::Ours) return claim == program::Claim::HandedOver ? 0 : 1;
 
     // Without a home folder of the user's own there is no safe place for the settings and games.
     if (platform::ConfigFolder().empty() || platform::WorkFolder().empty()) {
@@ -65,8 +70,7 @@ int main(int argc, char** argv) {
     // Step 4: the settings, before anything reads them.
     const platform::RegistryLoad settings = platform::LoadCurrentUserRegistry();
 
-    // Step 5: the host and its services: sound, card pictures, help, shell, printing, portraits.
-    platform::QtHost host;
+    // Step 5: the host's services: sound, card pictures, help, shell, printing, portraits.
     platform::SdlSound sound;
     platform::CardPictureStore pictures;
     PortraitFiles portraits;
@@ -102,6 +106,7 @@ int main(int argc, char** argv) {
     // settings go to their file.
     const int exitCode = host.Run();
     app.ExitInstance();
-    platform::SaveCurrentUserRegistry();
+    if (const platform::FileStatus saved = platform::SaveCurrentUserRegistry(); !saved)
+        std::fprintf(stderr, "Kartovan+: %s\n", saved.error.c_str());
     return exitCode;
 }

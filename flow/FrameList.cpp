@@ -20,6 +20,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
+#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 
 #include <cstdio>
@@ -111,6 +112,11 @@ void CMainFrame::WriteListFile(const std::string& path, bool inPlace) {
         return;
     }
     CGameList::WrittenFile& written = g_GameList.Written;
+    // A list someone else wrote since our last write holds their games: it stays as it is.
+    if (written.Path == path && platform::ChangedSince(path, written.Stamp)) {
+        ReportFileError(IDS_CHANGED_BY_OTHER, "SaveList", path);
+        return;
+    }
     // After a game only what changed, when the file is still the one written last.
     if (inPlace && written.Path == path && written.Games <= games && written.Games <= g_GameList.RowsUnchanged &&
         !IsProtectedFile(path)) {

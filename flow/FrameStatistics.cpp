@@ -13,6 +13,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
+#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 
 namespace {
@@ -34,6 +35,7 @@ void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
     CStatisticsBlock& block = Block();
     // 2. The first 4200 bytes.
     const OwnFileRead read = ReadOwnFile(path, kStatisticsBytes);
+    NoteSeen(g_StatisticsSeen, path);
     if (read.Result == OwnFileRead::Read) {
         block = DecodeStatistics(read.Bytes);
         // 3. A file of the game part alone starts the card part afresh.
@@ -56,8 +58,16 @@ void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
 void CMainFrame::SaveStatistics(const std::string& path) {
     WriteTrace(":SaveStatistics(" + path + ")", LOG_MAINFRAME);
     if (!g_pStatistics) return;
-    if (!WriteOwnFile(path, EncodeStatistics(*g_pStatistics)))
+    // Counters another program wrote since the start are theirs: they stay.
+    if (ChangedByOther(g_StatisticsSeen, path)) {
+        ReportFileError(IDS_CHANGED_BY_OTHER, "SaveData", path);
+        return;
+    }
+    if (!WriteOwnFile(path, EncodeStatistics(*g_pStatistics))) {
         ReportFileError(IDS_WRITE_FAILED, "SaveData", path);
+        return;
+    }
+    NoteSeen(g_StatisticsSeen, path);
 }
 
 void CMainFrame::InitGameStatistics() { Block().InitGameStatistics(); }

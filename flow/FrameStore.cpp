@@ -9,6 +9,7 @@
 #include "platform/core/Codepage.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
+#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 
 #include <algorithm>
@@ -28,6 +29,11 @@ void CMainFrame::WriteStoreFile(const std::string& path, bool inPlace) {
     // A store its reader would refuse is not written: the file keeps the deals it holds.
     if (StoredDealsFileBytes(g_StoreRows, g_Game.StoreCount) > kStoredDealCap) {
         ReportFileError(IDS_WRITE_FAILED, "SaveStore", path);
+        return;
+    }
+    // Stored deals someone else wrote since our last write stay as they are.
+    if (written.Path == path && platform::ChangedSince(path, written.Stamp)) {
+        ReportFileError(IDS_CHANGED_BY_OTHER, "SaveStore", path);
         return;
     }
     // After a game only the new deal, when the file is still the one written last.

@@ -71,3 +71,9 @@ bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes) 
     if (IsProtectedFile(path)) return false;
     return static_cast<bool>(platform::WriteFileAtomic(path, bytes));
 }
+
+void NoteSeen(SeenFile& seen, const std::string& path) { seen = {path, platform::StampOf(path)}; }
+
+bool ChangedByOther(const SeenFile& seen, const std::string& path) {
+    return seen.Path == path && platform::ChangedSince(path, seen.Stamp);
+}

@@ -9,6 +9,7 @@
 #include "platform/core/FileIo.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -42,6 +43,21 @@ void RemoveStaleTemporaryFiles(const std::string& folder, std::span<const std::s
 
 // Whether the path holds a damaged file that could not be moved aside.
 bool IsProtectedFile(const std::string& path);
+
+// What the program last saw of one of its files: where, and who the file was after that read or
+// write (nothing: there was no file).
+struct SeenFile {
+    std::string Path;
+    std::optional<platform::FileStamp> Stamp;
+};
+
+// Notes the file at the path as it stands now.
+void NoteSeen(SeenFile& seen, const std::string& path);
+
+// Whether someone else changed, replaced or made the file since the program last saw it at this
+// path (a file the program has not seen there, or that is gone now, was changed by nobody): its
+// writers then keep that file and write nothing over it.
+bool ChangedByOther(const SeenFile& seen, const std::string& path);
 
 // Writes the bytes over the file atomically; false when the path is protected or the write failed.
 bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 std::unique_ptr<CStatisticsBlock> g_pStatistics;
+SeenFile g_StatisticsSeen;
 
 namespace {
 constexpr std::size_t kCardPartWord = kGameStatisticsBytes / 4;  // 662

@@ -3,6 +3,7 @@
 // lies in memory: 4200 bytes of little-endian words, the game statistics (2648 bytes) first, then
 // the card statistics (1552 bytes). The statistics windows draw it and change its view words.
 
+#include "match/OwnFiles.h"
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -60,6 +61,8 @@ struct CStatisticsBlock {
 
 // The block of the program's run; null until the start-up read.
 extern std::unique_ptr<CStatisticsBlock> g_pStatistics;
+// The statistics file as the program last read or wrote it.
+extern SeenFile g_StatisticsSeen;
 
 // Any length reads: the first 4200 bytes are taken, a file of 2648 bytes or less starts the card
 // part afresh. The view selections are kept within their lists and no counter reads negative.

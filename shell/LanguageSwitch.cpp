@@ -82,9 +82,11 @@ void CMainFrame::OnLanguage() {
     SaveStatistics(Files().StatisticsPath);
     if (Files().GameFileRead) SaveFile(Files().TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
 
-    // Step 4: start the other edition's program; when it cannot start, nothing else changes.
+    // Step 4: start the other edition's program; when it cannot start, nothing else changes. It
+    // waits for this one to close before it reads any file: one program writes them at a time.
     const std::string program = g_Profile.Inst + "kartovan-" + other;
-    const platform::ShellResult started = platform::StartEdition(otherEdition, {});
+    const platform::ShellResult started =
+        platform::StartEdition(otherEdition, {std::string(platform::kLanguageSwitchArgument)});
     if (!started.done) {
         WriteTrace(":OnLanguage(" + started.error + ")", LOG_MAINFRAME);
         ::MessageBox(Handle(), platform::LoadString(IDS_LANGUAGE_FAILED), {program}, product,

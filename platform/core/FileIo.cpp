@@ -238,6 +238,11 @@ std::optional<FileStamp> StampOf(const std::string& path) {
     return StampOfInfo(info);
 }
 
+bool ChangedSince(const std::string& path, const std::optional<FileStamp>& seen) {
+    const std::optional<FileStamp> now = StampOf(path);
+    return now && now != seen;
+}
+
 FileStatus UpdateFileInPlace(const std::string& path, const FileStamp& expected, std::span<const FileStep> steps,
                              FileStamp& after) {
     int error = 0;

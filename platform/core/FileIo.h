@@ -57,6 +57,10 @@ struct FileStamp {
 };
 // The stamp of the regular file at the path, or nothing.
 std::optional<FileStamp> StampOf(const std::string& path);
+// Whether the file at the path is another than `seen` (its stamp when the program last read or
+// wrote it; nothing: there was no file then): someone else changed, replaced or made it since. A
+// path that holds no file now was changed by nobody.
+bool ChangedSince(const std::string& path, const std::optional<FileStamp>& seen);
 
 // One step of changing a file in place: bytes written at an offset, or the file cut to a length.
 struct FileStep {

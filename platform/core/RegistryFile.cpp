@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace platform {
 
@@ -281,11 +282,33 @@ FileStatus SaveRegistryFile(const std::string& path, const RegistryKey& root) {
     return WriteFileAtomic(path, FormatRegistryFile(root));
 }
 
-RegistryLoad LoadCurrentUserRegistry() { return LoadRegistryFile(RegistryFilePath(), CurrentUserRegistry()); }
+namespace {
+
+// The settings file as the running program last loaded or saved it: one that another program wrote
+// since then holds that program's settings and stays.
+struct SeenSettingsFile {
+    std::string path;
+    std::optional<FileStamp> stamp;
+};
+SeenSettingsFile g_seenSettings;
+
+}  // namespace
+
+RegistryLoad LoadCurrentUserRegistry() {
+    const std::string path = RegistryFilePath();
+    RegistryLoad load = LoadRegistryFile(path, CurrentUserRegistry());
+    g_seenSettings = {path, StampOf(path)};
+    return load;
+}
 
 FileStatus SaveCurrentUserRegistry() {
+    const std::string path = RegistryFilePath();
+    if (g_seenSettings.path == path && ChangedSince(path, g_seenSettings.stamp))
+        return {false, "The settings file " + path + " was changed by another program; it is kept as it is"};
     EnsureFolder(ConfigFolder());
-    return SaveRegistryFile(RegistryFilePath(), CurrentUserRegistry());
+    FileStatus saved = SaveRegistryFile(path, CurrentUserRegistry());
+    if (saved) g_seenSettings = {path, StampOf(path)};
+    return saved;
 }
 
 }  // namespace platform

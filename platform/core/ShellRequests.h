@@ -11,6 +11,10 @@ namespace platform {
 
 enum class Edition { German, English };
 
+// The argument the language switch starts the other edition with: that start waits for the
+// closing edition to give up the work folder, instead of handing over to it.
+inline constexpr std::string_view kLanguageSwitchArgument = "--language-switch";
+
 // The edition's program name: "kartovan-ge" or "kartovan-en".
 const char* EditionProgramName(Edition edition);
 // The edition's program in `programFolder` (ends with '/'), as the language switch starts it.

@@ -304,6 +304,19 @@ void QtHost::StretchFillingChildren(HWND hwnd, QSize before, QSize after) {
     }
 }
 
+void QtHost::BringToFront(HWND mainWindow) {
+    WindowSystem& system = System();
+    if (!system.IsWindow(mainWindow)) return;
+    if (Mirror* frame = Find(mainWindow); frame && frame->widget && frame->widget->isMinimized())
+        frame->widget->setWindowState(frame->widget->windowState() & ~Qt::WindowMinimized);
+    HWND target = system.GetLastActivePopup(mainWindow);
+    if (!system.IsWindow(target) || !system.IsWindowVisible(target)) target = mainWindow;
+    system.SetActiveWindow(target);
+    // The window system may hold it active already while the desktop has another program in front.
+    if (Mirror* mirror = Find(target); mirror && mirror->widget && mirror->widget->isWindow())
+        BringForward(*mirror->widget);
+}
+
 void QtHost::ReportActivated(HWND hwnd) {
     if (m_applying > 0) return;
     // The echo of an activation we asked for.

@@ -114,6 +114,9 @@ public:
     // touch our windows (drops, a second instance's file name, dialogs' native controls): Qt event
     // handlers only record, never call into the window system themselves.
     void RunAtNextRetrieval(std::function<void()> action);
+    // Brings a top-level window forward for a second start of the program: restored when it is
+    // minimised, and the window it is busy with (its open dialog or message) activated and raised.
+    void BringToFront(HWND mainWindow);
     // Runs `action` from our message loop: posted to a hidden relay window, so it is dispatched in
     // queue order like any posted message.
     void PostToLoop(std::function<void()> action);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -31,25 +32,40 @@ std::uint32_t ReadLength(const QByteArray& bytes) {
 
 }  // namespace
 
-QString QtInstance::ServerName(Edition edition) {
-    const QString program = QString::fromLatin1(EditionProgramName(edition));
+QString QtInstance::ServerName(const std::string& workFolder) {
+    // The folder as the file system names it, so that two ways of writing it meet; a short digest
+    // keeps the socket's path within its limit.
+    const QString folder = QString::fromStdString(workFolder);
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    const QByteArray digest =
+        QCryptographicHash::hash((canonical.isEmpty() ? folder : canonical).toUtf8(), QCryptographicHash::Sha256);
+    const QString program = QStringLiteral("kartovan-") + QString::fromLatin1(digest.toHex().left(16));
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) return QDir(runtime).filePath(program + QStringLiteral(".socket"));
     return program + QLatin1Char('-') + QString::number(::getuid());
 }
 
-bool QtInstance::HandOver(const QString& serverName, const std::string& fileName) {
-    const std::string name = QFileInfo(QString::fromStdString(fileName)).absoluteFilePath().toStdString();
-    if (fileName.empty() || !IsAcceptableHandedOverName(name)) return false;
+QtInstance::Reach QtInstance::HandOver(const QString& serverName, const std::string& fileName) {
+    std::string name;
+    if (!fileName.empty()) {
+        name = QFileInfo(QString::fromStdString(fileName)).absoluteFilePath().toStdString();
+        if (!IsAcceptableHandedOverName(name)) return Reach::Refused;
+    }
     QLocalSocket socket;
     socket.connectToServer(serverName);
-    if (!socket.waitForConnected(kHandOverTimeoutMs)) return false;
+    if (!socket.waitForConnected(kHandOverTimeoutMs)) return Reach::NobodyListens;
     socket.write(LengthPrefix(static_cast<std::uint32_t>(name.size())));
     socket.write(name.data(), static_cast<qint64>(name.size()));
-    const bool sent = socket.waitForBytesWritten(kHandOverTimeoutMs) || socket.bytesToWrite() == 0;
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kHandOverTimeoutMs);
-    return sent;
+    if (!socket.waitForBytesWritten(kHandOverTimeoutMs) && socket.bytesToWrite() > 0) {
+        socket.abort();
+        return Reach::NoAnswer;
+    }
+    // The answer comes once the running program has taken the request from its loop.
+    char answer = 0;
+    const bool answered = (socket.bytesAvailable() > 0 || socket.waitForReadyRead(kAnswerTimeoutMs)) &&
+                          socket.read(&answer, 1) == 1 && answer == kAnswerByte;
+    socket.abort();
+    return answered ? Reach::Answered : Reach::NoAnswer;
 }
 
 QtInstance::QtInstance(QString serverName) : m_serverName(std::move(serverName)) {}
@@ -110,7 +126,7 @@ void QtInstance::Read(QLocalSocket* socket) {
     }
     const std::uint32_t length = ReadLength(received);
     const qint64 total = kLengthBytes + static_cast<qint64>(length);
-    if (length == 0 || length > kMaxHandedOverNameBytes || received.size() > total) {
+    if (length > kMaxHandedOverNameBytes || received.size() > total) {
         socket->setProperty("done", true);
         socket->abort();
         return;
@@ -120,9 +136,17 @@ void QtInstance::Read(QLocalSocket* socket) {
         return;
     }
     socket->setProperty("done", true);
-    socket->disconnectFromServer();
     const std::string name = received.mid(kLengthBytes).toStdString();
-    if (IsAcceptableHandedOverName(name)) Deliver(name);
+    if (!name.empty() && !IsAcceptableHandedOverName(name)) {
+        socket->abort();
+        return;
+    }
+    // The request is taken: the second start may end.
+    socket->write(&kAnswerByte, 1);
+    socket->flush();
+    socket->disconnectFromServer();
+    if (!name.empty()) Deliver(name);
+    BringForward();
 }
 
 void QtInstance::SetMainWindow(HWND mainWindow) {
@@ -148,6 +172,14 @@ void QtInstance::Deliver(std::string name) {
     } else {
         DeliverHandedOverFile(target, name);
     }
+}
+
+void QtInstance::BringForward() {
+    const HWND target = m_mainWindow;
+    QtHost* host = QtHost::Current();
+    // A window still to come shows itself in front.
+    if (!target || !host) return;
+    host->RunAtNextRetrieval([host, target] { host->BringToFront(target); });
 }
 
 }  // namespace platform

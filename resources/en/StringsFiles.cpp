@@ -1,6 +1,7 @@
 // The English edition's texts of the match, game, stored-deal and statistics files.
 
 #include "resources/Editions.h"
+#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 #include "resources/en/EditionTables.h"
 
@@ -49,6 +50,14 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_END_BIERLACHS, "Bierlachs (%1):\nThe credit of %2 is used up."},
     {IDS_END_CHANGE_SETTINGS, "\nDo you want to change the settings?"},
     {IDS_QUERY_TAKE_SETTINGS, "%1 Settings are changed.\n%2\n\nApply changes?"},
+    {IDS_FOLDER_IN_USE,
+     "Kartovan+ is already running with the work folder\n\n'%1'\n\nand does not answer. This start ends, so that the "
+     "games of the running program are kept."},
+    {IDS_LANGUAGE_SWITCH_NOT_CLOSED,
+     "Error: Language can not be switched. The other edition did not close and still uses the work "
+     "folder\n\n'%1'\n\nThis edition ends; the other one goes on."},
+    {IDS_CHANGED_BY_OTHER,
+     "The file was changed by another program. It is kept as it is, nothing is stored over it !\n\n%1: '%2'"},
     {IDS_QUERY_BACKUP, "Backup to file 'Kartovan+.reg' ?"},
 };
 

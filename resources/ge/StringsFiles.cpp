@@ -1,6 +1,7 @@
 // The German edition's texts of the match, game, stored-deal and statistics files.
 
 #include "resources/Editions.h"
+#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 #include "resources/ge/EditionTables.h"
 
@@ -50,6 +51,15 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_END_BIERLACHS, "Bierlachs (%1):\nDas Guthaben von %2 ist verbraucht."},
     {IDS_END_CHANGE_SETTINGS, "\nWollen sie die Einstellungen ändern?"},
     {IDS_QUERY_TAKE_SETTINGS, "%1 Einstellungen sind verändert:\n%2\n\nÄnderungen übernehmen?"},
+    {IDS_FOLDER_IN_USE,
+     "Kartovan+ läuft bereits mit dem Arbeitsverzeichnis\n\n'%1'\n\nund antwortet nicht. Dieser Start endet, damit "
+     "die Spiele des laufenden Programms erhalten bleiben."},
+    {IDS_LANGUAGE_SWITCH_NOT_CLOSED,
+     "Fehler: Sprache kann nicht umgeschaltet werden. Die andere Ausgabe wurde nicht beendet und benutzt noch das "
+     "Arbeitsverzeichnis\n\n'%1'\n\nDiese Ausgabe endet; die andere läuft weiter."},
+    {IDS_CHANGED_BY_OTHER,
+     "Die Datei wurde von einem anderen Programm geändert. Sie bleibt, wie sie ist, nichts wird darüber gespeichert "
+     "!\n\n%1: '%2'"},
     {IDS_QUERY_BACKUP, "Sicherung in Datei   'Kartovan+.reg' ?"},
 };
 

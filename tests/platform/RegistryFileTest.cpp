@@ -340,3 +340,51 @@ TEST_F(RegistryFileTest, CurrentUserStoreLivesInTheConfigFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Settings another program saved since this one loaded or saved them are that program's: the next
+// save keeps them byte for byte and names the file; a file nobody else touched, or one that is
+// gone, is saved as before.
+TEST_F(RegistryFileTest, SettingsAnotherProgramSavedMeanwhileAreKept) {
+    testsupport::ScopedEnvironment config("XDG_CONFIG_HOME", temp_.Folder());
+    ASSERT_TRUE(platform::EnsureFolder(platform::ConfigFolder()));
+    const std::string path = platform::RegistryFilePath();
+    const std::string theirs = std::string(platform::kRegistryFileHeader) + "\n\n; saved by another program\n";
+    const struct {
+        const char* what;
+        bool fileAtLoad;
+        std::function<void()> meanwhile;
+        bool saved;
+    } cases[] = {
+        {"nobody touched it", true, [] {}, true},
+        {"nobody made one", false, [] {}, true},
+        {"someone removed it", true, [&] { ASSERT_TRUE(platform::RemoveFile(path)); }, true},
+        {"another program replaced it", true, [&] { ASSERT_TRUE(platform::WriteFileAtomic(path, theirs)); }, false},
+        {"another program made one", false, [&] { ASSERT_TRUE(platform::WriteFileAtomic(path, theirs)); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        (void)platform::RemoveFile(path);
+        platform::CurrentUserRegistry().Clear();
+        if (c.fileAtLoad) {
+            platform::CurrentUserRegistry().Create("Software\\Kartovan+\\skat\\View").SetNumber("Log", 0);
+            ASSERT_TRUE(platform::SaveRegistryFile(path, platform::CurrentUserRegistry()));
+        }
+        ASSERT_TRUE(platform::LoadCurrentUserRegistry().ok);
+        platform::CurrentUserRegistry().Create("Software\\Kartovan+\\skat\\View").SetNumber("Log", 1);
+        c.meanwhile();
+        const platform::FileStatus saved = platform::SaveCurrentUserRegistry();
+        EXPECT_EQ(static_cast<bool>(saved), c.saved) << saved.error;
+        if (c.saved) {
+            EXPECT_NE(platform::ReadWholeFile(path).Text().find("\"Log\"=dword:00000001"), std::string::npos);
+            // Its own file, saved again, is still its own.
+            EXPECT_TRUE(platform::SaveCurrentUserRegistry());
+        } else {
+            EXPECT_EQ(platform::ReadWholeFile(path).Text(), theirs);
+            EXPECT_NE(saved.error.find(path), std::string::npos) << "the message names the file: " << saved.error;
+        }
+    }
+}
+
+}  // namespace

@@ -31,8 +31,9 @@ public:
     bool IsHelpOpen() const override { return recorder.IsHelpOpen(); }
     platform::ShellResult OpenUrl(const std::string& url) override { return recorder.OpenUrl(url); }
     platform::ShellResult OpenFolder(const std::string& folder) override { return recorder.OpenFolder(folder); }
-    platform::ShellResult StartEdition(platform::Edition edition, const std::vector<std::string>&) override {
+    platform::ShellResult StartEdition(platform::Edition edition, const std::vector<std::string>& arguments) override {
         started.push_back(edition);
+        startArguments = arguments;
         settingsAtStart = platform::ReadWholeFile(platform::RegistryFilePath()).Text();
         if (fail) return platform::ShellResult::Failed("no such program");
         return platform::ShellResult::Done();
@@ -53,6 +54,7 @@ public:
     platform::DesktopRecorder recorder;
     std::vector<platform::Edition> started;
     std::string settingsAtStart;
+    std::vector<std::string> startArguments;
     bool fail = false;
 };
 
@@ -107,6 +109,8 @@ TEST_P(LanguageEditionTest, StartsTheOtherEditionWithEverythingWritten) {
     Switch();
     ASSERT_EQ(desktop_.started.size(), 1u);
     EXPECT_EQ(desktop_.started[0], c.other);
+    // It waits for this one to give up the work folder instead of handing over to it.
+    EXPECT_EQ(desktop_.startArguments, std::vector<std::string>{std::string(platform::kLanguageSwitchArgument)});
     // The settings were in their file before the other edition could read them.
     EXPECT_NE(desktop_.settingsAtStart.find("[HKEY_CURRENT_USER"), std::string::npos);
     EXPECT_NE(desktop_.settingsAtStart.find("RectMain"), std::string::npos);
