@@ -52,6 +52,13 @@ int main(int argc, char** argv) {
     const bool languageSwitch = argc > 1 && argv[1] == platform::kLanguageSwitchArgument;
     const std::string fileArgument = argc > 1 && !languageSwitch ? std::string(argv[1]) : std::string();
 
+    // Without a home folder of the user's own there is no safe place for the settings and games.
+    if (platform::ConfigFolder().empty() || platform::WorkFolder().empty()) {
+        std::fputs("Kartovan+: no home folder, and no folder of this user's own in the temporary folder: not started\n",
+                   stderr);
+        return 1;
+    }
+
     // Step 3: one program writes into the work folder. A later start hands its file to it and
     // ends; one that cannot reach it says so and ends, before any file of the folder is read.
     platform::QtHost host;
@@ -59,13 +66,6 @@ int main(int argc, char** argv) {
     platform::QtInstance instance(platform::QtInstance::ServerName(workFolder.Folder()));
     const program::Claim claim = program::ClaimWorkFolder(workFolder, instance, fileArgument, languageSwitch);
     if (claim != program::Claim::Ours) return claim == program::Claim::HandedOver ? 0 : 1;
-
-    // Without a home folder of the user's own there is no safe place for the settings and games.
-    if (platform::ConfigFolder().empty() || platform::WorkFolder().empty()) {
-        std::fputs("Kartovan+: no home folder, and no folder of this user's own in the temporary folder: not started\n",
-                   stderr);
-        return 1;
-    }
 
     // Step 4: the settings, before anything reads them.
     const platform::RegistryLoad settings = platform::LoadCurrentUserRegistry();
