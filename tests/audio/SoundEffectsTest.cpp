@@ -24,6 +24,9 @@ struct GateCase {
     std::vector<Played> expected;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const GateCase& c, std::ostream* out) { *out << c.name; }
+
 class SoundEffectGateTest : public ::testing::TestWithParam<GateCase> {
 protected:
     void SetUp() override { tavlo::SetSoundOutput(&recorder); }

@@ -62,6 +62,9 @@ struct DeclareCase {
     std::vector<int> terms;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const DeclareCase& c, std::ostream* out) { *out << c.name; }
+
 class DeclarationTermsTest : public ::testing::TestWithParam<DeclareCase> {};
 
 TEST_P(DeclarationTermsTest, SaysTheGameItsAnnouncementAndGivingUp) {

@@ -61,16 +61,16 @@ TEST_F(DeclarationTest, ChooseGameTakesTheMostProbableOptionAndGrandAtSixty) {
 
 TEST_F(DeclarationTest, TiedSuitOptionsFavourTheLongerSuitThenTheOneWithoutItsAce) {
     struct Case {
+        const char* name;
         std::vector<int> hand;
         int winner;
     };
     const std::vector<Case> cases = {
-        // Four Spades against three Hearts: Spades.
-        {ParseCards("SA ST S9 S8 HK H9 H8 C7 C8 C9"), GAME_SPADES},
-        // Three each, Spades with its Ace: Hearts.
-        {ParseCards("SA ST S9 HK H9 H8 C7 C8 C9 CT"), GAME_HEARTS},
+        {"four Spades against three Hearts: Spades", ParseCards("SA ST S9 S8 HK H9 H8 C7 C8 C9"), GAME_SPADES},
+        {"three each, Spades with its Ace: Hearts", ParseCards("SA ST S9 HK H9 H8 C7 C8 C9 CT"), GAME_HEARTS},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         GiveCards(seat0, {c.hand[0], c.hand[1], c.hand[2], c.hand[3], c.hand[4], c.hand[5], c.hand[6], c.hand[7],
                           c.hand[8], c.hand[9]});
         for (int t = 0; t < 9; ++t) ClearGameOption(seat0.gameOptions[t]);

@@ -5,6 +5,8 @@
 #include "CardPlayTestSupport.h"
 #include "computer/play/GrandPlay.h"
 
+#include <string>
+
 namespace {
 
 class GrandSoloistTest : public ComputerTest {
@@ -64,6 +66,7 @@ TEST_F(GrandSoloistTest, WithEveryJackPlayedTheLeadIsRedrawnDownTheHeldRun) {
         int card;
     } cases[] = {{{1, 1}, C(ACE, CLUBS)}, {{0, 1}, C(TEN, CLUBS)}, {{0, 0}, C(KING, CLUBS)}, {{1, 0}, C(KING, CLUBS)}};
     for (const auto& c : cases) {
+        SCOPED_TRACE("draws " + ::testing::PrintToString(c.draws));
         platform::Random().ClearScript();
         platform::Random().Script(c.draws);
         EXPECT_EQ(Lead("CA CT CK"), c.card);
@@ -78,6 +81,7 @@ TEST_F(GrandSoloistTest, AllFourJacksLeadARandomJackOfTheLowestRunBelowClubs) {
         int card;
     } cases[] = {{0, C(JACK, DIAMONDS)}, {1, C(JACK, HEARTS)}, {2, C(JACK, SPADES)}};
     for (const auto& c : cases) {
+        SCOPED_TRACE("draw " + std::to_string(c.draw));
         platform::Random().ClearScript();
         platform::Random().Script({c.draw});
         EXPECT_EQ(Lead("CJ SJ HJ DJ CA"), c.card);

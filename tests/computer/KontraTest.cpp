@@ -216,15 +216,16 @@ TEST_F(KontraEstimateTest, NullRekontraWhenTheSoloistCannotBeForced) {
     g_Game.Soloist = 1;
     g_Game.KontraState = KONTRA_SAID;
     struct Case {
+        const char* name;
         std::vector<int> cards;
         bool rekontra;
     };
     const Case cases[] = {
-        {ParseCards("C7 C8 C9 S7 S8 H7 H8 H9 D7 D8"), true},
-        // The Eight of Spades without the Seven can be forced.
-        {ParseCards("C7 C8 C9 S8 S9 H7 H8 H9 D7 D8"), false},
+        {"every suit held from its Seven", ParseCards("C7 C8 C9 S7 S8 H7 H8 H9 D7 D8"), true},
+        {"the Eight of Spades without the Seven can be forced", ParseCards("C7 C8 C9 S8 S9 H7 H8 H9 D7 D8"), false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         g_Game.KontraState = KONTRA_SAID;
         GiveCards(seat1, c.cards);
         seat1.AnalyseHand(0);

@@ -18,6 +18,9 @@ struct SelfPlayCase {
     std::uint32_t firstSeed;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const SelfPlayCase& c, std::ostream* out) { *out << c.name; }
+
 class NullRamschSelfPlayTest : public ComputerTest, public ::testing::WithParamInterface<SelfPlayCase> {
 protected:
     void TearDown() override { g_ComputerFrame.Reset(); }

@@ -83,6 +83,9 @@ struct RekontraRuleCase {
     const char* rekontraCaption;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RekontraRuleCase& c, std::ostream* out) { *out << c.name; }
+
 const RekontraRuleCase kRekontraRuleCases[] = {
     {"BothNumbers", 1, 57, 12, true, "Re 12"},
     {"OnlyTheKontraRule", 1, 57, 0, true, "&Rekontra"},
@@ -131,6 +134,9 @@ struct ResignCase {
     int result;
     int accepted;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const ResignCase& c, std::ostream* out) { *out << c.name; }
 
 const ResignCase kResignCases[] = {
     {"YesAccepts", IDC_OK, IDOK, 1},
@@ -193,6 +199,9 @@ struct EditionCase {
     const char* help;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
 const EditionCase kEditionCases[] = {
     {"German", &GermanResources, "Spiel   4.1", "&Ja", "&Nein", "Serienende  -  neue Serie", "per &Zufall bestimmen",
      "&Abbrechen", "&Hilfe"},
@@ -247,6 +256,9 @@ struct DemoCase {
     std::function<int(platform::Dialog&)> answer;  // the answer the creator reads
     int expected;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const DemoCase& c, std::ostream* out) { *out << c.name; }
 
 const DemoCase kDemoCases[] = {
     {"ResignAccepts", TM_DEMO_OK, [] { return std::make_unique<CResignDialog>("text"); }, IDOK,

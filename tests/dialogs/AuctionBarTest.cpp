@@ -32,6 +32,9 @@ struct BidCase {
     Commands expected;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const BidCase& c, std::ostream* out) { *out << c.name; }
+
 // Who answers the bid: the person himself (Soloist 2) or computer 0 or 1 as bidder or holder.
 const BidCase kBidCases[] = {
     {"PersonAnswersPostsPass", 2, 0, {"D102"}},
@@ -163,6 +166,9 @@ struct PassCase {
     int expectedSoloist;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const PassCase& c, std::ostream* out) { *out << c.name; }
+
 const PassCase kPassCases[] = {
     {"PersonAtEighteenLeavesNobody", 2, 0, 3},
     {"PersonAboveEighteenStaysAnswerer", 2, 1, 2},
@@ -210,6 +216,9 @@ struct AlterCase {
     int expectedRaise;
     const char* expectedLabel;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const AlterCase& c, std::ostream* out) { *out << c.name; }
 
 const AlterCase kAlterCases[] = {
     {"RaiseFromNothingShowsValueAndSteps", 0, 0, 0, true, 1, "&Bid 20/1"},

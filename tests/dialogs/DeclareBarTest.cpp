@@ -54,6 +54,9 @@ struct GameButtonCase {
     int commandAfter;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const GameButtonCase& c, std::ostream* out) { *out << c.name; }
+
 const GameButtonCase kGameButtonCases[] = {
     {"SpadesDeclares", 0, false, -1, 0, "000", 0, IDC_SPADES, {"S112"}, 1, "000", "000", CM_DECLARE},
     {"SpadesKeepsTheAnnouncements", 0, false, -1, 0, "110", 0, IDC_SPADES, {"S112"}, 1, "110", "110", CM_DECLARE},
@@ -196,6 +199,9 @@ struct BoxCase {
     const char* flags;  // Schneider Schwarz Ouvert afterwards; the boxes show the same
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.name; }
+
 const BoxCase kBoxCases[] = {
     {"SchneiderOn", VARIANT_SKAT, 2, {IDC_SCHNEIDER}, "100"},
     {"SchneiderTwiceOff", VARIANT_SKAT, 2, {IDC_SCHNEIDER, IDC_SCHNEIDER}, "000"},
@@ -283,6 +289,9 @@ struct SuggestButtonsCase {
     int command;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const SuggestButtonsCase& c, std::ostream* out) { *out << c.name; }
+
 const SuggestButtonsCase kSuggestButtonsCases[] = {
     {"SuggestionsOnPickedUp", 1, 0, true, true, CM_SUGGEST_SKAT},
     {"SuggestionsOnHand", 1, 1, false, true, CM_DECLARE},
@@ -349,6 +358,9 @@ struct RevolutionCase {
     bool enabled;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RevolutionCase& c, std::ostream* out) { *out << c.name; }
+
 const RevolutionCase kRevolutionCases[] = {
     {"VariantSkatHand", VARIANT_SKAT, 1, 1, true},
     {"VariantSkatPickedUp", VARIANT_SKAT, 1, 0, false},
@@ -396,6 +408,9 @@ struct EnterCase {
     const char* flags;
     std::vector<int> effects;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const EnterCase& c, std::ostream* out) { *out << c.name; }
 
 const EnterCase kEnterCases[] = {
     {"OnSchneiderTogglesIt", IDC_SCHNEIDER, "100", {3}},

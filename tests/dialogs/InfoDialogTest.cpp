@@ -79,6 +79,9 @@ struct LinkCase {
     std::string openAtEnd;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
 const LinkCase kLinkCases[] = {
     {"OneClickOpens", {0}, {"101"}, 0, "101"},
     {"TheSameAgainCloses", {0, 0}, {"101"}, 1, ""},

@@ -36,6 +36,9 @@ struct PassedCase {
     int result;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const PassedCase& c, std::ostream* out) { *out << c.name; }
+
 const PassedCase kPassedCases[] = {
     {"YesGoesOn", IDC_OK, false, 4},
     {"NoStays", IDC_CANCEL, false, 1},
@@ -70,6 +73,9 @@ struct ResultCase {
     int result;
     bool endMarked;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const ResultCase& c, std::ostream* out) { *out << c.name; }
 
 const ResultCase kResultCases[] = {
     {"YesDealsTheNext", IDC_OK, false, 4, false},
@@ -164,6 +170,9 @@ struct KontraCase {
     std::vector<int> effects;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const KontraCase& c, std::ostream* out) { *out << c.name; }
+
 const KontraCase kKontraCases[] = {
     {"KontraSendsKontraAndCloses", true, IDC_KONTRA, IDOK, {"S99"}, {3}},
     {"OkCloses", true, IDC_OK, IDOK, {}, {3}},
@@ -205,6 +214,9 @@ struct PictureCase {
     int gameType;
     std::vector<int> shown;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const PictureCase& c, std::ostream* out) { *out << c.name; }
 
 const PictureCase kPictureCases[] = {
     {"Clubs", 0, {1017, 1018}},      {"Spades", 1, {1019, 1020}},     {"Hearts", 2, {1021, 1024}},
@@ -263,6 +275,9 @@ struct MessagePictureCase {
     bool right;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const MessagePictureCase& c, std::ostream* out) { *out << c.name; }
+
 class MessagePictureTest : public MessageDialogsTest, public ::testing::WithParamInterface<MessagePictureCase> {};
 
 TEST_P(MessagePictureTest, ShowsThePicturesItsFlagsName) {
@@ -316,6 +331,9 @@ struct RuleButtonCase {
     int rule;
     bool shown;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const RuleButtonCase& c, std::ostream* out) { *out << c.name; }
 
 class MessageRuleButtonTest : public MessageDialogsTest, public ::testing::WithParamInterface<RuleButtonCase> {};
 
@@ -391,6 +409,9 @@ struct EscapeCase {
     const char* text;
     const char* escaped;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const EscapeCase& c, std::ostream* out) { *out << c.name; }
 
 class EscapeRichTextTest : public ::testing::TestWithParam<EscapeCase> {};
 

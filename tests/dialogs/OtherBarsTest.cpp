@@ -28,6 +28,9 @@ struct ButtonCase {
     std::vector<int> effects;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const ButtonCase& c, std::ostream* out) { *out << c.name; }
+
 const ButtonCase kButtonCases[] = {
     {"SkatPickUp", BarKind::Skat, IDC_PICKUP, {"D109"}, {3}},
     {"SkatHand", BarKind::Skat, IDC_HAND, {"D111"}, {3}},
@@ -133,6 +136,9 @@ struct KontraCase {
     bool said;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const KontraCase& c, std::ostream* out) { *out << c.name; }
+
 const KontraCase kKontraCases[] = {
     {"OpenKontraIsSaid", KONTRA_NONE, true},
     {"AfterKontraNothing", KONTRA_SAID, false},
@@ -180,6 +186,9 @@ struct ContinueCase {
     int automatic;
     std::vector<int> effects;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const ContinueCase& c, std::ostream* out) { *out << c.name; }
 
 class ContinueButtonTest : public testsupport::BarFixture, public ::testing::WithParamInterface<ContinueCase> {};
 
@@ -240,6 +249,9 @@ struct RuleCase {
     const char* anchor;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RuleCase& c, std::ostream* out) { *out << c.name; }
+
 const RuleCase kRuleCases[] = {
     {"GrandHandReadsTheGrandRecord", BarKind::GrandHand, 0, 2, 0, 6, 512, "512"},
     {"GrandHandWithoutACodeTakesItsDefault", BarKind::GrandHand, 0, 2, 0, 6, 0, "100"},
@@ -293,6 +305,9 @@ struct DemoTimerCase {
     BarKind bar;
     unsigned timer;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const DemoTimerCase& c, std::ostream* out) { *out << c.name; }
 
 class DemoTimerTest : public BarOpener, public ::testing::WithParamInterface<DemoTimerCase> {};
 

@@ -28,6 +28,9 @@ struct PlacementCase {
     std::optional<Rect> expected;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
+
 // top bound 50 + 3 x (106 + 32) + 45 + 200 + 22 - 4 = 727; bottom bound 851 - (18 + 4) = 829;
 // half a card 48.
 const PlacementCase kCases[] = {

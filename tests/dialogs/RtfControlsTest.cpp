@@ -13,6 +13,9 @@ struct StripCase {
     const char* plain;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const StripCase& c, std::ostream* out) { *out << c.name; }
+
 class StripRtf : public ::testing::TestWithParam<StripCase> {};
 
 TEST_P(StripRtf, RemovesControlWords) { EXPECT_EQ(StripRtfControls(GetParam().text), GetParam().plain); }

@@ -37,6 +37,9 @@ struct SeatCase {
     int seat;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const SeatCase& c, std::ostream* out) { *out << c.name; }
+
 const SeatCase kSeatCases[] = {
     {"OneIsSeatZero", IDC_START_SEAT0, {}, 0},
     {"TwoIsSeatOne", IDC_START_SEAT1, {}, 1},

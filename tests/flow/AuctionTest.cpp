@@ -101,6 +101,9 @@ struct AfterNinety {
     int final;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const AfterNinety& c, std::ostream* out) { *out << c.name; }
+
 class AfterNinetyTest : public FlowFixture, public ::testing::WithParamInterface<AfterNinety> {};
 
 TEST_P(AfterNinetyTest, RuleSetDecidesTheValueAfterNinety) {

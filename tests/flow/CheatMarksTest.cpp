@@ -19,6 +19,9 @@ struct CheatCase {
     const char* words;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const CheatCase& c, std::ostream* out) { *out << c.name; }
+
 class CheatMarks : public FrameFixture, public ::testing::WithParamInterface<CheatCase> {};
 
 TEST_P(CheatMarks, ApplyOneCode) {

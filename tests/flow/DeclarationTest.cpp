@@ -80,6 +80,9 @@ struct Restriction {
     bool ouvertOpen, schneiderOpen;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const Restriction& c, std::ostream* out) { *out << c.name; }
+
 class RestrictionTest : public DeclarationTest, public ::testing::WithParamInterface<Restriction> {};
 
 TEST_P(RestrictionTest, PickUpOpensOnlyTheAnnouncementsTheRulesAllow) {
@@ -251,6 +254,9 @@ struct KontraCase {
     bool shown;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const KontraCase& c, std::ostream* out) { *out << c.name; }
+
 class KontraButtonTest : public DeclarationTest, public ::testing::WithParamInterface<KontraCase> {};
 
 TEST_P(KontraButtonTest, ShownOnlyWhereKontraIsAllowed) {
@@ -316,6 +322,9 @@ struct PassedCase {
     int games;
     bool newDeal, broken, repeated;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const PassedCase& c, std::ostream* out) { *out << c.name; }
 
 class PassedTest : public DeclarationTest, public ::testing::WithParamInterface<PassedCase> {};
 
@@ -453,6 +462,11 @@ struct OpponentsCase {
     int soloist, forehand;
     bool seat0First;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const OpponentsCase& c, std::ostream* out) {
+    *out << "soloist " << c.soloist << ", forehand " << c.forehand;
+}
 
 class OpponentsOrderTest : public DeclarationTest, public ::testing::WithParamInterface<OpponentsCase> {};
 

@@ -20,6 +20,9 @@ struct DelaysCase {
     const char* road;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const DelaysCase& c, std::ostream* out) { *out << c.name; }
+
 class DemoDelaysTest : public FlowFixture, public ::testing::WithParamInterface<DelaysCase> {
 protected:
     // The fixture's profile without its zero delay: the settings of a fresh registry.

@@ -131,6 +131,9 @@ struct RulesCase {
     int variant;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RulesCase& c, std::ostream* out) { *out << c.name; }
+
 class DemoRulesTest : public DemoMatchTest, public ::testing::WithParamInterface<RulesCase> {};
 
 TEST_P(DemoRulesTest, GamesRunSoundAndTheirLinesHold) {
@@ -163,6 +166,9 @@ struct TypeSeed {
     std::uint64_t seed;
     const char* declaration;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const TypeSeed& c, std::ostream* out) { *out << c.name; }
 
 class DemoGameTypes : public DemoMatchTest, public ::testing::WithParamInterface<TypeSeed> {};
 

@@ -73,6 +73,9 @@ struct Comp2LayDownCase {
     const char* phrase;  // the trace of the spoken phrase ("" none)
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const Comp2LayDownCase& c, std::ostream* out) { *out << c.name; }
+
 constexpr const char* kComp2GrandWithAHeart = "CJ SJ HJ DJ CA CT CK SA ST H7";
 
 const Comp2LayDownCase kComp2LayDowns[] = {

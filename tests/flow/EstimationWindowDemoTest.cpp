@@ -23,6 +23,9 @@ struct EstimationCase {
     std::uint64_t seed;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const EstimationCase& c, std::ostream* out) { *out << c.name; }
+
 class EstimationWindowDemoTest : public ::testing::TestWithParam<EstimationCase> {
 protected:
     void SetUp() override { testsupport::ResetProgramGlobals(); }

@@ -288,6 +288,9 @@ struct BreakCase {
     const char* never = nullptr;  // the step that would have followed the wait: it never runs
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const BreakCase& c, std::ostream* out) { *out << c.name; }
+
 class BreakPhaseTest : public GameEndCommandsTest, public ::testing::WithParamInterface<BreakCase> {
 protected:
     // A Ramsch-only deal without the Grand Hand offer, the person forehand: his skat bar is open.

@@ -90,6 +90,9 @@ struct KontraRuleCase {
     bool possible;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const KontraRuleCase& c, std::ostream* out) { *out << c.name; }
+
 const KontraRuleCase kKontraRules[] = {
     {"RuleSkatNever", VARIANT_OFFICIAL, true, ROUND_NORMAL, GAME_GRAND, 10, 0, 1, KONTRA_NONE, false},
     {"VariantAfterABid", VARIANT_SKAT, true, ROUND_NORMAL, 0, 10, 0, 1, KONTRA_NONE, true},

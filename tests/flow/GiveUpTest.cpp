@@ -65,6 +65,9 @@ struct GiveUpCase {
     bool nextGame;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const GiveUpCase& c, std::ostream* out) { *out << c.name; }
+
 const GiveUpCase kGiveUps[] = {
     {"PersonAsSoloistThenNextGame", Road::PersonSoloist, IDOK, 2, "CMainFrame::OnAbandon(Person)", false, 9, true},
     {"PersonAsSoloistThenStay", Road::PersonSoloist, IDCANCEL, 2, "CMainFrame::OnAbandon(Person)", false, 9, false},

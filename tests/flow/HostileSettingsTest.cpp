@@ -35,6 +35,12 @@ void PlayOneDemoGame(testsupport::FlowFixture& test, platform::HeadlessHost& hos
 
 enum class Stored { BelowMinimum, AboveMaximum, IntMax, IntMin };
 
+// A failing case names what was stored, not its bytes.
+void PrintTo(Stored stored, std::ostream* out) {
+    static const char* const kNames[] = {"BelowMinimum", "AboveMaximum", "IntMax", "IntMin"};
+    *out << kNames[static_cast<int>(stored)];
+}
+
 int Hostile(Stored stored, int low, int high) {
     switch (stored) {
         case Stored::BelowMinimum: return low == INT_MIN ? INT_MIN : low - 1;
@@ -72,6 +78,9 @@ struct PathCase {
     const char* key;
     const char* path;  // below the test's folder unless it starts with '/' or is relative ("rel:")
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const PathCase& c, std::ostream* out) { *out << c.name; }
 
 class HostilePathsTest : public testsupport::FlowFixture, public ::testing::WithParamInterface<PathCase> {};
 

@@ -26,6 +26,9 @@ struct AdviceCase {
     bool advised;  // the Kontra button has the focus
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const AdviceCase& c, std::ostream* out) { *out << c.name; }
+
 const AdviceCase kCases[] = {
     {"WithSuggestionsTheRuleIsNamed", 1, 1, false, true},
     {"AWeakHandIsNotAdvised", 1, 1, true, false},

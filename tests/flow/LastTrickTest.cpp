@@ -65,6 +65,9 @@ struct CourseCase {
     int courseTricks;  // whole tricks the course counts afterwards
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const CourseCase& c, std::ostream* out) { *out << c.name; }
+
 class CourseTest : public LastTrickTest, public ::testing::WithParamInterface<CourseCase> {};
 
 TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) {
@@ -148,6 +151,9 @@ struct DeleteCase {
     bool asked;
     bool existsAfter;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const DeleteCase& c, std::ostream* out) { *out << c.name; }
 
 class DeleteFileTest : public LastTrickTest, public ::testing::WithParamInterface<DeleteCase> {};
 

@@ -62,6 +62,9 @@ struct BierlachsCase {
     const char* loser;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const BierlachsCase& c, std::ostream* out) { *out << c.name; }
+
 const BierlachsCase kBierlachsCases[] = {
     {"FirstTwoTiedNamesSeat0", {5, 5, 9}, "Comp1"},
     {"LastTwoTiedNamesSeat1", {9, 5, 5}, "Comp2"},

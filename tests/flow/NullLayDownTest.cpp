@@ -41,6 +41,9 @@ struct LayDownCase {
     bool mayBeLaid;          // laid open at some card of the game (for the open rest: only then)
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const LayDownCase& c, std::ostream* out) { *out << c.name; }
+
 const LayDownCase kCases[] = {
     {"SafeRestIsLaidOpenAtOnce", 1, true, true, true},
     {"WithTheSettingOffNever", 0, true, false, false},

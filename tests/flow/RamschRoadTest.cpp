@@ -45,6 +45,9 @@ struct RamschRoad {
     Rig rig = Rig::None;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RamschRoad& c, std::ostream* out) { *out << c.name; }
+
 constexpr const char* kPassedOn = "CMainFrame::OnPassOnRamsch(Person)";
 constexpr const char* kPickedUp = "CMainFrame::OnPickupRamsch(Person)";
 constexpr const char* kGrandHand = "CMainFrame::OnGrandHand(Person)";

@@ -47,6 +47,9 @@ struct RuleButtonCase {
     bool durchmarsch;       // the exchange bar names the Durchmarsch rule
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RuleButtonCase& c, std::ostream* out) { *out << c.name; }
+
 const RuleButtonCase kCases[] = {
     {"GrandHandThenDurchmarsch", StrongDeal, true, GAME_DURCHMARSCH, true},
     {"RamschThenPassOn", SmallDeal, false, GAME_RAMSCH, false},

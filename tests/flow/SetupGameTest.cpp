@@ -14,6 +14,9 @@ struct SetupCase {
     const char* trace;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const SetupCase& c, std::ostream* out) { *out << c.name; }
+
 class SetupGameTest : public FlowFixture, public ::testing::WithParamInterface<SetupCase> {};
 
 TEST_P(SetupGameTest, CourseAndStatusSayTheGame) {

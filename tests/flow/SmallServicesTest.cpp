@@ -27,6 +27,9 @@ struct CountCase {
     bool lost;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const CountCase& c, std::ostream* out) { *out << c.name; }
+
 class CountGame : public SmallServicesTest, public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(CountGame, CountsTheSoloistsGame) {

@@ -46,6 +46,9 @@ struct EditionCase {
     const char* labels[3];
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
 class StartupEditionTest : public FrameFixture, public ::testing::WithParamInterface<EditionCase> {};
 
 TEST_P(StartupEditionTest, FoldersHelpAndLabels) {

@@ -55,6 +55,9 @@ struct NoHintCase {
     int suggest;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const NoHintCase& c, std::ostream* out) { *out << c.name; }
+
 class NoIdleHintTest : public TickTest, public ::testing::WithParamInterface<NoHintCase> {};
 
 TEST_P(NoIdleHintTest, PostsNothing) {
@@ -124,6 +127,11 @@ struct CountdownCase {
     int ticks;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const CountdownCase& c, std::ostream* out) {
+    *out << "delay " << c.delayBid << ", balloon " << c.balloonSetting << ", " << c.ticks << " ticks";
+}
+
 class BidBalloonTest : public TickTest, public ::testing::WithParamInterface<CountdownCase> {};
 
 TEST_P(BidBalloonTest, RemovedAfterItsTicks) {
@@ -159,6 +167,9 @@ struct RotationCase {
     std::vector<std::string> pane0;  // after tick 1, 22, 43, 64
     std::vector<std::string> pane2;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const RotationCase& c, std::ostream* out) { *out << c.name; }
 
 class StatusRotationTest : public TickTest, public ::testing::WithParamInterface<RotationCase> {};
 
@@ -211,6 +222,9 @@ struct ReminderTextCase {
     int level;
     const char* text;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const ReminderTextCase& c, std::ostream* out) { *out << "level " << c.level; }
 
 class ReminderTextTest : public TickTest, public ::testing::WithParamInterface<ReminderTextCase> {};
 

@@ -144,6 +144,9 @@ struct HandGameCase {
     bool variantRules;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const HandGameCase& c, std::ostream* out) { *out << c.name; }
+
 class PersonHandGame : public TrickPlayTest, public ::testing::WithParamInterface<HandGameCase> {};
 
 TEST_P(PersonHandGame, IsPlayedToTheResult) {

@@ -132,6 +132,9 @@ struct OuvertCase {
     const char* list;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const OuvertCase& c, std::ostream* out) { *out << c.name; }
+
 class AnnouncedScoring : public GameScoringTest, public ::testing::WithParamInterface<OuvertCase> {};
 
 // The score, the list text, and the level the text counts, which is the level the score is made of.
@@ -238,6 +241,9 @@ struct NullCase {
     int type, hand, ouvert, soloistTricks, bid;
     int score;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const NullCase& c, std::ostream* out) { *out << c.name; }
 
 class NullScoring : public GameScoringTest, public ::testing::WithParamInterface<NullCase> {};
 

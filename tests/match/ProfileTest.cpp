@@ -288,6 +288,9 @@ struct NormaliseCase {
     int expected;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const NormaliseCase& c, std::ostream* out) { *out << c.section << "/" << c.key << " = " << c.stored; }
+
 int* VariantsOuvert() { return &g_Settings.Variants.Ouvert; }
 int* VariantsExtra() { return &g_Settings.Variants.Extra; }
 int* VariantsKontra() { return &g_Settings.Variants.Kontra; }

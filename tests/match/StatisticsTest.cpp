@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -29,9 +30,46 @@ CStatisticsBlock Expected(const std::vector<int>& countedTypes, const std::vecto
     return block;
 }
 
+// The counter a word of the block holds, in words ("won total, Grand, all time, seat 1"), found by
+// asking the block's own accessors where each counter lies.
+std::string CounterName(std::size_t word) {
+    static const char* const kArrays[kStatisticsArrays] = {
+        "soloist",           "opponent",  "won singly", "won total", "lost singly",
+        "lost total",        "score",     "ouvert",     "hand",      "schneider announced",
+        "schwarz announced", "schneider", "schwarz",    "passed on", "durchmarsch",
+        "jungfrau",          "kontra",    "rekontra"};
+    static const char* const kTypes[kStatisticsTypes] = {"rule Skat", "variants", "Null", "suit", "Grand", "Ramsch"};
+    static const char* const kModes[2] = {"match", "all time"};
+    static const char* const kTables[kCardTables] = {"match", "all time", "test deals"};
+    CStatisticsBlock block;
+    const auto at = [&block, word](std::int32_t& counter) { return &counter == &block.Words[word]; };
+    if (at(block.TypeSelection())) return "type selection";
+    if (at(block.ModeSelection())) return "mode selection";
+    if (at(block.CardView())) return "card view";
+    for (int type = 0; type < kStatisticsTypes; ++type)
+        for (int mode = 0; mode < 2; ++mode) {
+            const std::string where = std::string(kTypes[type]) + ", " + kModes[mode];
+            if (at(block.Count(type, mode))) return "games counted, " + where;
+            for (int array = 0; array < kStatisticsArrays; ++array)
+                for (int seat = 0; seat < 3; ++seat)
+                    if (at(block.Counter(array, type, mode, seat)))
+                        return std::string(kArrays[array]) + ", " + where + ", seat " + std::to_string(seat);
+        }
+    for (int table = 0; table < kCardTables; ++table) {
+        if (at(block.CardCount(table))) return std::string("cards counted, ") + kTables[table];
+        for (int row = 0; row < kCardRows; ++row)
+            for (int column = 0; column < kCardColumns; ++column)
+                if (at(block.CardCounter(table, row, column)))
+                    return std::string("card ") + kTables[table] + ", " +
+                           (row < 3 ? "seat " + std::to_string(row) : "skat") + ", column " + std::to_string(column);
+    }
+    return "unused word";
+}
+
 void ExpectSameBlock(const CStatisticsBlock& actual, const CStatisticsBlock& expected, const char* name) {
     for (std::size_t i = 0; i < actual.Words.size(); ++i)
-        EXPECT_EQ(actual.Words[i], expected.Words[i]) << name << ": word " << i << " (byte " << 4 * i << ")";
+        EXPECT_EQ(actual.Words[i], expected.Words[i])
+            << name << ": " << CounterName(i) << " (word " << i << ", byte " << 4 * i << ")";
 }
 
 TEST(Statistics, CountingFinishedGames) {

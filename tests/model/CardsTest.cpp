@@ -36,7 +36,7 @@ TEST_F(CardsTest, SeededDealGivesAllCardsOnceAndRestoreGivesThemBack) {
         }
         EXPECT_EQ(cardsSeen, 32);
         EXPECT_EQ(all.size(), 32u);
-        for (const DeckRow& row : DeckTable) EXPECT_EQ(row.taken, 1);
+        for (int row = 0; row < DECK_SIZE; ++row) EXPECT_EQ(DeckTable[row].taken, 1) << "deck row " << row;
 
         // The same seed deals the same hands.
         std::vector<int> first = Present(game.person);
@@ -67,7 +67,7 @@ TEST_F(CardsTest, DealStopsWithAReportWhenTheDeckRunsOut) {
     EXPECT_EQ(hand.count, 6);
     EXPECT_EQ(Present(hand).size(), 6u);
     EXPECT_EQ(hand.cards[6], NO_CARD);
-    for (const DeckRow& row : DeckTable) EXPECT_EQ(row.taken, 1);
+    for (int row = 0; row < DECK_SIZE; ++row) EXPECT_EQ(DeckTable[row].taken, 1) << "deck row " << row;
 }
 
 TEST_F(CardsTest, SlotsKeepTheirPlaceWhenCardsLeave) {

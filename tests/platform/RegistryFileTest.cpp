@@ -121,6 +121,9 @@ struct DamagedCase {
     const char* fault;                 // part of the message
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const DamagedCase& c, std::ostream* out) { *out << c.name; }
+
 class DamagedRegistryFileTest : public RegistryFileTest, public ::testing::WithParamInterface<DamagedCase> {};
 
 TEST_P(DamagedRegistryFileTest, GivesWhatParsedCleanlyAndOneMessage) {
@@ -296,6 +299,9 @@ struct NotAFileCase {
     const char* name;
     std::function<bool(const std::string& path)> make;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const NotAFileCase& c, std::ostream* out) { *out << c.name; }
 
 class NotARegularFileTest : public RegistryFileTest, public ::testing::WithParamInterface<NotAFileCase> {};
 

@@ -50,6 +50,9 @@ struct TextCase {
     std::string plain;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const TextCase& c, std::ostream* out) { *out << c.name; }
+
 class RichTextPlain : public testing::TestWithParam<TextCase> {};
 
 TEST_P(RichTextPlain, GivesWhatCouldBeRead) { EXPECT_EQ(ReadRichText(GetParam().input).PlainText(), GetParam().plain); }

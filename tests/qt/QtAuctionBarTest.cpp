@@ -42,6 +42,9 @@ struct EditionCase {
     const char* bid;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
 class QtAuctionBarTest : public ::testing::TestWithParam<EditionCase> {
 protected:
     QtAuctionBarTest()

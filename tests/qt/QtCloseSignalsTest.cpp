@@ -40,6 +40,9 @@ struct SignalCase {
     const char* name;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const SignalCase& c, std::ostream* out) { *out << c.name; }
+
 class CloseSignalTest : public ::testing::TestWithParam<SignalCase> {};
 
 // The handler only records: the request comes from Qt's event processing, exactly once.

@@ -52,6 +52,9 @@ struct AboutCase {
     int notice;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const AboutCase& c, std::ostream* out) { *out << c.name; }
+
 class AboutEditionTest : public AboutTest, public ::testing::WithParamInterface<AboutCase> {};
 
 TEST_P(AboutEditionTest, VersionDateAndLinkTargets) {

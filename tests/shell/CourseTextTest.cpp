@@ -205,6 +205,9 @@ struct PlayedCase {
     int variant;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const PlayedCase& c, std::ostream* out) { *out << c.name; }
+
 class PlayedCourseTest : public FlowFixture, public ::testing::WithParamInterface<PlayedCase> {};
 
 TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {

@@ -40,6 +40,9 @@ struct TopicCase {
     bool frameTakesFocus;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const TopicCase& c, std::ostream* out) { *out << c.name; }
+
 class HelpTopicTest : public HelpTest, public ::testing::WithParamInterface<TopicCase> {};
 
 TEST_P(HelpTopicTest, OpensItsPageAndRecordsIt) {
@@ -102,6 +105,9 @@ struct ReopenCase {
     const char* page;  // "" when nothing opens
     const char* anchor;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const ReopenCase& c, std::ostream* out) { *out << c.name; }
 
 class HelpReopenTest : public FrameFixture, public ::testing::WithParamInterface<ReopenCase> {
 protected:

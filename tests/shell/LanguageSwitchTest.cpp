@@ -92,6 +92,9 @@ struct EditionCase {
     const char* code;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const EditionCase& c, std::ostream* out) { *out << c.name; }
+
 class LanguageEditionTest : public LanguageSwitchTest, public ::testing::WithParamInterface<EditionCase> {};
 
 TEST_P(LanguageEditionTest, StartsTheOtherEditionWithEverythingWritten) {

@@ -19,6 +19,9 @@ struct TickCase {
     std::vector<int> rows;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const TickCase& c, std::ostream* out) { *out << c.name; }
+
 class LegendTickTest : public ::testing::TestWithParam<TickCase> {};
 
 TEST_P(LegendTickTest, RowsOfTheMarks) {

@@ -74,6 +74,9 @@ struct OffScreenCase {
     platform::Rect placed;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const OffScreenCase& c, std::ostream* out) { *out << c.name; }
+
 class MainRectOffScreenTest : public MainRectTest, public ::testing::WithParamInterface<OffScreenCase> {};
 
 TEST_P(MainRectOffScreenTest, IsKeptInsideTheWorkArea) {

@@ -119,6 +119,11 @@ struct DesignCase {
     int face, faceStep, faceAfter;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const DesignCase& c, std::ostream* out) {
+    *out << "back " << c.back << " step " << c.backStep << ", face " << c.face << " step " << c.faceStep;
+}
+
 class CardDesignTest : public TableTest, public ::testing::WithParamInterface<DesignCase> {};
 
 TEST_P(CardDesignTest, StepsWrap) {
@@ -364,6 +369,9 @@ struct CopyDataCase {
     std::string block;
     std::string traced;
 };
+
+// A failing case names itself, not its bytes.
+void PrintTo(const CopyDataCase& c, std::ostream* out) { *out << c.name; }
 
 class CopyDataTest : public TableTest, public ::testing::WithParamInterface<CopyDataCase> {};
 

@@ -37,6 +37,9 @@ struct LineCase {
     std::string window;  // the same as file when empty and something is written
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
+
 class TraceLineTest : public TraceLogTest, public ::testing::WithParamInterface<LineCase> {};
 
 TEST_P(TraceLineTest, WritesTheExactBytes) {

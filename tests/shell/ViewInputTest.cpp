@@ -63,6 +63,9 @@ struct InputCase {
     std::vector<std::string> notReached;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const InputCase& c, std::ostream* out) { *out << c.name; }
+
 class ViewForwardingTest : public ViewInputTest, public ::testing::WithParamInterface<InputCase> {};
 
 TEST_P(ViewForwardingTest, ReachesTheFramesCall) {

@@ -44,6 +44,9 @@ struct MoveCase {
     int drawnWhenShown;    // fills at its last place once shown
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.name; }
+
 class DeferredMoves : public DeferredDrawingTest, public ::testing::WithParamInterface<MoveCase> {};
 
 // Ten moves of one card: drawn at every step where drawing is immediate (moved, then drawn on top

@@ -187,6 +187,9 @@ struct RevealCase {
     const char* question;
 };
 
+// A failing case names itself, not its bytes.
+void PrintTo(const RevealCase& c, std::ostream* out) { *out << c.name; }
+
 class RevealQuestionTest : public FrameFixture, public ::testing::WithParamInterface<RevealCase> {
 protected:
     void SetUp() override {
