@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
@@ -60,7 +61,9 @@ TEST(QtWindowPool, TheNextSideWindowIsShownByTheClosedOnesNativeWindow) {
 
     ::SendMessage(score, WM_CLOSE, 0, 0);
     ASSERT_TRUE(qttest::PumpUntil([&] { return !::IsWindow(score); }));
-    qttest::PumpFor(50);  // the main window is active again
+    // The main window is active again: the window manager's word that the focus left the score sheet
+    // comes when it comes on a busy machine, and the pool keeps a window Qt still takes for the focus.
+    ASSERT_TRUE(qttest::PumpUntil([&] { return QGuiApplication::focusWindow() != first->windowHandle(); }, 20000));
     ASSERT_FALSE(kept.isNull()) << "kept, not deleted";
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(host.WindowOf(first), nullptr) << "a kept widget names no window";
