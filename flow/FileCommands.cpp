@@ -67,6 +67,9 @@ bool CMainFrame::SelectFile(int kind, std::string& path) {
     request.owner = Handle();
     request.save = kind == 2 || kind == 5;
     request.title = platform::LoadString(title);
+    // The delete dialogs pick the file to delete: their button says so, not "Open".
+    if (title == IDS_TITLE_DELETE_GAME || title == IDS_TITLE_DELETE_MATCH)
+        request.acceptLabel = platform::LoadString(IDS_BUTTON_DELETE);
     request.folder = folder;
     request.defaultExtension = extension;
     request.filters = {{platform::LoadString(game ? IDS_FILTER_GAMES : IDS_FILTER_MATCHES), "*." + extension}};

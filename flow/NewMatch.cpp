@@ -41,8 +41,9 @@ std::string FinalStandingText(const std::string& reasonLine, const int (&numbers
     if (!reasonLine.empty()) {
         text += reasonLine + "\\par\\par";
         text += platform::LoadString(IDS_FINAL_SCORE) + "\\par";
+        // The space ends the bold word: glued to it, the number would be read as its argument and lost.
         for (int seat = 0; seat < 3; ++seat)
-            text += "\\b " + EscapeRichText(names[seat]) + "\\b0 :  \\b" + std::to_string(numbers[seat]) + "\\b0\\par";
+            text += "\\b " + EscapeRichText(names[seat]) + "\\b0 :  \\b " + std::to_string(numbers[seat]) + "\\b0\\par";
     }
     return text + "}";
 }

@@ -214,6 +214,7 @@ inline constexpr int IDS_FILTER_GAMES = 41057;
 inline constexpr int IDS_EXTENSION_GAME = 41058;
 inline constexpr int IDS_FILTER_MATCHES = 41059;
 inline constexpr int IDS_EXTENSION_MATCH = 41060;
+inline constexpr int IDS_BUTTON_DELETE = 41099;  // the delete dialogs' accept button: it deletes, it opens nothing
 inline constexpr int IDS_FOLDER_STORAGE = 41170;
 inline constexpr int IDS_FOLDER_MATCHES = 41171;
 inline constexpr int IDS_FOLDER_GAMES = 41172;

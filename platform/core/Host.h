@@ -81,6 +81,7 @@ struct FileDialogRequest {
     HWND owner = nullptr;
     bool save = false;              // a save dialog (else open an existing file)
     std::string title;              // empty: the host's own title
+    std::string acceptLabel;        // the accept button's text when it does more than open or save; empty: the host's
     std::string folder;             // the folder shown first (ends with '/'), empty: the host's choice
     std::string fileName;           // the name proposed
     std::string defaultExtension;   // without the dot; added to a chosen name without extension

@@ -31,6 +31,8 @@ FileDialogAnswer RunQtFileDialog(const FileDialogRequest& request, QWidget* owne
     dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.title.empty()) dialog->setWindowTitle(QString::fromStdString(request.title));
+    if (!request.acceptLabel.empty())
+        dialog->setLabelText(QFileDialog::Accept, QString::fromStdString(request.acceptLabel));
     if (!request.folder.empty()) dialog->setDirectory(QString::fromStdString(request.folder));
     if (!request.fileName.empty()) dialog->selectFile(QString::fromStdString(request.fileName));
     if (!request.defaultExtension.empty()) dialog->setDefaultSuffix(QString::fromStdString(request.defaultExtension));

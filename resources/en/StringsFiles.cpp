@@ -42,6 +42,7 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_EXTENSION_GAME, "skt"},
     {IDS_FILTER_MATCHES, "Match Files (*.skm)"},
     {IDS_EXTENSION_MATCH, "skm"},
+    {IDS_BUTTON_DELETE, "&Delete"},
     {IDS_FOLDER_STORAGE, "Storage"},
     {IDS_FOLDER_MATCHES, "Matches"},
     {IDS_FOLDER_GAMES, "Games"},

@@ -43,6 +43,7 @@ constexpr platform::StringEntry kFileStrings[] = {
     {IDS_EXTENSION_GAME, "skt"},
     {IDS_FILTER_MATCHES, "Serien-Dateien (*.skm)"},
     {IDS_EXTENSION_MATCH, "skm"},
+    {IDS_BUTTON_DELETE, "&Löschen"},
     {IDS_FOLDER_STORAGE, "Ablage"},
     {IDS_FOLDER_MATCHES, "Serien"},
     {IDS_FOLDER_GAMES, "Spiele"},

@@ -34,15 +34,19 @@ TEST_F(MatchEndTextTest, ARoundsMatchShowsTheRoundsAndEachSeatsTotal) {
     g_Settings.Game.MaxRounds = 12;
     const int totals[3] = {120, -48, 0};
     const int balances[3] = {0, 0, 0};
-    EXPECT_EQ(FinalStandingText(MatchEndReason(0, names, balances), totals, names),
-              kHead + "\\fs17\\qc\\b Spielserie\\b0 : \\b 12 \\b0 Runden wurden gespielt!\\par\\par"
-                      "Enstand:\\par"
-                      "\\b Comp1\\b0 :  \\b120\\b0\\par\\b Comp2\\b0 :  \\b-48\\b0\\par\\b Person\\b0 :  \\b0\\b0\\par}");
+    EXPECT_EQ(
+        FinalStandingText(MatchEndReason(0, names, balances), totals, names),
+        kHead +
+            "\\fs17\\qc\\b Spielserie\\b0 : \\b 12 \\b0 Runden wurden gespielt!\\par\\par"
+            "Enstand:\\par"
+            "\\b Comp1\\b0 :  \\b 120\\b0\\par\\b Comp2\\b0 :  \\b -48\\b0\\par\\b Person\\b0 :  \\b 0\\b0\\par}");
     platform::SetResources(&EnglishResources());
-    EXPECT_EQ(FinalStandingText(MatchEndReason(0, names, balances), totals, names),
-              kHead + "\\fs17\\qc\\b Game Series\\b0 : \\b 12 \\b0 Rounds were played!\\par\\par"
-                      "Score:\\par"
-                      "\\b Comp1\\b0 :  \\b120\\b0\\par\\b Comp2\\b0 :  \\b-48\\b0\\par\\b Person\\b0 :  \\b0\\b0\\par}");
+    EXPECT_EQ(
+        FinalStandingText(MatchEndReason(0, names, balances), totals, names),
+        kHead +
+            "\\fs17\\qc\\b Game Series\\b0 : \\b 12 \\b0 Rounds were played!\\par\\par"
+            "Score:\\par"
+            "\\b Comp1\\b0 :  \\b 120\\b0\\par\\b Comp2\\b0 :  \\b -48\\b0\\par\\b Person\\b0 :  \\b 0\\b0\\par}");
 }
 
 // The time shows whole minutes, truncated.

@@ -4,16 +4,22 @@
 // estimation window's panel up to date.
 #include "flow/FlowFixture.h"
 
+#include "match/GameList.h"
 #include "match/Statistics.h"
 #include "platform/core/Button.h"
+#include "platform/core/Dialog.h"
+#include "platform/core/RichTextReader.h"
 #include "platform/core/WindowApi.h"
 #include "dialogs/DialogIds.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
+#include "resources/Editions.h"
 #include "resources/EstimationTemplates.h"
 #include "windows/SideWindow.h"
 #include "windows/TrickEstimation.h"
 #include "windows/TrickEstimationDialog.h"
+
+#include <string>
 
 namespace {
 
@@ -120,5 +126,33 @@ TEST_F(NewMatchTest, TheEndOfAMatchRefreshesTheEstimationWindow) {
     EXPECT_GT(window->PaintCount(), paintsAtTheDialog);
     EXPECT_EQ(window->UpdateEstimation(2), 2);
 }
+
+// Match > New shows each seat's name with its number in the final standing, in both editions:
+// every seat line reads "name:  number", none keeps only its colon.
+class FinalStandingShownTest : public NewMatchTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FinalStandingShownTest, EachSeatLineShowsItsNumber) {
+    if (GetParam()) UseEdition(GermanResources());
+    StartProgram();
+    std::string shown;
+    answerer_.answer = IDCANCEL;
+    answerer_.probe = [&](HWND dialog) {
+        if (auto* start = dynamic_cast<platform::Dialog*>(::WindowFromHandle(dialog)))
+            shown = platform::ReadRichText(start->GetDlgItemText(IDC_TEXT)).PlainText();
+        return 0;
+    };
+    answerer_.Start();
+    Frame().SendMessage(WM_COMMAND, ID_NEW_MATCH);
+    host_->PumpUntilIdle();
+    ASSERT_FALSE(shown.empty()) << "the final standing was shown";
+    for (int seat = 0; seat < 3; ++seat) {
+        const std::string line =
+            "\n" + Frame().GetPlayerName(seat) + ":  " + std::to_string(g_GameList.MatchTotals[seat]) + "\n";
+        EXPECT_NE(("\n" + shown + "\n").find(line), std::string::npos) << "seat " << seat << " in:\n" << shown;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, FinalStandingShownTest, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "German" : "English"); });
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "match/GameList.h"
 #include "model/Player.h"
+#include "resources/Editions.h"
 #include "resources/CommandIds.h"
 
 #include <filesystem>
@@ -153,5 +154,39 @@ TEST_F(FileCommandsTest, ANewNameIsOneFilesNameInTheSameFolder) {
     ASSERT_FALSE(Frame().CheckFileExtension(2, game, "Grand"));
     EXPECT_EQ(g_Profile.SktName, "Grand.skt");  // the game kind names the game
 }
+
+// The delete commands' dialogs pick the file to delete, and their button says so in each edition;
+// the open and save dialogs keep the host's own button.
+struct AcceptLabelCase {
+    const char* name;
+    bool german;
+    int command;
+    const char* label;
+};
+
+const AcceptLabelCase kAcceptLabelCases[] = {
+    {"DeleteGame", false, ID_DELETE_GAME, "&Delete"},
+    {"DeleteMatch", false, ID_DELETE_MATCH, "&Delete"},
+    {"SpielLoeschen", true, ID_DELETE_GAME, "&Löschen"},
+    {"SerieLoeschen", true, ID_DELETE_MATCH, "&Löschen"},
+    {"LoadGame", false, ID_LOAD, ""},
+    {"LoadMatch", true, ID_LOAD_MATCH, ""},
+    {"SaveMatch", false, ID_SAVE_STORE, ""},
+};
+
+class AcceptLabelTest : public FileCommandsTest, public ::testing::WithParamInterface<AcceptLabelCase> {};
+
+TEST_P(AcceptLabelTest, TheButtonSaysWhatTheDialogDoes) {
+    const AcceptLabelCase& c = GetParam();
+    if (c.german) UseEdition(GermanResources());
+    StartProgram();
+    host_->Answers().PushFileDialogCancel();
+    Command(c.command);
+    ASSERT_EQ(host_->FileDialogRequests().size(), 1u);
+    EXPECT_EQ(host_->FileDialogRequests()[0].acceptLabel, c.label);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AcceptLabelTest, ::testing::ValuesIn(kAcceptLabelCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

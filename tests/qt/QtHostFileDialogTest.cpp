@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -24,12 +26,26 @@ QFileDialog* OpenFileDialog() {
     return nullptr;
 }
 
-TEST(QtHostFileDialog, AnswersWhileOurLoopRuns) {
+// Never a hung test: a dialog still open after 20 s is cancelled.
+void RejectIfStillOpenLater() {
+    QTimer::singleShot(20000, [] {
+        if (QFileDialog* dialog = OpenFileDialog()) QMetaObject::invokeMethod(dialog, "reject");
+    });
+}
+
+// A frame of our own that owns the dialog, and a folder to look into.
+class QtHostFileDialogOwned : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(temp.Path().empty());
+        ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {0, 0, 300, 200}));
+    }
     const testsupport::TempFolder temp;
-    ASSERT_FALSE(temp.Path().empty());
     QtHost host;
     qttest::RecordingWindow frame;
-    ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {0, 0, 300, 200}));
+};
+
+TEST_F(QtHostFileDialogOwned, AnswersWhileOurLoopRuns) {
     SetTimer(frame.Handle(), 1, 20);
     bool ownerWasDisabled = false;
     bool dialogEnabled = false;
@@ -50,9 +66,7 @@ TEST(QtHostFileDialog, AnswersWhileOurLoopRuns) {
         QMetaObject::invokeMethod(dialog, "accept");
     });
     answerer.start();
-    QTimer::singleShot(20000, [] {  // never a hung test
-        if (QFileDialog* dialog = OpenFileDialog()) QMetaObject::invokeMethod(dialog, "reject");
-    });
+    RejectIfStillOpenLater();
     FileDialogRequest request;
     request.owner = frame.Handle();
     request.save = true;
@@ -72,6 +86,34 @@ TEST(QtHostFileDialog, NameFilters) {
     EXPECT_EQ(QtNameFilters({{"Match lists", "*.skm"}, {"Games", "*.skg;*.sks"}, {"All files (*.*)", "*.*"}}),
               (QStringList{QStringLiteral("Match lists (*.skm)"), QStringLiteral("Games (*.skg *.sks)"),
                            QStringLiteral("All files (*.*)")}));
+}
+
+// A dialog that picks a file to delete says so on its accept button, in the person's edition;
+// without a label of the program's, Qt's own "Open" stays.
+TEST_F(QtHostFileDialogOwned, TheAcceptButtonCarriesTheRequestsLabel) {
+    for (const char* label : {"&Delete", "&Löschen", ""}) {
+        QString shown;
+        QTimer reader;
+        reader.setInterval(20);
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            QFileDialog* dialog = OpenFileDialog();
+            if (!dialog) return;
+            reader.stop();
+            if (auto* box = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+                if (QPushButton* accept = box->button(QDialogButtonBox::Open)) shown = accept->text();
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        reader.start();
+        RejectIfStillOpenLater();
+        FileDialogRequest request;
+        request.owner = frame.Handle();
+        request.title = "Delete match";
+        request.acceptLabel = label;
+        request.folder = temp.Path();
+        request.filters = {{"Match lists", "*.skm"}};
+        EXPECT_FALSE(RunFileDialog(request).accepted);
+        EXPECT_EQ(shown.toStdString(), *label ? std::string(label) : std::string("&Open")) << label;
+    }
 }
 
 }  // namespace
