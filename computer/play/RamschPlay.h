@@ -46,7 +46,6 @@ private:
     int RamschThirdCannotFollow(int c1, int c2, int cb4, int pj);
     int RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& toRule5);
 
-    struct RamschLeadState;  // the working values of one Ramsch lead
     // The steps of ChooseTrickCardRamsch: the second and third card (2), an Ace before its Ten
     // (4 a), the Jacks while others are out (4 b and c) and two short suits (4 d).
     void FollowSuitPlan(int leader, int first, int& r, int& k);
@@ -66,25 +65,9 @@ private:
     // safe low card (2.14 to 2.18).
     int RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded);
     int RamschThirdOverSafeLow(int c1, int c2, int P, int above, int low, int k, int n, const int* list, bool guarded);
-    int RamschLeadForcedCard();
-    int RamschLeadAfterWin(int& cand);
-    // The steps of RamschLeadAfterWin: a Jack led to the trick won (2a); the won suit by its cards
-    // still out (2e, 1. and 2.; n as step 3 reads it).
-    int RamschLeadAfterJackTrick(int& cand);
-    int RamschLeadInWonSuit(int m, int low, int& n, int& cand);
-    void RamschLeadSearch(RamschLeadState& st);
-    bool RamschLeadTrickSearch(RamschLeadState& st);
-    // The steps of RamschLeadTrickSearch: 1. and 2., 3. and 4., 5. (false: on to 7.) and 6.
-    void RamschLeadTrickCandidates(RamschLeadState& st);
-    void RamschLeadWithCommitted(RamschLeadState& st);
-    bool RamschLeadBelowCandidate(RamschLeadState& st);
-    void RamschLeadJackOrLowCard(RamschLeadState& st);
-    void RamschLeadVerify(RamschLeadState& st);
-    // The steps of RamschLeadVerify: 3., 4. (with its part for no card yet) and 5.
-    void RamschLeadLowCardAnalysis(RamschLeadState& st);
-    void RamschLeadJackRules(RamschLeadState& st, bool& lastJackRule);
-    void RamschLeadJackWithoutCard(RamschLeadState& st, bool& lastJackRule);
-    void RamschLeadLastChoice(RamschLeadState& st);
+
+    // One Ramsch lead: its phases and the working values they share.
+    class Lead;
 
     CPlayer& me;  // the player this part thinks for
 };

@@ -43,6 +43,53 @@ bool IsUnguardedTenDoubleton(const CPlayer& p, int suit) {
 
 bool HighestIsTop(const CPlayer& p, int suit) { return p.IsTopCard(p.PickHighestInSuit(suit, true), -1, -1); }
 
+// The scorers of one rank in its four groups; group 2 takes no top bonus.
+using Scorer = int (CCardScorers::*)(int s, int c, int a, int t) const;
+using ScorerNoTop = int (CCardScorers::*)(int s, int c, int a) const;
+struct RankScorers {
+    Scorer group1;
+    ScorerNoTop group2;
+    Scorer group3;
+    Scorer group4;
+};
+// In the order of kRanks.
+constexpr RankScorers kScorers[7] = {
+    {&CCardScorers::ScoreAce1, &CCardScorers::ScoreAce2, &CCardScorers::ScoreAce3, &CCardScorers::ScoreAce4},
+    {&CCardScorers::ScoreTen1, &CCardScorers::ScoreTen2, &CCardScorers::ScoreTen3, &CCardScorers::ScoreTen4},
+    {&CCardScorers::ScoreKing1, &CCardScorers::ScoreKing2, &CCardScorers::ScoreKing3, &CCardScorers::ScoreKing4},
+    {&CCardScorers::ScoreQueen1, &CCardScorers::ScoreQueen2, &CCardScorers::ScoreQueen3, &CCardScorers::ScoreQueen4},
+    {&CCardScorers::ScoreNine1, &CCardScorers::ScoreNine2, &CCardScorers::ScoreNine3, &CCardScorers::ScoreNine4},
+    {&CCardScorers::ScoreEight1, &CCardScorers::ScoreEight2, &CCardScorers::ScoreEight3, &CCardScorers::ScoreEight4},
+    {&CCardScorers::ScoreSeven1, &CCardScorers::ScoreSeven2, &CCardScorers::ScoreSeven3, &CCardScorers::ScoreSeven4},
+};
+
+// Offers every rank of the suit, Ace down to Seven, with its group's score: the Ace, Ten, King and
+// Queen with the modifier high, the Nine, Eight and Seven with low; top is the group's top bonus.
+template <class GroupScorer, class... Top>
+void OfferSuit(Best& best, const CPlayer& p, int s, GroupScorer RankScorers::*group, int c, int high, int low,
+               Top... top) {
+    const CCardScorers scorers(p);
+    for (int i = 0; i < 7; ++i)
+        best.Offer((scorers.*(kScorers[i].*group))(s, c, i < 4 ? high : low, top...), HeldCard(p, s, kRanks[i]));
+}
+
+// The card to throw of the plain suits but the excluded one, a Ten that is not top kept beside one
+// other card: a single card or a suit the soloist is known free of scores as free, a single small
+// card as very free.
+template <class GroupScorer, class... Top>
+int ChooseThrow(const CPlayer& p, int excluded, GroupScorer RankScorers::*group, Top... top) {
+    if (excluded < 0 || excluded > 3) return NO_CARD;
+    Best best;
+    for (int s = 0; s < 4; ++s) {
+        if (SkipSuit(p, s, excluded) || IsUnguardedTenDoubleton(p, s)) continue;
+        const int c = PlainCount(p, s);
+        const int a = (c == 1 || !SoloistMayHold(p, s)) ? 1 : 0;
+        const int b = c == 1 ? 10 : a;
+        OfferSuit(best, p, s, group, c, a, b, top...);
+    }
+    return best.card;
+}
+
 }  // namespace
 
 int CCardChoosers::ChooseDefenderLead(bool F) {
@@ -51,13 +98,7 @@ int CCardChoosers::ChooseDefenderLead(bool F) {
         if (SkipSuit(me, s, -1)) continue;
         const int n = me.handInfo.SuitCount[s] + me.handInfo.PlayedSuitCount[s];
         const int f = F ? 1 : 0;
-        best.Offer(CCardScorers(me).ScoreAce1(s, n, f, 0), HeldCard(me, s, ACE));
-        best.Offer(CCardScorers(me).ScoreTen1(s, n, f, 0), HeldCard(me, s, TEN));
-        best.Offer(CCardScorers(me).ScoreKing1(s, n, f, 0), HeldCard(me, s, KING));
-        best.Offer(CCardScorers(me).ScoreQueen1(s, n, f, 0), HeldCard(me, s, QUEEN));
-        best.Offer(CCardScorers(me).ScoreNine1(s, n, f, 0), HeldCard(me, s, NINE));
-        best.Offer(CCardScorers(me).ScoreEight1(s, n, f, 0), HeldCard(me, s, EIGHT));
-        best.Offer(CCardScorers(me).ScoreSeven1(s, n, f, 0), HeldCard(me, s, SEVEN));
+        OfferSuit(best, me, s, &RankScorers::group1, n, f, f, 0);
     }
     int card = best.card;
     if (card != NO_CARD) {
@@ -72,24 +113,7 @@ int CCardChoosers::ChooseDefenderLead(bool F) {
     return me.IsTopCard(t, -1, -1) ? t : ChooseCardWithRandomJack(-1, true);
 }
 
-int CCardChoosers::ChooseOpponentFollow(int excluded) {
-    if (excluded < 0 || excluded > 3) return NO_CARD;
-    Best best;
-    for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(me, s, excluded) || IsUnguardedTenDoubleton(me, s)) continue;
-        const int c = PlainCount(me, s);
-        const int a = (c == 1 || !SoloistMayHold(me, s)) ? 1 : 0;
-        const int b = c == 1 ? 10 : a;
-        best.Offer(CCardScorers(me).ScoreAce2(s, c, a), HeldCard(me, s, ACE));
-        best.Offer(CCardScorers(me).ScoreTen2(s, c, a), HeldCard(me, s, TEN));
-        best.Offer(CCardScorers(me).ScoreKing2(s, c, a), HeldCard(me, s, KING));
-        best.Offer(CCardScorers(me).ScoreQueen2(s, c, a), HeldCard(me, s, QUEEN));
-        best.Offer(CCardScorers(me).ScoreNine2(s, c, b), HeldCard(me, s, NINE));
-        best.Offer(CCardScorers(me).ScoreEight2(s, c, b), HeldCard(me, s, EIGHT));
-        best.Offer(CCardScorers(me).ScoreSeven2(s, c, b), HeldCard(me, s, SEVEN));
-    }
-    return best.card;
-}
+int CCardChoosers::ChooseOpponentFollow(int excluded) { return ChooseThrow(me, excluded, &RankScorers::group2); }
 
 int CCardChoosers::ChooseCardByRunScore(bool flag) {
     Best best;
@@ -98,13 +122,7 @@ int CCardChoosers::ChooseCardByRunScore(bool flag) {
         if (SkipSuit(me, s, -1)) continue;
         const int c = PlainCount(me, s);
         const int a = (c == 1 || !SoloistMayHold(me, s)) ? 1 : 0;
-        best.Offer(CCardScorers(me).ScoreAce2(s, c, a), HeldCard(me, s, ACE));
-        best.Offer(CCardScorers(me).ScoreTen2(s, c, a), HeldCard(me, s, TEN));
-        best.Offer(CCardScorers(me).ScoreKing2(s, c, a), HeldCard(me, s, KING));
-        best.Offer(CCardScorers(me).ScoreQueen2(s, c, a), HeldCard(me, s, QUEEN));
-        best.Offer(CCardScorers(me).ScoreNine2(s, c, a), HeldCard(me, s, NINE));
-        best.Offer(CCardScorers(me).ScoreEight2(s, c, a), HeldCard(me, s, EIGHT));
-        best.Offer(CCardScorers(me).ScoreSeven2(s, c, a), HeldCard(me, s, SEVEN));
+        OfferSuit(best, me, s, &RankScorers::group2, c, a, a);
         if (flag || best.card == NO_CARD) continue;
         // The best card of a suit the soloist is known free of is kept aside, the highest first.
         const int bestSuit = GetCardSuit(best.card, false);
@@ -128,13 +146,7 @@ int CCardChoosers::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) 
         const int b = (c < 3 && soloistMay && grand) ? 11 : (c != 1 && soloistMay) ? 0 : 10;
         const bool top = HighestIsTop(me, s);
         const int t = (c == 1 && top) ? 3 : (c == 2 && top) ? 5 : 0;
-        best.Offer(CCardScorers(me).ScoreAce3(s, c, a, t), HeldCard(me, s, ACE));
-        best.Offer(CCardScorers(me).ScoreTen3(s, c, a, t), HeldCard(me, s, TEN));
-        best.Offer(CCardScorers(me).ScoreKing3(s, c, a, t), HeldCard(me, s, KING));
-        best.Offer(CCardScorers(me).ScoreQueen3(s, c, a, t), HeldCard(me, s, QUEEN));
-        best.Offer(CCardScorers(me).ScoreNine3(s, c, b, t), HeldCard(me, s, NINE));
-        best.Offer(CCardScorers(me).ScoreEight3(s, c, b, t), HeldCard(me, s, EIGHT));
-        best.Offer(CCardScorers(me).ScoreSeven3(s, c, b, t), HeldCard(me, s, SEVEN));
+        OfferSuit(best, me, s, &RankScorers::group3, c, a, b, t);
     }
     int card = best.card;
     if (!noLimit) {
@@ -160,24 +172,7 @@ int CCardChoosers::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) 
     return card;
 }
 
-int CCardChoosers::ChooseCardByScore2(int excluded) {
-    if (excluded < 0 || excluded > 3) return NO_CARD;
-    Best best;
-    for (int s = 0; s < 4; ++s) {
-        if (SkipSuit(me, s, excluded) || IsUnguardedTenDoubleton(me, s)) continue;
-        const int c = PlainCount(me, s);
-        const int a = (c == 1 || !SoloistMayHold(me, s)) ? 1 : 0;
-        const int b = c == 1 ? 10 : a;
-        best.Offer(CCardScorers(me).ScoreAce3(s, c, a, 0), HeldCard(me, s, ACE));
-        best.Offer(CCardScorers(me).ScoreTen3(s, c, a, 0), HeldCard(me, s, TEN));
-        best.Offer(CCardScorers(me).ScoreKing3(s, c, a, 0), HeldCard(me, s, KING));
-        best.Offer(CCardScorers(me).ScoreQueen3(s, c, a, 0), HeldCard(me, s, QUEEN));
-        best.Offer(CCardScorers(me).ScoreNine3(s, c, b, 0), HeldCard(me, s, NINE));
-        best.Offer(CCardScorers(me).ScoreEight3(s, c, b, 0), HeldCard(me, s, EIGHT));
-        best.Offer(CCardScorers(me).ScoreSeven3(s, c, b, 0), HeldCard(me, s, SEVEN));
-    }
-    return best.card;
-}
+int CCardChoosers::ChooseCardByScore2(int excluded) { return ChooseThrow(me, excluded, &RankScorers::group3, 0); }
 
 int CCardChoosers::ChooseCardByScore3(int a, bool flag) {
     Best best;
@@ -185,13 +180,7 @@ int CCardChoosers::ChooseCardByScore3(int a, bool flag) {
         if (SkipSuit(me, s, -1)) continue;
         const int c = PlainCount(me, s);
         const int t = HighestIsTop(me, s) ? (c < 4 ? 10 : 0) : (flag ? 0 : -1);
-        best.Offer(CCardScorers(me).ScoreAce4(s, c, a, t), HeldCard(me, s, ACE));
-        best.Offer(CCardScorers(me).ScoreTen4(s, c, a, t), HeldCard(me, s, TEN));
-        best.Offer(CCardScorers(me).ScoreKing4(s, c, a, t), HeldCard(me, s, KING));
-        best.Offer(CCardScorers(me).ScoreQueen4(s, c, a, t), HeldCard(me, s, QUEEN));
-        best.Offer(CCardScorers(me).ScoreNine4(s, c, a, t), HeldCard(me, s, NINE));
-        best.Offer(CCardScorers(me).ScoreEight4(s, c, a, t), HeldCard(me, s, EIGHT));
-        best.Offer(CCardScorers(me).ScoreSeven4(s, c, a, t), HeldCard(me, s, SEVEN));
+        OfferSuit(best, me, s, &RankScorers::group4, c, a, a, t);
     }
     int card = best.card;
     // 1. Nothing to add: a trump to play low.

@@ -13,8 +13,6 @@ using namespace suit;
 
 namespace {
 
-// small(s), top(s), low(s) and below(c) of the defender's hand; -1 for a suit outside 0..3.
-
 // The side suits he holds, in suit order.
 template <class Visit>
 void ForHeldSideSuits(const CPlayer& p, Visit visit) {
@@ -22,22 +20,24 @@ void ForHeldSideSuits(const CPlayer& p, Visit visit) {
         if (s != g_Game.GameType && p.CountInSuit(s) > 0) visit(s);
 }
 
+// The words of one lead, shared by its steps.
 struct LeadWords {
     CPlayer& p;
     bool soloistNext;
     int mate;  // the other defender
-    int T, O;
-    int K = NO_CARD;  // the kept card
-    int P = NO_CARD;  // the candidate
-    int r = NO_CARD;  // the run-score card of step 6, read again in step 8
-    int X = NO_CARD;  // the suit to give up (step 9)
+    int trumpsHeld;
+    int trumpsOut;               // the trumps not yet played that he does not hold
+    int highestTrump;            // his highest trump, -1 none
+    int kept = NO_CARD;          // a card kept for a later lead
+    int candidate = NO_CARD;     // the card that leads unless a step finds a better one
+    int runScoreCard = NO_CARD;  // the run-score card of step 6, read again in step 8
 };
 
 // Step 3.5, the trump count-down while the soloist sits next: his top trumps while they stand
 // above all the others', else the trump that draws theirs. -1 when no trump fits.
 int TrumpCountDown(LeadWords& w) {
     CPlayer& p = w.p;
-    const int u = p.PickHighestInSuit(-1, true);
+    const int u = w.highestTrump;
     int A[11], B[11];
     const int h = p.CollectSuit(g_Game.GameType, true, A);
     const int k = p.CollectSuit(g_Game.GameType, false, B);
@@ -59,7 +59,7 @@ int TrumpCountDown(LeadWords& w) {
                 if (IsJack(c) || Points(c) >= 3) {
                     const int ace = p.PickCardAboveInTrumps(c, true);
                     if (GetCardRank(ace) == ACE) c = ace;
-                    if (w.T > w.O && p.IsTopCard(c, A[0], B[0])) {
+                    if (w.trumpsHeld > w.trumpsOut && p.IsTopCard(c, A[0], B[0])) {
                         const int jack = p.PickRandomJack(0);
                         if (IsCard(jack)) return jack;
                     }
@@ -91,93 +91,106 @@ int TrumpCountDown(LeadWords& w) {
     return NO_CARD;
 }
 
-// Steps 1 to 3 of the defender's lead: the committed or asked-for card, a kept top card, and the
-// trumps while the soloist sits next; -1 goes on with the side suits.
-int LeadFirstHalf(LeadWords& w) {
+// Step 1 of the defender's lead: the committed card or the suit the partner asked for, else the
+// previous trick followed up; a card to keep for later may be found on the way.
+int LeadAskedSuitOrFollowUp(LeadWords& w) {
     CPlayer& p = w.p;
     const int type = g_Game.GameType;
-    const int u = p.PickHighestInSuit(-1, true);
-    // Step 1: the preferred suit, or the previous trick followed up.
+    const int u = w.highestTrump;
     if (g_Knowledge.PreferredSuit != -1) {
-        if (IsCard(w.P)) return w.P;
-        if (p.MayHoldSuit(w.mate, type)) w.K = LowCardOfPlainSuit(p, g_Knowledge.PreferredSuit);
+        if (IsCard(w.candidate)) return w.candidate;
+        if (p.MayHoldSuit(w.mate, type)) w.kept = LowCardOfPlainSuit(p, g_Knowledge.PreferredSuit);
         if (g_Game.RealPlayFlag) g_Knowledge.PreferredSuit = -1;
     } else {
         const int last = g_Knowledge.TrickLeadSuit;
         if (p.seat == g_Game.TrickWinner && last != -1) {
             if (last == type) {
-                if (w.T != g_Game.TrumpCount) {
-                    if (w.T > w.O && IsTop(p, u)) {
-                        w.P = u;
-                    } else if (w.T == w.O) {
+                if (w.trumpsHeld != g_Game.TrumpCount) {
+                    if (w.trumpsHeld > w.trumpsOut && IsTop(p, u)) {
+                        w.candidate = u;
+                    } else if (w.trumpsHeld == w.trumpsOut) {
                         int A[11], B[11];
                         const int h = p.CollectSuit(type, true, A);
                         const int k = p.CollectSuit(type, false, B);
                         bool all = h > 0;
                         for (int i = 0; i < h; ++i) all = all && (k == 0 || Order(A[i]) > Order(B[0]));
-                        if (all && IsTop(p, CCardChoosers(p).ChooseCardByRunScore(true))) w.P = A[0];
+                        if (all && IsTop(p, CCardChoosers(p).ChooseCardByRunScore(true))) w.candidate = A[0];
                     }
                 }
             } else {
-                w.K = LowCardOfPlainSuit(p, last);
-                if (IsCard(w.K) && !IsTop(p, w.K)) {
-                    if (p.CollectSuit(last, false, nullptr) == 1)
-                        w.P = w.K;
-                    else if (Points(w.K) > 4) w.K = HeldBelow(p, w.K);
+                w.kept = LowCardOfPlainSuit(p, last);
+                if (IsCard(w.kept) && !IsTop(p, w.kept)) {
+                    if (p.CollectSuit(last, false, nullptr) == 1) w.candidate = w.kept;
+                    else if (Points(w.kept) > 4) w.kept = HeldBelow(p, w.kept);
                 }
             }
         }
-        if (IsCard(w.P)) return w.P;
+        if (IsCard(w.candidate)) return w.candidate;
     }
-    // Step 2: a kept top card.
-    if (IsTop(p, w.K)) {
-        const int b = p.PickTrumpBelow(u);
-        if (w.T > 3 && p.IsTopCard(b, u, -1)) return b;
-        if (w.T == 1 && w.O == 1 && IsTop(p, u)) return u;
-        return w.K;
-    }
-    // Step 3: trumps while the soloist sits next.
-    if (!w.soloistNext || w.T == 0 || w.O == 0) return NO_CARD;
+    return NO_CARD;
+}
+
+// Step 2 of the defender's lead, with a kept card that is top: that card, unless his trumps lead
+// first (the trump below his highest when both are top and he holds four or more, or his top
+// trump against the last one out).
+int LeadKeptTopCard(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int u = w.highestTrump;
+    const int b = p.PickTrumpBelow(u);
+    if (w.trumpsHeld > 3 && p.IsTopCard(b, u, -1)) return b;
+    if (w.trumpsHeld == 1 && w.trumpsOut == 1 && IsTop(p, u)) return u;
+    return w.kept;
+}
+
+// Step 3 of the defender's lead: the trumps while the soloist sits next; -1 goes on with the side
+// suits.
+int LeadTrumpsWhileSoloistNext(LeadWords& w) {
+    CPlayer& p = w.p;
+    const int type = g_Game.GameType;
+    const int u = w.highestTrump;
+    if (!w.soloistNext || w.trumpsHeld == 0 || w.trumpsOut == 0) return NO_CARD;
     const int lowest = p.PickLowestInSuit(-1, true);
     if (!IsTop(p, u)) {
-        if (w.T > 1 && w.O <= w.T && p.MayHoldSuit(w.mate, type) && IsCard(lowest) && Order(lowest) < 5) return lowest;
+        if (w.trumpsHeld > 1 && w.trumpsOut <= w.trumpsHeld && p.MayHoldSuit(w.mate, type) && IsCard(lowest) &&
+            Order(lowest) < 5)
+            return lowest;
         return NO_CARD;
     }
     if (p.count == 2) return u;
-    if (w.T >= w.O) {
+    if (w.trumpsHeld >= w.trumpsOut) {
         const int r = CCardChoosers(p).ChooseCardByRunScore(true);
         const int b = p.PickTrumpBelow(u);
-        w.P = NO_CARD;
-        if (w.O != 1 && (w.T != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
+        w.candidate = NO_CARD;
+        if (w.trumpsOut != 1 && (w.trumpsHeld != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
             for (int s = 0; s < 4; ++s) {
                 if (s == type || p.CountInSuit(s) == 0 || !IsTop(p, HighestOfPlainSuit(p, s))) continue;
-                if (w.O < 3) {
+                if (w.trumpsOut < 3) {
                     p.forcedCard = HighestOfPlainSuit(p, s);
                     p.ForcedCardCount = p.count;
-                    w.P = u;
+                    w.candidate = u;
                 } else {
-                    w.P = HighestOfPlainSuit(p, s);
+                    w.candidate = HighestOfPlainSuit(p, s);
                 }
                 break;
             }
         } else {
-            w.P = u;
+            w.candidate = u;
         }
-        if (w.T >= 4 && IsCard(lowest) && Points(lowest) < 10) w.P = lowest;
-        if (IsCard(w.P)) return w.P;
+        if (w.trumpsHeld >= 4 && IsCard(lowest) && Points(lowest) < 10) w.candidate = lowest;
+        if (IsCard(w.candidate)) return w.candidate;
     }
     // 3.4 Nothing but trumps: the trump below the top; as many trumps as the others: a card of a side
     // suit; else a general choice, while he holds two trumps or more but no more than the others.
-    if (w.T == p.count) {
+    if (w.trumpsHeld == p.count) {
         const int b = p.PickTrumpBelow(u);
         if (IsCard(b)) return b;
-    } else if (w.T == w.O && w.T > 1) {
+    } else if (w.trumpsHeld == w.trumpsOut && w.trumpsHeld > 1) {
         const int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
         if (IsCard(c)) return c;
     } else {
         int c = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
         if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
-        if (IsCard(c) && w.T > 1 && w.T <= w.O) return c;
+        if (IsCard(c) && w.trumpsHeld > 1 && w.trumpsHeld <= w.trumpsOut) return c;
     }
     // 3.5 The trump count-down.
     const int c = TrumpCountDown(w);
@@ -240,11 +253,11 @@ int LowAndTopCards(LeadWords& w) {
         }
     }
     // Step 5, by the trump holding.
-    const int q = p.handInfo.TrumpTotal > w.T ? p.handInfo.TrumpTotal : w.T;
-    if (IsCard(w.K) && q <= 2) {
+    const int q = p.handInfo.TrumpTotal > w.trumpsHeld ? p.handInfo.TrumpTotal : w.trumpsHeld;
+    if (IsCard(w.kept) && q <= 2) {
         int B[11];
-        const int k = p.CollectSuit(SuitOf(w.K), false, B);
-        if (k == 0 || IsTop(p, w.K) || (k > 1 && Order(w.K) < Order(B[1]))) return w.K;
+        const int k = p.CollectSuit(SuitOf(w.kept), false, B);
+        if (k == 0 || IsTop(p, w.kept) || (k > 1 && Order(w.kept) < Order(B[1]))) return w.kept;
     } else if (q >= 4) {
         RunningBest best;
         ForHeldSideSuits(p, [&](int s) {
@@ -255,11 +268,11 @@ int LowAndTopCards(LeadWords& w) {
         if (IsCard(best.card)) return best.card;
     }
     // 5.3 One trump out against his two or more: a Jack at random.
-    if (w.O == 1 && w.T >= 2) {
+    if (w.trumpsOut == 1 && w.trumpsHeld >= 2) {
         const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         return cj;  // -1 goes on at step 6
     }
-    if (w.O >= 3) return NO_CARD;
+    if (w.trumpsOut >= 3) return NO_CARD;
     // 5.4 A low card that is top or that the soloist cannot follow, the fewest points first.
     RunningBest best;
     ForHeldSideSuits(p, [&](int s) {
@@ -269,7 +282,7 @@ int LowAndTopCards(LeadWords& w) {
     if (IsCard(best.card)) {
         c = best.card;
         if (!SoloistMayHold(p, SuitOf(c))) return c;
-        if (w.O >= 1 && Points(c) >= 10 && p.count <= 4) {
+        if (w.trumpsOut >= 1 && Points(c) >= 10 && p.count <= 4) {
             if (IsCard(HeldBelow(p, c))) c = HeldBelow(p, c);
             return c;
         }
@@ -287,29 +300,30 @@ int LowAndTopCards(LeadWords& w) {
 // run-score choice.
 int TrumpPositionAndLongSuits(LeadWords& w) {
     CPlayer& p = w.p;
-    const int u = p.PickHighestInSuit(-1, true);
+    const int u = w.highestTrump;
     // Step 6: the run-score choice and the trumps, by the trump position.
-    w.r = CCardChoosers(p).ChooseCardByRunScore(true);
-    if ((p.CountInSuit(SuitOf(w.r)) >= 5 && w.T < 2) || (IsCard(w.r) && !SoloistMayHold(p, SuitOf(w.r)) && Points(w.r) > 4)) {
-        w.K = NO_CARD;
-        w.r = NO_CARD;
+    w.runScoreCard = CCardChoosers(p).ChooseCardByRunScore(true);
+    if ((p.CountInSuit(SuitOf(w.runScoreCard)) >= 5 && w.trumpsHeld < 2) ||
+        (IsCard(w.runScoreCard) && !SoloistMayHold(p, SuitOf(w.runScoreCard)) && Points(w.runScoreCard) > 4)) {
+        w.kept = NO_CARD;
+        w.runScoreCard = NO_CARD;
     }
-    if (w.T < 2 || w.T <= w.O) {
-        if (w.T > 0 && w.O == 1) {
+    if (w.trumpsHeld < 2 || w.trumpsHeld <= w.trumpsOut) {
+        if (w.trumpsHeld > 0 && w.trumpsOut == 1) {
             if (IsTop(p, u)) return u;
-            if (IsTop(p, w.r)) return w.r;
-        } else if (w.T > 3 && IsTop(p, u)) {
+            if (IsTop(p, w.runScoreCard)) return w.runScoreCard;
+        } else if (w.trumpsHeld > 3 && IsTop(p, u)) {
             int c = CCardChoosers(p).ChooseCardGeneral(w.soloistNext, false);
             if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(c)) {
-                w.r = NO_CARD;
+                w.runScoreCard = NO_CARD;
                 return c;
             }
         }
     } else {
         const int b = p.PickTrumpBelow(u);
-        if (IsTop(p, u) && (p.IsTopCard(b, u, -1) || IsTop(p, w.r) || w.O <= 1)) return u;
-        if (IsTop(p, w.r) && w.O <= 1) {
+        if (IsTop(p, u) && (p.IsTopCard(b, u, -1) || IsTop(p, w.runScoreCard) || w.trumpsOut <= 1)) return u;
+        if (IsTop(p, w.runScoreCard) && w.trumpsOut <= 1) {
             const int lowest = p.PickLowestInSuit(-1, true);
             if (IsCard(lowest)) return lowest;
         }
@@ -318,7 +332,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     }
     // Step 7: top cards of long suits.
     if (!w.soloistNext) {
-        if (w.O > 0) {
+        if (w.trumpsOut > 0) {
             const int c = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (IsCard(c)) return c;
         }
@@ -346,8 +360,8 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
             X = open.card;
         }
         const int thrown = g_Computer.ThrownOffSuit;
-        if (w.O > 0 && thrown != -1 && X == NO_CARD) X = LowestOfPlainSuit(p, thrown);
-        if (w.O > 0 && X == NO_CARD) X = CCardChoosers(p).ChooseTrumpGameCard(true);
+        if (w.trumpsOut > 0 && thrown != -1 && X == NO_CARD) X = LowestOfPlainSuit(p, thrown);
+        if (w.trumpsOut > 0 && X == NO_CARD) X = CCardChoosers(p).ChooseTrumpGameCard(true);
         if (IsCard(X)) return X;
         RunningBest weak;
         ForHeldSideSuits(p, [&](int s) {
@@ -363,17 +377,17 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
         }
     }
     // Step 8: a top card of the run-score choice, its suit's low card committed after it.
-    if (IsTop(p, w.r)) {
-        const int s = SuitOf(w.r);
+    if (IsTop(p, w.runScoreCard)) {
+        const int s = SuitOf(w.runScoreCard);
         if (p.CountInSuit(s) > 3) {
-            if (p.IsTopCard(HeldBelow(p, w.r), w.r, -1) || !w.soloistNext) return w.r;
+            if (p.IsTopCard(HeldBelow(p, w.runScoreCard), w.runScoreCard, -1) || !w.soloistNext) return w.runScoreCard;
         } else {
             const int low = LowestOfPlainSuit(p, s);
             if (IsCard(low)) {
                 p.forcedCard = low;
                 p.ForcedCardCount = p.count - 1;
             }
-            return w.r;
+            return w.runScoreCard;
         }
     }
     return NO_CARD;
@@ -420,14 +434,14 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
                 if (IsCard(g)) return g;
             }
             int Y = CCardChoosers(p).ChooseCardByScore(4, -1, true);
-            if (SameSuit(Y, w.K)) Y = w.K;
-            P = (w.T < 3 && p.count > 7 && IsCard(Y)) ? Y : w.K;
+            if (SameSuit(Y, w.kept)) Y = w.kept;
+            P = (w.trumpsHeld < 3 && p.count > 7 && IsCard(Y)) ? Y : w.kept;
         }
     }
     if (IsCard(X)) {
         P = X;
-        if (w.T == 0 && (p.CountInSuit(SuitOf(X)) >= 3 || !SoloistMayHold(p, SuitOf(X))))
-            P = IsCard(w.K) ? w.K : CCardChoosers(p).ChooseCardByScore(4, -1, false);
+        if (w.trumpsHeld == 0 && (p.CountInSuit(SuitOf(X)) >= 3 || !SoloistMayHold(p, SuitOf(X))))
+            P = IsCard(w.kept) ? w.kept : CCardChoosers(p).ChooseCardByScore(4, -1, false);
     }
     // Step 10: the candidate.
     if (IsCard(P)) return P;
@@ -451,16 +465,17 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     } else {
         int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
         if (c == NO_CARD) c = CCardChoosers(p).ChooseOpponentLeadSuit();
-        if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && p.MayHoldSuit(w.mate, SuitOf(c))) c = X;
+        if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && p.MayHoldSuit(w.mate, SuitOf(c)))
+            c = X;
         if (IsCard(c)) return c;
     }
     if (IsCard(X)) return X;
     // Step 11: the trump count-down.
-    if (w.T == p.count || w.O <= w.T) {
+    if (w.trumpsHeld == p.count || w.trumpsOut <= w.trumpsHeld) {
         int B[11];
         const int k = p.CollectSuit(type, false, B);
         const int y = k > 1 ? p.PickCardAboveInTrumps(B[k - 1], true) : NO_CARD;
-        const bool skip = Points(y) > 4 && k > 0 && Order(p.PickHighestInSuit(-1, true)) <= Order(B[0]);
+        const bool skip = Points(y) > 4 && k > 0 && Order(w.highestTrump) <= Order(B[0]);
         if (!skip) {
             if (IsCard(y)) return y;
             const int lowest = p.PickLowestInSuit(-1, true);
@@ -479,28 +494,24 @@ int CSuitDefenderPlay::PlaySuitOpponentLead(bool soloistNext) {
 }
 
 int CSuitDefenderPlay::SuitOpponentLeadCascade(bool soloistNext) {
-    const int T = me.GetTrumpCount();
-    LeadWords w{me, soloistNext, 3 - g_Game.Soloist - me.seat, T, g_Game.TrumpCount - T};
+    const int trumpsHeld = me.GetTrumpCount();
+    const int mate = 3 - g_Game.Soloist - me.seat;
+    LeadWords w{me, soloistNext, mate, trumpsHeld, g_Game.TrumpCount - trumpsHeld, me.PickHighestInSuit(-1, true)};
     // The committed card: the candidate when set at his last lead, kept when older; dropped when
     // no longer held.
     if (me.forcedCard > 0) {
         const int forced = me.forcedCard;
         me.forcedCard = 0;
         if (me.HasCard(forced)) {
-            if (me.ForcedCardCount > me.count + 1) w.K = forced;
-            else
-                w.P = forced;
+            if (me.ForcedCardCount > me.count + 1) w.kept = forced;
+            else w.candidate = forced;
         }
     }
-    const int card = LeadFirstHalf(w);
-    return IsCard(card) ? card : SuitOpponentLeadSideSuits(soloistNext, w.K);
-}
-
-int CSuitDefenderPlay::SuitOpponentLeadSideSuits(bool soloistNext, int kept) {
-    const int T = me.GetTrumpCount();
-    LeadWords w{me, soloistNext, 3 - g_Game.Soloist - me.seat, T, g_Game.TrumpCount - T};
-    w.K = kept;
-    int card = LowAndTopCards(w);
+    // Steps 1 to 3; a kept top card ends them at step 2.
+    int card = LeadAskedSuitOrFollowUp(w);
+    if (!IsCard(card)) card = IsTop(me, w.kept) ? LeadKeptTopCard(w) : LeadTrumpsWhileSoloistNext(w);
+    // Steps 4 to 12, the side suits.
+    if (!IsCard(card)) card = LowAndTopCards(w);
     if (!IsCard(card)) card = TrumpPositionAndLongSuits(w);
     if (!IsCard(card)) card = GiveUpSuitAndCountDown(w);
     return card;

@@ -21,7 +21,6 @@ public:
     int PlaySuitDefender(int position, bool flag, int c1, int c2);
     // The rule cascades behind the frame (position by position).
     int SuitOpponentLeadCascade(bool soloistNext);
-    int SuitOpponentLeadSideSuits(bool soloistNext, int kept);
     int SuitOpponentSecondTrumpLed(bool soloistNext, int cardLed);
     int SuitOpponentSecondSideLed(bool soloistNext, int cardLed);
     int SuitOpponentThirdTrumpLed(bool soloistLed, int firstCard, int secondCard);
