@@ -134,7 +134,10 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     st.fallback = pick;
 }
 
-// The second half of rule B2 step 2 (also reached from step 3 with fewer than two trumps out).
+// B2 without a low trump to lead, or with fewer than two trumps out. Against the last trump out: his
+// top trump when sure; a single trump not sure, a sure side card (its suit's low card committed
+// behind it) or the fallback; more trumps not sure, a Jack. Else, with six trumps or more among them
+// the Nine, Eight and Seven, the top or the second trump; else the fallback.
 int DrawLastTrump(CPlayer& p, const Terms& t, const LeadState& st, int top, int second) {
     if (t.H >= 1 && t.O == 1) {
         if (t.H == 1 && IsTop(p, top)) return top;
