@@ -101,6 +101,15 @@ TEST_F(CardChoosersTest, DefenderLeadPrefersTheAceWithItsTen) {
     EXPECT_EQ(CCardChoosers(seat0).ChooseDefenderLead(false), C(ACE, CLUBS));
 }
 
+TEST_F(CardChoosersTest, DiscardCountsALoneSmallCardVeryFreeButALoneQueenOnlyFree) {
+    // Throwing off to a Club trick, beside a Heart King (8) with a small card: a lone Nine scores as
+    // very free (3 + 10) and goes, a lone Queen only as free (4 + 1) and stays.
+    GiveHand(seat0, "S9 HK H7 CA");
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentFollow(CLUBS), C(NINE, SPADES));
+    GiveHand(seat0, "SQ HK H7 CA");
+    EXPECT_EQ(CCardChoosers(seat0).ChooseOpponentFollow(CLUBS), C(KING, HEARTS));
+}
+
 TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
     CSkat game;
     for (int seed = 1; seed <= 200; ++seed) {
