@@ -19,8 +19,10 @@ struct OpenLead {
     bool soloistNext;
     int mate;
     int type;
-    RunningBest H;  // the high-card choice
-    RunningBest M;  // the main choice
+    int trumpsHeld;          // his own trumps
+    int soloistTrumps;       // the trumps in the soloist's open hand
+    RunningBest highChoice;  // the high-card choice
+    RunningBest mainChoice;
 };
 
 void Empty(RunningBest& best, int start = -1) { best = RunningBest(start); }
@@ -80,7 +82,7 @@ void ThroughDoubleton(OpenLead& o) {
             y = t;
             x = LowestHeld(own, s);
         }
-        if (IsTop(own, B[0]) && IsCard(x)) o.M.Offer(x, 11 - Points(y));
+        if (IsTop(own, B[0]) && IsCard(x)) o.mainChoice.Offer(x, 11 - Points(y));
     }
 }
 
@@ -98,17 +100,16 @@ void SoloistVoidSuits(OpenLead& o, int z) {
             best.Offer(l, 18 - n - Points(l));
         } else {
             if (IsCard(g) && GetCardRank(g) != TEN) best.Offer(h, 20);
-            else
-                best.Offer(g, own.CountInSuit(SuitOf(z)) == 1 ? 22 : 0);
-            if (IsTop(own, h)) o.H.Offer(h, Order(h));
+            else best.Offer(g, own.CountInSuit(SuitOf(z)) == 1 ? 22 : 0);
+            if (IsTop(own, h)) o.highChoice.Offer(h, Order(h));
         }
     }
-    o.M = best;
+    o.mainChoice = best;
 }
 
 // Step 11: against the soloist's Ace with small cards.
 void AgainstBareAce(OpenLead& o) {
-    Empty(o.H, 0);
+    Empty(o.highChoice, 0);
     for (int s = 0; s < 4; ++s) {
         const int n = o.own.CountInSuit(s);
         const int m = o.so.CountInSuit(s);
@@ -119,13 +120,13 @@ void AgainstBareAce(OpenLead& o) {
         const int e = HeldAbove(o.own, c);
         if (!IsCard(e) || Points(e) >= 10 || n + m == 6) continue;
         const int f = HeldAbove(o.own, e);
-        o.H.Offer(e, f == NO_CARD ? Points(c) : Points(f));
+        o.highChoice.Offer(e, f == NO_CARD ? Points(c) : Points(f));
     }
 }
 
 // Step 12: the last resort.
 void LastResort(OpenLead& o) {
-    Empty(o.M, 0);
+    Empty(o.mainChoice, 0);
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
         int A[11], B[11];
@@ -134,22 +135,23 @@ void LastResort(OpenLead& o) {
         if (h == 0) continue;
         const int l = LowestHeld(o.own, s);
         if (m == 0) {
-            o.M.Offer(l, 11 - Points(l));
+            o.mainChoice.Offer(l, 11 - Points(l));
             continue;
         }
         if (h > 1 && m > 1 && Order(A[0]) > Order(B[1])) continue;
-        if (o.own.CountInSuit(s) == 2 && o.own.HasCard(CardCodeOf(TEN, s)) && o.so.HasCard(CardCodeOf(ACE, s))) continue;
+        if (o.own.CountInSuit(s) == 2 && o.own.HasCard(CardCodeOf(TEN, s)) && o.so.HasCard(CardCodeOf(ACE, s)))
+            continue;
         const int b = HighestHeld(o.so, s);
         const int c = HeldBelow(o.so, b);
         const int k = (IsCard(c) && GetCardRank(b) == ACE && o.so.IsTopCard(c, b, -1)) ? 0 : 4;
-        o.M.Offer(l, 11 + (m == 1 ? 1 : 0) - k - Points(l));
+        o.mainChoice.Offer(l, 11 + (m == 1 ? 1 : 0) - k - Points(l));
     }
 }
 
 // Step 13: the final checks.
 int FinalChecks(OpenLead& o) {
     CPlayer& own = o.own;
-    int result = IsCard(o.M.card) ? o.M.card : o.H.card;
+    int result = IsCard(o.mainChoice.card) ? o.mainChoice.card : o.highChoice.card;
     if (IsTrump(result) && own.GetTrumpCount() == 1 && !IsTop(own, result)) result = NO_CARD;
     if (IsCard(result) && o.soloistNext) {
         const int s = SuitOf(result);
@@ -164,10 +166,10 @@ namespace {
 
 // Step 1: a single trump, led when it is worth points against the soloist's beatable top trump
 // (ten cards) or is on top with a sure side card behind it (two trumps out).
-std::optional<int> SingleTrumpLead(OpenLead& o, int T) {
+std::optional<int> SingleTrumpLead(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    if (T != 1) return std::nullopt;
+    if (o.trumpsHeld != 1) return std::nullopt;
     const int t = own.PickHighestInSuit(-1, true);
     if (own.count == 10) {
         if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
@@ -206,34 +208,34 @@ void SurveySideSuits(OpenLead& o) {
         const int b = HighestHeld(so, s);
         const bool bTopForHim = so.IsTopCard(b, -1, -1);
         if (m >= 2 && m <= 4 && GetCardRank(b) == TEN && !bTopForHim) continue;
-        if (!bTopForHim && (o.soloistNext || m < 3)) o.H.Offer(a, n + 1);
+        if (!bTopForHim && (o.soloistNext || m < 3)) o.highChoice.Offer(a, n + 1);
         if (!(m == 2 && GetCardRank(b) == TEN && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(own, b)))
-            o.M.Offer(a, Points(a));
-        if (!own.MayHoldSuit(o.mate, s) && own.MayHoldSuit(o.mate, o.type)) o.M.Offer(a, 11);
+            o.mainChoice.Offer(a, Points(a));
+        if (!own.MayHoldSuit(o.mate, s) && own.MayHoldSuit(o.mate, o.type)) o.mainChoice.Offer(a, 11);
     }
 }
 
-// Step 4: a trump lead when the survey found nothing; T and S the own and the soloist's trumps.
-void TrumpLeadWhenNothingFound(OpenLead& o, int T, int S) {
+// Step 4: a trump lead when the survey found nothing.
+void TrumpLeadWhenNothingFound(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    if (IsCard(o.H.card) || IsCard(o.M.card)) return;
-    if (S >= 1 && (S < T || (S == 1 && T == 1))) {
+    if (IsCard(o.highChoice.card) || IsCard(o.mainChoice.card)) return;
+    if (o.soloistTrumps >= 1 && (o.soloistTrumps < o.trumpsHeld || (o.soloistTrumps == 1 && o.trumpsHeld == 1))) {
         int t = own.PickHighestInSuit(-1, true);
         if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
-        o.M.Offer(t, 2);
-    } else if (S == 2 && T == 2) {
+        o.mainChoice.Offer(t, 2);
+    } else if (o.soloistTrumps == 2 && o.trumpsHeld == 2) {
         const int x = own.PickHighestInSuit(-1, true);
         const int y = own.PickTrumpBelow(x);
         const int z = so.PickHighestInSuit(-1, true);
-        if (Order(x) > Order(z) && Order(y) > Order(z)) o.M.Offer(o.soloistNext ? x : y, 2);
+        if (Order(x) > Order(z) && Order(y) > Order(z)) o.mainChoice.Offer(o.soloistNext ? x : y, 2);
     }
 }
 
 // Step 5: force the soloist's last trump with a rich card of a suit he lacks.
-void ForceTheLastTrump(OpenLead& o, int S) {
+void ForceTheLastTrump(OpenLead& o) {
     CPlayer& so = o.so;
-    if (!((o.M.priority == 3 || o.H.priority == 2) && S == 1)) return;
+    if (!((o.mainChoice.priority == 3 || o.highChoice.priority == 2) && o.soloistTrumps == 1)) return;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
         const int b = HighestHeld(so, s);
@@ -241,7 +243,7 @@ void ForceTheLastTrump(OpenLead& o, int S) {
         for (int r = 0; r < 4; ++r) {
             if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
             const int d = HighestHeld(o.own, r);
-            if (Points(d) >= 10) o.M.Offer(d, 4);
+            if (Points(d) >= 10) o.mainChoice.Offer(d, 4);
         }
         break;
     }
@@ -252,7 +254,7 @@ void ForceTheLastTrump(OpenLead& o, int S) {
 void LowCardUnderTheSoloistsTop(OpenLead& o, int hs) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    Empty(o.H);
+    Empty(o.highChoice);
     for (int r = 0; r < 4; ++r) {
         const int n = own.CountInSuit(r);
         const int m = so.CountInSuit(r);
@@ -265,7 +267,7 @@ void LowCardUnderTheSoloistsTop(OpenLead& o, int hs) {
             const int up = HeldAbove(own, LowestHeld(so, r));
             if (IsCard(up) && GetCardRank(up) != TEN) l = up;
         }
-        o.H.Offer(l, 11 - Points(l));
+        o.highChoice.Offer(l, 11 - Points(l));
     }
 }
 
@@ -274,15 +276,16 @@ void LowCardUnderTheSoloistsTop(OpenLead& o, int hs) {
 int HighCardOrTheFinalChecks(OpenLead& o, int z) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int hs = SuitOf(o.H.card);
+    const int hs = SuitOf(o.highChoice.card);
     const int w = HighestHeld(so, hs);
     const int v = HeldAbove(own, w);
-    if (z != NO_CARD) return o.H.card;
-    if (Order(o.H.card) > Order(w) && (o.H.card != v || so.CountInSuit(hs) == 1)) return o.H.card;
-    o.M.card = NO_CARD;
+    if (z != NO_CARD) return o.highChoice.card;
+    if (Order(o.highChoice.card) > Order(w) && (o.highChoice.card != v || so.CountInSuit(hs) == 1))
+        return o.highChoice.card;
+    o.mainChoice.card = NO_CARD;
     if (!so.IsTopCard(w, -1, -1)) {
         LowCardUnderTheSoloistsTop(o, hs);
-        if (!IsCard(o.H.card)) {
+        if (!IsCard(o.highChoice.card)) {
             LastResort(o);
             return FinalChecks(o);
         }
@@ -296,21 +299,21 @@ std::optional<int> CheckMainChoice(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
     const int z = CCardChoosers(so).ChooseTrumpGameCard(true);
-    const int s = SuitOf(o.M.card);
+    const int s = SuitOf(o.mainChoice.card);
     const int w0 = HighestHeld(so, s);
     if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
-        Empty(o.H);
+        Empty(o.highChoice);
         return std::nullopt;
     }
     if (so.CountInSuit(s) == 2) {
-        o.M.card = HeldAbove(own, LowestHeld(so, s));
-        if (GetCardRank(o.M.card) == TEN) o.M.card = NO_CARD;
-        if (!IsCard(o.M.card)) {
-            o.M.card = o.H.card;
+        o.mainChoice.card = HeldAbove(own, LowestHeld(so, s));
+        if (GetCardRank(o.mainChoice.card) == TEN) o.mainChoice.card = NO_CARD;
+        if (!IsCard(o.mainChoice.card)) {
+            o.mainChoice.card = o.highChoice.card;
             return std::nullopt;
         }
     }
-    if (IsCard(o.M.card) && IsCard(o.H.card)) return HighCardOrTheFinalChecks(o, z);
+    if (IsCard(o.mainChoice.card) && IsCard(o.highChoice.card)) return HighCardOrTheFinalChecks(o, z);
     return std::nullopt;
 }
 
@@ -318,19 +321,19 @@ std::optional<int> CheckMainChoice(OpenLead& o) {
 // look for one; a found main choice is checked in Step 10. The card when these steps settle the
 // lead, nothing when Step 11 decides.
 std::optional<int> DispatchMainChoice(OpenLead& o) {
-    if (!IsCard(o.M.card)) {
-        if (IsCard(o.H.card)) {
-            o.M.card = o.H.card;
+    if (!IsCard(o.mainChoice.card)) {
+        if (IsCard(o.highChoice.card)) {
+            o.mainChoice.card = o.highChoice.card;
             return std::nullopt;
         }
         // Steps 7 to 9: plans against his holdings, through his doubleton, his void suits.
         const int planned = PlansAgainstHoldings(o);
         if (IsCard(planned)) return planned;
         ThroughDoubleton(o);
-        if (!IsCard(o.M.card)) {
+        if (!IsCard(o.mainChoice.card)) {
             SoloistVoidSuits(o, CCardChoosers(o.so).ChooseTrumpGameCard(true));
-            if (!IsCard(o.M.card)) {
-                o.M.card = o.H.card;
+            if (!IsCard(o.mainChoice.card)) {
+                o.mainChoice.card = o.highChoice.card;
                 return std::nullopt;
             }
         }
@@ -339,16 +342,16 @@ std::optional<int> DispatchMainChoice(OpenLead& o) {
 }
 
 // Steps 11 and 12: against the soloist's Ace with small cards, else the last resort.
-int AgainstBareAceOrLastResort(OpenLead& o, int T) {
+int AgainstBareAceOrLastResort(OpenLead& o) {
     CPlayer& own = o.own;
     AgainstBareAce(o);
-    if (IsCard(o.H.card)) {
-        if (T > 3 || (T == 3 && own.handInfo.JackCount >= 2)) o.M.card = NO_CARD;
+    if (IsCard(o.highChoice.card)) {
+        if (o.trumpsHeld > 3 || (o.trumpsHeld == 3 && own.handInfo.JackCount >= 2)) o.mainChoice.card = NO_CARD;
         return FinalChecks(o);
     }
-    if (IsCard(o.M.card)) {
-        const int s = SuitOf(o.M.card);
-        if (o.so.CountInSuit(s) == 0) o.M.card = LowestHeld(own, s);
+    if (IsCard(o.mainChoice.card)) {
+        const int s = SuitOf(o.mainChoice.card);
+        if (o.so.CountInSuit(s) == 0) o.mainChoice.card = LowestHeld(own, s);
         return FinalChecks(o);
     }
     // Step 12: the last resort.
@@ -361,15 +364,21 @@ int AgainstBareAceOrLastResort(OpenLead& o, int T) {
 int CSuitDefenderPlay::SuitOpponentLeadFirstChoice(bool soloistNext) {
     // Step 0: only against an open hand.
     if (!me.partner || !AreOuvertCardsOpen()) return NO_CARD;
-    OpenLead o{me,           *me.partner, soloistNext, 3 - g_Game.Soloist - me.seat, g_Game.GameType, RunningBest(),
+    const int mate = 3 - g_Game.Soloist - me.seat;
+    OpenLead o{me,
+               *me.partner,
+               soloistNext,
+               mate,
+               g_Game.GameType,
+               me.GetTrumpCount(),
+               me.partner->GetTrumpCount(),
+               RunningBest(),
                RunningBest()};
-    const int T = me.GetTrumpCount();
-    const int S = me.partner->GetTrumpCount();
-    if (const std::optional<int> single = SingleTrumpLead(o, T)) return *single;
+    if (const std::optional<int> single = SingleTrumpLead(o)) return *single;
     if (const std::optional<int> below = AceOverTheSoloistsTen(o)) return *below;
     SurveySideSuits(o);
-    TrumpLeadWhenNothingFound(o, T, S);
-    ForceTheLastTrump(o, S);
+    TrumpLeadWhenNothingFound(o);
+    ForceTheLastTrump(o);
     if (const std::optional<int> settled = DispatchMainChoice(o)) return *settled;
-    return AgainstBareAceOrLastResort(o, T);
+    return AgainstBareAceOrLastResort(o);
 }
