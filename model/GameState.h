@@ -122,5 +122,19 @@ struct CGameState {
     // type negated and takes it back.
     void SetGameTypeKeepingTrumps(int type);
 };
-
+#ifndef KARTOVAN_GAME_READER
 extern CGameState g_Game;
+#else
+// The folders that only read the game (the bars and messages, the side windows, the sound: the build
+// compiles them with KARTOVAN_GAME_READER) see g_Game as a const view of the same record, so that a
+// write from there does not compile; their changes go through the flow's requests. The record itself
+// is named only inside BindGameReaderView, and the view is bound at compile time, before any
+// constructor runs.
+constexpr const CGameState& BindGameReaderView() {
+    extern CGameState g_Game;
+    return g_Game;
+}
+namespace {
+[[maybe_unused]] constinit const CGameState& g_Game = BindGameReaderView();
+}
+#endif

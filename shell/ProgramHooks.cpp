@@ -79,7 +79,7 @@ void InstallSideWindowServices() {
         if (g_Frame.pMainFrame) g_Frame.pMainFrame->LoadFromStore(numberingMode, deal);
     };
     g_SideWindowFrame.GamePlayer = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->EditGameObject().Player(seat) : nullptr;
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GameObject().Player(seat) : nullptr;
     };
     g_SideWindowFrame.LockFlag = [](int which, int mode) {
         return g_Frame.pMainFrame && g_Frame.pMainFrame->LockFlag(which, mode);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The check of the game record's writes on a copy of the folders it reads: the tree as it stands
-# passes, and each line planted into the copy (one at a time) fails with exactly the finding it
-# names, or passes where it only reads.
+# The check of the ways around the readers' const view of the game, on a copy of the folders it
+# reads: the tree as it stands passes, and each line planted into the copy (one at a time) fails with
+# exactly the finding it names, or passes where it takes no way around.
 set -euo pipefail
 export LC_ALL=C
 source_root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -19,23 +19,21 @@ if ! report=$(bash "$script" "$work"); then
 fi
 
 # Each case, split at "~": the file the line goes into, the line, and the finding the check must
-# print ("" when the check must pass).
+# print ("" when the check must pass). The plain writes are the compiler's to refuse
+# (tests/game-readers-compile.sh); these are the ways around the const view that it lets pass.
 cases=(
-  'dialogs/StartDialog.cpp~void Trial() { g_Game.Leader = 1; }~dialogs/StartDialog.cpp:@: writes g_Game.Leader (=)'
-  'dialogs/ResultDialog.cpp~void Trial() { g_Game.GameEndFlags |= 8; }~dialogs/ResultDialog.cpp:@: writes g_Game.GameEndFlags (|=)'
-  'dialogs/AuctionDialog.cpp~void Trial() { ++g_Game.PendingRaise; }~dialogs/AuctionDialog.cpp:@: writes g_Game.PendingRaise (++)'
-  'dialogs/AuctionDialog.cpp~void Trial() { g_Game.HasBid[2]--; }~dialogs/AuctionDialog.cpp:@: writes g_Game.HasBid[2] (--)'
-  'dialogs/DeclareDialog.cpp~void Trial() { g_Game.SetGameType(6); }~dialogs/DeclareDialog.cpp:@: calls g_Game.SetGameType()'
-  'dialogs/MessageDialogs.h~inline void Trial() { g_Game.ResetKontra(); }~dialogs/MessageDialogs.h:@: calls g_Game.ResetKontra()'
-  'dialogs/RenameDialog.cpp~void Trial() { CGameState& game = g_Game; }~dialogs/RenameDialog.cpp:@: binds a reference that is not const to g_Game'
-  'dialogs/PlayBars.cpp~void Trial() { int* raise = &g_Game.PendingRaise; }~dialogs/PlayBars.cpp:@: takes the address of g_Game.PendingRaise outside a const declaration'
-  'audio/VoicePlayer.cpp~void Trial() { g_Game.KontraState = 2; }~audio/VoicePlayer.cpp:@: writes g_Game.KontraState (=)'
+  'dialogs/StartDialog.cpp~void Trial() { const_cast<CGameState&>(g_Game).Leader = 1; }~dialogs/StartDialog.cpp:@: casts const away (const_cast)'
+  'windows/Score.cpp~void Trial() { ((CGameState&)g_Game).Leader = 1; }~windows/Score.cpp:@: casts to CGameState&'
+  'audio/VoicePlayer.cpp~void Trial() { *(int*)&g_Game.KontraState = 2; }~audio/VoicePlayer.cpp:@: casts to int*'
+  'dialogs/PlayBars.cpp~void Trial() { extern CGameState g_Game; g_Game.PendingRaise = 1; }~dialogs/PlayBars.cpp:@: declares g_Game'
+  'dialogs/MessageDialogs.h~#undef KARTOVAN_GAME_READER~dialogs/MessageDialogs.h:@: names KARTOVAN_GAME_READER'
+  'windows/TrickEstimation.cpp~void Trial(const CPlayer* shown) { shown->partner->Reset(); }~windows/TrickEstimation.cpp:@: follows the partner pointer of a player'
   'dialogs/StartDialog.cpp~bool Trial() { return g_Game.BidIndex == 3 && g_Game.HasBid[2] != 0 && g_Game.Soloist <= 2; }~'
-  'dialogs/RenameDialog.cpp~void Trial() { const CGameState& game = g_Game; }~'
-  'dialogs/PlayBars.cpp~const int* Trial() { const int* raise = &g_Game.PendingRaise; return raise; }~'
-  'dialogs/ResultDialog.cpp~int Trial(int flags) { return flags & g_Game.GameEndFlags; }~'
-  'dialogs/StartDialog.cpp~// g_Game.Leader = 1;~'
-  'dialogs/StartDialog.cpp~const char* kTrial = "g_Game.Leader = 1";~'
+  'windows/Score.cpp~const int* Trial() { return (const int*)&g_Game.Leader; }~'
+  'dialogs/RenameDialog.cpp~struct Trial { bool Seen(const CPlayer&) const; bool Held(CPlayer&) const; };~'
+  'audio/VoicePlayer.cpp~auto trial = [](CPlayer&) { return 0; };~'
+  'dialogs/StartDialog.cpp~// const_cast<CGameState&>(g_Game).Leader = 1;~'
+  'dialogs/StartDialog.cpp~const char* kTrial = "extern CGameState g_Game;";~'
 )
 for entry in "${cases[@]}"; do
   IFS='~' read -r file line expected <<< "$entry"

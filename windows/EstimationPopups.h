@@ -44,7 +44,7 @@ public:
                                         int xOffset) = 0;
 
     // The player whose sheet is shown; null before the panel chose one (then no popup).
-    virtual CPlayer* ShownPlayer() = 0;
+    virtual const CPlayer* ShownPlayer() = 0;
     // The sheet block being shown; null before the first paint (then no popup).
     virtual const EstimationSheetBlock* ShownBlock() = 0;
     // The trump suit index of the suit popups: 3 minus the game combo's selection, or taken from

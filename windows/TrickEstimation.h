@@ -93,7 +93,7 @@ public:
 
     // ---- The window's data ----
     platform::Bitmap PopupSaveBitmap;
-    CPlayer* Player = nullptr;
+    const CPlayer* Player = nullptr;
     std::array<std::string, 13> HeaderLabels;
     std::array<std::string, 17> ShortLabels;
     std::array<std::string, 4> ExtraLabels;

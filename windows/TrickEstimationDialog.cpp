@@ -29,7 +29,7 @@ constexpr int kRevealMark = 0x200;
 
 }  // namespace
 
-CTrickEstimationDialog::CTrickEstimationDialog(CTrickEstimation& owner, CPlayer** shownPlayer, int* autoAddress,
+CTrickEstimationDialog::CTrickEstimationDialog(CTrickEstimation& owner, const CPlayer** shownPlayer, int* autoAddress,
                                                int* viewAddress)
     : platform::Dialog(PanelTemplate()), window(owner), player(shownPlayer), autoFlag(autoAddress), view(viewAddress) {}
 

@@ -15,7 +15,7 @@ class CTrickEstimation;
 class CTrickEstimationDialog : public platform::Dialog {
 public:
     // The window and the addresses of its shown player, Auto flag and view.
-    CTrickEstimationDialog(CTrickEstimation& window, CPlayer** player, int* autoFlag, int* view);
+    CTrickEstimationDialog(CTrickEstimation& window, const CPlayer** player, int* autoFlag, int* view);
 
     // Creates the panel, modeless, a child at the top of the window's client.
     bool CreatePanel();
@@ -58,7 +58,7 @@ private:
     void ShowPlayer(int seat);
 
     CTrickEstimation& window;
-    CPlayer** player;
+    const CPlayer** player;
     int* autoFlag;
     int* view;
     bool initialised = false;

@@ -19,7 +19,7 @@ public:
         window.PopupRect = window.DrawPopupBox(boxMode, spot, width, height, xOffset, dc);
         return window.PopupRect;
     }
-    CPlayer* ShownPlayer() override { return window.Player; }
+    const CPlayer* ShownPlayer() override { return window.Player; }
     const EstimationSheetBlock* ShownBlock() override {
         return window.Sheet ? reinterpret_cast<const EstimationSheetBlock*>(window.Sheet) : nullptr;
     }

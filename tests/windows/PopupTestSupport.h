@@ -93,7 +93,7 @@ public:
         boxes.push_back({boxMode, spot, width, height, xOffset, rect});
         return rect;
     }
-    CPlayer* ShownPlayer() override { return player; }
+    const CPlayer* ShownPlayer() override { return player; }
     const EstimationSheetBlock* ShownBlock() override { return block; }
     int TrumpSuit() const override { return trump; }
     void DrawSymbol(int suit, int x, int y) override { symbols.push_back({suit, x, y}); }
