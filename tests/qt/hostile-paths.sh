@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program started with settings that name named pipes, a device and a folder where it expects
 # files (a portrait shown on the table, the trace log with tracing on, the work folder's sounds):
-# nothing of them holds it up. It gets ready, closes on SIGTERM within two seconds with exit status
+# nothing of them holds it up. It gets ready, closes on SIGTERM with exit status
 # 0 and writes its settings. Usage: hostile-paths.sh PROGRAM (ctest passes the built kartovan-en).
 set -uo pipefail
 program=$1
@@ -42,7 +42,7 @@ start_until_ready
 sleep 1
 ended && fail "the program ended before it was sent SIGTERM"
 
-# Step 2: SIGTERM ends it within two seconds, normally, with its settings written.
+# Step 2: SIGTERM ends it, normally, with its settings written.
 close_by_sigterm
 [ -p "$home/portrait.bmp" ] && [ -p "$home/desk/Kartovan+.log" ] || fail "a named pipe was replaced"
 echo "closed ${elapsed} ms after SIGTERM, exit status 0, settings written, pipes left as they were"
