@@ -36,7 +36,7 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
 
 void CMainFrame::SaveFile(const std::string& path, int kind) {
     // The course only of a finished game.
-    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().courseRows[0].count == 10;
+    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().CourseRow(0).count == 10;
     const GameFileRecord image = GameImage(course, true);
     const std::vector<std::uint8_t> bytes = EncodeGameFile(image);
     // A file the reader would refuse is not written, nor named as the game: it would be named and

@@ -88,7 +88,7 @@ void CMainFrame::OnLast() {
         SetPause(1);
         EditTrickPlay().CourseShown = 0;
         if (inPlay) {
-            if (GameObject().lastTrick.count > 0) EditGameObject().lastTrick.RemoveCards(false);
+            if (GameObject().LastTrick().count > 0) EditGameObject().lastTrick.RemoveCards(false);
             EditGameObject().PaintCards();
         } else {
             if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
