@@ -112,6 +112,29 @@ public:
     void PlayRecordedCard(int seat, int card);
     void ShowTrickRow();
 
+    // --- The deal kept, and the rows on and off the table ---------------------------------------
+    // The cards of a deal to be dealt again: the hands seat by seat, ten each, then the skat's two.
+    void SetDeal(const int* hands, const int* skat);
+    // The skat and the hands take up their dealt cards again (to be looked at off the table).
+    void LayDealBack();
+    // The cards leave the table and their rows: the skat and the hands, with withTricks also the
+    // trick and the last trick. Outside a game nothing needs the cards to be anywhere.
+    void TakeCardsOffTable(bool withTricks);
+
+    // --- The course of the game ---------------------------------------------------------------
+    // The course rows and the course's skat empty (a game file brings its own course).
+    void ClearCourse();
+    void NoteCourseSkatCard(int card);
+    // A game that ended early leaves cards in the hands: they go to the end of the seats' course
+    // rows, a card per seat and pass, so that each row holds ten.
+    void CompleteCourse();
+    // The course on the table, and off it (with take the cards leave the rows).
+    void PaintCourse();
+    void RemoveCourse(bool take);
+    // During play the last trick lies in the skat's place, and the skat comes back there.
+    void ShowLastTrickInSkatsPlace();
+    void ShowSkatInItsPlace();
+
     CComputer computer0;
     CComputer computer1;
     CPerson person;

@@ -6,6 +6,8 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPersonSeat = 2;
@@ -184,3 +186,82 @@ void CSkat::PlayRecordedCard(int seat, int card) {
 }
 
 void CSkat::ShowTrickRow() { trick.PaintCards(); }
+
+void CSkat::SetDeal(const int* hands, const int* skat) {
+    for (int i = 0; i < 2; ++i) dealt[static_cast<std::size_t>(i)] = skat[i];
+    for (int seat = 0; seat < 3; ++seat) {
+        CPlayer& player = *Player(seat);
+        for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = hands[10 * seat + i];
+    }
+}
+
+void CSkat::LayDealBack() {
+    Restore(true);
+    for (int seat = 0; seat < 3; ++seat) Player(seat)->Restore(true);
+}
+
+void CSkat::TakeCardsOffTable(bool withTricks) {
+    RemoveCards(true);
+    for (int seat = 0; seat < 3; ++seat) Player(seat)->RemoveCards(true);
+    if (!withTricks) return;
+    trick.RemoveCards(true);
+    lastTrick.RemoveCards(true);
+}
+
+void CSkat::ClearCourse() {
+    for (CTrick& row : courseRows) row.Reset();
+    courseSkat.Reset();
+}
+
+void CSkat::NoteCourseSkatCard(int card) { courseSkat.AddCard(card); }
+
+void CSkat::CompleteCourse() {
+    constexpr int kCourseLength = 10;  // cards each seat plays in a whole game
+    if (courseRows[0].count >= kCourseLength) return;
+    // 1. The shortest row sets the number of whole tricks; an interrupted trick is led again by
+    //    its leader.
+    int shortest = kCourseLength;
+    for (const CTrick& row : courseRows) shortest = std::min(shortest, row.count);
+    if (g_Game.CourseTricks == kCourseLength) {
+        g_Game.CourseTricks = shortest;
+        g_Game.PreviousForehand = g_Game.Forehand;
+        g_Game.TurnSeat = g_Game.Forehand;
+        g_Game.TrickWinner = g_Game.Forehand;
+    }
+    // 2. The first pass fills up the seats that had not played to the interrupted trick; from
+    //    the second on every seat gives one card.
+    int bound = shortest;
+    for (int pass = g_Game.CourseTricks; pass < kCourseLength; ++pass) {
+        for (int seat = 0; seat < 3; ++seat) {
+            CTrick& row = courseRows[seat];
+            if (row.count > bound || row.IsComplete()) continue;
+            CPlayer& player = *Player(seat);
+            const int card = player.FindFirstHeldCard();
+            // A card already in the course was booked without leaving the hand: never show it twice.
+            if (card < 0 || row.HasCard(card)) continue;
+            player.Discard(card);
+            row.AddCard(card);
+        }
+        bound = kCourseLength;
+    }
+}
+
+void CSkat::PaintCourse() {
+    courseSkat.PaintCards();
+    for (CTrick& row : courseRows) row.PaintCards();
+}
+
+void CSkat::RemoveCourse(bool take) {
+    courseSkat.RemoveCards(take);
+    for (CTrick& row : courseRows) row.RemoveCards(take);
+}
+
+void CSkat::ShowLastTrickInSkatsPlace() {
+    RemoveCards(false);
+    lastTrick.PaintCards();
+}
+
+void CSkat::ShowSkatInItsPlace() {
+    if (lastTrick.count > 0) lastTrick.RemoveCards(false);
+    PaintCards();
+}
