@@ -173,7 +173,7 @@ void CMainFrame::OnResume() {
             seat == 0 || seat == 1 ? *EditGameObject().Player(seat) : static_cast<CPlayer&>(EditGameObject().person);
         WriteTrace(":OnResume(Swapper(" + GetPlayerName(seat == 0 || seat == 1 ? seat : 2) + "))", LOG_MAINFRAME);
         WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
-        if (GameObject().trick.present[0] && IsCardCode(GameObject().trick.cards[0])) {
+        if (GameObject().Trick().present[0] && IsCardCode(GameObject().Trick().cards[0])) {
             MoveTrickToSkat();
             EditGameObject().RemoveCards(false);
             EditGameObject().Sort();
@@ -195,7 +195,7 @@ void CMainFrame::OnResume() {
     }
     // Step 3: the end of the person's card swap before the game: the game starts again with the
     // swapped cards as its deal.
-    if (!GameObject().trick.present[0] || !IsCardCode(GameObject().trick.cards[0])) {
+    if (!GameObject().Trick().present[0] || !IsCardCode(GameObject().Trick().cards[0])) {
         WriteTrace(":OnResume(late)", LOG_MAINFRAME);
         return;
     }

@@ -153,7 +153,7 @@ void CMainFrame::OnRevolution() {
     partner.SelectCard(5, 0, false);
     partner.open = false;
     for (CPlayer* player : {&partner, static_cast<CPlayer*>(&EditGameObject().person)}) {
-        if (player == &GameObject().person) player->SelectCard(5, 0, false);
+        if (player == &GameObject().Person()) player->SelectCard(5, 0, false);
         player->RemoveCards(false);
         player->Sort();
         player->PaintCards(2);
@@ -226,7 +226,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
     }
     // Step 5: the first card of a pair is raised.
     if (noOtherSelection) {
-        const bool skatCard = card == GameObject().trick.cards[0] || card == GameObject().trick.cards[1];
+        const bool skatCard = card == GameObject().Trick().cards[0] || card == GameObject().Trick().cards[1];
         if (g_Game.FlowState == STATE_QUERY && GetCardRank(card) == JACK && !skatCard) {
             SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
             return;

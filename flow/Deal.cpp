@@ -110,9 +110,8 @@ void CMainFrame::OnDeal() {
     WriteTrace(":OnDeal()", LOG_MAINFRAME);
     if (Series().BeforeDeal) Series().BeforeDeal();
     // Steps 1 and 2: the seats from the forehand, then the skat.
+    EditGameObject().DealHands(g_Game.Forehand);
     DealOrder order = OrderFromForehand(EditGameObject());
-    for (CCards* row : order.rows) row->Deal();
-    GameObject().CheckCardInvariant();
     // Step 3: the card statistics count the new hands.
     EditFiles().CardStatisticsPending = 1;
     LatchCardsStatistics(0);
@@ -136,8 +135,8 @@ void CMainFrame::OnDeal() {
 void CMainFrame::AssignedCards() {
     WriteTrace(":AssignedCards()", LOG_MAINFRAME);
     // Step 1: the cards given in the file go back into the rows, from the forehand on.
+    EditGameObject().RestoreDeal(g_Game.Forehand);
     DealOrder order = OrderFromForehand(EditGameObject());
-    for (CCards* row : order.rows) row->Restore(true);
     // Step 2: the deal is shown with its sound.
     SoundEffect(SOUND_DEAL, true);
     DrawDeal(*this, order);

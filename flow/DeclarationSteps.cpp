@@ -53,19 +53,9 @@ void FocusTable() { ::SetFocus(g_Frame.hTableWnd); }
 
 }  // namespace
 
-void CMainFrame::MoveSkatToTrick() {
-    const int first = GameObject().cards[0], second = GameObject().cards[1];
-    EditGameObject().RemoveCards(true);
-    EditGameObject().trick.DealCardToPile(0, first);
-    EditGameObject().trick.DealCardToPile(1, second);
-}
+void CMainFrame::MoveSkatToTrick() { EditGameObject().MoveSkatToTrick(); }
 
-void CMainFrame::MoveTrickToSkat() {
-    const int first = EditGameObject().trick.RemoveCard(0, true);
-    const int second = EditGameObject().trick.RemoveCard(1, true);
-    EditGameObject().DealCard(0, first);
-    EditGameObject().DealCard(1, second);
-}
+void CMainFrame::MoveTrickToSkat() { EditGameObject().MoveTrickToSkat(); }
 
 void CMainFrame::OpenDeclareBar() {
     OpenPromptBar<CDeclareDialog>(*this);
@@ -83,8 +73,7 @@ void CMainFrame::OnPickup() {
     // Step 3: the person is asked for his game.
     SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
-    EditGameObject().person.cards[10] = GameObject().cards[0];
-    EditGameObject().person.cards[11] = GameObject().cards[1];
+    EditGameObject().ShowSkatBehindPersonsHand();
     ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
@@ -259,7 +248,7 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     StartPlayKnowledge();
     for (int party = 0; party < 3; ++party) g_Game.PartyPoints[party] = g_Game.PartyTricks[party] = 0;
     g_Game.TurnSeat = g_Game.TrickWinner = g_Game.Leader;
-    EditGameObject().trick.Clear();
+    EditGameObject().ClearTrick();
     // Step 8: the skat counts for the soloist's party unless it stays out of the game.
     if (!g_Game.HandAnnounced && type != GAME_NULL && type != GAME_REVOLUTION) {
         const int points = GameObject().CountPoints();

@@ -173,8 +173,8 @@ void CMainFrame::UpdateCommand(platform::CommandState& state) {
             EditTrickPlay().CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
             bool enabled = false;
             if (!((flow == STATE_IDLE || flow == STATE_NEW) && !TrickPlay().CourseRequested)) {
-                const int course = GameObject().courseRows[0].count;
-                enabled = GameObject().lastTrick.count > 0 || course == 10 ||
+                const int course = GameObject().CourseRow(0).count;
+                enabled = GameObject().LastTrick().count > 0 || course == 10 ||
                           (course >= 1 && course <= 9 && TrickPlay().CourseRequested);
             }
             EditTrickPlay().CourseAvailable = enabled ? 1 : 0;

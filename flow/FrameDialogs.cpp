@@ -42,12 +42,12 @@ std::string CMainFrame::CardOwnerName(int card, int where) const {
             if (row.present[slot] && row.cards[slot] == card) return true;
         return false;
     };
-    const CPlayer* hands[3] = {&GameObject().computer0, &GameObject().computer1, &GameObject().person};
+    const CPlayer* hands[3] = {&*GameObject().Player(0), &*GameObject().Player(1), &GameObject().Person()};
     if (where == 0 || where == 1) {
         if (holds(GameObject(), 0, 1)) return GameObject().name;
     }
-    if (where == 0 && holds(GameObject().trick, 0, 1)) return GameObject().name;
-    if (where == 2 && holds(GameObject().trick, 0, 1)) return "Trick";
+    if (where == 0 && holds(GameObject().Trick(), 0, 1)) return GameObject().name;
+    if (where == 2 && holds(GameObject().Trick(), 0, 1)) return "Trick";
     for (const CPlayer* hand : hands)
         if (holds(*hand, 0, 9)) return hand->name;
     return std::string();

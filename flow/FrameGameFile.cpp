@@ -36,7 +36,7 @@ GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
 
 void CMainFrame::SaveFile(const std::string& path, int kind) {
     // The course only of a finished game.
-    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().courseRows[0].count == 10;
+    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().CourseRow(0).count == 10;
     const GameFileRecord image = GameImage(course, true);
     const std::vector<std::uint8_t> bytes = EncodeGameFile(image);
     // A file the reader would refuse is not written, nor named as the game: it would be named and
@@ -83,15 +83,9 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     // 3. The dealt rows.
     EditFiles().GameFileRead = 1;
     g_Game.CourseTricks = 0;
-    for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
-        for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(10 * seat + i)];
-    }
-    for (int i = 0; i < 2; ++i)
-        EditGameObject().dealt[static_cast<std::size_t>(i)] = record.Dealt[static_cast<std::size_t>(30 + i)];
+    EditGameObject().SetDeal(&record.Dealt[0], &record.Dealt[30]);
     EditTexts().AnnotationText = record.Annotation;
-    for (CTrick& row : EditGameObject().courseRows) row.Reset();
-    EditGameObject().courseSkat.Reset();
+    EditGameObject().ClearCourse();
     bool lastTrickShown = false;
     if (record.Course) {
         // 4. The course and the game's result.
@@ -100,10 +94,10 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         for (int seat = 0; seat < 3; ++seat)
             for (int i = 0; i < at(RowCounts + 4 * seat); ++i) {
                 const int card = at(Rows + 40 * seat + 4 * i);
-                if (IsDeckCard(card)) EditGameObject().courseRows[seat].AddCard(card);
+                if (IsDeckCard(card)) EditGameObject().NoteCourseCard(seat, card);
             }
         for (int i = 0; i < at(SkatCount); ++i)
-            if (IsDeckCard(at(Skat + 4 * i))) EditGameObject().courseSkat.AddCard(at(Skat + 4 * i));
+            if (IsDeckCard(at(Skat + 4 * i))) EditGameObject().NoteCourseSkatCard(at(Skat + 4 * i));
         g_Game.SetGameType(at(GameType));
         const bool ramsch = at(GameType) == GAME_RAMSCH;
         const std::int32_t packed = at(LastTrickAndSecondLoser);
@@ -145,12 +139,10 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         }
     }
     // 5. The players look at the deal; the cards stay off the table.
-    EditGameObject().Restore(true);
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Restore(true);
+    EditGameObject().LayDealBack();
     for (int seat = 0; seat < 3; ++seat)
         EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-    EditGameObject().RemoveCards(true);
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
+    EditGameObject().TakeCardsOffTable(false);
     if (lastTrickShown && !TrickPlay().CourseShown) OnLast();
     // 6. The title names the file read.
     SetTitle(path, titleKind);

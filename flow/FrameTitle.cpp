@@ -85,7 +85,7 @@ std::string CMainFrame::SaveTempFile(int kind) {
     if (kind == 0) {
         // The course when it is shown after the game; the note when its panel is open.
         const bool course =
-            TrickPlay().CourseShown && g_Game.FlowState == STATE_IDLE && GameObject().courseRows[0].count == 10;
+            TrickPlay().CourseShown && g_Game.FlowState == STATE_IDLE && GameObject().CourseRow(0).count == 10;
         const GameFileRecord image = GameImage(course, g_Settings.View.ListAnnotation != 0);
         // Before the first deal there is no game to carry.
         if (!IsWholeDeal(image.Dealt)) return name;

@@ -31,7 +31,7 @@ void CMainFrame::EndGame() {
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     SoundEffect(SOUND_REMOVE_CARDS, false);
     SweepTrick(false);
-    EditGameObject().trick.Reset();
+    EditGameObject().ClearTrick();
     ClearDesk();
     ShowMatchState();
     g_Settings.Options.SupportSuspended = 0;
@@ -133,7 +133,7 @@ GameScore CMainFrame::ScoreGame(int seat) {
     ScoreNames names;
     for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
     const CCards& skat =
-        GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
+        GameObject().CourseSkat().count > 0 ? static_cast<const CCards&>(GameObject().CourseSkat()) : GameObject();
     CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? EditGameObject().Player(g_Game.Soloist) : nullptr;
     GameScore result = ScoreFinishedGame(seat, soloist, skat, Ramsch().RamschPushCount, names);
     if (g_Game.GameType == GAME_RAMSCH) {

@@ -47,7 +47,7 @@ bool CMainFrame::IsGameWon(int seat) {
     // the scoring completes them once.
     CKeptValues kept(g_Game.PartyTricks, g_Game.PartyPoints);
     const CCards& skat =
-        GameObject().courseSkat.count > 0 ? static_cast<const CCards&>(GameObject().courseSkat) : GameObject();
+        GameObject().CourseSkat().count > 0 ? static_cast<const CCards&>(GameObject().CourseSkat()) : GameObject();
     const int level = GetMatadorsWithSkat(*EditGameObject().Player(g_Game.Soloist), g_Game.GameType, skat);
     int value = 0;
     return GameValue(seat, value, level) >= 0;
@@ -85,7 +85,7 @@ void CMainFrame::OnAbandon() {
         WriteTrace(":OnAbandon(no such player " + std::to_string(g) + ")", LOG_MAINFRAME);
         return;
     }
-    if (g == 2) g_Game.Soloist = GameObject().person.GetSoloist();
+    if (g == 2) g_Game.Soloist = GameObject().Person().GetSoloist();
     // Step 3: whether the giving-up side has won, never for the soloist or a Ramsch without one;
     // the record notes who gave up.
     const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);

@@ -61,7 +61,7 @@ void CMainFrame::FillSnapshot(GameSnapshot& record) {
 void CMainFrame::InitHistory() {
     WriteTrace(":InitHistory()", LOG_MAINFRAME);
     // 1. Whether the computer at seat 0 lies face up.
-    const unsigned char seat0Open = GameObject().computer0.faceUp ? 1 : 0;
+    const unsigned char seat0Open = GameObject().Player(0)->faceUp ? 1 : 0;
     // 2. The history starts empty.
     EditTrickPlay().HistoryPosition = 0;
     EditTrickPlay().RedoLimit = 0;

@@ -32,7 +32,7 @@ bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
     return KontraPermitted(player);
 }
 
-bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(GameObject().person); }
+bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(GameObject().Person()); }
 
 CPlayer& CMainFrame::ComputerOfSeat(int seat) {
     return seat == 0 ? static_cast<CPlayer&>(EditGameObject().computer0)
@@ -167,7 +167,7 @@ void CMainFrame::ComputerKontra() {
         g_Game.KontraSeat = kontraSeat;
         const std::string text = RichTextKontra(1, computer);
         if (g_Game.Soloist == kPersonSeat) {
-            RunRekontraPrompt(text, computer.GetRuleNumber(), GameObject().person.GetRuleNumber());
+            RunRekontraPrompt(text, computer.GetRuleNumber(), GameObject().Person().GetRuleNumber());
         } else if (g_Game.Soloist == 0 || g_Game.Soloist == 1) {
             // A computer soloist: the person only reads along, as before the computers' cards.
             CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);

@@ -18,7 +18,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kCourseLength = 10;  // cards each seat plays in a whole game
 
 // The labels "Vh", "Mh", "Hh" from the given seat on.
 void LabelSeatsFrom(CMainFrame& frame, int first) {
@@ -27,38 +26,6 @@ void LabelSeatsFrom(CMainFrame& frame, int first) {
     frame.MovePosText((first + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
 }
 }  // namespace
-
-// A game that ended early (given up, or a lost Null) has seats with cards still in hand: they go
-// to the end of the seats' course rows, one card per seat and pass, so that each row holds ten.
-static void CompleteCourse(CSkat& game) {
-    if (game.courseRows[0].count >= kCourseLength) return;
-    // 1. The shortest row sets the number of whole tricks; an interrupted trick is led again by
-    //    its leader.
-    int shortest = kCourseLength;
-    for (const CTrick& row : game.courseRows) shortest = std::min(shortest, row.count);
-    if (g_Game.CourseTricks == kCourseLength) {
-        g_Game.CourseTricks = shortest;
-        g_Game.PreviousForehand = g_Game.Forehand;
-        g_Game.TurnSeat = g_Game.Forehand;
-        g_Game.TrickWinner = g_Game.Forehand;
-    }
-    // 2. The first pass fills up the seats that had not played to the interrupted trick; from
-    //    the second on every seat gives one card.
-    int bound = shortest;
-    for (int pass = g_Game.CourseTricks; pass < kCourseLength; ++pass) {
-        for (int seat = 0; seat < 3; ++seat) {
-            CTrick& row = game.courseRows[seat];
-            if (row.count > bound || row.IsComplete()) continue;
-            CPlayer& player = *game.Player(seat);
-            const int card = player.FindFirstHeldCard();
-            // A card already in the course was booked without leaving the hand: never show it twice.
-            if (card < 0 || row.HasCard(card)) continue;
-            player.Discard(card);
-            row.AddCard(card);
-        }
-        bound = kCourseLength;
-    }
-}
 
 void CMainFrame::OnLast() {
     EditTrickPlay().LastTrickAvailable = 1;
@@ -69,17 +36,15 @@ void CMainFrame::OnLast() {
         EditTrickPlay().CourseShown = 1;
         if (inPlay) {
             // The last trick lies where the skat lay; the skat's cards stay in the game object.
-            EditGameObject().RemoveCards(false);
-            EditGameObject().lastTrick.PaintCards();
+            EditGameObject().ShowLastTrickInSkatsPlace();
             return;
         }
         // After the game: the seat labels make room for the course.
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
-        CompleteCourse(EditGameObject());
+        EditGameObject().CompleteCourse();
         MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         WriteTrace("CCards::PaintCards(course)", LOG_GAME);
-        EditGameObject().courseSkat.PaintCards();
-        for (CTrick& row : EditGameObject().courseRows) row.PaintCards();
+        EditGameObject().PaintCourse();
         platform::Rect all = ClientRect();
         ShowImages(all, nullptr);
         MoveCourseText(1);
@@ -88,14 +53,12 @@ void CMainFrame::OnLast() {
         SetPause(1);
         EditTrickPlay().CourseShown = 0;
         if (inPlay) {
-            if (GameObject().lastTrick.count > 0) EditGameObject().lastTrick.RemoveCards(false);
-            EditGameObject().PaintCards();
+            EditGameObject().ShowSkatInItsPlace();
         } else {
             if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             MoveCourseText(0);
             WriteTrace("CCards::RemoveCards(course)", LOG_GAME);
-            EditGameObject().courseSkat.RemoveCards(false);
-            for (CTrick& row : EditGameObject().courseRows) row.RemoveCards(false);
+            EditGameObject().RemoveCourse(false);
             LabelSeatsFrom(*this, g_Game.Forehand);
             if (g_Game.KontraState != KONTRA_NONE) {
                 MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);

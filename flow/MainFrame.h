@@ -267,9 +267,9 @@ public:
     // PlaySteps' card steps: a computer's card (or the person's under AutoComplete), the person's
     // card from the input step, his last card by itself, the person asked to play; then after a
     // card, false when the play stops there.
-    int ServeComputerCard(CPlayer& player, int seat);
+    int ServeComputerCard(const CPlayer& player, int seat);
     int TakePersonsCard(int seat);
-    int PlayLastCardItself(CPlayer& player, int seat);
+    int PlayLastCardItself(int seat);
     void AskPersonForCard();
     bool GoOnAfterCard(int card);
     void OnNextTrick();

@@ -103,7 +103,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
             for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
             WC_InitDrag(g_Frame.hTableWnd, point.x, point.y, 0);
         } else if (state == STATE_PLAY && takenGroup == 3 &&
-                   !GameObject().person.IsSelectedCard(Exchange().GroupPickedCards[3])) {
+                   !GameObject().Person().IsSelectedCard(Exchange().GroupPickedCards[3])) {
             EditGameObject().person.SelectCard(3, Exchange().GroupPickedCards[3], true);
         }
         const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
@@ -145,8 +145,8 @@ void CMainFrame::ShowBiddingValue() {
     int value = 0, code = 0;
     const int type = g_Game.GameType;
     if (type >= 0 && type < GAME_OPTION_COUNT) {
-        value = GameObject().person.gameOptions[type][OPT_VALUE];
-        code = GameObject().person.gameOptions[type][OPT_RULE];
+        value = GameObject().Person().gameOptions[type][OPT_VALUE];
+        code = GameObject().Person().gameOptions[type][OPT_RULE];
         if (g_Game.VariantMode == VARIANT_SKAT && code > RULE_OVERRIDE_FLAG) code -= RULE_OVERRIDE_FLAG;
     }
     std::string text = platform::LoadString(IDS_BIDDING);
@@ -302,15 +302,15 @@ void CMainFrame::MouseMove(platform::Point point) {
 
 void CMainFrame::AnnounceCardUnderMouse(int card) {
     const int state = g_Game.FlowState;
-    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && GameObject().person.count == 0))
+    if (card <= 0 || card == TrickPlay().HighlightedCard || (state == STATE_PLAY && GameObject().Person().count == 0))
         return;
     // The rows whose cards the person may have named: what he sees face up.
     std::vector<const CCards*> rows;
     const int soloist = g_Game.Soloist;
     const bool computerSoloist = soloist == 0 || soloist == 1;
     if (g_Game.AllCardsOpen) {
-        rows = {&GameObject(), &GameObject().trick, &GameObject().computer0, &GameObject().computer1,
-                &GameObject().person};
+        rows = {&GameObject(), &GameObject().Trick(), &*GameObject().Player(0), &*GameObject().Player(1),
+                &GameObject().Person()};
     } else if (g_Game.GameType == GAME_REVOLUTION) {
         // The defenders see each other's cards while they exchange, the soloist's afterwards.
         if (state == STATE_SWAP && computerSoloist) rows.push_back(GameObject().Player(1 - soloist));
@@ -318,16 +318,16 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
         rows.push_back(&GameObject());
     } else if (g_Game.OuvertAnnounced && computerSoloist) {
         rows.push_back(GameObject().Player(soloist));
-        rows.push_back(&GameObject().trick);
+        rows.push_back(&GameObject().Trick());
     }
-    rows.push_back(&GameObject().trick);
-    rows.push_back(&GameObject().person);
+    rows.push_back(&GameObject().Trick());
+    rows.push_back(&GameObject().Person());
     if (g_Game.GameType == GAME_NONE && state == STATE_SWAP) {
-        rows.push_back(&GameObject().computer0);
-        rows.push_back(&GameObject().computer1);
+        rows.push_back(&*GameObject().Player(0));
+        rows.push_back(&*GameObject().Player(1));
     }
     if (state == STATE_IDLE && TrickPlay().CourseShown) {
-        rows.push_back(&GameObject().courseSkat);
+        rows.push_back(&GameObject().CourseSkat());
         for (const CCards& played : GameObject().courseRows) rows.push_back(&played);
     }
     if (std::none_of(rows.begin(), rows.end(), [card](const CCards* row) { return row->HasCard(card); })) return;

@@ -34,23 +34,17 @@ std::string CardTraceText(const CPlayer& player, int card) {
 
 // The person's card leaves the hand for his place in the trick.
 void CMainFrame::PlayPersonCard(int slot, bool sound) {
-    CPerson& person = EditGameObject().person;
-    const int card = person.cards[slot];
+    const int card = GameObject().Person().cards[slot];
     if (sound) SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
-    person.PlayCard(slot);
-    person.Discard(card);
-    SetCardLocation(card, CARD_PLAYED);
-    EditGameObject().trick.SetCard(kPersonSeat, card);
-    EditGameObject().trick.DealSlot(kPersonSeat, from.x, from.y, 2, true);
-    EditGameObject().courseRows[kPersonSeat].AddCard(card);
+    EditGameObject().PlayPersonCard(slot, from);
     EditSeries().Record.NoteCard(kPersonSeat, card);
 }
 
 // Whether the person may put a card into the trick now: his turn, and no card of his is in it.
 bool CMainFrame::PersonMayPlay() const {
-    return g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && !GameObject().trick.present[kPersonSeat];
+    return g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && !GameObject().Trick().present[kPersonSeat];
 }
 
 void CMainFrame::ClickPlay(platform::Point point) {
@@ -71,7 +65,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     //    frees the computers from the cards chosen for them after it.
     const int picked = person.PickedCard;
     if (g_Game.Forehand == kPersonSeat && IsCardCode(picked) && GetCardSuit(picked, true) != GetCardSuit(card, true) &&
-        (GameObject().computer0.PickedCard != 0 || GameObject().computer1.PickedCard != 0)) {
+        (GameObject().Player(0)->PickedCard != 0 || GameObject().Player(1)->PickedCard != 0)) {
         int none = 0;
         EditGameObject().computer0.SetPickedCard(&none);
         EditGameObject().computer1.SetPickedCard(&none);
@@ -80,7 +74,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     // 5. The follow rule.
     const int slot = person.FindCard(card);
     EditTrickPlay().SelectedSlot = slot;
-    if (slot < 0 || !person.ValidCard(slot, GameObject().trick)) {
+    if (slot < 0 || !person.ValidCard(slot, GameObject().Trick())) {
         RefuseInvalidCard();
         return;
     }
@@ -117,10 +111,10 @@ void CMainFrame::RefuseInvalidCard() {
 
 void CMainFrame::DragPlay(platform::Point point) {
     const int card = Exchange().GroupPickedCards[3];
-    const bool overTrick = card > 0 && GameObject().trick.HitTest(point.x, point.y);
-    const int slot = card > 0 ? GameObject().person.FindCard(card) : -1;
-    if (overTrick && PersonMayPlay() && slot >= 0 && GameObject().person.ValidCard(slot, GameObject().trick)) {
-        WriteTrace(":DragPlay(" + CardTraceText(GameObject().person, card) + ")", LOG_MAINFRAME);
+    const bool overTrick = card > 0 && GameObject().Trick().HitTest(point.x, point.y);
+    const int slot = card > 0 ? GameObject().Person().FindCard(card) : -1;
+    if (overTrick && PersonMayPlay() && slot >= 0 && GameObject().Person().ValidCard(slot, GameObject().Trick())) {
+        WriteTrace(":DragPlay(" + CardTraceText(GameObject().Person(), card) + ")", LOG_MAINFRAME);
         WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
         g_Game.PauseLevel = 3;
         EditSeries().PlayClock = Time64();
@@ -136,7 +130,7 @@ void CMainFrame::DragPlay(platform::Point point) {
 // The play keys while the person's card is awaited.
 void CMainFrame::PlayKey(int key) {
     CPerson& person = EditGameObject().person;
-    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, GameObject().trick); };
+    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, GameObject().Trick()); };
     switch (key) {
         case VK_RETURN: {
             if (TrickPlay().SelectedSlot < 0 || !PersonMayPlay()) return;

@@ -76,7 +76,7 @@ void CMainFrame::LayDownCards(CPlayer& player, int card) {
         !CNullPlay(player).EvaluateNullFollow(card, -1))
         return;
     if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(player.seat);
-    player.OpenCards();
+    EditGameObject().LayDownHand(player.seat);
     if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
 }
 
@@ -84,7 +84,7 @@ void CMainFrame::AdviseKontra() {
     if (!::IsWindow(Prompts().PromptDialog) || !CKontraDecision(EditGameObject().person).DecideKontra()) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
-        const int rule = GameObject().person.GetRuleNumber();
+        const int rule = GameObject().Person().GetRuleNumber();
         AppendToRuleButton(Prompts().PromptDialog, rule);
         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
     }

@@ -48,7 +48,7 @@ std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         std::string advice = platform::LoadString(IDS_GRAND_HAND);
         // The rule of the Grand option, even a 0, on the rule button and as the rule help's topic.
-        const int rule = ShownRuleNumber(frame.GameObject().person.gameOptions[GAME_GRAND][OPT_RULE]);
+        const int rule = ShownRuleNumber(frame.GameObject().Person().gameOptions[GAME_GRAND][OPT_RULE]);
         if (bar && rule >= 0) {
             AppendToRuleButton(bar->Handle(), rule);
             g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
@@ -62,7 +62,7 @@ std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
     if (frame.Ramsch().GrandHandDurchmarsch) {
         char text[64];
         std::snprintf(text, sizeof text, platform::LoadString(IDS_ADVICE_RAMSCH_DURCHMARSCH).c_str(),
-                      frame.GameObject().person.GetRuleNumber());
+                      frame.GameObject().Person().GetRuleNumber());
         return text;
     }
     return platform::LoadString(IDS_GAME_RAMSCH);
@@ -168,7 +168,7 @@ void CMainFrame::OnPassOnRamsch() {
 }
 
 void CMainFrame::OnPushSkat() {
-    const bool cardsOut = GameObject().trick.present[0] && IsCardCode(GameObject().trick.cards[0]);
+    const bool cardsOut = GameObject().Trick().present[0] && IsCardCode(GameObject().Trick().cards[0]);
     // The skat suggestion is still swapping: the push follows once its cards lie.
     if (Ramsch().SkatSuggestionRunning && g_Game.StopFlag == StopState::Running) {
         WriteTrace(":OnPushSkat(after the suggestion)", LOG_MAINFRAME);
@@ -185,7 +185,7 @@ void CMainFrame::OnPushSkat() {
         return;
     }
     // Step 1: no Jack may be pushed on.
-    if (IsJack(GameObject().trick.cards[0]) || IsJack(GameObject().trick.cards[1])) {
+    if (IsJack(GameObject().Trick().cards[0]) || IsJack(GameObject().Trick().cards[1])) {
         EditTexts().StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
         SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;

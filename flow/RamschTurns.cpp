@@ -159,14 +159,14 @@ void CMainFrame::OfferRamschSkatToPerson() {
     int rule = 0;
     if (g_Game.SchwarzAnnounced) {
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-        rule = ShownRuleNumber(GameObject().person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+        rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
     } else if (EditGameObject().person.AnalysePlayRisk()) {
         EditGameObject().person.ChooseGame(-1);
         // Choosing may change the game record: the game stays a plain Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         advice = IDS_ADVICE_PASS_ON_SKAT;
-        rule = ShownRuleNumber(GameObject().person.gameOptions[GAME_RAMSCH][OPT_RULE]);
+        rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_RAMSCH][OPT_RULE]);
     }
     if (bar && rule > 0) {
         AppendToRuleButton(bar->Handle(), rule);
@@ -214,10 +214,10 @@ void CMainFrame::OnPickupRamsch() {
     EditExchange().ActiveGroups = 9;
     SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
-    EditGameObject().person.TakeSkatCounts(GameObject().trick);
+    EditGameObject().person.TakeSkatCounts(GameObject().Trick());
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
-        const int rule = ShownRuleNumber(GameObject().person.gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+        const int rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
         if (bar && rule > 0) AppendToRuleButton(bar->Handle(), rule, 2);
         ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
     }

@@ -80,7 +80,7 @@ void CMainFrame::OnSettings() {
 void CMainFrame::OnRenameGame() {
     const std::string oldTitle = g_Profile.SktName;
     // A name is taken only when it can be the game file's name in its folder.
-    CRenameDialog dialog(0, g_Profile.SktName, GameObject().courseRows[0].count == 10,
+    CRenameDialog dialog(0, g_Profile.SktName, GameObject().CourseRow(0).count == 10,
                          [this](int kind, std::string& name) {
                              std::string path = Files().GamePath;
                              if (CheckFileExtension(kind, path, name)) {

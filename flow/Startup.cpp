@@ -132,13 +132,11 @@ void CMainFrame::Startup() {
     // Step 14: the players look at the last deal again, off the table.
     if (!TrickPlay().CourseShown) {
         if (Series().SeriesEnded) NewMatch();
-        EditGameObject().Restore(true);
-        for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Restore(true);
+        EditGameObject().LayDealBack();
         // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
         for (int seat = 0; seat < 3; ++seat)
             EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-        EditGameObject().RemoveCards(true);
-        for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
+        EditGameObject().TakeCardsOffTable(false);
     }
 
     // Step 15: the side windows open at the last exit, then the log window.
@@ -229,10 +227,7 @@ void CMainFrame::ClearDesk() {
     // Step 2: the course shown goes.
     if (TrickPlay().CourseShown) OnLast();
     // Step 3: the cards leave the table: skat, hands, trick and last trick.
-    EditGameObject().RemoveCards(true);
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCards(true);
-    EditGameObject().trick.RemoveCards(true);
-    EditGameObject().lastTrick.RemoveCards(true);
+    EditGameObject().TakeCardsOffTable(true);
     // Step 4: the seats' labels and the Grand Hand texts go.
     for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
     RemoveText(4, IDS_GRAND_HAND);

@@ -57,13 +57,7 @@ void CMainFrame::LoadFromStore(int numberingMode, const std::array<int, 40>& dea
     if (answer != IDYES) return;
     // 3. The running game ends; the stored skat and hands become the deal, which is dealt again.
     if (g_Game.FlowState != STATE_IDLE) OnBreak();
-    for (int i = 0; i < 2; ++i)
-        EditGameObject().dealt[static_cast<std::size_t>(i)] = deal[static_cast<std::size_t>(DEAL_SKAT + i)];
-    for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
-        for (int i = 0; i < 10; ++i)
-            player.dealt[static_cast<std::size_t>(i)] = deal[static_cast<std::size_t>(DEAL_HAND_0 + 10 * seat + i)];
-    }
+    EditGameObject().SetDeal(&deal[DEAL_HAND_0], &deal[DEAL_SKAT]);
     SetTitle(name, 3);
     OnRepeat();
 }

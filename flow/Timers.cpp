@@ -200,7 +200,7 @@ void CMainFrame::ShowMatchClock(std::int64_t elapsed, std::int64_t remaining) {
     if (g_Settings.Game.CountDown > remaining) {
         char text[48];
         std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60, g_Settings.Game.CountDown % 60,
-                      10 - GameObject().person.count);
+                      10 - GameObject().Person().count);
         EditTexts().ClockText = text;
         SetStatusPane(1, Texts().ClockText);
         g_Settings.Game.CountDown = static_cast<int>(remaining);

@@ -42,7 +42,7 @@ bool IsNullOrRevolution() { return g_Game.GameType == GAME_NULL || g_Game.GameTy
 void CMainFrame::NoteCardInTrick(int seat, int card) {
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
-        EditGameObject().courseRows[seat].AddCard(card);
+        EditGameObject().NoteCourseCard(seat, card);
         EditSeries().Record.NoteCard(seat, card);
     }
 }
@@ -60,7 +60,7 @@ void CMainFrame::OnPlay() {
     // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
     // an exchange sends one) has no card to take, and would end his turn without it.
     if (g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && g_Game.TurnSeat == kPersonSeat &&
-        !TrickPlay().AutoComplete && !GameObject().trick.present[kPersonSeat]) {
+        !TrickPlay().AutoComplete && !GameObject().Trick().present[kPersonSeat]) {
         WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
         return;
     }
@@ -85,7 +85,7 @@ void CMainFrame::PlaySteps() {
         EndGame();
         return;
     }
-    CTrick& trick = EditGameObject().trick;
+    const CTrick& trick = GameObject().Trick();
     // Step 4: the sweep of the last trick when a new one begins, the seat texts and the trick
     // estimation brought up to date; the seat to lead may now lay his cards open.
     if (TrickPlay().PlayStep == 3) {
@@ -109,14 +109,14 @@ void CMainFrame::PlaySteps() {
         // History.
         if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && TrickPlay().PlayStep != 3);
         else if (seat == kPersonSeat) SaveGameState(true);
-        CPlayer& player = *EditGameObject().Player(seat);
+        const CPlayer& player = *GameObject().Player(seat);
         int card = NO_CARD;
         if (seat != kPersonSeat || TrickPlay().AutoComplete) {
             card = ServeComputerCard(player, seat);
         } else if (TrickPlay().PlayStep == 2) {
             card = TakePersonsCard(seat);
         } else if (player.count == 1 && g_Settings.Settings.Last) {
-            card = PlayLastCardItself(player, seat);
+            card = PlayLastCardItself(seat);
         } else {
             return AskPersonForCard();
         }
@@ -128,12 +128,10 @@ void CMainFrame::PlaySteps() {
 }
 
 // A computer serves (with AutoComplete the computer logic plays for the person).
-int CMainFrame::ServeComputerCard(CPlayer& player, int seat) {
-    CTrick& trick = EditGameObject().trick;
+int CMainFrame::ServeComputerCard(const CPlayer& player, int seat) {
     if (seat != kPersonSeat)
         EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
-    player.ServeCard(&trick);
-    const int card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
+    const int card = EditGameObject().ServeCard(seat);
     if (IsCardCode(card)) {
         // The support option names the card as it lands in the trick.
         g_Settings.Options.SupportSuspended = 0;
@@ -152,7 +150,7 @@ int CMainFrame::ServeComputerCard(CPlayer& player, int seat) {
 int CMainFrame::TakePersonsCard(int seat) {
     g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
     if (TrickPlay().CourseShown) OnLast();
-    const int card = GameObject().trick.cards[seat];
+    const int card = GameObject().Trick().cards[seat];
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     EditTrickPlay().PlayStep = 3;
     g_Knowledge.PreferredSuit = -1;
@@ -160,13 +158,11 @@ int CMainFrame::TakePersonsCard(int seat) {
 }
 
 // c. The last card goes by itself.
-int CMainFrame::PlayLastCardItself(CPlayer& player, int seat) {
-    CTrick& trick = EditGameObject().trick;
+int CMainFrame::PlayLastCardItself(int seat) {
     g_Settings.Options.SupportSuspended = 0;
     g_ComputerFrame.CardAutoPlayFlag = 1;
-    player.ServeCard(&trick);
+    const int card = EditGameObject().ServeCard(seat);
     g_ComputerFrame.CardAutoPlayFlag = 0;
-    const int card = trick.present[seat] ? trick.cards[seat] : NO_CARD;
     if (IsCardCode(card)) NoteCardInTrick(seat, card);
     g_Knowledge.PreferredSuit = -1;
     return card;
@@ -198,17 +194,16 @@ bool CMainFrame::GoOnAfterCard(int card) {
     }
     if (!IsCardCode(card)) return false;  // a strategy served nothing: the trick waits
     NoteCardPlayed(card);
-    GameObject().CheckCardInvariant();
     ShowGameStatusDialog();
     return true;
 }
 
 // The complete trick is valued and waits under the continue bar.
 void CMainFrame::EndTrick() {
-    CTrick& trick = EditGameObject().trick;
+    const CTrick& trick = GameObject().Trick();
     const int leader = g_Game.TrickWinner;
-    // 1. The trick is valued; the match's standing shows.
-    const bool won = trick.Valuate();
+    // 1. The trick is valued and its points booked; the match's standing shows.
+    const bool won = EditGameObject().BookTrickPoints();
     ShowMatchState();
     // 2. In Null and Revolution the soloist marks his outstanding cards; the trick's winner notes the suits.
     if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
@@ -221,7 +216,7 @@ void CMainFrame::EndTrick() {
     }
     // 3. A computer soloist who announced Ouvert lays his cards open.
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
-        EditGameObject().Player(g_Game.Soloist)->OpenCards();
+        EditGameObject().LayDownHand(g_Game.Soloist);
     // 4. The status bar shows the game again.
     SetStatusPane(0, Texts().StatusText);
     EditTimers().StatusRotationIndex = 0;
@@ -247,12 +242,11 @@ void CMainFrame::EndTrick() {
             GameObject().Player(g_Game.Soloist)->CollectSuit(g_Game.GameType, false, trumpsOut) > 0)
             reference = trumpsOut[0];
         ControlSuits(&EditGameObject());
-        trick.ControlTrump(reference);
+        EditGameObject().NoteTrumpsShown(reference);
         ShowGameStatusDialog();
         ShowDataDialog(0, 1);
         EditGameObject().Player(leader)->Preferred(trick);
-        if (g_Game.GameType == GAME_RAMSCH) ++g_Game.PartyTricks[g_Game.TrickWinner];
-        else ++g_Game.PartyTricks[g_Game.TrickWinner == g_Game.Soloist ? 0 : 1];
+        EditGameObject().CountTrick();
         if (TricksCounted() < 10) {
             buttonText = IDS_PLAY_CARD;
             nextTrick = TricksCounted() + 1;
@@ -262,10 +256,9 @@ void CMainFrame::EndTrick() {
         SaveGameState(false);
     } else {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.
-        g_Game.PartyTricks[0] = 10;
+        EditGameObject().CountNullSoloistTrick();
     }
     ShowTrickWinner();
-    GameObject().CheckCardInvariant();
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
@@ -285,26 +278,17 @@ std::string CMainFrame::ContinueCaption(int stringId, int nextTrick) {
 // The trick goes to its winner's pile as the next trick begins and at the game's end; with reset
 // the trick row is emptied for the next one.
 void CMainFrame::SweepTrick(bool reset) {
-    CTrick& trick = EditGameObject().trick;
-    if (GameObject().courseSkat.count == 0) {
-        for (int slot = 0; slot < 2; ++slot)
-            if (GameObject().cards[slot] > 0) EditGameObject().courseSkat.SetCard(slot, GameObject().cards[slot]);
-    }
-    if (trick.count == 0) return;
-    EditGameObject().lastTrick.CopyFrom(trick);
     const int winner = g_Game.TrickWinner >= 0 && g_Game.TrickWinner <= 2 ? g_Game.TrickWinner : 0;
-    const platform::Point pile = EditGameObject().Player(winner)->GetPilePosition(winner);
-    trick.DealAll(pile.x, pile.y);
-    trick.RemoveCards(false);
+    if (!EditGameObject().SweepTrickToPile(winner)) return;
     InvalidateTable();
-    if (reset) trick.Reset();
+    if (reset) EditGameObject().ClearTrick();
 }
 
 void CMainFrame::OnNextTrick() {
     // Only a complete trick under its bar goes on; a second press or a late timer finds none.
     // Taken back to the start of play, the trick row is empty and continuing plays trick 1 again.
-    const bool atStart = TrickPlay().HistoryPosition == 0 && GameObject().trick.count == 0;
-    if (g_Game.FlowState != STATE_PLAY || !(GameObject().trick.IsComplete() || atStart) || TrickPlay().PlayStep != 3) {
+    const bool atStart = TrickPlay().HistoryPosition == 0 && GameObject().Trick().count == 0;
+    if (g_Game.FlowState != STATE_PLAY || !(GameObject().Trick().IsComplete() || atStart) || TrickPlay().PlayStep != 3) {
         WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
         return;
     }
@@ -345,7 +329,7 @@ void CMainFrame::ShowContinueDialog() {
 
 // The person's card prompt in play; in the other states it follows the suggestion option.
 void CMainFrame::ShowStateDialog() {
-    if (g_Game.FlowState != STATE_PLAY || GameObject().trick.IsComplete()) return;
+    if (g_Game.FlowState != STATE_PLAY || GameObject().Trick().IsComplete()) return;
     const bool kontra = IsKontraPossible() && g_Game.Soloist != kPersonSeat;
     CloseModelessDialog();
     if (g_Settings.Options.Suggest) {
@@ -404,15 +388,13 @@ void CMainFrame::DemoPlayPersonCard() {
         return;
     }
     // 3. Otherwise the computer logic serves for him.
-    CPerson& person = EditGameObject().person;
     if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
-        person.SetPartner(EditGameObject().Player(g_Game.Soloist));
-    person.ServeCard(&EditGameObject().trick);
-    const int card = GameObject().trick.present[kPersonSeat] ? GameObject().trick.cards[kPersonSeat] : NO_CARD;
+        EditGameObject().person.SetPartner(EditGameObject().Player(g_Game.Soloist));
+    const int card = EditGameObject().ServeCard(kPersonSeat);
     if (!IsCardCode(card)) return;
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
-    EditGameObject().courseRows[kPersonSeat].AddCard(card);
+    EditGameObject().NoteCourseCard(kPersonSeat, card);
     EditSeries().Record.NoteCard(kPersonSeat, card);
     PostMessage(WM_COMMAND, CM_PLAY);
 }

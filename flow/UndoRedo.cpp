@@ -28,8 +28,8 @@ constexpr int kPersonSeat = 2;
 std::string TrickCardsText(const CSkat& game) {
     std::string text;
     for (int seat = 0; seat < 3; ++seat) {
-        const int card = game.trick.cards[static_cast<std::size_t>(seat)];
-        if (!game.trick.present[static_cast<std::size_t>(seat)] || !IsCardCode(card)) continue;
+        const int card = game.Trick().cards[static_cast<std::size_t>(seat)];
+        if (!game.Trick().present[static_cast<std::size_t>(seat)] || !IsCardCode(card)) continue;
         // Appended piece by piece: a literal in front of a string sets off a false warning of the
         // optimiser (GCC 12 at -O3).
         text += ':';
@@ -39,15 +39,6 @@ std::string TrickCardsText(const CSkat& game) {
         text += GetRankText(GetCardRank(card));
     }
     return text;
-}
-
-// The played row of a seat loses its last card (the one the trick takes back).
-void DropLastCard(CCards& row) {
-    if (row.count <= 0) return;
-    const auto last = static_cast<std::size_t>(row.count - 1);
-    row.cards[last] = -1;
-    row.present[last] = 0;
-    --row.count;
 }
 
 // The record of the game forgets the last card of a seat.
@@ -61,17 +52,11 @@ void ForgetRecordedCard(CGameRecord& record, int seat, int card) {
 }
 
 // The seat whose cards lie open early: the soloist; in Ramsch the seat going for Durchmarsch.
-int LayDownSeat(CSkat& game) {
+int LayDownSeat(const CSkat& game) {
     if (g_Game.GameType != GAME_RAMSCH) return g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? g_Game.Soloist : -1;
     for (int seat = 0; seat < 3; ++seat)
         if (game.Player(seat)->IsDurchmarschAim()) return seat;
     return -1;
-}
-
-// The trick row shows the cards of a record, slot = seat.
-void LayTrick(CTrick& row, const GameSnapshot& record) {
-    for (int seat = 0; seat < 3; ++seat)
-        if (IsCardCode(record.card[seat])) row.SetCard(seat, record.card[seat]);
 }
 
 }  // namespace
@@ -99,7 +84,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     // The game's line names a lay-down only while the cards lie open: taken back to before it,
     // none; brought again, the seat that laid down.
     if (g_Game.EarlyFaceUp == 0) EditSeries().Record.faceUp = -1;
-    else if (EditSeries().Record.faceUp < 0) EditSeries().Record.faceUp = LayDownSeat(EditGameObject());
+    else if (EditSeries().Record.faceUp < 0) EditSeries().Record.faceUp = LayDownSeat(GameObject());
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *EditGameObject().Player(seat);
@@ -140,50 +125,33 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
 }
 
 void CMainFrame::UndoTrick() {
-    CTrick& trick = EditGameObject().trick;
+    const CTrick& trick = GameObject().Trick();
     // 1. The trick's cards in the trace.
     WriteTrace(":UndoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
     // 2. An honest game repaints every hand and the skat; a marked one only the hands that get a
     // card back.
     const bool fullRepaint = g_Game.CheatMask == 0;
-    if (fullRepaint) {
-        EditGameObject().RemoveCardsIfAny(false);
-        for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->RemoveCardsIfAny(false);
-    }
-    // 3. The played rows and the game's record forget the trick's cards.
+    // 3. The game's record forgets the trick's cards.
     for (int seat = 0; seat < 3; ++seat) {
         const auto slot = static_cast<std::size_t>(seat);
-        if (!trick.present[slot] || !IsCardCode(trick.cards[slot])) continue;
-        DropLastCard(EditGameObject().courseRows[seat]);
-        ForgetRecordedCard(EditSeries().Record, seat, trick.cards[slot]);
+        if (trick.present[slot] && IsCardCode(trick.cards[slot]))
+            ForgetRecordedCard(EditSeries().Record, seat, trick.cards[slot]);
     }
-    // 4. The trick and the last trick empty; no card stays raised; the cheat marks note the undo.
-    trick.Reset();
-    EditGameObject().lastTrick.Reset();
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SelectCard(5, 0, false);
+    // 4. The trick leaves the table and the played rows; the last trick empties; no card stays
+    // raised; the cheat marks note the undo.
+    EditGameObject().TakeTrickOffTable(fullRepaint);
     EditTrickPlay().SelectedSlot = -1;
     CheckCheat(64, 0);
     // 5. The cards of the trick go back into the hands.
-    if (fullRepaint) EditGameObject().PaintCards();
-    const GameSnapshot& current = TrickPlay().History[TrickPlay().HistoryPosition];
-    for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
-        const int card = current.card[seat];
-        if (!fullRepaint && !IsCardCode(card)) continue;
-        player.RemoveCardsIfAny(false);
-        if (IsCardCode(card) && !player.HasCard(card)) player.SetCard(-1, card);
-        player.PaintCards();
-    }
+    EditGameObject().ReturnCardsToHands(TrickPlay().History[TrickPlay().HistoryPosition].card, fullRepaint);
     // 6. and 8. The state after the last complete trick.
     EditTrickPlay().HistoryPosition = std::max(TrickPlay().HistoryPosition - 1, 0);
     const GameSnapshot& restored = TrickPlay().History[TrickPlay().HistoryPosition];
     // 7. The tricks before lie again as the last trick and the trick; the state comes back.
-    if (TrickPlay().HistoryPosition > 0) {
-        LayTrick(EditGameObject().lastTrick, TrickPlay().History[TrickPlay().HistoryPosition - 1]);
-        LayTrick(trick, restored);
-        trick.PaintCards();
-    }
+    if (TrickPlay().HistoryPosition > 0)
+        EditGameObject().LayTrickRows(TrickPlay().History[TrickPlay().HistoryPosition - 1].card, restored.card);
     RestoreSnapshot(restored);
+    GameObject().CheckCardInvariant();
     // 9. The trick waits under the continue bar; the players take up their plans of that trick.
     EditTrickPlay().PlayStep = 3;
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(TrickPlay().HistoryPosition);
@@ -195,14 +163,12 @@ void CMainFrame::UndoTrick() {
 }
 
 void CMainFrame::RedoTrick(bool spare) {
-    CTrick& trick = EditGameObject().trick;
+    const CTrick& trick = GameObject().Trick();
     int k = 11;
     if (!spare) {
         // 1. The cards of the next recorded trick come out of the hands into the trick.
         WriteTrace(":RedoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
-        trick.Reset();
-        EditGameObject().lastTrick.Reset();
-        LayTrick(EditGameObject().lastTrick, TrickPlay().History[TrickPlay().HistoryPosition]);
+        EditGameObject().StartTrickAgain(TrickPlay().History[TrickPlay().HistoryPosition].card);
         // The trick is led by the winner of the one before.
         const int leader = std::clamp(TrickPlay().History[TrickPlay().HistoryPosition].trickWinner, 0, 2);
         EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
@@ -211,14 +177,10 @@ void CMainFrame::RedoTrick(bool spare) {
             const int seat = (leader + turn) % 3;
             const int card = next.card[seat];
             if (!IsCardCode(card)) continue;
-            CPlayer& player = *EditGameObject().Player(seat);
-            const int slot = player.FindCard(card);
-            if (slot >= 0 && player.present[static_cast<std::size_t>(slot)]) player.PlayCard(slot);
-            trick.SetCard(seat, card);
-            EditGameObject().courseRows[seat].AddCard(card);
+            EditGameObject().PlayRecordedCard(seat, card);
             EditSeries().Record.NoteCard(seat, card);
         }
-        trick.PaintCards();
+        EditGameObject().ShowTrickRow();
         k = TrickPlay().HistoryPosition;
         // A trick that waits for the person's card: the record of its start knows nothing of the
         // computers' cards lying in it again, the spare written at his turn does.
@@ -231,6 +193,7 @@ void CMainFrame::RedoTrick(bool spare) {
     if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0)
         g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(k);
+    GameObject().CheckCardInvariant();
     ShowPoints();
     // 4. A complete trick waits under the continue bar; an open one waits for the person's card.
     if (trick.IsComplete()) {

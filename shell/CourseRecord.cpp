@@ -11,8 +11,8 @@ void CMainFrame::CopyCourse(std::int32_t* image, int offset) {
     // The course rows of seats 0-2, ten words each, then the course skat's two.
     for (int seat = 0; seat < 3; ++seat)
         for (int i = 0; i < 10; ++i)
-            image[10 * seat + i] = GameObject().courseRows[seat].cards[static_cast<std::size_t>(i)];
-    for (int i = 0; i < 2; ++i) image[30 + i] = GameObject().courseSkat.cards[static_cast<std::size_t>(i)];
+            image[10 * seat + i] = GameObject().CourseRow(seat).cards[static_cast<std::size_t>(i)];
+    for (int i = 0; i < 2; ++i) image[30 + i] = GameObject().CourseSkat().cards[static_cast<std::size_t>(i)];
     // The record of 68 words.
     const bool ramsch = g_Game.GameType == GAME_RAMSCH;
     std::int32_t* record = image + offset;
@@ -23,8 +23,8 @@ void CMainFrame::CopyCourse(std::int32_t* image, int offset) {
     record[4] = g_Game.PartyPoints[0];
     record[5] = g_Game.PartyPoints[1];
     record[6] = ramsch ? g_Game.PartyPoints[2] : g_Game.BidIndex;
-    record[7] = GameObject().courseSkat.count;
-    for (int seat = 0; seat < 3; ++seat) record[8 + seat] = GameObject().courseRows[seat].count;
+    record[7] = GameObject().CourseSkat().count;
+    for (int seat = 0; seat < 3; ++seat) record[8 + seat] = GameObject().CourseRow(seat).count;
     record[11] = g_Game.CourseTricks;
     record[12] = g_Game.HandAnnounced;
     record[13] = g_Game.OuvertAnnounced;

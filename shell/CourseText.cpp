@@ -316,7 +316,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     if (show) DrawSkatLabels(at, EditGameObject(), zoomStep);
 
     const int type = g_Game.GameType;
-    const int skatPoints = GameObject().courseSkat.CountPoints();
+    const int skatPoints = GameObject().CourseSkat().CountPoints();
     if (type != GAME_NULL && type != GAME_REVOLUTION) DrawRunningPoints(at, EditTrickPlay(), tricksShown, skatPoints);
     if (type == GAME_RAMSCH) DrawRamschCodes(at);
     DrawAnnouncementCodes(at);

@@ -73,7 +73,7 @@ bool CMainFrame::UpdateMenuCommand(platform::CommandState& state) {
             state.SetCheck(PanelWindow(PanelCloseCommand(state.Id())) ? 1 : 0);
             return true;
         case ID_PRINT_COURSE:
-        case ID_PREVIEW_COURSE: state.Enable(GameObject().courseRows[0].count == 10); return true;
+        case ID_PREVIEW_COURSE: state.Enable(GameObject().CourseRow(0).count == 10); return true;
         default:
             return false;
     }

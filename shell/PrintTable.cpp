@@ -102,7 +102,7 @@ platform::Size CMainFrame::PrintedTableSize() const {
 
 int CMainFrame::GameHeaderY() const {
     // The person's row as laid out on the table.
-    return GameObject().person.originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
+    return GameObject().Person().originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
 }
 
 platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {

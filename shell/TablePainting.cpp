@@ -151,7 +151,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
                        TrickPlay().CourseShown ? static_cast<CCards*>(&EditGameObject().lastTrick) : &EditGameObject()};
     for (CCards* row : rows) {
         // A full repaint lays every row out anew; an expose only puts back what was covered.
-        if (Timers().FullRepaint) row->PaintCards(0, row == &GameObject().trick);
+        if (Timers().FullRepaint) row->PaintCards(0, row == &GameObject().Trick());
         else row->Relayout(r);
     }
 }
