@@ -54,17 +54,6 @@ void CSkat::ShowSkatBehindPersonsHand() {
     person.cards[11] = cards[1];
 }
 
-int CSkat::ServeCard(int seat) {
-    CPlayer* player = Player(seat);
-    if (player == nullptr) return NO_CARD;
-    player->ServeCard(&trick);
-    const auto slot = static_cast<std::size_t>(seat);
-    const int card = trick.present[slot] ? trick.cards[slot] : NO_CARD;
-    // A player who gives up serves nothing, and the give-up step clears the table after it.
-    if (IsCardCode(card)) CheckCardInvariant();
-    return card;
-}
-
 int CSkat::PlayPersonCard(int slot, platform::Point from) {
     const int card = person.cards[static_cast<std::size_t>(slot)];
     person.PlayCard(slot);

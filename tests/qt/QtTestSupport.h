@@ -19,6 +19,7 @@
 #include "platform/core/Message.h"
 #include "platform/core/Window.h"
 #include "platform/core/WindowSystem.h"
+#include "QtSettled.h"
 
 namespace qttest {
 
@@ -79,8 +80,13 @@ inline bool PumpUntil(const std::function<bool()>& predicate, std::int64_t limit
     return true;
 }
 
-// Pumps for a while (every message that comes in that time is dispatched).
-inline void PumpFor(std::int64_t ms) { PumpUntil([] { return false; }, ms); }
+// Pumps for a while (every message that comes in that time is dispatched), then until the work
+// that time started has ended: on a busy machine a change the program hands to Qt can still be on
+// its way when the time is up, and the test would read the widget before it arrived.
+inline void PumpFor(std::int64_t ms) {
+    PumpUntil([] { return false; }, ms);
+    PumpUntilSettled(5000);
+}
 
 inline double ProcessCpuSeconds() {
     timespec now{};
