@@ -72,6 +72,18 @@ inline QImage Capture(unsigned long window, const std::string& name) {
     return shot;
 }
 
+// The style's focus and default marks are drawn in the highlight's blue.
+inline bool IsHighlight(platform::Color c) { return c.blue >= c.red + 60 && c.blue >= c.green + 20; }
+
+// Where a widget lies in a capture of its top-level window, in the capture's device pixels (twice the
+// widget's own at a scale factor of 2).
+inline QRect AreaInCapture(QWidget* widget, QWidget* top) {
+    const qreal ratio = top->devicePixelRatioF();
+    const QPoint at = widget->mapTo(top, QPoint(0, 0));
+    return QRect(qRound(at.x() * ratio), qRound(at.y() * ratio), qRound(widget->width() * ratio),
+                 qRound(widget->height() * ratio));
+}
+
 // The window ids of an xprop answer ("NAME(WINDOW): window id # 0x200003, 0x400007"), in order.
 inline std::vector<unsigned long> WindowIds(const std::string& answer) {
     std::vector<unsigned long> ids;
