@@ -26,10 +26,11 @@
 
 namespace {
 
-int Value() { return BidValue(-1); }
 void StampWait(CMainFrame& frame, int level) { frame.EditSeries().PlayClock = StampPauseLevel(level); }
 
 }  // namespace
+
+int ValueOnTable() { return BidValue(-1); }
 
 void AuctionSpeaker::Voice(int seat, int term, bool variant) {
     // The alternative wording is drawn only for a word that is spoken.
@@ -52,9 +53,9 @@ void AuctionSpeaker::Say(int seat, AuctionWord word, int value, int term, bool v
     Show(seat, word, value);
 }
 
-void AuctionSpeaker::Bid(int seat) { Say(seat, AuctionWord::Bid, Value(), g_Game.BidIndex, true); }
-void AuctionSpeaker::Hold(int seat, int term, bool variant) { Say(seat, AuctionWord::Hold, Value(), term, variant); }
-void AuctionSpeaker::Pass(int seat, int term) { Say(seat, AuctionWord::Pass, Value(), term, true); }
+void AuctionSpeaker::Bid(int seat) { Say(seat, AuctionWord::Bid, ValueOnTable(), g_Game.BidIndex, true); }
+void AuctionSpeaker::Hold(int seat, int term, bool variant) { Say(seat, AuctionWord::Hold, ValueOnTable(), term, variant); }
+void AuctionSpeaker::Pass(int seat, int term) { Say(seat, AuctionWord::Pass, ValueOnTable(), term, true); }
 
 void AuctionSpeaker::Trace(const std::string& text) const {
     std::string line = ":";
@@ -89,16 +90,48 @@ void StepDownBid(CMainFrame& frame) {
 
 // A computer bids the value on the table when its limit reaches it, and never above the top.
 bool ComputerBids(const CMainFrame& frame, int seat) {
-    return !frame.Auction().BidAtTop && frame.Auction().BidLimits[seat] >= Value();
+    return !frame.Auction().BidAtTop && frame.Auction().BidLimits[seat] >= ValueOnTable();
 }
 
 // Demonstration mode: a timer presses the bid, pass or (at the opening, with suggestions) the
 // suggest button for the person.
 void ArmAuctionDemoTimer(CMainFrame& frame, bool opening) {
     if (!g_Game.DemoMode) return;
-    unsigned timer = frame.PersonBidLimit() >= Value() ? TM_DEMO_BID : TM_DEMO_PASS;
+    unsigned timer = frame.PersonBidLimit() >= ValueOnTable() ? TM_DEMO_BID : TM_DEMO_PASS;
     if (opening && g_Settings.Options.Suggest) timer = TM_DEMO_SUGGEST_GAME;
     frame.SetTimer(timer, g_Settings.Delay.Demo);
+}
+
+bool StartComputersBidding() {
+    if (g_Game.StopFlag == StopState::Running) g_Game.StopFlag = StopState::Auction;
+    return g_Game.StopFlag != StopState::Requested;
+}
+
+void EndComputersBidding() {
+    if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
+}
+
+ComputersBidding BidAmongComputers(CMainFrame& frame, AuctionSpeaker& say, int bidder, int holder, int holderPassTerm,
+                                   bool stopAfterBid) {
+    ComputersBidding bidding;
+    while (g_Game.StopFlag == StopState::Auction) {
+        if (!ComputerBids(frame, bidder)) {
+            bidding.Ending = ComputersBidding::BidderPassed;
+            return bidding;
+        }
+        say.Bid(bidder);
+        ++bidding.Bids;
+        if (stopAfterBid && g_Game.StopFlag == StopState::Requested) return bidding;
+        frame.UpdateGameValueBid();
+        if (frame.Auction().BidLimits[holder] < ValueOnTable()) {
+            say.Pass(holder, holderPassTerm);
+            bidding.Ending = ComputersBidding::HolderPassed;
+            return bidding;
+        }
+        say.Hold(holder, TERM_YES, true);
+        StepUpBid(frame);
+    }
+    return bidding;
 }
 
 namespace {
@@ -177,29 +210,23 @@ void MiddlehandThenRearhandSpeak(CMainFrame& frame, std::optional<BusyStep>& bus
 bool MiddlehandBidsToForehand(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
     if (g_Game.StopFlag == StopState::Requested) return false;
     frame.EnableBidButtons(false);
-    g_Game.StopFlag = StopState::Auction;
-    while (g_Game.StopFlag == StopState::Auction) {
-        if (ComputerBids(frame, 1)) {
-            say.Bid(1);
-            if (g_Game.StopFlag == StopState::Requested) return false;
-            frame.UpdateGameValueBid();
-            if (frame.Auction().BidLimits[0] >= Value()) {
-                say.Hold(0, TERM_YES, true);
-                StepUpBid(frame);
-                continue;
-            }
-            say.Pass(0, TERM_I_AM_AWAY);
+    StartComputersBidding();
+    switch (BidAmongComputers(frame, say, 1, 0, TERM_I_AM_AWAY, true).Ending) {
+        case ComputersBidding::HolderPassed:
+            // Seat 1 holds the value on the table and asks the person for more.
             say.Hold(1, TERM_I_HEAR_MORE, false);
             StepUpBid(frame);
-            if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
+            EndComputersBidding();
             TurnToPerson(frame, busy, 0, 1);
             frame.SetFlowState(STATE_AUCTION);
-        } else {
+            break;
+        case ComputersBidding::BidderPassed:
             say.Pass(1, TERM_AWAY);
-            if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
+            EndComputersBidding();
             say.Voice(0, TERM_MORE, false);
             TurnToPerson(frame, busy, 0, 0);
-        }
+            break;
+        case ComputersBidding::Stopped: break;
     }
     // A break during the last word: nothing further is said.
     return g_Game.StopFlag != StopState::Requested;
@@ -210,7 +237,7 @@ bool MiddlehandBidsToForehand(CMainFrame& frame, std::optional<BusyStep>& busy, 
 bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
     if (frame.Auction().BidLimits[1] == 0) {
         const int more = Rand() % 2;
-        say.Say(1, AuctionWord::Pass, Value(), TERM_I_HAVE_NOTHING, false);
+        say.Say(1, AuctionWord::Pass, ValueOnTable(), TERM_I_HAVE_NOTHING, false);
         if (g_Game.StopFlag == StopState::Requested) return false;
         say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
         frame.MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
@@ -289,6 +316,14 @@ void CMainFrame::OnAuction() {
 
 namespace {
 
+// Nobody bids above the person: he has the bid. The pass that names him is a busy step of its own,
+// which ends before the declaration.
+void PersonHasTheBid(CMainFrame& frame, BusyStep& busy) {
+    g_Game.Soloist = 2;
+    busy.End();
+    frame.OnPass();
+}
+
 // The person held; computer c (seat 0 or 1) bids on, or passes.
 void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     AuctionSpeaker say(frame, handler);
@@ -319,10 +354,7 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     }
     // Step 5: nobody bids the new value; the person has it.
     StepDownBid(frame);
-    g_Game.Soloist = 2;
-    // The pass is a busy step of its own, which ends before the declaration.
-    busy.End();
-    frame.OnPass();
+    PersonHasTheBid(frame, busy);
 }
 
 // The person bid; computer c (seat 0 or 1) holds, or passes.
@@ -335,7 +367,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 2: the pause for the answer.
     StampWait(frame, 2);
     // Step 3: the computer holds when its limit reaches the value; the bid goes up a step.
-    if (frame.Auction().BidLimits[c] >= Value()) {
+    if (frame.Auction().BidLimits[c] >= ValueOnTable()) {
         say.Hold(c, TERM_YES, true);
         StepUpBid(frame);
         ArmAuctionDemoTimer(frame, false);
@@ -344,14 +376,12 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 4: otherwise it passes.
     say.Pass(c, TERM_I_AM_AWAY);
     if (c == 0 || g_Game.Leader != 1) {
-        // Step 5: the person is the soloist; the pass is a busy step of its own, which ends before the declaration.
-        g_Game.Soloist = 2;
-        busy.End();
-        frame.OnPass();
+        // Step 5: the person is the soloist.
+        PersonHasTheBid(frame, busy);
     } else {
         // Step 6: rearhand seat 0 comes in only above the value the person bid.
         StepUpBid(frame);
-        if (!frame.Auction().BidAtTop && frame.Auction().BidLimits[0] > Value()) {
+        if (!frame.Auction().BidAtTop && frame.Auction().BidLimits[0] > ValueOnTable()) {
             say.Bid(0);
             frame.UpdateGameValueBid();
             g_Game.Soloist = 0;
@@ -360,9 +390,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
         } else {
             say.Pass(0, TERM_ALSO_AWAY);
             StepDownBid(frame);
-            g_Game.Soloist = 2;
-            busy.End();
-            frame.OnPass();
+            PersonHasTheBid(frame, busy);
         }
     }
 }

@@ -13,26 +13,20 @@
 
 namespace {
 
-int Value() { return BidValue(-1); }
 constexpr int kLowestBid = 18;
 
-// StopFlag 0 becomes -1 while the computers bid among themselves; false when a stop is asked for.
-bool StartComputersLoop() {
-    if (g_Game.StopFlag == StopState::Running) g_Game.StopFlag = StopState::Auction;
-    return g_Game.StopFlag != StopState::Requested;
-}
-
-void EndComputersLoop() {
-    if (g_Game.StopFlag == StopState::Auction) g_Game.StopFlag = StopState::Running;
-}
-
-// The forehand computer decides alone at 18 when everybody else passed: a limit of 0 is looked at
-// again as a game still worth playing. False when it passes too.
-bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
+// The bid nobody took: at the lowest bid the forehand computer decides alone, a limit of 0 looked
+// at again as a game still worth playing; above it, the bid goes back to the value last held.
+// False when nobody plays.
+bool ForehandDecidesOrBidStepsDown(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
+    if (ValueOnTable() != kLowestBid) {
+        StepDownBid(frame);
+        return true;
+    }
     if (frame.Auction().BidLimits[seat] == 0)
         frame.EditAuction().BidLimits[seat] = frame.EditGameObject().Player(seat)->EvaluateAllPassed();
     if (frame.Auction().BidLimits[seat] >= kLowestBid) {
-        say.Say(seat, AuctionWord::Hold, Value(), g_Game.BidIndex, true);
+        say.Say(seat, AuctionWord::Hold, ValueOnTable(), g_Game.BidIndex, true);
         return true;
     }
     say.Pass(seat, passTerm);
@@ -43,70 +37,46 @@ bool ForehandPlaysAlone(CMainFrame& frame, AuctionSpeaker& say, int seat, int pa
 // stop was asked for and the pass ends here.
 bool RearhandSeat1BidsToSeat0(CMainFrame& frame, AuctionSpeaker& say) {
     StepUpBid(frame);
-    if (!StartComputersLoop()) return false;
-    while (g_Game.StopFlag == StopState::Auction) {
-        if (ComputerBids(frame, 1)) {
-            say.Bid(1);
-            frame.UpdateGameValueBid();
-            if (frame.Auction().BidLimits[0] >= Value()) {
-                say.Hold(0, TERM_YES, true);
-                StepUpBid(frame);
-                continue;
-            }
-            say.Pass(0, TERM_I_AM_AWAY);
-            g_Game.Soloist = 1;
-            EndComputersLoop();
-        } else {
+    if (!StartComputersBidding()) return false;
+    // Here seat 0 still answers a bid during which a stop was asked for.
+    switch (BidAmongComputers(frame, say, 1, 0, TERM_I_AM_AWAY, false).Ending) {
+        case ComputersBidding::HolderPassed: g_Game.Soloist = 1; break;
+        case ComputersBidding::BidderPassed:
             // Seat 1 passes the value seat 0 holds.
             say.Voice(1, TERM_ALSO_AWAY, true);
             StepDownBid(frame);
-            say.Show(1, AuctionWord::Pass, Value());
-            EndComputersLoop();
-        }
+            say.Show(1, AuctionWord::Pass, ValueOnTable());
+            break;
+        case ComputersBidding::Stopped: break;
     }
-    if (g_Game.StopFlag == StopState::Requested) return false;
-    return true;
+    EndComputersBidding();
+    return g_Game.StopFlag != StopState::Requested;
 }
 
 // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1. False
 // when a stop was asked for and the pass ends here.
 bool RearhandSeat0BidsToSeat1(CMainFrame& frame, BusyStep& busy, AuctionSpeaker& say) {
-    bool first = true;
     if (g_Game.StopFlag == StopState::Running) {
         // Not busy while they bid: a close request stops their loop at its next check.
         g_Game.StopFlag = StopState::Auction;
         busy.End();
     }
     if (g_Game.StopFlag == StopState::Requested) return false;
-    while (g_Game.StopFlag == StopState::Auction) {
-        if (ComputerBids(frame, 0)) {
-            first = false;
-            say.Bid(0);
-            if (g_Game.StopFlag == StopState::Requested) break;
-            frame.UpdateGameValueBid();
-            if (frame.Auction().BidLimits[1] >= Value()) {
-                say.Hold(1, TERM_YES, true);
-                StepUpBid(frame);
-                continue;
+    const ComputersBidding bidding = BidAmongComputers(frame, say, 0, 1, TERM_ALSO_AWAY, true);
+    switch (bidding.Ending) {
+        case ComputersBidding::HolderPassed: g_Game.Soloist = 0; break;
+        case ComputersBidding::BidderPassed:
+            // Seat 0 passes too: "also" when it never bid, after the person's pass.
+            say.Pass(0, bidding.Bids == 0 ? TERM_ALSO_AWAY : TERM_I_AM_AWAY);
+            if (!ForehandDecidesOrBidStepsDown(frame, say, 1, TERM_I_AM_AWAY)) {
+                g_Game.Soloist = 3;
+                frame.SetFlowState(STATE_QUERY);
             }
-            say.Pass(1, TERM_ALSO_AWAY);
-            g_Game.Soloist = 0;
-            EndComputersLoop();
-        } else {
-            say.Pass(0, first ? TERM_ALSO_AWAY : TERM_I_AM_AWAY);
-            if (Value() == kLowestBid) {
-                if (!ForehandPlaysAlone(frame, say, 1, TERM_I_AM_AWAY)) {
-                    g_Game.Soloist = 3;
-                    frame.SetFlowState(STATE_QUERY);
-                }
-            } else {
-                StepDownBid(frame);
-            }
-            EndComputersLoop();
-        }
+            break;
+        case ComputersBidding::Stopped: break;
     }
-    if (g_Game.StopFlag == StopState::Requested) return false;
-    return true;
+    EndComputersBidding();
+    return g_Game.StopFlag != StopState::Requested;
 }
 
 }  // namespace
@@ -115,15 +85,15 @@ void CMainFrame::OnPass() {
     AuctionSpeaker say(*this, "OnPass");
     // Step 1: the person's word.
     if (g_Game.Soloist != 2) {
-        const bool alsoAway = g_Game.Soloist == 0 && g_Game.Forehand != 2 && Value() == kLowestBid;
+        const bool alsoAway = g_Game.Soloist == 0 && g_Game.Forehand != 2 && ValueOnTable() == kLowestBid;
         say.Voice(2, alsoAway ? TERM_ALSO_AWAY : TERM_I_AM_AWAY, true);
     }
     BusyStep busy(*this);
     // Step 2: on the table.
     if (g_Game.Soloist == 2) {
-        if (g_Game.Forehand == 2) say.Show(2, AuctionWord::Hold, Value());
+        if (g_Game.Forehand == 2) say.Show(2, AuctionWord::Hold, ValueOnTable());
     } else {
-        say.Show(2, AuctionWord::Pass, Value());
+        say.Show(2, AuctionWord::Pass, ValueOnTable());
     }
     // Step 3: the bar closes; the pause clock starts.
     CloseModelessDialog();
@@ -135,11 +105,7 @@ void CMainFrame::OnPass() {
         if (!RearhandSeat1BidsToSeat0(*this, say)) return;
     } else if (soloist == 0 && leader == 0) {
         // The person, rearhand, passed against forehand seat 0.
-        if (Value() == kLowestBid) {
-            if (!ForehandPlaysAlone(*this, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
-        } else {
-            StepDownBid(*this);
-        }
+        if (!ForehandDecidesOrBidStepsDown(*this, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
     } else if (soloist == 1 && leader == 1) {
         if (!RearhandSeat0BidsToSeat1(*this, busy, say)) return;
     } else if (soloist == 1 && leader == 0) {
@@ -156,7 +122,7 @@ void CMainFrame::OnPass() {
         }
     } else {
         char text[96];
-        std::snprintf(text, sizeof text, "%s:soloist:%d", GetPlayerName(g_Game.Soloist).c_str(), Value());
+        std::snprintf(text, sizeof text, "%s:soloist:%d", GetPlayerName(g_Game.Soloist).c_str(), ValueOnTable());
         say.Trace(text);
     }
     Declare();

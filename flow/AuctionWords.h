@@ -1,6 +1,7 @@
 #pragma once
 // The building blocks of the auction's steps: a seat's spoken word (voice, trace line, balloon),
-// the steps of the bid up and down the ladder, a computer's decision and the demonstration timer.
+// the steps of the bid up and down the ladder, a computer's decision, the two computers bidding
+// against each other and the demonstration timer.
 
 #include <string>
 
@@ -46,6 +47,9 @@ private:
     const char* handler_;
 };
 
+// The value of the bid on the table.
+int ValueOnTable();
+
 // One rung up (over 92 under rule Skat); at the top the bid stays and BidAtTop is set.
 void StepUpBid(CMainFrame& frame);
 // One rung down after a step up that nobody took; after a step up that could not raise, nothing.
@@ -53,3 +57,23 @@ void StepDownBid(CMainFrame& frame);
 // A computer bids the value on the table: its limit reaches it and it lies within the ladder.
 bool ComputerBids(const CMainFrame& frame, int seat);
 void ArmAuctionDemoTimer(CMainFrame& frame, bool opening);
+
+// While the two computers bid among themselves, the stop flag reads Auction (a running game only);
+// false when a stop was asked for and they do not start.
+bool StartComputersBidding();
+// The flag goes back to Running, unless a stop was asked for meanwhile.
+void EndComputersBidding();
+
+// How the computers' bidding ended: the holder passed a bid, the bidder found the value on the
+// table beyond its limit, or a stop was asked for.
+struct ComputersBidding {
+    enum Outcome { HolderPassed, BidderPassed, Stopped };
+    Outcome Ending = Stopped;
+    int Bids = 0;  // the bids the bidder made
+};
+// The bidder bids the value on the table while its limit reaches it and the holder holds each bid
+// (the bid goes up a rung); the holder passes with its term. A stop asked for during a bid ends
+// the bidding at once where stopAfterBid, else after the holder's answer. Runs while the stop flag
+// reads Auction; the caller says what follows and ends the bidding.
+ComputersBidding BidAmongComputers(CMainFrame& frame, AuctionSpeaker& say, int bidder, int holder, int holderPassTerm,
+                                   bool stopAfterBid);

@@ -20,7 +20,6 @@
 #include "platform/core/Resources.h"
 #include "platform/core/TextFormat.h"
 #include "platform/core/WindowApi.h"
-#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 
 #include <cstdio>
@@ -103,41 +102,21 @@ void CMainFrame::SaveListAfterGame(const std::string& path) {
 }
 
 void CMainFrame::WriteListFile(const std::string& path, bool inPlace) {
-    const std::size_t games = static_cast<std::size_t>(g_GameList.ListedGames());
-    const std::span<const ListRecord> rows(g_GameList.Games.data(), games);
+    CGameList& list = g_GameList;
+    const std::size_t games = static_cast<std::size_t>(list.ListedGames());
+    const std::span<const ListRecord> rows(list.Games.data(), games);
     const std::vector<std::uint8_t> trailer = EncodeListSettings(MakeListSettings(platform::LoadString(IDS_VERSION)));
-    // A list its reader would refuse is not written: the file keeps the games it holds.
-    if (kListHeaderBytes + games * kListRowBytes + trailer.size() > kMatchListCap) {
-        ReportFileError(IDS_WRITE_FAILED, "SaveList", path);
-        return;
-    }
-    CGameList::WrittenFile& written = g_GameList.Written;
-    // A list someone else wrote since our last write holds their games: it stays as it is.
-    if (written.Path == path && platform::ChangedSince(path, written.Stamp)) {
-        ReportFileError(IDS_CHANGED_BY_OTHER, "SaveList", path);
-        return;
-    }
-    // After a game only what changed, when the file is still the one written last.
-    if (inPlace && written.Path == path && written.Games <= games && written.Games <= g_GameList.RowsUnchanged &&
-        !IsProtectedFile(path)) {
-        const std::vector<platform::FileStep> steps = ListAppendSteps(written.Header, written.Games, g_GameList.Header, rows, trailer);
-        platform::FileStamp after;
-        if (platform::UpdateFileInPlace(path, written.Stamp, steps, after)) {
-            written = {path, after, games, g_GameList.Header};
-            g_GameList.RowsUnchanged = games;
-            return;
-        }
-    }
-    std::vector<std::uint8_t> bytes = EncodeListRows(g_GameList.Header, rows);
-    bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    if (!WriteOwnFile(path, bytes)) {
-        if (written.Path == path) written = {};
-        ReportFileError(IDS_WRITE_FAILED, "SaveList", path);
-        return;
-    }
-    const std::optional<platform::FileStamp> stamp = platform::StampOf(path);
-    written = stamp ? CGameList::WrittenFile{path, *stamp, games, g_GameList.Header} : CGameList::WrittenFile{};
-    g_GameList.RowsUnchanged = games;
+    // After a game only what changed: the rows the file holds must still be those of the list.
+    const auto changes = [&](const platform::FileStamp&) -> std::optional<std::vector<platform::FileStep>> {
+        if (list.WrittenGames > games || list.WrittenGames > list.RowsUnchanged) return std::nullopt;
+        return ListAppendSteps(list.WrittenHeader, list.WrittenGames, list.Header, rows, trailer);
+    };
+    const auto wholeFile = [&] { return EncodeListFile(list.Header, rows, trailer); };
+    const bool fits = kListHeaderBytes + games * kListRowBytes + trailer.size() <= kMatchListCap;
+    if (!WriteGrowingFile("SaveList", path, fits, list.Written, inPlace, changes, wholeFile)) return;
+    list.WrittenGames = games;
+    list.WrittenHeader = list.Header;
+    list.RowsUnchanged = games;
 }
 
 bool CMainFrame::ReadList(const std::string& path, int compare, bool reportErrors) {

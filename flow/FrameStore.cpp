@@ -9,7 +9,6 @@
 #include "platform/core/Codepage.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
-#include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 
 #include <algorithm>
@@ -25,37 +24,16 @@ void CMainFrame::SaveStoreAfterGame(const std::string& path) {
 }
 
 void CMainFrame::WriteStoreFile(const std::string& path, bool inPlace) {
-    CStoreRows::WrittenFile& written = g_StoreRows.Written;
-    // A store its reader would refuse is not written: the file keeps the deals it holds.
-    if (StoredDealsFileBytes(g_StoreRows, g_Game.StoreCount) > kStoredDealCap) {
-        ReportFileError(IDS_WRITE_FAILED, "SaveStore", path);
-        return;
-    }
-    // Stored deals someone else wrote since our last write stay as they are.
-    if (written.Path == path && platform::ChangedSince(path, written.Stamp)) {
-        ReportFileError(IDS_CHANGED_BY_OTHER, "SaveStore", path);
-        return;
-    }
-    // After a game only the new deal, when the file is still the one written last.
-    if (inPlace && written.Path == path && !IsProtectedFile(path)) {
-        if (const auto steps = StoredDealAppendSteps(g_StoreRows, g_Game.StoreCount, written.Stamp.size)) {
-            platform::FileStamp after;
-            if (platform::UpdateFileInPlace(path, written.Stamp, *steps, after)) {
-                written.Stamp = after;
-                g_StoreRows.Unchanged = std::min<std::size_t>(after.size, g_StoreRows.Bytes.size());
-                return;
-            }
-        }
-    }
-    const std::vector<std::uint8_t> bytes = EncodeStoredDeals(g_StoreRows, g_Game.StoreCount);
-    if (!WriteOwnFile(path, bytes)) {
-        if (written.Path == path) written = {};
-        ReportFileError(IDS_WRITE_FAILED, "SaveStore", path);
-        return;
-    }
-    const std::optional<platform::FileStamp> stamp = platform::StampOf(path);
-    written = stamp ? CStoreRows::WrittenFile{path, *stamp} : CStoreRows::WrittenFile{};
-    g_StoreRows.Unchanged = std::min(bytes.size(), g_StoreRows.Bytes.size());
+    const int deals = g_Game.StoreCount;
+    // After a game only the new deal.
+    const auto newDeal = [deals](const platform::FileStamp& written) {
+        return StoredDealAppendSteps(g_StoreRows, deals, written.size);
+    };
+    const auto wholeFile = [deals] { return EncodeStoredDeals(g_StoreRows, deals); };
+    const std::optional<std::size_t> size = WriteGrowingFile(
+        "SaveStore", path, StoredDealsFileBytes(g_StoreRows, deals) <= kStoredDealCap, g_StoreRows.Written, inPlace,
+        newDeal, wholeFile);
+    if (size) g_StoreRows.Unchanged = std::min<std::size_t>(*size, g_StoreRows.Bytes.size());
 }
 
 void CMainFrame::ReadStore(const std::string& path, int which) {

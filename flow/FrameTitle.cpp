@@ -93,9 +93,8 @@ std::string CMainFrame::SaveTempFile(int kind) {
     } else if (kind == 1) {
         // The rows as they are, and the settings of now.
         const int games = g_GameList.ListedGames();
-        bytes = EncodeListRows(g_GameList.Header, std::span(g_GameList.Games.data(), static_cast<std::size_t>(games)));
-        const std::vector<std::uint8_t> trailer = EncodeListSettings(MakeListSettings(platform::LoadString(IDS_VERSION)));
-        bytes.insert(bytes.end(), trailer.begin(), trailer.end());
+        bytes = EncodeListFile(g_GameList.Header, std::span(g_GameList.Games.data(), static_cast<std::size_t>(games)),
+                               EncodeListSettings(MakeListSettings(platform::LoadString(IDS_VERSION))));
     } else {
         bytes = EncodeStoredDeals(g_StoreRows, g_Game.StoreCount);
     }

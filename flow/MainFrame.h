@@ -19,16 +19,19 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace platform {
 class DeviceContext;
 class Dialog;
+struct FileStamp;
+struct FileStep;
 }
 
 struct GameScore;
+struct SeenFile;
 struct GameFileRecord;
 struct ListSettings;
 
@@ -426,6 +429,16 @@ public:
     // The stored deals after a game: the new deal appended when the file is the one written last.
     void SaveStoreAfterGame(const std::string& path);
     void WriteStoreFile(const std::string& path, bool inPlace);
+    // The write step of the files a game end adds to (the match list, the stored deals). A file
+    // that does not fit its reader's cap, or that someone else changed since the program last
+    // wrote it there, is not written, and the failure is named under the operation. inPlace: the
+    // steps appendSteps gives for the file as last written (nothing: none fit) are made in place
+    // when the file is still that one; otherwise the whole file goes at once. Returns the size of
+    // the file written, nothing when it was not; written follows the file.
+    std::optional<std::size_t> WriteGrowingFile(
+        const char* operation, const std::string& path, bool fits, SeenFile& written, bool inPlace,
+        const std::function<std::optional<std::vector<platform::FileStep>>(const platform::FileStamp&)>& appendSteps,
+        const std::function<std::vector<std::uint8_t>()>& wholeFile);
     // Stored deals of games the list does not hold (a game end cut short after its deal was
     // written) go.
     void DropDealsPastList();

@@ -5,7 +5,7 @@
 // The number of games is g_Game.GameCount; Games holds at least that many records once the list is
 // complete (a reader of the list takes the smaller of the two).
 
-#include "platform/core/FileIo.h"
+#include "match/OwnFiles.h"
 
 #include <array>
 #include <cstdint>
@@ -69,13 +69,9 @@ struct CGameList {
 
     // The list file the program last wrote, whole or in place: where it is, who it is now, and the
     // games and header it holds. A game end that finds it unchanged writes only what is new.
-    struct WrittenFile {
-        std::string Path;
-        platform::FileStamp Stamp;
-        std::size_t Games = 0;
-        ListHeader Header;
-    };
-    WrittenFile Written;
+    SeenFile Written;
+    std::size_t WrittenGames = 0;
+    ListHeader WrittenHeader;
     // The leading games that are still as that file holds them (a game listed over an older one
     // lowers it).
     std::size_t RowsUnchanged = 0;

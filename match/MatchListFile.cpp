@@ -114,6 +114,13 @@ std::vector<std::uint8_t> EncodeListRows(const ListHeader& header, std::span<con
     return bytes;
 }
 
+std::vector<std::uint8_t> EncodeListFile(const ListHeader& header, std::span<const ListRecord> games,
+                                         std::span<const std::uint8_t> trailer) {
+    std::vector<std::uint8_t> bytes = EncodeListRows(header, games);
+    bytes.insert(bytes.end(), trailer.begin(), trailer.end());
+    return bytes;
+}
+
 std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings) {
     platform::ByteWriter writer;
     for (std::int32_t word : settings.Words) writer.WriteInt32(word);

@@ -67,6 +67,9 @@ std::optional<MatchListRecord> DecodeMatchList(std::span<const std::uint8_t> byt
 // The rows alone (the header and the games), and the trailer alone, as the file holds them.
 std::vector<std::uint8_t> EncodeListRows(const ListHeader& header, std::span<const ListRecord> games);
 std::vector<std::uint8_t> EncodeListSettings(const ListSettings& settings);
+// The whole file: the rows, then the trailer.
+std::vector<std::uint8_t> EncodeListFile(const ListHeader& header, std::span<const ListRecord> games,
+                                         std::span<const std::uint8_t> trailer);
 
 // The writes that take a list file the program wrote with `writtenGames` rows under
 // `writtenHeader` (its trailer after them) to the given header, games and trailer: the old trailer

@@ -130,23 +130,34 @@ struct IntKeyTables {
     std::vector<IntKey> Rules, Options, Players, ImageShows, Game, Actual, Rounds, View, Print;
 };
 
-// The records the number settings are read into, and their defaults.
+// The records the number settings are read into, and their defaults; the tables of the sections
+// point into them.
 struct KeyRecords {
+    using enum Rule;
+
     CSettings& s = g_Settings;
     CGameState& g = g_Game;
     CProfile& p = g_Profile;
     const CSettings ds;
     const CGameState dg;
     const CProfile dp;
+
+    std::vector<IntKey> RuleKeys() const;
+    std::vector<IntKey> OptionKeys() const;
+    std::vector<IntKey> DelayKeys() const;
+    std::vector<IntKey> RiskKeys() const;
+    std::vector<IntKey> SettingsAudioAndWindowKeys() const;
+    std::vector<IntKey> PlayerKeys() const;
+    std::vector<IntKey> ImageShowKeys() const;
+    std::vector<IntKey> GameKeys() const;
+    std::vector<IntKey> ActualKeys() const;
+    std::vector<IntKey> RoundKeys() const;
+    std::vector<IntKey> ViewKeys() const;
+    std::vector<IntKey> PrintKeys() const;
 };
 
 // The rule variants and the Ramsch settings.
-std::vector<IntKey> RuleKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    CGameState& g = r.g;
-    const CGameState& dg = r.dg;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::RuleKeys() const {
     return {
         {"Variants", "Variant", &g.VariantMode, dg.VariantMode, Range, 0, 2, dg.VariantMode},
         {"Variants", "Kontra", &s.Variants.Kontra, ds.Variants.Kontra, Flag},
@@ -170,12 +181,7 @@ std::vector<IntKey> RuleKeys(const KeyRecords& r) {
     };
 }
 
-std::vector<IntKey> OptionKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    CGameState& g = r.g;
-    const CGameState& dg = r.dg;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::OptionKeys() const {
     return {
         {"Options", "Demo", &g.DemoMode, dg.DemoMode, Flag},
         {"Options", "Suggest", &s.Options.Suggest, ds.Options.Suggest, Flag},
@@ -186,10 +192,7 @@ std::vector<IntKey> OptionKeys(const KeyRecords& r) {
     };
 }
 
-std::vector<IntKey> DelayKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::DelayKeys() const {
     return {
         {"Delay", "Bid", &s.Delay.Bid, ds.Delay.Bid, Clamp, 0, kDelayMax},
         {"Delay", "Answer", &s.Delay.Answer, ds.Delay.Answer, Clamp, 0, kDelayMax},
@@ -205,10 +208,7 @@ std::vector<IntKey> DelayKeys(const KeyRecords& r) {
 }
 
 // The computers' risks by seat, and the suit each seat's suit risk names.
-std::vector<IntKey> RiskKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::RiskKeys() const {
     std::vector<IntKey> keys;
     const char* const seatKeys[3] = {"Computer1", "Computer2", "Person"};
     // A fresh profile has suit risk 4 for Clubs only at seats 0 and 2, but for Clubs, Spades and
@@ -225,12 +225,7 @@ std::vector<IntKey> RiskKeys(const KeyRecords& r) {
 }
 
 // The settings switches, the sound and the main window's place.
-std::vector<IntKey> SettingsAudioAndWindowKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    CProfile& p = r.p;
-    const CProfile& dp = r.dp;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::SettingsAudioAndWindowKeys() const {
     return {
         {"Settings", "Annotate", &s.Settings.Annotate, ds.Settings.Annotate, Flag},
         {"Settings", "Deal", &s.Settings.Deal, ds.Settings.Deal, Flag},
@@ -254,19 +249,16 @@ std::vector<IntKey> SettingsAudioAndWindowKeys(const KeyRecords& r) {
 }
 
 // The players' settings: the delays, the risks, then the switches, sound and window.
-std::vector<IntKey> PlayerKeys(const KeyRecords& r) {
-    std::vector<IntKey> keys = DelayKeys(r);
-    const std::vector<IntKey> risks = RiskKeys(r);
+std::vector<IntKey> KeyRecords::PlayerKeys() const {
+    std::vector<IntKey> keys = DelayKeys();
+    const std::vector<IntKey> risks = RiskKeys();
     keys.insert(keys.end(), risks.begin(), risks.end());
-    const std::vector<IntKey> rest = SettingsAudioAndWindowKeys(r);
+    const std::vector<IntKey> rest = SettingsAudioAndWindowKeys();
     keys.insert(keys.end(), rest.begin(), rest.end());
     return keys;
 }
 
-std::vector<IntKey> ImageShowKeys(const KeyRecords& r) {
-    CProfile& p = r.p;
-    const CProfile& dp = r.dp;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::ImageShowKeys() const {
     return {
         {"Image", "ShowComputer1", &p.Image.ShowComputer1, dp.Image.ShowComputer1, Flag},
         {"Image", "ShowComputer2", &p.Image.ShowComputer2, dp.Image.ShowComputer2, Flag},
@@ -275,14 +267,7 @@ std::vector<IntKey> ImageShowKeys(const KeyRecords& r) {
     };
 }
 
-std::vector<IntKey> GameKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    CGameState& g = r.g;
-    const CGameState& dg = r.dg;
-    CProfile& p = r.p;
-    const CProfile& dp = r.dp;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::GameKeys() const {
     return {
         {"Game", "Cond", &p.Cond, dp.Cond},
         {"Game", "Bypass", &s.Game.Bypass, ds.Game.Bypass, Flag},
@@ -301,20 +286,14 @@ std::vector<IntKey> GameKeys(const KeyRecords& r) {
 
 // Status, BockCounter, BockNumber and RamschNumber are read by ReadRoundCounters and brought
 // into range by the Rounds table; a match file's trailer carries the round numbers split.
-std::vector<IntKey> ActualKeys(const KeyRecords& r) {
-    CGameState& g = r.g;
-    const CGameState& dg = r.dg;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::ActualKeys() const {
     return {
         {"Actual", "Leader", &g.Leader, dg.Leader, Range, 0, 2, dg.Leader},
         {"Actual", "Forehand", &g.Forehand, dg.Forehand, Range, 0, 2, dg.Forehand},
     };
 }
 
-std::vector<IntKey> RoundKeys(const KeyRecords& r) {
-    CGameState& g = r.g;
-    const CGameState& dg = r.dg;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::RoundKeys() const {
     return {
         {"Actual", "Status", &g.RoundStatus, dg.RoundStatus, Range, 0, 2, 0},
         // Games played of the Bock round's three.
@@ -326,10 +305,7 @@ std::vector<IntKey> RoundKeys(const KeyRecords& r) {
     };
 }
 
-std::vector<IntKey> ViewKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::ViewKeys() const {
     return {
         {"View", "Player", &s.View.Player, ds.View.Player, PlayerWord},
         {"View", "CardBack", &s.View.CardBack, ds.View.CardBack, Range, 0, 31, ds.View.CardBack},
@@ -348,10 +324,7 @@ std::vector<IntKey> ViewKeys(const KeyRecords& r) {
     };
 }
 
-std::vector<IntKey> PrintKeys(const KeyRecords& r) {
-    CSettings& s = r.s;
-    const CSettings& ds = r.ds;
-    using enum Rule;
+std::vector<IntKey> KeyRecords::PrintKeys() const {
     return {
         {"Print", "Orient", &s.Print.Orient, ds.Print.Orient, Range, 1, 2, ds.Print.Orient},
     };
@@ -360,15 +333,15 @@ std::vector<IntKey> PrintKeys(const KeyRecords& r) {
 IntKeyTables BuildTables() {
     const KeyRecords records;
     IntKeyTables t;
-    t.Rules = RuleKeys(records);
-    t.Options = OptionKeys(records);
-    t.Players = PlayerKeys(records);
-    t.ImageShows = ImageShowKeys(records);
-    t.Game = GameKeys(records);
-    t.Actual = ActualKeys(records);
-    t.Rounds = RoundKeys(records);
-    t.View = ViewKeys(records);
-    t.Print = PrintKeys(records);
+    t.Rules = records.RuleKeys();
+    t.Options = records.OptionKeys();
+    t.Players = records.PlayerKeys();
+    t.ImageShows = records.ImageShowKeys();
+    t.Game = records.GameKeys();
+    t.Actual = records.ActualKeys();
+    t.Rounds = records.RoundKeys();
+    t.View = records.ViewKeys();
+    t.Print = records.PrintKeys();
     return t;
 }
 

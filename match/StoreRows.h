@@ -7,7 +7,7 @@
 // The array always holds at least the header and deal 1's first row, so that a title of up to
 // 52 bytes and deal 1's numbering mode always have their place.
 
-#include "platform/core/FileIo.h"
+#include "match/OwnFiles.h"
 
 #include <cstdint>
 #include <string>
@@ -32,11 +32,7 @@ struct CStoreRows {
 
     // The stored-deal file the program last wrote, whole or in place, and who it is now; Unchanged:
     // the leading bytes that are still as that file holds them (every change lowers it).
-    struct WrittenFile {
-        std::string Path;
-        platform::FileStamp Stamp;
-    };
-    WrittenFile Written;
+    SeenFile Written;
     std::size_t Unchanged = 0;
 
     // Word `index` of the whole array (0 when outside it).

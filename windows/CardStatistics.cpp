@@ -17,55 +17,23 @@
 
 namespace {
 
-const SideWindowTraits kCardStatisticsTraits = [] {
-    SideWindowTraits traits;
-    traits.toggleCommand = ID_LIST_CARD_STATISTICS;
-    traits.className = "CCardStatistics";
-    traits.section = "RectCardStatistics";
-    traits.helpTopic = "::/Bedienung/Kartenstatistik.htm";
-    traits.sheetWidth = CCardStatistics::kGridWidth;
-    traits.horizontalRangeWidth = CCardStatistics::kGridWidth;
-    traits.lineX = 14;
-    traits.lineY = 14;
-    traits.verticalOnlyWhileShown = false;
-    traits.wheelOnlyWhileShown = true;
-    traits.rangesAlways = false;
-    return traits;
-}();
+const SideWindowTraits kCardStatisticsTraits =
+    CStatisticsWindow::Traits(ID_LIST_CARD_STATISTICS, "CCardStatistics", "RectCardStatistics",
+                              "::/Bedienung/Kartenstatistik.htm", CCardStatistics::kGridWidth);
 
 constexpr int kColumn = 88, kHalf = 44, kRow = 19, kRows = 34;
 const platform::Brush kWhite = platform::Brush::Solid(platform::Rgb(255, 255, 255));
 
 // The grid's drawing shifted by the scroll positions, below the panel's height H.
-struct GridPainter {
-    platform::DeviceContext& dc;
-    const int scrollX, scrollY;
+struct GridPainter : statistics::ScrolledDrawing {
     const int H;
 
-    int X(int x) const { return x - scrollX; }
-    int Y(int y) const { return y - scrollY; }
-    void Fill(int left, int top, int right, int bottom, const platform::Brush& brush) {
-        dc.FillRect({X(left), Y(top), X(right), Y(bottom)}, brush);
-    }
-    void Text(int x, int y, const std::string& s) { dc.TextOut(X(x), Y(y), s); }
-    int Width(const std::string& s) { return statistics::TextWidth(dc, s); }
-
-    void PanelFollows(CCardsDialog* panel);
     void Lines();
     void Headings(const std::string& cardsLabel, const std::string& absLabel, const std::string& relLabel);
     void RowSymbols(HWND window);
     void PanelShowsView(CCardsDialog* panel, CStatisticsBlock& cards, int view);
     void Cells(CStatisticsBlock& cards, int view);
 };
-
-// 2. The panel scrolls with the grid (moved only when its place changes: a move repaints).
-void GridPainter::PanelFollows(CCardsDialog* panel) {
-    if (panel && panel->IsAlive()) {
-        const platform::Rect place{-scrollX, -scrollY, -scrollX + CCardStatistics::kGridWidth,
-                                   -scrollY + panel->WindowRect().Height()};
-        if (panel->WindowRect() != place) panel->MoveWindow(place, true);
-    }
-}
 
 // 3. The grid's lines; the second starts right of the corner cell, which spans two rows.
 void GridPainter::Lines() {
@@ -157,28 +125,16 @@ void GridPainter::Cells(CStatisticsBlock& cards, int view) {
 
 }  // namespace
 
-CCardStatistics::CCardStatistics() : CSideWindow(kCardStatisticsTraits, &g_Settings.View.ListCardStatistics) {}
+CCardStatistics::CCardStatistics()
+    : CStatisticsWindow(kCardStatisticsTraits, &g_Settings.View.ListCardStatistics,
+                        {kGridWidth, kSheetHeight, kCompactWidth, kCompactHeight}) {}
 
 CCardStatistics::~CCardStatistics() = default;
 
 bool CCardStatistics::OnCreateWindow() {
-    // The frame's extras: what the window measures beyond its client (nothing around ours).
-    frameExtraWidth = WindowRect().Width() - ClientRect().Width();
-    frameExtraHeight = WindowRect().Height() - ClientRect().Height();
     cardsLabel = platform::LoadString(IDS_STATISTICS_CARDS);
-    absLabel = platform::LoadString(IDS_STATISTICS_ABS);
-    relLabel = platform::LoadString(IDS_STATISTICS_REL);
-    block = &statistics::FrameBlock();
-    // The panel sits in the window's content, shown and with the focus; the grid starts below it.
     panel = std::make_unique<CCardsDialog>(this);
-    if (panel->CreateChild(Handle())) {
-        panel->ShowWindow(SW_SHOW);
-        panel->SetFocus();
-        panelHeight = panel->WindowRect().Height();
-    } else {
-        panel.reset();
-        panelHeight = 0;
-    }
+    if (!OpenPanel(*panel)) panel.reset();
     WS_NewSymbolDeck(Handle());
     return true;
 }
@@ -190,26 +146,14 @@ void CCardStatistics::Paint(platform::DeviceContext& dc, int, int) {
     PaintGrid(dc, HorizontalBar().position, VerticalBar().position);
 }
 
-void CCardStatistics::Redraw() { statistics::RedrawNow(Handle()); }
-
-void CCardStatistics::SetCompactSize() {
-    SwitchSize(kCompactWidth + frameExtraWidth, kCompactHeight + frameExtraHeight, true);
-}
-
-void CCardStatistics::SetFullSize() { SwitchSize(kGridWidth + frameExtraWidth, kSheetHeight + frameExtraHeight, false); }
-
 void CCardStatistics::PaintGrid(platform::DeviceContext& dc, int scrollX, int scrollY) {
     CStatisticsBlock& cards = block ? *block : statistics::FrameBlock();
-    GridPainter grid{dc, scrollX, scrollY, panelHeight};
+    GridPainter grid{{dc, scrollX, scrollY}, panelHeight};
 
     // 1. Transparent black text in the bold Arial; the context's own objects come back at the end.
-    const int saved = dc.SaveDC();
-    dc.SetBkMode(platform::BkMode::Transparent);
-    dc.SetTextColor(platform::Rgb(0, 0, 0));
-    dc.SelectFont(statistics::TextFont());
-    dc.SelectPen(platform::Pen{});
-
-    grid.PanelFollows(panel.get());
+    const int saved = statistics::BeginText(dc);
+    // 2. The panel scrolls with the grid.
+    statistics::PanelFollows(panel.get(), kGridWidth, scrollX, scrollY);
     grid.Lines();
     grid.Headings(cardsLabel, absLabel, relLabel);
     grid.RowSymbols(Handle());

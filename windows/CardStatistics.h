@@ -6,32 +6,23 @@
 // deals test deals and switches the size. The window owns no statistics: it reads and writes the
 // card part of the main frame's statistics block.
 
-#include "windows/SideWindow.h"
+#include "windows/StatisticsWindow.h"
 
 #include <array>
 #include <memory>
 #include <string>
 
 class CCardsDialog;
-struct CStatisticsBlock;
 
-class CCardStatistics : public CSideWindow {
+class CCardStatistics : public CStatisticsWindow {
 public:
     CCardStatistics();
     ~CCardStatistics() override;
 
     // Draws the panel's state and the grid shifted by the scroll positions.
     void PaintGrid(platform::DeviceContext& dc, int scrollX, int scrollY);
-    // The client sizes of the panel's size buttons, at the same top-left corner, both bars at 0.
-    void SetCompactSize();
-    void SetFullSize();
-    // Invalidates, erases and repaints the window at once (after a panel command).
-    void Redraw();
 
     CCardsDialog* Panel() const { return panel.get(); }
-    int PanelHeight() const { return panelHeight; }
-    int FrameExtraWidth() const { return frameExtraWidth; }
-    int FrameExtraHeight() const { return frameExtraHeight; }
 
     // The rank index (A, 7, 8, 9, 10, J, Q, K = 0..7) of the card at position p of a suit's rows
     // (A, 10, K, Q, J, 9, 8, 7): the row's symbols name the card its counters count.
@@ -41,15 +32,11 @@ public:
     static constexpr int kCompactWidth = 458, kCompactHeight = 286;
 
 protected:
-    int SheetHeight() const override { return kSheetHeight; }
     void Paint(platform::DeviceContext& dc, int xOffset, int yOffset) override;
     bool OnCreateWindow() override;
     void OnPlainClose() override;
 
 private:
-    CStatisticsBlock* block = nullptr;
     std::unique_ptr<CCardsDialog> panel;
-    std::string cardsLabel, absLabel, relLabel;
-    int panelHeight = 0;
-    int frameExtraWidth = 0, frameExtraHeight = 0;
+    std::string cardsLabel;
 };

@@ -9,24 +9,10 @@
 #include "windows/StatisticsPainting.h"
 #include "windows/WindowFrameServices.h"
 
-namespace {
-
-const platform::DialogTemplate& PanelTemplate() {
-    static const platform::DialogTemplate none{};
-    const platform::DialogTemplate* found = platform::FindDialog(CCardsDialog::kTemplateId);
-    return found ? *found : none;
-}
-
-}  // namespace
-
-CCardsDialog::CCardsDialog(CCardStatistics* ownerWindow) : platform::Dialog(PanelTemplate()), owner(ownerWindow) {}
+CCardsDialog::CCardsDialog(CCardStatistics* ownerWindow) : CStatisticsPanel(kTemplateId, ownerWindow) {}
 
 bool CCardsDialog::OnInitDialog() {
-    // At the top left of the window's content, its size kept.
-    const platform::Rect place = WindowRect();
-    MoveWindow({0, 0, place.Width(), place.Height()}, true);
-    ::SendMessage(GetDlgItem(kCompact), BM_SETIMAGE, IDB_SIZE_COMPACT, 0);
-    ::SendMessage(GetDlgItem(kFull), BM_SETIMAGE, IDB_SIZE_FULL, 0);
+    PlaceAtTop();
     block = &statistics::FrameBlock();
     // A view from an older or damaged file that names no table shows the match.
     if (block->CardView() < 0 || block->CardView() >= kCardTables) block->CardView() = 0;
@@ -35,7 +21,7 @@ bool CCardsDialog::OnInitDialog() {
 }
 
 bool CCardsDialog::OnCommand(int id, unsigned code, HWND control) {
-    if (code != BN_CLICKED) return platform::Dialog::OnCommand(id, code, control);
+    if (code != BN_CLICKED) return CStatisticsPanel::OnCommand(id, code, control);
     switch (id) {
         case kSeries: SelectView(CARDS_MATCH); return true;
         case kUnlimited: SelectView(CARDS_ALL_TIME); return true;
@@ -49,13 +35,7 @@ bool CCardsDialog::OnCommand(int id, unsigned code, HWND control) {
             ClearCardStatisticsView();
             if (owner) owner->Redraw();
             return true;
-        case kCompact:
-            if (owner) owner->SetCompactSize();
-            return true;
-        case kFull:
-            if (owner) owner->SetFullSize();
-            return true;
-        default: return platform::Dialog::OnCommand(id, code, control);
+        default: return CStatisticsPanel::OnCommand(id, code, control);
     }
 }
 

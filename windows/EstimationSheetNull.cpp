@@ -5,11 +5,11 @@
 #include "platform/core/WindowApi.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/EstimationSheetDrawing.h"
+#include "windows/EstimationSheetPainter.h"
 #include "windows/PastelBrushes.h"
 #include "windows/TrickEstimation.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -72,39 +72,17 @@ constexpr int kNullLines = 31;
 
 int LineTop(int y0, int line) { return y0 + 85 + 17 * line; }
 
-// What the painting steps share: the window and its context, the scroll offsets, the bonus flag,
-// the tops of the top rows, the columns and the hot spots recorded so far.
-struct NullSheetPainter {
-    CTrickEstimation& window;
-    platform::DeviceContext& dc;
-    const int xOffset, yOffset;
+// What the painting steps share beside the sheet's own: the bonus flag. The suit columns stand
+// left of the value boxes and move with them.
+struct NullSheetPainter : SheetPainter {
     const int bonus;
-    const int y0, y1, y3;
-    // The suit columns stand left of the value boxes and move with them.
-    const estimation::SheetColumns& c;
-    const int box, right, dx;
-    int spot = 0;
 
     NullSheetPainter(CTrickEstimation& w, platform::DeviceContext& context, int x, int y)
-        : window(w), dc(context), xOffset(x), yOffset(y),
+        : SheetPainter(w, context, x, y, kPopupModeNull),
           bonus(Word(NullSheet::SafeNoForehandMark.row) != SHEET_EMPTY ||
                         Word(NullSheet::SafeNoAceMark.row) != SHEET_EMPTY
                     ? 1
-                    : 0),
-          y0(w.PanelHeight), y1(y0 + 17), y3(y0 + 51), c(w.Columns), box(c.box), right(c.right), dx(c.Shift()) {}
-
-    int Word(int row) const {
-        return window.Sheet ? static_cast<int>(window.Sheet[row][0]) : static_cast<int>(SHEET_EMPTY);
-    }
-    void Record(int x, int y) {
-        if (spot < kHotSpots) window.HotSpots[kPopupModeNull][spot] = {x - xOffset, y - yOffset};
-        ++spot;
-    }
-    void WriteText(int x, int y, int value) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
-        dc.TextOut(x, y, text);
-    }
+                    : 0) {}
 
     void PaintTop();
     void PaintLines();
@@ -134,14 +112,7 @@ void NullSheetPainter::PaintLines() {
         const int top = LineTop(y0, j);
         const estimation::RuleLine line =
             estimation::SplitRuleLine(window.RuleRows[62 + static_cast<std::size_t>(j)], 2);
-        estimation::WhiteFill(dc, {10, top + 1, right, top + 17});
-        dc.TextOut(10, top + 1, line.condition);
-        if (line.a == '1') {
-            Record(box, top);
-            window.DrawCellText(box, top, std::string(), dc);
-        }
-        if (line.b != '0') estimation::Rule(dc, 0, right, top);
-        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, c.termLeft[1], c.termWidth[1], top + 1);
+        PaintRuleLine(line, top, 1);
     }
 }
 
@@ -191,7 +162,7 @@ void NullSheetPainter::PaintClasses() {
         for (int k = 0; k < cls.lines; ++k) {
             const Pair& pair = cls.pairs[k];
             const int y = LineTop(y0, cls.firstLine + k) + 2;
-            if (pair.count != 0 || classCode == SHEET_EMPTY) WriteText(dx + 222 + 48 * pass, y, pair.count);
+            if (pair.count != 0 || classCode == SHEET_EMPTY) WriteNumber(dx + 222 + 48 * pass, y, pair.count);
             if (pair.term == None) continue;
             int value = pair.grow;
             if (pair.term != Fixed) {
@@ -200,7 +171,7 @@ void NullSheetPainter::PaintClasses() {
             }
             const int top = y - 2;
             dc.FillRect({box + 1, top + 1, box + 20, top + 17}, PastelBrush(std::max(0, 10 - 3 * value)));
-            WriteText(box + 8, y, value);
+            WriteNumber(box + 8, y, value);
         }
     }
 }

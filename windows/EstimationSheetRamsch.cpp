@@ -5,6 +5,7 @@
 #include "platform/core/WindowApi.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/EstimationSheetDrawing.h"
+#include "windows/EstimationSheetPainter.h"
 #include "windows/PastelBrushes.h"
 #include "windows/TrickEstimation.h"
 
@@ -29,35 +30,15 @@ constexpr RamschClass kRamschClasses[13] = {
 
 int LineTop(int y3, int line) { return line < 17 ? y3 + 34 + 17 * line : y3 + 51 + 17 * line; }
 
-// What the painting steps share: the window and its context, the scroll offsets, the tops of the
-// top rows, the columns, the hot spots recorded so far and the running totals of the class terms.
-struct RamschSheetPainter {
-    CTrickEstimation& window;
-    platform::DeviceContext& dc;
-    const int xOffset, yOffset;
-    const int y0, y1, y2, y3;
-    // The grids of the class and weak lines stand left of the value boxes and move with them.
-    const estimation::SheetColumns& c;
-    const int box, right, dx;
-    int spot = 0;
+// What the painting steps share beside the sheet's own: the running totals of the class terms. The
+// grids of the class and weak lines stand left of the value boxes and move with them.
+struct RamschSheetPainter : SheetPainter {
     int totals[8] = {};
 
     RamschSheetPainter(CTrickEstimation& w, platform::DeviceContext& context, int x, int y)
-        : window(w), dc(context), xOffset(x), yOffset(y), y0(w.PanelHeight), y1(y0 + 17), y2(y0 + 34),
-          y3(y0 + 51), c(w.Columns), box(c.box), right(c.right), dx(c.Shift()) {}
+        : SheetPainter(w, context, x, y, kPopupModeRamsch) {}
 
-    int Word(int row, int w) const {
-        return window.Sheet ? static_cast<int>(window.Sheet[row][w]) : static_cast<int>(SHEET_EMPTY);
-    }
-    void Record(int x, int y) {
-        if (spot < kHotSpots) window.HotSpots[kPopupModeRamsch][spot] = {x - xOffset, y - yOffset};
-        ++spot;
-    }
-    void WriteNumber(int x, int y, int value) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%d", value);
-        dc.TextOut(x, y, text);
-    }
+    // A number on white, the fill as wide as the number.
     void OnWhite(int x, int y, int value) {
         char text[16];
         std::snprintf(text, sizeof text, "%d", value);
@@ -110,14 +91,7 @@ void RamschSheetPainter::PaintLines() {
         if (j == 17) estimation::Rule(dc, 0, right, y3 + 323);
         const int top = LineTop(y3, j);
         const estimation::RuleLine line = estimation::SplitRuleLine(window.RuleRows[93 + static_cast<std::size_t>(j)], 3);
-        estimation::WhiteFill(dc, {10, top + 1, right, top + 17});
-        dc.TextOut(10, top + 1, line.condition);
-        if (line.a == '1') {
-            Record(box, top);
-            window.DrawCellText(box, top, std::string(), dc);
-        }
-        if (line.b != '0') estimation::Rule(dc, 0, right, top);
-        if (line.hasTerm) estimation::CentredInColumn(dc, line.term, c.termLeft[2], c.termWidth[2], top + 1);
+        PaintRuleLine(line, top, 2);
         if (j == kRamschLines - 1) estimation::Rule(dc, 0, right, top + 17);
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/core/WindowApi.h"
 #include "tavlo/SymbolApi.h"
 #include "windows/EstimationSheetDrawing.h"
+#include "windows/EstimationSheetPainter.h"
 #include "windows/PastelBrushes.h"
 #include "windows/TrickEstimation.h"
 
@@ -17,36 +18,17 @@ constexpr const char* kSuitTokens[4] = {"Kz", "Pk", "Hz", "Ka"};
 constexpr int kRuleLines = 31;
 
 
-// What the painting steps share: the window and its context, the scroll offsets, the view, the
-// tops of the top rows, the columns and the hot spots recorded so far; then where the rule lines
-// put each value row's box and the W line of Grand.
-struct SuitGrandSheetPainter {
-    CTrickEstimation& window;
-    platform::DeviceContext& dc;
-    const int xOffset, yOffset;
+// What the painting steps share beside the sheet's own: the view; then where the rule lines put
+// each value row's box and the W line of Grand.
+struct SuitGrandSheetPainter : SheetPainter {
     const bool grand;
-    const int mode;
-    const int y0, y1, y2, y3;
-    const estimation::SheetColumns& c;
-    const int box, right;
-    int spot = 0;
     int rowTop[SHEET_ROWS] = {};
     bool rowAfterHeading[SHEET_ROWS] = {};
     int valueRow = 6;
     int wLineTop = -1;
 
     SuitGrandSheetPainter(CTrickEstimation& w, platform::DeviceContext& context, int x, int y, bool grandView)
-        : window(w), dc(context), xOffset(x), yOffset(y), grand(grandView),
-          mode(grand ? kPopupModeGrand : kPopupModeSuit), y0(w.PanelHeight), y1(y0 + 17), y2(y0 + 34),
-          y3(y0 + 51), c(w.Columns), box(c.box), right(c.right) {}
-
-    int Word(int row) const {
-        return window.Sheet ? static_cast<int>(window.Sheet[row][0]) : static_cast<int>(SHEET_EMPTY);
-    }
-    void Record(int x, int y) {
-        if (spot < kHotSpots) window.HotSpots[mode][spot] = {x - xOffset, y - yOffset};
-        ++spot;
-    }
+        : SheetPainter(w, context, x, y, grandView ? kPopupModeGrand : kPopupModeSuit), grand(grandView) {}
 
     void PaintTop();
     void PaintRuleLines();

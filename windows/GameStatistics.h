@@ -6,7 +6,7 @@
 // the period (the current match or all games), resets the counters and switches the size. The window
 // owns no statistics: it reads and writes the game part of the main frame's statistics block.
 
-#include "windows/SideWindow.h"
+#include "windows/StatisticsWindow.h"
 
 #include <array>
 #include <cstdint>
@@ -14,18 +14,14 @@
 #include <string>
 
 class CGamesDialog;
-struct CStatisticsBlock;
 
-class CGameStatistics : public CSideWindow {
+class CGameStatistics : public CStatisticsWindow {
 public:
     CGameStatistics();
     ~CGameStatistics() override;
 
     // Draws the panel's count and the chart shifted by the scroll offsets.
     void PaintChart(platform::DeviceContext& dc, int scrollX, int scrollY);
-    void SetCompactSize();
-    void SetFullSize();
-    void Redraw();
 
     // The Result row's percentages from the three seats' summed scores: each seat's balance against
     // the two others as a share of half the balances' absolute sum, truncated; the first inexact
@@ -33,7 +29,6 @@ public:
     static std::array<int, 3> ResultShares(std::int64_t a, std::int64_t b, std::int64_t c);
 
     CGamesDialog* Panel() const { return panel.get(); }
-    int PanelHeight() const { return panelHeight; }
 
     static constexpr int kChartWidth = 501;
     static constexpr int kSheetHeight = 476;
@@ -41,15 +36,11 @@ public:
     static constexpr int kRowLabels = 18;
 
 protected:
-    int SheetHeight() const override { return kSheetHeight; }
     void Paint(platform::DeviceContext& dc, int xOffset, int yOffset) override;
     bool OnCreateWindow() override;
 
 private:
-    CStatisticsBlock* block = nullptr;
     std::unique_ptr<CGamesDialog> panel;
-    std::string attributesLabel, absLabel, relLabel;
+    std::string attributesLabel;
     std::array<std::string, kRowLabels> rowLabels;
-    int panelHeight = 0;
-    int frameExtraWidth = 0, frameExtraHeight = 0;
 };

@@ -14,12 +14,6 @@
 
 namespace {
 
-const platform::DialogTemplate& PanelTemplate() {
-    static const platform::DialogTemplate none{};
-    const platform::DialogTemplate* found = platform::FindDialog(CGamesDialog::kTemplateId);
-    return found ? *found : none;
-}
-
 // The game types of the list, in the order of the block's types; German edition first.
 constexpr std::array<std::array<const char*, kStatisticsTypes>, 2> kTypeNames{{
     {"Regelskat", "Variantenskat", "Nullspiele", "Farbspiele", "Grandspiele", "Ramsch"},
@@ -31,7 +25,7 @@ constexpr int kMatchPeriod = 0, kAllGames = 1;
 
 }  // namespace
 
-CGamesDialog::CGamesDialog(CGameStatistics* ownerWindow) : platform::Dialog(PanelTemplate()), owner(ownerWindow) {}
+CGamesDialog::CGamesDialog(CGameStatistics* ownerWindow) : CStatisticsPanel(kTemplateId, ownerWindow) {}
 
 bool CGamesDialog::OnInitDialog() {
     // 1. The block; a type or period from an older or damaged file that names none is the first.
@@ -46,10 +40,7 @@ bool CGamesDialog::OnInitDialog() {
     }
     CheckDlgButton(kPerMatch, block->ModeSelection() == kMatchPeriod ? BST_CHECKED : BST_UNCHECKED);
     // 3. At the top left of the window's content, its size kept; the size buttons' pictures.
-    const platform::Rect place = WindowRect();
-    MoveWindow({0, 0, place.Width(), place.Height()}, true);
-    ::SendMessage(GetDlgItem(kCompact), BM_SETIMAGE, IDB_SIZE_COMPACT, 0);
-    ::SendMessage(GetDlgItem(kFull), BM_SETIMAGE, IDB_SIZE_FULL, 0);
+    PlaceAtTop();
     return true;
 }
 
@@ -70,7 +61,7 @@ bool CGamesDialog::OnCommand(int id, unsigned code, HWND control) {
         if (owner) owner->Redraw();
         return true;
     }
-    if (code != BN_CLICKED) return platform::Dialog::OnCommand(id, code, control);
+    if (code != BN_CLICKED) return CStatisticsPanel::OnCommand(id, code, control);
     switch (id) {
         case kPerMatch:
             if (block) block->ModeSelection() = IsDlgButtonChecked(kPerMatch) == BST_CHECKED ? kMatchPeriod : kAllGames;
@@ -81,13 +72,7 @@ bool CGamesDialog::OnCommand(int id, unsigned code, HWND control) {
             ClearGameTable();
             if (owner) owner->Redraw();
             return true;
-        case kCompact:
-            if (owner) owner->SetCompactSize();
-            return true;
-        case kFull:
-            if (owner) owner->SetFullSize();
-            return true;
-        default: return platform::Dialog::OnCommand(id, code, control);
+        default: return CStatisticsPanel::OnCommand(id, code, control);
     }
 }
 

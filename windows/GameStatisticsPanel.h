@@ -4,29 +4,22 @@
 // clears the counters of the period shown and switches the window's size. It sits in the window as
 // a child and scrolls with the chart.
 
-#include "platform/core/Dialog.h"
+#include "windows/StatisticsWindow.h"
 
 class CGameStatistics;
 struct CStatisticsBlock;
 
-class CGamesDialog : public platform::Dialog {
+class CGamesDialog : public CStatisticsPanel {
 public:
     static constexpr int kTemplateId = 318;
-    // Controls.
-    static constexpr int kCount = 1050;
+    // Controls beside the count, reset and size buttons.
     static constexpr int kType = 1081;
     static constexpr int kPerMatch = 1116;
-    static constexpr int kReset = 1082;
-    static constexpr int kCompact = 1292;
-    static constexpr int kFull = 1291;
 
     explicit CGamesDialog(CGameStatistics* owner);
 
     bool OnInitDialog() override;
     bool OnCommand(int id, unsigned code, HWND control) override;
-    // The panel has no OK or Cancel: Enter and Esc leave it as it is.
-    void OnOK() override {}
-    void OnCancel() override {}
 
     // The selection's count of games in the count field.
     void ShowCount();
@@ -34,6 +27,5 @@ public:
     void ClearGameTable();
 
 private:
-    CGameStatistics* owner;
     CStatisticsBlock* block = nullptr;
 };

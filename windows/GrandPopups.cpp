@@ -428,14 +428,12 @@ void DrawSafeTrickTable(const GrandContext& c) {
     static constexpr int kGrid[] = {21, 46, 66, 84, 119, 140, 208, 275, 324, 414};
     static constexpr int kValueColumns[] = {72, 100, 128, -1, -1, -1, -1, -1, -1, -1, -1, 173, 239, 297, 367, 431};
     PopupCanvas& canvas = c.canvas;
-    std::string lines[5];
-    for (int k = 0; k < 5; ++k) lines[k] = platform::LoadString(IDS_POPUP_GRAND_TABLE + k);
+    const std::vector<std::string> lines = TableHeading(IDS_POPUP_GRAND_TABLE, 5);
     const platform::Size size = canvas.MeasureText(lines[2]);
     const int h = size.cy;
     const platform::Rect box = canvas.DrawPopupBox(kPopupModeGrand, 1, size.cx, 9 * h + 16, -370);
     const int left = box.left, top = box.top, L = left + 2, T = top + 2;
-    for (int k = 0; k < 4; ++k) canvas.DrawText(L, T + k * h, lines[k]);
-    canvas.DrawText(L, T + 4 * h + 2, lines[4]);
+    DrawTableHeading(canvas, box, lines, h);
     for (int s = 0; s < 4; ++s) canvas.DrawSymbol(s, L + 2, T + 5 * h + 3 + s * (h + 4));
     Rule(canvas, left + 66, top + 4 * h + 2, box.right, top + 4 * h + 2);
     for (int k = 1; k <= 4; ++k) Rule(canvas, left, top + 4 * h + k * (h + 4), box.right, top + 4 * h + k * (h + 4));

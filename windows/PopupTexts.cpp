@@ -89,6 +89,20 @@ void PopupLines::Draw(PopupCanvas& canvas, const platform::Rect& box, int lineHe
 
 int PopupLineHeight(PopupCanvas& canvas) { return canvas.MeasureText("0").cy; }
 
+std::vector<std::string> TableHeading(int firstLine, int count) {
+    std::vector<std::string> lines;
+    for (int k = 0; k < count; ++k) lines.push_back(platform::LoadString(firstLine + k));
+    return lines;
+}
+
+void DrawTableHeading(PopupCanvas& canvas, const platform::Rect& box, const std::vector<std::string>& lines,
+                      int lineHeight) {
+    const int last = static_cast<int>(lines.size()) - 1;
+    for (int k = 0; k <= last; ++k)
+        canvas.DrawText(box.left + 2, box.top + 2 + k * lineHeight + (k == last ? 2 : 0),
+                        lines[static_cast<std::size_t>(k)]);
+}
+
 void DrawRulePopup(PopupCanvas& canvas, int mode, int spot, int ruleNumber, const std::vector<PopupLine>& terms,
                    const std::string& verdict) {
     const int indent = canvas.MeasureText(PopupFormat("%d ", ruleNumber)).cx;

@@ -82,6 +82,13 @@ struct PopupLines {
 // The popup's text height: the height of a measured text.
 int PopupLineHeight(PopupCanvas& canvas);
 
+// The heading of a table popup: `count` lines of the string table from `firstLine`.
+std::vector<std::string> TableHeading(int firstLine, int count);
+// Writes the heading at the box's top left, a line a text height; the last line, the columns'
+// names, two pixels lower under the rule that ends the heading.
+void DrawTableHeading(PopupCanvas& canvas, const platform::Rect& box, const std::vector<std::string>& lines,
+                      int lineHeight);
+
 // The shape every rule popup shares: the term lines indented by the width of "<n> " so they
 // stand under the rule's text, one text height apart, and the verdict line last at the margin.
 // The box is as wide as the widest line and one line higher than the term lines.

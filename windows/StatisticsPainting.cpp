@@ -2,6 +2,7 @@
 
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"
+#include "platform/core/Window.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 
@@ -24,6 +25,29 @@ platform::LogFont TextFont() {
     font.width = 6;
     font.weight = platform::LogFont::kBold;
     return font;
+}
+
+int BeginText(platform::DeviceContext& dc) {
+    const int saved = dc.SaveDC();
+    dc.SetBkMode(platform::BkMode::Transparent);
+    dc.SetTextColor(platform::Rgb(0, 0, 0));
+    dc.SelectFont(TextFont());
+    dc.SelectPen(platform::Pen{});
+    return saved;
+}
+
+void ScrolledDrawing::Fill(int left, int top, int right, int bottom, const platform::Brush& brush) {
+    dc.FillRect({X(left), Y(top), X(right), Y(bottom)}, brush);
+}
+
+void ScrolledDrawing::Text(int x, int y, const std::string& text) { dc.TextOut(X(x), Y(y), text); }
+
+int ScrolledDrawing::Width(const std::string& text) const { return TextWidth(dc, text); }
+
+void PanelFollows(platform::Window* panel, int sheetWidth, int scrollX, int scrollY) {
+    if (!panel || !panel->IsAlive()) return;
+    const platform::Rect place{-scrollX, -scrollY, -scrollX + sheetWidth, -scrollY + panel->WindowRect().Height()};
+    if (panel->WindowRect() != place) panel->MoveWindow(place, true);
 }
 
 int Percent(std::int64_t value, std::int64_t divisor) {

@@ -386,13 +386,11 @@ int FirstRecordWord(const SuitAnalysisRecord& record, bool positive) {
 void DrawTrumpTrickTable(const SuitContext& c) {
     PopupCanvas& canvas = c.canvas;
     const int h = PopupLineHeight(canvas);
-    std::string lines[4];
-    for (int k = 0; k < 4; ++k) lines[k] = platform::LoadString(IDS_POPUP_TRUMP_TABLE + k);
+    const std::vector<std::string> lines = TableHeading(IDS_POPUP_TRUMP_TABLE, 4);
     const int width = canvas.MeasureText(lines[1]).cx;
     const platform::Rect box = canvas.DrawPopupBox(kPopupModeSuit, 1, width, 4 * h + 18, 0);
     const int left = box.left, top = box.top;
-    for (int k = 0; k < 3; ++k) canvas.DrawText(left + 2, top + 2 + k * h, lines[k]);
-    canvas.DrawText(left + 2, top + 3 * h + 4, lines[3]);
+    DrawTableHeading(canvas, box, lines, h);
     canvas.DrawSymbol(c.trump, left + 4, top + 4 * h + 7);
     const int y = top + 3 * h + 4;
     Rule(canvas, left + 80, y, box.right, y);
@@ -413,13 +411,11 @@ void DrawSafeTrickTable(const SuitContext& c) {
     static constexpr int kValueColumns[] = {74, 100, 127, 159, 201, 243, 287, 340, 393, 433, 473};
     PopupCanvas& canvas = c.canvas;
     const int h = PopupLineHeight(canvas);
-    std::string lines[5];
-    for (int k = 0; k < 5; ++k) lines[k] = platform::LoadString(IDS_POPUP_SUIT_TABLE + k);
+    const std::vector<std::string> lines = TableHeading(IDS_POPUP_SUIT_TABLE, 5);
     const int width = canvas.MeasureText(lines[2]).cx;
     const platform::Rect box = canvas.DrawPopupBox(kPopupModeSuit, 2, width, 9 * h + 16, 0);
     const int left = box.left, top = box.top;
-    for (int k = 0; k < 4; ++k) canvas.DrawText(left + 2, top + 2 + k * h, lines[k]);
-    canvas.DrawText(left + 2, top + 4 * h + 4, lines[4]);
+    DrawTableHeading(canvas, box, lines, h);
     Rule(canvas, left + 66, top + 4 * h + 2, box.right, top + 4 * h + 2);
     for (int k = 1; k <= 4; ++k) Rule(canvas, left, top + 4 * h + k * (h + 4), box.right, top + 4 * h + k * (h + 4));
     for (int x : kRules) Rule(canvas, left + x, top, left + x, box.bottom);

@@ -1,28 +1,38 @@
 // The auction bar over the real program on the Qt host: a caption-less strip where the placement
-// puts it, in the edition's captions, pressed by the mouse. With KARTOVAN_TEST_PNG_DIR set, the
-// frame with its bar is written there as a PNG.
+// puts it, in the edition's captions, pressed by the mouse; as a new user meets it, after New with
+// the person in middlehand, two clicks end the auction. The declaration bar shows the suit symbols.
+// With KARTOVAN_TEST_PNG_DIR set, the frame with its bar is written there as a PNG.
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QString>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include "app/ProgramFrame.h"
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/DeclareDialog.h"
+#include "flow/MainFrame.h"
+#include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/FileTestSupport.h"
+#include "platform/core/Random.h"
 #include "platform/core/Registry.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/CardPictureStore.h"
+#include "platform/qt/QtWindowWidget.h"
 #include "QtTestSupport.h"
 #include "QtTextFits.h"
 #include "resources/Editions.h"
@@ -34,12 +44,29 @@ namespace {
 using testsupport::ScopedEnvironment;
 using testsupport::TempFolder;
 
+// Answers any modal message that comes (a computer's game message) with its second OK.
+class MessageCloser : public platform::Window {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_TIMER) {
+            const auto& loops = platform::WindowSystem::Instance().ModalLoops();
+            if (!loops.empty() && loops.back()->IsAlive()) {
+                ++closed;
+                ::PostMessage(loops.back()->Handle(), WM_COMMAND, IDCANCEL, 0);
+            }
+            return 0;
+        }
+        return platform::Window::WindowProc(message, wParam, lParam);
+    }
+    int closed = 0;
+};
+
 struct EditionCase {
     const char* name;
     bool german;
-    int suggest;  // Options/Suggest: the suggestion button shows or the bar is narrowed
+    int suggest;  // Options/Suggest of the opened bar: the suggestion button shows or the bar is narrowed
+    const char* bid;  // the bid button at the opening, as the native button shows it
     const char* pass;
-    const char* bid;
 };
 
 // A failing case names itself, not its bytes.
@@ -66,10 +93,23 @@ protected:
         platform::SetResources(nullptr);
     }
 
-    void StartProgram() {
+    // The profile of a game played at once: no delays, the person in middlehand, voices off.
+    static void PersonInMiddlehandWithoutDelays() {
+        for (const char* delay : {"Bid", "Answer", "Show", "Continue", "Demo", "Deal", "Play", "Order", "Swap",
+                                  "Switch"})
+            WriteProfileInt("Delay", delay, 0);
+        WriteProfileInt("Actual", "Leader", 1);
+        WriteProfileInt("Actual", "Forehand", 1);
+        WriteProfileInt("Audio", "Voice", 0x00888BA9);
+    }
+    void CreateProgram() {
         app_ = std::make_unique<CSkatApp>();
         ASSERT_TRUE(app_->InitInstance());
         ASSERT_TRUE(program::AttachProgramFrame(*app_));
+    }
+    void StartProgram() {
+        CreateProgram();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(qttest::PumpUntil([] { return g_Game.FlowState == STATE_IDLE; }, 10000));
         // The window manager places the frame once it is shown; the bar is opened on the settled frame
         // (the frame places an open bar again whenever it moves).
@@ -86,6 +126,7 @@ protected:
         qttest::PumpFor(100);
         return bar;
     }
+    QWidget* Native(HWND hwnd) { return host_->WidgetOf(hwnd); }
     static void Click(QWidget* widget) {
         const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
         const QPointF global = widget->mapToGlobal(at);
@@ -163,6 +204,73 @@ TEST_P(QtAuctionBarTest, TheBarLiesOverTheTableAndTheMouseBidsAndPasses) {
     ASSERT_TRUE(qttest::PumpUntil([] { return g_Game.Soloist == 3; }, 2000));
 }
 
+// The auction as a new user meets it: after New the bar lies over the table of a 1024 x 768
+// screen in the edition's captions; a mouse press and release on the bid button, then on the pass
+// button, end the auction.
+TEST_P(QtAuctionBarTest, AfterNewTheBarLiesOverTheTableAndTwoClicksEndTheAuction) {
+    const EditionCase& c = GetParam();
+    PersonInMiddlehandWithoutDelays();
+    CreateProgram();
+    if (HasFatalFailure()) return;
+    CMainFrame& frame = *app_->MainFrame();
+    // A screen of 1024 x 768, as a new user's: the offscreen one is smaller.
+    const QMargins margins = dynamic_cast<const platform::QtWindowWidget&>(*Native(frame.Handle())).ClientMargins();
+    const platform::Rect room = program::ClientRoom(QRect(0, 0, 1024, 768), margins);
+    g_Shell.Desktop = room;
+    g_Shell.WorkArea = room;
+    ASSERT_TRUE(qttest::PumpUntil([] { return g_Game.FlowState == STATE_IDLE; }, 10000));
+    frame.MoveWindow(room, true);
+    MessageCloser closer;
+    closer.Create(platform::CreateParams{});
+    closer.SetTimer(1, 100);
+
+    SeedRand(4711);
+    frame.SendMessage(WM_COMMAND, ID_NEW);
+    ASSERT_TRUE(qttest::PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 20000));
+    ASSERT_TRUE(qttest::PumpUntil(
+        [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)); }, 20000));
+    qttest::PumpFor(200);
+    EXPECT_EQ(g_Game.FlowState, STATE_AUCTION);
+
+    // The bar: visible, centred over the frame, in the table's lower half, with the edition's captions.
+    QWidget* bar = Native(frame.Prompts().PromptDialog);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    platform::Rect frameRect, barRect;
+    ::GetWindowRect(frame.Handle(), &frameRect);
+    ::GetWindowRect(frame.Prompts().PromptDialog, &barRect);
+    EXPECT_LE(std::abs((barRect.left + barRect.right) - (frameRect.left + frameRect.right)), 1);
+    EXPECT_GT(barRect.top, (frameRect.top + frameRect.bottom) / 2);
+    EXPECT_LT(barRect.bottom, frameRect.bottom);
+    auto* bid = qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)));
+    auto* pass = qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)));
+    ASSERT_NE(bid, nullptr);
+    ASSERT_NE(pass, nullptr);
+    // The native buttons show the mnemonic underlined, not its "&".
+    EXPECT_EQ(bid->text().remove('&').toStdString(), c.bid);
+    EXPECT_EQ(pass->text().remove('&').toStdString(), c.pass);
+    if (const char* folder = std::getenv("KARTOVAN_TEST_PNG_DIR")) {
+        const QImage shot = Native(frame.Handle())->grab().toImage();
+        shot.save(QString::fromStdString(std::string(folder) + "/auction-bar-" + c.name + ".png"));
+        bar->grab().toImage().save(QString::fromStdString(std::string(folder) + "/auction-bar-only-" + c.name + ".png"));
+    }
+
+    // The bid: the computers answer inside the click.
+    Click(bid);
+    qttest::PumpFor(200);
+    ASSERT_GE(g_Game.HasBid[2], 1);
+    if (frame.IsAuctionBarOpen()) {
+        // The pass ends it.
+        ASSERT_TRUE(qttest::PumpUntil(
+            [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)); }, 20000));
+        Click(qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS))));
+    }
+    ASSERT_TRUE(qttest::PumpUntil([&frame] { return !frame.IsAuctionBarOpen() && frame.Run().BusyFlag == 0; }, 30000));
+    qttest::PumpFor(300);
+    EXPECT_NE(g_Game.Soloist, 3);
+    EXPECT_TRUE(g_Game.FlowState == STATE_SKAT || g_Game.FlowState == STATE_PLAY) << g_Game.FlowState;
+}
+
 // The declaration bar: two rows, the suit buttons showing the suit symbols, the boxes below.
 TEST_P(QtAuctionBarTest, TheDeclarationBarShowsTheSuitSymbols) {
     StartProgram();
@@ -189,8 +297,8 @@ TEST_P(QtAuctionBarTest, TheDeclarationBarShowsTheSuitSymbols) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, QtAuctionBarTest,
-                         ::testing::Values(EditionCase{"German", true, 1, "passe", "reize  18"},
-                                           EditionCase{"English", false, 0, "Pass", "Bid  18"}),
-                         [](const ::testing::TestParamInfo<EditionCase>& info) { return info.param.name; });
+                         ::testing::Values(EditionCase{"German", true, 1, "reize  18", "passe"},
+                                           EditionCase{"English", false, 0, "Bid  18", "Pass"}),
+                         [](const ::testing::TestParamInfo<EditionCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -11,12 +11,8 @@
 namespace testsupport {
 
 inline std::vector<std::uint8_t> EncodeMatchList(const MatchListRecord& record) {
-    std::vector<std::uint8_t> bytes = EncodeListRows(record.Header, record.Games);
-    if (record.Settings) {
-        const std::vector<std::uint8_t> trailer = EncodeListSettings(*record.Settings);
-        bytes.insert(bytes.end(), trailer.begin(), trailer.end());
-    }
-    return bytes;
+    if (!record.Settings) return EncodeListRows(record.Header, record.Games);
+    return EncodeListFile(record.Header, record.Games, EncodeListSettings(*record.Settings));
 }
 
 }  // namespace testsupport

@@ -8,26 +8,16 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/Skat.h"
-#include "platform/core/Random.h"
-#include "tests/support/WholeDeal.h"
+#include "tools/bench/BenchDeals.h"
 
 #include <benchmark/benchmark.h>
 
 static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
-    g_Game.Reset();
-    g_Computer = ComputerState{};
-    g_Risk = RiskSettings{};
-    SeedRand(42);
+    bench::ResetComputer();
     CSkat game;
-    int deal = 0;
+    int round = 0;
     for (auto _ : state) {
-        if (deal++ % 64 == 0) {
-            state.PauseTiming();
-            ClearDeckTaken();
-            ResetCardTables();
-            testsupport::DealAll(game);
-            state.ResumeTiming();
-        }
+        bench::RedealEvery(state, 64, round, game, [] {});
         for (int seat = 0; seat < 3; ++seat)
             benchmark::DoNotOptimize(CGameEvaluation(*game.Player(seat)).AnalyseAndEvaluate(0));
     }
@@ -36,22 +26,11 @@ BENCHMARK(BM_AnalyseAndEvaluateThreeHands);
 
 // Planning a lay-away: the twelve cards analysed with the skat, planned, chosen (Grand and Clubs).
 static void BM_PlanLayAway(benchmark::State& state) {
-    g_Game.Reset();
-    g_Computer = ComputerState{};
-    SeedRand(42);
+    bench::ResetComputer();
     CSkat game;
-    int deal = 0;
+    int round = 0;
     for (auto _ : state) {
-        if (deal++ % 64 == 0) {
-            state.PauseTiming();
-            ClearDeckTaken();
-            ResetCardTables();
-            testsupport::DealAll(game);
-            CPlayer& player = *game.Player(0);
-            player.cards[10] = game.cards[0];
-            player.cards[11] = game.cards[1];
-            state.ResumeTiming();
-        }
+        bench::RedealEvery(state, 64, round, game, [&game] { bench::TakeSkat(game, *game.Player(0)); });
         CPlayer& player = *game.Player(0);
         for (int type : {GAME_GRAND, GAME_CLUBS}) {
             g_Game.GameType = type;

@@ -9,39 +9,22 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Skat.h"
-#include "platform/core/Random.h"
-#include "tests/support/WholeDeal.h"
+#include "tools/bench/BenchDeals.h"
 
 #include <benchmark/benchmark.h>
 
-namespace {
-
-void Redeal(CSkat& game) {
-    ClearDeckTaken();
-    ResetCardTables();
-    testsupport::DealAll(game);
-}
-
-}  // namespace
-
 // The Ramsch lay-away of a seat that picked up the skat: plan, choose and fall back.
 static void BM_PlanDiscardRamsch(benchmark::State& state) {
-    g_Game.Reset();
-    g_Computer = ComputerState{};
-    SeedRand(42);
+    bench::ResetComputer();
     CSkat game;
-    int deal = 0;
+    int round = 0;
     for (auto _ : state) {
-        if (deal++ % 64 == 0) {
-            state.PauseTiming();
-            Redeal(game);
+        bench::RedealEvery(state, 64, round, game, [&game] {
             CPlayer& player = *game.Player(0);
-            player.cards[10] = game.cards[0];
-            player.cards[11] = game.cards[1];
+            bench::TakeSkat(game, player);
             g_Game.GameType = GAME_RAMSCH;
             player.AnalyseHand(1);
-            state.ResumeTiming();
-        }
+        });
         PlanAndChooseDiscard(*game.Player(0), GAME_RAMSCH);
         benchmark::DoNotOptimize(g_Computer.Discard.DiscardResult[0].Index);
     }
@@ -50,16 +33,14 @@ BENCHMARK(BM_PlanDiscardRamsch);
 
 // The Revolution exchange of the two defenders' pooled cards (seat 2 the soloist).
 static void BM_SwapOpponentCards(benchmark::State& state) {
-    g_Game.Reset();
-    g_Computer = ComputerState{};
-    SeedRand(42);
+    bench::ResetComputer();
     CSkat game;
     CPlayer pool("", 22, false, 3);
     g_Game.GameType = GAME_REVOLUTION;
     g_Game.Soloist = 2;
     for (auto _ : state) {
         state.PauseTiming();
-        Redeal(game);
+        bench::Redeal(game);
         for (int seat = 0; seat < 3; ++seat) game.Player(seat)->AnalyseHand(0);
         state.ResumeTiming();
         pool.SwapOpponentCards(game, *game.Player(0), *game.Player(1), *game.Player(2));
@@ -70,19 +51,11 @@ BENCHMARK(BM_SwapOpponentCards);
 
 // The person's game suggestion: nine lay-aways and evaluations of one hand.
 static void BM_SuggestGame(benchmark::State& state) {
-    g_Game.Reset();
-    g_Computer = ComputerState{};
-    g_Risk = RiskSettings{};
-    SeedRand(42);
+    bench::ResetComputer();
     CSkat game;
-    int deal = 0;
+    int round = 0;
     for (auto _ : state) {
-        if (deal++ % 16 == 0) {
-            state.PauseTiming();
-            Redeal(game);
-            CGameEvaluation(*game.Player(2)).AnalyseAndEvaluate(0);
-            state.ResumeTiming();
-        }
+        bench::RedealEvery(state, 16, round, game, [&game] { CGameEvaluation(*game.Player(2)).AnalyseAndEvaluate(0); });
         benchmark::DoNotOptimize(game.Player(2)->SuggestGame(2, game));
     }
 }
@@ -90,11 +63,9 @@ BENCHMARK(BM_SuggestGame);
 
 // The game-status summary of a defender in a Clubs game.
 static void BM_AnalyseGameStatus(benchmark::State& state) {
-    g_Game.Reset();
-    g_Computer = ComputerState{};
-    SeedRand(42);
+    bench::ResetComputer();
     CSkat game;
-    Redeal(game);
+    bench::Redeal(game);
     g_Game.GameType = GAME_CLUBS;
     g_Game.TrumpCount = 11;
     g_Game.Soloist = 2;

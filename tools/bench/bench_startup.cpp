@@ -26,15 +26,29 @@
 
 namespace {
 
+// The globals as at a start, every delay 0: made before the host.
+struct StartSettings {
+    StartSettings() {
+        bench::ResetProgram();
+        bench::SetNoDelays();
+    }
+};
+
+// The program started on the headless host, up to its idle table.
+struct StartedProgram : StartSettings {
+    platform::HeadlessHost host;
+    CSkatApp app;
+
+    StartedProgram() {
+        app.InitInstance();
+        host.PumpUntilIdle();
+    }
+};
+
 void BM_StartupToFirstPaint(benchmark::State& state) {
     bench::BenchFolders folders("kartovan-bench");
     for (auto _ : state) {
-        bench::ResetProgram();
-        bench::SetNoDelays();
-        platform::HeadlessHost host;
-        CSkatApp app;
-        app.InitInstance();
-        host.PumpUntilIdle();
+        StartedProgram program;
         benchmark::DoNotOptimize(g_Game.FlowState);
         if (g_Game.FlowState != STATE_IDLE) state.SkipWithError("start-up did not reach IDLE");
     }
@@ -43,13 +57,9 @@ BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond);
 
 void BM_NewToAuction(benchmark::State& state) {
     bench::BenchFolders folders("kartovan-bench");
-    bench::ResetProgram();
-    bench::SetNoDelays();
-    platform::HeadlessHost host;
-    CSkatApp app;
-    app.InitInstance();
-    host.PumpUntilIdle();
-    CMainFrame& frame = *app.MainFrame();
+    StartedProgram program;
+    platform::HeadlessHost& host = program.host;
+    CMainFrame& frame = *program.app.MainFrame();
     for (auto _ : state) {
         frame.EditSeries().GameRunning = 0;
         g_Game.FlowState = STATE_IDLE;
@@ -65,14 +75,10 @@ BENCHMARK(BM_NewToAuction)->Unit(benchmark::kMillisecond);
 // Resident memory of the running program after start-up and one deal, in kilobytes.
 void BM_ResidentMemory(benchmark::State& state) {
     bench::BenchFolders folders("kartovan-bench");
-    bench::ResetProgram();
-    bench::SetNoDelays();
-    platform::HeadlessHost host;
-    CSkatApp app;
-    app.InitInstance();
-    host.PumpUntilIdle();
-    app.MainFrame()->SendMessage(WM_COMMAND, ID_NEW);
-    host.PumpUntil([&app] { return app.MainFrame()->IsAuctionBarOpen(); }, 10000);
+    StartedProgram program;
+    CMainFrame& frame = *program.app.MainFrame();
+    frame.SendMessage(WM_COMMAND, ID_NEW);
+    program.host.PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 10000);
     long residentKb = 0;
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
