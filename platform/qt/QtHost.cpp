@@ -335,7 +335,8 @@ void QtHost::ReportActivated(HWND hwnd) {
     // would take the activation from each other for ever. A window that cannot take input hands it
     // to its open popup, which is asked for: that one does not pass it on.
     m_recorded.push_back([this, hwnd] {
-        if (!System().IsWindow(hwnd)) return;
+        // A step of the program has moved the activation since, and its request is on its way.
+        if (!System().IsWindow(hwnd) || m_activationToAsk) return;
         HWND target = hwnd;
         if (!System().IsWindowEnabled(hwnd)) target = System().GetLastActivePopup(hwnd);
         if (!System().IsWindow(target) || System().GetActiveWindow() == target) return;
