@@ -601,9 +601,6 @@ void QtHost::CreateMirror(HWND hwnd) {
             if (widget->windowHandle() && ownerWidget->windowHandle())
                 widget->windowHandle()->setTransientParent(ownerWidget->windowHandle());
         }
-        // The desktop does not activate a window of ours because it appears: we ask for each
-        // activation the program makes, and one taken on the desktop's own would outlast it.
-        widget->setAttribute(Qt::WA_ShowWithoutActivating);
         mirror.widget = widget;
     }
     mirror.widget->setEnabled(window->IsEnabledFlag());
