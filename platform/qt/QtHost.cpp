@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,6 +102,7 @@ int QtHost::Run() { return System().RunMessageLoop(); }
 void QtHost::ProcessQtEvents(std::optional<std::int64_t> waitMs) {
     // What waited for the screen is drawn now, before Qt paints.
     System().DrawDeferred();
+    AskForActivation();
     if (waitMs && *waitMs <= 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     } else {
@@ -319,18 +321,46 @@ void QtHost::BringToFront(HWND mainWindow) {
 
 void QtHost::ReportActivated(HWND hwnd) {
     if (m_applying > 0) return;
-    // The echo of an activation we asked for.
+    // The echo of an activation we asked for and have asked another one since: the desktop is still
+    // catching up, and the later one's echo follows.
     auto asked = std::find(m_activationsAsked.begin(), m_activationsAsked.end(), hwnd);
     if (asked != m_activationsAsked.end()) {
-        m_activationsAsked.erase(m_activationsAsked.begin(), asked + 1);
-        return;
+        const bool overtaken = std::next(asked) != m_activationsAsked.end();
+        m_activationsAsked.erase(m_activationsAsked.begin(), std::next(asked));
+        if (overtaken) return;
     }
-    m_recorded.push_back([hwnd] {
-        if (!System().IsWindow(hwnd)) return;
+    // Otherwise the desktop's word stands (our last wish granted, a click, the window manager's own
+    // choice): ours follows it and asks nothing back. Asking again would answer each report with a
+    // new one, and windows that open together (the side windows and panels reopened at the start)
+    // would take the activation from each other for ever. A window that cannot take input hands it
+    // to its open popup, which is asked for: that one does not pass it on.
+    m_recorded.push_back([this, hwnd] {
+        // A step of the program has moved the activation since, and its request is on its way.
+        if (!System().IsWindow(hwnd) || m_activationToAsk) return;
         HWND target = hwnd;
         if (!System().IsWindowEnabled(hwnd)) target = System().GetLastActivePopup(hwnd);
-        if (System().IsWindow(target) && System().GetActiveWindow() != target) System().SetActiveWindow(target);
+        if (!System().IsWindow(target) || System().GetActiveWindow() == target) return;
+        const HWND before = m_desktopActivated;
+        m_desktopActivated = hwnd;
+        System().SetActiveWindow(target);
+        m_desktopActivated = before;
     });
+}
+
+void QtHost::AskForActivation() {
+    // Only the window active when Qt runs next is asked for: the windows a step opens one after
+    // another (the side windows and panels reopened at the start, each giving the keyboard back to
+    // the table) would otherwise reach the desktop as a burst of activations, answered in an order
+    // of its own.
+    const HWND hwnd = std::exchange(m_activationToAsk, nullptr);
+    if (!hwnd || System().GetActiveWindow() != hwnd) return;
+    Mirror* mirror = Find(hwnd);
+    if (!mirror || !mirror->widget || !mirror->widget->isWindow() || !mirror->widget->isVisible()) return;
+    // Kept short: an activation Qt never reports must not pile up.
+    if (m_activationsAsked.size() >= 8) m_activationsAsked.erase(m_activationsAsked.begin());
+    m_activationsAsked.push_back(hwnd);
+    Applying applying(m_applying);
+    BringForward(*mirror->widget);
 }
 
 void QtHost::ReportDeactivated() {
@@ -585,6 +615,7 @@ void QtHost::DestroyMirror(HWND hwnd) {
     Mirror mirror = std::move(it->second);
     m_mirrors.erase(it);
     std::erase(m_activationsAsked, hwnd);
+    if (m_activationToAsk == hwnd) m_activationToAsk = nullptr;
     if (m_focusShown == hwnd) m_focusShown = nullptr;
     // The surface stays, drawing nothing, while the program still holds a context on it.
     if (mirror.surface) {
@@ -620,10 +651,7 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
             widget->setVisible(true);
             if (mirror->control) mirror->dirty = true;
             if (widget->isWindow() && !mirror->control) AttachWindowMenuBar(hwnd);
-            if (widget->isWindow() && System().GetActiveWindow() == hwnd) {
-                m_activationsAsked.push_back(hwnd);
-                BringForward(*widget);
-            }
+            if (widget->isWindow() && System().GetActiveWindow() == hwnd) m_activationToAsk = hwnd;
             break;
         case WindowEvent::Hidden:
             widget->setVisible(false);
@@ -649,12 +677,9 @@ void QtHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
             widget->setEnabled(event == WindowEvent::Enabled);
             break;
         case WindowEvent::Activated:
-            if (widget->isWindow() && widget->isVisible()) {
-                // Kept short: an activation Qt never reports must not pile up.
-                if (m_activationsAsked.size() >= 8) m_activationsAsked.erase(m_activationsAsked.begin());
-                m_activationsAsked.push_back(hwnd);
-                BringForward(*widget);
-            }
+            // Already the desktop's active window: it made it so.
+            if (hwnd == m_desktopActivated) break;
+            if (widget->isWindow()) m_activationToAsk = hwnd;
             break;
         case WindowEvent::Painted:
             if (mirror->control) {

@@ -195,6 +195,7 @@ private:
     // Where a window's client area starts inside its widget (a frame's bars above it), or 0, 0.
     QPoint ClientOffsetOf(HWND hwnd) const;
     QMargins ClientMarginsOf(HWND hwnd) const;
+    void AskForActivation();
     void ReleaseHeldModifiers();
     void ForgetModifiersReleasedElsewhere(int key, Qt::KeyboardModifiers held);
     qreal RatioOf(HWND hwnd) const;
@@ -214,6 +215,8 @@ private:
     std::int64_t m_lastProcessedMs = 0;
     HWND m_focusShown = nullptr;        // the window Qt was last given the focus for
     std::vector<HWND> m_activationsAsked;  // activations we asked Qt for and it has not reported yet
+    HWND m_activationToAsk = nullptr;   // our active window, asked of the desktop when Qt runs next
+    HWND m_desktopActivated = nullptr;  // while ours follows the desktop's activation: the window it activated
     std::vector<int> m_modifiersDown;   // modifier keys reported down and not yet up
     int m_applying = 0;                 // > 0 while we change widgets ourselves
 };
