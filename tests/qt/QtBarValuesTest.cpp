@@ -36,7 +36,6 @@
 #include "platform/qt/QtHost.h"
 #include "resources/Editions.h"
 #include "resources/ids.h"
-#include "support/ProgramGlobals.h"
 
 namespace {
 
@@ -106,7 +105,12 @@ const std::vector<BarCase>& Cases() {
 
 void EveryBarShowsItsValuesWhole() {
     QtHost host;
+    // What the cases change is put back at the end, for the tests that follow in this program.
     const DialogFrameServices kept = g_DialogFrame;
+    const int keptSuggest = g_Settings.Options.Suggest;
+    const int keptRole = g_Game.AuctionRole;
+    const int keptBid = g_Game.BidIndex;
+    const int keptRaise = g_Game.PendingRaise;
     g_DialogFrame.PlayerName = LongName;
     EXPECT_EQ(LongName(0).size(), CNameDialog::kNameLimit);
     // With suggestions on every bar shows all its buttons.
@@ -133,7 +137,10 @@ void EveryBarShowsItsValuesWhole() {
     }
     SetResources(nullptr);
     g_DialogFrame = kept;
-    testsupport::ResetProgramState();
+    g_Settings.Options.Suggest = keptSuggest;
+    g_Game.AuctionRole = keptRole;
+    g_Game.BidIndex = keptBid;
+    g_Game.PendingRaise = keptRaise;
 }
 
 TEST(QtBarValues, EveryBarShowsItsValuesWhole) { EveryBarShowsItsValuesWhole(); }
