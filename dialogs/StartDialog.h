@@ -20,6 +20,8 @@ public:
 
 private:
     void Start(int seat);
+    // The seat buttons widen alike until the longest caption stands whole, the window with them.
+    void WidenSeatButtons();
     std::array<std::string, 3> names;
     int started = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/core/Control.h"
 
+#include "platform/core/ButtonCaption.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/Host.h"
 #include "platform/core/WindowSystem.h"
@@ -56,5 +57,7 @@ std::optional<int> LabelTextWidth(HWND control) {
     Host* host = WindowSystem::Instance().AttachedHost();
     return host ? host->LaidOutTextWidth(control) : std::nullopt;
 }
+
+std::optional<int> ButtonWidthForCaption(HWND control) { return LabelTextWidth(control); }
 
 }  // namespace platform

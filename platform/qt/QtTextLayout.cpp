@@ -1,11 +1,16 @@
 // How the Qt host lays a rich text control's text out: the runs in their fonts and sizes, as the
 // control itself will show them; how high at the control's width, how wide with no line wrapped.
+// A label's text and a push button's caption are measured in the font the program gave them.
 #include "platform/qt/QtHost.h"
 
 #include <cmath>
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -50,6 +55,18 @@ std::optional<int> QtHost::LaidOutTextWidth(HWND control) {
         const Control* owner = ControlFromHandle(control);
         const QFont font = owner && owner->Font() ? ToQFont(*owner->Font()) : label->font();
         return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(QString::fromStdString(window->Title()))));
+    }
+    if (auto* button = qobject_cast<QPushButton*>(WidgetOf(control))) {
+        // The caption beside the room the style keeps around a button's contents.
+        const Control* owner = ControlFromHandle(control);
+        const QFont font = owner && owner->Font() ? ToQFont(*owner->Font()) : button->font();
+        const QString caption = QString::fromStdString(window->Title());
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = caption;
+        option.fontMetrics = QFontMetrics(font);
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return QFontMetrics(font).size(Qt::TextShowMnemonic, caption).width() + button->width() - contents.width();
     }
     auto* edit = qobject_cast<QTextEdit*>(WidgetOf(control));
     if (!edit) return std::nullopt;

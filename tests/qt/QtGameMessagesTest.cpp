@@ -1,7 +1,8 @@
 // The game's messages on the Qt host, in both editions: a computer's declaration with the Kontra
 // question, a plain message, a long result of a game, the passed-out question and its Ramsch notice,
 // a computer's offer to give up, the Rekontra prompt and the new match's standings. Each shows its whole text: the rich
-// text, laid out in the host's fonts at the box's width, fits the box without a scroll bar.
+// text, laid out in the host's fonts at the box's width, fits the box without a scroll bar. Every
+// player bears a name as long as the name field takes.
 //
 // On screens scaled once and twice; with KARTOVAN_TEST_PNG_DIR set, each message is written there as
 // message-<edition>-<name>-<scale>.png.
@@ -43,6 +44,9 @@ namespace {
 
 using namespace platform;
 
+// Names as long as the name field takes, in letters of real names.
+const std::array<std::string, 3> kLongNames{"Maximilian Wolfgramm", "Wilhelmine Oberhuber", "Konstantin Wegmeyer"};
+
 struct MessageCase {
     const char* name;
     std::function<std::unique_ptr<Dialog>()> make;
@@ -63,7 +67,7 @@ std::string LongResult() {
     g_Game.SchneiderAnnounced = 1;
     g_Game.KontraState = KONTRA_REKONTRA;
     ScoreNames names;
-    for (int seat = 0; seat < 3; ++seat) names.seat[seat] = "Computer" + std::to_string(seat + 1);
+    for (int seat = 0; seat < 3; ++seat) names.seat[seat] = kLongNames[seat];
     GameScore score = ScoreSuitGame(-1, 1, 0, names);
     ApplyOverbid(score, 48);
     testsupport::ResetProgramState();
@@ -71,21 +75,22 @@ std::string LongResult() {
 }
 
 std::string Declaration() {
-    return PlayerMessage("Computer1", LoadString(IDS_PLAYS) + " Grand Hand Ouvert, Schwarz", false);
+    return PlayerMessage(kLongNames[0], LoadString(IDS_PLAYS) + " Grand Hand Ouvert, Schwarz", false);
 }
 
 void EveryMessageShowsItsWholeText() {
     QtHost host;
     qttest::RecordingWindow frame;
     ASSERT_TRUE(qttest::CreateWindowOf(frame, WindowKind::Overlapped, {0, 0, 1000, 800}));
-    const std::array<std::string, 3> names{"Computer1", "Computer2", "Player"};
-    const int balances[3] = {120, -48, -72};
+    const std::array<std::string, 3>& names = kLongNames;
+    // Balances of a long evening.
+    const int balances[3] = {12480, -5952, -6528};
     const int numbers[3] = {3, 1, 2};
     const MessageCase cases[] = {
         {"declaration", [] { return std::make_unique<CKontraDialog>(true, Declaration(), 0); }},
         {"message",
          [] {
-             return std::make_unique<CMessageDialog>(PlayerMessage("Computer2", LoadString(IDS_PLAYS) + " Null Ouvert Hand", false),
+             return std::make_unique<CMessageDialog>(PlayerMessage(kLongNames[1], LoadString(IDS_PLAYS) + " Null Ouvert Hand", false),
                                                      0, 0, 0);
          }},
         {"result", [] { return std::make_unique<CResultDialog>(LongResult()); }},
@@ -97,11 +102,11 @@ void EveryMessageShowsItsWholeText() {
          }},
         {"abandon-offer",
          [] {
-             return std::make_unique<CResignDialog>(PlayerMessage("Computer1", LoadString(IDS_ABANDON_GAME), false));
+             return std::make_unique<CResignDialog>(PlayerMessage(kLongNames[0], LoadString(IDS_ABANDON_GAME), false));
          }},
         {"rekontra",
          [] {
-             return std::make_unique<CRekontraDialog>(PlayerMessage("Computer2", LoadString(IDS_GIVE_KONTRA), false), 0,
+             return std::make_unique<CRekontraDialog>(PlayerMessage(kLongNames[1], LoadString(IDS_GIVE_KONTRA), false), 0,
                                                       0);
          }},
         {"new-match",

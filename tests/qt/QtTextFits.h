@@ -65,9 +65,15 @@ inline void CheckLabel(const QLabel* label, std::vector<std::string>& cut) {
     const QRect laidOut = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, text);
     if (laidOut.width() > room.width())
         cut.push_back(Named(label, text) + ": a word " + std::to_string(laidOut.width()) + " wide in " + Box(room));
-    // The last line's ink below the lines above it.
-    const int lines = std::max(1, (laidOut.height() + metrics.lineSpacing() / 2) / metrics.lineSpacing());
-    const int inkBottom = (lines - 1) * metrics.lineSpacing() + LineInk(metrics, text).bottom;
+    // The last line's ink below the lines above it. Lines follow each other at the pitch the text
+    // layout gives them, the font's fractional line spacing rounded up, which can be a pixel more
+    // than the metrics' rounded spacing: counted at that, a text of six lines looked like seven.
+    const QRect unbounded(0, 0, 1 << 20, 1 << 20);
+    const int first = metrics.boundingRect(unbounded, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("X")).height();
+    const int pitch =
+        std::max(1, metrics.boundingRect(unbounded, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("X\nX")).height() - first);
+    const int lines = std::max(1, 1 + (laidOut.height() - first + pitch / 2) / pitch);
+    const int inkBottom = (lines - 1) * pitch + LineInk(metrics, text).bottom;
     if (label->alignment() & Qt::AlignTop ? room.top() + inkBottom > room.bottom() + 1
                                           : laidOut.height() > room.height())
         cut.push_back(Named(label, text) + ": " + std::to_string(lines) + " lines need " + std::to_string(inkBottom) +
