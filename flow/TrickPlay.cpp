@@ -36,6 +36,9 @@ int TricksCounted() { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_G
 
 bool IsNullOrRevolution() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
 
+// The seat's strategy chooses its card and lays it into the trick.
+void ServeByStrategy(CPlayer& player, CTrick& trick) { player.ServeCard(&trick); }
+
 }  // namespace
 
 // The card a seat has just put into the trick goes into the history, the course and the record.
@@ -131,7 +134,7 @@ void CMainFrame::PlaySteps() {
 int CMainFrame::ServeComputerCard(const CPlayer& player, int seat) {
     if (seat != kPersonSeat)
         EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
-    const int card = EditGameObject().ServeCard(seat);
+    const int card = EditGameObject().ServeCard(seat, ServeByStrategy);
     if (IsCardCode(card)) {
         // The support option names the card as it lands in the trick.
         g_Settings.Options.SupportSuspended = 0;
@@ -161,7 +164,7 @@ int CMainFrame::TakePersonsCard(int seat) {
 int CMainFrame::PlayLastCardItself(int seat) {
     g_Settings.Options.SupportSuspended = 0;
     g_ComputerFrame.CardAutoPlayFlag = 1;
-    const int card = EditGameObject().ServeCard(seat);
+    const int card = EditGameObject().ServeCard(seat, ServeByStrategy);
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(card)) NoteCardInTrick(seat, card);
     g_Knowledge.PreferredSuit = -1;
@@ -390,7 +393,7 @@ void CMainFrame::DemoPlayPersonCard() {
     // 3. Otherwise the computer logic serves for him.
     if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
         EditGameObject().person.SetPartner(EditGameObject().Player(g_Game.Soloist));
-    const int card = EditGameObject().ServeCard(kPersonSeat);
+    const int card = EditGameObject().ServeCard(kPersonSeat, ServeByStrategy);
     if (!IsCardCode(card)) return;
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);

@@ -71,7 +71,9 @@ public:
     // The skat also stands behind the person's ten cards while he decides (his two extra slots).
     void ShowSkatBehindPersonsHand();
     // A seat's strategy serves its card into the trick; answers the card, NO_CARD when none came.
-    int ServeCard(int seat);
+    // The strategy is the computer player's, above the model, so the flow hands in the call that
+    // runs it.
+    int ServeCard(int seat, void (*serve)(CPlayer& player, CTrick& trick));
     // The person's card of a slot goes into his place in the trick, sliding from where it lay on
     // the table; the course notes it. Answers the card.
     int PlayPersonCard(int slot, platform::Point from);

@@ -7,6 +7,7 @@
 #include "model/GameState.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 
@@ -52,6 +53,17 @@ void CSkat::MoveTrickToSkat() {
 void CSkat::ShowSkatBehindPersonsHand() {
     person.cards[10] = cards[0];
     person.cards[11] = cards[1];
+}
+
+int CSkat::ServeCard(int seat, void (*serve)(CPlayer& player, CTrick& trick)) {
+    CPlayer* player = Player(seat);
+    if (player == nullptr) return NO_CARD;
+    serve(*player, trick);
+    const auto slot = static_cast<std::size_t>(seat);
+    const int card = trick.present[slot] ? trick.cards[slot] : NO_CARD;
+    // A player who gives up serves nothing, and the give-up step clears the table after it.
+    if (IsCardCode(card)) CheckCardInvariant();
+    return card;
 }
 
 int CSkat::PlayPersonCard(int slot, platform::Point from) {
