@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "platform/core/Screen.h"
 #include "tavlo/CardPictures.h"
 
 namespace tavlo {
@@ -86,13 +87,20 @@ int CardOfDeckRow(int row) {
 
 platform::Bitmap SampleBitmap(int index) {
     if (index < 0 || index >= kSampleCount) return {};
-    const platform::Size size{kSampleWidth, kSampleHeight};
+    // In the screen's pixels: on a screen scaled twice the dialog shows a picture of 142 x 192.
+    const double ratio = std::clamp(platform::ScreenPixelRatio(), 1.0, 8.0);
+    const platform::Size size{static_cast<int>(std::lround(kSampleWidth * ratio)),
+                              static_cast<int>(std::lround(kSampleHeight * ratio))};
     const bool back = index < 32;
     const int design = back ? index : (index - 32) / 32;
     const int card = back ? 0 : CardOfDeckRow((index - 32) % 32);
     const platform::Bitmap* picture =
         back ? Pictures().Back(design, size) : Pictures().Face(design, card, size);
-    if (picture && picture->Width() == kSampleWidth && picture->Height() == kSampleHeight) return *picture;
+    if (picture && picture->Width() == size.cx && picture->Height() == size.cy) {
+        platform::Bitmap sample = *picture;
+        sample.SetPixelRatio(ratio);
+        return sample;
+    }
 
     // No picture of that size: a plain sample in the placeholder's colours, framed in black.
     platform::Bitmap sample(kSampleWidth, kSampleHeight, back ? BackColor(design) : kFaceColor);

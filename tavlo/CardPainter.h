@@ -19,7 +19,8 @@ struct CardLook {
 // Draws the card over the area; nothing on a surface that keeps no pixels.
 void DrawCard(platform::DeviceContext& dc, const CardLook& look, const platform::Rect& area);
 
-// Sample pictures of 71 x 96 for the back and face dialogs: index 0..31 the back designs, then 32
+// Sample pictures of 71 x 96 units for the back and face dialogs, in the screen's pixels (the
+// bitmap's pixel ratio the screen's): index 0..31 the back designs, then 32
 // pictures per face design (32 + 32 x design + block x 8 + rank index, in the order of the deck
 // table). An index outside 0..351 gives an empty bitmap.
 constexpr int kSampleWidth = 71;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <utility>
 
 namespace platform {
@@ -23,6 +24,7 @@ Bitmap::Bitmap(const Bitmap& other)
       height_(other.height_),
       pixels_(other.pixels_),
       alpha_(other.alpha_),
+      pixelRatio_(other.pixelRatio_),
       contentId_(other.IsEmpty() ? 0 : other.ContentId()) {}
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
@@ -31,6 +33,7 @@ Bitmap& Bitmap::operator=(const Bitmap& other) {
     height_ = other.height_;
     pixels_ = other.pixels_;
     alpha_ = other.alpha_;
+    pixelRatio_ = other.pixelRatio_;
     contentId_ = other.IsEmpty() ? 0 : other.ContentId();
     return *this;
 }
@@ -40,6 +43,7 @@ Bitmap::Bitmap(Bitmap&& other) noexcept
       height_(std::exchange(other.height_, 0)),
       pixels_(std::move(other.pixels_)),
       alpha_(std::move(other.alpha_)),
+      pixelRatio_(std::exchange(other.pixelRatio_, 1.0)),
       contentId_(std::exchange(other.contentId_, 0)) {
     other.pixels_.clear();
     other.alpha_.clear();
@@ -51,10 +55,15 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
     height_ = std::exchange(other.height_, 0);
     pixels_ = std::move(other.pixels_);
     alpha_ = std::move(other.alpha_);
+    pixelRatio_ = std::exchange(other.pixelRatio_, 1.0);
     contentId_ = std::exchange(other.contentId_, 0);
     other.pixels_.clear();
     other.alpha_.clear();
     return *this;
+}
+
+Size Bitmap::UnitSize() const {
+    return {static_cast<int>(std::lround(width_ / pixelRatio_)), static_cast<int>(std::lround(height_ / pixelRatio_))};
 }
 
 std::uint64_t Bitmap::ContentId() const {

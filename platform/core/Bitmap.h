@@ -2,7 +2,8 @@
 // A picture in memory: width x height pixels of 32 bits (0x00RRGGBB), owned, row by row from the
 // top. Portraits, masks and card pictures are bitmaps, and blits copy from them. A bitmap may carry
 // an alpha channel (a card's rounded corners are transparent): the blend blit (RasterOp::SrcAlpha)
-// lays it over what lies below; every other blit copies its colours alone.
+// lays it over what lies below; every other blit copies its colours alone. A bitmap copied from a
+// surface on a scaled screen holds that screen's pixels, several to a unit of the surface.
 
 #include <cstdint>
 #include <vector>
@@ -58,6 +59,14 @@ public:
     // Row by row like Pixels; empty without an alpha channel.
     const std::vector<std::uint8_t>& AlphaChannel() const { return alpha_; }
 
+    // Pixels per unit each way: 1 for a picture made in pixels; 2 for a copy of a surface on a
+    // screen scaled twice (a save-under), which a blit reads in the surface's units, so that it
+    // goes back pixel for pixel. Below 1 counts as 1.
+    double PixelRatio() const { return pixelRatio_; }
+    void SetPixelRatio(double ratio) { pixelRatio_ = ratio > 1.0 ? ratio : 1.0; }
+    // The size in those units: the size a dialog shows the picture at.
+    Size UnitSize() const;
+
     // A number that names the present pixels and alpha: copies share it, every change gives the
     // bitmap a new one, and no two different pictures share one. A host keeps what it converted a
     // bitmap into under this number, so a picture shown again and again is converted once.
@@ -65,7 +74,8 @@ public:
 
     // Equal pixels and alpha, whatever their names.
     friend bool operator==(const Bitmap& a, const Bitmap& b) {
-        return a.width_ == b.width_ && a.height_ == b.height_ && a.pixels_ == b.pixels_ && a.alpha_ == b.alpha_;
+        return a.width_ == b.width_ && a.height_ == b.height_ && a.pixelRatio_ == b.pixelRatio_ &&
+               a.pixels_ == b.pixels_ && a.alpha_ == b.alpha_;
     }
 
 private:
@@ -78,6 +88,7 @@ private:
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
     std::vector<std::uint8_t> alpha_;  // empty: opaque
+    double pixelRatio_ = 1.0;
     mutable std::uint64_t contentId_ = 0;  // 0: not named since the last change
 };
 

@@ -237,8 +237,17 @@ void DeviceContext::StretchBlt(int x, int y, int width, int height, const Bitmap
                                int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                                RasterOp op) {
     if (width < 1 || height < 1 || sourceWidth < 1 || sourceHeight < 1) return;
-    if (!retired_) DeviceBlit(LPtoDP(RectFromSize(x, y, width, height)), source,
-               RectFromSize(sourceX, sourceY, sourceWidth, sourceHeight), op);
+    Rect sourceRect = RectFromSize(sourceX, sourceY, sourceWidth, sourceHeight);
+    // A save-under of a scaled screen is read in the units of the surface it came from: all its
+    // pixels go back to the device pixels they were taken from.
+    if (const double ratio = source.PixelRatio(); ratio != 1.0) {
+        auto pixels = [ratio](int units) {
+            return SaturateToInt(std::llround(static_cast<double>(units) * ratio));
+        };
+        sourceRect = {pixels(sourceRect.left), pixels(sourceRect.top), pixels(sourceRect.right),
+                      pixels(sourceRect.bottom)};
+    }
+    if (!retired_) DeviceBlit(LPtoDP(RectFromSize(x, y, width, height)), source, sourceRect, op);
 }
 
 // ---- Clipping ----

@@ -114,7 +114,8 @@ public:
     // Combines the source's width x height pixels at (sourceX, sourceY) with the destination
     // rectangle at (x, y). Under a scaling mapping the pixels stretch to the mapped rectangle.
     // Source pixels outside the bitmap leave the destination untouched; a size below 1 draws
-    // nothing.
+    // nothing. The source rectangle counts in the bitmap's units: pixels, or for a copy of a scaled
+    // screen's surface that surface's units (Bitmap::PixelRatio).
     void BitBlt(int x, int y, int width, int height, const Bitmap& source, int sourceX,
                 int sourceY, RasterOp op);
     void StretchBlt(int x, int y, int width, int height, const Bitmap& source, int sourceX,
@@ -167,7 +168,8 @@ public:
 
     // The surface's pixels in a rectangle of device coordinates, for a save-under (a highlight
     // that puts back what lay beneath it). False when the surface keeps no pixels; parts outside
-    // the surface read black.
+    // the surface read black. On a scaled screen the copy holds every pixel of the screen there
+    // (PixelRatio of them per unit each way), so that blitting it back changes nothing.
     virtual bool CopyPixels(const Rect& device, Bitmap& into) const {
         (void)device;
         (void)into;

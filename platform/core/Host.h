@@ -116,6 +116,10 @@ public:
     // WindowSystem::DrawDeferred before it shows them.
     virtual bool DefersDrawing() const { return false; }
 
+    // The screen's pixels per pixel of the windows (2 on a screen scaled twice): pictures made for
+    // a dialog come in that many pixels each way.
+    virtual double ScreenPixelRatio() const { return 1.0; }
+
     // The window's retained drawing surface (drawing outside paint and inside BeginPaint/EndPaint), or
     // nullptr when the host has none.
     virtual DeviceContext* WindowSurface(HWND hwnd) { (void)hwnd; return nullptr; }

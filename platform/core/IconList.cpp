@@ -51,13 +51,13 @@ void IconList::Choose(int index) {
 // The cells take the largest picture's size, so that a row of mixed pictures stays a grid.
 int IconList::PictureWidth() const {
     int width = 71;
-    for (const Item& item : m_items) width = std::max(width, item.picture.Width());
+    for (const Item& item : m_items) width = std::max(width, item.picture.UnitSize().cx);
     return width;
 }
 
 int IconList::PictureHeight() const {
     int height = 96;
-    for (const Item& item : m_items) height = std::max(height, item.picture.Height());
+    for (const Item& item : m_items) height = std::max(height, item.picture.UnitSize().cy);
     return height;
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/core/Host.h"
 #include "platform/core/WindowApi.h"
 #include "platform/core/WindowSystem.h"
 
@@ -18,6 +19,11 @@ void TellScreenAreas(const ScreenAreas& areas) { g_toldAreas = areas; }
 std::optional<ScreenAreas> ToldScreenAreas() { return g_toldAreas; }
 
 void ForgetScreenAreas() { g_toldAreas.reset(); }
+
+double ScreenPixelRatio() {
+    const Host* host = WindowSystem::Instance().AttachedHost();
+    return host ? host->ScreenPixelRatio() : 1.0;
+}
 
 void AnnounceScreenChange() {
     // A copy: a window may open or close while the posts are made.

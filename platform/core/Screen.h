@@ -27,4 +27,7 @@ void ForgetScreenAreas();
 // Posts WM_DISPLAYCHANGE to every top-level window.
 void AnnounceScreenChange();
 
+// The screen's pixels per pixel of the windows, as the host says (1 without a host).
+double ScreenPixelRatio();
+
 }  // namespace platform

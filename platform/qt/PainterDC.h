@@ -39,8 +39,9 @@ public:
     bool IsActive() const { return painter_ != nullptr && painter_->isActive(); }
     // The device's pixels per pixel of ours (2 on a screen scaled twice).
     double PixelRatio() const override;
-    // The pixels of an image device (a window's retained surface), one per device unit: on a
-    // scaled screen the device pixel at each unit's top left. A printer keeps none.
+    // The pixels of an image device (a window's retained surface): on a scaled screen all the
+    // screen's pixels under the rectangle, the bitmap's pixel ratio the image's. A printer keeps
+    // none.
     bool CopyPixels(const Rect& device, Bitmap& into) const override;
     // The device rectangle around everything drawn since the last call (nothing when nothing was):
     // what a window has to show anew of its surface.

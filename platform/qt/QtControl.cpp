@@ -486,8 +486,10 @@ void SyncIconList(QListWidget* list, const IconList& ours) {
     if (!same) {
         list->clear();
         for (int i = 0; i < ours.Count(); ++i) {
-            const QImage picture = ToQImage(ours.Picture(i));
-            list->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), FromUtf8(ours.Caption(i))));
+            // A picture in the screen's pixels shows at its size in units, every pixel of it seen.
+            QPixmap picture = QPixmap::fromImage(ToQImage(ours.Picture(i)));
+            picture.setDevicePixelRatio(ours.Picture(i).PixelRatio());
+            list->addItem(new QListWidgetItem(QIcon(picture), FromUtf8(ours.Caption(i))));
         }
     }
     if (list->currentRow() != ours.Selection()) {

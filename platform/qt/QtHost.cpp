@@ -438,6 +438,8 @@ void QtHost::SetImageSource(ImageSource source) {
         if (mirror.control) mirror.dirty = true;
 }
 
+double QtHost::ScreenPixelRatio() const { return qApp->devicePixelRatio(); }
+
 qreal QtHost::RatioOf(HWND hwnd) const {
     const Mirror* mirror = Find(hwnd);
     return mirror && mirror->widget ? mirror->widget->devicePixelRatioF() : qApp->devicePixelRatio();

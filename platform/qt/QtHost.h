@@ -83,6 +83,7 @@ public:
     // The screen shows a surface when Qt gets round to painting it: drawing that only shows waits
     // until then (the events Qt processes), so many changes of one place are drawn once.
     bool DefersDrawing() const override { return true; }
+    double ScreenPixelRatio() const override;
     DeviceContext* WindowSurface(HWND hwnd) override;
     void OnWindowEvent(HWND hwnd, WindowEvent event) override;
     void Beep(unsigned type) override;

@@ -1,5 +1,5 @@
 // Copying a rectangle of a painted surface into a bitmap (a highlight's save-under): the copy holds
-// exactly the painted pixels, reads black outside the surface, takes one pixel per unit on a scaled
+// exactly the painted pixels, reads black outside the surface, takes every pixel of a scaled
 // surface, and puts the surface back exactly when blitted back; a printer keeps no pixels.
 
 #include <gtest/gtest.h>
@@ -94,7 +94,7 @@ TEST(PainterDCCopyPixelsTest, ASavedBandPutBackAfterDarkeningRestoresTheSurfaceE
     EXPECT_EQ(image, before);
 }
 
-TEST(PainterDCCopyPixelsTest, AScaledSurfaceGivesOnePixelPerUnit) {
+TEST(PainterDCCopyPixelsTest, AScaledSurfaceIsCopiedInEveryOneOfItsPixels) {
     QImage image(120, 80, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDevicePixelRatio(2);
@@ -102,13 +102,33 @@ TEST(PainterDCCopyPixelsTest, AScaledSurfaceGivesOnePixelPerUnit) {
     dc.FillRect({10, 5, 20, 15}, Brush::Solid(kRed));
     Bitmap copy;
     ASSERT_TRUE(dc.CopyPixels({9, 4, 21, 16}, copy));
-    ASSERT_EQ(copy.Width(), 12);
-    ASSERT_EQ(copy.Height(), 12);
-    EXPECT_EQ(copy.GetPixel(0, 0), kWhite);
-    EXPECT_EQ(copy.GetPixel(1, 1), kRed);
-    EXPECT_EQ(copy.GetPixel(10, 10), kRed);
-    EXPECT_EQ(copy.GetPixel(11, 11), kWhite);
-    EXPECT_EQ(copy.GetPixel(11, 5), kWhite);
+    ASSERT_EQ(copy.Width(), 24);
+    ASSERT_EQ(copy.Height(), 24);
+    EXPECT_EQ(copy.PixelRatio(), 2.0);
+    EXPECT_EQ(copy.GetPixel(1, 1), kWhite);
+    EXPECT_EQ(copy.GetPixel(2, 2), kRed);
+    EXPECT_EQ(copy.GetPixel(21, 21), kRed);
+    EXPECT_EQ(copy.GetPixel(22, 22), kWhite);
+    EXPECT_EQ(copy.GetPixel(22, 10), kWhite);
+}
+
+// On a screen scaled twice a band's pixels are finer than its units (a card's picture, a text):
+// darkened and put back, every one of them is as it was, not the band's units doubled.
+TEST(PainterDCCopyPixelsTest, ABandOfAScaledSurfacePutBackRestoresEveryPixel) {
+    QImage image(120, 80, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, (x + y) % 2 ? 0xFF008000u : 0xFFC80000u);
+    image.setDevicePixelRatio(2);
+    const QImage before = image.copy();
+    PainterDC dc(image, platform::Size{60, 40});
+    const Rect bandRect{5, 8, 45, 28};
+    Bitmap saved;
+    ASSERT_TRUE(dc.CopyPixels(bandRect, saved));
+    const Bitmap mask(bandRect.Width(), bandRect.Height(), Color{160, 160, 160});
+    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), mask, 0, 0, platform::RasterOp::SrcAnd);
+    EXPECT_NE(image, before);
+    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), saved, 0, 0, platform::RasterOp::SrcCopy);
+    EXPECT_EQ(image, before);
 }
 
 TEST(PainterDCCopyPixelsTest, APrintedPageAndAnEndedContextKeepNoPixels) {

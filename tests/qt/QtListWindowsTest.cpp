@@ -76,12 +76,12 @@ protected:
         }
     }
 
-    // The window's client area as the screen shows it.
+    // The window's client area as the screen shows it, in the screen's pixels.
     QImage ClientShot(HWND window, const std::string& name) const {
         auto* widget = dynamic_cast<platform::QtWindowWidget*>(app_.Host().WidgetOf(window));
         if (!widget) return QImage();
         const QImage whole = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QMargins m = widget->ClientMargins();
+        const QMargins m = widget->ClientMargins() * whole.devicePixelRatio();
         const QImage client = whole.copy(whole.rect().marginsRemoved(m));
         qttest::SaveForViewing(client, std::string("lists-") + GetParam().name + "-" + name);
         return client;
@@ -182,6 +182,51 @@ TEST_P(QtListWindowsTest, EveryTextStandsWholeInItsBox) {
         qttest::SaveForViewing(surface, std::string("lists-") + GetParam().name + "-drawn-" + std::to_string(list) +
                                             "-" + qttest::ScaleName());
     }
+}
+
+// The pointer over a stored deal darkens its band and keeps what lay beneath; on to the next deal
+// the band left shows again exactly as before, on screens scaled once and twice: every pixel of
+// the small cards and texts, not the band's units doubled.
+TEST_P(QtListWindowsTest, ABandLeftByThePointerShowsItsDealAsBefore) {
+    const std::string name =
+        std::string("Editions/QtListWindowsTest.ABandLeftByThePointerShowsItsDealAsBefore/") + GetParam().name;
+    if (qttest::RanAgainScaledTwice(name)) {
+        if (HasFailure()) return;
+    }
+    app_.Start(1280, 1024);
+    if (HasFatalFailure()) return;
+    Book(kGames);
+    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
+    EXPECT_TRUE(qttest::PumpUntilSettled());
+    auto* window = dynamic_cast<CStore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_STORE)));
+    ASSERT_NE(window, nullptr);
+    // The newest deals are in view: the first deal whose band is seen whole, and the next one.
+    const int dx = window->HorizontalOffset(), dy = window->VerticalOffset();
+    int deal = 1;
+    while (32 + 92 * (deal - 1) - dy < 0) ++deal;
+    ASSERT_LT(deal, static_cast<int>(kGames.size()));
+    const int top = 32 + 92 * (deal - 1) - dy;
+    const QImage before = ClientShot(window->Handle(), "band-before-" + qttest::ScaleName());
+    // The band, in the shot's pixels.
+    const qreal ratio = before.devicePixelRatio();
+    const QRect band(QPoint(qRound((52 - dx) * ratio), qRound(top * ratio)),
+                     QPoint(qRound((442 - dx) * ratio) - 1, qRound((top + 72) * ratio) - 1));
+    ASSERT_TRUE(before.rect().contains(band));
+
+    ::SendMessage(window->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100 - dx, top + 28));
+    EXPECT_TRUE(qttest::PumpUntilSettled());
+    ASSERT_EQ(window->HighlightedDeal, deal);
+    const QImage highlighted = ClientShot(window->Handle(), "band-highlighted-" + qttest::ScaleName());
+    EXPECT_NE(highlighted.copy(band), before.copy(band)) << "the band is darkened";
+
+    ::SendMessage(window->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100 - dx, top + 28 + 92));
+    EXPECT_TRUE(qttest::PumpUntilSettled());
+    ASSERT_EQ(window->HighlightedDeal, deal + 1);
+    const QImage after = ClientShot(window->Handle(), "band-after-" + qttest::ScaleName());
+    int differing = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) differing += after.pixel(x, y) != before.pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0) << qttest::ScaleName() << ": pixels of deal " << deal << "'s band changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, QtListWindowsTest,

@@ -1,5 +1,6 @@
 // The trick estimation window on the Qt host, offscreen, in both editions: the suit sheet of a
-// dealt hand painted on its widget, and a popup shown over it and erased again.
+// dealt hand painted on its widget, and a popup shown over it and erased again, on screens scaled
+// once and twice.
 //
 // With KARTOVAN_TEST_PNG_DIR set, the screenshots are written there as PNGs to look at.
 
@@ -83,7 +84,13 @@ protected:
     qttest::AppOnQtHost app_;
 };
 
+// On screens scaled once and twice: the popup's area shows the sheet again pixel for pixel.
 TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
+    const std::string name =
+        std::string("Editions/QtTrickEstimationTest.TheSuitSheetOfADealtHandWithAPopup/") + GetParam().name;
+    if (qttest::RanAgainScaledTwice(name)) {
+        if (HasFailure()) return;
+    }
     app_.Start(1024, 768);
     if (HasFatalFailure()) return;
     app_.Deal();
@@ -98,7 +105,9 @@ TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
     qttest::PumpFor(100);
     QWidget* widget = app_.Host().WidgetOf(window->Handle());
     ASSERT_NE(widget, nullptr);
-    const QImage sheet = Grab(widget, std::string(GetParam().name) + "-sheet");
+    const QImage sheet = Grab(widget, std::string(GetParam().name) + "-sheet-" + qttest::ScaleName());
+    // The screen's pixels per pixel of the window's.
+    const int ratio = qRound(sheet.devicePixelRatio());
     // The panel above the sheet shows its texts whole, the phase of the dealt hand among them.
     ASSERT_NE(window->PanelDialog(), nullptr);
     QWidget* panel = app_.Host().WidgetOf(window->PanelDialog()->Handle());
@@ -110,7 +119,9 @@ TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
     ASSERT_GT(box.y, 0);
     // The client starts inside the widget's margins (a frame drawn by the host, if any).
     const QMargins margins = dynamic_cast<const platform::QtWindowWidget&>(*widget).ClientMargins();
-    auto at = [&](const QImage& image, int x, int y) { return qttest::At(image, margins.left() + x, margins.top() + y); };
+    auto at = [&](const QImage& image, int x, int y) {
+        return qttest::At(image, ratio * (margins.left() + x), ratio * (margins.top() + y));
+    };
     int dark = 0;
     for (int x = box.x; x <= box.x + 20; ++x) {
         const platform::Color c = at(sheet, x, box.y);
@@ -124,24 +135,23 @@ TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
     qttest::PumpFor(100);
     ASSERT_EQ(window->CurrentSpot, 8);
     ASSERT_GT(window->PopupSize.cx, 0);
-    const QImage popup = Grab(widget, std::string(GetParam().name) + "-popup");
+    const QImage popup = Grab(widget, std::string(GetParam().name) + "-popup-" + qttest::ScaleName());
     EXPECT_NE(popup, sheet);
     ::SendMessage(window->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, rule.y + 200));
     qttest::PumpFor(200);
     EXPECT_EQ(window->CurrentSpot, -1);
-    const QImage after = Grab(widget, std::string(GetParam().name) + "-after");
+    const QImage after = Grab(widget, std::string(GetParam().name) + "-after-" + qttest::ScaleName());
     const platform::Rect r = window->PopupRect;
     int same = 0, total = 0;
-    // The sheet part of it; above the sheet the panel stands over the client.
-    for (int y = std::max(r.top, window->PanelHeight); y < r.bottom; ++y)
-        for (int x = std::max(r.left, 0); x < r.right; ++x) {
+    // The sheet part of it, every pixel of the screen; above the sheet the panel stands over the
+    // client.
+    for (int y = ratio * (margins.top() + std::max(r.top, window->PanelHeight)); y < ratio * (margins.top() + r.bottom); ++y)
+        for (int x = ratio * (margins.left() + std::max(r.left, 0)); x < ratio * (margins.left() + r.right); ++x) {
             ++total;
-            const bool equal = at(after, x, y) == at(sheet, x, y);
-            same += equal ? 1 : 0;
-
+            same += qttest::At(after, x, y) == qttest::At(sheet, x, y) ? 1 : 0;
         }
     EXPECT_GT(total, 0);
-    EXPECT_EQ(same, total) << "the popup's area shows the sheet again";
+    EXPECT_EQ(same, total) << qttest::ScaleName() << ": the popup's area shows the sheet again";
 }
 
 // Every text of the three sheets stands whole inside the sheet's frame and apart from every other
