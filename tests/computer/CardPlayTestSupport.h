@@ -8,6 +8,7 @@
 
 #include "model/Trace.h"
 #include "model/Trick.h"
+#include "support/TraceLines.h"
 
 #include <string>
 #include <vector>
@@ -34,21 +35,3 @@ inline void PlayedCards(const char* text) {
     for (int card : ParseCards(text)) SetCardLocation(card, CARD_PLAYED);
 }
 
-// Keeps every trace line while alive.
-class TraceLines {
-public:
-    TraceLines() {
-        Lines().clear();
-        SetTraceSink({[] { return true; }, [](const std::string& text, unsigned) { Lines().push_back(text); }});
-    }
-    ~TraceLines() { SetTraceSink({}); }
-    static std::vector<std::string>& Lines() {
-        static std::vector<std::string> lines;
-        return lines;
-    }
-    bool Contains(const std::string& part) const {
-        for (const auto& line : Lines())
-            if (line.find(part) != std::string::npos) return true;
-        return false;
-    }
-};

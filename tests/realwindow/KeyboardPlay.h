@@ -32,34 +32,11 @@
 #include "platform/qt/QtHost.h"
 #include "realwindow/RealWindowSupport.h"
 #include "resources/FlowIds.h"
+#include "support/TraceLines.h"
 
 namespace realwindow {
 
-// The trace lines the program writes, kept from a mark on.
-class TraceLines {
-public:
-    TraceLines() {
-        Lines().clear();
-        SetTraceSink({[] { return true; }, [](const std::string& text, unsigned) { Lines().push_back(text); }});
-    }
-    ~TraceLines() { SetTraceSink({}); }
-    void Mark() { mark_ = Lines().size(); }
-    std::vector<std::string> SinceMark() const {
-        return {Lines().begin() + static_cast<std::ptrdiff_t>(std::min(mark_, Lines().size())), Lines().end()};
-    }
-    bool SinceMarkHas(const std::string& part) const {
-        for (const std::string& line : SinceMark())
-            if (line.find(part) != std::string::npos) return true;
-        return false;
-    }
-
-private:
-    static std::vector<std::string>& Lines() {
-        static std::vector<std::string> lines;
-        return lines;
-    }
-    std::size_t mark_ = 0;
-};
+using ::TraceLines;  // the trace lines a key's steps are read from
 
 // Who holds the keys: the table (the main window) or a control of a bar or a box.
 struct KeyHolder {
