@@ -311,9 +311,7 @@ TEST_P(RealWindowKeyboardGame, AWholeGameByKeysAloneFromTheDealToTheResultBox) {
     std::cout << "[game-" << GetParam().name << "] " << (player_ ? player_->Keys() : 0) << " keys, " << tricks << " cards played by keys\n";
 }
 
-// Held back from the whole real-window run (see tests/CMakeLists.txt): run with
-// --gtest_also_run_disabled_tests.
-INSTANTIATE_TEST_SUITE_P(DISABLED_Editions, RealWindowKeyboardGame, ::testing::Values(Edition{"en", false}, Edition{"ge", true}),
+INSTANTIATE_TEST_SUITE_P(Editions, RealWindowKeyboardGame, ::testing::Values(Edition{"en", false}, Edition{"ge", true}),
                          [](const ::testing::TestParamInfo<Edition>& info) { return std::string(info.param.name); });
 
 }  // namespace
