@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowApi.h"
@@ -28,9 +27,10 @@ CloseOnSignal::~CloseOnSignal() { m_host.RemoveIdleHandler(m_idleHandler); }
 
 void CloseOnSignal::TakeRequest() {
     if (!m_pending) return;
-    // Step 1: the frame has started up (its first erase made it the shell's main frame).
+    // Step 1: the frame has started up (its first erase brought its table to life) and has not
+    // closed.
     CMainFrame* frame = m_app.MainFrame();
-    if (frame == nullptr || g_Frame.pMainFrame != frame || !frame->IsAlive()) return;
+    if (frame == nullptr || !frame->Run().TableAlive || !frame->IsAlive()) return;
     // Step 2: the frame's close as a confirmed exit; the frame waits while it is busy and answers
     // a question or message that holds it.
     m_pending = false;

@@ -2,13 +2,14 @@
 // What the bars, panels and messages ask of the frame and the shell above them: the click sound,
 // trace lines, the commands to the frame, what they read of the frame's and the application's state,
 // and every change of the game record, which the flow makes on their request. The shell installs the
-// record g_DialogFrame at start-up (InstallProgramHooks); its defaults answer as if there were no
-// frame, and change nothing.
+// record g_DialogFrame at start-up (InstallProgramHooks) and connects its frame's part while the
+// frame's table lives; the defaults answer as if there were no frame, and change nothing.
 
 #include "model/SoundEffectIds.h"
 #include "platform/core/Message.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 class CPlayer;
@@ -36,40 +37,40 @@ struct LogSettings {
 struct DialogFrameServices {
     // --- The main frame: every answer is "nothing" while there is no frame -----------------------
     // The frame's window; null while there is none.
-    HWND (*FrameWindow)() = [] { return HWND{}; };
+    std::function<HWND()> FrameWindow = [] { return HWND{}; };
     // CMainFrame::SoundEffect (effect, not looping).
-    void (*SoundEffect)(int effect) = [](int) {};
+    std::function<void(int effect)> SoundEffect = [](int) {};
     // CMainFrame::SetPause: the pause level.
-    void (*SetPause)(int level) = [](int) {};
+    std::function<void(int level)> SetPause = [](int) {};
     // CMainFrame::CheckCheat: one manipulation mark.
-    void (*CheckCheat)(int code, int arg) = [](int, int) {};
+    std::function<void(int code, int arg)> CheckCheat = [](int, int) {};
     // A seat gives Kontra; the person gives Rekontra.
-    void (*SayKontra)(int seat) = [](int) {};
-    void (*SayRekontra)() = [] {};
+    std::function<void(int seat)> SayKontra = [](int) {};
+    std::function<void()> SayRekontra = [] {};
     // The skat swap pause ends; whether `bar` is the frame's open prompt; the open prompt closes.
-    void (*EndSwapPause)() = [] {};
-    bool (*IsOpenPrompt)(HWND bar) = [](HWND) { return false; };
-    void (*CloseOpenPrompt)() = [] {};
+    std::function<void()> EndSwapPause = [] {};
+    std::function<bool(HWND bar)> IsOpenPrompt = [](HWND) { return false; };
+    std::function<void()> CloseOpenPrompt = [] {};
     // A seat's name, its voice (8: none), and one term spoken in a voice in the edition's language
     // (from files when that voice is).
-    std::string (*PlayerName)(int seat) = [](int) { return std::string(); };
-    int (*PlayerVoice)(int seat) = [](int) { return 8; };
-    void (*SayTerm)(int term, int voice) = [](int, int) {};
+    std::function<std::string(int seat)> PlayerName = [](int) { return std::string(); };
+    std::function<int(int seat)> PlayerVoice = [](int) { return 8; };
+    std::function<void(int term, int voice)> SayTerm = [](int, int) {};
     // CMainFrame::LockFlag: the reveal marks of the game-status panel and the trick estimation.
-    bool (*LockFlag)(int which, int mode) = [](int, int) { return false; };
+    std::function<bool(int which, int mode)> LockFlag = [](int, int) { return false; };
     // The player of the game object at that index; null without a frame.
-    const CPlayer* (*Player)(int index) = [](int) { return static_cast<const CPlayer*>(nullptr); };
+    std::function<const CPlayer*(int index)> Player = [](int) { return static_cast<const CPlayer*>(nullptr); };
     // The soloist games of the series so far; false without a frame.
-    bool (*Series)(SoloistSeries& series) = [](SoloistSeries&) { return false; };
+    std::function<bool(SoloistSeries& series)> Series = [](SoloistSeries&) { return false; };
     // The table's layout for a bar's placement (all but the card height); false without a frame.
-    bool (*TableLayout)(TablePlacementMetrics& metrics) = [](TablePlacementMetrics&) { return false; };
+    std::function<bool(TablePlacementMetrics& metrics)> TableLayout = [](TablePlacementMetrics&) { return false; };
     // The flags of a command's item on the main menu; 0 without one.
-    unsigned (*MenuItemFlags)(int command) = [](int) { return 0u; };
+    std::function<unsigned(int command)> MenuItemFlags = [](int) { return 0u; };
     // The game the suggestion named (-1: none) and its announcements; the person's choice of
     // another game or announcement forgets it.
-    int (*SuggestedGame)() = [] { return -1; };
-    int (*SuggestedAnnouncements)() = [] { return 0; };
-    void (*ForgetSuggestedGame)() = [] {};
+    std::function<int()> SuggestedGame = [] { return -1; };
+    std::function<int()> SuggestedAnnouncements = [] { return 0; };
+    std::function<void()> ForgetSuggestedGame = [] {};
 
     // --- The shell and the application ------------------------------------------------------------
     // The help file's path, the topics are appended to it; the game number of the match state.

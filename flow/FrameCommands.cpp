@@ -67,7 +67,7 @@ void CMainFrame::OnRestoreTitle() {
 }
 
 void CMainFrame::OnSize(int type, int width, int height) {
-    if (!g_Frame.pMainFrame) return;
+    if (!Run().TableAlive) return;
     // Step 1: a window sized to nothing paints nothing.
     if (width == 0 && height == 0) {
         EditTimers().FullRepaint = 0;

@@ -228,6 +228,9 @@ struct RunState {
     int CloseConfirmed = 0;
     int ExitRequested = 0;
     int Destroying = 0;
+    // From the view's first erase, which brings the table to life, until the close lets it go or
+    // the frame goes: meanwhile the program's hooks reach this frame.
+    int TableAlive = 0;
     int CloseDeferred = 0;  // a close arrived during a nested wait; done once it has unwound
     int BusyFlag = 0;       // a computer's auction or Ramsch step runs: a close request is dropped
     int StepDepth = 0;      // steps of the flow running (nested) right now

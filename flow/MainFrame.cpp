@@ -32,7 +32,6 @@ CMainFrame::~CMainFrame() {
         (void)platform::RemoveFile(Files().TempListPath);
     if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath))
         (void)platform::RemoveFile(Files().TempStorePath);
-    if (g_Frame.pMainFrame == this) g_Frame.pMainFrame = nullptr;
     // A panel still open would write into the frame that goes.
     DestroyPanels();
     // The computer player must not look at a game that is gone.
@@ -44,7 +43,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate();
         case WM_MOVE:
-            if (g_Frame.pMainFrame == this) {
+            if (Run().TableAlive) {
                 KeepMainRect();
                 PlaceOpenBar();
             }
@@ -74,7 +73,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE: OnClose(); return 0;
         case WM_DISPLAYCHANGE:
             // Maximised or not is judged on the screen as it was.
-            if (g_Frame.pMainFrame == this && g_FrameShell.FollowScreenChange)
+            if (Run().TableAlive && g_FrameShell.FollowScreenChange)
                 g_FrameShell.FollowScreenChange(Handle(), IsMaximised());
             return 0;
         case WM_KEYDOWN:

@@ -1,10 +1,13 @@
 #pragma once
 // What the card rows need of the table they lie on: its window, the pause level, where the deck and
 // the printed page lie, the selection sound and the zoom's extra room. The shell installs its own at
-// start-up; without them (the model on its own) the rows work on no window with the plain answers.
+// start-up, and those that ask the frame while its table lives; without them (the model on its own,
+// or no frame) the rows work on no window with the plain answers.
 
 #include "platform/core/Message.h"
 #include "platform/core/Geometry.h"
+
+#include <functional>
 
 namespace platform {
 class DeviceContext;
@@ -14,13 +17,13 @@ struct CTableServices {
     // The window every card-table library call names; null before the view exists.
     HWND (*TableWindow)() = nullptr;
     // CMainFrame::SetPause: sets the pause level and returns the previous one.
-    int (*SetPause)(int level) = nullptr;
+    std::function<int(int level)> SetPause;
     // Where the cards fly out from when dealt: the middle of the table, where the trick lies.
-    platform::Point (*DeckPosition)() = nullptr;
+    std::function<platform::Point()> DeckPosition;
     // The shift of the table on a printed page.
-    platform::Point (*PrintOffset)(platform::DeviceContext* printer) = nullptr;
+    std::function<platform::Point(platform::DeviceContext* printer)> PrintOffset;
     // The sound of a card raised or lowered by a selection.
-    void (*SelectionSound)() = nullptr;
+    std::function<void()> SelectionSound;
     // The extra width and height a zoomed table gives the layout.
     platform::Point (*ZoomExtra)() = nullptr;
 

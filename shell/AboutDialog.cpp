@@ -1,6 +1,6 @@
 #include "shell/AboutDialog.h"
 
-#include "flow/FrameGlobals.h"
+#include "dialogs/DialogServices.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
 #include "platform/core/ControlMessages.h"
@@ -75,7 +75,7 @@ bool CAboutDlg::OnCommand(int id, unsigned code, HWND control) {
                          platform::MB_OK | platform::MB_ICONINFORMATION);
             return true;
         case kSystem:
-            if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(SOUND_BUTTON, false);
+            DialogSound(SOUND_BUTTON);
             ::MessageBox(Handle(), platform::LoadString(IDS_ABOUT_SYSTEM), platform::LoadString(IDS_PRODUCT_NAME),
                          platform::MB_OK | platform::MB_ICONINFORMATION);
             return true;
@@ -83,11 +83,12 @@ bool CAboutDlg::OnCommand(int id, unsigned code, HWND control) {
     }
 }
 
-// Help > About: the game pauses while the box is open.
+// Help > About: the game pauses while the box is open, on the frame whose table lives.
 void CSkatApp::OnAppAbout() {
-    CMainFrame* frame = g_Frame.pMainFrame;
+    CMainFrame* frame = Frame && Frame->Run().TableAlive ? Frame.get() : nullptr;
     const int pause = frame ? frame->SetPause(0) : 0;
     CAboutDlg about;
     about.DoModal(frame ? frame->Handle() : nullptr);
-    if (frame && g_Frame.pMainFrame == frame) frame->SetPause(pause);
+    // A close while the box was open let the table go: no pause is given back to it.
+    if (frame && frame->Run().TableAlive) frame->SetPause(pause);
 }

@@ -57,6 +57,8 @@ void CSkatApp::ExitInstance() {
     // The computer player reads the trick through the frame's game object only while it exists.
     if (Frame && g_ComputerFrame.Game == &Frame->GameObject()) g_ComputerFrame.Game = nullptr;
     TableView.reset();
+    // A frame that goes without its close takes its hooks down first: no hook reaches it afterwards.
+    if (Frame) DisconnectFrameHooks(*Frame);
     Frame.reset();
     Document.reset();
     if (g_pApp == this) g_pApp = nullptr;

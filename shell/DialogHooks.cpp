@@ -3,70 +3,38 @@
 #include "dialogs/DialogServices.h"
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
-#include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
-namespace {
-
-void ConnectDialogsToTheFrame() {
-    // The frame while there is one; without it every question is answered by the defaults.
-    g_DialogFrame.FrameWindow = [] { return g_Frame.pMainFrame ? g_Frame.pMainFrame->Handle() : HWND{}; };
-    g_DialogFrame.SoundEffect = [](int effect) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(effect, false);
-    };
-    g_DialogFrame.SetPause = [](int level) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SetPause(level);
-    };
-    g_DialogFrame.CheckCheat = [](int code, int arg) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->CheckCheat(code, arg);
-    };
-    g_DialogFrame.SayKontra = [](int seat) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SayKontra(seat);
-    };
-    g_DialogFrame.SayRekontra = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SayRekontra();
-    };
-    g_DialogFrame.EndSwapPause = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->EndSwapPause();
-    };
-    g_DialogFrame.IsOpenPrompt = [](HWND bar) { return g_Frame.pMainFrame && g_Frame.pMainFrame->IsOpenPrompt(bar); };
-    g_DialogFrame.CloseOpenPrompt = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->CloseModelessDialog();
-    };
-    g_DialogFrame.PlayerName = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerName(seat) : std::string();
-    };
-    g_DialogFrame.PlayerVoice = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerVoice(seat) : 8;
-    };
+void ConnectDialogsToTheFrame(CMainFrame& frame) {
+    g_DialogFrame.FrameWindow = [&frame] { return frame.Handle(); };
+    g_DialogFrame.SoundEffect = [&frame](int effect) { frame.SoundEffect(effect, false); };
+    g_DialogFrame.SetPause = [&frame](int level) { frame.SetPause(level); };
+    g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CheckCheat(code, arg); };
+    g_DialogFrame.SayKontra = [&frame](int seat) { frame.SayKontra(seat); };
+    g_DialogFrame.SayRekontra = [&frame] { frame.SayRekontra(); };
+    g_DialogFrame.EndSwapPause = [&frame] { frame.EndSwapPause(); };
+    g_DialogFrame.IsOpenPrompt = [&frame](HWND bar) { return frame.IsOpenPrompt(bar); };
+    g_DialogFrame.CloseOpenPrompt = [&frame] { frame.CloseModelessDialog(); };
+    g_DialogFrame.PlayerName = [&frame](int seat) { return frame.GetPlayerName(seat); };
+    g_DialogFrame.PlayerVoice = [&frame](int seat) { return frame.GetPlayerVoice(seat); };
     // A term is spoken in the edition's language, from files when that voice is.
-    g_DialogFrame.SayTerm = [](int term, int voice) {
-        CMainFrame* frame = g_Frame.pMainFrame;
-        if (frame) frame->PlayVoiceTerm(term, frame->Files().EnglishEdition, voice, frame->IsVoiceFromFile(voice));
+    g_DialogFrame.SayTerm = [&frame](int term, int voice) {
+        frame.PlayVoiceTerm(term, frame.Files().EnglishEdition, voice, frame.IsVoiceFromFile(voice));
     };
-    g_DialogFrame.LockFlag = [](int which, int mode) {
-        return g_Frame.pMainFrame && g_Frame.pMainFrame->LockFlag(which, mode);
-    };
-    g_DialogFrame.Player = [](int index) {
-        const CMainFrame* frame = g_Frame.pMainFrame;
-        return frame ? frame->GameObject().Player(index) : nullptr;
-    };
-    g_DialogFrame.Series = [](SoloistSeries& series) {
-        const CMainFrame* frame = g_Frame.pMainFrame;
-        if (!frame) return false;
+    g_DialogFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
+    g_DialogFrame.Player = [&frame](int index) { return frame.GameObject().Player(index); };
+    g_DialogFrame.Series = [&frame](SoloistSeries& series) {
         for (std::size_t seat = 0; seat < 3; ++seat) {
-            series.games[seat] = frame->Series().SoloistGames[seat];
-            series.won[seat] = frame->Series().SoloistWon[seat];
-            series.lost[seat] = frame->Series().SoloistLost[seat];
+            series.games[seat] = frame.Series().SoloistGames[seat];
+            series.won[seat] = frame.Series().SoloistWon[seat];
+            series.lost[seat] = frame.Series().SoloistLost[seat];
         }
         return true;
     };
-    g_DialogFrame.TableLayout = [](TablePlacementMetrics& metrics) {
-        const CMainFrame* frame = g_Frame.pMainFrame;
-        if (!frame) return false;
-        const TableLayout& layout = frame->Table().Layout;
+    g_DialogFrame.TableLayout = [&frame](TablePlacementMetrics& metrics) {
+        const TableLayout& layout = frame.Table().Layout;
         metrics.tableTop = layout.TableTop;
         metrics.lowerMargin = layout.DialogLine11;
         metrics.middleRow = layout.LayoutY;
@@ -75,22 +43,17 @@ void ConnectDialogsToTheFrame() {
         metrics.borderHeight = layout.BorderHeight;
         return true;
     };
-    g_DialogFrame.MenuItemFlags = [](int command) {
-        const CMainFrame* frame = g_Frame.pMainFrame;
+    g_DialogFrame.MenuItemFlags = [&frame](int command) {
         const platform::MenuItem* item =
-            frame && frame->Table().MainMenu ? frame->Table().MainMenu->FindCommand(command) : nullptr;
+            frame.Table().MainMenu ? frame.Table().MainMenu->FindCommand(command) : nullptr;
         return item ? item->flags : 0u;
     };
-    g_DialogFrame.SuggestedGame = [] {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Declaration().SuggestedGame : -1;
-    };
-    g_DialogFrame.SuggestedAnnouncements = [] {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Declaration().SuggestedAnnouncements : 0;
-    };
-    g_DialogFrame.ForgetSuggestedGame = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->EditDeclaration().SuggestedGame = -1;
-    };
+    g_DialogFrame.SuggestedGame = [&frame] { return frame.Declaration().SuggestedGame; };
+    g_DialogFrame.SuggestedAnnouncements = [&frame] { return frame.Declaration().SuggestedAnnouncements; };
+    g_DialogFrame.ForgetSuggestedGame = [&frame] { frame.EditDeclaration().SuggestedGame = -1; };
 }
+
+namespace {
 
 void ConnectDialogsToTheShell() {
     // The shell's help file and match state, the application's fonts and log settings.
@@ -135,8 +98,8 @@ void ConnectDialogsToTheFlow() {
 }  // namespace
 
 void InstallDialogServices() {
+    // The frame's part answers as if there were none until the frame is connected.
     g_DialogFrame.Reset();
-    ConnectDialogsToTheFrame();
     ConnectDialogsToTheShell();
     ConnectDialogsToTheFlow();
 }

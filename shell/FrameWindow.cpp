@@ -24,6 +24,7 @@
 #include "resources/ToolBar.h"
 #include "resources/ids.h"
 #include "shell/HelpFolder.h"
+#include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/SkatView.h"
@@ -233,7 +234,7 @@ void CMainFrame::OnClose() {
     if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
     // Step 12: the modeless dialog closes and the running steps are told to stop.
     CloseModelessDialog();
-    g_Frame.pMainFrame = nullptr;
+    DisconnectFrameHooks(*this);
     g_Game.StopFlag = StopState::Requested;
     // Step 13: the panels store their places through their close commands.
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})

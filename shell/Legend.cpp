@@ -1,7 +1,6 @@
 #include "shell/Legend.h"
 
 #include "flow/FrameGlobals.h"
-#include "flow/MainFrame.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -13,6 +12,7 @@
 #include "resources/LegendBitmap.h"
 #include "resources/ids.h"
 #include "shell/ShellGlobals.h"
+#include "windows/WindowFrameServices.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ void CLegend::OnPaint() {
 void CLegend::OnLButtonDown() {
     if (!helpOpen) {
         platform::ShowHelpTopic(g_Frame.hTableWnd, g_Shell.HelpFile + kLegendHelp);
-        if (g_Frame.pMainFrame) ::SetFocus(g_Frame.pMainFrame->Handle());
+        g_SideWindowFrame.FocusFrame();
     } else {
         platform::CloseAllHelpWindows();
     }
@@ -108,10 +108,7 @@ void CLegend::OnLButtonDown() {
 // Closed by its own box while the View menu has it open: the menu's toggle stores its corner and
 // closes it, so that the menu's check mark follows.
 void CLegend::OnClose() {
-    if (g_Settings.View.ListLegend == 1 && g_Frame.pMainFrame) {
-        g_Frame.pMainFrame->SendMessage(WM_COMMAND, ID_LIST_LEGEND);
-        return;
-    }
+    if (g_SideWindowFrame.RouteSideWindowClose(ID_LIST_LEGEND)) return;
     DestroyWindow();
 }
 

@@ -17,12 +17,11 @@
 #include "shell/ShellGlobals.h"
 #include "shell/SideWindows.h"
 #include "shell/SkatApp.h"
+#include "windows/WindowFrameServices.h"
 
 namespace {
 
 CSkatApp& App() { return *g_pApp; }
-
-HWND MainFrameWindow() { return g_Frame.pMainFrame ? g_Frame.pMainFrame->Handle() : nullptr; }
 
 // The position a bar's drawing starts at: its scroll position while shown, else its minimum.
 int Origin(HWND hwnd, int bar, bool shown) {
@@ -74,7 +73,7 @@ void CLog::UpdateScrollBars(bool toEnd) {
     }
     if (toEnd || app.LogText.empty()) {
         RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        if (HWND frame = MainFrameWindow()) ::SetFocus(frame);
+        g_SideWindowFrame.FocusFrame();
     }
 }
 
@@ -221,7 +220,7 @@ void CLog::OnScroll(int bar, unsigned code, int track) {
 void CLog::OnLeftClick() {
     if (!HelpOpen) {
         platform::ShowHelpTopic(g_Frame.hTableWnd, g_Shell.HelpFile + "::/Bedienung/Protokoll.htm");
-        if (HWND frame = MainFrameWindow()) ::SetFocus(frame);
+        g_SideWindowFrame.FocusFrame();
     } else {
         platform::CloseAllHelpWindows();
     }
@@ -231,7 +230,7 @@ void CLog::OnLeftClick() {
 void CLog::OnRightClick() {
     CSkatApp& app = App();
     // A log that cannot be deleted stays; the window is emptied all the same.
-    if (g_Frame.pMainFrame) g_Frame.pMainFrame->DeleteFile(app.LogFilePath, true);
+    g_SideWindowFrame.DeleteFileUnasked(app.LogFilePath);
     app.LogLineCount = 0;
     app.LogLongestLine = 0;
     app.LogText.clear();
@@ -243,11 +242,9 @@ LRESULT CLog::OnClose() {
     // The close box turns the log window off; the frame stores its place and closes it.
     if (App().LogList == 1) {
         App().LogList = 0;
-        if (HWND frame = MainFrameWindow()) {
-            ::SendMessage(frame, WM_COMMAND, CM_LOG_WINDOW);
-            if (IsAlive()) DestroyWindow();  // the frame did not close it
-            return 0;
-        }
+        g_SideWindowFrame.SendCommand(CM_LOG_WINDOW);
+        if (IsAlive()) DestroyWindow();  // no frame, or the frame did not close it
+        return 0;
     }
     return DefWindowProc(WM_CLOSE, 0, 0);
 }

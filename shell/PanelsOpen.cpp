@@ -7,7 +7,6 @@
 #include "dialogs/DataDialog.h"
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/StateDialog.h"
-#include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "match/Profile.h"
@@ -114,7 +113,7 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
     frame.EditPanels().*(row->handle) = nullptr;
     if (!hwnd) return;
     // 1. At the program's end the View flag stays set: the next start opens the panel again.
-    if (g_Frame.pMainFrame) {
+    if (frame.Run().TableAlive) {
         g_Settings.View.*(row->viewFlag) = 0;
         if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, false);
     }

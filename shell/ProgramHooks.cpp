@@ -25,77 +25,65 @@
 
 namespace {
 
+// Without a frame the pause level is the game record's alone.
+int SetPauseWithoutFrame(int level) {
+    const int previous = g_Game.PauseLevel;
+    g_Game.PauseLevel = level;
+    return previous;
+}
+
 void InstallTraceAndTableServices() {
     // Trace lines reach the application object that is current when they are written.
     SetTraceSink({[] { return g_pApp != nullptr; },
                   [](const std::string& text, unsigned flags) { g_pApp->WriteLog(text, flags); }});
 
-    // The card rows lie on the view's window and ask the main frame while it exists.
+    // The card rows lie on the view's window.
     g_TableServices.TableWindow = [] { return g_Frame.hTableWnd; };
-    g_TableServices.SetPause = [](int level) {
-        if (g_Frame.pMainFrame) return g_Frame.pMainFrame->SetPause(level);
-        const int previous = g_Game.PauseLevel;
-        g_Game.PauseLevel = level;
-        return previous;
-    };
-    g_TableServices.DeckPosition = [] {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Table().TrickCentre : platform::Point{};
-    };
-    g_TableServices.PrintOffset = [](platform::DeviceContext* printer) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->PrintOffset(printer) : platform::Point{};
-    };
-    g_TableServices.SelectionSound = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(SOUND_CARD_PLAYED, false);
-    };
     g_TableServices.ZoomExtra = [] { return platform::Point{g_Frame.ZoomExtraWidth, g_Frame.ZoomExtraHeight}; };
 }
 
+void ConnectTableToTheFrame(CMainFrame& frame) {
+    // The card rows ask the main frame for the pause, the deck, the printed page and the sound.
+    g_TableServices.SetPause = [&frame](int level) { return frame.SetPause(level); };
+    g_TableServices.DeckPosition = [&frame] { return frame.Table().TrickCentre; };
+    g_TableServices.PrintOffset = [&frame](platform::DeviceContext* printer) { return frame.PrintOffset(printer); };
+    g_TableServices.SelectionSound = [&frame] { frame.SoundEffect(SOUND_CARD_PLAYED, false); };
+}
+
 void InstallSideWindowServices() {
-    // The side windows ask the main frame while it exists, and keep inside the shell's work area.
-    g_SideWindowFrame.GetPlayerName = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerName(seat) : std::string();
+    // The side windows answer as if there were no frame until one is connected, and keep inside the
+    // shell's work area.
+    g_SideWindowFrame = SideWindowFrameServices();
+    g_SideWindowFrame.KeptInWorkArea = [](const platform::Rect& rect) { return KeptInside(rect, g_Shell.WorkArea); };
+}
+
+void ConnectSideWindowsToTheFrame(CMainFrame& frame) {
+    // The side windows ask the main frame for the names and the series, give it back the focus,
+    // start its steps and have it delete the log.
+    g_SideWindowFrame.GetPlayerName = [&frame](int seat) { return frame.GetPlayerName(seat); };
+    g_SideWindowFrame.UserFileName = [&frame] { return frame.UserFileName(); };
+    g_SideWindowFrame.SoloistWon = [&frame](int seat) { return frame.Series().SoloistWon[seat]; };
+    g_SideWindowFrame.SoloistLost = [&frame](int seat) { return frame.Series().SoloistLost[seat]; };
+    g_SideWindowFrame.FocusFrame = [&frame] { frame.SetFocus(); };
+    g_SideWindowFrame.DealStatisticsTest = [&frame] {
+        frame.LatchCardsStatistics(1);
+        frame.UpdateCardsStatistics(1);
     };
-    g_SideWindowFrame.UserFileName = [] {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->UserFileName() : std::string();
+    g_SideWindowFrame.RouteSideWindowClose = [&frame](int command) { return frame.RouteSideWindowClose(command); };
+    g_SideWindowFrame.LoadFromStore = [&frame](int numberingMode, const std::array<int, 40>& deal) {
+        frame.LoadFromStore(numberingMode, deal);
     };
-    g_SideWindowFrame.SoloistWon = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Series().SoloistWon[seat] : 0;
-    };
-    g_SideWindowFrame.SoloistLost = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Series().SoloistLost[seat] : 0;
-    };
-    g_SideWindowFrame.FocusFrame = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SetFocus();
-    };
-    g_SideWindowFrame.DealStatisticsTest = [] {
-        if (!g_Frame.pMainFrame) return;
-        g_Frame.pMainFrame->LatchCardsStatistics(1);
-        g_Frame.pMainFrame->UpdateCardsStatistics(1);
-    };
-    g_SideWindowFrame.RouteSideWindowClose = [](int command) {
-        return g_Frame.pMainFrame && g_Frame.pMainFrame->RouteSideWindowClose(command);
-    };
-    g_SideWindowFrame.LoadFromStore = [](int numberingMode, const std::array<int, 40>& deal) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->LoadFromStore(numberingMode, deal);
-    };
-    g_SideWindowFrame.GamePlayer = [](int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->GameObject().Player(seat) : nullptr;
-    };
-    g_SideWindowFrame.LockFlag = [](int which, int mode) {
-        return g_Frame.pMainFrame && g_Frame.pMainFrame->LockFlag(which, mode);
-    };
-    g_SideWindowFrame.CheckCheat = [](int code, int argument) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->CheckCheat(code, argument);
-    };
-    g_SideWindowFrame.SelectEstimatedGame = [] {
-        if (!g_Frame.pMainFrame) return false;
-        g_Frame.pMainFrame->SelectEstimatedGame();
+    g_SideWindowFrame.GamePlayer = [&frame](int seat) { return frame.GameObject().Player(seat); };
+    g_SideWindowFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
+    g_SideWindowFrame.CheckCheat = [&frame](int code, int argument) { frame.CheckCheat(code, argument); };
+    g_SideWindowFrame.SelectEstimatedGame = [&frame] {
+        frame.SelectEstimatedGame();
         return true;
     };
-    g_SideWindowFrame.SendCommand = [](int command) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+    g_SideWindowFrame.SendCommand = [&frame](int command) {
+        frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     };
-    g_SideWindowFrame.KeptInWorkArea = [](const platform::Rect& rect) { return KeptInside(rect, g_Shell.WorkArea); };
+    g_SideWindowFrame.DeleteFileUnasked = [&frame](const std::string& path) { frame.DeleteFile(path, true); };
 }
 
 void InstallProfileServices() {
@@ -107,63 +95,51 @@ void InstallComputerFrameServices() {
     // The frame's services for the computer player. The game object comes with the frame
     // (CSkatApp::InitInstance); the open-cards option starts as the game record has it.
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
-    // A computer's lay-away glides on the table like the person's exchange; without a frame the
-    // two cards still change places in their rows.
-    g_ComputerFrame.SwapCards = [](int card, CCards& row, int otherCard, CCards& otherRow) {
-        if (g_Frame.pMainFrame) {
-            g_Frame.pMainFrame->SwapCards(card, row, otherCard, otherRow, false);
-            return;
-        }
-        const auto replace = [](CCards& cards, int from, int to) {
-            for (int& code : cards.cards)
-                if (code == from) {
-                    code = to;
-                    return;
-                }
-        };
-        replace(row, card, otherCard);
-        replace(otherRow, otherCard, card);
-    };
-
-    // Kontra before a computer's card and the person's answer to a computer's giving up.
-    g_ComputerFrame.ShowKontraMessage = [](int kontraState, int seat, const std::string& name) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->ShowKontraMessage(kontraState, seat, name);
-    };
-    g_ComputerFrame.AskComputersKontra = [](int seat, int soloist) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->AskComputersKontra(seat, soloist);
-    };
-    g_ComputerFrame.Abandon = [](const std::string& name, int seat) {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->Abandon(seat, name) : false;
-    };
-    g_ComputerFrame.PostCommand = [](int command) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->PostMessage(WM_COMMAND, command);
-    };
-    // A computer's Ramsch skat turn answers the frame with its pass-on or pick-up command, whose
-    // handler runs inside the turn.
-    g_ComputerFrame.SendCommand = [](int command) {
-        CMainFrame* frame = g_Frame.pMainFrame;
-        if (frame && frame->IsAlive()) frame->SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
-    };
-    g_ComputerFrame.ResumeSwapPause = [] {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->RamschResumePause();
-    };
-    g_ComputerFrame.SetPause = [](int level) {
-        if (g_Frame.pMainFrame) return g_Frame.pMainFrame->SetPause(level);
-        const int previous = g_Game.PauseLevel;
-        g_Game.PauseLevel = level;
-        return previous;
-    };
-    // A computer's card is heard as it goes into the trick; the lay-down phrase is spoken in the
-    // player's voice (the edition's language comes with the frame's window).
-    g_ComputerFrame.SoundEffect = [](int effect, bool loop) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->SoundEffect(effect, loop);
-    };
-    g_ComputerFrame.PlayVoiceTerm = [](int term, int language, int voice, bool fromFile) {
-        if (g_Frame.pMainFrame) g_Frame.pMainFrame->PlayVoiceTerm(term, language, voice, fromFile);
-    };
     // The suits a strategy led are the flow's marks: cleared when a game starts, taken back with a
     // trick.
     g_ComputerFrame.SuitLedMarks = [] { return g_Flow.SuitLedMarks; };
+}
+
+void LeaveComputerPlayerWithoutFrame() {
+    // Without a frame a computer's two exchanged cards change places in their rows, the pause is
+    // the game record's, and nothing is shown, asked, sent or heard.
+    g_ComputerFrame.SwapCards = nullptr;
+    g_ComputerFrame.ShowKontraMessage = nullptr;
+    g_ComputerFrame.AskComputersKontra = nullptr;
+    g_ComputerFrame.Abandon = nullptr;
+    g_ComputerFrame.PostCommand = nullptr;
+    g_ComputerFrame.SendCommand = nullptr;
+    g_ComputerFrame.ResumeSwapPause = nullptr;
+    g_ComputerFrame.SetPause = SetPauseWithoutFrame;
+    g_ComputerFrame.SoundEffect = nullptr;
+    g_ComputerFrame.PlayVoiceTerm = nullptr;
+}
+
+void ConnectComputerPlayerToTheFrame(CMainFrame& frame) {
+    // A computer's lay-away glides on the table like the person's exchange.
+    g_ComputerFrame.SwapCards = [&frame](int card, CCards& row, int otherCard, CCards& otherRow) {
+        frame.SwapCards(card, row, otherCard, otherRow, false);
+    };
+    // Kontra before a computer's card and the person's answer to a computer's giving up.
+    g_ComputerFrame.ShowKontraMessage = [&frame](int kontraState, int seat, const std::string& name) {
+        frame.ShowKontraMessage(kontraState, seat, name);
+    };
+    g_ComputerFrame.AskComputersKontra = [&frame](int seat, int soloist) { frame.AskComputersKontra(seat, soloist); };
+    g_ComputerFrame.Abandon = [&frame](const std::string& name, int seat) { return frame.Abandon(seat, name); };
+    g_ComputerFrame.PostCommand = [&frame](int command) { frame.PostMessage(WM_COMMAND, command); };
+    // A computer's Ramsch skat turn answers the frame with its pass-on or pick-up command, whose
+    // handler runs inside the turn.
+    g_ComputerFrame.SendCommand = [&frame](int command) {
+        if (frame.IsAlive()) frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+    };
+    g_ComputerFrame.ResumeSwapPause = [&frame] { frame.RamschResumePause(); };
+    g_ComputerFrame.SetPause = [&frame](int level) { return frame.SetPause(level); };
+    // A computer's card is heard as it goes into the trick; the lay-down phrase is spoken in the
+    // player's voice (the edition's language comes with the frame's window).
+    g_ComputerFrame.SoundEffect = [&frame](int effect, bool loop) { frame.SoundEffect(effect, loop); };
+    g_ComputerFrame.PlayVoiceTerm = [&frame](int term, int language, int voice, bool fromFile) {
+        frame.PlayVoiceTerm(term, language, voice, fromFile);
+    };
 }
 
 void InstallFrameShellServices() {
@@ -197,31 +173,56 @@ void InstallFrameShellServices() {
     g_FrameShell.FollowScreenChange = FollowScreenChange;
 }
 
-void InstallInternalErrorBox() {
+void ConnectInternalErrorBox(CMainFrame& frame) {
     // An internal inconsistency is shown in a message box over the main frame while there is one;
     // the trace has the line in any case.
-    SetInternalErrorHandler([](const std::string& text) {
-        CMainFrame* frame = g_Frame.pMainFrame;
-        if (frame == nullptr || !frame->IsAlive()) return;
-        MessageBox(frame->Handle(), text, platform::LoadString(IDS_PRODUCT_NAME),
+    SetInternalErrorHandler([&frame](const std::string& text) {
+        if (!frame.IsAlive()) return;
+        MessageBox(frame.Handle(), text, platform::LoadString(IDS_PRODUCT_NAME),
                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
     });
+}
+
+// Every hook that would reach the frame answers as if there were none: the card rows', the side
+// windows', the bars', the computer player's and the internal error box.
+void InstallFramelessHooks() {
+    g_TableServices.SetPause = nullptr;
+    g_TableServices.DeckPosition = nullptr;
+    g_TableServices.PrintOffset = nullptr;
+    g_TableServices.SelectionSound = nullptr;
+    InstallSideWindowServices();
+    // The bars, panels and messages ask the frame, the shell and the flow through their record.
+    InstallDialogServices();
+    LeaveComputerPlayerWithoutFrame();
+    SetInternalErrorHandler({});
 }
 
 }  // namespace
 
 void InstallProgramHooks() {
     InstallTraceAndTableServices();
-    InstallSideWindowServices();
     InstallProfileServices();
 
     // The model's player hooks ask the computer player's analysis, matadors and top-card test.
     InstallComputerPlayer();
 
-    // The bars, panels and messages ask the frame, the shell and the flow through their record.
-    InstallDialogServices();
-
     InstallComputerFrameServices();
     InstallFrameShellServices();
-    InstallInternalErrorBox();
+    // Nothing reaches a frame before its table comes to life.
+    InstallFramelessHooks();
+}
+
+void ConnectFrameHooks(CMainFrame& frame) {
+    frame.EditRun().TableAlive = 1;
+    ConnectTableToTheFrame(frame);
+    ConnectSideWindowsToTheFrame(frame);
+    ConnectDialogsToTheFrame(frame);
+    ConnectComputerPlayerToTheFrame(frame);
+    ConnectInternalErrorBox(frame);
+}
+
+void DisconnectFrameHooks(CMainFrame& frame) {
+    if (!frame.Run().TableAlive) return;
+    frame.EditRun().TableAlive = 0;
+    InstallFramelessHooks();
 }

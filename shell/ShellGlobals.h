@@ -1,7 +1,7 @@
 #pragma once
 // The globals of the shell that every drawing step reads: the view, the help folder, the desktop the
 // frame is placed on and the host's window services. One instance, g_Shell, reset to the
-// program-start state by Reset(). The frame, the table window, the waits, the paint and the zoom
+// program-start state by Reset(). The table window, the waits, the paint and the zoom
 // are the frame's (flow/FrameGlobals.h).
 
 #include "platform/core/Bitmap.h"

@@ -14,6 +14,7 @@
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
+#include "shell/ProgramHooks.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 #include "shell/TableColours.h"
@@ -71,11 +72,11 @@ bool CSkatView::CreateView(CMainFrame& frame) {
 
 bool CSkatView::OnEraseBackground() {
     // The first erase brings the table to life; it fills nothing.
-    if (!g_Frame.pMainFrame) {
+    if (!Frame->Run().TableAlive) {
         WriteTrace(":OnEraseBkgnd(0)", kViewVerbose);
         g_Shell.pView = this;
         g_Frame.hTableWnd = Handle();
-        g_Frame.pMainFrame = Frame;
+        ConnectFrameHooks(*Frame);
         Frame->LayoutFrame();
         Frame->Startup();
         return true;
@@ -91,7 +92,7 @@ bool CSkatView::OnEraseBackground() {
 void CSkatView::OnPaint() {
     PAINTSTRUCT paint;
     BeginPaint(Handle(), &paint);
-    if (g_Frame.pMainFrame) {
+    if (Frame->Run().TableAlive) {
         const platform::Rect& r = paint.paintRect;
         char text[96];
         std::snprintf(text, sizeof text, "top:%d:bottom:%d:left:%d:right:%d", r.top, r.bottom, r.left, r.right);
@@ -117,7 +118,7 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         DoubleClickFlag = true;
         return 0;
     }
-    if (!g_Frame.pMainFrame) return platform::Window::WindowProc(message, wParam, lParam);
+    if (!Frame->Run().TableAlive) return platform::Window::WindowProc(message, wParam, lParam);
     const platform::Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
         case WM_KEYDOWN: {

@@ -2,8 +2,8 @@
 // What the side windows ask of the main frame and the shell: the players' names, the match list's
 // file name and the soloists' tally for the sheets, the focus given back to the table, the frame's
 // steps the windows' buttons and clicks start, and the work area a window is kept inside. The shell
-// installs the frame's own at start-up; the defaults answer as if there were no frame, so that a
-// window works on its own.
+// installs the record at start-up and connects the frame's own while the frame's table lives; the
+// defaults answer as if there were no frame, so that a window works on its own.
 
 #include "platform/core/WindowGeometry.h"
 
@@ -44,6 +44,9 @@ struct SideWindowFrameServices {
     std::function<bool()> SelectEstimatedGame = [] { return false; };
     // Sends a command to the main frame window; its handler runs inside the call.
     std::function<void(int command)> SendCommand = [](int) {};
+    // CMainFrame::DeleteFile (path) without asking: the log window's right click deletes the log.
+    // Default: the file stays.
+    std::function<void(const std::string& path)> DeleteFileUnasked = [](const std::string&) {};
     // The rectangle moved (and shrunk where it must be) into the desktop's work area. Default: as
     // it is.
     std::function<platform::Rect(const platform::Rect&)> KeptInWorkArea = [](const platform::Rect& rect) {

@@ -218,7 +218,7 @@ TEST_F(AuctionTest, CloseDuringTheComputersLoopStopsItWithoutDeclaration) {
     PressPass();
     host_->PumpFor(5000);
     EXPECT_EQ(FindLine("CMainFrame::Declare()"), -1) << LogText();
-    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
+    EXPECT_FALSE(Frame().Run().TableAlive);
     EXPECT_LT(BidValue(-1), 60);
 }
 
@@ -243,7 +243,7 @@ TEST_F(AuctionTest, CloseSignalWhileTheComputersBidAfterThePassWaitsForTheirEnd)
     const int declared = FindLine("CMainFrame::Declare()");
     EXPECT_GE(declared, 0) << LogText();
     EXPECT_GT(FindLine("CMainFrame::OnClose()"), declared);
-    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
+    EXPECT_FALSE(Frame().Run().TableAlive);
     EXPECT_EQ(Frame().Run().CloseDeferred, 0);
 }
 

@@ -36,7 +36,7 @@ TEST_P(CloseSignalTest, TheFrameClosesWithoutAskingAndWritesTheSettings) {
     c.setUp(*this, later, [this] { Frame().OnCloseSignal(); });
     host_->PumpFor(8000);
 
-    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
+    EXPECT_FALSE(Frame().Run().TableAlive);
     EXPECT_FALSE(Frame().IsAlive());
     // No question was asked: the scripted No is still there.
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);

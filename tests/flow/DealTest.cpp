@@ -211,13 +211,14 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER) {
             KillTimer(1);
-            const CCards& forehand = *g_Frame.pMainFrame->GameObject().Player(g_Game.Forehand);
+            const CCards& forehand = *frame->GameObject().Player(g_Game.Forehand);
             card = forehand.cards[0];
             seen = {WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
             return 0;
         }
         return platform::Window::WindowProc(message, wParam, lParam);
     }
+    const CMainFrame* frame = nullptr;
     int card = 0;
     platform::Point seen{-1, -1};
 };
@@ -228,6 +229,7 @@ TEST_F(DealTest, TheFirstCardComesFromTheMiddleOfTheTable) {
     WriteProfileInt("Delay", "Deal", 100);
     StartProgram();
     CardWatcher watcher;
+    watcher.frame = &Frame();
     watcher.Create(platform::CreateParams{});
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     // The dealing timer runs 200 ms; the first card slides from 200 to 300 ms.
@@ -260,7 +262,7 @@ TEST_F(CloseTest, CloseInIdleAsksNothingWritesSettingsAndEndsWithOnClose) {
     host_->PumpUntilIdle();
     EXPECT_EQ(host_->QuitCode(), 0);
     EXPECT_FALSE(Frame().IsAlive());
-    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
+    EXPECT_FALSE(Frame().Run().TableAlive);
     EXPECT_EQ(g_Game.StopFlag, StopState::Requested);
     // The settings are in the registry, the help topic with them.
     EXPECT_EQ(GetProfileInt("Delay", "Bid", 0), 1234);

@@ -405,7 +405,7 @@ TEST_F(DeclarationTest, SwapPauseEndedByACloseStartsNoPlay) {
     host_->PumpFor(1000);
     EXPECT_EQ(state, STATE_MANIPULATE);
     EXPECT_EQ(FindLine("CMainFrame::InitHistory()"), -1);
-    EXPECT_EQ(g_Frame.pMainFrame, nullptr);
+    EXPECT_FALSE(Frame().Run().TableAlive);
 }
 
 // A command that comes after its step is traced and dropped: a late pass after the auction ended,

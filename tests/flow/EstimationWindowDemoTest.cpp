@@ -42,10 +42,11 @@ TEST_P(EstimationWindowDemoTest, EveryGameEndsAndTheWindowShowsEachHand) {
     options.estimationAuto = c.autoOn;
     long finished = 0, ramsch = 0;
     int paintsBefore = -1;
+    CMainFrame* frame = nullptr;
+    options.started = [&frame](CMainFrame& made) { frame = &made; };
     options.line = [&](const std::string& line) {
         ++finished;
         ramsch += line.find("decl=-:ramsch") != std::string::npos;
-        CMainFrame* frame = g_Frame.pMainFrame;
         ASSERT_NE(frame, nullptr);
         CTrickEstimation* window = frame->TrickEstimationWindow();
         ASSERT_NE(window, nullptr) << "game " << finished;

@@ -28,6 +28,8 @@ TEST(ListWindowsDemoTest, EveryGameAddsOneLineAndOneDeal) {
     options.listWindows = true;
     long finished = 0;
     int windowsSeen = 0;
+    CMainFrame* frame = nullptr;
+    options.started = [&frame](CMainFrame& made) { frame = &made; };
     options.line = [&](const std::string&) {
         ++finished;
         EXPECT_EQ(g_GameList.ListedGames(), finished);
@@ -42,7 +44,6 @@ TEST(ListWindowsDemoTest, EveryGameAddsOneLineAndOneDeal) {
             EXPECT_EQ(g_GameList.Balances[seat], kept.Balances[seat]) << "game " << finished;
         }
         // The open score sheet shows the newest line.
-        CMainFrame* frame = g_Frame.pMainFrame;
         ASSERT_NE(frame, nullptr);
         auto* score = dynamic_cast<CScore*>(WindowFromHandle(frame->SideWindow(ID_LIST_SCORE)));
         auto* store = dynamic_cast<CStore*>(WindowFromHandle(frame->SideWindow(ID_LIST_STORE)));

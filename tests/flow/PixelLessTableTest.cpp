@@ -27,7 +27,7 @@ std::string RectText(const platform::Rect& r) {
 }
 
 // Everything of the table a later step or a click reads.
-std::string TableState() {
+std::string TableState(const CMainFrame* frame) {
     std::ostringstream out;
     const tavlo::Table* table = tavlo::FindTable(g_Frame.hTableWnd);
     if (!table) return "no table";
@@ -47,7 +47,7 @@ std::string TableState() {
         for (const auto& [id, place] : table->symbols->shown)
             out << " symbol " << id << '@' << place.x << ',' << place.y;
     }
-    if (const CMainFrame* frame = g_Frame.pMainFrame) {
+    if (frame) {
         const TableLayout& layout = frame->Table().Layout;
         out << " notice " << layout.NoticeX << ',' << layout.NoticeY << " balloon at " << layout.BalloonX << ','
             << layout.BalloonY;
@@ -77,8 +77,10 @@ protected:
         options.seed = 11;
         options.variantMode = GetParam().variantMode;
         options.keepDrawing = keepDrawing;
-        options.betweenMessages = [&games] {
-            std::string state = TableState();
+        const CMainFrame* frame = nullptr;
+        options.started = [&frame](CMainFrame& made) { frame = &made; };
+        options.betweenMessages = [&games, &frame] {
+            std::string state = TableState(frame);
             if (games.empty() || games.back() != state) games.push_back(std::move(state));
         };
         options.line = [&games](const std::string& line) { games.push_back(line); };

@@ -17,7 +17,7 @@ class StartupTest : public FrameFixture {};
 TEST_F(StartupTest, EmptyRegistryReachesIdleWithEverySettingAtItsDefault) {
     StartProgram();
     EXPECT_EQ(g_Game.FlowState, STATE_IDLE);
-    EXPECT_EQ(g_Frame.pMainFrame, &Frame());
+    EXPECT_TRUE(Frame().Run().TableAlive);
     EXPECT_NE(g_Frame.hTableWnd, nullptr);
     // Every setting of the flow stands at its default: the record equals a fresh one, byte by byte
     // of its sections.

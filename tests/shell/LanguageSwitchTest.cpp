@@ -79,7 +79,7 @@ protected:
         Frame().SendMessage(WM_COMMAND, ID_LANGUAGE);
         host_->PumpUntilIdle();
     }
-    bool FrameClosed() const { return g_Frame.pMainFrame == nullptr; }
+    bool FrameClosed() const { return !app_->MainFrame()->Run().TableAlive; }
 
     StartWatchingDesktop desktop_;
     testsupport::ModalReader reader_;

@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "computer/play/SuitDefenderFrame.h"
 #include "dialogs/DataDialog.h"
+#include "dialogs/DialogServices.h"
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "match/Profile.h"
@@ -13,7 +14,9 @@
 #include "model/PlayerServices.h"
 #include "model/TableServices.h"
 #include "model/Trace.h"
+#include "resources/CommandIds.h"
 #include "tavlo/SoundApi.h"
+#include "windows/WindowFrameServices.h"
 
 namespace {
 
@@ -65,6 +68,102 @@ TEST_F(ProgramHooksTest, TheFramesHooksGoWithTheFrame) {
     ReportInternalError(7, "MainFrm", 120);
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);
 }
+
+// Until the view's first erase brings the table to life no hook reaches the frame, though the frame
+// and its window are there; from then on the bars, the side windows, the card rows and the
+// computer player ask this frame.
+TEST_F(ProgramHooksTest, TheHooksReachTheFrameFromItsTablesFirstErase) {
+    app_ = std::make_unique<CSkatApp>();
+    ASSERT_TRUE(app_->InitInstance());
+    ASSERT_TRUE(Frame().IsAlive());
+    EXPECT_FALSE(Frame().Run().TableAlive);
+    EXPECT_EQ(g_DialogFrame.FrameWindow(), HWND{});
+    EXPECT_EQ(g_SideWindowFrame.GamePlayer(1), nullptr);
+    EXPECT_FALSE(g_SideWindowFrame.SelectEstimatedGame());
+    EXPECT_FALSE(g_TableServices.SetPause);
+    EXPECT_FALSE(g_ComputerFrame.SendCommand);
+
+    host_->PumpUntilIdle();
+    EXPECT_TRUE(Frame().Run().TableAlive);
+    EXPECT_EQ(g_DialogFrame.FrameWindow(), Frame().Handle());
+    EXPECT_EQ(g_DialogFrame.Player(1), Frame().GameObject().Player(1));
+    EXPECT_EQ(g_SideWindowFrame.GamePlayer(2), Frame().GameObject().Player(2));
+    EXPECT_EQ(g_SideWindowFrame.GetPlayerName(1), Frame().GetPlayerName(1));
+    EXPECT_NE(g_SideWindowFrame.GetPlayerName(1), "");
+    EXPECT_TRUE(g_TableServices.SetPause);
+    EXPECT_TRUE(g_ComputerFrame.SendCommand);
+}
+
+// The ways a frame's table goes: the person's close, the close on a signal, and the frame's end
+// without a close (the tests' and the headless set-ups' road).
+struct FrameEndCase {
+    const char* name;
+    void (*end)(std::unique_ptr<CSkatApp>& app, platform::HeadlessHost& host);
+};
+
+void PrintTo(const FrameEndCase& c, std::ostream* out) { *out << c.name; }
+
+class FrameHooksEndTest : public FrameFixture, public ::testing::WithParamInterface<FrameEndCase> {};
+
+// After each way, every hook answers as if there were no frame: none reaches the frame that closed
+// or the one that is gone (the sanitizer sees any that would).
+TEST_P(FrameHooksEndTest, NoHookReachesTheFrameAfterItsTableWent) {
+    StartProgram();
+    ASSERT_EQ(g_DialogFrame.FrameWindow(), Frame().Handle());
+    ASSERT_NE(g_DialogFrame.PlayerName(1), "");
+    GetParam().end(app_, *host_);
+
+    EXPECT_EQ(g_DialogFrame.FrameWindow(), HWND{});
+    EXPECT_EQ(g_DialogFrame.PlayerName(1), "");
+    EXPECT_EQ(g_DialogFrame.PlayerVoice(1), 8);
+    EXPECT_EQ(g_DialogFrame.Player(0), nullptr);
+    SoloistSeries series;
+    EXPECT_FALSE(g_DialogFrame.Series(series));
+    EXPECT_EQ(g_DialogFrame.SuggestedGame(), -1);
+    EXPECT_EQ(g_SideWindowFrame.GetPlayerName(1), "");
+    EXPECT_EQ(g_SideWindowFrame.GamePlayer(1), nullptr);
+    EXPECT_FALSE(g_SideWindowFrame.LockFlag(1, 0));
+    EXPECT_FALSE(g_SideWindowFrame.SelectEstimatedGame());
+    EXPECT_FALSE(g_SideWindowFrame.RouteSideWindowClose(ID_LIST_LEGEND));
+    // The card rows and the computer player work on their own: the pause is the game record's.
+    EXPECT_FALSE(g_TableServices.SetPause);
+    EXPECT_FALSE(g_TableServices.DeckPosition);
+    EXPECT_FALSE(g_TableServices.SelectionSound);
+    EXPECT_FALSE(g_ComputerFrame.SendCommand);
+    EXPECT_FALSE(g_ComputerFrame.Abandon);
+    EXPECT_FALSE(g_ComputerFrame.SwapCards);
+    g_Game.PauseLevel = 2;
+    EXPECT_EQ(g_ComputerFrame.SetPause(5), 2);
+    EXPECT_EQ(g_Game.PauseLevel, 5);
+    // The hooks that would act on the frame do nothing.
+    g_DialogFrame.SetPause(0);
+    g_DialogFrame.ForgetSuggestedGame();
+    g_SideWindowFrame.FocusFrame();
+    g_SideWindowFrame.SendCommand(ID_NEW);
+    EXPECT_EQ(g_Game.PauseLevel, 5);
+    // An internal error shows no box.
+    host_->Answers().PushMessageBoxAnswer(IDOK);
+    ReportInternalError(7, "MainFrm", 120);
+    EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, FrameHooksEndTest,
+    ::testing::Values(FrameEndCase{"Close",
+                                   [](std::unique_ptr<CSkatApp>& app, platform::HeadlessHost& host) {
+                                       app->MainFrame()->PostMessage(WM_CLOSE);
+                                       host.PumpUntilIdle();
+                                       ASSERT_FALSE(app->MainFrame()->IsAlive());
+                                   }},
+                      FrameEndCase{"CloseSignal",
+                                   [](std::unique_ptr<CSkatApp>& app, platform::HeadlessHost& host) {
+                                       app->MainFrame()->OnCloseSignal();
+                                       host.PumpUntilIdle();
+                                       ASSERT_FALSE(app->MainFrame()->IsAlive());
+                                   }},
+                      FrameEndCase{"FrameGoes",
+                                   [](std::unique_ptr<CSkatApp>& app, platform::HeadlessHost&) { app.reset(); }}),
+    [](const ::testing::TestParamInfo<FrameEndCase>& info) { return std::string(info.param.name); });
 
 // Each layer's reset takes back what its globals hold and what was installed into them.
 TEST_F(ProgramHooksTest, EachLayersResetPutsItsGlobalsBack) {

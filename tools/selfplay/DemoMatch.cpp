@@ -198,6 +198,7 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         return result;
     }
     CMainFrame& frame = *app->MainFrame();
+    if (options.started) options.started(frame);
     // The program installs its own handler (a message box) at its start; the count replaces it.
     SetInternalErrorHandler([&reports](const std::string&) { ++reports; });
     // KARTOVAN_SELFPLAY_TRACE set: every trace line goes to the error output, to find a stall.

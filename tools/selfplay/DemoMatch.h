@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+class CMainFrame;
+
 struct DemoMatchOptions {
     long games = 1000;
     std::uint64_t seed = 1;
@@ -24,6 +26,9 @@ struct DemoMatchOptions {
     std::function<void()> betweenMessages;
     // Each finished game's line (without its line feed); may be empty.
     std::function<void(const std::string&)> line;
+    // The frame the match made, once its table has come to life (tests read its windows); may be
+    // empty.
+    std::function<void(CMainFrame&)> started;
 };
 
 struct DemoMatchResult {
