@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
@@ -214,17 +215,17 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (answer & kPassedRepeat) {
         OnBreak();
         if (answer & kPassedYes) OnRepeat();
-        else EditSeries().RepeatAllowed = 1;
+        else MatchSeries().AllowRepeat();
         return;
     }
     // Step 5: the passed-in game counts as a game.
     ++g_Game.GameCount;
     ++g_Game.StoreCount;
-    EditSeries().NewMatchDue = CheckSeriesEnd() ? 1 : 0;
+    MatchSeries().UpdateNewMatchDue();
     AddGameToList(0, std::string());
     AddDealToStore();
     RefreshListWindows();
-    EditSeries().GameRunning = 0;
+    MatchSeries().GameEnded();
     NextForehand();
     // A passed-in game is a game of the match: its files are written as after any other.
     SaveGameEndFiles();
@@ -240,7 +241,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (answer & kPassedYes) {
         OnNew();
     } else {
-        EditSeries().RepeatAllowed = 1;
+        MatchSeries().AllowRepeat();
         SelectEstimatedGame();
     }
 }

@@ -1,6 +1,7 @@
 // Menu and window commands of the flow: the rule sets, the table's resizing, the window sizes, the
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -49,7 +50,7 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     else frame.EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
     frame.SetStatusPane(2, frame.Texts().RuleText);
     frame.ShowMatchState();
-    frame.EditSeries().SeriesEnded = frame.CheckSeriesEnd() ? 1 : 0;
+    frame.MatchSeries().UpdateSeriesEnd();
     frame.RefreshScoreSheet();
     frame.ShowDataDialog(0, 1);
 }

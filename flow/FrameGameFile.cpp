@@ -1,6 +1,7 @@
 // The frame's steps of the game file: the deal, the course of a finished game and the annotation,
 // written whole and read whole; a file that does not hold a sound game leaves the game as it was.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "match/GameFile.h"
@@ -106,7 +107,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
             EditRamsch().RamschResultSeats[0] = at(ScoreOrLoser);
             EditRamsch().RamschResultSeats[1] = packed & ~kLastTrickShownBit;
         } else {
-            EditSeries().GameScoreValue = at(ScoreOrLoser);
+            MatchSeries().SetGameScore(at(ScoreOrLoser));
             EditRamsch().RamschResultSeats[0] = EditRamsch().RamschResultSeats[1] = 3;
         }
         g_Game.PartyPoints[0] = at(Points0);

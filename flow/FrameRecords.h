@@ -112,24 +112,6 @@ struct TrickPlayState {
     int AutoComplete = 0;
 };
 
-// The games of a match: whether one runs, its result, the soloists' counts, the clocks.
-struct SeriesState {
-    int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, NewMatchDue = 0;
-    int FreshDeal = 0;
-    int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
-    int GameScoreValue = 0;
-    std::string LastResultText;
-    int SoloistGames[3] = {0, 0, 0}, SoloistLost[3] = {0, 0, 0}, SoloistWon[3] = {0, 0, 0};
-    int ListHeaderGrandRepeats = 0;  // the match list counts the Grands after which forehand stays
-    int PendingSettings[7] = {0, 0, 0, 0, 0, 0, 0};
-    std::int64_t PlayClock = 0;
-    std::int64_t MatchStartTime = 0;
-    // The current game as played, for tests and the self-play.
-    CGameRecord Record;
-    // Called before each deal (the self-play seeds the random source there); empty in the program.
-    std::function<void()> BeforeDeal;
-};
-
 // The open prompt bar and its three typed slots (each the prompt's handle or null), and the modal
 // message of the game. Handles, not objects: a record of a destroyed window is stale and IsWindow
 // says so.

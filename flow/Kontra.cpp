@@ -2,6 +2,7 @@
 // computers' Kontra before their first card and after the declaration, and the messages that tell
 // the person about them.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/Kontra.h"
@@ -24,7 +25,7 @@ constexpr int kPersonSeat = 2;
 
 // The game's record names Kontra and Rekontra as they stand: one said at a defender's first card
 // doubles the game as much as one said right after the declaration.
-void NoteKontra(CMainFrame& frame) { frame.EditSeries().Record.kontraState = g_Game.KontraState; }
+void NoteKontra(CMainFrame& frame) { frame.MatchSeries().NoteKontra(); }
 }  // namespace
 
 bool CMainFrame::IsKontraPossible(const CPlayer& player) const {

@@ -40,6 +40,9 @@ enum class PrintTarget;
 class CListPrintWindows;
 
 class CTrickEstimation;
+class CMatchSeries;
+struct SeriesState;
+
 class CMainFrame : public platform::Window {
 public:
     // --- The frame's construction and message map (flow/MainFrame.cpp) ---------------------------
@@ -102,7 +105,6 @@ public:
     void Startup();
     void Start(const std::string& path);
     void ClearDesk();
-    void ApplyPendingSettings();
     // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
     // is there but cannot be read is named (message 40201).
     bool MatchFileUsable(const std::string& path, bool storedDeals);
@@ -294,7 +296,6 @@ public:
     void InitHistory();
     void SaveGameState(bool spare);
     void FillSnapshot(GameSnapshot& record);
-    void StartRecord();
 
     // --- Kontra and Rekontra (flow/Kontra.cpp) ---------------------------------------------------
     // May the player still give Kontra (before his first card, by the rule set); without a
@@ -373,7 +374,6 @@ public:
     void FollowGameEnd();
     GameScore ScoreGame(int seat);
     bool ShowResult(int seat);
-    void CountGame(int result);
     void NoticeRound(bool newRound);
     void VoiceResult(int outcome);
     void SetPoints(int points, int party);
@@ -516,8 +516,6 @@ public:
     ExchangeState& EditExchange() { return exchange_; }
     const TrickPlayState& TrickPlay() const { return trickPlay_; }
     TrickPlayState& EditTrickPlay() { return trickPlay_; }
-    const SeriesState& Series() const { return series_; }
-    SeriesState& EditSeries() { return series_; }
     const PromptState& Prompts() const { return prompts_; }
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
@@ -538,6 +536,11 @@ public:
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
+
+    // --- The frame's parts, each the one writer of its record (flow/MatchSeries.cpp) -------------
+    // The games of a match; its record for reading.
+    CMatchSeries& MatchSeries();
+    const SeriesState& Series() const;
 
     // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
     // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
@@ -668,10 +671,9 @@ public:
     // The open annotation's title and at most 16 of its lines, from top down.
     void DrawAnnotation(platform::DeviceContext& dc, int top);
 
-    // --- The match state, the points, the end of a series (shell/MatchState.cpp) -----------------
+    // --- The match state and the points (shell/MatchState.cpp) ----------------------------------
     void ShowMatchState();
     void ShowPoints();
-    bool CheckSeriesEnd();
 
     // --- The end of the auction (flow/AuctionEnd.cpp) --------------------------------------------
     // The person passes, or the auction ends; names the soloist and goes on to the declaration.
@@ -845,7 +847,7 @@ private:
     RamschState ramsch_;
     ExchangeState exchange_;
     TrickPlayState trickPlay_;
-    SeriesState series_;
+    std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
     PanelState panels_;
     FileState files_;

@@ -3,6 +3,7 @@
 // the support option, and the paint test of the person's hand. Playing a card and choosing the
 // next trick's cards have their own files.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/VoidTable.h"
@@ -57,7 +58,7 @@ int CMainFrame::CutPause() {
     const int old = g_Game.PauseLevel;
     const int balloon = old > 5 ? 6 : 5;
     g_Game.PauseLevel = 1;
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     if (WB_IsBalloonShown(g_Frame.hTableWnd, balloon)) WB_RemoveBalloon(g_Frame.hTableWnd, balloon);
     return old;
 }
@@ -214,7 +215,7 @@ void CMainFrame::AfterExchange() {
 
 void CMainFrame::DragMove(platform::Point point) {
     const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     // A hand card goes onto a skat card, or a skat card onto a hand card.
     CCards& skat = GroupRow(0);
     CCards& hand = GroupRow(3);
@@ -284,7 +285,7 @@ void CMainFrame::MouseMove(platform::Point point) {
         const int over = GroupRow(group).DragCard(point.x, point.y);
         if (group == 3) {
             g_Game.PauseLevel = 0;
-            EditSeries().PlayClock = Time64();
+            MatchSeries().StartPlayClock();
             WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             if (over > 0) g_Settings.Options.SupportSuspended = 1;
         }

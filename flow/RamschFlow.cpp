@@ -1,6 +1,7 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/HandAnalysis.h"
@@ -247,7 +248,7 @@ void CMainFrame::PlayPersonsGrandHand() {
     SetFlowState(STATE_HAND);
     OnDeclare();
     // The pause after the declaration, with the empty message balloon while it asks.
-    EditSeries().PlayClock = StampPauseLevel(kGrandHandPause);
+    MatchSeries().StampPause(kGrandHandPause);
     g_Game.HasBid[kPersonSeat] = 0;
     const int state = g_Game.FlowState;
     const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||

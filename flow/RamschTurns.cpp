@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/AnswerDialogs.h"
@@ -68,7 +69,7 @@ void CMainFrame::PickupRamsch(int ask) {
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
     // Step 3: the pause clock; a Ramsch not yet begun starts; its play begins once every seat has had
     // its turn, or at once when the skat may not be pushed on.
-    EditSeries().PlayClock = StampPauseLevel(1);
+    MatchSeries().StampPause(1);
     if (g_Game.GameType != GAME_RAMSCH) return StartRamsch(ask);
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
     // Step 6: one seat's turn, shown in the estimation window when it follows this seat.

@@ -1,6 +1,7 @@
 // The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -46,7 +47,7 @@ void CMainFrame::OnSuggestSkat() {
     // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
     if (g_Game.DemoMode && !ramsch) {
         if (!Series().FreshDeal) return;
-        EditSeries().FreshDeal = 0;
+        MatchSeries().FreshDealUsed();
     }
     // 2. The trace; the play pauses and the person's hand is looked at afresh.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);

@@ -1,5 +1,6 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
@@ -38,7 +39,7 @@ int CMainFrame::SetPause(int level) {
         return previous;
     }
     g_Game.PauseLevel = level;
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     // The reminder goes away: the person is busy with something else now.
     const int balloon = previous < 6 ? 5 : 6;
     if (WB_IsBalloonShown(g_Frame.hTableWnd, balloon)) WB_RemoveBalloon(g_Frame.hTableWnd, balloon);
@@ -230,10 +231,10 @@ void CMainFrame::RemindByBalloon(std::int64_t now) {
         } else if (WB_IsBalloonShown(table, 5)) {
             if (Timers().ReminderPending == 1) {
                 EditTimers().ReminderPending = 0;
-                EditSeries().PlayClock = now;
+                MatchSeries().StartPlayClock(now);
             } else if (t >= g_Settings.Delay.Show / 1000) {
                 WB_RemoveBalloon(table, 5);
-                EditSeries().PlayClock = now;
+                MatchSeries().StartPlayClock(now);
             }
         } else if (t < g_Settings.Delay.Answer / 1000) {
             EditTimers().ReminderPending = 1;
@@ -249,7 +250,7 @@ void CMainFrame::RemindByBalloon(std::int64_t now) {
         CountDownBidBalloon(table);
     } else if (t >= g_Settings.Delay.Show / 1000) {
         WB_RemoveBalloon(table, g_Game.PauseLevel);
-        EditSeries().PlayClock = StampPauseLevel(2);
+        MatchSeries().StampPause(2);
     }
 }
 
@@ -261,7 +262,7 @@ void CMainFrame::CountDownBidBalloon(HWND table) {
     }
     if (--EditTimers().BalloonTicks == 0) {
         WB_RemoveBalloon(table, g_Game.PauseLevel);
-        EditSeries().PlayClock = StampPauseLevel(2);
+        MatchSeries().StampPause(2);
     }
 }
 

@@ -2,6 +2,7 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
@@ -46,7 +47,7 @@ void CMainFrame::NoteCardInTrick(int seat, int card) {
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
         EditGameObject().NoteCourseCard(seat, card);
-        EditSeries().Record.NoteCard(seat, card);
+        MatchSeries().NoteCard(seat, card);
     }
 }
 
@@ -81,7 +82,7 @@ void CMainFrame::PlaySteps() {
     CloseModelessDialog();
     // Step 2: the play clock starts afresh.
     g_Game.PauseLevel = 3;
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     EditTimers().IdleTicks = 0;
     // Step 3: after ten tricks the game ends.
     if (TricksCounted() >= 10) {
@@ -398,7 +399,7 @@ void CMainFrame::DemoPlayPersonCard() {
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
     EditGameObject().NoteCourseCard(kPersonSeat, card);
-    EditSeries().Record.NoteCard(kPersonSeat, card);
+    MatchSeries().NoteCard(kPersonSeat, card);
     PostMessage(WM_COMMAND, CM_PLAY);
 }
 

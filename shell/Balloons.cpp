@@ -1,5 +1,6 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
@@ -104,7 +105,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const int balloon = SeatBalloon(seat);
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
     }
     // Step 7: the balloon itself.
     const int state = g_Game.FlowState;
@@ -135,7 +136,7 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
     const bool inPaint = g_Frame.PaintDepth > 0;
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
     }
     if (g_Settings.Settings.Balloon) {
         const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;

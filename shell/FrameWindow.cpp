@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -83,7 +84,7 @@ int CMainFrame::OnCreate() {
     EditPrompts().RunningMessage = nullptr;
     EditTimers().RedrawPending = 0;
     EditPanels().AnnotationKept = 1;
-    EditSeries().PlayClock = StampPauseLevel(0);
+    MatchSeries().StampPause(0);
 
     // Step 6: the tick for the program's life. Our timers cannot fail on a live window; should it
     // happen all the same, the folders and paths below are still set up.
@@ -219,7 +220,7 @@ void CMainFrame::OnClose() {
     g_Profile.RectMain.Bottom = Table().MainRect.bottom;
     g_Profile.RectMain.Stored = Table().MainRect.right != 0 ? 1 : 0;
     // An automatic completion cut short by the close gives the person's settings back first.
-    ApplyPendingSettings();
+    MatchSeries().ApplyPendingSettings();
     WriteProfile();
     // The statistics now, while the frame can still say when they cannot be stored.
     SaveStatistics(Files().StatisticsPath);

@@ -2,6 +2,7 @@
 // and the cards, always in that order; the frame's first layout and its placing on the desktop;
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/AuctionDialog.h"
 #include "flow/FrameGlobals.h"

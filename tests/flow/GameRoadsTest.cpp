@@ -1,6 +1,7 @@
 // The roads off the ten tricks: breaking off and repeating the deal, the Kontra rule and its
 // messages, and the refused push of a Jack in Schieberamsch.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/Kontra.h"
 #include "computer/evaluation/KontraDecision.h"

@@ -1,6 +1,7 @@
 // The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
 // that press for the person, and files handed over.
 #include "flow/FrameFixture.h"
+#include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
@@ -305,7 +306,7 @@ TEST_F(TableTest, AcceleratorRunsNewOnlyWhileNoGameRuns) {
     const platform::AcceleratorTable* table = platform::FindAccelerators(IDR_MAINFRAME);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).command, ID_NEW);
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).result,
               platform::AcceleratorTranslation::Result::Disabled);
 }
@@ -322,7 +323,7 @@ TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
     EXPECT_FALSE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
     EXPECT_EQ(g_Game.PauseLevel, 0);  // a menu in IDLE stops nothing
 
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     Frame().EditTrickPlay().HistoryPosition = 2;
     g_Game.FlowState = STATE_PLAY;
     Frame().OnInitMenuPopup(*game->popup, 1);
@@ -342,13 +343,13 @@ TEST_F(TableTest, InitMenuPopupWorksOnTheHostsOwnMenu) {
     platform::Menu& game = *hostMenu.Items()[1].popup;
     platform::Menu& variations = *hostMenu.Items()[3].popup;
     g_Game.FlowState = STATE_PLAY;
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&game), MAKELPARAM(1, 0));
     EXPECT_FALSE(game.FindCommand(ID_NEW)->IsEnabled());
     EXPECT_EQ(game.FindCommand(ID_FACE_UP)->text, platform::LoadString(IDS_MENU_OPEN_PLAY));
     EXPECT_EQ(g_Game.PauseLevel, 1);
 
-    Frame().EditSeries().GameRunning = 0;
+    Frame().MatchSeries().GameEnded();
     g_Game.FlowState = STATE_IDLE;
     Frame().OnSkatVariant();
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&variations), MAKELPARAM(3, 0));
