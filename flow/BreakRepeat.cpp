@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "model/FlowGlobals.h"
@@ -51,13 +52,13 @@ void CMainFrame::OnBreak() {
     g_Game.Forehand = g_Game.Leader;
     ClearDesk();
     ShowMatchState();
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     // Step 6: the rule in the status bar.
     int rule = IDS_RAMSCH;
     if (g_Game.VariantMode == VARIANT_OFFICIAL) rule = IDS_RULE_SKAT;
     else if (g_Game.VariantMode == VARIANT_SKAT) rule = IDS_VARIANT_SKAT;
     else if (g_Settings.Variants.PassOn) rule = IDS_SCHIEBERAMSCH;
-    EditTexts().RuleText = platform::LoadString(rule);
+    FrameTexts().SetRuleText(platform::LoadString(rule));
     SetStatusPane(2, Texts().RuleText);
     // Step 7: the panels show the table as between two games.
     {
@@ -178,7 +179,7 @@ void CMainFrame::OnResume() {
             swapper.AnalyseHand(0);
             SelectEstimatedGame();
             MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
-            EditTexts().StatusText = Texts().SavedStatusText;
+            FrameTexts().RestoreStatusText();
             SetFlowState(STATE_PLAY);
             EditExchange().ActiveGroups = 9;
         }

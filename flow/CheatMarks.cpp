@@ -2,6 +2,7 @@
 // status bar and spells the mask out in the trace. CheatPending (the marks of the previous game)
 // is the profile's Game/Cond; CheatDirty is the game record's CheatMaskChanged.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "model/FlowGlobals.h"
 #include "match/Profile.h"
@@ -200,7 +201,7 @@ void ApplyMark(CMainFrame& frame, MarkChange& c, int code, int arg) {
 void CMainFrame::CheckCheat(int code, int arg) {
     const int entryMask = g_Game.CheatMask;
     MarkChange change{g_Game.CheatMask, g_Profile.Cond, g_Game.CheatMask, false};
-    EditTexts().CheatText.clear();
+    FrameTexts().ClearCheatText();
 
     TakeBackUncovered(*this, change, code);
     change.openCards = g_Game.AllCardsOpen != 0;
@@ -220,7 +221,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
 
     // Step 4: the message of the mark in pane 0.
     if (change.message != 0) {
-        EditTexts().CheatText = platform::LoadString(change.message);
+        FrameTexts().SetCheatText(platform::LoadString(change.message));
         EditTimers().StatusRotationIndex = 2;
         SetStatusPane(0, Texts().CheatText);
     }

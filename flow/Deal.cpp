@@ -1,6 +1,7 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/BidEvaluation.h"
@@ -195,7 +196,7 @@ void CMainFrame::StartGame() {
     line += ")";
     WriteTrace(line, LOG_MAINFRAME);
     // Step 4: no hint; the status line rotates only with a cheat text; the game starts.
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     EditTimers().StatusRotation = Texts().CheatText.empty() ? 0 : 1;
     g_Game.StopFlag = StopState::Running;
     SetFlowState(STATE_START);
@@ -276,8 +277,7 @@ void CMainFrame::OnStart() {
     // Step 5: the first game after the program start waits for New.
     if (g_Game.FlowState != STATE_IDLE) {
         for (int seat = 0; seat < 3; ++seat) {
-            EditTexts().BalloonTextId[seat] = 0;
-            EditTexts().BalloonValue[seat] = 0;
+            FrameTexts().ClearBalloonText(seat);
         }
         // A Ramsch game has no auction: the match-start dialog's start can arrive while its
         // rounds wait.

@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -72,7 +73,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     CPlayer& soloist = *EditGameObject().Player(s);
     CPlayer& other = *EditGameObject().Player(1 - s);
     // Steps 1 to 5: the declaration and the game message.
-    EditTexts().StatusText = ShortName(*this, s) + bidText;
+    FrameTexts().SetStatusText(ShortName(*this, s) + bidText);
     // Under the open-cards option the computer's lay-away is shown on the table.
     g_ComputerFrame.Game = &EditGameObject();
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
@@ -92,7 +93,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         // Step 7: the person first exchanges cards with the other defender.
         OnSortCards();
         RegisterGameAttributes();
-        EditTexts().HintText = platform::LoadString(IDS_PLEASE_SWAP);
+        FrameTexts().SetHintText(platform::LoadString(IDS_PLEASE_SWAP));
         soloist.RemoveCards(false);
         soloist.Redraw(false);
         VoiceDeclare(overbid);
@@ -125,13 +126,13 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
     if (g_Game.KontraState == KONTRA_NONE && !overbid && CKontraDecision(other).AnnounceKontra()) {
         SaySeatTerm(other.seat, TERM_KONTRA, false);
-        EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
-        ShowPoints();
+        FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
+        FrameTexts().ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
         if (CKontraDecision(soloist).AnnounceRekontra()) {
             SaySeatTerm(s, TERM_REKONTRA, false);
-            EditTexts().KontraText = platform::LoadString(IDS_REKONTRA);
+            FrameTexts().SetKontraText(platform::LoadString(IDS_REKONTRA));
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
             DoModalDialog(rekontra);
         }
@@ -150,8 +151,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         for (int seat = 0; seat < 3; ++seat) {
             if (seat == s) continue;
-            EditTexts().BalloonTextId[seat] = 0;
-            EditTexts().BalloonValue[seat] = 0;
+            FrameTexts().ClearBalloonText(seat);
             RemoveText(4 + seat, IDS_GAME_RAMSCH);
         }
     }
@@ -164,7 +164,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     // Steps 1 to 3: the skat bar.
     SetFlowState(STATE_SKAT);
     EditDeclaration().SuggestedGame = -1;
-    EditTexts().StatusText = ShortName(*this, 2) + bidText;
+    FrameTexts().SetStatusText(ShortName(*this, 2) + bidText);
     OpenPromptBar<CSkatDialog>(*this);
     // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
     int(*options)[13] = EditGameObject().person.ChooseGame(0);
@@ -200,7 +200,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     WriteTrace(":Declare(nobody)", LOG_MAINFRAME);
     // Step 2: in the Ramsch variant a Ramsch follows.
     if (ramschVariant) {
-        EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+        FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
         SetStatusPane(2, Texts().RuleText);
         PickupRamsch(1);
         return;

@@ -1,6 +1,7 @@
 // Menu and window commands of the flow: the rule sets, the table's resizing, the window sizes, the
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
@@ -45,9 +46,9 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     }
     g_Game.VariantMode = rule.variantMode;
     frame.ShowDataDialog(1, 1);
-    if (rule.variantMode == 0) frame.EditTexts().RuleText = platform::LoadString(IDS_RULE_SKAT);
-    else if (rule.variantMode == 1) frame.EditTexts().RuleText = platform::LoadString(IDS_VARIANT_SKAT);
-    else frame.EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+    if (rule.variantMode == 0) frame.FrameTexts().SetRuleText(platform::LoadString(IDS_RULE_SKAT));
+    else if (rule.variantMode == 1) frame.FrameTexts().SetRuleText(platform::LoadString(IDS_VARIANT_SKAT));
+    else frame.FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
     frame.SetStatusPane(2, frame.Texts().RuleText);
     frame.ShowMatchState();
     frame.MatchSeries().UpdateSeriesEnd();

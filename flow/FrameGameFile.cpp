@@ -1,6 +1,7 @@
 // The frame's steps of the game file: the deal, the course of a finished game and the annotation,
 // written whole and read whole; a file that does not hold a sound game leaves the game as it was.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
@@ -85,7 +86,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     EditFiles().GameFileRead = 1;
     g_Game.CourseTricks = 0;
     EditGameObject().SetDeal(&record.Dealt[0], &record.Dealt[30]);
-    EditTexts().AnnotationText = record.Annotation;
+    FrameTexts().SetAnnotationText(record.Annotation);
     EditGameObject().ClearCourse();
     bool lastTrickShown = false;
     if (record.Course) {

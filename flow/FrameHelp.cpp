@@ -1,5 +1,6 @@
 // The help text of the window part under the mouse, in status pane 0.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "platform/core/Resources.h"
 #include "resources/ids.h"

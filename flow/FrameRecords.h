@@ -169,15 +169,6 @@ struct TimerState {
     int FocusPending = 0, RedrawPending = 0, FullRepaint = 0;
 };
 
-// Texts of the status bar, the title and the table.
-struct TextState {
-    std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
-    std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
-    std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
-    int BalloonTextId[3] = {0, 0, 0};
-    int BalloonValue[3] = {0, 0, 0};
-};
-
 // The frame's window: its bars, menu and child windows, the table's layout and the cards' growths.
 struct TableState {
     CToolBar ToolBar;

@@ -1,6 +1,7 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "audio/VoiceTerms.h"
@@ -162,7 +163,7 @@ bool CMainFrame::ShowResult(int seat) {
     // 3. Won or lost is heard, and the balloons go.
     if (seat == -1) SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     VoiceResult(result.outcome);
-    for (int s = 0; s < 3; ++s) EditTexts().BalloonTextId[s] = EditTexts().BalloonValue[s] = 0;
+    FrameTexts().ClearBalloonTexts();
     // 4. The marks of a manipulated game.
     if (g_Game.CheatMask != 0) {
         std::string marks = ":";

@@ -2,6 +2,7 @@
 // computers' Kontra before their first card and after the declaration, and the messages that tell
 // the person about them.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -114,9 +115,9 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     if (!CKontraDecision(player).AnnounceKontra()) return;
     // Step 3: it says Kontra, and the status bar shows it beside the points.
     SaySeatTerm(seat, TERM_KONTRA, false);
-    EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
+    FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
     NoteKontra(*this);
-    ShowPoints();
+    FrameTexts().ShowPoints();
     // Step 4: the person answers from the Rekontra prompt.
     if (soloist == kPersonSeat) {
         RunRekontraPrompt(RichTextKontra(1, player), player.GetRuleNumber(), 0);
@@ -151,7 +152,7 @@ void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
     // Step 6: the status bar names Kontra or Rekontra, by turns with the points.
     if (g_Game.KontraState != KONTRA_NONE)
-        EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+        FrameTexts().SetKontraText(platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
 }
 
 void CMainFrame::ComputerKontra() {
@@ -185,5 +186,5 @@ void CMainFrame::ComputerKontra() {
     // Step 4: the game record and the status bar name Kontra or Rekontra, by turns with the points.
     NoteKontra(*this);
     if (g_Game.KontraState != KONTRA_NONE)
-        EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+        FrameTexts().SetKontraText(platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
 }

@@ -42,6 +42,8 @@ class CListPrintWindows;
 class CTrickEstimation;
 class CMatchSeries;
 struct SeriesState;
+class CFrameTexts;
+struct TextState;
 
 class CMainFrame : public platform::Window {
 public:
@@ -217,8 +219,6 @@ public:
     void AfterExchange();
     // A press cuts the wait short: pause level 1, the reminder balloon goes; the old level.
     int CutPause();
-    // The text in status pane 0 until timer 7 puts the saved one back.
-    void ShowStatusForAWhile(const std::string& text);
     // "Reizen: " with the person's value of the game on the table, for a while.
     void ShowBiddingValue();
     // The exchange keys: Up (upper group) or Down (lower group) move the focus or raise a card.
@@ -524,8 +524,6 @@ public:
     FileState& EditFiles() { return files_; }
     const TimerState& Timers() const { return timers_; }
     TimerState& EditTimers() { return timers_; }
-    const TextState& Texts() const { return texts_; }
-    TextState& EditTexts() { return texts_; }
     const TableState& Table() const { return table_; }
     TableState& EditTable() { return table_; }
     const PrintState& Printing() const { return printing_; }
@@ -537,10 +535,14 @@ public:
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
 
-    // --- The frame's parts, each the one writer of its record (flow/MatchSeries.cpp) -------------
+    // --- The frame's parts, each the one writer of its record (flow/MatchSeries.cpp, -------------
+    // flow/FrameTexts.cpp) ------------------------------------------------------------------------
     // The games of a match; its record for reading.
     CMatchSeries& MatchSeries();
     const SeriesState& Series() const;
+    // The texts of the status bar, the titles, the annotation and the balloons; their record.
+    CFrameTexts& FrameTexts();
+    const TextState& Texts() const;
 
     // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
     // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
@@ -671,9 +673,8 @@ public:
     // The open annotation's title and at most 16 of its lines, from top down.
     void DrawAnnotation(platform::DeviceContext& dc, int top);
 
-    // --- The match state and the points (shell/MatchState.cpp) ----------------------------------
+    // --- The match state (shell/MatchState.cpp) -------------------------------------------------
     void ShowMatchState();
-    void ShowPoints();
 
     // --- The end of the auction (flow/AuctionEnd.cpp) --------------------------------------------
     // The person passes, or the auction ends; names the soloist and goes on to the declaration.
@@ -852,7 +853,7 @@ private:
     PanelState panels_;
     FileState files_;
     TimerState timers_;
-    TextState texts_;
+    std::unique_ptr<CFrameTexts> texts_;
     TableState table_;
     PrintState printing_;
     RunState run_;

@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/HandAnalysis.h"
@@ -104,7 +105,7 @@ void CMainFrame::StartRamsch(int ask) {
     for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
     InitRamschPickup();
     for (int& turns : g_Game.PartyTricks) turns = 0;
-    EditTexts().StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
+    FrameTexts().SetStatusText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH));
     SetStatusPane(0, Texts().StatusText);
     if (!ask) {
         GrandHand(0);
@@ -116,7 +117,7 @@ void CMainFrame::StartRamsch(int ask) {
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
     RunGameMessage(notice);
     for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
-    for (int seat = 0; seat < 3; ++seat) EditTexts().BalloonTextId[seat] = EditTexts().BalloonValue[seat] = 0;
+    FrameTexts().ClearBalloonTexts();
     ShowGameStatusDialog();
     PickupRamsch(1);
 }
@@ -191,7 +192,7 @@ void CMainFrame::OnPickupRamsch() {
     }
     // Step 1: no hint; the play pauses; the person is asked when he holds the skat; the trick
     // estimation window picks its game.
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     SetPause(1);
     SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
     SelectEstimatedGame();

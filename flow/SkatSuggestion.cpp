@@ -1,6 +1,7 @@
 // The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include <algorithm>
@@ -101,12 +102,12 @@ void CMainFrame::OnSuggestSkat() {
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);
-            EditTexts().StatusText =
-                platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
+            FrameTexts().SetStatusText(platform::LoadString(kSuggestionPrefix) +
+                                       platform::LoadString(GameNameId(bestType)) + suffix + value);
         } else if (result == kNotRecommended || result == kOverbid) {
             const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
-            EditTexts().StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
-                                     platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
+            FrameTexts().SetStatusText(platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
+                                       platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED));
         }
         SetStatusPane(0, Texts().StatusText);
     }

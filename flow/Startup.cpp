@@ -1,6 +1,7 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 #include "match/Profile.h"
 
@@ -241,7 +242,7 @@ void CMainFrame::ClearDesk() {
     }
     // Step 6: the status bar shows no game; a cheat text stays.
     EditTimers().StatusRotation = 0;
-    EditTexts().StatusText.clear();
+    FrameTexts().ClearStatusText();
     SetStatusPane(0, Texts().CheatText.empty() ? Texts().StatusText : Texts().CheatText);
     // Step 7: the modeless dialog closes.
     CloseModelessDialog();

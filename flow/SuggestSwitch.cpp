@@ -1,6 +1,7 @@
 // The suggestion switch: Options/Suggest on or off; the open bar widens or narrows by its suggestion
 // part, and the person's raised cards come down when suggestions go off.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "dialogs/DeclareDialog.h"
 #include "dialogs/ModelessDialog.h"

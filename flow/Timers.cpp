@@ -1,5 +1,6 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/RamschBars.h"
@@ -60,9 +61,7 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_ASSIGN: PostMessage(WM_COMMAND, CM_ASSIGNED_CARDS); break;
         case TM_CONTINUE: PressButton(BTN_CONTINUE); break;
         case TM_STATUS:
-            EditTexts().StatusText = Texts().SavedStatusText;
-            SetStatusPane(0, Texts().StatusText);
-            EditTexts().SavedStatusText.clear();
+            FrameTexts().EndStatusForAWhile();
             break;
         case TM_DEMO_BID: PressButton(BTN_BID); break;
         case TM_DEMO_PASS: PressButton(BTN_PASS); break;
@@ -202,7 +201,7 @@ void CMainFrame::ShowMatchClock(std::int64_t elapsed, std::int64_t remaining) {
         char text[48];
         std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60, g_Settings.Game.CountDown % 60,
                       10 - GameObject().Person().count);
-        EditTexts().ClockText = text;
+        FrameTexts().SetClockText(text);
         SetStatusPane(1, Texts().ClockText);
         g_Settings.Game.CountDown = static_cast<int>(remaining);
     }

@@ -2,6 +2,7 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
@@ -100,7 +101,7 @@ void CMainFrame::PlaySteps() {
         CheckEarlyFaceUp();
     }
     // Step 5: no hint; the play pauses between the cards.
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     SetPause(3);
     // Step 6: the card loop.
     for (;;) {
@@ -175,7 +176,7 @@ int CMainFrame::PlayLastCardItself(int seat) {
 // d. The person must play.
 void CMainFrame::AskPersonForCard() {
     g_Settings.Options.SupportSuspended = 0;
-    EditTexts().HintText = platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
+    FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
     EditTrickPlay().PlayStep = 2;
     EditExchange().ActiveGroups = 8;
     ShowGameStatusDialog();
@@ -266,7 +267,7 @@ void CMainFrame::EndTrick() {
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
-        EditTexts().PointsText = std::to_string(g_Game.PartyPoints[party]);
+        FrameTexts().SetPointsText(std::to_string(g_Game.PartyPoints[party]));
         SetStatusPane(2, Texts().PointsText);
     }
     // 9. The bar's button names what comes next.

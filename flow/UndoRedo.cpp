@@ -1,6 +1,7 @@
 // Taking back the last trick and bringing it again: the history records of the ten tricks give the
 // state back, the cards go between the hands and the trick row, and the trick waits for "continue".
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include <algorithm>
@@ -149,7 +150,7 @@ void CMainFrame::UndoTrick() {
     // 10. The keyboard starts at the row of the trick's winner.
     EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
     // 11. The points and the continue bar.
-    ShowPoints();
+    FrameTexts().ShowPoints();
     ShowContinueDialog();
 }
 
@@ -185,7 +186,7 @@ void CMainFrame::RedoTrick(bool spare) {
         g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(k);
     GameObject().CheckCardInvariant();
-    ShowPoints();
+    FrameTexts().ShowPoints();
     // 4. A complete trick waits under the continue bar; an open one waits for the person's card.
     if (trick.IsComplete()) {
         EditTrickPlay().PlayStep = 3;

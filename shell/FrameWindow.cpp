@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
@@ -59,7 +60,7 @@ void CMainFrame::SetStatusPane(int pane, const std::string& text) {
 int CMainFrame::OnCreate() {
     // Step 1: the window's title and menu.
     WriteTrace(":OnCreate()", LOG_MAINFRAME);
-    EditTexts().FrameTitle = platform::LoadString(IDS_PRODUCT_NAME);
+    FrameTexts().SetFrameTitle(platform::LoadString(IDS_PRODUCT_NAME));
     if (const platform::MenuTemplate* menu = platform::FindMenu(IDR_MAINFRAME))
         EditTable().MainMenu = std::make_unique<platform::Menu>(*menu);
 

@@ -1,5 +1,6 @@
-// The match state in the status bar and the counted points.
+// The match state in the status bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "match/GameList.h"
 
@@ -19,15 +20,17 @@ void CMainFrame::ShowMatchState() {
     const int t = g_Game.FlowState == STATE_PLAY ? 10 - GameObject().Person().count : 0;
     char text[96];
     switch (g_Game.MatchMode) {
-        case 1: EditTexts().StatusText = platform::LoadString(IDS_MODE_DURATION); break;
+        case 1:
+            FrameTexts().SetStatusText(platform::LoadString(IDS_MODE_DURATION));
+            break;
         case 2: {
             // The person's balance, then every seat's.
             const int* balance = g_GameList.Balances;
             std::snprintf(text, sizeof text, "%4d-%d", balance[2], t);
-            EditTexts().ClockText = text;
+            FrameTexts().SetClockText(text);
             std::snprintf(text, sizeof text, " (%d, %d, %d)", balance[0], balance[1], balance[2]);
-            EditTexts().StatusText = platform::LoadString(IDS_MODE_BIERLACHS);
-            EditTexts().StatusText += text;
+            FrameTexts().SetStatusText(platform::LoadString(IDS_MODE_BIERLACHS));
+            FrameTexts().AppendStatusText(text);
             break;
         }
         default: {
@@ -37,24 +40,12 @@ void CMainFrame::ShowMatchState() {
             const int inRound = g % 3 == 0 ? 3 : g % 3;
             if (g_GameList.Header.Int(LIST_COUNTING) == 1) std::snprintf(text, sizeof text, "%4d-%d", g, t);
             else std::snprintf(text, sizeof text, "%3d.%d-%d", (g + 2) / 3, inRound, t);
-            EditTexts().ClockText = text;
-            EditTexts().StatusText = platform::LoadString(g_Game.MatchMode == 3 ? IDS_MODE_UNLIMITED : IDS_MODE_SERIES);
+            FrameTexts().SetClockText(text);
+            FrameTexts().SetStatusText(platform::LoadString(g_Game.MatchMode == 3 ? IDS_MODE_UNLIMITED : IDS_MODE_SERIES));
             break;
         }
     }
     if (g_Game.FlowState != STATE_PLAY) SetStatusPane(0, Texts().StatusText);
     SetStatusPane(1, Texts().ClockText);
     g_Shell.GameNumberText = Texts().ClockText.substr(0, Texts().ClockText.find('-'));
-}
-
-void CMainFrame::ShowPoints() {
-    if (!g_Settings.Options.Count) {
-        SetStatusPane(2, Texts().RuleText);
-        return;
-    }
-    int points = 0;
-    if (g_Game.GameType == GAME_RAMSCH) points = g_Game.PartyPoints[2];
-    else points = g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : g_Game.PartyPoints[1];
-    EditTexts().PointsText = std::to_string(points);
-    SetStatusPane(2, Texts().PointsText);
 }

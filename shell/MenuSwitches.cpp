@@ -2,6 +2,7 @@
 // mark; some tell the person at once what changed.
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
@@ -26,17 +27,17 @@ void CMainFrame::OnContinue() { Flip(*this, g_Settings.Options.Continue, ID_CONT
 
 void CMainFrame::OnCount() {
     Flip(*this, g_Settings.Options.Count, ID_COUNT);
-    ShowPoints();
+    FrameTexts().ShowPoints();
 }
 
 void CMainFrame::OnDemonstration() {
     if (Flip(*this, g_Game.DemoMode, ID_DEMONSTRATION)) {
-        EditTexts().DemoText = platform::LoadString(IDS_DEMONSTRATION);
+        FrameTexts().SetDemoText(platform::LoadString(IDS_DEMONSTRATION));
         SetStatusPane(0, Texts().DemoText);
         // The tick's rotation shows the demonstration text next.
         EditTimers().StatusRotationIndex = 2;
     } else {
-        EditTexts().DemoText.clear();
+        FrameTexts().ClearDemoText();
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/GameState.h"
@@ -132,7 +133,7 @@ void CMainFrame::PreparePrinting(bool start) {
     EditTimers().RedrawPending = 1;
     // Step 2: the title shows the job while it runs and comes back afterwards.
     if (start) {
-        EditTexts().PendingTitle = ::GetWindowText(Handle());
+        FrameTexts().KeepPendingTitle(::GetWindowText(Handle()));
         SetWindowText(MakePrintDocument(Printing().PrintKind).title);
     } else {
         PostMessage(WM_COMMAND, CM_RESTORE_TITLE);

@@ -2,6 +2,7 @@
 // and the cards, always in that order; the frame's first layout and its placing on the desktop;
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/AuctionDialog.h"
@@ -141,10 +142,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
     // Step 7: the cards.
     if (Timers().FullRepaint) {
         WC_SetZoom(g_Frame.hTableWnd, g_Settings.Settings.Zoom ? g_Frame.ZoomPercent : 100);
-        if (!Texts().PendingTitle.empty()) {
-            SetWindowText(Texts().PendingTitle);
-            EditTexts().PendingTitle.clear();
-        }
+        if (const std::string title = FrameTexts().TakePendingTitle(); !title.empty()) SetWindowText(title);
         PlaceOpenBar();
     }
     CCards* rows[5] = {EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2),

@@ -1,6 +1,7 @@
 // The frame's voices and sounds in the running program, on the virtual clock: the Welcome, the A and
 // S keys, refusals, a seat's term, the declaration, the support voice and Rekontra.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
 
 #include "audio/SpeechLogic.h"
 #include "audio/VoiceClips.h"
@@ -86,7 +87,7 @@ TEST_F(AudioFrameTest, TheSettingsKeepEveryBitOfBothWords) {
 TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTicks) {
     StartQuietly();
     CMainFrame& frame = Frame();
-    frame.EditTexts().StatusText = "status";
+    frame.FrameTexts().SetStatusText("status");
     const int before = g_Settings.Audio.Sound;
     frame.ToggleAudio(1);
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), platform::LoadString(IDS_SOUNDS_OFF));

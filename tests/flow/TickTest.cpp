@@ -1,6 +1,7 @@
 // The 200 ms tick on the virtual clock: the idle hint, the reminder balloon, the bid balloon's
 // countdown and the rotation of the status texts.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
 #include "flow/FrameGlobals.h"
 
 namespace {
@@ -176,13 +177,13 @@ class StatusRotationTest : public TickTest, public ::testing::WithParamInterface
 TEST_P(StatusRotationTest, ShowsTheTextsInTurn) {
     const RotationCase& c = GetParam();
     CMainFrame& frame = Frame();
-    frame.EditTexts().StatusText = "status";
-    frame.EditTexts().HintText = c.hint;
-    frame.EditTexts().DemoText = c.demo;
-    frame.EditTexts().CheatText = c.cheat;
-    frame.EditTexts().KontraText = "kontra";
-    frame.EditTexts().PointsText = "points";
-    frame.EditTexts().RuleText = "rule";
+    frame.FrameTexts().SetStatusText("status");
+    frame.FrameTexts().SetHintText(c.hint);
+    frame.FrameTexts().SetDemoText(c.demo);
+    frame.FrameTexts().SetCheatText(c.cheat);
+    frame.FrameTexts().SetKontraText("kontra");
+    frame.FrameTexts().SetPointsText("points");
+    frame.FrameTexts().SetRuleText("rule");
     g_Settings.Options.Suggest = c.suggest;
     g_Settings.Options.Count = 1;
     g_Game.KontraState = c.kontra;

@@ -2,6 +2,7 @@
 // are enabled by the frame's one update function (so an accelerator obeys the same rule), and the
 // items that say what choosing them does get their texts wherever they stand.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
 // that press for the person, and files handed over.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
