@@ -4,6 +4,7 @@
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameOption.h"
@@ -282,7 +283,7 @@ void CMainFrame::EnableBidButtons(bool enable) {
         return;
     for (int button : {BTN_BID, BTN_PASS, BTN_SUGGEST_GAME})
         if (HWND control = ::GetDlgItem(Prompts().PromptDialog, button)) ::EnableWindow(control, enable);
-    EditTimers().FocusPending = 1;
+    FrameTimers().AskDialogFocus();
 }
 
 void CMainFrame::OnAuction() {

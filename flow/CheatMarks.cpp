@@ -3,6 +3,7 @@
 // is the profile's Game/Cond; CheatDirty is the game record's CheatMaskChanged.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "model/FlowGlobals.h"
 #include "match/Profile.h"
@@ -69,7 +70,7 @@ void TakeBackUncovered(CMainFrame& frame, MarkChange& c, int& code) {
             c.m0 = c.mask;
             if (code == 256) code = -1;
         }
-        frame.EditTimers().FullRepaint = 1;
+        frame.FrameTimers().AskFullRepaint();
         c.repaint = true;
     }
 }
@@ -124,7 +125,7 @@ void MarkRepeated(MarkChange& c) {
 void MarkSwapped(CMainFrame& frame, MarkChange& c) {
     c.mask |= 8;
     if (c.m0 == 0) {
-        frame.EditTimers().FullRepaint = 1;
+        frame.FrameTimers().AskFullRepaint();
         c.repaint = true;
     }
     c.message = IDS_CHEATED_SWAPPED;
@@ -172,7 +173,7 @@ void MarkLoaded(MarkChange& c) {
 void MarkUncovered(CMainFrame& frame, MarkChange& c, int code) {
     c.mask |= code;
     if (c.m0 == 0) {
-        frame.EditTimers().FullRepaint = 1;
+        frame.FrameTimers().AskFullRepaint();
         c.repaint = true;
         c.message = IDS_CHEATED_UNCOVERED;
     }
@@ -222,7 +223,7 @@ void CMainFrame::CheckCheat(int code, int arg) {
     // Step 4: the message of the mark in pane 0.
     if (change.message != 0) {
         FrameTexts().SetCheatText(platform::LoadString(change.message));
-        EditTimers().StatusRotationIndex = 2;
+        FrameTimers().RotateFrom(2);
         SetStatusPane(0, Texts().CheatText);
     }
 

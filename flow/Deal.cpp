@@ -2,6 +2,7 @@
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/BidEvaluation.h"
@@ -197,7 +198,7 @@ void CMainFrame::StartGame() {
     WriteTrace(line, LOG_MAINFRAME);
     // Step 4: no hint; the status line rotates only with a cheat text; the game starts.
     FrameTexts().ClearHintText();
-    EditTimers().StatusRotation = Texts().CheatText.empty() ? 0 : 1;
+    FrameTimers().SetStatusRotation(!Texts().CheatText.empty());
     g_Game.StopFlag = StopState::Running;
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
@@ -265,7 +266,7 @@ void CMainFrame::OnStart() {
         g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
         ShowMatchState();
         MatchSeries().ClearSeriesEnd();
-        EditTimers().StatusRotationIndex = 0;
+        FrameTimers().RotateFrom(0);
         SetStatusPane(0, Texts().StatusText);
         if (!(TrickPlay().CourseShown && TrickPlay().CourseAvailable))
             for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);

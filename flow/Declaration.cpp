@@ -2,6 +2,7 @@
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -65,7 +66,7 @@ void CMainFrame::Declare() {
     if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
     else if (g_Game.Soloist == 2) DeclarePerson(bidText);
     else DeclareNobody(ramschVariant);
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
 }
 
 void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText) {

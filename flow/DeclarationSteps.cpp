@@ -2,6 +2,7 @@
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
@@ -239,10 +240,9 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     }
     // Step 6: the status bar shows the game and rotates.
     SetStatusPane(0, Texts().StatusText);
-    EditTimers().StatusRotationIndex = 0;
-    EditTimers().Pane2Toggle = 0;
-    EditTimers().StatusRotationTicks = 20;
-    EditTimers().StatusRotation = 1;
+    FrameTimers().StartStatusRotation();
+    FrameTimers().ResetPane2Toggle();
+    FrameTimers().DelayRotation(20);
     // Step 7: play is set up.
     SetFlowState(STATE_PLAY);
     g_Game.PreviousForehand = g_Game.Forehand;

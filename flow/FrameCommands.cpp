@@ -2,6 +2,7 @@
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
@@ -72,7 +73,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
     if (!g_Frame.pMainFrame) return;
     // Step 1: a window sized to nothing paints nothing.
     if (width == 0 && height == 0) {
-        EditTimers().FullRepaint = 0;
+        FrameTimers().FullRepaintDone();
         return;
     }
     // Step 2: minimised, the open prompt goes out of sight with the table; back from the task bar
@@ -132,15 +133,15 @@ void CMainFrame::OnSize(int type, int width, int height) {
         MoveWindow({r.left, r.top, r.left + w, r.top + h}, true);
         EditTable().WindowResized = 1;
     } else if (View) {
-        EditTimers().FullRepaint = 1;
+        FrameTimers().AskFullRepaint();
     }
     // Step 10: a maximised or resized window redraws.
     if (g_Profile.RectMain.Zoomed) {
         EditTable().WindowResized = 1;
-        EditTimers().RedrawPending = 1;
+        FrameTimers().AskRedraw();
     } else if (Table().WindowResized) {
         EditTable().WindowResized = 0;
-        EditTimers().RedrawPending = 1;
+        FrameTimers().AskRedraw();
     }
 }
 

@@ -159,16 +159,6 @@ struct FileState {
     int CardStatisticsPending = 0;
 };
 
-// The ticks of the timers: idle time, the reminder, the balloons, the status bar's rotation and the
-// repaints they ask for.
-struct TimerState {
-    int IdleTicks = 0, ReminderPending = 0, BalloonTicks = 0, ElapsedShown = 0;
-    int StatusRotation = 0, StatusRotationTicks = 0, StatusRotationIndex = 0, Pane2Toggle = 0;
-    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
-    int StatusTextTicks = 0;
-    int FocusPending = 0, RedrawPending = 0, FullRepaint = 0;
-};
-
 // The frame's window: its bars, menu and child windows, the table's layout and the cards' growths.
 struct TableState {
     CToolBar ToolBar;

@@ -3,6 +3,7 @@
 // the person about them.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -104,7 +105,7 @@ void CMainFrame::OnKontra() {
         RunGameMessage(message);
     }
     // Step 5: the idle count starts afresh.
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
 }
 
 void CMainFrame::AskComputersKontra(int seat, int soloist) {

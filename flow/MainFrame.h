@@ -44,6 +44,8 @@ class CMatchSeries;
 struct SeriesState;
 class CFrameTexts;
 struct TextState;
+class CFrameTimers;
+struct TimerState;
 
 class CMainFrame : public platform::Window {
 public:
@@ -92,14 +94,6 @@ public:
     int SetPause(int level);
     void OnTimer(unsigned id);
     void OnTick();
-    // OnTick's steps: the focus back into the open dialog, the clock of a match ended by time, the
-    // idle hint, the reminder balloons, a bid balloon's countdown and the rotation of the status texts.
-    void RestoreDialogFocus(bool promptOpen, bool messageOpen);
-    void ShowMatchClock(std::int64_t elapsed, std::int64_t remaining);
-    void PostIdleHint();
-    void RemindByBalloon(std::int64_t now);
-    void CountDownBidBalloon(HWND table);
-    void RotateStatusTexts();
     // Presses a button of the open prompt by posting its command; nothing when none is open.
     void PressButton(int button);
 
@@ -522,8 +516,6 @@ public:
     PanelState& EditPanels() { return panels_; }
     const FileState& Files() const { return files_; }
     FileState& EditFiles() { return files_; }
-    const TimerState& Timers() const { return timers_; }
-    TimerState& EditTimers() { return timers_; }
     const TableState& Table() const { return table_; }
     TableState& EditTable() { return table_; }
     const PrintState& Printing() const { return printing_; }
@@ -536,13 +528,16 @@ public:
     static constexpr int kStatusBarHeight = 20;
 
     // --- The frame's parts, each the one writer of its record (flow/MatchSeries.cpp, -------------
-    // flow/FrameTexts.cpp) ------------------------------------------------------------------------
+    // flow/FrameTexts.cpp, flow/FrameTimers.cpp) --------------------------------------------------
     // The games of a match; its record for reading.
     CMatchSeries& MatchSeries();
     const SeriesState& Series() const;
     // The texts of the status bar, the titles, the annotation and the balloons; their record.
     CFrameTexts& FrameTexts();
     const TextState& Texts() const;
+    // The 200 ms tick's steps and counts; their record.
+    CFrameTimers& FrameTimers();
+    const TimerState& Timers() const;
 
     // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
     // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
@@ -852,7 +847,7 @@ private:
     PromptState prompts_;
     PanelState panels_;
     FileState files_;
-    TimerState timers_;
+    std::unique_ptr<CFrameTimers> timers_;
     std::unique_ptr<CFrameTexts> texts_;
     TableState table_;
     PrintState printing_;

@@ -1,6 +1,7 @@
 // The person's card in play: a click (press raises, release over the same card plays), a drag
 // onto the trick, or the arrow keys and Enter. A card the follow rule refuses stays in the hand.
 #include "flow/MainFrame.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -105,7 +106,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
 
 void CMainFrame::RefuseInvalidCard() {
     SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
-    EditTimers().StatusRotationTicks = 20;
+    FrameTimers().DelayRotation(20);
     Sleep(200);
     SoundEffect(SOUND_INVALID_CARD, false);
 }

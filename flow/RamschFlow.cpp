@@ -2,6 +2,7 @@
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
@@ -80,9 +81,8 @@ void CMainFrame::ShowRamschAdvice(const std::string& text) {
     FrameTexts().SetHintText(text);
     if (g_Settings.Options.Suggest && !text.empty()) {
         SetStatusPane(0, text);
-        EditTimers().StatusRotation = 1;
-        EditTimers().StatusRotationIndex = 0;
-        EditTimers().StatusRotationTicks = 0;
+        FrameTimers().StartStatusRotation();
+        FrameTimers().DelayRotation(0);
     }
 }
 

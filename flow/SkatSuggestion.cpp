@@ -2,6 +2,7 @@
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ void CMainFrame::OnSuggestSkat() {
     // 2. The trace; the play pauses and the person's hand is looked at afresh.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
     person.AnalyseHand(0);
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the

@@ -2,6 +2,7 @@
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 #include "match/Profile.h"
 
@@ -97,7 +98,7 @@ void CMainFrame::Startup() {
     else OnSkatRamsch();
 
     // Step 7: the match clock continues where it stood.
-    EditTimers().BalloonTicks = 0;
+    FrameTimers().ResetBalloonTicks();
     MatchSeries().ContinueMatchClock();
 
     // Step 8: real play; the random source is seeded and the decks of cards, balloons and symbols made.
@@ -121,7 +122,7 @@ void CMainFrame::Startup() {
     // Step 13: no game runs; the last one may be repeated when it was read; the match's standing shows.
     MatchSeries().StartIdle(read);
     EditTrickPlay().AutoComplete = 0;
-    EditTimers().RedrawPending = 0;
+    FrameTimers().DropRedraw();
     EditExchange().KeyGroup = 1;
     EditExchange().KeyGroupMask = 7;
     ShowMatchState();
@@ -241,7 +242,7 @@ void CMainFrame::ClearDesk() {
         }
     }
     // Step 6: the status bar shows no game; a cheat text stays.
-    EditTimers().StatusRotation = 0;
+    FrameTimers().SetStatusRotation(false);
     FrameTexts().ClearStatusText();
     SetStatusPane(0, Texts().CheatText.empty() ? Texts().StatusText : Texts().CheatText);
     // Step 7: the modeless dialog closes.

@@ -4,6 +4,7 @@
 // game SWAPPED.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "dialogs/ViewDialogs.h"
 #include "model/FlowGlobals.h"
@@ -80,8 +81,7 @@ void CMainFrame::OnSwapCardsMode() {
     ShowGameStatusDialog();
     FrameTexts().SetHintText(platform::LoadString(SwapHint()));
     FrameTexts().SetStatusText(platform::LoadString(IDS_SWAP_CARDS));
-    EditTimers().StatusRotation = 1;
-    EditTimers().StatusRotationIndex = 0;
+    FrameTimers().StartStatusRotation();
     SetStatusPane(0, Texts().HintText);
 }
 
@@ -116,8 +116,7 @@ void CMainFrame::OnSkatSwap() {
     ShowGameStatusDialog();
     FrameTexts().SetHintText(platform::LoadString(SwapHint()));
     FrameTexts().ReplaceStatusText(platform::LoadString(IDS_SWAP_CARDS));
-    EditTimers().StatusRotation = 1;
-    EditTimers().StatusRotationIndex = 0;
+    FrameTimers().StartStatusRotation();
     SetStatusPane(0, Texts().HintText);
 }
 

@@ -3,6 +3,7 @@
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
@@ -84,7 +85,7 @@ void CMainFrame::PlaySteps() {
     // Step 2: the play clock starts afresh.
     g_Game.PauseLevel = 3;
     MatchSeries().StartPlayClock();
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
     // Step 3: after ten tricks the game ends.
     if (TricksCounted() >= 10) {
         EndGame();
@@ -224,7 +225,7 @@ void CMainFrame::EndTrick() {
         EditGameObject().LayDownHand(g_Game.Soloist);
     // 4. The status bar shows the game again.
     SetStatusPane(0, Texts().StatusText);
-    EditTimers().StatusRotationIndex = 0;
+    FrameTimers().RotateFrom(0);
     // 5. The continue bar; hidden while the game completes itself.
     CContinueDialog* bar = CreateBar<CContinueDialog>();
     if (bar) {
@@ -345,7 +346,7 @@ void CMainFrame::ShowStateDialog() {
     } else if (kontra) {
         if (OpenPromptBar<CKontraFirstDialog>(*this)) EditPrompts().KontraPrompt = Prompts().PromptDialog;
     } else {
-        EditTimers().IdleTicks = 0;
+        FrameTimers().ResetIdle();
         // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
         if (::IsWindow(g_Frame.hTableWnd) && ::GetFocus() != g_Frame.hTableWnd) ::SetFocus(g_Frame.hTableWnd);
     }

@@ -6,6 +6,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
@@ -83,7 +84,7 @@ int CMainFrame::OnCreate() {
     EditTrickPlay().HistoryPosition = EditTrickPlay().RedoLimit = 0;
     EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
     EditPrompts().RunningMessage = nullptr;
-    EditTimers().RedrawPending = 0;
+    FrameTimers().DropRedraw();
     EditPanels().AnnotationKept = 1;
     MatchSeries().StampPause(0);
 

@@ -3,6 +3,7 @@
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
@@ -35,7 +36,7 @@ void CMainFrame::OnDemonstration() {
         FrameTexts().SetDemoText(platform::LoadString(IDS_DEMONSTRATION));
         SetStatusPane(0, Texts().DemoText);
         // The tick's rotation shows the demonstration text next.
-        EditTimers().StatusRotationIndex = 2;
+        FrameTimers().RotateFrom(2);
     } else {
         FrameTexts().ClearDemoText();
     }
@@ -49,7 +50,7 @@ void CMainFrame::OnDragCards() {
 void CMainFrame::OnFaceUp() {
     // No check mark: the item's text says what choosing it does.
     g_Game.AllCardsOpen = g_Game.AllCardsOpen ? 0 : 1;
-    EditTimers().RedrawPending = 1;
+    FrameTimers().AskRedraw();
     CheckCheat(kCheatFaceUp, g_Game.FlowState);
 }
 

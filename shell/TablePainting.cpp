@@ -3,6 +3,7 @@
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/AuctionDialog.h"
@@ -44,7 +45,7 @@ platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
 struct PaintScope {
     explicit PaintScope(CMainFrame& frame) : frame_(frame) { ++g_Frame.PaintDepth; }
     ~PaintScope() {
-        frame_.EditTimers().FullRepaint = 0;
+        frame_.FrameTimers().FullRepaintDone();
         --g_Frame.PaintDepth;
     }
     CMainFrame& frame_;
@@ -288,7 +289,7 @@ void CMainFrame::WindowPosition(platform::Size size) {
     // title bar reachable; a size larger than the work area is shrunk to it.
     const platform::Rect& here = WindowRect();
     MoveWindow(KeptInside({here.left, here.top, here.left + size.cx, here.top + size.cy}, g_Shell.WorkArea), true);
-    EditTimers().RedrawPending = 1;
+    FrameTimers().AskRedraw();
 }
 
 void CMainFrame::SetCardBack(int step) {

@@ -2,6 +2,7 @@
 // label, the notice line above the table, and redrawing them all.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/GameState.h"

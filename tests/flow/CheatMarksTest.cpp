@@ -2,6 +2,7 @@
 // message in pane 0 and the trace words.
 #include "flow/FrameFixture.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "match/Profile.h"
 #include "model/GameState.h"

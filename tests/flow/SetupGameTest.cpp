@@ -2,6 +2,7 @@
 // by rule set, game and announcements.
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // that press for the person, and files handed over.
 #include "flow/FrameFixture.h"
 #include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
@@ -78,7 +79,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
     };
     for (const Case c : {Case{2, 0, true}, Case{2, 1, false}, Case{0, 0, false}}) {
         host_->Surface(g_Frame.hTableWnd)->ClearRecords();
-        Frame().EditTimers().FullRepaint = c.fullRepaint;
+        c.fullRepaint ? Frame().FrameTimers().AskFullRepaint() : Frame().FrameTimers().FullRepaintDone();
         Frame().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
         bool drawn = false;
         for (const platform::DrawRecord& text :
@@ -90,7 +91,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
             }
         EXPECT_EQ(drawn, c.drawn) << "seat " << c.seat << " full " << c.fullRepaint;
     }
-    Frame().EditTimers().FullRepaint = 0;
+    Frame().FrameTimers().FullRepaintDone();
 }
 
 // A full repaint lays every card out anew; a paint after an expose only draws the cards again where
@@ -105,10 +106,10 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     const platform::Point place = person.GetSlotPosition(4);
     WC_DealCard(table, card, 5, 5);
     const platform::Rect all{0, 0, 2000, 2000};
-    Frame().EditTimers().FullRepaint = 0;
+    Frame().FrameTimers().FullRepaintDone();
     Frame().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), 5);
-    Frame().EditTimers().FullRepaint = 1;
+    Frame().FrameTimers().AskFullRepaint();
     Frame().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), place.x);
     EXPECT_EQ(WC_GetCardY(table, card), place.y);
@@ -234,7 +235,7 @@ TEST_F(TableTest, WindowPositionKeepsTheWindowInsideTheWorkArea) {
         SCOPED_TRACE(c.what);
         g_Shell.WorkArea = c.workArea;
         Frame().MoveWindow(c.before, true);
-        Frame().EditTimers().RedrawPending = 0;
+        Frame().FrameTimers().DropRedraw();
         Frame().WindowPosition(c.size);
         EXPECT_EQ(Frame().WindowRect(), c.after);
         EXPECT_EQ(Frame().Timers().RedrawPending, 1);
