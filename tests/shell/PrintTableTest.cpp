@@ -122,4 +122,16 @@ TEST_F(PrintTableTest, TheCourseFitsThePageWithTheGamesHeaderLine) {
     }
 }
 
+// A print job's title stands in the window while the job runs; afterwards the window's own title
+// comes back, and none is left waiting for a later full repaint to put up again.
+TEST_F(PrintTableTest, TheWindowsOwnTitleComesBackAfterAPrintJob) {
+    PlayOnAWideWindow();
+    const std::string own = ::GetWindowText(Frame().Handle());
+    ASSERT_FALSE(own.empty());
+    PrintOnePage(ID_PRINT_TABLE);
+    host_->PumpFor(1000);
+    EXPECT_EQ(::GetWindowText(Frame().Handle()), own);
+    EXPECT_EQ(Frame().Texts().PendingTitle, "");
+}
+
 }  // namespace
