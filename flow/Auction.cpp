@@ -4,6 +4,8 @@
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameOption.h"
 #include "dialogs/AuctionDialog.h"
@@ -26,7 +28,7 @@
 
 namespace {
 
-void StampWait(CMainFrame& frame, int level) { frame.EditSeries().PlayClock = StampPauseLevel(level); }
+void StampWait(CMainFrame& frame, int level) { frame.MatchSeries().StampPause(level); }
 
 }  // namespace
 
@@ -45,7 +47,7 @@ void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {
     std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
     Trace(text);
     frame_.MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
-    frame_.EditSeries().Record.NoteCall(seat, "bhp"[w], value);
+    frame_.MatchSeries().NoteCall(seat, "bhp"[w], value);
 }
 
 void AuctionSpeaker::Say(int seat, AuctionWord word, int value, int term, bool variant) {
@@ -281,7 +283,7 @@ void CMainFrame::EnableBidButtons(bool enable) {
         return;
     for (int button : {BTN_BID, BTN_PASS, BTN_SUGGEST_GAME})
         if (HWND control = ::GetDlgItem(Prompts().PromptDialog, button)) ::EnableWindow(control, enable);
-    EditTimers().FocusPending = 1;
+    FrameTimers().AskDialogFocus();
 }
 
 void CMainFrame::OnAuction() {

@@ -3,6 +3,7 @@
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "model/BidLadder.h"
 #include "model/GameState.h"
@@ -97,7 +98,7 @@ void CMainFrame::OnPass() {
     }
     // Step 3: the bar closes; the pause clock starts.
     CloseModelessDialog();
-    EditSeries().PlayClock = StampPauseLevel(1);
+    MatchSeries().StampPause(1);
     // Step 4: who is left.
     const int soloist = g_Game.Soloist;
     const int leader = g_Game.Leader;

@@ -1,6 +1,7 @@
 // The frame's voices and sounds: the gated sound effects, the A and S keys, refusals in the status
 // bar, the Welcome, the person's Rekontra and the three speech choices said in a seat's voice.
 #include "flow/MainFrame.h"
+#include "flow/FrameTimers.h"
 
 #include <cstdio>
 #include <string>
@@ -33,7 +34,7 @@ constexpr int kMaxVolume = 15;
 void CMainFrame::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effect, loop); }
 
 void CMainFrame::SetStatusText(int stringId) {
-    EditTimers().StatusTextTicks = kStatusTextTicks;
+    FrameTimers().HoldStatusText(kStatusTextTicks);
     SetStatusPane(0, platform::LoadString(stringId));
     SoundEffect(SOUND_INVALID_CARD, false);
 }
@@ -46,7 +47,7 @@ void CMainFrame::ToggleAudio(int which) {
     const bool on = (static_cast<std::uint32_t>(word) & SOUND_OUTPUT_ON) != 0;
     const int text = which ? (on ? IDS_SOUNDS_ON : IDS_SOUNDS_OFF) : (on ? IDS_VOICES_ON : IDS_VOICES_OFF);
     // Step 2: say so in the status bar for 20 ticks.
-    EditTimers().StatusTextTicks = kStatusTextTicks;
+    FrameTimers().HoldStatusText(kStatusTextTicks);
     SetStatusPane(0, platform::LoadString(text));
 }
 

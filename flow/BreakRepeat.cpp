@@ -1,6 +1,8 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
@@ -45,18 +47,18 @@ void CMainFrame::OnBreak() {
     if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || RamschExchangeRunning()))
         OnPushSkat();
     // An automatic completion cut short gives the person's settings back.
-    ApplyPendingSettings();
+    MatchSeries().ApplyPendingSettings();
     // Step 5: the forehand is the leader again; the desk clears and the match's standing shows.
     g_Game.Forehand = g_Game.Leader;
     ClearDesk();
     ShowMatchState();
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     // Step 6: the rule in the status bar.
     int rule = IDS_RAMSCH;
     if (g_Game.VariantMode == VARIANT_OFFICIAL) rule = IDS_RULE_SKAT;
     else if (g_Game.VariantMode == VARIANT_SKAT) rule = IDS_VARIANT_SKAT;
     else if (g_Settings.Variants.PassOn) rule = IDS_SCHIEBERAMSCH;
-    EditTexts().RuleText = platform::LoadString(rule);
+    FrameTexts().SetRuleText(platform::LoadString(rule));
     SetStatusPane(2, Texts().RuleText);
     // Step 7: the panels show the table as between two games.
     {
@@ -72,8 +74,7 @@ void CMainFrame::OnBreak() {
     EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
     EditExchange().KeyGroup = 0;
     EditTrickPlay().CourseShown = 0;
-    EditSeries().GameRunning = 0;
-    EditSeries().RepeatAllowed = 1;
+    MatchSeries().BreakOffGame();
     EditDeclaration().SwapAnimation = 3;
     EditExchange().DragCard = 0;
     // Step 9: the trick estimation window picks its game.
@@ -88,12 +89,11 @@ void CMainFrame::OnRepeat() {
     WriteTrace(":OnRepeat()", LOG_MAINFRAME);
     // Step 2: the deal runs until a stop request and is a fresh one.
     g_Game.StopFlag = StopState::Running;
-    EditSeries().FreshDeal = 1;
+    MatchSeries().MarkFreshDeal();
     // Step 3: only between games; a repeat during a game only wrote the traces.
     if (Series().GameRunning) return;
     SetFlowState(STATE_NEW, true);
-    EditSeries().GameRunning = 1;
-    EditSeries().RepeatAllowed = 0;
+    MatchSeries().BeginGame();
     if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
     RemoveTrick();
     if (Files().GamePath.empty()) EditFiles().GameFileRead = 0;
@@ -136,13 +136,7 @@ void CMainFrame::OnCompleteGame() {
     }
     WriteTrace(":OnCompleteGame()", LOG_MAINFRAME);
     // Step 2: what the game gives back afterwards.
-    EditSeries().PendingSettings[0] = g_Settings.Options.Suggest;
-    EditSeries().PendingSettings[1] = g_Settings.Audio.Voice;
-    EditSeries().PendingSettings[2] = g_Settings.Audio.Sound;
-    EditSeries().PendingSettings[3] = g_Settings.Delay.Show;
-    EditSeries().PendingSettings[4] = g_Settings.Delay.Continue;
-    EditSeries().PendingSettings[5] = g_Settings.Delay.Order;
-    EditSeries().PendingSettings[6] = g_Settings.Settings.Abandon;
+    MatchSeries().KeepPendingSettings();
     // Step 3: the suggestion shows once and then stays off; without it the turn notice goes.
     if (g_Settings.Options.Suggest) {
         OnSuggest();
@@ -185,7 +179,7 @@ void CMainFrame::OnResume() {
             swapper.AnalyseHand(0);
             SelectEstimatedGame();
             MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
-            EditTexts().StatusText = Texts().SavedStatusText;
+            FrameTexts().RestoreStatusText();
             SetFlowState(STATE_PLAY);
             EditExchange().ActiveGroups = 9;
         }

@@ -2,6 +2,8 @@
 // status bar and spells the mask out in the trace. CheatPending (the marks of the previous game)
 // is the profile's Game/Cond; CheatDirty is the game record's CheatMaskChanged.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "model/FlowGlobals.h"
 #include "match/Profile.h"
@@ -68,7 +70,7 @@ void TakeBackUncovered(CMainFrame& frame, MarkChange& c, int& code) {
             c.m0 = c.mask;
             if (code == 256) code = -1;
         }
-        frame.EditTimers().FullRepaint = 1;
+        frame.FrameTimers().AskFullRepaint();
         c.repaint = true;
     }
 }
@@ -123,7 +125,7 @@ void MarkRepeated(MarkChange& c) {
 void MarkSwapped(CMainFrame& frame, MarkChange& c) {
     c.mask |= 8;
     if (c.m0 == 0) {
-        frame.EditTimers().FullRepaint = 1;
+        frame.FrameTimers().AskFullRepaint();
         c.repaint = true;
     }
     c.message = IDS_CHEATED_SWAPPED;
@@ -171,7 +173,7 @@ void MarkLoaded(MarkChange& c) {
 void MarkUncovered(CMainFrame& frame, MarkChange& c, int code) {
     c.mask |= code;
     if (c.m0 == 0) {
-        frame.EditTimers().FullRepaint = 1;
+        frame.FrameTimers().AskFullRepaint();
         c.repaint = true;
         c.message = IDS_CHEATED_UNCOVERED;
     }
@@ -200,7 +202,7 @@ void ApplyMark(CMainFrame& frame, MarkChange& c, int code, int arg) {
 void CMainFrame::CheckCheat(int code, int arg) {
     const int entryMask = g_Game.CheatMask;
     MarkChange change{g_Game.CheatMask, g_Profile.Cond, g_Game.CheatMask, false};
-    EditTexts().CheatText.clear();
+    FrameTexts().ClearCheatText();
 
     TakeBackUncovered(*this, change, code);
     change.openCards = g_Game.AllCardsOpen != 0;
@@ -220,8 +222,8 @@ void CMainFrame::CheckCheat(int code, int arg) {
 
     // Step 4: the message of the mark in pane 0.
     if (change.message != 0) {
-        EditTexts().CheatText = platform::LoadString(change.message);
-        EditTimers().StatusRotationIndex = 2;
+        FrameTexts().SetCheatText(platform::LoadString(change.message));
+        FrameTimers().RotateFrom(2);
         SetStatusPane(0, Texts().CheatText);
     }
 

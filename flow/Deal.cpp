@@ -1,6 +1,9 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/BidEvaluation.h"
 #include "computer/evaluation/ComputerState.h"
@@ -46,7 +49,7 @@ void CMainFrame::OnNew() {
     LogDeleteOn(1);
     // Step 3: the deal runs until a stop request and is a fresh one.
     g_Game.StopFlag = StopState::Running;
-    EditSeries().FreshDeal = 1;
+    MatchSeries().MarkFreshDeal();
     // Step 4: the play pauses while the cards are dealt.
     SetPause(1);
     // Step 5: the game of this deal is the temporary one until it is saved under a name.
@@ -58,8 +61,7 @@ void CMainFrame::OnNew() {
     CheckCheat(32, 1);
     // Step 8: a second New while this deal is prepared does not deal again.
     if (Series().GameRunning) return;
-    EditSeries().GameRunning = 1;
-    EditSeries().RepeatAllowed = 0;
+    MatchSeries().BeginGame();
     RemoveTrick();
     ShowMatchState();
     InitializeSkat(EditGameObject());
@@ -177,7 +179,7 @@ void CMainFrame::StartGame() {
     g_ComputerFrame.FaceUpAnnouncePending = 1;
     // Nobody has taken the skat of the new game yet.
     g_Computer.SkatTaken = 0;
-    StartRecord();
+    MatchSeries().StartRecord();
     // Step 3: the round, normal, Bock or Ramsch, in the trace.
     std::string round = "round:";
     if (g_Game.RoundStatus == ROUND_NORMAL) {
@@ -195,8 +197,8 @@ void CMainFrame::StartGame() {
     line += ")";
     WriteTrace(line, LOG_MAINFRAME);
     // Step 4: no hint; the status line rotates only with a cheat text; the game starts.
-    EditTexts().HintText.clear();
-    EditTimers().StatusRotation = Texts().CheatText.empty() ? 0 : 1;
+    FrameTexts().ClearHintText();
+    FrameTimers().SetStatusRotation(!Texts().CheatText.empty());
     g_Game.StopFlag = StopState::Running;
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
@@ -212,7 +214,7 @@ void CMainFrame::StartGame() {
     }
     // Step 7: the pause clock starts.
     g_Game.PauseLevel = 1;
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     // Step 8: no card is picked, and a raised card goes down.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *EditGameObject().Player(seat);
@@ -238,7 +240,7 @@ void CMainFrame::StartGame() {
 
 void CMainFrame::OnStartView() {
     ShowMatchState();
-    EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    MatchSeries().UpdateSeriesEnd();
     RefreshScoreSheet();
     ShowDataDialog(0, 1);
 }
@@ -256,15 +258,15 @@ void CMainFrame::OnStart() {
     WriteTrace(":OnStart()", LOG_MAINFRAME);
     // Step 1: a new match starts.
     if (Series().SeriesEnded) {
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
         g_Game.GameCount = 0;
         g_Game.StoreCount = 0;
         ResetListTotals();
         RefreshListWindows();
         g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
         ShowMatchState();
-        EditSeries().SeriesEnded = 0;
-        EditTimers().StatusRotationIndex = 0;
+        MatchSeries().ClearSeriesEnd();
+        FrameTimers().RotateFrom(0);
         SetStatusPane(0, Texts().StatusText);
         if (!(TrickPlay().CourseShown && TrickPlay().CourseAvailable))
             for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
@@ -276,8 +278,7 @@ void CMainFrame::OnStart() {
     // Step 5: the first game after the program start waits for New.
     if (g_Game.FlowState != STATE_IDLE) {
         for (int seat = 0; seat < 3; ++seat) {
-            EditTexts().BalloonTextId[seat] = 0;
-            EditTexts().BalloonValue[seat] = 0;
+            FrameTexts().ClearBalloonText(seat);
         }
         // A Ramsch game has no auction: the match-start dialog's start can arrive while its
         // rounds wait.

@@ -1,6 +1,9 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
@@ -63,7 +66,7 @@ void CMainFrame::Declare() {
     if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
     else if (g_Game.Soloist == 2) DeclarePerson(bidText);
     else DeclareNobody(ramschVariant);
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
 }
 
 void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText) {
@@ -71,7 +74,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     CPlayer& soloist = *EditGameObject().Player(s);
     CPlayer& other = *EditGameObject().Player(1 - s);
     // Steps 1 to 5: the declaration and the game message.
-    EditTexts().StatusText = ShortName(*this, s) + bidText;
+    FrameTexts().SetStatusText(ShortName(*this, s) + bidText);
     // Under the open-cards option the computer's lay-away is shown on the table.
     g_ComputerFrame.Game = &EditGameObject();
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
@@ -91,7 +94,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         // Step 7: the person first exchanges cards with the other defender.
         OnSortCards();
         RegisterGameAttributes();
-        EditTexts().HintText = platform::LoadString(IDS_PLEASE_SWAP);
+        FrameTexts().SetHintText(platform::LoadString(IDS_PLEASE_SWAP));
         soloist.RemoveCards(false);
         soloist.Redraw(false);
         VoiceDeclare(overbid);
@@ -124,13 +127,13 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
     if (g_Game.KontraState == KONTRA_NONE && !overbid && CKontraDecision(other).AnnounceKontra()) {
         SaySeatTerm(other.seat, TERM_KONTRA, false);
-        EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
-        ShowPoints();
+        FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
+        FrameTexts().ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
         if (CKontraDecision(soloist).AnnounceRekontra()) {
             SaySeatTerm(s, TERM_REKONTRA, false);
-            EditTexts().KontraText = platform::LoadString(IDS_REKONTRA);
+            FrameTexts().SetKontraText(platform::LoadString(IDS_REKONTRA));
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
             DoModalDialog(rekontra);
         }
@@ -149,8 +152,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         for (int seat = 0; seat < 3; ++seat) {
             if (seat == s) continue;
-            EditTexts().BalloonTextId[seat] = 0;
-            EditTexts().BalloonValue[seat] = 0;
+            FrameTexts().ClearBalloonText(seat);
             RemoveText(4 + seat, IDS_GAME_RAMSCH);
         }
     }
@@ -163,7 +165,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     // Steps 1 to 3: the skat bar.
     SetFlowState(STATE_SKAT);
     EditDeclaration().SuggestedGame = -1;
-    EditTexts().StatusText = ShortName(*this, 2) + bidText;
+    FrameTexts().SetStatusText(ShortName(*this, 2) + bidText);
     OpenPromptBar<CSkatDialog>(*this);
     // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
     int(*options)[13] = EditGameObject().person.ChooseGame(0);
@@ -199,7 +201,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     WriteTrace(":Declare(nobody)", LOG_MAINFRAME);
     // Step 2: in the Ramsch variant a Ramsch follows.
     if (ramschVariant) {
-        EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+        FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
         SetStatusPane(2, Texts().RuleText);
         PickupRamsch(1);
         return;
@@ -214,17 +216,17 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (answer & kPassedRepeat) {
         OnBreak();
         if (answer & kPassedYes) OnRepeat();
-        else EditSeries().RepeatAllowed = 1;
+        else MatchSeries().AllowRepeat();
         return;
     }
     // Step 5: the passed-in game counts as a game.
     ++g_Game.GameCount;
     ++g_Game.StoreCount;
-    EditSeries().NewMatchDue = CheckSeriesEnd() ? 1 : 0;
+    MatchSeries().UpdateNewMatchDue();
     AddGameToList(0, std::string());
     AddDealToStore();
     RefreshListWindows();
-    EditSeries().GameRunning = 0;
+    MatchSeries().GameEnded();
     NextForehand();
     // A passed-in game is a game of the match: its files are written as after any other.
     SaveGameEndFiles();
@@ -240,7 +242,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (answer & kPassedYes) {
         OnNew();
     } else {
-        EditSeries().RepeatAllowed = 1;
+        MatchSeries().AllowRepeat();
         SelectEstimatedGame();
     }
 }

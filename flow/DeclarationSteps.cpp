@@ -1,6 +1,8 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/HandAnalysis.h"
@@ -164,7 +166,7 @@ void CMainFrame::OnDeclare() {
 void CMainFrame::OnDeclared() {
     // Step 1: the person's bid limit is his game's value; the hint goes.
     EditAuction().BidLimits[2] = EditGameObject().person.GetGameValue();
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     SetStatusPane(0, Texts().StatusText);
     // Step 2: the game is set up with the person as soloist.
     SetupGame(EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
@@ -204,15 +206,15 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     const bool schneider = g_Game.SchneiderAnnounced != 0 && !schwarz;
     // Step 3: "plays" in the status bar, "Play" in the course.
     std::string result = platform::LoadString(IDS_PLAY);
-    EditTexts().StatusText += ": " + platform::LoadString(IDS_PLAYS) + " ";
+    FrameTexts().AppendStatusText(": " + platform::LoadString(IDS_PLAYS) + " ");
     // Step 4: the game's name.
     const std::string name = platform::LoadString(GameNameId(type));
-    EditTexts().StatusText += name;
+    FrameTexts().AppendStatusText(name);
     result += " \\b\\cf2 " + name + "\\b0\\cf1 ";
     // Step 5: each word plain in the status bar, in dark red bold in the course.
     auto word = [&](int stringId, const char* statusPrefix, const char* coursePrefix) {
         const std::string text = platform::LoadString(stringId);
-        EditTexts().StatusText += statusPrefix + text;
+        FrameTexts().AppendStatusText(statusPrefix + text);
         result += coursePrefix + text + "\\b0\\cf1 ";
     };
     if (type == GAME_NULL) {
@@ -238,10 +240,9 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     }
     // Step 6: the status bar shows the game and rotates.
     SetStatusPane(0, Texts().StatusText);
-    EditTimers().StatusRotationIndex = 0;
-    EditTimers().Pane2Toggle = 0;
-    EditTimers().StatusRotationTicks = 20;
-    EditTimers().StatusRotation = 1;
+    FrameTimers().StartStatusRotation();
+    FrameTimers().ResetPane2Toggle();
+    FrameTimers().DelayRotation(20);
     // Step 7: play is set up.
     SetFlowState(STATE_PLAY);
     g_Game.PreviousForehand = g_Game.Forehand;
@@ -260,7 +261,7 @@ std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer
     }
     // Step 9: with the count on, the status bar shows the person's points as soloist, else 0.
     if (g_Settings.Options.Count) {
-        EditTexts().PointsText = std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0);
+        FrameTexts().SetPointsText(std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0));
         SetStatusPane(2, Texts().PointsText);
     }
     return result;

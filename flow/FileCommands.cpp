@@ -1,6 +1,7 @@
 // The file commands of the game and match menus: load, save and delete a game or a match through
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "match/GameList.h"
 #include "match/Profile.h"

@@ -1,6 +1,9 @@
 // Menu and window commands of the flow: the rule sets, the table's resizing, the window sizes, the
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -44,12 +47,12 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     }
     g_Game.VariantMode = rule.variantMode;
     frame.ShowDataDialog(1, 1);
-    if (rule.variantMode == 0) frame.EditTexts().RuleText = platform::LoadString(IDS_RULE_SKAT);
-    else if (rule.variantMode == 1) frame.EditTexts().RuleText = platform::LoadString(IDS_VARIANT_SKAT);
-    else frame.EditTexts().RuleText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH);
+    if (rule.variantMode == 0) frame.FrameTexts().SetRuleText(platform::LoadString(IDS_RULE_SKAT));
+    else if (rule.variantMode == 1) frame.FrameTexts().SetRuleText(platform::LoadString(IDS_VARIANT_SKAT));
+    else frame.FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
     frame.SetStatusPane(2, frame.Texts().RuleText);
     frame.ShowMatchState();
-    frame.EditSeries().SeriesEnded = frame.CheckSeriesEnd() ? 1 : 0;
+    frame.MatchSeries().UpdateSeriesEnd();
     frame.RefreshScoreSheet();
     frame.ShowDataDialog(0, 1);
 }
@@ -70,7 +73,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
     if (!Run().TableAlive) return;
     // Step 1: a window sized to nothing paints nothing.
     if (width == 0 && height == 0) {
-        EditTimers().FullRepaint = 0;
+        FrameTimers().FullRepaintDone();
         return;
     }
     // Step 2: minimised, the open prompt goes out of sight with the table; back from the task bar
@@ -130,15 +133,15 @@ void CMainFrame::OnSize(int type, int width, int height) {
         MoveWindow({r.left, r.top, r.left + w, r.top + h}, true);
         EditTable().WindowResized = 1;
     } else if (View) {
-        EditTimers().FullRepaint = 1;
+        FrameTimers().AskFullRepaint();
     }
     // Step 10: a maximised or resized window redraws.
     if (g_Profile.RectMain.Zoomed) {
         EditTable().WindowResized = 1;
-        EditTimers().RedrawPending = 1;
+        FrameTimers().AskRedraw();
     } else if (Table().WindowResized) {
         EditTable().WindowResized = 0;
-        EditTimers().RedrawPending = 1;
+        FrameTimers().AskRedraw();
     }
 }
 

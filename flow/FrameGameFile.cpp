@@ -1,6 +1,8 @@
 // The frame's steps of the game file: the deal, the course of a finished game and the annotation,
 // written whole and read whole; a file that does not hold a sound game leaves the game as it was.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "match/GameFile.h"
@@ -84,7 +86,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
     EditFiles().GameFileRead = 1;
     g_Game.CourseTricks = 0;
     EditGameObject().SetDeal(&record.Dealt[0], &record.Dealt[30]);
-    EditTexts().AnnotationText = record.Annotation;
+    FrameTexts().SetAnnotationText(record.Annotation);
     EditGameObject().ClearCourse();
     bool lastTrickShown = false;
     if (record.Course) {
@@ -106,7 +108,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
             EditRamsch().RamschResultSeats[0] = at(ScoreOrLoser);
             EditRamsch().RamschResultSeats[1] = packed & ~kLastTrickShownBit;
         } else {
-            EditSeries().GameScoreValue = at(ScoreOrLoser);
+            MatchSeries().SetGameScore(at(ScoreOrLoser));
             EditRamsch().RamschResultSeats[0] = EditRamsch().RamschResultSeats[1] = 3;
         }
         g_Game.PartyPoints[0] = at(Points0);

@@ -1,5 +1,7 @@
 // The help text of the window part under the mouse, in status pane 0.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
@@ -19,6 +21,6 @@ void CMainFrame::OnSetCursor(int hitTest) {
         return;
     }
     // Over the table: the game's status text, or the manipulation mark when there is none.
-    EditTimers().StatusRotationIndex = Texts().StatusText.empty() ? 2 : 0;
+    FrameTimers().RotateFrom(Texts().StatusText.empty() ? 2 : 0);
     SetStatusPane(0, Texts().StatusText.empty() ? Texts().CheatText : Texts().StatusText);
 }

@@ -2,6 +2,7 @@
 // start-up and when a match is opened; a read match brings its header and, when the person agrees,
 // the settings of its trailer.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "match/GameList.h"
 #include "match/ListTotals.h"
@@ -277,9 +278,7 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
             const auto value = static_cast<std::uint32_t>(header.Int(lh::SeatCounters[seat] + 4 * field));
             return value < 65536u ? static_cast<int>(value) : 0;
         };
-        EditSeries().SoloistGames[seat] = counter(0);
-        EditSeries().SoloistLost[seat] = counter(1);
-        EditSeries().SoloistWon[seat] = counter(2);
+        MatchSeries().RestoreSoloistCounts(seat, counter(0), counter(1), counter(2));
     }
     // 5. The end of the match by its mode.
     const MatchEnd end = MatchEndOfList(g_Game.MatchMode, g_Game.GameCount, g_Settings.Game.MaxRounds,
@@ -299,7 +298,7 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
         SetPause(pause);
     }
     // 6. The match clock, the match state and the table.
-    EditSeries().MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
+    MatchSeries().ContinueMatchClock();
     ShowMatchState();
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
 }

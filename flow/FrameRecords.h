@@ -112,24 +112,6 @@ struct TrickPlayState {
     int AutoComplete = 0;
 };
 
-// The games of a match: whether one runs, its result, the soloists' counts, the clocks.
-struct SeriesState {
-    int GameRunning = 0, RepeatAllowed = 0, SeriesEnded = 0, NewMatchDue = 0;
-    int FreshDeal = 0;
-    int ExtraGamesAccepted = 0;  // the series goes on until the pending Bock and Ramsch games are played
-    int GameScoreValue = 0;
-    std::string LastResultText;
-    int SoloistGames[3] = {0, 0, 0}, SoloistLost[3] = {0, 0, 0}, SoloistWon[3] = {0, 0, 0};
-    int ListHeaderGrandRepeats = 0;  // the match list counts the Grands after which forehand stays
-    int PendingSettings[7] = {0, 0, 0, 0, 0, 0, 0};
-    std::int64_t PlayClock = 0;
-    std::int64_t MatchStartTime = 0;
-    // The current game as played, for tests and the self-play.
-    CGameRecord Record;
-    // Called before each deal (the self-play seeds the random source there); empty in the program.
-    std::function<void()> BeforeDeal;
-};
-
 // The open prompt bar and its three typed slots (each the prompt's handle or null), and the modal
 // message of the game. Handles, not objects: a record of a destroyed window is stale and IsWindow
 // says so.
@@ -175,25 +157,6 @@ struct FileState {
     int StatisticsSavedAtClose = 0;
     std::array<std::uint32_t, 4> CardLatches[2] = {};
     int CardStatisticsPending = 0;
-};
-
-// The ticks of the timers: idle time, the reminder, the balloons, the status bar's rotation and the
-// repaints they ask for.
-struct TimerState {
-    int IdleTicks = 0, ReminderPending = 0, BalloonTicks = 0, ElapsedShown = 0;
-    int StatusRotation = 0, StatusRotationTicks = 0, StatusRotationIndex = 0, Pane2Toggle = 0;
-    // Ticks until a status text of SetStatusText or ToggleAudio gives way to StatusText.
-    int StatusTextTicks = 0;
-    int FocusPending = 0, RedrawPending = 0, FullRepaint = 0;
-};
-
-// Texts of the status bar, the title and the table.
-struct TextState {
-    std::string AnnotationText, CheatText, DemoText, HintText, SavedStatusText, StatusText;
-    std::string ClockText, RuleText, KontraText, PointsText, PendingTitle, FrameTitle;
-    std::string WindowTitle;  // the title SetTitle made, which the frame's title returns to
-    int BalloonTextId[3] = {0, 0, 0};
-    int BalloonValue[3] = {0, 0, 0};
 };
 
 // The frame's window: its bars, menu and child windows, the table's layout and the cards' growths.

@@ -1,6 +1,7 @@
 // The window title that names the match and the game, the names the frame keeps for them, and the
 // copies written for a drag out of the program.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "match/GameFile.h"
 #include "match/GameList.h"
@@ -58,7 +59,7 @@ void CMainFrame::SetTitle(const std::string& path, int kind) {
     if (match && game) title += " (" + p.SkmName + " : " + p.SktName + ")";
     else if (match) title += " (" + p.SkmName + ")";
     else if (game) title += " (" + p.SktName + ")";
-    EditTexts().WindowTitle = title;
+    FrameTexts().SetWindowTitle(title);
     SetWindowText(title);
 }
 

@@ -1,6 +1,8 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "audio/VoiceTerms.h"
 
@@ -27,7 +29,7 @@
 void CMainFrame::EndGame() {
     // 1. The pause ends and the last trick is swept; the desk clears.
     g_Game.PauseLevel = 0;
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     SoundEffect(SOUND_REMOVE_CARDS, false);
     SweepTrick(false);
@@ -44,7 +46,7 @@ void CMainFrame::EndGame() {
     const bool counted = ShowResult(-1);
     // 4. A counted game leads to the next game or the match's end; one not counted is dealt again or waits.
     if (counted) {
-        EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+        MatchSeries().UpdateSeriesEnd();
         EditTrickPlay().HistoryPosition = 0;
         EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
         AdvanceAfterCountedGame();
@@ -54,7 +56,7 @@ void CMainFrame::EndGame() {
     } else if (g_Game.FlowState == STATE_STAY) {
         RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
         SetFlowState(STATE_IDLE);
-        EditSeries().RepeatAllowed = 1;
+        MatchSeries().AllowRepeat();
     }
     // 6. The trace names the state the game ends in.
     WriteTrace(":OnPlay()", LOG_MAINFRAME);
@@ -69,11 +71,11 @@ void CMainFrame::AdvanceAfterCountedGame() {
                                g_Game.VariantMode == VARIANT_RAMSCH_ONLY);
     if (sameForehand) {
         g_Game.Forehand = g_Game.Leader;
-        ++EditSeries().ListHeaderGrandRepeats;
+        MatchSeries().CountGrandRepeat();
     } else {
         NextForehand();
     }
-    EditSeries().GameRunning = 0;
+    MatchSeries().GameEnded();
     SaveGameEndFiles();
 }
 
@@ -101,7 +103,7 @@ void CMainFrame::FollowGameEnd() {
             // The person stays at the table: the seats keep their labels and Kontra marks.
             RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
             SetFlowState(STATE_IDLE);
-            EditSeries().RepeatAllowed = 1;
+            MatchSeries().AllowRepeat();
             if (!TrickPlay().CourseShown) RefreshPosTexts(g_Game.KontraState);
             break;
         case STATE_BREAK:
@@ -114,7 +116,7 @@ void CMainFrame::FollowGameEnd() {
             break;
         default:
             SetFlowState(STATE_IDLE);
-            EditSeries().RepeatAllowed = 1;
+            MatchSeries().AllowRepeat();
             ClearDesk();
             break;
     }
@@ -140,14 +142,14 @@ GameScore CMainFrame::ScoreGame(int seat) {
         EditRamsch().RamschResultSeats[0] = result.loser;
         EditRamsch().RamschResultSeats[1] = result.secondLoser;
     }
-    EditSeries().GameScoreValue = result.score;
+    MatchSeries().SetGameScore(result.score);
     return result;
 }
 
 bool CMainFrame::ShowResult(int seat) {
     // 1. Pending settings come back; without a game type there is nothing to score.
     WriteTrace(":ShowResult()", LOG_MAINFRAME);
-    ApplyPendingSettings();
+    MatchSeries().ApplyPendingSettings();
     const int type = g_Game.GameType;
     if (type < 0 || type > 7) {
         // No game to score: reported, not listed; the flow goes on.
@@ -161,7 +163,7 @@ bool CMainFrame::ShowResult(int seat) {
     // 3. Won or lost is heard, and the balloons go.
     if (seat == -1) SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
     VoiceResult(result.outcome);
-    for (int s = 0; s < 3; ++s) EditTexts().BalloonTextId[s] = EditTexts().BalloonValue[s] = 0;
+    FrameTexts().ClearBalloonTexts();
     // 4. The marks of a manipulated game.
     if (g_Game.CheatMask != 0) {
         std::string marks = ":";
@@ -180,18 +182,15 @@ bool CMainFrame::ShowResult(int seat) {
     CheckCheat(0, 1);
     // 6. The result's text and the game's record.
     const std::string text = platform::LoadString(IDS_RICH_TEXT_HEAD) + result.resultText + "}";
-    EditSeries().LastResultText = text;
-    EditSeries().Record.scored = true;
-    EditSeries().Record.score = score;
-    EditSeries().Record.outcome = type == GAME_RAMSCH ? (result.outcome == 0 ? 1 : -1) : (score >= 0 ? 1 : -1);
-    for (int s = 0; s < 3; ++s) EditSeries().Record.points[s] = g_Game.PartyPoints[s];
+    MatchSeries().NoteResult(text, score,
+                             type == GAME_RAMSCH ? (result.outcome == 0 ? 1 : -1) : (score >= 0 ? 1 : -1));
     // 7. The dialog, with the pause held at 0.
     CResultDialog dialog(text);
     const int pause = g_Game.PauseLevel;
     DoModalDialog(dialog);
     if (pause != 0) {
         SetPause(pause);
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
     }
     EditGameObject().RemoveCards(false);
     // 8. The answer.
@@ -211,7 +210,7 @@ bool CMainFrame::ShowResult(int seat) {
         if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
         return false;
     }
-    CountGame(type == GAME_RAMSCH ? 0 : (score < 0 ? -1 : 1));
+    MatchSeries().CountGame(type == GAME_RAMSCH ? 0 : (score < 0 ? -1 : 1));
     AddGameToList(score, result.listText);
     AddDealToStore();
     UpdateListFiguresForLastGame();
@@ -223,26 +222,6 @@ bool CMainFrame::ShowResult(int seat) {
     return true;
 }
 
-void CMainFrame::CountGame(int result) {
-    int seat = g_Game.Soloist;
-    bool lost = result < 0;
-    if (result == 0) {
-        if (Ramsch().RamschResultSeats[1] == 3) {
-            seat = Ramsch().RamschResultSeats[0];
-            lost = true;
-        } else {
-            seat = 3 - Ramsch().RamschResultSeats[0] - Ramsch().RamschResultSeats[1];
-            lost = false;
-        }
-        g_Game.Soloist = seat;
-    }
-    if (seat >= 0 && seat <= 2) {
-        (lost ? EditSeries().SoloistLost : EditSeries().SoloistWon)[seat] += 1;
-        EditSeries().SoloistGames[seat] += 1;
-    }
-    g_Game.GameCount += 1;
-    g_Game.StoreCount += 1;
-}
 
 void CMainFrame::NoticeRound(bool newRound) {
     if (g_Game.VariantMode != VARIANT_SKAT || g_Settings.Variants.Extra == 0) return;

@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/VoidTable.h"
@@ -90,7 +91,7 @@ void CMainFrame::OnAbandon() {
     // the record notes who gave up.
     const bool noSoloist = g_Game.GameType == GAME_RAMSCH && (g_Game.Soloist < 0 || g_Game.Soloist > 2);
     const bool won = noSoloist || g == g_Game.Soloist ? false : IsGameWon(g);
-    EditSeries().Record.gaveUp = g;
+    MatchSeries().NoteGiveUp(g);
     // Steps 4 and 5: who gave up, and the dealt cards, in the trace.
     WriteTrace(":OnAbandon(" + GetPlayerName(g) + ")", LOG_MAINFRAME);
     TraceAssignedCards();
@@ -106,7 +107,7 @@ void CMainFrame::OnAbandon() {
     EditTrickPlay().RedoLimit = 0;
     EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
-    EditSeries().GameRunning = 0;
+    MatchSeries().GameEnded();
     EditDeclaration().SwapAnimation = 3;
     if (Files().CardStatisticsPending) {
         EditFiles().CardStatisticsPending = 0;
@@ -114,14 +115,14 @@ void CMainFrame::OnAbandon() {
     }
     // Step 8: the result for the seat that gave up.
     if (ShowResult(g)) {
-        EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+        MatchSeries().UpdateSeriesEnd();
         AdvanceAfterCountedGame();
         EditDeclaration().SwapAnimation = 3;
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
         if (g_Game.FlowState == STATE_STAY) {
             // Staying at the table after a give-up puts the seats' texts back, not the whole table.
             SetFlowState(STATE_IDLE);
-            EditSeries().RepeatAllowed = 1;
+            MatchSeries().AllowRepeat();
             if (!TrickPlay().CourseShown) RefreshPosTexts(g_Game.KontraState);
         } else {
             FollowGameEnd();
@@ -130,7 +131,7 @@ void CMainFrame::OnAbandon() {
         OnRepeat();
     } else if (g_Game.FlowState == STATE_STAY) {
         SetFlowState(STATE_IDLE);
-        EditSeries().RepeatAllowed = 1;
+        MatchSeries().AllowRepeat();
     }
     // Step 9: the state in the trace; the trick estimation window picks its game.
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);

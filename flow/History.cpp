@@ -1,6 +1,7 @@
 // The history of the ten tricks: record 0 as play starts, one record per trick, the spare at the
 // person's turn. Taking back and bringing again come with the play aids.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include <algorithm>
 #include <iterator>
@@ -80,17 +81,7 @@ void CMainFrame::InitHistory() {
     // 6. The history stands at the first trick.
     EditTrickPlay().HistoryPosition = 1;
     // The record: the declaration and the skat as play starts (and the forehand as it is now).
-    EditSeries().Record.leader = g_Game.Leader;
-    EditSeries().Record.gameType = g_Game.GameType;
-    EditSeries().Record.soloist = g_Game.Soloist;
-    EditSeries().Record.hand = g_Game.HandAnnounced;
-    EditSeries().Record.ouvert = g_Game.OuvertAnnounced == 1 ? 1 : 0;
-    EditSeries().Record.schneider = g_Game.SchneiderAnnounced;
-    EditSeries().Record.schwarz = g_Game.SchwarzAnnounced;
-    EditSeries().Record.kontraState = g_Game.KontraState;
-    EditSeries().Record.passOns = Ramsch().RamschPushCount;
-    for (int slot = 0; slot < 2; ++slot)
-        EditSeries().Record.skat[slot] = GameObject().cards[slot] > 0 ? GameObject().cards[slot] : 0;
+    MatchSeries().NoteDeclaration();
 }
 
 void CMainFrame::SaveGameState(bool spare) {
@@ -102,15 +93,4 @@ void CMainFrame::SaveGameState(bool spare) {
     // The cards of the trick are written by OnPlay itself, card by card.
     for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = kept.card[seat];
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SaveCardPlan(k);
-}
-
-// The record's deal: the cards as dealt and the forehand.
-void CMainFrame::StartRecord() {
-    EditSeries().Record.Clear();
-    EditSeries().Record.leader = g_Game.Leader;
-    for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot)
-            EditSeries().Record.hands[seat][slot] = GameObject().Player(seat)->dealt[static_cast<std::size_t>(slot)];
-    for (int slot = 0; slot < 2; ++slot)
-        EditSeries().Record.dealtSkat[slot] = GameObject().dealt[static_cast<std::size_t>(slot)];
 }

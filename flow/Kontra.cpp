@@ -2,6 +2,9 @@
 // computers' Kontra before their first card and after the declaration, and the messages that tell
 // the person about them.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/Kontra.h"
@@ -24,7 +27,7 @@ constexpr int kPersonSeat = 2;
 
 // The game's record names Kontra and Rekontra as they stand: one said at a defender's first card
 // doubles the game as much as one said right after the declaration.
-void NoteKontra(CMainFrame& frame) { frame.EditSeries().Record.kontraState = g_Game.KontraState; }
+void NoteKontra(CMainFrame& frame) { frame.MatchSeries().NoteKontra(); }
 }  // namespace
 
 bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
@@ -102,7 +105,7 @@ void CMainFrame::OnKontra() {
         RunGameMessage(message);
     }
     // Step 5: the idle count starts afresh.
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
 }
 
 void CMainFrame::AskComputersKontra(int seat, int soloist) {
@@ -113,9 +116,9 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     if (!CKontraDecision(player).AnnounceKontra()) return;
     // Step 3: it says Kontra, and the status bar shows it beside the points.
     SaySeatTerm(seat, TERM_KONTRA, false);
-    EditTexts().KontraText = platform::LoadString(IDS_KONTRA);
+    FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
     NoteKontra(*this);
-    ShowPoints();
+    FrameTexts().ShowPoints();
     // Step 4: the person answers from the Rekontra prompt.
     if (soloist == kPersonSeat) {
         RunRekontraPrompt(RichTextKontra(1, player), player.GetRuleNumber(), 0);
@@ -150,7 +153,7 @@ void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
     // Step 6: the status bar names Kontra or Rekontra, by turns with the points.
     if (g_Game.KontraState != KONTRA_NONE)
-        EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+        FrameTexts().SetKontraText(platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
 }
 
 void CMainFrame::ComputerKontra() {
@@ -184,5 +187,5 @@ void CMainFrame::ComputerKontra() {
     // Step 4: the game record and the status bar name Kontra or Rekontra, by turns with the points.
     NoteKontra(*this);
     if (g_Game.KontraState != KONTRA_NONE)
-        EditTexts().KontraText = platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA);
+        FrameTexts().SetKontraText(platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
 }

@@ -1,5 +1,8 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "dialogs/SkatBars.h"
@@ -16,7 +19,10 @@
 #include "flow/FrameGlobals.h"
 #include "flow/ShellServices.h"
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame()
+    : series_(std::make_unique<CMatchSeries>(*this)),
+      timers_(std::make_unique<CFrameTimers>(*this)),
+      texts_(std::make_unique<CFrameTexts>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list

@@ -40,6 +40,13 @@ enum class PrintTarget;
 class CListPrintWindows;
 
 class CTrickEstimation;
+class CMatchSeries;
+struct SeriesState;
+class CFrameTexts;
+struct TextState;
+class CFrameTimers;
+struct TimerState;
+
 class CMainFrame : public platform::Window {
 public:
     // --- The frame's construction and message map (flow/MainFrame.cpp) ---------------------------
@@ -87,14 +94,6 @@ public:
     int SetPause(int level);
     void OnTimer(unsigned id);
     void OnTick();
-    // OnTick's steps: the focus back into the open dialog, the clock of a match ended by time, the
-    // idle hint, the reminder balloons, a bid balloon's countdown and the rotation of the status texts.
-    void RestoreDialogFocus(bool promptOpen, bool messageOpen);
-    void ShowMatchClock(std::int64_t elapsed, std::int64_t remaining);
-    void PostIdleHint();
-    void RemindByBalloon(std::int64_t now);
-    void CountDownBidBalloon(HWND table);
-    void RotateStatusTexts();
     // Presses a button of the open prompt by posting its command; nothing when none is open.
     void PressButton(int button);
 
@@ -102,7 +101,6 @@ public:
     void Startup();
     void Start(const std::string& path);
     void ClearDesk();
-    void ApplyPendingSettings();
     // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
     // is there but cannot be read is named (message 40201).
     bool MatchFileUsable(const std::string& path, bool storedDeals);
@@ -215,8 +213,6 @@ public:
     void AfterExchange();
     // A press cuts the wait short: pause level 1, the reminder balloon goes; the old level.
     int CutPause();
-    // The text in status pane 0 until timer 7 puts the saved one back.
-    void ShowStatusForAWhile(const std::string& text);
     // "Reizen: " with the person's value of the game on the table, for a while.
     void ShowBiddingValue();
     // The exchange keys: Up (upper group) or Down (lower group) move the focus or raise a card.
@@ -294,7 +290,6 @@ public:
     void InitHistory();
     void SaveGameState(bool spare);
     void FillSnapshot(GameSnapshot& record);
-    void StartRecord();
 
     // --- Kontra and Rekontra (flow/Kontra.cpp) ---------------------------------------------------
     // May the player still give Kontra (before his first card, by the rule set); without a
@@ -373,7 +368,6 @@ public:
     void FollowGameEnd();
     GameScore ScoreGame(int seat);
     bool ShowResult(int seat);
-    void CountGame(int result);
     void NoticeRound(bool newRound);
     void VoiceResult(int outcome);
     void SetPoints(int points, int party);
@@ -516,18 +510,12 @@ public:
     ExchangeState& EditExchange() { return exchange_; }
     const TrickPlayState& TrickPlay() const { return trickPlay_; }
     TrickPlayState& EditTrickPlay() { return trickPlay_; }
-    const SeriesState& Series() const { return series_; }
-    SeriesState& EditSeries() { return series_; }
     const PromptState& Prompts() const { return prompts_; }
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
     PanelState& EditPanels() { return panels_; }
     const FileState& Files() const { return files_; }
     FileState& EditFiles() { return files_; }
-    const TimerState& Timers() const { return timers_; }
-    TimerState& EditTimers() { return timers_; }
-    const TextState& Texts() const { return texts_; }
-    TextState& EditTexts() { return texts_; }
     const TableState& Table() const { return table_; }
     TableState& EditTable() { return table_; }
     const PrintState& Printing() const { return printing_; }
@@ -538,6 +526,18 @@ public:
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
+
+    // --- The frame's parts, each the one writer of its record (flow/MatchSeries.cpp, -------------
+    // flow/FrameTexts.cpp, flow/FrameTimers.cpp) --------------------------------------------------
+    // The games of a match; its record for reading.
+    CMatchSeries& MatchSeries();
+    const SeriesState& Series() const;
+    // The texts of the status bar, the titles, the annotation and the balloons; their record.
+    CFrameTexts& FrameTexts();
+    const TextState& Texts() const;
+    // The 200 ms tick's steps and counts; their record.
+    CFrameTimers& FrameTimers();
+    const TimerState& Timers() const;
 
     // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
     // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
@@ -668,10 +668,8 @@ public:
     // The open annotation's title and at most 16 of its lines, from top down.
     void DrawAnnotation(platform::DeviceContext& dc, int top);
 
-    // --- The match state, the points, the end of a series (shell/MatchState.cpp) -----------------
+    // --- The match state (shell/MatchState.cpp) -------------------------------------------------
     void ShowMatchState();
-    void ShowPoints();
-    bool CheckSeriesEnd();
 
     // --- The end of the auction (flow/AuctionEnd.cpp) --------------------------------------------
     // The person passes, or the auction ends; names the soloist and goes on to the declaration.
@@ -845,12 +843,12 @@ private:
     RamschState ramsch_;
     ExchangeState exchange_;
     TrickPlayState trickPlay_;
-    SeriesState series_;
+    std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
     PanelState panels_;
     FileState files_;
-    TimerState timers_;
-    TextState texts_;
+    std::unique_ptr<CFrameTimers> timers_;
+    std::unique_ptr<CFrameTexts> texts_;
     TableState table_;
     PrintState printing_;
     RunState run_;

@@ -1,6 +1,7 @@
 // The end of a match: the final standing in the match-start dialog, where the person chooses who
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/StartDialog.h"
@@ -73,14 +74,13 @@ void CMainFrame::ResetMatchCounters() {
         SetRoundLimits(0, 0);
     }
     // Step 7: the soloist counts and the list's totals start at zero.
-    for (int seat = 0; seat < 3; ++seat)
-        EditSeries().SoloistGames[seat] = EditSeries().SoloistLost[seat] = EditSeries().SoloistWon[seat] = 0;
+    MatchSeries().ResetSoloistCounts();
     ResetListTotals();
     // Step 8: the panels, the list windows and the match's statistics start afresh.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog(1, 0);
     ShowMatchState();
-    EditSeries().ListHeaderGrandRepeats = 0;
+    MatchSeries().ResetGrandRepeats();
     RefreshListWindows();
     ResetMatchCardStatistics();
     ResetMatchGameStatistics();
@@ -100,8 +100,8 @@ void CMainFrame::NewMatch() {
     DoModalDialog(dialog);
     // Step 4: closed without a starter: the game is broken off.
     if (!dialog.Started()) {
-        EditSeries().RepeatAllowed = 1;
-        EditSeries().SeriesEnded = 0;
+        MatchSeries().AllowRepeat();
+        MatchSeries().ClearSeriesEnd();
         SendMessage(WM_COMMAND, ID_BREAK);
         return;
     }
@@ -144,7 +144,7 @@ void CMainFrame::OnNewMatch() {
     SetTitle("cards~.skm", 0);  // the title anew; the match keeps its file
     // Step 5: the match's clock and counts start afresh; the cheat marks clear.
     g_Game.PauseLevel = 0;
-    EditSeries().MatchStartTime = Time64();
+    MatchSeries().StartMatchClock();
     g_Game.GameCount = 0;
     g_Game.StoreCount = 0;
     g_Settings.Game.CountDown = g_Settings.Game.MaxTime;

@@ -3,6 +3,8 @@
 // the support option, and the paint test of the person's hand. Playing a card and choosing the
 // next trick's cards have their own files.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameOption.h"
 #include "computer/evaluation/VoidTable.h"
@@ -30,7 +32,6 @@
 namespace {
 
 constexpr unsigned kVerboseFrame = LOG_MAINFRAME | LOG_VERBOSE;
-constexpr int kStatusRestoreTimer = TM_STATUS;
 
 // Every call from the view, with its point (verbose): the view's forwarding shows in the trace.
 void TraceCall(const char* name, platform::Point point, const char* extra = "") {
@@ -57,18 +58,9 @@ int CMainFrame::CutPause() {
     const int old = g_Game.PauseLevel;
     const int balloon = old > 5 ? 6 : 5;
     g_Game.PauseLevel = 1;
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     if (WB_IsBalloonShown(g_Frame.hTableWnd, balloon)) WB_RemoveBalloon(g_Frame.hTableWnd, balloon);
     return old;
-}
-
-// The status text for a while, then the saved one again (timer 7).
-void CMainFrame::ShowStatusForAWhile(const std::string& text) {
-    if (!Texts().SavedStatusText.empty()) return;
-    EditTexts().SavedStatusText = Texts().StatusText;
-    EditTexts().StatusText = text;
-    SetStatusPane(0, Texts().StatusText);
-    SetTimer(kStatusRestoreTimer, kStatusRestoreMs);
 }
 
 bool CMainFrame::LButtonDown(platform::Point point) {
@@ -135,7 +127,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         }
     }
     // Step 6: the table may drag the game file out.
-    ShowStatusForAWhile(platform::LoadString(IDS_DRAG_GAME_FILE));
+    FrameTexts().ShowStatusForAWhile(platform::LoadString(IDS_DRAG_GAME_FILE));
     return true;
 }
 
@@ -151,7 +143,7 @@ void CMainFrame::ShowBiddingValue() {
     }
     std::string text = platform::LoadString(IDS_BIDDING);
     text += SaysNotPassOut(code) ? "18 (" + platform::LoadString(IDS_NOT_PASS_OUT) + ")" : std::to_string(value);
-    ShowStatusForAWhile(text);
+    FrameTexts().ShowStatusForAWhile(text);
 }
 
 void CMainFrame::LButtonUp(platform::Point point) {
@@ -214,7 +206,7 @@ void CMainFrame::AfterExchange() {
 
 void CMainFrame::DragMove(platform::Point point) {
     const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
-    EditSeries().PlayClock = Time64();
+    MatchSeries().StartPlayClock();
     // A hand card goes onto a skat card, or a skat card onto a hand card.
     CCards& skat = GroupRow(0);
     CCards& hand = GroupRow(3);
@@ -284,7 +276,7 @@ void CMainFrame::MouseMove(platform::Point point) {
         const int over = GroupRow(group).DragCard(point.x, point.y);
         if (group == 3) {
             g_Game.PauseLevel = 0;
-            EditSeries().PlayClock = Time64();
+            MatchSeries().StartPlayClock();
             WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             if (over > 0) g_Settings.Options.SupportSuspended = 1;
         }

@@ -3,6 +3,7 @@
 // keys, choosing the next trick, the bid display in the auction, the exchange with the skat and
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "dialogs/AuctionDialog.h"
 #include "model/FlowGlobals.h"
@@ -104,7 +105,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
         if (g_Game.DemoMode) {
             g_Game.DemoMode = 0;
             if (Table().MainMenu) Table().MainMenu->CheckItem(ID_DEMONSTRATION, false);
-            EditTexts().DemoText.clear();
+            FrameTexts().ClearDemoText();
         }
         ::SetFocus(Prompts().PromptDialog);
     }

@@ -1,6 +1,8 @@
 // The person's card in play: a click (press raises, release over the same card plays), a drag
 // onto the trick, or the arrow keys and Enter. A card the follow rule refuses stays in the hand.
 #include "flow/MainFrame.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/VoidTable.h"
@@ -39,7 +41,7 @@ void CMainFrame::PlayPersonCard(int slot, bool sound) {
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
     EditGameObject().PlayPersonCard(slot, from);
-    EditSeries().Record.NoteCard(kPersonSeat, card);
+    MatchSeries().NoteCard(kPersonSeat, card);
 }
 
 // Whether the person may put a card into the trick now: his turn, and no card of his is in it.
@@ -104,7 +106,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
 
 void CMainFrame::RefuseInvalidCard() {
     SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
-    EditTimers().StatusRotationTicks = 20;
+    FrameTimers().DelayRotation(20);
     Sleep(200);
     SoundEffect(SOUND_INVALID_CARD, false);
 }
@@ -117,7 +119,7 @@ void CMainFrame::DragPlay(platform::Point point) {
         WriteTrace(":DragPlay(" + CardTraceText(GameObject().Person(), card) + ")", LOG_MAINFRAME);
         WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
         g_Game.PauseLevel = 3;
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
         PlayPersonCard(slot, false);
         PostMessage(WM_COMMAND, CM_PLAY);
         return;

@@ -2,6 +2,7 @@
 // suggested exchange of a Revolution game, laying the soloist's cards open once the rest is safe,
 // and the Kontra advice before the person's first card.
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 
 #include <algorithm>
 #include <string>
@@ -66,7 +67,7 @@ void CMainFrame::CheckEarlyFaceUp() {
         default: break;  // Null and Revolution are never laid open early
     }
     // The game's line names the seat that laid its cards open first.
-    if (g_Game.EarlyFaceUp == 1 && Series().Record.faceUp < 0) EditSeries().Record.faceUp = g_Game.Forehand;
+    if (g_Game.EarlyFaceUp == 1) MatchSeries().NoteFaceUp(g_Game.Forehand);
 }
 
 void CMainFrame::LayDownCards(CPlayer& player, int card) {

@@ -1,6 +1,9 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/HandAnalysis.h"
@@ -75,12 +78,11 @@ bool CMainFrame::RamschExchangeRunning() const {
 }
 
 void CMainFrame::ShowRamschAdvice(const std::string& text) {
-    EditTexts().HintText = text;
+    FrameTexts().SetHintText(text);
     if (g_Settings.Options.Suggest && !text.empty()) {
         SetStatusPane(0, text);
-        EditTimers().StatusRotation = 1;
-        EditTimers().StatusRotationIndex = 0;
-        EditTimers().StatusRotationTicks = 0;
+        FrameTimers().StartStatusRotation();
+        FrameTimers().DelayRotation(0);
     }
 }
 
@@ -146,7 +148,7 @@ void CMainFrame::OnPassOnRamsch() {
     }
     // Step 1: the bar stays the open prompt (the person's finished turn), out of sight.
     if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     SetFlowState(STATE_PICKUP);
     // Steps 2 and 3: the seat says it passes the skat on; the count of pushes grows and the balloon shows it.
     SaySeatTerm(s, kTermIPassOn, false);
@@ -186,7 +188,7 @@ void CMainFrame::OnPushSkat() {
     }
     // Step 1: no Jack may be pushed on.
     if (IsJack(GameObject().Trick().cards[0]) || IsJack(GameObject().Trick().cards[1])) {
-        EditTexts().StatusText = platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT);
+        FrameTexts().SetStatusText(platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
         SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
     }
@@ -195,7 +197,7 @@ void CMainFrame::OnPushSkat() {
     if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
     SetPause(1);
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    EditTexts().StatusText = platform::LoadString(IDS_SCHIEBERAMSCH);
+    FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
     SetStatusPane(0, Texts().StatusText);
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
@@ -238,7 +240,7 @@ void CMainFrame::GrandHand(int mode) {
 
 // The person plays Grand Hand.
 void CMainFrame::PlayPersonsGrandHand() {
-    EditTexts().StatusText = GetPlayerName(kPersonSeat).substr(0, 10);
+    FrameTexts().SetStatusText(GetPlayerName(kPersonSeat).substr(0, 10));
     g_Game.HandAnnounced = 1;
     g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
     g_Game.SetGameType(GAME_GRAND);
@@ -247,7 +249,7 @@ void CMainFrame::PlayPersonsGrandHand() {
     SetFlowState(STATE_HAND);
     OnDeclare();
     // The pause after the declaration, with the empty message balloon while it asks.
-    EditSeries().PlayClock = StampPauseLevel(kGrandHandPause);
+    MatchSeries().StampPause(kGrandHandPause);
     g_Game.HasBid[kPersonSeat] = 0;
     const int state = g_Game.FlowState;
     const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||

@@ -1,6 +1,8 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/AnswerDialogs.h"
@@ -68,7 +70,7 @@ void CMainFrame::PickupRamsch(int ask) {
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
     // Step 3: the pause clock; a Ramsch not yet begun starts; its play begins once every seat has had
     // its turn, or at once when the skat may not be pushed on.
-    EditSeries().PlayClock = StampPauseLevel(1);
+    MatchSeries().StampPause(1);
     if (g_Game.GameType != GAME_RAMSCH) return StartRamsch(ask);
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
     // Step 6: one seat's turn, shown in the estimation window when it follows this seat.
@@ -103,7 +105,7 @@ void CMainFrame::StartRamsch(int ask) {
     for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
     InitRamschPickup();
     for (int& turns : g_Game.PartyTricks) turns = 0;
-    EditTexts().StatusText = platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH);
+    FrameTexts().SetStatusText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH));
     SetStatusPane(0, Texts().StatusText);
     if (!ask) {
         GrandHand(0);
@@ -115,7 +117,7 @@ void CMainFrame::StartRamsch(int ask) {
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
     RunGameMessage(notice);
     for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
-    for (int seat = 0; seat < 3; ++seat) EditTexts().BalloonTextId[seat] = EditTexts().BalloonValue[seat] = 0;
+    FrameTexts().ClearBalloonTexts();
     ShowGameStatusDialog();
     PickupRamsch(1);
 }
@@ -190,7 +192,7 @@ void CMainFrame::OnPickupRamsch() {
     }
     // Step 1: no hint; the play pauses; the person is asked when he holds the skat; the trick
     // estimation window picks its game.
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     SetPause(1);
     SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
     SelectEstimatedGame();

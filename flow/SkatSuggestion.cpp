@@ -1,6 +1,9 @@
 // The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -46,12 +49,12 @@ void CMainFrame::OnSuggestSkat() {
     // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
     if (g_Game.DemoMode && !ramsch) {
         if (!Series().FreshDeal) return;
-        EditSeries().FreshDeal = 0;
+        MatchSeries().FreshDealUsed();
     }
     // 2. The trace; the play pauses and the person's hand is looked at afresh.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
-    EditTimers().IdleTicks = 0;
+    FrameTimers().ResetIdle();
     person.AnalyseHand(0);
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
@@ -100,12 +103,12 @@ void CMainFrame::OnSuggestSkat() {
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);
-            EditTexts().StatusText =
-                platform::LoadString(kSuggestionPrefix) + platform::LoadString(GameNameId(bestType)) + suffix + value;
+            FrameTexts().SetStatusText(platform::LoadString(kSuggestionPrefix) +
+                                       platform::LoadString(GameNameId(bestType)) + suffix + value);
         } else if (result == kNotRecommended || result == kOverbid) {
             const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
-            EditTexts().StatusText = platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
-                                     platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED);
+            FrameTexts().SetStatusText(platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
+                                       platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED));
         }
         SetStatusPane(0, Texts().StatusText);
     }

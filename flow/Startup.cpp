@@ -1,6 +1,9 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 #include "match/Profile.h"
 
 #include "computer/evaluation/BidEvaluation.h"
@@ -95,8 +98,8 @@ void CMainFrame::Startup() {
     else OnSkatRamsch();
 
     // Step 7: the match clock continues where it stood.
-    EditTimers().BalloonTicks = 0;
-    EditSeries().MatchStartTime = Time64() - (std::int64_t{g_Settings.Game.MaxTime} - g_Settings.Game.CountDown);
+    FrameTimers().ResetBalloonTicks();
+    MatchSeries().ContinueMatchClock();
 
     // Step 8: real play; the random source is seeded and the decks of cards, balloons and symbols made.
     g_Game.RealPlayFlag = 1;
@@ -117,15 +120,14 @@ void CMainFrame::Startup() {
     const int read = ReadCards(Files().GamePath, 2) ? 1 : 0;
 
     // Step 13: no game runs; the last one may be repeated when it was read; the match's standing shows.
-    EditSeries().GameRunning = 0;
+    MatchSeries().StartIdle(read);
     EditTrickPlay().AutoComplete = 0;
-    EditSeries().RepeatAllowed = read;
-    EditTimers().RedrawPending = 0;
+    FrameTimers().DropRedraw();
     EditExchange().KeyGroup = 1;
     EditExchange().KeyGroupMask = 7;
     ShowMatchState();
     EditFiles().CardStatisticsPending = 0;
-    EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;
+    MatchSeries().UpdateSeriesEnd();
     CheckCheat(g_Game.CheatMask, 1);
     for (int& limit : EditAuction().BidLimits) limit = 0;
 
@@ -240,8 +242,8 @@ void CMainFrame::ClearDesk() {
         }
     }
     // Step 6: the status bar shows no game; a cheat text stays.
-    EditTimers().StatusRotation = 0;
-    EditTexts().StatusText.clear();
+    FrameTimers().SetStatusRotation(false);
+    FrameTexts().ClearStatusText();
     SetStatusPane(0, Texts().CheatText.empty() ? Texts().StatusText : Texts().CheatText);
     // Step 7: the modeless dialog closes.
     CloseModelessDialog();
@@ -249,16 +251,4 @@ void CMainFrame::ClearDesk() {
     WriteTrace(":ClearDesk()", LOG_MAINFRAME);
     SetFlowState(STATE_IDLE);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-void CMainFrame::ApplyPendingSettings() {
-    if (!TrickPlay().AutoComplete) return;
-    g_Settings.Audio.Voice = Series().PendingSettings[1];
-    g_Settings.Audio.Sound = Series().PendingSettings[2];
-    g_Settings.Delay.Show = std::max(0, Series().PendingSettings[3]);
-    g_Settings.Delay.Continue = std::max(0, Series().PendingSettings[4]);
-    g_Settings.Delay.Order = std::max(0, Series().PendingSettings[5]);
-    g_Settings.Settings.Abandon = Series().PendingSettings[6] != 0 ? 1 : 0;
-    EditTrickPlay().AutoComplete = 0;
-    if (Series().PendingSettings[0] != 0) OnSuggest();
 }

@@ -1,6 +1,7 @@
 // The game suggestion (CM_SUGGEST_GAME): the games the person's hand allows, with values, chances
 // and rule links; with Settings/Suggest the computers' games as well, which marks the game.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include "dialogs/InfoDialog.h"
 #include "flow/GameSuggestion.h"

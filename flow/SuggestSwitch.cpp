@@ -1,6 +1,8 @@
 // The suggestion switch: Options/Suggest on or off; the open bar widens or narrows by its suggestion
 // part, and the person's raised cards come down when suggestions go off.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "dialogs/DeclareDialog.h"
 #include "dialogs/ModelessDialog.h"
@@ -39,7 +41,7 @@ int SuggestionPartWidth(int state, bool ramschSkatPromptOpen) {
 void CMainFrame::OnSuggest() {
     const bool on = g_Settings.Options.Suggest == 0;
     if (!on) {
-        EditTimers().StatusRotation = !Texts().CheatText.empty() || !Texts().HintText.empty() ? 1 : 0;
+        FrameTimers().SetStatusRotation(!Texts().CheatText.empty() || !Texts().HintText.empty());
         g_Settings.Options.Suggest = 0;
         if (g_Game.FlowState != STATE_IDLE) {
             for (int seat = 0; seat < 3; ++seat) {
@@ -49,7 +51,7 @@ void CMainFrame::OnSuggest() {
             EditTrickPlay().SelectedSlot = -1;
         }
     } else {
-        EditTimers().StatusRotation = 1;
+        FrameTimers().SetStatusRotation(true);
         g_Settings.Options.Suggest = 1;
         if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(0, IDS_YOUR_TURN, 466, nullptr, nullptr);
     }

@@ -3,6 +3,8 @@
 // and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
 // game SWAPPED.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "dialogs/ViewDialogs.h"
 #include "model/FlowGlobals.h"
@@ -77,10 +79,9 @@ void CMainFrame::OnSwapCardsMode() {
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5: the status window, and the exchange's hint in the status bar.
     ShowGameStatusDialog();
-    EditTexts().HintText = platform::LoadString(SwapHint());
-    EditTexts().StatusText = platform::LoadString(IDS_SWAP_CARDS);
-    EditTimers().StatusRotation = 1;
-    EditTimers().StatusRotationIndex = 0;
+    FrameTexts().SetHintText(platform::LoadString(SwapHint()));
+    FrameTexts().SetStatusText(platform::LoadString(IDS_SWAP_CARDS));
+    FrameTimers().StartStatusRotation();
     SetStatusPane(0, Texts().HintText);
 }
 
@@ -91,7 +92,7 @@ void CMainFrame::OnSkatSwap() {
                              STATE_HAND, STATE_ASK, STATE_PASS, STATE_QUERY, STATE_SWAP, STATE_PLAY})) {
         g_Flow.SkatSwapOption = g_Flow.SkatSwapOption ? 0 : 1;
         WriteTrace(":OnSkatSwap(" + std::string(g_Flow.SkatSwapOption ? "on" : "off") + ")", LOG_MAINFRAME);
-        EditTexts().StatusText = platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF);
+        FrameTexts().SetStatusText(platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF));
         SetStatusPane(0, Texts().StatusText);
         return;
     }
@@ -113,11 +114,9 @@ void CMainFrame::OnSkatSwap() {
     CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
     ShowGameStatusDialog();
-    EditTexts().HintText = platform::LoadString(SwapHint());
-    EditTexts().SavedStatusText = Texts().StatusText;
-    EditTexts().StatusText = platform::LoadString(IDS_SWAP_CARDS);
-    EditTimers().StatusRotation = 1;
-    EditTimers().StatusRotationIndex = 0;
+    FrameTexts().SetHintText(platform::LoadString(SwapHint()));
+    FrameTexts().ReplaceStatusText(platform::LoadString(IDS_SWAP_CARDS));
+    FrameTimers().StartStatusRotation();
     SetStatusPane(0, Texts().HintText);
 }
 

@@ -2,6 +2,9 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
@@ -46,7 +49,7 @@ void CMainFrame::NoteCardInTrick(int seat, int card) {
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
         EditGameObject().NoteCourseCard(seat, card);
-        EditSeries().Record.NoteCard(seat, card);
+        MatchSeries().NoteCard(seat, card);
     }
 }
 
@@ -81,8 +84,8 @@ void CMainFrame::PlaySteps() {
     CloseModelessDialog();
     // Step 2: the play clock starts afresh.
     g_Game.PauseLevel = 3;
-    EditSeries().PlayClock = Time64();
-    EditTimers().IdleTicks = 0;
+    MatchSeries().StartPlayClock();
+    FrameTimers().ResetIdle();
     // Step 3: after ten tricks the game ends.
     if (TricksCounted() >= 10) {
         EndGame();
@@ -99,7 +102,7 @@ void CMainFrame::PlaySteps() {
         CheckEarlyFaceUp();
     }
     // Step 5: no hint; the play pauses between the cards.
-    EditTexts().HintText.clear();
+    FrameTexts().ClearHintText();
     SetPause(3);
     // Step 6: the card loop.
     for (;;) {
@@ -174,7 +177,7 @@ int CMainFrame::PlayLastCardItself(int seat) {
 // d. The person must play.
 void CMainFrame::AskPersonForCard() {
     g_Settings.Options.SupportSuspended = 0;
-    EditTexts().HintText = platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD);
+    FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
     EditTrickPlay().PlayStep = 2;
     EditExchange().ActiveGroups = 8;
     ShowGameStatusDialog();
@@ -222,7 +225,7 @@ void CMainFrame::EndTrick() {
         EditGameObject().LayDownHand(g_Game.Soloist);
     // 4. The status bar shows the game again.
     SetStatusPane(0, Texts().StatusText);
-    EditTimers().StatusRotationIndex = 0;
+    FrameTimers().RotateFrom(0);
     // 5. The continue bar; hidden while the game completes itself.
     CContinueDialog* bar = CreateBar<CContinueDialog>();
     if (bar) {
@@ -265,7 +268,7 @@ void CMainFrame::EndTrick() {
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
-        EditTexts().PointsText = std::to_string(g_Game.PartyPoints[party]);
+        FrameTexts().SetPointsText(std::to_string(g_Game.PartyPoints[party]));
         SetStatusPane(2, Texts().PointsText);
     }
     // 9. The bar's button names what comes next.
@@ -343,7 +346,7 @@ void CMainFrame::ShowStateDialog() {
     } else if (kontra) {
         if (OpenPromptBar<CKontraFirstDialog>(*this)) EditPrompts().KontraPrompt = Prompts().PromptDialog;
     } else {
-        EditTimers().IdleTicks = 0;
+        FrameTimers().ResetIdle();
         // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
         if (::IsWindow(g_Frame.hTableWnd) && ::GetFocus() != g_Frame.hTableWnd) ::SetFocus(g_Frame.hTableWnd);
     }
@@ -398,7 +401,7 @@ void CMainFrame::DemoPlayPersonCard() {
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
     EditGameObject().NoteCourseCard(kPersonSeat, card);
-    EditSeries().Record.NoteCard(kPersonSeat, card);
+    MatchSeries().NoteCard(kPersonSeat, card);
     PostMessage(WM_COMMAND, CM_PLAY);
 }
 

@@ -1,6 +1,8 @@
 // Taking back the last trick and bringing it again: the history records of the ten tricks give the
 // state back, the cards go between the hands and the trick row, and the trick waits for "continue".
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include <algorithm>
 #include <iterator>
@@ -41,16 +43,6 @@ std::string TrickCardsText(const CSkat& game) {
     return text;
 }
 
-// The record of the game forgets the last card of a seat.
-void ForgetRecordedCard(CGameRecord& record, int seat, int card) {
-    for (auto it = record.cards.rbegin(); it != record.cards.rend(); ++it) {
-        if (it->seat == seat && it->card == card) {
-            record.cards.erase(std::next(it).base());
-            return;
-        }
-    }
-}
-
 // The seat whose cards lie open early: the soloist; in Ramsch the seat going for Durchmarsch.
 int LayDownSeat(const CSkat& game) {
     if (g_Game.GameType != GAME_RAMSCH) return g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? g_Game.Soloist : -1;
@@ -80,11 +72,11 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     g_Game.KontraState = record.kontraState;
     g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
     // Taken back to before a Kontra, the game's line names none; brought again, it names it.
-    EditSeries().Record.kontraState = g_Game.KontraState;
+    MatchSeries().NoteKontra();
     // The game's line names a lay-down only while the cards lie open: taken back to before it,
     // none; brought again, the seat that laid down.
-    if (g_Game.EarlyFaceUp == 0) EditSeries().Record.faceUp = -1;
-    else if (EditSeries().Record.faceUp < 0) EditSeries().Record.faceUp = LayDownSeat(GameObject());
+    if (g_Game.EarlyFaceUp == 0) MatchSeries().ForgetFaceUp();
+    else MatchSeries().NoteFaceUp(LayDownSeat(GameObject()));
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
         CPlayer& player = *EditGameObject().Player(seat);
@@ -135,7 +127,7 @@ void CMainFrame::UndoTrick() {
     for (int seat = 0; seat < 3; ++seat) {
         const auto slot = static_cast<std::size_t>(seat);
         if (trick.present[slot] && IsCardCode(trick.cards[slot]))
-            ForgetRecordedCard(EditSeries().Record, seat, trick.cards[slot]);
+            MatchSeries().ForgetCard(seat, trick.cards[slot]);
     }
     // 4. The trick leaves the table and the played rows; the last trick empties; no card stays
     // raised; the cheat marks note the undo.
@@ -158,7 +150,7 @@ void CMainFrame::UndoTrick() {
     // 10. The keyboard starts at the row of the trick's winner.
     EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
     // 11. The points and the continue bar.
-    ShowPoints();
+    FrameTexts().ShowPoints();
     ShowContinueDialog();
 }
 
@@ -178,7 +170,7 @@ void CMainFrame::RedoTrick(bool spare) {
             const int card = next.card[seat];
             if (!IsCardCode(card)) continue;
             EditGameObject().PlayRecordedCard(seat, card);
-            EditSeries().Record.NoteCard(seat, card);
+            MatchSeries().NoteCard(seat, card);
         }
         EditGameObject().ShowTrickRow();
         k = TrickPlay().HistoryPosition;
@@ -194,7 +186,7 @@ void CMainFrame::RedoTrick(bool spare) {
         g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(k);
     GameObject().CheckCardInvariant();
-    ShowPoints();
+    FrameTexts().ShowPoints();
     // 4. A complete trick waits under the continue bar; an open one waits for the person's card.
     if (trick.IsComplete()) {
         EditTrickPlay().PlayStep = 3;

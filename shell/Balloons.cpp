@@ -1,5 +1,7 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
@@ -74,8 +76,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
         EditTable().Layout.BalloonX = (width - 141) / 2;
         EditTable().Layout.BalloonY = 82;
     }
-    EditTexts().BalloonTextId[seat] = stringId;
-    EditTexts().BalloonValue[seat] = (stringId == IDS_BALLOON_PASS && value == 18) ? 1 : value;
+    FrameTexts().SetBalloonText(seat, stringId, value);
     // Step 4: nothing is drawn where the balloon lies outside the area to repaint.
     const platform::Point offset = PrintOffset(printer);
     const platform::Rect r{offset.x + x, Table().Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
@@ -104,7 +105,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const int balloon = SeatBalloon(seat);
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
     }
     // Step 7: the balloon itself.
     const int state = g_Game.FlowState;
@@ -135,7 +136,7 @@ void CMainFrame::MessageBalloon(int side, int stringId) {
     const bool inPaint = g_Frame.PaintDepth > 0;
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        EditSeries().PlayClock = Time64();
+        MatchSeries().StartPlayClock();
     }
     if (g_Settings.Settings.Balloon) {
         const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;

@@ -4,6 +4,7 @@
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 

@@ -5,6 +5,9 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -59,7 +62,7 @@ void CMainFrame::SetStatusPane(int pane, const std::string& text) {
 int CMainFrame::OnCreate() {
     // Step 1: the window's title and menu.
     WriteTrace(":OnCreate()", LOG_MAINFRAME);
-    EditTexts().FrameTitle = platform::LoadString(IDS_PRODUCT_NAME);
+    FrameTexts().SetFrameTitle(platform::LoadString(IDS_PRODUCT_NAME));
     if (const platform::MenuTemplate* menu = platform::FindMenu(IDR_MAINFRAME))
         EditTable().MainMenu = std::make_unique<platform::Menu>(*menu);
 
@@ -82,9 +85,9 @@ int CMainFrame::OnCreate() {
     EditTrickPlay().HistoryPosition = EditTrickPlay().RedoLimit = 0;
     EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
     EditPrompts().RunningMessage = nullptr;
-    EditTimers().RedrawPending = 0;
+    FrameTimers().DropRedraw();
     EditPanels().AnnotationKept = 1;
-    EditSeries().PlayClock = StampPauseLevel(0);
+    MatchSeries().StampPause(0);
 
     // Step 6: the tick for the program's life. Our timers cannot fail on a live window; should it
     // happen all the same, the folders and paths below are still set up.
@@ -220,7 +223,7 @@ void CMainFrame::OnClose() {
     g_Profile.RectMain.Bottom = Table().MainRect.bottom;
     g_Profile.RectMain.Stored = Table().MainRect.right != 0 ? 1 : 0;
     // An automatic completion cut short by the close gives the person's settings back first.
-    ApplyPendingSettings();
+    MatchSeries().ApplyPendingSettings();
     WriteProfile();
     // The statistics now, while the frame can still say when they cannot be stored.
     SaveStatistics(Files().StatisticsPath);

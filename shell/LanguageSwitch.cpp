@@ -1,6 +1,7 @@
 // The language menu: hands the table over to the other edition of the program.
 
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Trace.h"

@@ -2,6 +2,8 @@
 // mark; some tell the person at once what changed.
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
@@ -26,17 +28,17 @@ void CMainFrame::OnContinue() { Flip(*this, g_Settings.Options.Continue, ID_CONT
 
 void CMainFrame::OnCount() {
     Flip(*this, g_Settings.Options.Count, ID_COUNT);
-    ShowPoints();
+    FrameTexts().ShowPoints();
 }
 
 void CMainFrame::OnDemonstration() {
     if (Flip(*this, g_Game.DemoMode, ID_DEMONSTRATION)) {
-        EditTexts().DemoText = platform::LoadString(IDS_DEMONSTRATION);
+        FrameTexts().SetDemoText(platform::LoadString(IDS_DEMONSTRATION));
         SetStatusPane(0, Texts().DemoText);
         // The tick's rotation shows the demonstration text next.
-        EditTimers().StatusRotationIndex = 2;
+        FrameTimers().RotateFrom(2);
     } else {
-        EditTexts().DemoText.clear();
+        FrameTexts().ClearDemoText();
     }
 }
 
@@ -48,7 +50,7 @@ void CMainFrame::OnDragCards() {
 void CMainFrame::OnFaceUp() {
     // No check mark: the item's text says what choosing it does.
     g_Game.AllCardsOpen = g_Game.AllCardsOpen ? 0 : 1;
-    EditTimers().RedrawPending = 1;
+    FrameTimers().AskRedraw();
     CheckCheat(kCheatFaceUp, g_Game.FlowState);
 }
 

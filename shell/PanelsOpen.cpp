@@ -9,6 +9,7 @@
 #include "dialogs/StateDialog.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -138,8 +139,8 @@ void CMainFrame::ShowAnnotationDialog() {
     // An open panel is made anew on the note as it stands now (closing writes the panel's text).
     const std::string note = Texts().AnnotationText;
     if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    EditTexts().AnnotationText = note;
-    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), &EditTexts().AnnotationText),
+    FrameTexts().SetAnnotationText(note);
+    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), FrameTexts().AnnotationForPanel()),
               CM_CLOSE_ANNOTATION);
 }
 
@@ -189,7 +190,7 @@ void CMainFrame::CloseAnnotationWindow() {
     ClosePanel(*this, CM_CLOSE_ANNOTATION);
     if (!Panels().AnnotationKept) {
         EditPanels().AnnotationKept = 1;
-        EditTexts().AnnotationText.clear();
+        FrameTexts().ClearAnnotationText();
     }
     // The note goes with the current game into the work folder.
     SaveFile(Files().TempGameFile, 0);
@@ -221,14 +222,14 @@ void CMainFrame::RenewAnnotationAfterLoad(const std::string& keptText) {
     if (g_Settings.Settings.Annotate) {
         if (PanelWindow(CM_CLOSE_ANNOTATION)) {
             SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-            EditTexts().AnnotationText = keptText;
+            FrameTexts().SetAnnotationText(keptText);
         }
         if (!Texts().AnnotationText.empty()) ShowAnnotationDialog();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) {
         SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-        EditTexts().AnnotationText = keptText;
+        FrameTexts().SetAnnotationText(keptText);
         ShowAnnotationDialog();
     } else {
         SaveFile(Files().TempGameFile, 0);
@@ -237,10 +238,10 @@ void CMainFrame::RenewAnnotationAfterLoad(const std::string& keptText) {
 
 void CMainFrame::RenewAnnotationForDeal() {
     if (!g_Settings.View.ListAnnotation) {
-        EditTexts().AnnotationText.clear();
+        FrameTexts().ClearAnnotationText();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-    EditTexts().AnnotationText.clear();
+    FrameTexts().ClearAnnotationText();
     if (g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
 }

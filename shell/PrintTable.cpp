@@ -3,6 +3,7 @@
 // or tall window loses no card and no card covers the title; the game's header line under the
 // person's cards and the annotation below the table.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
 
 #include <algorithm>
 #include <string>

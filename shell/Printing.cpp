@@ -7,6 +7,8 @@
 
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/GameState.h"
@@ -129,10 +131,10 @@ void CMainFrame::PreparePrinting(bool start) {
         ::EnableWindow(Prompts().PromptDialog, !start);
         ::ShowWindow(Prompts().PromptDialog, start ? SW_HIDE : SW_SHOW);
     }
-    EditTimers().RedrawPending = 1;
+    FrameTimers().AskRedraw();
     // Step 2: the title shows the job while it runs and comes back afterwards.
     if (start) {
-        EditTexts().PendingTitle = ::GetWindowText(Handle());
+        FrameTexts().KeepPendingTitle(::GetWindowText(Handle()));
         SetWindowText(MakePrintDocument(Printing().PrintKind).title);
     } else {
         PostMessage(WM_COMMAND, CM_RESTORE_TITLE);

@@ -5,6 +5,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 #include "flow/ShellServices.h"
 #include "match/ProfileServices.h"
 #include "model/GameState.h"

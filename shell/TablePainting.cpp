@@ -2,6 +2,9 @@
 // and the cards, always in that order; the frame's first layout and its placing on the desktop;
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/AuctionDialog.h"
 #include "flow/FrameGlobals.h"
@@ -42,7 +45,7 @@ platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
 struct PaintScope {
     explicit PaintScope(CMainFrame& frame) : frame_(frame) { ++g_Frame.PaintDepth; }
     ~PaintScope() {
-        frame_.EditTimers().FullRepaint = 0;
+        frame_.FrameTimers().FullRepaintDone();
         --g_Frame.PaintDepth;
     }
     CMainFrame& frame_;
@@ -140,10 +143,7 @@ void CMainFrame::Paint(const platform::Rect& update) {
     // Step 7: the cards.
     if (Timers().FullRepaint) {
         WC_SetZoom(g_Frame.hTableWnd, g_Settings.Settings.Zoom ? g_Frame.ZoomPercent : 100);
-        if (!Texts().PendingTitle.empty()) {
-            SetWindowText(Texts().PendingTitle);
-            EditTexts().PendingTitle.clear();
-        }
+        if (const std::string title = FrameTexts().TakePendingTitle(); !title.empty()) SetWindowText(title);
         PlaceOpenBar();
     }
     CCards* rows[5] = {EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2),
@@ -289,7 +289,7 @@ void CMainFrame::WindowPosition(platform::Size size) {
     // title bar reachable; a size larger than the work area is shrunk to it.
     const platform::Rect& here = WindowRect();
     MoveWindow(KeptInside({here.left, here.top, here.left + size.cx, here.top + size.cy}, g_Shell.WorkArea), true);
-    EditTimers().RedrawPending = 1;
+    FrameTimers().AskRedraw();
 }
 
 void CMainFrame::SetCardBack(int step) {

@@ -1,6 +1,8 @@
 // The frame's voices and sounds in the running program, on the virtual clock: the Welcome, the A and
 // S keys, refusals, a seat's term, the declaration, the support voice and Rekontra.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "audio/SpeechLogic.h"
 #include "audio/VoiceClips.h"
@@ -86,7 +88,7 @@ TEST_F(AudioFrameTest, TheSettingsKeepEveryBitOfBothWords) {
 TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTicks) {
     StartQuietly();
     CMainFrame& frame = Frame();
-    frame.EditTexts().StatusText = "status";
+    frame.FrameTexts().SetStatusText("status");
     const int before = g_Settings.Audio.Sound;
     frame.ToggleAudio(1);
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), platform::LoadString(IDS_SOUNDS_OFF));
@@ -97,7 +99,7 @@ TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTick
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle A: Voices off");
     EXPECT_EQ(static_cast<std::uint32_t>(g_Settings.Audio.Voice), 0x0C888BA9u);
     // The rotation is off; the countdown still runs.
-    frame.EditTimers().StatusRotation = 0;
+    frame.FrameTimers().SetStatusRotation(false);
     host_->PumpFor(19 * 200);
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle A: Voices off");
     host_->PumpFor(2 * 200);

@@ -4,6 +4,7 @@
 // nothing.
 
 #include "dialogs/AuctionDialog.h"
+#include "flow/MatchSeries.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/DeclareDialog.h"
 #include "dialogs/DialogServices.h"
@@ -18,9 +19,7 @@ class DialogServicesTest : public testsupport::BarFixture {};
 TEST_F(DialogServicesTest, TheProgramsStartConnectsTheDialogsToTheRunningFrame) {
     EXPECT_EQ(g_DialogFrame.FrameWindow(), Frame().Handle());
     EXPECT_EQ(g_DialogFrame.Player(2), Frame().GameObject().Player(2));
-    Frame().EditSeries().SoloistGames[1] = 4;
-    Frame().EditSeries().SoloistWon[1] = 3;
-    Frame().EditSeries().SoloistLost[1] = 1;
+    Frame().MatchSeries().RestoreSoloistCounts(1, 4, 1, 3);
     SoloistSeries series;
     ASSERT_TRUE(g_DialogFrame.Series(series));
     EXPECT_EQ(series.games[1], 4);

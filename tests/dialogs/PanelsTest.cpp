@@ -3,6 +3,7 @@
 // panel the chosen seat), revealing an opponent is asked once, and the note travels with the game
 // file.
 #include "dialogs/AnnotationDialog.h"
+#include "flow/FrameTexts.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/GameValueTable.h"
@@ -324,7 +325,7 @@ TEST_F(StatePanelTest, TheProgramResetEmptiesTheStoredSnapshot) {
 TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     StartProgram();
     DealADeck();
-    Frame().EditTexts().AnnotationText = "alt";
+    Frame().FrameTexts().SetAnnotationText("alt");
     Command(ID_ANNOTATION);
     auto* panel = Open<CAnnotationDialog>(CM_CLOSE_ANNOTATION);
     ASSERT_NE(panel, nullptr);
@@ -334,7 +335,7 @@ TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     Command(ID_ANNOTATION);
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
-    Frame().EditTexts().AnnotationText.clear();
+    Frame().FrameTexts().ClearAnnotationText();
     ASSERT_TRUE(Frame().ReadCards(Frame().Files().TempGameFile, 3));
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
 }
@@ -343,9 +344,9 @@ TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     StartProgram();
     DealADeck();
     const std::string path = temp_.Folder() + "Abend.skt";
-    Frame().EditTexts().AnnotationText = "Notiz zum Abend";
+    Frame().FrameTexts().SetAnnotationText("Notiz zum Abend");
     Frame().SaveFile(path, 2);
-    Frame().EditTexts().AnnotationText = "anderes Spiel";
+    Frame().FrameTexts().SetAnnotationText("anderes Spiel");
     g_Settings.Settings.Annotate = 0;
     Command(ID_ANNOTATION);
     ASSERT_NE(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);

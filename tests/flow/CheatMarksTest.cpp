@@ -1,6 +1,8 @@
 // The manipulation marks: each code's effect on the mask, the marks of the previous game, the
 // message in pane 0 and the trace words.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 #include "match/Profile.h"
 #include "model/GameState.h"

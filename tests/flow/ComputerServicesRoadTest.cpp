@@ -3,6 +3,7 @@
 // card is heard as it goes into the trick, and the Grand Hand offer of a Ramsch judges the hands
 // under the Grand Hand rule while a normal auction does not.
 #include "flow/FixedDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"

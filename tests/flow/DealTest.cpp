@@ -1,4 +1,5 @@
 #include "flow/FrameFixture.h"
+#include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
@@ -86,7 +87,7 @@ TEST_F(DealTest, SeededDealIsReproducible) {
     NewToStart();
     EXPECT_EQ(testsupport::DealtCards(Frame()), first);
 
-    Frame().EditSeries().GameRunning = 0;
+    Frame().MatchSeries().GameEnded();
     g_Game.FlowState = STATE_IDLE;
     SeedRand(4712);
     NewToStart();
@@ -135,7 +136,7 @@ TEST_F(DealTest, PacketWaitsEndOnAClick) {
     EXPECT_LT(unattended, 3 * 4096 + 200 + 100);
 
     // Clicks on the table cut the waits short.
-    Frame().EditSeries().GameRunning = 0;
+    Frame().MatchSeries().GameEnded();
     g_Game.FlowState = STATE_IDLE;
     const std::int64_t again = host_->NowMs();
     const platform::Point table = platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, {5, 5});

@@ -1,6 +1,8 @@
 // The roads of the declaration from a seeded deal to the first card: a computer declares, the
 // person picks up (and lays away by click, drag or keys) or plays Hand, or nobody bid.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/RamschBars.h"

@@ -3,6 +3,7 @@
 // language; the person sure of his suit game lays down too, and a computer defender then offers to
 // give the game up. The game's line names the seat that laid down before the seat that gave up.
 #include "flow/FixedDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "GameLineCheck.h"
 #include "dialogs/AuctionDialog.h"

@@ -2,6 +2,7 @@
 // declaration, the skat, the exchange, every trick and a passed-in game each repaint it, and with
 // Auto it shows the game of the moment for the person.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"
 #include "flow/EstimatedGame.h"

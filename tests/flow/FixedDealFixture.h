@@ -4,6 +4,7 @@
 // the deal (the evaluation, the auction, the play) is the program's own.
 
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
 #include "match/StoreRows.h"

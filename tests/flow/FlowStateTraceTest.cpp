@@ -1,6 +1,7 @@
 // The flow changes its state in one traced place: across demonstration games of each rule set,
 // the state that every trace line sees changes only on a ":State(NAME)" line naming the new state.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "model/FlowStateNames.h"
 #include "model/Trace.h"
@@ -35,7 +36,7 @@ protected:
         seenLines.clear();
         SetTraceSink({[] { return true; }, NoteLine});
         int deals = 0;
-        Frame().EditSeries().BeforeDeal = [&deals] { SeedRand(static_cast<std::uint32_t>(300 + deals++)); };
+        Frame().MatchSeries().SetBeforeDeal([&deals] { SeedRand(static_cast<std::uint32_t>(300 + deals++)); });
         g_Game.DemoMode = 1;
         Frame().PostMessage(WM_COMMAND, ID_NEW);
         ASSERT_TRUE(host_->PumpUntil([&deals, games] { return deals > games; }, 3600000));

@@ -4,6 +4,7 @@
 // the give-up sounds noted.
 
 #include "flow/FixedDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"

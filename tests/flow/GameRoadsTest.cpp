@@ -1,6 +1,8 @@
 // The roads off the ten tricks: breaking off and repeating the deal, the Kontra rule and its
 // messages, and the refused push of a Jack in Schieberamsch.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/Kontra.h"
 #include "computer/evaluation/KontraDecision.h"
@@ -135,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, KontraRuleTest, ::testing::ValuesIn(kKontraRules
 TEST_F(GameRoadsTest, TheKontraMessageComesOnlyAfterAChangeFromOpen) {
     DealAndHold();
     g_Game.KontraState = KONTRA_SAID;
-    Frame().EditTexts().KontraText.clear();
+    ASSERT_EQ(Frame().Texts().KontraText, "") << "nobody has said Kontra in the held deal";
     Frame().ShowKontraMessage(KONTRA_SAID, 0, "Comp1");
     host_->PumpFor(500);
     EXPECT_TRUE(answerer_.answered.empty());

@@ -2,6 +2,7 @@
 // computer defender offers to give up and the person accepts or declines, and the question stays
 // the one thing that waits while it is open.
 #include "flow/GameEndFixture.h"
+#include "flow/MatchSeries.h"
 
 namespace {
 

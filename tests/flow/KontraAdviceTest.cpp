@@ -3,6 +3,7 @@
 // suggestions on the rule button names the rule, which the H key then opens; never without a
 // reason, never where the rules allow no Kontra, and not before his later cards.
 #include "flow/StoredDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/PlayBars.h"

@@ -3,6 +3,7 @@
 // card both stand in the game's line, which then scores as the program scored the game; taken
 // back with the first trick the Kontra leaves the line, brought again it is back.
 #include "flow/StoredDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "DemoMatch.h"
 #include "GameLine.h"

@@ -1,6 +1,8 @@
 // The match state in the status bar and the Bierlachs end of a series read the game list: the next
 // game's number as the list counts, and the balances, not the totals.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "match/GameList.h"
 #include "match/ListTotals.h"
@@ -50,14 +52,14 @@ TEST_F(MatchStateTest, BierlachsShowsAndEndsByTheBalances) {
     Frame().ShowMatchState();
     EXPECT_EQ(Frame().Texts().ClockText, "  76-0");
     EXPECT_NE(Frame().Texts().StatusText.find(" (100, 76, 76)"), std::string::npos) << Frame().Texts().StatusText;
-    EXPECT_FALSE(Frame().CheckSeriesEnd());
+    EXPECT_FALSE(Frame().MatchSeries().CheckSeriesEnd());
     // Seat 2 wins 80: no total is below 0 (24, 0, 80), but seat 1's balance is (20, -4, 76).
     g_Game.Soloist = 2;
     g_Game.GameCount = 2;
     AddGameToList(80, "+GrHd80", 3);
     UpdateTotalsForLastGame(3);
     UpdateBalancesForLastGame(3);
-    EXPECT_TRUE(Frame().CheckSeriesEnd());
+    EXPECT_TRUE(Frame().MatchSeries().CheckSeriesEnd());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // only cards the defenders can no longer force a trick on, his hand is laid open (the game counts
 // as laid down); not with the setting off, and not while the rest is still open to a trick.
 #include "flow/StoredDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"
 #include "resources/FlowIds.h"

@@ -2,6 +2,7 @@
 // they were open at the last exit, they follow the auction and the tricks, and once closed no
 // record of them is left behind.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
 
 #include "dialogs/AnnotationDialog.h"
 #include "dialogs/DataDialog.h"

@@ -4,6 +4,7 @@
 // balloons, the bids seen. And the person's clicks there, also right after a key has laid the hand
 // out anew, hit the cards where the table has just put them.
 #include "DemoMatch.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FixedDealFixture.h"
 #include "flow/FrameGlobals.h"

@@ -1,6 +1,7 @@
 // The play aids: the declaration bar's preselection, the support switch, the suggested Revolution
 // exchange outside its place, and the early laying open by game type.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
@@ -303,10 +304,10 @@ TEST_F(PlayAidsTest, CursorHelpTextsByHitTestCode) {
         {4, "", "marked"},
     };
     StartProgram();
-    Frame().EditTexts().CheatText = "marked";
+    Frame().FrameTexts().SetCheatText("marked");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hitTest);
-        Frame().EditTexts().StatusText = c.statusText;
+        Frame().FrameTexts().SetStatusText(c.statusText);
         Frame().OnSetCursor(c.hitTest);
         EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), c.expected);
     }

@@ -4,6 +4,7 @@
 // picking it up and pushing two cards back (his own or the suggested ones, Finish pressed while
 // they still slide), with the Durchmarsch box ticked on the way.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/RamschBars.h"

@@ -2,6 +2,7 @@
 // each runs its dialog with the game paused and puts the pause back; OK applies the change and
 // writes it to the profile; Cancel and refused entries change nothing.
 #include "flow/FrameFixture.h"
+#include "flow/MatchSeries.h"
 
 #include <string>
 
@@ -289,7 +290,7 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
 
 // The menu greys the configuration during a game; posted anyway, it does nothing.
 TEST_F(SettingsDialogsTest, TheConfigurationWaitsForTheGameToEnd) {
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     Answer(IDD_CONFIGURATION, {DialogAction::Check(CConfigurationDialog::kGrandHand, 0), DialogAction::Press(IDOK)});
     Command(ID_CONFIGURATION);
     EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 1u) << "no dialog while the game runs";
@@ -298,7 +299,7 @@ TEST_F(SettingsDialogsTest, TheConfigurationWaitsForTheGameToEnd) {
     Frame().UpdateCommand(state);
     EXPECT_FALSE(state.Enabled());
     host_->Answers().Clear();
-    Frame().EditSeries().GameRunning = 0;
+    Frame().MatchSeries().GameEnded();
 }
 
 // Looking at an opponent's hidden cards marks the game while it is played; between games the

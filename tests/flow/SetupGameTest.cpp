@@ -1,6 +1,8 @@
 // The declaration's words: the course text of the game message (rich text) and the status text,
 // by rule set, game and announcements.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ TEST_P(SetupGameTest, CourseAndStatusSayTheGame) {
     g_Game.SchneiderAnnounced = c.schneider;
     g_Game.SchwarzAnnounced = c.schwarz;
     g_Game.Soloist = 2;
-    Frame().EditTexts().StatusText = "X";
+    Frame().FrameTexts().SetStatusText("X");
     const std::string course = Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
                                                  Frame().EditGameObject().computer0);
     EXPECT_EQ(course, c.course);

@@ -1,5 +1,6 @@
 // The frame's small services: the lock word and the game count.
 #include "flow/FrameFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
 
@@ -40,7 +41,7 @@ TEST_P(CountGame, CountsTheSoloistsGame) {
     frame.EditRamsch().RamschResultSeats[0] = c.first;
     frame.EditRamsch().RamschResultSeats[1] = c.second;
     const int listed = g_Game.GameCount;
-    frame.CountGame(c.result);
+    frame.MatchSeries().CountGame(c.result);
     EXPECT_EQ(frame.Series().SoloistGames[c.countedSeat], 1);
     EXPECT_EQ(frame.Series().SoloistLost[c.countedSeat], c.lost ? 1 : 0);
     EXPECT_EQ(frame.Series().SoloistWon[c.countedSeat], c.lost ? 0 : 1);

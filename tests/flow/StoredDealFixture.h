@@ -5,6 +5,7 @@
 // the bars and plays the person's cards by clicks and keys.
 
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"

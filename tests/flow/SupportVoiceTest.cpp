@@ -3,6 +3,7 @@
 // card when the person is to play, the card an arrow key raises, and the card under the mouse,
 // which is highlighted until the mouse leaves the cards; with the option off nothing is named.
 #include "flow/StoredDealFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FlowFixture.h"
 #include "flow/FrameGlobals.h"

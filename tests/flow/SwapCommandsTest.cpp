@@ -2,6 +2,7 @@
 // then played again and marked; the free card exchange that starts the game with the swapped
 // cards; the skat swap's switch; and the refusals.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/SettingsIds.h"

@@ -1,6 +1,8 @@
 // The 200 ms tick on the virtual clock: the idle hint, the reminder balloon, the bid balloon's
 // countdown and the rotation of the status texts.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
 #include "flow/FrameGlobals.h"
 
 namespace {
@@ -34,7 +36,7 @@ protected:
 TEST_F(TickTest, IdleHintEveryTwentyTwoTicksInPlay) {
     g_Settings.Options.Suggest = 0;
     g_Game.FlowState = STATE_PLAY;
-    Frame().EditTimers().IdleTicks = 0;
+    Frame().FrameTimers().ResetIdle();
     host_->Trace().Clear();
     // Tick 21 posts nothing yet; tick 22 posts CM_YOUR_TURN; then every 22 ticks again.
     Ticks(21);
@@ -141,7 +143,7 @@ TEST_P(BidBalloonTest, RemovedAfterItsTicks) {
     g_Game.FlowState = STATE_AUCTION;
     WB_ShowBalloon(g_Frame.hTableWnd, 6, 10, 10, 20, "passe  18");
     g_Game.PauseLevel = 6;
-    Frame().EditTimers().BalloonTicks = 0;
+    Frame().FrameTimers().ResetBalloonTicks();
     Ticks(c.ticks - 1);
     EXPECT_TRUE(BalloonUp(6));
     EXPECT_EQ(g_Game.PauseLevel, 6);
@@ -176,20 +178,19 @@ class StatusRotationTest : public TickTest, public ::testing::WithParamInterface
 TEST_P(StatusRotationTest, ShowsTheTextsInTurn) {
     const RotationCase& c = GetParam();
     CMainFrame& frame = Frame();
-    frame.EditTexts().StatusText = "status";
-    frame.EditTexts().HintText = c.hint;
-    frame.EditTexts().DemoText = c.demo;
-    frame.EditTexts().CheatText = c.cheat;
-    frame.EditTexts().KontraText = "kontra";
-    frame.EditTexts().PointsText = "points";
-    frame.EditTexts().RuleText = "rule";
+    frame.FrameTexts().SetStatusText("status");
+    frame.FrameTexts().SetHintText(c.hint);
+    frame.FrameTexts().SetDemoText(c.demo);
+    frame.FrameTexts().SetCheatText(c.cheat);
+    frame.FrameTexts().SetKontraText("kontra");
+    frame.FrameTexts().SetPointsText("points");
+    frame.FrameTexts().SetRuleText("rule");
     g_Settings.Options.Suggest = c.suggest;
     g_Settings.Options.Count = 1;
     g_Game.KontraState = c.kontra;
-    frame.EditTimers().StatusRotation = 1;
-    frame.EditTimers().StatusRotationTicks = 0;
-    frame.EditTimers().StatusRotationIndex = 0;
-    frame.EditTimers().Pane2Toggle = 0;
+    frame.FrameTimers().StartStatusRotation();
+    frame.FrameTimers().DelayRotation(0);
+    frame.FrameTimers().ResetPane2Toggle();
     frame.SetStatusPane(2, "before");
     std::vector<std::string> pane0, pane2;
     Ticks(1);

@@ -2,6 +2,7 @@
 // keys: every card held and legal (checked by the independent line checker), the table sound after
 // every card (the invariant check reports nothing), and the result dialog reached with the score.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "GameLine.h"
 #include "GameLineCheck.h"

@@ -2,6 +2,7 @@
 // host: the whole game state at a continue bar comes back by undo, and the state before the undo by
 // redo.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"

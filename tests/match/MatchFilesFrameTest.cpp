@@ -1,6 +1,8 @@
 // The match files through the running program: what one run leaves, the next one finds; damaged
 // files are moved aside; the title names the person's own files.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include "FileFixtures.h"
 #include "match/GameList.h"

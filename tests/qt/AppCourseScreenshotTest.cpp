@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MatchSeries.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
 #include "flow/FrameGlobals.h"
@@ -64,7 +65,7 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     g_Game.GameType = GAME_HEARTS;
     g_Game.Soloist = 2;
     g_Game.CourseTricks = 10;
-    frame.EditSeries().GameScoreValue = 60;
+    frame.MatchSeries().SetGameScore(60);
     frame.OnLast();
     ASSERT_EQ(frame.TrickPlay().CourseShown, 1);
     qttest::PumpFor(200);

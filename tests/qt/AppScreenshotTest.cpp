@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "computer/evaluation/ComputerState.h"
+#include "flow/FrameTexts.h"
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"

@@ -3,6 +3,7 @@
 // the codes name pushes, Jungfrau, Durchmarsch, announcements and Kontra, and removing blanks out
 // everything that showing wrote.
 #include "flow/FlowFixture.h"
+#include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
@@ -44,7 +45,7 @@ protected:
         g_Game.OuvertAnnounced = 0;
         g_Game.BidIndex = 0;
         g_Game.PendingRaise = 0;
-        Frame().EditSeries().GameScoreValue = value;
+        Frame().MatchSeries().SetGameScore(value);
         // The soloist's count starts with the skat's points (not Hand).
         for (int t = 0; t <= 10; ++t) {
             Frame().EditTrickPlay().History[t].partyPoints[0] = SkatPoints() + 5 * t;
@@ -79,7 +80,7 @@ TEST_F(CourseTextTest, TheHeadlineNamesWhoWonOrLostWhichGame) {
 
     g_Game.GameType = GAME_CLUBS;
     g_Game.HandAnnounced = g_Game.OuvertAnnounced = 0;
-    Frame().EditSeries().GameScoreValue = -48;
+    Frame().MatchSeries().SetGameScore(-48);
     g_Game.PartyPoints[0] = 52;
     g_Game.PartyPoints[1] = 0;
     EXPECT_EQ(Frame().CourseHeadline(), " " + Name(2) + " loses Clubs (18) ");

@@ -2,6 +2,8 @@
 // are enabled by the frame's one update function (so an accelerator obeys the same rule), and the
 // items that say what choosing them does get their texts wherever they stand.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/MatchSeries.h"
 
 #include <algorithm>
 
@@ -123,7 +125,7 @@ TEST_F(MenuStateTest, TheAcceleratorObeysTheSameRule) {
     ASSERT_NE(table, nullptr);
     // Every accelerator of a command the update function greys is refused as disabled.
     g_Game.FlowState = STATE_PLAY;
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     int checked = 0;
     for (const platform::Accelerator& entry : table->entries) {
         if (Enabled(entry.command)) continue;

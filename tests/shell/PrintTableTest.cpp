@@ -2,6 +2,7 @@
 // demonstration game on a wide window: every card lies wholly on the page below the title and
 // above the footer, with the seats' labels, the game's header line and the annotation.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTexts.h"
 
 #include "dialogs/AnnotationDialog.h"
 #include "platform/core/WindowApi.h"
@@ -119,6 +120,18 @@ TEST_F(PrintTableTest, TheCourseFitsThePageWithTheGamesHeaderLine) {
         const std::vector<std::string> texts = Texts(page);
         EXPECT_TRUE(HasPrefix(texts, "  Game: "));
     }
+}
+
+// A print job's title stands in the window while the job runs; afterwards the window's own title
+// comes back, and none is left waiting for a later full repaint to put up again.
+TEST_F(PrintTableTest, TheWindowsOwnTitleComesBackAfterAPrintJob) {
+    PlayOnAWideWindow();
+    const std::string own = ::GetWindowText(Frame().Handle());
+    ASSERT_FALSE(own.empty());
+    PrintOnePage(ID_PRINT_TABLE);
+    host_->PumpFor(1000);
+    EXPECT_EQ(::GetWindowText(Frame().Handle()), own);
+    EXPECT_EQ(Frame().Texts().PendingTitle, "");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
 // that press for the person, and files handed over.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTexts.h"
+#include "flow/FrameTimers.h"
+#include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
@@ -76,7 +79,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
     };
     for (const Case c : {Case{2, 0, true}, Case{2, 1, false}, Case{0, 0, false}}) {
         host_->Surface(g_Frame.hTableWnd)->ClearRecords();
-        Frame().EditTimers().FullRepaint = c.fullRepaint;
+        c.fullRepaint ? Frame().FrameTimers().AskFullRepaint() : Frame().FrameTimers().FullRepaintDone();
         Frame().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
         bool drawn = false;
         for (const platform::DrawRecord& text :
@@ -88,7 +91,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
             }
         EXPECT_EQ(drawn, c.drawn) << "seat " << c.seat << " full " << c.fullRepaint;
     }
-    Frame().EditTimers().FullRepaint = 0;
+    Frame().FrameTimers().FullRepaintDone();
 }
 
 // A full repaint lays every card out anew; a paint after an expose only draws the cards again where
@@ -103,10 +106,10 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     const platform::Point place = person.GetSlotPosition(4);
     WC_DealCard(table, card, 5, 5);
     const platform::Rect all{0, 0, 2000, 2000};
-    Frame().EditTimers().FullRepaint = 0;
+    Frame().FrameTimers().FullRepaintDone();
     Frame().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), 5);
-    Frame().EditTimers().FullRepaint = 1;
+    Frame().FrameTimers().AskFullRepaint();
     Frame().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), place.x);
     EXPECT_EQ(WC_GetCardY(table, card), place.y);
@@ -232,7 +235,7 @@ TEST_F(TableTest, WindowPositionKeepsTheWindowInsideTheWorkArea) {
         SCOPED_TRACE(c.what);
         g_Shell.WorkArea = c.workArea;
         Frame().MoveWindow(c.before, true);
-        Frame().EditTimers().RedrawPending = 0;
+        Frame().FrameTimers().DropRedraw();
         Frame().WindowPosition(c.size);
         EXPECT_EQ(Frame().WindowRect(), c.after);
         EXPECT_EQ(Frame().Timers().RedrawPending, 1);
@@ -305,7 +308,7 @@ TEST_F(TableTest, AcceleratorRunsNewOnlyWhileNoGameRuns) {
     const platform::AcceleratorTable* table = platform::FindAccelerators(IDR_MAINFRAME);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).command, ID_NEW);
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     EXPECT_EQ(platform::TranslateAccelerator(*table, 'N', platform::ACCEL_CTRL, Frame().Updater()).result,
               platform::AcceleratorTranslation::Result::Disabled);
 }
@@ -322,7 +325,7 @@ TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
     EXPECT_FALSE(game->popup->FindCommand(ID_UNDO)->IsEnabled());
     EXPECT_EQ(g_Game.PauseLevel, 0);  // a menu in IDLE stops nothing
 
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     Frame().EditTrickPlay().HistoryPosition = 2;
     g_Game.FlowState = STATE_PLAY;
     Frame().OnInitMenuPopup(*game->popup, 1);
@@ -342,13 +345,13 @@ TEST_F(TableTest, InitMenuPopupWorksOnTheHostsOwnMenu) {
     platform::Menu& game = *hostMenu.Items()[1].popup;
     platform::Menu& variations = *hostMenu.Items()[3].popup;
     g_Game.FlowState = STATE_PLAY;
-    Frame().EditSeries().GameRunning = 1;
+    Frame().MatchSeries().BeginGame();
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&game), MAKELPARAM(1, 0));
     EXPECT_FALSE(game.FindCommand(ID_NEW)->IsEnabled());
     EXPECT_EQ(game.FindCommand(ID_FACE_UP)->text, platform::LoadString(IDS_MENU_OPEN_PLAY));
     EXPECT_EQ(g_Game.PauseLevel, 1);
 
-    Frame().EditSeries().GameRunning = 0;
+    Frame().MatchSeries().GameEnded();
     g_Game.FlowState = STATE_IDLE;
     Frame().OnSkatVariant();
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&variations), MAKELPARAM(3, 0));

@@ -2,6 +2,7 @@
 // options, the help toggle, the wheel remainder kept across a reopening) and its drawing on the
 // recording surface (decoded lines, numbering, running values, settlement, tints).
 #include "windows/Score.h"
+#include "flow/MatchSeries.h"
 
 #include "flow/FrameFixture.h"
 #include "match/GameList.h"
@@ -232,7 +233,7 @@ TEST_F(ScoreSheetTest, RuleVariantZeroShowsMagnitudeInitialsAndSign) {
 TEST_F(ScoreSheetTest, SettlementTwoGivesFourLinesDifferingByTheBonusTerms) {
     g_GameList.Header.SetInt(LIST_SETTLEMENT, 2);
     Book({{0, 24, "Gd24"}});
-    Frame().EditSeries().SoloistWon[0] = 1;
+    Frame().MatchSeries().RestoreSoloistCounts(0, 1, 0, 1);
     const auto texts = Texts(Draw());
     auto count = [&](const std::string& text) { return std::count(texts.begin(), texts.end(), text); };
     EXPECT_EQ(count("Game Points: "), 1);

@@ -2,6 +2,7 @@
 // finished deal goes into the match's card table and every scored game into the game statistics,
 // and each repaints its open window.
 #include "windows/CardStatistics.h"
+#include "flow/MatchSeries.h"
 #include "windows/GameStatistics.h"
 
 #include "flow/FrameFixture.h"
@@ -34,7 +35,7 @@ TEST_F(StatisticsDemoTest, EachGameCountsItsDealAndRepaintsTheOpenWindows) {
     constexpr int kGames = 40;
     int dealt = 0, countedBefore = 0, scored = 0;
     int cardPaints = cards->PaintCount(), gamePaints = games->PaintCount();
-    frame.EditSeries().BeforeDeal = [&] {
+    frame.MatchSeries().SetBeforeDeal([&] {
         if (dealt > 0) {
             // The game before this deal: its deal counted once and the card window repainted; a
             // scored game (not one passed in) counted and the game window repainted.
@@ -52,11 +53,11 @@ TEST_F(StatisticsDemoTest, EachGameCountsItsDealAndRepaintsTheOpenWindows) {
             gamePaints = games->PaintCount();
         }
         ++dealt;
-    };
+    });
     g_Game.DemoMode = 1;
     frame.PostMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(host_->PumpUntil([&] { return dealt > kGames; }, 60 * 60 * 1000));
-    frame.EditSeries().BeforeDeal = nullptr;
+    frame.MatchSeries().SetBeforeDeal(nullptr);
     EXPECT_GT(scored, 0);
     // Each deal put 10, 10, 10 and 2 cards into the match's table.
     for (int holder = 0; holder < 4; ++holder) {

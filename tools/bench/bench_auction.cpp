@@ -10,6 +10,7 @@
 
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -43,7 +44,7 @@ public:
 
 // New with the seed, the person passes at once: true when a computer's declaration reaches the first card.
 bool DealToFirstCard(platform::HeadlessHost& host, CMainFrame& frame, std::uint32_t seed) {
-    frame.EditSeries().GameRunning = 0;
+    frame.MatchSeries().GameEnded();
     g_Game.FlowState = STATE_IDLE;
     g_Game.Leader = g_Game.Forehand = 0;
     SeedRand(seed);

@@ -12,6 +12,7 @@
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "platform/core/Registry.h"
@@ -61,7 +62,7 @@ void BM_NewToAuction(benchmark::State& state) {
     platform::HeadlessHost& host = program.host;
     CMainFrame& frame = *program.app.MainFrame();
     for (auto _ : state) {
-        frame.EditSeries().GameRunning = 0;
+        frame.MatchSeries().GameEnded();
         g_Game.FlowState = STATE_IDLE;
         frame.CloseModelessDialog();
         frame.SendMessage(WM_COMMAND, ID_NEW);

@@ -3,6 +3,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "GameLine.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchSeries.h"
 #include "model/CardCodes.h"
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
@@ -216,7 +217,7 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         if (options.line) options.line(line);
         ++result.games;
     };
-    frame.EditSeries().BeforeDeal = [&] {
+    frame.MatchSeries().SetBeforeDeal([&] {
         if (dealt > 0) finishGame();
         if (dealt >= options.games) {
             done = true;
@@ -224,7 +225,7 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         }
         SeedRand(static_cast<std::uint32_t>(options.seed + static_cast<std::uint64_t>(dealt)));
         ++dealt;
-    };
+    });
     g_Game.DemoMode = 1;
     frame.PostMessage(WM_COMMAND, ID_NEW);
     // 3. Game after game, each within its virtual time.
@@ -237,7 +238,7 @@ DemoMatchResult PlayDemoMatch(const DemoMatchOptions& options) {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(dealt > 0 ? dealt - 1 : 0);
         if (RecordFault(result, seed, pump, reports, g_Computer.ReplacedCardCount != replaced)) break;
     }
-    frame.EditSeries().BeforeDeal = nullptr;
+    frame.MatchSeries().SetBeforeDeal(nullptr);
     app.reset();
     SetInternalErrorHandler({});
     return result;
