@@ -5,6 +5,7 @@
 #include "dialogs/SkatBars.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/Dialog.h"
@@ -16,7 +17,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/ShellServices.h"
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : game_(std::make_unique<CSkat>()) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list

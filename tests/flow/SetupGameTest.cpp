@@ -1,6 +1,7 @@
 // The declaration's words: the course text of the game message (rich text) and the status text,
 // by rule set, game and announcements.
 #include "flow/FlowFixture.h"
+#include "model/Skat.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "flow/FlowFixture.h"
 
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 
 #include "match/StoreRows.h"

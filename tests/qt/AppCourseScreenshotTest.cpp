@@ -17,6 +17,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "tavlo/Tavlo.h"
 
 namespace {
