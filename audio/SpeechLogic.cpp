@@ -3,6 +3,7 @@
 #include "audio/VoicePlayer.h"
 #include "audio/VoiceTerms.h"
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 
 platform::RandomSource& VoiceRandom() {
     static platform::RandomSource source;

@@ -2,7 +2,7 @@
 
 #include "computer/evaluation/GameOption.h"
 #include "dialogs/DialogServices.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/TableServices.h"
 #include "platform/core/DesktopServices.h"

@@ -11,6 +11,7 @@
 #include "dialogs/AuctionDialog.h"
 #include "flow/EstimatedGame.h"
 #include "flow/PromptBars.h"
+#include "model/Skat.h"
 #include "resources/ids.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"

@@ -7,6 +7,7 @@
 
 #include "model/BidLadder.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 

@@ -12,6 +12,7 @@
 #include "model/GameState.h"
 #include "model/KeptValues.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 #include "platform/core/MessageBox.h"

@@ -6,6 +6,8 @@
 #include "computer/evaluation/VoidTable.h"
 #include "dialogs/SkatBars.h"
 #include "model/FlowGlobals.h"
+#include "model/GameTypeLookups.h"
+#include "model/Skat.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"

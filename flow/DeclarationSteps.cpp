@@ -11,6 +11,7 @@
 #include "dialogs/PlayBars.h"
 #include "model/FlowGlobals.h"
 #include "dialogs/GameNames.h"
+#include "model/Skat.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"

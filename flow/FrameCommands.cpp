@@ -8,6 +8,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "match/Profile.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"

@@ -4,6 +4,7 @@
 
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"

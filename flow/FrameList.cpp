@@ -12,6 +12,7 @@
 #include "match/OwnFiles.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"

@@ -12,6 +12,7 @@
 #include "match/StoredDealFile.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 
 #include "computer/evaluation/HandAnalysis.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 
 void CMainFrame::RegisterGameAttributes() {

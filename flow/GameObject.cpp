@@ -6,6 +6,7 @@
 #include "flow/MainFrame.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "model/Trick.h"
 #include "platform/core/Clock.h"

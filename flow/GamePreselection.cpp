@@ -13,6 +13,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/WindowApi.h"
 #include "flow/FrameGlobals.h"
 

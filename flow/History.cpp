@@ -13,6 +13,7 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 
 // Every field of the record but the played cards, from the players, the card knowledge and the

@@ -3,8 +3,9 @@
 #include "flow/MainFrame.h"
 
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/MessageBox.h"

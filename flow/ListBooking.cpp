@@ -4,6 +4,7 @@
 
 #include "match/GameList.h"
 #include "match/ListTotals.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"

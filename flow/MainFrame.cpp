@@ -8,6 +8,7 @@
 #include "dialogs/SkatBars.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/Dialog.h"
@@ -20,7 +21,8 @@
 #include "flow/ShellServices.h"
 
 CMainFrame::CMainFrame()
-    : series_(std::make_unique<CMatchSeries>(*this)),
+    : game_(std::make_unique<CSkat>()),
+      series_(std::make_unique<CMatchSeries>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
       texts_(std::make_unique<CFrameTexts>(*this)) {}
 

@@ -1,16 +1,14 @@
 #pragma once
-// CMainFrame: the main window and the owner of the whole game. It embeds the game object, holds the
+// CMainFrame: the main window and the owner of the whole game. It owns the game object, holds the
 // flow state with every frame member of the flow, the tool bar and status bar, the paths of the
 // program's files and the open prompt and message dialogs; every step of a game is one of its
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
 #include "resources/FlowIds.h"
 #include "flow/FrameRecords.h"
-#include "model/Skat.h"
 #include "model/SoundEffectIds.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
-#include "platform/core/PrintDocument.h"
 #include "platform/core/StatusBar.h"
 #include "platform/core/Window.h"
 
@@ -28,7 +26,14 @@ class DeviceContext;
 class Dialog;
 struct FileStamp;
 struct FileStep;
+struct PrintDocument;
+struct PrintPageInfo;
+enum class PrintOutcome;
 }
+
+class CCards;
+class CPlayer;
+class CSkat;
 
 struct GameScore;
 struct SeenFile;
@@ -496,8 +501,8 @@ public:
     // --- The frame's state -----------------------------------------------------------------------
     // The game object the flow plays on: every part reads it through the const accessor; the
     // Edit accessor is for the steps that change the game.
-    const CSkat& GameObject() const { return game_; }
-    CSkat& EditGameObject() { return game_; }
+    const CSkat& GameObject() const { return *game_; }
+    CSkat& EditGameObject() { return *game_; }
     // The frame's state records (flow/FrameRecords.h): every part reads them through the const
     // accessor; the Edit accessor is for the code of the record's own part.
     const AuctionState& Auction() const { return auction_; }
@@ -836,7 +841,9 @@ private:
     static const CommandRow kCommandRows[];
 
     // --- The frame's own data ----------------------------------------------------------------------
-    CSkat game_;
+    // Held through a pointer, so that a file of the frame that never touches the game object does
+    // not see the game object's header.
+    std::unique_ptr<CSkat> game_;
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
     AuctionState auction_;
     DeclarationState declaration_;

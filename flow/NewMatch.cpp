@@ -13,6 +13,7 @@
 #include "model/GameState.h"
 #include "model/Rounds.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Resources.h"

@@ -5,7 +5,8 @@
 #include "flow/MainFrame.h"
 
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
+#include "model/Skat.h"
 #include "platform/core/WindowApi.h"
 #include "resources/ids.h"
 #include "flow/FrameGlobals.h"

@@ -11,6 +11,8 @@
 #include "dialogs/AuctionDialog.h"
 #include "model/FlowGlobals.h"
 #include "model/FlowStateNames.h"
+#include "model/GameTypeLookups.h"
+#include "model/Skat.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"

@@ -7,6 +7,8 @@
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/VoidTable.h"
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
+#include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "flow/TableTextHelpers.h"
 #include "model/CardKnowledge.h"

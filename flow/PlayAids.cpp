@@ -15,6 +15,7 @@
 #include "computer/play/SuitSoloistPlay.h"
 #include "dialogs/HelpToggle.h"
 #include "model/FlowGlobals.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"

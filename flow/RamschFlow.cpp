@@ -20,6 +20,7 @@
 #include "model/GameState.h"
 #include "model/InternalError.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "platform/core/TextFormat.h"

@@ -2,7 +2,7 @@
 
 #include "dialogs/MessageDialogs.h"
 #include "resources/ids.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "platform/core/Resources.h"
 
 std::string RichTextHead() { return platform::LoadString(IDS_RICH_TEXT_HEAD); }

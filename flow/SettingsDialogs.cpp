@@ -21,6 +21,7 @@
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Codepage.h"
 #include "platform/core/Registry.h"
 #include "platform/core/WindowApi.h"

@@ -3,6 +3,7 @@
 #include "dialogs/AnnotationDialog.h"
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/RenameDialog.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "match/GameList.h"

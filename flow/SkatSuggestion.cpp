@@ -14,6 +14,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"

@@ -17,6 +17,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Folders.h"

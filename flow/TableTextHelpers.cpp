@@ -1,6 +1,7 @@
 #include "flow/TableTextHelpers.h"
 
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 

@@ -10,6 +10,7 @@
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Resources.h"

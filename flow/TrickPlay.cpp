@@ -15,6 +15,9 @@
 #include "flow/PromptBars.h"
 #include "computer/evaluation/VoidTable.h"
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
+#include "model/Player.h"
+#include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "flow/TableTextHelpers.h"
 #include "model/CardKnowledge.h"
@@ -245,7 +248,7 @@ void CMainFrame::EndTrick() {
         int trumpsOut[11];
         int reference = NO_CARD;
         if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.GameType != GAME_RAMSCH &&
-            GameObject().Player(g_Game.Soloist)->CollectSuit(g_Game.GameType, false, trumpsOut) > 0)
+            CollectSuit(*GameObject().Player(g_Game.Soloist), g_Game.GameType, false, trumpsOut) > 0)
             reference = trumpsOut[0];
         ControlSuits(&EditGameObject());
         EditGameObject().NoteTrumpsShown(reference);

@@ -1,6 +1,7 @@
 #include "match/StatisticsCounting.h"
 
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 
 #include <cstdlib>
 #include <initializer_list>

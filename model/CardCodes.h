@@ -1,14 +1,13 @@
 #pragma once
 // Card codes, suit and rank indexes, game types and seats, with the static card tables behind
-// them: the vocabulary every subsystem uses to speak about cards. Pure lookups on static tables
-// and on the current game type (g_Game.GameType); nothing allocates and nothing fails. The
-// computer asks them in every step of its thinking, so the lookups are inline.
+// them: the vocabulary every subsystem uses to speak about cards. Pure lookups on static tables;
+// nothing allocates and nothing fails. The computer asks them in every step of its thinking, so the
+// lookups are inline. The lookups that read the game being played (a card's suit and strength under
+// its game type) are in model/GameTypeLookups.h, so that the vocabulary needs no game state.
 //
 // A card code is 1..52 in four blocks of 13 (Clubs 1-13, Diamonds 14-26, Hearts 27-39, Spades
 // 40-52); offset 1 is the Ace, offsets 7..13 Seven to King. -1 is no card. The same code names the
 // card's picture in the card-table library.
-
-#include "model/GameState.h"
 
 // Suit index: the order used by every rule and table (equal to the suit game types 0..3).
 enum SuitIndex : int { CLUBS = 0, SPADES = 1, HEARTS = 2, DIAMONDS = 3 };
@@ -99,13 +98,6 @@ constexpr bool InCodeRange(int card) { return static_cast<unsigned>(card) < CODE
 inline bool IsCardCode(int card) { return cardtables::InCodeRange(card) && cardtables::Tables.rank[card] >= 0; }
 // Rank index of a card; -1 gives -1.
 inline int GetCardRank(int card) { return cardtables::InCodeRange(card) ? cardtables::Tables.rank[card] : -1; }
-// Suit of a card. With plain false a Jack in a trump game (types 0-3, 6, 7) yields GameType
-// itself (its effective suit); otherwise the printed suit. -1 gives -1.
-inline int GetCardSuit(int card, bool plain) {
-    using namespace cardtables;
-    if (!InCodeRange(card)) return -1;
-    return plain ? Tables.plainSuit[card] : Tables.effectiveSuit[TypeRow(g_Game.GameType)][card];
-}
 // Code of the card (rank index, suit index).
 inline int CardCodeOf(int rank, int suit) {
     if (static_cast<unsigned>(rank) > 7 || static_cast<unsigned>(suit) > 3) return NO_CARD;
@@ -113,11 +105,6 @@ inline int CardCodeOf(int rank, int suit) {
 }
 // Card points by rank: A 11, 10 10, K 4, Q 3, J 2, else 0; -1 gives 0.
 inline int GetCardPoints(int card) { return cardtables::InCodeRange(card) ? cardtables::Tables.points[card] : 0; }
-// Strength of a card, comparable only within one effective suit; -1 gives -1.
-inline int GetCardOrder(int card) {
-    using namespace cardtables;
-    return InCodeRange(card) ? Tables.order[TypeRow(g_Game.GameType)][card] : -1;
-}
 // Rank index at a position 0..7 of the ascending order (Null or trump games); beyond 7 gives -1.
 int GetRankOrderEntry(int position, bool null);
 // Position of the card's rank in A 10 K Q J 9 8 7 (statistics counters); -1 gives -1.
@@ -132,10 +119,6 @@ inline int GetCardRow(int card) { return cardtables::InCodeRange(card) ? cardtab
 inline bool IsSuitGame(int type) { return type >= 0 && type <= 3; }
 // True for the game types with trumps: the suit games, Grand and Ramsch (not Durchmarsch).
 inline bool IsTrumpGame(int type) { return IsSuitGame(type) || type == GAME_GRAND || type == GAME_RAMSCH; }
-// True while GameType is Null or Revolution.
-inline bool IsNullGame() { return g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION; }
-// True while GameType is Ramsch, or Durchmarsch while its option is evaluated.
-inline bool IsRamschGame() { return g_Game.GameType == GAME_RAMSCH || g_Game.GameType == GAME_DURCHMARSCH; }
 // The next and previous seat in playing order 0, 1, 2, 0; any other value gives 0 and 1.
 // Inline: the card questions ask them for each opponent.
 inline int NextSeat(int seat) { return seat == 0 ? 1 : seat == 1 ? 2 : 0; }

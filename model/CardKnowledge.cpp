@@ -1,6 +1,7 @@
 #include "model/CardKnowledge.h"
 
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 

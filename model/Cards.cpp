@@ -1,6 +1,7 @@
 #include "model/Cards.h"
 
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"

@@ -4,7 +4,7 @@
 #include "model/Settings.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/PlayerServices.h"
 #include "model/Trace.h"
 

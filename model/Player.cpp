@@ -1,8 +1,9 @@
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/GameTypeLookups.h"
 #include "model/InternalError.h"
 #include "model/Settings.h"
 

@@ -3,6 +3,7 @@
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"
 #include "model/Trace.h"
@@ -99,60 +100,60 @@ int ListSuitColumn(const HandInfo& hand, int seat, int suit, bool held, int* lis
 
 }  // namespace
 
-int CPlayer::CollectSuit(int suit, bool held, int* list) const {
-    return ListSuitColumn(handInfo, seat, suit, held, list, 11);
+int CollectSuit(const CPlayer& player, int suit, bool held, int* list) {
+    return ListSuitColumn(player.handInfo, player.seat, suit, held, list, 11);
 }
 
-int CPlayer::HighestOutstanding(int suit) const {
+int HighestOutstanding(const CPlayer& player, int suit) {
     int highest = NO_CARD;
-    ListSuitColumn(handInfo, seat, suit, false, &highest, 1);
+    ListSuitColumn(player.handInfo, player.seat, suit, false, &highest, 1);
     return highest;
 }
 
-int CPlayer::CountOutstanding(int suit) const {
+int CountOutstanding(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return 0;
     bool null = IsNullGame();
     // In the Ramsch skat round nobody is asked as the skat's holder: skat cards stay unseen.
-    int asking = g_Game.GameType == GAME_RAMSCH && g_Game.FlowState == STATE_ASK ? -1 : seat;
+    int asking = g_Game.GameType == GAME_RAMSCH && g_Game.FlowState == STATE_ASK ? -1 : player.seat;
     // The suit's eight cards are one byte of the gone-card mask (Jack at its rank bit).
     unsigned suitGone = (GoneCards(asking) >> (SuitToBlock[suit] * 8)) & 0xFFu;
     if (!null) suitGone &= ~(1u << JACK);
     return (null ? 8 : 7) - CountCards(suitGone);
 }
 
-bool CPlayer::MayHoldSuit(int askedSeat, int suit) const {
+bool MayHoldSuit(const CPlayer& player, int askedSeat, int suit) {
     int type = g_Game.GameType;
     if (askedSeat < 0 || askedSeat > 2) return false;
     if (suit == type && g_Game.TrumpCount <= 0) return false;
     if (suit < 0 || suit >= VOID_COLUMNS) return false;
     if (g_Knowledge.VoidTable[askedSeat][suit] == 0) return false;
     if (suit == type) return true;
-    int outstanding = CountOutstanding(suit);
-    const int own = CountInSuit(suit);
+    int outstanding = CountOutstanding(player, suit);
+    const int own = player.CountInSuit(suit);
     // All cards of the suit still out are his own.
     if (outstanding == own) return false;
-    if (AreOuvertCardsOpen() && partner && partner->seat != askedSeat && partner != this)
-        return outstanding != own + partner->CountInSuit(suit);
+    if (AreOuvertCardsOpen() && player.partner && player.partner->seat != askedSeat && player.partner != &player)
+        return outstanding != own + player.partner->CountInSuit(suit);
     // The soloist, not leading, played a card of the suit to the last trick that now outranks
     // every card of it still out: he would not have thrown it had he held a smaller one.
     int soloist = g_Game.Soloist;
-    if (askedSeat == soloist && g_Game.Forehand != soloist && type != GAME_RAMSCH && !IsNullGame() && lastTrick &&
-        soloist < lastTrick->capacity) {
-        int played = lastTrick->cards[soloist];
+    if (askedSeat == soloist && g_Game.Forehand != soloist && type != GAME_RAMSCH && !IsNullGame() &&
+        player.lastTrick && soloist < player.lastTrick->capacity) {
+        int played = player.lastTrick->cards[soloist];
         if (played != NO_CARD && GetCardSuit(played, false) == suit) {
-            if (GetCardOrder(HighestOutstanding(suit)) < GetCardOrder(played)) return false;
+            if (GetCardOrder(HighestOutstanding(player, suit)) < GetCardOrder(played)) return false;
         }
     }
     return true;
 }
 
-bool CPlayer::IsSuitExhausted(int suit) const {
+bool IsSuitExhausted(const CPlayer& player, int suit) {
     if (suit >= 0 && suit <= 3) {
         if (IsSuitGame(g_Game.GameType) && suit == g_Game.GameType) return false;
         int whole = IsNullGame() ? 8 : 7;
-        return CountInSuit(suit) + CountSuitCards(suit, seat) == whole;
+        return player.CountInSuit(suit) + CountSuitCards(suit, player.seat) == whole;
     }
-    if (suit >= 6 && suit <= 8) return handInfo.JackCount + CountJacks(seat) == 4;
+    if (suit >= 6 && suit <= 8) return player.handInfo.JackCount + CountJacks(player.seat) == 4;
     return false;
 }
 
@@ -186,10 +187,10 @@ void CPlayer::MarkOutstandingCards() {
     }
 }
 
-bool CPlayer::LinkedHoldsHigher(int suit) const {
-    if (!g_Game.OuvertAnnounced || suit < 0 || suit > 3 || !partner) return true;
-    int mine = HighestHeldInSuit(*this, suit);
-    int theirs = HighestHeldInSuit(*partner, suit);
+bool LinkedHoldsHigher(const CPlayer& player, int suit) {
+    if (!g_Game.OuvertAnnounced || suit < 0 || suit > 3 || !player.partner) return true;
+    int mine = HighestHeldInSuit(player, suit);
+    int theirs = HighestHeldInSuit(*player.partner, suit);
     if (mine == NO_CARD || theirs == NO_CARD) return true;
     return !(GetCardOrder(mine) > GetCardOrder(theirs));
 }

@@ -3,6 +3,7 @@
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 
 #include <cstdlib>
@@ -43,7 +44,7 @@ bool PlainIsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
     int out[11];
     int effective = GetCardSuit(card, false);
     int column = effective == type ? type : suit;
-    int highest = player.CollectSuit(column, false, out) > 0 ? out[0] : NO_CARD;
+    int highest = CollectSuit(player, column, false, out) > 0 ? out[0] : NO_CARD;
     return GetCardOrder(card) >= GetCardOrder(highest);
 }
 

@@ -3,7 +3,7 @@
 // skat and owns the three players in seat order, the trick on the table, the last trick and the
 // rows of the game course.
 
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Trick.h"
 
 #include <string>

@@ -3,6 +3,7 @@
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"
 #include "model/Trace.h"
@@ -160,7 +161,7 @@ void CPlayer::ControlForcedCard() {
     if (forcedCard == 0) return;
     int card = std::abs(forcedCard);
     int suit = GetCardSuit(card, false);
-    if (MayHoldSuit(PreviousSeat(seat), suit) || MayHoldSuit(NextSeat(seat), suit)) return;
+    if (MayHoldSuit(*this, PreviousSeat(seat), suit) || MayHoldSuit(*this, NextSeat(seat), suit)) return;
     forcedCard = 0;
     WriteTrace(std::string("CPlayer::ControlForcedCard(") + SeatName(seat) + ":forcedCard:" + std::to_string(card) +
                    ":reset)",

@@ -1,5 +1,6 @@
 // The application's start-up: trace, frame and view, settings, fonts and pens, then the frame is
 // shown; its first erase brings the table to life.
+#include "model/Skat.h"
 #include "shell/SkatApp.h"
 
 #include "computer/evaluation/FrameServices.h"

@@ -5,6 +5,7 @@
 
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 
 void CMainFrame::CopyCourse(std::int32_t* image, int offset) {

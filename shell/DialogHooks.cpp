@@ -1,3 +1,4 @@
+#include "model/Skat.h"
 #include "shell/ProgramHooks.h"
 
 #include "dialogs/DialogServices.h"

@@ -8,6 +8,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Rounds.h"
+#include "model/Skat.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"

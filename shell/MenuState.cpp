@@ -7,6 +7,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/Resources.h"
 #include "resources/CommandIds.h"

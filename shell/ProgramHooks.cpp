@@ -10,6 +10,7 @@
 #include "match/ProfileServices.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "model/TableServices.h"
 #include "model/Trace.h"
 #include "platform/core/MessageBox.h"

@@ -14,6 +14,7 @@
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"
+#include "model/Skat.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/DialogUnits.h"
 #include "platform/core/WindowApi.h"

@@ -7,6 +7,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"

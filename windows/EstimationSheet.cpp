@@ -3,7 +3,7 @@
 #include "resources/FlowIds.h"
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "windows/EstimationSheetDrawing.h"
 #include "windows/TrickEstimation.h"
 #include "windows/TrickEstimationDialog.h"

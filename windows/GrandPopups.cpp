@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "computer/evaluation/EstimationSheetLayout.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "windows/PopupTexts.h"

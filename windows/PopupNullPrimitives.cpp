@@ -7,7 +7,8 @@
 #include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/OtherGameOrder.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 

@@ -3,6 +3,7 @@
 // the weak holdings of a Durchmarsch. The cards are named in the Ramsch order, as the computer
 // player's card routines give it for the hand.
 
+#include "model/GameTypeLookups.h"
 #include "windows/EstimationPopups.h"
 
 #include <array>
@@ -13,7 +14,7 @@
 #include "dialogs/HelpToggle.h"
 #include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "windows/PopupTexts.h"

@@ -1,6 +1,7 @@
 // The cards assignment's drawing: the title, then per stored deal its number, the skat, the
 // game's result from the score list, the time it was stored and the three hands, one block below
 // the other on the screen, ten to a page in portrait and three side by side in landscape.
+#include "model/GameTypeLookups.h"
 #include "windows/Store.h"
 
 #include "match/GameList.h"

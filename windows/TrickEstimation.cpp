@@ -2,7 +2,7 @@
 
 #include "match/WindowSections.h"
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"

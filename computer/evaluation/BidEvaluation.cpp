@@ -7,7 +7,7 @@
 #include "model/GameState.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include <cstdlib>
 

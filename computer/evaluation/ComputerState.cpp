@@ -1,6 +1,6 @@
 #include "computer/evaluation/ComputerState.h"
 
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include <cstring>
 

@@ -11,6 +11,7 @@
 #include "computer/evaluation/VoidTable.h"
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
@@ -224,7 +225,8 @@ int ChooseByProbability(CPlayer& player, int b, int& c) {
         if (score > best) {
             best = score;
             k = t;
-        } else if (GetCardRank(player.PickLowCardOfSuit(k)) == ACE && GetCardRank(player.PickLowCardOfSuit(t)) != ACE) {
+        } else if (GetCardRank(PickLowCardOfSuit(player, k)) == ACE &&
+                   GetCardRank(PickLowCardOfSuit(player, t)) != ACE) {
             k = t;
         }
     }
@@ -377,14 +379,14 @@ void CPlayer::ReevaluateAllPassed() {
     // Step 1: the Jacks.
     switch (info.JackCount) {
     case 1: {
-        const int j = plainSuit(PickJack(0));
+        const int j = plainSuit(PickJack(*this, 0));
         T = j != DIAMONDS ? 1 : 0;
         S = 3 - j;
         break;
     }
     case 2: {
-        const int high = PickHighestInSuit(-1, true);
-        const int j1 = plainSuit(high), j2 = plainSuit(PickTrumpBelow(high));
+        const int high = PickHighestInSuit(*this, -1, true);
+        const int j1 = plainSuit(high), j2 = plainSuit(PickTrumpBelow(*this, high));
         if (j1 != CLUBS) T = 1, S = (j1 == SPADES && j2 == HEARTS) ? 1 : 0;
         else if (j2 == SPADES) T = 2, S = 3;
         else if (j2 == HEARTS) T = 2, S = 1;
@@ -392,7 +394,7 @@ void CPlayer::ReevaluateAllPassed() {
         break;
     }
     case 3: {
-        const int j = plainSuit(PickRandomJack(0));
+        const int j = plainSuit(PickRandomJack(*this, 0));
         if (j == DIAMONDS) T = 3, S = 0;
         else T = 4, S = 3;
         break;
@@ -405,8 +407,8 @@ void CPlayer::ReevaluateAllPassed() {
     for (int s = 0; s < 4; ++s) {
         const int n = null ? info.SuitCountWithJack[s] : info.SuitCount[s];
         if (n == 0) continue;
-        const int q = GetCardOrder(PickLowCardAnySuit(s));
-        int p = GetCardOrder(PickLowCardOfSuit(s));
+        const int q = GetCardOrder(PickLowCardAnySuit(*this, s));
+        int p = GetCardOrder(PickLowCardOfSuit(*this, s));
         if (n == 1) {
             if (q > 1) ++T, ++S;
         } else if (n == 2) {
@@ -418,8 +420,8 @@ void CPlayer::ReevaluateAllPassed() {
         } else if (n == 3) {
             if (p > 3) T += q < 1 ? 2 : 1, S += 1;
         } else if (q > 0) {
-            int card = PickLowCardOfSuit(s);
-            for (int step = 0; step < n - 4 && card != NO_CARD; ++step) card = NextLowerInSuit(card, false);
+            int card = PickLowCardOfSuit(*this, s);
+            for (int step = 0; step < n - 4 && card != NO_CARD; ++step) card = NextLowerInSuit(*this, card, false);
             p = GetCardOrder(card);
             if (p > 4) T += 4, S += 3;
             else T += 1, S += 1;

@@ -6,7 +6,8 @@
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "platform/core/Random.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include "computer/evaluation/DiscardPlanner.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include <vector>
 

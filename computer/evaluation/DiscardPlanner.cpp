@@ -5,7 +5,8 @@
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 
 #include <cstddef>
 

@@ -2,7 +2,7 @@
 // The lay-away of one computer seat: the planners by game type, the choice of the two cards
 // and the fallback builders (the calling protocol and the shared scores are in Discard.h).
 
-#include "model/Player.h"
+class CPlayer;
 
 class CDiscardPlanner {
 public:

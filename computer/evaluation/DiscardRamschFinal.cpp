@@ -2,6 +2,8 @@
 // trick and for the others.
 
 #include "computer/evaluation/DiscardRamschPlanner.h"
+#include "model/GameTypeLookups.h"
+#include "model/Player.h"
 
 namespace ramsch_plan {
 
@@ -153,8 +155,8 @@ void RamschPlanner::NineTopOfAPairWithAThreeCardSuit() {
 void RamschPlanner::NineOnePairAndThirdList() {
     const DiscardPair pair = b.Pairs1[0];
     if (Order(pair.Second.Index) >= 5) return;
-    const int x = player.PickLowestInSuit(SuitOf(b.Singles3[0].Index), true);
-    if (b.Singles3Count >= 2 || !player.IsSuitSafe(x, -1, -1)) {
+    const int x = PickLowestInSuit(player, SuitOf(b.Singles3[0].Index), true);
+    if (b.Singles3Count >= 2 || !IsSuitSafe(player, x, -1, -1)) {
         SetOnly(b.Singles2, b.Singles2Count, pair.First);
         b.Pairs1Count = 0;
     }
@@ -162,9 +164,9 @@ void RamschPlanner::NineOnePairAndThirdList() {
 
 // 9.1.5: the two cards above the lowest of the single's suit; the step that follows.
 int RamschPlanner::NineTwoCardsAboveTheLowest() {
-    const int y = player.NextHigherInSuit(player.PickLowestInSuit(SuitOf(b.Singles3[0].Index), true));
+    const int y = NextHigherInSuit(player, PickLowestInSuit(player, SuitOf(b.Singles3[0].Index), true));
     if (y == NO_CARD || GetCardOrder(y) < 3) return 4;
-    const int z = player.NextHigherInSuit(y);
+    const int z = NextHigherInSuit(player, y);
     const int yIndex = IndexOfCard(y), zIndex = IndexOfCard(z);
     if (z == NO_CARD || yIndex < 0 || zIndex < 0) return 3;
     b.Pairs2Count = 0;
@@ -238,12 +240,12 @@ int RamschPlanner::NineSinglesOverASafeLowCard() {
     const int f = singles[0].Index, g = singles[1].Index;
     auto lowSeven = [&](int index) {
         const int s = SuitOf(index);
-        return s >= 0 && N(s) > 1 && GetCardRank(player.PickLowestInSuit(s, true)) == SEVEN;
+        return s >= 0 && N(s) > 1 && GetCardRank(PickLowestInSuit(player, s, true)) == SEVEN;
     };
     bool fits = Points(f) < 10 || lowSeven(f);
     if (Points(g) >= 10) {
         const int s = SuitOf(g);
-        fits = fits && lowSeven(g) && (N(s) <= 2 || GetCardOrder(player.NextLowerInSuit(Card(g), false)) <= 2);
+        fits = fits && lowSeven(g) && (N(s) <= 2 || GetCardOrder(NextLowerInSuit(player, Card(g), false)) <= 2);
     }
     if (!fits) return 4;
     for (int s = 0; s < 4; ++s) {
@@ -264,7 +266,7 @@ int RamschPlanner::NineSinglesOverASafeLowCard() {
 void RamschPlanner::NineAceWithItsTen() {
     if (b.Singles3Count != 1 || !IsAce(b.Singles3[0].Index)) return;
     const int s = SuitOf(b.Singles3[0].Index);
-    const int ten = player.NextLowerInSuit(Card(b.Singles3[0].Index), false);
+    const int ten = NextLowerInSuit(player, Card(b.Singles3[0].Index), false);
     const int tenIndex = IndexOfCard(ten);
     if (Has(s, TEN) && GetCardRank(ten) == TEN && tenIndex >= 0) {
         const DiscardEntry ace = b.Singles3[0];

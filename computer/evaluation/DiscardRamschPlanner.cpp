@@ -12,6 +12,7 @@
 
 #include "computer/evaluation/DiscardPlanner.h"
 #include "computer/play/TrickCardChoice.h"
+#include "model/GameTypeLookups.h"
 #include "platform/core/Random.h"
 #include "computer/play/CardQueries.h"
 
@@ -259,7 +260,7 @@ Stage RamschPlanner::StageFive() {
             for (int k = 0; k < b.Singles3Count; ++k) {
                 const int s = SuitOf(b.Singles3[k].Index);
                 if (s < 0 || !Has(s, SEVEN)) continue;
-                const int next = player.NextHigherInSuit(CardCodeOf(SEVEN, s));
+                const int next = NextHigherInSuit(player, CardCodeOf(SEVEN, s));
                 if (next == NO_CARD) continue;
                 if (GetCardOrder(next) < lowest) {
                     lowest = GetCardOrder(next);
@@ -286,7 +287,7 @@ Stage RamschPlanner::StageSix() {
             int kept = -1, keptOrder = -1;
             for (int u = 0; u < 4; ++u) {
                 if (u == s || N(u) <= 2 || !Has(u, ACE) || Has(u, SEVEN)) continue;
-                const int order = GetCardOrder(player.PickLowCardOfSuit(u));
+                const int order = GetCardOrder(PickLowCardOfSuit(player, u));
                 if (kept < 0 || order > keptOrder || (order == keptOrder && CoinHeads())) {
                     kept = u;
                     keptOrder = order;
@@ -298,7 +299,7 @@ Stage RamschPlanner::StageSix() {
                     if (b.Singles3[b.Singles3Count - 1].Index == previous) RemoveSingle(b.Singles3, b.Singles3Count, b.Singles3Count - 1);
                     else ++v;
                 }
-            } else if (GetCardOrder(player.PickLowCardOfSuit(s)) > 2) {
+            } else if (GetCardOrder(PickLowCardOfSuit(player, s)) > 2) {
                 if (AddS1(s)) ++v;
             }
         }
@@ -312,7 +313,7 @@ Stage RamschPlanner::StageSix() {
                                    ((forehand || !CDiscardPlanner(player).CheckJackHolding()) &&
                                     CTrickCardChoice(player).ChooseCardByMode(2, s) != NO_CARD);
                 if (!gives) continue;
-                const int points = GetCardPoints(player.PickLowCardOfSuit(s));
+                const int points = GetCardPoints(PickLowCardOfSuit(player, s));
                 if (points > most) {
                     most = points;
                     taken = s;

@@ -9,7 +9,8 @@
 #include "computer/evaluation/DiscardPlanner.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 
 namespace ramsch_plan {
 

@@ -3,6 +3,7 @@
 
 #include "computer/evaluation/DiscardRamschPlanner.h"
 
+#include "model/GameTypeLookups.h"
 #include "platform/core/Random.h"
 #include "computer/play/CardQueries.h"
 
@@ -277,13 +278,13 @@ void RamschPlanner::EightTwoBlanksOneSmall() {
     if (Order(lo.Index) >= 3) return;
     bool done = false;
     for (int s = 0; s < 4 && !done; ++s)
-        if (N(s) == 2 && GetCardOrder(player.PickLowestInSuit(s, true)) > 3) {
+        if (N(s) == 2 && GetCardOrder(PickLowestInSuit(player, s, true)) > 3) {
             AddTopPair(b.Pairs1, b.Pairs1Count, s);
             SetOnly(b.Singles1, b.Singles1Count, hi);
             done = true;
         }
     for (int s = 0; s < 4 && !done; ++s)
-        if (N(s) == 3 && Has(s, ACE) && GetCardOrder(player.PickLowestInSuit(s, true)) > 1) {
+        if (N(s) == 3 && Has(s, ACE) && GetCardOrder(PickLowestInSuit(player, s, true)) > 1) {
             AddS3(s);
             b.Singles1Count = 1;
             done = true;
@@ -293,7 +294,7 @@ void RamschPlanner::EightTwoBlanksOneSmall() {
         for (int s = 0; s < 4; ++s) longSuit = longSuit || N(s) > 5;
         if (longSuit)
             for (int s = 0; s < 4; ++s)
-                if (N(s) == 2 && GetCardOrder(player.PickLowestInSuit(s, true)) > 1) {
+                if (N(s) == 2 && GetCardOrder(PickLowestInSuit(player, s, true)) > 1) {
                     AddTopPair(b.Pairs1, b.Pairs1Count, s);
                     b.Singles1Count = 0;
                 }
@@ -304,7 +305,7 @@ void RamschPlanner::EightTwoBlanksOneSmall() {
 // that suit end the planning.
 Stage RamschPlanner::EightBlankAndTopOverTen() {
     const DiscardEntry single = b.Singles3[0];
-    const int ten = player.NextLowerInSuit(Card(single.Index), false);
+    const int ten = NextLowerInSuit(player, Card(single.Index), false);
     if (Points(b.Singles1[0].Index) < 10 && ten != NO_CARD && GetCardRank(ten) == TEN) {
         const int tenSuit = GetCardSuit(ten, true);
         bool otherDoubleton = forehand;
@@ -353,10 +354,10 @@ bool RamschPlanner::EightPairForALongerSuit(int& x) {
         // 8.4.1 A five-card suit of Ace and Ten without the Seven.
         for (int s = 0; s < 4; ++s) {
             if (N(s) != 5) continue;
-            const int high = player.PickHighestInSuit(s, true);
-            const int next = player.NextLowerInSuit(high, false);
+            const int high = PickHighestInSuit(player, s, true);
+            const int next = NextLowerInSuit(player, high, false);
             if (GetCardRank(high) == ACE && GetCardRank(next) == TEN &&
-                GetCardRank(player.PickLowestInSuit(s, true)) != SEVEN) {
+                GetCardRank(PickLowestInSuit(player, s, true)) != SEVEN) {
                 AddTopPair(b.Pairs2, b.Pairs2Count, s);
                 b.Pairs1Count = 0;
                 return true;
@@ -367,8 +368,8 @@ bool RamschPlanner::EightPairForALongerSuit(int& x) {
         // 8.4.2 A three-card suit of the Ace over low cards.
         for (int s = 0; s < 4; ++s) {
             if (N(s) != 3) continue;
-            const int high = player.PickHighestInSuit(s, true);
-            const int next = player.NextLowerInSuit(high, false);
+            const int high = PickHighestInSuit(player, s, true);
+            const int next = NextLowerInSuit(player, high, false);
             if (GetCardRank(high) == ACE && next != NO_CARD && GetCardOrder(next) < 3) {
                 SetOnly(b.Singles2, b.Singles2Count, pair.First);
                 AddS3(s);

@@ -2,7 +2,7 @@
 // The evaluation of one computer seat's hand: every game it could play into his game options,
 // the bid limit, the risk settings and the bidding level (the shared rules are in BidEvaluation.h).
 
-#include "model/Player.h"
+class CPlayer;
 
 class CGameEvaluation {
 public:

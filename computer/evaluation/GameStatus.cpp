@@ -53,10 +53,10 @@ void CPlayer::AnalyseGameStatus(GameStatusRecord& record) const {
     if (!null) {
         const int own = IsSuitGame(type) ? GetTrumpCount() : handInfo.JackCount;
         record.TrumpsOut = g_Game.TrumpCount - own;
-        if (ramsch) record.TopTrump = handInfo.JackCount > 0 ? AreLowerJacksGone(PickRandomJack(-1)) : 0;
-        else record.TopTrump = IsTopCard(PickHighestInSuit(-1, true), -1, -1);
-        record.SeatAHoldsTrump = MayHoldSuit(seatA, type);
-        record.SeatBHoldsTrump = MayHoldSuit(seatB, type);
+        if (ramsch) record.TopTrump = handInfo.JackCount > 0 ? AreLowerJacksGone(*this, PickRandomJack(*this, -1)) : 0;
+        else record.TopTrump = IsTopCard(*this, PickHighestInSuit(*this, -1, true), -1, -1);
+        record.SeatAHoldsTrump = MayHoldSuit(*this, seatA, type);
+        record.SeatBHoldsTrump = MayHoldSuit(*this, seatB, type);
         if (IsSuitGame(type)) record.TrumpTen = !IsHeldOrGone(type, TEN, me);
         else if (type == GAME_GRAND) record.TrumpTen = -1;
         else record.TrumpTen = CRamschPlay(*this).EvaluateRamschHand(-1);
@@ -66,23 +66,23 @@ void CPlayer::AnalyseGameStatus(GameStatusRecord& record) const {
         if (IsSuitGame(type) && s == type) continue;
         GameStatusSuit& block = record.Suits[s];
         const int own = CountInSuit(s);
-        const int outstanding = CountOutstanding(s) - own;
-        block.SeatAHolds = MayHoldSuit(seatA, s);
-        if (ramsch) block.OtherHolds = MayHoldSuit(seatB, s);
+        const int outstanding = CountOutstanding(*this, s) - own;
+        block.SeatAHolds = MayHoldSuit(*this, seatA, s);
+        if (ramsch) block.OtherHolds = MayHoldSuit(*this, seatB, s);
         else if (open) block.OtherHolds = soloist->CountInSuit(s) > 0 ? 1 : 0;
-        else block.OtherHolds = MayHoldSuit(seatK, s);
+        else block.OtherHolds = MayHoldSuit(*this, seatK, s);
         if (null || ramsch) {
             block.Outstanding = outstanding;
-            block.TopCard = own > 0 ? IsSuitSafe(PickLowestInSuit(s, true), -1, -1) : 0;
+            block.TopCard = own > 0 ? IsSuitSafe(*this, PickLowestInSuit(*this, s, true), -1, -1) : 0;
             if (ramsch) block.Fourth = CRamschPlay(*this).EvaluateRamschHand(s);
             else
                 block.Fourth =
                     (me == g_Game.Soloist || open) && soloist ? CNullPlay(*soloist).EvaluateNullFollow(-1, s) : -1;
             continue;
         }
-        block.TopCard = own > 0 ? IsTopCard(PickHighestInSuit(s, true), -1, -1) : 0;
+        block.TopCard = own > 0 ? IsTopCard(*this, PickHighestInSuit(*this, s, true), -1, -1) : 0;
         const bool tenOut = !IsHeldOrGone(s, TEN, me);
-        if (type == GAME_GRAND || MayHoldSuit(seatA, s) || MayHoldSuit(seatB, s)) {
+        if (type == GAME_GRAND || MayHoldSuit(*this, seatA, s) || MayHoldSuit(*this, seatB, s)) {
             block.Outstanding = outstanding;
             block.Fourth = tenOut;
         } else {

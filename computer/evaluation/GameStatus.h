@@ -26,4 +26,4 @@ struct GameStatusRecord {
 };
 static_assert(sizeof(GameStatusRecord) == 25 * sizeof(int), "the status record is 25 ints");
 
-// CPlayer::AnalyseGameStatus (model/Player.h) fills it.
+// CPlayer::AnalyseGameStatus (model/PlayerData.h) fills it.

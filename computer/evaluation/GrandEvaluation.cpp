@@ -7,7 +7,7 @@
 #include "computer/evaluation/TrickEstimator.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "model/PlayerServices.h"
 
@@ -434,7 +435,7 @@ void CPlayer::LoadCardPlan(int trick) {
 
 void InstallComputerPlayer() {
     g_PlayerServices.IsTopCard = [](const CPlayer& player, int card, int ex1, int ex2) {
-        return player.IsTopCard(card, ex1, ex2);
+        return IsTopCard(player, card, ex1, ex2);
     };
     g_PlayerServices.AnalyseHand = [](CPlayer& player, int mode) { player.AnalyseHand(mode); };
     g_PlayerServices.GetMatadors = [](const CPlayer& player, int type) { return GetMatadors(player, type); };

@@ -6,7 +6,7 @@
 // Modes: 0 the ten cards of slots 0..9; 1 twelve cards, the skat in slots 10 and 11 counted;
 // 2 the ten cards counted, the skat slots only in RankTableWithSkat; 3 the 22 pooled cards of the
 // Revolution exchange; 4 twelve cards for the Null evaluation.
-// The operations of the player are CPlayer members (declared in model/Player.h, defined here).
+// The operations of the player are CPlayer members (declared in model/PlayerData.h, defined here).
 
 class CPlayer;
 class CCards;

@@ -8,6 +8,7 @@
 #include "computer/evaluation/TrickEstimator.h"
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
@@ -142,7 +143,7 @@ void CKontraDecision::EstimateKontraGrand() {
         if (o[OPT_SCHNEIDER]) {
             for (int s = 0; s < 4; ++s) {
                 int mine[8], theirs[8];
-                const int a = me.CollectSuit(s, true, mine), b = soloistHand.CollectSuit(s, true, theirs);
+                const int a = CollectSuit(me, s, true, mine), b = CollectSuit(soloistHand, s, true, theirs);
                 if (a >= 2 && b >= 2 && GetCardOrder(theirs[0]) < GetCardOrder(mine[0]) &&
                     GetCardOrder(theirs[1]) < GetCardOrder(mine[1]))
                     return Kontra(me, 3534);
@@ -196,7 +197,7 @@ void CKontraDecision::EstimateKontraGrand() {
     if (RamschRoundOrOnly() && me.seat == g_Game.Forehand && J >= 2 && HasCoverInOtherSuits(info, 6, 2, 1) &&
         HasTenCoverInOtherSuits(info, 6, 1, 1) && CountHighPatterns(info, 6, 3, 1))
         return Kontra(me, 3536);
-    if (J > g_Game.TrumpCount - J && me.IsTopCard(me.PickJack(0), -1, -1) && info.ShortSuitCount > 0)
+    if (J > g_Game.TrumpCount - J && IsTopCard(me, PickJack(me, 0), -1, -1) && info.ShortSuitCount > 0)
         for (int s = 0; s < 4; ++s)
             if (info.SuitCount[s] > 3 && aceOrTen(s)) return Kontra(me, 3530);
 }

@@ -2,7 +2,7 @@
 // Kontra and Rekontra of one computer seat: the announcements and the estimators by game type
 // (the rules that permit them are in Kontra.h).
 
-#include "model/Player.h"
+class CPlayer;
 
 class CKontraDecision {
 public:

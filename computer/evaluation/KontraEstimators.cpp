@@ -11,6 +11,7 @@
 #include "computer/play/CardQueries.h"
 #include "computer/play/NullPlay.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Player.h"
@@ -106,7 +107,7 @@ void CKontraDecision::EstimateKontraSuit() {
         if (HasCoverInOtherSuits(info, t, 1, 1) || HasAceCoverInOtherSuits(info, t, 2, 1)) return Kontra(me, t, 2991);
         const int S = TrickCardOf(g_Game.Soloist);
         const int P = GetCardPoints(S);
-        const int n = me.NextHigherInSuit(S);
+        const int n = NextHigherInSuit(me, S);
         const int effective = S != NO_CARD ? GetCardSuit(S, false) : -1;
         if (g_Game.Forehand == g_Game.Soloist) {
             // The cards this player holds of the led card's suit: for a trump (a Jack too) his
@@ -154,7 +155,7 @@ void CKontraDecision::EstimateKontraNull() {
         const int a = HeldLowestFirst(me, s, mine), b = HeldLowestFirst(open, s, theirs);
         if (b == 1 && a >= 1 && GetCardOrder(theirs[0]) >= 2 && GetCardOrder(theirs[0]) > GetCardOrder(mine[0]))
             return Kontra(me, type, 6264);
-        if (a == 2 && b > 4 && me.IsSuitSafe(mine[0], NO_CARD, NO_CARD)) return Kontra(me, type, 6263);
+        if (a == 2 && b > 4 && IsSuitSafe(me, mine[0], NO_CARD, NO_CARD)) return Kontra(me, type, 6263);
         const int k = a < b ? a : b;
         if (k >= 1 && GetCardOrder(theirs[k - 1]) > GetCardOrder(mine[k - 1]) && (b >= 2 || (b == 1 && a >= 5)) &&
             !(soloistLeads && GetCardOrder(theirs[b - 1]) < 2))
@@ -169,11 +170,11 @@ void CKontraDecision::EstimateKontraNull() {
         const int a = HeldLowestFirst(me, s, mine);
         const int outCount = OutCount(me, s);
         const int k = a < outCount ? a : outCount;
-        const int lowestOut = me.LowestCardOutInSuit(s);
+        const int lowestOut = LowestCardOutInSuit(me, s);
         if (k < 1 || lowestOut == NO_CARD || GetCardOrder(mine[k - 1]) <= GetCardOrder(lowestOut)) continue;
         for (int u = 0; u < 4; ++u) {
             if (u == s) continue;
-            const int low = me.PickLowestInSuit(u, true), high = me.HighestCardOutInSuit(u);
+            const int low = PickLowestInSuit(me, u, true), high = HighestCardOutInSuit(me, u);
             if (low == NO_CARD || high == NO_CARD || GetCardOrder(low) >= GetCardOrder(high)) continue;
             me.forcedCard = low;
             me.gameOptions[type][OPT_RULE] = 6262;

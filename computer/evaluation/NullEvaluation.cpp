@@ -9,7 +9,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include <algorithm>
 

@@ -16,10 +16,10 @@ std::vector<NullSuitCards> NullOrderCards(const CPlayer& player, const std::vect
             answer.push_back(cards);
             continue;
         }
-        cards.highest = player.PickHighestInSuit(suit, true);
-        cards.belowHighest = player.NextLowerInSuit(cards.highest, false);
-        cards.lowest = player.PickLowestInSuit(suit, true);
-        cards.aboveLowest = player.NextHigherInSuit(cards.lowest);
+        cards.highest = PickHighestInSuit(player, suit, true);
+        cards.belowHighest = NextLowerInSuit(player, cards.highest, false);
+        cards.lowest = PickLowestInSuit(player, suit, true);
+        cards.aboveLowest = NextHigherInSuit(player, cards.lowest);
         answer.push_back(cards);
     }
     return answer;
@@ -30,8 +30,8 @@ RamschHandCards RamschOrderCards(const CPlayer& player) {
     g_Game.SetGameTypeWithTrumps(GAME_RAMSCH, 4);
     RamschHandCards answer;
     int cards[11];
-    answer.jacks.assign(cards, cards + player.CollectSuit(GAME_RAMSCH, true, cards));
+    answer.jacks.assign(cards, cards + CollectSuit(player, GAME_RAMSCH, true, cards));
     for (int suit = 0; suit < 4; ++suit)
-        answer.suits[static_cast<std::size_t>(suit)].assign(cards, cards + player.CollectSuit(suit, true, cards));
+        answer.suits[static_cast<std::size_t>(suit)].assign(cards, cards + CollectSuit(player, suit, true, cards));
     return answer;
 }

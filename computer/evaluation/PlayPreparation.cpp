@@ -4,9 +4,10 @@
 #include "computer/evaluation/EstimationSheetLayout.h"
 #include "computer/evaluation/GameOption.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 void CPlayer::EvaluateSuitStatus() {
     HandInfo& info = handInfo;

@@ -3,7 +3,7 @@
 // (Ramsch, the Durchmarsch attempt), written into HandInfo::PlayStatus and PlayStatusSummary,
 // the Durchmarsch plan, the pass-on risk cascade and the Grand Hand answer. The play block of the
 // trick estimation sheet (SHEET_PLAY) shows every figure.
-// The operations of the player are CPlayer members (declared in model/Player.h, defined here).
+// The operations of the player are CPlayer members (declared in model/PlayerData.h, defined here).
 
 class CPlayer;
 

@@ -8,6 +8,7 @@
 #include "computer/evaluation/PlayPreparation.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 
 #include <algorithm>
@@ -115,7 +116,7 @@ void PlayRiskRules::Step3WithAnUnfitSuit() {
     if (c2 != 0 || c3 != 0 || c6 != 0 || c9 != 0 || drop != 0) {
         if (c6 == 1 && c2 == 0 && c3 == 0 && c9 == 0 && drop == 0 && jacks == STATUS_OK &&
             UnfitSuit([](const PlayRiskRules& k, int s) {
-                return k.n(s) > 3 && GetCardOrder(k.player.PickLowestInSuit(s, true)) < 3;
+                return k.n(s) > 3 && GetCardOrder(PickLowestInSuit(k.player, s, true)) < 3;
             }))
             Rule(117, 20);
         return;
@@ -206,7 +207,7 @@ PlayRiskRules::Next PlayRiskRules::ByTwoOkSuits() {
     if (drop > 1) return Next::Final;
     if (R < 0 && J < 3 && drop == 1) {
         for (int s = 0; s < 4; ++s)
-            if (info.PlayStatus[s] == STATUS_VENTURE_DROP_1 && GetCardPoints(player.PickLowCardOfSuit(s)) < 5)
+            if (info.PlayStatus[s] == STATUS_VENTURE_DROP_1 && GetCardPoints(PickLowCardOfSuit(player, s)) < 5)
                 Rule(116, v);
         return Next::Tail;
     }

@@ -10,7 +10,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include <vector>
 

@@ -9,7 +9,8 @@
 #include "computer/play/CardQueries.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Trace.h"
 #include "platform/core/Random.h"
 

@@ -5,7 +5,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/HandInfo.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 
 void CPlayer::SwapCards(int handIndex, CCards& other, int otherIndex, bool animate) {

@@ -1,7 +1,7 @@
 #pragma once
 // Exchanging cards between a player's hand and the skat: the exchange of the two laid-away cards
 // named in DiscardResult, shared by the declaration, the Ramsch skat round and the suggestions.
-// The single-card exchange itself is CPlayer::SwapCards (model/Player.h, defined with this).
+// The single-card exchange itself is CPlayer::SwapCards (model/PlayerData.h, defined with this).
 
 class CPlayer;
 class CCards;

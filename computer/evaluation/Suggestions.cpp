@@ -15,7 +15,7 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/KeptValues.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 
 #include <cstring>

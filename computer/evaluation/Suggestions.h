@@ -1,6 +1,6 @@
 #pragma once
 // The two rules of the game suggestion that judge option records rather than cards; the
-// suggestions themselves are CPlayer::SuggestGame and CPlayer::SuggestSkat (model/Player.h).
+// suggestions themselves are CPlayer::SuggestGame and CPlayer::SuggestSkat (model/PlayerData.h).
 
 // A game that was on before the skat was taken and is off after its lay-away: Grand goes off;
 // any other keeps its values without Hand, with Schneider and Schwarz only where the rules allow

@@ -6,9 +6,10 @@
 #include "computer/evaluation/HandPredicates.h"
 #include "computer/evaluation/TrickEstimator.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "computer/play/CardQueries.h"
 #include "model/GameState.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 
 #include <algorithm>
 

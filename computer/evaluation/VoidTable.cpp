@@ -4,6 +4,8 @@
 #include "model/GameState.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/GameTypeLookups.h"
+#include "model/Player.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
 
@@ -72,7 +74,7 @@ bool TrumpLeadFreeOf(const TrickFacts& f) {
     }
     for (int seat = 0; seat < 3; ++seat) {
         const CPlayer* player = f.game->Player(seat);
-        if (player != nullptr && player->IsSuitExhausted(L)) {
+        if (player != nullptr && IsSuitExhausted(*player, L)) {
             SetFree((seat + 1) % 3, L);
             SetFree((seat + 2) % 3, L);
             break;
@@ -145,7 +147,7 @@ void SuitsOpenOrUsedUp(const TrickFacts& f) {
     const CPlayer* soloist = f.game->Player(g_Game.Soloist);
     const CPlayer* leader = f.game->Player(f.F);
     for (int s = 0; s < 4; ++s) {
-        if (AreOuvertCardsOpen() && soloist != nullptr && soloist->IsSuitExhausted(s)) {
+        if (AreOuvertCardsOpen() && soloist != nullptr && IsSuitExhausted(*soloist, s)) {
             const int d1 = (g_Game.Soloist + 1) % 3, d2 = (g_Game.Soloist + 2) % 3;
             SetFree(d1, s);
             SetFree(d2, s);

@@ -2,7 +2,7 @@
 // The card choosers of one computer seat that the Grand and suit strategies share: by score,
 // by suit and by trump, each a card of the kind asked for or -1.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CCardChoosers {
 public:

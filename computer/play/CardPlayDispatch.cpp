@@ -8,7 +8,8 @@
 #include "computer/play/RamschPlay.h"
 #include "computer/play/SuitDefenderPlay.h"
 #include "computer/play/SuitSoloistPlay.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/VoidTable.h"

@@ -4,6 +4,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "computer/play/StrategyHelpers.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -87,59 +88,58 @@ bool IsOut(const CPlayer& player, int card) {
     return card != NO_CARD && !IsHeld(player, card) && !IsGoneFor(player, card);
 }
 
-int HighestHeld(const CPlayer& player, int suit) { return player.PickHighestInSuit(suit, true); }
+int HighestHeld(const CPlayer& player, int suit) { return PickHighestInSuit(player, suit, true); }
 
-int LowestHeld(const CPlayer& player, int suit) { return player.PickLowestInSuit(suit, true); }
+int LowestHeld(const CPlayer& player, int suit) { return PickLowestInSuit(player, suit, true); }
 
 int HighestOfPlainSuit(const CPlayer& player, int suit) {
-    return IsSuitIndex(suit) ? player.PickHighestInSuit(suit, true) : NO_CARD;
+    return IsSuitIndex(suit) ? PickHighestInSuit(player, suit, true) : NO_CARD;
 }
 
 int LowestOfPlainSuit(const CPlayer& player, int suit) {
-    return IsSuitIndex(suit) ? player.PickLowestInSuit(suit, true) : NO_CARD;
+    return IsSuitIndex(suit) ? PickLowestInSuit(player, suit, true) : NO_CARD;
 }
 
 int LowCardOfPlainSuit(const CPlayer& player, int suit) {
-    return IsSuitIndex(suit) ? player.PickLowCardOfSuit(suit) : NO_CARD;
+    return IsSuitIndex(suit) ? PickLowCardOfSuit(player, suit) : NO_CARD;
 }
 
-int HeldBelow(const CPlayer& player, int card) { return player.NextLowerInSuit(card, false); }
+int HeldBelow(const CPlayer& player, int card) { return NextLowerInSuit(player, card, false); }
 
-int HeldAbove(const CPlayer& player, int card) { return player.NextHigherInSuit(card); }
+int HeldAbove(const CPlayer& player, int card) { return NextHigherInSuit(player, card); }
 
 bool MayPlay(const CPlayer& player, int card) {
     return IsCardCode(card) && player.HasCard(card) && player.CanPlayCard(card, player.trickLeadCard);
 }
 
-int CPlayer::PickHighestInSuit(int suit, bool first) const {
+int PickHighestInSuit(const CPlayer& player, int suit, bool first) {
     if (suit < -1 || suit > 3) return NO_CARD;
     if (suit == -1) {
         if (IsNullGame()) return NO_CARD;
-        if (handInfo.JackCount > 0) {
+        if (player.handInfo.JackCount > 0) {
             const int jacks[4] = {JackOf(0), JackOf(1), JackOf(2), JackOf(3)};
-            const int jack = WalkRun(*this, jacks, 4, first);
+            const int jack = WalkRun(player, jacks, 4, first);
             if (jack != NO_CARD) return jack;
         }
-        if (IsSuitGame(g_Game.GameType)) return PickHighestInSuit(g_Game.GameType, first);
+        if (IsSuitGame(g_Game.GameType)) return PickHighestInSuit(player, g_Game.GameType, first);
         return NO_CARD;
     }
     int suitCards[8];
     const int n = SuitCards(suit, suitCards);
-    return WalkRun(*this, suitCards, n, first);
+    return WalkRun(player, suitCards, n, first);
 }
 
-int CPlayer::PickLowestInSuit(int suit, bool first) const {
+int PickLowestInSuit(const CPlayer& player, int suit, bool first) {
     if (suit < -1 || suit > 3) return NO_CARD;
     if (suit == -1) {
         const int type = g_Game.GameType;
-        if (!IsSuitGame(type) || handInfo.SuitCount[type] == 0)
-            return PickRandomJack(first ? -1 : 0);
+        if (!IsSuitGame(type) || player.handInfo.SuitCount[type] == 0) return PickRandomJack(player, first ? -1 : 0);
         // The trump suit from the Seven up: a low trump (7, 8, 9) when there is one, else the
         // first held trump above the Nine.
         int kept = NO_CARD;
         for (int i = 6; i >= 0; --i) {
             const int card = CardCodeOf(SuitRankList[i], type);
-            const bool held = IsHeld(*this, card);
+            const bool held = IsHeld(player, card);
             if (GetCardOrder(card) > 2) {
                 if (!held) {
                     if (kept != NO_CARD) return kept;
@@ -164,8 +164,8 @@ int CPlayer::PickLowestInSuit(int suit, bool first) const {
     int kept = NO_CARD;
     for (int i = n - 1; i >= 0; --i) {
         const int card = suitCards[i];
-        if (IsGoneFor(*this, card)) continue;
-        if (IsHeld(*this, card)) {
+        if (IsGoneFor(player, card)) continue;
+        if (IsHeld(player, card)) {
             if (first) return card;
             if (kept == NO_CARD) kept = card;
             else if (CoinTails()) kept = card;
@@ -176,13 +176,13 @@ int CPlayer::PickLowestInSuit(int suit, bool first) const {
     return kept;
 }
 
-int CPlayer::PickTopRunInSuit(int suit) const {
+int PickTopRunInSuit(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
     int suitCards[8];
     const int n = SuitCards(suit, suitCards);
     int kept = NO_CARD;
     for (int i = 0; i < n; ++i) {
-        if (IsHeld(*this, suitCards[i])) {
+        if (IsHeld(player, suitCards[i])) {
             if (kept == NO_CARD) TieFirst(kept, suitCards[i]);
             else TieNext(kept, suitCards[i]);
         } else if (kept != NO_CARD) {
@@ -192,14 +192,14 @@ int CPlayer::PickTopRunInSuit(int suit) const {
     return kept;
 }
 
-int CPlayer::PickLowCardOfSuit(int suit) const {
+int PickLowCardOfSuit(const CPlayer& player, int suit) {
     if (suit == -1) {
         // The highest top card over the suits held; equal orders by the coin flip.
         int best = NO_CARD;
         for (int s = 0; s < 4; ++s) {
-            if (PlainCount(*this, s) == 0) continue;
-            const int card = PickHighestInSuit(s, true);
-            if (card == NO_CARD || !IsTopCard(card, -1, -1)) continue;
+            if (PlainCount(player, s) == 0) continue;
+            const int card = PickHighestInSuit(player, s, true);
+            if (card == NO_CARD || !IsTopCard(player, card, -1, -1)) continue;
             if (best == NO_CARD || GetCardOrder(card) > GetCardOrder(best)) best = card;
             else if (GetCardOrder(card) == GetCardOrder(best) && CoinHeads()) best = card;
         }
@@ -210,7 +210,7 @@ int CPlayer::PickLowCardOfSuit(int suit) const {
     const int n = SuitCards(suit, suitCards);
     int kept = NO_CARD;
     for (int i = 0; i < n; ++i) {
-        const bool held = IsHeld(*this, suitCards[i]);
+        const bool held = IsHeld(player, suitCards[i]);
         if (kept == NO_CARD) {
             if (!held) continue;
             if (GetCardOrder(suitCards[i]) > 2) return suitCards[i];
@@ -224,7 +224,7 @@ int CPlayer::PickLowCardOfSuit(int suit) const {
     return kept;
 }
 
-int CPlayer::PickLowCardAnySuit(int suit) const {
+int PickLowCardAnySuit(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
     const int bound = IsNullGame() ? 7 : 2;
     int suitCards[8];
@@ -232,7 +232,7 @@ int CPlayer::PickLowCardAnySuit(int suit) const {
     int kept = NO_CARD;
     for (int i = n - 1; i >= 0; --i) {
         const int card = suitCards[i];
-        const bool held = IsHeld(*this, card);
+        const bool held = IsHeld(player, card);
         if (held && GetCardOrder(card) > bound) return kept != NO_CARD ? kept : card;
         if (held) {
             if (kept == NO_CARD) TieFirst(kept, card);
@@ -244,39 +244,39 @@ int CPlayer::PickLowCardAnySuit(int suit) const {
     return kept;
 }
 
-int CPlayer::PickCardBelowWinner(bool flag) const {
+int PickCardBelowWinner(const CPlayer& player, bool flag) {
     int card = NO_CARD;
     if (IsSuitGame(g_Game.GameType)) {
-        card = PickLowCardOfSuit(g_Game.GameType);
+        card = PickLowCardOfSuit(player, g_Game.GameType);
         if (card != NO_CARD && GetCardPoints(card) == 0)
-            card = PickHighestInSuit(GetCardSuit(card, true), false);
+            card = PickHighestInSuit(player, GetCardSuit(card, true), false);
         if (card != NO_CARD && (!flag || GetCardPoints(card) > 0)) return card;
     }
     for (int s = 3; s >= 0; --s)
-        if (IsHeld(*this, JackOf(s))) return JackOf(s);
+        if (IsHeld(player, JackOf(s))) return JackOf(s);
     return card;
 }
 
-int CPlayer::NextLowerInSuit(int card, bool flag) const {
+int NextLowerInSuit(const CPlayer& player, int card, bool flag) {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
     int suitCards[8];
     const int n = SuitCards(GetCardSuit(card, true), suitCards);
     const int order = GetCardOrder(card);
     for (int i = 0; i < n; ++i) {
-        if (!IsHeld(*this, suitCards[i]) || GetCardOrder(suitCards[i]) >= order) continue;
+        if (!IsHeld(player, suitCards[i]) || GetCardOrder(suitCards[i]) >= order) continue;
         if (flag && GetCardOrder(suitCards[i]) == order - 1) return card;
         return suitCards[i];
     }
     return NO_CARD;
 }
 
-int CPlayer::NextHigherInSuit(int card) const {
+int NextHigherInSuit(const CPlayer& player, int card) {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
     int suitCards[8];
     const int n = SuitCards(GetCardSuit(card, true), suitCards);
     const int order = GetCardOrder(card);
     for (int i = n - 1; i >= 0; --i)
-        if (IsHeld(*this, suitCards[i]) && GetCardOrder(suitCards[i]) > order) return suitCards[i];
+        if (IsHeld(player, suitCards[i]) && GetCardOrder(suitCards[i]) > order) return suitCards[i];
     return NO_CARD;
 }
 
@@ -311,11 +311,11 @@ int HeldRunEnd(const CPlayer& player, int card, bool up) {
 
 }  // namespace
 
-int CPlayer::GetNextHigherHeld(int card) const { return HeldRunEnd(*this, card, true); }
+int GetNextHigherHeld(const CPlayer& player, int card) { return HeldRunEnd(player, card, true); }
 
-int CPlayer::GetNextLowerHeld(int card) const { return HeldRunEnd(*this, card, false); }
+int GetNextLowerHeld(const CPlayer& player, int card) { return HeldRunEnd(player, card, false); }
 
-int CPlayer::LowestHeldRunBelow(int card) const {
+int LowestHeldRunBelow(const CPlayer& player, int card) {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
     const int suit = GetCardSuit(card, true);
     int place = -1;
@@ -325,13 +325,13 @@ int CPlayer::LowestHeldRunBelow(int card) const {
     int result = NO_CARD;
     for (int i = place + 1; i < 7; ++i) {
         const int below = CardCodeOf(SuitRankList[i], suit);
-        if (!IsHeld(*this, below)) break;
+        if (!IsHeld(player, below)) break;
         result = below;
     }
     return result;
 }
 
-int CPlayer::PickCardGrandSuit(int card, int maxOrder) const {
+int PickCardGrandSuit(const CPlayer& player, int card, int maxOrder) {
     if (card == NO_CARD || IsTrumpCard(card)) return NO_CARD;
     int suitCards[8];
     const int n = SuitCards(GetCardSuit(card, true), suitCards);
@@ -339,7 +339,7 @@ int CPlayer::PickCardGrandSuit(int card, int maxOrder) const {
     int run = NO_CARD;
     for (int i = n - 1; i >= 0; --i) {
         const int o = GetCardOrder(suitCards[i]);
-        if (!IsHeld(*this, suitCards[i]) || o <= order || o > maxOrder) continue;
+        if (!IsHeld(player, suitCards[i]) || o <= order || o > maxOrder) continue;
         if (run == NO_CARD) run = suitCards[i];
         else if (o == GetCardOrder(run) + 1) run = suitCards[i];
         else if (o > GetCardOrder(run) + 1) break;
@@ -347,7 +347,7 @@ int CPlayer::PickCardGrandSuit(int card, int maxOrder) const {
     return run;
 }
 
-int CPlayer::PickCardAboveInTrumps(int card, bool flag) const {
+int PickCardAboveInTrumps(const CPlayer& player, int card, bool flag) {
     if (!IsTrumpCard(card) || IsNullGame()) return NO_CARD;
     const int order = GetCardOrder(card);
     const int type = g_Game.GameType;
@@ -355,7 +355,7 @@ int CPlayer::PickCardAboveInTrumps(int card, bool flag) const {
         int found = NO_CARD;
         for (int i = 6; i >= 0; --i) {
             const int trump = CardCodeOf(SuitRankList[i], type);
-            const bool held = IsHeld(*this, trump);
+            const bool held = IsHeld(player, trump);
             if (found == NO_CARD) {
                 if (!held || GetCardOrder(trump) <= order) continue;
                 found = trump;
@@ -369,63 +369,64 @@ int CPlayer::PickCardAboveInTrumps(int card, bool flag) const {
         if (found != NO_CARD) return found;
     }
     for (int s = 3; s >= 0; --s)
-        if (IsHeld(*this, JackOf(s)) && GetCardOrder(JackOf(s)) > order) return JackOf(s);
+        if (IsHeld(player, JackOf(s)) && GetCardOrder(JackOf(s)) > order) return JackOf(s);
     return NO_CARD;
 }
 
-int CPlayer::PickTrumpBelow(int card) const {
+int PickTrumpBelow(const CPlayer& player, int card) {
     if (card == NO_CARD) return NO_CARD;
     const int type = g_Game.GameType;
     if (type == GAME_NULL || type == GAME_REVOLUTION || type == GAME_DURCHMARSCH) return NO_CARD;
     const int order = GetCardOrder(card);
     for (int s = 0; s < 4; ++s)
-        if (IsHeld(*this, JackOf(s)) && GetCardOrder(JackOf(s)) < order) return JackOf(s);
+        if (IsHeld(player, JackOf(s)) && GetCardOrder(JackOf(s)) < order) return JackOf(s);
     if (IsSuitGame(type)) {
         for (int i = 0; i < 7; ++i) {
             const int trump = CardCodeOf(SuitRankList[i], type);
-            if (IsHeld(*this, trump) && GetCardOrder(trump) < order) return trump;
+            if (IsHeld(player, trump) && GetCardOrder(trump) < order) return trump;
         }
     }
     return NO_CARD;
 }
 
-int CPlayer::HighestCardOutInSuit(int suit) const {
+int HighestCardOutInSuit(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
     int suitCards[8];
     const int n = SuitCards(suit, suitCards);
     for (int i = 0; i < n; ++i)
-        if (IsOut(*this, suitCards[i])) return suitCards[i];
+        if (IsOut(player, suitCards[i])) return suitCards[i];
     return NO_CARD;
 }
 
-int CPlayer::LowestCardOutInSuit(int suit) const {
+int LowestCardOutInSuit(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
     int suitCards[8];
     const int n = SuitCards(suit, suitCards);
     for (int i = n - 1; i >= 0; --i)
-        if (IsOut(*this, suitCards[i])) return suitCards[i];
+        if (IsOut(player, suitCards[i])) return suitCards[i];
     return NO_CARD;
 }
 
-int CPlayer::FirstMissingJack() const {
+int FirstMissingJack(const CPlayer& player) {
     for (int s = 0; s < 4; ++s)
-        if (IsOut(*this, JackOf(s))) return JackOf(s);
+        if (IsOut(player, JackOf(s))) return JackOf(s);
     if (IsSuitGame(g_Game.GameType)) {
         for (int i = 0; i < 7; ++i) {
             const int card = CardCodeOf(SuitRankList[i], g_Game.GameType);
-            if (IsOut(*this, card)) return card;
+            if (IsOut(player, card)) return card;
         }
     }
     return NO_CARD;
 }
 
-int CPlayer::FindOpenCardToPlay() const {
-    if (!g_Game.OuvertAnnounced || g_Game.VariantMode == VARIANT_RAMSCH_ONLY || partner == nullptr) return NO_CARD;
+int FindOpenCardToPlay(const CPlayer& player) {
+    if (!g_Game.OuvertAnnounced || g_Game.VariantMode == VARIANT_RAMSCH_ONLY || player.partner == nullptr)
+        return NO_CARD;
     if (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert && GetTrickCount(-1) == 0) return NO_CARD;
     int out[12];
     int held[12];
-    const int outCount = CollectSuit(g_Game.GameType, false, out);
-    const int heldCount = partner->CollectSuit(g_Game.GameType, true, held);
+    const int outCount = CollectSuit(player, g_Game.GameType, false, out);
+    const int heldCount = CollectSuit(*player.partner, g_Game.GameType, true, held);
     if (outCount == 0 || heldCount == 0) return NO_CARD;
     // Only the leading entries, as many as the open hand holds trumps (see the report).
     for (int i = 0; i < outCount && i < heldCount; ++i) {
@@ -436,64 +437,64 @@ int CPlayer::FindOpenCardToPlay() const {
     return NO_CARD;
 }
 
-int CPlayer::PickJack(int suit) const {
+int PickJack(const CPlayer& player, int suit) {
     if (suit == -1) {
         for (int s = 0; s < 4; ++s)
-            if (IsHeld(*this, JackOf(s))) return JackOf(s);
+            if (IsHeld(player, JackOf(s))) return JackOf(s);
         return NO_CARD;
     }
     if (suit < -1 || suit > 3) {
         Rand();  // drawn and discarded, so that a seed replays the same game
-        return IsHeld(*this, JackOf(3)) ? JackOf(3) : NO_CARD;
+        return IsHeld(player, JackOf(3)) ? JackOf(3) : NO_CARD;
     }
     int start = -1;
     for (int s = suit; s < 4 && start < 0; ++s)
-        if (IsHeld(*this, JackOf(s))) start = s;
+        if (IsHeld(player, JackOf(s))) start = s;
     if (start < 0) return NO_CARD;
     int length = 0;
-    while (start + length < 4 && IsHeld(*this, JackOf(start + length))) ++length;
+    while (start + length < 4 && IsHeld(player, JackOf(start + length))) ++length;
     return JackOf(start + Rand() % length);
 }
 
-int CPlayer::PickRandomJack(int suit) const {
+int PickRandomJack(const CPlayer& player, int suit) {
     if (suit == -1) {
         for (int s = 3; s >= 0; --s)
-            if (IsHeld(*this, JackOf(s))) return JackOf(s);
+            if (IsHeld(player, JackOf(s))) return JackOf(s);
         return NO_CARD;
     }
     if (suit < -1 || suit > 3) return NO_CARD;
     int start = -1;
     for (int s = 3; s >= suit && start < 0; --s)
-        if (IsHeld(*this, JackOf(s))) start = s;
+        if (IsHeld(player, JackOf(s))) start = s;
     if (start < 0) return NO_CARD;
     int length = 0;
-    while (start - length >= suit && IsHeld(*this, JackOf(start - length))) ++length;
+    while (start - length >= suit && IsHeld(player, JackOf(start - length))) ++length;
     return JackOf(start - Rand() % length);
 }
 
-int CPlayer::PickHighestTrumpRandomStep(int n) const {
-    int trump = PickHighestInSuit(-1, true);
+int PickHighestTrumpRandomStep(const CPlayer& player, int n) {
+    int trump = PickHighestInSuit(player, -1, true);
     if (n < 1) return trump;
     const int steps = Rand() % n;
-    for (int k = 0; k < steps; ++k) trump = PickTrumpBelow(trump);
+    for (int k = 0; k < steps; ++k) trump = PickTrumpBelow(player, trump);
     return trump;
 }
 
-bool CPlayer::AreLowerJacksGone(int card) const {
+bool AreLowerJacksGone(const CPlayer& player, int card) {
     if (!IsJack(card)) return false;
     const int suit = GetCardSuit(card, true);
     if (suit == DIAMONDS) return true;
     if (!IsTrumpGame(g_Game.GameType)) return false;
     for (int s = suit + 1; s < 4; ++s)
-        if (!IsCardGone(s, JACK, seat)) return false;
+        if (!IsCardGone(s, JACK, player.seat)) return false;
     return true;
 }
 
-bool CPlayer::HasJacksOut() const {
+bool HasJacksOut(const CPlayer& player) {
     int notGone = 0;
     for (int s = 0; s < 4; ++s)
-        if (!IsCardGone(s, JACK, seat)) ++notGone;
-    return notGone - handInfo.JackCount > 0;
+        if (!IsCardGone(s, JACK, player.seat)) ++notGone;
+    return notGone - player.handInfo.JackCount > 0;
 }
 
 namespace {
@@ -509,19 +510,19 @@ int SoloistTrickCard() {
 
 }  // namespace
 
-bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
+bool IsTopCard(const CPlayer& player, int card, int ex1, int ex2) {
     // Step 1: no card.
     if (card == NO_CARD) return false;
     const int suit = GetCardSuit(card, true);
     const int rank = GetCardRank(card);
     const bool jackIsTrump = IsJack(card) && IsTrumpGame(g_Game.GameType);
     // Step 2: the soloist's card in the trick against his own open hand.
-    const CPlayer* openHand = partner;
+    const CPlayer* openHand = player.partner;
     if (g_Game.OuvertAnnounced && openHand != nullptr && card == SoloistTrickCard()) {
         const int effective = IsTrumpCard(card) ? -1 : suit;
-        const int high = openHand->PickHighestInSuit(effective, true);
+        const int high = PickHighestInSuit(*openHand, effective, true);
         if (high != card && high != NO_CARD && GetCardOrder(high) > GetCardOrder(card)) {
-            if (IsTopCard(high, -1, -1)) return true;
+            if (IsTopCard(player, high, -1, -1)) return true;
             if (!jackIsTrump) {
                 for (int i = 0; i < 7 && SuitRankList[i] != rank; ++i)
                     if (HeldCard(*openHand, suit, SuitRankList[i]) == NO_CARD &&
@@ -529,14 +530,12 @@ bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
                         return false;
                 if (IsSuitGame(g_Game.GameType) && suit == g_Game.GameType) {
                     for (int s = 0; s < 4; ++s)
-                        if (HeldCard(*openHand, s, JACK) == NO_CARD && !IsCardGone(s, JACK, seat))
-                            return false;
+                        if (HeldCard(*openHand, s, JACK) == NO_CARD && !IsCardGone(s, JACK, player.seat)) return false;
                     return true;
                 }
             } else {
                 for (int s = suit; s >= 0; --s)
-                    if (HeldCard(*openHand, s, JACK) == NO_CARD && !IsCardGone(s, JACK, seat))
-                        return false;
+                    if (HeldCard(*openHand, s, JACK) == NO_CARD && !IsCardGone(s, JACK, player.seat)) return false;
                 return true;
             }
         }
@@ -544,13 +543,13 @@ bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
     // Step 3: a Jack of a trump game.
     if (jackIsTrump) {
         const int trumpsHeld = IsSuitGame(g_Game.GameType)
-                                   ? handInfo.SuitCount[g_Game.GameType] + handInfo.JackCount
-                                   : handInfo.JackCount;
+                                   ? player.handInfo.SuitCount[g_Game.GameType] + player.handInfo.JackCount
+                                   : player.handInfo.JackCount;
         if (trumpsHeld >= g_Game.TrumpCount) return true;
         for (int s = suit - 1; s >= 0; --s) {
             const int jack = JackOf(s);
-            if (IsCardGone(s, JACK, seat)) continue;
-            if (IsHeld(*this, jack) && IsExcluded(jack, ex1, ex2)) continue;
+            if (IsCardGone(s, JACK, player.seat)) continue;
+            if (IsHeld(player, jack) && IsExcluded(jack, ex1, ex2)) continue;
             return false;
         }
         return true;
@@ -559,24 +558,24 @@ bool CPlayer::IsTopCard(int card, int ex1, int ex2) const {
     if (IsSuitGame(g_Game.GameType) && suit == g_Game.GameType && !IsNullGame()) {
         for (int s = 0; s < 4; ++s) {
             const int jack = JackOf(s);
-            if (IsHeld(*this, jack) && !IsExcluded(jack, ex1, ex2)) return false;
-            if (!IsCardGone(s, JACK, seat) && !IsExcluded(jack, ex1, ex2)) return false;
+            if (IsHeld(player, jack) && !IsExcluded(jack, ex1, ex2)) return false;
+            if (!IsCardGone(s, JACK, player.seat) && !IsExcluded(jack, ex1, ex2)) return false;
         }
     }
     // Step 5: the highest card of the suit still out.
     const int column = IsTrumpCard(card) ? g_Game.GameType : suit;
-    return GetCardOrder(card) >= GetCardOrder(HighestOutstanding(column));
+    return GetCardOrder(card) >= GetCardOrder(HighestOutstanding(player, column));
 }
 
-bool CPlayer::IsSuitSafe(int card, int ex1, int ex2) const {
+bool IsSuitSafe(const CPlayer& player, int card, int ex1, int ex2) {
     if (card == NO_CARD) return false;
     const int suit = GetCardSuit(card, true);
     if (IsJack(card) && IsTrumpGame(g_Game.GameType)) {
         if (suit == DIAMONDS) return true;
         for (int s = suit + 1; s < 4; ++s) {
             const int jack = JackOf(s);
-            if (IsCardGone(s, JACK, seat)) continue;
-            if (IsHeld(*this, jack) && IsExcluded(jack, ex1, ex2)) continue;
+            if (IsCardGone(s, JACK, player.seat)) continue;
+            if (IsHeld(player, jack) && IsExcluded(jack, ex1, ex2)) continue;
             return false;
         }
         return true;
@@ -588,24 +587,24 @@ bool CPlayer::IsSuitSafe(int card, int ex1, int ex2) const {
     for (int i = n - 1; i >= 0; --i) {
         const int lower = suitCards[i];
         if (GetCardOrder(lower) >= order) break;
-        if (IsGoneFor(*this, lower) || IsExcluded(lower, ex1, ex2)) continue;
-        if (MayHoldSuit(NextSeat(seat), column) ||
-            MayHoldSuit(PreviousSeat(seat), column))
+        if (IsGoneFor(player, lower) || IsExcluded(lower, ex1, ex2)) continue;
+        if (MayHoldSuit(player, NextSeat(player.seat), column) ||
+            MayHoldSuit(player, PreviousSeat(player.seat), column))
             return false;
     }
     return true;
 }
 
-bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
-    int first = NextSeat(seat);
-    int second = PreviousSeat(seat);
-    if (seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
+bool IsSuitGuarded(const CPlayer& player, int suit, int n, bool exact) {
+    int first = NextSeat(player.seat);
+    int second = PreviousSeat(player.seat);
+    if (player.seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
     int k = 0;
     // A defender asks about the soloist alone: one question, not the same one twice.
-    if (MayHoldSuit(first, suit) || (second != first && MayHoldSuit(second, suit))) {
+    if (MayHoldSuit(player, first, suit) || (second != first && MayHoldSuit(player, second, suit))) {
         // The cards of the suit not gone for him, his own included: the suit is one byte of the
         // gone-card mask (its Jack counts only in Null and Revolution); the trumps count Jacks.
-        const unsigned gone = GoneCards(seat);
+        const unsigned gone = GoneCards(player.seat);
         if (suit >= 0 && suit <= 3) {
             const bool null = IsNullGame();
             unsigned suitGone = (gone >> (SuitToBlock[suit] * 8)) & 0xFFu;
@@ -616,66 +615,66 @@ bool CPlayer::IsSuitGuarded(int suit, int n, bool exact) const {
         }
     }
     if (suit < 0 || suit > 3) return exact ? k == n : k >= n;
-    const int own = PlainCount(*this, suit);
+    const int own = PlainCount(player, suit);
     return exact ? k - own == n : k >= n + own;
 }
 
-bool CPlayer::AllSuitsTopOrGuarded() const {
+bool AllSuitsTopOrGuarded(const CPlayer& player) {
     for (int s = 0; s < 4; ++s)
-        if (PlainCount(*this, s) == 0) return false;
+        if (PlainCount(player, s) == 0) return false;
     for (int s = 0; s < 4; ++s) {
-        const int card = PickHighestInSuit(s, true);
-        if (!IsTopCard(card, -1, -1) && IsSuitGuarded(s, 1, false)) return false;
+        const int card = PickHighestInSuit(player, s, true);
+        if (!IsTopCard(player, card, -1, -1) && IsSuitGuarded(player, s, 1, false)) return false;
     }
     return true;
 }
 
-bool CPlayer::CountTopSuits(int n) const {
+bool CountTopSuits(const CPlayer& player, int n) {
     int tops = 0;
     for (int s = 0; s < 4; ++s) {
-        if (PlainCount(*this, s) == 0) continue;
-        if (IsTopCard(PickHighestInSuit(s, true), -1, -1)) ++tops;
+        if (PlainCount(player, s) == 0) continue;
+        if (IsTopCard(player, PickHighestInSuit(player, s, true), -1, -1)) ++tops;
     }
     return tops >= n;
 }
 
-bool CPlayer::ChooseSuitSoloistLeadHelper() const {
+bool ChooseSuitSoloistLeadHelper(const CPlayer& player) {
     for (int s = 0; s < 4; ++s) {
-        if (s == g_Game.GameType || PlainCount(*this, s) == 0) continue;
-        const int card = PickLowCardOfSuit(s);
-        if (card == NO_CARD || GetCardRank(card) != TEN || IsTopCard(card, -1, -1)) continue;
-        const int below = NextLowerInSuit(card, false);
+        if (s == g_Game.GameType || PlainCount(player, s) == 0) continue;
+        const int card = PickLowCardOfSuit(player, s);
+        if (card == NO_CARD || GetCardRank(card) != TEN || IsTopCard(player, card, -1, -1)) continue;
+        const int below = NextLowerInSuit(player, card, false);
         if (below == NO_CARD || GetCardOrder(below) < 4) return true;
     }
     return false;
 }
 
-bool CPlayer::ChooseTrumpGameHelper(int suit) const {
+bool ChooseTrumpGameHelper(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return false;
     int heldOrders[7];
     int outOrders[7];
     int h = 0, o = 0;
     for (int i = 0; i < 7; ++i) {
         const int card = CardCodeOf(SuitRankList[i], suit);
-        if (IsHeld(*this, card)) heldOrders[h++] = GetCardOrder(card);
-        else if (!IsGoneFor(*this, card)) outOrders[o++] = GetCardOrder(card);
+        if (IsHeld(player, card)) heldOrders[h++] = GetCardOrder(card);
+        else if (!IsGoneFor(player, card)) outOrders[o++] = GetCardOrder(card);
     }
     const int k = h < o ? h : o;
     if (k == 0) return false;
     return heldOrders[0] > outOrders[k - 1];
 }
 
-int CPlayer::GetSuitWord(int suit) const {
+int GetSuitWord(const CPlayer& player, int suit) {
     if (suit == -1) {
         for (int s = 0; s < 4; ++s)
-            if (FollowSuitMarks[s] != 0) return FollowSuitMarks[s];
+            if (player.FollowSuitMarks[s] != 0) return player.FollowSuitMarks[s];
         return 0;
     }
     if (suit < 0 || suit > 3) return 0;
-    return FollowSuitMarks[suit];
+    return player.FollowSuitMarks[suit];
 }
 
-int CPlayer::GetCountInSuit2(int suit) const {
+int GetCountInSuit2(const CPlayer& player, int suit) {
     if (suit < 0 || suit > 3) return 0;
-    return IsNullGame() ? handInfo.PlayedSuitCountWithJack[suit] : handInfo.PlayedSuitCount[suit];
+    return IsNullGame() ? player.handInfo.PlayedSuitCountWithJack[suit] : player.handInfo.PlayedSuitCount[suit];
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The card-play vocabulary on one player's hand: pick the highest, lowest or a low card of a suit,
 // the held neighbour of a card, the highest or lowest card of a suit still out, a Jack of a run,
-// and tests such as whether a card is the top card still in play. They are CPlayer members
-// (declared in model/Player.h, defined here); this header keeps the random tie idioms and the
-// plain hand lookups they share. None changes the hand; the only state they touch is the random
+// and tests such as whether a card is the top card still in play. They are declared with the
+// player's other questions in model/Player.h and defined here; this header keeps the random tie
+// idioms and the plain hand lookups they share. None changes the hand; the only state they touch is the random
 // tie counter (g_Computer.RandomTieCounter).
 //
 // Cards are card codes, -1 = none; a suit argument is 0..3, or -1 for the trumps.
@@ -13,6 +13,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/HandInfo.h"
 #include "model/Player.h"
 
@@ -77,6 +78,6 @@ int HeldAbove(const CPlayer& player, int card);
 // The soloist's side and the defenders'.
 inline bool IsDefender(const CPlayer& player) { return player.seat != g_Game.Soloist; }
 // Whether the soloist may still hold a column (a suit, or the trumps) in the player's knowledge.
-inline bool SoloistMayHold(const CPlayer& player, int column) { return player.MayHoldSuit(g_Game.Soloist, column); }
+inline bool SoloistMayHold(const CPlayer& player, int column) { return MayHoldSuit(player, g_Game.Soloist, column); }
 // Whether the player may play a card now: a card he holds that the trick's lead allows.
 bool MayPlay(const CPlayer& player, int card);

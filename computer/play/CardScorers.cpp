@@ -19,7 +19,7 @@ namespace {
 bool HeldLow(const CPlayer& p, int suit) {
     return Holds(p, suit, SEVEN) || Holds(p, suit, EIGHT) || Holds(p, suit, NINE);
 }
-bool Top(const CPlayer& p, int suit, int rank) { return p.IsTopCard(HeldCard(p, suit, rank), -1, -1); }
+bool Top(const CPlayer& p, int suit, int rank) { return IsTopCard(p, HeldCard(p, suit, rank), -1, -1); }
 
 // Group 1: the bonus when the soloist is known free of the suit.
 int FreeSuitBonus(const CPlayer& p, int suit, int value, int bonus) {
@@ -169,11 +169,11 @@ int CCardScorers::ScoreSeven2(int s, int, int a) const { return Holds(me, s, SEV
 int CCardScorers::ScoreAce3(int s, int c, int a, int t) const {
     if (!Holds(me, s, ACE)) return -1;
     if (IsDefender(me)) {
-        if (me.IsSuitGuarded(s, 1, false) && SoloistMayHold(me, s) && t != 0) return a + 11 - t;
+        if (IsSuitGuarded(me, s, 1, false) && SoloistMayHold(me, s) && t != 0) return a + 11 - t;
         return c == 2 ? a + 7 : a + 11;
     }
-    if (me.MayHoldSuit(PreviousSeat(me.seat), s)) return a + 1;
-    return me.MayHoldSuit(NextSeat(me.seat), s) ? a + 1 : 8;
+    if (MayHoldSuit(me, PreviousSeat(me.seat), s)) return a + 1;
+    return MayHoldSuit(me, NextSeat(me.seat), s) ? a + 1 : 8;
 }
 
 int CCardScorers::ScoreTen3(int s, int c, int a, int t) const {
@@ -181,11 +181,11 @@ int CCardScorers::ScoreTen3(int s, int c, int a, int t) const {
     const bool ace = Holds(me, s, ACE);
     const bool top = Top(me, s, TEN);
     const int base = ace ? a + 13 : 17;
-    if (IsDefender(me) && me.IsSuitGuarded(s, 1, false) && SoloistMayHold(me, s) && t != 0)
+    if (IsDefender(me) && IsSuitGuarded(me, s, 1, false) && SoloistMayHold(me, s) && t != 0)
         return top ? (ace ? 1 : 0) + 8 : base - t + (ace ? 1 : 0);
     if (ace || top) return 13;
     if (c != 2) return base;
-    return me.CountOutstanding(s) - 2 < 2 ? a + 9 : 1;
+    return CountOutstanding(me, s) - 2 < 2 ? a + 9 : 1;
 }
 
 // The shared cascade of the group-3 Seven, Eight, Nine, Queen and King.
@@ -194,7 +194,7 @@ static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, i
     const int card = HeldCard(p, s, m.rank);
     const bool defender = IsDefender(p);
     const bool V = defender && SoloistMayHold(p, s);
-    const bool guarded = p.IsSuitGuarded(s, 1, false);
+    const bool guarded = IsSuitGuarded(p, s, 1, false);
     const bool seven = m.rank == SEVEN;
     const bool smallCard = m.rank == SEVEN || m.rank == EIGHT || m.rank == NINE;
     const bool tenHeld = Holds(p, s, TEN);
@@ -207,7 +207,7 @@ static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, i
     } else if (m.lowerRank >= 0 && Holds(p, s, m.lowerRank)) {
         v = ScoreMember3(p, *MemberOf(m.lowerRank), s, c, a, 0) - 1;
         if (v >= m.C4) v = boost(v);
-    } else if (!seven && V && p.IsTopCard(card, -1, -1)) {
+    } else if (!seven && V && IsTopCard(p, card, -1, -1)) {
         v = m.C1;
     } else if (c == 2 && tenHeld && !Top(p, s, TEN) && (seven || V)) {
         v = m.C2;
@@ -221,12 +221,12 @@ static int ScoreMember3(const CPlayer& p, const Group3Member& m, int s, int c, i
     }
     // 4. A defender with the suit guarded against a soloist who may still hold it.
     if (next <= 4 && !seven && defender && guarded && SoloistMayHold(p, s) && t != 0) {
-        if (p.IsTopCard(card, -1, -1) && p.CountInSuit(s) == 1) return v - 2 * t + (m.rank == KING ? 1 : 0);
+        if (IsTopCard(p, card, -1, -1) && p.CountInSuit(s) == 1) return v - 2 * t + (m.rank == KING ? 1 : 0);
         return v - t;
     }
     // 5. A doubleton with its Ten.
     if (next <= 5 && c == 2 && tenHeld) {
-        if (!Top(p, s, TEN) && p.CountOutstanding(s) - 2 < 2) return m.C5;
+        if (!Top(p, s, TEN) && CountOutstanding(p, s) - 2 < 2) return m.C5;
         return CCardScorers(p).ScoreTen3(s, 2, a, t) + m.C5 - 9;
     }
     // 6. The small cards keep or give up the Ace's protection.
@@ -245,7 +245,7 @@ int CCardScorers::ScoreSeven3(int s, int c, int a, int t) const { return ScoreMe
 
 static int ScoreLow4(const CPlayer& p, int rank, int s, int c, int t) {
     if (!Holds(p, s, rank)) return -1;
-    if (!p.LinkedHoldsHigher(s)) return -1;
+    if (!LinkedHoldsHigher(p, s)) return -1;
     if (g_Game.OuvertAnnounced) return rank == SEVEN ? 9 : rank == EIGHT ? 10 : 11;
     const bool K = Holds(p, s, KING) && Top(p, s, KING);
     const bool X = Top(p, s, rank);
@@ -267,7 +267,7 @@ int CCardScorers::ScoreNine4(int s, int c, int, int t) const { return ScoreLow4(
 
 int CCardScorers::ScoreTen4(int s, int c, int a, int t) const {
     if (!Holds(me, s, TEN)) return -1;
-    if (!me.LinkedHoldsHigher(s)) return 2;
+    if (!LinkedHoldsHigher(me, s)) return 2;
     const bool open = g_Game.OuvertAnnounced != 0;
     const bool ace = Holds(me, s, ACE);
     const bool T = Top(me, s, TEN);
@@ -293,7 +293,7 @@ int CCardScorers::ScoreTen4(int s, int c, int a, int t) const {
 
 int CCardScorers::ScoreAce4(int s, int c, int a, int t) const {
     if (!Holds(me, s, ACE)) return -1;
-    if (!me.LinkedHoldsHigher(s)) return 1;
+    if (!LinkedHoldsHigher(me, s)) return 1;
     const bool open = g_Game.OuvertAnnounced != 0;
     int v;
     if (open) {
@@ -307,7 +307,7 @@ int CCardScorers::ScoreAce4(int s, int c, int a, int t) const {
         const int p = PartyWithTrick(me, a), pp = PartyWithTrickPrime(me, a);
         const bool anyMark =
             me.FollowSuitMarks[0] || me.FollowSuitMarks[1] || me.FollowSuitMarks[2] || me.FollowSuitMarks[3];
-        if (pp < 50 && anyMark && me.GetSuitWord(s) == 0) return 11;
+        if (pp < 50 && anyMark && GetSuitWord(me, s) == 0) return 11;
         if (p >= 20 && p <= 30) return 11;
         if (pp >= 50 && pp <= 59) return 23;
     }
@@ -317,7 +317,7 @@ int CCardScorers::ScoreAce4(int s, int c, int a, int t) const {
 
 int CCardScorers::ScoreKing4(int s, int c, int a, int t) const {
     if (!Holds(me, s, KING)) return -1;
-    if (!me.LinkedHoldsHigher(s)) return -1;
+    if (!LinkedHoldsHigher(me, s)) return -1;
     if (g_Game.OuvertAnnounced) return 25;
     const bool K = Top(me, s, KING);
     int v;
@@ -342,7 +342,7 @@ int CCardScorers::ScoreKing4(int s, int c, int a, int t) const {
 
 int CCardScorers::ScoreQueen4(int s, int c, int a, int t) const {
     if (!Holds(me, s, QUEEN)) return -1;
-    if (!me.LinkedHoldsHigher(s)) return -1;
+    if (!LinkedHoldsHigher(me, s)) return -1;
     if (g_Game.OuvertAnnounced) return 22;
     const bool K = Holds(me, s, KING) && Top(me, s, KING);
     const bool Q = Top(me, s, QUEEN);

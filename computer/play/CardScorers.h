@@ -2,7 +2,7 @@
 // The card scorers of one computer seat: how much a card of a suit is worth playing now, by
 // rank and by the four kinds of situation.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CCardScorers {
 public:

@@ -17,21 +17,21 @@ int CRamschPlay::PlayDurchmarschLead() {
             card = CCardChoosers(me).ChooseCardGeneral(0, 0);
             if (card == NO_CARD) card = ChooseRamschCard2(-1);
         } else if (T == 0) {
-            const int h = me.PickHighestInSuit(SuitOf(card), true);
-            if (me.IsTopCard(h, -1, -1)) card = h;
+            const int h = PickHighestInSuit(me, SuitOf(card), true);
+            if (IsTopCard(me, h, -1, -1)) card = h;
         }
     } else if (J < T) {
         // 2. Another player still holds a Jack: draw it with a Jack from the top.
-        card = me.PickHighestInSuit(-1, false);
+        card = PickHighestInSuit(me, -1, false);
     } else {
         // 3. Every Jack still in play is his own.
         card = ChooseRamschVariantLead();
         if (card == NO_CARD) {
             card = CCardChoosers(me).ChooseLeadOrLastCard(-1);
             if (card == NO_CARD) {
-                card = me.PickRandomJack(0);
-            } else if (!me.IsTopCard(card, -1, -1) && J == T && me.CollectSuit(SuitOf(card), false, nullptr) == 1) {
-                card = me.PickHighestInSuit(-1, true);
+                card = PickRandomJack(me, 0);
+            } else if (!IsTopCard(me, card, -1, -1) && J == T && CollectSuit(me, SuitOf(card), false, nullptr) == 1) {
+                card = PickHighestInSuit(me, -1, true);
             }
         }
     }
@@ -46,17 +46,17 @@ int CRamschPlay::PlayDurchmarschSecond(int firstCard) {
     if (IsJack(firstCard)) {
         // 1. Half of the time with two Jacks: the Jack just above the led one.
         // A Jack lead must be followed with a Jack: the one above only when there is one.
-        card = me.PickJack(0);
+        card = PickJack(me, 0);
         if (J == 2 && CoinTails()) {
-            const int above = me.PickCardAboveInTrumps(firstCard, true);
+            const int above = PickCardAboveInTrumps(me, firstCard, true);
             if (above != NO_CARD) card = above;
         }
     } else if (me.CountInSuit(s) > 0) {
         // 2. A low card at the bottom of its run.
-        card = me.GetNextLowerHeld(me.PickLowCardOfSuit(s));
+        card = GetNextLowerHeld(me, PickLowCardOfSuit(me, s));
     } else if (J > 0 && J >= T - J) {
         // 3. Trump only with at least half of the Jacks still in play.
-        card = me.PickRandomJack(0);
+        card = PickRandomJack(me, 0);
     } else {
         card = ChooseRamschCard(-1, false, false);
     }
@@ -76,25 +76,25 @@ int CRamschPlay::PlayDurchmarschThird(int firstCard, int secondCard) {
             card = ChooseRamschCard(-1, false, false);
         } else {
             const int x = IsJack(secondCard) && OrderOf(secondCard) > OrderOf(firstCard) ? secondCard : firstCard;
-            card = me.PickCardAboveInTrumps(x, true);
+            card = PickCardAboveInTrumps(me, x, true);
             // No Jack above: the lowest Jack still follows the Jack lead.
-            if (card == NO_CARD) card = me.PickRandomJack(-1);
+            if (card == NO_CARD) card = PickRandomJack(me, -1);
         }
     } else if (me.CountInSuit(s) > 0) {
         if (IsJack(secondCard)) {
-            card = me.PickLowCardOfSuit(s);
+            card = PickLowCardOfSuit(me, s);
         } else {
             const int x = OrderOf(firstCard) == W ? firstCard : secondCard;
-            card = me.NextHigherInSuit(x);
-            if (card == NO_CARD) card = me.PickLowCardOfSuit(s);
+            card = NextHigherInSuit(me, x);
+            if (card == NO_CARD) card = PickLowCardOfSuit(me, s);
         }
     } else if (J == 0) {
         card = ChooseRamschCard(-1, false, false);
     } else if (IsJack(secondCard)) {
-        card = me.PickCardAboveInTrumps(secondCard, true);
+        card = PickCardAboveInTrumps(me, secondCard, true);
         if (card == NO_CARD) card = ChooseRamschCard(-1, false, false);
     } else {
-        card = me.PickRandomJack(0);
+        card = PickRandomJack(me, 0);
     }
     if (card == NO_CARD) card = ChooseRamschCard2(-1);
     return me.FinishStrategy(card, EPILOGUE_PLAIN);

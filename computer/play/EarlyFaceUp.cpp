@@ -7,6 +7,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -20,7 +21,7 @@ constexpr int kVoicesOn = 1 << 24;
 // The suit test: none of the highest held cards, as many as cards are still out, is outranked by
 // a card still out.
 bool SuitIsSafe(const CPlayer& player, int suit) {
-    if (!player.MayHoldSuit(NextSeat(player.seat), suit) && !player.MayHoldSuit(PreviousSeat(player.seat), suit))
+    if (!MayHoldSuit(player, NextSeat(player.seat), suit) && !MayHoldSuit(player, PreviousSeat(player.seat), suit))
         return true;
     int heldCount = 0, outCount = 0;
     int heldPositions[7] = {};
@@ -71,9 +72,9 @@ void CGrandPlay::EarlyFaceUpGrand() {
     // 2. The trumps: none out, or his top Jacks draw them.
     if (others != 0) {
         if (jacks < others) return;
-        const int top = me.PickHighestInSuit(-1, true);
-        if (!me.IsTopCard(top, -1, -1)) return;
-        if (others != 1 && !me.IsTopCard(me.PickTrumpBelow(top), top, -1)) return;
+        const int top = PickHighestInSuit(me, -1, true);
+        if (!IsTopCard(me, top, -1, -1)) return;
+        if (others != 1 && !IsTopCard(me, PickTrumpBelow(me, top), top, -1)) return;
     }
     // 3. Every plain suit he holds is safe.
     for (int suit = 0; suit < 4; ++suit)

@@ -7,6 +7,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "model/Settings.h"
 #include "platform/core/Random.h"
@@ -31,7 +32,7 @@ int LowestOfSharedSuits(const CPlayer& own, const CPlayer& open, int except) {
         const int m = own.CountInSuit(i), o = open.CountInSuit(i);
         if (m == 0 || o == 0) continue;
         if (o != 1 && m == 2 && own.handInfo.RankTable[i][TEN] != -1) continue;
-        const int l = own.PickLowestInSuit(i, true);
+        const int l = PickLowestInSuit(own, i, true);
         best.Offer(6 - OrderOf(l), l);
     }
     return best.card;
@@ -48,8 +49,8 @@ int SuitThePartnerLacks(CPlayer& p, const CPlayer& open) {
     if (p.handInfo.JackCount + open.handInfo.JackCount + CountJacks(p.seat) >= g_Game.TrumpCount) return NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (m(s) == 0 || o(s) == 0 || CountSuitCards(s, p.seat) + o(s) + m(s) != 7) continue;
-        const int x = p.PickLowCardOfSuit(s);
-        const int y = open.PickLowestInSuit(s, true);
+        const int x = PickLowCardOfSuit(p, s);
+        const int y = PickLowestInSuit(open, s, true);
         if (PointsOf(x) + PointsOf(y) > 4 || g_Game.SchneiderAnnounced || g_Game.SchwarzAnnounced) return x;
         break;
     }
@@ -63,21 +64,20 @@ int TopOrBeatingCard(CPlayer& p, const CPlayer& open) {
     CoinFlipBest A, B;
     for (int s = 0; s < 4; ++s) {
         if (m(s) == 0) continue;
-        const int h = p.PickHighestInSuit(s, true);
+        const int h = PickHighestInSuit(p, s, true);
         bool dropped = false;
-        if (p.IsTopCard(h, -1, -1)) {
-            if (m(s) > 1 && o(s) <= m(s) && GetCardRank(open.PickHighestInSuit(s, true)) == TEN)
-                dropped = true;
+        if (IsTopCard(p, h, -1, -1)) {
+            if (m(s) > 1 && o(s) <= m(s) && GetCardRank(PickHighestInSuit(open, s, true)) == TEN) dropped = true;
             else A.Offer(o(s) > 0 ? OrderOf(h) : m(s), h);
         }
         if (o(s) > 0 && !dropped) {
-            const int u = open.PickHighestInSuit(s, true);
-            if ((GetCardRank(u) != TEN || o(s) > 3) && !open.IsTopCard(u, -1, -1)) B.Offer(PointsOf(h), h);
+            const int u = PickHighestInSuit(open, s, true);
+            if ((GetCardRank(u) != TEN || o(s) > 3) && !IsTopCard(open, u, -1, -1)) B.Offer(PointsOf(h), h);
         }
     }
     // 3. The beating card, or the top card when both suits are void in the open hand and it is cheaper.
     int x = B.card != NO_CARD ? B.card : A.card;
-    if (A.card != NO_CARD && p.IsTopCard(A.card, -1, -1) && o(PlainSuitOf(A.card)) == 0 && B.card != NO_CARD &&
+    if (A.card != NO_CARD && IsTopCard(p, A.card, -1, -1) && o(PlainSuitOf(A.card)) == 0 && B.card != NO_CARD &&
         o(PlainSuitOf(B.card)) == 0 && PointsOf(A.card) < PointsOf(B.card))
         x = A.card;
     return x;
@@ -87,17 +87,17 @@ int TopOrBeatingCard(CPlayer& p, const CPlayer& open) {
 int HoldBackTheAce(CPlayer& p, const CPlayer& open, int x) {
     if (x == NO_CARD) return x;
     const int s = PlainSuitOf(x);
-    const int hs = p.PickHighestInSuit(s, true);
+    const int hs = PickHighestInSuit(p, s, true);
     if (GetCardRank(hs) != ACE || p.CountInSuit(s) <= 1) return x;
-    const int hsol = open.PickHighestInSuit(s, true);
+    const int hsol = PickHighestInSuit(open, s, true);
     if (GetCardRank(hsol) == TEN) {
-        const int y = open.NextLowerInSuit(hsol, false);
-        if (y != NO_CARD && !open.IsTopCard(y, hsol, -1)) {
-            const int below = p.NextLowerInSuit(hs, false);
+        const int y = NextLowerInSuit(open, hsol, false);
+        if (y != NO_CARD && !IsTopCard(open, y, hsol, -1)) {
+            const int below = NextLowerInSuit(p, hs, false);
             if (below != NO_CARD) x = below;
         }
-    } else if (open.CountInSuit(s) == 2 && !open.IsTopCard(hsol, x, -1)) {
-        const int below = p.NextLowerInSuit(x, false);
+    } else if (open.CountInSuit(s) == 2 && !IsTopCard(open, hsol, x, -1)) {
+        const int below = NextLowerInSuit(p, x, false);
         if (below != NO_CARD) x = below;
     }
     return x;
@@ -108,8 +108,8 @@ int LongSuitTheSoloistLacks(CPlayer& p, const CPlayer& open) {
     CoinFlipBest best;
     for (int s = 0; s < 4; ++s) {
         if (p.CountInSuit(s) == 0 || open.CountInSuit(s) != 0) continue;
-        const int h = p.PickHighestInSuit(s, true);
-        best.Offer(OrderOf(h) + (p.IsTopCard(h, -1, -1) ? 9 : 0) + 10 * p.CountInSuit(s) + 10, h);
+        const int h = PickHighestInSuit(p, s, true);
+        best.Offer(OrderOf(h) + (IsTopCard(p, h, -1, -1) ? 9 : 0) + 10 * p.CountInSuit(s) + 10, h);
     }
     return best.card;
 }
@@ -120,9 +120,9 @@ int CardOfASuitTheSoloistLacks(CPlayer& p, const CPlayer& open) {
     int choice = NO_CARD, value = 0;
     for (int j = 0; j < 4; ++j) {
         if (open.CountInSuit(j) != 0 || p.CountInSuit(j) == 0) continue;
-        const int h = p.PickHighestInSuit(j, true);
-        const int l = p.PickLowestInSuit(j, true);
-        const int k = p.CollectSuit(j, false, nullptr);
+        const int h = PickHighestInSuit(p, j, true);
+        const int l = PickLowestInSuit(p, j, true);
+        const int k = CollectSuit(p, j, false, nullptr);
         if (GetCardRank(h) == ACE) {
             choice = h;
             value = 5;
@@ -151,9 +151,9 @@ int CatchTheLowerOfTwo(CPlayer& p, const CPlayer& open) {
     bool fromB = false;
     for (int s0 = 0; s0 < 4; ++s0) {
         if (open.CountInSuit(s0) != 2) continue;
-        const int lower = open.PickLowestInSuit(s0, true);
-        const int higher = open.PickHighestInSuit(s0, true);
-        if (open.IsTopCard(lower, higher, -1)) continue;
+        const int lower = PickLowestInSuit(open, s0, true);
+        const int higher = PickHighestInSuit(open, s0, true);
+        if (IsTopCard(open, lower, higher, -1)) continue;
         if (x == NO_CARD) {
             x = LowestOfSharedSuits(p, open, s0);
             if (x == NO_CARD) {
@@ -189,13 +189,13 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
     const int J = p.handInfo.JackCount;
     const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
-    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
+    const auto ownLowest = [&p](int s) { return PickLowestInSuit(p, s, true); };
+    const auto ownHighest = [&p](int s) { return PickHighestInSuit(p, s, true); };
     const bool jackLead = IsJack(lead);
     const int s = jackLead ? -1 : PlainSuitOf(lead);
     if (jackLead) {
         if (J > 0) return NO_CARD;                              // P1: he holds a Jack
-        const int openJack = open.PickHighestInSuit(-1, true);  // P2: the open hand's Jack
+        const int openJack = PickHighestInSuit(open, -1, true);  // P2: the open hand's Jack
         if (openJack != NO_CARD && OrderOf(lead) <= OrderOf(openJack)) return NO_CARD;
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i)
@@ -208,31 +208,31 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
         if (PointsOf(lead) >= 10) return ownLowest(s);
         for (int i = 0; i < 4; ++i) {
             if (i == s || o(i) != 2) continue;
-            if (!open.IsTopCard(open.PickLowestInSuit(i, true), open.PickHighestInSuit(i, true), -1)) {
-                const int higher = p.NextHigherInSuit(lead);
-                return higher != NO_CARD ? higher : p.PickLowCardAnySuit(s);
+            if (!IsTopCard(open, PickLowestInSuit(open, i, true), PickHighestInSuit(open, i, true), -1)) {
+                const int higher = NextHigherInSuit(p, lead);
+                return higher != NO_CARD ? higher : PickLowCardAnySuit(p, s);
             }
         }
         return NO_CARD;
     }
     if (m(s) > 0) {
         // P4. Both hold the suit: the highest (or the one below it) over the open hand's highest.
-        const int u = open.PickHighestInSuit(s, true);
+        const int u = PickHighestInSuit(open, s, true);
         const int h = ownHighest(s);
         if (OrderOf(lead) > OrderOf(u)) {
-            if (p.NextHigherInSuit(u) == h && o(s) > 1) return p.NextLowerInSuit(h, false);
+            if (NextHigherInSuit(p, u) == h && o(s) > 1) return NextLowerInSuit(p, h, false);
             return h;
         }
-        return OrderOf(h) > OrderOf(u) ? h : p.PickLowCardAnySuit(s);
+        return OrderOf(h) > OrderOf(u) ? h : PickLowCardAnySuit(p, s);
     }
     if (o(s) > 0)
-        return OrderOf(lead) > OrderOf(open.PickHighestInSuit(s, true)) ? CCardChoosers(p).ChooseCardByRunScore(false)
-                                                                        : NO_CARD;
+        return OrderOf(lead) > OrderOf(PickHighestInSuit(open, s, true)) ? CCardChoosers(p).ChooseCardByRunScore(false)
+                                                                         : NO_CARD;
     if (open.handInfo.JackCount > 0) return CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);  // P6: Jacks there
     // P7. The run-score card; a top card gives way to a follow card or the card below it.
     const int k = CCardChoosers(p).ChooseCardByRunScore(true);
-    if (k == NO_CARD || !p.IsTopCard(k, -1, -1)) return k;
-    const int b = p.NextLowerInSuit(k, false);
+    if (k == NO_CARD || !IsTopCard(p, k, -1, -1)) return k;
+    const int b = NextLowerInSuit(p, k, false);
     const int q = CCardChoosers(p).ChooseOpponentFollow(GetCardSuit(k, false));
     return OrderOf(q) >= OrderOf(b) ? q : b;
 }
@@ -241,12 +241,12 @@ int PartnerLedFirstChoice(CPlayer& p, const CPlayer& open, int lead) {
 bool MarkSuitsAgainstTheOpenHand(CPlayer& p, const CPlayer& open, bool* marked) {
     const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
+    const auto ownHighest = [&p](int s) { return PickHighestInSuit(p, s, true); };
     bool anyMarked = false;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0 || m(i) > o(i)) continue;
-        const int h = ownHighest(i), u = open.PickHighestInSuit(i, true);
-        const int h2 = p.NextLowerInSuit(h, false), u2 = open.NextLowerInSuit(u, false);
+        const int h = ownHighest(i), u = PickHighestInSuit(open, i, true);
+        const int h2 = NextLowerInSuit(p, h, false), u2 = NextLowerInSuit(open, u, false);
         if ((m(i) == 1 && OrderOf(h) > OrderOf(u)) ||
             (m(i) > 1 && ((OrderOf(h) > OrderOf(u) && OrderOf(h2) > OrderOf(u2)) ||
                           (OrderOf(h) < OrderOf(u) && OrderOf(h) > OrderOf(u2))))) {
@@ -261,7 +261,7 @@ bool MarkSuitsAgainstTheOpenHand(CPlayer& p, const CPlayer& open, bool* marked) 
 void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* marked, bool anyMarked, int& x, int& y) {
     const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
+    const auto ownLowest = [&p](int s) { return PickLowestInSuit(p, s, true); };
     const bool jackLead = IsJack(lead);
     const int s = jackLead ? -1 : PlainSuitOf(lead);
     if (anyMarked) {
@@ -281,22 +281,22 @@ void ChooseReserveCard(CPlayer& p, const CPlayer& open, int lead, const bool* ma
         }
         y = best.card;
     } else {
-        const int g = open.GetNextHigherHeld(lead);
-        const bool gTop = open.IsTopCard(g, -1, -1);
-        const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
+        const int g = GetNextHigherHeld(open, lead);
+        const bool gTop = IsTopCard(open, g, -1, -1);
+        const int u = jackLead ? NO_CARD : PickHighestInSuit(open, s, true);
         if (!gTop && IsJack(g)) {
             y = CCardChoosers(p).ChooseCardByScore3(0, true);  // M1: the open hand's next card a Jack
-        } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !open.IsTopCard(u, -1, -1) &&
-                   open.CollectSuit(s, false, nullptr) >= 2) {
+        } else if (!gTop && g != NO_CARD && !jackLead && GetCardRank(u) == TEN && !IsTopCard(open, u, -1, -1) &&
+                   CollectSuit(open, s, false, nullptr) >= 2) {
             if (m(s) > 0) {
                 // M2. The suit led held: the highest when the open hand keeps one card besides, else the lowest.
-                const int d = open.CollectSuit(s, false, nullptr) - m(s);
-                x = (d == 1 && lead == u) ? p.PickHighestInSuit(s, true) : ownLowest(s);
+                const int d = CollectSuit(open, s, false, nullptr) - m(s);
+                x = (d == 1 && lead == u) ? PickHighestInSuit(p, s, true) : ownLowest(s);
             } else {
                 // M3. Not held: the run-score top card, or a follow card or the card below it.
                 const int k = CCardChoosers(p).ChooseCardByRunScore(true);
-                if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
-                    const int b = p.NextLowerInSuit(k, false);
+                if (k != NO_CARD && IsTopCard(p, k, -1, -1)) {
+                    const int b = NextLowerInSuit(p, k, false);
                     const int q = CCardChoosers(p).ChooseOpponentFollow(GetCardSuit(k, false));
                     y = OrderOf(q) >= OrderOf(b) ? q : b;
                 }
@@ -317,8 +317,8 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     const int J = me.handInfo.JackCount;
     const auto m = [this](int s) { return me.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [this](int s) { return me.PickLowestInSuit(s, true); };
-    const auto ownHighest = [this](int s) { return me.PickHighestInSuit(s, true); };
+    const auto ownLowest = [this](int s) { return PickLowestInSuit(me, s, true); };
+    const auto ownHighest = [this](int s) { return PickHighestInSuit(me, s, true); };
     const bool jackLead = IsJack(lead);
     const int s = jackLead ? -1 : PlainSuitOf(lead);
 
@@ -332,9 +332,9 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     // 3. A Jack led.
     if (jackLead) {
         if (J > 0) return NO_CARD;
-        const int openJack = open.PickHighestInSuit(-1, true);
+        const int openJack = PickHighestInSuit(open, -1, true);
         const int t = (openJack == NO_CARD || OrderOf(lead) > OrderOf(openJack)) ? lead : openJack;
-        if (!me.IsTopCard(t, -1, -1)) {
+        if (!IsTopCard(me, t, -1, -1)) {
             const int z = CCardChoosers(me).ChooseCardByScore3(0, true);
             if (z != NO_CARD) return z;
         }
@@ -342,31 +342,31 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     }
     // 4. A reserve card of the suit led stands.
     if (x != NO_CARD) return x;
-    const int u = jackLead ? NO_CARD : open.PickHighestInSuit(s, true);
+    const int u = jackLead ? NO_CARD : PickHighestInSuit(open, s, true);
     // 5. Following a plain lead.
     if (!jackLead && m(s) > 0) {
         const int h = ownHighest(s);
-        int e = me.NextHigherInSuit(lead);
+        int e = NextHigherInSuit(me, lead);
         if (e == h && OrderOf(h) > OrderOf(u) && PointsOf(lead) < PointsOf(u)) e = ownLowest(s);
         if (e != NO_CARD) {
             if (OrderOf(lead) >= 5) return e;               // E1: over a high lead
             if (o(s) == 0) return h;                        // E2: the open hand lacks the suit
-            if (!me.IsTopCard(h, -1, -1)) return h;         // E3: his highest not top
+            if (!IsTopCard(me, h, -1, -1)) return h;        // E3: his highest not top
             if (o(s) == 1 && e == h) return OrderOf(h) > OrderOf(u) ? ownLowest(s) : h;  // E4: one left there
             return e;                                       // E5: else the card above the lead
         }
-        if (me.IsTopCard(lead, -1, -1)) return NO_CARD;     // E6: the lead holds
+        if (IsTopCard(me, lead, -1, -1)) return NO_CARD;    // E6: the lead holds
         if (u == NO_CARD) return ownLowest(s);              // E7: the open hand lacks the suit
-        const int uPrime = me.IsTopCard(u, -1, -1) ? u : me.NextHigherInSuit(u);  // E8: its top or above
+        const int uPrime = IsTopCard(me, u, -1, -1) ? u : NextHigherInSuit(me, u);  // E8: its top or above
         return (uPrime == NO_CARD || uPrime == h) ? ownLowest(s) : h;
     }
     // 6. Not following, or a Jack lead without Jacks.
-    const bool leadTop = me.IsTopCard(lead, u, -1);
+    const bool leadTop = IsTopCard(me, lead, u, -1);
     int card = NO_CARD;
     if (leadTop && J > 0 && PointsOf(lead) >= 10) {
-        card = me.PickRandomJack(0);  // V1: a rich top lead, a Jack in
+        card = PickRandomJack(me, 0);  // V1: a rich top lead, a Jack in
     } else if (leadTop && J > g_Game.TrumpCount - J && marked[CLUBS]) {
-        card = me.PickRandomJack(0);  // V2: more Jacks than the others' trumps, Clubs marked
+        card = PickRandomJack(me, 0);  // V2: more Jacks than the others' trumps, Clubs marked
     } else if (leadTop) {
         // V3. The lead holds: the reserve card, else a trump game card or one by score.
         x = y;
@@ -374,22 +374,23 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
         if (x == NO_CARD) x = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
         for (int i = 0; i < 4; ++i) {
             if (!(m(i) == o(i) && m(i) > 0)) continue;
-            if (OrderOf(ownHighest(i)) > OrderOf(open.PickLowestInSuit(i, true)) && x != NO_CARD && PlainSuitOf(x) == i)
+            if (OrderOf(ownHighest(i)) > OrderOf(PickLowestInSuit(open, i, true)) && x != NO_CARD &&
+                PlainSuitOf(x) == i)
                 x = y != NO_CARD ? y : CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
         }
         card = x;
-    } else if (u != NO_CARD && open.IsTopCard(u, -1, -1)) {
+    } else if (u != NO_CARD && IsTopCard(open, u, -1, -1)) {
         // V4. The open hand's highest is top: a trump game card or one by score.
         card = CCardChoosers(me).ChooseTrumpGameCard(true);
         if (card == NO_CARD) card = CCardChoosers(me).ChooseCardByScore(4, NO_CARD, false);
-    } else if (!(u != NO_CARD && open.IsTopCard(u, -1, -1)) &&
-               open.CollectSuit(jackLead ? g_Game.GameType : s, true, nullptr) <
-                   me.CollectSuit(jackLead ? g_Game.GameType : s, false, nullptr)) {
+    } else if (!(u != NO_CARD && IsTopCard(open, u, -1, -1)) &&
+               CollectSuit(open, jackLead ? g_Game.GameType : s, true, nullptr) <
+                   CollectSuit(me, jackLead ? g_Game.GameType : s, false, nullptr)) {
         // V5. The open hand has fewer of the suit: his highest of a suit not marked where it is top.
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (marked[i] || m(i) == 0) continue;
-            if (o(i) > 0 && OrderOf(ownHighest(i)) >= OrderOf(open.PickHighestInSuit(i, true))) continue;
+            if (o(i) > 0 && OrderOf(ownHighest(i)) >= OrderOf(PickHighestInSuit(open, i, true))) continue;
             best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
         }
         card = best.card;
@@ -400,7 +401,7 @@ int CGrandPlay::GrandOpponentSecondFirstChoice(bool soloistNext, int lead) {
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0) continue;
-        if (o(i) > 0 && OrderOf(ownHighest(i)) >= OrderOf(open.PickHighestInSuit(i, true))) continue;
+        if (o(i) > 0 && OrderOf(ownHighest(i)) >= OrderOf(PickHighestInSuit(open, i, true))) continue;
         best.Offer(m(i), ownLowest(i));
     }
     return best.card;
@@ -412,15 +413,15 @@ namespace {
 int ThirdAfterJackLed(CPlayer& p, const CPlayer& open, bool soloistNext, int first, int T) {
     const auto m = [&p](int s) { return p.CountInSuit(s); };
     const auto o = [&open](int s) { return open.CountInSuit(s); };
-    const auto ownLowest = [&p](int s) { return p.PickLowestInSuit(s, true); };
-    const auto ownHighest = [&p](int s) { return p.PickHighestInSuit(s, true); };
+    const auto ownLowest = [&p](int s) { return PickLowestInSuit(p, s, true); };
+    const auto ownHighest = [&p](int s) { return PickHighestInSuit(p, s, true); };
     if (p.handInfo.JackCount > 0 || !soloistNext) return NO_CARD;  // J1: no first choice with Jacks or the partner next
     if (IsJack(T) && OrderOf(T) > OrderOf(first)) {
         // J2. The partner's Jack holds: the highest of a suit the open hand lacks or cannot beat.
         CoinFlipBest best;
         for (int i = 0; i < 4; ++i) {
             if (m(i) == 0) continue;
-            if (o(i) == 0 || p.NextHigherInSuit(open.PickHighestInSuit(i, true)) == NO_CARD)
+            if (o(i) == 0 || NextHigherInSuit(p, PickHighestInSuit(open, i, true)) == NO_CARD)
                 best.Offer(OrderOf(ownHighest(i)), ownHighest(i));
         }
         return best.card;
@@ -434,12 +435,12 @@ int ThirdAfterJackLed(CPlayer& p, const CPlayer& open, bool soloistNext, int fir
             best.Offer(6 - OrderOf(l), l);
             continue;
         }
-        const int u = open.PickHighestInSuit(i, true);
-        if (!open.IsTopCard(u, -1, -1)) continue;
+        const int u = PickHighestInSuit(open, i, true);
+        if (!IsTopCard(open, u, -1, -1)) continue;
         int candidate = l;
         if (m(i) == 2) {
-            const int u2 = open.NextLowerInSuit(u, false);
-            if (u2 != NO_CARD && !open.IsTopCard(u2, u, -1) && OrderOf(u2) > 2) continue;
+            const int u2 = NextLowerInSuit(open, u, false);
+            if (u2 != NO_CARD && !IsTopCard(open, u2, u, -1) && OrderOf(u2) > 2) continue;
         } else if (m(i) == 3) {
             candidate = ownHighest(i);
             if (o(i) >= 3 && OrderOf(candidate) < OrderOf(u)) continue;
@@ -453,8 +454,8 @@ int ThirdAfterJackLed(CPlayer& p, const CPlayer& open, bool soloistNext, int fir
 int ThirdFollowingSuit(CPlayer& p, const CPlayer& open, int first, int S, int T) {
     const int L = PlainSuitOf(first);
     const int pS = PlainSuitOf(S), pT = PlainSuitOf(T);
-    const int h = p.PickHighestInSuit(L, true), u = open.PickHighestInSuit(L, true);
-    const int h2 = p.NextLowerInSuit(h, false);
+    const int h = PickHighestInSuit(p, L, true), u = PickHighestInSuit(open, L, true);
+    const int h2 = NextLowerInSuit(p, h, false);
     if (pT == pS && OrderOf(T) > OrderOf(S)) {
         // F1: the partner's card holds.
         if (u == NO_CARD || h2 == NO_CARD || OrderOf(h) < OrderOf(u)) return h;
@@ -462,19 +463,19 @@ int ThirdFollowingSuit(CPlayer& p, const CPlayer& open, int first, int S, int T)
     }
     if (pT == pS) {
         // F2: the soloist's card holds.
-        if (OrderOf(h) <= OrderOf(S)) return p.PickLowestInSuit(L, true);
-        if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return p.PickLowestInSuit(L, true);
+        if (OrderOf(h) <= OrderOf(S)) return PickLowestInSuit(p, L, true);
+        if (GetCardRank(h) == ACE && open.handInfo.RankTable[L][TEN] != -1) return PickLowestInSuit(p, L, true);
         return h;
     }
-    if (IsJack(S)) return p.PickLowestInSuit(L, true);                               // F3: a Jack on it
+    if (IsJack(S)) return PickLowestInSuit(p, L, true);                              // F3: a Jack on it
     if (pT == L) return h;                                                           // F4: the partner trumped
     if (open.CountInSuit(L) == 0) return OrderOf(h) > OrderOf(first) ? h : NO_CARD;  // F5: the open hand lacks the suit
     // F6. The own highest unless it lies just above the open hand's; else the lowest card over the
     // lead, that one itself only under a partner's card of 10 points or more.
-    const int a = p.NextHigherInSuit(u);
+    const int a = NextHigherInSuit(p, u);
     if (a == NO_CARD) return NO_CARD;
     if (a != h) return h;
-    const int r = p.GetNextHigherHeld(p.NextHigherInSuit(first));
+    const int r = GetNextHigherHeld(p, NextHigherInSuit(p, first));
     if (r == NO_CARD) return NO_CARD;
     if (r != a) return r;
     return PointsOf(T) >= 10 ? r : NO_CARD;
@@ -487,14 +488,14 @@ int ThirdIntoPartnersTrick(CPlayer& p, const CPlayer& open, bool soloistNext) {
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0) continue;
-        const int h = p.PickHighestInSuit(i, true);
+        const int h = PickHighestInSuit(p, i, true);
         if (o(i) == 0) {
-            const int below = p.NextLowerInSuit(h, false);
-            best.Offer(soloistNext && below != NO_CARD && p.IsTopCard(below, h, -1) ? OrderOf(h) + 6 : OrderOf(h) + 3,
+            const int below = NextLowerInSuit(p, h, false);
+            best.Offer(soloistNext && below != NO_CARD && IsTopCard(p, below, h, -1) ? OrderOf(h) + 6 : OrderOf(h) + 3,
                        h);
             continue;
         }
-        const int above = p.NextHigherInSuit(open.PickHighestInSuit(i, true));
+        const int above = NextHigherInSuit(p, PickHighestInSuit(open, i, true));
         if (above == NO_CARD) {
             best.Offer(OrderOf(h) >= 4 && o(i) > 1 ? 0 : OrderOf(h) + 4, h);
         } else if (m(i) > o(i) && h != above) {
@@ -511,13 +512,13 @@ int LowCardOutOfTheSoloistsReach(CPlayer& p, const CPlayer& open) {
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (m(i) == 0) continue;
-        const int l = p.PickLowestInSuit(i, true);
+        const int l = PickLowestInSuit(p, i, true);
         if (o(i) == 0) {
             if (OrderOf(l) < 5) best.Offer(6 - OrderOf(l), l);
             continue;
         }
-        const int u = open.PickHighestInSuit(i, true);
-        if (!open.IsTopCard(u, -1, -1) && p.NextHigherInSuit(u) == NO_CARD && m(i) <= o(i))
+        const int u = PickHighestInSuit(open, i, true);
+        if (!IsTopCard(open, u, -1, -1) && NextHigherInSuit(p, u) == NO_CARD && m(i) <= o(i))
             best.Offer(6 - OrderOf(l), l);
     }
     return best.card;
@@ -529,8 +530,8 @@ int SoleSuitAboveTheOpenHand(CPlayer& p, const CPlayer& open) {
     int z = -1;
     for (int i = 0; i < 4; ++i) {
         int A[11], B[11];
-        const int a = p.CollectSuit(i, true, A);
-        const int b = open.CollectSuit(i, true, B);
+        const int a = CollectSuit(p, i, true, A);
+        const int b = CollectSuit(open, i, true, B);
         const int k = a < b ? a : b;
         if (k > 0 && OrderOf(A[0]) > OrderOf(B[k - 1])) {
             if (z < 0) {
@@ -552,7 +553,7 @@ int ThirdAgainstTheSoloistsTrick(CPlayer& p, const CPlayer& open, int first, int
     const int J = p.handInfo.JackCount;
     const int P = PointsOf(first) + PointsOf(second);
     if (J > 0 && P >= 10) {
-        const int jack = p.PickRandomJack(0);
+        const int jack = PickRandomJack(p, 0);
         if (jack != NO_CARD) return jack;
     }
     const int low = LowCardOutOfTheSoloistsReach(p, open);
@@ -561,8 +562,8 @@ int ThirdAgainstTheSoloistsTrick(CPlayer& p, const CPlayer& open, int first, int
     CoinFlipBest best;
     for (int i = 0; i < 4; ++i) {
         if (i == z || m(i) == 0) continue;
-        const int h = p.PickHighestInSuit(i, true), l = p.PickLowestInSuit(i, true),
-                  u = open.PickHighestInSuit(i, true);
+        const int h = PickHighestInSuit(p, i, true), l = PickLowestInSuit(p, i, true),
+                  u = PickHighestInSuit(open, i, true);
         if (o(i) == 0) {
             best.Offer(m(i) == 1 ? 7 - OrderOf(l) : 7 - OrderOf(h), l);
             continue;

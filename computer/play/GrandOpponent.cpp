@@ -39,8 +39,8 @@ std::optional<int> BackToTheSuitWon(const OpponentLead& o) {
     CPlayer& p = o.p;
     const int prev = o.prev, lastSuit = o.lastSuit;
     if (o.wonLast && o.lastPlain && p.CountInSuit(lastSuit) > 0 && p.lastTrick && p.lastTrick->present[prev] &&
-        SuitOf(p.lastTrick->cards[prev]) != lastSuit && p.MayHoldSuit(prev, g_Game.GameType)) {
-        const int h = p.PickHighestInSuit(lastSuit, true);
+        SuitOf(p.lastTrick->cards[prev]) != lastSuit && MayHoldSuit(p, prev, g_Game.GameType)) {
+        const int h = PickHighestInSuit(p, lastSuit, true);
         if (h != NO_CARD) return h;
     }
     return std::nullopt;
@@ -50,8 +50,8 @@ std::optional<int> BackToTheSuitWon(const OpponentLead& o) {
 int SuitOfTopTensAndAces(CPlayer& p) {
     CoinFlipBest best;
     for (int s = 0; s < 4; ++s) {
-        const int low = p.PickLowCardOfSuit(s);
-        if (low != NO_CARD && p.IsTopCard(low, -1, -1) && OrderOf(low) >= 5) best.Offer(SuitCountOf(p, s), low);
+        const int low = PickLowCardOfSuit(p, s);
+        if (low != NO_CARD && IsTopCard(p, low, -1, -1) && OrderOf(low) >= 5) best.Offer(SuitCountOf(p, s), low);
     }
     return best.card;
 }
@@ -63,14 +63,14 @@ std::optional<int> PreferredOrWonSuit(const OpponentLead& o, int& spare) {
     // L7. The preferred suit's low card, when the soloist is void there or it is top.
     const int preferred = g_Knowledge.PreferredSuit;
     if (preferred >= 0 && preferred <= 3) {
-        const int x = p.PickLowCardOfSuit(preferred);
+        const int x = PickLowCardOfSuit(p, preferred);
         spare = x;
-        if (x != NO_CARD && (!SoloistMayHold(p, preferred) || p.IsTopCard(x, -1, -1))) return x;
+        if (x != NO_CARD && (!SoloistMayHold(p, preferred) || IsTopCard(p, x, -1, -1))) return x;
     }
     // L8. The suit led last and won: its highest card when top (or the King after the Ten in a hand game).
     if (o.wonLast && o.lastPlain) {
-        const int h = p.PickHighestInSuit(o.lastSuit, true);
-        if (h != NO_CARD && (p.IsTopCard(h, -1, -1) ||
+        const int h = PickHighestInSuit(p, o.lastSuit, true);
+        if (h != NO_CARD && (IsTopCard(p, h, -1, -1) ||
                              (GetCardRank(h) == KING && IsCardGone(o.lastSuit, TEN, p.seat) && g_Game.HandAnnounced)))
             return h;
         if (spare == NO_CARD) spare = h;
@@ -84,8 +84,8 @@ std::optional<int> LeadWithoutTrumps(CPlayer& p, int spare) {
     CoinFlipBest best;
     for (int s = 0; s < 4; ++s) {
         if (SuitCountOf(p, s) == 0) continue;
-        const int low = p.PickLowCardOfSuit(s);
-        if (low != NO_CARD && (p.IsTopCard(low, -1, -1) || !SoloistMayHold(p, s))) best.Offer(SuitCountOf(p, s), low);
+        const int low = PickLowCardOfSuit(p, s);
+        if (low != NO_CARD && (IsTopCard(p, low, -1, -1) || !SoloistMayHold(p, s))) best.Offer(SuitCountOf(p, s), low);
     }
     if (best.card != NO_CARD) return best.card;
     if (spare != NO_CARD) return spare;
@@ -99,9 +99,9 @@ std::optional<int> LeadWithoutTrumps(CPlayer& p, int spare) {
 std::optional<int> LeadAgainstTheLastTrump(const OpponentLead& o) {
     CPlayer& p = o.p;
     const int k = CCardChoosers(p).ChooseCardByRunScore(false);
-    if (k != NO_CARD && p.IsTopCard(k, -1, -1)) {
-        const int below = p.NextLowerInSuit(k, false);
-        if (!o.soloistNext && GetCardRank(k) >= TEN && below != NO_CARD && p.IsTopCard(below, k, -1)) return below;
+    if (k != NO_CARD && IsTopCard(p, k, -1, -1)) {
+        const int below = NextLowerInSuit(p, k, false);
+        if (!o.soloistNext && GetCardRank(k) >= TEN && below != NO_CARD && IsTopCard(p, below, k, -1)) return below;
         return k;
     }
     return std::nullopt;
@@ -114,10 +114,10 @@ std::optional<int> LeadUnderFourJacks(const OpponentLead& o) {
     int candidate = NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (SuitCountOf(p, s) == 0 || !SoloistMayHold(p, s)) continue;
-        const int low = p.PickLowCardOfSuit(s);
-        if (!p.MayHoldSuit(o.prev, s)) return low;
-        if (p.IsTopCard(low, -1, -1) && SuitCountOf(p, s) > 1 && g_Game.PartyPoints[1] >= 40)
-            candidate = p.PickLowestInSuit(s, true);
+        const int low = PickLowCardOfSuit(p, s);
+        if (!MayHoldSuit(p, o.prev, s)) return low;
+        if (IsTopCard(p, low, -1, -1) && SuitCountOf(p, s) > 1 && g_Game.PartyPoints[1] >= 40)
+            candidate = PickLowestInSuit(p, s, true);
     }
     if (candidate != NO_CARD) return candidate;
     return std::nullopt;
@@ -127,11 +127,11 @@ std::optional<int> LeadUnderFourJacks(const OpponentLead& o) {
 // trick once the trumps are out.
 std::optional<int> DrawTheSoloistsJacks(const OpponentLead& o) {
     CPlayer& p = o.p;
-    const int t = p.PickHighestInSuit(-1, true);
+    const int t = PickHighestInSuit(p, -1, true);
     const int b = CTrickCardChoice(p).ChooseCardByMode(10, -1);
-    if (p.IsTopCard(t, -1, -1) && (o.J >= 2 || (o.J == 1 && o.trumps == 2))) {
+    if (IsTopCard(p, t, -1, -1) && (o.J >= 2 || (o.J == 1 && o.trumps == 2))) {
         const int d = CCardChoosers(p).ChooseDefenderLead(o.soloistNext);
-        if (b != NO_CARD || o.n < 4 || p.IsTopCard(d, -1, -1)) return t;
+        if (b != NO_CARD || o.n < 4 || IsTopCard(p, d, -1, -1)) return t;
     }
     return std::nullopt;
 }
@@ -156,7 +156,7 @@ int ScoredDefenderLead(const OpponentLead& o) {
     CPlayer& p = o.p;
     const int d = CCardChoosers(p).ChooseDefenderLead(o.soloistNext);
     if (d != NO_CARD && GetCardRank(d) == ACE && SuitCountOf(p, PlainSuitOf(d)) > 2) {
-        const int next = p.NextLowerInSuit(d, false);
+        const int next = NextLowerInSuit(p, d, false);
         if (next != NO_CARD) {
             p.forcedCard = next;
             p.ForcedCardCount = o.n;
@@ -221,19 +221,19 @@ int SecondOverAJack(const OpponentSecond& o) {
     const bool soloistLed = o.soloistLed;
     if (J > 0) {
         // J1. With Jacks: over the soloist's Jack when a higher one is held, else a Jack at random.
-        if (soloistLed && OrderOf(p.PickHighestInSuit(-1, true)) > OrderOf(lead))
-            return p.PickCardAboveInTrumps(lead, true);
-        return p.PickRandomJack(0);
+        if (soloistLed && OrderOf(PickHighestInSuit(p, -1, true)) > OrderOf(lead))
+            return PickCardAboveInTrumps(p, lead, true);
+        return PickRandomJack(p, 0);
     }
-    if (soloistLed && (n < 8 || p.IsTopCard(lead, -1, -1) || !p.MayHoldSuit(third, g_Game.GameType))) {
+    if (soloistLed && (n < 8 || IsTopCard(p, lead, -1, -1) || !MayHoldSuit(p, third, g_Game.GameType))) {
         // J2. The soloist led with under eight cards left, a top Jack, or the partner out of trumps: a
         // Grand card, or one scored in its suit.
         const int c = CCardChoosers(p).ChooseGrandCard(false);
         if (c != NO_CARD) {
             const int sc = PlainSuitOf(c);
-            const int h = p.PickHighestInSuit(sc, true);
+            const int h = PickHighestInSuit(p, sc, true);
             if ((SoloistMayHold(p, sc) && OrderOf(c) == 4) ||
-                (SuitCountOf(p, sc) >= 2 && OrderOf(h) >= 4 && p.CountOutstanding(sc) - p.GetCountInSuit2(sc) >= 2)) {
+                (SuitCountOf(p, sc) >= 2 && OrderOf(h) >= 4 && CountOutstanding(p, sc) - GetCountInSuit2(p, sc) >= 2)) {
                 const int y = CCardChoosers(p).ChooseCardByScore2(sc);
                 return y != NO_CARD && PointsOf(y) < 5 ? y : c;
             }
@@ -243,8 +243,8 @@ int SecondOverAJack(const OpponentSecond& o) {
         if (x == NO_CARD) return o.S3();
         const int sx = PlainSuitOf(x);
         const bool keepTen =
-            SuitCountOf(p, sx) == 2 && SoloistMayHold(p, sx) && GetCardRank(p.PickHighestInSuit(sx, true)) == TEN;
-        if (g_ComputerFrame.SuitLedMark(sx) == 0 && (SoloistMayHold(p, sx) || !p.IsTopCard(x, -1, -1)) && !keepTen)
+            SuitCountOf(p, sx) == 2 && SoloistMayHold(p, sx) && GetCardRank(PickHighestInSuit(p, sx, true)) == TEN;
+        if (g_ComputerFrame.SuitLedMark(sx) == 0 && (SoloistMayHold(p, sx) || !IsTopCard(p, x, -1, -1)) && !keepTen)
             return x;
         const int y = CCardChoosers(p).ChooseCardByScore2(sx);
         if (y == NO_CARD) return x;
@@ -253,12 +253,12 @@ int SecondOverAJack(const OpponentSecond& o) {
     }
     if (soloistLed) return o.S3();  // J3: a card scored for the soloist's trick.
     // J4: the partner's Jack.
-    if (!p.IsTopCard(lead, -1, -1)) return CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
+    if (!IsTopCard(p, lead, -1, -1)) return CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     CoinFlipBest best;
     for (int t = 0; t < 4; ++t) {
         if (SuitCountOf(p, t) == 0 || !SoloistMayHold(p, t)) continue;
-        const int h = p.PickHighestInSuit(t, true);
-        if (!p.IsTopCard(h, -1, -1)) best.Offer(OrderOf(h), h);
+        const int h = PickHighestInSuit(p, t, true);
+        if (!IsTopCard(p, h, -1, -1)) best.Offer(OrderOf(h), h);
     }
     return best.card != NO_CARD ? best.card : o.S3();
 }
@@ -268,14 +268,14 @@ int SecondFollowing(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int s = o.s, lead = o.lead;
     const bool soloistLed = o.soloistLed;
-    const int low = p.PickLowCardOfSuit(s);
+    const int low = PickLowCardOfSuit(p, s);
     if (soloistLed) {
         // F1. The soloist led: the low card when it cannot win; a follow card or the one below a top low card.
-        if (OrderOf(low) < OrderOf(lead)) return p.PickLowCardAnySuit(s);
-        if (p.IsTopCard(low, -1, -1)) {
+        if (OrderOf(low) < OrderOf(lead)) return PickLowCardAnySuit(p, s);
+        if (IsTopCard(p, low, -1, -1)) {
             const int follow = CCardChoosers(p).ChooseOpponentFollowCard(lead);
             if (follow != NO_CARD) return follow;
-            const int x = p.NextLowerInSuit(low, true);
+            const int x = NextLowerInSuit(p, low, true);
             return x != NO_CARD && OrderOf(x) > OrderOf(lead) ? x : low;
         }
         return low;
@@ -283,18 +283,18 @@ int SecondFollowing(const OpponentSecond& o) {
     if (g_Game.TrumpCount == 0 || SoloistMayHold(p, s)) {
         // F2. The partner led, the soloist may hold the suit: the second-hand choice over a top lead, else a
         // card that goes over the lead.
-        if (p.IsTopCard(lead, -1, -1)) return CCardChoosers(p).ChooseOpponentSecond(s);
-        if (!p.IsTopCard(low, -1, -1)) {
+        if (IsTopCard(p, lead, -1, -1)) return CCardChoosers(p).ChooseOpponentSecond(s);
+        if (!IsTopCard(p, low, -1, -1)) {
             if (GetCardRank(low) == TEN && Holds(p, s, KING)) return HeldCard(p, s, KING);
-            int c = SuitCountOf(p, s) < 4 ? p.PickCardGrandSuit(lead, 4) : p.NextHigherInSuit(lead);
-            if (c == NO_CARD || GetCardRank(c) == TEN) c = p.PickLowCardAnySuit(s);
+            int c = SuitCountOf(p, s) < 4 ? PickCardGrandSuit(p, lead, 4) : NextHigherInSuit(p, lead);
+            if (c == NO_CARD || GetCardRank(c) == TEN) c = PickLowCardAnySuit(p, s);
             return c;
         }
         return low;
     }
     // F3. The soloist is void: a low card or the lowest.
-    int c = OrderOf(lead) < 5 ? p.PickCardGrandSuit(lead, 4) : p.PickLowestInSuit(s, true);
-    if (c == NO_CARD) c = p.PickLowestInSuit(s, false);
+    int c = OrderOf(lead) < 5 ? PickCardGrandSuit(p, lead, 4) : PickLowestInSuit(p, s, true);
+    if (c == NO_CARD) c = PickLowestInSuit(p, s, false);
     return c;
 }
 
@@ -302,12 +302,12 @@ int SecondFollowing(const OpponentSecond& o) {
 int SecondVoidOverThePartnerWithJacks(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int J = o.J, third = o.third, s = o.s, lead = o.lead;
-    if (!p.MayHoldSuit(third, s))
+    if (!MayHoldSuit(p, third, s))
         return J != g_Game.TrumpCount ? CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false) : o.S3();
-    if (p.IsTopCard(lead, -1, -1)) return o.S3();
-    int c = p.PickRandomJack(1);
+    if (IsTopCard(p, lead, -1, -1)) return o.S3();
+    int c = PickRandomJack(p, 1);
     if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
-    if (c == NO_CARD) c = p.PickRandomJack(0);
+    if (c == NO_CARD) c = PickRandomJack(p, 0);
     return c;
 }
 
@@ -317,42 +317,42 @@ int SecondVoidOverTheSoloistWithJacks(const OpponentSecond& o) {
     const int J = o.J, O = o.O, third = o.third, s = o.s, lead = o.lead;
     if (O < J) {
         const int r = CCardChoosers(p).ChooseCardByRunScore(true);
-        if (r != NO_CARD && p.IsTopCard(r, -1, -1) && SuitCountOf(p, PlainSuitOf(r)) > 2) {
-            const int jack = p.PickRandomJack(0);
+        if (r != NO_CARD && IsTopCard(p, r, -1, -1) && SuitCountOf(p, PlainSuitOf(r)) > 2) {
+            const int jack = PickRandomJack(p, 0);
             if (jack != NO_CARD) return jack;
         }
     }
-    if (!p.MayHoldSuit(third, s) || p.IsTopCard(lead, -1, -1) || OrderOf(lead) >= 5) {
+    if (!MayHoldSuit(p, third, s) || IsTopCard(p, lead, -1, -1) || OrderOf(lead) >= 5) {
         if (PointsOf(lead) < 5) {
             const int c = CCardChoosers(p).ChooseGrandCard(false);
             if (c != NO_CARD) return c;
         }
-        return p.PickRandomJack(0);
+        return PickRandomJack(p, 0);
     }
     const int c = o.S3();
-    return c != NO_CARD ? c : p.PickRandomJack(0);
+    return c != NO_CARD ? c : PickRandomJack(p, 0);
 }
 
 // V3: void in the suit the soloist led, without a Jack.
 int SecondVoidOverTheSoloist(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int third = o.third, s = o.s, lead = o.lead;
-    if (p.MayHoldSuit(third, s) && !p.IsTopCard(lead, -1, -1) && OrderOf(lead) < 5) {
+    if (MayHoldSuit(p, third, s) && !IsTopCard(p, lead, -1, -1) && OrderOf(lead) < 5) {
         const int k = CCardChoosers(p).ChooseCardByRunScore(true);
         if (k != NO_CARD && PointsOf(lead) + g_Game.PartyPoints[1] + PointsOf(k) >= 61) return k;
         const int c = o.S3();
         if (c != NO_CARD) return c;
-    } else if (OrderOf(lead) >= 5 && !p.MayHoldSuit(third, s) && p.MayHoldSuit(third, g_Game.GameType)) {
+    } else if (OrderOf(lead) >= 5 && !MayHoldSuit(p, third, s) && MayHoldSuit(p, third, g_Game.GameType)) {
         const int c = CCardChoosers(p).ChooseCardByRunScore(true);
         if (c != NO_CARD) return c;
     }
     int x = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
     if (x == NO_CARD) x = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
     const int sx = PlainSuitOf(x);
-    const int h = p.PickHighestInSuit(sx, true);
+    const int h = PickHighestInSuit(p, sx, true);
     if (x != NO_CARD && SoloistMayHold(p, sx) &&
-        ((SuitCountOf(p, sx) == 2 && GetCardRank(h) == TEN && !p.IsTopCard(h, -1, -1)) ||
-         (SuitCountOf(p, sx) == 1 && p.IsTopCard(h, -1, -1)))) {
+        ((SuitCountOf(p, sx) == 2 && GetCardRank(h) == TEN && !IsTopCard(p, h, -1, -1)) ||
+         (SuitCountOf(p, sx) == 1 && IsTopCard(p, h, -1, -1)))) {
         const int y = CCardChoosers(p).ChooseCardByScore2(sx);
         if (y != NO_CARD) return y;
     }
@@ -363,7 +363,7 @@ int SecondVoidOverTheSoloist(const OpponentSecond& o) {
 int SecondVoidOverThePartner(const OpponentSecond& o) {
     CPlayer& p = o.p;
     const int s = o.s, lead = o.lead;
-    if ((g_Game.TrumpCount == 0 || SoloistMayHold(p, s)) && (p.IsTopCard(lead, -1, -1) || !SoloistMayHold(p, s))) {
+    if ((g_Game.TrumpCount == 0 || SoloistMayHold(p, s)) && (IsTopCard(p, lead, -1, -1) || !SoloistMayHold(p, s))) {
         // V4: the partner's trick: add points when they cross 61 or 31.
         if (SoloistMayHold(p, s)) {
             const int k = CCardChoosers(p).ChooseCardByRunScore(true);
@@ -371,8 +371,8 @@ int SecondVoidOverThePartner(const OpponentSecond& o) {
             if (k != NO_CARD && ((T < 61 && T + PointsOf(k) > 60) || (T < 31 && T + PointsOf(k) > 30))) return k;
         }
         const int x = o.S3();
-        if (x != NO_CARD && SoloistMayHold(p, PlainSuitOf(x)) && p.IsTopCard(x, -1, -1)) {
-            int y = p.NextLowerInSuit(x, false);
+        if (x != NO_CARD && SoloistMayHold(p, PlainSuitOf(x)) && IsTopCard(p, x, -1, -1)) {
+            int y = NextLowerInSuit(p, x, false);
             if (y == NO_CARD) y = CCardChoosers(p).ChooseCardByScore2(PlainSuitOf(x));
             if (y != NO_CARD) return y;
         }
@@ -428,16 +428,16 @@ int ThirdOverAJack(const OpponentThird& o) {
         if (c == NO_CARD) c = CCardChoosers(p).ChooseGrandCard(false);
         if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(11, NO_CARD, false);
         const int sc = PlainSuitOf(c);
-        if (c != NO_CARD && SoloistMayHold(p, sc) && SuitCountOf(p, sc) == 1 && p.IsTopCard(c, -1, -1)) {
+        if (c != NO_CARD && SoloistMayHold(p, sc) && SuitCountOf(p, sc) == 1 && IsTopCard(p, c, -1, -1)) {
             const int y = CCardChoosers(p).ChooseCardByScore2(sc);
             if (y != NO_CARD) return y;
         }
         return c;
     }
     // A2. With Jacks: a Jack at random, or the Jack just above the soloist's when the partner's does not hold.
-    int c = p.PickRandomJack(0);
+    int c = PickRandomJack(p, 0);
     if (!(IsJack(T) && OrderOf(T) > OrderOf(S))) {
-        const int above = p.PickCardAboveInTrumps(S, true);
+        const int above = PickCardAboveInTrumps(p, S, true);
         if (above != NO_CARD) c = above;
     }
     return c;
@@ -447,41 +447,41 @@ int ThirdOverAJack(const OpponentThird& o) {
 int ThirdFollowingThePartner(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int S = o.S, T = o.T, L = o.L;
-    const int low = p.PickLowCardOfSuit(L);
+    const int low = PickLowCardOfSuit(p, L);
     if (SuitOf(S) == L) {
         if (OrderOf(T) > OrderOf(S)) {
             const int follow = CCardChoosers(p).ChooseOpponentFollowCard(S);
             return follow != NO_CARD ? follow : low;
         }
-        return OrderOf(low) >= OrderOf(S) ? low : p.PickLowCardAnySuit(L);
+        return OrderOf(low) >= OrderOf(S) ? low : PickLowCardAnySuit(p, L);
     }
-    return IsJack(S) ? p.PickLowCardAnySuit(L) : p.PickLowCardOfSuit(L);
+    return IsJack(S) ? PickLowCardAnySuit(p, L) : PickLowCardOfSuit(p, L);
 }
 
 // B3, B4: following the soloist's lead; a partner who could not follow is marked void.
 int ThirdFollowingTheSoloist(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int S = o.S, T = o.T, L = o.L, P = o.P;
-    const int low = p.PickLowCardOfSuit(L);
+    const int low = PickLowCardOfSuit(p, L);
     const bool partnerFollowed = SuitOf(T) == L;
     if (!partnerFollowed) MarkVoid(o.partner, PlainSuitOf(S));
     const bool soloistHolds = (partnerFollowed && OrderOf(T) < OrderOf(S)) || (!partnerFollowed && !IsJack(T));
     if (soloistHolds) {
-        if (OrderOf(low) < OrderOf(S)) return p.PickLowCardAnySuit(L);
+        if (OrderOf(low) < OrderOf(S)) return PickLowCardAnySuit(p, L);
         if (GetCardRank(low) == ACE && (!partnerFollowed || PointsOf(o.secondCard) < 10)) {
-            const int over = p.GetNextHigherHeld(p.NextHigherInSuit(S));
+            const int over = GetNextHigherHeld(p, NextHigherInSuit(p, S));
             if (over != NO_CARD) return over;
         }
-        if (p.IsTopCard(low, -1, -1)) {
-            const int x = p.NextLowerInSuit(low, false);
-            if (x != NO_CARD && OrderOf(x) > OrderOf(S) && !p.IsTopCard(x, low, -1)) return x;
+        if (IsTopCard(p, low, -1, -1)) {
+            const int x = NextLowerInSuit(p, low, false);
+            if (x != NO_CARD && OrderOf(x) > OrderOf(S) && !IsTopCard(p, x, low, -1)) return x;
         }
         return low;
     }
-    if ((p.IsTopCard(low, -1, -1) && p.IsSuitGuarded(L, 1, false)) ||
-        (p.CountInSuit(L) >= 3 && p.CollectSuit(L, false, nullptr) >= 3 && OrderOf(low) >= 4)) {
-        const int x = p.NextLowerInSuit(low, true);
-        if (x != NO_CARD && !p.IsTopCard(x, low, -1) && (o.points1 + P > 60 || PointsOf(low) + o.points1 + P < 61))
+    if ((IsTopCard(p, low, -1, -1) && IsSuitGuarded(p, L, 1, false)) ||
+        (p.CountInSuit(L) >= 3 && CollectSuit(p, L, false, nullptr) >= 3 && OrderOf(low) >= 4)) {
+        const int x = NextLowerInSuit(p, low, true);
+        if (x != NO_CARD && !IsTopCard(p, x, low, -1) && (o.points1 + P > 60 || PointsOf(low) + o.points1 + P < 61))
             return x;
     }
     return low;
@@ -493,9 +493,9 @@ int ThirdPointsIntoThePartnersTrick(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int P = o.P;
     const int x = CCardChoosers(p).ChooseCardByScore3(P, false);
-    const int g = p.GetNextHigherHeld(x);
+    const int g = GetNextHigherHeld(p, x);
     const int gs = PlainSuitOf(g);
-    if (o.J > 0 && g != NO_CARD && Holds(p, gs, ACE) && p.IsTopCard(g, HeldCard(p, gs, ACE), -1) &&
+    if (o.J > 0 && g != NO_CARD && Holds(p, gs, ACE) && IsTopCard(p, g, HeldCard(p, gs, ACE), -1) &&
         SuitCountOf(p, gs) <= 3) {
         int c = CCardChoosers(p).ChooseGrandCard(false);
         if (c == NO_CARD) {
@@ -510,7 +510,7 @@ int ThirdPointsIntoThePartnersTrick(const OpponentThird& o) {
     if (g != NO_CARD && PointsOf(g) < need && need >= 1 && need <= 11) {
         CoinFlipBest best;
         for (int s = 0; s < 4; ++s) {
-            const int low = p.PickLowCardOfSuit(s);
+            const int low = PickLowCardOfSuit(p, s);
             if (low != NO_CARD) best.Offer(PointsOf(low), low);
         }
         if (best.card != NO_CARD && PointsOf(best.card) >= need) return best.card;
@@ -525,12 +525,12 @@ int ThirdVoidThePartnerHolds(const OpponentThird& o, bool sameSuit) {
     // the soloist's suit; else points into the trick.
     if (sameSuit) {
         int k = CCardChoosers(p).ChooseCardByRunScore(true);
-        if (o.J == 0 && k != NO_CARD && p.IsTopCard(k, -1, -1) && !p.IsTopCard(p.NextLowerInSuit(k, false), k, -1))
+        if (o.J == 0 && k != NO_CARD && IsTopCard(p, k, -1, -1) && !IsTopCard(p, NextLowerInSuit(p, k, false), k, -1))
             k = CCardChoosers(p).ChooseOpponentFollow(PlainSuitOf(k));
         if (k != NO_CARD) return k;
     } else {
-        const int h = p.PickHighestInSuit(PlainSuitOf(o.S), true);
-        if (p.IsTopCard(h, -1, -1)) return h;
+        const int h = PickHighestInSuit(p, PlainSuitOf(o.S), true);
+        if (IsTopCard(p, h, -1, -1)) return h;
     }
     return ThirdPointsIntoThePartnersTrick(o);
 }
@@ -541,17 +541,17 @@ int ThirdVoidTheSoloistHolds(const OpponentThird& o) {
     CPlayer& p = o.p;
     const int S = o.S, T = o.T, P = o.P, points1 = o.points1;
     int c = CCardChoosers(p).ChooseGrandCard(false);
-    if (c != NO_CARD && PointsOf(c) == 10 && p.MayHoldSuit(o.partner, PlainSuitOf(c))) c = NO_CARD;
+    if (c != NO_CARD && PointsOf(c) == 10 && MayHoldSuit(p, o.partner, PlainSuitOf(c))) c = NO_CARD;
     if (o.J > 0 && (c == NO_CARD || P > 4)) {
         // D2: trump in.
         if (IsJack(S)) {
-            const int j = p.PickJack(0);
+            const int j = PickJack(p, 0);
             if (j != NO_CARD && OrderOf(j) > OrderOf(S) && (P + 2 >= 10 || (points1 < 61 && points1 + 3 + P >= 61)))
                 c = j;
         } else {
-            c = p.PickRandomJack(0);
-            if (p.IsTopCard(T, -1, -1)) {
-                const int h = p.PickHighestInSuit(PlainSuitOf(T), true);
+            c = PickRandomJack(p, 0);
+            if (IsTopCard(p, T, -1, -1)) {
+                const int h = PickHighestInSuit(p, PlainSuitOf(T), true);
                 if (h != NO_CARD) {
                     p.forcedCard = h;
                     p.ForcedCardCount = o.n;

@@ -2,7 +2,7 @@
 // The Grand card play of one computer seat: the soloist's and the defenders' strategies, the
 // defenders' first choices against an open hand, and the early lay-down of a safe Grand.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CGrandPlay {
 public:

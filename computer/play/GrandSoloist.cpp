@@ -8,6 +8,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
@@ -22,11 +23,11 @@ int NoJackCandidate(CPlayer& p, int& general) {
     int topSuits = 0;
     for (int s = 0; s < 4; ++s) {
         if (SuitCountOf(p, s) == 0) continue;
-        const int h = p.PickHighestInSuit(s, true);
-        if (!p.IsTopCard(h, -1, -1)) continue;
+        const int h = PickHighestInSuit(p, s, true);
+        if (!IsTopCard(p, h, -1, -1)) continue;
         ++topSuits;
         if (SuitCountOf(p, s) > 2) {
-            const int below = p.NextLowerInSuit(h, false);
+            const int below = NextLowerInSuit(p, h, false);
             if (below != NO_CARD) a1.Offer(OrderOf(below), h);
         }
     }
@@ -39,10 +40,10 @@ int NoJackCandidate(CPlayer& p, int& general) {
         CoinFlipBest a3;
         for (int s = 0; s < 4; ++s) {
             if (SuitCountOf(p, s) == 0) continue;
-            const int h = p.PickHighestInSuit(s, true);
-            if (!p.IsTopCard(h, -1, -1)) continue;
+            const int h = PickHighestInSuit(p, s, true);
+            if (!IsTopCard(p, h, -1, -1)) continue;
             int bonus;
-            if (p.CollectSuit(s, false, nullptr) == 0) bonus = 8;
+            if (CollectSuit(p, s, false, nullptr) == 0) bonus = 8;
             else if (SuitCountOf(p, s) > 1) bonus = 1;
             else continue;
             a3.Offer(OrderOf(h) + bonus, h);
@@ -68,7 +69,7 @@ int LeadWithoutJacks(CPlayer& p) {
     if (points < 61 && points + 11 > 60) {
         for (int s = 0; s < 4; ++s) {
             if (Holds(p, s, ACE)) {
-                candidate = p.PickHighestInSuit(s, true);
+                candidate = PickHighestInSuit(p, s, true);
                 break;
             }
         }
@@ -83,8 +84,9 @@ int LeadWithoutJacks(CPlayer& p) {
     }
     if (candidate != NO_CARD) return candidate;
     if (g != NO_CARD)
-        return SuitCountOf(p, PlainSuitOf(g)) == 3 ? p.NextLowerInSuit(p.PickHighestInSuit(PlainSuitOf(g), true), false)
-                                                   : g;
+        return SuitCountOf(p, PlainSuitOf(g)) == 3
+                   ? NextLowerInSuit(p, PickHighestInSuit(p, PlainSuitOf(g), true), false)
+                   : g;
     const int c1 = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false);
     const int c2 = CCardChoosers(p).ChooseCardByRunScore(true);
     int card = c1;
@@ -101,24 +103,24 @@ int LeadFromTopSuits(CPlayer& p, int J, int O) {
     for (int s = 0; s < 4; ++s) {
         const int c = SuitCountOf(p, s);
         if (c == 0) continue;
-        const int h = p.PickHighestInSuit(s, true);
-        if (!p.IsTopCard(h, -1, -1)) {
+        const int h = PickHighestInSuit(p, s, true);
+        if (!IsTopCard(p, h, -1, -1)) {
             allTop = false;
             continue;
         }
-        const int value = (c > 1 && p.IsTopCard(p.NextLowerInSuit(h, false), h, -1)) ? c + 6 : c;
+        const int value = (c > 1 && IsTopCard(p, NextLowerInSuit(p, h, false), h, -1)) ? c + 6 : c;
         ++topSuits;
         P.Offer(value, h);
         Q.Offer(OrderOf(h), h);
     }
-    if (allTop && topSuits > 2) return O == J ? p.PickRandomJack(0) : Q.card;
+    if (allTop && topSuits > 2) return O == J ? PickRandomJack(p, 0) : Q.card;
     return P.card;
 }
 
 // B3: the one Jack is on top.
 int LeadWithTheTopJack(CPlayer& p, int t, int r, int O) {
     if (O < 2 || p.handInfo.AceSuitCount > 2) return t;
-    if (p.IsTopCard(r, -1, -1)) return r;
+    if (IsTopCard(p, r, -1, -1)) return r;
     int card = NO_CARD;
     for (int s = 0; s < 4 && card == NO_CARD; ++s)
         if (SuitCountOf(p, s) > 2 && Holds(p, s, ACE) && Holds(p, s, TEN)) card = HeldCard(p, s, ACE);
@@ -126,27 +128,27 @@ int LeadWithTheTopJack(CPlayer& p, int t, int r, int O) {
         if (SuitCountOf(p, s) > 1 && Holds(p, s, TEN) && Holds(p, s, KING) && !Holds(p, s, ACE))
             card = HeldCard(p, s, KING);
     if (card != NO_CARD) return card;
-    if (g_Game.PartyPoints[0] < 49) return p.GetNextLowerHeld(t);
+    if (g_Game.PartyPoints[0] < 49) return GetNextLowerHeld(p, t);
     CoinFlipBest aces;
     for (int s = 0; s < 4; ++s)
         if (Holds(p, s, ACE)) aces.Offer(Holds(p, s, TEN) ? 2 : 1, HeldCard(p, s, ACE));
-    return aces.card != NO_CARD ? aces.card : p.GetNextLowerHeld(t);
+    return aces.card != NO_CARD ? aces.card : GetNextLowerHeld(p, t);
 }
 
 // B7: as many Jacks out as held: three suits safe from the top, then draw a Jack.
 int LeadAfterThreeSafeSuits(CPlayer& p, int J) {
     int counted = 0;
     for (int s = 0; s < 4; ++s) {
-        const int low = p.PickLowCardOfSuit(s);
-        if (low == NO_CARD || !p.IsTopCard(low, -1, -1)) continue;
+        const int low = PickLowCardOfSuit(p, s);
+        if (low == NO_CARD || !IsTopCard(p, low, -1, -1)) continue;
         if (SuitCountOf(p, s) > 2 && J < 2) {
-            const int nl = p.NextLowerInSuit(low, false);
-            if (p.IsTopCard(nl, low, -1)) return low;
-            if (p.CollectSuit(s, false, nullptr) > 1 && OrderOf(low) - OrderOf(nl) > 1) continue;
+            const int nl = NextLowerInSuit(p, low, false);
+            if (IsTopCard(p, nl, low, -1)) return low;
+            if (CollectSuit(p, s, false, nullptr) > 1 && OrderOf(low) - OrderOf(nl) > 1) continue;
         }
         ++counted;
     }
-    return counted >= 3 ? p.PickRandomJack(0) : NO_CARD;
+    return counted >= 3 ? PickRandomJack(p, 0) : NO_CARD;
 }
 
 // B8: nothing chosen yet: a low trump, the soloist's lead, or the highest trump.
@@ -154,17 +156,17 @@ int LeadWhenNothingChosen(CPlayer& p, int J, int O) {
     int jPrime = J;
     for (int s = 0; s < 4; ++s) {
         if (SuitCountOf(p, s) <= 1) continue;
-        const int low = p.PickLowCardOfSuit(s);
-        if (low == NO_CARD || p.IsTopCard(low, -1, -1)) continue;
+        const int low = PickLowCardOfSuit(p, s);
+        if (low == NO_CARD || IsTopCard(p, low, -1, -1)) continue;
         if (GetCardRank(low) == TEN && SuitCountOf(p, s) >= 3) continue;
         jPrime = J - 1;
         break;
     }
     int card = NO_CARD;
     const int L = CCardChoosers(p).ChooseSoloistLead();
-    if (jPrime < 3 && !p.IsTopCard(p.PickHighestInSuit(-1, true), -1, -1)) {
-        if (p.AllSuitsTopOrGuarded()) {
-            card = p.PickLowestInSuit(-1, false);
+    if (jPrime < 3 && !IsTopCard(p, PickHighestInSuit(p, -1, true), -1, -1)) {
+        if (AllSuitsTopOrGuarded(p)) {
+            card = PickLowestInSuit(p, -1, false);
         } else if (jPrime < 2 || O > 1) {
             card = L;
             if (card == NO_CARD) card = CCardChoosers(p).ChooseSoloistLead2();
@@ -173,27 +175,27 @@ int LeadWhenNothingChosen(CPlayer& p, int J, int O) {
             card = CCardChoosers(p).ChooseSoloistLead();
         }
     }
-    if (card == NO_CARD) card = p.PickHighestInSuit(-1, false);
+    if (card == NO_CARD) card = PickHighestInSuit(p, -1, false);
     return card;
 }
 
 // Case 2: the defenders still hold Jacks.
 int LeadWhileDefendersHoldJacks(CPlayer& p, int J, int O) {
-    const int t = p.PickHighestInSuit(-1, true);
-    const int r = p.PickRandomJack(0);
-    const bool tTop = p.IsTopCard(t, -1, -1);
+    const int t = PickHighestInSuit(p, -1, true);
+    const int r = PickRandomJack(p, 0);
+    const bool tTop = IsTopCard(p, t, -1, -1);
     int card = NO_CARD;
     if (!tTop && J <= O) {
         card = LeadFromTopSuits(p, J, O);
     } else if (tTop && J == 1) {
         card = LeadWithTheTopJack(p, t, r, O);
     } else if (tTop && J == 2) {
-        card = p.GetNextLowerHeld(t);
+        card = GetNextLowerHeld(p, t);
     } else if (tTop && J == 3) {
-        card = p.GetNextLowerHeld(t);
+        card = GetNextLowerHeld(p, t);
         if (p.gameOptions[GAME_GRAND][OPT_PROBABILITY] >= 80) {
             const int x = CCardChoosers(p).ChooseGrandCard(true);
-            if (x != NO_CARD && !p.IsTopCard(p.PickHighestInSuit(PlainSuitOf(x), true), -1, -1)) {
+            if (x != NO_CARD && !IsTopCard(p, PickHighestInSuit(p, PlainSuitOf(x), true), -1, -1)) {
                 p.forcedCard = x;
                 p.ForcedCardCount = p.count;
             }
@@ -231,21 +233,21 @@ int WalkTheSuits(CPlayer& p, NoJackOutLead& k) {
         const int held = SuitCountOf(p, s);
         if (held == 0) continue;
         ++suitsHeld;
-        const int low = p.PickLowCardOfSuit(s);
-        if (g_Game.SchneiderAnnounced && (held == 1 || OrderOf(p.NextLowerInSuit(low, false)) == 4) &&
-            !p.IsTopCard(low, -1, -1)) {
+        const int low = PickLowCardOfSuit(p, s);
+        if (g_Game.SchneiderAnnounced && (held == 1 || OrderOf(NextLowerInSuit(p, low, false)) == 4) &&
+            !IsTopCard(p, low, -1, -1)) {
             k.c = low;
             break;
         }
         if (held >= 4) {
-            if (p.IsTopCard(low, -1, -1)) {
-                k.c = p.PickHighestInSuit(s, false);
+            if (IsTopCard(p, low, -1, -1)) {
+                k.c = PickHighestInSuit(p, s, false);
             } else {
                 const int lead = CCardChoosers(p).ChooseSoloistLead();
                 if (lead == NO_CARD) {
                     k.c = NO_CARD;
                 } else {
-                    k.c = p.NextLowerInSuit(low, false);
+                    k.c = NextLowerInSuit(p, low, false);
                     if (k.c != NO_CARD && PlainSuitOf(lead) == PlainSuitOf(k.c)) {
                         p.forcedCard = lead;
                         p.ForcedCardCount = n;
@@ -257,7 +259,7 @@ int WalkTheSuits(CPlayer& p, NoJackOutLead& k) {
             k.tenSuit = s;
         } else if (p.forcedCard > 0 && PlainSuitOf(p.forcedCard) == s && p.handInfo.DealtSuitCount[s] >= 4) {
             k.c = p.forcedCard;
-            p.forcedCard = p.NextLowerInSuit(p.forcedCard, false);
+            p.forcedCard = NextLowerInSuit(p, p.forcedCard, false);
             if (p.forcedCard < 0) p.forcedCard = 0;
         }
     }
@@ -269,8 +271,8 @@ int LowInALongSuit(CPlayer& p, int tenSuit) {
     int c = NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (SuitCountOf(p, s) < 3) continue;
-        const int low = p.PickLowCardOfSuit(s);
-        if (!p.IsTopCard(low, -1, -1)) return p.GetNextLowerHeld(p.NextLowerInSuit(low, false));
+        const int low = PickLowCardOfSuit(p, s);
+        if (!IsTopCard(p, low, -1, -1)) return GetNextLowerHeld(p, NextLowerInSuit(p, low, false));
         if (s == tenSuit) c = low;
     }
     return c;
@@ -285,7 +287,7 @@ void LeadOrLastCard(CPlayer& p, NoJackOutLead& k, int J, int suitsHeld) {
         int highest = NO_CARD;
         for (int s = 0; s < 4; ++s) {
             if (SuitCountOf(p, s) != 1) continue;
-            const int single = p.PickLowCardAnySuit(s);
+            const int single = PickLowCardAnySuit(p, s);
             if (single != NO_CARD && (highest == NO_CARD || OrderOf(single) > OrderOf(highest))) highest = single;
         }
         k.b = highest;
@@ -310,9 +312,9 @@ void ChooseAmongTheSuits(CPlayer& p, NoJackOutLead& k, int J) {
     }
     const int lastSuit = g_Knowledge.TrickLeadSuit;
     if (k.c == NO_CARD && g_Game.TrickWinner == p.seat && lastSuit >= 0 && lastSuit <= 3) {
-        const int h = p.PickHighestInSuit(lastSuit, true);
-        if (h != NO_CARD && (p.IsTopCard(h, -1, -1) || (!p.MayHoldSuit(NextSeat(p.seat), lastSuit) &&
-                                                        !p.MayHoldSuit(PreviousSeat(p.seat), lastSuit))))
+        const int h = PickHighestInSuit(p, lastSuit, true);
+        if (h != NO_CARD && (IsTopCard(p, h, -1, -1) || (!MayHoldSuit(p, NextSeat(p.seat), lastSuit) &&
+                                                         !MayHoldSuit(p, PreviousSeat(p.seat), lastSuit))))
             k.c = h;
     }
     if (k.c != NO_CARD) return;
@@ -332,23 +334,23 @@ int CompleteTheChoice(CPlayer& p, NoJackOutLead& k, int J) {
         c = CCardChoosers(p).ChooseGrandCard(true);
         if (c != NO_CARD) k.singletonTest = true;
     }
-    if (c == NO_CARD && k.b != NO_CARD) c = p.PickTopRunInSuit(PlainSuitOf(k.b));
+    if (c == NO_CARD && k.b != NO_CARD) c = PickTopRunInSuit(p, PlainSuitOf(k.b));
     if (c == NO_CARD) c = k.R;
     if (c == NO_CARD && n - J == 2) {
         for (int s = 0; s < 4 && c == NO_CARD; ++s)
-            if (SuitCountOf(p, s) == 2) c = p.PickLowestInSuit(s, true);
+            if (SuitCountOf(p, s) == 2) c = PickLowestInSuit(p, s, true);
     }
-    if (c == NO_CARD && !k.pointsLead && g_Game.PartyPoints[0] >= 59) c = p.PickRandomJack(0);
-    if (c == NO_CARD) c = J < n - 1 ? CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false) : p.PickRandomJack(0);
+    if (c == NO_CARD && !k.pointsLead && g_Game.PartyPoints[0] >= 59) c = PickRandomJack(p, 0);
+    if (c == NO_CARD) c = J < n - 1 ? CCardChoosers(p).ChooseCardByScore(4, NO_CARD, false) : PickRandomJack(p, 0);
     if (k.singletonTest) {
         const int g = CCardChoosers(p).ChooseGrandCard(false);
         if (g != NO_CARD && J >= 2 && SuitCountOf(p, PlainSuitOf(g)) == 1) c = g;
     }
     if (k.n3 == 3) {
         const int x = CCardChoosers(p).ChooseCardByScore(4, NO_CARD, true);
-        if (x != NO_CARD && (SuitCountOf(p, PlainSuitOf(x)) != 2 || GetCardRank(p.NextHigherInSuit(x)) == TEN))
+        if (x != NO_CARD && (SuitCountOf(p, PlainSuitOf(x)) != 2 || GetCardRank(NextHigherInSuit(p, x)) == TEN))
             return x;
-        if (p.IsTopCard(c, -1, -1) && g_Game.TrumpCount >= 1) c = p.PickHighestInSuit(-1, true);
+        if (IsTopCard(p, c, -1, -1) && g_Game.TrumpCount >= 1) c = PickHighestInSuit(p, -1, true);
     }
     return c;
 }
@@ -357,9 +359,9 @@ int CompleteTheChoice(CPlayer& p, NoJackOutLead& k, int J) {
 int LeadWhenDefendersHoldNoJack(CPlayer& p, int J) {
     const int n = p.count;
     NoJackOutLead k{CCardChoosers(p).ChooseCardByRunScore(true), n};
-    if (n < 4 && k.R != NO_CARD && p.IsTopCard(k.R, -1, -1)) return k.R;
+    if (n < 4 && k.R != NO_CARD && IsTopCard(p, k.R, -1, -1)) return k.R;
     if (J == 4) {
-        k.c = p.PickRandomJack(1);
+        k.c = PickRandomJack(p, 1);
         k.singletonTest = true;
     } else if (J >= n - 1) {
         k.R = NO_CARD;
@@ -395,24 +397,24 @@ namespace {
 int FollowInSecondHand(CPlayer& p, int lead, int J, int O) {
     const int s = GetCardSuit(lead, false);
     const int third = NextSeat(p.seat);
-    const int hi = p.NextHigherInSuit(lead);
-    const int low = p.PickLowCardOfSuit(s);
-    const int nl = p.NextLowerInSuit(low, false);
+    const int hi = NextHigherInSuit(p, lead);
+    const int low = PickLowCardOfSuit(p, s);
+    const int nl = NextLowerInSuit(p, low, false);
     int card;
-    if (!p.MayHoldSuit(third, s)) {
+    if (!MayHoldSuit(p, third, s)) {
         card = hi;
     } else if (OrderOf(low) < OrderOf(lead)) {
-        card = p.PickLowCardAnySuit(s);
-    } else if (!p.IsTopCard(low, -1, -1)) {
-        return p.PickLowestInSuit(s, true);
+        card = PickLowCardAnySuit(p, s);
+    } else if (!IsTopCard(p, low, -1, -1)) {
+        return PickLowestInSuit(p, s, true);
     } else {
-        const int b = p.GetNextLowerHeld(low);
-        if ((b != hi && OrderOf(b) - OrderOf(hi) == 1) || !p.IsTopCard(nl, low, -1)) card = hi;
+        const int b = GetNextLowerHeld(p, low);
+        if ((b != hi && OrderOf(b) - OrderOf(hi) == 1) || !IsTopCard(p, nl, low, -1)) card = hi;
         else if (OrderOf(low) - OrderOf(b) == 1) card = low;
-        else if (J > 0 && J <= O && !p.IsTopCard(p.PickHighestInSuit(-1, true), -1, -1)) card = low;
+        else if (J > 0 && J <= O && !IsTopCard(p, PickHighestInSuit(p, -1, true), -1, -1)) card = low;
         else card = b;
     }
-    if (card == NO_CARD) card = p.PickLowestInSuit(s, true);
+    if (card == NO_CARD) card = PickLowestInSuit(p, s, true);
     return card;
 }
 
@@ -434,10 +436,10 @@ int GrandCardOnALowLead(CPlayer& p, int lead, int J, int c, int& k) {
     if (c == NO_CARD || PointsOf(lead) >= 5) return c;
     const int s = GetCardSuit(lead, false);
     if (IsCardGone(s, ACE, p.seat) && IsCardGone(s, TEN, p.seat)) k = c;
-    const int h = p.PickHighestInSuit(PlainSuitOf(c), true);
-    if (p.gameOptions[g_Game.GameType][OPT_PROBABILITY] >= 90 && p.IsTopCard(h, -1, -1) &&
-        p.IsTopCard(p.NextLowerInSuit(h, false), h, -1) && J > 2)
-        c = p.PickRandomJack(0);
+    const int h = PickHighestInSuit(p, PlainSuitOf(c), true);
+    if (p.gameOptions[g_Game.GameType][OPT_PROBABILITY] >= 90 && IsTopCard(p, h, -1, -1) &&
+        IsTopCard(p, NextLowerInSuit(p, h, false), h, -1) && J > 2)
+        c = PickRandomJack(p, 0);
     return c;
 }
 
@@ -451,10 +453,10 @@ int ScoredCardOrJack(CPlayer& p, int lead, int n, int J, int O) {
     for (int t = 0; t < 4; ++t) {
         const int held = SuitCountOf(p, t);
         if (held == 0) continue;
-        const int h = p.PickHighestInSuit(t, true);
-        if (!p.IsTopCard(h, -1, -1)) continue;
+        const int h = PickHighestInSuit(p, t, true);
+        if (!IsTopCard(p, h, -1, -1)) continue;
         if (held >= 3) {
-            qualified |= p.NextLowerInSuit(h, false) != NO_CARD;
+            qualified |= NextLowerInSuit(p, h, false) != NO_CARD;
         } else if (n < 4) {
             qualified = true;
         } else if (PointsOf(h) + PointsOf(lead) + 2 + points >= 61) {
@@ -464,7 +466,7 @@ int ScoredCardOrJack(CPlayer& p, int lead, int n, int J, int O) {
             qualified |= c == NO_CARD;
         }
     }
-    if (qualified) c = p.PickRandomJack(0);
+    if (qualified) c = PickRandomJack(p, 0);
     return c;
 }
 
@@ -476,14 +478,14 @@ int TrumpInSecondHand(CPlayer& p, int lead, int c, int k, int n, int J, int O) {
                            (points < 61 && points + PointsOf(lead) + 2 > 60) ||
                            (J > 1 && O < J && p.handInfo.AceSuitCount + p.handInfo.TenSuitCount < 3))))
         return c;
-    const int t = p.PickHighestInSuit(-1, true);
-    const int below = p.PickTrumpBelow(t);
-    const int r = p.PickRandomJack(0);
+    const int t = PickHighestInSuit(p, -1, true);
+    const int below = PickTrumpBelow(p, t);
+    const int r = PickRandomJack(p, 0);
     if (J == 2 || (J >= 3 && J != p.handInfo.MatadorRun)) {
-        if (p.IsTopCard(below, t, -1)) c = CoinHeads() ? below : t;
+        if (IsTopCard(p, below, t, -1)) c = CoinHeads() ? below : t;
         else c = r;
     } else if (J >= 3) {
-        c = p.PickHighestTrumpRandomStep(J);
+        c = PickHighestTrumpRandomStep(p, J);
     } else {
         c = r;
     }
@@ -501,8 +503,8 @@ int CGrandPlay::PlayGrandSoloistSecond(int lead) {
     const bool jackLead = IsJack(lead);
     // S1: a Jack led, Jacks held: just above it, or a random Jack of the lowest run.
     if (jackLead && J > 0) {
-        int card = me.PickCardAboveInTrumps(lead, true);
-        if (card == NO_CARD) card = me.PickRandomJack(0);
+        int card = PickCardAboveInTrumps(me, lead, true);
+        if (card == NO_CARD) card = PickRandomJack(me, 0);
         return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     if (!jackLead && SuitCountOf(me, s) > 0)
@@ -528,20 +530,20 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
     // takes it; when none does, the lowest Jack, never a higher one given away for nothing.
     if (jackLead && J > 0) {
         const int best = IsJack(second) && OrderOf(second) > OrderOf(lead) ? second : lead;
-        int card = me.PickCardAboveInTrumps(best, true);
-        if (card == NO_CARD) card = me.PickRandomJack(-1);
+        int card = PickCardAboveInTrumps(me, best, true);
+        if (card == NO_CARD) card = PickRandomJack(me, -1);
         return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     if (jackLead) return me.FinishStrategy(CCardChoosers(me).ChooseCardByScore(11, NO_CARD, false), EPILOGUE_PLAIN);
     // T3: following suit.
     if (SuitCountOf(me, s) > 0) {
         const int w = (GetCardSuit(second, false) == s && OrderOf(second) > OrderOf(lead)) ? second : lead;
-        const int low = me.PickLowCardAnySuit(s);
-        const int hi = me.NextHigherInSuit(w);
+        const int low = PickLowCardAnySuit(me, s);
+        const int hi = NextHigherInSuit(me, w);
         int card = low;
-        if (hi != NO_CARD && !IsJack(second)) card = me.GetNextHigherHeld(hi);
+        if (hi != NO_CARD && !IsJack(second)) card = GetNextHigherHeld(me, hi);
         if (card == hi && card != NO_CARD && n > 7 && J < 3 && !Holds(me, s, TEN) && !IsCardGone(s, TEN, me.seat) &&
-            !me.IsTopCard(me.PickHighestInSuit(-1, true), -1, -1))
+            !IsTopCard(me, PickHighestInSuit(me, -1, true), -1, -1))
             card = low;
         if (!(P > 4 || J != g_Game.TrumpCount || J < 1)) card = low;
         return me.FinishStrategy(card, EPILOGUE_PLAIN);
@@ -558,7 +560,7 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
         if (J == 1 && g_Game.TrumpCount > 1) {
             const int card = (PointsOf(lead) + PointsOf(second) + 2 + points0 < 61)
                                  ? CCardChoosers(me).ChooseCardByScore(11, NO_CARD, false)
-                                 : me.PickRandomJack(0);
+                                 : PickRandomJack(me, 0);
             P = 11;
             if (card != NO_CARD) return me.FinishStrategy(card, EPILOGUE_PLAIN);
         }
@@ -567,7 +569,7 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
             bool stopped = false;
             for (int u = 0; u < 4 && !stopped; ++u) {
                 if (SuitCountOf(me, u) == 0) continue;
-                if (me.PickLowCardAnySuit(u) != t && !me.IsTopCard(me.PickLowCardOfSuit(u), -1, -1)) stopped = true;
+                if (PickLowCardAnySuit(me, u) != t && !IsTopCard(me, PickLowCardOfSuit(me, u), -1, -1)) stopped = true;
             }
             if (!stopped) return me.FinishStrategy(t, EPILOGUE_PLAIN);
         }
@@ -575,17 +577,17 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
         if (P < 5) {
             int c = t != NO_CARD ? t : CCardChoosers(me).ChooseGrandCard(false);
             if (c != NO_CARD) {
-                const int h = me.PickHighestInSuit(PlainSuitOf(c), true);
-                if (probability >= 90 && me.IsTopCard(h, -1, -1) && me.IsTopCard(me.NextLowerInSuit(h, false), h, -1) &&
-                    J > 2)
-                    c = me.PickRandomJack(0);
+                const int h = PickHighestInSuit(me, PlainSuitOf(c), true);
+                if (probability >= 90 && IsTopCard(me, h, -1, -1) &&
+                    IsTopCard(me, NextLowerInSuit(me, h, false), h, -1) && J > 2)
+                    c = PickRandomJack(me, 0);
             } else {
-                c = me.PickRandomJack(0);
+                c = PickRandomJack(me, 0);
                 if (J <= O) {
                     const int x = CCardChoosers(me).ChooseCardByScore(0, NO_CARD, false);
                     if (x != NO_CARD) {
-                        const int h = me.PickHighestInSuit(PlainSuitOf(x), true);
-                        if (h == x || me.IsTopCard(h, -1, -1)) c = x;
+                        const int h = PickHighestInSuit(me, PlainSuitOf(x), true);
+                        if (h == x || IsTopCard(me, h, -1, -1)) c = x;
                     }
                 }
             }
@@ -593,7 +595,7 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
         }
     }
     // T7: trump in, or push for Schneider.
-    int c = IsJack(second) ? me.PickCardAboveInTrumps(second, true) : me.PickRandomJack(0);
+    int c = IsJack(second) ? PickCardAboveInTrumps(me, second, true) : PickRandomJack(me, 0);
     const int tricks = me.gameOptions[g_Game.GameType][OPT_TRICKS];
     if ((points0 > 90 || points0 + PointsOf(c) + P < 91) && tricks > 7 && g_Game.PartyTricks[1] + tricks > 8) {
         const int t2 = CCardChoosers(me).ChooseTrumpGameCard(false);
@@ -604,8 +606,8 @@ int CGrandPlay::PlayGrandSoloistThird(int lead, int second) {
     if (c == NO_CARD) {
         const int x = CCardChoosers(me).ChooseCardByScore(0, NO_CARD, false);
         if (x != NO_CARD) {
-            const int h = me.PickHighestInSuit(PlainSuitOf(x), true);
-            if (h == x || me.IsTopCard(h, -1, -1)) c = x;
+            const int h = PickHighestInSuit(me, PlainSuitOf(x), true);
+            if (h == x || IsTopCard(me, h, -1, -1)) c = x;
         }
     }
     if (c == NO_CARD) c = CCardChoosers(me).ChooseCardByScore(11, NO_CARD, false);

@@ -8,6 +8,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
@@ -79,7 +80,7 @@ int CCardChoosers::PickUnguardedTen() const {
     for (int s = 0; s < 4; ++s) {
         if (IsTrumpSuit(s) || PlainCount(me, s) != 1 || !Holds(me, s, TEN)) continue;
         const int ten = HeldCard(me, s, TEN);
-        if (!me.IsTopCard(ten, -1, -1)) return ten;
+        if (!IsTopCard(me, ten, -1, -1)) return ten;
     }
     return NO_CARD;
 }
@@ -92,8 +93,8 @@ int CCardChoosers::ChooseTrumpGameCard(bool allowTopSuit) {
     // Pass 1: a small card of a short guarded suit.
     for (int t = 0; t < 4; ++t) {
         const int n = PlainCount(me, t);
-        if (IsTrumpSuit(t) || n == 0 || n > 3 || !me.IsSuitGuarded(t, 1, false)) continue;
-        if (IsDefender(me) && me.ChooseTrumpGameHelper(t)) continue;
+        if (IsTrumpSuit(t) || n == 0 || n > 3 || !IsSuitGuarded(me, t, 1, false)) continue;
+        if (IsDefender(me) && ChooseTrumpGameHelper(me, t)) continue;
         int card = NO_CARD;
         for (int rank : kSmallRanks) {
             if (me.handInfo.SmallCards[t][rank] != -1 && Holds(me, t, rank)) {
@@ -102,19 +103,19 @@ int CCardChoosers::ChooseTrumpGameCard(bool allowTopSuit) {
             }
         }
         if (card == NO_CARD) continue;
-        const int h = me.PickHighestInSuit(t, true);
-        if (me.IsTopCard(h, -1, -1) && !allowTopSuit) continue;
-        if (me.IsTopCard(card, h, -1)) continue;
-        if (!(n == 1 || n > 2 || (n == 2 && !Holds(me, t, TEN) && me.IsSuitGuarded(t, 2, false)))) continue;
+        const int h = PickHighestInSuit(me, t, true);
+        if (IsTopCard(me, h, -1, -1) && !allowTopSuit) continue;
+        if (IsTopCard(me, card, h, -1)) continue;
+        if (!(n == 1 || n > 2 || (n == 2 && !Holds(me, t, TEN) && IsSuitGuarded(me, t, 2, false)))) continue;
         best.Offer(14 - n - OrderOf(card), card);
     }
     if (best.found) return best.card;
     // Pass 2: a single card that is neither top nor a Ten.
     for (int t = 0; t < 4; ++t) {
         if (IsTrumpSuit(t) || PlainCount(me, t) != 1) continue;
-        if (!(me.seat == g_Game.Soloist || SoloistMayHold(me, t)) || me.ChooseTrumpGameHelper(t)) continue;
-        const int card = me.PickHighestInSuit(t, true);
-        if (card == NO_CARD || me.IsTopCard(card, -1, -1) || GetCardPoints(card) == 10) continue;
+        if (!(me.seat == g_Game.Soloist || SoloistMayHold(me, t)) || ChooseTrumpGameHelper(me, t)) continue;
+        const int card = PickHighestInSuit(me, t, true);
+        if (card == NO_CARD || IsTopCard(me, card, -1, -1) || GetCardPoints(card) == 10) continue;
         best.Offer(11 - GetCardPoints(card), card);
     }
     return best.card;
@@ -129,14 +130,14 @@ int CCardChoosers::ChooseLeadOrLastCard(int excludedSuit) {
             : NO_CARD;
     for (int t = 0; t < 4; ++t) {
         if (IsTrumpSuit(t) || t == excludedSuit || PlainCount(me, t) == 0) continue;
-        const int l = me.PickLowCardOfSuit(t);
+        const int l = PickLowCardOfSuit(me, t);
         if (l == NO_CARD) continue;
-        if (!me.IsTopCard(l, -1, -1)) {
+        if (!IsTopCard(me, l, -1, -1)) {
             if (aim) best.Offer(20 - OrderOf(l), l);
             continue;
         }
-        const int below = me.NextLowerInSuit(l, false);
-        const int w = (below == NO_CARD || me.IsTopCard(below, l, -1)) ? 1 : 0;
+        const int below = NextLowerInSuit(me, l, false);
+        const int w = (below == NO_CARD || IsTopCard(me, below, l, -1)) ? 1 : 0;
         int value;
         switch (GetCardRank(l)) {
             case ACE: value = w ? 10 : me.CountInSuit(t) >= 5 ? 9 : me.CountInSuit(t) == 2 ? 1 : 7; break;
@@ -147,8 +148,8 @@ int CCardChoosers::ChooseLeadOrLastCard(int excludedSuit) {
         }
         if (aim && w == 0 && lastCard != NO_CARD && GetCardSuit(lastCard, false) == t) value = 20 - OrderOf(l);
         if (aim && w == 1) {
-            const int next = me.NextLowerInSuit(below, false);
-            if (next != NO_CARD && !me.IsTopCard(next, -1, -1)) value += 10;
+            const int next = NextLowerInSuit(me, below, false);
+            if (next != NO_CARD && !IsTopCard(me, next, -1, -1)) value += 10;
         }
         best.Offer(value, l);
     }
@@ -160,8 +161,8 @@ int CCardChoosers::ChooseSoloistLead2() {
     for (int t = 0; t < 4; ++t) {
         const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n == 0) continue;
-        const int l = me.PickLowCardOfSuit(t);
-        if (!me.IsTopCard(l, -1, -1)) continue;
+        const int l = PickLowCardOfSuit(me, t);
+        if (!IsTopCard(me, l, -1, -1)) continue;
         const int m = (GetHeldRankNeighbour(l, -1) != NO_CARD || n == 1) ? 2 : 1;
         best.Offer((me.handInfo.SuitCount[t] + me.handInfo.PlayedSuitCount[t]) * m, l);
     }
@@ -173,10 +174,10 @@ int CCardChoosers::PickSuitToSchmier(bool keepTen) {
     for (int t = 0; t < 4; ++t) {
         const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n <= 1) continue;
-        const int l = me.PickLowCardOfSuit(t);
-        if (l == NO_CARD || GetCardRank(l) != TEN || me.IsTopCard(l, -1, -1)) continue;
-        const int u = me.NextLowerInSuit(l, false);
-        if (!me.IsTopCard(u, CardCodeOf(ACE, t), l)) continue;
+        const int l = PickLowCardOfSuit(me, t);
+        if (l == NO_CARD || GetCardRank(l) != TEN || IsTopCard(me, l, -1, -1)) continue;
+        const int u = NextLowerInSuit(me, l, false);
+        if (!IsTopCard(me, u, CardCodeOf(ACE, t), l)) continue;
         best.Offer(n, (keepTen && n < 4) ? l : u);
     }
     return best.card;
@@ -185,10 +186,10 @@ int CCardChoosers::PickSuitToSchmier(bool keepTen) {
 int CCardChoosers::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
     if (jackFirst && me.GetTrumpCount() > 0) {
         int out[11];
-        const int outstanding = me.CollectSuit(g_Game.GameType, false, out);
+        const int outstanding = CollectSuit(me, g_Game.GameType, false, out);
         if (outstanding <= me.GetTrumpCount()) {
             const int c = ChooseCardWithRandomJack(-1, true);
-            if (me.IsTopCard(c, -1, -1)) return c;
+            if (IsTopCard(me, c, -1, -1)) return c;
         }
     }
     Best best(false);
@@ -197,10 +198,10 @@ int CCardChoosers::ChooseOpponentCardSuit(bool preferLong, bool jackFirst) {
         if (IsTrumpSuit(t) || n == 0) continue;
         int l;
         if (SoloistMayHold(me, t)) {
-            l = me.PickLowCardOfSuit(t);
-            if (!me.IsTopCard(l, -1, -1)) continue;
+            l = PickLowCardOfSuit(me, t);
+            if (!IsTopCard(me, l, -1, -1)) continue;
         } else {
-            l = me.PickLowCardAnySuit(t);
+            l = PickLowCardAnySuit(me, t);
         }
         best.Offer(OrderOf(l) + (preferLong ? 2 : -2) * (4 - n), l);
     }
@@ -217,15 +218,15 @@ int CCardChoosers::ChooseGrandCard(bool strict) {
     for (int t = 0; t < 4; ++t) {
         const int k = PlainCount(me, t);
         if (IsTrumpSuit(t) || k == 0) continue;
-        const int h = me.PickHighestInSuit(t, true);
-        if (k == 2 && GetCardRank(h) == TEN && !me.IsTopCard(h, -1, -1)) continue;
+        const int h = PickHighestInSuit(me, t, true);
+        if (k == 2 && GetCardRank(h) == TEN && !IsTopCard(me, h, -1, -1)) continue;
         int out[11];
-        int n = me.CollectSuit(t, false, out);
+        int n = CollectSuit(me, t, false, out);
         if (IsDefender(me)) {
             if (SoloistMayHold(me, t)) {
                 if (k > 1 && n > 1 && !(OrderOf(h) <= OrderOf(out[1]))) continue;
             } else {
-                const int l = me.PickLowCardAnySuit(t);
+                const int l = PickLowCardAnySuit(me, t);
                 if (l == NO_CARD) continue;
                 if (GetCardPoints(l) == 0) {
                     best.Offer(101, l);
@@ -240,27 +241,27 @@ int CCardChoosers::ChooseGrandCard(bool strict) {
              (!Holds(me, t, TEN) && Holds(me, t, KING) && me.handInfo.DealtJackCount > 1)))
             continue;
         if (strict) {
-            if (n == 2 && !me.IsTopCard(h, -1, -1)) {
-                const int x = me.NextHigherInSuit(out[1]);
+            if (n == 2 && !IsTopCard(me, h, -1, -1)) {
+                const int x = NextHigherInSuit(me, out[1]);
                 if (x != NO_CARD && OrderOf(x) <= 4) best.Offer(k, x);
                 continue;
             }
             n = n - 1;
         }
         const int m = std::min(n, k);
-        const int lowest = me.PickLowestInSuit(t, true);
+        const int lowest = PickLowestInSuit(me, t, true);
         if (k < 2 || m <= 0 || OrderOf(out[0]) <= OrderOf(lowest)) continue;
-        const int l = me.PickLowCardAnySuit(t);
-        const int b = me.NextLowerInSuit(h, false);
+        const int l = PickLowCardAnySuit(me, t);
+        const int b = NextLowerInSuit(me, h, false);
         int priority;
         if (k == 3) {
-            if (me.IsTopCard(b, h, -1)) continue;
+            if (IsTopCard(me, b, h, -1)) continue;
             priority = m < 3 ? m : (OrderOf(l) < OrderOf(h) ? 1 : m);
         } else {
             priority = 10 - k - (OrderOf(h) >= 3 ? 1 : 0) - GetCardPoints(l);
         }
         int candidate = l;
-        if (strict && priority != 1 && GetCardRank(h) == TEN && !me.IsTopCard(h, -1, -1)) candidate = b;
+        if (strict && priority != 1 && GetCardRank(h) == TEN && !IsTopCard(me, h, -1, -1)) candidate = b;
         best.Offer(priority, candidate);
     }
     if (!best.found && !IsDefender(me)) return ChooseTrumpGameCard(false);
@@ -280,11 +281,11 @@ int CCardChoosers::ChooseCardGeneral(int a, int b) {
     for (int t = 0; t < 4; ++t) {
         const int n = PlainCount(me, t);
         if (IsTrumpSuit(t) || n == 0) continue;
-        int l = me.PickLowCardOfSuit(t);
+        int l = PickLowCardOfSuit(me, t);
         if (l == NO_CARD) continue;
-        if (!me.IsTopCard(l, -1, -1)) {
+        if (!IsTopCard(me, l, -1, -1)) {
             if (GetCardRank(l) == TEN && n > 2) {
-                const int below = me.NextLowerInSuit(l, false);
+                const int below = NextLowerInSuit(me, l, false);
                 if (below != NO_CARD) l = below;
             }
             int cls;
@@ -299,8 +300,8 @@ int CCardChoosers::ChooseCardGeneral(int a, int b) {
                 cls = n <= b ? 1 : -1;
             if (cls < 0 || !(cls > bestClass || cls == bestClass)) continue;
             int card;
-            if (me.GetCountInSuit2(t) == 1 || b != 0) {
-                card = me.PickLowCardAnySuit(t);
+            if (GetCountInSuit2(me, t) == 1 || b != 0) {
+                card = PickLowCardAnySuit(me, t);
             } else {
                 // The card below the top run: walking down from the Ten over held cards.
                 static const int kWalk[] = {TEN, KING, QUEEN, NINE, EIGHT, SEVEN};
@@ -316,7 +317,7 @@ int CCardChoosers::ChooseCardGeneral(int a, int b) {
                 if (x == NO_CARD) {
                     card = l;
                 } else {
-                    const int above = me.NextHigherInSuit(x);
+                    const int above = NextHigherInSuit(me, x);
                     const int nextRank = GetCardRank(x) + 1;
                     const bool nextOut = nextRank <= KING && !IsCardGone(t, nextRank, me.seat);
                     card = (above != NO_CARD && (GetCardRank(above) == QUEEN || GetCardRank(above) == KING) &&
@@ -326,9 +327,10 @@ int CCardChoosers::ChooseCardGeneral(int a, int b) {
                 }
             }
             offer(cls, card);
-        } else if ((me.seat != g_Game.Forehand || !me.IsSuitGuarded(t, 1, false)) && !me.IsSuitGuarded(t, 1, true) &&
+        } else if ((me.seat != g_Game.Forehand || !IsSuitGuarded(me, t, 1, false)) && !IsSuitGuarded(me, t, 1, true) &&
                    !g_Game.HandAnnounced && a && bestClass < 0 && n > 2 && !Holds(me, t, TEN)) {
-            const int card = Holds(me, t, KING) ? me.GetNextLowerHeld(HeldCard(me, t, KING)) : me.PickLowCardAnySuit(t);
+            const int card =
+                Holds(me, t, KING) ? GetNextLowerHeld(me, HeldCard(me, t, KING)) : PickLowCardAnySuit(me, t);
             offer(5, card);
         }
     }
@@ -339,39 +341,39 @@ int CCardChoosers::ChooseSoloistLead() {
     Best best(true);
     for (int t = 0; t < 4; ++t) {
         const int n = PlainCount(me, t);
-        if (IsTrumpSuit(t) || n <= 1 || !me.IsSuitGuarded(t, 1, false)) continue;
-        const int h = me.PickHighestInSuit(t, true);
-        if (me.IsTopCard(h, -1, -1)) continue;
+        if (IsTrumpSuit(t) || n <= 1 || !IsSuitGuarded(me, t, 1, false)) continue;
+        const int h = PickHighestInSuit(me, t, true);
+        if (IsTopCard(me, h, -1, -1)) continue;
         if (GetCardRank(h) == TEN && n > 2) {
             const int below =
-                me.CollectSuit(t, false, nullptr) == 1 ? me.PickLowCardAnySuit(t) : me.NextLowerInSuit(h, false);
-            if (below != NO_CARD) best.Offer(OrderOf(below) + 2 * n, me.GetNextLowerHeld(below));
+                CollectSuit(me, t, false, nullptr) == 1 ? PickLowCardAnySuit(me, t) : NextLowerInSuit(me, h, false);
+            if (below != NO_CARD) best.Offer(OrderOf(below) + 2 * n, GetNextLowerHeld(me, below));
         } else if (GetCardRank(h) == KING && (IsCardGone(t, ACE, me.seat) || IsCardGone(t, TEN, me.seat))) {
-            int low = me.PickLowestInSuit(t, true);
-            if (GetCardPoints(low) == 0 && n > 2 && me.CollectSuit(t, false, nullptr) > 1) {
-                const int above = me.NextHigherInSuit(low);
+            int low = PickLowestInSuit(me, t, true);
+            if (GetCardPoints(low) == 0 && n > 2 && CollectSuit(me, t, false, nullptr) > 1) {
+                const int above = NextHigherInSuit(me, low);
                 if (above != NO_CARD) low = above;
             }
-            best.Offer(OrderOf(low) + n, me.GetNextLowerHeld(low));
+            best.Offer(OrderOf(low) + n, GetNextLowerHeld(me, low));
         }
     }
     if (best.found) return best.card;
     // Second pass: guarded suits under a Ten that is not top.
     for (int t = 0; t < 4; ++t) {
         const int n = PlainCount(me, t);
-        if (IsTrumpSuit(t) || n <= 1 || !me.IsSuitGuarded(t, 1, false)) continue;
-        const int ten = me.PickHighestInSuit(t, true);
-        if (GetCardRank(ten) != TEN || me.IsTopCard(ten, -1, -1)) continue;
+        if (IsTrumpSuit(t) || n <= 1 || !IsSuitGuarded(me, t, 1, false)) continue;
+        const int ten = PickHighestInSuit(me, t, true);
+        if (GetCardRank(ten) != TEN || IsTopCard(me, ten, -1, -1)) continue;
         if (me.handInfo.PlayedSuitCount[t] == 1) {
-            best.Offer(1, me.GetNextLowerHeld(me.PickLowCardAnySuit(t)));
+            best.Offer(1, GetNextLowerHeld(me, PickLowCardAnySuit(me, t)));
         } else if (n == 3 && Holds(me, t, KING) && !Holds(me, t, QUEEN)) {
-            const int below = me.NextLowerInSuit(ten, false);
+            const int below = NextLowerInSuit(me, ten, false);
             if (below != NO_CARD) best.Offer(7 - OrderOf(below), below);
         } else {
             int current = ten;
-            for (int next = me.NextLowerInSuit(current, false);
-                 next != NO_CARD && OrderOf(next) == OrderOf(current) - 1; next = me.NextLowerInSuit(current, false)) {
-                best.Offer(7 - OrderOf(current), me.GetNextLowerHeld(next));
+            for (int next = NextLowerInSuit(me, current, false);
+                 next != NO_CARD && OrderOf(next) == OrderOf(current) - 1; next = NextLowerInSuit(me, current, false)) {
+                best.Offer(7 - OrderOf(current), GetNextLowerHeld(me, next));
                 current = next;
             }
         }

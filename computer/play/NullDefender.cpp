@@ -33,7 +33,7 @@ int CNullPlay::PlayNullOpponentLead(bool soloistFollows) {
     // 2. A committed card is led; the next card of its suit waits as the pending card.
     if (me.forcedCard > 0 && IsHeld(me, me.forcedCard)) {
         card = me.forcedCard;
-        const int next = me.NextHigherInSuit(card);
+        const int next = NextHigherInSuit(me, card);
         me.forcedCard = next != NO_CARD ? -next : 0;
     } else if (me.forcedCard > 0) {
         me.forcedCard = 0;
@@ -42,12 +42,12 @@ int CNullPlay::PlayNullOpponentLead(bool soloistFollows) {
     const int s = g_Knowledge.TrickLeadSuit;
     const int partnerSeat = PartnerSeat();
     if (card == NO_CARD && g_Game.TrickWinner == me.seat && IsSuitIndex(s) && me.CountInSuit(s) > 0 &&
-        me.MayHoldSuit(g_Game.Soloist, s) && partnerSeat != NO_SEAT && !me.MayHoldSuit(partnerSeat, s)) {
+        MayHoldSuit(me, g_Game.Soloist, s) && partnerSeat != NO_SEAT && !MayHoldSuit(me, partnerSeat, s)) {
         int out[11], held[11];
-        const int a = me.CollectSuit(s, false, out);
-        const int b = me.CollectSuit(s, true, held);
+        const int a = CollectSuit(me, s, false, out);
+        const int b = CollectSuit(me, s, true, held);
         const int k = b < a ? b : a;
-        if (k >= 1 && OrderOf(out[0]) > OrderOf(held[k - 1])) card = me.NextLowerInSuit(out[0], false);
+        if (k >= 1 && OrderOf(out[0]) > OrderOf(held[k - 1])) card = NextLowerInSuit(me, out[0], false);
     }
     // 4. Else the defender's lead.
     if (card == NO_CARD) card = ChooseNullDefenderLead(soloistFollows);
@@ -59,34 +59,34 @@ int CNullPlay::ChooseNullDefenderLead(bool soloistFollows) {
     const int soloist = g_Game.Soloist;
     // 1. Go on in the suit of the last lead while the soloist may still hold it.
     const int last = me.rememberedSuit;
-    if (IsSuitIndex(last) && me.CountInSuit(last) > 0 && me.MayHoldSuit(soloist, last))
-        return me.PickLowCardAnySuit(last);
+    if (IsSuitIndex(last) && me.CountInSuit(last) > 0 && MayHoldSuit(me, soloist, last))
+        return PickLowCardAnySuit(me, last);
     // 2. One candidate per suit the soloist may still hold.
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         const int n = me.CountInSuit(s);
-        if (n == 0 || !me.MayHoldSuit(soloist, s)) continue;
+        if (n == 0 || !MayHoldSuit(me, soloist, s)) continue;
         const bool has7 = Holds(me, s, SEVEN), has8 = Holds(me, s, EIGHT), has9 = Holds(me, s, NINE);
         const int seven = CardCodeOf(SEVEN, s);
         if (n == 1) {
-            const int x = me.PickLowestInSuit(s, true);
+            const int x = PickLowestInSuit(me, s, true);
             best.Offer(x, F ? 28 - OrderOf(x) : 28 + OrderOf(x));
         } else if (n == 2) {
             if (!has7) {
-                const int x = me.PickLowestInSuit(s, true);
+                const int x = PickLowestInSuit(me, s, true);
                 int priority = 18 - OrderOf(x) + (F ? 1 : 0);
-                if (IsCardGone(s, SEVEN, me.seat) && !me.IsSuitSafe(x, -1, -1)) priority -= 10;
+                if (IsCardGone(s, SEVEN, me.seat) && !IsSuitSafe(me, x, -1, -1)) priority -= 10;
                 best.Offer(x, priority);
             } else {
                 best.Offer(seven, has8 ? 16 : 17);
             }
         } else if (n == 3) {
-            const int x = me.PickLowestInSuit(s, true);
+            const int x = PickLowestInSuit(me, s, true);
             best.Offer(x, F ? 14 - OrderOf(x) : 10 - OrderOf(x));
         } else if (n == 4) {
-            const int h = me.PickLowCardOfSuit(s);
-            const int l = me.PickLowCardAnySuit(s);
-            if (!me.IsTopCard(h, -1, -1) && !me.IsSuitSafe(l, -1, -1))
+            const int h = PickLowCardOfSuit(me, s);
+            const int l = PickLowCardAnySuit(me, s);
+            if (!IsTopCard(me, h, -1, -1) && !IsSuitSafe(me, l, -1, -1))
                 best.Offer(IsRank(l, SEVEN) || IsRank(l, EIGHT) ? l : h, 36);
             else
                 best.Offer(l, 9);
@@ -123,22 +123,22 @@ int CNullPlay::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
     if (me.CountInSuit(s) == 0) return me.FinishStrategy(ChooseNullDiscard(), EPILOGUE_PLAIN);
     if (!soloistFollows) {
         // The soloist led: a card of the lowest run when it stays under him, else the highest.
-        const int x = me.PickLowestInSuit(s, false);
-        card = OrderOf(x) > OrderOf(c1) ? me.PickHighestInSuit(s, true) : x;
+        const int x = PickLowestInSuit(me, s, false);
+        card = OrderOf(x) > OrderOf(c1) ? PickHighestInSuit(me, s, true) : x;
         return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     // The partner led, the soloist plays third.
     // 1. The lowest card when it and the partner's card are both safe.
-    const int l = me.PickLowestInSuit(s, true);
-    if (me.IsSuitSafe(l, -1, -1) && me.IsSuitSafe(c1, l, -1)) return me.FinishStrategy(l, EPILOGUE_PLAIN);
+    const int l = PickLowestInSuit(me, s, true);
+    if (IsSuitSafe(me, l, -1, -1) && IsSuitSafe(me, c1, l, -1)) return me.FinishStrategy(l, EPILOGUE_PLAIN);
     // 2. The held card beside the partner's lead.
     const int a = CCardChoosers(me).GetHeldRankNeighbour(c1, 1);
     bool toStep5 = false;
     if (IsSoloistHandVisible()) {
         // 3. The soloist's hand open: just under his lowest run, the neighbour, or the highest.
-        const int m = me.partner->PickLowestInSuit(s, false);
-        if (m == NO_CARD) card = a != NO_CARD ? a : me.PickHighestInSuit(s, true);
-        else if (OrderOf(c1) < OrderOf(m)) card = me.NextLowerInSuit(m, false);
+        const int m = PickLowestInSuit(*me.partner, s, false);
+        if (m == NO_CARD) card = a != NO_CARD ? a : PickHighestInSuit(me, s, true);
+        else if (OrderOf(c1) < OrderOf(m)) card = NextLowerInSuit(me, m, false);
         else card = a;
         toStep5 = card == NO_CARD;
     } else if (a != NO_CARD) {
@@ -149,7 +149,7 @@ int CNullPlay::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
             me.ForcedCardCount = me.count;
             card = a;
         } else if (OrderOf(l) > 3) {
-            card = me.PickHighestInSuit(s, true);
+            card = PickHighestInSuit(me, s, true);
         } else {
             card = a;
         }
@@ -158,10 +158,10 @@ int CNullPlay::PlayNullOpponentSecond(bool soloistFollows, int firstCard) {
     }
     if (toStep5) {
         // 5. Over the partner's card with the second-lowest card; the lowest waits.
-        const int h = me.PickHighestInSuit(s, true);
+        const int h = PickHighestInSuit(me, s, true);
         if (OrderOf(h) > OrderOf(c1) && h != l) {
             card = h;
-            for (int step = 0; step < me.CountInSuit(s) - 2; ++step) card = me.NextLowerInSuit(card, false);
+            for (int step = 0; step < me.CountInSuit(s) - 2; ++step) card = NextLowerInSuit(me, card, false);
             me.forcedCard = -l;
             me.ForcedCardCount = me.count;
         } else {
@@ -187,36 +187,36 @@ int CNullPlay::PlayNullOpponentThird(bool soloistFollows, int firstCard, int sec
     if (soloistFollows) {
         // The soloist led.
         if (sameSuit && OrderOf(P) >= OrderOf(S)) {
-            card = me.PickHighestInSuit(s, true);
+            card = PickHighestInSuit(me, s, true);
         } else {
-            const int x = me.PickLowestInSuit(s, false);
-            card = OrderOf(x) < OrderOf(S) ? x : me.PickHighestInSuit(s, true);
+            const int x = PickLowestInSuit(me, s, false);
+            card = OrderOf(x) < OrderOf(S) ? x : PickHighestInSuit(me, s, true);
         }
         return me.FinishStrategy(card, EPILOGUE_PLAIN);
     }
     // The partner led P, the soloist played S.
-    const int l = me.PickLowestInSuit(s, true);
+    const int l = PickLowestInSuit(me, s, true);
     bool toCase2 = false;
     if (sameSuit && OrderOf(S) > OrderOf(P)) {
         // Case 1: the soloist is winning.
-        card = me.NextLowerInSuit(S, false);
+        card = NextLowerInSuit(me, S, false);
         if (card == NO_CARD) {
-            const int t = me.PickLowCardOfSuit(s);
+            const int t = PickLowCardOfSuit(me, s);
             int candidate = l;
             for (int i = 0; i < 4; ++i)
                 if (me.CountInSuit(i) == 4 && !Holds(me, i, ACE) && !IsCardGone(i, ACE, me.seat))
-                    candidate = me.PickLowestInSuit(i, true);
+                    candidate = PickLowestInSuit(me, i, true);
             if (candidate != t && candidate != NO_CARD) {
                 me.forcedCard = candidate;
                 me.ForcedCardCount = me.count;
             }
             card = t;
-            if (me.CountInSuit(s) == 3 && me.IsSuitSafe(l, -1, -1)) card = me.NextHigherInSuit(l);
+            if (me.CountInSuit(s) == 3 && IsSuitSafe(me, l, -1, -1)) card = NextHigherInSuit(me, l);
             toCase2 = card == NO_CARD;
         }
     } else if (!sameSuit) {
         // Case 3: the soloist threw another suit.
-        return me.FinishStrategy(me.PickLowestInSuit(s, false), EPILOGUE_PLAIN);
+        return me.FinishStrategy(PickLowestInSuit(me, s, false), EPILOGUE_PLAIN);
     } else {
         toCase2 = true;
     }
@@ -226,14 +226,14 @@ int CNullPlay::PlayNullOpponentThird(bool soloistFollows, int firstCard, int sec
         RunningBest other;
         for (int i = 0; i < 4; ++i) {
             if (i == s || me.CountInSuit(i) == 0) continue;
-            const int low = me.PickLowestInSuit(i, true);
-            if (me.IsSuitSafe(low, -1, -1) && me.MayHoldSuit(g_Game.Soloist, i)) other.Offer(low, 7 - OrderOf(low));
+            const int low = PickLowestInSuit(me, i, true);
+            if (IsSuitSafe(me, low, -1, -1) && MayHoldSuit(me, g_Game.Soloist, i)) other.Offer(low, 7 - OrderOf(low));
         }
         if (other.card != NO_CARD) {
-            int e = me.NextHigherInSuit(c1);
+            int e = NextHigherInSuit(me, c1);
             if (e != NO_CARD) {
-                e = me.PickLowCardOfSuit(s);
-                if (e != l && me.IsSuitSafe(l, -1, -1)) {
+                e = PickLowCardOfSuit(me, s);
+                if (e != l && IsSuitSafe(me, l, -1, -1)) {
                     me.forcedCard = l;
                     me.ForcedCardCount = me.count;
                 }
@@ -247,12 +247,12 @@ int CNullPlay::PlayNullOpponentThird(bool soloistFollows, int firstCard, int sec
     }
     if (toCase4) {
         // Case 4.
-        const int b = me.NextLowerInSuit(c1, false);
-        if (b != NO_CARD && !me.IsSuitSafe(b, -1, -1) && OrderOf(b) < OrderOf(P) && !IsRank(b, SEVEN)) {
+        const int b = NextLowerInSuit(me, c1, false);
+        if (b != NO_CARD && !IsSuitSafe(me, b, -1, -1) && OrderOf(b) < OrderOf(P) && !IsRank(b, SEVEN)) {
             card = b;
         } else {
-            const int h = me.PickHighestInSuit(s, true);
-            if (me.IsSuitSafe(l, -1, -1) && OrderOf(h) > OrderOf(c1) && h != l) {
+            const int h = PickHighestInSuit(me, s, true);
+            if (IsSuitSafe(me, l, -1, -1) && OrderOf(h) > OrderOf(c1) && h != l) {
                 me.forcedCard = l;
                 me.ForcedCardCount = me.count;
             }

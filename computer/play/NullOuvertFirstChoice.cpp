@@ -14,7 +14,7 @@ namespace {
 // The k-th lowest card of a suit in a hand: the lowest, then k - 1 steps to the next card above.
 int KthLowest(const CPlayer& player, int suit, int k) {
     int card = LowestHeld(player, suit);
-    for (int step = 1; step < k && card != NO_CARD; ++step) card = player.NextHigherInSuit(card);
+    for (int step = 1; step < k && card != NO_CARD; ++step) card = NextHigherInSuit(player, card);
     return card;
 }
 
@@ -52,29 +52,29 @@ int CNullPlay::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard,
     // 1. The first trick resets the game's rule option.
     if (me.count == 10 && g_Game.GameType >= 0 && g_Game.GameType < 9) me.gameOptions[g_Game.GameType][OPT_RULE] = 0;
     // 2. The give-up test.
-    if (n > 0 && (me.seat == 2 || F || me.NextLowerInSuit(c1, false) == NO_CARD)) {
+    if (n > 0 && (me.seat == 2 || F || NextLowerInSuit(me, c1, false) == NO_CARD)) {
         abort = me.CheckSoloist(c1);
         if (abort) return NO_CARD;
     }
     // 3. A Kontra noted when the soloist must go under the lead.
     if (NullKontraBookkeeping(true) && F) {
-        const int x = S.PickLowCardAnySuit(s);
-        if (x != NO_CARD && RanksBelow(c1, x) && RanksBelow(me.PickLowCardAnySuit(s), x)) NoteNullKontra(6243, false);
+        const int x = PickLowCardAnySuit(S, s);
+        if (x != NO_CARD && RanksBelow(c1, x) && RanksBelow(PickLowCardAnySuit(me, s), x)) NoteNullKontra(6243, false);
     }
     // 4. Following.
     if (n > 0) {
         const bool anyLow = g_Game.KontraState == 0 || (g_Game.KontraSeat != me.seat && g_Game.HasBid[me.seat]);
-        const int t = anyLow ? me.PickLowCardAnySuit(s) : me.PickLowCardOfSuit(s);
+        const int t = anyLow ? PickLowCardAnySuit(me, s) : PickLowCardOfSuit(me, s);
         int result = NO_CARD;
         if (F) {
-            const int z = S.PickLowCardAnySuit(s);
-            const int w = me.NextLowerInSuit(z, false);
+            const int z = PickLowCardAnySuit(S, s);
+            const int w = NextLowerInSuit(me, z, false);
             result = S.CountInSuit(s) > 0 && OrderOf(z) > OrderOf(c1) && w != NO_CARD ? w : t;
         } else {
-            const int b = me.NextLowerInSuit(c1, false);
+            const int b = NextLowerInSuit(me, c1, false);
             if (b == NO_CARD) result = t;
             else if (n >= 5) result = b;
-            else if (me.IsSuitSafe(c1, b, -1) && me.MayHoldSuit(PartnerSeat(), s)) result = t;
+            else if (IsSuitSafe(me, c1, b, -1) && MayHoldSuit(me, PartnerSeat(), s)) result = t;
             else result = b;
             if (NullKontraBookkeeping(false) && result == b && b != t) NoteNullKontra(6242, false);
         }
@@ -82,13 +82,13 @@ int CNullPlay::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard,
     } else if (NullKontraBookkeeping(true)) {
         // 5. A Kontra noted when the soloist's lowest cannot stay under.
         const int l = LowestHeld(S, s);
-        if (l != NO_CARD && (F ? RanksBelow(c1, l) : !me.IsSuitSafe(l, -1, -1))) NoteNullKontra(6241, false);
+        if (l != NO_CARD && (F ? RanksBelow(c1, l) : !IsSuitSafe(me, l, -1, -1))) NoteNullKontra(6241, false);
     }
     // 6. The discard: the suit of the soloist's weakest structure, unless he can stay under it.
     RunningBest best;
     for (int i = 0; i < 4; ++i)
         if (me.CountInSuit(i) > 0 && S.CountInSuit(i) > 0)
-            best.Offer(me.PickLowCardOfSuit(i), S.handInfo.StructureCode[i]);
+            best.Offer(PickLowCardOfSuit(me, i), S.handInfo.StructureCode[i]);
     if (best.card == NO_CARD || best.score <= 3) return best.card;
     const int s2 = PlainSuitOf(best.card);
     const int mine = me.CountInSuit(s2), his = S.CountInSuit(s2);
@@ -97,7 +97,7 @@ int CNullPlay::NullOpponentSecondFirstChoice(bool soloistFollows, int firstCard,
     if (!RanksBelow(a, b)) return best.card;
     RunningBest high;
     for (int i = 0; i < 4; ++i)
-        if (i != s2 && me.CountInSuit(i) > 0) high.Offer(me.PickHighestInSuit(i, true), S.handInfo.StructureCode[i]);
+        if (i != s2 && me.CountInSuit(i) > 0) high.Offer(PickHighestInSuit(me, i, true), S.handInfo.StructureCode[i]);
     return high.card;
 }
 
@@ -110,7 +110,7 @@ int CNullPlay::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, 
     const int P = F ? secondCard : firstCard;
     const int sSuit = PlainSuitOf(S);
     const bool pWithS = PlainSuitOf(P) == sSuit;
-    const int x = me.CountInSuit(sSuit) > 0 ? me.PickLowCardAnySuit(sSuit) : NO_CARD;
+    const int x = me.CountInSuit(sSuit) > 0 ? PickLowCardAnySuit(me, sSuit) : NO_CARD;
     // 1. The give-up test.
     const bool soloistUnder = x != NO_CARD ? RanksBelow(S, x) : !IsRank(S, ACE);
     if (soloistUnder && !(pWithS && OrderOf(P) <= OrderOf(S))) {
@@ -124,9 +124,9 @@ int CNullPlay::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, 
     const int s = PlainSuitOf(firstCard);
     if (me.CountInSuit(s) > 0) {
         // 3. Following.
-        const int t = me.PickLowCardOfSuit(s);
-        const int pb = F && !pWithS ? NO_CARD : me.NextLowerInSuit(P, false);
-        const int sb = !F && !pWithS ? NO_CARD : me.NextLowerInSuit(S, false);
+        const int t = PickLowCardOfSuit(me, s);
+        const int pb = F && !pWithS ? NO_CARD : NextLowerInSuit(me, P, false);
+        const int sb = !F && !pWithS ? NO_CARD : NextLowerInSuit(me, S, false);
         int c;
         if (g_Game.KontraSeat == me.seat && me.forcedCard != -1) c = pb;
         else if (sb != NO_CARD && (!pWithS || RanksBelow(P, S))) c = sb;
@@ -134,7 +134,7 @@ int CNullPlay::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, 
         else c = pb != NO_CARD ? pb : t;
         if (F) return c;
         if (c != NO_CARD && OrderOf(c) >= OrderOf(P)) return c;
-        if (RanksBelow(LowestHeld(me, s), Sh.PickHighestInSuit(s, true))) return t;
+        if (RanksBelow(LowestHeld(me, s), PickHighestInSuit(Sh, s, true))) return t;
         const int mine = me.CountInSuit(s), his = Sh.CountInSuit(s);
         const int k = mine < his ? mine : his;
         return OrderOf(KthLowest(me, s, k)) >= OrderOf(KthLowest(Sh, s, k)) ? c : t;
@@ -143,29 +143,29 @@ int CNullPlay::NullOpponentThirdFirstChoice(bool soloistFollows, int firstCard, 
     RunningBest first;
     for (int i = 0; i < 4; ++i)
         if (me.CountInSuit(i) > 0 && Sh.CountInSuit(i) > 0)
-            first.Offer(me.PickLowCardOfSuit(i), Sh.handInfo.StructureCode[i]);
+            first.Offer(PickLowCardOfSuit(me, i), Sh.handInfo.StructureCode[i]);
     const int s2 = PlainSuitOf(first.card);
     if (s2 >= 0 && Sh.handInfo.StructureCode[s2] >= 7 && RanksBelow(LowestHeld(Sh, s2), LowestHeld(me, s2)))
-        return me.PickHighestInSuit(s2, true);
+        return PickHighestInSuit(me, s2, true);
     // Second pass.
     RunningBest second;
     for (int i = 0; i < 4; ++i) {
         if (i == s2 || me.CountInSuit(i) == 0 || Sh.CountInSuit(i) == 0) continue;
         const int his = LowestHeld(Sh, i);
         if (!RanksBelow(his, LowestHeld(me, i))) continue;
-        const int unsafeKey = me.IsSuitSafe(his, -1, -1) ? 0 : 13;
+        const int unsafeKey = IsSuitSafe(me, his, -1, -1) ? 0 : 13;
         const int key = Sh.handInfo.StructureCode[i] > unsafeKey ? Sh.handInfo.StructureCode[i] : unsafeKey;
-        second.Offer(me.PickLowCardOfSuit(i), key);
+        second.Offer(PickLowCardOfSuit(me, i), key);
     }
     const int s3 = PlainSuitOf(second.card);
     const bool soloistWinning = F ? (!pWithS || RanksBelow(P, S)) : (pWithS && RanksBelow(P, S));
     if (soloistWinning || (second.card != NO_CARD && second.score >= 6)) {
-        int y = me.NextLowerInSuit(S, false);
-        if (y == NO_CARD) y = me.PickHighestInSuit(sSuit, true);
-        if (y == NO_CARD) y = me.PickHighestInSuit(s3, true);
-        if (y != NO_CARD && !me.IsSuitSafe(y, -1, -1)) return y;
+        int y = NextLowerInSuit(me, S, false);
+        if (y == NO_CARD) y = PickHighestInSuit(me, sSuit, true);
+        if (y == NO_CARD) y = PickHighestInSuit(me, s3, true);
+        if (y != NO_CARD && !IsSuitSafe(me, y, -1, -1)) return y;
     }
-    if (s3 >= 0) return me.IsSuitSafe(second.card, -1, -1) ? NO_CARD : second.card;
+    if (s3 >= 0) return IsSuitSafe(me, second.card, -1, -1) ? NO_CARD : second.card;
     return NO_CARD;
 }
 
@@ -177,7 +177,7 @@ struct CNullPlay::NullLeadHands {
     int Mine(int s) const { return own.CountInSuit(s); }
     int His(int s) const { return soloist.CountInSuit(s); }
     bool Shared(int s) const { return Mine(s) > 0 && His(s) > 0; }
-    bool PartnerMayHold(int s) const { return partnerSeat != NO_SEAT && own.MayHoldSuit(partnerSeat, s); }
+    bool PartnerMayHold(int s) const { return partnerSeat != NO_SEAT && MayHoldSuit(own, partnerSeat, s); }
     int MyLowest(int s) const { return LowestHeld(own, s); }
     int HisLowest(int s) const { return LowestHeld(soloist, s); }
 };
@@ -206,7 +206,7 @@ bool CNullPlay::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, i
     int reachedStep2 = 0;
     for (int s = 0; s < 4; ++s) {
         if (hands.His(s) == 0) continue;
-        if (hands.Mine(s) == 0 && hands.His(s) == 4 && IsRank(S.PickHighestInSuit(s, true), ACE)) {
+        if (hands.Mine(s) == 0 && hands.His(s) == 4 && IsRank(PickHighestInSuit(S, s, true), ACE)) {
             // Step 1: another suit the partner may still hold (never for Clubs).
             RunningBest other;
             for (int i = 0; i < 4 && s != CLUBS; ++i) {
@@ -225,7 +225,7 @@ bool CNullPlay::NullLeadUnderSoloist(const NullLeadHands& hands, int& dropped, i
         ++reachedStep2;
         const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
         const int mine = KthLowest(me, s, k), his = KthLowest(S, s, k);
-        int candidate = RanksBelow(mine, his) ? me.NextLowerInSuit(his, false) : NO_CARD;
+        int candidate = RanksBelow(mine, his) ? NextLowerInSuit(me, his, false) : NO_CARD;
         if (g_Game.TrickWinner == me.seat && me.lastTrick != nullptr && P != NO_SEAT) {
             const int partnerCard = me.lastTrick->cards[P], ownCard = me.lastTrick->cards[me.seat];
             if (partnerCard > 0 && ownCard > 0 && PlainSuitOf(partnerCard) != PlainSuitOf(ownCard) &&
@@ -264,18 +264,18 @@ bool CNullPlay::NullLeadWhereOnlySoloistAbove(const NullLeadHands& hands, int& c
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s)) continue;
         int mineList[11], hisList[11], outList[11];
-        const int cn = me.CollectSuit(s, true, mineList);
-        const int cm = S.CollectSuit(s, true, hisList);
+        const int cn = CollectSuit(me, s, true, mineList);
+        const int cm = CollectSuit(S, s, true, hisList);
         const int d = cm > cn ? cm - cn : 0;
         if (d >= cm || !RanksBelow(LowestHeld(me, s), hisList[d])) continue;
-        const int outCount = me.CollectSuit(s, false, outList);
+        const int outCount = CollectSuit(me, s, false, outList);
         int firstOther = NO_CARD;
         for (int i = 0; i < outCount && firstOther == NO_CARD; ++i)
             if (!IsHeld(S, outList[i])) firstOther = outList[i];
         if (firstOther == NO_CARD || !RanksBelow(firstOther, hisList[0])) continue;
         for (int i = 0; i < 4; ++i) {
             if (i == s || !hands.Shared(i) || !hands.PartnerMayHold(i)) continue;
-            const int below = me.NextLowerInSuit(me.HighestCardOutInSuit(i), false);
+            const int below = NextLowerInSuit(me, HighestCardOutInSuit(me, i), false);
             if (below != NO_CARD) {
                 card = below;
                 return true;
@@ -291,14 +291,14 @@ bool CNullPlay::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) 
     const int P = hands.partnerSeat;
     if (P == NO_SEAT || g_Game.HasBid[P]) return false;
     for (int s = 0; s < 4; ++s) {
-        if (hands.Mine(s) != 0 || hands.His(s) < 1 || hands.His(s) > 4 || !IsRank(S.PickHighestInSuit(s, true), ACE))
+        if (hands.Mine(s) != 0 || hands.His(s) < 1 || hands.His(s) > 4 || !IsRank(PickHighestInSuit(S, s, true), ACE))
             continue;
         for (int i = 0; i < 4; ++i) {
             if (i == s || hands.His(i) == 0) continue;
             if (me.handInfo.PlayedSuitCountWithJack[i] + hands.Mine(i) + hands.His(i) >= 8 || !hands.PartnerMayHold(s))
                 continue;
-            const int c = me.PickLowCardAnySuit(i);
-            if (c != NO_CARD && !me.IsTopCard(c, -1, -1)) {
+            const int c = PickLowCardAnySuit(me, i);
+            if (c != NO_CARD && !IsTopCard(me, c, -1, -1)) {
                 if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
                 card = c;
                 return true;
@@ -312,7 +312,7 @@ bool CNullPlay::NullLeadIntoShortAceSuit(const NullLeadHands& hands, int& card) 
 bool CNullPlay::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || !RanksBelow(hands.MyLowest(s), hands.HisLowest(s)) ||
-            me.IsSuitSafe(hands.HisLowest(s), hands.MyLowest(s), -1))
+            IsSuitSafe(me, hands.HisLowest(s), hands.MyLowest(s), -1))
             continue;
         if (!hands.PartnerMayHold(s)) {
             if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
@@ -336,7 +336,7 @@ bool CNullPlay::NullLeadUnderUnsafeLow(const NullLeadHands& hands, int& card) {
         for (int i = 0; i < 4; ++i)
             if (i != s && hands.Shared(i)) other.Offer(i + 1, hands.His(i));
         if (other.card != NO_CARD) {
-            card = me.PickHighestInSuit(other.card - 1, true);
+            card = PickHighestInSuit(me, other.card - 1, true);
             return true;
         }
     }
@@ -348,7 +348,7 @@ bool CNullPlay::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, 
     const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || !RanksBelow(hands.MyLowest(s), hands.HisLowest(s))) continue;
-        const int t = me.PickLowCardOfSuit(s);
+        const int t = PickLowCardOfSuit(me, s);
         if (!hands.PartnerMayHold(s)) {
             if (NullKontraBookkeeping(true)) NoteNullKontra(6260, true);
             card = hands.MyLowest(s);
@@ -358,8 +358,8 @@ bool CNullPlay::NullLeadUnderHisLowest(const NullLeadHands& hands, int dropped, 
         for (int i = 0; i < 4; ++i)
             if (i != s && hands.Shared(i)) other.Offer(i + 1, hands.His(i) + (hands.PartnerMayHold(i) ? 0 : 7));
         if (other.card != NO_CARD) {
-            const int h = me.PickHighestInSuit(other.card - 1, true);
-            card = !me.IsTopCard(h, -1, -1) && dropped != NO_CARD && S.NextHigherInSuit(h) == NO_CARD ? dropped : h;
+            const int h = PickHighestInSuit(me, other.card - 1, true);
+            card = !IsTopCard(me, h, -1, -1) && dropped != NO_CARD && NextHigherInSuit(S, h) == NO_CARD ? dropped : h;
             return true;
         }
         card = hands.His(s) > 1 ? t : hands.MyLowest(s);
@@ -375,8 +375,8 @@ bool CNullPlay::NullLeadWithoutDraw(const NullLeadHands& hands, int& card) {
         if (!hands.Shared(s)) continue;
         const int k = hands.Mine(s) < hands.His(s) ? hands.Mine(s) : hands.His(s);
         if (!RanksBelow(KthLowest(me, s, k), KthLowest(S, s, k))) continue;
-        if (me.IsTopCard(S.PickHighestInSuit(s, true), -1, -1) || !hands.PartnerMayHold(s)) {
-            card = me.PickLowCardAnySuit(s);
+        if (IsTopCard(me, PickHighestInSuit(S, s, true), -1, -1) || !hands.PartnerMayHold(s)) {
+            card = PickLowCardAnySuit(me, s);
             return true;
         }
         int winner = -1;
@@ -386,7 +386,7 @@ bool CNullPlay::NullLeadWithoutDraw(const NullLeadHands& hands, int& card) {
                 (hands.His(i) == hands.His(winner) && hands.Mine(i) > hands.Mine(winner)))
                 winner = i;
         }
-        card = me.PickLowCardAnySuit(winner);
+        card = PickLowCardAnySuit(me, winner);
         return true;
     }
     return false;
@@ -397,16 +397,16 @@ bool CNullPlay::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloi
     const CPlayer& S = hands.soloist;
     for (int s = 0; s < 4; ++s) {
         if (!hands.Shared(s) || S.handInfo.StructureCode[s] <= 3) continue;
-        const int t = S.PickLowCardOfSuit(s);
-        const int h = me.PickHighestInSuit(s, true);
+        const int t = PickLowCardOfSuit(S, s);
+        const int h = PickHighestInSuit(me, s, true);
         const int a = hands.MyLowest(s);
         if (RanksBelow(a, hands.HisLowest(s)) &&
-            (!me.IsSuitSafe(hands.HisLowest(s), a, -1) || !hands.PartnerMayHold(s))) {
+            (!IsSuitSafe(me, hands.HisLowest(s), a, -1) || !hands.PartnerMayHold(s))) {
             card = a;
             return true;
         }
         if (hands.His(s) <= hands.Mine(s) && IsHeld(S, CardCodeOf(ACE, s))) {
-            card = me.PickLowCardOfSuit(s);
+            card = PickLowCardOfSuit(me, s);
             return true;
         }
         if (hands.Mine(s) == 1 && hands.His(s) >= 2 && RanksBelow(a, t)) {
@@ -419,9 +419,9 @@ bool CNullPlay::NullLeadIntoWeakStructure(const NullLeadHands& hands, bool soloi
             return true;
         }
         int outList[11];
-        const int outCount = me.CollectSuit(s, false, outList);
+        const int outCount = CollectSuit(me, s, false, outList);
         if (outCount - hands.His(s) <= 0) continue;
-        const int hisHighest = S.PickHighestInSuit(s, true);
+        const int hisHighest = PickHighestInSuit(S, s, true);
         bool above = false;
         int looked = 0;
         for (int i = outCount - 1; i >= 0 && looked < hands.His(s); --i) {

@@ -2,7 +2,7 @@
 // The Null and Revolution card play of one computer seat: the soloist's and the defenders'
 // strategies, the defenders' first choices against an open hand, and the Null safety of a hand.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CNullPlay {
 public:

@@ -4,7 +4,8 @@
 #include "computer/play/NullPlay.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 
 bool CNullPlay::EvaluateNullFollow(int card, int suit) const {
     // Step 1: the person's card in play counts as the card under test.

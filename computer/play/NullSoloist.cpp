@@ -29,7 +29,7 @@ int CNullPlay::PlayNullSoloistLead() {
             if (!g_Game.HandAnnounced && !IsCardGone(s, ACE, me.seat) && has7) best.Offer(seven, 16);
         } else if (has7 && me.handInfo.StructureCode[s] == 1) {
             if (has8) {
-                const int low = me.PickLowCardAnySuit(s);
+                const int low = PickLowCardAnySuit(me, s);
                 const int v = Holds(me, s, KING) ? 10 : has9 ? 13 : Holds(me, s, TEN) ? 12 : 11;
                 best.Offer(low, v);
             } else if (has9) {
@@ -48,7 +48,7 @@ int CNullPlay::PlayNullSoloistLead() {
                 if (Holds(me, s, EIGHT)) best.Offer(CardCodeOf(EIGHT, s), 12 - n);
                 else if (Holds(me, s, NINE)) best.Offer(CardCodeOf(NINE, s), 10 - n);
             } else {
-                const int x = me.PickLowestInSuit(s, true);
+                const int x = PickLowestInSuit(me, s, true);
                 best.Offer(x, 14 - n - OrderOf(x));
             }
         }
@@ -57,7 +57,7 @@ int CNullPlay::PlayNullSoloistLead() {
     // A hand of one complete suit takes the trick whatever it leads: the lowest card.
     if (card == NO_CARD) {
         for (int s = 0; s < 4 && card == NO_CARD; ++s)
-            if (me.CountInSuit(s) > 0) card = me.PickLowestInSuit(s, true);
+            if (me.CountInSuit(s) > 0) card = PickLowestInSuit(me, s, true);
     }
     return me.FinishStrategy(card, EPILOGUE_PLAIN);
 }
@@ -77,10 +77,10 @@ int CNullPlay::PlayNullSoloistFollow(int firstCard, int top, bool second) {
     int card = NO_CARD;
     if (me.CountInSuit(s) > 0) {
         // 1. The highest card below the top card, else a card of the lowest run.
-        card = me.NextLowerInSuit(top, false);
+        card = NextLowerInSuit(me, top, false);
         if (card == NO_CARD) {
             if (second) me.forcedCard = -1;
-            card = me.PickLowestInSuit(s, false);
+            card = PickLowestInSuit(me, s, false);
         }
     } else {
         // 2. Not following: a threatened suit first.
@@ -126,7 +126,7 @@ int CNullPlay::ChooseNullSoloistFollow() {
             if (h < 0) continue;
             paired[h] = true;
             if (i < h) {
-                const int x = me.PickLowCardOfSuit(s);
+                const int x = PickLowCardOfSuit(me, s);
                 if (x == NO_CARD) continue;
                 if (OrderOf(x) > bestOrder || (OrderOf(x) == bestOrder && CoinHeads())) kept = x;
                 bestOrder = std::max(bestOrder, OrderOf(x));
@@ -142,15 +142,15 @@ int CNullPlay::ChooseNullDiscard() {
     for (int s = 0; s < 4; ++s) {
         const int n = me.CountInSuit(s);
         if (n == 0) continue;
-        if (n == 1 && me.IsSuitSafe(me.PickLowestInSuit(s, true), -1, -1)) continue;
-        best.Offer(me.PickLowCardOfSuit(s), 10 - n);
+        if (n == 1 && IsSuitSafe(me, PickLowestInSuit(me, s, true), -1, -1)) continue;
+        best.Offer(PickLowCardOfSuit(me, s), 10 - n);
     }
     if (best.card != NO_CARD) return best.card;
     // Pass 2: the highest low card of any suit.
     RunningBest any;
     for (int s = 0; s < 4; ++s) {
         if (me.CountInSuit(s) == 0) continue;
-        const int x = me.PickLowCardOfSuit(s);
+        const int x = PickLowCardOfSuit(me, s);
         any.Offer(x, OrderOf(x));
     }
     return any.card;

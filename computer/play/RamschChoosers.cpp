@@ -87,7 +87,7 @@ bool RamschCandidatePriority(const CPlayer& player, const RamschSuitShape& suit,
         if (w == x) return false;
         if (IsRank(w, ACE) && second != NO_CARD && OrderOf(second) < OrderOf(CardCodeOf(TEN, s))) w = second;
     } else {
-        if (w != NO_CARD && w != low) low = player.NextLowerInSuit(w, false);
+        if (w != NO_CARD && w != low) low = NextLowerInSuit(player, w, false);
         if (second != x && second != NO_CARD) w = second;
         else if (low != x && low != NO_CARD) w = low;
         else return false;
@@ -95,7 +95,7 @@ bool RamschCandidatePriority(const CPlayer& player, const RamschSuitShape& suit,
     // 4. Priority.
     const int L = len > 2 ? len : 0;
     if (forehand) {
-        w = player.GetNextLowerHeld(w);
+        w = GetNextLowerHeld(player, w);
         p = k > 1 ? b + 10 - L - OrderOf(w) : b + 10 - L + OrderOf(w);
     } else {
         if (top == x) b = 0;
@@ -114,7 +114,7 @@ int CRamschPlay::ChooseRamschCard(int x, bool high, bool skipSafe) {
     bool excluded[4] = {};
     bool D = false;
     for (int s = 0; s < 4; ++s) {
-        if (me.handInfo.SuitCount[s] == 0 || !me.IsSuitGuarded(s, 1, false)) excluded[s] = true;
+        if (me.handInfo.SuitCount[s] == 0 || !IsSuitGuarded(me, s, 1, false)) excluded[s] = true;
         else if (EvaluateRamschHand(s)) excluded[s] = D = true;
         else if (s == xSuit && me.handInfo.SuitCount[s] >= 4) excluded[s] = true;
     }
@@ -124,13 +124,13 @@ int CRamschPlay::ChooseRamschCard(int x, bool high, bool skipSafe) {
         if (excluded[s]) continue;
         RamschSuitShape suit;
         suit.k = me.handInfo.SuitCount[s];
-        suit.out = me.CountOutstanding(s) - suit.k;
-        suit.low = me.PickLowestInSuit(s, true);
-        suit.second = me.NextHigherInSuit(suit.low);
-        suit.top = me.PickHighestInSuit(s, true);
-        suit.lowSafe = me.IsSuitSafe(suit.low, -1, -1);
+        suit.out = CountOutstanding(me, s) - suit.k;
+        suit.low = PickLowestInSuit(me, s, true);
+        suit.second = NextHigherInSuit(me, suit.low);
+        suit.top = PickHighestInSuit(me, s, true);
+        suit.lowSafe = IsSuitSafe(me, suit.low, -1, -1);
         if (skipSafe && suit.lowSafe) continue;
-        suit.secondSafe = me.IsSuitSafe(suit.second, suit.low, -1);
+        suit.secondSafe = IsSuitSafe(me, suit.second, suit.low, -1);
         suit.gap = OrderOf(suit.second) - OrderOf(suit.low);
         int b = 0, len = suit.k, w = suit.top;
         if (!RamschSuitBase(suit, x, D, forehand, passedOn, b, len, w)) continue;
@@ -141,15 +141,15 @@ int CRamschPlay::ChooseRamschCard(int x, bool high, bool skipSafe) {
     const int r = best.card;
     // 5. The other card of a two-card suit waits as the committed card.
     if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && me.handInfo.SuitCount[SuitOf(r)] == 2 && me.forcedCard == 0) {
-        int other = me.PickHighestInSuit(SuitOf(r), true);
-        if (other == r) other = me.NextLowerInSuit(r, false);
+        int other = PickHighestInSuit(me, SuitOf(r), true);
+        if (other == r) other = NextLowerInSuit(me, r, false);
         if (other != NO_CARD) {
             me.forcedCard = other;
             me.ForcedCardCount = -me.count;
         }
     }
     // 6. With high, the highest card of the chosen suit instead.
-    if (high && r != NO_CARD) return me.PickHighestInSuit(SuitOf(r), true);
+    if (high && r != NO_CARD) return PickHighestInSuit(me, SuitOf(r), true);
     return r;
 }
 
@@ -158,23 +158,23 @@ int CRamschPlay::ChooseRamschCard3(int maxLength) {
     for (int s = 0; s < 4; ++s) {
         const int k = me.handInfo.SuitCount[s];
         int list[11];
-        const int out = me.CollectSuit(s, false, list);
-        if (k == 0 || k > maxLength || k > 6 || !me.IsSuitGuarded(s, 1, false) || out < 1) continue;
+        const int out = CollectSuit(me, s, false, list);
+        if (k == 0 || k > maxLength || k > 6 || !IsSuitGuarded(me, s, 1, false) || out < 1) continue;
         if (out == 1 && me.count < 5 && PointsOf(list[0]) > 4) continue;
-        const int low = me.PickLowestInSuit(s, true);
-        const int second = me.NextHigherInSuit(low);
+        const int low = PickLowestInSuit(me, s, true);
+        const int second = NextHigherInSuit(me, low);
         const int priority = k <= 2 ? 6 : k + 4;
         if (k == 1) {
-            if (me.IsSuitSafe(low, -1, -1)) best.Offer(low, 5);
+            if (IsSuitSafe(me, low, -1, -1)) best.Offer(low, 5);
         } else if (out == 1) {
-            if (!me.IsSuitSafe(low, -1, -1)) continue;
+            if (!IsSuitSafe(me, low, -1, -1)) continue;
             if (k == 2 && PointsOf(second) < 10) {
                 best.card = low;
                 best.score = 6;
             } else {
                 best.Offer(low, k == 2 ? 4 : priority);
             }
-        } else if (me.IsSuitSafe(second, low, -1)) {
+        } else if (IsSuitSafe(me, second, low, -1)) {
             best.Offer(CoinTails() ? second : low, priority);
         }
     }
@@ -186,8 +186,8 @@ int CRamschPlay::ChooseRamschLead2() {
     for (int s = 0; s < 4; ++s) {
         const int k = me.handInfo.SuitCount[s];
         int list[11];
-        if (k == 0 || me.CollectSuit(s, false, list) != 1) continue;
-        const int l = me.PickLowCardAnySuit(s);
+        if (k == 0 || CollectSuit(me, s, false, list) != 1) continue;
+        const int l = PickLowCardAnySuit(me, s);
         const int t = 6 - OrderOf(list[0]);
         if (OrderOf(l) < t) best.Offer(l, k > 4 ? t - k : t);
     }
@@ -198,9 +198,9 @@ int CRamschPlay::ChooseRamschVariantLead() {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (me.handInfo.SuitCount[s] == 0) continue;
-        const int h = me.PickHighestInSuit(s, true);
-        const int n = me.NextLowerInSuit(h, false);
-        if (!me.IsTopCard(h, -1, -1)) best.Offer(h, 12 - OrderOf(h));
+        const int h = PickHighestInSuit(me, s, true);
+        const int n = NextLowerInSuit(me, h, false);
+        if (!IsTopCard(me, h, -1, -1)) best.Offer(h, 12 - OrderOf(h));
         else if (n != NO_CARD && OrderOf(h) - OrderOf(n) > 1) best.Offer(n, OrderOf(h) - OrderOf(n));
     }
     return best.card;
@@ -210,33 +210,33 @@ int CRamschPlay::ChooseRamschCard2(int x) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (me.handInfo.SuitCount[s] == 0) continue;
-        int h = me.PickHighestInSuit(s, true);
-        if (h == x) h = me.NextLowerInSuit(h, false);
+        int h = PickHighestInSuit(me, s, true);
+        if (h == x) h = NextLowerInSuit(me, h, false);
         best.Offer(h, OrderOf(h));
     }
     if (best.card != NO_CARD) return best.card;
     // No plain card: a Jack of the run that begins at the highest Jack held.
-    return me.PickJack(0);
+    return PickJack(me, 0);
 }
 
 int CRamschPlay::ChooseRamschLead(int flag) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         const int k = me.handInfo.SuitCount[s];
-        if (k == 0 || !me.IsSuitGuarded(s, 1, false)) continue;
+        if (k == 0 || !IsSuitGuarded(me, s, 1, false)) continue;
         if (k == 1) {
             if (Holds(me, s, SEVEN)) best.Offer(CardCodeOf(SEVEN, s), 5);
             else if (Holds(me, s, EIGHT)) best.Offer(CardCodeOf(EIGHT, s), 6);
             continue;
         }
-        const int lowest = me.PickLowestInSuit(s, true);
-        int w = me.count <= 3 ? lowest : me.NextLowerInSuit(me.LowestCardOutInSuit(s), false);
+        const int lowest = PickLowestInSuit(me, s, true);
+        int w = me.count <= 3 ? lowest : NextLowerInSuit(me, LowestCardOutInSuit(me, s), false);
         if (w != NO_CARD) {
-            if (me.CollectSuit(s, false, nullptr) <= 1) {
+            if (CollectSuit(me, s, false, nullptr) <= 1) {
                 best.Offer(w, 1);
             } else {
                 if (w == lowest) {
-                    const int up = me.NextHigherInSuit(w);
+                    const int up = NextHigherInSuit(me, w);
                     if (up != NO_CARD) w = up;
                 } else if (CoinTails()) {
                     w = lowest;
@@ -244,7 +244,7 @@ int CRamschPlay::ChooseRamschLead(int flag) {
                 best.Offer(w, 2);
             }
         } else {
-            const bool others = me.MayHoldSuit(NextSeat(me.seat), s) || me.MayHoldSuit(PreviousSeat(me.seat), s);
+            const bool others = MayHoldSuit(me, NextSeat(me.seat), s) || MayHoldSuit(me, PreviousSeat(me.seat), s);
             best.Offer(lowest, others ? 1 : 0);
         }
     }
@@ -252,11 +252,11 @@ int CRamschPlay::ChooseRamschLead(int flag) {
     if (best.card != NO_CARD) return best.card;
     for (int s = 0; s < 4; ++s) {
         if (me.handInfo.SuitCount[s] == 0) continue;
-        const int l = me.PickLowCardAnySuit(s);
+        const int l = PickLowCardAnySuit(me, s);
         best.Offer(l, 6 - OrderOf(l));
     }
     if (best.card != NO_CARD) return best.card;
-    return me.PickRandomJack(0);
+    return PickRandomJack(me, 0);
 }
 
 bool CRamschPlay::EvaluateRamschHand(int suit) const {
@@ -302,7 +302,7 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
     if (leader < 0 || leader > 2 || leader == me.seat || me.seat < 0 || me.seat > 2) return card;
     const int other = 3 - me.seat - leader;
     // 2. A player with the high Jacks is safe from a Durchmarsch.
-    const int highestJack = me.PickJack(-1);
+    const int highestJack = PickJack(me, -1);
     if ((J == T && J > 0) || (J > 0 && J < T && highestJack == CardCodeOf(JACK, CLUBS)) ||
         (J > 1 && highestJack == CardCodeOf(JACK, SPADES)) || J > 2)
         return card;
@@ -312,7 +312,7 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
     // 4. Six or seven cards left and a high card led: the card above it, when a doubleton suit allows.
     const int firstSuit = SuitOf(first);
     if ((me.count == 6 || me.count == 7) && OrderOf(first) > 3) {
-        const int a = me.NextHigherInSuit(first);
+        const int a = NextHigherInSuit(me, first);
         if (a != NO_CARD && CheckDoubletonSuit()) {
             r = a;
             k = NO_CARD;
@@ -331,13 +331,13 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
             if (slot.Card > 0 && !IsHeld(me, slot.Card)) slot.Card = 0;
         bool dropped = false;
         if (J > 0) {
-            const int pj = me.PickJack(0);
+            const int pj = PickJack(me, 0);
             if (!IsJack(first) && me.CountInSuit(firstSuit) == 0 && g_Game.PartyPoints[leader] >= 45) {
                 if (suggestion)
                     for (int s = 0; s < 4; ++s) me.SuitPlanSlots[s] = backup[s];
                 return pj != NO_CARD ? pj : card;
             }
-            dropped = me.IsTopCard(pj, -1, -1) || T - J < J || (J == 2 && pj == CardCodeOf(JACK, SPADES));
+            dropped = IsTopCard(me, pj, -1, -1) || T - J < J || (J == 2 && pj == CardCodeOf(JACK, SPADES));
         }
         // 6. The leader has not taken every trick, the second card beats the first, or a slot dropped: the plan is
         // cleared; else the plan is followed.
@@ -351,7 +351,7 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
         }
         // 8. Exchange with the plan.
         const int rs = SuitOf(r);
-        if (r != NO_CARD && SlotCard(me, rs) > 0 && me.IsTopCard(r, me.SuitPlanSlots[rs].Card, -1)) {
+        if (r != NO_CARD && SlotCard(me, rs) > 0 && IsTopCard(me, r, me.SuitPlanSlots[rs].Card, -1)) {
             const int former = me.SuitPlanSlots[rs].Card;
             me.SuitPlanSlots[rs].Card = r;
             r = former;
@@ -359,7 +359,7 @@ int CRamschPlay::ChooseRamschCardToFollow(int leader, int card, int first, int s
     }
     // 9. A planned top card waits in its suit's slot while the kept card is played.
     int result = r;
-    if (k != NO_CARD && r != k && me.IsTopCard(r, k, -1) && IsSuitIndex(SuitOf(r))) {
+    if (k != NO_CARD && r != k && IsTopCard(me, r, k, -1) && IsSuitIndex(SuitOf(r))) {
         me.SuitPlanSlots[SuitOf(r)].Card = r;
         result = k;
     }
@@ -376,7 +376,7 @@ void CRamschPlay::FollowSuitPlan(int leader, int first, int& r, int& k) {
     // 7. Slots of suits that can no longer be played to the leader drop out.
     for (int s = 0; s < 4; ++s) {
         if (me.SuitPlanSlots[s].Card == 0 || s == firstSuit) continue;
-        if (me.CountInSuit(s) == 0 || !me.MayHoldSuit(leader, s)) me.SuitPlanSlots[s].Card = 0;
+        if (me.CountInSuit(s) == 0 || !MayHoldSuit(me, leader, s)) me.SuitPlanSlots[s].Card = 0;
     }
     const int s = SuitOf(r);
     if (s == firstSuit && IsSuitIndex(s)) FollowSuitPlanFollowing(s, first, r, k);
@@ -401,31 +401,31 @@ void CRamschPlay::FollowSuitPlanFollowing(int s, int first, int& r, int& k) {
     }
     bool safeElsewhere = false;
     for (int i = 0; i < 4 && !safeElsewhere; ++i)
-        safeElsewhere = me.CountInSuit(i) > 0 && me.CollectSuit(i, false, nullptr) > 0 &&
-                        me.IsSuitSafe(me.PickLowestInSuit(i, true), -1, -1);
+        safeElsewhere = me.CountInSuit(i) > 0 && CollectSuit(me, i, false, nullptr) > 0 &&
+                        IsSuitSafe(me, PickLowestInSuit(me, i, true), -1, -1);
     int list[11];
-    const int out = me.CollectSuit(s, false, list);
+    const int out = CollectSuit(me, s, false, list);
     if (out == 0 && !safeElsewhere) {
         me.SuitPlanSlots[s].Card = 0;
-    } else if (me.CountInSuit(s) <= 1 || (out == 1 && !me.IsSuitSafe(me.PickLowestInSuit(s, true), -1, -1))) {
+    } else if (me.CountInSuit(s) <= 1 || (out == 1 && !IsSuitSafe(me, PickLowestInSuit(me, s, true), -1, -1))) {
         me.SuitPlanSlots[s].Card = 0;
     } else if (slot > 0) {
-        const int below = me.NextLowerInSuit(slot, false);
+        const int below = NextLowerInSuit(me, slot, false);
         if (below != NO_CARD) {
             r = below;
             k = NO_CARD;
         }
     } else if (slot == -1) {
-        const int above = me.NextHigherInSuit(first);
+        const int above = NextHigherInSuit(me, first);
         if (above != NO_CARD) {
             r = above;
             k = NO_CARD;
             allToZero();
         } else {
-            const int h = me.PickHighestInSuit(s, true);
+            const int h = PickHighestInSuit(me, s, true);
             me.SuitPlanSlots[s].Card = h;
-            if (me.IsTopCard(h, -1, -1)) me.SuitPlanSlots[s].Flag = 1;
-            const int below = me.NextLowerInSuit(h, false);
+            if (IsTopCard(me, h, -1, -1)) me.SuitPlanSlots[s].Flag = 1;
+            const int below = NextLowerInSuit(me, h, false);
             if (below != NO_CARD) r = below;
         }
     }
@@ -442,8 +442,8 @@ void CRamschPlay::FollowSuitPlanThrowOff(int& r, int& k) {
     };
     for (int i = 0; i < 4; ++i) {
         if (me.SuitPlanSlots[i].Card != -1 || me.CountInSuit(i) == 0) continue;
-        const int h = me.PickHighestInSuit(i, true);
-        if (!me.IsTopCard(h, -1, -1)) continue;
+        const int h = PickHighestInSuit(me, i, true);
+        if (!IsTopCard(me, h, -1, -1)) continue;
         me.SuitPlanSlots[i].Card = h;
         me.SuitPlanSlots[i].Flag = 1;
         pass.Offer(h, OrderOf(h));
@@ -451,36 +451,36 @@ void CRamschPlay::FollowSuitPlanThrowOff(int& r, int& k) {
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
         if (me.SuitPlanSlots[i].Card != -1 || me.CountInSuit(i) < 2) continue;
-        const int h = me.PickHighestInSuit(i, true);
+        const int h = PickHighestInSuit(me, i, true);
         me.SuitPlanSlots[i].Card = h;
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
         if (me.CountInSuit(i) == 0 || me.SuitPlanSlots[i].Card != 0) continue;
-        const int h = me.PickHighestInSuit(i, true);
+        const int h = PickHighestInSuit(me, i, true);
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i)
         if (me.SuitPlanSlots[i].Card > 0 && me.SuitPlanSlots[i].Flag == 0 &&
-            me.IsTopCard(me.SuitPlanSlots[i].Card, -1, -1))
+            IsTopCard(me, me.SuitPlanSlots[i].Card, -1, -1))
             me.SuitPlanSlots[i].Flag = 1;
     for (int i = 0; i < 4; ++i) {
         if (me.SuitPlanSlots[i].Card <= 0 || me.SuitPlanSlots[i].Flag != 1 || me.CountInSuit(i) < 2) continue;
-        const int below = me.NextLowerInSuit(me.SuitPlanSlots[i].Card, false);
+        const int below = NextLowerInSuit(me, me.SuitPlanSlots[i].Card, false);
         pass.Offer(below, OrderOf(below));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
         if (me.SuitPlanSlots[i].Card <= 0 || me.SuitPlanSlots[i].Flag != 0 || me.CountInSuit(i) < 3) continue;
-        const int below = me.NextLowerInSuit(me.SuitPlanSlots[i].Card, false);
+        const int below = NextLowerInSuit(me, me.SuitPlanSlots[i].Card, false);
         pass.Offer(below, OrderOf(below));
     }
     if (settle()) return;
     for (int i = 0; i < 4; ++i) {
         if (me.CountInSuit(i) == 0 || me.SuitPlanSlots[i].Card != -1) continue;
-        const int h = me.PickHighestInSuit(i, true);
+        const int h = PickHighestInSuit(me, i, true);
         pass.Offer(h, OrderOf(h));
     }
     if (settle()) return;
@@ -518,17 +518,17 @@ void CRamschPlay::FollowSuitPlanLowestOut(int& r, int& k) {
 bool CRamschPlay::CheckDoubletonSuit() {
     for (int s = 0; s < 4; ++s) {
         // 1. Exactly two cards held, and cards of the suit still out.
-        if (me.CountInSuit(s) != 2 || me.CollectSuit(s, false, nullptr) == 0) continue;
+        if (me.CountInSuit(s) != 2 || CollectSuit(me, s, false, nullptr) == 0) continue;
         // 2. A safe low card with a second card below the Ten.
-        const int low = me.PickLowestInSuit(s, true);
-        if (!me.IsSuitSafe(low, -1, -1) || OrderOf(me.NextHigherInSuit(low)) >= 5) continue;
+        const int low = PickLowestInSuit(me, s, true);
+        if (!IsSuitSafe(me, low, -1, -1) || OrderOf(NextHigherInSuit(me, low)) >= 5) continue;
         // 3. The Ramsch choice plays low or into a suit with a safe low card.
         const int first = ChooseRamschCard(-1, false, false);
-        if (!(OrderOf(first) <= 2 || me.IsSuitSafe(me.PickLowestInSuit(SuitOf(first), true), -1, -1))) continue;
+        if (!(OrderOf(first) <= 2 || IsSuitSafe(me, PickLowestInSuit(me, SuitOf(first), true), -1, -1))) continue;
         // 4. So does the choice after it.
         const int second = ChooseRamschCard(first, false, false);
         if (second == NO_CARD) return true;
-        return me.IsSuitSafe(me.PickLowestInSuit(SuitOf(second), true), -1, -1);
+        return IsSuitSafe(me, PickLowestInSuit(me, SuitOf(second), true), -1, -1);
     }
     return false;
 }

@@ -53,8 +53,8 @@ private:
     // The Ramsch card of mode 7 when a suit he holds is guarded and judged worth it, else -1.
     int GuardedSuitRamschCard();
 
-    bool Safe(int c) const { return me.IsSuitSafe(c, -1, -1); }
-    bool Top(int c) const { return me.IsTopCard(c, -1, -1); }
+    bool Safe(int c) const { return IsSuitSafe(me, c, -1, -1); }
+    bool Top(int c) const { return IsTopCard(me, c, -1, -1); }
     int Held(int suit) const { return me.CountInSuit(suit); }
     // He holds some of the Jacks not yet played, not all of them.
     bool HoldsSomeJacks() const { return jacksHeld > 0 && jacksHeld < jacksUnplayed; }
@@ -107,7 +107,7 @@ int CRamschPlay::Lead::Play() {
         const int q = CTrickCardChoice(me).ChooseCardByMode(9, -1);
         if (q != NO_CARD && cardsLeft != 2) {
             const int played = IsSuitIndex(SuitOf(q)) ? me.handInfo.PlayedSuitCount[SuitOf(q)] : 0;
-            card = played == 1 ? me.PickLowestInSuit(SuitOf(q), true) : played > 1 ? q : NO_CARD;
+            card = played == 1 ? PickLowestInSuit(me, SuitOf(q), true) : played > 1 ? q : NO_CARD;
         }
     }
     if (card == NO_CARD) ClosingRamschCard();
@@ -128,14 +128,14 @@ void CRamschPlay::Lead::ClosingRamschCard() {
     const int q9 = CTrickCardChoice(me).ChooseCardByMode(9, -1);
     const int q7 = CTrickCardChoice(me).ChooseCardByMode(7, -1);
     card = play.ChooseRamschCard(spare, false, false);
-    const int h = me.GetNextHigherHeld(card);
+    const int h = GetNextHigherHeld(me, card);
     if (h != NO_CARD && !Top(h)) card = h;
     if (card != NO_CARD) {
         if (q7 != NO_CARD && Held(SuitOf(q7)) < 3 && Held(SuitOf(card)) > 2) {
             keptAlternative = q7;
             card = q7;
         }
-        if (q9 != NO_CARD && Held(SuitOf(card)) == 2 && IsRank(me.PickLowestInSuit(SuitOf(card), true), SEVEN))
+        if (q9 != NO_CARD && Held(SuitOf(card)) == 2 && IsRank(PickLowestInSuit(me, SuitOf(card), true), SEVEN))
             card = q9;
     }
     if (card == NO_CARD || Held(SuitOf(card)) > 2) {
@@ -147,10 +147,10 @@ void CRamschPlay::Lead::ClosingRamschCard() {
             if (seven != NO_CARD) card = seven;
         }
         int list[11];
-        if (card != NO_CARD && me.CollectSuit(SuitOf(card), false, list) == 1 &&
+        if (card != NO_CARD && CollectSuit(me, SuitOf(card), false, list) == 1 &&
             (IsRank(list[0], TEN) || IsRank(list[0], ACE))) {
             const int e = CCardChoosers(me).ChooseCardByScore2(SuitOf(card));
-            if (e != NO_CARD && Safe(e) && me.CollectSuit(SuitOf(e), false, nullptr) > 1) {
+            if (e != NO_CARD && Safe(e) && CollectSuit(me, SuitOf(e), false, nullptr) > 1) {
                 card = e;
                 keptAlternative = e;
             }
@@ -170,7 +170,7 @@ int CRamschPlay::Lead::CommittedCard() {
         const int c = -fc;
         if (!Safe(c)) {
             // 1a. A dropped card whose suit is not safe: a Jack when it fits, else that card, dropped.
-            const int jk = me.PickRandomJack(0);
+            const int jk = PickRandomJack(me, 0);
             if ((jacksHeld == 3 && jacksUnplayed != 3 && Safe(jk)) || (jacksUnplayed > jacksHeld && Top(jk)) ||
                 (jacksHeld == 1 && !Safe(jk)))
                 return jk;
@@ -179,7 +179,7 @@ int CRamschPlay::Lead::CommittedCard() {
         }
         // 1b. A safe suit: the card when one is out or it is his last; kept while a Seven guards a suit.
         const int suit = SuitOf(c);
-        const int n = me.CollectSuit(suit, false, nullptr);
+        const int n = CollectSuit(me, suit, false, nullptr);
         if (n == 0) return NO_CARD;
         if (n == 1 || Held(suit) <= 1) {
             me.forcedCard = 0;
@@ -193,7 +193,7 @@ int CRamschPlay::Lead::CommittedCard() {
     if (fc > 0 && fcc > cardsLeft) {
         // 1c. Committed at a later lead: the suit's lowest when one card is out, else the card.
         const int suit = SuitOf(fc);
-        return me.CollectSuit(suit, false, nullptr) == 1 ? me.PickLowestInSuit(suit, true) : fc;
+        return CollectSuit(me, suit, false, nullptr) == 1 ? PickLowestInSuit(me, suit, true) : fc;
     }
     if (fc > 0) {
         // 1d. Committed for now: a low Ramsch card, a sure top Jack, or the card while more are out.
@@ -201,14 +201,14 @@ int CRamschPlay::Lead::CommittedCard() {
         if (r0 == fc) me.forcedCard = 0;
         if (r0 != NO_CARD && OrderOf(r0) <= 2) return r0;
         if (HoldsSomeJacks()) {
-            const int jk = me.PickJack(-1);
+            const int jk = PickJack(me, -1);
             if (Top(jk)) {
-                const int jb = me.PickTrumpBelow(jk);
-                if (jb == NO_CARD || me.IsTopCard(jb, jk, -1)) return jk;
+                const int jb = PickTrumpBelow(me, jk);
+                if (jb == NO_CARD || IsTopCard(me, jb, jk, -1)) return jk;
             }
         }
         if (me.forcedCard != 0) {
-            const int out = me.CollectSuit(SuitOf(fc), false, nullptr);
+            const int out = CollectSuit(me, SuitOf(fc), false, nullptr);
             if (out > 1 || (out == 1 && OrderOf(fc) < 3)) {
                 me.forcedCard = 0;
                 return fc;
@@ -224,7 +224,7 @@ int CRamschPlay::Lead::AfterWonTrick() {
     bool firm = false;
     if (wonSuit == GAME_RAMSCH) return AfterJackTrick();
     if (!IsSuitIndex(wonSuit)) return NO_CARD;
-    const int low = me.PickLowestInSuit(wonSuit, true);
+    const int low = PickLowestInSuit(me, wonSuit, true);
     const int held = Held(wonSuit);
     if (held == 0) return NO_CARD;  // 2d: the suit is gone from his hand
     if (held == 1) {
@@ -245,11 +245,11 @@ int CRamschPlay::Lead::AfterWonTrick() {
     // lone Seven leads instead beside a Ten.
     if (r != NO_CARD && IsSuitIndex(SuitOf(r)) && me.handInfo.DealtSuitCount[SuitOf(r)] > 3) {
         const int t = CTrickCardChoice(me).ChooseTrickCard2(firm, NO_CARD);
-        const int h2 = me.GetNextHigherHeld(t);
-        if (h2 != NO_CARD && out != 2) r = Top(h2) || PointsOf(h2) == 10 ? me.GetNextLowerHeld(h2) : h2;
+        const int h2 = GetNextHigherHeld(me, t);
+        if (h2 != NO_CARD && out != 2) r = Top(h2) || PointsOf(h2) == 10 ? GetNextLowerHeld(me, h2) : h2;
         if (PointsOf(h2) == 10) {
             for (int s = 0; s < 4; ++s) {
-                if (Held(s) == 1 && Holds(me, s, SEVEN) && me.CollectSuit(s, false, nullptr) > 0) {
+                if (Held(s) == 1 && Holds(me, s, SEVEN) && CollectSuit(me, s, false, nullptr) > 0) {
                     r = CardCodeOf(SEVEN, s);
                     break;
                 }
@@ -259,11 +259,11 @@ int CRamschPlay::Lead::AfterWonTrick() {
     // 4. The Jacks.
     if (jacksHeld > 0 && jacksHeld != jacksUnplayed) {
         if (r == NO_CARD) return NO_CARD;
-        const int jk = me.PickJack(-1);
+        const int jk = PickJack(me, -1);
         if (jacksHeld == 1 && !Safe(jk)) {
             r = jk;
         } else if (Top(jk)) {
-            const int jr = me.PickRandomJack(-1);
+            const int jr = PickRandomJack(me, -1);
             if (OrderOf(jk) - OrderOf(jr) <= 1) r = jr;
         }
     }
@@ -273,8 +273,8 @@ int CRamschPlay::Lead::AfterWonTrick() {
 // 2a: a Jack was led to the trick won.
 int CRamschPlay::Lead::AfterJackTrick() {
     int r0 = play.ChooseRamschCard(-1, false, false);
-    if (r0 != NO_CARD && !Safe(me.PickLowestInSuit(SuitOf(r0), true))) r0 = NO_CARD;
-    const int jr = jacksHeld == jacksUnplayed ? NO_CARD : me.PickRandomJack(0);
+    if (r0 != NO_CARD && !Safe(PickLowestInSuit(me, SuitOf(r0), true))) r0 = NO_CARD;
+    const int jr = jacksHeld == jacksUnplayed ? NO_CARD : PickRandomJack(me, 0);
     candidate = jr;
     if (r0 != NO_CARD) return r0;
     if (jacksHeld != jacksUnplayed && Safe(jr)) return jr;
@@ -286,7 +286,7 @@ int CRamschPlay::Lead::AfterJackTrick() {
 int CRamschPlay::Lead::InWonSuit(int wonSuit, int low, int& out) {
     bool firm = false;
     int list[11];
-    out = me.CollectSuit(wonSuit, false, list);
+    out = CollectSuit(me, wonSuit, false, list);
     int r = NO_CARD;
     // 1. One or two of the suit out: the lowest when the last out is low and the suit safe; a high one
     // out turns to another suit's Ramsch card.
@@ -294,7 +294,7 @@ int CRamschPlay::Lead::InWonSuit(int wonSuit, int low, int& out) {
         const int o = list[out - 1];
         if (OrderOf(o) <= 4) {
             if (Safe(o)) {
-                r = me.PickLowestInSuit(wonSuit, true);
+                r = PickLowestInSuit(me, wonSuit, true);
                 out = -1;
             }
         } else {
@@ -304,9 +304,9 @@ int CRamschPlay::Lead::InWonSuit(int wonSuit, int low, int& out) {
                 r = CTrickCardChoice(me).ChooseCardByMode(2, wonSuit);
                 if (r == NO_CARD || SuitOf(r) == wonSuit) {
                     r = CCardChoosers(me).ChooseCardByScore2(wonSuit);
-                    if (r != NO_CARD && !me.MayHoldSuit(NextSeat(me.seat), SuitOf(r)) &&
-                        !me.MayHoldSuit(PreviousSeat(me.seat), SuitOf(r)))
-                        r = me.PickLowestInSuit(wonSuit, true);
+                    if (r != NO_CARD && !MayHoldSuit(me, NextSeat(me.seat), SuitOf(r)) &&
+                        !MayHoldSuit(me, PreviousSeat(me.seat), SuitOf(r)))
+                        r = PickLowestInSuit(me, wonSuit, true);
                 }
             }
         }
@@ -324,14 +324,14 @@ int CRamschPlay::Lead::InWonSuit(int wonSuit, int low, int& out) {
             } else if (t != NO_CARD && firm) {
                 r = t;
             } else {
-                candidate = me.PickLowestInSuit(wonSuit, true);
+                candidate = PickLowestInSuit(me, wonSuit, true);
             }
         }
     } else if (out == 2) {
         if (cardsLeft == 2) {
             r = low;
         } else {
-            const int h = me.PickHighestInSuit(wonSuit, true);
+            const int h = PickHighestInSuit(me, wonSuit, true);
             if ((Held(wonSuit) == 1 && Safe(low)) || (!Top(h) && !Safe(low))) {
                 r = h;
                 play.CommitCard(low);
@@ -359,8 +359,8 @@ bool CRamschPlay::Lead::ChooseCandidates() {
         candidate = CTrickCardChoice(me).ChooseCardByMode(5, -1);
     } else if (candidate == NO_CARD && jacksHeld > 0) {
         spare = play.ChooseRamschCard(-1, false, false);
-        highJack = me.PickJack(0);
-        const int rj = me.PickRandomJack(0);
+        highJack = PickJack(me, 0);
+        const int rj = PickRandomJack(me, 0);
         if (jacksHeld == 1 && jacksUnplayed > 1 && !Safe(rj)) {
             card = rj;
             return true;
@@ -377,20 +377,20 @@ bool CRamschPlay::Lead::ChooseCandidates() {
     if (jacksHeld == 2 && jacksUnplayed == 4) {
         // 3c. Two Jacks of four: a Jack as candidate; the Ramsch card leads, or the Jack with the next
         // committed when he holds both low Jacks early.
-        candidate = Holds(me, CLUBS, JACK) ? me.PickRandomJack(0) : me.PickJack(0);
+        candidate = Holds(me, CLUBS, JACK) ? PickRandomJack(me, 0) : PickJack(me, 0);
         if (spare != NO_CARD) {
             card = play.ChooseRamschCard(-1, false, false);
         } else if (Holds(me, SPADES, JACK) && Holds(me, DIAMONDS, JACK) && cardsLeft < 9) {
             card = candidate;
-            play.CommitCard(me.PickRandomJack(0));
+            play.CommitCard(PickRandomJack(me, 0));
         }
     }
     if (passedOn && HoldsSomeJacks()) {
         // 3d. The skat passed on to him, with some of the Jacks: below the Ramsch card when his Jacks are
         // weak, else the candidate committed.
-        const int pj0 = me.PickJack(0), rj0 = me.PickRandomJack(0);
+        const int pj0 = PickJack(me, 0), rj0 = PickRandomJack(me, 0);
         if (!Top(pj0) && !Safe(rj0)) {
-            card = me.GetNextLowerHeld(play.ChooseRamschCard(-1, true, true));
+            card = GetNextLowerHeld(me, play.ChooseRamschCard(-1, true, true));
         } else {
             me.forcedCard = candidate > 0 ? candidate : 0;
             me.ForcedCardCount = cardsLeft;
@@ -398,7 +398,7 @@ bool CRamschPlay::Lead::ChooseCandidates() {
     }
     if (card == NO_CARD && candidate == NO_CARD) {
         // 3e. No card yet: a high single Jack, else the second Ramsch lead while its suit is short.
-        const int pj1 = me.PickJack(0);
+        const int pj1 = PickJack(me, 0);
         if (jacksHeld == 1 && jacksUnplayed > 1 && (pj1 == JackOf(CLUBS) || pj1 == JackOf(SPADES))) {
             card = candidate = pj1;
         } else {
@@ -434,11 +434,11 @@ bool CRamschPlay::Lead::TrickSearch() {
             card = candidate;
         } else {
             card = play.ChooseRamschCard(-1, false, false);
-            const int below = me.NextLowerInSuit(card, false);
+            const int below = NextLowerInSuit(me, card, false);
             if (below != NO_CARD && !Safe(below)) card = NO_CARD;
         }
         if (PointsOf(card) >= 10 && jacksHeld == 1 && jacksHeld < jacksUnplayed) {
-            const int rj5 = me.PickRandomJack(0);
+            const int rj5 = PickRandomJack(me, 0);
             if (!Top(rj5)) card = rj5;
         }
         return true;
@@ -446,8 +446,8 @@ bool CRamschPlay::Lead::TrickSearch() {
     // 8. No card and none committed: the candidate lowered without the Jack test, or a guarded suit's
     // low card with it.
     if (card == NO_CARD && me.forcedCard == 0) {
-        if (!me.RamschJackTest(0, 10)) {
-            if (candidate != NO_CARD) candidate = me.PickLowestInSuit(SuitOf(candidate), false);
+        if (!RamschJackTest(me, 0, 10)) {
+            if (candidate != NO_CARD) candidate = PickLowestInSuit(me, SuitOf(candidate), false);
         } else if (trickCard != NO_CARD && Held(SuitOf(trickCard)) > 0) {
             const int c = GuardedSuitRamschCard();
             if (c != NO_CARD) candidate = c;
@@ -458,7 +458,7 @@ bool CRamschPlay::Lead::TrickSearch() {
 
 int CRamschPlay::Lead::GuardedSuitRamschCard() {
     for (int s = 0; s < 4; ++s)
-        if (Held(s) > 0 && me.IsSuitGuarded(s, 1, false) && play.EvaluateRamschHand(s))
+        if (Held(s) > 0 && IsSuitGuarded(me, s, 1, false) && play.EvaluateRamschHand(s))
             return play.ChooseRamschCard3(7);
     return NO_CARD;
 }
@@ -476,8 +476,8 @@ void CRamschPlay::Lead::TrickCandidates() {
     // 2. A short suit or one card out: its lowest or the card; else a second trick card as candidate,
     // unless it costs more.
     if (trickCard != NO_CARD &&
-        (Held(SuitOf(trickCard)) <= 1 || me.CollectSuit(SuitOf(trickCard), false, nullptr) <= 1)) {
-        if (highJack != NO_CARD && trickCard != highJack) card = me.PickLowestInSuit(SuitOf(trickCard), true);
+        (Held(SuitOf(trickCard)) <= 1 || CollectSuit(me, SuitOf(trickCard), false, nullptr) <= 1)) {
+        if (highJack != NO_CARD && trickCard != highJack) card = PickLowestInSuit(me, SuitOf(trickCard), true);
         else if (Held(SuitOf(trickCard)) == 1) card = trickCard;
     } else {
         const int u = CTrickCardChoice(me).ChooseTrickCard2(firmTrickCard, NO_CARD);
@@ -491,7 +491,7 @@ void CRamschPlay::Lead::TrickCandidates() {
 
 // Phase 4, 3. and 4.: a committed card stays, gives way to a Jack, or is dropped.
 void CRamschPlay::Lead::WithCommitted() {
-    const int rj2 = me.PickRandomJack(0);
+    const int rj2 = PickRandomJack(me, 0);
     const bool oddJacks = (jacksHeld == 1 || jacksHeld == 3) && jacksHeld != jacksUnplayed;
     if (oddJacks && Safe(rj2)) {
         card = candidate = rj2;
@@ -514,11 +514,11 @@ void CRamschPlay::Lead::WithCommitted() {
             if (candidate == trickCard) card = candidate;
             candidate = NO_CARD;
             me.forcedCard = 0;
-            if (HoldsSomeJacks() && Top(me.PickJack(0))) card = NO_CARD;
+            if (HoldsSomeJacks() && Top(PickJack(me, 0))) card = NO_CARD;
         }
     }
     if (card == NO_CARD && HoldsSomeJacks()) {
-        card = me.PickRandomJack(0);
+        card = PickRandomJack(me, 0);
         candidate = NO_CARD;
         me.forcedCard = 0;
     }
@@ -527,14 +527,14 @@ void CRamschPlay::Lead::WithCommitted() {
 
 // Phase 4, 5. with a candidate: the card below it; false when the lead goes on at 7.
 bool CRamschPlay::Lead::BelowCandidate() {
-    highestJack = me.PickJack(-1);
+    highestJack = PickJack(me, -1);
     if (!Top(highestJack) && trickCard != NO_CARD) {
         card = trickCard;
         candidate = NO_CARD;
         return false;
     }
-    lowestJack = me.PickRandomJack(-1);
-    const int hb = me.NextLowerInSuit(candidate, false);
+    lowestJack = PickRandomJack(me, -1);
+    const int hb = NextLowerInSuit(me, candidate, false);
     spare = hb != NO_CARD ? hb : candidate;
     if (cardsLeft <= 2) {
         if (hb != NO_CARD) card = hb;
@@ -558,7 +558,7 @@ void CRamschPlay::Lead::JackOrLowCard() {
     if (card != NO_CARD || (cardsLeft != 10 && !Safe(spare))) return;
     card = CTrickCardChoice(me).ChooseCardByMode(8, -1);
     if (!HoldsSomeJacks()) return;
-    const int jk2 = me.PickJack(-1);
+    const int jk2 = PickJack(me, -1);
     candidate = jk2;
     auto playTopJack = [&]() {
         if (Top(jk2)) {
@@ -575,7 +575,7 @@ void CRamschPlay::Lead::JackOrLowCard() {
         else if ((Holds(me, CLUBS, JACK) && Holds(me, HEARTS, JACK)) || (me.forcedCard != 0 && Safe(lowestJack)))
             card = lowestJack;
     } else if (jacksHeld == 3) {
-        const int rj4 = me.PickRandomJack(0);
+        const int rj4 = PickRandomJack(me, 0);
         candidate = rj4;
         if (!Safe(rj4)) {
             underCard = NO_CARD;
@@ -591,13 +591,13 @@ void CRamschPlay::Lead::Verify() {
     if (card != NO_CARD && card != candidate) {
         if (underCard == NO_CARD) return;
         int list[11];
-        const int out = me.CollectSuit(SuitOf(underCard), false, list);
+        const int out = CollectSuit(me, SuitOf(underCard), false, list);
         card = underCard;
         if ((Held(SuitOf(underCard)) > 1 && out != 2) || Safe(underCard)) return;
-        const int low = me.PickLowestInSuit(SuitOf(underCard), true);
+        const int low = PickLowestInSuit(me, SuitOf(underCard), true);
         if (PointsOf(underCard) >= 10 && out <= 2 && Held(SuitOf(underCard)) >= 4 && Safe(low)) card = low;
         if (jacksHeld == 1 && jacksHeld < jacksUnplayed) {
-            const int rj6 = me.PickRandomJack(0);
+            const int rj6 = PickRandomJack(me, 0);
             if (Top(rj6)) card = rj6;
         }
         return;
@@ -615,7 +615,7 @@ void CRamschPlay::Lead::Verify() {
         card = candidate;
         if (card != NO_CARD) return;
         if (spare == NO_CARD) spare = play.ChooseRamschCard(0, false, false);
-        if (spare != NO_CARD && Held(SuitOf(spare)) == 1 && OrderOf(spare) <= 4 && !Top(me.PickJack(-1))) {
+        if (spare != NO_CARD && Held(SuitOf(spare)) == 1 && OrderOf(spare) <= 4 && !Top(PickJack(me, -1))) {
             card = spare;
             if (cardsLeft != 10) return;
             jackRulesOnly = true;
@@ -625,7 +625,7 @@ void CRamschPlay::Lead::Verify() {
     if (!lastJackRule && !jackRulesOnly && spare != NO_CARD && IsSuitIndex(SuitOf(spare))) LowCardAnalysis();
     // 4. The Jack rules; the Clubs Jack as the last of them.
     if (!lastJackRule && HoldsSomeJacks() && !IsJack(card)) JackRules(lastJackRule);
-    if (lastJackRule && card == NO_CARD && jacksHeld == 1 && Holds(me, CLUBS, JACK)) card = me.PickJack(0);
+    if (lastJackRule && card == NO_CARD && jacksHeld == 1 && Holds(me, CLUBS, JACK)) card = PickJack(me, 0);
     // 5. The last choice.
     if (card == NO_CARD) LastChoice();
 }
@@ -636,19 +636,19 @@ void CRamschPlay::Lead::LowCardAnalysis() {
     underCard = spare;
     const int k = Held(s);
     int list[11];
-    const int n = me.CollectSuit(s, false, list);
-    const int lo = me.PickLowestInSuit(s, true);
+    const int n = CollectSuit(me, s, false, list);
+    const int lo = PickLowestInSuit(me, s, true);
     int lowCard = lo;
     if (n == 2) {
         if (!Safe(lo)) {
             if (Top(spare)) {
                 underCard = spare = lo;
             } else if (k >= 5) {
-                const int below = me.NextLowerInSuit(list[0], false);
+                const int below = NextLowerInSuit(me, list[0], false);
                 if (below != NO_CARD) candidate = spare = below;
             }
         } else {
-            const int h = me.NextHigherInSuit(lo);
+            const int h = NextHigherInSuit(me, lo);
             if (h != NO_CARD) {
                 underCard = spare = h;
                 lowCard = h;
@@ -656,7 +656,7 @@ void CRamschPlay::Lead::LowCardAnalysis() {
         }
         if (jacksHeld + k == cardsLeft) card = spare;
         if (candidate != NO_CARD) {
-            if (!IsJack(card) && (k >= 3 || me.CountSuitsWithLowCards() == 2)) {
+            if (!IsJack(card) && (k >= 3 || CountSuitsWithLowCards(me) == 2)) {
                 card = spare;
             } else if (k == 2 && Safe(lowCard)) {
                 spare = NO_CARD;
@@ -664,20 +664,20 @@ void CRamschPlay::Lead::LowCardAnalysis() {
             }
         }
     } else if (n >= 3) {
-        if ((k == 2 && !Safe(lo)) || (k > 2 && Safe(lo) && me.IsSuitSafe(NO_CARD, lo, -1))) underCard = spare = lo;
-        if (k < 3 || OrderOf(me.PickLowCardOfSuit(s)) < OrderOf(CardCodeOf(TEN, s))) candidate = spare;
+        if ((k == 2 && !Safe(lo)) || (k > 2 && Safe(lo) && IsSuitSafe(me, NO_CARD, lo, -1))) underCard = spare = lo;
+        if (k < 3 || OrderOf(PickLowCardOfSuit(me, s)) < OrderOf(CardCodeOf(TEN, s))) candidate = spare;
     }
 }
 
 // Phase 5, 4.: the Jack rules; lastJackRule when only the last of them may still play a Jack.
 void CRamschPlay::Lead::JackRules(bool& lastJackRule) {
-    const int rj7 = me.PickRandomJack(-1), jk7 = me.PickJack(-1);
+    const int rj7 = PickRandomJack(me, -1), jk7 = PickJack(me, -1);
     if (jacksHeld == 3) {
         if (Safe(rj7)) card = rj7;
-        else if (Top(jk7)) card = me.PickJack(0);
+        else if (Top(jk7)) card = PickJack(me, 0);
     } else if (!(jacksHeld == 2 && jacksUnplayed == 4)) {
         if (!Top(jk7)) {
-            card = me.PickJack(0);
+            card = PickJack(me, 0);
         } else if (!Safe(rj7)) {
             if (me.forcedCard != 0) {
                 card = rj7;
@@ -695,31 +695,32 @@ void CRamschPlay::Lead::JackRules(bool& lastJackRule) {
 // Phase 5, 4., when the Jack rules above chose no card: by the number of Jacks held and unplayed.
 void CRamschPlay::Lead::JackWithoutCard(bool& lastJackRule) {
     if (jacksHeld == 1) {
-        const int jack = me.PickJack(-1);
+        const int jack = PickJack(me, -1);
         if (!Safe(jack)) {
             card =
                 cardsLeft == jacksUnplayed - 1 && cardsLeft != 1 ? CCardChoosers(me).ChooseCardByRunScore(true) : jack;
             if (card == NO_CARD) card = jack;
-        } else if (candidate == NO_CARD || PointsOf(candidate) >= 10 || me.IsSuitGuarded(SuitOf(candidate), 3, false)) {
+        } else if (candidate == NO_CARD || PointsOf(candidate) >= 10 ||
+                   IsSuitGuarded(me, SuitOf(candidate), 3, false)) {
             candidate = jack;
             lastJackRule = true;
         }
     } else if (jacksHeld == 2 && jacksUnplayed == 3) {
-        const int rj8 = me.PickRandomJack(0);
+        const int rj8 = PickRandomJack(me, 0);
         if (Safe(rj8)) {
             const int mode1 = CTrickCardChoice(me).ChooseCardByMode(1, -1);
             if (mode1 > 0) card = rj8;
             else if (candidate == NO_CARD) candidate = rj8;
         }
     } else if (jacksHeld == 2 && jacksUnplayed == 4) {
-        const int ra = me.PickRandomJack(-1), ja = me.PickJack(-1);
+        const int ra = PickRandomJack(me, -1), ja = PickJack(me, -1);
         auto coin = [&]() { return CoinTails() ? ja : ra; };
         if (ra == JackOf(DIAMONDS)) {
             const int candHeld = candidate != NO_CARD ? Held(SuitOf(candidate)) : 0;
             if (candHeld == 1) {
                 card = candidate;
             } else if (candHeld == 2) {
-                card = me.NextHigherInSuit(candidate);
+                card = NextHigherInSuit(me, candidate);
             } else if (ja == JackOf(CLUBS)) {
                 if (CTrickCardChoice(me).ChooseCardByMode(9, -1) != NO_CARD) card = ra;
                 else if (GetTrickCount(me.seat) == 10 - cardsLeft) card = ja;
@@ -736,14 +737,14 @@ void CRamschPlay::Lead::JackWithoutCard(bool& lastJackRule) {
             card = coin();
         }
     } else if (jacksHeld == 3) {
-        card = firmTrickCard && candidate != NO_CARD ? candidate : me.PickRandomJack(0);
+        card = firmTrickCard && candidate != NO_CARD ? candidate : PickRandomJack(me, 0);
     }
 }
 
 // Phase 5, 5.: the candidate, else the spare card, lowered where the suit allows it.
 void CRamschPlay::Lead::LastChoice() {
     if (IsJack(candidate)) {
-        const bool keep = me.AreLowerJacksGone(candidate) || CTrickCardChoice(me).ChooseCardByMode(2, -1) != NO_CARD ||
+        const bool keep = AreLowerJacksGone(me, candidate) || CTrickCardChoice(me).ChooseCardByMode(2, -1) != NO_CARD ||
                           CTrickCardChoice(me).ChooseCardByMode(4, -1) != NO_CARD ||
                           play.ChooseRamschCard3(7) != NO_CARD;
         if (!keep) candidate = underCard;
@@ -751,7 +752,7 @@ void CRamschPlay::Lead::LastChoice() {
         candidate = underCard;
     }
     if (candidate != NO_CARD) {
-        candidate = me.GetNextLowerHeld(candidate);
+        candidate = GetNextLowerHeld(me, candidate);
         if (OrderOf(candidate) >= 5 || (jacksHeld == 0 && cardsLeft >= 9 && Held(SuitOf(candidate)) > 1)) {
             const int c = GuardedSuitRamschCard();
             if (c != NO_CARD) candidate = c;
@@ -759,7 +760,7 @@ void CRamschPlay::Lead::LastChoice() {
     }
     card = candidate != NO_CARD ? candidate : spare;
     if (card != NO_CARD && !IsJack(card)) {
-        if (me.CollectSuit(SuitOf(card), false, nullptr) == 1 || (PointsOf(card) > 4 && cardsLeft < 4))
-            card = me.PickLowestInSuit(SuitOf(card), true);
+        if (CollectSuit(me, SuitOf(card), false, nullptr) == 1 || (PointsOf(card) > 4 && cardsLeft < 4))
+            card = PickLowestInSuit(me, SuitOf(card), true);
     }
 }

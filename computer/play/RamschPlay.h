@@ -2,7 +2,7 @@
 // The Ramsch and Durchmarsch card play of one computer seat: the strategies by position and the
 // Ramsch choosers they share.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CRamschPlay {
 public:

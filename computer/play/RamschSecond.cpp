@@ -27,14 +27,14 @@ int CRamschPlay::PlayRamschSecond(int firstCard) {
     int s = SuitOf(c1);
     const int k = IsSuitIndex(s) ? me.handInfo.SuitCount[s] : 0;
     int list[11] = {};
-    const int n = me.CollectSuit(s, false, list);
+    const int n = CollectSuit(me, s, false, list);
     const int J = me.handInfo.JackCount;
     const int cb4 = CTrickCardChoice(me).ChooseCardByMode(4, -1);
     const int leader = PreviousSeat(me.seat);
-    const int below = me.NextLowerInSuit(c1, false);
-    const int above = me.NextHigherInSuit(below);
-    const int low = me.PickLowestInSuit(s, true), high = me.PickHighestInSuit(s, true);
-    const bool guarded = me.IsSuitGuarded(s, 1, false);
+    const int below = NextLowerInSuit(me, c1, false);
+    const int above = NextHigherInSuit(me, below);
+    const int low = PickLowestInSuit(me, s, true), high = PickHighestInSuit(me, s, true);
+    const bool guarded = IsSuitGuarded(me, s, 1, false);
     int overtakeSuit = s;
 
     // Step 0: no Jacks: -1 when he gives up here (CheckSoloist); else any committed card is dropped.
@@ -62,7 +62,7 @@ int CRamschPlay::PlayRamschSecond(int firstCard) {
     // The overtake check.
     if (overtakeSuit != -1 && OrderOf(r) > OrderOf(c1)) {
         const int t = CTrickCardChoice(me).ChooseTrickCard(overtakeSuit, c1, false);
-        if (t != NO_CARD) r = me.GetNextLowerHeld(t);
+        if (t != NO_CARD) r = GetNextLowerHeld(me, t);
     }
     return me.FinishStrategy(r, EPILOGUE_PLAIN);
 }
@@ -72,19 +72,19 @@ int CRamschPlay::RamschSecondJackLed(int cb4) {
     const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     int r = NO_CARD;
     if (J == 2 && T != 2) {
-        const int a = me.PickJack(0), b = me.PickRandomJack(0);
+        const int a = PickJack(me, 0), b = PickRandomJack(me, 0);
         if (a == CardCodeOf(JACK, CLUBS) && (b == CardCodeOf(JACK, HEARTS) || b == CardCodeOf(JACK, DIAMONDS)) &&
             CoinTails())
-            r = me.PickHighestInSuit(-1, false);
+            r = PickHighestInSuit(me, -1, false);
         else r = T == 3 ? a : b;
         if (r == NO_CARD) r = b;
     } else if (J > 0) {
-        me.PickJack(0);
-        r = me.PickRandomJack(0);
+        PickJack(me, 0);
+        r = PickRandomJack(me, 0);
     } else {
         const int r0 = ChooseRamschCard(cb4, true, false);
         const int r0Suit = SuitOf(r0);
-        r = me.CountInSuit(r0Suit) == 2 && IsRank(me.PickLowestInSuit(r0Suit, true), SEVEN) ? cb4 : r0;
+        r = me.CountInSuit(r0Suit) == 2 && IsRank(PickLowestInSuit(me, r0Suit, true), SEVEN) ? cb4 : r0;
     }
     return r;
 }
@@ -95,7 +95,7 @@ int CRamschPlay::RamschSecondFollow(int c1, int k, int n, const int* list, int b
     const int s = SuitOf(c1);
     const int cnt = me.count;
     const int leader = PreviousSeat(me.seat);
-    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto safe = [&](int card) { return IsSuitSafe(me, card, -1, -1); };
     bool decided = false;
     int r = NO_CARD;
     int e = below;
@@ -120,13 +120,13 @@ int CRamschPlay::RamschSecondFollow(int c1, int k, int n, const int* list, int b
         } else if (IsRank(c1, SEVEN) && Holds(me, s, EIGHT) && Holds(me, s, NINE)) {
             r = CoinTails() ? CardCodeOf(EIGHT, s) : CardCodeOf(NINE, s);
         } else {
-            const int ph = me.PickHighestInSuit(s, true);
-            const int ab = me.LowestHeldRunBelow(ph);
-            const int hb = me.NextLowerInSuit(ph, false);
-            r = ab == NO_CARD ? me.GetNextLowerHeld(hb != NO_CARD ? hb : ph)
-                              : me.GetNextLowerHeld(me.PickLowestInSuit(s, false));
+            const int ph = PickHighestInSuit(me, s, true);
+            const int ab = LowestHeldRunBelow(me, ph);
+            const int hb = NextLowerInSuit(me, ph, false);
+            r = ab == NO_CARD ? GetNextLowerHeld(me, hb != NO_CARD ? hb : ph)
+                              : GetNextLowerHeld(me, PickLowestInSuit(me, s, false));
         }
-    } else if (me.IsSuitSafe(above, below, -1) || OrderOf(low) < OrderOf(below) || n == 0) {
+    } else if (IsSuitSafe(me, above, below, -1) || OrderOf(low) < OrderOf(below) || n == 0) {
         // 2.15. The card above safe beside the one below, or nothing out: the card below; the leader noted
         // as free of the suit where the lead shows it.
         r = below;
@@ -136,7 +136,7 @@ int CRamschPlay::RamschSecondFollow(int c1, int k, int n, const int* list, int b
             r = high;
         } else if (n == 2 && me.CountInSuit(s) > 2) {
             CommitCard(above);
-            r = me.NextHigherInSuit(above);
+            r = NextHigherInSuit(me, above);
         } else {
             // 2.18. The card below and a trick card committed; over the lead with the card above.
             CommitCard(below);
@@ -159,15 +159,15 @@ int CRamschPlay::RamschSecondPair(int c1, int n, int below, int above, int low, 
     const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     const int cnt = me.count;
     const int leader = PreviousSeat(me.seat);
-    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto safe = [&](int card) { return IsSuitSafe(me, card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(me, card, -1, -1); };
     int r = NO_CARD;
     if (below == NO_CARD) {
         r = IsRank(low, NINE) && guarded && (n == 0 || top(high)) ? high : low;
         overtakeSuit = -1;
     } else if (!safe(low)) {
         r = OrderOf(below) == 1 ? above : below;
-    } else if (me.IsSuitSafe(high, low, -1)) {
+    } else if (IsSuitSafe(me, high, low, -1)) {
         r = below;
     } else if (above == NO_CARD || !guarded) {
         r = below;
@@ -179,9 +179,9 @@ int CRamschPlay::RamschSecondPair(int c1, int n, int below, int above, int low, 
         r = low;
     } else {
         // 2.9. Else over the lead, with the low card committed behind when the suit can take the lead back.
-        const int x = cnt <= 5 && J == 0 && T > 0 ? above : me.GetNextLowerHeld(ChooseRamschCard(low, false, true));
+        const int x = cnt <= 5 && J == 0 && T > 0 ? above : GetNextLowerHeld(me, ChooseRamschCard(low, false, true));
         const int p = x != NO_CARD && x != above ? x : low;
-        const int committed = me.GetNextLowerHeld(p);
+        const int committed = GetNextLowerHeld(me, p);
         CommitCard(committed);
         if (n < 2 && OrderOf(above) >= 5) {
             if (n == 1 && OrderOf(above) == 6) {
@@ -208,12 +208,12 @@ int CRamschPlay::RamschSecondLastResort(int c1, int cb) {
     int r = NO_CARD;
     int outList[11];
     if (cb != NO_CARD) {
-        const int outCount = me.CollectSuit(SuitOf(cb), false, outList);
+        const int outCount = CollectSuit(me, SuitOf(cb), false, outList);
         if (outCount == 0 || cnt < 3 || PointsOf(outList[0]) > 0) cb = NO_CARD;
     }
     if (J == T && J > 0 && cb != NO_CARD && me.CountInSuit(SuitOf(cb)) == 1 && PointsOf(c1) < 10 &&
-        (me.MayHoldSuit(next, SuitOf(cb)) || me.MayHoldSuit(leader, SuitOf(cb))))
-        r = me.PickJack(0);
+        (MayHoldSuit(me, next, SuitOf(cb)) || MayHoldSuit(me, leader, SuitOf(cb))))
+        r = PickJack(me, 0);
     if (r == NO_CARD) {
         r = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
         if (r == NO_CARD) {
@@ -230,21 +230,21 @@ int CRamschPlay::RamschSecondFallback(int e, int s, int k, int n, int above, int
     if (n == 0) {
         r = e != NO_CARD ? e : low;
     } else if (k <= 1 || n <= 1) {
-        if (me.MayHoldSuit(next, s)) r = low;
-        else if (me.IsSuitSafe(e, -1, -1)) r = me.PickHighestInSuit(s, true);
+        if (MayHoldSuit(me, next, s)) r = low;
+        else if (IsSuitSafe(me, e, -1, -1)) r = PickHighestInSuit(me, s, true);
         else r = e;
     } else if (e == NO_CARD) {
         r = low;
-    } else if (!me.IsSuitSafe(e, -1, -1) || above == NO_CARD) {
+    } else if (!IsSuitSafe(me, e, -1, -1) || above == NO_CARD) {
         r = e;
     } else {
         r = above;
         if (CTrickCardChoice(me).ChooseCardByMode(2, SuitOf(above)) != 0) CommitCard(e);
     }
     if (r == NO_CARD) {
-        const int l = me.PickLowestInSuit(s, true);
-        const int h = me.NextHigherInSuit(l);
-        r = h != NO_CARD && !me.IsSuitSafe(h, l, -1) ? h : l;
+        const int l = PickLowestInSuit(me, s, true);
+        const int h = NextHigherInSuit(me, l);
+        r = h != NO_CARD && !IsSuitSafe(me, h, l, -1) ? h : l;
     }
     return r;
 }
@@ -266,7 +266,7 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
     if (u == NO_CARD) {
         if (e != NO_CARD) return e;
     } else {
-        int h = me.PickHighestInSuit(SuitOf(u), true);
+        int h = PickHighestInSuit(me, SuitOf(u), true);
         if (cnt <= 5 && me.CountInSuit(SuitOf(u)) > 2 && PointsOf(h) < 10) {
             const int e2 = CCardChoosers(me).ChooseCardByRunScore(true);
             if (PointsOf(e2) > 10) h = e2;
@@ -276,7 +276,7 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
     // 4.5 to 4.7: the Jacks.
     if (J > 0 && CTrickCardChoice(me).ChooseCardByMode(1, -1) != 0) {
         if (J == T) {
-            const int jk = me.PickJack(-1);
+            const int jk = PickJack(me, -1);
             const int q = CTrickCardChoice(me).ChooseCardByMode(3, -1);
             if (q > 0 && PointsOf(c1) < 10 && jk != NO_CARD) {
                 CommitCard(q);
@@ -284,16 +284,16 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
             }
             if (cb4 > 0) {
                 // The card-code bound stays as the rule has it: below 10 are the Clubs Ace to Nine.
-                if (PointsOf(cb4) < 10 && PointsOf(c1) < 10 && me.IsSuitGuarded(SuitOf(cb4), 3, false) && cb4 < 10 &&
+                if (PointsOf(cb4) < 10 && PointsOf(c1) < 10 && IsSuitGuarded(me, SuitOf(cb4), 3, false) && cb4 < 10 &&
                     jk != NO_CARD) {
                     CommitCard(cb4);
                     return jk;
                 }
-                return me.PickHighestInSuit(SuitOf(cb4), true);
+                return PickHighestInSuit(me, SuitOf(cb4), true);
             }
         } else if (J == 1) {
-            const int jk = me.PickJack(-1);
-            if (!me.IsSuitSafe(jk, -1, -1) && PointsOf(c1) < 10) {
+            const int jk = PickJack(me, -1);
+            if (!IsSuitSafe(me, jk, -1, -1) && PointsOf(c1) < 10) {
                 const int q = CTrickCardChoice(me).ChooseCardByMode(3, -1);
                 if (q > 0) {
                     CommitCard(q);
@@ -305,9 +305,9 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
                 }
             }
         } else if (J == 2 && T == 4 && PointsOf(c1) < 10) {
-            const int jk = me.PickJack(-1), rj = me.PickRandomJack(-1);
-            if (me.IsTopCard(jk, -1, -1)) {
-                if (me.IsSuitSafe(rj, -1, -1)) {
+            const int jk = PickJack(me, -1), rj = PickRandomJack(me, -1);
+            if (IsTopCard(me, jk, -1, -1)) {
+                if (IsSuitSafe(me, rj, -1, -1)) {
                     const int x = cb4 != NO_CARD ? cb4 : rj;
                     CommitCard(x == jk ? rj : x);
                     return jk;
@@ -321,17 +321,17 @@ int CRamschPlay::RamschSecondDiscard(int c1, int cb4, int& cb) {
     }
     // 4.8. With a high card of the mode-4 suit: the highest of it, or the card when that suit is done.
     if (cb4 != NO_CARD) {
-        const int h = me.PickHighestInSuit(SuitOf(cb4), true);
+        const int h = PickHighestInSuit(me, SuitOf(cb4), true);
         if (h != cb4 && h != NO_CARD) return h;
         if (h == cb4 && CTrickCardChoice(me).ChooseCardByMode(1, SuitOf(cb4)) == 0) return cb4;
     }
     // 4.9. The highest of the trick card's suit, else of a short Ramsch suit or the run-score card.
     const int r1 = ChooseRamschCard(cb4, true, false);
     const int u2 = CTrickCardChoice(me).ChooseTrickCard2(decided, cb4);
-    if (u2 != NO_CARD) return me.PickHighestInSuit(SuitOf(u2), true);
+    if (u2 != NO_CARD) return PickHighestInSuit(me, SuitOf(u2), true);
     if (r1 != NO_CARD && me.CountInSuit(SuitOf(r1)) <= 2) {
         const int e3 = cnt <= 4 && PointsOf(r1) < 10 ? CCardChoosers(me).ChooseCardByRunScore(true) : r1;
-        const int h = me.PickHighestInSuit(SuitOf(e3), true);
+        const int h = PickHighestInSuit(me, SuitOf(e3), true);
         if (h != NO_CARD) return h;
     }
     cb = ChooseRamschCard3(7);

@@ -20,15 +20,15 @@ int CRamschPlay::PlayRamschThird(int firstCard, int secondCard) {
     const int W = secondWins ? c2 : c1;
     const int O = secondWins ? c1 : c2;
     const int P = PointsOf(W) + PointsOf(O);
-    const int below = me.NextLowerInSuit(W, false);
-    const int above = me.NextHigherInSuit(below);
-    const int low = me.PickLowestInSuit(s1, true), high = me.PickHighestInSuit(s1, true);
+    const int below = NextLowerInSuit(me, W, false);
+    const int above = NextHigherInSuit(me, below);
+    const int low = PickLowestInSuit(me, s1, true), high = PickHighestInSuit(me, s1, true);
     const int k = me.CountInSuit(s1);
     int list[11] = {};
-    const int n = me.CollectSuit(s1, false, list);
+    const int n = CollectSuit(me, s1, false, list);
     const int x = IsRank(high, ACE) || (IsSuitIndex(s1) && IsCardGone(s1, ACE, me.seat)) ? above : below;
-    const int pj = me.PickJack(0);
-    const bool guarded = me.IsSuitGuarded(s1, 1, false);
+    const int pj = PickJack(me, 0);
+    const bool guarded = IsSuitGuarded(me, s1, 1, false);
     const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
 
     // Step 0: no Jacks and no trick yet, the leader's card holding: -1 when he gives up here
@@ -43,7 +43,7 @@ int CRamschPlay::PlayRamschThird(int firstCard, int secondCard) {
         r = RamschThirdJackLed(c1, c2);
     } else if (k > 0) {
         // Step 2: following a plain lead.
-        r = IsJack(c2) ? me.PickHighestInSuit(s1, true)
+        r = IsJack(c2) ? PickHighestInSuit(me, s1, true)
                        : RamschThirdFollow(c1, c2, W, P, below, above, low, high, k, n, list, x, pj, guarded);
         if (r == NO_CARD) r = low;
     } else {
@@ -78,22 +78,22 @@ int CRamschPlay::RamschThirdJackLed(int c1, int c2) {
         if (r == NO_CARD) r = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
         if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
     } else if (J == 2) {
-        const int a = me.PickJack(0), b = me.PickRandomJack(0);
+        const int a = PickJack(me, 0), b = PickRandomJack(me, 0);
         if (IsJack(c2)) {
             const int w = OrderOf(c2) > OrderOf(c1) ? c2 : c1;
             if (OrderOf(w) > OrderOf(a)) r = a;
             else if (OrderOf(w) > OrderOf(b)) r = b;
-            else r = me.PickTrumpBelow(w);
+            else r = PickTrumpBelow(me, w);
             if (r == NO_CARD) r = a;
         } else {
             if (cnt == 2 && IsRank(c2, ACE) && OrderOf(b) < OrderOf(c1)) r = b;
             else if (a == CardCodeOf(JACK, CLUBS) && b == CardCodeOf(JACK, DIAMONDS) && T > 2) r = a;
-            else r = me.PickTrumpBelow(c1);
+            else r = PickTrumpBelow(me, c1);
             if (r == NO_CARD) r = a;
         }
     } else {
-        r = me.PickTrumpBelow(c1);
-        if (r == NO_CARD) r = me.PickJack(0);
+        r = PickTrumpBelow(me, c1);
+        if (r == NO_CARD) r = PickJack(me, 0);
     }
     return r;
 }
@@ -106,12 +106,12 @@ int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
     const int Q = PointsOf(c1) + PointsOf(c2);
     int r = CTrickCardChoice(me).ChooseTrickCard(-1, NO_CARD, true);
     if (r == NO_CARD && IsJack(c2) && J > 0) {
-        int tb = me.PickTrumpBelow(c2);
-        if (tb != NO_CARD && (J != 1 || me.IsTopCard(tb, -1, -1))) {
+        int tb = PickTrumpBelow(me, c2);
+        if (tb != NO_CARD && (J != 1 || IsTopCard(me, tb, -1, -1))) {
             r = tb;
         } else {
-            if (tb == NO_CARD && J == 2 && T == 3 && PointsOf(c1) <= 4 && me.IsSuitSafe(NO_CARD, -1, -1) &&
-                !me.IsSuitSafe(pj, -1, -1))
+            if (tb == NO_CARD && J == 2 && T == 3 && PointsOf(c1) <= 4 && IsSuitSafe(me, NO_CARD, -1, -1) &&
+                !IsSuitSafe(me, pj, -1, -1))
                 tb = pj;
             if (tb != NO_CARD) r = ChooseRamschCard(-1, true, false);
         }
@@ -120,7 +120,7 @@ int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
     if (r == NO_CARD && J > 0) r = RamschThirdShedWithJacks(c1, c2, cb4, Q, toRule5);
     // 4. With a high card of the mode-4 suit: the highest of it, or the card when that suit is done.
     if (r == NO_CARD && !toRule5 && cb4 != NO_CARD) {
-        const int h = me.PickHighestInSuit(SuitOf(cb4), true);
+        const int h = PickHighestInSuit(me, SuitOf(cb4), true);
         if (h != cb4 && h != NO_CARD) r = h;
         else if (h == cb4 && CTrickCardChoice(me).ChooseCardByMode(1, SuitOf(cb4)) == 0) r = cb4;
     }
@@ -134,7 +134,7 @@ int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
             if (again != NO_CARD) z = again;
         }
         if (z != NO_CARD) {
-            r = me.PickHighestInSuit(SuitOf(z), true);
+            r = PickHighestInSuit(me, SuitOf(z), true);
             if (cnt <= 5 && me.CountInSuit(SuitOf(z)) > 2 && PointsOf(r) < 10) {
                 const int e = CCardChoosers(me).ChooseCardByRunScore(true);
                 if (PointsOf(e) > 10) r = e;
@@ -144,7 +144,7 @@ int CRamschPlay::RamschThirdCannotFollow(int c1, int c2, int cb4, int pj) {
     // 6. The Ramsch card to follow, a higher Jack over a Jack, else the mode-4 or last Ramsch card.
     if (r == NO_CARD) {
         r = ChooseRamschCardToFollow(g_Game.Forehand, ChooseRamschCard2(cb4), c1, c2);
-        if (IsJack(r) && IsJack(c2) && OrderOf(me.PickRandomJack(-1)) > OrderOf(c2)) r = me.PickJack(-1);
+        if (IsJack(r) && IsJack(c2) && OrderOf(PickRandomJack(me, -1)) > OrderOf(c2)) r = PickJack(me, -1);
         if (r == NO_CARD) r = cb4;
         if (r == NO_CARD) r = ChooseRamschCard2(NO_CARD);
     }
@@ -157,10 +157,10 @@ int CRamschPlay::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& 
     const int J = me.handInfo.JackCount, T = g_Game.TrumpCount;
     const int cnt = me.count;
     bool decided = false;
-    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto safe = [&](int card) { return IsSuitSafe(me, card, -1, -1); };
     int r = NO_CARD;
     const int r3 = ChooseRamschCard(cb4, true, false);
-    const int hj = me.PickHighestInSuit(-1, true), lj = me.PickLowestInSuit(-1, true);
+    const int hj = PickHighestInSuit(me, -1, true), lj = PickLowestInSuit(me, -1, true);
     int t2 = CTrickCardChoice(me).ChooseTrickCard2(decided, NO_CARD);
     if (t2 == lj && t2 != NO_CARD) t2 = CTrickCardChoice(me).ChooseTrickCard2(decided, lj);
     if (J == 1 && !safe(lj) && Q < 10 && t2 != NO_CARD) {
@@ -169,15 +169,15 @@ int CRamschPlay::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& 
     } else if (J == T) {
         const int q3 = CTrickCardChoice(me).ChooseCardByMode(3, -1);
         if (q3 != NO_CARD) {
-            if (Q < 10 && me.IsSuitGuarded(SuitOf(q3), 2, false) && OrderOf(q3) < 2 && cnt > 3) {
+            if (Q < 10 && IsSuitGuarded(me, SuitOf(q3), 2, false) && OrderOf(q3) < 2 && cnt > 3) {
                 CommitCard(q3);
                 r = hj;
             }
         } else {
             const int q8 = CTrickCardChoice(me).ChooseCardByMode(8, -1);
             if (q8 != NO_CARD && Q < 10 && cnt > 4 && me.CountInSuit(SuitOf(q8)) < 5 &&
-                (me.CollectSuit(SuitOf(q8), false, nullptr) > 1 ||
-                 OrderOf(me.PickHighestInSuit(SuitOf(q8), true)) < OrderOf(CardCodeOf(TEN, CLUBS)))) {
+                (CollectSuit(me, SuitOf(q8), false, nullptr) > 1 ||
+                 OrderOf(PickHighestInSuit(me, SuitOf(q8), true)) < OrderOf(CardCodeOf(TEN, CLUBS)))) {
                 CommitCard(q8);
                 r = hj;
             }
@@ -185,11 +185,11 @@ int CRamschPlay::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& 
         if (r == NO_CARD) {
             if (cb4 != NO_CARD) {
                 // The card-code bound stays as the rule has it: below 10 are the Clubs Ace to Nine.
-                if (Q < 10 && me.IsSuitGuarded(SuitOf(cb4), 3, false) && cb4 < 10) {
+                if (Q < 10 && IsSuitGuarded(me, SuitOf(cb4), 3, false) && cb4 < 10) {
                     CommitCard(cb4);
                     r = hj;
                 } else {
-                    r = me.PickHighestInSuit(SuitOf(cb4), true);
+                    r = PickHighestInSuit(me, SuitOf(cb4), true);
                 }
             } else {
                 toRule5 = true;
@@ -198,11 +198,11 @@ int CRamschPlay::RamschThirdShedWithJacks(int c1, int c2, int cb4, int Q, bool& 
     } else if (J >= 2) {
         if (hj == lj && safe(hj) && Q < 10) {
             CommitCard(r3 != NO_CARD ? r3 : hj);
-            r = me.PickJack(-1);
+            r = PickJack(me, -1);
         } else {
             if (r3 != NO_CARD) {
                 r = r3;
-            } else if (!me.IsSuitSafe(hj, lj, -1) && CheckDoubletonSuit()) {
+            } else if (!IsSuitSafe(me, hj, lj, -1) && CheckDoubletonSuit()) {
                 r = hj;
                 if (Q <= 4) CommitCard(lj);
             } else {
@@ -223,8 +223,8 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
     const int cnt = me.count;
     const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
     const bool passedOn = me.seat >= 0 && me.seat < 3 && g_Game.SkatPassedOnBySeat[me.seat] != 0;
-    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
-    auto top = [&](int card) { return me.IsTopCard(card, -1, -1); };
+    auto safe = [&](int card) { return IsSuitSafe(me, card, -1, -1); };
+    auto top = [&](int card) { return IsTopCard(me, card, -1, -1); };
     bool decided = false;
     if (below == NO_CARD) return RamschThirdAllAbove(low, high, k, n, list, guarded);
     // 2.5. Nothing out or six held, or one out and the low card not below: the card below the winner.
@@ -252,14 +252,14 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
         return below;
     }
     // 2.10. The card above is safe beside the one below: the card below, or a top high card of three.
-    if (me.IsSuitSafe(above, below, -1)) {
+    if (IsSuitSafe(me, above, below, -1)) {
         if (k == 3 && (n >= 3 || below != low) && P < 10) return top(high) ? high : below;
         return below;
     }
     // 2.11. Just one card below, x: the low card into a rich trick, else a card committed behind.
     if (below == x) {
         if (!safe(low) && OrderOf(low) <= OrderOf(W) && P > 4) return low;
-        const int rj = me.PickRandomJack(0);
+        const int rj = PickRandomJack(me, 0);
         int commit;
         if (J > 1 || safe(rj)) {
             commit = ChooseRamschCard(-1, false, false);
@@ -275,7 +275,7 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
     if (k == 2 && (safe(below) || (passedOn && SuitOf(c1) == SuitOf(c2)))) {
         int fallback = below;
         if (J == 1) {
-            const int pj2 = me.PickJack(0);
+            const int pj2 = PickJack(me, 0);
             if (!safe(pj2)) fallback = pj2;
         }
         int commit = ChooseRamschCard(-1, false, false);
@@ -294,20 +294,20 @@ int CRamschPlay::RamschThirdFollow(int c1, int c2, int W, int P, int below, int 
 
 // 2.1 to 2.4: every card held lies above the winning card.
 int CRamschPlay::RamschThirdAllAbove(int low, int high, int k, int n, const int* list, bool guarded) {
-    auto safe = [&](int card) { return me.IsSuitSafe(card, -1, -1); };
+    auto safe = [&](int card) { return IsSuitSafe(me, card, -1, -1); };
     if (k == 2 && IsRank(low, SEVEN) && guarded) {
         CommitCard(low);
         return high;
     }
     if (k > 3 || !safe(low) || !guarded) return low;
     if (n == 1) {
-        const int h = me.NextLowerInSuit(list[0], false);
+        const int h = NextLowerInSuit(me, list[0], false);
         if (h != NO_CARD && OrderOf(h) > OrderOf(low)) return low;
-        const int up = me.NextHigherInSuit(h);
+        const int up = NextHigherInSuit(me, h);
         if (h != NO_CARD && up != NO_CARD) return up;
     }
-    int y = me.IsSuitSafe(high, low, -1) ? me.GetNextHigherHeld(low) : me.GetNextLowerHeld(high);
-    if (safe(low) && me.GetNextLowerHeld(y) == low) y = low;
+    int y = IsSuitSafe(me, high, low, -1) ? GetNextHigherHeld(me, low) : GetNextLowerHeld(me, high);
+    if (safe(low) && GetNextLowerHeld(me, y) == low) y = low;
     return y != NO_CARD ? y : low;
 }
 
@@ -318,20 +318,20 @@ int CRamschPlay::RamschThirdOverSafeLow(int c1, int c2, int P, int above, int lo
     const int s1 = SuitOf(c1);
     const int cnt = me.count;
     const int ownPoints = me.seat >= 0 && me.seat < 3 ? g_Game.PartyPoints[me.seat] : 0;
-    if (!guarded) return me.RamschJackTest(1, -1) && above != NO_CARD ? above : low;
-    if (!me.RamschJackTest(0, 86)) return low;
+    if (!guarded) return RamschJackTest(me, 1, -1) && above != NO_CARD ? above : low;
+    if (!RamschJackTest(me, 0, 86)) return low;
     const int e = CCardChoosers(me).ChooseCardByScore2(s1);
-    if (me.IsSuitSafe(e, -1, -1) && ownPoints + P > 25 && cnt < 6) return low;
+    if (IsSuitSafe(me, e, -1, -1) && ownPoints + P > 25 && cnt < 6) return low;
     if (n == 2 && k > 2 && SuitOf(c1) != SuitOf(c2) && OrderOf(list[0]) > OrderOf(above)) {
-        CommitCard(me.NextHigherInSuit(above));
+        CommitCard(NextHigherInSuit(me, above));
         return above != NO_CARD ? above : low;
     }
     const int r0 = ChooseRamschCard(above, false, false);
-    const int cand = r0 != NO_CARD && OrderOf(me.PickLowCardAnySuit(SuitOf(r0))) <= 1 ? r0 : low;
+    const int cand = r0 != NO_CARD && OrderOf(PickLowCardAnySuit(me, SuitOf(r0))) <= 1 ? r0 : low;
     const int candSuit = SuitOf(cand);
-    const bool lowInstead = me.MayHoldSuit(NextSeat(me.seat), candSuit) &&
-                            ((me.MayHoldSuit(PreviousSeat(me.seat), candSuit) && n == 2) || CoinTails()) &&
-                            me.IsSuitGuarded(s1, 2, false);
+    const bool lowInstead = MayHoldSuit(me, NextSeat(me.seat), candSuit) &&
+                            ((MayHoldSuit(me, PreviousSeat(me.seat), candSuit) && n == 2) || CoinTails()) &&
+                            IsSuitGuarded(me, s1, 2, false);
     CommitCard(lowInstead ? low : cand);
     return above != NO_CARD ? above : low;
 }

@@ -7,6 +7,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
@@ -38,10 +39,10 @@ bool SkipSuit(const CPlayer& p, int suit, int excluded) {
 // A two-card suit whose top card is a Ten that is not top: kept, never thrown.
 bool IsUnguardedTenDoubleton(const CPlayer& p, int suit) {
     if (PlainCount(p, suit) != 2 || p.handInfo.GetTopRank(suit) != TEN) return false;
-    return !p.IsTopCard(HeldCard(p, suit, TEN), -1, -1);
+    return !IsTopCard(p, HeldCard(p, suit, TEN), -1, -1);
 }
 
-bool HighestIsTop(const CPlayer& p, int suit) { return p.IsTopCard(p.PickHighestInSuit(suit, true), -1, -1); }
+bool HighestIsTop(const CPlayer& p, int suit) { return IsTopCard(p, PickHighestInSuit(p, suit, true), -1, -1); }
 
 // The scorers of one rank in its four groups; group 2 takes no top bonus.
 using Scorer = int (CCardScorers::*)(int s, int c, int a, int t) const;
@@ -104,13 +105,13 @@ int CCardChoosers::ChooseDefenderLead(bool F) {
     if (card != NO_CARD) {
         // A 7 or 8 gives way to the card above its run when that is close.
         if (GetCardOrder(card) < 2) {
-            const int h = me.NextHigherInSuit(me.GetNextHigherHeld(card));
+            const int h = NextHigherInSuit(me, GetNextHigherHeld(me, card));
             if (h != NO_CARD && GetCardOrder(h) - GetCardOrder(card) < 4) card = h;
         }
         return card;
     }
-    const int t = me.PickHighestInSuit(-1, true);
-    return me.IsTopCard(t, -1, -1) ? t : ChooseCardWithRandomJack(-1, true);
+    const int t = PickHighestInSuit(me, -1, true);
+    return IsTopCard(me, t, -1, -1) ? t : ChooseCardWithRandomJack(-1, true);
 }
 
 int CCardChoosers::ChooseOpponentFollow(int excluded) { return ChooseThrow(me, excluded, &RankScorers::group2); }
@@ -130,7 +131,7 @@ int CCardChoosers::ChooseCardByRunScore(bool flag) {
             (freeSuitCard == NO_CARD || GetCardOrder(best.card) > GetCardOrder(freeSuitCard)))
             freeSuitCard = best.card;
         // A Ten that is not top, in a suit of more cards, loses a point.
-        if (c > 1 && best.card == HeldCard(me, s, TEN) && !me.IsTopCard(best.card, -1, -1)) --best.score;
+        if (c > 1 && best.card == HeldCard(me, s, TEN) && !IsTopCard(me, best.card, -1, -1)) --best.score;
     }
     return freeSuitCard != NO_CARD ? freeSuitCard : best.card;
 }
@@ -160,8 +161,9 @@ int CCardChoosers::ChooseCardByScore(int maxPoints, int fallback, bool noLimit) 
         } else if (instead != NO_CARD) {
             const int e = GetCardSuit(card, false);
             const int held = PlainCount(me, e);
-            const bool keep = held == 2 || (held == 3 && !IsDefender(me) && me.CountOutstanding(e) > 5);
-            if (keep && me.handInfo.GetTopRank(e) == TEN && !me.IsTopCard(HeldCard(me, e, TEN), -1, -1)) card = instead;
+            const bool keep = held == 2 || (held == 3 && !IsDefender(me) && CountOutstanding(me, e) > 5);
+            if (keep && me.handInfo.GetTopRank(e) == TEN && !IsTopCard(me, HeldCard(me, e, TEN), -1, -1))
+                card = instead;
         }
         // 3. Too many points for the trick.
         if (card == NO_CARD ||
@@ -185,8 +187,8 @@ int CCardChoosers::ChooseCardByScore3(int a, bool flag) {
     int card = best.card;
     // 1. Nothing to add: a trump to play low.
     if (card == NO_CARD) {
-        card = me.PickCardBelowWinner(false);
-        if (me.IsTopCard(card, -1, -1)) card = ChooseCardWithRandomJack(-1, true);
+        card = PickCardBelowWinner(me, false);
+        if (IsTopCard(me, card, -1, -1)) card = ChooseCardWithRandomJack(-1, true);
     }
     // 2. A defender's Ace the soloist could still take is better spent in a suit he lacks.
     if (IsDefender(me) && card != NO_CARD && GetCardRank(card) == ACE && SoloistMayHold(me, GetCardSuit(card, false))) {
@@ -198,5 +200,5 @@ int CCardChoosers::ChooseCardByScore3(int a, bool flag) {
         if (ace.card != NO_CARD) card = ace.card;
     }
     // 3. The highest of the held run above it.
-    return me.GetNextHigherHeld(card);
+    return GetNextHigherHeld(me, card);
 }

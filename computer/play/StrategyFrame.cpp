@@ -1,7 +1,8 @@
 // What every card-play strategy shares: the follow rule, the closing steps with their legality
 // check, and the defenders' give-up test.
 #include "computer/play/NullPlay.h"
-#include "model/Player.h"
+#include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"

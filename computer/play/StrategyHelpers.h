@@ -5,6 +5,7 @@
 
 #include "computer/play/CardQueries.h"
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 #include "platform/core/Random.h"
 
 inline int OrderOf(int card) { return card == NO_CARD ? -1 : GetCardOrder(card); }

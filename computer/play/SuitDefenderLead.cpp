@@ -39,8 +39,8 @@ int TrumpCountDown(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = w.highestTrump;
     int A[11], B[11];
-    const int h = p.CollectSuit(g_Game.GameType, true, A);
-    const int k = p.CollectSuit(g_Game.GameType, false, B);
+    const int h = CollectSuit(p, g_Game.GameType, true, A);
+    const int k = CollectSuit(p, g_Game.GameType, false, B);
     // An entry beyond the list ranks below every card.
     auto b = [&](int i) { return i < k ? B[i] : NO_CARD; };
     int i0 = 0;
@@ -57,10 +57,10 @@ int TrumpCountDown(LeadWords& w) {
             if (IsJack(B[0]) && Points(A[j]) <= 4 && overAll) {
                 int c = A[j];
                 if (IsJack(c) || Points(c) >= 3) {
-                    const int ace = p.PickCardAboveInTrumps(c, true);
+                    const int ace = PickCardAboveInTrumps(p, c, true);
                     if (GetCardRank(ace) == ACE) c = ace;
-                    if (w.trumpsHeld > w.trumpsOut && p.IsTopCard(c, A[0], B[0])) {
-                        const int jack = p.PickRandomJack(0);
+                    if (w.trumpsHeld > w.trumpsOut && IsTopCard(p, c, A[0], B[0])) {
+                        const int jack = PickRandomJack(p, 0);
                         if (IsCard(jack)) return jack;
                     }
                 } else {
@@ -78,8 +78,8 @@ int TrumpCountDown(LeadWords& w) {
             for (int i = 1; i <= x; ++i) {
                 if (Order(A[i]) >= Order(B[0])) continue;
                 if (i == x) {
-                    const int e = p.PickCardAboveInTrumps(b(x), true);
-                    if (e != u && IsCard(e) && Points(e) <= 4) c = p.GetNextLowerHeld(e);
+                    const int e = PickCardAboveInTrumps(p, b(x), true);
+                    if (e != u && IsCard(e) && Points(e) <= 4) c = GetNextLowerHeld(p, e);
                 }
                 break;
             }
@@ -99,7 +99,7 @@ int LeadAskedSuitOrFollowUp(LeadWords& w) {
     const int u = w.highestTrump;
     if (g_Knowledge.PreferredSuit != -1) {
         if (IsCard(w.candidate)) return w.candidate;
-        if (p.MayHoldSuit(w.mate, type)) w.kept = LowCardOfPlainSuit(p, g_Knowledge.PreferredSuit);
+        if (MayHoldSuit(p, w.mate, type)) w.kept = LowCardOfPlainSuit(p, g_Knowledge.PreferredSuit);
         if (g_Game.RealPlayFlag) g_Knowledge.PreferredSuit = -1;
     } else {
         const int last = g_Knowledge.TrickLeadSuit;
@@ -110,8 +110,8 @@ int LeadAskedSuitOrFollowUp(LeadWords& w) {
                         w.candidate = u;
                     } else if (w.trumpsHeld == w.trumpsOut) {
                         int A[11], B[11];
-                        const int h = p.CollectSuit(type, true, A);
-                        const int k = p.CollectSuit(type, false, B);
+                        const int h = CollectSuit(p, type, true, A);
+                        const int k = CollectSuit(p, type, false, B);
                         bool all = h > 0;
                         for (int i = 0; i < h; ++i) all = all && (k == 0 || Order(A[i]) > Order(B[0]));
                         if (all && IsTop(p, CCardChoosers(p).ChooseCardByRunScore(true))) w.candidate = A[0];
@@ -120,7 +120,7 @@ int LeadAskedSuitOrFollowUp(LeadWords& w) {
             } else {
                 w.kept = LowCardOfPlainSuit(p, last);
                 if (IsCard(w.kept) && !IsTop(p, w.kept)) {
-                    if (p.CollectSuit(last, false, nullptr) == 1) w.candidate = w.kept;
+                    if (CollectSuit(p, last, false, nullptr) == 1) w.candidate = w.kept;
                     else if (Points(w.kept) > 4) w.kept = HeldBelow(p, w.kept);
                 }
             }
@@ -136,8 +136,8 @@ int LeadAskedSuitOrFollowUp(LeadWords& w) {
 int LeadKeptTopCard(LeadWords& w) {
     CPlayer& p = w.p;
     const int u = w.highestTrump;
-    const int b = p.PickTrumpBelow(u);
-    if (w.trumpsHeld > 3 && p.IsTopCard(b, u, -1)) return b;
+    const int b = PickTrumpBelow(p, u);
+    if (w.trumpsHeld > 3 && IsTopCard(p, b, u, -1)) return b;
     if (w.trumpsHeld == 1 && w.trumpsOut == 1 && IsTop(p, u)) return u;
     return w.kept;
 }
@@ -149,9 +149,9 @@ int LeadTrumpsWhileSoloistNext(LeadWords& w) {
     const int type = g_Game.GameType;
     const int u = w.highestTrump;
     if (!w.soloistNext || w.trumpsHeld == 0 || w.trumpsOut == 0) return NO_CARD;
-    const int lowest = p.PickLowestInSuit(-1, true);
+    const int lowest = PickLowestInSuit(p, -1, true);
     if (!IsTop(p, u)) {
-        if (w.trumpsHeld > 1 && w.trumpsOut <= w.trumpsHeld && p.MayHoldSuit(w.mate, type) && IsCard(lowest) &&
+        if (w.trumpsHeld > 1 && w.trumpsOut <= w.trumpsHeld && MayHoldSuit(p, w.mate, type) && IsCard(lowest) &&
             Order(lowest) < 5)
             return lowest;
         return NO_CARD;
@@ -159,9 +159,9 @@ int LeadTrumpsWhileSoloistNext(LeadWords& w) {
     if (p.count == 2) return u;
     if (w.trumpsHeld >= w.trumpsOut) {
         const int r = CCardChoosers(p).ChooseCardByRunScore(true);
-        const int b = p.PickTrumpBelow(u);
+        const int b = PickTrumpBelow(p, u);
         w.candidate = NO_CARD;
-        if (w.trumpsOut != 1 && (w.trumpsHeld != 1 || !IsTop(p, r)) && !p.IsTopCard(b, u, -1)) {
+        if (w.trumpsOut != 1 && (w.trumpsHeld != 1 || !IsTop(p, r)) && !IsTopCard(p, b, u, -1)) {
             for (int s = 0; s < 4; ++s) {
                 if (s == type || p.CountInSuit(s) == 0 || !IsTop(p, HighestOfPlainSuit(p, s))) continue;
                 if (w.trumpsOut < 3) {
@@ -182,7 +182,7 @@ int LeadTrumpsWhileSoloistNext(LeadWords& w) {
     // 3.4 Nothing but trumps: the trump below the top; as many trumps as the others: a card of a side
     // suit; else a general choice, while he holds two trumps or more but no more than the others.
     if (w.trumpsHeld == p.count) {
-        const int b = p.PickTrumpBelow(u);
+        const int b = PickTrumpBelow(p, u);
         if (IsCard(b)) return b;
     } else if (w.trumpsHeld == w.trumpsOut && w.trumpsHeld > 1) {
         const int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
@@ -210,7 +210,7 @@ int LowAndTopCards(LeadWords& w) {
         if (IsCard(c)) return c;
     }
     // 4.2 The partner's suit signal.
-    const int signalled = p.PickLowCardAnySuit(p.NextSuitFromMask());
+    const int signalled = PickLowCardAnySuit(p, p.NextSuitFromMask());
     if (IsCard(signalled)) return signalled;
     // 4.3 A side-suit card; with the soloist next, the card below his best top card first.
     int c = NO_CARD;
@@ -222,13 +222,13 @@ int LowAndTopCards(LeadWords& w) {
             const int top = HighestOfPlainSuit(p, s);
             if (IsTop(p, top)) best.Offer(top, Points(top));
         });
-        const int run = p.GetNextLowerHeld(best.card);
+        const int run = GetNextLowerHeld(p, best.card);
         if (IsCard(run)) return run;
         c = CCardChoosers(p).ChooseOpponentLeadSuit();
     }
     // 4.4 A card without points gives way to the held card below the next above it, if under a Ten.
     if (IsCard(c) && Points(c) == 0) {
-        const int b = p.GetNextLowerHeld(HeldAbove(p, c));
+        const int b = GetNextLowerHeld(p, HeldAbove(p, c));
         if (IsCard(b) && Points(b) < 10) c = b;
     }
     // 4.5 After Kontra an Ace gives way.
@@ -237,7 +237,7 @@ int LowAndTopCards(LeadWords& w) {
     if (IsCard(c)) return c;
     c = CCardChoosers(p).ChooseCardGeneral(false, false);
     if (IsCard(c)) return c;
-    c = p.GetNextLowerHeld(CCardChoosers(p).PickSuitToSchmier(false));
+    c = GetNextLowerHeld(p, CCardChoosers(p).PickSuitToSchmier(false));
     if (IsCard(c)) return c;
     // 4.7 With the soloist next: a small card not top, of a side suit the others hold one card of, its Ace
     // still out and the partner able to trump.
@@ -245,8 +245,8 @@ int LowAndTopCards(LeadWords& w) {
         for (int s = 0; s < 4; ++s) {
             if (s == type || p.CountInSuit(s) == 0) continue;
             const int sm = LowCardOfPlainSuit(p, s);
-            if (IsTop(p, sm) || IsCardGone(s, ACE, p.seat) || !p.MayHoldSuit(w.mate, type) ||
-                p.CollectSuit(s, false, nullptr) != 1)
+            if (IsTop(p, sm) || IsCardGone(s, ACE, p.seat) || !MayHoldSuit(p, w.mate, type) ||
+                CollectSuit(p, s, false, nullptr) != 1)
                 continue;
             if (IsCard(sm)) return sm;
             break;
@@ -256,7 +256,7 @@ int LowAndTopCards(LeadWords& w) {
     const int q = p.handInfo.TrumpTotal > w.trumpsHeld ? p.handInfo.TrumpTotal : w.trumpsHeld;
     if (IsCard(w.kept) && q <= 2) {
         int B[11];
-        const int k = p.CollectSuit(SuitOf(w.kept), false, B);
+        const int k = CollectSuit(p, SuitOf(w.kept), false, B);
         if (k == 0 || IsTop(p, w.kept) || (k > 1 && Order(w.kept) < Order(B[1]))) return w.kept;
     } else if (q >= 4) {
         RunningBest best;
@@ -321,10 +321,10 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
             }
         }
     } else {
-        const int b = p.PickTrumpBelow(u);
-        if (IsTop(p, u) && (p.IsTopCard(b, u, -1) || IsTop(p, w.runScoreCard) || w.trumpsOut <= 1)) return u;
+        const int b = PickTrumpBelow(p, u);
+        if (IsTop(p, u) && (IsTopCard(p, b, u, -1) || IsTop(p, w.runScoreCard) || w.trumpsOut <= 1)) return u;
         if (IsTop(p, w.runScoreCard) && w.trumpsOut <= 1) {
-            const int lowest = p.PickLowestInSuit(-1, true);
+            const int lowest = PickLowestInSuit(p, -1, true);
             if (IsCard(lowest)) return lowest;
         }
         const int spare = CCardChoosers(p).ChooseSpareTrump(1);
@@ -371,8 +371,8 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
         int Y = weak.card;
         if (IsCard(Y)) {
             const int s = SuitOf(Y);
-            if ((p.CountInSuit(s) >= 4 && !SoloistMayHold(p, s)) || p.MayHoldSuit(w.mate, s))
-                Y = p.GetNextLowerHeld(HeldBelow(p, Y));
+            if ((p.CountInSuit(s) >= 4 && !SoloistMayHold(p, s)) || MayHoldSuit(p, w.mate, s))
+                Y = GetNextLowerHeld(p, HeldBelow(p, Y));
             if (IsCard(Y)) return Y;
         }
     }
@@ -380,7 +380,7 @@ int TrumpPositionAndLongSuits(LeadWords& w) {
     if (IsTop(p, w.runScoreCard)) {
         const int s = SuitOf(w.runScoreCard);
         if (p.CountInSuit(s) > 3) {
-            if (p.IsTopCard(HeldBelow(p, w.runScoreCard), w.runScoreCard, -1) || !w.soloistNext) return w.runScoreCard;
+            if (IsTopCard(p, HeldBelow(p, w.runScoreCard), w.runScoreCard, -1) || !w.soloistNext) return w.runScoreCard;
         } else {
             const int low = LowestOfPlainSuit(p, s);
             if (IsCard(low)) {
@@ -408,7 +408,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
         if ((n == 2 || n == 3) && Order(HighestOfPlainSuit(p, s)) < 4 && !IsCardGone(s, ACE, p.seat) &&
             !IsCardGone(s, TEN, p.seat))
             anew = true;
-        else if (!p.MayHoldSuit(w.mate, s)) X = LowCardOfPlainSuit(p, s);
+        else if (!MayHoldSuit(p, w.mate, s)) X = LowCardOfPlainSuit(p, s);
     }
     if (anew) {
         RunningBest best;
@@ -465,7 +465,7 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     } else {
         int c = CCardChoosers(p).ChooseOpponentCardSuit(w.soloistNext, false);
         if (c == NO_CARD) c = CCardChoosers(p).ChooseOpponentLeadSuit();
-        if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && p.MayHoldSuit(w.mate, SuitOf(c)))
+        if (IsCard(X) && IsCard(c) && dealtOf(c) >= 3 && dealtOf(c) <= dealtOf(X) && MayHoldSuit(p, w.mate, SuitOf(c)))
             c = X;
         if (IsCard(c)) return c;
     }
@@ -473,12 +473,12 @@ int GiveUpSuitAndCountDown(LeadWords& w) {
     // Step 11: the trump count-down.
     if (w.trumpsHeld == p.count || w.trumpsOut <= w.trumpsHeld) {
         int B[11];
-        const int k = p.CollectSuit(type, false, B);
-        const int y = k > 1 ? p.PickCardAboveInTrumps(B[k - 1], true) : NO_CARD;
+        const int k = CollectSuit(p, type, false, B);
+        const int y = k > 1 ? PickCardAboveInTrumps(p, B[k - 1], true) : NO_CARD;
         const bool skip = Points(y) > 4 && k > 0 && Order(w.highestTrump) <= Order(B[0]);
         if (!skip) {
             if (IsCard(y)) return y;
-            const int lowest = p.PickLowestInSuit(-1, true);
+            const int lowest = PickLowestInSuit(p, -1, true);
             if (IsCard(lowest)) return lowest;
         }
     }
@@ -496,7 +496,7 @@ int CSuitDefenderPlay::PlaySuitOpponentLead(bool soloistNext) {
 int CSuitDefenderPlay::SuitOpponentLeadCascade(bool soloistNext) {
     const int trumpsHeld = me.GetTrumpCount();
     const int mate = 3 - g_Game.Soloist - me.seat;
-    LeadWords w{me, soloistNext, mate, trumpsHeld, g_Game.TrumpCount - trumpsHeld, me.PickHighestInSuit(-1, true)};
+    LeadWords w{me, soloistNext, mate, trumpsHeld, g_Game.TrumpCount - trumpsHeld, PickHighestInSuit(me, -1, true)};
     // The committed card: the candidate when set at his last lead, kept when older; dropped when
     // no longer held.
     if (me.forcedCard > 0) {

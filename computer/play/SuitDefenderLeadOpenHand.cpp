@@ -34,15 +34,15 @@ int PlansAgainstHoldings(OpenLead& o) {
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
         int A[11], B[11];
-        const int k = own.CollectSuit(s, false, A);
-        const int j = so.CollectSuit(s, true, B);
+        const int k = CollectSuit(own, s, false, A);
+        const int j = CollectSuit(so, s, true, B);
         const int b1 = j > 1 ? B[1] : NO_CARD;  // a missing entry ranks below every card
         if (k - j == 2 && k > 1 && Order(A[1]) > Order(b1)) {
             for (int r = 0; r < 4; ++r) {
                 if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
                 int c = HighestHeld(own, r);
                 if (Order(c) < 5) continue;
-                const int bottom = own.GetNextLowerHeld(c);
+                const int bottom = GetNextLowerHeld(own, c);
                 if (Order(bottom) >= 5) c = bottom;
                 const int forced = HighestHeld(own, s);
                 if (IsCard(forced)) own.forcedCard = forced;
@@ -55,7 +55,7 @@ int PlansAgainstHoldings(OpenLead& o) {
                 if (so.CountInSuit(r) != 1 || GetCardRank(HighestHeld(so, r)) != ACE) continue;
                 const int h = HighestHeld(own, r);
                 const int l = LowestHeld(own, r);
-                const int q = own.CollectSuit(r, false, nullptr) - 1;
+                const int q = CollectSuit(own, r, false, nullptr) - 1;
                 if (Order(l) < 5 && (GetCardRank(h) == TEN || q > 1) && !IsCardGone(r, TEN, own.seat)) return l;
             }
         }
@@ -70,8 +70,8 @@ void ThroughDoubleton(OpenLead& o) {
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) < 2) continue;
         int A[11], B[11];
-        const int j = so.CollectSuit(s, true, B);
-        const int k = own.CollectSuit(s, false, A);
+        const int j = CollectSuit(so, s, true, B);
+        const int k = CollectSuit(own, s, false, A);
         const bool tenHeldOrGone = so.HasCard(CardCodeOf(TEN, s)) || IsCardGone(s, TEN, own.seat);
         if (j != 2 || k <= 1 || !(k >= 5 || ((k == 3 || k == 4) && tenHeldOrGone))) continue;
         int x = HeldAbove(own, B[1]);
@@ -130,8 +130,8 @@ void LastResort(OpenLead& o) {
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
         int A[11], B[11];
-        const int h = o.own.CollectSuit(s, true, A);
-        const int m = o.so.CollectSuit(s, true, B);
+        const int h = CollectSuit(o.own, s, true, A);
+        const int m = CollectSuit(o.so, s, true, B);
         if (h == 0) continue;
         const int l = LowestHeld(o.own, s);
         if (m == 0) {
@@ -143,7 +143,7 @@ void LastResort(OpenLead& o) {
             continue;
         const int b = HighestHeld(o.so, s);
         const int c = HeldBelow(o.so, b);
-        const int k = (IsCard(c) && GetCardRank(b) == ACE && o.so.IsTopCard(c, b, -1)) ? 0 : 4;
+        const int k = (IsCard(c) && GetCardRank(b) == ACE && IsTopCard(o.so, c, b, -1)) ? 0 : 4;
         o.mainChoice.Offer(l, 11 + (m == 1 ? 1 : 0) - k - Points(l));
     }
 }
@@ -170,9 +170,9 @@ std::optional<int> SingleTrumpLead(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
     if (o.trumpsHeld != 1) return std::nullopt;
-    const int t = own.PickHighestInSuit(-1, true);
+    const int t = PickHighestInSuit(own, -1, true);
     if (own.count == 10) {
-        if (Points(t) > 4 && !so.IsTopCard(so.PickHighestInSuit(-1, true), -1, -1)) return t;
+        if (Points(t) > 4 && !IsTopCard(so, PickHighestInSuit(so, -1, true), -1, -1)) return t;
     } else if (g_Game.TrumpCount == 2 && IsTop(own, t) && IsTop(own, CCardChoosers(own).ChooseCardByRunScore(true))) {
         return t;
     }
@@ -190,7 +190,7 @@ std::optional<int> AceOverTheSoloistsTen(OpenLead& o) {
         const int ten = HighestHeld(so, s);
         if (GetCardRank(a) != ACE || own.CountInSuit(s) <= 1 || GetCardRank(ten) != TEN) continue;
         const int c = HeldBelow(so, ten);
-        if (!IsCard(c) || so.IsTopCard(c, ten, -1)) continue;
+        if (!IsCard(c) || IsTopCard(so, c, ten, -1)) continue;
         return HeldBelow(own, a);
     }
     return std::nullopt;
@@ -206,12 +206,12 @@ void SurveySideSuits(OpenLead& o) {
         if (s == o.type || n == 0 || m == 0) continue;
         const int a = HighestHeld(own, s);
         const int b = HighestHeld(so, s);
-        const bool bTopForHim = so.IsTopCard(b, -1, -1);
+        const bool bTopForHim = IsTopCard(so, b, -1, -1);
         if (m >= 2 && m <= 4 && GetCardRank(b) == TEN && !bTopForHim) continue;
         if (!bTopForHim && (o.soloistNext || m < 3)) o.highChoice.Offer(a, n + 1);
         if (!(m == 2 && GetCardRank(b) == TEN && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(own, b)))
             o.mainChoice.Offer(a, Points(a));
-        if (!own.MayHoldSuit(o.mate, s) && own.MayHoldSuit(o.mate, o.type)) o.mainChoice.Offer(a, 11);
+        if (!MayHoldSuit(own, o.mate, s) && MayHoldSuit(own, o.mate, o.type)) o.mainChoice.Offer(a, 11);
     }
 }
 
@@ -221,13 +221,14 @@ void TrumpLeadWhenNothingFound(OpenLead& o) {
     CPlayer& so = o.so;
     if (IsCard(o.highChoice.card) || IsCard(o.mainChoice.card)) return;
     if (o.soloistTrumps >= 1 && (o.soloistTrumps < o.trumpsHeld || (o.soloistTrumps == 1 && o.trumpsHeld == 1))) {
-        int t = own.PickHighestInSuit(-1, true);
-        if (Order(t) < Order(so.PickHighestInSuit(-1, true))) t = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
+        int t = PickHighestInSuit(own, -1, true);
+        if (Order(t) < Order(PickHighestInSuit(so, -1, true)))
+            t = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
         o.mainChoice.Offer(t, 2);
     } else if (o.soloistTrumps == 2 && o.trumpsHeld == 2) {
-        const int x = own.PickHighestInSuit(-1, true);
-        const int y = own.PickTrumpBelow(x);
-        const int z = so.PickHighestInSuit(-1, true);
+        const int x = PickHighestInSuit(own, -1, true);
+        const int y = PickTrumpBelow(own, x);
+        const int z = PickHighestInSuit(so, -1, true);
         if (Order(x) > Order(z) && Order(y) > Order(z)) o.mainChoice.Offer(o.soloistNext ? x : y, 2);
     }
 }
@@ -239,7 +240,7 @@ void ForceTheLastTrump(OpenLead& o) {
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
         const int b = HighestHeld(so, s);
-        if (!IsCard(b) || so.IsTopCard(b, -1, -1)) continue;
+        if (!IsCard(b) || IsTopCard(so, b, -1, -1)) continue;
         for (int r = 0; r < 4; ++r) {
             if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
             const int d = HighestHeld(o.own, r);
@@ -262,7 +263,7 @@ void LowCardUnderTheSoloistsTop(OpenLead& o, int hs) {
         const int b = HighestHeld(so, r);
         const int a = HighestHeld(own, r);
         int l = LowestHeld(own, r);
-        if (!so.IsTopCard(b, -1, -1) || (GetCardRank(a) == TEN && n <= 2)) continue;
+        if (!IsTopCard(so, b, -1, -1) || (GetCardRank(a) == TEN && n <= 2)) continue;
         if (m == 2) {
             const int up = HeldAbove(own, LowestHeld(so, r));
             if (IsCard(up) && GetCardRank(up) != TEN) l = up;
@@ -283,7 +284,7 @@ int HighCardOrTheFinalChecks(OpenLead& o, int z) {
     if (Order(o.highChoice.card) > Order(w) && (o.highChoice.card != v || so.CountInSuit(hs) == 1))
         return o.highChoice.card;
     o.mainChoice.card = NO_CARD;
-    if (!so.IsTopCard(w, -1, -1)) {
+    if (!IsTopCard(so, w, -1, -1)) {
         LowCardUnderTheSoloistsTop(o, hs);
         if (!IsCard(o.highChoice.card)) {
             LastResort(o);
@@ -301,7 +302,7 @@ std::optional<int> CheckMainChoice(OpenLead& o) {
     const int z = CCardChoosers(so).ChooseTrumpGameCard(true);
     const int s = SuitOf(o.mainChoice.card);
     const int w0 = HighestHeld(so, s);
-    if (z == NO_CARD && !so.IsTopCard(w0, -1, -1)) {
+    if (z == NO_CARD && !IsTopCard(so, w0, -1, -1)) {
         Empty(o.highChoice);
         return std::nullopt;
     }

@@ -2,7 +2,7 @@
 // The suit-game defenders' card play of one computer seat: the shared frame, the rule
 // cascades by position and the first choices against an open soloist hand.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CSuitDefenderPlay {
 public:

@@ -4,6 +4,7 @@
 // with the top card or keeps it back; void, he ruffs (rule T) or throws off (rule N).
 #include "computer/play/CardChoosers.h"
 #include "computer/play/SuitDefenderPlay.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 
 #include "computer/play/SuitDefenderFrame.h"
@@ -72,9 +73,9 @@ int NoTrumpUnderTrump(SecondWords& w) {
         return IsTop(p, w.led) ? CCardChoosers(p).ChooseCardByScore3(Points(w.led), true)
                                : CCardChoosers(p).ChooseCardByScore(11, -1, false);
     const bool strong = w.led == CardCodeOf(JACK, SPADES) || GetCardRank(w.led) == ACE || GetCardRank(w.led) == TEN;
-    if (strong || IsTop(p, w.led) || !p.MayHoldSuit(w.mate, w.type)) return TrumpLedDiscard(w);
+    if (strong || IsTop(p, w.led) || !MayHoldSuit(p, w.mate, w.type)) return TrumpLedDiscard(w);
     int out[11];
-    const int n = p.CollectSuit(w.type, false, out);
+    const int n = CollectSuit(p, w.type, false, out);
     const int K = n > 0 ? out[0] : NO_CARD;
     const int X = CCardChoosers(p).ChooseCardByRunScore(true);
     if (w.D < 60 && w.D + Points(w.led) + Points(K) + Points(X) >= 60 && IsCard(X)) return X;
@@ -94,13 +95,13 @@ TrumpLedCards CardsAgainstTheTrumpLed(SecondWords& w) {
     CPlayer& p = w.p;
     const int led = w.led;
     TrumpLedCards t{};
-    t.W = p.PickCardBelowWinner(false);
-    t.H = p.PickHighestInSuit(-1, true);
-    t.L = p.PickLowestInSuit(-1, true);
-    t.WB = p.PickTrumpBelow(t.W);
-    t.HB = p.PickTrumpBelow(t.H);
-    t.A = p.PickCardAboveInTrumps(led, true);
-    t.AB = p.PickTrumpBelow(t.A);
+    t.W = PickCardBelowWinner(p, false);
+    t.H = PickHighestInSuit(p, -1, true);
+    t.L = PickLowestInSuit(p, -1, true);
+    t.WB = PickTrumpBelow(p, t.W);
+    t.HB = PickTrumpBelow(p, t.H);
+    t.A = PickCardAboveInTrumps(p, led, true);
+    t.AB = PickTrumpBelow(p, t.A);
     t.Wp = t.W;
     if (t.W == t.H && IsCard(t.WB) && Order(t.W) - Order(t.WB) > 1 && IsTop(p, t.H) && Points(led) <= 4) t.Wp = t.WB;
     return t;
@@ -116,11 +117,11 @@ int OverTheTrumpLed(SecondWords& w, TrumpLedCards& t) {
     if (IsJack(led)) {
         if (w.T == 2 && g_Game.TrumpCount == 3 && IsTop(p, t.H)) {
             int out[11];
-            const int n = p.CollectSuit(w.type, false, out);
+            const int n = CollectSuit(p, w.type, false, out);
             t.Wp = n > 0 ? out[0] : NO_CARD;  // compared only, never played
             if (Points(t.Wp) > 2) t.A = t.L;
         }
-        if (Points(t.L) < 10 && !p.MayHoldSuit(w.mate, w.type)) R = t.L;
+        if (Points(t.L) < 10 && !MayHoldSuit(p, w.mate, w.type)) R = t.L;
         else if (w.T > 3 && !IsJack(t.L) && Points(t.L) < 4 && p.count < 9) R = t.L;
         else R = t.A;
     } else if (IsJack(t.HB) || IsTrumpAce(t.HB)) {
@@ -128,9 +129,9 @@ int OverTheTrumpLed(SecondWords& w, TrumpLedCards& t) {
     } else if (!(IsTrumpAce(t.Wp) && w.T < 4)) {
         const int X = CCardChoosers(p).ChooseOpponentCardSuit(false, true);
         if (IsCard(X) && w.T <= 4)
-            R = p.GetNextHigherHeld((Order(led) >= 4 || w.T > 2) ? t.A : (IsJack(t.Wp) ? t.A : t.Wp));
-        else if (w.Jo > 1 || !IsTrumpAce(t.Wp)) R = p.GetNextHigherHeld(t.A);
-        else R = p.GetNextHigherHeld(CoinHeads() ? t.L : t.A);
+            R = GetNextHigherHeld(p, (Order(led) >= 4 || w.T > 2) ? t.A : (IsJack(t.Wp) ? t.A : t.Wp));
+        else if (w.Jo > 1 || !IsTrumpAce(t.Wp)) R = GetNextHigherHeld(p, t.A);
+        else R = GetNextHigherHeld(p, CoinHeads() ? t.L : t.A);
     }
     return R;
 }
@@ -144,7 +145,7 @@ int TakeWithTheWinner(SecondWords& w, const TrumpLedCards& t) {
     if (!IsTop(p, t.Wp)) return Points(t.A) == Points(t.Wp) ? t.A : t.Wp;
     if (t.A != t.Wp) return t.A;
     if (p.count >= 9 || Points(led) <= 4) {
-        if (p.GetTrumpCount() <= 3 && !p.IsTopCard(led, t.Wp, -1) && IsCard(t.WB) && Beats(led, t.WB)) return t.Wp;
+        if (p.GetTrumpCount() <= 3 && !IsTopCard(p, led, t.Wp, -1) && IsCard(t.WB) && Beats(led, t.WB)) return t.Wp;
         if (Points(t.L) <= 4) return t.L;
     }
     return NO_CARD;
@@ -156,9 +157,9 @@ int JustAboveTheTrumpLed(SecondWords& w, const TrumpLedCards& t) {
     CPlayer& p = w.p;
     const int led = w.led;
     int R;
-    const int P = p.PickCardAboveInTrumps(led, true);
+    const int P = PickCardAboveInTrumps(p, led, true);
     if (Beats(t.Wp, P) && !IsTop(p, t.Wp)) R = t.Wp;
-    else if (p.GetTrumpCount() == 2 && !p.IsTopCard(led, t.Wp, -1) && !IsTrumpAce(t.Wp)) R = Points(t.L) > 4 ? t.L : P;
+    else if (p.GetTrumpCount() == 2 && !IsTopCard(p, led, t.Wp, -1) && !IsTrumpAce(t.Wp)) R = Points(t.L) > 4 ? t.L : P;
     else R = P;
     if (IsCard(t.L)) {
         const int clubsJack = CardCodeOf(JACK, CLUBS);
@@ -182,7 +183,7 @@ int UnderTheTrumpLed(SecondWords& w, const TrumpLedCards& t, int R) {
         else if (Order(t.L) < Order(led) && w.T == 2 && g_Game.TrumpCount == 3 && !IsTop(p, t.A) && IsCard(t.A))
             R = t.A;
         else R = t.Wp;
-    } else if (Beats(t.A, led) && (IsJack(led) || Points(led) > 0) && !p.MayHoldSuit(w.mate, w.type) && w.T >= 3) {
+    } else if (Beats(t.A, led) && (IsJack(led) || Points(led) > 0) && !MayHoldSuit(p, w.mate, w.type) && w.T >= 3) {
         R = t.A;
     }
     return R;
@@ -197,8 +198,8 @@ std::optional<int> HighTrumpOverTheLead(SecondWords& w, const TrumpLedCards& t) 
     // highest; under a top lead, on few trumps and a Wp of more than 4 points; else by a draw.
     bool toSix = false;
     if (Beats(t.A, led)) {
-        const bool top = p.IsTopCard(led, t.H, -1);
-        if (p.IsTopCard(t.AB, t.A, led) || t.A != t.H) toSix = true;
+        const bool top = IsTopCard(p, led, t.H, -1);
+        if (IsTopCard(p, t.AB, t.A, led) || t.A != t.H) toSix = true;
         else if (top) toSix = w.T < 4 && Points(t.Wp) > 4;
         else toSix = CoinTails();
     }
@@ -215,20 +216,20 @@ std::optional<int> HighTrumpOverTheLead(SecondWords& w, const TrumpLedCards& t) 
 int LastTrumpChoice(SecondWords& w, const TrumpLedCards& t) {
     CPlayer& p = w.p;
     const int led = w.led;
-    const int Lw = p.PickLowestInSuit(-1, true);
-    if ((p.count >= 9 || (w.T <= 2 && Order(led) <= 8)) && p.MayHoldSuit(w.mate, w.type) && !IsTop(p, led) &&
+    const int Lw = PickLowestInSuit(p, -1, true);
+    if ((p.count >= 9 || (w.T <= 2 && Order(led) <= 8)) && MayHoldSuit(p, w.mate, w.type) && !IsTop(p, led) &&
         Points(led) == 2 && Points(t.W) >= 10 && GetCardSuit(led, true) >= w.T - 1 && IsCard(t.W))
         return t.W;
     const int J = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     if (w.T > 3) return J;
     if (IsTop(p, t.H)) {
         if (w.T < 2 || Points(Lw) < 10) return Lw;
-        if (Points(Lw) > Points(J) && p.IsTopCard(t.HB, J, -1)) return J;
+        if (Points(Lw) > Points(J) && IsTopCard(p, t.HB, J, -1)) return J;
         return w.Jo <= 1 ? Lw : J;
     }
     if (w.T != 2 || IsTop(p, led)) return J;
     const int m = 4 - CountJacks(p.seat);
-    const int W0 = p.PickCardBelowWinner(false);
+    const int W0 = PickCardBelowWinner(p, false);
     return (m == 1 && IsTrumpAce(W0)) ? Lw : W0;
 }
 
@@ -261,45 +262,46 @@ int FollowPartner(SecondWords& w) {
         if (Beats(h, SH) || Beats(w.led, SH)) return h;
     }
     if (g_Game.TrumpCount > 0 && !SoloistMayHold(p, s)) {
-        const int lo = p.PickLowCardAnySuit(s);
-        const int g = p.PickCardGrandSuit(w.led, 4);
+        const int lo = PickLowCardAnySuit(p, s);
+        const int g = PickCardGrandSuit(p, w.led, 4);
         return (!Beats(lo, w.led) && IsCard(g)) ? g : lo;
     }
     if (IsTop(p, w.led)) {
-        if (p.count == 10) return p.IsTopCard(h, w.led, -1) ? h : p.PickLowCardAnySuit(s);
+        if (p.count == 10) return IsTopCard(p, h, w.led, -1) ? h : PickLowCardAnySuit(p, s);
         const int c = CCardChoosers(p).ChooseOpponentSecond(s);
-        if (p.handInfo.DealtSuitCount[s] >= 4 || !IsCard(c) || p.IsTopCard(c, w.led, -1)) return p.PickLowCardAnySuit(s);
+        if (p.handInfo.DealtSuitCount[s] >= 4 || !IsCard(c) || IsTopCard(p, c, w.led, -1))
+            return PickLowCardAnySuit(p, s);
         return c;
     }
     if (IsTop(p, h)) {
-        const int g = p.PickCardGrandSuit(w.led, 4);
+        const int g = PickCardGrandSuit(p, w.led, 4);
         const int x = (SoloistMayHold(p, s) && p.CountInSuit(s) <= 4) ? h : g;
         if (IsCard(x)) {
-            const int next = p.NextLowerInSuit(x, false);
+            const int next = NextLowerInSuit(p, x, false);
             if (IsCard(next)) {
                 p.forcedCard = next;
                 p.ForcedCardCount = p.count;
             }
             return x;
         }
-        return p.PickLowCardAnySuit(s);
+        return PickLowCardAnySuit(p, s);
     }
     if (GetCardRank(h) == TEN) {
-        const int b = p.GetNextLowerHeld(p.NextLowerInSuit(h, false));
+        const int b = GetNextLowerHeld(p, NextLowerInSuit(p, h, false));
         if (IsCard(b)) return b;
     }
-    const int lo = p.PickLowCardAnySuit(s);
-    const int g = p.PickCardGrandSuit(w.led, 2);
-    return (Beats(lo, w.led) || g == NO_CARD) ? lo : p.GetNextLowerHeld(g);
+    const int lo = PickLowCardAnySuit(p, s);
+    const int g = PickCardGrandSuit(p, w.led, 2);
+    return (Beats(lo, w.led) || g == NO_CARD) ? lo : GetNextLowerHeld(p, g);
 }
 
 // F2: the soloist led a side suit the defender holds.
 int FollowSoloist(SecondWords& w) {
     CPlayer& p = w.p;
     const int s = w.suit;
-    const int lo = p.PickLowCardOfSuit(s);
-    if (p.count <= g_Game.TrumpCount + 1) return Beats(lo, w.led) ? lo : p.PickLowCardAnySuit(s);
-    if (!Beats(lo, w.led)) return p.PickLowCardAnySuit(s);
+    const int lo = PickLowCardOfSuit(p, s);
+    if (p.count <= g_Game.TrumpCount + 1) return Beats(lo, w.led) ? lo : PickLowCardAnySuit(p, s);
+    if (!Beats(lo, w.led)) return PickLowCardAnySuit(p, s);
     if (!IsTop(p, lo)) return lo;
     if (w.D < 61 && w.D + Points(lo) + Points(w.led) >= 61) return lo;
     const int k = CCardChoosers(p).ChooseOpponentFollowCard(w.led);
@@ -310,8 +312,8 @@ int FollowSoloist(SecondWords& w) {
         p.playedSuit[s] = 2;  // keep the suit for the partner: the trump-led discard draws again
         return k;
     }
-    const int d = p.NextLowerInSuit(lo, false);
-    const int outBeyond = p.CountOutstanding(s) - p.CountInSuit(s);
+    const int d = NextLowerInSuit(p, lo, false);
+    const int outBeyond = CountOutstanding(p, s) - p.CountInSuit(s);
     if (outBeyond <= 0 || !Beats(d, w.led)) return lo;
     const int e = CCardChoosers(p).GetHeldRankNeighbour(lo, -1);
     return d == e ? lo : d;
@@ -326,14 +328,14 @@ int NoTrumpThrowOff(SecondWords& w) {
         if (IsCard(c) && (!SoloistMayHold(p, SuitOf(c)) || !IsTop(p, c))) return c;
         return OrCardSuit(w, CCardChoosers(p).ChooseCardByScore(4, -1, false));
     }
-    const bool mateMayLed = p.MayHoldSuit(w.mate, w.suit);
-    if ((!mateMayLed && p.MayHoldSuit(w.mate, w.type)) || (mateMayLed && !IsTop(p, w.led) && Order(w.led) < 5))
+    const bool mateMayLed = MayHoldSuit(p, w.mate, w.suit);
+    if ((!mateMayLed && MayHoldSuit(p, w.mate, w.type)) || (mateMayLed && !IsTop(p, w.led) && Order(w.led) < 5))
         return OrCardSuit(w, CCardChoosers(p).ChooseCardByScore3(Points(w.led), true));
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         const int n = p.CountInSuit(s);
         if (s == w.type || n == 0) continue;
-        const int c = p.PickLowCardAnySuit(s);
+        const int c = PickLowCardAnySuit(p, s);
         if (!SoloistMayHold(p, s)) {
             best.Offer(c, 11 - Points(c));
             continue;
@@ -354,40 +356,39 @@ int RuffLastChoices(SecondWords& w, int W, int H) {
             const int c = CCardChoosers(p).ChooseCardByRunScore(true);
             if (IsCard(c)) return c;
         } else if (pts > 4 && IsTop(p, H)) {
-            const int c = p.IsTopCard(W, H, -1) ? W : H;
+            const int c = IsTopCard(p, W, H, -1) ? W : H;
             if (IsCard(c)) return c;
         }
         int c = NO_CARD;
         if (IsTop(p, w.led)) {
-            if (SoloistMayHold(p, w.suit) && p.GetCountInSuit2(w.suit) <= 1)
+            if (SoloistMayHold(p, w.suit) && GetCountInSuit2(p, w.suit) <= 1)
                 c = CCardChoosers(p).ChooseCardByScore3(pts, true);
             if (c == NO_CARD) c = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
-        } else if (!SoloistMayHold(p, w.suit) || p.GetCountInSuit2(w.suit) > 1) {
+        } else if (!SoloistMayHold(p, w.suit) || GetCountInSuit2(p, w.suit) > 1) {
             c = CCardChoosers(p).ChooseCardByScore(4, -1, false);
         } else {
-            c = p.CountInSuit(w.type) > 0 ? p.PickLowCardOfSuit(w.type) : p.PickRandomJack(0);
+            c = p.CountInSuit(w.type) > 0 ? PickLowCardOfSuit(p, w.type) : PickRandomJack(p, 0);
         }
         return OrCardSuit(w, c);
     }
     int c = NO_CARD;
-    if (p.MayHoldSuit(w.mate, w.suit)) {
+    if (MayHoldSuit(p, w.mate, w.suit)) {
         if (!IsTop(p, w.led) && Order(w.led) < 5) {
             c = CCardChoosers(p).ChooseCardByScore3(pts, true);
         } else if (p.CountInSuit(w.type) > 0) {
-            const int t = p.PickLowCardOfSuit(w.type);
+            const int t = PickLowCardOfSuit(p, w.type);
             if (!IsTop(p, t))
                 c = t;
-            else
-                c = IsCard(p.PickTrumpBelow(t)) ? p.PickTrumpBelow(t) : t;
+            else c = IsCard(PickTrumpBelow(p, t)) ? PickTrumpBelow(p, t) : t;
         } else {
-            c = p.PickRandomJack(0);
-            if (p.count == 2 && IsTop(p, c) && p.MayHoldSuit(w.mate, w.type)) {
+            c = PickRandomJack(p, 0);
+            if (p.count == 2 && IsTop(p, c) && MayHoldSuit(p, w.mate, w.type)) {
                 const int r = CCardChoosers(p).ChooseCardByRunScore(true);
                 if (IsCard(r)) c = r;
             }
         }
-    } else if (p.MayHoldSuit(w.mate, w.type)) {
+    } else if (MayHoldSuit(p, w.mate, w.type)) {
         c = CCardChoosers(p).ChooseCardByScore3(pts, true);
         if (c == NO_CARD) c = CCardChoosers(p).ChooseCardByRunScore(true);
     } else {
@@ -400,8 +401,8 @@ int RuffLastChoices(SecondWords& w, int W, int H) {
 int TrumpIn(SecondWords& w) {
     CPlayer& p = w.p;
     if (w.T == 0) return NoTrumpThrowOff(w);
-    const int H = p.PickHighestInSuit(-1, true);
-    const int lowest = p.PickLowestInSuit(-1, true);
+    const int H = PickHighestInSuit(p, -1, true);
+    const int lowest = PickLowestInSuit(p, -1, true);
     const int pts = Points(w.led);
     // 1. and 2. A top card led with the soloist next: a Ten takes it, with a smear when that reaches 61;
     // the soloist next and able to follow: the trump above the lowest; with fewer trumps than the
@@ -414,17 +415,17 @@ int TrumpIn(SecondWords& w) {
         }
     } else if (w.soloistNext) {
         if (SoloistMayHold(p, w.suit)) {
-            const int c = p.GetNextHigherHeld(lowest);
+            const int c = GetNextHigherHeld(p, lowest);
             if (IsCard(c)) return c;
         }
-    } else if (w.T < w.out && !p.MayHoldSuit(w.mate, w.suit)) {
+    } else if (w.T < w.out && !MayHoldSuit(p, w.mate, w.suit)) {
         const int c = CCardChoosers(p).ChooseCardByScore3(0, true);
         if (IsCard(c)) return c;
     }
     // 3. With the top trump: over the lead to reach 60, or below the winner as the partner and the
     // trump holding allow.
-    int W = p.PickCardBelowWinner(false);
-    const int HB = p.PickTrumpBelow(H);
+    int W = PickCardBelowWinner(p, false);
+    const int HB = PickTrumpBelow(p, H);
     if (W == H && IsCard(HB)) W = HB;
     bool toFour = true;
     if (IsTop(p, H)) {
@@ -433,7 +434,7 @@ int TrumpIn(SecondWords& w) {
             c = w.soloistNext ? H : W;
         } else if (w.D < 60 && !w.soloistNext && w.D + Points(W) + pts >= 60) {
             c = W;
-        } else if (p.MayHoldSuit(w.mate, w.suit) && !IsTop(p, w.led)) {
+        } else if (MayHoldSuit(p, w.mate, w.suit) && !IsTop(p, w.led)) {
             if (pts > 4) {
                 c = W;
             } else {
@@ -451,7 +452,7 @@ int TrumpIn(SecondWords& w) {
             } else if (p.count >= 9) {
                 c = W;
             } else if (IsCardGone(w.type, ACE, p.seat) && IsCardGone(w.type, TEN, p.seat)) {
-                c = pts >= 3 ? (p.IsTopCard(HB, H, -1) ? lowest : HB)
+                c = pts >= 3 ? (IsTopCard(p, HB, H, -1) ? lowest : HB)
                              : CCardChoosers(p).ChooseCardByScore(4, -1, false);
             } else {
                 c = W;
@@ -462,7 +463,7 @@ int TrumpIn(SecondWords& w) {
         // 5. Without the top trump: the trump below the winner when it carries points, the run-score card,
         // the high trump when all are trumps, else a card by score.
         const int R = CCardChoosers(p).ChooseCardByRunScore(true);
-        const int W5 = p.PickCardBelowWinner(false);
+        const int W5 = PickCardBelowWinner(p, false);
         const bool f = SoloistMayHold(p, w.suit) && w.out > 0;
         const bool g = f && IsCard(R) && Points(R) < 10;
         int c = NO_CARD;
@@ -480,8 +481,8 @@ int TrumpIn(SecondWords& w) {
         const int Q = CCardChoosers(p).ChooseSpareTrump(0);
         int c = NO_CARD;
         if (w.T > w.out) {
-            if (w.out == 1 && !IsTop(p, H)) c = p.PickCardBelowWinner(true);
-            if (c == NO_CARD) c = w.Jo >= 2 ? p.GetNextHigherHeld(lowest) : Q;
+            if (w.out == 1 && !IsTop(p, H)) c = PickCardBelowWinner(p, true);
+            if (c == NO_CARD) c = w.Jo >= 2 ? GetNextHigherHeld(p, lowest) : Q;
         } else if (w.T == w.out) {
             bool topSide = false;
             for (int s = 0; s < 4; ++s)
@@ -501,15 +502,14 @@ int VoidInSideSuit(SecondWords& w) {
     if (w.soloistNext) {
         if (SoloistMayHold(p, w.suit)) {
             int c = NO_CARD;
-            if (!IsTop(p, w.led) && pts >= 3)
-                c = p.PickCardBelowWinner(false);
+            if (!IsTop(p, w.led) && pts >= 3) c = PickCardBelowWinner(p, false);
             else if (IsTop(p, w.led)) c = CCardChoosers(p).ChooseCardByRunScore(true);
             if (IsCard(c)) return c;
         }
         if (pts <= 4) {
             int r = CCardChoosers(p).ChooseTrumpGameCard(true);
             if (w.T > 0 && !IsTop(p, w.led) && SoloistMayHold(p, w.suit) &&
-                (r == NO_CARD || Points(p.HighestCardOutInSuit(w.suit)) > 4))
+                (r == NO_CARD || Points(HighestCardOutInSuit(p, w.suit)) > 4))
                 r = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
             if (IsCard(r)) return r;
             if (w.T == p.count) {
@@ -519,18 +519,18 @@ int VoidInSideSuit(SecondWords& w) {
             return TrumpIn(w);
         }
         if (SoloistMayHold(p, w.suit)) return TrumpIn(w);
-        const int top = p.PickHighestInSuit(-1, true);
+        const int top = PickHighestInSuit(p, -1, true);
         return IsTop(p, top) ? top : TrumpIn(w);
     }
     // V2: the soloist led.
     if (pts >= 10) {
-        const int c = p.PickCardBelowWinner(false);
+        const int c = PickCardBelowWinner(p, false);
         if (IsCard(c)) return c;
     }
     if (IsTop(p, w.led)) {
         if (w.T == 0) return NoTrumpThrowOff(w);
-        const int H = p.PickHighestInSuit(-1, true);
-        const int P = p.PickCardBelowWinner(false);
+        const int H = PickHighestInSuit(p, -1, true);
+        const int P = PickCardBelowWinner(p, false);
         if (w.T == g_Game.TrumpCount && IsCard(P)) {
             bool freeSuit = false;
             for (int s = 0; s < 4; ++s)
@@ -542,11 +542,11 @@ int VoidInSideSuit(SecondWords& w) {
         if (IsCard(Z) && !IsTrump(Z) && Points(Z) <= 4) return Z;
         return IsCard(P) ? P : TrumpIn(w);
     }
-    if (!p.MayHoldSuit(w.mate, w.suit)) return TrumpIn(w);
+    if (!MayHoldSuit(p, w.mate, w.suit)) return TrumpIn(w);
     for (int s = 0; s < 4; ++s) {
         if (s == w.type || p.CountInSuit(s) == 0) continue;
         const int h = HighestHeld(p, s);
-        if (Points(h) >= 10 && (p.CountOutstanding(s) - p.CountInSuit(s) == 1 || !SoloistMayHold(p, s))) return h;
+        if (Points(h) >= 10 && (CountOutstanding(p, s) - p.CountInSuit(s) == 1 || !SoloistMayHold(p, s))) return h;
     }
     if (pts > 4) return TrumpIn(w);
     int c = CCardChoosers(p).ChooseTrumpGameCard(false);
@@ -572,8 +572,8 @@ int CSuitDefenderPlay::SuitOpponentSecondTrumpLed(bool soloistNext, int cardLed)
     SecondWords w = WordsFor(me, soloistNext, cardLed);
     if (w.T == 0) return NoTrumpUnderTrump(w);
     if (soloistNext) {
-        const int H = me.PickHighestInSuit(-1, true);
-        if (IsTop(me, cardLed)) return me.PickCardBelowWinner(false);
+        const int H = PickHighestInSuit(me, -1, true);
+        if (IsTop(me, cardLed)) return PickCardBelowWinner(me, false);
         if (Points(cardLed) >= 10 && IsTop(me, H)) return H;
         return CCardChoosers(me).ChooseCardWithRandomJack(-1, true);
     }

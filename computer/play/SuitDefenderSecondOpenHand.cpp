@@ -52,7 +52,7 @@ int PartnerLedSoloistVoid(OpenSecond& o) {
     const int S2 = CCardChoosers(o.so).ChooseTrumpGameCard(true);
     if (IsCard(S2))
         result = Points(o.led) > 4 ? CCardChoosers(own).ChooseCardByScore(4, -1, false)
-                                   : own.GetNextLowerHeld(CCardChoosers(own).ChooseOpponentFollow(SuitOf(S2)));
+                                   : GetNextLowerHeld(own, CCardChoosers(own).ChooseOpponentFollow(SuitOf(S2)));
     if (result == NO_CARD) result = CCardChoosers(own).ChooseCardByScore(4, -1, false);
     if (result == NO_CARD) result = CCardChoosers(own).ChooseCardGeneral(o.soloistNext, false);
     return result;
@@ -71,35 +71,35 @@ int PartnerLedSoloistHolds(OpenSecond& o) {
         if (Beats(o.led, SH)) {
             const int K = CCardChoosers(own).ChooseCardByScore3(0, true);
             const int s = SuitOf(K);
-            int X = o.so.CountInSuit(s) > 0 ? own.GetNextHigherHeld(K) : HighestHeld(own, s);
+            int X = o.so.CountInSuit(s) > 0 ? GetNextHigherHeld(own, K) : HighestHeld(own, s);
             const int base = Points(SH) + Points(o.led) + g_Game.PartyPoints[1];
             const int need = 60 - base;
             if (need <= 11 && Points(X) < need) {
                 RunningBest best;
                 for (int t = 0; t < 4; ++t) {
-                    const int c = own.CountInSuit(t) > 0 ? own.PickLowCardOfSuit(t) : NO_CARD;
+                    const int c = own.CountInSuit(t) > 0 ? PickLowCardOfSuit(own, t) : NO_CARD;
                     best.Offer(c, Points(c));
                 }
                 if (IsCard(best.card) && Points(best.card) >= need) X = best.card;
             }
             if (Points(X) + base > 30) return X;
-            const int P = own.PickCardBelowWinner(false);
+            const int P = PickCardBelowWinner(own, false);
             return Points(P) + base > 30 ? P : X;
         }
-        const int P = own.PickCardBelowWinner(false);
-        return Order(P) < Order(o.so.PickHighestInSuit(-1, true)) ? P : NO_CARD;
+        const int P = PickCardBelowWinner(own, false);
+        return Order(P) < Order(PickHighestInSuit(o.so, -1, true)) ? P : NO_CARD;
     }
     if (n == 2 && m >= 2) {
         const int X = HeldAbove(own, SH);
-        const int l = Order(o.so.PickLowCardAnySuit(o.suit));
-        if (IsCard(X) && X != H) return own.GetNextHigherHeld(X);
+        const int l = Order(PickLowCardAnySuit(o.so, o.suit));
+        if (IsCard(X) && X != H) return GetNextHigherHeld(own, X);
         if (Order(H2) > l) return H2;
         if (Order(H) > l) return H;
         return L;
     }
     if (n > 2 || n == 2) {
-        if (Order(SH) >= Order(o.led)) return own.GetNextHigherHeld(H2);
-        return own.GetNextHigherHeld(Beats(H, SH) ? H2 : L);
+        if (Order(SH) >= Order(o.led)) return GetNextHigherHeld(own, H2);
+        return GetNextHigherHeld(own, Beats(H, SH) ? H2 : L);
     }
     return (Beats(o.led, SH) || Beats(H, SH)) ? H : L;
 }
@@ -118,7 +118,7 @@ int SmearForPartner(OpenSecond& o) {
             if (so.CountInSuit(s) > 0 && Beats(h, HighestHeld(so, s))) continue;
             if (own.CountInSuit(s) >= 2 && so.CountInSuit(s) >= 2 && Beats(h, HeldBelow(so, HighestHeld(so, s)))) {
                 int A[11];
-                const int a = own.CollectSuit(s, true, A);
+                const int a = CollectSuit(own, s, true, A);
                 if (a < 3) continue;
                 heldBack = h;
                 h = A[2];
@@ -167,9 +167,9 @@ int DiscardLow(OpenSecond& o) {
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) == 0) continue;
         int A[11];
-        const int a = own.CollectSuit(s, true, A);
+        const int a = CollectSuit(own, s, true, A);
         const int b = so.CountInSuit(s);
-        const int cand = own.PickLowCardAnySuit(s);
+        const int cand = PickLowCardAnySuit(own, s);
         if (b == 0) {
             best.Offer(cand, 6 - Order(cand));
             continue;
@@ -180,7 +180,7 @@ int DiscardLow(OpenSecond& o) {
         const int step = a - b > 1 ? 2 : 1;
         if (step == 1 && !Beats(soTop, A[0])) continue;
         int priority = 12 + a - step - Points(cand);
-        if (a > 1 && b > 1 && own.IsTopCard(A[0], soTop, -1)) {
+        if (a > 1 && b > 1 && IsTopCard(own, A[0], soTop, -1)) {
             priority = 0;
         } else if (s == giveUpSuit) {
             if (a == 1)
@@ -195,7 +195,7 @@ int DiscardLow(OpenSecond& o) {
     for (int s = 0; s < 4; ++s) {
         if (so.CountInSuit(s) == 0 || !Beats(HighestHeld(own, s), HighestHeld(so, s))) continue;
         int K = CCardChoosers(own).ChooseCardByScore2(s);
-        if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !so.IsTopCard(HighestHeld(so, SuitOf(K)), -1, -1))
+        if (IsCard(K) && so.CountInSuit(SuitOf(K)) > 0 && !IsTopCard(so, HighestHeld(so, SuitOf(K)), -1, -1))
             K = NO_CARD;
         last = K;
     }
@@ -206,21 +206,22 @@ int DiscardLow(OpenSecond& o) {
 int SoloistTrumpLed(OpenSecond& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int SH = so.PickHighestInSuit(-1, true);
-    const int H = own.PickHighestInSuit(-1, true);
+    const int SH = PickHighestInSuit(so, -1, true);
+    const int H = PickHighestInSuit(own, -1, true);
     const int R = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
-    const int L = own.PickLowestInSuit(-1, true);
+    const int L = PickLowestInSuit(own, -1, true);
     const int T = own.GetTrumpCount();
     if (IsTop(own, o.led)) {
-        if (!own.IsTopCard(H, o.led, -1)) return NO_CARD;
+        if (!IsTopCard(own, H, o.led, -1)) return NO_CARD;
         int r = (R == H && IsCard(L)) ? L : R;
-        if (Points(r) > 4 && IsJack(o.led) && own.handInfo.JackCount > so.handInfo.JackCount) r = own.PickRandomJack(0);
-        if (Points(r) > 2 && Beats(r, SH)) return own.PickRandomJack(0);
+        if (Points(r) > 4 && IsJack(o.led) && own.handInfo.JackCount > so.handInfo.JackCount)
+            r = PickRandomJack(own, 0);
+        if (Points(r) > 2 && Beats(r, SH)) return PickRandomJack(own, 0);
         if (!Beats(H, SH) || T < g_Game.TrumpCount - T || T <= 2) return r;
         return R;
     }
-    const int A = own.PickCardAboveInTrumps(o.led, true);
-    const int open = own.FindOpenCardToPlay();
+    const int A = PickCardAboveInTrumps(own, o.led, true);
+    const int open = FindOpenCardToPlay(own);
     if (IsCard(A)) {
         if (IsJack(A) && !IsJack(o.led) && own.handInfo.JackCount + so.handInfo.JackCount < 4) return NO_CARD;
         if ((g_Game.TrumpCount - T) - so.GetTrumpCount() != 1) return NO_CARD;
@@ -239,13 +240,13 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
     const int ST = so.GetTrumpCount();
     bool toThree = false;
     if ((ST == 0 && T > 0) || Points(o.led) > 4) {
-        const int P = own.PickCardBelowWinner(false);
+        const int P = PickCardBelowWinner(own, false);
         if (IsCard(P)) return P;
         toThree = true;
     }
     if (!toThree) {
         int list[11];
-        const int n = own.CollectSuit(o.suit, false, list);
+        const int n = CollectSuit(own, o.suit, false, list);
         for (int i = 0; i < n; ++i) {
             if (!Beats(list[i], o.led) || so.HasCard(list[i])) continue;
             const int c = CCardChoosers(own).ChooseCardByRunScore(true);
@@ -272,12 +273,12 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
             if (IsCard(high.card)) {
                 own.forcedCard = high.card;
                 own.ForcedCardCount = own.count;
-                return own.PickCardBelowWinner(false);
+                return PickCardBelowWinner(own, false);
             }
         }
         return NO_CARD;
     }
-    if (own.IsTopCard(o.led, HighestHeld(so, o.suit), -1)) return NO_CARD;
+    if (IsTopCard(own, o.led, HighestHeld(so, o.suit), -1)) return NO_CARD;
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) == 0) continue;
@@ -285,8 +286,8 @@ int SoloistLedDefenderVoid(OpenSecond& o) {
         if (so.CountInSuit(s) == 0 || !Beats(h, HighestHeld(so, s))) best.Offer(h, Points(h));
     }
     if (T == 0 || Points(best.card) > 4) return best.card;
-    const int P = own.PickCardBelowWinner(false);
-    if (Points(P) > 10 && Order(so.PickHighestInSuit(-1, true)) > Order(P)) return P;
+    const int P = PickCardBelowWinner(own, false);
+    if (Points(P) > 10 && Order(PickHighestInSuit(so, -1, true)) > Order(P)) return P;
     return best.card;
 }
 
@@ -299,10 +300,10 @@ int SoloistLedDefenderHolds(OpenSecond& o) {
     const int SH = HighestHeld(so, o.suit);
     const int L = LowestHeld(own, o.suit);
     int A[11];
-    const int a = own.CollectSuit(o.suit, true, A);
+    const int a = CollectSuit(own, o.suit, true, A);
     const int b = so.CountInSuit(o.suit);
     if (B == H && Beats(H, SH) && Beats(SH, o.led)) return L;
-    if (a > b && b > 0 && IsCard(B) && B != H) return Order(A[0]) <= Order(SH) ? H : own.GetNextHigherHeld(A[1]);
+    if (a > b && b > 0 && IsCard(B) && B != H) return Order(A[0]) <= Order(SH) ? H : GetNextHigherHeld(own, A[1]);
     if (b == 0) return Beats(H, o.led) ? H : B;
     if (IsTop(own, o.led)) return NO_CARD;
     return IsCard(B) ? B : H;
@@ -325,7 +326,7 @@ int CSuitDefenderPlay::SuitOpponentSecondFirstChoice(bool soloistNext, int cardL
     if (me.forcedCard != 0) {
         if (o.suit == o.type || me.CountInSuit(o.suit) > 0 || T > 0) {
             me.forcedCard = 0;
-        } else if (me.MayHoldSuit(o.mate, o.type) && !me.MayHoldSuit(o.mate, o.suit)) {
+        } else if (MayHoldSuit(me, o.mate, o.type) && !MayHoldSuit(me, o.mate, o.suit)) {
             const int forced = std::abs(me.forcedCard);
             me.forcedCard = 0;
             if (me.HasCard(forced)) return forced;
@@ -337,7 +338,7 @@ int CSuitDefenderPlay::SuitOpponentSecondFirstChoice(bool soloistNext, int cardL
         // Step 2: the partner led.
         if (o.suit == o.type) {
             if (Points(cardLed) < 10) return NO_CARD;
-            return me.PickCardAboveInTrumps(o.so.PickHighestInSuit(-1, true), true);
+            return PickCardAboveInTrumps(me, PickHighestInSuit(o.so, -1, true), true);
         }
         if (o.so.CountInSuit(o.suit) == 0) return PartnerLedSoloistVoid(o);
         return PartnerLedSoloistHolds(o);
@@ -345,8 +346,8 @@ int CSuitDefenderPlay::SuitOpponentSecondFirstChoice(bool soloistNext, int cardL
     // Step 3: the soloist led.
     if (o.suit == o.type) {
         if (T == 0) {
-            const bool mayOvertrump =
-                o.so.CollectSuit(o.type, false, nullptr) != 0 && !IsTop(me, cardLed) && me.MayHoldSuit(o.mate, o.type);
+            const bool mayOvertrump = CollectSuit(o.so, o.type, false, nullptr) != 0 && !IsTop(me, cardLed) &&
+                                      MayHoldSuit(me, o.mate, o.type);
             return mayOvertrump ? SmearForPartner(o) : DiscardLow(o);
         }
         return SoloistTrumpLed(o);

@@ -20,7 +20,7 @@ int SmearIntoTrumpTrick(ThirdWords& w) {
     for (int s = 0; s < 4; ++s) {
         const int n = p.CountInSuit(s);
         if (s == w.type || n == 0) continue;
-        const int X = p.PickLowCardOfSuit(s);
+        const int X = PickLowCardOfSuit(p, s);
         const int pts = Points(X);
         auto threshold = [&]() {
             if (total < 31 && total + pts > 30) best.Offer(X, 1);
@@ -28,7 +28,7 @@ int SmearIntoTrumpTrick(ThirdWords& w) {
         };
         if (pts < 10) {
             threshold();
-        } else if ((n == 1 && p.handInfo.DealtSuitCount[s] > 2) || !p.MayHoldSuit(w.soloistSeat, s) ||
+        } else if ((n == 1 && p.handInfo.DealtSuitCount[s] > 2) || !MayHoldSuit(p, w.soloistSeat, s) ||
                    (w.D < 31 && w.D + w.tp + pts > 30)) {
             best.Offer(X, pts);
         } else if (n == 1 && pts == 10 && !IsTop(p, X)) {
@@ -43,7 +43,7 @@ int SmearIntoTrumpTrick(ThirdWords& w) {
         for (int s = 0; s < 4; ++s) {
             const int n = p.CountInSuit(s);
             if (s == w.type || n == 0) continue;
-            const int X = p.PickLowCardOfSuit(s);
+            const int X = PickLowCardOfSuit(p, s);
             if (Points(X) > 2) rich.Offer(X, Points(X) + (Points(X) > 9 ? n : 0));
         }
         if (IsCard(rich.card)) return rich.card;
@@ -59,7 +59,7 @@ int ThrowOffUnderTrump(ThirdWords& w) {
     if (IsCard(K) && Points(K) < 5) return K;
     K = NO_CARD;
     for (int s = 0; s < 4; ++s) {
-        if (p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
+        if (p.CountInSuit(s) == 0 || !MayHoldSuit(p, w.soloistSeat, s)) continue;
         const int L = LowestHeld(p, s);
         if (IsCard(L) && !IsTop(p, L) && (K == NO_CARD || Order(L) < Order(K))) K = L;
     }
@@ -69,19 +69,19 @@ int ThrowOffUnderTrump(ThirdWords& w) {
 // T3: trumps held, the partner holds the trump trick.
 int TrumpUnderPartner(ThirdWords& w) {
     CPlayer& p = w.p;
-    int D = p.GetNextHigherHeld(CCardChoosers(p).ChooseSpareTrump(0));
+    int D = GetNextHigherHeld(p, CCardChoosers(p).ChooseSpareTrump(0));
     if (Order(D) > 4) {
         int M[11], O[11];
-        const int h = p.CollectSuit(w.type, true, M);
-        const int k = p.CollectSuit(w.type, false, O);
+        const int h = CollectSuit(p, w.type, true, M);
+        const int k = CollectSuit(p, w.type, false, O);
         // The last trump still out against the own trump at the same place; none out counts low.
-        if (k < h && (k == 0 || Order(O[k - 1]) < Order(M[k - 1]))) D = p.PickLowestInSuit(-1, true);
+        if (k < h && (k == 0 || Order(O[k - 1]) < Order(M[k - 1]))) D = PickLowestInSuit(p, -1, true);
     }
     int result = D;
     if (w.soloistLed && Beats(w.P, D)) {
-        const int A = p.PickCardAboveInTrumps(w.P, true);
-        if (A == NO_CARD ||
-            (!p.IsTopCard(D, A, -1) && (IsTop(p, A) || IsJack(A)) && (g_Game.KontraState == KONTRA_NONE || IsTop(p, A)))) {
+        const int A = PickCardAboveInTrumps(p, w.P, true);
+        if (A == NO_CARD || (!IsTopCard(p, D, A, -1) && (IsTop(p, A) || IsJack(A)) &&
+                             (g_Game.KontraState == KONTRA_NONE || IsTop(p, A)))) {
             const int R = CTrickCardChoice(p).ChooseTrickCard(w.type, D, false);
             result = IsCard(R) ? R : D;
         } else {
@@ -95,17 +95,17 @@ int TrumpUnderPartner(ThirdWords& w) {
 int TakeWithHighest(ThirdWords& w, int H, int L, int B, int W, int R, int A) {
     CPlayer& p = w.p;
     if (IsTop(p, H) && (p.count < 10 || Points(W) > 9 || H != A)) {
-        if (p.IsTopCard(B, H, -1)) return Beats(W, w.S) ? W : A;
+        if (IsTopCard(p, B, H, -1)) return Beats(W, w.S) ? W : A;
         if (w.tp < 5) {
             if (R == H && Beats(W, w.S)) return W;
             if (Beats(B, w.S)) return B;
             return Points(R) > 4 ? H : R;
         }
         if (w.T > 2 && w.T < w.out && Order(B) < Order(w.first) && IsJack(w.first) && Points(R) < 5 && w.tp < 10) return R;
-        const int A2 = p.PickCardAboveInTrumps(w.S, true);
+        const int A2 = PickCardAboveInTrumps(p, w.S, true);
         if (A2 == NO_CARD) return H;
-        const int D = p.GetNextHigherHeld(A2);
-        const int highestOut = p.HighestCardOutInSuit(w.type);
+        const int D = GetNextHigherHeld(p, A2);
+        const int highestOut = HighestCardOutInSuit(p, w.type);
         if (p.count == 2 && w.T >= 2 && Points(w.second) + Points(D) + w.D <= 59 && Points(D) + Points(highestOut) + w.D >= 60)
             return L;
         return D;
@@ -118,12 +118,12 @@ int TakeWithHighest(ThirdWords& w, int H, int L, int B, int W, int R, int A) {
 // T4: trumps held, the soloist holds the trump trick.
 int TrumpOverSoloist(ThirdWords& w) {
     CPlayer& p = w.p;
-    const int H = p.PickHighestInSuit(-1, true);
-    const int L = p.PickLowestInSuit(-1, true);
-    const int B = p.PickTrumpBelow(H);
-    const int W = p.PickCardBelowWinner(false);
+    const int H = PickHighestInSuit(p, -1, true);
+    const int L = PickLowestInSuit(p, -1, true);
+    const int B = PickTrumpBelow(p, H);
+    const int W = PickCardBelowWinner(p, false);
     const int R = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
-    const int A = p.PickCardAboveInTrumps(w.S, true);
+    const int A = PickCardAboveInTrumps(p, w.S, true);
     const int J = p.handInfo.JackCount;
     if (Beats(H, w.S)) {
         if (A == H) return TakeWithHighest(w, H, L, B, W, R, A);
@@ -135,7 +135,7 @@ int TrumpOverSoloist(ThirdWords& w) {
         return A;
     }
     // 4. He cannot take the trick.
-    if (W == H || (!IsTop(p, H) && !p.IsTopCard(W, H, -1) && W != L)) {
+    if (W == H || (!IsTop(p, H) && !IsTopCard(p, W, H, -1) && W != L)) {
         if (w.T == 2 && IsTop(p, H) && R == H) {
             if (Points(R) < Points(L)) {
                 // Count R as played for the test and put the table back.
@@ -146,12 +146,13 @@ int TrumpOverSoloist(ThirdWords& w) {
             }
             return L;
         }
-        if (IsTop(p, H) && p.IsTopCard(B, H, -1) && Points(H) <= Points(R)) return IsJack(H) ? R : H;
+        if (IsTop(p, H) && IsTopCard(p, B, H, -1) && Points(H) <= Points(R)) return IsJack(H) ? R : H;
         const bool tenAfterAce = IsCard(L) && L == TrumpSuitCard(TEN) && IsCardGone(w.type, ACE, p.seat);
-        if ((IsTrumpAce(L) || tenAfterAce) && (J == 2 || p.HasCard(CardCodeOf(JACK, DIAMONDS)))) return p.PickRandomJack(0);
+        if ((IsTrumpAce(L) || tenAfterAce) && (J == 2 || p.HasCard(CardCodeOf(JACK, DIAMONDS))))
+            return PickRandomJack(p, 0);
         return L;
     }
-    if (Points(B) > 9 && (J > 1 || p.IsTopCard(W, H, -1))) return p.PickRandomJack(0);
+    if (Points(B) > 9 && (J > 1 || IsTopCard(p, W, H, -1))) return PickRandomJack(p, 0);
     return L;
 }
 
@@ -159,16 +160,15 @@ int TrumpOverSoloist(ThirdWords& w) {
 int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
     CPlayer& p = w.p;
     const int led = w.led;
-    const int Y = p.NextLowerInSuit(X, true);
+    const int Y = NextLowerInSuit(p, X, true);
     if (!Beats(X, w.S)) {
-        const int c = p.PickLowCardAnySuit(led);
+        const int c = PickLowCardAnySuit(p, led);
         return IsCard(c) ? c : LowestHeld(p, led);
     }
     if (!IsTop(p, X) || rest < 1) return X;
-    if ((IsCard(A) && !p.MayHoldSuit(w.partnerSeat, led)) ||
-        (GetCardRank(X) == ACE && !IsCardGone(led, TEN, p.seat)))
-        return Order(Y) < 5 ? p.GetNextHigherHeld(A) : X;
-    if (Points(X) > 4 || p.IsTopCard(A, X, -1)) return X;
+    if ((IsCard(A) && !MayHoldSuit(p, w.partnerSeat, led)) || (GetCardRank(X) == ACE && !IsCardGone(led, TEN, p.seat)))
+        return Order(Y) < 5 ? GetNextHigherHeld(p, A) : X;
+    if (Points(X) > 4 || IsTopCard(p, A, X, -1)) return X;
     if (w.tp < 5 && SuitOf(w.second) != led && IsCard(Y)) return Y;
     if (IsCard(A)) {
         const int c = A == X ? A : Y;
@@ -189,19 +189,19 @@ int SoloistHoldsFollow(ThirdWords& w, int X, int A, int n, int rest) {
 int PartnerHoldsFollow(ThirdWords& w, int n, int rest, int base) {
     CPlayer& p = w.p;
     const int led = w.led;
-    int X = p.PickLowCardOfSuit(led);
+    int X = PickLowCardOfSuit(p, led);
     if (n >= 2 && p.HasCard(CardCodeOf(ACE, led)) && !p.HasCard(CardCodeOf(TEN, led)) && !IsCardGone(led, TEN, p.seat))
         X = HeldBelow(p, CardCodeOf(ACE, led));
-    if (IsTrump(w.P) || !p.MayHoldSuit(w.soloistSeat, led)) return X;
+    if (IsTrump(w.P) || !MayHoldSuit(p, w.soloistSeat, led)) return X;
     const int Y = HeldBelow(p, X);
     const int W = SameSuit(w.first, w.second) ? (Beats(w.second, w.first) ? w.second : w.first) : w.first;
     const int total = base + w.tp;
-    if (IsCard(Y) && p.IsTopCard(X, W, -1)) {
-        if (!p.MayHoldSuit(w.partnerSeat, led) ||
-            (w.tp < 10 && IsTop(p, X) && !p.IsTopCard(Y, X, -1) && rest > 0 && (total > 30 || total + Points(X) <= 30)))
-            X = p.GetNextHigherHeld(Y);
+    if (IsCard(Y) && IsTopCard(p, X, W, -1)) {
+        if (!MayHoldSuit(p, w.partnerSeat, led) || (w.tp < 10 && IsTop(p, X) && !IsTopCard(p, Y, X, -1) && rest > 0 &&
+                                                    (total > 30 || total + Points(X) <= 30)))
+            X = GetNextHigherHeld(p, Y);
     }
-    return Points(X) >= 3 ? X : p.PickLowCardAnySuit(SuitOf(X));
+    return Points(X) >= 3 ? X : PickLowCardAnySuit(p, SuitOf(X));
 }
 
 // F4, a side suit followed: the partner led and holds the trick over the soloist's card.
@@ -211,7 +211,7 @@ int PartnerLedAndHolds(ThirdWords& w, int X, int base) {
     if ((w.tp + base < 31 && Points(X) + base > 30) || Points(X) + base > 59) return X;
     if (IsCard(R) && !CoinHeads()) return R;
     const int Z = HeldBelow(p, X);
-    if (IsTop(p, X) && Points(X) < 10 && p.IsSuitGuarded(SuitOf(X), 1, false) &&
+    if (IsTop(p, X) && Points(X) < 10 && IsSuitGuarded(p, SuitOf(X), 1, false) &&
         CCardChoosers(p).GetHeldRankNeighbour(X, -1) == NO_CARD && IsCard(Z))
         return Z;
     return X;
@@ -227,17 +227,17 @@ int SoloistHoldsPartnerLead(ThirdWords& w, int X, int A, int n, int rest, int ba
             if (Order(X) - Order(Z) <= 1) return X;
             if (IsCard(A)) return A;
             const int R = CCardChoosers(p).ChooseOpponentFollowCard(w.S);
-            return IsCard(R) ? R : p.PickLowCardAnySuit(led);
+            return IsCard(R) ? R : PickLowCardAnySuit(p, led);
         }
         if (n == 2) {
             if (p.count == 2 && rest == 2 && !p.HasCard(CardCodeOf(TEN, led)) && !IsCardGone(led, TEN, p.seat) && IsCard(Z))
                 return Z;
-            return Beats(Z, w.S) ? p.GetNextHigherHeld(Z) : X;
+            return Beats(Z, w.S) ? GetNextHigherHeld(p, Z) : X;
         }
         return X;
     }
     if (rest > 0 && Beats(X, w.S) && !IsTop(p, X)) return X;
-    return Beats(X, w.S) ? X : p.PickLowCardAnySuit(led);
+    return Beats(X, w.S) ? X : PickLowCardAnySuit(p, led);
 }
 
 }  // namespace
@@ -271,10 +271,10 @@ int CSuitDefenderPlay::SuitOpponentThirdFollow(bool soloistLed, int firstCard, i
     ThirdWords w = ThirdWordsFor(me, soloistLed, firstCard, secondCard);
     const int led = w.led;
     const int n = me.CountInSuit(led);
-    const int rest = me.CountOutstanding(led) - n;
+    const int rest = CountOutstanding(me, led) - n;
     const int base = w.D + (g_Game.SchneiderAnnounced ? 30 : 0);
-    const int X = me.PickLowCardOfSuit(led);
-    const int A = me.NextHigherInSuit(w.S);
+    const int X = PickLowCardOfSuit(me, led);
+    const int A = NextHigherInSuit(me, w.S);
     if (soloistLed) {
         if (SuitOf(w.P) != led) {
             // F1: the partner did not follow; he is void in the suit (in suggestions too).
@@ -286,5 +286,5 @@ int CSuitDefenderPlay::SuitOpponentThirdFollow(bool soloistLed, int firstCard, i
     }
     if (SuitOf(w.S) == led) return Beats(w.P, w.S) ? PartnerLedAndHolds(w, X, base) : SoloistHoldsPartnerLead(w, X, A, n, rest, base);
     // F6: the soloist did not follow.
-    return IsTrump(w.S) ? me.PickLowCardAnySuit(led) : me.PickLowCardOfSuit(led);
+    return IsTrump(w.S) ? PickLowCardAnySuit(me, led) : PickLowCardOfSuit(me, led);
 }

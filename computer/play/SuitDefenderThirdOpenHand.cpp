@@ -27,13 +27,16 @@ struct OpenThird {
 // A1: the partner holds the trick over the soloist's trump lead.
 int PartnerHoldsTrumpLead(OpenThird& o) {
     CPlayer& own = o.own;
-    if (o.T > 0) return Beats(own.PickHighestInSuit(-1, true), o.so.PickHighestInSuit(-1, true)) ? own.PickCardBelowWinner(false) : NO_CARD;
+    if (o.T > 0)
+        return Beats(PickHighestInSuit(own, -1, true), PickHighestInSuit(o.so, -1, true))
+                   ? PickCardBelowWinner(own, false)
+                   : NO_CARD;
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         const int m = own.CountInSuit(s);
         if (s == o.type || m == 0) continue;
         int B[11];
-        const int n = o.so.CollectSuit(s, true, B);
+        const int n = CollectSuit(o.so, s, true, B);
         const int H = HighestHeld(own, s);
         int cand = NO_CARD;
         if (n == 0)
@@ -41,7 +44,7 @@ int PartnerHoldsTrumpLead(OpenThird& o) {
         else if (n == 1) cand = Beats(H, B[0]) ? HeldBelow(own, H) : H;
         else if (m >= n && Beats(B[0], H))
             cand = H;
-        best.Offer(cand, n >= 2 ? Points(cand) : Points(own.GetNextHigherHeld(cand)));
+        best.Offer(cand, n >= 2 ? Points(cand) : Points(GetNextHigherHeld(own, cand)));
     }
     return best.card;
 }
@@ -60,17 +63,17 @@ int PartnerHoldsSideLead(OpenThird& o) {
             if (H2 == NO_CARD) return H;
             if (A == NO_CARD) return H2;
             if (A != H) return H;
-            return o.so.IsTopCard(SH, A, -1) ? H2 : H;
+            return IsTopCard(o.so, SH, A, -1) ? H2 : H;
         }
         if (m <= 1 || n == 0 || IsTop(own, SH)) return H;
-        return (own.CollectSuit(o.led, false, nullptr) > m || Beats(H2, o.P)) ? H2 : H;
+        return (CollectSuit(own, o.led, false, nullptr) > m || Beats(H2, o.P)) ? H2 : H;
     }
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (own.CountInSuit(s) == 0) continue;
-        const int X = own.PickLowCardOfSuit(s);
+        const int X = PickLowCardOfSuit(own, s);
         const int Y = HeldBelow(own, X);
-        const int Z = o.so.PickLowCardOfSuit(s);
+        const int Z = PickLowCardOfSuit(o.so, s);
         if (Order(Y) >= Order(Z)) best.Offer(X, Points(X));
     }
     return best.card;
@@ -79,16 +82,16 @@ int PartnerHoldsSideLead(OpenThird& o) {
 // A3: the soloist holds his trump lead and the defender holds trumps.
 int SoloistHoldsTrumpLead(OpenThird& o) {
     CPlayer& own = o.own;
-    const int O = own.PickCardAboveInTrumps(o.S, true);
-    const int H = own.PickHighestInSuit(-1, true);
-    const int B = own.PickTrumpBelow(H);
-    if (Beats(H, o.S) && own.IsTopCard(B, H, -1)) return O;
+    const int O = PickCardAboveInTrumps(own, o.S, true);
+    const int H = PickHighestInSuit(own, -1, true);
+    const int B = PickTrumpBelow(own, H);
+    if (Beats(H, o.S) && IsTopCard(own, B, H, -1)) return O;
     if (o.tp > 4) return O;
     if (!IsTop(own, O)) return O;
-    const int L = own.PickLowestInSuit(-1, true);
+    const int L = PickLowestInSuit(own, -1, true);
     if (Points(L) <= 4) return L;
-    if (IsJack(o.S) && own.handInfo.JackCount >= o.so.handInfo.JackCount) return own.PickRandomJack(0);
-    if (own.IsTopCard(L, H, -1)) return H;
+    if (IsJack(o.S) && own.handInfo.JackCount >= o.so.handInfo.JackCount) return PickRandomJack(own, 0);
+    if (IsTopCard(own, L, H, -1)) return H;
     const int R = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
     return IsTop(own, H) ? L : R;
 }
@@ -105,7 +108,7 @@ int DiscardUnderTrump(OpenThird& o) {
             const int H = HighestHeld(own, s);
             const int SH = HighestHeld(o.so, s);
             const int L = LowestHeld(own, s);
-            const bool ruleA = (n > 0 && Beats(SH, H) && !o.so.IsTopCard(SH, -1, -1)) || m == 1;
+            const bool ruleA = (n > 0 && Beats(SH, H) && !IsTopCard(o.so, SH, -1, -1)) || m == 1;
             if (ruleA) {
                 if (n > 0 && m <= 1) continue;
                 best.Offer(L, Points(L) <= 4 ? 20 : (n == 0 ? 15 : 11) - Points(L));
@@ -113,7 +116,7 @@ int DiscardUnderTrump(OpenThird& o) {
             }
             if (pass == 0) {
                 int out[11];
-                const int k = own.CollectSuit(s, false, out);
+                const int k = CollectSuit(own, s, false, out);
                 if (n == m && n >= 1 && n <= k && Order(out[n - 1]) < Order(L)) continue;
                 if (m <= 2 && Beats(H, LowestHeld(o.so, s))) continue;
             }
@@ -137,7 +140,7 @@ int SoloistHoldsSideLead(OpenThird& o) {
     const int A = HeldAbove(own, o.S);
     if (IsCard(A)) {
         int B[11];
-        const int n = o.so.CollectSuit(o.led, true, B);
+        const int n = CollectSuit(o.so, o.led, true, B);
         int X = NO_CARD;
         int D = A;
         if (n == 0) {
@@ -150,14 +153,14 @@ int SoloistHoldsSideLead(OpenThird& o) {
                 if (D == X) D = LowestHeld(own, o.led);
             }
         }
-        return (D == X || IsTrump(D)) ? D : own.GetNextHigherHeld(D);
+        return (D == X || IsTrump(D)) ? D : GetNextHigherHeld(own, D);
     }
     if (own.CountInSuit(o.led) > 0) return LowestHeld(own, o.led);
     if (o.T > 0) {
         const int R = CCardChoosers(own).ChooseCardByRunScore(false);
-        const int G = o.so.NextHigherInSuit(R);
+        const int G = NextHigherInSuit(o.so, R);
         if ((o.tp >= 10 && G == NO_CARD) || o.T > 1 || (o.T == 1 && g_Game.TrumpCount == 1 && own.count == 2))
-            return own.PickLowestInSuit(-1, true);
+            return PickLowestInSuit(own, -1, true);
     }
     const int N = CCardChoosers(o.so).ChooseGrandCard(false);
     if (N == NO_CARD) return NO_CARD;
@@ -166,7 +169,7 @@ int SoloistHoldsSideLead(OpenThird& o) {
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
         if (own.CountInSuit(s) == 0 || (others && s == ns)) continue;
-        const int c = own.PickLowCardAnySuit(s);
+        const int c = PickLowCardAnySuit(own, s);
         best.Offer(c, 11 - Points(c));
     }
     return best.card;
@@ -176,11 +179,11 @@ int SoloistHoldsSideLead(OpenThird& o) {
 int SoloistTrumpAfterPartner(OpenThird& o) {
     CPlayer& own = o.own;
     const bool trumpLed = o.led == o.type;
-    const int D = trumpLed ? own.PickCardAboveInTrumps(o.S, true) : own.PickLowCardAnySuit(o.led);
+    const int D = trumpLed ? PickCardAboveInTrumps(own, o.S, true) : PickLowCardAnySuit(own, o.led);
     if (IsCard(D)) {
         if (!trumpLed) return D;
         if (Beats(o.P, o.S)) return D;
-        return (IsTop(own, D) && IsCard(o.so.PickHighestInSuit(o.type, true))) ? NO_CARD : D;
+        return (IsTop(own, D) && IsCard(PickHighestInSuit(o.so, o.type, true))) ? NO_CARD : D;
     }
     if (trumpLed) {
         // Without a trump the defender smears or keeps; with trumps the cascade decides.
@@ -204,8 +207,8 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
             return CCardChoosers(own).ChooseCardByScore2(SuitOf(K));
         return NO_CARD;
     }
-    const int O = own.PickCardAboveInTrumps(o.S, true);
-    const int H = own.PickHighestInSuit(-1, true);
+    const int O = PickCardAboveInTrumps(own, o.S, true);
+    const int H = PickHighestInSuit(own, -1, true);
     if ((o.T == 1 || o.T == 2) && IsCard(O)) {
         if (!IsTop(own, H)) return H;
         if (o.tp > 4) return O;
@@ -216,7 +219,7 @@ int SoloistTrumpAfterPartner(OpenThird& o) {
         if (IsCard(K)) return K;
     }
     if (Beats(H, o.S) && !IsTop(own, H)) {
-        const int W = own.PickCardBelowWinner(false);
+        const int W = PickCardBelowWinner(own, false);
         return Beats(W, o.S) ? W : H;
     }
     return NO_CARD;
@@ -229,7 +232,7 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
     const int H = HighestHeld(own, o.led);
     const int H2 = HeldBelow(own, H);
     const int A = HeldAbove(own, HS);
-    const int L = own.PickLowCardAnySuit(o.led);
+    const int L = PickLowCardAnySuit(own, o.led);
     const bool sFollowed = SuitOf(o.S) == o.led;
     // A trump lead with only Jacks for trumps: he must follow with a Jack, which these rules,
     // written for the suit's own cards, never choose; the trump rules decide.
@@ -281,8 +284,8 @@ int SoloistNoTrumpAfterPartner(OpenThird& o) {
         }
         return Points(third.card) > Points(B) ? third.card : B;
     }
-    const int W = own.PickCardBelowWinner(true);
-    if (W == own.PickHighestInSuit(-1, true) && Order(o.so.PickHighestInSuit(-1, true)) >= Order(W)) return NO_CARD;
+    const int W = PickCardBelowWinner(own, true);
+    if (W == PickHighestInSuit(own, -1, true) && Order(PickHighestInSuit(o.so, -1, true)) >= Order(W)) return NO_CARD;
     return W;
 }
 

@@ -18,15 +18,15 @@ int ThrowOffNoTrump(ThirdWords& w) {
     CPlayer& p = w.p;
     const int K = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (!IsCard(K)) return ScoreFallback(p);
-    return Points(K) < 10 ? p.PickLowCardAnySuit(SuitOf(K)) : K;
+    return Points(K) < 10 ? PickLowCardAnySuit(p, SuitOf(K)) : K;
 }
 
 // V1.2: the soloist trumped; overtrump or throw off.
 int OverTrumpSoloist(ThirdWords& w) {
     CPlayer& p = w.p;
-    const int H = p.PickHighestInSuit(-1, true);
-    const int W = p.PickCardBelowWinner(false);
-    const int O = p.PickCardAboveInTrumps(w.S, true);
+    const int H = PickHighestInSuit(p, -1, true);
+    const int W = PickCardBelowWinner(p, false);
+    const int O = PickCardAboveInTrumps(p, w.S, true);
     if (O == NO_CARD) {
         if (w.T == 1 && Points(W) == 0) {
             const int K = CCardChoosers(p).ChooseCardByScore(4, -1, false);
@@ -40,7 +40,7 @@ int OverTrumpSoloist(ThirdWords& w) {
         const int D = Order(O) < Order(W) ? W : O;
         if (w.tp < 5 && Points(D) < 5 && (w.D > 59 || w.D + w.tp < 60)) {
             const int K = CCardChoosers(p).ChooseTrumpGameCard(true);
-            if (IsCard(K)) return p.MayHoldSuit(w.soloistSeat, SuitOf(K)) ? K : D;
+            if (IsCard(K)) return MayHoldSuit(p, w.soloistSeat, SuitOf(K)) ? K : D;
             const int G = CCardChoosers(p).ChooseCardGeneral(false, false);
             if (IsCard(G) && IsCard(LowestHeld(p, SuitOf(G)))) return LowestHeld(p, SuitOf(G));
             if (w.T < w.out && w.T < 4 && IsCard(G)) return G;
@@ -64,21 +64,21 @@ int OverTrumpSoloist(ThirdWords& w) {
 // V1.3: the soloist followed and holds the trick; the defender holds trumps.
 int RuffSoloistTrick(ThirdWords& w) {
     CPlayer& p = w.p;
-    const int W = p.PickCardBelowWinner(false);
-    const int H = p.PickHighestInSuit(-1, true);
-    const int lowest = p.PickLowestInSuit(-1, true);
+    const int W = PickCardBelowWinner(p, false);
+    const int H = PickHighestInSuit(p, -1, true);
+    const int lowest = PickLowestInSuit(p, -1, true);
     const int base = w.D + (g_Game.SchneiderAnnounced ? 30 : 0);
     if (w.T > w.out) {
         int D = (W == H && IsTop(p, H)) ? lowest : W;
         for (int s = 0; s < 4; ++s) {
-            if (s == w.type || p.CountInSuit(s) == 0 || !p.MayHoldSuit(w.soloistSeat, s)) continue;
-            if (!IsTop(p, p.PickLowCardOfSuit(s))) D = NO_CARD;
+            if (s == w.type || p.CountInSuit(s) == 0 || !MayHoldSuit(p, w.soloistSeat, s)) continue;
+            if (!IsTop(p, PickLowCardOfSuit(p, s))) D = NO_CARD;
         }
         if (w.T == 1 && p.count == 2 && IsTop(p, D) && Points(D) + w.D < 31)
             D = CCardChoosers(p).ChooseCardByScore(11, -1, true);
         if (IsCard(D)) return D;
     }
-    if (w.T <= w.out && Points(W) > 3 && !p.IsTopCard(W, H, -1)) return W;
+    if (w.T <= w.out && Points(W) > 3 && !IsTopCard(p, W, H, -1)) return W;
     if (w.tp < 5) {
         if (p.count == 2) {
             if (Points(W) + w.tp + base >= 61) return W;
@@ -86,23 +86,23 @@ int RuffSoloistTrick(ThirdWords& w) {
             if (!IsTop(p, H)) c = H;
             if (IsCard(c)) return c;
         } else if (IsTop(p, W)) {
-            const int Z = p.NextLowerInSuit(W, false);
-            int c = (IsCard(Z) && p.IsTopCard(Z, W, -1)) ? lowest : CCardChoosers(p).ChooseCardByScore(4, -1, false);
+            const int Z = NextLowerInSuit(p, W, false);
+            int c = (IsCard(Z) && IsTopCard(p, Z, W, -1)) ? lowest : CCardChoosers(p).ChooseCardByScore(4, -1, false);
             if (Points(c) > 4) c = W;
             if (IsCard(c)) return c;
         }
     } else {
         int D = W;
-        if (Order(W) > 4 && (W == H || g_Game.TrumpCount < 5 || w.T != 3 || Points(W) < 10 || p.IsTopCard(W, H, -1))) {
+        if (Order(W) > 4 && (W == H || g_Game.TrumpCount < 5 || w.T != 3 || Points(W) < 10 || IsTopCard(p, W, H, -1))) {
             int O[11], M[11];
-            const int k0 = p.CollectSuit(w.type, false, O);
-            const int h = p.CollectSuit(w.type, true, M);
+            const int k0 = CollectSuit(p, w.type, false, O);
+            const int h = CollectSuit(p, w.type, true, M);
             const int k = k0 < h ? k0 : h;
             int i = k;
             for (int j = 0; j < k; ++j)
                 if (M[j] == W) i = j;
             // A place beyond the trumps still out is no card: W stays.
-            if (i < k0 && Order(O[i]) < Order(W)) D = p.GetNextHigherHeld(lowest);
+            if (i < k0 && Order(O[i]) < Order(W)) D = GetNextHigherHeld(p, lowest);
         }
         if (IsCard(D)) return D;
     }
@@ -117,12 +117,12 @@ int PastFiftyNine(ThirdWords& w, int total) {
     if (total < 50 || total > 59) return result;
     for (int s = 0; s < 4 && result == NO_CARD; ++s) {
         if (s == w.type || p.CountInSuit(s) == 0) continue;
-        const int c = p.PickLowCardOfSuit(s);
+        const int c = PickLowCardOfSuit(p, s);
         if (total + Points(c) > 59) result = c;
     }
     if (result == NO_CARD) {
-        const int H = p.PickHighestInSuit(-1, true);
-        const int W = p.PickCardBelowWinner(true);
+        const int H = PickHighestInSuit(p, -1, true);
+        const int W = PickCardBelowWinner(p, true);
         if (!((W == H && IsTop(p, H)) || Points(W) + total < 60 || W == NO_CARD)) result = W;
     }
     return result;
@@ -133,16 +133,16 @@ int PastFiftyNine(ThirdWords& w, int total) {
 int RunCardOrALeadKept(ThirdWords& w) {
     CPlayer& p = w.p;
     const int R = CCardChoosers(p).ChooseCardByRunScore(true);
-    if (!(IsCard(R) && p.MayHoldSuit(w.soloistSeat, SuitOf(R)) && IsTop(p, R))) return R;
+    if (!(IsCard(R) && MayHoldSuit(p, w.soloistSeat, SuitOf(R)) && IsTop(p, R))) return R;
     const int K3 = CCardChoosers(p).ChooseCardByScore3(0, true);
-    if (IsCard(K3) && p.MayHoldSuit(w.soloistSeat, SuitOf(K3))) return K3;
+    if (IsCard(K3) && MayHoldSuit(p, w.soloistSeat, SuitOf(K3))) return K3;
     const int K = CCardChoosers(p).ChooseTrumpGameCard(false);
-    const int U = p.PickLowCardOfSuit(w.type);
+    const int U = PickLowCardOfSuit(p, w.type);
     if (K == NO_CARD) {
-        const int h = p.PickHighestInSuit(SuitOf(CCardChoosers(p).ChooseCardByScore3(0, false)), false);
+        const int h = PickHighestInSuit(p, SuitOf(CCardChoosers(p).ChooseCardByScore3(0, false)), false);
         return IsCard(h) ? h : R;
     }
-    if (!p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(U)) {
+    if (!MayHoldSuit(p, w.soloistSeat, SuitOf(K)) && IsCard(U)) {
         // Ruff the partner's trick and keep K, of a suit the soloist lacks, for the lead.
         p.forcedCard = K;
         p.ForcedCardCount = p.count;
@@ -159,7 +159,7 @@ int PastThirty(ThirdWords& w, int total) {
     for (int s = 0; s < 4; ++s) {
         const int n = p.CountInSuit(s);
         if (s == w.type || n == 0) continue;
-        const int L = p.PickLowCardOfSuit(s);
+        const int L = PickLowCardOfSuit(p, s);
         const int pts = Points(L);
         if (total + pts <= 30) continue;
         int value = pts + 11;
@@ -175,9 +175,9 @@ int PastThirty(ThirdWords& w, int total) {
 // passes 59 or is a high single trump.
 std::optional<int> TrumpIntoPartnersTrick(ThirdWords& w, int total) {
     CPlayer& p = w.p;
-    const int H = p.PickHighestInSuit(-1, true);
-    const int W = p.PickCardBelowWinner(false);
-    const int lowest = p.PickLowestInSuit(-1, true);
+    const int H = PickHighestInSuit(p, -1, true);
+    const int W = PickCardBelowWinner(p, false);
+    const int lowest = PickLowestInSuit(p, -1, true);
     if (w.T > w.out && IsTop(p, H) && IsCard(CCardChoosers(p).ChooseOpponentCardSuit(w.soloistLed, false)) &&
         IsCard(lowest))
         return lowest;
@@ -197,13 +197,13 @@ int SideCardIntoPartnersTrick(ThirdWords& w) {
         if (IsCard(D) && Points(D) >= 5) return D;
     }
     const int K = w.T > 0 ? CCardChoosers(p).ChooseTrumpGameCard(false) : NO_CARD;
-    if (IsCard(K) && p.MayHoldSuit(w.soloistSeat, SuitOf(K)) && IsCard(p.GetNextHigherHeld(K)))
-        return p.GetNextHigherHeld(K);
+    if (IsCard(K) && MayHoldSuit(p, w.soloistSeat, SuitOf(K)) && IsCard(GetNextHigherHeld(p, K)))
+        return GetNextHigherHeld(p, K);
     D = CCardChoosers(p).ChooseCardByScore3(w.tp, true);
     const int s = SuitOf(D);
     if (IsTop(p, D) && p.CountInSuit(s) < 4) {
-        const int Z = p.NextLowerInSuit(D, false);
-        if (IsCard(Z) && p.IsSuitGuarded(s, 1, false) && p.MayHoldSuit(w.soloistSeat, s) && !p.IsTopCard(Z, D, -1))
+        const int Z = NextLowerInSuit(p, D, false);
+        if (IsCard(Z) && IsSuitGuarded(p, s, 1, false) && MayHoldSuit(p, w.soloistSeat, s) && !IsTopCard(p, Z, D, -1))
             D = Z;
     }
     return D;

@@ -2,6 +2,7 @@
 // up, and in Ramsch the leader of a trick decides whether he goes for Durchmarsch.
 #include "computer/play/SuitSoloistPlay.h"
 #include "computer/play/TrickCardChoice.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 
 #include "computer/play/EarlyFaceUp.h"
@@ -58,7 +59,7 @@ void CSuitSoloistPlay::EarlyFaceUpSuit() {
     // 2. Side suits: each held suit that an opponent may still hold must run from the top.
     for (int s = 0; s < 4; ++s) {
         if (s == type || me.CountInSuit(s) == 0) continue;
-        if (!me.MayHoldSuit((me.seat + 1) % 3, s) && !me.MayHoldSuit((me.seat + 2) % 3, s)) continue;
+        if (!MayHoldSuit(me, (me.seat + 1) % 3, s) && !MayHoldSuit(me, (me.seat + 2) % 3, s)) continue;
         const int n = RankLadder(s, false, ladder);
         if (!HeldCardsDrawOutstanding(me, ladder, n, false)) return;
     }
@@ -78,12 +79,12 @@ void CSuitSoloistPlay::CheckDurchmarsch() {
     // 1. The first look: nobody else has taken a point, his top Jack run is sure and he holds
     //    at least as many Jacks as are still out. A failed test ends the call undecided.
     if (me.durchmarschDecided == 0) {
-        const int jack = me.PickJack(0);
+        const int jack = PickJack(me, 0);
         if (g_Game.PartyPoints[(me.seat + 1) % 3] != 0 || g_Game.PartyPoints[(me.seat + 2) % 3] != 0) {
             me.durchmarschAim = 0;
             return;
         }
-        if (me.handInfo.JackCount > 0 && !me.IsTopCard(jack, -1, -1)) {
+        if (me.handInfo.JackCount > 0 && !IsTopCard(me, jack, -1, -1)) {
             me.durchmarschAim = 0;
             return;
         }
@@ -94,8 +95,8 @@ void CSuitSoloistPlay::CheckDurchmarsch() {
         me.durchmarschDecided = 1;
     }
     // 2. His highest Jack while Jacks are in play (0: none left).
-    const int top = g_Game.TrumpCount != 0 ? me.PickJack(-1) : 0;
-    const bool topSure = top == 0 || me.IsTopCard(top, -1, -1);
+    const int top = g_Game.TrumpCount != 0 ? PickJack(me, -1) : 0;
+    const bool topSure = top == 0 || IsTopCard(me, top, -1, -1);
     // 3. An aim is dropped once his highest Jack is no longer sure.
     if (me.durchmarschAim == 1) {
         if (!topSure) me.durchmarschAim = 0;

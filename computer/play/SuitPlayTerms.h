@@ -8,6 +8,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
@@ -56,7 +57,7 @@ struct Terms {
 inline bool IsOutFor(const CPlayer& p, int suit, int rank) {
     return !Holds(p, suit, rank) && !IsCardGone(suit, rank, p.seat);
 }
-inline bool IsTop(const CPlayer& p, int card) { return p.IsTopCard(card, -1, -1); }
+inline bool IsTop(const CPlayer& p, int card) { return IsTopCard(p, card, -1, -1); }
 // The Ace of the trump suit.
 inline bool IsTrumpAce(int card) { return IsCard(card) && card == TrumpSuitCard(ACE); }
 // The last rule of a cascade: the card the scores choose.

@@ -46,29 +46,30 @@ struct Second {
 int SecondTrumpLed(Second& k) {
     CPlayer& p = k.p;
     if (k.t.H == 0) return CCardChoosers(p).ChooseCardByScore(11, -1, false);
-    const int hi = p.PickHighestInSuit(-1, true);
+    const int hi = PickHighestInSuit(p, -1, true);
     if (Order(hi) <= Order(k.c1)) {
         const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         if (!IsTop(p, hi)) return cj;
-        return p.IsTopCard(p.PickTrumpBelow(hi), hi, -1) ? cj : p.PickLowestInSuit(-1, true);
+        return IsTopCard(p, PickTrumpBelow(p, hi), hi, -1) ? cj : PickLowestInSuit(p, -1, true);
     }
-    const int above = p.PickCardAboveInTrumps(k.c1, true);
-    if (!p.MayHoldSuit(k.third, k.t.type)) return above;
+    const int above = PickCardAboveInTrumps(p, k.c1, true);
+    if (!MayHoldSuit(p, k.third, k.t.type)) return above;
     if (IsTop(p, hi)) return (k.t.N <= 2 && IsCard(above) && Points(above) <= 4) ? above : hi;
     if (IsCard(above) && Points(above) < 10) return above;
-    return k.t.J == 0 ? CCardChoosers(p).ChooseCardWithRandomJack(-1, true) : p.PickRandomJack(0);
+    return k.t.J == 0 ? CCardChoosers(p).ChooseCardWithRandomJack(-1, true) : PickRandomJack(p, 0);
 }
 
 // II. A side suit led that he holds.
 int SecondFollow(Second& k) {
     CPlayer& p = k.p;
     const int S = k.S;
-    const int hi = p.PickHighestInSuit(S, true);
-    const int cand = k.t.N < 7 ? p.GetNextLowerHeld(hi) : hi;
-    if (Order(hi) >= Order(k.c1) && IsTop(p, hi) && (p.MayHoldSuit(k.third, S) || !p.MayHoldSuit(k.third, k.t.type))) {
+    const int hi = PickHighestInSuit(p, S, true);
+    const int cand = k.t.N < 7 ? GetNextLowerHeld(p, hi) : hi;
+    if (Order(hi) >= Order(k.c1) && IsTop(p, hi) &&
+        (MayHoldSuit(p, k.third, S) || !MayHoldSuit(p, k.third, k.t.type))) {
         if (GetCardRank(cand) == ACE && k.p1 == 0) {
             const int cnt = p.CountInSuit(S);
-            const int nb = p.NextLowerInSuit(cand, false);
+            const int nb = NextLowerInSuit(p, cand, false);
             if (cnt < 4 || TenHeldOrGone(p, S) || !Holds(p, S, KING)) {
                 if (k.t.N > 8 && k.t.H < 6 && cnt == 2 && IsCard(nb) && Points(nb) < 10) return nb;
             } else if (IsCard(nb) && Order(nb) > Order(k.c1)) {
@@ -77,14 +78,14 @@ int SecondFollow(Second& k) {
         }
         return cand;
     }
-    const int lw = p.NextHigherInSuit(k.c1);
-    if (lw == NO_CARD) return p.PickLowCardAnySuit(S);
+    const int lw = NextHigherInSuit(p, k.c1);
+    if (lw == NO_CARD) return PickLowCardAnySuit(p, S);
     if (Holds(p, S, TEN)) {
         const bool lwQueen = GetCardRank(lw) == QUEEN;
         if (Holds(p, S, KING) && !lwQueen) return CardCodeOf(KING, S);
         if (Holds(p, S, QUEEN) && !lwQueen) return CardCodeOf(QUEEN, S);
     }
-    return Points(lw) < 10 ? lw : p.PickLowCardAnySuit(S);
+    return Points(lw) < 10 ? lw : PickLowCardAnySuit(p, S);
 }
 
 // What the void second hand works out at step 2: the trumps still out (list0, list1), the card
@@ -128,19 +129,19 @@ int SecondVoidWinningRuff(const VoidWords& v) {
     }
     x = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (x != NO_CARD && p1 <= 9) return x;
-    if (p.IsTopCard(v.hb, hi, -1)) return (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
+    if (IsTopCard(p, v.hb, hi, -1)) return (t.N > 9 && t.O <= t.J && IsCard(wb)) ? wb : hi;
     if (t.J < 2 || t.N < 9 || !Holds(p, t.type, ACE)) {
         if (!v.thirdMayTrump && Points(w) >= 10 && !IsTop(p, w)) return w;
         const int r = CCardChoosers(p).ChooseLowTrump();
         x = w;
         if ((Points(w) >= 10 || Points(v.k.c1) >= 10) && LeadCount(v.k.S) != 0) {
             if (!IsTop(p, hi)) x = IsCard(r) ? r : v.lowest;
-            else if (t.O > 1 && p.IsTopCard(wb, hi, -1)) x = hi;
+            else if (t.O > 1 && IsTopCard(p, wb, hi, -1)) x = hi;
         }
         if (t.O == 1 && !IsTop(p, hi)) x = Points(w) > 0 ? w : hi;
         return x;
     }
-    const int nh = p.GetNextHigherHeld(v.lowest);
+    const int nh = GetNextHigherHeld(p, v.lowest);
     const int y = p.handInfo.SmallCards[DIAMONDS][JACK] == -1 ? nh : hi;
     const int usual = (SuitLedMark(v.k.S) && IsTop(p, hi)) ? y : w;
     return (t.H >= 6 && t.N <= 7) ? nh : usual;
@@ -153,18 +154,18 @@ int SecondVoidFindRuff(const VoidWords& v, int& c) {
     const Terms& t = v.t;
     const int w = v.w, wb = v.wb, hi = v.hi, c1 = v.k.c1;
     c = (IsCard(wb) && Order(w) - Order(wb) > 1) ? wb : w;
-    if (c != w && (!Holds(p, t.type, ACE) || TenHeldOrGone(p, t.type))) c = p.PickCardAboveInTrumps(c, true);
-    const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? p.PickTrumpBelow(hi) : hi;
-    int x = p.GetNextHigherHeld(CCardChoosers(p).ChooseSpareTrump(0));
+    if (c != w && (!Holds(p, t.type, ACE) || TenHeldOrGone(p, t.type))) c = PickCardAboveInTrumps(p, c, true);
+    const int hb3 = (t.H > 1 && t.H < g_Game.TrumpCount) ? PickTrumpBelow(p, hi) : hi;
+    int x = GetNextHigherHeld(p, CCardChoosers(p).ChooseSpareTrump(0));
     if (!v.thirdMayTrump && !IsTop(p, x)) {
-        x = p.PickCardBelowWinner(true);
+        x = PickCardBelowWinner(p, true);
     } else if (IsTop(p, c1) && GetCardRank(c1) != ACE && !IsTop(p, x) && Order(x) > 4 && t.O <= t.H &&
                v.thirdMayTrump) {
         if (v.k.p1 < 5) {
             const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
             if (!IsJack(cj)) x = cj;
         } else {
-            x = p.PickRandomJack(0);
+            x = PickRandomJack(p, 0);
         }
     }
     if (x != NO_CARD) return x;
@@ -226,7 +227,7 @@ int SecondVoidCheapThrowOff(const VoidWords& v) {
     const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     const int ts = SuitOf(g);
     if (IsCard(g) && Points(g) < 5 && Points(v.k.c1) < 5 && !Holds(p, ts, TEN) &&
-        ((t.H <= t.O && p.CountSuitsWithLowCards() > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
+        ((t.H <= t.O && CountSuitsWithLowCards(p) > 1) || t.H == g_Game.TrumpCount || p.CountInSuit(ts) > 1))
         return g;
     return NO_CARD;
 }
@@ -242,16 +243,16 @@ int SecondVoidAceOrTenOut(const VoidWords& v) {
         y = Order(w) == Order(wb) + 1 ? w : wb;
     int weak = -1, weakCount = 0;
     for (int s = 0; s < 4; ++s) {
-        if (s == t.type || p.CountInSuit(s) == 0 || p.ChooseTrumpGameHelper(s)) continue;
+        if (s == t.type || p.CountInSuit(s) == 0 || ChooseTrumpGameHelper(p, s)) continue;
         weak = s;
         ++weakCount;
     }
-    if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, p.PickHighestInSuit(weak, true)))
-        y = p.PickLowCardAnySuit(weak);
+    if (weakCount == 1 && p.CountInSuit(weak) > 2 && !IsTop(p, PickHighestInSuit(p, weak, true)))
+        y = PickLowCardAnySuit(p, weak);
     if (Points(y) < 10) {
-        if (!v.thirdMayTrump && !IsTop(p, v.hi)) y = p.PickCardBelowWinner(false);
+        if (!v.thirdMayTrump && !IsTop(p, v.hi)) y = PickCardBelowWinner(p, false);
     } else if (TrumpTenOut(p) && t.O < t.H) {
-        if (IsCard(p.PickTrumpBelow(y))) y = p.PickTrumpBelow(y);
+        if (IsCard(PickTrumpBelow(p, y))) y = PickTrumpBelow(p, y);
     } else if (!v.thirdMayS) {
         y = v.lowest;
     }
@@ -264,21 +265,21 @@ int SecondVoidMoreTrumps(const VoidWords& v) {
     const Terms& t = v.t;
     const int w = v.w, hi = v.hi;
     if (t.O == 1 && IsTop(p, hi)) return hi;
-    const int cnt = p.CountOutstanding(v.k.S);
+    const int cnt = CountOutstanding(p, v.k.S);
     const bool allThree = Holds(p, t.type, ACE) && Holds(p, t.type, TEN) && Holds(p, t.type, KING);
     int c = NO_CARD;
     if (cnt < 3 && !allThree) {
         c = (v.thirdMayTrump && !v.thirdMayS) ? v.wb : w;
-        if (Points(w) >= 10 && IsCard(p.PickTrumpBelow(w))) c = p.PickTrumpBelow(w);
+        if (Points(w) >= 10 && IsCard(PickTrumpBelow(p, w))) c = PickTrumpBelow(p, w);
         if ((c == NO_CARD || !IsTop(p, c)) && (!v.thirdMayTrump || v.thirdMayS)) {
-            if (IsTrumpAce(c) && TrumpTenOut(p)) c = p.PickTrumpBelow(c);
+            if (IsTrumpAce(c) && TrumpTenOut(p)) c = PickTrumpBelow(p, c);
         } else if (t.H > 1 && t.H < g_Game.TrumpCount) {
-            c = IsCard(p.PickCardAboveInTrumps(p.FirstMissingJack(), true)) ? v.lowest : NO_CARD;
+            c = IsCard(PickCardAboveInTrumps(p, FirstMissingJack(p), true)) ? v.lowest : NO_CARD;
         }
     } else {
-        const int nb = p.NextLowerInSuit(w, false);
+        const int nb = NextLowerInSuit(p, w, false);
         if (!IsTop(p, w)) c = v.thirdMayS ? w : CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
-        else c = p.IsTopCard(nb, w, -1) ? w : v.lowest;
+        else c = IsTopCard(p, nb, w, -1) ? w : v.lowest;
     }
     return c;
 }
@@ -297,14 +298,14 @@ int SecondVoidLastRule(const VoidWords& v) {
     int found = NO_CARD;
     if (v.k.pts + Points(w) + v.k.p1 < 61 && t.O <= t.H && (t.H < 2 || IsTop(p, w))) {
         int c = w;
-        while (Points(c) > 4 && IsCard(p.PickTrumpBelow(c))) c = p.PickTrumpBelow(c);
+        while (Points(c) > 4 && IsCard(PickTrumpBelow(p, c))) c = PickTrumpBelow(p, c);
         found = c;
     } else if (IsTrumpAce(w)) {
-        found = p.PickTrumpBelow(w);
-        if (GetCardRank(found) == TEN) found = p.PickTrumpBelow(found);
+        found = PickTrumpBelow(p, w);
+        if (GetCardRank(found) == TEN) found = PickTrumpBelow(p, found);
     } else if (t.H == 3 && t.J == 2) {
-        found = p.PickJack(0);
-        if (!IsTop(p, found)) found = p.PickRandomJack(0);
+        found = PickJack(p, 0);
+        if (!IsTop(p, found)) found = PickRandomJack(p, 0);
     }
     return IsCard(found) ? found : w;
 }
@@ -321,14 +322,14 @@ int SecondVoid(Second& k) {
     }
     // 2. The trumps on both sides; D: the third hand may overruff, void in the suit, and his top trump not sure.
     int list[11];
-    const int n = p.CollectSuit(type, false, list);
-    const int w = p.PickCardBelowWinner(false);
-    const int wb = p.PickTrumpBelow(w);
-    const int hi = p.PickHighestInSuit(-1, true);
-    const int hb = p.PickTrumpBelow(hi);
-    const int lowest = p.PickLowestInSuit(-1, true);
-    const bool thirdMayS = p.MayHoldSuit(k.third, S);
-    const bool thirdMayTrump = p.MayHoldSuit(k.third, type);
+    const int n = CollectSuit(p, type, false, list);
+    const int w = PickCardBelowWinner(p, false);
+    const int wb = PickTrumpBelow(p, w);
+    const int hi = PickHighestInSuit(p, -1, true);
+    const int hb = PickTrumpBelow(p, hi);
+    const int lowest = PickLowestInSuit(p, -1, true);
+    const bool thirdMayS = MayHoldSuit(p, k.third, S);
+    const bool thirdMayTrump = MayHoldSuit(p, k.third, type);
     const int list0 = n > 0 ? list[0] : NO_CARD;
     const int list1 = n > 1 ? list[1] : NO_CARD;
     const bool D = !thirdMayS && thirdMayTrump && !IsTop(p, hi);
@@ -354,7 +355,7 @@ int SecondVoid(Second& k) {
     if (t.H == g_Game.TrumpCount) {
         if (t.N == 2) return hi;
         const int ten = CCardChoosers(p).PickUnguardedTen();
-        return (p1 > 0 || ten == NO_CARD) ? p.PickHighestTrumpRandomStep(t.H) : ten;
+        return (p1 > 0 || ten == NO_CARD) ? PickHighestTrumpRandomStep(p, t.H) : ten;
     }
     // 13. Few trumps and few points led: a trump game card without points; more trumps than out: a ruff.
     if (t.H < 3 && p1 < 5) {
@@ -380,16 +381,16 @@ int ThirdTrumpLed(Third& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
     if (t.H == 0) return NO_CARD;
-    const int lowest = p.PickLowestInSuit(-1, true);
-    const int h = p.PickHighestInSuit(-1, true);
+    const int lowest = PickLowestInSuit(p, -1, true);
+    const int h = PickHighestInSuit(p, -1, true);
     // 1. A low trump already wins.
-    const int lo = p.PickLowCardOfSuit(t.type);
+    const int lo = PickLowCardOfSuit(p, t.type);
     if (IsCard(lo) && Order(lo) > k.ow) return lo;
     // 2. With Jacks: the trump above the winning card, or a random Jack, when it takes the trick.
     if (t.J > 0) {
         const int wc = (k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) ? k.c2 : k.c1;
-        const int a = p.PickCardAboveInTrumps(wc, true);
-        const int x = IsCard(a) ? a : p.PickRandomJack(0);
+        const int a = PickCardAboveInTrumps(p, wc, true);
+        const int x = IsCard(a) ? a : PickRandomJack(p, 0);
         if (Order(x) > k.ow) {
             if (t.H == 2 && IsCard(a) && !IsTop(p, a)) return a;
             const int asBig = x == a ? lowest : x;
@@ -400,12 +401,12 @@ int ThirdTrumpLed(Third& k) {
     }
     // 3. The highest trump takes the trick: it, or the lowest trump when that is worth more and sure.
     if (Order(h) > k.ow && t.H > 1) {
-        if (Points(lowest) > Points(h) && p.IsTopCard(lowest, h, -1) && t.H != g_Game.TrumpCount) return h;
+        if (Points(lowest) > Points(h) && IsTopCard(p, lowest, h, -1) && t.H != g_Game.TrumpCount) return h;
         if (t.H - 1 == t.O && IsCard(CCardChoosers(p).ChooseLeadOrLastCard(-1))) return h;
         return lowest;
     }
     // 4. Two Jacks and a high lowest trump: a Jack at random; else the lowest trump.
-    if (Order(lowest) > 4 && t.J > 1 && (!IsTop(p, h) || !p.IsTopCard(lowest, h, -1))) return p.PickRandomJack(0);
+    if (Order(lowest) > 4 && t.J > 1 && (!IsTop(p, h) || !IsTopCard(p, lowest, h, -1))) return PickRandomJack(p, 0);
     return lowest;
 }
 
@@ -414,12 +415,12 @@ int ThirdFollow(Third& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
     const int S1 = k.S1;
-    if (k.S2 == t.type) return p.PickLowCardAnySuit(S1);
+    if (k.S2 == t.type) return PickLowCardAnySuit(p, S1);
     const int wc = (k.S2 == S1 && Order(k.c2) > Order(k.c1)) ? k.c2 : k.c1;
-    const int hi = p.PickHighestInSuit(S1, true);
-    const int lw = p.NextHigherInSuit(wc);
-    const int lo = p.PickLowestInSuit(S1, true);
-    if (lw == NO_CARD) return p.PickLowCardAnySuit(S1);
+    const int hi = PickHighestInSuit(p, S1, true);
+    const int lw = NextHigherInSuit(p, wc);
+    const int lo = PickLowestInSuit(p, S1, true);
+    if (lw == NO_CARD) return PickLowCardAnySuit(p, S1);
     int x = NO_CARD;
     if (!IsTop(p, hi) || (t.H <= t.O && p.CountInSuit(S1) > 3)) {
         x = hi;
@@ -433,19 +434,19 @@ int ThirdFollow(Third& k) {
                     TenHeldOrGone(p, S1))
                     x = hi;
             } else if (k.S2 == S1 || p.handInfo.DealtSuitCount[S1] < 3) {
-                if (p.MayHoldSuit(t.previous, t.type) && t.O > 0) x = hi;
+                if (MayHoldSuit(p, t.previous, t.type) && t.O > 0) x = hi;
             }
         }
     } else {
         const int cnt = p.CountInSuit(S1);
         if (cnt < 4) {
-            const int top = p.PickHighestInSuit(-1, true);
+            const int top = PickHighestInSuit(p, -1, true);
             const bool tt = IsTop(p, top);
             const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
             if (!tt && k.pts > 30 && t.N < 9) {
                 x = cnt == 2 ? lw : hi;
             } else {
-                x = p.GetNextHigherHeld(lw);
+                x = GetNextHigherHeld(p, lw);
                 if (t.H == 2 && g_Game.TrumpCount < 4) {
                     if (tt)
                         Commit(p, top);
@@ -454,11 +455,11 @@ int ThirdFollow(Third& k) {
                 }
             }
         } else {
-            x = (t.H == 1 && g_Game.TrumpCount == 2 && IsTop(p, p.PickHighestInSuit(-1, true))) ? lw : hi;
+            x = (t.H == 1 && g_Game.TrumpCount == 2 && IsTop(p, PickHighestInSuit(p, -1, true))) ? lw : hi;
         }
     }
-    if (IsCard(x) && Holds(p, S1, ACE) && Holds(p, S1, TEN) && p.forcedCard == 0) x = p.PickLowCardOfSuit(S1);
-    return IsCard(x) ? x : p.PickLowCardAnySuit(S1);
+    if (IsCard(x) && Holds(p, S1, ACE) && Holds(p, S1, TEN) && p.forcedCard == 0) x = PickLowCardOfSuit(p, S1);
+    return IsCard(x) ? x : PickLowCardAnySuit(p, S1);
 }
 
 // III.9: the ruff when trumps are out beside his own.
@@ -468,8 +469,9 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
     int v = w;
     if (t.O < t.H || k.tp > 4 || (k.pts < 61 && Points(w) + k.pts + k.tp > 60)) {
         if ((t.H < 5 && !IsTop(p, h)) ||
-            (IsCard(wb) && (!IsTrumpAce(w) || wb == TrumpSuitCard(TEN) || t.J + 1 < t.O || IsCardGone(t.type, TEN, p.seat)) &&
-             !p.IsTopCard(w, h, -1)))
+            (IsCard(wb) &&
+             (!IsTrumpAce(w) || wb == TrumpSuitCard(TEN) || t.J + 1 < t.O || IsCardGone(t.type, TEN, p.seat)) &&
+             !IsTopCard(p, w, h, -1)))
             v = w;
         else if (IsCard(wb))
             v = wb;
@@ -484,15 +486,15 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
             base = h;
             if (Order(h) - Order(v) > 1) base = (t.H < 3 && t.H <= t.O) ? v : wb;
         }
-        const int x = p.GetNextHigherHeld(base);
+        const int x = GetNextHigherHeld(p, base);
         if (IsCard(x)) return x;
     }
     if (t.H == 2 && !IsTop(p, h) && Points(v) >= 10) return v;
     if (t.H == 1 && t.N == 2 && !IsTop(p, v)) return v;
     if (k.tp > 7 || !IsTop(p, v)) {
-        if (IsTrumpAce(v) && IsTop(p, v) && TrumpTenOut(p) && t.O < t.H) return p.PickTrumpBelow(v);
-        if (t.H < 3 && t.H == t.N) return p.PickCardBelowWinner(false);
-        if (t.H >= 3) return (IsTrumpAce(v) && TrumpTenOut(p)) ? p.PickTrumpBelow(v) : v;
+        if (IsTrumpAce(v) && IsTop(p, v) && TrumpTenOut(p) && t.O < t.H) return PickTrumpBelow(p, v);
+        if (t.H < 3 && t.H == t.N) return PickCardBelowWinner(p, false);
+        if (t.H >= 3) return (IsTrumpAce(v) && TrumpTenOut(p)) ? PickTrumpBelow(p, v) : v;
     }
     if (t.H == 1 && (k.pts > 60 || Points(v) + k.pts + k.tp < 61)) {
         int c = NO_CARD;
@@ -501,7 +503,7 @@ int ThirdRuffChoice(Third& k, int w, int wb, int h, int sc) {
         if (IsTop(p, c)) c = sc;
         if (IsCard(c)) return c;
     }
-    if (k.tp > 4) return p.GetNextHigherHeld(sc);
+    if (k.tp > 4) return GetNextHigherHeld(p, sc);
     return NO_CARD;
 }
 
@@ -520,8 +522,8 @@ int ThirdVoidCheapTrick(Third& k) {
     const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     if (!IsCard(g) || k.tp + Points(g) >= 10) return NO_CARD;
     int x = g;
-    const int w = p.PickCardBelowWinner(false);
-    if (t.H <= t.O && !IsTop(p, p.PickHighestInSuit(-1, true)) && Points(w) > 2 &&
+    const int w = PickCardBelowWinner(p, false);
+    if (t.H <= t.O && !IsTop(p, PickHighestInSuit(p, -1, true)) && Points(w) > 2 &&
         CountAcesElsewhere(p.handInfo, t.type) > 1)
         x = w;
     return x;
@@ -533,7 +535,7 @@ int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
     const int h = v.h, w = v.w, sc = v.sc;
-    const int ab = p.PickCardAboveInTrumps(k.c2, true);
+    const int ab = PickCardAboveInTrumps(p, k.c2, true);
     int x = NO_CARD;
     if (ab == NO_CARD) {
         x = CCardChoosers(p).ChooseCardByScore(4, v.lowest, false);
@@ -546,8 +548,8 @@ int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
             x = sc;
         }
         if (t.N == t.H) {
-            const int a2 = p.PickCardAboveInTrumps(k.c2, true);
-            x = (IsCard(a2) && !p.IsTopCard(w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
+            const int a2 = PickCardAboveInTrumps(p, k.c2, true);
+            x = (IsCard(a2) && !IsTopCard(p, w, a2, -1) && Order(w) > Order(a2)) ? w : a2;
         }
     }
     if (IsCard(x)) return x;
@@ -555,7 +557,7 @@ int ThirdVoidOverTheRuff(const ThirdVoidWords& v) {
     if (IsCard(g)) return g;
     int s4 = CCardChoosers(p).ChooseCardByScore(4, -1, false);
     if (IsTrump(s4) && IsCard(ab) && Order(s4) < Order(ab)) {
-        s4 = p.GetNextHigherHeld(ab);
+        s4 = GetNextHigherHeld(p, ab);
     } else if (IsCard(s4) && !IsTrump(s4) && Points(s4) > 4 && t.O <= t.H) {
         const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
         if (IsCard(cj) && Points(cj) < Points(s4)) s4 = cj;
@@ -572,7 +574,7 @@ int ThirdVoidRichTrick(const ThirdVoidWords& v) {
     int from = y;
     if (IsTop(p, v.h)) from = v.sc;
     else if (t.O < t.H && t.O > 1) from = v.wb;
-    return p.GetNextHigherHeld(from);
+    return GetNextHigherHeld(p, from);
 }
 
 // 7. A card to throw off.
@@ -582,16 +584,16 @@ int ThirdVoidThrowOff(const ThirdVoidWords& v) {
     const Terms& t = k.t;
     const int g = CCardChoosers(p).ChooseTrumpGameCard(true);
     const int ts = SuitOf(g);
-    const int top = p.PickHighestInSuit(ts, true);
+    const int top = PickHighestInSuit(p, ts, true);
     const bool skip = k.tp < 10 && IsCard(g) && Order(g) > 3 && Order(top) > 5;
     if (skip || !IsCard(g)) return NO_CARD;
     if ((k.S2 == k.S1 && Order(k.c2) > Order(k.c1)) || v.secondRuffed) {
-        if (IsTop(p, top) && !p.MayHoldSuit(t.next, ts) && p.MayHoldSuit(t.previous, ts))
+        if (IsTop(p, top) && !MayHoldSuit(p, t.next, ts) && MayHoldSuit(p, t.previous, ts))
             return CCardChoosers(p).PickUnguardedTen();
     }
-    const int below = p.NextLowerInSuit(top, false);
+    const int below = NextLowerInSuit(p, top, false);
     if ((t.O == 0 || t.H == t.N - 1) && IsTop(p, top) && (k.tp > 0 || Points(g) > 0) &&
-        (below == NO_CARD || p.IsTopCard(below, top, -1)))
+        (below == NO_CARD || IsTopCard(p, below, top, -1)))
         return CCardChoosers(p).PickUnguardedTen();
     return g;
 }
@@ -607,14 +609,14 @@ int ThirdVoidEvenTrumps(const ThirdVoidWords& v) {
         int sure = t.H + 1;
         for (int s = 0; s < 4; ++s) {
             if (s == t.type) continue;
-            for (int c = p.PickHighestInSuit(s, true); IsCard(c) && IsTop(p, c); c = p.NextLowerInSuit(c, false))
+            for (int c = PickHighestInSuit(p, s, true); IsCard(c) && IsTop(p, c); c = NextLowerInSuit(p, c, false))
                 ++sure;
         }
         if (sure == t.N) return g;
     }
     if (IsCard(v.h)) {
-        x = p.PickCardBelowWinner(false);
-        if (IsTop(p, x) && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
+        x = PickCardBelowWinner(p, false);
+        if (IsTop(p, x) && IsCard(PickTrumpBelow(p, x))) x = PickTrumpBelow(p, x);
     }
     return x;
 }
@@ -626,9 +628,9 @@ int ThirdVoidTrumpOrThrowOff(const ThirdVoidWords& v, int x) {
     const Terms& t = k.t;
     if (IsCard(x)) return x;
     if (v.secondRuffed && Order(k.c2) >= Order(v.h)) return NO_CARD;
-    if (t.H >= 6 && t.J == 2 && IsTrumpAce(p.PickCardBelowWinner(false))) {
-        x = p.GetNextHigherHeld(v.lowest);
-        Commit(p, p.PickJack(0));
+    if (t.H >= 6 && t.J == 2 && IsTrumpAce(PickCardBelowWinner(p, false))) {
+        x = GetNextHigherHeld(p, v.lowest);
+        Commit(p, PickJack(p, 0));
     } else if (t.H == t.O) {
         x = ThirdVoidEvenTrumps(v);
     } else {
@@ -644,7 +646,7 @@ int ThirdVoidLastTrumps(const ThirdVoidWords& v) {
     Third& k = v.k;
     CPlayer& p = k.p;
     const Terms& t = k.t;
-    const int y = v.secondRuffed ? p.PickCardAboveInTrumps(k.c2, true) : p.PickCardBelowWinner(false);
+    const int y = v.secondRuffed ? PickCardAboveInTrumps(p, k.c2, true) : PickCardBelowWinner(p, false);
     if (IsCard(y)) {
         const int x = k.tp < 5 ? CCardChoosers(p).ChooseTrumpGameCard(true) : y;
         if (IsCard(x)) return x;
@@ -653,7 +655,7 @@ int ThirdVoidLastTrumps(const ThirdVoidWords& v) {
         if (!IsTop(p, y)) {
             if (!(IsTrumpAce(y) && TrumpTenOut(p))) return y;
         } else {
-            const int nb = p.NextLowerInSuit(y, false);
+            const int nb = NextLowerInSuit(p, y, false);
             if (IsCard(nb)) return nb;
         }
     }
@@ -670,16 +672,16 @@ int ThirdVoid(Third& k) {
     CPlayer& p = k.p;
     const Terms& t = k.t;
     const bool secondRuffed = k.S2 == t.type;
-    const int lowest = p.PickLowestInSuit(-1, true);
+    const int lowest = PickLowestInSuit(p, -1, true);
     const int cheap = ThirdVoidCheapTrick(k);
     if (IsCard(cheap)) return cheap;
     // 2. No trumps: a trump game card, unless the trick holds more than 4 points.
     if (t.H == 0) return k.tp > 4 ? NO_CARD : CCardChoosers(p).ChooseTrumpGameCard(true);
     // 3. The trumps: over the ruff of the second hand, or into a rich trick, or a cheap one.
     const int sc = CCardChoosers(p).ChooseSoloistCardSuit();
-    const int h = p.PickHighestInSuit(-1, true);
-    const int w = p.PickCardBelowWinner(false);
-    const ThirdVoidWords v{k, secondRuffed, lowest, sc, h, w, p.PickTrumpBelow(w)};
+    const int h = PickHighestInSuit(p, -1, true);
+    const int w = PickCardBelowWinner(p, false);
+    const ThirdVoidWords v{k, secondRuffed, lowest, sc, h, w, PickTrumpBelow(p, w)};
     if (secondRuffed) return ThirdVoidOverTheRuff(v);
     if (k.tp > 9) {
         const int x = ThirdVoidRichTrick(v);

@@ -62,12 +62,12 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     if (g_Game.SchneiderAnnounced && t.N > 2 && t.H > 0) {
         for (int s = 0; s < 4; ++s) {
             if (s == type || p.CountInSuit(s) != 2 || !Holds(p, s, ACE)) continue;
-            pick = p.PickLowestInSuit(s, true);
+            pick = PickLowestInSuit(p, s, true);
             break;
         }
     }
     // 4. Nearly only trumps left.
-    if (s4 == NO_CARD && pick == NO_CARD && (t.N <= 2 || t.N - t.H <= 1)) pick = p.PickHighestInSuit(-1, true);
+    if (s4 == NO_CARD && pick == NO_CARD && (t.N <= 2 || t.N - t.H <= 1)) pick = PickHighestInSuit(p, -1, true);
     // 5. The best card by score to give away, and the suit to smear.
     const int s4b = CCardChoosers(p).ChooseCardByScore(4, -1, false);
     const int sm = CCardChoosers(p).PickSuitToSchmier(false);
@@ -77,20 +77,20 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
         if (pick == NO_CARD) pick = CCardChoosers(p).ChooseSoloistLead();
     }
     // 7. With two side cards left, a high trump drawn at random.
-    const int rt = t.N - t.H == 2 ? p.PickHighestTrumpRandomStep(t.H) : NO_CARD;
+    const int rt = t.N - t.H == 2 ? PickHighestTrumpRandomStep(p, t.H) : NO_CARD;
     // 8. The first of these that yields a card.
     if (pick == NO_CARD && IsCard(rt) && IsTop(p, c0)) pick = rt;
     if (pick == NO_CARD && t.H == 1) pick = CCardChoosers(p).ChooseCardGeneral(1, 0);
-    if (pick == NO_CARD && IsCard(rt)) pick = s4b == c0 ? p.PickHighestTrumpRandomStep(t.H) : s4b;
+    if (pick == NO_CARD && IsCard(rt)) pick = s4b == c0 ? PickHighestTrumpRandomStep(p, t.H) : s4b;
     if (pick == NO_CARD) pick = CCardChoosers(p).PickSuitToSchmier(true);
     if (pick == NO_CARD && IsCard(rt)) pick = s4b;
     // 9. With the trumps in hand a side card that still draws is led at once.
     if (pick == NO_CARD) {
-        const int ht = p.PickHighestInSuit(-1, true);
+        const int ht = PickHighestInSuit(p, -1, true);
         if (IsCard(ht) && (t.H > t.O || (t.H == t.O && IsTop(p, ht)))) {
             if (IsCard(c0)) {
                 const int s = SuitOf(c0);
-                const int n = p.CollectSuit(s, false, nullptr);
+                const int n = CollectSuit(p, s, false, nullptr);
                 const bool tenHeldOrGone = s != type && (Holds(p, s, TEN) || IsCardGone(s, TEN, p.seat));
                 if ((n > 1 && (GetCardRank(c0) != ACE || tenHeldOrGone)) || (p.CountInSuit(s) == 2 && n == 2)) {
                     st.Settle(c0, true);
@@ -104,14 +104,14 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
     // 10. Still none: by how many trumps he holds of his cards.
     if (pick == NO_CARD) {
         if (t.H == t.N) {
-            for (int trump = p.PickHighestInSuit(-1, false); IsCard(trump); trump = p.PickTrumpBelow(trump))
+            for (int trump = PickHighestInSuit(p, -1, false); IsCard(trump); trump = PickTrumpBelow(p, trump))
                 if (pick == NO_CARD || CoinHeads()) pick = trump;
         } else if (t.H == t.N - 1 && t.N > 1 && IsCard(s4b) && !IsTop(p, s4b)) {
             pick = s4b;
         } else if (IsCard(c0) && t.N == 2) {
             pick = c0;
         } else if (t.H == t.N - 1) {
-            pick = p.PickLowestInSuit(-1, true);
+            pick = PickLowestInSuit(p, -1, true);
         } else {
             pick = CCardChoosers(p).ChooseCardGeneral(0, 0);
             if (pick == NO_CARD) {
@@ -119,8 +119,8 @@ void StageNoTrumpOut(CPlayer& p, const Terms& t, LeadState& st) {
                 if (SameSuit(pick, c0)) pick = c0;
                 if (pick == NO_CARD && !st.noHighTrump) {
                     pick = CCardChoosers(p).ChooseCardByScore(4, c0, false);
-                    if (IsCard(pick) && (Points(pick) == 10 ||
-                                         (p.IsSuitSafe(pick, -1, -1) && p.CollectSuit(SuitOf(pick), false, nullptr) > 1)))
+                    if (IsCard(pick) && (Points(pick) == 10 || (IsSuitSafe(p, pick, -1, -1) &&
+                                                                CollectSuit(p, SuitOf(pick), false, nullptr) > 1)))
                         pick = NO_CARD;
                 }
             }
@@ -144,7 +144,7 @@ int DrawLastTrump(CPlayer& p, const Terms& t, const LeadState& st, int top, int 
         if (t.H == 1) {
             const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
             if (!IsTop(p, rs)) return st.fallback;
-            if (p.CountInSuit(SuitOf(rs)) > 1) Commit(p, p.PickLowestInSuit(SuitOf(rs), true));
+            if (p.CountInSuit(SuitOf(rs)) > 1) Commit(p, PickLowestInSuit(p, SuitOf(rs), true));
             return rs;
         }
         return IsTop(p, top) ? top : CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
@@ -162,7 +162,7 @@ void VoidASideSuitFirst(CPlayer& p, const Terms& t, LeadState& st, int second) {
     int last = NO_CARD;
     for (int s = 0; s < 4; ++s) {
         if (s == t.type || p.CountInSuit(s) != 1) continue;
-        const int low = p.PickLowCardAnySuit(s);
+        const int low = PickLowCardAnySuit(p, s);
         if (!IsCard(low) || Order(low) > 2) continue;
         last = low;
         best.Offer(low, 11 - Points(low));
@@ -186,7 +186,7 @@ void DrawWithTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int
         return;
     }
     const int probe = LastTrickAllTrumps(p) ? top : second;
-    if (p.IsTopCard(probe, top, -1)) {
+    if (IsTopCard(p, probe, top, -1)) {
         st.companion = probe;
         st.Settle(top);
         return;
@@ -203,18 +203,18 @@ void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
     int card = NO_CARD;
     if (t.O == 1) {
         card = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
-        if (t.J != 0 && Points(card) > 2) card = p.PickRandomJack(0);
+        if (t.J != 0 && Points(card) > 2) card = PickRandomJack(p, 0);
     } else {
         int list[11];
-        const int n = p.CollectSuit(t.type, false, list);
-        const int above = n >= 2 ? p.PickCardAboveInTrumps(list[1], true) : NO_CARD;
+        const int n = CollectSuit(p, t.type, false, list);
+        const int above = n >= 2 ? PickCardAboveInTrumps(p, list[1], true) : NO_CARD;
         st.companion = above;
         if (n >= 2 && IsCard(above) && above != top) {
             card = above;
         } else if (t.O == 2 && t.H > 2) {
             if (!IsCard(above) || above == top) card = st.fallback;
             else if (Points(above) < 10) card = above;
-            else if (Points(top) >= 10) card = p.PickLowestInSuit(-1, true);
+            else if (Points(top) >= 10) card = PickLowestInSuit(p, -1, true);
             else card = top;
         } else if (n == 3 && t.J > 1 && Order(above) >= 5) {
             card = top;
@@ -223,8 +223,8 @@ void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
             if (IsCard(st.companion)) {
                 card = st.fallback;
             } else {
-                card = p.PickLowestInSuit(-1, true);
-                if (Points(card) > 4) card = p.PickRandomJack(0);
+                card = PickLowestInSuit(p, -1, true);
+                if (Points(card) > 4) card = PickRandomJack(p, 0);
             }
         }
     }
@@ -236,17 +236,17 @@ void DrawUnderTheTopTrump(CPlayer& p, const Terms& t, LeadState& st, int top) {
 void DrawWithALowTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int second, bool aceOut, bool tenOut) {
     const int type = t.type;
     int r = CCardChoosers(p).ChooseLowTrump();
-    if (r == NO_CARD && t.O >= 2 && !p.HasJacksOut() && !p.MayHoldSuit(t.previous, type) && (aceOut || tenOut))
-        r = p.PickCardAboveInTrumps(p.LowestCardOutInSuit(type), false);
+    if (r == NO_CARD && t.O >= 2 && !HasJacksOut(p) && !MayHoldSuit(p, t.previous, type) && (aceOut || tenOut))
+        r = PickCardAboveInTrumps(p, LowestCardOutInSuit(p, type), false);
     int card = NO_CARD;
     if (r == NO_CARD || t.O < 2) {
         card = DrawLastTrump(p, t, st, top, second);
-    } else if (IsTop(p, top) && p.IsTopCard(second, top, -1)) {
+    } else if (IsTop(p, top) && IsTopCard(p, second, top, -1)) {
         card = CoinHeads() ? second : top;
     } else {
         int x = (IsTop(p, top) && t.O <= 2) ? top : r;
-        if (CoinTails()) x = p.GetNextLowerHeld(x);
-        if (t.J == 0 && t.N > 8 && IsCard(p.PickTrumpBelow(x))) x = p.PickTrumpBelow(x);
+        if (CoinTails()) x = GetNextLowerHeld(p, x);
+        if (t.J == 0 && t.N > 8 && IsCard(PickTrumpBelow(p, x))) x = PickTrumpBelow(p, x);
         card = x;
     }
     st.companion = NO_CARD;
@@ -257,8 +257,8 @@ void DrawWithALowTrump(CPlayer& p, const Terms& t, LeadState& st, int top, int s
 void StageDrawTrumps(CPlayer& p, const Terms& t, LeadState& st) {
     const int type = t.type;
     st.companion = NO_CARD;
-    const int top = p.PickHighestInSuit(-1, true);
-    const int second = p.PickTrumpBelow(top);
+    const int top = PickHighestInSuit(p, -1, true);
+    const int second = PickTrumpBelow(p, top);
     const bool aceOut = IsOutFor(p, type, ACE);
     const bool tenOut = IsOutFor(p, type, TEN);
     if (t.O != 0 && t.H >= 2 && t.O <= t.H) {
@@ -287,11 +287,9 @@ void StageLongSuit(CPlayer& p, const Terms& t, LeadState& st) {
         st.toStageSix = true;
         return;
     }
-    const int hi = p.PickHighestInSuit(suit, true);
-    if (IsTop(p, hi) && (p.CollectSuit(suit, false, nullptr) <= 2 || st.noHighTrump))
-        st.Settle(hi);
-    else
-        st.Settle(p.GetNextLowerHeld(hi));
+    const int hi = PickHighestInSuit(p, suit, true);
+    if (IsTop(p, hi) && (CollectSuit(p, suit, false, nullptr) <= 2 || st.noHighTrump)) st.Settle(hi);
+    else st.Settle(GetNextLowerHeld(p, hi));
 }
 
 // Stage IV step 1: the trump leads by the trumps held and out, then the matador rule.
@@ -302,14 +300,14 @@ bool TrumpLeadByCounts(CPlayer& p, const Terms& t, LeadState& st, int top, int s
         card = top;
         st.companion = second;
     } else if (IsTop(p, top)) {
-        int low = p.PickLowestInSuit(-1, true);
+        int low = PickLowestInSuit(p, -1, true);
         int swapSecond = second;
-        if (p.IsTopCard(second, top, -1)) {
+        if (IsTopCard(p, second, top, -1)) {
             st.fallback = second;
             swapSecond = NO_CARD;  // the second trump counts as none for the swap below
         }
         if (Points(low) > Points(swapSecond) && Points(low) > 4) low = swapSecond;
-        flag = p.IsTopCard(second, top, -1);
+        flag = IsTopCard(p, second, top, -1);
         card = st.fallback;
         if (flag || t.J >= 3 || t.O == 1) {
             if (flag) {
@@ -340,8 +338,8 @@ bool TrumpLeadByCounts(CPlayer& p, const Terms& t, LeadState& st, int top, int s
     }
     // The matador rule: with three or more matadors a Jack of the top run, the trump above it next.
     if (t.J != 0 && t.matadors > 2) {
-        card = p.PickRandomJack(-1);
-        Commit(p, p.PickCardAboveInTrumps(card, true));
+        card = PickRandomJack(p, -1);
+        Commit(p, PickCardAboveInTrumps(p, card, true));
         st.companion = NO_CARD;
     }
     if (!IsCard(card)) return false;
@@ -354,7 +352,7 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
     const int type = t.type;
     if (t.O == 2 && t.J == 2 && !p.HasCard(CardCodeOf(JACK, DIAMONDS))) {
         plain = true;  // played at once, no suit mark
-        return p.PickJack(0);
+        return PickJack(p, 0);
     }
     if (t.O < t.H) {
         const int r = CCardChoosers(p).ChooseLowTrump();
@@ -366,9 +364,9 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
                  (p.seat == g_Game.TrickWinner && s == g_Knowledge.TrickLeadSuit)))
                 return rs;
         } else {
-            if (t.O == 1 && t.J > 0 && Points(r) > 0) return p.PickRandomJack(0);
+            if (t.O == 1 && t.J > 0 && Points(r) > 0) return PickRandomJack(p, 0);
             const bool sixStrong = t.H == 6 && t.J > 2 && (!Holds(p, type, ACE) || !Holds(p, type, TEN));
-            if (t.N == 10 && t.H <= 6 && !sixStrong) return p.PickLowestInSuit(-1, true);
+            if (t.N == 10 && t.H <= 6 && !sixStrong) return PickLowestInSuit(p, -1, true);
             return r;
         }
         if (t.O == 1) return CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
@@ -378,7 +376,7 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
         const int r = CCardChoosers(p).ChooseLowTrump();
         if (IsCard(r)) return r;
     }
-    const int rj = p.PickRandomJack(0);
+    const int rj = PickRandomJack(p, 0);
     const int cj = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
     if (t.O == 1) {
         if (IsTop(p, hi)) return hi;
@@ -386,8 +384,8 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
     }
     if (t.O == 2) {
         int list[11];
-        const int n = p.CollectSuit(type, false, list);
-        const int a = n >= 2 ? p.PickCardAboveInTrumps(list[1], false) : NO_CARD;
+        const int n = CollectSuit(p, type, false, list);
+        const int a = n >= 2 ? PickCardAboveInTrumps(p, list[1], false) : NO_CARD;
         if (IsCard(a)) {
             if (hi != a && Points(hi) <= 4) return hi;
             if (Points(a) <= 4) return a;
@@ -398,17 +396,17 @@ int LastTrumpRules(CPlayer& p, const Terms& t, LeadState& st, int hi, bool flag,
     if (t.O == 3) {
         if (flag && IsTop(p, hi)) return hi;
         const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
-        const int nh = p.NextLowerInSuit(rs, false);
+        const int nh = NextLowerInSuit(p, rs, false);
         auto playKing = [&p](int king) {
-            Commit(p, p.NextLowerInSuit(king, false));
+            Commit(p, NextLowerInSuit(p, king, false));
             return king;
         };
         if (IsCard(rs) && !IsTop(p, rs) && p.CountInSuit(SuitOf(rs)) >= 2 && Order(nh) == 4) return playKing(nh);
         if (IsCard(cj) && cj == nh) return playKing(nh);
         return Points(cj) <= 4 ? cj : NO_CARD;
     }
-    const int low = p.PickLowestInSuit(-1, true);
-    const int a = p.PickCardAboveInTrumps(low, false);
+    const int low = PickLowestInSuit(p, -1, true);
+    const int a = PickCardAboveInTrumps(p, low, false);
     const int card = (IsCard(a) && Order(a) - Order(low) > 1) ? a : low;
     (void)st;
     return Points(card) < 5 ? card : CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
@@ -422,22 +420,22 @@ int JackRules(CPlayer& p, const Terms& t, int hi) {
     if (t.dealtJacks == 2 && t.J == 2) {
         const bool spadesAndLow = p.HasCard(CardCodeOf(JACK, SPADES)) &&
                                   (p.HasCard(CardCodeOf(JACK, HEARTS)) || p.HasCard(CardCodeOf(JACK, DIAMONDS)));
-        return (spadesAndLow || aceOrTenHeld) ? p.PickRandomJack(0) : p.PickLowestInSuit(-1, true);
+        return (spadesAndLow || aceOrTenHeld) ? PickRandomJack(p, 0) : PickLowestInSuit(p, -1, true);
     }
-    if (t.J > 1 && aceOrTenHeld) return p.PickHighestInSuit(-1, false);
-    if ((t.J > 2 || (t.J > 1 && t.O < 4)) && aceOrTenOut) return p.PickRandomJack(0);
+    if (t.J > 1 && aceOrTenHeld) return PickHighestInSuit(p, -1, false);
+    if ((t.J > 2 || (t.J > 1 && t.O < 4)) && aceOrTenOut) return PickRandomJack(p, 0);
     if (t.J > 1 || (t.J == 1 && Holds(p, type, ACE) && t.O > 0)) {
         if (t.O == 2 && IsJack(hi)) return hi;
         int c = CCardChoosers(p).ChooseLowTrump();
         if (c == NO_CARD) {
-            c = p.PickLowestInSuit(-1, true);
-            if (Points(c) > 0) c = p.PickRandomJack(0);
+            c = PickLowestInSuit(p, -1, true);
+            if (Points(c) > 0) c = PickRandomJack(p, 0);
         }
         return c;
     }
     if (t.O < 2 && t.H < 3) return CCardChoosers(p).ChooseCardGeneral(0, 0);
     if (t.O >= 2) {
-        const int a = p.PickCardAboveInTrumps(p.LowestCardOutInSuit(type), false);
+        const int a = PickCardAboveInTrumps(p, LowestCardOutInSuit(p, type), false);
         if (IsCard(a) && !IsJack(a) && Points(a) < 5) return a;
     }
     return NO_CARD;
@@ -446,8 +444,8 @@ int JackRules(CPlayer& p, const Terms& t, int hi) {
 // Stage IV step 9: the safe-hand rules.
 bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& plain) {
     const int type = t.type;
-    const int hi = p.PickHighestInSuit(-1, true);
-    const int below = p.PickTrumpBelow(hi);
+    const int hi = PickHighestInSuit(p, -1, true);
+    const int below = PickTrumpBelow(p, hi);
     const bool hiTop = IsTop(p, hi);
     int card = NO_CARD;
     bool tried = false;
@@ -456,39 +454,38 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
         tried = true;
     } else if (hiTop) {
         const bool low987 = Holds(p, type, NINE) && Holds(p, type, EIGHT) && Holds(p, type, SEVEN);
-        if (t.O < 3 || p.CountTopSuits(3) || p.IsTopCard(below, hi, -1) || (t.H > 5 && low987))
-            card = t.J != 0 ? p.PickJack(0) : NO_CARD;
-        else if (t.J == 2 && Holds(p, type, ACE))
-            card = p.PickJack(0);
+        if (t.O < 3 || CountTopSuits(p, 3) || IsTopCard(p, below, hi, -1) || (t.H > 5 && low987))
+            card = t.J != 0 ? PickJack(p, 0) : NO_CARD;
+        else if (t.J == 2 && Holds(p, type, ACE)) card = PickJack(p, 0);
         if (IsCard(card)) {
-            const int nh = p.GetNextHigherHeld(card);
-            const int nb = p.PickTrumpBelow(nh);
-            if (IsTop(p, nh) && p.IsTopCard(nb, nh, -1)) Commit(p, nh == card ? nb : nh);
+            const int nh = GetNextHigherHeld(p, card);
+            const int nb = PickTrumpBelow(p, nh);
+            if (IsTop(p, nh) && IsTopCard(p, nb, nh, -1)) Commit(p, nh == card ? nb : nh);
             tried = true;
         }
     }
-    if (!tried && p.IsTopCard(below, hi, -1)) {
+    if (!tried && IsTopCard(p, below, hi, -1)) {
         const bool aceOut = IsOutFor(p, type, ACE);
         const bool tenOut = IsOutFor(p, type, TEN);
-        if (t.N == 10 && t.H < 5 && p.ChooseSuitSoloistLeadHelper()) {
-            if (IsCard(CCardChoosers(p).ChooseSoloistCardSuit())) card = p.PickLowestInSuit(-1, true);
+        if (t.N == 10 && t.H < 5 && ChooseSuitSoloistLeadHelper(p)) {
+            if (IsCard(CCardChoosers(p).ChooseSoloistCardSuit())) card = PickLowestInSuit(p, -1, true);
         } else if (aceOut && tenOut) {
-            card = p.PickJack(0);
+            card = PickJack(p, 0);
         } else if (aceOut || tenOut) {
             if (t.J > 2 || (t.H != t.O && t.dealtTrumps > 5)) {
-                card = p.PickJack(0);
+                card = PickJack(p, 0);
             } else {
                 bool lowSide = false;
                 for (int s = 0; s < 4 && !lowSide; ++s) {
                     if (s == type) continue;
-                    const int lc = p.PickLowCardOfSuit(s);
+                    const int lc = PickLowCardOfSuit(p, s);
                     lowSide = IsCard(lc) && !IsTop(p, lc) && p.CountInSuit(s) > 1;
                 }
-                card = lowSide ? p.PickLowestInSuit(-1, true) : hi;
+                card = lowSide ? PickLowestInSuit(p, -1, true) : hi;
             }
         } else {
             if (Holds(p, type, ACE) && Holds(p, type, TEN) && t.J < 2 && g_Game.OuvertAnnounced != 2)
-                card = p.PickLowestInSuit(-1, true);
+                card = PickLowestInSuit(p, -1, true);
             if (card == NO_CARD) card = CCardChoosers(p).ChooseSpareTrump(t.H <= t.O ? 2 : 1);
             if (card == NO_CARD) card = hi;
         }
@@ -503,12 +500,12 @@ bool SafeHandRules(CPlayer& p, const Terms& t, LeadState& st, bool flag, bool& p
         if (card == NO_CARD) card = JackRules(p, t, hi);
     }
     // A side card worth more than 2 points gives way to a Jack while few trumps are out.
-    if (IsCard(card) && !IsTrump(card) && Points(card) > 2 && t.J > 1 && t.O < 3) card = p.PickRandomJack(0);
+    if (IsCard(card) && !IsTrump(card) && Points(card) > 2 && t.J > 1 && t.O < 3) card = PickRandomJack(p, 0);
     if (card == NO_CARD) {
         card = CCardChoosers(p).ChooseLowTrump();
         if (card == NO_CARD) {
-            if (p.MayHoldSuit(t.previous, type) && p.MayHoldSuit(t.next, type)) {
-                const int low = p.PickLowestInSuit(-1, true);
+            if (MayHoldSuit(p, t.previous, type) && MayHoldSuit(p, t.next, type)) {
+                const int low = PickLowestInSuit(p, -1, true);
                 if (Points(low) == 10) {
                     st.toStageSix = true;
                     return true;
@@ -530,17 +527,17 @@ bool LeadAJackOfTheRun(CPlayer& p, const Terms& t, LeadState& st, bool flag) {
     // 2. Three Jacks with many trumps or few out: a Jack, or the top Jack with the trump below committed.
     if (t.J == 3 && (t.H > 6 || t.O < 4)) {
         if (!flag) {
-            st.Settle(p.PickRandomJack(0));
+            st.Settle(PickRandomJack(p, 0));
         } else {
-            const int jack = p.PickJack(-1);
-            Commit(p, p.PickTrumpBelow(jack));
+            const int jack = PickJack(p, -1);
+            Commit(p, PickTrumpBelow(p, jack));
             st.Settle(jack);
         }
         if (st.settled) return true;
     }
     // 3. Three Jacks or more dealt, two held, fewer trumps out than his: the highest Jack.
     if (t.dealtJacks > 2 && t.J >= 2 && t.O < t.H) {
-        st.Settle(p.PickJack(-1));
+        st.Settle(PickJack(p, -1));
         if (st.settled) return true;
     }
     return false;
@@ -550,13 +547,13 @@ bool LeadAJackOfTheRun(CPlayer& p, const Terms& t, LeadState& st, bool flag) {
 // (below the Ten too), or a low trump when the highest is a Jack.
 int TrumpBelowTheHighest(CPlayer& p, int type) {
     int list[11];
-    const int n = p.CollectSuit(type, false, list);
+    const int n = CollectSuit(p, type, false, list);
     int c = NO_CARD;
     if (n > 0 && IsJack(list[0])) {
         if (n >= 2) c = CCardChoosers(p).ChooseLowTrump();
     } else if (n > 0) {
-        c = p.PickTrumpBelow(list[0]);
-        if (GetCardRank(c) == TEN) c = p.PickTrumpBelow(c);
+        c = PickTrumpBelow(p, list[0]);
+        if (GetCardRank(c) == TEN) c = PickTrumpBelow(p, c);
     }
     return c;
 }
@@ -567,13 +564,13 @@ bool LeadTheHighestJack(CPlayer& p, const Terms& t, LeadState& st) {
     // 4. The highest Jack not sure: a random Jack with four trumps or more; sure: the Jack itself.
     bool toFive = true;
     if (t.H >= t.O && t.O > 1) {
-        const int j = p.PickJack(-1);
+        const int j = PickJack(p, -1);
         if (!IsTop(p, j)) {
             if (t.H >= 4 && t.H > t.O) {
-                st.Settle(p.PickRandomJack(0));
+                st.Settle(PickRandomJack(p, 0));
                 toFive = !st.settled;
             }
-        } else if (t.O == 2 || p.IsTopCard(p.PickTrumpBelow(j), j, -1)) {
+        } else if (t.O == 2 || IsTopCard(p, PickTrumpBelow(p, j), j, -1)) {
             st.Settle(j);
             toFive = false;
         } else {
@@ -584,8 +581,8 @@ bool LeadTheHighestJack(CPlayer& p, const Terms& t, LeadState& st) {
     if (st.settled) return true;
     // 5. Two matadors or more and the trump below the highest Jack sure: the highest Jack.
     if (toFive && t.H >= t.O && t.matadors >= 2 && !((t.J < 2 || t.H < 3) && t.O > 3)) {
-        const int j = p.PickJack(-1);
-        if (p.IsTopCard(p.PickTrumpBelow(j), j, -1)) {
+        const int j = PickJack(p, -1);
+        if (IsTopCard(p, PickTrumpBelow(p, j), j, -1)) {
             st.Settle(j);
             return true;
         }
@@ -597,18 +594,18 @@ bool LeadTheHighestJack(CPlayer& p, const Terms& t, LeadState& st) {
 // with two Jacks and the trump Ace or Ten out; true when one settles the lead.
 bool LeadTwoAgainstTwo(CPlayer& p, const Terms& t, LeadState& st, bool aceOut, bool tenOut) {
     if (t.H < 3 || t.J != 2 || (!aceOut && !tenOut)) {
-        const bool both = p.MayHoldSuit(t.previous, t.type) && p.MayHoldSuit(t.next, t.type);
+        const bool both = MayHoldSuit(p, t.previous, t.type) && MayHoldSuit(p, t.next, t.type);
         if (t.H == 2 && t.O == 2 && both && g_Game.PartyPoints[0] < 62) {
             int c = CCardChoosers(p).ChooseLeadOrLastCard(-1);
             if (c == NO_CARD) {
-                c = p.PickLowestInSuit(-1, true);
-                if (Order(c) > 4) c = p.PickRandomJack(0);
+                c = PickLowestInSuit(p, -1, true);
+                if (Order(c) > 4) c = PickRandomJack(p, 0);
             }
             st.Settle(c);
             if (st.settled) return true;
         }
     } else {
-        st.Settle(p.PickRandomJack(-1));
+        st.Settle(PickRandomJack(p, -1));
         if (st.settled) return true;
     }
     return false;
@@ -618,14 +615,14 @@ bool LeadTwoAgainstTwo(CPlayer& p, const Terms& t, LeadState& st, bool aceOut, b
 // one), a low trump or Jack, or with few trumps in a long hand the general choice or a short
 // suit's top card.
 int LowTrumpOrShortTopSuit(CPlayer& p, const Terms& t) {
-    int low = p.PickLowestInSuit(-1, true);
-    if (p.IsSuitSafe(low, -1, -1)) {
-        const int a = p.PickCardAboveInTrumps(low, false);
+    int low = PickLowestInSuit(p, -1, true);
+    if (IsSuitSafe(p, low, -1, -1)) {
+        const int a = PickCardAboveInTrumps(p, low, false);
         if (IsCard(a) && Points(a) == 0) low = a;
     }
     int c = NO_CARD;
     if (Points(low) < 5 || (t.J < 2 && (t.J != 1 || t.O > 2))) {
-        c = t.N > 7 ? CCardChoosers(p).ChooseLowTrump() : p.PickRandomJack(0);
+        c = t.N > 7 ? CCardChoosers(p).ChooseLowTrump() : PickRandomJack(p, 0);
         if (c == NO_CARD || Points(c) > 0) c = low;
     }
     if (t.H < 4 && t.N > 8) {
@@ -634,7 +631,7 @@ int LowTrumpOrShortTopSuit(CPlayer& p, const Terms& t) {
             RunningBest best;
             for (int s = 0; s < 4; ++s) {
                 if (s == t.type) continue;
-                const int lc = p.PickLowCardOfSuit(s);
+                const int lc = PickLowCardOfSuit(p, s);
                 if (IsTop(p, lc) && p.CountInSuit(s) < 4) best.Offer(lc, 4 - p.CountInSuit(s));
             }
             c = best.card;
@@ -661,8 +658,8 @@ bool LeadTheCompanionOrALowTrump(CPlayer& p, const Terms& t, LeadState& st) {
 // Stage IV: trumps out and no card yet.
 void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
     const int type = t.type;
-    const int top = p.PickHighestInSuit(-1, true);
-    const int second = p.PickTrumpBelow(top);
+    const int top = PickHighestInSuit(p, -1, true);
+    const int second = PickTrumpBelow(p, top);
     const bool aceOut = IsOutFor(p, type, ACE);
     const bool tenOut = IsOutFor(p, type, TEN);
     bool flag = false;
@@ -679,15 +676,15 @@ void StageTrumpsOut(CPlayer& p, const Terms& t, LeadState& st, bool& plain) {
         return;
     }
     // 9. Three trumps or more, no more out, both defenders able to hold trumps: the safe-hand rules.
-    if (t.H > 2 && t.O <= t.H && p.MayHoldSuit(t.previous, type) && p.MayHoldSuit(t.next, type))
+    if (t.H > 2 && t.O <= t.H && MayHoldSuit(p, t.previous, type) && MayHoldSuit(p, t.next, type))
         SafeHandRules(p, t, st, flag, plain);
 }
 
 // Stage V: the remaining cases.
 void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
     const int type = t.type;
-    const int top = p.PickHighestInSuit(-1, true);
-    const bool both = p.MayHoldSuit(t.previous, type) && p.MayHoldSuit(t.next, type);
+    const int top = PickHighestInSuit(p, -1, true);
+    const bool both = MayHoldSuit(p, t.previous, type) && MayHoldSuit(p, t.next, type);
     const int pts = g_Game.PartyPoints[0];
     auto ruleOne = [&]() {
         if (t.J < 3) {
@@ -697,8 +694,8 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
                 IsTop(p, top))
                 st.Settle(top);
         } else if (both && g_Game.KontraState == KONTRA_NONE && IsTop(p, top) &&
-                   p.IsTopCard(p.PickTrumpBelow(top), top, -1)) {
-            st.Settle(p.PickHighestInSuit(-1, false));
+                   IsTopCard(p, PickTrumpBelow(p, top), top, -1)) {
+            st.Settle(PickHighestInSuit(p, -1, false));
         }
     };
     // 1. and 5. More trumps out than his: the top trump, or a trump of his top run, when the points
@@ -711,15 +708,15 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
     // he holds the top trump, else the card below a low top side card.
     if ((t.H <= 2 || !both) && t.O < t.H) {
         if (IsTop(p, top)) {
-            st.Settle(p.PickHighestInSuit(-1, false));
+            st.Settle(PickHighestInSuit(p, -1, false));
             return;
         }
         for (int s = 0; s < 4; ++s) {
             if (s == type) continue;
-            const int lc = p.PickLowCardOfSuit(s);
+            const int lc = PickLowCardOfSuit(p, s);
             if (!IsTop(p, lc)) continue;
-            const int nh = p.NextLowerInSuit(lc, false);
-            if (pts + Points(lc) > 60 || nh == NO_CARD || p.IsTopCard(nh, lc, -1)) {
+            const int nh = NextLowerInSuit(p, lc, false);
+            if (pts + Points(lc) > 60 || nh == NO_CARD || IsTopCard(p, nh, lc, -1)) {
                 int card = CCardChoosers(p).ChooseCardWithRandomJack(-1, true);
                 if (IsCard(nh) && Points(nh) < Points(card)) card = nh;
                 st.Settle(card);
@@ -738,7 +735,7 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
                     toFour = true;
                 else
                     st.Settle(top);
-            } else if (p.IsTopCard(p.PickTrumpBelow(top), top, -1)) {
+            } else if (IsTopCard(p, PickTrumpBelow(p, top), top, -1)) {
                 st.Settle(top);
             } else {
                 const int rs = CCardChoosers(p).ChooseCardByRunScore(true);
@@ -767,12 +764,12 @@ void StageRemaining(CPlayer& p, const Terms& t, LeadState& st) {
             st.Settle(c);
         }
     } else if (t.H > 2 || IsCard(lc)) {
-        int c = p.PickLowestInSuit(-1, false);
+        int c = PickLowestInSuit(p, -1, false);
         for (int s = 0; s < 4; ++s) {
             if (s == type) continue;
-            const int low = p.PickLowCardOfSuit(s);
+            const int low = PickLowCardOfSuit(p, s);
             if (IsCard(low) && !IsTop(p, low) && p.CountInSuit(s) > 2) {
-                const int below = p.NextLowerInSuit(low, false);
+                const int below = NextLowerInSuit(p, low, false);
                 if (IsCard(below)) c = below;
                 break;
             }
@@ -788,31 +785,31 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
     st.companion = g;
     int card = NO_CARD;
     // 1. Three Jacks and more trumps than Jacks: a random Jack.
-    if (t.J >= 3 && t.H > t.J) card = p.PickRandomJack(0);
+    if (t.J >= 3 && t.H > t.J) card = PickRandomJack(p, 0);
     // 2. Few trumps, or no more than are out: a low trump to draw, or the highest trump.
     if (card == NO_CARD && (t.H < 3 || t.H <= t.O)) {
         if (t.H >= 4 && g == NO_CARD) {
-            const int l = p.PickLowestInSuit(-1, false);
+            const int l = PickLowestInSuit(p, -1, false);
             int list[11];
-            const int n = p.CollectSuit(type, false, list);
+            const int n = CollectSuit(p, type, false, list);
             int x = NO_CARD;
             for (int i = n - 1; i >= 0 && Order(list[i]) < 4; --i) x = list[i];
-            int a = p.PickCardAboveInTrumps(x, false);
+            int a = PickCardAboveInTrumps(p, x, false);
             if (IsCard(a) && Order(a) <= 4) {
                 card = a;
             } else if (IsCard(a)) {
-                a = p.PickCardAboveInTrumps(l, false);
-                card = (p.IsSuitSafe(l, -1, -1) && IsCard(a) && !p.IsSuitSafe(a, l, -1) && Order(a) < 3) ? a : l;
+                a = PickCardAboveInTrumps(p, l, false);
+                card = (IsSuitSafe(p, l, -1, -1) && IsCard(a) && !IsSuitSafe(p, a, l, -1) && Order(a) < 3) ? a : l;
             }
             if (IsCard(card)) {
                 const int r = CCardChoosers(p).ChooseLowTrump();
                 if (IsCard(r) && !IsJack(r) && Order(r) > Order(card)) card = r;
             }
-            if (t.J > 0 && Points(card) >= 10) card = p.PickRandomJack(0);
+            if (t.J > 0 && Points(card) >= 10) card = PickRandomJack(p, 0);
         }
     } else if (card == NO_CARD && t.H >= 3 && t.H > t.O) {
         // 3. No general choice: a trump of his top run, or a random Jack when it is not top.
-        card = g == NO_CARD ? p.PickHighestInSuit(-1, false) : NO_CARD;
+        card = g == NO_CARD ? PickHighestInSuit(p, -1, false) : NO_CARD;
         if (!IsTop(p, card)) card = CCardChoosers(p).ChooseCardWithRandomJack(card, true);
     }
     // 4. A side card not top gives way to the lead or last card, or a cheap Jack.
@@ -834,7 +831,7 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
             }
             card = IsCard(run) ? run : card;
         } else {
-            card = p.PickHighestInSuit(-1, false);
+            card = PickHighestInSuit(p, -1, false);
         }
     }
     // 5. Fewer than five trumps dealt: the lead or last card instead.
@@ -842,9 +839,9 @@ void StageFallback(CPlayer& p, const Terms& t, LeadState& st) {
     // 6. None yet: the general choice, else the top trump to pass 60, else the lead by score.
     if (card == NO_CARD) card = g;
     if (card == NO_CARD) {
-        const int top = p.PickHighestInSuit(-1, true);
+        const int top = PickHighestInSuit(p, -1, true);
         const int pts = g_Game.PartyPoints[0];
-        const int lowOut = p.LowestCardOutInSuit(type);
+        const int lowOut = LowestCardOutInSuit(p, type);
         if (IsTop(p, top) && t.O < 3 && pts < 61 && pts + Points(lowOut) + Points(top) > 60) {
             card = top;
         } else {

@@ -2,7 +2,7 @@
 // The suit-game soloist's card play of one computer seat, his early lay-down, and the Ramsch
 // check whether the leader aims at Durchmarsch.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CSuitSoloistPlay {
 public:

@@ -9,6 +9,7 @@
 #include "computer/play/TrickCardChoice.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 
 #include <algorithm>
@@ -58,14 +59,14 @@ int CTrickCardChoice::ChooseTrickCardSuit(int card, bool advance) {
     if (me.seat != g_Game.Soloist) {
         // The defender: under-trump below the Ace when the soloist's trumps allow it.
         const int a = CCardChoosers(me).ChooseSpareTrump(0);
-        const int h = me.GetNextHigherHeld(a);
+        const int h = GetNextHigherHeld(me, a);
         if (h == card) return card;
         if (!IsRank(h, ACE)) return NO_CARD;
         const int n = me.CountInSuit(trump);
         int m = -J;
         for (int s = 0; s < 4; ++s)
             if (!IsCardGone(s, JACK, me.seat)) ++m;
-        return n > 1 && n > m ? me.PickTrumpBelow(h) : NO_CARD;
+        return n > 1 && n > m ? PickTrumpBelow(me, h) : NO_CARD;
     }
     // The soloist's trump plan.
     const bool fresh = me.CardPlan[0] == NO_CARD || (me.seat == 2 && me.CardPlanCounter == me.count);
@@ -78,27 +79,27 @@ int CTrickCardChoice::ChooseTrickCardSuit(int card, bool advance) {
         const int head = me.CardPlan[0];
         if (head != NO_CARD && IsCardGone(PlainSuitOf(head), GetCardRank(head), me.seat)) ClearCardPlan();
         r = me.CardPlan[0];
-        if (r != NO_CARD && (!advance || g_Game.TrumpCount == 3)) r = me.PickLowestInSuit(-1, true);
+        if (r != NO_CARD && (!advance || g_Game.TrumpCount == 3)) r = PickLowestInSuit(me, -1, true);
         rowsGaveCard = true;
     } else if (ownTrumps >= 6) {
-        const int h = me.PickHighestInSuit(-1, true);
+        const int h = PickHighestInSuit(me, -1, true);
         const int q = IsJack(h) ? CCardChoosers(me).ChooseLowTrump() : NO_CARD;
         if (IsJack(h) && q != NO_CARD) {
             // Row 2: six trumps or more under a Jack: the top Jack, else a low trump.
-            r = me.IsTopCard(h, -1, -1) ? h : q;
+            r = IsTopCard(me, h, -1, -1) ? h : q;
             rowsGaveCard = true;
         } else if (PlainSuitOf(h) == HEARTS) {
             // Row 3: Hearts Jack, Diamonds Jack, trump Ace, trump Ten make the plan.
-            const int a = me.PickTrumpBelow(h);
-            const int b = me.PickTrumpBelow(a);
-            const int d = me.PickTrumpBelow(b);
+            const int a = PickTrumpBelow(me, h);
+            const int b = PickTrumpBelow(me, a);
+            const int d = PickTrumpBelow(me, b);
             if (a == CardCodeOf(JACK, DIAMONDS) && b == CardCodeOf(ACE, trump) && d == CardCodeOf(TEN, trump)) {
                 me.CardPlanState = 1;
                 me.CardPlan[0] = h;
                 me.CardPlan[1] = a;
                 me.CardPlan[2] = d;
                 me.CardPlan[3] = b;
-                r = me.PickLowestInSuit(-1, true);
+                r = PickLowestInSuit(me, -1, true);
                 if (me.seat == 2) me.CardPlanCounter = me.count;
                 rowsGaveCard = true;
             }
@@ -107,11 +108,11 @@ int CTrickCardChoice::ChooseTrickCardSuit(int card, bool advance) {
     if (!rowsGaveCard) {
         // Row 4: a soloist with two Jacks leads low while a defender is known free of trumps.
         if (fresh && ownTrumps == 5 && trumpsOut == 4 && IsJack(card) && J == 2) {
-            if (!me.MayHoldSuit(PreviousSeat(me.seat), trump) || !me.MayHoldSuit(NextSeat(me.seat), trump))
-                r = me.PickLowestInSuit(-1, true);
+            if (!MayHoldSuit(me, PreviousSeat(me.seat), trump) || !MayHoldSuit(me, NextSeat(me.seat), trump))
+                r = PickLowestInSuit(me, -1, true);
         }
         // Row 5: a fresh plan, two trumps out at most and two Jacks: a Jack at random.
-        if (fresh && trumpsOut <= 2 && J == 2) r = me.PickRandomJack(0);
+        if (fresh && trumpsOut <= 2 && J == 2) r = PickRandomJack(me, 0);
     }
     // Row 6: the plan moves on unless a suggestion is running.
     if (advance && !CardSuggestionRunning()) AdvanceCardPlan();
@@ -152,8 +153,8 @@ int CTrickCardChoice::ChooseTrickCardRamsch(int suit, int card, int e, bool adva
         if (r == NO_CARD && me.handInfo.ShortSuitCount == 1) r = RamschHighOfShortPairs();
     }
     // Step 4 e, the gap step.
-    if (card != NO_CARD && me.CollectSuit(e, false, nullptr) != 1) {
-        const int u = me.NextHigherInSuit(card);
+    if (card != NO_CARD && CollectSuit(me, e, false, nullptr) != 1) {
+        const int u = NextHigherInSuit(me, card);
         if (u != NO_CARD && OrderOf(u) - OrderOf(card) > 1) r = ChooseCardByMode(8, -1);
     }
     return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
@@ -163,14 +164,14 @@ int CTrickCardChoice::ChooseTrickCardRamsch(int suit, int card, int e, bool adva
 // card out lies below it.
 int CTrickCardChoice::RamschFollowOpinion(int card, int e, bool advance) {
     int r = NO_CARD;
-    const int d = me.NextLowerInSuit(card, false);
+    const int d = NextLowerInSuit(me, card, false);
     int list[11];
     if (d != NO_CARD && OrderOf(card) - OrderOf(d) > 1) {
         r = ChooseCardByMode(2, -1);
         if (r == NO_CARD) r = ChooseCardByMode(8, -1);
         return r != NO_CARD ? RamschResultStep(r, card, e) : RamschAdvanceStep(card, e, advance);
     }
-    if (OrderOf(card) >= 3 && me.CollectSuit(e, false, list) == 1) {
+    if (OrderOf(card) >= 3 && CollectSuit(me, e, false, list) == 1) {
         if (OrderOf(list[0]) >= 3) {
             r = ChooseCardByMode(2, -1);
             if (r == NO_CARD) r = ChooseCardByMode(8, -1);
@@ -185,10 +186,10 @@ int CTrickCardChoice::RamschFollowOpinion(int card, int e, bool advance) {
 // Step 4 a: no suit with a safe low card: an Ace with its Ten planned next.
 int CTrickCardChoice::RamschAceBeforeTen(int card, int e) {
     int r = NO_CARD;
-    if (card != NO_CARD && me.CollectSuit(e, false, nullptr) > 0) {
+    if (card != NO_CARD && CollectSuit(me, e, false, nullptr) > 0) {
         bool safeLow = false;
         for (int t = 0; t < 4 && !safeLow; ++t)
-            safeLow = me.CountInSuit(t) > 0 && me.IsSuitSafe(me.PickLowestInSuit(t, true), -1, -1);
+            safeLow = me.CountInSuit(t) > 0 && IsSuitSafe(me, PickLowestInSuit(me, t, true), -1, -1);
         if (!safeLow) {
             for (int u = 0; u < 4; ++u) {
                 const int ace = CardCodeOf(ACE, u), ten = CardCodeOf(TEN, u);
@@ -208,30 +209,30 @@ int CTrickCardChoice::RamschJackWhileOthersOut(int r) {
     const int J = me.handInfo.JackCount;
     const int trumpsOut = g_Game.TrumpCount - J;
     if (J > 0 && trumpsOut > 0) {
-        const int j = me.PickJack(0);
-        if (J == 1 && !me.IsSuitSafe(j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
+        const int j = PickJack(me, 0);
+        if (J == 1 && !IsSuitSafe(me, j, -1, -1) && SumOf(g_Game.PartyPoints) == 0) {
             int v = 0;
             for (int s = 0; s < 4; ++s) {
                 const int status = me.handInfo.PlayStatus[s];
                 const int k = me.CountInSuit(s);
                 if (status == 1 || status == 2) ++v;
-                else if ((k == 1 && OrderOf(me.PickLowestInSuit(s, true)) <= 4) ||
-                         (k == 2 && OrderOf(me.PickLowestInSuit(s, true)) == 0))
+                else if ((k == 1 && OrderOf(PickLowestInSuit(me, s, true)) <= 4) ||
+                         (k == 2 && OrderOf(PickLowestInSuit(me, s, true)) == 0))
                     ;
                 else v = -2;
             }
             if (v >= 2) r = j;
         }
-        if (r != NO_CARD && !me.IsTopCard(j, -1, -1)) {
+        if (r != NO_CARD && !IsTopCard(me, j, -1, -1)) {
             bool longSuit = false;
             int pick = -1;
             for (int s = 0; s < 4; ++s) {
                 if (me.handInfo.DealtSuitCount[s] > 5) longSuit = true;
                 if (me.CountInSuit(s) == 3 && IsHeld(me, CardCodeOf(SEVEN, s)) && !IsHeld(me, CardCodeOf(EIGHT, s)) &&
-                    !IsHeld(me, CardCodeOf(NINE, s)) && OrderOf(me.PickHighestInSuit(s, true)) > 3)
+                    !IsHeld(me, CardCodeOf(NINE, s)) && OrderOf(PickHighestInSuit(me, s, true)) > 3)
                     pick = s;
             }
-            if (!longSuit) r = me.PickHighestInSuit(pick, true);
+            if (!longSuit) r = PickHighestInSuit(me, pick, true);
         }
     }
     return r;
@@ -244,7 +245,7 @@ int CTrickCardChoice::RamschHighOfShortPairs() {
         if (me.CountInSuit(s) != 2 || !IsHeld(me, CardCodeOf(SEVEN, s))) continue;
         if (!IsHeld(me, CardCodeOf(ACE, s)) && !IsHeld(me, CardCodeOf(TEN, s))) continue;
         ++found;
-        const int h = me.PickHighestInSuit(s, true);
+        const int h = PickHighestInSuit(me, s, true);
         if (kept == NO_CARD || OrderOf(h) > OrderOf(kept)) kept = h;
     }
     return found == 2 ? kept : NO_CARD;
@@ -256,13 +257,13 @@ void CTrickCardChoice::MakeRamschSkatPlan() {
         if (me.handInfo.PlayStatus[t] != 12 || J > 1) continue;
         if (!IsHeld(me, CardCodeOf(EIGHT, t)) || !IsHeld(me, CardCodeOf(NINE, t))) continue;
         me.CardPlanState = 4;
-        me.CardPlan[0] = me.PickRandomJack(0);
+        me.CardPlan[0] = PickRandomJack(me, 0);
         int k = me.CardPlan[0] != NO_CARD ? 1 : 0;
-        me.CardPlan[k] = me.PickLowestInSuit(t, true);
+        me.CardPlan[k] = PickLowestInSuit(me, t, true);
         ++k;
         for (int u = 0; u < 4 && k < 4; ++u) {
             if (me.CountInSuit(u) != 2 || !IsHeld(me, CardCodeOf(SEVEN, u))) continue;
-            const int c = me.PickHighestInSuit(u, true);
+            const int c = PickHighestInSuit(me, u, true);
             if (OrderOf(c) > OrderOf(me.CardPlan[k])) me.CardPlan[k] = c;
         }
         if (me.seat == 2) me.CardPlanCounter = me.count;
@@ -310,18 +311,18 @@ int CTrickCardChoice::RamschRunStep(int x, int r, int card) {
     const int J = me.handInfo.JackCount;
     const int n = me.CountInSuit(x);
     if (n >= 5 && J == 1 && g_Game.TrumpCount > 1 && n + 1 != me.count && IsHeld(me, CardCodeOf(SEVEN, x))) {
-        const int j = me.PickRandomJack(0);
-        if (me.AreLowerJacksGone(j)) {
+        const int j = PickRandomJack(me, 0);
+        if (AreLowerJacksGone(me, j)) {
             // The Jack-and-run plan: the high cards of the other suits, the Jack after them.
             me.CardPlanState = 3;
             int k = 0;
             for (int t = 0; t < 4; ++t) {
                 if (t == x) continue;
-                me.CardPlan[k] = me.PickHighestInSuit(t, true);
-                if (me.CountInSuit(t) > 3) me.CardPlan[k] = me.NextLowerInSuit(me.CardPlan[k], false);
+                me.CardPlan[k] = PickHighestInSuit(me, t, true);
+                if (me.CountInSuit(t) > 3) me.CardPlan[k] = NextLowerInSuit(me, me.CardPlan[k], false);
                 while (k < 3 && me.CardPlan[k] != NO_CARD) {
                     ++k;
-                    me.CardPlan[k] = me.NextLowerInSuit(me.CardPlan[k - 1], false);
+                    me.CardPlan[k] = NextLowerInSuit(me, me.CardPlan[k - 1], false);
                 }
             }
             for (int p = 0; p < 2; ++p)
@@ -347,14 +348,15 @@ int CTrickCardChoice::RamschRunStep(int x, int r, int card) {
             }
         }
         if (r != NO_CARD) return r;
-        return me.CountInSuit(e) >= 5 && me.AreLowerJacksGone(j) ? j : NO_CARD;
+        return me.CountInSuit(e) >= 5 && AreLowerJacksGone(me, j) ? j : NO_CARD;
     }
     if (r != NO_CARD) return r;
     const int n2 = me.CountInSuit(e);
-    const int rj = me.PickRandomJack(0);
-    const int pj = me.PickJack(0);
+    const int rj = PickRandomJack(me, 0);
+    const int pj = PickJack(me, 0);
     if (n2 < 5) return NO_CARD;
-    if (me.AreLowerJacksGone(rj) && J != g_Game.TrumpCount && pj != NO_CARD) return me.IsTopCard(pj, -1, -1) ? rj : pj;
+    if (AreLowerJacksGone(me, rj) && J != g_Game.TrumpCount && pj != NO_CARD)
+        return IsTopCard(me, pj, -1, -1) ? rj : pj;
     bool decided = false;
     return ChooseTrickCard2(decided, NO_CARD);
 }
@@ -391,25 +393,25 @@ constexpr int NEXT_SUIT = -2;
 // Mode 8: the card above a safe low card where that card is safe too (in Ramsch only with few
 // cards out and no high card left unguarded); no card when nothing stands above the low card.
 int SafeSecondCard(const CPlayer& player, int t, bool ramsch, int outCount, const int* list) {
-    const int l = player.PickLowestInSuit(t, true);
-    if (!player.IsSuitSafe(l, -1, -1)) return NEXT_SUIT;
+    const int l = PickLowestInSuit(player, t, true);
+    if (!IsSuitSafe(player, l, -1, -1)) return NEXT_SUIT;
     if (ramsch) {
         if (outCount == 0) return NEXT_SUIT;
         if (outCount == 1) {
-            const int h = player.PickHighestInSuit(t, true);
-            if (!(player.IsTopCard(h, -1, -1) || OrderOf(h) < 4) || OrderOf(list[0]) > 5) return NEXT_SUIT;
+            const int h = PickHighestInSuit(player, t, true);
+            if (!(IsTopCard(player, h, -1, -1) || OrderOf(h) < 4) || OrderOf(list[0]) > 5) return NEXT_SUIT;
         }
-        const int u = player.NextHigherInSuit(l);
+        const int u = NextHigherInSuit(player, l);
         if (u == NO_CARD) return NO_CARD;
         if (outCount == 1) return u;
-        if (!player.IsSuitSafe(u, l, -1)) return NEXT_SUIT;
-        if (player.NextHigherInSuit(u) == NO_CARD || outCount == 2) return u;
+        if (!IsSuitSafe(player, u, l, -1)) return NEXT_SUIT;
+        if (NextHigherInSuit(player, u) == NO_CARD || outCount == 2) return u;
         return NEXT_SUIT;
     }
-    const int u = player.NextHigherInSuit(l);
+    const int u = NextHigherInSuit(player, l);
     if (u == NO_CARD) return l;
-    if (!player.IsSuitSafe(u, l, -1)) return NEXT_SUIT;
-    if (player.NextHigherInSuit(u) == NO_CARD) return u;
+    if (!IsSuitSafe(player, u, l, -1)) return NEXT_SUIT;
+    if (NextHigherInSuit(player, u) == NO_CARD) return u;
     return NEXT_SUIT;
 }
 
@@ -417,8 +419,8 @@ int SafeSecondCard(const CPlayer& player, int t, bool ramsch, int outCount, cons
 // on an odd coin.
 void OfferWideDoubleton(const CPlayer& player, int t, int outCount, int& result, int& spread) {
     if (player.CountInSuit(t) != 2 || outCount <= 1) return;
-    const int h = player.PickHighestInSuit(t, true);
-    const int l = player.PickLowestInSuit(t, true);
+    const int h = PickHighestInSuit(player, t, true);
+    const int l = PickLowestInSuit(player, t, true);
     const int candidateSpread = OrderOf(h) - OrderOf(l);
     if (candidateSpread <= 1) return;
     if (result == NO_CARD || candidateSpread > spread) {
@@ -470,8 +472,8 @@ int CompareSuitOrders(const CPlayer& player, int mode, int t, int held, int& res
             }
             // Mode 7 ends the scan at its first candidate with the result kept before it.
             if (mode == 7) return result;
-            const int l = player.PickLowestInSuit(t, true);
-            const int value = (player.IsSuitSafe(l, -1, -1) ? o.j : 0) - OrderOf(l) + 6;
+            const int l = PickLowestInSuit(player, t, true);
+            const int value = (IsSuitSafe(player, l, -1, -1) ? o.j : 0) - OrderOf(l) + 6;
             if (result == NO_CARD || value > bestValue) {
                 result = l;
                 bestValue = value;
@@ -496,18 +498,18 @@ int CTrickCardChoice::ChooseCardByMode(int mode, int excludedSuit) {
     for (int t = 0; t < 4; ++t) {
         const int held = PlainCount(me, t);
         if (held == 0) continue;
-        if (!me.IsSuitGuarded(t, 1, false) && me.seat == g_Game.Soloist) continue;
+        if (!IsSuitGuarded(me, t, 1, false) && me.seat == g_Game.Soloist) continue;
         if (t == excludedSuit) continue;
         int list[11];
-        const int outCount = me.CollectSuit(t, false, list);
+        const int outCount = CollectSuit(me, t, false, list);
         if (mode == 8) {
             const int card = SafeSecondCard(me, t, ramsch, outCount, list);
             if (card != NEXT_SUIT) return card;
             continue;
         }
         if (mode == 10) {
-            const int h = me.PickHighestInSuit(t, true);
-            if (!me.IsTopCard(h, -1, -1)) continue;
+            const int h = PickHighestInSuit(me, t, true);
+            if (!IsTopCard(me, h, -1, -1)) continue;
             if (result == NO_CARD) result = h;
             else if (CoinTails()) result = h;
             continue;
@@ -519,11 +521,11 @@ int CTrickCardChoice::ChooseCardByMode(int mode, int excludedSuit) {
         if (mode == 5) {
             if (!ramsch) continue;
             if (me.CountInSuit(t) <= 1 || outCount <= 1) continue;
-            const int l = me.PickLowestInSuit(t, true);
-            if (!me.IsSuitSafe(l, -1, -1)) continue;
-            const int u = me.NextHigherInSuit(l);
-            if (!me.IsSuitSafe(u, l, -1)) continue;
-            return me.GetNextHigherHeld(u);
+            const int l = PickLowestInSuit(me, t, true);
+            if (!IsSuitSafe(me, l, -1, -1)) continue;
+            const int u = NextHigherInSuit(me, l);
+            if (!IsSuitSafe(me, u, l, -1)) continue;
+            return GetNextHigherHeld(me, u);
         }
         if (outCount == 0) continue;
         const int card = CompareSuitOrders(me, mode, t, held, result, bestValue, requiredOut);
@@ -534,7 +536,7 @@ int CTrickCardChoice::ChooseCardByMode(int mode, int excludedSuit) {
         me.CountInSuit(SuitOf(result)) > 1) {
         for (int u = 0; u < 4; ++u) {
             if (me.CountInSuit(u) != 1) continue;
-            const int low = me.PickLowestInSuit(u, true);
+            const int low = PickLowestInSuit(me, u, true);
             if (OrderOf(low) == 0) result = low;
         }
     }
@@ -548,14 +550,14 @@ namespace {
 // Rule B: the forehand's suit without a top card, the low card unsafe or far below the next.
 void OfferForehandSuit(const CPlayer& player, int t, int c, int n, int l, int u, int h, bool lowSafe,
                        RunningBest& best) {
-    if (!lowSafe || (!player.IsSuitSafe(u, l, -1) && OrderOf(u) - OrderOf(l) > 2)) {
+    if (!lowSafe || (!IsSuitSafe(player, u, l, -1) && OrderOf(u) - OrderOf(l) > 2)) {
         if (n == 2) {
             const int x = u != NO_CARD ? u : h;
             best.Offer(x, OrderOf(x) + 50);
         } else if (OrderOf(u) - OrderOf(l) > 2) {
             int x = h;
             if (c > n) {
-                x = player.NextLowerInSuit(h, false);
+                x = NextLowerInSuit(player, h, false);
                 if (IsRank(l, SEVEN) && IsRank(u, QUEEN) &&
                     (IsCardGone(t, EIGHT, player.seat) || IsCardGone(t, NINE, player.seat)))
                     x = l;
@@ -572,7 +574,7 @@ void OfferThreeCardSuit(const CPlayer& player, int t, int n, int h, bool lowSafe
     const bool hasQ = IsHeld(player, CardCodeOf(QUEEN, t)), hasK = IsHeld(player, CardCodeOf(KING, t));
     const bool has7 = IsHeld(player, CardCodeOf(SEVEN, t));
     bool pattern;
-    if (n < 3 || player.IsTopCard(h, -1, -1) || !has7 || hasQ) pattern = has8 && has9 && (hasQ || hasK);
+    if (n < 3 || IsTopCard(player, h, -1, -1) || !has7 || hasQ) pattern = has8 && has9 && (hasQ || hasK);
     else pattern = (has8 != has9) || (has8 && has9 && hasK);
     if ((forehand || OrderOf(h) > 4 || !lowSafe) && pattern) {
         int x = h;
@@ -587,16 +589,16 @@ void OfferThreeCardSuit(const CPlayer& player, int t, int n, int h, bool lowSafe
 void OfferLeadAwayCard(CPlayer& player, int t, int excludedCard, bool forehand, RunningBest& best, int& k) {
     const int c = PlainCount(player, t);
     int list[11];
-    const int n = player.CollectSuit(t, false, list);
+    const int n = CollectSuit(player, t, false, list);
     if (c == 0 || n == 0) return;
-    const int l = player.PickLowestInSuit(t, true);
-    const int u = player.NextHigherInSuit(l);
-    const int h = player.PickHighestInSuit(t, true);
-    const bool lowSafe = player.IsSuitSafe(l, -1, -1);
+    const int l = PickLowestInSuit(player, t, true);
+    const int u = NextHigherInSuit(player, l);
+    const int h = PickHighestInSuit(player, t, true);
+    const bool lowSafe = IsSuitSafe(player, l, -1, -1);
     if (n == 1) {
         // Rule A.
         if (!lowSafe) best.Offer(l, OrderOf(l) + c);
-    } else if (forehand && n <= c && !player.IsTopCard(h, -1, -1)) {
+    } else if (forehand && n <= c && !IsTopCard(player, h, -1, -1)) {
         OfferForehandSuit(player, t, c, n, l, u, h, lowSafe, best);
     } else if (c == 1) {
         if (!lowSafe && l != excludedCard) {
@@ -626,7 +628,7 @@ void OfferLeadAwayCard(CPlayer& player, int t, int excludedCard, bool forehand, 
         }
     } else if (c == 5) {
         if (n == 2 && !player.IsHeldOrGone(t, ACE, player.seat) && !player.IsHeldOrGone(t, SEVEN, player.seat)) {
-            const int x = player.PickLowCardOfSuit(t);
+            const int x = PickLowCardOfSuit(player, t);
             best.Offer(x, OrderOf(x) + 20);
             ++k;
         }
@@ -639,12 +641,12 @@ int TwoCardPassLow(const CPlayer& player, int& m) {
     RunningBest twoCard;
     int keptLow = NO_CARD;
     for (int t = 0; t < 4; ++t) {
-        if (PlainCount(player, t) != 2 || player.CollectSuit(t, false, nullptr) <= 1) continue;
+        if (PlainCount(player, t) != 2 || CollectSuit(player, t, false, nullptr) <= 1) continue;
         if (!IsHeld(player, CardCodeOf(SEVEN, t)) || IsHeld(player, CardCodeOf(EIGHT, t))) continue;
         ++m;
-        const int low = player.PickLowCardAnySuit(t);
+        const int low = PickLowCardAnySuit(player, t);
         if (low == NO_CARD) continue;
-        if (twoCard.Offer(low, 6 - OrderOf(player.PickLowCardOfSuit(t)))) keptLow = low;
+        if (twoCard.Offer(low, 6 - OrderOf(PickLowCardOfSuit(player, t)))) keptLow = low;
     }
     return keptLow;
 }
@@ -659,9 +661,9 @@ int CTrickCardChoice::ChooseTrickCard2(bool& decided, int excludedCard) {
         const int fc = me.forcedCard;
         const int s = SuitOf(fc);
         if (IsHeld(me, fc) &&
-            ((!me.IsSuitSafe(fc, -1, -1) && me.CountInSuit(s) == 1 && me.IsSuitGuarded(s, 1, false)) ||
-             (PlainCount(me, s) > 0 && me.IsSuitGuarded(s, 1, true) &&
-              (me.MayHoldSuit(next, s) || me.MayHoldSuit(previous, s))))) {
+            ((!IsSuitSafe(me, fc, -1, -1) && me.CountInSuit(s) == 1 && IsSuitGuarded(me, s, 1, false)) ||
+             (PlainCount(me, s) > 0 && IsSuitGuarded(me, s, 1, true) &&
+              (MayHoldSuit(me, next, s) || MayHoldSuit(me, previous, s))))) {
             decided = true;
             return fc;
         }
@@ -677,8 +679,8 @@ int CTrickCardChoice::ChooseTrickCard2(bool& decided, int excludedCard) {
     bool jackTaken = false;
     decided = true;
     if (k > 1 && me.handInfo.JackCount == 1) {
-        const int jack = me.PickJack(0);  // a run of one Jack: the draw always gives it
-        if (jack != excludedCard && !me.IsSuitSafe(jack, -1, -1)) {
+        const int jack = PickJack(me, 0);  // a run of one Jack: the draw always gives it
+        if (jack != excludedCard && !IsSuitSafe(me, jack, -1, -1)) {
             result = jack;
             jackTaken = true;
         }
@@ -696,7 +698,7 @@ int CTrickCardChoice::ChooseTrickCard2(bool& decided, int excludedCard) {
         decided = true;
         me.forcedCard = keptLow;
         me.ForcedCardCount = me.count;
-        result = me.PickLowCardOfSuit(SuitOf(keptLow));
+        result = PickLowCardOfSuit(me, SuitOf(keptLow));
     }
     // 7. A committed card of another suit than the result is dropped.
     if (me.forcedCard != 0 && SuitOf(std::abs(me.forcedCard)) != SuitOf(result)) me.forcedCard = 0;

@@ -2,7 +2,7 @@
 // The trick-card choice of one computer seat: the second opinion on a candidate card and the
 // card plan it follows.
 
-#include "model/Player.h"
+class CPlayer;
 
 class CTrickCardChoice {
 public:

@@ -6,6 +6,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
 #include "model/Player.h"
 #include "platform/core/Random.h"
 
@@ -27,7 +28,7 @@ int TrumpOfOrder(int order) {
 // Orders of the trumps, highest first: held (own) or still out.
 std::vector<int> TrumpOrders(const CPlayer& p, bool held) {
     int list[11];
-    const int n = p.CollectSuit(g_Game.GameType, held, list);
+    const int n = CollectSuit(p, g_Game.GameType, held, list);
     std::vector<int> orders;
     for (int i = 0; i < n; ++i) orders.push_back(OrderOf(list[i]));
     return orders;
@@ -78,8 +79,8 @@ int CCardChoosers::ChooseOpponentLeadSuit2() {
     for (int s = 0; s < 4; ++s) {
         const int n = PlainCount(me, s);
         if (IsTrumpSuit(s) || n < 1 || n > 3 || Holds(me, s, ACE) || Holds(me, s, TEN)) continue;
-        const int low = me.PickLowCardOfSuit(s);
-        if (me.IsTopCard(low, -1, -1) || (n == 2 && GetCardRank(low) == KING)) continue;
+        const int low = PickLowCardOfSuit(me, s);
+        if (IsTopCard(me, low, -1, -1) || (n == 2 && GetCardRank(low) == KING)) continue;
         for (int rank : kUpward) {
             if (!Holds(me, s, rank)) continue;
             const int card = HeldCard(me, s, rank);
@@ -97,7 +98,7 @@ int CCardChoosers::ChooseOpponentLeadSuit2() {
 
 int CCardChoosers::ChooseOpponentSecond(int suit) {
     if (suit < 0 || suit > 3) return NO_CARD;
-    int budget = me.MayHoldSuit(g_Game.Soloist, g_Game.GameType) ? PlainCount(me, suit) - 3 : 0;
+    int budget = MayHoldSuit(me, g_Game.Soloist, g_Game.GameType) ? PlainCount(me, suit) - 3 : 0;
     int kept = NO_CARD;
     for (int rank : SuitRankList) {
         if (!Holds(me, suit, rank)) continue;
@@ -119,7 +120,7 @@ int CCardChoosers::ChooseOpponentSecond(int suit) {
 int CCardChoosers::ChooseCardWithRandomJack(int card, bool lowestFirst) {
     const int type = g_Game.GameType;
     if (IsNullGame()) return NO_CARD;
-    if (!IsSuitGame(type)) return me.PickRandomJack(0);
+    if (!IsSuitGame(type)) return PickRandomJack(me, 0);
     int answer = NO_CARD;
     bool lowDrawn = false;
     int endRank = ACE;  // the rank that ended the walk; a walk through ends at the Ace
@@ -146,14 +147,14 @@ int CCardChoosers::ChooseCardWithRandomJack(int card, bool lowestFirst) {
         endRank = rank;
         break;
     }
-    if (!anyTrumpSuit) return me.PickRandomJack(0);
+    if (!anyTrumpSuit) return PickRandomJack(me, 0);
     if (me.handInfo.JackCount > 0 && !lowDrawn && (endRank == ACE || endRank == TEN))
-        answer = me.PickRandomJack(lowestFirst ? -1 : 0);
+        answer = PickRandomJack(me, lowestFirst ? -1 : 0);
     // A valuable answer gives way to the second Jack when the top trump covers it.
     if (card != NO_CARD && GetCardRank(card) != JACK && GetCardPoints(answer) > 2) {
         const std::vector<int> own = TrumpOrders(me, true);
         const std::vector<int> out = TrumpOrders(me, false);
-        if (std::min(own.size(), out.size()) > 1 && me.IsTopCard(TrumpOfOrder(own[0]), -1, -1) && own[1] >= 7)
+        if (std::min(own.size(), out.size()) > 1 && IsTopCard(me, TrumpOfOrder(own[0]), -1, -1) && own[1] >= 7)
             answer = TrumpOfOrder(own[1]);
     }
     return answer;
@@ -167,11 +168,11 @@ int CCardChoosers::ChooseSpareTrump(int mode) {
     const std::vector<int> out = TrumpOrders(me, false);
     if (own.empty()) return NO_CARD;
     const int m = std::min(static_cast<int>(out.size()), static_cast<int>(own.size()) - 1);
-    const int lowest = me.PickLowestInSuit(-1, true);
+    const int lowest = PickLowestInSuit(me, -1, true);
     if (mode != 0) {
         if (m == 1) {
             const int highest = TrumpOfOrder(own[0]);
-            return (own[0] > out[0] && me.IsTopCard(highest, -1, -1)) ? highest : NO_CARD;
+            return (own[0] > out[0] && IsTopCard(me, highest, -1, -1)) ? highest : NO_CARD;
         }
         if (m > 1 && mode < static_cast<int>(own.size())) return own[mode] > out[0] ? TrumpOfOrder(own[mode]) : NO_CARD;
         return NO_CARD;
@@ -207,7 +208,7 @@ int CCardChoosers::ChooseSpareTrump(int mode) {
     }
     if (chosen >= static_cast<int>(own.size())) return lowest;
     const int card = TrumpOfOrder(own[chosen]);
-    if (GetCardRank(card) == ACE && me.IsTopCard(me.PickHighestInSuit(-1, true), -1, -1)) return lowest;
+    if (GetCardRank(card) == ACE && IsTopCard(me, PickHighestInSuit(me, -1, true), -1, -1)) return lowest;
     return card;
 }
 
@@ -249,11 +250,11 @@ int CCardChoosers::ChooseLowTrump() {
 
 int CCardChoosers::ChooseOpponentLeadTrial(int card) {
     if (IsNullGame() || me.GetTrumpCount() != 2) return NO_CARD;
-    const int lower = me.PickLowestInSuit(-1, true);
+    const int lower = PickLowestInSuit(me, -1, true);
     const int rank = GetCardRank(lower);
     if (rank != ACE && rank != TEN) return lower;
     // The given card counts as played through the top test's exclusion.
-    return me.IsTopCard(lower, card, -1) ? NO_CARD : lower;
+    return IsTopCard(me, lower, card, -1) ? NO_CARD : lower;
 }
 
 int CCardChoosers::ChooseSoloistCardSuit() {
@@ -268,7 +269,7 @@ int CCardChoosers::ChooseSoloistCardSuit() {
     const auto isOut = [this, &isHeld](int c) {
         return !isHeld(c) && !IsCardGone(GetCardSuit(c, true), GetCardRank(c), me.seat);
     };
-    int answer = me.PickCardBelowWinner(false);
+    int answer = PickCardBelowWinner(me, false);
     for (int i = 0; i < n; ++i) {
         if (!isHeld(trumps[i])) continue;
         // The other held trumps, from the highest, each take the lowest outstanding trump left.
@@ -290,22 +291,22 @@ int CCardChoosers::ChooseSoloistCardSuit() {
     if (!IsSuitGame(type)) return answer;
     const auto heldOrGone = [this, type](int rank) { return Holds(me, type, rank) || IsCardGone(type, rank, me.seat); };
     if (GetCardRank(answer) == ACE && me.GetTrumpCount() > 4 && !heldOrGone(TEN)) {
-        const int below = me.PickTrumpBelow(answer);
+        const int below = PickTrumpBelow(me, answer);
         if (below != NO_CARD) answer = below;
     } else if (GetCardRank(answer) == TEN && GetCardSuit(answer, true) == type && !heldOrGone(KING)) {
-        const int below = me.PickTrumpBelow(answer);
+        const int below = PickTrumpBelow(me, answer);
         if (below != NO_CARD) answer = below;
     }
     if (GetCardRank(answer) == JACK) {
-        int replacement = me.PickLowCardOfSuit(type);
+        int replacement = PickLowCardOfSuit(me, type);
         if (replacement != NO_CARD && GetCardPoints(replacement) == 0)
-            replacement = me.PickHighestInSuit(GetCardSuit(replacement, true), true);
+            replacement = PickHighestInSuit(me, GetCardSuit(replacement, true), true);
         if (replacement != NO_CARD && GetCardRank(replacement) == ACE && !IsCardGone(type, TEN, me.seat)) {
-            const int below = me.PickTrumpBelow(replacement);
+            const int below = PickTrumpBelow(me, replacement);
             if (below != NO_CARD) replacement = below;
         }
-        if (replacement == NO_CARD) replacement = me.PickRandomJack(-1);
-        if (replacement == NO_CARD || GetCardRank(replacement) == JACK) replacement = me.PickLowestInSuit(type, false);
+        if (replacement == NO_CARD) replacement = PickRandomJack(me, -1);
+        if (replacement == NO_CARD || GetCardRank(replacement) == JACK) replacement = PickLowestInSuit(me, type, false);
         answer = replacement;
     }
     return answer;
@@ -316,7 +317,7 @@ int CCardChoosers::ChooseSoloistCardSuit() {
 int CCardChoosers::ChooseOpponentFollowCard(int ledCard) {
     const int s = GetCardSuit(ledCard, false);
     if (s < 0 || s > 3) return NO_CARD;
-    if (!me.MayHoldSuit(g_Game.Soloist, s) || PlainCount(me, s) > 4) return NO_CARD;
+    if (!MayHoldSuit(me, g_Game.Soloist, s) || PlainCount(me, s) > 4) return NO_CARD;
     if (IsCardGone(s, TEN, me.seat) || !Holds(me, s, ACE) || Holds(me, s, TEN)) return NO_CARD;
     const int o = OrderOf(ledCard);
     static const int kDown[] = {TEN, KING, QUEEN, NINE, EIGHT, SEVEN};

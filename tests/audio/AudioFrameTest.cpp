@@ -9,6 +9,7 @@
 #include "audio/VoicePlayer.h"
 #include "audio/VoiceTerms.h"
 #include "model/CardCodes.h"
+#include "model/Skat.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "platform/headless/TavloSound.h"
 #include "resources/ids.h"

@@ -5,6 +5,8 @@
 #include "CardPlayTestSupport.h"
 
 #include "computer/play/CardChoosers.h"
+#include "model/GameTypeLookups.h"
+#include "model/Player.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
 
@@ -138,7 +140,7 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
                 if (card == NO_CARD) continue;
                 const int s = GetCardSuit(card, true);
                 const bool unguardedTen = p.CountInSuit(s) == 2 && p.handInfo.GetTopRank(s) == TEN &&
-                                          !p.IsTopCard(CardCodeOf(TEN, s), -1, -1);
+                                          !IsTopCard(p, CardCodeOf(TEN, s), -1, -1);
                 EXPECT_FALSE(unguardedTen) << seed << " " << CardName(card);
                 EXPECT_NE(s, excluded);
             }
@@ -146,7 +148,7 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
         // The group-4 chooser plays the top of a run of touching held cards.
         const int card = CCardChoosers(p).ChooseCardByScore3(5, true);
         if (card != NO_CARD) {
-            EXPECT_EQ(p.GetNextHigherHeld(card), card) << seed;
+            EXPECT_EQ(GetNextHigherHeld(p, card), card) << seed;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "CardPlayTestSupport.h"
 
 #include "computer/play/CardPlayDispatch.h"
+#include "model/Player.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
 
@@ -403,18 +404,18 @@ TEST_F(CardPlayFrameTest, SmallSharedTests) {
     // Suits holding a card below the King, the Ace and King not counting.
     g_Game.GameType = GAME_RAMSCH;
     GiveHand(seat0, "CA CK SQ HJ D7");
-    EXPECT_EQ(seat0.CountSuitsWithLowCards(), 3);
+    EXPECT_EQ(CountSuitsWithLowCards(seat0), 3);
     g_Game.GameType = GAME_NULL;
-    EXPECT_EQ(seat0.CountSuitsWithLowCards(), 0);
+    EXPECT_EQ(CountSuitsWithLowCards(seat0), 0);
     // The Ramsch Jack test.
     g_Game.GameType = GAME_RAMSCH;
     g_Game.TrumpCount = 2;
     GiveHand(seat0, "CJ SJ D7");
-    EXPECT_FALSE(seat0.RamschJackTest(1, 0));  // all his cards but one are the Jacks left
+    EXPECT_FALSE(RamschJackTest(seat0, 1, 0));  // all his cards but one are the Jacks left
     g_Game.TrumpCount = 3;
-    EXPECT_TRUE(seat0.RamschJackTest(1, 0));
-    EXPECT_TRUE(seat0.RamschJackTest(0, 9));
-    EXPECT_TRUE(seat0.RamschJackTest(5, 20));
+    EXPECT_TRUE(RamschJackTest(seat0, 1, 0));
+    EXPECT_TRUE(RamschJackTest(seat0, 0, 9));
+    EXPECT_TRUE(RamschJackTest(seat0, 5, 20));
 }
 
 }  // namespace

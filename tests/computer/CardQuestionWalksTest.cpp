@@ -7,6 +7,7 @@
 #include "SelfPlayHarness.h"
 
 #include "computer/play/CardQueries.h"
+#include "model/GameTypeLookups.h"
 #include "model/Skat.h"
 
 #include <functional>
@@ -19,7 +20,7 @@ bool WalkedIsSuitGuarded(const CPlayer& player, int suit, int n, bool exact) {
     int second = PreviousSeat(player.seat);
     if (player.seat != g_Game.Soloist && g_Game.Soloist != NO_SEAT) first = second = g_Game.Soloist;
     int k = 0;
-    if (player.MayHoldSuit(first, suit) || (second != first && player.MayHoldSuit(second, suit))) {
+    if (MayHoldSuit(player, first, suit) || (second != first && MayHoldSuit(player, second, suit))) {
         if (suit >= 0 && suit <= 3) {
             const int* ranks = IsNullGame() ? NullRankList : SuitRankList;
             const int length = IsNullGame() ? 8 : 7;
@@ -99,7 +100,7 @@ TEST_F(CardQuestionWalksTest, IsSuitGuardedCountsTheSuitAsItsWalkDid) {
             for (int n = 0; n <= 4; ++n)
                 for (bool exact : {false, true}) {
                     const bool expected = WalkedIsSuitGuarded(player, suit, n, exact);
-                    ASSERT_EQ(player.IsSuitGuarded(suit, n, exact), expected)
+                    ASSERT_EQ(IsSuitGuarded(player, suit, n, exact), expected)
                         << "type " << g_Game.GameType << " seat " << player.seat << " suit " << suit << " n " << n
                         << " exact " << exact;
                     ++asked;
@@ -118,12 +119,12 @@ TEST_F(CardQuestionWalksTest, TheSuitColumnListsAsItsWalkDid) {
             for (bool held : {false, true}) {
                 int expected[11] = {}, actual[11] = {};
                 const int n = WalkedCollectSuit(player, suit, held, expected);
-                ASSERT_EQ(player.CollectSuit(suit, held, actual), n)
+                ASSERT_EQ(CollectSuit(player, suit, held, actual), n)
                     << "type " << g_Game.GameType << " seat " << player.seat << " suit " << suit << " held " << held;
-                ASSERT_EQ(player.CollectSuit(suit, held, nullptr), n);
+                ASSERT_EQ(CollectSuit(player, suit, held, nullptr), n);
                 for (int i = 0; i < n; ++i) ASSERT_EQ(actual[i], expected[i]) << "suit " << suit << " place " << i;
                 if (!held) {
-                    ASSERT_EQ(player.HighestOutstanding(suit), n > 0 ? expected[0] : NO_CARD)
+                    ASSERT_EQ(HighestOutstanding(player, suit), n > 0 ? expected[0] : NO_CARD)
                         << "type " << g_Game.GameType << " seat " << player.seat << " suit " << suit;
                 }
                 listed += n;

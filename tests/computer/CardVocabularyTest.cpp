@@ -98,14 +98,14 @@ TEST_F(CardVocabularyTest, HighestAndLowestOfASuitOrOfTheTrumps) {
     // The plain-suit questions answer the same for a suit and nothing for the trumps.
     EXPECT_EQ(HighestOfPlainSuit(seat0, CLUBS), C(ACE, CLUBS));
     EXPECT_EQ(LowestOfPlainSuit(seat0, CLUBS), C(SEVEN, CLUBS));
-    EXPECT_EQ(LowCardOfPlainSuit(seat0, CLUBS), seat0.PickLowCardOfSuit(CLUBS));
+    EXPECT_EQ(LowCardOfPlainSuit(seat0, CLUBS), PickLowCardOfSuit(seat0, CLUBS));
     for (int suit : {-1, 4}) {
         SCOPED_TRACE(suit);
         EXPECT_EQ(HighestOfPlainSuit(seat0, suit), NO_CARD);
         EXPECT_EQ(LowestOfPlainSuit(seat0, suit), NO_CARD);
         EXPECT_EQ(LowCardOfPlainSuit(seat0, suit), NO_CARD);
     }
-    EXPECT_NE(seat0.PickLowCardOfSuit(-1), NO_CARD);  // what the plain-suit form keeps out
+    EXPECT_NE(PickLowCardOfSuit(seat0, -1), NO_CARD);  // what the plain-suit form keeps out
     EXPECT_EQ(HighestHeld(seat0, SPADES), NO_CARD);
     Deal(seat0, "");
     EXPECT_EQ(HighestHeld(seat0, -1), NO_CARD);

@@ -10,7 +10,7 @@
 #include "model/CardKnowledge.h"
 #include "support/CardNames.h"
 #include "support/LayerResets.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "platform/core/Random.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/DiscardPlanner.h"
 #include "computer/evaluation/HandAnalysis.h"
+#include "model/GameTypeLookups.h"
 
 #include <algorithm>
 #include <vector>

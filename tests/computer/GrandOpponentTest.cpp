@@ -4,6 +4,7 @@
 
 #include "CardPlayTestSupport.h"
 #include "computer/play/GrandPlay.h"
+#include "model/GameTypeLookups.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include "CardPlayTestSupport.h"
 #include "computer/play/RamschPlay.h"
+#include "model/GameTypeLookups.h"
 
 namespace {
 

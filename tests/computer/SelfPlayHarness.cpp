@@ -10,6 +10,8 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/GameTypeLookups.h"
+#include "model/Player.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
@@ -260,7 +262,8 @@ bool SelfPlayGame::FinishTrick() {
     }
     int trumpsOut[11];
     int ref = NO_CARD;
-    if (g_Game.Soloist <= 2 && game.Player(g_Game.Soloist)->CollectSuit(type, false, trumpsOut) > 0) ref = trumpsOut[0];
+    if (g_Game.Soloist <= 2 && CollectSuit(*game.Player(g_Game.Soloist), type, false, trumpsOut) > 0)
+        ref = trumpsOut[0];
     ControlSuits(game_);
     trick.ControlTrump(ref);
     game.Player(leader)->Preferred(trick);

@@ -4,6 +4,7 @@
 
 #include "CardPlayTestSupport.h"
 
+#include "model/GameTypeLookups.h"
 #include "model/Skat.h"
 #include "model/TableServices.h"
 #include "platform/core/WindowApi.h"

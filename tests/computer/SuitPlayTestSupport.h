@@ -5,6 +5,7 @@
 #include "CardPlayTestSupport.h"
 
 #include "computer/evaluation/HandAnalysis.h"
+#include "model/GameTypeLookups.h"
 #include "model/Trick.h"
 
 class SuitPlayTest : public ComputerTest {

@@ -6,6 +6,7 @@
 #include "ComputerTestSupport.h"
 #include "computer/play/SuitDefenderFrame.h"
 #include "computer/play/SuitSoloistPlay.h"
+#include "model/Player.h"
 #include "model/Skat.h"
 
 #include <cstdio>
@@ -115,7 +116,7 @@ protected:
                 << "seed " << seed << ": Durchmarsch decided with fewer Jacks than are out";
         }
         if (p.durchmarschAim && g_Game.TrumpCount != 0) {
-            EXPECT_TRUE(p.IsTopCard(p.PickJack(-1), -1, -1))
+            EXPECT_TRUE(IsTopCard(p, PickJack(p, -1), -1, -1))
                 << "seed " << seed << ": Durchmarsch aimed at without a sure highest Jack";
         }
     }

@@ -9,6 +9,7 @@
 #include "dialogs/DeclareDialog.h"
 #include "dialogs/DialogServices.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "dialogs/PlayBars.h"
 #include "dialogs/RamschBars.h"
 #include "dialogs/SkatBars.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

@@ -8,6 +8,7 @@
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/GameValueTable.h"
 #include "dialogs/StateDialog.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
 #include "match/GameList.h"

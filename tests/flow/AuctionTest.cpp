@@ -4,6 +4,7 @@
 
 #include "dialogs/AuctionDialog.h"
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "tavlo/Tavlo.h"
 #include "platform/core/Random.h"
 #include "model/Trace.h"

@@ -3,6 +3,7 @@
 #include "flow/FlowFixture.h"
 
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "platform/core/Cursor.h"
 #include "tavlo/Tavlo.h"
 

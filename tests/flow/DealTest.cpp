@@ -3,6 +3,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
+#include "model/Skat.h"
 #include "resources/CommandIds.h"
 #include "tavlo/Table.h"
 

@@ -12,6 +12,7 @@
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/Skat.h"
 #include "tavlo/Tavlo.h"
 
 namespace {

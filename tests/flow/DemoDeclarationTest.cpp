@@ -3,6 +3,7 @@
 // bar declares.
 #include "flow/FlowFixture.h"
 
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "platform/core/WindowSystem.h"
 

@@ -11,6 +11,7 @@
 
 #include "dialogs/PlayBars.h"
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
 #include "tavlo/Tavlo.h"

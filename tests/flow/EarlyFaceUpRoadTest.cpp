@@ -7,6 +7,7 @@
 
 #include "GameLineCheck.h"
 #include "dialogs/AuctionDialog.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "GameLine.h"
 #include "flow/PromptBars.h"

@@ -7,6 +7,7 @@
 #include "dialogs/DialogIds.h"
 #include "flow/EstimatedGame.h"
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "model/Trace.h"
 #include "resources/CommandIds.h"
 #include "shell/SkatApp.h"

@@ -6,6 +6,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "support/ProgramGlobals.h"
 #include "windows/TrickEstimation.h"
 

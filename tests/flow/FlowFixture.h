@@ -7,6 +7,7 @@
 
 #include "model/FlowGlobals.h"
 #include "model/BidLadder.h"
+#include "model/Skat.h"
 #include "resources/CommandIds.h"
 
 #include "platform/core/Dialog.h"

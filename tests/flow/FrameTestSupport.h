@@ -2,6 +2,7 @@
 // Helpers of the frame tests: the texts drawn on the table window and the hands of a deal.
 
 #include "flow/FrameFixture.h"
+#include "model/Skat.h"
 #include "platform/headless/RecordingDC.h"
 
 #include <algorithm>

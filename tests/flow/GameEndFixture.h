@@ -9,6 +9,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/headless/TavloSound.h"
 #include "resources/CommandIds.h"

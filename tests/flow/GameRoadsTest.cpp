@@ -10,6 +10,7 @@
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "support/CardNames.h"

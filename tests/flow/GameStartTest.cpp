@@ -4,6 +4,7 @@
 #include "flow/FrameTestSupport.h"
 
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "resources/CommandIds.h"
 
 namespace {

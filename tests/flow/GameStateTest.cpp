@@ -3,7 +3,7 @@
 #include "match/Profile.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "platform/core/Registry.h"
 #include "support/ProgramGlobals.h"
 

@@ -7,6 +7,7 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "dialogs/DialogIds.h"
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
+#include "model/Skat.h"
 #include "tavlo/Tavlo.h"
 
 #include <functional>

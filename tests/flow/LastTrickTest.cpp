@@ -4,7 +4,8 @@
 #include "flow/FlowFixture.h"
 
 #include "flow/FrameGlobals.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
+#include "model/Skat.h"
 #include "platform/core/FileIo.h"
 #include "tavlo/Tavlo.h"
 

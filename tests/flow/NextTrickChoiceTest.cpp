@@ -9,6 +9,8 @@
 #include "dialogs/DialogIds.h"
 #include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
+#include "model/GameTypeLookups.h"
+#include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 

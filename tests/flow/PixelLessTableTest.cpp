@@ -8,6 +8,7 @@
 
 #include "flow/FixedDealFixture.h"
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/Table.h"
 

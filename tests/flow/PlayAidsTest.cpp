@@ -8,6 +8,7 @@
 #include "model/FlowGlobals.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
+#include "model/Skat.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/Menu.h"
 

@@ -12,6 +12,7 @@
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "support/CardNames.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tavlo/Tavlo.h"

@@ -16,6 +16,7 @@
 #include "flow/FrameGlobals.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
+#include "model/Skat.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/DialogAnswer.h"

@@ -3,6 +3,7 @@
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "model/Skat.h"
 
 namespace {
 

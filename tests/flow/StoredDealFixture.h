@@ -8,6 +8,7 @@
 #include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 
 #include "match/StoreRows.h"

@@ -4,7 +4,8 @@
 #include "flow/FlowFixture.h"
 
 #include "match/StoreRows.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
+#include "model/Skat.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>

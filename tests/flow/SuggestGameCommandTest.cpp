@@ -5,6 +5,7 @@
 
 #include "dialogs/InfoDialog.h"
 #include "model/FlowGlobals.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "model/CardCodes.h"
 

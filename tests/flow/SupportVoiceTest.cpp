@@ -7,6 +7,8 @@
 
 #include "flow/FlowFixture.h"
 #include "flow/FrameGlobals.h"
+#include "model/GameTypeLookups.h"
+#include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "tavlo/Table.h"

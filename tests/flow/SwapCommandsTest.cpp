@@ -9,6 +9,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
+#include "model/Skat.h"
 #include "platform/core/DialogAnswer.h"
 #include "resources/ids.h"
 #include "support/CardNames.h"

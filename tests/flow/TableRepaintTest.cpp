@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
 

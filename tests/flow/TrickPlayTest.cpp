@@ -10,6 +10,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "platform/core/Menu.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"

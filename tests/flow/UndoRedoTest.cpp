@@ -9,6 +9,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "platform/core/Menu.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"

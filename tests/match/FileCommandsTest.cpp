@@ -3,7 +3,8 @@
 #include "flow/FrameFixture.h"
 
 #include "match/GameList.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
+#include "model/Skat.h"
 #include "resources/Editions.h"
 #include "resources/CommandIds.h"
 

@@ -1,4 +1,5 @@
 #include "ModelFixture.h"
+#include "model/GameTypeLookups.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,6 @@
 #include "ModelFixture.h"
+#include "model/GameTypeLookups.h"
+#include "model/Player.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
 #include "support/WholeDeal.h"
@@ -155,28 +157,28 @@ TEST_F(CardKnowledgeTest, CollectSuitListsHighestFirst) {
     SetCardLocation(Card(JACK, HEARTS), CARD_PLAYED);
     SetCardLocation(Card(KING, CLUBS), CARD_IN_SKAT);  // known to the soloist
     int list[11];
-    int n = game.computer0.CollectSuit(GAME_CLUBS, false, list);
+    int n = CollectSuit(game.computer0, GAME_CLUBS, false, list);
     EXPECT_EQ(std::vector<int>(list, list + n),
               (std::vector<int>{Card(JACK, CLUBS), Card(JACK, DIAMONDS), Card(ACE, CLUBS), Card(QUEEN, CLUBS),
                                 Card(NINE, CLUBS), Card(EIGHT, CLUBS)}));
-    n = game.computer0.CollectSuit(GAME_CLUBS, true, list);
+    n = CollectSuit(game.computer0, GAME_CLUBS, true, list);
     EXPECT_EQ(std::vector<int>(list, list + n),
               (std::vector<int>{Card(JACK, SPADES), Card(TEN, CLUBS), Card(SEVEN, CLUBS)}));
     // A plain suit leaves the Jack out; without a list only the count.
-    EXPECT_EQ(game.computer0.CollectSuit(HEARTS, false, nullptr), 6);
-    EXPECT_EQ(game.computer0.CollectSuit(9, false, list), 0);
+    EXPECT_EQ(CollectSuit(game.computer0, HEARTS, false, nullptr), 6);
+    EXPECT_EQ(CollectSuit(game.computer0, 9, false, list), 0);
     // Null and Revolution have no suit column of their own.
     g_Game.SetGameType(GAME_NULL);
-    EXPECT_EQ(game.computer0.CollectSuit(GAME_NULL, false, list), 0);
-    EXPECT_EQ(game.computer0.CollectSuit(GAME_REVOLUTION, true, list), 0);
+    EXPECT_EQ(CollectSuit(game.computer0, GAME_NULL, false, list), 0);
+    EXPECT_EQ(CollectSuit(game.computer0, GAME_REVOLUTION, true, list), 0);
     // In Null the Jack lies in its suit between Queen and Ten.
     game.computer0.TallyHand();
-    n = game.computer0.CollectSuit(SPADES, true, list);
+    n = CollectSuit(game.computer0, SPADES, true, list);
     EXPECT_EQ(std::vector<int>(list, list + n), (std::vector<int>{Card(JACK, SPADES)}));
-    EXPECT_EQ(game.computer0.CollectSuit(CLUBS, false, nullptr), 5);  // 8 less his two and the skat King
+    EXPECT_EQ(CollectSuit(game.computer0, CLUBS, false, nullptr), 5);  // 8 less his two and the skat King
     // Grand trumps are the Jacks alone.
     g_Game.SetGameType(GAME_GRAND);
-    EXPECT_EQ(game.computer0.CollectSuit(GAME_GRAND, false, list), 2);
+    EXPECT_EQ(CollectSuit(game.computer0, GAME_GRAND, false, list), 2);
 }
 
 TEST_F(CardKnowledgeTest, MayHoldSuit) {
@@ -186,27 +188,27 @@ TEST_F(CardKnowledgeTest, MayHoldSuit) {
     StartPlayKnowledge();
     CPlayer& asking = game.computer0;
     Give(asking, {Card(ACE, HEARTS), Card(KING, HEARTS), Card(SEVEN, CLUBS)});
-    EXPECT_FALSE(asking.MayHoldSuit(3, HEARTS));
-    EXPECT_TRUE(asking.MayHoldSuit(2, HEARTS));
+    EXPECT_FALSE(MayHoldSuit(asking, 3, HEARTS));
+    EXPECT_TRUE(MayHoldSuit(asking, 2, HEARTS));
     g_Knowledge.VoidTable[2][HEARTS] = 0;
-    EXPECT_FALSE(asking.MayHoldSuit(2, HEARTS));
-    EXPECT_TRUE(asking.MayHoldSuit(2, GAME_SPADES));
+    EXPECT_FALSE(MayHoldSuit(asking, 2, HEARTS));
+    EXPECT_TRUE(MayHoldSuit(asking, 2, GAME_SPADES));
     g_Game.TrumpCount = 0;
-    EXPECT_FALSE(asking.MayHoldSuit(2, GAME_SPADES));
+    EXPECT_FALSE(MayHoldSuit(asking, 2, GAME_SPADES));
     g_Game.TrumpCount = 11;
     // All Clubs still out are his own.
     for (int rank : {ACE, TEN, KING, QUEEN, NINE, EIGHT}) SetCardLocation(Card(rank, CLUBS), CARD_PLAYED);
-    EXPECT_FALSE(asking.MayHoldSuit(1, CLUBS));
+    EXPECT_FALSE(MayHoldSuit(asking, 1, CLUBS));
     // The soloist, not leading, threw the Diamonds Ten to the last trick while only smaller
     // Diamonds are out: he holds none.
     game.lastTrick.Reset();
     game.lastTrick.SetCard(1, Card(TEN, DIAMONDS));
     SetCardLocation(Card(TEN, DIAMONDS), CARD_PLAYED);
     SetCardLocation(Card(ACE, DIAMONDS), CARD_PLAYED);
-    EXPECT_FALSE(asking.MayHoldSuit(1, DIAMONDS));
-    EXPECT_TRUE(asking.MayHoldSuit(2, DIAMONDS));
+    EXPECT_FALSE(MayHoldSuit(asking, 1, DIAMONDS));
+    EXPECT_TRUE(MayHoldSuit(asking, 2, DIAMONDS));
     g_Game.Forehand = 1;
-    EXPECT_TRUE(asking.MayHoldSuit(1, DIAMONDS));
+    EXPECT_TRUE(MayHoldSuit(asking, 1, DIAMONDS));
 }
 
 TEST_F(CardKnowledgeTest, ForcedCardIsDroppedWhenNobodyCanFollow) {
@@ -232,17 +234,17 @@ TEST_F(CardKnowledgeTest, SuitExhaustionNullSafetyAndSignals) {
     soloist.MarkOutstandingCards();
     EXPECT_EQ(soloist.handInfo.StructureCode[HEARTS], 1);
     EXPECT_EQ(soloist.handInfo.StructureCode[SPADES], 13);
-    EXPECT_FALSE(soloist.IsSuitExhausted(HEARTS));
+    EXPECT_FALSE(IsSuitExhausted(soloist, HEARTS));
     for (int rank : {TEN, JACK, QUEEN, KING, ACE}) SetCardLocation(Card(rank, HEARTS), CARD_PLAYED);
-    EXPECT_TRUE(soloist.IsSuitExhausted(HEARTS));
+    EXPECT_TRUE(IsSuitExhausted(soloist, HEARTS));
 
     // Grand: Jacks held plus Jacks gone make four.
     g_Game.SetGameType(GAME_GRAND);
     Give(soloist, {Card(JACK, CLUBS), Card(JACK, SPADES)});
-    EXPECT_FALSE(soloist.IsSuitExhausted(GAME_GRAND));
+    EXPECT_FALSE(IsSuitExhausted(soloist, GAME_GRAND));
     SetCardLocation(Card(JACK, HEARTS), CARD_PLAYED);
     SetCardLocation(Card(JACK, DIAMONDS), CARD_PLAYED);
-    EXPECT_TRUE(soloist.IsSuitExhausted(GAME_GRAND));
+    EXPECT_TRUE(IsSuitExhausted(soloist, GAME_GRAND));
 
     // Preferred: a defender led and won, his partner threw another suit.
     g_Game.SetGameType(GAME_CLUBS);
@@ -265,12 +267,12 @@ TEST_F(CardKnowledgeTest, LinkedHoldsHigherInOuvertGames) {
     Give(defender, {Card(ACE, HEARTS), Card(SEVEN, SPADES)});
     Give(soloist, {Card(TEN, HEARTS), Card(ACE, SPADES)});
     defender.SetPartner(&soloist);
-    EXPECT_TRUE(defender.LinkedHoldsHigher(HEARTS));  // not Ouvert
+    EXPECT_TRUE(LinkedHoldsHigher(defender, HEARTS));  // not Ouvert
     g_Game.OuvertAnnounced = 1;
-    EXPECT_FALSE(defender.LinkedHoldsHigher(HEARTS));
-    EXPECT_TRUE(defender.LinkedHoldsHigher(SPADES));
-    EXPECT_TRUE(defender.LinkedHoldsHigher(CLUBS));  // neither holds it
-    EXPECT_TRUE(defender.LinkedHoldsHigher(GAME_GRAND));
+    EXPECT_FALSE(LinkedHoldsHigher(defender, HEARTS));
+    EXPECT_TRUE(LinkedHoldsHigher(defender, SPADES));
+    EXPECT_TRUE(LinkedHoldsHigher(defender, CLUBS));  // neither holds it
+    EXPECT_TRUE(LinkedHoldsHigher(defender, GAME_GRAND));
 }
 
 }  // namespace
@@ -315,13 +317,13 @@ TEST_F(CardKnowledgeTest, HighestAndCountOutstandingAgreeWithTheSuitWalk) {
                 const CPlayer& player = *game.Player(seat);
                 for (int column = -1; column <= 9; ++column) {
                     int list[12];
-                    const int n = player.CollectSuit(column, false, list);
-                    EXPECT_EQ(player.HighestOutstanding(column), n > 0 ? list[0] : NO_CARD)
+                    const int n = CollectSuit(player, column, false, list);
+                    EXPECT_EQ(HighestOutstanding(player, column), n > 0 ? list[0] : NO_CARD)
                         << "deal " << deal << " type " << type << " seat " << seat << " column " << column;
                 }
                 const int asking = type == GAME_RAMSCH && g_Game.FlowState == STATE_ASK ? -1 : seat;
                 for (int suit = -1; suit <= 4; ++suit)
-                    EXPECT_EQ(player.CountOutstanding(suit), OutstandingByRanks(suit, asking))
+                    EXPECT_EQ(CountOutstanding(player, suit), OutstandingByRanks(suit, asking))
                         << "deal " << deal << " type " << type << " seat " << seat << " suit " << suit;
             }
         }

@@ -3,7 +3,7 @@
 #include "model/ModelFixture.h"
 
 #include "flow/FrameGlobals.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Trick.h"
 #include "platform/core/WindowApi.h"
 #include "platform/headless/HeadlessHost.h"

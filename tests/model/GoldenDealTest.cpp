@@ -3,6 +3,7 @@
 // the generator or to the deal shows here first, since every seeded game hangs on them.
 
 #include "ModelFixture.h"
+#include "model/GameTypeLookups.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
 

@@ -1,4 +1,5 @@
 #include "ModelFixture.h"
+#include "model/GameTypeLookups.h"
 #include "model/Skat.h"
 #include "model/Trick.h"
 #include "support/WholeDeal.h"

@@ -22,6 +22,7 @@
 #include "AppOnQtHost.h"
 #include "flow/FrameGlobals.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "resources/CommandIds.h"
 #include "QtTestImages.h"
 #include "platform/qt/QtFrameBars.h"

@@ -28,6 +28,7 @@
 #include "AppOnQtHost.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
+#include "model/Skat.h"
 #include "tavlo/CardPictures.h"
 #include "tavlo/Tavlo.h"
 

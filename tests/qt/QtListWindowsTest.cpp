@@ -26,6 +26,7 @@
 #include "match/ListTotals.h"
 #include "match/StoreRows.h"
 #include "match/WindowSections.h"
+#include "model/Skat.h"
 #include "platform/core/SystemMenu.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtWindowWidget.h"

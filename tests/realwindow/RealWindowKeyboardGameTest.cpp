@@ -23,6 +23,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/BidLadder.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "platform/core/DialogNavigation.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowApi.h"

@@ -18,6 +18,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "platform/core/WindowApi.h"
 #include "platform/core/WindowSystem.h"
 #include "platform/qt/QtHost.h"

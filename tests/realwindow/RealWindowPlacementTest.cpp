@@ -25,6 +25,7 @@
 #include "flow/MainFrame.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "platform/core/DialogTemplate.h"
 #include "platform/core/Random.h"
 #include "platform/core/Registry.h"

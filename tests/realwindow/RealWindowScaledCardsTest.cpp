@@ -16,6 +16,7 @@
 
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "model/Skat.h"
 #include "platform/qt/QtHost.h"
 #include "qt/AppOnQtHost.h"
 #include "qt/QtScaledTwice.h"

@@ -33,6 +33,7 @@
 #include "dialogs/DialogIds.h"
 #include "dialogs/ResultDialog.h"
 #include "flow/FrameGlobals.h"
+#include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "match/GameScoring.h"
 #include "model/CardCodes.h"

@@ -14,6 +14,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "resources/CommandIds.h"
 
 namespace {

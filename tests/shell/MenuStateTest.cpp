@@ -12,6 +12,7 @@
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/Menu.h"

@@ -14,6 +14,7 @@
 #include "match/StoreRows.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Clock.h"
 #include "platform/core/FileIo.h"
 #include "platform/headless/DesktopRecorder.h"

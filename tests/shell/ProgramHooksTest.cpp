@@ -10,6 +10,7 @@
 #include "model/FlowGlobals.h"
 #include "match/Profile.h"
 #include "model/InternalError.h"
+#include "model/Skat.h"
 #include "support/LayerResets.h"
 #include "model/PlayerServices.h"
 #include "model/TableServices.h"

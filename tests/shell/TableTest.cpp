@@ -8,6 +8,7 @@
 #include "flow/FrameTestSupport.h"
 
 #include "match/Profile.h"
+#include "model/Skat.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/DragDrop.h"

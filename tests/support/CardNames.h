@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 
 namespace testsupport {
 

@@ -2,6 +2,7 @@
 // their cells, the pastel tint by tens, empty cells), the panel's views, test deal and reset run
 // by scripted clicks, a damaged view word, names cut to their column, the editions' Jack and
 // Queen, the two sizes and the panel scrolling with the grid.
+#include "model/Skat.h"
 #include "windows/CardStatistics.h"
 
 #include "StatisticsWindowSupport.h"

@@ -1,6 +1,7 @@
 // The cards assignment window: the hit test of the deal bands, the highlight that follows the
 // pointer without repainting, the click that offers a deal for replay, the size switch, the wheel
 // over the bands, and the drawing of results, numbers and the editions' Jack and Queen.
+#include "model/Skat.h"
 #include "windows/Store.h"
 
 #include "flow/FrameFixture.h"

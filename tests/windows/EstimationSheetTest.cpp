@@ -1,6 +1,7 @@
 // The rule sheets of the trick estimation window on the recording surface, for hands evaluated by
 // the real evaluator and for blocks written by hand, and the popup machinery on a rendering
 // surface: the hit test, the placement and the save-under that puts the pixels back exactly.
+#include "model/Skat.h"
 #include "windows/TrickEstimation.h"
 
 #include "computer/ComputerTestSupport.h"

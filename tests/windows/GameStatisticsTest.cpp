@@ -2,6 +2,7 @@
 // fixture counters (counts, shares, the declarer rates of rows 2 and 4, tints), the panel's type,
 // period and reset run by scripted answers, damaged selection words, the sizes, and the close
 // through the toggle by the close box and by the frame's close command.
+#include "model/Skat.h"
 #include "windows/GameStatistics.h"
 
 #include "StatisticsWindowSupport.h"

@@ -16,7 +16,7 @@
 #include "model/GameState.h"
 #include "support/CardNames.h"
 #include "support/LayerResets.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "platform/core/Random.h"
 #include "platform/core/Resources.h"
 #include "platform/headless/RecordingDC.h"

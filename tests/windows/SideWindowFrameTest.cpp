@@ -1,6 +1,7 @@
 // The side windows reach the main frame only through the services the program installs at its
 // start: a refreshed list window hands the focus back to the frame, and once the frame is gone the
 // services answer as if there were none, so a window that outlives it touches nothing of it.
+#include "model/Skat.h"
 #include "windows/WindowFrameServices.h"
 
 #include "flow/FrameFixture.h"

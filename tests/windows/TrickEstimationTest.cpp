@@ -1,6 +1,7 @@
 // The trick estimation window and its panel: the view tables, the refresh entry, the close box,
 // the registry's damaged values, the question before an opponent's evaluation is shown, Auto, the
 // legend button and the best game the frame puts the window on.
+#include "model/Skat.h"
 #include "windows/TrickEstimation.h"
 
 #include "flow/EstimatedGame.h"

@@ -3,6 +3,7 @@
 #include "GameLine.h"
 
 #include "model/CardCodes.h"
+#include "model/GameTypeLookups.h"
 
 #include <algorithm>
 

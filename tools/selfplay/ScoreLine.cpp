@@ -7,7 +7,7 @@
 #include "model/CardKnowledge.h"
 #include "model/Cards.h"
 #include "model/GameState.h"
-#include "model/Player.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Trick.h"
 #include "tests/support/BidIndex.h"
