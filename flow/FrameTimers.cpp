@@ -7,6 +7,7 @@
 #include "flow/MatchSeries.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/Skat.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"

@@ -7,6 +7,7 @@
 #include "model/GameState.h"
 #include "model/Rounds.h"
 #include "model/Settings.h"
+#include "model/Skat.h"
 #include "platform/core/Clock.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Resources.h"
