@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "model/FlowGlobals.h"
 #include "flow/GameObject.h"
@@ -96,7 +97,7 @@ void CMainFrame::OnRepeat() {
     EditSeries().RepeatAllowed = 0;
     if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
     RemoveTrick();
-    if (Files().GamePath.empty()) EditFiles().GameFileRead = 0;
+    MatchFiles().ForgetGameReadWithoutFile();
     CheckCheat(kMarkRepeated, 1);
     InitializeSkat(EditGameObject());
     SetPause(1);
@@ -122,7 +123,7 @@ void CMainFrame::OnAbortMatch() {
     }
     // Step 2: the match list and the stored deals are not written back.
     CheckCheat(kMarkAborted, 1);
-    EditFiles().ListUpdateOnExit = 0;
+    MatchFiles().DropMatchAtExit();
     g_Profile.MatchListActive = 0;
     SetFlowState(STATE_NEW);
     OnClose();

@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"
@@ -221,13 +222,13 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     ++g_Game.GameCount;
     ++g_Game.StoreCount;
     EditSeries().NewMatchDue = CheckSeriesEnd() ? 1 : 0;
-    AddGameToList(0, std::string());
-    AddDealToStore();
+    MatchFiles().AddGameToList(0, std::string());
+    MatchFiles().AddDealToStore();
     RefreshListWindows();
     EditSeries().GameRunning = 0;
     NextForehand();
     // A passed-in game is a game of the match: its files are written as after any other.
-    SaveGameEndFiles();
+    MatchFiles().SaveGameEndFiles();
     CheckCheat(0, 0);
     ShowMatchState();
     // Step 6: the seat labels from the new forehand on.

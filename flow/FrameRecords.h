@@ -157,26 +157,6 @@ struct PanelState {
     int LockWord = 0;
 };
 
-// The program's files: their paths (the temporary ones live in the work folder), the edition, the
-// file handed over while the flow was busy, the statistics' latches.
-struct FileState {
-    std::string ListPath, StorePath, GamePath;
-    std::string TempListPath, TempStorePath;
-    std::string StatisticsPath;
-    std::string TempMatchFile, TempGameFile, TempStoreFile;
-    std::string HelpFilePath;
-    std::string LanguageCode;
-    int EnglishEdition = 0;
-    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
-    std::string PendingFile;                   // a file handed over while the flow was busy
-    int GameFileRead = 0;
-    int ListUpdateOnExit = 0;
-    // The close command stored the statistics (where a failure can still be shown).
-    int StatisticsSavedAtClose = 0;
-    std::array<std::uint32_t, 4> CardLatches[2] = {};
-    int CardStatisticsPending = 0;
-};
-
 // The ticks of the timers: idle time, the reminder, the balloons, the status bar's rotation and the
 // repaints they ask for.
 struct TimerState {

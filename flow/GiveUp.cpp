@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "computer/evaluation/VoidTable.h"
@@ -108,10 +109,7 @@ void CMainFrame::OnAbandon() {
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     EditSeries().GameRunning = 0;
     EditDeclaration().SwapAnimation = 3;
-    if (Files().CardStatisticsPending) {
-        EditFiles().CardStatisticsPending = 0;
-        UpdateCardsStatistics(0);
-    }
+    MatchFiles().CountLatchedDeal();
     // Step 8: the result for the seat that gave up.
     if (ShowResult(g)) {
         EditSeries().SeriesEnded = CheckSeriesEnd() ? 1 : 0;

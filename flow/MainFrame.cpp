@@ -1,5 +1,6 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "dialogs/SkatBars.h"
@@ -16,22 +17,14 @@
 #include "flow/FrameGlobals.h"
 #include "flow/ShellServices.h"
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame() : matchFiles_(std::make_unique<CMatchFiles>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list
 // and store go away.
 CMainFrame::~CMainFrame() {
     EditRun().Destroying = 1;
-    if (!Files().StatisticsSavedAtClose) SaveStatistics(Files().StatisticsPath);
-    if (Files().ListUpdateOnExit) {
-        SaveList(Files().ListPath, false);
-        SaveStore(Files().StorePath);
-    }
-    if (!Files().TempListPath.empty() && platform::FileExists(Files().TempListPath))
-        (void)platform::RemoveFile(Files().TempListPath);
-    if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath))
-        (void)platform::RemoveFile(Files().TempStorePath);
+    MatchFiles().SaveAtFrameEnd();
     if (g_Frame.pMainFrame == this) g_Frame.pMainFrame = nullptr;
     // A panel still open would write into the frame that goes.
     DestroyPanels();

@@ -5,6 +5,7 @@
 #include "flow/DialogRequests.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FileState.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 

@@ -7,6 +7,7 @@
 
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FileState.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/GameState.h"

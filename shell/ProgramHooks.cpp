@@ -5,6 +5,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "flow/ShellServices.h"
 #include "match/ProfileServices.h"
 #include "model/GameState.h"
@@ -56,7 +57,7 @@ void InstallSideWindowServices() {
         return g_Frame.pMainFrame ? g_Frame.pMainFrame->GetPlayerName(seat) : std::string();
     };
     g_SideWindowFrame.UserFileName = [] {
-        return g_Frame.pMainFrame ? g_Frame.pMainFrame->UserFileName() : std::string();
+        return g_Frame.pMainFrame ? g_Frame.pMainFrame->MatchFiles().UserFileName() : std::string();
     };
     g_SideWindowFrame.SoloistWon = [](int seat) {
         return g_Frame.pMainFrame ? g_Frame.pMainFrame->Series().SoloistWon[seat] : 0;
@@ -69,8 +70,8 @@ void InstallSideWindowServices() {
     };
     g_SideWindowFrame.DealStatisticsTest = [] {
         if (!g_Frame.pMainFrame) return;
-        g_Frame.pMainFrame->LatchCardsStatistics(1);
-        g_Frame.pMainFrame->UpdateCardsStatistics(1);
+        g_Frame.pMainFrame->MatchFiles().LatchCardsStatistics(1);
+        g_Frame.pMainFrame->MatchFiles().UpdateCardsStatistics(1);
     };
     g_SideWindowFrame.RouteSideWindowClose = [](int command) {
         return g_Frame.pMainFrame && g_Frame.pMainFrame->RouteSideWindowClose(command);

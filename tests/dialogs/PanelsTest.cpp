@@ -3,6 +3,7 @@
 // panel the chosen seat), revealing an opponent is asked once, and the note travels with the game
 // file.
 #include "dialogs/AnnotationDialog.h"
+#include "flow/MatchFiles.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/GameValueTable.h"
@@ -335,7 +336,7 @@ TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
     Frame().EditTexts().AnnotationText.clear();
-    ASSERT_TRUE(Frame().ReadCards(Frame().Files().TempGameFile, 3));
+    ASSERT_TRUE(Frame().MatchFiles().ReadCards(Frame().Files().TempGameFile, 3));
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
 }
 
@@ -344,7 +345,7 @@ TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     DealADeck();
     const std::string path = temp_.Folder() + "Abend.skt";
     Frame().EditTexts().AnnotationText = "Notiz zum Abend";
-    Frame().SaveFile(path, 2);
+    Frame().MatchFiles().SaveFile(path, 2);
     Frame().EditTexts().AnnotationText = "anderes Spiel";
     g_Settings.Settings.Annotate = 0;
     Command(ID_ANNOTATION);

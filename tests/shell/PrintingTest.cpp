@@ -2,6 +2,7 @@
 // edition's form, a footer that counts the pages, and header, footer and body on the page at any
 // resolution; the job's set-up is undone also when the print dialog is cancelled.
 #include "flow/FrameFixture.h"
+#include "flow/MatchFiles.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -117,7 +118,7 @@ TEST_F(PrintingTest, TheHeaderDatesThePageInTheEditionsForm) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         UseEdition(*c.edition);
-        Frame().EditFiles().EnglishEdition = c.english;
+        Frame().MatchFiles().SetEdition(c.english ? "ge" : "en");
         const std::size_t before = desktop_.PrintJobs().size();
         Frame().SendMessage(WM_COMMAND, ID_PREVIEW_TABLE);
         ASSERT_EQ(desktop_.PrintJobs().size(), before + 1);
