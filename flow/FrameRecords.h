@@ -20,8 +20,6 @@ namespace platform {
 class Dialog;
 }
 
-class CListPrintWindows;
-
 // The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
 // decides which are enabled, as for the menu.
 struct CToolBar {
@@ -190,16 +188,6 @@ struct TableState {
     HWND StatusBarWindow = nullptr;
     HWND ToolBarWindow = nullptr;
     int WindowResized = 0;
-};
-
-// A print job of a report.
-struct PrintState {
-    int PrintKind = 1;
-    int PrintingActive = 0;
-    int PrintPreview = 0;
-    // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
-    // from the job's set-up to its tear-down.
-    std::shared_ptr<CListPrintWindows> PrintWindows;
 };
 
 // The flow's run and the frame's close: steps under way, the busy step, the close requests.

@@ -1,5 +1,6 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
+#include "flow/FramePrinting.h"
 #include "flow/MatchFiles.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -17,7 +18,8 @@
 #include "flow/FrameGlobals.h"
 #include "flow/ShellServices.h"
 
-CMainFrame::CMainFrame() : matchFiles_(std::make_unique<CMatchFiles>(*this)) {}
+CMainFrame::CMainFrame()
+    : matchFiles_(std::make_unique<CMatchFiles>(*this)), printing_(std::make_unique<CFramePrinting>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list

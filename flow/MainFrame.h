@@ -33,8 +33,7 @@ struct FileState;
 class CMatchFiles;
 
 struct CSideWindowRow;
-enum class PrintTarget;
-class CListPrintWindows;
+class CFramePrinting;
 
 class CTrickEstimation;
 class CMainFrame : public platform::Window {
@@ -130,15 +129,8 @@ public:
     // The print and preview commands and the orientation; false for another id.
     bool RunPrintCommand(int id);
     void OnPrintOrientation();
-    // Prints, previews or writes to a PDF file one report (PrintKindValue) with set-up and tear-down.
-    platform::PrintOutcome PrintReport(int kind, PrintTarget target, const std::string& pdfPath = std::string());
-    platform::PrintDocument MakePrintDocument(int kind);
-    void PreparePrinting(bool start);
-    void PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page);
-    void PrintHeader(platform::DeviceContext& dc, int offsetY);
-    void PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages);
-    // The report's title centred in the band from top, height high, across the page.
-    void PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId);
+    // The print part (flow/FramePrinting.h): the jobs of the reports.
+    CFramePrinting& FramePrinting();
 
     // --- Help and the language switch (shell/HelpCommands.cpp, shell/LanguageSwitch.cpp) ---------
     // The help menu's topics: the page in the help window, HelpTopic 1 to 4; 40206 when the help
@@ -450,8 +442,6 @@ public:
     TextState& EditTexts() { return texts_; }
     const TableState& Table() const { return table_; }
     TableState& EditTable() { return table_; }
-    const PrintState& Printing() const { return printing_; }
-    PrintState& EditPrinting() { return printing_; }
     const RunState& Run() const { return run_; }
     RunState& EditRun() { return run_; }
     int PersonBidLimit() const { return Auction().BidLimits[2]; }
@@ -570,23 +560,6 @@ public:
     bool RunSwitchCommand(int id);
     // CM_CONFIGURATION_CHANGED: the rule set's status pane follows the configuration.
     void UpdateVariantPane();
-
-    // --- The table and the course on paper (shell/PrintTable.cpp) --------------------------------
-    // The bodies of the table and the course: the table's drawing scaled
-    // into the page below the title.
-    void PrintTable(platform::DeviceContext& dc);
-    void PrintCourse(platform::DeviceContext& dc);
-    // The size of the table's drawing: its window's client, down to the game's header line.
-    platform::Size PrintedTableSize() const;
-    // The part of the page the table is scaled into: below the title, above the annotation's
-    // lines and the footer.
-    platform::Rect PrintedTableArea(int titleBottom) const;
-    // Where the game's header line stands in the table's coordinates: under the person's cards.
-    int GameHeaderY() const;
-    // The game's header line: the status text, the game clock and the points or the rule set.
-    void DrawGameHeader(platform::DeviceContext& dc);
-    // The open annotation's title and at most 16 of its lines, from top down.
-    void DrawAnnotation(platform::DeviceContext& dc, int top);
 
     // --- The match state, the points, the end of a series (shell/MatchState.cpp) -----------------
     void ShowMatchState();
@@ -772,7 +745,7 @@ private:
     TimerState timers_;
     TextState texts_;
     TableState table_;
-    PrintState printing_;
+    std::unique_ptr<CFramePrinting> printing_;
     RunState run_;
 };
 

@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePrinting.h"
 #include "flow/MatchFiles.h"
 
 #include "model/GameState.h"
@@ -172,10 +173,7 @@ void CMainFrame::OnClose() {
         return;
     }
     // Step 2: a close during the print preview only ends the preview.
-    if (Printing().PrintPreview) {
-        EditPrinting().PrintPreview = 0;
-        return;
-    }
+    if (FramePrinting().EndPreview()) return;
     // Step 3: the play pauses while the person is asked whether to quit; a no goes back to the game.
     const int pause = SetPause(0);
     const int state = g_Game.FlowState;
