@@ -3,6 +3,7 @@
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "model/BidLadder.h"
@@ -118,10 +119,7 @@ void CMainFrame::OnPass() {
     busy.End();
     if (g_Game.Soloist == 3) {
         SetFlowState(STATE_QUERY);
-        if (Files().CardStatisticsPending) {
-            EditFiles().CardStatisticsPending = 0;
-            UpdateCardsStatistics(0);
-        }
+        MatchFiles().CountLatchedDeal();
     } else {
         char text[96];
         std::snprintf(text, sizeof text, "%s:soloist:%d", GetPlayerName(g_Game.Soloist).c_str(), ValueOnTable());

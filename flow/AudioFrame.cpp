@@ -1,6 +1,7 @@
 // The frame's voices and sounds: the gated sound effects, the A and S keys, refusals in the status
 // bar, the Welcome, the person's Rekontra and the three speech choices said in a seat's voice.
 #include "flow/MainFrame.h"
+#include "flow/FileState.h"
 #include "flow/FrameTimers.h"
 
 #include <cstdio>

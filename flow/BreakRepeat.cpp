@@ -2,6 +2,7 @@
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "model/FlowGlobals.h"
@@ -97,7 +98,7 @@ void CMainFrame::OnRepeat() {
     MatchSeries().BeginGame();
     if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
     RemoveTrick();
-    if (Files().GamePath.empty()) EditFiles().GameFileRead = 0;
+    MatchFiles().ForgetGameReadWithoutFile();
     CheckCheat(kMarkRepeated, 1);
     InitializeSkat(EditGameObject());
     SetPause(1);
@@ -123,7 +124,7 @@ void CMainFrame::OnAbortMatch() {
     }
     // Step 2: the match list and the stored deals are not written back.
     CheckCheat(kMarkAborted, 1);
-    EditFiles().ListUpdateOnExit = 0;
+    MatchFiles().DropMatchAtExit();
     g_Profile.MatchListActive = 0;
     SetFlowState(STATE_NEW);
     OnClose();

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/BidEvaluation.h"
@@ -54,7 +55,7 @@ void CMainFrame::OnNew() {
     // Step 4: the play pauses while the cards are dealt.
     SetPause(1);
     // Step 5: the game of this deal is the temporary one until it is saved under a name.
-    EditFiles().GamePath = Files().TempGameFile;
+    MatchFiles().UseOwnGameFile();
     SetTitle(Files().GamePath, 3);
     // Step 6: the state window is never open yet.
     EditPanels().StateWindowUsed = 0;
@@ -116,8 +117,7 @@ void CMainFrame::OnDeal() {
     EditGameObject().DealHands(g_Game.Forehand);
     DealOrder order = OrderFromForehand(EditGameObject());
     // Step 3: the card statistics count the new hands.
-    EditFiles().CardStatisticsPending = 1;
-    LatchCardsStatistics(0);
+    MatchFiles().LatchDeal();
     // Steps 4 to 6: the cards go out onto the table.
     DrawDeal(*this, order);
     // Step 7: each row sorts into the table's order.
@@ -125,7 +125,7 @@ void CMainFrame::OnDeal() {
     // Step 8: the annotation of the new deal.
     RenewAnnotationForDeal();
     // Step 9: the deal is saved in the game file.
-    SaveFile(Files().GamePath, 0);
+    MatchFiles().SaveFile(Files().GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.
     if (g_Game.StopFlag == StopState::Running) {
         StartGame();

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -224,13 +225,13 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     ++g_Game.GameCount;
     ++g_Game.StoreCount;
     MatchSeries().UpdateNewMatchDue();
-    AddGameToList(0, std::string());
-    AddDealToStore();
+    MatchFiles().AddGameToList(0, std::string());
+    MatchFiles().AddDealToStore();
     RefreshListWindows();
     MatchSeries().GameEnded();
     NextForehand();
     // A passed-in game is a game of the match: its files are written as after any other.
-    SaveGameEndFiles();
+    MatchFiles().SaveGameEndFiles();
     CheckCheat(0, 0);
     ShowMatchState();
     // Step 6: the seat labels from the new forehand on.

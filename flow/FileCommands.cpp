@@ -2,6 +2,7 @@
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 
 #include "match/GameList.h"
 #include "match/Profile.h"
@@ -45,7 +46,7 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-bool CMainFrame::SelectFile(int kind, std::string& path) {
+bool CMatchFiles::SelectFile(int kind, std::string& path) {
     const bool game = IsGameKind(kind);
     int title = IDS_TITLE_DELETE_MATCH;
     switch (kind) {
@@ -58,14 +59,14 @@ bool CMainFrame::SelectFile(int kind, std::string& path) {
     }
     const std::string extension = platform::LoadString(game ? IDS_EXTENSION_GAME : IDS_EXTENSION_MATCH);
     // The start folder: the last one of this kind, else the storage folder of games or matches.
-    std::string folder = EditFiles().SelectFolders[kind];
+    std::string folder = files_.SelectFolders[kind];
     if (folder.empty()) {
         folder = g_Profile.Work + platform::LoadString(IDS_FOLDER_STORAGE) + "/" +
                  platform::LoadString(game ? IDS_FOLDER_GAMES : IDS_FOLDER_MATCHES) + "/";
         platform::EnsureFolder(folder);
     }
     platform::FileDialogRequest request;
-    request.owner = Handle();
+    request.owner = frame_.Handle();
     request.save = kind == 2 || kind == 5;
     request.title = platform::LoadString(title);
     // The delete dialogs pick the file to delete: their button says so, not "Open".
@@ -75,21 +76,21 @@ bool CMainFrame::SelectFile(int kind, std::string& path) {
     request.defaultExtension = extension;
     request.filters = {{platform::LoadString(game ? IDS_FILTER_GAMES : IDS_FILTER_MATCHES), "*." + extension}};
     // The dialog runs with the game paused; it comes again while another extension is typed.
-    const int pause = SetPause(0);
+    const int pause = frame_.SetPause(0);
     platform::FileDialogAnswer answer;
     for (;;) {
         answer = platform::RunFileDialog(request);
         if (!answer.accepted || Lower(ExtensionOf(answer.path)) == Lower(extension)) break;
         request.folder = FolderOf(answer.path).empty() ? request.folder : FolderOf(answer.path);
     }
-    SetPause(pause);
+    frame_.SetPause(pause);
     if (!answer.accepted) return false;
-    EditFiles().SelectFolders[kind] = FolderOf(answer.path);
+    files_.SelectFolders[kind] = FolderOf(answer.path);
     path = answer.path;
     return true;
 }
 
-bool CMainFrame::CheckFileExtension(int kind, std::string& path, const std::string& newName) {
+bool CMatchFiles::CheckFileExtension(int kind, std::string& path, const std::string& newName) {
     // A name must be one file's name in the same folder: nothing that leaves the folder, nothing
     // hidden in control characters, and not the name of another file that is there.
     const std::string folder = FolderOf(path);
@@ -102,7 +103,7 @@ bool CMainFrame::CheckFileExtension(int kind, std::string& path, const std::stri
                          (target != path && platform::FileExists(target));
     if (refused) return true;
     path = target;
-    SetTitle(path, kind == 1 ? 1 : 2);
+    frame_.SetTitle(path, kind == 1 ? 1 : 2);
     return false;
 }
 
@@ -110,14 +111,14 @@ void CMainFrame::OnLoad() {
     // 1. The play pauses while the person picks a game file; a cancel goes back.
     const int pause = SetPause(0);
     std::string path;
-    if (!SelectFile(1, path)) {
+    if (!MatchFiles().SelectFile(1, path)) {
         SetPause(pause);
         return;
     }
     // 2. The table repaints and the game is read; a file that cannot be read changes nothing.
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
     WriteTrace(":OnLoad()", LOG_MAINFRAME);
-    if (!ReadCards(path, 2)) {
+    if (!MatchFiles().ReadCards(path, 2)) {
         SetPause(pause);
         return;
     }
@@ -126,7 +127,7 @@ void CMainFrame::OnLoad() {
     const std::string loadedNote = Texts().AnnotationText;
     CheckCheat(2, 1);
     SetFlowState(STATE_IDLE);
-    SaveFile(Files().TempGameFile, 0);
+    MatchFiles().SaveFile(Files().TempGameFile, 0);
     // 4. The note panel shows the loaded game's note.
     RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
@@ -152,29 +153,26 @@ void CMainFrame::OnLoadMatch() {
     }
     // 2. The person picks the match file; a cancel goes back.
     std::string path;
-    if (!SelectFile(4, path)) {
+    if (!MatchFiles().SelectFile(4, path)) {
         SetPause(pause);
         return;
     }
     // 3. The match's statistics start afresh.
-    ResetMatchCardStatistics();
-    ResetMatchGameStatistics();
+    MatchFiles().ResetMatchCardStatistics();
+    MatchFiles().ResetMatchGameStatistics();
     // 4. The list and its stored deals, kept as the current match in the work folder.
-    EditFiles().ListPath = path;
-    EditFiles().StorePath = path.substr(0, path.size() - 4) + ".sks";
-    if (ReadList(path, 1, true)) {
-        SaveList(Files().TempMatchFile, false);
-        ReadStore(Files().StorePath, 1);
-        SaveStore(Files().TempStoreFile);
-        EditFiles().ListPath = Files().TempMatchFile;
-        EditFiles().StorePath = Files().TempStoreFile;
+    MatchFiles().UseMatchFiles(path);
+    if (MatchFiles().ReadList(path, 1, true)) {
+        MatchFiles().SaveList(Files().TempMatchFile, false);
+        MatchFiles().ReadStore(Files().StorePath, 1);
+        MatchFiles().SaveStore(Files().TempStoreFile);
+        MatchFiles().UseOwnMatchFiles();
         // 5. The cheat marks clear and the loaded match starts.
         CheckCheat(0, 1);
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     } else {
-        EditFiles().ListPath = Files().TempMatchFile;
-        EditFiles().StorePath = Files().TempStoreFile;
+        MatchFiles().UseOwnMatchFiles();
     }
     // 6. The pause is as before.
     SetPause(pause);
@@ -182,19 +180,19 @@ void CMainFrame::OnLoadMatch() {
 
 void CMainFrame::OnSaveGame() {
     std::string path;
-    if (SelectFile(2, path)) SaveFile(path, 2);
+    if (MatchFiles().SelectFile(2, path)) MatchFiles().SaveFile(path, 2);
 }
 
 void CMainFrame::OnSaveStore() {
     std::string path;
-    if (!SelectFile(5, path)) return;
-    SaveList(path, true);
-    SaveStore(path.substr(0, path.size() - 4) + ".sks");
+    if (!MatchFiles().SelectFile(5, path)) return;
+    MatchFiles().SaveList(path, true);
+    MatchFiles().SaveStore(path.substr(0, path.size() - 4) + ".sks");
 }
 
 void CMainFrame::OnDeleteGame() {
     std::string path;
-    if (!SelectFile(0x10000, path)) return;
+    if (!MatchFiles().SelectFile(0x10000, path)) return;
     DeleteFile(path, false);
     WriteTrace(":DeleteFile_(" + path + ")", LOG_MAINFRAME);
 }
@@ -202,7 +200,7 @@ void CMainFrame::OnDeleteGame() {
 void CMainFrame::OnDeleteMatch() {
     const int pause = SetPause(0);
     std::string path;
-    if (SelectFile(6, path)) {
+    if (MatchFiles().SelectFile(6, path)) {
         DeleteFile(path, false);
         WriteTrace(":DeleteFile_(" + path + ")", LOG_MAINFRAME);
         // The stored deals of that match go with it, unless the list was kept (also when what

@@ -1,5 +1,7 @@
-// Match > Initialization: the settings backed up into a registry import file on the desk.
+// Match > Initialization: the settings backed up into a registry import file on the desk; the
+// command asks, the match files write it.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "dialogs/MatchSettingsDialogs.h"
 
@@ -23,6 +25,11 @@ void CMainFrame::OnInitialization() {
     confirmation.DoModal();
     SetPause(pause);
     if (confirmation.Confirmed == 0) return;
+    MatchFiles().WriteSettingsExport(path);
+}
+
+void CMatchFiles::WriteSettingsExport(const std::string& path) {
+    const std::string product = platform::LoadString(IDS_PRODUCT_NAME);
     // 3. The product key's unnamed value; nothing sets it, so it is usually empty.
     std::string productDefault;
     if (const platform::RegistryKey* key = platform::CurrentUserRegistry().Find("Software\\" + product))

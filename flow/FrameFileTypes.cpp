@@ -1,5 +1,5 @@
 // The language switch's re-pointing of the file types at the other edition.
-#include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "match/FileTypeRegistration.h"
 #include "match/OwnFiles.h"
@@ -25,7 +25,7 @@ std::string UserDesktopEntry() {
 
 }  // namespace
 
-void CMainFrame::RegisterFileType(int root, const std::string& subkey, const std::string& code) {
+void CMatchFiles::RegisterFileType(int root, const std::string& subkey, const std::string& code) {
     WriteTrace(":RegisterFileType(" + subkey + ":" + code + ")", LOG_MAINFRAME);
     // The program's open command: on this desktop the user's entry, re-pointed in place.
     if (subkey == kProgramOpenCommand) {

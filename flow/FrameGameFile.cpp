@@ -1,5 +1,7 @@
 // The frame's steps of the game file: the deal, the course of a finished game and the annotation,
 // written whole and read whole; a file that does not hold a sound game leaves the game as it was.
+#include "flow/MatchFiles.h"
+
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -19,27 +21,27 @@
 
 #include <algorithm>
 
-GameFileRecord CMainFrame::GameImage(bool withCourse, bool withAnnotation) {
+GameFileRecord CMatchFiles::GameImage(bool withCourse, bool withAnnotation) {
     GameFileRecord record;
     // The four dealt rows: the three hands and the skat, as dealt.
     for (int seat = 0; seat < 3; ++seat) {
-        const CPlayer& player = *GameObject().Player(seat);
+        const CPlayer& player = *frame_.GameObject().Player(seat);
         for (int i = 0; i < 10; ++i) record.Dealt[static_cast<std::size_t>(10 * seat + i)] = player.dealt[static_cast<std::size_t>(i)];
     }
     for (int i = 0; i < 2; ++i)
-        record.Dealt[static_cast<std::size_t>(30 + i)] = GameObject().dealt[static_cast<std::size_t>(i)];
+        record.Dealt[static_cast<std::size_t>(30 + i)] = frame_.GameObject().dealt[static_cast<std::size_t>(i)];
     if (withCourse) {
         std::array<std::int32_t, 100> course{};
-        CopyCourse(course.data(), 32);
+        frame_.CopyCourse(course.data(), 32);
         record.Course = course;
     }
-    if (withAnnotation) record.Annotation = Texts().AnnotationText;
+    if (withAnnotation) record.Annotation = frame_.Texts().AnnotationText;
     return record;
 }
 
-void CMainFrame::SaveFile(const std::string& path, int kind) {
+void CMatchFiles::SaveFile(const std::string& path, int kind) {
     // The course only of a finished game.
-    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && GameObject().CourseRow(0).count == 10;
+    const bool course = kind != 0 && g_Game.FlowState == STATE_IDLE && frame_.GameObject().CourseRow(0).count == 10;
     const GameFileRecord image = GameImage(course, true);
     const std::vector<std::uint8_t> bytes = EncodeGameFile(image);
     // A file the reader would refuse is not written, nor named as the game: it would be named and
@@ -48,25 +50,25 @@ void CMainFrame::SaveFile(const std::string& path, int kind) {
     if (!DecodeGameFile(bytes).Record) {
         const bool dealt =
             std::any_of(image.Dealt.begin(), image.Dealt.end(), [](std::int32_t card) { return card != NO_CARD; });
-        if (dealt || path != Files().TempGameFile) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
+        if (dealt || path != files_.TempGameFile) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
         return;
     }
     // 1. The title names the file.
-    SetTitle(path, kind);
+    frame_.SetTitle(path, kind);
     // 2. Saving under another name first keeps the current game in the work folder. The
     //    annotation stays whether or not its panel is open.
-    if (path != Files().TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(Files().TempGameFile, 0);
+    if (path != files_.TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(files_.TempGameFile, 0);
     // 3. The image goes to the file; a write that fails is named.
     WriteTrace(":SaveFile(" + path + ")", LOG_MAINFRAME);
     if (!WriteOwnFile(path, bytes)) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
 }
 
-bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
+bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
     // 1. and 2. The whole file, decoded before anything of the game changes. A file too short for
     //    a deal is passed over without a word; one whose cards are not a deal is named. The
     //    program's own game file in the work folder is moved aside when it is damaged; a file the
     //    person chose is theirs and stays where it is, named when it is missing or cannot be read.
-    const bool ownFile = path == Files().TempGameFile;
+    const bool ownFile = path == files_.TempGameFile;
     const OwnFileRead read = ReadOwnFile(path, kGameFileCap);
     GameFileDecoded decoded;
     if (read.Result == OwnFileRead::Read) decoded = DecodeGameFile(read.Bytes);
@@ -76,19 +78,19 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         if (!ownFile && read.Result != OwnFileRead::Read)
             ReportFileError(IDS_READ_FAILED, "ReadCards", path);
         else if (read.Result == OwnFileRead::Read && read.Bytes.size() >= kGameDealBytes)
-            MessageBox(Handle(), platform::LoadString(IDS_NO_GAME_FILE), {path}, platform::LoadString(IDS_PRODUCT_NAME),
+            MessageBox(frame_.Handle(), platform::LoadString(IDS_NO_GAME_FILE), {path}, platform::LoadString(IDS_PRODUCT_NAME),
                        platform::MB_OK | platform::MB_ICONEXCLAMATION);
-        if (read.Result != OwnFileRead::Read) SetTitle("cards~.skt", 3);
+        if (read.Result != OwnFileRead::Read) frame_.SetTitle("cards~.skt", 3);
         return false;
     }
     const GameFileRecord& record = *decoded.Record;
     WriteTrace(":ReadCards(" + path + ")", LOG_MAINFRAME);
     // 3. The dealt rows.
-    EditFiles().GameFileRead = 1;
+    files_.GameFileRead = 1;
     g_Game.CourseTricks = 0;
-    EditGameObject().SetDeal(&record.Dealt[0], &record.Dealt[30]);
-    FrameTexts().SetAnnotationText(record.Annotation);
-    EditGameObject().ClearCourse();
+    frame_.EditGameObject().SetDeal(&record.Dealt[0], &record.Dealt[30]);
+    frame_.FrameTexts().SetAnnotationText(record.Annotation);
+    frame_.EditGameObject().ClearCourse();
     bool lastTrickShown = false;
     if (record.Course) {
         // 4. The course and the game's result.
@@ -97,20 +99,20 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         for (int seat = 0; seat < 3; ++seat)
             for (int i = 0; i < at(RowCounts + 4 * seat); ++i) {
                 const int card = at(Rows + 40 * seat + 4 * i);
-                if (IsDeckCard(card)) EditGameObject().NoteCourseCard(seat, card);
+                if (IsDeckCard(card)) frame_.EditGameObject().NoteCourseCard(seat, card);
             }
         for (int i = 0; i < at(SkatCount); ++i)
-            if (IsDeckCard(at(Skat + 4 * i))) EditGameObject().NoteCourseSkatCard(at(Skat + 4 * i));
+            if (IsDeckCard(at(Skat + 4 * i))) frame_.EditGameObject().NoteCourseSkatCard(at(Skat + 4 * i));
         g_Game.SetGameType(at(GameType));
         const bool ramsch = at(GameType) == GAME_RAMSCH;
         const std::int32_t packed = at(LastTrickAndSecondLoser);
         lastTrickShown = (packed & kLastTrickShownBit) != 0;
         if (ramsch) {
-            EditRamsch().RamschResultSeats[0] = at(ScoreOrLoser);
-            EditRamsch().RamschResultSeats[1] = packed & ~kLastTrickShownBit;
+            frame_.EditRamsch().RamschResultSeats[0] = at(ScoreOrLoser);
+            frame_.EditRamsch().RamschResultSeats[1] = packed & ~kLastTrickShownBit;
         } else {
-            MatchSeries().SetGameScore(at(ScoreOrLoser));
-            EditRamsch().RamschResultSeats[0] = EditRamsch().RamschResultSeats[1] = 3;
+            frame_.MatchSeries().SetGameScore(at(ScoreOrLoser));
+            frame_.EditRamsch().RamschResultSeats[0] = frame_.EditRamsch().RamschResultSeats[1] = 3;
         }
         g_Game.PartyPoints[0] = at(Points0);
         g_Game.PartyPoints[1] = at(Points1);
@@ -118,7 +120,7 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         else g_Game.BidIndex = at(BidOrPoints2);
         g_Game.HandAnnounced = at(HandAnnounced);
         g_Game.OuvertAnnounced = at(OuvertAnnounced);
-        EditRamsch().RamschPushCount = at(PassOnCount);
+        frame_.EditRamsch().RamschPushCount = at(PassOnCount);
         for (int seat = 0; seat < 3; ++seat) {
             g_Game.SkatPassedOnBySeat[seat] = at(PassedOnFlags + 4 * seat);
             g_Game.PartyTricks[seat] = at(PartyTricks + 4 * seat);
@@ -131,9 +133,9 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         g_Game.Soloist = at(Soloist);
         for (int snapshot = 0; snapshot < kCourseSnapshots; ++snapshot) {
             const std::size_t group = Snapshots + 16 * static_cast<std::size_t>(snapshot);
-            EditTrickPlay().History[snapshot].trickWinner = at(group);
+            frame_.EditTrickPlay().History[snapshot].trickWinner = at(group);
             for (int party = 0; party < 3; ++party)
-                EditTrickPlay().History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
+                frame_.EditTrickPlay().History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
         }
         g_Game.CourseTricks = at(Tricks);
         if (g_Game.CourseTricks > 0) {
@@ -142,12 +144,12 @@ bool CMainFrame::ReadCards(const std::string& path, int titleKind) {
         }
     }
     // 5. The players look at the deal; the cards stay off the table.
-    EditGameObject().LayDealBack();
+    frame_.EditGameObject().LayDealBack();
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-    EditGameObject().TakeCardsOffTable(false);
-    if (lastTrickShown && !TrickPlay().CourseShown) OnLast();
+        frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    frame_.EditGameObject().TakeCardsOffTable(false);
+    if (lastTrickShown && !frame_.TrickPlay().CourseShown) frame_.OnLast();
     // 6. The title names the file read.
-    SetTitle(path, titleKind);
+    frame_.SetTitle(path, titleKind);
     return true;
 }

@@ -1,12 +1,12 @@
 // The one write step of the files a game end adds to, the match list and the stored deals: their
 // own writers say what goes into them, this step keeps the one-writer rule and the in-place write.
-#include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "match/OwnFiles.h"
 #include "resources/WorkFolderIds.h"
 #include "resources/ids.h"
 
-std::optional<std::size_t> CMainFrame::WriteGrowingFile(
+std::optional<std::size_t> CMatchFiles::WriteGrowingFile(
     const char* operation, const std::string& path, bool fits, SeenFile& written, bool inPlace,
     const std::function<std::optional<std::vector<platform::FileStep>>(const platform::FileStamp&)>& appendSteps,
     const std::function<std::vector<std::uint8_t>()>& wholeFile) {

@@ -1,6 +1,8 @@
 // The frame's steps of the match list: written after each game and when the frame goes, read at
 // start-up and when a match is opened; a read match brings its header and, when the person agrees,
 // the settings of its trailer.
+#include "flow/MatchFiles.h"
+
 #include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
@@ -45,25 +47,14 @@ std::string BalancesText(const int balances[3]) {
 
 }  // namespace
 
-void CMainFrame::ReportFileError(int stringId, const char* operation, const std::string& path) {
-    // Past the frame's end, and on a close by signal (the session ends: nobody is there to answer),
-    // the failure goes to the trace only.
-    if (Run().Destroying || Run().ExitRequested) {
-        WriteTrace(std::string(":FileError(") + operation + ":" + path + ")", LOG_MAINFRAME);
-        return;
-    }
-    MessageBox(Handle(), platform::LoadString(stringId), {operation, path}, platform::LoadString(IDS_PRODUCT_NAME),
-               platform::MB_OK | platform::MB_ICONEXCLAMATION);
-}
-
-void CMainFrame::FillListHeader() {
+void CMatchFiles::FillListHeader() {
     ListHeader& header = g_GameList.Header;
     for (int seat = 0; seat < 3; ++seat) {
         header.SetText(LIST_NAME_0 + seat * kListSeatStride, 21,
                        platform::Utf8ToCp1252(platform::TruncateToCp1252(g_Profile.Names[seat], 20)));
-        header.SetInt(lh::SeatCounters[seat], Series().SoloistGames[seat]);
-        header.SetInt(lh::SeatCounters[seat] + 4, Series().SoloistLost[seat]);
-        header.SetInt(lh::SeatCounters[seat] + 8, Series().SoloistWon[seat]);
+        header.SetInt(lh::SeatCounters[seat], frame_.Series().SoloistGames[seat]);
+        header.SetInt(lh::SeatCounters[seat] + 4, frame_.Series().SoloistLost[seat]);
+        header.SetInt(lh::SeatCounters[seat] + 8, frame_.Series().SoloistWon[seat]);
     }
     if (g_Game.GameCount == 0) header.SetInt(lh::StartForehand, g_Game.Forehand);
     header.SetInt(lh::CheatMarks, g_Game.CheatMask);
@@ -88,22 +79,22 @@ void CMainFrame::FillListHeader() {
     for (int seat = 0; seat < 3; ++seat) header.SetInt(lh::Balances + 4 * seat, g_GameList.Balances[seat]);
 }
 
-void CMainFrame::SaveList(const std::string& path, bool setTitle) {
+void CMatchFiles::SaveList(const std::string& path, bool setTitle) {
     // 1. The list's header, and the title when asked.
     FillListHeader();
-    if (setTitle) SetTitle(path, 1);
+    if (setTitle) frame_.SetTitle(path, 1);
     // 2. and 3. The rows and the trailer as one file, written at once.
     WriteTrace(":SaveList(" + path + ")", LOG_MAINFRAME);
     WriteListFile(path, false);
 }
 
-void CMainFrame::SaveListAfterGame(const std::string& path) {
+void CMatchFiles::SaveListAfterGame(const std::string& path) {
     FillListHeader();
     WriteTrace(":SaveList(" + path + ")", LOG_MAINFRAME);
     WriteListFile(path, true);
 }
 
-void CMainFrame::WriteListFile(const std::string& path, bool inPlace) {
+void CMatchFiles::WriteListFile(const std::string& path, bool inPlace) {
     CGameList& list = g_GameList;
     const std::size_t games = static_cast<std::size_t>(list.ListedGames());
     const std::span<const ListRecord> rows(list.Games.data(), games);
@@ -121,9 +112,9 @@ void CMainFrame::WriteListFile(const std::string& path, bool inPlace) {
     list.RowsUnchanged = games;
 }
 
-bool CMainFrame::ReadList(const std::string& path, int compare, bool reportErrors) {
+bool CMatchFiles::ReadList(const std::string& path, int compare, bool reportErrors) {
     // 1. The list kept while a game was abandoned wins at the start.
-    const std::string source = compare == 0 && platform::FileExists(Files().TempListPath) ? Files().TempListPath : path;
+    const std::string source = compare == 0 && platform::FileExists(files_.TempListPath) ? files_.TempListPath : path;
     WriteTrace(":ReadList(" + source + ")", LOG_MAINFRAME);
     // 2. The whole file.
     const OwnFileRead read = ReadOwnFile(source, kMatchListCap);
@@ -163,7 +154,7 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
         g_GameList.Games = record->Games;
         g_Game.GameCount = static_cast<int>(record->Games.size());
         // 3. The course shown goes; a list without games starts now.
-        if (TrickPlay().CourseShown) OnLast();
+        if (frame_.TrickPlay().CourseShown) frame_.OnLast();
         g_Game.GameEndFlags = 2;
         if (g_Game.GameCount == 0) g_GameList.Header.SetInt(LIST_START_TIME, static_cast<std::int32_t>(Time64()));
         // 5. The forehand of the next game.
@@ -181,16 +172,16 @@ bool CMainFrame::ReadList(const std::string& path, int compare, bool reportError
     // The program's own copy of the match (the one kept between runs, or the one kept while a
     // game was abandoned) is read at every start: the match keeps the name it was loaded or saved
     // under, and only the title is made anew.
-    const bool ownCopy = compare == 0 && (source == Files().TempMatchFile || source == Files().TempListPath);
-    if (record && ownCopy) SetTitle(std::string(), 0);
-    else SetTitle(record ? source : path, 1);
+    const bool ownCopy = compare == 0 && (source == files_.TempMatchFile || source == files_.TempListPath);
+    if (record && ownCopy) frame_.SetTitle(std::string(), 0);
+    else frame_.SetTitle(record ? source : path, 1);
     RestoreMatch(takeHeader);
     return record.has_value();
 }
 
-bool CMainFrame::CompareListSettings(const ListSettings& settings) {
+bool CMatchFiles::CompareListSettings(const ListSettings& settings) {
     // 1. The play's pause ends while the person compares.
-    const int pause = SetPause(0);
+    const int pause = frame_.SetPause(0);
     // 2. and 3. The differences under their headings, the version they were written with.
     const ListSettingsDifferences differences = CompareWithCurrentSettings(settings);
     const std::int32_t version = settings.At(4);
@@ -199,7 +190,7 @@ bool CMainFrame::CompareListSettings(const ListSettings& settings) {
     // 4. The settings are taken only when they differ and, after the start, when the person agrees.
     bool take = differences.Count > 0;
     if (take && g_Game.FlowState != STATE_INIT)
-        take = MessageBox(Handle(), platform::LoadString(IDS_QUERY_TAKE_SETTINGS), {head, differences.Text},
+        take = MessageBox(frame_.Handle(), platform::LoadString(IDS_QUERY_TAKE_SETTINGS), {head, differences.Text},
                           platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONEXCLAMATION) == IDYES;
     if (take) {
         // 5. Every number, the names, and each portrait that exists.
@@ -208,9 +199,9 @@ bool CMainFrame::CompareListSettings(const ListSettings& settings) {
         if (g_Game.VariantMode != ruleSet) {
             const int taken = g_Game.VariantMode;
             g_Game.VariantMode = ruleSet;
-            if (taken == VARIANT_OFFICIAL) OnSkatRule();
-            else if (taken == VARIANT_SKAT) OnSkatVariant();
-            else OnSkatRamsch();
+            if (taken == VARIANT_OFFICIAL) frame_.OnSkatRule();
+            else if (taken == VARIANT_SKAT) frame_.OnSkatVariant();
+            else frame_.OnSkatRamsch();
         }
         for (int seat = 0; seat < 3; ++seat)
             g_Profile.Names[seat] = platform::TruncateToCp1252(settings.Strings[static_cast<std::size_t>(seat)], 20);
@@ -228,14 +219,14 @@ bool CMainFrame::CompareListSettings(const ListSettings& settings) {
             else ++missing;
         }
         if (missing > 0)
-            MessageBox(Handle(), std::to_string(missing) + " " + platform::LoadString(IDS_IMAGES_MISSING),
+            MessageBox(frame_.Handle(), std::to_string(missing) + " " + platform::LoadString(IDS_IMAGES_MISSING),
                        platform::LoadString(IDS_PRODUCT_NAME), platform::MB_OK | platform::MB_ICONEXCLAMATION);
     }
-    SetPause(pause);
+    frame_.SetPause(pause);
     return take;
 }
 
-void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
+void CMatchFiles::RestoreMatch(bool takeHeaderSettings) {
     const ListHeader& header = g_GameList.Header;
     CSettings::VariantsSection& v = g_Settings.Variants;
     // 1. The header's own settings.
@@ -279,7 +270,7 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
             const auto value = static_cast<std::uint32_t>(header.Int(lh::SeatCounters[seat] + 4 * field));
             return value < 65536u ? static_cast<int>(value) : 0;
         };
-        MatchSeries().RestoreSoloistCounts(seat, counter(0), counter(1), counter(2));
+        frame_.MatchSeries().RestoreSoloistCounts(seat, counter(0), counter(1), counter(2));
     }
     // 5. The end of the match by its mode.
     const MatchEnd end = MatchEndOfList(g_Game.MatchMode, g_Game.GameCount, g_Settings.Game.MaxRounds,
@@ -288,18 +279,18 @@ void CMainFrame::RestoreMatch(bool takeHeaderSettings) {
     std::string text;
     if (message == IDS_END_BIERLACHS)
         text = platform::FormatText(platform::LoadString(IDS_END_BIERLACHS),
-                                    {BalancesText(g_GameList.Balances), GetPlayerName(end.Seat)});
+                                    {BalancesText(g_GameList.Balances), frame_.GetPlayerName(end.Seat)});
     if (message != 0) {
         if (text.empty()) text = platform::LoadString(message);
         text += platform::LoadString(IDS_END_CHANGE_SETTINGS);
-        const int pause = SetPause(0);
-        if (MessageBox(Handle(), text, platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION) ==
+        const int pause = frame_.SetPause(0);
+        if (MessageBox(frame_.Handle(), text, platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION) ==
             IDYES)
-            OpenTerminationDialog();
-        SetPause(pause);
+            frame_.OpenTerminationDialog();
+        frame_.SetPause(pause);
     }
     // 6. The match clock, the match state and the table.
-    MatchSeries().ContinueMatchClock();
-    ShowMatchState();
-    RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
+    frame_.MatchSeries().ContinueMatchClock();
+    frame_.ShowMatchState();
+    RedrawWindow(frame_.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
 }

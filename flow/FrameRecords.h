@@ -20,8 +20,6 @@ namespace platform {
 class Dialog;
 }
 
-class CListPrintWindows;
-
 // The tool bar: the command ids of its buttons in order, 0 for a separator. The update function
 // decides which are enabled, as for the menu.
 struct CToolBar {
@@ -139,26 +137,6 @@ struct PanelState {
     int LockWord = 0;
 };
 
-// The program's files: their paths (the temporary ones live in the work folder), the edition, the
-// file handed over while the flow was busy, the statistics' latches.
-struct FileState {
-    std::string ListPath, StorePath, GamePath;
-    std::string TempListPath, TempStorePath;
-    std::string StatisticsPath;
-    std::string TempMatchFile, TempGameFile, TempStoreFile;
-    std::string HelpFilePath;
-    std::string LanguageCode;
-    int EnglishEdition = 0;
-    std::map<int, std::string> SelectFolders;  // the last folder of each dialog kind
-    std::string PendingFile;                   // a file handed over while the flow was busy
-    int GameFileRead = 0;
-    int ListUpdateOnExit = 0;
-    // The close command stored the statistics (where a failure can still be shown).
-    int StatisticsSavedAtClose = 0;
-    std::array<std::uint32_t, 4> CardLatches[2] = {};
-    int CardStatisticsPending = 0;
-};
-
 // The frame's window: its bars, menu and child windows, the table's layout and the cards' growths.
 struct TableState {
     CToolBar ToolBar;
@@ -173,16 +151,6 @@ struct TableState {
     HWND StatusBarWindow = nullptr;
     HWND ToolBarWindow = nullptr;
     int WindowResized = 0;
-};
-
-// A print job of a report.
-struct PrintState {
-    int PrintKind = 1;
-    int PrintingActive = 0;
-    int PrintPreview = 0;
-    // The hidden score sheet and cards assignment whose painters draw a list's pages; they live
-    // from the job's set-up to its tear-down.
-    std::shared_ptr<CListPrintWindows> PrintWindows;
 };
 
 // The flow's run and the frame's close: steps under way, the busy step, the close requests.

@@ -1,6 +1,8 @@
 // The frame's steps of the game and card statistics: the block read at start-up and written when
 // the frame goes, a deal latched when dealt and counted once at the end of its game, a finished
 // game counted by its class.
+#include "flow/MatchFiles.h"
+
 #include "flow/MainFrame.h"
 
 #include "match/OwnFiles.h"
@@ -30,7 +32,7 @@ void RedrawStatisticsWindow(const CMainFrame& frame, int command) {
 
 }  // namespace
 
-void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
+void CMatchFiles::ReadStatistics(const std::string& path, bool showError) {
     WriteTrace(":ReadStatistics(" + path + ")", LOG_MAINFRAME);
     // 1. The block, zero, when there is none yet.
     CStatisticsBlock& block = Block();
@@ -56,7 +58,7 @@ void CMainFrame::ReadStatistics(const std::string& path, bool showError) {
         ReportFileError(IDS_READ_FAILED, "ReadData", path);
 }
 
-void CMainFrame::SaveStatistics(const std::string& path) {
+void CMatchFiles::SaveStatistics(const std::string& path) {
     WriteTrace(":SaveStatistics(" + path + ")", LOG_MAINFRAME);
     if (!g_pStatistics) return;
     // Counters another program wrote since the start are theirs: they stay.
@@ -71,33 +73,33 @@ void CMainFrame::SaveStatistics(const std::string& path) {
     NoteSeen(g_StatisticsSeen, path);
 }
 
-void CMainFrame::InitGameStatistics() { Block().InitGameStatistics(); }
-void CMainFrame::ResetCardStatistics() { Block().ResetCardStatistics(); }
+void CMatchFiles::InitGameStatistics() { Block().InitGameStatistics(); }
+void CMatchFiles::ResetCardStatistics() { Block().ResetCardStatistics(); }
 
 // A new or loaded match starts its statistics afresh; an open window shows them so at once.
-void CMainFrame::ResetMatchGameStatistics() {
+void CMatchFiles::ResetMatchGameStatistics() {
     WriteTrace(":ResetMatchGameStatistics()", LOG_MAINFRAME);
     Block().ResetMatchGameStatistics();
-    RedrawStatisticsWindow(*this, ID_LIST_GAME_STATISTICS);
+    RedrawStatisticsWindow(frame_, ID_LIST_GAME_STATISTICS);
 }
 
-void CMainFrame::ResetMatchCardStatistics() {
+void CMatchFiles::ResetMatchCardStatistics() {
     WriteTrace(":ResetMatchCardStatistics()", LOG_MAINFRAME);
     Block().ResetMatchCardStatistics();
-    RedrawStatisticsWindow(*this, ID_LIST_CARD_STATISTICS);
+    RedrawStatisticsWindow(frame_, ID_LIST_CARD_STATISTICS);
 }
 
-void CMainFrame::LatchCardsStatistics(int kind) {
+void CMatchFiles::LatchCardsStatistics(int kind) {
     WriteTrace(":LatchCardsStatistics()", LOG_MAINFRAME);
-    CardLatch& latch = EditFiles().CardLatches[kind == 0 ? 0 : 1];
+    CardLatch& latch = files_.CardLatches[kind == 0 ? 0 : 1];
     latch = {};
     if (kind == 0) {
         // The three hands and the skat as dealt.
         for (int seat = 0; seat < 3; ++seat) {
-            const CCards& hand = *GameObject().Player(seat);
+            const CCards& hand = *frame_.GameObject().Player(seat);
             LatchCards(latch, seat, hand.cards.data(), hand.capacity);
         }
-        LatchCards(latch, 3, GameObject().cards.data(), GameObject().capacity);
+        LatchCards(latch, 3, frame_.GameObject().cards.data(), frame_.GameObject().capacity);
         return;
     }
     // A test deal: four rows dealt from a full deck of their own.
@@ -109,13 +111,27 @@ void CMainFrame::LatchCardsStatistics(int kind) {
     }
 }
 
-void CMainFrame::UpdateCardsStatistics(int kind) {
+void CMatchFiles::UpdateCardsStatistics(int kind) {
     WriteTrace(":UpdateCardsStatistics()", LOG_MAINFRAME);
-    AddLatchToTables(Block(), EditFiles().CardLatches[kind == 0 ? 0 : 1], kind);
-    RedrawStatisticsWindow(*this, ID_LIST_CARD_STATISTICS);
+    AddLatchToTables(Block(), files_.CardLatches[kind == 0 ? 0 : 1], kind);
+    RedrawStatisticsWindow(frame_, ID_LIST_CARD_STATISTICS);
 }
 
-void CMainFrame::Statistics(int score) {
+void CMatchFiles::LatchDeal() {
+    files_.CardStatisticsPending = 1;
+    LatchCardsStatistics(0);
+}
+
+// The deal is counted once, by whichever end its game finds: played out, given up or passed in.
+void CMatchFiles::CountLatchedDeal() {
+    if (!files_.CardStatisticsPending) return;
+    files_.CardStatisticsPending = 0;
+    UpdateCardsStatistics(0);
+}
+
+void CMatchFiles::ForgetLatchedDeal() { files_.CardStatisticsPending = 0; }
+
+void CMatchFiles::Statistics(int score) {
     // 1. to 6. The game as the statistics see it, counted by its class.
     StatisticsGame game;
     game.GameType = g_Game.GameType;
@@ -132,16 +148,16 @@ void CMainFrame::Statistics(int score) {
         game.PartyTricks[i] = g_Game.PartyTricks[i];
         game.PassedOnFlags[i] = g_Game.SkatPassedOnBySeat[i];
     }
-    game.RamschLoser = Ramsch().RamschResultSeats[0];
-    game.RamschSecondLoser = Ramsch().RamschResultSeats[1];
+    game.RamschLoser = frame_.Ramsch().RamschResultSeats[0];
+    game.RamschSecondLoser = frame_.Ramsch().RamschResultSeats[1];
     CountFinishedGame(Block(), game, score);
     // 7. The trace names the class and who gave Kontra and Rekontra.
     std::string detail = std::string("GAME_TYPE_") + StatisticsClassName(StatisticsClass(game));
     if (game.KontraState != KONTRA_NONE) {
-        detail += ":Kontra:" + GetPlayerName(game.KontraSeat);
-        if (game.KontraState == KONTRA_REKONTRA) detail += ":Rekontra:" + GetPlayerName(game.Soloist);
+        detail += ":Kontra:" + frame_.GetPlayerName(game.KontraSeat);
+        if (game.KontraState == KONTRA_REKONTRA) detail += ":Rekontra:" + frame_.GetPlayerName(game.Soloist);
     }
     WriteTrace(":Statistics(" + detail + ")", LOG_MAINFRAME);
     // 8. The statistics window shows the new numbers.
-    RedrawStatisticsWindow(*this, ID_LIST_GAME_STATISTICS);
+    RedrawStatisticsWindow(frame_, ID_LIST_GAME_STATISTICS);
 }

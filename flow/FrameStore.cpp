@@ -1,5 +1,5 @@
 // The frame's steps of the stored deals (the cards assignment): read and written whole.
-#include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "match/OwnFiles.h"
 #include "match/Profile.h"
@@ -13,17 +13,17 @@
 
 #include <algorithm>
 
-void CMainFrame::SaveStore(const std::string& path) {
+void CMatchFiles::SaveStore(const std::string& path) {
     WriteTrace(":SaveStore(" + path + ")", LOG_MAINFRAME);
     WriteStoreFile(path, false);
 }
 
-void CMainFrame::SaveStoreAfterGame(const std::string& path) {
+void CMatchFiles::SaveStoreAfterGame(const std::string& path) {
     WriteTrace(":SaveStore(" + path + ")", LOG_MAINFRAME);
     WriteStoreFile(path, true);
 }
 
-void CMainFrame::WriteStoreFile(const std::string& path, bool inPlace) {
+void CMatchFiles::WriteStoreFile(const std::string& path, bool inPlace) {
     const int deals = g_Game.StoreCount;
     // After a game only the new deal.
     const auto newDeal = [deals](const platform::FileStamp& written) {
@@ -36,9 +36,9 @@ void CMainFrame::WriteStoreFile(const std::string& path, bool inPlace) {
     if (size) g_StoreRows.Unchanged = std::min<std::size_t>(*size, g_StoreRows.Bytes.size());
 }
 
-void CMainFrame::ReadStore(const std::string& path, int which) {
+void CMatchFiles::ReadStore(const std::string& path, int which) {
     // The stored deals of an abandoned game win at the start.
-    const std::string source = which == 0 && platform::FileExists(Files().TempStorePath) ? Files().TempStorePath : path;
+    const std::string source = which == 0 && platform::FileExists(files_.TempStorePath) ? files_.TempStorePath : path;
     WriteTrace(":ReadStore(" + source + ")", LOG_MAINFRAME);
     const OwnFileRead read = ReadOwnFile(source, kStoredDealCap);
     std::optional<CStoreRows> rows;
@@ -59,7 +59,7 @@ void CMainFrame::ReadStore(const std::string& path, int which) {
     g_Game.StoreCount = 0;
 }
 
-void CMainFrame::DropDealsPastList() {
+void CMatchFiles::DropDealsPastList() {
     // A game end writes its deal before its list row; killed in between, the store is one deal
     // ahead, and a deal without its game is no game of the match.
     int deals = g_Game.StoreCount;

@@ -2,6 +2,7 @@
 // copies written for a drag out of the program.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 
 #include "match/GameFile.h"
 #include "match/GameList.h"
@@ -64,7 +65,7 @@ void CMainFrame::SetTitle(const std::string& path, int kind) {
     SetWindowText(title);
 }
 
-std::string CMainFrame::UserFileName() const {
+std::string CMatchFiles::UserFileName() const {
     // The stem: no folder, no extension.
     std::string name = g_Profile.SkmName;
     if (const std::size_t slash = name.find_last_of("/\\"); slash != std::string::npos) name.erase(0, slash + 1);
@@ -73,21 +74,21 @@ std::string CMainFrame::UserFileName() const {
     return stem == "cards~" ? std::string() : stem;
 }
 
-std::string CMainFrame::TempFileName(int kind) const {
+std::string CMatchFiles::TempFileName(int kind) const {
     if (kind == 0) return EndsWithNoCase(g_Profile.SktName, ".skt") ? g_Profile.SktName : "cards~.skt";
     std::string name = EndsWithNoCase(g_Profile.SkmName, ".skm") ? g_Profile.SkmName : "cards~.skm";
     name.replace(name.size() - 4, 4, kind == 1 ? ".skm" : ".sks");
     return name;
 }
 
-std::string CMainFrame::SaveTempFile(int kind) {
+std::string CMatchFiles::SaveTempFile(int kind) {
     const std::string name = TempFileName(kind);
     const std::string path = g_Profile.Work + name;
     std::vector<std::uint8_t> bytes;
     if (kind == 0) {
         // The course when it is shown after the game; the note when its panel is open.
         const bool course =
-            TrickPlay().CourseShown && g_Game.FlowState == STATE_IDLE && GameObject().CourseRow(0).count == 10;
+            frame_.TrickPlay().CourseShown && g_Game.FlowState == STATE_IDLE && frame_.GameObject().CourseRow(0).count == 10;
         const GameFileRecord image = GameImage(course, g_Settings.View.ListAnnotation != 0);
         // Before the first deal there is no game to carry.
         if (!IsWholeDeal(image.Dealt)) return name;

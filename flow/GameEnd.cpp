@@ -2,6 +2,7 @@
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "audio/VoiceTerms.h"
@@ -39,10 +40,7 @@ void CMainFrame::EndGame() {
     ShowMatchState();
     g_Settings.Options.SupportSuspended = 0;
     // 2. The card statistics take the deal in.
-    if (Files().CardStatisticsPending) {
-        EditFiles().CardStatisticsPending = 0;
-        UpdateCardsStatistics(0);
-    }
+    MatchFiles().CountLatchedDeal();
     // 3. The result.
     const bool counted = ShowResult(-1);
     // 4. A counted game leads to the next game or the match's end; one not counted is dealt again or waits.
@@ -77,15 +75,7 @@ void CMainFrame::AdvanceAfterCountedGame() {
         NextForehand();
     }
     MatchSeries().GameEnded();
-    SaveGameEndFiles();
-}
-
-void CMainFrame::SaveGameEndFiles() {
-    // The deal before its list row, so a game end cut short leaves at most a deal ahead of the
-    // list (dropped at the next start); the statistics with them, so a killed run keeps them.
-    SaveStoreAfterGame(Files().StorePath);
-    SaveListAfterGame(Files().ListPath);
-    SaveStatistics(Files().StatisticsPath);
+    MatchFiles().SaveGameEndFiles();
 }
 
 // What follows a counted game, by the state the result left.
@@ -212,14 +202,14 @@ bool CMainFrame::ShowResult(int seat) {
         return false;
     }
     MatchSeries().CountGame(type == GAME_RAMSCH ? 0 : (score < 0 ? -1 : 1));
-    AddGameToList(score, result.listText);
-    AddDealToStore();
-    UpdateListFiguresForLastGame();
+    MatchFiles().AddGameToList(score, result.listText);
+    MatchFiles().AddDealToStore();
+    MatchFiles().UpdateListFiguresForLastGame();
     RefreshListWindows();
     SetFlowState(next);
     if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
     NoticeRound(result.newRound);
-    Statistics(score);
+    MatchFiles().Statistics(score);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/HandAnalysis.h"
@@ -111,10 +112,7 @@ void CMainFrame::OnAbandon() {
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     MatchSeries().GameEnded();
     EditDeclaration().SwapAnimation = 3;
-    if (Files().CardStatisticsPending) {
-        EditFiles().CardStatisticsPending = 0;
-        UpdateCardsStatistics(0);
-    }
+    MatchFiles().CountLatchedDeal();
     // Step 8: the result for the seat that gave up.
     if (ShowResult(g)) {
         MatchSeries().UpdateSeriesEnd();

@@ -1,6 +1,7 @@
 // A finished or passed-in game joins the match's game list and the stored deals; the per-seat
 // figures follow the last game, and the open list windows follow both.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "match/GameList.h"
 #include "match/ListTotals.h"
@@ -11,15 +12,15 @@
 #include "windows/Score.h"
 #include "windows/Store.h"
 
-void CMainFrame::AddGameToList(int kind, const std::string& text) {
-    ::AddGameToList(kind, text, Ramsch().RamschResultSeats[1]);
+void CMatchFiles::AddGameToList(int kind, const std::string& text) {
+    ::AddGameToList(kind, text, frame_.Ramsch().RamschResultSeats[1]);
 }
 
-void CMainFrame::AddDealToStore() { CStore::AddDeal(g_GameList.Header.Int(LIST_COUNTING), GameObject()); }
+void CMatchFiles::AddDealToStore() { CStore::AddDeal(g_GameList.Header.Int(LIST_COUNTING), frame_.GameObject()); }
 
-void CMainFrame::UpdateListFiguresForLastGame() {
-    UpdateTotalsForLastGame(Ramsch().RamschResultSeats[1]);
-    UpdateBalancesForLastGame(Ramsch().RamschResultSeats[1]);
+void CMatchFiles::UpdateListFiguresForLastGame() {
+    UpdateTotalsForLastGame(frame_.Ramsch().RamschResultSeats[1]);
+    UpdateBalancesForLastGame(frame_.Ramsch().RamschResultSeats[1]);
 }
 
 void CMainFrame::RefreshListWindows() {

@@ -1,7 +1,9 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
+#include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/FrameServices.h"
@@ -23,23 +25,17 @@
 CMainFrame::CMainFrame()
     : game_(std::make_unique<CSkat>()),
       series_(std::make_unique<CMatchSeries>(*this)),
+      matchFiles_(std::make_unique<CMatchFiles>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
-      texts_(std::make_unique<CFrameTexts>(*this)) {}
+      texts_(std::make_unique<CFrameTexts>(*this)),
+      printing_(std::make_unique<CFramePrinting>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list
 // and store go away.
 CMainFrame::~CMainFrame() {
     EditRun().Destroying = 1;
-    if (!Files().StatisticsSavedAtClose) SaveStatistics(Files().StatisticsPath);
-    if (Files().ListUpdateOnExit) {
-        SaveList(Files().ListPath, false);
-        SaveStore(Files().StorePath);
-    }
-    if (!Files().TempListPath.empty() && platform::FileExists(Files().TempListPath))
-        (void)platform::RemoveFile(Files().TempListPath);
-    if (!Files().TempStorePath.empty() && platform::FileExists(Files().TempStorePath))
-        (void)platform::RemoveFile(Files().TempStorePath);
+    MatchFiles().SaveAtFrameEnd();
     // A panel still open would write into the frame that goes.
     DestroyPanels();
     // The computer player must not look at a game that is gone.

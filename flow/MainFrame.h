@@ -1,7 +1,7 @@
 #pragma once
 // CMainFrame: the main window and the owner of the whole game. It owns the game object, holds the
-// flow state with every frame member of the flow, the tool bar and status bar, the paths of the
-// program's files and the open prompt and message dialogs; every step of a game is one of its
+// flow state with every frame member of the flow, the tool bar and status bar, the match files
+// (flow/MatchFiles.h) and the open prompt and message dialogs; every step of a game is one of its
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
 #include "resources/FlowIds.h"
@@ -24,11 +24,6 @@
 namespace platform {
 class DeviceContext;
 class Dialog;
-struct FileStamp;
-struct FileStep;
-struct PrintDocument;
-struct PrintPageInfo;
-enum class PrintOutcome;
 }
 
 class CCards;
@@ -36,13 +31,11 @@ class CPlayer;
 class CSkat;
 
 struct GameScore;
-struct SeenFile;
-struct GameFileRecord;
-struct ListSettings;
+struct FileState;
+class CMatchFiles;
 
 struct CSideWindowRow;
-enum class PrintTarget;
-class CListPrintWindows;
+class CFramePrinting;
 
 class CTrickEstimation;
 class CMatchSeries;
@@ -106,9 +99,6 @@ public:
     void Startup();
     void Start(const std::string& path);
     void ClearDesk();
-    // A match list (or stored-deal) file the person hands over is missing or reads whole; one that
-    // is there but cannot be read is named (message 40201).
-    bool MatchFileUsable(const std::string& path, bool storedDeals);
 
     // --- Deal and game start (flow/Deal.cpp) -----------------------------------------------------
     void OnNew();
@@ -139,15 +129,8 @@ public:
     // The print and preview commands and the orientation; false for another id.
     bool RunPrintCommand(int id);
     void OnPrintOrientation();
-    // Prints, previews or writes to a PDF file one report (PrintKindValue) with set-up and tear-down.
-    platform::PrintOutcome PrintReport(int kind, PrintTarget target, const std::string& pdfPath = std::string());
-    platform::PrintDocument MakePrintDocument(int kind);
-    void PreparePrinting(bool start);
-    void PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page);
-    void PrintHeader(platform::DeviceContext& dc, int offsetY);
-    void PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages);
-    // The report's title centred in the band from top, height high, across the page.
-    void PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId);
+    // The print part (flow/FramePrinting.h): the jobs of the reports.
+    CFramePrinting& FramePrinting();
 
     // --- Help and the language switch (shell/HelpCommands.cpp, shell/LanguageSwitch.cpp) ---------
     // The help menu's topics: the page in the help window, HelpTopic 1 to 4; 40206 when the help
@@ -376,16 +359,8 @@ public:
     void NoticeRound(bool newRound);
     void VoiceResult(int outcome);
     void SetPoints(int points, int party);
-    // The files of a finished game: the stored deal, then the list row, then the statistics.
-    void SaveGameEndFiles();
 
-    // --- Booking a game into the game list and the stored deals (flow/ListBooking.cpp) -----------
-    // The game just counted joins the list with its score and short text.
-    void AddGameToList(int kind, const std::string& text);
-    // The deal goes into the stored deals, numbered as the list's header counts.
-    void AddDealToStore();
-    // The last listed game joins the totals and the balances.
-    void UpdateListFiguresForLastGame();
+    // --- The open list windows follow the list and the stored deals (flow/ListBooking.cpp) ------
     // The open score sheet and cards assignment follow a change of the list or the stored deals.
     void RefreshListWindows();
     // The open score sheet follows a change of the list's header or the view.
@@ -395,77 +370,14 @@ public:
 
     // --- Steps of the flow that other steps call, each in the file of its part of the game -------
 
-    // --- Statistics (flow/FrameStatistics.cpp) --------------------------------------------------
-    // Creates the block when there is none and fills it from the file; a file that cannot be read
-    // is moved aside (with a message when showError, or when it was there but damaged).
-    void ReadStatistics(const std::string& path, bool showError);
-    void SaveStatistics(const std::string& path);
-    // The deal's cards into the latch: kind 0 the real deal, 1 a test deal made here.
-    void LatchCardsStatistics(int kind);
-    // The latch of the kind into the card tables.
-    void UpdateCardsStatistics(int kind);
-    // Counts a finished game with its listed score.
-    void Statistics(int score);
-    void InitGameStatistics();
-    void ResetCardStatistics();
-    void ResetMatchGameStatistics();
-    void ResetMatchCardStatistics();
-
-    // --- Match list, game and stored-deal files, title (flow/Frame*.cpp) ------------------------
-    bool ReadList(const std::string& path, int compare, bool reportErrors);
-    void SaveList(const std::string& path, bool setTitle);
-    // The list after a game: in place, only the new rows, the changed header words and the
-    // trailer, when the file is the one written last; else whole.
-    void SaveListAfterGame(const std::string& path);
-    void WriteListFile(const std::string& path, bool inPlace);
-    void FillListHeader();
-    void RestoreMatch(bool takeHeaderSettings);
-    // Lists what the trailer would change and takes it over when the person agrees (at start-up
-    // without asking); true when taken.
-    bool CompareListSettings(const ListSettings& settings);
-    void ReadStore(const std::string& path, int which);
-    void SaveStore(const std::string& path);
-    // The stored deals after a game: the new deal appended when the file is the one written last.
-    void SaveStoreAfterGame(const std::string& path);
-    void WriteStoreFile(const std::string& path, bool inPlace);
-    // The write step of the files a game end adds to (the match list, the stored deals). A file
-    // that does not fit its reader's cap, or that someone else changed since the program last
-    // wrote it there, is not written, and the failure is named under the operation. inPlace: the
-    // steps appendSteps gives for the file as last written (nothing: none fit) are made in place
-    // when the file is still that one; otherwise the whole file goes at once. Returns the size of
-    // the file written, nothing when it was not; written follows the file.
-    std::optional<std::size_t> WriteGrowingFile(
-        const char* operation, const std::string& path, bool fits, SeenFile& written, bool inPlace,
-        const std::function<std::optional<std::vector<platform::FileStep>>(const platform::FileStamp&)>& appendSteps,
-        const std::function<std::vector<std::uint8_t>()>& wholeFile);
-    // Stored deals of games the list does not hold (a game end cut short after its deal was
-    // written) go.
-    void DropDealsPastList();
-    bool ReadCards(const std::string& path, int titleKind);
-    // Kind 2 makes the file the current game and includes the course; kind 0 writes the deal and
-    // the annotation only.
-    void SaveFile(const std::string& path, int kind);
-    // Writes the current game (kind 0), the match list (1) or the stored deals (2) into the work
-    // folder for a drag out; returns the file name written there.
-    std::string SaveTempFile(int kind);
-    std::string TempFileName(int kind) const;
+    // --- The window title that names the match and the game (flow/FrameTitle.cpp) ---------------
     // Records the file name (kind 1 match, 2 game, 3 game name only; any other kind records
     // nothing) and sets the window title.
     void SetTitle(const std::string& path, int kind);
-    // The match name without extension; empty for the temporary names.
-    std::string UserFileName() const;
-    // The game as the game file holds it: the deal, the course when asked for and complete, and
-    // the annotation when asked for.
-    GameFileRecord GameImage(bool withCourse, bool withAnnotation);
-    // Match > Initialization: every setting into the desk folder's "Kartovan+.reg" after asking.
+
+    // --- Match > Initialization (flow/FrameExport.cpp) -------------------------------------------
+    // Every setting into the desk folder's "Kartovan+.reg" after asking.
     void OnInitialization();
-    // Re-points a registered open command at the other edition (code "ge" or "en"). root: 0 the
-    // classes, 1 the machine, 2 the user; only the user's keys are kept here. The program's own
-    // open command (the first of the language switch's four calls) is the user's desktop entry.
-    void RegisterFileType(int root, const std::string& subkey, const std::string& code);
-    // A file that cannot be read or written (40201 or 40202 with the operation and the path): a
-    // message box, or, while the frame is being destroyed and can run no dialog, a trace line.
-    void ReportFileError(int stringId, const char* operation, const std::string& path);
 
     // --- File commands of the game and match menus (flow/FileCommands.cpp) -----------------------
     void OnLoad();
@@ -474,11 +386,6 @@ public:
     void OnSaveStore();
     void OnDeleteGame();
     void OnDeleteMatch();
-    // The open, save or delete dialog of a kind (1 open game, 2 save game, 0x10000 delete game,
-    // 4 open match, 5 save match, else delete match); false when cancelled.
-    bool SelectFile(int kind, std::string& path);
-    // True when the new name is refused; otherwise the path takes it and the title follows.
-    bool CheckFileExtension(int kind, std::string& path, const std::string& newName);
     int RamschLoser() const { return Ramsch().RamschResultSeats[0]; }
 
     // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ------------------------------
@@ -497,6 +404,10 @@ public:
     void CloseSideWindowsAtExit();
     // The start reopens the panels and side windows that were open at the last exit, then the log.
     void ReopenSideWindows();
+
+    // --- The match files part and its record's reader (flow/MatchFiles.cpp) ----------------------
+    CMatchFiles& MatchFiles();
+    const FileState& Files() const;
 
     // --- The frame's state -----------------------------------------------------------------------
     // The game object the flow plays on: every part reads it through the const accessor; the
@@ -519,12 +430,8 @@ public:
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
     PanelState& EditPanels() { return panels_; }
-    const FileState& Files() const { return files_; }
-    FileState& EditFiles() { return files_; }
     const TableState& Table() const { return table_; }
     TableState& EditTable() { return table_; }
-    const PrintState& Printing() const { return printing_; }
-    PrintState& EditPrinting() { return printing_; }
     const RunState& Run() const { return run_; }
     RunState& EditRun() { return run_; }
     int PersonBidLimit() const { return Auction().BidLimits[2]; }
@@ -655,23 +562,6 @@ public:
     bool RunSwitchCommand(int id);
     // CM_CONFIGURATION_CHANGED: the rule set's status pane follows the configuration.
     void UpdateVariantPane();
-
-    // --- The table and the course on paper (shell/PrintTable.cpp) --------------------------------
-    // The bodies of the table and the course: the table's drawing scaled
-    // into the page below the title.
-    void PrintTable(platform::DeviceContext& dc);
-    void PrintCourse(platform::DeviceContext& dc);
-    // The size of the table's drawing: its window's client, down to the game's header line.
-    platform::Size PrintedTableSize() const;
-    // The part of the page the table is scaled into: below the title, above the annotation's
-    // lines and the footer.
-    platform::Rect PrintedTableArea(int titleBottom) const;
-    // Where the game's header line stands in the table's coordinates: under the person's cards.
-    int GameHeaderY() const;
-    // The game's header line: the status text, the game clock and the points or the rule set.
-    void DrawGameHeader(platform::DeviceContext& dc);
-    // The open annotation's title and at most 16 of its lines, from top down.
-    void DrawAnnotation(platform::DeviceContext& dc, int top);
 
     // --- The match state (shell/MatchState.cpp) -------------------------------------------------
     void ShowMatchState();
@@ -853,11 +743,11 @@ private:
     std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
     PanelState panels_;
-    FileState files_;
+    std::unique_ptr<CMatchFiles> matchFiles_;
     std::unique_ptr<CFrameTimers> timers_;
     std::unique_ptr<CFrameTexts> texts_;
     TableState table_;
-    PrintState printing_;
+    std::unique_ptr<CFramePrinting> printing_;
     RunState run_;
 };
 

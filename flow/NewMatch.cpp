@@ -1,6 +1,7 @@
 // The end of a match: the final standing in the match-start dialog, where the person chooses who
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/GameEvaluation.h"
@@ -83,8 +84,8 @@ void CMainFrame::ResetMatchCounters() {
     ShowMatchState();
     MatchSeries().ResetGrandRepeats();
     RefreshListWindows();
-    ResetMatchCardStatistics();
-    ResetMatchGameStatistics();
+    MatchFiles().ResetMatchCardStatistics();
+    MatchFiles().ResetMatchGameStatistics();
 }
 
 void CMainFrame::NewMatch() {

@@ -3,6 +3,7 @@
 // keys, choosing the next trick, the bid display in the auction, the exchange with the skat and
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
+#include "flow/FileState.h"
 #include "flow/FrameTexts.h"
 
 #include "dialogs/AuctionDialog.h"

@@ -6,6 +6,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "match/StoreRows.h"
@@ -83,13 +84,9 @@ void CMainFrame::OnRenameGame() {
     // A name is taken only when it can be the game file's name in its folder.
     CRenameDialog dialog(0, g_Profile.SktName, GameObject().CourseRow(0).count == 10,
                          [this](int kind, std::string& name) {
-                             std::string path = Files().GamePath;
-                             if (CheckFileExtension(kind, path, name)) {
-                                 ::MessageBeep();
-                                 return false;
-                             }
-                             EditFiles().GamePath = path;
-                             return true;
+                             if (MatchFiles().TakeNewName(kind, name)) return true;
+                             ::MessageBeep();
+                             return false;
                          });
     const int previous = SetPause(0);
     const int result = dialog.DoModal();
@@ -107,13 +104,9 @@ void CMainFrame::OnRenameGame() {
 
 void CMainFrame::OnRenameSeries() {
     CRenameDialog dialog(1, g_Profile.SkmName, false, [this](int kind, std::string& name) {
-        std::string path = Files().ListPath;
-        if (CheckFileExtension(kind, path, name)) {
-            ::MessageBeep();
-            return false;
-        }
-        EditFiles().ListPath = path;
-        return true;
+        if (MatchFiles().TakeNewName(kind, name)) return true;
+        ::MessageBeep();
+        return false;
     });
     const int previous = SetPause(0);
     const int result = dialog.DoModal();

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "match/Profile.h"
 
@@ -64,11 +65,9 @@ void CMainFrame::Startup() {
 
     // Step 2: the temporary list and store in the work folder.
     EditTable().TableWindow = g_Frame.hTableWnd;
-    EditFiles().TempListPath = g_Profile.Work + "temp~.skm";
-    EditFiles().TempStorePath = g_Profile.Work + "temp~.sks";
     // The list read here is the running match: the exit writes it back, and the settings keep its
     // rounds and seats (section Actual) for the next start.
-    EditFiles().ListUpdateOnExit = 1;
+    MatchFiles().BeginRunningMatch(g_Profile.Work);
     g_Profile.MatchListActive = 1;
     // The program's own files live there; a work folder named in the settings is made when missing.
     platform::EnsureFolder(g_Profile.Work);
@@ -79,9 +78,9 @@ void CMainFrame::Startup() {
     // list. A new list after a damaged one leaves the stored deals alone: the games they belong to
     // are in the damaged list moved aside.
     const bool noList = NothingAt(Files().TempListPath) && NothingAt(Files().ListPath);
-    const bool listRead = ReadList(Files().ListPath, 0, false);
-    ReadStore(Files().StorePath, 0);
-    if (listRead || noList) DropDealsPastList();
+    const bool listRead = MatchFiles().ReadList(Files().ListPath, 0, false);
+    MatchFiles().ReadStore(Files().StorePath, 0);
+    if (listRead || noList) MatchFiles().DropDealsPastList();
 
     // Step 4: the table waits for a game.
     SetFlowState(STATE_IDLE);
@@ -110,7 +109,7 @@ void CMainFrame::Startup() {
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);
 
     // Step 10: the statistics, unless read already.
-    if (!g_pStatistics) ReadStatistics(Files().StatisticsPath, false);
+    if (!g_pStatistics) MatchFiles().ReadStatistics(Files().StatisticsPath, false);
 
     // Step 11: the round notice.
     MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
@@ -118,7 +117,7 @@ void CMainFrame::Startup() {
         MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 
     // Step 12: the last game from its file.
-    const int read = ReadCards(Files().GamePath, 2) ? 1 : 0;
+    const int read = MatchFiles().ReadCards(Files().GamePath, 2) ? 1 : 0;
 
     // Step 13: no game runs; the last one may be repeated when it was read; the match's standing shows.
     MatchSeries().StartIdle(read);
@@ -127,7 +126,7 @@ void CMainFrame::Startup() {
     EditExchange().KeyGroup = 1;
     EditExchange().KeyGroupMask = 7;
     ShowMatchState();
-    EditFiles().CardStatisticsPending = 0;
+    MatchFiles().ForgetLatchedDeal();
     MatchSeries().UpdateSeriesEnd();
     CheckCheat(g_Game.CheatMask, 1);
     for (int& limit : EditAuction().BidLimits) limit = 0;
@@ -169,14 +168,14 @@ void CMainFrame::Start(const std::string& path) {
         line += path;
         line += ")";
         WriteTrace(line, LOG_MAINFRAME);
-        if (!ReadCards(path, 2)) {
+        if (!MatchFiles().ReadCards(path, 2)) {
             SetPause(pause);
             return;
         }
         // Step 5: the read game is marked, kept in the work folder, and the game before breaks off.
         CheckCheat(2, 1);
         SetFlowState(STATE_IDLE);
-        SaveFile(Files().GamePath, 0);
+        MatchFiles().SaveFile(Files().GamePath, 0);
         g_Game.StopFlag = StopState::Requested;
         OnBreak();
         // Step 7: show the course when the file has one, else play the deal again.
@@ -198,30 +197,21 @@ void CMainFrame::Start(const std::string& path) {
         const std::string stem = path.substr(0, path.size() - 4);
         // The person's files are theirs: one that is there but cannot be read is named and left
         // alone, and the match stays as it was.
-        if (!MatchFileUsable(stem + ".skm", false) || !MatchFileUsable(stem + ".sks", true)) return;
-        EditFiles().ListPath = stem + ".skm";
-        EditFiles().StorePath = stem + ".sks";
+        if (!MatchFiles().MatchFileUsable(stem + ".skm", false) || !MatchFiles().MatchFileUsable(stem + ".sks", true))
+            return;
+        MatchFiles().UseMatchFiles(stem + ".skm");
         // Steps 4 and 5: the match list and store come with the files' own step.
         if (Series().GameRunning) OnBreak();
-        ReadList(Files().ListPath, 1, false);
-        SaveList(Files().ListPath, false);
-        ReadStore(Files().StorePath, 1);
-        SaveStore(Files().StorePath);
+        MatchFiles().ReadList(Files().ListPath, 1, false);
+        MatchFiles().SaveList(Files().ListPath, false);
+        MatchFiles().ReadStore(Files().StorePath, 1);
+        MatchFiles().SaveStore(Files().StorePath);
         CheckCheat(0, 1);
-        ResetMatchCardStatistics();
+        MatchFiles().ResetMatchCardStatistics();
         for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     }
     // Any other ending does nothing.
-}
-
-bool CMainFrame::MatchFileUsable(const std::string& path, bool storedDeals) {
-    const OwnFileRead read = ReadOwnFile(path, storedDeals ? kStoredDealCap : kMatchListCap);
-    if (read.Result == OwnFileRead::Missing) return true;
-    const bool usable = read.Result == OwnFileRead::Read && !read.TooLarge &&
-                        (storedDeals ? DecodeStoredDeals(read.Bytes).has_value() : DecodeMatchList(read.Bytes).has_value());
-    if (!usable) ReportFileError(IDS_READ_FAILED, storedDeals ? "ReadStore" : "ReadList", path);
-    return usable;
 }
 
 void CMainFrame::ClearDesk() {

@@ -1,5 +1,6 @@
 // Files handed to the program: named on the command line or sent by a second instance.
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/Trace.h"
@@ -42,7 +43,7 @@ bool CMainFrame::OnCopyData(HWND /*sender*/, const COPYDATASTRUCT* data) {
     line += name;
     line += ")";
     WriteTrace(line, LOG_MAINFRAME);
-    EditFiles().PendingFile = name;
+    MatchFiles().HoldPendingFile(name);
     // A step or a wait running underneath keeps the file until it is over.
     if (Run().StepDepth == 0 && g_Frame.ModalPumpActive == 0 && !Run().BusyFlag) OpenPendingFile();
     return true;
@@ -50,7 +51,5 @@ bool CMainFrame::OnCopyData(HWND /*sender*/, const COPYDATASTRUCT* data) {
 
 void CMainFrame::OpenPendingFile() {
     if (Files().PendingFile.empty()) return;
-    const std::string name = Files().PendingFile;
-    EditFiles().PendingFile.clear();
-    Start(name);
+    Start(MatchFiles().TakePendingFile());
 }

@@ -5,6 +5,7 @@
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
+#include "flow/FileState.h"
 #include "flow/MatchSeries.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"

@@ -5,8 +5,10 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
@@ -108,27 +110,20 @@ int CMainFrame::OnCreate() {
 
     // Step 11: the other edition's code names our own.
     const std::string other = platform::LoadString(IDS_OTHER_LANGUAGE);
-    EditFiles().LanguageCode = other == "en" ? "ge" : "en";
-    EditFiles().EnglishEdition = other != "en" ? 1 : 0;
+    MatchFiles().SetEdition(other);
     SetVoiceEdition(Files().EnglishEdition);
     g_ComputerFrame.LanguageIndex = Files().EnglishEdition;
     // The wording of bids and answers has its own generator, so voices never touch the game's.
     VoiceRandom().Seed(static_cast<std::uint32_t>(Time64()));
 
     // Step 12: the statistics and the temporary match, game and store files live in the work folder.
-    EditFiles().StatisticsPath = g_Profile.Work + "statistics2";
-    EditFiles().TempMatchFile = g_Profile.Work + "cards~.skm";
-    EditFiles().TempGameFile = g_Profile.Work + "cards~.skt";
-    EditFiles().TempStoreFile = g_Profile.Work + "cards~.sks";
-    EditFiles().ListPath = Files().TempMatchFile;
-    EditFiles().StorePath = Files().TempStoreFile;
-    EditFiles().GamePath = Files().TempGameFile;
+    MatchFiles().PlaceOwnFiles(g_Profile.Work);
     // What saves of an earlier run left half-done under temporary names goes.
     const std::string ownFiles[] = {"cards~.skm", "cards~.skt", "cards~.sks", "temp~.skm", "temp~.sks", "statistics2"};
     RemoveStaleTemporaryFiles(g_Profile.Work, ownFiles);
 
     // Step 13: the edition's help pages, beside the program or where it was installed.
-    EditFiles().HelpFilePath = HelpFolder(g_Profile.Inst, Files().LanguageCode);
+    MatchFiles().SetHelpFolder(HelpFolder(g_Profile.Inst, Files().LanguageCode));
     return 0;
 }
 
@@ -182,10 +177,7 @@ void CMainFrame::OnClose() {
         return;
     }
     // Step 2: a close during the print preview only ends the preview.
-    if (Printing().PrintPreview) {
-        EditPrinting().PrintPreview = 0;
-        return;
-    }
+    if (FramePrinting().EndPreview()) return;
     // Step 3: the play pauses while the person is asked whether to quit; a no goes back to the game.
     const int pause = SetPause(0);
     const int state = g_Game.FlowState;
@@ -226,10 +218,9 @@ void CMainFrame::OnClose() {
     MatchSeries().ApplyPendingSettings();
     WriteProfile();
     // The statistics now, while the frame can still say when they cannot be stored.
-    SaveStatistics(Files().StatisticsPath);
-    EditFiles().StatisticsSavedAtClose = 1;
+    MatchFiles().SaveStatisticsAtClose();
     // Step 9: a game read from a file is kept in the temporary game file.
-    if (Files().GameFileRead) SaveFile(Files().TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
+    MatchFiles().KeepReadGame();
     // Step 10: the side windows close.
     CloseSideWindowsAtExit();
     // Step 11: the closing line still reaches the log window.

@@ -2,6 +2,7 @@
 
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Trace.h"
@@ -76,12 +77,9 @@ void CMainFrame::OnLanguage() {
     WriteProfileInt("Help", "Topic", g_Profile.HelpTopic);
     WriteProfile();
     (void)platform::SaveCurrentUserRegistry();
-    if (Files().ListUpdateOnExit) {
-        SaveList(Files().ListPath, false);
-        SaveStore(Files().StorePath);
-    }
-    SaveStatistics(Files().StatisticsPath);
-    if (Files().GameFileRead) SaveFile(Files().TempGameFile, g_Game.CourseTricks == 10 ? 2 : 0);
+    MatchFiles().SaveRunningMatch();
+    MatchFiles().SaveStatistics(Files().StatisticsPath);
+    MatchFiles().KeepReadGame();
 
     // Step 4: start the other edition's program; when it cannot start, nothing else changes. It
     // waits for this one to close before it reads any file: one program writes them at a time.
@@ -103,10 +101,10 @@ void CMainFrame::OnLanguage() {
     CopyShortcut(Handle(), g_Profile.Work + "readme-" + other + ".desktop", g_Profile.Start, "Readme.desktop");
 
     // Step 6: so do the desktop's registrations of the program and its files.
-    RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", other);
-    RegisterFileType(1, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skat.exe", other);
-    RegisterFileType(2, "Software\\Classes\\skm_auto_file\\shell\\open\\command", other);
-    RegisterFileType(2, "Software\\Classes\\skt_auto_file\\shell\\open\\command", other);
+    MatchFiles().RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", other);
+    MatchFiles().RegisterFileType(1, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skat.exe", other);
+    MatchFiles().RegisterFileType(2, "Software\\Classes\\skm_auto_file\\shell\\open\\command", other);
+    MatchFiles().RegisterFileType(2, "Software\\Classes\\skt_auto_file\\shell\\open\\command", other);
 
     // Step 7: this edition closes; the person has already agreed to give up a game under way.
     SetPause(pause);

@@ -10,6 +10,7 @@
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -193,7 +194,7 @@ void CMainFrame::CloseAnnotationWindow() {
         FrameTexts().ClearAnnotationText();
     }
     // The note goes with the current game into the work folder.
-    SaveFile(Files().TempGameFile, 0);
+    MatchFiles().SaveFile(Files().TempGameFile, 0);
 }
 
 void CMainFrame::CloseDataWindow() { ClosePanel(*this, CM_CLOSE_DATA); }
@@ -232,7 +233,7 @@ void CMainFrame::RenewAnnotationAfterLoad(const std::string& keptText) {
         FrameTexts().SetAnnotationText(keptText);
         ShowAnnotationDialog();
     } else {
-        SaveFile(Files().TempGameFile, 0);
+        MatchFiles().SaveFile(Files().TempGameFile, 0);
     }
 }
 

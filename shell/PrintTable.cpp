@@ -2,6 +2,8 @@
 // the printer's context, scaled as a whole into the page below the report's title, so that a wide
 // or tall window loses no card and no card covers the title; the game's header line under the
 // person's cards and the annotation below the table.
+#include "flow/FramePrinting.h"
+
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 
@@ -94,7 +96,7 @@ private:
 
 }  // namespace
 
-platform::Size CMainFrame::PrintedTableSize() const {
+platform::Size CFramePrinting::PrintedTableSize() const {
     platform::Rect client{};
     if (g_Frame.hTableWnd) GetClientRect(g_Frame.hTableWnd, &client);
     // The game's header line stands under the person's cards; the drawing reaches down to it.
@@ -102,24 +104,24 @@ platform::Size CMainFrame::PrintedTableSize() const {
     return {std::max(client.Width(), 1), std::max({client.Height(), headerBottom, 1})};
 }
 
-int CMainFrame::GameHeaderY() const {
+int CFramePrinting::GameHeaderY() const {
     // The person's row as laid out on the table.
-    return GameObject().Person().originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
+    return frame_.GameObject().Person().originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
 }
 
-platform::Rect CMainFrame::PrintedTableArea(int titleBottom) const {
+platform::Rect CFramePrinting::PrintedTableArea(int titleBottom) const {
     const bool landscape = Landscape();
     int bottom = PrintFooterY(landscape) - kPrintGap;
     // The annotation's lines keep their room below the table.
-    if (::IsWindow(PanelWindow(CM_CLOSE_ANNOTATION))) {
-        const int lines = static_cast<int>(AnnotationLines(Texts().AnnotationText).size());
+    if (::IsWindow(frame_.PanelWindow(CM_CLOSE_ANNOTATION))) {
+        const int lines = static_cast<int>(AnnotationLines(frame_.Texts().AnnotationText).size());
         bottom -= kAnnotationTitleHeight + lines * kAnnotationLineHeight + kPrintGap;
     }
     const int top = titleBottom + kPrintGap;
     return {0, top, PrintPageWidth(landscape), std::max(bottom, top + 1)};
 }
 
-void CMainFrame::PrintTable(platform::DeviceContext& dc) {
+void CFramePrinting::PrintTable(platform::DeviceContext& dc) {
     WriteTrace(":Table()", LOG_MAINFRAME);
     const bool landscape = Landscape();
     // The title band, across the page. The table below it is scaled as a whole, so the band keeps
@@ -133,85 +135,85 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
         TableOnPage table(dc, area, size.cx, size.cy);
         // Portraits and score boxes.
         platform::Rect band{0, top, size.cx, titleBottom};
-        ShowImages(band, &dc);
-        DrawScore(&dc);
+        frame_.ShowImages(band, &dc);
+        frame_.DrawScore(&dc);
         // The seats' labels while a game is on, without Kontra marks.
         const int state = g_Game.FlowState;
         if (state != STATE_INIT && state != STATE_IDLE) {
-            MovePosText(g_Game.Forehand, IDS_LABEL_FOREHAND, &dc, nullptr);
-            MovePosText((g_Game.Forehand + 1) % 3, IDS_LABEL_MIDDLEHAND, &dc, nullptr);
-            MovePosText((g_Game.Forehand + 2) % 3, IDS_LABEL_REARHAND, &dc, nullptr);
+            frame_.MovePosText(g_Game.Forehand, IDS_LABEL_FOREHAND, &dc, nullptr);
+            frame_.MovePosText((g_Game.Forehand + 1) % 3, IDS_LABEL_MIDDLEHAND, &dc, nullptr);
+            frame_.MovePosText((g_Game.Forehand + 2) % 3, IDS_LABEL_REARHAND, &dc, nullptr);
         }
         // The declarer's game symbol, when the table shows one.
         for (int id = 1; id <= 7; ++id) {
             if (WS_IsSymbolShown(g_Frame.hTableWnd, id)) {
-                MoveSymbol(g_Game.Soloist, true, &dc, nullptr);
+                frame_.MoveSymbol(g_Game.Soloist, true, &dc, nullptr);
                 break;
             }
         }
         // The notice line.
-        if (const int notice = NoticeLine(true)) MoveExtraText(notice, 0, 0, &dc, nullptr);
+        if (const int notice = frame_.NoticeLine(true)) frame_.MoveExtraText(notice, 0, 0, &dc, nullptr);
         // The seats' words, except in the Ramsch-only rules.
         if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY)
             for (int seat = 0; seat < 3; ++seat)
-                if (Texts().BalloonTextId[seat] != 0)
-                    MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], &dc, nullptr);
+                if (const int text = frame_.Texts().BalloonTextId[seat]; text != 0)
+                    frame_.MoveBalloonText(seat, text, frame_.Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
-        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1),
-                          EditGameObject().Player(2), &EditGameObject().trick};
+        CSkat& game = frame_.EditGameObject();
+        CCards* rows[] = {&game, game.Player(0), game.Player(1), game.Player(2), &game.trick};
         for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
         DrawGameHeader(dc);
     }
     DrawAnnotation(dc, area.bottom + kPrintGap);
 }
 
-void CMainFrame::PrintCourse(platform::DeviceContext& dc) {
+void CFramePrinting::PrintCourse(platform::DeviceContext& dc) {
     WriteTrace(":Course()", LOG_MAINFRAME);
     const bool landscape = Landscape();
     const int top = landscape ? 150 : 80;
     PrintTitle(dc, top, kPrintHeaderHeight, IDS_REPORT_COURSE);
     const platform::Size size = PrintedTableSize();
     TableOnPage table(dc, PrintedTableArea(top + kPrintHeaderHeight), size.cx, size.cy);
-    CCards* rows[] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0], &EditGameObject().courseRows[1],
-                      &EditGameObject().courseRows[2]};
+    CSkat& game = frame_.EditGameObject();
+    CCards* rows[] = {&game.courseSkat, &game.courseRows[0], &game.courseRows[1], &game.courseRows[2]};
     for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
     platform::Rect band{0, 0, size.cx, kPrintHeaderHeight};
-    ShowImages(band, &dc);
-    MoveCourseText(1, &dc, nullptr);
+    frame_.ShowImages(band, &dc);
+    frame_.MoveCourseText(1, &dc, nullptr);
     DrawGameHeader(dc);
 }
 
-void CMainFrame::DrawGameHeader(platform::DeviceContext& dc) {
+void CFramePrinting::DrawGameHeader(platform::DeviceContext& dc) {
     if (!g_pApp) return;
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(7));
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Opaque);
     const platform::Color colour = dc.SetTextColor({});
-    const platform::Point offset = PrintOffset(&dc);
-    const int width = ClientWidth();
+    const platform::Point offset = frame_.PrintOffset(&dc);
+    const int width = frame_.ClientWidth();
     const int y = GameHeaderY() + offset.y;
     // The game as the status bar names it, the game clock, and the points while they are counted
     // in play, else the rule set.
-    std::string last = "  " + Texts().RuleText;
-    if (!Texts().PointsText.empty() && g_Game.FlowState == STATE_PLAY && g_Settings.Options.Count)
-        last = "  " + platform::LoadString(IDS_PRINT_POINTS) + ": " + Texts().PointsText;
-    dc.TextOut(Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + offset.x, y, "  " + Texts().StatusText);
-    dc.TextOut(g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - 200 + width + offset.x, y,
-               "  " + platform::LoadString(IDS_CAPTION_GAME) + ": " + Texts().ClockText);
-    dc.TextOut(g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - 110 + width + offset.x, y, last);
+    std::string last = "  " + frame_.Texts().RuleText;
+    if (!frame_.Texts().PointsText.empty() && g_Game.FlowState == STATE_PLAY && g_Settings.Options.Count)
+        last = "  " + platform::LoadString(IDS_PRINT_POINTS) + ": " + frame_.Texts().PointsText;
+    dc.TextOut(frame_.Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + offset.x, y, "  " + frame_.Texts().StatusText);
+    dc.TextOut(g_Frame.ZoomExtraWidth - frame_.Table().Layout.LayoutX - 200 + width + offset.x, y,
+               "  " + platform::LoadString(IDS_CAPTION_GAME) + ": " + frame_.Texts().ClockText);
+    dc.TextOut(g_Frame.ZoomExtraWidth - frame_.Table().Layout.LayoutX - 110 + width + offset.x, y, last);
     dc.SetTextColor(colour);
     dc.SetBkMode(mode);
     dc.SelectFont(font);
 }
 
-void CMainFrame::DrawAnnotation(platform::DeviceContext& dc, int top) {
-    const HWND panel = PanelWindow(CM_CLOSE_ANNOTATION);
+void CFramePrinting::DrawAnnotation(platform::DeviceContext& dc, int top) {
+    const HWND panel = frame_.PanelWindow(CM_CLOSE_ANNOTATION);
     if (!::IsWindow(panel) || !g_pApp) return;
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(2));
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Transparent);
     dc.TextOut(0, top, ::GetWindowText(panel));
     dc.SelectFont(g_pApp->Font(10));
     int y = top + kAnnotationTitleHeight;
-    for (const std::string& line : AnnotationLines(Texts().AnnotationText)) {
+    for (const std::string& line : AnnotationLines(frame_.Texts().AnnotationText)) {
         dc.TextOut(10, y, line);
         y += kAnnotationLineHeight;
     }

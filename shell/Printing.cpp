@@ -6,7 +6,9 @@
 #include <string>
 
 #include "resources/FlowIds.h"
+#include "flow/FramePrinting.h"
 #include "flow/MainFrame.h"
+#include "flow/FileState.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "match/GameList.h"
@@ -63,6 +65,10 @@ int PrintPageCount(int kind, bool landscape, int games, int deals) {
     return std::max(pages, 1);
 }
 
+CFramePrinting::CFramePrinting(CMainFrame& frame) : frame_(frame) {}
+
+CFramePrinting& CMainFrame::FramePrinting() { return *printing_; }
+
 void CMainFrame::OnPrintOrientation() { g_Settings.Print.Orient = g_Settings.Print.Orient == 1 ? 2 : 1; }
 
 bool CMainFrame::RunPrintCommand(int id) {
@@ -87,13 +93,13 @@ bool CMainFrame::RunPrintCommand(int id) {
     }
     for (const Command& command : kCommands) {
         if (command.id != id) continue;
-        PrintReport(command.kind, command.target);
+        FramePrinting().PrintReport(command.kind, command.target);
         return true;
     }
     return false;
 }
 
-platform::PrintDocument CMainFrame::MakePrintDocument(int kind) {
+platform::PrintDocument CFramePrinting::MakePrintDocument(int kind) {
     platform::PrintDocument document;
     document.title = platform::LoadString(IDS_PRODUCT_NAME) + ": " + platform::LoadString(IDS_REPORT_TABLE + kind - 1);
     document.orientation = Landscape() ? platform::PageOrientation::Landscape : platform::PageOrientation::Portrait;
@@ -105,47 +111,55 @@ platform::PrintDocument CMainFrame::MakePrintDocument(int kind) {
     return document;
 }
 
-platform::PrintOutcome CMainFrame::PrintReport(int kind, PrintTarget target, const std::string& pdfPath) {
-    EditPrinting().PrintKind = kind;
+platform::PrintOutcome CFramePrinting::PrintReport(int kind, PrintTarget target, const std::string& pdfPath) {
+    ChooseReport(kind);
     WriteTrace(target == PrintTarget::Preview ? ":OnPreparePrinting(preview)" : ":OnPreparePrinting(print)", LOG_VIEW);
     const platform::PrintDocument document = MakePrintDocument(kind);
     PreparePrinting(true);
     platform::PrintOutcome outcome = platform::PrintOutcome::Failed;
     // The preview is modal; a close request meanwhile ends the preview only.
-    if (target == PrintTarget::Preview) EditPrinting().PrintPreview = 1;
+    if (target == PrintTarget::Preview) printing_.PrintPreview = 1;
     switch (target) {
-        case PrintTarget::Printer: outcome = platform::PrintDocumentWithDialog(Handle(), document); break;
-        case PrintTarget::Preview: outcome = platform::PreviewDocument(Handle(), document); break;
+        case PrintTarget::Printer: outcome = platform::PrintDocumentWithDialog(frame_.Handle(), document); break;
+        case PrintTarget::Preview: outcome = platform::PreviewDocument(frame_.Handle(), document); break;
         case PrintTarget::Pdf: outcome = platform::PrintDocumentToPdf(document, pdfPath); break;
     }
-    EditPrinting().PrintPreview = 0;
+    printing_.PrintPreview = 0;
     // Set-up and tear-down run also when the dialog was cancelled or the job failed.
     PreparePrinting(false);
     return outcome;
 }
 
-void CMainFrame::PreparePrinting(bool start) {
-    // Step 1: the open prompt bar keeps out of the way of the job.
-    EditPrinting().PrintingActive = start ? 1 : 0;
-    if (::IsWindow(Prompts().PromptDialog)) {
-        ::EnableWindow(Prompts().PromptDialog, !start);
-        ::ShowWindow(Prompts().PromptDialog, start ? SW_HIDE : SW_SHOW);
-    }
-    FrameTimers().AskRedraw();
-    // Step 2: the title shows the job while it runs and comes back afterwards.
-    if (start) {
-        FrameTexts().KeepPendingTitle(::GetWindowText(Handle()));
-        SetWindowText(MakePrintDocument(Printing().PrintKind).title);
-    } else {
-        PostMessage(WM_COMMAND, CM_RESTORE_TITLE);
-    }
-    // Step 3: the lists print through hidden windows of their own, made for the job only.
-    const bool list = Printing().PrintKind == PRINT_SCORE_SHEET || Printing().PrintKind == PRINT_CARDS_ASSIGNMENT;
-    if (start && list) EditPrinting().PrintWindows = std::make_shared<CListPrintWindows>(Handle());
-    else EditPrinting().PrintWindows.reset();
+void CFramePrinting::ChooseReport(int kind) { printing_.PrintKind = kind; }
+
+bool CFramePrinting::EndPreview() {
+    if (!printing_.PrintPreview) return false;
+    printing_.PrintPreview = 0;
+    return true;
 }
 
-void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page) {
+void CFramePrinting::PreparePrinting(bool start) {
+    // Step 1: the open prompt bar keeps out of the way of the job.
+    printing_.PrintingActive = start ? 1 : 0;
+    if (::IsWindow(frame_.Prompts().PromptDialog)) {
+        ::EnableWindow(frame_.Prompts().PromptDialog, !start);
+        ::ShowWindow(frame_.Prompts().PromptDialog, start ? SW_HIDE : SW_SHOW);
+    }
+    frame_.FrameTimers().AskRedraw();
+    // Step 2: the title shows the job while it runs and comes back afterwards.
+    if (start) {
+        frame_.FrameTexts().KeepPendingTitle(::GetWindowText(frame_.Handle()));
+        frame_.SetWindowText(MakePrintDocument(printing_.PrintKind).title);
+    } else {
+        frame_.PostMessage(WM_COMMAND, CM_RESTORE_TITLE);
+    }
+    // Step 3: the lists print through hidden windows of their own, made for the job only.
+    const bool list = printing_.PrintKind == PRINT_SCORE_SHEET || printing_.PrintKind == PRINT_CARDS_ASSIGNMENT;
+    if (start && list) printing_.PrintWindows = std::make_shared<CListPrintWindows>(frame_.Handle());
+    else printing_.PrintWindows.reset();
+}
+
+void CFramePrinting::PrintPage(int kind, platform::DeviceContext& dc, const platform::PrintPageInfo& page) {
     // Step 1: the mapping: the larger scale of width and height decides, so the page height sets it
     // on A4. A page without a size prints nothing rather than dividing by zero.
     if (page.millimetres.cx <= 0 || page.millimetres.cy <= 0 || page.dotsPerInchX <= 0 || page.dotsPerInchY <= 0) return;
@@ -166,19 +180,19 @@ void CMainFrame::PrintPage(int kind, platform::DeviceContext& dc, const platform
     PrintFooter(dc, offsetY, page.number, page.pageCount);
     if (kind == PRINT_COURSE) PrintCourse(dc);
     else if (kind == PRINT_TABLE) PrintTable(dc);
-    else if (Printing().PrintWindows) Printing().PrintWindows->DrawBody(kind, dc);
+    else if (printing_.PrintWindows) printing_.PrintWindows->DrawBody(kind, dc);
     // Step 4: the trace names what was printed.
     WriteTrace(std::string(":OnPrint(") + KindWords(kind) + ")", LOG_VIEW);
 }
 
-void CMainFrame::PrintHeader(platform::DeviceContext& dc, int offsetY) {
+void CFramePrinting::PrintHeader(platform::DeviceContext& dc, int offsetY) {
     WriteTrace(":Header()", LOG_MAINFRAME);
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(10));
     const platform::Pen pen = dc.SelectPen(g_pApp->ThinPen);
     const int width = PrintPageWidth(Landscape());
     dc.MoveTo(0, offsetY + kPrintHeaderHeight);
     dc.LineTo(width, offsetY + kPrintHeaderHeight);
-    const char* format = Files().EnglishEdition ? "%Y-%m-%d" : "%d.%m.%Y";
+    const char* format = frame_.Files().EnglishEdition ? "%Y-%m-%d" : "%d.%m.%Y";
     platform::Rect band{0, offsetY, width, offsetY + kPrintHeaderHeight};
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Transparent);
     dc.DrawText(platform::FormatLocalTime(format, Time64()), band,
@@ -190,7 +204,7 @@ void CMainFrame::PrintHeader(platform::DeviceContext& dc, int offsetY) {
     dc.SelectFont(font);
 }
 
-void CMainFrame::PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages) {
+void CFramePrinting::PrintFooter(platform::DeviceContext& dc, int offsetY, int page, int pages) {
     WriteTrace(":Footer()", LOG_MAINFRAME);
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(10));
     const platform::Pen pen = dc.SelectPen(g_pApp->ThinPen);
@@ -207,7 +221,7 @@ void CMainFrame::PrintFooter(platform::DeviceContext& dc, int offsetY, int page,
     dc.SelectFont(font);
 }
 
-void CMainFrame::PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId) {
+void CFramePrinting::PrintTitle(platform::DeviceContext& dc, int top, int height, int titleId) {
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(2));
     platform::Rect band{0, top, PrintPageWidth(Landscape()), top + height};
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Transparent);

@@ -5,6 +5,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/ShellServices.h"
 #include "match/ProfileServices.h"
@@ -63,13 +64,13 @@ void ConnectSideWindowsToTheFrame(CMainFrame& frame) {
     // The side windows ask the main frame for the names and the series, give it back the focus,
     // start its steps and have it delete the log.
     g_SideWindowFrame.GetPlayerName = [&frame](int seat) { return frame.GetPlayerName(seat); };
-    g_SideWindowFrame.UserFileName = [&frame] { return frame.UserFileName(); };
+    g_SideWindowFrame.UserFileName = [&frame] { return frame.MatchFiles().UserFileName(); };
     g_SideWindowFrame.SoloistWon = [&frame](int seat) { return frame.Series().SoloistWon[seat]; };
     g_SideWindowFrame.SoloistLost = [&frame](int seat) { return frame.Series().SoloistLost[seat]; };
     g_SideWindowFrame.FocusFrame = [&frame] { frame.SetFocus(); };
     g_SideWindowFrame.DealStatisticsTest = [&frame] {
-        frame.LatchCardsStatistics(1);
-        frame.UpdateCardsStatistics(1);
+        frame.MatchFiles().LatchCardsStatistics(1);
+        frame.MatchFiles().UpdateCardsStatistics(1);
     };
     g_SideWindowFrame.RouteSideWindowClose = [&frame](int command) { return frame.RouteSideWindowClose(command); };
     g_SideWindowFrame.LoadFromStore = [&frame](int numberingMode, const std::array<int, 40>& deal) {

@@ -6,6 +6,7 @@
 
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "model/Trace.h"
 #include "platform/core/DesktopServices.h"
 #include "platform/core/DeviceContext.h"
@@ -256,7 +257,7 @@ void CSkatView::BeginDrag() {
     const int first = FileDragFlag == 2 ? 1 : 0;
     const int count = FileDragFlag == 2 ? 2 : 1;
     for (int i = 0; i < count; ++i) {
-        DragFileNames[i] = g_Profile.Work + Frame->SaveTempFile(first + i);
+        DragFileNames[i] = g_Profile.Work + Frame->MatchFiles().SaveTempFile(first + i);
         if (platform::FileExists(DragFileNames[i])) paths.push_back(DragFileNames[i]);
     }
     // Step 4: the drag runs until the person drops or cancels; a drop onto this view meanwhile sees

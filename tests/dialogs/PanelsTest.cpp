@@ -4,6 +4,7 @@
 // file.
 #include "dialogs/AnnotationDialog.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/GameValueTable.h"
@@ -337,7 +338,7 @@ TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
     Frame().FrameTexts().ClearAnnotationText();
-    ASSERT_TRUE(Frame().ReadCards(Frame().Files().TempGameFile, 3));
+    ASSERT_TRUE(Frame().MatchFiles().ReadCards(Frame().Files().TempGameFile, 3));
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
 }
 
@@ -346,7 +347,7 @@ TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     DealADeck();
     const std::string path = temp_.Folder() + "Abend.skt";
     Frame().FrameTexts().SetAnnotationText("Notiz zum Abend");
-    Frame().SaveFile(path, 2);
+    Frame().MatchFiles().SaveFile(path, 2);
     Frame().FrameTexts().SetAnnotationText("anderes Spiel");
     g_Settings.Settings.Annotate = 0;
     Command(ID_ANNOTATION);

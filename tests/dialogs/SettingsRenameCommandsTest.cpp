@@ -3,6 +3,7 @@
 // and a refused text store nothing; a rename names the file the next save writes, and the open
 // note panel follows the game's new name.
 #include "dialogs/AnnotationDialog.h"
+#include "flow/MatchFiles.h"
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsIds.h"

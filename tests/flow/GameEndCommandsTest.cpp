@@ -2,6 +2,7 @@
 // the computer completes the person's game, the match is aborted, a break in play, and resuming
 // after the person's card exchange.
 #include "flow/GameEndFixture.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/RamschBars.h"

@@ -1,4 +1,5 @@
 #include "flow/FrameFixture.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "match/Profile.h"

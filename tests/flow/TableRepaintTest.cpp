@@ -2,6 +2,7 @@
 // it again, completing the game and loading a game each leave the whole table to be painted anew (a
 // partial repaint left patches of the old colour and of old cards beside the new picture).
 #include "flow/FlowFixture.h"
+#include "flow/MatchFiles.h"
 
 #include <algorithm>
 
@@ -70,7 +71,7 @@ TEST_P(TableRepaintTest, TheWholeTableIsRepainted) {
     }
     if (step.loadsTheGameSaved) {
         const std::string path = temp_.Folder() + "Abend.skt";
-        Frame().SaveFile(path, 2);
+        Frame().MatchFiles().SaveFile(path, 2);
         host_->PumpFor(500);
         host_->Answers().PushFileDialogAnswer(path);
     }

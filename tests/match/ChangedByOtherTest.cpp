@@ -2,6 +2,7 @@
 // that program's games or counters: the next save keeps it byte for byte, writes nothing over it
 // and names it. A file nobody else touched, or one that someone removed, is saved as before.
 #include "flow/FlowFixture.h"
+#include "flow/MatchFiles.h"
 
 #include "match/OwnFiles.h"
 #include "platform/core/FileIo.h"
@@ -47,11 +48,11 @@ TEST_F(ChangedByOtherTest, EachWriterKeepsAFileAnotherProgramWroteAndNamesIt) {
         std::string path;
         std::function<void(CMainFrame&)> save;
     } cases[] = {
-        {"SaveList", files.ListPath, [&](CMainFrame& f) { f.SaveListAfterGame(files.ListPath); }},
-        {"SaveList", files.ListPath, [&](CMainFrame& f) { f.SaveList(files.ListPath, false); }},
-        {"SaveStore", files.StorePath, [&](CMainFrame& f) { f.SaveStoreAfterGame(files.StorePath); }},
-        {"SaveStore", files.StorePath, [&](CMainFrame& f) { f.SaveStore(files.StorePath); }},
-        {"SaveData", files.StatisticsPath, [&](CMainFrame& f) { f.SaveStatistics(files.StatisticsPath); }},
+        {"SaveList", files.ListPath, [&](CMainFrame& f) { f.MatchFiles().SaveListAfterGame(files.ListPath); }},
+        {"SaveList", files.ListPath, [&](CMainFrame& f) { f.MatchFiles().SaveList(files.ListPath, false); }},
+        {"SaveStore", files.StorePath, [&](CMainFrame& f) { f.MatchFiles().SaveStoreAfterGame(files.StorePath); }},
+        {"SaveStore", files.StorePath, [&](CMainFrame& f) { f.MatchFiles().SaveStore(files.StorePath); }},
+        {"SaveData", files.StatisticsPath, [&](CMainFrame& f) { f.MatchFiles().SaveStatistics(files.StatisticsPath); }},
     };
     const std::string theirs = "the games another program played";
     for (const auto& c : cases) {
@@ -80,7 +81,7 @@ TEST_F(ChangedByOtherTest, StatisticsAnotherProgramMadeSinceTheStartAreKept) {
     const std::string path = Frame().Files().StatisticsPath;
     ASSERT_FALSE(platform::FileExists(path));
     ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("their counters")));
-    EXPECT_EQ(Save([&](CMainFrame& f) { f.SaveStatistics(path); }),
+    EXPECT_EQ(Save([&](CMainFrame& f) { f.MatchFiles().SaveStatistics(path); }),
               std::vector<std::string>{KeptAsItIs("SaveData", path)});
     EXPECT_EQ(platform::ReadWholeFile(path).Text(), "their counters");
 }

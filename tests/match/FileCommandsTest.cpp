@@ -1,6 +1,7 @@
 // The file commands with scripted file dialogs: the storage folders, a dialog that comes again for
 // another extension, Cancel, the folder kept per dialog, saving and loading a match and a game.
 #include "flow/FrameFixture.h"
+#include "flow/MatchFiles.h"
 
 #include "match/GameList.h"
 #include "model/PlayerData.h"
@@ -25,7 +26,7 @@ TEST_F(FileCommandsTest, DialogsOpenInTheStorageFoldersAndKeepEachKindsFolder) {
     StartProgram();
     std::string path;
     host_->Answers().PushFileDialogCancel();
-    EXPECT_FALSE(Frame().SelectFile(1, path));
+    EXPECT_FALSE(Frame().MatchFiles().SelectFile(1, path));
     EXPECT_EQ(path, "");
     ASSERT_EQ(host_->FileDialogRequests().size(), 1u);
     EXPECT_EQ(host_->FileDialogRequests()[0].folder, Work() + "Storage/Games/");
@@ -36,7 +37,7 @@ TEST_F(FileCommandsTest, DialogsOpenInTheStorageFoldersAndKeepEachKindsFolder) {
     // Another extension brings the dialog again; the chosen folder is kept for this kind only.
     host_->Answers().PushFileDialogAnswer("/tmp/elsewhere/liga.txt");
     host_->Answers().PushFileDialogAnswer(temp_.Folder() + "Liga.SKM");
-    EXPECT_TRUE(Frame().SelectFile(5, path));
+    EXPECT_TRUE(Frame().MatchFiles().SelectFile(5, path));
     EXPECT_EQ(path, temp_.Folder() + "Liga.SKM");
     ASSERT_EQ(host_->FileDialogRequests().size(), 3u);
     EXPECT_TRUE(host_->FileDialogRequests()[1].save);
@@ -44,10 +45,10 @@ TEST_F(FileCommandsTest, DialogsOpenInTheStorageFoldersAndKeepEachKindsFolder) {
     EXPECT_EQ(host_->FileDialogRequests()[1].title, "Save match");
 
     host_->Answers().PushFileDialogCancel();
-    EXPECT_FALSE(Frame().SelectFile(5, path));
+    EXPECT_FALSE(Frame().MatchFiles().SelectFile(5, path));
     EXPECT_EQ(host_->FileDialogRequests().back().folder, temp_.Folder());
     host_->Answers().PushFileDialogCancel();
-    EXPECT_FALSE(Frame().SelectFile(4, path));
+    EXPECT_FALSE(Frame().MatchFiles().SelectFile(4, path));
     EXPECT_EQ(host_->FileDialogRequests().back().folder, Work() + "Storage/Matches/");
 }
 
@@ -91,7 +92,7 @@ TEST_F(FileCommandsTest, ALoadedMatchKeepsItsNameThroughARestart) {
         EXPECT_EQ(g_Profile.SkmName, "Liga.skm") << when;
         EXPECT_EQ(g_Profile.SkmFile, temp_.Folder() + "Liga.skm") << when;
         EXPECT_EQ(g_Profile.SksName, "Liga.sks") << when;
-        EXPECT_EQ(Frame().UserFileName(), "Liga") << when;
+        EXPECT_EQ(Frame().MatchFiles().UserFileName(), "Liga") << when;
         EXPECT_EQ(GetWindowText(Frame().Handle()), "Kartovan+  5.8 (Liga.skm)") << when;
     };
     expectLiga("after the load");
@@ -146,13 +147,13 @@ TEST_F(FileCommandsTest, ANewNameIsOneFilesNameInTheSameFolder) {
     for (const auto& c : cases) {
         std::string path = temp_.Folder() + (c.kind == 1 ? "Spiel.skm" : "Spiel.skt");
         const std::string before = path;
-        EXPECT_EQ(Frame().CheckFileExtension(c.kind, path, c.name), c.refused) << c.name;
+        EXPECT_EQ(Frame().MatchFiles().CheckFileExtension(c.kind, path, c.name), c.refused) << c.name;
         EXPECT_EQ(path, c.refused ? before : temp_.Folder() + c.result) << c.name;
     }
     std::string noTitle = temp_.Folder();
-    EXPECT_TRUE(Frame().CheckFileExtension(2, noTitle, "Grand"));
+    EXPECT_TRUE(Frame().MatchFiles().CheckFileExtension(2, noTitle, "Grand"));
     std::string game = temp_.Folder() + "Spiel.skt";
-    ASSERT_FALSE(Frame().CheckFileExtension(2, game, "Grand"));
+    ASSERT_FALSE(Frame().MatchFiles().CheckFileExtension(2, game, "Grand"));
     EXPECT_EQ(g_Profile.SktName, "Grand.skt");  // the game kind names the game
 }
 

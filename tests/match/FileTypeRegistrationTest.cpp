@@ -1,4 +1,5 @@
 #include "match/FileTypeRegistration.h"
+#include "flow/MatchFiles.h"
 
 #include "flow/FrameFixture.h"
 
@@ -50,11 +51,11 @@ TEST_F(RegisterFileTypeTest, OnTheStoreAndTheUsersDesktopEntry) {
     const std::string text = "[Desktop Entry]\r\nExec=kartovan-ge %f\r\nTryExec=kartovan-ge\r\n";
     ASSERT_TRUE(platform::WriteFileAtomic(folder + "kartovan.desktop", text));
 
-    Frame().RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", "en");
-    Frame().RegisterFileType(1, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skat.exe", "en");
-    Frame().RegisterFileType(2, "Software\\Classes\\skm_auto_file\\shell\\open\\command", "en");
-    Frame().RegisterFileType(2, "Software\\Classes\\skt_auto_file\\shell\\open\\command", "en");
-    Frame().RegisterFileType(2, "Software\\Classes\\missing\\shell\\open\\command", "en");
+    Frame().MatchFiles().RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", "en");
+    Frame().MatchFiles().RegisterFileType(1, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skat.exe", "en");
+    Frame().MatchFiles().RegisterFileType(2, "Software\\Classes\\skm_auto_file\\shell\\open\\command", "en");
+    Frame().MatchFiles().RegisterFileType(2, "Software\\Classes\\skt_auto_file\\shell\\open\\command", "en");
+    Frame().MatchFiles().RegisterFileType(2, "Software\\Classes\\missing\\shell\\open\\command", "en");
 
     EXPECT_EQ(platform::ReadWholeFile(folder + "kartovan.desktop").Text(),
               "[Desktop Entry]\r\nExec=kartovan-en %f\r\nTryExec=kartovan-en\r\n");
@@ -66,7 +67,7 @@ TEST_F(RegisterFileTypeTest, OnTheStoreAndTheUsersDesktopEntry) {
 
 TEST_F(RegisterFileTypeTest, AMissingEntryIsNotCreated) {
     StartProgram();
-    Frame().RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", "en");
+    Frame().MatchFiles().RegisterFileType(0, "Applications\\skat.exe\\shell\\open\\command", "en");
     EXPECT_FALSE(std::filesystem::exists(temp_.Folder() + "data/applications/kartovan.desktop"));
 }
 

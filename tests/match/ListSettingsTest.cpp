@@ -1,6 +1,7 @@
 // The settings a match list carries: written from the current settings, compared item by item
 // under their headings, taken over only when the person agrees.
 #include "flow/FrameFixture.h"
+#include "flow/MatchFiles.h"
 
 #include "computer/evaluation/ComputerState.h"
 #include "match/ListSettingsTable.h"
@@ -67,13 +68,13 @@ TEST_F(ListSettingsTest, YesTakesAllNoTakesNothingAndMissingPortraitsAreCounted)
     settings.Strings[6] = existing;
 
     host_->Answers().PushMessageBoxAnswer(IDNO);
-    EXPECT_FALSE(Frame().CompareListSettings(settings));
+    EXPECT_FALSE(Frame().MatchFiles().CompareListSettings(settings));
     EXPECT_EQ(g_Settings.Variants.Kontra, 1);
     EXPECT_EQ(g_Profile.Names[0], "Computer1");
 
     host_->Answers().PushMessageBoxAnswer(IDYES);
     host_->Answers().PushMessageBoxAnswer(IDOK);  // "2 Image paths do not exist."
-    EXPECT_TRUE(Frame().CompareListSettings(settings));
+    EXPECT_TRUE(Frame().MatchFiles().CompareListSettings(settings));
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_EQ(g_Settings.Variants.Kontra, 0);
     EXPECT_EQ(g_Profile.Names[0], "Bert");

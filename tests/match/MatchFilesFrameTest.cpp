@@ -2,6 +2,7 @@
 // files are moved aside; the title names the person's own files.
 #include "flow/FrameFixture.h"
 #include "flow/FrameTexts.h"
+#include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "FileFixtures.h"
@@ -267,12 +268,12 @@ TEST_F(MatchFilesFrameTest, TitleNamesThePersonsOwnFiles) {
     }
     EXPECT_EQ(g_Profile.SktFile, "/g/Grand.skt");  // kind 3 keeps the file, names the game only
     Frame().SetTitle("/m/Liga.skm", 1);
-    EXPECT_EQ(Frame().UserFileName(), "Liga");
-    EXPECT_EQ(Frame().TempFileName(1), "Liga.skm");
-    EXPECT_EQ(Frame().TempFileName(2), "Liga.sks");
-    EXPECT_EQ(Frame().TempFileName(0), "Null.skt");
+    EXPECT_EQ(Frame().MatchFiles().UserFileName(), "Liga");
+    EXPECT_EQ(Frame().MatchFiles().TempFileName(1), "Liga.skm");
+    EXPECT_EQ(Frame().MatchFiles().TempFileName(2), "Liga.sks");
+    EXPECT_EQ(Frame().MatchFiles().TempFileName(0), "Null.skt");
     Frame().SetTitle("/w/cards~.skm", 1);
-    EXPECT_EQ(Frame().UserFileName(), "");
+    EXPECT_EQ(Frame().MatchFiles().UserFileName(), "");
 }
 
 TEST_F(MatchFilesFrameTest, AGameFileThatIsRefusedLeavesTheGameAsItWas) {
@@ -280,13 +281,13 @@ TEST_F(MatchFilesFrameTest, AGameFileThatIsRefusedLeavesTheGameAsItWas) {
     ByteImage good;
     for (int i = 0; i < 32; ++i) good.Put32(4 * static_cast<std::size_t>(i), kDeal[i]);
     Write("chosen.skt", good.Bytes());
-    ASSERT_TRUE(Frame().ReadCards(Work() + "chosen.skt", 2));
+    ASSERT_TRUE(Frame().MatchFiles().ReadCards(Work() + "chosen.skt", 2));
     const std::vector<int> before = Frame().GameObject().Player(0)->dealt;
     ByteImage cut = good;
     cut.Put32(256, 1001).Resize(400);  // a course that promises more than the file holds
     Write("cut.skt", cut.Bytes());
     host_->Answers().PushMessageBoxAnswer(IDOK);
-    EXPECT_FALSE(Frame().ReadCards(Work() + "cut.skt", 2));
+    EXPECT_FALSE(Frame().MatchFiles().ReadCards(Work() + "cut.skt", 2));
     EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     EXPECT_EQ(Frame().GameObject().Player(0)->dealt, before);
     EXPECT_EQ(g_Profile.SktName, "chosen.skt");
@@ -303,7 +304,7 @@ TEST_F(MatchFilesFrameTest, AFinishedGameComesBackWithItsCourse) {
     image.Put32(272, 50).Put32(276, 70).Put32(280, 3).Put32(284, 2).Put32(288, 10).Put32(292, 10).Put32(296, 10);
     image.Put32(300, 10).Put32(328, 3).Put32(332, 7).Put32(340, 2).Put32(344, 0).Put32(348, 1).Resize(528);
     Write("finished.skt", image.Bytes());
-    ASSERT_TRUE(Frame().ReadCards(Work() + "finished.skt", 2));
+    ASSERT_TRUE(Frame().MatchFiles().ReadCards(Work() + "finished.skt", 2));
     EXPECT_EQ(g_Game.GameType, 1);
     EXPECT_EQ(Frame().Series().GameScoreValue, -60);
     EXPECT_EQ(g_Game.KontraState, 2);
@@ -311,7 +312,7 @@ TEST_F(MatchFilesFrameTest, AFinishedGameComesBackWithItsCourse) {
     EXPECT_EQ(Frame().GameObject().courseRows[2].count, 10);
     EXPECT_EQ(g_Game.GameEndFlags, 8);
     g_Game.FlowState = STATE_IDLE;
-    Frame().SaveFile(Work() + "again.skt", 2);
+    Frame().MatchFiles().SaveFile(Work() + "again.skt", 2);
     const GameFileDecoded again = DecodeGameFile(Read("again.skt"));
     ASSERT_TRUE(again.Record);
     ASSERT_TRUE(again.Record->Course);
@@ -335,7 +336,7 @@ TEST_F(MatchFilesFrameTest, TheHeadersRulesWithAndWithoutThePackedMark) {
         g_Settings.Variants.GrandHand = 1;
         g_GameList.Header.SetInt(268, c.packed);
         g_GameList.Header.SetInt(272, c.legacyPassOn);
-        Frame().RestoreMatch(true);
+        Frame().MatchFiles().RestoreMatch(true);
         EXPECT_EQ(g_Settings.Variants.Ramsch, c.ramsch) << c.packed;
         EXPECT_EQ(g_Settings.Variants.PassOn, c.passOn) << c.packed;
         EXPECT_EQ(g_Settings.Variants.GrandHand, c.grandHand) << c.packed;

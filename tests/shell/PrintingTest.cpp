@@ -2,6 +2,8 @@
 // edition's form, a footer that counts the pages, and header, footer and body on the page at any
 // resolution; the job's set-up is undone also when the print dialog is cancelled.
 #include "flow/FrameFixture.h"
+#include "flow/FramePrinting.h"
+#include "flow/MatchFiles.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -118,7 +120,7 @@ TEST_F(PrintingTest, TheHeaderDatesThePageInTheEditionsForm) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         UseEdition(*c.edition);
-        Frame().EditFiles().EnglishEdition = c.english;
+        Frame().MatchFiles().SetEdition(c.english ? "ge" : "en");
         const std::size_t before = desktop_.PrintJobs().size();
         Frame().SendMessage(WM_COMMAND, ID_PREVIEW_TABLE);
         ASSERT_EQ(desktop_.PrintJobs().size(), before + 1);
@@ -151,8 +153,8 @@ TEST_F(PrintingTest, PagesFollowWhatTheListsHold) {
     g_GameList.Games.assign(10, ListRecord());
     g_Game.StoreCount = 31;
     g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
-    EXPECT_EQ(Frame().MakePrintDocument(PRINT_SCORE_SHEET).pageCount, 1);
-    EXPECT_EQ(Frame().MakePrintDocument(PRINT_CARDS_ASSIGNMENT).pageCount, 1);
+    EXPECT_EQ(Frame().FramePrinting().MakePrintDocument(PRINT_SCORE_SHEET).pageCount, 1);
+    EXPECT_EQ(Frame().FramePrinting().MakePrintDocument(PRINT_CARDS_ASSIGNMENT).pageCount, 1);
 }
 
 TEST_F(PrintingTest, HeaderFooterAndTitleLieOnThePageAtAnyResolution) {
@@ -174,7 +176,7 @@ TEST_F(PrintingTest, HeaderFooterAndTitleLieOnThePageAtAnyResolution) {
             page.number = number;
             page.pageCount = 2;
             platform::RecordingDC dc(page.pixels);
-            Frame().PrintPage(PRINT_SCORE_SHEET, dc, page);
+            Frame().FramePrinting().PrintPage(PRINT_SCORE_SHEET, dc, page);
             const auto lines = dc.RecordsOfKind(platform::DrawKind::Line);
             const auto texts = dc.RecordsOfKind(platform::DrawKind::Text);
             ASSERT_EQ(lines.size(), 2u) << "the header's and the footer's lines";
@@ -234,7 +236,7 @@ TEST_F(PrintingTest, APageWithoutASizePrintsNothing) {
     page.pixels = {100, 100};
     page.dotsPerInchX = page.dotsPerInchY = 300;
     platform::RecordingDC dc(page.pixels);
-    Frame().PrintPage(PRINT_TABLE, dc, page);
+    Frame().FramePrinting().PrintPage(PRINT_TABLE, dc, page);
     EXPECT_TRUE(dc.Records().empty());
 }
 
@@ -244,7 +246,7 @@ TEST_F(PrintingTest, ACancelledDialogStillPutsTheTitleAndThePromptBack) {
     std::string duringJob;
     Frame().SendMessage(WM_COMMAND, ID_PRINT_TABLE);
     EXPECT_EQ(desktop_.PrintJobs().back().outcome, platform::PrintOutcome::Cancelled);
-    EXPECT_EQ(Frame().Printing().PrintingActive, 0);
+    EXPECT_EQ(Frame().FramePrinting().Record().PrintingActive, 0);
     host_->PumpUntilIdle();
     EXPECT_EQ(GetWindowText(Frame().Handle()), title);
 }
@@ -257,34 +259,33 @@ TEST_F(PrintingTest, AListJobsHiddenWindowsLiveOnlyForTheJob) {
         for (int command : {ID_PRINT_SCORE_SHEET, ID_PRINT_CARDS_ASSIGNMENT}) {
             SCOPED_TRACE(std::to_string(command) + (accepted ? " printed" : " cancelled"));
             desktop_.SetPrintDialogAccepted(accepted);
-            Frame().EditPrinting().PrintKind =
-                command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT;
-            Frame().PreparePrinting(true);
-            EXPECT_NE(Frame().Printing().PrintWindows, nullptr);
-            Frame().PreparePrinting(false);
-            EXPECT_EQ(Frame().Printing().PrintWindows, nullptr);
+            Frame().FramePrinting().ChooseReport(command == ID_PRINT_SCORE_SHEET ? PRINT_SCORE_SHEET : PRINT_CARDS_ASSIGNMENT);
+            Frame().FramePrinting().PreparePrinting(true);
+            EXPECT_NE(Frame().FramePrinting().Record().PrintWindows, nullptr);
+            Frame().FramePrinting().PreparePrinting(false);
+            EXPECT_EQ(Frame().FramePrinting().Record().PrintWindows, nullptr);
             Frame().SendMessage(WM_COMMAND, command);
             EXPECT_EQ(desktop_.PrintJobs().back().outcome,
                       accepted ? platform::PrintOutcome::Done : platform::PrintOutcome::Cancelled);
-            EXPECT_EQ(Frame().Printing().PrintWindows, nullptr);
-            EXPECT_EQ(Frame().Printing().PrintingActive, 0);
+            EXPECT_EQ(Frame().FramePrinting().Record().PrintWindows, nullptr);
+            EXPECT_EQ(Frame().FramePrinting().Record().PrintingActive, 0);
         }
     }
     // The table needs none.
-    Frame().EditPrinting().PrintKind = PRINT_TABLE;
-    Frame().PreparePrinting(true);
-    EXPECT_EQ(Frame().Printing().PrintWindows, nullptr);
-    Frame().PreparePrinting(false);
+    Frame().FramePrinting().ChooseReport(PRINT_TABLE);
+    Frame().FramePrinting().PreparePrinting(true);
+    EXPECT_EQ(Frame().FramePrinting().Record().PrintWindows, nullptr);
+    Frame().FramePrinting().PreparePrinting(false);
 }
 
 TEST_F(PrintingTest, TheTitleShowsTheJobWhileItRuns) {
     std::string seen;
-    platform::PrintDocument document = Frame().MakePrintDocument(PRINT_COURSE);
-    Frame().EditPrinting().PrintKind = PRINT_COURSE;
-    Frame().PreparePrinting(true);
+    platform::PrintDocument document = Frame().FramePrinting().MakePrintDocument(PRINT_COURSE);
+    Frame().FramePrinting().ChooseReport(PRINT_COURSE);
+    Frame().FramePrinting().PreparePrinting(true);
     seen = GetWindowText(Frame().Handle());
-    EXPECT_EQ(Frame().Printing().PrintingActive, 1);
-    Frame().PreparePrinting(false);
+    EXPECT_EQ(Frame().FramePrinting().Record().PrintingActive, 1);
+    Frame().FramePrinting().PreparePrinting(false);
     EXPECT_EQ(seen, document.title);
     EXPECT_EQ(seen, "Kartovan+: Game Course");
 }
@@ -322,7 +323,7 @@ protected:
 
 TEST_F(PrintToPdfTest, TheTableGoesToAOnePagePdfFile) {
     const std::string path = temp_.File("table.pdf");
-    ASSERT_EQ(Frame().PrintReport(PRINT_TABLE, PrintTarget::Pdf, path), platform::PrintOutcome::Done);
+    ASSERT_EQ(Frame().FramePrinting().PrintReport(PRINT_TABLE, PrintTarget::Pdf, path), platform::PrintOutcome::Done);
     const std::string pdf = platform::ReadWholeFile(path).Text();
     ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
     EXPECT_NE(pdf.find("/Count 1 "), std::string::npos) << "one page";
@@ -350,7 +351,7 @@ TEST_F(PrintToPdfTest, APdfReaderFindsTheReportsTexts) {
         SCOPED_TRACE(c.name);
         const std::string pdf = temp_.File("report.pdf");
         const std::string text = temp_.File("report.txt");
-        ASSERT_EQ(Frame().PrintReport(c.kind, PrintTarget::Pdf, pdf), platform::PrintOutcome::Done);
+        ASSERT_EQ(Frame().FramePrinting().PrintReport(c.kind, PrintTarget::Pdf, pdf), platform::PrintOutcome::Done);
         ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
         const std::string extracted = platform::ReadWholeFile(text).Text();
         EXPECT_NE(extracted.find(c.name), std::string::npos) << extracted;
@@ -383,7 +384,7 @@ TEST_F(PrintToPdfTest, TheListsBodiesArePagedOntoTheSheets) {
         SCOPED_TRACE(std::to_string(c.kind) + " orient " + std::to_string(c.orient));
         g_Settings.Print.Orient = c.orient;
         const std::string pdf = temp_.File("list.pdf");
-        ASSERT_EQ(Frame().PrintReport(c.kind, PrintTarget::Pdf, pdf), platform::PrintOutcome::Done);
+        ASSERT_EQ(Frame().FramePrinting().PrintReport(c.kind, PrintTarget::Pdf, pdf), platform::PrintOutcome::Done);
         const int pages = static_cast<int>(c.pages.size());
         for (int page = 1; page <= pages; ++page) {
             SCOPED_TRACE(page);
@@ -400,14 +401,14 @@ TEST_F(PrintToPdfTest, TheListsBodiesArePagedOntoTheSheets) {
         }
         EXPECT_TRUE(PageText(pdf, pages + 1).empty()) << "no page beyond the count";
     }
-    EXPECT_EQ(Frame().Printing().PrintWindows, nullptr) << "the job's hidden windows are gone";
+    EXPECT_EQ(Frame().FramePrinting().Record().PrintWindows, nullptr) << "the job's hidden windows are gone";
 }
 
 TEST_F(PrintToPdfTest, AnUnwritablePathFailsAndChangesNothing) {
     const std::string title = GetWindowText(Frame().Handle());
-    EXPECT_EQ(Frame().PrintReport(PRINT_TABLE, PrintTarget::Pdf, temp_.File("no folder/table.pdf")),
+    EXPECT_EQ(Frame().FramePrinting().PrintReport(PRINT_TABLE, PrintTarget::Pdf, temp_.File("no folder/table.pdf")),
               platform::PrintOutcome::Failed);
-    EXPECT_EQ(Frame().Printing().PrintingActive, 0);
+    EXPECT_EQ(Frame().FramePrinting().Record().PrintingActive, 0);
     host_->PumpUntilIdle();
     EXPECT_EQ(GetWindowText(Frame().Handle()), title);
 }

@@ -4,6 +4,7 @@
 // Queen, the two sizes and the panel scrolling with the grid.
 #include "model/Skat.h"
 #include "windows/CardStatistics.h"
+#include "flow/MatchFiles.h"
 
 #include "StatisticsWindowSupport.h"
 #include "platform/core/ControlMessages.h"
@@ -278,8 +279,8 @@ TEST_F(CardStatisticsTest, EnterAndEscapeLeaveThePanelInItsWindow) {
 TEST_F(CardStatisticsTest, ACountedDealRedrawsTheOpenWindow) {
     CCardStatistics& window = Open();
     const int paints = window.PaintCount();
-    Frame().LatchCardsStatistics(0);
-    Frame().UpdateCardsStatistics(0);
+    Frame().MatchFiles().LatchCardsStatistics(0);
+    Frame().MatchFiles().UpdateCardsStatistics(0);
     EXPECT_GT(window.PaintCount(), paints);
     EXPECT_EQ(Count(), "1");
 }

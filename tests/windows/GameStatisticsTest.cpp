@@ -4,6 +4,7 @@
 // through the toggle by the close box and by the frame's close command.
 #include "model/Skat.h"
 #include "windows/GameStatistics.h"
+#include "flow/MatchFiles.h"
 
 #include "StatisticsWindowSupport.h"
 #include "resources/FlowIds.h"
@@ -271,7 +272,7 @@ TEST_F(GameStatisticsTest, ACountedGameRedrawsTheOpenWindow) {
     const int paints = window.PaintCount();
     g_Game.GameType = 0;
     g_Game.Soloist = 2;
-    Frame().Statistics(24);
+    Frame().MatchFiles().Statistics(24);
     EXPECT_GT(window.PaintCount(), paints);
     EXPECT_EQ(Count(), "1");
 }
