@@ -37,6 +37,20 @@ void PaintPattern(platform::DeviceContext& dc) {
     dc.SetPixel(59, 39, kRed);
 }
 
+// A band saved, darkened as the highlight does (a grey mask ANDed over it) and put back from the
+// saved pixels: the darkening changes the surface, the putting back leaves it exactly as before.
+void ExpectBandPutBackRestores(PainterDC& dc, const QImage& image) {
+    const QImage before = image.copy();
+    const Rect bandRect{5, 8, 45, 28};
+    Bitmap saved;
+    ASSERT_TRUE(dc.CopyPixels(bandRect, saved));
+    const Bitmap mask(bandRect.Width(), bandRect.Height(), Color{160, 160, 160});
+    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), mask, 0, 0, platform::RasterOp::SrcAnd);
+    EXPECT_NE(image, before);
+    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), saved, 0, 0, platform::RasterOp::SrcCopy);
+    EXPECT_EQ(image, before);
+}
+
 TEST(PainterDCCopyPixelsTest, TheCopyHoldsThePaintedPixelsAndBlackOutsideTheSurface) {
     QImage image = qttest::Surface(60, 40);
     PainterDC dc(image);
@@ -81,17 +95,7 @@ TEST(PainterDCCopyPixelsTest, ASavedBandPutBackAfterDarkeningRestoresTheSurfaceE
     QImage image = qttest::Surface(60, 40);
     PainterDC dc(image);
     PaintPattern(dc);
-    const QImage before = image.copy();
-    const Rect bandRect{5, 8, 45, 28};
-    Bitmap saved;
-    ASSERT_TRUE(dc.CopyPixels(bandRect, saved));
-    // The highlight: a grey mask ANDed over the band changes it ...
-    const Bitmap mask(bandRect.Width(), bandRect.Height(), Color{160, 160, 160});
-    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), mask, 0, 0, platform::RasterOp::SrcAnd);
-    EXPECT_NE(image, before);
-    // ... and the saved pixels bring it back as it was.
-    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), saved, 0, 0, platform::RasterOp::SrcCopy);
-    EXPECT_EQ(image, before);
+    ExpectBandPutBackRestores(dc, image);
 }
 
 TEST(PainterDCCopyPixelsTest, AScaledSurfaceIsCopiedInEveryOneOfItsPixels) {
@@ -119,16 +123,8 @@ TEST(PainterDCCopyPixelsTest, ABandOfAScaledSurfacePutBackRestoresEveryPixel) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, (x + y) % 2 ? 0xFF008000u : 0xFFC80000u);
     image.setDevicePixelRatio(2);
-    const QImage before = image.copy();
     PainterDC dc(image, platform::Size{60, 40});
-    const Rect bandRect{5, 8, 45, 28};
-    Bitmap saved;
-    ASSERT_TRUE(dc.CopyPixels(bandRect, saved));
-    const Bitmap mask(bandRect.Width(), bandRect.Height(), Color{160, 160, 160});
-    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), mask, 0, 0, platform::RasterOp::SrcAnd);
-    EXPECT_NE(image, before);
-    dc.BitBlt(bandRect.left, bandRect.top, bandRect.Width(), bandRect.Height(), saved, 0, 0, platform::RasterOp::SrcCopy);
-    EXPECT_EQ(image, before);
+    ExpectBandPutBackRestores(dc, image);
 }
 
 TEST(PainterDCCopyPixelsTest, APrintedPageAndAnEndedContextKeepNoPixels) {

@@ -77,6 +77,14 @@ protected:
         }
     }
 
+    // Opens the list window of `command` and waits until it has painted; null when it did not open.
+    template <class ListWindow>
+    ListWindow* OpenList(int command) {
+        app_.Frame().SendMessage(WM_COMMAND, command);
+        EXPECT_TRUE(qttest::PumpUntilSettled());
+        return dynamic_cast<ListWindow*>(::WindowFromHandle(app_.Frame().SideWindow(command)));
+    }
+
     // The window's client area as the screen shows it, in the screen's pixels.
     QImage ClientShot(HWND window, const std::string& name) const {
         auto* widget = dynamic_cast<platform::QtWindowWidget*>(app_.Host().WidgetOf(window));
@@ -101,9 +109,7 @@ TEST_P(QtListWindowsTest, TheScoreSheetShowsItsTintsAndTextsAtBothSizes) {
     app_.Start(1280, 1024);
     if (HasFatalFailure()) return;
     Book(kGames);
-    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_SCORE);
-    EXPECT_TRUE(qttest::PumpUntilSettled());
-    auto* window = dynamic_cast<CScore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_SCORE)));
+    auto* window = OpenList<CScore>(ID_LIST_SCORE);
     ASSERT_NE(window, nullptr);
     // Highlight tints the seat cells of every game and of the settlement.
     ::SendMessage(window->Handle(), platform::WM_SYSCOMMAND, ID_SCORE_HIGHLIGHT, 0);
@@ -132,9 +138,7 @@ TEST_P(QtListWindowsTest, TheCardsAssignmentShowsItsSymbolsAndTextsAtBothSizes) 
     app_.Start(1280, 1024);
     if (HasFatalFailure()) return;
     Book(kGames);
-    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
-    EXPECT_TRUE(qttest::PumpUntilSettled());
-    auto* window = dynamic_cast<CStore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_STORE)));
+    auto* window = OpenList<CStore>(ID_LIST_STORE);
     ASSERT_NE(window, nullptr);
 
     int fullHeight = 0;
@@ -167,9 +171,7 @@ TEST_P(QtListWindowsTest, EveryTextStandsWholeInItsBox) {
     if (HasFatalFailure()) return;
     Book(kGames);
     for (const int list : {ID_LIST_SCORE, ID_LIST_STORE}) {
-        app_.Frame().SendMessage(WM_COMMAND, list);
-        EXPECT_TRUE(qttest::PumpUntilSettled());
-        auto* window = dynamic_cast<CSideWindow*>(::WindowFromHandle(app_.Frame().SideWindow(list)));
+        auto* window = OpenList<CSideWindow>(list);
         ASSERT_NE(window, nullptr);
         const platform::Rect client = window->ClientRect();
         QImage surface(client.Width(), client.Height(), QImage::Format_RGB32);
@@ -197,9 +199,7 @@ TEST_P(QtListWindowsTest, ABandLeftByThePointerShowsItsDealAsBefore) {
     app_.Start(1280, 1024);
     if (HasFatalFailure()) return;
     Book(kGames);
-    app_.Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
-    EXPECT_TRUE(qttest::PumpUntilSettled());
-    auto* window = dynamic_cast<CStore*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_STORE)));
+    auto* window = OpenList<CStore>(ID_LIST_STORE);
     ASSERT_NE(window, nullptr);
     // The newest deals are in view: the first deal whose band is seen whole, and the next one.
     const int dx = window->HorizontalOffset(), dy = window->VerticalOffset();

@@ -157,6 +157,17 @@ Calm Observe(qint64 program, qint64 windowManager) {
     return calm;
 }
 
+// The calm after a step: `window` alone is active and both processes are idle; their shares go to
+// the test's report under `when`.
+void ExpectCalm(qint64 program, qint64 windowManager, unsigned long window, const std::string& when) {
+    const Calm calm = Observe(program, windowManager);
+    ::testing::Test::RecordProperty(when + "ProgramShare", std::to_string(calm.programShare));
+    ::testing::Test::RecordProperty(when + "WindowManagerShare", std::to_string(calm.windowManagerShare));
+    EXPECT_EQ(calm.activeWindows, std::set<unsigned long>{window}) << when;
+    EXPECT_LE(calm.programShare, 0.05) << when;
+    EXPECT_LE(calm.windowManagerShare, 0.05) << when;
+}
+
 class RealWindowLanguageSwitch : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -231,12 +242,7 @@ TEST_F(RealWindowLanguageSwitch, SevenWindowsReopenedThenCtrlNBringsTheBiddingBa
     // stays so while nobody does anything.
     ASSERT_TRUE(WaitFor([&] { return ActiveWindow() == secondMain; }, 20000))
         << "active: " << ActiveWindow() << ", main window " << secondMain;
-    const Calm started = Observe(german, windowManager);
-    RecordProperty("StartedProgramShare", std::to_string(started.programShare));
-    RecordProperty("StartedWindowManagerShare", std::to_string(started.windowManagerShare));
-    EXPECT_EQ(started.activeWindows, std::set<unsigned long>{secondMain});
-    EXPECT_LE(started.programShare, 0.05);
-    EXPECT_LE(started.windowManagerShare, 0.05);
+    ExpectCalm(german, windowManager, secondMain, "Started");
 
     // 4. Ctrl+N deals: the bidding bar shows, a window the program did not show before.
     const std::set<unsigned long> before = ShownWindows(german);
@@ -253,12 +259,7 @@ TEST_F(RealWindowLanguageSwitch, SevenWindowsReopenedThenCtrlNBringsTheBiddingBa
     ASSERT_TRUE(WaitFor([&] { return ActiveWindow() == bar; }, 20000)) << "the bidding bar takes the keyboard";
 
     // 5. Nobody does anything for 3 s: the active window stays, and both processes are idle.
-    const Calm dealt = Observe(german, windowManager);
-    RecordProperty("DealtProgramShare", std::to_string(dealt.programShare));
-    RecordProperty("DealtWindowManagerShare", std::to_string(dealt.windowManagerShare));
-    EXPECT_EQ(dealt.activeWindows, std::set<unsigned long>{bar});
-    EXPECT_LE(dealt.programShare, 0.05);
-    EXPECT_LE(dealt.windowManagerShare, 0.05);
+    ExpectCalm(german, windowManager, bar, "Dealt");
 }
 
 }  // namespace
