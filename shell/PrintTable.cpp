@@ -155,9 +155,9 @@ void CMainFrame::PrintTable(platform::DeviceContext& dc) {
                 if (Texts().BalloonTextId[seat] != 0)
                     MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
-        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1),
-                          EditGameObject().Player(2), &EditGameObject().trick};
-        for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
+        for (TableRow row :
+             {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person, TableRow::Trick})
+            EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
         DrawGameHeader(dc);
     }
     DrawAnnotation(dc, area.bottom + kPrintGap);
@@ -170,9 +170,8 @@ void CMainFrame::PrintCourse(platform::DeviceContext& dc) {
     PrintTitle(dc, top, kPrintHeaderHeight, IDS_REPORT_COURSE);
     const platform::Size size = PrintedTableSize();
     TableOnPage table(dc, PrintedTableArea(top + kPrintHeaderHeight), size.cx, size.cy);
-    CCards* rows[] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0], &EditGameObject().courseRows[1],
-                      &EditGameObject().courseRows[2]};
-    for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
+    for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2})
+        EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
     platform::Rect band{0, 0, size.cx, kPrintHeaderHeight};
     ShowImages(band, &dc);
     MoveCourseText(1, &dc, nullptr);
