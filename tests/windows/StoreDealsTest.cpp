@@ -125,7 +125,10 @@ TEST_F(StoreDealsTest, ResortKeepsEachRowsCardsAndItsEmptySlots) {
     const int skat[2] = {52, 1};
     game.SetDeal(&hands[0][0], skat);
     BookDeal(1);
-    seats[1]->dealt[3] = -1;
+    int gapped[3][10];
+    std::copy(&hands[0][0], &hands[0][0] + 30, &gapped[0][0]);
+    gapped[1][3] = -1;
+    game.SetDeal(&gapped[0][0], skat);
     BookDeal(1);
 
     g_Settings.View.SortMode = 0;
