@@ -165,7 +165,7 @@ void ShowEstimatedBestGame(CMainFrame& frame, const int (*personOptions)[OPT_FIE
     if (!window || window->UpdateEstimation(1) == 0) return;
     const int seat = window->UpdateEstimation(2);
     const int(*options)[OPT_FIELD_COUNT] =
-        seat == 0 || seat == 1 ? frame.EditGameObject().Player(seat)->ChooseGame(0) : personOptions;
+        seat == 0 || seat == 1 ? frame.EditGameObject().Think(seat, [](CPlayer& player) { return player.ChooseGame(0); }) : personOptions;
     g_Game.SetGameType(BestEstimatedGame(options));
     window->UpdateEstimation(-1);
 }
@@ -173,7 +173,7 @@ void ShowEstimatedBestGame(CMainFrame& frame, const int (*personOptions)[OPT_FIE
 // Step 2: the bar opens, in the state of the person's seat.
 void OpenAuctionBar(CMainFrame& frame, AuctionSpeaker& say) {
     frame.EditAuction().BidAtTop = 0;
-    int(*options)[13] = frame.EditGameObject().person.ChooseGame(0);
+    int(*options)[13] = frame.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
     const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
     char text[96];
     std::snprintf(text, sizeof text, "%s:max bid:%d", frame.GetPlayerName(2).c_str(), frame.PersonBidLimit());

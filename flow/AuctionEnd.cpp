@@ -27,7 +27,7 @@ bool ForehandDecidesOrBidStepsDown(CMainFrame& frame, AuctionSpeaker& say, int s
         return true;
     }
     if (frame.Auction().BidLimits[seat] == 0)
-        frame.EditAuction().BidLimits[seat] = frame.EditGameObject().Player(seat)->EvaluateAllPassed();
+        frame.EditAuction().BidLimits[seat] = frame.EditGameObject().Think(seat, [](CPlayer& player) { return player.EvaluateAllPassed(); });
     if (frame.Auction().BidLimits[seat] >= kLowestBid) {
         say.Say(seat, AuctionWord::Hold, ValueOnTable(), g_Game.BidIndex, true);
         return true;

@@ -165,20 +165,11 @@ void CMainFrame::OnResume() {
     // Step 2: the end of a skat swap pause.
     if (Declaration().SwapPausePending) {
         const int seat = g_Game.SkatHolderSeat;
-        CPlayer& swapper =
-            seat == 0 || seat == 1 ? *EditGameObject().Player(seat) : static_cast<CPlayer&>(EditGameObject().person);
         WriteTrace(":OnResume(Swapper(" + GetPlayerName(seat == 0 || seat == 1 ? seat : 2) + "))", LOG_MAINFRAME);
         WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
         if (GameObject().Trick().present[0] && IsCardCode(GameObject().Trick().cards[0])) {
-            MoveTrickToSkat();
-            EditGameObject().RemoveCards(false);
-            EditGameObject().Sort();
-            EditGameObject().PaintCards(0);
-            if (!g_Game.AllCardsOpen && !g_Game.OuvertAnnounced) swapper.open = false;
-            swapper.RemoveCards(false);
-            swapper.Sort();
-            swapper.PaintCards(0);
-            swapper.AnalyseHand(0);
+            EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
+                                         LookAtNewHand);
             SelectEstimatedGame();
             MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
             FrameTexts().RestoreStatusText();
@@ -198,29 +189,10 @@ void CMainFrame::OnResume() {
     SetFlowState(STATE_IDLE);
     WriteTrace(":OnResume()", LOG_MAINFRAME);
     SoundEffect(SOUND_REMOVE_CARDS, false);
-    const int first = EditGameObject().trick.RemoveCard(0, true);
-    const int second = EditGameObject().trick.RemoveCard(1, true);
-    for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& hand = *EditGameObject().Player(seat);
-        hand.SelectCard(5, 0, true);
-        // Every hand's swapped cards become its dealt cards, the person's too: with his old ones
-        // kept, a repeat of this game would deal a card twice and lose the one he took.
-        hand.dealt = hand.cards;
-        if (seat < 2) {
-            hand.open = false;
-            hand.RemoveCards(false);
-        }
-    }
+    int skat[2] = {};
+    EditGameObject().KeepSwappedHands(skat);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    EditGameObject().DealCard(0, first);
-    EditGameObject().DealCard(1, second);
-    EditGameObject().dealt = GameObject().cards;
-    for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& hand = *EditGameObject().Player(seat);
-        hand.Sort();
-        hand.PaintCards(0);
-        hand.AnalyseHand(0);
-    }
+    EditGameObject().DealSwappedSkat(skat, LookAtNewHand);
     SelectEstimatedGame();
     g_Game.SetGameType(GAME_CLUBS);
     g_Flow.ExchangeRunning = 0;

@@ -2,6 +2,7 @@
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
 
+#include "flow/GameObject.h"
 #include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/VoidTable.h"
 #include "dialogs/SkatBars.h"
@@ -35,11 +36,7 @@ std::string SuitRankText(int card) {
 
 }  // namespace
 
-CCards& CMainFrame::GroupRow(int group) {
-    if (group >= 1 && group <= 3) return *EditGameObject().Player(group - 1);
-    // The skat lies face up in the trick's first two places while the person exchanges.
-    return EditGameObject().trick;
-}
+CCards& CMainFrame::GroupRow(int group) { return EditGameObject().ExchangeRow(group); }
 
 void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged) {
     // Step 1: the two cards in the trace.
@@ -92,15 +89,10 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
         EditExchange().ActiveGroups |= 1;
     }
     // Step 3: the computers' hands open for the exchange.
-    CPlayer* computers[2] = {&EditGameObject().computer0, &EditGameObject().computer1};
     const bool takesPart[2] = {seat0, seat1};
     for (int seat = 0; seat < 2; ++seat) {
         if (!takesPart[seat]) continue;
-        if (moveSkat) {
-            computers[seat]->open = true;
-            computers[seat]->RemoveCards(false);
-            computers[seat]->Redraw(true);
-        }
+        if (moveSkat) EditGameObject().OpenAndRedrawHand(seat);
         EditExchange().ActiveGroups |= 2 << seat;
     }
     // Step 4: with only the skat to move, no exchange starts.
@@ -118,49 +110,34 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
     if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
 }
 
-void CMainFrame::SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2) {
+void CMainFrame::SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int seat2) {
     // Step 1: the rows in the trace.
-    WriteTrace(":SwapCardsOpponents(" + skat.name + ":" + p0.name + ":" + p1.name + ")", LOG_MAINFRAME | LOG_VERBOSE);
-    // Steps 2 and 3: the order in which the defenders are handed over.
-    CPlayer scratch("", 22, false, 3);
+    const std::string skatName = skatInTrick ? GameObject().Trick().name : GameObject().name;
+    WriteTrace(":SwapCardsOpponents(" + skatName + ":" + GetPlayerName(seat0) + ":" + GetPlayerName(seat1) + ")",
+               LOG_MAINFRAME | LOG_VERBOSE);
+    // Steps 2 to 4: the order in which the defenders are handed over; the rows are laid out again
+    // and the defenders look at their new hands.
     const int soloist = g_Game.Soloist, forehand = g_Game.Forehand;
     const bool seat0First = (soloist == 2 && forehand == 0) || (soloist == 0 && forehand == 2) ||
                             (soloist == 1 && forehand == 0);
-    if (seat0First) scratch.SwapOpponentCards(skat, p0, p1, p2);
-    else scratch.SwapOpponentCards(skat, p1, p0, p2);
-    // Step 4: the rows are laid out again and the defenders look at their new hands.
-    for (CCards* row : {static_cast<CCards*>(&p0), static_cast<CCards*>(&p1), &skat}) {
-        row->RemoveCards(false);
-        row->PaintCards(2);
-    }
-    p0.AnalyseHand(0);
-    p1.AnalyseHand(0);
+    EditGameObject().SwapOpponentCards(
+        skatInTrick, seat0, seat1, seat2, seat0First,
+        [](CCards& skat, CPlayer& first, CPlayer& second, CPlayer& soloist) {
+            CPlayer scratch("", 22, false, 3);
+            scratch.SwapOpponentCards(skat, first, second, soloist);
+        },
+        LookAtNewHand);
 }
 
 void CMainFrame::OnRevolution() {
     CloseModelessDialog();
-    // Step 1: which computer is the soloist and which his partner.
-    CPlayer& soloist =
-        g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer0) : EditGameObject().computer1;
-    CPlayer& partner =
-        g_Game.Soloist == 0 ? static_cast<CPlayer&>(EditGameObject().computer1) : EditGameObject().computer0;
-    // Steps 2 and 3: the exchange's notice goes, and the cards in the trick go back to the skat.
+    // Steps 1 to 3: the exchange's notice goes, and the cards in the trick go back to the skat.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
-    // Step 4: the soloist's hand is laid out again.
-    soloist.RemoveCards(false);
-    soloist.Redraw(true);
-    // Step 5: the other defender's hand closes again; both defenders look at their new hands.
-    partner.SelectCard(5, 0, false);
-    partner.open = false;
-    for (CPlayer* player : {&partner, static_cast<CPlayer*>(&EditGameObject().person)}) {
-        if (player == &GameObject().Person()) player->SelectCard(5, 0, false);
-        player->RemoveCards(false);
-        player->Sort();
-        player->PaintCards(2);
-        player->AnalyseHand(0);
-    }
+    // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both
+    // defenders look at their new hands.
+    EditGameObject().CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
     // Step 6: the play starts.
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
     SetFlowState(STATE_PLAY);

@@ -32,12 +32,14 @@ namespace {
 
 // The rows of a deal in dealing order: the forehand's hand first, the skat last.
 struct DealOrder {
-    CCards* rows[4];
+    TableRow rows[4];
 };
 
-DealOrder OrderFromForehand(CSkat& game) {
+TableRow HandRow(int seat) { return seat == 0 ? TableRow::Computer0 : seat == 1 ? TableRow::Computer1 : TableRow::Person; }
+
+DealOrder OrderFromForehand() {
     const int p0 = g_Game.Forehand;
-    return {{game.Player(p0), game.Player(NextSeat(p0)), game.Player(NextSeat(NextSeat(p0))), &game}};
+    return {{HandRow(p0), HandRow(NextSeat(p0)), HandRow(NextSeat(NextSeat(p0))), TableRow::Skat}};
 }
 
 }  // namespace
@@ -77,33 +79,33 @@ void CMainFrame::OnNew() {
 
 // Draws the three hands and the skat as the deal lays them down: in packets of 3, 4 and 3 with the
 // skat after the first, or whole hands; the dealing sound runs while each is drawn.
-static void DrawDeal(CMainFrame& frame, DealOrder& order) {
+static void DrawDeal(CMainFrame& frame, CSkat& game, const DealOrder& order) {
     const bool packets = g_Settings.Settings.Deal == 0;
     if (packets) {
         static constexpr int kPackets[3][2] = {{0, 2}, {3, 6}, {7, 9}};
         for (int packet = 0; packet < 3; ++packet) {
             for (int hand = 0; hand < 3; ++hand) {
                 frame.SoundEffect(SOUND_DEAL, true);
-                order.rows[hand]->PaintCards(1, false, kPackets[packet][0], kPackets[packet][1]);
+                game.PaintRow(order.rows[hand], 1, false, kPackets[packet][0], kPackets[packet][1]);
                 frame.SoundEffect(SOUND_STOP, false);
             }
             if (packet == 0) {
                 frame.SoundEffect(SOUND_DEAL, true);
-                order.rows[3]->PaintCards(1, false, 0, 0);
+                game.PaintRow(order.rows[3], 1, false, 0, 0);
                 frame.SoundEffect(SOUND_STOP, false);
             }
             frame.WaitForInput();
         }
     }
     // Step 5: off the table again, sorted (whole hands are sorted before they are dealt).
-    for (CCards* row : order.rows) {
-        row->RemoveCards(false);
-        row->Sort();
+    for (TableRow row : order.rows) {
+        game.RemoveRow(row, false);
+        game.SortRow(row);
     }
     // Step 6: each row whole.
     for (int row = 0; row < 4; ++row) {
         frame.SoundEffect(SOUND_DEAL, true);
-        order.rows[row]->PaintCards(packets ? 0 : 1);
+        game.PaintRow(order.rows[row], packets ? 0 : 1);
         frame.SoundEffect(SOUND_STOP, false);
         if (!packets && row < 3) frame.WaitForInput();
     }
@@ -114,14 +116,15 @@ void CMainFrame::OnDeal() {
     WriteTrace(":OnDeal()", LOG_MAINFRAME);
     if (Series().BeforeDeal) Series().BeforeDeal();
     // Steps 1 and 2: the seats from the forehand, then the skat.
-    EditGameObject().DealHands(g_Game.Forehand);
-    DealOrder order = OrderFromForehand(EditGameObject());
+    CSkat& game = EditGameObject();
+    game.DealHands(g_Game.Forehand);
+    const DealOrder order = OrderFromForehand();
     // Step 3: the card statistics count the new hands.
     MatchFiles().LatchDeal();
     // Steps 4 to 6: the cards go out onto the table.
-    DrawDeal(*this, order);
+    DrawDeal(*this, game, order);
     // Step 7: each row sorts into the table's order.
-    for (CCards* row : order.rows) row->SortByTable();
+    game.SortDealtByTable();
     // Step 8: the annotation of the new deal.
     RenewAnnotationForDeal();
     // Step 9: the deal is saved in the game file.
@@ -138,11 +141,12 @@ void CMainFrame::OnDeal() {
 void CMainFrame::AssignedCards() {
     WriteTrace(":AssignedCards()", LOG_MAINFRAME);
     // Step 1: the cards given in the file go back into the rows, from the forehand on.
-    EditGameObject().RestoreDeal(g_Game.Forehand);
-    DealOrder order = OrderFromForehand(EditGameObject());
+    CSkat& game = EditGameObject();
+    game.RestoreDeal(g_Game.Forehand);
+    const DealOrder order = OrderFromForehand();
     // Step 2: the deal is shown with its sound.
     SoundEffect(SOUND_DEAL, true);
-    DrawDeal(*this, order);
+    DrawDeal(*this, game, order);
     // Step 3: the deal in the trace, seat by seat.
     for (int seat = 0; seat < 3; ++seat) {
         std::string line = "AssignedCards(";
@@ -206,7 +210,7 @@ void CMainFrame::StartGame() {
     // shows it).
     for (int seat = 0; seat < 3; ++seat)
         EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->PreparePlay();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
     // view it still shows the new hand's sheet, not the last game's.
     if (CTrickEstimation* estimation = TrickEstimationWindow()) {
@@ -218,10 +222,11 @@ void CMainFrame::StartGame() {
     MatchSeries().StartPlayClock();
     // Step 8: no card is picked, and a raised card goes down.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
-        player.PickedCard = static_cast<int>(g_Game.StopFlag);
-        g_Game.StopFlag = StopState::Running;
-        if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
+        EditGameObject().Think(seat, [](CPlayer& player) {
+            player.PickedCard = static_cast<int>(g_Game.StopFlag);
+            g_Game.StopFlag = StopState::Running;
+            if (player.IsSelectedCard(player.PickedCard)) player.SelectCard(4, 0, true);
+        });
     }
     // Step 9: the match's standing, the score sheet and the data window.
     OnStartView();
@@ -294,24 +299,18 @@ void CMainFrame::LayoutTable(CSkat& game, platform::Point origin, int a, int b) 
     const int x0 = origin.x, y0 = origin.y;
     const int W = Table().GrowthW, H = Table().GrowthH;
     const int sideStep = (4 * a - 71) / 10;
-    game.SetLayout(x0 + 4 * a, y0, 13 * W / 63 + a, 0);
-    game.SetLayoutOffset(-W / 6, -H);
-    game.computer0.SetLayout(x0, y0 + 2 * b, sideStep + W / 14, -b / 5 - 10 * H / 64);
-    game.computer0.SetLayoutOffset(-W, H / 3);
-    game.computer1.SetLayout(x0 + 9 * a - W / 6, y0 + 2 * b, -W / 14 - sideStep, -b / 5 - 10 * H / 64);
-    game.computer1.SetLayoutOffset(W, H / 3);
-    game.person.SetLayout(x0, y0 + 3 * b, 13 * W / 63 + a, 0);
-    game.person.SetLayoutOffset(-W, 2 * H / 3);
-    game.trick.SetLayout(x0 + 4 * a, y0 + b, W / 5 + a, b);
-    game.trick.SetLayoutOffset(-W / 6, -H / 3);
-    game.lastTrick.SetLayout(x0 + 18 * a / 5, y0, W / 6 - 1 + a, 0);
-    game.lastTrick.SetLayoutOffset(-21 * W / 91, -H);
-    game.courseSkat.SetLayout(x0 + 4 * a, y0, W / 5 + a, 0);
-    game.courseSkat.SetLayoutOffset(-W / 6, -H);
+    game.LayOutRow(TableRow::Skat, {x0 + 4 * a, y0}, {13 * W / 63 + a, 0}, {-W / 6, -H});
+    game.LayOutRow(TableRow::Computer0, {x0, y0 + 2 * b}, {sideStep + W / 14, -b / 5 - 10 * H / 64}, {-W, H / 3});
+    game.LayOutRow(TableRow::Computer1, {x0 + 9 * a - W / 6, y0 + 2 * b}, {-W / 14 - sideStep, -b / 5 - 10 * H / 64},
+                   {W, H / 3});
+    game.LayOutRow(TableRow::Person, {x0, y0 + 3 * b}, {13 * W / 63 + a, 0}, {-W, 2 * H / 3});
+    game.LayOutRow(TableRow::Trick, {x0 + 4 * a, y0 + b}, {W / 5 + a, b}, {-W / 6, -H / 3});
+    game.LayOutRow(TableRow::LastTrick, {x0 + 18 * a / 5, y0}, {W / 6 - 1 + a, 0}, {-21 * W / 91, -H});
+    game.LayOutRow(TableRow::CourseSkat, {x0 + 4 * a, y0}, {W / 5 + a, 0}, {-W / 6, -H});
     const int courseY[3] = {y0 + b - 7 * H / 12, y0 + 2 * b, y0 + 3 * b + H / 2};
-    for (int seat = 0; seat < 3; ++seat) {
-        game.courseRows[seat].SetLayout(x0, courseY[seat], 13 * W / 63 + a, 0);
-        game.courseRows[seat].SetLayoutOffset(-W, H / 10);
-    }
-    EditTable().TrickCentre = {game.trick.originX + game.trick.stepX / 2, game.trick.originY + game.trick.stepY};
+    const TableRow course[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
+    for (int seat = 0; seat < 3; ++seat)
+        game.LayOutRow(course[seat], {x0, courseY[seat]}, {13 * W / 63 + a, 0}, {-W, H / 10});
+    const CTrick& trick = game.Trick();
+    EditTable().TrickCentre = {trick.originX + trick.stepX / 2, trick.originY + trick.stepY};
 }

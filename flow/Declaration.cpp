@@ -62,8 +62,7 @@ void CMainFrame::Declare() {
     SetStatusPane(0, Texts().StatusText);
     g_Knowledge.PreferredSuit = -1;
     // Everybody looks at the soloist; with nobody playing nobody is linked.
-    CPlayer* soloist = EditGameObject().Player(g_Game.Soloist);
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SetPartner(soloist);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().LinkPartner(seat, g_Game.Soloist);
 
     if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
     else if (g_Game.Soloist == 2) DeclarePerson(bidText);
@@ -73,16 +72,15 @@ void CMainFrame::Declare() {
 
 void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText) {
     const int s = g_Game.Soloist;
-    CPlayer& soloist = *EditGameObject().Player(s);
-    CPlayer& other = *EditGameObject().Player(1 - s);
+    const CPlayer& soloist = *GameObject().Player(s);
     // Steps 1 to 5: the declaration and the game message.
     FrameTexts().SetStatusText(ShortName(*this, s) + bidText);
     // Under the open-cards option the computer's lay-away is shown on the table.
-    g_ComputerFrame.Game = &EditGameObject();
+    g_ComputerFrame.Game = &GameObject();
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
-    const bool overbid = soloist.Declare(EditGameObject());
-    std::string course =
-        SetupGame(soloist, *EditGameObject().Player((s + 2) % 3), *EditGameObject().Player((s + 1) % 3));
+    const bool overbid =
+        EditGameObject().ThinkOnSkat(s, false, [](CPlayer& player, CCards& skat) { return player.Declare(skat); });
+    std::string course = SetupGame(soloist, *GameObject().Player((s + 2) % 3), *GameObject().Player((s + 1) % 3));
     if (overbid) {
         kontraAllowed = false;
         g_Game.GameEndFlags = s;
@@ -97,8 +95,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         OnSortCards();
         RegisterGameAttributes();
         FrameTexts().SetHintText(platform::LoadString(IDS_PLEASE_SWAP));
-        soloist.RemoveCards(false);
-        soloist.Redraw(false);
+        EditGameObject().RedrawHand(s, false);
         VoiceDeclare(overbid);
         DoModalDialog(gameMessage);
         if (SkatSwapPause(true)) return;
@@ -107,9 +104,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         EditExchange().ActiveGroups = 0;
         MoveSkatToTrick();
         EditExchange().ActiveGroups |= 1;
-        other.open = true;
-        other.RemoveCards(false);
-        other.Redraw(true);
+        EditGameObject().OpenAndRedrawHand(1 - s);
         EditExchange().ActiveGroups |= 2 << (1 - s);
         SwapCardsPerson(true, s == 1, s == 0, true, 4);
         if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
@@ -119,21 +114,21 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     }
     // Step 8: the soloist's hand is laid out, open with Ouvert; he says his game and its message shows.
     g_Settings.Options.SupportSuspended = 1;
-    soloist.RemoveCards(false);
-    soloist.Redraw(g_Game.OuvertAnnounced != 0);
+    EditGameObject().RedrawHand(s, g_Game.OuvertAnnounced != 0);
     VoiceDeclare(overbid);
     OnSortCards();
     RegisterGameAttributes();
     DoModalDialog(gameMessage);
     if (SkatSwapPause(true)) return;
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
-    if (g_Game.KontraState == KONTRA_NONE && !overbid && CKontraDecision(other).AnnounceKontra()) {
+    const CPlayer& other = *GameObject().Player(1 - s);
+    if (g_Game.KontraState == KONTRA_NONE && !overbid && SeatAnnouncesKontra(1 - s)) {
         SaySeatTerm(other.seat, TERM_KONTRA, false);
         FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
         FrameTexts().ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
-        if (CKontraDecision(soloist).AnnounceRekontra()) {
+        if (SeatAnnouncesRekontra(s)) {
             SaySeatTerm(s, TERM_REKONTRA, false);
             FrameTexts().SetKontraText(platform::LoadString(IDS_REKONTRA));
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
@@ -159,7 +154,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         }
     }
     // Step 13: the trump flags of the declared game, then the play.
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->UpdateTrumpFlag();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
     OnPlay();
 }
 
@@ -170,7 +165,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
     FrameTexts().SetStatusText(ShortName(*this, 2) + bidText);
     OpenPromptBar<CSkatDialog>(*this);
     // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
-    int(*options)[13] = EditGameObject().person.ChooseGame(0);
+    int(*options)[13] = EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
     int best = 0;
     for (int type = 0; type < 9; ++type) {
         if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > best) {

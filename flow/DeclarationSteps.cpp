@@ -109,7 +109,7 @@ void CMainFrame::OnPickup() {
     SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
-        int(*options)[13] = EditGameObject().person.ChooseGame(0);
+        int(*options)[13] = EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
         const int type = g_Game.GameType;
         if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(Prompts().PromptDialog)) {
             if (options[type][OPT_OUVERT]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxOuvert, 0);
@@ -148,8 +148,7 @@ void CMainFrame::OnDeclare() {
     g_Flow.ExchangeRunning = 0;
     // Step 3: Revolution Hand rearranges the defenders' hands.
     if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION)
-        SwapCardsOpponents(EditGameObject(), EditGameObject().computer0, EditGameObject().computer1,
-                           EditGameObject().person);
+        SwapCardsOpponents(false, 0, 1, 2);
     if (g_Game.DemoMode) {
         SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
         return;
@@ -166,20 +165,19 @@ void CMainFrame::OnDeclare() {
 
 void CMainFrame::OnDeclared() {
     // Step 1: the person's bid limit is his game's value; the hint goes.
-    EditAuction().BidLimits[2] = EditGameObject().person.GetGameValue();
+    EditAuction().BidLimits[2] = EditGameObject().PersonThinks([](CPlayer& person) { return person.GetGameValue(); });
     FrameTexts().ClearHintText();
     SetStatusPane(0, Texts().StatusText);
     // Step 2: the game is set up with the person as soloist.
-    SetupGame(EditGameObject().person, EditGameObject().computer1, EditGameObject().computer0);
+    SetupGame(GameObject().Person(), *GameObject().Player(1), *GameObject().Player(0));
     // Step 3: the game is in play; the estimation window shows the declared game.
     SelectEstimatedGame();
     // Step 4: the person's phase: he has laid away his skat, unless he played Hand.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5: the computers' hands in the table's order.
-    for (CPlayer* computer :
-         {static_cast<CPlayer*>(&EditGameObject().computer0), static_cast<CPlayer*>(&EditGameObject().computer1)}) {
-        computer->Sort();
-        SortIntoTable(*computer, 0);
+    for (int seat = 0; seat < 2; ++seat) {
+        EditGameObject().SortRow(seat == 0 ? TableRow::Computer0 : TableRow::Computer1);
+        EditGameObject().Think(seat, [](CPlayer& computer) { SortIntoTable(computer, 0); });
     }
     // Step 6: demonstration mode confirms by itself.
     if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
@@ -190,7 +188,7 @@ void CMainFrame::OnDeclared() {
     InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->UpdateTrumpFlag();
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
     if (g_Game.DemoMode) {
         SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
         return;
@@ -198,7 +196,7 @@ void CMainFrame::OnDeclared() {
     OnPlay();
 }
 
-std::string CMainFrame::SetupGame(CPlayer& soloist, CPlayer& /*second*/, CPlayer& /*third*/) {
+std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*second*/, const CPlayer& /*third*/) {
     // Step 1: the declaration in the trace.
     WriteTrace(":SetupGame(" + DeclarationLine(soloist.name) + ")", LOG_MAINFRAME);
     const int type = g_Game.GameType;
@@ -274,27 +272,26 @@ void CMainFrame::OnSortCards() {
     const int state = g_Game.FlowState;
     if (state == STATE_INIT || state == STATE_IDLE) return;
     // Step 2: the skat and the hands sort; before the play the computers' hands take the table's order.
-    EditGameObject().Sort();
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->Sort();
+    CSkat& game = EditGameObject();
+    for (TableRow row : {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person}) game.SortRow(row);
+    const auto sortIntoTable = [](CPlayer& player) { SortIntoTable(player, 0); };
     if (state != STATE_PLAY) {
-        SortIntoTable(EditGameObject().computer1, 0);
-        SortIntoTable(EditGameObject().computer0, 0);
+        game.Think(1, sortIntoTable);
+        game.Think(0, sortIntoTable);
     }
     // Step 3: open hands are laid out again in their new order.
+    const auto layOutAgain = [&game](TableRow row) {
+        game.RemoveRow(row, false);
+        game.PaintRow(row, 2);
+    };
     if (state == STATE_SWAP || g_Game.AllCardsOpen || g_Game.GameType == GAME_REVOLUTION) {
-        CCards* rows[3] = {&EditGameObject().computer0, &EditGameObject().computer1, &EditGameObject()};
-        for (CCards* row : rows) {
-            row->RemoveCards(false);
-            row->PaintCards(2);
-        }
+        for (TableRow row : {TableRow::Computer0, TableRow::Computer1, TableRow::Skat}) layOutAgain(row);
     } else if (g_Game.OuvertAnnounced && (g_Game.Soloist == 0 || g_Game.Soloist == 1)) {
-        CPlayer& soloist = *EditGameObject().Player(g_Game.Soloist);
-        soloist.RemoveCards(false);
-        soloist.PaintCards(2);
+        layOutAgain(g_Game.Soloist == 0 ? TableRow::Computer0 : TableRow::Computer1);
     }
     // Step 4: the person's hand is laid out again; the stored deals shown follow the new order.
-    EditGameObject().person.PaintCards(2);
-    if (state != STATE_PLAY) SortIntoTable(EditGameObject().person, 0);
+    game.PaintRow(TableRow::Person, 2);
+    if (state != STATE_PLAY) game.Think(2, sortIntoTable);
     ResortStoredDealsIfShown();
 }
 

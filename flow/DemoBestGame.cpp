@@ -16,11 +16,10 @@
 void CMainFrame::DemoDeclareBestGame() {
     if (!::IsWindow(Prompts().PromptDialog) || (g_Game.FlowState != STATE_ASK && g_Game.FlowState != STATE_HAND))
         return;
-    CPerson& person = EditGameObject().person;
     // Step 1: the skat lies in the trick while the person holds it, else in its own row.
-    CCards& skat =
-        g_Game.HandAnnounced ? static_cast<CCards&>(EditGameObject()) : static_cast<CCards&>(EditGameObject().trick);
-    int(*options)[OPT_FIELD_COUNT] = person.SuggestGame(g_Game.HandAnnounced ? 0 : 1, skat);
+    const int mode = g_Game.HandAnnounced ? 0 : 1;
+    int(*options)[OPT_FIELD_COUNT] = EditGameObject().PersonThinksOnSkat(
+        !g_Game.HandAnnounced, [mode](CPlayer& person, CCards& skat) { return person.SuggestGame(mode, skat); });
     // Step 3: the greatest value; the first of equal ones. Only the games the person could press
     // count: the Ramsch and Durchmarsch records are no game he declares, and a button the rules
     // have disabled (Revolution outside a Hand game of the variants) is none either.

@@ -70,7 +70,9 @@ void CMainFrame::RefreshEstimationAfterExchange() {
     if (!window || window->UpdateEstimation(1) == 0 || window->UpdateEstimation(2) != kPersonSeat) return;
     // The person's most valuable game with the cards he now holds; a Ramsch being dealt out keeps
     // its type, which its skat round reads.
-    if (!RamschUnderWay()) g_Game.SetGameType(BestGameKeepingAnnouncements(EditGameObject().person, OPT_VALUE));
+    if (!RamschUnderWay())
+        g_Game.SetGameType(EditGameObject().PersonThinks(
+            [](CPlayer& person) { return BestGameKeepingAnnouncements(person, OPT_VALUE); }));
     window->UpdateEstimation(-1);
 }
 
@@ -96,11 +98,13 @@ void CMainFrame::SelectEstimatedGame() {
         return;
     }
     const int seat = window->UpdateEstimation(2);
-    CPlayer* player = EditGameObject().Player(seat);
+    const bool known = GameObject().Player(seat) != nullptr;
     // Step 1, Ramsch only: the selected player's play estimate; the window shows Grand when he would
     // play Grand Hand instead, else Ramsch, and then the game type goes back as it was.
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
-        const bool grandHand = player && player->PreparePlay() && g_Settings.Variants.GrandHand != 0;
+        const bool grandHand = known &&
+                               EditGameObject().Think(seat, [](CPlayer& player) { return player.PreparePlay(); }) &&
+                               g_Settings.Variants.GrandHand != 0;
         const int saved = g_Game.GameType;
         if (grandHand) {
             g_Game.SetGameType(GAME_GRAND);
@@ -118,7 +122,8 @@ void CMainFrame::SelectEstimatedGame() {
         return;
     }
     // Step 3: the most probable game of the selected player.
-    if (!player) return;
-    g_Game.SetGameType(BestGameKeepingAnnouncements(*player, OPT_PROBABILITY));
+    if (!known) return;
+    g_Game.SetGameType(
+        EditGameObject().Think(seat, [](CPlayer& player) { return BestGameKeepingAnnouncements(player, OPT_PROBABILITY); }));
     window->UpdateEstimation(-1);
 }

@@ -8,7 +8,8 @@
 
 void CMainFrame::RegisterGameAttributes() {
     WriteTrace(":RegisterGameAttributes()", LOG_MAINFRAME);
-    for (int seat = 0; seat < 3; ++seat) SortIntoTable(*EditGameObject().Player(seat), 0);
-    for (int seat = 0; seat < 3; ++seat) ListSmallCards(*EditGameObject().Player(seat));
-    for (int seat = 0; seat < 3; ++seat) StoreTrumpCount(*EditGameObject().Player(seat));
+    CSkat& game = EditGameObject();
+    for (int seat = 0; seat < 3; ++seat) game.Think(seat, [](CPlayer& player) { SortIntoTable(player, 0); });
+    for (int seat = 0; seat < 3; ++seat) game.Think(seat, [](CPlayer& player) { ListSmallCards(player); });
+    for (int seat = 0; seat < 3; ++seat) game.Think(seat, [](CPlayer& player) { StoreTrumpCount(player); });
 }

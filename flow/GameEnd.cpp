@@ -127,8 +127,15 @@ GameScore CMainFrame::ScoreGame(int seat) {
     for (int s = 0; s < 3; ++s) names.seat[s] = GetPlayerName(s);
     const CCards& skat =
         GameObject().CourseSkat().count > 0 ? static_cast<const CCards&>(GameObject().CourseSkat()) : GameObject();
-    CPlayer* soloist = g_Game.Soloist >= 0 && g_Game.Soloist <= 2 ? EditGameObject().Player(g_Game.Soloist) : nullptr;
-    GameScore result = ScoreFinishedGame(seat, soloist, skat, Ramsch().RamschPushCount, names);
+    // The soloist's matadors are counted with the skat through his own analysis, which puts him
+    // back as he was.
+    const int pushes = Ramsch().RamschPushCount;
+    GameScore result = g_Game.Soloist >= 0 && g_Game.Soloist <= 2
+                           ? EditGameObject().Think(g_Game.Soloist,
+                                                    [&](CPlayer& soloist) {
+                                                        return ScoreFinishedGame(seat, &soloist, skat, pushes, names);
+                                                    })
+                           : ScoreFinishedGame(seat, nullptr, skat, pushes, names);
     if (g_Game.GameType == GAME_RAMSCH) {
         EditRamsch().RamschResultSeats[0] = result.loser;
         EditRamsch().RamschResultSeats[1] = result.secondLoser;
@@ -183,7 +190,7 @@ bool CMainFrame::ShowResult(int seat) {
         SetPause(pause);
         MatchSeries().StartPlayClock();
     }
-    EditGameObject().RemoveCards(false);
+    EditGameObject().RemoveRow(TableRow::Skat, false);
     // 8. The answer.
     const int word = dialog.ResultWord();
     int next = STATE_LOAD;

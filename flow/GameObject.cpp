@@ -28,21 +28,23 @@ void InitializeSkat(CSkat& game) {
     g_Flow.DeclarationFlag = 0;
     // Step 4: no player has a picked card, a lone trump or a card plan.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *game.Player(seat);
-        player.PickedCard = 0;
-        player.oneTrumpFlag = 0;
-        player.ResetCardPlan();
+        game.SetUpPlayer(seat, [](CPlayer& player) {
+            player.PickedCard = 0;
+            player.oneTrumpFlag = 0;
+            player.ResetCardPlan();
+        });
     }
     // Step 5: every row back to empty.
-    game.Clear();
-    for (int seat = 0; seat < 3; ++seat) game.Player(seat)->Clear();
-    game.trick.Clear();
-    game.lastTrick.Clear();
-    game.courseSkat.Clear();
-    for (CTrick& row : game.courseRows) row.Clear();
+    game.ClearForDeal();
 }
 
-void StartupSkat(CSkat& /*game*/, HWND table, const CMainFrame& /*frame*/) {
+void LookAtNewHand(CPlayer& player) { player.AnalyseHand(0); }
+
+int SuggestedCard(CSkat& game, int seat) {
+    return game.ThinkOnTrick(seat, [](CPlayer& player, CTrick& trick) { return player.ChooseCardForTrick(&trick); });
+}
+
+void StartupSkat(const CSkat& /*game*/, HWND table, const CMainFrame& /*frame*/) {
     WriteTrace(":Startup()", LOG_GAME);
     SeedRand(static_cast<std::uint32_t>(Time64()));
     WB_NewBalloonDeck(table);

@@ -30,14 +30,15 @@ constexpr int kSuitBaseValues[4] = {12, 11, 10, 9};
 }  // namespace
 
 void CMainFrame::SelectGame(int mode) {
-    CPerson& person = EditGameObject().person;
     // 1. The matadors are counted as for a Clubs game.
     g_Game.SetGameType(GAME_CLUBS);
-    const int matadors = GetMatadors(person, GAME_CLUBS);
+    const int matadors = GetMatadors(GameObject().Person(), GAME_CLUBS);
     // 2. The evaluation writes announcements as it goes; here the boxes decide them.
     const int ouvert = g_Game.OuvertAnnounced, schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;
     int(*options)[OPT_FIELD_COUNT] =
-        mode == 4 ? person.SuggestGame(4, EditGameObject().trick) : person.ChooseGame(mode);
+        mode == 4 ? EditGameObject().PersonThinksOnSkat(
+                        true, [](CPlayer& person, CCards& skat) { return person.SuggestGame(4, skat); })
+                  : EditGameObject().PersonThinks([mode](CPlayer& person) { return person.ChooseGame(mode); });
     g_Game.OuvertAnnounced = ouvert;
     g_Game.SchneiderAnnounced = schneider;
     g_Game.SchwarzAnnounced = schwarz;

@@ -52,7 +52,8 @@ bool CMainFrame::IsGameWon(int seat) {
     CKeptValues kept(g_Game.PartyTricks, g_Game.PartyPoints);
     const CCards& skat =
         GameObject().CourseSkat().count > 0 ? static_cast<const CCards&>(GameObject().CourseSkat()) : GameObject();
-    const int level = GetMatadorsWithSkat(*EditGameObject().Player(g_Game.Soloist), g_Game.GameType, skat);
+    const int level = EditGameObject().Think(
+        g_Game.Soloist, [&skat](CPlayer& soloist) { return GetMatadorsWithSkat(soloist, g_Game.GameType, skat); });
     int value = 0;
     return GameValue(seat, value, level) >= 0;
 }

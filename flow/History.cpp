@@ -93,5 +93,5 @@ void CMainFrame::SaveGameState(bool spare) {
     FillSnapshot(EditTrickPlay().History[k]);
     // The cards of the trick are written by OnPlay itself, card by card.
     for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = kept.card[seat];
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SaveCardPlan(k);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [k](CPlayer& player) { player.SaveCardPlan(k); });
 }

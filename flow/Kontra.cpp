@@ -38,9 +38,14 @@ bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
 
 bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(GameObject().Person()); }
 
-CPlayer& CMainFrame::ComputerOfSeat(int seat) {
-    return seat == 0 ? static_cast<CPlayer&>(EditGameObject().computer0)
-                     : static_cast<CPlayer&>(EditGameObject().computer1);
+const CPlayer& CMainFrame::ComputerOfSeat(int seat) const { return *GameObject().Player(seat == 0 ? 0 : 1); }
+
+bool CMainFrame::SeatAnnouncesKontra(int seat) {
+    return EditGameObject().Think(seat, [](CPlayer& player) { return CKontraDecision(player).AnnounceKontra(); });
+}
+
+bool CMainFrame::SeatAnnouncesRekontra(int seat) {
+    return EditGameObject().Think(seat, [](CPlayer& player) { return CKontraDecision(player).AnnounceRekontra(); });
 }
 
 void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
@@ -54,7 +59,7 @@ void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
 void CMainFrame::SayKontra(int seat) {
     WriteTrace(":SayKontra(" + std::to_string(seat) + ")", LOG_MAINFRAME);
     // Step 1: only a player who may still give Kontra.
-    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(EditGameObject().person);
+    const CPlayer& player = *GameObject().Player(seat == 0 || seat == 1 ? seat : kPersonSeat);
     if (!IsKontraPossible(player)) return;
     // Step 2: while the card play chooses for the person, Kontra is only suggested.
     if (!g_Game.DemoMode && g_ComputerFrame.CardAutoPlayFlag != 0) {
@@ -89,7 +94,7 @@ void CMainFrame::OnKontra() {
         return;
     }
     // Step 1: the soloist, a computer.
-    CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
+    const CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
     // Step 2: the person says Kontra and its mark shows at his seat.
     SaySeatTerm(kPersonSeat, TERM_KONTRA, false);
     g_Game.KontraState = KONTRA_SAID;
@@ -98,7 +103,7 @@ void CMainFrame::OnKontra() {
     // Step 3: the Kontra in the trace.
     WriteTrace(":OnKontra(" + GetPlayerName(kPersonSeat) + ":kontra)", LOG_MAINFRAME);
     // Step 4: the soloist may answer with Rekontra.
-    if (CKontraDecision(soloist).AnnounceRekontra()) {
+    if (SeatAnnouncesRekontra(soloist.seat)) {
         SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
         MarkKontraAtSeat(soloist.seat, IDS_MARK_REKONTRA);
         WriteTrace(":OnKontra(" + soloist.name + ":rekontra)", LOG_MAINFRAME);
@@ -112,9 +117,9 @@ void CMainFrame::OnKontra() {
 void CMainFrame::AskComputersKontra(int seat, int soloist) {
     if (seat != 0 && seat != 1) return;
     // Step 1: the computer of the seat.
-    CPlayer& player = ComputerOfSeat(seat);
+    const CPlayer& player = ComputerOfSeat(seat);
     // Step 2: it gives Kontra only when its judgement says so.
-    if (!CKontraDecision(player).AnnounceKontra()) return;
+    if (!SeatAnnouncesKontra(seat)) return;
     // Step 3: it says Kontra, and the status bar shows it beside the points.
     SaySeatTerm(seat, TERM_KONTRA, false);
     FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
@@ -127,10 +132,10 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     }
     if (soloist != 0 && soloist != 1) return;
     // Step 5: between the computers the person only reads along.
-    CPlayer& soloistPlayer = ComputerOfSeat(soloist);
+    const CPlayer& soloistPlayer = ComputerOfSeat(soloist);
     CMessageDialog kontra(RichTextKontra(1, player), 1, player.GetRuleNumber());
     RunGameMessage(kontra);
-    if (CKontraDecision(soloistPlayer).AnnounceRekontra()) {
+    if (SeatAnnouncesRekontra(soloist)) {
         SaySeatTerm(soloist, TERM_REKONTRA, false);
         NoteKontra(*this);
         CMessageDialog rekontra(RichTextKontra(2, soloistPlayer), 3, soloistPlayer.GetRuleNumber());
@@ -150,7 +155,7 @@ void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string
     const int said = g_Game.KontraState == KONTRA_SAID ? IDS_GIVE_KONTRA : IDS_GIVE_REKONTRA;
     const std::string text = PlayerMessage(name, platform::LoadString(said), false);
     // Step 5: the message, with the rule the player followed.
-    CPlayer& player = seat == 0 || seat == 1 ? ComputerOfSeat(seat) : static_cast<CPlayer&>(EditGameObject().person);
+    const CPlayer& player = *GameObject().Player(seat == 0 || seat == 1 ? seat : kPersonSeat);
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
     // Step 6: the status bar names Kontra or Rekontra, by turns with the points.
     if (g_Game.KontraState != KONTRA_NONE)
@@ -160,13 +165,13 @@ void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string
 void CMainFrame::ComputerKontra() {
     // Steps 1 to 3: Comp2 is asked only when Comp1 gave no Kontra.
     for (int seat = 0; seat < 2; ++seat) {
-        CPlayer& computer = ComputerOfSeat(seat);
-        if (!CKontraDecision(computer).AnnounceKontra()) continue;
+        const CPlayer& computer = ComputerOfSeat(seat);
+        if (!SeatAnnouncesKontra(seat)) continue;
         SaySeatTerm(seat, TERM_KONTRA, false);
         // The person's Rekontra advice only fills the rule number of his prompt: the game itself
         // changes only by his button.
         const int state = g_Game.KontraState, kontraSeat = g_Game.KontraSeat;
-        CKontraDecision(EditGameObject().person).AnnounceRekontra();
+        SeatAnnouncesRekontra(kPersonSeat);
         g_Game.KontraState = state;
         g_Game.KontraSeat = kontraSeat;
         const std::string text = RichTextKontra(1, computer);
@@ -174,10 +179,10 @@ void CMainFrame::ComputerKontra() {
             RunRekontraPrompt(text, computer.GetRuleNumber(), GameObject().Person().GetRuleNumber());
         } else if (g_Game.Soloist == 0 || g_Game.Soloist == 1) {
             // A computer soloist: the person only reads along, as before the computers' cards.
-            CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
+            const CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
             CMessageDialog kontra(text, 1, computer.GetRuleNumber());
             RunGameMessage(kontra);
-            if (CKontraDecision(soloist).AnnounceRekontra()) {
+            if (SeatAnnouncesRekontra(soloist.seat)) {
                 SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
                 CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
                 RunGameMessage(rekontra);

@@ -231,7 +231,9 @@ public:
     // --- Card moves between hands, skat and trick (flow/CardMoves.cpp) ---------------------------
     void SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged);
     void SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode);
-    void SwapCardsOpponents(CCards& skat, CPlayer& p0, CPlayer& p1, CPlayer& p2);
+    // The defenders' open exchange: the skat (in the trick while taken up) and the seats' hands,
+    // seat2 the soloist's.
+    void SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int seat2);
     void OnRevolution();
     void ManipulateClick(platform::Point point);
     void ManipulateDragEnd(platform::Point point);
@@ -290,7 +292,10 @@ public:
     void AskComputersKontra(int seat, int soloist);
     // Tells the person of a Kontra or Rekontra made since the serve read `earlierState`.
     void ShowKontraMessage(int earlierState, int seat, const std::string& name);
-    CPlayer& ComputerOfSeat(int seat);
+    const CPlayer& ComputerOfSeat(int seat) const;
+    // The seat's player decides on Kontra, and on Rekontra; true when he announces it.
+    bool SeatAnnouncesKontra(int seat);
+    bool SeatAnnouncesRekontra(int seat);
     // The label at the seat, kept in the current snapshot.
     void MarkKontraAtSeat(int seat, int stringId);
     void ComputerKontra();
@@ -464,7 +469,7 @@ public:
     void OnDeclare();
     void OnDeclared();
     // The declaration part of the game message; traces the game and sets play up.
-    std::string SetupGame(CPlayer& soloist, CPlayer& second, CPlayer& third);
+    std::string SetupGame(const CPlayer& soloist, const CPlayer& second, const CPlayer& third);
     void OnSortCards();
     // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
     bool SkatSwapPause(bool setPlayState);
@@ -602,7 +607,7 @@ public:
     void CheckEarlyFaceUp();
     // The player's remaining cards are laid open once the defenders can no longer make him take
     // a trick (the card he has just played counts as gone).
-    void LayDownCards(CPlayer& player, int card);
+    void LayDownCards(int seat, int card);
     // Before the person's first card as a defender: the Kontra advice on his card prompt.
     void AdviseKontra();
 

@@ -159,7 +159,7 @@ void CMainFrame::OnNewMatch() {
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {
         EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-        EditGameObject().Player(seat)->PreparePlay();
+        EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     }
     SelectEstimatedGame();
     // Step 8: the score on the table is painted afresh.

@@ -46,12 +46,12 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
         SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    CPlayer& player = *EditGameObject().Player(owner);
+    const CPlayer& player = *GameObject().Player(owner);
     const int required = Exchange().GroupPickedCards[winner + 1];
     // Step 5: the card is marked for its hand.
     auto pick = [&] {
         EditExchange().GroupPickedCards[owner + 1] = card;
-        player.SelectCard(3, card, true);
+        EditGameObject().SelectHandCard(owner, 3, card, true);
         EditExchange().KeyGroup = FocusOfSeat(owner);
     };
     // Step 3: a card the hand may play after the winner's; a second click takes it back, unless
@@ -61,7 +61,7 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
             pick();
         } else if (!CheckTrickWinnerCard(owner, true)) {
             EditExchange().GroupPickedCards[owner + 1] = 0;
-            player.SelectCard(4, 0, true);
+            EditGameObject().SelectHandCard(owner, 4, 0, true);
         }
         return;
     }
@@ -81,7 +81,7 @@ void CMainFrame::NextTrickKey(int key) {
     const int focused = Exchange().KeyGroup == 2 || Exchange().KeyGroup == 4 || Exchange().KeyGroup == 6
                             ? Exchange().KeyGroup / 2 - 1
                             : winner;
-    CPlayer& hand = *EditGameObject().Player(focused);
+    const CPlayer& hand = *GameObject().Player(focused);
     // The winner leads: any card of his; the others follow his marked card.
     auto playable = [&](int card) {
         return focused == winner || hand.CanPlayCard(card, Exchange().GroupPickedCards[winner + 1]);
@@ -89,10 +89,10 @@ void CMainFrame::NextTrickKey(int key) {
     auto follow = [&] { EditExchange().GroupPickedCards[focused + 1] = std::max(0, hand.GetSelectedCard()); };
     switch (key) {
         case VK_UP: {
-            CPlayer& winnerHand = *EditGameObject().Player(winner);
+            const CPlayer& winnerHand = *GameObject().Player(winner);
             if (winnerHand.GetSelectedCard() <= 0) {
                 // The winner's card first.
-                winnerHand.SelectCard(4, 0, true);
+                EditGameObject().SelectHandCard(winner, 4, 0, true);
                 EditExchange().KeyGroup = FocusOfSeat(winner);
                 EditExchange().GroupPickedCards[winner + 1] = std::max(0, winnerHand.GetSelectedCard());
             } else if (hand.GetSelectedCard() > 0) {
@@ -104,15 +104,15 @@ void CMainFrame::NextTrickKey(int key) {
                 for (int slot = 0; slot < hand.capacity && start <= 0; ++slot)
                     if (hand.present[slot]) start = hand.cards[slot];
                 if (start <= 0) return;
-                hand.SelectCard(3, start, true);
+                EditGameObject().SelectHandCard(focused, 3, start, true);
                 for (int step = 0; step < 10 && !playable(hand.GetSelectedCard()); ++step) {
-                    hand.SelectCard(2, 0, true);
+                    EditGameObject().SelectHandCard(focused, 2, 0, true);
                     if (hand.GetSelectedCard() == start) {
-                        hand.SelectCard(4, 0, true);
+                        EditGameObject().SelectHandCard(focused, 4, 0, true);
                         break;
                     }
                 }
-                if (hand.GetSelectedCard() > 0 && !playable(hand.GetSelectedCard())) hand.SelectCard(4, 0, true);
+                if (hand.GetSelectedCard() > 0 && !playable(hand.GetSelectedCard())) EditGameObject().SelectHandCard(focused, 4, 0, true);
                 follow();
             }
             return;
@@ -120,11 +120,11 @@ void CMainFrame::NextTrickKey(int key) {
         case VK_DOWN: {
             if (focused == winner) {
                 if (CheckTrickWinnerCard(winner, true)) return;
-                if (hand.GetSelectedCard() > 0) hand.SelectCard(4, 0, true);
+                if (hand.GetSelectedCard() > 0) EditGameObject().SelectHandCard(focused, 4, 0, true);
                 for (int seat = 0; seat < 3; ++seat) EditExchange().GroupPickedCards[seat + 1] = 0;
             } else if (hand.GetSelectedCard() > 0) {
                 // Lowered only: the hand's marked card stays as it was.
-                hand.SelectCard(4, 0, true);
+                EditGameObject().SelectHandCard(focused, 4, 0, true);
             } else {
                 EditExchange().KeyGroup = FocusOfSeat(SeatAfter(focused));
             }
@@ -135,7 +135,7 @@ void CMainFrame::NextTrickKey(int key) {
             if (hand.GetSelectedCard() <= 0) return;
             if (focused == winner && CheckTrickWinnerCard(winner, false)) return;
             for (int step = 0; step < 10; ++step) {
-                hand.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
+                EditGameObject().SelectHandCard(focused, key == VK_LEFT ? 1 : 2, 0, true);
                 if (playable(hand.GetSelectedCard())) break;
             }
             follow();

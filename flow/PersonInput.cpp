@@ -98,7 +98,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
             WC_InitDrag(g_Frame.hTableWnd, point.x, point.y, 0);
         } else if (state == STATE_PLAY && takenGroup == 3 &&
                    !GameObject().Person().IsSelectedCard(Exchange().GroupPickedCards[3])) {
-            EditGameObject().person.SelectCard(3, Exchange().GroupPickedCards[3], true);
+            EditGameObject().SelectHandCard(2, 3, Exchange().GroupPickedCards[3], true);
         }
         const int seat = takenGroup == 0 ? 3 : takenGroup - 1;
         const int taken = Exchange().GroupPickedCards[takenGroup];
@@ -199,8 +199,10 @@ void CMainFrame::AfterExchange() {
         SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
         g_Game.StopFlag = stop;
     } else if (g_Game.FlowState == STATE_QUERY) {
-        EditGameObject().person.AnalyseHand(0);
-        EditGameObject().person.PreparePlay();
+        EditGameObject().PersonThinks([](CPlayer& person) {
+            person.AnalyseHand(0);
+            person.PreparePlay();
+        });
     }
     ShowGameStatusDialog();
     RefreshEstimationAfterExchange();
@@ -322,7 +324,7 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
     }
     if (state == STATE_IDLE && TrickPlay().CourseShown) {
         rows.push_back(&GameObject().CourseSkat());
-        for (const CCards& played : GameObject().courseRows) rows.push_back(&played);
+        for (int seat = 0; seat < 3; ++seat) rows.push_back(&GameObject().CourseRow(seat));
     }
     if (std::none_of(rows.begin(), rows.end(), [card](const CCards* row) { return row->HasCard(card); })) return;
     // One card shines at a time: the one named before goes dark again.
@@ -334,8 +336,8 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
 
 bool CMainFrame::IsPersonHandInvalid(const platform::Rect& update) {
     if (::IsWindow(Prompts().PromptDialog)) {
-        if (update.top > EditGameObject().person.GetSlotPosition(0).y) {
-            EditGameObject().person.Relayout(update);
+        if (update.top > EditGameObject().SlotPosition(TableRow::Person, 0).y) {
+            EditGameObject().RelayoutRow(TableRow::Person, update);
             return false;
         }
         return true;

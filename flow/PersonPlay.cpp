@@ -4,6 +4,7 @@
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
+#include "flow/GameObject.h"
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/VoidTable.h"
 #include "model/CardCodes.h"
@@ -55,14 +56,14 @@ void CMainFrame::ClickPlay(platform::Point point) {
     const int card = Exchange().GroupPickedCards[3];
     // 1. Only a picked card, and only when the person may play.
     if (card <= 0 || !PersonMayPlay()) return;
-    CPerson& person = EditGameObject().person;
+    const CPerson& person = GameObject().Person();
     const int ouvert = g_Game.OuvertAnnounced;
     WriteTrace(":ClickPlay(" + CardTraceText(person, card) + ")", LOG_MAINFRAME);
     // 2. Without the suggestion the turn notice goes.
     if (!g_Settings.Options.Suggest) MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     // 3. Only a release over the raised card plays it.
     if (person.IsSelectedCard(card)) {
-        person.SelectCard(4, 0, false);
+        EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
         if (WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1) != card) return;
     }
     // 4. Leading another suit than the one chosen for him under the continue bar, the person
@@ -70,9 +71,12 @@ void CMainFrame::ClickPlay(platform::Point point) {
     const int picked = person.PickedCard;
     if (g_Game.Forehand == kPersonSeat && IsCardCode(picked) && GetCardSuit(picked, true) != GetCardSuit(card, true) &&
         (GameObject().Player(0)->PickedCard != 0 || GameObject().Player(1)->PickedCard != 0)) {
-        int none = 0;
-        EditGameObject().computer0.SetPickedCard(&none);
-        EditGameObject().computer1.SetPickedCard(&none);
+        for (int seat = 0; seat < 2; ++seat) {
+            EditGameObject().Think(seat, [](CPlayer& computer) {
+                int none = 0;
+                computer.SetPickedCard(&none);
+            });
+        }
         SetStatusPane(0, platform::LoadString(IDS_FOREHAND_CARD_RELEASED));
     }
     // 5. The follow rule.
@@ -87,12 +91,12 @@ void CMainFrame::ClickPlay(platform::Point point) {
     g_ComputerFrame.CardAutoPlayFlag = 1;
     g_Game.RealPlayFlag = 0;
     g_ComputerFrame.PersonPendingCard = card;
-    const int suggested = person.ChooseCardForTrick(&EditGameObject().trick);
+    const int suggested = SuggestedCard(EditGameObject(), kPersonSeat);
     g_Game.RealPlayFlag = 1;
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(suggested) && suggested != card &&
         (card == person.forcedCard || GetCardSuit(card, true) != GetCardSuit(suggested, true))) {
-        person.forcedCard = forced;
+        EditGameObject().PersonThinks([forced](CPlayer& planner) { planner.forcedCard = forced; });
         if (g_Game.OuvertAnnounced != ouvert) g_Game.OuvertAnnounced = 0;
     }
     // 7. The card goes into the trick.
@@ -100,7 +104,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     // 8. The Null soloist following a trick lays his rest open once nothing can make him take one.
     if (g_Game.GameType == GAME_NULL && g_Game.Soloist == kPersonSeat && g_Game.Forehand != kPersonSeat &&
         g_ComputerFrame.PersonPendingCard != NO_CARD)
-        LayDownCards(person, NO_CARD);
+        LayDownCards(kPersonSeat, NO_CARD);
     // 9. The play goes on; no card of the person's waits.
     PostMessage(WM_COMMAND, CM_PLAY);
     g_ComputerFrame.PersonPendingCard = -1;
@@ -133,7 +137,7 @@ void CMainFrame::DragPlay(platform::Point point) {
 
 // The play keys while the person's card is awaited.
 void CMainFrame::PlayKey(int key) {
-    CPerson& person = EditGameObject().person;
+    const CPerson& person = GameObject().Person();
     auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, GameObject().Trick()); };
     switch (key) {
         case VK_RETURN: {
@@ -147,12 +151,13 @@ void CMainFrame::PlayKey(int key) {
             const int card = person.cards[slot];
             g_ComputerFrame.CardAutoPlayFlag = 1;
             g_Game.RealPlayFlag = 0;
-            const int suggested = person.ChooseCardForTrick(&EditGameObject().trick);
+            const int suggested = SuggestedCard(EditGameObject(), kPersonSeat);
             g_Game.RealPlayFlag = 1;
             g_ComputerFrame.CardAutoPlayFlag = 0;
-            if (IsCardCode(suggested) && suggested != card) person.forcedCard = 0;
+            if (IsCardCode(suggested) && suggested != card)
+                EditGameObject().PersonThinks([](CPlayer& planner) { planner.forcedCard = 0; });
             SetPause(3);
-            if (person.IsSelectedCard(card)) person.SelectCard(4, 0, false);
+            if (person.IsSelectedCard(card)) EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
             PlayPersonCard(slot, false);
             EditTrickPlay().SelectedSlot = -1;
             EditExchange().GroupPickedCards[3] = 0;
@@ -164,21 +169,21 @@ void CMainFrame::PlayKey(int key) {
         case VK_RIGHT: {
             // The raised card moves on until the follow rule allows it (at most 11 steps).
             for (int step = 0; step < 11; ++step) {
-                EditTrickPlay().SelectedSlot = person.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
+                EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, key == VK_LEFT ? 1 : 2, 0, true);
                 if (valid(TrickPlay().SelectedSlot)) break;
             }
             return;
         }
         case VK_UP:
         case VK_DOWN: {
-            EditTrickPlay().SelectedSlot = person.SelectCard(4, 0, true);
+            EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
             if (TrickPlay().SelectedSlot < 0 || valid(TrickPlay().SelectedSlot)) return;
             if (key == VK_UP) {
-                EditTrickPlay().SelectedSlot = person.SelectCard(4, 0, true);
+                EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
                 return;
             }
             for (int step = 0; step < 11 && !valid(TrickPlay().SelectedSlot); ++step)
-                EditTrickPlay().SelectedSlot = person.SelectCard(2, 0, true);
+                EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, 2, 0, true);
             return;
         }
         default: return;

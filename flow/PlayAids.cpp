@@ -40,30 +40,28 @@ void CMainFrame::OnSuggestExchange() {
         WriteTrace(":OnSuggestExchange(refused)", LOG_MAINFRAME);
         return;
     }
-    if (g_Game.Soloist == 0)
-        SwapCardsOpponents(EditGameObject().trick, EditGameObject().person, EditGameObject().computer1,
-                           EditGameObject().computer0);
-    else
-        SwapCardsOpponents(EditGameObject().trick, EditGameObject().computer0, EditGameObject().person,
-                           EditGameObject().computer1);
+    if (g_Game.Soloist == 0) SwapCardsOpponents(true, 2, 1, 0);
+    else SwapCardsOpponents(true, 0, 2, 1);
     if (g_Game.DemoMode) SetTimer(TM_DEMO_FINISH_OR_PLAY, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
 }
 
 void CMainFrame::CheckEarlyFaceUp() {
     if (!g_Settings.Settings.Safe || !g_ComputerFrame.FaceUpAnnouncePending) return;
-    CPlayer* leader = EditGameObject().Player(g_Game.Forehand);
+    const int forehand = g_Game.Forehand;
+    const CPlayer* leader = GameObject().Player(forehand);
     if (!leader) return;
-    if (g_Game.Forehand != g_Game.Soloist && !leader->IsDurchmarschAim()) return;
+    if (forehand != g_Game.Soloist && !leader->IsDurchmarschAim()) return;
+    CSkat& game = EditGameObject();
     switch (g_Game.GameType) {
         case GAME_CLUBS:
         case GAME_SPADES:
         case GAME_HEARTS:
-        case GAME_DIAMONDS: CSuitSoloistPlay(*leader).EarlyFaceUpSuit(); break;
-        case GAME_GRAND: CGrandPlay(*leader).EarlyFaceUpGrand(); break;
+        case GAME_DIAMONDS: game.Think(forehand, [](CPlayer& p) { CSuitSoloistPlay(p).EarlyFaceUpSuit(); }); break;
+        case GAME_GRAND: game.Think(forehand, [](CPlayer& p) { CGrandPlay(p).EarlyFaceUpGrand(); }); break;
         case GAME_RAMSCH:
-            CGrandPlay(*leader).EarlyFaceUpGrand();
+            game.Think(forehand, [](CPlayer& p) { CGrandPlay(p).EarlyFaceUpGrand(); });
             if (g_Game.OuvertAnnounced)
-                for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->SetPartner(leader);
+                for (int seat = 0; seat < 3; ++seat) game.LinkPartner(seat, forehand);
             break;
         default: break;  // Null and Revolution are never laid open early
     }
@@ -71,19 +69,19 @@ void CMainFrame::CheckEarlyFaceUp() {
     if (g_Game.EarlyFaceUp == 1) MatchSeries().NoteFaceUp(g_Game.Forehand);
 }
 
-void CMainFrame::LayDownCards(CPlayer& player, int card) {
+void CMainFrame::LayDownCards(int seat, int card) {
     // Not while a suggestion is being worked out, only with the setting, and only a rest the
     // defenders can no longer force a trick on.
     if (g_ComputerFrame.CardAutoPlayFlag || !g_Settings.Settings.Safe ||
-        !CNullPlay(player).EvaluateNullFollow(card, -1))
+        !EditGameObject().Think(seat, [card](CPlayer& player) { return CNullPlay(player).EvaluateNullFollow(card, -1); }))
         return;
-    if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(player.seat);
-    EditGameObject().LayDownHand(player.seat);
+    if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(seat);
+    EditGameObject().LayDownHand(seat);
     if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
 }
 
 void CMainFrame::AdviseKontra() {
-    if (!::IsWindow(Prompts().PromptDialog) || !CKontraDecision(EditGameObject().person).DecideKontra()) return;
+    if (!::IsWindow(Prompts().PromptDialog) || !EditGameObject().PersonThinks([](CPlayer& person) { return CKontraDecision(person).DecideKontra(); })) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
         const int rule = GameObject().Person().GetRuleNumber();

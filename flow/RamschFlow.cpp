@@ -45,8 +45,8 @@ bool IsJack(int card) { return IsCardCode(card) && GetCardRank(card) == kJackRan
 // The advice on the person's Grand Hand bar: Grand Hand with its rule when his hand holds one
 // (the bar's rule button and the rule help then name the rule), else Durchmarsch or Ramsch.
 std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
-    if (frame.EditGameObject().person.InitPlayEstimate()) {
-        frame.EditGameObject().person.ChooseGame(-1);
+    if (frame.EditGameObject().PersonThinks([](CPlayer& person) { return person.InitPlayEstimate(); })) {
+        frame.EditGameObject().PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
         // Choosing may change the game record: the offer is still made in a Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
@@ -95,9 +95,10 @@ void CMainFrame::InitRamschPickup() {
 void CMainFrame::ApplyRamschChoice(int seat) {
     if (g_Game.GameType != GAME_RAMSCH || seat < 0 || seat > 2) return;
     for (int s = 0; s < 3; ++s) {
-        CPlayer& player = *EditGameObject().Player(s);
-        if (s == seat) CSuitSoloistPlay(player).CheckDurchmarsch();
-        else player.SetDurchmarsch(0, -1);
+        EditGameObject().Think(s, [s, seat](CPlayer& player) {
+            if (s == seat) CSuitSoloistPlay(player).CheckDurchmarsch();
+            else player.SetDurchmarsch(0, -1);
+        });
     }
 }
 
@@ -158,12 +159,12 @@ void CMainFrame::OnPassOnRamsch() {
     WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
     MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
     if (s == kPersonSeat) {
-        EditGameObject().person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+        EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
         PickupRamsch(1);
         return;
     }
     if (g_Settings.Settings.Rule) {
-        CPlayer& player = *EditGameObject().Player(s);
+        const CPlayer& player = *GameObject().Player(s);
         CMessageDialog message(PlayerMessage(player.name, platform::LoadString(IDS_I_PASS_ON), true), 0,
                                player.GetRuleNumber());
         RunGameMessage(message);
@@ -203,11 +204,14 @@ void CMainFrame::OnPushSkat() {
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     EditExchange().ActiveGroups = 0;
-    EditGameObject().person.RemoveCards(false);
-    EditGameObject().person.Sort();
-    EditGameObject().person.PaintCards(0);
-    ResetPlayAnalysis(EditGameObject().person);
-    EditGameObject().person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+    CSkat& game = EditGameObject();
+    game.RemoveRow(TableRow::Person, false);
+    game.SortRow(TableRow::Person);
+    game.PaintRow(TableRow::Person, 0);
+    game.PersonThinks([](CPlayer& person) {
+        ResetPlayAnalysis(person);
+        person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+    });
     if (g_Game.StopFlag == StopState::Running) PickupRamsch(1);
 }
 
@@ -218,8 +222,9 @@ void CMainFrame::GrandHand(int mode) {
     // Step 1: the bid limits and the Durchmarsch plans of all three.
     for (int seat = 0; seat < 3; ++seat)
         EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-    for (int seat = 0; seat < 2; ++seat) EditGameObject().Player(seat)->PlanPlay(false);
-    EditRamsch().GrandHandDurchmarsch = EditGameObject().person.PlanPlay(false) ? 1 : 0;
+    const auto planPlay = [](CPlayer& player) { return player.PlanPlay(false); };
+    for (int seat = 0; seat < 2; ++seat) EditGameObject().Think(seat, planPlay);
+    EditRamsch().GrandHandDurchmarsch = EditGameObject().PersonThinks(planPlay) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
         while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 &&
@@ -270,15 +275,15 @@ void CMainFrame::PlayPersonsGrandHand() {
 // A computer's turn in the offer: Grand Hand (true; the declaration follows), or Ramsch and the
 // turn goes on.
 bool CMainFrame::ComputerAnswersGrandHand(int s) {
-    CPlayer& computer = *EditGameObject().Player(s);
-    if (computer.InitPlayEstimate()) {
+    const CPlayer& computer = *GameObject().Player(s);
+    if (EditGameObject().Think(s, [](CPlayer& player) { return player.InitPlayEstimate(); })) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
         MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
         Declare();
         // The person's suit tops for the statistics, as the game now stands (the analysis lists them
         // with its small cards).
-        ListSmallCards(EditGameObject().person);
+        EditGameObject().PersonThinks([](CPlayer& person) { ListSmallCards(person); });
         EditRun().BusyFlag = 0;
         return true;
     }
@@ -316,7 +321,9 @@ void CMainFrame::StartRamschPickupRound() {
     // has begun by now).
     if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag != StopState::Running) return;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
-    if (EditGameObject().person.PlanPlay(false)) advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-    else if (EditGameObject().person.AnalysePlayRisk()) advice = IDS_ADVICE_PASS_ON_SKAT;
+    if (EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(false); }))
+        advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
+    else if (EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); }))
+        advice = IDS_ADVICE_PASS_ON_SKAT;
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }

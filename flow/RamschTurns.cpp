@@ -83,7 +83,7 @@ void CMainFrame::PickupRamsch(int ask) {
     } else if (s == kPersonSeat && ::IsWindow(Prompts().PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.
         if (RamschResumePause()) return;
-        EditGameObject().person.PreparePlay();
+        EditGameObject().PersonThinks([](CPlayer& person) { person.PreparePlay(); });
         ++g_Game.PartyTricks[kPersonSeat];
     } else if (s == kPersonSeat) {
         return OfferRamschSkatToPerson();
@@ -138,13 +138,12 @@ void CMainFrame::BeginRamschPlay() {
 
 // A computer's turn with the skat; false when the game was stopped meanwhile.
 bool CMainFrame::ComputerTakesRamschTurn(int s) {
-    CPlayer& computer = *EditGameObject().Player(s);
     {
         BusyStep busy(*this);
-        computer.HandleRamschSkat(EditGameObject());
+        EditGameObject().ThinkOnSkat(s, false, [](CPlayer& computer, CCards& skat) { computer.HandleRamschSkat(skat); });
     }
     if (g_Game.StopFlag != StopState::Running) return false;
-    computer.PreparePlay();
+    EditGameObject().Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
     RefreshEstimationOf(s);
     ++g_Game.PartyTricks[s];
     return true;
@@ -153,8 +152,10 @@ bool CMainFrame::ComputerTakesRamschTurn(int s) {
 // The person's turn begins: the Ramsch skat bar with its advice.
 void CMainFrame::OfferRamschSkatToPerson() {
     SetFlowState(STATE_QUERY);
-    ResetPlayAnalysis(EditGameObject().person);
-    g_Game.SchwarzAnnounced = EditGameObject().person.PlanPlay(false) ? 1 : 0;
+    g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) {
+        ResetPlayAnalysis(person);
+        return person.PlanPlay(false);
+    }) ? 1 : 0;
     CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
     EditPrompts().RamschSkatPrompt = Prompts().PromptDialog;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
@@ -163,8 +164,8 @@ void CMainFrame::OfferRamschSkatToPerson() {
     if (g_Game.SchwarzAnnounced) {
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
         rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
-    } else if (EditGameObject().person.AnalysePlayRisk()) {
-        EditGameObject().person.ChooseGame(-1);
+    } else if (EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); })) {
+        EditGameObject().PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
         // Choosing may change the game record: the game stays a plain Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
@@ -210,14 +211,14 @@ void CMainFrame::OnPickupRamsch() {
     MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
     SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
     ShowGameStatusDialog();
-    EditGameObject().person.DecideRamschSkat(EditGameObject(), true);
-    g_Game.SchwarzAnnounced = EditGameObject().person.PlanPlay(true) ? 1 : 0;
+    EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
+    g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
     if (bar) ::SetFocus(bar->Handle());
     EditExchange().ActiveGroups = 9;
     SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
-    EditGameObject().person.TakeSkatCounts(GameObject().Trick());
+    EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(GameObject().Trick()); });
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
         const int rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
@@ -237,9 +238,9 @@ void CMainFrame::OnDurchmarschHint() {
         return;
     }
     // The plan looks at the skat where it lies: in the trick row while the person exchanges.
-    if (exchanging) EditGameObject().person.DecideRamschSkat(EditGameObject().trick, true);
-    else EditGameObject().person.DecideRamschSkat(EditGameObject(), false);
-    const bool advised = EditGameObject().person.PlanPlay(true);
+    EditGameObject().PersonThinksOnSkat(
+        exchanging, [exchanging](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, exchanging); });
+    const bool advised = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); });
     std::string advice;
     if (g_Game.SchwarzAnnounced == 1) {
         if (!advised) advice = platform::LoadString(IDS_DURCHMARSCH_NOT_ADVISED);
@@ -247,13 +248,14 @@ void CMainFrame::OnDurchmarschHint() {
         advice = platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH);
     }
     ShowRamschAdvice(advice);
-    EditGameObject().person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
+    EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
 }
 
 // The demonstration's person lays away as the computer would and pushes the skat on.
 void CMainFrame::DemoPushRamschSkat() {
     if (!RamschExchangeRunning()) return;
     // A suggestion swapping cards already lays away for him; the push follows it.
-    if (!Ramsch().SkatSuggestionRunning) EditGameObject().person.SuggestSkat(EditGameObject().trick, true);
+    if (!Ramsch().SkatSuggestionRunning)
+        EditGameObject().PersonThinksOnSkat(true, [](CPlayer& person, CCards& skat) { person.SuggestSkat(skat, true); });
     PressButton(BTN_FINISH_SWAP);
 }

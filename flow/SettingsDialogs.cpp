@@ -176,11 +176,10 @@ void CMainFrame::OnConfiguration() {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
             EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-            EditGameObject().Player(seat)->PreparePlay();
+            EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
         }
-        CCards* rows[] = {&EditGameObject(), EditGameObject().Player(0), EditGameObject().Player(1),
-                          EditGameObject().Player(2)};
-        for (CCards* row : rows) row->RemoveCards(true);
+        for (TableRow row : {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person})
+            EditGameObject().RemoveRow(row, true);
     }
     // Step 3: the trick estimation follows.
     if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();

@@ -30,8 +30,13 @@ constexpr int kLaidAway = 1000, kNotRecommended = 2000, kOverbid = 3000;
 }  // namespace
 
 void CMainFrame::OnSuggestSkat() {
-    CPerson& person = EditGameObject().person;
-    CCards& skatRow = EditGameObject().trick;
+    const CPerson& person = GameObject().Person();
+    const CTrick& skatRow = GameObject().Trick();
+    // The person's lay-away of the skat in the trick row: carryOut lays away, else only values it.
+    const auto suggestSkat = [this](bool carryOut) {
+        return EditGameObject().PersonThinksOnSkat(
+            true, [carryOut](CPlayer& planner, CCards& skat) { return planner.SuggestSkat(skat, carryOut); });
+    };
     // The two skat cards lie in the trick row while the person holds the skat; anywhere else
     // there is nothing to lay away.
     // A suggestion already moving cards is not begun again: its second swap would take the cards
@@ -56,12 +61,12 @@ void CMainFrame::OnSuggestSkat() {
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
     FrameTimers().ResetIdle();
-    person.AnalyseHand(0);
+    EditGameObject().PersonThinks([](CPlayer& planner) { planner.AnalyseHand(0); });
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
         // person's Finish, the demonstration's timer) follows once both cards lie.
         EditRamsch().SkatSuggestionRunning = 1;
-        person.SuggestSkat(skatRow, true);
+        suggestSkat(true);
         EditRamsch().SkatSuggestionRunning = 0;
         if (Ramsch().PushAfterSuggestion) {
             EditRamsch().PushAfterSuggestion = 0;
@@ -80,14 +85,14 @@ void CMainFrame::OnSuggestSkat() {
             if (t == GAME_NULL) {
                 // Null Ouvert at 46 wins over whatever came before.
                 g_Game.OuvertAnnounced = 1;
-                if (person.SuggestSkat(skatRow, false) == 46) {
+                if (suggestSkat(false) == 46) {
                     best = 46;
                     bestType = GAME_NULL;
                     suffix = platform::LoadString(IDS_SUFFIX_OUVERT);
                 }
                 g_Game.OuvertAnnounced = 0;
             }
-            const int r = person.SuggestSkat(skatRow, false);
+            const int r = suggestSkat(false);
             if (r > 0 && r > best) {
                 best = r;
                 bestType = t;
@@ -100,7 +105,7 @@ void CMainFrame::OnSuggestSkat() {
         g_Game.SchneiderAnnounced = schneider;
         g_Game.SchwarzAnnounced = schwarz;
         // 5. The lay-away for the game as it stands.
-        const int result = person.SuggestSkat(skatRow, true);
+        const int result = suggestSkat(true);
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);

@@ -103,7 +103,7 @@ void CMainFrame::Startup() {
 
     // Step 8: real play; the random source is seeded and the decks of cards, balloons and symbols made.
     g_Game.RealPlayFlag = 1;
-    StartupSkat(EditGameObject(), g_Frame.hTableWnd, *this);
+    StartupSkat(GameObject(), g_Frame.hTableWnd, *this);
 
     // Step 9: the uncover marks carry over from the cheat marks.
     g_Flow.UncoverBits = ((g_Game.CheatMask & 256) ? 1 : 0) | ((g_Game.CheatMask & 512) ? 2 : 0);

@@ -56,10 +56,10 @@ private:
 void CMainFrame::OnSuggestGame() {
     // Step 1: the person, and with Settings/Suggest the two computers.
     const bool listAll = g_Settings.Settings.Suggest != 0;
-    std::vector<CPlayer*> players{&EditGameObject().person};
+    std::vector<int> seats{2};
     if (listAll) {
-        players.push_back(&EditGameObject().computer0);
-        players.push_back(&EditGameObject().computer1);
+        seats.push_back(0);
+        seats.push_back(1);
     }
     GameSuggestionContext context;
     context.flowState = g_Game.FlowState;
@@ -70,27 +70,27 @@ void CMainFrame::OnSuggestGame() {
     context.listAll = listAll;
 
     CGameSuggestion suggestion;
-    for (CPlayer* player : players) {
+    for (int seat : seats) {
         // Step 2.1: the options as they stand after the skat was picked up, else as dealt.
         int options[9][13];
-        {
-            KeepGameAsItIs keep(*player);
+        EditGameObject().ThinkOnSkat(seat, true, [&options](CPlayer& player, CCards& skatRow) {
+            KeepGameAsItIs keep(player);
             int(*evaluated)[13] = nullptr;
             if (g_Game.FlowState == STATE_ASK) {
                 const int mode = g_Game.Soloist == 2 && g_Game.StopFlag == StopState::Running ? 4 : 0;
-                evaluated = player->SuggestGame(mode, EditGameObject().trick);
+                evaluated = player.SuggestGame(mode, skatRow);
             } else {
-                evaluated = player->ChooseGame(0);
+                evaluated = player.ChooseGame(0);
             }
             std::memcpy(options, evaluated, sizeof options);
-        }
+        });
         // Step 2.4: a break is pending; nothing is shown.
         if (g_Game.StopFlag != StopState::Running) {
             WriteTrace(":OnSuggestGame(stopped)", LOG_MAINFRAME);
             return;
         }
         // Each player's playable games join the suggestion.
-        suggestion.AddPlayer(player->name, options, context);
+        suggestion.AddPlayer(GameObject().Player(seat)->name, options, context);
     }
     // Step 3: the suggestion in the trace.
     WriteTrace(":OnSuggestGame(" + suggestion.Trace() + ")", LOG_MAINFRAME);

@@ -46,8 +46,7 @@ void CMainFrame::OnSuggest() {
         g_Settings.Options.Suggest = 0;
         if (g_Game.FlowState != STATE_IDLE) {
             for (int seat = 0; seat < 3; ++seat) {
-                CPlayer& player = *EditGameObject().Player(seat);
-                if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, true);
+                if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, true);
             }
             EditTrickPlay().SelectedSlot = -1;
         }

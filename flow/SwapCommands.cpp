@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kMarkSwapped = 8;
 constexpr int kWithJacks = 8;
-constexpr int kJack = 5;
 
 // The two suits of each pair the suit dialog offers (1..6), by suit index.
 constexpr int kSuitPairs[7][2] = {{-1, -1}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
@@ -70,13 +69,7 @@ void CMainFrame::OnSwapCardsMode() {
     MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
-    for (CCards* row :
-         {static_cast<CCards*>(&EditGameObject().computer0), static_cast<CCards*>(&EditGameObject().computer1),
-          static_cast<CCards*>(&EditGameObject().person), static_cast<CCards*>(&EditGameObject())}) {
-        row->Restore(true);
-        row->Sort();
-        row->PaintCards(0);
-    }
+    EditGameObject().LayOutDealtCards();
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5: the status window, and the exchange's hint in the status bar.
@@ -135,9 +128,7 @@ void CMainFrame::OnSwapHands() {
     OnBreak();
     CheckCheat(kMarkSwapped, 1);
     static constexpr int kPairs[4][2] = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
-    CPlayer& first = *EditGameObject().Player(kPairs[code][0]);
-    CPlayer& second = *EditGameObject().Player(kPairs[code][1]);
-    first.dealt.swap(second.dealt);
+    EditGameObject().SwapDealtHands(kPairs[code][0], kPairs[code][1]);
     ReplaySwappedDeal();
 }
 
@@ -157,18 +148,7 @@ void CMainFrame::OnSwapSuits() {
     // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
     // suits change places, the Jacks only when asked.
     const int a = kSuitPairs[pair][0], b = kSuitPairs[pair][1];
-    std::vector<int>* rows[4] = {&EditGameObject().computer0.dealt, &EditGameObject().computer1.dealt,
-                                 &EditGameObject().person.dealt, &EditGameObject().dealt};
-    for (std::vector<int>* row : rows) {
-        for (int& card : *row) {
-            if (!IsCardCode(card)) continue;
-            const int rank = GetCardRank(card);
-            if (rank == kJack && (code & kWithJacks) == 0) continue;
-            const int suit = GetCardSuit(card, true);
-            if (suit == a) card = CardCodeOf(rank, b);
-            else if (suit == b) card = CardCodeOf(rank, a);
-        }
-    }
+    EditGameObject().SwapDealtSuits(a, b, (code & kWithJacks) != 0);
     ReplaySwappedDeal();
 }
 
@@ -177,10 +157,6 @@ void CMainFrame::ReplaySwappedDeal() {
     OnRepeat();
     KillTimer(TM_ASSIGN);
     AssignedCards();
-    for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& hand = *EditGameObject().Player(seat);
-        for (std::size_t slot = 0; slot < hand.dealt.size() && slot < hand.cards.size(); ++slot)
-            hand.dealt[slot] = hand.cards[slot];
-    }
+    EditGameObject().KeepHandsAsDealt();
     if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
 }

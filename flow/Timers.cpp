@@ -120,21 +120,26 @@ void CMainFrame::OnTimer(unsigned id) {
         // Durchmarsch box only advises, so the bar's own answer follows it.
         case TM_DEMO_GRAND_HAND:
             if (OpenBarAs<CGrandHandDialog>(*this))
-                PressButton(EditGameObject().person.InitPlayEstimate() ? BTN_GRAND_HAND : BTN_RAMSCH);
+                PressButton(EditGameObject().PersonThinks([](CPlayer& person) { return person.InitPlayEstimate(); })
+                                ? BTN_GRAND_HAND
+                                : BTN_RAMSCH);
             break;
         case TM_DEMO_RAMSCH_SKAT:
             if (OpenBarAs<CSkatRamschDialog>(*this)) {
-                if (EditGameObject().person.PlanPlay(false)) {
+                if (EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(false); })) {
                     PressButton(BTN_DURCHMARSCH);
                     PressButton(BTN_PASS_ON);
                 } else {
-                    PressButton(EditGameObject().person.AnalysePlayRisk() ? BTN_PASS_ON : BTN_PICKUP);
+                    PressButton(EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); })
+                                    ? BTN_PASS_ON
+                                    : BTN_PICKUP);
                 }
             }
             break;
         case TM_DEMO_END_SWAP_RAMSCH:
             if (OpenBarAs<CEndSwapRamschDialog>(*this)) {
-                if (EditGameObject().person.PlanPlay(false)) PressButton(BTN_DURCHMARSCH);
+                if (EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(false); }))
+                    PressButton(BTN_DURCHMARSCH);
                 PressButton(BTN_SUGGEST);
             }
             break;

@@ -6,6 +6,7 @@
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
+#include "flow/GameObject.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/VoidTable.h"
@@ -186,7 +187,7 @@ void CMainFrame::AskPersonForCard() {
     ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
-    if (g_Settings.Options.Suggest) EditGameObject().person.SelectCard(6, 0, false);
+    if (g_Settings.Options.Suggest) EditGameObject().SelectHandCard(kPersonSeat, 6, 0, false);
     SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
     AdviseKontra();
 }
@@ -216,12 +217,13 @@ void CMainFrame::EndTrick() {
     ShowMatchState();
     // 2. In Null and Revolution the soloist marks his outstanding cards; the trick's winner notes the suits.
     if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
-        CPlayer& soloist = *EditGameObject().Player(g_Game.Soloist);
-        soloist.MarkOutstandingCards();
+        const auto markOutstanding = [](CPlayer& soloist) { soloist.MarkOutstandingCards(); };
+        EditGameObject().Think(g_Game.Soloist, markOutstanding);
         const int winner = g_Game.TrickWinner;
-        EditGameObject().Player(winner)->NoteTrickLeader(GetCardSuit(trick.cards[g_Game.Soloist], false),
-                                                         GetCardSuit(trick.cards[winner], false));
-        if (g_Game.OuvertAnnounced) soloist.MarkOutstandingCards();
+        const int soloistSuit = GetCardSuit(trick.cards[g_Game.Soloist], false);
+        const int winnerSuit = GetCardSuit(trick.cards[winner], false);
+        EditGameObject().Think(winner, [=](CPlayer& player) { player.NoteTrickLeader(soloistSuit, winnerSuit); });
+        if (g_Game.OuvertAnnounced) EditGameObject().Think(g_Game.Soloist, markOutstanding);
     }
     // 3. A computer soloist who announced Ouvert lays his cards open.
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
@@ -250,11 +252,11 @@ void CMainFrame::EndTrick() {
         if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.GameType != GAME_RAMSCH &&
             CollectSuit(*GameObject().Player(g_Game.Soloist), g_Game.GameType, false, trumpsOut) > 0)
             reference = trumpsOut[0];
-        ControlSuits(&EditGameObject());
+        EditGameObject().NoteSuitsShown(ControlSuits);
         EditGameObject().NoteTrumpsShown(reference);
         ShowGameStatusDialog();
         ShowDataDialog(0, 1);
-        EditGameObject().Player(leader)->Preferred(trick);
+        EditGameObject().Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
         EditGameObject().CountTrick();
         if (TricksCounted() < 10) {
             buttonText = IDS_PLAY_CARD;
@@ -315,11 +317,10 @@ void CMainFrame::OnNextTrick() {
     g_Settings.Options.SupportSuspended = 1;
     // 5. The cards chosen for the next trick become the players' picked cards.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
         int selected = Exchange().GroupPickedCards[seat + 1];
-        player.SetPickedCard(&selected);
+        EditGameObject().Think(seat, [&selected](CPlayer& player) { player.SetPickedCard(&selected); });
         EditExchange().GroupPickedCards[seat + 1] = 0;
-        if (player.GetSelectedCard() > 0) player.SelectCard(4, 0, false);
+        if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, false);
     }
     // 6. A computer may give Kontra.
     ComputerKontra();
@@ -363,14 +364,14 @@ void CMainFrame::OnSuggestCard() {
     SetPause(3);
     // 2. The computer's card for the person, chosen in shadow, becomes his chosen slot.
     if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2) {
-        CPerson& person = EditGameObject().person;
+        const CPerson& person = GameObject().Person();
         g_ComputerFrame.CardAutoPlayFlag = 1;
         g_Game.RealPlayFlag = 0;
-        const int card = person.ChooseCardForTrick(&EditGameObject().trick);
+        const int card = SuggestedCard(EditGameObject(), kPersonSeat);
         g_Game.RealPlayFlag = 1;
         g_ComputerFrame.CardAutoPlayFlag = 0;
         if (IsCardCode(card)) {
-            const int slot = person.SelectCard(3, card, true);
+            const int slot = EditGameObject().SelectHandCard(kPersonSeat, 3, card, true);
             EditTrickPlay().SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
             char text[96];
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
@@ -398,7 +399,7 @@ void CMainFrame::DemoPlayPersonCard() {
     }
     // 3. Otherwise the computer logic serves for him.
     if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
-        EditGameObject().person.SetPartner(EditGameObject().Player(g_Game.Soloist));
+        EditGameObject().LinkPartner(kPersonSeat, g_Game.Soloist);
     const int card = EditGameObject().ServeCard(kPersonSeat, ServeByStrategy);
     if (!IsCardCode(card)) return;
     EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;

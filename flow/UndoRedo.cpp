@@ -81,7 +81,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     else MatchSeries().NoteFaceUp(LayDownSeat(GameObject()));
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
+        EditGameObject().SetUpPlayer(seat, [&record, seat](CPlayer& player) {
         player.FaceUpSeen = record.abandonOffer[seat];
         player.handInfo = record.handInfo[seat];
         player.forcedCard = record.forcedCard[seat];
@@ -95,6 +95,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
             player.SuitPlanSlots[suit].Flag = record.suitPlan[seat][2 * suit + 1];
             player.playedSuit[suit] = record.playedSuit[seat][suit];
         }
+        });
     }
     // The card knowledge of the table.
     std::copy(&record.voidTable[0][0], &record.voidTable[0][0] + 3 * VOID_COLUMNS, &g_Knowledge.VoidTable[0][0]);
@@ -111,9 +112,8 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     std::copy(std::begin(record.suitLedMarks), std::end(record.suitLedMarks), g_Flow.SuitLedMarks);
     // The computers' hands lie open or closed as they did.
     for (int seat = 0; seat < 2; ++seat) {
-        CPlayer& player = *EditGameObject().Player(seat);
-        if (record.faceUp[seat]) player.OpenCards();
-        else player.CloseCards();
+        if (record.faceUp[seat]) EditGameObject().LayDownHand(seat);
+        else EditGameObject().CloseHand(seat);
     }
     RefreshTexts();
 }
@@ -148,7 +148,10 @@ void CMainFrame::UndoTrick() {
     GameObject().CheckCardInvariant();
     // 9. The trick waits under the continue bar; the players take up their plans of that trick.
     EditTrickPlay().PlayStep = 3;
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(TrickPlay().HistoryPosition);
+    for (int seat = 0; seat < 3; ++seat) {
+        const int position = TrickPlay().HistoryPosition;
+        EditGameObject().SetUpPlayer(seat, [position](CPlayer& player) { player.LoadCardPlan(position); });
+    }
     // 10. The keyboard starts at the row of the trick's winner.
     EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
     // 11. The points and the continue bar.
@@ -186,7 +189,7 @@ void CMainFrame::RedoTrick(bool spare) {
     // previous forehand (the record of the open trick names the new leader).
     if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0)
         g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Player(seat)->LoadCardPlan(k);
+    for (int seat = 0; seat < 3; ++seat) EditGameObject().SetUpPlayer(seat, [k](CPlayer& player) { player.LoadCardPlan(k); });
     GameObject().CheckCardInvariant();
     FrameTexts().ShowPoints();
     // 4. A complete trick waits under the continue bar; an open one waits for the person's card.

@@ -584,8 +584,8 @@ void WriteProfile() {
 }
 
 void NameCardRows(CSkat& skat) {
-    skat.name = "Skat";
-    for (int seat = 0; seat < 3; ++seat) skat.Player(seat)->name = g_Profile.Names[seat];
+    const std::string seats[3] = {g_Profile.Names[0], g_Profile.Names[1], g_Profile.Names[2]};
+    skat.NameRows("Skat", seats);
 }
 
 std::vector<ProfileMenuCheck> ProfileMenuChecks() {

@@ -12,7 +12,7 @@ CSkat::CSkat()
       courseSkat("", 2, true, false),
       courseRows{CTrick("", 10, true, false), CTrick("", 10, true, false), CTrick("", 10, true, false)} {
     trick.SetPlayers(&computer0, &computer1, &person);
-    for (int seat = 0; seat < 3; ++seat) Player(seat)->lastTrick = &lastTrick;
+    for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->lastTrick = &lastTrick;
 }
 
 namespace {

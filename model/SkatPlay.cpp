@@ -15,23 +15,37 @@ constexpr int kPersonSeat = 2;
 
 }  // namespace
 
+void CSkat::ClearForDeal() {
+    Clear();
+    for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->Clear();
+    trick.Clear();
+    lastTrick.Clear();
+    courseSkat.Clear();
+    for (CTrick& row : courseRows) row.Clear();
+}
+
 void CSkat::DealHands(int forehand) {
     const int second = NextSeat(forehand), third = NextSeat(second);
     // The random source draws in this order: the same seed gives the same hands to the same seats.
-    Player(forehand)->Deal();
-    Player(second)->Deal();
-    Player(third)->Deal();
+    EditPlayer(forehand)->Deal();
+    EditPlayer(second)->Deal();
+    EditPlayer(third)->Deal();
     Deal();
     CheckCardInvariant();
 }
 
 void CSkat::RestoreDeal(int forehand) {
     const int second = NextSeat(forehand), third = NextSeat(second);
-    Player(forehand)->Restore(true);
-    Player(second)->Restore(true);
-    Player(third)->Restore(true);
+    EditPlayer(forehand)->Restore(true);
+    EditPlayer(second)->Restore(true);
+    EditPlayer(third)->Restore(true);
     Restore(true);
     CheckCardInvariant();
+}
+
+void CSkat::SortDealtByTable() {
+    for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->SortByTable();
+    SortByTable();
 }
 
 void CSkat::MoveSkatToTrick() {
@@ -56,7 +70,7 @@ void CSkat::ShowSkatBehindPersonsHand() {
 }
 
 int CSkat::ServeCard(int seat, void (*serve)(CPlayer& player, CTrick& trick)) {
-    CPlayer* player = Player(seat);
+    CPlayer* player = EditPlayer(seat);
     if (player == nullptr) return NO_CARD;
     serve(*player, trick);
     const auto slot = static_cast<std::size_t>(seat);
@@ -106,7 +120,7 @@ bool CSkat::SweepTrickToPile(int winner) {
     }
     if (trick.count == 0) return false;
     lastTrick.CopyFrom(trick);
-    const platform::Point pile = Player(winner)->GetPilePosition(winner);
+    const platform::Point pile = EditPlayer(winner)->GetPilePosition(winner);
     trick.DealAll(pile.x, pile.y);
     trick.RemoveCards(false);
     return true;
@@ -118,7 +132,11 @@ void CSkat::ClearTrick() {
 }
 
 void CSkat::LayDownHand(int seat) {
-    if (CPlayer* player = Player(seat)) player->OpenCards();
+    if (CPlayer* player = EditPlayer(seat)) player->OpenCards();
+}
+
+void CSkat::CloseHand(int seat) {
+    if (CPlayer* player = EditPlayer(seat)) player->CloseCards();
 }
 
 namespace {
@@ -143,7 +161,7 @@ void LayTrick(CTrick& row, const int (&cards)[3]) {
 void CSkat::TakeTrickOffTable(bool hideRows) {
     if (hideRows) {
         RemoveCardsIfAny(false);
-        for (int seat = 0; seat < 3; ++seat) Player(seat)->RemoveCardsIfAny(false);
+        for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->RemoveCardsIfAny(false);
     }
     for (int seat = 0; seat < 3; ++seat) {
         const auto slot = static_cast<std::size_t>(seat);
@@ -151,13 +169,13 @@ void CSkat::TakeTrickOffTable(bool hideRows) {
     }
     trick.Reset();
     lastTrick.Reset();
-    for (int seat = 0; seat < 3; ++seat) Player(seat)->SelectCard(5, 0, false);
+    for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->SelectCard(5, 0, false);
 }
 
 void CSkat::ReturnCardsToHands(const int (&cards)[3], bool layOutAll) {
     if (layOutAll) PaintCards();
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Player(seat);
+        CPlayer& player = *EditPlayer(seat);
         const int card = cards[seat];
         if (!layOutAll && !IsCardCode(card)) continue;
         player.RemoveCardsIfAny(false);
@@ -179,7 +197,7 @@ void CSkat::StartTrickAgain(const int (&last)[3]) {
 }
 
 void CSkat::PlayRecordedCard(int seat, int card) {
-    CPlayer& player = *Player(seat);
+    CPlayer& player = *EditPlayer(seat);
     const int slot = player.FindCard(card);
     if (slot >= 0 && player.present[static_cast<std::size_t>(slot)]) player.PlayCard(slot);
     trick.SetCard(seat, card);
@@ -191,19 +209,19 @@ void CSkat::ShowTrickRow() { trick.PaintCards(); }
 void CSkat::SetDeal(const int* hands, const int* skat) {
     for (int i = 0; i < 2; ++i) dealt[static_cast<std::size_t>(i)] = skat[i];
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Player(seat);
+        CPlayer& player = *EditPlayer(seat);
         for (int i = 0; i < 10; ++i) player.dealt[static_cast<std::size_t>(i)] = hands[10 * seat + i];
     }
 }
 
 void CSkat::LayDealBack() {
     Restore(true);
-    for (int seat = 0; seat < 3; ++seat) Player(seat)->Restore(true);
+    for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->Restore(true);
 }
 
 void CSkat::TakeCardsOffTable(bool withTricks) {
     RemoveCards(true);
-    for (int seat = 0; seat < 3; ++seat) Player(seat)->RemoveCards(true);
+    for (int seat = 0; seat < 3; ++seat) EditPlayer(seat)->RemoveCards(true);
     if (!withTricks) return;
     trick.RemoveCards(true);
     lastTrick.RemoveCards(true);
@@ -236,7 +254,7 @@ void CSkat::CompleteCourse() {
         for (int seat = 0; seat < 3; ++seat) {
             CTrick& row = courseRows[seat];
             if (row.count > bound || row.IsComplete()) continue;
-            CPlayer& player = *Player(seat);
+            CPlayer& player = *EditPlayer(seat);
             const int card = player.FindFirstHeldCard();
             // A card already in the course was booked without leaving the hand: never show it twice.
             if (card < 0 || row.HasCard(card)) continue;

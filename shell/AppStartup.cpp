@@ -127,7 +127,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
     // fonts are there, so that its first erase finds them.
     Document = std::make_unique<CSkatDoc>();
     Frame = std::make_unique<CMainFrame>();
-    g_ComputerFrame.Game = &Frame->EditGameObject();
+    g_ComputerFrame.Game = &Frame->GameObject();
     platform::CreateParams frameParams;
     frameParams.kind = platform::WindowKind::Overlapped;
     frameParams.rect = {0, 0, 1024, 768};

@@ -68,9 +68,9 @@ struct CoursePlaces {
     int ox, oy;  // the printed page's offset
     int pointY[3];
     int codeX;  // the codes beside the tenth column
-    CCards& firstRow;
+    CSkat& game;  // the first course row gives the columns
 
-    int Column(int trick) const { return firstRow.GetSlotPosition(trick).x; }
+    int Column(int trick) const { return game.SlotPosition(TableRow::Course0, trick).x; }
 };
 
 // Steps 2 and 3: the headline, centred above the table; removing it fills its box with the table.
@@ -109,16 +109,17 @@ void DrawTrickLeaders(const CoursePlaces& at, const TrickPlayState& play, int tr
 
 // Step 6: "Skat" on the two skat cards wherever they ended up.
 void DrawSkatLabels(const CoursePlaces& at, CSkat& game, int zoomStep) {
-    for (int i = 0; i < 2 && i < game.courseSkat.capacity; ++i) {
-        const int card = game.courseSkat.cards[i];
+    const CTrick& skat = game.CourseSkat();
+    for (int i = 0; i < 2 && i < skat.capacity; ++i) {
+        const int card = skat.cards[i];
         if (!IsCardCode(card)) continue;
-        CCards* rows[4] = {&game.courseSkat, &game.courseRows[0], &game.courseRows[1], &game.courseRows[2]};
         bool written = false;
-        for (CCards* row : rows) {
-            const int slots = row == &game.courseSkat ? 2 : 10;
-            for (int slot = 0; slot < slots && slot < row->capacity && !written; ++slot) {
-                if (row->cards[slot] != card) continue;
-                const platform::Point position = row->GetSlotPosition(slot);
+        for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2}) {
+            const CCards& cards = game.Row(row);
+            const int slots = row == TableRow::CourseSkat ? 2 : 10;
+            for (int slot = 0; slot < slots && slot < cards.capacity && !written; ++slot) {
+                if (cards.cards[slot] != card) continue;
+                const platform::Point position = game.SlotPosition(row, slot);
                 if (position.x == 0) continue;
                 at.dc->TextOut(position.x + at.ox + zoomStep, position.y + at.oy + 2, "Skat");
                 written = true;
@@ -289,18 +290,20 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     const platform::Point offset = PrintOffset(printer);
     const int width = ClientWidth();
     int markerY[3];
-    for (int seat = 0; seat < 3; ++seat) markerY[seat] = EditGameObject().courseRows[seat].GetSlotPosition(0).y - 13;
-    const int linesTop = EditGameObject().courseRows[2].GetSlotPosition(0).y + g_Frame.ZoomExtraHeight / 3;
+    CSkat& game = EditGameObject();
+    const TableRow courseRows[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
+    for (int seat = 0; seat < 3; ++seat) markerY[seat] = game.SlotPosition(courseRows[seat], 0).y - 13;
+    const int linesTop = game.SlotPosition(TableRow::Course2, 0).y + g_Frame.ZoomExtraHeight / 3;
     const int zoomStep = (g_Frame.ZoomPercent * 147 - 3700) / 1000;
     const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
-    const int codeX = EditGameObject().courseRows[0].GetSlotPosition(9).x + 37 + offset.x;
+    const int codeX = game.SlotPosition(TableRow::Course0, 9).x + 37 + offset.x;
     const CoursePlaces at{dc,
                           show != 0,
                           offset.x,
                           offset.y,
                           {linesTop + 110, linesTop + 123, linesTop + 136},
                           codeX,
-                          EditGameObject().courseRows[0]};
+                          game};
 
     // Steps 2 and 3: the headline above the table.
     dc.SelectAppFont(2);
@@ -315,7 +318,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     dc->SetTextColor({});
 
     DrawTrickLeaders(at, TrickPlay(), tricksShown, markerY);
-    if (show) DrawSkatLabels(at, EditGameObject(), zoomStep);
+    if (show) DrawSkatLabels(at, game, zoomStep);
 
     const int type = g_Game.GameType;
     const int skatPoints = GameObject().CourseSkat().CountPoints();

@@ -159,9 +159,9 @@ void CFramePrinting::PrintTable(platform::DeviceContext& dc) {
                 if (const int text = frame_.Texts().BalloonTextId[seat]; text != 0)
                     frame_.MoveBalloonText(seat, text, frame_.Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
-        CSkat& game = frame_.EditGameObject();
-        CCards* rows[] = {&game, game.Player(0), game.Player(1), game.Player(2), &game.trick};
-        for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
+        for (TableRow row :
+             {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person, TableRow::Trick})
+            frame_.EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
         DrawGameHeader(dc);
     }
     DrawAnnotation(dc, area.bottom + kPrintGap);
@@ -174,9 +174,8 @@ void CFramePrinting::PrintCourse(platform::DeviceContext& dc) {
     PrintTitle(dc, top, kPrintHeaderHeight, IDS_REPORT_COURSE);
     const platform::Size size = PrintedTableSize();
     TableOnPage table(dc, PrintedTableArea(top + kPrintHeaderHeight), size.cx, size.cy);
-    CSkat& game = frame_.EditGameObject();
-    CCards* rows[] = {&game.courseSkat, &game.courseRows[0], &game.courseRows[1], &game.courseRows[2]};
-    for (CCards* row : rows) row->PaintCards(0, false, 0, 0, &dc);
+    for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2})
+        frame_.EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
     platform::Rect band{0, 0, size.cx, kPrintHeaderHeight};
     frame_.ShowImages(band, &dc);
     frame_.MoveCourseText(1, &dc, nullptr);

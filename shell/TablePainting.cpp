@@ -107,11 +107,9 @@ void CMainFrame::Paint(const platform::Rect& update) {
     auto coursePictureStep = [&] {
         // Step 8: the course's picture: the skat and the three rows of tricks; without it the round's notice.
         if (TrickPlay().CourseShown) {
-            CCards* rows[4] = {&EditGameObject().courseSkat, &EditGameObject().courseRows[0],
-                               &EditGameObject().courseRows[1], &EditGameObject().courseRows[2]};
-            for (CCards* row : rows) {
-                if (Timers().FullRepaint) row->PaintCards(0);
-                else row->Relayout(r);
+            for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2}) {
+                if (Timers().FullRepaint) EditGameObject().PaintRow(row, 0);
+                else EditGameObject().RelayoutRow(row, r);
             }
             ShowImages(r, nullptr);
         } else {
@@ -147,13 +145,12 @@ void CMainFrame::Paint(const platform::Rect& update) {
         if (const std::string title = FrameTexts().TakePendingTitle(); !title.empty()) SetWindowText(title);
         PlaceOpenBar();
     }
-    CCards* rows[5] = {EditGameObject().Player(0), EditGameObject().Player(1), EditGameObject().Player(2),
-                       &EditGameObject().trick,
-                       TrickPlay().CourseShown ? static_cast<CCards*>(&EditGameObject().lastTrick) : &EditGameObject()};
-    for (CCards* row : rows) {
+    const TableRow rows[5] = {TableRow::Computer0, TableRow::Computer1, TableRow::Person, TableRow::Trick,
+                              TrickPlay().CourseShown ? TableRow::LastTrick : TableRow::Skat};
+    for (TableRow row : rows) {
         // A full repaint lays every row out anew; an expose only puts back what was covered.
-        if (Timers().FullRepaint) row->PaintCards(0, row == &GameObject().Trick());
-        else row->Relayout(r);
+        if (Timers().FullRepaint) EditGameObject().PaintRow(row, 0, row == TableRow::Trick);
+        else EditGameObject().RelayoutRow(row, r);
     }
 }
 
@@ -302,10 +299,9 @@ void CMainFrame::SetCardBack(int step) {
     if (step != 0) g_Settings.View.CardBack = ((g_Settings.View.CardBack + step) % 32 + 32) % 32;
     WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
     if (Series().GameRunning) {
-        CCards* rows[3] = {&EditGameObject().computer0, &EditGameObject().computer1, &EditGameObject()};
-        for (CCards* row : rows) {
-            row->RemoveCards(false);
-            row->PaintCards(0);
+        for (TableRow row : {TableRow::Computer0, TableRow::Computer1, TableRow::Skat}) {
+            EditGameObject().RemoveRow(row, false);
+            EditGameObject().PaintRow(row, 0);
         }
     }
 }
@@ -319,20 +315,18 @@ void CMainFrame::SetCardFace(int step) {
     if (step != 0) g_Settings.View.CardFace = ((g_Settings.View.CardFace + step) % 10 + 10) % 10;
     WC_SetCardFace(table, g_Settings.View.CardFace + 1);
     if (Series().GameRunning) {
-        auto repaint = [](CCards& row) {
-            row.RemoveCards(false);
-            row.PaintCards(0);
+        CSkat& game = EditGameObject();
+        auto repaint = [&game](TableRow row, bool keepGaps) {
+            game.RemoveRow(row, false);
+            game.PaintRow(row, 0, keepGaps);
         };
         if (g_Game.AllCardsOpen || g_Game.FlowState == STATE_SWAP) {
-            repaint(EditGameObject().computer0);
-            repaint(EditGameObject().computer1);
-            repaint(EditGameObject());
+            for (TableRow row : {TableRow::Computer0, TableRow::Computer1, TableRow::Skat}) repaint(row, false);
         } else if (g_Game.OuvertAnnounced && (g_Game.Soloist == 0 || g_Game.Soloist == 1)) {
-            repaint(*EditGameObject().Player(g_Game.Soloist));
+            repaint(g_Game.Soloist == 0 ? TableRow::Computer0 : TableRow::Computer1, false);
         }
-        EditGameObject().trick.RemoveCards(false);
-        EditGameObject().trick.PaintCards(0, true);
-        repaint(EditGameObject().person);
+        repaint(TableRow::Trick, true);
+        repaint(TableRow::Person, false);
     }
     if (g_Game.FlowState == STATE_IDLE && TrickPlay().CourseShown) {
         OnLast();
@@ -342,16 +336,14 @@ void CMainFrame::SetCardFace(int step) {
 
 void CMainFrame::RemoveTrick() {
     int played = 0;
-    for (const CTrick& row : GameObject().courseRows) played += row.count;
+    for (int seat = 0; seat < 3; ++seat) played += GameObject().CourseRow(seat).count;
     if (TrickPlay().CourseShown && played > 0) {
-        EditGameObject().courseSkat.RemoveCards(true);
-        for (CTrick& row : EditGameObject().courseRows) row.RemoveCards(true);
+        EditGameObject().RemoveCourse(true);
         if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
             MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
         platform::Rect all = View ? View->ClientRect() : ClientRect();
         ShowImages(all, nullptr);
-        EditGameObject().lastTrick.count = 0;
-        EditGameObject().courseRows[0].count = 0;
+        EditGameObject().ForgetShownCourse();
     }
     EditTrickPlay().CourseShown = 0;
 }

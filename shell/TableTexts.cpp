@@ -131,9 +131,9 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     dc->TextOut(r.left + nameSize.cx, r.top - 3, label);
     dc->SetBkMode(mode);
     // Step 7: the person's label may lie over the person's card in the trick.
-    CTrick& trick = EditGameObject().trick;
+    const CTrick& trick = GameObject().Trick();
     if (!printer && !Timers().FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
-        const platform::Point place = trick.GetSlotPosition(2);
+        const platform::Point place = EditGameObject().SlotPosition(TableRow::Trick, 2);
         WC_DrawCard(g_Frame.hTableWnd, trick.cards[2], place.x, place.y, nullptr);
     }
 }

@@ -29,7 +29,7 @@ void CStore::AddDeal(int numberingMode, const CSkat& game) {
     g_StoreRows.SetDealWord(n, DEAL_NUMBERING, numberingMode);
     g_StoreRows.SetDealWord(n, DEAL_GAME, g_Game.GameCount);
     // 4. The skat as dealt, 5. the three hands as dealt.
-    const CCards* rows[4] = {&game, &game.computer0, &game.computer1, &game.person};
+    const CCards* rows[4] = {&game, game.Player(0), game.Player(1), game.Player(2)};
     int word = DEAL_SKAT;
     for (const CCards* row : rows) {
         const int slots = row == &game ? 2 : 10;

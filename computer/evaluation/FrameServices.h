@@ -18,7 +18,7 @@ class CCards;
 
 struct ComputerFrameServices {
     // The game object, for the current trick; nullptr when there is none (tests of single hands).
-    CSkat* Game = nullptr;
+    const CSkat* Game = nullptr;
     // The open-cards option: while set, the computer's exchanges with the skat are animated.
     int OpenCardsFlag = 0;
     // CMainFrame::SwapCards (card, row, other card, other row): exchanges two cards between rows

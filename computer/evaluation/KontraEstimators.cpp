@@ -28,7 +28,7 @@ void Kontra(CPlayer& player, int type, int code) {
 // The card of a seat lying in the current trick, -1 when there is none.
 int TrickCardOf(int seat) {
     if (g_ComputerFrame.Game == nullptr || seat < 0 || seat > 2) return NO_CARD;
-    const CTrick& trick = g_ComputerFrame.Game->trick;
+    const CTrick& trick = g_ComputerFrame.Game->Trick();
     if (seat >= static_cast<int>(trick.present.size()) || !trick.present[seat]) return NO_CARD;
     return trick.cards[seat];
 }

@@ -47,10 +47,10 @@ namespace {
 // What the suit control reads of the trick just valued: the seats of the soloist's side, of
 // forehand (F) and of the winner (W), and the suit L led.
 struct TrickFacts {
-    CSkat* game;
+    const CSkat* game;
     bool ramsch, nullGame;
     int soloistSide, F, W, leadCard, L;
-    int CardOf(int seat) const { return game->trick.cards[seat]; }
+    int CardOf(int seat) const { return game->Trick().cards[seat]; }
     std::string Name(int seat) const { return game->GetPlayerName(seat); }
 };
 
@@ -171,14 +171,14 @@ void SuitsOpenOrUsedUp(const TrickFacts& f) {
 
 }  // namespace
 
-void ControlSuits(CSkat* game) {
-    if (game == nullptr) return;
+void ControlSuits(const CSkat& skat, CPlayer& leader) {
+    const CSkat* game = &skat;
     const bool ramsch = IsRamschGame();
     const bool nullGame = IsNullGame();
     const int soloistSide = ramsch ? 2 : ValidSeat(g_Game.Soloist);
     const int F = ValidSeat(g_Game.Forehand);
     const int W = ValidSeat(g_Game.TrickWinner);
-    const int leadCard = game->trick.cards[F];
+    const int leadCard = game->Trick().cards[F];
     const TrickFacts f{game, ramsch, nullGame, soloistSide, F, W, leadCard, GetCardSuit(leadCard, nullGame)};
     // The flag of a trump lead that nobody but the winner followed.
     bool onlyWinnerFollowed = false;
@@ -191,9 +191,6 @@ void ControlSuits(CSkat* game) {
         SuitsOpenOrUsedUp(f);
     }
     // C. The leader's forced card, and the trumps after a trump lead only the winner followed.
-    CPlayer* leader = game->Player(F);
-    if (leader != nullptr) {
-        leader->ControlForcedCard();
-        if (onlyWinnerFollowed) leader->SetTrumpCount();
-    }
+    leader.ControlForcedCard();
+    if (onlyWinnerFollowed) leader.SetTrumpCount();
 }

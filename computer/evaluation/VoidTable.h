@@ -9,6 +9,7 @@ class CSkat;
 
 // After CTrick::Valuate: which seats are now known free of which suit, used-up suits,
 // ThrownOffSuit, the leader's forced card and, after a trump lead nobody followed, TrumpCount.
-void ControlSuits(CSkat* game);
+// leader is forehand's player of the trick, handed in by the game object.
+void ControlSuits(const CSkat& game, CPlayer& leader);
 // The short name at an offset of "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoKoReALOSTWZDM".
 std::string GetAbbreviation(int offset);

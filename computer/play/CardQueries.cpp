@@ -502,7 +502,7 @@ namespace {
 // The soloist's card lying in the current trick, -1 when there is none.
 int SoloistTrickCard() {
     if (g_ComputerFrame.Game == nullptr || g_Game.Soloist < 0 || g_Game.Soloist > 2) return NO_CARD;
-    const CTrick& trick = g_ComputerFrame.Game->trick;
+    const CTrick& trick = g_ComputerFrame.Game->Trick();
     if (g_Game.Soloist >= static_cast<int>(trick.present.size()) || !trick.present[g_Game.Soloist])
         return NO_CARD;
     return trick.cards[g_Game.Soloist];

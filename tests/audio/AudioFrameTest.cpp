@@ -13,6 +13,7 @@
 #include "platform/headless/DesktopRecorder.h"
 #include "platform/headless/TavloSound.h"
 #include "resources/ids.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -158,7 +159,7 @@ TEST_F(AudioFrameTest, TheDeclarationFollowsTheRuleSet) {
 TEST_F(AudioFrameTest, TheSupportVoiceNamesTheCardByTheRules) {
     StartQuietly();
     // The person holds the Ace of Hearts (27).
-    Frame().EditGameObject().person.SetCard(0, 27);
+    SkatTestAccess::Person(Frame().EditGameObject()).SetCard(0, 27);
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u | (7u << 29));
     Frame().VoiceSupport(27, -1);
     const auto heard = HeardTerms(2);

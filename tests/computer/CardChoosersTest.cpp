@@ -9,6 +9,7 @@
 #include "model/Player.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ TEST_F(CardChoosersTest, ScoreChooserPropertiesOverSeededDeals) {
         g_Game.SetGameType(type);
         StartPlayKnowledge();
         g_Game.Soloist = seed % 3;
-        CPlayer& p = *game.Player(seed % 2);
+        CPlayer& p = SkatTestAccess::Player(game, seed % 2);
         p.AnalyseHand(0);
         // Never a card worth more than allowed, with or without the limit steps.
         for (int maxPoints : {0, 3, 4, 10, 11}) {

@@ -8,6 +8,7 @@
 #include "model/Player.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
+#include "support/SkatTestAccess.h"
 
 #include <functional>
 
@@ -135,20 +136,20 @@ TEST_F(CardPlayFrameTest, FollowRuleAgreesWithThePersonsCheckOverSeededDeals) {
         testsupport::DealAll(game);
         const int types[] = {0, 1, 2, 3, 4, 5, 6, 7};
         g_Game.GameType = types[seed % 8];
-        for (int s = 0; s < 3; ++s) game.Player(s)->AnalyseHand(0);
+        for (int s = 0; s < 3; ++s) SkatTestAccess::Player(game, s).AnalyseHand(0);
         // A lead from a random card of seat 0 or 1; the person checks every card of his.
         const int leader = seed % 2;
-        CPlayer* lead = game.Player(leader);
+        CPlayer* lead = &SkatTestAccess::Player(game, leader);
         const int leadCard = lead->cards[static_cast<std::size_t>(Rand() % 10)];
-        game.trick.Reset();
-        game.trick.cards[leader] = leadCard;
-        game.trick.present[leader] = 1;
-        game.trick.count = 1;
+        SkatTestAccess::Trick(game).Reset();
+        SkatTestAccess::Trick(game).cards[leader] = leadCard;
+        SkatTestAccess::Trick(game).present[leader] = 1;
+        SkatTestAccess::Trick(game).count = 1;
         g_Game.TrickWinner = leader;
         for (int slot = 0; slot < 10; ++slot) {
-            EXPECT_EQ(game.person.CanPlayCard(game.person.cards[slot], leadCard),
-                      game.person.ValidCard(slot, game.trick))
-                << "seed " << seed << " card " << CardName(game.person.cards[slot]) << " lead " << CardName(leadCard);
+            EXPECT_EQ(game.Person().CanPlayCard(game.Person().cards[slot], leadCard),
+                      game.Person().ValidCard(slot, game.Trick()))
+                << "seed " << seed << " card " << CardName(game.Person().cards[slot]) << " lead " << CardName(leadCard);
             ++compared;
         }
     }

@@ -9,6 +9,7 @@
 #include "computer/evaluation/KontraDecision.h"
 #include "computer/play/NullPlay.h"
 #include "model/Skat.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -156,8 +157,8 @@ TEST_F(KontraEstimateTest, SoloistsLeadIsWeighedBySuitAndATrumpLeadByTrumps) {
         SCOPED_TRACE(testing::Message() << c.cards << " against " << c.led);
         seat0.gameOptions[GAME_HEARTS][OPT_RULE] = 0;
         Defend(GAME_HEARTS, c.cards);
-        game.trick.cards[1] = ParseCards(c.led)[0];
-        game.trick.present[1] = 1;
+        SkatTestAccess::Trick(game).cards[1] = ParseCards(c.led)[0];
+        SkatTestAccess::Trick(game).present[1] = 1;
         EXPECT_EQ(CKontraDecision(seat0).DecideKontra(), c.code != 0);
         EXPECT_EQ(Code(GAME_HEARTS), c.code);
     }

@@ -15,6 +15,7 @@
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/Random.h"
+#include "tests/support/SkatTestAccess.h"
 #include "tests/support/WholeDeal.h"
 #include "tests/support/BidIndex.h"
 
@@ -24,14 +25,19 @@
 
 namespace {
 
+// The harness plays the card play alone, without the flow's state of play (its Ramsch runs as it
+// always has, outside that state), so the game object's checked steps, which count the tricks
+// taken only in play, are not asked: the harness moves the rows itself.
+using Rows = SkatTestAccess;
+
 std::string Where(int trick, int seat) {
     return "trick " + std::to_string(trick + 1) + " seat " + std::to_string(seat) + ": ";
 }
 
 // Hand, hand analysis and played-card memory agree for every player.
-std::string CheckAgreement(CSkat& game) {
+std::string CheckAgreement(const CSkat& game) {
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& p = *game.Player(seat);
+        const CPlayer& p = *game.Player(seat);
         int present = 0;
         bool held[4][8] = {};
         for (int slot = 0; slot < p.capacity; ++slot) {
@@ -74,7 +80,7 @@ void ResetGlobals() {
 // second-highest limit; nobody bidding gives Ramsch.
 void DeclareByBidding(CSkat& game) {
     int limits[3];
-    for (int seat = 0; seat < 3; ++seat) limits[seat] = CGameEvaluation(*game.Player(seat)).AnalyseAndEvaluate(0);
+    for (int seat = 0; seat < 3; ++seat) limits[seat] = CGameEvaluation(Rows::Player(game, seat)).AnalyseAndEvaluate(0);
     int best = -1;
     for (int k = 0; k < 3; ++k) {
         const int seat = (g_Game.Leader + k) % 3;
@@ -90,7 +96,7 @@ void DeclareByBidding(CSkat& game) {
         if (seat != best && limits[seat] > second) second = limits[seat];
     g_Game.BidIndex = testsupport::BidIndexOf(second);
     g_Game.Soloist = best;
-    game.Player(best)->Declare(game);
+    Rows::Player(game, best).Declare(game);
 }
 
 }  // namespace
@@ -110,10 +116,10 @@ bool SelfPlayGame::Fail(const std::string& fault) {
     return false;
 }
 
-int SelfPlayGame::Position() const { return game_->trick.count >= 3 ? 0 : game_->trick.count; }
+int SelfPlayGame::Position() const { return game_->Trick().count >= 3 ? 0 : game_->Trick().count; }
 
 int SelfPlayGame::SeatToPlay() const {
-    const int leader = game_->trick.count >= 3 ? g_Game.TrickWinner : g_Game.Forehand;
+    const int leader = game_->Trick().count >= 3 ? g_Game.TrickWinner : g_Game.Forehand;
     return (leader + Position()) % 3;
 }
 
@@ -159,25 +165,25 @@ bool SelfPlayGame::Start(const SelfPlayOptions& options) {
     g_Game.TrickWinner = g_Game.Forehand = g_Game.Leader;
     g_ComputerFrame.FaceUpAnnouncePending = 1;
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& p = *game.Player(seat);
+        CPlayer& p = Rows::Player(game, seat);
         p.AnalyseHand(0);
         ListSmallCards(p);  // as when the declared game is registered with the players
         p.SetPartner(nullptr);
     }
     if (g_Game.OuvertAnnounced && g_Game.Soloist <= 2)
         for (int seat = 0; seat < 3; ++seat)
-            if (seat != g_Game.Soloist) game.Player(seat)->SetPartner(game.Player(g_Game.Soloist));
+            if (seat != g_Game.Soloist) Rows::Player(game, seat).SetPartner(&Rows::Player(game, g_Game.Soloist));
     if (g_Game.GameType == GAME_RAMSCH && options.durchmarschSeat >= 0 && options.durchmarschSeat <= 2)
-        game.Player(options.durchmarschSeat)->SetDurchmarsch(1, -1);
-    game.lastTrick.Reset();
-    game.trick.Reset();
+        Rows::Player(game, options.durchmarschSeat).SetDurchmarsch(1, -1);
+    Rows::LastTrick(game).Reset();
+    Rows::Trick(game).Reset();
     const std::string start = CheckAgreement(game);
     if (!start.empty()) return Fail("before play: " + start);
     return true;
 }
 
 void SelfPlayGame::PrepareNextCard() {
-    CTrick& trick = game_->trick;
+    CTrick& trick = Rows::Trick(*game_);
     if (trick.count >= 3 || trick.count == 0) {
         trick.Reset();
         g_Game.Forehand = g_Game.TrickWinner;
@@ -187,14 +193,14 @@ void SelfPlayGame::PrepareNextCard() {
 bool SelfPlayGame::PlayCard() {
     if (over_) return false;
     CSkat& game = *game_;
-    CTrick& trick = game.trick;
+    CTrick& trick = Rows::Trick(game);
     const int type = g_Game.GameType;
     const int t = result_.tricks;
     PrepareNextCard();
     const int leader = g_Game.Forehand;
     const int k = trick.count;
     const int seat = (leader + k) % 3;
-    CPlayer& p = *game.Player(seat);
+    CPlayer& p = Rows::Player(game, seat);
     g_Game.TurnSeat = seat;
     // The early face-up step before the soloist's lead (the Grand soloist, in Ramsch a seat
     // aiming at Durchmarsch).
@@ -203,7 +209,7 @@ bool SelfPlayGame::PlayCard() {
         CGrandPlay(p).EarlyFaceUpGrand();
         if (type == GAME_RAMSCH && g_Game.OuvertAnnounced)
             for (int other = 0; other < 3; ++other)
-                if (other != seat) game.Player(other)->SetPartner(&p);
+                if (other != seat) Rows::Player(game, other).SetPartner(&p);
     }
     const int lead = k == 0 ? NO_CARD : trick.cards[leader];
     bool allowed[53] = {};
@@ -239,16 +245,16 @@ bool SelfPlayGame::PlayCard() {
 
 bool SelfPlayGame::FinishTrick() {
     CSkat& game = *game_;
-    CTrick& trick = game.trick;
+    CTrick& trick = Rows::Trick(game);
     const int type = g_Game.GameType;
     const int leader = g_Game.Forehand;
     const bool won = trick.Valuate();
     const int winner = g_Game.TrickWinner;
     if (IsNullGame()) {
-        CPlayer& soloist = *game.Player(g_Game.Soloist);
+        CPlayer& soloist = Rows::Player(game, g_Game.Soloist);
         soloist.MarkOutstandingCards();
         // The winner's follow-suit field and pending card, as the flow notes the trick leader.
-        CPlayer& w = *game.Player(winner);
+        CPlayer& w = Rows::Player(game, winner);
         const int soloistSuit = GetCardSuit(trick.cards[g_Game.Soloist], false);
         const int winnerSuit = GetCardSuit(trick.cards[winner], false);
         if (soloistSuit != w.rememberedSuit) w.rememberedSuit = -1;
@@ -262,18 +268,18 @@ bool SelfPlayGame::FinishTrick() {
     }
     int trumpsOut[11];
     int ref = NO_CARD;
-    if (g_Game.Soloist <= 2 && CollectSuit(*game.Player(g_Game.Soloist), type, false, trumpsOut) > 0)
+    if (g_Game.Soloist <= 2 && CollectSuit(Rows::Player(game, g_Game.Soloist), type, false, trumpsOut) > 0)
         ref = trumpsOut[0];
-    ControlSuits(game_);
+    ControlSuits(game, Rows::Player(game, leader));
     trick.ControlTrump(ref);
-    game.Player(leader)->Preferred(trick);
+    Rows::Player(game, leader).Preferred(trick);
     if (type == GAME_RAMSCH)
         ++g_Game.PartyTricks[winner];
     else
         ++g_Game.PartyTricks[winner == g_Game.Soloist ? 0 : 1];
     // The last-trick row.
-    game.lastTrick.Reset();
-    for (int seat = 0; seat < 3; ++seat) game.lastTrick.SetCard(seat, trick.cards[seat]);
+    Rows::LastTrick(game).Reset();
+    for (int seat = 0; seat < 3; ++seat) Rows::LastTrick(game).SetCard(seat, trick.cards[seat]);
     const std::string agreement = CheckAgreement(game);
     if (!agreement.empty()) return Fail("after trick " + std::to_string(result_.tricks + 1) + ": " + agreement);
     result_.tricks += 1;

@@ -13,6 +13,7 @@
 #include "platform/headless/TavloPictures.h"
 #include "tavlo/Table.h"
 #include "tavlo/Tavlo.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -43,11 +44,11 @@ protected:
     // Deals the game's hands onto the table.
     void Show(CSkat& game) {
         for (int seat = 0; seat < 3; ++seat) {
-            game.Player(seat)->SetLayout(100 + 300 * seat, 600, 20, 0);
-            game.Player(seat)->PaintCards();
+            SkatTestAccess::Player(game, seat).SetLayout(100 + 300 * seat, 600, 20, 0);
+            SkatTestAccess::Player(game, seat).PaintCards();
         }
-        game.trick.SetLayout(500, 300, 80, 0);
-        game.trick.Reset();
+        SkatTestAccess::Trick(game).SetLayout(500, 300, 80, 0);
+        SkatTestAccess::Trick(game).Reset();
     }
 
     platform::HeadlessHost host;
@@ -62,8 +63,8 @@ TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
     g_Game.GameType = GAME_GRAND;
     g_Game.Soloist = 2;
     g_Game.TrickWinner = g_Game.Forehand = 0;
-    GiveHand(game.computer0, "CA");
-    GiveHand(game.computer1, "CT C8 HA");
+    GiveHand(SkatTestAccess::Player(game, 0), "CA");
+    GiveHand(SkatTestAccess::Player(game, 1), "CT C8 HA");
     Show(game);
     std::vector<std::string> steps;
     g_ComputerFrame.ShowKontraMessage = [&steps](int state, int seat, const std::string& name) {
@@ -78,32 +79,32 @@ TEST_F(ServeCardTest, TheCardGoesFromTheHandIntoTheSeatsTrickPlace) {
     g_Game.KontraState = KONTRA_SAID;
     TraceLines trace;
 
-    game.computer0.ServeCard(&game.trick);
-    const int first = game.trick.cards[0];
+    SkatTestAccess::Player(game, 0).ServeCard(&SkatTestAccess::Trick(game));
+    const int first = game.Trick().cards[0];
     ASSERT_TRUE(IsCardCode(first));
-    EXPECT_TRUE(game.trick.present[0]);
-    EXPECT_EQ(game.trick.count, 1);
-    EXPECT_FALSE(game.computer0.HasCard(first));
+    EXPECT_TRUE(game.Trick().present[0]);
+    EXPECT_EQ(game.Trick().count, 1);
+    EXPECT_FALSE(game.Player(0)->HasCard(first));
     EXPECT_EQ(first, C(ACE, CLUBS));
-    EXPECT_EQ(game.computer0.count, 0);
-    EXPECT_EQ(game.computer0.handInfo.RankTable[GetCardSuit(first, true)][GetCardRank(first)], -1);
+    EXPECT_EQ(game.Player(0)->count, 0);
+    EXPECT_EQ(game.Player(0)->handInfo.RankTable[GetCardSuit(first, true)][GetCardRank(first)], -1);
     EXPECT_EQ(g_Knowledge.CardLocation(GetCardRow(first)), CARD_PLAYED);
     EXPECT_TRUE(WC_IsCardDealt(g_table, first));
     EXPECT_EQ(steps, (std::vector<std::string>{"message 2 0 Comp1", "ask 0 2", "sound 6"}));
     EXPECT_TRUE(trace.Contains("CPlayer::ServeCard(Comp1:KzA)"));
 
     // The second seat's card lies above the first.
-    game.computer1.ServeCard(&game.trick);
-    const int second = game.trick.cards[1];
+    SkatTestAccess::Player(game, 1).ServeCard(&SkatTestAccess::Trick(game));
+    const int second = game.Trick().cards[1];
     ASSERT_TRUE(second == C(TEN, CLUBS) || second == C(EIGHT, CLUBS));
     EXPECT_TRUE(trace.Contains(second == C(TEN, CLUBS) ? "CPlayer::ServeCard(Comp2:Kz10)" : "CPlayer::ServeCard(Comp2:Kz8)"));
     EXPECT_EQ(WC_GetSuccCardDealt(g_table, first, 0, 0), second);
     // The person's seat is served too (demonstration, completion) and lies above seat 1's card.
-    GiveHand(game.person, "C9");
-    game.person.SetLayout(700, 600, 20, 0);
-    game.person.PaintCards();
-    game.person.ServeCard(&game.trick);
-    EXPECT_EQ(game.trick.cards[2], C(NINE, CLUBS));
+    GiveHand(SkatTestAccess::Person(game), "C9");
+    SkatTestAccess::Person(game).SetLayout(700, 600, 20, 0);
+    SkatTestAccess::Person(game).PaintCards();
+    SkatTestAccess::Person(game).ServeCard(&SkatTestAccess::Trick(game));
+    EXPECT_EQ(game.Trick().cards[2], C(NINE, CLUBS));
     EXPECT_EQ(WC_GetSuccCardDealt(g_table, second, 0, 0), C(NINE, CLUBS));
     EXPECT_TRUE(trace.Contains("CPlayer::ServeCard(Person:Kz9)"));
     g_ComputerFrame.Game = nullptr;
@@ -113,22 +114,22 @@ TEST_F(ServeCardTest, NoStrategyPlaysNothingAndTracesNone) {
     CSkat game;
     g_Game.GameType = GAME_NONE;
     g_Game.TrickWinner = 0;
-    GiveHand(game.computer0, "CA C7 S8");
+    GiveHand(SkatTestAccess::Player(game, 0), "CA C7 S8");
     Show(game);
     int sounds = 0;
     g_ComputerFrame.SoundEffect = [&sounds](int, bool) { ++sounds; };
     TraceLines trace;
-    game.computer0.ServeCard(&game.trick);
-    EXPECT_EQ(game.trick.count, 0);
-    EXPECT_EQ(game.computer0.count, 3);
+    SkatTestAccess::Player(game, 0).ServeCard(&SkatTestAccess::Trick(game));
+    EXPECT_EQ(game.Trick().count, 0);
+    EXPECT_EQ(game.Player(0)->count, 3);
     EXPECT_EQ(sounds, 0);
     ASSERT_EQ(TraceLines::Lines().size(), 1u);
     EXPECT_EQ(TraceLines::Lines().front(), "CPlayer::ServeCard(Comp1:none)");
     // An empty hand serves nothing either.
     g_Game.GameType = GAME_GRAND;
-    GiveHand(game.computer0, "");
-    game.computer0.ServeCard(&game.trick);
-    EXPECT_EQ(game.trick.count, 0);
+    GiveHand(SkatTestAccess::Player(game, 0), "");
+    SkatTestAccess::Player(game, 0).ServeCard(&SkatTestAccess::Trick(game));
+    EXPECT_EQ(game.Trick().count, 0);
     EXPECT_EQ(TraceLines::Lines().back(), "CPlayer::ServeCard(Comp1:none)");
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
+#include "support/SkatTestAccess.h"
 
 #include <cstring>
 
@@ -50,29 +51,29 @@ TEST_F(SuggestionTest, ASuggestionLeavesThePlayersMemoryOfPlayAlone) {
         g_Game.TrickWinner = g_Game.Forehand = (seed / 3) % 3;
         g_Knowledge.PreferredSuit = seed % 5 - 1;
         for (int s = 0; s < 3; ++s) {
-            game.Player(s)->AnalyseHand(0);
-            if (g_Game.OuvertAnnounced && s != g_Game.Soloist) game.Player(s)->SetPartner(game.Player(g_Game.Soloist));
+            SkatTestAccess::Player(game, s).AnalyseHand(0);
+            if (g_Game.OuvertAnnounced && s != g_Game.Soloist) SkatTestAccess::Player(game, s).SetPartner(&SkatTestAccess::Player(game, g_Game.Soloist));
         }
-        game.trick.Reset();
+        SkatTestAccess::Trick(game).Reset();
         // Three tricks: before each card the seat is asked for a suggestion, then plays.
         for (int t = 0; t < 3; ++t) {
-            game.trick.Reset();
+            SkatTestAccess::Trick(game).Reset();
             g_Game.Forehand = g_Game.TrickWinner;
             for (int k = 0; k < 3; ++k) {
-                CPlayer& p = *game.Player((g_Game.Forehand + k) % 3);
+                CPlayer& p = SkatTestAccess::Player(game, (g_Game.Forehand + k) % 3);
                 const Snapshot before(p);
                 const int forced = p.forcedCard;
                 g_Game.RealPlayFlag = 0;
-                const int card = p.ChooseCardForTrick(&game.trick);
+                const int card = p.ChooseCardForTrick(&SkatTestAccess::Trick(game));
                 g_Game.RealPlayFlag = 1;
                 EXPECT_TRUE(before.Same(p)) << "seed " << seed << " trick " << t << " seat " << p.seat;
                 EXPECT_TRUE(p.HasCard(card)) << "seed " << seed;
                 ++suggestions;
                 p.forcedCard = forced;  // the flow's callers put a commitment back
-                p.ServeCard(&game.trick);
-                NoteCardPlayed(game.trick.cards[p.seat]);
+                p.ServeCard(&SkatTestAccess::Trick(game));
+                NoteCardPlayed(game.Trick().cards[p.seat]);
             }
-            game.trick.Valuate();
+            SkatTestAccess::Trick(game).Valuate();
         }
     }
     EXPECT_EQ(suggestions, 120 * 9);

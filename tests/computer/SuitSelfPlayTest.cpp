@@ -8,6 +8,7 @@
 #include "computer/play/SuitSoloistPlay.h"
 #include "model/Player.h"
 #include "model/Skat.h"
+#include "support/SkatTestAccess.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,14 +82,14 @@ protected:
 
     // Asks the seat to play for a suggestion and checks that nothing it must keep has changed.
     void CheckSuggestion(SelfPlayGame& game, std::uint32_t seed) {
-        CPlayer& p = *game.Game().Player(game.SeatToPlay());
+        CPlayer& p = SkatTestAccess::Player(game.Game(), game.SeatToPlay());
         const std::vector<int> cards = p.cards;
         const std::vector<unsigned char> present = p.present;
         const HandInfo info = p.handInfo;
         const CCardKnowledge knowledge = g_Knowledge;
         const int forced = p.forcedCard, forcedCount = p.ForcedCardCount, ouvert = g_Game.OuvertAnnounced;
         g_Game.RealPlayFlag = 0;
-        const int card = p.ChooseCardForTrick(&game.Game().trick);
+        const int card = p.ChooseCardForTrick(&SkatTestAccess::Trick(game.Game()));
         g_Game.RealPlayFlag = 1;
         // The flow's callers put these back.
         p.forcedCard = forced;
@@ -137,7 +138,7 @@ protected:
             do {
                 game.PrepareNextCard();
                 const int seat = game.SeatToPlay();
-                CPlayer& p = *game.Game().Player(seat);
+                CPlayer& p = SkatTestAccess::Player(game.Game(), seat);
                 if (game.Position() == 0 && IsSuitGame(type)) {
                     // A committed card at a lead is one he holds.
                     ASSERT_TRUE(p.forcedCard == 0 || p.HasCard(std::abs(p.forcedCard))) << "seed " << options.seed;
@@ -149,7 +150,7 @@ protected:
                     const bool decidedBefore = p.durchmarschDecided != 0;
                     CSuitSoloistPlay(p).CheckDurchmarsch();
                     for (int other = 0; other < 3; ++other)
-                        if (other != seat) game.Game().Player(other)->SetDurchmarsch(0, -1);
+                        if (other != seat) SkatTestAccess::Player(game.Game(), other).SetDurchmarsch(0, -1);
                     CheckDurchmarschAim(p, decidedBefore, options.seed);
                     aims += p.durchmarschAim;
                 }

@@ -11,6 +11,7 @@
 #include "model/Settings.h"
 #include "platform/core/WindowSystem.h"
 #include "platform/headless/DesktopRecorder.h"
+#include "support/SkatTestAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -232,7 +233,8 @@ TEST_F(BarsTest, AResumeBarTheFrameDoesNotHoldStays) {
 }
 
 TEST_F(BarsTest, TheResumeButtonNamesTheSkatHolderCutToTenCharacters) {
-    Frame().EditGameObject().Player(1)->name = "Ölbergmännchen";
+    const std::string names[3] = {Frame().GetPlayerName(0), "Ölbergmännchen", Frame().GetPlayerName(2)};
+    Frame().EditGameObject().NameRows("Skat", names);
     g_Game.SkatHolderSeat = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
@@ -277,7 +279,8 @@ TEST_P(RuleButtonTest, OpensTheRuleOfThePersonsOptionThenClosesAllHelp) {
     g_Game.GameType = c.gameType;
     g_Game.TrumpCount = c.gameType < 4 ? 11 : 4;
     g_Settings.Settings.Rule = c.ruleSetting;
-    CPlayer* person = Frame().EditGameObject().Player(2);
+    // The rule code is put into the person's option record by hand: a bar reads it whatever chose it.
+    CPlayer* person = &SkatTestAccess::Player(Frame().EditGameObject(), 2);
     person->seat = c.personSeat;
     person->gameOptions[c.record][9] = c.code;
     platform::Dialog* bar = Open(c.bar);

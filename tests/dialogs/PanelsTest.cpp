@@ -43,12 +43,7 @@ protected:
         for (int card = 0; card < 256 && deck.size() < 32; ++card)
             if (IsDeckCard(card)) deck.push_back(card);
         ASSERT_EQ(deck.size(), 32u);
-        for (int seat = 0; seat < 3; ++seat)
-            for (int i = 0; i < 10; ++i)
-                Frame().EditGameObject().Player(seat)->dealt[static_cast<std::size_t>(i)] =
-                    deck[static_cast<std::size_t>(10 * seat + i)];
-        Frame().EditGameObject().dealt[0] = deck[30];
-        Frame().EditGameObject().dealt[1] = deck[31];
+        Frame().EditGameObject().SetDeal(deck.data(), deck.data() + 30);
     }
     bool MenuChecked(int id) {
         const platform::MenuItem* item = Frame().Table().MainMenu ? Frame().Table().MainMenu->FindCommand(id) : nullptr;

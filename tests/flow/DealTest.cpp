@@ -6,6 +6,7 @@
 #include "model/Skat.h"
 #include "resources/CommandIds.h"
 #include "tavlo/Table.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -158,17 +159,16 @@ TEST_F(DealTest, NewLaysEveryDealtCardOnTheTableAtItsPlace) {
         StartProgram();
         NewToStart();
         const HWND table = g_Frame.hTableWnd;
-        CCards* rows[4] = {Frame().EditGameObject().Player(0), Frame().EditGameObject().Player(1),
-                           Frame().EditGameObject().Player(2), &Frame().EditGameObject()};
+        const TableRow rows[4] = {TableRow::Computer0, TableRow::Computer1, TableRow::Person, TableRow::Skat};
         for (int row = 0; row < 4; ++row) {
-            CCards& cards = *rows[row];
+            const CCards& cards = Frame().GameObject().Row(rows[row]);
             const std::vector<int> before = cards.cards;
-            cards.Sort();
+            Frame().EditGameObject().SortRow(rows[row]);
             EXPECT_EQ(cards.cards, before) << "row " << row << " is shown unsorted";
             for (int slot = 0; slot < cards.capacity; ++slot) {
                 const int card = cards.cards[static_cast<std::size_t>(slot)];
                 ASSERT_TRUE(WC_IsCardDealt(table, card)) << "row " << row << " slot " << slot;
-                const platform::Point place = cards.GetSlotPosition(slot);
+                const platform::Point place = Frame().EditGameObject().SlotPosition(rows[row], slot);
                 EXPECT_EQ(WC_GetCardX(table, card), place.x) << "row " << row << " slot " << slot;
                 EXPECT_EQ(WC_GetCardY(table, card), place.y) << "row " << row << " slot " << slot;
                 EXPECT_EQ(tavlo::FindTable(table)->cards->deck.IsFaceUp(card), row == 2) << row << "/" << slot;
@@ -239,7 +239,7 @@ TEST_F(DealTest, TheFirstCardComesFromTheMiddleOfTheTable) {
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState != STATE_IDLE; }, 10000));
     ASSERT_NE(watcher.card, 0);
     const platform::Point from = Frame().Table().TrickCentre;
-    CCards& forehand = *Frame().EditGameObject().Player(g_Game.Forehand);
+    CCards& forehand = SkatTestAccess::Player(Frame().EditGameObject(), g_Game.Forehand);
     const int slot = forehand.FindCard(watcher.card);
     ASSERT_GE(slot, 0);
     // Where it lay in the dealt order: the first place of the full row.

@@ -64,11 +64,11 @@ TEST_F(DeclarationTest, PickUpLaysTheSkatFaceUpInTheTrick) {
     PressOnBar(kPickUp);
     EXPECT_EQ(g_Game.FlowState, STATE_ASK);
     EXPECT_EQ(Frame().GameObject().count, 0);
-    EXPECT_EQ(Frame().GameObject().trick.cards[0], first);
-    EXPECT_EQ(Frame().GameObject().trick.cards[1], second);
+    EXPECT_EQ(Frame().GameObject().Trick().cards[0], first);
+    EXPECT_EQ(Frame().GameObject().Trick().cards[1], second);
     EXPECT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, first));
-    EXPECT_EQ(Frame().GameObject().person.cards[10], first);
-    EXPECT_EQ(Frame().GameObject().person.cards[11], second);
+    EXPECT_EQ(Frame().GameObject().Person().cards[10], first);
+    EXPECT_EQ(Frame().GameObject().Person().cards[11], second);
     EXPECT_EQ(Frame().Exchange().ActiveGroups, 9);
     EXPECT_EQ(g_Game.PlayerPhaseText[2], 201);
     EXPECT_EQ(g_Flow.ExchangeRunning, 1);
@@ -117,16 +117,16 @@ INSTANTIATE_TEST_SUITE_P(Rules, RestrictionTest,
 TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().EditGameObject().person;
+    const CPlayer& person = Frame().GameObject().Person();
     const int hand = person.cards[0];
-    const int skat = Frame().GameObject().trick.cards[1];
-    const int kept = Frame().GameObject().trick.cards[0];
+    const int skat = Frame().GameObject().Trick().cards[1];
+    const int kept = Frame().GameObject().Trick().cards[0];
     Frame().EditAuction().BidLimits[0] = Frame().EditAuction().BidLimits[1] = -1;
     ClickCard(hand);
     EXPECT_TRUE(person.IsSelectedCard(hand));
     ClickCard(skat);
     EXPECT_EQ(person.cards[0], skat);
-    EXPECT_EQ(Frame().GameObject().trick.cards[1], hand);
+    EXPECT_EQ(Frame().GameObject().Trick().cards[1], hand);
     EXPECT_FALSE(person.IsSelectedCard(skat));
     // Every seat's limit was evaluated again.
     EXPECT_GE(Frame().Auction().BidLimits[0], 0);
@@ -159,7 +159,7 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
 TEST_F(DeclarationTest, TheSameCardTwiceLiftsItAndAComputersCardIsRefused) {
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().EditGameObject().person;
+    const CPlayer& person = Frame().GameObject().Person();
     const int hand = person.cards[3];
     ClickCard(hand);
     EXPECT_TRUE(person.IsSelectedCard(hand));
@@ -167,10 +167,10 @@ TEST_F(DeclarationTest, TheSameCardTwiceLiftsItAndAComputersCardIsRefused) {
     EXPECT_FALSE(person.IsSelectedCard(hand));
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 0);
 
-    const int computers = Frame().GameObject().computer0.cards[2];
+    const int computers = Frame().GameObject().Player(0)->cards[2];
     ClickCard(computers);
     EXPECT_EQ(Pane0(), "Illegal action");
-    EXPECT_TRUE(Frame().GameObject().computer0.HasCard(computers));
+    EXPECT_TRUE(Frame().GameObject().Player(0)->HasCard(computers));
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 0);
 }
 
@@ -178,12 +178,12 @@ TEST_F(DeclarationTest, LayAwayByDragAtTheCardsPositions) {
     WriteProfileInt("Options", "Drag", 1);
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().EditGameObject().person;
+    const CPlayer& person = Frame().GameObject().Person();
     const int hand = person.cards[5];
-    const int skat = Frame().GameObject().trick.cards[0];
+    const int skat = Frame().GameObject().Trick().cards[0];
     host_->Drag(host_->NowMs() + 10, CardPoint(hand), CardPoint(skat), 100);
     host_->PumpFor(1000);
-    EXPECT_EQ(Frame().GameObject().trick.cards[0], hand);
+    EXPECT_EQ(Frame().GameObject().Trick().cards[0], hand);
     EXPECT_EQ(person.cards[5], skat);
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 1);
 
@@ -201,12 +201,12 @@ TEST_F(DeclarationTest, LayAwayByDragAtTheCardsPositions) {
 TEST_F(DeclarationTest, TheKeysSwapExactlyOnePair) {
     PersonWinsTheAuction();
     PressOnBar(kPickUp);
-    CPlayer& person = Frame().EditGameObject().person;
+    const CPlayer& person = Frame().GameObject().Person();
     // Up raises a skat card, Down one of the person's cards; Enter exchanges them.
     host_->Key(host_->NowMs() + 10, VK_UP);
     host_->Key(host_->NowMs() + 20, VK_DOWN);
     host_->PumpFor(200);
-    const int skat = Frame().GameObject().trick.GetSelectedCard();
+    const int skat = Frame().GameObject().Trick().GetSelectedCard();
     const int hand = person.GetSelectedCard();
     ASSERT_GT(skat, 0);
     ASSERT_GT(hand, 0);
@@ -214,7 +214,7 @@ TEST_F(DeclarationTest, TheKeysSwapExactlyOnePair) {
     host_->PumpFor(200);
     EXPECT_EQ(LineCount("CMainFrame::SwapCards("), 1);
     EXPECT_TRUE(person.HasCard(skat));
-    EXPECT_TRUE(Frame().GameObject().trick.HasCard(hand));
+    EXPECT_TRUE(Frame().GameObject().Trick().HasCard(hand));
 }
 
 TEST_F(DeclarationTest, HandGameKeepsTheSkatAndSaysHand) {
@@ -336,7 +336,7 @@ TEST_P(PassedTest, TheAnswerDecidesWhatFollows) {
     DealAndHold();
     answerer_.answers = p.answers;
     const int games = g_Game.GameCount;
-    const std::vector<int> personDealt = Frame().GameObject().person.dealt;
+    const std::vector<int> personDealt = Frame().GameObject().Person().dealt;
     StartAuction(2, 0, 0, VARIANT_OFFICIAL);
     PressPass();
     host_->PumpFor(500);
@@ -431,7 +431,8 @@ TEST_F(DeclarationTest, LateCommandsAreDropped) {
 // A hostile name from the profile shows as itself in the game message and breaks no rich text.
 TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
     DealAndHold();
-    Frame().EditGameObject().computer1.name = "Bad}{\\par";
+    const std::string names[3] = {Frame().GetPlayerName(0), "Bad}{\\par", Frame().GetPlayerName(2)};
+    Frame().EditGameObject().NameRows("Skat", names);
     std::string text;
     answerer_.probe = [&text](HWND dialog) {
         if (auto* message = dynamic_cast<CGameMessageDialog*>(::WindowFromHandle(dialog))) text = message->Text();
@@ -449,15 +450,15 @@ TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
 TEST_F(DeclarationTest, CardOwnerNameLooksWhereAsked) {
     PersonWinsTheAuction();
     const int skat = Frame().GameObject().cards[0];
-    const int hand = Frame().GameObject().person.cards[0];
+    const int hand = Frame().GameObject().Person().cards[0];
     EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().GameObject().name);
     EXPECT_EQ(Frame().CardOwnerName(skat, 3), "");
-    EXPECT_EQ(Frame().CardOwnerName(hand, 0), Frame().GameObject().person.name);
+    EXPECT_EQ(Frame().CardOwnerName(hand, 0), Frame().GameObject().Person().name);
     PressOnBar(kPickUp);
     EXPECT_EQ(Frame().CardOwnerName(skat, 2), "Trick");
     EXPECT_EQ(Frame().CardOwnerName(skat, 0), Frame().GameObject().name);
     EXPECT_EQ(Frame().CardOwnerName(skat, 1), "");
-    EXPECT_EQ(Frame().CardOwnerName(hand, 2), Frame().GameObject().person.name);
+    EXPECT_EQ(Frame().CardOwnerName(hand, 2), Frame().GameObject().Person().name);
 }
 
 // Revolution: the defenders are handed over in an order set by the soloist and the forehand.
@@ -478,10 +479,10 @@ TEST_P(OpponentsOrderTest, FirstAndSecondDefender) {
     DealAndHold();
     g_Game.Soloist = o.soloist;
     g_Game.Forehand = o.forehand;
-    CSkat& game = Frame().EditGameObject();
-    Frame().SwapCardsOpponents(game, game.computer0, game.computer1, game.person);
-    const std::string first = o.seat0First ? game.computer0.name : game.computer1.name;
-    const std::string second = o.seat0First ? game.computer1.name : game.computer0.name;
+    const CSkat& game = Frame().GameObject();
+    Frame().SwapCardsOpponents(false, 0, 1, 2);
+    const std::string first = o.seat0First ? game.Player(0)->name : game.Player(1)->name;
+    const std::string second = o.seat0First ? game.Player(1)->name : game.Player(0)->name;
     EXPECT_GE(FindLine("CPlayer::SwapOpponentCards(" + first + ":" + second + ")"), 0) << LogText();
 }
 

@@ -48,8 +48,8 @@ TEST_F(DemoDeclarationTest, SkatSuggestionOncePerDealThenTheDeclarationTimer) {
     PersonHoldsTheSkat();
     Fire(TM_DEMO_SUGGEST_SKAT);
     EXPECT_EQ(Count("CMainFrame::OnSuggestSkat("), 1);
-    EXPECT_EQ(Frame().GameObject().person.count, 10);
-    EXPECT_EQ(Frame().GameObject().trick.count, 2);
+    EXPECT_EQ(Frame().GameObject().Person().count, 10);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 2);
     EXPECT_TRUE(Armed(TM_DEMO_DECLARE));
     // A second request in the same deal does nothing.
     Frame().KillTimer(TM_DEMO_DECLARE);
@@ -66,7 +66,7 @@ TEST_F(DemoDeclarationTest, DeclarationTimerPressesTheGameTheBarDeclares) {
     ASSERT_EQ(Count("CMainFrame::DemoDeclare("), 1);
     // The bar declared: the laid-away cards are back in the skat and the demonstration goes on.
     EXPECT_TRUE(Armed(TM_DEMO_DECLARED));
-    EXPECT_EQ(Frame().GameObject().trick.count, 0);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 0);
     EXPECT_EQ(Frame().GameObject().count, 2);
     // The declared game is the one the timer chose.
     std::string chosen;
@@ -86,13 +86,13 @@ TEST_F(DemoDeclarationTest, FirstPressAsksForTheSkatSuggestionTheNextDeclares) {
     PersonHoldsTheSkat();
     Fire(TM_DEMO_DECLARE);
     EXPECT_EQ(Count("CMainFrame::OnSuggestSkat("), 1);
-    EXPECT_EQ(Frame().GameObject().trick.count, 2);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 2);
     EXPECT_TRUE(Armed(TM_DEMO_DECLARE));
     EXPECT_FALSE(Armed(TM_DEMO_DECLARED));
     Fire(TM_DEMO_DECLARE);
     EXPECT_EQ(Count("CMainFrame::OnSuggestSkat("), 1);
     EXPECT_TRUE(Armed(TM_DEMO_DECLARED));
-    EXPECT_EQ(Frame().GameObject().trick.count, 0);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 0);
     EXPECT_EQ(Frame().GameObject().count, 2);
 }
 

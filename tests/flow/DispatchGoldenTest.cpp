@@ -27,14 +27,14 @@ const std::string kGoldenPath = std::string(KARTOVAN_TEST_SOURCE_DIR) + "/flow/g
 
 class DispatchGoldenTest : public FlowFixture {
 protected:
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     platform::Point CardPoint(int card) {
         const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
         return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
     }
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)
-            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick)) return slot;
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().Trick())) return slot;
         return -1;
     }
     int TricksDone() const { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2]; }
@@ -81,11 +81,11 @@ TEST_F(DispatchGoldenTest, TheFirstTwoTricksDispatchAsRecorded) {
 
     // Trick 1: the person's card, then timer 6 takes the trick on.
     PlayPersonsCard();
-    ASSERT_TRUE(host_->PumpUntil([this] { return TricksDone() == 1 && Frame().GameObject().trick.count == 0; }, 60000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return TricksDone() == 1 && Frame().GameObject().Trick().count == 0; }, 60000));
     // Trick 2: the person's card; the bar is pressed twice before its timer.
     PlayPersonsCard();
     ASSERT_TRUE(host_->PumpUntil(
-        [this] { return ::IsWindow(Frame().Prompts().ContinuePrompt) && Frame().GameObject().trick.count == 3; },
+        [this] { return ::IsWindow(Frame().Prompts().ContinuePrompt) && Frame().GameObject().Trick().count == 3; },
         60000));
     const HWND bar = Frame().Prompts().ContinuePrompt;
     ::PostMessage(bar, WM_COMMAND, IDC_CONTINUE, 0);

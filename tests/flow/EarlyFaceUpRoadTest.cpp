@@ -106,7 +106,7 @@ TEST_P(Comp2LaysDownTest, TheSureGrandIsLaidOpenWhereTheSettingAllows) {
             [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
             << LogText();
         if (Frame().Series().Record.scored) break;
-        if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().GameObject().computer1.faceUp)
+        if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().GameObject().Player(1)->faceUp)
             openAtCards = static_cast<int>(Frame().Series().Record.cards.size());
         if (PersonMayBid()) PressPass();
         else ClickFirstAllowedCard();

@@ -284,17 +284,17 @@ TEST_F(EstimationRoadTest, ThePersonsDragAndDeclarationRepaintTheWindow) {
     ASSERT_EQ(g_Game.FlowState, STATE_ASK);
     EXPECT_GT(window->PaintCount(), paints) << "the pick-up";
     ExpectTheGameTypeShown(window);
-    EXPECT_EQ(g_Game.GameType, BestEstimatedGame(Frame().GameObject().person.gameOptions));
+    EXPECT_EQ(g_Game.GameType, BestEstimatedGame(Frame().GameObject().Person().gameOptions));
 
     PressOnBar(IDC_OUVERT);
     ASSERT_EQ(g_Game.OuvertAnnounced, 1);
     paints = window->PaintCount();
-    CPlayer& person = Frame().EditGameObject().person;
+    const CPlayer& person = Frame().GameObject().Person();
     const int hand = person.cards[5];
-    const int skat = Frame().GameObject().trick.cards[0];
+    const int skat = Frame().GameObject().Trick().cards[0];
     host_->Drag(host_->NowMs() + 10, CardPoint(hand), CardPoint(skat), 100);
     host_->PumpFor(1000);
-    ASSERT_EQ(Frame().GameObject().trick.cards[0], hand) << "the drag laid the card away";
+    ASSERT_EQ(Frame().GameObject().Trick().cards[0], hand) << "the drag laid the card away";
     EXPECT_GT(window->PaintCount(), paints) << "the drag";
     ExpectTheGameTypeShown(window);
     EXPECT_EQ(g_Game.OuvertAnnounced, 1) << "the window's evaluation keeps what the person announced";
@@ -322,7 +322,7 @@ TEST_F(EstimationRoadTest, APassedInGameLeavesTheWindowOnThePersonsBestGame) {
     // The game is counted (its files written, the marks cleared) before the window is looked at.
     Check({"the passed-in game", ":CheckCheat(", "", 1, true}, Find(":Declare(nobody)"));
     ExpectTheGameTypeShown(window);
-    EXPECT_EQ(g_Game.GameType, BestEstimatedGame(Frame().GameObject().person.gameOptions));
+    EXPECT_EQ(g_Game.GameType, BestEstimatedGame(Frame().GameObject().Person().gameOptions));
 }
 
 }  // namespace

@@ -76,9 +76,9 @@ protected:
 
     // The person's card: the first the rule allows, by a click on it.
     void ClickFirstAllowedCard() {
-        CPerson& person = Frame().EditGameObject().person;
+        const CPerson& person = Frame().GameObject().Person();
         for (int slot = 0; slot < person.capacity; ++slot) {
-            if (!person.present[slot] || !person.ValidCard(slot, Frame().GameObject().trick)) continue;
+            if (!person.present[slot] || !person.ValidCard(slot, Frame().GameObject().Trick())) continue;
             const int card = person.cards[slot];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12,
                                          WC_GetCardY(g_Frame.hTableWnd, card) + 12};

@@ -12,6 +12,7 @@
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
+#include "support/SkatTestAccess.h"
 
 #include <filesystem>
 
@@ -135,7 +136,7 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
 
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
     ASSERT_TRUE(host_->PumpUntil(
-        [this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+        [this] { return Frame().GameObject().Person().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnRepeat()")), 0);
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
     EXPECT_EQ(g_Game.StopFlag, StopState::Running);
@@ -213,10 +214,10 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     frame.CloseModelessDialog();
     g_Game.SkatHolderSeat = 2;
     frame.MoveSkatToTrick();
-    ASSERT_EQ(game.trick.count, 2);
-    const int given = game.person.cards[0];
-    const int taken = game.trick.cards[0];
-    std::swap(game.person.cards[0], game.trick.cards[0]);
+    ASSERT_EQ(game.Trick().count, 2);
+    const int given = game.Person().cards[0];
+    const int taken = game.Trick().cards[0];
+    std::swap(SkatTestAccess::Person(game).cards[0], SkatTestAccess::Trick(game).cards[0]);
     frame.SetFlowState(STATE_MANIPULATE);
 
     frame.SendMessage(WM_COMMAND, CM_RESUME);
@@ -225,16 +226,16 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     EXPECT_EQ(g_Game.FlowState, STATE_START);
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnResume()")), 0);
     // The swapped cards are the new deal; Comp1 and Comp2 keep theirs.
-    EXPECT_TRUE(game.person.HasCard(taken));
-    EXPECT_FALSE(game.person.HasCard(given));
-    EXPECT_NE(std::find(game.person.dealt.begin(), game.person.dealt.end(), taken), game.person.dealt.end());
+    EXPECT_TRUE(game.Person().HasCard(taken));
+    EXPECT_FALSE(game.Person().HasCard(given));
+    EXPECT_NE(std::find(game.Person().dealt.begin(), game.Person().dealt.end(), taken), game.Person().dealt.end());
     EXPECT_NE(std::find(game.dealt.begin(), game.dealt.end(), given), game.dealt.end());
     EXPECT_TRUE(game.HasCard(given));
-    EXPECT_EQ(game.trick.count, 0);
+    EXPECT_EQ(game.Trick().count, 0);
     const testsupport::Deal now = testsupport::DealtCards(frame);
     EXPECT_EQ(CardsOf(now[0]), CardsOf(dealt[0]));
     EXPECT_EQ(CardsOf(now[1]), CardsOf(dealt[1]));
-    EXPECT_EQ(game.person.count + game.computer0.count + game.computer1.count + game.count, 32);
+    EXPECT_EQ(game.Person().count + game.Player(0)->count + game.Player(1)->count + game.count, 32);
     // A second resume finds no exchange.
     frame.SendMessage(WM_COMMAND, CM_RESUME);
     EXPECT_GE(FindLine("CMainFrame::OnResume(late)"), 0);
@@ -242,8 +243,8 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     // The swapped deal is the game's deal: a repeat deals it again, every card once.
     frame.SendMessage(WM_COMMAND, ID_BREAK);
     frame.SendMessage(WM_COMMAND, ID_REPEAT);
-    ASSERT_TRUE(host_->PumpUntil([&game] { return game.person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
-    EXPECT_TRUE(game.person.HasCard(taken));
+    ASSERT_TRUE(host_->PumpUntil([&game] { return game.Person().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    EXPECT_TRUE(game.Person().HasCard(taken));
     EXPECT_TRUE(game.HasCard(given));
     std::vector<int> all;
     for (int seat = 0; seat < 3; ++seat)
@@ -371,7 +372,7 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
             ::SendMessage(Bar(), WM_COMMAND, BTN_PICKUP, 0);
             host_->PumpFor(200);
             ASSERT_NE(OpenBarAs<CEndSwapRamschDialog>(Frame()), nullptr);
-            ASSERT_EQ(Frame().GameObject().trick.count, 2);
+            ASSERT_EQ(Frame().GameObject().Trick().count, 2);
             breakNow();
             break;
     }
@@ -406,7 +407,7 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
     EXPECT_NE(g_Game.CheatMask & 4, 0);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     ASSERT_TRUE(host_->PumpUntil(
-        [this] { return Frame().GameObject().person.count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+        [this] { return Frame().GameObject().Person().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
     const testsupport::Deal again = testsupport::DealtCards(Frame());
     for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;

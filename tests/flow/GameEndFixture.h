@@ -35,7 +35,7 @@ protected:
         tavlo::SetSoundOutput(nullptr);
     }
 
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
 
     // The person wins the auction as forehand, picks the skat up and declares Grand: he leads.
     void PersonPlaysGrand(std::uint32_t seed = 4711) {
@@ -79,14 +79,14 @@ protected:
         ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
         ASSERT_EQ(g_Game.EarlyFaceUp, 1);
         ASSERT_EQ(Frame().Series().Record.faceUp, 2);
-        ASSERT_EQ(Frame().GameObject().computer0.FaceUpSeen, 1);
+        ASSERT_EQ(Frame().GameObject().Player(0)->FaceUpSeen, 1);
         ASSERT_EQ(FindLine("CMainFrame::Abandon(Computer1)"), -1);
     }
 
     // The person plays his first card the rule allows, by a click.
     void PersonPlaysACard() {
         for (int slot = 0; slot < Person().capacity; ++slot) {
-            if (!Person().present[slot] || !Person().ValidCard(slot, Frame().GameObject().trick)) continue;
+            if (!Person().present[slot] || !Person().ValidCard(slot, Frame().GameObject().Trick())) continue;
             const int card = Person().cards[slot];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12,
                                          WC_GetCardY(g_Frame.hTableWnd, card) + 12};

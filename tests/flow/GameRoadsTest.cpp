@@ -14,6 +14,7 @@
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "support/CardNames.h"
+#include "support/SkatTestAccess.h"
 
 #include <algorithm>
 #include <array>
@@ -27,14 +28,14 @@ class GameRoadsTest : public FlowFixture {
 protected:
     // The dealt cards of the three hands and the skat, each in card order.
     std::array<std::vector<int>, 4> Dealt() {
-        std::array<std::vector<int>, 4> rows{Frame().GameObject().computer0.dealt, Frame().GameObject().computer1.dealt,
-                                             Frame().GameObject().person.dealt, Frame().GameObject().dealt};
+        std::array<std::vector<int>, 4> rows{Frame().GameObject().Player(0)->dealt, Frame().GameObject().Player(1)->dealt,
+                                             Frame().GameObject().Person().dealt, Frame().GameObject().dealt};
         for (auto& row : rows) std::sort(row.begin(), row.end());
         return rows;
     }
     int CardsInPlay() {
-        CSkat& game = Frame().EditGameObject();
-        return game.computer0.count + game.computer1.count + game.person.count + game.count + game.trick.count;
+        const CSkat& game = Frame().GameObject();
+        return game.Player(0)->count + game.Player(1)->count + game.Person().count + game.count + game.Trick().count;
     }
 };
 
@@ -63,7 +64,7 @@ TEST_F(GameRoadsTest, BreakAtTheGrandHandOfferThenRepeatDealsTheSameCards) {
     EXPECT_EQ(Frame().Series().RepeatAllowed, 0);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
     EXPECT_EQ(Dealt(), dealt);
-    EXPECT_EQ(Frame().GameObject().person.count, 10);
+    EXPECT_EQ(Frame().GameObject().Person().count, 10);
     EXPECT_GE(FindLine("CMainFrame::OnRepeat()"), 0);
 }
 
@@ -116,7 +117,8 @@ class KontraRuleTest : public GameRoadsTest, public ::testing::WithParamInterfac
 TEST_P(KontraRuleTest, TheRuleOfTheBarAndTheComputersIsOne) {
     const KontraRuleCase& c = GetParam();
     DealAndHold();
-    CPerson& person = Frame().EditGameObject().person;
+    // Nine cards, as after the first trick, are cut by hand: the rule is asked with ten and nine.
+    CPerson& person = SkatTestAccess::Person(Frame().EditGameObject());
     if (c.cards == 9) person.RemoveCard(0, true);
     ASSERT_EQ(person.count, c.cards);
     g_Game.VariantMode = c.variant;
@@ -182,14 +184,14 @@ TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
     // The skat is made to hold a Jack and a card that is none.
     int jackSlot = -1, plainSlot = -1;
     for (int slot = 0; slot < 10; ++slot) {
-        const int card = game.person.cards[slot];
+        const int card = game.Person().cards[slot];
         if (GetCardRank(card) == 5 && jackSlot < 0) jackSlot = slot;
         if (GetCardRank(card) != 5 && plainSlot < 0) plainSlot = slot;
     }
     ASSERT_GE(jackSlot, 0) << "the deal gives the person a Jack";
     ASSERT_GE(plainSlot, 0);
-    if (GetCardRank(game.cards[0]) != 5) std::swap(game.cards[0], game.person.cards[jackSlot]);
-    if (GetCardRank(game.cards[1]) == 5) std::swap(game.cards[1], game.person.cards[plainSlot]);
+    if (GetCardRank(game.cards[0]) != 5) std::swap(game.cards[0], SkatTestAccess::Person(game).cards[jackSlot]);
+    if (GetCardRank(game.cards[1]) == 5) std::swap(game.cards[1], SkatTestAccess::Person(game).cards[plainSlot]);
     ASSERT_EQ(GetCardRank(game.cards[0]), 5);
     g_Game.SetGameType(GAME_RAMSCH);
     g_Game.TurnSeat = g_Game.SkatHolderSeat = 2;
@@ -201,20 +203,20 @@ TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
     EXPECT_EQ(g_Game.FlowState, STATE_QUERY);
     EXPECT_EQ(frame.Prompts().PromptDialog, bar);
-    EXPECT_EQ(game.trick.count, 2);
+    EXPECT_EQ(game.Trick().count, 2);
     EXPECT_EQ(CardsInPlay(), 32);
 
     // The Jack goes back into the hand for a plain card: the push is taken.
     int plain = -1;
     for (int slot = 0; slot < 10; ++slot)
-        if (GetCardRank(game.person.cards[slot]) != 5 && game.person.cards[slot] != game.trick.cards[1]) plain = slot;
+        if (GetCardRank(game.Person().cards[slot]) != 5 && game.Person().cards[slot] != game.Trick().cards[1]) plain = slot;
     ASSERT_GE(plain, 0);
-    std::swap(game.trick.cards[0], game.person.cards[plain]);
+    std::swap(SkatTestAccess::Trick(game).cards[0], SkatTestAccess::Person(game).cards[plain]);
     g_Game.PartyTricks[0] = g_Game.PartyTricks[1] = 1;  // the person is the last of the round
     frame.SendMessage(WM_COMMAND, CM_PUSH_SKAT);
     host_->PumpFor(200);
     // The skat lies in the skat again and the round is over: play has begun.
-    EXPECT_EQ(game.trick.count, 0);
+    EXPECT_EQ(game.Trick().count, 0);
     EXPECT_EQ(game.count, 2);
     EXPECT_EQ(GetCardRank(game.cards[0]) == 5 || GetCardRank(game.cards[1]) == 5, false);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
@@ -234,21 +236,22 @@ TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
     frame.CloseModelessDialog();
     // The person plays Clubs with every Jack and the Clubs from the Ace down: Rekontra is advised.
     const std::vector<int> strong = testsupport::CardsOf("CJ SJ HJ DJ CA CT CK CQ C9 C8");
-    for (int slot = 0; slot < 10; ++slot) game.person.cards[slot] = strong[slot];
+    // The hand is given card by card: no seed is needed that deals it.
+    for (int slot = 0; slot < 10; ++slot) SkatTestAccess::Person(game).cards[slot] = strong[slot];
     g_Game.VariantMode = VARIANT_SKAT;
     g_Game.SetGameType(GAME_CLUBS);
     g_Game.Soloist = 2;
     g_Game.KontraState = KONTRA_NONE;
     g_Game.KontraSeat = 3;
-    game.person.AnalyseHand(0);
+    game.PersonThinks([](CPlayer& person) { person.AnalyseHand(0); });
     // Comp1 has played a card and kept its Kontra decision from before.
-    game.computer0.RemoveCard(0, true);
-    game.computer0.gameOptions[GAME_CLUBS][9] = 1;
+    SkatTestAccess::Player(game, 0).RemoveCard(0, true);
+    SkatTestAccess::Player(game, 0).gameOptions[GAME_CLUBS][9] = 1;
     // Without the guard the advice would be the game: it says Rekontra for this hand.
     {
         const int state = g_Game.KontraState;
         g_Game.KontraState = KONTRA_SAID;
-        ASSERT_TRUE(CKontraDecision(game.person).AnnounceRekontra());
+        ASSERT_TRUE(game.PersonThinks([](CPlayer& person) { return CKontraDecision(person).AnnounceRekontra(); }));
         g_Game.KontraState = state;
     }
     frame.ComputerKontra();

@@ -8,6 +8,7 @@
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
     // A distinct value in every place a record copies, so a field left out or crossed shows.
     void MarkState() {
         for (int seat = 0; seat < 3; ++seat) {
-            CPlayer& player = *Frame().EditGameObject().Player(seat);
+            CPlayer& player = SkatTestAccess::Player(Frame().EditGameObject(), seat);
             const int base = 100 * (seat + 1);
             player.FaceUpSeen = base + 1;
             std::memset(&player.handInfo, 0, sizeof player.handInfo);
@@ -115,21 +116,21 @@ TEST_F(HistoryTest, SaveGameStateWritesEveryFieldAndKeepsThePlayedCards) {
     EXPECT_EQ(frame.TrickPlay().History[3].card[0], 5);
     EXPECT_EQ(frame.TrickPlay().History[3].card[1], 6);
     EXPECT_EQ(frame.TrickPlay().History[3].card[2], 7);
-    EXPECT_EQ(frame.GameObject().computer1.CardPlanSnapshots[3].Counter, 250);
+    EXPECT_EQ(frame.GameObject().Player(1)->CardPlanSnapshots[3].Counter, 250);
 
     // The spare goes to record 11 and leaves the trick's record alone.
     g_Game.EarlyFaceUp = 999;
     frame.SaveGameState(true);
     EXPECT_EQ(frame.TrickPlay().History[11].earlyFaceUp, 999);
     EXPECT_EQ(frame.TrickPlay().History[3].earlyFaceUp, 201);
-    EXPECT_EQ(frame.GameObject().person.CardPlanSnapshots[11].Counter, 350);
+    EXPECT_EQ(frame.GameObject().Person().CardPlanSnapshots[11].Counter, 350);
 }
 
 TEST_F(HistoryTest, InitHistoryStartsFromTheLeaderWithNoCardsPlayed) {
     StartProgram();
     MarkState();
     CMainFrame& frame = Frame();
-    frame.EditGameObject().computer0.faceUp = true;
+    SkatTestAccess::Player(frame.EditGameObject(), 0).faceUp = true;
     for (int k = 0; k <= 11; ++k)
         for (int seat = 0; seat < 3; ++seat) frame.EditTrickPlay().History[k].card[seat] = 9;
     frame.EditTrickPlay().RedoLimit = 4;
@@ -157,7 +158,7 @@ TEST_F(HistoryTest, AnOuvertVariantGameStartsWithSeatZeroClosed) {
     StartProgram();
     for (const Case& c : cases) {
         MarkState();
-        Frame().EditGameObject().computer0.faceUp = true;
+        SkatTestAccess::Player(Frame().EditGameObject(), 0).faceUp = true;
         g_Game.OuvertAnnounced = c.ouvert;
         g_Game.VariantMode = c.variant;
         g_Settings.Variants.NullOuvert = c.nullOuvert;

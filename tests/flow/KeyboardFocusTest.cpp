@@ -28,7 +28,7 @@ protected:
         WriteProfileInt("Options", "Suggest", 1);
     }
 
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     void Press(int key) {
         host_->Key(host_->NowMs() + 10, key);
         host_->PumpFor(100);
@@ -72,7 +72,7 @@ protected:
         const HWND focus = ::GetFocus();
         ASSERT_TRUE(focus == Bar() || ::IsChild(Bar(), focus));
     }
-    bool PersonPlayed() { return Frame().GameObject().trick.present[kPersonSeat] != 0; }
+    bool PersonPlayed() { return Frame().GameObject().Trick().present[kPersonSeat] != 0; }
 };
 
 struct HandOver {
@@ -97,10 +97,10 @@ TEST_P(KeyboardHandOver, RightAndEnterPlayACard) {
     Press(VK_RIGHT);
     const int chosen = Person().GetSelectedCard();
     ASSERT_TRUE(IsCardCode(chosen));
-    EXPECT_TRUE(Person().ValidCard(Person().FindCard(chosen), Frame().GameObject().trick));
+    EXPECT_TRUE(Person().ValidCard(Person().FindCard(chosen), Frame().GameObject().Trick()));
     Press(VK_RETURN);
     ASSERT_TRUE(host_->PumpUntil([this] { return PersonPlayed(); }, 5000));
-    EXPECT_EQ(Frame().GameObject().trick.cards[kPersonSeat], chosen);
+    EXPECT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], chosen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,7 +121,7 @@ TEST_F(KeyboardFocusTest, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
     EXPECT_EQ(::GetFocus(), Frame().Handle());
     Press(VK_RETURN);
     ASSERT_TRUE(host_->PumpUntil([this] { return PersonPlayed(); }, 5000));
-    EXPECT_EQ(Frame().GameObject().trick.cards[kPersonSeat], suggested);
+    EXPECT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], suggested);
 }
 
 // In the auction a click on the table gives it the keyboard: Up and plus raise the bid shown.

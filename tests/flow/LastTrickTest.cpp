@@ -8,6 +8,7 @@
 #include "model/Skat.h"
 #include "platform/core/FileIo.h"
 #include "tavlo/Tavlo.h"
+#include "support/SkatTestAccess.h"
 
 #include <array>
 
@@ -28,8 +29,8 @@ protected:
 TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatBack) {
     g_Game.FlowState = STATE_PLAY;
     // The hands leave the table so that three of their cards can stand for the last trick.
-    for (int seat = 0; seat < 3; ++seat) Game().Player(seat)->RemoveCards(false);
-    for (int seat = 0; seat < 3; ++seat) Game().lastTrick.SetCard(seat, Game().Player(seat)->cards[0]);
+    for (int seat = 0; seat < 3; ++seat) SkatTestAccess::Player(Game(), seat).RemoveCards(false);
+    for (int seat = 0; seat < 3; ++seat) SkatTestAccess::LastTrick(Game()).SetCard(seat, SkatTestAccess::Player(Game(), seat).cards[0]);
     Game().PaintCards();
     const std::array<int, 2> skat{Game().cards[0], Game().cards[1]};
     std::array<platform::Point, 2> where{};
@@ -42,11 +43,11 @@ TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatB
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 1);
     EXPECT_EQ(Frame().TrickPlay().LastTrickAvailable, 1);
     for (int card : skat) EXPECT_FALSE(OnTable(card));
-    for (int seat = 0; seat < 3; ++seat) EXPECT_TRUE(OnTable(Game().lastTrick.cards[seat]));
+    for (int seat = 0; seat < 3; ++seat) EXPECT_TRUE(OnTable(Game().LastTrick().cards[seat]));
 
     Frame().OnLast();
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 0);
-    for (int seat = 0; seat < 3; ++seat) EXPECT_FALSE(OnTable(Game().lastTrick.cards[seat]));
+    for (int seat = 0; seat < 3; ++seat) EXPECT_FALSE(OnTable(Game().LastTrick().cards[seat]));
     // The skat is back exactly as it was: same cards, same places.
     ASSERT_EQ(Game().count, 2);
     for (int i = 0; i < 2; ++i) {
@@ -55,7 +56,7 @@ TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatB
         EXPECT_EQ(WC_GetCardX(g_Frame.hTableWnd, skat[i]), where[i].x);
         EXPECT_EQ(WC_GetCardY(g_Frame.hTableWnd, skat[i]), where[i].y);
     }
-    EXPECT_EQ(Game().lastTrick.count, 3);  // the trick's cards are kept
+    EXPECT_EQ(Game().LastTrick().count, 3);  // the trick's cards are kept
 }
 
 // A game that ended early: the seats played `played` cards each (an interrupted trick leaves
@@ -80,12 +81,12 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
     g_Game.CourseTricks = 10;
     std::array<std::array<int, 10>, 3> hands{};
     for (int seat = 0; seat < 3; ++seat) {
-        CPlayer& player = *Game().Player(seat);
+        CPlayer& player = SkatTestAccess::Player(Game(), seat);
         player.TallyHand();
         for (int slot = 0; slot < 10; ++slot) hands[seat][slot] = player.cards[slot];
         for (int k = 0; k < GetParam().played[seat]; ++k) {
             player.Discard(hands[seat][k]);
-            Game().courseRows[seat].AddCard(hands[seat][k]);
+            Game().NoteCourseCard(seat, hands[seat][k]);
         }
     }
 
@@ -96,7 +97,7 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
     EXPECT_EQ(g_Game.TurnSeat, 1);
     EXPECT_EQ(g_Game.PreviousForehand, 1);
     for (int seat = 0; seat < 3; ++seat) {
-        const CTrick& row = Game().courseRows[seat];
+        const CTrick& row = Game().CourseRow(seat);
         ASSERT_EQ(row.count, 10) << "seat " << seat;
         for (int slot = 0; slot < 10; ++slot) {
             EXPECT_EQ(row.cards[slot], hands[seat][slot]) << "seat " << seat << " slot " << slot;
@@ -107,8 +108,8 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
     Frame().OnLast();
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 0);
     for (int seat = 0; seat < 3; ++seat) {
-        EXPECT_EQ(Game().courseRows[seat].count, 10);  // kept for the next showing
-        for (int slot = 0; slot < 10; ++slot) EXPECT_FALSE(OnTable(Game().courseRows[seat].cards[slot]));
+        EXPECT_EQ(Game().CourseRow(seat).count, 10);  // kept for the next showing
+        for (int slot = 0; slot < 10; ++slot) EXPECT_FALSE(OnTable(Game().CourseRow(seat).cards[slot]));
     }
 }
 
@@ -122,12 +123,12 @@ TEST_F(LastTrickTest, AWholeCourseIsShownAsItStands) {
     g_Game.FlowState = STATE_IDLE;
     g_Game.CourseTricks = 10;
     for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot) Game().courseRows[seat].AddCard(Game().Player(seat)->cards[slot]);
+        for (int slot = 0; slot < 10; ++slot) Game().NoteCourseCard(seat, Game().Player(seat)->cards[slot]);
     const int firstHeld = Game().Player(0)->FindFirstHeldCard();
     Frame().OnLast();
     EXPECT_EQ(g_Game.CourseTricks, 10);
     EXPECT_EQ(Game().Player(0)->FindFirstHeldCard(), firstHeld);  // no card left the hands
-    for (const CTrick& row : Game().courseRows) EXPECT_EQ(row.count, 10);
+    for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Game().CourseRow(seat).count, 10);
 }
 
 TEST_F(LastTrickTest, AnnounceSeatsMakesTheLeaderForehandUnlessTheCourseIsShown) {

@@ -49,13 +49,13 @@ protected:
         }
         FAIL() << "no trick end";
     }
-    CPlayer& Hand(int seat) { return *Frame().EditGameObject().Player(seat); }
+    const CPlayer& Hand(int seat) { return *Frame().GameObject().Player(seat); }
     int Marked(int seat) { return Frame().Exchange().GroupPickedCards[seat + 1]; }
     std::string Pane() { return Frame().Table().StatusBar.PaneText(0); }
     // The held cards of a seat that it may (or may not) play after `lead`.
     std::vector<int> Cards(int seat, int lead, bool playable) {
         std::vector<int> found;
-        CPlayer& hand = Hand(seat);
+        const CPlayer& hand = Hand(seat);
         for (int slot = 0; slot < hand.capacity; ++slot)
             if (hand.present[slot] && hand.CanPlayCard(hand.cards[slot], lead) == playable) found.push_back(hand.cards[slot]);
         return found;
@@ -118,7 +118,7 @@ TEST_F(NextTrickChoiceTest, ClicksMarkTheWinnersCardFirstThenCardsThatFollowIt) 
     EXPECT_EQ(Pane(), Text(IDS_WINNER_CARD_REQUIRED));
     EXPECT_TRUE(Hand(w).IsSelectedCard(lead));
     // A card off every hand (in the trick) is no card to mark.
-    const int inTrick = Frame().GameObject().trick.cards[0];
+    const int inTrick = Frame().GameObject().Trick().cards[0];
     ClickCard(inTrick);
     EXPECT_EQ(Pane(), Text(IDS_ILLEGAL_ACTION));
     // A second click takes the second hand's card back, a third marks it again.
@@ -226,10 +226,10 @@ TEST_F(NextTrickChoiceTest, LeadingAnotherSuitGivesUpTheComputersMarks) {
     Press(IDC_CONTINUE);
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 60000));
     EXPECT_EQ(Person().PickedCard, lead);
-    EXPECT_EQ(Frame().GameObject().computer0.PickedCard, answer);
+    EXPECT_EQ(Frame().GameObject().Player(0)->PickedCard, answer);
     ClickCard(otherSuit.front());
-    EXPECT_EQ(Frame().GameObject().computer0.PickedCard, 0);
-    EXPECT_EQ(Frame().GameObject().computer1.PickedCard, 0);
+    EXPECT_EQ(Frame().GameObject().Player(0)->PickedCard, 0);
+    EXPECT_EQ(Frame().GameObject().Player(1)->PickedCard, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }
 

@@ -138,11 +138,11 @@ TEST_F(PixelLessClickTest, EveryClickHitsTheCardWhereTheTableHasJustPutIt) {
         host_->Key(host_->NowMs() + 10, 'V');
         host_->PumpFor(50);
         ASSERT_TRUE(Frame().PersonMayPlay());
-        CPerson& person = Frame().EditGameObject().person;
+        const CPerson& person = Frame().GameObject().Person();
         const int before = person.count;
         int aimed = 0;
         for (int slot = 0; slot < person.capacity && !aimed; ++slot) {
-            if (person.present[slot] && person.ValidCard(slot, Frame().GameObject().trick)) aimed = person.cards[slot];
+            if (person.present[slot] && person.ValidCard(slot, Frame().GameObject().Trick())) aimed = person.cards[slot];
         }
         ASSERT_NE(aimed, 0);
         ClickFirstAllowedCard();

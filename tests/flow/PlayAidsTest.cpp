@@ -21,6 +21,7 @@
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/ids.h"
 #include "support/BidIndex.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ protected:
     }
     // Every option off, then the ones a case sets.
     int (*ClearOptions())[OPT_FIELD_COUNT] {
-        auto* options = Frame().EditGameObject().person.gameOptions;
+        auto* options = SkatTestAccess::Person(Frame().EditGameObject()).gameOptions;
         for (int i = 0; i < GAME_OPTION_COUNT; ++i)
             for (int w = 0; w < OPT_FIELD_COUNT; ++w) options[i][w] = 0;
         return options;
@@ -133,11 +134,11 @@ TEST_F(PlayAidsTest, SupportSwitchTurnsOnWhileSuspended) {
 // The exchange suggestion outside the Revolution exchange moves nothing.
 TEST_F(PlayAidsTest, ExchangeSuggestionOutsideTheExchangeMovesNothing) {
     DealAndHold(4711);
-    const std::vector<int> before(Frame().GameObject().person.cards.begin(), Frame().GameObject().person.cards.end());
+    const std::vector<int> before(Frame().GameObject().Person().cards.begin(), Frame().GameObject().Person().cards.end());
     Frame().SendMessage(WM_COMMAND, CM_SUGGEST_EXCHANGE);
-    EXPECT_EQ(std::vector<int>(Frame().GameObject().person.cards.begin(), Frame().GameObject().person.cards.end()),
+    EXPECT_EQ(std::vector<int>(Frame().GameObject().Person().cards.begin(), Frame().GameObject().Person().cards.end()),
               before);
-    EXPECT_EQ(Frame().GameObject().person.count, 10);
+    EXPECT_EQ(Frame().GameObject().Person().count, 10);
 }
 
 // The early laying open: never in Null and Revolution, never without the Safe setting or once
@@ -152,7 +153,7 @@ TEST_F(PlayAidsTest, EarlyFaceUpByGameType) {
         {GAME_CLUBS, 0, 1, 1, false},      {GAME_CLUBS, 1, 0, 1, false}, {GAME_CLUBS, 1, 1, 0, false},
     };
     DealAndHold(4711);
-    CPlayer& soloist = *Frame().EditGameObject().Player(1);
+    CPlayer& soloist = SkatTestAccess::Player(Frame().EditGameObject(), 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.gameType) + " safe " + std::to_string(c.safe) + " pending " +
                      std::to_string(c.pending) + " forehand " + std::to_string(c.forehand));
@@ -188,8 +189,8 @@ namespace {
 TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
     DealAndHold(4711);
     Frame().SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
-    EXPECT_EQ(Frame().GameObject().trick.count, 0);
-    EXPECT_EQ(Frame().GameObject().person.count, 10);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 0);
+    EXPECT_EQ(Frame().GameObject().Person().count, 10);
 
     StartAuction(2, 0, 0);
     PressBid();
@@ -199,12 +200,12 @@ TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
     ASSERT_EQ(g_Game.FlowState, STATE_ASK);
     const auto twelve = [this] {
         std::vector<int> cards;
-        const CPerson& person = Frame().GameObject().person;
+        const CPerson& person = Frame().GameObject().Person();
         for (std::size_t slot = 0; slot < person.present.size(); ++slot)
             if (person.present[slot]) cards.push_back(person.cards[slot]);
         for (int slot = 0; slot < 3; ++slot)
-            if (Frame().GameObject().trick.present[static_cast<std::size_t>(slot)])
-                cards.push_back(Frame().GameObject().trick.cards[static_cast<std::size_t>(slot)]);
+            if (Frame().GameObject().Trick().present[static_cast<std::size_t>(slot)])
+                cards.push_back(Frame().GameObject().Trick().cards[static_cast<std::size_t>(slot)]);
         std::sort(cards.begin(), cards.end());
         return cards;
     };
@@ -216,8 +217,8 @@ TEST_F(PlayAidsTest, SkatSuggestionLaysTwoOfTheTwelveCardsAway) {
     const int gameType = g_Game.GameType;
     Frame().SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);
     EXPECT_EQ(twelve(), before);
-    EXPECT_EQ(Frame().GameObject().person.count, 10);
-    EXPECT_EQ(Frame().GameObject().trick.count, 2);
+    EXPECT_EQ(Frame().GameObject().Person().count, 10);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 2);
     EXPECT_EQ(g_Game.GameType, gameType);
     const std::string status = Frame().Table().StatusBar.PaneText(0);
     bool named = false;

@@ -16,6 +16,7 @@
 #include "support/CardNames.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tavlo/Tavlo.h"
+#include "support/SkatTestAccess.h"
 
 #include <algorithm>
 #include <string>
@@ -77,7 +78,7 @@ protected:
     // Every one of the 32 cards in exactly one place: a hand, the skat, or played (a card in the
     // trick row is played once it is in its seat's course row; before, it is the skat in exchange).
     bool EveryCardOnce() {
-        CSkat& game = F().EditGameObject();
+        const CSkat& game = F().GameObject();
         int seen[53] = {};
         auto note = [&seen](const CCards& row) {
             for (int slot = 0; slot < row.capacity; ++slot)
@@ -85,14 +86,16 @@ protected:
         };
         for (int seat = 0; seat < 3; ++seat) note(*game.Player(seat));
         note(game);
-        for (const CTrick& row : game.courseRows) note(row);
+        for (int seat = 0; seat < 3; ++seat) note(game.CourseRow(seat));
         int inCourse[53] = {};
-        for (const CTrick& row : game.courseRows)
+        for (int seat = 0; seat < 3; ++seat) {
+            const CTrick& row = game.CourseRow(seat);
             for (int slot = 0; slot < row.capacity; ++slot)
                 if (row.present[slot] && IsCardCode(row.cards[slot])) inCourse[row.cards[slot]] = 1;
-        for (int slot = 0; slot < game.trick.capacity; ++slot)
-            if (game.trick.present[slot] && IsCardCode(game.trick.cards[slot]) && !inCourse[game.trick.cards[slot]])
-                ++seen[game.trick.cards[slot]];
+        }
+        for (int slot = 0; slot < game.Trick().capacity; ++slot)
+            if (game.Trick().present[slot] && IsCardCode(game.Trick().cards[slot]) && !inCourse[game.Trick().cards[slot]])
+                ++seen[game.Trick().cards[slot]];
         int cards = 0;
         for (int code = 1; code <= 52; ++code) {
             if (seen[code] > 1) return false;
@@ -137,11 +140,11 @@ protected:
     // does not name (so every card stays in one place); the seat's hand is judged again.
     void GiveCards(int seat, const std::vector<int>& wanted) {
         CSkat& game = F().EditGameObject();
-        CPlayer& hand = *game.Player(seat);
+        CPlayer& hand = SkatTestAccess::Player(game, seat);
         auto isWanted = [&wanted](int card) { return std::find(wanted.begin(), wanted.end(), card) != wanted.end(); };
         for (int card : wanted) {
             if (hand.HasCard(card)) continue;
-            CCards* rows[] = {game.Player(0), game.Player(1), game.Player(2), &game};
+            CCards* rows[] = {&SkatTestAccess::Player(game, 0), &SkatTestAccess::Player(game, 1), &SkatTestAccess::Player(game, 2), &game};
             for (CCards* row : rows) {
                 const int at = row == &hand ? -1 : row->FindCard(card);
                 if (at < 0) continue;
@@ -156,7 +159,7 @@ protected:
         for (int card : wanted) ASSERT_TRUE(hand.HasCard(card)) << card;
         for (int s = 0; s < 3; ++s)
             F().EditAuction().BidLimits[s] = CGameEvaluation(*game.Player(s)).AnalyseAndEvaluate(0);
-        for (int s = 0; s < 3; ++s) game.Player(s)->PlanPlay(false);
+        for (int s = 0; s < 3; ++s) game.Think(s, [](CPlayer& player) { player.PlanPlay(false); });
     }
 
     void ApplyRig(Rig rig) {
@@ -169,9 +172,9 @@ protected:
 
     // The person's card: the first the rule allows, by a click.
     void PlayACard() {
-        CPerson& person = F().EditGameObject().person;
+        const CPerson& person = F().GameObject().Person();
         for (int slot = 0; slot < person.capacity; ++slot) {
-            if (!person.present[slot] || !person.ValidCard(slot, F().GameObject().trick)) continue;
+            if (!person.present[slot] || !person.ValidCard(slot, F().GameObject().Trick())) continue;
             const int card = person.cards[slot];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
             host_->Click(host_->NowMs() + 10, platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client));
@@ -186,14 +189,14 @@ protected:
     void PushTwoCards() {
         CSkat& game = F().EditGameObject();
         for (int place = 0; place < 2; ++place) {
-            const int jack = game.trick.cards[place];
+            const int jack = game.Trick().cards[place];
             if (GetCardRank(jack) != JACK) continue;
-            for (int slot = 0; slot < game.person.capacity; ++slot) {
-                const int card = game.person.cards[slot];
-                if (!game.person.present[slot] || GetCardRank(card) == JACK) continue;
+            for (int slot = 0; slot < game.Person().capacity; ++slot) {
+                const int card = game.Person().cards[slot];
+                if (!game.Person().present[slot] || GetCardRank(card) == JACK) continue;
                 ClickCard(card);
                 ClickCard(jack);
-                ASSERT_TRUE(game.person.HasCard(jack)) << "the exchange did not take the Jack";
+                ASSERT_TRUE(game.Person().HasCard(jack)) << "the exchange did not take the Jack";
                 break;
             }
         }

@@ -240,14 +240,14 @@ TEST_F(SettingsDialogsTest, AConfirmedConfigurationIsWrittenAndAChangedGrandHand
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         g_Settings.Variants = CSettings::VariantsSection{};
-        Frame().EditGameObject().person.Restore(true);
-        const int held = Frame().GameObject().person.count;
+        Frame().EditGameObject().LayDealBack();
+        const int held = Frame().GameObject().Person().count;
         ASSERT_GT(held, 0);
         Answer(IDD_CONFIGURATION, {DialogAction::Check(c.box, 0), DialogAction::Press(IDOK)});
         Command(ID_CONFIGURATION);
         EXPECT_EQ(c.box == CConfigurationDialog::kKontra ? g_Settings.Variants.Kontra : g_Settings.Variants.GrandHand, 0);
         EXPECT_EQ(GetProfileInt("Variants", c.box == CConfigurationDialog::kKontra ? "Kontra" : "GrandHand", kUnwritten), 0);
-        EXPECT_EQ(Frame().GameObject().person.count, c.cleared ? 0 : held);
+        EXPECT_EQ(Frame().GameObject().Person().count, c.cleared ? 0 : held);
     }
 }
 
@@ -273,7 +273,7 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
         g_Game.RamschRound = 2;
         g_Game.RoundStatus = ROUND_RAMSCH;
         g_Game.BockCounter = 0;
-        const int held = Frame().GameObject().person.count;
+        const int held = Frame().GameObject().Person().count;
         Answer(IDD_CONFIGURATION, c.actions);
         Command(ID_CONFIGURATION);
         ExpectAnswered(ID_CONFIGURATION);
@@ -285,7 +285,7 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
         EXPECT_EQ(g_Game.RamschRound, 2);
         EXPECT_EQ(g_Game.RoundStatus, ROUND_RAMSCH);
         EXPECT_EQ(g_Game.BockCounter, 0);
-        EXPECT_EQ(Frame().GameObject().person.count, held);
+        EXPECT_EQ(Frame().GameObject().Person().count, held);
     }
 }
 

@@ -33,8 +33,8 @@ TEST_P(SetupGameTest, CourseAndStatusSayTheGame) {
     g_Game.SchwarzAnnounced = c.schwarz;
     g_Game.Soloist = 2;
     Frame().FrameTexts().SetStatusText("X");
-    const std::string course = Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
-                                                 Frame().EditGameObject().computer0);
+    const std::string course = Frame().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1),
+                                                 *Frame().GameObject().Player(0));
     EXPECT_EQ(course, c.course);
     EXPECT_EQ(Frame().Texts().StatusText, c.status);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), c.status);
@@ -74,12 +74,10 @@ TEST_F(SetupGameTest, TheSkatCountsForTheSoloistUnlessHand) {
     const int skat = Frame().GameObject().CountPoints();
     g_Game.GameType = 0;
     g_Game.HandAnnounced = 0;
-    Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
-                      Frame().EditGameObject().computer0);
+    Frame().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1), *Frame().GameObject().Player(0));
     EXPECT_EQ(g_Game.PartyPoints[0], skat);
     g_Game.HandAnnounced = 1;
-    Frame().SetupGame(Frame().EditGameObject().person, Frame().EditGameObject().computer1,
-                      Frame().EditGameObject().computer0);
+    Frame().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1), *Frame().GameObject().Player(0));
     EXPECT_EQ(g_Game.PartyPoints[0], 0);
 }
 

@@ -95,7 +95,7 @@ protected:
             [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || Bar() != nullptr; }, 60000);
     }
 
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     // The screen point of a card on the table: a point of it that no other card covers (in a row of
     // overlapping cards only a strip of each shows), low enough that the press, which raises the
     // person's card, leaves it under the point).
@@ -117,7 +117,7 @@ protected:
     // The first card of the person's hand that the follow rule allows.
     int FirstLegalCard() {
         for (int slot = 0; slot < Person().capacity; ++slot)
-            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick))
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().Trick()))
                 return Person().cards[slot];
         return NO_CARD;
     }

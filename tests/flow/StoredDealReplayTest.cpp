@@ -128,13 +128,13 @@ TEST_F(StoredDealReplayTest, DuringAGameTheRunningGameIsBrokenOffFirst) {
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
     const std::array<int, 40> deal = StoredDeal(12);
-    ASSERT_NE(Sorted(Frame().GameObject().person.dealt), Part(deal, 30, 10));
+    ASSERT_NE(Sorted(Frame().GameObject().Person().dealt), Part(deal, 30, 10));
     Store({deal});
     // Asked as a replacement of the running game; No leaves that game where it is.
     answerer_.answers = {IDNO, IDYES};
     Frame().LoadFromStore(1, deal);
     EXPECT_EQ(g_Game.FlowState, STATE_START);
-    EXPECT_NE(Sorted(Frame().GameObject().person.dealt), Part(deal, 30, 10));
+    EXPECT_NE(Sorted(Frame().GameObject().Person().dealt), Part(deal, 30, 10));
     Frame().LoadFromStore(1, deal);
     ASSERT_EQ(shown_.size(), 2u);
     const std::string question =

@@ -155,14 +155,14 @@ TEST_F(SuggestGameCommandTest, AfterThePickUpTheSkatStaysWhereItLies) {
     ::SendMessage(Bar(), WM_COMMAND, 1042, 0);  // pick the skat up
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_ASK);
-    const std::vector<int> trick = Frame().GameObject().trick.cards;
-    const std::vector<unsigned char> present = Frame().GameObject().trick.present;
+    const std::vector<int> trick = Frame().GameObject().Trick().cards;
+    const std::vector<unsigned char> present = Frame().GameObject().Trick().present;
     const std::vector<int> skatDealt = Frame().GameObject().dealt;
     const GameImage before = Capture();
     Suggest();
     ExpectSame(before, Capture());
-    EXPECT_EQ(Frame().GameObject().trick.cards, trick);
-    EXPECT_EQ(Frame().GameObject().trick.present, present);
+    EXPECT_EQ(Frame().GameObject().Trick().cards, trick);
+    EXPECT_EQ(Frame().GameObject().Trick().present, present);
     EXPECT_EQ(Frame().GameObject().dealt, skatDealt);
     EXPECT_EQ(answerer_.probes, std::vector<int>{1});
     EXPECT_NE(LogText().find("CMainFrame::OnSuggestGame(Person:"), std::string::npos);

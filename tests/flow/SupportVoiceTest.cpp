@@ -112,7 +112,7 @@ TEST_F(SupportVoiceTest, TheCardUnderTheMouseIsHighlightedAndNamedOnce) {
     MoveTo(CardPoint(second));
     EXPECT_EQ(Named(person), before + 3);
     // A computer's hidden card is not named.
-    const int hidden = Frame().GameObject().computer0.cards[0];
+    const int hidden = Frame().GameObject().Player(0)->cards[0];
     MoveTo(CardPoint(hidden));
     EXPECT_FALSE(Highlighted(hidden));
     EXPECT_EQ(Named(person), before + 3);

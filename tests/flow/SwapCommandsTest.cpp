@@ -48,10 +48,10 @@ protected:
         SetFixedDeal();
     }
     void SetFixedDeal() {
-        Frame().EditGameObject().computer0.dealt = kSeat0;
-        Frame().EditGameObject().computer1.dealt = kSeat1;
-        Frame().EditGameObject().person.dealt = kSeat2;
-        Frame().EditGameObject().dealt = kSkat;
+        std::vector<int> hands(kSeat0);
+        hands.insert(hands.end(), kSeat1.begin(), kSeat1.end());
+        hands.insert(hands.end(), kSeat2.begin(), kSeat2.end());
+        Frame().EditGameObject().SetDeal(hands.data(), kSkat.data());
         g_Game.CheatMask = 0;
     }
     std::vector<int> Dealt(int seat) {
@@ -102,8 +102,8 @@ TEST_F(SwapCommandsTest, SwapSuitsClubsAndSpades) {
         EXPECT_EQ(Dealt(2), Sorted(kSeat2));
         EXPECT_EQ(Dealt(3), Sorted(kSkat));
         // The replayed deal is the swapped one.
-        EXPECT_EQ(Held(Frame().GameObject().computer0), Sorted(c.seat0));
-        EXPECT_EQ(Held(Frame().GameObject().computer1), Sorted(c.seat1));
+        EXPECT_EQ(Held(*Frame().GameObject().Player(0)), Sorted(c.seat0));
+        EXPECT_EQ(Held(*Frame().GameObject().Player(1)), Sorted(c.seat1));
         EXPECT_EQ(g_Game.CheatMask & (kSwapped | kAborted | kRepeated), kSwapped | kAborted | kRepeated);
     }
 }
@@ -143,7 +143,7 @@ TEST_F(SwapCommandsTest, SwapHandsForEachPair) {
         EXPECT_EQ(Dealt(0), Sorted(c.seat0));
         EXPECT_EQ(Dealt(1), Sorted(c.seat1));
         EXPECT_EQ(Dealt(2), Sorted(c.seat2));
-        EXPECT_EQ(Held(Frame().GameObject().person), Sorted(c.seat2));
+        EXPECT_EQ(Held(Frame().GameObject().Person()), Sorted(c.seat2));
         EXPECT_EQ(Dealt(3), Sorted(kSkat));
         EXPECT_EQ(g_Game.CheatMask & (kSwapped | kAborted | kRepeated), kSwapped | kAborted | kRepeated);
     }
@@ -206,33 +206,28 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
 TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     HoldFixedDeal();
     // The table holds the fixed deal.
-    for (CCards* row :
-         {static_cast<CCards*>(&Frame().EditGameObject().computer0),
-          static_cast<CCards*>(&Frame().EditGameObject().computer1),
-          static_cast<CCards*>(&Frame().EditGameObject().person), static_cast<CCards*>(&Frame().EditGameObject())})
-        row->Restore(true);
+    Frame().EditGameObject().LayDealBack();
     // The hint stands in the status bar until the rotation moves on.
     Frame().SendMessage(WM_COMMAND, ID_SWAP_CARDS);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Please swap (click) a card");
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_SWAP);
-    EXPECT_EQ(Held(Frame().GameObject().trick), Sorted(kSkat));
-    EXPECT_TRUE(Frame().GameObject().computer0.open);
-    EXPECT_TRUE(Frame().GameObject().computer1.open);
+    EXPECT_EQ(Held(Frame().GameObject().Trick()), Sorted(kSkat));
+    EXPECT_TRUE(Frame().GameObject().Player(0)->open);
+    EXPECT_TRUE(Frame().GameObject().Player(1)->open);
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
     EXPECT_EQ(Frame().Texts().HintText, "Please swap (click) a card");
     EXPECT_EQ(Frame().Texts().StatusText, "Swap Cards");
 
-    Frame().SwapCards(C(kAce, kDiamonds), Frame().EditGameObject().person, C(kSeven, kDiamonds),
-                      Frame().EditGameObject().trick, false);
+    Frame().SwapCards(C(kAce, kDiamonds), Frame().GroupRow(3), C(kSeven, kDiamonds), Frame().GroupRow(0), false);
     ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
     host_->PumpUntilIdle();
     EXPECT_NE(g_Game.FlowState, STATE_SWAP);
     EXPECT_EQ(Held(Frame().GameObject()), Sorted(testsupport::CardsOf("D8 DA")));
     std::vector<int> person = kSeat2;
     std::replace(person.begin(), person.end(), C(kAce, kDiamonds), C(kSeven, kDiamonds));
-    EXPECT_EQ(Held(Frame().GameObject().person), Sorted(person));
-    EXPECT_EQ(Held(Frame().GameObject().computer0), Sorted(kSeat0));
+    EXPECT_EQ(Held(Frame().GameObject().Person()), Sorted(person));
+    EXPECT_EQ(Held(*Frame().GameObject().Player(0)), Sorted(kSeat0));
 }
 
 // The skat swap in the states before and during a game is the switch of the swap pause: each use
@@ -275,10 +270,10 @@ TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
     Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
     host_->PumpUntilIdle();
     EXPECT_EQ(g_Game.FlowState, STATE_SWAP);
-    EXPECT_EQ(Held(Frame().GameObject().trick), Sorted(kSkat));
+    EXPECT_EQ(Held(Frame().GameObject().Trick()), Sorted(kSkat));
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
     EXPECT_EQ(Frame().Exchange().ActiveGroups, 1 | 8);
-    EXPECT_FALSE(Frame().GameObject().computer0.open);
+    EXPECT_FALSE(Frame().GameObject().Player(0)->open);
 }
 
 }  // namespace
@@ -298,7 +293,7 @@ TEST_F(SwapCommandsTest, SkatSwapInsideTheSwapPauseExchangesWithTheSoloist) {
         state = g_Game.FlowState;
         groups = Frame().Exchange().ActiveGroups;
         marked = g_Game.CheatMask & kSwapped;
-        skatInTrick = Frame().GameObject().trick.count;
+        skatInTrick = Frame().GameObject().Trick().count;
         finish.At(1000, [&] { ::PostMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0); });
     });
     StartAuction(2, 0, 18);

@@ -43,7 +43,7 @@ protected:
         host_->PumpUntilIdle();
         ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
         const auto reached = [this, tricks, computerCardFirst] {
-            const CTrick& trick = Frame().GameObject().trick;
+            const CTrick& trick = Frame().GameObject().Trick();
             return Frame().TrickPlay().HistoryPosition >= tricks &&
                    (!computerCardFirst || (Frame().PersonMayPlay() && (trick.present[0] || trick.present[1])));
         };

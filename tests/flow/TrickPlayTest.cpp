@@ -14,6 +14,7 @@
 #include "platform/core/Menu.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ protected:
     }
     void TearDown() override { SetInternalErrorHandler({}); }
 
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     platform::Point CardPoint(int card) {
         const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
         return platform::HeadlessHost::ScreenPoint(g_Frame.hTableWnd, client);
@@ -46,7 +47,7 @@ protected:
     }
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)
-            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick)) return slot;
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().Trick())) return slot;
         return -1;
     }
     // The person's card is awaited and his place in the trick is still empty.
@@ -193,7 +194,7 @@ TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
     ::SendMessage(Bar(), WM_COMMAND, IDC_HAND, 0);
     host_->PumpUntilIdle();
     for (int seat = 0; seat < 3; ++seat)
-        for (auto& suit : Frame().EditGameObject().Player(seat)->handInfo.SmallCards)
+        for (auto& suit : SkatTestAccess::Player(Frame().EditGameObject(), seat).handInfo.SmallCards)
             for (int& entry : suit) entry = 99;
     ::SendMessage(Bar(), WM_COMMAND, IDC_NULL, 0);
     host_->PumpUntilIdle();
@@ -212,12 +213,12 @@ TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
 TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
     // This deal soon has the person follow a lead while holding another suit.
     PersonPlaysAsSoloist(kClubs, 1);
-    host_->PumpUntil([this] { return PersonToPlay() && Frame().GameObject().trick.count > 0; }, 60000);
+    host_->PumpUntil([this] { return PersonToPlay() && Frame().GameObject().Trick().count > 0; }, 60000);
     // Find a trick where the person must follow and holds another suit too.
     for (int guard = 0; guard < 10 && !Frame().Series().Record.scored; ++guard) {
         int invalid = -1;
         for (int slot = 0; slot < Person().capacity && invalid < 0; ++slot)
-            if (Person().present[slot] && !Person().ValidCard(slot, Frame().GameObject().trick)) invalid = slot;
+            if (Person().present[slot] && !Person().ValidCard(slot, Frame().GameObject().Trick())) invalid = slot;
         if (PersonToPlay() && invalid >= 0) {
             const int card = Person().cards[invalid];
             const std::size_t before = Frame().Series().Record.cards.size();
@@ -233,7 +234,7 @@ TEST_F(TrickPlayTest, AnInvalidClickedCardIsRefused) {
         host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[slot]));
         host_->PumpUntil(
             [this] {
-                return Frame().Series().Record.scored || (PersonToPlay() && Frame().GameObject().trick.count > 0);
+                return Frame().Series().Record.scored || (PersonToPlay() && Frame().GameObject().Trick().count > 0);
             },
             60000);
     }
@@ -306,7 +307,7 @@ TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
     const std::size_t before = Frame().Series().Record.cards.size();
     Frame().EditTrickPlay().PlayStep = 3;
     g_Game.TurnSeat = 5;
-    Frame().EditGameObject().trick.Reset();
+    SkatTestAccess::Trick(Frame().EditGameObject()).Reset();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_NE(reports_[0].find("Handler"), std::string::npos);

@@ -68,7 +68,7 @@ protected:
     }
     void TearDown() override { SetInternalErrorHandler({}); }
 
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
 
     // The person declares a game after picking the skat up (the declaration lays the skat away).
     void PersonPlays(int button, std::uint32_t seed) {
@@ -102,9 +102,9 @@ protected:
     }
     // The person plays his first legal card.
     void PlayPersonCard() {
-        CPerson& person = Person();
+        const CPerson& person = Person();
         for (int slot = 0; slot < person.capacity; ++slot) {
-            if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().GameObject().trick))
+            if (!person.present[static_cast<std::size_t>(slot)] || !person.ValidCard(slot, Frame().GameObject().Trick()))
                 continue;
             const int card = person.cards[static_cast<std::size_t>(slot)];
             const platform::Point client{WC_GetCardX(g_Frame.hTableWnd, card) + 12, WC_GetCardY(g_Frame.hTableWnd, card) + 12};
@@ -138,7 +138,7 @@ protected:
             const CPlayer& player = *game.Player(seat);
             const std::string p = "seat" + std::to_string(seat);
             c.AddRow(p + ".hand", player);
-            c.AddRow(p + ".played", game.courseRows[seat]);
+            c.AddRow(p + ".played", game.CourseRow(seat));
             if (seat < 2) c.Add(p + ".faceUp", player.faceUp);
             const auto* words = reinterpret_cast<const std::int32_t*>(&player.handInfo);
             for (std::size_t w = 0; w < sizeof player.handInfo / 4; ++w) c.Add(p + ".handInfo" + std::to_string(w), words[w]);
@@ -158,8 +158,8 @@ protected:
             c.Add(p + ".CardPlanCounter", player.CardPlanCounter);
         }
         c.AddRow("skat", game);
-        c.AddRow("trick", game.trick);
-        c.AddRow("lastTrick", game.lastTrick);
+        c.AddRow("trick", game.Trick());
+        c.AddRow("lastTrick", game.LastTrick());
         for (std::size_t i = 0; i < frame.Series().Record.cards.size(); ++i)
             c.Add("record.card" + std::to_string(i), frame.Series().Record.cards[i].seat * 100 + frame.Series().Record.cards[i].card);
         c.Add("record.cards", static_cast<long long>(frame.Series().Record.cards.size()));
@@ -285,8 +285,8 @@ TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
     Command(ID_UNDO);
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
     EXPECT_FALSE(Enabled(ID_UNDO));
-    EXPECT_EQ(Frame().GameObject().trick.count, 0);
-    EXPECT_EQ(Frame().GameObject().lastTrick.count, 0);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 0);
+    EXPECT_EQ(Frame().GameObject().LastTrick().count, 0);
     for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Frame().GameObject().Player(seat)->count, 10);
     EXPECT_TRUE(Frame().Series().Record.cards.empty());
     // Undo at the start only pauses.
@@ -320,22 +320,22 @@ TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
     WaitForTurn();
     ASSERT_TRUE(Frame().PersonMayPlay());
     ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 1);
-    ASSERT_EQ(Frame().GameObject().trick.count, 2);
+    ASSERT_EQ(Frame().GameObject().Trick().count, 2);
     Command(ID_UNDO);
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 0);
-    EXPECT_EQ(Frame().GameObject().trick.count, 0);
-    EXPECT_EQ(Frame().GameObject().lastTrick.count, 0);
-    EXPECT_EQ(Frame().GameObject().computer0.count, 10);
-    EXPECT_EQ(Frame().GameObject().computer1.count, 10);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 0);
+    EXPECT_EQ(Frame().GameObject().LastTrick().count, 0);
+    EXPECT_EQ(Frame().GameObject().Player(0)->count, 10);
+    EXPECT_EQ(Frame().GameObject().Player(1)->count, 10);
     EXPECT_TRUE(::IsWindow(Frame().Prompts().ContinuePrompt));
     EXPECT_EQ(g_Game.TurnSeat, g_Game.Leader);
     Command(CM_NEXT_TRICK);
     WaitForTurn();
     ASSERT_TRUE(Frame().PersonMayPlay());
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 1);
-    EXPECT_EQ(Frame().GameObject().trick.count, 2);
-    EXPECT_EQ(Frame().GameObject().computer0.count, 9);
-    EXPECT_EQ(Frame().GameObject().computer1.count, 9);
+    EXPECT_EQ(Frame().GameObject().Trick().count, 2);
+    EXPECT_EQ(Frame().GameObject().Player(0)->count, 9);
+    EXPECT_EQ(Frame().GameObject().Player(1)->count, 9);
     EXPECT_EQ(Frame().Series().Record.cards.size(), 2u);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

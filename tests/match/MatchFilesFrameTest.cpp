@@ -309,7 +309,7 @@ TEST_F(MatchFilesFrameTest, AFinishedGameComesBackWithItsCourse) {
     EXPECT_EQ(Frame().Series().GameScoreValue, -60);
     EXPECT_EQ(g_Game.KontraState, 2);
     EXPECT_EQ(g_Game.Soloist, 1);
-    EXPECT_EQ(Frame().GameObject().courseRows[2].count, 10);
+    EXPECT_EQ(Frame().GameObject().CourseRow(2).count, 10);
     EXPECT_EQ(g_Game.GameEndFlags, 8);
     g_Game.FlowState = STATE_IDLE;
     Frame().MatchFiles().SaveFile(Work() + "again.skt", 2);

@@ -3,6 +3,7 @@
 
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "support/SkatTestAccess.h"
 #include "support/WholeDeal.h"
 
 #include <string>
@@ -17,19 +18,20 @@ protected:
         SeedRand(4711);
         testsupport::DealAll(game);
     }
-    // The seat plays the card of a hand slot into its place of the trick.
+    // The seat plays the card of a hand slot into its place of the trick: the rows are set by
+    // hand, so that each step of a trick can be looked at on its own.
     void PlayIntoTrick(int seat, int slot) {
-        const int card = game.Player(seat)->RemoveCard(slot, true);
-        game.trick.SetCard(seat, card);
+        const int card = SkatTestAccess::Player(game, seat).RemoveCard(slot, true);
+        SkatTestAccess::Trick(game).SetCard(seat, card);
     }
     // One whole trick, led by seat 0, valued and counted, and the trick row cleared.
     void PlayTrick(int slot) {
         for (int seat = 0; seat < 3; ++seat) PlayIntoTrick(seat, slot);
         g_Game.TrickWinner = 0;
-        ASSERT_TRUE(game.trick.Valuate());
+        ASSERT_TRUE(SkatTestAccess::Trick(game).Valuate());
         ++g_Game.PartyTricks[g_Game.TrickWinner == g_Game.Soloist ? 0 : 1];
         EXPECT_FALSE(game.FindCardFault()) << game.FindCardFault().text;  // counted, still on the table
-        game.trick.Reset();
+        SkatTestAccess::Trick(game).Reset();
     }
     // Play of a Grand of seat 0 with the skat taken: his count begins with the skat's points.
     void StartGrandPlay() {
@@ -60,7 +62,7 @@ TEST_F(CardInvariantTest, TricksTakenAreCountedAndBooked) {
     EXPECT_FALSE(game.FindCardFault()) << game.FindCardFault().text;
     PlayIntoTrick(2, 0);
     EXPECT_FALSE(game.FindCardFault()) << game.FindCardFault().text;  // complete, not yet valued
-    game.trick.Reset();
+    SkatTestAccess::Trick(game).Reset();
     // That trick was taken off the table unvalued: three cards gone, no trick counted.
     EXPECT_EQ(game.FindCardFault().text, "3 cards taken for 0 tricks counted");
     g_Game.PartyTricks[1] = 1;
@@ -82,7 +84,7 @@ TEST_F(CardInvariantTest, ANullSoloistsTrickEndsTheCount) {
     g_Game.Soloist = 0;
     g_Game.FlowState = STATE_PLAY;
     for (int seat = 0; seat < 3; ++seat) PlayIntoTrick(seat, 0);
-    game.trick.Reset();
+    SkatTestAccess::Trick(game).Reset();
     g_Game.PartyTricks[0] = 10;  // the flow's mark that the soloist took a trick
     EXPECT_FALSE(game.FindCardFault()) << game.FindCardFault().text;
 }
@@ -93,15 +95,20 @@ TEST_F(CardInvariantTest, BrokenPlacesAreFound) {
         void (*breakIt)(CSkat& game);
         std::string fault;
     };
+    // Faults no operation makes: the rows are broken by hand.
+    using Rows = SkatTestAccess;
     const Case cases[] = {
-        {"a card in two hands", [](CSkat& g) { g.Player(0)->cards[0] = g.Player(1)->cards[0]; },
+        {"a card in two hands", [](CSkat& g) { Rows::Player(g, 0).cards[0] = g.Player(1)->cards[0]; },
          "DA lies in Comp1 and in Comp2"},
-        {"a skat card also in the trick", [](CSkat& g) { g.trick.SetCard(1, g.cards[1]); }, "HJ lies in skat and in trick"},
-        {"a present slot without a card", [](CSkat& g) { g.Player(2)->cards[3] = 60; }, "slot 3 of Person holds no card"},
-        {"a card lost before play", [](CSkat& g) { g.Player(1)->RemoveCard(4, true); }, "1 cards lie nowhere, CJ first"},
+        {"a skat card also in the trick", [](CSkat& g) { Rows::Trick(g).SetCard(1, g.cards[1]); },
+         "HJ lies in skat and in trick"},
+        {"a present slot without a card", [](CSkat& g) { Rows::Player(g, 2).cards[3] = 60; },
+         "slot 3 of Person holds no card"},
+        {"a card lost before play", [](CSkat& g) { Rows::Player(g, 1).RemoveCard(4, true); },
+         "1 cards lie nowhere, CJ first"},
         {"the skat picked up twice", [](CSkat& g) {
-             g.Player(2)->cards[10] = g.cards[0];
-             g.Player(2)->present[10] = 1;
+             Rows::Player(g, 2).cards[10] = g.cards[0];
+             Rows::Player(g, 2).present[10] = 1;
          }, "CA lies in Person and in skat"},
     };
     for (const Case& c : cases) {
@@ -118,7 +125,7 @@ TEST_F(CardInvariantTest, AFaultIsTracedAndReportedAsAnInternalError) {
     game.CheckCardInvariant();
     EXPECT_TRUE(reports.empty());
     const int card = game.Player(1)->cards[0];
-    game.Player(0)->cards[0] = card;
+    SkatTestAccess::Player(game, 0).cards[0] = card;  // a fault no operation makes
     game.CheckCardInvariant();
 #ifdef NDEBUG
     EXPECT_TRUE(reports.empty());  // release builds skip the check

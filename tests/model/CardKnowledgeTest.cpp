@@ -4,6 +4,7 @@
 #include "model/Skat.h"
 #include "platform/core/Random.h"
 #include "support/WholeDeal.h"
+#include "support/SkatTestAccess.h"
 
 #include <string>
 #include <vector>
@@ -153,32 +154,32 @@ TEST_F(CardKnowledgeTest, PlayedCardsCountDownSuitsAndTrumps) {
 TEST_F(CardKnowledgeTest, CollectSuitListsHighestFirst) {
     g_Game.SetGameType(GAME_CLUBS);
     g_Game.Soloist = 0;
-    Give(game.computer0, {Card(JACK, SPADES), Card(TEN, CLUBS), Card(SEVEN, CLUBS), Card(ACE, HEARTS)});
+    Give(SkatTestAccess::Player(game, 0), {Card(JACK, SPADES), Card(TEN, CLUBS), Card(SEVEN, CLUBS), Card(ACE, HEARTS)});
     SetCardLocation(Card(JACK, HEARTS), CARD_PLAYED);
     SetCardLocation(Card(KING, CLUBS), CARD_IN_SKAT);  // known to the soloist
     int list[11];
-    int n = CollectSuit(game.computer0, GAME_CLUBS, false, list);
+    int n = CollectSuit(*game.Player(0), GAME_CLUBS, false, list);
     EXPECT_EQ(std::vector<int>(list, list + n),
               (std::vector<int>{Card(JACK, CLUBS), Card(JACK, DIAMONDS), Card(ACE, CLUBS), Card(QUEEN, CLUBS),
                                 Card(NINE, CLUBS), Card(EIGHT, CLUBS)}));
-    n = CollectSuit(game.computer0, GAME_CLUBS, true, list);
+    n = CollectSuit(*game.Player(0), GAME_CLUBS, true, list);
     EXPECT_EQ(std::vector<int>(list, list + n),
               (std::vector<int>{Card(JACK, SPADES), Card(TEN, CLUBS), Card(SEVEN, CLUBS)}));
     // A plain suit leaves the Jack out; without a list only the count.
-    EXPECT_EQ(CollectSuit(game.computer0, HEARTS, false, nullptr), 6);
-    EXPECT_EQ(CollectSuit(game.computer0, 9, false, list), 0);
+    EXPECT_EQ(CollectSuit(*game.Player(0), HEARTS, false, nullptr), 6);
+    EXPECT_EQ(CollectSuit(*game.Player(0), 9, false, list), 0);
     // Null and Revolution have no suit column of their own.
     g_Game.SetGameType(GAME_NULL);
-    EXPECT_EQ(CollectSuit(game.computer0, GAME_NULL, false, list), 0);
-    EXPECT_EQ(CollectSuit(game.computer0, GAME_REVOLUTION, true, list), 0);
+    EXPECT_EQ(CollectSuit(*game.Player(0), GAME_NULL, false, list), 0);
+    EXPECT_EQ(CollectSuit(*game.Player(0), GAME_REVOLUTION, true, list), 0);
     // In Null the Jack lies in its suit between Queen and Ten.
-    game.computer0.TallyHand();
-    n = CollectSuit(game.computer0, SPADES, true, list);
+    SkatTestAccess::Player(game, 0).TallyHand();
+    n = CollectSuit(*game.Player(0), SPADES, true, list);
     EXPECT_EQ(std::vector<int>(list, list + n), (std::vector<int>{Card(JACK, SPADES)}));
-    EXPECT_EQ(CollectSuit(game.computer0, CLUBS, false, nullptr), 5);  // 8 less his two and the skat King
+    EXPECT_EQ(CollectSuit(*game.Player(0), CLUBS, false, nullptr), 5);  // 8 less his two and the skat King
     // Grand trumps are the Jacks alone.
     g_Game.SetGameType(GAME_GRAND);
-    EXPECT_EQ(CollectSuit(game.computer0, GAME_GRAND, false, list), 2);
+    EXPECT_EQ(CollectSuit(*game.Player(0), GAME_GRAND, false, list), 2);
 }
 
 TEST_F(CardKnowledgeTest, MayHoldSuit) {
@@ -186,7 +187,7 @@ TEST_F(CardKnowledgeTest, MayHoldSuit) {
     g_Game.Soloist = 1;
     g_Game.Forehand = 0;
     StartPlayKnowledge();
-    CPlayer& asking = game.computer0;
+    CPlayer& asking = SkatTestAccess::Player(game, 0);
     Give(asking, {Card(ACE, HEARTS), Card(KING, HEARTS), Card(SEVEN, CLUBS)});
     EXPECT_FALSE(MayHoldSuit(asking, 3, HEARTS));
     EXPECT_TRUE(MayHoldSuit(asking, 2, HEARTS));
@@ -201,8 +202,8 @@ TEST_F(CardKnowledgeTest, MayHoldSuit) {
     EXPECT_FALSE(MayHoldSuit(asking, 1, CLUBS));
     // The soloist, not leading, threw the Diamonds Ten to the last trick while only smaller
     // Diamonds are out: he holds none.
-    game.lastTrick.Reset();
-    game.lastTrick.SetCard(1, Card(TEN, DIAMONDS));
+    SkatTestAccess::LastTrick(game).Reset();
+    SkatTestAccess::LastTrick(game).SetCard(1, Card(TEN, DIAMONDS));
     SetCardLocation(Card(TEN, DIAMONDS), CARD_PLAYED);
     SetCardLocation(Card(ACE, DIAMONDS), CARD_PLAYED);
     EXPECT_FALSE(MayHoldSuit(asking, 1, DIAMONDS));
@@ -214,7 +215,7 @@ TEST_F(CardKnowledgeTest, MayHoldSuit) {
 TEST_F(CardKnowledgeTest, ForcedCardIsDroppedWhenNobodyCanFollow) {
     g_Game.SetGameType(GAME_GRAND);
     StartPlayKnowledge();
-    CPlayer& player = game.computer1;
+    CPlayer& player = SkatTestAccess::Player(game, 1);
     Give(player, {Card(ACE, HEARTS)});
     player.forcedCard = -Card(ACE, HEARTS);
     g_Knowledge.VoidTable[0][HEARTS] = 0;
@@ -228,7 +229,7 @@ TEST_F(CardKnowledgeTest, ForcedCardIsDroppedWhenNobodyCanFollow) {
 TEST_F(CardKnowledgeTest, SuitExhaustionNullSafetyAndSignals) {
     g_Game.SetGameType(GAME_NULL);
     g_Game.Soloist = 2;
-    CPlayer& soloist = game.person;
+    CPlayer& soloist = SkatTestAccess::Person(game);
     // Hearts 7 8 9 held, everything above out: safe. Spades A held, lower ones out: unsafe.
     Give(soloist, {Card(SEVEN, HEARTS), Card(EIGHT, HEARTS), Card(NINE, HEARTS), Card(ACE, SPADES)});
     soloist.MarkOutstandingCards();
@@ -250,11 +251,11 @@ TEST_F(CardKnowledgeTest, SuitExhaustionNullSafetyAndSignals) {
     g_Game.SetGameType(GAME_CLUBS);
     g_Game.Soloist = 2;
     g_Game.TrickWinner = g_Game.Forehand = 0;
-    game.trick.Reset();
-    game.trick.SetCard(0, Card(ACE, HEARTS));
-    game.trick.SetCard(1, Card(SEVEN, SPADES));
-    game.trick.SetCard(2, Card(SEVEN, HEARTS));
-    game.computer1.Preferred(game.trick);
+    SkatTestAccess::Trick(game).Reset();
+    SkatTestAccess::Trick(game).SetCard(0, Card(ACE, HEARTS));
+    SkatTestAccess::Trick(game).SetCard(1, Card(SEVEN, SPADES));
+    SkatTestAccess::Trick(game).SetCard(2, Card(SEVEN, HEARTS));
+    SkatTestAccess::Player(game, 1).Preferred(SkatTestAccess::Trick(game));
     EXPECT_EQ(g_Knowledge.PreferredSuit, HEARTS);
     SetPreferredSuit(GAME_CLUBS);  // the trump suit is never a signal
     EXPECT_EQ(g_Knowledge.PreferredSuit, HEARTS);
@@ -262,8 +263,8 @@ TEST_F(CardKnowledgeTest, SuitExhaustionNullSafetyAndSignals) {
 
 TEST_F(CardKnowledgeTest, LinkedHoldsHigherInOuvertGames) {
     g_Game.SetGameType(GAME_GRAND);
-    CPlayer& defender = game.computer0;
-    CPlayer& soloist = game.person;
+    CPlayer& defender = SkatTestAccess::Player(game, 0);
+    CPlayer& soloist = SkatTestAccess::Person(game);
     Give(defender, {Card(ACE, HEARTS), Card(SEVEN, SPADES)});
     Give(soloist, {Card(TEN, HEARTS), Card(ACE, SPADES)});
     defender.SetPartner(&soloist);
@@ -300,10 +301,10 @@ TEST_F(CardKnowledgeTest, HighestAndCountOutstandingAgreeWithTheSuitWalk) {
     SeedRand(7);
     for (int deal = 0; deal < 12; ++deal) {
         testsupport::DealAll(game);  // the skat lies in the skat
-        for (int seat = 0; seat < 3; ++seat) game.Player(seat)->TallyHand();
+        for (int seat = 0; seat < 3; ++seat) SkatTestAccess::Player(game, seat).TallyHand();
         // Up to a dozen cards of the three hands played.
         for (int played = deal; played > 0; --played) {
-            CPlayer& from = *game.Player(played % 3);
+            CPlayer& from = SkatTestAccess::Player(game, played % 3);
             const int card = from.cards[Rand() % from.capacity];
             SetCardLocation(card, CARD_PLAYED);
         }

@@ -1,6 +1,7 @@
 #include "ModelFixture.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"
+#include "support/SkatTestAccess.h"
 
 #include <algorithm>
 #include <set>
@@ -25,8 +26,8 @@ TEST_F(CardsTest, SeededDealGivesAllCardsOnceAndRestoreGivesThemBack) {
         testsupport::DealAll(game);
         std::set<int> all;
         int cardsSeen = 0;
-        for (CCards* row : {static_cast<CCards*>(game.Player(0)), static_cast<CCards*>(game.Player(1)),
-                            static_cast<CCards*>(game.Player(2)), static_cast<CCards*>(&game)}) {
+        for (const CCards* row : {static_cast<const CCards*>(game.Player(0)), static_cast<const CCards*>(game.Player(1)),
+                                  static_cast<const CCards*>(game.Player(2)), static_cast<const CCards*>(&game)}) {
             EXPECT_TRUE(row->IsComplete());
             for (int card : Present(*row)) {
                 EXPECT_TRUE(IsCardCode(card));
@@ -39,14 +40,14 @@ TEST_F(CardsTest, SeededDealGivesAllCardsOnceAndRestoreGivesThemBack) {
         for (int row = 0; row < DECK_SIZE; ++row) EXPECT_EQ(DeckTable[row].taken, 1) << "deck row " << row;
 
         // The same seed deals the same hands.
-        std::vector<int> first = Present(game.person);
+        std::vector<int> first = Present(game.Person());
         SeedRand(seed);
         CSkat again;
         testsupport::DealAll(again);
-        EXPECT_EQ(Present(again.person), first);
+        EXPECT_EQ(Present(again.Person()), first);
 
         // Playing cards and restoring from the deal gives the dealt hand back, slot for slot.
-        CPlayer& person = game.person;
+        CPlayer& person = SkatTestAccess::Person(game);
         person.PlayCard(0);
         person.PlayCard(5);
         person.SetCard(3, Card(ACE, CLUBS));

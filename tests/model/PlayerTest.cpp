@@ -1,5 +1,6 @@
 #include "ModelFixture.h"
 #include "model/Skat.h"
+#include "support/SkatTestAccess.h"
 
 #include <string>
 #include <vector>
@@ -16,17 +17,17 @@ TEST_F(PlayerTest, GameObjectSeatsAndNames) {
     EXPECT_EQ(game.GetPlayerName(3), "");
     for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(game.Player(seat)->seat, seat);
     EXPECT_EQ(game.Player(3), nullptr);
-    EXPECT_TRUE(game.person.open);
-    EXPECT_FALSE(game.computer0.open);
-    EXPECT_TRUE(game.trick.fixedPlaces);
-    EXPECT_EQ(game.courseRows[2].capacity, 10);
-    EXPECT_NE(dynamic_cast<CPerson*>(game.Player(2)), nullptr);
-    EXPECT_EQ(dynamic_cast<CPerson*>(game.Player(0)), nullptr);
+    EXPECT_TRUE(game.Person().open);
+    EXPECT_FALSE(game.Player(0)->open);
+    EXPECT_TRUE(game.Trick().fixedPlaces);
+    EXPECT_EQ(game.CourseRow(2).capacity, 10);
+    EXPECT_NE(dynamic_cast<const CPerson*>(game.Player(2)), nullptr);
+    EXPECT_EQ(dynamic_cast<const CPerson*>(game.Player(0)), nullptr);
 }
 
 TEST_F(PlayerTest, DiscardBooksTheCardOnlyInRealPlay) {
     CSkat game;
-    CPlayer& player = game.computer1;
+    CPlayer& player = SkatTestAccess::Player(game, 1);
     player.Clear();
     player.count = 0;
     player.AddCard(Card(ACE, HEARTS));

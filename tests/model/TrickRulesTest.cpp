@@ -3,6 +3,7 @@
 #include "model/Skat.h"
 #include "model/Trick.h"
 #include "support/WholeDeal.h"
+#include "support/SkatTestAccess.h"
 
 #include <vector>
 
@@ -14,15 +15,15 @@ protected:
 
     void SetUp() override {
         ModelTest::SetUp();
-        game.trick.Reset();
+        SkatTestAccess::Trick(game).Reset();
     }
 
     // Lays the cards of seats 0, 1, 2 into the trick, led by leader.
     void Lay(int leader, int seat0, int seat1, int seat2) {
-        game.trick.Reset();
-        game.trick.SetCard(0, seat0);
-        game.trick.SetCard(1, seat1);
-        game.trick.SetCard(2, seat2);
+        SkatTestAccess::Trick(game).Reset();
+        SkatTestAccess::Trick(game).SetCard(0, seat0);
+        SkatTestAccess::Trick(game).SetCard(1, seat1);
+        SkatTestAccess::Trick(game).SetCard(2, seat2);
         g_Game.TrickWinner = leader;
         g_Game.Forehand = leader;
     }
@@ -64,7 +65,7 @@ TEST_F(TrickRulesTest, WinnersAndPointsOverGameTypesAndLeaders) {
         g_Game.GameType = c.type;
         g_Game.Soloist = c.soloist;
         Lay(c.leader, c.cards[0], c.cards[1], c.cards[2]);
-        EXPECT_EQ(game.trick.Valuate(), c.result);
+        EXPECT_EQ(SkatTestAccess::Trick(game).Valuate(), c.result);
         EXPECT_EQ(g_Game.TrickWinner, c.winner);
         EXPECT_EQ(g_Game.TurnSeat, c.winner);
         EXPECT_EQ(g_Game.PreviousForehand, c.leader);
@@ -81,13 +82,13 @@ TEST_F(TrickRulesTest, TrickBookkeepingAcrossTricks) {
     g_Game.GameType = GAME_DIAMONDS;
     g_Game.Soloist = 2;
     Lay(0, Card(ACE, CLUBS), Card(SEVEN, CLUBS), Card(SEVEN, DIAMONDS));  // soloist trumps
-    ASSERT_TRUE(game.trick.Valuate());
+    ASSERT_TRUE(SkatTestAccess::Trick(game).Valuate());
     EXPECT_EQ(g_Game.PartyPoints[0], 11);
     EXPECT_EQ(g_Knowledge.TrickLeadCounts[CLUBS], 1);
     EXPECT_EQ(g_Knowledge.LedSuitBySeat[2], -1);
     Lay(2, Card(EIGHT, DIAMONDS), Card(KING, DIAMONDS), Card(JACK, HEARTS));
     g_Knowledge.LedSuitBySeat[2] = HEARTS;
-    ASSERT_TRUE(game.trick.Valuate());
+    ASSERT_TRUE(SkatTestAccess::Trick(game).Valuate());
     EXPECT_EQ(g_Knowledge.TrickLeadCounts[4], 1);  // a trump lead
     EXPECT_EQ(g_Knowledge.LedSuitBySeat[2], HEARTS);  // the leader won: his memory stays
     EXPECT_EQ(g_Game.PartyPoints[0], 11 + 2 + 4);
@@ -99,12 +100,12 @@ TEST_F(TrickRulesTest, TrickBookkeepingAcrossTricks) {
 
 TEST_F(TrickRulesTest, TrickResetLeavesAnEmptyTrick) {
     Lay(0, Card(ACE, CLUBS), Card(SEVEN, CLUBS), Card(SEVEN, DIAMONDS));
-    EXPECT_EQ(game.trick.count, 3);
-    game.trick.Reset();
-    EXPECT_EQ(game.trick.count, 0);
+    EXPECT_EQ(game.Trick().count, 3);
+    SkatTestAccess::Trick(game).Reset();
+    EXPECT_EQ(game.Trick().count, 0);
     for (int slot = 0; slot < 3; ++slot) {
-        EXPECT_EQ(game.trick.cards[slot], NO_CARD);
-        EXPECT_FALSE(game.trick.present[slot]);
+        EXPECT_EQ(game.Trick().cards[slot], NO_CARD);
+        EXPECT_FALSE(game.Trick().present[slot]);
     }
 }
 
@@ -125,18 +126,18 @@ TEST_F(TrickRulesTest, PersonFollowsSuitLikeTheHandSays) {
         testsupport::DealAll(game);
         for (int type : {0, 1, 2, 3, 4, 5, 6, 7}) {
             g_Game.GameType = type;
-            game.person.TallyHand();
+            SkatTestAccess::Person(game).TallyHand();
             // Lead with each card of the other hands, played by the seat before the person.
             for (int slot = 0; slot < 10; ++slot) {
-                int lead = game.computer1.cards[slot];
-                game.trick.Reset();
-                game.trick.SetCard(1, lead);
+                int lead = game.Player(1)->cards[slot];
+                SkatTestAccess::Trick(game).Reset();
+                SkatTestAccess::Trick(game).SetCard(1, lead);
                 g_Game.TrickWinner = 1;
                 for (int own = 0; own < 10; ++own) {
-                    bool expected = MustFollow(game.person, lead, game.person.cards[own]);
-                    ASSERT_EQ(game.person.ValidCard(own, game.trick), expected)
+                    bool expected = MustFollow(game.Person(), lead, game.Person().cards[own]);
+                    ASSERT_EQ(game.Person().ValidCard(own, game.Trick()), expected)
                         << "seed " << seed << " type " << type << " lead " << lead << " card "
-                        << game.person.cards[own];
+                        << game.Person().cards[own];
                     ++checked;
                 }
             }
@@ -144,12 +145,12 @@ TEST_F(TrickRulesTest, PersonFollowsSuitLikeTheHandSays) {
     }
     EXPECT_GT(checked, 100000);
     // An empty trick allows every card.
-    game.trick.Reset();
-    EXPECT_TRUE(game.person.ValidCard(0, game.trick));
+    SkatTestAccess::Trick(game).Reset();
+    EXPECT_TRUE(game.Person().ValidCard(0, game.Trick()));
 }
 
 TEST_F(TrickRulesTest, PersonFollowRuleNamedCases) {
-    CPerson& person = game.person;
+    CPerson& person = SkatTestAccess::Person(game);
     person.Clear();
     person.count = 0;
     auto give = [&](std::vector<int> cards) {
@@ -162,22 +163,22 @@ TEST_F(TrickRulesTest, PersonFollowRuleNamedCases) {
     g_Game.GameType = GAME_GRAND;
     give({Card(JACK, HEARTS), Card(ACE, CLUBS), Card(SEVEN, SPADES)});
     Lay(0, Card(JACK, SPADES), NO_CARD, NO_CARD);
-    EXPECT_TRUE(person.ValidCard(0, game.trick));
-    EXPECT_FALSE(person.ValidCard(1, game.trick));
+    EXPECT_TRUE(person.ValidCard(0, game.Trick()));
+    EXPECT_FALSE(person.ValidCard(1, game.Trick()));
     // Clubs game, a Jack led, only Clubs cards and no Jack: only Clubs.
     g_Game.GameType = GAME_CLUBS;
     give({Card(ACE, CLUBS), Card(TEN, HEARTS)});
     Lay(0, Card(JACK, DIAMONDS), NO_CARD, NO_CARD);
-    EXPECT_TRUE(person.ValidCard(0, game.trick));
-    EXPECT_FALSE(person.ValidCard(1, game.trick));
+    EXPECT_TRUE(person.ValidCard(0, game.Trick()));
+    EXPECT_FALSE(person.ValidCard(1, game.Trick()));
     // Null, the Clubs Jack led: it is a Clubs card.
     g_Game.GameType = GAME_NULL;
     give({Card(JACK, SPADES), Card(SEVEN, CLUBS)});
     Lay(0, Card(JACK, CLUBS), NO_CARD, NO_CARD);
-    EXPECT_FALSE(person.ValidCard(0, game.trick));
-    EXPECT_TRUE(person.ValidCard(1, game.trick));
+    EXPECT_FALSE(person.ValidCard(0, game.Trick()));
+    EXPECT_TRUE(person.ValidCard(1, game.Trick()));
     // A slot that holds no card is never valid.
-    EXPECT_FALSE(person.ValidCard(5, game.trick));
+    EXPECT_FALSE(person.ValidCard(5, game.Trick()));
 }
 
 TEST_F(TrickRulesTest, ControlTrumpMarksDefendersFreeOfTrumps) {
@@ -185,8 +186,8 @@ TEST_F(TrickRulesTest, ControlTrumpMarksDefendersFreeOfTrumps) {
     g_Game.Soloist = 0;
     // The soloist wins with a plain Ace led; the defender who threw a Hearts card has no trump.
     Lay(0, Card(ACE, CLUBS), Card(SEVEN, CLUBS), Card(SEVEN, HEARTS));
-    ASSERT_TRUE(game.trick.Valuate());
-    game.trick.ControlTrump(NO_CARD);
+    ASSERT_TRUE(SkatTestAccess::Trick(game).Valuate());
+    SkatTestAccess::Trick(game).ControlTrump(NO_CARD);
     EXPECT_EQ(g_Knowledge.VoidTable[1][SPADES], 1);
     EXPECT_EQ(g_Knowledge.VoidTable[2][SPADES], 0);
 
@@ -196,14 +197,14 @@ TEST_F(TrickRulesTest, ControlTrumpMarksDefendersFreeOfTrumps) {
     g_Game.HandAnnounced = 1;
     g_Game.TrumpCount = 5;
     Lay(0, Card(JACK, CLUBS), Card(TEN, SPADES), Card(SEVEN, HEARTS));
-    ASSERT_TRUE(game.trick.Valuate());
-    game.trick.ControlTrump(Card(KING, SPADES));
+    ASSERT_TRUE(SkatTestAccess::Trick(game).Valuate());
+    SkatTestAccess::Trick(game).ControlTrump(Card(KING, SPADES));
     EXPECT_EQ(g_Knowledge.VoidTable[1][SPADES], 0);
     EXPECT_EQ(g_Knowledge.VoidTable[2][SPADES], 1);
     EXPECT_EQ(g_Game.TrumpCount, 4);
     // The inference never drives the count below 0.
     g_Game.TrumpCount = 0;
-    game.trick.ControlTrump(Card(KING, SPADES));
+    SkatTestAccess::Trick(game).ControlTrump(Card(KING, SPADES));
     EXPECT_EQ(g_Game.TrumpCount, 0);
 
     // Grand: the soloist leads an Ace; a defender who neither follows nor plays a Jack or an Ace
@@ -211,8 +212,8 @@ TEST_F(TrickRulesTest, ControlTrumpMarksDefendersFreeOfTrumps) {
     g_Knowledge.Reset();
     g_Game.GameType = GAME_GRAND;
     Lay(0, Card(ACE, HEARTS), Card(KING, CLUBS), Card(ACE, CLUBS));
-    ASSERT_TRUE(game.trick.Valuate());
-    game.trick.ControlTrump(NO_CARD);
+    ASSERT_TRUE(SkatTestAccess::Trick(game).Valuate());
+    SkatTestAccess::Trick(game).ControlTrump(NO_CARD);
     EXPECT_EQ(g_Knowledge.VoidTable[1][GAME_GRAND], 0);
     EXPECT_EQ(g_Knowledge.VoidTable[2][GAME_GRAND], 1);
 }

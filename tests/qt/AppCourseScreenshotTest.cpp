@@ -60,9 +60,9 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     frame.ClearDesk();
     CSkat& game = frame.EditGameObject();
     for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot) game.courseRows[seat].AddCard(game.Player(seat)->cards[static_cast<std::size_t>(slot)]);
-    game.courseSkat.AddCard(game.dealt[0]);
-    game.courseSkat.AddCard(game.dealt[1]);
+        for (int slot = 0; slot < 10; ++slot) game.NoteCourseCard(seat, game.Player(seat)->cards[static_cast<std::size_t>(slot)]);
+    game.NoteCourseSkatCard(game.dealt[0]);
+    game.NoteCourseSkatCard(game.dealt[1]);
     g_Game.GameType = GAME_HEARTS;
     g_Game.Soloist = 2;
     g_Game.CourseTricks = 10;
@@ -77,7 +77,7 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     // Every card of the course inside the table, face up: mostly paper where it is not covered.
     QRect cards;
     int shown = 0;
-    for (const CTrick* row : {&game.courseRows[0], &game.courseRows[1], &game.courseRows[2], &game.courseSkat}) {
+    for (const CTrick* row : {&game.CourseRow(0), &game.CourseRow(1), &game.CourseRow(2), &game.CourseSkat()}) {
         for (int slot = 0; slot < row->count; ++slot) {
             const int card = row->cards[static_cast<std::size_t>(slot)];
             ASSERT_TRUE(WC_IsCardDealt(g_Frame.hTableWnd, card)) << card;

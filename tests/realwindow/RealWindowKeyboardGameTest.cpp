@@ -94,7 +94,7 @@ protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
     CMainFrame& Frame() { return app_.Frame(); }
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     int CardsInHand() {
         int count = 0;
         for (int slot = 0; slot < Person().capacity; ++slot) count += Person().present[slot] ? 1 : 0;
@@ -259,8 +259,8 @@ TEST_P(RealWindowKeyboardGame, AWholeGameByKeysAloneFromTheDealToTheResultBox) {
         if (state == STATE_ASK) {
             switch (lay) {
                 case kToTable:
-                    skatBefore[0] = Frame().GameObject().trick.cards[0];
-                    skatBefore[1] = Frame().GameObject().trick.cards[1];
+                    skatBefore[0] = Frame().GameObject().Trick().cards[0];
+                    skatBefore[1] = Frame().GameObject().Trick().cards[1];
                     ++lay;
                     // Without a game to preselect the table has the keys already.
                     if (!holder.table) return Press(holder, "Escape");
@@ -274,7 +274,7 @@ TEST_P(RealWindowKeyboardGame, AWholeGameByKeysAloneFromTheDealToTheResultBox) {
                     auto table = step.effect.seen;
                     step.effect.expected += ", a hand card laid into the skat";
                     step.effect.seen = [this, table, skatBefore](const TraceLines& t) {
-                        const std::vector<int>& now = Frame().GameObject().trick.cards;
+                        const std::vector<int>& now = Frame().GameObject().Trick().cards;
                         return table(t) && (now[0] != skatBefore[0] || now[1] != skatBefore[1]);
                     };
                     return step;

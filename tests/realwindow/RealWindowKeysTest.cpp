@@ -78,7 +78,7 @@ protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
     CMainFrame& Frame() { return app_.Frame(); }
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     QWidget* WidgetOf(HWND hwnd) { return platform::QtHost::Current()->WidgetOf(hwnd); }
     bool HoldsTheKeys(HWND window) {
         const HWND focus = ::GetFocus();
@@ -142,7 +142,7 @@ TEST_F(RealWindowKeys, EveryTrickByReturnAndReturnThenTheResultBoxStaysOpen) {
         ASSERT_TRUE(PumpUntil([&] { return CardsInHand() == cardsBefore - 1 || watch.seen; }, 10000))
             << "the second Return went to " << ::GetFocus();
         if (!watch.seen) {
-            EXPECT_EQ(Frame().GameObject().trick.cards[kPersonSeat], suggested);
+            EXPECT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], suggested);
             // The trick goes on by itself; the person's next turn comes round.
             ASSERT_TRUE(PumpUntil([&] { return !Frame().PersonMayPlay() || watch.seen; }, 10000));
         }

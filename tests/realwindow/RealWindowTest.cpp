@@ -83,7 +83,7 @@ protected:
     RealWindowPlay() : app_(false) { WriteProfileInt("Options", "Continue", 0); }
 
     CMainFrame& Frame() { return app_.Frame(); }
-    CPerson& Person() { return Frame().EditGameObject().person; }
+    const CPerson& Person() { return Frame().GameObject().Person(); }
     QWidget* Table() { return platform::QtHost::Current()->WidgetOf(g_Frame.hTableWnd); }
 
     void ToThePersonsTurn() { realwindow::AnswerBarsUntilThePersonsCard(Frame()); }
@@ -102,7 +102,7 @@ protected:
 
     int FirstLegalSlot() {
         for (int slot = 0; slot < Person().capacity; ++slot)
-            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().trick)) return slot;
+            if (Person().present[slot] && Person().ValidCard(slot, Frame().GameObject().Trick())) return slot;
         return -1;
     }
 
@@ -116,12 +116,12 @@ protected:
     // The person's card lies in the trick, drawn there as it was drawn in his hand: its top left
     // corner (rank and suit, left of the next hand card) matches, where the table showed before.
     void ExpectCardInTrick(int card, const QRect& inHand, const QImage& before, const std::string& name) {
-        ASSERT_TRUE(PumpUntil([&] { return Frame().GameObject().trick.present[kPersonSeat]; }, 5000)) << name;
-        ASSERT_EQ(Frame().GameObject().trick.cards[kPersonSeat], card) << name;
+        ASSERT_TRUE(PumpUntil([&] { return Frame().GameObject().Trick().present[kPersonSeat]; }, 5000)) << name;
+        ASSERT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], card) << name;
         // The trick full and waiting on the continue bar: the hand and the trick are painted.
         PumpUntil([this] { return ::IsWindow(Frame().Prompts().ContinuePrompt); }, 5000);
         PumpFor(50);
-        ASSERT_TRUE(Frame().GameObject().trick.present[kPersonSeat]) << name;
+        ASSERT_TRUE(Frame().GameObject().Trick().present[kPersonSeat]) << name;
         const QImage after = app_.Shot(name);
         const QRect inTrick = CardInShot(card);
         EXPECT_NE(inTrick.topLeft(), inHand.topLeft()) << name;
@@ -202,7 +202,7 @@ TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
     ASSERT_TRUE(PumpUntil([this] { return Person().GetSelectedCard() > 0; }, 3000));
     const int keyed = Person().GetSelectedCard();
     ASSERT_TRUE(IsCardCode(keyed));
-    ASSERT_TRUE(Person().ValidCard(Person().FindCard(keyed), Frame().GameObject().trick));
+    ASSERT_TRUE(Person().ValidCard(Person().FindCard(keyed), Frame().GameObject().Trick()));
     Key(Qt::Key_Return);
     ExpectCardInTrick(keyed, inHand[keyed], beforeKeys, "xcb-card-by-keys");
 }
@@ -269,13 +269,13 @@ TEST_P(RealWindowKeyboard, RightAndEnterPlayACard) {
     ASSERT_TRUE(::IsWindow(Frame().Prompts().KontraPrompt)) << "the suggestion bar";
     PumpFor(300);
     GetParam().first(Table());
-    ASSERT_FALSE(Frame().GameObject().trick.present[kPersonSeat]);
+    ASSERT_FALSE(Frame().GameObject().Trick().present[kPersonSeat]);
     RealKey("Right");
     const int chosen = Person().GetSelectedCard();
     ASSERT_TRUE(IsCardCode(chosen));
     RealKey("Return");
-    ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().trick.present[kPersonSeat] != 0; }, 5000));
-    EXPECT_EQ(Frame().GameObject().trick.cards[kPersonSeat], chosen);
+    ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().Trick().present[kPersonSeat] != 0; }, 5000));
+    EXPECT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], chosen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -296,8 +296,8 @@ TEST_F(RealWindowPlay, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
     const int suggested = Person().cards[Frame().TrickPlay().SelectedSlot];
     ASSERT_TRUE(IsCardCode(suggested));
     RealKey("Return");
-    ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().trick.present[kPersonSeat] != 0; }, 5000));
-    EXPECT_EQ(Frame().GameObject().trick.cards[kPersonSeat], suggested);
+    ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().Trick().present[kPersonSeat] != 0; }, 5000));
+    EXPECT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], suggested);
 }
 
 // After the trick is taken nothing of the person's card stays drawn where it lay in the trick (his
@@ -320,17 +320,17 @@ TEST_F(RealWindowPlay, NoCardStaysDrawnAtThePersonsSeatAfterTheTrick) {
         ASSERT_GE(slot, 0);
         const int card = Person().cards[slot];
         Click(QPointF(WC_GetCardX(g_Frame.hTableWnd, card) + 4, WC_GetCardY(g_Frame.hTableWnd, card) + 12));
-        ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().trick.present[kPersonSeat] != 0; }, 5000));
-        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Frame.hTableWnd, card) < Person().GetSlotPosition(0).y - 20; }, 5000));
+        ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().Trick().present[kPersonSeat] != 0; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Frame.hTableWnd, card) < Frame().EditGameObject().SlotPosition(TableRow::Person, 0).y - 20; }, 5000));
         ASSERT_TRUE(PumpUntil([&] { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] > tricksBefore; }, 10000));
         // Where the card lay in the trick, once the trick has been taken away.
         ASSERT_TRUE(PumpUntil([&] { return !WC_IsCardDealt(g_Frame.hTableWnd, card); }, 10000));
         PumpFor(300);
-        const QRect inTrick(app_.Margins().left() + Frame().EditGameObject().trick.GetSlotPosition(kPersonSeat).x,
-                            app_.Margins().top() + Frame().EditGameObject().trick.GetSlotPosition(kPersonSeat).y,
+        const QRect inTrick(app_.Margins().left() + Frame().EditGameObject().SlotPosition(TableRow::Trick, kPersonSeat).x,
+                            app_.Margins().top() + Frame().EditGameObject().SlotPosition(TableRow::Trick, kPersonSeat).y,
                             WC_GetCardWidth(g_Frame.hTableWnd, 0), WC_GetCardHeight(g_Frame.hTableWnd, 0));
         const QImage after = app_.Shot("xcb-seat-after-" + std::to_string(trick));
-        if (!Frame().GameObject().trick.present[kPersonSeat]) {
+        if (!Frame().GameObject().Trick().present[kPersonSeat]) {
             EXPECT_LT(Share(after, inTrick, IsPaper), 0.02) << "trick " << trick;
         }
     }

@@ -30,10 +30,10 @@ protected:
         // Every seat's hand is its course row; the skat as dealt.
         for (int seat = 0; seat < 3; ++seat)
             for (int slot = 0; slot < 10; ++slot)
-                Frame().EditGameObject().courseRows[seat].AddCard(
-                    Frame().GameObject().Player(seat)->cards[static_cast<std::size_t>(slot)]);
-        Frame().EditGameObject().courseSkat.AddCard(Frame().GameObject().dealt[0]);
-        Frame().EditGameObject().courseSkat.AddCard(Frame().GameObject().dealt[1]);
+                Frame().EditGameObject().NoteCourseCard(
+                    seat, Frame().GameObject().Player(seat)->cards[static_cast<std::size_t>(slot)]);
+        Frame().EditGameObject().NoteCourseSkatCard(Frame().GameObject().dealt[0]);
+        Frame().EditGameObject().NoteCourseSkatCard(Frame().GameObject().dealt[1]);
         g_Game.CourseTricks = 10;
         for (int k = 0; k <= 10; ++k) Frame().EditTrickPlay().History[k].trickWinner = k % 3;
         SuitGame(/*value*/ 48);
@@ -66,7 +66,7 @@ protected:
         return static_cast<int>(std::count(texts.begin(), texts.end(), text));
     }
     std::string Name(int seat) { return Frame().GetPlayerName(seat); }
-    int SkatPoints() { return Frame().GameObject().courseSkat.CountPoints(); }
+    int SkatPoints() { return Frame().GameObject().CourseSkat().CountPoints(); }
 };
 
 TEST_F(CourseTextTest, TheHeadlineNamesWhoWonOrLostWhichGame) {
@@ -228,7 +228,8 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
     const int tricks = static_cast<int>(record.cards.size()) / 3;
     ASSERT_GT(tricks, 1);
     ASSERT_EQ(g_Game.CourseTricks, tricks);
-    auto& rows = Frame().EditGameObject().courseRows;
+    CSkat& game = Frame().EditGameObject();
+    const TableRow rows[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
     platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     surface->ClearRecords();
     Frame().MoveCourseText(1);
@@ -239,9 +240,9 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
         if (drawn.text != " Fh " || drawn.points.empty()) continue;
         int column = -1, seat = -1;
         for (int k = 0; k < 10; ++k)
-            if (drawn.points[0].x == rows[0].GetSlotPosition(k).x + 1) column = k;
+            if (drawn.points[0].x == game.SlotPosition(rows[0], k).x + 1) column = k;
         for (int s = 0; s < 3; ++s)
-            if (drawn.points[0].y == rows[s].GetSlotPosition(0).y - 13) seat = s;
+            if (drawn.points[0].y == game.SlotPosition(rows[s], 0).y - 13) seat = s;
         markers.emplace_back(column, seat);
     }
     ASSERT_EQ(static_cast<int>(markers.size()), tricks);

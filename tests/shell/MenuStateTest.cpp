@@ -19,6 +19,7 @@
 #include "platform/headless/DesktopRecorder.h"
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ TEST_F(MenuStateTest, TheSwapCommandsOnlyBeforePlay) {
 TEST_F(MenuStateTest, TheCoursesPrintItemsWaitForTenTricks) {
     for (int tricks : {0, 9, 10}) {
         SCOPED_TRACE(tricks);
-        Frame().EditGameObject().courseRows[0].count = tricks;
+        SkatTestAccess::CourseRow(Frame().EditGameObject(), 0).count = tricks;
         EXPECT_EQ(Enabled(ID_PRINT_COURSE), tricks == 10);
         EXPECT_EQ(Enabled(ID_PREVIEW_COURSE), tricks == 10);
     }

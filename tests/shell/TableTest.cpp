@@ -16,6 +16,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "shell/TableTexts.h"
+#include "support/SkatTestAccess.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
 // The person's label may lie over the person's card in the trick: that card is drawn again after the
 // label, on screen and outside a full repaint only.
 TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
-    CTrick& trick = Frame().EditGameObject().trick;
+    CTrick& trick = SkatTestAccess::Trick(Frame().EditGameObject());
     trick.Reset();
     trick.SetCard(2, 30);
     trick.PaintCards(0, true);
@@ -102,9 +103,8 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     // The auction waits for the person.
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
     const HWND table = g_Frame.hTableWnd;
-    CCards& person = Frame().EditGameObject().person;
-    const int card = person.cards[4];
-    const platform::Point place = person.GetSlotPosition(4);
+    const int card = Frame().GameObject().Person().cards[4];
+    const platform::Point place = Frame().EditGameObject().SlotPosition(TableRow::Person, 4);
     WC_DealCard(table, card, 5, 5);
     const platform::Rect all{0, 0, 2000, 2000};
     Frame().FrameTimers().FullRepaintDone();

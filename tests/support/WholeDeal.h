@@ -5,17 +5,19 @@
 
 #include "model/CardKnowledge.h"
 #include "model/Skat.h"
+#include "tests/support/SkatTestAccess.h"
 
 namespace testsupport {
 
 inline void DealAll(CSkat& game) {
     ClearDeckTaken();
     ResetCardTables();
+    // Seat by seat from a cleared deck, which no deal of the program does (it deals from the forehand).
     for (int seat = 0; seat < 3; ++seat) {
-        game.Player(seat)->Reset();
-        game.Player(seat)->Deal();
+        SkatTestAccess::Player(game, seat).Reset();
+        SkatTestAccess::Player(game, seat).Deal();
     }
-    game.trick.Reset();
+    SkatTestAccess::Trick(game).Reset();
     game.Deal();
     game.CheckCardInvariant();
 }

@@ -100,10 +100,11 @@ TEST_F(CardStatisticsTest, CellsShowCountAndShareTintedByTens) {
 }
 
 TEST_F(CardStatisticsTest, HeadingsNamesAndSkatLieInTheirCells) {
-    Frame().EditGameObject().computer0.name = "Bartholomaeus-Maximilian";  // 24 characters of 7 pixels
-    Frame().EditGameObject().computer1.name =
-        "\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84";  // 13 umlauts
-    Frame().EditGameObject().person.name = "";
+    const std::string names[3] = {
+        "Bartholomaeus-Maximilian",  // 24 characters of 7 pixels
+        "\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84",  // 13 umlauts
+        ""};
+    Frame().EditGameObject().NameRows(Frame().GameObject().name, names);
     Open();
     const auto dc = Paint();
     const int H = window_->PanelHeight();

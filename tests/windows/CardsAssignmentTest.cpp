@@ -55,11 +55,8 @@ protected:
             for (int v : {1, 7, 8, 9, 10, 11, 12, 13})
                 if (base + v != 11 && base + v != 12) others.push_back(base + v);
         for (int i = 0; i < n; ++i) {
-            game.dealt = {11, 12};
-            CPlayer* seats[3] = {&game.computer0, &game.computer1, &game.person};
-            for (int seat = 0; seat < 3; ++seat)
-                for (int slot = 0; slot < 10; ++slot)
-                    seats[seat]->dealt[static_cast<std::size_t>(slot)] = others[static_cast<std::size_t>(10 * seat + slot)];
+            const int skat[2] = {11, 12};
+            game.SetDeal(others.data(), skat);
             g_Game.GameCount += 1;
             g_Game.StoreCount += 1;
             g_Game.Soloist = 1;

@@ -10,6 +10,7 @@
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
 #include "windows/PastelBrushes.h"
+#include "support/SkatTestAccess.h"
 
 #include <algorithm>
 #include <map>
@@ -42,7 +43,8 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
 
-    CPlayer& Person() { return *Frame().EditGameObject().Player(2); }
+    // The person's hand is given card by card: the sheet is checked for chosen hands no deal gives.
+    CPlayer& Person() { return SkatTestAccess::Player(Frame().EditGameObject(), 2); }
     void Give(const char* cards) {
         CPlayer& person = Person();
         for (auto& card : person.cards) card = NO_CARD;

@@ -142,7 +142,9 @@ TEST_F(GameStatisticsTest, InconsistentCountersKeepTheTintOnTheScale) {
 }
 
 TEST_F(GameStatisticsTest, LabelsNamesAndHeadingsLieInTheirCells) {
-    Frame().EditGameObject().computer1.name = "Friedrich-Wilhelm-Maximilian";  // 28 characters of 7 pixels
+    // 28 characters of 7 pixels
+    const std::string names[3] = {Frame().GetPlayerName(0), "Friedrich-Wilhelm-Maximilian", Frame().GetPlayerName(2)};
+    Frame().EditGameObject().NameRows(Frame().GameObject().name, names);
     Open();
     const auto dc = Paint();
     const int H = window_->PanelHeight();

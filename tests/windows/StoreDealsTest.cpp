@@ -26,10 +26,10 @@ protected:
         g_Game.StoreCount = 0;
         g_Game.GameCount = 0;
         // A fixed deal: the skat 31, 32; seat s holds 1 + 10 s ... 10 + 10 s.
-        game.dealt = {31, 32};
-        CPlayer* seats[3] = {&game.computer0, &game.computer1, &game.person};
-        for (int seat = 0; seat < 3; ++seat)
-            for (int slot = 0; slot < 10; ++slot) seats[seat]->dealt[static_cast<std::size_t>(slot)] = 1 + 10 * seat + slot;
+        int hands[30];
+        for (int slot = 0; slot < 30; ++slot) hands[slot] = 1 + slot;
+        const int skat[2] = {31, 32};
+        game.SetDeal(hands, skat);
     }
     void TearDown() override {
         platform::SetCurrentClock(nullptr);
@@ -119,15 +119,16 @@ TEST(StoredGameNumberTest, ModeOneCountsStraightModeZeroByRound) {
 
 TEST_F(StoreDealsTest, ResortKeepsEachRowsCardsAndItsEmptySlots) {
     // Two deals with their cards in falling order and a gap in one hand.
-    game.dealt = {52, 1};
-    CPlayer* seats[3] = {&game.computer0, &game.computer1, &game.person};
     const int hands[3][10] = {{52, 45, 40, 39, 30, 27, 26, 20, 14, 13},
                               {12, 11, 10, 9, 8, 7, 5, 4, 3, 2},
                               {51, 50, 49, 48, 38, 37, 36, 35, 25, 24}};
-    for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot) seats[seat]->dealt[static_cast<std::size_t>(slot)] = hands[seat][slot];
+    const int skat[2] = {52, 1};
+    game.SetDeal(&hands[0][0], skat);
     BookDeal(1);
-    seats[1]->dealt[3] = -1;
+    int gapped[3][10];
+    std::copy(&hands[0][0], &hands[0][0] + 30, &gapped[0][0]);
+    gapped[1][3] = -1;
+    game.SetDeal(&gapped[0][0], skat);
     BookDeal(1);
 
     g_Settings.View.SortMode = 0;

@@ -17,6 +17,7 @@
 #include "shell/ShellGlobals.h"
 #include "resources/EstimationTemplates.h"
 #include "windows/TrickEstimationDialog.h"
+#include "support/SkatTestAccess.h"
 
 #include <cstring>
 
@@ -336,7 +337,7 @@ TEST_F(TrickEstimationTest, AutoOutsideThePlaySelectsTheBestGameAndDuringThePlay
     ASSERT_NE(window, nullptr);
     // The person's hand: every Jack and the long Clubs, so Grand or Clubs is best; either way
     // not the view chosen before.
-    CPlayer& person = *Frame().EditGameObject().Player(2);
+    CPlayer& person = SkatTestAccess::Player(Frame().EditGameObject(), 2);  // the hand is set card by card
     const int hand[10] = {11, 50, 37, 24, 1, 10, 13, 12, 9, 8};
     for (int slot = 0; slot < 10; ++slot) {
         person.cards[static_cast<std::size_t>(slot)] = hand[slot];

@@ -2,6 +2,7 @@
 // dispatcher in suggestion mode, so the position stays), and whole self-played games by type.
 
 #include "SelfPlayHarness.h"
+#include "tests/support/SkatTestAccess.h"
 
 #include "computer/play/CardPlayDispatch.h"
 #include "model/CardCodes.h"
@@ -33,7 +34,7 @@ std::unique_ptr<SelfPlayGame> Reach(int strategy, std::uint32_t firstSeed) {
         bool alive = true;
         while (alive) {
             game->PrepareNextCard();
-            CPlayer& p = *game->Game().Player(game->SeatToPlay());
+            CPlayer& p = SkatTestAccess::Player(game->Game(), game->SeatToPlay());
             const int minTricks = type == GAME_NULL ? 0 : 3;
             if (game->TricksDone() >= minTricks && ChooseStrategy(p, game->Position()).strategy == strategy) return game;
             if (game->TricksDone() >= 8) break;
@@ -75,10 +76,10 @@ void BM_CardChoice(benchmark::State& state) {
                 break;
             }
         }
-        CPlayer& p = *game->Game().Player(game->SeatToPlay());
+        CPlayer& p = SkatTestAccess::Player(game->Game(), game->SeatToPlay());
         const int forced = p.forcedCard;
         g_Game.RealPlayFlag = 0;
-        benchmark::DoNotOptimize(p.ChooseCardForTrick(&game->Game().trick));
+        benchmark::DoNotOptimize(p.ChooseCardForTrick(&SkatTestAccess::Trick(game->Game())));
         g_Game.RealPlayFlag = 1;
         p.forcedCard = forced;
     }

@@ -1,5 +1,6 @@
 // Speed of the computer player's thinking after a deal: analysing and evaluating all three hands.
 #include "computer/evaluation/BidEvaluation.h"
+#include "tests/support/SkatTestAccess.h"
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/GameEvaluation.h"
@@ -19,7 +20,7 @@ static void BM_AnalyseAndEvaluateThreeHands(benchmark::State& state) {
     for (auto _ : state) {
         bench::RedealEvery(state, 64, round, game, [] {});
         for (int seat = 0; seat < 3; ++seat)
-            benchmark::DoNotOptimize(CGameEvaluation(*game.Player(seat)).AnalyseAndEvaluate(0));
+            benchmark::DoNotOptimize(CGameEvaluation(SkatTestAccess::Player(game, seat)).AnalyseAndEvaluate(0));
     }
 }
 BENCHMARK(BM_AnalyseAndEvaluateThreeHands);
@@ -30,8 +31,8 @@ static void BM_PlanLayAway(benchmark::State& state) {
     CSkat game;
     int round = 0;
     for (auto _ : state) {
-        bench::RedealEvery(state, 64, round, game, [&game] { bench::TakeSkat(game, *game.Player(0)); });
-        CPlayer& player = *game.Player(0);
+        bench::RedealEvery(state, 64, round, game, [&game] { bench::TakeSkat(game, SkatTestAccess::Player(game, 0)); });
+        CPlayer& player = SkatTestAccess::Player(game, 0);
         for (int type : {GAME_GRAND, GAME_CLUBS}) {
             g_Game.GameType = type;
             player.AnalyseHand(1);

@@ -1,5 +1,6 @@
 // Speed of the card model's hot paths: valuing a trick, the value of a game, a deal of 32 cards.
 #include "model/GameState.h"
+#include "tests/support/SkatTestAccess.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
@@ -26,9 +27,9 @@ void BM_TrickValuation(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         const int* t = tricks[n++ & 3];
-        for (int seat = 0; seat < 3; ++seat) game.trick.cards[seat] = t[seat];
+        for (int seat = 0; seat < 3; ++seat) SkatTestAccess::Trick(game).cards[seat] = t[seat];
         g_Game.TrickWinner = g_Game.Forehand = n % 3;
-        benchmark::DoNotOptimize(game.trick.Valuate());
+        benchmark::DoNotOptimize(SkatTestAccess::Trick(game).Valuate());
     }
     benchmark::DoNotOptimize(g_Game.PartyPoints[0]);
 }
@@ -58,7 +59,7 @@ void BM_DealAllCards(benchmark::State& state) {
     SeedRand(1);
     for (auto _ : state) {
         testsupport::DealAll(game);
-        benchmark::DoNotOptimize(game.person.cards.data());
+        benchmark::DoNotOptimize(game.Person().cards.data());
     }
 }
 BENCHMARK(BM_DealAllCards);

@@ -1,6 +1,7 @@
 // Speed of the computer's Ramsch lay-away, the Revolution exchange, the person's game suggestion
 // and the game-status summary, each over freshly dealt hands.
 #include "computer/evaluation/ComputerState.h"
+#include "tests/support/SkatTestAccess.h"
 #include "computer/evaluation/Discard.h"
 #include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameStatus.h"
@@ -20,12 +21,12 @@ static void BM_PlanDiscardRamsch(benchmark::State& state) {
     int round = 0;
     for (auto _ : state) {
         bench::RedealEvery(state, 64, round, game, [&game] {
-            CPlayer& player = *game.Player(0);
+            CPlayer& player = SkatTestAccess::Player(game, 0);
             bench::TakeSkat(game, player);
             g_Game.GameType = GAME_RAMSCH;
             player.AnalyseHand(1);
         });
-        PlanAndChooseDiscard(*game.Player(0), GAME_RAMSCH);
+        PlanAndChooseDiscard(SkatTestAccess::Player(game, 0), GAME_RAMSCH);
         benchmark::DoNotOptimize(g_Computer.Discard.DiscardResult[0].Index);
     }
 }
@@ -41,9 +42,9 @@ static void BM_SwapOpponentCards(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         bench::Redeal(game);
-        for (int seat = 0; seat < 3; ++seat) game.Player(seat)->AnalyseHand(0);
+        for (int seat = 0; seat < 3; ++seat) SkatTestAccess::Player(game, seat).AnalyseHand(0);
         state.ResumeTiming();
-        pool.SwapOpponentCards(game, *game.Player(0), *game.Player(1), *game.Player(2));
+        pool.SwapOpponentCards(game, SkatTestAccess::Player(game, 0), SkatTestAccess::Player(game, 1), SkatTestAccess::Player(game, 2));
         benchmark::DoNotOptimize(game.cards[0]);
     }
 }
@@ -55,8 +56,8 @@ static void BM_SuggestGame(benchmark::State& state) {
     CSkat game;
     int round = 0;
     for (auto _ : state) {
-        bench::RedealEvery(state, 16, round, game, [&game] { CGameEvaluation(*game.Player(2)).AnalyseAndEvaluate(0); });
-        benchmark::DoNotOptimize(game.Player(2)->SuggestGame(2, game));
+        bench::RedealEvery(state, 16, round, game, [&game] { CGameEvaluation(SkatTestAccess::Player(game, 2)).AnalyseAndEvaluate(0); });
+        benchmark::DoNotOptimize(SkatTestAccess::Player(game, 2).SuggestGame(2, game));
     }
 }
 BENCHMARK(BM_SuggestGame);
@@ -70,10 +71,10 @@ static void BM_AnalyseGameStatus(benchmark::State& state) {
     g_Game.TrumpCount = 11;
     g_Game.Soloist = 2;
     StartPlayKnowledge();
-    game.Player(0)->AnalyseHand(0);
+    SkatTestAccess::Player(game, 0).AnalyseHand(0);
     GameStatusRecord record{};
     for (auto _ : state) {
-        game.Player(0)->AnalyseGameStatus(record);
+        SkatTestAccess::Player(game, 0).AnalyseGameStatus(record);
         benchmark::DoNotOptimize(record.TrumpsOut);
     }
 }
