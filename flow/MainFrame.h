@@ -728,10 +728,11 @@ public:
 private:
     // --- The command dispatch (flow/MainFrame.cpp) -----------------------------------------------
     void OnCommand(int id);
-    // A command with a handler of its own: OnCommand runs the handler of its row.
+    // A command with a handler of its own: OnCommand runs the handler of its row, a method of the
+    // frame or of one of its parts.
     struct CommandRow {
         int id;
-        void (CMainFrame::*handler)();
+        void (*run)(CMainFrame& frame);
     };
     static const CommandRow kCommandRows[];
 
