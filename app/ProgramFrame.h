@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "platform/core/Accelerators.h"
 #include "platform/core/MenuTemplate.h"
 #include "platform/core/Resources.h"
@@ -116,7 +117,7 @@ inline bool AttachProgramFrame(CSkatApp& app) {
     platform::FrameBarsSpec bars;
     bars.menu = platform::FindMenu(IDR_MAINFRAME);
     bars.toolbarIds = frame->Table().ToolBar.buttons;
-    bars.statusBar = &frame->EditTable().StatusBar;
+    bars.statusBar = frame->FrameTable().StatusBarForHost();
     bars.updater = frame->Updater();
     bars.accelerators = platform::FindAccelerators(IDR_MAINFRAME);
     bars.pictures = [](int id) {

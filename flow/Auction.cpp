@@ -4,6 +4,7 @@
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
@@ -47,7 +48,7 @@ void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {
     char text[96];
     std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
     Trace(text);
-    frame_.MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
+    frame_.FrameTable().MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
     frame_.MatchSeries().NoteCall(seat, "bhp"[w], value);
 }
 
@@ -243,13 +244,13 @@ bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy
         say.Say(1, AuctionWord::Pass, ValueOnTable(), TERM_I_HAVE_NOTHING, false);
         if (g_Game.StopFlag == StopState::Requested) return false;
         say.Voice(0, more ? TERM_MORE : TERM_HAVE_YOU_MORE, false);
-        frame.MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
+        frame.FrameTable().MessageBalloon(0, more ? IDS_BALLOON_MORE : IDS_BALLOON_HAVE_MORE);
         TurnToPerson(frame, busy, 0, 0);
     } else if (frame.Auction().BidLimits[0] == 0) {
         say.Bid(1);
         frame.UpdateGameValueBid();
         say.Pass(0, TERM_I_AM_AWAY);
-        frame.RemoveText(5, IDS_GRAND_HAND);
+        frame.FrameTable().RemoveText(5, IDS_GRAND_HAND);
         say.Hold(1, TERM_I_HEAR_MORE, false);
         StepUpBid(frame);
         TurnToPerson(frame, busy, 0, 1);
@@ -303,7 +304,7 @@ void CMainFrame::OnAuction() {
         case STATE_AUCTION:
             // The person is middlehand: forehand seat 1 asks him to speak.
             say.Voice(1, TERM_SAY_SOMETHING, false);
-            MessageBalloon(1, IDS_BALLOON_SAY_SOMETHING);
+            FrameTable().MessageBalloon(1, IDS_BALLOON_SAY_SOMETHING);
             TurnToPerson(*this, busy, 0, 1);
             break;
         case STATE_OBSERVE:

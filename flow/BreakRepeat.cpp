@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -97,13 +98,13 @@ void CMainFrame::OnRepeat() {
     SetFlowState(STATE_NEW, true);
     MatchSeries().BeginGame();
     if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
-    RemoveTrick();
+    FrameTable().RemoveTrick();
     MatchFiles().ForgetGameReadWithoutFile();
     CheckCheat(kMarkRepeated, 1);
     InitializeSkat(EditGameObject());
     SetPause(1);
     g_Game.ResetKontra();
-    RefreshPosTexts(1);
+    FrameTable().RefreshPosTexts(1);
     // The same deal is dealt again from the rows' dealt cards.
     SetTimer(TM_ASSIGN, kRepeatDealDelayMs);
 }
@@ -144,7 +145,7 @@ void CMainFrame::OnCompleteGame() {
         OnSuggest();
         g_Settings.Options.Suggest = 0;
     } else {
-        MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     }
     InvalidateTable();
     // Step 4: quiet and quick; the card play plays the person's cards too.
@@ -171,7 +172,7 @@ void CMainFrame::OnResume() {
             EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
                                          LookAtNewHand);
             SelectEstimatedGame();
-            MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+            FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
             FrameTexts().RestoreStatusText();
             SetFlowState(STATE_PLAY);
             EditExchange().ActiveGroups = 9;

@@ -1,6 +1,7 @@
 // Cards that change rows outside play: the animated exchange of two cards, the opening of an
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 
 #include "flow/GameObject.h"
 #include "computer/evaluation/GameEvaluation.h"
@@ -132,7 +133,7 @@ void CMainFrame::SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int 
 void CMainFrame::OnRevolution() {
     CloseModelessDialog();
     // Steps 1 to 3: the exchange's notice goes, and the cards in the trick go back to the skat.
-    MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both

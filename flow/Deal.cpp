@@ -1,6 +1,7 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -66,14 +67,14 @@ void CMainFrame::OnNew() {
     // Step 8: a second New while this deal is prepared does not deal again.
     if (Series().GameRunning) return;
     MatchSeries().BeginGame();
-    RemoveTrick();
+    FrameTable().RemoveTrick();
     ShowMatchState();
     InitializeSkat(EditGameObject());
     g_Game.ResetKontra();
-    RefreshPosTexts(1);
+    FrameTable().RefreshPosTexts(1);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
-        MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
     SetTimer(TM_DEAL, kDealDelayMs);
 }
 
@@ -275,7 +276,7 @@ void CMainFrame::OnStart() {
         FrameTimers().RotateFrom(0);
         SetStatusPane(0, Texts().StatusText);
         if (!(TrickPlay().CourseShown && TrickPlay().CourseAvailable))
-            for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+            for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
     }
     // Step 2: the auction starts afresh.
     g_Game.ResetAuction();
@@ -295,22 +296,3 @@ void CMainFrame::OnStart() {
     }
 }
 
-void CMainFrame::LayoutTable(CSkat& game, platform::Point origin, int a, int b) {
-    const int x0 = origin.x, y0 = origin.y;
-    const int W = Table().GrowthW, H = Table().GrowthH;
-    const int sideStep = (4 * a - 71) / 10;
-    game.LayOutRow(TableRow::Skat, {x0 + 4 * a, y0}, {13 * W / 63 + a, 0}, {-W / 6, -H});
-    game.LayOutRow(TableRow::Computer0, {x0, y0 + 2 * b}, {sideStep + W / 14, -b / 5 - 10 * H / 64}, {-W, H / 3});
-    game.LayOutRow(TableRow::Computer1, {x0 + 9 * a - W / 6, y0 + 2 * b}, {-W / 14 - sideStep, -b / 5 - 10 * H / 64},
-                   {W, H / 3});
-    game.LayOutRow(TableRow::Person, {x0, y0 + 3 * b}, {13 * W / 63 + a, 0}, {-W, 2 * H / 3});
-    game.LayOutRow(TableRow::Trick, {x0 + 4 * a, y0 + b}, {W / 5 + a, b}, {-W / 6, -H / 3});
-    game.LayOutRow(TableRow::LastTrick, {x0 + 18 * a / 5, y0}, {W / 6 - 1 + a, 0}, {-21 * W / 91, -H});
-    game.LayOutRow(TableRow::CourseSkat, {x0 + 4 * a, y0}, {W / 5 + a, 0}, {-W / 6, -H});
-    const int courseY[3] = {y0 + b - 7 * H / 12, y0 + 2 * b, y0 + 3 * b + H / 2};
-    const TableRow course[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
-    for (int seat = 0; seat < 3; ++seat)
-        game.LayOutRow(course[seat], {x0, courseY[seat]}, {13 * W / 63 + a, 0}, {-W, H / 10});
-    const CTrick& trick = game.Trick();
-    EditTable().TrickCentre = {trick.originX + trick.stepX / 2, trick.originY + trick.stepY};
-}

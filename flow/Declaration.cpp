@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -107,8 +108,8 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         EditGameObject().OpenAndRedrawHand(1 - s);
         EditExchange().ActiveGroups |= 2 << (1 - s);
         SwapCardsPerson(true, s == 1, s == 0, true, 4);
-        if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-        MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
+        if (g_Game.RoundStatus != ROUND_NORMAL) FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
         ShowGameStatusDialog();
         return;
     }
@@ -145,12 +146,12 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         return;
     }
     // Step 12: the soloist's symbol goes; in a Ramsch-only match the others' balloons and texts too.
-    MoveSymbol(s, false, nullptr, nullptr);
+    FrameTable().MoveSymbol(s, false, nullptr, nullptr);
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
         for (int seat = 0; seat < 3; ++seat) {
             if (seat == s) continue;
             FrameTexts().ClearBalloonText(seat);
-            RemoveText(4 + seat, IDS_GAME_RAMSCH);
+            FrameTable().RemoveText(4 + seat, IDS_GAME_RAMSCH);
         }
     }
     // Step 13: the trump flags of the declared game, then the play.
@@ -231,10 +232,10 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     ShowMatchState();
     // Step 6: the seat labels from the new forehand on.
     const int f = g_Game.Forehand;
-    for (int i = 0; i < 3; ++i) RemoveText((f + i) % 3, IDS_WIDEST_NAME);
-    MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
-    MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
-    MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
+    for (int i = 0; i < 3; ++i) FrameTable().RemoveText((f + i) % 3, IDS_WIDEST_NAME);
+    FrameTable().MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
+    FrameTable().MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
+    FrameTable().MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
     // Step 7: the next deal, or the table waits with the estimation window on the best game.
     if (answer & kPassedYes) {
         OnNew();

@@ -1,6 +1,7 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -83,7 +84,7 @@ void CMainFrame::OnPickup() {
     EditExchange().ActiveGroups = 9;
     SetPause(1);
     // Step 5: the notice to swap the skat and declare.
-    MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 6: the skat lies face up in the trick.
     MoveSkatToTrick();
@@ -129,13 +130,13 @@ void CMainFrame::OnHand() {
     OpenDeclareBar();
     if (g_Settings.Options.Suggest) SelectGame(-1);
     else FocusTable();
-    MoveExtraText(IDS_NOTICE_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(IDS_NOTICE_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
 }
 
 void CMainFrame::OnDeclare() {
     // Step 1: the notice goes, the game is said and the hands sorted; the play pauses.
     CloseModelessDialog();
-    MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     VoiceDeclare(false);
     OnSortCards();
     RegisterGameAttributes();
@@ -155,7 +156,7 @@ void CMainFrame::OnDeclare() {
     }
     // Step 4: the soloist's symbol goes; a skat swap pause may hold the declaration here.
     SetFlowState(STATE_MANIPULATE);
-    MoveSymbol(2, false, nullptr, nullptr);
+    FrameTable().MoveSymbol(2, false, nullptr, nullptr);
     if (SkatSwapPause(false)) return;
     // Step 5: the declaration in the trace.
     WriteTrace(":OnDeclare(" + DeclarationLine(GetPlayerName(2)) + ")", LOG_MAINFRAME);

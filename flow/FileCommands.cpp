@@ -1,6 +1,7 @@
 // The file commands of the game and match menus: load, save and delete a game or a match through
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 
@@ -169,7 +170,7 @@ void CMainFrame::OnLoadMatch() {
         MatchFiles().UseOwnMatchFiles();
         // 5. The cheat marks clear and the loaded match starts.
         CheckCheat(0, 1);
-        for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+        for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     } else {
         MatchFiles().UseOwnMatchFiles();

@@ -1,6 +1,7 @@
 // Menu and window commands of the flow: the rule sets, the table's resizing, the window sizes, the
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -44,7 +45,7 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
         int notice = 0;
         if (rule.variantMode == 1 && g_Game.RoundStatus == ROUND_BOCK) notice = IDS_NOTICE_BOCK;
         if (rule.variantMode == 1 && g_Game.RoundStatus == ROUND_RAMSCH) notice = IDS_NOTICE_RAMSCH;
-        frame.MoveExtraText(notice, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+        frame.FrameTable().MoveExtraText(notice, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
     }
     g_Game.VariantMode = rule.variantMode;
     frame.ShowDataDialog(1, 1);
@@ -64,7 +65,7 @@ void CMainFrame::OnSkatRule() { SwitchRuleSet(*this, kRuleSets[0]); }
 void CMainFrame::OnSkatVariant() { SwitchRuleSet(*this, kRuleSets[1]); }
 void CMainFrame::OnSkatRamsch() { SwitchRuleSet(*this, kRuleSets[2]); }
 
-void CMainFrame::OnYourTurn() { MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nullptr); }
+void CMainFrame::OnYourTurn() { FrameTable().MoveExtraText(IDS_YOUR_TURN, 0, 466, nullptr, nullptr); }
 
 void CMainFrame::OnRestoreTitle() {
     SetWindowText(Texts().WindowTitle.empty() ? Texts().FrameTitle : Texts().WindowTitle);
@@ -95,71 +96,61 @@ void CMainFrame::OnSize(int type, int width, int height) {
     KeepMainRect();
     // Step 3: the window's size, no smaller than its least.
     const int clientWidth = ClientWidth();
-    const int clientHeight = std::max(0, WindowRect().Height() - EditTable().Layout.BorderHeight);
-    int w = EditTable().Layout.BorderWidth + clientWidth;
-    int h = EditTable().Layout.BorderHeight + clientHeight;
-    const bool tooSmall = w < EditTable().Layout.MinWindowWidth || h < EditTable().Layout.MinWindowHeight;
-    w = std::max(w, EditTable().Layout.MinWindowWidth);
-    h = std::max(h, EditTable().Layout.MinWindowHeight);
+    const int clientHeight = std::max(0, WindowRect().Height() - Table().Layout.BorderHeight);
+    int w = Table().Layout.BorderWidth + clientWidth;
+    int h = Table().Layout.BorderHeight + clientHeight;
+    const bool tooSmall = w < Table().Layout.MinWindowWidth || h < Table().Layout.MinWindowHeight;
+    w = std::max(w, Table().Layout.MinWindowWidth);
+    h = std::max(h, Table().Layout.MinWindowHeight);
     // Step 4: the zoom.
-    const int optimalWidth = std::max(1, EditTable().Layout.TableWidth);
-    const int optimalHeight = std::max(1, EditTable().Layout.TableHeight);
+    const int optimalWidth = std::max(1, Table().Layout.TableWidth);
+    const int optimalHeight = std::max(1, Table().Layout.TableHeight);
     const int zoom = std::min(std::max(100, w * 100 / optimalWidth), std::max(100, h * 100 / optimalHeight));
     // Step 5: the growths of the layout, which the labels, boxes and portraits follow as well. They
     // are half the table's growth: the rows spread out from the table's middle to both sides, so a
     // whole table's growth on each side would push the outer cards past the window's edges at any
     // zoom above 100.
     g_Frame.ZoomPercent = zoom;
-    g_Frame.ZoomExtraWidth = EditTable().Layout.TableWidth * (zoom - 100) / 200;
-    g_Frame.ZoomExtraHeight = EditTable().Layout.TableHeight * (zoom - 100) / 200;
+    g_Frame.ZoomExtraWidth = Table().Layout.TableWidth * (zoom - 100) / 200;
+    g_Frame.ZoomExtraHeight = Table().Layout.TableHeight * (zoom - 100) / 200;
     WC_SetZoom(g_Frame.hTableWnd, g_Settings.Settings.Zoom ? zoom : 100);
-    EditTable().GrowthW = g_Frame.ZoomExtraWidth;
-    EditTable().GrowthH = g_Frame.ZoomExtraHeight;
+    FrameTable().SetGrowths(g_Frame.ZoomExtraWidth, g_Frame.ZoomExtraHeight);
     // Step 6: the steps between cards and between rows.
-    int a = (w - EditTable().Layout.BorderWidth - 730) / 9;
+    int a = (w - Table().Layout.BorderWidth - 730) / 9;
     a = a < 0 ? a + 71 : std::min(a, 10) + 71;
     const int b = 110;
     // Step 7: the table's origin, centred in the window.
-    const platform::Point origin{(w - 9 * a - EditTable().Layout.BorderWidth - 71) / 2 - 2,
-                                 (h - EditTable().Layout.MinWindowHeight) / 2 + EditTable().Layout.TableTop + 4};
-    EditTable().Layout.LayoutX = origin.x;
-    EditTable().Layout.LayoutY = origin.y;
-    EditTable().Layout.CardStepX = a;
-    EditTable().Layout.RowStepY = b;
-    // Step 8: the rows take their places.
-    LayoutTable(EditGameObject(), origin, a, b);
+    const platform::Point origin{(w - 9 * a - Table().Layout.BorderWidth - 71) / 2 - 2,
+                                 (h - Table().Layout.MinWindowHeight) / 2 + Table().Layout.TableTop + 4};
+    // Step 8: the rows take their places, and the table keeps its origin and steps.
+    FrameTable().LayoutTable(EditGameObject(), origin, a, b);
     // Step 9: a window too small grows to its least size; otherwise the table repaints whole.
     if (tooSmall) {
         const platform::Rect& r = WindowRect();
         MoveWindow({r.left, r.top, r.left + w, r.top + h}, true);
-        EditTable().WindowResized = 1;
+        FrameTable().MarkWindowResized();
     } else if (View) {
         FrameTimers().AskFullRepaint();
     }
     // Step 10: a maximised or resized window redraws.
     if (g_Profile.RectMain.Zoomed) {
-        EditTable().WindowResized = 1;
+        FrameTable().MarkWindowResized();
         FrameTimers().AskRedraw();
-    } else if (Table().WindowResized) {
-        EditTable().WindowResized = 0;
+    } else if (FrameTable().TakeWindowResized()) {
         FrameTimers().AskRedraw();
     }
 }
 
-// The window-size commands flip bit 0 of the height so that a second press is a real change.
-static void PlaceWindow(CMainFrame& frame, int width, int& height) {
-    height += (height % 2 == 0) ? 1 : -1;
+// The window-size commands: the size the part gives (a second press is a real change too).
+static void PlaceWindow(CMainFrame& frame, WindowSize kind) {
+    const platform::Size size = frame.FrameTable().NextWindowSize(kind);
     frame.SetPause(1);
-    frame.WindowPosition({width, height});
+    frame.FrameTable().WindowPosition(size);
 }
 
-void CMainFrame::OnMinimalWindow() {
-    PlaceWindow(*this, EditTable().Layout.MinWindowWidth, EditTable().Layout.MinWindowHeight);
-}
-void CMainFrame::OnOptimalWindow() {
-    PlaceWindow(*this, EditTable().Layout.TableWidth, EditTable().Layout.TableHeight);
-}
-void CMainFrame::OnIdealWindow() { PlaceWindow(*this, EditTable().Layout.IdealWidth, EditTable().Layout.IdealHeight); }
+void CMainFrame::OnMinimalWindow() { PlaceWindow(*this, WindowSize::Minimal); }
+void CMainFrame::OnOptimalWindow() { PlaceWindow(*this, WindowSize::Optimal); }
+void CMainFrame::OnIdealWindow() { PlaceWindow(*this, WindowSize::Ideal); }
 
 void CMainFrame::UpdateCommand(platform::CommandState& state) {
     const int flow = g_Game.FlowState;

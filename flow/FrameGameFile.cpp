@@ -3,6 +3,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -32,7 +33,7 @@ GameFileRecord CMatchFiles::GameImage(bool withCourse, bool withAnnotation) {
         record.Dealt[static_cast<std::size_t>(30 + i)] = frame_.GameObject().dealt[static_cast<std::size_t>(i)];
     if (withCourse) {
         std::array<std::int32_t, 100> course{};
-        frame_.CopyCourse(course.data(), 32);
+        frame_.FrameTable().CopyCourse(course.data(), 32);
         record.Course = course;
     }
     if (withAnnotation) record.Annotation = frame_.Texts().AnnotationText;

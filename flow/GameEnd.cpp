@@ -1,6 +1,7 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -95,7 +96,7 @@ void CMainFrame::FollowGameEnd() {
             RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
             SetFlowState(STATE_IDLE);
             MatchSeries().AllowRepeat();
-            if (!TrickPlay().CourseShown) RefreshPosTexts(g_Game.KontraState);
+            if (!TrickPlay().CourseShown) FrameTable().RefreshPosTexts(g_Game.KontraState);
             break;
         case STATE_BREAK:
             SetFlowState(STATE_IDLE);
@@ -202,7 +203,7 @@ bool CMainFrame::ShowResult(int seat) {
         g_Game.StopFlag = StopState::Requested;
         OnBreak();
         g_Game.StopFlag = StopState::Running;
-        RefreshPosTexts(1);
+        FrameTable().RefreshPosTexts(1);
         CheckCheat(4, 0);
         SetFlowState(next);
         if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
@@ -245,12 +246,12 @@ void CMainFrame::VoiceResult(int outcome) {
             }
         if (withoutTrick == 1) {
             // Jungfrau: the seat that took no trick.
-            MoveBalloonText(first, IDS_BALLOON_JUNGFRAU, -1, nullptr, nullptr);
+            FrameTable().MoveBalloonText(first, IDS_BALLOON_JUNGFRAU, -1, nullptr, nullptr);
             SaySeatTerm(first, TERM_JUNGFRAU, false);
         } else if (withoutTrick == 2) {
             // Durchmarsch: the one seat with points took every trick.
             const int player = g_Game.PartyPoints[0] > 0 ? 0 : (g_Game.PartyPoints[1] > 0 ? 1 : 2);
-            MoveBalloonText(player, IDS_BALLOON_DURCHMARSCH, -1, nullptr, nullptr);
+            FrameTable().MoveBalloonText(player, IDS_BALLOON_DURCHMARSCH, -1, nullptr, nullptr);
             SaySeatTerm(player, TERM_DURCHMARSCH, false);
         }
         return;
@@ -259,10 +260,10 @@ void CMainFrame::VoiceResult(int outcome) {
     if (soloist < 0 || soloist > 2) return;
     const int tricks = g_Game.PartyTricks[0], points = g_Game.PartyPoints[0];
     if (tricks == 0 || tricks == 10) {
-        MoveBalloonText(soloist, IDS_BALLOON_SCHWARZ, -1, nullptr, nullptr);
+        FrameTable().MoveBalloonText(soloist, IDS_BALLOON_SCHWARZ, -1, nullptr, nullptr);
         SaySeatTerm(soloist, TERM_SCHWARZ, false);
     } else if ((points < 31 || points >= 90) && outcome != -4) {
-        MoveBalloonText(soloist, IDS_BALLOON_SCHNEIDER, -1, nullptr, nullptr);
+        FrameTable().MoveBalloonText(soloist, IDS_BALLOON_SCHNEIDER, -1, nullptr, nullptr);
         SaySeatTerm(soloist, TERM_SCHNEIDER, false);
     }
 }

@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -124,7 +125,7 @@ void CMainFrame::OnAbandon() {
             // Staying at the table after a give-up puts the seats' texts back, not the whole table.
             SetFlowState(STATE_IDLE);
             MatchSeries().AllowRepeat();
-            if (!TrickPlay().CourseShown) RefreshPosTexts(g_Game.KontraState);
+            if (!TrickPlay().CourseShown) FrameTable().RefreshPosTexts(g_Game.KontraState);
         } else {
             FollowGameEnd();
         }

@@ -1,6 +1,7 @@
 // "Letzten Stich": the last trick during play, the whole course of the game after it; the seat
 // labels at the start of a game; deleting a file, and the trace log at a new game or match.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 
 #include "model/GameState.h"
 #include "model/PlayerData.h"
@@ -22,9 +23,9 @@ namespace {
 
 // The labels "Vh", "Mh", "Hh" from the given seat on.
 void LabelSeatsFrom(CMainFrame& frame, int first) {
-    frame.MovePosText(first % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
-    frame.MovePosText((first + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
-    frame.MovePosText((first + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
+    frame.FrameTable().MovePosText(first % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
+    frame.FrameTable().MovePosText((first + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
+    frame.FrameTable().MovePosText((first + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
 }
 }  // namespace
 
@@ -41,14 +42,14 @@ void CMainFrame::OnLast() {
             return;
         }
         // After the game: the seat labels make room for the course.
-        for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+        for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
         EditGameObject().CompleteCourse();
-        MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         WriteTrace("CCards::PaintCards(course)", LOG_GAME);
         EditGameObject().PaintCourse();
         platform::Rect all = ClientRect();
-        ShowImages(all, nullptr);
-        MoveCourseText(1);
+        FrameTable().ShowImages(all, nullptr);
+        FrameTable().MoveCourseText(1);
     } else {
         WriteTrace(":OnLast(remove)", LOG_MAINFRAME);
         SetPause(1);
@@ -57,20 +58,20 @@ void CMainFrame::OnLast() {
             EditGameObject().ShowSkatInItsPlace();
         } else {
             if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
-            MoveCourseText(0);
+            FrameTable().MoveCourseText(0);
             WriteTrace("CCards::RemoveCards(course)", LOG_GAME);
             EditGameObject().RemoveCourse(false);
             LabelSeatsFrom(*this, g_Game.Forehand);
             if (g_Game.KontraState != KONTRA_NONE) {
-                MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
-                if (g_Game.KontraState == KONTRA_REKONTRA) MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
+                FrameTable().MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
+                if (g_Game.KontraState == KONTRA_REKONTRA) FrameTable().MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
             }
             if (View) View->Invalidate();
         }
     }
     // Both ways: the round notice of the variant rules.
     if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
-        MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 }
 
 void CMainFrame::AnnounceSeats() {

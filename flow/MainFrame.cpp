@@ -1,6 +1,7 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
 #include "flow/FramePrinting.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -28,6 +29,7 @@ CMainFrame::CMainFrame()
       matchFiles_(std::make_unique<CMatchFiles>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
       texts_(std::make_unique<CFrameTexts>(*this)),
+      table_(std::make_unique<CFrameTable>(*this)),
       printing_(std::make_unique<CFramePrinting>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
@@ -49,7 +51,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOVE:
             if (Run().TableAlive) {
                 KeepMainRect();
-                PlaceOpenBar();
+                FrameTable().PlaceOpenBar();
             }
             return 0;
         case WM_SIZE:

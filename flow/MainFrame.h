@@ -6,6 +6,7 @@
 
 #include "resources/FlowIds.h"
 #include "flow/FrameRecords.h"
+#include "flow/TableState.h"
 #include "model/SoundEffectIds.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
@@ -36,6 +37,7 @@ class CMatchFiles;
 
 struct CSideWindowRow;
 class CFramePrinting;
+class CFrameTable;
 
 class CTrickEstimation;
 class CMatchSeries;
@@ -108,7 +110,6 @@ public:
     void EndContinue();
     void OnStart();
     void OnStartView();
-    void LayoutTable(CSkat& game, platform::Point origin, int a, int b);
 
     // --- Menu commands of the flow (flow/FrameCommands.cpp) --------------------------------------
     void OnSkatRule();
@@ -152,34 +153,6 @@ public:
     bool OnCopyData(HWND sender, const COPYDATASTRUCT* data);
     // A file handed over while a wait or a step runs is kept and opened when the flow is free.
     void OpenPendingFile();
-
-    // --- Table painting (shell/TablePainting.cpp) ------------------------------------------------
-    void Paint(const platform::Rect& update);
-    void ShowImages(platform::Rect& update, platform::DeviceContext* printer);
-    void DrawScore(platform::DeviceContext* printer);
-    platform::Point PrintOffset(platform::DeviceContext* printer) const;
-    // The notice line the table shows in its state (0: none); the printout asks Variants/Extra
-    // besides for the round notice.
-    int NoticeLine(bool needsExtra) const;
-    void LayoutFrame();
-    // The open prompt bar is laid over the table again (after a move or a full repaint).
-    void PlaceOpenBar();
-    void WindowPosition(platform::Size size);
-    void SetCardBack(int step);
-    void SetCardFace(int step);
-    void RemoveTrick();
-
-    // --- Table texts, balloons, symbols (shell/TableTexts.cpp, shell/Balloons.cpp) ---------------
-    void MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update);
-    void RemoveText(int place, int stringId);
-    void MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
-                       const platform::Rect* update);
-    void MoveBalloonText(int seat, int stringId, int value, platform::DeviceContext* printer,
-                         const platform::Rect* update);
-    void MessageBalloon(int side, int stringId);
-    void MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* update);
-    void RefreshPosTexts(int kontraMode);
-    void RefreshTexts();
 
     // --- The person's input on the table (flow/PersonInput.cpp, flow/PersonKeys.cpp) -------------
     void KeyDown(int key, unsigned flags);
@@ -414,6 +387,12 @@ public:
     CMatchFiles& MatchFiles();
     const FileState& Files() const;
 
+    // --- The card table part and its record's reader (shell/TablePainting.cpp) -------------------
+    // The table's drawing, its texts and the window's bars; their record.
+    CFrameTable& FrameTable();
+    const CFrameTable& FrameTable() const;
+    const TableState& Table() const;
+
     // --- The frame's state -----------------------------------------------------------------------
     // The game object the flow plays on: every part reads it through the const accessor; the
     // Edit accessor is for the steps that change the game.
@@ -435,8 +414,6 @@ public:
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
     PanelState& EditPanels() { return panels_; }
-    const TableState& Table() const { return table_; }
-    TableState& EditTable() { return table_; }
     const RunState& Run() const { return run_; }
     RunState& EditRun() { return run_; }
     int PersonBidLimit() const { return Auction().BidLimits[2]; }
@@ -700,19 +677,8 @@ public:
     void OnRamschEvalMode();
     void OnTermination();
 
-    // --- The course record of a finished game (shell/CourseRecord.cpp) ---------------------------
-    // The course rows and the course record of the finished game:
-    // image[0..31] the rows and the skat, image[offset..offset+67] the record.
-    void CopyCourse(std::int32_t* image, int offset);
-
     // --- The wait between the packets of a deal (flow/WaitForInput.cpp) --------------------------
     void WaitForInput();
-
-    // --- The course texts on the table and on paper (shell/CourseText.cpp) -----------------------
-    // The course texts beside the shown course (1 show, 0 remove), on the table or a printed page;
-    // CourseHeadline: who won or lost which game.
-    void MoveCourseText(int show, platform::DeviceContext* printer = nullptr, const platform::Rect* update = nullptr);
-    std::string CourseHeadline();
 
     // --- The log window (shell/LogWindow.cpp) ----------------------------------------------------
     void OnListLog();
@@ -752,7 +718,7 @@ private:
     std::unique_ptr<CMatchFiles> matchFiles_;
     std::unique_ptr<CFrameTimers> timers_;
     std::unique_ptr<CFrameTexts> texts_;
-    TableState table_;
+    std::unique_ptr<CFrameTable> table_;
     std::unique_ptr<CFramePrinting> printing_;
     RunState run_;
 };

@@ -1,6 +1,7 @@
 // The end of a match: the final standing in the match-start dialog, where the person chooses who
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -72,7 +73,7 @@ void CMainFrame::ResetMatchCounters() {
     // Step 6: the round notice and the Bock and Ramsch rounds.
     g_Game.BockCounter = 0;
     if (g_Game.RoundStatus != ROUND_NORMAL) {
-        MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         SetRoundLimits(0, 0);
     }
     // Step 7: the soloist counts and the list's totals start at zero.

@@ -1,6 +1,7 @@
 // The person's card in play: a click (press raises, release over the same card plays), a drag
 // onto the trick, or the arrow keys and Enter. A card the follow rule refuses stays in the hand.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
@@ -60,7 +61,7 @@ void CMainFrame::ClickPlay(platform::Point point) {
     const int ouvert = g_Game.OuvertAnnounced;
     WriteTrace(":ClickPlay(" + CardTraceText(person, card) + ")", LOG_MAINFRAME);
     // 2. Without the suggestion the turn notice goes.
-    if (!g_Settings.Options.Suggest) MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
+    if (!g_Settings.Options.Suggest) FrameTable().MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     // 3. Only a release over the raised card plays it.
     if (person.IsSelectedCard(card)) {
         EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);

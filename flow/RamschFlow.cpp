@@ -1,6 +1,7 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -110,7 +111,7 @@ void CMainFrame::OnGrandHand() {
     }
     CloseModelessDialog();
     WriteTrace(":OnGrandHand(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
-    MoveBalloonText(kPersonSeat, IDS_GRAND_HAND, 0, nullptr, nullptr);
+    FrameTable().MoveBalloonText(kPersonSeat, IDS_GRAND_HAND, 0, nullptr, nullptr);
     GrandHand(1);
 }
 
@@ -125,7 +126,7 @@ void CMainFrame::OnRamsch() {
     EditRun().BusyFlag = 1;
     CloseModelessDialog();
     WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
-    MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+    FrameTable().MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
     SaySeatTerm(kPersonSeat, kTermRamsch, false);
     ::Sleep(kPauseAfterRamschMs);
     g_Game.OuvertAnnounced = 0;
@@ -157,7 +158,7 @@ void CMainFrame::OnPassOnRamsch() {
     ++EditRamsch().RamschPushCount;
     g_Game.SkatPassedOnBySeat[s] = 1;
     WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
-    MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
+    FrameTable().MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
     if (s == kPersonSeat) {
         EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
         PickupRamsch(1);
@@ -198,7 +199,7 @@ void CMainFrame::OnPushSkat() {
     SetFlowState(STATE_PICKUP);
     if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
     SetPause(1);
-    MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
     SetStatusPane(0, Texts().StatusText);
     SoundEffect(SOUND_REMOVE_CARDS, false);
@@ -263,7 +264,7 @@ void CMainFrame::PlayPersonsGrandHand() {
                         (g_Game.GameType == GAME_RAMSCH &&
                          (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
                           state == STATE_PLAY || state == STATE_START));
-    if (g_Settings.Settings.Balloon && asking) MessageBalloon(0, 0);
+    if (g_Settings.Settings.Balloon && asking) FrameTable().MessageBalloon(0, 0);
     else if (g_Frame.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
         g_Frame.ModalPumpActive = 1;
         ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
@@ -279,7 +280,7 @@ bool CMainFrame::ComputerAnswersGrandHand(int s) {
     if (EditGameObject().Think(s, [](CPlayer& player) { return player.InitPlayEstimate(); })) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
-        MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
+        FrameTable().MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
         Declare();
         // The person's suit tops for the statistics, as the game now stands (the analysis lists them
         // with its small cards).
@@ -290,7 +291,7 @@ bool CMainFrame::ComputerAnswersGrandHand(int s) {
     ++g_Game.PartyTricks[s];
     RotateTurn();
     WriteTrace(":GrandHand(" + computer.name + ":ramsch)", LOG_MAINFRAME);
-    MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+    FrameTable().MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
     SaySeatTerm(s, kTermRamsch, false);
     ::Sleep(kPauseAfterRamschMs);
     RotatePickup();

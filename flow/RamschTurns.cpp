@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -117,7 +118,7 @@ void CMainFrame::StartRamsch(int ask) {
     RefreshEstimation();
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
     RunGameMessage(notice);
-    for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
+    for (int place = 4; place <= 6; ++place) FrameTable().RemoveText(place, IDS_GRAND_HAND);
     FrameTexts().ClearBalloonTexts();
     ShowGameStatusDialog();
     PickupRamsch(1);
@@ -201,14 +202,14 @@ void CMainFrame::OnPickupRamsch() {
     if (s != kPersonSeat) {
         // Step 2: a computer says it picks up the skat.
         WriteTrace(":OnPickupRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
-        MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
+        FrameTable().MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
         SaySeatTerm(s, kTermIPickUpSkat, false);
         return;
     }
     // Step 3: the person takes the skat into the trick row and exchanges.
     CloseModelessDialog();
     WriteTrace(":OnPickupRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
-    MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
+    FrameTable().MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
     SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
     ShowGameStatusDialog();
     EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
@@ -225,8 +226,8 @@ void CMainFrame::OnPickupRamsch() {
         if (bar && rule > 0) AppendToRuleButton(bar->Handle(), rule, 2);
         ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
     }
-    if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    MoveExtraText(IDS_NOTICE_SWAP_SKAT, 0, 0, nullptr, nullptr);
+    if (g_Game.RoundStatus != ROUND_NORMAL) FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_SKAT, 0, 0, nullptr, nullptr);
     if (g_Game.DemoMode) SetTimer(TM_DEMO_SUGGEST_SKAT, g_Settings.Delay.Demo);
 }
 

@@ -15,6 +15,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/MatchSeries.h"
 #include "flow/PanelObject.h"
 #include "match/GameList.h"
@@ -106,7 +107,7 @@ void CMainFrame::OnCardBack() {
     SetPause(previous);
     if (answer != IDOK) return;
     if (dialog.Changed) WriteProfileInt("View", "CardBack", g_Settings.View.CardBack);
-    SetCardBack(0);
+    FrameTable().SetCardBack(0);
 }
 
 // View > Card Face: a confirmed deck shows on the table's faces at once.
@@ -117,7 +118,7 @@ void CMainFrame::OnCardFace() {
     SetPause(previous);
     if (answer != IDOK) return;
     if (dialog.Changed) WriteProfileInt("View", "CardFace", g_Settings.View.CardFace);
-    SetCardFace(0);
+    FrameTable().SetCardFace(0);
 }
 
 // Options > Delay: the dialog works on copies of the ten delays. Its arrows change a copy at once,
@@ -196,7 +197,7 @@ void CMainFrame::OnNames() {
     for (int seat = 0; seat < 3; ++seat) WriteProfileString("Names", kSeatKeys[seat], g_Profile.Names[seat]);
     NameCardRows(EditGameObject());
     // Step 1: the course's headline names the players.
-    if (TrickPlay().CourseShown) MoveCourseText(1);
+    if (TrickPlay().CourseShown) FrameTable().MoveCourseText(1);
     // Step 2: the list's name slots hold 20 bytes of the files' code page, cut between characters.
     for (int seat = 0; seat < 3; ++seat)
         g_GameList.Header.SetText(LIST_NAME_0 + seat * kListSeatStride, 21,
@@ -210,5 +211,5 @@ void CMainFrame::OnNames() {
     for (int command : {ID_LIST_CARD_STATISTICS, ID_LIST_GAME_STATISTICS, ID_LIST_TRICK_ESTIMATION})
         Redraw(SideWindow(command));
     // Step 5: the seat labels on the table.
-    RefreshPosTexts(1);
+    FrameTable().RefreshPosTexts(1);
 }

@@ -1,6 +1,7 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -64,7 +65,7 @@ void CMainFrame::Startup() {
     WriteTrace(line, LOG_MAINFRAME);
 
     // Step 2: the temporary list and store in the work folder.
-    EditTable().TableWindow = g_Frame.hTableWnd;
+    FrameTable().SetTableWindow(g_Frame.hTableWnd);
     // The list read here is the running match: the exit writes it back, and the settings keep its
     // rounds and seats (section Actual) for the next start.
     MatchFiles().BeginRunningMatch(g_Profile.Work);
@@ -112,9 +113,9 @@ void CMainFrame::Startup() {
     if (!g_pStatistics) MatchFiles().ReadStatistics(Files().StatisticsPath, false);
 
     // Step 11: the round notice.
-    MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
     if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
-        MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+        FrameTable().MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 
     // Step 12: the last game from its file.
     const int read = MatchFiles().ReadCards(Files().GamePath, 2) ? 1 : 0;
@@ -208,7 +209,7 @@ void CMainFrame::Start(const std::string& path) {
         MatchFiles().SaveStore(Files().StorePath);
         CheckCheat(0, 1);
         MatchFiles().ResetMatchCardStatistics();
-        for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
+        for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     }
     // Any other ending does nothing.
@@ -222,9 +223,9 @@ void CMainFrame::ClearDesk() {
     // Step 3: the cards leave the table: skat, hands, trick and last trick.
     EditGameObject().TakeCardsOffTable(true);
     // Step 4: the seats' labels and the Grand Hand texts go.
-    for (int seat = 0; seat < 3; ++seat) RemoveText(seat, IDS_WIDEST_NAME);
-    RemoveText(4, IDS_GRAND_HAND);
-    RemoveText(5, IDS_GRAND_HAND);
+    for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
+    FrameTable().RemoveText(4, IDS_GRAND_HAND);
+    FrameTable().RemoveText(5, IDS_GRAND_HAND);
     // Step 5: the first symbol shown goes.
     for (int id = 1; id <= 22; ++id) {
         if (WS_IsSymbolShown(g_Frame.hTableWnd, id)) {

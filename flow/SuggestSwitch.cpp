@@ -1,6 +1,7 @@
 // The suggestion switch: Options/Suggest on or off; the open bar widens or narrows by its suggestion
 // part, and the person's raised cards come down when suggestions go off.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -53,7 +54,7 @@ void CMainFrame::OnSuggest() {
     } else {
         FrameTimers().SetStatusRotation(true);
         g_Settings.Options.Suggest = 1;
-        if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(0, IDS_YOUR_TURN, 466, nullptr, nullptr);
+        if (!::IsWindow(Prompts().ContinuePrompt)) FrameTable().MoveExtraText(0, IDS_YOUR_TURN, 466, nullptr, nullptr);
     }
     if (Table().MainMenu) Table().MainMenu->CheckItem(ID_SUGGEST, on);
     if (TrickPlay().PlayStep == 2) {

@@ -3,6 +3,7 @@
 // and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
 // game SWAPPED.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -66,7 +67,7 @@ void CMainFrame::OnSwapCardsMode() {
     ClearDesk();
     CheckCheat(kMarkSwapped, 1);
     // Step 2: the exchange's notice replaces the declaration's.
-    MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
     EditGameObject().LayOutDealtCards();
@@ -104,7 +105,7 @@ void CMainFrame::OnSkatSwap() {
     WriteTrace(":OnSkatSwap(" + GetPlayerName(holder) + ")", LOG_MAINFRAME);
     SetPause(0);
     CheckCheat(kMarkSwapped, 1);
-    MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
+    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
     SoundEffect(SOUND_CARD_PLAYED, false);
     CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);

@@ -2,6 +2,7 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -101,7 +102,7 @@ void CMainFrame::PlaySteps() {
     if (TrickPlay().PlayStep == 3) {
         if (trick.count >= 3) SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
-        RefreshTexts();
+        FrameTable().RefreshTexts();
         RefreshEstimation();
         CheckEarlyFaceUp();
     }

@@ -1,6 +1,7 @@
 // Taking back the last trick and bringing it again: the history records of the ten tricks give the
 // state back, the cards go between the hands and the trick row, and the trick waits for "continue".
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -115,7 +116,7 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
         if (record.faceUp[seat]) EditGameObject().LayDownHand(seat);
         else EditGameObject().CloseHand(seat);
     }
-    RefreshTexts();
+    FrameTable().RefreshTexts();
 }
 
 void CMainFrame::UndoTrick() {
@@ -220,7 +221,7 @@ void CMainFrame::OnUndo() {
     SetPause(1);
     if (TrickPlay().HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
     SoundEffect(SOUND_UNDO_REDO, false);
-    if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
+    if (!::IsWindow(Prompts().ContinuePrompt)) FrameTable().MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
     InvalidateTable();
     ShowGameStatusDialog();

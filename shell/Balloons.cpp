@@ -1,4 +1,5 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
+#include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -35,7 +36,7 @@ void WaitWhileBalloonUp() {
 
 }  // namespace
 
-void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::DeviceContext* printer,
+void CFrameTable::MoveBalloonText(int seat, int stringId, int value, platform::DeviceContext* printer,
                                  const platform::Rect* update) {
     if (seat < 0 || seat > 2) return;
     // Step 1: value 1 stands for the 18 a pass was said to.
@@ -55,32 +56,32 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     g_Game.HasBid[seat] =
         (g_Game.GameType == GAME_RAMSCH || value < 18 || (value == 18 && stringId == IDS_BALLOON_PASS)) ? 0 : 1;
     // Step 3: the balloon's place beside the seat.
-    const int width = ClientWidth();
-    const int computerY = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
+    const int width = frame_.ClientWidth();
+    const int computerY = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
     int x = 0, y = 0;
     if (seat == 0) {
-        x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
+        x = table_.Layout.LayoutX - g_Frame.ZoomExtraWidth;
         y = computerY;
-        EditTable().Layout.BalloonX =
-            Table().Layout.DesktopWidth * 23 / 1000 - g_Frame.ZoomExtraWidth + Table().Layout.LayoutX;
-        EditTable().Layout.BalloonY = 0;
+        table_.Layout.BalloonX =
+            table_.Layout.DesktopWidth * 23 / 1000 - g_Frame.ZoomExtraWidth + table_.Layout.LayoutX;
+        table_.Layout.BalloonY = 0;
     } else if (seat == 1) {
-        x = g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - size.cx - 4 + width;
+        x = g_Frame.ZoomExtraWidth - table_.Layout.LayoutX - size.cx - 4 + width;
         y = computerY;
-        EditTable().Layout.BalloonX =
-            g_Frame.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX + width;
-        EditTable().Layout.BalloonY = 0;
+        table_.Layout.BalloonX =
+            g_Frame.ZoomExtraWidth - table_.Layout.DesktopWidth * 101 / 1000 - table_.Layout.LayoutX + width;
+        table_.Layout.BalloonY = 0;
     } else {
         x = (width - size.cx) / 2 + 6;
-        y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + g_Frame.ZoomExtraHeight / 2;
-        EditTable().Layout.BalloonX = (width - 141) / 2;
-        EditTable().Layout.BalloonY = 82;
+        y = table_.Layout.LayoutY + 2 * table_.Layout.RowStepY + g_Frame.ZoomExtraHeight / 2;
+        table_.Layout.BalloonX = (width - 141) / 2;
+        table_.Layout.BalloonY = 82;
     }
-    FrameTexts().SetBalloonText(seat, stringId, value);
+    frame_.FrameTexts().SetBalloonText(seat, stringId, value);
     // Step 4: nothing is drawn where the balloon lies outside the area to repaint.
     const platform::Point offset = PrintOffset(printer);
-    const platform::Rect r{offset.x + x, Table().Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
-                           Table().Layout.BalloonY + offset.y + y + size.cy};
+    const platform::Rect r{offset.x + x, table_.Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
+                           table_.Layout.BalloonY + offset.y + y + size.cy};
     if (LiesOutside(update, r, 1, 0, 1, 0)) return;
     const bool inPaint = g_Frame.PaintDepth > 0;
     // Step 5: the text on the table.
@@ -105,7 +106,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const int balloon = SeatBalloon(seat);
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        MatchSeries().StartPlayClock();
+        frame_.MatchSeries().StartPlayClock();
     }
     // Step 7: the balloon itself.
     const int state = g_Game.FlowState;
@@ -114,16 +115,16 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     const bool ramschState = g_Game.GameType == GAME_RAMSCH && (state == STATE_ASK || state == STATE_PICKUP ||
                                                       state == STATE_PASS || state == STATE_PLAY || state == STATE_START);
     if (g_Settings.Settings.Balloon && (value < 0 || auctionState || ramschState)) {
-        EditTable().Layout.BalloonY = (Table().Layout.BalloonY == 0 ? Table().Layout.DesktopHeight * 20 / 1000 : 0) + y;
+        table_.Layout.BalloonY = (table_.Layout.BalloonY == 0 ? table_.Layout.DesktopHeight * 20 / 1000 : 0) + y;
         if (inPaint) {
             // Drawn into the painted surface: showing it anew would erase and invalidate the
             // window inside its own paint, and the paints would never end. A seat without a
             // word of its own leaves a shown balloon (a message balloon) as it is.
             if (stringId != 0 && dc.KeepsPixels() && WB_IsBalloonShown(g_Frame.hTableWnd, balloon))
-                WB_DrawBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
-            SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
+            WB_ShowBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text);
+            frame_.SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
     // Step 8: the table's context is not held across the wait, during which the table may go.
@@ -131,48 +132,48 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
     if (!inPaint) WaitWhileBalloonUp();
 }
 
-void CMainFrame::MessageBalloon(int side, int stringId) {
+void CFrameTable::MessageBalloon(int side, int stringId) {
     const int balloon = side == 1 ? 6 : 5;
     const bool inPaint = g_Frame.PaintDepth > 0;
     if (!inPaint) {
         g_Game.PauseLevel = balloon;
-        MatchSeries().StartPlayClock();
+        frame_.MatchSeries().StartPlayClock();
     }
     if (g_Settings.Settings.Balloon) {
-        const int y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
-        EditTable().Layout.BalloonX =
-            side == 0 ? Table().Layout.DesktopWidth * 23 / 1000 + Table().Layout.LayoutX - g_Frame.ZoomExtraWidth
-                      : g_Frame.ZoomExtraWidth - Table().Layout.DesktopWidth * 101 / 1000 - Table().Layout.LayoutX +
-                            ClientWidth();
-        EditTable().Layout.BalloonY = Table().Layout.DesktopHeight * 20 / 1000 + y;
+        const int y = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
+        table_.Layout.BalloonX =
+            side == 0 ? table_.Layout.DesktopWidth * 23 / 1000 + table_.Layout.LayoutX - g_Frame.ZoomExtraWidth
+                      : g_Frame.ZoomExtraWidth - table_.Layout.DesktopWidth * 101 / 1000 - table_.Layout.LayoutX +
+                            frame_.ClientWidth();
+        table_.Layout.BalloonY = table_.Layout.DesktopHeight * 20 / 1000 + y;
         const std::string text = platform::LoadString(stringId);
         if (inPaint) {
             // Into the painted surface, as in MoveBalloonText.
             TableDC dc(nullptr, g_Frame.hTableWnd);
             if (dc.KeepsPixels() && WB_IsBalloonShown(g_Frame.hTableWnd, balloon))
-                WB_DrawBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
+            WB_ShowBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text);
         }
     }
     if (!inPaint) WaitWhileBalloonUp();
 }
 
-void CMainFrame::MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* /*update*/) {
-    const int width = ClientWidth();
+void CFrameTable::MoveSymbol(int seat, bool draw, platform::DeviceContext* printer, const platform::Rect* /*update*/) {
+    const int width = frame_.ClientWidth();
     int symbol = g_Game.GameType + 1;
-    int x = 0, y = Table().Layout.LayoutY - g_Frame.ZoomExtraHeight + 2;
+    int x = 0, y = table_.Layout.LayoutY - g_Frame.ZoomExtraHeight + 2;
     switch (seat) {
-        case 0: x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth + 78; break;
-        case 1: x = width - 15 + g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - 84; break;
+        case 0: x = table_.Layout.LayoutX - g_Frame.ZoomExtraWidth + 78; break;
+        case 1: x = width - 15 + g_Frame.ZoomExtraWidth - table_.Layout.LayoutX - 84; break;
         case 2:
             x = (width - 84) / 2 - 25;
-            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Frame.ZoomExtraHeight / 2;
+            y = table_.Layout.LayoutY + 2 * table_.Layout.RowStepY + 82 + g_Frame.ZoomExtraHeight / 2;
             break;
         default:
             symbol = 8;
-            x = Table().Layout.NoticeX;
-            y = Table().Layout.NoticeY - g_Frame.ZoomExtraHeight;
+            x = table_.Layout.NoticeX;
+            y = table_.Layout.NoticeY - g_Frame.ZoomExtraHeight;
             break;
     }
     const platform::Point offset = PrintOffset(printer);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
@@ -240,12 +241,12 @@ void DrawAnnouncementCodes(const CoursePlaces& at) {
 
 }  // namespace
 
-std::string CMainFrame::CourseHeadline() {
+std::string CFrameTable::CourseHeadline() {
     int seat = 3;
     bool wins = true;
     if (g_Game.GameType == GAME_RAMSCH) {
-        const int first = Ramsch().RamschResultSeats[0];
-        const int second = Ramsch().RamschResultSeats[1];
+        const int first = frame_.Ramsch().RamschResultSeats[0];
+        const int second = frame_.Ramsch().RamschResultSeats[1];
         if (second == 3) {
             seat = first;
             wins = false;
@@ -257,14 +258,14 @@ std::string CMainFrame::CourseHeadline() {
         }
     } else {
         seat = g_Game.Soloist;
-        if (Series().GameScoreValue < 0) {
+        if (frame_.Series().GameScoreValue < 0) {
             wins = false;
             // The defenders' points of a lost game: whatever is left of 120.
-            SetPoints(120 - g_Game.PartyPoints[0], 1);
+            frame_.SetPoints(120 - g_Game.PartyPoints[0], 1);
         }
     }
     std::string text = " ";
-    text += IsSeat(seat) ? GetPlayerName(seat) : std::string();
+    text += IsSeat(seat) ? frame_.GetPlayerName(seat) : std::string();
     // Appended piece by piece (a literal in front of a string sets off GCC 12's false -Wrestrict).
     text += ' ';
     text += platform::LoadString(wins ? IDS_COURSE_WINS : IDS_COURSE_LOSES);
@@ -281,16 +282,16 @@ std::string CMainFrame::CourseHeadline() {
     return text + " ";
 }
 
-void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, const platform::Rect* update) {
-    if (!View) return;
+void CFrameTable::MoveCourseText(int show, platform::DeviceContext* printer, const platform::Rect* update) {
+    if (!frame_.GetView()) return;
     // Step 1: the places of the rows and how many tricks the course shows.
     WriteTrace(std::string(":MoveCourseText(") + (show ? "view" : "remove") + ")", LOG_MAINFRAME);
     TableDC dc(printer, g_Frame.hTableWnd);
     if (!dc || !g_pApp) return;
     const platform::Point offset = PrintOffset(printer);
-    const int width = ClientWidth();
+    const int width = frame_.ClientWidth();
     int markerY[3];
-    CSkat& game = EditGameObject();
+    CSkat& game = frame_.EditGameObject();
     const TableRow courseRows[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
     for (int seat = 0; seat < 3; ++seat) markerY[seat] = game.SlotPosition(courseRows[seat], 0).y - 13;
     const int linesTop = game.SlotPosition(TableRow::Course2, 0).y + g_Frame.ZoomExtraHeight / 3;
@@ -308,7 +309,7 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     // Steps 2 and 3: the headline above the table.
     dc.SelectAppFont(2);
     const std::string headline = CourseHeadline();
-    DrawHeadline(at, headline, width, Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight,
+    DrawHeadline(at, headline, width, table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight,
                  printer != nullptr, update);
 
     // Step 4: the marks of the trick leaders, and the skat's labels when the course shows.
@@ -317,12 +318,12 @@ void CMainFrame::MoveCourseText(int show, platform::DeviceContext* printer, cons
     dc->SetBkMode(platform::BkMode::Opaque);
     dc->SetTextColor({});
 
-    DrawTrickLeaders(at, TrickPlay(), tricksShown, markerY);
+    DrawTrickLeaders(at, frame_.TrickPlay(), tricksShown, markerY);
     if (show) DrawSkatLabels(at, game, zoomStep);
 
     const int type = g_Game.GameType;
-    const int skatPoints = GameObject().CourseSkat().CountPoints();
-    if (type != GAME_NULL && type != GAME_REVOLUTION) DrawRunningPoints(at, EditTrickPlay(), tricksShown, skatPoints);
+    const int skatPoints = frame_.GameObject().CourseSkat().CountPoints();
+    if (type != GAME_NULL && type != GAME_REVOLUTION) DrawRunningPoints(at, frame_.EditTrickPlay(), tricksShown, skatPoints);
     if (type == GAME_RAMSCH) DrawRamschCodes(at);
     DrawAnnouncementCodes(at);
     // Step 10: the context lets go of its fonts on leaving.

@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -57,30 +58,15 @@ int CMainFrame::BarsHeight() const { return g_Shell.FrameBarsOutside ? 0 : kTool
 
 int CMainFrame::ClientWidth() const { return View ? View->ClientRect().Width() : ClientRect().Width(); }
 
-void CMainFrame::SetStatusPane(int pane, const std::string& text) {
-    EditTable().StatusBar.SetPaneText(pane, text, true);
-}
+void CMainFrame::SetStatusPane(int pane, const std::string& text) { FrameTable().SetStatusPane(pane, text); }
 
 int CMainFrame::OnCreate() {
-    // Step 1: the window's title and menu.
+    // Step 1: the window's title.
     WriteTrace(":OnCreate()", LOG_MAINFRAME);
     FrameTexts().SetFrameTitle(platform::LoadString(IDS_PRODUCT_NAME));
-    if (const platform::MenuTemplate* menu = platform::FindMenu(IDR_MAINFRAME))
-        EditTable().MainMenu = std::make_unique<platform::Menu>(*menu);
 
-    // Step 2: the tool bar.
-    if (!EditTable().ToolBar.Load(IDR_MAINFRAME)) return -1;
-
-    // Step 3: the status bar, pane 0 stretching, 44 and 78 pixels for the clock and the rule.
-    if (!EditTable().StatusBar.SetPanes({{0, true}, {44, false}, {78, false}})) return -1;
-    EditTable().StatusBar.SetFont(6);
-    // The longest texts of the clock and the rule panes, so that a host measuring its text makes
-    // them wide enough from the start: the game counter of a long series, of Bierlachs and of a
-    // match by time; every rule name.
-    EditTable().StatusBar.SetPaneSamples(1, {"999.3-10", "-9999-10", "999:59-10"});
-    EditTable().StatusBar.SetPaneSamples(2,
-                                         {platform::LoadString(IDS_RULE_SKAT), platform::LoadString(IDS_VARIANT_SKAT),
-                                          platform::LoadString(IDS_RAMSCH), platform::LoadString(IDS_SCHIEBERAMSCH)});
+    // Steps 2 and 3: the menu, the tool bar and the status bar.
+    if (!FrameTable().MakeBars()) return -1;
 
     // Step 5: a fresh table.
     SetFlowState(STATE_INIT);
@@ -139,7 +125,7 @@ bool CMainFrame::IsMaximised() const {
 void CMainFrame::KeepMainRect() {
     const bool maximised = IsMaximised();
     g_Profile.RectMain.Zoomed = maximised ? 1 : 0;
-    if (!maximised) EditTable().MainRect = WindowRect();
+    if (!maximised) FrameTable().KeepMainRect(WindowRect());
 }
 
 bool CMainFrame::CloseNeedsQuestion() const {
@@ -208,7 +194,7 @@ void CMainFrame::OnClose() {
     // Step 8: the main window's place is kept for the next start.
     KillTimer(TM_TICK);
     KeepMainRect();
-    EditTable().Layout.WindowRect = Table().MainRect;
+    FrameTable().KeepWindowRect();
     g_Profile.RectMain.Left = Table().MainRect.left;
     g_Profile.RectMain.Top = Table().MainRect.top;
     g_Profile.RectMain.Right = Table().MainRect.right;

@@ -5,6 +5,7 @@
 #include "flow/FramePrinting.h"
 
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 
 #include <algorithm>
@@ -135,29 +136,29 @@ void CFramePrinting::PrintTable(platform::DeviceContext& dc) {
         TableOnPage table(dc, area, size.cx, size.cy);
         // Portraits and score boxes.
         platform::Rect band{0, top, size.cx, titleBottom};
-        frame_.ShowImages(band, &dc);
-        frame_.DrawScore(&dc);
+        frame_.FrameTable().ShowImages(band, &dc);
+        frame_.FrameTable().DrawScore(&dc);
         // The seats' labels while a game is on, without Kontra marks.
         const int state = g_Game.FlowState;
         if (state != STATE_INIT && state != STATE_IDLE) {
-            frame_.MovePosText(g_Game.Forehand, IDS_LABEL_FOREHAND, &dc, nullptr);
-            frame_.MovePosText((g_Game.Forehand + 1) % 3, IDS_LABEL_MIDDLEHAND, &dc, nullptr);
-            frame_.MovePosText((g_Game.Forehand + 2) % 3, IDS_LABEL_REARHAND, &dc, nullptr);
+            frame_.FrameTable().MovePosText(g_Game.Forehand, IDS_LABEL_FOREHAND, &dc, nullptr);
+            frame_.FrameTable().MovePosText((g_Game.Forehand + 1) % 3, IDS_LABEL_MIDDLEHAND, &dc, nullptr);
+            frame_.FrameTable().MovePosText((g_Game.Forehand + 2) % 3, IDS_LABEL_REARHAND, &dc, nullptr);
         }
         // The declarer's game symbol, when the table shows one.
         for (int id = 1; id <= 7; ++id) {
             if (WS_IsSymbolShown(g_Frame.hTableWnd, id)) {
-                frame_.MoveSymbol(g_Game.Soloist, true, &dc, nullptr);
+                frame_.FrameTable().MoveSymbol(g_Game.Soloist, true, &dc, nullptr);
                 break;
             }
         }
         // The notice line.
-        if (const int notice = frame_.NoticeLine(true)) frame_.MoveExtraText(notice, 0, 0, &dc, nullptr);
+        if (const int notice = frame_.FrameTable().NoticeLine(true)) frame_.FrameTable().MoveExtraText(notice, 0, 0, &dc, nullptr);
         // The seats' words, except in the Ramsch-only rules.
         if (g_Game.VariantMode != VARIANT_RAMSCH_ONLY)
             for (int seat = 0; seat < 3; ++seat)
                 if (const int text = frame_.Texts().BalloonTextId[seat]; text != 0)
-                    frame_.MoveBalloonText(seat, text, frame_.Texts().BalloonValue[seat], &dc, nullptr);
+                    frame_.FrameTable().MoveBalloonText(seat, text, frame_.Texts().BalloonValue[seat], &dc, nullptr);
         // The cards: the skat, the three hands and the trick.
         for (TableRow row :
              {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person, TableRow::Trick})
@@ -177,8 +178,8 @@ void CFramePrinting::PrintCourse(platform::DeviceContext& dc) {
     for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2})
         frame_.EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
     platform::Rect band{0, 0, size.cx, kPrintHeaderHeight};
-    frame_.ShowImages(band, &dc);
-    frame_.MoveCourseText(1, &dc, nullptr);
+    frame_.FrameTable().ShowImages(band, &dc);
+    frame_.FrameTable().MoveCourseText(1, &dc, nullptr);
     DrawGameHeader(dc);
 }
 
@@ -187,7 +188,7 @@ void CFramePrinting::DrawGameHeader(platform::DeviceContext& dc) {
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(7));
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Opaque);
     const platform::Color colour = dc.SetTextColor({});
-    const platform::Point offset = frame_.PrintOffset(&dc);
+    const platform::Point offset = frame_.FrameTable().PrintOffset(&dc);
     const int width = frame_.ClientWidth();
     const int y = GameHeaderY() + offset.y;
     // The game as the status bar names it, the game clock, and the points while they are counted

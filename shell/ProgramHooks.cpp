@@ -5,6 +5,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/ShellServices.h"
@@ -49,7 +50,7 @@ void ConnectTableToTheFrame(CMainFrame& frame) {
     // The card rows ask the main frame for the pause, the deck, the printed page and the sound.
     g_TableServices.SetPause = [&frame](int level) { return frame.SetPause(level); };
     g_TableServices.DeckPosition = [&frame] { return frame.Table().TrickCentre; };
-    g_TableServices.PrintOffset = [&frame](platform::DeviceContext* printer) { return frame.PrintOffset(printer); };
+    g_TableServices.PrintOffset = [&frame](platform::DeviceContext* printer) { return frame.FrameTable().PrintOffset(printer); };
     g_TableServices.SelectionSound = [&frame] { frame.SoundEffect(SOUND_CARD_PLAYED, false); };
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "model/Trace.h"
 #include "platform/core/DesktopServices.h"
@@ -78,7 +79,7 @@ bool CSkatView::OnEraseBackground() {
         g_Shell.pView = this;
         g_Frame.hTableWnd = Handle();
         ConnectFrameHooks(*Frame);
-        Frame->LayoutFrame();
+        Frame->FrameTable().LayoutFrame();
         Frame->Startup();
         return true;
     }
@@ -102,7 +103,7 @@ void CSkatView::OnPaint() {
         line += ")";
         if (Frame->IsPersonHandInvalid(r)) {
             WriteTrace(line, kViewVerbose);
-            Frame->Paint(r);
+            Frame->FrameTable().Paint(r);
         }
     }
     EndPaint(Handle(), &paint);
@@ -131,10 +132,10 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             switch (key) {
                 case 'A': Frame->ToggleAudio(0); break;  // voices
                 case 'S': Frame->ToggleAudio(1); break;  // sound effects
-                case 'B': Frame->SetCardBack(-1); break;
-                case 'R': Frame->SetCardBack(+1); break;
-                case 'F': Frame->SetCardFace(-1); break;
-                case 'V': Frame->SetCardFace(+1); break;
+                case 'B': Frame->FrameTable().SetCardBack(-1); break;
+                case 'R': Frame->FrameTable().SetCardBack(+1); break;
+                case 'F': Frame->FrameTable().SetCardFace(-1); break;
+                case 'V': Frame->FrameTable().SetCardFace(+1); break;
                 default: Frame->KeyDown(key, static_cast<unsigned>(lParam)); break;
             }
             return 0;

@@ -1,5 +1,6 @@
 // Texts on the table: the seats' names with their position labels and Kontra marks, erasing a
 // label, the notice line above the table, and redrawing them all.
+#include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -78,7 +79,7 @@ std::string FormatNotice(int stringId) {
     return text;
 }
 
-void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update) {
+void CFrameTable::MovePosText(int seat, int stringId, platform::DeviceContext* printer, const platform::Rect* update) {
     // Step 1: the trace names the seat.
     TracePlace("MovePosText", seat);
     // The label leaves nothing but pixels.
@@ -87,24 +88,24 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     if (!dc || !g_pApp) return;
     // Step 2: the label and the player's name, at most 10 characters, with their sizes.
     const std::string label = platform::LoadString(stringId);
-    const std::string name = FirstCharacters(GetPlayerName(seat), 10);
+    const std::string name = FirstCharacters(frame_.GetPlayerName(seat), 10);
     dc.SelectAppFont(12);
     const int labelWidth = dc->GetTextExtent(label).cx;
     dc.SelectAppFont(2);
     const platform::Size nameSize = dc->GetTextExtent(name);
     const platform::BkMode mode = dc->SetBkMode(platform::BkMode::Transparent);
     // Step 3: the place beside the seat.
-    const int width = ClientWidth();
+    const int width = frame_.ClientWidth();
     int x = 0, y = 0;
     if (seat == 0) {
-        x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
-        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight;
+        x = table_.Layout.LayoutX - g_Frame.ZoomExtraWidth;
+        y = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight;
     } else if (seat == 1) {
-        x = width - 15 + g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - nameSize.cx;
-        y = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight;
+        x = width - 15 + g_Frame.ZoomExtraWidth - table_.Layout.LayoutX - nameSize.cx;
+        y = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight;
     } else if (seat == 2) {
         x = (width - nameSize.cx) / 2;
-        y = Table().Layout.LayoutY + 2 * (Table().Layout.RowStepY + 31) + g_Frame.ZoomExtraHeight / 2;
+        y = table_.Layout.LayoutY + 2 * (table_.Layout.RowStepY + 31) + g_Frame.ZoomExtraHeight / 2;
     }
     const platform::Point offset = PrintOffset(printer);
     platform::Rect r{x + offset.x, y + offset.y, x + offset.x + labelWidth + nameSize.cx, y + offset.y + nameSize.cy};
@@ -131,14 +132,14 @@ void CMainFrame::MovePosText(int seat, int stringId, platform::DeviceContext* pr
     dc->TextOut(r.left + nameSize.cx, r.top - 3, label);
     dc->SetBkMode(mode);
     // Step 7: the person's label may lie over the person's card in the trick.
-    const CTrick& trick = GameObject().Trick();
-    if (!printer && !Timers().FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
-        const platform::Point place = EditGameObject().SlotPosition(TableRow::Trick, 2);
+    const CTrick& trick = frame_.GameObject().Trick();
+    if (!printer && !frame_.Timers().FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
+        const platform::Point place = frame_.EditGameObject().SlotPosition(TableRow::Trick, 2);
         WC_DrawCard(g_Frame.hTableWnd, trick.cards[2], place.x, place.y, nullptr);
     }
 }
 
-void CMainFrame::RemoveText(int place, int stringId) {
+void CFrameTable::RemoveText(int place, int stringId) {
     TracePlace("RemoveText", place);
     if (TableDC::ShowsNothing(nullptr, g_Frame.hTableWnd)) return;
     TableDC dc(nullptr, g_Frame.hTableWnd);
@@ -150,41 +151,41 @@ void CMainFrame::RemoveText(int place, int stringId) {
     platform::Rect view;
     GetClientRect(g_Frame.hTableWnd, &view);
     const int w = view.Width();
-    const int top = Table().Layout.LayoutY - Table().Layout.TableTop - g_Frame.ZoomExtraHeight;
+    const int top = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight;
     int x = 0, y = 0;
     switch (place) {
         case 0:
-            x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
+            x = table_.Layout.LayoutX - g_Frame.ZoomExtraWidth;
             y = top;
             break;
         case 1:
-            x = g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            x = g_Frame.ZoomExtraWidth - table_.Layout.LayoutX - tw + w;
             y = top;
             break;
         case 2:
             x = (w - tw) / 2;
-            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 62 + g_Frame.ZoomExtraHeight / 2;
+            y = table_.Layout.LayoutY + 2 * table_.Layout.RowStepY + 62 + g_Frame.ZoomExtraHeight / 2;
             break;
         case 4:
-            x = Table().Layout.LayoutX - g_Frame.ZoomExtraWidth;
+            x = table_.Layout.LayoutX - g_Frame.ZoomExtraWidth;
             y = top + 22;
             break;
         case 5:
-            x = g_Frame.ZoomExtraWidth - Table().Layout.LayoutX - tw + w;
+            x = g_Frame.ZoomExtraWidth - table_.Layout.LayoutX - tw + w;
             y = top + 22;
             break;
         case 6:
             x = (w - tw - 6) / 2;
-            y = Table().Layout.LayoutY + 2 * Table().Layout.RowStepY + 82 + g_Frame.ZoomExtraHeight / 2;
+            y = table_.Layout.LayoutY + 2 * table_.Layout.RowStepY + 82 + g_Frame.ZoomExtraHeight / 2;
             break;
         default: x = view.left; y = view.top; break;
     }
-    dc->FillRect({x - 4, y - 1, x + tw + 4, y - 1 + Table().Layout.TableTop}, TableBrush());
+    dc->FillRect({x - 4, y - 1, x + tw + 4, y - 1 + table_.Layout.TableTop}, TableBrush());
 }
 
-void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
+void CFrameTable::MoveExtraText(int showId, int clearId, int yOffset, platform::DeviceContext* printer,
                                const platform::Rect* update) {
-    if (!View || Table().Layout.TableTop == 0) return;
+    if (!frame_.GetView() || table_.Layout.TableTop == 0) return;
     // Step 1: the trace, and the notice's font.
     std::string line = ":MoveExtraText(";
     line += showId ? "display" : "remove";
@@ -200,13 +201,13 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     } else {
         g_Shell.BlinkPhase = 0;
     }
-    const int width = ClientWidth();
+    const int width = frame_.ClientWidth();
     const platform::Point offset = PrintOffset(printer);
     // Step 3: the notice that goes is wiped from the table.
     if (clearId) {
         const platform::Size size = dc->GetTextExtent(platform::LoadString(clearId));
         const int left = (width - size.cx) / 2 - 1;
-        const int top = yOffset - 2 + Table().Layout.LayoutY - g_Frame.ZoomExtraHeight - Table().Layout.TableTop;
+        const int top = yOffset - 2 + table_.Layout.LayoutY - g_Frame.ZoomExtraHeight - table_.Layout.TableTop;
         WS_RemoveSymbol(g_Frame.hTableWnd, 8);
         if (!printer && dc.KeepsPixels())
             dc->FillRect({left, top, left + size.cx + 2, top + size.cy + 2}, TableBrush());
@@ -217,14 +218,14 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     const platform::Size size = dc->GetTextExtent(text);
     int x = (width - size.cx) / 2;
     if (showId == IDS_NOTICE_BOCK || showId == IDS_NOTICE_RAMSCH) {
-        EditTable().Layout.NoticeX = x;
-        EditTable().Layout.NoticeY = Table().Layout.LayoutY - Table().Layout.TableTop;
+        table_.Layout.NoticeX = x;
+        table_.Layout.NoticeY = table_.Layout.LayoutY - table_.Layout.TableTop;
         MoveSymbol(3, printer != nullptr || g_Frame.PaintDepth > 0, printer, update);
         x += 15;
     }
     // Step 5: the notice's box; nothing is drawn outside the area to repaint or without kept pixels.
     const platform::Rect r{
-        offset.x + x, offset.y - g_Frame.ZoomExtraHeight + Table().Layout.LayoutY - Table().Layout.TableTop + yOffset,
+        offset.x + x, offset.y - g_Frame.ZoomExtraHeight + table_.Layout.LayoutY - table_.Layout.TableTop + yOffset,
         offset.x + x + size.cx, 0};
     const platform::Rect box{r.left, r.top, r.right, r.top + size.cy};
     if (LiesOutside(update, box, 1, 1, 1, 1) || !dc.KeepsPixels()) return;
@@ -237,14 +238,14 @@ void CMainFrame::MoveExtraText(int showId, int clearId, int yOffset, platform::D
     dc->SetBkMode(mode);
 }
 
-void CMainFrame::RefreshPosTexts(int kontraMode) {
+void CFrameTable::RefreshPosTexts(int kontraMode) {
     const int f = g_Game.Forehand;
     for (int i = 0; i < 3; ++i) RemoveText((f + i) % 3, IDS_WIDEST_NAME);
     MovePosText(f % 3, IDS_LABEL_FOREHAND, nullptr, nullptr);
     MovePosText((f + 1) % 3, IDS_LABEL_MIDDLEHAND, nullptr, nullptr);
     MovePosText((f + 2) % 3, IDS_LABEL_REARHAND, nullptr, nullptr);
     if (g_Game.KontraState != KONTRA_NONE) {
-        if (TrickPlay().HistoryPosition != 0 || kontraMode != 1) {
+        if (frame_.TrickPlay().HistoryPosition != 0 || kontraMode != 1) {
             MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
             if (g_Game.KontraState == KONTRA_REKONTRA) MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
         } else {
@@ -256,12 +257,12 @@ void CMainFrame::RefreshPosTexts(int kontraMode) {
         MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 }
 
-void CMainFrame::RefreshTexts() {
+void CFrameTable::RefreshTexts() {
     RefreshPosTexts(1);
     g_Frame.PaintDepth = 1;
     for (int seat = 0; seat < 3; ++seat)
-        if (Texts().BalloonTextId[seat] != 0)
-            MoveBalloonText(seat, Texts().BalloonTextId[seat], Texts().BalloonValue[seat], nullptr, nullptr);
+        if (frame_.Texts().BalloonTextId[seat] != 0)
+            MoveBalloonText(seat, frame_.Texts().BalloonTextId[seat], frame_.Texts().BalloonValue[seat], nullptr, nullptr);
     g_Frame.PaintDepth = 0;
     if (g_Game.GameType != 7) MoveSymbol(g_Game.Soloist, true, nullptr, nullptr);
 }

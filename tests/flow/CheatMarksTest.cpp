@@ -35,7 +35,7 @@ TEST_P(CheatMarks, ApplyOneCode) {
     g_Profile.Cond = c.pending;
     g_Game.AllCardsOpen = c.openCards;
     g_Flow.LoadMarkPending = static_cast<unsigned char>(c.loadMark);
-    Frame().EditTable().StatusBar.SetPaneText(0, "before", false);
+    Frame().SetStatusPane(0, "before");
 
     Frame().CheckCheat(c.code, c.arg);
 

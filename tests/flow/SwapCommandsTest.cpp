@@ -183,7 +183,7 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
             g_Game.FlowState = c.state;
             Frame().EditRun().StepDepth = c.stepDepth;
             g_Frame.ModalPumpActive = c.modalPump;
-            Frame().EditTable().StatusBar.SetPaneText(0, "");
+            Frame().SetStatusPane(0, "");
             // A dialog that opened would take this answer and swap.
             host_->Answers().Clear();
             host_->Answers().PushDialogAnswer(IDD_SWAP_HANDS, {DialogAction::Press(IDOK)});

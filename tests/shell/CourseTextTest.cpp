@@ -3,6 +3,7 @@
 // the codes name pushes, Jungfrau, Durchmarsch, announcements and Kontra, and removing blanks out
 // everything that showing wrote.
 #include "flow/FlowFixture.h"
+#include "flow/FrameTable.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
@@ -59,7 +60,7 @@ protected:
     std::vector<std::string> Drawn(int show) {
         platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
         surface->ClearRecords();
-        Frame().MoveCourseText(show);
+        Frame().FrameTable().MoveCourseText(show);
         return testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     }
     static int Count(const std::vector<std::string>& texts, const std::string& text) {
@@ -70,21 +71,21 @@ protected:
 };
 
 TEST_F(CourseTextTest, TheHeadlineNamesWhoWonOrLostWhichGame) {
-    EXPECT_EQ(Frame().CourseHeadline(), " " + Name(2) + " wins Hearts (18) ");
+    EXPECT_EQ(Frame().FrameTable().CourseHeadline(), " " + Name(2) + " wins Hearts (18) ");
     g_Game.HandAnnounced = 1;
     g_Game.OuvertAnnounced = 1;
     g_Game.GameType = GAME_GRAND;
-    EXPECT_EQ(Frame().CourseHeadline(), " " + Name(2) + " wins Grand Hand Ouvert (18) ");
+    EXPECT_EQ(Frame().FrameTable().CourseHeadline(), " " + Name(2) + " wins Grand Hand Ouvert (18) ");
     // Null carries Hand and Ouvert in its name.
     g_Game.GameType = GAME_NULL;
-    EXPECT_EQ(Frame().CourseHeadline(), " " + Name(2) + " wins Null Ouvert Hand (18) ");
+    EXPECT_EQ(Frame().FrameTable().CourseHeadline(), " " + Name(2) + " wins Null Ouvert Hand (18) ");
 
     g_Game.GameType = GAME_CLUBS;
     g_Game.HandAnnounced = g_Game.OuvertAnnounced = 0;
     Frame().MatchSeries().SetGameScore(-48);
     g_Game.PartyPoints[0] = 52;
     g_Game.PartyPoints[1] = 0;
-    EXPECT_EQ(Frame().CourseHeadline(), " " + Name(2) + " loses Clubs (18) ");
+    EXPECT_EQ(Frame().FrameTable().CourseHeadline(), " " + Name(2) + " loses Clubs (18) ");
     EXPECT_EQ(g_Game.PartyPoints[1], 68) << "the defenders have what is left of 120";
 }
 
@@ -104,7 +105,7 @@ TEST_F(CourseTextTest, TheRamschHeadlineFollowsTheResultSeats) {
         SCOPED_TRACE(c.seat);
         Frame().EditRamsch().RamschResultSeats[0] = c.first;
         Frame().EditRamsch().RamschResultSeats[1] = c.second;
-        EXPECT_EQ(Frame().CourseHeadline(), " " + Name(c.seat) + " " + c.word + " Ramsch ");
+        EXPECT_EQ(Frame().FrameTable().CourseHeadline(), " " + Name(c.seat) + " " + c.word + " Ramsch ");
     }
 }
 
@@ -232,7 +233,7 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
     const TableRow rows[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
     platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     surface->ClearRecords();
-    Frame().MoveCourseText(1);
+    Frame().FrameTable().MoveCourseText(1);
     // Each marker as (column, seat): the column whose first slot it stands at, the seat whose
     // marker row it lies on.
     std::vector<std::pair<int, int>> markers;

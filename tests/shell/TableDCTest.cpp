@@ -2,6 +2,7 @@
 // waits with the text just drawn): nothing is put back on the gone surface, and it is let go.
 #include "flow/FrameFixture.h"
 #include "flow/FrameGlobals.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTestSupport.h"
 
 #include "platform/core/Window.h"
@@ -58,7 +59,7 @@ TEST_F(TableDCTest, BalloonWaitOutlivesTheTable) {
 
     g_Settings.Settings.Balloon = 0;
     g_Game.FlowState = STATE_AUCTION;
-    Frame().MoveBalloonText(0, IDS_BALLOON_PASS, 18, nullptr, nullptr);
+    Frame().FrameTable().MoveBalloonText(0, IDS_BALLOON_PASS, 18, nullptr, nullptr);
     EXPECT_FALSE(IsWindow(table_));
     EXPECT_EQ(g_Game.PauseLevel, 2);  // the tick ended the wait
     EXPECT_EQ(host_->RetiredSurface(table_), nullptr);

@@ -1,6 +1,7 @@
 // The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
 // that press for the person, and files handed over.
 #include "flow/FrameFixture.h"
+#include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -34,18 +35,18 @@ protected:
 TEST_F(TableTest, PassAt18LeavesNoBidAndIsShownAs18Again) {
     g_Settings.Settings.Balloon = 0;  // the text only; the wait still runs until the tick lowers the pause
     g_Game.FlowState = STATE_AUCTION;
-    Frame().MoveBalloonText(0, IDS_BALLOON_PASS, 18, nullptr, nullptr);
+    Frame().FrameTable().MoveBalloonText(0, IDS_BALLOON_PASS, 18, nullptr, nullptr);
     EXPECT_EQ(g_Game.HasBid[0], 0);
     EXPECT_EQ(Frame().Texts().BalloonValue[0], 1);
     EXPECT_EQ(g_Game.PauseLevel, 2);  // the tick ended the wait
-    Frame().MoveBalloonText(1, IDS_BALLOON_BID, 20, nullptr, nullptr);
+    Frame().FrameTable().MoveBalloonText(1, IDS_BALLOON_BID, 20, nullptr, nullptr);
     EXPECT_EQ(g_Game.HasBid[1], 1);
     const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     EXPECT_TRUE(testsupport::WasDrawn(texts, "pass 18"));
     EXPECT_TRUE(testsupport::WasDrawn(texts, "bid 20"));
     // Redrawn from the stored value 1, the pass still reads 18.
     host_->Surface(g_Frame.hTableWnd)->ClearRecords();
-    Frame().RefreshTexts();
+    Frame().FrameTable().RefreshTexts();
     EXPECT_TRUE(testsupport::WasDrawn(testsupport::DrawnTexts(*host_, g_Frame.hTableWnd), "pass 18"));
 }
 
@@ -56,8 +57,8 @@ TEST_F(TableTest, NamesAreCutToTenCharacters) {
 
 TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
     host_->Surface(g_Frame.hTableWnd)->ClearRecords();
-    Frame().MovePosText(0, IDS_LABEL_FOREHAND, nullptr, nullptr);
-    Frame().MovePosText(0, IDS_MARK_KONTRA, nullptr, nullptr);
+    Frame().FrameTable().MovePosText(0, IDS_LABEL_FOREHAND, nullptr, nullptr);
+    Frame().FrameTable().MovePosText(0, IDS_MARK_KONTRA, nullptr, nullptr);
     std::vector<platform::DrawRecord> texts =
         host_->Surface(g_Frame.hTableWnd)->RecordsOfKind(platform::DrawKind::Text);
     ASSERT_EQ(texts.size(), 6u);  // name twice and label twice, then the mark twice
@@ -82,7 +83,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
     for (const Case c : {Case{2, 0, true}, Case{2, 1, false}, Case{0, 0, false}}) {
         host_->Surface(g_Frame.hTableWnd)->ClearRecords();
         c.fullRepaint ? Frame().FrameTimers().AskFullRepaint() : Frame().FrameTimers().FullRepaintDone();
-        Frame().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
+        Frame().FrameTable().MovePosText(c.seat, IDS_LABEL_REARHAND, nullptr, nullptr);
         bool drawn = false;
         for (const platform::DrawRecord& text :
              host_->Surface(g_Frame.hTableWnd)->RecordsOfKind(platform::DrawKind::Text))
@@ -108,10 +109,10 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     WC_DealCard(table, card, 5, 5);
     const platform::Rect all{0, 0, 2000, 2000};
     Frame().FrameTimers().FullRepaintDone();
-    Frame().Paint(all);
+    Frame().FrameTable().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), 5);
     Frame().FrameTimers().AskFullRepaint();
-    Frame().Paint(all);
+    Frame().FrameTable().Paint(all);
     EXPECT_EQ(WC_GetCardX(table, card), place.x);
     EXPECT_EQ(WC_GetCardY(table, card), place.y);
     EXPECT_EQ(Frame().Timers().FullRepaint, 0);
@@ -135,8 +136,8 @@ TEST_P(CardDesignTest, StepsWrap) {
     g_Game.FlowState = STATE_AUCTION;
     g_Settings.View.CardBack = c.back;
     g_Settings.View.CardFace = c.face;
-    Frame().SetCardBack(c.backStep);
-    Frame().SetCardFace(c.faceStep);
+    Frame().FrameTable().SetCardBack(c.backStep);
+    Frame().FrameTable().SetCardFace(c.faceStep);
     EXPECT_EQ(g_Settings.View.CardBack, c.backAfter);
     EXPECT_EQ(g_Settings.View.CardFace, c.faceAfter);
 }
@@ -147,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Designs, CardDesignTest,
 
 TEST_F(TableTest, DesignKeysAreIgnoredInIdle) {
     g_Settings.View.CardBack = 3;
-    Frame().SetCardBack(1);
+    Frame().FrameTable().SetCardBack(1);
     EXPECT_EQ(g_Settings.View.CardBack, 3);
 }
 
@@ -173,15 +174,15 @@ TEST_F(FrameSettingsTest, TheFrameUsesAndStoresTheProfilesSettings) {
     EXPECT_EQ(g_Profile.ImagesFolder, temp_.Folder() + "work/Images/");
 
     g_Game.FlowState = STATE_AUCTION;
-    Frame().SetCardBack(1);
-    Frame().SetCardFace(-1);
+    Frame().FrameTable().SetCardBack(1);
+    Frame().FrameTable().SetCardFace(-1);
     EXPECT_EQ(g_Settings.View.CardBack, 8);
     EXPECT_EQ(g_Settings.View.CardFace, 3);
 
     // The table asks for the shown portraits' files, in the images folder of the work folder.
     portraitsAsked.clear();
     platform::Rect all = g_Shell.pView->ClientRect();
-    Frame().ShowImages(all, nullptr);
+    Frame().FrameTable().ShowImages(all, nullptr);
     EXPECT_EQ(portraitsAsked, (std::vector<std::string>{g_Profile.ImagesFolder + "Corvin.bmp",
                                                         g_Profile.ImagesFolder + "Tobb.bmp"}));
 
@@ -237,7 +238,7 @@ TEST_F(TableTest, WindowPositionKeepsTheWindowInsideTheWorkArea) {
         g_Shell.WorkArea = c.workArea;
         Frame().MoveWindow(c.before, true);
         Frame().FrameTimers().DropRedraw();
-        Frame().WindowPosition(c.size);
+        Frame().FrameTable().WindowPosition(c.size);
         EXPECT_EQ(Frame().WindowRect(), c.after);
         EXPECT_EQ(Frame().Timers().RedrawPending, 1);
     }
@@ -250,7 +251,7 @@ TEST_F(TableTest, TheIdealWindowStaysInsideTheWorkArea) {
     for (const platform::Rect& area : areas) {
         SCOPED_TRACE(area.Height());
         g_Shell.WorkArea = area;
-        Frame().LayoutFrame();
+        Frame().FrameTable().LayoutFrame();
         for (int press = 0; press < 2; ++press) {
             Frame().SendMessage(WM_COMMAND, ID_IDEAL_WINDOW);
             host_->PumpUntilIdle();
@@ -260,6 +261,41 @@ TEST_F(TableTest, TheIdealWindowStaysInsideTheWorkArea) {
             EXPECT_LE(rect.right, area.right);
             EXPECT_LE(rect.bottom, area.bottom);
         }
+    }
+}
+
+// View > Minimal, Optimal and Ideal Window: the frame takes the stored size, whose height changes
+// by one at every press of the command, so that pressing it again is a new size.
+TEST_F(TableTest, AWindowSizeCommandTakesItsSizeWithAHeightThatFlipsByOne) {
+    struct Case {
+        const char* what;
+        int command;
+        int TableLayout::*width;
+        int TableLayout::*height;
+    };
+    const Case cases[] = {
+        {"minimal", ID_MINIMAL_WINDOW, &TableLayout::MinWindowWidth, &TableLayout::MinWindowHeight},
+        {"optimal", ID_OPTIMAL_WINDOW, &TableLayout::TableWidth, &TableLayout::TableHeight},
+        {"ideal", ID_IDEAL_WINDOW, &TableLayout::IdealWidth, &TableLayout::IdealHeight},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Narrower than tall: the ideal size is held by the width and fits the area in both sizes.
+        g_Shell.WorkArea = {0, 0, 1200, 1600};
+        Frame().FrameTable().LayoutFrame();
+        const TableLayout& layout = Frame().Table().Layout;
+        const int stored = layout.*c.height;
+        int heights[2] = {0, 0};
+        for (int press = 0; press < 2; ++press) {
+            Frame().SendMessage(WM_COMMAND, c.command);
+            host_->PumpUntilIdle();
+            heights[press] = layout.*c.height;
+            EXPECT_EQ(Frame().WindowRect().Width(), layout.*c.width);
+            // The size handler grows a frame below the least height back to it.
+            EXPECT_EQ(Frame().WindowRect().Height(), std::max(heights[press], layout.MinWindowHeight));
+        }
+        EXPECT_EQ(heights[0], stored % 2 == 0 ? stored + 1 : stored - 1);
+        EXPECT_EQ(heights[1], stored);
     }
 }
 
