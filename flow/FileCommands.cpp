@@ -2,6 +2,7 @@
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 
 #include "match/GameList.h"
@@ -132,7 +133,7 @@ void CMainFrame::OnLoad() {
     RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
     if (g_Game.CourseTricks <= 0) {
-        OnRepeat();
+        GiveUp().OnRepeat();
     } else {
         g_Game.StopFlag = StopState::Running;
         g_Game.GameEndFlags = 8;

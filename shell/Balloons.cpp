@@ -1,5 +1,6 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -123,7 +124,7 @@ void CMainFrame::MoveBalloonText(int seat, int stringId, int value, platform::De
                 WB_DrawBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Frame.hTableWnd, balloon, Table().Layout.BalloonX, Table().Layout.BalloonY, 20, text);
-            SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
+            FrameAudio().SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
     // Step 8: the table's context is not held across the wait, during which the table may go.
