@@ -4,6 +4,7 @@
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -38,7 +39,7 @@ int ValueOnTable() { return BidValue(-1); }
 
 void AuctionSpeaker::Voice(int seat, int term, bool variant) {
     // The alternative wording is drawn only for a word that is spoken.
-    frame_.SaySeatTerm(seat, term, variant);
+    frame_.FrameAudio().SaySeatTerm(seat, term, variant);
 }
 
 void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {

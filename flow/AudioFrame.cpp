@@ -1,6 +1,10 @@
 // The frame's voices and sounds: the gated sound effects, the A and S keys, refusals in the status
-// bar, the Welcome, the person's Rekontra and the three speech choices said in a seat's voice.
+// bar, the Welcome, the three speech choices said in a seat's voice and the special outcomes after
+// a game.
+#include "flow/FrameAudio.h"
+
 #include "flow/MainFrame.h"
+#include "flow/FrameTable.h"
 #include "flow/FileState.h"
 #include "flow/FrameTimers.h"
 
@@ -32,17 +36,19 @@ constexpr int kMaxVolume = 15;
 
 }  // namespace
 
+CFrameAudio& CMainFrame::FrameAudio() { return *audio_; }
+
 // --- Sound effects ------------------------------------------------------------------------------
 
-void CMainFrame::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effect, loop); }
+void CFrameAudio::SoundEffect(int effect, bool loop) { PlayGatedSoundEffect(effect, loop); }
 
-void CMainFrame::SetStatusText(int stringId) {
-    FrameTimers().HoldStatusText(kStatusTextTicks);
-    SetStatusPane(0, platform::LoadString(stringId));
+void CFrameAudio::SetStatusText(int stringId) {
+    frame_.FrameTimers().HoldStatusText(kStatusTextTicks);
+    frame_.SetStatusPane(0, platform::LoadString(stringId));
     SoundEffect(SOUND_INVALID_CARD, false);
 }
 
-void CMainFrame::ToggleAudio(int which) {
+void CFrameAudio::ToggleAudio(int which) {
     WriteTrace(":ToggleAudio(" + std::to_string(which) + ")", LOG_MAINFRAME | LOG_VERBOSE);
     // Step 1: flip the output bit of the sound word (S) or the voice word (A).
     int& word = which ? g_Settings.Audio.Sound : g_Settings.Audio.Voice;
@@ -50,60 +56,47 @@ void CMainFrame::ToggleAudio(int which) {
     const bool on = (static_cast<std::uint32_t>(word) & SOUND_OUTPUT_ON) != 0;
     const int text = which ? (on ? IDS_SOUNDS_ON : IDS_SOUNDS_OFF) : (on ? IDS_VOICES_ON : IDS_VOICES_OFF);
     // Step 2: say so in the status bar for 20 ticks.
-    FrameTimers().HoldStatusText(kStatusTextTicks);
-    SetStatusPane(0, platform::LoadString(text));
+    frame_.FrameTimers().HoldStatusText(kStatusTextTicks);
+    frame_.SetStatusPane(0, platform::LoadString(text));
 }
 
 // Timer 1, 800 ms after the window was made: the volume, then the Welcome.
-void CMainFrame::ApplyVolume() {
+void CFrameAudio::ApplyVolume() {
     platform::SetSoundVolumeLevel(g_Settings.Audio.Volume, kMaxVolume);
     const std::uint32_t word = AudioVoiceWord();
     if ((word & VOICE_OUTPUT_ON) == 0) return;
     const int speaker = SpeakerOfVoiceField((word >> 25) & 7u);
     if (speaker == NO_VOICE) return;
-    ::PlayVoiceTerm(TERM_WELCOME, Files().EnglishEdition, speaker, ::IsVoiceFromFile(speaker) != 0);
+    ::PlayVoiceTerm(TERM_WELCOME, frame_.Files().EnglishEdition, speaker, ::IsVoiceFromFile(speaker) != 0);
 }
 
 // --- Voices ------------------------------------------------------------------------------------
 
-int CMainFrame::GetPlayerVoice(int seat) const { return ::GetPlayerVoice(seat); }
-bool CMainFrame::IsVoiceFromFile(int voice) const { return ::IsVoiceFromFile(voice) != 0; }
-void CMainFrame::PlayVoiceTerm(int term, int language, int voice, bool fromFile) {
+int CFrameAudio::GetPlayerVoice(int seat) const { return ::GetPlayerVoice(seat); }
+bool CFrameAudio::IsVoiceFromFile(int voice) const { return ::IsVoiceFromFile(voice) != 0; }
+void CFrameAudio::PlayVoiceTerm(int term, int language, int voice, bool fromFile) {
     WriteTrace(":PlayVoiceTerm(" + std::to_string(term) + "," + std::to_string(language) + "," + std::to_string(voice) +
                    "," + (fromFile ? "1" : "0") + ")",
                LOG_MAINFRAME | LOG_VERBOSE);
     ::PlayVoiceTerm(term, language, voice, fromFile);
 }
 
-void CMainFrame::SaySeatTerm(int seat, int term, bool withVariant) {
+void CFrameAudio::SaySeatTerm(int seat, int term, bool withVariant) {
     const int voice = ::GetPlayerVoice(seat);
     if ((AudioVoiceWord() & VOICE_OUTPUT_ON) == 0 || voice == NO_VOICE) return;
     if (withVariant) term = VoiceVariant(term);
-    ::PlayVoiceTerm(term, Files().EnglishEdition, voice, ::IsVoiceFromFile(voice) != 0);
+    ::PlayVoiceTerm(term, frame_.Files().EnglishEdition, voice, ::IsVoiceFromFile(voice) != 0);
 }
 
-int CMainFrame::VoiceVariant(int term) { return VoiceVariantTerm(term, g_Game.Leader, g_Game.Soloist); }
+int CFrameAudio::VoiceVariant(int term) { return VoiceVariantTerm(term, g_Game.Leader, g_Game.Soloist); }
 
-void CMainFrame::SayRekontra() {
-    // Only an answer to a Kontra: a late or second press does nothing.
-    if (g_Game.KontraState != KONTRA_SAID) {
-        WriteTrace(":SayRekontra(late)", LOG_MAINFRAME);
-        return;
-    }
-    // Steps 1 and 2: the person's voice says it.
-    SaySeatTerm(2, TERM_REKONTRA, false);
-    // Steps 3 and 4: the state and the mark at the person's seat, kept in the current snapshot.
-    g_Game.KontraState = KONTRA_REKONTRA;
-    MarkKontraAtSeat(2, IDS_MARK_REKONTRA);
-}
-
-void CMainFrame::VoiceDeclare(bool givesUp) {
+void CFrameAudio::VoiceDeclare(bool givesUp) {
     // Step 1: only a soloist with a voice, and voices on.
     const int voice = ::GetPlayerVoice(g_Game.Soloist);
     if ((AudioVoiceWord() & VOICE_OUTPUT_ON) == 0 || voice == NO_VOICE) return;
     // Step 2: the trace.
     char text[96];
-    std::snprintf(text, sizeof text, "%s:voice:%d", GetPlayerName(g_Game.Soloist).c_str(), voice);
+    std::snprintf(text, sizeof text, "%s:voice:%d", frame_.GetPlayerName(g_Game.Soloist).c_str(), voice);
     WriteTrace(std::string(":VoiceDeclare(") + text + ")", LOG_MAINFRAME | LOG_VERBOSE);
     // Step 3: a breath before the declaration.
     ::Sleep(kPauseBeforeDeclarationMs);
@@ -116,17 +109,18 @@ void CMainFrame::VoiceDeclare(bool givesUp) {
     game.schneider = g_Game.SchneiderAnnounced != 0;
     game.schwarz = g_Game.SchwarzAnnounced != 0;
     const bool fromFile = ::IsVoiceFromFile(voice) != 0;
-    for (int term : DeclarationTerms(game, givesUp)) ::PlayVoiceTerm(term, Files().EnglishEdition, voice, fromFile);
+    for (int term : DeclarationTerms(game, givesUp))
+        ::PlayVoiceTerm(term, frame_.Files().EnglishEdition, voice, fromFile);
 }
 
-void CMainFrame::VoiceSupport(int card, int seat) {
+void CFrameAudio::VoiceSupport(int card, int seat) {
     // Steps 1 and 2: the support voice is on and the card is a card.
-    const std::vector<int> terms = SupportTerms(card, Files().EnglishEdition);
+    const std::vector<int> terms = SupportTerms(card, frame_.Files().EnglishEdition);
     if (terms.empty() || ((AudioVoiceWord() >> 29) & 7u) == 0) return;
     // Step 3: the card's owner.
     int owner = -1;
     for (int s = 0; s < 3 && owner < 0; ++s)
-        if (GameObject().Player(s)->HasCard(card)) owner = s;
+        if (frame_.GameObject().Player(s)->HasCard(card)) owner = s;
     // Step 4: the speaker.
     const int speaker = SupportSpeaker(AudioVoiceWord(), seat, owner);
     if (speaker == NO_VOICE) return;
@@ -138,22 +132,57 @@ void CMainFrame::VoiceSupport(int card, int seat) {
     const auto rankAt = static_cast<std::size_t>(2 * rank);
     std::string name = suits.size() >= suit + 2 ? suits.substr(suit, 2) : std::string();
     if (ranks.size() > rankAt) name += ranks.substr(rankAt, rank == 4 ? 2 : 1);
-    WriteTrace(":VoiceSupport(" + GetPlayerName(owner) + ":" + name + ")", LOG_MAINFRAME);
+    WriteTrace(":VoiceSupport(" + frame_.GetPlayerName(owner) + ":" + name + ")", LOG_MAINFRAME);
     // Step 6: the two terms in the edition's order.
     const bool fromFile = ::IsVoiceFromFile(speaker) != 0;
-    for (int term : terms) ::PlayVoiceTerm(term, Files().EnglishEdition, speaker, fromFile);
+    for (int term : terms) ::PlayVoiceTerm(term, frame_.Files().EnglishEdition, speaker, fromFile);
+}
+
+// The special outcomes: a balloon over the player and, with voices on, his voice saying it.
+void CFrameAudio::VoiceResult(int outcome) {
+    const int type = g_Game.GameType;
+    if (type == GAME_NULL || type == GAME_REVOLUTION || type < 0 || type > 7) return;
+    if (type == GAME_RAMSCH) {
+        int withoutTrick = 0, first = -1;
+        for (int s = 0; s < 3; ++s)
+            if (g_Game.PartyTricks[s] == 0) {
+                ++withoutTrick;
+                if (first < 0) first = s;
+            }
+        if (withoutTrick == 1) {
+            // Jungfrau: the seat that took no trick.
+            frame_.FrameTable().MoveBalloonText(first, IDS_BALLOON_JUNGFRAU, -1, nullptr, nullptr);
+            SaySeatTerm(first, TERM_JUNGFRAU, false);
+        } else if (withoutTrick == 2) {
+            // Durchmarsch: the one seat with points took every trick.
+            const int player = g_Game.PartyPoints[0] > 0 ? 0 : (g_Game.PartyPoints[1] > 0 ? 1 : 2);
+            frame_.FrameTable().MoveBalloonText(player, IDS_BALLOON_DURCHMARSCH, -1, nullptr, nullptr);
+            SaySeatTerm(player, TERM_DURCHMARSCH, false);
+        }
+        return;
+    }
+    const int soloist = g_Game.Soloist;
+    if (soloist < 0 || soloist > 2) return;
+    const int tricks = g_Game.PartyTricks[0], points = g_Game.PartyPoints[0];
+    if (tricks == 0 || tricks == 10) {
+        frame_.FrameTable().MoveBalloonText(soloist, IDS_BALLOON_SCHWARZ, -1, nullptr, nullptr);
+        SaySeatTerm(soloist, TERM_SCHWARZ, false);
+    } else if ((points < 31 || points >= 90) && outcome != -4) {
+        frame_.FrameTable().MoveBalloonText(soloist, IDS_BALLOON_SCHNEIDER, -1, nullptr, nullptr);
+        SaySeatTerm(soloist, TERM_SCHNEIDER, false);
+    }
 }
 
 // The application font of the audio settings dialog's seat heads: bold 16-pixel Arial.
 constexpr int kSeatHeadFont = 5;
 
 // Options > Voices and Sounds: the settings dialog with the game paused; OK has stored the words.
-void CMainFrame::OnAudio() {
-    const int previous = SetPause(0);
-    CAudioDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2),
-                        [this](int level) { return SetPause(level); });
+void CFrameAudio::OnAudio() {
+    const int previous = frame_.SetPause(0);
+    CAudioDialog dialog(frame_.GetPlayerName(0), frame_.GetPlayerName(1), frame_.GetPlayerName(2),
+                        [this](int level) { return frame_.SetPause(level); });
     if (const platform::LogFont* font = g_FrameShell.Font ? g_FrameShell.Font(kSeatHeadFont) : nullptr)
         dialog.SeatHeadFont = *font;
     dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
 }

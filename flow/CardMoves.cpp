@@ -1,6 +1,7 @@
 // Cards that change rows outside play: the animated exchange of two cards, the opening of an
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 
 #include "flow/GameObject.h"
@@ -134,7 +135,7 @@ void CMainFrame::OnRevolution() {
     CloseModelessDialog();
     // Steps 1 to 3: the exchange's notice goes, and the cards in the trick go back to the skat.
     FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    SoundEffect(SOUND_REMOVE_CARDS, false);
+    FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both
     // defenders look at their new hands.
@@ -196,7 +197,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
         if (FindClickedGroup(card, g, row, partnerRow, partnerCard, noOtherSelection)) group = g;
     // Step 3: a card that is in no group is not allowed.
     if (group < 0) {
-        SetStatusText(IDS_ILLEGAL_ACTION);
+        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     // Step 4: the same card again lifts it.
@@ -208,7 +209,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
     if (noOtherSelection) {
         const bool skatCard = card == GameObject().Trick().cards[0] || card == GameObject().Trick().cards[1];
         if (g_Game.FlowState == STATE_QUERY && GetCardRank(card) == JACK && !skatCard) {
-            SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
+            FrameAudio().SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
             return;
         }
         row->SelectCard(3, card, true);
@@ -244,5 +245,5 @@ void CMainFrame::ManipulateDragEnd(platform::Point point) {
     // Step 4: the card glides back.
     WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     if (row) row->SelectCard(5, 0, false);
-    SetStatusText(IDS_ILLEGAL_ACTION);
+    FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
 }

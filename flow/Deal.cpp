@@ -1,6 +1,7 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -86,14 +87,14 @@ static void DrawDeal(CMainFrame& frame, CSkat& game, const DealOrder& order) {
         static constexpr int kPackets[3][2] = {{0, 2}, {3, 6}, {7, 9}};
         for (int packet = 0; packet < 3; ++packet) {
             for (int hand = 0; hand < 3; ++hand) {
-                frame.SoundEffect(SOUND_DEAL, true);
+                frame.FrameAudio().SoundEffect(SOUND_DEAL, true);
                 game.PaintRow(order.rows[hand], 1, false, kPackets[packet][0], kPackets[packet][1]);
-                frame.SoundEffect(SOUND_STOP, false);
+                frame.FrameAudio().SoundEffect(SOUND_STOP, false);
             }
             if (packet == 0) {
-                frame.SoundEffect(SOUND_DEAL, true);
+                frame.FrameAudio().SoundEffect(SOUND_DEAL, true);
                 game.PaintRow(order.rows[3], 1, false, 0, 0);
-                frame.SoundEffect(SOUND_STOP, false);
+                frame.FrameAudio().SoundEffect(SOUND_STOP, false);
             }
             frame.WaitForInput();
         }
@@ -105,12 +106,12 @@ static void DrawDeal(CMainFrame& frame, CSkat& game, const DealOrder& order) {
     }
     // Step 6: each row whole.
     for (int row = 0; row < 4; ++row) {
-        frame.SoundEffect(SOUND_DEAL, true);
+        frame.FrameAudio().SoundEffect(SOUND_DEAL, true);
         game.PaintRow(order.rows[row], packets ? 0 : 1);
-        frame.SoundEffect(SOUND_STOP, false);
+        frame.FrameAudio().SoundEffect(SOUND_STOP, false);
         if (!packets && row < 3) frame.WaitForInput();
     }
-    if (!packets) frame.SoundEffect(SOUND_STOP, false);
+    if (!packets) frame.FrameAudio().SoundEffect(SOUND_STOP, false);
 }
 
 void CMainFrame::OnDeal() {
@@ -134,7 +135,7 @@ void CMainFrame::OnDeal() {
     if (g_Game.StopFlag == StopState::Running) {
         StartGame();
     } else {
-        SoundEffect(SOUND_BROKEN_OFF, false);
+        FrameAudio().SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
     }
 }
@@ -146,7 +147,7 @@ void CMainFrame::AssignedCards() {
     game.RestoreDeal(g_Game.Forehand);
     const DealOrder order = OrderFromForehand();
     // Step 2: the deal is shown with its sound.
-    SoundEffect(SOUND_DEAL, true);
+    FrameAudio().SoundEffect(SOUND_DEAL, true);
     DrawDeal(*this, game, order);
     // Step 3: the deal in the trace, seat by seat.
     for (int seat = 0; seat < 3; ++seat) {
@@ -168,7 +169,7 @@ void CMainFrame::AssignedCards() {
     WriteTrace(skat, LOG_MAINFRAME);
     // Step 4: a stop during the deal clears the desk; otherwise the game starts.
     if (g_Game.StopFlag != StopState::Running) {
-        SoundEffect(SOUND_BROKEN_OFF, false);
+        FrameAudio().SoundEffect(SOUND_BROKEN_OFF, false);
         ClearDesk();
     } else {
         StartGame();

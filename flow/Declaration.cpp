@@ -1,9 +1,12 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -97,7 +100,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         RegisterGameAttributes();
         FrameTexts().SetHintText(platform::LoadString(IDS_PLEASE_SWAP));
         EditGameObject().RedrawHand(s, false);
-        VoiceDeclare(overbid);
+        FrameAudio().VoiceDeclare(overbid);
         DoModalDialog(gameMessage);
         if (SkatSwapPause(true)) return;
         WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
@@ -116,21 +119,21 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     // Step 8: the soloist's hand is laid out, open with Ouvert; he says his game and its message shows.
     g_Settings.Options.SupportSuspended = 1;
     EditGameObject().RedrawHand(s, g_Game.OuvertAnnounced != 0);
-    VoiceDeclare(overbid);
+    FrameAudio().VoiceDeclare(overbid);
     OnSortCards();
     RegisterGameAttributes();
     DoModalDialog(gameMessage);
     if (SkatSwapPause(true)) return;
     // Step 9: the other computer may give Kontra, the soloist Rekontra.
     const CPlayer& other = *GameObject().Player(1 - s);
-    if (g_Game.KontraState == KONTRA_NONE && !overbid && SeatAnnouncesKontra(1 - s)) {
-        SaySeatTerm(other.seat, TERM_KONTRA, false);
+    if (g_Game.KontraState == KONTRA_NONE && !overbid && FrameKontra().SeatAnnouncesKontra(1 - s)) {
+        FrameAudio().SaySeatTerm(other.seat, TERM_KONTRA, false);
         FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
         FrameTexts().ShowPoints();
         CMessageDialog kontra(RichTextKontra(1, other), 1, other.GetRuleNumber());
         DoModalDialog(kontra);
-        if (SeatAnnouncesRekontra(s)) {
-            SaySeatTerm(s, TERM_REKONTRA, false);
+        if (FrameKontra().SeatAnnouncesRekontra(s)) {
+            FrameAudio().SaySeatTerm(s, TERM_REKONTRA, false);
             FrameTexts().SetKontraText(platform::LoadString(IDS_REKONTRA));
             CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
             DoModalDialog(rekontra);
@@ -142,7 +145,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     InitHistory();
     // Step 11: the bid cannot be reached; the game is given up.
     if (overbid) {
-        OnAbandon();
+        GiveUp().OnAbandon();
         return;
     }
     // Step 12: the soloist's symbol goes; in a Ramsch-only match the others' balloons and texts too.
@@ -206,14 +209,14 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     }
     // Step 3: the passed-in question.
     ClearDesk();
-    SaySeatTerm(g_Game.Forehand, TERM_ALL_PASSED, false);
+    FrameAudio().SaySeatTerm(g_Game.Forehand, TERM_ALL_PASSED, false);
     CPassedRuleDialog question(RichTextHead() + platform::LoadString(IDS_PASSED_OUT) + "}");
     DoModalDialog(question);
     const int answer = question.ResultWord();
     // Step 4: the same deal again, now or later.
     if (answer & kPassedRepeat) {
-        OnBreak();
-        if (answer & kPassedYes) OnRepeat();
+        GiveUp().OnBreak();
+        if (answer & kPassedYes) GiveUp().OnRepeat();
         else MatchSeries().AllowRepeat();
         return;
     }

@@ -1,6 +1,8 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -85,7 +87,7 @@ void CMainFrame::OnPickup() {
     SetPause(1);
     // Step 5: the notice to swap the skat and declare.
     FrameTable().MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
-    SoundEffect(SOUND_CARD_PLAYED, false);
+    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 6: the skat lies face up in the trick.
     MoveSkatToTrick();
     // Step 7: the declaration bar.
@@ -137,13 +139,13 @@ void CMainFrame::OnDeclare() {
     // Step 1: the notice goes, the game is said and the hands sorted; the play pauses.
     CloseModelessDialog();
     FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    VoiceDeclare(false);
+    FrameAudio().VoiceDeclare(false);
     OnSortCards();
     RegisterGameAttributes();
     SetPause(1);
     // Step 2: what the person laid away goes back into the skat.
     if (!g_Game.HandAnnounced) {
-        SoundEffect(SOUND_REMOVE_CARDS, false);
+        FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
         MoveTrickToSkat();
     }
     g_Flow.ExchangeRunning = 0;
@@ -183,7 +185,7 @@ void CMainFrame::OnDeclared() {
     // Step 6: demonstration mode confirms by itself.
     if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
     // Step 7: the computers may give Kontra; the data and status windows and the history.
-    ComputerKontra();
+    FrameKontra().ComputerKontra();
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
     InitHistory();

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 
 #include "match/GameList.h"
@@ -133,7 +134,7 @@ void CMainFrame::OnLoad() {
     RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
     if (g_Game.CourseTricks <= 0) {
-        OnRepeat();
+        GiveUp().OnRepeat();
     } else {
         g_Game.StopFlag = StopState::Running;
         g_Game.GameEndFlags = 8;

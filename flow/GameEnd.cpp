@@ -1,12 +1,12 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
-
-#include "audio/VoiceTerms.h"
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/ResultDialog.h"
@@ -34,7 +34,7 @@ void CMainFrame::EndGame() {
     g_Game.PauseLevel = 0;
     MatchSeries().StartPlayClock();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
-    SoundEffect(SOUND_REMOVE_CARDS, false);
+    FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
     SweepTrick(false);
     EditGameObject().ClearTrick();
     ClearDesk();
@@ -52,7 +52,7 @@ void CMainFrame::EndGame() {
         AdvanceAfterCountedGame();
         FollowGameEnd();
     } else if (g_Game.FlowState == STATE_IDLE) {
-        OnRepeat();
+        GiveUp().OnRepeat();
     } else if (g_Game.FlowState == STATE_STAY) {
         RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
         SetFlowState(STATE_IDLE);
@@ -100,11 +100,11 @@ void CMainFrame::FollowGameEnd() {
             break;
         case STATE_BREAK:
             SetFlowState(STATE_IDLE);
-            OnBreak();
+            GiveUp().OnBreak();
             break;
         case STATE_LOAD:
             SetFlowState(STATE_IDLE);
-            OnRepeat();
+            GiveUp().OnRepeat();
             break;
         default:
             SetFlowState(STATE_IDLE);
@@ -160,8 +160,8 @@ bool CMainFrame::ShowResult(int seat) {
     GameScore result = ScoreGame(seat);
     const int score = result.score;
     // 3. Won or lost is heard, and the balloons go.
-    if (seat == -1) SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
-    VoiceResult(result.outcome);
+    if (seat == -1) FrameAudio().SoundEffect(score >= 0 ? SOUND_GAME_WON : SOUND_GAME_LOST, false);
+    FrameAudio().VoiceResult(result.outcome);
     FrameTexts().ClearBalloonTexts();
     // 4. The marks of a manipulated game.
     if (g_Game.CheatMask != 0) {
@@ -201,7 +201,7 @@ bool CMainFrame::ShowResult(int seat) {
     if (word & 16) {
         // A repeat: the game is not counted, listed or entered in the statistics.
         g_Game.StopFlag = StopState::Requested;
-        OnBreak();
+        GiveUp().OnBreak();
         g_Game.StopFlag = StopState::Running;
         FrameTable().RefreshPosTexts(1);
         CheckCheat(4, 0);
@@ -230,40 +230,5 @@ void CMainFrame::NoticeRound(bool newRound) {
         ArmRounds();
     } else if (old != ROUND_NORMAL) {
         WriteTrace(":NoticeRound(" + std::to_string(g_Game.RoundStatus) + ")", LOG_MAINFRAME);
-    }
-}
-
-// The special outcomes: a balloon over the player and, with voices on, his voice saying it.
-void CMainFrame::VoiceResult(int outcome) {
-    const int type = g_Game.GameType;
-    if (type == GAME_NULL || type == GAME_REVOLUTION || type < 0 || type > 7) return;
-    if (type == GAME_RAMSCH) {
-        int withoutTrick = 0, first = -1;
-        for (int s = 0; s < 3; ++s)
-            if (g_Game.PartyTricks[s] == 0) {
-                ++withoutTrick;
-                if (first < 0) first = s;
-            }
-        if (withoutTrick == 1) {
-            // Jungfrau: the seat that took no trick.
-            FrameTable().MoveBalloonText(first, IDS_BALLOON_JUNGFRAU, -1, nullptr, nullptr);
-            SaySeatTerm(first, TERM_JUNGFRAU, false);
-        } else if (withoutTrick == 2) {
-            // Durchmarsch: the one seat with points took every trick.
-            const int player = g_Game.PartyPoints[0] > 0 ? 0 : (g_Game.PartyPoints[1] > 0 ? 1 : 2);
-            FrameTable().MoveBalloonText(player, IDS_BALLOON_DURCHMARSCH, -1, nullptr, nullptr);
-            SaySeatTerm(player, TERM_DURCHMARSCH, false);
-        }
-        return;
-    }
-    const int soloist = g_Game.Soloist;
-    if (soloist < 0 || soloist > 2) return;
-    const int tricks = g_Game.PartyTricks[0], points = g_Game.PartyPoints[0];
-    if (tricks == 0 || tricks == 10) {
-        FrameTable().MoveBalloonText(soloist, IDS_BALLOON_SCHWARZ, -1, nullptr, nullptr);
-        SaySeatTerm(soloist, TERM_SCHWARZ, false);
-    } else if ((points < 31 || points >= 90) && outcome != -4) {
-        FrameTable().MoveBalloonText(soloist, IDS_BALLOON_SCHNEIDER, -1, nullptr, nullptr);
-        SaySeatTerm(soloist, TERM_SCHNEIDER, false);
     }
 }

@@ -1,6 +1,9 @@
 // Kontra and Rekontra at the fixed moments of a game: the person's Kontra from his bar, the
 // computers' Kontra before their first card and after the declaration, and the messages that tell
 // the person about them.
+#include "flow/FrameKontra.h"
+
+#include "flow/FrameAudio.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
@@ -32,63 +35,80 @@ constexpr int kPersonSeat = 2;
 void NoteKontra(CMainFrame& frame) { frame.MatchSeries().NoteKontra(); }
 }  // namespace
 
-bool CMainFrame::IsKontraPossible(const CPlayer& player) const {
+CFrameKontra& CMainFrame::FrameKontra() { return *kontra_; }
+
+bool CFrameKontra::IsKontraPossible(const CPlayer& player) const {
     WriteTrace(":IsKontraPossible()", LOG_MAINFRAME | LOG_VERBOSE);
     return KontraPermitted(player);
 }
 
-bool CMainFrame::IsKontraPossible() const { return IsKontraPossible(GameObject().Person()); }
+bool CFrameKontra::IsKontraPossible() const { return IsKontraPossible(frame_.GameObject().Person()); }
 
-const CPlayer& CMainFrame::ComputerOfSeat(int seat) const { return *GameObject().Player(seat == 0 ? 0 : 1); }
+const CPlayer& CFrameKontra::ComputerOfSeat(int seat) const { return *frame_.GameObject().Player(seat == 0 ? 0 : 1); }
 
-bool CMainFrame::SeatAnnouncesKontra(int seat) {
-    return EditGameObject().Think(seat, [](CPlayer& player) { return CKontraDecision(player).AnnounceKontra(); });
+bool CFrameKontra::SeatAnnouncesKontra(int seat) {
+    return frame_.EditGameObject().Think(seat,
+                                         [](CPlayer& player) { return CKontraDecision(player).AnnounceKontra(); });
 }
 
-bool CMainFrame::SeatAnnouncesRekontra(int seat) {
-    return EditGameObject().Think(seat, [](CPlayer& player) { return CKontraDecision(player).AnnounceRekontra(); });
+bool CFrameKontra::SeatAnnouncesRekontra(int seat) {
+    return frame_.EditGameObject().Think(seat,
+                                         [](CPlayer& player) { return CKontraDecision(player).AnnounceRekontra(); });
 }
 
-void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
-    FrameTable().MovePosText(seat, stringId, nullptr, nullptr);
+void CFrameKontra::MarkKontraAtSeat(int seat, int stringId) {
+    frame_.FrameTable().MovePosText(seat, stringId, nullptr, nullptr);
     // Undo and redo restore the label from the snapshot of this moment.
-    if (TrickPlay().HistoryPosition >= 0 && TrickPlay().HistoryPosition < 12)
-        EditTrickPlay().History[TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
-    NoteKontra(*this);
+    if (frame_.TrickPlay().HistoryPosition >= 0 && frame_.TrickPlay().HistoryPosition < 12)
+        frame_.EditTrickPlay().History[frame_.TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
+    NoteKontra(frame_);
 }
 
-void CMainFrame::SayKontra(int seat) {
+void CFrameKontra::SayKontra(int seat) {
     WriteTrace(":SayKontra(" + std::to_string(seat) + ")", LOG_MAINFRAME);
     // Step 1: only a player who may still give Kontra.
-    const CPlayer& player = *GameObject().Player(seat == 0 || seat == 1 ? seat : kPersonSeat);
+    const CPlayer& player = *frame_.GameObject().Player(seat == 0 || seat == 1 ? seat : kPersonSeat);
     if (!IsKontraPossible(player)) return;
     // Step 2: while the card play chooses for the person, Kontra is only suggested.
     if (!g_Game.DemoMode && g_ComputerFrame.CardAutoPlayFlag != 0) {
         if (g_ComputerFrame.CardAutoPlayFlag == 1)
-            SetStatusPane(0, platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_KONTRA));
+            frame_.SetStatusPane(0, platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_KONTRA));
         return;
     }
     // Step 3: the person gives it through the Kontra command; a computer says it and its mark shows.
     if (seat == kPersonSeat || seat < 0 || seat > 2) {
         OnKontra();
     } else {
-        SaySeatTerm(seat, TERM_KONTRA, false);
+        frame_.FrameAudio().SaySeatTerm(seat, TERM_KONTRA, false);
         g_Game.KontraState = KONTRA_SAID;
         g_Game.KontraSeat = seat;
         MarkKontraAtSeat(seat, IDS_MARK_KONTRA);
     }
     // Step 4: the Kontra bar has done its work.
-    CloseModelessDialog();
+    frame_.CloseModelessDialog();
     // Step 5: with the suggestion on, the suggestion bar takes the focus.
     if (g_Settings.Options.Suggest) {
-        if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, false)) {
-            EditPrompts().KontraPrompt = Prompts().PromptDialog;
+        if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(frame_, false)) {
+            frame_.EditPrompts().KontraPrompt = frame_.Prompts().PromptDialog;
             ::SetFocus(bar->Handle());
         }
     }
 }
 
-void CMainFrame::OnKontra() {
+void CFrameKontra::SayRekontra() {
+    // Only an answer to a Kontra: a late or second press does nothing.
+    if (g_Game.KontraState != KONTRA_SAID) {
+        WriteTrace(":SayRekontra(late)", LOG_MAINFRAME);
+        return;
+    }
+    // Steps 1 and 2: the person's voice says it.
+    frame_.FrameAudio().SaySeatTerm(2, TERM_REKONTRA, false);
+    // Steps 3 and 4: the state and the mark at the person's seat, kept in the current snapshot.
+    g_Game.KontraState = KONTRA_REKONTRA;
+    MarkKontraAtSeat(2, IDS_MARK_REKONTRA);
+}
+
+void CFrameKontra::OnKontra() {
     // A Kontra that is no longer open (a second click, a late command) changes nothing.
     if (g_Game.KontraState != KONTRA_NONE || g_Game.Soloist < 0 || g_Game.Soloist > 1) {
         WriteTrace(":OnKontra(late)", LOG_MAINFRAME);
@@ -97,35 +117,35 @@ void CMainFrame::OnKontra() {
     // Step 1: the soloist, a computer.
     const CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
     // Step 2: the person says Kontra and its mark shows at his seat.
-    SaySeatTerm(kPersonSeat, TERM_KONTRA, false);
+    frame_.FrameAudio().SaySeatTerm(kPersonSeat, TERM_KONTRA, false);
     g_Game.KontraState = KONTRA_SAID;
     g_Game.KontraSeat = kPersonSeat;
     MarkKontraAtSeat(kPersonSeat, IDS_MARK_KONTRA);
     // Step 3: the Kontra in the trace.
-    WriteTrace(":OnKontra(" + GetPlayerName(kPersonSeat) + ":kontra)", LOG_MAINFRAME);
+    WriteTrace(":OnKontra(" + frame_.GetPlayerName(kPersonSeat) + ":kontra)", LOG_MAINFRAME);
     // Step 4: the soloist may answer with Rekontra.
     if (SeatAnnouncesRekontra(soloist.seat)) {
-        SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
+        frame_.FrameAudio().SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
         MarkKontraAtSeat(soloist.seat, IDS_MARK_REKONTRA);
         WriteTrace(":OnKontra(" + soloist.name + ":rekontra)", LOG_MAINFRAME);
         CMessageDialog message(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
         RunGameMessage(message);
     }
     // Step 5: the idle count starts afresh.
-    FrameTimers().ResetIdle();
+    frame_.FrameTimers().ResetIdle();
 }
 
-void CMainFrame::AskComputersKontra(int seat, int soloist) {
+void CFrameKontra::AskComputersKontra(int seat, int soloist) {
     if (seat != 0 && seat != 1) return;
     // Step 1: the computer of the seat.
     const CPlayer& player = ComputerOfSeat(seat);
     // Step 2: it gives Kontra only when its judgement says so.
     if (!SeatAnnouncesKontra(seat)) return;
     // Step 3: it says Kontra, and the status bar shows it beside the points.
-    SaySeatTerm(seat, TERM_KONTRA, false);
-    FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
-    NoteKontra(*this);
-    FrameTexts().ShowPoints();
+    frame_.FrameAudio().SaySeatTerm(seat, TERM_KONTRA, false);
+    frame_.FrameTexts().SetKontraText(platform::LoadString(IDS_KONTRA));
+    NoteKontra(frame_);
+    frame_.FrameTexts().ShowPoints();
     // Step 4: the person answers from the Rekontra prompt.
     if (soloist == kPersonSeat) {
         RunRekontraPrompt(RichTextKontra(1, player), player.GetRuleNumber(), 0);
@@ -137,38 +157,39 @@ void CMainFrame::AskComputersKontra(int seat, int soloist) {
     CMessageDialog kontra(RichTextKontra(1, player), 1, player.GetRuleNumber());
     RunGameMessage(kontra);
     if (SeatAnnouncesRekontra(soloist)) {
-        SaySeatTerm(soloist, TERM_REKONTRA, false);
-        NoteKontra(*this);
+        frame_.FrameAudio().SaySeatTerm(soloist, TERM_REKONTRA, false);
+        NoteKontra(frame_);
         CMessageDialog rekontra(RichTextKontra(2, soloistPlayer), 3, soloistPlayer.GetRuleNumber());
         RunGameMessage(rekontra);
     }
 }
 
-void CMainFrame::ShowKontraMessage(int earlierState, int seat, const std::string& name) {
+void CFrameKontra::ShowKontraMessage(int earlierState, int seat, const std::string& name) {
     // Step 1: only a change from "open" is news.
     if (earlierState != KONTRA_NONE || g_Game.KontraState == KONTRA_NONE) return;
-    NoteKontra(*this);
+    NoteKontra(frame_);
     // Step 2: the seat says it.
-    SaySeatTerm(seat, g_Game.KontraState == KONTRA_SAID ? TERM_KONTRA : TERM_REKONTRA, false);
+    frame_.FrameAudio().SaySeatTerm(seat, g_Game.KontraState == KONTRA_SAID ? TERM_KONTRA : TERM_REKONTRA, false);
     // Step 3: demonstration mode closes the message by itself.
-    if (g_Game.DemoMode) SetTimer(TM_DEMO_CLOSE_MESSAGE, g_Settings.Delay.Demo);
+    if (g_Game.DemoMode) frame_.SetTimer(TM_DEMO_CLOSE_MESSAGE, g_Settings.Delay.Demo);
     // Step 4: the message names who gave Kontra or Rekontra.
     const int said = g_Game.KontraState == KONTRA_SAID ? IDS_GIVE_KONTRA : IDS_GIVE_REKONTRA;
     const std::string text = PlayerMessage(name, platform::LoadString(said), false);
     // Step 5: the message, with the rule the player followed.
-    const CPlayer& player = *GameObject().Player(seat == 0 || seat == 1 ? seat : kPersonSeat);
+    const CPlayer& player = *frame_.GameObject().Player(seat == 0 || seat == 1 ? seat : kPersonSeat);
     RunRekontraPrompt(text, player.GetRuleNumber(), 0);
     // Step 6: the status bar names Kontra or Rekontra, by turns with the points.
     if (g_Game.KontraState != KONTRA_NONE)
-        FrameTexts().SetKontraText(platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
+        frame_.FrameTexts().SetKontraText(
+            platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
 }
 
-void CMainFrame::ComputerKontra() {
+void CFrameKontra::ComputerKontra() {
     // Steps 1 to 3: Comp2 is asked only when Comp1 gave no Kontra.
     for (int seat = 0; seat < 2; ++seat) {
         const CPlayer& computer = ComputerOfSeat(seat);
         if (!SeatAnnouncesKontra(seat)) continue;
-        SaySeatTerm(seat, TERM_KONTRA, false);
+        frame_.FrameAudio().SaySeatTerm(seat, TERM_KONTRA, false);
         // The person's Rekontra advice only fills the rule number of his prompt: the game itself
         // changes only by his button.
         const int state = g_Game.KontraState, kontraSeat = g_Game.KontraSeat;
@@ -177,14 +198,14 @@ void CMainFrame::ComputerKontra() {
         g_Game.KontraSeat = kontraSeat;
         const std::string text = RichTextKontra(1, computer);
         if (g_Game.Soloist == kPersonSeat) {
-            RunRekontraPrompt(text, computer.GetRuleNumber(), GameObject().Person().GetRuleNumber());
+            RunRekontraPrompt(text, computer.GetRuleNumber(), frame_.GameObject().Person().GetRuleNumber());
         } else if (g_Game.Soloist == 0 || g_Game.Soloist == 1) {
             // A computer soloist: the person only reads along, as before the computers' cards.
             const CPlayer& soloist = ComputerOfSeat(g_Game.Soloist);
             CMessageDialog kontra(text, 1, computer.GetRuleNumber());
             RunGameMessage(kontra);
             if (SeatAnnouncesRekontra(soloist.seat)) {
-                SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
+                frame_.FrameAudio().SaySeatTerm(soloist.seat, TERM_REKONTRA, false);
                 CMessageDialog rekontra(RichTextKontra(2, soloist), 3, soloist.GetRuleNumber());
                 RunGameMessage(rekontra);
             }
@@ -192,7 +213,8 @@ void CMainFrame::ComputerKontra() {
         break;
     }
     // Step 4: the game record and the status bar name Kontra or Rekontra, by turns with the points.
-    NoteKontra(*this);
+    NoteKontra(frame_);
     if (g_Game.KontraState != KONTRA_NONE)
-        FrameTexts().SetKontraText(platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
+        frame_.FrameTexts().SetKontraText(
+            platform::LoadString(g_Game.KontraState == KONTRA_SAID ? IDS_KONTRA : IDS_REKONTRA));
 }

@@ -1,9 +1,12 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -30,7 +33,10 @@ CMainFrame::CMainFrame()
       timers_(std::make_unique<CFrameTimers>(*this)),
       texts_(std::make_unique<CFrameTexts>(*this)),
       table_(std::make_unique<CFrameTable>(*this)),
-      printing_(std::make_unique<CFramePrinting>(*this)) {}
+      printing_(std::make_unique<CFramePrinting>(*this)),
+      audio_(std::make_unique<CFrameAudio>(*this)),
+      kontra_(std::make_unique<CFrameKontra>(*this)),
+      giveUp_(std::make_unique<CGiveUp>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list
@@ -179,10 +185,10 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_PLAY, FrameHandler<&CMainFrame::OnPlay>},
     {CM_NEXT_TRICK, FrameHandler<&CMainFrame::OnNextTrick>},
     {CM_SUGGEST_CARD, FrameHandler<&CMainFrame::OnSuggestCard>},
-    {CM_KONTRA, FrameHandler<&CMainFrame::OnKontra>},
+    {CM_KONTRA, PartHandler<&CMainFrame::FrameKontra, &CFrameKontra::OnKontra>},
     {CM_PASS_ON_RAMSCH, FrameHandler<&CMainFrame::OnPassOnRamsch>},
     {CM_PICKUP_RAMSCH, FrameHandler<&CMainFrame::OnPickupRamsch>},
-    {CM_RESUME, FrameHandler<&CMainFrame::OnResume>},
+    {CM_RESUME, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnResume>},
     {CM_SHOW_STATE, FrameHandler<&CMainFrame::OnUncoverState>},
     {CM_PUSH_SKAT, FrameHandler<&CMainFrame::OnPushSkat>},
     {CM_RAMSCH, FrameHandler<&CMainFrame::OnRamsch>},
@@ -190,11 +196,11 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_DURCHMARSCH, FrameHandler<&CMainFrame::OnDurchmarschHint>},
     // Menu commands.
     {ID_NEW, FrameHandler<&CMainFrame::OnNew>},
-    {ID_BREAK, FrameHandler<&CMainFrame::OnBreak>},
-    {ID_REPEAT, FrameHandler<&CMainFrame::OnRepeat>},
-    {ID_ABANDON, FrameHandler<&CMainFrame::OnAbandon>},
-    {ID_COMPLETE, FrameHandler<&CMainFrame::OnCompleteGame>},
-    {ID_ABORT_MATCH, FrameHandler<&CMainFrame::OnAbortMatch>},
+    {ID_BREAK, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnBreak>},
+    {ID_REPEAT, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnRepeat>},
+    {ID_ABANDON, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnAbandon>},
+    {ID_COMPLETE, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnCompleteGame>},
+    {ID_ABORT_MATCH, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnAbortMatch>},
     {ID_NEW_MATCH, FrameHandler<&CMainFrame::OnNewMatch>},
     {ID_LAST, FrameHandler<&CMainFrame::OnLast>},
     {ID_LOAD, FrameHandler<&CMainFrame::OnLoad>},
@@ -225,7 +231,7 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_MINIMAL_WINDOW, FrameHandler<&CMainFrame::OnMinimalWindow>},
     {ID_OPTIMAL_WINDOW, FrameHandler<&CMainFrame::OnOptimalWindow>},
     {ID_IDEAL_WINDOW, FrameHandler<&CMainFrame::OnIdealWindow>},
-    {ID_AUDIO, FrameHandler<&CMainFrame::OnAudio>},
+    {ID_AUDIO, PartHandler<&CMainFrame::FrameAudio, &CFrameAudio::OnAudio>},
     {ID_RISK, FrameHandler<&CMainFrame::OnRiskDisposition>},
     {ID_LOGGING, FrameHandler<&CMainFrame::OnLogging>},
     {ID_SORT_DIALOG, FrameHandler<&CMainFrame::OnSortDialog>},

@@ -46,6 +46,9 @@ class CFrameTexts;
 struct TextState;
 class CFrameTimers;
 struct TimerState;
+class CFrameAudio;
+class CFrameKontra;
+class CGiveUp;
 
 class CMainFrame : public platform::Window {
 public:
@@ -255,37 +258,13 @@ public:
     void FillSnapshot(GameSnapshot& record);
 
     // --- Kontra and Rekontra (flow/Kontra.cpp) ---------------------------------------------------
-    // May the player still give Kontra (before his first card, by the rule set); without a
-    // player: the person.
-    bool IsKontraPossible(const CPlayer& player) const;
-    bool IsKontraPossible() const;
-    // The person gives Kontra (CM_KONTRA); the soloist may answer.
-    void OnKontra();
-    // Before computer seat `seat` plays its card: its Kontra, and the soloist's answer.
-    void AskComputersKontra(int seat, int soloist);
-    // Tells the person of a Kontra or Rekontra made since the serve read `earlierState`.
-    void ShowKontraMessage(int earlierState, int seat, const std::string& name);
-    const CPlayer& ComputerOfSeat(int seat) const;
-    // The seat's player decides on Kontra, and on Rekontra; true when he announces it.
-    bool SeatAnnouncesKontra(int seat);
-    bool SeatAnnouncesRekontra(int seat);
-    // The label at the seat, kept in the current snapshot.
-    void MarkKontraAtSeat(int seat, int stringId);
-    void ComputerKontra();
+    // The Kontra part (flow/FrameKontra.h): Kontra and Rekontra, and the modal prompts of the game.
+    CFrameKontra& FrameKontra();
 
-    // --- Giving up, breaking off, repeating, resuming (flow/GiveUp.cpp, flow/BreakRepeat.cpp) ----
-    // The person's question whether computer seat `seat` may give the game up; true: accepted.
-    bool Abandon(int seat, const std::string& name);
-    // Would the seat that gives up have won the game?
-    bool IsGameWon(int seat);
-    void OnAbortMatch();
-    void OnCompleteGame();
-    void OnResume();
-    // The deal as the trace shows it at a give-up.
-    void TraceAssignedCards();
-    void OnAbandon();
-    void OnBreak();
-    void OnRepeat();
+    // --- Giving up, breaking off, repeating, resuming (flow/GiveUp.cpp) --------------------------
+    // The give-up part (flow/GiveUp.h): a game given up, broken off, repeated, completed or
+    // resumed, and the match ended without saving.
+    CGiveUp& GiveUp();
 
     // --- The Ramsch rounds (flow/RamschFlow.cpp, flow/RamschTurns.cpp) ---------------------------
     // The person exchanges cards with the Ramsch skat (its end-swap bar is open).
@@ -335,7 +314,6 @@ public:
     GameScore ScoreGame(int seat);
     bool ShowResult(int seat);
     void NoticeRound(bool newRound);
-    void VoiceResult(int outcome);
     void SetPoints(int points, int party);
 
     // --- The open list windows follow the list and the stored deals (flow/ListBooking.cpp) ------
@@ -433,10 +411,7 @@ public:
     CFrameTimers& FrameTimers();
     const TimerState& Timers() const;
 
-    // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
-    // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
-    // Voices (0) or sound effects (1) on or off.
-    void ToggleAudio(int which);
+    // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/DeclarationSteps.cpp) ------------
     // The two skat cards face up into the trick's first two places, and back into the skat.
     void MoveSkatToTrick();
     void MoveTrickToSkat();
@@ -456,35 +431,15 @@ public:
     int DoModalDialog(platform::Dialog& dialog);
     void OpenResumeSwapDialog();
     void CloseModelessDialog();
-    void SoundEffect(int effect, bool loop);
-    void ApplyVolume();
     HWND MessageDialog() const;
     // Whether `bar` is the live window the frame holds as its open prompt.
     bool IsOpenPrompt(HWND bar) const;
-    // A seat gives Kontra (the person: 2); replaces the open bar.
-    void SayKontra(int seat);
     // The resume bar's button: the skat swap pause ends at the loop's next check.
     void EndSwapPause();
-    // Voices: a seat's voice (8: none), whether a voice is played from files, one spoken term.
-    int GetPlayerVoice(int seat) const;
-    bool IsVoiceFromFile(int voice) const;
-    void PlayVoiceTerm(int term, int language, int voice, bool fromFile);
 
     // --- Voices and sounds (flow/AudioFrame.cpp) -------------------------------------------------
-    // A refusal: the string in status pane 0 for 20 ticks, with sound effect 2.
-    void SetStatusText(int stringId);
-    // The person says Rekontra.
-    void SayRekontra();
-    // The wording of a bid or answer (its own random draw); the declaration with its
-    // announcement in the soloist's voice; a card named for the support option (seat -1: pointed at).
-    int VoiceVariant(int term);
-    void VoiceDeclare(bool givesUp);
-    void VoiceSupport(int card, int seat);
-    // Seat s says term t: only with voice output on and a voice for the seat, from file when that
-    // voice is; through VoiceVariant when asked.
-    void SaySeatTerm(int seat, int term, bool withVariant);
-    // Options > Voices and Sounds: the settings dialog, with the game paused.
-    void OnAudio();
+    // The audio part (flow/FrameAudio.h): the sound effects, the voices and their settings.
+    CFrameAudio& FrameAudio();
 
     // --- The game information panels beside the table (shell/Panels*.cpp) ------------------------
     // The game-value panel follows the bid on the table.
@@ -615,14 +570,6 @@ public:
     // The help text of the window part under the mouse (its hit-test code) in status pane 0.
     void OnSetCursor(int hitTest);
 
-    // --- The modal prompts of the game (flow/GamePrompts.cpp) ------------------------------------
-    // The person's Rekontra prompt over a computer's Kontra (its button says Rekontra).
-    void RunRekontraPrompt(const std::string& text, int ruleNumber, int personRuleNumber);
-    // A modal message of the game; in demonstration mode a timer answers it with OK.
-    int RunGameMessage(platform::Dialog& dialog);
-    // The person's answer to a computer's giving up: true when he accepts.
-    bool RunResignPrompt(const std::string& text);
-
     // --- Small services of the frame for dialogs and the view (flow/SmallServices.cpp) -----------
     // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
     // changes nothing, any other sets it. Whether any bit is set.
@@ -720,6 +667,9 @@ private:
     std::unique_ptr<CFrameTexts> texts_;
     std::unique_ptr<CFrameTable> table_;
     std::unique_ptr<CFramePrinting> printing_;
+    std::unique_ptr<CFrameAudio> audio_;
+    std::unique_ptr<CFrameKontra> kontra_;
+    std::unique_ptr<CGiveUp> giveUp_;
     RunState run_;
 };
 

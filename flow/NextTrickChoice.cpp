@@ -3,6 +3,7 @@
 // winner's first, each one the follow rule allows after it. Continuing the trick hands the marks
 // over as the players' picked cards.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 
 #include "model/GameState.h"
 #include "model/PlayerData.h"
@@ -29,7 +30,7 @@ bool CMainFrame::CheckTrickWinnerCard(int seat, bool show) {
     const int second = SeatAfter(seat);
     const bool laterChosen = GameObject().Player(second)->GetSelectedCard() > 0 ||
                              GameObject().Player(SeatAfter(second))->GetSelectedCard() > 0;
-    if (laterChosen && show) SetStatusText(IDS_WINNER_CARD_REQUIRED);
+    if (laterChosen && show) FrameAudio().SetStatusText(IDS_WINNER_CARD_REQUIRED);
     return laterChosen;
 }
 
@@ -43,7 +44,7 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
     for (int seat = 0; seat < 3 && owner < 0; ++seat)
         if (GameObject().Player(seat)->HasCard(card)) owner = seat;
     if (owner < 0) {
-        SetStatusText(IDS_ILLEGAL_ACTION);
+        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     const CPlayer& player = *GameObject().Player(owner);
@@ -67,11 +68,11 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
     }
     // Step 4: the winner may change his suit only while nobody has followed it.
     if (owner == winner) {
-        if (CheckTrickWinnerCard(owner, false)) SetStatusText(IDS_KEEP_CARD_SUIT);
+        if (CheckTrickWinnerCard(owner, false)) FrameAudio().SetStatusText(IDS_KEEP_CARD_SUIT);
         else pick();
         return;
     }
-    SetStatusText(required > 0 ? IDS_FOLLOW_WINNER_CARD : IDS_WINNER_CARD_REQUIRED);
+    FrameAudio().SetStatusText(required > 0 ? IDS_FOLLOW_WINNER_CARD : IDS_WINNER_CARD_REQUIRED);
 }
 
 void CMainFrame::NextTrickKey(int key) {

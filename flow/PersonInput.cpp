@@ -3,6 +3,7 @@
 // the support option, and the paint test of the person's hand. Playing a card and choosing the
 // next trick's cards have their own files.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -114,7 +115,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         if (InAuctionState()) {
             if (oldPause < 5) {
                 if (card > 0) {
-                    SetStatusText(IDS_ILLEGAL_ACTION);
+                    FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
                 } else {
                     ShowBiddingValue();
                     if (CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this)) bar->AlterBidDisplay(true);
@@ -122,10 +123,10 @@ bool CMainFrame::LButtonDown(platform::Point point) {
                 }
             }
         } else if (state == STATE_MANIPULATE) {
-            SetStatusText(IDS_SWAP_SKAT_FIRST);
+            FrameAudio().SetStatusText(IDS_SWAP_SKAT_FIRST);
             Sleep(1000);
         } else {
-            SetStatusText(IDS_ILLEGAL_SWAP_PARTNER);
+            FrameAudio().SetStatusText(IDS_ILLEGAL_SWAP_PARTNER);
         }
     }
     // Step 6: the table may drag the game file out.
@@ -172,7 +173,7 @@ void CMainFrame::LButtonUp(platform::Point point) {
         } else if (continueOpen) {
             ManipulateTrickCard(point);
         } else {
-            SetStatusText(IDS_ILLEGAL_ACTION);
+            FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         }
     } else if (state == STATE_ASK) {
         ManipulateClick(point);
@@ -241,13 +242,13 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
     }
     if (InAuctionState() && oldPause < 5) {
         if (card > 0) {
-            SetStatusText(IDS_ILLEGAL_ACTION);
+            FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         } else {
             if (CAuctionDialog* bar = OpenBarAs<CAuctionDialog>(*this)) bar->AlterBidDisplay(false);
             SetStatusPane(0, platform::LoadString(IDS_STATUS_LOWER_BID));
         }
     } else if (Prompts().PromptDialog == Prompts().ContinuePrompt) {
-        SetStatusText(IDS_ILLEGAL_ACTION);
+        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
     }
 }
 
@@ -330,7 +331,7 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
     // One card shines at a time: the one named before goes dark again.
     if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Frame.hTableWnd, TrickPlay().HighlightedCard, 0);
     WC_HighlightCard(g_Frame.hTableWnd, card, 1);
-    VoiceSupport(card, -1);
+    FrameAudio().VoiceSupport(card, -1);
     EditTrickPlay().HighlightedCard = card;
 }
 

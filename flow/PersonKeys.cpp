@@ -4,7 +4,9 @@
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
 #include "flow/FileState.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
+#include "flow/GiveUp.h"
 
 #include "dialogs/AuctionDialog.h"
 #include "model/FlowGlobals.h"
@@ -89,7 +91,7 @@ bool CMainFrame::TableKey(int key) {
         return true;
     }
     if (key == 'N') {
-        OnBreak();
+        GiveUp().OnBreak();
         OnNewMatch();
         return true;
     }
@@ -102,7 +104,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     const bool promptOpen = ::IsWindow(Prompts().PromptDialog);
     // Esc: back to the bar; the demonstration ends.
     if (key == VK_ESCAPE && promptOpen) {
-        SoundEffect(SOUND_CARD_PLAYED, false);
+        FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
         if (g_Game.DemoMode) {
             g_Game.DemoMode = 0;
             if (Table().MainMenu) Table().MainMenu->CheckItem(ID_DEMONSTRATION, false);
@@ -116,7 +118,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     if (state == STATE_PLAY) {
         if (!promptOpen || Prompts().PromptDialog == Prompts().KontraPrompt) PlayKey(key);
         else if (Prompts().PromptDialog == Prompts().ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
-        else SetStatusText(IDS_ILLEGAL_ACTION);
+        else FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
     } else if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
         switch (key) {
             case VK_UP: ExchangeFocusKey(true); break;
@@ -155,7 +157,7 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     }
     // The support option names the card the key raised.
     if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended && g_Game.LastRaisedCard > 0)
-        VoiceSupport(g_Game.LastRaisedCard, -1);
+        FrameAudio().VoiceSupport(g_Game.LastRaisedCard, -1);
 }
 
 void CMainFrame::KeyUp(int key, unsigned /*flags*/) {

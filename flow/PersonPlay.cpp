@@ -1,6 +1,7 @@
 // The person's card in play: a click (press raises, release over the same card plays), a drag
 // onto the trick, or the arrow keys and Enter. A card the follow rule refuses stays in the hand.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -41,7 +42,7 @@ std::string CardTraceText(const CPlayer& player, int card) {
 // The person's card leaves the hand for his place in the trick.
 void CMainFrame::PlayPersonCard(int slot, bool sound) {
     const int card = GameObject().Person().cards[slot];
-    if (sound) SoundEffect(SOUND_CARD_PLAYED, false);
+    if (sound) FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
     EditGameObject().PlayPersonCard(slot, from);
@@ -115,7 +116,7 @@ void CMainFrame::RefuseInvalidCard() {
     SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
     FrameTimers().DelayRotation(20);
     Sleep(200);
-    SoundEffect(SOUND_INVALID_CARD, false);
+    FrameAudio().SoundEffect(SOUND_INVALID_CARD, false);
 }
 
 void CMainFrame::DragPlay(platform::Point point) {
@@ -133,7 +134,7 @@ void CMainFrame::DragPlay(platform::Point point) {
     }
     // Beside the trick, a card the rule refuses, or a card of the trick: it slides back.
     WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
-    SetStatusText(IDS_ILLEGAL_ACTION);
+    FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
 }
 
 // The play keys while the person's card is awaited.
@@ -162,7 +163,7 @@ void CMainFrame::PlayKey(int key) {
             PlayPersonCard(slot, false);
             EditTrickPlay().SelectedSlot = -1;
             EditExchange().GroupPickedCards[3] = 0;
-            SoundEffect(SOUND_CARD_PLAYED, false);
+            FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
             PostMessage(WM_COMMAND, CM_PLAY);
             return;
         }

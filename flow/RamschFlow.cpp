@@ -1,6 +1,8 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -127,7 +129,7 @@ void CMainFrame::OnRamsch() {
     CloseModelessDialog();
     WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     FrameTable().MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
-    SaySeatTerm(kPersonSeat, kTermRamsch, false);
+    FrameAudio().SaySeatTerm(kPersonSeat, kTermRamsch, false);
     ::Sleep(kPauseAfterRamschMs);
     g_Game.OuvertAnnounced = 0;
     RotatePickup();
@@ -154,7 +156,7 @@ void CMainFrame::OnPassOnRamsch() {
     FrameTexts().ClearHintText();
     SetFlowState(STATE_PICKUP);
     // Steps 2 and 3: the seat says it passes the skat on; the count of pushes grows and the balloon shows it.
-    SaySeatTerm(s, kTermIPassOn, false);
+    FrameAudio().SaySeatTerm(s, kTermIPassOn, false);
     ++EditRamsch().RamschPushCount;
     g_Game.SkatPassedOnBySeat[s] = 1;
     WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
@@ -168,7 +170,7 @@ void CMainFrame::OnPassOnRamsch() {
         const CPlayer& player = *GameObject().Player(s);
         CMessageDialog message(PlayerMessage(player.name, platform::LoadString(IDS_I_PASS_ON), true), 0,
                                player.GetRuleNumber());
-        RunGameMessage(message);
+        FrameKontra().RunGameMessage(message);
     }
 }
 
@@ -192,7 +194,7 @@ void CMainFrame::OnPushSkat() {
     // Step 1: no Jack may be pushed on.
     if (IsJack(GameObject().Trick().cards[0]) || IsJack(GameObject().Trick().cards[1])) {
         FrameTexts().SetStatusText(platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
-        SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
+        FrameAudio().SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
     }
     // Step 2: the cards go back into the skat, the person's hand is laid out anew, and the turn passes on.
@@ -202,7 +204,7 @@ void CMainFrame::OnPushSkat() {
     FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
     SetStatusPane(0, Texts().StatusText);
-    SoundEffect(SOUND_REMOVE_CARDS, false);
+    FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
     EditExchange().ActiveGroups = 0;
     CSkat& game = EditGameObject();
@@ -292,7 +294,7 @@ bool CMainFrame::ComputerAnswersGrandHand(int s) {
     RotateTurn();
     WriteTrace(":GrandHand(" + computer.name + ":ramsch)", LOG_MAINFRAME);
     FrameTable().MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
-    SaySeatTerm(s, kTermRamsch, false);
+    FrameAudio().SaySeatTerm(s, kTermRamsch, false);
     ::Sleep(kPauseAfterRamschMs);
     RotatePickup();
     return false;

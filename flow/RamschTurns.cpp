@@ -1,6 +1,8 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -114,10 +116,10 @@ void CMainFrame::StartRamsch(int ask) {
         return;
     }
     // All passed: the person is told why a Ramsch is played.
-    SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
+    FrameAudio().SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
     RefreshEstimation();
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
-    RunGameMessage(notice);
+    FrameKontra().RunGameMessage(notice);
     for (int place = 4; place <= 6; ++place) FrameTable().RemoveText(place, IDS_GRAND_HAND);
     FrameTexts().ClearBalloonTexts();
     ShowGameStatusDialog();
@@ -203,21 +205,21 @@ void CMainFrame::OnPickupRamsch() {
         // Step 2: a computer says it picks up the skat.
         WriteTrace(":OnPickupRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
         FrameTable().MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
-        SaySeatTerm(s, kTermIPickUpSkat, false);
+        FrameAudio().SaySeatTerm(s, kTermIPickUpSkat, false);
         return;
     }
     // Step 3: the person takes the skat into the trick row and exchanges.
     CloseModelessDialog();
     WriteTrace(":OnPickupRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     FrameTable().MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
-    SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
+    FrameAudio().SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
     ShowGameStatusDialog();
     EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
     g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
     if (bar) ::SetFocus(bar->Handle());
     EditExchange().ActiveGroups = 9;
-    SoundEffect(SOUND_CARD_PLAYED, false);
+    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
     EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(GameObject().Trick()); });
     if (g_Game.SchwarzAnnounced) {

@@ -4,6 +4,7 @@
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "match/Profile.h"
@@ -178,14 +179,14 @@ void CMainFrame::Start(const std::string& path) {
         SetFlowState(STATE_IDLE);
         MatchFiles().SaveFile(Files().GamePath, 0);
         g_Game.StopFlag = StopState::Requested;
-        OnBreak();
+        GiveUp().OnBreak();
         // Step 7: show the course when the file has one, else play the deal again.
         if (g_Game.CourseTricks > 0) {
             g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
             OnLast();
         } else {
-            OnRepeat();
+            GiveUp().OnRepeat();
         }
         // Step 8: the pause is as before.
         SetPause(pause);
@@ -202,7 +203,7 @@ void CMainFrame::Start(const std::string& path) {
             return;
         MatchFiles().UseMatchFiles(stem + ".skm");
         // Steps 4 and 5: the match list and store come with the files' own step.
-        if (Series().GameRunning) OnBreak();
+        if (Series().GameRunning) GiveUp().OnBreak();
         MatchFiles().ReadList(Files().ListPath, 1, false);
         MatchFiles().SaveList(Files().ListPath, false);
         MatchFiles().ReadStore(Files().StorePath, 1);

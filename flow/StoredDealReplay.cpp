@@ -1,6 +1,7 @@
 // Playing a stored deal of the cards assignment again: the person clicks a deal, is asked, and on
 // Yes the running game (if any) is broken off and the deal is dealt anew with its hands and skat.
 #include "flow/MainFrame.h"
+#include "flow/GiveUp.h"
 
 #include "match/GameFile.h"
 #include "match/StoreRows.h"
@@ -57,8 +58,8 @@ void CMainFrame::LoadFromStore(int numberingMode, const std::array<int, 40>& dea
                    platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION);
     if (answer != IDYES) return;
     // 3. The running game ends; the stored skat and hands become the deal, which is dealt again.
-    if (g_Game.FlowState != STATE_IDLE) OnBreak();
+    if (g_Game.FlowState != STATE_IDLE) GiveUp().OnBreak();
     EditGameObject().SetDeal(&deal[DEAL_HAND_0], &deal[DEAL_SKAT]);
     SetTitle(name, 3);
-    OnRepeat();
+    GiveUp().OnRepeat();
 }

@@ -3,9 +3,11 @@
 // and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
 // game SWAPPED.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/GiveUp.h"
 
 #include "dialogs/ViewDialogs.h"
 #include "model/FlowGlobals.h"
@@ -48,7 +50,7 @@ bool MayManipulate(CMainFrame& frame, int command) {
     frame.UpdateCommand(state);
     if (frame.Run().StepDepth > 1 || g_Frame.ModalPumpActive || !state.Enabled()) {
         WriteTrace(":OnCommand(" + std::to_string(command) + ":refused)", LOG_MAINFRAME);
-        frame.SetStatusText(IDS_ILLEGAL_ACTION);
+        frame.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return false;
     }
     return true;
@@ -68,7 +70,7 @@ void CMainFrame::OnSwapCardsMode() {
     CheckCheat(kMarkSwapped, 1);
     // Step 2: the exchange's notice replaces the declaration's.
     FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    SoundEffect(SOUND_CARD_PLAYED, false);
+    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
     EditGameObject().LayOutDealtCards();
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
@@ -99,14 +101,14 @@ void CMainFrame::OnSkatSwap() {
     const bool skatOnTable = GameObject().count == 2 && GameObject().present[0] && GameObject().present[1];
     if ((nested && !Declaration().SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
         WriteTrace(":OnSkatSwap(refused)", LOG_MAINFRAME);
-        SetStatusText(IDS_ILLEGAL_ACTION);
+        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     WriteTrace(":OnSkatSwap(" + GetPlayerName(holder) + ")", LOG_MAINFRAME);
     SetPause(0);
     CheckCheat(kMarkSwapped, 1);
     FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
-    SoundEffect(SOUND_CARD_PLAYED, false);
+    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
     ShowGameStatusDialog();
@@ -126,7 +128,7 @@ void CMainFrame::OnSwapHands() {
     WriteTrace(":OnSwapHands(" + std::to_string(code) + ")", LOG_MAINFRAME);
     // Anything but the three pairs is a cancel.
     if (code < 1 || code > 3) return;
-    OnBreak();
+    GiveUp().OnBreak();
     CheckCheat(kMarkSwapped, 1);
     static constexpr int kPairs[4][2] = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
     EditGameObject().SwapDealtHands(kPairs[code][0], kPairs[code][1]);
@@ -144,7 +146,7 @@ void CMainFrame::OnSwapSuits() {
     // Anything but the six pairs, with or without the Jacks, is a cancel.
     const int pair = code & 7;
     if (pair < 1 || pair > 6 || (code & ~(7 | kWithJacks)) != 0) return;
-    OnBreak();
+    GiveUp().OnBreak();
     CheckCheat(kMarkSwapped, 1);
     // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
     // suits change places, the Jacks only when asked.
@@ -155,7 +157,7 @@ void CMainFrame::OnSwapSuits() {
 
 void CMainFrame::ReplaySwappedDeal() {
     // The same deal at once, with the exchanged cards.
-    OnRepeat();
+    GiveUp().OnRepeat();
     KillTimer(TM_ASSIGN);
     AssignedCards();
     EditGameObject().KeepHandsAsDealt();

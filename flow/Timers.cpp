@@ -1,7 +1,9 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/RamschBars.h"
@@ -57,7 +59,7 @@ void CMainFrame::PressButton(int button) {
 void CMainFrame::OnTimer(unsigned id) {
     if (id != TM_TICK) KillTimer(id);
     switch (id) {
-        case TM_VOLUME: ApplyVolume(); break;
+        case TM_VOLUME: FrameAudio().ApplyVolume(); break;
         case TM_TICK: OnTick(); break;
         case TM_DEAL: PostMessage(WM_COMMAND, CM_DEAL); break;
         case TM_ASSIGN: PostMessage(WM_COMMAND, CM_ASSIGNED_CARDS); break;
@@ -163,7 +165,7 @@ void CMainFrame::OnTick() {
     EndModalDialogsForExit();
 
     // Step 2: a finished game whose prompt is still up is broken off.
-    if (promptOpen && Series().RepeatAllowed) OnBreak();
+    if (promptOpen && Series().RepeatAllowed) GiveUp().OnBreak();
 
     if (Timers().FocusPending) FrameTimers().RestoreDialogFocus(promptOpen, messageOpen);
     if (g_Game.MatchMode == 1) FrameTimers().ShowMatchClock(elapsed, remaining);

@@ -2,6 +2,8 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -100,7 +102,7 @@ void CMainFrame::PlaySteps() {
     // Step 4: the sweep of the last trick when a new one begins, the seat texts and the trick
     // estimation brought up to date; the seat to lead may now lay his cards open.
     if (TrickPlay().PlayStep == 3) {
-        if (trick.count >= 3) SoundEffect(SOUND_REMOVE_CARDS, false);
+        if (trick.count >= 3) FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
         FrameTable().RefreshTexts();
         RefreshEstimation();
@@ -146,7 +148,7 @@ int CMainFrame::ServeComputerCard(const CPlayer& player, int seat) {
     if (IsCardCode(card)) {
         // The support option names the card as it lands in the trick.
         g_Settings.Options.SupportSuspended = 0;
-        if (g_Settings.Options.Support) VoiceSupport(card, seat);
+        if (g_Settings.Options.Support) FrameAudio().VoiceSupport(card, seat);
         g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
         NoteCardInTrick(seat, card);
     }
@@ -324,7 +326,7 @@ void CMainFrame::OnNextTrick() {
         if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, false);
     }
     // 6. A computer may give Kontra.
-    ComputerKontra();
+    FrameKontra().ComputerKontra();
     // 7. The next trick is played.
     OnPlay();
 }
@@ -341,7 +343,7 @@ void CMainFrame::ShowContinueDialog() {
 // The person's card prompt in play; in the other states it follows the suggestion option.
 void CMainFrame::ShowStateDialog() {
     if (g_Game.FlowState != STATE_PLAY || GameObject().Trick().IsComplete()) return;
-    const bool kontra = IsKontraPossible() && g_Game.Soloist != kPersonSeat;
+    const bool kontra = FrameKontra().IsKontraPossible() && g_Game.Soloist != kPersonSeat;
     CloseModelessDialog();
     if (g_Settings.Options.Suggest) {
         if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, kontra)) {
@@ -378,7 +380,7 @@ void CMainFrame::OnSuggestCard() {
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
                           GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
             WriteTrace(text, LOG_MAINFRAME);
-            if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) VoiceSupport(card, -1);
+            if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) FrameAudio().VoiceSupport(card, -1);
             // The frame takes the keyboard: Enter plays the chosen card, the arrows choose another.
             SetFocus();
         }

@@ -1,6 +1,7 @@
 // Taking back the last trick and bringing it again: the history records of the ten tricks give the
 // state back, the cards go between the hands and the trick row, and the trick waits for "continue".
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -214,13 +215,13 @@ bool StepRunsBeneath(const CMainFrame& frame) { return frame.Run().StepDepth > 1
 
 void CMainFrame::OnUndo() {
     if (StepRunsBeneath(*this)) {
-        SetStatusText(IDS_ILLEGAL_ACTION);
+        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     if (TrickPlay().CourseShown) OnLast();
     SetPause(1);
     if (TrickPlay().HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
-    SoundEffect(SOUND_UNDO_REDO, false);
+    FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
     if (!::IsWindow(Prompts().ContinuePrompt)) FrameTable().MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
     InvalidateTable();
@@ -232,13 +233,13 @@ void CMainFrame::OnUndo() {
 
 void CMainFrame::OnRecover() {
     if (StepRunsBeneath(*this)) {
-        SetStatusText(IDS_ILLEGAL_ACTION);
+        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     if (TrickPlay().CourseShown) OnLast();
     SetPause(1);
     if (TrickPlay().HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
-    SoundEffect(SOUND_UNDO_REDO, false);
+    FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
     RedoTrick(false);
     InvalidateTable();
     ShowGameStatusDialog();

@@ -1,6 +1,7 @@
 // Speech balloons and game symbols on the table, with the balloon waits.
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -124,7 +125,7 @@ void CFrameTable::MoveBalloonText(int seat, int stringId, int value, platform::D
                 WB_DrawBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text, &*dc);
         } else {
             WB_ShowBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text);
-            frame_.SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
+            frame_.FrameAudio().SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
     // Step 8: the table's context is not held across the wait, during which the table may go.

@@ -6,25 +6,28 @@
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
 #include "flow/FileState.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/MatchSeries.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 
 void ConnectDialogsToTheFrame(CMainFrame& frame) {
     g_DialogFrame.FrameWindow = [&frame] { return frame.Handle(); };
-    g_DialogFrame.SoundEffect = [&frame](int effect) { frame.SoundEffect(effect, false); };
+    g_DialogFrame.SoundEffect = [&frame](int effect) { frame.FrameAudio().SoundEffect(effect, false); };
     g_DialogFrame.SetPause = [&frame](int level) { frame.SetPause(level); };
     g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CheckCheat(code, arg); };
-    g_DialogFrame.SayKontra = [&frame](int seat) { frame.SayKontra(seat); };
-    g_DialogFrame.SayRekontra = [&frame] { frame.SayRekontra(); };
+    g_DialogFrame.SayKontra = [&frame](int seat) { frame.FrameKontra().SayKontra(seat); };
+    g_DialogFrame.SayRekontra = [&frame] { frame.FrameKontra().SayRekontra(); };
     g_DialogFrame.EndSwapPause = [&frame] { frame.EndSwapPause(); };
     g_DialogFrame.IsOpenPrompt = [&frame](HWND bar) { return frame.IsOpenPrompt(bar); };
     g_DialogFrame.CloseOpenPrompt = [&frame] { frame.CloseModelessDialog(); };
     g_DialogFrame.PlayerName = [&frame](int seat) { return frame.GetPlayerName(seat); };
-    g_DialogFrame.PlayerVoice = [&frame](int seat) { return frame.GetPlayerVoice(seat); };
+    g_DialogFrame.PlayerVoice = [&frame](int seat) { return frame.FrameAudio().GetPlayerVoice(seat); };
     // A term is spoken in the edition's language, from files when that voice is.
     g_DialogFrame.SayTerm = [&frame](int term, int voice) {
-        frame.PlayVoiceTerm(term, frame.Files().EnglishEdition, voice, frame.IsVoiceFromFile(voice));
+        frame.FrameAudio().PlayVoiceTerm(term, frame.Files().EnglishEdition, voice,
+                                         frame.FrameAudio().IsVoiceFromFile(voice));
     };
     g_DialogFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
     g_DialogFrame.Player = [&frame](int index) { return frame.GameObject().Player(index); };

@@ -9,6 +9,7 @@
 #include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -176,7 +177,7 @@ void CMainFrame::OnClose() {
     }
     // Step 4: a swap pause waiting its turn breaks off first, and the close comes again after it.
     if (Declaration().SwapPausePending) {
-        OnBreak();
+        GiveUp().OnBreak();
         PostMessage(WM_CLOSE);
         return;
     }

@@ -5,7 +5,10 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
+#include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/ShellServices.h"
@@ -51,7 +54,7 @@ void ConnectTableToTheFrame(CMainFrame& frame) {
     g_TableServices.SetPause = [&frame](int level) { return frame.SetPause(level); };
     g_TableServices.DeckPosition = [&frame] { return frame.Table().TrickCentre; };
     g_TableServices.PrintOffset = [&frame](platform::DeviceContext* printer) { return frame.FrameTable().PrintOffset(printer); };
-    g_TableServices.SelectionSound = [&frame] { frame.SoundEffect(SOUND_CARD_PLAYED, false); };
+    g_TableServices.SelectionSound = [&frame] { frame.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false); };
 }
 
 void InstallSideWindowServices() {
@@ -126,10 +129,14 @@ void ConnectComputerPlayerToTheFrame(CMainFrame& frame) {
     };
     // Kontra before a computer's card and the person's answer to a computer's giving up.
     g_ComputerFrame.ShowKontraMessage = [&frame](int kontraState, int seat, const std::string& name) {
-        frame.ShowKontraMessage(kontraState, seat, name);
+        frame.FrameKontra().ShowKontraMessage(kontraState, seat, name);
     };
-    g_ComputerFrame.AskComputersKontra = [&frame](int seat, int soloist) { frame.AskComputersKontra(seat, soloist); };
-    g_ComputerFrame.Abandon = [&frame](const std::string& name, int seat) { return frame.Abandon(seat, name); };
+    g_ComputerFrame.AskComputersKontra = [&frame](int seat, int soloist) {
+        frame.FrameKontra().AskComputersKontra(seat, soloist);
+    };
+    g_ComputerFrame.Abandon = [&frame](const std::string& name, int seat) {
+        return frame.GiveUp().Abandon(seat, name);
+    };
     g_ComputerFrame.PostCommand = [&frame](int command) { frame.PostMessage(WM_COMMAND, command); };
     // A computer's Ramsch skat turn answers the frame with its pass-on or pick-up command, whose
     // handler runs inside the turn.
@@ -140,9 +147,9 @@ void ConnectComputerPlayerToTheFrame(CMainFrame& frame) {
     g_ComputerFrame.SetPause = [&frame](int level) { return frame.SetPause(level); };
     // A computer's card is heard as it goes into the trick; the lay-down phrase is spoken in the
     // player's voice (the edition's language comes with the frame's window).
-    g_ComputerFrame.SoundEffect = [&frame](int effect, bool loop) { frame.SoundEffect(effect, loop); };
+    g_ComputerFrame.SoundEffect = [&frame](int effect, bool loop) { frame.FrameAudio().SoundEffect(effect, loop); };
     g_ComputerFrame.PlayVoiceTerm = [&frame](int term, int language, int voice, bool fromFile) {
-        frame.PlayVoiceTerm(term, language, voice, fromFile);
+        frame.FrameAudio().PlayVoiceTerm(term, language, voice, fromFile);
     };
 }
 

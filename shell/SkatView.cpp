@@ -6,6 +6,7 @@
 
 #include "model/GameState.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "model/Trace.h"
@@ -130,8 +131,8 @@ LRESULT CSkatView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             WriteTrace(line, kViewVerbose);
             const int key = static_cast<int>(wParam);
             switch (key) {
-                case 'A': Frame->ToggleAudio(0); break;  // voices
-                case 'S': Frame->ToggleAudio(1); break;  // sound effects
+                case 'A': Frame->FrameAudio().ToggleAudio(0); break;  // voices
+                case 'S': Frame->FrameAudio().ToggleAudio(1); break;  // sound effects
                 case 'B': Frame->FrameTable().SetCardBack(-1); break;
                 case 'R': Frame->FrameTable().SetCardBack(+1); break;
                 case 'F': Frame->FrameTable().SetCardFace(-1); break;

@@ -53,7 +53,7 @@ expect "a heading naming a file that defines nothing under it" fail "a heading n
 # A heading without a file list holds a member function defined in a source file.
 fresh_copy
 sed -i 's|^    // --- Kontra and Rekontra (flow/Kontra.cpp) -*$|    // --- Kontra and Rekontra ---|' "$header"
-expect "a heading without files over a defined function" fail "OnKontra stands under a heading that names no file"
+expect "a heading without files over a defined function" fail "FrameKontra stands under a heading that names no file"
 
 # A two-line heading: the list runs on into the next comment line.
 fresh_copy

@@ -1,6 +1,8 @@
 // The frame's voices and sounds in the running program, on the virtual clock: the Welcome, the A and
 // S keys, refusals, a seat's term, the declaration, the support voice and Rekontra.
 #include "flow/FrameFixture.h"
+#include "flow/FrameAudio.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -92,12 +94,12 @@ TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTick
     CMainFrame& frame = Frame();
     frame.FrameTexts().SetStatusText("status");
     const int before = g_Settings.Audio.Sound;
-    frame.ToggleAudio(1);
+    frame.FrameAudio().ToggleAudio(1);
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), platform::LoadString(IDS_SOUNDS_OFF));
-    frame.ToggleAudio(1);
+    frame.FrameAudio().ToggleAudio(1);
     EXPECT_EQ(g_Settings.Audio.Sound, before);
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle S: Sounds on");
-    frame.ToggleAudio(0);
+    frame.FrameAudio().ToggleAudio(0);
     EXPECT_EQ(frame.Table().StatusBar.PaneText(0), "toggle A: Voices off");
     EXPECT_EQ(static_cast<std::uint32_t>(g_Settings.Audio.Voice), 0x0C888BA9u);
     // The rotation is off; the countdown still runs.
@@ -111,7 +113,7 @@ TEST_F(AudioFrameTest, KeySTwiceRestoresTheWordAndTheTextGivesWayAfterTwentyTick
 
 TEST_F(AudioFrameTest, ARefusalSoundsEffectTwoOnce) {
     StartQuietly();
-    Frame().SetStatusText(IDS_SOUNDS_ON);
+    Frame().FrameAudio().SetStatusText(IDS_SOUNDS_ON);
     ASSERT_EQ(recorder.PlayedSounds().size(), 1u);
     EXPECT_EQ(recorder.PlayedSounds()[0].kind, Kind::Effect);
     EXPECT_EQ(recorder.PlayedSounds()[0].effect, 2);
@@ -121,16 +123,16 @@ TEST_F(AudioFrameTest, ARefusalSoundsEffectTwoOnce) {
 TEST_F(AudioFrameTest, ASeatSaysItsTermsOneAfterTheOther) {
     StartQuietly();
     const std::int64_t t = host_->NowMs();
-    Frame().SaySeatTerm(1, 0, true);   // bid 18: no alternative wording
-    Frame().SaySeatTerm(1, 94, false); // "More"
+    Frame().FrameAudio().SaySeatTerm(1, 0, true);    // bid 18: no alternative wording
+    Frame().FrameAudio().SaySeatTerm(1, 94, false);  // "More"
     const std::vector<Heard> expected{{0, t, ClipMs(0, 1)}, {94, t + ClipMs(0, 1) + 200, ClipMs(94, 1)}};
     EXPECT_EQ(HeardTerms(1), expected);
     // A seat without voice, and voices off, say nothing.
     recorder.Clear();
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u & ~0x7u);
-    Frame().SaySeatTerm(0, 0, false);
+    Frame().FrameAudio().SaySeatTerm(0, 0, false);
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u & ~(1u << 24));
-    Frame().SaySeatTerm(1, 0, false);
+    Frame().FrameAudio().SaySeatTerm(1, 0, false);
     EXPECT_TRUE(recorder.PlayedSounds().empty());
 }
 
@@ -143,13 +145,13 @@ TEST_F(AudioFrameTest, TheDeclarationFollowsTheRuleSet) {
     g_Game.SchwarzAnnounced = 1;
     g_Game.VariantMode = VARIANT_SKAT;
     const std::int64_t t = host_->NowMs();
-    Frame().VoiceDeclare(false);
+    Frame().FrameAudio().VoiceDeclare(false);
     const std::int64_t first = t + 200;
     const std::vector<Heard> variant{{67, first, ClipMs(67, 0)}, {91, first + ClipMs(67, 0) + 200, ClipMs(91, 0)}};
     EXPECT_EQ(HeardTerms(0), variant);
     recorder.Clear();
     g_Game.VariantMode = VARIANT_OFFICIAL;
-    Frame().VoiceDeclare(true);
+    Frame().FrameAudio().VoiceDeclare(true);
     const auto heard = HeardTerms(0);
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_EQ(heard[0].term, 66);
@@ -161,23 +163,23 @@ TEST_F(AudioFrameTest, TheSupportVoiceNamesTheCardByTheRules) {
     // The person holds the Ace of Hearts (27).
     SkatTestAccess::Person(Frame().EditGameObject()).SetCard(0, 27);
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u | (7u << 29));
-    Frame().VoiceSupport(27, -1);
+    Frame().FrameAudio().VoiceSupport(27, -1);
     const auto heard = HeardTerms(2);
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_EQ(heard[0].term, TERM_ACE);
     EXPECT_EQ(heard[1].term, 128);
     recorder.Clear();
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u | (1u << 28));
-    Frame().VoiceSupport(27, -1);
+    Frame().FrameAudio().VoiceSupport(27, -1);
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u | (7u << 29));
-    Frame().VoiceSupport(-1, -1);
+    Frame().FrameAudio().VoiceSupport(-1, -1);
     EXPECT_TRUE(recorder.PlayedSounds().empty());
 }
 
 TEST_F(AudioFrameTest, RekontraIsSaidInThePersonsVoiceAndMarked) {
     StartQuietly();
     g_Game.KontraState = KONTRA_SAID;
-    Frame().SayRekontra();
+    Frame().FrameKontra().SayRekontra();
     EXPECT_EQ(g_Game.KontraState, KONTRA_REKONTRA);
     const auto heard = HeardTerms(2);
     ASSERT_EQ(heard.size(), 1u);
@@ -186,12 +188,12 @@ TEST_F(AudioFrameTest, RekontraIsSaidInThePersonsVoiceAndMarked) {
     recorder.Clear();
     g_Settings.Audio.Voice = static_cast<int>(0x0D888FA9u);
     g_Game.KontraState = KONTRA_SAID;
-    Frame().SayRekontra();
+    Frame().FrameKontra().SayRekontra();
     EXPECT_EQ(g_Game.KontraState, KONTRA_REKONTRA);
     EXPECT_TRUE(recorder.PlayedSounds().empty());
     // A second press after the Rekontra is late: nothing is said or changed.
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u);
-    Frame().SayRekontra();
+    Frame().FrameKontra().SayRekontra();
     EXPECT_TRUE(recorder.PlayedSounds().empty());
 }
 
@@ -225,7 +227,7 @@ TEST_F(AudioFrameTest, TheSpecialOutcomesAreSaidByTheirPlayer) {
             g_Game.PartyTricks[i] = c.tricks[i];
             g_Game.PartyPoints[i] = c.points[i];
         }
-        Frame().VoiceResult(c.outcome);
+        Frame().FrameAudio().VoiceResult(c.outcome);
         if (c.seat < 0) {
             for (int seat = 0; seat < 3; ++seat) EXPECT_TRUE(HeardTerms(::GetPlayerVoice(seat)).empty());
             continue;
@@ -240,7 +242,7 @@ TEST_F(AudioFrameTest, TheSpecialOutcomesAreSaidByTheirPlayer) {
     g_Game.GameType = GAME_CLUBS;
     g_Game.Soloist = 2;
     g_Game.PartyTricks[0] = 10;
-    Frame().VoiceResult(0);
+    Frame().FrameAudio().VoiceResult(0);
     EXPECT_TRUE(HeardTerms(::GetPlayerVoice(2)).empty());
 }
 

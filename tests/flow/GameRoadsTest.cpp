@@ -1,6 +1,7 @@
 // The roads off the ten tricks: breaking off and repeating the deal, the Kontra rule and its
 // messages, and the refused push of a Jack in Schieberamsch.
 #include "flow/FlowFixture.h"
+#include "flow/FrameKontra.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -128,8 +129,8 @@ TEST_P(KontraRuleTest, TheRuleOfTheBarAndTheComputersIsOne) {
     g_Game.Soloist = c.soloist;
     g_Game.KontraState = c.kontraState;
     g_Settings.Variants.Kontra = c.kontraSetting;
-    EXPECT_EQ(Frame().IsKontraPossible(person), c.possible);
-    EXPECT_EQ(Frame().IsKontraPossible(), c.possible);
+    EXPECT_EQ(Frame().FrameKontra().IsKontraPossible(person), c.possible);
+    EXPECT_EQ(Frame().FrameKontra().IsKontraPossible(), c.possible);
     EXPECT_EQ(KontraPermitted(person), c.possible);
 }
 
@@ -141,22 +142,22 @@ TEST_F(GameRoadsTest, TheKontraMessageComesOnlyAfterAChangeFromOpen) {
     DealAndHold();
     g_Game.KontraState = KONTRA_SAID;
     ASSERT_EQ(Frame().Texts().KontraText, "") << "nobody has said Kontra in the held deal";
-    Frame().ShowKontraMessage(KONTRA_SAID, 0, "Comp1");
+    Frame().FrameKontra().ShowKontraMessage(KONTRA_SAID, 0, "Comp1");
     host_->PumpFor(500);
     EXPECT_TRUE(answerer_.answered.empty());
     EXPECT_EQ(Frame().Texts().KontraText, "");
 
-    Frame().ShowKontraMessage(KONTRA_NONE, 0, "Comp1");
+    Frame().FrameKontra().ShowKontraMessage(KONTRA_NONE, 0, "Comp1");
     EXPECT_EQ(answerer_.answered.size(), 1u);
     EXPECT_EQ(Frame().Texts().KontraText, "Kontra");
 
     g_Game.KontraState = KONTRA_REKONTRA;
-    Frame().ShowKontraMessage(KONTRA_NONE, 1, "Comp2");
+    Frame().FrameKontra().ShowKontraMessage(KONTRA_NONE, 1, "Comp2");
     EXPECT_EQ(answerer_.answered.size(), 2u);
     EXPECT_EQ(Frame().Texts().KontraText, "Rekontra");
 
     g_Game.KontraState = KONTRA_NONE;
-    Frame().ShowKontraMessage(KONTRA_NONE, 1, "Comp2");
+    Frame().FrameKontra().ShowKontraMessage(KONTRA_NONE, 1, "Comp2");
     EXPECT_EQ(answerer_.answered.size(), 2u);
 }
 
@@ -254,7 +255,7 @@ TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
         ASSERT_TRUE(game.PersonThinks([](CPlayer& person) { return CKontraDecision(person).AnnounceRekontra(); }));
         g_Game.KontraState = state;
     }
-    frame.ComputerKontra();
+    frame.FrameKontra().ComputerKontra();
     EXPECT_EQ(answerer_.answered.size(), 1u);
     EXPECT_EQ(g_Game.KontraState, KONTRA_SAID);
     EXPECT_EQ(g_Game.KontraSeat, 0);
