@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -46,8 +47,8 @@ void CMainFrame::OnBreak() {
     g_Game.StopFlag = StopState::Requested;
     if (Declaration().SwapPausePending) g_Flow.SkatSwapOption = 0;
     // Step 4: the cards of a Ramsch exchange go back into the skat first.
-    if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || RamschExchangeRunning()))
-        OnPushSkat();
+    if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || RamschRounds().RamschExchangeRunning()))
+        RamschRounds().OnPushSkat();
     // An automatic completion cut short gives the person's settings back.
     MatchSeries().ApplyPendingSettings();
     // Step 5: the forehand is the leader again; the desk clears and the match's standing shows.

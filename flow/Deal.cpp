@@ -1,6 +1,7 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -238,7 +239,7 @@ void CMainFrame::StartGame() {
         g_Computer.GrandHandQuery = g_Flow.GrandHandOffered;
         AnnounceSeats();
         if (Series().SeriesEnded) NewMatch();
-        PickupRamsch(0);
+        RamschRounds().PickupRamsch(0);
     } else {
         EndContinue();
     }

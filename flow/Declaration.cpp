@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -200,7 +201,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (ramschVariant) {
         FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
         SetStatusPane(2, Texts().RuleText);
-        PickupRamsch(1);
+        RamschRounds().PickupRamsch(1);
         return;
     }
     // Step 3: the passed-in question.

@@ -1,6 +1,7 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -136,10 +137,7 @@ GameScore CMainFrame::ScoreGame(int seat) {
                                                         return ScoreFinishedGame(seat, &soloist, skat, pushes, names);
                                                     })
                            : ScoreFinishedGame(seat, nullptr, skat, pushes, names);
-    if (g_Game.GameType == GAME_RAMSCH) {
-        EditRamsch().RamschResultSeats[0] = result.loser;
-        EditRamsch().RamschResultSeats[1] = result.secondLoser;
-    }
+    if (g_Game.GameType == GAME_RAMSCH) RamschRounds().NoteLosers(result.loser, result.secondLoser);
     MatchSeries().SetGameScore(result.score);
     return result;
 }

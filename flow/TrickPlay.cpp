@@ -2,6 +2,7 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -263,7 +264,7 @@ void CMainFrame::EndTrick() {
             nextTrick = TricksCounted() + 1;
         }
         // In Ramsch the trick's winner weighs his Durchmarsch again; the others drop theirs.
-        ApplyRamschChoice(g_Game.TrickWinner);
+        RamschRounds().ApplyRamschChoice(g_Game.TrickWinner);
         SaveGameState(false);
     } else {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.

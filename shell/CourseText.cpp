@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "model/BidLadder.h"
