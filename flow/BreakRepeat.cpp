@@ -5,6 +5,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -50,8 +51,8 @@ void CGiveUp::OnBreak() {
     g_Game.StopFlag = StopState::Requested;
     if (frame_.Declaration().SwapPausePending) g_Flow.SkatSwapOption = 0;
     // Step 4: the cards of a Ramsch exchange go back into the skat first.
-    if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || frame_.RamschExchangeRunning()))
-        frame_.OnPushSkat();
+    if (g_Game.GameType == GAME_RAMSCH && (g_Game.FlowState == STATE_PICKUP || frame_.RamschRounds().RamschExchangeRunning()))
+        frame_.RamschRounds().OnPushSkat();
     // An automatic completion cut short gives the person's settings back.
     frame_.MatchSeries().ApplyPendingSettings();
     // Step 5: the forehand is the leader again; the desk clears and the match's standing shows.

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -240,7 +241,7 @@ void CMainFrame::StartGame() {
         g_Computer.GrandHandQuery = g_Flow.GrandHandOffered;
         AnnounceSeats();
         if (Series().SeriesEnded) NewMatch();
-        PickupRamsch(0);
+        RamschRounds().PickupRamsch(0);
     } else {
         EndContinue();
     }

@@ -4,6 +4,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/GiveUp.h"
@@ -204,7 +205,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     if (ramschVariant) {
         FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
         SetStatusPane(2, Texts().RuleText);
-        PickupRamsch(1);
+        RamschRounds().PickupRamsch(1);
         return;
     }
     // Step 3: the passed-in question.

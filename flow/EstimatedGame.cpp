@@ -2,9 +2,8 @@
 // the window on.
 #include "flow/EstimatedGame.h"
 
-#include "dialogs/RamschBars.h"
 #include "flow/MainFrame.h"
-#include "flow/PromptBars.h"
+#include "flow/RamschRounds.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/PlayerData.h"
@@ -70,21 +69,10 @@ void CMainFrame::RefreshEstimationAfterExchange() {
     if (!window || window->UpdateEstimation(1) == 0 || window->UpdateEstimation(2) != kPersonSeat) return;
     // The person's most valuable game with the cards he now holds; a Ramsch being dealt out keeps
     // its type, which its skat round reads.
-    if (!RamschUnderWay())
+    if (!RamschRounds().RamschUnderWay())
         g_Game.SetGameType(EditGameObject().PersonThinks(
             [](CPlayer& person) { return BestGameKeepingAnnouncements(person, OPT_VALUE); }));
     window->UpdateEstimation(-1);
-}
-
-bool CMainFrame::RamschUnderWay() const {
-    if (g_Game.GameType != GAME_RAMSCH) return false;
-    switch (g_Game.FlowState) {
-        case STATE_QUERY:
-        case STATE_PICKUP:
-        case STATE_PLAY: return true;
-        case STATE_START: return OpenBarAs<CGrandHandDialog>(*this) != nullptr;
-        default: return false;
-    }
 }
 
 void CMainFrame::SelectEstimatedGame() {
@@ -93,7 +81,7 @@ void CMainFrame::SelectEstimatedGame() {
     // A Ramsch under way is decided as a game in play is: its offer of Grand Hand and its skat
     // round take the game type as the sign that the Ramsch has begun, so another type left here
     // would deal the round again or leave the person's buttons dead.
-    if (RamschUnderWay()) {
+    if (RamschRounds().RamschUnderWay()) {
         window->UpdateEstimation(-1);
         return;
     }

@@ -6,6 +6,7 @@
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
+#include "flow/RamschRounds.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "match/GameFile.h"
@@ -108,12 +109,12 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
         const bool ramsch = at(GameType) == GAME_RAMSCH;
         const std::int32_t packed = at(LastTrickAndSecondLoser);
         lastTrickShown = (packed & kLastTrickShownBit) != 0;
+        // A Ramsch keeps its losers where another game keeps its score (3: no loser).
         if (ramsch) {
-            frame_.EditRamsch().RamschResultSeats[0] = at(ScoreOrLoser);
-            frame_.EditRamsch().RamschResultSeats[1] = packed & ~kLastTrickShownBit;
+            frame_.RamschRounds().RestoreResult(at(ScoreOrLoser), packed & ~kLastTrickShownBit, at(PassOnCount));
         } else {
             frame_.MatchSeries().SetGameScore(at(ScoreOrLoser));
-            frame_.EditRamsch().RamschResultSeats[0] = frame_.EditRamsch().RamschResultSeats[1] = 3;
+            frame_.RamschRounds().RestoreResult(3, 3, at(PassOnCount));
         }
         g_Game.PartyPoints[0] = at(Points0);
         g_Game.PartyPoints[1] = at(Points1);
@@ -121,7 +122,6 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
         else g_Game.BidIndex = at(BidOrPoints2);
         g_Game.HandAnnounced = at(HandAnnounced);
         g_Game.OuvertAnnounced = at(OuvertAnnounced);
-        frame_.EditRamsch().RamschPushCount = at(PassOnCount);
         for (int seat = 0; seat < 3; ++seat) {
             g_Game.SkatPassedOnBySeat[seat] = at(PassedOnFlags + 4 * seat);
             g_Game.PartyTricks[seat] = at(PartyTricks + 4 * seat);

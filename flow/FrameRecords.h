@@ -40,18 +40,6 @@ struct DeclarationState {
     int SwapPausePending = 0;  // the skat swap pause pumps messages
 };
 
-// The Ramsch rounds: the pushes of the skat, the result and the Grand Hand offer's answer.
-struct RamschState {
-    int RamschPushCount = 0;  // the skat was pushed on this often in the Ramsch game
-    int RamschResultSeats[2] = {3, 3};
-    // The Grand Hand offer's kept Durchmarsch answer for the person.
-    int GrandHandDurchmarsch = 0;
-    // The skat suggestion is moving cards (its slides wait for the clock): a second suggestion
-    // waits for none, and a push of the skat asked for meanwhile follows once the cards lie.
-    int SkatSuggestionRunning = 0;
-    int PushAfterSuggestion = 0;
-};
-
 // An exchange of cards on the table, by mouse or keyboard.
 struct ExchangeState {
     // The groups that take part (1 skat, 2/4/8 seats 0/1/2), each group's picked card, the

@@ -4,6 +4,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 
 #include "match/OwnFiles.h"
 #include "match/Statistics.h"

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
@@ -137,10 +138,7 @@ GameScore CMainFrame::ScoreGame(int seat) {
                                                         return ScoreFinishedGame(seat, &soloist, skat, pushes, names);
                                                     })
                            : ScoreFinishedGame(seat, nullptr, skat, pushes, names);
-    if (g_Game.GameType == GAME_RAMSCH) {
-        EditRamsch().RamschResultSeats[0] = result.loser;
-        EditRamsch().RamschResultSeats[1] = result.secondLoser;
-    }
+    if (g_Game.GameType == GAME_RAMSCH) RamschRounds().NoteLosers(result.loser, result.secondLoser);
     MatchSeries().SetGameScore(result.score);
     return result;
 }

@@ -1,6 +1,7 @@
 // A finished or passed-in game joins the match's game list and the stored deals; the per-seat
 // figures follow the last game, and the open list windows follow both.
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 #include "flow/MatchFiles.h"
 
 #include "match/GameList.h"

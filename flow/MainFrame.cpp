@@ -9,6 +9,7 @@
 #include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
+#include "flow/RamschRounds.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "dialogs/SkatBars.h"
@@ -28,6 +29,7 @@
 
 CMainFrame::CMainFrame()
     : game_(std::make_unique<CSkat>()),
+      ramschRounds_(std::make_unique<CRamschRounds>(*this)),
       series_(std::make_unique<CMatchSeries>(*this)),
       matchFiles_(std::make_unique<CMatchFiles>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
@@ -186,14 +188,14 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_NEXT_TRICK, FrameHandler<&CMainFrame::OnNextTrick>},
     {CM_SUGGEST_CARD, FrameHandler<&CMainFrame::OnSuggestCard>},
     {CM_KONTRA, PartHandler<&CMainFrame::FrameKontra, &CFrameKontra::OnKontra>},
-    {CM_PASS_ON_RAMSCH, FrameHandler<&CMainFrame::OnPassOnRamsch>},
-    {CM_PICKUP_RAMSCH, FrameHandler<&CMainFrame::OnPickupRamsch>},
+    {CM_PASS_ON_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPassOnRamsch>},
+    {CM_PICKUP_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPickupRamsch>},
     {CM_RESUME, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnResume>},
     {CM_SHOW_STATE, FrameHandler<&CMainFrame::OnUncoverState>},
-    {CM_PUSH_SKAT, FrameHandler<&CMainFrame::OnPushSkat>},
-    {CM_RAMSCH, FrameHandler<&CMainFrame::OnRamsch>},
-    {CM_GRAND_HAND, FrameHandler<&CMainFrame::OnGrandHand>},
-    {CM_DURCHMARSCH, FrameHandler<&CMainFrame::OnDurchmarschHint>},
+    {CM_PUSH_SKAT, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPushSkat>},
+    {CM_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnRamsch>},
+    {CM_GRAND_HAND, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnGrandHand>},
+    {CM_DURCHMARSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnDurchmarschHint>},
     // Menu commands.
     {ID_NEW, FrameHandler<&CMainFrame::OnNew>},
     {ID_BREAK, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnBreak>},

@@ -41,6 +41,8 @@ class CFrameTable;
 
 class CTrickEstimation;
 class CMatchSeries;
+class CRamschRounds;
+struct RamschState;
 struct SeriesState;
 class CFrameTexts;
 struct TextState;
@@ -266,39 +268,9 @@ public:
     // resumed, and the match ended without saving.
     CGiveUp& GiveUp();
 
-    // --- The Ramsch rounds (flow/RamschFlow.cpp, flow/RamschTurns.cpp) ---------------------------
-    // The person exchanges cards with the Ramsch skat (its end-swap bar is open).
-    bool RamschExchangeRunning() const;
-    // The Grand Hand offer (0) or the person's Grand Hand (1).
-    void GrandHand(int mode);
-    // GrandHand's steps: the person's Grand Hand, a computer's answer to the offer (true when it
-    // plays Grand Hand), the offer to the person, and the pick-up round.
-    void PlayPersonsGrandHand();
-    bool ComputerAnswersGrandHand(int s);
-    void OfferGrandHandToPerson();
-    void StartRamschPickupRound();
-    void OnGrandHand();
-    void OnRamsch();
-    void OnPassOnRamsch();
-    void OnPickupRamsch();
-    void OnPushSkat();
-    void OnDurchmarschHint();
-    void InitRamschPickup();
-    // The Durchmarsch aim of the seat; the other two aim at none.
-    void ApplyRamschChoice(int seat);
-    // The resume pause after a turn with the Ramsch skat (skat swap option on): true when the game
-    // was stopped meanwhile.
-    bool RamschResumePause();
-    void DemoPushRamschSkat();
-    // The advice of the Ramsch rounds: "Suggestion: " + the text, kept as the hint.
-    void ShowRamschAdvice(const std::string& text);
-    void PickupRamsch(int mode);
-    // PickupRamsch's steps: the first entry that makes the game a Ramsch, the start of play after
-    // the round, a computer's turn with the skat (false when stopped) and the person's turn.
-    void StartRamsch(int ask);
-    void BeginRamschPlay();
-    bool ComputerTakesRamschTurn(int s);
-    void OfferRamschSkatToPerson();
+    // --- The Ramsch rounds part and its record's reader (flow/RamschFlow.cpp) --------------------
+    CRamschRounds& RamschRounds();
+    const RamschState& Ramsch() const;
 
     // --- New match (flow/NewMatch.cpp) -----------------------------------------------------------
     void OnNewMatch();
@@ -342,7 +314,6 @@ public:
     void OnSaveStore();
     void OnDeleteGame();
     void OnDeleteMatch();
-    int RamschLoser() const { return Ramsch().RamschResultSeats[0]; }
 
     // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ------------------------------
     // The row's command: an open window closes storing its place, a closed one opens at it.
@@ -382,8 +353,6 @@ public:
     AuctionState& EditAuction() { return auction_; }
     const DeclarationState& Declaration() const { return declaration_; }
     DeclarationState& EditDeclaration() { return declaration_; }
-    const RamschState& Ramsch() const { return ramsch_; }
-    RamschState& EditRamsch() { return ramsch_; }
     const ExchangeState& Exchange() const { return exchange_; }
     ExchangeState& EditExchange() { return exchange_; }
     const TrickPlayState& TrickPlay() const { return trickPlay_; }
@@ -604,8 +573,6 @@ public:
     // --- The frame's side of the trick estimation window (flow/EstimatedGame.cpp) ----------------
     // Puts the open trick estimation window on its player's best game.
     void SelectEstimatedGame();
-    // The Grand Hand offer, the skat round or the play of a Ramsch is going on.
-    bool RamschUnderWay() const;
     CTrickEstimation* TrickEstimationWindow() const;
     // The open trick estimation window shows the game as it now stands; the seat form only when
     // the window follows the game and shows that seat.
@@ -656,7 +623,7 @@ private:
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
     AuctionState auction_;
     DeclarationState declaration_;
-    RamschState ramsch_;
+    std::unique_ptr<CRamschRounds> ramschRounds_;
     ExchangeState exchange_;
     TrickPlayState trickPlay_;
     std::unique_ptr<CMatchSeries> series_;

@@ -2,6 +2,7 @@
 #include "flow/MatchSeries.h"
 
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 #include "match/GameList.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

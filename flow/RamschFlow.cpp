@@ -7,6 +7,7 @@
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
+#include "flow/RamschRounds.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/HandAnalysis.h"
@@ -77,114 +78,147 @@ std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
 
 }  // namespace
 
-bool CMainFrame::RamschExchangeRunning() const {
-    return g_Game.FlowState == STATE_QUERY && OpenBarAs<CEndSwapRamschDialog>(*this) != nullptr;
+CRamschRounds& CMainFrame::RamschRounds() { return *ramschRounds_; }
+const RamschState& CMainFrame::Ramsch() const { return ramschRounds_->State(); }
+
+void CRamschRounds::NoteLosers(int loser, int secondLoser) {
+    ramsch_.RamschResultSeats[0] = loser;
+    ramsch_.RamschResultSeats[1] = secondLoser;
 }
 
-void CMainFrame::ShowRamschAdvice(const std::string& text) {
-    FrameTexts().SetHintText(text);
-    if (g_Settings.Options.Suggest && !text.empty()) {
-        SetStatusPane(0, text);
-        FrameTimers().StartStatusRotation();
-        FrameTimers().DelayRotation(0);
+void CRamschRounds::RestoreResult(int loser, int secondLoser, int pushes) {
+    NoteLosers(loser, secondLoser);
+    ramsch_.RamschPushCount = pushes;
+}
+
+void CRamschRounds::BeginSkatSuggestion() { ramsch_.SkatSuggestionRunning = 1; }
+
+bool CRamschRounds::EndSkatSuggestion() {
+    ramsch_.SkatSuggestionRunning = 0;
+    const bool pushWaits = ramsch_.PushAfterSuggestion != 0;
+    ramsch_.PushAfterSuggestion = 0;
+    return pushWaits;
+}
+
+bool CRamschRounds::RamschExchangeRunning() const {
+    return g_Game.FlowState == STATE_QUERY && OpenBarAs<CEndSwapRamschDialog>(frame_) != nullptr;
+}
+
+bool CRamschRounds::RamschUnderWay() const {
+    if (g_Game.GameType != GAME_RAMSCH) return false;
+    switch (g_Game.FlowState) {
+        case STATE_QUERY:
+        case STATE_PICKUP:
+        case STATE_PLAY: return true;
+        case STATE_START: return OpenBarAs<CGrandHandDialog>(frame_) != nullptr;
+        default: return false;
     }
 }
 
-void CMainFrame::InitRamschPickup() {
+void CRamschRounds::ShowRamschAdvice(const std::string& text) {
+    frame_.FrameTexts().SetHintText(text);
+    if (g_Settings.Options.Suggest && !text.empty()) {
+        frame_.SetStatusPane(0, text);
+        frame_.FrameTimers().StartStatusRotation();
+        frame_.FrameTimers().DelayRotation(0);
+    }
+}
+
+void CRamschRounds::InitRamschPickup() {
     StartPlayKnowledge();
     for (int& points : g_Game.PartyPoints) points = 0;
 }
 
-void CMainFrame::ApplyRamschChoice(int seat) {
+void CRamschRounds::ApplyRamschChoice(int seat) {
     if (g_Game.GameType != GAME_RAMSCH || seat < 0 || seat > 2) return;
     for (int s = 0; s < 3; ++s) {
-        EditGameObject().Think(s, [s, seat](CPlayer& player) {
+        frame_.EditGameObject().Think(s, [s, seat](CPlayer& player) {
             if (s == seat) CSuitSoloistPlay(player).CheckDurchmarsch();
             else player.SetDurchmarsch(0, -1);
         });
     }
 }
 
-void CMainFrame::OnGrandHand() {
+void CRamschRounds::OnGrandHand() {
     if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
-        OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+        OpenBarAs<CGrandHandDialog>(frame_) == nullptr) {
         WriteTrace(":OnGrandHand(late)", LOG_MAINFRAME);
         return;
     }
-    CloseModelessDialog();
-    WriteTrace(":OnGrandHand(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
-    FrameTable().MoveBalloonText(kPersonSeat, IDS_GRAND_HAND, 0, nullptr, nullptr);
+    frame_.CloseModelessDialog();
+    WriteTrace(":OnGrandHand(" + frame_.GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
+    frame_.FrameTable().MoveBalloonText(kPersonSeat, IDS_GRAND_HAND, 0, nullptr, nullptr);
     GrandHand(1);
 }
 
-void CMainFrame::OnRamsch() {
+void CRamschRounds::OnRamsch() {
     if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
-        OpenBarAs<CGrandHandDialog>(*this) == nullptr) {
+        OpenBarAs<CGrandHandDialog>(frame_) == nullptr) {
         WriteTrace(":OnRamsch(late)", LOG_MAINFRAME);
         return;
     }
     // Busy until the Grand Hand round that follows ends: GrandHand clears the flag at each of its
     // ends, since the same round also follows a Ramsch deal that was never busy.
-    EditRun().BusyFlag = 1;
-    CloseModelessDialog();
-    WriteTrace(":OnRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
-    FrameTable().MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
-    FrameAudio().SaySeatTerm(kPersonSeat, kTermRamsch, false);
+    frame_.EditRun().BusyFlag = 1;
+    frame_.CloseModelessDialog();
+    WriteTrace(":OnRamsch(" + frame_.GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
+    frame_.FrameTable().MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+    frame_.FrameAudio().SaySeatTerm(kPersonSeat, kTermRamsch, false);
     ::Sleep(kPauseAfterRamschMs);
     g_Game.OuvertAnnounced = 0;
     RotatePickup();
     GrandHand(0);
     if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == StopState::Running &&
         g_Game.FlowState != STATE_PLAY)
-        SetFlowState(STATE_QUERY);
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+        frame_.SetFlowState(STATE_QUERY);
+    frame_.ShowDataDialog(0, 1);
+    frame_.ShowGameStatusDialog();
 }
 
-void CMainFrame::OnPassOnRamsch() {
+void CRamschRounds::OnPassOnRamsch() {
     const int s = g_Game.TurnSeat;
     // Only while the Ramsch skat is offered to the seat whose turn it is.
-    const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
+    const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(frame_) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
-    const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
+    const bool computersTurn = (s == 0 || s == 1) && frame_.Run().BusyFlag;
     if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPassOnRamsch(late)", LOG_MAINFRAME);
         return;
     }
     // Step 1: the bar stays the open prompt (the person's finished turn), out of sight.
-    if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
-    FrameTexts().ClearHintText();
-    SetFlowState(STATE_PICKUP);
+    if (::IsWindow(frame_.Prompts().PromptDialog)) ::ShowWindow(frame_.Prompts().PromptDialog, SW_HIDE);
+    frame_.FrameTexts().ClearHintText();
+    frame_.SetFlowState(STATE_PICKUP);
     // Steps 2 and 3: the seat says it passes the skat on; the count of pushes grows and the balloon shows it.
-    FrameAudio().SaySeatTerm(s, kTermIPassOn, false);
-    ++EditRamsch().RamschPushCount;
+    frame_.FrameAudio().SaySeatTerm(s, kTermIPassOn, false);
+    ++ramsch_.RamschPushCount;
     g_Game.SkatPassedOnBySeat[s] = 1;
-    WriteTrace(":OnPassOnRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
-    FrameTable().MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
+    WriteTrace(":OnPassOnRamsch(" + frame_.GetPlayerName(s) + ")", LOG_MAINFRAME);
+    frame_.FrameTable().MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
     if (s == kPersonSeat) {
-        EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
+        frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
         PickupRamsch(1);
         return;
     }
     if (g_Settings.Settings.Rule) {
-        const CPlayer& player = *GameObject().Player(s);
+        const CPlayer& player = *frame_.GameObject().Player(s);
         CMessageDialog message(PlayerMessage(player.name, platform::LoadString(IDS_I_PASS_ON), true), 0,
                                player.GetRuleNumber());
-        FrameKontra().RunGameMessage(message);
+        frame_.FrameKontra().RunGameMessage(message);
     }
 }
 
-void CMainFrame::OnPushSkat() {
-    const bool cardsOut = GameObject().Trick().present[0] && IsCardCode(GameObject().Trick().cards[0]);
+void CRamschRounds::OnPushSkat() {
+    const bool cardsOut = frame_.GameObject().Trick().present[0] && IsCardCode(frame_.GameObject().Trick().cards[0]);
     // The skat suggestion is still swapping: the push follows once its cards lie.
-    if (Ramsch().SkatSuggestionRunning && g_Game.StopFlag == StopState::Running) {
+    if (ramsch_.SkatSuggestionRunning && g_Game.StopFlag == StopState::Running) {
         WriteTrace(":OnPushSkat(after the suggestion)", LOG_MAINFRAME);
-        EditRamsch().PushAfterSuggestion = 1;
+        ramsch_.PushAfterSuggestion = 1;
         return;
     }
     // A break only puts the exchanged cards back into the skat.
     if (g_Game.StopFlag != StopState::Running) {
-        if (g_Game.GameType == GAME_RAMSCH && cardsOut) MoveTrickToSkat();
+        if (g_Game.GameType == GAME_RAMSCH && cardsOut) frame_.MoveTrickToSkat();
         return;
     }
     if (g_Game.GameType != GAME_RAMSCH || !RamschExchangeRunning() || !cardsOut) {
@@ -192,22 +226,22 @@ void CMainFrame::OnPushSkat() {
         return;
     }
     // Step 1: no Jack may be pushed on.
-    if (IsJack(GameObject().Trick().cards[0]) || IsJack(GameObject().Trick().cards[1])) {
-        FrameTexts().SetStatusText(platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
-        FrameAudio().SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
+    if (IsJack(frame_.GameObject().Trick().cards[0]) || IsJack(frame_.GameObject().Trick().cards[1])) {
+        frame_.FrameTexts().SetStatusText(platform::LoadString(IDS_RAMSCH_JACK_IN_SKAT));
+        frame_.FrameAudio().SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
         return;
     }
     // Step 2: the cards go back into the skat, the person's hand is laid out anew, and the turn passes on.
-    SetFlowState(STATE_PICKUP);
-    if (::IsWindow(Prompts().PromptDialog)) ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
-    SetPause(1);
-    FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
-    SetStatusPane(0, Texts().StatusText);
-    FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
-    MoveTrickToSkat();
-    EditExchange().ActiveGroups = 0;
-    CSkat& game = EditGameObject();
+    frame_.SetFlowState(STATE_PICKUP);
+    if (::IsWindow(frame_.Prompts().PromptDialog)) ::ShowWindow(frame_.Prompts().PromptDialog, SW_HIDE);
+    frame_.SetPause(1);
+    frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    frame_.FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
+    frame_.SetStatusPane(0, frame_.Texts().StatusText);
+    frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
+    frame_.MoveTrickToSkat();
+    frame_.EditExchange().ActiveGroups = 0;
+    CSkat& game = frame_.EditGameObject();
     game.RemoveRow(TableRow::Person, false);
     game.SortRow(TableRow::Person);
     game.PaintRow(TableRow::Person, 0);
@@ -220,14 +254,14 @@ void CMainFrame::OnPushSkat() {
 
 // Each end clears BusyFlag by hand: the flag is OnRamsch's, set before the round began (a round
 // after a Ramsch deal, or the person's Grand Hand, finds it clear already).
-void CMainFrame::GrandHand(int mode) {
+void CRamschRounds::GrandHand(int mode) {
     if (mode == 1) return PlayPersonsGrandHand();
     // Step 1: the bid limits and the Durchmarsch plans of all three.
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+        frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
     const auto planPlay = [](CPlayer& player) { return player.PlanPlay(false); };
-    for (int seat = 0; seat < 2; ++seat) EditGameObject().Think(seat, planPlay);
-    EditRamsch().GrandHandDurchmarsch = EditGameObject().PersonThinks(planPlay) ? 1 : 0;
+    for (int seat = 0; seat < 2; ++seat) frame_.EditGameObject().Think(seat, planPlay);
+    ramsch_.GrandHandDurchmarsch = frame_.EditGameObject().PersonThinks(planPlay) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
         while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 &&
@@ -239,7 +273,7 @@ void CMainFrame::GrandHand(int mode) {
                 return OfferGrandHandToPerson();
             } else {
                 ReportInternalError(s, "MainFrm", __LINE__);
-                EditRun().BusyFlag = 0;
+                frame_.EditRun().BusyFlag = 0;
                 return;
             }
         }
@@ -248,17 +282,17 @@ void CMainFrame::GrandHand(int mode) {
 }
 
 // The person plays Grand Hand.
-void CMainFrame::PlayPersonsGrandHand() {
-    FrameTexts().SetStatusText(GetPlayerName(kPersonSeat).substr(0, 10));
+void CRamschRounds::PlayPersonsGrandHand() {
+    frame_.FrameTexts().SetStatusText(frame_.GetPlayerName(kPersonSeat).substr(0, 10));
     g_Game.HandAnnounced = 1;
     g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
     g_Game.SetGameType(GAME_GRAND);
     g_Game.Soloist = kPersonSeat;
     // The declaration of a Hand game follows (its demonstration timer comes back to it).
-    SetFlowState(STATE_HAND);
-    OnDeclare();
+    frame_.SetFlowState(STATE_HAND);
+    frame_.OnDeclare();
     // The pause after the declaration, with the empty message balloon while it asks.
-    MatchSeries().StampPause(kGrandHandPause);
+    frame_.MatchSeries().StampPause(kGrandHandPause);
     g_Game.HasBid[kPersonSeat] = 0;
     const int state = g_Game.FlowState;
     const bool asking = state == STATE_AUCTION || state == STATE_OBSERVE || state == STATE_REPLY ||
@@ -266,56 +300,56 @@ void CMainFrame::PlayPersonsGrandHand() {
                         (g_Game.GameType == GAME_RAMSCH &&
                          (state == STATE_ASK || state == STATE_PICKUP || state == STATE_PASS ||
                           state == STATE_PLAY || state == STATE_START));
-    if (g_Settings.Settings.Balloon && asking) FrameTable().MessageBalloon(0, 0);
+    if (g_Settings.Settings.Balloon && asking) frame_.FrameTable().MessageBalloon(0, 0);
     else if (g_Frame.PaintDepth == 0 && g_Game.PauseLevel >= kGrandHandPause) {
         g_Frame.ModalPumpActive = 1;
         ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
         g_Frame.ModalPumpActive = 0;
     }
-    EditRun().BusyFlag = 0;
+    frame_.EditRun().BusyFlag = 0;
 }
 
 // A computer's turn in the offer: Grand Hand (true; the declaration follows), or Ramsch and the
 // turn goes on.
-bool CMainFrame::ComputerAnswersGrandHand(int s) {
-    const CPlayer& computer = *GameObject().Player(s);
-    if (EditGameObject().Think(s, [](CPlayer& player) { return player.InitPlayEstimate(); })) {
+bool CRamschRounds::ComputerAnswersGrandHand(int s) {
+    const CPlayer& computer = *frame_.GameObject().Player(s);
+    if (frame_.EditGameObject().Think(s, [](CPlayer& player) { return player.InitPlayEstimate(); })) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
-        FrameTable().MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
-        Declare();
+        frame_.FrameTable().MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
+        frame_.Declare();
         // The person's suit tops for the statistics, as the game now stands (the analysis lists them
         // with its small cards).
-        EditGameObject().PersonThinks([](CPlayer& person) { ListSmallCards(person); });
-        EditRun().BusyFlag = 0;
+        frame_.EditGameObject().PersonThinks([](CPlayer& person) { ListSmallCards(person); });
+        frame_.EditRun().BusyFlag = 0;
         return true;
     }
     ++g_Game.PartyTricks[s];
     RotateTurn();
     WriteTrace(":GrandHand(" + computer.name + ":ramsch)", LOG_MAINFRAME);
-    FrameTable().MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
-    FrameAudio().SaySeatTerm(s, kTermRamsch, false);
+    frame_.FrameTable().MoveBalloonText(s, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
+    frame_.FrameAudio().SaySeatTerm(s, kTermRamsch, false);
     ::Sleep(kPauseAfterRamschMs);
     RotatePickup();
     return false;
 }
 
 // The person's turn in the offer: the Grand Hand bar with its advice.
-void CMainFrame::OfferGrandHandToPerson() {
+void CRamschRounds::OfferGrandHandToPerson() {
     ++g_Game.PartyTricks[kPersonSeat];
     RotateTurn();
-    CGrandHandDialog* bar = OpenPromptBar<CGrandHandDialog>(*this);
+    CGrandHandDialog* bar = OpenPromptBar<CGrandHandDialog>(frame_);
     if (bar) ::SetFocus(bar->Handle());
-    const std::string advice = GrandHandAdvice(*this, bar);
+    const std::string advice = GrandHandAdvice(frame_, bar);
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
-    EditRun().BusyFlag = 0;
+    frame_.EditRun().BusyFlag = 0;
 }
 
 // Step 3: the pick-up round.
-void CMainFrame::StartRamschPickupRound() {
-    EditRun().BusyFlag = 0;
+void CRamschRounds::StartRamschPickupRound() {
+    frame_.EditRun().BusyFlag = 0;
     if (g_Game.StopFlag == StopState::Requested) {
-        CloseModelessDialog();
+        frame_.CloseModelessDialog();
         return;
     }
     for (int& turns : g_Game.PartyTricks) turns = 0;
@@ -324,9 +358,9 @@ void CMainFrame::StartRamschPickupRound() {
     // has begun by now).
     if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag != StopState::Running) return;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
-    if (EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(false); }))
+    if (frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(false); }))
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-    else if (EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); }))
+    else if (frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); }))
         advice = IDS_ADVICE_PASS_ON_SKAT;
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }

@@ -6,6 +6,7 @@
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
+#include "flow/RamschRounds.h"
 
 #include "computer/evaluation/HandAnalysis.h"
 #include "dialogs/AnswerDialogs.h"
@@ -43,26 +44,26 @@ void SetAllPhaseTexts(int id) {
 
 }  // namespace
 
-bool CMainFrame::RamschResumePause() {
+bool CRamschRounds::RamschResumePause() {
     if (g_Flow.SkatSwapOption) {
         // An exchange inside the pause may leave another state behind: the round goes on in its own.
         const int state = g_Game.FlowState;
-        OpenResumeSwapDialog();
+        frame_.OpenResumeSwapDialog();
         g_Frame.ModalPumpActive = 1;
-        EditDeclaration().SwapPausePending = 1;
+        frame_.EditDeclaration().SwapPausePending = 1;
         ::WaitWhile([this] {
-            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
+            return g_Flow.SkatSwapOption != 0 && frame_.Declaration().SwapPausePending != 0 &&
                    g_Game.StopFlag != StopState::Requested;
         });
-        EditDeclaration().SwapPausePending = 0;
+        frame_.EditDeclaration().SwapPausePending = 0;
         g_Frame.ModalPumpActive = 0;
         g_Flow.SkatSwapOption = 1;
-        if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) SetFlowState(state);
+        if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) frame_.SetFlowState(state);
     }
     return g_Game.StopFlag == StopState::Requested;
 }
 
-void CMainFrame::PickupRamsch(int ask) {
+void CRamschRounds::PickupRamsch(int ask) {
     // Step 1: nothing after a stop request.
     if (g_Game.StopFlag != StopState::Running) return;
     // Step 2: whose turn it is, in the trace.
@@ -70,23 +71,23 @@ void CMainFrame::PickupRamsch(int ask) {
     if (!ask) who = "CGrandHandDialog";
     else if (g_Game.FlowState == STATE_START) who = "CSkatRamschDialog";
     else if (g_Game.FlowState == STATE_QUERY && g_Game.TurnSeat == kPersonSeat) who = "act";
-    else who = GetPlayerName(g_Game.TurnSeat);
+    else who = frame_.GetPlayerName(g_Game.TurnSeat);
     WriteTrace(":PickupRamsch(" + who + ")", LOG_MAINFRAME);
     // Step 3: the pause clock; a Ramsch not yet begun starts; its play begins once every seat has had
     // its turn, or at once when the skat may not be pushed on.
-    MatchSeries().StampPause(1);
+    frame_.MatchSeries().StampPause(1);
     if (g_Game.GameType != GAME_RAMSCH) return StartRamsch(ask);
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
     // Step 6: one seat's turn, shown in the estimation window when it follows this seat.
     const int s = g_Game.TurnSeat;
-    RefreshEstimationOf(s);
+    frame_.RefreshEstimationOf(s);
     SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
         if (!ComputerTakesRamschTurn(s)) return;
-    } else if (s == kPersonSeat && ::IsWindow(Prompts().PromptDialog)) {
+    } else if (s == kPersonSeat && ::IsWindow(frame_.Prompts().PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.
         if (RamschResumePause()) return;
-        EditGameObject().PersonThinks([](CPlayer& person) { person.PreparePlay(); });
+        frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.PreparePlay(); });
         ++g_Game.PartyTricks[kPersonSeat];
     } else if (s == kPersonSeat) {
         return OfferRamschSkatToPerson();
@@ -101,79 +102,79 @@ void CMainFrame::PickupRamsch(int ask) {
 }
 
 // Step 4: the first entry makes the game a Ramsch.
-void CMainFrame::StartRamsch(int ask) {
+void CRamschRounds::StartRamsch(int ask) {
     g_Game.SetGameType(GAME_RAMSCH);
     g_Game.PreviousForehand = g_Game.TrickWinner = g_Game.TurnSeat = g_Game.Forehand;
     g_Game.SkatHolderSeat = g_Game.Forehand;
-    EditRamsch().RamschPushCount = 0;
+    ramsch_.RamschPushCount = 0;
     for (int& passed : g_Game.SkatPassedOnBySeat) passed = 0;
     InitRamschPickup();
     for (int& turns : g_Game.PartyTricks) turns = 0;
-    FrameTexts().SetStatusText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH));
-    SetStatusPane(0, Texts().StatusText);
+    frame_.FrameTexts().SetStatusText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_GAME_RAMSCH));
+    frame_.SetStatusPane(0, frame_.Texts().StatusText);
     if (!ask) {
         GrandHand(0);
         return;
     }
     // All passed: the person is told why a Ramsch is played.
-    FrameAudio().SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
-    RefreshEstimation();
+    frame_.FrameAudio().SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
+    frame_.RefreshEstimation();
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
-    FrameKontra().RunGameMessage(notice);
-    for (int place = 4; place <= 6; ++place) FrameTable().RemoveText(place, IDS_GRAND_HAND);
-    FrameTexts().ClearBalloonTexts();
-    ShowGameStatusDialog();
+    frame_.FrameKontra().RunGameMessage(notice);
+    for (int place = 4; place <= 6; ++place) frame_.FrameTable().RemoveText(place, IDS_GRAND_HAND);
+    frame_.FrameTexts().ClearBalloonTexts();
+    frame_.ShowGameStatusDialog();
     PickupRamsch(1);
 }
 
 // Step 5: the round is over; play begins.
-void CMainFrame::BeginRamschPlay() {
+void CRamschRounds::BeginRamschPlay() {
     for (int& turns : g_Game.PartyTricks) turns = 0;
-    SetFlowState(STATE_PLAY);
+    frame_.SetFlowState(STATE_PLAY);
     SetAllPhaseTexts(IDS_PHASE_DISCARDED);
-    SetStatusPane(2, Texts().PointsText);
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
-    RefreshEstimation();
-    InitHistory();
-    OnPlay();
+    frame_.SetStatusPane(2, frame_.Texts().PointsText);
+    frame_.ShowDataDialog(0, 1);
+    frame_.ShowGameStatusDialog();
+    frame_.RefreshEstimation();
+    frame_.InitHistory();
+    frame_.OnPlay();
 }
 
 // A computer's turn with the skat; false when the game was stopped meanwhile.
-bool CMainFrame::ComputerTakesRamschTurn(int s) {
+bool CRamschRounds::ComputerTakesRamschTurn(int s) {
     {
-        BusyStep busy(*this);
-        EditGameObject().ThinkOnSkat(s, false, [](CPlayer& computer, CCards& skat) { computer.HandleRamschSkat(skat); });
+        BusyStep busy(frame_);
+        frame_.EditGameObject().ThinkOnSkat(s, false, [](CPlayer& computer, CCards& skat) { computer.HandleRamschSkat(skat); });
     }
     if (g_Game.StopFlag != StopState::Running) return false;
-    EditGameObject().Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
-    RefreshEstimationOf(s);
+    frame_.EditGameObject().Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
+    frame_.RefreshEstimationOf(s);
     ++g_Game.PartyTricks[s];
     return true;
 }
 
 // The person's turn begins: the Ramsch skat bar with its advice.
-void CMainFrame::OfferRamschSkatToPerson() {
-    SetFlowState(STATE_QUERY);
-    g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) {
+void CRamschRounds::OfferRamschSkatToPerson() {
+    frame_.SetFlowState(STATE_QUERY);
+    g_Game.SchwarzAnnounced = frame_.EditGameObject().PersonThinks([](CPlayer& person) {
         ResetPlayAnalysis(person);
         return person.PlanPlay(false);
     }) ? 1 : 0;
-    CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(*this);
-    EditPrompts().RamschSkatPrompt = Prompts().PromptDialog;
+    CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(frame_);
+    frame_.EditPrompts().RamschSkatPrompt = frame_.Prompts().PromptDialog;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
     // The rule behind the advice, on the bar's rule button and as the rule help's topic.
     int rule = 0;
     if (g_Game.SchwarzAnnounced) {
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-        rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
-    } else if (EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); })) {
-        EditGameObject().PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
+        rule = ShownRuleNumber(frame_.GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+    } else if (frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); })) {
+        frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
         // Choosing may change the game record: the game stays a plain Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         advice = IDS_ADVICE_PASS_ON_SKAT;
-        rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_RAMSCH][OPT_RULE]);
+        rule = ShownRuleNumber(frame_.GameObject().Person().gameOptions[GAME_RAMSCH][OPT_RULE]);
     }
     if (bar && rule > 0) {
         AppendToRuleButton(bar->Handle(), rule);
@@ -186,64 +187,64 @@ void CMainFrame::OfferRamschSkatToPerson() {
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }
 
-void CMainFrame::OnPickupRamsch() {
+void CRamschRounds::OnPickupRamsch() {
     const int s = g_Game.TurnSeat;
-    const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(*this) != nullptr &&
+    const bool personsTurn = s == kPersonSeat && OpenBarAs<CSkatRamschDialog>(frame_) != nullptr &&
                              g_Game.FlowState == STATE_QUERY;
-    const bool computersTurn = (s == 0 || s == 1) && Run().BusyFlag;
+    const bool computersTurn = (s == 0 || s == 1) && frame_.Run().BusyFlag;
     if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running || (!personsTurn && !computersTurn)) {
         WriteTrace(":OnPickupRamsch(late)", LOG_MAINFRAME);
         return;
     }
     // Step 1: no hint; the play pauses; the person is asked when he holds the skat; the trick
     // estimation window picks its game.
-    FrameTexts().ClearHintText();
-    SetPause(1);
-    SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
-    SelectEstimatedGame();
+    frame_.FrameTexts().ClearHintText();
+    frame_.SetPause(1);
+    frame_.SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
+    frame_.SelectEstimatedGame();
     if (s != kPersonSeat) {
         // Step 2: a computer says it picks up the skat.
-        WriteTrace(":OnPickupRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
-        FrameTable().MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
-        FrameAudio().SaySeatTerm(s, kTermIPickUpSkat, false);
+        WriteTrace(":OnPickupRamsch(" + frame_.GetPlayerName(s) + ")", LOG_MAINFRAME);
+        frame_.FrameTable().MoveBalloonText(s, IDS_I_PICK_UP, 0, nullptr, nullptr);
+        frame_.FrameAudio().SaySeatTerm(s, kTermIPickUpSkat, false);
         return;
     }
     // Step 3: the person takes the skat into the trick row and exchanges.
-    CloseModelessDialog();
-    WriteTrace(":OnPickupRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
-    FrameTable().MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
-    FrameAudio().SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
-    ShowGameStatusDialog();
-    EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
-    g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
-    CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
+    frame_.CloseModelessDialog();
+    WriteTrace(":OnPickupRamsch(" + frame_.GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
+    frame_.FrameTable().MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
+    frame_.FrameAudio().SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
+    frame_.ShowGameStatusDialog();
+    frame_.EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
+    g_Game.SchwarzAnnounced = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
+    CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(frame_);
     if (bar) ::SetFocus(bar->Handle());
-    EditExchange().ActiveGroups = 9;
-    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
-    MoveSkatToTrick();
-    EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(GameObject().Trick()); });
+    frame_.EditExchange().ActiveGroups = 9;
+    frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
+    frame_.MoveSkatToTrick();
+    frame_.EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(frame_.GameObject().Trick()); });
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
-        const int rule = ShownRuleNumber(GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
+        const int rule = ShownRuleNumber(frame_.GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
         if (bar && rule > 0) AppendToRuleButton(bar->Handle(), rule, 2);
         ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH));
     }
-    if (g_Game.RoundStatus != ROUND_NORMAL) FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_SKAT, 0, 0, nullptr, nullptr);
-    if (g_Game.DemoMode) SetTimer(TM_DEMO_SUGGEST_SKAT, g_Settings.Delay.Demo);
+    if (g_Game.RoundStatus != ROUND_NORMAL) frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    frame_.FrameTable().MoveExtraText(IDS_NOTICE_SWAP_SKAT, 0, 0, nullptr, nullptr);
+    if (g_Game.DemoMode) frame_.SetTimer(TM_DEMO_SUGGEST_SKAT, g_Settings.Delay.Demo);
 }
 
-void CMainFrame::OnDurchmarschHint() {
+void CRamschRounds::OnDurchmarschHint() {
     const bool exchanging = RamschExchangeRunning();
     if (g_Game.GameType != GAME_RAMSCH || g_Game.StopFlag != StopState::Running ||
-        (!exchanging && OpenBarAs<CSkatRamschDialog>(*this) == nullptr)) {
+        (!exchanging && OpenBarAs<CSkatRamschDialog>(frame_) == nullptr)) {
         WriteTrace(":OnDurchmarschHint(late)", LOG_MAINFRAME);
         return;
     }
     // The plan looks at the skat where it lies: in the trick row while the person exchanges.
-    EditGameObject().PersonThinksOnSkat(
+    frame_.EditGameObject().PersonThinksOnSkat(
         exchanging, [exchanging](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, exchanging); });
-    const bool advised = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); });
+    const bool advised = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); });
     std::string advice;
     if (g_Game.SchwarzAnnounced == 1) {
         if (!advised) advice = platform::LoadString(IDS_DURCHMARSCH_NOT_ADVISED);
@@ -251,14 +252,14 @@ void CMainFrame::OnDurchmarschHint() {
         advice = platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH);
     }
     ShowRamschAdvice(advice);
-    EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
+    frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
 }
 
 // The demonstration's person lays away as the computer would and pushes the skat on.
-void CMainFrame::DemoPushRamschSkat() {
+void CRamschRounds::DemoPushRamschSkat() {
     if (!RamschExchangeRunning()) return;
     // A suggestion swapping cards already lays away for him; the push follows it.
-    if (!Ramsch().SkatSuggestionRunning)
-        EditGameObject().PersonThinksOnSkat(true, [](CPlayer& person, CCards& skat) { person.SuggestSkat(skat, true); });
-    PressButton(BTN_FINISH_SWAP);
+    if (!ramsch_.SkatSuggestionRunning)
+        frame_.EditGameObject().PersonThinksOnSkat(true, [](CPlayer& person, CCards& skat) { person.SuggestSkat(skat, true); });
+    frame_.PressButton(BTN_FINISH_SWAP);
 }

@@ -1,6 +1,7 @@
 // The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -48,7 +49,7 @@ void CMainFrame::OnSuggestSkat() {
     const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
     // The exchange of the Ramsch skat must still run: a suggestion asked for before the skat was
     // pushed on may arrive after play has begun, when two cards of a trick lie in the row.
-    if (ramsch && !RamschExchangeRunning()) {
+    if (ramsch && !RamschRounds().RamschExchangeRunning()) {
         WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
         return;
     }
@@ -65,13 +66,10 @@ void CMainFrame::OnSuggestSkat() {
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
         // person's Finish, the demonstration's timer) follows once both cards lie.
-        EditRamsch().SkatSuggestionRunning = 1;
+        RamschRounds().BeginSkatSuggestion();
         suggestSkat(true);
-        EditRamsch().SkatSuggestionRunning = 0;
-        if (Ramsch().PushAfterSuggestion) {
-            EditRamsch().PushAfterSuggestion = 0;
-            if (RamschExchangeRunning()) PostMessage(WM_COMMAND, CM_PUSH_SKAT);
-        }
+        if (RamschRounds().EndSkatSuggestion() && RamschRounds().RamschExchangeRunning())
+            PostMessage(WM_COMMAND, CM_PUSH_SKAT);
     } else {
         // 4. The best game after laying away, tried from Grand down; a tie keeps the higher type.
         const int type = g_Game.GameType, hand = g_Game.HandAnnounced, ouvert = g_Game.OuvertAnnounced,

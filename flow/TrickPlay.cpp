@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -266,7 +267,7 @@ void CMainFrame::EndTrick() {
             nextTrick = TricksCounted() + 1;
         }
         // In Ramsch the trick's winner weighs his Durchmarsch again; the others drop theirs.
-        ApplyRamschChoice(g_Game.TrickWinner);
+        RamschRounds().ApplyRamschChoice(g_Game.TrickWinner);
         SaveGameState(false);
     } else {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.

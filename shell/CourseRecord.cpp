@@ -2,6 +2,7 @@
 // away, and the record of the result and of each trick's winner and points.
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 #include "flow/MatchSeries.h"
 
 #include "model/CardCodes.h"

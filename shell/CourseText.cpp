@@ -7,6 +7,7 @@
 
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "model/BidLadder.h"

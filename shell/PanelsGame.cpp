@@ -12,6 +12,7 @@
 #include "resources/FlowIds.h"
 #include "dialogs/GameNames.h"
 #include "flow/MainFrame.h"
+#include "flow/RamschState.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

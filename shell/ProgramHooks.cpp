@@ -9,6 +9,7 @@
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/GiveUp.h"
+#include "flow/RamschRounds.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/ShellServices.h"
@@ -143,7 +144,7 @@ void ConnectComputerPlayerToTheFrame(CMainFrame& frame) {
     g_ComputerFrame.SendCommand = [&frame](int command) {
         if (frame.IsAlive()) frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     };
-    g_ComputerFrame.ResumeSwapPause = [&frame] { frame.RamschResumePause(); };
+    g_ComputerFrame.ResumeSwapPause = [&frame] { frame.RamschRounds().RamschResumePause(); };
     g_ComputerFrame.SetPause = [&frame](int level) { return frame.SetPause(level); };
     // A computer's card is heard as it goes into the trick; the lay-down phrase is spoken in the
     // player's voice (the edition's language comes with the frame's window).

@@ -4,6 +4,7 @@
 // file.
 #include "dialogs/AnnotationDialog.h"
 #include "flow/FrameTexts.h"
+#include "flow/RamschRounds.h"
 #include "flow/MatchFiles.h"
 #include "dialogs/DataDialog.h"
 #include "dialogs/GameValueDialog.h"
@@ -438,7 +439,8 @@ TEST_F(PanelsTest, TheDataPanelNamesTheRuleSetTheRoundAndARamschPassedOn) {
     g_Game.VariantMode = 2;
     g_Game.FlowState = STATE_PLAY;
     g_Game.GameType = 7;
-    Frame().EditRamsch().RamschPushCount = 2;
+    // The pushes as a game read from its file brings them.
+    Frame().RamschRounds().RestoreResult(3, 3, 2);
     Frame().ShowDataDialog(0, 1);
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kGame), "Ramsch (2 times pass on)");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kSoloist), "");

@@ -5,6 +5,7 @@
 // they still slide), with the Durchmarsch box ticked on the way.
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
+#include "flow/RamschState.h"
 
 #include "computer/evaluation/GameEvaluation.h"
 #include "dialogs/RamschBars.h"

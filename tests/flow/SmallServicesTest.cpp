@@ -1,5 +1,6 @@
 // The frame's small services: the lock word and the game count.
 #include "flow/FrameFixture.h"
+#include "flow/RamschRounds.h"
 #include "flow/MatchSeries.h"
 
 #include "model/GameState.h"
@@ -38,8 +39,7 @@ TEST_P(CountGame, CountsTheSoloistsGame) {
     StartProgram();
     CMainFrame& frame = Frame();
     g_Game.Soloist = c.soloist;
-    frame.EditRamsch().RamschResultSeats[0] = c.first;
-    frame.EditRamsch().RamschResultSeats[1] = c.second;
+    frame.RamschRounds().NoteLosers(c.first, c.second);
     const int listed = g_Game.GameCount;
     frame.MatchSeries().CountGame(c.result);
     EXPECT_EQ(frame.Series().SoloistGames[c.countedSeat], 1);

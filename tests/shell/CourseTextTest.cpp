@@ -6,6 +6,7 @@
 #include "flow/FrameTable.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
+#include "flow/RamschRounds.h"
 #include "flow/FrameTestSupport.h"
 
 #include <algorithm>
@@ -103,8 +104,7 @@ TEST_F(CourseTextTest, TheRamschHeadlineFollowsTheResultSeats) {
     g_Game.GameType = GAME_RAMSCH;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seat);
-        Frame().EditRamsch().RamschResultSeats[0] = c.first;
-        Frame().EditRamsch().RamschResultSeats[1] = c.second;
+        Frame().RamschRounds().NoteLosers(c.first, c.second);
         EXPECT_EQ(Frame().FrameTable().CourseHeadline(), " " + Name(c.seat) + " " + c.word + " Ramsch ");
     }
 }
@@ -146,8 +146,7 @@ TEST_F(CourseTextTest, ALeaderOutsideTheSeatsDrawsNoMarker) {
 
 TEST_F(CourseTextTest, RamschCodesGiveJungfrauOrDurchmarsch) {
     g_Game.GameType = GAME_RAMSCH;
-    Frame().EditRamsch().RamschResultSeats[0] = 1;
-    Frame().EditRamsch().RamschResultSeats[1] = 3;
+    Frame().RamschRounds().NoteLosers(1, 3);
     g_Game.SkatPassedOnBySeat[0] = 1;
     g_Game.SkatPassedOnBySeat[1] = 0;
     g_Game.SkatPassedOnBySeat[2] = 0;
