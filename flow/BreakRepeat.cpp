@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -38,7 +39,7 @@ void CMainFrame::OnBreak() {
     SoundEffect(SOUND_BROKEN_OFF, false);
     // Step 2: a game that was running is marked as broken off and its tricks count no more.
     if (g_Game.StopFlag == StopState::Running) {
-        CheckCheat(kMarkAborted, 1);
+        CardExchange().CheckCheat(kMarkAborted, 1);
         for (int& turns : g_Game.PartyTricks) turns = 0;
     }
     // Step 3: every step and wait ends; a skat swap pause ends by its option (only while one
@@ -74,11 +75,11 @@ void CMainFrame::OnBreak() {
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
     EditTrickPlay().HistoryPosition = 0;
     EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
-    EditExchange().KeyGroup = 0;
+    CardExchange().FocusKeyGroup(0);
     EditTrickPlay().CourseShown = 0;
     MatchSeries().BreakOffGame();
     EditDeclaration().SwapAnimation = 3;
-    EditExchange().DragCard = 0;
+    CardExchange().ForgetDragCard();
     // Step 9: the trick estimation window picks its game.
     SelectEstimatedGame();
 }
@@ -99,7 +100,7 @@ void CMainFrame::OnRepeat() {
     if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
     RemoveTrick();
     MatchFiles().ForgetGameReadWithoutFile();
-    CheckCheat(kMarkRepeated, 1);
+    CardExchange().CheckCheat(kMarkRepeated, 1);
     InitializeSkat(EditGameObject());
     SetPause(1);
     g_Game.ResetKontra();
@@ -123,7 +124,7 @@ void CMainFrame::OnAbortMatch() {
         return;
     }
     // Step 2: the match list and the stored deals are not written back.
-    CheckCheat(kMarkAborted, 1);
+    CardExchange().CheckCheat(kMarkAborted, 1);
     MatchFiles().DropMatchAtExit();
     g_Profile.MatchListActive = 0;
     SetFlowState(STATE_NEW);
@@ -174,7 +175,7 @@ void CMainFrame::OnResume() {
             MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
             FrameTexts().RestoreStatusText();
             SetFlowState(STATE_PLAY);
-            EditExchange().ActiveGroups = 9;
+            CardExchange().SetOpenGroups(9);
         }
         g_Flow.SkatSwapOption = 0;
         EditDeclaration().SwapPausePending = 0;

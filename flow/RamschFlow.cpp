@@ -1,6 +1,7 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -203,7 +204,7 @@ void CMainFrame::OnPushSkat() {
     SetStatusPane(0, Texts().StatusText);
     SoundEffect(SOUND_REMOVE_CARDS, false);
     MoveTrickToSkat();
-    EditExchange().ActiveGroups = 0;
+    CardExchange().SetOpenGroups(0);
     CSkat& game = EditGameObject();
     game.RemoveRow(TableRow::Person, false);
     game.SortRow(TableRow::Person);

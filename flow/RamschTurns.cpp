@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -215,7 +216,7 @@ void CMainFrame::OnPickupRamsch() {
     g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);
     if (bar) ::SetFocus(bar->Handle());
-    EditExchange().ActiveGroups = 9;
+    CardExchange().SetOpenGroups(9);
     SoundEffect(SOUND_CARD_PLAYED, false);
     MoveSkatToTrick();
     EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(GameObject().Trick()); });

@@ -5,6 +5,7 @@
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FileState.h"
 #include "flow/MatchSeries.h"
 #include "shell/ShellGlobals.h"
@@ -14,7 +15,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     g_DialogFrame.FrameWindow = [&frame] { return frame.Handle(); };
     g_DialogFrame.SoundEffect = [&frame](int effect) { frame.SoundEffect(effect, false); };
     g_DialogFrame.SetPause = [&frame](int level) { frame.SetPause(level); };
-    g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CheckCheat(code, arg); };
+    g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CardExchange().CheckCheat(code, arg); };
     g_DialogFrame.SayKontra = [&frame](int seat) { frame.SayKontra(seat); };
     g_DialogFrame.SayRekontra = [&frame] { frame.SayRekontra(); };
     g_DialogFrame.EndSwapPause = [&frame] { frame.EndSwapPause(); };
