@@ -42,7 +42,7 @@ struct DialogFrameServices {
     std::function<void(int effect)> SoundEffect = [](int) {};
     // CMainFrame::SetPause: the pause level.
     std::function<void(int level)> SetPause = [](int) {};
-    // CMainFrame::CheckCheat: one manipulation mark.
+    // CCardExchange::CheckCheat: one manipulation mark.
     std::function<void(int code, int arg)> CheckCheat = [](int, int) {};
     // A seat gives Kontra; the person gives Rekontra.
     std::function<void(int seat)> SayKontra = [](int) {};

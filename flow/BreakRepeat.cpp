@@ -3,6 +3,7 @@
 #include "flow/GiveUp.h"
 
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
@@ -43,7 +44,7 @@ void CGiveUp::OnBreak() {
     frame_.FrameAudio().SoundEffect(SOUND_BROKEN_OFF, false);
     // Step 2: a game that was running is marked as broken off and its tricks count no more.
     if (g_Game.StopFlag == StopState::Running) {
-        frame_.CheckCheat(kMarkAborted, 1);
+        frame_.CardExchange().CheckCheat(kMarkAborted, 1);
         for (int& turns : g_Game.PartyTricks) turns = 0;
     }
     // Step 3: every step and wait ends; a skat swap pause ends by its option (only while one
@@ -79,11 +80,11 @@ void CGiveUp::OnBreak() {
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
     frame_.EditTrickPlay().HistoryPosition = 0;
     frame_.EditTrickPlay().History[1].card[0] = frame_.EditTrickPlay().History[1].card[1] = 0;
-    frame_.EditExchange().KeyGroup = 0;
+    frame_.CardExchange().FocusKeyGroup(0);
     frame_.EditTrickPlay().CourseShown = 0;
     frame_.MatchSeries().BreakOffGame();
     frame_.EditDeclaration().SwapAnimation = 3;
-    frame_.EditExchange().DragCard = 0;
+    frame_.CardExchange().ForgetDragCard();
     // Step 9: the trick estimation window picks its game.
     frame_.SelectEstimatedGame();
 }
@@ -104,7 +105,7 @@ void CGiveUp::OnRepeat() {
     if (WB_IsBalloonShown(g_Frame.hTableWnd, kMessageBalloon)) WB_RemoveBalloon(g_Frame.hTableWnd, kMessageBalloon);
     frame_.FrameTable().RemoveTrick();
     frame_.MatchFiles().ForgetGameReadWithoutFile();
-    frame_.CheckCheat(kMarkRepeated, 1);
+    frame_.CardExchange().CheckCheat(kMarkRepeated, 1);
     InitializeSkat(frame_.EditGameObject());
     frame_.SetPause(1);
     g_Game.ResetKontra();
@@ -128,7 +129,7 @@ void CGiveUp::OnAbortMatch() {
         return;
     }
     // Step 2: the match list and the stored deals are not written back.
-    frame_.CheckCheat(kMarkAborted, 1);
+    frame_.CardExchange().CheckCheat(kMarkAborted, 1);
     frame_.MatchFiles().DropMatchAtExit();
     g_Profile.MatchListActive = 0;
     frame_.SetFlowState(STATE_NEW);
@@ -174,13 +175,13 @@ void CGiveUp::OnResume() {
                    LOG_MAINFRAME);
         WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
         if (frame_.GameObject().Trick().present[0] && IsCardCode(frame_.GameObject().Trick().cards[0])) {
-            frame_.EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2,
-                                                g_Game.AllCardsOpen || g_Game.OuvertAnnounced, LookAtNewHand);
+            frame_.EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
+                                         LookAtNewHand);
             frame_.SelectEstimatedGame();
             frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
             frame_.FrameTexts().RestoreStatusText();
             frame_.SetFlowState(STATE_PLAY);
-            frame_.EditExchange().ActiveGroups = 9;
+            frame_.CardExchange().SetOpenGroups(9);
         }
         g_Flow.SkatSwapOption = 0;
         frame_.EditDeclaration().SwapPausePending = 0;

@@ -1,6 +1,8 @@
 // Cards that change rows outside play: the animated exchange of two cards, the opening of an
-// exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
+// exchange for the person, the defenders' Revolution exchange and its suggestion, the click and
+// drag pairing, and the groups, picks and keyboard focus that the other steps set.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 
@@ -22,6 +24,8 @@
 #include "flow/TableTextHelpers.h"
 #include "tavlo/Tavlo.h"
 
+#include <algorithm>
+
 namespace {
 
 // The sound of a moving card (effect 6) when sounds and that effect are on.
@@ -38,12 +42,28 @@ std::string SuitRankText(int card) {
 
 }  // namespace
 
-CCards& CMainFrame::GroupRow(int group) { return EditGameObject().ExchangeRow(group); }
+CCardExchange& CMainFrame::CardExchange() { return *exchange_; }
+const ExchangeState& CMainFrame::Exchange() const { return exchange_->State(); }
 
-void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged) {
+CCards& CCardExchange::GroupRow(int group) { return frame_.EditGameObject().ExchangeRow(group); }
+
+void CCardExchange::SetOpenGroups(int groups) { exchange_.ActiveGroups = groups; }
+void CCardExchange::OpenGroups(int groups) { exchange_.ActiveGroups |= groups; }
+void CCardExchange::PickCard(int group, int card) { exchange_.GroupPickedCards[group] = card; }
+void CCardExchange::FocusKeyGroup(int group) { exchange_.KeyGroup = group; }
+void CCardExchange::FocusLowerKeyGroup(int group) { exchange_.KeyFocusLowerGroup = group; }
+
+void CCardExchange::ResetKeyGroups() {
+    exchange_.KeyGroup = 1;
+    exchange_.KeyGroupMask = 7;
+}
+
+void CCardExchange::ForgetDragCard() { exchange_.DragCard = 0; }
+
+void CCardExchange::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged) {
     // Step 1: the two cards in the trace.
-    WriteTrace(":SwapCards(" + CardOwnerName(cardA, 0) + ":" + SuitRankText(cardA) + ":" + CardOwnerName(cardB, 0) +
-                   ":" + SuitRankText(cardB) + ")",
+    WriteTrace(":SwapCards(" + frame_.CardOwnerName(cardA, 0) + ":" + SuitRankText(cardA) + ":" +
+                   frame_.CardOwnerName(cardB, 0) + ":" + SuitRankText(cardB) + ")",
                LOG_MAINFRAME);
     // Steps 2 and 3: no pause, and neither row keeps a raised card.
     g_Game.PauseLevel = 0;
@@ -67,9 +87,9 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
     rowA.SetCard(slotA, cardB);
     rowB.SetCard(slotB, cardA);
     // Step 8: each glides from the other's place.
-    rowA.DealSlot(slotA, bx, by, Declaration().SwapAnimation, true);
+    rowA.DealSlot(slotA, bx, by, frame_.Declaration().SwapAnimation, true);
     MoveSound();
-    rowB.DealSlot(slotB, ax, ay, Declaration().SwapAnimation, true);
+    rowB.DealSlot(slotB, ax, ay, frame_.Declaration().SwapAnimation, true);
     MoveSound();
     // Step 9: each takes the other's place in the stacking.
     WC_OrderCard(table, cardB, aboveA);
@@ -79,50 +99,51 @@ void CMainFrame::SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, boo
     g_Game.PauseLevel = 0;
 }
 
-void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode) {
+void CCardExchange::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode) {
     // Step 1: no group takes part yet; whether the skat lay open is kept.
     WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
-    EditExchange().ActiveGroups = 0;
-    EditDeclaration().SkatOpenSaved = GameObject().open ? 1 : 0;
+    exchange_.ActiveGroups = 0;
+    frame_.EditDeclaration().SkatOpenSaved = frame_.GameObject().open ? 1 : 0;
     const bool moveSkat = (mode & 1) != 0;
     // Step 2: the skat takes part, moved to the trick's place when asked.
     if (skat) {
-        if (moveSkat) MoveSkatToTrick();
-        EditExchange().ActiveGroups |= 1;
+        if (moveSkat) frame_.MoveSkatToTrick();
+        exchange_.ActiveGroups |= 1;
     }
     // Step 3: the computers' hands open for the exchange.
     const bool takesPart[2] = {seat0, seat1};
     for (int seat = 0; seat < 2; ++seat) {
         if (!takesPart[seat]) continue;
-        if (moveSkat) EditGameObject().OpenAndRedrawHand(seat);
-        EditExchange().ActiveGroups |= 2 << seat;
+        if (moveSkat) frame_.EditGameObject().OpenAndRedrawHand(seat);
+        exchange_.ActiveGroups |= 2 << seat;
     }
     // Step 4: with only the skat to move, no exchange starts.
     if (mode == 1) return;
     // Step 5: the person's hand takes part.
-    if (seat2) EditExchange().ActiveGroups |= 8;
+    if (seat2) exchange_.ActiveGroups |= 8;
     // Step 6: the exchange starts; the keys walk all four groups.
-    SetFlowState(STATE_SWAP);
-    EditExchange().KeyGroupFirst = 1;
-    EditExchange().KeyGroupLast = 8;
+    frame_.SetFlowState(STATE_SWAP);
+    exchange_.KeyGroupFirst = 1;
+    exchange_.KeyGroupLast = 8;
     mode &= ~1;
     // Step 7: the bar that ends the exchange.
-    if (mode == 2) OpenPromptBar<CEndSwapGameDialog>(*this);
-    else OpenPromptBar<CEndSwapRevolutionDialog>(*this);
-    if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
+    if (mode == 2) OpenPromptBar<CEndSwapGameDialog>(frame_);
+    else OpenPromptBar<CEndSwapRevolutionDialog>(frame_);
+    if (::IsWindow(frame_.Prompts().PromptDialog)) ::SetFocus(frame_.Prompts().PromptDialog);
 }
 
-void CMainFrame::SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int seat2) {
+void CCardExchange::SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int seat2) {
     // Step 1: the rows in the trace.
-    const std::string skatName = skatInTrick ? GameObject().Trick().name : GameObject().name;
-    WriteTrace(":SwapCardsOpponents(" + skatName + ":" + GetPlayerName(seat0) + ":" + GetPlayerName(seat1) + ")",
-               LOG_MAINFRAME | LOG_VERBOSE);
+    const std::string skatName = skatInTrick ? frame_.GameObject().Trick().name : frame_.GameObject().name;
+    WriteTrace(
+        ":SwapCardsOpponents(" + skatName + ":" + frame_.GetPlayerName(seat0) + ":" + frame_.GetPlayerName(seat1) + ")",
+        LOG_MAINFRAME | LOG_VERBOSE);
     // Steps 2 to 4: the order in which the defenders are handed over; the rows are laid out again
     // and the defenders look at their new hands.
     const int soloist = g_Game.Soloist, forehand = g_Game.Forehand;
     const bool seat0First = (soloist == 2 && forehand == 0) || (soloist == 0 && forehand == 2) ||
                             (soloist == 1 && forehand == 0);
-    EditGameObject().SwapOpponentCards(
+    frame_.EditGameObject().SwapOpponentCards(
         skatInTrick, seat0, seat1, seat2, seat0First,
         [](CCards& skat, CPlayer& first, CPlayer& second, CPlayer& soloist) {
             CPlayer scratch("", 22, false, 3);
@@ -131,28 +152,42 @@ void CMainFrame::SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int 
         LookAtNewHand);
 }
 
-void CMainFrame::OnRevolution() {
-    CloseModelessDialog();
+void CCardExchange::OnRevolution() {
+    frame_.CloseModelessDialog();
     // Steps 1 to 3: the exchange's notice goes, and the cards in the trick go back to the skat.
-    FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
-    MoveTrickToSkat();
+    frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
+    frame_.MoveTrickToSkat();
     // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both
     // defenders look at their new hands.
-    EditGameObject().CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
+    frame_.EditGameObject().CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
     // Step 6: the play starts.
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
-    SetFlowState(STATE_PLAY);
+    frame_.SetFlowState(STATE_PLAY);
     // Step 7: the data and status windows, the history, and the first trick.
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
-    InitHistory();
-    OnPlay();
+    frame_.ShowDataDialog(0, 1);
+    frame_.ShowGameStatusDialog();
+    frame_.InitHistory();
+    frame_.OnPlay();
 }
 
-bool CMainFrame::FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
-                                  bool& noOtherSelection) {
-    if (card < 1 || Exchange().GroupPickedCards[group] != card) return false;
+void CCardExchange::OnSuggestExchange() {
+    frame_.SetPause(1);
+    // Only inside the Revolution exchange; anywhere else nothing moves.
+    if (g_Game.FlowState != STATE_SWAP || g_Game.GameType != GAME_REVOLUTION || g_Game.Soloist < 0 ||
+        g_Game.Soloist > 2) {
+        WriteTrace(":OnSuggestExchange(refused)", LOG_MAINFRAME);
+        return;
+    }
+    if (g_Game.Soloist == 0) SwapCardsOpponents(true, 2, 1, 0);
+    else SwapCardsOpponents(true, 0, 2, 1);
+    if (g_Game.DemoMode)
+        frame_.SetTimer(TM_DEMO_FINISH_OR_PLAY, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
+}
+
+bool CCardExchange::FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
+                                     bool& noOtherSelection) {
+    if (card < 1 || exchange_.GroupPickedCards[group] != card) return false;
     row = &GroupRow(group);
     partnerRow = nullptr;
     partnerCard = 0;
@@ -168,25 +203,25 @@ bool CMainFrame::FindClickedGroup(int card, int group, CCards*& row, CCards*& pa
     return true;
 }
 
-bool CMainFrame::FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow) {
-    picked = Exchange().GroupPickedCards[group];
+bool CCardExchange::FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow) {
+    picked = exchange_.GroupPickedCards[group];
     if (picked < 1 || picked == dropped) return false;
     row = &GroupRow(group);
     partnerRow = nullptr;
     for (int step = 1; step < 4 && !partnerRow; ++step) {
         const int other = (group + step) % 4;
-        if ((Exchange().ActiveGroups & (1 << other)) && GroupRow(other).HasCard(dropped)) partnerRow = &GroupRow(other);
+        if ((exchange_.ActiveGroups & (1 << other)) && GroupRow(other).HasCard(dropped)) partnerRow = &GroupRow(other);
     }
     return true;
 }
 
-void CMainFrame::ReevaluateHands(int soloistMode) {
+void CCardExchange::ReevaluateHands(int soloistMode) {
     for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] =
-            CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+        frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat))
+                                                   .AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
 }
 
-void CMainFrame::ManipulateClick(platform::Point point) {
+void CCardExchange::ManipulateClick(platform::Point point) {
     // Steps 1 and 2: the clicked card must be the one picked in its group.
     const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     CCards* row = nullptr;
@@ -197,7 +232,7 @@ void CMainFrame::ManipulateClick(platform::Point point) {
         if (FindClickedGroup(card, g, row, partnerRow, partnerCard, noOtherSelection)) group = g;
     // Step 3: a card that is in no group is not allowed.
     if (group < 0) {
-        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
+        frame_.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
     // Step 4: the same card again lifts it.
@@ -207,26 +242,27 @@ void CMainFrame::ManipulateClick(platform::Point point) {
     }
     // Step 5: the first card of a pair is raised.
     if (noOtherSelection) {
-        const bool skatCard = card == GameObject().Trick().cards[0] || card == GameObject().Trick().cards[1];
+        const bool skatCard =
+            card == frame_.GameObject().Trick().cards[0] || card == frame_.GameObject().Trick().cards[1];
         if (g_Game.FlowState == STATE_QUERY && GetCardRank(card) == JACK && !skatCard) {
-            FrameAudio().SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
+            frame_.FrameAudio().SetStatusText(IDS_RAMSCH_JACK_IN_SKAT);
             return;
         }
         row->SelectCard(3, card, true);
         return;
     }
     // Step 6: the pair changes places.
-    EditDeclaration().SwapAnimation = 6;
+    frame_.EditDeclaration().SwapAnimation = 6;
     SwapCards(card, *row, partnerCard, *partnerRow, false);
-    EditDeclaration().SwapAnimation = 3;
+    frame_.EditDeclaration().SwapAnimation = 3;
     if (!g_Flow.SkatSwapOption)
         for (int g = 0; g < 4; ++g)
-            if (&GroupRow(g) == partnerRow) EditExchange().GroupPickedCards[g] = partnerCard;
+            if (&GroupRow(g) == partnerRow) exchange_.GroupPickedCards[g] = partnerCard;
     // Step 7: the soloist's hand is looked at with the skat while he exchanges.
     ReevaluateHands(g_Game.FlowState == STATE_ASK ? 4 : 0);
 }
 
-void CMainFrame::ManipulateDragEnd(platform::Point point) {
+void CCardExchange::ManipulateDragEnd(platform::Point point) {
     // Step 1: a drop on no card changes nothing.
     const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
     if (dropped == WC_NO_DROP_TARGET) return;
@@ -245,5 +281,5 @@ void CMainFrame::ManipulateDragEnd(platform::Point point) {
     // Step 4: the card glides back.
     WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     if (row) row->SelectCard(5, 0, false);
-    FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
+    frame_.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
 }

@@ -2,6 +2,7 @@
 // status bar and spells the mask out in the trace. CheatPending (the marks of the previous game)
 // is the profile's Game/Cond; CheatDirty is the game record's CheatMaskChanged.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -199,19 +200,19 @@ void ApplyMark(CMainFrame& frame, MarkChange& c, int code, int arg) {
 
 }  // namespace
 
-void CMainFrame::CheckCheat(int code, int arg) {
+void CCardExchange::CheckCheat(int code, int arg) {
     const int entryMask = g_Game.CheatMask;
     MarkChange change{g_Game.CheatMask, g_Profile.Cond, g_Game.CheatMask, false};
-    FrameTexts().ClearCheatText();
+    frame_.FrameTexts().ClearCheatText();
 
-    TakeBackUncovered(*this, change, code);
+    TakeBackUncovered(frame_, change, code);
     change.openCards = g_Game.AllCardsOpen != 0;
-    ApplyMark(*this, change, code, arg);
+    ApplyMark(frame_, change, code, arg);
     if (change.mask != entryMask) g_Game.CheatMaskChanged = 1;
     // The table's colour changes with the marks: all of it.
     if (change.repaint) {
-        Invalidate();
-        InvalidateTable();
+        frame_.Invalidate();
+        frame_.InvalidateTable();
     }
 
     // Step 3: the legend shows the marks.
@@ -222,9 +223,9 @@ void CMainFrame::CheckCheat(int code, int arg) {
 
     // Step 4: the message of the mark in pane 0.
     if (change.message != 0) {
-        FrameTexts().SetCheatText(platform::LoadString(change.message));
-        FrameTimers().RotateFrom(2);
-        SetStatusPane(0, Texts().CheatText);
+        frame_.FrameTexts().SetCheatText(platform::LoadString(change.message));
+        frame_.FrameTimers().RotateFrom(2);
+        frame_.SetStatusPane(0, frame_.Texts().CheatText);
     }
 
     // Step 5: the marks in the trace.
@@ -232,4 +233,4 @@ void CMainFrame::CheckCheat(int code, int arg) {
 }
 
 // Until the legend window is built its repaint is only traced.
-void CMainFrame::RepaintLegend() { WriteTrace(":RepaintLegend()", LOG_MAINFRAME); }
+void CCardExchange::RepaintLegend() { WriteTrace(":RepaintLegend()", LOG_MAINFRAME); }

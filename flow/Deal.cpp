@@ -1,6 +1,7 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
@@ -65,7 +66,7 @@ void CMainFrame::OnNew() {
     // Step 6: the state window is never open yet.
     EditPanels().StateWindowUsed = 0;
     // Step 7: the cheat marks take note of the new deal.
-    CheckCheat(32, 1);
+    CardExchange().CheckCheat(32, 1);
     // Step 8: a second New while this deal is prepared does not deal again.
     if (Series().GameRunning) return;
     MatchSeries().BeginGame();

@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
@@ -106,12 +107,12 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         if (SkatSwapPause(true)) return;
         WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
         EditDeclaration().SkatOpenSaved = GameObject().open ? 1 : 0;
-        EditExchange().ActiveGroups = 0;
+        CardExchange().SetOpenGroups(0);
         MoveSkatToTrick();
-        EditExchange().ActiveGroups |= 1;
+        CardExchange().OpenGroups(1);
         EditGameObject().OpenAndRedrawHand(1 - s);
-        EditExchange().ActiveGroups |= 2 << (1 - s);
-        SwapCardsPerson(true, s == 1, s == 0, true, 4);
+        CardExchange().OpenGroups(2 << (1 - s));
+        CardExchange().SwapCardsPerson(true, s == 1, s == 0, true, 4);
         if (g_Game.RoundStatus != ROUND_NORMAL) FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
         FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
         ShowGameStatusDialog();
@@ -232,7 +233,7 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
     NextForehand();
     // A passed-in game is a game of the match: its files are written as after any other.
     MatchFiles().SaveGameEndFiles();
-    CheckCheat(0, 0);
+    CardExchange().CheckCheat(0, 0);
     ShowMatchState();
     // Step 6: the seat labels from the new forehand on.
     const int f = g_Game.Forehand;

@@ -1,6 +1,7 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
@@ -83,7 +84,7 @@ void CMainFrame::OnPickup() {
     ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
-    EditExchange().ActiveGroups = 9;
+    CardExchange().SetOpenGroups(9);
     SetPause(1);
     // Step 5: the notice to swap the skat and declare.
     FrameTable().MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
@@ -150,8 +151,7 @@ void CMainFrame::OnDeclare() {
     }
     g_Flow.ExchangeRunning = 0;
     // Step 3: Revolution Hand rearranges the defenders' hands.
-    if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION)
-        SwapCardsOpponents(false, 0, 1, 2);
+    if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION) CardExchange().SwapCardsOpponents(false, 0, 1, 2);
     if (g_Game.DemoMode) {
         SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
         return;

@@ -1,6 +1,7 @@
 // The file commands of the game and match menus: load, save and delete a game or a match through
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/GiveUp.h"
@@ -127,7 +128,7 @@ void CMainFrame::OnLoad() {
     InvalidateTable();
     // 3. The loaded game becomes the current one in the work folder too.
     const std::string loadedNote = Texts().AnnotationText;
-    CheckCheat(2, 1);
+    CardExchange().CheckCheat(2, 1);
     SetFlowState(STATE_IDLE);
     MatchFiles().SaveFile(Files().TempGameFile, 0);
     // 4. The note panel shows the loaded game's note.
@@ -170,7 +171,7 @@ void CMainFrame::OnLoadMatch() {
         MatchFiles().SaveStore(Files().TempStoreFile);
         MatchFiles().UseOwnMatchFiles();
         // 5. The cheat marks clear and the loaded match starts.
-        CheckCheat(0, 1);
+        CardExchange().CheckCheat(0, 1);
         for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
         Startup();
     } else {

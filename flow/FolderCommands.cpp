@@ -1,6 +1,7 @@
 // The folder commands: the sounds, voices and storage folders of the work folder open in the
 // desktop's file manager; a folder that cannot be opened is named in a message.
 #include "flow/MainFrame.h"
+#include "flow/FrameSettings.h"
 
 #include "match/Profile.h"
 #include "platform/core/DesktopServices.h"
@@ -14,13 +15,15 @@ constexpr int kStorageFolderName = 41170;  // "Storage"
 
 }  // namespace
 
-void CMainFrame::OpenWorkFolder(const std::string& name) {
+CFrameSettings& CMainFrame::FrameSettings() { return *settings_; }
+
+void CFrameSettings::OpenWorkFolder(const std::string& name) {
     const std::string path = g_Profile.Work + name;
     if (platform::OpenFolder(path).done) return;
-    ::MessageBox(Handle(), platform::LoadString(IDS_FOLDER_FAILED), {path}, platform::LoadString(IDS_PRODUCT_NAME),
-                 platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    ::MessageBox(frame_.Handle(), platform::LoadString(IDS_FOLDER_FAILED), {path},
+                 platform::LoadString(IDS_PRODUCT_NAME), platform::MB_OK | platform::MB_ICONEXCLAMATION);
 }
 
-void CMainFrame::OnSoundsFolder() { OpenWorkFolder("Sounds"); }
-void CMainFrame::OnVoicesFolder() { OpenWorkFolder("Voices"); }
-void CMainFrame::OnStorageFolder() { OpenWorkFolder(platform::LoadString(kStorageFolderName)); }
+void CFrameSettings::OnSoundsFolder() { OpenWorkFolder("Sounds"); }
+void CFrameSettings::OnVoicesFolder() { OpenWorkFolder("Voices"); }
+void CFrameSettings::OnStorageFolder() { OpenWorkFolder(platform::LoadString(kStorageFolderName)); }

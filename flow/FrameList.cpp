@@ -4,6 +4,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/MainFrame.h"
+#include "flow/FrameSettings.h"
 #include "flow/MatchSeries.h"
 
 #include "match/GameList.h"
@@ -286,7 +287,7 @@ void CMatchFiles::RestoreMatch(bool takeHeaderSettings) {
         const int pause = frame_.SetPause(0);
         if (MessageBox(frame_.Handle(), text, platform::LoadString(IDS_PRODUCT_NAME), platform::MB_YESNO | platform::MB_ICONQUESTION) ==
             IDYES)
-            frame_.OpenTerminationDialog();
+            frame_.FrameSettings().OpenTerminationDialog();
         frame_.SetPause(pause);
     }
     // 6. The match clock, the match state and the table.

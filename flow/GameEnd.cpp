@@ -1,6 +1,7 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
@@ -176,7 +177,7 @@ bool CMainFrame::ShowResult(int seat) {
         result.listText += marks;
     }
     SetFlowState(STATE_IDLE);
-    CheckCheat(0, 1);
+    CardExchange().CheckCheat(0, 1);
     // 6. The result's text and the game's record.
     const std::string text = platform::LoadString(IDS_RICH_TEXT_HEAD) + result.resultText + "}";
     MatchSeries().NoteResult(text, score,
@@ -202,7 +203,7 @@ bool CMainFrame::ShowResult(int seat) {
         GiveUp().OnBreak();
         g_Game.StopFlag = StopState::Running;
         FrameTable().RefreshPosTexts(1);
-        CheckCheat(4, 0);
+        CardExchange().CheckCheat(4, 0);
         SetFlowState(next);
         if (word & 8) PostMessage(WM_COMMAND, CM_LAST);
         return false;

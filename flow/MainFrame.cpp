@@ -1,8 +1,10 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FramePrinting.h"
+#include "flow/FrameSettings.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -30,6 +32,7 @@
 CMainFrame::CMainFrame()
     : game_(std::make_unique<CSkat>()),
       ramschRounds_(std::make_unique<CRamschRounds>(*this)),
+      exchange_(std::make_unique<CCardExchange>(*this)),
       series_(std::make_unique<CMatchSeries>(*this)),
       matchFiles_(std::make_unique<CMatchFiles>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
@@ -38,7 +41,8 @@ CMainFrame::CMainFrame()
       printing_(std::make_unique<CFramePrinting>(*this)),
       audio_(std::make_unique<CFrameAudio>(*this)),
       kontra_(std::make_unique<CFrameKontra>(*this)),
-      giveUp_(std::make_unique<CGiveUp>(*this)) {}
+      giveUp_(std::make_unique<CGiveUp>(*this)),
+      settings_(std::make_unique<CFrameSettings>(*this)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list
@@ -178,7 +182,7 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_HAND, FrameHandler<&CMainFrame::OnHand>},
     {CM_DECLARE, FrameHandler<&CMainFrame::OnDeclare>},
     {CM_DECLARED, FrameHandler<&CMainFrame::OnDeclared>},
-    {CM_REVOLUTION, FrameHandler<&CMainFrame::OnRevolution>},
+    {CM_REVOLUTION, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnRevolution>},
     {CM_CONSOLE, FrameHandler<&CMainFrame::OnConsole>},
     {CM_YOUR_TURN, FrameHandler<&CMainFrame::OnYourTurn>},
     {CM_RESTORE_TITLE, FrameHandler<&CMainFrame::OnRestoreTitle>},
@@ -215,16 +219,16 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_UNDO, FrameHandler<&CMainFrame::OnUndo>},
     {ID_RECOVER, FrameHandler<&CMainFrame::OnRecover>},
     {ID_SUPPORT, FrameHandler<&CMainFrame::OnSupport>},
-    {CM_SUGGEST_EXCHANGE, FrameHandler<&CMainFrame::OnSuggestExchange>},
+    {CM_SUGGEST_EXCHANGE, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSuggestExchange>},
     {CM_SUGGEST_SKAT, FrameHandler<&CMainFrame::OnSuggestSkat>},
     {CM_SUGGEST_GAME, FrameHandler<&CMainFrame::OnSuggestGame>},
-    {ID_SWAP_CARDS, FrameHandler<&CMainFrame::OnSwapCardsMode>},
-    {ID_SWAP_SKAT, FrameHandler<&CMainFrame::OnSkatSwap>},
-    {ID_SWAP_HAND, FrameHandler<&CMainFrame::OnSwapHands>},
-    {ID_SWAP_SUITS, FrameHandler<&CMainFrame::OnSwapSuits>},
-    {ID_SOUNDS_FOLDER, FrameHandler<&CMainFrame::OnSoundsFolder>},
-    {ID_VOICES_FOLDER, FrameHandler<&CMainFrame::OnVoicesFolder>},
-    {ID_STORAGE_FOLDER, FrameHandler<&CMainFrame::OnStorageFolder>},
+    {ID_SWAP_CARDS, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSwapCardsMode>},
+    {ID_SWAP_SKAT, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSkatSwap>},
+    {ID_SWAP_HAND, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSwapHands>},
+    {ID_SWAP_SUITS, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSwapSuits>},
+    {ID_SOUNDS_FOLDER, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnSoundsFolder>},
+    {ID_VOICES_FOLDER, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnVoicesFolder>},
+    {ID_STORAGE_FOLDER, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnStorageFolder>},
     {ID_SORT, FrameHandler<&CMainFrame::OnSortCards>},
     {ID_SUGGEST, FrameHandler<&CMainFrame::OnSuggest>},
     {ID_SKAT_RULE, FrameHandler<&CMainFrame::OnSkatRule>},
@@ -234,20 +238,20 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_OPTIMAL_WINDOW, FrameHandler<&CMainFrame::OnOptimalWindow>},
     {ID_IDEAL_WINDOW, FrameHandler<&CMainFrame::OnIdealWindow>},
     {ID_AUDIO, PartHandler<&CMainFrame::FrameAudio, &CFrameAudio::OnAudio>},
-    {ID_RISK, FrameHandler<&CMainFrame::OnRiskDisposition>},
-    {ID_LOGGING, FrameHandler<&CMainFrame::OnLogging>},
-    {ID_SORT_DIALOG, FrameHandler<&CMainFrame::OnSortDialog>},
-    {ID_RAMSCH_EVAL_MODE, FrameHandler<&CMainFrame::OnRamschEvalMode>},
-    {ID_TERMINATION, FrameHandler<&CMainFrame::OnTermination>},
-    {ID_CARD_BACK, FrameHandler<&CMainFrame::OnCardBack>},
-    {ID_CARD_FACE, FrameHandler<&CMainFrame::OnCardFace>},
-    {ID_DELAY, FrameHandler<&CMainFrame::OnDelay>},
-    {ID_IMAGES, FrameHandler<&CMainFrame::OnImages>},
-    {ID_CONFIGURATION, FrameHandler<&CMainFrame::OnConfiguration>},
-    {ID_NAMES, FrameHandler<&CMainFrame::OnNames>},
-    {ID_SETTINGS, FrameHandler<&CMainFrame::OnSettings>},
-    {ID_RENAME_GAME, FrameHandler<&CMainFrame::OnRenameGame>},
-    {ID_RENAME_SERIES, FrameHandler<&CMainFrame::OnRenameSeries>},
+    {ID_RISK, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnRiskDisposition>},
+    {ID_LOGGING, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnLogging>},
+    {ID_SORT_DIALOG, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnSortDialog>},
+    {ID_RAMSCH_EVAL_MODE, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnRamschEvalMode>},
+    {ID_TERMINATION, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnTermination>},
+    {ID_CARD_BACK, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnCardBack>},
+    {ID_CARD_FACE, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnCardFace>},
+    {ID_DELAY, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnDelay>},
+    {ID_IMAGES, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnImages>},
+    {ID_CONFIGURATION, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnConfiguration>},
+    {ID_NAMES, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnNames>},
+    {ID_SETTINGS, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnSettings>},
+    {ID_RENAME_GAME, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnRenameGame>},
+    {ID_RENAME_SERIES, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnRenameSeries>},
     {ID_ANNOTATION, FrameHandler<&CMainFrame::OnListAnnotation>},
     {ID_LIST_DATA, FrameHandler<&CMainFrame::OnListData>},
     {ID_LIST_GAME_VALUE, FrameHandler<&CMainFrame::OnListGameValue>},

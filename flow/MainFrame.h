@@ -51,6 +51,9 @@ struct TimerState;
 class CFrameAudio;
 class CFrameKontra;
 class CGiveUp;
+class CCardExchange;
+struct ExchangeState;
+class CFrameSettings;
 
 class CMainFrame : public platform::Window {
 public:
@@ -173,16 +176,10 @@ public:
     void RButtonDown(platform::Point point, int dragEnter);
     // Whether the table is painted for this update rectangle.
     bool IsPersonHandInvalid(const platform::Rect& update);
-    // The drop of an exchange with the skat in drag mode.
-    void DragMove(platform::Point point);
-    // After the person changed cards with the skat: the suggestion or the play preparation.
-    void AfterExchange();
     // A press cuts the wait short: pause level 1, the reminder balloon goes; the old level.
     int CutPause();
     // "Reizen: " with the person's value of the game on the table, for a while.
     void ShowBiddingValue();
-    // The exchange keys: Up (upper group) or Down (lower group) move the focus or raise a card.
-    void ExchangeFocusKey(bool upper);
     // The card under the mouse, highlighted and named for the support option.
     void AnnounceCardUnderMouse(int card);
 
@@ -205,27 +202,6 @@ public:
     void DeclareComputer(bool kontraAllowed, const std::string& bidText);
     void DeclarePerson(const std::string& bidText);
     void DeclareNobody(bool ramschVariant);
-
-    // --- Card moves between hands, skat and trick (flow/CardMoves.cpp) ---------------------------
-    void SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged);
-    void SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, int mode);
-    // The defenders' open exchange: the skat (in the trick while taken up) and the seats' hands,
-    // seat2 the soloist's.
-    void SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, int seat2);
-    void OnRevolution();
-    void ManipulateClick(platform::Point point);
-    void ManipulateDragEnd(platform::Point point);
-    // Group g (0 skat, 1..3 seats 0..2) holds the clicked card as its picked card: its row, and the
-    // first other row with a selected card as partner.
-    bool FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,
-                          bool& noOtherSelection);
-    // Group g has a picked card g that is not the dropped card d: its row, and the first other
-    // open group whose row holds d as partner.
-    bool FindCardGroup(int dropped, int group, int& picked, CCards*& row, CCards*& partnerRow);
-    // The three hands' bid limits again after cards changed hands.
-    void ReevaluateHands(int soloistMode);
-    // The rows of the four card groups: 0 the skat (in the trick row while exchanging), 1..3 seats.
-    CCards& GroupRow(int group);
 
     // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) --------------
     void OnPlay();
@@ -353,8 +329,6 @@ public:
     AuctionState& EditAuction() { return auction_; }
     const DeclarationState& Declaration() const { return declaration_; }
     DeclarationState& EditDeclaration() { return declaration_; }
-    const ExchangeState& Exchange() const { return exchange_; }
-    ExchangeState& EditExchange() { return exchange_; }
     const TrickPlayState& TrickPlay() const { return trickPlay_; }
     TrickPlayState& EditTrickPlay() { return trickPlay_; }
     const PromptState& Prompts() const { return prompts_; }
@@ -447,11 +421,6 @@ public:
     // opened again.
     void RenewAnnotationForDeal();
 
-    // --- Settings and renames of the match and game menus (flow/SettingsRename.cpp) --------------
-    void OnSettings();
-    void OnRenameGame();
-    void OnRenameSeries();
-
     // --- The menu rules of the shell (shell/MenuState.cpp) ---------------------------------------
     // True when it answered for the command.
     bool UpdateMenuCommand(platform::CommandState& state);
@@ -504,7 +473,6 @@ public:
 
     // --- Play aids (flow/PlayAids.cpp) -----------------------------------------------------------
     void OnSupport();
-    void OnSuggestExchange();
     void CheckEarlyFaceUp();
     // The player's remaining cards are laid open once the defenders can no longer make him take
     // a trick (the card he has just played counts as gone).
@@ -518,22 +486,6 @@ public:
     // --- The game suggestion (flow/SuggestGameCommand.cpp) ---------------------------------------
     // The games the hand allows, in a message with rule links.
     void OnSuggestGame();
-
-    // --- The manipulation commands (flow/SwapCommands.cpp) ---------------------------------------
-    // The manipulation commands: a free card exchange, the skat swap (a
-    // switch, or an exchange with the skat), whole hands or two suits exchanged and the deal replayed.
-    void OnSwapCardsMode();
-    void OnSkatSwap();
-    void OnSwapHands();
-    void OnSwapSuits();
-    // Hands or suits exchanged in the dealt copies: the game is broken off, marked and dealt again.
-    void ReplaySwappedDeal();
-
-    // --- The folder commands (flow/FolderCommands.cpp) -------------------------------------------
-    void OpenWorkFolder(const std::string& name);
-    void OnSoundsFolder();
-    void OnVoicesFolder();
-    void OnStorageFolder();
 
     // --- The help text of the window part under the mouse (flow/FrameHelp.cpp) -------------------
     // The help text of the window part under the mouse (its hit-test code) in status pane 0.
@@ -564,12 +516,6 @@ public:
     // --- The suggestion switch (flow/SuggestSwitch.cpp) ------------------------------------------
     void OnSuggest();
 
-    // --- The manipulation marks (flow/CheatMarks.cpp) --------------------------------------------
-    // Applies one manipulation mark (code 0 resets the mask), shows its message in pane 0,
-    // repaints and traces. `arg` counts only for code 16: the flow state.
-    void CheckCheat(int code, int arg);
-    void RepaintLegend();
-
     // --- The frame's side of the trick estimation window (flow/EstimatedGame.cpp) ----------------
     // Puts the open trick estimation window on its player's best game.
     void SelectEstimatedGame();
@@ -582,28 +528,18 @@ public:
     // the person, goes to his most valuable game and repaints.
     void RefreshEstimationAfterExchange();
 
-    // --- Settings dialogs of the Options and Variations menus (flow/SettingsCommands.cpp) --------
-    // The match-end dialog of a loaded match that has reached its end.
-    void OpenTerminationDialog();
-    void OnRiskDisposition();
-    void OnLogging();
-    void OnSortDialog();
-    void OnRamschEvalMode();
-    void OnTermination();
-
     // --- The wait between the packets of a deal (flow/WaitForInput.cpp) --------------------------
     void WaitForInput();
 
     // --- The log window (shell/LogWindow.cpp) ----------------------------------------------------
     void OnListLog();
 
-    // --- The settings dialogs of the look, the players, the rules (flow/SettingsDialogs.cpp) -----
-    void OnCardBack();
-    void OnCardFace();
-    void OnDelay();
-    void OnImages();
-    void OnConfiguration();
-    void OnNames();
+    // --- The card exchanges and the settings commands (flow/CardMoves.cpp, flow/FolderCommands.cpp)
+    // The cards that change rows outside play and the manipulation marks; their record.
+    CCardExchange& CardExchange();
+    const ExchangeState& Exchange() const;
+    // The settings commands of the menus, each with its dialog.
+    CFrameSettings& FrameSettings();
 
 private:
     // --- The command dispatch (flow/MainFrame.cpp) -----------------------------------------------
@@ -624,7 +560,7 @@ private:
     AuctionState auction_;
     DeclarationState declaration_;
     std::unique_ptr<CRamschRounds> ramschRounds_;
-    ExchangeState exchange_;
+    std::unique_ptr<CCardExchange> exchange_;
     TrickPlayState trickPlay_;
     std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
@@ -638,6 +574,7 @@ private:
     std::unique_ptr<CFrameKontra> kontra_;
     std::unique_ptr<CGiveUp> giveUp_;
     RunState run_;
+    std::unique_ptr<CFrameSettings> settings_;
 };
 
 // The final standing of a match: the reason line (empty: none, and then no seat lines either) and

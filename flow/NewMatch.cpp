@@ -1,6 +1,7 @@
 // The end of a match: the final standing in the match-start dialog, where the person chooses who
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -152,7 +153,7 @@ void CMainFrame::OnNewMatch() {
     g_Game.StoreCount = 0;
     g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
     ShowMatchState();
-    CheckCheat(0, 1);
+    CardExchange().CheckCheat(0, 1);
     if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
     // Step 6: the match's counters and rounds start afresh.
     SetFlowState(STATE_NEW, true);

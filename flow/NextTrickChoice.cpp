@@ -3,6 +3,7 @@
 // winner's first, each one the follow rule allows after it. Continuing the trick hands the marks
 // over as the players' picked cards.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 
 #include "model/GameState.h"
@@ -51,9 +52,9 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
     const int required = Exchange().GroupPickedCards[winner + 1];
     // Step 5: the card is marked for its hand.
     auto pick = [&] {
-        EditExchange().GroupPickedCards[owner + 1] = card;
+        CardExchange().PickCard(owner + 1, card);
         EditGameObject().SelectHandCard(owner, 3, card, true);
-        EditExchange().KeyGroup = FocusOfSeat(owner);
+        CardExchange().FocusKeyGroup(FocusOfSeat(owner));
     };
     // Step 3: a card the hand may play after the winner's; a second click takes it back, unless
     // a later hand has followed the winner's card already.
@@ -61,7 +62,7 @@ void CMainFrame::ManipulateTrickCard(platform::Point point) {
         if (!player.IsSelectedCard(card)) {
             pick();
         } else if (!CheckTrickWinnerCard(owner, true)) {
-            EditExchange().GroupPickedCards[owner + 1] = 0;
+            CardExchange().PickCard(owner + 1, 0);
             EditGameObject().SelectHandCard(owner, 4, 0, true);
         }
         return;
@@ -87,17 +88,17 @@ void CMainFrame::NextTrickKey(int key) {
     auto playable = [&](int card) {
         return focused == winner || hand.CanPlayCard(card, Exchange().GroupPickedCards[winner + 1]);
     };
-    auto follow = [&] { EditExchange().GroupPickedCards[focused + 1] = std::max(0, hand.GetSelectedCard()); };
+    auto follow = [&] { CardExchange().PickCard(focused + 1, std::max(0, hand.GetSelectedCard())); };
     switch (key) {
         case VK_UP: {
             const CPlayer& winnerHand = *GameObject().Player(winner);
             if (winnerHand.GetSelectedCard() <= 0) {
                 // The winner's card first.
                 EditGameObject().SelectHandCard(winner, 4, 0, true);
-                EditExchange().KeyGroup = FocusOfSeat(winner);
-                EditExchange().GroupPickedCards[winner + 1] = std::max(0, winnerHand.GetSelectedCard());
+                CardExchange().FocusKeyGroup(FocusOfSeat(winner));
+                CardExchange().PickCard(winner + 1, std::max(0, winnerHand.GetSelectedCard()));
             } else if (hand.GetSelectedCard() > 0) {
-                EditExchange().KeyGroup = FocusOfSeat(SeatAfter(focused));
+                CardExchange().FocusKeyGroup(FocusOfSeat(SeatAfter(focused)));
             } else {
                 // The hand's first card, then on to the first one that may follow the winner's;
                 // round the hand without one, nothing stays raised.
@@ -122,12 +123,12 @@ void CMainFrame::NextTrickKey(int key) {
             if (focused == winner) {
                 if (CheckTrickWinnerCard(winner, true)) return;
                 if (hand.GetSelectedCard() > 0) EditGameObject().SelectHandCard(focused, 4, 0, true);
-                for (int seat = 0; seat < 3; ++seat) EditExchange().GroupPickedCards[seat + 1] = 0;
+                for (int seat = 0; seat < 3; ++seat) CardExchange().PickCard(seat + 1, 0);
             } else if (hand.GetSelectedCard() > 0) {
                 // Lowered only: the hand's marked card stays as it was.
                 EditGameObject().SelectHandCard(focused, 4, 0, true);
             } else {
-                EditExchange().KeyGroup = FocusOfSeat(SeatAfter(focused));
+                CardExchange().FocusKeyGroup(FocusOfSeat(SeatAfter(focused)));
             }
             return;
         }

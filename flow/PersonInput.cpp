@@ -3,6 +3,7 @@
 // the support option, and the paint test of the person's hand. Playing a card and choosing the
 // next trick's cards have their own files.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -86,7 +87,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         const bool open[4] = {true, computersOpen, computersOpen, personOpen};
         for (int group = 0; group < 4; ++group) {
             const bool pickable = open[group] && (Exchange().ActiveGroups & (1 << group)) && card > 0;
-            EditExchange().GroupPickedCards[group] = pickable && GroupRow(group).HasCard(card) ? card : 0;
+            CardExchange().PickCard(group, pickable && CardExchange().GroupRow(group).HasCard(card) ? card : 0);
         }
     }
     // Step 4: a card is taken.
@@ -95,7 +96,7 @@ bool CMainFrame::LButtonDown(platform::Point point) {
         if (Exchange().GroupPickedCards[group] > 0) takenGroup = group;
     if (takenGroup >= 0) {
         if (g_Settings.Options.Drag) {
-            for (int group = 0; group < 4; ++group) GroupRow(group).SelectCard(5, 0, false);
+            for (int group = 0; group < 4; ++group) CardExchange().GroupRow(group).SelectCard(5, 0, false);
             WC_InitDrag(g_Frame.hTableWnd, point.x, point.y, 0);
         } else if (state == STATE_PLAY && takenGroup == 3 &&
                    !GameObject().Person().IsSelectedCard(Exchange().GroupPickedCards[3])) {
@@ -158,8 +159,8 @@ void CMainFrame::LButtonUp(platform::Point point) {
     // The person's card prompt in play (the suggestion bar or the Kontra bar before the first card).
     const bool cardPrompt = promptOpen && Prompts().PromptDialog == Prompts().KontraPrompt;
     if (g_Settings.Options.Drag && promptOpen && !continueOpen) {
-        if (state == STATE_ASK || state == STATE_QUERY) DragMove(point);
-        else if (state == STATE_SWAP) ManipulateDragEnd(point);
+        if (state == STATE_ASK || state == STATE_QUERY) CardExchange().DragMove(point);
+        else if (state == STATE_SWAP) CardExchange().ManipulateDragEnd(point);
         else if (state == STATE_PLAY && cardPrompt) DragPlay(point);
         else WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     } else if (state == STATE_PLAY) {
@@ -176,46 +177,46 @@ void CMainFrame::LButtonUp(platform::Point point) {
             FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         }
     } else if (state == STATE_ASK) {
-        ManipulateClick(point);
-        AfterExchange();
+        CardExchange().ManipulateClick(point);
+        CardExchange().AfterExchange();
     } else if (state == STATE_QUERY) {
-        ManipulateClick(point);
-        AfterExchange();
+        CardExchange().ManipulateClick(point);
+        CardExchange().AfterExchange();
     } else if (state == STATE_SWAP) {
-        ManipulateClick(point);
+        CardExchange().ManipulateClick(point);
     }
     // The picks live from the press to the release.
     if (!continueOpen)
-        for (int group = 1; group < 4; ++group) EditExchange().GroupPickedCards[group] = 0;
-    EditExchange().GroupPickedCards[0] = 0;
+        for (int group = 1; group < 4; ++group) CardExchange().PickCard(group, 0);
+    CardExchange().PickCard(0, 0);
 }
 
 // After the person changed cards with the skat: in ASK the game suggestion follows (with the
 // flow held, so no step goes on inside it); in QUERY the person's play is prepared again. The
 // panels and the estimation window then show the new hand.
-void CMainFrame::AfterExchange() {
+void CCardExchange::AfterExchange() {
     if (g_Game.FlowState == STATE_ASK) {
         const StopState stop = g_Game.StopFlag;
         g_Game.StopFlag = StopState::Requested;
-        SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
+        frame_.SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
         g_Game.StopFlag = stop;
     } else if (g_Game.FlowState == STATE_QUERY) {
-        EditGameObject().PersonThinks([](CPlayer& person) {
+        frame_.EditGameObject().PersonThinks([](CPlayer& person) {
             person.AnalyseHand(0);
             person.PreparePlay();
         });
     }
-    ShowGameStatusDialog();
-    RefreshEstimationAfterExchange();
+    frame_.ShowGameStatusDialog();
+    frame_.RefreshEstimationAfterExchange();
 }
 
-void CMainFrame::DragMove(platform::Point point) {
+void CCardExchange::DragMove(platform::Point point) {
     const int dropped = WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
-    MatchSeries().StartPlayClock();
+    frame_.MatchSeries().StartPlayClock();
     // A hand card goes onto a skat card, or a skat card onto a hand card.
     CCards& skat = GroupRow(0);
     CCards& hand = GroupRow(3);
-    const int handCard = Exchange().GroupPickedCards[3], skatCard = Exchange().GroupPickedCards[0];
+    const int handCard = exchange_.GroupPickedCards[3], skatCard = exchange_.GroupPickedCards[0];
     const bool skatSlot = dropped > 0 && (dropped == skat.cards[0] || dropped == skat.cards[1]) && skat.HasCard(dropped);
     if (handCard > 0 && skatSlot) {
         SwapCards(handCard, hand, dropped, skat, true);
@@ -265,7 +266,8 @@ static bool PointsAtPickableCard(CMainFrame& frame, platform::Point point) {
     const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     if (card <= 0) return false;
     for (int group = 0; group < 4; ++group)
-        if (open[group] && (frame.Exchange().ActiveGroups & (1 << group)) && frame.GroupRow(group).HasCard(card))
+        if (open[group] && (frame.Exchange().ActiveGroups & (1 << group)) &&
+            frame.CardExchange().GroupRow(group).HasCard(card))
             return true;
     return false;
 }
@@ -278,7 +280,7 @@ void CMainFrame::MouseMove(platform::Point point) {
     // Step 2: a picked card follows the pointer in the row that holds it.
     for (int group = 0; group < 4; ++group) {
         if (Exchange().GroupPickedCards[group] <= 0) continue;
-        const int over = GroupRow(group).DragCard(point.x, point.y);
+        const int over = CardExchange().GroupRow(group).DragCard(point.x, point.y);
         if (group == 3) {
             g_Game.PauseLevel = 0;
             MatchSeries().StartPlayClock();

@@ -3,6 +3,7 @@
 // keys, choosing the next trick, the bid display in the auction, the exchange with the skat and
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FileState.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
@@ -34,13 +35,13 @@ int RowOf(int focus) { return focus / 2; }
 
 }  // namespace
 
-void CMainFrame::ExchangeFocusKey(bool upper) {
-    EditExchange().KeyFocusUpperActive = upper ? 1 : 0;
-    int& focus = upper ? EditExchange().KeyGroup : EditExchange().KeyFocusLowerGroup;
-    const int heldByOther = RowOf(upper ? EditExchange().KeyFocusLowerGroup : EditExchange().KeyGroup);
+void CCardExchange::ExchangeFocusKey(bool upper) {
+    exchange_.KeyFocusUpperActive = upper ? 1 : 0;
+    int& focus = upper ? exchange_.KeyGroup : exchange_.KeyFocusLowerGroup;
+    const int heldByOther = RowOf(upper ? exchange_.KeyFocusLowerGroup : exchange_.KeyGroup);
     // The rows of the group in their cycle: the trick (the skat) or the person's hand first.
     const int order[3] = {upper ? kTrickRow : kPersonRow, 1, 2};
-    auto usable = [&](int row) { return (Exchange().ActiveGroups & (1 << row)) && row != heldByOther; };
+    auto usable = [&](int row) { return (exchange_.ActiveGroups & (1 << row)) && row != heldByOther; };
     auto raised = [&](int row) { return GroupRow(row).GetSelectedCard() > 0; };
     auto focusOn = [&](int row) { focus = 2 * row + (raised(row) ? 0 : 1); };
     // A row of the group with a raised card takes the focus.
@@ -120,14 +121,14 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
         else if (Prompts().PromptDialog == Prompts().ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
         else FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
     } else if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
+        CCardExchange& exchange = CardExchange();
         switch (key) {
-            case VK_UP: ExchangeFocusKey(true); break;
-            case VK_DOWN: ExchangeFocusKey(false); break;
+            case VK_UP: exchange.ExchangeFocusKey(true); break;
+            case VK_DOWN: exchange.ExchangeFocusKey(false); break;
             case VK_LEFT:
             case VK_RIGHT: {
-                const int focus =
-                    Exchange().KeyFocusUpperActive ? EditExchange().KeyGroup : EditExchange().KeyFocusLowerGroup;
-                CCards& row = GroupRow(RowOf(focus));
+                const int focus = Exchange().KeyFocusUpperActive ? Exchange().KeyGroup : Exchange().KeyFocusLowerGroup;
+                CCards& row = exchange.GroupRow(RowOf(focus));
                 if (row.GetSelectedCard() > 0) row.SelectCard(key == VK_LEFT ? 1 : 2, 0, true);
                 break;
             }
@@ -135,13 +136,14 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
                 // The first row with a raised card and the next with one exchange those two.
                 int first = -1;
                 for (int row = 0; row < 4; ++row) {
-                    if (!(Exchange().ActiveGroups & (1 << row)) || GroupRow(row).GetSelectedCard() <= 0) continue;
+                    if (!(Exchange().ActiveGroups & (1 << row)) || exchange.GroupRow(row).GetSelectedCard() <= 0)
+                        continue;
                     if (first < 0) {
                         first = row;
                         continue;
                     }
-                    SwapCards(GroupRow(first).GetSelectedCard(), GroupRow(first), GroupRow(row).GetSelectedCard(),
-                              GroupRow(row), false);
+                    exchange.SwapCards(exchange.GroupRow(first).GetSelectedCard(), exchange.GroupRow(first),
+                                       exchange.GroupRow(row).GetSelectedCard(), exchange.GroupRow(row), false);
                     break;
                 }
                 break;

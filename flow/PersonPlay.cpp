@@ -1,6 +1,7 @@
 // The person's card in play: a click (press raises, release over the same card plays), a drag
 // onto the trick, or the arrow keys and Enter. A card the follow rule refuses stays in the hand.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
@@ -162,7 +163,7 @@ void CMainFrame::PlayKey(int key) {
             if (person.IsSelectedCard(card)) EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
             PlayPersonCard(slot, false);
             EditTrickPlay().SelectedSlot = -1;
-            EditExchange().GroupPickedCards[3] = 0;
+            CardExchange().PickCard(3, 0);
             FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
             PostMessage(WM_COMMAND, CM_PLAY);
             return;

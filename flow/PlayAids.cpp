@@ -33,18 +33,6 @@ void CMainFrame::OnSupport() {
     if (Table().MainMenu) Table().MainMenu->CheckItem(ID_SUPPORT, options.Support != 0);
 }
 
-void CMainFrame::OnSuggestExchange() {
-    SetPause(1);
-    // Only inside the Revolution exchange; anywhere else nothing moves.
-    if (g_Game.FlowState != STATE_SWAP || g_Game.GameType != GAME_REVOLUTION || g_Game.Soloist < 0 || g_Game.Soloist > 2) {
-        WriteTrace(":OnSuggestExchange(refused)", LOG_MAINFRAME);
-        return;
-    }
-    if (g_Game.Soloist == 0) SwapCardsOpponents(true, 2, 1, 0);
-    else SwapCardsOpponents(true, 0, 2, 1);
-    if (g_Game.DemoMode) SetTimer(TM_DEMO_FINISH_OR_PLAY, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
-}
-
 void CMainFrame::CheckEarlyFaceUp() {
     if (!g_Settings.Settings.Safe || !g_ComputerFrame.FaceUpAnnouncePending) return;
     const int forehand = g_Game.Forehand;

@@ -1,6 +1,7 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
@@ -240,7 +241,7 @@ void CRamschRounds::OnPushSkat() {
     frame_.SetStatusPane(0, frame_.Texts().StatusText);
     frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
     frame_.MoveTrickToSkat();
-    frame_.EditExchange().ActiveGroups = 0;
+    frame_.CardExchange().SetOpenGroups(0);
     CSkat& game = frame_.EditGameObject();
     game.RemoveRow(TableRow::Person, false);
     game.SortRow(TableRow::Person);

@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
@@ -219,7 +220,7 @@ void CRamschRounds::OnPickupRamsch() {
     g_Game.SchwarzAnnounced = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(frame_);
     if (bar) ::SetFocus(bar->Handle());
-    frame_.EditExchange().ActiveGroups = 9;
+    frame_.CardExchange().SetOpenGroups(9);
     frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     frame_.MoveSkatToTrick();
     frame_.EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(frame_.GameObject().Trick()); });

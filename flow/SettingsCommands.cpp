@@ -5,53 +5,54 @@
 #include "dialogs/RuleOptionDialogs.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameSettings.h"
 #include "model/GameState.h"
 
 // Options > Logging: what the trace log records and whether its window shows; OK has stored the
 // settings and asked for the log window to follow them.
-void CMainFrame::OnLogging() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnLogging() {
+    const int previous = frame_.SetPause(0);
     CLoggingDialog dialog;
     dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
 }
 
 // Options > Risk Disposition: how boldly each seat bids; OK has stored the risks.
-void CMainFrame::OnRiskDisposition() {
-    const int previous = SetPause(0);
-    CRiskDispositionDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2));
+void CFrameSettings::OnRiskDisposition() {
+    const int previous = frame_.SetPause(0);
+    CRiskDispositionDialog dialog(frame_.GetPlayerName(0), frame_.GetPlayerName(1), frame_.GetPlayerName(2));
     dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
 }
 
 // Options > Sorting: a confirmed order sorts and lays out the hands again.
-void CMainFrame::OnSortDialog() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnSortDialog() {
+    const int previous = frame_.SetPause(0);
     CSortDialog dialog;
     dialog.DoModal();
-    SetPause(previous);
-    if (dialog.Confirmed) OnSortCards();
+    frame_.SetPause(previous);
+    if (dialog.Confirmed) frame_.OnSortCards();
 }
 
 // Variations > Ramsch Evaluation: OK has stored the scoring.
-void CMainFrame::OnRamschEvalMode() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnRamschEvalMode() {
+    const int previous = frame_.SetPause(0);
     CRamschEvalModeDialog dialog;
     dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
 }
 
 // Match > Match End: the end condition. A running Bock or Ramsch round makes switching to Bierlachs
 // ask first; OK has stored the condition and refreshed the view.
-void CMainFrame::OnTermination() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnTermination() {
+    const int previous = frame_.SetPause(0);
     CTerminationDialog dialog(g_Game.RoundStatus != ROUND_NORMAL);
     dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
 }
 
 // A match file whose end condition is already met offers to change it: the match-end dialog.
-void CMainFrame::OpenTerminationDialog() {
+void CFrameSettings::OpenTerminationDialog() {
     CTerminationDialog dialog(g_Game.RoundStatus != ROUND_NORMAL);
     dialog.DoModal();
 }

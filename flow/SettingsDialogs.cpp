@@ -15,6 +15,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameSettings.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchSeries.h"
 #include "flow/PanelObject.h"
@@ -100,40 +101,40 @@ void Redraw(HWND window) {
 }  // namespace
 
 // View > Card Back: a confirmed design shows on the table's backs at once.
-void CMainFrame::OnCardBack() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnCardBack() {
+    const int previous = frame_.SetPause(0);
     CCardBackDialog dialog;
     const int answer = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (answer != IDOK) return;
     if (dialog.Changed) WriteProfileInt("View", "CardBack", g_Settings.View.CardBack);
-    FrameTable().SetCardBack(0);
+    frame_.FrameTable().SetCardBack(0);
 }
 
 // View > Card Face: a confirmed deck shows on the table's faces at once.
-void CMainFrame::OnCardFace() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnCardFace() {
+    const int previous = frame_.SetPause(0);
     CCardFaceDialog dialog;
     const int answer = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (answer != IDOK) return;
     if (dialog.Changed) WriteProfileInt("View", "CardFace", g_Settings.View.CardFace);
-    FrameTable().SetCardFace(0);
+    frame_.FrameTable().SetCardFace(0);
 }
 
 // Options > Delay: the dialog works on copies of the ten delays. Its arrows change a copy at once,
 // so only OK takes them over: a cancelled dialog leaves every delay as it was.
-void CMainFrame::OnDelay() {
+void CFrameSettings::OnDelay() {
     std::array<int, CDelayDialog::kFieldCount> values{};
     std::array<int*, CDelayDialog::kFieldCount> pointers{};
     for (std::size_t field = 0; field < values.size(); ++field) {
         values[field] = g_Settings.Delay.*kDelayKeys[field].value;
         pointers[field] = &values[field];
     }
-    const int previous = SetPause(0);
+    const int previous = frame_.SetPause(0);
     CDelayDialog dialog(pointers);
     const int answer = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (answer != IDOK) return;
     for (std::size_t field = 0; field < values.size(); ++field) {
         const int value = values[field] < 0 ? 0 : values[field];
@@ -143,11 +144,11 @@ void CMainFrame::OnDelay() {
 }
 
 // Options > Images: OK has taken over a change and redrawn the table.
-void CMainFrame::OnImages() {
-    const int previous = SetPause(0);
-    CImageDialog dialog(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2));
+void CFrameSettings::OnImages() {
+    const int previous = frame_.SetPause(0);
+    CImageDialog dialog(frame_.GetPlayerName(0), frame_.GetPlayerName(1), frame_.GetPlayerName(2));
     const int answer = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (answer == IDOK && dialog.Changed()) WritePortraits();
 }
 
@@ -155,61 +156,62 @@ void CMainFrame::OnImages() {
 // the computer players judge their hands, so the hands are judged again and taken off the table
 // (the command runs only between games). The dialog's arrows move the extra rounds at once; Cancel
 // puts them back.
-void CMainFrame::OnConfiguration() {
+void CFrameSettings::OnConfiguration() {
     // The menu greys the command while a game runs; a command that arrives anyway (posted, not
     // chosen) must not take the running game's cards off the table.
-    if (Series().GameRunning) return;
+    if (frame_.Series().GameRunning) return;
     const int grandHand = g_Settings.Variants.GrandHand;
     const RoundState rounds = RoundState::Now();
-    const int previous = SetPause(0);
+    const int previous = frame_.SetPause(0);
     CConfigurationDialog dialog;
     const int answer = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (answer != IDOK) {
         rounds.PutBack();
         return;
     }
     WriteVariants();
     // Step 1: the score sheet's heading names the rules.
-    RefreshScoreSheet();
+    frame_.RefreshScoreSheet();
     // Step 2: the players judge their hands under the new rule.
     if (g_Settings.Variants.GrandHand != grandHand) {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
-            EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
-            EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
+            frame_.EditAuction().BidLimits[seat] =
+                CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
+            frame_.EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
         }
         for (TableRow row : {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person})
-            EditGameObject().RemoveRow(row, true);
+            frame_.EditGameObject().RemoveRow(row, true);
     }
     // Step 3: the trick estimation follows.
-    if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
+    if (frame_.SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.SelectEstimatedGame();
 }
 
 // Options > Names: confirmed names go to the table, the match list and every open window that
 // shows them.
-void CMainFrame::OnNames() {
-    const int previous = SetPause(0);
+void CFrameSettings::OnNames() {
+    const int previous = frame_.SetPause(0);
     CNameDialog dialog(&g_Profile.Names[0], &g_Profile.Names[1], &g_Profile.Names[2]);
     const int answer = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (answer != IDOK || !dialog.Confirmed) return;
     for (int seat = 0; seat < 3; ++seat) WriteProfileString("Names", kSeatKeys[seat], g_Profile.Names[seat]);
-    NameCardRows(EditGameObject());
+    NameCardRows(frame_.EditGameObject());
     // Step 1: the course's headline names the players.
-    if (TrickPlay().CourseShown) FrameTable().MoveCourseText(1);
+    if (frame_.TrickPlay().CourseShown) frame_.FrameTable().MoveCourseText(1);
     // Step 2: the list's name slots hold 20 bytes of the files' code page, cut between characters.
     for (int seat = 0; seat < 3; ++seat)
         g_GameList.Header.SetText(LIST_NAME_0 + seat * kListSeatStride, 21,
                                   platform::Utf8ToCp1252(platform::TruncateToCp1252(g_Profile.Names[seat], 20)));
-    RefreshScoreSheet();
+    frame_.RefreshScoreSheet();
     // Step 3: the game data's texts take the new names; the open data and state panels show them.
-    CDataDialog::CollectGameTexts(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2));
-    if (auto* data = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
-    if (auto* state = PanelAs<CStateDialog>(PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
+    CDataDialog::CollectGameTexts(frame_.GetPlayerName(0), frame_.GetPlayerName(1), frame_.GetPlayerName(2));
+    if (auto* data = PanelAs<CDataDialog>(frame_.PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
+    if (auto* state = PanelAs<CStateDialog>(frame_.PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
     // Step 4: the statistics and the trick estimation name the players.
     for (int command : {ID_LIST_CARD_STATISTICS, ID_LIST_GAME_STATISTICS, ID_LIST_TRICK_ESTIMATION})
-        Redraw(SideWindow(command));
+        Redraw(frame_.SideWindow(command));
     // Step 5: the seat labels on the table.
-    FrameTable().RefreshPosTexts(1);
+    frame_.FrameTable().RefreshPosTexts(1);
 }

@@ -6,6 +6,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameSettings.h"
 #include "flow/MatchFiles.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
@@ -42,7 +43,7 @@ void WriteSubtitle(ListHeader& header, std::string bytes) {
 
 }  // namespace
 
-void CMainFrame::OnSettings() {
+void CFrameSettings::OnSettings() {
     ListHeader& header = g_GameList.Header;
     const bool english = EnglishHalf();
     // 1. The stored pairs, each shown in the running edition's half.
@@ -58,9 +59,9 @@ void CMainFrame::OnSettings() {
     dialog.Calculation = header.Int(LIST_SETTLEMENT);
     dialog.Balloon = g_Settings.Settings.Balloon;
     // 2. The dialog with the game paused.
-    const int previous = SetPause(0);
+    const int previous = frame_.SetPause(0);
     const int result = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (result != IDOK) return;
     // 3. The edited halves joined back with the other edition's and stored.
     header.SetText(LIST_TITLE, 56, platform::Utf8ToCp1252(WithEditionHalf(listPair, dialog.ListTitle, english)));
@@ -74,26 +75,26 @@ void CMainFrame::OnSettings() {
     g_Settings.Settings.Balloon = dialog.Balloon != 0 ? 1 : 0;
     // 5. What shows them follows.
     if (!dialog.Changed) return;
-    ShowMatchState();
-    ShowDataDialog(0, 1);
-    RefreshListWindows();
+    frame_.ShowMatchState();
+    frame_.ShowDataDialog(0, 1);
+    frame_.RefreshListWindows();
 }
 
-void CMainFrame::OnRenameGame() {
+void CFrameSettings::OnRenameGame() {
     const std::string oldTitle = g_Profile.SktName;
     // A name is taken only when it can be the game file's name in its folder.
-    CRenameDialog dialog(0, g_Profile.SktName, GameObject().CourseRow(0).count == 10,
+    CRenameDialog dialog(0, g_Profile.SktName, frame_.GameObject().CourseRow(0).count == 10,
                          [this](int kind, std::string& name) {
-                             if (MatchFiles().TakeNewName(kind, name)) return true;
+                             if (frame_.MatchFiles().TakeNewName(kind, name)) return true;
                              ::MessageBeep();
                              return false;
                          });
-    const int previous = SetPause(0);
+    const int previous = frame_.SetPause(0);
     const int result = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     if (result != IDOK) return;
     // The open note names its game anew.
-    if (HWND panel = PanelWindow(CM_CLOSE_ANNOTATION); panel && g_Profile.SktName != oldTitle) {
+    if (HWND panel = frame_.PanelWindow(CM_CLOSE_ANNOTATION); panel && g_Profile.SktName != oldTitle) {
         const platform::Window* window = ::WindowFromHandle(panel);
         std::string caption = window ? window->Title() : std::string();
         const std::size_t colon = caption.find(": ");
@@ -102,14 +103,14 @@ void CMainFrame::OnRenameGame() {
     }
 }
 
-void CMainFrame::OnRenameSeries() {
+void CFrameSettings::OnRenameSeries() {
     CRenameDialog dialog(1, g_Profile.SkmName, false, [this](int kind, std::string& name) {
-        if (MatchFiles().TakeNewName(kind, name)) return true;
+        if (frame_.MatchFiles().TakeNewName(kind, name)) return true;
         ::MessageBeep();
         return false;
     });
-    const int previous = SetPause(0);
+    const int previous = frame_.SetPause(0);
     const int result = dialog.DoModal();
-    SetPause(previous);
-    if (result == IDOK) RefreshListWindows();
+    frame_.SetPause(previous);
+    if (result == IDOK) frame_.RefreshListWindows();
 }

@@ -1,6 +1,7 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -125,12 +126,11 @@ void CMainFrame::Startup() {
     MatchSeries().StartIdle(read);
     EditTrickPlay().AutoComplete = 0;
     FrameTimers().DropRedraw();
-    EditExchange().KeyGroup = 1;
-    EditExchange().KeyGroupMask = 7;
+    CardExchange().ResetKeyGroups();
     ShowMatchState();
     MatchFiles().ForgetLatchedDeal();
     MatchSeries().UpdateSeriesEnd();
-    CheckCheat(g_Game.CheatMask, 1);
+    CardExchange().CheckCheat(g_Game.CheatMask, 1);
     for (int& limit : EditAuction().BidLimits) limit = 0;
 
     // Step 14: the players look at the last deal again, off the table.
@@ -175,7 +175,7 @@ void CMainFrame::Start(const std::string& path) {
             return;
         }
         // Step 5: the read game is marked, kept in the work folder, and the game before breaks off.
-        CheckCheat(2, 1);
+        CardExchange().CheckCheat(2, 1);
         SetFlowState(STATE_IDLE);
         MatchFiles().SaveFile(Files().GamePath, 0);
         g_Game.StopFlag = StopState::Requested;
@@ -208,7 +208,7 @@ void CMainFrame::Start(const std::string& path) {
         MatchFiles().SaveList(Files().ListPath, false);
         MatchFiles().ReadStore(Files().StorePath, 1);
         MatchFiles().SaveStore(Files().StorePath);
-        CheckCheat(0, 1);
+        CardExchange().CheckCheat(0, 1);
         MatchFiles().ResetMatchCardStatistics();
         for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
         Startup();

@@ -1,6 +1,7 @@
 // The game suggestion (CM_SUGGEST_GAME): the games the person's hand allows, with values, chances
 // and rule links; with Settings/Suggest the computers' games as well, which marks the game.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 
 #include "dialogs/InfoDialog.h"
@@ -104,7 +105,7 @@ void CMainFrame::OnSuggestGame() {
             SetPause(pause);
             if (answer != IDYES) return;
         }
-        CheckCheat(kMarkSuggestedForComputers, 1);
+        CardExchange().CheckCheat(kMarkSuggestedForComputers, 1);
     }
     // Step 5: the suggestion's dialog.
     CInfoDialog dialog(suggestion.Text(), suggestion.Links());

@@ -3,6 +3,7 @@
 // and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
 // game SWAPPED.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
@@ -61,105 +62,107 @@ int SwapHint() { return g_Settings.Options.Drag ? IDS_PLEASE_SWAP_DRAG : IDS_PLE
 
 }  // namespace
 
-void CMainFrame::OnSwapCardsMode() {
-    if (!MayManipulate(*this, ID_SWAP_CARDS)) return;
+void CCardExchange::OnSwapCardsMode() {
+    if (!MayManipulate(frame_, ID_SWAP_CARDS)) return;
     WriteTrace(":OnSwapCardsMode()", LOG_MAINFRAME);
     // Step 1: the pause ends, the desk clears, and the game is marked as swapped.
-    SetPause(0);
-    ClearDesk();
+    frame_.SetPause(0);
+    frame_.ClearDesk();
     CheckCheat(kMarkSwapped, 1);
     // Step 2: the exchange's notice replaces the declaration's.
-    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
+    frame_.FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
-    EditGameObject().LayOutDealtCards();
+    frame_.EditGameObject().LayOutDealtCards();
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5: the status window, and the exchange's hint in the status bar.
-    ShowGameStatusDialog();
-    FrameTexts().SetHintText(platform::LoadString(SwapHint()));
-    FrameTexts().SetStatusText(platform::LoadString(IDS_SWAP_CARDS));
-    FrameTimers().StartStatusRotation();
-    SetStatusPane(0, Texts().HintText);
+    frame_.ShowGameStatusDialog();
+    frame_.FrameTexts().SetHintText(platform::LoadString(SwapHint()));
+    frame_.FrameTexts().SetStatusText(platform::LoadString(IDS_SWAP_CARDS));
+    frame_.FrameTimers().StartStatusRotation();
+    frame_.SetStatusPane(0, frame_.Texts().HintText);
 }
 
-void CMainFrame::OnSkatSwap() {
+void CCardExchange::OnSkatSwap() {
     const int state = g_Game.FlowState;
     // In the states before and during a game the command is the switch of the swap pause.
     if (StateIsOneOf(state, {STATE_IDLE, STATE_START, STATE_OBSERVE, STATE_AUCTION, STATE_REPLY, STATE_SKAT,
                              STATE_HAND, STATE_ASK, STATE_PASS, STATE_QUERY, STATE_SWAP, STATE_PLAY})) {
         g_Flow.SkatSwapOption = g_Flow.SkatSwapOption ? 0 : 1;
         WriteTrace(":OnSkatSwap(" + std::string(g_Flow.SkatSwapOption ? "on" : "off") + ")", LOG_MAINFRAME);
-        FrameTexts().SetStatusText(platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF));
-        SetStatusPane(0, Texts().StatusText);
+        frame_.FrameTexts().SetStatusText(
+            platform::LoadString(g_Flow.SkatSwapOption ? IDS_SKAT_SWAP_ON : IDS_SKAT_SWAP_OFF));
+        frame_.SetStatusPane(0, frame_.Texts().StatusText);
         return;
     }
     // Otherwise the skat's holder exchanges cards with it: beneath another step only inside a swap
     // pause, and only while the skat and a holder are on the table.
     const int holder = g_Game.SkatHolderSeat;
-    const bool nested = Run().StepDepth > 1 || g_Frame.ModalPumpActive;
-    const bool skatOnTable = GameObject().count == 2 && GameObject().present[0] && GameObject().present[1];
-    if ((nested && !Declaration().SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
+    const bool nested = frame_.Run().StepDepth > 1 || g_Frame.ModalPumpActive;
+    const bool skatOnTable =
+        frame_.GameObject().count == 2 && frame_.GameObject().present[0] && frame_.GameObject().present[1];
+    if ((nested && !frame_.Declaration().SwapPausePending) || holder < 0 || holder > 2 || !skatOnTable) {
         WriteTrace(":OnSkatSwap(refused)", LOG_MAINFRAME);
-        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
+        frame_.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    WriteTrace(":OnSkatSwap(" + GetPlayerName(holder) + ")", LOG_MAINFRAME);
-    SetPause(0);
+    WriteTrace(":OnSkatSwap(" + frame_.GetPlayerName(holder) + ")", LOG_MAINFRAME);
+    frame_.SetPause(0);
     CheckCheat(kMarkSwapped, 1);
-    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
-    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
-    CloseModelessDialog();
+    frame_.FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_SKAT_CARDS, 0, nullptr, nullptr);
+    frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
+    frame_.CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
-    ShowGameStatusDialog();
-    FrameTexts().SetHintText(platform::LoadString(SwapHint()));
-    FrameTexts().ReplaceStatusText(platform::LoadString(IDS_SWAP_CARDS));
-    FrameTimers().StartStatusRotation();
-    SetStatusPane(0, Texts().HintText);
+    frame_.ShowGameStatusDialog();
+    frame_.FrameTexts().SetHintText(platform::LoadString(SwapHint()));
+    frame_.FrameTexts().ReplaceStatusText(platform::LoadString(IDS_SWAP_CARDS));
+    frame_.FrameTimers().StartStatusRotation();
+    frame_.SetStatusPane(0, frame_.Texts().HintText);
 }
 
-void CMainFrame::OnSwapHands() {
-    if (!MayManipulate(*this, ID_SWAP_HAND)) return;
-    const int previous = SetPause(0);
+void CCardExchange::OnSwapHands() {
+    if (!MayManipulate(frame_, ID_SWAP_HAND)) return;
+    const int previous = frame_.SetPause(0);
     CSwapHandsDialog dialog;
     const int result = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     const int code = result == IDOK ? dialog.Code : 0;
     WriteTrace(":OnSwapHands(" + std::to_string(code) + ")", LOG_MAINFRAME);
     // Anything but the three pairs is a cancel.
     if (code < 1 || code > 3) return;
-    GiveUp().OnBreak();
+    frame_.GiveUp().OnBreak();
     CheckCheat(kMarkSwapped, 1);
     static constexpr int kPairs[4][2] = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
-    EditGameObject().SwapDealtHands(kPairs[code][0], kPairs[code][1]);
+    frame_.EditGameObject().SwapDealtHands(kPairs[code][0], kPairs[code][1]);
     ReplaySwappedDeal();
 }
 
-void CMainFrame::OnSwapSuits() {
-    if (!MayManipulate(*this, ID_SWAP_SUITS)) return;
-    const int previous = SetPause(0);
+void CCardExchange::OnSwapSuits() {
+    if (!MayManipulate(frame_, ID_SWAP_SUITS)) return;
+    const int previous = frame_.SetPause(0);
     CSwapSuitsDialog dialog;
     const int result = dialog.DoModal();
-    SetPause(previous);
+    frame_.SetPause(previous);
     const int code = result == IDOK ? dialog.Code : 0;
     WriteTrace(":OnSwapSuits(" + std::to_string(code) + ")", LOG_MAINFRAME);
     // Anything but the six pairs, with or without the Jacks, is a cancel.
     const int pair = code & 7;
     if (pair < 1 || pair > 6 || (code & ~(7 | kWithJacks)) != 0) return;
-    GiveUp().OnBreak();
+    frame_.GiveUp().OnBreak();
     CheckCheat(kMarkSwapped, 1);
     // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
     // suits change places, the Jacks only when asked.
     const int a = kSuitPairs[pair][0], b = kSuitPairs[pair][1];
-    EditGameObject().SwapDealtSuits(a, b, (code & kWithJacks) != 0);
+    frame_.EditGameObject().SwapDealtSuits(a, b, (code & kWithJacks) != 0);
     ReplaySwappedDeal();
 }
 
-void CMainFrame::ReplaySwappedDeal() {
+void CCardExchange::ReplaySwappedDeal() {
     // The same deal at once, with the exchanged cards.
-    GiveUp().OnRepeat();
-    KillTimer(TM_ASSIGN);
-    AssignedCards();
-    EditGameObject().KeepHandsAsDealt();
-    if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
+    frame_.GiveUp().OnRepeat();
+    frame_.KillTimer(TM_ASSIGN);
+    frame_.AssignedCards();
+    frame_.EditGameObject().KeepHandsAsDealt();
+    if (frame_.SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.SelectEstimatedGame();
 }

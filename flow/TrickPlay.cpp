@@ -2,6 +2,7 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
@@ -187,7 +188,7 @@ void CMainFrame::AskPersonForCard() {
     g_Settings.Options.SupportSuspended = 0;
     FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
     EditTrickPlay().PlayStep = 2;
-    EditExchange().ActiveGroups = 8;
+    CardExchange().SetOpenGroups(8);
     ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
@@ -323,7 +324,7 @@ void CMainFrame::OnNextTrick() {
     for (int seat = 0; seat < 3; ++seat) {
         int selected = Exchange().GroupPickedCards[seat + 1];
         EditGameObject().Think(seat, [&selected](CPlayer& player) { player.SetPickedCard(&selected); });
-        EditExchange().GroupPickedCards[seat + 1] = 0;
+        CardExchange().PickCard(seat + 1, 0);
         if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, false);
     }
     // 6. A computer may give Kontra.

@@ -1,6 +1,7 @@
 // Taking back the last trick and bringing it again: the history records of the ten tricks give the
 // state back, the cards go between the hands and the trick row, and the trick waits for "continue".
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
@@ -137,7 +138,7 @@ void CMainFrame::UndoTrick() {
     // raised; the cheat marks note the undo.
     EditGameObject().TakeTrickOffTable(fullRepaint);
     EditTrickPlay().SelectedSlot = -1;
-    CheckCheat(64, 0);
+    CardExchange().CheckCheat(64, 0);
     // 5. The cards of the trick go back into the hands.
     EditGameObject().ReturnCardsToHands(TrickPlay().History[TrickPlay().HistoryPosition].card, fullRepaint);
     // 6. and 8. The state after the last complete trick.
@@ -155,7 +156,7 @@ void CMainFrame::UndoTrick() {
         EditGameObject().SetUpPlayer(seat, [position](CPlayer& player) { player.LoadCardPlan(position); });
     }
     // 10. The keyboard starts at the row of the trick's winner.
-    EditExchange().KeyFocusLowerGroup = 2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1);
+    CardExchange().FocusLowerKeyGroup(2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1));
     // 11. The points and the continue bar.
     FrameTexts().ShowPoints();
     ShowContinueDialog();

@@ -5,6 +5,7 @@
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FileState.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
@@ -16,7 +17,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     g_DialogFrame.FrameWindow = [&frame] { return frame.Handle(); };
     g_DialogFrame.SoundEffect = [&frame](int effect) { frame.FrameAudio().SoundEffect(effect, false); };
     g_DialogFrame.SetPause = [&frame](int level) { frame.SetPause(level); };
-    g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CheckCheat(code, arg); };
+    g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CardExchange().CheckCheat(code, arg); };
     g_DialogFrame.SayKontra = [&frame](int seat) { frame.FrameKontra().SayKontra(seat); };
     g_DialogFrame.SayRekontra = [&frame] { frame.FrameKontra().SayRekontra(); };
     g_DialogFrame.EndSwapPause = [&frame] { frame.EndSwapPause(); };

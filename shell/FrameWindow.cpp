@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
@@ -191,7 +192,7 @@ void CMainFrame::OnClose() {
     // Step 7: a game still running at the close is marked as broken off.
     const bool running = state == STATE_START || state == STATE_OBSERVE || state == STATE_AUCTION ||
                          state == STATE_REPLY || state == STATE_PICKUP || state == STATE_SWAP || state == STATE_PLAY;
-    CheckCheat(running ? 1 : g_Game.CheatMask, 1);
+    CardExchange().CheckCheat(running ? 1 : g_Game.CheatMask, 1);
     // Step 8: the main window's place is kept for the next start.
     KillTimer(TM_TICK);
     KeepMainRect();

@@ -2,6 +2,7 @@
 // mark; some tell the person at once what changed.
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "model/GameState.h"
@@ -51,7 +52,7 @@ void CMainFrame::OnFaceUp() {
     // No check mark: the item's text says what choosing it does.
     g_Game.AllCardsOpen = g_Game.AllCardsOpen ? 0 : 1;
     FrameTimers().AskRedraw();
-    CheckCheat(kCheatFaceUp, g_Game.FlowState);
+    CardExchange().CheckCheat(kCheatFaceUp, g_Game.FlowState);
 }
 
 void CMainFrame::UpdateVariantPane() {

@@ -12,6 +12,7 @@
 #include "resources/FlowIds.h"
 #include "dialogs/GameNames.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/RamschState.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
@@ -131,13 +132,13 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     const int shown = CStateDialog::ChosenSeat();
     g_Flow.ShownSeats = (g_Flow.ShownSeats & ~0x0F) | shown;
     if (shown != 2) {
-        if (!(g_Game.CheatMask & 0x100)) CheckCheat(0x100, 1);
+        if (!(g_Game.CheatMask & 0x100)) CardExchange().CheckCheat(0x100, 1);
     } else if (g_Game.FlowState != STATE_PLAY) {
         const int mask = g_Game.CheatMask & ~0x100;
         if (mask != g_Game.CheatMask) {
             g_Game.CheatMask = mask;
             g_Game.CheatMaskChanged = 1;
-            if (mask == 0) CheckCheat(0, 1);
+            if (mask == 0) CardExchange().CheckCheat(0, 1);
         }
     }
     // 4. The title by the kind of game.

@@ -9,6 +9,7 @@
 #include "dialogs/StateDialog.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "match/Profile.h"
@@ -210,11 +211,11 @@ void CMainFrame::CloseStateWindow() {
         g_Game.CheatMask = mask;
         g_Game.CheatMaskChanged = 1;
     }
-    if (mask == 0) CheckCheat(0, 1);
+    if (mask == 0) CardExchange().CheckCheat(0, 1);
 }
 
 void CMainFrame::OnUncoverState() {
-    CheckCheat(0x100, 1);
+    CardExchange().CheckCheat(0x100, 1);
     if (g_Game.FlowState == STATE_ASK || g_Game.FlowState == STATE_PLAY) ShowGameStatusDialog(0, 1);
     else ShowGameStatusDialog(1, 0);
 }

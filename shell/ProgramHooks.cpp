@@ -5,6 +5,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
@@ -83,7 +84,9 @@ void ConnectSideWindowsToTheFrame(CMainFrame& frame) {
     };
     g_SideWindowFrame.GamePlayer = [&frame](int seat) { return frame.GameObject().Player(seat); };
     g_SideWindowFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
-    g_SideWindowFrame.CheckCheat = [&frame](int code, int argument) { frame.CheckCheat(code, argument); };
+    g_SideWindowFrame.CheckCheat = [&frame](int code, int argument) {
+        frame.CardExchange().CheckCheat(code, argument);
+    };
     g_SideWindowFrame.SelectEstimatedGame = [&frame] {
         frame.SelectEstimatedGame();
         return true;
@@ -126,7 +129,7 @@ void LeaveComputerPlayerWithoutFrame() {
 void ConnectComputerPlayerToTheFrame(CMainFrame& frame) {
     // A computer's lay-away glides on the table like the person's exchange.
     g_ComputerFrame.SwapCards = [&frame](int card, CCards& row, int otherCard, CCards& otherRow) {
-        frame.SwapCards(card, row, otherCard, otherRow, false);
+        frame.CardExchange().SwapCards(card, row, otherCard, otherRow, false);
     };
     // Kontra before a computer's card and the person's answer to a computer's giving up.
     g_ComputerFrame.ShowKontraMessage = [&frame](int kontraState, int seat, const std::string& name) {

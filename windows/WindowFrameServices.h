@@ -36,7 +36,7 @@ struct SideWindowFrameServices {
     // The player of the frame's game at the seat, whom the trick estimation window shows. Default:
     // none.
     std::function<const CPlayer*(int seat)> GamePlayer = [](int) { return static_cast<const CPlayer*>(nullptr); };
-    // CMainFrame::LockFlag (which, mode) and CMainFrame::CheckCheat (code, argument): the lock on
+    // CMainFrame::LockFlag (which, mode) and CCardExchange::CheckCheat (code, argument): the lock on
     // an opponent's data and the mark that the game saw it. Default: unlocked, unmarked.
     std::function<bool(int which, int mode)> LockFlag = [](int, int) { return false; };
     std::function<void(int code, int argument)> CheckCheat = [](int, int) {};

@@ -1,6 +1,7 @@
 // The manipulation marks: each code's effect on the mask, the marks of the previous game, the
 // message in pane 0 and the trace words.
 #include "flow/FrameFixture.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -37,7 +38,7 @@ TEST_P(CheatMarks, ApplyOneCode) {
     g_Flow.LoadMarkPending = static_cast<unsigned char>(c.loadMark);
     Frame().SetStatusPane(0, "before");
 
-    Frame().CheckCheat(c.code, c.arg);
+    Frame().CardExchange().CheckCheat(c.code, c.arg);
 
     EXPECT_EQ(g_Game.CheatMask, c.maskAfter);
     EXPECT_EQ(g_Profile.Cond, c.pendingAfter);
@@ -121,13 +122,13 @@ TEST_F(CheatMarksTest, UncoveredIsTakenBackOutsidePlayOnly) {
     StartProgram();
     g_Game.CheatMask = 256 | 8;
     g_Game.FlowState = STATE_PLAY;
-    Frame().CheckCheat(64, 1);
+    Frame().CardExchange().CheckCheat(64, 1);
     EXPECT_EQ(g_Game.CheatMask, 256 | 8 | 64);
     g_Game.FlowState = STATE_IDLE;
-    Frame().CheckCheat(64, 1);
+    Frame().CardExchange().CheckCheat(64, 1);
     EXPECT_EQ(g_Game.CheatMask, 8 | 64);
     // Code 256 itself outside play becomes no code at all.
-    Frame().CheckCheat(256, 1);
+    Frame().CardExchange().CheckCheat(256, 1);
     EXPECT_EQ(g_Game.CheatMask, 8 | 64);
     EXPECT_TRUE(Frame().Texts().CheatText.empty());
 }
@@ -138,8 +139,8 @@ TEST_F(CheatMarksTest, TheLegendIsRepaintedWhenTheMaskChanges) {
     StartProgram();
     g_Game.FlowState = STATE_IDLE;
     g_Game.CheatMaskChanged = 0;
-    Frame().CheckCheat(8, 1);
-    Frame().CheckCheat(8, 1);
+    Frame().CardExchange().CheckCheat(8, 1);
+    Frame().CardExchange().CheckCheat(8, 1);
     int repaints = 0;
     for (const std::string& line : LogBodies())
         if (line == "CMainFrame::RepaintLegend()") ++repaints;

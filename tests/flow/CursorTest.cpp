@@ -1,6 +1,7 @@
 // The cursor over the table: the hand over a card the person may take now and while he holds one,
 // the arrow elsewhere.
 #include "flow/FlowFixture.h"
+#include "flow/CardExchange.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/Skat.h"
@@ -63,7 +64,7 @@ TEST_F(TableCursorTest, HandOverTheCardsOfTheExchangeArrowElsewhere) {
 
 TEST_F(TableCursorTest, ARowClosedToAPickUpShowsTheArrow) {
     PickUpTheSkat();
-    Frame().EditExchange().ActiveGroups = 1;  // only the trick row
+    Frame().CardExchange().SetOpenGroups(1);  // only the trick row
     MoveTo(OnCard(Frame().GameObject().Person().cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
@@ -71,7 +72,7 @@ TEST_F(TableCursorTest, ARowClosedToAPickUpShowsTheArrow) {
 TEST_F(TableCursorTest, TheAuctionOffersNoCard) {
     DealAndHold();
     StartAuction(2, 0, 0);
-    Frame().EditExchange().ActiveGroups = 15;
+    Frame().CardExchange().SetOpenGroups(15);
     MoveTo(OnCard(Frame().GameObject().Person().cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }

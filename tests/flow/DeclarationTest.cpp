@@ -1,6 +1,7 @@
 // The roads of the declaration from a seeded deal to the first card: a computer declares, the
 // person picks up (and lays away by click, drag or keys) or plays Hand, or nobody bid.
 #include "flow/FlowFixture.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -480,7 +481,7 @@ TEST_P(OpponentsOrderTest, FirstAndSecondDefender) {
     g_Game.Soloist = o.soloist;
     g_Game.Forehand = o.forehand;
     const CSkat& game = Frame().GameObject();
-    Frame().SwapCardsOpponents(false, 0, 1, 2);
+    Frame().CardExchange().SwapCardsOpponents(false, 0, 1, 2);
     const std::string first = o.seat0First ? game.Player(0)->name : game.Player(1)->name;
     const std::string second = o.seat0First ? game.Player(1)->name : game.Player(0)->name;
     EXPECT_GE(FindLine("CPlayer::SwapOpponentCards(" + first + ":" + second + ")"), 0) << LogText();

@@ -4,6 +4,7 @@
 // leads another suit than the one marked for him, the computers' marks are given up. Without
 // suggestions every key under the bar is refused.
 #include "flow/StoredDealFixture.h"
+#include "flow/ExchangeState.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"

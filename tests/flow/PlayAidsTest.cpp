@@ -277,6 +277,13 @@ TEST_F(PlayAidsTest, FolderCommandsNameAFolderThatCannotBeOpened) {
     EXPECT_TRUE(answerer_.answered.empty()) << shown;
     ASSERT_EQ(desktop.ShellRequests().size(), 1u);
     EXPECT_EQ(desktop.ShellRequests()[0].target, g_Profile.Work + "Sounds");
+    // The storage folder goes by the edition's word for it.
+    ASSERT_TRUE(platform::EnsureFolder(g_Profile.Work + "Storage"));
+    Frame().SendMessage(WM_COMMAND, ID_STORAGE_FOLDER);
+    host_->PumpFor(500);
+    EXPECT_TRUE(answerer_.answered.empty()) << shown;
+    ASSERT_EQ(desktop.ShellRequests().size(), 2u);
+    EXPECT_EQ(desktop.ShellRequests()[1].target, g_Profile.Work + "Storage");
     // The fresh work folder has no voices folder.
     Frame().SendMessage(WM_COMMAND, ID_VOICES_FOLDER);
     host_->PumpFor(500);

@@ -2,6 +2,7 @@
 // then played again and marked; the free card exchange that starts the game with the swapped
 // cards; the skat swap's switch; and the refusals.
 #include "flow/FlowFixture.h"
+#include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 
 #include "dialogs/DialogIds.h"
@@ -219,7 +220,8 @@ TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     EXPECT_EQ(Frame().Texts().HintText, "Please swap (click) a card");
     EXPECT_EQ(Frame().Texts().StatusText, "Swap Cards");
 
-    Frame().SwapCards(C(kAce, kDiamonds), Frame().GroupRow(3), C(kSeven, kDiamonds), Frame().GroupRow(0), false);
+    Frame().CardExchange().SwapCards(C(kAce, kDiamonds), Frame().CardExchange().GroupRow(3), C(kSeven, kDiamonds),
+                                     Frame().CardExchange().GroupRow(0), false);
     ::SendMessage(Bar(), WM_COMMAND, IDC_FINISH_SWAP, 0);
     host_->PumpUntilIdle();
     EXPECT_NE(g_Game.FlowState, STATE_SWAP);
