@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -72,10 +73,9 @@ void CMainFrame::OnBreak() {
     // Step 8: every player is without skat again; no history, course, exchange or drag; the game may
     // be repeated.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
-    EditTrickPlay().HistoryPosition = 0;
-    EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
+    FrameTrickPlay().ForgetHistory(false);
     EditExchange().KeyGroup = 0;
-    EditTrickPlay().CourseShown = 0;
+    FrameTrickPlay().CourseGone(false);
     MatchSeries().BreakOffGame();
     EditDeclaration().SwapAnimation = 3;
     EditExchange().DragCard = 0;
@@ -154,8 +154,8 @@ void CMainFrame::OnCompleteGame() {
     g_Settings.Delay.Continue = 0;
     g_Settings.Delay.Order = 0;
     g_Settings.Settings.Abandon = 0;
-    EditTrickPlay().AutoComplete = 1;
-    OnPlay();
+    FrameTrickPlay().StartAutoComplete();
+    FrameTrickPlay().OnPlay();
 }
 
 void CMainFrame::OnResume() {

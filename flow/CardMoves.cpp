@@ -1,6 +1,7 @@
 // Cards that change rows outside play: the animated exchange of two cards, the opening of an
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 
 #include "flow/GameObject.h"
 #include "computer/evaluation/GameEvaluation.h"
@@ -144,8 +145,8 @@ void CMainFrame::OnRevolution() {
     // Step 7: the data and status windows, the history, and the first trick.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
-    InitHistory();
-    OnPlay();
+    FrameTrickPlay().InitHistory();
+    FrameTrickPlay().OnPlay();
 }
 
 bool CMainFrame::FindClickedGroup(int card, int group, CCards*& row, CCards*& partnerRow, int& partnerCard,

@@ -1,6 +1,7 @@
 // The deal and the start of a game: New prepares, timer 3 deals, StartGame lets the players look at
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -236,7 +237,7 @@ void CMainFrame::StartGame() {
         g_Flow.GrandHandOffered = g_Settings.Variants.GrandHand != 0 ? 1 : 0;
         // The players judge their hands for the Grand Hand offer that follows under its rule.
         g_Computer.GrandHandQuery = g_Flow.GrandHandOffered;
-        AnnounceSeats();
+        FrameTrickPlay().AnnounceSeats();
         if (Series().SeriesEnded) NewMatch();
         PickupRamsch(0);
     } else {
@@ -252,8 +253,7 @@ void CMainFrame::OnStartView() {
 }
 
 void CMainFrame::EndContinue() {
-    EditTrickPlay().CourseShown = 0;
-    EditTrickPlay().PlayStep = 3;
+    FrameTrickPlay().CourseGone(true);
     CloseModelessDialog();
     for (int& points : g_Game.PartyPoints) points = 0;
     if (Series().SeriesEnded) NewMatch();
@@ -280,7 +280,7 @@ void CMainFrame::OnStart() {
     // Step 2: the auction starts afresh.
     g_Game.ResetAuction();
     // Step 4: the seats' labels.
-    AnnounceSeats();
+    FrameTrickPlay().AnnounceSeats();
     // Step 5: the first game after the program start waits for New.
     if (g_Game.FlowState != STATE_IDLE) {
         for (int seat = 0; seat < 3; ++seat) {

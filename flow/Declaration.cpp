@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -138,7 +139,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     // Step 10: the data and status windows and the history.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
-    InitHistory();
+    FrameTrickPlay().InitHistory();
     // Step 11: the bid cannot be reached; the game is given up.
     if (overbid) {
         OnAbandon();
@@ -155,7 +156,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     }
     // Step 13: the trump flags of the declared game, then the play.
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
-    OnPlay();
+    FrameTrickPlay().OnPlay();
 }
 
 void CMainFrame::DeclarePerson(const std::string& bidText) {

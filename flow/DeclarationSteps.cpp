@@ -1,6 +1,7 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -185,7 +186,7 @@ void CMainFrame::OnDeclared() {
     ComputerKontra();
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
-    InitHistory();
+    FrameTrickPlay().InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
@@ -193,7 +194,7 @@ void CMainFrame::OnDeclared() {
         SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
         return;
     }
-    OnPlay();
+    FrameTrickPlay().OnPlay();
 }
 
 std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*second*/, const CPlayer& /*third*/) {

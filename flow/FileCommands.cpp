@@ -1,6 +1,7 @@
 // The file commands of the game and match menus: load, save and delete a game or a match through
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 
@@ -136,7 +137,7 @@ void CMainFrame::OnLoad() {
     } else {
         g_Game.StopFlag = StopState::Running;
         g_Game.GameEndFlags = 8;
-        if (!TrickPlay().CourseShown) OnLast();
+        if (!TrickPlay().CourseShown) FrameTrickPlay().OnLast();
     }
     // 6. The pause is as before.
     SetPause(pause);

@@ -1,6 +1,7 @@
 // The end of a game: the last trick goes, the game is scored and shown in the result dialog, and
 // the person's answer decides what follows (the next game, the table, the course, a repeat).
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -34,7 +35,7 @@ void CMainFrame::EndGame() {
     MatchSeries().StartPlayClock();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     SoundEffect(SOUND_REMOVE_CARDS, false);
-    SweepTrick(false);
+    FrameTrickPlay().SweepTrick(false);
     EditGameObject().ClearTrick();
     ClearDesk();
     ShowMatchState();
@@ -46,8 +47,7 @@ void CMainFrame::EndGame() {
     // 4. A counted game leads to the next game or the match's end; one not counted is dealt again or waits.
     if (counted) {
         MatchSeries().UpdateSeriesEnd();
-        EditTrickPlay().HistoryPosition = 0;
-        EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
+        FrameTrickPlay().ForgetHistory(false);
         AdvanceAfterCountedGame();
         FollowGameEnd();
     } else if (g_Game.FlowState == STATE_IDLE) {

@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -107,9 +108,7 @@ void CMainFrame::OnAbandon() {
     // Step 7: the desk clears; no history, no game running; the card statistics take the deal in.
     ClearDesk();
     ShowMatchState();
-    EditTrickPlay().HistoryPosition = 0;
-    EditTrickPlay().RedoLimit = 0;
-    EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
+    FrameTrickPlay().ForgetHistory(true);
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     MatchSeries().GameEnded();
     EditDeclaration().SwapAnimation = 3;

@@ -2,6 +2,7 @@
 // computers' Kontra before their first card and after the declaration, and the messages that tell
 // the person about them.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -51,8 +52,7 @@ bool CMainFrame::SeatAnnouncesRekontra(int seat) {
 void CMainFrame::MarkKontraAtSeat(int seat, int stringId) {
     MovePosText(seat, stringId, nullptr, nullptr);
     // Undo and redo restore the label from the snapshot of this moment.
-    if (TrickPlay().HistoryPosition >= 0 && TrickPlay().HistoryPosition < 12)
-        EditTrickPlay().History[TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
+    FrameTrickPlay().NoteKontraInHistory(g_Game.KontraState);
     NoteKontra(*this);
 }
 

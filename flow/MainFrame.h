@@ -44,6 +44,8 @@ class CFrameTexts;
 struct TextState;
 class CFrameTimers;
 struct TimerState;
+class CTrickPlay;
+struct TrickPlayState;
 
 class CMainFrame : public platform::Window {
 public:
@@ -249,37 +251,10 @@ public:
     // The rows of the four card groups: 0 the skat (in the trick row while exchanging), 1..3 seats.
     CCards& GroupRow(int group);
 
-    // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) --------------
-    void OnPlay();
-    // OnPlay's steps; OnPlay runs them once at a time.
-    void PlaySteps();
-    // PlaySteps' card steps: a computer's card (or the person's under AutoComplete), the person's
-    // card from the input step, his last card by itself, the person asked to play; then after a
-    // card, false when the play stops there.
-    int ServeComputerCard(const CPlayer& player, int seat);
-    int TakePersonsCard(int seat);
-    int PlayLastCardItself(int seat);
-    void AskPersonForCard();
-    bool GoOnAfterCard(int card);
-    void OnNextTrick();
-    // The card a seat has just put into the trick: into the history, the course and the record.
-    void NoteCardInTrick(int seat, int card);
-    void EndTrick();
-    void SweepTrick(bool reset);
-    static std::string ContinueCaption(int stringId, int nextTrick);
-    void ShowContinueDialog();
-    void ShowStateDialog();
-    void OnSuggestCard();
-    void DemoPlayPersonCard();
-    bool PersonMayPlay() const;
-    void PlayPersonCard(int slot, bool sound);
-    void ClickPlay(platform::Point point);
-    void DragPlay(platform::Point point);
-    void PlayKey(int key);
-    void RefuseInvalidCard();
-    void InitHistory();
-    void SaveGameState(bool spare);
-    void FillSnapshot(GameSnapshot& record);
+    // --- The trick play part and its record's reader (flow/TrickPlay.cpp) ------------------------
+    // The ten tricks, the history that undo and redo give back, the last trick and the course.
+    CTrickPlay& FrameTrickPlay();
+    const TrickPlayState& TrickPlay() const;
 
     // --- Kontra and Rekontra (flow/Kontra.cpp) ---------------------------------------------------
     // May the player still give Kontra (before his first card, by the rule set); without a
@@ -429,8 +404,6 @@ public:
     RamschState& EditRamsch() { return ramsch_; }
     const ExchangeState& Exchange() const { return exchange_; }
     ExchangeState& EditExchange() { return exchange_; }
-    const TrickPlayState& TrickPlay() const { return trickPlay_; }
-    TrickPlayState& EditTrickPlay() { return trickPlay_; }
     const PromptState& Prompts() const { return prompts_; }
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
@@ -579,37 +552,12 @@ public:
     // Registers the declared game's top cards with the three players (flow/).
     void RegisterGameAttributes();
 
-    // --- Choosing the next trick's cards under the continue bar (flow/NextTrickChoice.cpp) -------
-    // A click on a card of a hand, or the arrow keys.
-    void ManipulateTrickCard(platform::Point point);
-    void NextTrickKey(int key);
-    // Whether a seat after the trick's winner already has a card chosen for the next trick (then
-    // the winner's card may not change); with show, string 41080 says so.
-    bool CheckTrickWinnerCard(int seat, bool show);
-
     // --- Demonstration mode declares for the person (flow/DemoBestGame.cpp) ----------------------
     // Timer 51: the person's most valuable game pressed on the declaration bar.
     void DemoDeclareBestGame();
 
-    // --- Taking the last trick back and bringing it again (flow/UndoRedo.cpp) --------------------
-    void UndoTrick();
-    void RedoTrick(bool spare);
-    void OnUndo();
-    void OnRecover();
-    // Whether a later trick was recorded and not played over, so that redo can bring it back.
-    bool IsRedoPossible() const;
-    // Restores the fields of a record that undo and redo give back (all but the played cards).
-    void RestoreSnapshot(const GameSnapshot& record);
-
     // --- Play aids (flow/PlayAids.cpp) -----------------------------------------------------------
-    void OnSupport();
     void OnSuggestExchange();
-    void CheckEarlyFaceUp();
-    // The player's remaining cards are laid open once the defenders can no longer make him take
-    // a trick (the card he has just played counts as gone).
-    void LayDownCards(int seat, int card);
-    // Before the person's first card as a defender: the Kontra advice on his card prompt.
-    void AdviseKontra();
 
     // --- The skat suggestion (flow/SkatSuggestion.cpp) -------------------------------------------
     void OnSuggestSkat();
@@ -658,11 +606,7 @@ public:
     // --- The declaration bar's preselection (flow/GamePreselection.cpp) --------------------------
     void SelectGame(int mode);
 
-    // --- The last trick and the course (flow/LastTrick.cpp) --------------------------------------
-    // "Letzten Stich": shows the last trick during play, the whole course after the game; a
-    // second use puts the table back.
-    void OnLast();
-    void AnnounceSeats();
+    // --- Deleting a file, and the trace log at a new game or match (flow/LastTrick.cpp) ---------
     void LogDeleteOn(int event);
     // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
     // is not there) is no error.
@@ -745,7 +689,7 @@ private:
     DeclarationState declaration_;
     RamschState ramsch_;
     ExchangeState exchange_;
-    TrickPlayState trickPlay_;
+    std::unique_ptr<CTrickPlay> trickPlay_;
     std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
     PanelState panels_;

@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -132,8 +133,8 @@ void CMainFrame::BeginRamschPlay() {
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
     RefreshEstimation();
-    InitHistory();
-    OnPlay();
+    FrameTrickPlay().InitHistory();
+    FrameTrickPlay().OnPlay();
 }
 
 // A computer's turn with the skat; false when the game was stopped meanwhile.

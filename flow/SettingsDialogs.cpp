@@ -15,6 +15,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/TrickPlayState.h"
 #include "flow/MatchSeries.h"
 #include "flow/PanelObject.h"
 #include "match/GameList.h"

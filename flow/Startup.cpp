@@ -1,6 +1,7 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -121,7 +122,7 @@ void CMainFrame::Startup() {
 
     // Step 13: no game runs; the last one may be repeated when it was read; the match's standing shows.
     MatchSeries().StartIdle(read);
-    EditTrickPlay().AutoComplete = 0;
+    FrameTrickPlay().EndAutoComplete();
     FrameTimers().DropRedraw();
     EditExchange().KeyGroup = 1;
     EditExchange().KeyGroupMask = 7;
@@ -182,7 +183,7 @@ void CMainFrame::Start(const std::string& path) {
         if (g_Game.CourseTricks > 0) {
             g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
-            OnLast();
+            FrameTrickPlay().OnLast();
         } else {
             OnRepeat();
         }
@@ -218,7 +219,7 @@ void CMainFrame::ClearDesk() {
     // Step 1: the demonstration plays no more cards.
     KillTimer(TM_DEMO_PLAY_CARD);
     // Step 2: the course shown goes.
-    if (TrickPlay().CourseShown) OnLast();
+    if (TrickPlay().CourseShown) FrameTrickPlay().OnLast();
     // Step 3: the cards leave the table: skat, hands, trick and last trick.
     EditGameObject().TakeCardsOffTable(true);
     // Step 4: the seats' labels and the Grand Hand texts go.

@@ -1,5 +1,6 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -76,7 +77,7 @@ void CMainFrame::OnTimer(unsigned id) {
                 ::PostMessage(MessageDialog(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
             break;
         case TM_DEMO_SUGGEST_CARD: PressButton(BTN_SUGGEST); break;
-        case TM_DEMO_PLAY_CARD: DemoPlayPersonCard(); break;
+        case TM_DEMO_PLAY_CARD: FrameTrickPlay().DemoPlayPersonCard(); break;
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;

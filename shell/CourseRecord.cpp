@@ -1,6 +1,7 @@
 // The course of a finished game as the game file keeps it: what each seat played, the skat laid
 // away, and the record of the result and of each trick's winner and points.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlayState.h"
 #include "flow/MatchSeries.h"
 
 #include "model/CardCodes.h"

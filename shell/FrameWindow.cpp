@@ -5,6 +5,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -84,7 +85,7 @@ int CMainFrame::OnCreate() {
 
     // Step 5: a fresh table.
     SetFlowState(STATE_INIT);
-    EditTrickPlay().HistoryPosition = EditTrickPlay().RedoLimit = 0;
+    FrameTrickPlay().ClearHistory();
     EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
     EditPrompts().RunningMessage = nullptr;
     FrameTimers().DropRedraw();

@@ -2,6 +2,7 @@
 // and the cards, always in that order; the frame's first layout and its placing on the desktop;
 // stepping the card designs; taking the course picture down.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -329,8 +330,8 @@ void CMainFrame::SetCardFace(int step) {
         repaint(TableRow::Person, false);
     }
     if (g_Game.FlowState == STATE_IDLE && TrickPlay().CourseShown) {
-        OnLast();
-        OnLast();
+        FrameTrickPlay().OnLast();
+        FrameTrickPlay().OnLast();
     }
 }
 
@@ -345,7 +346,7 @@ void CMainFrame::RemoveTrick() {
         ShowImages(all, nullptr);
         EditGameObject().ForgetShownCourse();
     }
-    EditTrickPlay().CourseShown = 0;
+    FrameTrickPlay().CourseGone(false);
 }
 
 void CMainFrame::PlaceOpenBar() {

@@ -1,6 +1,7 @@
 // Texts on the table: the seats' names with their position labels and Kontra marks, erasing a
 // label, the notice line above the table, and redrawing them all.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlayState.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
