@@ -7,6 +7,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -78,10 +79,9 @@ void CGiveUp::OnBreak() {
     // Step 8: every player is without skat again; no history, course, exchange or drag; the game may
     // be repeated.
     for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
-    frame_.EditTrickPlay().HistoryPosition = 0;
-    frame_.EditTrickPlay().History[1].card[0] = frame_.EditTrickPlay().History[1].card[1] = 0;
+    frame_.FrameTrickPlay().ForgetHistory(false);
     frame_.CardExchange().FocusKeyGroup(0);
-    frame_.EditTrickPlay().CourseShown = 0;
+    frame_.FrameTrickPlay().CourseGone(false);
     frame_.MatchSeries().BreakOffGame();
     frame_.EditDeclaration().SwapAnimation = 3;
     frame_.CardExchange().ForgetDragCard();
@@ -160,8 +160,8 @@ void CGiveUp::OnCompleteGame() {
     g_Settings.Delay.Continue = 0;
     g_Settings.Delay.Order = 0;
     g_Settings.Settings.Abandon = 0;
-    frame_.EditTrickPlay().AutoComplete = 1;
-    frame_.OnPlay();
+    frame_.FrameTrickPlay().StartAutoComplete();
+    frame_.FrameTrickPlay().OnPlay();
 }
 
 void CGiveUp::OnResume() {

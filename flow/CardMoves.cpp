@@ -5,6 +5,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 
 #include "flow/GameObject.h"
 #include "computer/evaluation/GameEvaluation.h"
@@ -167,8 +168,8 @@ void CCardExchange::OnRevolution() {
     // Step 7: the data and status windows, the history, and the first trick.
     frame_.ShowDataDialog(0, 1);
     frame_.ShowGameStatusDialog();
-    frame_.InitHistory();
-    frame_.OnPlay();
+    frame_.FrameTrickPlay().InitHistory();
+    frame_.FrameTrickPlay().OnPlay();
 }
 
 void CCardExchange::OnSuggestExchange() {

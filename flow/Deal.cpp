@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -240,7 +241,7 @@ void CMainFrame::StartGame() {
         g_Flow.GrandHandOffered = g_Settings.Variants.GrandHand != 0 ? 1 : 0;
         // The players judge their hands for the Grand Hand offer that follows under its rule.
         g_Computer.GrandHandQuery = g_Flow.GrandHandOffered;
-        AnnounceSeats();
+        FrameTrickPlay().AnnounceSeats();
         if (Series().SeriesEnded) NewMatch();
         RamschRounds().PickupRamsch(0);
     } else {
@@ -256,8 +257,7 @@ void CMainFrame::OnStartView() {
 }
 
 void CMainFrame::EndContinue() {
-    EditTrickPlay().CourseShown = 0;
-    EditTrickPlay().PlayStep = 3;
+    FrameTrickPlay().CourseGone(true);
     CloseModelessDialog();
     for (int& points : g_Game.PartyPoints) points = 0;
     if (Series().SeriesEnded) NewMatch();
@@ -284,7 +284,7 @@ void CMainFrame::OnStart() {
     // Step 2: the auction starts afresh.
     g_Game.ResetAuction();
     // Step 4: the seats' labels.
-    AnnounceSeats();
+    FrameTrickPlay().AnnounceSeats();
     // Step 5: the first game after the program start waits for New.
     if (g_Game.FlowState != STATE_IDLE) {
         for (int seat = 0; seat < 3; ++seat) {

@@ -6,6 +6,7 @@
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/GiveUp.h"
@@ -144,7 +145,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     // Step 10: the data and status windows and the history.
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
-    InitHistory();
+    FrameTrickPlay().InitHistory();
     // Step 11: the bid cannot be reached; the game is given up.
     if (overbid) {
         GiveUp().OnAbandon();
@@ -161,7 +162,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     }
     // Step 13: the trump flags of the declared game, then the play.
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
-    OnPlay();
+    FrameTrickPlay().OnPlay();
 }
 
 void CMainFrame::DeclarePerson(const std::string& bidText) {

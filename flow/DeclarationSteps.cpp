@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -188,7 +189,7 @@ void CMainFrame::OnDeclared() {
     FrameKontra().ComputerKontra();
     ShowDataDialog(0, 1);
     ShowGameStatusDialog();
-    InitHistory();
+    FrameTrickPlay().InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
@@ -196,7 +197,7 @@ void CMainFrame::OnDeclared() {
         SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
         return;
     }
-    OnPlay();
+    FrameTrickPlay().OnPlay();
 }
 
 std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*second*/, const CPlayer& /*third*/) {

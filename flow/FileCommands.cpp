@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
@@ -139,7 +140,7 @@ void CMainFrame::OnLoad() {
     } else {
         g_Game.StopFlag = StopState::Running;
         g_Game.GameEndFlags = 8;
-        if (!TrickPlay().CourseShown) OnLast();
+        if (!TrickPlay().CourseShown) FrameTrickPlay().OnLast();
     }
     // 6. The pause is as before.
     SetPause(pause);

@@ -2,6 +2,7 @@
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -163,17 +164,9 @@ void CMainFrame::UpdateCommand(platform::CommandState& state) {
         case ID_SAVE_GAME: state.Enable(flow != STATE_INIT); break;
         case ID_SORT: state.Enable(Series().GameRunning != 0); break;
         case ID_UNDO: state.Enable(!g_Game.DemoMode && TrickPlay().HistoryPosition > 0); break;
-        case ID_RECOVER: state.Enable(!g_Game.DemoMode && IsRedoPossible()); break;
+        case ID_RECOVER: state.Enable(!g_Game.DemoMode && FrameTrickPlay().IsRedoPossible()); break;
         case ID_LAST: {
-            EditTrickPlay().CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
-            bool enabled = false;
-            if (!((flow == STATE_IDLE || flow == STATE_NEW) && !TrickPlay().CourseRequested)) {
-                const int course = GameObject().CourseRow(0).count;
-                enabled = GameObject().LastTrick().count > 0 || course == 10 ||
-                          (course >= 1 && course <= 9 && TrickPlay().CourseRequested);
-            }
-            EditTrickPlay().CourseAvailable = enabled ? 1 : 0;
-            state.Enable(enabled);
+            state.Enable(FrameTrickPlay().UpdateCourseCommand(flow));
             break;
         }
         case ID_COMPLETE: state.Enable(flow == STATE_PLAY); break;

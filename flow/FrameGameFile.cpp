@@ -4,6 +4,7 @@
 
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 #include "flow/RamschRounds.h"
@@ -134,9 +135,9 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
         g_Game.Soloist = at(Soloist);
         for (int snapshot = 0; snapshot < kCourseSnapshots; ++snapshot) {
             const std::size_t group = Snapshots + 16 * static_cast<std::size_t>(snapshot);
-            frame_.EditTrickPlay().History[snapshot].trickWinner = at(group);
-            for (int party = 0; party < 3; ++party)
-                frame_.EditTrickPlay().History[snapshot].partyPoints[party] = at(group + 4 + 4 * party);
+            int partyPoints[3];
+            for (int party = 0; party < 3; ++party) partyPoints[party] = at(group + 4 + 4 * party);
+            frame_.FrameTrickPlay().LoadCourseSnapshot(snapshot, at(group), partyPoints);
         }
         g_Game.CourseTricks = at(Tricks);
         if (g_Game.CourseTricks > 0) {
@@ -149,7 +150,7 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
     for (int seat = 0; seat < 3; ++seat)
         frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
     frame_.EditGameObject().TakeCardsOffTable(false);
-    if (lastTrickShown && !frame_.TrickPlay().CourseShown) frame_.OnLast();
+    if (lastTrickShown && !frame_.TrickPlay().CourseShown) frame_.FrameTrickPlay().OnLast();
     // 6. The title names the file read.
     frame_.SetTitle(path, titleKind);
     return true;

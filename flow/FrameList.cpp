@@ -5,6 +5,7 @@
 
 #include "flow/MainFrame.h"
 #include "flow/FrameSettings.h"
+#include "flow/TrickPlay.h"
 #include "flow/MatchSeries.h"
 
 #include "match/GameList.h"
@@ -155,7 +156,7 @@ bool CMatchFiles::ReadList(const std::string& path, int compare, bool reportErro
         g_GameList.Games = record->Games;
         g_Game.GameCount = static_cast<int>(record->Games.size());
         // 3. The course shown goes; a list without games starts now.
-        if (frame_.TrickPlay().CourseShown) frame_.OnLast();
+        if (frame_.TrickPlay().CourseShown) frame_.FrameTrickPlay().OnLast();
         g_Game.GameEndFlags = 2;
         if (g_Game.GameCount == 0) g_GameList.Header.SetInt(LIST_START_TIME, static_cast<std::int32_t>(Time64()));
         // 5. The forehand of the next game.

@@ -1,6 +1,7 @@
 // The window title that names the match and the game, the names the frame keeps for them, and the
 // copies written for a drag out of the program.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlayState.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 

@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/GiveUp.h"
 #include "flow/MatchFiles.h"
@@ -37,7 +38,7 @@ void CMainFrame::EndGame() {
     MatchSeries().StartPlayClock();
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
-    SweepTrick(false);
+    FrameTrickPlay().SweepTrick(false);
     EditGameObject().ClearTrick();
     ClearDesk();
     ShowMatchState();
@@ -49,8 +50,7 @@ void CMainFrame::EndGame() {
     // 4. A counted game leads to the next game or the match's end; one not counted is dealt again or waits.
     if (counted) {
         MatchSeries().UpdateSeriesEnd();
-        EditTrickPlay().HistoryPosition = 0;
-        EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
+        FrameTrickPlay().ForgetHistory(false);
         AdvanceAfterCountedGame();
         FollowGameEnd();
     } else if (g_Game.FlowState == STATE_IDLE) {

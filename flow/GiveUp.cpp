@@ -7,6 +7,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -115,9 +116,7 @@ void CGiveUp::OnAbandon() {
     // Step 7: the desk clears; no history, no game running; the card statistics take the deal in.
     frame_.ClearDesk();
     frame_.ShowMatchState();
-    frame_.EditTrickPlay().HistoryPosition = 0;
-    frame_.EditTrickPlay().RedoLimit = 0;
-    frame_.EditTrickPlay().History[1].card[0] = frame_.EditTrickPlay().History[1].card[1] = 0;
+    frame_.FrameTrickPlay().ForgetHistory(true);
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     frame_.MatchSeries().GameEnded();
     frame_.EditDeclaration().SwapAnimation = 3;

@@ -1,6 +1,7 @@
 // The history of the ten tricks: record 0 as play starts, one record per trick, the spare at the
 // person's turn. Taking back and bringing again come with the play aids.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/MatchSeries.h"
 
 #include <algorithm>
@@ -18,9 +19,9 @@
 
 // Every field of the record but the played cards, from the players, the card knowledge and the
 // game record as they stand.
-void CMainFrame::FillSnapshot(GameSnapshot& record) {
+void CTrickPlay::FillSnapshot(GameSnapshot& record) {
     for (int seat = 0; seat < 3; ++seat) {
-        const CPlayer& player = *GameObject().Player(seat);
+        const CPlayer& player = *frame_.GameObject().Player(seat);
         record.abandonOffer[seat] = player.FaceUpSeen;
         record.handInfo[seat] = player.handInfo;
         if (seat < 2) record.faceUp[seat] = player.faceUp ? 1 : 0;
@@ -60,38 +61,61 @@ void CMainFrame::FillSnapshot(GameSnapshot& record) {
     std::copy(std::begin(g_Flow.SuitLedMarks), std::end(g_Flow.SuitLedMarks), record.suitLedMarks);
 }
 
-void CMainFrame::InitHistory() {
+void CTrickPlay::InitHistory() {
     WriteTrace(":InitHistory()", LOG_MAINFRAME);
     // 1. Whether the computer at seat 0 lies face up.
-    const unsigned char seat0Open = GameObject().Player(0)->faceUp ? 1 : 0;
+    const unsigned char seat0Open = frame_.GameObject().Player(0)->faceUp ? 1 : 0;
     // 2. The history starts empty.
-    EditTrickPlay().HistoryPosition = 0;
-    EditTrickPlay().RedoLimit = 0;
-    EditTrickPlay().SparePosition = -1;
+    trickPlay_.HistoryPosition = 0;
+    trickPlay_.RedoLimit = 0;
+    trickPlay_.SparePosition = -1;
     // 3. The first snapshot: the state as play starts, led by the leader.
-    FillSnapshot(EditTrickPlay().History[0]);
-    EditTrickPlay().History[0].forehand = EditTrickPlay().History[0].trickWinner = g_Game.Leader;
+    FillSnapshot(trickPlay_.History[0]);
+    trickPlay_.History[0].forehand = trickPlay_.History[0].trickWinner = g_Game.Leader;
     // 4. No trick has a card yet; each snapshot knows whether seat 0 lies face up.
     for (int k = 0; k <= 10; ++k) {
-        for (int& card : EditTrickPlay().History[k].card) card = 0;
-        EditTrickPlay().History[k].faceUp[0] = seat0Open;
+        for (int& card : trickPlay_.History[k].card) card = 0;
+        trickPlay_.History[k].faceUp[0] = seat0Open;
     }
     // 5. Under the variant's Null Ouvert rule an Ouvert game starts with seat 0's hand closed.
     if (g_Game.OuvertAnnounced && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.NullOuvert)
-        EditTrickPlay().History[0].faceUp[0] = 0;
+        trickPlay_.History[0].faceUp[0] = 0;
     // 6. The history stands at the first trick.
-    EditTrickPlay().HistoryPosition = 1;
+    trickPlay_.HistoryPosition = 1;
     // The record: the declaration and the skat as play starts (and the forehand as it is now).
-    MatchSeries().NoteDeclaration();
+    frame_.MatchSeries().NoteDeclaration();
 }
 
-void CMainFrame::SaveGameState(bool spare) {
-    const int k = spare ? 11 : TrickPlay().HistoryPosition;
+void CTrickPlay::SaveGameState(bool spare) {
+    const int k = spare ? 11 : trickPlay_.HistoryPosition;
     if (k < 0 || k > 11) return;
-    if (spare) EditTrickPlay().SparePosition = TrickPlay().HistoryPosition;
-    const GameSnapshot kept = EditTrickPlay().History[k];
-    FillSnapshot(EditTrickPlay().History[k]);
+    if (spare) trickPlay_.SparePosition = trickPlay_.HistoryPosition;
+    const GameSnapshot kept = trickPlay_.History[k];
+    FillSnapshot(trickPlay_.History[k]);
     // The cards of the trick are written by OnPlay itself, card by card.
-    for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = kept.card[seat];
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [k](CPlayer& player) { player.SaveCardPlan(k); });
+    for (int seat = 0; seat < 3; ++seat) trickPlay_.History[k].card[seat] = kept.card[seat];
+    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().Think(seat, [k](CPlayer& player) { player.SaveCardPlan(k); });
+}
+
+void CTrickPlay::ForgetHistory(bool forgetRedo) {
+    trickPlay_.HistoryPosition = 0;
+    if (forgetRedo) trickPlay_.RedoLimit = 0;
+    trickPlay_.History[1].card[0] = trickPlay_.History[1].card[1] = 0;
+}
+
+void CTrickPlay::ClearHistory() { trickPlay_.HistoryPosition = trickPlay_.RedoLimit = 0; }
+
+void CTrickPlay::LoadCourseSnapshot(int trick, int winner, const int (&partyPoints)[3]) {
+    if (trick < 0 || trick > 11) return;
+    trickPlay_.History[trick].trickWinner = winner;
+    for (int party = 0; party < 3; ++party) trickPlay_.History[trick].partyPoints[party] = partyPoints[party];
+}
+
+void CTrickPlay::NoteFinalPoints(const int (&partyPoints)[3]) {
+    for (int party = 0; party < 3; ++party) trickPlay_.History[10].partyPoints[party] = partyPoints[party];
+}
+
+void CTrickPlay::NoteKontraInHistory(int kontraState) {
+    if (trickPlay_.HistoryPosition >= 0 && trickPlay_.HistoryPosition < 12)
+        trickPlay_.History[trickPlay_.HistoryPosition].kontraState = kontraState;
 }

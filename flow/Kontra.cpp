@@ -6,6 +6,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -59,8 +60,7 @@ bool CFrameKontra::SeatAnnouncesRekontra(int seat) {
 void CFrameKontra::MarkKontraAtSeat(int seat, int stringId) {
     frame_.FrameTable().MovePosText(seat, stringId, nullptr, nullptr);
     // Undo and redo restore the label from the snapshot of this moment.
-    if (frame_.TrickPlay().HistoryPosition >= 0 && frame_.TrickPlay().HistoryPosition < 12)
-        frame_.EditTrickPlay().History[frame_.TrickPlay().HistoryPosition].kontraState = g_Game.KontraState;
+    frame_.FrameTrickPlay().NoteKontraInHistory(g_Game.KontraState);
     NoteKontra(frame_);
 }
 

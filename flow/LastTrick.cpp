@@ -2,6 +2,7 @@
 // labels at the start of a game; deleting a file, and the trace log at a new game or match.
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 
 #include "model/GameState.h"
 #include "model/PlayerData.h"
@@ -29,56 +30,56 @@ void LabelSeatsFrom(CMainFrame& frame, int first) {
 }
 }  // namespace
 
-void CMainFrame::OnLast() {
-    EditTrickPlay().LastTrickAvailable = 1;
+void CTrickPlay::OnLast() {
+    trickPlay_.LastTrickAvailable = 1;
     const bool inPlay = g_Game.FlowState == STATE_PLAY;
-    if (!TrickPlay().CourseShown) {
+    if (!trickPlay_.CourseShown) {
         WriteTrace(":OnLast(trick)", LOG_MAINFRAME);
-        SetPause(0);
-        EditTrickPlay().CourseShown = 1;
+        frame_.SetPause(0);
+        trickPlay_.CourseShown = 1;
         if (inPlay) {
             // The last trick lies where the skat lay; the skat's cards stay in the game object.
-            EditGameObject().ShowLastTrickInSkatsPlace();
+            frame_.EditGameObject().ShowLastTrickInSkatsPlace();
             return;
         }
         // After the game: the seat labels make room for the course.
-        for (int seat = 0; seat < 3; ++seat) FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
-        EditGameObject().CompleteCourse();
-        FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
+        for (int seat = 0; seat < 3; ++seat) frame_.FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
+        frame_.EditGameObject().CompleteCourse();
+        frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         WriteTrace("CCards::PaintCards(course)", LOG_GAME);
-        EditGameObject().PaintCourse();
-        platform::Rect all = ClientRect();
-        FrameTable().ShowImages(all, nullptr);
-        FrameTable().MoveCourseText(1);
+        frame_.EditGameObject().PaintCourse();
+        platform::Rect all = frame_.ClientRect();
+        frame_.FrameTable().ShowImages(all, nullptr);
+        frame_.FrameTable().MoveCourseText(1);
     } else {
         WriteTrace(":OnLast(remove)", LOG_MAINFRAME);
-        SetPause(1);
-        EditTrickPlay().CourseShown = 0;
+        frame_.SetPause(1);
+        trickPlay_.CourseShown = 0;
         if (inPlay) {
-            EditGameObject().ShowSkatInItsPlace();
+            frame_.EditGameObject().ShowSkatInItsPlace();
         } else {
             if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
-            FrameTable().MoveCourseText(0);
+            frame_.FrameTable().MoveCourseText(0);
             WriteTrace("CCards::RemoveCards(course)", LOG_GAME);
-            EditGameObject().RemoveCourse(false);
-            LabelSeatsFrom(*this, g_Game.Forehand);
+            frame_.EditGameObject().RemoveCourse(false);
+            LabelSeatsFrom(frame_, g_Game.Forehand);
             if (g_Game.KontraState != KONTRA_NONE) {
-                FrameTable().MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
-                if (g_Game.KontraState == KONTRA_REKONTRA) FrameTable().MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
+                frame_.FrameTable().MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);
+                if (g_Game.KontraState == KONTRA_REKONTRA) frame_.FrameTable().MovePosText(g_Game.Soloist, IDS_MARK_REKONTRA, nullptr, nullptr);
             }
-            if (View) View->Invalidate();
+            if (frame_.GetView()) frame_.GetView()->Invalidate();
         }
     }
     // Both ways: the round notice of the variant rules.
     if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
-        FrameTable().MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
+        frame_.FrameTable().MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
 }
 
-void CMainFrame::AnnounceSeats() {
+void CTrickPlay::AnnounceSeats() {
     // The course on the table keeps its own layout; the labels come back when it is removed.
-    if (TrickPlay().CourseShown && TrickPlay().LastTrickAvailable != 0) return;
+    if (trickPlay_.CourseShown && trickPlay_.LastTrickAvailable != 0) return;
     g_Game.Forehand = g_Game.Leader;
-    LabelSeatsFrom(*this, g_Game.Leader);
+    LabelSeatsFrom(frame_, g_Game.Leader);
 }
 
 void CMainFrame::DeleteFile(const std::string& path, bool silent) {
@@ -105,4 +106,21 @@ void CMainFrame::LogDeleteOn(int event) {
     if (g_FrameShell.ForgetLogText) g_FrameShell.ForgetLogText();
     // The open log window sizes its bars to the empty text.
     if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
+}
+
+void CTrickPlay::CourseGone(bool firstTrick) {
+    trickPlay_.CourseShown = 0;
+    if (firstTrick) trickPlay_.PlayStep = 3;
+}
+
+bool CTrickPlay::UpdateCourseCommand(int flowState) {
+    trickPlay_.CourseRequested = (g_Game.GameEndFlags & 8) ? 1 : 0;
+    bool enabled = false;
+    if (!((flowState == STATE_IDLE || flowState == STATE_NEW) && !trickPlay_.CourseRequested)) {
+        const int course = frame_.GameObject().CourseRow(0).count;
+        enabled = frame_.GameObject().LastTrick().count > 0 || course == 10 ||
+                  (course >= 1 && course <= 9 && trickPlay_.CourseRequested);
+    }
+    trickPlay_.CourseAvailable = enabled ? 1 : 0;
+    return enabled;
 }

@@ -12,6 +12,7 @@
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "dialogs/SkatBars.h"
@@ -33,6 +34,7 @@ CMainFrame::CMainFrame()
     : game_(std::make_unique<CSkat>()),
       ramschRounds_(std::make_unique<CRamschRounds>(*this)),
       exchange_(std::make_unique<CCardExchange>(*this)),
+      trickPlay_(std::make_unique<CTrickPlay>(*this)),
       series_(std::make_unique<CMatchSeries>(*this)),
       matchFiles_(std::make_unique<CMatchFiles>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
@@ -187,10 +189,10 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_YOUR_TURN, FrameHandler<&CMainFrame::OnYourTurn>},
     {CM_RESTORE_TITLE, FrameHandler<&CMainFrame::OnRestoreTitle>},
     {CM_LOG_WINDOW, FrameHandler<&CMainFrame::OnListLog>},
-    {CM_LAST, FrameHandler<&CMainFrame::OnLast>},
-    {CM_PLAY, FrameHandler<&CMainFrame::OnPlay>},
-    {CM_NEXT_TRICK, FrameHandler<&CMainFrame::OnNextTrick>},
-    {CM_SUGGEST_CARD, FrameHandler<&CMainFrame::OnSuggestCard>},
+    {CM_LAST, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnLast>},
+    {CM_PLAY, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnPlay>},
+    {CM_NEXT_TRICK, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnNextTrick>},
+    {CM_SUGGEST_CARD, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnSuggestCard>},
     {CM_KONTRA, PartHandler<&CMainFrame::FrameKontra, &CFrameKontra::OnKontra>},
     {CM_PASS_ON_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPassOnRamsch>},
     {CM_PICKUP_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPickupRamsch>},
@@ -208,7 +210,7 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_COMPLETE, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnCompleteGame>},
     {ID_ABORT_MATCH, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnAbortMatch>},
     {ID_NEW_MATCH, FrameHandler<&CMainFrame::OnNewMatch>},
-    {ID_LAST, FrameHandler<&CMainFrame::OnLast>},
+    {ID_LAST, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnLast>},
     {ID_LOAD, FrameHandler<&CMainFrame::OnLoad>},
     {ID_LOAD_MATCH, FrameHandler<&CMainFrame::OnLoadMatch>},
     {ID_SAVE_GAME, FrameHandler<&CMainFrame::OnSaveGame>},
@@ -216,9 +218,9 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_DELETE_GAME, FrameHandler<&CMainFrame::OnDeleteGame>},
     {ID_DELETE_MATCH, FrameHandler<&CMainFrame::OnDeleteMatch>},
     {ID_INITIALIZATION, FrameHandler<&CMainFrame::OnInitialization>},
-    {ID_UNDO, FrameHandler<&CMainFrame::OnUndo>},
-    {ID_RECOVER, FrameHandler<&CMainFrame::OnRecover>},
-    {ID_SUPPORT, FrameHandler<&CMainFrame::OnSupport>},
+    {ID_UNDO, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnUndo>},
+    {ID_RECOVER, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnRecover>},
+    {ID_SUPPORT, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnSupport>},
     {CM_SUGGEST_EXCHANGE, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSuggestExchange>},
     {CM_SUGGEST_SKAT, FrameHandler<&CMainFrame::OnSuggestSkat>},
     {CM_SUGGEST_GAME, FrameHandler<&CMainFrame::OnSuggestGame>},

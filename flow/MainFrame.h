@@ -54,6 +54,8 @@ class CGiveUp;
 class CCardExchange;
 struct ExchangeState;
 class CFrameSettings;
+class CTrickPlay;
+struct TrickPlayState;
 
 class CMainFrame : public platform::Window {
 public:
@@ -203,37 +205,10 @@ public:
     void DeclarePerson(const std::string& bidText);
     void DeclareNobody(bool ramschVariant);
 
-    // --- The ten tricks (flow/TrickPlay.cpp, flow/PersonPlay.cpp, flow/History.cpp) --------------
-    void OnPlay();
-    // OnPlay's steps; OnPlay runs them once at a time.
-    void PlaySteps();
-    // PlaySteps' card steps: a computer's card (or the person's under AutoComplete), the person's
-    // card from the input step, his last card by itself, the person asked to play; then after a
-    // card, false when the play stops there.
-    int ServeComputerCard(const CPlayer& player, int seat);
-    int TakePersonsCard(int seat);
-    int PlayLastCardItself(int seat);
-    void AskPersonForCard();
-    bool GoOnAfterCard(int card);
-    void OnNextTrick();
-    // The card a seat has just put into the trick: into the history, the course and the record.
-    void NoteCardInTrick(int seat, int card);
-    void EndTrick();
-    void SweepTrick(bool reset);
-    static std::string ContinueCaption(int stringId, int nextTrick);
-    void ShowContinueDialog();
-    void ShowStateDialog();
-    void OnSuggestCard();
-    void DemoPlayPersonCard();
-    bool PersonMayPlay() const;
-    void PlayPersonCard(int slot, bool sound);
-    void ClickPlay(platform::Point point);
-    void DragPlay(platform::Point point);
-    void PlayKey(int key);
-    void RefuseInvalidCard();
-    void InitHistory();
-    void SaveGameState(bool spare);
-    void FillSnapshot(GameSnapshot& record);
+    // --- The trick play part and its record's reader (flow/TrickPlay.cpp) ------------------------
+    // The ten tricks, the history that undo and redo give back, the last trick and the course.
+    CTrickPlay& FrameTrickPlay();
+    const TrickPlayState& TrickPlay() const;
 
     // --- Kontra and Rekontra (flow/Kontra.cpp) ---------------------------------------------------
     // The Kontra part (flow/FrameKontra.h): Kontra and Rekontra, and the modal prompts of the game.
@@ -329,8 +304,6 @@ public:
     AuctionState& EditAuction() { return auction_; }
     const DeclarationState& Declaration() const { return declaration_; }
     DeclarationState& EditDeclaration() { return declaration_; }
-    const TrickPlayState& TrickPlay() const { return trickPlay_; }
-    TrickPlayState& EditTrickPlay() { return trickPlay_; }
     const PromptState& Prompts() const { return prompts_; }
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
@@ -449,36 +422,11 @@ public:
     // Registers the declared game's top cards with the three players (flow/).
     void RegisterGameAttributes();
 
-    // --- Choosing the next trick's cards under the continue bar (flow/NextTrickChoice.cpp) -------
-    // A click on a card of a hand, or the arrow keys.
-    void ManipulateTrickCard(platform::Point point);
-    void NextTrickKey(int key);
-    // Whether a seat after the trick's winner already has a card chosen for the next trick (then
-    // the winner's card may not change); with show, string 41080 says so.
-    bool CheckTrickWinnerCard(int seat, bool show);
-
     // --- Demonstration mode declares for the person (flow/DemoBestGame.cpp) ----------------------
     // Timer 51: the person's most valuable game pressed on the declaration bar.
     void DemoDeclareBestGame();
 
-    // --- Taking the last trick back and bringing it again (flow/UndoRedo.cpp) --------------------
-    void UndoTrick();
-    void RedoTrick(bool spare);
-    void OnUndo();
-    void OnRecover();
-    // Whether a later trick was recorded and not played over, so that redo can bring it back.
-    bool IsRedoPossible() const;
-    // Restores the fields of a record that undo and redo give back (all but the played cards).
-    void RestoreSnapshot(const GameSnapshot& record);
-
     // --- Play aids (flow/PlayAids.cpp) -----------------------------------------------------------
-    void OnSupport();
-    void CheckEarlyFaceUp();
-    // The player's remaining cards are laid open once the defenders can no longer make him take
-    // a trick (the card he has just played counts as gone).
-    void LayDownCards(int seat, int card);
-    // Before the person's first card as a defender: the Kontra advice on his card prompt.
-    void AdviseKontra();
 
     // --- The skat suggestion (flow/SkatSuggestion.cpp) -------------------------------------------
     void OnSuggestSkat();
@@ -503,11 +451,7 @@ public:
     // --- The declaration bar's preselection (flow/GamePreselection.cpp) --------------------------
     void SelectGame(int mode);
 
-    // --- The last trick and the course (flow/LastTrick.cpp) --------------------------------------
-    // "Letzten Stich": shows the last trick during play, the whole course after the game; a
-    // second use puts the table back.
-    void OnLast();
-    void AnnounceSeats();
+    // --- Deleting a file, and the trace log at a new game or match (flow/LastTrick.cpp) ---------
     void LogDeleteOn(int event);
     // Deletes a file, unless silent after asking the person; a file that cannot be deleted (or
     // is not there) is no error.
@@ -561,7 +505,7 @@ private:
     DeclarationState declaration_;
     std::unique_ptr<CRamschRounds> ramschRounds_;
     std::unique_ptr<CCardExchange> exchange_;
-    TrickPlayState trickPlay_;
+    std::unique_ptr<CTrickPlay> trickPlay_;
     std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
     PanelState panels_;

@@ -3,6 +3,7 @@
 
 #include "flow/MainFrame.h"
 #include "flow/RamschState.h"
+#include "flow/TrickPlay.h"
 #include "match/GameList.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -159,7 +160,7 @@ void CMatchSeries::ApplyPendingSettings() {
     g_Settings.Delay.Continue = std::max(0, series_.PendingSettings[4]);
     g_Settings.Delay.Order = std::max(0, series_.PendingSettings[5]);
     g_Settings.Settings.Abandon = series_.PendingSettings[6] != 0 ? 1 : 0;
-    frame_.EditTrickPlay().AutoComplete = 0;
+    frame_.FrameTrickPlay().EndAutoComplete();
     if (series_.PendingSettings[0] != 0) frame_.OnSuggest();
 }
 

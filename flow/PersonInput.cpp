@@ -5,6 +5,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -161,18 +162,18 @@ void CMainFrame::LButtonUp(platform::Point point) {
     if (g_Settings.Options.Drag && promptOpen && !continueOpen) {
         if (state == STATE_ASK || state == STATE_QUERY) CardExchange().DragMove(point);
         else if (state == STATE_SWAP) CardExchange().ManipulateDragEnd(point);
-        else if (state == STATE_PLAY && cardPrompt) DragPlay(point);
+        else if (state == STATE_PLAY && cardPrompt) FrameTrickPlay().DragPlay(point);
         else WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
     } else if (state == STATE_PLAY) {
         // The card is looked up 9 pixels higher: the press raised it by that much.
         const platform::Point raised{point.x, point.y - 9};
         if (!promptOpen) {
-            if (g_Settings.Options.Drag) DragPlay(point);
-            else if (!g_Settings.Options.Suggest) ClickPlay(raised);
+            if (g_Settings.Options.Drag) FrameTrickPlay().DragPlay(point);
+            else if (!g_Settings.Options.Suggest) FrameTrickPlay().ClickPlay(raised);
         } else if (cardPrompt) {
-            ClickPlay(raised);
+            FrameTrickPlay().ClickPlay(raised);
         } else if (continueOpen) {
-            ManipulateTrickCard(point);
+            FrameTrickPlay().ManipulateTrickCard(point);
         } else {
             FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         }
@@ -238,7 +239,7 @@ void CMainFrame::RButtonDown(platform::Point point, int dragEnter) {
     // A right click goes on with the next trick while the trick waits under its bar.
     if (g_Game.FlowState == STATE_PLAY && !dragEnter && Prompts().PromptDialog != Prompts().KontraPrompt) {
         CloseModelessDialog();
-        OnNextTrick();
+        FrameTrickPlay().OnNextTrick();
         return;
     }
     if (InAuctionState() && oldPause < 5) {
@@ -293,7 +294,7 @@ void CMainFrame::MouseMove(platform::Point point) {
     const int card = WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1);
     if (card == WC_NO_CARD_HERE) {
         if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Frame.hTableWnd, TrickPlay().HighlightedCard, 0);
-        EditTrickPlay().HighlightedCard = 0;
+        FrameTrickPlay().SetHighlightedCard(0);
         return;
     }
     if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) AnnounceCardUnderMouse(card);
@@ -334,7 +335,7 @@ void CMainFrame::AnnounceCardUnderMouse(int card) {
     if (TrickPlay().HighlightedCard > 0) WC_HighlightCard(g_Frame.hTableWnd, TrickPlay().HighlightedCard, 0);
     WC_HighlightCard(g_Frame.hTableWnd, card, 1);
     FrameAudio().VoiceSupport(card, -1);
-    EditTrickPlay().HighlightedCard = card;
+    FrameTrickPlay().SetHighlightedCard(card);
 }
 
 bool CMainFrame::IsPersonHandInvalid(const platform::Rect& update) {

@@ -4,6 +4,7 @@
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/TrickPlay.h"
 #include "flow/FileState.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTexts.h"
@@ -117,8 +118,8 @@ void CMainFrame::KeyDown(int key, unsigned /*flags*/) {
     g_Game.LastRaisedCard = 0;
     const int state = g_Game.FlowState;
     if (state == STATE_PLAY) {
-        if (!promptOpen || Prompts().PromptDialog == Prompts().KontraPrompt) PlayKey(key);
-        else if (Prompts().PromptDialog == Prompts().ContinuePrompt && g_Settings.Options.Suggest) NextTrickKey(key);
+        if (!promptOpen || Prompts().PromptDialog == Prompts().KontraPrompt) FrameTrickPlay().PlayKey(key);
+        else if (Prompts().PromptDialog == Prompts().ContinuePrompt && g_Settings.Options.Suggest) FrameTrickPlay().NextTrickKey(key);
         else FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
     } else if (state == STATE_ASK || state == STATE_PICKUP || state == STATE_SWAP) {
         CCardExchange& exchange = CardExchange();

@@ -4,6 +4,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
@@ -41,51 +42,51 @@ std::string CardTraceText(const CPlayer& player, int card) {
 }  // namespace
 
 // The person's card leaves the hand for his place in the trick.
-void CMainFrame::PlayPersonCard(int slot, bool sound) {
-    const int card = GameObject().Person().cards[slot];
-    if (sound) FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
+void CTrickPlay::PlayPersonCard(int slot, bool sound) {
+    const int card = frame_.GameObject().Person().cards[slot];
+    if (sound) frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
-    EditGameObject().PlayPersonCard(slot, from);
-    MatchSeries().NoteCard(kPersonSeat, card);
+    frame_.EditGameObject().PlayPersonCard(slot, from);
+    frame_.MatchSeries().NoteCard(kPersonSeat, card);
 }
 
 // Whether the person may put a card into the trick now: his turn, and no card of his is in it.
-bool CMainFrame::PersonMayPlay() const {
-    return g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && !GameObject().Trick().present[kPersonSeat];
+bool CTrickPlay::PersonMayPlay() const {
+    return g_Game.FlowState == STATE_PLAY && trickPlay_.PlayStep == 2 && !frame_.GameObject().Trick().present[kPersonSeat];
 }
 
-void CMainFrame::ClickPlay(platform::Point point) {
-    const int card = Exchange().GroupPickedCards[3];
+void CTrickPlay::ClickPlay(platform::Point point) {
+    const int card = frame_.Exchange().GroupPickedCards[3];
     // 1. Only a picked card, and only when the person may play.
     if (card <= 0 || !PersonMayPlay()) return;
-    const CPerson& person = GameObject().Person();
+    const CPerson& person = frame_.GameObject().Person();
     const int ouvert = g_Game.OuvertAnnounced;
     WriteTrace(":ClickPlay(" + CardTraceText(person, card) + ")", LOG_MAINFRAME);
     // 2. Without the suggestion the turn notice goes.
-    if (!g_Settings.Options.Suggest) FrameTable().MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
+    if (!g_Settings.Options.Suggest) frame_.FrameTable().MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     // 3. Only a release over the raised card plays it.
     if (person.IsSelectedCard(card)) {
-        EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
+        frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
         if (WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1) != card) return;
     }
     // 4. Leading another suit than the one chosen for him under the continue bar, the person
     //    frees the computers from the cards chosen for them after it.
     const int picked = person.PickedCard;
     if (g_Game.Forehand == kPersonSeat && IsCardCode(picked) && GetCardSuit(picked, true) != GetCardSuit(card, true) &&
-        (GameObject().Player(0)->PickedCard != 0 || GameObject().Player(1)->PickedCard != 0)) {
+        (frame_.GameObject().Player(0)->PickedCard != 0 || frame_.GameObject().Player(1)->PickedCard != 0)) {
         for (int seat = 0; seat < 2; ++seat) {
-            EditGameObject().Think(seat, [](CPlayer& computer) {
+            frame_.EditGameObject().Think(seat, [](CPlayer& computer) {
                 int none = 0;
                 computer.SetPickedCard(&none);
             });
         }
-        SetStatusPane(0, platform::LoadString(IDS_FOREHAND_CARD_RELEASED));
+        frame_.SetStatusPane(0, platform::LoadString(IDS_FOREHAND_CARD_RELEASED));
     }
     // 5. The follow rule.
     const int slot = person.FindCard(card);
-    EditTrickPlay().SelectedSlot = slot;
-    if (slot < 0 || !person.ValidCard(slot, GameObject().Trick())) {
+    trickPlay_.SelectedSlot = slot;
+    if (slot < 0 || !person.ValidCard(slot, frame_.GameObject().Trick())) {
         RefuseInvalidCard();
         return;
     }
@@ -94,12 +95,12 @@ void CMainFrame::ClickPlay(platform::Point point) {
     g_ComputerFrame.CardAutoPlayFlag = 1;
     g_Game.RealPlayFlag = 0;
     g_ComputerFrame.PersonPendingCard = card;
-    const int suggested = SuggestedCard(EditGameObject(), kPersonSeat);
+    const int suggested = SuggestedCard(frame_.EditGameObject(), kPersonSeat);
     g_Game.RealPlayFlag = 1;
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(suggested) && suggested != card &&
         (card == person.forcedCard || GetCardSuit(card, true) != GetCardSuit(suggested, true))) {
-        EditGameObject().PersonThinks([forced](CPlayer& planner) { planner.forcedCard = forced; });
+        frame_.EditGameObject().PersonThinks([forced](CPlayer& planner) { planner.forcedCard = forced; });
         if (g_Game.OuvertAnnounced != ouvert) g_Game.OuvertAnnounced = 0;
     }
     // 7. The card goes into the trick.
@@ -109,43 +110,43 @@ void CMainFrame::ClickPlay(platform::Point point) {
         g_ComputerFrame.PersonPendingCard != NO_CARD)
         LayDownCards(kPersonSeat, NO_CARD);
     // 9. The play goes on; no card of the person's waits.
-    PostMessage(WM_COMMAND, CM_PLAY);
+    frame_.PostMessage(WM_COMMAND, CM_PLAY);
     g_ComputerFrame.PersonPendingCard = -1;
 }
 
-void CMainFrame::RefuseInvalidCard() {
-    SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
-    FrameTimers().DelayRotation(20);
+void CTrickPlay::RefuseInvalidCard() {
+    frame_.SetStatusPane(0, platform::LoadString(IDS_INVALID_CARD));
+    frame_.FrameTimers().DelayRotation(20);
     Sleep(200);
-    FrameAudio().SoundEffect(SOUND_INVALID_CARD, false);
+    frame_.FrameAudio().SoundEffect(SOUND_INVALID_CARD, false);
 }
 
-void CMainFrame::DragPlay(platform::Point point) {
-    const int card = Exchange().GroupPickedCards[3];
-    const bool overTrick = card > 0 && GameObject().Trick().HitTest(point.x, point.y);
-    const int slot = card > 0 ? GameObject().Person().FindCard(card) : -1;
-    if (overTrick && PersonMayPlay() && slot >= 0 && GameObject().Person().ValidCard(slot, GameObject().Trick())) {
-        WriteTrace(":DragPlay(" + CardTraceText(GameObject().Person(), card) + ")", LOG_MAINFRAME);
+void CTrickPlay::DragPlay(platform::Point point) {
+    const int card = frame_.Exchange().GroupPickedCards[3];
+    const bool overTrick = card > 0 && frame_.GameObject().Trick().HitTest(point.x, point.y);
+    const int slot = card > 0 ? frame_.GameObject().Person().FindCard(card) : -1;
+    if (overTrick && PersonMayPlay() && slot >= 0 && frame_.GameObject().Person().ValidCard(slot, frame_.GameObject().Trick())) {
+        WriteTrace(":DragPlay(" + CardTraceText(frame_.GameObject().Person(), card) + ")", LOG_MAINFRAME);
         WC_EndDrag(g_Frame.hTableWnd, point.x, point.y);
         g_Game.PauseLevel = 3;
-        MatchSeries().StartPlayClock();
+        frame_.MatchSeries().StartPlayClock();
         PlayPersonCard(slot, false);
-        PostMessage(WM_COMMAND, CM_PLAY);
+        frame_.PostMessage(WM_COMMAND, CM_PLAY);
         return;
     }
     // Beside the trick, a card the rule refuses, or a card of the trick: it slides back.
     WC_UndoDrag(g_Frame.hTableWnd, g_Settings.Delay.Play);
-    FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
+    frame_.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
 }
 
 // The play keys while the person's card is awaited.
-void CMainFrame::PlayKey(int key) {
-    const CPerson& person = GameObject().Person();
-    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, GameObject().Trick()); };
+void CTrickPlay::PlayKey(int key) {
+    const CPerson& person = frame_.GameObject().Person();
+    auto valid = [&](int slot) { return slot >= 0 && person.ValidCard(slot, frame_.GameObject().Trick()); };
     switch (key) {
         case VK_RETURN: {
-            if (TrickPlay().SelectedSlot < 0 || !PersonMayPlay()) return;
-            const int slot = TrickPlay().SelectedSlot;
+            if (trickPlay_.SelectedSlot < 0 || !PersonMayPlay()) return;
+            const int slot = trickPlay_.SelectedSlot;
             if (slot >= person.capacity || !person.present[slot]) return;
             if (!valid(slot)) {
                 RefuseInvalidCard();
@@ -154,39 +155,39 @@ void CMainFrame::PlayKey(int key) {
             const int card = person.cards[slot];
             g_ComputerFrame.CardAutoPlayFlag = 1;
             g_Game.RealPlayFlag = 0;
-            const int suggested = SuggestedCard(EditGameObject(), kPersonSeat);
+            const int suggested = SuggestedCard(frame_.EditGameObject(), kPersonSeat);
             g_Game.RealPlayFlag = 1;
             g_ComputerFrame.CardAutoPlayFlag = 0;
             if (IsCardCode(suggested) && suggested != card)
-                EditGameObject().PersonThinks([](CPlayer& planner) { planner.forcedCard = 0; });
-            SetPause(3);
-            if (person.IsSelectedCard(card)) EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
+                frame_.EditGameObject().PersonThinks([](CPlayer& planner) { planner.forcedCard = 0; });
+            frame_.SetPause(3);
+            if (person.IsSelectedCard(card)) frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
             PlayPersonCard(slot, false);
-            EditTrickPlay().SelectedSlot = -1;
-            CardExchange().PickCard(3, 0);
-            FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
-            PostMessage(WM_COMMAND, CM_PLAY);
+            trickPlay_.SelectedSlot = -1;
+            frame_.CardExchange().PickCard(3, 0);
+            frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
+            frame_.PostMessage(WM_COMMAND, CM_PLAY);
             return;
         }
         case VK_LEFT:
         case VK_RIGHT: {
             // The raised card moves on until the follow rule allows it (at most 11 steps).
             for (int step = 0; step < 11; ++step) {
-                EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, key == VK_LEFT ? 1 : 2, 0, true);
-                if (valid(TrickPlay().SelectedSlot)) break;
+                trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, key == VK_LEFT ? 1 : 2, 0, true);
+                if (valid(trickPlay_.SelectedSlot)) break;
             }
             return;
         }
         case VK_UP:
         case VK_DOWN: {
-            EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
-            if (TrickPlay().SelectedSlot < 0 || valid(TrickPlay().SelectedSlot)) return;
+            trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
+            if (trickPlay_.SelectedSlot < 0 || valid(trickPlay_.SelectedSlot)) return;
             if (key == VK_UP) {
-                EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
+                trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
                 return;
             }
-            for (int step = 0; step < 11 && !valid(TrickPlay().SelectedSlot); ++step)
-                EditTrickPlay().SelectedSlot = EditGameObject().SelectHandCard(kPersonSeat, 2, 0, true);
+            for (int step = 0; step < 11 && !valid(trickPlay_.SelectedSlot); ++step)
+                trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 2, 0, true);
             return;
         }
         default: return;

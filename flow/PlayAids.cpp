@@ -2,6 +2,7 @@
 // suggested exchange of a Revolution game, laying the soloist's cards open once the rest is safe,
 // and the Kontra advice before the person's first card.
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/MatchSeries.h"
 
 #include <algorithm>
@@ -24,22 +25,22 @@
 #include "model/Trace.h"
 #include "resources/CommandIds.h"
 
-void CMainFrame::OnSupport() {
+void CTrickPlay::OnSupport() {
     auto& options = g_Settings.Options;
     // While suspended the support counts as off: the first use switches it on.
     const bool effective = options.Support && !options.SupportSuspended;
     options.SupportSuspended = 0;
     options.Support = effective ? 0 : 1;
-    if (Table().MainMenu) Table().MainMenu->CheckItem(ID_SUPPORT, options.Support != 0);
+    if (frame_.Table().MainMenu) frame_.Table().MainMenu->CheckItem(ID_SUPPORT, options.Support != 0);
 }
 
-void CMainFrame::CheckEarlyFaceUp() {
+void CTrickPlay::CheckEarlyFaceUp() {
     if (!g_Settings.Settings.Safe || !g_ComputerFrame.FaceUpAnnouncePending) return;
     const int forehand = g_Game.Forehand;
-    const CPlayer* leader = GameObject().Player(forehand);
+    const CPlayer* leader = frame_.GameObject().Player(forehand);
     if (!leader) return;
     if (forehand != g_Game.Soloist && !leader->IsDurchmarschAim()) return;
-    CSkat& game = EditGameObject();
+    CSkat& game = frame_.EditGameObject();
     switch (g_Game.GameType) {
         case GAME_CLUBS:
         case GAME_SPADES:
@@ -54,28 +55,36 @@ void CMainFrame::CheckEarlyFaceUp() {
         default: break;  // Null and Revolution are never laid open early
     }
     // The game's line names the seat that laid its cards open first.
-    if (g_Game.EarlyFaceUp == 1) MatchSeries().NoteFaceUp(g_Game.Forehand);
+    if (g_Game.EarlyFaceUp == 1) frame_.MatchSeries().NoteFaceUp(g_Game.Forehand);
 }
 
-void CMainFrame::LayDownCards(int seat, int card) {
+void CTrickPlay::LayDownCards(int seat, int card) {
     // Not while a suggestion is being worked out, only with the setting, and only a rest the
     // defenders can no longer force a trick on.
     if (g_ComputerFrame.CardAutoPlayFlag || !g_Settings.Settings.Safe ||
-        !EditGameObject().Think(seat, [card](CPlayer& player) { return CNullPlay(player).EvaluateNullFollow(card, -1); }))
+        !frame_.EditGameObject().Think(seat, [card](CPlayer& player) { return CNullPlay(player).EvaluateNullFollow(card, -1); }))
         return;
     if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(seat);
-    EditGameObject().LayDownHand(seat);
+    frame_.EditGameObject().LayDownHand(seat);
     if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
 }
 
-void CMainFrame::AdviseKontra() {
-    if (!::IsWindow(Prompts().PromptDialog) || !EditGameObject().PersonThinks([](CPlayer& person) { return CKontraDecision(person).DecideKontra(); })) return;
+void CTrickPlay::AdviseKontra() {
+    if (!::IsWindow(frame_.Prompts().PromptDialog) || !frame_.EditGameObject().PersonThinks([](CPlayer& person) { return CKontraDecision(person).DecideKontra(); })) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
-        const int rule = GameObject().Person().GetRuleNumber();
-        AppendToRuleButton(Prompts().PromptDialog, rule);
+        const int rule = frame_.GameObject().Person().GetRuleNumber();
+        AppendToRuleButton(frame_.Prompts().PromptDialog, rule);
         g_Flow.RuleHelpTopic = RuleHelpTopic(rule);
     }
-    const HWND kontra = ::GetDlgItem(Prompts().PromptDialog, IDC_KONTRA);
-    if (::IsWindow(kontra)) ::SendMessage(Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(kontra), 1);
+    const HWND kontra = ::GetDlgItem(frame_.Prompts().PromptDialog, IDC_KONTRA);
+    if (::IsWindow(kontra)) ::SendMessage(frame_.Prompts().PromptDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(kontra), 1);
 }
+
+void CTrickPlay::SetHighlightedCard(int card) { trickPlay_.HighlightedCard = card; }
+
+void CTrickPlay::ForgetSelectedSlot() { trickPlay_.SelectedSlot = -1; }
+
+void CTrickPlay::StartAutoComplete() { trickPlay_.AutoComplete = 1; }
+
+void CTrickPlay::EndAutoComplete() { trickPlay_.AutoComplete = 0; }

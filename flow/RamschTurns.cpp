@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 #include "flow/RamschRounds.h"
@@ -137,8 +138,8 @@ void CRamschRounds::BeginRamschPlay() {
     frame_.ShowDataDialog(0, 1);
     frame_.ShowGameStatusDialog();
     frame_.RefreshEstimation();
-    frame_.InitHistory();
-    frame_.OnPlay();
+    frame_.FrameTrickPlay().InitHistory();
+    frame_.FrameTrickPlay().OnPlay();
 }
 
 // A computer's turn with the skat; false when the game was stopped meanwhile.

@@ -17,6 +17,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameSettings.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlayState.h"
 #include "flow/MatchSeries.h"
 #include "flow/PanelObject.h"
 #include "match/GameList.h"

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/GiveUp.h"
@@ -124,7 +125,7 @@ void CMainFrame::Startup() {
 
     // Step 13: no game runs; the last one may be repeated when it was read; the match's standing shows.
     MatchSeries().StartIdle(read);
-    EditTrickPlay().AutoComplete = 0;
+    FrameTrickPlay().EndAutoComplete();
     FrameTimers().DropRedraw();
     CardExchange().ResetKeyGroups();
     ShowMatchState();
@@ -184,7 +185,7 @@ void CMainFrame::Start(const std::string& path) {
         if (g_Game.CourseTricks > 0) {
             g_Game.StopFlag = StopState::Running;
             g_Game.GameEndFlags = 8;
-            OnLast();
+            FrameTrickPlay().OnLast();
         } else {
             GiveUp().OnRepeat();
         }
@@ -220,7 +221,7 @@ void CMainFrame::ClearDesk() {
     // Step 1: the demonstration plays no more cards.
     KillTimer(TM_DEMO_PLAY_CARD);
     // Step 2: the course shown goes.
-    if (TrickPlay().CourseShown) OnLast();
+    if (TrickPlay().CourseShown) FrameTrickPlay().OnLast();
     // Step 3: the cards leave the table: skat, hands, trick and last trick.
     EditGameObject().TakeCardsOffTable(true);
     // Step 4: the seats' labels and the Grand Hand texts go.

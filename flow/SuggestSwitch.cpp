@@ -2,6 +2,7 @@
 // part, and the person's raised cards come down when suggestions go off.
 #include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -49,7 +50,7 @@ void CMainFrame::OnSuggest() {
             for (int seat = 0; seat < 3; ++seat) {
                 if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, true);
             }
-            EditTrickPlay().SelectedSlot = -1;
+            FrameTrickPlay().ForgetSelectedSlot();
         }
     } else {
         FrameTimers().SetStatusRotation(true);
@@ -58,7 +59,7 @@ void CMainFrame::OnSuggest() {
     }
     if (Table().MainMenu) Table().MainMenu->CheckItem(ID_SUGGEST, on);
     if (TrickPlay().PlayStep == 2) {
-        ShowStateDialog();
+        FrameTrickPlay().ShowStateDialog();
         return;
     }
     // The open bar, unless it is the continue bar, gains or loses its suggestion part.

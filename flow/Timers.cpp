@@ -2,6 +2,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/GiveUp.h"
@@ -79,7 +80,7 @@ void CMainFrame::OnTimer(unsigned id) {
                 ::PostMessage(MessageDialog(), WM_COMMAND, BTN_RANDOM_STARTER, 0);
             break;
         case TM_DEMO_SUGGEST_CARD: PressButton(BTN_SUGGEST); break;
-        case TM_DEMO_PLAY_CARD: DemoPlayPersonCard(); break;
+        case TM_DEMO_PLAY_CARD: FrameTrickPlay().DemoPlayPersonCard(); break;
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;

@@ -7,6 +7,7 @@
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -54,28 +55,28 @@ void ServeByStrategy(CPlayer& player, CTrick& trick) { player.ServeCard(&trick);
 }  // namespace
 
 // The card a seat has just put into the trick goes into the history, the course and the record.
-void CMainFrame::NoteCardInTrick(int seat, int card) {
-    EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
+void CTrickPlay::NoteCardInTrick(int seat, int card) {
+    trickPlay_.History[trickPlay_.HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
-        EditGameObject().NoteCourseCard(seat, card);
-        MatchSeries().NoteCard(seat, card);
+        frame_.EditGameObject().NoteCourseCard(seat, card);
+        frame_.MatchSeries().NoteCard(seat, card);
     }
 }
 
-void CMainFrame::OnPlay() {
+void CTrickPlay::OnPlay() {
     // A computer's choice may wait inside the steps: the question whether he may give up is a
     // modal dialog, and its loop takes every posted command and timer. A second CM_PLAY there (a
     // demonstration timer, a late click) would let the same seat choose again in the middle of
     // its own turn and could carry the game to its end, and the next game on, while the question
     // still waits. It is late: the running steps play on once the question is answered.
-    if (EditTrickPlay().PlayRunning) {
+    if (trickPlay_.PlayRunning) {
         WriteTrace(":OnPlay(refused)", LOG_MAINFRAME);
         return;
     }
     // The person's card is awaited and his place is still empty: a CM_PLAY now (a timer that ends
     // an exchange sends one) has no card to take, and would end his turn without it.
-    if (g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2 && g_Game.TurnSeat == kPersonSeat &&
-        !TrickPlay().AutoComplete && !GameObject().Trick().present[kPersonSeat]) {
+    if (g_Game.FlowState == STATE_PLAY && trickPlay_.PlayStep == 2 && g_Game.TurnSeat == kPersonSeat &&
+        !trickPlay_.AutoComplete && !frame_.GameObject().Trick().present[kPersonSeat]) {
         WriteTrace(":OnPlay(no card)", LOG_MAINFRAME);
         return;
     }
@@ -83,36 +84,36 @@ void CMainFrame::OnPlay() {
         int& flag;
         explicit Running(int& f) : flag(f) { flag = 1; }
         ~Running() { flag = 0; }
-    } running(EditTrickPlay().PlayRunning);
+    } running(trickPlay_.PlayRunning);
     PlaySteps();
 }
 
-void CMainFrame::PlaySteps() {
+void CTrickPlay::PlaySteps() {
     // Step 1: the open prompt goes; a late press of its button finds nothing.
-    KillTimer(TM_CONTINUE);
-    CloseModelessDialog();
+    frame_.KillTimer(TM_CONTINUE);
+    frame_.CloseModelessDialog();
     // Step 2: the play clock starts afresh.
     g_Game.PauseLevel = 3;
-    MatchSeries().StartPlayClock();
-    FrameTimers().ResetIdle();
+    frame_.MatchSeries().StartPlayClock();
+    frame_.FrameTimers().ResetIdle();
     // Step 3: after ten tricks the game ends.
     if (TricksCounted() >= 10) {
-        EndGame();
+        frame_.EndGame();
         return;
     }
-    const CTrick& trick = GameObject().Trick();
+    const CTrick& trick = frame_.GameObject().Trick();
     // Step 4: the sweep of the last trick when a new one begins, the seat texts and the trick
     // estimation brought up to date; the seat to lead may now lay his cards open.
-    if (TrickPlay().PlayStep == 3) {
-        if (trick.count >= 3) FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
+    if (trickPlay_.PlayStep == 3) {
+        if (trick.count >= 3) frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
-        FrameTable().RefreshTexts();
-        RefreshEstimation();
+        frame_.FrameTable().RefreshTexts();
+        frame_.RefreshEstimation();
         CheckEarlyFaceUp();
     }
     // Step 5: no hint; the play pauses between the cards.
-    FrameTexts().ClearHintText();
-    SetPause(3);
+    frame_.FrameTexts().ClearHintText();
+    frame_.SetPause(3);
     // Step 6: the card loop.
     for (;;) {
         const int seat = g_Game.TurnSeat;
@@ -122,13 +123,13 @@ void CMainFrame::PlaySteps() {
             return;
         }
         // History.
-        if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && TrickPlay().PlayStep != 3);
+        if (seat == g_Game.Forehand) SaveGameState(seat == kPersonSeat && trickPlay_.PlayStep != 3);
         else if (seat == kPersonSeat) SaveGameState(true);
-        const CPlayer& player = *GameObject().Player(seat);
+        const CPlayer& player = *frame_.GameObject().Player(seat);
         int card = NO_CARD;
-        if (seat != kPersonSeat || TrickPlay().AutoComplete) {
+        if (seat != kPersonSeat || trickPlay_.AutoComplete) {
             card = ServeComputerCard(player, seat);
-        } else if (TrickPlay().PlayStep == 2) {
+        } else if (trickPlay_.PlayStep == 2) {
             card = TakePersonsCard(seat);
         } else if (player.count == 1 && g_Settings.Settings.Last) {
             card = PlayLastCardItself(seat);
@@ -143,40 +144,40 @@ void CMainFrame::PlaySteps() {
 }
 
 // A computer serves (with AutoComplete the computer logic plays for the person).
-int CMainFrame::ServeComputerCard(const CPlayer& player, int seat) {
+int CTrickPlay::ServeComputerCard(const CPlayer& player, int seat) {
     if (seat != kPersonSeat)
-        EditTrickPlay().History[TrickPlay().HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
-    const int card = EditGameObject().ServeCard(seat, ServeByStrategy);
+        trickPlay_.History[trickPlay_.HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
+    const int card = frame_.EditGameObject().ServeCard(seat, ServeByStrategy);
     if (IsCardCode(card)) {
         // The support option names the card as it lands in the trick.
         g_Settings.Options.SupportSuspended = 0;
-        if (g_Settings.Options.Support) FrameAudio().VoiceSupport(card, seat);
+        if (g_Settings.Options.Support) frame_.FrameAudio().VoiceSupport(card, seat);
         g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
         NoteCardInTrick(seat, card);
     }
-    if (seat == kPersonSeat && TrickPlay().PlayStep == 2) {
-        EditTrickPlay().PlayStep = 3;
+    if (seat == kPersonSeat && trickPlay_.PlayStep == 2) {
+        trickPlay_.PlayStep = 3;
         g_Knowledge.PreferredSuit = -1;
     }
     return card;
 }
 
 // b. The person's card lies in his place since the input step.
-int CMainFrame::TakePersonsCard(int seat) {
+int CTrickPlay::TakePersonsCard(int seat) {
     g_Settings.Options.SupportSuspended = g_Settings.Options.Continue;
-    if (TrickPlay().CourseShown) OnLast();
-    const int card = GameObject().Trick().cards[seat];
-    EditTrickPlay().History[TrickPlay().HistoryPosition].card[seat] = card;
-    EditTrickPlay().PlayStep = 3;
+    if (trickPlay_.CourseShown) OnLast();
+    const int card = frame_.GameObject().Trick().cards[seat];
+    trickPlay_.History[trickPlay_.HistoryPosition].card[seat] = card;
+    trickPlay_.PlayStep = 3;
     g_Knowledge.PreferredSuit = -1;
     return card;
 }
 
 // c. The last card goes by itself.
-int CMainFrame::PlayLastCardItself(int seat) {
+int CTrickPlay::PlayLastCardItself(int seat) {
     g_Settings.Options.SupportSuspended = 0;
     g_ComputerFrame.CardAutoPlayFlag = 1;
-    const int card = EditGameObject().ServeCard(seat, ServeByStrategy);
+    const int card = frame_.EditGameObject().ServeCard(seat, ServeByStrategy);
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(card)) NoteCardInTrick(seat, card);
     g_Knowledge.PreferredSuit = -1;
@@ -184,21 +185,21 @@ int CMainFrame::PlayLastCardItself(int seat) {
 }
 
 // d. The person must play.
-void CMainFrame::AskPersonForCard() {
+void CTrickPlay::AskPersonForCard() {
     g_Settings.Options.SupportSuspended = 0;
-    FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
-    EditTrickPlay().PlayStep = 2;
-    CardExchange().SetOpenGroups(8);
-    ShowGameStatusDialog();
+    frame_.FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
+    trickPlay_.PlayStep = 2;
+    frame_.CardExchange().SetOpenGroups(8);
+    frame_.ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
-    if (g_Settings.Options.Suggest) EditGameObject().SelectHandCard(kPersonSeat, 6, 0, false);
-    SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
+    if (g_Settings.Options.Suggest) frame_.EditGameObject().SelectHandCard(kPersonSeat, 6, 0, false);
+    frame_.SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
     AdviseKontra();
 }
 
 // Step 7: after a card; false when the play stops here (a stop, the game's end, no card served).
-bool CMainFrame::GoOnAfterCard(int card) {
+bool CTrickPlay::GoOnAfterCard(int card) {
     if (g_Game.StopFlag != StopState::Running) {
         g_Settings.Options.SupportSuspended = 0;
         return false;
@@ -209,45 +210,45 @@ bool CMainFrame::GoOnAfterCard(int card) {
     }
     if (!IsCardCode(card)) return false;  // a strategy served nothing: the trick waits
     NoteCardPlayed(card);
-    ShowGameStatusDialog();
+    frame_.ShowGameStatusDialog();
     return true;
 }
 
 // The complete trick is valued and waits under the continue bar.
-void CMainFrame::EndTrick() {
-    const CTrick& trick = GameObject().Trick();
+void CTrickPlay::EndTrick() {
+    const CTrick& trick = frame_.GameObject().Trick();
     const int leader = g_Game.TrickWinner;
     // 1. The trick is valued and its points booked; the match's standing shows.
-    const bool won = EditGameObject().BookTrickPoints();
-    ShowMatchState();
+    const bool won = frame_.EditGameObject().BookTrickPoints();
+    frame_.ShowMatchState();
     // 2. In Null and Revolution the soloist marks his outstanding cards; the trick's winner notes the suits.
     if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
         const auto markOutstanding = [](CPlayer& soloist) { soloist.MarkOutstandingCards(); };
-        EditGameObject().Think(g_Game.Soloist, markOutstanding);
+        frame_.EditGameObject().Think(g_Game.Soloist, markOutstanding);
         const int winner = g_Game.TrickWinner;
         const int soloistSuit = GetCardSuit(trick.cards[g_Game.Soloist], false);
         const int winnerSuit = GetCardSuit(trick.cards[winner], false);
-        EditGameObject().Think(winner, [=](CPlayer& player) { player.NoteTrickLeader(soloistSuit, winnerSuit); });
-        if (g_Game.OuvertAnnounced) EditGameObject().Think(g_Game.Soloist, markOutstanding);
+        frame_.EditGameObject().Think(winner, [=](CPlayer& player) { player.NoteTrickLeader(soloistSuit, winnerSuit); });
+        if (g_Game.OuvertAnnounced) frame_.EditGameObject().Think(g_Game.Soloist, markOutstanding);
     }
     // 3. A computer soloist who announced Ouvert lays his cards open.
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
-        EditGameObject().LayDownHand(g_Game.Soloist);
+        frame_.EditGameObject().LayDownHand(g_Game.Soloist);
     // 4. The status bar shows the game again.
-    SetStatusPane(0, Texts().StatusText);
-    FrameTimers().RotateFrom(0);
+    frame_.SetStatusPane(0, frame_.Texts().StatusText);
+    frame_.FrameTimers().RotateFrom(0);
     // 5. The continue bar; hidden while the game completes itself.
     CContinueDialog* bar = CreateBar<CContinueDialog>();
     if (bar) {
-        EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = bar->Handle();
-        if (!TrickPlay().AutoComplete) {
-            ::ShowWindow(Prompts().PromptDialog, SW_SHOW);
-            PostMessage(WM_COMMAND, CM_FOCUS_DIALOG);
+        frame_.EditPrompts().PromptDialog = frame_.EditPrompts().ContinuePrompt = bar->Handle();
+        if (!trickPlay_.AutoComplete) {
+            ::ShowWindow(frame_.Prompts().PromptDialog, SW_SHOW);
+            frame_.PostMessage(WM_COMMAND, CM_FOCUS_DIALOG);
         }
     }
     // Without the bar shown nobody presses it: an automatic completion continues by itself.
-    if ((g_Settings.Options.Continue || TrickPlay().AutoComplete) && !g_Game.DemoMode)
-        SetTimer(TM_CONTINUE, static_cast<unsigned>(std::max(0, g_Settings.Delay.Continue)));
+    if ((g_Settings.Options.Continue || trickPlay_.AutoComplete) && !g_Game.DemoMode)
+        frame_.SetTimer(TM_CONTINUE, static_cast<unsigned>(std::max(0, g_Settings.Delay.Continue)));
     int buttonText = IDS_GO_ON;
     int nextTrick = 0;
     if (won) {
@@ -255,37 +256,37 @@ void CMainFrame::EndTrick() {
         int trumpsOut[11];
         int reference = NO_CARD;
         if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.GameType != GAME_RAMSCH &&
-            CollectSuit(*GameObject().Player(g_Game.Soloist), g_Game.GameType, false, trumpsOut) > 0)
+            CollectSuit(*frame_.GameObject().Player(g_Game.Soloist), g_Game.GameType, false, trumpsOut) > 0)
             reference = trumpsOut[0];
-        EditGameObject().NoteSuitsShown(ControlSuits);
-        EditGameObject().NoteTrumpsShown(reference);
-        ShowGameStatusDialog();
-        ShowDataDialog(0, 1);
-        EditGameObject().Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
-        EditGameObject().CountTrick();
+        frame_.EditGameObject().NoteSuitsShown(ControlSuits);
+        frame_.EditGameObject().NoteTrumpsShown(reference);
+        frame_.ShowGameStatusDialog();
+        frame_.ShowDataDialog(0, 1);
+        frame_.EditGameObject().Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
+        frame_.EditGameObject().CountTrick();
         if (TricksCounted() < 10) {
             buttonText = IDS_PLAY_CARD;
             nextTrick = TricksCounted() + 1;
         }
         // In Ramsch the trick's winner weighs his Durchmarsch again; the others drop theirs.
-        RamschRounds().ApplyRamschChoice(g_Game.TrickWinner);
+        frame_.RamschRounds().ApplyRamschChoice(g_Game.TrickWinner);
         SaveGameState(false);
     } else {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.
-        EditGameObject().CountNullSoloistTrick();
+        frame_.EditGameObject().CountNullSoloistTrick();
     }
-    ShowTrickWinner();
+    frame_.ShowTrickWinner();
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);
-        FrameTexts().SetPointsText(std::to_string(g_Game.PartyPoints[party]));
-        SetStatusPane(2, Texts().PointsText);
+        frame_.FrameTexts().SetPointsText(std::to_string(g_Game.PartyPoints[party]));
+        frame_.SetStatusPane(2, frame_.Texts().PointsText);
     }
     // 9. The bar's button names what comes next.
     if (bar) bar->SetDlgItemText(IDC_CONTINUE, ContinueCaption(buttonText, nextTrick));
 }
 
-std::string CMainFrame::ContinueCaption(int stringId, int nextTrick) {
+std::string CTrickPlay::ContinueCaption(int stringId, int nextTrick) {
     std::string text = platform::LoadString(stringId);
     if (stringId == IDS_PLAY_CARD) text += std::to_string(nextTrick);
     return text;
@@ -293,124 +294,127 @@ std::string CMainFrame::ContinueCaption(int stringId, int nextTrick) {
 
 // The trick goes to its winner's pile as the next trick begins and at the game's end; with reset
 // the trick row is emptied for the next one.
-void CMainFrame::SweepTrick(bool reset) {
+void CTrickPlay::SweepTrick(bool reset) {
     const int winner = g_Game.TrickWinner >= 0 && g_Game.TrickWinner <= 2 ? g_Game.TrickWinner : 0;
-    if (!EditGameObject().SweepTrickToPile(winner)) return;
-    InvalidateTable();
-    if (reset) EditGameObject().ClearTrick();
+    if (!frame_.EditGameObject().SweepTrickToPile(winner)) return;
+    frame_.InvalidateTable();
+    if (reset) frame_.EditGameObject().ClearTrick();
 }
 
-void CMainFrame::OnNextTrick() {
+void CTrickPlay::OnNextTrick() {
     // Only a complete trick under its bar goes on; a second press or a late timer finds none.
     // Taken back to the start of play, the trick row is empty and continuing plays trick 1 again.
-    const bool atStart = TrickPlay().HistoryPosition == 0 && GameObject().Trick().count == 0;
-    if (g_Game.FlowState != STATE_PLAY || !(GameObject().Trick().IsComplete() || atStart) || TrickPlay().PlayStep != 3) {
+    const bool atStart = trickPlay_.HistoryPosition == 0 && frame_.GameObject().Trick().count == 0;
+    if (g_Game.FlowState != STATE_PLAY || !(frame_.GameObject().Trick().IsComplete() || atStart) || trickPlay_.PlayStep != 3) {
         WriteTrace(":OnNextTrick(refused)", LOG_MAINFRAME | LOG_VERBOSE);
         return;
     }
     // 1. The trick's winner leads the next trick.
     g_Game.Forehand = g_Game.TrickWinner;
     // 2. The history moves on a trick; what lay beyond it is forgotten.
-    EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
-    EditTrickPlay().RedoLimit = TrickPlay().HistoryPosition;
-    for (int k = TrickPlay().HistoryPosition; k <= std::min(TrickPlay().HistoryPosition + 1, 10); ++k)
-        for (int seat = 0; seat < 3; ++seat) EditTrickPlay().History[k].card[seat] = 0;
+    trickPlay_.HistoryPosition = std::min(trickPlay_.HistoryPosition + 1, 10);
+    trickPlay_.RedoLimit = trickPlay_.HistoryPosition;
+    for (int k = trickPlay_.HistoryPosition; k <= std::min(trickPlay_.HistoryPosition + 1, 10); ++k)
+        for (int seat = 0; seat < 3; ++seat) trickPlay_.History[k].card[seat] = 0;
     // 3. The course shown goes.
-    if (TrickPlay().CourseShown) OnLast();
+    if (trickPlay_.CourseShown) OnLast();
     // 4. The play pauses; the support is held back.
-    SetPause(1);
+    frame_.SetPause(1);
     g_Settings.Options.SupportSuspended = 1;
     // 5. The cards chosen for the next trick become the players' picked cards.
     for (int seat = 0; seat < 3; ++seat) {
-        int selected = Exchange().GroupPickedCards[seat + 1];
-        EditGameObject().Think(seat, [&selected](CPlayer& player) { player.SetPickedCard(&selected); });
-        CardExchange().PickCard(seat + 1, 0);
-        if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, false);
+        int selected = frame_.Exchange().GroupPickedCards[seat + 1];
+        frame_.EditGameObject().Think(seat, [&selected](CPlayer& player) { player.SetPickedCard(&selected); });
+        frame_.CardExchange().PickCard(seat + 1, 0);
+        if (frame_.GameObject().Player(seat)->GetSelectedCard() > 0) frame_.EditGameObject().SelectHandCard(seat, 4, 0, false);
     }
     // 6. A computer may give Kontra.
-    FrameKontra().ComputerKontra();
+    frame_.FrameKontra().ComputerKontra();
     // 7. The next trick is played.
     OnPlay();
 }
 
 // The continue bar of the current trick count (undo and redo rebuild it).
-void CMainFrame::ShowContinueDialog() {
-    CContinueDialog* bar = OpenPromptBar<CContinueDialog>(*this);
+void CTrickPlay::ShowContinueDialog() {
+    CContinueDialog* bar = OpenPromptBar<CContinueDialog>(frame_);
     if (!bar) return;
-    EditPrompts().ContinuePrompt = Prompts().PromptDialog;
+    frame_.EditPrompts().ContinuePrompt = frame_.Prompts().PromptDialog;
     const int tricks = TricksCounted();
     bar->SetDlgItemText(IDC_CONTINUE, tricks < 10 ? ContinueCaption(IDS_PLAY_CARD, tricks + 1) : ContinueCaption(IDS_GO_ON, 0));
 }
 
 // The person's card prompt in play; in the other states it follows the suggestion option.
-void CMainFrame::ShowStateDialog() {
-    if (g_Game.FlowState != STATE_PLAY || GameObject().Trick().IsComplete()) return;
-    const bool kontra = FrameKontra().IsKontraPossible() && g_Game.Soloist != kPersonSeat;
-    CloseModelessDialog();
+void CTrickPlay::ShowStateDialog() {
+    if (g_Game.FlowState != STATE_PLAY || frame_.GameObject().Trick().IsComplete()) return;
+    const bool kontra = frame_.FrameKontra().IsKontraPossible() && g_Game.Soloist != kPersonSeat;
+    frame_.CloseModelessDialog();
     if (g_Settings.Options.Suggest) {
-        if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(*this, kontra)) {
-            EditPrompts().KontraPrompt = Prompts().PromptDialog;
+        if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(frame_, kontra)) {
+            frame_.EditPrompts().KontraPrompt = frame_.Prompts().PromptDialog;
             ::SetFocus(bar->Handle());
         }
     } else if (kontra) {
-        if (OpenPromptBar<CKontraFirstDialog>(*this)) EditPrompts().KontraPrompt = Prompts().PromptDialog;
+        if (OpenPromptBar<CKontraFirstDialog>(frame_)) frame_.EditPrompts().KontraPrompt = frame_.Prompts().PromptDialog;
     } else {
-        FrameTimers().ResetIdle();
+        frame_.FrameTimers().ResetIdle();
         // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
         if (::IsWindow(g_Frame.hTableWnd) && ::GetFocus() != g_Frame.hTableWnd) ::SetFocus(g_Frame.hTableWnd);
     }
     if (g_Game.DemoMode)
-        SetTimer(g_Settings.Options.Suggest ? TM_DEMO_SUGGEST_CARD : TM_DEMO_PLAY_CARD,
+        frame_.SetTimer(g_Settings.Options.Suggest ? TM_DEMO_SUGGEST_CARD : TM_DEMO_PLAY_CARD,
                  static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
 }
 
-void CMainFrame::OnSuggestCard() {
+void CTrickPlay::OnSuggestCard() {
     // 1. The play pauses for the suggestion.
-    SetPause(3);
+    frame_.SetPause(3);
     // 2. The computer's card for the person, chosen in shadow, becomes his chosen slot.
-    if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && TrickPlay().PlayStep == 2) {
-        const CPerson& person = GameObject().Person();
+    if (g_Settings.Options.Suggest && g_Game.FlowState == STATE_PLAY && trickPlay_.PlayStep == 2) {
+        const CPerson& person = frame_.GameObject().Person();
         g_ComputerFrame.CardAutoPlayFlag = 1;
         g_Game.RealPlayFlag = 0;
-        const int card = SuggestedCard(EditGameObject(), kPersonSeat);
+        const int card = SuggestedCard(frame_.EditGameObject(), kPersonSeat);
         g_Game.RealPlayFlag = 1;
         g_ComputerFrame.CardAutoPlayFlag = 0;
         if (IsCardCode(card)) {
-            const int slot = EditGameObject().SelectHandCard(kPersonSeat, 3, card, true);
-            EditTrickPlay().SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
+            const int slot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 3, card, true);
+            trickPlay_.SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
             char text[96];
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
                           GetAbbreviation(2 * GetCardSuit(card, true)).c_str(), GetRankText(GetCardRank(card)).c_str());
             WriteTrace(text, LOG_MAINFRAME);
-            if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) FrameAudio().VoiceSupport(card, -1);
+            if (g_Settings.Options.Support && !g_Settings.Options.SupportSuspended) frame_.FrameAudio().VoiceSupport(card, -1);
             // The frame takes the keyboard: Enter plays the chosen card, the arrows choose another.
-            SetFocus();
+            frame_.SetFocus();
         }
-        if (g_Game.DemoMode) SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
+        if (g_Game.DemoMode) frame_.SetTimer(TM_DEMO_PLAY_CARD, static_cast<unsigned>(std::max(0, g_Settings.Delay.Demo)));
     }
     // 3. Without an open prompt the state window shows.
-    if (!::IsWindow(Prompts().PromptDialog)) ShowStateDialog();
+    if (!::IsWindow(frame_.Prompts().PromptDialog)) ShowStateDialog();
 }
 
 // Timer 33: the person's card in demonstration mode.
-void CMainFrame::DemoPlayPersonCard() {
-    if (g_Game.FlowState != STATE_PLAY || TrickPlay().PlayStep != 2) return;
+void CTrickPlay::DemoPlayPersonCard() {
+    if (g_Game.FlowState != STATE_PLAY || trickPlay_.PlayStep != 2) return;
     // 1. The open prompt closes.
-    if (::IsWindow(Prompts().PromptDialog)) ::PostMessage(Prompts().PromptDialog, WM_CLOSE);
+    if (::IsWindow(frame_.Prompts().PromptDialog)) ::PostMessage(frame_.Prompts().PromptDialog, WM_CLOSE);
     // 2. With suggestions the suggested card is played by Enter.
     if (g_Settings.Options.Suggest) {
-        KeyDown(VK_RETURN, 0);
+        frame_.KeyDown(VK_RETURN, 0);
         return;
     }
     // 3. Otherwise the computer logic serves for him.
     if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
-        EditGameObject().LinkPartner(kPersonSeat, g_Game.Soloist);
-    const int card = EditGameObject().ServeCard(kPersonSeat, ServeByStrategy);
+        frame_.EditGameObject().LinkPartner(kPersonSeat, g_Game.Soloist);
+    const int card = frame_.EditGameObject().ServeCard(kPersonSeat, ServeByStrategy);
     if (!IsCardCode(card)) return;
-    EditTrickPlay().History[TrickPlay().HistoryPosition].card[kPersonSeat] = card;
+    trickPlay_.History[trickPlay_.HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
-    EditGameObject().NoteCourseCard(kPersonSeat, card);
-    MatchSeries().NoteCard(kPersonSeat, card);
-    PostMessage(WM_COMMAND, CM_PLAY);
+    frame_.EditGameObject().NoteCourseCard(kPersonSeat, card);
+    frame_.MatchSeries().NoteCard(kPersonSeat, card);
+    frame_.PostMessage(WM_COMMAND, CM_PLAY);
 }
 
+
+CTrickPlay& CMainFrame::FrameTrickPlay() { return *trickPlay_; }
+const TrickPlayState& CMainFrame::TrickPlay() const { return trickPlay_->State(); }

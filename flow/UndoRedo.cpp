@@ -4,6 +4,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -58,13 +59,13 @@ int LayDownSeat(const CSkat& game) {
 
 }  // namespace
 
-bool CMainFrame::IsRedoPossible() const {
-    if (TrickPlay().HistoryPosition < 0 || TrickPlay().HistoryPosition >= 10) return false;
-    const GameSnapshot& next = TrickPlay().History[TrickPlay().HistoryPosition + 1];
+bool CTrickPlay::IsRedoPossible() const {
+    if (trickPlay_.HistoryPosition < 0 || trickPlay_.HistoryPosition >= 10) return false;
+    const GameSnapshot& next = trickPlay_.History[trickPlay_.HistoryPosition + 1];
     return IsCardCode(next.card[0]) || IsCardCode(next.card[1]);
 }
 
-void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
+void CTrickPlay::RestoreSnapshot(const GameSnapshot& record) {
     // The game record.
     g_Game.GameEndFlags = record.gameEndFlags;
     g_Game.EarlyFaceUp = record.earlyFaceUp;
@@ -77,14 +78,14 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     g_Game.KontraState = record.kontraState;
     g_ComputerFrame.FaceUpAnnouncePending = record.faceUpAnnouncePending;
     // Taken back to before a Kontra, the game's line names none; brought again, it names it.
-    MatchSeries().NoteKontra();
+    frame_.MatchSeries().NoteKontra();
     // The game's line names a lay-down only while the cards lie open: taken back to before it,
     // none; brought again, the seat that laid down.
-    if (g_Game.EarlyFaceUp == 0) MatchSeries().ForgetFaceUp();
-    else MatchSeries().NoteFaceUp(LayDownSeat(GameObject()));
+    if (g_Game.EarlyFaceUp == 0) frame_.MatchSeries().ForgetFaceUp();
+    else frame_.MatchSeries().NoteFaceUp(LayDownSeat(frame_.GameObject()));
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
-        EditGameObject().SetUpPlayer(seat, [&record, seat](CPlayer& player) {
+        frame_.EditGameObject().SetUpPlayer(seat, [&record, seat](CPlayer& player) {
         player.FaceUpSeen = record.abandonOffer[seat];
         player.handInfo = record.handInfo[seat];
         player.forcedCard = record.forcedCard[seat];
@@ -115,16 +116,16 @@ void CMainFrame::RestoreSnapshot(const GameSnapshot& record) {
     std::copy(std::begin(record.suitLedMarks), std::end(record.suitLedMarks), g_Flow.SuitLedMarks);
     // The computers' hands lie open or closed as they did.
     for (int seat = 0; seat < 2; ++seat) {
-        if (record.faceUp[seat]) EditGameObject().LayDownHand(seat);
-        else EditGameObject().CloseHand(seat);
+        if (record.faceUp[seat]) frame_.EditGameObject().LayDownHand(seat);
+        else frame_.EditGameObject().CloseHand(seat);
     }
-    FrameTable().RefreshTexts();
+    frame_.FrameTable().RefreshTexts();
 }
 
-void CMainFrame::UndoTrick() {
-    const CTrick& trick = GameObject().Trick();
+void CTrickPlay::UndoTrick() {
+    const CTrick& trick = frame_.GameObject().Trick();
     // 1. The trick's cards in the trace.
-    WriteTrace(":UndoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
+    WriteTrace(":UndoTrick(" + TrickCardsText(frame_.GameObject()) + ")", LOG_MAINFRAME);
     // 2. An honest game repaints every hand and the skat; a marked one only the hands that get a
     // card back.
     const bool fullRepaint = g_Game.CheatMask == 0;
@@ -132,77 +133,77 @@ void CMainFrame::UndoTrick() {
     for (int seat = 0; seat < 3; ++seat) {
         const auto slot = static_cast<std::size_t>(seat);
         if (trick.present[slot] && IsCardCode(trick.cards[slot]))
-            MatchSeries().ForgetCard(seat, trick.cards[slot]);
+            frame_.MatchSeries().ForgetCard(seat, trick.cards[slot]);
     }
     // 4. The trick leaves the table and the played rows; the last trick empties; no card stays
     // raised; the cheat marks note the undo.
-    EditGameObject().TakeTrickOffTable(fullRepaint);
-    EditTrickPlay().SelectedSlot = -1;
-    CardExchange().CheckCheat(64, 0);
+    frame_.EditGameObject().TakeTrickOffTable(fullRepaint);
+    trickPlay_.SelectedSlot = -1;
+    frame_.CardExchange().CheckCheat(64, 0);
     // 5. The cards of the trick go back into the hands.
-    EditGameObject().ReturnCardsToHands(TrickPlay().History[TrickPlay().HistoryPosition].card, fullRepaint);
+    frame_.EditGameObject().ReturnCardsToHands(trickPlay_.History[trickPlay_.HistoryPosition].card, fullRepaint);
     // 6. and 8. The state after the last complete trick.
-    EditTrickPlay().HistoryPosition = std::max(TrickPlay().HistoryPosition - 1, 0);
-    const GameSnapshot& restored = TrickPlay().History[TrickPlay().HistoryPosition];
+    trickPlay_.HistoryPosition = std::max(trickPlay_.HistoryPosition - 1, 0);
+    const GameSnapshot& restored = trickPlay_.History[trickPlay_.HistoryPosition];
     // 7. The tricks before lie again as the last trick and the trick; the state comes back.
-    if (TrickPlay().HistoryPosition > 0)
-        EditGameObject().LayTrickRows(TrickPlay().History[TrickPlay().HistoryPosition - 1].card, restored.card);
+    if (trickPlay_.HistoryPosition > 0)
+        frame_.EditGameObject().LayTrickRows(trickPlay_.History[trickPlay_.HistoryPosition - 1].card, restored.card);
     RestoreSnapshot(restored);
-    GameObject().CheckCardInvariant();
+    frame_.GameObject().CheckCardInvariant();
     // 9. The trick waits under the continue bar; the players take up their plans of that trick.
-    EditTrickPlay().PlayStep = 3;
+    trickPlay_.PlayStep = 3;
     for (int seat = 0; seat < 3; ++seat) {
-        const int position = TrickPlay().HistoryPosition;
-        EditGameObject().SetUpPlayer(seat, [position](CPlayer& player) { player.LoadCardPlan(position); });
+        const int position = trickPlay_.HistoryPosition;
+        frame_.EditGameObject().SetUpPlayer(seat, [position](CPlayer& player) { player.LoadCardPlan(position); });
     }
     // 10. The keyboard starts at the row of the trick's winner.
-    CardExchange().FocusLowerKeyGroup(2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1));
+    frame_.CardExchange().FocusLowerKeyGroup(2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1));
     // 11. The points and the continue bar.
-    FrameTexts().ShowPoints();
+    frame_.FrameTexts().ShowPoints();
     ShowContinueDialog();
 }
 
-void CMainFrame::RedoTrick(bool spare) {
-    const CTrick& trick = GameObject().Trick();
+void CTrickPlay::RedoTrick(bool spare) {
+    const CTrick& trick = frame_.GameObject().Trick();
     int k = 11;
     if (!spare) {
         // 1. The cards of the next recorded trick come out of the hands into the trick.
-        WriteTrace(":RedoTrick(" + TrickCardsText(GameObject()) + ")", LOG_MAINFRAME);
-        EditGameObject().StartTrickAgain(TrickPlay().History[TrickPlay().HistoryPosition].card);
+        WriteTrace(":RedoTrick(" + TrickCardsText(frame_.GameObject()) + ")", LOG_MAINFRAME);
+        frame_.EditGameObject().StartTrickAgain(trickPlay_.History[trickPlay_.HistoryPosition].card);
         // The trick is led by the winner of the one before.
-        const int leader = std::clamp(TrickPlay().History[TrickPlay().HistoryPosition].trickWinner, 0, 2);
-        EditTrickPlay().HistoryPosition = std::min(TrickPlay().HistoryPosition + 1, 10);
-        const GameSnapshot& next = TrickPlay().History[TrickPlay().HistoryPosition];
+        const int leader = std::clamp(trickPlay_.History[trickPlay_.HistoryPosition].trickWinner, 0, 2);
+        trickPlay_.HistoryPosition = std::min(trickPlay_.HistoryPosition + 1, 10);
+        const GameSnapshot& next = trickPlay_.History[trickPlay_.HistoryPosition];
         for (int turn = 0; turn < 3; ++turn) {
             const int seat = (leader + turn) % 3;
             const int card = next.card[seat];
             if (!IsCardCode(card)) continue;
-            EditGameObject().PlayRecordedCard(seat, card);
-            MatchSeries().NoteCard(seat, card);
+            frame_.EditGameObject().PlayRecordedCard(seat, card);
+            frame_.MatchSeries().NoteCard(seat, card);
         }
-        EditGameObject().ShowTrickRow();
-        k = TrickPlay().HistoryPosition;
+        frame_.EditGameObject().ShowTrickRow();
+        k = trickPlay_.HistoryPosition;
         // A trick that waits for the person's card: the record of its start knows nothing of the
         // computers' cards lying in it again, the spare written at his turn does.
-        if (!trick.IsComplete() && TrickPlay().SparePosition == TrickPlay().HistoryPosition) k = 11;
+        if (!trick.IsComplete() && trickPlay_.SparePosition == trickPlay_.HistoryPosition) k = 11;
     }
     // 3. The state of the redone trick comes back, with the players' plans and the points.
-    RestoreSnapshot(TrickPlay().History[k]);
+    RestoreSnapshot(trickPlay_.History[k]);
     // In a trick still open the trick just valued is the one before: its leader stays the
     // previous forehand (the record of the open trick names the new leader).
-    if (!trick.IsComplete() && TrickPlay().HistoryPosition > 0)
-        g_Game.PreviousForehand = TrickPlay().History[TrickPlay().HistoryPosition - 1].forehand;
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().SetUpPlayer(seat, [k](CPlayer& player) { player.LoadCardPlan(k); });
-    GameObject().CheckCardInvariant();
-    FrameTexts().ShowPoints();
+    if (!trick.IsComplete() && trickPlay_.HistoryPosition > 0)
+        g_Game.PreviousForehand = trickPlay_.History[trickPlay_.HistoryPosition - 1].forehand;
+    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().SetUpPlayer(seat, [k](CPlayer& player) { player.LoadCardPlan(k); });
+    frame_.GameObject().CheckCardInvariant();
+    frame_.FrameTexts().ShowPoints();
     // 4. A complete trick waits under the continue bar; an open one waits for the person's card.
     if (trick.IsComplete()) {
-        EditTrickPlay().PlayStep = 3;
+        trickPlay_.PlayStep = 3;
         ShowContinueDialog();
     } else {
-        CloseModelessDialog();
+        frame_.CloseModelessDialog();
         g_Game.TurnSeat = kPersonSeat;
-        EditTrickPlay().PlayStep = 2;
+        trickPlay_.PlayStep = 2;
         ShowStateDialog();
     }
 }
@@ -214,37 +215,37 @@ bool StepRunsBeneath(const CMainFrame& frame) { return frame.Run().StepDepth > 1
 
 }  // namespace
 
-void CMainFrame::OnUndo() {
-    if (StepRunsBeneath(*this)) {
-        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
+void CTrickPlay::OnUndo() {
+    if (StepRunsBeneath(frame_)) {
+        frame_.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    if (TrickPlay().CourseShown) OnLast();
-    SetPause(1);
-    if (TrickPlay().HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
-    FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
-    if (!::IsWindow(Prompts().ContinuePrompt)) FrameTable().MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
+    if (trickPlay_.CourseShown) OnLast();
+    frame_.SetPause(1);
+    if (trickPlay_.HistoryPosition <= 0 || g_Game.FlowState != STATE_PLAY) return;
+    frame_.FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
+    if (!::IsWindow(frame_.Prompts().ContinuePrompt)) frame_.FrameTable().MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
-    InvalidateTable();
-    ShowGameStatusDialog();
-    ShowDataDialog(0, 1);
-    ShowTrickWinner();
-    ShowMatchState();
+    frame_.InvalidateTable();
+    frame_.ShowGameStatusDialog();
+    frame_.ShowDataDialog(0, 1);
+    frame_.ShowTrickWinner();
+    frame_.ShowMatchState();
 }
 
-void CMainFrame::OnRecover() {
-    if (StepRunsBeneath(*this)) {
-        FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
+void CTrickPlay::OnRecover() {
+    if (StepRunsBeneath(frame_)) {
+        frame_.FrameAudio().SetStatusText(IDS_ILLEGAL_ACTION);
         return;
     }
-    if (TrickPlay().CourseShown) OnLast();
-    SetPause(1);
-    if (TrickPlay().HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
-    FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
+    if (trickPlay_.CourseShown) OnLast();
+    frame_.SetPause(1);
+    if (trickPlay_.HistoryPosition >= 10 || g_Game.FlowState != STATE_PLAY || !IsRedoPossible()) return;
+    frame_.FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
     RedoTrick(false);
-    InvalidateTable();
-    ShowGameStatusDialog();
-    ShowDataDialog(0, 1);
-    ShowTrickWinner();
-    ShowMatchState();
+    frame_.InvalidateTable();
+    frame_.ShowGameStatusDialog();
+    frame_.ShowDataDialog(0, 1);
+    frame_.ShowTrickWinner();
+    frame_.ShowMatchState();
 }

@@ -3,6 +3,7 @@
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
 #include "flow/RamschState.h"
+#include "flow/TrickPlayState.h"
 #include "flow/MatchSeries.h"
 
 #include "model/CardCodes.h"

@@ -8,6 +8,7 @@
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
 #include "flow/RamschState.h"
+#include "flow/TrickPlay.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "model/BidLadder.h"
@@ -177,11 +178,10 @@ void DrawPartyPoints(const CoursePlaces& at, const GameSnapshot& snapshot, int t
     at.dc->TextOut(px, at.pointY[1] + at.oy, defenders);
 }
 
-// Step 7: the running points per trick; the tenth record takes the game's final points first.
-void DrawRunningPoints(const CoursePlaces& at, TrickPlayState& play, int tricksShown, int skatPoints) {
+// Step 7: the running points per trick; the tenth record holds the game's final points.
+void DrawRunningPoints(const CoursePlaces& at, const TrickPlayState& play, int tricksShown, int skatPoints) {
     const bool ramsch = g_Game.GameType == GAME_RAMSCH;
     at.dc.SelectAppFont(14);
-    for (int seat = 0; seat < 3; ++seat) play.History[10].partyPoints[seat] = g_Game.PartyPoints[seat];
     bool getsSkat[3] = {false, false, false};
     if (ramsch) SeatsGettingTheSkat(getsSkat);
     for (int t = 1; t <= 10; ++t) {
@@ -324,7 +324,10 @@ void CFrameTable::MoveCourseText(int show, platform::DeviceContext* printer, con
 
     const int type = g_Game.GameType;
     const int skatPoints = frame_.GameObject().CourseSkat().CountPoints();
-    if (type != GAME_NULL && type != GAME_REVOLUTION) DrawRunningPoints(at, frame_.EditTrickPlay(), tricksShown, skatPoints);
+    if (type != GAME_NULL && type != GAME_REVOLUTION) {
+        frame_.FrameTrickPlay().NoteFinalPoints(g_Game.PartyPoints);
+        DrawRunningPoints(at, frame_.TrickPlay(), tricksShown, skatPoints);
+    }
     if (type == GAME_RAMSCH) DrawRamschCodes(at);
     DrawAnnouncementCodes(at);
     // Step 10: the context lets go of its fonts on leaving.

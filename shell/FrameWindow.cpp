@@ -7,6 +7,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTable.h"
+#include "flow/TrickPlay.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -72,7 +73,7 @@ int CMainFrame::OnCreate() {
 
     // Step 5: a fresh table.
     SetFlowState(STATE_INIT);
-    EditTrickPlay().HistoryPosition = EditTrickPlay().RedoLimit = 0;
+    FrameTrickPlay().ClearHistory();
     EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
     EditPrompts().RunningMessage = nullptr;
     FrameTimers().DropRedraw();

@@ -3,6 +3,7 @@
 // stepping the card designs; taking the course picture down.
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -336,8 +337,8 @@ void CFrameTable::SetCardFace(int step) {
         repaint(TableRow::Person, false);
     }
     if (g_Game.FlowState == STATE_IDLE && frame_.TrickPlay().CourseShown) {
-        frame_.OnLast();
-        frame_.OnLast();
+        frame_.FrameTrickPlay().OnLast();
+        frame_.FrameTrickPlay().OnLast();
     }
 }
 
@@ -352,7 +353,7 @@ void CFrameTable::RemoveTrick() {
         ShowImages(all, nullptr);
         frame_.EditGameObject().ForgetShownCourse();
     }
-    frame_.EditTrickPlay().CourseShown = 0;
+    frame_.FrameTrickPlay().CourseGone(false);
 }
 
 void CFrameTable::PlaceOpenBar() {

@@ -2,6 +2,7 @@
 // label, the notice line above the table, and redrawing them all.
 #include "flow/FrameTable.h"
 #include "flow/MainFrame.h"
+#include "flow/TrickPlayState.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 

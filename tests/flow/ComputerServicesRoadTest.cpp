@@ -2,6 +2,7 @@
 // led are the flow's marks (cleared when a game starts and taken back with a trick), a computer's
 // card is heard as it goes into the trick, and the Grand Hand offer of a Ramsch judges the hands
 // under the Grand Hand rule while a normal auction does not.
+#include "flow/TrickPlay.h"
 #include "flow/FixedDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -68,7 +69,7 @@ TEST_F(ComputerServicesRoadTest, TheSuitsLedAreTheFlowsMarksTakenBackWithATrickA
     std::vector<int> marked;
     for (int guard = 0; guard < 30 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
         ASSERT_TRUE(
-            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
         if (Frame().Series().Record.scored) break;
         if (AnyMark(Marks())) {
             marked = Marks();
@@ -105,11 +106,11 @@ TEST_F(ComputerServicesRoadTest, EachComputerCardIsHeard) {
     g_Settings.Audio.Sound = static_cast<int>((1u << 24) | 0x00555555u);
     tavlo::SetSoundOutput(&recorder_);
     StartAuction(0, 0, 18, VARIANT_OFFICIAL);
-    for (int guard = 0; guard < 20 && !Frame().PersonMayPlay() && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || PersonMayBid(); }, 60000));
+    for (int guard = 0; guard < 20 && !Frame().FrameTrickPlay().PersonMayPlay() && !HasFailure(); ++guard) {
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay() || PersonMayBid(); }, 60000));
         if (PersonMayBid()) PressPass();
     }
-    ASSERT_TRUE(Frame().PersonMayPlay());
+    ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     ASSERT_EQ(Frame().Series().Record.cards.size(), 2u);
     EXPECT_EQ(CardSounds(), 2);
     EXPECT_TRUE(reports_.empty()) << reports_.front();

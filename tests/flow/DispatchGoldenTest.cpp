@@ -3,6 +3,7 @@
 // CM_PLAY, the focus of the continue bar before timer 6 takes the first trick on, and a double
 // press of the bar after the second trick that goes on by one trick only.
 // With KARTOVAN_UPDATE_GOLDEN=1 in the environment the test writes the file instead.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 
 #include <cstdlib>
@@ -40,7 +41,7 @@ protected:
     int TricksDone() const { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2]; }
     // The person's card of the running trick, by a click.
     void PlayPersonsCard() {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 60000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
         const int slot = FirstLegalSlot();
         ASSERT_GE(slot, 0);
         host_->Click(host_->NowMs() + 10, CardPoint(Person().cards[slot]));

@@ -2,6 +2,7 @@
 // every trick lays his Grand down at his next lead and says so in his voice and the edition's
 // language; the person sure of his suit game lays down too, and a computer defender then offers to
 // give the game up. The game's line names the seat that laid down before the seat that gave up.
+#include "flow/TrickPlay.h"
 #include "flow/FixedDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -47,7 +48,7 @@ protected:
     void PassAndPlayOut() {
         for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
             ASSERT_TRUE(host_->PumpUntil(
-                [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
+                [this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay() || PersonMayBid(); }, 60000))
                 << LogText();
             if (Frame().Series().Record.scored) break;
             if (PersonMayBid()) PressPass();
@@ -103,7 +104,7 @@ TEST_P(Comp2LaysDownTest, TheSureGrandIsLaidOpenWhereTheSettingAllows) {
     int openAtCards = -1;
     for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
         ASSERT_TRUE(host_->PumpUntil(
-            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000))
+            [this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay() || PersonMayBid(); }, 60000))
             << LogText();
         if (Frame().Series().Record.scored) break;
         if (openAtCards < 0 && g_Game.OuvertAnnounced == 2 && Frame().GameObject().Player(1)->faceUp)
@@ -191,7 +192,7 @@ TEST_F(EarlyFaceUpRoadTest, InRamschTheSeatTakingEveryTrickGoesForDurchmarschAnd
     int aims[3] = {-1, -1, -1};
     for (int guard = 0; guard < 60 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
         ASSERT_TRUE(
-            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000))
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay(); }, 60000))
             << LogText();
         if (Frame().Series().Record.scored) break;
         if (aims[0] < 0 && Frame().Series().Record.cards.size() >= 3)
@@ -229,14 +230,14 @@ TEST_F(EarlyFaceUpRoadTest, TakingTheTricksBackTakesTheLayDownBack) {
     ASSERT_EQ(g_Game.GameType, GAME_CLUBS);
     // The first trick, then the lay-down at his second lead.
     const auto playTrick = [this] {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 10000));
         const std::size_t before = Frame().Series().Record.cards.size();
         ClickFirstAllowedCard();
         ASSERT_TRUE(
             host_->PumpUntil([this, before] { return Frame().Series().Record.cards.size() >= before + 3; }, 10000));
     };
     playTrick();
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 10000));
     ASSERT_EQ(g_Game.EarlyFaceUp, 1);
     ASSERT_EQ(Frame().Series().Record.faceUp, 2);
 
@@ -250,7 +251,7 @@ TEST_F(EarlyFaceUpRoadTest, TakingTheTricksBackTakesTheLayDownBack) {
     EXPECT_EQ(FormatGameLine(Frame().Series().Record, 1).find(",faceup"), std::string::npos);
 
     Frame().SendMessage(WM_COMMAND, CM_NEXT_TRICK);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 10000));
     EXPECT_EQ(g_Game.EarlyFaceUp, 1);
     EXPECT_EQ(Frame().Series().Record.faceUp, 2);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
@@ -264,14 +265,14 @@ TEST_F(EarlyFaceUpRoadTest, TheComputersLayDownGoesAndComesWithItsTrick) {
     // Up to the person's first card after the lay-down: Comp2 has led that trick.
     for (int guard = 0; guard < 40 && Frame().Series().Record.faceUp < 0 && !HasFailure(); ++guard) {
         ASSERT_TRUE(host_->PumpUntil(
-            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || PersonMayBid(); }, 60000));
+            [this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay() || PersonMayBid(); }, 60000));
         ASSERT_FALSE(Frame().Series().Record.scored);
         if (Frame().Series().Record.faceUp >= 0) break;
         if (PersonMayBid()) PressPass();
         else ClickFirstAllowedCard();
     }
     ASSERT_EQ(Frame().Series().Record.faceUp, 1);
-    ASSERT_TRUE(Frame().PersonMayPlay());
+    ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     ASSERT_EQ(g_Game.EarlyFaceUp, 1);
 
     Frame().SendMessage(WM_COMMAND, ID_UNDO);

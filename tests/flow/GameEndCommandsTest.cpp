@@ -1,6 +1,7 @@
 // The commands that end or restart a game off its ten tricks, in whole games on the headless host:
 // the computer completes the person's game, the match is aborted, a break in play, and resuming
 // after the person's card exchange.
+#include "flow/TrickPlay.h"
 #include "flow/GameEndFixture.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -276,7 +277,7 @@ TEST_F(GameEndCommandsTest, ResumeInTheSwapPauseGoesOnToPlay) {
     EXPECT_EQ(stateInPause, STATE_MANIPULATE);
     EXPECT_GE(FindLine("CMainFrame::OnResume(Swapper(Person))"), 0) << LogText();
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
-    EXPECT_TRUE(Frame().PersonMayPlay());
+    EXPECT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

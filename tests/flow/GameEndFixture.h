@@ -3,6 +3,7 @@
 // as Grand soloist or as defender against Comp2, his cards played by clicks, internal reports and
 // the give-up sounds noted.
 
+#include "flow/TrickPlay.h"
 #include "flow/FixedDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -50,7 +51,7 @@ protected:
         host_->PumpUntilIdle();
         ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
         ASSERT_EQ(g_Game.Soloist, 2);
-        ASSERT_TRUE(Frame().PersonMayPlay());
+        ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     }
 
     // The person, forehand, declares Grand with a hand that is sure of every trick after the
@@ -71,12 +72,12 @@ protected:
         ASSERT_EQ(g_Game.Soloist, 2);
         ASSERT_EQ(g_Game.GameType, GAME_GRAND);
         for (int trick = 0; trick < 2; ++trick) {
-            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+            ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 10000));
             PersonPlaysACard();
             ASSERT_TRUE(host_->PumpUntil(
                 [this, trick] { return Frame().Series().Record.cards.size() >= 3u * (trick + 1); }, 10000));
         }
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 10000));
         ASSERT_EQ(g_Game.EarlyFaceUp, 1);
         ASSERT_EQ(Frame().Series().Record.faceUp, 2);
         ASSERT_EQ(Frame().GameObject().Player(0)->FaceUpSeen, 1);
@@ -102,7 +103,7 @@ protected:
         SetInternalErrorHandler([this](const std::string& text) { reports_.push_back(text); });
         StartAuction(2, 0, 18, VARIANT_OFFICIAL);
         PressPass();
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 10000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 10000));
         ASSERT_EQ(g_Game.Soloist, 1);
     }
 

@@ -1,6 +1,7 @@
 // Whole games that end off the ten tricks: the person gives up as soloist or as defender, a
 // computer defender offers to give up and the person accepts or declines, and the question stays
 // the one thing that waits while it is open.
+#include "flow/TrickPlay.h"
 #include "flow/GameEndFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -43,7 +44,7 @@ TEST_F(GiveUpTest, PlayWaitsWhileTheGiveUpQuestionIsOpen) {
 TEST_F(GiveUpTest, AStrayPlayCommandKeepsThePersonsTurn) {
     PersonPlaysGrand();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);
-    EXPECT_TRUE(Frame().PersonMayPlay());
+    EXPECT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     EXPECT_TRUE(Frame().Series().Record.cards.empty());
     PersonPlaysACard();
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.cards.size() >= 3; }, 10000));

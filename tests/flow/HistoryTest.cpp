@@ -1,4 +1,5 @@
 // The history of the ten tricks: what InitHistory and SaveGameState write into the records.
+#include "flow/TrickPlay.h"
 #include "flow/FrameFixture.h"
 
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "support/SkatTestAccess.h"
+#include "support/TrickPlayTestAccess.h"
 
 namespace {
 
@@ -105,11 +107,13 @@ TEST_F(HistoryTest, SaveGameStateWritesEveryFieldAndKeepsThePlayedCards) {
     StartProgram();
     MarkState();
     CMainFrame& frame = Frame();
-    frame.EditTrickPlay().HistoryPosition = 3;
-    frame.EditTrickPlay().History[3].card[0] = 5;
-    frame.EditTrickPlay().History[3].card[1] = 6;
-    frame.EditTrickPlay().History[3].card[2] = 7;
-    frame.SaveGameState(false);
+    // The third trick's cards as the play would have written them, without playing two tricks.
+    TrickPlayState& record = TrickPlayTestAccess::Record(frame.FrameTrickPlay());
+    record.HistoryPosition = 3;
+    record.History[3].card[0] = 5;
+    record.History[3].card[1] = 6;
+    record.History[3].card[2] = 7;
+    frame.FrameTrickPlay().SaveGameState(false);
     ExpectMarked(frame.TrickPlay().History[3], 0, 2);
     EXPECT_EQ(frame.TrickPlay().History[3].faceUp[0], 0);
     EXPECT_EQ(frame.TrickPlay().History[3].faceUp[1], 1);
@@ -120,7 +124,7 @@ TEST_F(HistoryTest, SaveGameStateWritesEveryFieldAndKeepsThePlayedCards) {
 
     // The spare goes to record 11 and leaves the trick's record alone.
     g_Game.EarlyFaceUp = 999;
-    frame.SaveGameState(true);
+    frame.FrameTrickPlay().SaveGameState(true);
     EXPECT_EQ(frame.TrickPlay().History[11].earlyFaceUp, 999);
     EXPECT_EQ(frame.TrickPlay().History[3].earlyFaceUp, 201);
     EXPECT_EQ(frame.GameObject().Person().CardPlanSnapshots[11].Counter, 350);
@@ -132,9 +136,10 @@ TEST_F(HistoryTest, InitHistoryStartsFromTheLeaderWithNoCardsPlayed) {
     CMainFrame& frame = Frame();
     SkatTestAccess::Player(frame.EditGameObject(), 0).faceUp = true;
     for (int k = 0; k <= 11; ++k)
-        for (int seat = 0; seat < 3; ++seat) frame.EditTrickPlay().History[k].card[seat] = 9;
-    frame.EditTrickPlay().RedoLimit = 4;
-    frame.InitHistory();
+        for (int seat = 0; seat < 3; ++seat) TrickPlayTestAccess::Record(frame.FrameTrickPlay()).History[k].card[seat] = 9;
+    // Left over from a game before: a history the new game must not keep.
+    TrickPlayTestAccess::Record(frame.FrameTrickPlay()).RedoLimit = 4;
+    frame.FrameTrickPlay().InitHistory();
     ExpectMarked(frame.TrickPlay().History[0], 1, 1);  // forehand and trick winner are the leader
     for (int k = 0; k <= 10; ++k) {
         SCOPED_TRACE(k);
@@ -162,7 +167,7 @@ TEST_F(HistoryTest, AnOuvertVariantGameStartsWithSeatZeroClosed) {
         g_Game.OuvertAnnounced = c.ouvert;
         g_Game.VariantMode = c.variant;
         g_Settings.Variants.NullOuvert = c.nullOuvert;
-        Frame().InitHistory();
+        Frame().FrameTrickPlay().InitHistory();
         EXPECT_EQ(Frame().TrickPlay().History[0].faceUp[0], c.record0) << c.ouvert << c.variant << c.nullOuvert;
         EXPECT_EQ(Frame().TrickPlay().History[1].faceUp[0], 1);
     }

@@ -2,6 +2,7 @@
 // the keys at the person's turn, and Esc on it, a click on the table or the bar's suggestion hands
 // them to the table, so that Right and Enter (or Enter alone after a suggestion) play his card; in
 // the auction a click on the table hands it Up and plus for the bid shown.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 
 #include "dialogs/AuctionDialog.h"
@@ -64,7 +65,7 @@ protected:
             ::SendMessage(Bar(), WM_COMMAND, kClubs, 0);
             host_->PumpUntilIdle();
         }
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 20000))
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 20000))
             << "state " << g_Game.FlowState << "\n" << LogText();
         host_->PumpFor(100);
         ASSERT_TRUE(::IsWindow(Frame().Prompts().KontraPrompt)) << "the suggestion bar";

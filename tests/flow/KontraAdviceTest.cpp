@@ -2,6 +2,7 @@
 // by the computer's own rule, the Kontra button of his card prompt has the focus, and with
 // suggestions on the rule button names the rule, which the H key then opens; never without a
 // reason, never where the rules allow no Kontra, and not before his later cards.
+#include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -41,8 +42,8 @@ protected:
     // The person's card prompt is up for his first card.
     void UpToTheFirstCard() {
         ASSERT_TRUE(
-            host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
-        ASSERT_TRUE(Frame().PersonMayPlay()) << LogText();
+            host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
+        ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay()) << LogText();
         ASSERT_EQ(g_Game.Soloist, 1);
         ASSERT_EQ(g_Game.GameType, GAME_SPADES);
         ASSERT_EQ(Person().count, 10);
@@ -90,8 +91,8 @@ TEST_P(KontraAdviceTest, TheKontraButtonIsFocusedOnlyWhenKontraIsAdvised) {
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     // His card; before his second card no advice comes again.
     ClickCard(FirstLegalCard());
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
-    if (Frame().PersonMayPlay() && ::IsWindow(KontraButton())) {
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay() || Frame().Series().Record.scored; }, 60000));
+    if (Frame().FrameTrickPlay().PersonMayPlay() && ::IsWindow(KontraButton())) {
         EXPECT_NE(::GetFocus(), KontraButton());
     }
     EXPECT_TRUE(reports_.empty()) << reports_.front();

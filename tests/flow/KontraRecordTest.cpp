@@ -2,6 +2,7 @@
 // declaration: the person's Kontra at his first card and a computer defender's Kontra at its first
 // card both stand in the game's line, which then scores as the program scored the game; taken
 // back with the first trick the Kontra leaves the line, brought again it is back.
+#include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -50,7 +51,7 @@ protected:
                ::IsWindow(Frame().Prompts().ContinuePrompt);
     }
     void WaitForTurn() {
-        host_->PumpUntil([this] { return Scored() || Frame().PersonMayPlay() || AtBar(); }, 60000);
+        host_->PumpUntil([this] { return Scored() || Frame().FrameTrickPlay().PersonMayPlay() || AtBar(); }, 60000);
     }
     void Command(int id) {
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id));
@@ -72,8 +73,8 @@ TEST_F(KontraRecordTest, ThePersonsKontraAtHisFirstCardStaysInTheLineThroughUndo
     Start();
     PlayDeal(SpadesDeal(false));
     BidOnceThenPass();
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay() || Scored(); }, 60000));
-    ASSERT_TRUE(Frame().PersonMayPlay()) << LogText();
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay() || Scored(); }, 60000));
+    ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay()) << LogText();
     ASSERT_EQ(g_Game.Soloist, 1);
     ASSERT_EQ(Person().count, 10);
     ASSERT_EQ(Frame().Series().Record.kontraState, KONTRA_NONE);
@@ -101,7 +102,7 @@ TEST_F(KontraRecordTest, ThePersonsKontraAtHisFirstCardStaysInTheLineThroughUndo
     for (int guard = 0; guard < 40 && !Scored(); ++guard) {
         WaitForTurn();
         if (Scored()) break;
-        if (Frame().PersonMayPlay()) ClickCard(FirstLegalCard());
+        if (Frame().FrameTrickPlay().PersonMayPlay()) ClickCard(FirstLegalCard());
         else if (AtBar()) Command(CM_NEXT_TRICK);
     }
     ASSERT_TRUE(Scored());

@@ -1,6 +1,7 @@
 // "Letzten Stich": the last trick in place of the skat during play, the whole course after the
 // game (completed from the hands when the game ended early), the table put back by a second use;
 // the seat labels at the start of a game; deleting a file and the trace log.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 
 #include "flow/FrameGlobals.h"
@@ -39,13 +40,13 @@ TEST_F(LastTrickTest, DuringPlayShowsTheLastTrickInPlaceOfTheSkatAndPutsTheSkatB
         where[i] = {WC_GetCardX(g_Frame.hTableWnd, skat[i]), WC_GetCardY(g_Frame.hTableWnd, skat[i])};
     }
 
-    Frame().OnLast();
+    Frame().FrameTrickPlay().OnLast();
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 1);
     EXPECT_EQ(Frame().TrickPlay().LastTrickAvailable, 1);
     for (int card : skat) EXPECT_FALSE(OnTable(card));
     for (int seat = 0; seat < 3; ++seat) EXPECT_TRUE(OnTable(Game().LastTrick().cards[seat]));
 
-    Frame().OnLast();
+    Frame().FrameTrickPlay().OnLast();
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 0);
     for (int seat = 0; seat < 3; ++seat) EXPECT_FALSE(OnTable(Game().LastTrick().cards[seat]));
     // The skat is back exactly as it was: same cards, same places.
@@ -90,7 +91,7 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
         }
     }
 
-    Frame().OnLast();
+    Frame().FrameTrickPlay().OnLast();
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 1);
     EXPECT_EQ(g_Game.CourseTricks, GetParam().courseTricks);
     EXPECT_EQ(g_Game.TrickWinner, 1);
@@ -105,7 +106,7 @@ TEST_P(CourseTest, AfterTheGameTheCourseIsCompletedFromTheHandsAndPutAwayAgain) 
         }
     }
 
-    Frame().OnLast();
+    Frame().FrameTrickPlay().OnLast();
     EXPECT_EQ(Frame().TrickPlay().CourseShown, 0);
     for (int seat = 0; seat < 3; ++seat) {
         EXPECT_EQ(Game().CourseRow(seat).count, 10);  // kept for the next showing
@@ -125,7 +126,7 @@ TEST_F(LastTrickTest, AWholeCourseIsShownAsItStands) {
     for (int seat = 0; seat < 3; ++seat)
         for (int slot = 0; slot < 10; ++slot) Game().NoteCourseCard(seat, Game().Player(seat)->cards[slot]);
     const int firstHeld = Game().Player(0)->FindFirstHeldCard();
-    Frame().OnLast();
+    Frame().FrameTrickPlay().OnLast();
     EXPECT_EQ(g_Game.CourseTricks, 10);
     EXPECT_EQ(Game().Player(0)->FindFirstHeldCard(), firstHeld);  // no card left the hands
     for (int seat = 0; seat < 3; ++seat) EXPECT_EQ(Game().CourseRow(seat).count, 10);
@@ -134,13 +135,16 @@ TEST_F(LastTrickTest, AWholeCourseIsShownAsItStands) {
 TEST_F(LastTrickTest, AnnounceSeatsMakesTheLeaderForehandUnlessTheCourseIsShown) {
     g_Game.Leader = 2;
     g_Game.Forehand = 0;
-    Frame().EditTrickPlay().CourseShown = 1;
-    Frame().EditTrickPlay().LastTrickAvailable = 1;
-    Frame().AnnounceSeats();
+    // The last trick is shown, as by "Letzten Stich" during play.
+    g_Game.FlowState = STATE_PLAY;
+    Frame().FrameTrickPlay().OnLast();
+    ASSERT_EQ(Frame().TrickPlay().CourseShown, 1);
+    Frame().FrameTrickPlay().AnnounceSeats();
     EXPECT_EQ(g_Game.Forehand, 0);
 
-    Frame().EditTrickPlay().CourseShown = 0;
-    Frame().AnnounceSeats();
+    Frame().FrameTrickPlay().OnLast();
+    ASSERT_EQ(Frame().TrickPlay().CourseShown, 0);
+    Frame().FrameTrickPlay().AnnounceSeats();
     EXPECT_EQ(g_Game.Forehand, 2);
 }
 

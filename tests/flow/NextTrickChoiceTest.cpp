@@ -3,6 +3,7 @@
 // follow it; the refusals name their reason; continuing plays the marked cards. When the person
 // leads another suit than the one marked for him, the computers' marks are given up. Without
 // suggestions every key under the bar is refused.
+#include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
 #include "flow/ExchangeState.h"
 #include "flow/MatchSeries.h"
@@ -38,7 +39,7 @@ protected:
         for (int guard = 0; guard < 10; ++guard) {
             ASSERT_TRUE(host_->PumpUntil(
                 [this] {
-                    return Frame().PersonMayPlay() || ::IsWindow(Frame().Prompts().ContinuePrompt) ||
+                    return Frame().FrameTrickPlay().PersonMayPlay() || ::IsWindow(Frame().Prompts().ContinuePrompt) ||
                            Frame().Series().Record.scored;
                 },
                 60000));
@@ -68,7 +69,7 @@ protected:
         std::vector<int> cards(3, NO_CARD);
         for (int guard = 0; guard < 5; ++guard) {
             host_->PumpUntil(
-                [&] { return Frame().PersonMayPlay() || Frame().Series().Record.cards.size() >= before + 3; }, 60000);
+                [&] { return Frame().FrameTrickPlay().PersonMayPlay() || Frame().Series().Record.cards.size() >= before + 3; }, 60000);
             if (Frame().Series().Record.cards.size() >= before + 3) break;
             const int marked = Person().PickedCard;
             ClickCard(marked > 0 && Person().HasCard(marked) ? marked : FirstLegalCard());
@@ -225,7 +226,7 @@ TEST_F(NextTrickChoiceTest, LeadingAnotherSuitGivesUpTheComputersMarks) {
     ClickCard(answer);
     ASSERT_EQ(Marked(0), answer);
     Press(IDC_CONTINUE);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 60000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
     EXPECT_EQ(Person().PickedCard, lead);
     EXPECT_EQ(Frame().GameObject().Player(0)->PickedCard, answer);
     ClickCard(otherSuit.front());

@@ -1,6 +1,7 @@
 // The person as Null soloist: once the card he has just clicked into a trick he follows leaves
 // only cards the defenders can no longer force a trick on, his hand is laid open (the game counts
 // as laid down); not with the setting off, and not while the rest is still open to a trick.
+#include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -81,7 +82,7 @@ TEST_P(NullLayDownTest, TheSafeRestIsLaidOpenAfterTheClickedCard) {
     int laidWithCards = -1;
     while (!Frame().Series().Record.scored) {
         ASSERT_TRUE(
-            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+            host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
         if (Frame().Series().Record.scored) break;
         ASSERT_FALSE(laid && g_Game.OuvertAnnounced != 2) << "the hand stays laid open";
         const bool leads = g_Game.Forehand == 2;

@@ -3,6 +3,7 @@
 // shows, each balloon's bounds and words, each symbol's place, the places of the notice and the
 // balloons, the bids seen. And the person's clicks there, also right after a key has laid the hand
 // out anew, hit the cards where the table has just put them.
+#include "flow/TrickPlay.h"
 #include "DemoMatch.h"
 #include "flow/MatchSeries.h"
 
@@ -131,13 +132,13 @@ TEST_F(PixelLessClickTest, EveryClickHitsTheCardWhereTheTableHasJustPutIt) {
     ASSERT_EQ(g_Game.Soloist, 1);
     int played = 0;
     for (int guard = 0; guard < 40 && !Frame().Series().Record.scored && !HasFailure(); ++guard) {
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
         if (Frame().Series().Record.scored) break;
         // The next face design: every card of the hand is dealt again where the design puts it.
         ::SetFocus(g_Frame.hTableWnd);
         host_->Key(host_->NowMs() + 10, 'V');
         host_->PumpFor(50);
-        ASSERT_TRUE(Frame().PersonMayPlay());
+        ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
         const CPerson& person = Frame().GameObject().Person();
         const int before = person.count;
         int aimed = 0;

@@ -1,5 +1,6 @@
 // The play aids: the declaration bar's preselection, the support switch, the suggested Revolution
 // exchange outside its place, and the early laying open by game type.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
 
@@ -173,7 +174,7 @@ TEST_F(PlayAidsTest, EarlyFaceUpByGameType) {
         soloist.faceUp = false;
         soloist.AnalyseHand(0);
         g_Game.TrumpCount = 2;
-        Frame().CheckEarlyFaceUp();
+        Frame().FrameTrickPlay().CheckEarlyFaceUp();
         EXPECT_EQ(g_Game.EarlyFaceUp == 1, c.laidOpen);
         EXPECT_EQ(soloist.faceUp, c.laidOpen);
     }

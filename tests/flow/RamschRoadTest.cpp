@@ -3,6 +3,7 @@
 // and passing the skat on; the person declining or playing Grand Hand, passing the skat on, or
 // picking it up and pushing two cards back (his own or the suggested ones, Finish pressed while
 // they still slide), with the Durchmarsch box ticked on the way.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
 #include "flow/RamschState.h"
@@ -223,7 +224,7 @@ protected:
 
     bool Asked() {
         return OpenBarAs<CGrandHandDialog>(F()) || OpenBarAs<CSkatRamschDialog>(F()) ||
-               OpenBarAs<CEndSwapRamschDialog>(F()) || F().PersonMayPlay();
+               OpenBarAs<CEndSwapRamschDialog>(F()) || F().FrameTrickPlay().PersonMayPlay();
     }
 
     // Answers the bars by the script and plays the person's cards until the game is scored.

@@ -4,6 +4,7 @@
 // (and answers Yes), and from there the program deals, bids and plays by itself; the test answers
 // the bars and plays the person's cards by clicks and keys.
 
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -92,7 +93,7 @@ protected:
     // Pumps until the person is asked something (a bar, or his card) or the game is scored.
     bool WaitForThePerson() {
         return host_->PumpUntil(
-            [this] { return Frame().Series().Record.scored || Frame().PersonMayPlay() || Bar() != nullptr; }, 60000);
+            [this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay() || Bar() != nullptr; }, 60000);
     }
 
     const CPerson& Person() { return Frame().GameObject().Person(); }

@@ -2,6 +2,7 @@
 // mouse) in a whole game: each computer's card is named as it lands in the trick, the suggested
 // card when the person is to play, the card an arrow key raises, and the card under the mouse,
 // which is highlighted until the mouse leaves the cards; with the option off nothing is named.
+#include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -34,7 +35,7 @@ protected:
         Start();
         PlayDeal(SpadesDeal(false));
         BidOnceThenPass();
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 60000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
     }
     int Named(const std::string& owner) {
         return static_cast<int>(LinesStartingWith(kNamed + owner + ":").size());
@@ -54,7 +55,7 @@ protected:
     void PlayOut() {
         for (int guard = 0; guard < 40 && !Frame().Series().Record.scored; ++guard) {
             ASSERT_TRUE(
-                host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().PersonMayPlay(); }, 60000));
+                host_->PumpUntil([this] { return Frame().Series().Record.scored || Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
             if (Frame().Series().Record.scored) break;
             ClickCard(FirstLegalCard());
         }

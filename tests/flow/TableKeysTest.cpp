@@ -1,6 +1,7 @@
 // The keys of the table that act in every state: H opens the rule last named and closes the help
 // on its next press, Shift+L closes and opens the log window, Shift+N breaks the game off for a new
 // match; L and N without Shift (or after Shift was let go) do nothing of the kind.
+#include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
 
 #include "dialogs/DialogIds.h"
@@ -32,7 +33,7 @@ protected:
         Start();
         PlayDeal(SpadesDeal(false));
         BidOnceThenPass();
-        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().PersonMayPlay(); }, 60000));
+        ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameTrickPlay().PersonMayPlay(); }, 60000));
         ASSERT_FALSE(g_Flow.RuleHelpTopic.empty());
     }
     platform::DesktopRecorder desktop;
@@ -52,7 +53,7 @@ TEST_F(TableKeysTest, HOpensTheRuleLastNamedAndClosesTheHelpOnTheNextPress) {
         EXPECT_EQ(desktop.HelpClosings(), round);
     }
     // The game waits as it did.
-    EXPECT_TRUE(Frame().PersonMayPlay());
+    EXPECT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
 }
 
 TEST_F(TableKeysTest, ShiftLClosesAndOpensTheLogWindowAndLAloneDoesNothing) {
@@ -77,7 +78,7 @@ TEST_F(TableKeysTest, ShiftNBreaksTheGameOffForANewMatch) {
     UpToTheKontraAdvice();
     Key('N');
     EXPECT_EQ(FindLine("CMainFrame::OnBreak()"), -1);
-    EXPECT_TRUE(Frame().PersonMayPlay());
+    EXPECT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     // The match-start dialog comes; its first seat button starts the new match.
     answerer_.answers = {IDC_START_SEAT0};
     Key('N', {VK_SHIFT});
@@ -85,7 +86,7 @@ TEST_F(TableKeysTest, ShiftNBreaksTheGameOffForANewMatch) {
     const int broken = FindLine("CMainFrame::OnBreak()");
     ASSERT_GE(broken, 0);
     EXPECT_GT(FindLine("CMainFrame::OnNewMatch()", broken), broken);
-    EXPECT_FALSE(Frame().PersonMayPlay());
+    EXPECT_FALSE(Frame().FrameTrickPlay().PersonMayPlay());
     EXPECT_EQ(g_Game.GameCount, 0);
     EXPECT_TRUE(reports_.empty()) << reports_.front();
 }

@@ -1,6 +1,7 @@
 // A step that changes the table in many places has all of it repainted: taking a trick back, taking
 // it again, completing the game and loading a game each leave the whole table to be painted anew (a
 // partial repaint left patches of the old colour and of old cards beside the new picture).
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchFiles.h"
 
@@ -45,10 +46,10 @@ protected:
         const auto reached = [this, tricks, computerCardFirst] {
             const CTrick& trick = Frame().GameObject().Trick();
             return Frame().TrickPlay().HistoryPosition >= tricks &&
-                   (!computerCardFirst || (Frame().PersonMayPlay() && (trick.present[0] || trick.present[1])));
+                   (!computerCardFirst || (Frame().FrameTrickPlay().PersonMayPlay() && (trick.present[0] || trick.present[1])));
         };
         for (int guard = 0; guard < 30 && !reached(); ++guard) {
-            ASSERT_TRUE(host_->PumpUntil([this, reached] { return Frame().PersonMayPlay() || reached(); }, 20000));
+            ASSERT_TRUE(host_->PumpUntil([this, reached] { return Frame().FrameTrickPlay().PersonMayPlay() || reached(); }, 20000));
             if (reached()) break;
             host_->Key(host_->NowMs() + 10, VK_DOWN);
             host_->PumpFor(50);
@@ -67,7 +68,7 @@ TEST_P(TableRepaintTest, TheWholeTableIsRepainted) {
     if (step.before) {
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(step.before));
         host_->PumpFor(2000);
-        ASSERT_TRUE(Frame().IsRedoPossible() || step.command != ID_RECOVER) << "the trick taken back can come again";
+        ASSERT_TRUE(Frame().FrameTrickPlay().IsRedoPossible() || step.command != ID_RECOVER) << "the trick taken back can come again";
     }
     if (step.loadsTheGameSaved) {
         const std::string path = temp_.Folder() + "Abend.skt";

@@ -1,6 +1,7 @@
 // Whole games on the headless host with the person's cards played by scripted clicks, drags and
 // keys: every card held and legal (checked by the independent line checker), the table sound after
 // every card (the invariant check reports nothing), and the result dialog reached with the score.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -15,6 +16,7 @@
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 #include "support/SkatTestAccess.h"
+#include "support/TrickPlayTestAccess.h"
 
 namespace {
 
@@ -51,7 +53,7 @@ protected:
         return -1;
     }
     // The person's card is awaited and his place in the trick is still empty.
-    bool PersonToPlay() { return Frame().PersonMayPlay(); }
+    bool PersonToPlay() { return Frame().FrameTrickPlay().PersonMayPlay(); }
 
     // The person declares Clubs (or Grand) after picking the skat up and laying it back.
     void PersonPlaysAsSoloist(int button, std::uint32_t seed = 4711) {
@@ -305,7 +307,8 @@ TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
     PersonPlaysAsSoloist(kClubs);
     host_->PumpUntil([this] { return PersonToPlay(); }, 60000);
     const std::size_t before = Frame().Series().Record.cards.size();
-    Frame().EditTrickPlay().PlayStep = 3;
+    // No play leads a seat outside the table to a card: the step is set for the fault.
+    TrickPlayTestAccess::Record(Frame().FrameTrickPlay()).PlayStep = 3;
     g_Game.TurnSeat = 5;
     SkatTestAccess::Trick(Frame().EditGameObject()).Reset();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);

@@ -1,6 +1,7 @@
 // Taking back the last trick and bringing it again, as round trips over seeded games on the headless
 // host: the whole game state at a continue bar comes back by undo, and the state before the undo by
 // redo.
+#include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
 
@@ -98,7 +99,7 @@ protected:
     }
     bool Scored() { return Frame().Series().Record.scored; }
     void WaitForTurn() {
-        host_->PumpUntil([this] { return Scored() || Frame().PersonMayPlay() || AtBar(); }, 60000);
+        host_->PumpUntil([this] { return Scored() || Frame().FrameTrickPlay().PersonMayPlay() || AtBar(); }, 60000);
     }
     // The person plays his first legal card.
     void PlayPersonCard() {
@@ -202,7 +203,7 @@ protected:
         for (int guard = 0; guard < 80 && !Scored(); ++guard) {
             WaitForTurn();
             if (Scored()) break;
-            if (Frame().PersonMayPlay()) {
+            if (Frame().FrameTrickPlay().PersonMayPlay()) {
                 PlayPersonCard();
                 continue;
             }
@@ -225,7 +226,7 @@ protected:
                 EXPECT_FALSE(Enabled(ID_RECOVER));
                 Command(CM_NEXT_TRICK);
                 WaitForTurn();
-                ASSERT_TRUE(Frame().PersonMayPlay());
+                ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
                 PlayPersonCard();
                 continue;
             }
@@ -263,7 +264,7 @@ TEST_F(UndoRedoTest, UndoToTheStartAndRedoToTheEndStepByStep) {
     for (int guard = 0; guard < 40; ++guard) {
         WaitForTurn();
         ASSERT_FALSE(Scored());
-        if (Frame().PersonMayPlay()) {
+        if (Frame().FrameTrickPlay().PersonMayPlay()) {
             PlayPersonCard();
             continue;
         }
@@ -318,7 +319,7 @@ TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
     host_->PumpUntil([] { return g_Game.FlowState == STATE_PLAY; }, 60000);
     ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
     WaitForTurn();
-    ASSERT_TRUE(Frame().PersonMayPlay());
+    ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     ASSERT_EQ(Frame().TrickPlay().HistoryPosition, 1);
     ASSERT_EQ(Frame().GameObject().Trick().count, 2);
     Command(ID_UNDO);
@@ -331,7 +332,7 @@ TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
     EXPECT_EQ(g_Game.TurnSeat, g_Game.Leader);
     Command(CM_NEXT_TRICK);
     WaitForTurn();
-    ASSERT_TRUE(Frame().PersonMayPlay());
+    ASSERT_TRUE(Frame().FrameTrickPlay().PersonMayPlay());
     EXPECT_EQ(Frame().TrickPlay().HistoryPosition, 1);
     EXPECT_EQ(Frame().GameObject().Trick().count, 2);
     EXPECT_EQ(Frame().GameObject().Player(0)->count, 9);
@@ -344,7 +345,7 @@ TEST_F(UndoRedoTest, UndoInTheFirstTrickStartsItAgain) {
 TEST_F(UndoRedoTest, UndoAndRedoBeneathAnotherStepAreRefused) {
     PersonPlays(kClubs, 4711);
     WaitForTurn();
-    if (Frame().PersonMayPlay()) PlayPersonCard();
+    if (Frame().FrameTrickPlay().PersonMayPlay()) PlayPersonCard();
     WaitForTurn();
     ASSERT_TRUE(AtBar());
     const Capture before = Take();

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/TrickPlay.h"
 #include "AppOnQtHost.h"
 #include "flow/MatchSeries.h"
 #include "QtTestImages.h"
@@ -67,7 +68,7 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     g_Game.Soloist = 2;
     g_Game.CourseTricks = 10;
     frame.MatchSeries().SetGameScore(60);
-    frame.OnLast();
+    frame.FrameTrickPlay().OnLast();
     ASSERT_EQ(frame.TrickPlay().CourseShown, 1);
     qttest::PumpFor(200);
     const QImage shot = app_.Shot(std::string("course-") + c.name);

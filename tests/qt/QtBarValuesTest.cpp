@@ -27,6 +27,7 @@
 #include "dialogs/RamschBars.h"
 #include "dialogs/SkatBars.h"
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "flow/PromptBars.h"
 #include "model/BidLadder.h"
 #include "model/GameState.h"
@@ -85,9 +86,9 @@ const std::vector<BarCase>& Cases() {
              bar.SetDlgItemText(IDC_BID, CAuctionDialog::BidButtonLabel());
          }},
         {"continue-to-the-last-trick", Made<CContinueDialog>(),
-         [](CModelessDialog& bar) { bar.SetDlgItemText(IDC_CONTINUE, CMainFrame::ContinueCaption(IDS_PLAY_CARD, 10)); }},
+         [](CModelessDialog& bar) { bar.SetDlgItemText(IDC_CONTINUE, CTrickPlay::ContinueCaption(IDS_PLAY_CARD, 10)); }},
         {"continue-after-the-last-trick", Made<CContinueDialog>(),
-         [](CModelessDialog& bar) { bar.SetDlgItemText(IDC_CONTINUE, CMainFrame::ContinueCaption(IDS_GO_ON, 0)); }},
+         [](CModelessDialog& bar) { bar.SetDlgItemText(IDC_CONTINUE, CTrickPlay::ContinueCaption(IDS_GO_ON, 0)); }},
         {"resume-with-a-long-name", Made<CResumeSwapDialog>(), [](CModelessDialog&) {}},
         {"skat-rule", Made<CSkatDialog>(), RuleNumber},
         {"declare-rule", Made<CDeclareDialog>(), RuleNumber},

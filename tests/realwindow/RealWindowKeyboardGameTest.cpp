@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/TrickPlay.h"
 #include "dialogs/DialogIds.h"
 #include "dialogs/ResultDialog.h"
 #include "flow/FrameGlobals.h"
@@ -293,7 +294,7 @@ TEST_P(RealWindowKeyboardGame, AWholeGameByKeysAloneFromTheDealToTheResultBox) {
                 default: return {};
             }
         }
-        if (state != STATE_PLAY || !Frame().PersonMayPlay()) return {};
+        if (state != STATE_PLAY || !Frame().FrameTrickPlay().PersonMayPlay()) return {};
         if (holder.table) {
             if (Frame().TrickPlay().SelectedSlot < 0) return {};
             KeyStep step = Press(holder, "Return");

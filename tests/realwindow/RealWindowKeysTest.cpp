@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/TrickPlay.h"
 #include "dialogs/ResultDialog.h"
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
@@ -110,12 +111,12 @@ TEST_F(RealWindowKeys, EveryTrickByReturnAndReturnThenTheResultBoxStaysOpen) {
         ASSERT_TRUE(PumpUntil(
             [&] {
                 const HWND bar = Frame().Prompts().KontraPrompt;
-                return watch.seen || (Frame().PersonMayPlay() && ::IsWindow(bar) && HoldsTheKeys(bar) &&
+                return watch.seen || (Frame().FrameTrickPlay().PersonMayPlay() && ::IsWindow(bar) && HoldsTheKeys(bar) &&
                                       QApplication::activeWindow() == WidgetOf(bar));
             },
             20000))
             << "focus " << ::GetFocus() << " bar " << Frame().Prompts().KontraPrompt << " state " << g_Game.FlowState
-            << " may play " << Frame().PersonMayPlay() << " cards " << CardsInHand() << " result box "
+            << " may play " << Frame().FrameTrickPlay().PersonMayPlay() << " cards " << CardsInHand() << " result box "
             << (watch.seen != nullptr);
         // The last card, the only one left, goes to the trick by itself.
         if (watch.seen) {
@@ -144,7 +145,7 @@ TEST_F(RealWindowKeys, EveryTrickByReturnAndReturnThenTheResultBoxStaysOpen) {
         if (!watch.seen) {
             EXPECT_EQ(Frame().GameObject().Trick().cards[kPersonSeat], suggested);
             // The trick goes on by itself; the person's next turn comes round.
-            ASSERT_TRUE(PumpUntil([&] { return !Frame().PersonMayPlay() || watch.seen; }, 10000));
+            ASSERT_TRUE(PumpUntil([&] { return !Frame().FrameTrickPlay().PersonMayPlay() || watch.seen; }, 10000));
         }
     }
 

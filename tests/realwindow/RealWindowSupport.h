@@ -20,6 +20,7 @@
 
 #include "dialogs/DialogIds.h"
 #include "flow/MainFrame.h"
+#include "flow/TrickPlay.h"
 #include "model/GameState.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/WindowApi.h"
@@ -149,7 +150,7 @@ inline void RealKey(const char* name) {
 // The bars of the auction and the skat answered for the person until his card is awaited: he bids
 // on, takes the skat up and plays Clubs; a continue bar goes on.
 inline void AnswerBarsUntilThePersonsCard(CMainFrame& frame) {
-    for (int step = 0; step < 80 && !frame.PersonMayPlay(); ++step) {
+    for (int step = 0; step < 80 && !frame.FrameTrickPlay().PersonMayPlay(); ++step) {
         const HWND bar = frame.Prompts().PromptDialog;
         if (g_Game.FlowState == STATE_PLAY && ::IsWindow(frame.Prompts().ContinuePrompt)) {
             ::PostMessage(frame.Prompts().ContinuePrompt, WM_COMMAND, IDC_CONTINUE, 0);
@@ -160,9 +161,9 @@ inline void AnswerBarsUntilThePersonsCard(CMainFrame& frame) {
         } else if (frame.IsAuctionBarOpen()) {
             ::SendMessage(bar, WM_COMMAND, BTN_BID, 0);
         }
-        qttest::PumpUntil([&frame] { return frame.PersonMayPlay(); }, 300);
+        qttest::PumpUntil([&frame] { return frame.FrameTrickPlay().PersonMayPlay(); }, 300);
     }
-    ASSERT_TRUE(frame.PersonMayPlay()) << "state " << g_Game.FlowState;
+    ASSERT_TRUE(frame.FrameTrickPlay().PersonMayPlay()) << "state " << g_Game.FlowState;
 }
 
 }  // namespace realwindow

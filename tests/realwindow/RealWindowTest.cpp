@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/TrickPlay.h"
 #include "dialogs/DialogIds.h"
 #include "dialogs/ResultDialog.h"
 #include "flow/FrameGlobals.h"
@@ -182,7 +183,7 @@ TEST_F(RealWindowPlay, ACardGoesToTheTrickByAClickAndOneByRightAndEnter) {
     // 2. The next trick: the keyboard goes to the table (a bar's button may hold it, and the window
     // manager activates the main window on request only once it has taken the bar's activation),
     // Right raises a card the rule allows, Enter plays it.
-    PumpUntil([this] { return !Frame().PersonMayPlay(); }, 5000);
+    PumpUntil([this] { return !Frame().FrameTrickPlay().PersonMayPlay(); }, 5000);
     ToThePersonsTurn();
     if (HasFatalFailure()) return;
     PumpFor(300);

@@ -5,6 +5,7 @@
 #include "flow/FlowFixture.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchSeries.h"
+#include "flow/TrickPlay.h"
 #include "flow/FrameGlobals.h"
 #include "flow/RamschRounds.h"
 #include "flow/FrameTestSupport.h"
@@ -37,7 +38,7 @@ protected:
         Frame().EditGameObject().NoteCourseSkatCard(Frame().GameObject().dealt[0]);
         Frame().EditGameObject().NoteCourseSkatCard(Frame().GameObject().dealt[1]);
         g_Game.CourseTricks = 10;
-        for (int k = 0; k <= 10; ++k) Frame().EditTrickPlay().History[k].trickWinner = k % 3;
+        for (int k = 0; k <= 10; ++k) Frame().FrameTrickPlay().LoadCourseSnapshot(k, k % 3, Frame().TrickPlay().History[k].partyPoints);
         SuitGame(/*value*/ 48);
     }
 
@@ -51,8 +52,8 @@ protected:
         Frame().MatchSeries().SetGameScore(value);
         // The soloist's count starts with the skat's points (not Hand).
         for (int t = 0; t <= 10; ++t) {
-            Frame().EditTrickPlay().History[t].partyPoints[0] = SkatPoints() + 5 * t;
-            Frame().EditTrickPlay().History[t].partyPoints[1] = 100 + t;
+            const int points[3] = {SkatPoints() + 5 * t, 100 + t, Frame().TrickPlay().History[t].partyPoints[2]};
+            Frame().FrameTrickPlay().LoadCourseSnapshot(t, Frame().TrickPlay().History[t].trickWinner, points);
         }
         g_Game.PartyPoints[0] = SkatPoints() + 50;
         g_Game.PartyPoints[1] = 110;
@@ -139,8 +140,9 @@ TEST_F(CourseTextTest, AHandGameCountsTheSkatOnlyAtTheEnd) {
 }
 
 TEST_F(CourseTextTest, ALeaderOutsideTheSeatsDrawsNoMarker) {
-    Frame().EditTrickPlay().History[2].trickWinner = 7;
-    Frame().EditTrickPlay().History[5].trickWinner = -1;
+    // A game file may name any leader; the course draws a marker only for a seat.
+    Frame().FrameTrickPlay().LoadCourseSnapshot(2, 7, Frame().TrickPlay().History[2].partyPoints);
+    Frame().FrameTrickPlay().LoadCourseSnapshot(5, -1, Frame().TrickPlay().History[5].partyPoints);
     EXPECT_EQ(Count(Drawn(1), " Fh "), 8);
 }
 

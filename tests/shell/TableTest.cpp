@@ -18,6 +18,7 @@
 #include "resources/ids.h"
 #include "shell/TableTexts.h"
 #include "support/SkatTestAccess.h"
+#include "support/TrickPlayTestAccess.h"
 
 namespace {
 
@@ -363,7 +364,8 @@ TEST_F(TableTest, GameMenuEnablingFollowsTheGame) {
     EXPECT_EQ(g_Game.PauseLevel, 0);  // a menu in IDLE stops nothing
 
     Frame().MatchSeries().BeginGame();
-    Frame().EditTrickPlay().HistoryPosition = 2;
+    // Two tricks recorded, without playing them.
+    TrickPlayTestAccess::Record(Frame().FrameTrickPlay()).HistoryPosition = 2;
     g_Game.FlowState = STATE_PLAY;
     Frame().OnInitMenuPopup(*game->popup, 1);
     EXPECT_FALSE(game->popup->FindCommand(ID_NEW)->IsEnabled());
