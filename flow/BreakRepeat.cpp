@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -77,7 +78,7 @@ void CMainFrame::OnBreak() {
     EditExchange().KeyGroup = 0;
     EditTrickPlay().CourseShown = 0;
     MatchSeries().BreakOffGame();
-    EditDeclaration().SwapAnimation = 3;
+    FrameDeclaration().UseUsualSwapSlide();
     EditExchange().DragCard = 0;
     // Step 9: the trick estimation window picks its game.
     SelectEstimatedGame();
@@ -177,7 +178,7 @@ void CMainFrame::OnResume() {
             EditExchange().ActiveGroups = 9;
         }
         g_Flow.SkatSwapOption = 0;
-        EditDeclaration().SwapPausePending = 0;
+        FrameDeclaration().EndSwapPause();
         return;
     }
     // Step 3: the end of the person's card swap before the game: the game starts again with the

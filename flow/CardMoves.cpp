@@ -1,6 +1,8 @@
 // Cards that change rows outside play: the animated exchange of two cards, the opening of an
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
+#include "flow/FrameAuction.h"
 
 #include "flow/GameObject.h"
 #include "computer/evaluation/GameEvaluation.h"
@@ -81,11 +83,10 @@ void CMainFrame::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat2, 
     // Step 1: no group takes part yet; whether the skat lay open is kept.
     WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
     EditExchange().ActiveGroups = 0;
-    EditDeclaration().SkatOpenSaved = GameObject().open ? 1 : 0;
     const bool moveSkat = (mode & 1) != 0;
     // Step 2: the skat takes part, moved to the trick's place when asked.
     if (skat) {
-        if (moveSkat) MoveSkatToTrick();
+        if (moveSkat) FrameDeclaration().MoveSkatToTrick();
         EditExchange().ActiveGroups |= 1;
     }
     // Step 3: the computers' hands open for the exchange.
@@ -134,7 +135,7 @@ void CMainFrame::OnRevolution() {
     // Steps 1 to 3: the exchange's notice goes, and the cards in the trick go back to the skat.
     MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     SoundEffect(SOUND_REMOVE_CARDS, false);
-    MoveTrickToSkat();
+    FrameDeclaration().MoveTrickToSkat();
     // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both
     // defenders look at their new hands.
     EditGameObject().CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
@@ -179,9 +180,7 @@ bool CMainFrame::FindCardGroup(int dropped, int group, int& picked, CCards*& row
 }
 
 void CMainFrame::ReevaluateHands(int soloistMode) {
-    for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] =
-            CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+    FrameAuction().EvaluateBidLimits(soloistMode);
 }
 
 void CMainFrame::ManipulateClick(platform::Point point) {
@@ -214,9 +213,9 @@ void CMainFrame::ManipulateClick(platform::Point point) {
         return;
     }
     // Step 6: the pair changes places.
-    EditDeclaration().SwapAnimation = 6;
+    FrameDeclaration().UseSlowSwapSlide();
     SwapCards(card, *row, partnerCard, *partnerRow, false);
-    EditDeclaration().SwapAnimation = 3;
+    FrameDeclaration().UseUsualSwapSlide();
     if (!g_Flow.SkatSwapOption)
         for (int g = 0; g < 4; ++g)
             if (&GroupRow(g) == partnerRow) EditExchange().GroupPickedCards[g] = partnerCard;

@@ -4,6 +4,7 @@
 
 #include "dialogs/RamschBars.h"
 #include "flow/MainFrame.h"
+#include "flow/DeclarationState.h"
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

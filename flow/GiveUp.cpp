@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -112,13 +113,13 @@ void CMainFrame::OnAbandon() {
     EditTrickPlay().History[1].card[0] = EditTrickPlay().History[1].card[1] = 0;
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     MatchSeries().GameEnded();
-    EditDeclaration().SwapAnimation = 3;
+    FrameDeclaration().UseUsualSwapSlide();
     MatchFiles().CountLatchedDeal();
     // Step 8: the result for the seat that gave up.
     if (ShowResult(g)) {
         MatchSeries().UpdateSeriesEnd();
         AdvanceAfterCountedGame();
-        EditDeclaration().SwapAnimation = 3;
+        FrameDeclaration().UseUsualSwapSlide();
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
         if (g_Game.FlowState == STATE_STAY) {
             // Staying at the table after a give-up puts the seats' texts back, not the whole table.

@@ -44,6 +44,10 @@ class CFrameTexts;
 struct TextState;
 class CFrameTimers;
 struct TimerState;
+class CFrameAuction;
+struct AuctionState;
+class CFrameDeclaration;
+struct DeclarationState;
 
 class CMainFrame : public platform::Window {
 public:
@@ -207,26 +211,6 @@ public:
     void ExchangeFocusKey(bool upper);
     // The card under the mouse, highlighted and named for the support option.
     void AnnounceCardUnderMouse(int card);
-
-    // --- Auction (flow/Auction.cpp) --------------------------------------------------------------
-    void OnAuction();
-    void OnListenComputer1();
-    void OnListenComputer2();
-    void OnSpeakComputer1();
-    void OnSpeakComputer2();
-    void SetBidButton(int role, int seat);
-    void EnableBidButtons(bool enable);
-    // Seat 0..2: that seat has bid in this auction; 3: any seat has.
-    bool HasBid(int seat) const;
-    // The open prompt is a live auction bar (never a byte that a measuring bar could clear).
-    bool IsAuctionBarOpen() const;
-
-    // --- Skat, Hand and declaration (flow/Declaration.cpp) ---------------------------------------
-    void Declare();
-    // The three roads: a computer declares, the person gets the skat bar, nobody bid.
-    void DeclareComputer(bool kontraAllowed, const std::string& bidText);
-    void DeclarePerson(const std::string& bidText);
-    void DeclareNobody(bool ramschVariant);
 
     // --- Card moves between hands, skat and trick (flow/CardMoves.cpp) ---------------------------
     void SwapCards(int cardA, CCards& rowA, int cardB, CCards& rowB, bool dragged);
@@ -421,10 +405,6 @@ public:
     CSkat& EditGameObject() { return *game_; }
     // The frame's state records (flow/FrameRecords.h): every part reads them through the const
     // accessor; the Edit accessor is for the code of the record's own part.
-    const AuctionState& Auction() const { return auction_; }
-    AuctionState& EditAuction() { return auction_; }
-    const DeclarationState& Declaration() const { return declaration_; }
-    DeclarationState& EditDeclaration() { return declaration_; }
     const RamschState& Ramsch() const { return ramsch_; }
     RamschState& EditRamsch() { return ramsch_; }
     const ExchangeState& Exchange() const { return exchange_; }
@@ -439,7 +419,6 @@ public:
     TableState& EditTable() { return table_; }
     const RunState& Run() const { return run_; }
     RunState& EditRun() { return run_; }
-    int PersonBidLimit() const { return Auction().BidLimits[2]; }
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
@@ -456,28 +435,25 @@ public:
     CFrameTimers& FrameTimers();
     const TimerState& Timers() const;
 
+    // --- The auction and the declaration parts and their records (flow/Auction.cpp, --------------
+    // flow/Declaration.cpp) -----------------------------------------------------------------------
+    // The auction; its record for reading, and the person's bid limit in it.
+    CFrameAuction& FrameAuction();
+    const AuctionState& Auction() const;
+    int PersonBidLimit() const;
+    // The declaration; its record for reading.
+    CFrameDeclaration& FrameDeclaration();
+    const DeclarationState& Declaration() const;
+
     // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/Kontra.cpp,-----------------------
     // flow/DeclarationSteps.cpp, flow/AudioFrame.cpp) ---------------------------------------------
     // Voices (0) or sound effects (1) on or off.
     void ToggleAudio(int which);
-    // The two skat cards face up into the trick's first two places, and back into the skat.
-    void MoveSkatToTrick();
-    void MoveTrickToSkat();
-    void OpenDeclareBar();
-    void OnPickup();
-    void OnHand();
-    void OnDeclare();
-    void OnDeclared();
-    // The declaration part of the game message; traces the game and sets play up.
-    std::string SetupGame(const CPlayer& soloist, const CPlayer& second, const CPlayer& third);
     void OnSortCards();
-    // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
-    bool SkatSwapPause(bool setPlayState);
     // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
     std::string CardOwnerName(int card, int where) const;
     // Runs a modal message of the game with the pause level held at 0; returns its result.
     int DoModalDialog(platform::Dialog& dialog);
-    void OpenResumeSwapDialog();
     void CloseModelessDialog();
     void SoundEffect(int effect, bool loop);
     void ApplyVolume();
@@ -486,8 +462,6 @@ public:
     bool IsOpenPrompt(HWND bar) const;
     // A seat gives Kontra (the person: 2); replaces the open bar.
     void SayKontra(int seat);
-    // The resume bar's button: the skat swap pause ends at the loop's next check.
-    void EndSwapPause();
     // Voices: a seat's voice (8: none), whether a voice is played from files, one spoken term.
     int GetPlayerVoice(int seat) const;
     bool IsVoiceFromFile(int voice) const;
@@ -571,14 +545,6 @@ public:
     // --- The match state (shell/MatchState.cpp) -------------------------------------------------
     void ShowMatchState();
 
-    // --- The end of the auction (flow/AuctionEnd.cpp) --------------------------------------------
-    // The person passes, or the auction ends; names the soloist and goes on to the declaration.
-    void OnPass();
-
-    // --- The declared game's attributes for the statistics (flow/GameAttributes.cpp) ------------
-    // Registers the declared game's top cards with the three players (flow/).
-    void RegisterGameAttributes();
-
     // --- Choosing the next trick's cards under the continue bar (flow/NextTrickChoice.cpp) -------
     // A click on a card of a hand, or the arrow keys.
     void ManipulateTrickCard(platform::Point point);
@@ -586,10 +552,6 @@ public:
     // Whether a seat after the trick's winner already has a card chosen for the next trick (then
     // the winner's card may not change); with show, string 41080 says so.
     bool CheckTrickWinnerCard(int seat, bool show);
-
-    // --- Demonstration mode declares for the person (flow/DemoBestGame.cpp) ----------------------
-    // Timer 51: the person's most valuable game pressed on the declaration bar.
-    void DemoDeclareBestGame();
 
     // --- Taking the last trick back and bringing it again (flow/UndoRedo.cpp) --------------------
     void UndoTrick();
@@ -610,13 +572,6 @@ public:
     void LayDownCards(int seat, int card);
     // Before the person's first card as a defender: the Kontra advice on his card prompt.
     void AdviseKontra();
-
-    // --- The skat suggestion (flow/SkatSuggestion.cpp) -------------------------------------------
-    void OnSuggestSkat();
-
-    // --- The game suggestion (flow/SuggestGameCommand.cpp) ---------------------------------------
-    // The games the hand allows, in a message with rule links.
-    void OnSuggestGame();
 
     // --- The manipulation commands (flow/SwapCommands.cpp) ---------------------------------------
     // The manipulation commands: a free card exchange, the skat swap (a
@@ -654,9 +609,6 @@ public:
     // --- Playing a stored deal again (flow/StoredDealReplay.cpp) ---------------------------------
     // Offers to play a stored deal (its 40 words) again as the current game.
     void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
-
-    // --- The declaration bar's preselection (flow/GamePreselection.cpp) --------------------------
-    void SelectGame(int mode);
 
     // --- The last trick and the course (flow/LastTrick.cpp) --------------------------------------
     // "Letzten Stich": shows the last trick during play, the whole course after the game; a
@@ -741,8 +693,8 @@ private:
     // not see the game object's header.
     std::unique_ptr<CSkat> game_;
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
-    AuctionState auction_;
-    DeclarationState declaration_;
+    std::unique_ptr<CFrameAuction> auction_;
+    std::unique_ptr<CFrameDeclaration> declaration_;
     RamschState ramsch_;
     ExchangeState exchange_;
     TrickPlayState trickPlay_;

@@ -1,6 +1,7 @@
 // The end of a match: the final standing in the match-start dialog, where the person chooses who
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
+#include "flow/FrameAuction.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -158,7 +159,7 @@ void CMainFrame::OnNewMatch() {
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {
-        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+        FrameAuction().EvaluateBidLimit(seat);
         EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     }
     SelectEstimatedGame();

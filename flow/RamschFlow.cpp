@@ -1,6 +1,8 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -181,7 +183,7 @@ void CMainFrame::OnPushSkat() {
     }
     // A break only puts the exchanged cards back into the skat.
     if (g_Game.StopFlag != StopState::Running) {
-        if (g_Game.GameType == GAME_RAMSCH && cardsOut) MoveTrickToSkat();
+        if (g_Game.GameType == GAME_RAMSCH && cardsOut) FrameDeclaration().MoveTrickToSkat();
         return;
     }
     if (g_Game.GameType != GAME_RAMSCH || !RamschExchangeRunning() || !cardsOut) {
@@ -202,7 +204,7 @@ void CMainFrame::OnPushSkat() {
     FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
     SetStatusPane(0, Texts().StatusText);
     SoundEffect(SOUND_REMOVE_CARDS, false);
-    MoveTrickToSkat();
+    FrameDeclaration().MoveTrickToSkat();
     EditExchange().ActiveGroups = 0;
     CSkat& game = EditGameObject();
     game.RemoveRow(TableRow::Person, false);
@@ -220,8 +222,7 @@ void CMainFrame::OnPushSkat() {
 void CMainFrame::GrandHand(int mode) {
     if (mode == 1) return PlayPersonsGrandHand();
     // Step 1: the bid limits and the Durchmarsch plans of all three.
-    for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    FrameAuction().EvaluateBidLimits();
     const auto planPlay = [](CPlayer& player) { return player.PlanPlay(false); };
     for (int seat = 0; seat < 2; ++seat) EditGameObject().Think(seat, planPlay);
     EditRamsch().GrandHandDurchmarsch = EditGameObject().PersonThinks(planPlay) ? 1 : 0;
@@ -253,7 +254,7 @@ void CMainFrame::PlayPersonsGrandHand() {
     g_Game.Soloist = kPersonSeat;
     // The declaration of a Hand game follows (its demonstration timer comes back to it).
     SetFlowState(STATE_HAND);
-    OnDeclare();
+    FrameDeclaration().OnDeclare();
     // The pause after the declaration, with the empty message balloon while it asks.
     MatchSeries().StampPause(kGrandHandPause);
     g_Game.HasBid[kPersonSeat] = 0;
@@ -280,7 +281,7 @@ bool CMainFrame::ComputerAnswersGrandHand(int s) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
         MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
-        Declare();
+        FrameDeclaration().Declare();
         // The person's suit tops for the statistics, as the game now stands (the analysis lists them
         // with its small cards).
         EditGameObject().PersonThinks([](CPlayer& person) { ListSmallCards(person); });

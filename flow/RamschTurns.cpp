@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -44,16 +45,8 @@ bool CMainFrame::RamschResumePause() {
     if (g_Flow.SkatSwapOption) {
         // An exchange inside the pause may leave another state behind: the round goes on in its own.
         const int state = g_Game.FlowState;
-        OpenResumeSwapDialog();
-        g_Frame.ModalPumpActive = 1;
-        EditDeclaration().SwapPausePending = 1;
-        ::WaitWhile([this] {
-            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
-                   g_Game.StopFlag != StopState::Requested;
-        });
-        EditDeclaration().SwapPausePending = 0;
-        g_Frame.ModalPumpActive = 0;
-        g_Flow.SkatSwapOption = 1;
+        FrameDeclaration().OpenResumeSwapDialog();
+        FrameDeclaration().PumpUntilResumed();
         if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) SetFlowState(state);
     }
     return g_Game.StopFlag == StopState::Requested;
@@ -217,7 +210,7 @@ void CMainFrame::OnPickupRamsch() {
     if (bar) ::SetFocus(bar->Handle());
     EditExchange().ActiveGroups = 9;
     SoundEffect(SOUND_CARD_PLAYED, false);
-    MoveSkatToTrick();
+    FrameDeclaration().MoveSkatToTrick();
     EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(GameObject().Trick()); });
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).

@@ -15,6 +15,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameAuction.h"
 #include "flow/MatchSeries.h"
 #include "flow/PanelObject.h"
 #include "match/GameList.h"
@@ -175,7 +176,7 @@ void CMainFrame::OnConfiguration() {
     if (g_Settings.Variants.GrandHand != grandHand) {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
-            EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+            FrameAuction().EvaluateBidLimit(seat);
             EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
         }
         for (TableRow row : {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person})

@@ -3,6 +3,7 @@
 // and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
 // game SWAPPED.
 #include "flow/MainFrame.h"
+#include "flow/DeclarationState.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 

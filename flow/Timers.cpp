@@ -1,5 +1,6 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -80,7 +81,7 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
-        case TM_DEMO_DECLARE: DemoDeclareBestGame(); break;
+        case TM_DEMO_DECLARE: FrameDeclaration().DemoDeclareBestGame(); break;
         case TM_DEMO_SUGGEST_SKAT:
             if (g_Game.GameType == GAME_RAMSCH) DemoPushRamschSkat();
             else if (::IsWindow(Prompts().PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);

@@ -5,6 +5,7 @@
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FileState.h"
 #include "flow/MatchSeries.h"
 #include "shell/ShellGlobals.h"
@@ -17,7 +18,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CheckCheat(code, arg); };
     g_DialogFrame.SayKontra = [&frame](int seat) { frame.SayKontra(seat); };
     g_DialogFrame.SayRekontra = [&frame] { frame.SayRekontra(); };
-    g_DialogFrame.EndSwapPause = [&frame] { frame.EndSwapPause(); };
+    g_DialogFrame.EndSwapPause = [&frame] { frame.FrameDeclaration().EndSwapPause(); };
     g_DialogFrame.IsOpenPrompt = [&frame](HWND bar) { return frame.IsOpenPrompt(bar); };
     g_DialogFrame.CloseOpenPrompt = [&frame] { frame.CloseModelessDialog(); };
     g_DialogFrame.PlayerName = [&frame](int seat) { return frame.GetPlayerName(seat); };
@@ -53,7 +54,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     };
     g_DialogFrame.SuggestedGame = [&frame] { return frame.Declaration().SuggestedGame; };
     g_DialogFrame.SuggestedAnnouncements = [&frame] { return frame.Declaration().SuggestedAnnouncements; };
-    g_DialogFrame.ForgetSuggestedGame = [&frame] { frame.EditDeclaration().SuggestedGame = -1; };
+    g_DialogFrame.ForgetSuggestedGame = [&frame] { frame.FrameDeclaration().ForgetSuggestedGame(); };
 }
 
 namespace {
