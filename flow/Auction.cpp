@@ -3,12 +3,14 @@
 // a balloon and waits for the tick to take it down, pumping messages meanwhile.
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
+#include "flow/FrameAuction.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
 
+#include "computer/evaluation/GameEvaluation.h"
 #include "computer/evaluation/GameOption.h"
 #include "dialogs/AuctionDialog.h"
 #include "flow/EstimatedGame.h"
@@ -71,13 +73,17 @@ void AuctionSpeaker::Trace(const std::string& text) const {
     WriteTrace(line, LOG_MAINFRAME);
 }
 
+CFrameAuction& CMainFrame::FrameAuction() { return *auction_; }
+const AuctionState& CMainFrame::Auction() const { return auction_->State(); }
+int CMainFrame::PersonBidLimit() const { return Auction().BidLimits[2]; }
+
 // Step up one rung, over 92 under rule Skat. At the top the bid stays and nobody may bid above it.
-void StepUpBid(CMainFrame& frame) {
+void CFrameAuction::StepUpBid() {
     if (g_Game.BidIndex >= BID_LADDER_SIZE - 1) {
-        frame.EditAuction().BidAtTop = 1;
+        auction_.BidAtTop = 1;
         return;
     }
-    frame.EditAuction().BidAtTop = 0;
+    auction_.BidAtTop = 0;
     ++g_Game.BidIndex;
     if (g_Game.VariantMode == VARIANT_OFFICIAL && g_Game.BidIndex < BID_LADDER_SIZE - 1 &&
         BidLadder[g_Game.BidIndex].flag)
@@ -85,12 +91,30 @@ void StepUpBid(CMainFrame& frame) {
 }
 
 // Step down after a step up that nobody took: a step up that could not raise is not taken back.
-void StepDownBid(CMainFrame& frame) {
-    if (frame.Auction().BidAtTop) {
-        frame.EditAuction().BidAtTop = 0;
+void CFrameAuction::StepDownBid() {
+    if (auction_.BidAtTop) {
+        auction_.BidAtTop = 0;
         return;
     }
     LowerBid();
+}
+
+void CFrameAuction::ForgetFocusButton() { auction_.FocusButton = 0; }
+
+void CFrameAuction::EvaluateBidLimits(int soloistMode) {
+    for (int seat = 0; seat < 3; ++seat)
+        auction_.BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat))
+                                       .AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+}
+
+void CFrameAuction::EvaluateBidLimit(int seat) {
+    auction_.BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
+}
+
+void CFrameAuction::SetBidLimit(int seat, int limit) { auction_.BidLimits[seat] = limit; }
+
+void CFrameAuction::ClearBidLimits() {
+    for (int& limit : auction_.BidLimits) limit = 0;
 }
 
 // A computer bids the value on the table when its limit reaches it, and never above the top.
@@ -134,7 +158,7 @@ ComputersBidding BidAmongComputers(CMainFrame& frame, AuctionSpeaker& say, int b
             return bidding;
         }
         say.Hold(holder, TERM_YES, true);
-        StepUpBid(frame);
+        frame.FrameAuction().StepUpBid();
     }
     return bidding;
 }
@@ -144,20 +168,8 @@ namespace {
 // The person's turn: the computers' busy step ends as the bid button names the holder.
 void TurnToPerson(CMainFrame& frame, std::optional<BusyStep>& busy, int role, int seat) {
     busy.reset();
-    frame.SetBidButton(role, seat);
-    frame.EnableBidButtons(true);
-}
-
-// Step 5: the focus goes to the bid button when the person has a playable game.
-void FocusBidOrPass(CMainFrame& frame, int (*options)[13]) {
-    frame.EditAuction().FocusButton = BTN_BID;
-    if (!g_Settings.Options.Suggest) return;
-    bool playable = false;
-    for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
-    frame.EditAuction().FocusButton = playable ? BTN_BID : BTN_PASS;
-    ::SendMessage(frame.Prompts().PromptDialog, WM_NEXTDLGCTL,
-                  reinterpret_cast<WPARAM>(::GetDlgItem(frame.Prompts().PromptDialog, frame.Auction().FocusButton)), 1);
-    RedrawWindow(frame.Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    frame.FrameAuction().SetBidButton(role, seat);
+    frame.FrameAuction().EnableBidButtons(true);
 }
 
 // Step 8: the estimation window, when it follows the game, goes to the best game of the player it
@@ -172,29 +184,9 @@ void ShowEstimatedBestGame(CMainFrame& frame, const int (*personOptions)[OPT_FIE
     window->UpdateEstimation(-1);
 }
 
-// Step 2: the bar opens, in the state of the person's seat.
-void OpenAuctionBar(CMainFrame& frame, AuctionSpeaker& say) {
-    frame.EditAuction().BidAtTop = 0;
-    int(*options)[13] = frame.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
-    const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
-    char text[96];
-    std::snprintf(text, sizeof text, "%s:max bid:%d", frame.GetPlayerName(2).c_str(), frame.PersonBidLimit());
-    say.Trace(text);
-    frame.SetFlowState(state);
-    frame.RefreshScoreSheet();
-    if (CAuctionDialog* bar = OpenPromptBar<CAuctionDialog>(frame)) {
-        bar->AlterBidDisplay(true);
-        bar->AlterBidDisplay(false);
-    }
-    FocusBidOrPass(frame, options);
-    g_Game.SetGameType(GAME_CLUBS);
-    frame.EnableBidButtons(false);
-    ShowEstimatedBestGame(frame, options);
-}
-
 // The person is forehand: middlehand seat 0 speaks first, then rearhand seat 1.
 void MiddlehandThenRearhandSpeak(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
-    frame.EnableBidButtons(false);
+    frame.FrameAuction().EnableBidButtons(false);
     if (frame.Auction().BidLimits[0] == 0) {
         say.Pass(0, TERM_I_AM_AWAY);
         if (frame.Auction().BidLimits[1] == 0) {
@@ -214,13 +206,13 @@ void MiddlehandThenRearhandSpeak(CMainFrame& frame, std::optional<BusyStep>& bus
 // other turns to the person (rearhand). False when a stop was asked for.
 bool MiddlehandBidsToForehand(CMainFrame& frame, std::optional<BusyStep>& busy, AuctionSpeaker& say) {
     if (g_Game.StopFlag == StopState::Requested) return false;
-    frame.EnableBidButtons(false);
+    frame.FrameAuction().EnableBidButtons(false);
     StartComputersBidding();
     switch (BidAmongComputers(frame, say, 1, 0, TERM_I_AM_AWAY, true).Ending) {
         case ComputersBidding::HolderPassed:
             // Seat 1 holds the value on the table and asks the person for more.
             say.Hold(1, TERM_I_HEAR_MORE, false);
-            StepUpBid(frame);
+            frame.FrameAuction().StepUpBid();
             EndComputersBidding();
             TurnToPerson(frame, busy, 0, 1);
             frame.SetFlowState(STATE_AUCTION);
@@ -253,7 +245,7 @@ bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy
         say.Pass(0, TERM_I_AM_AWAY);
         frame.FrameTable().RemoveText(5, IDS_GRAND_HAND);
         say.Hold(1, TERM_I_HEAR_MORE, false);
-        StepUpBid(frame);
+        frame.FrameAuction().StepUpBid();
         TurnToPerson(frame, busy, 0, 1);
     } else {
         return MiddlehandBidsToForehand(frame, busy, say);
@@ -263,60 +255,92 @@ bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy
 
 }  // namespace
 
-bool CMainFrame::IsAuctionBarOpen() const {
-    return ::IsWindow(Prompts().PromptDialog) &&
-           dynamic_cast<CAuctionDialog*>(::WindowFromHandle(Prompts().PromptDialog)) != nullptr;
+// Step 2: the bar opens, in the state of the person's seat.
+void CFrameAuction::OpenAuctionBar(AuctionSpeaker& say) {
+    auction_.BidAtTop = 0;
+    int(*options)[13] = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
+    const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
+    char text[96];
+    std::snprintf(text, sizeof text, "%s:max bid:%d", frame_.GetPlayerName(2).c_str(), frame_.PersonBidLimit());
+    say.Trace(text);
+    frame_.SetFlowState(state);
+    frame_.RefreshScoreSheet();
+    if (CAuctionDialog* bar = OpenPromptBar<CAuctionDialog>(frame_)) {
+        bar->AlterBidDisplay(true);
+        bar->AlterBidDisplay(false);
+    }
+    FocusBidOrPass(options);
+    g_Game.SetGameType(GAME_CLUBS);
+    EnableBidButtons(false);
+    ShowEstimatedBestGame(frame_, options);
 }
 
-bool CMainFrame::HasBid(int seat) const {
+// Step 5: the focus goes to the bid button when the person has a playable game.
+void CFrameAuction::FocusBidOrPass(int (*options)[13]) {
+    auction_.FocusButton = BTN_BID;
+    if (!g_Settings.Options.Suggest) return;
+    bool playable = false;
+    for (int type = 0; type < GAME_OPTION_COUNT; ++type) playable = playable || options[type][OPT_BASE] > 0;
+    auction_.FocusButton = playable ? BTN_BID : BTN_PASS;
+    ::SendMessage(frame_.Prompts().PromptDialog, WM_NEXTDLGCTL,
+                  reinterpret_cast<WPARAM>(::GetDlgItem(frame_.Prompts().PromptDialog, auction_.FocusButton)), 1);
+    RedrawWindow(frame_.Prompts().PromptDialog, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool CFrameAuction::IsAuctionBarOpen() const {
+    return ::IsWindow(frame_.Prompts().PromptDialog) &&
+           dynamic_cast<CAuctionDialog*>(::WindowFromHandle(frame_.Prompts().PromptDialog)) != nullptr;
+}
+
+bool CFrameAuction::HasBid(int seat) const {
     if (seat >= 0 && seat <= 2) return g_Game.HasBid[seat] != 0;
     return g_Game.HasBid[0] || g_Game.HasBid[1] || g_Game.HasBid[2];
 }
 
-void CMainFrame::SetBidButton(int role, int seat) {
-    if (!IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID))) return;
+void CFrameAuction::SetBidButton(int role, int seat) {
+    if (!IsAuctionBarOpen() || !::IsWindow(::GetDlgItem(frame_.Prompts().PromptDialog, BTN_BID))) return;
     g_Game.AuctionRole = role;
     g_Game.Soloist = seat;
-    ::SetWindowText(::GetDlgItem(Prompts().PromptDialog, BTN_BID), CAuctionDialog::BidButtonLabel());
+    ::SetWindowText(::GetDlgItem(frame_.Prompts().PromptDialog, BTN_BID), CAuctionDialog::BidButtonLabel());
 }
 
-void CMainFrame::EnableBidButtons(bool enable) {
+void CFrameAuction::EnableBidButtons(bool enable) {
     if (g_Game.StopFlag != StopState::Running || !IsAuctionBarOpen() ||
-        !::IsWindow(::GetDlgItem(Prompts().PromptDialog, BTN_BID)))
+        !::IsWindow(::GetDlgItem(frame_.Prompts().PromptDialog, BTN_BID)))
         return;
     for (int button : {BTN_BID, BTN_PASS, BTN_SUGGEST_GAME})
-        if (HWND control = ::GetDlgItem(Prompts().PromptDialog, button)) ::EnableWindow(control, enable);
-    FrameTimers().AskDialogFocus();
+        if (HWND control = ::GetDlgItem(frame_.Prompts().PromptDialog, button)) ::EnableWindow(control, enable);
+    frame_.FrameTimers().AskDialogFocus();
 }
 
-void CMainFrame::OnAuction() {
+void CFrameAuction::OnAuction() {
     WriteTrace(":OnAuction()", LOG_MAINFRAME);
-    AuctionSpeaker say(*this, "OnAuction");
+    AuctionSpeaker say(frame_, "OnAuction");
     // Step 1: the pause for the answer; at the start the auction bar opens.
-    StampWait(*this, g_Game.FlowState == STATE_START ? 2 : 1);
-    if (g_Game.FlowState == STATE_START) OpenAuctionBar(*this, say);
+    StampWait(frame_, g_Game.FlowState == STATE_START ? 2 : 1);
+    if (g_Game.FlowState == STATE_START) OpenAuctionBar(say);
     // Step 3: the computers speak until the person must answer.
     std::optional<BusyStep> busy;
     switch (g_Game.FlowState) {
         case STATE_REPLY:
-            busy.emplace(*this);
-            MiddlehandThenRearhandSpeak(*this, busy, say);
+            busy.emplace(frame_);
+            MiddlehandThenRearhandSpeak(frame_, busy, say);
             break;
         case STATE_AUCTION:
             // The person is middlehand: forehand seat 1 asks him to speak.
             say.Voice(1, TERM_SAY_SOMETHING, false);
-            FrameTable().MessageBalloon(1, IDS_BALLOON_SAY_SOMETHING);
-            TurnToPerson(*this, busy, 0, 1);
+            frame_.FrameTable().MessageBalloon(1, IDS_BALLOON_SAY_SOMETHING);
+            TurnToPerson(frame_, busy, 0, 1);
             break;
         case STATE_OBSERVE:
-            busy.emplace(*this);
-            if (!ComputersBidBeforeRearhand(*this, busy, say)) return;
+            busy.emplace(frame_);
+            if (!ComputersBidBeforeRearhand(frame_, busy, say)) return;
             break;
         default: return;
     }
     busy.reset();
     // Step 4: demonstration mode answers for the person.
-    ArmAuctionDemoTimer(*this, true);
+    ArmAuctionDemoTimer(frame_, true);
 }
 
 namespace {
@@ -326,7 +350,7 @@ namespace {
 void PersonHasTheBid(CMainFrame& frame, BusyStep& busy) {
     g_Game.Soloist = 2;
     busy.End();
-    frame.OnPass();
+    frame.FrameAuction().OnPass();
 }
 
 // The person held; computer c (seat 0 or 1) bids on, or passes.
@@ -337,7 +361,7 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     say.Hold(2, TERM_YES, true);
     // Step 2: the pause for the answer; the bid goes up a step.
     StampWait(frame, 2);
-    StepUpBid(frame);
+    frame.FrameAuction().StepUpBid();
     // Step 3: the computer bids on when its limit reaches the value.
     if (ComputerBids(frame, c)) {
         say.Bid(c);
@@ -358,7 +382,7 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
         say.Pass(1, TERM_I_AM_AWAY);
     }
     // Step 5: nobody bids the new value; the person has it.
-    StepDownBid(frame);
+    frame.FrameAuction().StepDownBid();
     PersonHasTheBid(frame, busy);
 }
 
@@ -374,7 +398,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 3: the computer holds when its limit reaches the value; the bid goes up a step.
     if (frame.Auction().BidLimits[c] >= ValueOnTable()) {
         say.Hold(c, TERM_YES, true);
-        StepUpBid(frame);
+        frame.FrameAuction().StepUpBid();
         ArmAuctionDemoTimer(frame, false);
         return;
     }
@@ -385,7 +409,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
         PersonHasTheBid(frame, busy);
     } else {
         // Step 6: rearhand seat 0 comes in only above the value the person bid.
-        StepUpBid(frame);
+        frame.FrameAuction().StepUpBid();
         if (!frame.Auction().BidAtTop && frame.Auction().BidLimits[0] > ValueOnTable()) {
             say.Bid(0);
             frame.UpdateGameValueBid();
@@ -394,7 +418,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
             ArmAuctionDemoTimer(frame, false);
         } else {
             say.Pass(0, TERM_ALSO_AWAY);
-            StepDownBid(frame);
+            frame.FrameAuction().StepDownBid();
             PersonHasTheBid(frame, busy);
         }
     }
@@ -402,8 +426,8 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
 
 }  // namespace
 
-void CMainFrame::OnListenComputer1() { ListenComputer(*this, 0, "OnListenComputer1"); }
-void CMainFrame::OnListenComputer2() { ListenComputer(*this, 1, "OnListenComputer2"); }
-void CMainFrame::OnSpeakComputer1() { SpeakComputer(*this, 0, "OnSpeakComputer1"); }
-void CMainFrame::OnSpeakComputer2() { SpeakComputer(*this, 1, "OnSpeakComputer2"); }
+void CFrameAuction::OnListenComputer1() { ListenComputer(frame_, 0, "OnListenComputer1"); }
+void CFrameAuction::OnListenComputer2() { ListenComputer(frame_, 1, "OnListenComputer2"); }
+void CFrameAuction::OnSpeakComputer1() { SpeakComputer(frame_, 0, "OnSpeakComputer1"); }
+void CFrameAuction::OnSpeakComputer2() { SpeakComputer(frame_, 1, "OnSpeakComputer2"); }
 

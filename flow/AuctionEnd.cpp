@@ -2,6 +2,8 @@
 // themselves, and the soloist is named before the declaration.
 #include "flow/AuctionWords.h"
 #include "flow/BusyStep.h"
+#include "flow/FrameAuction.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -23,11 +25,12 @@ constexpr int kLowestBid = 18;
 // False when nobody plays.
 bool ForehandDecidesOrBidStepsDown(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
     if (ValueOnTable() != kLowestBid) {
-        StepDownBid(frame);
+        frame.FrameAuction().StepDownBid();
         return true;
     }
     if (frame.Auction().BidLimits[seat] == 0)
-        frame.EditAuction().BidLimits[seat] = frame.EditGameObject().Think(seat, [](CPlayer& player) { return player.EvaluateAllPassed(); });
+        frame.FrameAuction().SetBidLimit(
+            seat, frame.EditGameObject().Think(seat, [](CPlayer& player) { return player.EvaluateAllPassed(); }));
     if (frame.Auction().BidLimits[seat] >= kLowestBid) {
         say.Say(seat, AuctionWord::Hold, ValueOnTable(), g_Game.BidIndex, true);
         return true;
@@ -39,7 +42,7 @@ bool ForehandDecidesOrBidStepsDown(CMainFrame& frame, AuctionSpeaker& say, int s
 // The person, forehand, passed on seat 0's bid: rearhand seat 1 now bids to seat 0. False when a
 // stop was asked for and the pass ends here.
 bool RearhandSeat1BidsToSeat0(CMainFrame& frame, AuctionSpeaker& say) {
-    StepUpBid(frame);
+    frame.FrameAuction().StepUpBid();
     if (!StartComputersBidding()) return false;
     // Here seat 0 still answers a bid during which a stop was asked for.
     switch (BidAmongComputers(frame, say, 1, 0, TERM_I_AM_AWAY, false).Ending) {
@@ -47,7 +50,7 @@ bool RearhandSeat1BidsToSeat0(CMainFrame& frame, AuctionSpeaker& say) {
         case ComputersBidding::BidderPassed:
             // Seat 1 passes the value seat 0 holds.
             say.Voice(1, TERM_ALSO_AWAY, true);
-            StepDownBid(frame);
+            frame.FrameAuction().StepDownBid();
             say.Show(1, AuctionWord::Pass, ValueOnTable());
             break;
         case ComputersBidding::Stopped: break;
@@ -84,14 +87,14 @@ bool RearhandSeat0BidsToSeat1(CMainFrame& frame, BusyStep& busy, AuctionSpeaker&
 
 }  // namespace
 
-void CMainFrame::OnPass() {
-    AuctionSpeaker say(*this, "OnPass");
+void CFrameAuction::OnPass() {
+    AuctionSpeaker say(frame_, "OnPass");
     // Step 1: the person's word.
     if (g_Game.Soloist != 2) {
         const bool alsoAway = g_Game.Soloist == 0 && g_Game.Forehand != 2 && ValueOnTable() == kLowestBid;
         say.Voice(2, alsoAway ? TERM_ALSO_AWAY : TERM_I_AM_AWAY, true);
     }
-    BusyStep busy(*this);
+    BusyStep busy(frame_);
     // Step 2: on the table.
     if (g_Game.Soloist == 2) {
         if (g_Game.Forehand == 2) say.Show(2, AuctionWord::Hold, ValueOnTable());
@@ -99,31 +102,31 @@ void CMainFrame::OnPass() {
         say.Show(2, AuctionWord::Pass, ValueOnTable());
     }
     // Step 3: the bar closes; the pause clock starts.
-    CloseModelessDialog();
-    MatchSeries().StampPause(1);
+    frame_.CloseModelessDialog();
+    frame_.MatchSeries().StampPause(1);
     // Step 4: who is left.
     const int soloist = g_Game.Soloist;
     const int leader = g_Game.Leader;
     if (soloist == 0 && leader == 2) {
-        if (!RearhandSeat1BidsToSeat0(*this, say)) return;
+        if (!RearhandSeat1BidsToSeat0(frame_, say)) return;
     } else if (soloist == 0 && leader == 0) {
         // The person, rearhand, passed against forehand seat 0.
-        if (!ForehandDecidesOrBidStepsDown(*this, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
+        if (!ForehandDecidesOrBidStepsDown(frame_, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
     } else if (soloist == 1 && leader == 1) {
-        if (!RearhandSeat0BidsToSeat1(*this, busy, say)) return;
+        if (!RearhandSeat0BidsToSeat1(frame_, busy, say)) return;
     } else if (soloist == 1 && leader == 0) {
         // The person, rearhand, passed against seat 1, who had won against forehand.
-        StepDownBid(*this);
+        StepDownBid();
     }
     // Step 5: the soloist, or nobody.
     busy.End();
     if (g_Game.Soloist == 3) {
-        SetFlowState(STATE_QUERY);
-        MatchFiles().CountLatchedDeal();
+        frame_.SetFlowState(STATE_QUERY);
+        frame_.MatchFiles().CountLatchedDeal();
     } else {
         char text[96];
-        std::snprintf(text, sizeof text, "%s:soloist:%d", GetPlayerName(g_Game.Soloist).c_str(), ValueOnTable());
+        std::snprintf(text, sizeof text, "%s:soloist:%d", frame_.GetPlayerName(g_Game.Soloist).c_str(), ValueOnTable());
         say.Trace(text);
     }
-    Declare();
+    frame_.FrameDeclaration().Declare();
 }

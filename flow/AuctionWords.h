@@ -1,7 +1,7 @@
 #pragma once
 // The building blocks of the auction's steps: a seat's spoken word (voice, trace line, balloon),
-// the steps of the bid up and down the ladder, a computer's decision, the two computers bidding
-// against each other and the demonstration timer.
+// a computer's decision, the two computers bidding against each other and the demonstration timer.
+// The bid's steps up and down the ladder are the auction part's (flow/FrameAuction.h).
 
 #include <string>
 
@@ -50,10 +50,6 @@ private:
 // The value of the bid on the table.
 int ValueOnTable();
 
-// One rung up (over 92 under rule Skat); at the top the bid stays and BidAtTop is set.
-void StepUpBid(CMainFrame& frame);
-// One rung down after a step up that nobody took; after a step up that could not raise, nothing.
-void StepDownBid(CMainFrame& frame);
 // A computer bids the value on the table: its limit reaches it and it lies within the ladder.
 bool ComputerBids(const CMainFrame& frame, int seat);
 void ArmAuctionDemoTimer(CMainFrame& frame, bool opening);

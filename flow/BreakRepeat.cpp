@@ -5,6 +5,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
 #include "flow/TrickPlay.h"
@@ -83,7 +84,7 @@ void CGiveUp::OnBreak() {
     frame_.CardExchange().FocusKeyGroup(0);
     frame_.FrameTrickPlay().CourseGone(false);
     frame_.MatchSeries().BreakOffGame();
-    frame_.EditDeclaration().SwapAnimation = 3;
+    frame_.FrameDeclaration().UseUsualSwapSlide();
     frame_.CardExchange().ForgetDragCard();
     // Step 9: the trick estimation window picks its game.
     frame_.SelectEstimatedGame();
@@ -184,7 +185,7 @@ void CGiveUp::OnResume() {
             frame_.CardExchange().SetOpenGroups(9);
         }
         g_Flow.SkatSwapOption = 0;
-        frame_.EditDeclaration().SwapPausePending = 0;
+        frame_.FrameDeclaration().EndSwapPause();
         return;
     }
     // Step 3: the end of the person's card swap before the game: the game starts again with the

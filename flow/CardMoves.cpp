@@ -3,7 +3,9 @@
 // drag pairing, and the groups, picks and keyboard focus that the other steps set.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 
@@ -104,11 +106,10 @@ void CCardExchange::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat
     // Step 1: no group takes part yet; whether the skat lay open is kept.
     WriteTrace(":SwapCardsPerson()", LOG_MAINFRAME);
     exchange_.ActiveGroups = 0;
-    frame_.EditDeclaration().SkatOpenSaved = frame_.GameObject().open ? 1 : 0;
     const bool moveSkat = (mode & 1) != 0;
     // Step 2: the skat takes part, moved to the trick's place when asked.
     if (skat) {
-        if (moveSkat) frame_.MoveSkatToTrick();
+        if (moveSkat) frame_.FrameDeclaration().MoveSkatToTrick();
         exchange_.ActiveGroups |= 1;
     }
     // Step 3: the computers' hands open for the exchange.
@@ -158,7 +159,7 @@ void CCardExchange::OnRevolution() {
     // Steps 1 to 3: the exchange's notice goes, and the cards in the trick go back to the skat.
     frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
-    frame_.MoveTrickToSkat();
+    frame_.FrameDeclaration().MoveTrickToSkat();
     // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both
     // defenders look at their new hands.
     frame_.EditGameObject().CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
@@ -217,9 +218,7 @@ bool CCardExchange::FindCardGroup(int dropped, int group, int& picked, CCards*& 
 }
 
 void CCardExchange::ReevaluateHands(int soloistMode) {
-    for (int seat = 0; seat < 3; ++seat)
-        frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat))
-                                                   .AnalyseAndEvaluate(seat == g_Game.Soloist ? soloistMode : 0);
+    frame_.FrameAuction().EvaluateBidLimits(soloistMode);
 }
 
 void CCardExchange::ManipulateClick(platform::Point point) {
@@ -253,9 +252,9 @@ void CCardExchange::ManipulateClick(platform::Point point) {
         return;
     }
     // Step 6: the pair changes places.
-    frame_.EditDeclaration().SwapAnimation = 6;
+    frame_.FrameDeclaration().UseSlowSwapSlide();
     SwapCards(card, *row, partnerCard, *partnerRow, false);
-    frame_.EditDeclaration().SwapAnimation = 3;
+    frame_.FrameDeclaration().UseUsualSwapSlide();
     if (!g_Flow.SkatSwapOption)
         for (int g = 0; g < 4; ++g)
             if (&GroupRow(g) == partnerRow) exchange_.GroupPickedCards[g] = partnerCard;

@@ -2,6 +2,7 @@
 // their hands, OnStart opens the auction.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
@@ -213,8 +214,7 @@ void CMainFrame::StartGame() {
     SetFlowState(STATE_START);
     // Step 5: each player looks at his hand, then prepares his play estimate (the Ramsch sheet
     // shows it).
-    for (int seat = 0; seat < 3; ++seat)
-        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    FrameAuction().EvaluateBidLimits();
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
     // view it still shows the new hand's sheet, not the last game's.

@@ -1,5 +1,7 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
+#include "flow/FrameDeclaration.h"
+#include "flow/FrameAuction.h"
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
@@ -61,35 +63,35 @@ void FocusTable() { ::SetFocus(g_Frame.hTableWnd); }
 
 }  // namespace
 
-void CMainFrame::MoveSkatToTrick() { EditGameObject().MoveSkatToTrick(); }
+void CFrameDeclaration::MoveSkatToTrick() { frame_.EditGameObject().MoveSkatToTrick(); }
 
-void CMainFrame::MoveTrickToSkat() { EditGameObject().MoveTrickToSkat(); }
+void CFrameDeclaration::MoveTrickToSkat() { frame_.EditGameObject().MoveTrickToSkat(); }
 
-void CMainFrame::OpenDeclareBar() {
-    OpenPromptBar<CDeclareDialog>(*this);
-    if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);
+void CFrameDeclaration::OpenDeclareBar() {
+    OpenPromptBar<CDeclareDialog>(frame_);
+    if (::IsWindow(frame_.Prompts().PromptDialog)) ::SetFocus(frame_.Prompts().PromptDialog);
 }
 
-void CMainFrame::OnPickup() {
+void CFrameDeclaration::OnPickup() {
     // Step 1: the person picks up; the modeless dialog closes.
-    WriteTrace(":OnPickup(" + GetPlayerName(2) + ")", LOG_MAINFRAME);
-    CloseModelessDialog();
+    WriteTrace(":OnPickup(" + frame_.GetPlayerName(2) + ")", LOG_MAINFRAME);
+    frame_.CloseModelessDialog();
     // Step 2: nothing is known yet of the play; no points; the exchange runs.
     StartPlayKnowledge();
     for (int& points : g_Game.PartyPoints) points = 0;
     g_Flow.ExchangeRunning = 1;
     // Step 3: the person is asked for his game.
-    SetFlowState(STATE_ASK);
+    frame_.SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
-    EditGameObject().ShowSkatBehindPersonsHand();
-    ShowGameStatusDialog();
+    frame_.EditGameObject().ShowSkatBehindPersonsHand();
+    frame_.ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
-    CardExchange().SetOpenGroups(9);
-    SetPause(1);
+    frame_.CardExchange().SetOpenGroups(9);
+    frame_.SetPause(1);
     // Step 5: the notice to swap the skat and declare.
-    FrameTable().MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
-    FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
+    frame_.FrameTable().MoveExtraText(IDS_NOTICE_SWAP_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
+    frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 6: the skat lies face up in the trick.
     MoveSkatToTrick();
     // Step 7: the declaration bar.
@@ -98,12 +100,12 @@ void CMainFrame::OnPickup() {
     if (!((g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Ouvert == 2) ||
           g_Game.VariantMode == VARIANT_RAMSCH_ONLY)) {
         g_Game.OuvertAnnounced = 0;
-        if (HWND box = ::GetDlgItem(Prompts().PromptDialog, kBoxOuvert)) ::EnableWindow(box, false);
+        if (HWND box = ::GetDlgItem(frame_.Prompts().PromptDialog, kBoxOuvert)) ::EnableWindow(box, false);
     }
     if (g_Game.VariantMode == VARIANT_OFFICIAL || (g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Schneider == 1)) {
         g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
         for (int id : {kBoxSchneider, kBoxSchwarz})
-            if (HWND box = ::GetDlgItem(Prompts().PromptDialog, id)) ::EnableWindow(box, false);
+            if (HWND box = ::GetDlgItem(frame_.Prompts().PromptDialog, id)) ::EnableWindow(box, false);
     }
     // Step 9: the suggested game ticked on the bar, or the focus on the table.
     if (g_Settings.Options.Suggest) SelectGame(4);
@@ -111,96 +113,97 @@ void CMainFrame::OnPickup() {
     // Step 10: the person's phase: he has picked up the skat; the estimation window shows the hand
     // with the skat.
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
-    SelectEstimatedGame();
+    frame_.SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
-        int(*options)[13] = EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
+        int(*options)[13] = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
         const int type = g_Game.GameType;
-        if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(Prompts().PromptDialog)) {
-            if (options[type][OPT_OUVERT]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxOuvert, 0);
-            if (options[type][OPT_SCHWARZ]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxSchwarz, 0);
-            if (options[type][OPT_SCHNEIDER]) ::PostMessage(Prompts().PromptDialog, WM_COMMAND, kBoxSchneider, 0);
+        if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(frame_.Prompts().PromptDialog)) {
+            if (options[type][OPT_OUVERT]) ::PostMessage(frame_.Prompts().PromptDialog, WM_COMMAND, kBoxOuvert, 0);
+            if (options[type][OPT_SCHWARZ]) ::PostMessage(frame_.Prompts().PromptDialog, WM_COMMAND, kBoxSchwarz, 0);
+            if (options[type][OPT_SCHNEIDER]) ::PostMessage(frame_.Prompts().PromptDialog, WM_COMMAND, kBoxSchneider, 0);
         }
     }
 }
 
-void CMainFrame::OnHand() {
-    WriteTrace(":OnHand(" + GetPlayerName(2) + ":hand)", LOG_MAINFRAME);
-    CloseModelessDialog();
+void CFrameDeclaration::OnHand() {
+    WriteTrace(":OnHand(" + frame_.GetPlayerName(2) + ":hand)", LOG_MAINFRAME);
+    frame_.CloseModelessDialog();
     g_Game.PlayerPhaseText[2] = IDS_PHASE_HAND;
-    SetFlowState(STATE_HAND);
+    frame_.SetFlowState(STATE_HAND);
     g_Game.HandAnnounced = 1;
     g_Flow.ChosenButton = 0;
     OpenDeclareBar();
     if (g_Settings.Options.Suggest) SelectGame(-1);
     else FocusTable();
-    FrameTable().MoveExtraText(IDS_NOTICE_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
+    frame_.FrameTable().MoveExtraText(IDS_NOTICE_DECLARE, g_Game.BockRound ? IDS_NOTICE_RAMSCH : 0, 0, nullptr, nullptr);
 }
 
-void CMainFrame::OnDeclare() {
+void CFrameDeclaration::OnDeclare() {
     // Step 1: the notice goes, the game is said and the hands sorted; the play pauses.
-    CloseModelessDialog();
-    FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
-    FrameAudio().VoiceDeclare(false);
-    OnSortCards();
+    frame_.CloseModelessDialog();
+    frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
+    frame_.FrameAudio().VoiceDeclare(false);
+    frame_.OnSortCards();
     RegisterGameAttributes();
-    SetPause(1);
+    frame_.SetPause(1);
     // Step 2: what the person laid away goes back into the skat.
     if (!g_Game.HandAnnounced) {
-        FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
+        frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
         MoveTrickToSkat();
     }
     g_Flow.ExchangeRunning = 0;
     // Step 3: Revolution Hand rearranges the defenders' hands.
-    if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION) CardExchange().SwapCardsOpponents(false, 0, 1, 2);
+    if (g_Game.HandAnnounced && g_Game.GameType == GAME_REVOLUTION)
+        frame_.CardExchange().SwapCardsOpponents(false, 0, 1, 2);
     if (g_Game.DemoMode) {
-        SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
+        frame_.SetTimer(TM_DEMO_DECLARED, g_Settings.Delay.Demo);
         return;
     }
     // Step 4: the soloist's symbol goes; a skat swap pause may hold the declaration here.
-    SetFlowState(STATE_MANIPULATE);
-    FrameTable().MoveSymbol(2, false, nullptr, nullptr);
+    frame_.SetFlowState(STATE_MANIPULATE);
+    frame_.FrameTable().MoveSymbol(2, false, nullptr, nullptr);
     if (SkatSwapPause(false)) return;
     // Step 5: the declaration in the trace.
-    WriteTrace(":OnDeclare(" + DeclarationLine(GetPlayerName(2)) + ")", LOG_MAINFRAME);
+    WriteTrace(":OnDeclare(" + DeclarationLine(frame_.GetPlayerName(2)) + ")", LOG_MAINFRAME);
     // Step 6: the game is declared.
     OnDeclared();
 }
 
-void CMainFrame::OnDeclared() {
+void CFrameDeclaration::OnDeclared() {
     // Step 1: the person's bid limit is his game's value; the hint goes.
-    EditAuction().BidLimits[2] = EditGameObject().PersonThinks([](CPlayer& person) { return person.GetGameValue(); });
-    FrameTexts().ClearHintText();
-    SetStatusPane(0, Texts().StatusText);
+    frame_.FrameAuction().SetBidLimit(2, frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.GetGameValue(); }));
+    frame_.FrameTexts().ClearHintText();
+    frame_.SetStatusPane(0, frame_.Texts().StatusText);
     // Step 2: the game is set up with the person as soloist.
-    SetupGame(GameObject().Person(), *GameObject().Player(1), *GameObject().Player(0));
+    SetupGame(frame_.GameObject().Person(), *frame_.GameObject().Player(1), *frame_.GameObject().Player(0));
     // Step 3: the game is in play; the estimation window shows the declared game.
-    SelectEstimatedGame();
+    frame_.SelectEstimatedGame();
     // Step 4: the person's phase: he has laid away his skat, unless he played Hand.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5: the computers' hands in the table's order.
     for (int seat = 0; seat < 2; ++seat) {
-        EditGameObject().SortRow(seat == 0 ? TableRow::Computer0 : TableRow::Computer1);
-        EditGameObject().Think(seat, [](CPlayer& computer) { SortIntoTable(computer, 0); });
+        frame_.EditGameObject().SortRow(seat == 0 ? TableRow::Computer0 : TableRow::Computer1);
+        frame_.EditGameObject().Think(seat, [](CPlayer& computer) { SortIntoTable(computer, 0); });
     }
     // Step 6: demonstration mode confirms by itself.
-    if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
+    if (g_Game.DemoMode) frame_.SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
     // Step 7: the computers may give Kontra; the data and status windows and the history.
-    FrameKontra().ComputerKontra();
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
-    FrameTrickPlay().InitHistory();
+    frame_.FrameKontra().ComputerKontra();
+    frame_.ShowDataDialog(0, 1);
+    frame_.ShowGameStatusDialog();
+    frame_.FrameTrickPlay().InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).
-    for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
+    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
     if (g_Game.DemoMode) {
-        SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
+        frame_.SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
         return;
     }
-    FrameTrickPlay().OnPlay();
+    frame_.FrameTrickPlay().OnPlay();
 }
 
-std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*second*/, const CPlayer& /*third*/) {
+std::string CFrameDeclaration::SetupGame(const CPlayer& soloist, const CPlayer& /*second*/, const CPlayer& /*third*/) {
     // Step 1: the declaration in the trace.
     WriteTrace(":SetupGame(" + DeclarationLine(soloist.name) + ")", LOG_MAINFRAME);
     const int type = g_Game.GameType;
@@ -209,15 +212,15 @@ std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*secon
     const bool schneider = g_Game.SchneiderAnnounced != 0 && !schwarz;
     // Step 3: "plays" in the status bar, "Play" in the course.
     std::string result = platform::LoadString(IDS_PLAY);
-    FrameTexts().AppendStatusText(": " + platform::LoadString(IDS_PLAYS) + " ");
+    frame_.FrameTexts().AppendStatusText(": " + platform::LoadString(IDS_PLAYS) + " ");
     // Step 4: the game's name.
     const std::string name = platform::LoadString(GameNameId(type));
-    FrameTexts().AppendStatusText(name);
+    frame_.FrameTexts().AppendStatusText(name);
     result += " \\b\\cf2 " + name + "\\b0\\cf1 ";
     // Step 5: each word plain in the status bar, in dark red bold in the course.
     auto word = [&](int stringId, const char* statusPrefix, const char* coursePrefix) {
         const std::string text = platform::LoadString(stringId);
-        FrameTexts().AppendStatusText(statusPrefix + text);
+        frame_.FrameTexts().AppendStatusText(statusPrefix + text);
         result += coursePrefix + text + "\\b0\\cf1 ";
     };
     if (type == GAME_NULL) {
@@ -242,20 +245,20 @@ std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*secon
         if (g_Game.HandAnnounced) word(IDS_SUFFIX_HAND, "", " \\b\\cf2 ");
     }
     // Step 6: the status bar shows the game and rotates.
-    SetStatusPane(0, Texts().StatusText);
-    FrameTimers().StartStatusRotation();
-    FrameTimers().ResetPane2Toggle();
-    FrameTimers().DelayRotation(20);
+    frame_.SetStatusPane(0, frame_.Texts().StatusText);
+    frame_.FrameTimers().StartStatusRotation();
+    frame_.FrameTimers().ResetPane2Toggle();
+    frame_.FrameTimers().DelayRotation(20);
     // Step 7: play is set up.
-    SetFlowState(STATE_PLAY);
+    frame_.SetFlowState(STATE_PLAY);
     g_Game.PreviousForehand = g_Game.Forehand;
     StartPlayKnowledge();
     for (int party = 0; party < 3; ++party) g_Game.PartyPoints[party] = g_Game.PartyTricks[party] = 0;
     g_Game.TurnSeat = g_Game.TrickWinner = g_Game.Leader;
-    EditGameObject().ClearTrick();
+    frame_.EditGameObject().ClearTrick();
     // Step 8: the skat counts for the soloist's party unless it stays out of the game.
     if (!g_Game.HandAnnounced && type != GAME_NULL && type != GAME_REVOLUTION) {
-        const int points = GameObject().CountPoints();
+        const int points = frame_.GameObject().CountPoints();
         if (points == -1) {
             for (int& party : g_Game.PartyPoints) party = 0;
         } else {
@@ -264,8 +267,8 @@ std::string CMainFrame::SetupGame(const CPlayer& soloist, const CPlayer& /*secon
     }
     // Step 9: with the count on, the status bar shows the person's points as soloist, else 0.
     if (g_Settings.Options.Count) {
-        FrameTexts().SetPointsText(std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0));
-        SetStatusPane(2, Texts().PointsText);
+        frame_.FrameTexts().SetPointsText(std::to_string(g_Game.Soloist == 2 ? g_Game.PartyPoints[0] : 0));
+        frame_.SetStatusPane(2, frame_.Texts().PointsText);
     }
     return result;
 }
@@ -299,29 +302,39 @@ void CMainFrame::OnSortCards() {
     ResortStoredDealsIfShown();
 }
 
-bool CMainFrame::SkatSwapPause(bool setPlayState) {
+bool CFrameDeclaration::SkatSwapPause(bool setPlayState) {
     if (g_Flow.SkatSwapOption) {
         OpenResumeSwapDialog();
-        SetFlowState(STATE_MANIPULATE);
-        g_Frame.ModalPumpActive = 1;
-        EditDeclaration().SwapPausePending = 1;
-        // Fortsetzen ends it (SwapPausePending), a break clears the option, and a close waiting
-        // its turn (StopFlag 1) ends it as well; a quit request taken here is put back by the wait.
-        WaitWhile([this] {
-            return g_Flow.SkatSwapOption != 0 && Declaration().SwapPausePending != 0 &&
-                   g_Game.StopFlag != StopState::Requested;
-        });
-        EditDeclaration().SwapPausePending = 0;
-        g_Frame.ModalPumpActive = 0;
-        g_Flow.SkatSwapOption = 1;
-        if (setPlayState) SetFlowState(STATE_PLAY);
+        frame_.SetFlowState(STATE_MANIPULATE);
+        PumpUntilResumed();
+        if (setPlayState) frame_.SetFlowState(STATE_PLAY);
     }
     return g_Game.StopFlag == StopState::Requested;
 }
 
-void CMainFrame::EndSwapPause() { EditDeclaration().SwapPausePending = 0; }
-
-void CMainFrame::OpenResumeSwapDialog() {
-    OpenPromptBar<CResumeSwapDialog>(*this);
-    EditDeclaration().ResumeSwapOpen = ::IsWindow(Prompts().PromptDialog) ? 1 : 0;
+void CFrameDeclaration::PumpUntilResumed() {
+    g_Frame.ModalPumpActive = 1;
+    declaration_.SwapPausePending = 1;
+    // Fortsetzen ends it (SwapPausePending), a break clears the option, and a close waiting its
+    // turn (StopFlag 1) ends it as well; a quit request taken here is put back by the wait.
+    WaitWhile([this] {
+        return g_Flow.SkatSwapOption != 0 && declaration_.SwapPausePending != 0 &&
+               g_Game.StopFlag != StopState::Requested;
+    });
+    declaration_.SwapPausePending = 0;
+    g_Frame.ModalPumpActive = 0;
+    g_Flow.SkatSwapOption = 1;
 }
+
+void CFrameDeclaration::EndSwapPause() { declaration_.SwapPausePending = 0; }
+
+void CFrameDeclaration::OpenResumeSwapDialog() {
+    OpenPromptBar<CResumeSwapDialog>(frame_);
+    declaration_.ResumeSwapOpen = ::IsWindow(frame_.Prompts().PromptDialog) ? 1 : 0;
+}
+
+void CFrameDeclaration::ForgetResumeBar() { declaration_.ResumeSwapOpen = 0; }
+
+void CFrameDeclaration::UseSlowSwapSlide() { declaration_.SwapAnimation = 6; }
+
+void CFrameDeclaration::UseUsualSwapSlide() { declaration_.SwapAnimation = 3; }

@@ -3,6 +3,8 @@
 #include "flow/EstimatedGame.h"
 
 #include "flow/MainFrame.h"
+#include "flow/DeclarationState.h"
+#include "flow/PromptBars.h"
 #include "flow/RamschRounds.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

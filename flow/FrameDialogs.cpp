@@ -1,6 +1,8 @@
 // The frame's one open prompt bar and its modal messages, the refusals in the status bar, and the
 // owner names of the trace lines.
 #include "flow/MainFrame.h"
+#include "flow/FrameDeclaration.h"
+#include "flow/FrameAuction.h"
 
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -15,8 +17,8 @@ void CMainFrame::CloseModelessDialog() {
     const HWND prompt = Prompts().PromptDialog;
     EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt =
         EditPrompts().RamschSkatPrompt = nullptr;
-    EditDeclaration().ResumeSwapOpen = 0;
-    EditAuction().FocusButton = 0;
+    FrameDeclaration().ForgetResumeBar();
+    FrameAuction().ForgetFocusButton();
     if (::IsWindow(prompt)) ::DestroyWindow(prompt);
 }
 

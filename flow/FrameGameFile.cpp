@@ -3,6 +3,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/MainFrame.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -147,8 +148,7 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
     }
     // 5. The players look at the deal; the cards stay off the table.
     frame_.EditGameObject().LayDealBack();
-    for (int seat = 0; seat < 3; ++seat)
-        frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    frame_.FrameAuction().EvaluateBidLimits();
     frame_.EditGameObject().TakeCardsOffTable(false);
     if (lastTrickShown && !frame_.TrickPlay().CourseShown) frame_.FrameTrickPlay().OnLast();
     // 6. The title names the file read.

@@ -18,28 +18,6 @@ namespace platform {
 class Dialog;
 }
 
-// The auction: the bar's focus and the three hands' limits.
-struct AuctionState {
-    // The auction bar's button that the next tick focuses.
-    int FocusButton = 0;
-    // The last step up of the bid could not raise it (the top of the ladder): nobody bids above.
-    int BidAtTop = 0;
-    int BidLimits[3] = {0, 0, 0};
-};
-
-// The declaration: the game suggested to the person and the skat swap pause.
-struct DeclarationState {
-    // The game suggested to the person as declarer (record 0..8 of his game options, -1 none) and
-    // its announcements (1 Schneider, 2 Schwarz, 4 Ouvert).
-    int SuggestedGame = -1;
-    int SuggestedAnnouncements = 0;
-    // The skat's open flag at the start of an exchange, the slide of the swap and the resume bar.
-    int SkatOpenSaved = 0;
-    int SwapAnimation = 3;
-    int ResumeSwapOpen = 0;
-    int SwapPausePending = 0;  // the skat swap pause pumps messages
-};
-
 // The open prompt bar and its three typed slots (each the prompt's handle or null), and the modal
 // message of the game. Handles, not objects: a record of a destroyed window is stale and IsWindow
 // says so.

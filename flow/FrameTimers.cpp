@@ -4,6 +4,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTexts.h"
 #include "flow/MainFrame.h"
+#include "flow/AuctionState.h"
 #include "flow/MatchSeries.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

@@ -1,5 +1,6 @@
 // The declaration bar's preselection: the game the evaluation rates best for the person gets the
 // focus, its announcements are ticked, and the announcement flags follow the boxes.
+#include "flow/FrameDeclaration.h"
 #include "flow/MainFrame.h"
 
 #include <cstdlib>
@@ -29,16 +30,16 @@ constexpr int kSuitBaseValues[4] = {12, 11, 10, 9};
 
 }  // namespace
 
-void CMainFrame::SelectGame(int mode) {
+void CFrameDeclaration::SelectGame(int mode) {
     // 1. The matadors are counted as for a Clubs game.
     g_Game.SetGameType(GAME_CLUBS);
-    const int matadors = GetMatadors(GameObject().Person(), GAME_CLUBS);
+    const int matadors = GetMatadors(frame_.GameObject().Person(), GAME_CLUBS);
     // 2. The evaluation writes announcements as it goes; here the boxes decide them.
     const int ouvert = g_Game.OuvertAnnounced, schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;
     int(*options)[OPT_FIELD_COUNT] =
-        mode == 4 ? EditGameObject().PersonThinksOnSkat(
+        mode == 4 ? frame_.EditGameObject().PersonThinksOnSkat(
                         true, [](CPlayer& person, CCards& skat) { return person.SuggestGame(4, skat); })
-                  : EditGameObject().PersonThinks([mode](CPlayer& person) { return person.ChooseGame(mode); });
+                  : frame_.EditGameObject().PersonThinks([mode](CPlayer& person) { return person.ChooseGame(mode); });
     g_Game.OuvertAnnounced = ouvert;
     g_Game.SchneiderAnnounced = schneider;
     g_Game.SchwarzAnnounced = schwarz;
@@ -69,7 +70,7 @@ void CMainFrame::SelectGame(int mode) {
             best = score;
         }
     }
-    CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(*this);
+    CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(frame_);
     // 5. With no option chosen, or no bar, the focus goes back to the table.
     if (chosen < 0 || !bar) {
         ::SetFocus(g_Frame.hTableWnd);

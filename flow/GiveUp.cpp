@@ -5,6 +5,7 @@
 
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
@@ -119,13 +120,13 @@ void CGiveUp::OnAbandon() {
     frame_.FrameTrickPlay().ForgetHistory(true);
     if (g_Game.OuvertAnnounced == 2) g_Game.OuvertAnnounced = 0;
     frame_.MatchSeries().GameEnded();
-    frame_.EditDeclaration().SwapAnimation = 3;
+    frame_.FrameDeclaration().UseUsualSwapSlide();
     frame_.MatchFiles().CountLatchedDeal();
     // Step 8: the result for the seat that gave up.
     if (frame_.ShowResult(g)) {
         frame_.MatchSeries().UpdateSeriesEnd();
         frame_.AdvanceAfterCountedGame();
-        frame_.EditDeclaration().SwapAnimation = 3;
+        frame_.FrameDeclaration().UseUsualSwapSlide();
         for (int seat = 0; seat < 3; ++seat) g_Game.PlayerPhaseText[seat] = IDS_PHASE_WITHOUT_SKAT;
         if (g_Game.FlowState == STATE_STAY) {
             // Staying at the table after a give-up puts the seats' texts back, not the whole table.

@@ -1,7 +1,9 @@
 // The frame's construction, destruction and message map.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameSettings.h"
@@ -32,6 +34,8 @@
 
 CMainFrame::CMainFrame()
     : game_(std::make_unique<CSkat>()),
+      auction_(std::make_unique<CFrameAuction>(*this)),
+      declaration_(std::make_unique<CFrameDeclaration>(*this)),
       ramschRounds_(std::make_unique<CRamschRounds>(*this)),
       exchange_(std::make_unique<CCardExchange>(*this)),
       trickPlay_(std::make_unique<CTrickPlay>(*this)),
@@ -137,14 +141,14 @@ bool InAuction() {
 
 // A command of the auction or the declaration that arrives after its step (a late demonstration
 // timer, a post overtaken by a break or by the end of the auction) finds its step gone.
-bool CommandInTime(const CMainFrame& frame, int id) {
+bool CommandInTime(CMainFrame& frame, int id) {
     const int state = g_Game.FlowState;
     switch (id) {
         case CM_PASS:
         case CM_LISTEN_COMPUTER1:
         case CM_LISTEN_COMPUTER2:
         case CM_SPEAK_COMPUTER1:
-        case CM_SPEAK_COMPUTER2: return InAuction() && frame.IsAuctionBarOpen();
+        case CM_SPEAK_COMPUTER2: return InAuction() && frame.FrameAuction().IsAuctionBarOpen();
         case CM_PICKUP:
         case CM_HAND: return state == STATE_SKAT && OpenBarAs<CSkatDialog>(frame) != nullptr;
         case CM_DECLARE: return state == STATE_ASK || state == STATE_HAND;
@@ -174,16 +178,16 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_ASSIGNED_CARDS, FrameHandler<&CMainFrame::AssignedCards>},
     {CM_START, FrameHandler<&CMainFrame::OnStart>},
     {CM_START_VIEW, FrameHandler<&CMainFrame::OnStartView>},
-    {CM_AUCTION, FrameHandler<&CMainFrame::OnAuction>},
-    {CM_PASS, FrameHandler<&CMainFrame::OnPass>},
-    {CM_LISTEN_COMPUTER1, FrameHandler<&CMainFrame::OnListenComputer1>},
-    {CM_LISTEN_COMPUTER2, FrameHandler<&CMainFrame::OnListenComputer2>},
-    {CM_SPEAK_COMPUTER1, FrameHandler<&CMainFrame::OnSpeakComputer1>},
-    {CM_SPEAK_COMPUTER2, FrameHandler<&CMainFrame::OnSpeakComputer2>},
-    {CM_PICKUP, FrameHandler<&CMainFrame::OnPickup>},
-    {CM_HAND, FrameHandler<&CMainFrame::OnHand>},
-    {CM_DECLARE, FrameHandler<&CMainFrame::OnDeclare>},
-    {CM_DECLARED, FrameHandler<&CMainFrame::OnDeclared>},
+    {CM_AUCTION, PartHandler<&CMainFrame::FrameAuction, &CFrameAuction::OnAuction>},
+    {CM_PASS, PartHandler<&CMainFrame::FrameAuction, &CFrameAuction::OnPass>},
+    {CM_LISTEN_COMPUTER1, PartHandler<&CMainFrame::FrameAuction, &CFrameAuction::OnListenComputer1>},
+    {CM_LISTEN_COMPUTER2, PartHandler<&CMainFrame::FrameAuction, &CFrameAuction::OnListenComputer2>},
+    {CM_SPEAK_COMPUTER1, PartHandler<&CMainFrame::FrameAuction, &CFrameAuction::OnSpeakComputer1>},
+    {CM_SPEAK_COMPUTER2, PartHandler<&CMainFrame::FrameAuction, &CFrameAuction::OnSpeakComputer2>},
+    {CM_PICKUP, PartHandler<&CMainFrame::FrameDeclaration, &CFrameDeclaration::OnPickup>},
+    {CM_HAND, PartHandler<&CMainFrame::FrameDeclaration, &CFrameDeclaration::OnHand>},
+    {CM_DECLARE, PartHandler<&CMainFrame::FrameDeclaration, &CFrameDeclaration::OnDeclare>},
+    {CM_DECLARED, PartHandler<&CMainFrame::FrameDeclaration, &CFrameDeclaration::OnDeclared>},
     {CM_REVOLUTION, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnRevolution>},
     {CM_CONSOLE, FrameHandler<&CMainFrame::OnConsole>},
     {CM_YOUR_TURN, FrameHandler<&CMainFrame::OnYourTurn>},
@@ -222,8 +226,8 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_RECOVER, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnRecover>},
     {ID_SUPPORT, PartHandler<&CMainFrame::FrameTrickPlay, &CTrickPlay::OnSupport>},
     {CM_SUGGEST_EXCHANGE, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSuggestExchange>},
-    {CM_SUGGEST_SKAT, FrameHandler<&CMainFrame::OnSuggestSkat>},
-    {CM_SUGGEST_GAME, FrameHandler<&CMainFrame::OnSuggestGame>},
+    {CM_SUGGEST_SKAT, PartHandler<&CMainFrame::FrameDeclaration, &CFrameDeclaration::OnSuggestSkat>},
+    {CM_SUGGEST_GAME, PartHandler<&CMainFrame::FrameDeclaration, &CFrameDeclaration::OnSuggestGame>},
     {ID_SWAP_CARDS, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSwapCardsMode>},
     {ID_SWAP_SKAT, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSkatSwap>},
     {ID_SWAP_HAND, PartHandler<&CMainFrame::CardExchange, &CCardExchange::OnSwapHands>},

@@ -56,6 +56,10 @@ struct ExchangeState;
 class CFrameSettings;
 class CTrickPlay;
 struct TrickPlayState;
+class CFrameAuction;
+struct AuctionState;
+class CFrameDeclaration;
+struct DeclarationState;
 
 class CMainFrame : public platform::Window {
 public:
@@ -185,26 +189,6 @@ public:
     // The card under the mouse, highlighted and named for the support option.
     void AnnounceCardUnderMouse(int card);
 
-    // --- Auction (flow/Auction.cpp) --------------------------------------------------------------
-    void OnAuction();
-    void OnListenComputer1();
-    void OnListenComputer2();
-    void OnSpeakComputer1();
-    void OnSpeakComputer2();
-    void SetBidButton(int role, int seat);
-    void EnableBidButtons(bool enable);
-    // Seat 0..2: that seat has bid in this auction; 3: any seat has.
-    bool HasBid(int seat) const;
-    // The open prompt is a live auction bar (never a byte that a measuring bar could clear).
-    bool IsAuctionBarOpen() const;
-
-    // --- Skat, Hand and declaration (flow/Declaration.cpp) ---------------------------------------
-    void Declare();
-    // The three roads: a computer declares, the person gets the skat bar, nobody bid.
-    void DeclareComputer(bool kontraAllowed, const std::string& bidText);
-    void DeclarePerson(const std::string& bidText);
-    void DeclareNobody(bool ramschVariant);
-
     // --- The trick play part and its record's reader (flow/TrickPlay.cpp) ------------------------
     // The ten tricks, the history that undo and redo give back, the last trick and the course.
     CTrickPlay& FrameTrickPlay();
@@ -300,17 +284,12 @@ public:
     CSkat& EditGameObject() { return *game_; }
     // The frame's state records (flow/FrameRecords.h): every part reads them through the const
     // accessor; the Edit accessor is for the code of the record's own part.
-    const AuctionState& Auction() const { return auction_; }
-    AuctionState& EditAuction() { return auction_; }
-    const DeclarationState& Declaration() const { return declaration_; }
-    DeclarationState& EditDeclaration() { return declaration_; }
     const PromptState& Prompts() const { return prompts_; }
     PromptState& EditPrompts() { return prompts_; }
     const PanelState& Panels() const { return panels_; }
     PanelState& EditPanels() { return panels_; }
     const RunState& Run() const { return run_; }
     RunState& EditRun() { return run_; }
-    int PersonBidLimit() const { return Auction().BidLimits[2]; }
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
@@ -327,31 +306,26 @@ public:
     CFrameTimers& FrameTimers();
     const TimerState& Timers() const;
 
+    // --- The auction and the declaration parts and their records (flow/Auction.cpp, --------------
+    // flow/Declaration.cpp) -----------------------------------------------------------------------
+    // The auction; its record for reading, and the person's bid limit in it.
+    CFrameAuction& FrameAuction();
+    const AuctionState& Auction() const;
+    int PersonBidLimit() const;
+    // The declaration; its record for reading.
+    CFrameDeclaration& FrameDeclaration();
+    const DeclarationState& Declaration() const;
+
     // --- Called by the prompt bars (flow/FrameDialogs.cpp, flow/DeclarationSteps.cpp) ------------
-    // The two skat cards face up into the trick's first two places, and back into the skat.
-    void MoveSkatToTrick();
-    void MoveTrickToSkat();
-    void OpenDeclareBar();
-    void OnPickup();
-    void OnHand();
-    void OnDeclare();
-    void OnDeclared();
-    // The declaration part of the game message; traces the game and sets play up.
-    std::string SetupGame(const CPlayer& soloist, const CPlayer& second, const CPlayer& third);
     void OnSortCards();
-    // The skat swap pause: pumps until Fortsetzen; true when the game was stopped meanwhile.
-    bool SkatSwapPause(bool setPlayState);
     // The seat whose row holds the card, for trace lines: the skat's, "Trick" or a player's name.
     std::string CardOwnerName(int card, int where) const;
     // Runs a modal message of the game with the pause level held at 0; returns its result.
     int DoModalDialog(platform::Dialog& dialog);
-    void OpenResumeSwapDialog();
     void CloseModelessDialog();
     HWND MessageDialog() const;
     // Whether `bar` is the live window the frame holds as its open prompt.
     bool IsOpenPrompt(HWND bar) const;
-    // The resume bar's button: the skat swap pause ends at the loop's next check.
-    void EndSwapPause();
 
     // --- Voices and sounds (flow/AudioFrame.cpp) -------------------------------------------------
     // The audio part (flow/FrameAudio.h): the sound effects, the voices and their settings.
@@ -414,26 +388,7 @@ public:
     // --- The match state (shell/MatchState.cpp) -------------------------------------------------
     void ShowMatchState();
 
-    // --- The end of the auction (flow/AuctionEnd.cpp) --------------------------------------------
-    // The person passes, or the auction ends; names the soloist and goes on to the declaration.
-    void OnPass();
-
-    // --- The declared game's attributes for the statistics (flow/GameAttributes.cpp) ------------
-    // Registers the declared game's top cards with the three players (flow/).
-    void RegisterGameAttributes();
-
-    // --- Demonstration mode declares for the person (flow/DemoBestGame.cpp) ----------------------
-    // Timer 51: the person's most valuable game pressed on the declaration bar.
-    void DemoDeclareBestGame();
-
     // --- Play aids (flow/PlayAids.cpp) -----------------------------------------------------------
-
-    // --- The skat suggestion (flow/SkatSuggestion.cpp) -------------------------------------------
-    void OnSuggestSkat();
-
-    // --- The game suggestion (flow/SuggestGameCommand.cpp) ---------------------------------------
-    // The games the hand allows, in a message with rule links.
-    void OnSuggestGame();
 
     // --- The help text of the window part under the mouse (flow/FrameHelp.cpp) -------------------
     // The help text of the window part under the mouse (its hit-test code) in status pane 0.
@@ -447,9 +402,6 @@ public:
     // --- Playing a stored deal again (flow/StoredDealReplay.cpp) ---------------------------------
     // Offers to play a stored deal (its 40 words) again as the current game.
     void LoadFromStore(int numberingMode, const std::array<int, 40>& deal);
-
-    // --- The declaration bar's preselection (flow/GamePreselection.cpp) --------------------------
-    void SelectGame(int mode);
 
     // --- Deleting a file, and the trace log at a new game or match (flow/LastTrick.cpp) ---------
     void LogDeleteOn(int event);
@@ -501,8 +453,8 @@ private:
     // not see the game object's header.
     std::unique_ptr<CSkat> game_;
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
-    AuctionState auction_;
-    DeclarationState declaration_;
+    std::unique_ptr<CFrameAuction> auction_;
+    std::unique_ptr<CFrameDeclaration> declaration_;
     std::unique_ptr<CRamschRounds> ramschRounds_;
     std::unique_ptr<CCardExchange> exchange_;
     std::unique_ptr<CTrickPlay> trickPlay_;

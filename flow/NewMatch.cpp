@@ -2,6 +2,7 @@
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -160,7 +161,7 @@ void CMainFrame::OnNewMatch() {
     ResetMatchCounters();
     // Step 7: the hands are judged afresh.
     for (int seat = 0; seat < 3; ++seat) {
-        EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+        FrameAuction().EvaluateBidLimit(seat);
         EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     }
     SelectEstimatedGame();

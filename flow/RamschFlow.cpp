@@ -2,7 +2,9 @@
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
@@ -219,7 +221,7 @@ void CRamschRounds::OnPushSkat() {
     }
     // A break only puts the exchanged cards back into the skat.
     if (g_Game.StopFlag != StopState::Running) {
-        if (g_Game.GameType == GAME_RAMSCH && cardsOut) frame_.MoveTrickToSkat();
+        if (g_Game.GameType == GAME_RAMSCH && cardsOut) frame_.FrameDeclaration().MoveTrickToSkat();
         return;
     }
     if (g_Game.GameType != GAME_RAMSCH || !RamschExchangeRunning() || !cardsOut) {
@@ -240,7 +242,7 @@ void CRamschRounds::OnPushSkat() {
     frame_.FrameTexts().SetStatusText(platform::LoadString(IDS_SCHIEBERAMSCH));
     frame_.SetStatusPane(0, frame_.Texts().StatusText);
     frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
-    frame_.MoveTrickToSkat();
+    frame_.FrameDeclaration().MoveTrickToSkat();
     frame_.CardExchange().SetOpenGroups(0);
     CSkat& game = frame_.EditGameObject();
     game.RemoveRow(TableRow::Person, false);
@@ -258,8 +260,7 @@ void CRamschRounds::OnPushSkat() {
 void CRamschRounds::GrandHand(int mode) {
     if (mode == 1) return PlayPersonsGrandHand();
     // Step 1: the bid limits and the Durchmarsch plans of all three.
-    for (int seat = 0; seat < 3; ++seat)
-        frame_.EditAuction().BidLimits[seat] = CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
+    frame_.FrameAuction().EvaluateBidLimits();
     const auto planPlay = [](CPlayer& player) { return player.PlanPlay(false); };
     for (int seat = 0; seat < 2; ++seat) frame_.EditGameObject().Think(seat, planPlay);
     ramsch_.GrandHandDurchmarsch = frame_.EditGameObject().PersonThinks(planPlay) ? 1 : 0;
@@ -291,7 +292,7 @@ void CRamschRounds::PlayPersonsGrandHand() {
     g_Game.Soloist = kPersonSeat;
     // The declaration of a Hand game follows (its demonstration timer comes back to it).
     frame_.SetFlowState(STATE_HAND);
-    frame_.OnDeclare();
+    frame_.FrameDeclaration().OnDeclare();
     // The pause after the declaration, with the empty message balloon while it asks.
     frame_.MatchSeries().StampPause(kGrandHandPause);
     g_Game.HasBid[kPersonSeat] = 0;
@@ -318,7 +319,7 @@ bool CRamschRounds::ComputerAnswersGrandHand(int s) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
         frame_.FrameTable().MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
-        frame_.Declare();
+        frame_.FrameDeclaration().Declare();
         // The person's suit tops for the statistics, as the game now stands (the analysis lists them
         // with its small cards).
         frame_.EditGameObject().PersonThinks([](CPlayer& person) { ListSmallCards(person); });

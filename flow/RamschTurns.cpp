@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
@@ -50,16 +51,8 @@ bool CRamschRounds::RamschResumePause() {
     if (g_Flow.SkatSwapOption) {
         // An exchange inside the pause may leave another state behind: the round goes on in its own.
         const int state = g_Game.FlowState;
-        frame_.OpenResumeSwapDialog();
-        g_Frame.ModalPumpActive = 1;
-        frame_.EditDeclaration().SwapPausePending = 1;
-        ::WaitWhile([this] {
-            return g_Flow.SkatSwapOption != 0 && frame_.Declaration().SwapPausePending != 0 &&
-                   g_Game.StopFlag != StopState::Requested;
-        });
-        frame_.EditDeclaration().SwapPausePending = 0;
-        g_Frame.ModalPumpActive = 0;
-        g_Flow.SkatSwapOption = 1;
+        frame_.FrameDeclaration().OpenResumeSwapDialog();
+        frame_.FrameDeclaration().PumpUntilResumed();
         if (g_Game.StopFlag != StopState::Requested && g_Game.FlowState != state) frame_.SetFlowState(state);
     }
     return g_Game.StopFlag == StopState::Requested;
@@ -223,7 +216,7 @@ void CRamschRounds::OnPickupRamsch() {
     if (bar) ::SetFocus(bar->Handle());
     frame_.CardExchange().SetOpenGroups(9);
     frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
-    frame_.MoveSkatToTrick();
+    frame_.FrameDeclaration().MoveSkatToTrick();
     frame_.EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(frame_.GameObject().Trick()); });
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).

@@ -15,6 +15,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameSettings.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlayState.h"
@@ -178,8 +179,7 @@ void CFrameSettings::OnConfiguration() {
     if (g_Settings.Variants.GrandHand != grandHand) {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
-            frame_.EditAuction().BidLimits[seat] =
-                CGameEvaluation(*frame_.GameObject().Player(seat)).AnalyseAndEvaluate(0);
+            frame_.FrameAuction().EvaluateBidLimit(seat);
             frame_.EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
         }
         for (TableRow row : {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person})

@@ -1,5 +1,6 @@
 // The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
+#include "flow/FrameDeclaration.h"
 #include "flow/MainFrame.h"
 #include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
@@ -30,46 +31,46 @@ constexpr int kLaidAway = 1000, kNotRecommended = 2000, kOverbid = 3000;
 
 }  // namespace
 
-void CMainFrame::OnSuggestSkat() {
-    const CPerson& person = GameObject().Person();
-    const CTrick& skatRow = GameObject().Trick();
+void CFrameDeclaration::OnSuggestSkat() {
+    const CPerson& person = frame_.GameObject().Person();
+    const CTrick& skatRow = frame_.GameObject().Trick();
     // The person's lay-away of the skat in the trick row: carryOut lays away, else only values it.
     const auto suggestSkat = [this](bool carryOut) {
-        return EditGameObject().PersonThinksOnSkat(
+        return frame_.EditGameObject().PersonThinksOnSkat(
             true, [carryOut](CPlayer& planner, CCards& skat) { return planner.SuggestSkat(skat, carryOut); });
     };
     // The two skat cards lie in the trick row while the person holds the skat; anywhere else
     // there is nothing to lay away.
     // A suggestion already moving cards is not begun again: its second swap would take the cards
     // that lie in the trick row by then.
-    if (Ramsch().SkatSuggestionRunning || skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
+    if (frame_.Ramsch().SkatSuggestionRunning || skatRow.count != 2 || !skatRow.present[0] || !skatRow.present[1]) {
         WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
         return;
     }
     const bool ramsch = g_Game.VariantMode == VARIANT_RAMSCH_ONLY || (g_Game.VariantMode == VARIANT_SKAT && g_Game.GameType == GAME_RAMSCH);
     // The exchange of the Ramsch skat must still run: a suggestion asked for before the skat was
     // pushed on may arrive after play has begun, when two cards of a trick lie in the row.
-    if (ramsch && !RamschRounds().RamschExchangeRunning()) {
+    if (ramsch && !frame_.RamschRounds().RamschExchangeRunning()) {
         WriteTrace(":OnSuggestSkat(refused)", LOG_MAINFRAME);
         return;
     }
     // 1. The demonstration lays away once per deal; its declaration follows by timer 51.
     if (g_Game.DemoMode && !ramsch) {
-        if (!Series().FreshDeal) return;
-        MatchSeries().FreshDealUsed();
+        if (!frame_.Series().FreshDeal) return;
+        frame_.MatchSeries().FreshDealUsed();
     }
     // 2. The trace; the play pauses and the person's hand is looked at afresh.
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
-    FrameTimers().ResetIdle();
-    EditGameObject().PersonThinks([](CPlayer& planner) { planner.AnalyseHand(0); });
+    frame_.FrameTimers().ResetIdle();
+    frame_.EditGameObject().PersonThinks([](CPlayer& planner) { planner.AnalyseHand(0); });
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
         // person's Finish, the demonstration's timer) follows once both cards lie.
-        RamschRounds().BeginSkatSuggestion();
+        frame_.RamschRounds().BeginSkatSuggestion();
         suggestSkat(true);
-        if (RamschRounds().EndSkatSuggestion() && RamschRounds().RamschExchangeRunning())
-            PostMessage(WM_COMMAND, CM_PUSH_SKAT);
+        if (frame_.RamschRounds().EndSkatSuggestion() && frame_.RamschRounds().RamschExchangeRunning())
+            frame_.PostMessage(WM_COMMAND, CM_PUSH_SKAT);
     } else {
         // 4. The best game after laying away, tried from Grand down; a tie keeps the higher type.
         const int type = g_Game.GameType, hand = g_Game.HandAnnounced, ouvert = g_Game.OuvertAnnounced,
@@ -107,22 +108,22 @@ void CMainFrame::OnSuggestSkat() {
         if (result == kLaidAway) {
             char value[16];
             std::snprintf(value, sizeof value, " (%d)", best);
-            FrameTexts().SetStatusText(platform::LoadString(kSuggestionPrefix) +
+            frame_.FrameTexts().SetStatusText(platform::LoadString(kSuggestionPrefix) +
                                        platform::LoadString(GameNameId(bestType)) + suffix + value);
         } else if (result == kNotRecommended || result == kOverbid) {
             const bool overbid = result == kOverbid && g_Game.OuvertAnnounced == ouvert;
-            FrameTexts().SetStatusText(platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
+            frame_.FrameTexts().SetStatusText(platform::LoadString(GameNameId(g_Game.GameType)) + "-" +
                                        platform::LoadString(overbid ? IDS_GAME_OVERBID : IDS_GAME_NOT_RECOMMENDED));
         }
-        SetStatusPane(0, Texts().StatusText);
+        frame_.SetStatusPane(0, frame_.Texts().StatusText);
     }
     // 6. The estimation window following the person shows his sheet after the lay-away; the status
     //    window follows.
-    RefreshEstimationOf(2);
-    ShowGameStatusDialog();
+    frame_.RefreshEstimationOf(2);
+    frame_.ShowGameStatusDialog();
     // 7. The boxes show the announcements.
     if (g_Game.GameType != GAME_RAMSCH) {
-        if (CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(*this)) {
+        if (CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(frame_)) {
             bar->CheckDlgButton(kBoxSchneider, g_Game.SchneiderAnnounced && !g_Game.SchwarzAnnounced ? 1 : 0);
             bar->CheckDlgButton(kBoxSchwarz, g_Game.SchwarzAnnounced ? 1 : 0);
             const bool nullOrRevolution = g_Game.GameType == GAME_NULL || g_Game.GameType == GAME_REVOLUTION;
@@ -130,5 +131,5 @@ void CMainFrame::OnSuggestSkat() {
         }
     }
     // 8. The laid-away cards stay in the trick row, where the declaration takes them from.
-    if (g_Game.DemoMode && !ramsch) SetTimer(TM_DEMO_DECLARE, g_Settings.Delay.Demo);
+    if (g_Game.DemoMode && !ramsch) frame_.SetTimer(TM_DEMO_DECLARE, g_Settings.Delay.Demo);
 }

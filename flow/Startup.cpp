@@ -2,6 +2,7 @@
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameAuction.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -132,15 +133,14 @@ void CMainFrame::Startup() {
     MatchFiles().ForgetLatchedDeal();
     MatchSeries().UpdateSeriesEnd();
     CardExchange().CheckCheat(g_Game.CheatMask, 1);
-    for (int& limit : EditAuction().BidLimits) limit = 0;
+    FrameAuction().ClearBidLimits();
 
     // Step 14: the players look at the last deal again, off the table.
     if (!TrickPlay().CourseShown) {
         if (Series().SeriesEnded) NewMatch();
         EditGameObject().LayDealBack();
         // AnalyseAndEvaluate becomes a member of the player with the computer's next step.
-        for (int seat = 0; seat < 3; ++seat)
-            EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
+        FrameAuction().EvaluateBidLimits();
         EditGameObject().TakeCardsOffTable(false);
     }
 

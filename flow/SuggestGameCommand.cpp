@@ -1,5 +1,7 @@
 // The game suggestion (CM_SUGGEST_GAME): the games the person's hand allows, with values, chances
 // and rule links; with Settings/Suggest the computers' games as well, which marks the game.
+#include "flow/FrameAuction.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
@@ -54,7 +56,7 @@ private:
 
 }  // namespace
 
-void CMainFrame::OnSuggestGame() {
+void CFrameDeclaration::OnSuggestGame() {
     // Step 1: the person, and with Settings/Suggest the two computers.
     const bool listAll = g_Settings.Settings.Suggest != 0;
     std::vector<int> seats{2};
@@ -74,7 +76,7 @@ void CMainFrame::OnSuggestGame() {
     for (int seat : seats) {
         // Step 2.1: the options as they stand after the skat was picked up, else as dealt.
         int options[9][13];
-        EditGameObject().ThinkOnSkat(seat, true, [&options](CPlayer& player, CCards& skatRow) {
+        frame_.EditGameObject().ThinkOnSkat(seat, true, [&options](CPlayer& player, CCards& skatRow) {
             KeepGameAsItIs keep(player);
             int(*evaluated)[13] = nullptr;
             if (g_Game.FlowState == STATE_ASK) {
@@ -91,7 +93,7 @@ void CMainFrame::OnSuggestGame() {
             return;
         }
         // Each player's playable games join the suggestion.
-        suggestion.AddPlayer(GameObject().Player(seat)->name, options, context);
+        suggestion.AddPlayer(frame_.GameObject().Player(seat)->name, options, context);
     }
     // Step 3: the suggestion in the trace.
     WriteTrace(":OnSuggestGame(" + suggestion.Trace() + ")", LOG_MAINFRAME);
@@ -99,18 +101,18 @@ void CMainFrame::OnSuggestGame() {
     // Step 4: the computers' games uncover their hands: the person is asked once per game.
     if (listAll && (g_Game.CheatMask & kMarkSuggestedForComputers) == 0) {
         if (!g_Game.DemoMode) {
-            const int pause = SetPause(0);
-            const int answer = MessageBox(Handle(), platform::LoadString(IDS_QUERY_SUGGEST_FOR_COMPUTERS),
-                                          Texts().FrameTitle, platform::MB_YESNO | platform::MB_ICONQUESTION);
-            SetPause(pause);
+            const int pause = frame_.SetPause(0);
+            const int answer = MessageBox(frame_.Handle(), platform::LoadString(IDS_QUERY_SUGGEST_FOR_COMPUTERS),
+                                          frame_.Texts().FrameTitle, platform::MB_YESNO | platform::MB_ICONQUESTION);
+            frame_.SetPause(pause);
             if (answer != IDYES) return;
         }
-        CardExchange().CheckCheat(kMarkSuggestedForComputers, 1);
+        frame_.CardExchange().CheckCheat(kMarkSuggestedForComputers, 1);
     }
     // Step 5: the suggestion's dialog.
     CInfoDialog dialog(suggestion.Text(), suggestion.Links());
-    DoModalDialog(dialog);
+    frame_.DoModalDialog(dialog);
     // Step 6: the demonstration answers the auction bar it asked from.
-    if (g_Game.DemoMode && IsAuctionBarOpen())
-        SetTimer(PersonBidLimit() >= BidValue(-1) ? TM_DEMO_BID : TM_DEMO_PASS, g_Settings.Delay.Demo);
+    if (g_Game.DemoMode && frame_.FrameAuction().IsAuctionBarOpen())
+        frame_.SetTimer(frame_.PersonBidLimit() >= BidValue(-1) ? TM_DEMO_BID : TM_DEMO_PASS, g_Settings.Delay.Demo);
 }

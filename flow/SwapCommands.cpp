@@ -4,6 +4,7 @@
 // game SWAPPED.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/DeclarationState.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"

@@ -1,6 +1,7 @@
 // The frame's timers, the pause level and the 200 ms tick.
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/RamschRounds.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -84,7 +85,7 @@ void CMainFrame::OnTimer(unsigned id) {
         case TM_DEMO_PICKUP: PressButton(BTN_PICKUP); break;
         case TM_DEMO_HAND: PressButton(BTN_HAND); break;
         case TM_DEMO_DECLARED: PostMessage(WM_COMMAND, CM_DECLARED); break;
-        case TM_DEMO_DECLARE: DemoDeclareBestGame(); break;
+        case TM_DEMO_DECLARE: FrameDeclaration().DemoDeclareBestGame(); break;
         case TM_DEMO_SUGGEST_SKAT:
             if (g_Game.GameType == GAME_RAMSCH) RamschRounds().DemoPushRamschSkat();
             else if (::IsWindow(Prompts().PromptDialog)) SendMessage(WM_COMMAND, CM_SUGGEST_SKAT);

@@ -6,6 +6,7 @@
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/FileState.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
@@ -20,7 +21,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     g_DialogFrame.CheckCheat = [&frame](int code, int arg) { frame.CardExchange().CheckCheat(code, arg); };
     g_DialogFrame.SayKontra = [&frame](int seat) { frame.FrameKontra().SayKontra(seat); };
     g_DialogFrame.SayRekontra = [&frame] { frame.FrameKontra().SayRekontra(); };
-    g_DialogFrame.EndSwapPause = [&frame] { frame.EndSwapPause(); };
+    g_DialogFrame.EndSwapPause = [&frame] { frame.FrameDeclaration().EndSwapPause(); };
     g_DialogFrame.IsOpenPrompt = [&frame](HWND bar) { return frame.IsOpenPrompt(bar); };
     g_DialogFrame.CloseOpenPrompt = [&frame] { frame.CloseModelessDialog(); };
     g_DialogFrame.PlayerName = [&frame](int seat) { return frame.GetPlayerName(seat); };
@@ -57,7 +58,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     };
     g_DialogFrame.SuggestedGame = [&frame] { return frame.Declaration().SuggestedGame; };
     g_DialogFrame.SuggestedAnnouncements = [&frame] { return frame.Declaration().SuggestedAnnouncements; };
-    g_DialogFrame.ForgetSuggestedGame = [&frame] { frame.EditDeclaration().SuggestedGame = -1; };
+    g_DialogFrame.ForgetSuggestedGame = [&frame] { frame.FrameDeclaration().ForgetSuggestedGame(); };
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/DeclarationState.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FramePrinting.h"

@@ -34,11 +34,11 @@ header="$work/tree/flow/MainFrame.h"
 fresh_copy
 expect "the tree's own header" pass ""
 
-# A declaration under the wrong heading: OnPass belongs to the auction, not to the deal.
+# A declaration under the wrong heading: OnConsole belongs to the console input, not to the deal.
 fresh_copy
-sed -i '/^    void OnPass();$/d' "$header"
-sed -i 's|^    void OnDeal();$|    void OnDeal();\n    void OnPass();|' "$header"
-expect "a declaration under another file's heading" fail "OnPass is not defined in (flow/Deal.cpp) but in: flow/AuctionEnd.cpp"
+sed -i '/^    void OnConsole();$/d' "$header"
+sed -i 's|^    void OnDeal();$|    void OnDeal();\n    void OnConsole();|' "$header"
+expect "a declaration under another file's heading" fail "OnConsole is not defined in (flow/Deal.cpp) but in: shell/Console.cpp"
 
 # A heading that names a file which is gone.
 fresh_copy

@@ -2,6 +2,7 @@
 // while the skat suggestion is pending) unless a suggestion or the announcement boxes refuse the
 // click; the boxes set the announcements by the rules' exclusions; Enter never declares.
 
+#include "flow/FrameDeclaration.h"
 #include "platform/core/DialogAnswer.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/DeclareDialog.h"
@@ -105,8 +106,7 @@ TEST_P(GameButtonTest, SendsTheCommandOrRefuses) {
     g_Game.DemoMode = c.demo;
     if (bar->Command() != (c.skatPending ? CM_SUGGEST_SKAT : CM_DECLARE)) Press(bar, IDC_SUGGEST_SKAT_BOX);
     ASSERT_EQ(bar->Command(), c.skatPending ? CM_SUGGEST_SKAT : CM_DECLARE);
-    Frame().EditDeclaration().SuggestedGame = c.suggestedGame;
-    Frame().EditDeclaration().SuggestedAnnouncements = c.suggestedBits;
+    Frame().FrameDeclaration().SuggestGame(c.suggestedGame, c.suggestedBits);
     const std::string boxes = c.boxes;
     bar->CheckDlgButton(IDC_SCHNEIDER, boxes[0] - '0');
     bar->CheckDlgButton(IDC_SCHWARZ, boxes[1] - '0');
@@ -138,8 +138,7 @@ TEST_F(DeclareBarTest, TheSecondClickAfterARefusalDeclares) {
     g_Settings.Options.Suggest = 1;
     g_Game.HandAnnounced = 1;
     auto* bar = Open();
-    Frame().EditDeclaration().SuggestedGame = 2;
-    Frame().EditDeclaration().SuggestedAnnouncements = 2;
+    Frame().FrameDeclaration().SuggestGame(2, 2);
     bar->CheckDlgButton(IDC_SCHWARZ, 1);
     g_Game.SchwarzAnnounced = 1;
     Click(bar, IDC_SPADES);
@@ -224,7 +223,7 @@ TEST_P(AnnouncementBoxTest, TogglesByTheRules) {
     g_Game.VariantMode = c.variantMode;
     g_Settings.Variants.Ouvert = c.ouvertSetting;
     auto* bar = Open();
-    Frame().EditDeclaration().SuggestedGame = 3;
+    Frame().FrameDeclaration().SuggestGame(3, Frame().Declaration().SuggestedAnnouncements);
     for (int id : c.clicks) Click(bar, id);
     EXPECT_EQ(Flags(), c.flags);
     EXPECT_EQ(Boxes(bar), c.flags);

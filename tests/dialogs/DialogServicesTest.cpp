@@ -3,6 +3,7 @@
 // record through the flow at once; uninstalled, it answers as if there were no frame and changes
 // nothing.
 
+#include "flow/FrameDeclaration.h"
 #include "dialogs/AuctionDialog.h"
 #include "flow/MatchSeries.h"
 #include "dialogs/BarFixture.h"
@@ -31,7 +32,7 @@ TEST_F(DialogServicesTest, TheProgramsStartConnectsTheDialogsToTheRunningFrame) 
 // A click on the declaration bar: the flow announces Schneider in the game record, the frame forgets
 // the game its suggestion named, and the box shows what the record now holds.
 TEST_F(DialogServicesTest, ABarsClickReachesTheFlowAndTheFrame) {
-    Frame().EditDeclaration().SuggestedGame = 2;
+    Frame().FrameDeclaration().SuggestGame(2, Frame().Declaration().SuggestedAnnouncements);
     EXPECT_EQ(g_DialogFrame.SuggestedGame(), 2);
     g_Game.SchneiderAnnounced = 0;
     auto* bar = OpenBar<CDeclareDialog>();

@@ -1,6 +1,7 @@
 // The other bars as a table: each button gives the command the frame receives (posted or sent),
 // the sound and the game variables it sets.
 
+#include "flow/FrameDeclaration.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/PlayBars.h"
 #include "dialogs/RamschBars.h"
@@ -208,13 +209,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, ContinueButtonTest,
                          ::testing::Values(ContinueCase{"Automatic", 1, {}}, ContinueCase{"ByHand", 0, {3}}),
                          [](const ::testing::TestParamInfo<ContinueCase>& info) { return info.param.name; });
 
+// The skat swap pause waits, with the person's skat swap option on, until the resume button's
+// click ends it; the click is posted before, so that the pause's own wait takes it.
+void ClickResumeInsidePause(CMainFrame& frame, platform::Dialog* bar) {
+    g_Flow.SkatSwapOption = 1;
+    ::PostMessage(bar->GetDlgItem(IDC_RESUME), BM_CLICK, 0, 0);
+    frame.FrameDeclaration().PumpUntilResumed();
+    g_Flow.SkatSwapOption = 0;
+}
+
 // The resume button ends the pause and closes its own bar through the frame, inside its click.
 TEST_F(BarsTest, TheResumeBarEndsThePauseAndDestroysItselfSafely) {
-    Frame().EditDeclaration().SwapPausePending = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
     const HWND handle = bar->Handle();
-    Click(bar, IDC_RESUME);
+    ClickResumeInsidePause(Frame(), bar);
+    host_->PumpUntilIdle();
     EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_FALSE(::IsWindow(handle));
     EXPECT_EQ(RecordedPrompt(), nullptr);
@@ -222,11 +232,11 @@ TEST_F(BarsTest, TheResumeBarEndsThePauseAndDestroysItselfSafely) {
 }
 
 TEST_F(BarsTest, AResumeBarTheFrameDoesNotHoldStays) {
-    Frame().EditDeclaration().SwapPausePending = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
     ForgetPrompt();
-    Click(bar, IDC_RESUME);
+    ClickResumeInsidePause(Frame(), bar);
+    host_->PumpUntilIdle();
     EXPECT_EQ(Frame().Declaration().SwapPausePending, 0);
     EXPECT_TRUE(::IsWindow(bar->Handle()));
     bar->DestroyWindow();

@@ -1,5 +1,6 @@
 // The auction on the headless host: the person's position, the computers' limits, the person's
 // answers and the rule set decide the soloist, the bid, who has bid and every spoken word.
+#include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
 
 #include "dialogs/AuctionDialog.h"
@@ -37,12 +38,12 @@ TEST_P(AuctionTable, EndsWithTheSoloistAndTheBid) {
     platform::Random().Script({1});
     StartAuction(c.leader, c.limit0, c.limit1, c.variant);
     for (const char* press = c.script; *press; ++press) {
-        ASSERT_TRUE(Frame().IsAuctionBarOpen()) << "press " << (press - c.script) << "\n" << LogText();
+        ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen()) << "press " << (press - c.script) << "\n" << LogText();
         if (*press == 'b') PressBid();
         else PressPass();
     }
     host_->PumpFor(3000);
-    EXPECT_FALSE(Frame().IsAuctionBarOpen());
+    EXPECT_FALSE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_EQ(g_Game.Soloist, c.soloist);
     EXPECT_EQ(BidValue(-1), c.bid);
     EXPECT_EQ((std::array<int, 3>{g_Game.HasBid[0], g_Game.HasBid[1], g_Game.HasBid[2]}), c.hasBid);
@@ -182,12 +183,12 @@ TEST_F(AuctionTest, TheBarOffersTheValueAndRelabelsAfterTheAnswer) {
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(Bar(), BTN_PASS)));
     PressBid();
     // Seat 1 held 18: the person is offered 20.
-    EXPECT_TRUE(Frame().IsAuctionBarOpen());
+    EXPECT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_EQ(ButtonText(BTN_BID), "&Bid  20");
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(Bar(), BTN_BID)));
-    EXPECT_EQ(Frame().HasBid(2), true);
-    EXPECT_EQ(Frame().HasBid(0), false);
-    EXPECT_EQ(Frame().HasBid(3), true);
+    EXPECT_EQ(Frame().FrameAuction().HasBid(2), true);
+    EXPECT_EQ(Frame().FrameAuction().HasBid(0), false);
+    EXPECT_EQ(Frame().FrameAuction().HasBid(3), true);
 }
 
 // A close request while the computers speak in the opening is dropped (BusyFlag); the auction
@@ -201,7 +202,7 @@ TEST_F(AuctionTest, CloseDuringTheOpeningIsDropped) {
     StartAuction(0, 60, 60);
     host_->PumpFor(2000);
     EXPECT_TRUE(Frame().IsAlive());
-    EXPECT_TRUE(Frame().IsAuctionBarOpen());
+    EXPECT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_EQ(Frame().Run().BusyFlag, 0);
     EXPECT_EQ(BidValue(-1), 63);
 }
@@ -256,7 +257,7 @@ int g_busyAtDeclaration = -1;
 TEST_F(AuctionTest, TheDeclarationAfterTheComputersAnswerFindsTheBusyStepsOver) {
     DealAndHold();
     StartAuction(1, 0, 0);
-    ASSERT_TRUE(Frame().IsAuctionBarOpen());
+    ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     g_busyAtDeclaration = -1;
     SetTraceSink({[] { return g_pApp != nullptr; },
                   [](const std::string& text, unsigned flags) {
@@ -323,7 +324,7 @@ TEST_F(BidClickTest, TheComputersAnswerRunsInsideTheClickAndTheBarIsRelabelled) 
     EXPECT_GT(nestedTicks, 0);
     // The bar is still the auction bar, relabelled and enabled for the next value.
     EXPECT_EQ(Bar(), bar);
-    EXPECT_TRUE(Frame().IsAuctionBarOpen());
+    EXPECT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_EQ(ButtonText(BTN_BID), "&Bid  20");
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(bar, BTN_BID)));
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(bar, BTN_PASS)));
@@ -337,7 +338,7 @@ TEST_F(BidClickTest, AnAnswerThatEndsTheAuctionDestroysTheBarInsideTheClick) {
     const HWND bar = Bar();
     ClickBid();
     EXPECT_FALSE(::IsWindow(bar));
-    EXPECT_FALSE(Frame().IsAuctionBarOpen());
+    EXPECT_FALSE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_EQ(g_Game.Soloist, 2);
     EXPECT_EQ(g_Game.FlowState, STATE_SKAT);
 }

@@ -2,6 +2,7 @@
 // closes as on a confirmed exit, whatever it was doing: with a dealt game, with the bidding bar waiting for
 // the person, while the computers bid (busy: the close waits for the step), and with the exit
 // question the person opened still on the screen (nobody may be there to answer it).
+#include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameGlobals.h"
 
@@ -60,7 +61,7 @@ const CloseSignalCase kCloseSignalCases[] = {
          auto& t = static_cast<CloseSignalTest&>(f);
          t.Deal();
          t.Auction(2, 0, 0);
-         ASSERT_TRUE(t.TheFrame().IsAuctionBarOpen());
+         ASSERT_TRUE(t.TheFrame().FrameAuction().IsAuctionBarOpen());
          signal();
      }},
     {"ComputersBidInTheOpening",

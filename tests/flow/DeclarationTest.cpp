@@ -1,5 +1,7 @@
 // The roads of the declaration from a seeded deal to the first card: a computer declares, the
 // person picks up (and lays away by click, drag or keys) or plays Hand, or nobody bid.
+#include "flow/FrameDeclaration.h"
+#include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
@@ -122,7 +124,9 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     const int hand = person.cards[0];
     const int skat = Frame().GameObject().Trick().cards[1];
     const int kept = Frame().GameObject().Trick().cards[0];
-    Frame().EditAuction().BidLimits[0] = Frame().EditAuction().BidLimits[1] = -1;
+    // A limit no evaluation gives, so that the exchange is seen to judge the hands again.
+    Frame().FrameAuction().SetBidLimit(0, -1);
+    Frame().FrameAuction().SetBidLimit(1, -1);
     ClickCard(hand);
     EXPECT_TRUE(person.IsSelectedCard(hand));
     ClickCard(skat);
@@ -137,7 +141,7 @@ TEST_F(DeclarationTest, LayAwayByClickThenDeclareClubs) {
     PressOnBar(kClubs);
     EXPECT_EQ(g_Game.FlowState, STATE_PLAY);
     EXPECT_EQ(g_Game.GameType, 0);
-    EXPECT_FALSE(Frame().IsAuctionBarOpen());
+    EXPECT_FALSE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_FALSE(::IsWindow(Bar()));
     // The skat row holds what was laid away, and the card locations agree.
     EXPECT_EQ(Frame().GameObject().cards[0], kept);

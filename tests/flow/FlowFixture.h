@@ -2,6 +2,7 @@
 // A dealt game held at START on the headless host, ready for its auction: the tests set the
 // computers' bid limits and the person's position, then send CM_AUCTION and answer on the bar.
 
+#include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
 #include "flow/FrameTestSupport.h"
 
@@ -115,13 +116,14 @@ protected:
     }
 
     // The auction of the held deal: the person's position (Leader 0 rearhand, 1 middlehand, 2
-    // forehand), the computers' limits and the rule set.
+    // forehand), the computers' limits and the rule set. The limits are set, not judged from the
+    // cards: each case names the bids it wants the computers to reach, which no deal would pick.
     void StartAuction(int leader, int limit0, int limit1, int variant = VARIANT_SKAT) {
         g_Game.VariantMode = variant;
         g_Game.Leader = g_Game.Forehand = leader;
         g_Game.GameType = 0;
-        Frame().EditAuction().BidLimits[0] = limit0;
-        Frame().EditAuction().BidLimits[1] = limit1;
+        Frame().FrameAuction().SetBidLimit(0, limit0);
+        Frame().FrameAuction().SetBidLimit(1, limit1);
         Frame().SendMessage(WM_COMMAND, CM_AUCTION);
         host_->PumpUntilIdle();
     }

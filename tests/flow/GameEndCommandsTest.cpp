@@ -1,6 +1,7 @@
 // The commands that end or restart a game off its ten tricks, in whole games on the headless host:
 // the computer completes the person's game, the match is aborted, a break in play, and resuming
 // after the person's card exchange.
+#include "flow/FrameDeclaration.h"
 #include "flow/TrickPlay.h"
 #include "flow/GameEndFixture.h"
 #include "flow/MatchFiles.h"
@@ -214,7 +215,7 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     // has given his first card for its first card.
     frame.CloseModelessDialog();
     g_Game.SkatHolderSeat = 2;
-    frame.MoveSkatToTrick();
+    frame.FrameDeclaration().MoveSkatToTrick();
     ASSERT_EQ(game.Trick().count, 2);
     const int given = game.Person().cards[0];
     const int taken = game.Trick().cards[0];

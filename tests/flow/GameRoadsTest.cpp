@@ -1,5 +1,6 @@
 // The roads off the ten tricks: breaking off and repeating the deal, the Kontra rule and its
 // messages, and the refused push of a Jack in Schieberamsch.
+#include "flow/FrameDeclaration.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTexts.h"
@@ -197,7 +198,7 @@ TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
     g_Game.SetGameType(GAME_RAMSCH);
     g_Game.TurnSeat = g_Game.SkatHolderSeat = 2;
     frame.SetFlowState(STATE_QUERY);
-    frame.MoveSkatToTrick();
+    frame.FrameDeclaration().MoveSkatToTrick();
     ASSERT_NE(OpenPromptBar<CEndSwapRamschDialog>(frame), nullptr);
     const HWND bar = frame.Prompts().PromptDialog;
     frame.SendMessage(WM_COMMAND, CM_PUSH_SKAT);

@@ -2,6 +2,7 @@
 // the keys at the person's turn, and Esc on it, a click on the table or the bar's suggestion hands
 // them to the table, so that Right and Enter (or Enter alone after a suggestion) play his card; in
 // the auction a click on the table hands it Up and plus for the bid shown.
+#include "flow/FrameAuction.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 
@@ -129,7 +130,7 @@ TEST_F(KeyboardFocusTest, EnterAfterTheSuggestionPlaysTheSuggestedCard) {
 TEST_F(KeyboardFocusTest, UpAndPlusRaiseTheBidAfterAClickOnTheTable) {
     DealAndHold();
     StartAuction(2, 0, 0);
-    ASSERT_TRUE(Frame().IsAuctionBarOpen());
+    ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     // The bar has taken the keyboard (the tick after its opening hands it to its button).
     host_->PumpFor(500);
     ASSERT_TRUE(::IsChild(Bar(), ::GetFocus()));

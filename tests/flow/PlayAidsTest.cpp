@@ -1,5 +1,7 @@
 // The play aids: the declaration bar's preselection, the support switch, the suggested Revolution
 // exchange outside its place, and the early laying open by game type.
+#include "flow/FrameAuction.h"
+#include "flow/FrameDeclaration.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
@@ -100,7 +102,7 @@ TEST_F(PlayAidsTest, PreselectionChoosesByScoreAndTicksTheAnnouncements) {
         g_Flow.ChosenButton = 0;
         for (int box : {kBoxOuvert, kBoxSchneider, kBoxSchwarz}) DeclareBar()->CheckDlgButton(box, 0);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
-        Frame().SelectGame(-1);
+        Frame().FrameDeclaration().SelectGame(-1);
         EXPECT_EQ(g_Flow.ChosenButton, c.button);
         EXPECT_EQ(g_Game.SchneiderAnnounced, c.schneider);
         EXPECT_EQ(DeclareBar()->IsDlgButtonChecked(kBoxSchneider), c.schneider);
@@ -237,7 +239,7 @@ namespace {
 TEST_F(PlayAidsTest, SuggestionSwitchWidensAndNarrowsTheAuctionBar) {
     DealAndHold(4711);
     StartAuction(2, 0, 0);
-    ASSERT_TRUE(Frame().IsAuctionBarOpen());
+    ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     auto* bar = dynamic_cast<platform::Dialog*>(::WindowFromHandle(Bar()));
     ASSERT_NE(bar, nullptr);
     const platform::Rect narrow = bar->WindowRect();

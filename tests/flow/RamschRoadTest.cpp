@@ -3,6 +3,7 @@
 // and passing the skat on; the person declining or playing Grand Hand, passing the skat on, or
 // picking it up and pushing two cards back (his own or the suggested ones, Finish pressed while
 // they still slide), with the Durchmarsch box ticked on the way.
+#include "flow/FrameAuction.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
@@ -159,8 +160,7 @@ protected:
             }
         }
         for (int card : wanted) ASSERT_TRUE(hand.HasCard(card)) << card;
-        for (int s = 0; s < 3; ++s)
-            F().EditAuction().BidLimits[s] = CGameEvaluation(*game.Player(s)).AnalyseAndEvaluate(0);
+        F().FrameAuction().EvaluateBidLimits();
         for (int s = 0; s < 3; ++s) game.Think(s, [](CPlayer& player) { player.PlanPlay(false); });
     }
 

@@ -1,5 +1,6 @@
 // The declaration's words: the course text of the game message (rich text) and the status text,
 // by rule set, game and announcements.
+#include "flow/FrameDeclaration.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -33,7 +34,7 @@ TEST_P(SetupGameTest, CourseAndStatusSayTheGame) {
     g_Game.SchwarzAnnounced = c.schwarz;
     g_Game.Soloist = 2;
     Frame().FrameTexts().SetStatusText("X");
-    const std::string course = Frame().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1),
+    const std::string course = Frame().FrameDeclaration().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1),
                                                  *Frame().GameObject().Player(0));
     EXPECT_EQ(course, c.course);
     EXPECT_EQ(Frame().Texts().StatusText, c.status);
@@ -74,10 +75,10 @@ TEST_F(SetupGameTest, TheSkatCountsForTheSoloistUnlessHand) {
     const int skat = Frame().GameObject().CountPoints();
     g_Game.GameType = 0;
     g_Game.HandAnnounced = 0;
-    Frame().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1), *Frame().GameObject().Player(0));
+    Frame().FrameDeclaration().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1), *Frame().GameObject().Player(0));
     EXPECT_EQ(g_Game.PartyPoints[0], skat);
     g_Game.HandAnnounced = 1;
-    Frame().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1), *Frame().GameObject().Player(0));
+    Frame().FrameDeclaration().SetupGame(Frame().GameObject().Person(), *Frame().GameObject().Player(1), *Frame().GameObject().Player(0));
     EXPECT_EQ(g_Game.PartyPoints[0], 0);
 }
 

@@ -1,3 +1,4 @@
+#include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -73,7 +74,7 @@ TEST_P(StartupEditionTest, FoldersHelpAndLabels) {
 
     // New shows the three position labels beside the names; the auction then waits for the person.
     Frame().SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 10000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameAuction().IsAuctionBarOpen(); }, 10000));
     const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     for (const char* label : edition.labels) EXPECT_TRUE(testsupport::WasDrawn(texts, label)) << label;
     EXPECT_TRUE(testsupport::WasDrawn(texts, "Person"));

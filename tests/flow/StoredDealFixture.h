@@ -4,6 +4,7 @@
 // (and answers Yes), and from there the program deals, bids and plays by itself; the test answers
 // the bars and plays the person's cards by clicks and keys.
 
+#include "flow/FrameAuction.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/MatchSeries.h"
@@ -84,10 +85,10 @@ protected:
     // The person bids once, then leaves the game to the computer who bids more.
     void BidOnceThenPass() {
         ASSERT_TRUE(WaitForThePerson());
-        ASSERT_TRUE(Frame().IsAuctionBarOpen());
+        ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
         Press(BTN_BID);
         ASSERT_TRUE(WaitForThePerson());
-        ASSERT_TRUE(Frame().IsAuctionBarOpen()) << LogText();
+        ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen()) << LogText();
         Press(BTN_PASS);
     }
     // Pumps until the person is asked something (a bar, or his card) or the game is scored.

@@ -1,6 +1,7 @@
 // The game suggestion on the table: it shows its message and leaves the game as it was; with the
 // computers listed it asks first, marks the game, and a No shows nothing; a pending break shows
 // nothing.
+#include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
 
 #include "dialogs/InfoDialog.h"
@@ -83,7 +84,7 @@ TEST_F(SuggestGameCommandTest, SuggestionLeavesTheGameAlone) {
     DealAndHold(4711);
     WatchDialogs();
     StartAuction(2, 0, 0);
-    ASSERT_TRUE(Frame().IsAuctionBarOpen());
+    ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     for (int listAll : {0, 1}) {
         SCOPED_TRACE(listAll);
         g_Settings.Settings.Suggest = listAll;

@@ -1,6 +1,7 @@
 // The manipulation commands on a fixed deal: two suits or two hands exchanged in the deal, which is
 // then played again and marked; the free card exchange that starts the game with the swapped
 // cards; the skat swap's switch; and the refusals.
+#include "flow/FrameDeclaration.h"
 #include "flow/FlowFixture.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"

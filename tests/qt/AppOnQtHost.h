@@ -3,6 +3,7 @@
 // object starts its frame and view (InitInstance), the program's own wiring puts the bars around the
 // frame, and a seeded game can be dealt with every delay 0.
 
+#include "flow/FrameAuction.h"
 #include <memory>
 #include <string>
 
@@ -75,7 +76,7 @@ public:
     void Deal() {
         SeedRand(4711);
         Frame().SendMessage(WM_COMMAND, ID_NEW);
-        ASSERT_TRUE(PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
+        ASSERT_TRUE(PumpUntil([this] { return Frame().FrameAuction().IsAuctionBarOpen(); }, 60000));
         ASSERT_TRUE(PumpUntilSettled());  // the last paints
     }
 

@@ -3,6 +3,7 @@
 // the person in middlehand, two clicks end the auction. The declaration bar shows the suit symbols.
 // With KARTOVAN_TEST_PNG_DIR set, the frame with its bar is written there as a PNG.
 
+#include "flow/FrameAuction.h"
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -226,7 +227,7 @@ TEST_P(QtAuctionBarTest, AfterNewTheBarLiesOverTheTableAndTwoClicksEndTheAuction
 
     SeedRand(4711);
     frame.SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(qttest::PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 20000));
+    ASSERT_TRUE(qttest::PumpUntil([&frame] { return frame.FrameAuction().IsAuctionBarOpen(); }, 20000));
     ASSERT_TRUE(qttest::PumpUntil(
         [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_BID)); }, 20000));
     qttest::PumpFor(200);
@@ -259,13 +260,13 @@ TEST_P(QtAuctionBarTest, AfterNewTheBarLiesOverTheTableAndTwoClicksEndTheAuction
     Click(bid);
     qttest::PumpFor(200);
     ASSERT_GE(g_Game.HasBid[2], 1);
-    if (frame.IsAuctionBarOpen()) {
+    if (frame.FrameAuction().IsAuctionBarOpen()) {
         // The pass ends it.
         ASSERT_TRUE(qttest::PumpUntil(
             [&frame] { return ::IsWindowEnabled(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS)); }, 20000));
         Click(qobject_cast<QAbstractButton*>(Native(::GetDlgItem(frame.Prompts().PromptDialog, BTN_PASS))));
     }
-    ASSERT_TRUE(qttest::PumpUntil([&frame] { return !frame.IsAuctionBarOpen() && frame.Run().BusyFlag == 0; }, 30000));
+    ASSERT_TRUE(qttest::PumpUntil([&frame] { return !frame.FrameAuction().IsAuctionBarOpen() && frame.Run().BusyFlag == 0; }, 30000));
     qttest::PumpFor(300);
     EXPECT_NE(g_Game.Soloist, 3);
     EXPECT_TRUE(g_Game.FlowState == STATE_SKAT || g_Game.FlowState == STATE_PLAY) << g_Game.FlowState;

@@ -3,6 +3,7 @@
 // Esc and by the close button (Alt+F4, openbox's close), and the game goes on; the close button of
 // an information panel keeps the panel open and hands the keys to the main window.
 
+#include "flow/FrameAuction.h"
 #include <functional>
 #include <string>
 
@@ -111,7 +112,7 @@ TEST_P(RealWindowQuestion, EscAndTheCloseButtonAnswerNo) {
     EXPECT_FALSE(keyer.stuck) << GetParam().key << " did not answer " << keyer.text;
     // No changes nothing: the program and its game are still there.
     EXPECT_TRUE(Frame().IsAlive());
-    EXPECT_TRUE(Frame().IsAuctionBarOpen());
+    EXPECT_TRUE(Frame().FrameAuction().IsAuctionBarOpen());
     EXPECT_EQ(g_Game.FlowState, state);
 }
 

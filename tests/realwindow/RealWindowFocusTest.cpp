@@ -4,6 +4,7 @@
 // the bar by its window id shows the highlight on that control alone, the button Enter presses
 // marked. Both editions.
 
+#include "flow/FrameAuction.h"
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -139,7 +140,7 @@ TEST_P(RealWindowFocus, TabThroughEachBarShowsWhereTheKeysAre) {
     TabRound("bidding");
     if (HasFatalFailure()) return;
     for (int step = 0; step < 40 && g_Game.FlowState != STATE_SKAT; ++step) {
-        if (Frame().IsAuctionBarOpen()) ::SendMessage(Frame().Prompts().PromptDialog, WM_COMMAND, BTN_BID, 0);
+        if (Frame().FrameAuction().IsAuctionBarOpen()) ::SendMessage(Frame().Prompts().PromptDialog, WM_COMMAND, BTN_BID, 0);
         PumpUntil([] { return g_Game.FlowState == STATE_SKAT; }, 300);
     }
     ASSERT_EQ(g_Game.FlowState, STATE_SKAT);

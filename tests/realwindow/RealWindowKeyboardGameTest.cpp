@@ -7,6 +7,7 @@
 //   the declaration and ten tricks.
 // Each key is written out with the control that had it and the steps of the flow it ran.
 
+#include "flow/FrameAuction.h"
 #include <iostream>
 #include <map>
 #include <memory>
@@ -185,7 +186,7 @@ TEST_P(RealWindowKeyboardGame, TheSkatPhaseKeysActWhereTheFocusIsShown) {
     bool pickedUp = false, raisedTo40 = false;
     int wonAt = 0;
     Play(std::string("skat-keys-") + GetParam().name, [&](const KeyHolder& holder) -> KeyStep {
-        if (Frame().IsAuctionBarOpen()) {
+        if (Frame().FrameAuction().IsAuctionBarOpen()) {
             // The bid of 40: Esc to the table, Up raises the bid shown to 40, Tab back to the bar,
             // Return bids it; below 40 and above it Return bids on.
             if (holder.table) {
@@ -251,7 +252,7 @@ TEST_P(RealWindowKeyboardGame, AWholeGameByKeysAloneFromTheDealToTheResultBox) {
             return step;
         }
         if (!loops.empty()) return {};
-        if (Frame().IsAuctionBarOpen()) {
+        if (Frame().FrameAuction().IsAuctionBarOpen()) {
             if (holder.id != BTN_BID || !::IsWindowEnabled(holder.control)) return {};
             return Press(holder, "Return");
         }

@@ -4,6 +4,7 @@
 // rules (the Ramsch skat bar, taking or passing on the skat) is its template's one-row strip, laid
 // over the table where the auction bar lay, inside the main window.
 
+#include "flow/FrameAuction.h"
 #include <cstdint>
 #include <cstdlib>
 #include <ostream>
@@ -103,7 +104,7 @@ TEST_P(RealWindowRamschBar, TheFirstRamschBarIsAStripWhereTheAuctionBarLay) {
     ASSERT_EQ(g_Game.VariantMode, VARIANT_SKAT);
     SeedRand(kAllPassSeed);
     frame.SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(PumpUntil([&] { return frame.IsAuctionBarOpen(); }, 60000));
+    ASSERT_TRUE(PumpUntil([&] { return frame.FrameAuction().IsAuctionBarOpen(); }, 60000));
     QWidget* auction = host.WidgetOf(frame.Prompts().PromptDialog);
     ASSERT_NE(auction, nullptr);
     ASSERT_TRUE(PumpUntil([&] { return auction->isVisible() && auction->windowHandle()->isExposed(); }, 10000));

@@ -3,6 +3,7 @@
 // window, transient owners, read with xprop), clicks and keys typed through the X server (xdotool),
 // a window captured from the screen by its id, and pixel measures of a capture.
 
+#include "flow/FrameAuction.h"
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -158,7 +159,7 @@ inline void AnswerBarsUntilThePersonsCard(CMainFrame& frame) {
             ::SendMessage(bar, WM_COMMAND, BTN_PICKUP, 0);
         } else if (g_Game.FlowState == STATE_ASK && ::IsWindow(bar)) {
             ::SendMessage(bar, WM_COMMAND, IDC_CLUBS, 0);
-        } else if (frame.IsAuctionBarOpen()) {
+        } else if (frame.FrameAuction().IsAuctionBarOpen()) {
             ::SendMessage(bar, WM_COMMAND, BTN_BID, 0);
         }
         qttest::PumpUntil([&frame] { return frame.FrameTrickPlay().PersonMayPlay(); }, 300);

@@ -8,6 +8,7 @@
 //
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
 
+#include "flow/FrameAuction.h"
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -220,7 +221,7 @@ TEST_F(RealWindowPlay, TheBiddingBarStaysAboveTheMainWindow) {
     ASSERT_NE(Table(), nullptr);
     RealClick(Table(), kBareTable);
     RealKey("ctrl+n");
-    ASSERT_TRUE(PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 20000));
+    ASSERT_TRUE(PumpUntil([this] { return Frame().FrameAuction().IsAuctionBarOpen(); }, 20000));
     PumpFor(300);
     QWidget* bar = platform::QtHost::Current()->WidgetOf(Frame().Prompts().PromptDialog);
     ASSERT_NE(bar, nullptr);
@@ -243,7 +244,7 @@ TEST_F(RealWindowPlay, TheBiddingBarStaysAboveTheMainWindow) {
     };
     for (const Step& step : steps) {
         step.act();
-        ASSERT_TRUE(Frame().IsAuctionBarOpen()) << step.name;
+        ASSERT_TRUE(Frame().FrameAuction().IsAuctionBarOpen()) << step.name;
         const std::vector<unsigned long> stacking = Stacking();
         const int barAt = StackIndex(stacking, barId);
         const int mainAt = StackIndex(stacking, mainId);

@@ -1,5 +1,6 @@
 // The seat names kept in the profile are the players' names from the program's start: the table's
 // labels and the data panel show them before the names dialog is ever opened.
+#include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
@@ -33,7 +34,7 @@ TEST_F(SeatNamesStartTest, TheProfilesNamesAreOnTheTableFromTheStart) {
     for (const auto& s : seats) EXPECT_EQ(Frame().GetPlayerName(s.seat), s.name) << s.seat;
 
     Frame().SendMessage(WM_COMMAND, ID_NEW);
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameAuction().IsAuctionBarOpen(); }, 60000));
     const std::vector<std::string> texts = testsupport::DrawnTexts(*host_, g_Frame.hTableWnd);
     for (const auto& s : seats) EXPECT_TRUE(testsupport::WasDrawn(texts, s.label)) << s.label;
     // The rows' own seat names never reach the table.

@@ -1,5 +1,6 @@
 // The table's painting and texts, the card designs, the frame's placing on the desktop, the timers
 // that press for the person, and files handed over.
+#include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
@@ -103,7 +104,7 @@ TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
 TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     Frame().SendMessage(WM_COMMAND, ID_NEW);
     // The auction waits for the person.
-    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().IsAuctionBarOpen(); }, 60000));
+    ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameAuction().IsAuctionBarOpen(); }, 60000));
     const HWND table = g_Frame.hTableWnd;
     const int card = Frame().GameObject().Person().cards[4];
     const platform::Point place = Frame().EditGameObject().SlotPosition(TableRow::Person, 4);

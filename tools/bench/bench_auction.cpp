@@ -2,6 +2,7 @@
 // trick play's step), on the headless host with every delay 0 and the balloons off; the person
 // passes at once and the computer's game message is answered as soon as it shows.
 
+#include "flow/FrameAuction.h"
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -49,7 +50,7 @@ bool DealToFirstCard(platform::HeadlessHost& host, CMainFrame& frame, std::uint3
     g_Game.Leader = g_Game.Forehand = 0;
     SeedRand(seed);
     frame.SendMessage(WM_COMMAND, ID_NEW);
-    if (!host.PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 60000)) return false;
+    if (!host.PumpUntil([&frame] { return frame.FrameAuction().IsAuctionBarOpen(); }, 60000)) return false;
     ::SendMessage(frame.Prompts().PromptDialog, WM_COMMAND, BTN_PASS, 0);
     return host.PumpUntil([] { return g_Game.FlowState == STATE_PLAY; }, 60000);
 }

@@ -1,6 +1,7 @@
 // Start-up on the headless host up to the first painted table, and New up to the auction waiting
 // for the person, with every delay 0. Settings in an empty registry; the folders under a temporary folder.
 
+#include "flow/FrameAuction.h"
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -67,7 +68,7 @@ void BM_NewToAuction(benchmark::State& state) {
         frame.CloseModelessDialog();
         frame.SendMessage(WM_COMMAND, ID_NEW);
         // The deal is done when the auction waits for the person.
-        if (!host.PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 10000))
+        if (!host.PumpUntil([&frame] { return frame.FrameAuction().IsAuctionBarOpen(); }, 10000))
             state.SkipWithError("New did not reach the auction");
     }
 }
@@ -79,7 +80,7 @@ void BM_ResidentMemory(benchmark::State& state) {
     StartedProgram program;
     CMainFrame& frame = *program.app.MainFrame();
     frame.SendMessage(WM_COMMAND, ID_NEW);
-    program.host.PumpUntil([&frame] { return frame.IsAuctionBarOpen(); }, 10000);
+    program.host.PumpUntil([&frame] { return frame.FrameAuction().IsAuctionBarOpen(); }, 10000);
     long residentKb = 0;
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
