@@ -1,6 +1,7 @@
 // Breaking a game off, playing the same deal again, ending the series without saving, letting the
 // computer finish the person's game, and resuming after the person's card exchange.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -66,8 +67,8 @@ void CMainFrame::OnBreak() {
     {
         CKeptValues kept(g_Game.FlowState);
         g_Game.FlowState = STATE_NEW;
-        ShowDataDialog(0, 1);
-        ShowGameStatusDialog(1, 0);
+        FramePanels().ShowDataDialog(0, 1);
+        FramePanels().ShowGameStatusDialog(1, 0);
     }
     // Step 8: every player is without skat again; no history, course, exchange or drag; the game may
     // be repeated.
@@ -80,7 +81,7 @@ void CMainFrame::OnBreak() {
     EditDeclaration().SwapAnimation = 3;
     EditExchange().DragCard = 0;
     // Step 9: the trick estimation window picks its game.
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
 }
 
 void CMainFrame::OnRepeat() {
@@ -170,7 +171,7 @@ void CMainFrame::OnResume() {
         if (GameObject().Trick().present[0] && IsCardCode(GameObject().Trick().cards[0])) {
             EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
                                          LookAtNewHand);
-            SelectEstimatedGame();
+            FramePanels().SelectEstimatedGame();
             MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
             FrameTexts().RestoreStatusText();
             SetFlowState(STATE_PLAY);
@@ -193,7 +194,7 @@ void CMainFrame::OnResume() {
     EditGameObject().KeepSwappedHands(skat);
     RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EditGameObject().DealSwappedSkat(skat, LookAtNewHand);
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
     g_Game.SetGameType(GAME_CLUBS);
     g_Flow.ExchangeRunning = 0;
     StartGame();

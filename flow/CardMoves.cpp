@@ -1,6 +1,7 @@
 // Cards that change rows outside play: the animated exchange of two cards, the opening of an
 // exchange for the person, the defenders' Revolution exchange, and the click and drag pairing.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 
 #include "flow/GameObject.h"
 #include "computer/evaluation/GameEvaluation.h"
@@ -142,8 +143,8 @@ void CMainFrame::OnRevolution() {
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
     SetFlowState(STATE_PLAY);
     // Step 7: the data and status windows, the history, and the first trick.
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog();
     InitHistory();
     OnPlay();
 }

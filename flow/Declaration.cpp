@@ -1,6 +1,7 @@
 // After the auction: the four roads of the declaration. A computer declares and the game message
 // shows it; the person gets the skat bar; nobody bid and the passed-in question comes (or Ramsch).
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -89,7 +90,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
     const std::string message = PlayerMessage(GetPlayerName(s), course, false);
     // Step 6: the game message; the estimation window shows the declared game.
     CKontraDialog gameMessage(kontraAllowed, message, soloist.GetRuleNumber());
-    RefreshEstimation();
+    FramePanels().RefreshEstimation();
     if (g_Game.GameType == GAME_REVOLUTION) {
         // Step 7: the person first exchanges cards with the other defender.
         OnSortCards();
@@ -109,7 +110,7 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         SwapCardsPerson(true, s == 1, s == 0, true, 4);
         if (g_Game.RoundStatus != ROUND_NORMAL) MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
         MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
-        ShowGameStatusDialog();
+        FramePanels().ShowGameStatusDialog();
         return;
     }
     // Step 8: the soloist's hand is laid out, open with Ouvert; he says his game and its message shows.
@@ -136,8 +137,8 @@ void CMainFrame::DeclareComputer(bool kontraAllowed, const std::string& bidText)
         }
     }
     // Step 10: the data and status windows and the history.
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog();
     InitHistory();
     // Step 11: the bid cannot be reached; the game is given up.
     if (overbid) {
@@ -186,7 +187,7 @@ void CMainFrame::DeclarePerson(const std::string& bidText) {
                           reinterpret_cast<WPARAM>(::GetDlgItem(Prompts().PromptDialog, BTN_HAND)), 1);
     }
     // Step 6: the estimation window shows the person's hand as he holds the bid.
-    RefreshEstimation();
+    FramePanels().RefreshEstimation();
     // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
     if (g_Game.DemoMode) {
         g_Game.SetGameType(Declaration().SuggestedGame);
@@ -240,6 +241,6 @@ void CMainFrame::DeclareNobody(bool ramschVariant) {
         OnNew();
     } else {
         MatchSeries().AllowRepeat();
-        SelectEstimatedGame();
+        FramePanels().SelectEstimatedGame();
     }
 }

@@ -1,6 +1,7 @@
 // The person's road of the declaration (pick up or Hand, the declaration bar, the declared game),
 // the set-up of play that every road shares, the swap pause and the sorting of the hands.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -77,7 +78,7 @@ void CMainFrame::OnPickup() {
     SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
     EditGameObject().ShowSkatBehindPersonsHand();
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
     EditExchange().ActiveGroups = 9;
@@ -106,7 +107,7 @@ void CMainFrame::OnPickup() {
     // Step 10: the person's phase: he has picked up the skat; the estimation window shows the hand
     // with the skat.
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
         int(*options)[13] = EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
@@ -171,7 +172,7 @@ void CMainFrame::OnDeclared() {
     // Step 2: the game is set up with the person as soloist.
     SetupGame(GameObject().Person(), *GameObject().Player(1), *GameObject().Player(0));
     // Step 3: the game is in play; the estimation window shows the declared game.
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
     // Step 4: the person's phase: he has laid away his skat, unless he played Hand.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5: the computers' hands in the table's order.
@@ -183,8 +184,8 @@ void CMainFrame::OnDeclared() {
     if (g_Game.DemoMode) SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
     // Step 7: the computers may give Kontra; the data and status windows and the history.
     ComputerKontra();
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog();
     InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).

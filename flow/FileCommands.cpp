@@ -1,6 +1,7 @@
 // The file commands of the game and match menus: load, save and delete a game or a match through
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 
@@ -129,7 +130,7 @@ void CMainFrame::OnLoad() {
     SetFlowState(STATE_IDLE);
     MatchFiles().SaveFile(Files().TempGameFile, 0);
     // 4. The note panel shows the loaded game's note.
-    RenewAnnotationAfterLoad(loadedNote);
+    FramePanels().RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
     if (g_Game.CourseTricks <= 0) {
         OnRepeat();

@@ -2,6 +2,7 @@
 // computer gives up; the game is scored for the seat that gave up and the person's answer to the
 // result decides what follows.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -136,7 +137,7 @@ void CMainFrame::OnAbandon() {
     }
     // Step 9: the state in the trace; the trick estimation window picks its game.
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
 }
 
 bool CMainFrame::Abandon(int seat, const std::string& name) {

@@ -1,6 +1,7 @@
 // "Letzten Stich": the last trick during play, the whole course of the game after it; the seat
 // labels at the start of a game; deleting a file, and the trace log at a new game or match.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 
 #include "model/GameState.h"
 #include "model/PlayerData.h"
@@ -103,5 +104,5 @@ void CMainFrame::LogDeleteOn(int event) {
     DeleteFile(*path, true);
     if (g_FrameShell.ForgetLogText) g_FrameShell.ForgetLogText();
     // The open log window sizes its bars to the empty text.
-    if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
+    if (HWND log = FramePanels().SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
 }

@@ -1,6 +1,7 @@
 // The end of a match: the final standing in the match-start dialog, where the person chooses who
 // begins the next match, and the match counters set back.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -79,8 +80,8 @@ void CMainFrame::ResetMatchCounters() {
     MatchSeries().ResetSoloistCounts();
     ResetListTotals();
     // Step 8: the panels, the list windows and the match's statistics start afresh.
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog(1, 0);
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog(1, 0);
     ShowMatchState();
     MatchSeries().ResetGrandRepeats();
     RefreshListWindows();
@@ -117,7 +118,7 @@ void CMainFrame::NewMatch() {
     const int state = g_Game.FlowState;
     SetFlowState(STATE_NEW);
     ResetMatchCounters();
-    if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
+    if (CTrickEstimation* estimation = FramePanels().TrickEstimationWindow()) estimation->UpdateDialog();
     SetFlowState(state == STATE_START ? STATE_START : STATE_IDLE);
 }
 
@@ -152,7 +153,7 @@ void CMainFrame::OnNewMatch() {
     g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
     ShowMatchState();
     CheckCheat(0, 1);
-    if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
+    if (CTrickEstimation* estimation = FramePanels().TrickEstimationWindow()) estimation->UpdateDialog();
     // Step 6: the match's counters and rounds start afresh.
     SetFlowState(STATE_NEW, true);
     ResetMatchCounters();
@@ -161,7 +162,7 @@ void CMainFrame::OnNewMatch() {
         EditAuction().BidLimits[seat] = CGameEvaluation(*GameObject().Player(seat)).AnalyseAndEvaluate(0);
         EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     }
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
     // Step 8: the score on the table is painted afresh.
     if (g_Settings.Settings.Score) RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
     // Step 9: the table waits for the next game.

@@ -3,6 +3,7 @@
 // the support option, and the paint test of the person's hand. Playing a card and choosing the
 // next trick's cards have their own files.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -204,8 +205,8 @@ void CMainFrame::AfterExchange() {
             person.PreparePlay();
         });
     }
-    ShowGameStatusDialog();
-    RefreshEstimationAfterExchange();
+    FramePanels().ShowGameStatusDialog();
+    FramePanels().RefreshEstimationAfterExchange();
 }
 
 void CMainFrame::DragMove(platform::Point point) {

@@ -3,6 +3,7 @@
 // keys, choosing the next trick, the bid display in the auction, the exchange with the skat and
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FileState.h"
 #include "flow/FrameTexts.h"
 
@@ -84,7 +85,7 @@ bool CMainFrame::TableKey(int key) {
     if (!g_Flow.ShiftHeld) return false;
     if (key == 'L') {
         // The log window is wanted when it is closed, and not when it is open.
-        if (g_FrameShell.WantLogWindow) g_FrameShell.WantLogWindow(!SideWindow(CM_LOG_WINDOW));
+        if (g_FrameShell.WantLogWindow) g_FrameShell.WantLogWindow(!FramePanels().SideWindow(CM_LOG_WINDOW));
         OnListLog();
         return true;
     }

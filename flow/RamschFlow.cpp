@@ -1,6 +1,7 @@
 // The Ramsch rounds before the first card: the Grand Hand offer, the person's answers on the
 // Ramsch bars, and the pass-on and push of the skat in Schieberamsch.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -60,7 +61,7 @@ std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
         if (g_Settings.Options.Suggest && bar)
             ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
                           reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
-        frame.SelectEstimatedGame();
+        frame.FramePanels().SelectEstimatedGame();
         return advice;
     }
     if (frame.Ramsch().GrandHandDurchmarsch) {
@@ -134,8 +135,8 @@ void CMainFrame::OnRamsch() {
     if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == StopState::Running &&
         g_Game.FlowState != STATE_PLAY)
         SetFlowState(STATE_QUERY);
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog();
 }
 
 void CMainFrame::OnPassOnRamsch() {

@@ -1,6 +1,7 @@
 // The pick-up round of Schieberamsch, seat by seat: a computer passes the skat on or picks it up
 // and pushes two cards back; the person does so through the Ramsch skat bar and the end-swap bar.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -76,7 +77,7 @@ void CMainFrame::PickupRamsch(int ask) {
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
     // Step 6: one seat's turn, shown in the estimation window when it follows this seat.
     const int s = g_Game.TurnSeat;
-    RefreshEstimationOf(s);
+    FramePanels().RefreshEstimationOf(s);
     SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
         if (!ComputerTakesRamschTurn(s)) return;
@@ -114,12 +115,12 @@ void CMainFrame::StartRamsch(int ask) {
     }
     // All passed: the person is told why a Ramsch is played.
     SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
-    RefreshEstimation();
+    FramePanels().RefreshEstimation();
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
     RunGameMessage(notice);
     for (int place = 4; place <= 6; ++place) RemoveText(place, IDS_GRAND_HAND);
     FrameTexts().ClearBalloonTexts();
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     PickupRamsch(1);
 }
 
@@ -129,9 +130,9 @@ void CMainFrame::BeginRamschPlay() {
     SetFlowState(STATE_PLAY);
     SetAllPhaseTexts(IDS_PHASE_DISCARDED);
     SetStatusPane(2, Texts().PointsText);
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog();
-    RefreshEstimation();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog();
+    FramePanels().RefreshEstimation();
     InitHistory();
     OnPlay();
 }
@@ -144,7 +145,7 @@ bool CMainFrame::ComputerTakesRamschTurn(int s) {
     }
     if (g_Game.StopFlag != StopState::Running) return false;
     EditGameObject().Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
-    RefreshEstimationOf(s);
+    FramePanels().RefreshEstimationOf(s);
     ++g_Game.PartyTricks[s];
     return true;
 }
@@ -197,7 +198,7 @@ void CMainFrame::OnPickupRamsch() {
     FrameTexts().ClearHintText();
     SetPause(1);
     SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
     if (s != kPersonSeat) {
         // Step 2: a computer says it picks up the skat.
         WriteTrace(":OnPickupRamsch(" + GetPlayerName(s) + ")", LOG_MAINFRAME);
@@ -210,7 +211,7 @@ void CMainFrame::OnPickupRamsch() {
     WriteTrace(":OnPickupRamsch(" + GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
     SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
     g_Game.SchwarzAnnounced = EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(*this);

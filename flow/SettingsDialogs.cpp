@@ -15,6 +15,7 @@
 #include "dialogs/StateDialog.h"
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchSeries.h"
 #include "flow/PanelObject.h"
 #include "match/GameList.h"
@@ -182,7 +183,7 @@ void CMainFrame::OnConfiguration() {
             EditGameObject().RemoveRow(row, true);
     }
     // Step 3: the trick estimation follows.
-    if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
+    if (FramePanels().SideWindow(ID_LIST_TRICK_ESTIMATION)) FramePanels().SelectEstimatedGame();
 }
 
 // Options > Names: confirmed names go to the table, the match list and every open window that
@@ -204,11 +205,11 @@ void CMainFrame::OnNames() {
     RefreshScoreSheet();
     // Step 3: the game data's texts take the new names; the open data and state panels show them.
     CDataDialog::CollectGameTexts(GetPlayerName(0), GetPlayerName(1), GetPlayerName(2));
-    if (auto* data = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
-    if (auto* state = PanelAs<CStateDialog>(PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
+    if (auto* data = PanelAs<CDataDialog>(FramePanels().PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
+    if (auto* state = PanelAs<CStateDialog>(FramePanels().PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
     // Step 4: the statistics and the trick estimation name the players.
     for (int command : {ID_LIST_CARD_STATISTICS, ID_LIST_GAME_STATISTICS, ID_LIST_TRICK_ESTIMATION})
-        Redraw(SideWindow(command));
+        Redraw(FramePanels().SideWindow(command));
     // Step 5: the seat labels on the table.
     RefreshPosTexts(1);
 }

@@ -6,6 +6,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchFiles.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
@@ -75,7 +76,7 @@ void CMainFrame::OnSettings() {
     // 5. What shows them follows.
     if (!dialog.Changed) return;
     ShowMatchState();
-    ShowDataDialog(0, 1);
+    FramePanels().ShowDataDialog(0, 1);
     RefreshListWindows();
 }
 
@@ -93,7 +94,7 @@ void CMainFrame::OnRenameGame() {
     SetPause(previous);
     if (result != IDOK) return;
     // The open note names its game anew.
-    if (HWND panel = PanelWindow(CM_CLOSE_ANNOTATION); panel && g_Profile.SktName != oldTitle) {
+    if (HWND panel = FramePanels().PanelWindow(CM_CLOSE_ANNOTATION); panel && g_Profile.SktName != oldTitle) {
         const platform::Window* window = ::WindowFromHandle(panel);
         std::string caption = window ? window->Title() : std::string();
         const std::size_t colon = caption.find(": ");

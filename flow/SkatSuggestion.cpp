@@ -1,6 +1,7 @@
 // The skat suggestion: the two cards the evaluation would lay away go into the skat, the status bar
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -120,8 +121,8 @@ void CMainFrame::OnSuggestSkat() {
     }
     // 6. The estimation window following the person shows his sheet after the lay-away; the status
     //    window follows.
-    RefreshEstimationOf(2);
-    ShowGameStatusDialog();
+    FramePanels().RefreshEstimationOf(2);
+    FramePanels().ShowGameStatusDialog();
     // 7. The boxes show the announcements.
     if (g_Game.GameType != GAME_RAMSCH) {
         if (CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(*this)) {

@@ -1,6 +1,7 @@
 // The game side of program start, opening a file handed to the program, clearing the desk and the
 // settings kept for an automatic completion.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchFiles.h"
@@ -142,7 +143,7 @@ void CMainFrame::Startup() {
     }
 
     // Step 15: the side windows open at the last exit, then the log window.
-    ReopenSideWindows();
+    FramePanels().ReopenSideWindows();
 
     // Step 17: the table takes its size, and the start command sets the seats for the next game.
     PostMessage(WM_SIZE, 0, 0);

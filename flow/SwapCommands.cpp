@@ -3,6 +3,7 @@
 // and whole hands or two suits exchanged in the deal, which is then played again. Each marks the
 // game SWAPPED.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -73,7 +74,7 @@ void CMainFrame::OnSwapCardsMode() {
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5: the status window, and the exchange's hint in the status bar.
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     FrameTexts().SetHintText(platform::LoadString(SwapHint()));
     FrameTexts().SetStatusText(platform::LoadString(IDS_SWAP_CARDS));
     FrameTimers().StartStatusRotation();
@@ -108,7 +109,7 @@ void CMainFrame::OnSkatSwap() {
     SoundEffect(SOUND_CARD_PLAYED, false);
     CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     FrameTexts().SetHintText(platform::LoadString(SwapHint()));
     FrameTexts().ReplaceStatusText(platform::LoadString(IDS_SWAP_CARDS));
     FrameTimers().StartStatusRotation();
@@ -158,5 +159,5 @@ void CMainFrame::ReplaySwappedDeal() {
     KillTimer(TM_ASSIGN);
     AssignedCards();
     EditGameObject().KeepHandsAsDealt();
-    if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
+    if (FramePanels().SideWindow(ID_LIST_TRICK_ESTIMATION)) FramePanels().SelectEstimatedGame();
 }

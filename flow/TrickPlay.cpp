@@ -2,6 +2,7 @@
 // complete or the game is over; the continue bar (or timer 6, or a right click) leads to
 // OnNextTrick, which hands the lead to the trick's winner and plays on.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -102,7 +103,7 @@ void CMainFrame::PlaySteps() {
         if (trick.count >= 3) SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
         RefreshTexts();
-        RefreshEstimation();
+        FramePanels().RefreshEstimation();
         CheckEarlyFaceUp();
     }
     // Step 5: no hint; the play pauses between the cards.
@@ -184,7 +185,7 @@ void CMainFrame::AskPersonForCard() {
     FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
     EditTrickPlay().PlayStep = 2;
     EditExchange().ActiveGroups = 8;
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
     if (g_Settings.Options.Suggest) EditGameObject().SelectHandCard(kPersonSeat, 6, 0, false);
@@ -204,7 +205,7 @@ bool CMainFrame::GoOnAfterCard(int card) {
     }
     if (!IsCardCode(card)) return false;  // a strategy served nothing: the trick waits
     NoteCardPlayed(card);
-    ShowGameStatusDialog();
+    FramePanels().ShowGameStatusDialog();
     return true;
 }
 
@@ -254,8 +255,8 @@ void CMainFrame::EndTrick() {
             reference = trumpsOut[0];
         EditGameObject().NoteSuitsShown(ControlSuits);
         EditGameObject().NoteTrumpsShown(reference);
-        ShowGameStatusDialog();
-        ShowDataDialog(0, 1);
+        FramePanels().ShowGameStatusDialog();
+        FramePanels().ShowDataDialog(0, 1);
         EditGameObject().Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
         EditGameObject().CountTrick();
         if (TricksCounted() < 10) {
@@ -269,7 +270,7 @@ void CMainFrame::EndTrick() {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.
         EditGameObject().CountNullSoloistTrick();
     }
-    ShowTrickWinner();
+    FramePanels().ShowTrickWinner();
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);

@@ -1,6 +1,7 @@
 // Taking back the last trick and bringing it again: the history records of the ten tricks give the
 // state back, the cards go between the hands and the trick row, and the trick waits for "continue".
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 
@@ -223,9 +224,9 @@ void CMainFrame::OnUndo() {
     if (!::IsWindow(Prompts().ContinuePrompt)) MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
     InvalidateTable();
-    ShowGameStatusDialog();
-    ShowDataDialog(0, 1);
-    ShowTrickWinner();
+    FramePanels().ShowGameStatusDialog();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowTrickWinner();
     ShowMatchState();
 }
 
@@ -240,8 +241,8 @@ void CMainFrame::OnRecover() {
     SoundEffect(SOUND_UNDO_REDO, false);
     RedoTrick(false);
     InvalidateTable();
-    ShowGameStatusDialog();
-    ShowDataDialog(0, 1);
-    ShowTrickWinner();
+    FramePanels().ShowGameStatusDialog();
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowTrickWinner();
     ShowMatchState();
 }

@@ -5,6 +5,7 @@
 #include "dialogs/ModelessDialog.h"
 #include "flow/DialogRequests.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FileState.h"
 #include "flow/MatchSeries.h"
 #include "shell/ShellGlobals.h"
@@ -26,7 +27,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
     g_DialogFrame.SayTerm = [&frame](int term, int voice) {
         frame.PlayVoiceTerm(term, frame.Files().EnglishEdition, voice, frame.IsVoiceFromFile(voice));
     };
-    g_DialogFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
+    g_DialogFrame.LockFlag = [&frame](int which, int mode) { return frame.FramePanels().LockFlag(which, mode); };
     g_DialogFrame.Player = [&frame](int index) { return frame.GameObject().Player(index); };
     g_DialogFrame.Series = [&frame](SoloistSeries& series) {
         for (std::size_t seat = 0; seat < 3; ++seat) {
