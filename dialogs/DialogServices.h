@@ -56,7 +56,7 @@ struct DialogFrameServices {
     std::function<std::string(int seat)> PlayerName = [](int) { return std::string(); };
     std::function<int(int seat)> PlayerVoice = [](int) { return 8; };
     std::function<void(int term, int voice)> SayTerm = [](int, int) {};
-    // CMainFrame::LockFlag: the reveal marks of the game-status panel and the trick estimation.
+    // CFramePanels::LockFlag: the reveal marks of the game-status panel and the trick estimation.
     std::function<bool(int which, int mode)> LockFlag = [](int, int) { return false; };
     // The player of the game object at that index; null without a frame.
     std::function<const CPlayer*(int index)> Player = [](int) { return static_cast<const CPlayer*>(nullptr); };

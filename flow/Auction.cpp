@@ -6,6 +6,7 @@
 #include "flow/FrameAuction.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTimers.h"
 #include "flow/MatchSeries.h"
@@ -151,7 +152,7 @@ ComputersBidding BidAmongComputers(CMainFrame& frame, AuctionSpeaker& say, int b
         say.Bid(bidder);
         ++bidding.Bids;
         if (stopAfterBid && g_Game.StopFlag == StopState::Requested) return bidding;
-        frame.UpdateGameValueBid();
+        frame.FramePanels().UpdateGameValueBid();
         if (frame.Auction().BidLimits[holder] < ValueOnTable()) {
             say.Pass(holder, holderPassTerm);
             bidding.Ending = ComputersBidding::HolderPassed;
@@ -175,7 +176,7 @@ void TurnToPerson(CMainFrame& frame, std::optional<BusyStep>& busy, int role, in
 // Step 8: the estimation window, when it follows the game, goes to the best game of the player it
 // shows; the person's options are those the bar was opened with.
 void ShowEstimatedBestGame(CMainFrame& frame, const int (*personOptions)[OPT_FIELD_COUNT]) {
-    CTrickEstimation* window = frame.TrickEstimationWindow();
+    CTrickEstimation* window = frame.FramePanels().TrickEstimationWindow();
     if (!window || window->UpdateEstimation(1) == 0) return;
     const int seat = window->UpdateEstimation(2);
     const int(*options)[OPT_FIELD_COUNT] =
@@ -241,7 +242,7 @@ bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy
         TurnToPerson(frame, busy, 0, 0);
     } else if (frame.Auction().BidLimits[0] == 0) {
         say.Bid(1);
-        frame.UpdateGameValueBid();
+        frame.FramePanels().UpdateGameValueBid();
         say.Pass(0, TERM_I_AM_AWAY);
         frame.FrameTable().RemoveText(5, IDS_GRAND_HAND);
         say.Hold(1, TERM_I_HEAR_MORE, false);
@@ -365,7 +366,7 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 3: the computer bids on when its limit reaches the value.
     if (ComputerBids(frame, c)) {
         say.Bid(c);
-        frame.UpdateGameValueBid();
+        frame.FramePanels().UpdateGameValueBid();
         ArmAuctionDemoTimer(frame, false);
         return;
     }
@@ -374,7 +375,7 @@ void ListenComputer(CMainFrame& frame, int c, const char* handler) {
     if (c == 0 && g_Game.Leader == 2) {
         if (ComputerBids(frame, 1)) {
             say.Bid(1);
-            frame.UpdateGameValueBid();
+            frame.FramePanels().UpdateGameValueBid();
             g_Game.Soloist = 1;
             ArmAuctionDemoTimer(frame, false);
             return;
@@ -392,7 +393,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
     // Step 1: the person bids.
     BusyStep busy(frame);
     say.Bid(2);
-    frame.UpdateGameValueBid();
+    frame.FramePanels().UpdateGameValueBid();
     // Step 2: the pause for the answer.
     StampWait(frame, 2);
     // Step 3: the computer holds when its limit reaches the value; the bid goes up a step.
@@ -412,7 +413,7 @@ void SpeakComputer(CMainFrame& frame, int c, const char* handler) {
         frame.FrameAuction().StepUpBid();
         if (!frame.Auction().BidAtTop && frame.Auction().BidLimits[0] > ValueOnTable()) {
             say.Bid(0);
-            frame.UpdateGameValueBid();
+            frame.FramePanels().UpdateGameValueBid();
             g_Game.Soloist = 0;
             g_Game.AuctionRole = 1;
             ArmAuctionDemoTimer(frame, false);

@@ -6,6 +6,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameDeclaration.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
 #include "flow/TrickPlay.h"
@@ -74,8 +75,8 @@ void CGiveUp::OnBreak() {
     {
         CKeptValues kept(g_Game.FlowState);
         g_Game.FlowState = STATE_NEW;
-        frame_.ShowDataDialog(0, 1);
-        frame_.ShowGameStatusDialog(1, 0);
+        frame_.FramePanels().ShowDataDialog(0, 1);
+        frame_.FramePanels().ShowGameStatusDialog(1, 0);
     }
     // Step 8: every player is without skat again; no history, course, exchange or drag; the game may
     // be repeated.
@@ -87,7 +88,7 @@ void CGiveUp::OnBreak() {
     frame_.FrameDeclaration().UseUsualSwapSlide();
     frame_.CardExchange().ForgetDragCard();
     // Step 9: the trick estimation window picks its game.
-    frame_.SelectEstimatedGame();
+    frame_.FramePanels().SelectEstimatedGame();
 }
 
 void CGiveUp::OnRepeat() {
@@ -178,7 +179,7 @@ void CGiveUp::OnResume() {
         if (frame_.GameObject().Trick().present[0] && IsCardCode(frame_.GameObject().Trick().cards[0])) {
             frame_.EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
                                          LookAtNewHand);
-            frame_.SelectEstimatedGame();
+            frame_.FramePanels().SelectEstimatedGame();
             frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
             frame_.FrameTexts().RestoreStatusText();
             frame_.SetFlowState(STATE_PLAY);
@@ -201,7 +202,7 @@ void CGiveUp::OnResume() {
     frame_.EditGameObject().KeepSwappedHands(skat);
     RedrawWindow(frame_.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     frame_.EditGameObject().DealSwappedSkat(skat, LookAtNewHand);
-    frame_.SelectEstimatedGame();
+    frame_.FramePanels().SelectEstimatedGame();
     g_Game.SetGameType(GAME_CLUBS);
     g_Flow.ExchangeRunning = 0;
     frame_.StartGame();

@@ -6,6 +6,7 @@
 #include "flow/FrameAuction.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameDeclaration.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 
@@ -167,8 +168,8 @@ void CCardExchange::OnRevolution() {
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
     frame_.SetFlowState(STATE_PLAY);
     // Step 7: the data and status windows, the history, and the first trick.
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowGameStatusDialog();
     frame_.FrameTrickPlay().InitHistory();
     frame_.FrameTrickPlay().OnPlay();
 }

@@ -3,6 +3,7 @@
 // is the profile's Game/Cond; CheatDirty is the game record's CheatMaskChanged.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 
@@ -80,7 +81,7 @@ void TakeBackUncovered(CMainFrame& frame, MarkChange& c, int& code) {
 // seat; the marks held pass to the next game.
 void ClearMarks(CMainFrame& frame, MarkChange& c) {
     c.mask = c.openCards ? 16 : 0;
-    if (!frame.GameStatusWindowOpen()) frame.EditPanels().StateWindowUsed = 0;
+    if (!frame.FramePanels().GameStatusWindowOpen()) frame.FramePanels().ForgetStateWindowUse();
     else if (frame.Panels().StateWindowUsed && (g_Flow.ShownSeats & 0x0F) != 2) c.mask |= 256;
     if (c.m0 != 0) {
         c.pending = c.m0;

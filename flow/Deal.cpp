@@ -4,6 +4,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAuction.h"
 #include "flow/FrameAudio.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
 #include "flow/TrickPlay.h"
@@ -66,7 +67,7 @@ void CMainFrame::OnNew() {
     MatchFiles().UseOwnGameFile();
     SetTitle(Files().GamePath, 3);
     // Step 6: the state window is never open yet.
-    EditPanels().StateWindowUsed = 0;
+    FramePanels().ForgetStateWindowUse();
     // Step 7: the cheat marks take note of the new deal.
     CardExchange().CheckCheat(32, 1);
     // Step 8: a second New while this deal is prepared does not deal again.
@@ -132,7 +133,7 @@ void CMainFrame::OnDeal() {
     // Step 7: each row sorts into the table's order.
     game.SortDealtByTable();
     // Step 8: the annotation of the new deal.
-    RenewAnnotationForDeal();
+    FramePanels().RenewAnnotationForDeal();
     // Step 9: the deal is saved in the game file.
     MatchFiles().SaveFile(Files().GamePath, 0);
     // Step 10: a stop during the deal clears the desk instead.
@@ -218,8 +219,8 @@ void CMainFrame::StartGame() {
     for (int seat = 0; seat < 3; ++seat) EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     // Step 6: the trick estimation window on the best game, when it follows the game; kept on its
     // view it still shows the new hand's sheet, not the last game's.
-    if (CTrickEstimation* estimation = TrickEstimationWindow()) {
-        if (estimation->UpdateEstimation(1) != 0) SelectEstimatedGame();
+    if (CTrickEstimation* estimation = FramePanels().TrickEstimationWindow()) {
+        if (estimation->UpdateEstimation(1) != 0) FramePanels().SelectEstimatedGame();
         else estimation->UpdateEstimation(-1);
     }
     // Step 7: the pause clock starts.
@@ -253,7 +254,7 @@ void CMainFrame::OnStartView() {
     ShowMatchState();
     MatchSeries().UpdateSeriesEnd();
     RefreshScoreSheet();
-    ShowDataDialog(0, 1);
+    FramePanels().ShowDataDialog(0, 1);
 }
 
 void CMainFrame::EndContinue() {

@@ -6,6 +6,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
 #include "flow/TrickPlay.h"
@@ -101,7 +102,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
     const std::string message = PlayerMessage(frame_.GetPlayerName(s), course, false);
     // Step 6: the game message; the estimation window shows the declared game.
     CKontraDialog gameMessage(kontraAllowed, message, soloist.GetRuleNumber());
-    frame_.RefreshEstimation();
+    frame_.FramePanels().RefreshEstimation();
     if (g_Game.GameType == GAME_REVOLUTION) {
         // Step 7: the person first exchanges cards with the other defender.
         frame_.OnSortCards();
@@ -120,7 +121,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
         frame_.CardExchange().SwapCardsPerson(true, s == 1, s == 0, true, 4);
         if (g_Game.RoundStatus != ROUND_NORMAL) frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
         frame_.FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, 0, 0, nullptr, nullptr);
-        frame_.ShowGameStatusDialog();
+        frame_.FramePanels().ShowGameStatusDialog();
         return;
     }
     // Step 8: the soloist's hand is laid out, open with Ouvert; he says his game and its message shows.
@@ -147,8 +148,8 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
         }
     }
     // Step 10: the data and status windows and the history.
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowGameStatusDialog();
     frame_.FrameTrickPlay().InitHistory();
     // Step 11: the bid cannot be reached; the game is given up.
     if (overbid) {
@@ -203,7 +204,7 @@ void CFrameDeclaration::DeclarePerson(const std::string& bidText) {
                           reinterpret_cast<WPARAM>(::GetDlgItem(frame_.Prompts().PromptDialog, BTN_HAND)), 1);
     }
     // Step 6: the estimation window shows the person's hand as he holds the bid.
-    frame_.RefreshEstimation();
+    frame_.FramePanels().RefreshEstimation();
     // Step 7: demonstration mode picks up, or plays Hand when the suggestion says so.
     if (g_Game.DemoMode) {
         g_Game.SetGameType(suggested);
@@ -257,6 +258,6 @@ void CFrameDeclaration::DeclareNobody(bool ramschVariant) {
         frame_.OnNew();
     } else {
         frame_.MatchSeries().AllowRepeat();
-        frame_.SelectEstimatedGame();
+        frame_.FramePanels().SelectEstimatedGame();
     }
 }

@@ -6,6 +6,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -84,7 +85,7 @@ void CFrameDeclaration::OnPickup() {
     frame_.SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
     frame_.EditGameObject().ShowSkatBehindPersonsHand();
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
     frame_.CardExchange().SetOpenGroups(9);
@@ -113,7 +114,7 @@ void CFrameDeclaration::OnPickup() {
     // Step 10: the person's phase: he has picked up the skat; the estimation window shows the hand
     // with the skat.
     g_Game.PlayerPhaseText[2] = IDS_PHASE_PICKED_UP;
-    frame_.SelectEstimatedGame();
+    frame_.FramePanels().SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
         int(*options)[13] = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
@@ -178,7 +179,7 @@ void CFrameDeclaration::OnDeclared() {
     // Step 2: the game is set up with the person as soloist.
     SetupGame(frame_.GameObject().Person(), *frame_.GameObject().Player(1), *frame_.GameObject().Player(0));
     // Step 3: the game is in play; the estimation window shows the declared game.
-    frame_.SelectEstimatedGame();
+    frame_.FramePanels().SelectEstimatedGame();
     // Step 4: the person's phase: he has laid away his skat, unless he played Hand.
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5: the computers' hands in the table's order.
@@ -190,8 +191,8 @@ void CFrameDeclaration::OnDeclared() {
     if (g_Game.DemoMode) frame_.SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
     // Step 7: the computers may give Kontra; the data and status windows and the history.
     frame_.FrameKontra().ComputerKontra();
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowGameStatusDialog();
     frame_.FrameTrickPlay().InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).

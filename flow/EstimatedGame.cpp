@@ -1,7 +1,9 @@
-// The frame's side of the trick estimation window: the window the frame holds and the game it puts
-// the window on.
+// The frame's side of the trick estimation window: the window the panels part holds and the game
+// it puts the window on; and whether a Ramsch is under way, which that game leaves alone.
 #include "flow/EstimatedGame.h"
 
+#include "dialogs/RamschBars.h"
+#include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
 #include "flow/DeclarationState.h"
 #include "flow/PromptBars.h"
@@ -52,49 +54,49 @@ int BestGameKeepingAnnouncements(CPlayer& player, int field) {
 
 }  // namespace
 
-CTrickEstimation* CMainFrame::TrickEstimationWindow() const {
+CTrickEstimation* CFramePanels::TrickEstimationWindow() const {
     return dynamic_cast<CTrickEstimation*>(::WindowFromHandle(SideWindow(ID_LIST_TRICK_ESTIMATION)));
 }
 
-void CMainFrame::RefreshEstimation() {
+void CFramePanels::RefreshEstimation() {
     if (CTrickEstimation* window = TrickEstimationWindow()) window->UpdateEstimation(-1);
 }
 
-void CMainFrame::RefreshEstimationOf(int seat) {
+void CFramePanels::RefreshEstimationOf(int seat) {
     CTrickEstimation* window = TrickEstimationWindow();
     if (window && window->UpdateEstimation(1) != 0 && window->UpdateEstimation(2) == seat) window->UpdateEstimation(-1);
 }
 
-void CMainFrame::RefreshEstimationAfterExchange() {
+void CFramePanels::RefreshEstimationAfterExchange() {
     constexpr int kPersonSeat = 2;
     CTrickEstimation* window = TrickEstimationWindow();
     if (!window || window->UpdateEstimation(1) == 0 || window->UpdateEstimation(2) != kPersonSeat) return;
     // The person's most valuable game with the cards he now holds; a Ramsch being dealt out keeps
     // its type, which its skat round reads.
-    if (!RamschRounds().RamschUnderWay())
-        g_Game.SetGameType(EditGameObject().PersonThinks(
+    if (!frame_.RamschRounds().RamschUnderWay())
+        g_Game.SetGameType(frame_.EditGameObject().PersonThinks(
             [](CPlayer& person) { return BestGameKeepingAnnouncements(person, OPT_VALUE); }));
     window->UpdateEstimation(-1);
 }
 
-void CMainFrame::SelectEstimatedGame() {
+void CFramePanels::SelectEstimatedGame() {
     CTrickEstimation* window = TrickEstimationWindow();
     if (!window) return;
     // A Ramsch under way is decided as a game in play is: its offer of Grand Hand and its skat
     // round take the game type as the sign that the Ramsch has begun, so another type left here
     // would deal the round again or leave the person's buttons dead.
-    if (RamschRounds().RamschUnderWay()) {
+    if (frame_.RamschRounds().RamschUnderWay()) {
         window->UpdateEstimation(-1);
         return;
     }
     const int seat = window->UpdateEstimation(2);
-    const bool known = GameObject().Player(seat) != nullptr;
+    const bool known = frame_.GameObject().Player(seat) != nullptr;
     // Step 1, Ramsch only: the selected player's play estimate; the window shows Grand when he would
     // play Grand Hand instead, else Ramsch, and then the game type goes back as it was.
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
-        const bool grandHand = known &&
-                               EditGameObject().Think(seat, [](CPlayer& player) { return player.PreparePlay(); }) &&
-                               g_Settings.Variants.GrandHand != 0;
+        const bool grandHand = known && frame_.EditGameObject().Think(seat, [](CPlayer& player) {
+            return player.PreparePlay();
+        }) && g_Settings.Variants.GrandHand != 0;
         const int saved = g_Game.GameType;
         if (grandHand) {
             g_Game.SetGameType(GAME_GRAND);
@@ -107,13 +109,14 @@ void CMainFrame::SelectEstimatedGame() {
         return;
     }
     // Step 2: during the play, and during the skat swap pause, the game is decided: only refresh.
-    if (g_Game.FlowState == STATE_PLAY || (g_Game.FlowState == STATE_SWAP && Declaration().SwapPausePending != 0)) {
+    if (g_Game.FlowState == STATE_PLAY ||
+        (g_Game.FlowState == STATE_SWAP && frame_.Declaration().SwapPausePending != 0)) {
         window->UpdateEstimation(-1);
         return;
     }
     // Step 3: the most probable game of the selected player.
     if (!known) return;
-    g_Game.SetGameType(
-        EditGameObject().Think(seat, [](CPlayer& player) { return BestGameKeepingAnnouncements(player, OPT_PROBABILITY); }));
+    g_Game.SetGameType(frame_.EditGameObject().Think(
+        seat, [](CPlayer& player) { return BestGameKeepingAnnouncements(player, OPT_PROBABILITY); }));
     window->UpdateEstimation(-1);
 }

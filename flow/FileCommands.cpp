@@ -2,6 +2,7 @@
 // the file dialogs, whose folders are the storage folders of the work folder.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -133,7 +134,7 @@ void CMainFrame::OnLoad() {
     SetFlowState(STATE_IDLE);
     MatchFiles().SaveFile(Files().TempGameFile, 0);
     // 4. The note panel shows the loaded game's note.
-    RenewAnnotationAfterLoad(loadedNote);
+    FramePanels().RenewAnnotationAfterLoad(loadedNote);
     // 5. A game without tricks is played from its deal; a finished one shows its course.
     if (g_Game.CourseTricks <= 0) {
         GiveUp().OnRepeat();

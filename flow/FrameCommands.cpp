@@ -1,6 +1,7 @@
 // Menu and window commands of the flow: the rule sets, the table's resizing, the window sizes, the
 // "Your Turn" notice, the title, and the one update function of menus, accelerators and tool bar.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -49,7 +50,7 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
         frame.FrameTable().MoveExtraText(notice, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
     }
     g_Game.VariantMode = rule.variantMode;
-    frame.ShowDataDialog(1, 1);
+    frame.FramePanels().ShowDataDialog(1, 1);
     if (rule.variantMode == 0) frame.FrameTexts().SetRuleText(platform::LoadString(IDS_RULE_SKAT));
     else if (rule.variantMode == 1) frame.FrameTexts().SetRuleText(platform::LoadString(IDS_VARIANT_SKAT));
     else frame.FrameTexts().SetRuleText(platform::LoadString(g_Settings.Variants.PassOn ? IDS_SCHIEBERAMSCH : IDS_RAMSCH));
@@ -57,7 +58,7 @@ void SwitchRuleSet(CMainFrame& frame, const RuleSet& rule) {
     frame.ShowMatchState();
     frame.MatchSeries().UpdateSeriesEnd();
     frame.RefreshScoreSheet();
-    frame.ShowDataDialog(0, 1);
+    frame.FramePanels().ShowDataDialog(0, 1);
 }
 
 }  // namespace

@@ -34,17 +34,6 @@ struct PromptState {
     platform::Dialog* RunningMessage = nullptr;
 };
 
-// The game information panels and the side windows beside the table.
-struct PanelState {
-    // The open panels (null when closed; a stale handle reads as closed).
-    HWND AnnotationPanel = nullptr, DataPanel = nullptr, GameValuePanel = nullptr, StatePanel = nullptr;
-    std::map<int, HWND> SideWindows;  // command -> the open window
-    int AnnotationKept = 1;
-    int StateWindowUsed = 0;
-    // Bit 1 the game-status panel, bit 2 the trick estimation window (LockFlag).
-    int LockWord = 0;
-};
-
 // The flow's run and the frame's close: steps under way, the busy step, the close requests.
 struct RunState {
     // The person already agreed to close (the language switch asked): the close asks no more.

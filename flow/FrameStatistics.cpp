@@ -4,6 +4,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/RamschState.h"
 
 #include "match/OwnFiles.h"
@@ -27,8 +28,9 @@ CStatisticsBlock& Block() {
 }
 
 // An open statistics window shows the counters as they are now.
-void RedrawStatisticsWindow(const CMainFrame& frame, int command) {
-    if (const HWND window = frame.SideWindow(command)) ::RedrawWindow(window, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+void RedrawStatisticsWindow(CMainFrame& frame, int command) {
+    if (const HWND window = frame.FramePanels().SideWindow(command))
+        ::RedrawWindow(window, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "flow/FrameTexts.h"
 #include "flow/MainFrame.h"
 #include "flow/AuctionState.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchSeries.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -48,7 +49,7 @@ void CFrameTimers::ShowMatchClock(std::int64_t elapsed, std::int64_t remaining) 
         frame_.SetStatusPane(1, frame_.Texts().ClockText);
         g_Settings.Game.CountDown = static_cast<int>(remaining);
     }
-    if (newSecond) frame_.ShowDataPanelClock();
+    if (newSecond) frame_.FramePanels().ShowDataPanelClock();
 }
 
 // OnTick's step 6a: the idle hint, every 22 ticks while the person does not play.

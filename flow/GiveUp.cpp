@@ -7,6 +7,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/MatchFiles.h"
@@ -144,7 +145,7 @@ void CGiveUp::OnAbandon() {
     }
     // Step 9: the state in the trace; the trick estimation window picks its game.
     WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
-    frame_.SelectEstimatedGame();
+    frame_.FramePanels().SelectEstimatedGame();
 }
 
 bool CGiveUp::Abandon(int seat, const std::string& name) {

@@ -1,6 +1,7 @@
 // "Letzten Stich": the last trick during play, the whole course of the game after it; the seat
 // labels at the start of a game; deleting a file, and the trace log at a new game or match.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 
@@ -105,7 +106,7 @@ void CMainFrame::LogDeleteOn(int event) {
     DeleteFile(*path, true);
     if (g_FrameShell.ForgetLogText) g_FrameShell.ForgetLogText();
     // The open log window sizes its bars to the empty text.
-    if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
+    if (HWND log = FramePanels().SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_SIZE, 0, 0);
 }
 
 void CTrickPlay::CourseGone(bool firstTrick) {

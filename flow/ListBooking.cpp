@@ -1,6 +1,7 @@
 // A finished or passed-in game joins the match's game list and the stored deals; the per-seat
 // figures follow the last game, and the open list windows follow both.
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/RamschState.h"
 #include "flow/MatchFiles.h"
 
@@ -26,15 +27,17 @@ void CMatchFiles::UpdateListFiguresForLastGame() {
 
 void CMainFrame::RefreshListWindows() {
     RefreshScoreSheet();
-    if (auto* store = dynamic_cast<CStore*>(::WindowFromHandle(SideWindow(ID_LIST_STORE)))) store->UpdateScrollBars(true);
+    if (auto* store = dynamic_cast<CStore*>(::WindowFromHandle(FramePanels().SideWindow(ID_LIST_STORE))))
+        store->UpdateScrollBars(true);
 }
 
 void CMainFrame::RefreshScoreSheet() {
-    if (auto* score = dynamic_cast<CScore*>(::WindowFromHandle(SideWindow(ID_LIST_SCORE)))) score->UpdateScrollRange(true);
+    if (auto* score = dynamic_cast<CScore*>(::WindowFromHandle(FramePanels().SideWindow(ID_LIST_SCORE))))
+        score->UpdateScrollRange(true);
 }
 
 void CMainFrame::ResortStoredDealsIfShown() {
-    auto* store = dynamic_cast<CStore*>(::WindowFromHandle(SideWindow(ID_LIST_STORE)));
+    auto* store = dynamic_cast<CStore*>(::WindowFromHandle(FramePanels().SideWindow(ID_LIST_STORE)));
     if (!store) return;
     CStore::ResortStoredHands();
     store->UpdateScrollBars(true);

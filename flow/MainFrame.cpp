@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FramePrinting.h"
 #include "flow/FrameSettings.h"
 #include "flow/FrameTable.h"
@@ -40,6 +41,7 @@ CMainFrame::CMainFrame()
       exchange_(std::make_unique<CCardExchange>(*this)),
       trickPlay_(std::make_unique<CTrickPlay>(*this)),
       series_(std::make_unique<CMatchSeries>(*this)),
+      panels_(std::make_unique<CFramePanels>(*this)),
       matchFiles_(std::make_unique<CMatchFiles>(*this)),
       timers_(std::make_unique<CFrameTimers>(*this)),
       texts_(std::make_unique<CFrameTexts>(*this)),
@@ -57,7 +59,7 @@ CMainFrame::~CMainFrame() {
     EditRun().Destroying = 1;
     MatchFiles().SaveAtFrameEnd();
     // A panel still open would write into the frame that goes.
-    DestroyPanels();
+    FramePanels().DestroyPanels();
     // The computer player must not look at a game that is gone.
     if (g_ComputerFrame.Game == &GameObject()) g_ComputerFrame.Game = nullptr;
     if (IsAlive()) DestroyWindow();
@@ -201,7 +203,7 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {CM_PASS_ON_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPassOnRamsch>},
     {CM_PICKUP_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPickupRamsch>},
     {CM_RESUME, PartHandler<&CMainFrame::GiveUp, &CGiveUp::OnResume>},
-    {CM_SHOW_STATE, FrameHandler<&CMainFrame::OnUncoverState>},
+    {CM_SHOW_STATE, PartHandler<&CMainFrame::FramePanels, &CFramePanels::OnUncoverState>},
     {CM_PUSH_SKAT, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnPushSkat>},
     {CM_RAMSCH, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnRamsch>},
     {CM_GRAND_HAND, PartHandler<&CMainFrame::RamschRounds, &CRamschRounds::OnGrandHand>},
@@ -258,14 +260,14 @@ const CMainFrame::CommandRow CMainFrame::kCommandRows[] = {
     {ID_SETTINGS, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnSettings>},
     {ID_RENAME_GAME, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnRenameGame>},
     {ID_RENAME_SERIES, PartHandler<&CMainFrame::FrameSettings, &CFrameSettings::OnRenameSeries>},
-    {ID_ANNOTATION, FrameHandler<&CMainFrame::OnListAnnotation>},
-    {ID_LIST_DATA, FrameHandler<&CMainFrame::OnListData>},
-    {ID_LIST_GAME_VALUE, FrameHandler<&CMainFrame::OnListGameValue>},
-    {ID_LIST_STATE, FrameHandler<&CMainFrame::OnListState>},
-    {CM_CLOSE_ANNOTATION, FrameHandler<&CMainFrame::CloseAnnotationWindow>},
-    {CM_CLOSE_DATA, FrameHandler<&CMainFrame::CloseDataWindow>},
-    {CM_CLOSE_GAME_VALUE, FrameHandler<&CMainFrame::CloseGameValueWindow>},
-    {CM_CLOSE_STATE, FrameHandler<&CMainFrame::CloseStateWindow>},
+    {ID_ANNOTATION, PartHandler<&CMainFrame::FramePanels, &CFramePanels::OnListAnnotation>},
+    {ID_LIST_DATA, PartHandler<&CMainFrame::FramePanels, &CFramePanels::OnListData>},
+    {ID_LIST_GAME_VALUE, PartHandler<&CMainFrame::FramePanels, &CFramePanels::OnListGameValue>},
+    {ID_LIST_STATE, PartHandler<&CMainFrame::FramePanels, &CFramePanels::OnListState>},
+    {CM_CLOSE_ANNOTATION, PartHandler<&CMainFrame::FramePanels, &CFramePanels::CloseAnnotationWindow>},
+    {CM_CLOSE_DATA, PartHandler<&CMainFrame::FramePanels, &CFramePanels::CloseDataWindow>},
+    {CM_CLOSE_GAME_VALUE, PartHandler<&CMainFrame::FramePanels, &CFramePanels::CloseGameValueWindow>},
+    {CM_CLOSE_STATE, PartHandler<&CMainFrame::FramePanels, &CFramePanels::CloseStateWindow>},
     {ID_HELP_INSTRUCTIONS, FrameHandler<&CMainFrame::OnHelpInstructions>},
     {ID_HELP_OPERATING, FrameHandler<&CMainFrame::OnHelpOperation>},
     {ID_HELP_GLOSSARY, FrameHandler<&CMainFrame::OnHelpGlossary>},
@@ -284,7 +286,7 @@ void CMainFrame::OnCommand(int id) {
     switch (id) {
         case CM_CLOSE_GAME_STATISTICS:
             // The game statistics close through their toggle, which stores the window's place.
-            if (SideWindow(ID_LIST_GAME_STATISTICS)) OnCommand(ID_LIST_GAME_STATISTICS);
+            if (FramePanels().SideWindow(ID_LIST_GAME_STATISTICS)) OnCommand(ID_LIST_GAME_STATISTICS);
             return;
         case CM_FOCUS_DIALOG:
             if (::IsWindow(Prompts().PromptDialog)) ::SetFocus(Prompts().PromptDialog);

@@ -35,11 +35,11 @@ struct GameScore;
 struct FileState;
 class CMatchFiles;
 
-struct CSideWindowRow;
 class CFramePrinting;
 class CFrameTable;
 
-class CTrickEstimation;
+class CFramePanels;
+struct PanelState;
 class CMatchSeries;
 class CRamschRounds;
 struct RamschState;
@@ -250,23 +250,6 @@ public:
     void OnDeleteGame();
     void OnDeleteMatch();
 
-    // --- Side windows of the View menu (shell/SideWindowToggle.cpp) ------------------------------
-    // The row's command: an open window closes storing its place, a closed one opens at it.
-    void ToggleSideWindow(const CSideWindowRow& row);
-    // Opens the row's window at its stored place (no flag changes); its handle or nullptr.
-    HWND OpenSideWindow(const CSideWindowRow& row);
-    // Stores the open window's place and closes it (no flag changes).
-    void CloseSideWindow(const CSideWindowRow& row);
-    // The open window of a row's command, or nullptr.
-    HWND SideWindow(int command) const;
-    // A side window's close box: while its View flag is set, it closes through its command (which
-    // stores its place and clears the flag); true then. False: the window closes by itself.
-    bool RouteSideWindowClose(int command);
-    // The end of the program closes the open side windows in the table's order (not the log).
-    void CloseSideWindowsAtExit();
-    // The start reopens the panels and side windows that were open at the last exit, then the log.
-    void ReopenSideWindows();
-
     // --- The match files part and its record's reader (flow/MatchFiles.cpp) ----------------------
     CMatchFiles& MatchFiles();
     const FileState& Files() const;
@@ -286,8 +269,6 @@ public:
     // accessor; the Edit accessor is for the code of the record's own part.
     const PromptState& Prompts() const { return prompts_; }
     PromptState& EditPrompts() { return prompts_; }
-    const PanelState& Panels() const { return panels_; }
-    PanelState& EditPanels() { return panels_; }
     const RunState& Run() const { return run_; }
     RunState& EditRun() { return run_; }
     // Heights of the tool bar and the status bar in the frame.
@@ -331,43 +312,6 @@ public:
     // The audio part (flow/FrameAudio.h): the sound effects, the voices and their settings.
     CFrameAudio& FrameAudio();
 
-    // --- The game information panels beside the table (shell/Panels*.cpp) ------------------------
-    // The game-value panel follows the bid on the table.
-    void UpdateGameValueBid();
-    // reset: the status shown becomes unknown; collect: the chosen seat's status is taken anew.
-    void ShowGameStatusDialog(int reset = 0, int collect = 1);
-    // The side windows the marks look at, until they are built: the game-status window's state
-    // and the legend's repaint.
-    bool GameStatusWindowOpen() const;
-    void ShowDataDialog(int reset, int collect);
-    // The open game data panel names the winner of the last trick.
-    void ShowTrickWinner();
-    void ShowAnnotationDialog();
-    // The open information panel that a close command (CM_CLOSE_ANNOTATION ...) closes, or nullptr.
-    HWND PanelWindow(int closeCommand) const;
-    void ShowGameValueDialog();
-    // The View menu's toggles: an open panel closes through its close command, a closed one opens.
-    void OnListAnnotation();
-    void OnListData();
-    void OnListGameValue();
-    void OnListState();
-    // The close commands: the panel's place is stored, its View flag cleared, its window destroyed.
-    void CloseAnnotationWindow();
-    void CloseDataWindow();
-    void CloseGameValueWindow();
-    void CloseStateWindow();
-    // The status panel shows an opponent: the game is marked, the panel refreshed.
-    void OnUncoverState();
-    // The panels' windows go (the frame's own end: flags and places stay as they are).
-    void DestroyPanels();
-    // A match ended by time: the open data panel shows the time left.
-    void ShowDataPanelClock();
-    // A loaded game's note: the open panel is closed and opened again on the loaded text.
-    void RenewAnnotationAfterLoad(const std::string& keptText);
-    // A fresh deal empties the note; a listed panel is closed and, unless notes open by themselves,
-    // opened again.
-    void RenewAnnotationForDeal();
-
     // --- The menu rules of the shell (shell/MenuState.cpp) ---------------------------------------
     // True when it answered for the command.
     bool UpdateMenuCommand(platform::CommandState& state);
@@ -394,10 +338,10 @@ public:
     // The help text of the window part under the mouse (its hit-test code) in status pane 0.
     void OnSetCursor(int hitTest);
 
-    // --- Small services of the frame for dialogs and the view (flow/SmallServices.cpp) -----------
-    // Bit 1 the game-status panel, bit 2 the trick estimation window: mode 2 clears the bit, -1
-    // changes nothing, any other sets it. Whether any bit is set.
-    bool LockFlag(int which, int mode);
+    // --- The panels part and its record's reader (flow/SmallServices.cpp) ------------------------
+    // The information panels, the side windows and the trick estimation window's game.
+    CFramePanels& FramePanels();
+    const PanelState& Panels() const;
 
     // --- Playing a stored deal again (flow/StoredDealReplay.cpp) ---------------------------------
     // Offers to play a stored deal (its 40 words) again as the current game.
@@ -413,16 +357,6 @@ public:
     void OnSuggest();
 
     // --- The frame's side of the trick estimation window (flow/EstimatedGame.cpp) ----------------
-    // Puts the open trick estimation window on its player's best game.
-    void SelectEstimatedGame();
-    CTrickEstimation* TrickEstimationWindow() const;
-    // The open trick estimation window shows the game as it now stands; the seat form only when
-    // the window follows the game and shows that seat.
-    void RefreshEstimation();
-    void RefreshEstimationOf(int seat);
-    // After the person changed cards with the skat: the window, when it follows the game and shows
-    // the person, goes to his most valuable game and repaints.
-    void RefreshEstimationAfterExchange();
 
     // --- The wait between the packets of a deal (flow/WaitForInput.cpp) --------------------------
     void WaitForInput();
@@ -460,7 +394,7 @@ private:
     std::unique_ptr<CTrickPlay> trickPlay_;
     std::unique_ptr<CMatchSeries> series_;
     PromptState prompts_;
-    PanelState panels_;
+    std::unique_ptr<CFramePanels> panels_;
     std::unique_ptr<CMatchFiles> matchFiles_;
     std::unique_ptr<CFrameTimers> timers_;
     std::unique_ptr<CFrameTexts> texts_;

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAuction.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -82,8 +83,8 @@ void CMainFrame::ResetMatchCounters() {
     MatchSeries().ResetSoloistCounts();
     ResetListTotals();
     // Step 8: the panels, the list windows and the match's statistics start afresh.
-    ShowDataDialog(0, 1);
-    ShowGameStatusDialog(1, 0);
+    FramePanels().ShowDataDialog(0, 1);
+    FramePanels().ShowGameStatusDialog(1, 0);
     ShowMatchState();
     MatchSeries().ResetGrandRepeats();
     RefreshListWindows();
@@ -120,7 +121,7 @@ void CMainFrame::NewMatch() {
     const int state = g_Game.FlowState;
     SetFlowState(STATE_NEW);
     ResetMatchCounters();
-    if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
+    if (CTrickEstimation* estimation = FramePanels().TrickEstimationWindow()) estimation->UpdateDialog();
     SetFlowState(state == STATE_START ? STATE_START : STATE_IDLE);
 }
 
@@ -155,7 +156,7 @@ void CMainFrame::OnNewMatch() {
     g_Settings.Game.CountDown = g_Settings.Game.MaxTime;
     ShowMatchState();
     CardExchange().CheckCheat(0, 1);
-    if (CTrickEstimation* estimation = TrickEstimationWindow()) estimation->UpdateDialog();
+    if (CTrickEstimation* estimation = FramePanels().TrickEstimationWindow()) estimation->UpdateDialog();
     // Step 6: the match's counters and rounds start afresh.
     SetFlowState(STATE_NEW, true);
     ResetMatchCounters();
@@ -164,7 +165,7 @@ void CMainFrame::OnNewMatch() {
         FrameAuction().EvaluateBidLimit(seat);
         EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
     }
-    SelectEstimatedGame();
+    FramePanels().SelectEstimatedGame();
     // Step 8: the score on the table is painted afresh.
     if (g_Settings.Settings.Score) RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE);
     // Step 9: the table waits for the next game.

@@ -5,6 +5,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
+#include "flow/FramePanels.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -207,8 +208,8 @@ void CCardExchange::AfterExchange() {
             person.PreparePlay();
         });
     }
-    frame_.ShowGameStatusDialog();
-    frame_.RefreshEstimationAfterExchange();
+    frame_.FramePanels().ShowGameStatusDialog();
+    frame_.FramePanels().RefreshEstimationAfterExchange();
 }
 
 void CCardExchange::DragMove(platform::Point point) {

@@ -4,6 +4,7 @@
 // between hands; with the support option the card a key raised is named.
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/FramePanels.h"
 #include "flow/TrickPlay.h"
 #include "flow/FileState.h"
 #include "flow/FrameAudio.h"
@@ -88,7 +89,7 @@ bool CMainFrame::TableKey(int key) {
     if (!g_Flow.ShiftHeld) return false;
     if (key == 'L') {
         // The log window is wanted when it is closed, and not when it is open.
-        if (g_FrameShell.WantLogWindow) g_FrameShell.WantLogWindow(!SideWindow(CM_LOG_WINDOW));
+        if (g_FrameShell.WantLogWindow) g_FrameShell.WantLogWindow(!FramePanels().SideWindow(CM_LOG_WINDOW));
         OnListLog();
         return true;
     }

@@ -6,6 +6,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -67,7 +68,7 @@ std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
         if (g_Settings.Options.Suggest && bar)
             ::SendMessage(bar->Handle(), WM_NEXTDLGCTL,
                           reinterpret_cast<WPARAM>(::GetDlgItem(bar->Handle(), IDC_GRAND_HAND)), 1);
-        frame.SelectEstimatedGame();
+        frame.FramePanels().SelectEstimatedGame();
         return advice;
     }
     if (frame.Ramsch().GrandHandDurchmarsch) {
@@ -174,8 +175,8 @@ void CRamschRounds::OnRamsch() {
     if (g_Game.GameType == GAME_RAMSCH && g_Settings.Variants.PassOn && g_Game.StopFlag == StopState::Running &&
         g_Game.FlowState != STATE_PLAY)
         frame_.SetFlowState(STATE_QUERY);
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowGameStatusDialog();
 }
 
 void CRamschRounds::OnPassOnRamsch() {

@@ -5,6 +5,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameDeclaration.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -75,7 +76,7 @@ void CRamschRounds::PickupRamsch(int ask) {
     if (TurnsTaken() >= 3 || !g_Settings.Variants.PassOn) return BeginRamschPlay();
     // Step 6: one seat's turn, shown in the estimation window when it follows this seat.
     const int s = g_Game.TurnSeat;
-    frame_.RefreshEstimationOf(s);
+    frame_.FramePanels().RefreshEstimationOf(s);
     SetAllPhaseTexts(IDS_PHASE_PICKED_UP);
     if (s == 0 || s == 1) {
         if (!ComputerTakesRamschTurn(s)) return;
@@ -113,12 +114,12 @@ void CRamschRounds::StartRamsch(int ask) {
     }
     // All passed: the person is told why a Ramsch is played.
     frame_.FrameAudio().SaySeatTerm(g_Game.Forehand, kTermRamschNoOneBids, false);
-    frame_.RefreshEstimation();
+    frame_.FramePanels().RefreshEstimation();
     CPassedVariantDialog notice(RichTextHead() + platform::LoadString(IDS_PASSED_OUT_RAMSCH) + "}");
     frame_.FrameKontra().RunGameMessage(notice);
     for (int place = 4; place <= 6; ++place) frame_.FrameTable().RemoveText(place, IDS_GRAND_HAND);
     frame_.FrameTexts().ClearBalloonTexts();
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     PickupRamsch(1);
 }
 
@@ -128,9 +129,9 @@ void CRamschRounds::BeginRamschPlay() {
     frame_.SetFlowState(STATE_PLAY);
     SetAllPhaseTexts(IDS_PHASE_DISCARDED);
     frame_.SetStatusPane(2, frame_.Texts().PointsText);
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowGameStatusDialog();
-    frame_.RefreshEstimation();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowGameStatusDialog();
+    frame_.FramePanels().RefreshEstimation();
     frame_.FrameTrickPlay().InitHistory();
     frame_.FrameTrickPlay().OnPlay();
 }
@@ -143,7 +144,7 @@ bool CRamschRounds::ComputerTakesRamschTurn(int s) {
     }
     if (g_Game.StopFlag != StopState::Running) return false;
     frame_.EditGameObject().Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
-    frame_.RefreshEstimationOf(s);
+    frame_.FramePanels().RefreshEstimationOf(s);
     ++g_Game.PartyTricks[s];
     return true;
 }
@@ -196,7 +197,7 @@ void CRamschRounds::OnPickupRamsch() {
     frame_.FrameTexts().ClearHintText();
     frame_.SetPause(1);
     frame_.SetFlowState(g_Game.SkatHolderSeat == kPersonSeat ? STATE_QUERY : STATE_PICKUP);
-    frame_.SelectEstimatedGame();
+    frame_.FramePanels().SelectEstimatedGame();
     if (s != kPersonSeat) {
         // Step 2: a computer says it picks up the skat.
         WriteTrace(":OnPickupRamsch(" + frame_.GetPlayerName(s) + ")", LOG_MAINFRAME);
@@ -209,7 +210,7 @@ void CRamschRounds::OnPickupRamsch() {
     WriteTrace(":OnPickupRamsch(" + frame_.GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     frame_.FrameTable().MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
     frame_.FrameAudio().SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     frame_.EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
     g_Game.SchwarzAnnounced = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(frame_);

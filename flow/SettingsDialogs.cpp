@@ -16,6 +16,7 @@
 #include "dialogs/ViewDialogs.h"
 #include "flow/MainFrame.h"
 #include "flow/FrameAuction.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameSettings.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlayState.h"
@@ -186,7 +187,7 @@ void CFrameSettings::OnConfiguration() {
             frame_.EditGameObject().RemoveRow(row, true);
     }
     // Step 3: the trick estimation follows.
-    if (frame_.SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.SelectEstimatedGame();
+    if (frame_.FramePanels().SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.FramePanels().SelectEstimatedGame();
 }
 
 // Options > Names: confirmed names go to the table, the match list and every open window that
@@ -208,11 +209,11 @@ void CFrameSettings::OnNames() {
     frame_.RefreshScoreSheet();
     // Step 3: the game data's texts take the new names; the open data and state panels show them.
     CDataDialog::CollectGameTexts(frame_.GetPlayerName(0), frame_.GetPlayerName(1), frame_.GetPlayerName(2));
-    if (auto* data = PanelAs<CDataDialog>(frame_.PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
-    if (auto* state = PanelAs<CStateDialog>(frame_.PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
+    if (auto* data = PanelAs<CDataDialog>(frame_.FramePanels().PanelWindow(CM_CLOSE_DATA))) data->UpdateFields();
+    if (auto* state = PanelAs<CStateDialog>(frame_.FramePanels().PanelWindow(CM_CLOSE_STATE))) state->UpdateFields();
     // Step 4: the statistics and the trick estimation name the players.
     for (int command : {ID_LIST_CARD_STATISTICS, ID_LIST_GAME_STATISTICS, ID_LIST_TRICK_ESTIMATION})
-        Redraw(frame_.SideWindow(command));
+        Redraw(frame_.FramePanels().SideWindow(command));
     // Step 5: the seat labels on the table.
     frame_.FrameTable().RefreshPosTexts(1);
 }

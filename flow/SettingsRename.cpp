@@ -6,6 +6,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameSettings.h"
 #include "flow/MatchFiles.h"
 #include "match/GameList.h"
@@ -76,7 +77,7 @@ void CFrameSettings::OnSettings() {
     // 5. What shows them follows.
     if (!dialog.Changed) return;
     frame_.ShowMatchState();
-    frame_.ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowDataDialog(0, 1);
     frame_.RefreshListWindows();
 }
 
@@ -94,7 +95,7 @@ void CFrameSettings::OnRenameGame() {
     frame_.SetPause(previous);
     if (result != IDOK) return;
     // The open note names its game anew.
-    if (HWND panel = frame_.PanelWindow(CM_CLOSE_ANNOTATION); panel && g_Profile.SktName != oldTitle) {
+    if (HWND panel = frame_.FramePanels().PanelWindow(CM_CLOSE_ANNOTATION); panel && g_Profile.SktName != oldTitle) {
         const platform::Window* window = ::WindowFromHandle(panel);
         std::string caption = window ? window->Title() : std::string();
         const std::size_t colon = caption.find(": ");

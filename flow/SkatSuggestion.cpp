@@ -2,6 +2,7 @@
 // names the best game after laying them away, and the declaration bar's boxes show the announcements.
 #include "flow/FrameDeclaration.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/RamschRounds.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -119,8 +120,8 @@ void CFrameDeclaration::OnSuggestSkat() {
     }
     // 6. The estimation window following the person shows his sheet after the lay-away; the status
     //    window follows.
-    frame_.RefreshEstimationOf(2);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().RefreshEstimationOf(2);
+    frame_.FramePanels().ShowGameStatusDialog();
     // 7. The boxes show the announcements.
     if (g_Game.GameType != GAME_RAMSCH) {
         if (CDeclareDialog* bar = OpenBarAs<CDeclareDialog>(frame_)) {

@@ -1,12 +1,18 @@
-// Small services of the frame for dialogs and the view: the lock word of the two panels that may
-// show an opponent's hidden cards.
+// The panels part's small services for dialogs and the view: the part itself as the frame holds
+// it, and the lock word of the two panels that may show an opponent's hidden cards.
+#include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
 
-bool CMainFrame::LockFlag(int which, int mode) {
+CFramePanels::CFramePanels(CMainFrame& frame) : frame_(frame) {}
+
+CFramePanels& CMainFrame::FramePanels() { return *panels_; }
+const PanelState& CMainFrame::Panels() const { return panels_->Record(); }
+
+bool CFramePanels::LockFlag(int which, int mode) {
     if (which == 1 || which == 2) {
         const int bit = which;
-        if (mode == 2) EditPanels().LockWord &= ~bit;
-        else if (mode != -1) EditPanels().LockWord |= bit;
+        if (mode == 2) panels_.LockWord &= ~bit;
+        else if (mode != -1) panels_.LockWord |= bit;
     }
-    return Panels().LockWord != 0;
+    return panels_.LockWord != 0;
 }

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAuction.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -145,7 +146,7 @@ void CMainFrame::Startup() {
     }
 
     // Step 15: the side windows open at the last exit, then the log window.
-    ReopenSideWindows();
+    FramePanels().ReopenSideWindows();
 
     // Step 17: the table takes its size, and the start command sets the seats for the next game.
     PostMessage(WM_SIZE, 0, 0);

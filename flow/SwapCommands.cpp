@@ -6,6 +6,7 @@
 #include "flow/CardExchange.h"
 #include "flow/DeclarationState.h"
 #include "flow/FrameAudio.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -78,7 +79,7 @@ void CCardExchange::OnSwapCardsMode() {
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5: the status window, and the exchange's hint in the status bar.
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     frame_.FrameTexts().SetHintText(platform::LoadString(SwapHint()));
     frame_.FrameTexts().SetStatusText(platform::LoadString(IDS_SWAP_CARDS));
     frame_.FrameTimers().StartStatusRotation();
@@ -115,7 +116,7 @@ void CCardExchange::OnSkatSwap() {
     frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     frame_.CloseModelessDialog();
     SwapCardsPerson(true, holder == 0, holder == 1, holder == 2, 3);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     frame_.FrameTexts().SetHintText(platform::LoadString(SwapHint()));
     frame_.FrameTexts().ReplaceStatusText(platform::LoadString(IDS_SWAP_CARDS));
     frame_.FrameTimers().StartStatusRotation();
@@ -165,5 +166,5 @@ void CCardExchange::ReplaySwappedDeal() {
     frame_.KillTimer(TM_ASSIGN);
     frame_.AssignedCards();
     frame_.EditGameObject().KeepHandsAsDealt();
-    if (frame_.SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.SelectEstimatedGame();
+    if (frame_.FramePanels().SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.FramePanels().SelectEstimatedGame();
 }

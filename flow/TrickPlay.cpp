@@ -5,6 +5,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/RamschRounds.h"
 #include "flow/TrickPlay.h"
@@ -108,7 +109,7 @@ void CTrickPlay::PlaySteps() {
         if (trick.count >= 3) frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
         SweepTrick(true);
         frame_.FrameTable().RefreshTexts();
-        frame_.RefreshEstimation();
+        frame_.FramePanels().RefreshEstimation();
         CheckEarlyFaceUp();
     }
     // Step 5: no hint; the play pauses between the cards.
@@ -190,7 +191,7 @@ void CTrickPlay::AskPersonForCard() {
     frame_.FrameTexts().SetHintText(platform::LoadString(g_Settings.Options.Drag ? IDS_PLEASE_DRAG_CARD : IDS_PLEASE_CLICK_CARD));
     trickPlay_.PlayStep = 2;
     frame_.CardExchange().SetOpenGroups(8);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
     if (g_Settings.Options.Suggest) frame_.EditGameObject().SelectHandCard(kPersonSeat, 6, 0, false);
@@ -210,7 +211,7 @@ bool CTrickPlay::GoOnAfterCard(int card) {
     }
     if (!IsCardCode(card)) return false;  // a strategy served nothing: the trick waits
     NoteCardPlayed(card);
-    frame_.ShowGameStatusDialog();
+    frame_.FramePanels().ShowGameStatusDialog();
     return true;
 }
 
@@ -260,8 +261,8 @@ void CTrickPlay::EndTrick() {
             reference = trumpsOut[0];
         frame_.EditGameObject().NoteSuitsShown(ControlSuits);
         frame_.EditGameObject().NoteTrumpsShown(reference);
-        frame_.ShowGameStatusDialog();
-        frame_.ShowDataDialog(0, 1);
+        frame_.FramePanels().ShowGameStatusDialog();
+        frame_.FramePanels().ShowDataDialog(0, 1);
         frame_.EditGameObject().Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
         frame_.EditGameObject().CountTrick();
         if (TricksCounted() < 10) {
@@ -275,7 +276,7 @@ void CTrickPlay::EndTrick() {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.
         frame_.EditGameObject().CountNullSoloistTrick();
     }
-    frame_.ShowTrickWinner();
+    frame_.FramePanels().ShowTrickWinner();
     // 8. Pane 2: the points of the person's side.
     if (!IsNullOrRevolution() && g_Settings.Options.Count) {
         const int party = g_Game.GameType == GAME_RAMSCH ? 2 : (g_Game.Soloist == kPersonSeat ? 0 : 1);

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FrameTexts.h"
@@ -227,9 +228,9 @@ void CTrickPlay::OnUndo() {
     if (!::IsWindow(frame_.Prompts().ContinuePrompt)) frame_.FrameTable().MoveExtraText(IDS_YOUR_TURN, 0, 0, nullptr, nullptr);
     UndoTrick();
     frame_.InvalidateTable();
-    frame_.ShowGameStatusDialog();
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowTrickWinner();
+    frame_.FramePanels().ShowGameStatusDialog();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowTrickWinner();
     frame_.ShowMatchState();
 }
 
@@ -244,8 +245,8 @@ void CTrickPlay::OnRecover() {
     frame_.FrameAudio().SoundEffect(SOUND_UNDO_REDO, false);
     RedoTrick(false);
     frame_.InvalidateTable();
-    frame_.ShowGameStatusDialog();
-    frame_.ShowDataDialog(0, 1);
-    frame_.ShowTrickWinner();
+    frame_.FramePanels().ShowGameStatusDialog();
+    frame_.FramePanels().ShowDataDialog(0, 1);
+    frame_.FramePanels().ShowTrickWinner();
     frame_.ShowMatchState();
 }

@@ -7,6 +7,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameDeclaration.h"
+#include "flow/FramePanels.h"
 #include "flow/FileState.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
@@ -31,7 +32,7 @@ void ConnectDialogsToTheFrame(CMainFrame& frame) {
         frame.FrameAudio().PlayVoiceTerm(term, frame.Files().EnglishEdition, voice,
                                          frame.FrameAudio().IsVoiceFromFile(voice));
     };
-    g_DialogFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
+    g_DialogFrame.LockFlag = [&frame](int which, int mode) { return frame.FramePanels().LockFlag(which, mode); };
     g_DialogFrame.Player = [&frame](int index) { return frame.GameObject().Player(index); };
     g_DialogFrame.Series = [&frame](SoloistSeries& series) {
         for (std::size_t seat = 0; seat < 3; ++seat) {

@@ -7,6 +7,7 @@
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/DeclarationState.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/TrickPlay.h"
 #include "flow/FramePrinting.h"
@@ -78,7 +79,7 @@ int CMainFrame::OnCreate() {
     EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
     EditPrompts().RunningMessage = nullptr;
     FrameTimers().DropRedraw();
-    EditPanels().AnnotationKept = 1;
+    FramePanels().KeepAnnotationOnClose();
     MatchSeries().StampPause(0);
 
     // Step 6: the tick for the program's life. Our timers cannot fail on a live window; should it
@@ -212,17 +213,17 @@ void CMainFrame::OnClose() {
     // Step 9: a game read from a file is kept in the temporary game file.
     MatchFiles().KeepReadGame();
     // Step 10: the side windows close.
-    CloseSideWindowsAtExit();
+    FramePanels().CloseSideWindowsAtExit();
     // Step 11: the closing line still reaches the log window.
     WriteTrace(":OnClose()", LOG_MAINFRAME);
-    if (HWND log = SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
+    if (HWND log = FramePanels().SideWindow(CM_LOG_WINDOW)) ::SendMessage(log, WM_CLOSE);
     // Step 12: the modeless dialog closes and the running steps are told to stop.
     CloseModelessDialog();
     DisconnectFrameHooks(*this);
     g_Game.StopFlag = StopState::Requested;
     // Step 13: the panels store their places through their close commands.
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})
-        if (PanelWindow(close)) SendMessage(WM_COMMAND, static_cast<WPARAM>(close));
+        if (FramePanels().PanelWindow(close)) SendMessage(WM_COMMAND, static_cast<WPARAM>(close));
     // Step 15: the window goes; the program's loop ends with it.
     DestroyWindow();
     PostQuitMessage(0);

@@ -8,6 +8,7 @@
 #include "flow/FrameGlobals.h"
 #include "resources/FlowIds.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "model/Trace.h"
 #include "platform/core/ControlMessages.h"
 #include "platform/core/DesktopServices.h"
@@ -254,16 +255,16 @@ LRESULT CLog::OnClose() {
 void CMainFrame::OnListLog() {
     const CSideWindowRow* row = FindSideWindowRow(CM_LOG_WINDOW);
     if (!row || !g_pApp) return;
-    const bool open = SideWindow(CM_LOG_WINDOW) != nullptr;
+    const bool open = FramePanels().SideWindow(CM_LOG_WINDOW) != nullptr;
     // Step 1: the window goes, storing its place.
     if (open && g_pApp->LogList == 0) {
-        CloseSideWindow(*row);
+        FramePanels().CloseSideWindow(*row);
         return;
     }
     // Step 2: the window comes with the whole file.
     if (!open && g_pApp->LogList == 1) {
         g_pApp->ReadLogFile();
-        OpenSideWindow(*row);
+        FramePanels().OpenSideWindow(*row);
     }
     // Step 3: otherwise nothing happens.
 }

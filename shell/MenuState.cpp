@@ -3,6 +3,7 @@
 // the frame's one update function, so the menu, the accelerators and the tool bar agree.
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "match/Profile.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -71,7 +72,7 @@ bool CMainFrame::UpdateMenuCommand(platform::CommandState& state) {
         case ID_LIST_DATA:
         case ID_LIST_GAME_VALUE:
         case ID_LIST_STATE:
-            state.SetCheck(PanelWindow(PanelCloseCommand(state.Id())) ? 1 : 0);
+            state.SetCheck(FramePanels().PanelWindow(PanelCloseCommand(state.Id())) ? 1 : 0);
             return true;
         case ID_PRINT_COURSE:
         case ID_PREVIEW_COURSE: state.Enable(GameObject().CourseRow(0).count == 10); return true;

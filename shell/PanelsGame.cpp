@@ -11,8 +11,10 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "dialogs/GameNames.h"
+#include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
+#include "flow/PanelObject.h"
 #include "flow/RamschState.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
@@ -21,7 +23,6 @@
 #include "model/Settings.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
-#include "shell/Panels.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ bool BetweenGames() { return g_Game.FlowState == STATE_NEW || g_Game.FlowState =
 
 }  // namespace
 
-void CMainFrame::ShowDataDialog(int reset, int collect) {
-    const std::string names[3] = {GetPlayerName(0), GetPlayerName(1), GetPlayerName(2)};
+void CFramePanels::ShowDataDialog(int reset, int collect) {
+    const std::string names[3] = {frame_.GetPlayerName(0), frame_.GetPlayerName(1), frame_.GetPlayerName(2)};
     // 1. The rule set.
     const std::string rule = RuleSetText();
     if (reset && collect) {
@@ -65,9 +66,9 @@ void CMainFrame::ShowDataDialog(int reset, int collect) {
         const int type = g_Game.GameType;
         std::string soloist, game = type >= 0 && type <= 7 ? platform::LoadString(GameNameId(type)) : std::string();
         if (type == GAME_RAMSCH) {
-            if (Ramsch().RamschPushCount > 0)
-                game += " (" + std::to_string(Ramsch().RamschPushCount) + " " + platform::LoadString(kTimes) + " " +
-                        platform::LoadString(kPassOn) + ")";
+            if (frame_.Ramsch().RamschPushCount > 0)
+                game += " (" + std::to_string(frame_.Ramsch().RamschPushCount) + " " + platform::LoadString(kTimes) +
+                        " " + platform::LoadString(kPassOn) + ")";
         } else {
             if (g_Game.Soloist >= 0 && g_Game.Soloist < 3) soloist = names[g_Game.Soloist];
             if (type != GAME_REVOLUTION) {
@@ -98,14 +99,14 @@ void CMainFrame::ShowDataDialog(int reset, int collect) {
         panel->UpdateFields();
         return;
     }
-    if (reset || !collect) OpenPanel(*this, CreatePanel<CDataDialog>(Handle()), CM_CLOSE_DATA);
+    if (reset || !collect) OpenPanel(CreatePanel<CDataDialog>(frame_.Handle()), CM_CLOSE_DATA);
 }
 
-void CMainFrame::ShowTrickWinner() {
+void CFramePanels::ShowTrickWinner() {
     if (auto* panel = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) panel->ShowTrickWinner();
 }
 
-void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
+void CFramePanels::ShowGameStatusDialog(int reset, int collect) {
     const int seat = CStateDialog::ChosenSeat();
     // 1. Unknown, or the chosen seat's view of the game.
     if (reset) {
@@ -115,7 +116,7 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
         GameStatusRecord record;
         const GameStatusSnapshot empty = EmptyGameStatusSnapshot();
         std::memcpy(&record, empty.data(), sizeof record);
-        if (const CPlayer* player = GameObject().Player(seat)) player->AnalyseGameStatus(record);
+        if (const CPlayer* player = frame_.GameObject().Player(seat)) player->AnalyseGameStatus(record);
         CStateDialog::StoreSnapshot(ToSnapshot(record));
     }
     // 2. An open panel follows; a closed one opens when neither flag is set.
@@ -123,22 +124,22 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     if (panel) {
         panel->UpdateFields();
     } else if (!reset && !collect) {
-        OpenPanel(*this, CreatePanel<CStateDialog>(Handle()), CM_CLOSE_STATE);
+        OpenPanel(CreatePanel<CStateDialog>(frame_.Handle()), CM_CLOSE_STATE);
         panel = PanelAs<CStateDialog>(PanelWindow(CM_CLOSE_STATE));
-        EditPanels().StateWindowUsed = 1;
+        panels_.StateWindowUsed = 1;
     }
     if (!panel) return;
     // 3. A computer's status shown marks the game; outside play the person's own takes the mark back.
     const int shown = CStateDialog::ChosenSeat();
     g_Flow.ShownSeats = (g_Flow.ShownSeats & ~0x0F) | shown;
     if (shown != 2) {
-        if (!(g_Game.CheatMask & 0x100)) CardExchange().CheckCheat(0x100, 1);
+        if (!(g_Game.CheatMask & 0x100)) frame_.CardExchange().CheckCheat(0x100, 1);
     } else if (g_Game.FlowState != STATE_PLAY) {
         const int mask = g_Game.CheatMask & ~0x100;
         if (mask != g_Game.CheatMask) {
             g_Game.CheatMask = mask;
             g_Game.CheatMaskChanged = 1;
-            if (mask == 0) CardExchange().CheckCheat(0, 1);
+            if (mask == 0) frame_.CardExchange().CheckCheat(0, 1);
         }
     }
     // 4. The title by the kind of game.
@@ -149,8 +150,10 @@ void CMainFrame::ShowGameStatusDialog(int reset, int collect) {
     panel->SetWindowText(platform::LoadString(title));
 }
 
-void CMainFrame::ShowDataPanelClock() {
+void CFramePanels::ShowDataPanelClock() {
     if (auto* panel = PanelAs<CDataDialog>(PanelWindow(CM_CLOSE_DATA))) panel->ShowRemainingTime();
 }
 
-bool CMainFrame::GameStatusWindowOpen() const { return PanelWindow(CM_CLOSE_STATE) != nullptr; }
+bool CFramePanels::GameStatusWindowOpen() const { return PanelWindow(CM_CLOSE_STATE) != nullptr; }
+
+void CFramePanels::ForgetStateWindowUse() { panels_.StateWindowUsed = 0; }

@@ -8,6 +8,7 @@
 #include "dialogs/GameValueDialog.h"
 #include "dialogs/StateDialog.h"
 #include "resources/FlowIds.h"
+#include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
@@ -21,6 +22,7 @@
 #include "platform/core/Registry.h"
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
+#include "flow/PanelObject.h"
 #include "shell/Panels.h"
 #include "shell/ShellGlobals.h"
 #include "shell/WindowPlacement.h"
@@ -73,21 +75,21 @@ int PanelCloseCommand(int menuItem) {
     return 0;
 }
 
-HWND CMainFrame::PanelWindow(int closeCommand) const {
+HWND CFramePanels::PanelWindow(int closeCommand) const {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return nullptr;
-    const HWND hwnd = Panels().*(row->handle);
+    const HWND hwnd = panels_.*(row->handle);
     return hwnd && ::IsWindow(hwnd) ? hwnd : nullptr;
 }
 
-void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
+void CFramePanels::OpenPanel(CModelessDialog* panel, int closeCommand) {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row || !panel) return;
     // 1. The panel is open from now on, across runs too, and its menu item says so.
     g_Settings.View.*(row->viewFlag) = 1;
-    if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, true);
+    if (frame_.Table().MainMenu) frame_.Table().MainMenu->CheckItem(row->menuItem, true);
     // 2. The frame's small icon.
-    panel->SetSmallIcon(frame.SmallIconId());
+    panel->SetSmallIcon(frame_.SmallIconId());
     // 3. Its stored place; the annotation also takes its placed size.
     const int left = ReadProfileNumber(row->section, "Left", row->defaultLeft);
     const int top = ReadProfileNumber(row->section, "Top", row->defaultTop);
@@ -102,23 +104,23 @@ void OpenPanel(CMainFrame& frame, CModelessDialog* panel, int closeCommand) {
     panel->MoveWindow(KeptInside(rect, g_Shell.WorkArea), true);
     // 4. Shown and kept; the keyboard stays with the table.
     panel->ShowWindow(SW_SHOW);
-    frame.EditPanels().*(row->handle) = panel->Handle();
-    frame.SetFocus();
+    panels_.*(row->handle) = panel->Handle();
+    frame_.SetFocus();
     char corner[64];
     std::snprintf(corner, sizeof corner, "left:%d:top:%d", left, top);
     WriteTrace(std::string(":") + row->className + "(" + corner + ")", LOG_MAINFRAME | LOG_VERBOSE);
 }
 
-void ClosePanel(CMainFrame& frame, int closeCommand) {
+void CFramePanels::ClosePanel(int closeCommand) {
     const PanelRow* row = FindPanel(closeCommand);
     if (!row) return;
-    const HWND hwnd = frame.PanelWindow(closeCommand);
-    frame.EditPanels().*(row->handle) = nullptr;
+    const HWND hwnd = PanelWindow(closeCommand);
+    panels_.*(row->handle) = nullptr;
     if (!hwnd) return;
     // 1. At the program's end the View flag stays set: the next start opens the panel again.
-    if (frame.Run().TableAlive) {
+    if (frame_.Run().TableAlive) {
         g_Settings.View.*(row->viewFlag) = 0;
-        if (frame.Table().MainMenu) frame.Table().MainMenu->CheckItem(row->menuItem, false);
+        if (frame_.Table().MainMenu) frame_.Table().MainMenu->CheckItem(row->menuItem, false);
     }
     // 2. Its place for the next opening, then the window goes.
     platform::Rect rect;
@@ -129,29 +131,30 @@ void ClosePanel(CMainFrame& frame, int closeCommand) {
     ::DestroyWindow(hwnd);
 }
 
-void CMainFrame::DestroyPanels() {
+void CFramePanels::DestroyPanels() {
     for (const PanelRow& row : kPanels) {
         const HWND hwnd = PanelWindow(row.closeCommand);
-        EditPanels().*(row.handle) = nullptr;
+        panels_.*(row.handle) = nullptr;
         if (hwnd) ::DestroyWindow(hwnd);
     }
 }
 
-void CMainFrame::ShowAnnotationDialog() {
+void CFramePanels::ShowAnnotationDialog() {
     // An open panel is made anew on the note as it stands now (closing writes the panel's text).
-    const std::string note = Texts().AnnotationText;
-    if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    FrameTexts().SetAnnotationText(note);
-    OpenPanel(*this, CreatePanel<CAnnotationDialog>(Handle(), AnnotationName(), FrameTexts().AnnotationForPanel()),
-              CM_CLOSE_ANNOTATION);
+    const std::string note = frame_.Texts().AnnotationText;
+    if (PanelWindow(CM_CLOSE_ANNOTATION)) ClosePanel(CM_CLOSE_ANNOTATION);
+    frame_.FrameTexts().SetAnnotationText(note);
+    OpenPanel(
+        CreatePanel<CAnnotationDialog>(frame_.Handle(), AnnotationName(), frame_.FrameTexts().AnnotationForPanel()),
+        CM_CLOSE_ANNOTATION);
 }
 
-void CMainFrame::ShowGameValueDialog() {
+void CFramePanels::ShowGameValueDialog() {
     if (PanelWindow(CM_CLOSE_GAME_VALUE)) return;
-    OpenPanel(*this, CreatePanel<CGameValueDialog>(Handle()), CM_CLOSE_GAME_VALUE);
+    OpenPanel(CreatePanel<CGameValueDialog>(frame_.Handle()), CM_CLOSE_GAME_VALUE);
 }
 
-void CMainFrame::UpdateGameValueBid() {
+void CFramePanels::UpdateGameValueBid() {
     auto* panel = PanelAs<CGameValueDialog>(PanelWindow(CM_CLOSE_GAME_VALUE));
     if (!panel) return;
     if (auto* values = panel->GetControlAs<platform::ComboBox>(CGameValueDialog::kValue)) values->SetCurSel(g_Game.BidIndex);
@@ -161,15 +164,15 @@ void CMainFrame::UpdateGameValueBid() {
 
 // --- The View menu's toggles and the close commands ---------------------------------------------
 
-void CMainFrame::OnListAnnotation() {
-    if (PanelWindow(CM_CLOSE_ANNOTATION)) SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
+void CFramePanels::OnListAnnotation() {
+    if (PanelWindow(CM_CLOSE_ANNOTATION)) frame_.SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
     else ShowAnnotationDialog();
 }
 
-void CMainFrame::OnListData() {
-    SetPause(1);
+void CFramePanels::OnListData() {
+    frame_.SetPause(1);
     if (PanelWindow(CM_CLOSE_DATA)) {
-        SendMessage(WM_COMMAND, CM_CLOSE_DATA);
+        frame_.SendMessage(WM_COMMAND, CM_CLOSE_DATA);
         return;
     }
     // The panel opens on the match as it stands now (the list's totals, the game's texts), not on
@@ -178,72 +181,74 @@ void CMainFrame::OnListData() {
     ShowDataDialog(0, 0);
 }
 
-void CMainFrame::OnListGameValue() {
-    if (PanelWindow(CM_CLOSE_GAME_VALUE)) SendMessage(WM_COMMAND, CM_CLOSE_GAME_VALUE);
+void CFramePanels::OnListGameValue() {
+    if (PanelWindow(CM_CLOSE_GAME_VALUE)) frame_.SendMessage(WM_COMMAND, CM_CLOSE_GAME_VALUE);
     else ShowGameValueDialog();
 }
 
-void CMainFrame::OnListState() {
-    if (PanelWindow(CM_CLOSE_STATE)) SendMessage(WM_COMMAND, CM_CLOSE_STATE);
+void CFramePanels::OnListState() {
+    if (PanelWindow(CM_CLOSE_STATE)) frame_.SendMessage(WM_COMMAND, CM_CLOSE_STATE);
     else ShowGameStatusDialog(0, 0);
 }
 
-void CMainFrame::CloseAnnotationWindow() {
-    ClosePanel(*this, CM_CLOSE_ANNOTATION);
-    if (!Panels().AnnotationKept) {
-        EditPanels().AnnotationKept = 1;
-        FrameTexts().ClearAnnotationText();
+void CFramePanels::CloseAnnotationWindow() {
+    ClosePanel(CM_CLOSE_ANNOTATION);
+    if (!panels_.AnnotationKept) {
+        panels_.AnnotationKept = 1;
+        frame_.FrameTexts().ClearAnnotationText();
     }
     // The note goes with the current game into the work folder.
-    MatchFiles().SaveFile(Files().TempGameFile, 0);
+    frame_.MatchFiles().SaveFile(frame_.Files().TempGameFile, 0);
 }
 
-void CMainFrame::CloseDataWindow() { ClosePanel(*this, CM_CLOSE_DATA); }
-void CMainFrame::CloseGameValueWindow() { ClosePanel(*this, CM_CLOSE_GAME_VALUE); }
+void CFramePanels::CloseDataWindow() { ClosePanel(CM_CLOSE_DATA); }
+void CFramePanels::CloseGameValueWindow() { ClosePanel(CM_CLOSE_GAME_VALUE); }
 
-void CMainFrame::CloseStateWindow() {
-    ClosePanel(*this, CM_CLOSE_STATE);
+void CFramePanels::CloseStateWindow() {
+    ClosePanel(CM_CLOSE_STATE);
     // Between games an opponent's status no longer shows: its mark goes.
     if (g_Game.FlowState == STATE_PLAY) return;
-    EditPanels().StateWindowUsed = 0;
+    panels_.StateWindowUsed = 0;
     const int mask = g_Game.CheatMask & ~0x100;
     if (mask != g_Game.CheatMask) {
         g_Game.CheatMask = mask;
         g_Game.CheatMaskChanged = 1;
     }
-    if (mask == 0) CardExchange().CheckCheat(0, 1);
+    if (mask == 0) frame_.CardExchange().CheckCheat(0, 1);
 }
 
-void CMainFrame::OnUncoverState() {
-    CardExchange().CheckCheat(0x100, 1);
+void CFramePanels::OnUncoverState() {
+    frame_.CardExchange().CheckCheat(0x100, 1);
     if (g_Game.FlowState == STATE_ASK || g_Game.FlowState == STATE_PLAY) ShowGameStatusDialog(0, 1);
     else ShowGameStatusDialog(1, 0);
 }
 
-void CMainFrame::RenewAnnotationAfterLoad(const std::string& keptText) {
+void CFramePanels::KeepAnnotationOnClose() { panels_.AnnotationKept = 1; }
+
+void CFramePanels::RenewAnnotationAfterLoad(const std::string& keptText) {
     if (g_Settings.Settings.Annotate) {
         if (PanelWindow(CM_CLOSE_ANNOTATION)) {
-            SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-            FrameTexts().SetAnnotationText(keptText);
+            frame_.SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
+            frame_.FrameTexts().SetAnnotationText(keptText);
         }
-        if (!Texts().AnnotationText.empty()) ShowAnnotationDialog();
+        if (!frame_.Texts().AnnotationText.empty()) ShowAnnotationDialog();
         return;
     }
     if (PanelWindow(CM_CLOSE_ANNOTATION)) {
-        SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-        FrameTexts().SetAnnotationText(keptText);
+        frame_.SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
+        frame_.FrameTexts().SetAnnotationText(keptText);
         ShowAnnotationDialog();
     } else {
-        MatchFiles().SaveFile(Files().TempGameFile, 0);
+        frame_.MatchFiles().SaveFile(frame_.Files().TempGameFile, 0);
     }
 }
 
-void CMainFrame::RenewAnnotationForDeal() {
+void CFramePanels::RenewAnnotationForDeal() {
     if (!g_Settings.View.ListAnnotation) {
-        FrameTexts().ClearAnnotationText();
+        frame_.FrameTexts().ClearAnnotationText();
         return;
     }
-    if (PanelWindow(CM_CLOSE_ANNOTATION)) SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
-    FrameTexts().ClearAnnotationText();
+    if (PanelWindow(CM_CLOSE_ANNOTATION)) frame_.SendMessage(WM_COMMAND, CM_CLOSE_ANNOTATION);
+    frame_.FrameTexts().ClearAnnotationText();
     if (g_Settings.Settings.Annotate == 0) ShowAnnotationDialog();
 }

@@ -5,6 +5,7 @@
 #include "flow/FramePrinting.h"
 
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 
@@ -114,7 +115,7 @@ platform::Rect CFramePrinting::PrintedTableArea(int titleBottom) const {
     const bool landscape = Landscape();
     int bottom = PrintFooterY(landscape) - kPrintGap;
     // The annotation's lines keep their room below the table.
-    if (::IsWindow(frame_.PanelWindow(CM_CLOSE_ANNOTATION))) {
+    if (::IsWindow(frame_.FramePanels().PanelWindow(CM_CLOSE_ANNOTATION))) {
         const int lines = static_cast<int>(AnnotationLines(frame_.Texts().AnnotationText).size());
         bottom -= kAnnotationTitleHeight + lines * kAnnotationLineHeight + kPrintGap;
     }
@@ -206,7 +207,7 @@ void CFramePrinting::DrawGameHeader(platform::DeviceContext& dc) {
 }
 
 void CFramePrinting::DrawAnnotation(platform::DeviceContext& dc, int top) {
-    const HWND panel = frame_.PanelWindow(CM_CLOSE_ANNOTATION);
+    const HWND panel = frame_.FramePanels().PanelWindow(CM_CLOSE_ANNOTATION);
     if (!::IsWindow(panel) || !g_pApp) return;
     const platform::LogFont font = dc.SelectFont(g_pApp->Font(2));
     const platform::BkMode mode = dc.SetBkMode(platform::BkMode::Transparent);

@@ -8,6 +8,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
 #include "flow/GiveUp.h"
 #include "flow/RamschRounds.h"
@@ -78,17 +79,19 @@ void ConnectSideWindowsToTheFrame(CMainFrame& frame) {
         frame.MatchFiles().LatchCardsStatistics(1);
         frame.MatchFiles().UpdateCardsStatistics(1);
     };
-    g_SideWindowFrame.RouteSideWindowClose = [&frame](int command) { return frame.RouteSideWindowClose(command); };
+    g_SideWindowFrame.RouteSideWindowClose = [&frame](int command) {
+        return frame.FramePanels().RouteSideWindowClose(command);
+    };
     g_SideWindowFrame.LoadFromStore = [&frame](int numberingMode, const std::array<int, 40>& deal) {
         frame.LoadFromStore(numberingMode, deal);
     };
     g_SideWindowFrame.GamePlayer = [&frame](int seat) { return frame.GameObject().Player(seat); };
-    g_SideWindowFrame.LockFlag = [&frame](int which, int mode) { return frame.LockFlag(which, mode); };
+    g_SideWindowFrame.LockFlag = [&frame](int which, int mode) { return frame.FramePanels().LockFlag(which, mode); };
     g_SideWindowFrame.CheckCheat = [&frame](int code, int argument) {
         frame.CardExchange().CheckCheat(code, argument);
     };
     g_SideWindowFrame.SelectEstimatedGame = [&frame] {
-        frame.SelectEstimatedGame();
+        frame.FramePanels().SelectEstimatedGame();
         return true;
     };
     g_SideWindowFrame.SendCommand = [&frame](int command) {
@@ -182,7 +185,7 @@ void InstallFrameShellServices() {
     g_FrameShell.ToggleSideWindow = [](CMainFrame& frame, int command) {
         const CSideWindowRow* row = FindSideWindowRow(command);
         if (!row || !row->create) return false;
-        frame.ToggleSideWindow(*row);
+        frame.FramePanels().ToggleSideWindow(*row);
         return true;
     };
     g_FrameShell.FollowScreenChange = FollowScreenChange;

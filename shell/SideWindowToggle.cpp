@@ -4,6 +4,7 @@
 #include <string>
 
 #include "resources/FlowIds.h"
+#include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
@@ -39,15 +40,15 @@ platform::Rect StoredRect(const CSideWindowRow& row) {
 
 }  // namespace
 
-HWND CMainFrame::SideWindow(int command) const {
-    auto it = Panels().SideWindows.find(command);
-    return it != Panels().SideWindows.end() && ::IsWindow(it->second) ? it->second : nullptr;
+HWND CFramePanels::SideWindow(int command) const {
+    auto it = panels_.SideWindows.find(command);
+    return it != panels_.SideWindows.end() && ::IsWindow(it->second) ? it->second : nullptr;
 }
 
-void CMainFrame::ToggleSideWindow(const CSideWindowRow& row) {
+void CFramePanels::ToggleSideWindow(const CSideWindowRow& row) {
     const bool open = SideWindow(row.command) != nullptr;
     // Step 1: the menu item shows the state after the command.
-    if (Table().MainMenu) Table().MainMenu->CheckItem(row.command, !open);
+    if (frame_.Table().MainMenu) frame_.Table().MainMenu->CheckItem(row.command, !open);
     // Step 2: an open window closes, storing its place.
     if (open) {
         row.viewFlag() = 0;
@@ -59,34 +60,34 @@ void CMainFrame::ToggleSideWindow(const CSideWindowRow& row) {
     OpenSideWindow(row);
 }
 
-HWND CMainFrame::OpenSideWindow(const CSideWindowRow& row) {
+HWND CFramePanels::OpenSideWindow(const CSideWindowRow& row) {
     if (!row.create) return nullptr;
     platform::CreateParams params;
     params.kind = platform::WindowKind::Overlapped;
-    params.owner = Handle();
+    params.owner = frame_.Handle();
     params.rect = StoredRect(row);
     params.title = platform::LoadString(row.caption);
     params.visible = true;
     params.lifetime = platform::Lifetime::Engine;
-    platform::Window* window = row.create(*this, params);
+    platform::Window* window = row.create(frame_, params);
     if (!window || !window->IsAlive()) {
-        EditPanels().SideWindows.erase(row.command);
+        panels_.SideWindows.erase(row.command);
         return nullptr;
     }
     const HWND hwnd = window->Handle();
-    EditPanels().SideWindows[row.command] = hwnd;
+    panels_.SideWindows[row.command] = hwnd;
     if (row.openTrace) {
         char corner[64];
         std::snprintf(corner, sizeof corner, "left:%d:top:%d", params.rect.left, params.rect.top);
         WriteTrace(std::string(":") + row.openTrace + "(" + corner + ")", LOG_MAINFRAME | LOG_VERBOSE);
     }
-    if (row.focusAfterOpen) ::SetFocus(Handle());
+    if (row.focusAfterOpen) ::SetFocus(frame_.Handle());
     return hwnd;
 }
 
-void CMainFrame::CloseSideWindow(const CSideWindowRow& row) {
+void CFramePanels::CloseSideWindow(const CSideWindowRow& row) {
     const HWND hwnd = SideWindow(row.command);
-    EditPanels().SideWindows.erase(row.command);
+    panels_.SideWindows.erase(row.command);
     if (!hwnd) return;
     if (::IsIconic(hwnd) || ::IsZoomed(hwnd)) ::ShowWindow(hwnd, SW_RESTORE);
     platform::Rect rect;
@@ -99,48 +100,53 @@ void CMainFrame::CloseSideWindow(const CSideWindowRow& row) {
         }
     }
     ::SendMessage(hwnd, WM_CLOSE);
-    if (row.focusAfterClose && IsAlive()) ::SetFocus(Handle());
+    if (row.focusAfterClose && frame_.IsAlive()) ::SetFocus(frame_.Handle());
 }
 
-bool CMainFrame::RouteSideWindowClose(int command) {
+bool CFramePanels::RouteSideWindowClose(int command) {
     const CSideWindowRow* row = FindSideWindowRow(command);
-    if (!row || row->viewFlag() == 0 || !IsAlive()) return false;
-    SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
+    if (!row || row->viewFlag() == 0 || !frame_.IsAlive()) return false;
+    frame_.SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
     return true;
 }
 
-void CMainFrame::CloseSideWindowsAtExit() {
+void CFramePanels::CloseSideWindowsAtExit() {
     // The log closes on its own after the closing trace line; the others in the table's order.
     for (const CSideWindowRow& row : SideWindowRows())
         if (row.command != CM_LOG_WINDOW && SideWindow(row.command)) ::SendMessage(SideWindow(row.command), WM_CLOSE);
 }
 
-void CMainFrame::ReopenSideWindows() {
-    // Panels and side windows interleave in this order; each opens through its own toggle.
+void CFramePanels::ReopenSideWindows() {
+    // Panels and side windows interleave in this order; each opens through its own toggle, a panel
+    // through its View menu command's, a side window through its row's.
     struct Reopen {
         int command;
         int CSettings::ViewSection::*flag;
+        void (CFramePanels::*panelToggle)();
     };
     static constexpr Reopen kOrder[] = {
-        {ID_ANNOTATION, &CSettings::ViewSection::ListAnnotation},
-        {ID_LIST_DATA, &CSettings::ViewSection::ListData},
-        {ID_LIST_GAME_VALUE, &CSettings::ViewSection::ListGameValue},
-        {ID_LIST_LEGEND, &CSettings::ViewSection::ListLegend},
-        {ID_LIST_CARD_STATISTICS, &CSettings::ViewSection::ListCardStatistics},
-        {ID_LIST_GAME_STATISTICS, &CSettings::ViewSection::ListGameStatistics},
-        {ID_LIST_STATE, &CSettings::ViewSection::ListState},
-        {ID_LIST_SCORE, &CSettings::ViewSection::ListScore},
-        {ID_LIST_STORE, &CSettings::ViewSection::ListStore},
-        {ID_LIST_TRICK_ESTIMATION, &CSettings::ViewSection::ListTrickEstimation},
+        {ID_ANNOTATION, &CSettings::ViewSection::ListAnnotation, &CFramePanels::OnListAnnotation},
+        {ID_LIST_DATA, &CSettings::ViewSection::ListData, &CFramePanels::OnListData},
+        {ID_LIST_GAME_VALUE, &CSettings::ViewSection::ListGameValue, &CFramePanels::OnListGameValue},
+        {ID_LIST_LEGEND, &CSettings::ViewSection::ListLegend, nullptr},
+        {ID_LIST_CARD_STATISTICS, &CSettings::ViewSection::ListCardStatistics, nullptr},
+        {ID_LIST_GAME_STATISTICS, &CSettings::ViewSection::ListGameStatistics, nullptr},
+        {ID_LIST_STATE, &CSettings::ViewSection::ListState, &CFramePanels::OnListState},
+        {ID_LIST_SCORE, &CSettings::ViewSection::ListScore, nullptr},
+        {ID_LIST_STORE, &CSettings::ViewSection::ListStore, nullptr},
+        {ID_LIST_TRICK_ESTIMATION, &CSettings::ViewSection::ListTrickEstimation, nullptr},
     };
     for (const Reopen& reopen : kOrder) {
         if (g_Settings.View.*reopen.flag == 0) continue;
+        if (reopen.panelToggle) {
+            (this->*reopen.panelToggle)();
+            continue;
+        }
+        // A side window without its window kind yet stays closed.
         const CSideWindowRow* row = FindSideWindowRow(reopen.command);
-        // A side window without its window kind yet stays closed; a panel runs its command.
-        if (row && !row->create) continue;
-        if (row && SideWindow(row->command)) continue;
-        OnCommand(reopen.command);
+        if (!row || !row->create || SideWindow(row->command)) continue;
+        ToggleSideWindow(*row);
     }
     if (SideWindow(ID_LIST_TRICK_ESTIMATION)) SelectEstimatedGame();
-    if (g_pApp && g_pApp->LogList) OnListLog();
+    if (g_pApp && g_pApp->LogList) frame_.OnListLog();
 }

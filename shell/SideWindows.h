@@ -3,7 +3,7 @@
 // remembers an open window across runs, the Rect section of its position, its defaults and caption,
 // the focus rules, and the factory that makes its window (at its rectangle: our windows are created
 // where they belong, so none needs moving afterwards). One routine toggles them
-// all (CMainFrame::ToggleSideWindow). A row without a factory leaves its command as it was.
+// all (CFramePanels::ToggleSideWindow). A row without a factory leaves its command as it was.
 
 #include <span>
 

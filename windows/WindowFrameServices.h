@@ -26,7 +26,7 @@ struct SideWindowFrameServices {
     std::function<void()> FocusFrame = [] {};
     // The card statistics' test deal: one random deal latched into the test table and counted.
     std::function<void()> DealStatisticsTest = [] {};
-    // CMainFrame::RouteSideWindowClose (toggle command): true when the frame's toggle closed the
+    // CFramePanels::RouteSideWindowClose (toggle command): true when the frame's toggle closed the
     // window. Default: false, the window closes itself.
     std::function<bool(int command)> RouteSideWindowClose = [](int) { return false; };
     // CMainFrame::LoadFromStore (numbering mode, deal): the stored deal clicked in the store window
@@ -36,11 +36,11 @@ struct SideWindowFrameServices {
     // The player of the frame's game at the seat, whom the trick estimation window shows. Default:
     // none.
     std::function<const CPlayer*(int seat)> GamePlayer = [](int) { return static_cast<const CPlayer*>(nullptr); };
-    // CMainFrame::LockFlag (which, mode) and CCardExchange::CheckCheat (code, argument): the lock on
+    // CFramePanels::LockFlag (which, mode) and CCardExchange::CheckCheat (code, argument): the lock on
     // an opponent's data and the mark that the game saw it. Default: unlocked, unmarked.
     std::function<bool(int which, int mode)> LockFlag = [](int, int) { return false; };
     std::function<void(int code, int argument)> CheckCheat = [](int, int) {};
-    // CMainFrame::SelectEstimatedGame: true when a frame took the request. Default: false.
+    // CFramePanels::SelectEstimatedGame: true when a frame took the request. Default: false.
     std::function<bool()> SelectEstimatedGame = [] { return false; };
     // Sends a command to the main frame window; its handler runs inside the call.
     std::function<void(int command)> SendCommand = [](int) {};

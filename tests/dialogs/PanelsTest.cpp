@@ -4,6 +4,7 @@
 // file.
 #include "dialogs/AnnotationDialog.h"
 #include "flow/FrameTexts.h"
+#include "flow/FramePanels.h"
 #include "flow/RamschRounds.h"
 #include "flow/MatchFiles.h"
 #include "dialogs/DataDialog.h"
@@ -36,7 +37,7 @@ protected:
     }
     template <class Panel>
     Panel* Open(int closeCommand) {
-        return dynamic_cast<Panel*>(::WindowFromHandle(Frame().PanelWindow(closeCommand)));
+        return dynamic_cast<Panel*>(::WindowFromHandle(Frame().FramePanels().PanelWindow(closeCommand)));
     }
     // A whole deck dealt on the table, so that the game can be saved and read.
     void DealADeck() {
@@ -78,7 +79,7 @@ TEST_F(PanelsTest, TheValuePanelOpensAtItsPlaceFollowsTheBidAndStoresItsPlaceOnC
     const int windowHeight = panel->WindowRect().Height();
     const int okTop = ::WindowFromHandle(panel->GetDlgItem(IDOK))->WindowRect().top;
     g_Game.BidIndex = 5;
-    Frame().UpdateGameValueBid();
+    Frame().FramePanels().UpdateGameValueBid();
     EXPECT_EQ(values->GetCurSel(), 5);
     EXPECT_EQ(BoxHeight(*panel), panel->Margin() + 3 * panel->RowHeight());
     EXPECT_EQ(panel->WindowRect().Height(), windowHeight + 2 * panel->RowHeight());
@@ -91,13 +92,13 @@ TEST_F(PanelsTest, TheValuePanelOpensAtItsPlaceFollowsTheBidAndStoresItsPlaceOnC
     panel->MoveWindow({350, 220, 350 + panel->WindowRect().Width(), 220 + panel->WindowRect().Height()});
     Command(ID_LIST_GAME_VALUE);
     host_->PumpUntilIdle();
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_GAME_VALUE), nullptr);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_GAME_VALUE), nullptr);
     EXPECT_EQ(Frame().Panels().GameValuePanel, nullptr);
     EXPECT_EQ(g_Settings.View.ListGameValue, 0);
     EXPECT_FALSE(MenuChecked(ID_LIST_GAME_VALUE));
     EXPECT_EQ(GetProfileInt("RectGameValue", "Left", 0), 350);
     EXPECT_EQ(GetProfileInt("RectGameValue", "Top", 0), 220);
-    Frame().UpdateGameValueBid();  // nothing open: nothing to follow
+    Frame().FramePanels().UpdateGameValueBid();  // nothing open: nothing to follow
 }
 
 // Every panel opens wholly inside the work area at its own size: a stored place off it, partly
@@ -128,7 +129,7 @@ TEST_F(PanelsTest, EveryPanelOpensInsideTheWorkArea) {
         WriteProfileInt(c.section, "Left", c.left);
         WriteProfileInt(c.section, "Top", c.top);
         Command(c.toggle);
-        const HWND panel = Frame().PanelWindow(c.close);
+        const HWND panel = Frame().FramePanels().PanelWindow(c.close);
         ASSERT_NE(panel, nullptr);
         const platform::Rect rect = ::WindowFromHandle(panel)->WindowRect();
         EXPECT_GE(rect.left, c.workArea.left);
@@ -140,7 +141,7 @@ TEST_F(PanelsTest, EveryPanelOpensInsideTheWorkArea) {
         const int top = std::clamp(c.top, c.workArea.top, c.workArea.bottom - rect.Height());
         EXPECT_EQ(rect.TopLeft(), (platform::Point{left, top}));
         Command(c.toggle);
-        ASSERT_EQ(Frame().PanelWindow(c.close), nullptr);
+        ASSERT_EQ(Frame().FramePanels().PanelWindow(c.close), nullptr);
         // The place it closed at is where it showed: the next opening starts from there.
         EXPECT_EQ(GetProfileInt(c.section, "Left", -1), left);
         EXPECT_EQ(GetProfileInt(c.section, "Top", -1), top);
@@ -154,12 +155,12 @@ TEST_F(PanelsTest, ThePanelsOwnOkClosesItThroughTheFrame) {
     } cases[] = {{ID_LIST_GAME_VALUE, CM_CLOSE_GAME_VALUE}, {ID_LIST_DATA, CM_CLOSE_DATA}, {ID_LIST_STATE, CM_CLOSE_STATE}};
     for (const auto& c : cases) {
         Command(c.toggle);
-        const HWND panel = Frame().PanelWindow(c.close);
+        const HWND panel = Frame().FramePanels().PanelWindow(c.close);
         ASSERT_NE(panel, nullptr) << c.toggle;
         ::PostMessage(panel, WM_COMMAND, IDOK, 0);
         host_->PumpUntilIdle();
         EXPECT_FALSE(::IsWindow(panel)) << c.toggle;
-        EXPECT_EQ(Frame().PanelWindow(c.close), nullptr) << c.toggle;
+        EXPECT_EQ(Frame().FramePanels().PanelWindow(c.close), nullptr) << c.toggle;
         EXPECT_FALSE(MenuChecked(c.toggle)) << c.toggle;
     }
 }
@@ -174,7 +175,7 @@ TEST_F(PanelsTest, TheDataPanelBetweenGamesShowsTheRuleTextOnlyAndInPlayTheGame)
     auto* panel = Open<CDataDialog>(CM_CLOSE_DATA);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(g_Settings.View.ListData, 1);
-    Frame().ShowDataDialog(0, 1);
+    Frame().FramePanels().ShowDataDialog(0, 1);
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kStatus), "Rules Skat");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kSoloist), "");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kGame), "");
@@ -186,7 +187,7 @@ TEST_F(PanelsTest, TheDataPanelBetweenGamesShowsTheRuleTextOnlyAndInPlayTheGame)
     g_Game.HandAnnounced = 1;
     g_Game.BidIndex = 4;
     g_Game.PendingRaise = 0;
-    Frame().ShowDataDialog(0, 1);
+    Frame().FramePanels().ShowDataDialog(0, 1);
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kGame), "Clubs Hand");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kSoloist), Frame().GetPlayerName(1));
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kBid), "24");
@@ -195,12 +196,12 @@ TEST_F(PanelsTest, TheDataPanelBetweenGamesShowsTheRuleTextOnlyAndInPlayTheGame)
 
 TEST_F(PanelsTest, ACollectOnlyRefreshNeverOpensTheDataPanel) {
     StartProgram();
-    Frame().ShowDataDialog(0, 1);
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_DATA), nullptr);
-    Frame().ShowGameStatusDialog(0, 1);
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
-    Frame().ShowDataDialog(1, 1);
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_DATA), nullptr);
+    Frame().FramePanels().ShowDataDialog(0, 1);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_DATA), nullptr);
+    Frame().FramePanels().ShowGameStatusDialog(0, 1);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_STATE), nullptr);
+    Frame().FramePanels().ShowDataDialog(1, 1);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_DATA), nullptr);
 }
 
 class StatePanelTest : public PanelsTest {
@@ -211,7 +212,9 @@ protected:
         g_Game.FlowState = STATE_PLAY;
         g_Game.GameType = 6;
         g_Game.Soloist = 0;
-        Frame().EditPanels().LockWord = 0;
+        // Neither lock is held, cleared as the panels clear them.
+        Frame().FramePanels().LockFlag(1, 2);
+        Frame().FramePanels().LockFlag(2, 2);
     }
     CStateDialog* OpenState() {
         Command(ID_LIST_STATE);
@@ -263,10 +266,10 @@ TEST_F(StatePanelTest, OpeningOnAStoredOpponentAsksUnlessAMarkIsSet) {
     EXPECT_EQ(Asked(1), 1u);
     EXPECT_EQ(g_Settings.View.Player, 0x32);
     Command(ID_LIST_STATE);
-    ASSERT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
+    ASSERT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_STATE), nullptr);
     host_->Answers().Clear();
     g_Settings.View.Player = 0x31;
-    Frame().LockFlag(1, 1);
+    Frame().FramePanels().LockFlag(1, 1);
     host_->Answers().PushMessageBoxAnswer(IDNO);
     ASSERT_NE(OpenState(), nullptr);
     EXPECT_EQ(Asked(1), 0u);
@@ -302,7 +305,7 @@ TEST_F(StatePanelTest, TheGridShowsCountsAndYesOrNoAndNothingForUnknown) {
     EXPECT_EQ(panel->GetDlgItemText(CStateDialog::kTitle), ".");
     EXPECT_EQ(panel->GetDlgItemText(CStateDialog::kGame), "");
     // A reset empties the grid.
-    Frame().ShowGameStatusDialog(1, 0);
+    Frame().FramePanels().ShowGameStatusDialog(1, 0);
     EXPECT_EQ(panel->GetDlgItemText(CStateDialog::kGrid[0][0]), "");
 }
 
@@ -331,7 +334,7 @@ TEST_F(PanelsTest, TheNoteTypedInThePanelIsSavedWithTheGameAndReadBack) {
     panel->SetDlgItemText(CAnnotationDialog::kText, "Grand mit vieren {\"x\"} \\ ok");
     // Closing writes the note and saves it with the current game.
     Command(ID_ANNOTATION);
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     EXPECT_EQ(Frame().Texts().AnnotationText, "Grand mit vieren {\"x\"} \\ ok");
     Frame().FrameTexts().ClearAnnotationText();
     ASSERT_TRUE(Frame().MatchFiles().ReadCards(Frame().Files().TempGameFile, 3));
@@ -347,7 +350,7 @@ TEST_F(PanelsTest, ALoadedGameShowsItsNoteInTheOpenPanel) {
     Frame().FrameTexts().SetAnnotationText("anderes Spiel");
     g_Settings.Settings.Annotate = 0;
     Command(ID_ANNOTATION);
-    ASSERT_NE(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
+    ASSERT_NE(Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     // The loaded game is played again from its deal: the pumps stop once the load has run.
     host_->Answers().PushFileDialogAnswer(path);
     Frame().PostMessage(WM_COMMAND, ID_LOAD, 0);
@@ -378,34 +381,34 @@ TEST_F(PanelsTest, InAMatchEndedByTimeTheDataPanelShowsTheTimeLeft) {
 }
 
 TEST_F(StatePanelTest, AComputersStatusMarksTheGameThePersonsOwnTakesTheMarkBackBetweenGames) {
-    Frame().LockFlag(1, 0);  // revealed already: no question
+    Frame().FramePanels().LockFlag(1, 0);  // revealed already: no question
     g_Settings.View.Player = 0;
     ASSERT_NE(OpenState(), nullptr);
     g_Game.CheatMask = 0;
-    Frame().ShowGameStatusDialog(0, 1);
+    Frame().FramePanels().ShowGameStatusDialog(0, 1);
     EXPECT_NE(g_Game.CheatMask & 0x100, 0) << "in play";
     // Between games the person's own status takes the mark back, and closing takes it too.
     g_Game.FlowState = STATE_IDLE;
     g_Settings.View.Player = 2;
-    Frame().ShowGameStatusDialog(0, 1);
+    Frame().FramePanels().ShowGameStatusDialog(0, 1);
     EXPECT_EQ(g_Game.CheatMask & 0x100, 0);
     g_Settings.View.Player = 1;
-    Frame().ShowGameStatusDialog(0, 1);
+    Frame().FramePanels().ShowGameStatusDialog(0, 1);
     EXPECT_NE(g_Game.CheatMask & 0x100, 0) << "a computer's status between games";
     Command(ID_LIST_STATE);
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_STATE), nullptr);
     EXPECT_EQ(g_Game.CheatMask & 0x100, 0);
     EXPECT_EQ(Frame().Panels().StateWindowUsed, 0);
 }
 
 TEST_F(StatePanelTest, ClosingInPlayKeepsTheMark) {
-    Frame().LockFlag(1, 0);
+    Frame().FramePanels().LockFlag(1, 0);
     g_Settings.View.Player = 0;
     ASSERT_NE(OpenState(), nullptr);
     EXPECT_EQ(Frame().Panels().StateWindowUsed, 1);
     EXPECT_NE(g_Game.CheatMask & 0x100, 0);
     Command(ID_LIST_STATE);
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_STATE), nullptr);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_STATE), nullptr);
     EXPECT_NE(g_Game.CheatMask & 0x100, 0);
 }
 
@@ -432,7 +435,7 @@ TEST_F(PanelsTest, TheDataPanelNamesTheRuleSetTheRoundAndARamschPassedOn) {
         g_Game.BockRound = c.bockRound;
         g_Game.RamschRound = c.ramschRound;
         g_Game.BockCounter = c.counter;
-        Frame().ShowDataDialog(0, 1);
+        Frame().FramePanels().ShowDataDialog(0, 1);
         EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kStatus), c.text) << c.variant << " " << c.roundStatus;
     }
     // A Ramsch whose skat was passed on twice: no soloist, no bid.
@@ -441,7 +444,7 @@ TEST_F(PanelsTest, TheDataPanelNamesTheRuleSetTheRoundAndARamschPassedOn) {
     g_Game.GameType = 7;
     // The pushes as a game read from its file brings them.
     Frame().RamschRounds().RestoreResult(3, 3, 2);
-    Frame().ShowDataDialog(0, 1);
+    Frame().FramePanels().ShowDataDialog(0, 1);
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kGame), "Ramsch (2 times pass on)");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kSoloist), "");
     EXPECT_EQ(panel->GetDlgItemText(CDataDialog::kBid), "");

@@ -5,6 +5,7 @@
 #include "dialogs/ViewDialogs.h"
 #include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "platform/core/DialogAnswer.h"
 #include "platform/core/Menu.h"
 #include "resources/CommandIds.h"
@@ -47,7 +48,7 @@ TEST_F(SettingsCommandsTest, ConfirmedLoggingOpensTheLogWindowItAsksFor) {
     Command(ID_LOGGING);
     EXPECT_EQ(g_pApp->LogList, 1);
     EXPECT_EQ(GetProfileInt("View", "LogList", 0), 1);
-    EXPECT_NE(Frame().SideWindow(CM_LOG_WINDOW), nullptr);
+    EXPECT_NE(Frame().FramePanels().SideWindow(CM_LOG_WINDOW), nullptr);
 }
 
 TEST_F(SettingsCommandsTest, TheMatchEndAsksBeforeBierlachsOnlyWhileExtraRoundsRun) {

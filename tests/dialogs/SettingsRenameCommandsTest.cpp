@@ -4,6 +4,7 @@
 // note panel follows the game's new name.
 #include "dialogs/AnnotationDialog.h"
 #include "flow/MatchFiles.h"
+#include "flow/FramePanels.h"
 #include "dialogs/MatchSettingsDialogs.h"
 #include "dialogs/RenameDialog.h"
 #include "dialogs/SettingsIds.h"
@@ -94,7 +95,7 @@ TEST_F(SettingsRenameCommandsTest, CancelAndARefusedTextStoreNothing) {
 TEST_F(SettingsRenameCommandsTest, RenamingTheGameNamesItsFileAndTheOpenNote) {
     StartProgram();
     Command(ID_ANNOTATION);
-    const HWND note = Frame().PanelWindow(CM_CLOSE_ANNOTATION);
+    const HWND note = Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION);
     ASSERT_NE(note, nullptr);
     const std::size_t beeps = host_->Beeps().size();
     // A name with a slash is refused (beep, the dialog stays), then a good one is taken.

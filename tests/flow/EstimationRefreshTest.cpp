@@ -2,6 +2,7 @@
 // declaration, the skat, the exchange, every trick and a passed-in game each repaint it, and with
 // Auto it shows the game of the moment for the person.
 #include "flow/FlowFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"
@@ -31,7 +32,7 @@ protected:
         WriteProfileInt("RectTrickEstimation", "Auto", 1);
         TraceOn();
         StartProgram();
-        return Frame().TrickEstimationWindow();
+        return Frame().FramePanels().TrickEstimationWindow();
     }
 };
 
@@ -114,7 +115,7 @@ std::vector<Moment> g_moments;
 
 void NoteMoment(const std::string& text, unsigned flags) {
     if (CMainFrame* frame = g_pApp->MainFrame())
-        if (CTrickEstimation* window = frame->TrickEstimationWindow())
+        if (CTrickEstimation* window = frame->FramePanels().TrickEstimationWindow())
             g_moments.push_back({text, window->PaintCount(), window->View, g_Game.GameType, window->UpdateEstimation(2),
                                  window->Sheet == window->BlockOfView(window->View)});
     g_pApp->WriteLog(text, flags);
@@ -146,7 +147,7 @@ protected:
         g_moments.clear();
         SetTraceSink({[] { return g_pApp != nullptr; }, &NoteMoment});
         answerer_.Start();
-        return Frame().TrickEstimationWindow();
+        return Frame().FramePanels().TrickEstimationWindow();
     }
     static int Find(const std::string& prefix, int from = 0) {
         for (int i = from; i < static_cast<int>(g_moments.size()); ++i)
@@ -156,7 +157,7 @@ protected:
     static bool Written(const std::string& prefix) { return Find(prefix) >= 0; }
     // The window as it stands after the last line.
     Moment Now() {
-        CTrickEstimation* window = Frame().TrickEstimationWindow();
+        CTrickEstimation* window = Frame().FramePanels().TrickEstimationWindow();
         return {"",
                 window->PaintCount(),
                 window->View,

@@ -5,6 +5,7 @@
 
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "model/GameState.h"
 #include "model/Skat.h"
 #include "support/ProgramGlobals.h"
@@ -49,7 +50,7 @@ TEST_P(EstimationWindowDemoTest, EveryGameEndsAndTheWindowShowsEachHand) {
         ++finished;
         ramsch += line.find("decl=-:ramsch") != std::string::npos;
         ASSERT_NE(frame, nullptr);
-        CTrickEstimation* window = frame->TrickEstimationWindow();
+        CTrickEstimation* window = frame->FramePanels().TrickEstimationWindow();
         ASSERT_NE(window, nullptr) << "game " << finished;
         EXPECT_EQ(window->Auto, c.autoOn ? 1 : 0);
         EXPECT_EQ(window->UpdateEstimation(2), 2);

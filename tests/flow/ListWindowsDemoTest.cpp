@@ -5,6 +5,7 @@
 
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "match/StoreRows.h"
@@ -45,8 +46,8 @@ TEST(ListWindowsDemoTest, EveryGameAddsOneLineAndOneDeal) {
         }
         // The open score sheet shows the newest line.
         ASSERT_NE(frame, nullptr);
-        auto* score = dynamic_cast<CScore*>(WindowFromHandle(frame->SideWindow(ID_LIST_SCORE)));
-        auto* store = dynamic_cast<CStore*>(WindowFromHandle(frame->SideWindow(ID_LIST_STORE)));
+        auto* score = dynamic_cast<CScore*>(WindowFromHandle(frame->FramePanels().SideWindow(ID_LIST_SCORE)));
+        auto* store = dynamic_cast<CStore*>(WindowFromHandle(frame->FramePanels().SideWindow(ID_LIST_STORE)));
         if (score && store) {
             ++windowsSeen;
             platform::Rect client;

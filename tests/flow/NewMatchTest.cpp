@@ -3,6 +3,7 @@
 // statistics windows show it at once. Ending a match from the menu brings the open trick
 // estimation window's panel up to date.
 #include "flow/FlowFixture.h"
+#include "flow/FramePanels.h"
 
 #include "match/GameList.h"
 #include "match/Statistics.h"
@@ -27,7 +28,9 @@ using testsupport::FlowFixture;
 
 class NewMatchTest : public FlowFixture {
 protected:
-    CSideWindow* Side(int command) { return dynamic_cast<CSideWindow*>(::WindowFromHandle(Frame().SideWindow(command))); }
+    CSideWindow* Side(int command) {
+        return dynamic_cast<CSideWindow*>(::WindowFromHandle(Frame().FramePanels().SideWindow(command)));
+    }
     static int MatchGames(CStatisticsBlock& block, int mode) {
         int games = 0;
         for (int type = 0; type < kStatisticsTypes; ++type) games += block.Count(type, mode);
@@ -81,7 +84,7 @@ TEST_F(NewMatchTest, TheMenusNewMatchAsksAgainBeforeTheEstimationShowsAnOpponent
     WriteProfileInt("View", "ListTrickEstimation", 1);
     host_->Answers().PushMessageBoxAnswer(IDYES);
     StartProgram();
-    CTrickEstimation* window = Frame().TrickEstimationWindow();
+    CTrickEstimation* window = Frame().FramePanels().TrickEstimationWindow();
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
     ASSERT_NE(g_Game.CheatMask & 0x200, 0);
@@ -107,7 +110,7 @@ TEST_F(NewMatchTest, TheEndOfAMatchRefreshesTheEstimationWindow) {
     WriteProfileInt("View", "ListTrickEstimation", 1);
     TraceOn();
     StartProgram();
-    CTrickEstimation* window = Frame().TrickEstimationWindow();
+    CTrickEstimation* window = Frame().FramePanels().TrickEstimationWindow();
     ASSERT_NE(window, nullptr);
     SeedRand(5);
     Frame().SendMessage(WM_COMMAND, ID_NEW);

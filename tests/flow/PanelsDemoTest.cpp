@@ -2,6 +2,7 @@
 // they were open at the last exit, they follow the auction and the tricks, and once closed no
 // record of them is left behind.
 #include "flow/FlowFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 
 #include "dialogs/AnnotationDialog.h"
@@ -21,7 +22,7 @@ class PanelsDemoTest : public FlowFixture {
 protected:
     template <class Panel>
     Panel* Open(int closeCommand) {
-        return dynamic_cast<Panel*>(::WindowFromHandle(Frame().PanelWindow(closeCommand)));
+        return dynamic_cast<Panel*>(::WindowFromHandle(Frame().FramePanels().PanelWindow(closeCommand)));
     }
 };
 
@@ -41,7 +42,7 @@ TEST_F(PanelsDemoTest, TheOpenPanelsFollowADemonstrationGameAndLeaveNothingBehin
     ASSERT_EQ(g_Game.FlowState, STATE_PLAY);
     ASSERT_EQ(g_Game.Soloist, 1);
     // Notes open by themselves (Settings/Annotate): the fresh deal has none, so its panel closed.
-    EXPECT_EQ(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
+    EXPECT_EQ(Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     EXPECT_EQ(g_Settings.View.ListAnnotation, 0);
     EXPECT_TRUE(Frame().Texts().AnnotationText.empty());
     auto* value = Open<CGameValueDialog>(CM_CLOSE_GAME_VALUE);
@@ -64,7 +65,7 @@ TEST_F(PanelsDemoTest, TheOpenPanelsFollowADemonstrationGameAndLeaveNothingBehin
     // Closed from the menu, every record is gone with its window.
     for (int toggle : {ID_LIST_DATA, ID_LIST_GAME_VALUE, ID_LIST_STATE}) Frame().SendMessage(WM_COMMAND, toggle);
     for (int close : {CM_CLOSE_ANNOTATION, CM_CLOSE_DATA, CM_CLOSE_GAME_VALUE, CM_CLOSE_STATE})
-        EXPECT_EQ(Frame().PanelWindow(close), nullptr) << close;
+        EXPECT_EQ(Frame().FramePanels().PanelWindow(close), nullptr) << close;
     EXPECT_EQ(Frame().Panels().AnnotationPanel, nullptr);
     EXPECT_EQ(Frame().Panels().DataPanel, nullptr);
     EXPECT_EQ(Frame().Panels().GameValuePanel, nullptr);

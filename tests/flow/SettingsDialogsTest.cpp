@@ -2,6 +2,7 @@
 // each runs its dialog with the game paused and puts the pause back; OK applies the change and
 // writes it to the profile; Cancel and refused entries change nothing.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/MatchSeries.h"
 
 #include <string>
@@ -21,7 +22,7 @@
 #include "platform/core/CommandState.h"
 #include "platform/core/DialogAnswer.h"
 #include "resources/CommandIds.h"
-#include "shell/Panels.h"
+#include "flow/PanelObject.h"
 #include "tavlo/Table.h"
 
 namespace {
@@ -161,8 +162,8 @@ TEST_F(SettingsDialogsTest, ConfirmedNamesReachTheOpenDataAndStatePanels) {
     Frame().SendMessage(WM_COMMAND, ID_LIST_DATA);
     Frame().SendMessage(WM_COMMAND, ID_LIST_STATE);
     host_->PumpUntilIdle();
-    auto* data = PanelAs<CDataDialog>(Frame().PanelWindow(CM_CLOSE_DATA));
-    auto* state = PanelAs<CStateDialog>(Frame().PanelWindow(CM_CLOSE_STATE));
+    auto* data = PanelAs<CDataDialog>(Frame().FramePanels().PanelWindow(CM_CLOSE_DATA));
+    auto* state = PanelAs<CStateDialog>(Frame().FramePanels().PanelWindow(CM_CLOSE_STATE));
     ASSERT_NE(data, nullptr);
     ASSERT_NE(state, nullptr);
     Answer(IDD_NAMES, {DialogAction::TypeText(CNameDialog::kSeat0, "Bernd"),

@@ -1,5 +1,6 @@
 // The frame's small services: the lock word and the game count.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/RamschRounds.h"
 #include "flow/MatchSeries.h"
 
@@ -14,12 +15,12 @@ class SmallServicesTest : public FrameFixture {};
 TEST_F(SmallServicesTest, LockFlagSetsAndClearsEachBit) {
     StartProgram();
     CMainFrame& frame = Frame();
-    EXPECT_FALSE(frame.LockFlag(1, -1));
-    EXPECT_TRUE(frame.LockFlag(1, 1));
-    EXPECT_TRUE(frame.LockFlag(2, 0));   // any mode but 2 and -1 sets
-    EXPECT_TRUE(frame.LockFlag(1, 2));   // bit 2 still set
-    EXPECT_FALSE(frame.LockFlag(2, 2));
-    EXPECT_FALSE(frame.LockFlag(3, 1));  // no such bit
+    EXPECT_FALSE(frame.FramePanels().LockFlag(1, -1));
+    EXPECT_TRUE(frame.FramePanels().LockFlag(1, 1));
+    EXPECT_TRUE(frame.FramePanels().LockFlag(2, 0));  // any mode but 2 and -1 sets
+    EXPECT_TRUE(frame.FramePanels().LockFlag(1, 2));  // bit 2 still set
+    EXPECT_FALSE(frame.FramePanels().LockFlag(2, 2));
+    EXPECT_FALSE(frame.FramePanels().LockFlag(3, 1));  // no such bit
 }
 
 struct CountCase {

@@ -2,6 +2,7 @@
 // are drawn again at once, and the game data panel opened from the View menu shows the match as
 // the score list has it, the game just booked included.
 #include "flow/FlowFixture.h"
+#include "flow/FramePanels.h"
 
 #include "dialogs/DataDialog.h"
 #include "match/GameList.h"
@@ -55,7 +56,7 @@ TEST_F(StayAtTheTableTest, GameDataFromTheViewMenuShowsTheScoreListsTotals) {
     ASSERT_EQ(g_GameList.ListedGames(), 1);
     Frame().SendMessage(WM_COMMAND, ID_LIST_DATA);
     host_->PumpUntilIdle();
-    auto* panel = dynamic_cast<CDataDialog*>(::WindowFromHandle(Frame().PanelWindow(CM_CLOSE_DATA)));
+    auto* panel = dynamic_cast<CDataDialog*>(::WindowFromHandle(Frame().FramePanels().PanelWindow(CM_CLOSE_DATA)));
     ASSERT_NE(panel, nullptr);
     bool someoneScored = false;
     for (int seat = 0; seat < 3; ++seat) {

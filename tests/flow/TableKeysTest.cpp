@@ -3,6 +3,7 @@
 // match; L and N without Shift (or after Shift was let go) do nothing of the kind.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/FramePanels.h"
 
 #include "dialogs/DialogIds.h"
 #include "flow/FrameGlobals.h"
@@ -25,7 +26,7 @@ protected:
         host_->Key(host_->NowMs() + 10, key, std::move(modifiers));
         host_->PumpFor(50);
     }
-    bool LogWindowOpen() { return Frame().SideWindow(CM_LOG_WINDOW) != nullptr; }
+    bool LogWindowOpen() { return Frame().FramePanels().SideWindow(CM_LOG_WINDOW) != nullptr; }
     // Comp2's Spades game up to the person's first card, where the Kontra advice names its rule.
     void UpToTheKontraAdvice() {
         WriteProfileInt("Variants", "Variant", 1);

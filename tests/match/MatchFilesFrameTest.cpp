@@ -1,6 +1,7 @@
 // The match files through the running program: what one run leaves, the next one finds; damaged
 // files are moved aside; the title names the person's own files.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
@@ -194,7 +195,7 @@ TEST_F(MatchFilesFrameTest, AnExitBeforeAnyDealWritesNoGameFileTheNextStartRefus
         WriteProfileInt("View", "ListAnnotation", 1);
         StartProgram();
         EXPECT_EQ(host_->Answers().PendingMessageBoxAnswers(), 0u);
-        ASSERT_TRUE(Frame().PanelWindow(CM_CLOSE_ANNOTATION));
+        ASSERT_TRUE(Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION));
         Frame().SendMessage(WM_CLOSE);
         host_->PumpUntilIdle();
         ASSERT_FALSE(Frame().IsAlive());
@@ -381,7 +382,7 @@ TEST_F(MatchFilesFrameTest, TheListWindowsTitlesNameThePersonsMatchFile) {
         for (int toggle : {ID_LIST_SCORE, ID_LIST_STORE}) {
             Frame().SendMessage(WM_COMMAND, toggle);
             host_->PumpUntilIdle();
-            const HWND window = Frame().SideWindow(toggle);
+            const HWND window = Frame().FramePanels().SideWindow(toggle);
             EXPECT_NE(window, nullptr);
             if (const platform::RecordingDC* surface = host_->Surface(window))
                 for (const platform::DrawRecord& record : surface->RecordsOfKind(platform::DrawKind::Text))

@@ -5,6 +5,7 @@
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as log-<name>.png.
 
 #include <ostream>
+#include "flow/FramePanels.h"
 #include <string>
 
 #include <QImage>
@@ -67,7 +68,7 @@ protected:
         app_.App().LogList = 1;
         app_.Frame().SendMessage(WM_COMMAND, CM_LOG_WINDOW);
         EXPECT_TRUE(qttest::PumpUntilSettled());
-        return app_.Frame().SideWindow(CM_LOG_WINDOW);
+        return app_.Frame().FramePanels().SideWindow(CM_LOG_WINDOW);
     }
 
     // The window's widget, its client area cut out, and its own scroll bars.

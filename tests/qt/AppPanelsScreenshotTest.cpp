@@ -5,6 +5,7 @@
 // With KARTOVAN_TEST_PNG_DIR set, every panel is written there as app-panel-<edition>-<id>-<scale>.png.
 
 #include <ostream>
+#include "flow/FramePanels.h"
 #include <string>
 #include <vector>
 
@@ -55,7 +56,7 @@ TEST_P(AppPanelsScreenshotTest, ThePanelsBesideADealtGameShowTheirTextsUncut) {
     for (const auto& p : panels) {
         app_.Frame().SendMessage(WM_COMMAND, p.toggle);
         qttest::PumpFor(100);
-        const HWND panel = app_.Frame().PanelWindow(p.close);
+        const HWND panel = app_.Frame().FramePanels().PanelWindow(p.close);
         ASSERT_NE(panel, nullptr) << p.toggle;
         platform::Window* window = ::WindowFromHandle(panel);
         ASSERT_NE(window, nullptr);
@@ -78,7 +79,7 @@ TEST_P(AppPanelsScreenshotTest, ThePanelsBesideADealtGameShowTheirTextsUncut) {
                                                             std::to_string(p.close) + "-" + qttest::ScaleName());
     }
     // The data panel names the three players as the table does.
-    auto* data = dynamic_cast<CDataDialog*>(::WindowFromHandle(app_.Frame().PanelWindow(CM_CLOSE_DATA)));
+    auto* data = dynamic_cast<CDataDialog*>(::WindowFromHandle(app_.Frame().FramePanels().PanelWindow(CM_CLOSE_DATA)));
     ASSERT_NE(data, nullptr);
     for (int seat = 0; seat < 3; ++seat)
         EXPECT_EQ(data->GetDlgItemText(CDataDialog::kNames[static_cast<std::size_t>(seat)]),

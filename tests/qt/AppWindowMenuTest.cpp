@@ -3,6 +3,7 @@
 // keeps its own menu bar and gets no window-menu bar.
 
 #include <gtest/gtest.h>
+#include "flow/FramePanels.h"
 
 #include <QAction>
 #include <QMenu>
@@ -44,8 +45,8 @@ TEST_P(AppWindowMenuTest, TheScoreSheetsAndCardsAssignmentsItemsReachTheirWindow
 
     // The score sheet: Highlight, Forehand and Optimize; Highlight switches its highlight.
     app.Frame().SendMessage(WM_COMMAND, ID_LIST_SCORE);
-    ASSERT_TRUE(PumpUntil([&app] { return app.Frame().SideWindow(ID_LIST_SCORE) != nullptr; }));
-    const HWND scoreHandle = app.Frame().SideWindow(ID_LIST_SCORE);
+    ASSERT_TRUE(PumpUntil([&app] { return app.Frame().FramePanels().SideWindow(ID_LIST_SCORE) != nullptr; }));
+    const HWND scoreHandle = app.Frame().FramePanels().SideWindow(ID_LIST_SCORE);
     auto* score = dynamic_cast<CScore*>(WindowFromHandle(scoreHandle));
     ASSERT_NE(score, nullptr);
     platform::QtWindowMenuBar* scoreBar = platform::WindowMenuBarOf(scoreHandle);
@@ -58,8 +59,8 @@ TEST_P(AppWindowMenuTest, TheScoreSheetsAndCardsAssignmentsItemsReachTheirWindow
 
     // The cards assignment: Optimize switches between its compact and full heights.
     app.Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
-    ASSERT_TRUE(PumpUntil([&app] { return app.Frame().SideWindow(ID_LIST_STORE) != nullptr; }));
-    const HWND storeHandle = app.Frame().SideWindow(ID_LIST_STORE);
+    ASSERT_TRUE(PumpUntil([&app] { return app.Frame().FramePanels().SideWindow(ID_LIST_STORE) != nullptr; }));
+    const HWND storeHandle = app.Frame().FramePanels().SideWindow(ID_LIST_STORE);
     platform::QtWindowMenuBar* storeBar = platform::WindowMenuBarOf(storeHandle);
     ASSERT_NE(storeBar, nullptr);
     QAction* optimize = ActionNamed(*storeBar, platform::LoadString(ID_SCORE_OPTIMIZE));

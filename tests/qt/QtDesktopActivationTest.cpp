@@ -3,6 +3,7 @@
 // of its own made the side windows and panels reopened at the start take the activation from each
 // other without end, the window manager and the program spinning.
 #include <gtest/gtest.h>
+#include "flow/FramePanels.h"
 
 #include <vector>
 
@@ -24,8 +25,8 @@ TEST(QtDesktopActivation, TheProgramFollowsTheDesktopAndAsksNothingBack) {
     CMainFrame& frame = app.Frame();
     // The person opens the score sheet, which becomes the active window.
     frame.SendMessage(WM_COMMAND, ID_LIST_SCORE);
-    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.SideWindow(ID_LIST_SCORE) != nullptr; }));
-    const HWND score = frame.SideWindow(ID_LIST_SCORE);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.FramePanels().SideWindow(ID_LIST_SCORE) != nullptr; }));
+    const HWND score = frame.FramePanels().SideWindow(ID_LIST_SCORE);
     QWidget* scoreWidget = app.Host().WidgetOf(score);
     ASSERT_NE(scoreWidget, nullptr);
     QWindow* scoreWindow = scoreWidget->windowHandle();

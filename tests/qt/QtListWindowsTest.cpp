@@ -6,6 +6,7 @@
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
 
 #include <ostream>
+#include "flow/FramePanels.h"
 #include <string>
 #include <vector>
 
@@ -79,7 +80,7 @@ protected:
     ListWindow* OpenList(int command) {
         app_.Frame().SendMessage(WM_COMMAND, command);
         EXPECT_TRUE(qttest::PumpUntilSettled());
-        return dynamic_cast<ListWindow*>(::WindowFromHandle(app_.Frame().SideWindow(command)));
+        return dynamic_cast<ListWindow*>(::WindowFromHandle(app_.Frame().FramePanels().SideWindow(command)));
     }
 
     // The window's client area as the screen shows it, in the screen's pixels.

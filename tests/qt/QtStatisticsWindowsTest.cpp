@@ -6,6 +6,7 @@
 // With KARTOVAN_TEST_PNG_DIR set, every screenshot is written there as a PNG to look at.
 
 #include <algorithm>
+#include "flow/FramePanels.h"
 #include <ostream>
 #include <string>
 #include <vector>
@@ -139,7 +140,8 @@ TEST_P(QtStatisticsWindowsTest, TheCardStatisticsShowTheirPicturesTintsAndTextsA
     if (HasFatalFailure()) return;
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_CARD_STATISTICS);
     EXPECT_TRUE(qttest::PumpUntilSettled());
-    auto* window = dynamic_cast<CCardStatistics*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_CARD_STATISTICS)));
+    auto* window = dynamic_cast<CCardStatistics*>(
+        ::WindowFromHandle(app_.Frame().FramePanels().SideWindow(ID_LIST_CARD_STATISTICS)));
     ASSERT_NE(window, nullptr);
     CCardsDialog* panel = window->Panel();
     ASSERT_NE(panel, nullptr);
@@ -169,7 +171,8 @@ TEST_P(QtStatisticsWindowsTest, TheGameStatisticsShowTheirPicturesAndTextsAtBoth
     if (HasFatalFailure()) return;
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_GAME_STATISTICS);
     EXPECT_TRUE(qttest::PumpUntilSettled());
-    auto* window = dynamic_cast<CGameStatistics*>(::WindowFromHandle(app_.Frame().SideWindow(ID_LIST_GAME_STATISTICS)));
+    auto* window = dynamic_cast<CGameStatistics*>(
+        ::WindowFromHandle(app_.Frame().FramePanels().SideWindow(ID_LIST_GAME_STATISTICS)));
     ASSERT_NE(window, nullptr);
     CGamesDialog* panel = window->Panel();
     ASSERT_NE(panel, nullptr);

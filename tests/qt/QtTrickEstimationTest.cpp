@@ -5,6 +5,7 @@
 // With KARTOVAN_TEST_PNG_DIR set, the screenshots are written there as PNGs to look at.
 
 #include <algorithm>
+#include "flow/FramePanels.h"
 #include <cstdlib>
 #include <ostream>
 #include <string>
@@ -98,7 +99,7 @@ TEST_P(QtTrickEstimationTest, TheSuitSheetOfADealtHandWithAPopup) {
     g_Settings.View.Player = 0x22;  // the person's own hand: no question
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
     qttest::PumpFor(200);
-    CTrickEstimation* window = app_.Frame().TrickEstimationWindow();
+    CTrickEstimation* window = app_.Frame().FramePanels().TrickEstimationWindow();
     ASSERT_NE(window, nullptr);
     window->View = VIEW_CLUBS;
     ::RedrawWindow(window->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -169,7 +170,7 @@ TEST_P(QtTrickEstimationTest, EveryTextOfTheSheetsStandsWholeAndApart) {
     g_Settings.View.Player = 0x22;
     app_.Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
     qttest::PumpFor(200);
-    CTrickEstimation* window = app_.Frame().TrickEstimationWindow();
+    CTrickEstimation* window = app_.Frame().FramePanels().TrickEstimationWindow();
     ASSERT_NE(window, nullptr);
     const int sheetWidth = window->SheetWidth();
     EXPECT_GE(window->ClientRect().Width(), sheetWidth) << "the window shows the whole width of its sheet";

@@ -3,6 +3,7 @@
 // as owner) and the side windows (the main frame as owner) are transient for the main window and
 // of a kind the window manager keeps above it; the message dialogs' default owner is the main window.
 #include <gtest/gtest.h>
+#include "flow/FramePanels.h"
 
 #include <functional>
 #include <string>
@@ -59,15 +60,19 @@ TEST_P(QtWindowOwners, TheWindowStaysAboveTheMainWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, QtWindowOwners,
-    ::testing::Values(
-        OwnedCase{"BiddingBar", 0, [](CMainFrame& f) { return f.Prompts().PromptDialog; }, Qt::Tool},
-        OwnedCase{"DataPanel", ID_LIST_DATA, [](CMainFrame& f) { return f.PanelWindow(CM_CLOSE_DATA); }, Qt::Dialog},
-        OwnedCase{"StatePanel", ID_LIST_STATE, [](CMainFrame& f) { return f.PanelWindow(CM_CLOSE_STATE); }, Qt::Dialog},
-        OwnedCase{"GameValuePanel", ID_LIST_GAME_VALUE,
-                  [](CMainFrame& f) { return f.PanelWindow(CM_CLOSE_GAME_VALUE); }, Qt::Dialog},
-        OwnedCase{"ScoreSheet", ID_LIST_SCORE, [](CMainFrame& f) { return f.SideWindow(ID_LIST_SCORE); }, Qt::Dialog},
-        OwnedCase{"CardStatistics", ID_LIST_CARD_STATISTICS,
-                  [](CMainFrame& f) { return f.SideWindow(ID_LIST_CARD_STATISTICS); }, Qt::Dialog}),
+    ::testing::Values(OwnedCase{"BiddingBar", 0, [](CMainFrame& f) { return f.Prompts().PromptDialog; }, Qt::Tool},
+                      OwnedCase{"DataPanel", ID_LIST_DATA,
+                                [](CMainFrame& f) { return f.FramePanels().PanelWindow(CM_CLOSE_DATA); }, Qt::Dialog},
+                      OwnedCase{"StatePanel", ID_LIST_STATE,
+                                [](CMainFrame& f) { return f.FramePanels().PanelWindow(CM_CLOSE_STATE); }, Qt::Dialog},
+                      OwnedCase{"GameValuePanel", ID_LIST_GAME_VALUE,
+                                [](CMainFrame& f) { return f.FramePanels().PanelWindow(CM_CLOSE_GAME_VALUE); },
+                                Qt::Dialog},
+                      OwnedCase{"ScoreSheet", ID_LIST_SCORE,
+                                [](CMainFrame& f) { return f.FramePanels().SideWindow(ID_LIST_SCORE); }, Qt::Dialog},
+                      OwnedCase{"CardStatistics", ID_LIST_CARD_STATISTICS,
+                                [](CMainFrame& f) { return f.FramePanels().SideWindow(ID_LIST_CARD_STATISTICS); },
+                                Qt::Dialog}),
     [](const ::testing::TestParamInfo<OwnedCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

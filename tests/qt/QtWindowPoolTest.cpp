@@ -4,6 +4,7 @@
 // kept widget starts clean (cursor, tool tip, scroll bars, window menu, font, size limits, margins,
 // owner) and goes when its owner goes and when the host goes.
 #include <gtest/gtest.h>
+#include "flow/FramePanels.h"
 
 #include <vector>
 
@@ -48,8 +49,8 @@ TEST(QtWindowPool, TheNextSideWindowIsShownByTheClosedOnesNativeWindow) {
     QtHost& host = app.Host();
 
     frame.SendMessage(WM_COMMAND, ID_LIST_SCORE);
-    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.SideWindow(ID_LIST_SCORE) != nullptr; }));
-    const HWND score = frame.SideWindow(ID_LIST_SCORE);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.FramePanels().SideWindow(ID_LIST_SCORE) != nullptr; }));
+    const HWND score = frame.FramePanels().SideWindow(ID_LIST_SCORE);
     qttest::PumpFor(50);
     QWidget* first = host.WidgetOf(score);
     ASSERT_NE(first, nullptr);
@@ -71,8 +72,8 @@ TEST(QtWindowPool, TheNextSideWindowIsShownByTheClosedOnesNativeWindow) {
         EXPECT_TRUE(child.isNull()) << "the score sheet's controls went";
 
     frame.SendMessage(WM_COMMAND, ID_LIST_CARD_STATISTICS);
-    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.SideWindow(ID_LIST_CARD_STATISTICS) != nullptr; }));
-    const HWND statistics = frame.SideWindow(ID_LIST_CARD_STATISTICS);
+    ASSERT_TRUE(qttest::PumpUntil([&] { return frame.FramePanels().SideWindow(ID_LIST_CARD_STATISTICS) != nullptr; }));
+    const HWND statistics = frame.FramePanels().SideWindow(ID_LIST_CARD_STATISTICS);
     qttest::PumpFor(50);
     QWidget* second = host.WidgetOf(statistics);
     ASSERT_EQ(second, first) << "no new top-level widget";

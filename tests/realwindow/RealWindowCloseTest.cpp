@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/FrameGlobals.h"
+#include "flow/PanelState.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/MessageBox.h"

@@ -5,6 +5,7 @@
 // sizes read back with xprop.
 
 #include <algorithm>
+#include "flow/FramePanels.h"
 #include <cstdint>
 #include <map>
 #include <string>
@@ -99,8 +100,8 @@ TEST(RealWindowIcon, EachWindowOfADealtGameIsSentItsIconOnceAtItsSizes) {
     if (::testing::Test::HasFatalFailure()) return;
     // A panel from the View menu: it takes the frame's small icon, which is none.
     app.Frame().SendMessage(WM_COMMAND, ID_LIST_GAME_VALUE);
-    ASSERT_NE(app.Frame().PanelWindow(CM_CLOSE_GAME_VALUE), nullptr);
-    QWidget* panel = app.Host().WidgetOf(app.Frame().PanelWindow(CM_CLOSE_GAME_VALUE));
+    ASSERT_NE(app.Frame().FramePanels().PanelWindow(CM_CLOSE_GAME_VALUE), nullptr);
+    QWidget* panel = app.Host().WidgetOf(app.Frame().FramePanels().PanelWindow(CM_CLOSE_GAME_VALUE));
     ASSERT_NE(panel, nullptr);
     // Every change the program asked for has reached the X server and come back as a report.
     QGuiApplication::sync();

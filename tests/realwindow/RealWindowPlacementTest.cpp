@@ -24,6 +24,7 @@
 #include "dialogs/RamschBars.h"
 #include "flow/FrameGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"
 #include "model/Skat.h"
@@ -54,7 +55,7 @@ TEST(RealWindowPlacement, TheEstimationPanelSitsAtTheTopOfItsWindow) {
     app.Start(1024, 768);
     if (::testing::Test::HasFatalFailure()) return;
     app.Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
-    CTrickEstimation* estimation = app.Frame().TrickEstimationWindow();
+    CTrickEstimation* estimation = app.Frame().FramePanels().TrickEstimationWindow();
     ASSERT_NE(estimation, nullptr);
     ASSERT_NE(estimation->PanelDialog(), nullptr);
     auto& host = *platform::QtHost::Current();

@@ -1,5 +1,6 @@
 // The legend: which rows a game's marks tick, its picture and place, its help toggle and close box.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTestSupport.h"
 
 #include "match/Profile.h"
@@ -59,7 +60,7 @@ protected:
         ASSERT_NE(Legend(), nullptr);
     }
     CLegend* Legend() const {
-        return dynamic_cast<CLegend*>(::WindowFromHandle(app_->MainFrame()->SideWindow(ID_LIST_LEGEND)));
+        return dynamic_cast<CLegend*>(::WindowFromHandle(app_->MainFrame()->FramePanels().SideWindow(ID_LIST_LEGEND)));
     }
     std::vector<platform::DrawRecord> Blits() const {
         std::vector<platform::DrawRecord> blits;

@@ -1,6 +1,7 @@
 // The log window: it follows LogList, stores its place when it goes, sizes its scroll bars to the
 // log, shows the end of what is appended, scrolls by lines and pages and is emptied by a right click.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 
 #include <string>
 
@@ -38,7 +39,7 @@ protected:
         StartProgram();
     }
 
-    HWND Log() { return Frame().SideWindow(CM_LOG_WINDOW); }
+    HWND Log() { return Frame().FramePanels().SideWindow(CM_LOG_WINDOW); }
     CLog* LogWindow() { return dynamic_cast<CLog*>(WindowFromHandle(Log())); }
 
     // Writes the log file and opens the window on it, as the logging dialog does.

@@ -2,6 +2,7 @@
 // demonstration game on a wide window: every card lies wholly on the page below the title and
 // above the footer, with the seats' labels, the game's header line and the annotation.
 #include "flow/FlowFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 
 #include "dialogs/AnnotationDialog.h"
@@ -82,12 +83,13 @@ TEST_F(PrintTableTest, TheTableFitsThePageBelowItsTitleWithLabelsAndTheGamesHead
     PlayOnAWideWindow();
     // The person's note, kept when its panel closes, shows again with the panel open.
     Frame().SendMessage(WM_COMMAND, ID_ANNOTATION);
-    auto* panel = dynamic_cast<CAnnotationDialog*>(::WindowFromHandle(Frame().PanelWindow(CM_CLOSE_ANNOTATION)));
+    auto* panel =
+        dynamic_cast<CAnnotationDialog*>(::WindowFromHandle(Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION)));
     ASSERT_NE(panel, nullptr);
     panel->SetDlgItemText(CAnnotationDialog::kText, "Grand mit vieren\nzweite Zeile");
     Frame().SendMessage(WM_COMMAND, ID_ANNOTATION);
     Frame().SendMessage(WM_COMMAND, ID_ANNOTATION);
-    ASSERT_NE(Frame().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
+    ASSERT_NE(Frame().FramePanels().PanelWindow(CM_CLOSE_ANNOTATION), nullptr);
     for (const int orient : {1, 2}) {
         SCOPED_TRACE(orient == 1 ? "portrait" : "landscape");
         g_Settings.Print.Orient = orient;

@@ -3,6 +3,7 @@
 // move into the new work area and shrink where they are larger than it; what already lies inside
 // stays where it is.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 
 #include "resources/FlowIds.h"
 #include "platform/core/Screen.h"
@@ -57,11 +58,11 @@ protected:
         Command(ID_LIST_LEGEND);
         Command(ID_LIST_GAME_VALUE);
         std::vector<Open> open = {{"main window", Frame().Handle()},
-                                  {"score sheet", Frame().SideWindow(ID_LIST_SCORE)},
-                                  {"cards assignment", Frame().SideWindow(ID_LIST_STORE)},
-                                  {"card statistics", Frame().SideWindow(ID_LIST_CARD_STATISTICS)},
-                                  {"legend", Frame().SideWindow(ID_LIST_LEGEND)},
-                                  {"game value panel", Frame().PanelWindow(CM_CLOSE_GAME_VALUE)}};
+                                  {"score sheet", Frame().FramePanels().SideWindow(ID_LIST_SCORE)},
+                                  {"cards assignment", Frame().FramePanels().SideWindow(ID_LIST_STORE)},
+                                  {"card statistics", Frame().FramePanels().SideWindow(ID_LIST_CARD_STATISTICS)},
+                                  {"legend", Frame().FramePanels().SideWindow(ID_LIST_LEGEND)},
+                                  {"game value panel", Frame().FramePanels().PanelWindow(CM_CLOSE_GAME_VALUE)}};
         for (const Open& window : open) EXPECT_TRUE(::IsWindowVisible(window.hwnd)) << window.what;
         return open;
     }
@@ -81,7 +82,7 @@ TEST_F(ScreenChangeTest, OpenWindowsMoveIntoTheNewWorkArea) {
     Frame().MoveWindow({200, 100, 1800, 1000}, true);
     host_->PumpUntilIdle();
     const std::vector<Open> open = OpenWindows();
-    const platform::Rect storeBefore = PlaceOf(Frame().SideWindow(ID_LIST_STORE));
+    const platform::Rect storeBefore = PlaceOf(Frame().FramePanels().SideWindow(ID_LIST_STORE));
     const platform::Rect small{0, 0, 1024, 768}, smallWork{0, 28, 1024, 740};
     // Before the change the old screen holds them: some lie outside the small one.
     int outside = 0;
@@ -101,7 +102,7 @@ TEST_F(ScreenChangeTest, OpenWindowsMoveIntoTheNewWorkArea) {
         ExpectInside(PlaceOf(window.hwnd), smallWork, window.what);
     }
     // A window already inside stays where it was.
-    EXPECT_EQ(PlaceOf(Frame().SideWindow(ID_LIST_STORE)), storeBefore);
+    EXPECT_EQ(PlaceOf(Frame().FramePanels().SideWindow(ID_LIST_STORE)), storeBefore);
     // The main window keeps what fits of its size: shrunk to the new work area where it must be.
     const platform::Rect main = Frame().WindowRect();
     EXPECT_LE(main.Width(), smallWork.Width());

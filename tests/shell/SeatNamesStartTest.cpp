@@ -2,6 +2,7 @@
 // labels and the data panel show them before the names dialog is ever opened.
 #include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 
@@ -9,7 +10,7 @@
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "resources/CommandIds.h"
-#include "shell/Panels.h"
+#include "flow/PanelObject.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST_F(SeatNamesStartTest, TheProfilesNamesAreOnTheTableFromTheStart) {
     // The data panel opened now names the players by the profile, too.
     Frame().SendMessage(WM_COMMAND, ID_LIST_DATA);
     host_->PumpUntilIdle();
-    auto* data = PanelAs<CDataDialog>(Frame().PanelWindow(CM_CLOSE_DATA));
+    auto* data = PanelAs<CDataDialog>(Frame().FramePanels().PanelWindow(CM_CLOSE_DATA));
     ASSERT_NE(data, nullptr);
     for (const auto& s : seats)
         EXPECT_EQ(data->GetDlgItemText(CDataDialog::kNames[static_cast<std::size_t>(s.seat)]), std::string(s.name) + ":");

@@ -1,7 +1,11 @@
 // The View menu's side windows: one routine opens a window at its stored place and closes it storing
 // that place, with each kind's focus rule; a kind without its window leaves its command alone.
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 
+#include <cstddef>
+#include <iterator>
+#include <ostream>
 #include <string>
 
 #include "flow/FrameGlobals.h"
@@ -66,8 +70,8 @@ const CSideWindowRow kCornerRow{ID_LIST_LEGEND, &LegendFlag, "ListLegend", "Rect
 TEST_F(SideWindowsTest, OpenCloseOpenReusesTheStoredCornerWithTheWindowsOwnSize) {
     WriteProfileInt("RectLegend", "Left", 120);
     WriteProfileInt("RectLegend", "Top", 80);
-    Frame().ToggleSideWindow(kCornerRow);
-    const HWND first = Frame().SideWindow(ID_LIST_LEGEND);
+    Frame().FramePanels().ToggleSideWindow(kCornerRow);
+    const HWND first = Frame().FramePanels().SideWindow(ID_LIST_LEGEND);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(PlaceOf(first), (platform::Rect{120, 80, 687, 411}));
     EXPECT_EQ(g_Settings.View.ListLegend, 1);
@@ -75,17 +79,17 @@ TEST_F(SideWindowsTest, OpenCloseOpenReusesTheStoredCornerWithTheWindowsOwnSize)
     EXPECT_GE(FindLine("CMainFrame::OnListLegend(left:120:top:80)"), 0) << LogText();
 
     MoveWindow(first, 300, 200, 567, 331, false);
-    Frame().ToggleSideWindow(kCornerRow);
+    Frame().FramePanels().ToggleSideWindow(kCornerRow);
     EXPECT_FALSE(IsWindow(first));
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_LEGEND), nullptr);
     EXPECT_EQ(g_Settings.View.ListLegend, 0);
     EXPECT_FALSE(Checked(ID_LIST_LEGEND));
     EXPECT_EQ(GetProfileInt("RectLegend", "Left", -1), 300);
     EXPECT_EQ(GetProfileInt("RectLegend", "Top", -1), 200);
     EXPECT_EQ(GetProfileInt("RectLegend", "Right", -1), -1) << "only the corner is stored";
 
-    Frame().ToggleSideWindow(kCornerRow);
-    EXPECT_EQ(PlaceOf(Frame().SideWindow(ID_LIST_LEGEND)), (platform::Rect{300, 200, 867, 531}));
+    Frame().FramePanels().ToggleSideWindow(kCornerRow);
+    EXPECT_EQ(PlaceOf(Frame().FramePanels().SideWindow(ID_LIST_LEGEND)), (platform::Rect{300, 200, 867, 531}));
 }
 
 TEST_F(SideWindowsTest, EachKindGivesTheFocusBackAsItsRowSays) {
@@ -102,15 +106,15 @@ TEST_F(SideWindowsTest, EachKindGivesTheFocusBackAsItsRowSays) {
         SCOPED_TRACE(c.what);
         const CSideWindowRow row{ID_LIST_SCORE, &ScoreFlag, "ListScore", "RectScore", {418, 316, 1058, 614}, false,
                                  IDS_PRODUCT_NAME, c.focusAfterOpen, c.focusAfterClose, nullptr, &MakeWindow};
-        Frame().ToggleSideWindow(row);
-        const HWND window = Frame().SideWindow(ID_LIST_SCORE);
+        Frame().FramePanels().ToggleSideWindow(row);
+        const HWND window = Frame().FramePanels().SideWindow(ID_LIST_SCORE);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(PlaceOf(window), (platform::Rect{418, 316, 1058, 614}));
         EXPECT_EQ(GetFocus() == Frame().Handle(), c.focusAfterOpen);
         // Closing while the table has the focus: only a kind that gives it back moves it.
         SetFocus(g_Frame.hTableWnd);
         ASSERT_EQ(GetFocus(), g_Frame.hTableWnd);
-        Frame().ToggleSideWindow(row);
+        Frame().FramePanels().ToggleSideWindow(row);
         EXPECT_FALSE(IsWindow(window));
         EXPECT_EQ(GetFocus() == Frame().Handle(), c.focusAfterClose);
         SetFocus(Frame().Handle());
@@ -120,21 +124,21 @@ TEST_F(SideWindowsTest, EachKindGivesTheFocusBackAsItsRowSays) {
 TEST_F(SideWindowsTest, AWindowThatCannotBeMadeLeavesNothingOpen) {
     const CSideWindowRow row{ID_LIST_SCORE, &ScoreFlag, "ListScore", "RectScore", {418, 316, 1058, 614}, false,
                              IDS_PRODUCT_NAME, true, true, nullptr, &MakeNothing};
-    Frame().ToggleSideWindow(row);
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_SCORE), nullptr);
+    Frame().FramePanels().ToggleSideWindow(row);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_SCORE), nullptr);
     // The next command tries again rather than closing a window that never came.
-    Frame().ToggleSideWindow(row);
+    Frame().FramePanels().ToggleSideWindow(row);
     EXPECT_EQ(g_Settings.View.ListScore, 1);
 }
 
 TEST_F(SideWindowsTest, AWindowClosedElsewhereCountsAsClosed) {
-    Frame().ToggleSideWindow(kCornerRow);
-    const HWND first = Frame().SideWindow(ID_LIST_LEGEND);
+    Frame().FramePanels().ToggleSideWindow(kCornerRow);
+    const HWND first = Frame().FramePanels().SideWindow(ID_LIST_LEGEND);
     ASSERT_NE(first, nullptr);
     DestroyWindow(first);
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
-    Frame().ToggleSideWindow(kCornerRow);
-    EXPECT_NE(Frame().SideWindow(ID_LIST_LEGEND), nullptr) << "the command opens it again";
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_LEGEND), nullptr);
+    Frame().FramePanels().ToggleSideWindow(kCornerRow);
+    EXPECT_NE(Frame().FramePanels().SideWindow(ID_LIST_LEGEND), nullptr) << "the command opens it again";
 }
 
 TEST_F(SideWindowsTest, AKindWithoutItsWindowLeavesItsCommandAsItWas) {
@@ -142,7 +146,7 @@ TEST_F(SideWindowsTest, AKindWithoutItsWindowLeavesItsCommandAsItWas) {
         if (row.create) continue;
         SCOPED_TRACE(row.command);
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(row.command));
-        EXPECT_EQ(Frame().SideWindow(row.command), nullptr);
+        EXPECT_EQ(Frame().FramePanels().SideWindow(row.command), nullptr);
         EXPECT_EQ(row.viewFlag(), 0);
         EXPECT_GE(FindLine("OnCommand(" + std::to_string(row.command) + ")"), 0);
     }
@@ -168,7 +172,7 @@ TEST_F(SideWindowsAtStartTest, TheLogWindowComesBackWhenLogListIsSet) {
     WriteProfileInt("RectLog", "Right", 350);
     WriteProfileInt("RectLog", "Bottom", 260);
     StartProgram();
-    const HWND log = Frame().SideWindow(CM_LOG_WINDOW);
+    const HWND log = Frame().FramePanels().SideWindow(CM_LOG_WINDOW);
     ASSERT_NE(log, nullptr);
     platform::Rect rect;
     GetWindowRect(log, &rect);
@@ -179,8 +183,66 @@ TEST_F(SideWindowsAtStartTest, NoLogWindowWhenLogListIsOff) {
     WriteProfileInt("Delay", "Switch", 0);
     WriteProfileInt("View", "LogList", 0);
     StartProgram();
-    EXPECT_EQ(Frame().SideWindow(CM_LOG_WINDOW), nullptr);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(CM_LOG_WINDOW), nullptr);
 }
+
+// The View menu's ten windows that the start may reopen: the panels by their close command, the
+// side windows by their own.
+struct ViewWindow {
+    const char* viewEntry;
+    int CSettings::ViewSection::*viewFlag;
+    int command;
+    int panelClose;  // 0: a side window
+};
+constexpr ViewWindow kViewWindows[] = {
+    {"ListAnnotation", &CSettings::ViewSection::ListAnnotation, ID_ANNOTATION, CM_CLOSE_ANNOTATION},
+    {"ListData", &CSettings::ViewSection::ListData, ID_LIST_DATA, CM_CLOSE_DATA},
+    {"ListGameValue", &CSettings::ViewSection::ListGameValue, ID_LIST_GAME_VALUE, CM_CLOSE_GAME_VALUE},
+    {"ListLegend", &CSettings::ViewSection::ListLegend, ID_LIST_LEGEND, 0},
+    {"ListCardStatistics", &CSettings::ViewSection::ListCardStatistics, ID_LIST_CARD_STATISTICS, 0},
+    {"ListGameStatistics", &CSettings::ViewSection::ListGameStatistics, ID_LIST_GAME_STATISTICS, 0},
+    {"ListState", &CSettings::ViewSection::ListState, ID_LIST_STATE, CM_CLOSE_STATE},
+    {"ListScore", &CSettings::ViewSection::ListScore, ID_LIST_SCORE, 0},
+    {"ListStore", &CSettings::ViewSection::ListStore, ID_LIST_STORE, 0},
+    {"ListTrickEstimation", &CSettings::ViewSection::ListTrickEstimation, ID_LIST_TRICK_ESTIMATION, 0},
+};
+
+struct ReopenCase {
+    const char* name;
+    unsigned openAtExit;  // bit i: kViewWindows[i] was open at the last exit
+};
+
+void PrintTo(const ReopenCase& c, std::ostream* out) { *out << c.name; }
+
+class ReopenAtStartTest : public FrameFixture, public ::testing::WithParamInterface<ReopenCase> {};
+
+// What was open at the last exit opens again, and its View flag stays set; nothing else opens.
+TEST_P(ReopenAtStartTest, TheWindowsOpenAtTheLastExitOpenAgain) {
+    const ReopenCase& c = GetParam();
+    for (std::size_t i = 0; i < std::size(kViewWindows); ++i)
+        WriteProfileInt("View", kViewWindows[i].viewEntry, (c.openAtExit >> i) & 1);
+    // The trick estimation shows the person: an opponent's cards would first ask him.
+    WriteProfileInt("View", "Player", 0x22);
+    StartProgram();
+    for (std::size_t i = 0; i < std::size(kViewWindows); ++i) {
+        const ViewWindow& window = kViewWindows[i];
+        SCOPED_TRACE(window.viewEntry);
+        const bool wanted = ((c.openAtExit >> i) & 1) != 0;
+        const HWND open = window.panelClose != 0 ? Frame().FramePanels().PanelWindow(window.panelClose)
+                                                 : Frame().FramePanels().SideWindow(window.command);
+        EXPECT_EQ(open != nullptr, wanted);
+        EXPECT_EQ(g_Settings.View.*window.viewFlag, wanted ? 1 : 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReopenAtStartTest,
+                         ::testing::Values(ReopenCase{"Nothing", 0}, ReopenCase{"Annotation", 1u << 0},
+                                           ReopenCase{"GameData", 1u << 1}, ReopenCase{"GameValue", 1u << 2},
+                                           ReopenCase{"Legend", 1u << 3}, ReopenCase{"CardStatistics", 1u << 4},
+                                           ReopenCase{"GameStatistics", 1u << 5}, ReopenCase{"GameStatus", 1u << 6},
+                                           ReopenCase{"ScoreSheet", 1u << 7}, ReopenCase{"CardsAssignment", 1u << 8},
+                                           ReopenCase{"TrickEstimation", 1u << 9}, ReopenCase{"AllTen", 0x3FFu}),
+                         [](const ::testing::TestParamInfo<ReopenCase>& info) { return std::string(info.param.name); });
 
 // The View menu's windows on a 1024 x 768 screen less the frame's bars: opened at their defaults (the
 // statistics and trick estimation windows are taller than the screen there) or at places stored on
@@ -218,7 +280,7 @@ TEST_F(SideWindowsTest, EveryViewWindowOpensInsideASmallWorkArea) {
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(c.command));
         host_->PumpUntilIdle();
         host_->Answers().TakeMessageBoxAnswer();
-        const HWND window = Frame().SideWindow(c.command);
+        const HWND window = Frame().FramePanels().SideWindow(c.command);
         ASSERT_NE(window, nullptr);
         const platform::Rect rect = PlaceOf(window);
         EXPECT_GE(rect.left, work.left);
@@ -229,7 +291,7 @@ TEST_F(SideWindowsTest, EveryViewWindowOpensInsideASmallWorkArea) {
         EXPECT_GT(rect.Height(), 100);
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(c.command));
         host_->PumpUntilIdle();
-        ASSERT_EQ(Frame().SideWindow(c.command), nullptr);
+        ASSERT_EQ(Frame().FramePanels().SideWindow(c.command), nullptr);
     }
 }
 

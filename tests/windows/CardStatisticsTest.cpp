@@ -5,6 +5,7 @@
 #include "model/Skat.h"
 #include "windows/CardStatistics.h"
 #include "flow/MatchFiles.h"
+#include "flow/FramePanels.h"
 
 #include "StatisticsWindowSupport.h"
 #include "platform/core/ControlMessages.h"
@@ -207,7 +208,7 @@ TEST_F(CardStatisticsTest, AViewWordNamingNoTableIsTheMatch) {
         EXPECT_EQ(Count(), "6") << bad;
         EXPECT_EQ(Panel().IsDlgButtonChecked(CCardsDialog::kSeries), 1) << bad;
         Frame().SendMessage(WM_COMMAND, ID_LIST_CARD_STATISTICS);
-        EXPECT_EQ(Frame().SideWindow(ID_LIST_CARD_STATISTICS), nullptr);
+        EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_CARD_STATISTICS), nullptr);
     }
 }
 
@@ -257,7 +258,7 @@ TEST_F(CardStatisticsTest, OpensAtItsPlaceOrItsDefaultAndClosesThroughItsToggle)
     ::MoveWindow(window.Handle(), 60, 70, 458, 286, true);
     window.SendMessage(WM_CLOSE);  // the close box
     host_->PumpUntilIdle();
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_CARD_STATISTICS), nullptr);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_CARD_STATISTICS), nullptr);
     EXPECT_EQ(g_Settings.View.ListCardStatistics, 0);
     EXPECT_EQ(GetProfileInt("RectCardStatistics", "Right", 0), 518);
     EXPECT_EQ(GetProfileInt("RectCardStatistics", "Bottom", 0), 356);
@@ -272,7 +273,7 @@ TEST_F(CardStatisticsTest, EnterAndEscapeLeaveThePanelInItsWindow) {
         host_->Key(host_->NowMs() + 10, key);
         host_->PumpFor(50);
         EXPECT_TRUE(::IsWindowVisible(Panel().Handle())) << key;
-        EXPECT_NE(Frame().SideWindow(ID_LIST_CARD_STATISTICS), nullptr) << key;
+        EXPECT_NE(Frame().FramePanels().SideWindow(ID_LIST_CARD_STATISTICS), nullptr) << key;
     }
     EXPECT_EQ(Block().CardView(), 0);
 }

@@ -5,6 +5,7 @@
 #include "windows/Store.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "match/StoreRows.h"
@@ -73,7 +74,7 @@ protected:
         WriteProfileInt("RectStore", "Right", rect.right);
         WriteProfileInt("RectStore", "Bottom", rect.bottom);
         Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
-        store_ = dynamic_cast<CStore*>(WindowFromHandle(Frame().SideWindow(ID_LIST_STORE)));
+        store_ = dynamic_cast<CStore*>(WindowFromHandle(Frame().FramePanels().SideWindow(ID_LIST_STORE)));
         EXPECT_NE(store_, nullptr);
         host_->PumpUntilIdle();
         return *store_;
@@ -204,7 +205,7 @@ TEST_F(CardsAssignmentTest, CloseBoxStoresTheRectangleOnceAndUnchecksTheItem) {
     MoveWindow(hwnd, 310, 210, 484, 300, true);
     SendMessage(hwnd, WM_CLOSE);
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_STORE), nullptr);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_STORE), nullptr);
     EXPECT_EQ(g_Settings.View.ListStore, 0);
     EXPECT_EQ(GetProfileInt("RectStore", "Left", 0), 310);
     EXPECT_EQ(GetProfileInt("RectStore", "Bottom", 0), 510);

@@ -7,6 +7,7 @@
 #include "computer/ComputerTestSupport.h"
 #include "computer/evaluation/GameEvaluation.h"
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
 #include "windows/PastelBrushes.h"
@@ -39,7 +40,7 @@ protected:
         g_Settings.View.Player = 0x22;  // the person's own sheet: no question
         Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
         host_->PumpUntilIdle();
-        window_ = Frame().TrickEstimationWindow();
+        window_ = Frame().FramePanels().TrickEstimationWindow();
         ASSERT_NE(window_, nullptr);
     }
 

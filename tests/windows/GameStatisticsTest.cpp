@@ -5,6 +5,7 @@
 #include "model/Skat.h"
 #include "windows/GameStatistics.h"
 #include "flow/MatchFiles.h"
+#include "flow/FramePanels.h"
 
 #include "StatisticsWindowSupport.h"
 #include "resources/FlowIds.h"
@@ -257,7 +258,7 @@ TEST_F(GameStatisticsTest, TheCloseBoxAndTheCloseCommandGoThroughTheToggle) {
         else
             window.SendMessage(WM_CLOSE);
         host_->PumpUntilIdle();
-        EXPECT_EQ(Frame().SideWindow(ID_LIST_GAME_STATISTICS), nullptr) << byCommand;
+        EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_GAME_STATISTICS), nullptr) << byCommand;
         EXPECT_EQ(g_Settings.View.ListGameStatistics, 0) << byCommand;
         EXPECT_EQ(GetProfileInt("RectGameStatistics", "Left", 0), 30);
         EXPECT_EQ(GetProfileInt("RectGameStatistics", "Top", 0), 40);
@@ -266,7 +267,7 @@ TEST_F(GameStatisticsTest, TheCloseBoxAndTheCloseCommandGoThroughTheToggle) {
     }
     // With the window closed, the close command does nothing (it does not open it).
     Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(CM_CLOSE_GAME_STATISTICS));
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_GAME_STATISTICS), nullptr);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_GAME_STATISTICS), nullptr);
 }
 
 TEST_F(GameStatisticsTest, ACountedGameRedrawsTheOpenWindow) {

@@ -3,6 +3,7 @@
 #include "windows/ListPrinting.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "platform/headless/DesktopRecorder.h"
@@ -55,7 +56,7 @@ TEST_F(ListPrintingTest, LinesAndDealsPerPage) {
 TEST_F(ListPrintingTest, AJobDrawsWithHiddenWindowsAndLeavesTheOpenOnesAlone) {
     g_GameList.Header.SetText(LIST_TITLE, 56, "Spielliste\nScoresheet");
     Frame().SendMessage(WM_COMMAND, ID_LIST_STORE);
-    const HWND open = Frame().SideWindow(ID_LIST_STORE);
+    const HWND open = Frame().FramePanels().SideWindow(ID_LIST_STORE);
     ASSERT_TRUE(IsWindow(open));
     {
         CListPrintWindows job(Frame().Handle());
@@ -74,7 +75,7 @@ TEST_F(ListPrintingTest, AJobDrawsWithHiddenWindowsAndLeavesTheOpenOnesAlone) {
         EXPECT_GE(title->bounds.top, 5 + 16 + 24);
     }
     EXPECT_TRUE(IsWindow(open));
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_STORE), open);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_STORE), open);
     EXPECT_EQ(g_Settings.View.ListStore, 1);
 }
 

@@ -3,6 +3,7 @@
 // recording surface (decoded lines, numbering, running values, settlement, tints).
 #include "windows/Score.h"
 #include "flow/MatchSeries.h"
+#include "flow/FramePanels.h"
 
 #include "flow/FrameFixture.h"
 #include "match/GameList.h"
@@ -347,7 +348,7 @@ namespace {
 TEST_F(ScoreSheetTest, ViewMenuOpensItAndTheCloseBoxClosesItThroughTheToggle) {
     TraceOn();
     Frame().SendMessage(WM_COMMAND, ID_LIST_SCORE);
-    const HWND hwnd = Frame().SideWindow(ID_LIST_SCORE);
+    const HWND hwnd = Frame().FramePanels().SideWindow(ID_LIST_SCORE);
     auto* sheet = dynamic_cast<CScore*>(WindowFromHandle(hwnd));
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(g_Settings.View.ListScore, 1);
@@ -359,7 +360,7 @@ TEST_F(ScoreSheetTest, ViewMenuOpensItAndTheCloseBoxClosesItThroughTheToggle) {
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(platform::ChooseSystemMenuItem(hwnd, static_cast<int>(menu->Items().size()) - 1));
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(Frame().SideWindow(ID_LIST_SCORE), nullptr);
+    EXPECT_EQ(Frame().FramePanels().SideWindow(ID_LIST_SCORE), nullptr);
     EXPECT_EQ(g_Settings.View.ListScore, 0);
     EXPECT_EQ(GetProfileInt("RectScore", "Left", 0), 400);
     EXPECT_EQ(GetProfileInt("RectScore", "Bottom", 0), 700);

@@ -5,6 +5,7 @@
 #include "windows/WindowFrameServices.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "flow/FrameGlobals.h"
 #include "model/Trace.h"
 #include "resources/CommandIds.h"
@@ -27,14 +28,14 @@ TEST_F(SideWindowFrameTest, ARefreshedListWindowGivesTheFocusBackToTheFrame) {
         SCOPED_TRACE(command);
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
         host_->PumpUntilIdle();
-        ASSERT_NE(Frame().SideWindow(command), nullptr);
+        ASSERT_NE(Frame().FramePanels().SideWindow(command), nullptr);
         SetFocus(g_Frame.hTableWnd);
         ASSERT_EQ(GetFocus(), g_Frame.hTableWnd);
         Frame().RefreshListWindows();
         EXPECT_EQ(GetFocus(), Frame().Handle());
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
         host_->PumpUntilIdle();
-        EXPECT_EQ(Frame().SideWindow(command), nullptr);
+        EXPECT_EQ(Frame().FramePanels().SideWindow(command), nullptr);
     }
 }
 
@@ -46,7 +47,7 @@ TEST_F(SideWindowFrameTest, TheCreationIsTracedWithTheWindowsRectangle) {
     StartProgram();
     Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(ID_LIST_SCORE));
     host_->PumpUntilIdle();
-    const HWND score = Frame().SideWindow(ID_LIST_SCORE);
+    const HWND score = Frame().FramePanels().SideWindow(ID_LIST_SCORE);
     ASSERT_NE(score, nullptr);
     platform::Rect rect;
     ASSERT_TRUE(GetWindowRect(score, &rect));

@@ -3,6 +3,7 @@
 // and each repaints its open window.
 #include "windows/CardStatistics.h"
 #include "flow/MatchSeries.h"
+#include "flow/FramePanels.h"
 #include "windows/GameStatistics.h"
 
 #include "flow/FrameFixture.h"
@@ -26,8 +27,10 @@ TEST_F(StatisticsDemoTest, EachGameCountsItsDealAndRepaintsTheOpenWindows) {
     WriteProfileInt("View", "ListGameStatistics", 1);
     StartProgram();
     CMainFrame& frame = Frame();
-    auto* cards = dynamic_cast<CCardStatistics*>(WindowFromHandle(frame.SideWindow(ID_LIST_CARD_STATISTICS)));
-    auto* games = dynamic_cast<CGameStatistics*>(WindowFromHandle(frame.SideWindow(ID_LIST_GAME_STATISTICS)));
+    auto* cards =
+        dynamic_cast<CCardStatistics*>(WindowFromHandle(frame.FramePanels().SideWindow(ID_LIST_CARD_STATISTICS)));
+    auto* games =
+        dynamic_cast<CGameStatistics*>(WindowFromHandle(frame.FramePanels().SideWindow(ID_LIST_GAME_STATISTICS)));
     ASSERT_NE(cards, nullptr);
     ASSERT_NE(games, nullptr);
     *g_pStatistics = CStatisticsBlock();

@@ -4,6 +4,7 @@
 // and fills of a painting on the recording surface found by where they lie.
 
 #include "flow/FrameFixture.h"
+#include "flow/FramePanels.h"
 #include "match/Statistics.h"
 #include "platform/core/WindowApi.h"
 #include "platform/headless/RecordingDC.h"
@@ -74,7 +75,7 @@ protected:
         WriteProfileInt(section, "Right", rect.right);
         WriteProfileInt(section, "Bottom", rect.bottom);
         Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(command));
-        window_ = dynamic_cast<Window*>(::WindowFromHandle(Frame().SideWindow(command)));
+        window_ = dynamic_cast<Window*>(::WindowFromHandle(Frame().FramePanels().SideWindow(command)));
         EXPECT_NE(window_, nullptr);
         host_->PumpUntilIdle();
         return *window_;

@@ -5,6 +5,7 @@
 #include "windows/TrickEstimation.h"
 
 #include "flow/EstimatedGame.h"
+#include "flow/FramePanels.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameFixture.h"
 #include "match/WindowSections.h"
@@ -104,7 +105,7 @@ protected:
         host_->Answers().PushMessageBoxAnswer(answer);
         Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
         host_->PumpUntilIdle();
-        return Frame().TrickEstimationWindow();
+        return Frame().FramePanels().TrickEstimationWindow();
     }
     platform::ComboBox* Combo(CTrickEstimation& window, int id) {
         return window.PanelDialog()->GetControlAs<platform::ComboBox>(id);
@@ -176,7 +177,7 @@ TEST_F(TrickEstimationTest, TheWindowOpensAsWideAsItsSheet) {
         EXPECT_LE(rect.bottom, c.workArea.bottom);
         Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
         host_->PumpUntilIdle();
-        ASSERT_EQ(Frame().TrickEstimationWindow(), nullptr);
+        ASSERT_EQ(Frame().FramePanels().TrickEstimationWindow(), nullptr);
     }
 }
 
@@ -205,7 +206,7 @@ TEST_P(RevealQuestionTest, CarriesTheWindowsOwnName) {
     g_Settings.View.Player = 0x22;  // the person's own seat asks nothing on opening
     Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);
     host_->PumpUntilIdle();
-    CTrickEstimation* window = Frame().TrickEstimationWindow();
+    CTrickEstimation* window = Frame().FramePanels().TrickEstimationWindow();
     ASSERT_NE(window, nullptr);
     // Choosing seat 1: the box opens for real and a timer looks at it before answering No.
     testsupport::ModalAnswerer answerer;
@@ -296,7 +297,7 @@ TEST_F(TrickEstimationTest, TheCloseBoxSavesAutoAndTheViewOnceAndTheToggleDestro
     ::SendMessage(handle, WM_CLOSE);
     host_->PumpUntilIdle();
     EXPECT_FALSE(::IsWindow(handle));
-    EXPECT_EQ(Frame().TrickEstimationWindow(), nullptr);
+    EXPECT_EQ(Frame().FramePanels().TrickEstimationWindow(), nullptr);
     EXPECT_EQ(g_Settings.View.ListTrickEstimation, 0);
     EXPECT_EQ(ReadWindowFlag("RectTrickEstimation", "Auto"), 1);
     EXPECT_EQ(ReadWindowFlag("RectTrickEstimation", "Game"), VIEW_NULL);
@@ -316,7 +317,7 @@ TEST_F(TrickEstimationTest, DamagedRegistryValuesReadAsTheirNearestMeaning) {
         EXPECT_EQ(window->View, c.expectedView) << c.game;
         Frame().SendMessage(WM_COMMAND, ID_LIST_TRICK_ESTIMATION);  // the toggle closes it
         host_->PumpUntilIdle();
-        ASSERT_EQ(Frame().TrickEstimationWindow(), nullptr);
+        ASSERT_EQ(Frame().FramePanels().TrickEstimationWindow(), nullptr);
     }
 }
 
@@ -324,10 +325,10 @@ TEST_F(TrickEstimationTest, TheLegendButtonAndEscapeToggleTheLegend) {
     g_Settings.View.Player = 0x22;
     CTrickEstimation* window = Open();
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    ASSERT_EQ(Frame().FramePanels().SideWindow(ID_LIST_LEGEND), nullptr);
     window->PanelDialog()->PostMessage(WM_COMMAND, IDCANCEL, 0);
     host_->PumpUntilIdle();
-    EXPECT_NE(Frame().SideWindow(ID_LIST_LEGEND), nullptr);
+    EXPECT_NE(Frame().FramePanels().SideWindow(ID_LIST_LEGEND), nullptr);
     EXPECT_TRUE(window->PanelDialog()->IsAlive());  // the panel never ends
 }
 
@@ -375,7 +376,7 @@ TEST_F(TrickEstimationTest, RamschOnlyShowsRamschAndPutsTheGameTypeBack) {
     g_Settings.Variants.GrandHand = 0;  // no Grand Hand: always the Ramsch view
     g_Game.GameType = GAME_SPADES;
     g_Game.TrumpCount = 7;
-    Frame().SelectEstimatedGame();
+    Frame().FramePanels().SelectEstimatedGame();
     EXPECT_EQ(window->View, VIEW_RAMSCH);
     EXPECT_EQ(g_Game.GameType, GAME_SPADES);
     EXPECT_EQ(g_Game.TrumpCount, 11);  // the saved type's count

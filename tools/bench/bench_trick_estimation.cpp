@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "flow/MainFrame.h"
+#include "flow/FramePanels.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/WindowApi.h"
@@ -50,7 +51,7 @@ void BM_OpenTrickEstimation(benchmark::State& state) {
     RunningProgram program;
     for (auto _ : state) {
         program.Toggle();
-        CTrickEstimation* window = program.Frame().TrickEstimationWindow();
+        CTrickEstimation* window = program.Frame().FramePanels().TrickEstimationWindow();
         if (!window || window->PaintCount() == 0) state.SkipWithError("the window did not paint");
         state.PauseTiming();
         program.Toggle();
@@ -63,7 +64,7 @@ void BM_PopupShownAndErased(benchmark::State& state) {
     bench::BenchFolders folders("kartovan-bench");
     RunningProgram program;
     program.Toggle();
-    CTrickEstimation* window = program.Frame().TrickEstimationWindow();
+    CTrickEstimation* window = program.Frame().FramePanels().TrickEstimationWindow();
     if (!window) {
         state.SkipWithError("no window");
         return;
