@@ -6,7 +6,6 @@
 
 #include "resources/FlowIds.h"
 #include "flow/FrameRecords.h"
-#include "flow/TableState.h"
 #include "model/SoundEffectIds.h"
 #include "platform/core/CommandState.h"
 #include "platform/core/Menu.h"
@@ -37,6 +36,7 @@ class CMatchFiles;
 
 class CFramePrinting;
 class CFrameTable;
+struct TableState;
 
 class CFramePanels;
 struct PanelState;

@@ -23,6 +23,7 @@
 #include "resources/CommandIds.h"
 #include "flow/FrameGlobals.h"
 #include "flow/ShellServices.h"
+#include "flow/TableState.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
+#include "flow/TableState.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/Settings.h"

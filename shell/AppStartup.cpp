@@ -6,6 +6,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/MainFrame.h"
 #include "flow/FileState.h"
+#include "flow/TableState.h"
 #include "match/Profile.h"
 #include "model/Settings.h"
 #include "platform/core/Clock.h"

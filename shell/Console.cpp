@@ -3,6 +3,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "model/Trace.h"
 #include "platform/core/WindowApi.h"
 #include "shell/SkatApp.h"

@@ -12,6 +12,7 @@
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/MatchSeries.h"
+#include "flow/TableState.h"
 #include "shell/ShellGlobals.h"
 #include "shell/SkatApp.h"
 

@@ -3,6 +3,7 @@
 #include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"
+#include "flow/TableState.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
 #include "model/Trace.h"

@@ -5,6 +5,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/TableState.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Resources.h"

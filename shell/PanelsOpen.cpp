@@ -23,6 +23,7 @@
 #include "platform/core/WindowApi.h"
 #include "resources/CommandIds.h"
 #include "flow/PanelObject.h"
+#include "flow/TableState.h"
 #include "shell/Panels.h"
 #include "shell/ShellGlobals.h"
 #include "shell/WindowPlacement.h"

@@ -6,6 +6,7 @@
 #include "resources/FlowIds.h"
 #include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
+#include "flow/TableState.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Menu.h"

@@ -5,6 +5,7 @@
 #include "flow/FrameKontra.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/TableState.h"
 
 #include "audio/SpeechLogic.h"
 #include "audio/VoiceClips.h"

@@ -3,6 +3,7 @@
 // click; the boxes set the announcements by the rules' exclusions; Enter never declares.
 
 #include "flow/FrameDeclaration.h"
+#include "flow/TableState.h"
 #include "platform/core/DialogAnswer.h"
 #include "dialogs/BarFixture.h"
 #include "dialogs/DeclareDialog.h"

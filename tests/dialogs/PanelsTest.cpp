@@ -14,6 +14,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
+#include "flow/TableState.h"
 #include "match/GameList.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/Edit.h"

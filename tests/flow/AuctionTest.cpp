@@ -5,6 +5,7 @@
 
 #include "dialogs/AuctionDialog.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "model/Skat.h"
 #include "tavlo/Tavlo.h"
 #include "platform/core/Random.h"

@@ -4,6 +4,7 @@
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/TableState.h"
 
 #include "match/Profile.h"
 #include "model/GameState.h"

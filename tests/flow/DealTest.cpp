@@ -2,6 +2,7 @@
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
+#include "flow/TableState.h"
 
 #include "model/Skat.h"
 #include "resources/CommandIds.h"

@@ -11,6 +11,7 @@
 #include "dialogs/RamschBars.h"
 #include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
+#include "flow/TableState.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"

@@ -10,6 +10,7 @@
 #include "dialogs/RamschBars.h"
 #include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
+#include "flow/TableState.h"
 #include "model/Skat.h"
 #include "platform/core/FileIo.h"
 #include "platform/core/Resources.h"

@@ -10,6 +10,7 @@
 #include "computer/evaluation/KontraDecision.h"
 #include "dialogs/RamschBars.h"
 #include "flow/PromptBars.h"
+#include "flow/TableState.h"
 #include "model/CardCodes.h"
 #include "model/Settings.h"
 #include "model/Skat.h"

@@ -11,6 +11,7 @@
 #include "dialogs/DialogIds.h"
 #include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
+#include "flow/TableState.h"
 #include "model/GameTypeLookups.h"
 #include "model/Skat.h"
 #include "platform/core/Resources.h"

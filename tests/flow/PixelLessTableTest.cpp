@@ -9,6 +9,7 @@
 
 #include "flow/FixedDealFixture.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "model/Skat.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/Table.h"

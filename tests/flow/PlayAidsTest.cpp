@@ -5,6 +5,7 @@
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
+#include "flow/TableState.h"
 
 #include "computer/evaluation/FrameServices.h"
 #include "computer/evaluation/GameOption.h"

@@ -4,6 +4,7 @@
 #include "flow/FlowFixture.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
+#include "flow/TableState.h"
 #include "model/Skat.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include "flow/FrameGlobals.h"
 #include "match/Profile.h"
 #include "flow/FrameTestSupport.h"
+#include "flow/TableState.h"
 
 #include "platform/core/Folders.h"
 

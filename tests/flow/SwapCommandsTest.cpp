@@ -9,6 +9,7 @@
 #include "dialogs/DialogIds.h"
 #include "dialogs/SettingsIds.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
 #include "model/Skat.h"

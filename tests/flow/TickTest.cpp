@@ -4,6 +4,7 @@
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "dialogs/PlayBars.h"
 #include "flow/FrameGlobals.h"
 #include "flow/PromptBars.h"
+#include "flow/TableState.h"
 #include "model/InternalError.h"
 #include "model/Skat.h"
 #include "platform/core/Menu.h"

@@ -8,6 +8,7 @@
 #include "computer/evaluation/ComputerState.h"
 #include "computer/evaluation/FrameServices.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "model/FlowGlobals.h"
 #include "model/InternalError.h"
 #include "model/Skat.h"

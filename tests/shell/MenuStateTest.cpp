@@ -4,6 +4,7 @@
 #include "flow/FrameFixture.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
+#include "flow/TableState.h"
 
 #include <algorithm>
 

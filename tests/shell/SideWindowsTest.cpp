@@ -9,6 +9,7 @@
 #include <string>
 
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "resources/FlowIds.h"
 #include "model/Settings.h"
 #include "platform/core/Menu.h"

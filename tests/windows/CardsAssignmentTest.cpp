@@ -6,6 +6,7 @@
 
 #include "flow/FrameFixture.h"
 #include "flow/FramePanels.h"
+#include "flow/TableState.h"
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "match/StoreRows.h"
