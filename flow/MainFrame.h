@@ -257,7 +257,6 @@ public:
     // --- The card table part and its record's reader (shell/TablePainting.cpp) -------------------
     // The table's drawing, its texts and the window's bars; their record.
     CFrameTable& FrameTable();
-    const CFrameTable& FrameTable() const;
     const TableState& Table() const;
 
     // --- The frame's state -----------------------------------------------------------------------

@@ -59,7 +59,6 @@ struct PaintScope {
 }  // namespace
 
 CFrameTable& CMainFrame::FrameTable() { return *table_; }
-const CFrameTable& CMainFrame::FrameTable() const { return *table_; }
 const TableState& CMainFrame::Table() const { return table_->State(); }
 
 platform::Point CFrameTable::PrintOffset(platform::DeviceContext* printer) const {
