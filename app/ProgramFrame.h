@@ -1,9 +1,7 @@
 #pragma once
 // The Qt side of the program's main frame, shared by main() and the screenshot tests: the frame's
 // menu, tool bar and status bar around its client area, and the screen the frame is placed on.
-// Header-only so that the Qt tests run the very same wiring as the program.
-
-#include <optional>
+// The Qt tests link the very same wiring as the program (app/ProgramFrame.cpp).
 
 #include <QApplication>
 #include <QEvent>
@@ -11,21 +9,15 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "flow/MainFrame.h"
-#include "flow/FrameTable.h"
-#include "platform/core/Accelerators.h"
-#include "platform/core/MenuTemplate.h"
 #include "platform/core/Resources.h"
 #include "platform/core/Screen.h"
-#include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtPlacement.h"
 #include "platform/qt/QtWindowWidget.h"
-#include "resources/CommandIds.h"
-#include "resources/ToolBar.h"
 #include "shell/ShellGlobals.h"
-#include "shell/SkatApp.h"
+
+class CSkatApp;
 
 namespace program {
 
@@ -110,43 +102,9 @@ inline void UseProgramIcon() { QApplication::setWindowIcon(platform::ProgramIcon
 // accelerators 128, the application fonts for the status bar) and tells the shell the desktop and
 // work area of the frame's screen, less the bars and the window manager's frame (and again as they change), and how the window manager maximises the frame. Call after InitInstance, before the loop runs
 // (the first erase lays the frame out on that desktop). False without a frame or a host.
-inline bool AttachProgramFrame(CSkatApp& app) {
-    CMainFrame* frame = app.MainFrame();
-    platform::QtHost* host = platform::QtHost::Current();
-    if (!frame || !host) return false;
-    platform::FrameBarsSpec bars;
-    bars.menu = platform::FindMenu(IDR_MAINFRAME);
-    bars.toolbarIds = frame->Table().ToolBar.buttons;
-    bars.statusBar = frame->FrameTable().StatusBarForHost();
-    bars.updater = frame->Updater();
-    bars.accelerators = platform::FindAccelerators(IDR_MAINFRAME);
-    bars.pictures = [](int id) {
-        const ToolBarPicture* picture = FindToolBarPicture(id);
-        return picture ? platform::ButtonPicture{picture->themeName, picture->drawing} : platform::ButtonPicture{};
-    };
-    bars.fonts = [&app](int id) -> std::optional<platform::LogFont> {
-        if (id < 0 || id >= static_cast<int>(app.Fonts.size())) return std::nullopt;
-        return app.Font(id);
-    };
-    if (!platform::AttachFrameBars(frame->Handle(), bars)) return false;
+bool AttachProgramFrame(CSkatApp& app);
 
-    FollowDesktop(frame->Handle());
-    // The window manager maximises the frame; the size it gives comes back as a move.
-    g_Shell.ShowFrameMaximised = [](HWND hwnd) {
-        platform::QtHost* current = platform::QtHost::Current();
-        if (QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr) widget->window()->showMaximized();
-    };
-    // The frame's size on our side is its client area: the host adds the bars for the window manager.
-    g_Shell.SetFrameMinimumSize = [](HWND hwnd, int width, int height) {
-        if (platform::QtHost* current = platform::QtHost::Current())
-            current->SetMinimumClientSize(hwnd, QSize(width, height));
-    };
-    g_Shell.IsFrameMaximised = [](HWND hwnd) {
-        platform::QtHost* current = platform::QtHost::Current();
-        const QWidget* widget = current ? current->WidgetOf(hwnd) : nullptr;
-        return widget && widget->window()->isMaximized();
-    };
-    return true;
-}
+// The frame's window, the one the program's loop watches.
+HWND ProgramFrameHandle(const CSkatApp& app);
 
 }  // namespace program

@@ -22,6 +22,7 @@
 #include "platform/qt/QtShellServices.h"
 #include "platform/qt/SdlSound.h"
 #include "resources/ids.h"
+#include "shell/SkatApp.h"
 #include "tavlo/CardPictures.h"
 #include "tavlo/SoundOutput.h"
 
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
         WriteTrace(line, LOG_FORCED);
     }
     program::AttachProgramFrame(app);
-    instance.SetMainWindow(app.MainFrame()->Handle());
+    instance.SetMainWindow(program::ProgramFrameHandle(app));
 
     // Step 7: from here on SIGTERM, SIGINT and SIGHUP are a request to close the frame.
     const program::CloseOnSignal closeOnSignal(host, app);

@@ -16,6 +16,7 @@
 #include "dialogs/AuctionDialog.h"
 #include "flow/EstimatedGame.h"
 #include "flow/PromptBars.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/ids.h"
 #include "model/BidLadder.h"
@@ -175,12 +176,12 @@ void TurnToPerson(CMainFrame& frame, std::optional<BusyStep>& busy, int role, in
 
 // Step 8: the estimation window, when it follows the game, goes to the best game of the player it
 // shows; the person's options are those the bar was opened with.
-void ShowEstimatedBestGame(CMainFrame& frame, const int (*personOptions)[OPT_FIELD_COUNT]) {
+void ShowEstimatedBestGame(CMainFrame& frame, CSkat& game, const int (*personOptions)[OPT_FIELD_COUNT]) {
     CTrickEstimation* window = frame.FramePanels().TrickEstimationWindow();
     if (!window || window->UpdateEstimation(1) == 0) return;
     const int seat = window->UpdateEstimation(2);
     const int(*options)[OPT_FIELD_COUNT] =
-        seat == 0 || seat == 1 ? frame.EditGameObject().Think(seat, [](CPlayer& player) { return player.ChooseGame(0); }) : personOptions;
+        seat == 0 || seat == 1 ? game.Think(seat, [](CPlayer& player) { return player.ChooseGame(0); }) : personOptions;
     g_Game.SetGameType(BestEstimatedGame(options));
     window->UpdateEstimation(-1);
 }
@@ -259,7 +260,7 @@ bool ComputersBidBeforeRearhand(CMainFrame& frame, std::optional<BusyStep>& busy
 // Step 2: the bar opens, in the state of the person's seat.
 void CFrameAuction::OpenAuctionBar(AuctionSpeaker& say) {
     auction_.BidAtTop = 0;
-    int(*options)[13] = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
+    int(*options)[13] = game_.PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
     const int state = g_Game.Leader == 0 ? STATE_OBSERVE : g_Game.Leader == 1 ? STATE_AUCTION : STATE_REPLY;
     char text[96];
     std::snprintf(text, sizeof text, "%s:max bid:%d", frame_.GetPlayerName(2).c_str(), frame_.PersonBidLimit());
@@ -273,7 +274,7 @@ void CFrameAuction::OpenAuctionBar(AuctionSpeaker& say) {
     FocusBidOrPass(options);
     g_Game.SetGameType(GAME_CLUBS);
     EnableBidButtons(false);
-    ShowEstimatedBestGame(frame_, options);
+    ShowEstimatedBestGame(frame_, game_, options);
 }
 
 // Step 5: the focus goes to the bid button when the person has a playable game.

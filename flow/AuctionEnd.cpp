@@ -10,6 +10,7 @@
 
 #include "model/BidLadder.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"
@@ -23,14 +24,14 @@ constexpr int kLowestBid = 18;
 // The bid nobody took: at the lowest bid the forehand computer decides alone, a limit of 0 looked
 // at again as a game still worth playing; above it, the bid goes back to the value last held.
 // False when nobody plays.
-bool ForehandDecidesOrBidStepsDown(CMainFrame& frame, AuctionSpeaker& say, int seat, int passTerm) {
+bool ForehandDecidesOrBidStepsDown(CMainFrame& frame, CSkat& game, AuctionSpeaker& say, int seat, int passTerm) {
     if (ValueOnTable() != kLowestBid) {
         frame.FrameAuction().StepDownBid();
         return true;
     }
     if (frame.Auction().BidLimits[seat] == 0)
         frame.FrameAuction().SetBidLimit(
-            seat, frame.EditGameObject().Think(seat, [](CPlayer& player) { return player.EvaluateAllPassed(); }));
+            seat, game.Think(seat, [](CPlayer& player) { return player.EvaluateAllPassed(); }));
     if (frame.Auction().BidLimits[seat] >= kLowestBid) {
         say.Say(seat, AuctionWord::Hold, ValueOnTable(), g_Game.BidIndex, true);
         return true;
@@ -61,7 +62,7 @@ bool RearhandSeat1BidsToSeat0(CMainFrame& frame, AuctionSpeaker& say) {
 
 // The person, middlehand, passed against forehand seat 1: rearhand seat 0 bids to seat 1. False
 // when a stop was asked for and the pass ends here.
-bool RearhandSeat0BidsToSeat1(CMainFrame& frame, BusyStep& busy, AuctionSpeaker& say) {
+bool RearhandSeat0BidsToSeat1(CMainFrame& frame, CSkat& game, BusyStep& busy, AuctionSpeaker& say) {
     if (g_Game.StopFlag == StopState::Running) {
         // Not busy while they bid: a close request stops their loop at its next check.
         g_Game.StopFlag = StopState::Auction;
@@ -74,7 +75,7 @@ bool RearhandSeat0BidsToSeat1(CMainFrame& frame, BusyStep& busy, AuctionSpeaker&
         case ComputersBidding::BidderPassed:
             // Seat 0 passes too: "also" when it never bid, after the person's pass.
             say.Pass(0, bidding.Bids == 0 ? TERM_ALSO_AWAY : TERM_I_AM_AWAY);
-            if (!ForehandDecidesOrBidStepsDown(frame, say, 1, TERM_I_AM_AWAY)) {
+            if (!ForehandDecidesOrBidStepsDown(frame, game, say, 1, TERM_I_AM_AWAY)) {
                 g_Game.Soloist = 3;
                 frame.SetFlowState(STATE_QUERY);
             }
@@ -111,9 +112,9 @@ void CFrameAuction::OnPass() {
         if (!RearhandSeat1BidsToSeat0(frame_, say)) return;
     } else if (soloist == 0 && leader == 0) {
         // The person, rearhand, passed against forehand seat 0.
-        if (!ForehandDecidesOrBidStepsDown(frame_, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
+        if (!ForehandDecidesOrBidStepsDown(frame_, game_, say, 0, TERM_ALSO_AWAY)) g_Game.Soloist = 3;
     } else if (soloist == 1 && leader == 1) {
-        if (!RearhandSeat0BidsToSeat1(frame_, busy, say)) return;
+        if (!RearhandSeat0BidsToSeat1(frame_, game_, busy, say)) return;
     } else if (soloist == 1 && leader == 0) {
         // The person, rearhand, passed against seat 1, who had won against forehand.
         StepDownBid();

@@ -120,7 +120,7 @@ void CFrameAudio::VoiceSupport(int card, int seat) {
     // Step 3: the card's owner.
     int owner = -1;
     for (int s = 0; s < 3 && owner < 0; ++s)
-        if (frame_.GameObject().Player(s)->HasCard(card)) owner = s;
+        if (frame_.GameObject().Hand(s).HasCard(card)) owner = s;
     // Step 4: the speaker.
     const int speaker = SupportSpeaker(AudioVoiceWord(), seat, owner);
     if (speaker == NO_VOICE) return;

@@ -108,7 +108,7 @@ void CGiveUp::OnRepeat() {
     frame_.FrameTable().RemoveTrick();
     frame_.MatchFiles().ForgetGameReadWithoutFile();
     frame_.CardExchange().CheckCheat(kMarkRepeated, 1);
-    InitializeSkat(frame_.EditGameObject());
+    InitializeSkat(game_);
     frame_.SetPause(1);
     g_Game.ResetKontra();
     frame_.FrameTable().RefreshPosTexts(1);
@@ -177,7 +177,7 @@ void CGiveUp::OnResume() {
                    LOG_MAINFRAME);
         WriteTrace(":State(" + FlowStateName(g_Game.FlowState) + ")", LOG_MAINFRAME);
         if (frame_.GameObject().Trick().present[0] && IsCardCode(frame_.GameObject().Trick().cards[0])) {
-            frame_.EditGameObject().EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
+            game_.EndSkatSwap(seat == 0 || seat == 1 ? seat : 2, g_Game.AllCardsOpen || g_Game.OuvertAnnounced,
                                          LookAtNewHand);
             frame_.FramePanels().SelectEstimatedGame();
             frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
@@ -199,9 +199,9 @@ void CGiveUp::OnResume() {
     WriteTrace(":OnResume()", LOG_MAINFRAME);
     frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
     int skat[2] = {};
-    frame_.EditGameObject().KeepSwappedHands(skat);
+    game_.KeepSwappedHands(skat);
     RedrawWindow(frame_.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    frame_.EditGameObject().DealSwappedSkat(skat, LookAtNewHand);
+    game_.DealSwappedSkat(skat, LookAtNewHand);
     frame_.FramePanels().SelectEstimatedGame();
     g_Game.SetGameType(GAME_CLUBS);
     g_Flow.ExchangeRunning = 0;

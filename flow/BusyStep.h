@@ -8,20 +8,20 @@
 
 class BusyStep {
 public:
-    explicit BusyStep(CMainFrame& frame) : frame_(frame), previous_(frame.Run().BusyFlag) {
-        frame_.EditRun().BusyFlag = 1;
+    explicit BusyStep(CMainFrame& frame) : frame_(frame), previous_(frame.Run().BusyFlag != 0) {
+        frame_.MarkBusy(true);
     }
     ~BusyStep() { End(); }
     BusyStep(const BusyStep&) = delete;
     BusyStep& operator=(const BusyStep&) = delete;
 
     void End() {
-        if (!ended_) frame_.EditRun().BusyFlag = previous_;
+        if (!ended_) frame_.MarkBusy(previous_);
         ended_ = true;
     }
 
 private:
     CMainFrame& frame_;
-    int previous_;
+    bool previous_;
     bool ended_ = false;
 };

@@ -10,10 +10,11 @@
 
 class CCards;
 class CMainFrame;
+class CSkat;
 
 class CCardExchange {
 public:
-    explicit CCardExchange(CMainFrame& frame) : frame_(frame) {}
+    CCardExchange(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CCardExchange(const CCardExchange&) = delete;
     CCardExchange& operator=(const CCardExchange&) = delete;
 
@@ -84,5 +85,7 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     ExchangeState exchange_;
 };

@@ -16,6 +16,7 @@
 #include "dialogs/SkatBars.h"
 #include "model/FlowGlobals.h"
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
@@ -49,7 +50,7 @@ std::string SuitRankText(int card) {
 CCardExchange& CMainFrame::CardExchange() { return *exchange_; }
 const ExchangeState& CMainFrame::Exchange() const { return exchange_->State(); }
 
-CCards& CCardExchange::GroupRow(int group) { return frame_.EditGameObject().ExchangeRow(group); }
+CCards& CCardExchange::GroupRow(int group) { return game_.ExchangeRow(group); }
 
 void CCardExchange::SetOpenGroups(int groups) { exchange_.ActiveGroups = groups; }
 void CCardExchange::OpenGroups(int groups) { exchange_.ActiveGroups |= groups; }
@@ -117,7 +118,7 @@ void CCardExchange::SwapCardsPerson(bool skat, bool seat0, bool seat1, bool seat
     const bool takesPart[2] = {seat0, seat1};
     for (int seat = 0; seat < 2; ++seat) {
         if (!takesPart[seat]) continue;
-        if (moveSkat) frame_.EditGameObject().OpenAndRedrawHand(seat);
+        if (moveSkat) game_.OpenAndRedrawHand(seat);
         exchange_.ActiveGroups |= 2 << seat;
     }
     // Step 4: with only the skat to move, no exchange starts.
@@ -146,7 +147,7 @@ void CCardExchange::SwapCardsOpponents(bool skatInTrick, int seat0, int seat1, i
     const int soloist = g_Game.Soloist, forehand = g_Game.Forehand;
     const bool seat0First = (soloist == 2 && forehand == 0) || (soloist == 0 && forehand == 2) ||
                             (soloist == 1 && forehand == 0);
-    frame_.EditGameObject().SwapOpponentCards(
+    game_.SwapOpponentCards(
         skatInTrick, seat0, seat1, seat2, seat0First,
         [](CCards& skat, CPlayer& first, CPlayer& second, CPlayer& soloist) {
             CPlayer scratch("", 22, false, 3);
@@ -163,7 +164,7 @@ void CCardExchange::OnRevolution() {
     frame_.FrameDeclaration().MoveTrickToSkat();
     // Steps 4 and 5: the computer soloist's hand is laid out again, his partner's closes; both
     // defenders look at their new hands.
-    frame_.EditGameObject().CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
+    game_.CloseRevolutionExchange(g_Game.Soloist == 0 ? 0 : 1, LookAtNewHand);
     // Step 6: the play starts.
     WriteTrace(":OnRevolution()", LOG_MAINFRAME);
     frame_.SetFlowState(STATE_PLAY);

@@ -21,6 +21,7 @@
 #include "flow/GameObject.h"
 #include "match/ListTotals.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/CardCodes.h"
 #include "model/Skat.h"

@@ -30,6 +30,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -75,7 +76,7 @@ void CFrameDeclaration::Declare() {
     frame_.SetStatusPane(0, frame_.Texts().StatusText);
     g_Knowledge.PreferredSuit = -1;
     // Everybody looks at the soloist; with nobody playing nobody is linked.
-    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().LinkPartner(seat, g_Game.Soloist);
+    for (int seat = 0; seat < 3; ++seat) game_.LinkPartner(seat, g_Game.Soloist);
 
     if (g_Game.Soloist == 0 || g_Game.Soloist == 1) DeclareComputer(kontraAllowed, bidText);
     else if (g_Game.Soloist == 2) DeclarePerson(bidText);
@@ -92,7 +93,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
     g_ComputerFrame.Game = &frame_.GameObject();
     g_ComputerFrame.OpenCardsFlag = g_Game.AllCardsOpen;
     const bool overbid =
-        frame_.EditGameObject().ThinkOnSkat(s, false, [](CPlayer& player, CCards& skat) { return player.Declare(skat); });
+        game_.ThinkOnSkat(s, false, [](CPlayer& player, CCards& skat) { return player.Declare(skat); });
     std::string course = SetupGame(soloist, *frame_.GameObject().Player((s + 2) % 3), *frame_.GameObject().Player((s + 1) % 3));
     if (overbid) {
         kontraAllowed = false;
@@ -108,7 +109,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
         frame_.OnSortCards();
         RegisterGameAttributes();
         frame_.FrameTexts().SetHintText(platform::LoadString(IDS_PLEASE_SWAP));
-        frame_.EditGameObject().RedrawHand(s, false);
+        game_.RedrawHand(s, false);
         frame_.FrameAudio().VoiceDeclare(overbid);
         frame_.DoModalDialog(gameMessage);
         if (SkatSwapPause(true)) return;
@@ -116,7 +117,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
         frame_.CardExchange().SetOpenGroups(0);
         MoveSkatToTrick();
         frame_.CardExchange().OpenGroups(1);
-        frame_.EditGameObject().OpenAndRedrawHand(1 - s);
+        game_.OpenAndRedrawHand(1 - s);
         frame_.CardExchange().OpenGroups(2 << (1 - s));
         frame_.CardExchange().SwapCardsPerson(true, s == 1, s == 0, true, 4);
         if (g_Game.RoundStatus != ROUND_NORMAL) frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
@@ -126,7 +127,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
     }
     // Step 8: the soloist's hand is laid out, open with Ouvert; he says his game and its message shows.
     g_Settings.Options.SupportSuspended = 1;
-    frame_.EditGameObject().RedrawHand(s, g_Game.OuvertAnnounced != 0);
+    game_.RedrawHand(s, g_Game.OuvertAnnounced != 0);
     frame_.FrameAudio().VoiceDeclare(overbid);
     frame_.OnSortCards();
     RegisterGameAttributes();
@@ -166,7 +167,7 @@ void CFrameDeclaration::DeclareComputer(bool kontraAllowed, const std::string& b
         }
     }
     // Step 13: the trump flags of the declared game, then the play.
-    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
+    for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
     frame_.FrameTrickPlay().OnPlay();
 }
 
@@ -184,7 +185,7 @@ void CFrameDeclaration::DeclarePerson(const std::string& bidText) {
     frame_.FrameTexts().SetStatusText(ShortName(frame_, 2) + bidText);
     OpenPromptBar<CSkatDialog>(frame_);
     // Step 4: the suggested game is the most valuable playable one; ties keep the lower type.
-    int(*options)[13] = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
+    int(*options)[13] = game_.PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
     int best = 0, suggested = -1;
     for (int type = 0; type < 9; ++type) {
         if (options[type][OPT_BASE] != 0 && options[type][OPT_VALUE] > best) {

@@ -19,6 +19,7 @@
 #include "dialogs/PlayBars.h"
 #include "model/FlowGlobals.h"
 #include "dialogs/GameNames.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
@@ -64,9 +65,9 @@ void FocusTable() { ::SetFocus(g_Frame.hTableWnd); }
 
 }  // namespace
 
-void CFrameDeclaration::MoveSkatToTrick() { frame_.EditGameObject().MoveSkatToTrick(); }
+void CFrameDeclaration::MoveSkatToTrick() { game_.MoveSkatToTrick(); }
 
-void CFrameDeclaration::MoveTrickToSkat() { frame_.EditGameObject().MoveTrickToSkat(); }
+void CFrameDeclaration::MoveTrickToSkat() { game_.MoveTrickToSkat(); }
 
 void CFrameDeclaration::OpenDeclareBar() {
     OpenPromptBar<CDeclareDialog>(frame_);
@@ -84,7 +85,7 @@ void CFrameDeclaration::OnPickup() {
     // Step 3: the person is asked for his game.
     frame_.SetFlowState(STATE_ASK);
     // Step 4: the skat also stands in the person's two extra slots.
-    frame_.EditGameObject().ShowSkatBehindPersonsHand();
+    game_.ShowSkatBehindPersonsHand();
     frame_.FramePanels().ShowGameStatusDialog();
     g_Game.HandAnnounced = 0;
     g_Flow.ChosenButton = 0;
@@ -117,7 +118,7 @@ void CFrameDeclaration::OnPickup() {
     frame_.FramePanels().SelectEstimatedGame();
     // Step 11: demonstration mode ticks the boxes of the game it will declare.
     if (g_Game.DemoMode) {
-        int(*options)[13] = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
+        int(*options)[13] = game_.PersonThinks([](CPlayer& person) { return person.ChooseGame(0); });
         const int type = g_Game.GameType;
         if (type >= 0 && type < GAME_OPTION_COUNT && options[type][OPT_HAND] && ::IsWindow(frame_.Prompts().PromptDialog)) {
             if (options[type][OPT_OUVERT]) ::PostMessage(frame_.Prompts().PromptDialog, WM_COMMAND, kBoxOuvert, 0);
@@ -173,7 +174,7 @@ void CFrameDeclaration::OnDeclare() {
 
 void CFrameDeclaration::OnDeclared() {
     // Step 1: the person's bid limit is his game's value; the hint goes.
-    frame_.FrameAuction().SetBidLimit(2, frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.GetGameValue(); }));
+    frame_.FrameAuction().SetBidLimit(2, game_.PersonThinks([](CPlayer& person) { return person.GetGameValue(); }));
     frame_.FrameTexts().ClearHintText();
     frame_.SetStatusPane(0, frame_.Texts().StatusText);
     // Step 2: the game is set up with the person as soloist.
@@ -184,8 +185,8 @@ void CFrameDeclaration::OnDeclared() {
     if (!g_Game.HandAnnounced) g_Game.PlayerPhaseText[2] = IDS_PHASE_DISCARDED;
     // Step 5: the computers' hands in the table's order.
     for (int seat = 0; seat < 2; ++seat) {
-        frame_.EditGameObject().SortRow(seat == 0 ? TableRow::Computer0 : TableRow::Computer1);
-        frame_.EditGameObject().Think(seat, [](CPlayer& computer) { SortIntoTable(computer, 0); });
+        game_.SortRow(seat == 0 ? TableRow::Computer0 : TableRow::Computer1);
+        game_.Think(seat, [](CPlayer& computer) { SortIntoTable(computer, 0); });
     }
     // Step 6: demonstration mode confirms by itself.
     if (g_Game.DemoMode) frame_.SetTimer(TM_DEMO_OK, g_Settings.Delay.Demo);
@@ -196,7 +197,7 @@ void CFrameDeclaration::OnDeclared() {
     frame_.FrameTrickPlay().InitHistory();
     // Step 8: the trump flags of the game just declared, then play (the timers play on in
     // demonstration mode).
-    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
+    for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [](CPlayer& player) { player.UpdateTrumpFlag(); });
     if (g_Game.DemoMode) {
         frame_.SetTimer(g_Game.Soloist == 2 ? TM_DEMO_FINISH_OR_PLAY : TM_DEMO_FINISH_SWAP, g_Settings.Delay.Demo);
         return;
@@ -256,7 +257,7 @@ std::string CFrameDeclaration::SetupGame(const CPlayer& soloist, const CPlayer& 
     StartPlayKnowledge();
     for (int party = 0; party < 3; ++party) g_Game.PartyPoints[party] = g_Game.PartyTricks[party] = 0;
     g_Game.TurnSeat = g_Game.TrickWinner = g_Game.Leader;
-    frame_.EditGameObject().ClearTrick();
+    game_.ClearTrick();
     // Step 8: the skat counts for the soloist's party unless it stays out of the game.
     if (!g_Game.HandAnnounced && type != GAME_NULL && type != GAME_REVOLUTION) {
         const int points = frame_.GameObject().CountPoints();

@@ -7,6 +7,7 @@
 #include "dialogs/DialogIds.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -19,7 +20,7 @@ void CFrameDeclaration::DemoDeclareBestGame() {
         return;
     // Step 1: the skat lies in the trick while the person holds it, else in its own row.
     const int mode = g_Game.HandAnnounced ? 0 : 1;
-    int(*options)[OPT_FIELD_COUNT] = frame_.EditGameObject().PersonThinksOnSkat(
+    int(*options)[OPT_FIELD_COUNT] = game_.PersonThinksOnSkat(
         !g_Game.HandAnnounced, [mode](CPlayer& person, CCards& skat) { return person.SuggestGame(mode, skat); });
     // Step 3: the greatest value; the first of equal ones. Only the games the person could press
     // count: the Ramsch and Durchmarsch records are no game he declares, and a button the rules

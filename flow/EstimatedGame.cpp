@@ -74,7 +74,7 @@ void CFramePanels::RefreshEstimationAfterExchange() {
     // The person's most valuable game with the cards he now holds; a Ramsch being dealt out keeps
     // its type, which its skat round reads.
     if (!frame_.RamschRounds().RamschUnderWay())
-        g_Game.SetGameType(frame_.EditGameObject().PersonThinks(
+        g_Game.SetGameType(game_.PersonThinks(
             [](CPlayer& person) { return BestGameKeepingAnnouncements(person, OPT_VALUE); }));
     window->UpdateEstimation(-1);
 }
@@ -94,7 +94,7 @@ void CFramePanels::SelectEstimatedGame() {
     // Step 1, Ramsch only: the selected player's play estimate; the window shows Grand when he would
     // play Grand Hand instead, else Ramsch, and then the game type goes back as it was.
     if (g_Game.VariantMode == VARIANT_RAMSCH_ONLY) {
-        const bool grandHand = known && frame_.EditGameObject().Think(seat, [](CPlayer& player) {
+        const bool grandHand = known && game_.Think(seat, [](CPlayer& player) {
             return player.PreparePlay();
         }) && g_Settings.Variants.GrandHand != 0;
         const int saved = g_Game.GameType;
@@ -116,7 +116,7 @@ void CFramePanels::SelectEstimatedGame() {
     }
     // Step 3: the most probable game of the selected player.
     if (!known) return;
-    g_Game.SetGameType(frame_.EditGameObject().Think(
+    g_Game.SetGameType(game_.Think(
         seat, [](CPlayer& player) { return BestGameKeepingAnnouncements(player, OPT_PROBABILITY); }));
     window->UpdateEstimation(-1);
 }

@@ -9,10 +9,11 @@
 
 class AuctionSpeaker;
 class CMainFrame;
+class CSkat;
 
 class CFrameAuction {
 public:
-    explicit CFrameAuction(CMainFrame& frame) : frame_(frame) {}
+    CFrameAuction(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CFrameAuction(const CFrameAuction&) = delete;
     CFrameAuction& operator=(const CFrameAuction&) = delete;
 
@@ -58,5 +59,7 @@ private:
     void FocusBidOrPass(int (*options)[13]);
 
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     AuctionState auction_;
 };

@@ -85,7 +85,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
     if (type == static_cast<int>(SIZE_MINIMIZED)) {
         if (::IsWindow(Prompts().PromptDialog) && ::IsWindowVisible(Prompts().PromptDialog)) {
             ::ShowWindow(Prompts().PromptDialog, SW_HIDE);
-            EditPrompts().PromptHiddenByMinimise = Prompts().PromptDialog;
+            prompts_.PromptHiddenByMinimise = Prompts().PromptDialog;
         }
         return;
     }
@@ -93,7 +93,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
     if (Prompts().PromptHiddenByMinimise) {
         if (Prompts().PromptHiddenByMinimise == Prompts().PromptDialog && ::IsWindow(Prompts().PromptDialog))
             ::ShowWindow(Prompts().PromptDialog, SW_SHOWNA);
-        EditPrompts().PromptHiddenByMinimise = nullptr;
+        prompts_.PromptHiddenByMinimise = nullptr;
     }
     KeepMainRect();
     // Step 3: the window's size, no smaller than its least.
@@ -125,7 +125,7 @@ void CMainFrame::OnSize(int type, int width, int height) {
     const platform::Point origin{(w - 9 * a - Table().Layout.BorderWidth - 71) / 2 - 2,
                                  (h - Table().Layout.MinWindowHeight) / 2 + Table().Layout.TableTop + 4};
     // Step 8: the rows take their places, and the table keeps its origin and steps.
-    FrameTable().LayoutTable(EditGameObject(), origin, a, b);
+    FrameTable().LayoutTable(origin, a, b);
     // Step 9: a window too small grows to its least size; otherwise the table repaints whole.
     if (tooSmall) {
         const platform::Rect& r = WindowRect();

@@ -10,11 +10,12 @@
 #include <string>
 
 class CMainFrame;
+class CSkat;
 class CPlayer;
 
 class CFrameDeclaration {
 public:
-    explicit CFrameDeclaration(CMainFrame& frame) : frame_(frame) {}
+    CFrameDeclaration(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CFrameDeclaration(const CFrameDeclaration&) = delete;
     CFrameDeclaration& operator=(const CFrameDeclaration&) = delete;
 
@@ -75,5 +76,7 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     DeclarationState declaration_;
 };

@@ -5,6 +5,7 @@
 #include "flow/FrameAuction.h"
 
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/Dialog.h"
@@ -15,8 +16,7 @@
 void CMainFrame::CloseModelessDialog() {
     // The records go first: whatever runs while the bar is destroyed sees no open bar.
     const HWND prompt = Prompts().PromptDialog;
-    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt =
-        EditPrompts().RamschSkatPrompt = nullptr;
+    prompts_.PromptDialog = prompts_.ContinuePrompt = prompts_.KontraPrompt = prompts_.RamschSkatPrompt = nullptr;
     FrameDeclaration().ForgetResumeBar();
     FrameAuction().ForgetFocusButton();
     if (::IsWindow(prompt)) ::DestroyWindow(prompt);
@@ -24,18 +24,28 @@ void CMainFrame::CloseModelessDialog() {
 
 bool CMainFrame::IsOpenPrompt(HWND bar) const { return bar && ::IsWindow(bar) && Prompts().PromptDialog == bar; }
 
+void CMainFrame::RecordOpenPrompt(HWND bar) { prompts_.PromptDialog = bar; }
+
+void CMainFrame::MarkOpenPromptAs(PromptSlot slot) {
+    switch (slot) {
+        case PromptSlot::Continue: prompts_.ContinuePrompt = prompts_.PromptDialog; break;
+        case PromptSlot::Kontra: prompts_.KontraPrompt = prompts_.PromptDialog; break;
+        case PromptSlot::RamschSkat: prompts_.RamschSkatPrompt = prompts_.PromptDialog; break;
+    }
+}
+
 HWND CMainFrame::MessageDialog() const {
     return Prompts().RunningMessage ? Prompts().RunningMessage->Handle() : nullptr;
 }
 
 int CMainFrame::DoModalDialog(platform::Dialog& dialog) {
     platform::Dialog* const outer = Prompts().RunningMessage;
-    EditPrompts().RunningMessage = &dialog;
+    prompts_.RunningMessage = &dialog;
     const int previous = g_Game.PauseLevel;
     g_Game.PauseLevel = 0;
     const int result = dialog.DoModal();
     SetPause(previous);
-    EditPrompts().RunningMessage = outer;
+    prompts_.RunningMessage = outer;
     return result;
 }
 

@@ -92,9 +92,9 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
     // 3. The dealt rows.
     files_.GameFileRead = 1;
     g_Game.CourseTricks = 0;
-    frame_.EditGameObject().SetDeal(&record.Dealt[0], &record.Dealt[30]);
+    game_.SetDeal(&record.Dealt[0], &record.Dealt[30]);
     frame_.FrameTexts().SetAnnotationText(record.Annotation);
-    frame_.EditGameObject().ClearCourse();
+    game_.ClearCourse();
     bool lastTrickShown = false;
     if (record.Course) {
         // 4. The course and the game's result.
@@ -103,10 +103,10 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
         for (int seat = 0; seat < 3; ++seat)
             for (int i = 0; i < at(RowCounts + 4 * seat); ++i) {
                 const int card = at(Rows + 40 * seat + 4 * i);
-                if (IsDeckCard(card)) frame_.EditGameObject().NoteCourseCard(seat, card);
+                if (IsDeckCard(card)) game_.NoteCourseCard(seat, card);
             }
         for (int i = 0; i < at(SkatCount); ++i)
-            if (IsDeckCard(at(Skat + 4 * i))) frame_.EditGameObject().NoteCourseSkatCard(at(Skat + 4 * i));
+            if (IsDeckCard(at(Skat + 4 * i))) game_.NoteCourseSkatCard(at(Skat + 4 * i));
         g_Game.SetGameType(at(GameType));
         const bool ramsch = at(GameType) == GAME_RAMSCH;
         const std::int32_t packed = at(LastTrickAndSecondLoser);
@@ -147,9 +147,9 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
         }
     }
     // 5. The players look at the deal; the cards stay off the table.
-    frame_.EditGameObject().LayDealBack();
+    game_.LayDealBack();
     frame_.FrameAuction().EvaluateBidLimits();
-    frame_.EditGameObject().TakeCardsOffTable(false);
+    game_.TakeCardsOffTable(false);
     if (lastTrickShown && !frame_.TrickPlay().CourseShown) frame_.FrameTrickPlay().OnLast();
     // 6. The title names the file read.
     frame_.SetTitle(path, titleKind);

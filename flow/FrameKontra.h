@@ -12,11 +12,12 @@ class Dialog;
 }
 
 class CMainFrame;
+class CSkat;
 class CPlayer;
 
 class CFrameKontra {
 public:
-    explicit CFrameKontra(CMainFrame& frame) : frame_(frame) {}
+    CFrameKontra(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CFrameKontra(const CFrameKontra&) = delete;
     CFrameKontra& operator=(const CFrameKontra&) = delete;
 
@@ -54,4 +55,6 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
 };

@@ -16,7 +16,6 @@
 #include "match/OwnFiles.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
-#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Trace.h"
 #include "platform/core/Clock.h"

@@ -12,13 +12,14 @@
 #include <string>
 
 class CMainFrame;
+class CSkat;
 class CModelessDialog;
 class CTrickEstimation;
 struct CSideWindowRow;
 
 class CFramePanels {
 public:
-    explicit CFramePanels(CMainFrame& frame);
+    CFramePanels(CMainFrame& frame, CSkat& game);
     CFramePanels(const CFramePanels&) = delete;
     CFramePanels& operator=(const CFramePanels&) = delete;
 
@@ -110,5 +111,7 @@ private:
     void ClosePanel(int closeCommand);
 
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     PanelState panels_;
 };

@@ -15,6 +15,7 @@ class DeviceContext;
 
 class CListPrintWindows;
 class CMainFrame;
+class CSkat;
 enum class PrintTarget;
 
 // A print job of a report.
@@ -29,7 +30,7 @@ struct PrintState {
 
 class CFramePrinting {
 public:
-    explicit CFramePrinting(CMainFrame& frame);
+    CFramePrinting(CMainFrame& frame, CSkat& game);
     CFramePrinting(const CFramePrinting&) = delete;
     CFramePrinting& operator=(const CFramePrinting&) = delete;
 
@@ -70,5 +71,7 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     PrintState printing_;
 };

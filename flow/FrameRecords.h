@@ -1,6 +1,8 @@
 #pragma once
-// The main frame's state, one record per part of the game and of the window. Each record is written
-// by the code of its own part; every other part reads it through the frame's const accessor.
+// The main frame's own records: the open prompt and the run of the flow. Both are private members
+// of CMainFrame, so the compiler holds who writes them: the frame's own methods, and every other
+// part only through the frame's named steps (RecordOpenPrompt, MarkOpenPromptAs, MarkBusy,
+// MarkTableAlive, RunStep); everyone reads them through the frame's const Prompts() and Run().
 
 #include "flow/GameRecord.h"
 #include "flow/GameSnapshot.h"
@@ -17,6 +19,9 @@
 namespace platform {
 class Dialog;
 }
+
+// The three typed slots a prompt bar can be marked as.
+enum class PromptSlot { Continue, Kontra, RamschSkat };
 
 // The open prompt bar and its three typed slots (each the prompt's handle or null), and the modal
 // message of the game. Handles, not objects: a record of a destroyed window is stale and IsWindow

@@ -6,10 +6,11 @@
 #include <string>
 
 class CMainFrame;
+class CSkat;
 
 class CFrameSettings {
 public:
-    explicit CFrameSettings(CMainFrame& frame) : frame_(frame) {}
+    CFrameSettings(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CFrameSettings(const CFrameSettings&) = delete;
     CFrameSettings& operator=(const CFrameSettings&) = delete;
 
@@ -34,6 +35,8 @@ public:
     void OnImages();
     void OnConfiguration();
     void OnNames();
+    // The profile's seat names on the table's card rows: at the start and after a rename.
+    void NameSeatsOnTable();
 
     // --- The folder commands (flow/FolderCommands.cpp) -------------------------------------------
     void OpenWorkFolder(const std::string& name);
@@ -43,4 +46,6 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
 };

@@ -12,6 +12,7 @@
 #include "match/StatisticsCounting.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
 #include "platform/core/MessageBox.h"

@@ -24,7 +24,7 @@ enum class WindowSize { Minimal, Optimal, Ideal };
 
 class CFrameTable {
 public:
-    explicit CFrameTable(CMainFrame& frame) : frame_(frame) {}
+    CFrameTable(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CFrameTable(const CFrameTable&) = delete;
     CFrameTable& operator=(const CFrameTable&) = delete;
 
@@ -47,7 +47,7 @@ public:
     void RemoveTrick();
     // The rows take their places from the table's origin with the steps between cards (a) and
     // between rows (b), at the cards' growths.
-    void LayoutTable(CSkat& game, platform::Point origin, int a, int b);
+    void LayoutTable(platform::Point origin, int a, int b);
 
     // --- The window's bars and rectangle (shell/TablePainting.cpp) -------------------------------
     // The frame's creation: the menu, the tool bar and the status bar with its panes; false when a
@@ -97,5 +97,7 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     TableState table_;
 };

@@ -44,7 +44,7 @@ void CFrameTimers::ShowMatchClock(std::int64_t elapsed, std::int64_t remaining) 
     if (g_Settings.Game.CountDown > remaining) {
         char text[48];
         std::snprintf(text, sizeof text, "%d:%02d-%d", g_Settings.Game.CountDown / 60, g_Settings.Game.CountDown % 60,
-                      10 - frame_.GameObject().Person().count);
+                      10 - frame_.GameObject().PersonsHand().count);
         frame_.FrameTexts().SetClockText(text);
         frame_.SetStatusPane(1, frame_.Texts().ClockText);
         g_Settings.Game.CountDown = static_cast<int>(remaining);

@@ -9,8 +9,7 @@
 
 void CFrameDeclaration::RegisterGameAttributes() {
     WriteTrace(":RegisterGameAttributes()", LOG_MAINFRAME);
-    CSkat& game = frame_.EditGameObject();
-    for (int seat = 0; seat < 3; ++seat) game.Think(seat, [](CPlayer& player) { SortIntoTable(player, 0); });
-    for (int seat = 0; seat < 3; ++seat) game.Think(seat, [](CPlayer& player) { ListSmallCards(player); });
-    for (int seat = 0; seat < 3; ++seat) game.Think(seat, [](CPlayer& player) { StoreTrumpCount(player); });
+    for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [](CPlayer& player) { SortIntoTable(player, 0); });
+    for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [](CPlayer& player) { ListSmallCards(player); });
+    for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [](CPlayer& player) { StoreTrumpCount(player); });
 }

@@ -3,7 +3,7 @@
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"
-#include "flow/MainFrame.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "model/Skat.h"

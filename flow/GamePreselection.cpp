@@ -13,6 +13,7 @@
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/WindowApi.h"
@@ -37,9 +38,9 @@ void CFrameDeclaration::SelectGame(int mode) {
     // 2. The evaluation writes announcements as it goes; here the boxes decide them.
     const int ouvert = g_Game.OuvertAnnounced, schneider = g_Game.SchneiderAnnounced, schwarz = g_Game.SchwarzAnnounced;
     int(*options)[OPT_FIELD_COUNT] =
-        mode == 4 ? frame_.EditGameObject().PersonThinksOnSkat(
+        mode == 4 ? game_.PersonThinksOnSkat(
                         true, [](CPlayer& person, CCards& skat) { return person.SuggestGame(4, skat); })
-                  : frame_.EditGameObject().PersonThinks([mode](CPlayer& person) { return person.ChooseGame(mode); });
+                  : game_.PersonThinks([mode](CPlayer& person) { return person.ChooseGame(mode); });
     g_Game.OuvertAnnounced = ouvert;
     g_Game.SchneiderAnnounced = schneider;
     g_Game.SchwarzAnnounced = schwarz;

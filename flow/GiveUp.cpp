@@ -24,6 +24,7 @@
 #include "model/GameTypeLookups.h"
 #include "model/GameValue.h"
 #include "model/KeptValues.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -63,7 +64,7 @@ bool CGiveUp::IsGameWon(int seat) {
     const CCards& skat = frame_.GameObject().CourseSkat().count > 0
                              ? static_cast<const CCards&>(frame_.GameObject().CourseSkat())
                              : frame_.GameObject();
-    const int level = frame_.EditGameObject().Think(
+    const int level = game_.Think(
         g_Game.Soloist, [&skat](CPlayer& soloist) { return GetMatadorsWithSkat(soloist, g_Game.GameType, skat); });
     int value = 0;
     return GameValue(seat, value, level) >= 0;

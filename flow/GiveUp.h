@@ -8,10 +8,11 @@
 #include <string>
 
 class CMainFrame;
+class CSkat;
 
 class CGiveUp {
 public:
-    explicit CGiveUp(CMainFrame& frame) : frame_(frame) {}
+    CGiveUp(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CGiveUp(const CGiveUp&) = delete;
     CGiveUp& operator=(const CGiveUp&) = delete;
 
@@ -33,4 +34,6 @@ public:
 
 private:
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
 };

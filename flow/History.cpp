@@ -13,6 +13,7 @@
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -94,7 +95,7 @@ void CTrickPlay::SaveGameState(bool spare) {
     FillSnapshot(trickPlay_.History[k]);
     // The cards of the trick are written by OnPlay itself, card by card.
     for (int seat = 0; seat < 3; ++seat) trickPlay_.History[k].card[seat] = kept.card[seat];
-    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().Think(seat, [k](CPlayer& player) { player.SaveCardPlan(k); });
+    for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [k](CPlayer& player) { player.SaveCardPlan(k); });
 }
 
 void CTrickPlay::ForgetHistory(bool forgetRedo) {

@@ -48,12 +48,12 @@ bool CFrameKontra::IsKontraPossible() const { return IsKontraPossible(frame_.Gam
 const CPlayer& CFrameKontra::ComputerOfSeat(int seat) const { return *frame_.GameObject().Player(seat == 0 ? 0 : 1); }
 
 bool CFrameKontra::SeatAnnouncesKontra(int seat) {
-    return frame_.EditGameObject().Think(seat,
+    return game_.Think(seat,
                                          [](CPlayer& player) { return CKontraDecision(player).AnnounceKontra(); });
 }
 
 bool CFrameKontra::SeatAnnouncesRekontra(int seat) {
-    return frame_.EditGameObject().Think(seat,
+    return game_.Think(seat,
                                          [](CPlayer& player) { return CKontraDecision(player).AnnounceRekontra(); });
 }
 
@@ -89,7 +89,7 @@ void CFrameKontra::SayKontra(int seat) {
     // Step 5: with the suggestion on, the suggestion bar takes the focus.
     if (g_Settings.Options.Suggest) {
         if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(frame_, false)) {
-            frame_.EditPrompts().KontraPrompt = frame_.Prompts().PromptDialog;
+            frame_.MarkOpenPromptAs(PromptSlot::Kontra);
             ::SetFocus(bar->Handle());
         }
     }

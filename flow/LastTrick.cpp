@@ -40,15 +40,15 @@ void CTrickPlay::OnLast() {
         trickPlay_.CourseShown = 1;
         if (inPlay) {
             // The last trick lies where the skat lay; the skat's cards stay in the game object.
-            frame_.EditGameObject().ShowLastTrickInSkatsPlace();
+            game_.ShowLastTrickInSkatsPlace();
             return;
         }
         // After the game: the seat labels make room for the course.
         for (int seat = 0; seat < 3; ++seat) frame_.FrameTable().RemoveText(seat, IDS_WIDEST_NAME);
-        frame_.EditGameObject().CompleteCourse();
+        game_.CompleteCourse();
         frame_.FrameTable().MoveExtraText(0, IDS_NOTICE_RAMSCH, 0, nullptr, nullptr);
         WriteTrace("CCards::PaintCards(course)", LOG_GAME);
-        frame_.EditGameObject().PaintCourse();
+        game_.PaintCourse();
         platform::Rect all = frame_.ClientRect();
         frame_.FrameTable().ShowImages(all, nullptr);
         frame_.FrameTable().MoveCourseText(1);
@@ -57,12 +57,12 @@ void CTrickPlay::OnLast() {
         frame_.SetPause(1);
         trickPlay_.CourseShown = 0;
         if (inPlay) {
-            frame_.EditGameObject().ShowSkatInItsPlace();
+            game_.ShowSkatInItsPlace();
         } else {
             if (WB_IsBalloonShown(g_Frame.hTableWnd, 5)) WB_RemoveBalloon(g_Frame.hTableWnd, 5);
             frame_.FrameTable().MoveCourseText(0);
             WriteTrace("CCards::RemoveCards(course)", LOG_GAME);
-            frame_.EditGameObject().RemoveCourse(false);
+            game_.RemoveCourse(false);
             LabelSeatsFrom(frame_, g_Game.Forehand);
             if (g_Game.KontraState != KONTRA_NONE) {
                 frame_.FrameTable().MovePosText(g_Game.KontraSeat, IDS_MARK_KONTRA, nullptr, nullptr);

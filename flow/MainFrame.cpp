@@ -35,28 +35,28 @@
 
 CMainFrame::CMainFrame()
     : game_(std::make_unique<CSkat>()),
-      auction_(std::make_unique<CFrameAuction>(*this)),
-      declaration_(std::make_unique<CFrameDeclaration>(*this)),
-      ramschRounds_(std::make_unique<CRamschRounds>(*this)),
-      exchange_(std::make_unique<CCardExchange>(*this)),
-      trickPlay_(std::make_unique<CTrickPlay>(*this)),
+      auction_(std::make_unique<CFrameAuction>(*this, *game_)),
+      declaration_(std::make_unique<CFrameDeclaration>(*this, *game_)),
+      ramschRounds_(std::make_unique<CRamschRounds>(*this, *game_)),
+      exchange_(std::make_unique<CCardExchange>(*this, *game_)),
+      trickPlay_(std::make_unique<CTrickPlay>(*this, *game_)),
       series_(std::make_unique<CMatchSeries>(*this)),
-      panels_(std::make_unique<CFramePanels>(*this)),
-      matchFiles_(std::make_unique<CMatchFiles>(*this)),
+      panels_(std::make_unique<CFramePanels>(*this, *game_)),
+      matchFiles_(std::make_unique<CMatchFiles>(*this, *game_)),
       timers_(std::make_unique<CFrameTimers>(*this)),
       texts_(std::make_unique<CFrameTexts>(*this)),
-      table_(std::make_unique<CFrameTable>(*this)),
-      printing_(std::make_unique<CFramePrinting>(*this)),
+      table_(std::make_unique<CFrameTable>(*this, *game_)),
+      printing_(std::make_unique<CFramePrinting>(*this, *game_)),
       audio_(std::make_unique<CFrameAudio>(*this)),
-      kontra_(std::make_unique<CFrameKontra>(*this)),
-      giveUp_(std::make_unique<CGiveUp>(*this)),
-      settings_(std::make_unique<CFrameSettings>(*this)) {}
+      kontra_(std::make_unique<CFrameKontra>(*this, *game_)),
+      giveUp_(std::make_unique<CGiveUp>(*this, *game_)),
+      settings_(std::make_unique<CFrameSettings>(*this, *game_)) {}
 
 // The destructor saves without asking: the statistics unless the close command stored them, and the
 // match list and stored deals unless the match was ended without updating them; the temporary list
 // and store go away.
 CMainFrame::~CMainFrame() {
-    EditRun().Destroying = 1;
+    run_.Destroying = 1;
     MatchFiles().SaveAtFrameEnd();
     // A panel still open would write into the frame that goes.
     FramePanels().DestroyPanels();
@@ -80,22 +80,12 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                    HIWORD(static_cast<std::uintptr_t>(lParam)));
             return 0;
         case WM_TIMER:
-        case WM_COMMAND: {
-            // A step of the flow: a close or a file that arrives inside it waits until it is over.
-            ++EditRun().StepDepth;
-            if (message == WM_TIMER) OnTimer(static_cast<unsigned>(wParam));
-            else OnCommand(LOWORD(wParam));
-            --EditRun().StepDepth;
-            if (Run().StepDepth == 0 && g_Frame.ModalPumpActive == 0) {
-                if (Run().CloseDeferred) {
-                    EditRun().CloseDeferred = 0;
-                    PostMessage(WM_CLOSE);
-                } else if (!Files().PendingFile.empty()) {
-                    OpenPendingFile();
-                }
-            }
+        case WM_COMMAND:
+            RunStep([this, message, wParam] {
+                if (message == WM_TIMER) OnTimer(static_cast<unsigned>(wParam));
+                else OnCommand(LOWORD(wParam));
+            });
             return 0;
-        }
         case WM_CLOSE: OnClose(); return 0;
         case WM_DISPLAYCHANGE:
             // Maximised or not is judged on the screen as it was.
@@ -125,6 +115,21 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COPYDATA:
             return OnCopyData(HandleFromValue(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? 1 : 0;
         default: return platform::Window::WindowProc(message, wParam, lParam);
+    }
+}
+
+void CMainFrame::RunStep(const std::function<void()>& step) {
+    ++run_.StepDepth;
+    step();
+    --run_.StepDepth;
+    // The outermost step is over: a close or a file that arrived meanwhile comes now.
+    if (Run().StepDepth == 0 && g_Frame.ModalPumpActive == 0) {
+        if (Run().CloseDeferred) {
+            run_.CloseDeferred = 0;
+            PostMessage(WM_CLOSE);
+        } else if (!Files().PendingFile.empty()) {
+            OpenPendingFile();
+        }
     }
 }
 

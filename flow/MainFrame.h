@@ -68,6 +68,9 @@ public:
     ~CMainFrame() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslateMessage(platform::Message& message) override;
+    // Runs a step of the flow (a command, a timer's step): a close or a file that arrives inside it
+    // waits until it is over.
+    void RunStep(const std::function<void()>& step);
     // The name of a seat's player as the table shows it.
     std::string GetPlayerName(int seat) const;
 
@@ -260,16 +263,18 @@ public:
     const TableState& Table() const;
 
     // --- The frame's state -----------------------------------------------------------------------
-    // The game object the flow plays on: every part reads it through the const accessor; the
-    // Edit accessor is for the steps that change the game.
+    // The game object the flow plays on: every part reads it through the const accessor. Only the
+    // frame's own steps and the parts it hands the game to at their construction change it.
     const CSkat& GameObject() const { return *game_; }
-    CSkat& EditGameObject() { return *game_; }
-    // The frame's state records (flow/FrameRecords.h): every part reads them through the const
-    // accessor; the Edit accessor is for the code of the record's own part.
+    // The frame's own records (flow/FrameRecords.h): every part reads them through the const
+    // accessor; the frame's methods write them, the other parts only through the named steps.
     const PromptState& Prompts() const { return prompts_; }
-    PromptState& EditPrompts() { return prompts_; }
     const RunState& Run() const { return run_; }
-    RunState& EditRun() { return run_; }
+    // A computer's auction or Ramsch step begins (true) or is over (false): meanwhile a close
+    // request is dropped or waits (flow/BusyStep.h).
+    void MarkBusy(bool busy) { run_.BusyFlag = busy ? 1 : 0; }
+    // The table comes to life at the view's first erase (true) and is let go by the close (false).
+    void MarkTableAlive(bool alive) { run_.TableAlive = alive ? 1 : 0; }
     // Heights of the tool bar and the status bar in the frame.
     static constexpr int kToolBarHeight = 26;
     static constexpr int kStatusBarHeight = 20;
@@ -306,6 +311,11 @@ public:
     HWND MessageDialog() const;
     // Whether `bar` is the live window the frame holds as its open prompt.
     bool IsOpenPrompt(HWND bar) const;
+    // The bar (null: none) is now the frame's open prompt.
+    void RecordOpenPrompt(HWND bar);
+    // The open prompt (null when none is open) is the trick's Continue bar, the card play's Kontra
+    // or suggestion bar, or the Ramsch skat bar.
+    void MarkOpenPromptAs(PromptSlot slot);
 
     // --- Voices and sounds (flow/AudioFrame.cpp) -------------------------------------------------
     // The audio part (flow/FrameAudio.h): the sound effects, the voices and their settings.
@@ -385,6 +395,10 @@ private:
     // Held through a pointer, so that a file of the frame that never touches the game object does
     // not see the game object's header.
     std::unique_ptr<CSkat> game_;
+    CSkat& EditGameObject() { return *game_; }
+    // Tests that set up a position no road reaches (tests/support/FrameGameAccess.h); the program
+    // never defines it.
+    friend struct FrameGameAccess;
     platform::Window* View = nullptr;  // the table view (the shell's), repainted and handed keys
     std::unique_ptr<CFrameAuction> auction_;
     std::unique_ptr<CFrameDeclaration> declaration_;
@@ -405,13 +419,6 @@ private:
     RunState run_;
     std::unique_ptr<CFrameSettings> settings_;
 };
-
-// The final standing of a match: the reason line (empty: none, and then no seat lines either) and
-// a number per seat.
-std::string FinalStandingText(const std::string& reasonLine, const int (&numbers)[3],
-                              const std::array<std::string, 3>& names);
-// The reason line of a match that reached its end, by the match mode (3: none).
-std::string MatchEndReason(int matchMode, const std::array<std::string, 3>& names, const int (&balances)[3]);
 
 // The current time in seconds after setting PauseLevel; callers keep it in PlayClock.
 std::int64_t StampPauseLevel(int level);

@@ -13,7 +13,7 @@
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 
-CMatchFiles::CMatchFiles(CMainFrame& frame) : frame_(frame) {}
+CMatchFiles::CMatchFiles(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
 
 CMatchFiles& CMainFrame::MatchFiles() { return *matchFiles_; }
 const FileState& CMainFrame::Files() const { return matchFiles_->Record(); }

@@ -19,13 +19,14 @@ struct FileStep;
 }
 
 class CMainFrame;
+class CSkat;
 struct GameFileRecord;
 struct ListSettings;
 struct SeenFile;
 
 class CMatchFiles {
 public:
-    explicit CMatchFiles(CMainFrame& frame);
+    CMatchFiles(CMainFrame& frame, CSkat& game);
     CMatchFiles(const CMatchFiles&) = delete;
     CMatchFiles& operator=(const CMatchFiles&) = delete;
 
@@ -168,5 +169,7 @@ private:
         const std::function<std::vector<std::uint8_t>()>& wholeFile);
 
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     FileState files_;
 };

@@ -180,7 +180,7 @@ void CMatchSeries::StartRecord() {
     series_.Record.leader = g_Game.Leader;
     for (int seat = 0; seat < 3; ++seat)
         for (int slot = 0; slot < 10; ++slot)
-            series_.Record.hands[seat][slot] = game.Player(seat)->dealt[static_cast<std::size_t>(slot)];
+            series_.Record.hands[seat][slot] = game.Hand(seat).dealt[static_cast<std::size_t>(slot)];
     for (int slot = 0; slot < 2; ++slot) series_.Record.dealtSkat[slot] = game.dealt[static_cast<std::size_t>(slot)];
 }
 

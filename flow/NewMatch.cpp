@@ -5,6 +5,7 @@
 #include "flow/FrameAuction.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameTable.h"
+#include "flow/MatchEndText.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
@@ -16,6 +17,7 @@
 #include "match/RichTextEscape.h"
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Rounds.h"
 #include "model/Settings.h"
 #include "model/Skat.h"

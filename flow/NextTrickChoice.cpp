@@ -54,7 +54,7 @@ void CTrickPlay::ManipulateTrickCard(platform::Point point) {
     // Step 5: the card is marked for its hand.
     auto pick = [&] {
         frame_.CardExchange().PickCard(owner + 1, card);
-        frame_.EditGameObject().SelectHandCard(owner, 3, card, true);
+        game_.SelectHandCard(owner, 3, card, true);
         frame_.CardExchange().FocusKeyGroup(FocusOfSeat(owner));
     };
     // Step 3: a card the hand may play after the winner's; a second click takes it back, unless
@@ -64,7 +64,7 @@ void CTrickPlay::ManipulateTrickCard(platform::Point point) {
             pick();
         } else if (!CheckTrickWinnerCard(owner, true)) {
             frame_.CardExchange().PickCard(owner + 1, 0);
-            frame_.EditGameObject().SelectHandCard(owner, 4, 0, true);
+            game_.SelectHandCard(owner, 4, 0, true);
         }
         return;
     }
@@ -95,7 +95,7 @@ void CTrickPlay::NextTrickKey(int key) {
             const CPlayer& winnerHand = *frame_.GameObject().Player(winner);
             if (winnerHand.GetSelectedCard() <= 0) {
                 // The winner's card first.
-                frame_.EditGameObject().SelectHandCard(winner, 4, 0, true);
+                game_.SelectHandCard(winner, 4, 0, true);
                 frame_.CardExchange().FocusKeyGroup(FocusOfSeat(winner));
                 frame_.CardExchange().PickCard(winner + 1, std::max(0, winnerHand.GetSelectedCard()));
             } else if (hand.GetSelectedCard() > 0) {
@@ -107,15 +107,15 @@ void CTrickPlay::NextTrickKey(int key) {
                 for (int slot = 0; slot < hand.capacity && start <= 0; ++slot)
                     if (hand.present[slot]) start = hand.cards[slot];
                 if (start <= 0) return;
-                frame_.EditGameObject().SelectHandCard(focused, 3, start, true);
+                game_.SelectHandCard(focused, 3, start, true);
                 for (int step = 0; step < 10 && !playable(hand.GetSelectedCard()); ++step) {
-                    frame_.EditGameObject().SelectHandCard(focused, 2, 0, true);
+                    game_.SelectHandCard(focused, 2, 0, true);
                     if (hand.GetSelectedCard() == start) {
-                        frame_.EditGameObject().SelectHandCard(focused, 4, 0, true);
+                        game_.SelectHandCard(focused, 4, 0, true);
                         break;
                     }
                 }
-                if (hand.GetSelectedCard() > 0 && !playable(hand.GetSelectedCard())) frame_.EditGameObject().SelectHandCard(focused, 4, 0, true);
+                if (hand.GetSelectedCard() > 0 && !playable(hand.GetSelectedCard())) game_.SelectHandCard(focused, 4, 0, true);
                 follow();
             }
             return;
@@ -123,11 +123,11 @@ void CTrickPlay::NextTrickKey(int key) {
         case VK_DOWN: {
             if (focused == winner) {
                 if (CheckTrickWinnerCard(winner, true)) return;
-                if (hand.GetSelectedCard() > 0) frame_.EditGameObject().SelectHandCard(focused, 4, 0, true);
+                if (hand.GetSelectedCard() > 0) game_.SelectHandCard(focused, 4, 0, true);
                 for (int seat = 0; seat < 3; ++seat) frame_.CardExchange().PickCard(seat + 1, 0);
             } else if (hand.GetSelectedCard() > 0) {
                 // Lowered only: the hand's marked card stays as it was.
-                frame_.EditGameObject().SelectHandCard(focused, 4, 0, true);
+                game_.SelectHandCard(focused, 4, 0, true);
             } else {
                 frame_.CardExchange().FocusKeyGroup(FocusOfSeat(SeatAfter(focused)));
             }
@@ -138,7 +138,7 @@ void CTrickPlay::NextTrickKey(int key) {
             if (hand.GetSelectedCard() <= 0) return;
             if (focused == winner && CheckTrickWinnerCard(winner, false)) return;
             for (int step = 0; step < 10; ++step) {
-                frame_.EditGameObject().SelectHandCard(focused, key == VK_LEFT ? 1 : 2, 0, true);
+                game_.SelectHandCard(focused, key == VK_LEFT ? 1 : 2, 0, true);
                 if (playable(hand.GetSelectedCard())) break;
             }
             follow();

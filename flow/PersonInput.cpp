@@ -16,6 +16,7 @@
 #include "model/FlowGlobals.h"
 #include "model/FlowStateNames.h"
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/ids.h"
 #include "flow/PromptBars.h"
@@ -203,7 +204,7 @@ void CCardExchange::AfterExchange() {
         frame_.SendMessage(WM_COMMAND, CM_SUGGEST_GAME);
         g_Game.StopFlag = stop;
     } else if (g_Game.FlowState == STATE_QUERY) {
-        frame_.EditGameObject().PersonThinks([](CPlayer& person) {
+        game_.PersonThinks([](CPlayer& person) {
             person.AnalyseHand(0);
             person.PreparePlay();
         });

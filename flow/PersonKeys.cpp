@@ -12,6 +12,7 @@
 #include "flow/GiveUp.h"
 
 #include "dialogs/AuctionDialog.h"
+#include "model/Cards.h"
 #include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
 #include "model/GameState.h"

@@ -13,6 +13,7 @@
 #include "computer/evaluation/VoidTable.h"
 #include "model/CardCodes.h"
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "flow/TableTextHelpers.h"
@@ -47,7 +48,7 @@ void CTrickPlay::PlayPersonCard(int slot, bool sound) {
     if (sound) frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     g_Game.PauseLevel = 0;
     const platform::Point from{WC_GetCardX(g_Frame.hTableWnd, card), WC_GetCardY(g_Frame.hTableWnd, card)};
-    frame_.EditGameObject().PlayPersonCard(slot, from);
+    game_.PlayPersonCard(slot, from);
     frame_.MatchSeries().NoteCard(kPersonSeat, card);
 }
 
@@ -67,7 +68,7 @@ void CTrickPlay::ClickPlay(platform::Point point) {
     if (!g_Settings.Options.Suggest) frame_.FrameTable().MoveExtraText(0, IDS_YOUR_TURN, 0, nullptr, nullptr);
     // 3. Only a release over the raised card plays it.
     if (person.IsSelectedCard(card)) {
-        frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
+        game_.SelectHandCard(kPersonSeat, 4, 0, false);
         if (WC_GetCardDealt(g_Frame.hTableWnd, point.x, point.y, 0, 1) != card) return;
     }
     // 4. Leading another suit than the one chosen for him under the continue bar, the person
@@ -76,7 +77,7 @@ void CTrickPlay::ClickPlay(platform::Point point) {
     if (g_Game.Forehand == kPersonSeat && IsCardCode(picked) && GetCardSuit(picked, true) != GetCardSuit(card, true) &&
         (frame_.GameObject().Player(0)->PickedCard != 0 || frame_.GameObject().Player(1)->PickedCard != 0)) {
         for (int seat = 0; seat < 2; ++seat) {
-            frame_.EditGameObject().Think(seat, [](CPlayer& computer) {
+            game_.Think(seat, [](CPlayer& computer) {
                 int none = 0;
                 computer.SetPickedCard(&none);
             });
@@ -95,12 +96,12 @@ void CTrickPlay::ClickPlay(platform::Point point) {
     g_ComputerFrame.CardAutoPlayFlag = 1;
     g_Game.RealPlayFlag = 0;
     g_ComputerFrame.PersonPendingCard = card;
-    const int suggested = SuggestedCard(frame_.EditGameObject(), kPersonSeat);
+    const int suggested = SuggestedCard(game_, kPersonSeat);
     g_Game.RealPlayFlag = 1;
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(suggested) && suggested != card &&
         (card == person.forcedCard || GetCardSuit(card, true) != GetCardSuit(suggested, true))) {
-        frame_.EditGameObject().PersonThinks([forced](CPlayer& planner) { planner.forcedCard = forced; });
+        game_.PersonThinks([forced](CPlayer& planner) { planner.forcedCard = forced; });
         if (g_Game.OuvertAnnounced != ouvert) g_Game.OuvertAnnounced = 0;
     }
     // 7. The card goes into the trick.
@@ -155,13 +156,13 @@ void CTrickPlay::PlayKey(int key) {
             const int card = person.cards[slot];
             g_ComputerFrame.CardAutoPlayFlag = 1;
             g_Game.RealPlayFlag = 0;
-            const int suggested = SuggestedCard(frame_.EditGameObject(), kPersonSeat);
+            const int suggested = SuggestedCard(game_, kPersonSeat);
             g_Game.RealPlayFlag = 1;
             g_ComputerFrame.CardAutoPlayFlag = 0;
             if (IsCardCode(suggested) && suggested != card)
-                frame_.EditGameObject().PersonThinks([](CPlayer& planner) { planner.forcedCard = 0; });
+                game_.PersonThinks([](CPlayer& planner) { planner.forcedCard = 0; });
             frame_.SetPause(3);
-            if (person.IsSelectedCard(card)) frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, false);
+            if (person.IsSelectedCard(card)) game_.SelectHandCard(kPersonSeat, 4, 0, false);
             PlayPersonCard(slot, false);
             trickPlay_.SelectedSlot = -1;
             frame_.CardExchange().PickCard(3, 0);
@@ -173,21 +174,21 @@ void CTrickPlay::PlayKey(int key) {
         case VK_RIGHT: {
             // The raised card moves on until the follow rule allows it (at most 11 steps).
             for (int step = 0; step < 11; ++step) {
-                trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, key == VK_LEFT ? 1 : 2, 0, true);
+                trickPlay_.SelectedSlot = game_.SelectHandCard(kPersonSeat, key == VK_LEFT ? 1 : 2, 0, true);
                 if (valid(trickPlay_.SelectedSlot)) break;
             }
             return;
         }
         case VK_UP:
         case VK_DOWN: {
-            trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
+            trickPlay_.SelectedSlot = game_.SelectHandCard(kPersonSeat, 4, 0, true);
             if (trickPlay_.SelectedSlot < 0 || valid(trickPlay_.SelectedSlot)) return;
             if (key == VK_UP) {
-                trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 4, 0, true);
+                trickPlay_.SelectedSlot = game_.SelectHandCard(kPersonSeat, 4, 0, true);
                 return;
             }
             for (int step = 0; step < 11 && !valid(trickPlay_.SelectedSlot); ++step)
-                trickPlay_.SelectedSlot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 2, 0, true);
+                trickPlay_.SelectedSlot = game_.SelectHandCard(kPersonSeat, 2, 0, true);
             return;
         }
         default: return;

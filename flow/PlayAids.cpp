@@ -16,9 +16,11 @@
 #include "computer/play/SuitSoloistPlay.h"
 #include "dialogs/HelpToggle.h"
 #include "model/FlowGlobals.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
+#include "flow/RuleButton.h"
 #include "flow/TableState.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
@@ -41,21 +43,20 @@ void CTrickPlay::CheckEarlyFaceUp() {
     const CPlayer* leader = frame_.GameObject().Player(forehand);
     if (!leader) return;
     if (forehand != g_Game.Soloist && !leader->IsDurchmarschAim()) return;
-    CSkat& game = frame_.EditGameObject();
     switch (g_Game.GameType) {
         case GAME_CLUBS:
         case GAME_SPADES:
         case GAME_HEARTS:
-        case GAME_DIAMONDS: game.Think(forehand, [](CPlayer& p) { CSuitSoloistPlay(p).EarlyFaceUpSuit(); }); break;
-        case GAME_GRAND: game.Think(forehand, [](CPlayer& p) { CGrandPlay(p).EarlyFaceUpGrand(); }); break;
+        case GAME_DIAMONDS: game_.Think(forehand, [](CPlayer& p) { CSuitSoloistPlay(p).EarlyFaceUpSuit(); }); break;
+        case GAME_GRAND: game_.Think(forehand, [](CPlayer& p) { CGrandPlay(p).EarlyFaceUpGrand(); }); break;
         case GAME_RAMSCH:
-            game.Think(forehand, [](CPlayer& p) { CGrandPlay(p).EarlyFaceUpGrand(); });
+            game_.Think(forehand, [](CPlayer& p) { CGrandPlay(p).EarlyFaceUpGrand(); });
             if (g_Game.OuvertAnnounced)
-                for (int seat = 0; seat < 3; ++seat) game.LinkPartner(seat, forehand);
+                for (int seat = 0; seat < 3; ++seat) game_.LinkPartner(seat, forehand);
             break;
         default: break;  // Null and Revolution are never laid open early
     }
-    // The game's line names the seat that laid its cards open first.
+    // The game_'s line names the seat that laid its cards open first.
     if (g_Game.EarlyFaceUp == 1) frame_.MatchSeries().NoteFaceUp(g_Game.Forehand);
 }
 
@@ -63,15 +64,15 @@ void CTrickPlay::LayDownCards(int seat, int card) {
     // Not while a suggestion is being worked out, only with the setting, and only a rest the
     // defenders can no longer force a trick on.
     if (g_ComputerFrame.CardAutoPlayFlag || !g_Settings.Settings.Safe ||
-        !frame_.EditGameObject().Think(seat, [card](CPlayer& player) { return CNullPlay(player).EvaluateNullFollow(card, -1); }))
+        !game_.Think(seat, [card](CPlayer& player) { return CNullPlay(player).EvaluateNullFollow(card, -1); }))
         return;
     if (g_Game.GameType != GAME_REVOLUTION) AnnounceFaceUp(seat);
-    frame_.EditGameObject().LayDownHand(seat);
+    game_.LayDownHand(seat);
     if (g_Game.OuvertAnnounced == 0) g_Game.OuvertAnnounced = 2;
 }
 
 void CTrickPlay::AdviseKontra() {
-    if (!::IsWindow(frame_.Prompts().PromptDialog) || !frame_.EditGameObject().PersonThinks([](CPlayer& person) { return CKontraDecision(person).DecideKontra(); })) return;
+    if (!::IsWindow(frame_.Prompts().PromptDialog) || !game_.PersonThinks([](CPlayer& person) { return CKontraDecision(person).DecideKontra(); })) return;
     // With suggestions the rule behind the advice is named on the bar and is the rule help's topic.
     if (g_Settings.Options.Suggest) {
         const int rule = frame_.GameObject().Person().GetRuleNumber();

@@ -23,10 +23,12 @@
 #include "flow/RichText.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"
+#include "flow/RuleButton.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -52,9 +54,9 @@ bool IsJack(int card) { return IsCardCode(card) && GetCardRank(card) == kJackRan
 
 // The advice on the person's Grand Hand bar: Grand Hand with its rule when his hand holds one
 // (the bar's rule button and the rule help then name the rule), else Durchmarsch or Ramsch.
-std::string GrandHandAdvice(CMainFrame& frame, CGrandHandDialog* bar) {
-    if (frame.EditGameObject().PersonThinks([](CPlayer& person) { return person.InitPlayEstimate(); })) {
-        frame.EditGameObject().PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
+std::string GrandHandAdvice(CMainFrame& frame, CSkat& game, CGrandHandDialog* bar) {
+    if (game.PersonThinks([](CPlayer& person) { return person.InitPlayEstimate(); })) {
+        game.PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
         // Choosing may change the game record: the offer is still made in a Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
@@ -136,7 +138,7 @@ void CRamschRounds::InitRamschPickup() {
 void CRamschRounds::ApplyRamschChoice(int seat) {
     if (g_Game.GameType != GAME_RAMSCH || seat < 0 || seat > 2) return;
     for (int s = 0; s < 3; ++s) {
-        frame_.EditGameObject().Think(s, [s, seat](CPlayer& player) {
+        game_.Think(s, [s, seat](CPlayer& player) {
             if (s == seat) CSuitSoloistPlay(player).CheckDurchmarsch();
             else player.SetDurchmarsch(0, -1);
         });
@@ -163,7 +165,7 @@ void CRamschRounds::OnRamsch() {
     }
     // Busy until the Grand Hand round that follows ends: GrandHand clears the flag at each of its
     // ends, since the same round also follows a Ramsch deal that was never busy.
-    frame_.EditRun().BusyFlag = 1;
+    frame_.MarkBusy(true);
     frame_.CloseModelessDialog();
     WriteTrace(":OnRamsch(" + frame_.GetPlayerName(kPersonSeat) + ")", LOG_MAINFRAME);
     frame_.FrameTable().MoveBalloonText(kPersonSeat, IDS_GAME_RAMSCH, 0, nullptr, nullptr);
@@ -200,7 +202,7 @@ void CRamschRounds::OnPassOnRamsch() {
     WriteTrace(":OnPassOnRamsch(" + frame_.GetPlayerName(s) + ")", LOG_MAINFRAME);
     frame_.FrameTable().MoveBalloonText(s, IDS_I_PASS_ON, 0, nullptr, nullptr);
     if (s == kPersonSeat) {
-        frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
+        game_.PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
         PickupRamsch(1);
         return;
     }
@@ -245,11 +247,10 @@ void CRamschRounds::OnPushSkat() {
     frame_.FrameAudio().SoundEffect(SOUND_REMOVE_CARDS, false);
     frame_.FrameDeclaration().MoveTrickToSkat();
     frame_.CardExchange().SetOpenGroups(0);
-    CSkat& game = frame_.EditGameObject();
-    game.RemoveRow(TableRow::Person, false);
-    game.SortRow(TableRow::Person);
-    game.PaintRow(TableRow::Person, 0);
-    game.PersonThinks([](CPlayer& person) {
+    game_.RemoveRow(TableRow::Person, false);
+    game_.SortRow(TableRow::Person);
+    game_.PaintRow(TableRow::Person, 0);
+    game_.PersonThinks([](CPlayer& person) {
         ResetPlayAnalysis(person);
         person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1);
     });
@@ -263,8 +264,8 @@ void CRamschRounds::GrandHand(int mode) {
     // Step 1: the bid limits and the Durchmarsch plans of all three.
     frame_.FrameAuction().EvaluateBidLimits();
     const auto planPlay = [](CPlayer& player) { return player.PlanPlay(false); };
-    for (int seat = 0; seat < 2; ++seat) frame_.EditGameObject().Think(seat, planPlay);
-    ramsch_.GrandHandDurchmarsch = frame_.EditGameObject().PersonThinks(planPlay) ? 1 : 0;
+    for (int seat = 0; seat < 2; ++seat) game_.Think(seat, planPlay);
+    ramsch_.GrandHandDurchmarsch = game_.PersonThinks(planPlay) ? 1 : 0;
     // Step 2: the offer goes round from the seat whose turn it is.
     if (g_Settings.Variants.GrandHand) {
         while (g_Game.PartyTricks[0] + g_Game.PartyTricks[1] + g_Game.PartyTricks[2] < 3 &&
@@ -276,7 +277,7 @@ void CRamschRounds::GrandHand(int mode) {
                 return OfferGrandHandToPerson();
             } else {
                 ReportInternalError(s, "MainFrm", __LINE__);
-                frame_.EditRun().BusyFlag = 0;
+                frame_.MarkBusy(false);
                 return;
             }
         }
@@ -309,22 +310,22 @@ void CRamschRounds::PlayPersonsGrandHand() {
         ::WaitWhile([] { return g_Game.PauseLevel >= kGrandHandPause && g_Game.StopFlag != StopState::Requested; });
         g_Frame.ModalPumpActive = 0;
     }
-    frame_.EditRun().BusyFlag = 0;
+    frame_.MarkBusy(false);
 }
 
 // A computer's turn in the offer: Grand Hand (true; the declaration follows), or Ramsch and the
 // turn goes on.
 bool CRamschRounds::ComputerAnswersGrandHand(int s) {
     const CPlayer& computer = *frame_.GameObject().Player(s);
-    if (frame_.EditGameObject().Think(s, [](CPlayer& player) { return player.InitPlayEstimate(); })) {
+    if (game_.Think(s, [](CPlayer& player) { return player.InitPlayEstimate(); })) {
         g_Game.Soloist = s;
         WriteTrace(":GrandHand(" + computer.name + ")", LOG_MAINFRAME);
         frame_.FrameTable().MoveBalloonText(s, IDS_GRAND_HAND, 0, nullptr, nullptr);
         frame_.FrameDeclaration().Declare();
         // The person's suit tops for the statistics, as the game now stands (the analysis lists them
         // with its small cards).
-        frame_.EditGameObject().PersonThinks([](CPlayer& person) { ListSmallCards(person); });
-        frame_.EditRun().BusyFlag = 0;
+        game_.PersonThinks([](CPlayer& person) { ListSmallCards(person); });
+        frame_.MarkBusy(false);
         return true;
     }
     ++g_Game.PartyTricks[s];
@@ -343,14 +344,14 @@ void CRamschRounds::OfferGrandHandToPerson() {
     RotateTurn();
     CGrandHandDialog* bar = OpenPromptBar<CGrandHandDialog>(frame_);
     if (bar) ::SetFocus(bar->Handle());
-    const std::string advice = GrandHandAdvice(frame_, bar);
+    const std::string advice = GrandHandAdvice(frame_, game_, bar);
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + advice);
-    frame_.EditRun().BusyFlag = 0;
+    frame_.MarkBusy(false);
 }
 
 // Step 3: the pick-up round.
 void CRamschRounds::StartRamschPickupRound() {
-    frame_.EditRun().BusyFlag = 0;
+    frame_.MarkBusy(false);
     if (g_Game.StopFlag == StopState::Requested) {
         frame_.CloseModelessDialog();
         return;
@@ -361,9 +362,9 @@ void CRamschRounds::StartRamschPickupRound() {
     // has begun by now).
     if (g_Game.FlowState != STATE_QUERY || g_Game.StopFlag != StopState::Running) return;
     int advice = IDS_ADVICE_PICK_UP_SKAT;
-    if (frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(false); }))
+    if (game_.PersonThinks([](CPlayer& person) { return person.PlanPlay(false); }))
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
-    else if (frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); }))
+    else if (game_.PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); }))
         advice = IDS_ADVICE_PASS_ON_SKAT;
     ShowRamschAdvice(platform::LoadString(IDS_SUGGESTION) + platform::LoadString(advice));
 }

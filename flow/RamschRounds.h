@@ -10,10 +10,11 @@
 #include <string>
 
 class CMainFrame;
+class CSkat;
 
 class CRamschRounds {
 public:
-    explicit CRamschRounds(CMainFrame& frame) : frame_(frame) {}
+    CRamschRounds(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CRamschRounds(const CRamschRounds&) = delete;
     CRamschRounds& operator=(const CRamschRounds&) = delete;
 
@@ -73,5 +74,7 @@ private:
     void OfferRamschSkatToPerson();
 
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     RamschState ramsch_;
 };

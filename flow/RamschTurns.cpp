@@ -20,10 +20,12 @@
 #include "flow/BusyStep.h"
 #include "flow/FrameServices.h"
 #include "flow/PromptBars.h"
+#include "flow/RuleButton.h"
 #include "flow/RichText.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
 #include "model/InternalError.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -83,7 +85,7 @@ void CRamschRounds::PickupRamsch(int ask) {
     } else if (s == kPersonSeat && ::IsWindow(frame_.Prompts().PromptDialog)) {
         // The person has finished his turn; with the skat swap option on he may look first.
         if (RamschResumePause()) return;
-        frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.PreparePlay(); });
+        game_.PersonThinks([](CPlayer& person) { person.PreparePlay(); });
         ++g_Game.PartyTricks[kPersonSeat];
     } else if (s == kPersonSeat) {
         return OfferRamschSkatToPerson();
@@ -140,10 +142,10 @@ void CRamschRounds::BeginRamschPlay() {
 bool CRamschRounds::ComputerTakesRamschTurn(int s) {
     {
         BusyStep busy(frame_);
-        frame_.EditGameObject().ThinkOnSkat(s, false, [](CPlayer& computer, CCards& skat) { computer.HandleRamschSkat(skat); });
+        game_.ThinkOnSkat(s, false, [](CPlayer& computer, CCards& skat) { computer.HandleRamschSkat(skat); });
     }
     if (g_Game.StopFlag != StopState::Running) return false;
-    frame_.EditGameObject().Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
+    game_.Think(s, [](CPlayer& computer) { computer.PreparePlay(); });
     frame_.FramePanels().RefreshEstimationOf(s);
     ++g_Game.PartyTricks[s];
     return true;
@@ -152,20 +154,20 @@ bool CRamschRounds::ComputerTakesRamschTurn(int s) {
 // The person's turn begins: the Ramsch skat bar with its advice.
 void CRamschRounds::OfferRamschSkatToPerson() {
     frame_.SetFlowState(STATE_QUERY);
-    g_Game.SchwarzAnnounced = frame_.EditGameObject().PersonThinks([](CPlayer& person) {
+    g_Game.SchwarzAnnounced = game_.PersonThinks([](CPlayer& person) {
         ResetPlayAnalysis(person);
         return person.PlanPlay(false);
     }) ? 1 : 0;
     CSkatRamschDialog* bar = OpenPromptBar<CSkatRamschDialog>(frame_);
-    frame_.EditPrompts().RamschSkatPrompt = frame_.Prompts().PromptDialog;
+    frame_.MarkOpenPromptAs(PromptSlot::RamschSkat);
     int advice = IDS_ADVICE_PICK_UP_SKAT;
     // The rule behind the advice, on the bar's rule button and as the rule help's topic.
     int rule = 0;
     if (g_Game.SchwarzAnnounced) {
         advice = IDS_ADVICE_PASS_ON_DURCHMARSCH;
         rule = ShownRuleNumber(frame_.GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
-    } else if (frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); })) {
-        frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
+    } else if (game_.PersonThinks([](CPlayer& person) { return person.AnalysePlayRisk(); })) {
+        game_.PersonThinks([](CPlayer& person) { person.ChooseGame(-1); });
         // Choosing may change the game record: the game stays a plain Ramsch.
         g_Game.SetGameType(GAME_RAMSCH);
         g_Game.OuvertAnnounced = g_Game.SchneiderAnnounced = g_Game.SchwarzAnnounced = 0;
@@ -211,14 +213,14 @@ void CRamschRounds::OnPickupRamsch() {
     frame_.FrameTable().MoveBalloonText(kPersonSeat, IDS_I_PICK_UP, 0, nullptr, nullptr);
     frame_.FrameAudio().SaySeatTerm(kPersonSeat, kTermIPickUpSkat, false);
     frame_.FramePanels().ShowGameStatusDialog();
-    frame_.EditGameObject().PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
-    g_Game.SchwarzAnnounced = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
+    game_.PersonThinksOnSkat(false, [](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, true); });
+    g_Game.SchwarzAnnounced = game_.PersonThinks([](CPlayer& person) { return person.PlanPlay(true); }) ? 1 : 0;
     CEndSwapRamschDialog* bar = OpenPromptBar<CEndSwapRamschDialog>(frame_);
     if (bar) ::SetFocus(bar->Handle());
     frame_.CardExchange().SetOpenGroups(9);
     frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     frame_.FrameDeclaration().MoveSkatToTrick();
-    frame_.EditGameObject().PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(frame_.GameObject().Trick()); });
+    game_.PersonThinks([this](CPlayer& person) { person.TakeSkatCounts(frame_.GameObject().Trick()); });
     if (g_Game.SchwarzAnnounced) {
         // The Durchmarsch rule on the rule button (this bar's own spacing; the help topic stays).
         const int rule = ShownRuleNumber(frame_.GameObject().Person().gameOptions[GAME_DURCHMARSCH][OPT_RULE]);
@@ -238,9 +240,9 @@ void CRamschRounds::OnDurchmarschHint() {
         return;
     }
     // The plan looks at the skat where it lies: in the trick row while the person exchanges.
-    frame_.EditGameObject().PersonThinksOnSkat(
+    game_.PersonThinksOnSkat(
         exchanging, [exchanging](CPlayer& person, CCards& skat) { person.DecideRamschSkat(skat, exchanging); });
-    const bool advised = frame_.EditGameObject().PersonThinks([](CPlayer& person) { return person.PlanPlay(true); });
+    const bool advised = game_.PersonThinks([](CPlayer& person) { return person.PlanPlay(true); });
     std::string advice;
     if (g_Game.SchwarzAnnounced == 1) {
         if (!advised) advice = platform::LoadString(IDS_DURCHMARSCH_NOT_ADVISED);
@@ -248,7 +250,7 @@ void CRamschRounds::OnDurchmarschHint() {
         advice = platform::LoadString(IDS_SUGGESTION) + platform::LoadString(IDS_ADVICE_DURCHMARSCH);
     }
     ShowRamschAdvice(advice);
-    frame_.EditGameObject().PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
+    game_.PersonThinks([](CPlayer& person) { person.SetDurchmarsch(g_Game.SchwarzAnnounced, -1); });
 }
 
 // The demonstration's person lays away as the computer would and pushes the skat on.
@@ -256,6 +258,6 @@ void CRamschRounds::DemoPushRamschSkat() {
     if (!RamschExchangeRunning()) return;
     // A suggestion swapping cards already lays away for him; the push follows it.
     if (!ramsch_.SkatSuggestionRunning)
-        frame_.EditGameObject().PersonThinksOnSkat(true, [](CPlayer& person, CCards& skat) { person.SuggestSkat(skat, true); });
+        game_.PersonThinksOnSkat(true, [](CPlayer& person, CCards& skat) { person.SuggestSkat(skat, true); });
     frame_.PressButton(BTN_FINISH_SWAP);
 }

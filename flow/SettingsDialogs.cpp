@@ -25,6 +25,7 @@
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/Codepage.h"
@@ -181,14 +182,16 @@ void CFrameSettings::OnConfiguration() {
         g_Computer.GrandHandQuery = g_Settings.Variants.GrandHand;
         for (int seat = 0; seat < 3; ++seat) {
             frame_.FrameAuction().EvaluateBidLimit(seat);
-            frame_.EditGameObject().Think(seat, [](CPlayer& player) { player.PreparePlay(); });
+            game_.Think(seat, [](CPlayer& player) { player.PreparePlay(); });
         }
         for (TableRow row : {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person})
-            frame_.EditGameObject().RemoveRow(row, true);
+            game_.RemoveRow(row, true);
     }
     // Step 3: the trick estimation follows.
     if (frame_.FramePanels().SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.FramePanels().SelectEstimatedGame();
 }
+
+void CFrameSettings::NameSeatsOnTable() { NameCardRows(game_); }
 
 // Options > Names: confirmed names go to the table, the match list and every open window that
 // shows them.
@@ -199,7 +202,7 @@ void CFrameSettings::OnNames() {
     frame_.SetPause(previous);
     if (answer != IDOK || !dialog.Confirmed) return;
     for (int seat = 0; seat < 3; ++seat) WriteProfileString("Names", kSeatKeys[seat], g_Profile.Names[seat]);
-    NameCardRows(frame_.EditGameObject());
+    NameSeatsOnTable();
     // Step 1: the course's headline names the players.
     if (frame_.TrickPlay().CourseShown) frame_.FrameTable().MoveCourseText(1);
     // Step 2: the list's name slots hold 20 bytes of the files' code page, cut between characters.

@@ -16,6 +16,7 @@
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -37,7 +38,7 @@ void CFrameDeclaration::OnSuggestSkat() {
     const CTrick& skatRow = frame_.GameObject().Trick();
     // The person's lay-away of the skat in the trick row: carryOut lays away, else only values it.
     const auto suggestSkat = [this](bool carryOut) {
-        return frame_.EditGameObject().PersonThinksOnSkat(
+        return game_.PersonThinksOnSkat(
             true, [carryOut](CPlayer& planner, CCards& skat) { return planner.SuggestSkat(skat, carryOut); });
     };
     // The two skat cards lie in the trick row while the person holds the skat; anywhere else
@@ -64,7 +65,7 @@ void CFrameDeclaration::OnSuggestSkat() {
     WriteTrace(":OnSuggestSkat(" + person.name + ")", LOG_MAINFRAME);
     g_Game.PauseLevel = 1;
     frame_.FrameTimers().ResetIdle();
-    frame_.EditGameObject().PersonThinks([](CPlayer& planner) { planner.AnalyseHand(0); });
+    game_.PersonThinks([](CPlayer& planner) { planner.AnalyseHand(0); });
     if (ramsch) {
         // 3. The slides of the two swaps wait for the clock: a push of the skat meanwhile (the
         // person's Finish, the demonstration's timer) follows once both cards lie.

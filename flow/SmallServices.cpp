@@ -3,7 +3,7 @@
 #include "flow/FramePanels.h"
 #include "flow/MainFrame.h"
 
-CFramePanels::CFramePanels(CMainFrame& frame) : frame_(frame) {}
+CFramePanels::CFramePanels(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
 
 CFramePanels& CMainFrame::FramePanels() { return *panels_; }
 const PanelState& CMainFrame::Panels() const { return panels_->Record(); }

@@ -11,6 +11,7 @@
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -76,7 +77,7 @@ void CFrameDeclaration::OnSuggestGame() {
     for (int seat : seats) {
         // Step 2.1: the options as they stand after the skat was picked up, else as dealt.
         int options[9][13];
-        frame_.EditGameObject().ThinkOnSkat(seat, true, [&options](CPlayer& player, CCards& skatRow) {
+        game_.ThinkOnSkat(seat, true, [&options](CPlayer& player, CCards& skatRow) {
             KeepGameAsItIs keep(player);
             int(*evaluated)[13] = nullptr;
             if (g_Game.FlowState == STATE_ASK) {

@@ -48,7 +48,7 @@ void CMainFrame::OnSuggest() {
         g_Settings.Options.Suggest = 0;
         if (g_Game.FlowState != STATE_IDLE) {
             for (int seat = 0; seat < 3; ++seat) {
-                if (GameObject().Player(seat)->GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, true);
+                if (GameObject().Hand(seat).GetSelectedCard() > 0) EditGameObject().SelectHandCard(seat, 4, 0, true);
             }
             FrameTrickPlay().ForgetSelectedSlot();
         }

@@ -75,7 +75,7 @@ void CCardExchange::OnSwapCardsMode() {
     frame_.FrameTable().MoveExtraText(IDS_NOTICE_SWAP_CARDS, IDS_NOTICE_SWAP_DECLARE, 0, nullptr, nullptr);
     frame_.FrameAudio().SoundEffect(SOUND_CARD_PLAYED, false);
     // Step 3: the cards as dealt.
-    frame_.EditGameObject().LayOutDealtCards();
+    game_.LayOutDealtCards();
     // Step 4: the skat face up in the trick, both computer hands open, the end-swap bar.
     SwapCardsPerson(true, true, true, true, 3);
     // Step 5: the status window, and the exchange's hint in the status bar.
@@ -136,7 +136,7 @@ void CCardExchange::OnSwapHands() {
     frame_.GiveUp().OnBreak();
     CheckCheat(kMarkSwapped, 1);
     static constexpr int kPairs[4][2] = {{0, 0}, {2, 0}, {2, 1}, {0, 1}};
-    frame_.EditGameObject().SwapDealtHands(kPairs[code][0], kPairs[code][1]);
+    game_.SwapDealtHands(kPairs[code][0], kPairs[code][1]);
     ReplaySwappedDeal();
 }
 
@@ -156,7 +156,7 @@ void CCardExchange::OnSwapSuits() {
     // The 32 dealt cards (seat 0, seat 1, seat 2, the skat): of each rank the cards of the two
     // suits change places, the Jacks only when asked.
     const int a = kSuitPairs[pair][0], b = kSuitPairs[pair][1];
-    frame_.EditGameObject().SwapDealtSuits(a, b, (code & kWithJacks) != 0);
+    game_.SwapDealtSuits(a, b, (code & kWithJacks) != 0);
     ReplaySwappedDeal();
 }
 
@@ -165,6 +165,6 @@ void CCardExchange::ReplaySwappedDeal() {
     frame_.GiveUp().OnRepeat();
     frame_.KillTimer(TM_ASSIGN);
     frame_.AssignedCards();
-    frame_.EditGameObject().KeepHandsAsDealt();
+    game_.KeepHandsAsDealt();
     if (frame_.FramePanels().SideWindow(ID_LIST_TRICK_ESTIMATION)) frame_.FramePanels().SelectEstimatedGame();
 }

@@ -14,6 +14,7 @@
 #include "model/CardCodes.h"
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"

@@ -59,7 +59,7 @@ void ServeByStrategy(CPlayer& player, CTrick& trick) { player.ServeCard(&trick);
 void CTrickPlay::NoteCardInTrick(int seat, int card) {
     trickPlay_.History[trickPlay_.HistoryPosition].card[seat] = card;
     if (IsCardCode(card)) {
-        frame_.EditGameObject().NoteCourseCard(seat, card);
+        game_.NoteCourseCard(seat, card);
         frame_.MatchSeries().NoteCard(seat, card);
     }
 }
@@ -148,7 +148,7 @@ void CTrickPlay::PlaySteps() {
 int CTrickPlay::ServeComputerCard(const CPlayer& player, int seat) {
     if (seat != kPersonSeat)
         trickPlay_.History[trickPlay_.HistoryPosition].faceUp[seat] = player.faceUp ? 1 : 0;
-    const int card = frame_.EditGameObject().ServeCard(seat, ServeByStrategy);
+    const int card = game_.ServeCard(seat, ServeByStrategy);
     if (IsCardCode(card)) {
         // The support option names the card as it lands in the trick.
         g_Settings.Options.SupportSuspended = 0;
@@ -178,7 +178,7 @@ int CTrickPlay::TakePersonsCard(int seat) {
 int CTrickPlay::PlayLastCardItself(int seat) {
     g_Settings.Options.SupportSuspended = 0;
     g_ComputerFrame.CardAutoPlayFlag = 1;
-    const int card = frame_.EditGameObject().ServeCard(seat, ServeByStrategy);
+    const int card = game_.ServeCard(seat, ServeByStrategy);
     g_ComputerFrame.CardAutoPlayFlag = 0;
     if (IsCardCode(card)) NoteCardInTrick(seat, card);
     g_Knowledge.PreferredSuit = -1;
@@ -194,7 +194,7 @@ void CTrickPlay::AskPersonForCard() {
     frame_.FramePanels().ShowGameStatusDialog();
     // The suggestion that follows chooses the card without raising it. Without suggestions
     // nothing would take the skip, and the person's first key would be lost to it.
-    if (g_Settings.Options.Suggest) frame_.EditGameObject().SelectHandCard(kPersonSeat, 6, 0, false);
+    if (g_Settings.Options.Suggest) game_.SelectHandCard(kPersonSeat, 6, 0, false);
     frame_.SendMessage(WM_COMMAND, CM_SUGGEST_CARD);
     AdviseKontra();
 }
@@ -220,28 +220,29 @@ void CTrickPlay::EndTrick() {
     const CTrick& trick = frame_.GameObject().Trick();
     const int leader = g_Game.TrickWinner;
     // 1. The trick is valued and its points booked; the match's standing shows.
-    const bool won = frame_.EditGameObject().BookTrickPoints();
+    const bool won = game_.BookTrickPoints();
     frame_.ShowMatchState();
     // 2. In Null and Revolution the soloist marks his outstanding cards; the trick's winner notes the suits.
     if (IsNullOrRevolution() && g_Game.Soloist >= 0 && g_Game.Soloist <= 2) {
         const auto markOutstanding = [](CPlayer& soloist) { soloist.MarkOutstandingCards(); };
-        frame_.EditGameObject().Think(g_Game.Soloist, markOutstanding);
+        game_.Think(g_Game.Soloist, markOutstanding);
         const int winner = g_Game.TrickWinner;
         const int soloistSuit = GetCardSuit(trick.cards[g_Game.Soloist], false);
         const int winnerSuit = GetCardSuit(trick.cards[winner], false);
-        frame_.EditGameObject().Think(winner, [=](CPlayer& player) { player.NoteTrickLeader(soloistSuit, winnerSuit); });
-        if (g_Game.OuvertAnnounced) frame_.EditGameObject().Think(g_Game.Soloist, markOutstanding);
+        game_.Think(winner, [=](CPlayer& player) { player.NoteTrickLeader(soloistSuit, winnerSuit); });
+        if (g_Game.OuvertAnnounced) game_.Think(g_Game.Soloist, markOutstanding);
     }
     // 3. A computer soloist who announced Ouvert lays his cards open.
     if (g_Game.OuvertAnnounced && g_Game.Soloist >= 0 && g_Game.Soloist < kPersonSeat)
-        frame_.EditGameObject().LayDownHand(g_Game.Soloist);
+        game_.LayDownHand(g_Game.Soloist);
     // 4. The status bar shows the game again.
     frame_.SetStatusPane(0, frame_.Texts().StatusText);
     frame_.FrameTimers().RotateFrom(0);
     // 5. The continue bar; hidden while the game completes itself.
     CContinueDialog* bar = CreateBar<CContinueDialog>();
     if (bar) {
-        frame_.EditPrompts().PromptDialog = frame_.EditPrompts().ContinuePrompt = bar->Handle();
+        frame_.RecordOpenPrompt(bar->Handle());
+        frame_.MarkOpenPromptAs(PromptSlot::Continue);
         if (!trickPlay_.AutoComplete) {
             ::ShowWindow(frame_.Prompts().PromptDialog, SW_SHOW);
             frame_.PostMessage(WM_COMMAND, CM_FOCUS_DIALOG);
@@ -259,12 +260,12 @@ void CTrickPlay::EndTrick() {
         if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.GameType != GAME_RAMSCH &&
             CollectSuit(*frame_.GameObject().Player(g_Game.Soloist), g_Game.GameType, false, trumpsOut) > 0)
             reference = trumpsOut[0];
-        frame_.EditGameObject().NoteSuitsShown(ControlSuits);
-        frame_.EditGameObject().NoteTrumpsShown(reference);
+        game_.NoteSuitsShown(ControlSuits);
+        game_.NoteTrumpsShown(reference);
         frame_.FramePanels().ShowGameStatusDialog();
         frame_.FramePanels().ShowDataDialog(0, 1);
-        frame_.EditGameObject().Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
-        frame_.EditGameObject().CountTrick();
+        game_.Think(leader, [&trick](CPlayer& player) { player.Preferred(trick); });
+        game_.CountTrick();
         if (TricksCounted() < 10) {
             buttonText = IDS_PLAY_CARD;
             nextTrick = TricksCounted() + 1;
@@ -274,7 +275,7 @@ void CTrickPlay::EndTrick() {
         SaveGameState(false);
     } else {
         // 7. A Null soloist took a trick: the next OnPlay ends the game.
-        frame_.EditGameObject().CountNullSoloistTrick();
+        game_.CountNullSoloistTrick();
     }
     frame_.FramePanels().ShowTrickWinner();
     // 8. Pane 2: the points of the person's side.
@@ -297,9 +298,9 @@ std::string CTrickPlay::ContinueCaption(int stringId, int nextTrick) {
 // the trick row is emptied for the next one.
 void CTrickPlay::SweepTrick(bool reset) {
     const int winner = g_Game.TrickWinner >= 0 && g_Game.TrickWinner <= 2 ? g_Game.TrickWinner : 0;
-    if (!frame_.EditGameObject().SweepTrickToPile(winner)) return;
+    if (!game_.SweepTrickToPile(winner)) return;
     frame_.InvalidateTable();
-    if (reset) frame_.EditGameObject().ClearTrick();
+    if (reset) game_.ClearTrick();
 }
 
 void CTrickPlay::OnNextTrick() {
@@ -325,9 +326,9 @@ void CTrickPlay::OnNextTrick() {
     // 5. The cards chosen for the next trick become the players' picked cards.
     for (int seat = 0; seat < 3; ++seat) {
         int selected = frame_.Exchange().GroupPickedCards[seat + 1];
-        frame_.EditGameObject().Think(seat, [&selected](CPlayer& player) { player.SetPickedCard(&selected); });
+        game_.Think(seat, [&selected](CPlayer& player) { player.SetPickedCard(&selected); });
         frame_.CardExchange().PickCard(seat + 1, 0);
-        if (frame_.GameObject().Player(seat)->GetSelectedCard() > 0) frame_.EditGameObject().SelectHandCard(seat, 4, 0, false);
+        if (frame_.GameObject().Player(seat)->GetSelectedCard() > 0) game_.SelectHandCard(seat, 4, 0, false);
     }
     // 6. A computer may give Kontra.
     frame_.FrameKontra().ComputerKontra();
@@ -339,7 +340,7 @@ void CTrickPlay::OnNextTrick() {
 void CTrickPlay::ShowContinueDialog() {
     CContinueDialog* bar = OpenPromptBar<CContinueDialog>(frame_);
     if (!bar) return;
-    frame_.EditPrompts().ContinuePrompt = frame_.Prompts().PromptDialog;
+    frame_.MarkOpenPromptAs(PromptSlot::Continue);
     const int tricks = TricksCounted();
     bar->SetDlgItemText(IDC_CONTINUE, tricks < 10 ? ContinueCaption(IDS_PLAY_CARD, tricks + 1) : ContinueCaption(IDS_GO_ON, 0));
 }
@@ -351,11 +352,11 @@ void CTrickPlay::ShowStateDialog() {
     frame_.CloseModelessDialog();
     if (g_Settings.Options.Suggest) {
         if (CSuggestDialog* bar = OpenPromptBar<CSuggestDialog>(frame_, kontra)) {
-            frame_.EditPrompts().KontraPrompt = frame_.Prompts().PromptDialog;
+            frame_.MarkOpenPromptAs(PromptSlot::Kontra);
             ::SetFocus(bar->Handle());
         }
     } else if (kontra) {
-        if (OpenPromptBar<CKontraFirstDialog>(frame_)) frame_.EditPrompts().KontraPrompt = frame_.Prompts().PromptDialog;
+        if (OpenPromptBar<CKontraFirstDialog>(frame_)) frame_.MarkOpenPromptAs(PromptSlot::Kontra);
     } else {
         frame_.FrameTimers().ResetIdle();
         // Without a bar the table takes the keys: the arrows and Enter choose and play the card.
@@ -374,11 +375,11 @@ void CTrickPlay::OnSuggestCard() {
         const CPerson& person = frame_.GameObject().Person();
         g_ComputerFrame.CardAutoPlayFlag = 1;
         g_Game.RealPlayFlag = 0;
-        const int card = SuggestedCard(frame_.EditGameObject(), kPersonSeat);
+        const int card = SuggestedCard(game_, kPersonSeat);
         g_Game.RealPlayFlag = 1;
         g_ComputerFrame.CardAutoPlayFlag = 0;
         if (IsCardCode(card)) {
-            const int slot = frame_.EditGameObject().SelectHandCard(kPersonSeat, 3, card, true);
+            const int slot = game_.SelectHandCard(kPersonSeat, 3, card, true);
             trickPlay_.SelectedSlot = slot >= 0 ? slot : person.FindCard(card);
             char text[96];
             std::snprintf(text, sizeof text, ":OnSuggestCard(%s:%s%s)", person.name.c_str(),
@@ -406,12 +407,12 @@ void CTrickPlay::DemoPlayPersonCard() {
     }
     // 3. Otherwise the computer logic serves for him.
     if (g_Game.Soloist >= 0 && g_Game.Soloist <= 2 && g_Game.Soloist != kPersonSeat)
-        frame_.EditGameObject().LinkPartner(kPersonSeat, g_Game.Soloist);
-    const int card = frame_.EditGameObject().ServeCard(kPersonSeat, ServeByStrategy);
+        game_.LinkPartner(kPersonSeat, g_Game.Soloist);
+    const int card = game_.ServeCard(kPersonSeat, ServeByStrategy);
     if (!IsCardCode(card)) return;
     trickPlay_.History[trickPlay_.HistoryPosition].card[kPersonSeat] = card;
     SaveGameState(false);
-    frame_.EditGameObject().NoteCourseCard(kPersonSeat, card);
+    game_.NoteCourseCard(kPersonSeat, card);
     frame_.MatchSeries().NoteCard(kPersonSeat, card);
     frame_.PostMessage(WM_COMMAND, CM_PLAY);
 }

@@ -10,12 +10,13 @@
 #include <string>
 
 class CMainFrame;
+class CSkat;
 class CPlayer;
 struct GameSnapshot;
 
 class CTrickPlay {
 public:
-    explicit CTrickPlay(CMainFrame& frame) : frame_(frame) {}
+    CTrickPlay(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
     CTrickPlay(const CTrickPlay&) = delete;
     CTrickPlay& operator=(const CTrickPlay&) = delete;
 
@@ -120,5 +121,7 @@ private:
     friend struct TrickPlayTestAccess;
 
     CMainFrame& frame_;
+    // The game object this part's steps change, handed over by the frame that owns it.
+    CSkat& game_;
     TrickPlayState trickPlay_;
 };

@@ -21,6 +21,7 @@
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
@@ -86,7 +87,7 @@ void CTrickPlay::RestoreSnapshot(const GameSnapshot& record) {
     else frame_.MatchSeries().NoteFaceUp(LayDownSeat(frame_.GameObject()));
     // The players.
     for (int seat = 0; seat < 3; ++seat) {
-        frame_.EditGameObject().SetUpPlayer(seat, [&record, seat](CPlayer& player) {
+        game_.SetUpPlayer(seat, [&record, seat](CPlayer& player) {
         player.FaceUpSeen = record.abandonOffer[seat];
         player.handInfo = record.handInfo[seat];
         player.forcedCard = record.forcedCard[seat];
@@ -117,8 +118,8 @@ void CTrickPlay::RestoreSnapshot(const GameSnapshot& record) {
     std::copy(std::begin(record.suitLedMarks), std::end(record.suitLedMarks), g_Flow.SuitLedMarks);
     // The computers' hands lie open or closed as they did.
     for (int seat = 0; seat < 2; ++seat) {
-        if (record.faceUp[seat]) frame_.EditGameObject().LayDownHand(seat);
-        else frame_.EditGameObject().CloseHand(seat);
+        if (record.faceUp[seat]) game_.LayDownHand(seat);
+        else game_.CloseHand(seat);
     }
     frame_.FrameTable().RefreshTexts();
 }
@@ -138,24 +139,24 @@ void CTrickPlay::UndoTrick() {
     }
     // 4. The trick leaves the table and the played rows; the last trick empties; no card stays
     // raised; the cheat marks note the undo.
-    frame_.EditGameObject().TakeTrickOffTable(fullRepaint);
+    game_.TakeTrickOffTable(fullRepaint);
     trickPlay_.SelectedSlot = -1;
     frame_.CardExchange().CheckCheat(64, 0);
     // 5. The cards of the trick go back into the hands.
-    frame_.EditGameObject().ReturnCardsToHands(trickPlay_.History[trickPlay_.HistoryPosition].card, fullRepaint);
+    game_.ReturnCardsToHands(trickPlay_.History[trickPlay_.HistoryPosition].card, fullRepaint);
     // 6. and 8. The state after the last complete trick.
     trickPlay_.HistoryPosition = std::max(trickPlay_.HistoryPosition - 1, 0);
     const GameSnapshot& restored = trickPlay_.History[trickPlay_.HistoryPosition];
     // 7. The tricks before lie again as the last trick and the trick; the state comes back.
     if (trickPlay_.HistoryPosition > 0)
-        frame_.EditGameObject().LayTrickRows(trickPlay_.History[trickPlay_.HistoryPosition - 1].card, restored.card);
+        game_.LayTrickRows(trickPlay_.History[trickPlay_.HistoryPosition - 1].card, restored.card);
     RestoreSnapshot(restored);
     frame_.GameObject().CheckCardInvariant();
     // 9. The trick waits under the continue bar; the players take up their plans of that trick.
     trickPlay_.PlayStep = 3;
     for (int seat = 0; seat < 3; ++seat) {
         const int position = trickPlay_.HistoryPosition;
-        frame_.EditGameObject().SetUpPlayer(seat, [position](CPlayer& player) { player.LoadCardPlan(position); });
+        game_.SetUpPlayer(seat, [position](CPlayer& player) { player.LoadCardPlan(position); });
     }
     // 10. The keyboard starts at the row of the trick's winner.
     frame_.CardExchange().FocusLowerKeyGroup(2 * (std::clamp(g_Game.TrickWinner, 0, 2) + 1));
@@ -170,7 +171,7 @@ void CTrickPlay::RedoTrick(bool spare) {
     if (!spare) {
         // 1. The cards of the next recorded trick come out of the hands into the trick.
         WriteTrace(":RedoTrick(" + TrickCardsText(frame_.GameObject()) + ")", LOG_MAINFRAME);
-        frame_.EditGameObject().StartTrickAgain(trickPlay_.History[trickPlay_.HistoryPosition].card);
+        game_.StartTrickAgain(trickPlay_.History[trickPlay_.HistoryPosition].card);
         // The trick is led by the winner of the one before.
         const int leader = std::clamp(trickPlay_.History[trickPlay_.HistoryPosition].trickWinner, 0, 2);
         trickPlay_.HistoryPosition = std::min(trickPlay_.HistoryPosition + 1, 10);
@@ -179,10 +180,10 @@ void CTrickPlay::RedoTrick(bool spare) {
             const int seat = (leader + turn) % 3;
             const int card = next.card[seat];
             if (!IsCardCode(card)) continue;
-            frame_.EditGameObject().PlayRecordedCard(seat, card);
+            game_.PlayRecordedCard(seat, card);
             frame_.MatchSeries().NoteCard(seat, card);
         }
-        frame_.EditGameObject().ShowTrickRow();
+        game_.ShowTrickRow();
         k = trickPlay_.HistoryPosition;
         // A trick that waits for the person's card: the record of its start knows nothing of the
         // computers' cards lying in it again, the spare written at his turn does.
@@ -194,7 +195,7 @@ void CTrickPlay::RedoTrick(bool spare) {
     // previous forehand (the record of the open trick names the new leader).
     if (!trick.IsComplete() && trickPlay_.HistoryPosition > 0)
         g_Game.PreviousForehand = trickPlay_.History[trickPlay_.HistoryPosition - 1].forehand;
-    for (int seat = 0; seat < 3; ++seat) frame_.EditGameObject().SetUpPlayer(seat, [k](CPlayer& player) { player.LoadCardPlan(k); });
+    for (int seat = 0; seat < 3; ++seat) game_.SetUpPlayer(seat, [k](CPlayer& player) { player.LoadCardPlan(k); });
     frame_.GameObject().CheckCardInvariant();
     frame_.FrameTexts().ShowPoints();
     // 4. A complete trick waits under the continue bar; an open one waits for the person's card.

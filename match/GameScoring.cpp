@@ -3,7 +3,6 @@
 #include "match/RichTextEscape.h"
 #include "computer/evaluation/HandAnalysis.h"
 #include "model/Cards.h"
-#include "model/PlayerData.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
 #include "model/GameState.h"

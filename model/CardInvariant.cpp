@@ -1,6 +1,7 @@
 // The card invariant of the game object: where each of the 32 cards lies, and whether the tricks
 // taken agree with what the parties counted and booked.
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 
 #include "model/CardCodes.h"

@@ -3,11 +3,17 @@
 // skat and owns the three players in seat order, the trick on the table, the last trick and the
 // rows of the game course.
 
-#include "model/PlayerData.h"
 #include "model/Trick.h"
 
+#include <memory>
 #include <string>
 #include <utility>
+
+// The players are held by pointer, so that the files that only pass the game object along do not
+// see the players' data (model/PlayerData.h); the files that use a player include it themselves.
+class CPlayer;
+class CComputer;
+class CPerson;
 
 // A fault of the card invariant: the card concerned (NO_CARD when the fault is a count) and
 // what is wrong, in words for the trace.
@@ -23,6 +29,9 @@ enum class TableRow { Skat, Computer0, Computer1, Person, Trick, LastTrick, Cour
 class CSkat : public CCards {
 public:
     CSkat();
+    ~CSkat();
+    CSkat(const CSkat&) = delete;
+    CSkat& operator=(const CSkat&) = delete;
 
     // Deals the skat and marks both cards as lying in the skat (CARD_IN_SKAT).
     void Deal() override;
@@ -30,14 +39,12 @@ public:
 
     // The player of a seat 0..2; nullptr for any other value. Inline: every card of the play
     // asks it.
-    const CPlayer* Player(int seat) const {
-        switch (seat) {
-            case 0: return &computer0;
-            case 1: return &computer1;
-            case 2: return &person;
-            default: return nullptr;
-        }
-    }
+    const CPlayer* Player(int seat) const { return seat >= 0 && seat < 3 ? bySeat[seat] : nullptr; }
+    // The hand of a seat 0..2 as a card row: its cards, its row name and whether it lies open.
+    // For the readers that want nothing else of the player, so that they need not see his data.
+    const CCards& Hand(int seat) const { return *handBySeat[seat]; }
+    // The person's hand (seat 2) as a card row.
+    const CCards& PersonsHand() const { return *handBySeat[2]; }
     // A copy of the row name of a seat: "Comp1", "Comp2", "Person"; the skat's (empty) otherwise.
     std::string GetPlayerName(int seat) const;
 
@@ -54,7 +61,7 @@ public:
     void CheckCardInvariant() const;
 
     // --- Readers ------------------------------------------------------------------------------
-    const CPerson& Person() const { return person; }
+    const CPerson& Person() const { return *person; }
     const CTrick& Trick() const { return trick; }
     const CTrick& LastTrick() const { return lastTrick; }
     const CTrick& CourseSkat() const { return courseSkat; }
@@ -254,9 +261,11 @@ private:
     CPlayer* EditPlayer(int seat) { return const_cast<CPlayer*>(std::as_const(*this).Player(seat)); }
     CCards& EditRow(TableRow row);
 
-    CComputer computer0;
-    CComputer computer1;
-    CPerson person;
+    std::unique_ptr<CComputer> computer0;
+    std::unique_ptr<CComputer> computer1;
+    std::unique_ptr<CPerson> person;
+    CPlayer* bySeat[3];    // the three players in seat order, the table every card of the play reads
+    const CCards* handBySeat[3];  // the same three as card rows, for Hand()
     CTrick trick;        // slot = seat, three fixed places
     CTrick lastTrick;    // the previous trick, slot = seat
     CTrick courseSkat;   // the skat in the game-course display

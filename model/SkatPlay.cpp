@@ -1,5 +1,6 @@
 // The operations of the game object: the steps that move cards between the hands, the skat and the
 // trick, and book what a trick is worth. Each ends with the card invariant checked.
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 
 #include "model/CardCodes.h"
@@ -65,8 +66,8 @@ void CSkat::MoveTrickToSkat() {
 }
 
 void CSkat::ShowSkatBehindPersonsHand() {
-    person.cards[10] = cards[0];
-    person.cards[11] = cards[1];
+    person->cards[10] = cards[0];
+    person->cards[11] = cards[1];
 }
 
 int CSkat::ServeCard(int seat, void (*serve)(CPlayer& player, CTrick& trick)) {
@@ -81,9 +82,9 @@ int CSkat::ServeCard(int seat, void (*serve)(CPlayer& player, CTrick& trick)) {
 }
 
 int CSkat::PlayPersonCard(int slot, platform::Point from) {
-    const int card = person.cards[static_cast<std::size_t>(slot)];
-    person.PlayCard(slot);
-    person.Discard(card);
+    const int card = person->cards[static_cast<std::size_t>(slot)];
+    person->PlayCard(slot);
+    person->Discard(card);
     SetCardLocation(card, CARD_PLAYED);
     trick.SetCard(kPersonSeat, card);
     trick.DealSlot(kPersonSeat, from.x, from.y, 2, true);

@@ -1,5 +1,6 @@
 // The game object's rows outside the card play: the players' thinking over the trick, the
 // exchanges and the swaps of the manipulation commands, and the rows laid out and painted.
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 
 #include "model/CardCodes.h"
@@ -49,8 +50,8 @@ void CSkat::CloseRevolutionExchange(int soloist, LookAtHand look) {
     soloistHand.Redraw(true);
     partner.SelectCard(5, 0, false);
     partner.open = false;
-    for (CPlayer* player : {&partner, static_cast<CPlayer*>(&person)}) {
-        if (player == &person) player->SelectCard(5, 0, false);
+    for (CPlayer* player : {&partner, static_cast<CPlayer*>(person.get())}) {
+        if (player == person.get()) player->SelectCard(5, 0, false);
         player->RemoveCards(false);
         player->Sort();
         player->PaintCards(2);
@@ -103,8 +104,8 @@ void CSkat::DealSwappedSkat(const int (&skat)[2], LookAtHand look) {
 }
 
 void CSkat::LayOutDealtCards() {
-    for (CCards* row : {static_cast<CCards*>(&computer0), static_cast<CCards*>(&computer1),
-                        static_cast<CCards*>(&person), static_cast<CCards*>(this)}) {
+    for (CCards* row : {static_cast<CCards*>(computer0.get()), static_cast<CCards*>(computer1.get()),
+                        static_cast<CCards*>(person.get()), static_cast<CCards*>(this)}) {
         row->Restore(true);
         row->Sort();
         row->PaintCards(0);
@@ -115,7 +116,7 @@ void CSkat::SwapDealtHands(int first, int second) { EditPlayer(first)->dealt.swa
 
 void CSkat::SwapDealtSuits(int suitA, int suitB, bool withJacks) {
     constexpr int kJack = 5;
-    std::vector<int>* rows[4] = {&computer0.dealt, &computer1.dealt, &person.dealt, &dealt};
+    std::vector<int>* rows[4] = {&computer0->dealt, &computer1->dealt, &person->dealt, &dealt};
     for (std::vector<int>* row : rows) {
         for (int& card : *row) {
             if (!IsCardCode(card)) continue;
@@ -143,9 +144,9 @@ void CSkat::NameRows(const std::string& skat, const std::string (&seats)[3]) {
 
 CCards& CSkat::EditRow(TableRow row) {
     switch (row) {
-        case TableRow::Computer0: return computer0;
-        case TableRow::Computer1: return computer1;
-        case TableRow::Person: return person;
+        case TableRow::Computer0: return *computer0;
+        case TableRow::Computer1: return *computer1;
+        case TableRow::Person: return *person;
         case TableRow::Trick: return trick;
         case TableRow::LastTrick: return lastTrick;
         case TableRow::CourseSkat: return courseSkat;

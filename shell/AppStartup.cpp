@@ -6,6 +6,7 @@
 #include "computer/evaluation/FrameServices.h"
 #include "flow/MainFrame.h"
 #include "flow/FileState.h"
+#include "flow/FrameSettings.h"
 #include "flow/TableState.h"
 #include "match/Profile.h"
 #include "model/Settings.h"
@@ -160,7 +161,7 @@ bool CSkatApp::InitInstance(const std::string& commandLine) {
             Frame->Table().MainMenu->CheckItem(check.Command, check.Checked);
     // The seats carry the names of the profile from the start: the table's labels, the panels and
     // the score sheet show them before the first game.
-    NameCardRows(Frame->EditGameObject());
+    Frame->FrameSettings().NameSeatsOnTable();
     // The help page that was open at the last exit opens again.
     if (const std::string page = HelpTopicPage(g_Profile.HelpTopic); !page.empty())
         platform::ShowHelpTopic(TableView->Handle(), g_Shell.HelpFile + page);

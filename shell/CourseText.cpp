@@ -292,20 +292,19 @@ void CFrameTable::MoveCourseText(int show, platform::DeviceContext* printer, con
     const platform::Point offset = PrintOffset(printer);
     const int width = frame_.ClientWidth();
     int markerY[3];
-    CSkat& game = frame_.EditGameObject();
     const TableRow courseRows[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
-    for (int seat = 0; seat < 3; ++seat) markerY[seat] = game.SlotPosition(courseRows[seat], 0).y - 13;
-    const int linesTop = game.SlotPosition(TableRow::Course2, 0).y + g_Frame.ZoomExtraHeight / 3;
+    for (int seat = 0; seat < 3; ++seat) markerY[seat] = game_.SlotPosition(courseRows[seat], 0).y - 13;
+    const int linesTop = game_.SlotPosition(TableRow::Course2, 0).y + g_Frame.ZoomExtraHeight / 3;
     const int zoomStep = (g_Frame.ZoomPercent * 147 - 3700) / 1000;
     const int tricksShown = std::min(std::max(g_Game.CourseTricks, 0), 10);
-    const int codeX = game.SlotPosition(TableRow::Course0, 9).x + 37 + offset.x;
+    const int codeX = game_.SlotPosition(TableRow::Course0, 9).x + 37 + offset.x;
     const CoursePlaces at{dc,
                           show != 0,
                           offset.x,
                           offset.y,
                           {linesTop + 110, linesTop + 123, linesTop + 136},
                           codeX,
-                          game};
+                          game_};
 
     // Steps 2 and 3: the headline above the table.
     dc.SelectAppFont(2);
@@ -320,7 +319,7 @@ void CFrameTable::MoveCourseText(int show, platform::DeviceContext* printer, con
     dc->SetTextColor({});
 
     DrawTrickLeaders(at, frame_.TrickPlay(), tricksShown, markerY);
-    if (show) DrawSkatLabels(at, game, zoomStep);
+    if (show) DrawSkatLabels(at, game_, zoomStep);
 
     const int type = g_Game.GameType;
     const int skatPoints = frame_.GameObject().CourseSkat().CountPoints();

@@ -76,8 +76,8 @@ int CMainFrame::OnCreate() {
     // Step 5: a fresh table.
     SetFlowState(STATE_INIT);
     FrameTrickPlay().ClearHistory();
-    EditPrompts().PromptDialog = EditPrompts().ContinuePrompt = EditPrompts().KontraPrompt = EditPrompts().RamschSkatPrompt = nullptr;
-    EditPrompts().RunningMessage = nullptr;
+    prompts_.PromptDialog = prompts_.ContinuePrompt = prompts_.KontraPrompt = prompts_.RamschSkatPrompt = nullptr;
+    prompts_.RunningMessage = nullptr;
     FrameTimers().DropRedraw();
     FramePanels().KeepAnnotationOnClose();
     MatchSeries().StampPause(0);
@@ -140,8 +140,8 @@ bool CMainFrame::CloseNeedsQuestion() const {
 
 void CMainFrame::OnCloseSignal() {
     if (!IsAlive()) return;
-    EditRun().ExitRequested = 1;
-    EditRun().CloseConfirmed = 1;
+    run_.ExitRequested = 1;
+    run_.CloseConfirmed = 1;
     EndModalDialogsForExit();
     PostMessage(WM_CLOSE);
 }
@@ -158,12 +158,12 @@ void CMainFrame::OnClose() {
     // Step 1: a computer's auction or Ramsch step runs: the person's request is dropped; a close
     // signal's waits until the step is over.
     if (Run().BusyFlag) {
-        if (Run().ExitRequested) EditRun().CloseDeferred = 1;
+        if (Run().ExitRequested) run_.CloseDeferred = 1;
         return;
     }
     // A close inside a nested wait or step waits until that has unwound; the step is told to stop.
     if (Run().StepDepth > 0 || g_Frame.ModalPumpActive) {
-        EditRun().CloseDeferred = 1;
+        run_.CloseDeferred = 1;
         g_Game.StopFlag = StopState::Requested;
         return;
     }

@@ -109,6 +109,6 @@ void CMainFrame::OnLanguage() {
 
     // Step 7: this edition closes; the person has already agreed to give up a game under way.
     SetPause(pause);
-    EditRun().CloseConfirmed = 1;
+    run_.CloseConfirmed = 1;
     OnClose();
 }

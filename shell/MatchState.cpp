@@ -18,7 +18,7 @@
 #include <cstdio>
 
 void CMainFrame::ShowMatchState() {
-    const int t = g_Game.FlowState == STATE_PLAY ? 10 - GameObject().Person().count : 0;
+    const int t = g_Game.FlowState == STATE_PLAY ? 10 - GameObject().PersonsHand().count : 0;
     char text[96];
     switch (g_Game.MatchMode) {
         case 1:

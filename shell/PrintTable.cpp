@@ -108,7 +108,7 @@ platform::Size CFramePrinting::PrintedTableSize() const {
 
 int CFramePrinting::GameHeaderY() const {
     // The person's row as laid out on the table.
-    return frame_.GameObject().Person().originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
+    return frame_.GameObject().PersonsHand().originY + 150 + g_Frame.ZoomExtraHeight * 15 / 16;
 }
 
 platform::Rect CFramePrinting::PrintedTableArea(int titleBottom) const {
@@ -163,7 +163,7 @@ void CFramePrinting::PrintTable(platform::DeviceContext& dc) {
         // The cards: the skat, the three hands and the trick.
         for (TableRow row :
              {TableRow::Skat, TableRow::Computer0, TableRow::Computer1, TableRow::Person, TableRow::Trick})
-            frame_.EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
+            game_.PaintRow(row, 0, false, 0, 0, &dc);
         DrawGameHeader(dc);
     }
     DrawAnnotation(dc, area.bottom + kPrintGap);
@@ -177,7 +177,7 @@ void CFramePrinting::PrintCourse(platform::DeviceContext& dc) {
     const platform::Size size = PrintedTableSize();
     TableOnPage table(dc, PrintedTableArea(top + kPrintHeaderHeight), size.cx, size.cy);
     for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2})
-        frame_.EditGameObject().PaintRow(row, 0, false, 0, 0, &dc);
+        game_.PaintRow(row, 0, false, 0, 0, &dc);
     platform::Rect band{0, 0, size.cx, kPrintHeaderHeight};
     frame_.FrameTable().ShowImages(band, &dc);
     frame_.FrameTable().MoveCourseText(1, &dc, nullptr);

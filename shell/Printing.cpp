@@ -65,7 +65,7 @@ int PrintPageCount(int kind, bool landscape, int games, int deals) {
     return std::max(pages, 1);
 }
 
-CFramePrinting::CFramePrinting(CMainFrame& frame) : frame_(frame) {}
+CFramePrinting::CFramePrinting(CMainFrame& frame, CSkat& game) : frame_(frame), game_(game) {}
 
 CFramePrinting& CMainFrame::FramePrinting() { return *printing_; }
 

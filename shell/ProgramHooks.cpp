@@ -231,7 +231,7 @@ void InstallProgramHooks() {
 }
 
 void ConnectFrameHooks(CMainFrame& frame) {
-    frame.EditRun().TableAlive = 1;
+    frame.MarkTableAlive(true);
     ConnectTableToTheFrame(frame);
     ConnectSideWindowsToTheFrame(frame);
     ConnectDialogsToTheFrame(frame);
@@ -241,6 +241,6 @@ void ConnectFrameHooks(CMainFrame& frame) {
 
 void DisconnectFrameHooks(CMainFrame& frame) {
     if (!frame.Run().TableAlive) return;
-    frame.EditRun().TableAlive = 0;
+    frame.MarkTableAlive(false);
     InstallFramelessHooks();
 }

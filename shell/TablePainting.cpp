@@ -115,8 +115,8 @@ void CFrameTable::Paint(const platform::Rect& update) {
         // Step 8: the course's picture: the skat and the three rows of tricks; without it the round's notice.
         if (frame_.TrickPlay().CourseShown) {
             for (TableRow row : {TableRow::CourseSkat, TableRow::Course0, TableRow::Course1, TableRow::Course2}) {
-                if (frame_.Timers().FullRepaint) frame_.EditGameObject().PaintRow(row, 0);
-                else frame_.EditGameObject().RelayoutRow(row, r);
+                if (frame_.Timers().FullRepaint) game_.PaintRow(row, 0);
+                else game_.RelayoutRow(row, r);
             }
             ShowImages(r, nullptr);
         } else {
@@ -156,8 +156,8 @@ void CFrameTable::Paint(const platform::Rect& update) {
                               frame_.TrickPlay().CourseShown ? TableRow::LastTrick : TableRow::Skat};
     for (TableRow row : rows) {
         // A full repaint lays every row out anew; an expose only puts back what was covered.
-        if (frame_.Timers().FullRepaint) frame_.EditGameObject().PaintRow(row, 0, row == TableRow::Trick);
-        else frame_.EditGameObject().RelayoutRow(row, r);
+        if (frame_.Timers().FullRepaint) game_.PaintRow(row, 0, row == TableRow::Trick);
+        else game_.RelayoutRow(row, r);
     }
 }
 
@@ -307,8 +307,8 @@ void CFrameTable::SetCardBack(int step) {
     WC_SetCardBack(table, 0, g_Settings.View.CardBack + 1);
     if (frame_.Series().GameRunning) {
         for (TableRow row : {TableRow::Computer0, TableRow::Computer1, TableRow::Skat}) {
-            frame_.EditGameObject().RemoveRow(row, false);
-            frame_.EditGameObject().PaintRow(row, 0);
+            game_.RemoveRow(row, false);
+            game_.PaintRow(row, 0);
         }
     }
 }
@@ -322,10 +322,9 @@ void CFrameTable::SetCardFace(int step) {
     if (step != 0) g_Settings.View.CardFace = ((g_Settings.View.CardFace + step) % 10 + 10) % 10;
     WC_SetCardFace(table, g_Settings.View.CardFace + 1);
     if (frame_.Series().GameRunning) {
-        CSkat& game = frame_.EditGameObject();
-        auto repaint = [&game](TableRow row, bool keepGaps) {
-            game.RemoveRow(row, false);
-            game.PaintRow(row, 0, keepGaps);
+        auto repaint = [this](TableRow row, bool keepGaps) {
+            game_.RemoveRow(row, false);
+            game_.PaintRow(row, 0, keepGaps);
         };
         if (g_Game.AllCardsOpen || g_Game.FlowState == STATE_SWAP) {
             for (TableRow row : {TableRow::Computer0, TableRow::Computer1, TableRow::Skat}) repaint(row, false);
@@ -345,12 +344,12 @@ void CFrameTable::RemoveTrick() {
     int played = 0;
     for (int seat = 0; seat < 3; ++seat) played += frame_.GameObject().CourseRow(seat).count;
     if (frame_.TrickPlay().CourseShown && played > 0) {
-        frame_.EditGameObject().RemoveCourse(true);
+        game_.RemoveCourse(true);
         if (g_Game.RoundStatus != ROUND_NORMAL && g_Game.VariantMode == VARIANT_SKAT && g_Settings.Variants.Extra != 0)
             MoveExtraText(g_Game.RoundStatus == ROUND_BOCK ? IDS_NOTICE_BOCK : IDS_NOTICE_RAMSCH, 0, 0, nullptr, nullptr);
         platform::Rect all = frame_.GetView() ? frame_.GetView()->ClientRect() : frame_.ClientRect();
         ShowImages(all, nullptr);
-        frame_.EditGameObject().ForgetShownCourse();
+        game_.ForgetShownCourse();
     }
     frame_.FrameTrickPlay().CourseGone(false);
 }
@@ -359,7 +358,7 @@ void CFrameTable::PlaceOpenBar() {
     if (auto* bar = OpenBarAs<CModelessDialog>(frame_)) bar->PlaceOnTable(0);
 }
 
-void CFrameTable::LayoutTable(CSkat& game, platform::Point origin, int a, int b) {
+void CFrameTable::LayoutTable(platform::Point origin, int a, int b) {
     table_.Layout.LayoutX = origin.x;
     table_.Layout.LayoutY = origin.y;
     table_.Layout.CardStepX = a;
@@ -367,19 +366,19 @@ void CFrameTable::LayoutTable(CSkat& game, platform::Point origin, int a, int b)
     const int x0 = origin.x, y0 = origin.y;
     const int W = table_.GrowthW, H = table_.GrowthH;
     const int sideStep = (4 * a - 71) / 10;
-    game.LayOutRow(TableRow::Skat, {x0 + 4 * a, y0}, {13 * W / 63 + a, 0}, {-W / 6, -H});
-    game.LayOutRow(TableRow::Computer0, {x0, y0 + 2 * b}, {sideStep + W / 14, -b / 5 - 10 * H / 64}, {-W, H / 3});
-    game.LayOutRow(TableRow::Computer1, {x0 + 9 * a - W / 6, y0 + 2 * b}, {-W / 14 - sideStep, -b / 5 - 10 * H / 64},
+    game_.LayOutRow(TableRow::Skat, {x0 + 4 * a, y0}, {13 * W / 63 + a, 0}, {-W / 6, -H});
+    game_.LayOutRow(TableRow::Computer0, {x0, y0 + 2 * b}, {sideStep + W / 14, -b / 5 - 10 * H / 64}, {-W, H / 3});
+    game_.LayOutRow(TableRow::Computer1, {x0 + 9 * a - W / 6, y0 + 2 * b}, {-W / 14 - sideStep, -b / 5 - 10 * H / 64},
                    {W, H / 3});
-    game.LayOutRow(TableRow::Person, {x0, y0 + 3 * b}, {13 * W / 63 + a, 0}, {-W, 2 * H / 3});
-    game.LayOutRow(TableRow::Trick, {x0 + 4 * a, y0 + b}, {W / 5 + a, b}, {-W / 6, -H / 3});
-    game.LayOutRow(TableRow::LastTrick, {x0 + 18 * a / 5, y0}, {W / 6 - 1 + a, 0}, {-21 * W / 91, -H});
-    game.LayOutRow(TableRow::CourseSkat, {x0 + 4 * a, y0}, {W / 5 + a, 0}, {-W / 6, -H});
+    game_.LayOutRow(TableRow::Person, {x0, y0 + 3 * b}, {13 * W / 63 + a, 0}, {-W, 2 * H / 3});
+    game_.LayOutRow(TableRow::Trick, {x0 + 4 * a, y0 + b}, {W / 5 + a, b}, {-W / 6, -H / 3});
+    game_.LayOutRow(TableRow::LastTrick, {x0 + 18 * a / 5, y0}, {W / 6 - 1 + a, 0}, {-21 * W / 91, -H});
+    game_.LayOutRow(TableRow::CourseSkat, {x0 + 4 * a, y0}, {W / 5 + a, 0}, {-W / 6, -H});
     const int courseY[3] = {y0 + b - 7 * H / 12, y0 + 2 * b, y0 + 3 * b + H / 2};
     const TableRow course[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
     for (int seat = 0; seat < 3; ++seat)
-        game.LayOutRow(course[seat], {x0, courseY[seat]}, {13 * W / 63 + a, 0}, {-W, H / 10});
-    const CTrick& trick = game.Trick();
+        game_.LayOutRow(course[seat], {x0, courseY[seat]}, {13 * W / 63 + a, 0}, {-W, H / 10});
+    const CTrick& trick = game_.Trick();
     table_.TrickCentre = {trick.originX + trick.stepX / 2, trick.originY + trick.stepY};
 }
 

@@ -135,7 +135,7 @@ void CFrameTable::MovePosText(int seat, int stringId, platform::DeviceContext* p
     // Step 7: the person's label may lie over the person's card in the trick.
     const CTrick& trick = frame_.GameObject().Trick();
     if (!printer && !frame_.Timers().FullRepaint && seat == 2 && trick.present.size() > 2 && trick.present[2]) {
-        const platform::Point place = frame_.EditGameObject().SlotPosition(TableRow::Trick, 2);
+        const platform::Point place = game_.SlotPosition(TableRow::Trick, 2);
         WC_DrawCard(g_Frame.hTableWnd, trick.cards[2], place.x, place.y, nullptr);
     }
 }

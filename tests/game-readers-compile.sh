@@ -121,5 +121,33 @@ for entry in "${folders[@]}"; do
   rm -f "$work/$header"
 done
 
+# Outside the frame and the parts it hands the game object to, nothing reaches a mutable game
+# object: a shell file that holds the frame may read it, and its call of the frame's own accessor
+# is refused.
+file=shell/ProgramHooks.cpp
+command=$(command_of "$source_root/$file")
+if [ -z "$command" ]; then
+  fail "the compile database has no command for $file"
+else
+  copy="$work/$(basename "$file")"
+  planted_command="${command/ -c $source_root\/$file/ -iquote $source_root/shell -c $copy}"
+  frame_includes() { printf '#include "%s"\n' flow/MainFrame.h model/Skat.h; }
+  { cat "$source_root/$file"; frame_includes
+    echo 'int PlantedFrameRead(CMainFrame& frame) { return frame.GameObject().Trick().count; }'; } > "$copy"
+  if ! report=$(cd "$build" && bash -c "$planted_command" 2>&1); then
+    fail "shell: the frame's game object cannot be read:"; printf '%s\n' "$report" | head -n 20
+  else
+    { cat "$source_root/$file"; frame_includes; } > "$copy"
+    number=$(($(wc -l < "$copy") + 1))
+    echo 'void PlantedFrameWrite(CMainFrame& frame) { frame.EditGameObject().ClearTrick(); }' >> "$copy"
+    if report=$(cd "$build" && bash -c "$planted_command -fsyntax-only" 2>&1); then
+      fail "shell: a call of the frame's mutable game accessor compiles"
+    elif ! grep -q -F "$copy:$number:" <<< "$report"; then
+      fail "shell: the planted call fails elsewhere than at its line:"; printf '%s\n' "$report" | head -n 20
+    fi
+  fi
+fi
+
 if [ "$failures" -gt 0 ]; then exit 1; fi
 echo "dialogs, windows and audio cannot write the game: every planted write is refused, the reads compile."
+echo "Outside the frame and its parts the game object is read only: the planted call is refused."

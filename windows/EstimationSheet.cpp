@@ -3,7 +3,6 @@
 #include "resources/FlowIds.h"
 #include "model/FlowStateNames.h"
 #include "model/GameState.h"
-#include "model/PlayerData.h"
 #include "windows/EstimationSheetDrawing.h"
 #include "windows/TrickEstimation.h"
 #include "windows/TrickEstimationDialog.h"

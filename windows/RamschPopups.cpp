@@ -14,7 +14,6 @@
 #include "dialogs/HelpToggle.h"
 #include "model/FlowGlobals.h"
 #include "model/CardCodes.h"
-#include "model/PlayerData.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "windows/PopupTexts.h"

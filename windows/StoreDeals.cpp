@@ -2,6 +2,7 @@
 
 #include "match/StoreRows.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Clock.h"
 

@@ -2,7 +2,6 @@
 
 #include "match/WindowSections.h"
 #include "model/GameState.h"
-#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "platform/core/DeviceContext.h"
 #include "platform/core/Resources.h"

@@ -13,15 +13,19 @@ using namespace suit;
 
 namespace {
 
+// The words of one lead against the open hand, shared by its steps. Neither hand changes while the
+// lead is chosen: the trumps of both are read once, here.
 struct OpenLead {
     CPlayer& own;
     CPlayer& so;  // the soloist's open hand
     bool soloistNext;
-    int mate;
+    int mate;  // the other defender
     int type;
-    int trumpsHeld;          // his own trumps
-    int soloistTrumps;       // the trumps in the soloist's open hand
-    RunningBest highChoice;  // the high-card choice
+    int trumpsHeld;            // his own trumps
+    int soloistTrumps;         // the trumps in the soloist's open hand
+    int highestTrump;          // his highest trump, -1 none
+    int soloistsHighestTrump;  // the soloist's highest trump, -1 none
+    RunningBest highChoice;    // the high-card choice
     RunningBest mainChoice;
 };
 
@@ -33,30 +37,34 @@ int PlansAgainstHoldings(OpenLead& o) {
     CPlayer& so = o.so;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
-        int A[11], B[11];
-        const int k = CollectSuit(own, s, false, A);
-        const int j = CollectSuit(so, s, true, B);
-        const int b1 = j > 1 ? B[1] : NO_CARD;  // a missing entry ranks below every card
-        if (k - j == 2 && k > 1 && Order(A[1]) > Order(b1)) {
-            for (int r = 0; r < 4; ++r) {
-                if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
-                int c = HighestHeld(own, r);
-                if (Order(c) < 5) continue;
-                const int bottom = GetNextLowerHeld(own, c);
-                if (Order(bottom) >= 5) c = bottom;
+        int outCards[11], soloistCards[11];  // the suit's cards out as he sees them, and the soloist's
+        const int outCount = CollectSuit(own, s, false, outCards);
+        const int soloistCount = CollectSuit(so, s, true, soloistCards);
+        // The soloist's second card; a missing entry ranks below every card.
+        const int soloistsSecond = soloistCount > 1 ? soloistCards[1] : NO_CARD;
+        if (outCount - soloistCount == 2 && outCount > 1 && Order(outCards[1]) > Order(soloistsSecond)) {
+            for (int other = 0; other < 4; ++other) {
+                if (other == s || other == o.type || so.CountInSuit(other) != 0) continue;
+                int high = HighestHeld(own, other);
+                if (Order(high) < 5) continue;
+                const int bottom = GetNextLowerHeld(own, high);
+                if (Order(bottom) >= 5) high = bottom;
                 const int forced = HighestHeld(own, s);
                 if (IsCard(forced)) own.forcedCard = forced;
-                return c;
+                return high;
             }
         }
-        if (j == 3 && GetCardRank(B[0]) == ACE && Order(B[1]) < 5 && Order(B[2]) < 3) {
-            for (int r = 0; r < 4; ++r) {
-                if (r == s || r == o.type || own.CountInSuit(r) == 0) continue;
-                if (so.CountInSuit(r) != 1 || GetCardRank(HighestHeld(so, r)) != ACE) continue;
-                const int h = HighestHeld(own, r);
-                const int l = LowestHeld(own, r);
-                const int q = CollectSuit(own, r, false, nullptr) - 1;
-                if (Order(l) < 5 && (GetCardRank(h) == TEN || q > 1) && !IsCardGone(r, TEN, own.seat)) return l;
+        if (soloistCount == 3 && GetCardRank(soloistCards[0]) == ACE && Order(soloistCards[1]) < 5 &&
+            Order(soloistCards[2]) < 3) {
+            for (int other = 0; other < 4; ++other) {
+                if (other == s || other == o.type || own.CountInSuit(other) == 0) continue;
+                if (so.CountInSuit(other) != 1 || GetCardRank(HighestHeld(so, other)) != ACE) continue;
+                const int high = HighestHeld(own, other);
+                const int low = LowestHeld(own, other);
+                const int outBesideAce = CollectSuit(own, other, false, nullptr) - 1;
+                if (Order(low) < 5 && (GetCardRank(high) == TEN || outBesideAce > 1) &&
+                    !IsCardGone(other, TEN, own.seat))
+                    return low;
             }
         }
     }
@@ -69,39 +77,42 @@ void ThroughDoubleton(OpenLead& o) {
     CPlayer& so = o.so;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type || own.CountInSuit(s) < 2) continue;
-        int A[11], B[11];
-        const int j = CollectSuit(so, s, true, B);
-        const int k = CollectSuit(own, s, false, A);
+        int outCards[11], soloistCards[11];  // the suit's cards out as he sees them, and the soloist's
+        const int soloistCount = CollectSuit(so, s, true, soloistCards);
+        const int outCount = CollectSuit(own, s, false, outCards);
         const bool tenHeldOrGone = so.HasCard(CardCodeOf(TEN, s)) || IsCardGone(s, TEN, own.seat);
-        if (j != 2 || k <= 1 || !(k >= 5 || ((k == 3 || k == 4) && tenHeldOrGone))) continue;
-        int x = HeldAbove(own, B[1]);
-        int y = HeldAbove(own, x);
-        if (y == NO_CARD) {
-            const int t = A[0] == B[0] ? A[1] : A[0];
-            if (Order(t) <= Order(B[1])) continue;
-            y = t;
-            x = LowestHeld(own, s);
+        if (soloistCount != 2 || outCount <= 1 ||
+            !(outCount >= 5 || ((outCount == 3 || outCount == 4) && tenHeldOrGone)))
+            continue;
+        // His card over the soloist's low card, and the card above it whose points set the priority.
+        int lead = HeldAbove(own, soloistCards[1]);
+        int above = HeldAbove(own, lead);
+        if (above == NO_CARD) {
+            const int highestOther = outCards[0] == soloistCards[0] ? outCards[1] : outCards[0];
+            if (Order(highestOther) <= Order(soloistCards[1])) continue;
+            above = highestOther;
+            lead = LowestHeld(own, s);
         }
-        if (IsTop(own, B[0]) && IsCard(x)) o.mainChoice.Offer(x, 11 - Points(y));
+        if (IsTop(own, soloistCards[0]) && IsCard(lead)) o.mainChoice.Offer(lead, 11 - Points(above));
     }
 }
 
 // Step 9: the soloist's void suits.
-void SoloistVoidSuits(OpenLead& o, int z) {
+void SoloistVoidSuits(OpenLead& o, int soloistsGameCard) {
     CPlayer& own = o.own;
     RunningBest best;
     for (int s = 0; s < 4; ++s) {
-        const int n = own.CountInSuit(s);
-        if (s == o.type || n == 0 || o.so.CountInSuit(s) != 0) continue;
-        const int h = HighestHeld(own, s);
-        const int g = HeldBelow(own, h);
-        const int l = LowestHeld(own, s);
-        if (z == NO_CARD) {
-            best.Offer(l, 18 - n - Points(l));
+        const int held = own.CountInSuit(s);
+        if (s == o.type || held == 0 || o.so.CountInSuit(s) != 0) continue;
+        const int high = HighestHeld(own, s);
+        const int belowHigh = HeldBelow(own, high);
+        const int low = LowestHeld(own, s);
+        if (soloistsGameCard == NO_CARD) {
+            best.Offer(low, 18 - held - Points(low));
         } else {
-            if (IsCard(g) && GetCardRank(g) != TEN) best.Offer(h, 20);
-            else best.Offer(g, own.CountInSuit(SuitOf(z)) == 1 ? 22 : 0);
-            if (IsTop(own, h)) o.highChoice.Offer(h, Order(h));
+            if (IsCard(belowHigh) && GetCardRank(belowHigh) != TEN) best.Offer(high, 20);
+            else best.Offer(belowHigh, own.CountInSuit(SuitOf(soloistsGameCard)) == 1 ? 22 : 0);
+            if (IsTop(own, high)) o.highChoice.Offer(high, Order(high));
         }
     }
     o.mainChoice = best;
@@ -111,16 +122,16 @@ void SoloistVoidSuits(OpenLead& o, int z) {
 void AgainstBareAce(OpenLead& o) {
     Empty(o.highChoice, 0);
     for (int s = 0; s < 4; ++s) {
-        const int n = o.own.CountInSuit(s);
-        const int m = o.so.CountInSuit(s);
-        if (s == o.type || n == 0 || m < 2) continue;
-        const int b = HighestHeld(o.so, s);
-        const int c = HeldBelow(o.so, b);
-        if (GetCardRank(b) != ACE || Order(c) >= 5) continue;
-        const int e = HeldAbove(o.own, c);
-        if (!IsCard(e) || Points(e) >= 10 || n + m == 6) continue;
-        const int f = HeldAbove(o.own, e);
-        o.highChoice.Offer(e, f == NO_CARD ? Points(c) : Points(f));
+        const int held = o.own.CountInSuit(s);
+        const int soloistHeld = o.so.CountInSuit(s);
+        if (s == o.type || held == 0 || soloistHeld < 2) continue;
+        const int soloistsHigh = HighestHeld(o.so, s);
+        const int soloistsSecond = HeldBelow(o.so, soloistsHigh);
+        if (GetCardRank(soloistsHigh) != ACE || Order(soloistsSecond) >= 5) continue;
+        const int over = HeldAbove(o.own, soloistsSecond);
+        if (!IsCard(over) || Points(over) >= 10 || held + soloistHeld == 6) continue;
+        const int nextAbove = HeldAbove(o.own, over);
+        o.highChoice.Offer(over, nextAbove == NO_CARD ? Points(soloistsSecond) : Points(nextAbove));
     }
 }
 
@@ -129,22 +140,26 @@ void LastResort(OpenLead& o) {
     Empty(o.mainChoice, 0);
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
-        int A[11], B[11];
-        const int h = CollectSuit(o.own, s, true, A);
-        const int m = CollectSuit(o.so, s, true, B);
-        if (h == 0) continue;
-        const int l = LowestHeld(o.own, s);
-        if (m == 0) {
-            o.mainChoice.Offer(l, 11 - Points(l));
+        int ownCards[11], soloistCards[11];  // the suit's cards in his hand and in the soloist's
+        const int ownCount = CollectSuit(o.own, s, true, ownCards);
+        const int soloistCount = CollectSuit(o.so, s, true, soloistCards);
+        if (ownCount == 0) continue;
+        const int low = LowestHeld(o.own, s);
+        if (soloistCount == 0) {
+            o.mainChoice.Offer(low, 11 - Points(low));
             continue;
         }
-        if (h > 1 && m > 1 && Order(A[0]) > Order(B[1])) continue;
+        if (ownCount > 1 && soloistCount > 1 && Order(ownCards[0]) > Order(soloistCards[1])) continue;
         if (o.own.CountInSuit(s) == 2 && o.own.HasCard(CardCodeOf(TEN, s)) && o.so.HasCard(CardCodeOf(ACE, s)))
             continue;
-        const int b = HighestHeld(o.so, s);
-        const int c = HeldBelow(o.so, b);
-        const int k = (IsCard(c) && GetCardRank(b) == ACE && IsTopCard(o.so, c, b, -1)) ? 0 : 4;
-        o.mainChoice.Offer(l, 11 + (m == 1 ? 1 : 0) - k - Points(l));
+        const int soloistsHigh = HighestHeld(o.so, s);
+        const int soloistsSecond = HeldBelow(o.so, soloistsHigh);
+        // Four off unless the soloist's Ace stands over a second top card.
+        const int penalty = (IsCard(soloistsSecond) && GetCardRank(soloistsHigh) == ACE &&
+                             IsTopCard(o.so, soloistsSecond, soloistsHigh, -1))
+                                ? 0
+                                : 4;
+        o.mainChoice.Offer(low, 11 + (soloistCount == 1 ? 1 : 0) - penalty - Points(low));
     }
 }
 
@@ -152,7 +167,7 @@ void LastResort(OpenLead& o) {
 int FinalChecks(OpenLead& o) {
     CPlayer& own = o.own;
     int result = IsCard(o.mainChoice.card) ? o.mainChoice.card : o.highChoice.card;
-    if (IsTrump(result) && own.GetTrumpCount() == 1 && !IsTop(own, result)) result = NO_CARD;
+    if (IsTrump(result) && o.trumpsHeld == 1 && !IsTop(own, result)) result = NO_CARD;
     if (IsCard(result) && o.soloistNext) {
         const int s = SuitOf(result);
         if (o.so.CountInSuit(s) == 2 && IsTop(own, result) && own.CountInSuit(s) == 2) result = HeldBelow(own, result);
@@ -170,11 +185,11 @@ std::optional<int> SingleTrumpLead(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
     if (o.trumpsHeld != 1) return std::nullopt;
-    const int t = PickHighestInSuit(own, -1, true);
     if (own.count == 10) {
-        if (Points(t) > 4 && !IsTopCard(so, PickHighestInSuit(so, -1, true), -1, -1)) return t;
-    } else if (g_Game.TrumpCount == 2 && IsTop(own, t) && IsTop(own, CCardChoosers(own).ChooseCardByRunScore(true))) {
-        return t;
+        if (Points(o.highestTrump) > 4 && !IsTopCard(so, o.soloistsHighestTrump, -1, -1)) return o.highestTrump;
+    } else if (g_Game.TrumpCount == 2 && IsTop(own, o.highestTrump) &&
+               IsTop(own, CCardChoosers(own).ChooseCardByRunScore(true))) {
+        return o.highestTrump;
     }
     return std::nullopt;
 }
@@ -186,12 +201,12 @@ std::optional<int> AceOverTheSoloistsTen(OpenLead& o) {
     CPlayer& so = o.so;
     if (!o.soloistNext) return std::nullopt;
     for (int s = 0; s < 4; ++s) {
-        const int a = HighestHeld(own, s);
+        const int ace = HighestHeld(own, s);
         const int ten = HighestHeld(so, s);
-        if (GetCardRank(a) != ACE || own.CountInSuit(s) <= 1 || GetCardRank(ten) != TEN) continue;
-        const int c = HeldBelow(so, ten);
-        if (!IsCard(c) || IsTopCard(so, c, ten, -1)) continue;
-        return HeldBelow(own, a);
+        if (GetCardRank(ace) != ACE || own.CountInSuit(s) <= 1 || GetCardRank(ten) != TEN) continue;
+        const int belowTen = HeldBelow(so, ten);
+        if (!IsCard(belowTen) || IsTopCard(so, belowTen, ten, -1)) continue;
+        return HeldBelow(own, ace);
     }
     return std::nullopt;
 }
@@ -201,35 +216,33 @@ void SurveySideSuits(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
     for (int s = 0; s < 4; ++s) {
-        const int n = own.CountInSuit(s);
-        const int m = so.CountInSuit(s);
-        if (s == o.type || n == 0 || m == 0) continue;
-        const int a = HighestHeld(own, s);
-        const int b = HighestHeld(so, s);
-        const bool bTopForHim = IsTopCard(so, b, -1, -1);
-        if (m >= 2 && m <= 4 && GetCardRank(b) == TEN && !bTopForHim) continue;
-        if (!bTopForHim && (o.soloistNext || m < 3)) o.highChoice.Offer(a, n + 1);
-        if (!(m == 2 && GetCardRank(b) == TEN && Order(a) >= Order(b)) && (Order(a) > Order(b) || !IsTop(own, b)))
-            o.mainChoice.Offer(a, Points(a));
-        if (!MayHoldSuit(own, o.mate, s) && MayHoldSuit(own, o.mate, o.type)) o.mainChoice.Offer(a, 11);
+        const int held = own.CountInSuit(s);
+        const int soloistHeld = so.CountInSuit(s);
+        if (s == o.type || held == 0 || soloistHeld == 0) continue;
+        const int high = HighestHeld(own, s);
+        const int soloistsHigh = HighestHeld(so, s);
+        const bool topForHim = IsTopCard(so, soloistsHigh, -1, -1);
+        if (soloistHeld >= 2 && soloistHeld <= 4 && GetCardRank(soloistsHigh) == TEN && !topForHim) continue;
+        if (!topForHim && (o.soloistNext || soloistHeld < 3)) o.highChoice.Offer(high, held + 1);
+        if (!(soloistHeld == 2 && GetCardRank(soloistsHigh) == TEN && Order(high) >= Order(soloistsHigh)) &&
+            (Order(high) > Order(soloistsHigh) || !IsTop(own, soloistsHigh)))
+            o.mainChoice.Offer(high, Points(high));
+        if (!MayHoldSuit(own, o.mate, s) && MayHoldSuit(own, o.mate, o.type)) o.mainChoice.Offer(high, 11);
     }
 }
 
 // Step 4: a trump lead when the survey found nothing.
 void TrumpLeadWhenNothingFound(OpenLead& o) {
     CPlayer& own = o.own;
-    CPlayer& so = o.so;
     if (IsCard(o.highChoice.card) || IsCard(o.mainChoice.card)) return;
     if (o.soloistTrumps >= 1 && (o.soloistTrumps < o.trumpsHeld || (o.soloistTrumps == 1 && o.trumpsHeld == 1))) {
-        int t = PickHighestInSuit(own, -1, true);
-        if (Order(t) < Order(PickHighestInSuit(so, -1, true)))
-            t = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
-        o.mainChoice.Offer(t, 2);
+        int trump = o.highestTrump;
+        if (Order(trump) < Order(o.soloistsHighestTrump)) trump = CCardChoosers(own).ChooseCardWithRandomJack(-1, true);
+        o.mainChoice.Offer(trump, 2);
     } else if (o.soloistTrumps == 2 && o.trumpsHeld == 2) {
-        const int x = PickHighestInSuit(own, -1, true);
-        const int y = PickTrumpBelow(own, x);
-        const int z = PickHighestInSuit(so, -1, true);
-        if (Order(x) > Order(z) && Order(y) > Order(z)) o.mainChoice.Offer(o.soloistNext ? x : y, 2);
+        const int secondTrump = PickTrumpBelow(own, o.highestTrump);
+        if (Order(o.highestTrump) > Order(o.soloistsHighestTrump) && Order(secondTrump) > Order(o.soloistsHighestTrump))
+            o.mainChoice.Offer(o.soloistNext ? o.highestTrump : secondTrump, 2);
     }
 }
 
@@ -239,12 +252,12 @@ void ForceTheLastTrump(OpenLead& o) {
     if (!((o.mainChoice.priority == 3 || o.highChoice.priority == 2) && o.soloistTrumps == 1)) return;
     for (int s = 0; s < 4; ++s) {
         if (s == o.type) continue;
-        const int b = HighestHeld(so, s);
-        if (!IsCard(b) || IsTopCard(so, b, -1, -1)) continue;
-        for (int r = 0; r < 4; ++r) {
-            if (r == s || r == o.type || so.CountInSuit(r) != 0) continue;
-            const int d = HighestHeld(o.own, r);
-            if (Points(d) >= 10) o.mainChoice.Offer(d, 4);
+        const int soloistsHigh = HighestHeld(so, s);
+        if (!IsCard(soloistsHigh) || IsTopCard(so, soloistsHigh, -1, -1)) continue;
+        for (int other = 0; other < 4; ++other) {
+            if (other == s || other == o.type || so.CountInSuit(other) != 0) continue;
+            const int rich = HighestHeld(o.own, other);
+            if (Points(rich) >= 10) o.mainChoice.Offer(rich, 4);
         }
         break;
     }
@@ -252,40 +265,41 @@ void ForceTheLastTrump(OpenLead& o) {
 
 // Step 10, the high card against a top card of the soloist: the low cards of the other suits
 // where his top card stands, or where it does not but a doubleton of his can be caught.
-void LowCardUnderTheSoloistsTop(OpenLead& o, int hs) {
+void LowCardUnderTheSoloistsTop(OpenLead& o, int highSuit) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
     Empty(o.highChoice);
-    for (int r = 0; r < 4; ++r) {
-        const int n = own.CountInSuit(r);
-        const int m = so.CountInSuit(r);
-        if (r == o.type || r == hs || n == 0 || m == 0) continue;
-        const int b = HighestHeld(so, r);
-        const int a = HighestHeld(own, r);
-        int l = LowestHeld(own, r);
-        if (!IsTopCard(so, b, -1, -1) || (GetCardRank(a) == TEN && n <= 2)) continue;
-        if (m == 2) {
-            const int up = HeldAbove(own, LowestHeld(so, r));
-            if (IsCard(up) && GetCardRank(up) != TEN) l = up;
+    for (int other = 0; other < 4; ++other) {
+        const int held = own.CountInSuit(other);
+        const int soloistHeld = so.CountInSuit(other);
+        if (other == o.type || other == highSuit || held == 0 || soloistHeld == 0) continue;
+        const int soloistsHigh = HighestHeld(so, other);
+        const int high = HighestHeld(own, other);
+        int low = LowestHeld(own, other);
+        if (!IsTopCard(so, soloistsHigh, -1, -1) || (GetCardRank(high) == TEN && held <= 2)) continue;
+        if (soloistHeld == 2) {
+            const int up = HeldAbove(own, LowestHeld(so, other));
+            if (IsCard(up) && GetCardRank(up) != TEN) low = up;
         }
-        o.highChoice.Offer(l, 11 - Points(l));
+        o.highChoice.Offer(low, 11 - Points(low));
     }
 }
 
 // Step 10 with both choices made: the high card when the soloist has a trump game card or it
 // beats his card, else the main choice dropped and the final checks decide.
-int HighCardOrTheFinalChecks(OpenLead& o, int z) {
+int HighCardOrTheFinalChecks(OpenLead& o, int soloistsGameCard) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int hs = SuitOf(o.highChoice.card);
-    const int w = HighestHeld(so, hs);
-    const int v = HeldAbove(own, w);
-    if (z != NO_CARD) return o.highChoice.card;
-    if (Order(o.highChoice.card) > Order(w) && (o.highChoice.card != v || so.CountInSuit(hs) == 1))
+    const int highSuit = SuitOf(o.highChoice.card);
+    const int soloistsHigh = HighestHeld(so, highSuit);
+    const int overHis = HeldAbove(own, soloistsHigh);
+    if (soloistsGameCard != NO_CARD) return o.highChoice.card;
+    if (Order(o.highChoice.card) > Order(soloistsHigh) &&
+        (o.highChoice.card != overHis || so.CountInSuit(highSuit) == 1))
         return o.highChoice.card;
     o.mainChoice.card = NO_CARD;
-    if (!IsTopCard(so, w, -1, -1)) {
-        LowCardUnderTheSoloistsTop(o, hs);
+    if (!IsTopCard(so, soloistsHigh, -1, -1)) {
+        LowCardUnderTheSoloistsTop(o, highSuit);
         if (!IsCard(o.highChoice.card)) {
             LastResort(o);
             return FinalChecks(o);
@@ -299,10 +313,10 @@ int HighCardOrTheFinalChecks(OpenLead& o, int z) {
 std::optional<int> CheckMainChoice(OpenLead& o) {
     CPlayer& own = o.own;
     CPlayer& so = o.so;
-    const int z = CCardChoosers(so).ChooseTrumpGameCard(true);
+    const int soloistsGameCard = CCardChoosers(so).ChooseTrumpGameCard(true);
     const int s = SuitOf(o.mainChoice.card);
-    const int w0 = HighestHeld(so, s);
-    if (z == NO_CARD && !IsTopCard(so, w0, -1, -1)) {
+    const int soloistsHigh = HighestHeld(so, s);
+    if (soloistsGameCard == NO_CARD && !IsTopCard(so, soloistsHigh, -1, -1)) {
         Empty(o.highChoice);
         return std::nullopt;
     }
@@ -314,7 +328,7 @@ std::optional<int> CheckMainChoice(OpenLead& o) {
             return std::nullopt;
         }
     }
-    if (IsCard(o.mainChoice.card) && IsCard(o.highChoice.card)) return HighCardOrTheFinalChecks(o, z);
+    if (IsCard(o.mainChoice.card) && IsCard(o.highChoice.card)) return HighCardOrTheFinalChecks(o, soloistsGameCard);
     return std::nullopt;
 }
 
@@ -373,6 +387,8 @@ int CSuitDefenderPlay::SuitOpponentLeadFirstChoice(bool soloistNext) {
                g_Game.GameType,
                me.GetTrumpCount(),
                me.partner->GetTrumpCount(),
+               PickHighestInSuit(me, -1, true),
+               PickHighestInSuit(*me.partner, -1, true),
                RunningBest(),
                RunningBest()};
     if (const std::optional<int> single = SingleTrumpLead(o)) return *single;

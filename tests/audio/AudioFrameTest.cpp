@@ -1,6 +1,7 @@
 // The frame's voices and sounds in the running program, on the virtual clock: the Welcome, the A and
 // S keys, refusals, a seat's term, the declaration, the support voice and Rekontra.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameAudio.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTexts.h"
@@ -12,11 +13,13 @@
 #include "audio/VoicePlayer.h"
 #include "audio/VoiceTerms.h"
 #include "model/CardCodes.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "platform/headless/TavloSound.h"
 #include "resources/ids.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -162,7 +165,7 @@ TEST_F(AudioFrameTest, TheDeclarationFollowsTheRuleSet) {
 TEST_F(AudioFrameTest, TheSupportVoiceNamesTheCardByTheRules) {
     StartQuietly();
     // The person holds the Ace of Hearts (27).
-    SkatTestAccess::Person(Frame().EditGameObject()).SetCard(0, 27);
+    SkatTestAccess::Person(FrameGameAccess::Game(Frame())).SetCard(0, 27);
     g_Settings.Audio.Voice = static_cast<int>(0x0D888BA9u | (7u << 29));
     Frame().FrameAudio().VoiceSupport(27, -1);
     const auto heard = HeardTerms(2);

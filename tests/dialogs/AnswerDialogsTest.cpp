@@ -4,6 +4,7 @@
 #include "dialogs/AnsweredMessage.h"
 #include "dialogs/AnswerDialogs.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/InfoDialog.h"
 #include "dialogs/ResultDialog.h"
 #include "dialogs/StartDialog.h"

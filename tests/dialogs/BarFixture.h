@@ -19,21 +19,7 @@ namespace testsupport {
 
 class BarFixture : public FrameFixture {
 protected:
-    void SetUp() override {
-        // Every trace line the bars write, the verbose ones too.
-        TraceOn();
-        WriteProfileInt("View", "LogLevelV", 2);
-        StartProgram();
-        tavlo::SetSoundOutput(&sounds_);
-        frameHandle_ = Frame().Handle();
-        host_->Trace().SetFilter([this](const platform::DispatchRecord& record) {
-            if (record.message != WM_COMMAND || record.hwnd != frameHandle_) return false;
-            const int id = static_cast<int>(LOWORD(record.wParam));
-            if (onCommand_ && id == onCommandId_) onCommand_();
-            return true;
-        });
-        host_->Trace().Clear();
-    }
+    void SetUp() override;
     void TearDown() override {
         host_->Trace().SetFilter(nullptr);
         CloseBar();
@@ -52,10 +38,13 @@ protected:
         sounds_.Clear();
         return bar;
     }
-    // The frame's record of its open prompt: only these three know how the frame keeps it.
-    void RecordPrompt(platform::Window* bar) { Frame().EditPrompts().PromptDialog = bar ? bar->Handle() : nullptr; }
-    void ForgetPrompt() { Frame().EditPrompts().PromptDialog = nullptr; }
-    HWND RecordedPrompt() { return Frame().Prompts().PromptDialog; }
+    // The frame's record of its open prompt: only these three know how the frame keeps it
+    // (BarFixture.cpp).
+    void RecordPrompt(platform::Window* bar);
+    // The frame holds no prompt while the bar still lives: the moment of the frame's own close of a
+    // bar, which forgets it first and destroys its window after.
+    void ForgetPrompt();
+    HWND RecordedPrompt();
     // Closes the open bar as the frame does: its record first, then the window.
     void CloseBar() {
         if (!app_ || !app_->MainFrame()) return;

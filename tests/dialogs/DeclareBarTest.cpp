@@ -6,6 +6,7 @@
 #include "flow/TableState.h"
 #include "platform/core/DialogAnswer.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/DeclareDialog.h"
 #include "resources/FlowIds.h"
 #include "model/GameState.h"

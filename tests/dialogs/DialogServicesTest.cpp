@@ -7,6 +7,7 @@
 #include "dialogs/AuctionDialog.h"
 #include "flow/MatchSeries.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/DeclareDialog.h"
 #include "dialogs/DialogServices.h"
 #include "model/GameState.h"

@@ -3,6 +3,7 @@
 
 #include "dialogs/AnsweredMessage.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/ResultDialog.h"
 #include "resources/FlowIds.h"

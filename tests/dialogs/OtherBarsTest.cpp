@@ -3,9 +3,11 @@
 
 #include "flow/FrameDeclaration.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/PlayBars.h"
 #include "dialogs/RamschBars.h"
 #include "dialogs/SkatBars.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "model/GameState.h"
@@ -13,6 +15,7 @@
 #include "platform/core/WindowSystem.h"
 #include "platform/headless/DesktopRecorder.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -244,7 +247,7 @@ TEST_F(BarsTest, AResumeBarTheFrameDoesNotHoldStays) {
 
 TEST_F(BarsTest, TheResumeButtonNamesTheSkatHolderCutToTenCharacters) {
     const std::string names[3] = {Frame().GetPlayerName(0), "Ölbergmännchen", Frame().GetPlayerName(2)};
-    Frame().EditGameObject().NameRows("Skat", names);
+    FrameGameAccess::Game(Frame()).NameRows("Skat", names);
     g_Game.SkatHolderSeat = 1;
     auto* bar = OpenBar<CResumeSwapDialog>();
     ASSERT_NE(bar, nullptr);
@@ -290,7 +293,7 @@ TEST_P(RuleButtonTest, OpensTheRuleOfThePersonsOptionThenClosesAllHelp) {
     g_Game.TrumpCount = c.gameType < 4 ? 11 : 4;
     g_Settings.Settings.Rule = c.ruleSetting;
     // The rule code is put into the person's option record by hand: a bar reads it whatever chose it.
-    CPlayer* person = &SkatTestAccess::Player(Frame().EditGameObject(), 2);
+    CPlayer* person = &SkatTestAccess::Player(FrameGameAccess::Game(Frame()), 2);
     person->seat = c.personSeat;
     person->gameOptions[c.record][9] = c.code;
     platform::Dialog* bar = Open(c.bar);

@@ -14,6 +14,7 @@
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/TableState.h"
 #include "match/GameList.h"
 #include "platform/core/ComboBox.h"
@@ -25,6 +26,7 @@
 #include "resources/CommandIds.h"
 #include "match/GameFile.h"
 #include "match/Profile.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 
@@ -46,7 +48,7 @@ protected:
         for (int card = 0; card < 256 && deck.size() < 32; ++card)
             if (IsDeckCard(card)) deck.push_back(card);
         ASSERT_EQ(deck.size(), 32u);
-        Frame().EditGameObject().SetDeal(deck.data(), deck.data() + 30);
+        FrameGameAccess::Game(Frame()).SetDeal(deck.data(), deck.data() + 30);
     }
     bool MenuChecked(int id) {
         const platform::MenuItem* item = Frame().Table().MainMenu ? Frame().Table().MainMenu->FindCommand(id) : nullptr;

@@ -3,6 +3,7 @@
 
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/PlayBars.h"
 #include "dialogs/RamschBars.h"
 #include "dialogs/SkatBars.h"

@@ -5,6 +5,7 @@
 #include "dialogs/ViewDialogs.h"
 #include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "platform/core/DialogAnswer.h"
 #include "platform/core/Menu.h"

@@ -10,6 +10,7 @@
 #include "dialogs/SettingsIds.h"
 #include "resources/FlowIds.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/Profile.h"
 #include "match/StoreRows.h"

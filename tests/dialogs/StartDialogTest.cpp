@@ -3,6 +3,7 @@
 
 #include "dialogs/AnsweredMessage.h"
 #include "dialogs/BarFixture.h"
+#include "flow/MainFrame.h"
 #include "dialogs/StartDialog.h"
 #include "resources/FlowIds.h"
 #include "model/GameState.h"

@@ -2,6 +2,7 @@
 // answers and the rule set decide the soloist, the bid, who has bid and every spoken word.
 #include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "dialogs/AuctionDialog.h"
 #include "flow/FrameGlobals.h"
@@ -365,7 +366,7 @@ TEST_F(BidClickTest, ClicksOnTheTableRaiseAndLowerTheValueShown) {
     EXPECT_EQ(g_Game.PendingRaise, 0);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Decrease bid value");
     // A card is no place to raise the bid.
-    const int card = Frame().GameObject().Person().cards[0];
+    const int card = Frame().GameObject().PersonsHand().cards[0];
     const platform::Point onCard = platform::HeadlessHost::ScreenPoint(
         g_Frame.hTableWnd, {WC_GetCardX(g_Frame.hTableWnd, card) + 10, WC_GetCardY(g_Frame.hTableWnd, card) + 10});
     host_->Click(host_->NowMs() + 10, onCard);

@@ -1,6 +1,7 @@
 // Options > Voices and Sounds from the frame: the dialog's seat heads carry the application's bold
 // heading font, which the frame asks of the shell.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "platform/core/Control.h"
 #include "platform/core/Dialog.h"

@@ -1,6 +1,7 @@
 // A busy step holds BusyFlag from its start and puts back the value it found: a busy step inside
 // another leaves the outer one busy, and End() closes the busy part before the scope does.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "flow/BusyStep.h"
 

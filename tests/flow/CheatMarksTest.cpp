@@ -1,6 +1,7 @@
 // The manipulation marks: each code's effect on the mask, the marks of the previous game, the
 // message in pane 0 and the trace words.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"

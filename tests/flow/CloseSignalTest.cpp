@@ -4,6 +4,7 @@
 // question the person opened still on the screen (nobody may be there to answer it).
 #include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameGlobals.h"
 
 #include <functional>

@@ -4,6 +4,7 @@
 // under the Grand Hand rule while a normal auction does not.
 #include "flow/TrickPlay.h"
 #include "flow/FixedDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"

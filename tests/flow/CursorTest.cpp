@@ -1,6 +1,7 @@
 // The cursor over the table: the hand over a card the person may take now and while he holds one,
 // the arrow elsewhere.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 
 #include "flow/FrameGlobals.h"
@@ -52,20 +53,20 @@ protected:
 
 TEST_F(TableCursorTest, HandOverTheCardsOfTheExchangeArrowElsewhere) {
     PickUpTheSkat();
-    MoveTo(OnCard(Frame().GameObject().Person().cards[0]));
+    MoveTo(OnCard(Frame().GameObject().PersonsHand().cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND) << "the person's hand";
     MoveTo({2, 2});
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW) << "the empty table";
     MoveTo(OnCard(Frame().GameObject().Trick().cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_HAND) << "the skat in the trick row";
-    MoveTo(OnCard(Frame().GameObject().Player(0)->cards[0]));
+    MoveTo(OnCard(Frame().GameObject().Hand(0).cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW) << "a computer's hand is closed to the person";
 }
 
 TEST_F(TableCursorTest, ARowClosedToAPickUpShowsTheArrow) {
     PickUpTheSkat();
     Frame().CardExchange().SetOpenGroups(1);  // only the trick row
-    MoveTo(OnCard(Frame().GameObject().Person().cards[0]));
+    MoveTo(OnCard(Frame().GameObject().PersonsHand().cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
 
@@ -73,14 +74,14 @@ TEST_F(TableCursorTest, TheAuctionOffersNoCard) {
     DealAndHold();
     StartAuction(2, 0, 0);
     Frame().CardExchange().SetOpenGroups(15);
-    MoveTo(OnCard(Frame().GameObject().Person().cards[0]));
+    MoveTo(OnCard(Frame().GameObject().PersonsHand().cards[0]));
     EXPECT_EQ(Cursor(), SYSTEM_CURSOR_ARROW);
 }
 
 TEST_F(TableCursorTest, AHeldCardKeepsTheHandOffTheCards) {
     PickUpTheSkat();
     // The person presses on a card of his hand and keeps the button down.
-    const int card = Frame().GameObject().Person().cards[0];
+    const int card = Frame().GameObject().PersonsHand().cards[0];
     Press(WM_LBUTTONDOWN, OnCard(card));
     ASSERT_EQ(Frame().Exchange().GroupPickedCards[3], card) << "the card is held";
     MoveTo({2, 2});

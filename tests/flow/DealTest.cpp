@@ -1,13 +1,16 @@
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"
 #include "flow/TableState.h"
 
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/CommandIds.h"
 #include "tavlo/Table.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -164,12 +167,12 @@ TEST_F(DealTest, NewLaysEveryDealtCardOnTheTableAtItsPlace) {
         for (int row = 0; row < 4; ++row) {
             const CCards& cards = Frame().GameObject().Row(rows[row]);
             const std::vector<int> before = cards.cards;
-            Frame().EditGameObject().SortRow(rows[row]);
+            FrameGameAccess::Game(Frame()).SortRow(rows[row]);
             EXPECT_EQ(cards.cards, before) << "row " << row << " is shown unsorted";
             for (int slot = 0; slot < cards.capacity; ++slot) {
                 const int card = cards.cards[static_cast<std::size_t>(slot)];
                 ASSERT_TRUE(WC_IsCardDealt(table, card)) << "row " << row << " slot " << slot;
-                const platform::Point place = Frame().EditGameObject().SlotPosition(rows[row], slot);
+                const platform::Point place = FrameGameAccess::Game(Frame()).SlotPosition(rows[row], slot);
                 EXPECT_EQ(WC_GetCardX(table, card), place.x) << "row " << row << " slot " << slot;
                 EXPECT_EQ(WC_GetCardY(table, card), place.y) << "row " << row << " slot " << slot;
                 EXPECT_EQ(tavlo::FindTable(table)->cards->deck.IsFaceUp(card), row == 2) << row << "/" << slot;
@@ -240,7 +243,7 @@ TEST_F(DealTest, TheFirstCardComesFromTheMiddleOfTheTable) {
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState != STATE_IDLE; }, 10000));
     ASSERT_NE(watcher.card, 0);
     const platform::Point from = Frame().Table().TrickCentre;
-    CCards& forehand = SkatTestAccess::Player(Frame().EditGameObject(), g_Game.Forehand);
+    CCards& forehand = SkatTestAccess::Player(FrameGameAccess::Game(Frame()), g_Game.Forehand);
     const int slot = forehand.FindCard(watcher.card);
     ASSERT_GE(slot, 0);
     // Where it lay in the dealt order: the first place of the full row.

@@ -3,6 +3,7 @@
 #include "flow/FrameDeclaration.h"
 #include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -16,8 +17,10 @@
 #include "match/StoreRows.h"
 #include "model/CardCodes.h"
 #include "model/CardKnowledge.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "tavlo/Tavlo.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -438,7 +441,7 @@ TEST_F(DeclarationTest, LateCommandsAreDropped) {
 TEST_F(DeclarationTest, APlayersNameIsEscapedInTheGameMessage) {
     DealAndHold();
     const std::string names[3] = {Frame().GetPlayerName(0), "Bad}{\\par", Frame().GetPlayerName(2)};
-    Frame().EditGameObject().NameRows("Skat", names);
+    FrameGameAccess::Game(Frame()).NameRows("Skat", names);
     std::string text;
     answerer_.probe = [&text](HWND dialog) {
         if (auto* message = dynamic_cast<CGameMessageDialog*>(::WindowFromHandle(dialog))) text = message->Text();

@@ -2,6 +2,7 @@
 // lays away once per deal and hands over to timer 51; timer 51 presses the person's game, which the
 // bar declares.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
@@ -48,7 +49,7 @@ TEST_F(DemoDeclarationTest, SkatSuggestionOncePerDealThenTheDeclarationTimer) {
     PersonHoldsTheSkat();
     Fire(TM_DEMO_SUGGEST_SKAT);
     EXPECT_EQ(Count("CMainFrame::OnSuggestSkat("), 1);
-    EXPECT_EQ(Frame().GameObject().Person().count, 10);
+    EXPECT_EQ(Frame().GameObject().PersonsHand().count, 10);
     EXPECT_EQ(Frame().GameObject().Trick().count, 2);
     EXPECT_TRUE(Armed(TM_DEMO_DECLARE));
     // A second request in the same deal does nothing.

@@ -2,6 +2,7 @@
 // demonstration overlap, and every game still ends with each card in one place, the next one
 // started as the person starts it (New Game).
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "model/InternalError.h"
 

@@ -1,5 +1,6 @@
 // Demonstration mode carries a seeded deal by timers alone: the person's bar is pressed for him.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "dialogs/DeclareDialog.h"
 #include "flow/PromptBars.h"

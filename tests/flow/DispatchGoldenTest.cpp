@@ -5,6 +5,7 @@
 // With KARTOVAN_UPDATE_GOLDEN=1 in the environment the test writes the file instead.
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,7 @@
 
 #include "dialogs/PlayBars.h"
 #include "flow/FrameGlobals.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"

@@ -4,10 +4,12 @@
 // give the game up. The game's line names the seat that laid down before the seat that gave up.
 #include "flow/TrickPlay.h"
 #include "flow/FixedDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "GameLineCheck.h"
 #include "dialogs/AuctionDialog.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "GameLine.h"

@@ -2,12 +2,14 @@
 // declaration, the skat, the exchange, every trick and a passed-in game each repaint it, and with
 // Auto it shows the game of the moment for the person.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"
 #include "flow/EstimatedGame.h"
 #include "flow/FrameGlobals.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "model/Trace.h"
 #include "resources/CommandIds.h"

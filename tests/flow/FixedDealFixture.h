@@ -8,6 +8,7 @@
 
 #include "flow/FrameGlobals.h"
 #include "match/StoreRows.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "support/CardNames.h"
 #include "model/CardCodes.h"

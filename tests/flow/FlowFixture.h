@@ -4,6 +4,7 @@
 
 #include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTestSupport.h"
 
 #include "model/FlowGlobals.h"
@@ -112,7 +113,7 @@ protected:
         SeedRand(seed);
         Frame().SendMessage(WM_COMMAND, ID_NEW);
         ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
-        ASSERT_EQ(Frame().GameObject().Person().count, 10);
+        ASSERT_EQ(Frame().GameObject().PersonsHand().count, 10);
     }
 
     // The auction of the held deal: the person's position (Leader 0 rearhand, 1 middlehand, 2

@@ -1,6 +1,7 @@
 // The flow changes its state in one traced place: across demonstration games of each rule set,
 // the state that every trace line sees changes only on a ":State(NAME)" line naming the new state.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "model/FlowStateNames.h"

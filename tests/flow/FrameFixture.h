@@ -5,7 +5,6 @@
 #include "computer/evaluation/ComputerState.h"
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"
-#include "flow/MainFrame.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "platform/FileTestSupport.h"
@@ -28,6 +27,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class CMainFrame;
 
 namespace testsupport {
 
@@ -68,6 +69,7 @@ protected:
         WriteProfileInt("View", "LogDelete", 0);
     }
 
+    // The frame by reference: a test that calls its methods includes flow/MainFrame.h itself.
     CMainFrame& Frame() { return *app_->MainFrame(); }
     std::string LogText() const { return platform::ReadWholeFile(app_->LogFilePath).Text(); }
     // The body lines of the log ("CMainFrame::OnNew()"), without heads and blank lines.

@@ -1,6 +1,7 @@
 // Minimising the frame takes the open prompt bar out of sight; restoring or maximising brings back
 // the bar it hid, and only that one.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "platform/core/WindowSystem.h"
 

@@ -2,6 +2,7 @@
 // Helpers of the frame tests: the texts drawn on the table window and the hands of a deal.
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "model/Skat.h"
 #include "platform/headless/RecordingDC.h"
 
@@ -27,7 +28,7 @@ inline bool WasDrawn(const std::vector<std::string>& texts, const std::string& t
 using Deal = std::array<std::vector<int>, 4>;
 inline Deal DealtCards(CMainFrame& frame) {
     Deal deal;
-    for (int seat = 0; seat < 3; ++seat) deal[static_cast<std::size_t>(seat)] = frame.GameObject().Player(seat)->dealt;
+    for (int seat = 0; seat < 3; ++seat) deal[static_cast<std::size_t>(seat)] = frame.GameObject().Hand(seat).dealt;
     deal[3] = frame.GameObject().dealt;
     return deal;
 }

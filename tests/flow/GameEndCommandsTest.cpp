@@ -4,11 +4,13 @@
 #include "flow/FrameDeclaration.h"
 #include "flow/TrickPlay.h"
 #include "flow/GameEndFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/RamschBars.h"
 #include "model/FlowGlobals.h"
+#include "flow/BusyStep.h"
 #include "flow/PromptBars.h"
 #include "flow/TableState.h"
 #include "model/Skat.h"
@@ -16,6 +18,7 @@
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <filesystem>
 
@@ -139,7 +142,7 @@ TEST_F(GameEndCommandsTest, ABreakInPlayStopsTheGameAndRepeatDealsItAgain) {
 
     Frame().SendMessage(WM_COMMAND, ID_REPEAT);
     ASSERT_TRUE(host_->PumpUntil(
-        [this] { return Frame().GameObject().Person().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+        [this] { return Frame().GameObject().PersonsHand().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnRepeat()")), 0);
     EXPECT_EQ(testsupport::DealtCards(Frame()), dealt);
     EXPECT_EQ(g_Game.StopFlag, StopState::Running);
@@ -179,13 +182,13 @@ TEST_F(GameEndCommandsTest, AbortTheMatchAsksAndYesClosesWithoutTheList) {
 // turn, and nothing is asked or marked.
 TEST_F(GameEndCommandsTest, AbortWhileAComputersStepRunsIsRefused) {
     DealAndHold();
-    Frame().EditRun().BusyFlag = 1;
+    BusyStep busy(Frame());
     host_->Answers().PushMessageBoxAnswer(IDYES);
     Frame().SendMessage(WM_COMMAND, ID_ABORT_MATCH);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
     EXPECT_EQ(g_Game.CheatMask & kMarkAborted, 0);
     EXPECT_EQ(Frame().Files().ListUpdateOnExit, 1);
-    Frame().EditRun().BusyFlag = 0;
+    busy.End();
     host_->PumpUntilIdle();
     EXPECT_TRUE(Frame().IsAlive());
     // The question was never asked: its answer is still waiting.
@@ -210,7 +213,7 @@ TEST_F(GameEndCommandsTest, APlainCloseWritesTheList) {
 TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards) {
     DealAndHold();
     CMainFrame& frame = Frame();
-    CSkat& game = frame.EditGameObject();
+    CSkat& game = FrameGameAccess::Game(frame);
     const testsupport::Deal dealt = testsupport::DealtCards(frame);
     // The exchange as the swap command sets it up: the skat lies in the trick row, and the person
     // has given his first card for its first card.
@@ -218,7 +221,7 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     g_Game.SkatHolderSeat = 2;
     frame.FrameDeclaration().MoveSkatToTrick();
     ASSERT_EQ(game.Trick().count, 2);
-    const int given = game.Person().cards[0];
+    const int given = game.PersonsHand().cards[0];
     const int taken = game.Trick().cards[0];
     std::swap(SkatTestAccess::Person(game).cards[0], SkatTestAccess::Trick(game).cards[0]);
     frame.SetFlowState(STATE_MANIPULATE);
@@ -229,16 +232,16 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     EXPECT_EQ(g_Game.FlowState, STATE_START);
     EXPECT_GE(FindLine("CMainFrame::StartGame(round:NORMAL)", FindLine("CMainFrame::OnResume()")), 0);
     // The swapped cards are the new deal; Comp1 and Comp2 keep theirs.
-    EXPECT_TRUE(game.Person().HasCard(taken));
-    EXPECT_FALSE(game.Person().HasCard(given));
-    EXPECT_NE(std::find(game.Person().dealt.begin(), game.Person().dealt.end(), taken), game.Person().dealt.end());
+    EXPECT_TRUE(game.PersonsHand().HasCard(taken));
+    EXPECT_FALSE(game.PersonsHand().HasCard(given));
+    EXPECT_NE(std::find(game.PersonsHand().dealt.begin(), game.PersonsHand().dealt.end(), taken), game.PersonsHand().dealt.end());
     EXPECT_NE(std::find(game.dealt.begin(), game.dealt.end(), given), game.dealt.end());
     EXPECT_TRUE(game.HasCard(given));
     EXPECT_EQ(game.Trick().count, 0);
     const testsupport::Deal now = testsupport::DealtCards(frame);
     EXPECT_EQ(CardsOf(now[0]), CardsOf(dealt[0]));
     EXPECT_EQ(CardsOf(now[1]), CardsOf(dealt[1]));
-    EXPECT_EQ(game.Person().count + game.Player(0)->count + game.Player(1)->count + game.count, 32);
+    EXPECT_EQ(game.PersonsHand().count + game.Hand(0).count + game.Hand(1).count + game.count, 32);
     // A second resume finds no exchange.
     frame.SendMessage(WM_COMMAND, CM_RESUME);
     EXPECT_GE(FindLine("CMainFrame::OnResume(late)"), 0);
@@ -246,12 +249,12 @@ TEST_F(GameEndCommandsTest, ResumeAfterTheExchangeStartsTheGameOnTheSwappedCards
     // The swapped deal is the game's deal: a repeat deals it again, every card once.
     frame.SendMessage(WM_COMMAND, ID_BREAK);
     frame.SendMessage(WM_COMMAND, ID_REPEAT);
-    ASSERT_TRUE(host_->PumpUntil([&game] { return game.Person().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
-    EXPECT_TRUE(game.Person().HasCard(taken));
+    ASSERT_TRUE(host_->PumpUntil([&game] { return game.PersonsHand().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+    EXPECT_TRUE(game.PersonsHand().HasCard(taken));
     EXPECT_TRUE(game.HasCard(given));
     std::vector<int> all;
     for (int seat = 0; seat < 3; ++seat)
-        for (int card : CardsOf(game.Player(seat)->cards)) all.push_back(card);
+        for (int card : CardsOf(game.Hand(seat).cards)) all.push_back(card);
     for (int card : CardsOf(game.cards)) all.push_back(card);
     std::sort(all.begin(), all.end());
     EXPECT_EQ(all.size(), 32u);
@@ -410,7 +413,7 @@ TEST_P(BreakPhaseTest, TheGameStopsWhereItStandsAndRepeatDealsItAgain) {
     EXPECT_NE(g_Game.CheatMask & 4, 0);
     EXPECT_EQ(g_Game.KontraState, KONTRA_NONE);
     ASSERT_TRUE(host_->PumpUntil(
-        [this] { return Frame().GameObject().Person().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
+        [this] { return Frame().GameObject().PersonsHand().count == 10 && g_Game.FlowState >= STATE_START; }, 10000));
     // The same cards in every hand and the skat (the rows sort their dealt cards for the game).
     const testsupport::Deal again = testsupport::DealtCards(Frame());
     for (std::size_t row = 0; row < dealt.size(); ++row) EXPECT_EQ(CardsOf(again[row]), CardsOf(dealt[row])) << row;

@@ -10,6 +10,7 @@
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/headless/HeadlessHost.h"
 #include "platform/headless/TavloSound.h"

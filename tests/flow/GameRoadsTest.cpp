@@ -2,6 +2,7 @@
 // messages, and the refused push of a Jack in Schieberamsch.
 #include "flow/FrameDeclaration.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameKontra.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
@@ -12,12 +13,14 @@
 #include "flow/PromptBars.h"
 #include "flow/TableState.h"
 #include "model/CardCodes.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"
 #include "support/CardNames.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 #include <array>
@@ -121,7 +124,7 @@ TEST_P(KontraRuleTest, TheRuleOfTheBarAndTheComputersIsOne) {
     const KontraRuleCase& c = GetParam();
     DealAndHold();
     // Nine cards, as after the first trick, are cut by hand: the rule is asked with ten and nine.
-    CPerson& person = SkatTestAccess::Person(Frame().EditGameObject());
+    CPerson& person = SkatTestAccess::Person(FrameGameAccess::Game(Frame()));
     if (c.cards == 9) person.RemoveCard(0, true);
     ASSERT_EQ(person.count, c.cards);
     g_Game.VariantMode = c.variant;
@@ -182,7 +185,7 @@ TEST_F(GameRoadsTest, ALateKontraCommandChangesNothing) {
 TEST_F(GameRoadsTest, APushedJackIsRefusedAndTwoOtherCardsHandTheTurnOn) {
     DealAndHold();
     CMainFrame& frame = Frame();
-    CSkat& game = frame.EditGameObject();
+    CSkat& game = FrameGameAccess::Game(frame);
     frame.CloseModelessDialog();
     // The skat is made to hold a Jack and a card that is none.
     int jackSlot = -1, plainSlot = -1;
@@ -235,7 +238,7 @@ namespace {
 TEST_F(GameRoadsTest, ThePersonsRekontraAdviceNeverChangesTheGame) {
     DealAndHold();
     CMainFrame& frame = Frame();
-    CSkat& game = frame.EditGameObject();
+    CSkat& game = FrameGameAccess::Game(frame);
     frame.CloseModelessDialog();
     // The person plays Clubs with every Jack and the Clubs from the Ace down: Rekontra is advised.
     const std::vector<int> strong = testsupport::CardsOf("CJ SJ HJ DJ CA CT CK CQ C9 C8");

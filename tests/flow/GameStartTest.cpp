@@ -1,11 +1,13 @@
 // What the start of each game puts back: the skat of the new game is nobody's yet, and the cards
 // the deal laid out are sound.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTestSupport.h"
 
 #include "model/InternalError.h"
 #include "model/Skat.h"
 #include "resources/CommandIds.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ protected:
     // the trace line of START.
     void NewToStart() {
         g_atStart = AtStart{};
-        g_watchedGame = &Frame().EditGameObject();
+        g_watchedGame = &FrameGameAccess::Game(Frame());
         SetTraceSink({[] { return g_pApp != nullptr; },
                       [](const std::string& text, unsigned flags) {
                           if (text == ":State(START)" && !g_atStart.seen)

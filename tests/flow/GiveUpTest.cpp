@@ -3,6 +3,7 @@
 // the one thing that waits while it is open.
 #include "flow/TrickPlay.h"
 #include "flow/GameEndFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 namespace {

@@ -1,16 +1,19 @@
 // The history of the ten tricks: what InitHistory and SaveGameState write into the records.
 #include "flow/TrickPlay.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 
 #include <cstring>
 
 #include "computer/evaluation/FrameServices.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
+#include "model/PlayerData.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "support/SkatTestAccess.h"
 #include "support/TrickPlayTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -21,7 +24,7 @@ protected:
     // A distinct value in every place a record copies, so a field left out or crossed shows.
     void MarkState() {
         for (int seat = 0; seat < 3; ++seat) {
-            CPlayer& player = SkatTestAccess::Player(Frame().EditGameObject(), seat);
+            CPlayer& player = SkatTestAccess::Player(FrameGameAccess::Game(Frame()), seat);
             const int base = 100 * (seat + 1);
             player.FaceUpSeen = base + 1;
             std::memset(&player.handInfo, 0, sizeof player.handInfo);
@@ -134,7 +137,7 @@ TEST_F(HistoryTest, InitHistoryStartsFromTheLeaderWithNoCardsPlayed) {
     StartProgram();
     MarkState();
     CMainFrame& frame = Frame();
-    SkatTestAccess::Player(frame.EditGameObject(), 0).faceUp = true;
+    SkatTestAccess::Player(FrameGameAccess::Game(frame), 0).faceUp = true;
     for (int k = 0; k <= 11; ++k)
         for (int seat = 0; seat < 3; ++seat) TrickPlayTestAccess::Record(frame.FrameTrickPlay()).History[k].card[seat] = 9;
     // Left over from a game before: a history the new game must not keep.
@@ -163,7 +166,7 @@ TEST_F(HistoryTest, AnOuvertVariantGameStartsWithSeatZeroClosed) {
     StartProgram();
     for (const Case& c : cases) {
         MarkState();
-        SkatTestAccess::Player(Frame().EditGameObject(), 0).faceUp = true;
+        SkatTestAccess::Player(FrameGameAccess::Game(Frame()), 0).faceUp = true;
         g_Game.OuvertAnnounced = c.ouvert;
         g_Game.VariantMode = c.variant;
         g_Settings.Variants.NullOuvert = c.nullOuvert;

@@ -2,6 +2,7 @@
 // end of an int, and paths that name a named pipe, a folder, a device, a link to one or a relative
 // place. The program starts, deals, plays a demonstration game and stops, and nothing hangs.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "match/Profile.h"
 #include "model/Settings.h"

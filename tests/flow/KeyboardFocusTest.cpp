@@ -5,11 +5,13 @@
 #include "flow/FrameAuction.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "dialogs/AuctionDialog.h"
 #include "dialogs/DialogIds.h"
 #include "flow/FrameGlobals.h"
 #include "model/CardCodes.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "tavlo/Tavlo.h"
 

@@ -4,12 +4,14 @@
 // reason, never where the rules allow no Kontra, and not before his later cards.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "dialogs/DialogIds.h"
 #include "dialogs/PlayBars.h"
 #include "flow/FrameGlobals.h"
 #include "model/FlowGlobals.h"
+#include "model/PlayerData.h"
 #include "resources/FlowIds.h"
 #include "flow/PromptBars.h"
 #include "platform/headless/DesktopRecorder.h"

@@ -4,7 +4,9 @@
 // back with the first trick the Kontra leaves the line, brought again it is back.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
+#include "model/PlayerData.h"
 
 #include "DemoMatch.h"
 #include "GameLine.h"

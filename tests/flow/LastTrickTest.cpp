@@ -3,6 +3,7 @@
 // the seat labels at the start of a game; deleting a file and the trace log.
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "flow/FrameGlobals.h"
 #include "model/PlayerData.h"
@@ -10,6 +11,7 @@
 #include "platform/core/FileIo.h"
 #include "tavlo/Tavlo.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <array>
 
@@ -23,7 +25,7 @@ protected:
         FlowFixture::SetUp();
         DealAndHold();
     }
-    CSkat& Game() { return Frame().EditGameObject(); }
+    CSkat& Game() { return FrameGameAccess::Game(Frame()); }
     static bool OnTable(int card) { return WC_IsCardDealt(g_Frame.hTableWnd, card) != 0; }
 };
 

@@ -1,6 +1,6 @@
 // The final standing of a match as the match-start dialog shows it, byte for byte in both
 // editions, and the doubled backslashes of the settings export.
-#include "flow/MainFrame.h"
+#include "flow/MatchEndText.h"
 
 #include "platform/core/Resources.h"
 #include "resources/Editions.h"

@@ -1,6 +1,7 @@
 // The match state in the status bar and the Bierlachs end of a series read the game list: the next
 // game's number as the list counts, and the balances, not the totals.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 

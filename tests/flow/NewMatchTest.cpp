@@ -3,6 +3,7 @@
 // statistics windows show it at once. Ending a match from the menu brings the open trick
 // estimation window's panel up to date.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 
 #include "match/GameList.h"

@@ -5,6 +5,7 @@
 // suggestions every key under the bar is refused.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/ExchangeState.h"
 #include "flow/MatchSeries.h"
 
@@ -13,6 +14,7 @@
 #include "flow/PromptBars.h"
 #include "flow/TableState.h"
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"

@@ -3,7 +3,9 @@
 // as laid down); not with the setting off, and not while the rest is still open to a trick.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
+#include "model/PlayerData.h"
 
 #include "dialogs/DialogIds.h"
 #include "resources/FlowIds.h"

@@ -2,6 +2,7 @@
 // they were open at the last exit, they follow the auction and the tricks, and once closed no
 // record of them is left behind.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 

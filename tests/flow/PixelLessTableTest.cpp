@@ -8,8 +8,10 @@
 #include "flow/MatchSeries.h"
 
 #include "flow/FixedDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameGlobals.h"
 #include "flow/TableState.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/Table.h"

@@ -4,6 +4,7 @@
 #include "flow/FrameDeclaration.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/TableState.h"
 
@@ -12,6 +13,7 @@
 #include "model/FlowGlobals.h"
 #include "model/BidLadder.h"
 #include "model/CardCodes.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Dialog.h"
 #include "platform/core/Menu.h"
@@ -26,6 +28,7 @@
 #include "resources/ids.h"
 #include "support/BidIndex.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -54,7 +57,7 @@ protected:
     }
     // Every option off, then the ones a case sets.
     int (*ClearOptions())[OPT_FIELD_COUNT] {
-        auto* options = SkatTestAccess::Person(Frame().EditGameObject()).gameOptions;
+        auto* options = SkatTestAccess::Person(FrameGameAccess::Game(Frame())).gameOptions;
         for (int i = 0; i < GAME_OPTION_COUNT; ++i)
             for (int w = 0; w < OPT_FIELD_COUNT; ++w) options[i][w] = 0;
         return options;
@@ -157,7 +160,7 @@ TEST_F(PlayAidsTest, EarlyFaceUpByGameType) {
         {GAME_CLUBS, 0, 1, 1, false},      {GAME_CLUBS, 1, 0, 1, false}, {GAME_CLUBS, 1, 1, 0, false},
     };
     DealAndHold(4711);
-    CPlayer& soloist = SkatTestAccess::Player(Frame().EditGameObject(), 1);
+    CPlayer& soloist = SkatTestAccess::Player(FrameGameAccess::Game(Frame()), 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.gameType) + " safe " + std::to_string(c.safe) + " pending " +
                      std::to_string(c.pending) + " forehand " + std::to_string(c.forehand));

@@ -6,6 +6,7 @@
 #include "flow/FrameAuction.h"
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 #include "flow/RamschState.h"
 
@@ -15,11 +16,13 @@
 #include "flow/PromptBars.h"
 #include "model/CardCodes.h"
 #include "model/InternalError.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "support/CardNames.h"
 #include "platform/headless/HeadlessHost.h"
 #include "tavlo/Tavlo.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 #include <string>
@@ -142,7 +145,7 @@ protected:
     // The cards of the rig into the seat's hand, each swapped with a card of the seat that the rig
     // does not name (so every card stays in one place); the seat's hand is judged again.
     void GiveCards(int seat, const std::vector<int>& wanted) {
-        CSkat& game = F().EditGameObject();
+        CSkat& game = FrameGameAccess::Game(F());
         CPlayer& hand = SkatTestAccess::Player(game, seat);
         auto isWanted = [&wanted](int card) { return std::find(wanted.begin(), wanted.end(), card) != wanted.end(); };
         for (int card : wanted) {
@@ -189,7 +192,7 @@ protected:
     // The two cards the person pushes on: a Jack in the picked-up skat changes places with a card
     // of his hand that is none, by a click on each, as the person exchanges.
     void PushTwoCards() {
-        CSkat& game = F().EditGameObject();
+        CSkat& game = FrameGameAccess::Game(F());
         for (int place = 0; place < 2; ++place) {
             const int jack = game.Trick().cards[place];
             if (GetCardRank(jack) != JACK) continue;

@@ -9,6 +9,8 @@
 #include "dialogs/RamschBars.h"
 #include "model/FlowGlobals.h"
 #include "flow/PromptBars.h"
+#include "flow/RuleButton.h"
+#include "model/PlayerData.h"
 
 #include <string>
 

@@ -2,6 +2,7 @@
 // each runs its dialog with the game paused and puts the pause back; OK applies the change and
 // writes it to the profile; Cancel and refused entries change nothing.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/MatchSeries.h"
 
@@ -24,6 +25,7 @@
 #include "resources/CommandIds.h"
 #include "flow/PanelObject.h"
 #include "tavlo/Table.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -241,14 +243,14 @@ TEST_F(SettingsDialogsTest, AConfirmedConfigurationIsWrittenAndAChangedGrandHand
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         g_Settings.Variants = CSettings::VariantsSection{};
-        Frame().EditGameObject().LayDealBack();
-        const int held = Frame().GameObject().Person().count;
+        FrameGameAccess::Game(Frame()).LayDealBack();
+        const int held = Frame().GameObject().PersonsHand().count;
         ASSERT_GT(held, 0);
         Answer(IDD_CONFIGURATION, {DialogAction::Check(c.box, 0), DialogAction::Press(IDOK)});
         Command(ID_CONFIGURATION);
         EXPECT_EQ(c.box == CConfigurationDialog::kKontra ? g_Settings.Variants.Kontra : g_Settings.Variants.GrandHand, 0);
         EXPECT_EQ(GetProfileInt("Variants", c.box == CConfigurationDialog::kKontra ? "Kontra" : "GrandHand", kUnwritten), 0);
-        EXPECT_EQ(Frame().GameObject().Person().count, c.cleared ? 0 : held);
+        EXPECT_EQ(Frame().GameObject().PersonsHand().count, c.cleared ? 0 : held);
     }
 }
 
@@ -274,7 +276,7 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
         g_Game.RamschRound = 2;
         g_Game.RoundStatus = ROUND_RAMSCH;
         g_Game.BockCounter = 0;
-        const int held = Frame().GameObject().Person().count;
+        const int held = Frame().GameObject().PersonsHand().count;
         Answer(IDD_CONFIGURATION, c.actions);
         Command(ID_CONFIGURATION);
         ExpectAnswered(ID_CONFIGURATION);
@@ -286,7 +288,7 @@ TEST_F(SettingsDialogsTest, ACancelledOrRefusedConfigurationChangesNothing) {
         EXPECT_EQ(g_Game.RamschRound, 2);
         EXPECT_EQ(g_Game.RoundStatus, ROUND_RAMSCH);
         EXPECT_EQ(g_Game.BockCounter, 0);
-        EXPECT_EQ(Frame().GameObject().Person().count, held);
+        EXPECT_EQ(Frame().GameObject().PersonsHand().count, held);
     }
 }
 

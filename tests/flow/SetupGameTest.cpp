@@ -2,9 +2,11 @@
 // by rule set, game and announcements.
 #include "flow/FrameDeclaration.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/TableState.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // The frame's small services: the lock word and the game count.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/RamschRounds.h"
 #include "flow/MatchSeries.h"

@@ -1,5 +1,6 @@
 #include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 #include "flow/MatchSeries.h"
 #include "flow/FrameGlobals.h"

@@ -2,6 +2,7 @@
 // are drawn again at once, and the game data panel opened from the View menu shows the match as
 // the score list has it, the game just booked included.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 
 #include "dialogs/DataDialog.h"

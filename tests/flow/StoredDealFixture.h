@@ -10,6 +10,7 @@
 #include "flow/MatchSeries.h"
 
 #include "flow/FrameGlobals.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 

@@ -2,11 +2,13 @@
 // depends on whether a game is under way; Yes deals exactly the stored hands and skat, No changes
 // nothing; a deal that is not 32 different cards of the deck is refused with a message.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "match/StoreRows.h"
 #include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/MessageBox.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 #include <array>
@@ -110,7 +112,7 @@ TEST_F(StoredDealReplayTest, BetweenGamesYesDealsExactlyTheStoredHandsAndSkat) {
     answerer_.answers = {IDYES};
     Frame().LoadFromStore(0, deal);
     ASSERT_TRUE(host_->PumpUntil([] { return g_Game.FlowState == STATE_START; }, 10000));
-    CSkat& game = Frame().EditGameObject();
+    CSkat& game = FrameGameAccess::Game(Frame());
     for (int seat = 0; seat < 3; ++seat) {
         EXPECT_EQ(Sorted(game.Player(seat)->dealt), Part(deal, 10 + 10 * seat, 10)) << seat;
         EXPECT_EQ(Held(*game.Player(seat)), Part(deal, 10 + 10 * seat, 10)) << seat;

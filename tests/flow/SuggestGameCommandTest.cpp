@@ -3,9 +3,11 @@
 // nothing.
 #include "flow/FrameAuction.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 
 #include "dialogs/InfoDialog.h"
 #include "model/FlowGlobals.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "model/CardCodes.h"

@@ -1,6 +1,7 @@
 // The Options menu's support switch in both editions: the item is there, and its check mark
 // follows the support as the command turns it over.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/TableState.h"
 
 #include "platform/core/Menu.h"

@@ -4,11 +4,13 @@
 // which is highlighted until the mouse leaves the cards; with the option off nothing is named.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "flow/FlowFixture.h"
 #include "flow/FrameGlobals.h"
 #include "model/GameTypeLookups.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Resources.h"
 #include "resources/ids.h"

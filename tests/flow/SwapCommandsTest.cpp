@@ -3,6 +3,7 @@
 // cards; the skat swap's switch; and the refusals.
 #include "flow/FrameDeclaration.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/CardExchange.h"
 #include "flow/FrameTexts.h"
 
@@ -16,6 +17,7 @@
 #include "platform/core/DialogAnswer.h"
 #include "resources/ids.h"
 #include "support/CardNames.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 #include <vector>
@@ -54,11 +56,11 @@ protected:
         std::vector<int> hands(kSeat0);
         hands.insert(hands.end(), kSeat1.begin(), kSeat1.end());
         hands.insert(hands.end(), kSeat2.begin(), kSeat2.end());
-        Frame().EditGameObject().SetDeal(hands.data(), kSkat.data());
+        FrameGameAccess::Game(Frame()).SetDeal(hands.data(), kSkat.data());
         g_Game.CheatMask = 0;
     }
     std::vector<int> Dealt(int seat) {
-        return Sorted(seat == 3 ? Frame().GameObject().dealt : Frame().GameObject().Player(seat)->dealt);
+        return Sorted(seat == 3 ? Frame().GameObject().dealt : Frame().GameObject().Hand(seat).dealt);
     }
     // The cards a row holds now.
     static std::vector<int> Held(const CCards& row) {
@@ -105,8 +107,8 @@ TEST_F(SwapCommandsTest, SwapSuitsClubsAndSpades) {
         EXPECT_EQ(Dealt(2), Sorted(kSeat2));
         EXPECT_EQ(Dealt(3), Sorted(kSkat));
         // The replayed deal is the swapped one.
-        EXPECT_EQ(Held(*Frame().GameObject().Player(0)), Sorted(c.seat0));
-        EXPECT_EQ(Held(*Frame().GameObject().Player(1)), Sorted(c.seat1));
+        EXPECT_EQ(Held(Frame().GameObject().Hand(0)), Sorted(c.seat0));
+        EXPECT_EQ(Held(Frame().GameObject().Hand(1)), Sorted(c.seat1));
         EXPECT_EQ(g_Game.CheatMask & (kSwapped | kAborted | kRepeated), kSwapped | kAborted | kRepeated);
     }
 }
@@ -146,7 +148,7 @@ TEST_F(SwapCommandsTest, SwapHandsForEachPair) {
         EXPECT_EQ(Dealt(0), Sorted(c.seat0));
         EXPECT_EQ(Dealt(1), Sorted(c.seat1));
         EXPECT_EQ(Dealt(2), Sorted(c.seat2));
-        EXPECT_EQ(Held(Frame().GameObject().Person()), Sorted(c.seat2));
+        EXPECT_EQ(Held(Frame().GameObject().PersonsHand()), Sorted(c.seat2));
         EXPECT_EQ(Dealt(3), Sorted(kSkat));
         EXPECT_EQ(g_Game.CheatMask & (kSwapped | kAborted | kRepeated), kSwapped | kAborted | kRepeated);
     }
@@ -184,15 +186,15 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
         for (int command : {ID_SWAP_CARDS, ID_SWAP_HAND, ID_SWAP_SUITS}) {
             SCOPED_TRACE(std::string(c.name) + " " + std::to_string(command));
             g_Game.FlowState = c.state;
-            Frame().EditRun().StepDepth = c.stepDepth;
             g_Frame.ModalPumpActive = c.modalPump;
             Frame().SetStatusPane(0, "");
             // A dialog that opened would take this answer and swap.
             host_->Answers().Clear();
             host_->Answers().PushDialogAnswer(IDD_SWAP_HANDS, {DialogAction::Press(IDOK)});
             host_->Answers().PushDialogAnswer(IDD_SWAP_SUITS, {DialogAction::Press(IDOK)});
-            Frame().SendMessage(WM_COMMAND, command);
-            Frame().EditRun().StepDepth = 0;
+            const auto send = [&] { Frame().SendMessage(WM_COMMAND, command); };
+            if (c.stepDepth > 0) Frame().RunStep(send);
+            else send();
             g_Frame.ModalPumpActive = 0;
             EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Illegal action");
             EXPECT_EQ(host_->Answers().PendingDialogAnswers(), 2u);
@@ -209,15 +211,15 @@ TEST_F(SwapCommandsTest, RefusedBeneathAnotherStepOrOutsideTheGame) {
 TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     HoldFixedDeal();
     // The table holds the fixed deal.
-    Frame().EditGameObject().LayDealBack();
+    FrameGameAccess::Game(Frame()).LayDealBack();
     // The hint stands in the status bar until the rotation moves on.
     Frame().SendMessage(WM_COMMAND, ID_SWAP_CARDS);
     EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Please swap (click) a card");
     host_->PumpUntilIdle();
     ASSERT_EQ(g_Game.FlowState, STATE_SWAP);
     EXPECT_EQ(Held(Frame().GameObject().Trick()), Sorted(kSkat));
-    EXPECT_TRUE(Frame().GameObject().Player(0)->open);
-    EXPECT_TRUE(Frame().GameObject().Player(1)->open);
+    EXPECT_TRUE(Frame().GameObject().Hand(0).open);
+    EXPECT_TRUE(Frame().GameObject().Hand(1).open);
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
     EXPECT_EQ(Frame().Texts().HintText, "Please swap (click) a card");
     EXPECT_EQ(Frame().Texts().StatusText, "Swap Cards");
@@ -230,8 +232,8 @@ TEST_F(SwapCommandsTest, SwapCardsThenFinishStartsWithTheSwappedCards) {
     EXPECT_EQ(Held(Frame().GameObject()), Sorted(testsupport::CardsOf("D8 DA")));
     std::vector<int> person = kSeat2;
     std::replace(person.begin(), person.end(), C(kAce, kDiamonds), C(kSeven, kDiamonds));
-    EXPECT_EQ(Held(Frame().GameObject().Person()), Sorted(person));
-    EXPECT_EQ(Held(*Frame().GameObject().Player(0)), Sorted(kSeat0));
+    EXPECT_EQ(Held(Frame().GameObject().PersonsHand()), Sorted(person));
+    EXPECT_EQ(Held(Frame().GameObject().Hand(0)), Sorted(kSeat0));
 }
 
 // The skat swap in the states before and during a game is the switch of the swap pause: each use
@@ -258,14 +260,13 @@ TEST_F(SwapCommandsTest, SkatSwapTogglesInTheStatesOfAGame) {
 // beneath another step outside a swap pause, the command is refused.
 TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
     HoldFixedDeal();
-    Frame().EditGameObject().Restore(true);
+    FrameGameAccess::Game(Frame()).Restore(true);
     for (int state : {STATE_NEW, STATE_PICKUP}) {
         SCOPED_TRACE(state);
         g_Game.FlowState = state;
         g_Game.SkatHolderSeat = 2;
-        Frame().EditRun().StepDepth = 1;  // beneath another step
-        Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT);
-        Frame().EditRun().StepDepth = 0;
+        // Beneath another step.
+        Frame().RunStep([&] { Frame().SendMessage(WM_COMMAND, ID_SWAP_SKAT); });
         EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), "Illegal action");
         EXPECT_EQ(g_Game.FlowState, state);
     }
@@ -277,7 +278,7 @@ TEST_F(SwapCommandsTest, SkatSwapExchangeByState) {
     EXPECT_EQ(Held(Frame().GameObject().Trick()), Sorted(kSkat));
     EXPECT_EQ(g_Game.CheatMask & kSwapped, kSwapped);
     EXPECT_EQ(Frame().Exchange().ActiveGroups, 1 | 8);
-    EXPECT_FALSE(Frame().GameObject().Player(0)->open);
+    EXPECT_FALSE(Frame().GameObject().Hand(0).open);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // match; L and N without Shift (or after Shift was let go) do nothing of the kind.
 #include "flow/TrickPlay.h"
 #include "flow/StoredDealFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 
 #include "dialogs/DialogIds.h"

@@ -3,6 +3,7 @@
 // partial repaint left patches of the old colour and of old cards beside the new picture).
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 
 #include <algorithm>

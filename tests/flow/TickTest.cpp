@@ -1,6 +1,7 @@
 // The 200 ms tick on the virtual clock: the idle hint, the reminder balloon, the bid balloon's
 // countdown and the rotation of the status texts.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
 #include "flow/FrameGlobals.h"

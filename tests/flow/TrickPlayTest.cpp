@@ -3,6 +3,7 @@
 // every card (the invariant check reports nothing), and the result dialog reached with the score.
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "GameLine.h"
@@ -12,12 +13,14 @@
 #include "flow/PromptBars.h"
 #include "flow/TableState.h"
 #include "model/InternalError.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Menu.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 #include "support/SkatTestAccess.h"
 #include "support/TrickPlayTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -197,7 +200,7 @@ TEST_F(TrickPlayTest, TheDeclaredGameListsEveryPlayersSmallCards) {
     ::SendMessage(Bar(), WM_COMMAND, IDC_HAND, 0);
     host_->PumpUntilIdle();
     for (int seat = 0; seat < 3; ++seat)
-        for (auto& suit : SkatTestAccess::Player(Frame().EditGameObject(), seat).handInfo.SmallCards)
+        for (auto& suit : SkatTestAccess::Player(FrameGameAccess::Game(Frame()), seat).handInfo.SmallCards)
             for (int& entry : suit) entry = 99;
     ::SendMessage(Bar(), WM_COMMAND, IDC_NULL, 0);
     host_->PumpUntilIdle();
@@ -311,7 +314,7 @@ TEST_F(TrickPlayTest, ASeatOutsideTheTableIsReportedAndPlaysNothing) {
     // No play leads a seat outside the table to a card: the step is set for the fault.
     TrickPlayTestAccess::Record(Frame().FrameTrickPlay()).PlayStep = 3;
     g_Game.TurnSeat = 5;
-    SkatTestAccess::Trick(Frame().EditGameObject()).Reset();
+    SkatTestAccess::Trick(FrameGameAccess::Game(Frame())).Reset();
     Frame().SendMessage(WM_COMMAND, CM_PLAY);
     ASSERT_EQ(reports_.size(), 1u);
     EXPECT_NE(reports_[0].find("Handler"), std::string::npos);

@@ -3,6 +3,7 @@
 // redo.
 #include "flow/TrickPlay.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 
 #include "computer/evaluation/ComputerState.h"
@@ -11,10 +12,12 @@
 #include "flow/TableState.h"
 #include "model/FlowGlobals.h"
 #include "model/InternalError.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "platform/core/Menu.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
+#include "support/FrameGameAccess.h"
 
 #include <cstdint>
 #include <cstring>
@@ -134,7 +137,7 @@ protected:
 
     Capture Take() {
         CMainFrame& frame = Frame();
-        CSkat& game = frame.EditGameObject();
+        CSkat& game = FrameGameAccess::Game(frame);
         Capture c;
         for (int seat = 0; seat < 3; ++seat) {
             const CPlayer& player = *game.Player(seat);
@@ -352,9 +355,8 @@ TEST_F(UndoRedoTest, UndoAndRedoBeneathAnotherStepAreRefused) {
     const Capture before = Take();
     for (const int id : {ID_UNDO, ID_RECOVER}) {
         SCOPED_TRACE(id);
-        Frame().EditRun().StepDepth = 1;  // the command arrives inside a running step
-        Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id));
-        Frame().EditRun().StepDepth = 0;
+        // The command arrives inside a running step.
+        Frame().RunStep([&] { Frame().SendMessage(WM_COMMAND, static_cast<WPARAM>(id)); });
         EXPECT_EQ(FirstDifference(Take(), before), "");
         EXPECT_EQ(Frame().Table().StatusBar.PaneText(0), platform::LoadString(IDS_ILLEGAL_ACTION));
     }

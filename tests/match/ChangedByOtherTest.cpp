@@ -2,6 +2,7 @@
 // that program's games or counters: the next save keeps it byte for byte, writes nothing over it
 // and names it. A file nobody else touched, or one that someone removed, is saved as before.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 
 #include "match/OwnFiles.h"

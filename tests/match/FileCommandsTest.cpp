@@ -1,6 +1,7 @@
 // The file commands with scripted file dialogs: the storage folders, a dialog that comes again for
 // another extension, Cancel, the folder kept per dialog, saving and loading a match and a game.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 
 #include "match/GameList.h"

@@ -2,6 +2,7 @@
 #include "flow/MatchFiles.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The settings a match list carries: written from the current settings, compared item by item
 // under their headings, taken over only when the person agrees.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 
 #include "computer/evaluation/ComputerState.h"

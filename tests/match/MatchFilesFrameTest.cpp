@@ -1,6 +1,7 @@
 // The match files through the running program: what one run leaves, the next one finds; damaged
 // files are moved aside; the title names the person's own files.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchFiles.h"

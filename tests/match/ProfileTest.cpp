@@ -11,6 +11,7 @@
 #include "platform/core/Registry.h"
 #include "platform/core/RegistryFile.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "resources/CommandIds.h"
 #include "shell/SkatApp.h"
 #include "support/ProgramGlobals.h"
@@ -685,9 +686,9 @@ TEST_F(ProfileTest, SeatNamesGoToTheCardRows) {
     CSkat skat;
     NameCardRows(skat);
     EXPECT_EQ(skat.name, "Skat");
-    EXPECT_EQ(skat.Player(0)->name, "Computer1");
-    EXPECT_EQ(skat.Player(1)->name, "Bernd");
-    EXPECT_EQ(skat.Player(2)->name, "Person");
+    EXPECT_EQ(skat.Hand(0).name, "Computer1");
+    EXPECT_EQ(skat.Hand(1).name, "Bernd");
+    EXPECT_EQ(skat.Hand(2).name, "Person");
 }
 
 TEST_F(ProfileTest, MenuCheckMarksFollowTheSettings) {

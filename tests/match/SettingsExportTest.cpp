@@ -1,5 +1,6 @@
 // The settings export: its lines, and what the settings file reader makes of it.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 
 #include "dialogs/SettingsIds.h"
 #include "match/Profile.h"

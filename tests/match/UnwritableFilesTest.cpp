@@ -5,6 +5,7 @@
 // list cannot go keeps its stored deals. (The tests run as root, which ignores access rights, so a
 // path is made unwritable by what lies at it, and a failing write by the file size limit.)
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 
 #include "match/OwnFiles.h"

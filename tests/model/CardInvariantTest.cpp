@@ -98,7 +98,7 @@ TEST_F(CardInvariantTest, BrokenPlacesAreFound) {
     // Faults no operation makes: the rows are broken by hand.
     using Rows = SkatTestAccess;
     const Case cases[] = {
-        {"a card in two hands", [](CSkat& g) { Rows::Player(g, 0).cards[0] = g.Player(1)->cards[0]; },
+        {"a card in two hands", [](CSkat& g) { Rows::Player(g, 0).cards[0] = g.Hand(1).cards[0]; },
          "DA lies in Comp1 and in Comp2"},
         {"a skat card also in the trick", [](CSkat& g) { Rows::Trick(g).SetCard(1, g.cards[1]); },
          "HJ lies in skat and in trick"},
@@ -124,7 +124,7 @@ TEST_F(CardInvariantTest, AFaultIsTracedAndReportedAsAnInternalError) {
     SetInternalErrorHandler([&](const std::string& text) { reports.push_back(text); });
     game.CheckCardInvariant();
     EXPECT_TRUE(reports.empty());
-    const int card = game.Player(1)->cards[0];
+    const int card = game.Hand(1).cards[0];
     SkatTestAccess::Player(game, 0).cards[0] = card;  // a fault no operation makes
     game.CheckCardInvariant();
 #ifdef NDEBUG

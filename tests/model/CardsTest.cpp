@@ -1,3 +1,4 @@
+#include "model/PlayerData.h"
 #include "ModelFixture.h"
 #include "model/Skat.h"
 #include "support/WholeDeal.h"

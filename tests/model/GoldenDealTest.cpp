@@ -2,6 +2,7 @@
 // CSkat::DealAll (seats 0, 1, 2, then the skat, each slot by slot) for a few seeds. A change to
 // the generator or to the deal shows here first, since every seeded game hangs on them.
 
+#include "model/PlayerData.h"
 #include "ModelFixture.h"
 #include "model/GameTypeLookups.h"
 #include "model/Skat.h"

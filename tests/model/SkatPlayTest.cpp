@@ -2,6 +2,7 @@
 // trick counted after; each step that leaves the cards sound checks the card invariant, so a step
 // taken out of order is reported where it happens.
 
+#include "model/PlayerData.h"
 #include "ModelFixture.h"
 #include "model/Skat.h"
 

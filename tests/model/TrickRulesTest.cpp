@@ -1,3 +1,4 @@
+#include "model/PlayerData.h"
 #include "ModelFixture.h"
 #include "model/GameTypeLookups.h"
 #include "model/Skat.h"

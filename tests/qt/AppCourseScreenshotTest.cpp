@@ -13,6 +13,7 @@
 
 #include "flow/TrickPlay.h"
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchSeries.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
@@ -21,6 +22,7 @@
 #include "model/GameState.h"
 #include "model/Skat.h"
 #include "tavlo/Tavlo.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -59,9 +61,9 @@ TEST_P(AppCourseScreenshotTest, TheCourseLiesWholeOnTheTable) {
     // The dealt hands become a whole course of a Hearts game won by the person.
     CMainFrame& frame = app_.Frame();
     frame.ClearDesk();
-    CSkat& game = frame.EditGameObject();
+    CSkat& game = FrameGameAccess::Game(frame);
     for (int seat = 0; seat < 3; ++seat)
-        for (int slot = 0; slot < 10; ++slot) game.NoteCourseCard(seat, game.Player(seat)->cards[static_cast<std::size_t>(slot)]);
+        for (int slot = 0; slot < 10; ++slot) game.NoteCourseCard(seat, game.Hand(seat).cards[static_cast<std::size_t>(slot)]);
     game.NoteCourseSkatCard(game.dealt[0]);
     game.NoteCourseSkatCard(game.dealt[1]);
     g_Game.GameType = GAME_HEARTS;

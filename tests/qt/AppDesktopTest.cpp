@@ -15,11 +15,14 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtSettled.h"
 #include "QtTestImages.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "platform/core/WindowApi.h"
 #include "platform/core/Resources.h"
+#include "platform/qt/QtFrameBars.h"
 #include "platform/qt/QtPictures.h"
 #include "platform/qt/QtStatusBar.h"
 #include "platform/qt/QtToolBar.h"

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtSettled.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"

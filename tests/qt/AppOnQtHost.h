@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ProgramFrame.h"
+#include "flow/MainFrame.h"
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "platform/FileTestSupport.h"
@@ -23,6 +24,7 @@
 #include "QtSettled.h"
 #include "QtTestSupport.h"
 #include "resources/Editions.h"
+#include "shell/SkatApp.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/CardPictures.h"
 #include "tavlo/Tavlo.h"

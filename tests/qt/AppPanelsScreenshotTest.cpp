@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtScaledTwice.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameGlobals.h"
 #include "model/Settings.h"
 #include "model/Skat.h"
@@ -79,7 +80,7 @@ TEST_P(AppScaledScreenshotTest, DealtTableIsSharpOnAScreenScaledTwice) {
     // The person's cards: every picture was made at twice the card's size (asking for it again
     // renders nothing new), and the card's corner shows the table.
     const CMainFrame& frame = app.Frame();
-    const CCards& person = *frame.GameObject().Player(2);
+    const CCards& person = frame.GameObject().PersonsHand();
     ASSERT_EQ(person.count, 10);
     const QMargins& bars = app.Margins();
     for (std::size_t slot = 0; slot < person.cards.size(); ++slot) {

@@ -21,14 +21,17 @@
 #include "computer/evaluation/ComputerState.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameGlobals.h"
+#include "flow/TableState.h"
 #include "model/FlowGlobals.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "model/CardKnowledge.h"
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"
 #include "model/Skat.h"
+#include "platform/qt/QtFrameBars.h"
 #include "tavlo/CardPictures.h"
 #include "tavlo/Tavlo.h"
 
@@ -102,7 +105,7 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
 
     // The person's ten cards lie face up, side by side, in the bottom part of the table.
     CMainFrame& frame = app_.Frame();
-    const CCards& person = *frame.GameObject().Player(2);
+    const CCards& person = frame.GameObject().PersonsHand();
     ASSERT_EQ(person.count, 10);
     int faceUp = 0;
     for (std::size_t slot = 0; slot < person.cards.size(); ++slot) {
@@ -124,7 +127,7 @@ TEST_P(AppScreenshotTest, DealtTableShowsTheHandsTheBarsAndTheEditionsMenu) {
     // The computers' hands show backs: the hand's last card, put down last and lying on top of the
     // others, is neither paper nor table.
     for (int seat : {0, 1}) {
-        const CCards& hand = *frame.GameObject().Player(seat);
+        const CCards& hand = frame.GameObject().Hand(seat);
         ASSERT_EQ(hand.count, 10) << seat;
         int top = 0;
         for (std::size_t slot = 0; slot < hand.present.size(); ++slot)

@@ -9,6 +9,7 @@
 #include <QMenu>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "platform/core/Resources.h"
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtFrameBars.h"

@@ -37,6 +37,7 @@
 #include "QtTestSupport.h"
 #include "QtTextFits.h"
 #include "resources/Editions.h"
+#include "shell/SkatApp.h"
 #include "support/ProgramGlobals.h"
 #include "tavlo/CardPictures.h"
 
@@ -122,7 +123,7 @@ protected:
         if (!bar) return nullptr;
         bar->SetDlgItemText(IDC_BID, CAuctionDialog::BidButtonLabel());
         bar->ShowWindow(SW_SHOW);
-        app_->MainFrame()->EditPrompts().PromptDialog = bar->Handle();
+        app_->MainFrame()->RecordOpenPrompt(bar->Handle());
         bar_ = bar->Handle();
         qttest::PumpFor(100);
         return bar;
@@ -279,7 +280,7 @@ TEST_P(QtAuctionBarTest, TheDeclarationBarShowsTheSuitSymbols) {
     CDeclareDialog* bar = CreateBar<CDeclareDialog>();
     ASSERT_NE(bar, nullptr);
     bar->ShowWindow(SW_SHOW);
-    app_->MainFrame()->EditPrompts().PromptDialog = bar->Handle();
+    app_->MainFrame()->RecordOpenPrompt(bar->Handle());
     bar_ = bar->Handle();
     qttest::PumpFor(100);
     for (int id : {IDC_CLUBS, IDC_SPADES, IDC_HEARTS, IDC_DIAMONDS}) {

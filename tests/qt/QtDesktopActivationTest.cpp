@@ -14,6 +14,7 @@
 
 #include "platform/core/WindowApi.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "resources/CommandIds.h"
 
 namespace {

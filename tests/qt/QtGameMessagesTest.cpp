@@ -27,7 +27,7 @@
 #include "dialogs/MessageDialogs.h"
 #include "dialogs/ResultDialog.h"
 #include "dialogs/StartDialog.h"
-#include "flow/MainFrame.h"
+#include "flow/MatchEndText.h"
 #include "flow/RichText.h"
 #include "match/GameScoring.h"
 #include "model/CardCodes.h"

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtCutTextRuns.h"
 #include "QtScaledTwice.h"
 #include "QtSettled.h"
@@ -34,6 +35,7 @@
 #include "resources/CommandIds.h"
 #include "windows/Score.h"
 #include "windows/Store.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -57,7 +59,7 @@ protected:
     void Book(const std::vector<Game>& games) {
         g_GameList.Header.SetText(LIST_TITLE, 56, "Spielliste\nScoresheet");
         g_StoreRows.Reset("Kartenzuordnung\nCards Assignment");
-        CSkat& game = app_.Frame().EditGameObject();
+        CSkat& game = FrameGameAccess::Game(app_.Frame());
         std::vector<int> others;
         for (int base : {0, 13, 26, 39})
             for (int v : {1, 7, 8, 9, 10, 11, 12, 13})

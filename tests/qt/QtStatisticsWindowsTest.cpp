@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtSettled.h"
 #include "QtShotChecks.h"
 #include "QtTestImages.h"

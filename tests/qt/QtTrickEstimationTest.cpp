@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtScaledTwice.h"
 #include "QtTestImages.h"
 #include "QtTestSupport.h"

@@ -14,6 +14,7 @@
 #include "platform/core/Dialog.h"
 #include "platform/core/WindowApi.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "resources/FlowIds.h"
 #include "resources/CommandIds.h"
 

@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include "AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "QtTestSupport.h"
 #include "platform/core/Cursor.h"
 #include "platform/core/Dialog.h"

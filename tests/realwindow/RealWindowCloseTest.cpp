@@ -23,6 +23,7 @@
 #include "platform/core/WindowSystem.h"
 #include "platform/qt/QtHost.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "qt/QtTestSupport.h"
 #include "realwindow/RealWindowSupport.h"
 #include "resources/CommandIds.h"

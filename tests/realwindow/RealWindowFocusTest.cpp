@@ -23,7 +23,9 @@
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "qt/QtTestSupport.h"
+#include "realwindow/PersonsTurn.h"
 #include "realwindow/RealWindowSupport.h"
 #include "resources/FlowIds.h"
 

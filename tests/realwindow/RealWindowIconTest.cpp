@@ -26,6 +26,7 @@
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtPictures.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "qt/QtTestSupport.h"
 #include "resources/CommandIds.h"
 #include "resources/FlowIds.h"

@@ -31,6 +31,7 @@
 #include "platform/core/WindowApi.h"
 #include "platform/core/WindowSystem.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "qt/QtTestSupport.h"
 #include "realwindow/KeyboardPlay.h"
 #include "realwindow/RealWindowSupport.h"
@@ -96,7 +97,7 @@ protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
     CMainFrame& Frame() { return app_.Frame(); }
-    const CPerson& Person() { return Frame().GameObject().Person(); }
+    const CCards& Person() { return Frame().GameObject().PersonsHand(); }
     int CardsInHand() {
         int count = 0;
         for (int slot = 0; slot < Person().capacity; ++slot) count += Person().present[slot] ? 1 : 0;

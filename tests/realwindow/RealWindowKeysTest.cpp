@@ -24,7 +24,9 @@
 #include "platform/core/WindowSystem.h"
 #include "platform/qt/QtHost.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "qt/QtTestSupport.h"
+#include "realwindow/PersonsTurn.h"
 #include "realwindow/RealWindowSupport.h"
 
 namespace {
@@ -79,7 +81,7 @@ protected:
     void SetUp() override { ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
     CMainFrame& Frame() { return app_.Frame(); }
-    const CPerson& Person() { return Frame().GameObject().Person(); }
+    const CCards& Person() { return Frame().GameObject().PersonsHand(); }
     QWidget* WidgetOf(HWND hwnd) { return platform::QtHost::Current()->WidgetOf(hwnd); }
     bool HoldsTheKeys(HWND window) {
         const HWND focus = ::GetFocus();

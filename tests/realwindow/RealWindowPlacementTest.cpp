@@ -157,7 +157,7 @@ TEST_P(RealWindowRamschBar, TheFirstRamschBarIsAStripWhereTheAuctionBarLay) {
     // Below the person's hand, clear of every card he holds.
     QWidget* table = host.WidgetOf(g_Frame.hTableWnd);
     ASSERT_NE(table, nullptr);
-    const CPerson& person = frame.GameObject().Person();
+    const CCards& person = frame.GameObject().PersonsHand();
     for (int slot = 0; slot < person.capacity; ++slot) {
         if (!person.present[slot]) continue;
         const int card = person.cards[slot];

@@ -98,7 +98,7 @@ TEST(RealWindowScaledCards, ADealtCardIsDrawnInTheScreensPixels) {
     ASSERT_EQ(shot.size(), 2 * frame->size());
 
     // The person's cards, face up: each index corner in sight has detail finer than a doubled pixel.
-    const CCards& person = *app.Frame().GameObject().Player(2);
+    const CCards& person = app.Frame().GameObject().PersonsHand();
     ASSERT_EQ(person.count, 10);
     int seen = 0;
     for (std::size_t slot = 0; slot < person.cards.size(); ++slot) {
@@ -119,7 +119,7 @@ TEST(RealWindowScaledCards, ADealtCardIsDrawnInTheScreensPixels) {
     // The computer players' cards show their backs, made for the screen's pixels too.
     int backs = 0;
     for (int seat : {0, 1}) {
-        const CCards& computer = *app.Frame().GameObject().Player(seat);
+        const CCards& computer = app.Frame().GameObject().Hand(seat);
         for (std::size_t slot = 0; slot < computer.cards.size(); ++slot) {
             if (!computer.present[slot]) continue;
             const QRect back = CardOnCapture(frame, table, computer.cards[slot]).intersected(shot.rect());

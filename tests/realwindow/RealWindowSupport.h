@@ -3,7 +3,6 @@
 // window, transient owners, read with xprop), clicks and keys typed through the X server (xdotool),
 // a window captured from the screen by its id, and pixel measures of a capture.
 
-#include "flow/FrameAuction.h"
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -20,8 +19,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/DialogIds.h"
-#include "flow/MainFrame.h"
-#include "flow/TrickPlay.h"
 #include "model/GameState.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/WindowApi.h"
@@ -146,25 +143,6 @@ inline void TypeKey(const char* name) {
 inline void RealKey(const char* name) {
     TypeKey(name);
     qttest::PumpFor(300);
-}
-
-// The bars of the auction and the skat answered for the person until his card is awaited: he bids
-// on, takes the skat up and plays Clubs; a continue bar goes on.
-inline void AnswerBarsUntilThePersonsCard(CMainFrame& frame) {
-    for (int step = 0; step < 80 && !frame.FrameTrickPlay().PersonMayPlay(); ++step) {
-        const HWND bar = frame.Prompts().PromptDialog;
-        if (g_Game.FlowState == STATE_PLAY && ::IsWindow(frame.Prompts().ContinuePrompt)) {
-            ::PostMessage(frame.Prompts().ContinuePrompt, WM_COMMAND, IDC_CONTINUE, 0);
-        } else if (g_Game.FlowState == STATE_SKAT && ::IsWindow(bar)) {
-            ::SendMessage(bar, WM_COMMAND, BTN_PICKUP, 0);
-        } else if (g_Game.FlowState == STATE_ASK && ::IsWindow(bar)) {
-            ::SendMessage(bar, WM_COMMAND, IDC_CLUBS, 0);
-        } else if (frame.FrameAuction().IsAuctionBarOpen()) {
-            ::SendMessage(bar, WM_COMMAND, BTN_BID, 0);
-        }
-        qttest::PumpUntil([&frame] { return frame.FrameTrickPlay().PersonMayPlay(); }, 300);
-    }
-    ASSERT_TRUE(frame.FrameTrickPlay().PersonMayPlay()) << "state " << g_Game.FlowState;
 }
 
 }  // namespace realwindow

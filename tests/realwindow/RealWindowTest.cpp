@@ -35,6 +35,7 @@
 #include "dialogs/DialogIds.h"
 #include "dialogs/ResultDialog.h"
 #include "flow/FrameGlobals.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "resources/FlowIds.h"
 #include "match/GameScoring.h"
@@ -47,12 +48,15 @@
 #include "platform/core/WindowApi.h"
 #include "platform/qt/QtHost.h"
 #include "qt/AppOnQtHost.h"
+#include "flow/MainFrame.h"
 #include "qt/QtTestImages.h"
 #include "qt/QtTestSupport.h"
+#include "realwindow/PersonsTurn.h"
 #include "realwindow/RealWindowSupport.h"
 #include "resources/ids.h"
 #include "tavlo/Tavlo.h"
 #include "support/BidIndex.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -323,13 +327,13 @@ TEST_F(RealWindowPlay, NoCardStaysDrawnAtThePersonsSeatAfterTheTrick) {
         const int card = Person().cards[slot];
         Click(QPointF(WC_GetCardX(g_Frame.hTableWnd, card) + 4, WC_GetCardY(g_Frame.hTableWnd, card) + 12));
         ASSERT_TRUE(PumpUntil([this] { return Frame().GameObject().Trick().present[kPersonSeat] != 0; }, 5000));
-        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Frame.hTableWnd, card) < Frame().EditGameObject().SlotPosition(TableRow::Person, 0).y - 20; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return WC_GetCardY(g_Frame.hTableWnd, card) < FrameGameAccess::Game(Frame()).SlotPosition(TableRow::Person, 0).y - 20; }, 5000));
         ASSERT_TRUE(PumpUntil([&] { return g_Game.PartyTricks[0] + g_Game.PartyTricks[1] > tricksBefore; }, 10000));
         // Where the card lay in the trick, once the trick has been taken away.
         ASSERT_TRUE(PumpUntil([&] { return !WC_IsCardDealt(g_Frame.hTableWnd, card); }, 10000));
         PumpFor(300);
-        const QRect inTrick(app_.Margins().left() + Frame().EditGameObject().SlotPosition(TableRow::Trick, kPersonSeat).x,
-                            app_.Margins().top() + Frame().EditGameObject().SlotPosition(TableRow::Trick, kPersonSeat).y,
+        const QRect inTrick(app_.Margins().left() + FrameGameAccess::Game(Frame()).SlotPosition(TableRow::Trick, kPersonSeat).x,
+                            app_.Margins().top() + FrameGameAccess::Game(Frame()).SlotPosition(TableRow::Trick, kPersonSeat).y,
                             WC_GetCardWidth(g_Frame.hTableWnd, 0), WC_GetCardHeight(g_Frame.hTableWnd, 0));
         const QImage after = app_.Shot("xcb-seat-after-" + std::to_string(trick));
         if (!Frame().GameObject().Trick().present[kPersonSeat]) {

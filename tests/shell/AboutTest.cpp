@@ -1,6 +1,7 @@
 // The about box: its texts and link targets per edition, the paused game, and the links' hover,
 // opening and failure.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "shell/ModalReader.h"
 
 #include "platform/core/ControlMessages.h"

@@ -3,6 +3,7 @@
 // the codes name pushes, Jungfrau, Durchmarsch, announcements and Kontra, and removing blanks out
 // everything that showing wrote.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
 #include "flow/MatchSeries.h"
 #include "flow/TrickPlay.h"
@@ -19,6 +20,7 @@
 #include "model/Settings.h"
 #include "model/Skat.h"
 #include "resources/CommandIds.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -33,10 +35,10 @@ protected:
         // Every seat's hand is its course row; the skat as dealt.
         for (int seat = 0; seat < 3; ++seat)
             for (int slot = 0; slot < 10; ++slot)
-                Frame().EditGameObject().NoteCourseCard(
-                    seat, Frame().GameObject().Player(seat)->cards[static_cast<std::size_t>(slot)]);
-        Frame().EditGameObject().NoteCourseSkatCard(Frame().GameObject().dealt[0]);
-        Frame().EditGameObject().NoteCourseSkatCard(Frame().GameObject().dealt[1]);
+                FrameGameAccess::Game(Frame()).NoteCourseCard(
+                    seat, Frame().GameObject().Hand(seat).cards[static_cast<std::size_t>(slot)]);
+        FrameGameAccess::Game(Frame()).NoteCourseSkatCard(Frame().GameObject().dealt[0]);
+        FrameGameAccess::Game(Frame()).NoteCourseSkatCard(Frame().GameObject().dealt[1]);
         g_Game.CourseTricks = 10;
         for (int k = 0; k <= 10; ++k) Frame().FrameTrickPlay().LoadCourseSnapshot(k, k % 3, Frame().TrickPlay().History[k].partyPoints);
         SuitGame(/*value*/ 48);
@@ -230,7 +232,7 @@ TEST_P(PlayedCourseTest, EachColumnMarksTheSeatThatLedItsTrick) {
     const int tricks = static_cast<int>(record.cards.size()) / 3;
     ASSERT_GT(tricks, 1);
     ASSERT_EQ(g_Game.CourseTricks, tricks);
-    CSkat& game = Frame().EditGameObject();
+    CSkat& game = FrameGameAccess::Game(Frame());
     const TableRow rows[3] = {TableRow::Course0, TableRow::Course1, TableRow::Course2};
     platform::RecordingDC* surface = host_->Surface(g_Frame.hTableWnd);
     surface->ClearRecords();

@@ -1,5 +1,6 @@
 // The help menu's four topics and closing, the help folder, and the pages every topic needs.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 #include "flow/FrameGlobals.h"
 #include "shell/ModalReader.h"

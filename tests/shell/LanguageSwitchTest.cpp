@@ -1,6 +1,7 @@
 // The language menu hands over to the other edition: the question first, everything written
 // before the other program starts, its shortcuts and registrations, then this one closes.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameGlobals.h"
 #include "shell/ModalReader.h"
 

@@ -1,5 +1,6 @@
 // The legend: which rows a game's marks tick, its picture and place, its help toggle and close box.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameTestSupport.h"
 

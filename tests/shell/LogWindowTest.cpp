@@ -1,6 +1,7 @@
 // The log window: it follows LogList, stores its place when it goes, sizes its scroll bars to the
 // log, shows the end of what is appended, scrolls by lines and pages and is emptied by a right click.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 
 #include <string>

@@ -1,6 +1,7 @@
 // The main window's place between runs: stored at the close (RectMain), applied at the next start,
 // kept inside the work area, maximised again when it was.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 
 #include "match/Profile.h"
 

@@ -2,6 +2,7 @@
 // are enabled by the frame's one update function (so an accelerator obeys the same rule), and the
 // items that say what choosing them does get their texts wherever they stand.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTexts.h"
 #include "flow/MatchSeries.h"
 #include "flow/TableState.h"
@@ -21,6 +22,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ids.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ TEST_F(MenuStateTest, TheSwapCommandsOnlyBeforePlay) {
 TEST_F(MenuStateTest, TheCoursesPrintItemsWaitForTenTricks) {
     for (int tricks : {0, 9, 10}) {
         SCOPED_TRACE(tricks);
-        SkatTestAccess::CourseRow(Frame().EditGameObject(), 0).count = tricks;
+        SkatTestAccess::CourseRow(FrameGameAccess::Game(Frame()), 0).count = tricks;
         EXPECT_EQ(Enabled(ID_PRINT_COURSE), tricks == 10);
         EXPECT_EQ(Enabled(ID_PREVIEW_COURSE), tricks == 10);
     }

@@ -2,6 +2,7 @@
 // demonstration game on a wide window: every card lies wholly on the page below the title and
 // above the footer, with the seats' labels, the game's header line and the annotation.
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameTexts.h"
 

@@ -2,6 +2,7 @@
 // edition's form, a footer that counts the pages, and header, footer and body on the page at any
 // resolution; the job's set-up is undone also when the print dialog is cancelled.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePrinting.h"
 #include "flow/MatchFiles.h"
 

@@ -1,6 +1,7 @@
 // The program's start-up connects every lower layer to the layers above it, and one reset per layer
 // takes all of it back.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/MatchFiles.h"
 
 #include "computer/evaluation/FrameServices.h"

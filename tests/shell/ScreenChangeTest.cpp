@@ -3,6 +3,7 @@
 // move into the new work area and shrink where they are larger than it; what already lies inside
 // stays where it is.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 
 #include "resources/FlowIds.h"

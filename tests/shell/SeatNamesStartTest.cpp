@@ -2,6 +2,7 @@
 // labels and the data panel show them before the names dialog is ever opened.
 #include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTestSupport.h"

@@ -1,6 +1,7 @@
 // The View menu's side windows: one routine opens a window at its stored place and closes it storing
 // that place, with each kind's focus rule; a kind without its window leaves its command alone.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 
 #include <cstddef>

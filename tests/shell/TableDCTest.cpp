@@ -1,6 +1,7 @@
 // The table's drawing context when the table window goes while a drawing routine holds it (a balloon
 // waits with the text just drawn): nothing is put back on the gone surface, and it is let go.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameGlobals.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTestSupport.h"

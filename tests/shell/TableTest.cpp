@@ -2,6 +2,7 @@
 // that press for the person, and files handed over.
 #include "flow/FrameAuction.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameTable.h"
 #include "flow/FrameTexts.h"
 #include "flow/FrameTimers.h"
@@ -20,6 +21,7 @@
 #include "shell/TableTexts.h"
 #include "support/SkatTestAccess.h"
 #include "support/TrickPlayTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -73,7 +75,7 @@ TEST_F(TableTest, KontraMarksStandWithoutTheNameTenPixelsLower) {
 // The person's label may lie over the person's card in the trick: that card is drawn again after the
 // label, on screen and outside a full repaint only.
 TEST_F(TableTest, ThePersonsLabelDrawsThePersonsTrickCardAgain) {
-    CTrick& trick = SkatTestAccess::Trick(Frame().EditGameObject());
+    CTrick& trick = SkatTestAccess::Trick(FrameGameAccess::Game(Frame()));
     trick.Reset();
     trick.SetCard(2, 30);
     trick.PaintCards(0, true);
@@ -106,8 +108,8 @@ TEST_F(TableTest, OnlyAFullRepaintLaysTheCardsOutAnew) {
     // The auction waits for the person.
     ASSERT_TRUE(host_->PumpUntil([this] { return Frame().FrameAuction().IsAuctionBarOpen(); }, 60000));
     const HWND table = g_Frame.hTableWnd;
-    const int card = Frame().GameObject().Person().cards[4];
-    const platform::Point place = Frame().EditGameObject().SlotPosition(TableRow::Person, 4);
+    const int card = Frame().GameObject().PersonsHand().cards[4];
+    const platform::Point place = FrameGameAccess::Game(Frame()).SlotPosition(TableRow::Person, 4);
     WC_DealCard(table, card, 5, 5);
     const platform::Rect all{0, 0, 2000, 2000};
     Frame().FrameTimers().FullRepaintDone();

@@ -1,6 +1,7 @@
 // The table view's input: what each key and mouse event reaches on the frame, dragging the current
 // game out as files, and a file drag entering the table.
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "match/Profile.h"
 
 #include "platform/core/DragDrop.h"

@@ -7,7 +7,7 @@
 
 struct SkatTestAccess {
     static CPlayer& Player(CSkat& game, int seat) { return *game.EditPlayer(seat); }
-    static CPerson& Person(CSkat& game) { return game.person; }
+    static CPerson& Person(CSkat& game) { return *game.person; }
     static CTrick& Trick(CSkat& game) { return game.trick; }
     static CTrick& LastTrick(CSkat& game) { return game.lastTrick; }
     static CTrick& CourseSkat(CSkat& game) { return game.courseSkat; }

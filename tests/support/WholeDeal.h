@@ -4,6 +4,7 @@
 // forehand, with the table's pictures, in CMainFrame::OnDeal.)
 
 #include "model/CardKnowledge.h"
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "tests/support/SkatTestAccess.h"
 

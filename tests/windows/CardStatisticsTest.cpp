@@ -8,11 +8,13 @@
 #include "flow/FramePanels.h"
 
 #include "StatisticsWindowSupport.h"
+#include "flow/MainFrame.h"
 #include "platform/core/ControlMessages.h"
 #include "resources/CommandIds.h"
 #include "resources/Editions.h"
 #include "resources/ids.h"
 #include "windows/CardStatisticsPanel.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -105,7 +107,7 @@ TEST_F(CardStatisticsTest, HeadingsNamesAndSkatLieInTheirCells) {
         "Bartholomaeus-Maximilian",  // 24 characters of 7 pixels
         "\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84\xC3\xB6\xC3\xBC\xC3\x9F\xC3\x84",  // 13 umlauts
         ""};
-    Frame().EditGameObject().NameRows(Frame().GameObject().name, names);
+    FrameGameAccess::Game(Frame()).NameRows(Frame().GameObject().name, names);
     Open();
     const auto dc = Paint();
     const int H = window_->PanelHeight();

@@ -5,6 +5,7 @@
 #include "windows/Store.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/TableState.h"
 #include "match/GameList.h"
@@ -14,6 +15,7 @@
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
 #include "tavlo/SymbolApi.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 #include <map>
@@ -51,7 +53,7 @@ protected:
     // Books n games with one fixed deal: the Jack (11) and Queen (12) of Clubs in the skat, the
     // other 30 cards in the hands, so that four Jacks and four Queens are drawn.
     void Book(int n) {
-        CSkat& game = Frame().EditGameObject();
+        CSkat& game = FrameGameAccess::Game(Frame());
         std::vector<int> others;
         for (int base : {0, 13, 26, 39})
             for (int v : {1, 7, 8, 9, 10, 11, 12, 13})

@@ -7,11 +7,13 @@
 #include "computer/ComputerTestSupport.h"
 #include "computer/evaluation/GameEvaluation.h"
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "platform/headless/RecordingDC.h"
 #include "resources/CommandIds.h"
 #include "windows/PastelBrushes.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <algorithm>
 #include <map>
@@ -45,7 +47,7 @@ protected:
     }
 
     // The person's hand is given card by card: the sheet is checked for chosen hands no deal gives.
-    CPlayer& Person() { return SkatTestAccess::Player(Frame().EditGameObject(), 2); }
+    CPlayer& Person() { return SkatTestAccess::Player(FrameGameAccess::Game(Frame()), 2); }
     void Give(const char* cards) {
         CPlayer& person = Person();
         for (auto& card : person.cards) card = NO_CARD;

@@ -8,12 +8,14 @@
 #include "flow/FramePanels.h"
 
 #include "StatisticsWindowSupport.h"
+#include "flow/MainFrame.h"
 #include "resources/FlowIds.h"
 #include "platform/core/ComboBox.h"
 #include "platform/core/ControlMessages.h"
 #include "resources/CommandIds.h"
 #include "resources/Editions.h"
 #include "windows/GameStatisticsPanel.h"
+#include "support/FrameGameAccess.h"
 
 namespace {
 
@@ -145,7 +147,7 @@ TEST_F(GameStatisticsTest, InconsistentCountersKeepTheTintOnTheScale) {
 TEST_F(GameStatisticsTest, LabelsNamesAndHeadingsLieInTheirCells) {
     // 28 characters of 7 pixels
     const std::string names[3] = {Frame().GetPlayerName(0), "Friedrich-Wilhelm-Maximilian", Frame().GetPlayerName(2)};
-    Frame().EditGameObject().NameRows(Frame().GameObject().name, names);
+    FrameGameAccess::Game(Frame()).NameRows(Frame().GameObject().name, names);
     Open();
     const auto dc = Paint();
     const int H = window_->PanelHeight();

@@ -3,6 +3,7 @@
 #include "windows/ListPrinting.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "match/GameList.h"
 #include "match/StoreRows.h"

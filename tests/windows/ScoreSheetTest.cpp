@@ -6,6 +6,7 @@
 #include "flow/FramePanels.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "match/GameList.h"
 #include "match/ListTotals.h"
 #include "match/WindowSections.h"

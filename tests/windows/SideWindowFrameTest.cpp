@@ -5,6 +5,7 @@
 #include "windows/WindowFrameServices.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "flow/FrameGlobals.h"
 #include "model/Trace.h"

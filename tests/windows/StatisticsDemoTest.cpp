@@ -7,6 +7,7 @@
 #include "windows/GameStatistics.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "match/Statistics.h"
 #include "resources/CommandIds.h"
 

@@ -4,6 +4,7 @@
 // and fills of a painting on the recording surface found by where they lie.
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FramePanels.h"
 #include "match/Statistics.h"
 #include "platform/core/WindowApi.h"

@@ -1,12 +1,14 @@
 // The trick estimation window and its panel: the view tables, the refresh entry, the close box,
 // the registry's damaged values, the question before an opponent's evaluation is shown, Auto, the
 // legend button and the best game the frame puts the window on.
+#include "model/PlayerData.h"
 #include "model/Skat.h"
 #include "windows/TrickEstimation.h"
 
 #include "flow/EstimatedGame.h"
 #include "flow/FramePanels.h"
 #include "flow/FlowFixture.h"
+#include "flow/MainFrame.h"
 #include "flow/FrameFixture.h"
 #include "match/WindowSections.h"
 #include "model/CardCodes.h"
@@ -19,6 +21,7 @@
 #include "resources/EstimationTemplates.h"
 #include "windows/TrickEstimationDialog.h"
 #include "support/SkatTestAccess.h"
+#include "support/FrameGameAccess.h"
 
 #include <cstring>
 
@@ -338,7 +341,7 @@ TEST_F(TrickEstimationTest, AutoOutsideThePlaySelectsTheBestGameAndDuringThePlay
     ASSERT_NE(window, nullptr);
     // The person's hand: every Jack and the long Clubs, so Grand or Clubs is best; either way
     // not the view chosen before.
-    CPlayer& person = SkatTestAccess::Player(Frame().EditGameObject(), 2);  // the hand is set card by card
+    CPlayer& person = SkatTestAccess::Player(FrameGameAccess::Game(Frame()), 2);  // the hand is set card by card
     const int hand[10] = {11, 50, 37, 24, 1, 10, 13, 12, 9, 8};
     for (int slot = 0; slot < 10; ++slot) {
         person.cards[static_cast<std::size_t>(slot)] = hand[slot];

@@ -11,6 +11,7 @@
 #include "dialogs/DeclareDialog.h"
 #include "model/FlowGlobals.h"
 #include "flow/MainFrame.h"
+#include "flow/TableState.h"
 #include "model/CardKnowledge.h"
 #include "model/GameState.h"
 #include "model/Settings.h"
@@ -45,9 +46,9 @@ void BM_BarLifeCycle(benchmark::State& state) {
             break;
         }
         bar->ShowWindow(SW_SHOW);
-        frame.EditPrompts().PromptDialog = bar->Handle();
+        frame.RecordOpenPrompt(bar->Handle());
         benchmark::DoNotOptimize(bar->WindowRect());
-        frame.EditPrompts().PromptDialog = nullptr;
+        frame.RecordOpenPrompt(nullptr);
         bar->DestroyWindow();
     }
 }
