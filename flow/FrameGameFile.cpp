@@ -63,8 +63,10 @@ void CMatchFiles::SaveFile(const std::string& path, int kind) {
     //    annotation stays whether or not its panel is open.
     if (path != files_.TempGameFile && !g_Settings.View.ListAnnotation) SaveFile(files_.TempGameFile, 0);
     // 3. The image goes to the file; a write that fails is named.
+    //    A file that holds this very game already, as the program left it, stays as it is.
     WriteTrace(":SaveFile(" + path + ")", LOG_MAINFRAME);
-    if (!WriteOwnFile(path, bytes)) ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
+    if (WriteSeenFile(files_.GameSeen, path, bytes, false) == SeenWrite::Failed)
+        ReportFileError(IDS_WRITE_FAILED, "SaveFile", path);
 }
 
 bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
@@ -89,7 +91,8 @@ bool CMatchFiles::ReadCards(const std::string& path, int titleKind) {
     }
     const GameFileRecord& record = *decoded.Record;
     WriteTrace(":ReadCards(" + path + ")", LOG_MAINFRAME);
-    // 3. The dealt rows.
+    // 3. The dealt rows. The bytes read are kept: saving the same game again writes nothing.
+    NoteSeen(files_.GameSeen, path, read.Bytes);
     files_.GameFileRead = 1;
     g_Game.CourseTricks = 0;
     game_.SetDeal(&record.Dealt[0], &record.Dealt[30]);

@@ -16,28 +16,30 @@ std::optional<std::size_t> CMatchFiles::WriteGrowingFile(
         return std::nullopt;
     }
     // What someone else wrote since our last write holds their games or deals: it stays as it is.
-    if (ChangedByOther(written, path)) {
+    const std::optional<platform::FileStamp> now = platform::StampOf(path);
+    if (written.Path == path && now && now != written.Stamp) {
         ReportFileError(IDS_CHANGED_BY_OTHER, operation, path);
         return std::nullopt;
     }
-    // After a game only what changed, when the file is still the one written last.
-    if (inPlace && written.Path == path && written.Stamp && !IsProtectedFile(path)) {
-        if (const auto steps = appendSteps(*written.Stamp)) {
+    // The file still as written last: nothing new leaves it as it is; after a game only what
+    // changed goes in.
+    if (written.Path == path && now && !IsProtectedFile(path)) {
+        if (const auto steps = appendSteps(*now)) {
+            if (steps->empty()) return now->size;
             platform::FileStamp after;
-            if (platform::UpdateFileInPlace(path, *written.Stamp, *steps, after)) {
+            if (inPlace && platform::UpdateFileInPlace(path, *now, *steps, after)) {
                 written.Stamp = after;
                 return after.size;
             }
         }
     }
     const std::vector<std::uint8_t> bytes = wholeFile();
-    if (!WriteOwnFile(path, bytes)) {
+    platform::FileStamp after;
+    if (IsProtectedFile(path) || !platform::WriteFileAtomic(path, bytes, now, after)) {
         if (written.Path == path) written = {};
         ReportFileError(IDS_WRITE_FAILED, operation, path);
         return std::nullopt;
     }
-    // A file whose stamp cannot be taken is written whole next time.
-    const std::optional<platform::FileStamp> stamp = platform::StampOf(path);
-    written = stamp ? SeenFile{path, stamp} : SeenFile{};
+    written = SeenFile{path, after, std::nullopt};
     return bytes.size();
 }

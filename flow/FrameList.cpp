@@ -103,6 +103,9 @@ void CMatchFiles::WriteListFile(const std::string& path, bool inPlace) {
     // After a game only what changed: the rows the file holds must still be those of the list.
     const auto changes = [&](const platform::FileStamp&) -> std::optional<std::vector<platform::FileStep>> {
         if (list.WrittenGames > games || list.WrittenGames > list.RowsUnchanged) return std::nullopt;
+        // The same rows, header and trailer as the file holds: nothing to write.
+        if (list.WrittenGames == games && list.WrittenHeader.Bytes == list.Header.Bytes && list.WrittenTrailer == trailer)
+            return std::vector<platform::FileStep>{};
         return ListAppendSteps(list.WrittenHeader, list.WrittenGames, list.Header, rows, trailer);
     };
     const auto wholeFile = [&] { return EncodeListFile(list.Header, rows, trailer); };
@@ -110,6 +113,7 @@ void CMatchFiles::WriteListFile(const std::string& path, bool inPlace) {
     if (!WriteGrowingFile("SaveList", path, fits, list.Written, inPlace, changes, wholeFile)) return;
     list.WrittenGames = games;
     list.WrittenHeader = list.Header;
+    list.WrittenTrailer = trailer;
     list.RowsUnchanged = games;
 }
 

@@ -42,7 +42,9 @@ void CMatchFiles::ReadStatistics(const std::string& path, bool showError) {
     CStatisticsBlock& block = Block();
     // 2. The first 4200 bytes.
     const OwnFileRead read = ReadOwnFile(path, kStatisticsBytes);
-    NoteSeen(g_StatisticsSeen, path);
+    // The bytes read whole are kept: counters that come out the same need no write.
+    if (read.Result == OwnFileRead::Read && !read.TooLarge) NoteSeen(g_StatisticsSeen, path, read.Bytes);
+    else NoteSeen(g_StatisticsSeen, path);
     if (read.Result == OwnFileRead::Read) {
         block = DecodeStatistics(read.Bytes);
         // 3. A file of the game part alone starts the card part afresh.
@@ -65,16 +67,14 @@ void CMatchFiles::ReadStatistics(const std::string& path, bool showError) {
 void CMatchFiles::SaveStatistics(const std::string& path) {
     WriteTrace(":SaveStatistics(" + path + ")", LOG_MAINFRAME);
     if (!g_pStatistics) return;
-    // Counters another program wrote since the start are theirs: they stay.
-    if (ChangedByOther(g_StatisticsSeen, path)) {
-        ReportFileError(IDS_CHANGED_BY_OTHER, "SaveData", path);
-        return;
+    // Counters another program wrote since the start are theirs: they stay. Counters the file
+    // holds already are not written again.
+    switch (WriteSeenFile(g_StatisticsSeen, path, EncodeStatistics(*g_pStatistics), true)) {
+    case SeenWrite::Written:
+    case SeenWrite::Unchanged: return;
+    case SeenWrite::ChangedByOther: ReportFileError(IDS_CHANGED_BY_OTHER, "SaveData", path); return;
+    case SeenWrite::Failed: ReportFileError(IDS_WRITE_FAILED, "SaveData", path); return;
     }
-    if (!WriteOwnFile(path, EncodeStatistics(*g_pStatistics))) {
-        ReportFileError(IDS_WRITE_FAILED, "SaveData", path);
-        return;
-    }
-    NoteSeen(g_StatisticsSeen, path);
 }
 
 void CMatchFiles::InitGameStatistics() { Block().InitGameStatistics(); }

@@ -68,10 +68,12 @@ struct CGameList {
     int Balances[3] = {0, 0, 0};     // what is left of each seat's start credit
 
     // The list file the program last wrote, whole or in place: where it is, who it is now, and the
-    // games and header it holds. A game end that finds it unchanged writes only what is new.
+    // games, header and trailer it holds. A game end that finds it unchanged writes only what is
+    // new; nothing new, nothing written.
     SeenFile Written;
     std::size_t WrittenGames = 0;
     ListHeader WrittenHeader;
+    std::vector<std::uint8_t> WrittenTrailer;
     // The leading games that are still as that file holds them (a game listed over an older one
     // lowers it).
     std::size_t RowsUnchanged = 0;

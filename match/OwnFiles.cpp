@@ -72,8 +72,27 @@ bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes) 
     return static_cast<bool>(platform::WriteFileAtomic(path, bytes));
 }
 
-void NoteSeen(SeenFile& seen, const std::string& path) { seen = {path, platform::StampOf(path)}; }
+void NoteSeen(SeenFile& seen, const std::string& path) { seen = {path, platform::StampOf(path), std::nullopt}; }
+
+void NoteSeen(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes) {
+    seen = {path, platform::StampOf(path), platform::Bytes(bytes.begin(), bytes.end())};
+}
 
 bool ChangedByOther(const SeenFile& seen, const std::string& path) {
     return seen.Path == path && platform::ChangedSince(path, seen.Stamp);
+}
+
+SeenWrite WriteSeenFile(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes, bool keepOthers) {
+    const std::optional<platform::FileStamp> now = platform::StampOf(path);
+    if (seen.Path == path && now) {
+        if (now != seen.Stamp) {
+            if (keepOthers) return SeenWrite::ChangedByOther;
+        } else if (seen.Bytes && std::equal(seen.Bytes->begin(), seen.Bytes->end(), bytes.begin(), bytes.end())) {
+            return SeenWrite::Unchanged;
+        }
+    }
+    platform::FileStamp after;
+    if (IsProtectedFile(path) || !platform::WriteFileAtomic(path, bytes, now, after)) return SeenWrite::Failed;
+    seen = {path, after, platform::Bytes(bytes.begin(), bytes.end())};
+    return SeenWrite::Written;
 }

@@ -45,14 +45,17 @@ void RemoveStaleTemporaryFiles(const std::string& folder, std::span<const std::s
 bool IsProtectedFile(const std::string& path);
 
 // What the program last saw of one of its files: where, and who the file was after that read or
-// write (nothing: there was no file).
+// write (nothing: there was no file); for a file written whole, also the bytes it then held.
 struct SeenFile {
     std::string Path;
     std::optional<platform::FileStamp> Stamp;
+    std::optional<platform::Bytes> Bytes;
 };
 
 // Notes the file at the path as it stands now.
 void NoteSeen(SeenFile& seen, const std::string& path);
+// Notes the file at the path as it stands now, holding the bytes just read from it.
+void NoteSeen(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Whether someone else changed, replaced or made the file since the program last saw it at this
 // path (a file the program has not seen there, or that is gone now, was changed by nobody): its
@@ -61,3 +64,12 @@ bool ChangedByOther(const SeenFile& seen, const std::string& path);
 
 // Writes the bytes over the file atomically; false when the path is protected or the write failed.
 bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// What WriteSeenFile did.
+enum class SeenWrite { Written, Unchanged, ChangedByOther, Failed };
+
+// Writes the bytes over the file atomically unless the file still is the one the program last
+// read or wrote there with these very bytes: then there is nothing to change (Unchanged). A file
+// someone else changed since is kept as it is (ChangedByOther) when keepOthers, else replaced.
+// `seen` follows the file.
+SeenWrite WriteSeenFile(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes, bool keepOthers);

@@ -158,14 +158,28 @@ FileStatus CheckReadable(const std::string& path) {
     return {};
 }
 
-FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
+namespace {
+
+FileStamp StampOfInfo(const struct stat& info) {
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.mode = static_cast<std::uint32_t>(info.st_mode & 07777);
+    return stamp;
+}
+
+// Writes a temporary file beside the target with the given rights and renames it over the target;
+// `after` (when asked for) takes the new file's stamp before it is renamed, which keeps it.
+FileStatus ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes, mode_t mode, FileStamp* after) {
     std::string temporary = path + ".XXXXXX";
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return Failure("Cannot create a temporary file for", path, errno);
     // mkstemp makes the file private; the new file keeps the rights of the one it replaces.
-    struct stat target {};
-    ::fchmod(fd, ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644);
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    ::fchmod(fd, mode);
+    struct stat info {};
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0 && (after == nullptr || ::fstat(fd, &info) == 0);
     int error = errno;
     if (::close(fd) != 0 && written) {
         written = false;
@@ -180,7 +194,20 @@ FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t
         ::unlink(temporary.c_str());
         return Failure("Cannot replace", path, error);
     }
+    if (after != nullptr) *after = StampOfInfo(info);
     return {};
+}
+
+}  // namespace
+
+FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
+    struct stat target {};
+    return ReplaceFile(path, bytes, ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644, nullptr);
+}
+
+FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
+                           const std::optional<FileStamp>& before, FileStamp& after) {
+    return ReplaceFile(path, bytes, before ? static_cast<mode_t>(before->mode) : 0644, &after);
 }
 
 FileStatus WriteFileAtomic(const std::string& path, std::string_view text) {
@@ -189,25 +216,15 @@ FileStatus WriteFileAtomic(const std::string& path, std::string_view text) {
 
 namespace {
 
-FileStamp StampOfInfo(const struct stat& info) {
-    FileStamp stamp;
-    stamp.device = static_cast<std::uint64_t>(info.st_dev);
-    stamp.inode = static_cast<std::uint64_t>(info.st_ino);
-    stamp.size = static_cast<std::uint64_t>(info.st_size);
-    stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return stamp;
-}
-
 // Opens a regular file for writing without waiting; -1 for anything else at the path (a pipe
 // without a reader, a device, a folder, a link that would lead the write elsewhere), with `error`
-// set (EINVAL for what is there but no regular file).
-int OpenRegularForWriting(const std::string& path, int flags, int& error) {
+// set (EINVAL for what is there but no regular file); `info` holds what the file is once opened.
+int OpenRegularForWriting(const std::string& path, int flags, int& error, struct stat& info) {
     int fd = ::open(path.c_str(), flags | O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
         error = errno == ELOOP ? EINVAL : errno;
         return -1;
     }
-    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         error = EINVAL;
@@ -246,11 +263,11 @@ bool ChangedSince(const std::string& path, const std::optional<FileStamp>& seen)
 FileStatus UpdateFileInPlace(const std::string& path, const FileStamp& expected, std::span<const FileStep> steps,
                              FileStamp& after) {
     int error = 0;
-    int fd = OpenRegularForWriting(path, 0, error);
+    struct stat info {};
+    int fd = OpenRegularForWriting(path, 0, error, info);
     if (fd < 0) return error == EINVAL ? FileStatus{false, "Cannot write " + path + ": not a regular file"}
                                        : Failure("Cannot open", path, error);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !(StampOfInfo(info) == expected)) {
+    if (!(StampOfInfo(info) == expected)) {
         ::close(fd);
         return FileStatus{false, "Cannot write " + path + ": changed by another program"};
     }
@@ -273,7 +290,8 @@ FileStatus UpdateFileInPlace(const std::string& path, const FileStamp& expected,
 
 FileStatus AppendToFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     int error = 0;
-    int fd = OpenRegularForWriting(path, O_CREAT | O_APPEND, error);
+    struct stat info {};
+    int fd = OpenRegularForWriting(path, O_CREAT | O_APPEND, error, info);
     if (fd < 0) return error == EINVAL ? FileStatus{false, "Cannot write " + path + ": not a regular file"}
                                        : Failure("Cannot open", path, error);
     bool written = WriteAll(fd, bytes);

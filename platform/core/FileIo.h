@@ -49,12 +49,21 @@ FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t
 FileStatus WriteFileAtomic(const std::string& path, std::string_view text);
 
 // Who a file is, as it stood after our last write to it: a file changed or replaced since then by
-// anyone else has another stamp.
+// anyone else has another stamp. The rights go with it for the next replacement to keep; a change
+// of rights alone is no change of the file.
 struct FileStamp {
     std::uint64_t device = 0, inode = 0, size = 0;
     std::int64_t modifiedNs = 0;
-    bool operator==(const FileStamp&) const = default;
+    std::uint32_t mode = 0;
+    bool operator==(const FileStamp& other) const {
+        return device == other.device && inode == other.inode && size == other.size && modifiedNs == other.modifiedNs;
+    }
 };
+
+// WriteFileAtomic for a writer that took the stamp of the file at the path just before (nothing:
+// there was no file), whose rights the new file keeps; `after` is the new file's stamp.
+FileStatus WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes,
+                           const std::optional<FileStamp>& before, FileStamp& after);
 // The stamp of the regular file at the path, or nothing.
 std::optional<FileStamp> StampOf(const std::string& path);
 // Whether the file at the path is another than `seen` (its stamp when the program last read or

@@ -6,6 +6,8 @@
 #include "DemoMatch.h"
 
 #include "flow/FrameFixture.h"
+#include "flow/MainFrame.h"
+#include "flow/MatchFiles.h"
 #include "match/GameList.h"
 #include "match/MatchListFile.h"
 #include "match/Statistics.h"
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -76,6 +79,56 @@ TEST(GameEndFilesTest, EveryGameEndLeavesTheFilesAsTheProgramHoldsThemWrittenInP
     const DemoMatchResult result = PlayDemoMatch(options);
     EXPECT_TRUE(result.ok()) << result.fault;
     EXPECT_EQ(finished, 12);
+    testsupport::ResetProgramGlobals();
+}
+
+// Each game end writes every file it changed (the statistics and the game file replaced, the list
+// and the deals grown in place); the frame's end, which finds nothing changed since, and saving the
+// same deal again write nothing: the files stay the very files, and still hold what the program holds.
+TEST(GameEndFilesTest, AGameEndWritesWhatChangedAndASaveOfTheSameBytesWritesNothing) {
+    testsupport::ResetProgramGlobals();
+    const char* const names[] = {"statistics2", "cards~.skm", "cards~.sks", "cards~.skt"};
+    using Stamps = std::array<std::optional<platform::FileStamp>, 4>;
+    const auto stampsNow = [&] {
+        Stamps stamps;
+        for (std::size_t i = 0; i < stamps.size(); ++i) stamps[i] = platform::StampOf(g_Profile.Work + names[i]);
+        return stamps;
+    };
+    DemoMatchOptions options;
+    options.games = 4;
+    options.seed = 17;
+    CMainFrame* frame = nullptr;
+    options.started = [&](CMainFrame& started) { frame = &started; };
+    long finished = 0;
+    Stamps last;
+    options.line = [&](const std::string&) {
+        ++finished;
+        ASSERT_NE(frame, nullptr);
+        const Stamps stamps = stampsNow();
+        for (std::size_t i = 0; i < stamps.size(); ++i) {
+            SCOPED_TRACE(std::string(names[i]) + " after game " + std::to_string(finished));
+            ASSERT_TRUE(stamps[i]);
+            if (finished > 1) {
+                EXPECT_NE(stamps[i], last[i]);
+            }
+        }
+        last = stamps;
+        if (finished < options.games) return;
+        // The frame's end and the deal saved again: nothing new for any file.
+        frame->MatchFiles().SaveAtFrameEnd();
+        frame->MatchFiles().SaveFile(frame->Files().GamePath, 0);
+        EXPECT_EQ(stampsNow(), last);
+        const std::string work = g_Profile.Work;
+        EXPECT_EQ(platform::ReadWholeFile(work + "statistics2").bytes, EncodeStatistics(*g_pStatistics));
+        EXPECT_EQ(platform::ReadWholeFile(work + "cards~.sks").bytes, EncodeStoredDeals(g_StoreRows, g_Game.StoreCount));
+        const std::optional<MatchListRecord> list = DecodeMatchList(platform::ReadWholeFile(work + "cards~.skm").bytes);
+        ASSERT_TRUE(list.has_value());
+        EXPECT_EQ(static_cast<long>(list->Games.size()), finished);
+        EXPECT_EQ(list->Header.Bytes, g_GameList.Header.Bytes);
+    };
+    const DemoMatchResult result = PlayDemoMatch(options);
+    EXPECT_TRUE(result.ok()) << result.fault;
+    EXPECT_EQ(finished, 4);
     testsupport::ResetProgramGlobals();
 }
 

@@ -58,12 +58,15 @@ TEST_F(ChangedByOtherTest, EachWriterKeepsAFileAnotherProgramWroteAndNamesIt) {
     const std::string theirs = "the games another program played";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.operation);
-        // Its own file: saved, and saved again.
+        // Its own file: saved, and saved again; nothing changed, so the second save leaves the
+        // file as it is (the same file, not written again).
         EXPECT_TRUE(Save(c.save).empty());
         const std::vector<std::uint8_t> own = platform::ReadWholeFile(c.path).bytes;
         ASSERT_FALSE(own.empty());
+        const std::optional<platform::FileStamp> saved = platform::StampOf(c.path);
         EXPECT_TRUE(Save(c.save).empty());
-        // Another program's: kept, named, and still kept at the next save.
+        EXPECT_EQ(platform::StampOf(c.path), saved);
+        // Another program's, after that save that wrote nothing: still found, kept and named.
         ASSERT_TRUE(platform::WriteFileAtomic(c.path, theirs));
         EXPECT_EQ(Save(c.save), std::vector<std::string>{KeptAsItIs(c.operation, c.path)});
         EXPECT_EQ(platform::ReadWholeFile(c.path).Text(), theirs);

@@ -7,6 +7,7 @@
 
 #include <climits>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -61,6 +62,42 @@ TEST(FileIoTest, AppendCreatesThenExtendsAndRemoveToleratesAbsence) {
     EXPECT_TRUE(platform::RemoveFile(path));
     EXPECT_FALSE(platform::FileExists(path));
     EXPECT_TRUE(platform::RemoveFile(path));
+}
+
+// The replacement a writer that keeps the stamp makes: the stamp it gives back is the file's as
+// it stands after the rename, and the new file has the rights of the one it replaced (0644 for a
+// new one, whatever the process's mask).
+TEST(FileIoTest, AReplacementGivesTheNewFilesStampAndKeepsTheRights) {
+    testsupport::TempFolder temp;
+    const std::string path = temp.File("counters");
+    const struct {
+        const char* name;
+        std::uint32_t rightsBefore;  // 0: no file before
+        std::uint32_t rightsAfter;
+    } cases[] = {{"new file", 0, 0644}, {"private file", 0600, 0600}, {"shared file", 0664, 0664}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        (void)platform::RemoveFile(path);
+        if (c.rightsBefore != 0) {
+            ASSERT_TRUE(platform::WriteFileAtomic(path, std::string_view("old")));
+            ASSERT_EQ(::chmod(path.c_str(), c.rightsBefore), 0);
+        }
+        const std::optional<platform::FileStamp> before = platform::StampOf(path);
+        ASSERT_EQ(before.has_value(), c.rightsBefore != 0);
+        const Bytes bytes{'n', 'e', 'w', 0, 'x'};
+        platform::FileStamp after;
+        ASSERT_TRUE(platform::WriteFileAtomic(path, bytes, before, after));
+        EXPECT_EQ(platform::ReadWholeFile(path).bytes, bytes);
+        const std::optional<platform::FileStamp> now = platform::StampOf(path);
+        ASSERT_TRUE(now);
+        EXPECT_EQ(*now, after);
+        EXPECT_EQ(after.size, bytes.size());
+        EXPECT_EQ(now->mode, c.rightsAfter);
+        if (before) {
+            EXPECT_NE(after, *before);
+        }
+        EXPECT_EQ(temp.Entries(), (std::map<std::string, bool>{{"counters", false}}));
+    }
 }
 
 TEST(FileIoTest, AppendAndInPlaceWritesRefuseALinkAndLeaveItsTargetAlone) {
