@@ -50,9 +50,11 @@ void AuctionSpeaker::Show(int seat, AuctionWord word, int value) {
     static const char* const kFormats[3] = {"%s:bid:%d", "%s:hold:%d", "%s:pass:%d"};
     static const int kBalloons[3] = {IDS_BALLOON_BID, IDS_BALLOON_HOLD, IDS_BALLOON_PASS};
     const int w = static_cast<int>(word);
-    char text[96];
-    std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
-    Trace(text);
+    if (IsTraceOn(LOG_MAINFRAME)) {
+        char text[96];
+        std::snprintf(text, sizeof text, kFormats[w], frame_.GetPlayerName(seat).c_str(), value);
+        Trace(text);
+    }
     frame_.FrameTable().MoveBalloonText(seat, kBalloons[w], value, nullptr, nullptr);
     frame_.MatchSeries().NoteCall(seat, "bhp"[w], value);
 }
@@ -67,6 +69,7 @@ void AuctionSpeaker::Hold(int seat, int term, bool variant) { Say(seat, AuctionW
 void AuctionSpeaker::Pass(int seat, int term) { Say(seat, AuctionWord::Pass, ValueOnTable(), term, true); }
 
 void AuctionSpeaker::Trace(const std::string& text) const {
+    if (!IsTraceOn(LOG_MAINFRAME)) return;
     std::string line = ":";
     line += handler_;
     line += "(";

@@ -5,6 +5,7 @@
 // line). It changes nothing in the game.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct CGameRecord {
@@ -38,7 +39,16 @@ struct CGameRecord {
     int points[3] = {0, 0, 0}; // the soloist's card points ([0]); a Ramsch's per seat
     int score = 0;
 
-    void Clear() { *this = CGameRecord(); }
+    // A new game's record; the lists keep their room, as every deal fills them again.
+    void Clear() {
+        std::vector<Call> keptCalls = std::move(calls);
+        std::vector<PlayedCard> keptCards = std::move(cards);
+        *this = CGameRecord();
+        keptCalls.clear();
+        keptCards.clear();
+        calls = std::move(keptCalls);
+        cards = std::move(keptCards);
+    }
     void NoteCall(int seat, char kind, int value) { calls.push_back({seat, kind, value}); }
     void NoteCard(int seat, int card) { cards.push_back({seat, card}); }
 };

@@ -118,7 +118,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void CMainFrame::RunStep(const std::function<void()>& step) {
+void CMainFrame::RunStep(FlowStep step) {
     ++run_.StepDepth;
     step();
     --run_.StepDepth;

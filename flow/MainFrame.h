@@ -5,6 +5,7 @@
 // command handlers (flow/), and it draws the card table into the view (shell/).
 
 #include "resources/FlowIds.h"
+#include "flow/FlowStep.h"
 #include "flow/FrameRecords.h"
 #include "model/SoundEffectIds.h"
 #include "platform/core/CommandState.h"
@@ -70,7 +71,7 @@ public:
     bool PreTranslateMessage(platform::Message& message) override;
     // Runs a step of the flow (a command, a timer's step): a close or a file that arrives inside it
     // waits until it is over.
-    void RunStep(const std::function<void()>& step);
+    void RunStep(FlowStep step);
     // The name of a seat's player as the table shows it.
     std::string GetPlayerName(int seat) const;
 

@@ -8,8 +8,14 @@ void SetTraceSink(TraceSink sink) { g_TraceSink = sink; }
 
 bool IsTraceOn() { return g_TraceSink.IsOn && g_TraceSink.IsOn(); }
 
+bool IsTraceOn(unsigned flags) { return IsTraceOn() && (!g_TraceSink.Wants || g_TraceSink.Wants(flags)); }
+
 void WriteTrace(const std::string& text, unsigned flags) {
     if (IsTraceOn() && g_TraceSink.Write) g_TraceSink.Write(text, flags);
+}
+
+void WriteTrace(const char* text, unsigned flags) {
+    if (IsTraceOn(flags) && g_TraceSink.Write) g_TraceSink.Write(text, flags);
 }
 
 namespace {

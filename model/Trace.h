@@ -19,12 +19,18 @@ enum LogFlags : unsigned {
 struct TraceSink {
     bool (*IsOn)() = nullptr;
     void (*Write)(const std::string& text, unsigned flags) = nullptr;
+    // Whether a line of these flags would be written; without it every line is, while IsOn.
+    bool (*Wants)(unsigned flags) = nullptr;
 };
 void SetTraceSink(TraceSink sink);
 
 void WriteTrace(const std::string& text, unsigned flags);
+// A fixed line: its string is made only when it is written.
+void WriteTrace(const char* text, unsigned flags);
 // Whether a trace line would go anywhere; hot paths test it before they build the text.
 bool IsTraceOn();
+// Whether a line of these flags would be written: lines of the hot steps are built only then.
+bool IsTraceOn(unsigned flags);
 
 // Names of suits (0..3, 6 Grand, 7 Ramsch) and ranks in trace lines.
 const char* SuitName(int suit);

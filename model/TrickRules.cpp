@@ -17,7 +17,7 @@ namespace {
 bool IsSeat(int seat) { return seat >= 0 && seat <= 2; }
 
 void TraceWinner(int winner) {
-    if (!IsTraceOn()) return;
+    if (!IsTraceOn(LOG_PLAYER)) return;
     WriteTrace(std::string("CTrick::Valuate(") + SeatName(winner) + ":winner)", LOG_PLAYER);
 }
 
@@ -189,7 +189,7 @@ bool CPerson::ValidCard(int slot, const CTrick& trick) const {
         else if (trumpsHeld > 0 && led == type)
             valid = chosen == led;
     }
-    if (valid && IsTraceOn())
+    if (valid && IsTraceOn(LOG_VERBOSE | LOG_PLAYER))
         WriteTrace(std::string("CPerson::ValidCard(") + SeatName(seat) + ":" + SuitName(GetCardSuit(card, true)) +
                        RankName(GetCardRank(card)) + ")",
                    LOG_VERBOSE | LOG_PLAYER);

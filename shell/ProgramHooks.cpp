@@ -45,7 +45,8 @@ int SetPauseWithoutFrame(int level) {
 void InstallTraceAndTableServices() {
     // Trace lines reach the application object that is current when they are written.
     SetTraceSink({[] { return g_pApp != nullptr; },
-                  [](const std::string& text, unsigned flags) { g_pApp->WriteLog(text, flags); }});
+                  [](const std::string& text, unsigned flags) { g_pApp->WriteLog(text, flags); },
+                  [](unsigned flags) { return g_pApp != nullptr && g_pApp->WantsLog(flags); }});
 
     // The card rows lie on the view's window.
     g_TableServices.TableWindow = [] { return g_Frame.hTableWnd; };

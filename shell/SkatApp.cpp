@@ -21,18 +21,22 @@ const char* CategoryPrefix(unsigned flags) {
 
 }  // namespace
 
-void CSkatApp::WriteLog(const std::string& text, unsigned flags) {
+bool CSkatApp::WantsLog(unsigned flags) const {
     // Step 1: trace off.
-    if (Log == 0) return;
+    if (Log == 0) return false;
 
     // Step 2: the levels. A category in the verbose mask has its normal lines written as well.
+    if ((flags & LOG_FORCED) != 0) return true;
+    const unsigned normalMask = static_cast<unsigned>(LogLevel) | static_cast<unsigned>(LogLevelV);
+    const unsigned mask = (flags & LOG_VERBOSE) != 0 ? static_cast<unsigned>(LogLevelV) : normalMask;
+    return (mask & flags) != 0;
+}
+
+void CSkatApp::WriteLog(const std::string& text, unsigned flags) {
+    // Steps 1 and 2: the log off, or the line's category and level not asked for.
+    if (!WantsLog(flags)) return;
     const bool forced = (flags & LOG_FORCED) != 0;
     const bool verbose = (flags & LOG_VERBOSE) != 0;
-    if (!forced) {
-        const unsigned normalMask = static_cast<unsigned>(LogLevel) | static_cast<unsigned>(LogLevelV);
-        const unsigned mask = verbose ? static_cast<unsigned>(LogLevelV) : normalMask;
-        if ((mask & flags) == 0) return;
-    }
 
     // Step 3: remember the focus window, as appending to the log window moves the focus to the
     // main frame.

@@ -49,6 +49,8 @@ public:
 
     // Writes one trace line to the log file (and the log window when it is open).
     void WriteLog(const std::string& text, unsigned flags);
+    // Whether WriteLog would write a line of these flags now (the log on, the category's level set).
+    bool WantsLog(unsigned flags) const;
     // Reads the whole log file into the log text and recounts its lines.
     void ReadLogFile();
     // Counts the CR LF terminated lines of some log text into the line count and raises the

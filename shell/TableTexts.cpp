@@ -29,6 +29,8 @@ namespace {
 constexpr unsigned kVerboseFrame = LOG_MAINFRAME | LOG_VERBOSE;
 
 void TracePlace(const char* routine, int place) {
+    // Runs for every label at every repaint: the text is built only for a trace that is written.
+    if (!IsTraceOn(kVerboseFrame)) return;
     std::string line = ":";
     line += routine;
     line += "(place:";

@@ -12,6 +12,15 @@ namespace tavlo {
 
 namespace {
 std::map<HWND, std::shared_ptr<Table>> g_tables;
+// The table last found: every call of the card, symbol and balloon functions names its window, and
+// a program has one table, so the answer is nearly always the one before. Cleared when a table goes.
+HWND g_lastWindow = nullptr;
+Table* g_lastTable = nullptr;
+
+void ForgetLastTable() {
+    g_lastWindow = nullptr;
+    g_lastTable = nullptr;
+}
 }  // namespace
 
 Table::Table(HWND window) : m_window(window) {}
@@ -135,8 +144,12 @@ void Table::StopSlides(int card) {
 }
 
 Table* FindTable(HWND window) {
+    if (window && window == g_lastWindow) return g_lastTable;
     const auto it = g_tables.find(window);
-    return it == g_tables.end() ? nullptr : it->second.get();
+    if (it == g_tables.end()) return nullptr;
+    g_lastWindow = window;
+    g_lastTable = it->second.get();
+    return g_lastTable;
 }
 
 std::shared_ptr<Table> ShareTable(HWND window) {
@@ -152,7 +165,10 @@ Table& ObtainTable(HWND window) {
 
 void ReleaseTableIfEmpty(HWND window) {
     const auto it = g_tables.find(window);
-    if (it != g_tables.end() && it->second->IsEmpty()) g_tables.erase(it);
+    if (it != g_tables.end() && it->second->IsEmpty()) {
+        if (it->second.get() == g_lastTable) ForgetLastTable();
+        g_tables.erase(it);
+    }
 }
 
 void ResetTables() {
@@ -161,6 +177,7 @@ void ResetTables() {
         table->cards.reset();
     }
     g_tables.clear();
+    ForgetLastTable();
 }
 
 }  // namespace tavlo

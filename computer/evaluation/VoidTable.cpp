@@ -15,7 +15,7 @@ constexpr const char* kShortNames = "KzPkHzKaNlRvGdRaOvHdOvSnAnSwAnSnSwSbJfDmBoK
 constexpr unsigned kTraceGame = 4;
 constexpr unsigned kTracePlayer = 8;
 
-// Callers test IsTraceOn() first: the suit control runs after every trick, and its texts are long.
+// Callers test IsTraceOn(flags) first: the suit control runs after every trick, and its texts are long.
 void Trace(const std::string& text, unsigned flags) { WriteTrace(":ControlSuits(" + text + ")", flags); }
 
 int ValidSeat(int seat) { return seat < 0 || seat > 2 ? 0 : seat; }
@@ -68,7 +68,7 @@ bool TrumpLeadFreeOf(const TrickFacts& f) {
             if (seat != W && (!mayHold || playedJack)) onlyWinnerFollowed = false;
             if (mayHold && !playedJack) {
                 SetFree(seat, L);
-                if (IsTraceOn()) Trace("FreeOf(" + f.Name(seat) + ":jacks)", kTraceGame);
+                if (IsTraceOn(kTraceGame)) Trace("FreeOf(" + f.Name(seat) + ":jacks)", kTraceGame);
             }
         }
     }
@@ -91,7 +91,7 @@ void NoteThrownOff(const TrickFacts& f) {
         const int otherSuit = (other >= 0 && other <= 2) ? GetCardSuit(f.CardOf(other), false) : f.L;
         if (otherSuit != GetCardSuit(f.leadCard, false)) {
             g_Computer.ThrownOffSuit = otherSuit;
-            if (IsTraceOn()) Trace("ThrownOff(" + f.Name(other) + ")", kTraceGame);
+            if (IsTraceOn(kTraceGame)) Trace("ThrownOff(" + f.Name(other) + ")", kTraceGame);
         } else {
             g_Computer.ThrownOffSuit = -1;
         }
@@ -112,7 +112,7 @@ void SoloistFollowedHigh(const TrickFacts& f) {
     const bool ace = order == 6 && IsCardGone(L, TEN, NO_SEAT);
     if (ten || ace) {
         SetFree(soloistSide, L);
-        if (IsTraceOn())
+        if (IsTraceOn(kTraceGame))
             Trace("FreeOf(" + f.Name(soloistSide) + ":" + SuitAbbreviation(L) + "):" + (ace ? "ace" : "ten"),
                   kTraceGame);
     }
@@ -134,7 +134,7 @@ bool FollowingSuitFreeOf(const TrickFacts& f) {
         onlyWinnerFollowed = false;
         if (GetCardRank(card) == ACE && seat == f.soloistSide && seat == PreviousSeat(f.F) && !f.ramsch) {
             SetFree(seat, L);
-            if (IsTraceOn())
+            if (IsTraceOn(kTraceGame))
                 Trace("FreeOf(" + f.Name(seat) + ":" + SuitAbbreviation(L) + "):" + f.Name(seat) + ":ace", kTraceGame);
         }
     }
@@ -152,9 +152,9 @@ void SuitsOpenOrUsedUp(const TrickFacts& f) {
             SetFree(d1, s);
             SetFree(d2, s);
             const int low = d1 < d2 ? d1 : d2, high = d1 < d2 ? d2 : d1;
-            if (IsTraceOn())
-                Trace("FreeOf(" + f.Name(low) + ":" + f.Name(high) + ":" + SuitAbbreviation(L) + "):remain",
-                      g_Game.Soloist == 1 ? kTracePlayer : kTraceGame);
+            const unsigned flags = g_Game.Soloist == 1 ? kTracePlayer : kTraceGame;
+            if (IsTraceOn(flags))
+                Trace("FreeOf(" + f.Name(low) + ":" + f.Name(high) + ":" + SuitAbbreviation(L) + "):remain", flags);
         }
         if (g_Knowledge.UnseenSuitCounts[s] == 0) continue;
         const bool lastTrick = leader != nullptr && leader->count == 0;
@@ -162,7 +162,7 @@ void SuitsOpenOrUsedUp(const TrickFacts& f) {
         if (lastTrick || usedUp) {
             for (int seat = 0; seat < 3; ++seat) SetFree(seat, s);
             g_Knowledge.UnseenSuitCounts[s] = 0;
-            if (IsTraceOn())
+            if (IsTraceOn(kTraceGame))
                 Trace("FreeOf(" + f.Name(0) + ":" + f.Name(1) + ":" + f.Name(2) + ":" + SuitAbbreviation(L) + "):all",
                       kTraceGame);
         }

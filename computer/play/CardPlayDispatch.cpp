@@ -65,7 +65,7 @@ void CPlayer::ServeCard(CTrick* trick) {
     //    closing check already replaces such a card): nothing is played.
     const int slot = IsCardCode(card) ? FindCard(card) : -1;
     if (slot < 0 || !present[slot] || seat < 0 || seat > 2) {
-        TraceServe(name + ":none");
+        if (IsTraceOn(LOG_PLAYER)) TraceServe(name + ":none");
         return;
     }
     // 4. Where the card lies in the hand before it leaves.
@@ -91,7 +91,7 @@ void CPlayer::ServeCard(CTrick* trick) {
     else
         stack(TrickCardOf(trick, 1), card);
     // 9. The trace line; its text only when a trace is written (this runs for every card).
-    if (IsTraceOn())
+    if (IsTraceOn(LOG_PLAYER))
         TraceServe(name + ":" + GetAbbreviation(2 * GetCardSuit(card, true)) + RankText(GetCardRank(card)));
 }
 

@@ -133,8 +133,9 @@ bool WindowSystem::TakeInput(Message& out, HWND filter, UINT first, UINT last, b
             target = IsWindow(m_capture) ? m_capture : WindowFromPoint(event.screenPoint);
             // Without capture, a disabled window (or one inside a disabled window) gets no mouse input.
             if (target && !IsWindow(m_capture)) {
-                for (HWND h = target; h; h = FromHandle(h)->m_kind == WindowKind::Child ? FromHandle(h)->m_parent : nullptr) {
-                    if (FromHandle(h)->m_disabled) {
+                for (const Window* w = FromHandle(target); w;
+                     w = w->m_kind == WindowKind::Child ? FromHandle(w->m_parent) : nullptr) {
+                    if (w->m_disabled) {
                         target = nullptr;
                         break;
                     }

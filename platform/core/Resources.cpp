@@ -2,28 +2,38 @@
 
 #include "platform/core/MessageBox.h"
 
-#include <algorithm>
+#include <unordered_map>
 
 namespace platform {
 
 namespace {
 
 const ResourceSet* g_resources = nullptr;
+// Every string of the current edition by id, built when the edition is set: texts are asked for on
+// every card played, and a search through each chapter in turn cost more than the rest of the step.
+std::unordered_map<int, const StringEntry*> g_stringIndex;
+
+void IndexStrings(const ResourceSet* resources) {
+    g_stringIndex.clear();
+    if (!resources) return;
+    std::size_t count = 0;
+    for (StringTable chapter : resources->strings) count += chapter.size();
+    g_stringIndex.reserve(count);
+    // An id in two chapters is the earlier chapter's.
+    for (StringTable chapter : resources->strings)
+        for (const StringEntry& entry : chapter) g_stringIndex.emplace(entry.id, &entry);
+}
 
 const StringEntry* FindString(int id) {
-    if (!g_resources) return nullptr;
-    for (StringTable chapter : g_resources->strings) {
-        auto it = std::lower_bound(chapter.begin(), chapter.end(), id,
-                                   [](const StringEntry& entry, int wanted) { return entry.id < wanted; });
-        if (it != chapter.end() && it->id == id) return &*it;
-    }
-    return nullptr;
+    const auto it = g_stringIndex.find(id);
+    return it == g_stringIndex.end() ? nullptr : it->second;
 }
 
 }  // namespace
 
 void SetResources(const ResourceSet* resources) {
     g_resources = resources;
+    IndexStrings(resources);
     // Message boxes label their buttons in the edition's language.
     if (resources && resources->language) SetMessageBoxLanguage(resources->language);
 }

@@ -11,16 +11,21 @@ UINT WindowSystem::SetTimer(HWND hwnd, UINT id, int intervalMs) {
     if (!IsWindow(hwnd) || id == 0) return 0;
     const std::int64_t interval = IntervalOf(intervalMs);
     const std::int64_t due = Now() + interval;
-    for (Timer& timer : m_timers) {
-        if (timer.hwnd == hwnd && timer.id == id) {
-            timer.interval = interval;
-            timer.due = due;
-            timer.sequence = ++m_timerSequence;
-            return id;
-        }
-    }
-    m_timers.push_back({hwnd, id, interval, due, ++m_timerSequence});
+    // Arming an armed id restarts it: it leaves its place and is filed anew as the latest armed.
+    auto armed = std::find_if(m_timers.begin(), m_timers.end(),
+                              [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    if (armed != m_timers.end()) m_timers.erase(armed);
+    FileTimer({hwnd, id, interval, due, ++m_timerSequence});
     return id;
+}
+
+void WindowSystem::FileTimer(const Timer& timer) {
+    // The list stays ordered by due time, then by arming: the front is the next expiry, and a
+    // retrieval takes the first that is due and matches, as equal due times fire in arm order.
+    auto place = std::upper_bound(m_timers.begin(), m_timers.end(), timer, [](const Timer& a, const Timer& b) {
+        return a.due < b.due || (a.due == b.due && a.sequence < b.sequence);
+    });
+    m_timers.insert(place, timer);
 }
 
 bool WindowSystem::KillTimer(HWND hwnd, UINT id) {
@@ -41,26 +46,29 @@ void WindowSystem::RemoveTimersOf(HWND hwnd) {
 }
 
 std::optional<std::int64_t> WindowSystem::NextTimerDue() const {
-    std::optional<std::int64_t> next;
-    for (const Timer& timer : m_timers)
-        if (!next || timer.due < *next) next = timer.due;
-    return next;
+    if (m_timers.empty()) return std::nullopt;
+    return m_timers.front().due;
 }
 
 bool WindowSystem::TakeTimer(Message& out, HWND filter, UINT first, UINT last, bool remove) {
     const std::int64_t now = Now();
-    Timer* chosen = nullptr;
-    for (Timer& timer : m_timers) {
-        if (timer.due > now || !Matches(timer.hwnd, WM_TIMER, filter, first, last)) continue;
-        if (!chosen || timer.due < chosen->due || (timer.due == chosen->due && timer.sequence < chosen->sequence))
-            chosen = &timer;
+    auto chosen = m_timers.end();
+    for (auto it = m_timers.begin(); it != m_timers.end() && it->due <= now; ++it) {
+        if (Matches(it->hwnd, WM_TIMER, filter, first, last)) {
+            chosen = it;
+            break;
+        }
     }
-    if (!chosen) return false;
+    if (chosen == m_timers.end()) return false;
     out = {chosen->hwnd, WM_TIMER, chosen->id, 0, now};
     if (remove) {
         // Next due: the first whole period after now, counted from the last due time. Periods missed
-        // while nobody pumped are skipped, so a late timer gives one expiry, never a burst.
-        chosen->due += chosen->interval * ((now - chosen->due) / chosen->interval + 1);
+        // while nobody pumped are skipped, so a late timer gives one expiry, never a burst. It keeps
+        // its arm order among timers due at the same moment.
+        Timer timer = *chosen;
+        timer.due += timer.interval * ((now - timer.due) / timer.interval + 1);
+        m_timers.erase(chosen);
+        FileTimer(timer);
     }
     return true;
 }

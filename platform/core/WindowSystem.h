@@ -280,6 +280,7 @@ private:
     bool TakeInput(Message& out, HWND filter, UINT first, UINT last, bool remove);
     bool TakePaint(Message& out, HWND filter, UINT first, UINT last, bool remove);
     bool TakeTimer(Message& out, HWND filter, UINT first, UINT last, bool remove);
+    void FileTimer(const Timer& timer);
     bool Matches(HWND target, UINT message, HWND filter, UINT first, UINT last) const;
     void Activate(HWND hwnd, bool giveFocus, WPARAM how);
     void ActivateNext(HWND leaving);

@@ -91,6 +91,21 @@ const EngineCase kCases[] = {
      "60 0 D frame WM_TIMER 2\n"
      "160 0 D frame WM_TIMER 1\n"},
 
+    {"TimersDueTogetherFireInArmOrderAndRearmingGoesLast",
+     [](World& w) {
+         SetTimer(w.Frame(), 3, 50);
+         SetTimer(w.Frame(), 1, 50);
+         SetTimer(w.Frame(), 2, 50);
+         SetTimer(w.Frame(), 3, 50);  // armed again: now the last of the three
+         w.host.PumpFor(120);
+     },
+     "50 0 D frame WM_TIMER 1\n"
+     "50 0 D frame WM_TIMER 2\n"
+     "50 0 D frame WM_TIMER 3\n"
+     "100 0 D frame WM_TIMER 1\n"  // a periodic timer keeps its place among its equals
+     "100 0 D frame WM_TIMER 2\n"
+     "100 0 D frame WM_TIMER 3\n"},
+
     {"PeriodicTimerAfterLongSleepDeliversOneExpiry",
      [](World& w) {
          SetTimer(w.Frame(), 2, 200);

@@ -51,6 +51,15 @@ TEST_F(ProgramHooksTest, AStartedProgramHasEveryHookInPlace) {
     // A strategy's mark is the flow's mark.
     EXPECT_EQ(g_ComputerFrame.LedMarks(), g_Flow.SuitLedMarks);
     EXPECT_TRUE(IsTraceOn());
+    // A line's text is built only for a category the application writes now.
+    app_->Log = 1;
+    app_->LogLevel = LOG_GAME;
+    app_->LogLevelV = 0;
+    EXPECT_TRUE(IsTraceOn(LOG_GAME));
+    EXPECT_FALSE(IsTraceOn(LOG_MAINFRAME));
+    EXPECT_FALSE(IsTraceOn(LOG_GAME | LOG_VERBOSE));
+    app_->Log = 0;
+    EXPECT_FALSE(IsTraceOn(LOG_GAME));
     ASSERT_TRUE(g_TableServices.TableWindow);
     EXPECT_EQ(g_TableServices.TableWindow(), g_Frame.hTableWnd);
 

@@ -46,6 +46,8 @@ TEST_P(TraceLineTest, WritesTheExactBytes) {
     const LineCase& c = GetParam();
     app_.LogLevel = c.logLevel;
     app_.LogLevelV = c.logLevelV;
+    // The question the hot steps ask before they build a line answers as the writing does.
+    EXPECT_EQ(app_.WantsLog(c.flags), !c.file.empty());
     app_.WriteLog(c.text, c.flags);
     if (c.file.empty()) {
         EXPECT_FALSE(platform::FileExists(app_.LogFilePath));
@@ -89,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TraceLogTest, LogOffWritesNothingNotEvenForcedLines) {
     app_.Log = 0;
+    EXPECT_FALSE(app_.WantsLog(LOG_FORCED));
+    EXPECT_FALSE(app_.WantsLog(LOG_MAINFRAME));
     app_.WriteLog("  Program 2024-03-01 18:30", LOG_FORCED);
     app_.WriteLog(":OnCreate()", LOG_MAINFRAME);
     EXPECT_FALSE(platform::FileExists(app_.LogFilePath));

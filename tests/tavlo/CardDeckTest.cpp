@@ -152,5 +152,27 @@ TEST_F(CardDeckTest, TwoWindowsKeepTheirOwnDecks) {
     EXPECT_EQ(WC_GetCardDealt(other, 120, 550, 0, 1), WC_NO_CARD_HERE);
 }
 
+// Calls alternate between windows, and a window whose deck goes loses its table: what it is asked
+// next answers from the deck made after, never from the one before.
+TEST_F(CardDeckTest, ADeckDeletedAndMadeAgainAnswersAsTheNewOne) {
+    TableWindow otherWindow;
+    const HWND other = MakeTable(otherWindow);
+    WC_NewCardDeck(other);
+    WC_DealCard(other, 11, 600, 10);
+    EXPECT_EQ(WC_GetCardX(table, 11), 100);
+    EXPECT_EQ(WC_GetCardX(other, 11), 600);
+
+    WC_DeleteCardDeck(table);
+    EXPECT_EQ(WC_HasCardDeck(table), 0);
+    EXPECT_EQ(WC_GetCardX(table, 11), 0);
+    EXPECT_EQ(WC_GetCardX(other, 11), 600);
+
+    WC_NewCardDeck(table);
+    EXPECT_EQ(WC_IsCardDealt(table, 11), 0);
+    WC_DealCard(table, 11, 300, 40);
+    EXPECT_EQ(WC_GetCardX(table, 11), 300);
+    EXPECT_EQ(WC_GetCardX(other, 11), 600);
+}
+
 }  // namespace
 }  // namespace tavlo_test
