@@ -74,6 +74,7 @@ Qt::KeyboardModifier QtModifierOf(int key) {
 QtHost::QtHost() {
     m_wakeTimer.setSingleShot(true);
     m_wakeTimer.setTimerType(Qt::PreciseTimer);
+    m_wakeCount = QtWakeCount::FromEnvironment(&m_wakeTimer);
     g_current = this;
     SetCurrentClock(&m_clock);
     SetDialogFontMeasure(&MeasureDialogFontWithQt);
@@ -99,11 +100,13 @@ int QtHost::Run() { return System().RunMessageLoop(); }
 
 // --- Time and waiting ------------------------------------------------------------------------------
 
-void QtHost::ProcessQtEvents(std::optional<std::int64_t> waitMs) {
+void QtHost::ProcessQtEvents(std::optional<std::int64_t> waitMs, QtWakeCount::Kind kind) {
     // What waited for the screen is drawn now, before Qt paints.
     System().DrawDeferred();
     AskForActivation();
-    if (waitMs && *waitMs <= 0) {
+    if (m_wakeCount) m_wakeCount->Begin();
+    const bool busy = waitMs && *waitMs <= 0;
+    if (busy) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     } else {
         // One single-shot timer ends the wait at the due time; any Qt event ends it sooner.
@@ -112,6 +115,10 @@ void QtHost::ProcessQtEvents(std::optional<std::int64_t> waitMs) {
         m_wakeTimer.stop();
     }
     m_lastProcessedMs = m_clock.NowMs();
+    if (m_wakeCount) {
+        const std::optional<std::int64_t> due = System().NextTimerDue();
+        m_wakeCount->End(kind, due && *due <= m_lastProcessedMs, !m_recorded.empty());
+    }
 }
 
 void QtHost::FetchInput(WindowSystem& system) {
@@ -119,7 +126,7 @@ void QtHost::FetchInput(WindowSystem& system) {
     // A busy engine still lets Qt repaint and read input now and then.
     if (m_clock.NowMs() - m_lastProcessedMs >= kBusyProcessMs) {
         SyncToQt(false);
-        ProcessQtEvents(0);
+        ProcessQtEvents(0, QtWakeCount::Kind::Busy);
     }
     DrainRecorded();
 }
@@ -142,7 +149,7 @@ void QtHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
     // At least a millisecond: a timer due now that the poll does not take (a filtered one) must not
     // make it spin.
     if (m_pollWaitMs > 0) wait = std::max<std::int64_t>(wait, 1);
-    ProcessQtEvents(wait);
+    ProcessQtEvents(wait, QtWakeCount::Kind::Poll);
 }
 
 void QtHost::WaitForWork(std::optional<std::int64_t> nextDueMs) {
@@ -151,7 +158,7 @@ void QtHost::WaitForWork(std::optional<std::int64_t> nextDueMs) {
     SyncToQt(true);
     std::optional<std::int64_t> wait;
     if (nextDueMs) wait = std::max<std::int64_t>(*nextDueMs - m_clock.NowMs(), 1);
-    ProcessQtEvents(wait);
+    ProcessQtEvents(wait, QtWakeCount::Kind::Wait);
 }
 
 int QtHost::AddIdleHandler(std::function<void()> handler) {
@@ -177,7 +184,7 @@ void QtHost::RunIdleHandlers() {
 void QtHost::Sleep(std::int64_t ms) {
     // Nothing of ours is dispatched; Qt still repaints, and what the person does is only recorded.
     const std::int64_t end = m_clock.NowMs() + ms;
-    for (std::int64_t left = ms; left > 0; left = end - m_clock.NowMs()) ProcessQtEvents(left);
+    for (std::int64_t left = ms; left > 0; left = end - m_clock.NowMs()) ProcessQtEvents(left, QtWakeCount::Kind::Sleep);
 }
 
 void QtHost::Beep(unsigned type) {

@@ -20,7 +20,9 @@
 // a Qt event comes or the next timer is due (one single-shot Qt timer armed at that time). An empty
 // poll of a nested wait blocks the same way for at most PollWaitMs. Sleep blocks until its end,
 // letting Qt repaint but dispatching none of ours. While the engine is busy, Qt's events are still
-// processed every kBusyProcessMs at a retrieval, so the windows repaint and input is read.
+// processed every kBusyProcessMs at a retrieval, so the windows repaint and input is read. With
+// KARTOVAN_WAKE_COUNT naming a file, each return from Qt's event processing is counted under what it
+// found (QtWakeCount.h).
 
 #include <cstdint>
 #include <deque>
@@ -41,6 +43,7 @@
 #include "platform/core/Host.h"
 #include "platform/core/Message.h"
 #include "platform/core/WindowGeometry.h"
+#include "platform/qt/QtWakeCount.h"
 #include "platform/qt/QtWindowPool.h"
 
 class QKeyEvent;
@@ -190,7 +193,7 @@ private:
     void SyncToQt(bool everything);
     void SyncControl(HWND hwnd, Mirror& mirror);
     // Processes Qt's events, blocking up to `waitMs` (nothing: until an event comes) for the first.
-    void ProcessQtEvents(std::optional<std::int64_t> waitMs);
+    void ProcessQtEvents(std::optional<std::int64_t> waitMs, QtWakeCount::Kind kind);
     void DrainRecorded();
     void RunIdleHandlers();
     // Where a window's client area starts inside its widget (a frame's bars above it), or 0, 0.
@@ -211,6 +214,7 @@ private:
     std::map<int, std::function<void()>> m_idleHandlers;
     int m_nextIdleHandler = 0;
     QTimer m_wakeTimer;
+    std::unique_ptr<QtWakeCount> m_wakeCount;  // only when the environment asks for the census
     QIcon m_ownedIcon;                  // the program's icon for owned windows, made at the first one
     std::int64_t m_pollWaitMs = kDefaultPollWaitMs;
     std::int64_t m_lastProcessedMs = 0;

@@ -2,7 +2,12 @@
 // until something comes, without spinning the processor, and a busy engine still lets Qt run.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -143,3 +148,42 @@ TEST_F(QtHostWait, ModalLoopEndedByAHostActionEndsWithoutWaiting) {
 }
 
 }  // namespace
+
+// The census of wake-ups (KARTOVAN_WAKE_COUNT) tells what each return from Qt's event processing
+// found: a nested wait woken by our timer counts it so, and a wait with nothing due that runs to the
+// end of its poll wait counts as run out. The table is written when the host goes.
+TEST(QtWakeCensus, CountsWhatEachWakeFound) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("wake.txt"));
+    qputenv("KARTOVAN_WAKE_COUNT", file.toLocal8Bit());
+    {
+        QtHost host;
+        RecordingWindow window;
+        ASSERT_TRUE(qttest::CreateWindowOf(window, WindowKind::Overlapped, {0, 0, 200, 100}, nullptr, false));
+        const HWND hwnd = window.Handle();
+        const auto ticked = [&] {
+            for (const auto& m : window.messages)
+                if (m.message == WM_TIMER) return true;
+            return false;
+        };
+        SetTimer(hwnd, 1, 30);
+        EXPECT_TRUE(WaitWhile([&] { return !ticked(); }));
+        KillTimer(hwnd, 1);
+        const double start = qttest::WallSeconds();
+        EXPECT_TRUE(WaitWhile([&] { return qttest::WallSeconds() - start < 0.1; }));
+    }
+    qunsetenv("KARTOVAN_WAKE_COUNT");
+
+    QFile table(file);
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::map<std::string, long long> counts;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 3) counts[(fields[0] + ' ' + fields[1]).toStdString()] = fields[2].toLongLong();
+    }
+    EXPECT_EQ(counts.size(), 24u);
+    EXPECT_GE(counts["poll our timer"], 1);
+    EXPECT_GE(counts["poll ran out"], 1);
+    EXPECT_EQ(counts["wait our timer"], 0) << "no main loop ran";
+}
