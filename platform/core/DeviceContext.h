@@ -49,6 +49,13 @@ public:
     // nothing any more, while its objects, attributes and saved states still answer as before.
     void Retire() { retired_ = true; }
     bool Retired() const { return retired_; }
+    // The context of a surface that serves a new window: the objects and attributes of a new
+    // context, no saved states, drawing again.
+    void StartAfresh() {
+        state_ = State{};
+        saved_.clear();
+        retired_ = false;
+    }
 
     // Whether the context draws a printed page (a printer, a preview or a PDF file) rather than a
     // window: drawings that differ on paper ask. The host that makes a page's context sets it.

@@ -88,8 +88,16 @@ DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
     const Rect client = window->ClientRect();
     if (!surface) {
         const Size size{client.Width(), client.Height()};
-        if (m_keepDrawing) surface = std::make_unique<RecordingDC>(size);
-        else surface = std::make_unique<DiscardingDC>(size);
+        std::vector<std::unique_ptr<RecordingDC>>& kept = m_keptSurfaces[m_keepDrawing ? 0 : 1];
+        if (!kept.empty()) {
+            surface = std::move(kept.back());
+            kept.pop_back();
+            surface->StartAfresh(size);
+        } else if (m_keepDrawing) {
+            surface = std::make_unique<RecordingDC>(size);
+        } else {
+            surface = std::make_unique<DiscardingDC>(size);
+        }
     }
     return surface.get();
 }
@@ -100,7 +108,14 @@ FileDialogAnswer HeadlessHost::ShowFileDialog(const FileDialogRequest& request) 
     throw IdleStall("headless host: a file dialog opened with no scripted answer lined up");
 }
 
-void HeadlessHost::ReleaseSurface(HWND hwnd) { m_retiredSurfaces.erase(hwnd); }
+void HeadlessHost::ReleaseSurface(HWND hwnd) {
+    auto it = m_retiredSurfaces.find(hwnd);
+    if (it == m_retiredSurfaces.end()) return;
+    std::unique_ptr<RecordingDC> surface = std::move(it->second);
+    m_retiredSurfaces.erase(it);
+    std::vector<std::unique_ptr<RecordingDC>>& kept = m_keptSurfaces[surface->KeepsPixels() ? 0 : 1];
+    if (kept.size() < kKeptSurfaces) kept.push_back(std::move(surface));
+}
 
 const RecordingDC* HeadlessHost::RetiredSurface(HWND hwnd) const {
     auto it = m_retiredSurfaces.find(hwnd);

@@ -20,6 +20,7 @@
 // engine sends mouse events to the capture window or the window under the point, keys to the focus
 // window.
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -49,6 +50,7 @@ public:
 class HeadlessHost final : public Host {
 public:
     static constexpr std::int64_t kPollCostMs = 1;
+    static constexpr std::size_t kKeptSurfaces = 4;
     static constexpr std::int64_t kDefaultStallLimitMs = 10 * 60 * 1000;
     static constexpr std::int64_t kDefaultTimeLimitMs = 24LL * 60 * 60 * 1000;
 
@@ -112,8 +114,10 @@ public:
 
     // --- Windows seen by the host ----------------------------------------------------------------
     // Retained surfaces: every window draws into a recording context the size of its client area,
-    // made on first use, resized with the window and dropped with it. A test may install its own
-    // factory instead.
+    // made on first use and resized with the window. A destroyed window's surface, once let go, is
+    // kept for the next window that draws (up to kKeptSurfaces of each kind: recording or
+    // discarding), as a game opens and closes its bars and dialogs many times; it serves the new
+    // window's handle only. A test may install its own factory instead.
     void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
     // Off: surfaces made from now on measure text alike but keep no records (long self-play runs).
     void SetKeepDrawing(bool keep) { m_keepDrawing = keep; }
@@ -166,6 +170,8 @@ private:
     bool m_defersDrawing = false;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
+    // Let go by destroyed windows, for new ones: [0] surfaces that keep records, [1] that keep nothing.
+    std::vector<std::unique_ptr<RecordingDC>> m_keptSurfaces[2];
     // Paints per living window, found by handle: a long run makes a window per prompt.
     std::map<HWND, int> m_paints;
     std::map<HWND, std::vector<int>> m_cursorChanges;

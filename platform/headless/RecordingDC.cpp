@@ -34,6 +34,12 @@ void RecordingDC::Resize(Size surface) {
     if (rendering_) bitmap_ = Bitmap(size_.cx, size_.cy);
 }
 
+void RecordingDC::StartAfresh(Size surface) {
+    DeviceContext::StartAfresh();
+    records_.clear();
+    Resize(surface);
+}
+
 // ---- Metrics ----
 
 int RecordingDC::LineHeight(const LogFont& font) {

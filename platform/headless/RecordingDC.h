@@ -33,6 +33,9 @@ public:
 
     // A window's surface follows its client area; records stay, a rendering starts blank.
     void Resize(Size surface);
+    // A surface kept from a destroyed window serves a new one of the given size: a new context's
+    // state, no records.
+    void StartAfresh(Size surface);
 
     const std::vector<DrawRecord>& Records() const { return records_; }
     std::vector<DrawRecord> RecordsOfKind(DrawKind kind) const;

@@ -199,5 +199,43 @@ TEST(HeadlessHost, ASurfaceKeepsPixelsUnlessTheHostDropsWhatIsDrawn) {
     EXPECT_FALSE(SurfaceKeepsPixels(nullptr));
 }
 
+// A destroyed window's surface, once let go, serves the next window that draws, drawing again and
+// with nothing of the old window's records; the old handle names no window and no surface.
+TEST(HeadlessHost, ANewWindowDrawsOnTheSurfaceAGoneOneLetGoWhoseHandleStaysDead) {
+    for (const bool keepDrawing : {true, false}) {
+        World world;
+        world.host.SetKeepDrawing(keepDrawing);
+        TestWindow old;
+        old.Create(TopLevel(platform::WindowKind::Popup, "Prompt", {0, 0, 200, 100}));
+        const HWND gone = old.Handle();
+        platform::DeviceContext* first = GetDC(gone);
+        ASSERT_NE(first, nullptr);
+        first->FillRect({0, 0, 20, 20}, platform::Brush::Solid({0, 128, 0}));
+        ReleaseDC(gone, first);
+        EXPECT_EQ(world.host.Surface(gone)->Records().empty(), !keepDrawing);
+        old.DestroyWindow();
+        EXPECT_EQ(world.host.RetiredSurface(gone), nullptr);
+
+        TestWindow next;
+        next.Create(TopLevel(platform::WindowKind::Popup, "Prompt", {0, 0, 300, 150}));
+        platform::DeviceContext* reused = GetDC(next.Handle());
+        EXPECT_EQ(reused, first) << "keep drawing " << keepDrawing;
+        ASSERT_NE(reused, nullptr);
+        EXPECT_FALSE(reused->Retired());
+        EXPECT_EQ(reused->KeepsPixels(), keepDrawing);
+        EXPECT_TRUE(world.host.Surface(next.Handle())->Records().empty());
+        reused->FillRect({0, 0, 300, 150}, platform::Brush::Solid({0, 0, 128}));
+        ReleaseDC(next.Handle(), reused);
+        EXPECT_EQ(world.host.Surface(next.Handle())->Records().size(), keepDrawing ? 1u : 0u);
+
+        EXPECT_FALSE(IsWindow(gone));
+        EXPECT_NE(next.Handle(), gone);
+        EXPECT_EQ(GetDC(gone), nullptr);
+        EXPECT_EQ(world.host.Surface(gone), nullptr);
+        EXPECT_FALSE(SurfaceKeepsPixels(gone));
+        EXPECT_FALSE(InvalidateRect(gone, nullptr, true));
+    }
+}
+
 }  // namespace
 }  // namespace enginetest
