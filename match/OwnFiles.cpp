@@ -78,10 +78,6 @@ void NoteSeen(SeenFile& seen, const std::string& path, std::span<const std::uint
     seen = {path, platform::StampOf(path), platform::Bytes(bytes.begin(), bytes.end())};
 }
 
-bool ChangedByOther(const SeenFile& seen, const std::string& path) {
-    return seen.Path == path && platform::ChangedSince(path, seen.Stamp);
-}
-
 SeenWrite WriteSeenFile(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes, bool keepOthers) {
     const std::optional<platform::FileStamp> now = platform::StampOf(path);
     if (seen.Path == path && now) {

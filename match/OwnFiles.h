@@ -57,11 +57,6 @@ void NoteSeen(SeenFile& seen, const std::string& path);
 // Notes the file at the path as it stands now, holding the bytes just read from it.
 void NoteSeen(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes);
 
-// Whether someone else changed, replaced or made the file since the program last saw it at this
-// path (a file the program has not seen there, or that is gone now, was changed by nobody): its
-// writers then keep that file and write nothing over it.
-bool ChangedByOther(const SeenFile& seen, const std::string& path);
-
 // Writes the bytes over the file atomically; false when the path is protected or the write failed.
 bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
