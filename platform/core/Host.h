@@ -116,6 +116,11 @@ public:
     // WindowSystem::DrawDeferred before it shows them.
     virtual bool DefersDrawing() const { return false; }
 
+    // Whether the windows' surfaces keep what is drawn on them (a screen, a test that reads the
+    // drawing). On a host whose windows keep nothing a window is painted once, when it first
+    // shows, and never again: a later invalidation marks nothing, as nobody would see the paint.
+    virtual bool KeepsPixels() const { return true; }
+
     // The screen's pixels per pixel of the windows (2 on a screen scaled twice): pictures made for
     // a dialog come in that many pixels each way.
     virtual double ScreenPixelRatio() const { return 1.0; }

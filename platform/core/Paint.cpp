@@ -7,6 +7,9 @@ namespace platform {
 bool WindowSystem::InvalidateRect(HWND hwnd, const Rect* rect, bool erase) {
     Window* window = FromHandle(hwnd);
     if (!window) return false;
+    // Where nothing drawn is kept, only a window's first paint is asked for: it may bring the
+    // window to life (the table starts at its first erase); every later one would only show.
+    if (window->m_painted && !m_host->KeepsPixels()) return true;
     const Rect client = window->ClientRect();
     const Rect area = rect ? rect->Intersect(client) : client;
     if (area.IsEmpty()) return true;
@@ -58,11 +61,13 @@ bool WindowSystem::TakePaint(Message& out, HWND filter, UINT first, UINT last, b
     return false;
 }
 
-// A WM_PAINT handler that neither began a paint nor validated would get the same WM_PAINT forever;
-// the engine validates for it.
+// After every WM_PAINT: the window has had its paint. A handler that neither began a paint nor
+// validated would get the same WM_PAINT forever; the engine validates for it.
 void WindowSystem::ValidateAfterPaint(HWND hwnd, int paintCountBefore) {
     Window* window = FromHandle(hwnd);
-    if (window && window->m_paintCount == paintCountBefore) ValidateRect(hwnd, nullptr);
+    if (!window) return;
+    window->m_painted = true;
+    if (window->m_paintCount == paintCountBefore) ValidateRect(hwnd, nullptr);
 }
 
 bool WindowSystem::UpdateWindow(HWND hwnd) {

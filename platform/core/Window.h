@@ -178,6 +178,7 @@ private:
     bool m_needsErase = false;
     bool m_inPaintList = false;
     Rect m_updateRect;             // bounding rectangle of the invalid region, client coordinates
+    bool m_painted = false;        // a WM_PAINT has reached the window's handler
     int m_paintCount = 0;          // BeginPaint calls, to catch a WM_PAINT handler that never validates
     bool m_modalEnded = false;     // EndModalLoop was called
     int m_modalResult = 0;

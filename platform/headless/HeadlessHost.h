@@ -119,8 +119,10 @@ public:
     // discarding), as a game opens and closes its bars and dialogs many times; it serves the new
     // window's handle only. A test may install its own factory instead.
     void SetSurfaceFactory(std::function<DeviceContext*(HWND)> factory) { m_surfaceFactory = std::move(factory); }
-    // Off: surfaces made from now on measure text alike but keep no records (long self-play runs).
+    // Off: surfaces made from now on measure text alike but keep no records (long self-play runs),
+    // and no window is painted any more. A test's own surface factory keeps what is drawn.
     void SetKeepDrawing(bool keep) { m_keepDrawing = keep; }
+    bool KeepsPixels() const override { return m_keepDrawing || m_surfaceFactory; }
     // On: the host shows surfaces as a screen does, later: drawing that only shows waits for the
     // host's next wait or poll (or the next drawing on its window), as on the Qt host.
     void SetDefersDrawing(bool defers) { m_defersDrawing = defers; }

@@ -199,6 +199,42 @@ TEST(HeadlessHost, ASurfaceKeepsPixelsUnlessTheHostDropsWhatIsDrawn) {
     EXPECT_FALSE(SurfaceKeepsPixels(nullptr));
 }
 
+// Where nothing drawn is kept, a window still gets the paint it shows with (it may come to life
+// there), but an invalidation afterwards, by any road, asks for no paint and no erase: nobody would
+// see them. A host that keeps its pixels paints every time. The handler here neither begins a paint
+// nor validates, so only the engine's own bookkeeping stops the paints.
+TEST(HeadlessHost, AfterItsFirstPaintAWindowThatKeepsNothingIsNeverPaintedAgain) {
+    struct Case {
+        bool keepDrawing;
+        int paintsAfterInvalidating;  // 3 invalidations
+        int erases;                   // erasing asked for at once
+    };
+    for (const Case c : {Case{true, 4, 1}, Case{false, 1, 0}}) {
+        World world;
+        world.host.SetKeepDrawing(c.keepDrawing);
+        EXPECT_EQ(world.host.KeepsPixels(), c.keepDrawing);
+        TestWindow window;
+        int paints = 0, erases = 0;
+        window.On(WM_PAINT, 0, [&paints](WPARAM, LPARAM) { ++paints; return LRESULT{0}; });
+        window.On(WM_ERASEBKGND, 0, [&erases](WPARAM, LPARAM) { ++erases; return LRESULT{1}; });
+        window.Create(TopLevel(platform::WindowKind::Popup, "Table", {0, 0, 200, 100}));
+        ShowWindow(window.Handle(), SW_SHOW);
+        world.host.PumpUntilIdle();
+        EXPECT_EQ(paints, 1) << "keep drawing " << c.keepDrawing;
+        const platform::Rect part{10, 10, 50, 50};
+        InvalidateRect(window.Handle(), &part, true);
+        world.host.PumpUntilIdle();
+        window.Invalidate(true);
+        UpdateWindow(window.Handle());
+        RedrawWindow(window.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+        EXPECT_EQ(erases, c.erases) << "keep drawing " << c.keepDrawing;
+        world.host.PumpUntilIdle();
+        EXPECT_EQ(paints, c.paintsAfterInvalidating) << "keep drawing " << c.keepDrawing;
+        platform::Rect update;
+        EXPECT_FALSE(GetUpdateRect(window.Handle(), &update)) << "keep drawing " << c.keepDrawing;
+    }
+}
+
 // A destroyed window's surface, once let go, serves the next window that draws, drawing again and
 // with nothing of the old window's records; the old handle names no window and no surface.
 TEST(HeadlessHost, ANewWindowDrawsOnTheSurfaceAGoneOneLetGoWhoseHandleStaysDead) {
