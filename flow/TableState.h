@@ -24,7 +24,6 @@ struct TableLayout {
     int TableTop = 0;  // 0 until LayoutFrame has run; the notice line is not drawn meanwhile
     int DialogLine13 = 0, DialogLine11 = 0;
     int PromptBandHeight = 0;
-    int BalloonX = 0, BalloonY = 0;
     int LayoutX = 0, LayoutY = 0;
     int NoticeX = 0, NoticeY = 0;
     int CardStepX = 0, RowStepY = 0;

@@ -59,30 +59,32 @@ void CFrameTable::MoveBalloonText(int seat, int stringId, int value, platform::D
     // Step 3: the balloon's place beside the seat.
     const int width = frame_.ClientWidth();
     const int computerY = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
-    int x = 0, y = 0;
+    // The text's place, and the balloon's place: the balloon's height on the screen starts as an
+    // offset (82 under the person's row) that step 7 turns into a place.
+    int x = 0, y = 0, balloonX = 0, balloonY = 0;
     if (seat == 0) {
         x = table_.Layout.LayoutX - g_Frame.ZoomExtraWidth;
         y = computerY;
-        table_.Layout.BalloonX =
+        balloonX =
             table_.Layout.DesktopWidth * 23 / 1000 - g_Frame.ZoomExtraWidth + table_.Layout.LayoutX;
-        table_.Layout.BalloonY = 0;
+        balloonY = 0;
     } else if (seat == 1) {
         x = g_Frame.ZoomExtraWidth - table_.Layout.LayoutX - size.cx - 4 + width;
         y = computerY;
-        table_.Layout.BalloonX =
+        balloonX =
             g_Frame.ZoomExtraWidth - table_.Layout.DesktopWidth * 101 / 1000 - table_.Layout.LayoutX + width;
-        table_.Layout.BalloonY = 0;
+        balloonY = 0;
     } else {
         x = (width - size.cx) / 2 + 6;
         y = table_.Layout.LayoutY + 2 * table_.Layout.RowStepY + g_Frame.ZoomExtraHeight / 2;
-        table_.Layout.BalloonX = (width - 141) / 2;
-        table_.Layout.BalloonY = 82;
+        balloonX = (width - 141) / 2;
+        balloonY = 82;
     }
     frame_.FrameTexts().SetBalloonText(seat, stringId, value);
     // Step 4: nothing is drawn where the balloon lies outside the area to repaint.
     const platform::Point offset = PrintOffset(printer);
-    const platform::Rect r{offset.x + x, table_.Layout.BalloonY + offset.y + y, offset.x + x + size.cx,
-                           table_.Layout.BalloonY + offset.y + y + size.cy};
+    const platform::Rect r{offset.x + x, balloonY + offset.y + y, offset.x + x + size.cx,
+                           balloonY + offset.y + y + size.cy};
     if (LiesOutside(update, r, 1, 0, 1, 0)) return;
     const bool inPaint = g_Frame.PaintDepth > 0;
     // Step 5: the text on the table.
@@ -116,15 +118,15 @@ void CFrameTable::MoveBalloonText(int seat, int stringId, int value, platform::D
     const bool ramschState = g_Game.GameType == GAME_RAMSCH && (state == STATE_ASK || state == STATE_PICKUP ||
                                                       state == STATE_PASS || state == STATE_PLAY || state == STATE_START);
     if (g_Settings.Settings.Balloon && (value < 0 || auctionState || ramschState)) {
-        table_.Layout.BalloonY = (table_.Layout.BalloonY == 0 ? table_.Layout.DesktopHeight * 20 / 1000 : 0) + y;
+        balloonY = (balloonY == 0 ? table_.Layout.DesktopHeight * 20 / 1000 : 0) + y;
         if (inPaint) {
             // Drawn into the painted surface: showing it anew would erase and invalidate the
             // window inside its own paint, and the paints would never end. A seat without a
             // word of its own leaves a shown balloon (a message balloon) as it is.
             if (stringId != 0 && dc.KeepsPixels() && WB_IsBalloonShown(g_Frame.hTableWnd, balloon))
-                WB_DrawBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Frame.hTableWnd, balloon, balloonX, balloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text);
+            WB_ShowBalloon(g_Frame.hTableWnd, balloon, balloonX, balloonY, 20, text);
             frame_.FrameAudio().SoundEffect(stringId == IDS_BALLOON_PASS ? SOUND_BALLOON_PASS : SOUND_BALLOON_BID, false);
         }
     }
@@ -142,19 +144,19 @@ void CFrameTable::MessageBalloon(int side, int stringId) {
     }
     if (g_Settings.Settings.Balloon) {
         const int y = table_.Layout.LayoutY - table_.Layout.TableTop - g_Frame.ZoomExtraHeight + 22;
-        table_.Layout.BalloonX =
+        const int balloonX =
             side == 0 ? table_.Layout.DesktopWidth * 23 / 1000 + table_.Layout.LayoutX - g_Frame.ZoomExtraWidth
                       : g_Frame.ZoomExtraWidth - table_.Layout.DesktopWidth * 101 / 1000 - table_.Layout.LayoutX +
                             frame_.ClientWidth();
-        table_.Layout.BalloonY = table_.Layout.DesktopHeight * 20 / 1000 + y;
+        const int balloonY = table_.Layout.DesktopHeight * 20 / 1000 + y;
         const std::string text = platform::LoadString(stringId);
         if (inPaint) {
             // Into the painted surface, as in MoveBalloonText.
             TableDC dc(nullptr, g_Frame.hTableWnd);
             if (dc.KeepsPixels() && WB_IsBalloonShown(g_Frame.hTableWnd, balloon))
-                WB_DrawBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text, &*dc);
+                WB_DrawBalloon(g_Frame.hTableWnd, balloon, balloonX, balloonY, 20, text, &*dc);
         } else {
-            WB_ShowBalloon(g_Frame.hTableWnd, balloon, table_.Layout.BalloonX, table_.Layout.BalloonY, 20, text);
+            WB_ShowBalloon(g_Frame.hTableWnd, balloon, balloonX, balloonY, 20, text);
         }
     }
     if (!inPaint) WaitWhileBalloonUp();

@@ -13,12 +13,7 @@ platform::LogFont CTrickEstimation::BeginSheet(platform::DeviceContext& dc, int 
     // The columns as this context measures the texts.
     LayOutColumns(dc);
     const int right = Columns.right;
-    // The panel: the players again, moved with the sheet, the phase and the shown player's context.
-    if (Panel) {
-        Panel->FillPlayerCombo();
-        Panel->MoveTo(-xOffset, -yOffset, SheetWidth(), PanelHeight);
-        Panel->SetPhaseText(FlowStateName(g_Game.FlowState));
-    }
+    ShowPanel(xOffset, yOffset);
     // The sheet is drawn in its own coordinates: the scroll offsets shift the origin.
     dc.SetViewportOrg(-xOffset, -yOffset);
     const platform::LogFont previous = dc.SelectFont(SheetFont());
@@ -33,6 +28,13 @@ platform::LogFont CTrickEstimation::BeginSheet(platform::DeviceContext& dc, int 
     dc.LineTo(0, y0);
     estimation::Rule(dc, 0, right, y0 + 68);
     return previous;
+}
+
+void CTrickEstimation::ShowPanel(int xOffset, int yOffset) {
+    if (!Panel) return;
+    Panel->FillPlayerCombo();
+    Panel->MoveTo(-xOffset, -yOffset, SheetWidth(), PanelHeight);
+    Panel->SetPhaseText(FlowStateName(g_Game.FlowState));
 }
 
 void CTrickEstimation::DrawCellText(int x, int y, const std::string& label, platform::DeviceContext& dc) {

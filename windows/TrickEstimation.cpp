@@ -193,7 +193,12 @@ void CTrickEstimation::Paint(platform::DeviceContext& dc, int xOffset, int yOffs
 }
 
 void CTrickEstimation::Redraw() {
-    if (IsAlive()) RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (!IsAlive()) return;
+    Sheet = BlockOfView(View);
+    CurrentSpot = -1;
+    PopupSaved = false;
+    ShowPanel(HorizontalOffset(), VerticalOffset());
+    RedrawWindow(Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 int CTrickEstimation::UpdateEstimation(int mode) {

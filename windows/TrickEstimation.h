@@ -64,6 +64,10 @@ public:
     int UpdateEstimation(int mode);
     // The panel's player choice again: shown player, phase text and, with Auto, the game.
     void UpdateDialog();
+    // The whole sheet anew. What its paint shows besides the drawing (the block of the view, the
+    // panel's players, place and phase; no popup up) is taken first, so that it holds also where
+    // the host paints nothing.
+    void Redraw();
     void SetCompactSize();
     void SetFullSize();
 
@@ -134,7 +138,8 @@ private:
     void LoadLabels();
     void ErasePopup(platform::DeviceContext& dc);
     void DrawPopup(platform::DeviceContext& dc, int mode, int spot);
-    void Redraw();
+    // The panel: the players again, moved with the sheet's scroll offsets, the phase.
+    void ShowPanel(int xOffset, int yOffset);
 
     CTrickEstimationDialog* Panel = nullptr;
 };

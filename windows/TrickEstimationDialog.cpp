@@ -144,7 +144,7 @@ bool CTrickEstimationDialog::OnCommand(int id, unsigned code, HWND) {
 void CTrickEstimationDialog::OnSelchangeGame() {
     const int selected = SelectedView();
     if (selected >= 0) *view = selected;
-    if (window.IsAlive()) RedrawWindow(window.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    window.Redraw();
 }
 
 void CTrickEstimationDialog::OnSelchangePlayer() {
@@ -169,8 +169,8 @@ void CTrickEstimationDialog::OnSelchangePlayer() {
     // Step 5: the sheet anew: estimated again when Auto is on, else drawn again.
     if (*autoFlag) {
         if (g_Game.FlowState == STATE_PLAY || !g_SideWindowFrame.SelectEstimatedGame()) window.UpdateEstimation(-1);
-    } else if (window.IsAlive()) {
-        RedrawWindow(window.Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    } else {
+        window.Redraw();
     }
 }
 

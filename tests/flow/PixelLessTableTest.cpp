@@ -1,8 +1,8 @@
 // The table on windows that keep nothing drawn (the self-play's) is the table the program's windows
 // show: the same games, and after every message the same table, each card where it lies and how it
-// shows, each balloon's bounds and words, each symbol's place, the places of the notice and the
-// balloons, the bids seen. And the person's clicks there, also right after a key has laid the hand
-// out anew, hit the cards where the table has just put them.
+// shows, each balloon's bounds and words, each symbol's place, the place of the notice, the bids
+// seen. And the person's clicks there, also right after a key has laid the hand out anew, hit the
+// cards where the table has just put them.
 #include "flow/TrickPlay.h"
 #include "DemoMatch.h"
 #include "flow/MatchSeries.h"
@@ -55,8 +55,7 @@ std::string TableState(const CMainFrame* frame) {
     }
     if (frame) {
         const TableLayout& layout = frame->Table().Layout;
-        out << " notice " << layout.NoticeX << ',' << layout.NoticeY << " balloon at " << layout.BalloonX << ','
-            << layout.BalloonY;
+        out << " notice " << layout.NoticeX << ',' << layout.NoticeY;
     }
     out << " bids " << g_Game.HasBid[0] << g_Game.HasBid[1] << g_Game.HasBid[2];
     return out.str();
