@@ -149,6 +149,8 @@ void CMainFrame::OnTimer(unsigned id) {
                 PressButton(BTN_SUGGEST);
             }
             break;
+        // The wait between the deal packets reads the clock itself; its timer only woke it.
+        case TM_PACKET_WAIT: break;
         // Timers 33 and 51 choose for the person with the computer's card play and game choice;
         // they come with those steps.
         default: break;

@@ -2,11 +2,15 @@
 // key or a button, the wait runs out or nobody is waited for any more.
 #include "flow/MainFrame.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "model/GameState.h"
 #include "model/Settings.h"
 #include "platform/core/Clock.h"
 #include "platform/core/WindowApi.h"
 #include "flow/FrameGlobals.h"
+#include "resources/FlowIds.h"
 
 void CMainFrame::WaitForInput() {
     // Step 1. Delay/Switch counts polls of 4096 each; a poll stood for about a microsecond where the
@@ -16,6 +20,9 @@ void CMainFrame::WaitForInput() {
     g_Frame.ModalPumpActive = 1;
     const std::int64_t waitMs = (static_cast<std::int64_t>(g_Settings.Delay.Switch) * 4096 + 999) / 1000;
     const std::int64_t deadline = TickCount() + waitMs;
+    // A timer at the deadline, so that the wait sleeps until then, or until the person acts, instead
+    // of waking to look at the clock.
+    if (waitMs > 0) SetTimer(TM_PACKET_WAIT, static_cast<int>(std::min<std::int64_t>(waitMs, INT_MAX)));
     // Step 2. A stop request (a break-off, a close waiting its turn) ends the wait as well.
     while (waitMs > 0 && g_Game.PauseLevel >= 1 && g_Game.StopFlag != StopState::Requested) {
         MSG message;
@@ -32,5 +39,6 @@ void CMainFrame::WaitForInput() {
         if (TickCount() >= deadline) break;
     }
     // Step 3: the wait is over.
+    KillTimer(TM_PACKET_WAIT);
     g_Frame.ModalPumpActive = 0;
 }

@@ -57,6 +57,7 @@ enum FrameTimer : unsigned {
     TM_ASSIGN = 4,
     TM_CONTINUE = 6,
     TM_STATUS = 7,
+    TM_PACKET_WAIT = 8,  // the end of the wait between deal packets: it only wakes that wait
     TM_DEMO_BID = 11,
     TM_DEMO_PASS = 12,
     TM_DEMO_SUGGEST_GAME = 13,

@@ -44,7 +44,10 @@ void HeadlessHost::FetchInput(WindowSystem& system) {
 
 void HeadlessHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
     if (m_defersDrawing) WindowSystem::Instance().DrawDeferred();
-    m_clock.Advance(m_pollCostMs);
+    // The poll waits, as a screen's poll does, until the next timer or scripted input is due; a
+    // wait for something nearer costs the poll's time.
+    const std::optional<std::int64_t> next = Earliest(nextDueMs, NextScriptedTime());
+    m_clock.AdvanceTo(std::max(next.value_or(0), m_clock.NowMs() + m_pollCostMs));
     if (!nextDueMs && m_script.empty()) {
         m_stalledMs += m_pollCostMs;
         if (m_stalledMs >= m_stallLimitMs)

@@ -7,10 +7,10 @@
 // Idle policy.
 //  - A blocking retrieval with nothing to do (main loop, modal loop, the pump helpers) jumps the
 //    clock to the next due timer or scripted input.
-//  - An empty non-blocking poll (PeekMessage, as the program's nested waits use it) costs a fixed
-//    virtual time, kPollCostMs = 1 ms by default, so a nested wait for a timer or a deadline (the
-//    input wait between deal packets reads its count as time) costs a poll per virtual ms and no
-//    real time.
+//  - An empty non-blocking poll (PeekMessage, as the program's nested waits use it) waits as a
+//    screen's does: the clock jumps to the next due timer or scripted input, but at least a fixed
+//    virtual time, kPollCostMs = 1 ms by default. So a nested wait for a timer costs one poll, and
+//    a wait for something that comes without one (which no program wait does) a poll per virtual ms.
 //  - A wait that nothing can end throws IdleStall, a clear failure instead of a hung test: a blocking
 //    retrieval with no timer and no scripted input left, or non-blocking polls that ran for the stall
 //    limit (default 10 virtual minutes) with no timer and no scripted input, or the clock passing the

@@ -144,11 +144,11 @@ void QtHost::IdlePoll(std::optional<std::int64_t> nextDueMs) {
     if (!m_recorded.empty()) return;  // the next retrieval takes it
     RunIdleHandlers();
     SyncToQt(false);
-    std::int64_t wait = m_pollWaitMs;
-    if (nextDueMs) wait = std::min(wait, *nextDueMs - m_clock.NowMs());
-    // At least a millisecond: a timer due now that the poll does not take (a filtered one) must not
-    // make it spin.
-    if (m_pollWaitMs > 0) wait = std::max<std::int64_t>(wait, 1);
+    // Until our next timer is due or Qt brings something: every wait of the program ends by one of
+    // them (the wait between deal packets arms a timer at its end). At least a millisecond: a timer
+    // due now that the poll does not take (a filtered one) must not make it spin.
+    std::optional<std::int64_t> wait;
+    if (nextDueMs) wait = std::max<std::int64_t>(*nextDueMs - m_clock.NowMs(), 1);
     ProcessQtEvents(wait, QtWakeCount::Kind::Poll);
 }
 

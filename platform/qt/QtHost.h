@@ -18,7 +18,8 @@
 //
 // Waiting. An empty blocking retrieval (main loop, modal loop) blocks in Qt's event processing until
 // a Qt event comes or the next timer is due (one single-shot Qt timer armed at that time). An empty
-// poll of a nested wait blocks the same way for at most PollWaitMs. Sleep blocks until its end,
+// poll of a nested wait blocks the same way, so nothing wakes the program when nothing is due: every
+// nested wait is ended by a message, a timer or a Qt event. Sleep blocks until its end,
 // letting Qt repaint but dispatching none of ours. While the engine is busy, Qt's events are still
 // processed every kBusyProcessMs at a retrieval, so the windows repaint and input is read. With
 // KARTOVAN_WAKE_COUNT naming a file, each return from Qt's event processing is counted under what it
@@ -58,10 +59,6 @@ class QtWindowSurface;
 
 class QtHost final : public Host {
 public:
-    // What ends a nested wait comes as one of our messages or a Qt event, either of which ends the
-    // block at once: a longer block only spares wake-ups (a wait of one millisecond woke the
-    // program a thousand times a second while a speech balloon stood).
-    static constexpr std::int64_t kDefaultPollWaitMs = 15;
     static constexpr std::int64_t kBusyProcessMs = 15;
     // The largest size of the program's icon an owned window (a dialog, a strip) carries.
     static constexpr int kOwnedIconSide = 64;
@@ -138,10 +135,6 @@ public:
     // told (its size hints, with the bars' margins added), so a drag stops there.
     void SetMinimumClientSize(HWND hwnd, QSize size);
 
-    // How long an empty poll of a nested wait may block in Qt's event processing.
-    void SetPollWaitMs(std::int64_t ms) { m_pollWaitMs = ms; }
-    std::int64_t PollWaitMs() const { return m_pollWaitMs; }
-
     // --- Used by the host's widgets ------------------------------------------------------------
     void QueueMouse(HWND hwnd, UINT message, QPoint local, int wheelDelta = 0);
     void QueueKey(const QKeyEvent& event);
@@ -216,7 +209,6 @@ private:
     QTimer m_wakeTimer;
     std::unique_ptr<QtWakeCount> m_wakeCount;  // only when the environment asks for the census
     QIcon m_ownedIcon;                  // the program's icon for owned windows, made at the first one
-    std::int64_t m_pollWaitMs = kDefaultPollWaitMs;
     std::int64_t m_lastProcessedMs = 0;
     HWND m_focusShown = nullptr;        // the window Qt was last given the focus for
     std::vector<HWND> m_activationsAsked;  // activations we asked Qt for and it has not reported yet
