@@ -3,6 +3,7 @@
 #include "platform/core/Codepage.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace platform {
 
@@ -45,7 +46,9 @@ std::optional<std::string> ByteReader::ReadFixedString(std::size_t length) {
 bool ByteReader::Skip(std::size_t count) { return Take(count); }
 
 void ByteWriter::WriteUInt32(std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>(value >> shift));
+    const std::uint8_t littleEndian[4] = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                                          static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+    bytes_.insert(bytes_.end(), std::begin(littleEndian), std::end(littleEndian));
 }
 
 void ByteWriter::WriteInt32(std::int32_t value) { WriteUInt32(static_cast<std::uint32_t>(value)); }

@@ -51,7 +51,10 @@ void Control::NotifyParent(unsigned code) {
                   static_cast<LPARAM>(HandleValue(Handle())));
 }
 
-Control* ControlFromHandle(HWND hwnd) { return dynamic_cast<Control*>(::WindowFromHandle(hwnd)); }
+Control* ControlFromHandle(HWND hwnd) {
+    Window* window = ::WindowFromHandle(hwnd);
+    return window ? window->AsControl() : nullptr;
+}
 
 std::optional<int> LabelTextWidth(HWND control) {
     Host* host = WindowSystem::Instance().AttachedHost();

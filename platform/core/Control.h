@@ -20,6 +20,7 @@ class Control : public Window {
 public:
     Control(ControlKind kind, unsigned style) : m_kindOfControl(kind), m_style(style) {}
 
+    Control* AsControl() override { return this; }
     ControlKind GetKind() const { return m_kindOfControl; }
     unsigned Style() const { return m_style; }  // ControlStyle flags
 

@@ -195,7 +195,7 @@ bool WindowSystem::TakeInput(Message& out, HWND filter, UINT first, UINT last, b
             const HWND top = TopLevelOf(target);
             if (top != m_active) Activate(top, true, WA_CLICKACTIVE);
             if (!IsWindow(target)) continue;
-            if (!dynamic_cast<Control*>(FromHandle(target)) && !IsSelfOrDescendant(target, m_focus) &&
+            if (!FromHandle(target)->AsControl() && !IsSelfOrDescendant(target, m_focus) &&
                 CanTakeFocus(target))
                 SetFocus(target);
             if (!IsWindow(target)) continue;

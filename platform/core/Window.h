@@ -25,6 +25,7 @@
 
 namespace platform {
 
+class Control;
 class WindowSystem;
 class DeviceContext;
 
@@ -96,6 +97,10 @@ public:
     // the target's chain from the target up to its top-level window, a modal loop to its dialog only, a
     // nested wait to nobody. Return true to swallow the message (it is then not dispatched).
     virtual bool PreTranslateMessage(Message& message);
+
+    // The window as a control, or nullptr: the question every dialog step asks of each child, so it
+    // costs a virtual call and not a cast through the class tree.
+    virtual Control* AsControl() { return nullptr; }
 
     // --- State -------------------------------------------------------------------------------
     HWND GetSafeHwnd() const { return m_hwnd; }

@@ -88,8 +88,8 @@ DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
     Window* window = WindowSystem::Instance().FromHandle(hwnd);
     if (!window) return nullptr;
     std::unique_ptr<RecordingDC>& surface = m_surfaces[hwnd];
-    const Rect client = window->ClientRect();
     if (!surface) {
+        const Rect client = window->ClientRect();
         const Size size{client.Width(), client.Height()};
         std::vector<std::unique_ptr<RecordingDC>>& kept = m_keptSurfaces[m_keepDrawing ? 0 : 1];
         if (!kept.empty()) {

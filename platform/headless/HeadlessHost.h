@@ -28,6 +28,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -170,7 +171,7 @@ private:
     std::function<DeviceContext*(HWND)> m_surfaceFactory;
     bool m_keepDrawing = true;
     bool m_defersDrawing = false;
-    std::map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
+    std::unordered_map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
     // Let go by destroyed windows, for new ones: [0] surfaces that keep records, [1] that keep nothing.
     std::vector<std::unique_ptr<RecordingDC>> m_keptSurfaces[2];
