@@ -48,8 +48,10 @@ void CFrameTable::MoveBalloonText(int seat, int stringId, int value, platform::D
         text += number;
     }
     TableDC dc(printer, g_Frame.hTableWnd);
+    // The text's size places only what is drawn, and what a paint leaves out: on a surface that
+    // keeps nothing, outside a paint, it is not measured.
     platform::Size size{};
-    if (dc && g_pApp) {
+    if (dc && g_pApp && (dc.KeepsPixels() || update)) {
         dc.SelectAppFont(5);
         size = dc->GetTextExtent(text);
     }
