@@ -29,13 +29,19 @@ struct NavigationSnapshot {
     HWND At(int index) const { return index >= 0 ? handles[static_cast<std::size_t>(index)] : nullptr; }
 };
 
-NavigationSnapshot Snapshot(HWND dialog, int defaultId) {
+// Without texts (withTexts false) the items carry none: enough for the tab order, which reads no
+// mnemonic, and no title is copied.
+NavigationSnapshot Snapshot(HWND dialog, int defaultId, bool withTexts = true) {
     NavigationSnapshot s;
-    for (HWND child : GetChildWindows(dialog)) {
+    const std::vector<HWND> children = GetChildWindows(dialog);
+    s.handles.reserve(children.size());
+    s.texts.reserve(children.size());
+    s.items.reserve(children.size());
+    for (HWND child : children) {
         Control* control = ControlFromHandle(child);
         if (!control) continue;
         s.handles.push_back(child);
-        s.texts.push_back(control->Title());
+        s.texts.push_back(withTexts ? control->Title() : std::string());
     }
     for (std::size_t i = 0; i < s.handles.size(); ++i) {
         Control* control = ControlFromHandle(s.handles[i]);
@@ -233,7 +239,7 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HWND Dialog::FirstTabStop() const {
-    NavigationSnapshot s = Snapshot(Handle(), m_defaultId);
+    NavigationSnapshot s = Snapshot(Handle(), m_defaultId, false);
     return s.At(NextTabStop(s.items, -1, false));
 }
 

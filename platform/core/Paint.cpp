@@ -212,6 +212,7 @@ void WindowSystem::HoldSurfaceUntilReleased(HWND hwnd, const Window& window) {
 }
 
 void WindowSystem::HandlersReturned(const Window& window) {
+    if (m_surfacesAwaitingHandlers == 0) return;  // the common case: nothing waits
     std::vector<HWND> done;
     for (auto& [hwnd, hold] : m_surfaceHolds) {
         if (hold.handlersOf != &window) continue;

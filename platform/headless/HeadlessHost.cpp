@@ -85,6 +85,9 @@ void HeadlessHost::CheckTimeLimit() {
 
 DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
     if (m_surfaceFactory) return m_surfaceFactory(hwnd);
+    // The table asks for its own surface at nearly every step: the last one found is remembered
+    // until its window goes.
+    if (hwnd == m_lastSurfaceWindow) return m_lastSurface;
     Window* window = WindowSystem::Instance().FromHandle(hwnd);
     if (!window) return nullptr;
     std::unique_ptr<RecordingDC>& surface = m_surfaces[hwnd];
@@ -102,6 +105,8 @@ DeviceContext* HeadlessHost::WindowSurface(HWND hwnd) {
             surface = std::make_unique<DiscardingDC>(size);
         }
     }
+    m_lastSurfaceWindow = hwnd;
+    m_lastSurface = surface.get();
     return surface.get();
 }
 
@@ -135,6 +140,10 @@ void HeadlessHost::OnWindowEvent(HWND hwnd, WindowEvent event) {
         // A long run makes a window per prompt and never names a destroyed one again.
         m_cursorChanges.erase(hwnd);
         m_paints.erase(hwnd);
+        if (hwnd == m_lastSurfaceWindow) {
+            m_lastSurfaceWindow = nullptr;
+            m_lastSurface = nullptr;
+        }
         // Kept, drawing nothing, until the engine says nobody draws on it any more.
         auto it = m_surfaces.find(hwnd);
         if (it != m_surfaces.end()) {

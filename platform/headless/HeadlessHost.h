@@ -172,6 +172,8 @@ private:
     bool m_keepDrawing = true;
     bool m_defersDrawing = false;
     std::unordered_map<HWND, std::unique_ptr<RecordingDC>> m_surfaces;
+    HWND m_lastSurfaceWindow = nullptr;  // the window WindowSurface found last, and its surface
+    RecordingDC* m_lastSurface = nullptr;
     std::map<HWND, std::unique_ptr<RecordingDC>> m_retiredSurfaces;  // of destroyed windows, still held
     // Let go by destroyed windows, for new ones: [0] surfaces that keep records, [1] that keep nothing.
     std::vector<std::unique_ptr<RecordingDC>> m_keptSurfaces[2];
