@@ -91,10 +91,11 @@ void CTrickPlay::SaveGameState(bool spare) {
     const int k = spare ? 11 : trickPlay_.HistoryPosition;
     if (k < 0 || k > 11) return;
     if (spare) trickPlay_.SparePosition = trickPlay_.HistoryPosition;
-    const GameSnapshot kept = trickPlay_.History[k];
+    // The cards of the trick are written by OnPlay itself, card by card: they are kept.
+    int kept[3];
+    std::copy(std::begin(trickPlay_.History[k].card), std::end(trickPlay_.History[k].card), kept);
     FillSnapshot(trickPlay_.History[k]);
-    // The cards of the trick are written by OnPlay itself, card by card.
-    for (int seat = 0; seat < 3; ++seat) trickPlay_.History[k].card[seat] = kept.card[seat];
+    std::copy(std::begin(kept), std::end(kept), trickPlay_.History[k].card);
     for (int seat = 0; seat < 3; ++seat) game_.Think(seat, [k](CPlayer& player) { player.SaveCardPlan(k); });
 }
 
