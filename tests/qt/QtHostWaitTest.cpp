@@ -41,9 +41,9 @@ protected:
 // command posted from a Qt timer arrives, having used a small part of the time on the processor.
 TEST_F(QtHostWait, NestedWaitEndsOnPostedCommandWithoutSpinning) {
     const HWND hwnd = window.Handle();
-    QTimer::singleShot(120, [hwnd] { PostMessage(hwnd, WM_COMMAND, kCommand, 0); });
     const double cpuBefore = qttest::ProcessCpuSeconds();
     const double wallBefore = qttest::WallSeconds();
+    QTimer::singleShot(120, Qt::PreciseTimer, [hwnd] { PostMessage(hwnd, WM_COMMAND, kCommand, 0); });
     int polls = 0;
     const bool ended = WaitWhile([&] {
         ++polls;
@@ -87,9 +87,10 @@ TEST_F(QtHostWait, MainLoopSleepsUntilTimersAndQuits) {
 
 // A main loop with nothing to do waits for Qt: a quit posted from a Qt timer ends it.
 TEST_F(QtHostWait, MainLoopWithNoTimersWakesForQt) {
-    QTimer::singleShot(60, [] { PostQuitMessage(3); });
+    // The clock starts before the Qt timer is armed, so that a busy machine cannot shorten the wait seen.
     const double cpuBefore = qttest::ProcessCpuSeconds();
     const double wallBefore = qttest::WallSeconds();
+    QTimer::singleShot(60, Qt::PreciseTimer, [] { PostQuitMessage(3); });
     EXPECT_EQ(host.Run(), 3);
     const double wall = qttest::WallSeconds() - wallBefore;
     EXPECT_GE(wall, 0.055);
