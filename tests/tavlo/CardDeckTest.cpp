@@ -14,6 +14,15 @@ protected:
         // A hand of five overlapping cards, 20 pixels apart: each card covers the one dealt before.
         DealRow(table, hand, 100, 500, 20);
     }
+    // A second table whose own card 11 lies at x 600; the first table's stays at x 100.
+    HWND SecondTableWithCard11(TableWindow& otherWindow) {
+        const HWND other = MakeTable(otherWindow);
+        WC_NewCardDeck(other);
+        WC_DealCard(other, 11, 600, 10);
+        EXPECT_EQ(WC_GetCardX(table, 11), 100);
+        EXPECT_EQ(WC_GetCardX(other, 11), 600);
+        return other;
+    }
     TableWindow window;
     HWND table = nullptr;
     const std::vector<int> hand{11, 1, 10, 13, 12};  // x 100, 120, 140, 160, 180; 71 x 96
@@ -142,11 +151,7 @@ TEST_F(CardDeckTest, CallsOnAWindowWithoutADeckOrWithNoCardDoNothing) {
 
 TEST_F(CardDeckTest, TwoWindowsKeepTheirOwnDecks) {
     TableWindow otherWindow;
-    const HWND other = MakeTable(otherWindow);
-    WC_NewCardDeck(other);
-    WC_DealCard(other, 11, 600, 10);
-    EXPECT_EQ(WC_GetCardX(table, 11), 100);
-    EXPECT_EQ(WC_GetCardX(other, 11), 600);
+    const HWND other = SecondTableWithCard11(otherWindow);
     WC_RemoveCard(other, 11);
     EXPECT_EQ(WC_IsCardDealt(table, 11), 1);
     EXPECT_EQ(WC_GetCardDealt(other, 120, 550, 0, 1), WC_NO_CARD_HERE);
@@ -156,11 +161,7 @@ TEST_F(CardDeckTest, TwoWindowsKeepTheirOwnDecks) {
 // next answers from the deck made after, never from the one before.
 TEST_F(CardDeckTest, ADeckDeletedAndMadeAgainAnswersAsTheNewOne) {
     TableWindow otherWindow;
-    const HWND other = MakeTable(otherWindow);
-    WC_NewCardDeck(other);
-    WC_DealCard(other, 11, 600, 10);
-    EXPECT_EQ(WC_GetCardX(table, 11), 100);
-    EXPECT_EQ(WC_GetCardX(other, 11), 600);
+    const HWND other = SecondTableWithCard11(otherWindow);
 
     WC_DeleteCardDeck(table);
     EXPECT_EQ(WC_HasCardDeck(table), 0);
