@@ -35,7 +35,7 @@ std::optional<std::size_t> CMatchFiles::WriteGrowingFile(
     }
     const std::vector<std::uint8_t> bytes = wholeFile();
     platform::FileStamp after;
-    if (IsProtectedFile(path) || !platform::WriteFileAtomic(path, bytes, now, after)) {
+    if (!WriteOwnFile(path, bytes, now, after)) {
         if (written.Path == path) written = {};
         ReportFileError(IDS_WRITE_FAILED, operation, path);
         return std::nullopt;

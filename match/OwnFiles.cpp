@@ -72,6 +72,12 @@ bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes) 
     return static_cast<bool>(platform::WriteFileAtomic(path, bytes));
 }
 
+bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                  const std::optional<platform::FileStamp>& before, platform::FileStamp& after) {
+    if (IsProtectedFile(path)) return false;
+    return static_cast<bool>(platform::WriteFileAtomic(path, bytes, before, after));
+}
+
 void NoteSeen(SeenFile& seen, const std::string& path) { seen = {path, platform::StampOf(path), std::nullopt}; }
 
 void NoteSeen(SeenFile& seen, const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -88,7 +94,7 @@ SeenWrite WriteSeenFile(SeenFile& seen, const std::string& path, std::span<const
         }
     }
     platform::FileStamp after;
-    if (IsProtectedFile(path) || !platform::WriteFileAtomic(path, bytes, now, after)) return SeenWrite::Failed;
+    if (!WriteOwnFile(path, bytes, now, after)) return SeenWrite::Failed;
     seen = {path, after, platform::Bytes(bytes.begin(), bytes.end())};
     return SeenWrite::Written;
 }

@@ -59,6 +59,10 @@ void NoteSeen(SeenFile& seen, const std::string& path, std::span<const std::uint
 
 // Writes the bytes over the file atomically; false when the path is protected or the write failed.
 bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// The same for a writer that took the file's stamp just before (`before`); `after` is the stamp of
+// the file written.
+bool WriteOwnFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                  const std::optional<platform::FileStamp>& before, platform::FileStamp& after);
 
 // What WriteSeenFile did.
 enum class SeenWrite { Written, Unchanged, ChangedByOther, Failed };
