@@ -30,6 +30,35 @@ TEST(HeadlessHost, MainLoopJumpsToTheNextDueTimeAndReportsAWaitNothingCanEnd) {
     EXPECT_THROW(platform::WindowSystem::Instance().RunMessageLoop(), platform::IdleStall);
 }
 
+// A nested wait polls as a screen's does: each empty poll sleeps until the next timer is due, so a
+// wait of 5 s for a timer takes a few polls and ends at the timer's time; a wait for nothing that
+// comes costs 1 ms a poll until the stall limit reports it.
+TEST(HeadlessHost, AnEmptyPollJumpsToTheNextDueTimer) {
+    World world;
+    bool ticked = false;
+    world.frame.OnTimer(4, [&] {
+        KillTimer(world.Frame(), 4);
+        ticked = true;
+    });
+    SetTimer(world.Frame(), 4, 5000);
+    int polls = 0;
+    EXPECT_TRUE(WaitWhile([&] {
+        ++polls;
+        return !ticked;
+    }));
+    EXPECT_LE(polls, 3);
+    EXPECT_EQ(world.host.NowMs(), 5000);
+
+    world.host.SetStallLimitMs(50);
+    polls = 0;
+    EXPECT_THROW(WaitWhile([&] {
+                     ++polls;
+                     return true;
+                 }),
+                 platform::IdleStall);
+    EXPECT_EQ(polls, 50);
+}
+
 TEST(HeadlessHost, ClicksGoToTheWindowUnderThePointInClientCoordinates) {
     World world;
     TestWindow button;
